@@ -1,0 +1,4 @@
+/*
+** Umbrella header of design/: includes every public header of the folder.
+*/
+#pragma once

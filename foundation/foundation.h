@@ -1,0 +1,6 @@
+/*
+** Umbrella header of foundation/: includes every public header of the folder.
+*/
+#pragma once
+
+#include "foundation/codepage.h"

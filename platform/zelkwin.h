@@ -1,0 +1,4 @@
+/*
+** Umbrella header of platform/: includes every public header of the folder.
+*/
+#pragma once

@@ -1,0 +1,4 @@
+/*
+** Umbrella header of results/: includes every public header of the folder.
+*/
+#pragma once

@@ -1,0 +1,4 @@
+/*
+** Umbrella header of splice/: includes every public header of the folder.
+*/
+#pragma once
