@@ -191,3 +191,11 @@ std::string Utf8_To_Cp850(std::string_view text);
 
 /* The CP1252 form of a UTF-8 text, with the same rules. */
 std::string Utf8_To_Cp1252(std::string_view text);
+
+/* ---------------------------------------------------------------- runtime maps of German texts */
+
+/* Static 512-byte buffers; at most 511 characters of input; the next call overwrites. */
+char *Umlauts_To_Cp850(const char *s);    /* the seven CP1252 umlaut bytes to CP850 */
+char *Umlauts_To_Cp1252(const char *s);   /* the seven CP850 umlaut bytes to CP1252 */
+char *Umlauts_To_Html(const char *s);     /* CP850 umlauts to HTML entities */
+char *Quote_To_Acute(const char *s);      /* "'" -> 0xB4 */

@@ -1,0 +1,83 @@
+/*
+** Numeric tools: rounding to decimals (every tolerance comparison of the program goes through it),
+** sorting with a tolerance, extremes, interpolation, division guards, a bisection root finder,
+** angle normalisation and bit words. Arrays are passed as a count and a pointer.
+*/
+#pragma once
+
+#include <cstdint>
+
+/* ---------------------------------------------------------------- rounding and guards */
+
+/*
+** x rounded to n decimals (n >= 0). Ties: for n <= 13 the value x*10^n + 0.5 is rounded toward
+** minus infinity, so an exact half always goes up (2.5 -> 3, -2.5 -> -2, -1.25 at 1 -> -1.2).
+** For n > 13 the value is printed with n decimals and read back.
+*/
+double Round_To_Decimals(double x, int n);
+int    Count_Digits(long long n);                  /* decimal digits of n >= 0 (0..9 -> 1) */
+double Safe_Divide(double a, double b, int n);     /* a/b, or +-1e100 when |b| rounds to 0 */
+double Safe_Divide_10(double a, double b);
+double Power_Positive(double x, double y);         /* 0 for x <= 0 */
+int    Sign_Of(double x);                          /* 1 for x >= 0, else -1 */
+double Angle_Normalize_360(double deg);            /* [0, 360) */
+double Angle_Normalize_180(double deg);            /* [-180, 180) */
+/* End ordinates of a linear load over L whose resultant R acts at e from the start. */
+void   Trapezoid_From_Resultant(double *q_start, double *q_end, double R, double e, double L);
+
+/* ---------------------------------------------------------------- extremes */
+
+extern double Last_Max_Value;   /* written by the four operations below */
+extern double Last_Min_Value;
+extern int    Last_Max_Index;
+extern int    Last_Min_Index;
+
+double Min_Of(const double *values, int n, int *index);   /* 1e31 and 0 for n < 1 */
+double Max_Of(const double *values, int n, int *index);   /* -1e31 and 0 for n < 1 */
+void   Min_Max_Index(int n, const double *values, int *imin, int *imax);
+int    Index_Of_Extreme(int n, const double *values, int largest);   /* 0 for n < 2 */
+double Max_Of_Values(int n, const double *values);       /* -1e100 for n < 1 */
+double Min_Of_Values(int n, const double *values);       /* +1e100 for n < 1 */
+int    Index_Of_Max_Value(int n, const double *values);  /* -1 for n < 1 */
+int    Index_Of_Min_Value(int n, const double *values);  /* -1 for n < 1 */
+
+/* ---------------------------------------------------------------- sorting (tolerance 1e-5) */
+
+void Sort_Doubles_Dir(int n, double *values, int ascending);
+void Sort_Index_By_Doubles(const double *keys, int *index, int n);
+void Sort_Index_By_Doubles_Dir(int n, const double *keys, int *index, int ascending);
+void Sort_Index_By_Ints_Dir(int n, const int *keys, int *index, int ascending);
+/* Sort, then keep the values that differ from their predecessor at the given decimals; answers
+** the number kept (moved to the front). */
+int  Sort_Unique_Doubles(int n, double *values, int ascending, int decimals);
+/* Reorder both arrays by key1; with by_second > 0 runs of equal key1 are ordered by key2. */
+void Sort_By_Two_Keys(int n, double *key1, int ascending, double *key2, int by_second, int decimals);
+void Swap_Doubles(double *a, double *b);
+void Swap_Floats(float *a, float *b);
+double *Swap_Doubles_Ptr(double *a, double *b);   /* answers b */
+
+/* ---------------------------------------------------------------- interpolation and roots */
+
+/* Linear interpolation in a point table that need not be sorted; 0 for n < 1. */
+double Interpolate_Sorted(int n, const double *x, const double *y, double x0);
+/*
+** Linear interpolation in a table of n rows of stride doubles: x is looked up in column xcol
+** (ascending or descending), the answer is taken from column ycol. Without no_clamp an x outside
+** the table takes the end row's value.
+*/
+double Table_Interpolate(const double *table, int n, int stride, double x, int xcol, int ycol,
+                         int no_clamp);
+/*
+** The same in two dimensions: row 0 holds the column keys in columns 1..stride-1, rows 1..n-1
+** hold the row key in column 0 and the values. x is the row key, z the column key.
+*/
+double Table_Interpolate_2D(const double *table, int n, int stride, double x, double z, int no_clamp);
+/* A root of f in [a, b] by bisection; -1e100 when f(a)*f(b) >= 0. */
+double Find_Root_Bisection(double (*f)(double), double a, double b, double tol);
+
+/* ---------------------------------------------------------------- bit words (bit n mod 32) */
+
+int  Bit_Is_Set(uint32_t word, int n);
+int  Bit_Set(uint32_t *pword, int n);     /* 1 */
+int  Bit_Clear(uint32_t *pword, int n);   /* 1 */
+void Bit_Set_Or_Clear(int flag, uint32_t *pword, int n);
