@@ -1,0 +1,200 @@
+/*
+** Small services of the connection design: equation labels of the print list, the mapping of
+** DIN 1052 rule indices to their EN 1995 counterparts, the partial factors gamma_M of the
+** materials, the names of the proof methods and the cross-section area one fastener removes.
+*/
+#include "design/design_texts.h"
+
+#include <cstdio>
+
+#include "catalogue/catalogue.h"
+#include "nad/nad.h"
+
+/* ---------------------------------------------------------------- labels and rule indices */
+
+/*
+** Return the label of the governing equation: "Gl.(%d)" under DIN 1052, a letter under EN 1995
+** (EN 1995-1-1, 8.2.2 equations (a) to (k) and 8.2.3 (a) to (h)). Static buffer.
+*/
+const char *Get_Equation_Label(int index)
+{
+    static char label[64];
+    if (index == 30) {
+        snprintf(label, sizeof label, "Alu-Lochleibungsspannung");
+    } else if (Nad_Params == nullptr) {
+        snprintf(label, sizeof label, "Gl.(%d)", index);
+    } else if (index <= 10) {
+        int i = index;
+        if (i == 9 || i == 10) i++;             /* the equations skip the letter i */
+        snprintf(label, sizeof label, "Gl.(%c)", static_cast<char>(i + 96));
+    } else if (index <= 18) {
+        snprintf(label, sizeof label, "Gl.(%c)", static_cast<char>(index + 86));
+    } else {
+        snprintf(label, sizeof label, "Gl.(j)");
+    }
+    return label;
+}
+
+/* Return the EN 1995 rule index of a DIN 1052 spacing-rule index (unchanged under DIN 1052). */
+int Map_Rule_Index_Ec5(int index)
+{
+    if (Nad_Params == nullptr) return index;
+    switch (index) {
+    case 8: return 5;
+    case 9: return 4;
+    case 10: return 2;
+    case 13: return 3;
+    case 18: return 7;
+    case 20: return 8;
+    case 21: return 9;
+    default: return index;
+    }
+}
+
+/* Return the index of a governing failure mode as it is stored (unchanged). */
+int Map_Rule_Index(int index)
+{
+    return index;
+}
+
+/* ---------------------------------------------------------------- partial factors */
+
+/* Partial factor of aluminium-plate bearing: the second factor of the EN 1999 block (1.1 in the
+** built-in defaults); 1.1 when the block holds none. */
+double Get_Alu_Gamma_M(void)
+{
+    const NAD_EC9_Params *ec9 = Get_NAD_EC9_Params();
+    if (ec9 == nullptr || !(ec9->gamma_m1b > 0.0)) return 1.1;
+    return ec9->gamma_m1b;
+}
+
+/*
+** Return the partial factor gamma_M of a material (EN 1995-1-1, 2.4.1 and the national annex):
+** under DIN 1052 1.3, or 1.0 in the accidental situation; under EN 1995 the annex's factor of the
+** material, its accidental factor, or 0.0 for a material without one.
+*/
+double Get_Gamma_M(int material, int sub_type, int accidental)
+{
+    if (Nad_Params == nullptr) return accidental ? 1.0 : 1.3;
+    const NAD_EC5_Params *p = Nad_Params;
+    if (accidental) return p->gamma_m_accidental;
+    switch (material) {
+    case 0: case 1:
+        return p->gamma_m_solid;
+    case 2: case 3: case 10: case 11: case 17: case 18: case 19: case 20:
+    case -13: case -12: case -11:
+        return p->gamma_m_glulam;
+    case 4: case 6:
+        return p->gamma_m_lvl;
+    case 5: case 9:
+        return p->gamma_m_gypsum;
+    case 7:
+        return p->gamma_m_particleboard;
+    case 8:
+        if (sub_type == 0) return p->gamma_m_hardboard;
+        if (sub_type == 1) return p->gamma_m_mediumboard;
+        return p->gamma_m_softboard;
+    case 12:
+        return p->gamma_m_steel;
+    case 16:
+        return Get_Alu_Gamma_M();
+    case 22:
+        return 1.3;
+    default:
+        return 0.0;
+    }
+}
+
+/* Return the name of a proof method (0 simplified, 1 exact, 2 design values); empty otherwise. */
+const char *Get_Proof_Method_Text(int method, int long_form)
+{
+    static char text[64];
+    const char *s = "";
+    if (method == 0) s = long_form ? "Vereinfachter Nachweis nach NAD 8.2.1" : "Vereinfachter Nachweis";
+    else if (method == 1) s = long_form ? "Genauer Nachweis nach DIN EN 1995, 8.2.2" : "Genauer Nachweis";
+    else if (method == 2) s = "Bemessungswerte-Verfahren";
+    snprintf(text, sizeof text, "%s", s);
+    return text;
+}
+
+/* ---------------------------------------------------------------- net-section loss */
+
+/* Bolt hole of a connector unit: bolt diameter of the bolt-size index + 1 mm, or the bolt alone. */
+static double Connector_Bolt_Hole(int bolt_index, int fitted)
+{
+    const double db = Get_Vbm_Diameter(30, bolt_index);
+    return fitted ? db : db + 1.0;
+}
+
+/*
+** Return the area in mm² that one fastener of diameter d removes from a member of thickness t
+** (EN 1995-1-1, 5.2(3); DIN 1052 takes nail holes with 0.9 d).
+*/
+double Calc_Vbm_Net_Section_Loss(int type, double d, int connector_row, int bolt_index,
+                                 int predrilled, int fitted, double t)
+{
+    if (Is_Vbm_Nail_Or_Screw(type)) type = 0;
+    if (type > 33) return 0.0;
+    const double f = Nad_Params != nullptr ? 1.0 : 0.9;
+    switch (type) {
+    case 0:
+        if (!predrilled && !(d > 6.0)) return 0.0;
+        return f * d * t;
+    case 1:
+        if (!(d > 6.0)) return 0.0;
+        return 2.0 * f * d * t;                 /* one hole per leg */
+    case 29:
+        return d * t;
+    case 30:
+        return fitted ? d * t : (d + 1.0) * t;
+    case 25: case 31: {
+        const double he = Get_Connector_Value(type, connector_row, "he");
+        const double F = Get_Connector_Value(type, connector_row, "F");
+        return (t - he) * Connector_Bolt_Hole(bolt_index, fitted) + F;
+    }
+    case 26: case 27: case 28: case 32: case 33:
+        return t * Connector_Bolt_Hole(bolt_index, fitted)
+             + Get_Connector_Value(type, connector_row, "F");
+    default:
+        return 0.0;
+    }
+}
+
+/*
+** Return the projected hole area in mm² of one fastener in a member of thickness t and write the
+** hole width in mm to *width when given. The diameter comes from the fastener catalogue.
+*/
+double Calc_Vbm_Hole_Width(int type, int catalogue_row, int bolt_index, int predrilled,
+                           int fitted, double t, double *width)
+{
+    const double d = Get_Vbm_Diameter(type, catalogue_row);
+    double w = d, area = 0.0;
+    switch (type) {
+    case 0:
+        w = d - 1.0;
+        area = (predrilled || w > 6.0) ? 0.9 * t * w : 0.0;
+        break;
+    case 29:
+        w = d;
+        area = d * t;
+        break;
+    case 30:
+        w = fitted ? d : d + 1.0;
+        area = w * t;
+        break;
+    case 31:
+        w = Get_Connector_Value(31, catalogue_row, "d3");
+        area = w * t;
+        break;
+    case 32: case 33: {
+        const double b = Get_Vbm_Diameter(30, bolt_index) + 1.0;
+        w = (b + d) / 2.0;
+        area = b * t;
+        break;
+    }
+    default:
+        break;
+    }
+    if (width != nullptr) *width = w;
+    return area;
+}

@@ -1,0 +1,423 @@
+/*
+** Message catalogue of the connection design: the German texts of the error, rule and note codes
+** (Design_Error_Code) in DIN 1052 or DIN EN 1995-1-1 wording, chosen by Nad_Params at each call.
+** Texts are code page 850 (Get_Hint_Text_Cp1252: code page 1252) in one static buffer per catalogue.
+*/
+#include "design/design_texts.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "foundation/codepage.h"
+#include "nad/nad.h"
+
+const char Sym_Diameter[] = "\x8C";
+const char Sym_Greater_Equal[] = "\xF2";
+const char Sym_Delta[] = "\xA3";
+
+namespace {
+
+/* Symbol arguments of a text. */
+enum { ARGS_NONE = 0, ARGS_DIAMETER_GE = 1, ARGS_DELTA = 2 };
+
+/* One code: its DIN 1052 text, its EN 1995 text and, for 1000 and 1001, the EN 1995 text of an
+** annex whose variant flag is 0. A null text means the code has no text under that standard. */
+struct Msg_Row {
+    int32_t code;
+    int args;
+    const char *din;
+    const char *en;
+    const char *en_variant0;
+};
+
+const Msg_Row Error_Rows[] = {
+    {1, 0, "Klammerdurchmesser muss >= 1,5 und <= 2 mm sein", "Klammerdurchmesser muss >= 1,5 und <= 2 mm sein", nullptr},
+    {2, 0, "Klammerdurchmesser muss >= 1,0 und <= 1,6 mm sein", "Klammerdurchmesser muss >= 1,0 und <= 1,6 mm sein", nullptr},
+    {3, 0, "Verbindungen mit Klammern dürfen nur einschnittig ausgeführt werden"_cp850, "Verbindungen mit Klammern dürfen nur einschnittig ausgeführt werden"_cp850, nullptr},
+    {4, 0, "Durchmesser des Verbindungsmittels <= 0", "Durchmesser des Verbindungsmittels <= 0", nullptr},
+    {6, 0, "Verbindungsmittel ist zu kurz ", "Verbindungsmittel ist zu kurz ", nullptr},
+    {7, 0, "Verbindungsmittel ist zu kurz für zweischnittige Verbindung"_cp850, "Verbindungsmittel ist zu kurz für zweischnittige Verbindung"_cp850, nullptr},
+    {8, 0, "Einschlagtiefe < 4 d ", "Einschlagtiefe < 4 d ", nullptr},
+    {9, 0, "Einschraubtiefe < 4 d ", "Einschraubtiefe < 4 d ", nullptr},
+    {10, 0, "Nägel, Schrauben oder Klammern können nur in einschnittiger Verbindung mit Blechen ausgeführt werden"_cp850, "Nägel, Schrauben oder Klammern können nur in einschnittiger Verbindung mit Blechen ausgeführt werden"_cp850, nullptr},
+    {11, 0, "Verbindungsmittel ist zu lang", "Verbindungsmittel ist zu lang", nullptr},
+    {12, 0, "Stahl-Stahl-Verbindungen können nicht nachgewiesen werden"_cp850, "Stahl-Stahl-Verbindungen können nicht nachgewiesen werden"_cp850, nullptr},
+    {13, 0, nullptr, "Holz zu dünn, Spaltgefahr gem. Gl. (8.18)"_cp850, nullptr},
+    {14, 0, "Seitenholz zu dünn, Spaltgefahr gem. Gl. (218)"_cp850, "Seitenholz zu dünn, Spaltgefahr gem. Gl. (8.18)"_cp850, nullptr},
+    {15, 0, "Seitenholz 2 zu dünn, Spaltgefahr gem. Gl. (218)"_cp850, "Seitenholz 2 zu dünn, Spaltgefahr gem. Gl. (8.18)"_cp850, nullptr},
+    {16, 0, "Mittenholz zu dünn, Spaltgefahr gem. Gl. (218)"_cp850, "Mittenholz zu dünn, Spaltgefahr gem. Gl. (8.18)"_cp850, nullptr},
+    {17, 0, nullptr, "Hholz zu dünn, Spaltgefahr gem. Gl. (8.19)"_cp850, nullptr},
+    {18, 0, "Seitenholz zu dünn, Spaltgefahr gem. Gl. (219)"_cp850, "Seitenholz zu dünn, Spaltgefahr gem. Gl. (8.19)"_cp850, nullptr},
+    {19, 0, "Seitenholz 2 zu dünn, Spaltgefahr gem. Gl. (219)"_cp850, "Seitenholz 2 zu dünn, Spaltgefahr gem. Gl. (8.19)"_cp850, nullptr},
+    {20, 0, "Mittenholz zu dünn, Spaltgefahr gem. Gl. (219)"_cp850, "Mittenholz zu dünn, Spaltgefahr gem. Gl. (8.19)"_cp850, nullptr},
+    {21, 0, "Mindestholzdicke (24mm) des Seitenholz unterschritten, gem. DIN 1052, 7.2.3(1)", "Mindestholzdicke (24mm) des Seitenholz unterschritten ", nullptr},
+    {22, 0, nullptr, "Mindestholzdicke (30mm) des Seitenholz unterschritten, gem. ETA-19/0553, Anhang B ", nullptr},
+    {23, 0, nullptr, "Mindestholzdicke (40mm) des Seitenholz unterschritten, gem. ETA-19/0553, Anhang B ", nullptr},
+    {24, 0, "Mindestabstand a1 unterschritten ", "Mindestabstand a1 unterschritten ", nullptr},
+    {25, 0, "Mindestabstand senkrecht zur Faserrichtung a2 unterschritten ", "Mindestabstand a2 senkrecht zur Faserrichtung unterschritten ", nullptr},
+    {26, 0, "Mindestholzdicke (24mm) des Mittenholz unterschritten, gem. DIN 1052, 7.2.3(1)", "Mindestholzdicke (24mm) des Mittenholz unterschritten ", nullptr},
+    {27, 0, nullptr, "Mindestholzdicke (30mm) des Mittenholz unterschritten, gem. ETA-19/0553, Anhang B ", nullptr},
+    {28, 0, nullptr, "Mindestholzdicke (40mm) des Mittenholz unterschritten, gem. ETA-19/0553, Anhang B ", nullptr},
+    {29, 0, "Mindestholzdicke (2.25*he) des Seitenholz unterschritten, gem. DIN 1052, 13.3.3(10)", "Mindestholzdicke (2.25*he) des Seitenholz unterschritten, gem. 8.9 (2)", nullptr},
+    {30, 0, "Mindestholzdicke (3.75*he) des Mittenholz unterschritten, gem. DIN 1052, 13.3.3(10)", "Mindestholzdicke (3.75*he) des Mittenholz unterschritten, gem. 8.9 (2)", nullptr},
+    {31, 0, "SPAX-Schrauben in Verbindung mit Gipskarton gemäß Z-9.1-449, 3.1 nicht zulässig"_cp850, "SPAX-Schrauben in Verbindung mit Gipskarton gemäß Z-9.1-449, 1.2 nicht zulässig"_cp850, nullptr},
+    {32, 0, "SPAX-Schrauben in Verbindung mit Fermacell gemäß Z-9.1-449, 3.1 nicht zulässig"_cp850, "SPAX-Schrauben in Verbindung mit Fermacell gemäß Z-9.1-449, 1.2 nicht zulässig"_cp850, nullptr},
+    {33, 0, "ASSY-Schrauben in Verbindung mit Gipskarton gemäß Z-9.1-449, 3.1 nicht zulässig"_cp850, "ASSY-Schrauben in Verbindung mit Gipskarton gemäß ETA-11/0190, 1.2 nicht zulässig"_cp850, nullptr},
+    {34, 0, nullptr, "Holzwerkstoffe dürfen sich nur auf der Seite des Schraubenkopfes befinden (ETA-11/0190, A1.2)"_cp850, nullptr},
+    {35, 0, "ASSY-Schrauben in Verbindung mit Fermacell gemäß Z-9.1-449, 3.1 nicht zulässig"_cp850, "ASSY-Schrauben in Verbindung mit Fermacell gemäß ETA-11/0190, 1.2 nicht zulässig"_cp850, nullptr},
+    {36, 0, "Keine kraftschlüssige Verbindung zum Stahlblech bei Verwendung von Zylinder- oder Tellerkopfschrauben"_cp850, "Keine kraftschlüssige Verbindung zum Stahlblech bei Verwendung von Zylinder- oder Tellerkopfschrauben"_cp850, nullptr},
+    {37, 0, "gemäß ETA-11/0190, 4.2 muss die Holzdicke mindestens 1,2d betragen"_cp850, "gemäß ETA-12/0114 4.2 muss die Holzdicke mindestens 1,2d betragen"_cp850, nullptr},
+    {38, 0, "gemäß Z-9.1-449, mässen bei Holzwerkstoffen mit Schrauben >=12mm Unterlegscheiben verwendet werden"_cp850, "gemäß Z-9.1-449, mässen bei Holzwerkstoffen mit Schrauben >=12mm Unterlegscheiben verwendet werden"_cp850, nullptr},
+    {39, 0, "gemäß ETA-11/0190 A.1.3.2 muss die Holzdicke mindestens 1,2d betragen"_cp850, "gemäß ETA-11/0190 A.1.3.2 muss die Holzdicke mindestens 1,2d betragen"_cp850, nullptr},
+    {40, 0, "gemäß Z-9.1-449, 4.5 muss die Seitenholzdicke ohne Vorbohrung mindestens 30 mm betragen"_cp850, "gemäß Z-9.1-449, 4.5 muss die Seitenholzdicke ohne Vorbohrung mindestens 30 mm betragen"_cp850, nullptr},
+    {41, 0, "gemäß Z-9.1-449, 4.5 muss die Seitenholzdicke ohne Vorbohrung mindestens 40 mm betragen"_cp850, "gemäß Z-9.1-449, 4.5 muss die Seitenholzdicke ohne Vorbohrung mindestens 40 mm betragen"_cp850, nullptr},
+    {42, 0, "gemäß Z-9.1-449, 4.5 muss die Seitenholzdicke ohne Vorbohrung mindestens 80 mm betragen"_cp850, "gemäß Z-9.1-449, 4.5 muss die Seitenholzdicke ohne Vorbohrung mindestens 80 mm betragen"_cp850, nullptr},
+    {43, 0, "gemäß Z-9.1-449, 4.5 muss die Mittenholzdicke ohne Vorbohrung mindestens 30 mm betragen"_cp850, "gemäß Z-9.1-449, 4.5 muss die Mittenholzdicke ohne Vorbohrung mindestens 30 mm betragen"_cp850, nullptr},
+    {44, 0, "gemäß Z-9.1-449, 4.5 muss die Mittenholzdicke ohne Vorbohrung mindestens 40 mm betragen"_cp850, "gemäß Z-9.1-449, 4.5 muss die Mittenholzdicke ohne Vorbohrung mindestens 40 mm betragen"_cp850, nullptr},
+    {45, 0, "gemäß Z-9.1-449, 4.5 muss die Mittenholzdicke ohne Vorbohrung mindestens 80 mm betragen"_cp850, "gemäß Z-9.1-449, 4.5 muss die Mittenholzdicke ohne Vorbohrung mindestens 80 mm betragen"_cp850, nullptr},
+    {46, 0, nullptr, "Kann nicht berechnet werden, da z.Zt. noch keine Zulassung für DIN EN 1995 existiert"_cp850, nullptr},
+    {47, 0, nullptr, "Kann nicht berechnet werden, da z.Zt. noch keine Zulassung für DIN EN 1995 existiert"_cp850, nullptr},
+    {48, 0, "Bei Dübeln besonderer Bauart muss die Rohdichte < 500kg/m3 sein. "_cp850, "Bei Dübeln besonderer Bauart muss die Rohdichte < 500kg/m3 sein. "_cp850, nullptr},
+    {49, 0, nullptr, "Bei Dübeln besonderer Bauart sind nur fär Vollholz, Brett- oder Balkenschichtholz oder Furnierschichtholz zugelassen. "_cp850, nullptr},
+    {50, 0, "Vorderer/Hinterer Mindestrandabstand (e1c, e1t) unterschritten", "Vorderer/Hinterer Mindestrandabstand (e1c, e1t) unterschritten", nullptr},
+    {51, 0, nullptr, "gemäß ETA-11/0190, A.2.4.2 muss die Seitenholzdicke mindestens 24 mm betragen"_cp850, nullptr},
+    {52, 0, nullptr, "gemäß ETA-11/0190, A.2.4.2 muss die Mittenholzdicke mindestens 24 mm betragen"_cp850, nullptr},
+    {53, 0, "gemäß Z-9.1-614, 4.5 muss die Seitenholzdicke mindestens 30 mm betragen"_cp850, "gemäß ETA-11/0190, A.2.4.2 muss die Seitenholzdicke mindestens 30 mm betragen"_cp850, nullptr},
+    {54, 0, "gemäß Z-9.1-614, 4.5 muss die Seitenholzdicke mindestens 40 mm betragen"_cp850, "gemäß ETA-11/019, A.2.4.2 muss die Seitenholzdicke mindestens 40 mm betragen"_cp850, nullptr},
+    {55, 0, "gemäß Z-9.1-614, 4.5 muss die Seitenholzdicke mindestens 40 mm betragen"_cp850, "gemäß ETA-11/019, A.2.4.2 muss die Seitenholzdicke mindestens 80 mm betragen"_cp850, nullptr},
+    {56, 0, nullptr, "gemäß ETA-11/019, A.2.4.2 muss die Seitenholzdicke mindestens 100 mm betragen"_cp850, nullptr},
+    {57, 0, "gemäß Z-9.1-614, 4.5 muss die Mittenholzdicke mindestens 30 mm betragen"_cp850, "gemäß ETA-11/019, A.2.4.2 muss die Mittenholzdicke mindestens 30 mm betragen"_cp850, nullptr},
+    {58, 0, "gemäß Z-9.1-614, 4.5 muss die Mittenholzdicke mindestens 40 mm betragen"_cp850, "gemäß ETA-11/019, A.2.4.2 muss die Mittenholzdicke mindestens 40 mm betragen"_cp850, nullptr},
+    {59, 0, "gemäß Z-9.1-614, 4.5 muss die Mittenholzdicke mindestens 40 mm betragen"_cp850, "gemäß ETA-11/019, A.2.4.2 muss die Mittenholzdicke mindestens 80 mm betragen"_cp850, nullptr},
+    {60, 0, nullptr, "gemäß ETA-11/019, A.2.4.2 muss die Mittenholzdicke mindestens 100 mm betragen"_cp850, nullptr},
+    {61, 1, "gemäß Z-9.1-614, 1.2 dürfen Schrauben %s %s 8 mm ohne Vorbohren nur in die Holzarten Fichte, Tanne oder Kiefer eingeschraubt werden"_cp850, "gemäß ETA-11/0190, 4.2 dürfen Schrauben %s %s 8 mm nur in die Holzarten Fichte, Tanne oder Kiefer eingeschraubt werden"_cp850, nullptr},
+    {62, 1, "gemäß ETA-11/0190, 4.2 dürfen Schrauben %s %s 8 mm nur in die Holzarten Fichte, Tanne oder Kiefer eingeschraubt werden"_cp850, "gemäß ETA-11/0190, 4.2 dürfen Schrauben %s %s 8 mm nur in die Holzarten Fichte, Tanne oder Kiefer eingeschraubt werden"_cp850, nullptr},
+    {63, 0, nullptr, "gemäß ETA-19/0553, 3.11 dürfen Schrauben d >= 8 mm nur in die Holzarten Fichte, Tanne, Kiefer oder Laubholz eingeschraubt werden"_cp850, nullptr},
+    {64, 0, nullptr, "Schrauben mit d>4 dürfen nur in NKL 1 und 2 verwendet werden (ETA-11/0190, 1.2)"_cp850, nullptr},
+    {65, 0, nullptr, "Schrauben mit d¾4 dürfen nur in NKL 1 verwendet werden (ETA-11/0190, 1.2)"_cp850, nullptr},
+    {66, 0, nullptr, "gemäß ETA-11/0190, A.2.4.2 muss OSB mindestens 12 mm dick sein"_cp850, nullptr},
+    {67, 0, nullptr, "gemäß ETA-11/0190, A.2.4.2 muss die Spanplatte mindestens 13 mm dick sein"_cp850, nullptr},
+    {68, 0, "SPAX-Schrauben in Laubholz nur mit Vorbohren gemäß Z-9.1-449, 4.3"_cp850, "SPAX-Schrauben in Laubholz nur mit Vorbohren gemäß Z-9.1-449, 4.3"_cp850, nullptr},
+    {69, 0, nullptr, "Holzwerkstoff- und Stahlplatten sollten gemäß ETA-12/0114, 4.2.2 nur auf der Schraubenkopfseite angebracht sein"_cp850, nullptr},
+    {70, 0, nullptr, "Mindestdicke gemäß ETA-12/0114, 4.2.2 unterschritten"_cp850, nullptr},
+    {71, 0, "Klammerdurchmesser muss >= 1 und <= 2 mm sein", "Klammerdurchmesser muss >= 1 und <= 2 mm sein", nullptr},
+    {72, 0, "Bei einseitiger Beplankung muss Rippenbreite/-höhe >= 0.25 sein"_cp850, "Bei einseitiger Beplankung muss Rippenbreite/-höhe >= 0.25 sein"_cp850, nullptr},
+    {73, 0, "av muss bei Klammern <= 150 mm sein", "av muss bei Klammern <= 150 mm sein", nullptr},
+    {74, 0, "av muss bei Nägeln <= 150 mm sein"_cp850, "av muss bei Nägeln <= 150 mm sein"_cp850, nullptr},
+    {75, 0, "av muss bei Schrauben <= 200 mm sein", "av muss bei Schrauben <= 200 mm sein", nullptr},
+    {76, 0, "Schraubendurchmesser muss >= 4.0 mm sein", "Schraubendurchmesser muss >= 4.0 mm sein", nullptr},
+    {77, 0, "Schraubenverbindungen in Fermacell nicht zulässig"_cp850, "Schraubenverbindungen in Fermacell nicht zulässig"_cp850, nullptr},
+    {78, 0, "Nagelabstand < 20 d", "Nagelabstand < 20 d", nullptr},
+    {79, 0, "Nagelabstand a1 zu klein", "Nagelabstand a1 zu klein", nullptr},
+    {80, 0, "Tafelmindestbreite muss >= H/4 sein", "Tafelmindestbreite muss >= H/4 sein", nullptr},
+    {81, 0, "Bemessungslast Ed muss <= 5.0 KN/m sein", "Bemessungslast Ed muss <= 5.0 KN/m sein", nullptr},
+    {82, 0, "Verbindungsmittel zu kurz", "Verbindungsmittel zu kurz", nullptr},
+    {83, 0, "Vertikale Rippe zu schmal", "Vertikale Rippe/Lamelle zu schmal", nullptr},
+    {84, 0, "Horizontale Rippe zu schmal", "Horizontale Rippe/Lamelle zu schmal", nullptr},
+    {85, 0, nullptr, "Mindestabstand a2 senkrecht zur Faserrichtung unterschritten", nullptr},
+    {86, 0, "Nach DIN 1052 dürfen Ring- und Scheibdübel aus Aluminiumlegierung nur in Nutzungsklasse 1 und 2 verwendet werden"_cp850, "Nach NAD dürfen Ring- und Scheibdübel aus Aluminiumlegierung nur in Nutzungsklasse 1 und 2 verwendet werden"_cp850, nullptr},
+    {87, 0, "fuk = 0", "fuk = 0", nullptr},
+    {88, 0, "A = 0", "A = 0", nullptr},
+    {94, 0, nullptr, "Berechnung von Sondernägeln nur mit NAD möglich"_cp850, nullptr},
+    {95, 0, "Seitenholz zu kurz", "Seitenholz zu kurz", nullptr},
+    {96, 0, "Mindestabstand a2,tc überschritten, Holz nicht hoch genug"_cp850, "Mindestabstand a4,tc überschritten, Holz nicht hoch genug"_cp850, nullptr},
+    {97, 0, "Spaltgefahr => Seitenholz zu dünn oder Nagel zu dick"_cp850, "Spaltgefahr => Seitenholz zu dünn oder Nagel zu dick"_cp850, nullptr},
+    {98, 0, "Anzahl der Zeilen muss bei versetzter Anordnung ungerade sein!", "Anzahl der Zeilen muss bei versetzter Anordnung ungerade sein!", nullptr},
+    {99, 0, "Anzahl der Spalten muss bei gruppierter Anordnung gerade sein!", "Anzahl der Spalten muss bei gruppierter Anordnung gerade sein!", nullptr},
+    {100, 0, "Anzahl der Spalten muss bei versetzter Anordnung > 2 sein!", "Anzahl der Spalten muss bei versetzter Anordnung > 2 sein!", nullptr},
+    {101, 0, "Es müssen mindestens 2 Verbindungsmittel pro Stoßhälfte gewählt werden!"_cp850, "Es müssen mindestens 2 Verbindungsmittel pro Stoßhälfte gewählt werden!"_cp850, nullptr},
+    {102, 0, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt "_cp850, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt "_cp850, nullptr},
+    {103, 0, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt "_cp850, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt "_cp850, nullptr},
+    {104, 0, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt "_cp850, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt "_cp850, nullptr},
+    {105, 0, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt "_cp850, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt "_cp850, nullptr},
+    {106, 0, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt "_cp850, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt "_cp850, nullptr},
+    {107, 0, "Nagelabstände zu groß (Seitenholz ist zu lang)"_cp850, "Nagelabstände zu groß (Seitenholz ist zu lang)"_cp850, nullptr},
+    {108, 0, nullptr, "Sparren nicht hoch genug => Verbindungsmittel können nicht untergebracht werden"_cp850, nullptr},
+    {109, 0, "Nagelabstände zu groß, Seitenholz ist zu hoch"_cp850, "Nagelabstände zu groß, Seitenholz ist zu hoch"_cp850, nullptr},
+    {110, 0, "NägelVerbindungsmittel ist zu kurz oder Seitenholz zu dick"_cp850, "NägelVerbindungsmittel ist zu kurz oder Seitenholz zu dick"_cp850, nullptr},
+    {111, 0, "Mindestdicke des Mittelholz unterschritten", "Mindestdicke des Mittelholz unterschritten", nullptr},
+    {112, 0, "Dübel zu hoch"_cp850, "Dübel zu hoch"_cp850, nullptr},
+    {113, 0, "Seitenholz zu dünn bzw. Nageldurchmesser zu groß"_cp850, "Seitenholz zu dünn bzw. Nageldurchmesser zu groß"_cp850, nullptr},
+    {114, 0, "Mindestholzdicke im Seitenholz (24 mm) unterschritten", "Mindestholzdicke im Seitenholz (24 mm) unterschritten", nullptr},
+    {115, 0, "Mindestabstand a3,t in Faserrichtung zum beanspruchten Rand unterschritten ", "Mindestabstand a3,t in Faserrichtung zum beanspruchten Rand unterschritten ", nullptr},
+    {116, 0, "Mindestabstand a3,c in Faserrichtung zum unbeanspruchten Rand unterschritten ", "Mindestabstand a3,c in Faserrichtung zum unbeanspruchten Rand unterschritten ", nullptr},
+    {117, 0, "Mindestabstand a4,t senkrecht zur Faserrichtung zum beanspruchten Rand unterschritten ", "Mindestabstand a4,t senkrecht zur Faserrichtung zum beanspruchten Rand unterschritten ", nullptr},
+    {118, 0, "Mindestabstand a4,c senkrecht zur Faserrichtung zum unbeanspruchten Rand unterschritten ", "Mindestabstand a4,c senkrecht zur Faserrichtung zum unbeanspruchten Rand unterschritten ", nullptr},
+    {119, 0, "Vorderer/Hinterer Mindestrandabstand (a1c, a1t) unterschritten", "Vorderer/Hinterer Mindestrandabstand (a3c, a3t) unterschritten", nullptr},
+    {120, 0, "Oberer/Unterer Mindestrandabstand (a2c, a2t) unterschritten", "Oberer/Unterer Mindestrandabstand (a2c, a2t) unterschritten", nullptr},
+    {121, 0, nullptr, "Mindestabstand a1 der Verbindungsmittel am Kehlbalken unterschritten", nullptr},
+    {122, 0, nullptr, "Oberer/Unterer Mindestrandabstand am Kehlbalken (a4c, a4t) unterschritten", nullptr},
+    {123, 0, nullptr, "Oberer/Unterer Mindestrandabstand am Sparren (a4c, a4t) unterschritten", nullptr},
+    {124, 0, "Bitte mindestens eine gültige Schnittgrößenkombination eingeben"_cp850, "Bitte mindestens eine gültige Schnittgrößenkombination eingeben"_cp850, nullptr},
+    {125, 0, nullptr, "Zu wenig Verbindungsmittel am Kehlbalkenanschluss gewählt"_cp850, nullptr},
+    {126, 0, nullptr, "Zu wenig Verbindungsmittel am Sparrenanschluss gewählt"_cp850, nullptr},
+    {127, 0, "Seitenholz 1 nicht hoch genung ", "Seitenholz 1 nicht hoch genung ", nullptr},
+    {128, 0, "Seitenholz 2 nicht hoch genung ", "Seitenholz 2 nicht hoch genung ", nullptr},
+    {129, 0, "Der Steg ist zu schmal ", "Der Steg ist zu schmal ", nullptr},
+    {130, 0, "Mindesteblechdicke (3mm) unterschritten", "Mindesteblechdicke (3mm) unterschritten", nullptr},
+    {131, 0, "Blechrandabstand e2 oder e3 zu klein", "Blechrandabstand e2 oder e3 zu klein", nullptr},
+    {132, 0, nullptr, "Mindestdurchmesser 4mm unterschritten", nullptr},
+    {133, 0, "Der charaktistische Wert des Ausziehparameters fax,k muss >= 50E-6 ╦╦ sein "_cp850, "Der charaktistische Wert des Ausziehparameters fax,k muss >= 50E-6 ╦╦ sein "_cp850, nullptr},
+    {134, 0, "Der Durchmesser muss >= 4mm sein ", "Der Durchmesser muss >= 4mm sein ", nullptr},
+    {135, 0, "Die Eindringtiefe von lef muss >= 8d sein ", "Die Eindringtiefe von lef muss >= 8d sein ", nullptr},
+    {136, 0, "Der charaktistische Wert des Ausziehparameters fax,k muss >= 4,5 sein ", "Der charaktistische Wert des Ausziehparameters fax,k muss >= 4,5 sein ", nullptr},
+    {137, 0, "Der muss mindestens 3 Schichten durchdringen ", "Der muss mindestens 3 Schichten durchdringen ", nullptr},
+    {138, 0, "Gem. ETA-19/0553, 3.11, Tab. 4 max. Eindringt. ohne Vorbohren ueberschr. ", "Gem. ETA-19/0553, 3.11, Tab. 4 max. Eindringt. ohne Vorbohren ueberschr. ", nullptr},
+    {139, 0, "Gem. ETA-19/0553, 3.11, Tab. 5 max. Eindringt. ohne Vorbohren ueberschr. ", "Gem. ETA-19/0553, 3.11, Tab. 5 max. Eindringt. ohne Vorbohren ueberschr. ", nullptr},
+    {140, 0, "Gem. ETA-19/0553, 3.11, max. Eindringl. ohne Vorbohren in LVL ueberschr. ", "Gem. ETA-19/0553, 3.11, max. Eindringl. ohne Vorbohren in LVL ueberschr. ", nullptr},
+    {142, 0, nullptr, "Dübel aus Aluminium nicht in Nutzungsklasse 3 erlaubt "_cp850, nullptr},
+    {143, 0, nullptr, "Rechtes Seitenholz nicht hoch genug ", nullptr},
+    {144, 0, nullptr, "Mittenholz nicht hoch genug ", nullptr},
+    {145, 0, nullptr, "gemäß 8.3.1.2(1) sollte die Eindringtiefe mindestens 8d betragen "_cp850, nullptr},
+    {146, 0, nullptr, "Achtung! Eindringtiefe ist < 4d ", nullptr},
+    {147, 0, nullptr, "DIN EN 1995-1-1, NA:2013 8.4 (NA.16) beachten ", nullptr},
+    {148, 0, nullptr, "gemäß DIN EN 1995-1-1, 8.7.2(2) sollte die Holzdicke mindestens 12d betragen "_cp850, nullptr},
+    {149, 0, nullptr, "gemäß DIN EN 1995-1-1, 8.7.2(2) sollte die Holzdicke mindestens 12d betragen "_cp850, nullptr},
+    {150, 0, nullptr, "gemäß ETA-11/0190, A.1.3.2 sollte die Holzdicke mindestens 6mm betragen "_cp850, nullptr},
+    {151, 0, nullptr, "gemäß ETA-11/0190, A.1.3.2 sollte die Holzdicke mindestens 8mm betragen "_cp850, nullptr},
+    {152, 0, nullptr, "gemäß ETA-12/0114, 4.2.2 sollte die Holzdicke mindestens 6mm betragen "_cp850, nullptr},
+    {153, 0, nullptr, "gemäß ETA-12/0114, 4.2.2 sollte die Holzdicke mindestens 8mm betragen "_cp850, nullptr},
+    {154, 0, nullptr, "gemäß ETA-19/0553, sollte die Holzdicke mindestens 6mm betragen "_cp850, nullptr},
+    {155, 0, nullptr, "gemäß ETA-19/0553, sollte die Holzdicke mindestens 8mm betragen "_cp850, nullptr},
+    {156, 0, nullptr, "gemäß ETA-19/0553, sollte die Holzdicke mindestens 12mm betragen "_cp850, nullptr},
+    {157, 0, nullptr, "gemäß TA-11/0190, A.1.3.2 sollte die Holzdicke mindestens 1,2d betragen "_cp850, nullptr},
+    {158, 0, nullptr, "gemäß TA-11/0190, A.1.3.2 sollte die Holzdicke mindestens 1,2d betragen "_cp850, nullptr},
+    {159, 0, nullptr, "gemäß DIN EN 1995-1-1/NA, (NA.11) 8.3.2(1)P dürfen glattschäftige Nägel in vorgebohrten Nagellöchern nicht auf Herausziehen beansprucht werden "_cp850, nullptr},
+    {160, 0, nullptr, "gemäß DIN EN 1995-1-1 8.3.2(7) sollte die Eindringtiefe glattschäftiger Nägel mindestens 8d betragen "_cp850, nullptr},
+    {161, 0, nullptr, "gemäß DIN EN 1995-1-1 8.3.2(7) sollte die Eindringtiefe von Nägeln mit profiliertem Schaft mindestens 6d betragen "_cp850, nullptr},
+    {162, 0, nullptr, "gemäß DIN EN 1995-1-1, NA 2013(NA.16) sollte die Eindringtiefe von Klammern mindestens 12d betragen "_cp850, nullptr},
+    {163, 0, nullptr, "gemäß DIN EN 1995-1-1, 8.7.2(3) sollte die geringste Eindringtiefe 6d betragen "_cp850, nullptr},
+    {164, 0, nullptr, "Bei Klammern darf nur die beharzte Länge zur Ermittling von Rax angesetzt werden "_cp850, nullptr},
+    {165, 0, nullptr, "gemäß DIN 1052, 12.8.1(9) muss zur Ermittlung von Rax die Einschlagtiefe für glattschäftige Nägel und Sondernägel der Tragfähigkeitsklasse 1 mindestens 12d betragen "_cp850, nullptr},
+    {166, 0, nullptr, "gemäß DIN 1052, 12.8.1(9) muss zur Ermittlung von Rax die Einschlagtiefe für Sondernägel der Tragfähigkeitsklassen 2 und 3 mindestens 8d betragen "_cp850, nullptr},
+    {167, 0, nullptr, "gemäß DIN 1052, 12.8.1(9) wurde zur Ermittlung von Rax die Einschlagtiefe lef auf 20d begrenzt "_cp850, nullptr},
+    {168, 0, nullptr, "Fv,Rk nicht ermittelbar ", nullptr},
+    {169, 0, nullptr, "Lochleibungsspannung im Seitenholz nicht ermittelbar ", nullptr},
+    {170, 0, nullptr, "Lochleibungsspannung im Mittenholz nicht ermittelbar ", nullptr},
+    {1000, 2, nullptr, "gemäß Zulassung ETA-03/0050 für Fermacellplatten darf bei einschnittigen Verbindungen mit Nägeln oder Klammern bei überwiegend kurzzeitiger Beanspruchung die charakteristische Tragfähigkeit parallel zum Rand der Gipsfaserplatte um einen Anteil %sFv,Rk erhöht werden "_cp850, " "},
+    {1001, 2, nullptr, "Bei einschnittigen Holzwerkstoff- Holz- Nagelverbindungen mit Sondernägeln der Tragfähigkeitsklasse 3, nicht jedoch bei Gipskarton- Holz- Verbindungen, darf der charakteristische Wert der Tragfähigkeit Fv,Rk nach NAD 8.3.1.3 (NA.9) um einen Anteil %sFv,Rk erhöht werden "_cp850, " "},
+    {1002, 2, nullptr, "Bei einschnittigen Verbindungen mit Holzschrauben darf der charakteristische Wert der Tragfähigkeit Fv,Rk infolge der Seilwirkung um einen Anteil %sRk erhöht werden "_cp850, nullptr},
+    {1003, 2, nullptr, "Bei Verbindungen mit Bolzen darf der charakteristische Wert der Tragfähigkeit Fv,Rk infolge der Seilwirkung um einen Anteil %sFv,Rk erhöht werden "_cp850, nullptr},
+    {1004, 0, nullptr, "gemäß DIN EN 1995-1-1, 8.3.1.1(8) wird die Tragfähigkeit in Faserrichtung hintereinanderliegender Nägel abgemindert, sofern sie nicht um 1d versetzt angeordnet sind "_cp850, nullptr},
+    {1005, 0, nullptr, "gemäß ETA-11/0190, A.1.4.1 müssen bei Douglasien und bei nicht vorgebohrten Schrauben die Mindestabstände in Faserrichtung um 50%% erhöht werden "_cp850, nullptr},
+    {1006, 1, nullptr, "gemäß ETA-11/0190, 4.2 dürfen Schrauben mit %s %s 8 mm nur in die Vollholzarten Fichte, Tanne oder Kiefer eingeschraubt werden "_cp850, nullptr},
+    {1007, 0, nullptr, "Nägel in vorgebohrten Nagellöchern dürfen nach NAD 8.3.2(NA.11) nicht auf Herausziehen beansprucht werden "_cp850, nullptr},
+    {1008, 0, nullptr, "gemäß DIN 1052, 12.3(4) wurde zur Ermittlung von fhak, k90=1 gesetzt "_cp850, nullptr},
+    {1009, 0, nullptr, "Abminderung von f1k auf 1/3 Rax gemäß DIN 1052-10, A.1(2)b "_cp850, nullptr},
+    {1010, 0, nullptr, "Abminderung von Rax auf 70%% gemäß 8.4.5(5) "_cp850, nullptr},
+    {1011, 0, nullptr, "Mindestholzdicke (24mm) des Seitenholz unterschritten => Fv,Rk=0 ", nullptr},
+    {1012, 0, nullptr, "Wenn der Bohrlochdurchmesser nicht größer als der Kerndurchmesser des Sondernagels ist, darf gemäß NAD 8.3.2 (NA.13) der Ausziehparameter fax,k mit 70%% in Ansatz gebracht werden "_cp850, nullptr},
+    {1013, 0, nullptr, "Rax zu Null gesetzt, da der Einschraubwinkel < 30 (ETA-12/0114, 2.1) ", nullptr},
+    {1014, 0, nullptr, "Rax zu Null gesetzt, da der Einschraubwinkel < 15 (ETA-12/0114, 2.1) ", nullptr},
+    {1015, 0, nullptr, "Rax zu Null gesetzt, da der Einschraubwinkel < 30 (ETA-11/0190, A.1.3.1)", nullptr},
+    {1016, 0, nullptr, "gemäß Z-9.1-449 wird bei Verwendung von Holzwerkstoffen ohne Unterlegscheiben der Kopfziehwiderstand zu Null gesetzt "_cp850, nullptr},
+    {1017, 0, nullptr, "Das Gewinde nach DIN 7998 hat einen Einfluss auf die charakteristische Tragfähigkeit auf Zug in Schaftrichtung "_cp850, nullptr},
+    {1018, 0, nullptr, "Die Mindestdicke t darf bei Nadelhölzern auch nach Gleichung (8.18) berechnet werden, sofern die Randabstände senkrecht zur Faser erhöht werden "_cp850, nullptr},
+    {1019, 0, nullptr, "Minimaler Abstand a1 unterschritten ", nullptr},
+};
+const Msg_Row Hint_Rows[] = {
+    {6, 0, "Das Verbindungsmittel ist zu kurz und dringt nicht tief genug in das Seitenholz ein. Wählen Sie ein längeres Verbindungsmittel "_cp850, "Das Verbindungsmittel ist zu kurz und dringt nicht tief genug in das Seitenholz ein. Wählen Sie ein längeres Verbindungsmittel "_cp850, nullptr},
+    {11, 0, "Das Verbindungsmittel ist zu lang und durchdringt das äußere Seitenholz "_cp850, "Das Verbindungsmittel ist zu lang und durchdringt das äußere Seitenholz "_cp850, nullptr},
+    {14, 0, "Wegen der Spaltgefahr des Holzes muss bei Nagelverbindungen ohne Vorbohrung die Dicke t von Bauteilen aus Vollholz einen Mindestwert entsprechend 12.5.2(13), Gl. (218) einhalten ", "Wegen der Spaltgefahr des Holzes muss bei Nagelverbindungen ohne Vorbohrung die Dicke t von Bauteilen aus Vollholz einen Mindestwert entsprechend 8.3.1.2(7), Gl. (8.19) einhalten ", nullptr},
+    {15, 0, "Wegen der Spaltgefahr des Holzes muss bei Nagelverbindungen ohne Vorbohrung die Dicke t von Bauteilen aus Vollholz einen Mindestwert entsprechend 12.5.2(13), Gl. (218) einhalten ", "Wegen der Spaltgefahr des Holzes muss bei Nagelverbindungen ohne Vorbohrung die Dicke t von Bauteilen aus Vollholz einen Mindestwert entsprechend 8.3.1.2(7), Gl. (8.19) einhalten ", nullptr},
+    {16, 0, "Wegen der Spaltgefahr des Holzes muss bei Nagelverbindungen ohne Vorbohrung die Dicke t von Bauteilen aus Vollholz einen Mindestwert entsprechend 12.5.2(13), Gl. (218) einhalten ", "Wegen der Spaltgefahr des Holzes muss bei Nagelverbindungen ohne Vorbohrung die Dicke t von Bauteilen aus Vollholz einen Mindestwert entsprechend 8.3.1.2(7), Gl. (8.19) einhalten ", nullptr},
+    {25, 0, "Mindestabstand a2 senkrecht zur Faserrichtung unterschritten ", "Mindestabstand senkrecht zur Faserrichtung a2 unterschritten ", nullptr},
+    {48, 0, nullptr, "Bei Dübeln besonderer Bauart muss die Rohdichte < 500kg/m3 sein. "_cp850, nullptr},
+    {49, 0, nullptr, "Bei Dübeln besonderer Bauart sind nur fär Vollholz, Brett- oder Balkenschichtholz oder Furnierschichtholz zugelassen. "_cp850, nullptr},
+    {95, 0, "Seitenholz zu kurz", "Seitenholz zu kurz", nullptr},
+    {96, 0, "Mindestabstand a2tc überschritten, Holz nicht hoch genug"_cp850, "Mindestabstand a4,tc überschritten, Holz nicht hoch genug"_cp850, nullptr},
+    {97, 0, "Spaltgefahr => Seitenholz zu dünn oder Nagel zu dick"_cp850, "Spaltgefahr => Seitenholz zu dünn oder Nagel zu dick"_cp850, nullptr},
+    {98, 0, "Anzahl der Zeilen muss bei versetzter Anordnung ungerade sein!", "Anzahl der Zeilen muss bei versetzter Anordnung ungerade sein!", nullptr},
+    {99, 0, "Anzahl der Spalten muss bei gruppierter Anordnung gerade sein!", "Anzahl der Spalten muss bei gruppierter Anordnung gerade sein!", nullptr},
+    {100, 0, "Anzahl der Spalten muss bei versetzter Anordnung > 2 sein!", "Anzahl der Spalten muss bei versetzter Anordnung > 2 sein!", nullptr},
+    {101, 0, "Es müssen mindestens 2 Verbindungsmittel pro Stoßhälfte gewählt werden!"_cp850, "Es müssen mindestens 2 Verbindungsmittel pro Stoßhälfte gewählt werden!"_cp850, nullptr},
+    {102, 0, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt"_cp850, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt "_cp850, nullptr},
+    {103, 0, nullptr, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt "_cp850, nullptr},
+    {104, 0, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt"_cp850, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt "_cp850, nullptr},
+    {105, 0, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt"_cp850, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt "_cp850, nullptr},
+    {106, 0, nullptr, "Einpressdübel sind in Verbindung mit Laubholz nicht erlaubt "_cp850, nullptr},
+    {107, 0, "Nagelabstände zu groß (Seitenholz ist zu lang)"_cp850, "Nagelabstände zu groß (Seitenholz ist zu lang)"_cp850, nullptr},
+    {108, 0, "Sparren nicht hoch genug => Verbindungsmittel können nicht untergebracht werden"_cp850, "Sparren nicht hoch genug => Verbindungsmittel können nicht untergebracht werden"_cp850, nullptr},
+    {109, 0, "Nagelabstände zu groß, Seitenholz ist zu hoch"_cp850, "Nagelabstände zu groß, Seitenholz ist zu hoch"_cp850, nullptr},
+    {110, 0, "Nägel zu kurz oder Seitenholz ist zu dick"_cp850, "NägelVerbindungsmittel ist zu kurz oder Seitenholz zu dick"_cp850, nullptr},
+    {111, 0, "Mindestdicke des Mittelholz unterschritten", "Mindestdicke des Mittelholz unterschritten", nullptr},
+    {112, 0, "Dübel zu hoch"_cp850, "Dübel zu hoch"_cp850, nullptr},
+    {113, 0, "Seitenholz zu dünn bzw. Nageldurchmesser zu groß"_cp850, "Seitenholz zu dünn bzw. Nageldurchmesser zu groß"_cp850, nullptr},
+    {114, 0, "Mindestholzdicke im Seitenholz (24 mm) unterschritten", "Mindestholzdicke im Seitenholz (24 mm) unterschritten", nullptr},
+    {121, 0, "Mindestabstand a1 der Verbindungsmittel am Kehlbalken unterschritten", "Mindestabstand a1 der Verbindungsmittel am Kehlbalken unterschritten", nullptr},
+    {122, 0, "Oberer/Unterer Mindestrandabstand am Kehlbalken (a2c, a2t) unterschritten", "Oberer/Unterer Mindestrandabstand am Kehlbalken (a4c, a4t) unterschritten", nullptr},
+    {123, 0, "Oberer/Unterer Mindestrandabstand am Sparren (a2c, a2t) unterschritten", "Oberer/Unterer Mindestrandabstand am Sparren (a4c, a4t) unterschritten", nullptr},
+    {124, 0, "Bitte mindestens eine  gültige Schnittgrößenkombination eingeben"_cp850, "Bitte mindestens eine  gültige Schnittgrößenkombination eingeben"_cp850, nullptr},
+    {125, 0, "Zu wenig Verbindungsmittel am Kehlbalkenanschluss gewählt"_cp850, "Zu wenig Verbindungsmittel am Kehlbalkenanschluss gewählt"_cp850, nullptr},
+    {126, 0, "Zu wenig Verbindungsmittel am Sparrenanschluss gewählt"_cp850, "Zu wenig Verbindungsmittel am Sparrenanschluss gewählt"_cp850, nullptr},
+    {129, 0, "Der Steg ist zu schmal ", "Der Steg ist zu schmal ", nullptr},
+    {142, 0, "Dübel aus Aluminium nicht in Nutzungsklasse 3 erlaubt "_cp850, "Dübel aus Aluminium nicht in Nutzungsklasse 3 erlaubt "_cp850, nullptr},
+    {143, 0, "Rechtes Seitenholz nicht hoch genug ", "Rechtes Seitenholz nicht hoch genug ", nullptr},
+    {144, 0, "Mittenholz nicht hoch genug ", "Mittenholz nicht hoch genug ", nullptr},
+    {145, 0, nullptr, "gemäß 8.3.1.2(1) sollte die Eindringtiefe mindestens 8d betragen "_cp850, nullptr},
+    {146, 0, nullptr, "Achtung! Eindringtiefe ist < 4d ", nullptr},
+    {147, 0, nullptr, "DIN EN 1995-1-1, NA:2013 8.4 (NA.16) beachten ", nullptr},
+    {148, 0, nullptr, "gemäß DIN EN 1995-1-1, 8.7.2(2) sollte die Holzdicke mindestens 12d betragen "_cp850, nullptr},
+    {149, 0, nullptr, "gemäß DIN EN 1995-1-1, 8.7.2(2) sollte die Holzdicke mindestens 12d betragen "_cp850, nullptr},
+    {150, 0, nullptr, "gemäß ETA-11/0190, A.1.3.2 sollte die Holzdicke mindestens 6mm betragen "_cp850, nullptr},
+    {151, 0, nullptr, "gemäß ETA-11/0190, A.1.3.2 sollte die Holzdicke mindestens 8mm betragen "_cp850, nullptr},
+    {152, 0, nullptr, "gemäß ETA-12/0114, 4.2.2 sollte die Holzdicke mindestens 6mm betragen "_cp850, nullptr},
+    {153, 0, nullptr, "gemäß ETA-12/0114, 4.2.2 sollte die Holzdicke mindestens 8mm betragen "_cp850, nullptr},
+    {154, 0, nullptr, "gemäß ETA-19/0553, sollte die Holzdicke mindestens 6mm betragen "_cp850, nullptr},
+    {155, 0, nullptr, "gemäß ETA-19/0553, sollte die Holzdicke mindestens 8mm betragen "_cp850, nullptr},
+    {156, 0, nullptr, "gemäß ETA-19/0553, sollte die Holzdicke mindestens 12mm betragen "_cp850, nullptr},
+    {157, 0, nullptr, "gemäß TA-11/0190, A.1.3.2 sollte die Holzdicke mindestens 1,2d betragen "_cp850, nullptr},
+    {158, 0, nullptr, "gemäß TA-11/0190, A.1.3.2 sollte die Holzdicke mindestens 1,2d betragen "_cp850, nullptr},
+    {159, 0, nullptr, "gemäß DIN EN 1995-1-1/NA, (NA.11) 8.3.2(1)P dürfen glattschäftige Nägel in vorgebohrten Nagellöchern nicht auf Herausziehen beansprucht werden "_cp850, nullptr},
+    {160, 0, nullptr, "gemäß DIN EN 1995-1-1 8.3.2(7) sollte die Eindringtiefe glattschäftiger Nägel mindestens 8d betragen "_cp850, nullptr},
+    {161, 0, nullptr, "gemäß DIN EN 1995-1-1 8.3.2(7) sollte die Eindringtiefe von Nägeln mit profiliertem Schaft mindestens 6d betragen "_cp850, nullptr},
+    {162, 0, nullptr, "gemäß DIN EN 1995-1-1, NA 2013(NA.16) sollte die Eindringtiefe von Klammern mindestens 12d betragen "_cp850, nullptr},
+    {163, 0, nullptr, "gemäß DIN EN 1995-1-1, 8.7.2(3) sollte die geringste Eindringtiefe 6d betragen "_cp850, nullptr},
+    {164, 0, "Bei Klammern darf nur die beharzte Länge zur Ermittlung von Rax angesetzt werden (s. DIN 1052, 12.8.3(1) "_cp850, "Bei Klammern darf nur die beharzte Länge zur Ermittling von Rax angesetzt werden "_cp850, nullptr},
+    {165, 0, "gemäß DIN 1052, 12.8.1(9) muss zur Ermittlung von Rax die Einschlagtiefe für glattschäftige Nägel und Sondernägel der Tragfähigkeitsklasse 1 mindestens 12d betragen "_cp850, "gemäß DIN 1052, 12.8.1(9) muss zur Ermittlung von Rax die Einschlagtiefe für glattschäftige Nägel und Sondernägel der Tragfähigkeitsklasse 1 mindestens 12d betragen "_cp850, nullptr},
+    {166, 0, "gemäß DIN 1052, 12.8.1(9) muss zur Ermittlung von Rax die Einschlagtiefe für Sondernägel der Tragfähigkeitsklassen 2 und 3 mindestens 8d betragen "_cp850, "gemäß DIN 1052, 12.8.1(9) muss zur Ermittlung von Rax die Einschlagtiefe für Sondernägel der Tragfähigkeitsklassen 2 und 3 mindestens 8d betragen "_cp850, nullptr},
+    {167, 0, "gemäß DIN 1052, 12.8.1(9) wurde zur Ermittlung von Rax die Einschlagtiefe lef auf 20d begrenzt "_cp850, "gemäß DIN 1052, 12.8.1(9) wurde zur Ermittlung von Rax die Einschlagtiefe lef auf 20d begrenzt "_cp850, nullptr},
+    {168, 0, "Rk nicht ermittelbar ", "Fv,Rk nicht ermittelbar ", nullptr},
+    {169, 0, "Lochleibungsspannung im Seitenholz nicht ermittelbar ", "Lochleibungsspannung im Seitenholz nicht ermittelbar ", nullptr},
+    {170, 0, "Lochleibungsspannung im Mittenholz nicht ermittelbar ", "Lochleibungsspannung im Mittenholz nicht ermittelbar ", nullptr},
+    {1000, 2, "gemäß Zulassung Z-9.1-434 für Fermacellplatten darf bei einschnittigen Verbindungen mit Nägeln oder Klammern bei überwiegend kurzzeitiger Beanspruchung die charakteristische Tragfähigkeit parallel zum Rand der Gipsfaserplatte um einen Anteil %sRk erhöht werden "_cp850, "gemäß Zulassung ETA-03/0050 für Fermacellplatten darf bei einschnittigen Verbindungen mit Nägeln oder Klammern bei überwiegend kurzzeitiger Beanspruchung die charakteristische Tragfähigkeit parallel zum Rand der Gipsfaserplatte um einen Anteil %sFv,Rk erhöht werden "_cp850, " "},
+    {1001, 2, "Bei einschnittigen Holzwerkstoff- Holz- Nagelverbindungen mit Sondernägeln der Tragfähigkeitsklasse 3, nicht jedoch bei Gipskarton- Holz- Verbindungen, darf der charakteristische Wert der Tragfähigkeit Rk nach Gl. (226) um einen Anteil %sRk erhöht werden "_cp850, "Bei einschnittigen Holzwerkstoff- Holz- Nagelverbindungen mit Sondernägeln der Tragfähigkeitsklasse 3, nicht jedoch bei Gipskarton- Holz- Verbindungen, darf der charakteristische Wert der Tragfähigkeit Fv,Rk nach NAD 8.3.1.3 (NA.9) um einen Anteil %sFv,Rk erhöht werden "_cp850, " "},
+    {1002, 2, "Bei einschnittigen Verbindungen mit Holzschrauben darf der charakteristische Wert der Tragfähigkeit Rk infolge des Einhängeeffektes um einen Anteil %sRk erhöht werden "_cp850, "Bei einschnittigen Verbindungen mit Holzschrauben darf der charakteristische Wert der Tragfähigkeit Fv,Rk infolge der Seilwirkung um einen Anteil %sRk erhöht werden "_cp850, nullptr},
+    {1003, 2, "Bei Verbindungen mit Passbolzen darf der charakteristische Wert der Tragfähigkeit Rk infolge des Einhängeeffektes um einen Anteil %sRk erhöht werden "_cp850, "Bei Verbindungen mit Bolzen darf der charakteristische Wert der Tragfähigkeit Fv,Rk infolge der Seilwirkung um einen Anteil %sFv,Rk erhöht werden "_cp850, nullptr},
+    {1004, 0, nullptr, "gemäß DIN EN 1995-1-1, 8.3.1.1(8) wird die Tragfähigkeit in Faserrichtung hintereinanderliegender Nägel abgemindert, sofern sie nicht um 1d versetzt angeordnet sind "_cp850, nullptr},
+    {1005, 0, "gemäß ETA-11/0190, A.1.4.1 müssen bei Douglasien und bei nicht vorgebohrten Schrauben die Mindestabstände in Faserrichtung um 50%% erhöht werden "_cp850, "gemäß ETA-11/0190, A.1.4.1 müssen bei Douglasien und bei nicht vorgebohrten Schrauben die Mindestabstände in Faserrichtung um 50%% erhöht werden "_cp850, nullptr},
+    {1006, 1, "gemäß ETA-11/0190, 4.2 dürfen Schrauben mit %s %s 8 mm ohne Vorbohren nur in die Holzarten Fichte, Tanne oder Kiefer eingeschraubt werden "_cp850, "gemäß ETA-11/0190, 4.2 dürfen Schrauben mit %s %s 8 mm ohne Vorbohren nur in die Holzarten Fichte, Tanne oder Kiefer eingeschraubt werden "_cp850, nullptr},
+    {1007, 0, "gemäß DIN 1052, 12.8.1(3) dürfen Nägel in vorgebohrten Nagellöchern nicht auf Herausziehen beansprucht werden "_cp850, "Nägel in vorgebohrten Nagellöchern dürfen nach NAD 8.3.2(NA.11) nicht auf Herausziehen beansprucht werden "_cp850, nullptr},
+    {1008, 0, "gemäß DIN 1052, 12.3(4) wurde zur Ermittlung von fhak, k90=1 gesetzt "_cp850, "gemäß DIN 1052, 12.3(4) wurde zur Ermittlung von fhak, k90=1 gesetzt "_cp850, nullptr},
+    {1009, 0, "Abminderung von f1k auf 1/3 Rax gemäß DIN 1052, 12.8.3(2) "_cp850, "Abminderung von f1k auf 1/3 Rax gemäß DIN 1052-10, A.1(2)b "_cp850, nullptr},
+    {1010, 0, "Abminderung von Rax auf 70%% gemäß DIN 1052, 12.8.3(3) "_cp850, "Abminderung von Rax auf 70%% gemäß 8.4.5(5) "_cp850, nullptr},
+    {1011, 0, "Mindestholzdicke (24mm) des Seitenholz unterschritten, gem. DIN 1052, 7.2.3(1), => Rk=0 ", "Mindestholzdicke (24mm) des Seitenholz unterschritten => Fv,Rk=0 ", nullptr},
+    {1012, 0, "Wenn der Bohrlochdurchmesser nicht größer als der Kerndurchmesser des Sondernagels ist, darf der Ausziehparameter f1,k mit 70%% in Ansatz gebracht werden "_cp850, "Wenn der Bohrlochdurchmesser nicht größer als der Kerndurchmesser des Sondernagels ist, darf gemäß NAD 8.3.2 (NA.13) der Ausziehparameter fax,k mit 70%% in Ansatz gebracht werden "_cp850, nullptr},
+    {1013, 0, "Rax zu Null gesetzt, da der Einschraubwinkel < 30 (ETA-12/0114 2.1) ", "Rax zu Null gesetzt, da der Einschraubwinkel < 30 (ETA-12/0114, 2.1) ", nullptr},
+    {1014, 0, nullptr, "Rax zu Null gesetzt, da der Einschraubwinkel < 15 (ETA-12/0114, 2.1) ", nullptr},
+    {1015, 0, "Rax zu Null gesetzt, da der Einschraubwinkel < 30 (ETA-11/0190 A.1.3.1)", "Rax zu Null gesetzt, da der Einschraubwinkel < 30 (ETA-11/0190, A.1.3.1)", nullptr},
+    {1016, 0, "gemäß Z-9.1-449 wird bei Verwendung von Holzwerkstoffen ohne Unterlegscheiben der Kopfziehwiderstand zu Null gesetzt "_cp850, "gemäß Z-9.1-449 wird bei Verwendung von Holzwerkstoffen ohne Unterlegscheiben der Kopfziehwiderstand zu Null gesetzt "_cp850, nullptr},
+    {1017, 0, "Das Gewinde nach DIN 7998 hat einen Einfluss auf die charakteristische Tragfähigkeit auf Zug in Schaftrichtung "_cp850, "Das Gewinde nach DIN 7998 hat einen Einfluss auf die charakteristische Tragfähigkeit auf Zug in Schaftrichtung "_cp850, nullptr},
+    {1018, 0, "Die Mindestdicke t darf bei Nadelhölzern auch nach Gleichung (219) berechnet werden, sofern die Randabstände senkrecht zur Faser erhöht werden "_cp850, "Die Mindestdicke t darf bei Nadelhölzern auch nach Gleichung (8.18) berechnet werden, sofern die Randabstände senkrecht zur Faser erhöht werden "_cp850, nullptr},
+    {1019, 0, "Minimaler Abstand a1 in Faserrichtung unterschritten ", "Minimaler Abstand a1 unterschritten ", nullptr},
+    {1020, 1, "gemäß ETA-12/0114, 4.2.2 dürfen Schrauben mit %s %s 8 mm ohne Vorbohren nur in die Holzarten Fichte, Tanne oder Kiefer eingeschraubt werden "_cp850, "gemäß ETA-12/0114, 4.2.2 dürfen Schrauben mit %s %s 8 mm ohne Vorbohren nur in die Holzarten Fichte, Tanne oder Kiefer eingeschraubt werden "_cp850, nullptr},
+    {1021, 0, "gemäß ETA-12/0114, 4.2.4 müssen bei Douglasien und bei nicht vorgebohrten Schrauben die Mindestabstände in Faserrichtung um 50%% erhöht werden "_cp850, "gemäß ETA-12/0114, 4.2.4 müssen bei Douglasien und bei nicht vorgebohrten Schrauben die Mindestabstände in Faserrichtung um 50%% erhöht werden "_cp850, nullptr},
+    {1022, 0, "gemäß ETA-19/0553, Anhang B müssen bei Douglasien und bei nicht vorgebohrten Schrauben die Mindestabstände in Faserrichtung um 50%% erhöht werden "_cp850, "gemäß ETA-19/0553, Anhang B müssen bei Douglasien und bei nicht vorgebohrten Schrauben die Mindestabstände in Faserrichtung um 50%% erhöht werden "_cp850, nullptr},
+    {1023, 0, "Der charaktistische Wert des Ausziehparameters fhead,k muss >= 100E-6 ╦╦ sein "_cp850, "Der charaktistische Wert des Ausziehparameters fhead,k muss >= 100E-6 ╦╦ sein "_cp850, nullptr},
+};
+
+/* Code 5 (a fastener length below the approval's minimum) is reported by the admissibility and
+** limit checks; its text follows the wording of codes 4 and 6. */
+const Msg_Row Code5_Row = {5, ARGS_NONE, "Länge des Verbindungsmittels zu gering"_cp850,
+                           "Länge des Verbindungsmittels zu gering"_cp850, nullptr};
+
+char Error_Buffer[1024];
+char Hint_Buffer[1024];
+char Hint_Buffer_1252[1024];
+
+template <size_t N>
+const Msg_Row *Find_Row(const Msg_Row (&rows)[N], int32_t code)
+{
+    for (size_t i = 0; i < N; i++)
+        if (rows[i].code == code) return &rows[i];
+    return nullptr;
+}
+
+/* The text of a row under the standard in force, or null when it has none. */
+const char *Row_Text(const Msg_Row *row)
+{
+    if (row == nullptr) return nullptr;
+    if (Nad_Params == nullptr) return row->din;
+    if (row->en_variant0 != nullptr && Nad_Params->variant == 0) return row->en_variant0;
+    return row->en;
+}
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+#pragma GCC diagnostic ignored "-Wformat-security"
+/* Format a stored text into buf with its symbol arguments ("%%" becomes one percent sign). */
+void Format_Text(char *buf, size_t size, const char *text, int args)
+{
+    if (args == ARGS_DIAMETER_GE)
+        snprintf(buf, size, text, Sym_Diameter, Sym_Greater_Equal);
+    else if (args == ARGS_DELTA)
+        snprintf(buf, size, text, Sym_Delta);
+    else
+        snprintf(buf, size, text);
+}
+#pragma GCC diagnostic pop
+
+/* Fill buf with the text of a row; an empty text when the row is missing or has no text under the
+** standard in force (a code without a text must not show the text of an earlier, unrelated code). */
+const char *Row_Into_Buffer(char *buf, size_t size, const Msg_Row *row)
+{
+    const char *text = Row_Text(row);
+    if (text == nullptr) {
+        buf[0] = '\0';
+        return buf;
+    }
+    Format_Text(buf, size, text, row->args);
+    return buf;
+}
+
+/* The code page 1252 byte of a CP850 byte (its character), or the byte itself when 1252 lacks it. */
+char Cp850_Byte_To_1252(unsigned char b)
+{
+    if (b < 0x80) return static_cast<char>(b);
+    const uint32_t cp = Cp850_To_Unicode(b);
+    for (int k = 0; k < 128; k++)
+        if (Cp1252_To_Unicode(static_cast<unsigned char>(0x80 + k)) == cp)
+            return static_cast<char>(0x80 + k);
+    return static_cast<char>(b);
+}
+
+/* Replace the first occurrence of from in s by to. */
+void Replace_First(std::string &s, const char *from, const char *to)
+{
+    const size_t at = s.find(from);
+    if (at != std::string::npos) s.replace(at, strlen(from), to);
+}
+
+} // namespace
+
+/*
+** Return the error text of a code in the wording of the standard in force. Code 0 gives null; a
+** code without a text gives an empty text. The text lives in a static buffer until the next call.
+*/
+const char *Get_Error_Text(int32_t code)
+{
+    if (code == 0) return nullptr;
+    const Msg_Row *row = code == 5 ? &Code5_Row : Find_Row(Error_Rows, code);
+    return Row_Into_Buffer(Error_Buffer, sizeof Error_Buffer, row);
+}
+
+/*
+** Return the note text of a hint code (or the long form of an error code); null for code 0,
+** an empty text for a code without a note.
+*/
+const char *Get_Hint_Text(int32_t code)
+{
+    if (code == 0) return nullptr;
+    return Row_Into_Buffer(Hint_Buffer, sizeof Hint_Buffer, Find_Row(Hint_Rows, code));
+}
+
+/*
+** Return the note text of Get_Hint_Text in code page 1252, with the display-font symbols written
+** as plain letters ("Anteil dRk", "Schrauben mit d>=8 mm").
+*/
+const char *Get_Hint_Text_Cp1252(int32_t code)
+{
+    if (code == 0) return nullptr;
+    const Msg_Row *row = Find_Row(Hint_Rows, code);
+    const char *text = Row_Text(row);
+    if (text == nullptr) return Row_Into_Buffer(Hint_Buffer_1252, sizeof Hint_Buffer_1252, row);
+    std::string s(text);
+    if (row->args == ARGS_DELTA)
+        Replace_First(s, "%s", (code == 1003 && Nad_Params == nullptr) ? "ds" : "d");
+    else if (row->args == ARGS_DIAMETER_GE)
+        Replace_First(s, "mit %s %s 8 mm", "mit d>=8 mm");
+    for (char &c : s) c = Cp850_Byte_To_1252(static_cast<unsigned char>(c));
+    Format_Text(Hint_Buffer_1252, sizeof Hint_Buffer_1252, s.c_str(), ARGS_NONE);
+    return Hint_Buffer_1252;
+}
