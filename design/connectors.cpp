@@ -1,0 +1,359 @@
+/*
+** Resistances outside the failure-mode equations: ring, shear-plate and toothed-plate connectors,
+** dowel-type fasteners against a steel plate in the simplified proof with the plate's class, the
+** design value of a resistance, the minimum thicknesses against splitting and effective numbers.
+** mm, kg/m³, N/mm², Nmm, N; angles in degrees unless said.
+*/
+#include "design/design_plates.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "catalogue/catalogue.h"
+#include "design/design_axial.h"
+#include "design/design_embedment.h"
+#include "design/design_lateral.h"
+#include "nad/nad.h"
+
+/* Keep the larger required thickness in the result. */
+static void Keep_T_Req(Connection_Result *result, double t1_req, double t2_req)
+{
+    if (result == nullptr) return;
+    if (t1_req > result->t_req_1) result->t_req_1 = t1_req;
+    if (t2_req > result->t_req_2) result->t_req_2 = t2_req;
+}
+
+/* ---------------------------------------------------------------- design values, splitting */
+
+/*
+** Return the design value x sqrt(kmod1 kmod2) / gamma of a characteristic resistance x between
+** two members; 0 when gamma is not positive (the value cannot be determined).
+*/
+double Calc_Geometric_Mean_Ratio(double x, double kmod1, double kmod2, double gamma)
+{
+    if (!(gamma > 0.0)) return 0.0;
+    return x * std::sqrt(kmod1 * kmod2) / gamma;
+}
+
+/* Return the minimum timber thickness against splitting, EN 1995-1-1, eq. (8.19). */
+double Calc_T_Min_Splitting(double d, double rho_k)
+{
+    return std::max(14.0 * d, (13.0 * d - 30.0) * rho_k / 200.0);
+}
+
+/* Return the minimum timber thickness against splitting, EN 1995-1-1, eq. (8.18). */
+double Calc_T_Min_Splitting_Alt(double d, double rho_k)
+{
+    return std::max(7.0 * d, (13.0 * d - 30.0) * rho_k / 400.0);
+}
+
+/* ---------------------------------------------------------------- ring and shear-plate connectors */
+
+/* Return k_alpha = 1 / ((1.3 + 0.001 dc) sin²a + cos²a), EN 1995-1-1, eq. (8.66)/(8.67). */
+double Calc_K_Alpha(double dc, double alpha_deg)
+{
+    const double a = alpha_deg * DESIGN_PI / 180.0;
+    const double s = std::sin(a), c = std::cos(a);
+    return 1.0 / ((1.3 + 0.001 * dc) * s * s + c * c);
+}
+
+/*
+** Return the characteristic resistance of one ring or shear-plate connector between two timbers,
+** EN 1995-1-1, 8.9: min(k1 35 dc^1.5, k1 31.5 dc he) k3 k_alpha, with k1 from the thicknesses
+** against 3 he and 5 he (at least 24 mm) and k3 = min(rho_k / 350, 1.75).
+*/
+double Calc_Ring_Connector_Rk(double dc, double he, double alpha_deg, double t1, double t2,
+                              double rho_k, Connection_Result *result)
+{
+    const double t1_min = std::max(3.0 * he, 24.0), t2_min = std::max(5.0 * he, 24.0);
+    double k1 = 1.0;
+    if (!(t1 >= t1_min && t2 >= t2_min)) k1 = std::min({t1 / t1_min, t2 / t2_min, 1.0});
+    const double k3 = std::min(rho_k / 350.0, 1.75);
+    const double ka = Calc_K_Alpha(dc, alpha_deg);
+    const double rk = std::min(31.5 * dc * he, 35.0 * std::pow(dc, 1.5)) * ka * k3 * k1;
+    if (result != nullptr) {
+        result->k_red = 1.0;
+        result->k_alpha = ka;
+        result->k_3 = k3;
+        result->k_1 = k1;
+    }
+    Keep_T_Req(result, t1_min, t2_min);
+    return rk;
+}
+
+/*
+** Return the resistance of a ring or shear-plate connector against a steel plate; t is the timber
+** thickness. Under EN 1995 the term 35 dc^1.5 is raised by 10 % (EN 1995-1-1, 8.9(4)).
+*/
+double Calc_Ring_Connector_Plate_Rk(double dc, double he, double alpha_deg, double t,
+                                    double rho_k, Connection_Result *result)
+{
+    const double t_min = std::max(5.0 * he, 24.0);
+    const double k1 = std::min(t / t_min, 1.0);
+    const double k3 = std::min(rho_k / 350.0, 1.75);
+    const double ka = Calc_K_Alpha(dc, alpha_deg);
+    const double f = Nad_Params != nullptr ? 1.1 : 1.0;
+    const double rk = std::min(31.5 * dc * he, f * 35.0 * std::pow(dc, 1.5)) * ka * k3 * k1;
+    if (result != nullptr) {
+        result->k_red = 1.0;
+        result->k_alpha = ka;
+        result->k_3 = k3;
+        result->k_1 = k1;
+        result->t_req_2 = t_min;
+    }
+    return rk;
+}
+
+/* ---------------------------------------------------------------- toothed-plate connectors */
+
+/* Base value, k3, k2 and a3,t of a toothed plate, EN 1995-1-1, 8.10. */
+static double Toothed_Plate_Rk(int type, double dc, double d, double k1, double rho_k,
+                               Connection_Result *result)
+{
+    double base = 0.0;
+    if (type == 26 || type == 27 || type == 32) base = 18.0 * std::pow(dc, 1.5);
+    else if (type == 28 || type == 33) base = 25.0 * std::pow(dc, 1.5);
+    double k3 = rho_k / 350.0;
+    double k2 = 1.0, a3t = 0.0;
+    if (Nad_Params != nullptr) {
+        k3 = std::min(k3, 1.5);
+        const bool round = type == 28 || type == 33;
+        a3t = std::max({(round ? 1.5 : 1.1) * dc, 7.0 * d, 80.0});
+        k2 = std::min(a3t / ((round ? 2.0 : 1.5) * dc), 1.0);
+    }
+    if (result != nullptr) {
+        result->k_3 = k3;
+        result->k_1 = k1;
+        result->k_2 = k2;
+        result->a3t_min = a3t;
+    }
+    return base * k3 * k1;                      /* k2 is reported, it does not enter Rk */
+}
+
+/* Return the resistance of one toothed-plate connector between two timbers; d the bolt. */
+double Calc_Toothed_Plate_Rk(int type, double dc, double d, double he, double t1, double t2,
+                             double rho_k, Connection_Result *result)
+{
+    const double t1_min = std::max(3.0 * he, 24.0), t2_min = std::max(5.0 * he, 24.0);
+    double k1 = 1.0;
+    if (!(t1 >= t1_min && t2 >= t2_min)) k1 = std::min({t1 / t1_min, t2 / t2_min, 1.0});
+    Keep_T_Req(result, t1_min, t2_min);
+    return Toothed_Plate_Rk(type, dc, d, k1, rho_k, result);
+}
+
+/* Return the resistance of one toothed-plate connector against a steel plate. */
+double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, double t,
+                                   double rho_k, Connection_Result *result)
+{
+    const double t_min = std::max(5.0 * he, 24.0);
+    Keep_T_Req(result, 0.0, t_min);
+    return Toothed_Plate_Rk(type, dc, d, std::min(t / t_min, 1.0), rho_k, result);
+}
+
+/* ---------------------------------------------------------------- steel plates, simplified proof */
+
+/*
+** Return the class of a plate of thickness t for a fastener of diameter d: 0 thin (t <= 0.5 d),
+** 2 thick (t >= d), 1 between (EN 1995-1-1, 8.2.3(1)), with the interpolation factor to *factor.
+** An aluminium plate (16) scales the limits by 3^(1/3).
+*/
+int Classify_Plate_Thickness(int type, int plate_material, double d, double t, double *factor)
+{
+    const double s = plate_material == 16 ? 1.4422495703074083 : 1.0;
+    int cls;
+    double f;
+    if (type >= 22 && type <= 24 && t >= 2.0 * s) {
+        cls = 2; f = 1.0;
+    } else if (type == 45 || type == 46) {
+        cls = 2; f = -1.0;
+    } else if (t + 0.0005 >= s * d) {
+        cls = 2; f = 1.0;
+    } else if (s * d / 2.0 >= t - 0.0005) {
+        cls = 0; f = 0.0;
+    } else {
+        cls = 1; f = 2.0 * t / (s * d) - 1.0;
+    }
+    if (factor != nullptr) *factor = f;
+    return cls;
+}
+
+/* fh,alpha,k of the timber beside the plate: fh,0,k / (k90 sin²a + cos²a), EN 1995-1-1 (8.31). */
+static double Plate_Timber_Fh(double d, double alpha, int mat, double rho_k,
+                              Connection_Result *result)
+{
+    const double k90 = Calc_K90(d, mat);
+    const double fh0 = Calc_Fh0_Bolt(d, rho_k);
+    const double fh = Calc_Fh_Alpha(fh0, alpha, k90);
+    if (result != nullptr) {
+        result->k_90 = k90;
+        result->fh0_k = fh0;
+        result->fh2_k = fh;
+    }
+    return fh;
+}
+
+/* Yield moment of the simplified plate rules: DIN 571 screws take half of 0.3 fu d^2.6. */
+static double Plate_Rule_My(int type, double d, double fu, int variant, int threaded_rod)
+{
+    return Calc_Vbm_My_Rk(type, d, fu, variant, threaded_rod, Is_Vbm_Din571_Screw(type) ? 1 : 0);
+}
+
+/*
+** Return the simplified resistance sqrt(2) k sqrt(2 My fh d) of a fastener beside a thick steel
+** plate (member 2); k = min(1, t / t_req) with the timber thickness t.
+*/
+double Calc_Rk_Thick_Plate(int type, double d, double t, int predrilled, int fitted, int grade,
+                           int variant, int threaded_rod, double alpha, double fu, int mat,
+                           double rho_k, Connection_Result *result)
+{
+    const double my = Plate_Rule_My(type, d, fu, variant, threaded_rod);
+    const double fh = Plate_Timber_Fh(d, alpha, mat, rho_k, result);
+    const double t_req = Calc_T_Req_Plate(d, type, predrilled, variant, fitted, threaded_rod,
+                                          alpha, 0.0, fu, t, rho_k, mat, grade, grade, nullptr,
+                                          nullptr);
+    const double k = t_req > 0.0 ? std::min(1.0, t / t_req) : 1.0;
+    const double rk = std::sqrt(2.0) * k * std::sqrt(2.0 * my * fh * d);
+    if (result != nullptr) {
+        result->fu_used = fu;
+        result->my_rk = my;
+        result->k_red = k;
+        result->fh1_k = fh;
+    }
+    Keep_T_Req(result, t_req, t_req);
+    return rk;
+}
+
+/*
+** Return the simplified resistance k sqrt(2 My fh d) of a fastener beside a thin steel plate;
+** selector 2 takes the second form of the required thickness.
+*/
+double Calc_Rk_Thin_Plate(int type, int selector, double d, double t, int predrilled, int fitted,
+                          int grade, int variant, int threaded_rod, double alpha, double fu,
+                          int mat, double rho_k, Connection_Result *result)
+{
+    const double my = Plate_Rule_My(type, d, fu, variant, threaded_rod);
+    const double fh = Plate_Timber_Fh(d, alpha, mat, rho_k, result);
+    const double t_req = selector == 2
+        ? Calc_T_Req_Plate_C(d, type, predrilled, variant, fitted, threaded_rod, alpha, 0.0, fu,
+                             t, rho_k, mat, grade, nullptr, nullptr)
+        : Calc_T_Req_Plate_B(d, type, predrilled, variant, fitted, threaded_rod, alpha, 0.0, fu,
+                             t, rho_k, mat, grade, nullptr, nullptr);
+    const double k = t_req > 0.0 ? std::min(1.0, t / t_req) : 1.0;
+    const double rk = k * std::sqrt(2.0 * my * fh * d);
+    if (result != nullptr) {
+        result->fu_used = fu;
+        result->my_rk = my;
+        result->k_red = k;
+    }
+    Keep_T_Req(result, t_req, t_req);
+    return rk;
+}
+
+/*
+** Return the simplified resistance beside a plate of any thickness: thin and thick by their rule,
+** between them c_p Rk,thick + (1 - c_p) Rk,thin (EN 1995-1-1, 8.2.3(1)).
+*/
+double Calc_Rk_Plate_Interpolated(int type, double d, double t, int predrilled, int fitted,
+                                  int grade, int variant, int threaded_rod, double alpha,
+                                  double fu, int mat, double rho_k, int plate_material,
+                                  double plate_t, Connection_Result *result)
+{
+    double c_p = 0.0;
+    const int cls = Classify_Plate_Thickness(type, plate_material, d, plate_t, &c_p);
+    double rk;
+    if (cls == 2) {
+        rk = Calc_Rk_Thick_Plate(type, d, t, predrilled, fitted, grade, variant, threaded_rod,
+                                 alpha, fu, mat, rho_k, result);
+    } else if (cls == 0) {
+        rk = Calc_Rk_Thin_Plate(type, 1, d, t, predrilled, fitted, grade, variant, threaded_rod,
+                                alpha, fu, mat, rho_k, result);
+    } else {
+        const double thick = Calc_Rk_Thick_Plate(type, d, t, predrilled, fitted, grade, variant,
+                                                 threaded_rod, alpha, fu, mat, rho_k, result);
+        const double thin = Calc_Rk_Thin_Plate(type, 1, d, t, predrilled, fitted, grade, variant,
+                                               threaded_rod, alpha, fu, mat, rho_k, result);
+        rk = c_p * thick + (1.0 - c_p) * thin;
+    }
+    if (result != nullptr) {
+        result->plate_class = cls;
+        result->rk_lateral = rk;
+        result->c_p = c_p;
+    }
+    return rk;
+}
+
+/*
+** Return the simplified resistance k k_p sqrt(2 My fh d) of a nail or screw through a steel plate
+** (member 1) into timber member 2; k_p = 1 + 0.4 c_p between thin and thick plates.
+*/
+double Calc_Rk_Outer_Plate_Simplified(int type, double d, double length, int shear_planes,
+                                      int predrilled, int fitted, int variant, int threaded_rod,
+                                      double alpha_2, double fu, int plate_material,
+                                      double plate_t, int mat_2, int grade_2, double t2,
+                                      double rho_2, const Vbm_User_Embedment *user,
+                                      Connection_Result *result)
+{
+    double c_p = 0.0;
+    const int cls = Classify_Plate_Thickness(type, plate_material, d, plate_t, &c_p);
+    const double my = Plate_Rule_My(type, d, fu, variant, threaded_rod);
+    const double k_p = 1.4 * c_p + (1.0 - c_p);
+    const double t_req = c_p * 10.0 * d + (1.0 - c_p) * 9.0 * d;
+    double k = 1.0;
+    Calc_T_Req_Reduction(type, 600.0, shear_planes, d, length, 90.0, predrilled, variant, fitted,
+                         plate_t, t2, 0.0, rho_2, plate_material, mat_2, -1, grade_2, nullptr,
+                         user, nullptr, nullptr, &k, nullptr, nullptr);
+    double fh1 = 0.0, fh2 = 0.0;
+    Calc_Fh_Both_Members(&fh1, &fh2, d, type, predrilled, 0.0, alpha_2, plate_t, t2, 0.0, rho_2,
+                         plate_material, mat_2, -1, grade_2, nullptr, user);
+    const double rk = k * k_p * std::sqrt(2.0 * my * fh2 * d);
+    if (result != nullptr) {
+        result->plate_class = cls;
+        result->fu_used = fu;
+        result->my_rk = my;
+        result->k_red = k;
+        result->k_p = k_p;
+        result->fh2_k = fh2;
+        result->rk_lateral = rk;
+        result->c_p = c_p;
+        result->t_req_2 = t_req;
+    }
+    return rk;
+}
+
+/* ---------------------------------------------------------------- effective numbers */
+
+/*
+** Return the effective number of bolts or dowels in a row of n (EN 1995-1-1, eq. (8.34) and
+** (8.35)): n^0.9 (a1 / (13 d))^0.25 at most n parallel to the grain, n at 90 degrees, linear
+** between. DIN 1052 takes 10 d in place of 13 d.
+*/
+double Calc_Bolt_N_Ef(double d, int n, double a1, double alpha_deg)
+{
+    double a = std::fabs(alpha_deg);
+    if (a > 180.0) a = 360.0 - a;
+    if (a > 90.0) a = 180.0 - a;
+    if (n < 2) return n;
+    const double ref = Nad_Params != nullptr ? 13.0 : 10.0;
+    const double n0 = std::pow(n, 0.9) * std::pow(a1 / (ref * d), 0.25);
+    return (90.0 - a) * std::min(n0, static_cast<double>(n)) / 90.0 + n * a / 90.0;
+}
+
+/*
+** Return the effective number of connectors in a row of n: 2 + (1 - n / 20)(n - 2) under EN 1995
+** (EN 1995-1-1, eq. (8.71)); under DIN 1052 interpolated to n at 90 degrees and at most 10.
+*/
+double Calc_Connector_N_Ef(int n, double alpha_deg)
+{
+    if (n <= 1) return n;
+    const double b = (1.0 - n / 20.0) * (n - 2.0);
+    if (Nad_Params != nullptr) return 2.0 + b;
+    const double nef = (b + 2.0) * (90.0 - alpha_deg) / 90.0 + n * alpha_deg / 90.0;
+    return std::min(nef, 10.0);
+}
+
+/* Return the effective number n^kef of nails in a row of n (EN 1995-1-1, eq. (8.17)). */
+double Calc_Vbm_N_Ef(double d, int predrilled, int n, double a1)
+{
+    if (n < 2) return n;
+    return std::pow(n, Calc_Vbm_K_Ef(d, a1, predrilled));
+}

@@ -1,0 +1,286 @@
+/*
+** Characteristic embedment strengths fh,k of one member for a dowel-type fastener, with k90 and
+** the formulas for solid timber, glulam, laminated veneer lumber, laminated beech, boards and
+** panels. d and t in mm, rho_k in kg/m³, angles in radians, fh in N/mm².
+*/
+#include "design/design_embedment.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "catalogue/catalogue.h"
+#include "design/design_lateral.h"
+#include "nad/nad.h"
+
+/* ---------------------------------------------------------------- basic formulas */
+
+/*
+** Return k90 = a + 0.015 d (EN 1995-1-1, eq. (8.33)) with a by material; under DIN 1052 fasteners
+** up to 8 mm take k90 = 1 (DIN 1052, 12.3(4)).
+*/
+double Calc_K90(double d, int mat)
+{
+    if (Nad_Params == nullptr && d <= 8.0) return 1.0;
+    double a;
+    switch (mat) {
+    case 0: case 2: case 3: case -10:
+        a = 1.35; break;
+    case 1: case 17:
+        a = 0.90; break;
+    case 10: case 11: case 20:
+        a = 1.15; break;
+    case -13: case -12: case -11: case 13: case 18: case 19:
+        a = 1.30; break;
+    default:
+        a = 0.0; break;
+    }
+    return a + 0.015 * d;
+}
+
+/* Return fh0 / (cos²a + k90 sin²a), EN 1995-1-1, eq. (8.31). */
+double Calc_Fh_Alpha(double fh0, double alpha, double k90)
+{
+    const double s = std::sin(alpha), c = std::cos(alpha);
+    return fh0 / (c * c + k90 * s * s);
+}
+
+/* Return fh0 / (sin²a + k cos²a). */
+double Calc_Fh_Alpha_Perp(double fh0, double alpha, double k)
+{
+    const double s = std::sin(alpha), c = std::cos(alpha);
+    return fh0 / (s * s + k * c * c);
+}
+
+/* Return fh,0,k = 0.082 (1 - 0.01 d) rho_k, EN 1995-1-1, eq. (8.32). */
+double Calc_Fh0_Bolt(double d, double rho_k)
+{
+    return 0.082 * (1.0 - 0.01 * d) * rho_k;
+}
+
+/* Return fh,k = 0.11 (1 - 0.01 d) rho_k of plywood, EN 1995-1-1, eq. (8.36). */
+double Calc_Fh_Plywood_Bolt(double d, double rho_k)
+{
+    return 0.11 * (1.0 - 0.01 * d) * rho_k;
+}
+
+/* Return fh,k = 50 d^-0.6 t^0.2 of particle board and OSB, EN 1995-1-1, eq. (8.37). */
+double Calc_Fh_Panel_Bolt_50(double d, double t)
+{
+    return 50.0 * std::pow(d, -0.6) * std::pow(t, 0.2);
+}
+
+/* Return fh,k = 7 d^-0.7 t^0.9 of gypsum fibreboard. */
+double Calc_Fh_Panel_7(double d, double t)
+{
+    return 7.0 * std::pow(d, -0.7) * std::pow(t, 0.9);
+}
+
+/* Return 0.082 rho_k d^-0.15 / (sin²eps + 2.5 cos²eps); alpha and beta are not used. */
+double Calc_Fh_Eps(double rho_k, double d, double alpha, double beta, double eps)
+{
+    const double s = std::sin(eps), c = std::cos(eps);
+    return 0.082 * rho_k * std::pow(d, -0.15) / (s * s + 2.5 * c * c);
+}
+
+/* Return the embedment strength of a fastener inclined by a, b and c to the grain. */
+double Calc_Fh_Inclined(double d, double rho_k, double a, double b, double c)
+{
+    const double sa = std::sin(a), ca = std::cos(a), sb = std::sin(b), cb = std::cos(b);
+    const double sc = std::sin(c), cc = std::cos(c);
+    return 0.082 * rho_k * std::pow(d, -0.15)
+         / ((ca * ca + (0.5 + 0.024 * d) * sa * sa) * (sb * sb + 1.2 * cb * cb)
+            * (sc * sc + 2.5 * cc * cc));
+}
+
+/* ---------------------------------------------------------------- laminated beech */
+
+/* Return the factor k of the laminated-beech embedment formulas by fastener and grade. */
+double Calc_Fh_Beech_K(int type, int grade, double d)
+{
+    if (Is_Vbm_Nail(type) || type == 1) {
+        if (grade == 0 || grade == 1) return 1.0;
+        if (grade == 2) return 1.0 / std::max(1.0 - 2.0 / d, 0.333);
+        return 1.0;
+    }
+    if (type == 29 || type == 30) return std::max(d / (d - 2.0), 1.15);
+    if (Is_Vbm_Din571_Screw(type)) {
+        if (grade == 0 || grade == 1) return d <= 12.0 ? 1.0 : std::max(d / (d - 2.0), 1.15);
+        if (grade == 2) return d <= 12.0 ? std::max(d / (d - 2.0), 3.0)
+                                         : std::max(d / (d - 2.0), 1.15);
+    }
+    return 1.0;
+}
+
+/*
+** Return fh of laminated beech (material 18) and related products; k and k90 go to the pointers
+** given. beta is the angle of the fastener axis to the grain, eps that to the layers.
+*/
+double Calc_Fh_Beech_Lvl(int type, int mat, int grade, double rho_k, double d, int predrilled,
+                         double alpha, double beta, double eps, double *out_k, double *out_k90)
+{
+    const double k = Calc_Fh_Beech_K(type, grade, d);
+    const double k90 = 1.15 + 0.015 * d;
+    const double rho = (mat == 17 || mat == 18) ? rho_k : std::min(rho_k, 550.0);
+    const double sb = std::sin(beta), cb = std::cos(beta), se = std::sin(eps), ce = std::cos(eps);
+    const double sa = std::sin(alpha), ca = std::cos(alpha);
+    const double B = k * cb * cb + sb * sb, E = 2.5 * ce * ce + se * se;
+    const double A = k90 * sa * sa + ca * ca;
+    double fh = 0.0;
+    if (Is_Vbm_Nail(type) || type == 1) {
+        fh = predrilled ? 0.082 * (1.0 - 0.01 * d) * rho / B : 0.082 * rho * std::pow(d, -0.3) / B;
+    } else if (type == 29 || type == 30) {
+        fh = 0.082 * (1.0 - 0.01 * d) * rho / (B * A);
+    } else if (Is_Vbm_Din571_Screw(type)) {
+        if (!predrilled) fh = d < 12.1 ? 0.082 * rho * std::pow(d, -0.3) / (E * B) : 0.0;
+        else if (d <= 12.0) fh = 0.082 * (1.0 - 0.01 * d) * rho / (E * B);
+        else fh = 0.082 * (1.0 - 0.01 * d) * rho / (E * B * A);
+    } else if (Is_Vbm_Screw_Family_C(type)) {
+        fh = Calc_Fh_Nail(d, rho, predrilled);
+    }
+    if (out_k != nullptr) *out_k = k;
+    if (out_k90 != nullptr) *out_k90 = k90;
+    return fh;
+}
+
+/* ---------------------------------------------------------------- one member */
+
+static bool Is_Screw_Family(int type)
+{
+    return Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)
+        || Is_Vbm_Screw_Family_C(type);
+}
+
+/*
+** Write the characteristic embedment strength of one member to *out_fh and return its status:
+** 0, 169 when it cannot be determined (fh <= 0.001 for a member that is no metal plate), or 1008
+** when DIN 1052 set k90 = 1 for a fastener up to 8 mm. A null out_fh returns 0 at once.
+** EN 1995-1-1, 8.3.1 (nails, staples, small screws) and 8.5.1 (bolts, dowels, large screws).
+*/
+int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, double t,
+            double rho_k, int mat, int grade, const Vbm_User_Embedment *user)
+{
+    if (out_fh == nullptr) return 0;
+    int status = 0;
+    double fh = 0.0;
+
+    if (Is_Vbm_Din571_Screw(type) && d >= 8.0) predrilled = 1;
+    if (Is_Vbm_Screw_Family_C(type) || Is_Vbm_Screw_Eta11(type)) rho_k = std::min(rho_k, 590.0);
+    if ((Is_Screw_Family(type) && d > 8.01 && predrilled)
+        || (Nad_Params != nullptr && Is_Vbm_Din571_Screw(type) && d > 6.01))
+        type = 29;
+
+    if (!Is_Vbm_Nail_Screw_Or_Staple(type)) {
+        /* dowels, bolts, connectors and everything else */
+        double k90 = Calc_K90(d, mat);
+        switch (mat) {
+        case 4: case 7:
+            fh = Calc_Fh_Panel_Bolt_50(d, t);
+            break;
+        case 6:
+            fh = Calc_Fh_Plywood_Bolt(d, rho_k);
+            break;
+        case 9:
+            fh = Calc_Fh_Panel_7(d, t);
+            break;
+        case 10: case 11:
+            if (Nad_Params == nullptr && d <= 8.0) { k90 = 1.0; status = 1008; }
+            fh = Calc_Fh_Alpha(Calc_Fh_Panel_37(d), alpha, k90);
+            break;
+        case 18:
+            fh = Calc_Fh_Beech_Lvl(type, 18, grade, rho_k, d, predrilled, alpha, DESIGN_PI / 4.0,
+                                   DESIGN_PI / 4.0, nullptr, nullptr);
+            break;
+        case 20:
+            fh = Calc_Fh_Alpha_Perp(Calc_Fh_Alpha(Calc_Fh0_Bolt(d, rho_k), alpha, k90),
+                                    DESIGN_PI / 2.0, std::max(d / (d - 2.0), 1.15));
+            break;
+        case -13: case -12: case -11: case 0: case 1: case 2: case 3: case 17: case 19:
+            if (Nad_Params == nullptr && d <= 8.00001) { k90 = 1.0; status = 1008; }
+            fh = Calc_Fh_Alpha(Calc_Fh0_Bolt(d, rho_k), alpha, k90);
+            break;
+        default:
+            fh = 0.0;
+            break;
+        }
+    } else if (Is_Mat_Timber(mat)) {
+        fh = Calc_Fh_Nail(d, rho_k, predrilled);
+    } else {
+        switch (mat) {
+        case 4: case 7:
+            fh = Calc_Fh_Panel_50(d, t, predrilled);
+            break;
+        case 5:
+            fh = Calc_Fh_Panel_3_9(d, t);
+            break;
+        case 6:
+            fh = Calc_Fh_Plywood(d, rho_k, predrilled);
+            break;
+        case 8:
+            fh = Calc_Fh_Panel_30(d, t);
+            break;
+        case 9:
+            fh = Calc_Fh_Panel_7(d, t);
+            break;
+        case 10: case 11:
+            fh = Calc_Fh_Alpha(Calc_Fh_Nail(d, rho_k, predrilled), alpha, Calc_K90(d, mat));
+            break;
+        case 17:
+            if (Is_Vbm_Screw_Family_C(type)) {
+                fh = Calc_Fh_Eps(rho_k, d, alpha, 0.0, DESIGN_PI / 2.0);
+            } else {
+                fh = Calc_Fh_Nail(d, rho_k, predrilled);
+                if (grade == 1 && d > 7.9) fh *= 0.8;
+            }
+            break;
+        case 18:
+            fh = Is_Vbm_Screw_Family_C(type) ? Calc_Fh_Eps(rho_k, d, alpha, 0.0, DESIGN_PI / 2.0)
+                                             : Calc_Fh_Nail(d, rho_k, predrilled);
+            break;
+        case 20:
+            fh = Calc_Fh_Alpha_Perp(Calc_Fh_Alpha(Calc_Fh0_Bolt(d, rho_k), alpha,
+                                                  Calc_K90(d, mat)),
+                                    DESIGN_PI / 2.0, std::max(d / (d - 2.0), 1.15));
+            break;
+        case -13: case -12: case -11: case 19:
+            fh = Calc_Fh_Nail(d, rho_k, predrilled);
+            if ((mat == -12 || mat == -13) && grade != 0 && t < 3.1) fh /= 3.0;
+            if (predrilled) fh *= 0.8;
+            break;
+        default:
+            fh = 0.0;
+            break;
+        }
+    }
+
+    if (user != nullptr && user->active != 0 && (mat == -999 || grade == -999))
+        fh = user->c0 * std::pow(d, user->c1) * std::pow(t, user->c2) * std::pow(rho_k, user->c3);
+    if (!Is_Mat_Metal_Plate(mat) && fh <= 0.001) status = 169;
+    *out_fh = fh;
+    return status;
+}
+
+/* Compute fh of both members with the common fastener data; return the larger status. */
+int Calc_Fh_Both_Members(double *out_fh1, double *out_fh2, double d, int type, int predrilled,
+                         double alpha1, double alpha2, double t1, double t2, double rho1,
+                         double rho2, int mat1, int mat2, int g1, int g2,
+                         const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2)
+{
+    const int s1 = Calc_Fh(out_fh1, d, type, predrilled, alpha1, t1, rho1, mat1, g1, user1);
+    const int s2 = Calc_Fh(out_fh2, d, type, predrilled, alpha2, t2, rho2, mat2, g2, user2);
+    return s1 > s2 ? s1 : s2;
+}
+
+/* As Calc_Fh_Both_Members, then fh1 times c3 / c1 and fh2 times c4 / c2. */
+int Calc_Fh_Both_Members_Scaled(double c1, double c2, double c3, double c4, double *out_fh1,
+                                double *out_fh2, double d, int type, int predrilled,
+                                double alpha1, double alpha2, double t1, double t2, double rho1,
+                                double rho2, int mat1, int mat2, int g1, int g2,
+                                const Vbm_User_Embedment *user1,
+                                const Vbm_User_Embedment *user2)
+{
+    const int s = Calc_Fh_Both_Members(out_fh1, out_fh2, d, type, predrilled, alpha1, alpha2, t1,
+                                       t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2);
+    if (out_fh1 != nullptr && c1 != 0.0) *out_fh1 *= c3 / c1;
+    if (out_fh2 != nullptr && c2 != 0.0) *out_fh2 *= c4 / c2;
+    return s;
+}

@@ -1,0 +1,235 @@
+/*
+** Per-fastener values beside the resistances: the slip modulus, the washer diameter of a bolt,
+** the design strengths of the members, the hole geometry and bearing of a steel plate, and the
+** minimum spacings of the user-defined screw line. mm, kg/m³, N/mm², N.
+*/
+#include "design/design_plates.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "catalogue/catalogue.h"
+#include "nad/nad.h"
+
+/* ---------------------------------------------------------------- slip modulus */
+
+/*
+** Return the slip modulus Kser of one fastener per shear plane in N/mm (EN 1995-1-1, Table 7.1,
+** with rho_m = 1.2 rho_k; DIN 1052, Table 11 with rho_k). Members of steel or aluminium double it
+** (EN 1995-1-1, 7.1(3)). 0 for a type without a rule.
+*/
+double Calc_Vbm_Kser(int type, int predrilled, double d, int mat1, int grade1, double x1,
+                     int mat2, int grade2, double x2, const User_Material *user)
+{
+    const bool ec5 = Nad_Params != nullptr;
+    double rho1 = 0.0, rho2 = 0.0;
+    Get_Rho_K(mat1, grade1, x1, &rho1, user);
+    Get_Rho_K(mat2, grade2, x2, &rho2, user);
+    const bool plate1 = Is_Mat_Metal_Plate(mat1), plate2 = Is_Mat_Metal_Plate(mat2);
+    double rho = std::sqrt(rho1 * rho2);
+    if (plate1) rho = rho2;
+    else if (plate2) rho = rho1;
+    if (ec5) rho *= 1.2;
+
+    const bool screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
+                    || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
+    double k = 0.0;
+    if (type == 29 || type == 30 || screw || (Is_Vbm_Nail(type) && predrilled))
+        k = std::pow(rho, 1.5) * d / (ec5 ? 23.0 : 20.0);
+    else if (Is_Vbm_Nail(type))
+        k = std::pow(rho, 1.5) * std::pow(d, 0.8) / (ec5 ? 30.0 : 25.0);
+    else if (type == 1)
+        k = 2.0 * std::pow(rho, 1.5) * std::pow(d, 0.8) / (ec5 ? 80.0 : 60.0);
+    else if (type == 25 || type == 31)
+        k = (ec5 ? 0.5 : 0.6) * rho * d;
+    else if (type == 26 || type == 27 || type == 32)
+        k = (ec5 ? 0.375 : 0.3) * rho * d;
+    else if (type == 28 || type == 33)
+        k = (ec5 ? 0.5 : 0.45) * rho * d;
+    if (plate1 || plate2) k *= 2.0;
+    return k;
+}
+
+/* ---------------------------------------------------------------- washers */
+
+namespace {
+
+struct Washer_Band {
+    double lo, hi;
+    bool closed;                    /* [lo, hi] instead of [lo, hi) */
+    double diameter;
+};
+
+const Washer_Band Washers_0[] = {
+    {0.1, 4.5, false, 20}, {5, 7, false, 22}, {7, 9, false, 28}, {9, 11, false, 34},
+    {11, 13, true, 44}, {13, 15, true, 50}, {15, 17, true, 56}, {19, 21, false, 72},
+    {23, 25, true, 85}, {29, 31, true, 105}};
+const Washer_Band Washers_1[] = {
+    {5, 7, false, 22}, {7, 9, false, 28}, {9, 11, false, 33}, {11, 13, true, 42}};
+const Washer_Band Washers_2[] = {{5, 7, false, 22}, {7, 9, false, 25}, {9, 11, false, 30}};
+const Washer_Band Washers_3[] = {
+    {5, 7, false, 18}, {7, 9, false, 25}, {9, 11, false, 32}, {11, 13, true, 40}};
+
+template <size_t N>
+double Washer_Lookup(const Washer_Band (&bands)[N], double d)
+{
+    for (const Washer_Band &b : bands)
+        if (d >= b.lo && (b.closed ? d <= b.hi : d < b.hi)) return b.diameter;
+    return -1.0;
+}
+
+} // namespace
+
+/* Return the outer diameter in mm of the washer of a bolt of diameter d; -1.0 without entry. */
+double Get_Washer_Diameter(double d, int kind)
+{
+    switch (kind) {
+    case 0: return Washer_Lookup(Washers_0, d);
+    case 1: return Washer_Lookup(Washers_1, d);
+    case 2: return Washer_Lookup(Washers_2, d);
+    case 3: return Washer_Lookup(Washers_3, d);
+    default: return -1.0;
+    }
+}
+
+/* ---------------------------------------------------------------- member design strengths */
+
+namespace {
+
+/* The four strengths fm,k, ft,k, fc,k, fv,k in kN/m² of Get_Mat_Strengths for (use, kind). */
+void Member_Strengths(int material, int grade, int use, int kind, double x1, double x2,
+                      double v[4])
+{
+    double fc90 = 0.0, kh = 0.0;
+    v[0] = v[1] = v[2] = v[3] = 0.0;
+    Get_Mat_Strengths(material, grade, use, kind, x1, x2, &v[0], &v[1], &v[2], &v[3], &fc90, &kh);
+}
+
+} // namespace
+
+/* Return the design strength X_k kmod / gamma_M in N/mm² of the first value (bending). */
+double Get_Member_Design_Value_A(int material, int grade, int selector, double x1, double x2,
+                                 double kmod, double gamma_m, const User_Material *user)
+{
+    double v[4];
+    Member_Strengths(material, grade, 2, selector, x1, x2, v);
+    return v[0] * kmod / 1000.0 / gamma_m;
+}
+
+/* Return the design strength of the second value (tension). */
+double Get_Member_Design_Value_C(int material, int grade, int selector, double x1, double x2,
+                                 double kmod, double gamma_m, const User_Material *user)
+{
+    double v[4];
+    Member_Strengths(material, grade, 2, selector, x1, x2, v);
+    return v[1] * kmod / 1000.0 / gamma_m;
+}
+
+/* Return the design strength of the third value of (selector, kind 6) (compression). */
+double Get_Member_Design_Value_E(int material, int grade, int selector, double x, double kmod,
+                                 double gamma_m)
+{
+    double v[4];
+    Member_Strengths(material, grade, selector, 6, x, x, v);
+    return v[2] * kmod / 1000.0 / gamma_m;
+}
+
+/*
+** Return the design shear strength fv,d in N/mm². Under EN 1995 with the German annex fv,k of
+** softwood is 4.0 and of glulam 3.5 N/mm² (NA to 6.1.7); with other annexes fv,k of softwood and
+** glulam is reduced by kcr = 0.67 (EN 1995-1-1, 6.1.7(2)).
+*/
+double Get_Member_Shear_Strength(int material, int grade, int selector, double x, double kmod,
+                                 double gamma_m)
+{
+    double v[4];
+    Member_Strengths(material, grade, 2, selector, x, x, v);
+    double fv = v[3];
+    if (Nad_Params != nullptr) {
+        if (Nad_Params->variant != 0) {
+            if (material == 0) fv = 4000.0;
+            else if (material == 2 || material == 3) fv = 3500.0;
+        } else if (material == 0 || material == 2 || material == 3) {
+            fv *= 0.67;
+        }
+    }
+    return fv * kmod / 1000.0 / gamma_m;
+}
+
+/*
+** Return the tensile strength of a member at a one-sided connection in N/mm², without kmod and
+** gamma_M: under DIN 1052 (or an annex that keeps its rule) times 0.4 for staples, dowels and
+** nails, divided by 1.5 for every other fastener (DIN 1052, 13.1(4) and NA.8.1.6).
+*/
+double Get_Member_Design_Value_D(int type, int predrilled, int material, int grade,
+                                 int selector, double x1, double x2, const User_Material *user)
+{
+    double v[4];
+    Member_Strengths(material, grade, 2, selector, x1, x2, v);
+    double f = v[1];
+    if (Nad_Params == nullptr || Nad_Params->na816_tension_reduction != 0) {
+        const bool screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
+                        || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
+        if (type == 1 || type == 29 || (Is_Vbm_Nail_Or_Screw(type) && predrilled && !screw))
+            f *= 0.4;
+        else
+            f /= 1.5;
+    }
+    return f / 1000.0;
+}
+
+/* ---------------------------------------------------------------- steel plates */
+
+/*
+** Write the minimum hole geometry of a steel plate (EN 1993-1-8, Table 3.3): p1 = 2.2 d0,
+** e1 = e2 = 1.2 d0, p2 = 2.4 d0, with d0 = d + 1 mm, or d for a fitted bolt.
+*/
+void Calc_Plate_Hole_Geometry(double d, int fitted, double *p1, double *e1, double *e2,
+                              double *p2)
+{
+    const double d0 = fitted ? d : d + 1.0;
+    if (p1 != nullptr) *p1 = 2.2 * d0;
+    if (e1 != nullptr) *e1 = 1.2 * d0;
+    if (e2 != nullptr) *e2 = 1.2 * d0;
+    if (p2 != nullptr) *p2 = 2.4 * d0;
+}
+
+/*
+** Return the bearing resistance k1 alpha_b fu d t in N of a plate per bolt (EN 1993-1-8,
+** Table 3.4) at the minimum hole geometry; k1 and alpha_b go to the pointers given.
+*/
+double Calc_Plate_Bearing_Resistance(double d, double t, int fitted, double fu, double *k1,
+                                     double *alpha_b)
+{
+    const double d0 = fitted ? d : d + 1.0;
+    double p1, e1, e2, p2;
+    Calc_Plate_Hole_Geometry(d, fitted, &p1, &e1, &e2, &p2);
+    const double ab1 = e1 / (3.0 * d0), ab2 = p1 / (3.0 * d0) - 0.25;
+    const double ab = ab1 < ab2 ? ab1 : ab2;
+    const double ka = 2.8 * e2 / d0 - 1.7, kb = 1.4 * p2 / d0 - 1.7;
+    const double k = std::min(ka < kb ? ka : kb, 2.5);
+    if (k1 != nullptr) *k1 = k;
+    if (alpha_b != nullptr) *alpha_b = ab;
+    return k * ab * fu * d * t;
+}
+
+/*
+** Write the minimum spacings of a screw of the user-defined line in timber (its approval's rule)
+** and return 1; return 0 without writing when the screw is pre-drilled, the member is no timber
+** or the line's class is neither 1 nor 2. alpha in radians.
+*/
+int Calc_Screw_Line_Spacings(const Eta12_Spacing_Block *block, int predrilled_flag, int material,
+                             double alpha, double *a1, double *a2, double *a3t, double *a3c,
+                             double *a4t, double *a4c)
+{
+    if (block == nullptr || predrilled_flag != 0 || !Is_Mat_Timber_B(material)) return 0;
+    if (block->eta12_spacing_kind != 1 && block->eta12_spacing_kind != 2) return 0;
+    const double d = block->d;
+    if (a1 != nullptr) *a1 = 5.0 * d;
+    if (a2 != nullptr) *a2 = (3.0 + std::fabs(std::sin(alpha))) * d;
+    if (a3t != nullptr) *a3t = 12.0 * d;
+    if (a3c != nullptr) *a3c = 12.0 * d;
+    if (a4t != nullptr) *a4t = (d < 4.01 ? 3.0 + 2.0 * std::sin(alpha) : 3.0 + 4.0 * std::sin(alpha)) * d;
+    if (a4c != nullptr) *a4c = 3.0 * d;
+    return 1;
+}

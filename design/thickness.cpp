@@ -1,0 +1,313 @@
+/*
+** Required member thicknesses of the simplified proof and the reduction of the resistance for
+** thinner members: head-side and point-side thicknesses, timber beside a steel plate, the
+** reduction factor of nails, staples and screws, and the simplified resistance of a nail.
+** mm, kg/m³, N/mm², Nmm, N; member angles in radians, axis angles in degrees.
+*/
+#include "design/design_embedment.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "catalogue/catalogue.h"
+#include "design/design_lateral.h"
+#include "design/design_plates.h"
+
+/* ---------------------------------------------------------------- yield moment */
+
+/*
+** Return My,Rk of a fastener (EN 1995-1-1, eq. (8.14), 0.3 fu d^2.6) or of the approvals' tables.
+** variant selects the second table of the approved screws; threaded takes a bolt's effective
+** thread diameter. din571: 0 full formula for DIN 571 screws, 1 half of it (0.15 fu d^2.6),
+** 2 half of it with fu = 400.
+*/
+double Calc_Vbm_My_Rk(int type, double d, double fu, int variant, int threaded, int din571)
+{
+    if (Is_Vbm_Screw_Eta12(type)) return variant ? Get_Eta12_Screw_My_Alt(d) : Get_Eta12_Screw_My(d);
+    if (Is_Vbm_Screw_Eta11(type)) return variant ? Get_Eta11_Screw_My_Alt(d) : Get_Eta11_Screw_My(d);
+    if (Is_Vbm_Screw_Family_C(type))
+        return variant == 1 ? Get_Screw_C_My_By_Type(type, d) : Get_Screw_C_My(d);
+    if (type == 30 && threaded) return Calc_Vbm_Yield_Moment(Get_Thread_Effective_Diameter(d), fu);
+    if (Is_Vbm_Din571_Screw(type) && din571 == 1) return Calc_Vbm_Yield_Moment_Half(d, fu);
+    if (Is_Vbm_Din571_Screw(type) && din571 == 2) return Calc_Vbm_Yield_Moment_Half(d, 400.0);
+    if (type == 46) return Get_Nail46_Yield_Moment(d, 1);
+    return Calc_Vbm_Yield_Moment(d, fu);
+}
+
+/* Embedment diameter: d + 1 mm for a bolt that is not fitted. */
+static double Embedment_Diameter(int type, int fitted, double d)
+{
+    return (type == 30 && !fitted) ? d + 1.0 : d;
+}
+
+/* sqrt(My / (fh d)), 0 when fh d is not positive. */
+static double Hinge_Root(double my, double fh, double d)
+{
+    if (!(fh * d > 0.0)) return 0.0;
+    return std::sqrt(my / (fh * d));
+}
+
+/* ---------------------------------------------------------------- required thicknesses */
+
+/*
+** Return the required thickness of the head-side member, 1.15 (2 sqrt(b / (1 + b)) + 2)
+** sqrt(My / (fh,1 d)) (DIN 1052, eq. (208)); 0.1 for a metal plate, 3 dc for connectors.
+*/
+double Calc_T1_Req(double d, int type, int predrilled, int variant, int fitted, int threaded,
+                   double alpha1, double alpha2, double dc, double fu, double t1, double t2,
+                   double rho1, double rho2, int mat1, int mat2, int g1, int g2,
+                   const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2)
+{
+    if (Is_Mat_Metal_Plate(mat1)) return 0.1;
+    if (type >= 25 && type <= 28) return Calc_T_Min_3d(dc);
+    const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, 2);
+    double fh1 = 0.0, fh2 = 0.0;
+    Calc_Fh_Both_Members(&fh1, &fh2, Embedment_Diameter(type, fitted, d), type, predrilled,
+                         alpha1, alpha2, t1, t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2);
+    const double beta = fh1 != 0.0 ? fh2 / fh1 : 0.0;
+    double t = 1.15 * (2.0 * std::sqrt(beta / (1.0 + beta)) + 2.0) * Hinge_Root(my, fh1, d);
+    if (Is_Mat_Panel(mat1) && (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)
+                               || Is_Vbm_Screw_Family_C(type)))
+        t = std::max(t, 1.2 * d);
+    return t;
+}
+
+/* As Calc_T1_Req with the embedment strength of member 2 and no plate shortcut. */
+double Calc_T1_Req_B(double d, int type, int predrilled, int variant, int fitted, int threaded,
+                     double alpha1, double alpha2, double dc, double fu, double t1, double t2,
+                     double rho1, double rho2, int mat1, int mat2, int g1, int g2,
+                     const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2)
+{
+    if (type >= 25 && type <= 28) return Calc_T_Min_3d(dc);
+    const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, 0);
+    double fh1 = 0.0, fh2 = 0.0;
+    Calc_Fh_Both_Members(&fh1, &fh2, Embedment_Diameter(type, fitted, d), type, predrilled,
+                         alpha1, alpha2, t1, t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2);
+    const double beta = fh1 != 0.0 ? fh2 / fh1 : 0.0;
+    double t = 1.15 * (2.0 * std::sqrt(beta / (1.0 + beta)) + 2.0) * Hinge_Root(my, fh2, d);
+    if ((Is_Mat_Panel(mat1) || Is_Mat_Panel(mat2))
+        && (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type)))
+        t = std::max(t, 1.2 * d);
+    return t;
+}
+
+/*
+** Return the required thickness of the point-side member: 1.15 (2 + 2 / sqrt(1 + b))
+** sqrt(My / (fh,2 d)) for a plain nail ending in member 2, else 1.15 (4 / sqrt(1 + b))
+** sqrt(My / (fh,2 d)) (DIN 1052, eq. (209), (210)); 5 dc for connectors.
+*/
+double Calc_T2_Req(int kind, double d, double length, double axis_angle, int type,
+                   int predrilled, int variant, int fitted, int threaded, double alpha1,
+                   double alpha2, double dc, double fu, double t1, double t2, double rho1,
+                   double rho2, int mat1, int mat2, int g1, int g2,
+                   const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2)
+{
+    if (type >= 25 && type <= 28) return Calc_T_Min_5d(dc);
+    const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, 0);
+    double fh1 = 0.0, fh2 = 0.0;
+    Calc_Fh_Both_Members(&fh1, &fh2, Embedment_Diameter(type, fitted, d), type, predrilled,
+                         alpha1, alpha2, t1, t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2);
+    const double beta = fh1 != 0.0 ? fh2 / fh1 : 0.0;
+    const double root = Hinge_Root(my, fh2, d);
+    if (type == 0) {
+        const int cs = Calc_Vbm_Penetration(kind, d, length, axis_angle, t1, t2, nullptr, nullptr);
+        if (cs == 1 || cs == 2) return 1.15 * (2.0 + 2.0 / std::sqrt(1.0 + beta)) * root;
+    }
+    return 1.15 * (4.0 / std::sqrt(1.0 + beta)) * root;
+}
+
+/* Required timber thickness beside a steel plate: factor sqrt(My / (fh d)). */
+static double T_Req_Plate(double factor, double d, int type, int predrilled, int variant,
+                          int fitted, int threaded, double alpha, double dc, double fu, double t,
+                          double rho, int mat, int g, const Vbm_User_Embedment *user)
+{
+    if (type >= 25 && type <= 28) return Calc_T_Min_5d(dc);
+    const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, 0);
+    double fh = 0.0;
+    Calc_Fh(&fh, Embedment_Diameter(type, fitted, d), type, predrilled, alpha, t, rho, mat, g,
+            user);
+    return factor * Hinge_Root(my, fh, d);
+}
+
+/* Return the required timber thickness 4.6 sqrt(My / (fh d)) between two thick steel plates. */
+double Calc_T_Req_Plate(double d, int type, int predrilled, int variant, int fitted,
+                        int threaded, double alpha, double dc, double fu, double t, double rho,
+                        int mat, int g1, int g2, const Vbm_User_Embedment *user1,
+                        const Vbm_User_Embedment *user2)
+{
+    return T_Req_Plate(4.6, d, type, predrilled, variant, fitted, threaded, alpha, dc, fu, t, rho,
+                       mat, g2, user2);
+}
+
+/* Return the required timber thickness 1.15 2 sqrt(2) sqrt(My / (fh d)) beside a thin plate. */
+double Calc_T_Req_Plate_B(double d, int type, int predrilled, int variant, int fitted,
+                          int threaded, double alpha, double dc, double fu, double t, double rho,
+                          int mat, int g, const Vbm_User_Embedment *user1,
+                          const Vbm_User_Embedment *user2)
+{
+    return T_Req_Plate(3.2526911934581184, d, type, predrilled, variant, fitted, threaded, alpha,
+                       dc, fu, t, rho, mat, g, user2);
+}
+
+/* Return the required timber thickness 1.15 (2 + sqrt(2)) sqrt(My / (fh d)). */
+double Calc_T_Req_Plate_C(double d, int type, int predrilled, int variant, int fitted,
+                          int threaded, double alpha, double dc, double fu, double t, double rho,
+                          int mat, int g, const Vbm_User_Embedment *user1,
+                          const Vbm_User_Embedment *user2)
+{
+    return T_Req_Plate(3.926345596729059, d, type, predrilled, variant, fitted, threaded, alpha,
+                       dc, fu, t, rho, mat, g, user2);
+}
+
+/* ---------------------------------------------------------------- panels and plates */
+
+/* Return the factor of a panel in the simplified proof and write its minimum thickness. */
+double Get_Panel_Factor(int mat, int grade, double d, double *t_min)
+{
+    double f = 0.0, tm = -1.0;
+    switch (mat) {
+    case 4: case 7:
+        tm = 7.0 * d; f = 0.8; break;
+    case 5:
+        tm = 10.0 * d; f = 1.1; break;
+    case 6:
+        if (grade == 0 || grade == 1 || grade == 2 || grade == 14 || grade == -999) {
+            tm = 7.0 * d; f = 0.9;
+        } else {
+            tm = 6.0 * d; f = 0.8;
+        }
+        break;
+    case 8:
+        tm = 6.0 * d; f = 0.7; break;
+    default:
+        return 0.0;
+    }
+    if (t_min != nullptr) *t_min = tm;
+    return f;
+}
+
+/* Write t = (10 s + 9 (1 - s)) d and return 1 + 0.4 s (nailed steel plates, share s thick). */
+double Calc_Plate_Share_Factor(double d, double s, double *t)
+{
+    if (t != nullptr) *t = (10.0 * s + 9.0 * (1.0 - s)) * d;
+    return 1.0 + 0.4 * s;
+}
+
+/* ---------------------------------------------------------------- reduction factor */
+
+/*
+** Return the penetration case of a nail, screw or staple (0 for other fasteners, which get no
+** out-values) and write the point length, the anchoring member, the reduction factor
+** k = min(t1 / t1,req, p / t2,req) and the required thicknesses to the pointers given.
+*/
+int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
+                         double axis_angle, int predrilled, int variant, int fitted, double t1,
+                         double t2, double rho1, double rho2, int mat1, int mat2, int g1, int g2,
+                         const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2,
+                         double *out_penetration, int *out_member, double *out_k,
+                         double *out_t1_req, double *out_t2_req)
+{
+    const double right = DESIGN_PI / 2.0;
+    double t1_req = Calc_T1_Req(d, type, predrilled, variant, fitted, 1, right, right, 0.0, fu,
+                                t1, t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2);
+    if (!Is_Vbm_Nail_Or_Screw(type) && type != 1) return 0;
+
+    double p = 0.0;
+    int member = 0;
+    const int cs = Calc_Vbm_Penetration(kind, d, length, axis_angle, t1, t2, &p, &member);
+
+    double t2_req;
+    const bool plate1 = Is_Mat_Metal_Plate(mat1);
+    if (plate1 && Is_Vbm_Nail(type)) {
+        double s = 1.0;
+        Classify_Plate_Thickness(type, mat1, d, t1, &s);
+        Calc_Plate_Share_Factor(d, s, &t2_req);
+    } else if (!plate1) {
+        t2_req = Calc_T2_Req(kind, d, length, axis_angle, type, predrilled, variant, fitted, 1,
+                             right, right, 0.0, fu, t1, t2, rho1, rho2, mat1, mat2, g1, g2, user1,
+                             user2);
+    } else {
+        t2_req = Calc_T_Req_Plate(d, type, predrilled, variant, fitted, 1, right, 0.0, fu, t2,
+                                  rho2, mat2, g1, g2, user1, user2);
+    }
+
+    if (mat1 >= 4 && mat1 <= 8) {
+        double t_min = 0.0;
+        if (Get_Panel_Factor(mat1, g1, d, &t_min) > 0.0) t1_req = std::max(t1_req, t_min);
+        if (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type))
+            t1_req = std::max(t1_req, 1.2 * d);
+    } else if (mat1 == 9) {
+        t1_req = 7.0 * d;
+    }
+
+    double k1 = (!plate1 && t1 < t1_req) ? t1 / t1_req : 1.0;
+    double k2 = 1.0, k = 1.0;
+    switch (cs) {
+    case 0:
+        k = 0.0;
+        break;
+    case 1: case 2:
+        if (p < 4.0 * d) {
+            k = 0.0;
+        } else {
+            if (p < t2_req) k2 = p / t2_req;
+            k = std::min(k1, k2);
+        }
+        break;
+    case 3:
+        if (p < 4.0 * d) {
+            p = t2;
+            if (t2 < t2_req) k2 = t2 / t2_req;
+        } else {
+            if (t2 < t2_req) k2 = t2 / t2_req;
+            if (p < t1_req) k1 = p / t1_req;
+        }
+        k = std::min(k1, k2);
+        break;
+    default:
+        k = 1.0;
+        break;
+    }
+    if (out_penetration != nullptr) *out_penetration = p;
+    if (out_member != nullptr) *out_member = member;
+    if (out_k != nullptr) *out_k = k;
+    if (out_t1_req != nullptr) *out_t1_req = t1_req;
+    if (out_t2_req != nullptr) *out_t2_req = t2_req;
+    return cs;
+}
+
+/* ---------------------------------------------------------------- simplified nail */
+
+/*
+** Return the simplified characteristic resistance k sqrt(2 My fh,1 d) of a nail per shear plane
+** (DIN 1052, eq. (211)) and fill the result: rk_lateral, k_red, fu_used, my_rk, fh1_k, fh2_k and
+** the hint code (embedment status; 6 when the point stays in member 1, 11 when it comes out).
+*/
+double Calc_Nail_Simplified_Rk(int kind, double d, double length, double fu, int predrilled,
+                               int variant, double t1, double t2, double rho1, double rho2,
+                               double alpha1, double alpha2, int mat1, int mat2, int g1, int g2,
+                               const Vbm_User_Embedment *user1,
+                               const Vbm_User_Embedment *user2, Connection_Result *result)
+{
+    const double my = 0.3 * fu * std::pow(d, 2.6);
+    double fh1 = 0.0, fh2 = 0.0;
+    int hint = Calc_Fh_Both_Members(&fh1, &fh2, d, 0, predrilled, alpha1, alpha2, t1, t2, rho1,
+                                    rho2, mat1, mat2, g1, g2, user1, user2);
+    double k = 0.0;
+    const int cs = Calc_T_Req_Reduction(0, fu, kind, d, length, 90.0, predrilled, variant, 0, t1,
+                                        t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2, nullptr,
+                                        nullptr, &k, nullptr, nullptr);
+    if (cs == 4) hint = 11;
+    else if (cs == 0) hint = 6;
+    const double rk = k * std::sqrt(2.0 * my * fh1 * d);
+    if (result != nullptr) {
+        result->rk_lateral = rk;
+        result->k_red = k;
+        result->fu_used = fu;
+        result->my_rk = my;
+        result->fh1_k = fh1;
+        result->fh2_k = fh2;
+        result->msg_code = hint;
+    }
+    return rk;
+}
