@@ -2,3 +2,11 @@
 ** Umbrella header of checks/: includes every public header of the folder.
 */
 #pragma once
+
+#include "checks/beiwert.h"
+#include "checks/bridge_coeff.h"
+#include "checks/char_actions.h"
+#include "checks/load_model.h"
+#include "checks/nchw_rec.h"
+#include "checks/nchw_settings.h"
+#include "checks/nchw_tables.h"
