@@ -1,0 +1,25 @@
+/*
+** Test interface of the GUI stand-in: headless scripts from strings, the log as lines, pixels
+** of the virtual screen, and a full reset between tests. For unit tests only.
+*/
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+/* Drops every sheet, message box, event, font and clip state, clears the screen to the
+** background colour, clears the log and switches to the headless back end. */
+void ZW_Test_Reset(void);
+/* Replaces the pending events by the script (the ARCHITECTURE.md format, one event a line). */
+void ZW_Test_Set_Script(const std::string &script);
+/* Appends events to the pending ones. */
+void ZW_Test_Add_Script(const std::string &script);
+int ZW_Test_Pending_Events(void);
+/* Log lines written since the last reset (UTF-8, without line ends). */
+std::vector<std::string> ZW_Test_Log_Lines(void);
+void ZW_Test_Clear_Log(void);
+/* Colour of a screen pixel as 0xRRGGBB; 0 outside the screen. */
+uint32_t ZW_Test_Pixel(int x, int y);
+/* Number of pixels of the rectangle that have the colour 0xRRGGBB. */
+int ZW_Test_Count_Colour(int x1, int y1, int x2, int y2, uint32_t rgb);
