@@ -1,0 +1,48 @@
+/*
+** Private helpers of printlist/: bounded formatted writes into a file, rounding to decimals,
+** turning points into a rotated frame, and the visible length of an escaped text. Not part of
+** the folder's interface.
+*/
+#pragma once
+
+#include <cmath>
+#include <cstdarg>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+/* Write the formatted text into file; nothing for a null file. Answers what vfprintf answers
+** (0 for a null file). */
+int Oli_File_Printf(FILE *file, const char *format, ...) __attribute__((format(printf, 2, 3)));
+
+/* Format into buf of size bytes; a longer result is cut. Answers the length written, or -1 on
+** a formatting error (buf then empty). */
+int Oli_Vformat(char *buf, size_t size, const char *format, va_list ap);
+
+/* value rounded to n decimals: floor(value * 10^n + 0.5) / 10^n (halves upwards). */
+double Oli_Round(double value, int n);
+
+/* Round half away from zero to an integer. */
+double Oli_Round_Half_Away(double value);
+
+/* Turn the point (x, y) into the frame rotated by angle about the origin:
+** x' = x cos a + y sin a, y' = -x sin a + y cos a. */
+void Oli_To_Local(double *x, double *y, double angle);
+
+/* Inverse of Oli_To_Local. */
+void Oli_To_Global(double *x, double *y, double angle);
+
+/* Direction angle from (x1, y1) to (x2, y2), between -pi/2 and 3pi/2. */
+double Oli_Line_Angle(double x1, double y1, double x2, double y2);
+
+/* Direction angle of a segment in [0, 2pi). */
+double Oli_Line_Angle_2Pi(double x0, double y0, double x1, double y1);
+
+/* Length of a text without its escapes (0xCE and its code; groups "{" .. "}"). */
+int32_t Oli_Visible_Length(const char *text);
+
+/* Copy at most size - 1 bytes of src into dst and terminate it. */
+void Oli_Copy(char *dst, const char *src, size_t size);
+
+/* Debug output on the console. */
+void Oli_Debug(const char *text);
