@@ -1,0 +1,621 @@
+/*
+** Lateral resistance of one dowel-type fastener per shear plane by the failure-mode equations of
+** EN 1995-1-1, 8.2.2 (timber to timber) and 8.2.3 (steel to timber), and of DIN 1052, 12.2, as the
+** design run uses them: characteristic functions with the mode factors and the rope effect, and
+** design-value twins without them. mm, N/mm², Nmm, N; member angles in radians.
+*/
+#include "design/design_lateral.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "catalogue/catalogue.h"
+#include "design/design_embedment.h"
+#include "design/design_plates.h"
+#include "design/design_texts.h"
+#include "nad/nad.h"
+
+/* Code of a resistance that cannot be determined ("Fv,Rk nicht ermittelbar"). */
+#define CODE_NOT_DETERMINABLE 168
+
+/* ---------------------------------------------------------------- mode factors, rope effect */
+
+/*
+** Return the factor by which the value of a failure mode is divided: 1.0 in the design-value
+** method; the annex's gamma_M of connections under EN 1995; under DIN 1052 1.3, 1.2 or 1.1 by the
+** mode (DIN 1052, 12.2.1), -1.0 for an unknown mode.
+*/
+double Get_Mode_Gamma(int mode, int proof_method)
+{
+    if (proof_method == 2) return 1.0;
+    if (Nad_Params != nullptr) return Nad_Params->gamma_m_connections;
+    switch (mode) {
+    case 1: case 2: case 3: case 7: case 8: case 11: case 13: case 16: case 19: case 21:
+    case 23: case 25: case 27:
+        return 1.3;
+    case 4: case 5: case 9: case 14: case 17: case 28:
+        return 1.2;
+    case 6: case 10: case 12: case 15: case 18: case 20: case 22: case 24: case 26: case 29:
+        return 1.1;
+    default:
+        return -1.0;
+    }
+}
+
+/*
+** Return the rope-effect term added to the mode value part, limited by fastener kind
+** (EN 1995-1-1, 8.2.2(2)): at most Fax/4, and at most 15 % of part for nails and staples, 25 % for
+** bolts, 50 % for special nails, 100 % for screws; type 45 adds 0.6 Fax.
+*/
+double Calc_Rope_Effect(int vbm_type, double part, double fax)
+{
+    const double cap = 0.25 * fax;
+    if (Is_Vbm_Din571_Screw(vbm_type) || Is_Vbm_Screw_Eta12(vbm_type)
+        || Is_Vbm_Screw_Eta11(vbm_type) || Is_Vbm_Screw_Family_C(vbm_type))
+        return std::min(part, cap);
+    if (vbm_type == 0 || vbm_type == 1) return std::min(0.15 * part, cap);
+    if (vbm_type == 45) return 0.6 * fax;
+    if (vbm_type == 46) return std::min(0.4 * part, cap);
+    if (Is_Vbm_Special_Nail(vbm_type)) return std::min(0.5 * part, cap);
+    if (vbm_type == 30) return std::min(0.25 * part, cap);
+    return std::min(part, cap);
+}
+
+/* ---------------------------------------------------------------- shared pieces */
+
+namespace {
+
+enum My_Use { MY_CHAR, MY_DESIGN_HALF, MY_DESIGN_FULL };
+
+/* Yield moment by fastener family: the characteristic value, or for the design-value twins the
+** DIN 571 value with fu fixed at 400 (half or full formula); not yet divided by gamma. */
+double Mode_Yield_Moment(int type, double d, double fu, int stainless, int threaded_rod,
+                         My_Use use)
+{
+    if (type == 30 && threaded_rod) return Calc_Vbm_Yield_Moment(Get_Thread_Effective_Diameter(d), fu);
+    if (Is_Vbm_Screw_Eta12(type)) return stainless == 1 ? Get_Eta12_Screw_My_Alt(d) : Get_Eta12_Screw_My(d);
+    if (Is_Vbm_Screw_Eta11(type)) return stainless == 1 ? Get_Eta11_Screw_My_Alt(d) : Get_Eta11_Screw_My(d);
+    if (Is_Vbm_Screw_Family_C(type))
+        return stainless == 1 ? Get_Screw_C_My_By_Type(type, d) : Get_Screw_C_My(d);
+    if (Is_Vbm_Din571_Screw(type)) {
+        if (use == MY_CHAR) return Calc_Vbm_Yield_Moment_Half(d, fu);
+        return (use == MY_DESIGN_HALF ? 0.15 : 0.3) * 400.0 * std::pow(d, 2.6);
+    }
+    if (type == 46) return Get_Nail46_Yield_Moment(d, 1);
+    if (type == 1) return Calc_Vbm_Yield_Moment_Cubic(d);
+    return Calc_Vbm_Yield_Moment(d, fu);
+}
+
+double Embedment_D(int type, int fitted_bolt, double d)
+{
+    return (type == 30 && !fitted_bolt) ? d + 1.0 : d;
+}
+
+bool Penetration_Type(int type)
+{
+    return Is_Vbm_Din571_Screw(type) || type == 1 || type == 0 || Is_Vbm_Special_Nail(type);
+}
+
+/* The raw values of the timber-to-timber modes 1..10 (index = mode), rope effect added where
+** rope is true, EN 1995-1-1, eq. (8.6) and (8.7). */
+void Timber_Modes(double fh, double beta, double t1, double t2, double d, double my, bool factors,
+                  int type, double fax_single, double fax_double, bool rope, double r[11])
+{
+    const double b = beta, q = t2 / t1;
+    const double k105 = factors ? 1.05 : 1.0, k115 = factors ? 1.15 : 1.0;
+    const auto rp = [&](double part, double fax) { return rope ? Calc_Rope_Effect(type, part, fax) : 0.0; };
+    r[0] = 0.0;
+    r[1] = fh * t1 * d;
+    r[2] = fh * t2 * d * b;
+    double p = fh * t1 * d / (1.0 + b)
+             * (std::sqrt(b + 2.0 * b * b * (1.0 + q + q * q) + b * b * b * q * q) - b * (1.0 + q));
+    r[3] = p + rp(p, fax_single);
+    p = k105 * fh * t1 * d / (2.0 + b)
+      * (std::sqrt(2.0 * b * (1.0 + b) + 4.0 * b * (2.0 + b) * my / (fh * d * t1 * t1)) - b);
+    r[4] = p + rp(p, fax_single);
+    p = k105 * fh * t2 * d / (1.0 + 2.0 * b)
+      * (std::sqrt(2.0 * b * b * (1.0 + b) + 4.0 * b * (1.0 + 2.0 * b) * my / (fh * d * t2 * t2)) - b);
+    r[5] = p + rp(p, fax_single);
+    p = k115 * std::sqrt(2.0 * b / (1.0 + b)) * std::sqrt(2.0 * my * fh * d);
+    r[6] = p + rp(p, fax_single);
+    r[7] = fh * t1 * d;
+    r[8] = 0.5 * fh * t2 * d * b;
+    p = k105 * fh * t1 * d / (2.0 + b)
+      * (std::sqrt(2.0 * b * (1.0 + b) + 4.0 * b * (2.0 + b) * my / (fh * d * t1 * t1)) - b);
+    r[9] = p + rp(p, fax_double);
+    p = k115 * std::sqrt(2.0 * b / (1.0 + b)) * std::sqrt(2.0 * my * fh * d);
+    r[10] = p + rp(p, fax_double);
+}
+
+/* Point-side thickness and the set of equations after the penetration rule. */
+double Point_Side_Thickness(int type, int shear_planes, double d, double length,
+                            double axis_angle, double t1, double t2, int *planes)
+{
+    *planes = shear_planes;
+    if (!Penetration_Type(type)) return t2;
+    double p = 0.0;
+    int member = 0;
+    const int cs = Calc_Vbm_Penetration(shear_planes, d, length, axis_angle, t1, t2, &p, &member);
+    if (cs == 1) *planes = 1;
+    if (shear_planes == 2 && cs == 2) return t2;
+    return p;
+}
+
+/* Governing mode of a range: the smallest value, the first on ties. */
+int Smallest_Mode(const double r[], int first, int last)
+{
+    int m = first;
+    for (int k = first + 1; k <= last; k++)
+        if (r[k] < r[m]) m = k;
+    return m;
+}
+
+void Not_Determinable(Connection_Result *result)
+{
+    if (result != nullptr) result->msg_code = CODE_NOT_DETERMINABLE;
+}
+
+} // namespace
+
+/* ---------------------------------------------------------------- timber to timber */
+
+/*
+** Characteristic lateral resistance per shear plane of a timber-to-timber (or panel, staple)
+** connection: every mode divided by its factor, the smallest governs, reported as its
+** characteristic value with the rope effect (EN 1995-1-1, 8.2.2). A member without embedment
+** strength gives 0 and the code 168. Returns 0; the values go into the result.
+*/
+int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double length,
+                          double axis_angle, int predrilled, int stainless, int fitted_bolt,
+                          int threaded_rod, int vbm_type, double alpha_1, double alpha_2,
+                          double t1, double t2, double rho_1, double rho_2, int mat_1, int mat_2,
+                          int grade_1, int grade_2, double fu, const Vbm_User_Embedment *user,
+                          Connection_Result *result)
+{
+    const double my = Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_CHAR);
+    double fh1 = 0.0, fh2 = 0.0;
+    Calc_Fh_Both_Members(&fh1, &fh2, Embedment_D(vbm_type, fitted_bolt, d), vbm_type, predrilled,
+                         alpha_1, alpha_2, t1, t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2,
+                         user, nullptr);
+    int planes = shear_planes;
+    const double t2p = Point_Side_Thickness(vbm_type, shear_planes, d, length, axis_angle, t1, t2,
+                                            &planes);
+    const double r_ax = result != nullptr ? result->r_ax : 0.0;
+    const double fax_single = vbm_type == 1 ? r_ax / 2.0 : r_ax;
+
+    double rk = 0.0, gamma = 0.0, beta = 0.0;
+    int mode = 0;
+    if (fh1 > 1e-5 && fh2 > 1e-5 && t1 > 0.0 && t2p > 0.0) {
+        beta = fh2 / fh1;
+        double r[11];
+        Timber_Modes(fh1, beta, t1, t2p, d, my, true, vbm_type, fax_single, r_ax, true, r);
+        const bool ec5_design = Nad_Params != nullptr && proof_method == 2;
+        for (int m = 1; m <= 10; m++) {
+            r[m] /= Get_Mode_Gamma(m, proof_method);
+            if (ec5_design && (m == 4 || m == 5 || m == 9)) r[m] /= 1.05;
+            if (ec5_design && (m == 6 || m == 10)) r[m] /= 1.15;
+        }
+        mode = planes == 1 ? Smallest_Mode(r, 1, 6) : Smallest_Mode(r, 7, 10);
+        gamma = Get_Mode_Gamma(mode, proof_method);
+        rk = gamma * r[mode];
+        if (vbm_type == 1 && mat_1 == 9 && d > 1.5) rk *= 1.5 / d;
+    } else {
+        Not_Determinable(result);
+    }
+    if (result != nullptr) {
+        result->rk_lateral = rk;
+        result->gamma_lateral = gamma;
+        result->k_red = 1.0;
+        result->my_rk = my;
+        result->fu_used = fu;
+        result->rule_char = Map_Rule_Index(mode) & 0xFF;
+        result->fh1_k = fh1;
+        result->fh2_k = fh2;
+        result->beta = beta;
+    }
+    return 0;
+}
+
+/*
+** Design lateral resistance per shear plane of a timber-to-timber connection: the same modes with
+** design embedment strengths fh,d = fh,k kmod / gamma_M and My,d = My,k / gamma_steel, without mode
+** factors and rope effect. A member without embedment strength gives 0 (code 168).
+*/
+int Calc_Rd_Timber_Timber(double gamma_m_1, double gamma_m_2, double gamma_steel, double kmod_1,
+                          double kmod_2, int shear_planes, double d, double length,
+                          double axis_angle, int predrilled, int stainless, int fitted_bolt,
+                          int threaded_rod, int vbm_type, double alpha_1, double alpha_2,
+                          double t1, double t2, double rho_1, double rho_2, int mat_1, int mat_2,
+                          int grade_1, int grade_2, double fu, const Vbm_User_Embedment *user,
+                          Connection_Result *result)
+{
+    double my = Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_DESIGN_HALF);
+    double fh1 = 0.0, fh2 = 0.0;
+    Calc_Fh_Both_Members(&fh1, &fh2, Embedment_D(vbm_type, fitted_bolt, d), vbm_type, predrilled,
+                         alpha_1, alpha_2, t1, t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2,
+                         user, nullptr);
+    const bool factors_ok = gamma_m_1 > 0.0 && gamma_m_2 > 0.0 && gamma_steel > 0.0;
+    const double fh1d = factors_ok ? fh1 * kmod_1 / gamma_m_1 : 0.0;
+    const double fh2d = factors_ok ? fh2 * kmod_2 / gamma_m_2 : 0.0;
+    my = factors_ok ? my / gamma_steel : 0.0;
+    const double fu_used = Is_Vbm_Din571_Screw(vbm_type) ? 400.0 : fu;
+    if (std::fabs(fh1d) < 1e-5 || !(fh2d > 1e-5)) {
+        if (result != nullptr) {
+            result->my_d = my;
+            result->fu_used = fu_used;
+            result->fh1_d = fh1d;
+            result->fh2_d = fh2d;
+            result->rd_lateral = 0.0;
+        }
+        Not_Determinable(result);
+        return 0;
+    }
+    int planes = shear_planes;
+    const double t2p = Point_Side_Thickness(vbm_type, shear_planes, d, length, axis_angle, t1, t2,
+                                            &planes);
+    const double beta = fh2d / fh1d;
+    double rd = 0.0;
+    int mode = 0;
+    if (t1 > 0.0 && t2p > 0.0) {
+        double r[11];
+        Timber_Modes(fh1d, beta, t1, t2p, d, my, false, vbm_type, 0.0, 0.0, false, r);
+        mode = planes == 1 ? Smallest_Mode(r, 1, 6) : Smallest_Mode(r, 7, 10);
+        rd = r[mode];
+        if (vbm_type == 1 && mat_1 == 9 && d > 1.5) rd *= 1.5 / d;
+    } else {
+        Not_Determinable(result);
+    }
+    if (result != nullptr) {
+        result->rd_lateral = rd;
+        result->rule_design = Map_Rule_Index(mode);
+        result->k_red = 1.0;
+        result->my_d = my;
+        result->fu_used = fu_used;
+        result->fh1_d = fh1d;
+        result->fh2_d = fh2d;
+        result->beta = beta;
+    }
+    return 0;
+}
+
+/* ---------------------------------------------------------------- steel plate as member 2 */
+
+namespace {
+
+/* Embedment strength of the timber member beside a plate (the plate as material 12, grade -1). */
+double Plate_Side_Fh(int type, int fitted_bolt, double d, int predrilled, double alpha,
+                     double t, double rho, int mat, int grade, const Vbm_User_Embedment *user)
+{
+    double fh = 0.0, fh_plate = 0.0;
+    Calc_Fh_Both_Members(&fh, &fh_plate, Embedment_D(type, fitted_bolt, d), type, predrilled,
+                         alpha, 0.0, t, 0.0, rho, 0.0, mat, 12, grade, -1, user, nullptr);
+    return fh;
+}
+
+/* Mode 14/17 of a thick plate: fh t d [sqrt(2 + 4 My / (fh d t²)) - 1], EN 1995-1-1 (8.10c). */
+double Thick_Plate_Hinge(double fh, double t, double d, double my)
+{
+    return fh * t * d * (std::sqrt(2.0 + 4.0 * my / (fh * d * t * t)) - 1.0);
+}
+
+} // namespace
+
+/*
+** Characteristic lateral resistance of timber member 1 beside an inner steel plate (modes 16 to
+** 18, EN 1995-1-1, eq. (8.11)). Writes rk_lateral, rd_lateral (the governing value divided by its
+** factor), gamma_lateral, the mode and t_ef. Returns 0.
+*/
+int Calc_Rk_Inner_Plate(int proof_method, double d, int vbm_type, int predrilled, int stainless,
+                        int threaded_rod, int fitted_bolt, double alpha_1, double t1,
+                        double rho_1, int mat_1, int grade_1, double fu,
+                        Connection_Result *result)
+{
+    const double my = Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_CHAR);
+    const double fh = Plate_Side_Fh(vbm_type, fitted_bolt, d, predrilled, alpha_1, t1, rho_1, mat_1,
+                                    grade_1, nullptr);
+    const double t = t1;
+    double rk = 0.0, rd = 0.0, gamma = 0.0, t_ef = 0.0;
+    int mode = 0;
+    if (fh > 1e-5 && t > 0.0) {
+        const double r_ax = result != nullptr ? result->r_ax : 0.0;
+        double r[19] = {0};
+        r[16] = fh * t * d / Get_Mode_Gamma(16, proof_method);
+        double p = Thick_Plate_Hinge(fh, t, d, my);
+        r[17] = (p + Calc_Rope_Effect(vbm_type, p, r_ax)) / Get_Mode_Gamma(17, proof_method);
+        p = 1.15 * std::sqrt(2.0) * std::sqrt(2.0 * my * fh * d);
+        r[18] = (p + Calc_Rope_Effect(vbm_type, p, r_ax)) / Get_Mode_Gamma(18, proof_method);
+        if (Nad_Params != nullptr && proof_method == 2) r[18] /= 1.15;
+        mode = Smallest_Mode(r, 16, 18);
+        gamma = Get_Mode_Gamma(mode, proof_method);
+        rk = gamma * r[mode];
+        rd = r[mode];
+        if (mode == 16) t_ef = t;
+        else if (mode == 17) t_ef = t * (std::sqrt(my / (fh * d * t * t) + 2.0) - 1.0);
+        else t_ef = 2.0 * std::sqrt(my / (fh * d));
+    } else {
+        Not_Determinable(result);
+    }
+    if (result != nullptr) {
+        result->gamma_lateral = gamma;
+        result->rk_lateral = rk;
+        result->rd_lateral = rd;
+        result->my_rk = my;
+        result->fu_used = fu;
+        result->rule_char = Map_Rule_Index(mode) & 0xFF;
+        result->fh1_k = fh;
+        result->t_ef = t_ef;
+    }
+    return 0;
+}
+
+/* Design lateral resistance of timber member 1 beside an inner steel plate. Returns 0. */
+int Calc_Rd_Inner_Plate(double gamma_m_1, double gamma_m_2, double gamma_steel, double kmod_1,
+                        double d, int vbm_type, int predrilled, int stainless, int threaded_rod,
+                        int fitted_bolt, double alpha_1, double t1, double rho_1, int mat_1,
+                        int grade_1, double fu, Connection_Result *result)
+{
+    const bool factors_ok = gamma_m_1 > 0.0 && gamma_steel > 0.0;
+    const double fh = Plate_Side_Fh(vbm_type, fitted_bolt, d, predrilled, alpha_1, t1, rho_1, mat_1,
+                                    grade_1, nullptr);
+    const double fhd = factors_ok ? fh * kmod_1 / gamma_m_1 : 0.0;
+    const double myd = factors_ok
+        ? Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_DESIGN_FULL) / gamma_steel
+        : 0.0;
+    const double t = t1;
+    double rd = 0.0;
+    int mode = 0;
+    if (fhd > 1e-5 && t > 0.0) {
+        double r[19] = {0};
+        r[16] = fhd * t * d;
+        r[17] = Thick_Plate_Hinge(fhd, t, d, myd);
+        r[18] = std::sqrt(2.0) * std::sqrt(2.0 * myd * fhd * d);
+        mode = Smallest_Mode(r, 16, 18);
+        rd = r[mode];
+    } else {
+        Not_Determinable(result);
+    }
+    if (result != nullptr) {
+        result->rd_lateral = rd;
+        result->my_d = myd;
+        result->fu_used = Is_Vbm_Din571_Screw(vbm_type) ? 400.0 : fu;
+        result->rule_design = Map_Rule_Index(mode);
+        result->fh1_d = fhd;
+    }
+    return 0;
+}
+
+/* ---------------------------------------------------------------- steel plates as member 1 */
+
+namespace {
+
+/* Data of the outer-plate rules after the preparation steps. */
+struct Outer_Case {
+    int type;
+    double d;
+    int cls;
+    double k;               /* interpolation factor of an intermediate plate */
+    double fu;
+    double fh;              /* fh of timber member 2 (characteristic or design) */
+    double t;               /* timber thickness of the single-shear equations */
+    double my, my_f;        /* yield moment and, for DIN 571 screws, the full one */
+    double t_s;             /* DIN 571: unthreaded length in the timber */
+    bool din571;
+};
+
+Outer_Case Outer_Prepare(const Connection_Input &in, const Connection_Result *result)
+{
+    Outer_Case c{};
+    c.type = in.vbm_type;
+    c.d = in.d;
+    if (c.type == 26 || c.type == 27 || c.type == 28 || c.type == 32 || c.type == 33) {
+        c.d = in.d_bolt;
+        c.type = 30;
+    }
+    c.cls = Classify_Plate_Thickness(c.type, in.mat_1, in.d_3, in.t1, &c.k);
+    c.fu = in.fu;
+    const bool connector = Is_Vbm_Connector(in.vbm_type);
+    if (c.type == 29 || ((c.type == 30 || connector) && in.steel_grade >= 0))
+        c.fu = Get_Stahlguete(static_cast<uint32_t>(in.steel_grade))->fu;
+    c.din571 = Is_Vbm_Din571_Screw(c.type);
+    c.t = in.t2;
+    const double l_ef = result != nullptr ? result->l_ef : 0.0;
+    if ((Is_Vbm_Nail_Or_Screw(c.type) || c.type == 1) && l_ef > 0.0 && l_ef < c.t) c.t = l_ef;
+    c.t_s = in.length - in.t1 - in.l_thread;
+    return c;
+}
+
+/* DIN 571 screws in mode 15: the smallest of ra, rb, rc. */
+double Din571_Mode15(double fh, double d, double my, double my_f, double t_s, bool design)
+{
+    const double ra = std::sqrt(2.0) * std::sqrt(2.0 * my_f * fh * d);
+    double rb = std::sqrt(2.0) * std::sqrt(fh * d * (my_f + my));
+    if (rb / (d * fh) < t_s) rb = ra;
+    const double rc = design ? std::sqrt(2.0) * std::sqrt(my * fh * d) + t_s * fh * d
+                             : std::sqrt(2.0) * std::sqrt(2.0 * my * fh * d) + fh * d * t_s;
+    return std::min({ra, rb, rc});
+}
+
+/* Mode values of the outer-plate equations (index = mode 11..22). factors: mode factors, 1.15
+** and rope effect of the characteristic set. */
+void Outer_Modes(const Outer_Case &c, int vbm_type, int proof_method, bool factors, double r_ax,
+                 double rope_fax, double t2, double r[23])
+{
+    const double fh = c.fh, d = c.d, t = c.t, my = c.my;
+    const double k115 = factors ? 1.15 : 1.0;
+    const auto rp = [&](double part, double fax) { return factors ? Calc_Rope_Effect(vbm_type, part, fax) : 0.0; };
+    const auto g = [&](int m) { return factors ? Get_Mode_Gamma(m, proof_method) : 1.0; };
+    const bool ec5_design = factors && Nad_Params != nullptr && proof_method == 2;
+    for (int m = 0; m < 23; m++) r[m] = 0.0;
+
+    r[11] = 0.41421356237309515 * fh * t * d / g(11);
+    double p = c.din571 && !factors ? std::sqrt(my * fh * d) : k115 * std::sqrt(2.0 * my * fh * d);
+    r[12] = (p + rp(p, r_ax)) / g(12);
+    r[13] = fh * t * d / g(13);
+    p = Thick_Plate_Hinge(fh, t, d, c.din571 ? c.my_f : my);
+    r[14] = (p + rp(p, rope_fax)) / g(14);
+    if (c.din571) {
+        r[15] = Din571_Mode15(fh, d, my, c.my_f, c.t_s, !factors) / g(15);
+    } else {
+        p = k115 * std::sqrt(2.0) * std::sqrt(2.0 * my * fh * d);
+        r[15] = (p + rp(p, r_ax)) / g(15);
+    }
+    if (ec5_design) {
+        r[12] /= 1.15;
+        r[15] /= 1.15;
+    }
+    r[19] = 0.5 * fh * t2 * d / g(19);
+    p = k115 * std::sqrt(2.0 * my * fh * d);
+    r[20] = (p + rp(p, r_ax)) / g(20);
+    r[21] = 0.5 * fh * t2 * d / g(21);
+    p = k115 * std::sqrt(2.0) * std::sqrt(2.0 * my * fh * d);
+    r[22] = (p + rp(p, r_ax)) / g(22);
+    if (ec5_design) {
+        r[20] /= 1.15;
+        r[22] /= 1.15;
+    }
+}
+
+/* Governing modes: thin part and thick part of single or double shear. */
+int Thin_Mode(const double r[], int planes)
+{
+    return planes == 1 ? (r[12] <= r[11] ? 12 : 11) : (r[20] <= r[19] ? 20 : 19);
+}
+
+int Thick_Mode(const double r[], int planes)
+{
+    if (planes != 1) return r[22] <= r[21] ? 22 : 21;
+    int m = r[14] <= r[13] ? 14 : 13;
+    if (r[15] < r[m]) m = 15;
+    return m;
+}
+
+/* Reported code of an intermediate plate: single shear 25..29, double shear 23 or 24. */
+int Intermediate_Code(int mode, int planes)
+{
+    if (planes == 1) return mode + 14;
+    return (mode == 20 || mode == 22) ? 24 : 23;
+}
+
+/* Effective timber thickness of a mode, for the block-shear check. */
+double Outer_T_Ef(int mode, const Outer_Case &c, int planes, double t2)
+{
+    if (planes != 1) return t2;
+    const double fh = c.fh, d = c.d, t = c.t, my = c.my;
+    switch (mode) {
+    case 11: case 25: return 0.4 * t;
+    case 12: case 26: return 1.4 * std::sqrt(my / (fh * d));
+    case 14: case 28: return t * (std::sqrt(my / (fh * d * t * t) + 2.0) - 1.0);
+    case 15: case 29: return 2.0 * std::sqrt(my / (fh * d));
+    default: return t;
+    }
+}
+
+} // namespace
+
+/*
+** Characteristic lateral resistance of a fastener through outer steel plates (member 1) into
+** timber member 2 (EN 1995-1-1, eq. (8.9), (8.10), (8.12), (8.13)), thin, thick or interpolated
+** between them. input alpha_2 in degrees. Returns 0; the values go into the result.
+*/
+int Calc_Rk_Outer_Plate(Connection_Input input, Connection_Result *result)
+{
+    Outer_Case c = Outer_Prepare(input, result);
+    c.fh = Plate_Side_Fh(c.type, input.fitted_bolt, c.d, input.predrilled,
+                         input.alpha_2 * DESIGN_PI / 180.0, input.t2,
+                         result != nullptr ? result->rho_2 : 0.0, input.mat_2, input.grade_2,
+                         &input.user_embedment);
+    c.my = Mode_Yield_Moment(c.type, c.d, c.fu, input.stainless, input.threaded_rod, MY_CHAR);
+    c.my_f = Calc_Vbm_Yield_Moment(c.d, c.fu);
+    const int planes = input.shear_planes == 1 ? 1 : 2;
+    const int pm = input.proof_method;
+    double rk = 0.0, rd = 0.0, gamma = 0.0, t_ef = 0.0;
+    int code = 0;
+    if (c.fh > 1e-5 && c.t > 0.0 && input.t2 > 0.0) {
+        const double r_ax = result != nullptr ? result->r_ax : 0.0;
+        const double rope = result != nullptr ? result->rope_share : 0.0;
+        double r[23];
+        Outer_Modes(c, c.type, pm, true, r_ax, rope, input.t2, r);
+        const int thin = Thin_Mode(r, planes), thick = Thick_Mode(r, planes);
+        if (c.cls == 0) {
+            code = thin;
+            rd = r[thin];
+            rk = Get_Mode_Gamma(thin, pm) * r[thin];
+        } else if (c.cls == 2) {
+            code = thick;
+            rd = r[thick];
+            rk = Get_Mode_Gamma(thick, pm) * r[thick];
+        } else {
+            const int thin_code = planes == 1 ? thin + 14 : thin;
+            const int thick_code = planes == 1 ? thick + 14 : thick;
+            code = Intermediate_Code(thick, planes);
+            rd = (1.0 - c.k) * r[thin] + c.k * r[thick];
+            rk = (1.0 - c.k) * Get_Mode_Gamma(thin_code, pm) * r[thin]
+               + c.k * Get_Mode_Gamma(thick_code, pm) * r[thick];
+        }
+        gamma = Get_Mode_Gamma(code, pm);
+        t_ef = Outer_T_Ef(code, c, planes, input.t2);
+    } else {
+        Not_Determinable(result);
+    }
+    if (result != nullptr) {
+        result->plate_class = c.cls;
+        result->gamma_lateral = gamma;
+        result->rk_lateral = rk;
+        result->rd_lateral = rd;
+        result->my_rk = c.my;
+        result->fu_used = c.fu;
+        result->rule_char = Map_Rule_Index(code) & 0xFF;
+        result->fh2_k = c.fh;
+        result->t_ef = t_ef;
+    }
+    return 0;
+}
+
+/*
+** Design lateral resistance through outer steel plates: the same equations with fh,2,d = fh,2,k
+** kmod_2 / gamma_m_2 and My,d = My / gamma_steel, without mode factors, 1.15 and rope effect.
+*/
+int Calc_Rd_Outer_Plate(Connection_Input input, Connection_Result *result)
+{
+    Outer_Case c = Outer_Prepare(input, result);
+    const bool factors_ok = input.gamma_m_2 > 0.0 && input.gamma_steel > 0.0;
+    const double kmod_2 = result != nullptr ? result->kmod_2 : 0.0;
+    const double fhk = Plate_Side_Fh(c.type, input.fitted_bolt, c.d, input.predrilled,
+                                     input.alpha_2 * DESIGN_PI / 180.0, input.t2,
+                                     result != nullptr ? result->rho_2 : 0.0, input.mat_2,
+                                     input.grade_2, &input.user_embedment);
+    c.fh = factors_ok ? fhk * kmod_2 / input.gamma_m_2 : 0.0;
+    const double gs = factors_ok ? input.gamma_steel : 1.0;
+    c.my = Mode_Yield_Moment(c.type, c.d, c.fu, input.stainless, input.threaded_rod,
+                             MY_DESIGN_HALF) / gs;
+    c.my_f = (c.din571 ? Calc_Vbm_Yield_Moment(c.d, 400.0) : Calc_Vbm_Yield_Moment(c.d, c.fu)) / gs;
+    const int planes = input.shear_planes == 1 ? 1 : 2;
+    double rd = 0.0;
+    int code = 0;
+    if (c.fh > 1e-5 && c.t > 0.0 && input.t2 > 0.0) {
+        double r[23];
+        Outer_Modes(c, c.type, input.proof_method, false, 0.0, 0.0, input.t2, r);
+        const int thin = Thin_Mode(r, planes), thick = Thick_Mode(r, planes);
+        if (c.cls == 0) {
+            code = thin;
+            rd = r[thin];
+        } else if (c.cls == 2) {
+            code = thick;
+            rd = r[thick];
+        } else {
+            code = Intermediate_Code(thick, planes);
+            rd = (1.0 - c.k) * r[thin] + c.k * r[thick];
+        }
+    } else {
+        Not_Determinable(result);
+    }
+    if (result != nullptr) {
+        result->plate_class = c.cls;
+        result->rd_lateral = rd;
+        result->my_d = c.my;
+        result->fu_used = c.din571 ? 400.0 : c.fu;
+        result->rule_design = Map_Rule_Index(code);
+        result->fh2_d = c.fh;
+    }
+    return 0;
+}

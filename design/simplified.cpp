@@ -1,0 +1,230 @@
+/*
+** Simplified proof of the lateral resistance per fastener family (DIN 1052, 12.2.2 and the
+** simplified rules of the German annex to EN 1995-1-1): Rk = A sqrt(2 My fh,1 d) with a family
+** factor A from the thickness reduction, the panel factor or beta. mm, N/mm², Nmm, N.
+*/
+#include "design/design_lateral.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "catalogue/catalogue.h"
+#include "design/design_embedment.h"
+
+namespace {
+
+/* What every family rule reports. */
+void Report(Connection_Result *result, double k, double fu, double my, double fh1, double fh2)
+{
+    if (result == nullptr) return;
+    result->k_red = k;
+    result->fu_used = fu;
+    result->my_rk = my;
+    result->fh1_k = fh1;
+    result->fh2_k = fh2;
+}
+
+/* Reduction factor k of the thickness rule for the given rule type, kind and fu. */
+double Reduction(int rule_type, double fu, int kind, double d, double length, double axis_angle,
+                 int predrilled, int stainless, double t1, double t2, double rho_1, double rho_2,
+                 int mat_1, int mat_2, int grade_1, int grade_2, const Vbm_User_Embedment *user)
+{
+    double k = 1.0;
+    Calc_T_Req_Reduction(rule_type, fu, kind, d, length, axis_angle, predrilled, stainless, 0, t1,
+                         t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user, nullptr, nullptr,
+                         nullptr, &k, nullptr, nullptr);
+    return k;
+}
+
+/* sqrt(2 beta / (1 + beta)), the factor of unequal embedment strengths. */
+double Beta_Factor(double beta)
+{
+    return std::sqrt(2.0 * beta / (1.0 + beta));
+}
+
+/* Reductions of gypsum fibreboard: r7 = t1 / (7 d) below 7 d; r25 = 2.5 / d for thin boards. */
+double R7(double t1, double d) { return 7.0 * d > t1 ? t1 / (7.0 * d) : 1.0; }
+double R25(double t1, double d) { return (t1 <= 12.5 && d > 2.5) ? 2.5 / d : 1.0; }
+
+} // namespace
+
+/* Nails through gypsum fibreboard (member 1): 0.7 k r7 r25 sqrt(2 My fh d). */
+double Calc_Rk_Nail_Gypsum_Fibre(SIMPLIFIED_RULE_ARGS)
+{
+    const double my = 0.3 * fu * std::pow(d, 2.6);
+    double fh1 = 0.0, fh2 = 0.0;
+    Calc_Fh_Both_Members(&fh1, &fh2, d, 0, predrilled, 0.0, 0.0, t1, t2, rho_1, rho_2, mat_1,
+                         mat_2, grade_1, grade_2, user, nullptr);
+    const double k = Reduction(0, fu, 1, d, length, 90.0, predrilled, stainless, t1, t2, rho_1,
+                               rho_2, mat_1, mat_2, grade_1, grade_2, user);
+    const double rk = 0.7 * k * R7(t1, d) * R25(t1, d) * std::sqrt(2.0 * my * fh1 * d);
+    Report(result, k, fu, my, fh1, fh2);
+    return rk;
+}
+
+/* Staples through gypsum fibreboard (member 1): 1.4 k r7 sqrt(2 My fh d), two legs. */
+double Calc_Rk_Staple_Gypsum_Fibre(SIMPLIFIED_RULE_ARGS)
+{
+    const double my = 0.3 * fu * std::pow(d, 2.6);
+    double fh1 = 0.0, fh2 = 0.0;
+    Calc_Fh_Both_Members(&fh1, &fh2, d, 0, 0, 0.0, 0.0, t1, t2, rho_1, rho_2, mat_1, mat_2,
+                         grade_1, grade_2, user, nullptr);
+    const double k = Reduction(1, fu, 1, d, length, 90.0, predrilled, stainless, t1, t2, rho_1,
+                               rho_2, mat_1, mat_2, grade_1, grade_2, user);
+    const double rk = 1.4 * k * R7(t1, d) * std::sqrt(2.0 * my * fh1 * d);
+    Report(result, k, fu, my, fh1, fh2);
+    return rk;
+}
+
+/* Nails where exactly one member is a wood-based panel: k p sqrt(2 My fh,panel d). */
+double Calc_Rk_Nail_Panel(SIMPLIFIED_RULE_ARGS)
+{
+    const double my = 0.3 * fu * std::pow(d, 2.6);
+    double fh1 = 0.0, fh2 = 0.0;
+    Calc_Fh_Both_Members(&fh1, &fh2, d, 0, predrilled, alpha_1, alpha_2, t1, t2, rho_1, rho_2,
+                         mat_1, mat_2, grade_1, grade_2, user, nullptr);
+    const double k = Reduction(0, fu, shear_planes, d, length, 90.0, predrilled, stainless, t1,
+                               t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user);
+    const bool panel2 = Is_Mat_Panel(mat_2);
+    const double p = panel2 ? Get_Panel_Factor(mat_2, grade_2, d, nullptr)
+                            : Get_Panel_Factor(mat_1, grade_1, d, nullptr);
+    const double fh = panel2 ? fh2 : fh1;
+    const double rk = k * p * std::sqrt(2.0 * my * fh * d);
+    Report(result, k, fu, my, fh1, fh2);
+    if (result != nullptr) result->panel_factor = p;
+    return rk;
+}
+
+/* Staples in other materials: 2 k, 2 k sqrt(2b/(1+b)) or 2 k p times sqrt(2 My fh d). */
+double Calc_Rk_Staple(SIMPLIFIED_RULE_ARGS)
+{
+    const double my = 0.3 * fu * std::pow(d, 2.6);
+    double fh1 = 0.0, fh2 = 0.0;
+    Calc_Fh_Both_Members(&fh1, &fh2, d, 0, 0, 0.0, 0.0, t1, t2, rho_1, rho_2, mat_1, mat_2,
+                         grade_1, grade_2, user, nullptr);
+    const double k = Reduction(1, fu, shear_planes, d, length, 90.0, predrilled, stainless, t1,
+                               t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user);
+    const double p = Get_Panel_Factor(mat_1, grade_1, d, nullptr);
+    double a;
+    if (mat_1 == 0 && mat_2 == 0) a = 2.0 * k;
+    else if (mat_1 >= 0 && mat_1 <= 3) a = 2.0 * k * Beta_Factor(fh1 > 0.0 ? fh2 / fh1 : 0.0);
+    else a = 2.0 * k * p;
+    const double rk = a * std::sqrt(2.0 * my * fh1 * d);
+    Report(result, k, fu, my, fh1, fh2);
+    if (result != nullptr) result->panel_factor = p;
+    return rk;
+}
+
+/* Wood screws to DIN 571: k sqrt(2b/(1+b)) sqrt(2 My fh d) with My = 0.15 fu d^2.6. */
+double Calc_Rk_Screw_Din571(SIMPLIFIED_RULE_ARGS)
+{
+    const double my = 0.15 * fu * std::pow(d, 2.6);
+    double fh1 = 0.0, fh2 = 0.0;
+    Calc_Fh_Both_Members(&fh1, &fh2, d, 2, 0, alpha_1, alpha_2, t1, t2, rho_1, rho_2, mat_1,
+                         mat_2, grade_1, grade_2, user, nullptr);
+    const double k = Reduction(2, fu, shear_planes, d, length, 90.0, predrilled, stainless, t1,
+                               t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user);
+    const double beta = fh1 > 0.0 ? fh2 / fh1 : 0.0;
+    const double rk = k * Beta_Factor(beta) * std::sqrt(2.0 * my * fh1 * d);
+    Report(result, k, fu, my, fh1, fh2);
+    if (result != nullptr) result->beta = beta;
+    return rk;
+}
+
+/* Screws of the approvals: k sqrt(2b/(1+b)) sqrt(2 My fh d) with the tabulated My; 0 for other
+** types. The thickness rule takes fu = 400 and the axis angle. */
+double Calc_Rk_Screw_Approved(SIMPLIFIED_RULE_ARGS)
+{
+    double my;
+    if (Is_Vbm_Screw_Eta12(type)) my = stainless ? Get_Eta12_Screw_My_Alt(d) : Get_Eta12_Screw_My(d);
+    else if (Is_Vbm_Screw_Eta11(type)) my = stainless ? Get_Eta11_Screw_My_Alt(d) : Get_Eta11_Screw_My(d);
+    else if (Is_Vbm_Screw_Family_C(type)) my = stainless ? Get_Screw_C_My_By_Type(type, d) : Get_Screw_C_My(d);
+    else return 0.0;
+    double fh1 = 0.0, fh2 = 0.0;
+    Calc_Fh_Both_Members(&fh1, &fh2, d, type, predrilled, alpha_1, alpha_2, t1, t2, rho_1, rho_2,
+                         mat_1, mat_2, grade_1, grade_2, user, nullptr);
+    const double k = Reduction(type, 400.0, shear_planes, d, length, axis_angle, predrilled,
+                               stainless, t1, t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2,
+                               user);
+    const double beta = fh1 > 0.0 ? fh2 / fh1 : 0.0;
+    const double rk = k * Beta_Factor(beta) * std::sqrt(2.0 * my * fh1 * d);
+    Report(result, k, 400.0, my, fh1, fh2);
+    if (result != nullptr) {
+        result->beta = beta;
+        result->rk_lateral = rk;
+    }
+    return rk;
+}
+
+/*
+** Dowels and bolts (and the bolt of a connector): min(1, t1 / t1,req, t2 / t2,req)
+** sqrt(2b/(1+b)) sqrt(2 My fh,1 d) (DIN 1052, eq. (212)); the required thicknesses are kept at
+** their largest value of the run, the embedment status goes to msg_code.
+*/
+double Calc_Rk_Dowel_Bolt(SIMPLIFIED_RULE_ARGS)
+{
+    const double my = threaded_rod && type == 30
+        ? Calc_Vbm_Yield_Moment(Get_Thread_Effective_Diameter(d), fu)
+        : 0.3 * fu * std::pow(d, 2.6);
+    const double de = (type == 30 && !fitted_bolt) ? d + 1.0 : d;
+    double fh1 = 0.0, fh2 = 0.0;
+    const int status = Calc_Fh_Both_Members(&fh1, &fh2, de, 29, 1, alpha_1, alpha_2, t1, t2,
+                                            rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user,
+                                            nullptr);
+    const double t1_req = Calc_T1_Req(d, 29, 1, 0, fitted_bolt, threaded_rod, alpha_1, alpha_2,
+                                      0.0, fu, t1, t2, rho_1, rho_2, mat_1, mat_2, grade_1,
+                                      grade_2, user, nullptr);
+    const double t2_req = shear_planes == 1
+        ? Calc_T1_Req_B(d, 29, 1, 0, fitted_bolt, threaded_rod, alpha_1, alpha_2, 0.0, fu, t1, t2,
+                        rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user, nullptr)
+        : Calc_T2_Req(shear_planes, d, length, 90.0, 29, 1, 0, fitted_bolt, threaded_rod, alpha_1,
+                      alpha_2, 0.0, fu, t1, t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2,
+                      user, nullptr);
+    double ratio = 1.0;
+    if (!(t1_req <= t1 && t2_req <= t2)) {
+        ratio = std::min(t1_req > 0.0 ? t1 / t1_req : 1.0, t2_req > 0.0 ? t2 / t2_req : 1.0);
+        ratio = std::min(ratio, 1.0);
+    }
+    const double beta = fh1 > 0.0 ? fh2 / fh1 : 0.0;
+    const double rk = ratio * Beta_Factor(beta) * std::sqrt(2.0 * my * fh1 * d);
+    Report(result, ratio, fu, my, fh1, fh2);
+    if (result != nullptr) {
+        result->beta = beta;
+        result->rk_lateral = rk;
+        result->msg_code = status;
+        result->t_req_1 = std::max(result->t_req_1, t1_req);
+        result->t_req_2 = std::max(result->t_req_2, t2_req);
+    }
+    return rk;
+}
+
+/* Nails with unequal embedment strengths: k sqrt(2b/(1+b)) sqrt(2 My fh d). */
+double Calc_Rk_Nail_Beta(SIMPLIFIED_RULE_ARGS)
+{
+    const double my = 0.3 * fu * std::pow(d, 2.6);
+    double fh1 = 0.0, fh2 = 0.0;
+    Calc_Fh_Both_Members(&fh1, &fh2, d, 0, predrilled, alpha_1, alpha_2, t1, t2, rho_1, rho_2,
+                         mat_1, mat_2, grade_1, grade_2, user, nullptr);
+    const double k = Reduction(0, fu, shear_planes, d, length, 90.0, predrilled, stainless, t1,
+                               t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user);
+    const double beta = fh1 > 0.0 ? fh2 / fh1 : 0.0;
+    const double rk = k * Beta_Factor(beta) * std::sqrt(2.0 * my * fh1 * d);
+    Report(result, k, fu, my, fh1, fh2);
+    if (result != nullptr) {
+        result->beta = beta;
+        result->rk_lateral = rk;
+    }
+    return rk;
+}
+
+/* Return the tensile strength of a fastener wire by diameter: 950 or 680 N/mm² for type 5,
+** 800 for every other type. */
+double Get_Vbm_Fu_By_Diameter(double d, int type)
+{
+    if (type == 5) {
+        if (d >= 1.0 && d <= 1.25) return 950.0;
+        if (d > 1.25 && d <= 1.6) return 680.0;
+        return 0.0;
+    }
+    return 800.0;
+}

@@ -1,0 +1,364 @@
+/*
+** Minimum spacings and edge distances of the design run: all six values a1, a2, a3,t, a3,c, a4,t,
+** a4,c of one member for dowels, bolts, nails, screws, staples and connectors, by EN 1995-1-1
+** (Tables 8.2, 8.3, 8.4, 8.5, 8.7, 8.9) with the national annex, or by DIN 1052 (Tables 10 to 14).
+*/
+#include "design/design_spacing.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "catalogue/catalogue.h"
+#include "design/design_lateral.h"
+#include "design/design_texts.h"
+#include "design/spacing_core.h"
+#include "nad/nad.h"
+
+namespace {
+
+bool Screw_Family(int type)
+{
+    return Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)
+        || Is_Vbm_Screw_Family_C(type);
+}
+
+bool Approved_Screw(int type)
+{
+    return Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
+}
+
+/* Angle quantities of one case: |cos| and |sin| of the folded angle, the signed sine, degrees. */
+struct Angles {
+    double ca, sa, s, deg;
+};
+
+Angles Angles_Of(const Spacing_Case &c)
+{
+    double a = c.alpha;
+    const double pi = DESIGN_PI;
+    while (a > pi / 2.0) a -= pi;
+    while (a < 0.0) a += pi;
+    a = std::asin(std::sin(a));
+    return Angles{std::fabs(std::cos(a)), std::fabs(std::sin(a)), std::sin(c.alpha),
+                  c.alpha * 180.0 / c.pi};
+}
+
+/* EN 1995-1-1, Table 8.4: a3,c of bolts by the angle bands. */
+double Bolt_A3c_Ec5(const Angles &g, double d)
+{
+    if ((g.deg >= 90.0 && g.deg < 150.0) || (g.deg > 30.0 && g.deg < 60.0)) return (1.0 + 6.0 * g.s) * d;
+    if (g.deg >= 150.0 && g.deg < 210.0) return 4.0 * d;
+    if (g.deg >= 210.0 && g.deg < 270.0) return (1.0 + 6.0 * std::fabs(g.s)) * d;
+    return 4.0 * d;
+}
+
+/* Bolts not fitted (EN 1995-1-1, Table 8.4; DIN 1052, Table 12). */
+void Bolt_Rules(const Angles &g, double d, bool ec5, double v[6])
+{
+    v[0] = ec5 ? (4.0 + g.ca) * d : std::max((3.0 + 2.0 * g.ca) * d, 4.0 * d);
+    v[1] = 4.0 * d;
+    v[2] = std::max(7.0 * d, 80.0);
+    if (ec5) v[3] = Bolt_A3c_Ec5(g, d);
+    else v[3] = 7.0 * d * g.sa > 3.0 * d ? 7.0 * d * g.sa : 4.0 * d;
+    v[4] = ec5 ? std::max((2.0 + 2.0 * g.s) * d, 3.0 * d) : 3.0 * d;
+    v[5] = 3.0 * d;
+}
+
+/* Dowels and fitted bolts (EN 1995-1-1, Table 8.5; DIN 1052, Table 11). */
+void Dowel_Rules(const Angles &g, double d, bool ec5, double v[6])
+{
+    v[0] = (3.0 + 2.0 * g.ca) * d;
+    v[1] = 3.0 * d;
+    v[2] = std::max(7.0 * d, 80.0);
+    if (ec5) {
+        const double a = g.deg < 90.0 ? g.deg + 180.0 : g.deg;
+        if ((a >= 90.0 && a < 150.0) || (a >= 210.0 && a < 270.0)) v[3] = g.sa * v[2];
+        else if (a >= 150.0 && a < 210.0) v[3] = std::max(3.5 * d, 40.0);
+        else v[3] = 3.5 * d;
+    } else {
+        v[3] = 7.0 * d * g.sa > 3.0 * d ? 7.0 * d * g.sa : 3.0 * d;
+    }
+    v[4] = ec5 ? std::max((2.0 + 2.0 * g.s) * d, 3.0 * d) : 3.0 * d;
+    v[5] = 3.0 * d;
+}
+
+/* Staples (EN 1995-1-1, Table 8.3; DIN 1052, Table 13). */
+void Staple_Rules(const Spacing_Case &c, const Angles &g, bool ec5, double v[6])
+{
+    const double d = c.d;
+    const bool steep = c.theta >= 30.0;
+    const double st = std::sin(c.theta * c.pi / 180.0);
+    v[0] = steep ? (10.0 + 5.0 * g.ca) * d : (15.0 + 5.0 * g.ca) * d;
+    if (ec5) v[1] = 15.0 * d;
+    else v[1] = steep ? (5.0 + 10.0 * st) * d : 10.0 * d;
+    v[2] = (15.0 + 5.0 * g.ca) * d;
+    v[3] = 15.0 * d;
+    v[4] = ec5 ? (15.0 + 5.0 * g.sa) * d : (10.0 + 5.0 * g.sa) * d;
+    v[5] = ec5 ? 10.0 * d : (5.0 + 5.0 * st) * d;
+    if (ec5 && Is_Mat_Panel(c.mat)) {
+        v[0] *= 0.85;
+        v[1] *= 0.85;
+    }
+}
+
+/* Nails and screws (EN 1995-1-1, Table 8.2; DIN 1052, Table 10). */
+void Nail_Rules(const Spacing_Case &c, const Angles &g, bool ec5, int type, double d, double v[6])
+{
+    int pre = c.predrilled;
+    if (c.rule_functions) {
+        if (Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Family_C(type)
+            || (Is_Vbm_Screw_Eta11(type) && c.screw_predrilled))
+            pre = 1;
+    } else if (!ec5 && Is_Vbm_Screw_Eta11(type) && c.t1 >= 5.0 * d && c.t2 >= 5.0 * d) {
+        pre = 1;
+    }
+    const bool raise_type = Is_Vbm_Nail(type) || Approved_Screw(type);
+    if (!pre) {
+        if (c.rho_k > 420.0) {
+            v[0] = c.mat == 5 ? 10.0 * d : (7.0 + 8.0 * g.ca) * d;
+            v[1] = 7.0 * d;
+            v[2] = (15.0 + 5.0 * g.ca) * d;
+            v[3] = 15.0 * d;
+            v[4] = d >= 5.0 ? (7.0 + 5.0 * g.sa) * d : (7.0 + 2.0 * g.sa) * d;
+            v[5] = (ec5 && Nad_Params->variant != 0 && (c.mat == 4 || c.mat == 7)) ? 3.0 * d : 7.0 * d;
+        } else if (d >= 5.0) {
+            v[0] = (5.0 + 7.0 * g.ca) * d;
+            v[1] = 5.0 * d;
+            v[2] = (10.0 + 5.0 * g.ca) * d;
+            v[3] = 10.0 * d;
+            v[4] = (5.0 + 5.0 * g.sa) * d;
+            v[5] = 5.0 * d;
+        } else {
+            v[0] = (5.0 + 5.0 * g.ca) * d;
+            v[1] = 5.0 * d;
+            v[2] = ec5 ? (10.0 + 5.0 * g.ca) * d : (7.0 + 5.0 * g.ca) * d;
+            v[3] = ec5 ? 10.0 * d : 7.0 * d;
+            v[4] = (5.0 + 2.0 * g.sa) * d;
+            v[5] = 5.0 * d;
+        }
+        {
+            if (c.split_rule && raise_type) v[4] = v[5] = (c.rho_k > 420.0 ? 14.0 : 10.0) * d;
+            if (Approved_Screw(type) && d >= 8.0) v[2] = v[3] = 15.0 * d;
+            if (Approved_Screw(type) && c.douglas) {
+                v[0] *= 1.5;
+                v[2] *= 1.5;
+                v[3] *= 1.5;
+            }
+        }
+    } else {
+        v[0] = ec5 ? (4.0 + g.ca) * d : (3.0 + 2.0 * g.ca) * d;
+        v[1] = ec5 ? (3.0 + g.sa) * d : 3.0 * d;
+        v[2] = (7.0 + 5.0 * g.ca) * d;
+        v[3] = 7.0 * d;
+        v[4] = d >= 5.0 ? (3.0 + 4.0 * g.sa) * d : (3.0 + 2.0 * g.sa) * d;
+        v[5] = 3.0 * d;
+        /* the rule functions raise only fasteners without pre-drilling */
+        if (!c.rule_functions && c.split_rule && raise_type)
+            v[4] = v[5] = (c.rho_k > 420.0 ? 14.0 : 10.0) * d;
+    }
+    const bool plate = Is_Mat_Metal_Plate(c.mat);
+    if (!ec5 && (Is_Vbm_Nail(type) || Is_Vbm_Screw_Eta11(type)) && plate && !pre)
+        v[0] = std::max(v[0] / 2.0, 5.0 * d);
+    if (ec5 && plate && (!Is_Vbm_Din571_Screw(type) || d <= 6.0)) {
+        v[0] *= 0.7;
+        v[1] *= 0.7;
+    }
+    if (type == 13 && !pre) {
+        v[2] = std::max(v[2], 15.0 * d);
+        v[3] = std::max(v[3], 15.0 * d);
+    }
+    if (ec5 && Is_Mat_Panel(c.mat)) {
+        v[0] *= 0.85;
+        v[1] *= 0.85;
+    }
+}
+
+/* Diameter of the nail rules: type 46 between 4.1 and 5.1 mm counts as a 4 mm nail. */
+double Nail_Diameter(int type, double d)
+{
+    return (type == 46 && d > 4.1 && d < 5.1) ? 4.0 : d;
+}
+
+bool In_Nail_Group(int type)
+{
+    return type >= 0 && type <= 60 && type != 1 && !(type >= 25 && type <= 33);
+}
+
+} // namespace
+
+/* ---------------------------------------------------------------- rule tables */
+
+/*
+** Spacings in laminated veneer lumber (materials 10 and 11, EN 1995-1-1, 8.3.1.2 and 8.5 with the
+** product approvals). Return 9 for dowels and bolts, 13 for staples, 10 for nails and screws.
+*/
+int Spacing_Rules_Lvl(const Spacing_Case &c, double v[6])
+{
+    const Angles g = Angles_Of(c);
+    const bool ec5 = Nad_Params != nullptr;
+    int type = c.type;
+    double d = c.d;
+    if (Screw_Family(type) && d > 6.1) type = 30;
+    if (type == 1) {
+        Staple_Rules(c, g, ec5, v);
+        return 13;
+    }
+    const bool q = c.mat == 11;
+    if (type == 29 || type == 30) {
+        v[1] = q ? (type == 29 ? 3.0 : 4.0) * d : 4.0 * d;
+        v[4] = std::max((2.0 + 2.0 * g.s) * d, 3.0 * d);
+        v[5] = 3.0 * d;
+        const bool band = (g.deg >= 90.0 && g.deg < 150.0) || (g.deg > 30.0 && g.deg < 60.0);
+        if (!q) {
+            v[0] = (4.0 + 3.0 * g.ca) * d;
+            v[2] = std::max(7.0 * d, 105.0);
+            if (type == 29) {
+                const bool b = band || (g.deg >= 210.0 && g.deg < 270.0);
+                v[3] = b ? std::max(g.sa * v[2], 3.0 * d) : 3.0 * d;
+            } else {
+                v[3] = Bolt_A3c_Ec5(g, d);
+                if (g.deg >= 150.0 && g.deg < 210.0) v[3] = 4.0 * d;
+            }
+        } else {
+            v[0] = type == 29 ? (3.0 + g.ca) * d : 4.0 * d;
+            v[2] = std::max(4.0 * d, 60.0);
+            v[3] = type == 29 ? (3.0 + g.sa) * d : 4.0 * d;
+        }
+        return 9;
+    }
+    if (In_Nail_Group(type) && type != 46) {
+        /* nail group below */
+    } else if (type == 46) {
+        d = Nail_Diameter(type, d);
+    } else {
+        return 0;
+    }
+    if (!q) {
+        v[0] = d >= 5.0 ? (5.0 + 7.0 * g.ca) * d : (5.0 + 5.0 * g.ca) * d;
+        v[1] = 5.0 * d;
+        v[2] = (10.0 + 5.0 * g.ca) * d;
+        v[3] = 10.0 * d;
+        v[4] = d >= 5.0 ? (5.0 + 5.0 * g.sa) * d : (5.0 + 2.0 * g.sa) * d;
+        v[5] = 5.0 * d;
+    } else {
+        v[0] = (5.0 + 2.0 * g.ca) * d;
+        v[1] = 5.0 * d;
+        v[2] = (4.0 + 3.0 * g.ca) * d;
+        v[3] = 5.0 * d;
+        v[4] = (3.0 + 4.0 * g.sa) * d;
+        v[5] = 3.0 * d;
+    }
+    return 10;
+}
+
+/*
+** Spacings in every other material: staples, connectors, bolts, dowels and fitted bolts, nails and
+** screws. Return the DIN rule index (8, 9, 10, 13, 18, 20, 21) or 0 for a type without a rule.
+*/
+int Spacing_Rules_General(const Spacing_Case &c, double v[6])
+{
+    const Angles g = Angles_Of(c);
+    const bool ec5 = Nad_Params != nullptr;
+    const int type = c.type;
+    const double d = c.d;
+
+    if (type == 1) {
+        Staple_Rules(c, g, ec5, v);
+        return 13;
+    }
+    if ((type >= 25 && type <= 28) || (type >= 31 && type <= 33)) {
+        if (c.rule_functions) return 0;
+        const double db = c.d_bolt, dc = d;
+        double b[6];
+        b[0] = ec5 ? (4.0 + g.ca) * db : std::max((3.0 + 2.0 * g.ca) * db, 4.0 * db);
+        b[1] = 4.0 * db;
+        b[2] = std::max(7.0 * db, 80.0);
+        if (ec5) b[3] = Bolt_A3c_Ec5(g, db);
+        else b[3] = 7.0 * db * g.sa > 3.0 * db ? 7.0 * db * g.sa : 4.0 * db;
+        b[4] = ec5 ? std::max((2.0 + 2.0 * g.s) * db, 3.0 * db) : 3.0 * db;
+        b[5] = 3.0 * db;
+        const bool toothed = type == 26 || type == 32 || type == 27;
+        if (!toothed) {
+            v[0] = (1.2 + 0.8 * g.ca) * dc;
+            v[2] = 2.0 * dc;
+            v[3] = g.deg > 30.0 ? (0.4 + 1.6 * g.sa) * dc : 1.2 * dc;
+        } else {
+            v[0] = (1.2 + 0.3 * g.ca) * dc;
+            v[2] = 1.5 * dc;
+            v[3] = g.deg > 30.0 ? (0.9 + 0.6 * g.sa) * dc : 1.2 * dc;
+        }
+        v[1] = 1.2 * dc;
+        v[4] = (0.6 + 0.2 * g.sa) * dc;
+        v[5] = 0.6 * dc;
+        for (int i = 0; i < 6; i++) v[i] = std::max(v[i], b[i]);
+        if (type == 25 || type == 31) return 18;
+        if (toothed) return 20;
+        return 21;
+    }
+    if (type == 30 && !c.fitted) {
+        Bolt_Rules(g, d, ec5, v);
+        return 9;
+    }
+    if (type == 29 || type == 30) {
+        Dowel_Rules(g, d, ec5, v);
+        return 8;
+    }
+    if (In_Nail_Group(type)) {
+        Nail_Rules(c, g, ec5, type, Nail_Diameter(type, d), v);
+        return 10;
+    }
+    return 0;
+}
+
+/* ---------------------------------------------------------------- design run */
+
+/*
+** Write the minimum spacings a1, a2, a3,t, a3,c, a4,t, a4,c (mm) of one member through the
+** non-null pointers and return the rule index (mapped to EN 1995 numbering), or 0 without
+** writing for a fastener type without a rule. alpha in radians, staple_angle in degrees.
+*/
+int Calc_Min_Spacings(int vbm_type, int predrilled, int fitted_bolt, int douglas, int split_rule,
+                      int mat, double rho_k, double d, double d_bolt, double alpha,
+                      double staple_angle, double t1, double t2, double *a1, double *a2,
+                      double *a3t, double *a3c, double *a4t, double *a4c)
+{
+    double *out[6] = {a1, a2, a3t, a3c, a4t, a4c};
+    if (mat == 20) {
+        const double deg = alpha * 180.0 / DESIGN_PI;
+        if (a1) *a1 = Calc_Vbm_Min_A1(20, rho_k, t1, vbm_type, d, staple_angle, predrilled,
+                                      fitted_bolt, douglas, deg);
+        if (a2) *a2 = Calc_Vbm_Min_A2(20, rho_k, t1, vbm_type, d, staple_angle, predrilled,
+                                      fitted_bolt, deg);
+        if (a3t) *a3t = Calc_Vbm_Min_A3t(20, rho_k, t1, vbm_type, d, predrilled, fitted_bolt, deg);
+        if (a3c) *a3c = Calc_Vbm_Min_A3c(20, rho_k, t1, vbm_type, d, predrilled, fitted_bolt, deg);
+        if (a4t) *a4t = Calc_Vbm_Min_A4t(20, rho_k, t1, vbm_type, d, predrilled, fitted_bolt, deg);
+        if (a4c) *a4c = Calc_Vbm_Min_A4c(20, rho_k, t1, vbm_type, d, staple_angle, predrilled,
+                                         fitted_bolt, deg);
+        return Map_Rule_Index_Ec5(9);
+    }
+    Spacing_Case c{};
+    c.type = vbm_type;
+    if (Is_Vbm_Din571_Screw(vbm_type) && d > 6.01) c.type = 30;
+    c.mat = mat;
+    c.rho_k = rho_k;
+    c.d = d;
+    c.d_bolt = d_bolt;
+    c.alpha = alpha;
+    c.theta = staple_angle;
+    c.predrilled = predrilled;
+    c.fitted = fitted_bolt;
+    c.douglas = douglas;
+    c.split_rule = split_rule;
+    c.t1 = t1;
+    c.t2 = t2;
+    c.pi = DESIGN_PI;
+    c.rule_functions = false;
+    double v[6];
+    const bool connector = (vbm_type >= 25 && vbm_type <= 28) || (vbm_type >= 31 && vbm_type <= 33);
+    const int index = ((mat == 10 || mat == 11) && !connector) ? Spacing_Rules_Lvl(c, v)
+                                                               : Spacing_Rules_General(c, v);
+    if (index == 0) return 0;
+    for (int i = 0; i < 6; i++)
+        if (out[i] != nullptr) *out[i] = v[i];
+    return Map_Rule_Index_Ec5(index);
+}
