@@ -1,0 +1,362 @@
+/*
+** The active national annex: built-in defaults of the record, the list of selectable annexes
+** (two built-in entries and the user's numbered files below DRAM), activation by name with the
+** fallback to "Deutschland", the lazy block accessors and the input-file section
+** "ACTIV_NADNAME".
+*/
+#include "nad/nad.h"
+#include "nad/nad_internal.h"
+#include "dialogs/dialogs.h"
+#include "foundation/foundation.h"
+#include "platform/runtime.h"
+
+#include <cstdlib>
+#include <cstring>
+
+NAD_List_Type NAD_List;
+
+static char *Active_Name = nullptr;     /* owned; null until the first activation */
+static int Active_Flag = NAD_FLAG_GERMANY;
+static int EC1_Definitions_Pending = 1; /* the EN 1991 table definitions are still to be loaded */
+
+static char *Dup_Text(const char *s)
+{
+    size_t n = strlen(s);
+    char *d = static_cast<char *>(malloc(n + 1));
+    if (!d) {
+        Foundation_Report(FOUNDATION_MSG_NO_MEMORY, -1, "Speicher nicht aussreichend!");
+        exit(0);
+    }
+    memcpy(d, s, n + 1);
+    return d;
+}
+
+static void Set_Active_Name(const char *name)
+{
+    char *old = Active_Name;
+    Active_Name = Dup_Text(name);
+    free(old);
+}
+
+/* ---------------------------------------------------------------- record defaults */
+
+/*
+** Reset a record to the built-in defaults: header of "EC-Standard" (flag 19, variant 0) and the
+** default of every block in the order EN 1990, 1991, 1992, 1993, 1995, 1996, 1999. The EN 1991
+** table definitions of the active record are loaded before its first reset.
+*/
+void Reset_NAD_Record(NAD_Record *rec)
+{
+    if (!rec) return;
+    if (rec == &Nad_Record && EC1_Definitions_Pending) {
+        Load_EC1_Table_Definitions(&rec->ec1);
+        EC1_Definitions_Pending = 0;
+    }
+    rec->flag_index = NAD_FLAG_STANDARD;
+    rec->user_defined = 0;
+    rec->variant = 0;
+    snprintf(rec->name, sizeof rec->name, "%s", "EC-Standard");
+    Init_NAD_EC0_Defaults(&rec->ec0);
+    Init_NAD_EC1_Defaults(&rec->ec1);
+    Init_NAD_EC2_Defaults(&rec->ec2);
+    Init_NAD_EC3_Defaults(&rec->ec3);
+    Init_NAD_EC5_Defaults(&rec->ec5);
+    Init_NAD_EC6_Defaults(&rec->ec6);
+    Init_NAD_EC9_Defaults(&rec->ec9);
+}
+
+void Nad_EC1_Definitions_Reset(void)
+{
+    EC1_Definitions_Pending = 1;
+}
+
+/*
+** Back to the state at program start: no list, no active name, the record never loaded.
+*/
+void Clear_NAD_State(void)
+{
+    for (int i = 0; i < NAD_List.count; i++) {
+        free(NAD_List.names[i]);
+        NAD_List.names[i] = nullptr;
+    }
+    NAD_List.count = 0;
+    free(Active_Name);
+    Active_Name = nullptr;
+    Active_Flag = NAD_FLAG_GERMANY;
+    Free_NAD_EC1_Tables(&Nad_Record.ec1);
+    memset(&Nad_Record, 0, sizeof Nad_Record);
+    Nad_Record.flag_index = -1;
+    Nad_Record.user_defined = -1;
+    Nad_Record.variant = -1;
+    EC1_Definitions_Pending = 1;
+}
+
+/* ---------------------------------------------------------------- the list */
+
+static void List_Append(const char *name, int flag, int number)
+{
+    const int i = NAD_List.count;
+    NAD_List.names[i] = Dup_Text(name);
+    NAD_List.flags[i] = flag;
+    NAD_List.file_numbers[i] = number;
+    NAD_List.count = i + 1;
+}
+
+/*
+** Rebuild the list: "EC-Standardparameter" and "Deutschland", then the user files 1.NAD,
+** 2.NAD ... below DRAM up to the first number without a file. The list holds NAD_LIST_MAX
+** entries; further files are left out with a warning.
+*/
+void Build_NAD_List(void)
+{
+    Safeguard_Proper_Version();
+    if (NAD_List.count == 0) {
+        List_Append(NAD_NAME_STANDARD, NAD_FLAG_STANDARD, 0);
+        List_Append(NAD_NAME_GERMANY, NAD_FLAG_GERMANY, 0);
+    } else {
+        for (int i = 2; i < NAD_List.count; i++) {
+            free(NAD_List.names[i]);
+            NAD_List.names[i] = nullptr;
+        }
+        NAD_List.count = 2;
+    }
+    const char *dram = Rt_Getenv("DRAM");
+    if (!dram) return;
+    for (int n = 1;; n++) {
+        char path[RT_PATH_MAX];
+        if (snprintf(path, sizeof path, "%s/NADS/%d.NAD", dram, n) >= (int)sizeof path) break;
+        FILE *f = fopen(path, "rb");
+        if (!f) break;
+        if (NAD_List.count >= NAD_LIST_MAX) {
+            fclose(f);
+            Msg_Warning("Es werden nur %d Anwendungsdokumente angezeigt", NAD_LIST_MAX);
+            break;
+        }
+        char line[202], name[100];
+        int flag = 0;
+        if (fgets(line, sizeof line, f) && !strchr(line, '\n')) Skip_Line(f);
+        if (fscanf(f, " %d", &flag) != 1) flag = 0;
+        Read_Guillemet_String_Short(f, name);
+        List_Append(name, flag, n);
+        fclose(f);
+    }
+    if (!Active_Name) Set_Active_Name(NAD_NAME_GERMANY);
+}
+
+/* ---------------------------------------------------------------- activation */
+
+/*
+** Make the active name current: reset the record to the built-in defaults and read the file of
+** the list entry of that name. A name that no entry carries becomes "Deutschland". Answer 1
+** when the file was read, 0 when the defaults stand.
+*/
+int Activate_NAD(void)
+{
+    int found = -1;
+    if (Active_Name)
+        for (int i = 0; i < NAD_List.count; i++)
+            if (strcmp(NAD_List.names[i], Active_Name) == 0) {
+                found = i;
+                break;
+            }
+    int flag, number;
+    const char *file;
+    if (found >= 0) {
+        flag = NAD_List.flags[found];
+        number = NAD_List.file_numbers[found];
+        file = found == 0 ? "Standard" : NAD_NAME_GERMANY;
+    } else {
+        Set_Active_Name(NAD_NAME_GERMANY);
+        flag = NAD_List.count > 1 ? NAD_List.flags[1] : NAD_FLAG_GERMANY;
+        number = NAD_List.count > 1 ? NAD_List.file_numbers[1] : 0;
+        file = NAD_NAME_GERMANY;
+    }
+    Active_Flag = flag;
+    Reset_NAD_Record(&Nad_Record);
+    return Read_NAD_File(number, file, &Nad_Record);
+}
+
+/* Lazy activation of "Deutschland" when no name is active yet. */
+static void Ensure_Active(void)
+{
+    Load_Application_NAD_Registry();
+    if (Active_Name) return;
+    Build_NAD_List();
+    Set_Active_Name(NAD_NAME_GERMANY);
+    Activate_NAD();
+}
+
+/*
+** Activate a national annex by name ("lokale Definitionen" and no name mean "Deutschland").
+** When the name is not available, the warning sheet names both annexes and may lead to the
+** selection sheet.
+*/
+void Set_Active_NAD(const char *name)
+{
+    Build_NAD_List();
+    free(Active_Name);
+    Active_Name = nullptr;
+    if (!name || !*name) {
+        Set_Active_Name(NAD_NAME_GERMANY);
+        Activate_NAD();
+        return;
+    }
+    const int local = strcmp(name, NAD_NAME_LOCAL) == 0;
+    /* The caller's text may be the active name itself: keep a copy of the request. */
+    char requested[NAD_LIST_NAME_MAX + 1];
+    snprintf(requested, sizeof requested, "%s", name);
+    Set_Active_Name(local ? NAD_NAME_GERMANY : requested);
+    Activate_NAD();
+    if (!local && strcmp(Active_Name, requested) != 0) {
+        char active[NAD_LIST_NAME_MAX + 1];
+        snprintf(active, sizeof active, "%s", Active_Name);
+        if (Run_NAD_Warning_Sheet(requested, active)) Edit_NAD_Selection_Sheet();
+    }
+}
+
+/* ---------------------------------------------------------------- input-file section */
+
+/*
+** Read the section "ACTIV_NADNAME" of the input file being read and activate the name found
+** there; without the section (or with an empty name) "Deutschland" is activated silently.
+*/
+void Read_Active_NAD_Name(FILE *f)
+{
+    char name[100];
+    if (f && Seek_Keyword_Prefix_Line("ACTIV_NADNAME", f, nullptr) && Read_Guillemet_String_Short(f, name) > 0 &&
+        name[0]) {
+        Set_Active_NAD(name);
+        return;
+    }
+    Build_NAD_List();
+    Set_Active_Name(NAD_NAME_GERMANY);
+    Activate_NAD();
+}
+
+/*
+** Append the section "ACTIV_NADNAME" with the active name to the input file being written.
+*/
+void Write_Active_NAD_Name(FILE *f)
+{
+    Ensure_Active();
+    if (!f) return;
+    fprintf(f, "\n\nACTIV_NADNAME\n");
+    fprintf(f, "\xAE%s\xAF\n", Active_Name);
+}
+
+/* ---------------------------------------------------------------- getters */
+
+const char *Get_Active_NAD_Name(void)
+{
+    Ensure_Active();
+    return Active_Name;
+}
+
+/*
+** The active name, with " (benutzerdefiniert)" behind the name of a user's annex. Static
+** buffer, overwritten by the next call.
+*/
+const char *Get_Active_NAD_Title(void)
+{
+    static char title[NAD_LIST_NAME_MAX + 32];
+    Ensure_Active();
+    if (strcmp(Active_Name, NAD_NAME_GERMANY) == 0 || strcmp(Active_Name, NAD_NAME_STANDARD) == 0)
+        snprintf(title, sizeof title, "%s", Active_Name);
+    else
+        snprintf(title, sizeof title, "%s (benutzerdefiniert)", Active_Name);
+    return title;
+}
+
+int Get_Active_NAD_Flag(void)
+{
+    Ensure_Active();
+    return Active_Flag;
+}
+
+/* The record after the lazy activation; a record that was never loaded gets the defaults. */
+static NAD_Record *Loaded_Record(void)
+{
+    Ensure_Active();
+    if (Nad_Record.flag_index < 0) Reset_NAD_Record(&Nad_Record);
+    return &Nad_Record;
+}
+
+int Get_NAD_Variant(void) { return Loaded_Record()->variant; }
+NAD_EC0_Params *Get_NAD_EC0_Params(void) { return &Loaded_Record()->ec0; }
+NAD_EC1_Tables *Get_NAD_EC1_Tables(void) { return &Loaded_Record()->ec1; }
+NAD_EC2_Params *Get_NAD_EC2_Params(void) { return &Loaded_Record()->ec2; }
+NAD_EC3_Params *Get_NAD_EC3_Params(void) { return &Loaded_Record()->ec3; }
+NAD_EC5_Params *Get_NAD_EC5_Params(void) { return &Loaded_Record()->ec5; }
+NAD_EC6_Params *Get_NAD_EC6_Params(void) { return &Loaded_Record()->ec6; }
+NAD_EC9_Params *Get_NAD_EC9_Params(void) { return &Loaded_Record()->ec9; }
+
+/* ---------------------------------------------------------------- further services */
+
+void Draw_Active_NAD_Flag(int x, int y)
+{
+    Draw_NAD_Flag_Icon(x, y, x + 23, y + 17, Active_Flag);
+}
+
+void Show_Active_NAD_Flag(int x, int y)
+{
+    Draw_Active_NAD_Flag(x, y);
+}
+
+/* The EN 1991 values of the built-in set "DIN 1055-(4+5)". */
+void Load_EC1_Din1055_Values(void)
+{
+    Load_EC1_Table_Values(0, "DIN 1055-(4+5)", &Nad_Record.ec1);
+}
+
+int Run_NAD_Selection_Sheet(void)
+{
+    return Edit_NAD_Selection_Sheet();
+}
+
+/*
+** Write the whole active record into "<base>_EC2.NAD" in the working folder. Answer 1 on
+** success, 0 when the file cannot be written.
+*/
+int Write_NAD_Record_File(const char *base)
+{
+    Ensure_Active();
+    char path[RT_PATH_MAX];
+    if (!base || snprintf(path, sizeof path, "%s_EC2.NAD", base) >= (int)sizeof path) return 0;
+    FILE *f = fopen(path, "w");
+    if (!f) return 0;
+    Write_NAD_File(f, &Nad_Record);
+    const int bad = ferror(f);
+    return (fclose(f) == 0 && !bad) ? 1 : 0;
+}
+
+/*
+** Write the parameter pages of every Eurocode whose rules the activated design checks use.
+*/
+void Print_NAD_Pages_Of_Used_Rules(FILE *f)
+{
+    if (NAD_EC2_Rules_Used()) Print_NAD_EC2_Pages(f);
+    if (NAD_EC3_Rules_Used()) Print_NAD_EC3_Pages(f);
+    if (NAD_EC5_Rules_Used()) Print_NAD_EC5_Tables(f);
+    if (NAD_EC6_Rules_Used()) Print_NAD_EC6_Page(f);
+    if (NAD_EC9_Rules_Used()) Print_NAD_EC9_Page(f);
+}
+
+/* The EN 1990 page, once, when any group's rules are used. */
+void Print_NAD_EC0_Page_If_Used(FILE *f)
+{
+    if (NAD_EC2_Rules_Used() || NAD_EC3_Rules_Used() || NAD_EC5_Rules_Used() || NAD_EC6_Rules_Used() ||
+        NAD_EC9_Rules_Used())
+        Print_NAD_EC0_Page(f);
+}
+
+/* ---------------------------------------------------------------- for the sheets */
+
+const char *Nad_Active_Name(void)
+{
+    return Active_Name;
+}
+
+void Nad_Set_Active_Name(const char *name)
+{
+    Set_Active_Name(name ? name : NAD_NAME_GERMANY);
+}
