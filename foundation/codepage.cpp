@@ -4,6 +4,8 @@
 */
 #include "foundation/codepage.h"
 
+#include <cstring>
+
 void Utf8_Append(std::string &out, uint32_t cp)
 {
     if (cp < 0x80) {
@@ -67,4 +69,86 @@ std::string Utf8_To_Cp850(std::string_view text)
 std::string Utf8_To_Cp1252(std::string_view text)
 {
     return From_Utf8(text, codepage_detail::Cp1252_High);
+}
+
+/* ---------------------------------------------------------------- runtime maps of German texts */
+
+#define MAP_SIZE 512   /* bytes of each map's static buffer: at most 511 characters of input */
+
+/* Copy at most MAP_SIZE - 1 bytes of s into buf, mapping each byte through map. */
+static char *Map_Bytes(char *buf, const char *s, const unsigned char (&map)[256])
+{
+    size_t i = 0;
+    if (s)
+        for (; i < MAP_SIZE - 1 && s[i]; i++) buf[i] = static_cast<char>(map[static_cast<unsigned char>(s[i])]);
+    buf[i] = '\0';
+    return buf;
+}
+
+/* A byte table that maps every byte to itself except the given pairs. */
+struct Byte_Map {
+    unsigned char map[256];
+    constexpr Byte_Map(const unsigned char (&pairs)[7][2], int reverse) : map {}
+    {
+        for (int b = 0; b < 256; b++) map[b] = static_cast<unsigned char>(b);
+        for (const auto &p : pairs) map[p[reverse]] = p[1 - reverse];
+    }
+};
+
+/* The seven German letters: CP1252 byte, CP850 byte (Ä Ö Ü ß ä ö ü). */
+static constexpr unsigned char Umlaut_Pairs[7][2] = {
+    {196, 142}, {214, 153}, {220, 154}, {223, 225}, {228, 132}, {246, 148}, {252, 129}};
+static constexpr Byte_Map To_850(Umlaut_Pairs, 0);
+static constexpr Byte_Map To_1252(Umlaut_Pairs, 1);
+
+char *Umlauts_To_Cp850(const char *s)
+{
+    static char buf[MAP_SIZE];
+    return Map_Bytes(buf, s, To_850.map);
+}
+
+char *Umlauts_To_Cp1252(const char *s)
+{
+    static char buf[MAP_SIZE];
+    return Map_Bytes(buf, s, To_1252.map);
+}
+
+char *Umlauts_To_Html(const char *s)
+{
+    static char buf[MAP_SIZE];
+    size_t o = 0;
+    if (s) {
+        for (size_t i = 0; i < MAP_SIZE - 1 && s[i] && o <= 503; i++) {
+            const char *entity = nullptr;
+            switch (static_cast<unsigned char>(s[i])) {
+            case 129: entity = "&uuml;"; break;
+            case 132: entity = "&auml;"; break;
+            case 142: entity = "&Auml;"; break;
+            case 148: entity = "&ouml;"; break;
+            case 153: entity = "&Ouml;"; break;
+            case 154: entity = "&Uuml;"; break;
+            case 225: entity = "&szlig;"; break;
+            default: break;
+            }
+            if (entity) {
+                const size_t k = strlen(entity);
+                memcpy(buf + o, entity, k);   /* o <= 503 and k <= 7 stay inside the buffer */
+                o += k;
+            } else {
+                buf[o++] = s[i];
+            }
+        }
+    }
+    buf[o] = '\0';
+    return buf;
+}
+
+char *Quote_To_Acute(const char *s)
+{
+    static char buf[MAP_SIZE];
+    size_t i = 0;
+    if (s)
+        for (; i < MAP_SIZE - 1 && s[i]; i++) buf[i] = s[i] == '\'' ? static_cast<char>(0xB4) : s[i];
+    buf[i] = '\0';
+    return buf;
 }

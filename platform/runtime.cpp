@@ -1,0 +1,318 @@
+/*
+** The host runtime stand-in for Linux: paths, environment, file status and copies, temporary
+** names with the effects of GetTempFileNameA/DeleteFileA, wildcard listing, posix_spawn, clock.
+*/
+#include "platform/runtime.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+/* ---------------------------------------------------------------- paths */
+
+char *Rt_Path_Slashes(char *path)
+{
+    if (!path) return path;
+    for (char *p = path; *p; p++)
+        if (*p == '\\') *p = '/';
+    return path;
+}
+
+int Rt_Path_Join(char *out, size_t size, const char *dir, const char *name)
+{
+    if (!out || size == 0) return 0;
+    std::string s = dir ? dir : "";
+    if (!s.empty() && s.back() != '/' && name && name[0] != '/') s += '/';
+    if (name) s += (!s.empty() && s.back() == '/' && name[0] == '/') ? name + 1 : name;
+    const size_t k = std::min(s.size(), size - 1);
+    memcpy(out, s.data(), k);
+    out[k] = '\0';
+    return s.size() < size;
+}
+
+int Rt_Get_Cwd(char *out, size_t size)
+{
+    if (!out || size == 0) return 0;
+    if (!getcwd(out, size)) {
+        out[0] = '\0';
+        return 0;
+    }
+    return 1;
+}
+
+/* ---------------------------------------------------------------- environment */
+
+const char *Rt_Getenv(const char *name)
+{
+    return name ? getenv(name) : nullptr;
+}
+
+int Rt_Setenv(const char *name, const char *value)
+{
+    if (!name || !*name) return 0;
+    return (value ? setenv(name, value, 1) : unsetenv(name)) == 0;
+}
+
+/* ---------------------------------------------------------------- files */
+
+int Rt_File_Exists(const char *path)
+{
+    struct stat st;
+    return path && *path && stat(path, &st) == 0;
+}
+
+int Rt_Is_Directory(const char *path)
+{
+    struct stat st;
+    return path && *path && stat(path, &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+int Rt_Is_Executable(const char *path)
+{
+    struct stat st;
+    return path && *path && stat(path, &st) == 0 && S_ISREG(st.st_mode) && access(path, X_OK) == 0;
+}
+
+long long Rt_File_Mtime(const char *path)
+{
+    struct stat st;
+    if (!path || stat(path, &st) != 0) return -1;
+    return static_cast<long long>(st.st_mtime);
+}
+
+long long Rt_File_Size(const char *path)
+{
+    struct stat st;
+    if (!path || stat(path, &st) != 0) return -1;
+    return static_cast<long long>(st.st_size);
+}
+
+int Rt_Delete_File(const char *path)
+{
+    return path && unlink(path) == 0;
+}
+
+int Rt_Copy_File(const char *source, const char *target, int fail_if_exists)
+{
+    if (!source || !target || !*source || !*target) return 0;
+    if (fail_if_exists && Rt_File_Exists(target)) return 0;
+    FILE *in = fopen(source, "rb");
+    if (!in) return 0;
+    std::string tmp = std::string(target) + ".copy-XXXXXX";
+    std::vector<char> name(tmp.begin(), tmp.end());
+    name.push_back('\0');
+    const int fd = mkstemp(name.data());
+    if (fd < 0) {
+        fclose(in);
+        return 0;
+    }
+    FILE *out = fdopen(fd, "wb");
+    if (!out) {
+        close(fd);
+        unlink(name.data());
+        fclose(in);
+        return 0;
+    }
+    char buf[65536];
+    size_t k;
+    int ok = 1;
+    while ((k = fread(buf, 1, sizeof buf, in)) > 0)
+        if (fwrite(buf, 1, k, out) != k) { ok = 0; break; }
+    if (ferror(in)) ok = 0;
+    fclose(in);
+    struct stat st;
+    if (stat(source, &st) == 0) fchmod(fileno(out), st.st_mode & 0777);
+    if (fclose(out) != 0) ok = 0;
+    if (ok && rename(name.data(), target) != 0) ok = 0;
+    if (!ok) unlink(name.data());
+    return ok;
+}
+
+int Rt_Make_Dirs(const char *path)
+{
+    if (!path || !*path) return 0;
+    std::string p = path;
+    for (size_t i = 1; i <= p.size(); i++) {
+        if (i == p.size() || p[i] == '/') {
+            const std::string part = p.substr(0, i);
+            if (mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) return 0;
+        }
+    }
+    return Rt_Is_Directory(path);
+}
+
+/* ---------------------------------------------------------------- temporary names */
+
+/* The name "<dir>/<pre>XXXX.TMP" of number u. */
+static int Temp_Name_Of(const char *dir, const char *prefix, unsigned u, char *out)
+{
+    char pre[4] = {0};
+    if (prefix) strncpy(pre, prefix, 3);
+    char name[32];
+    snprintf(name, sizeof name, "%s%04X.TMP", pre, u & 0xFFFFu);
+    return Rt_Path_Join(out, RT_PATH_MAX, dir, name);
+}
+
+unsigned Rt_Get_Temp_File_Name(const char *dir, const char *prefix, unsigned unique, char *out)
+{
+    if (!out) return 0;
+    out[0] = '\0';
+    if (!dir || !Rt_Is_Directory(dir)) return 0;
+    if (unique != 0) return Temp_Name_Of(dir, prefix, unique, out) ? unique : 0;
+    /* Start from a number drawn from the clock and the process, and try every number once,
+    ** as the Windows call does. */
+    static unsigned counter = 0;
+    const unsigned start = static_cast<unsigned>(Rt_Clock_Ms() ^ (static_cast<unsigned>(getpid()) << 4)) + counter++;
+    for (unsigned k = 0; k < 0xFFFFu; k++) {
+        unsigned u = (start + k) & 0xFFFFu;
+        if (u == 0) continue;
+        if (!Temp_Name_Of(dir, prefix, u, out)) return 0;
+        const int fd = open(out, O_WRONLY | O_CREAT | O_EXCL, 0600);
+        if (fd >= 0) {
+            close(fd);
+            return u;
+        }
+        if (errno != EEXIST) break;
+    }
+    out[0] = '\0';
+    return 0;
+}
+
+char *Rt_Tempnam(const char *dir, const char *prefix)
+{
+    const char *d = dir;
+    if (!d || !Rt_Is_Directory(d)) d = Rt_Getenv("TEMP");
+    if (!d || !Rt_Is_Directory(d)) d = "/tmp";
+    char path[RT_PATH_MAX];
+    for (int attempt = 0; attempt < 100; attempt++) {
+        char name[64];
+        snprintf(name, sizeof name, "%s%06X", prefix ? prefix : "",
+                 static_cast<unsigned>((Rt_Clock_Ms() * 2654435761u + static_cast<unsigned>(attempt) * 40503u +
+                                        static_cast<unsigned>(getpid())) & 0xFFFFFFu));
+        if (!Rt_Path_Join(path, sizeof path, d, name)) return nullptr;
+        if (!Rt_File_Exists(path)) return strdup(path);
+    }
+    return nullptr;
+}
+
+/* ---------------------------------------------------------------- file listing */
+
+struct Rt_Find {
+    std::vector<Rt_Find_Data> entries;
+    size_t next;
+};
+
+int Rt_Wildcard_Match(const char *pattern, const char *name)
+{
+    if (!pattern || !name) return 0;
+    const char *p = pattern, *n = name, *star = nullptr, *mark = nullptr;
+    while (*n) {
+        if (*p == '?' || (*p != '*' && *p == *n)) { p++; n++; }
+        else if (*p == '*') { star = p++; mark = n; }
+        else if (star) { p = star + 1; n = ++mark; }
+        else return 0;
+    }
+    while (*p == '*') p++;
+    return *p == '\0';
+}
+
+Rt_Find *Rt_Find_First(const char *pattern, int dirs_only, Rt_Find_Data *data)
+{
+    if (!pattern || !data) return nullptr;
+    std::string pat = pattern;
+    for (char &c : pat)
+        if (c == '\\') c = '/';
+    std::string dir, mask;
+    const size_t slash = pat.rfind('/');
+    if (slash == std::string::npos) { dir = "."; mask = pat; }
+    else { dir = slash == 0 ? "/" : pat.substr(0, slash); mask = pat.substr(slash + 1); }
+    DIR *d = opendir(dir.c_str());
+    if (!d) return nullptr;
+    auto *find = new Rt_Find();
+    find->next = 0;
+    while (struct dirent *e = readdir(d)) {
+        if (!strcmp(e->d_name, ".") || !strcmp(e->d_name, "..")) continue;
+        if (!Rt_Wildcard_Match(mask.c_str(), e->d_name)) continue;
+        Rt_Find_Data fd {};
+        snprintf(fd.name, sizeof fd.name, "%s", e->d_name);
+        if (slash == std::string::npos) snprintf(fd.path, sizeof fd.path, "%s", e->d_name);
+        else if (!Rt_Path_Join(fd.path, sizeof fd.path, dir.c_str(), e->d_name)) continue;
+        struct stat st;
+        if (stat(fd.path, &st) != 0) continue;
+        fd.is_dir = S_ISDIR(st.st_mode) ? 1 : 0;
+        if (fd.is_dir != (dirs_only ? 1 : 0)) continue;
+        fd.size = static_cast<long long>(st.st_size);
+        fd.mtime = static_cast<long long>(st.st_mtime);
+        find->entries.push_back(fd);
+    }
+    closedir(d);
+    std::sort(find->entries.begin(), find->entries.end(),
+              [](const Rt_Find_Data &a, const Rt_Find_Data &b) { return strcmp(a.name, b.name) < 0; });
+    if (find->entries.empty()) {
+        delete find;
+        return nullptr;
+    }
+    *data = find->entries[0];
+    find->next = 1;
+    return find;
+}
+
+int Rt_Find_Next(Rt_Find *find, Rt_Find_Data *data)
+{
+    if (!find || !data || find->next >= find->entries.size()) return 0;
+    *data = find->entries[find->next++];
+    return 1;
+}
+
+void Rt_Find_Close(Rt_Find *find)
+{
+    delete find;
+}
+
+/* ---------------------------------------------------------------- processes */
+
+int Rt_Spawn(const char *path, char *const argv[], int wait, int *exit_code)
+{
+    if (!path || !*path) return -1;
+    char *fallback[] = {const_cast<char *>(path), nullptr};
+    pid_t pid;
+    if (posix_spawn(&pid, path, nullptr, nullptr, argv ? argv : fallback, environ) != 0) return -1;
+    if (!wait) return 0;
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0)
+        if (errno != EINTR) return -1;
+    if (exit_code) *exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return 0;
+}
+
+/* ---------------------------------------------------------------- time */
+
+uint64_t Rt_Clock_Ms(void)
+{
+    struct timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
+}
+
+void Rt_Sleep_Ms(int ms)
+{
+    if (ms <= 0) return;
+    struct timespec ts;
+    ts.tv_sec = ms / 1000;
+    ts.tv_nsec = static_cast<long>(ms % 1000) * 1000000L;
+    while (nanosleep(&ts, &ts) != 0 && errno == EINTR) {}
+}
