@@ -60,8 +60,27 @@ int32_t Nchw_Lf_Table_Count(void)
 
 /* ------------------------------------------------------------------ actions */
 
+/*
+** Rows of the other tables point into the action and folder arrays. Releasing an array would
+** leave them dangling, so those pointers are cleared with it.
+*/
+static void Forget_Action_Rows(void)
+{
+    for (int32_t i = 0; Nchw_Group_Table.rows && i < Nchw_Group_Table.count; i++)
+        Nchw_Group_Table.rows[i].action = nullptr;
+    for (int32_t i = 0; Nchw_Lf_Table.rows && i < Nchw_Lf_Table.count; i++)
+        Nchw_Lf_Table.rows[i].action = nullptr;
+}
+
+static void Forget_Folder_Rows(void)
+{
+    for (int32_t i = 0; Nchw_Lf_Table.rows && i < Nchw_Lf_Table.count; i++)
+        Nchw_Lf_Table.rows[i].folder = nullptr;
+}
+
 void Nchw_Einw_Table_Init(int32_t n)
 {
+    Forget_Action_Rows();
     Nchw_Einw_Table.rows = Table_Init(Nchw_Einw_Table.rows, n, &Nchw_Einw_Table.cap,
                                       &Nchw_Einw_Table.count);
     Nchw_Einw_Variable_Count = 0;
@@ -104,6 +123,7 @@ static bool Valid_Action_Row(int32_t i)
 
 void Nchw_Group_Table_Init(int32_t n)
 {
+    Forget_Folder_Rows();
     Nchw_Group_Table.rows = Table_Init(Nchw_Group_Table.rows, n, &Nchw_Group_Table.cap,
                                        &Nchw_Group_Table.count);
     Nchw_Group_Label_Width = 0;

@@ -1,0 +1,220 @@
+/*
+** Tests of the bridge coefficients: inline rules by type id, the members on the built-in
+** block and on the national annex, the track factor kept out of the block, and outputs left
+** alone where no rule answers.
+*/
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "checks/bridge_coeff_internal.h"
+#include "checks/checks.h"
+#include "nad/nad.h"
+
+namespace {
+
+struct Out {
+    double v[4];
+};
+
+Out Get(int32_t type, int32_t code, const int32_t *rec = nullptr, double pre = 0.0)
+{
+    Out o;
+    for (double &x : o.v) x = pre;
+    Get_Nchwtyp_Beiwerte(type, code, rec, &o.v[0], &o.v[1], &o.v[2], &o.v[3]);
+    return o;
+}
+
+void Expect4(const double *v, double a, double b, double c, double d)
+{
+    EXPECT_DOUBLE_EQ(v[0], a);
+    EXPECT_DOUBLE_EQ(v[1], b);
+    EXPECT_DOUBLE_EQ(v[2], c);
+    EXPECT_DOUBLE_EQ(v[3], d);
+}
+
+class Bridge : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Bridge_Coeff = Bridge_Coeff_Builtin;
+        Free_Load_Model();
+        Set_Active_NAD(NAD_NAME_GERMANY);
+        saved_ec0 = *Get_NAD_EC0_Params();
+    }
+    void TearDown() override
+    {
+        Bridge_Coeff = Bridge_Coeff_Builtin;
+        Free_Load_Model();
+        Bridge_Application_Mode = -1;
+        Nchw_Application_Number = 0;
+        *Get_NAD_EC0_Params() = saved_ec0;
+    }
+    void Selection(int32_t s) { Bridge_Coeff.selection = s; }
+    NAD_EC0_Params saved_ec0;
+};
+
+} // namespace
+
+TEST_F(Bridge, TypesWithoutARuleArePlain)
+{
+    for (int32_t t : {0, -5, 4, 50, 60, 95, 300, 310, 400, 573, 998, 1000})
+        for (int32_t code : {101, 110, 127, 5})
+            Expect4(Get(t, code).v, 1, 1, 1, 0);
+}
+
+TEST_F(Bridge, SettlementSuppressedByPossibleSettlement)
+{
+    Expect4(Get(301, 107).v, 1, 1, 0.4, 0);
+    Expect4(Get(301, 108).v, 1, 1, 0.4, 0);
+    EXPECT_EQ(Count_Lastfaelle_Of_Ordner_Kind(108), 0);
+    Lf_Ordner_Rec *o = New_Lf_Ordner(1, 108, "mögliche Stützensenkung");
+    New_Lastfall(1, "LF 1", o);
+    EXPECT_EQ(Count_Lastfaelle_Of_Ordner_Kind(108), 1);
+    EXPECT_EQ(Count_Lf_Ordner_Of_Kind(108), 1);
+    Expect4(Get(301, 107).v, 0, 0, 0, 0);
+    Expect4(Get(331, 107).v, 0, 0, 0, 0);
+}
+
+TEST_F(Bridge, InlineRules)
+{
+    Expect4(Get(301, 101).v, 1, 1, 1.75, 1);
+    Expect4(Get(317, 116).v, 1, 1, 1.75, 0);
+    Expect4(Get(311, 105).v, 1, 1, 0.9, 0.9);
+    Expect4(Get(2, 127).v, 1, 1, 1, 1);
+    Expect4(Get(321, 101).v, 1, 1, 1, 1);
+    Expect4(Get(321, 102).v, 1, 1, 0, 0);
+    Expect4(Get(322, 119).v, 0, 1, 0, 0);
+    Expect4(Get(323, 107).v, 1, 0, 1, 0);
+    Expect4(Get(323, 113).v, 1, 1, 0.5, 0);
+    Expect4(Get(324, 110).v, 1, 1, 0, 0);
+    Expect4(Get(324, 111).v, 1, 1, 1, 0);
+    Expect4(Get(999, 120).v, 1, 1, 0, 0);
+    Expect4(Get(999, 100).v, 0, 0, 0, 0);                  /* outside the codes */
+    Expect4(Get(301, 122).v, 0, 0, 0, 0);                  /* rail loads need selection 2 */
+    Selection(2);
+    Expect4(Get(301, 122).v, 1, 1, 1.75, 0);
+    Expect4(Get(301, 116).v, 0, 0, 0, 0);
+    Selection(1);
+    Expect4(Get(301, 116).v, 0, 0, 0, 0);
+    Expect4(Get(312, 113).v, 0, 0, 0, 0);                  /* the common guard */
+    Expect4(Get(312, 114).v, 1, 1, 0, 0);
+    Selection(0);
+    Expect4(Get(301, 116).v, 1, 1, 1.75, 0);
+}
+
+TEST_F(Bridge, FundamentalFrequentAndQuasiPermanentOnTheBlock)
+{
+    /* Selection 0, row U 1.35 1.0 1.5 1.0 1.0 1.0 1.5 0 1.35 0 1.5 0. */
+    Expect4(Get(331, 102).v, 1, 1, 1.35, 1.0);
+    Expect4(Get(331, 110).v, 1, 0.8, 0.6 * 1.35, 0);        /* temperature psi 0.8 */
+    Expect4(Get(331, 112).v, 1, 0.3, 1.5, 0);
+    Expect4(Get(331, 114).v, 1, 0.4, 0.75, 0);              /* footway: half of gamma_Q */
+    Expect4(Get(331, 118).v, 1, 0.75, 1.5, 0);
+    Expect4(Get(331, 119).v, 0, 0, 1.5, 0);
+    Expect4(Get(331, 120).v, 0, 0, 1.5, 1.5);
+    Expect4(Get(331, 99).v, 0, 0, 1.5, 1.0);
+    /* Row S 1.0 1.0 0 0 1.0 0 1.0 0 1.0 0 1.0 0; psi1 and psi2 of selection 0. */
+    Expect4(Get(332, 113).v, 0.4, 0.2, 1.0, 0);
+    Expect4(Get(337, 111).v, 0.6, 0.5, 0.6, 0);
+    Expect4(Get(332, 120).v, 1, 1, 1, 1);
+    Expect4(Get(333, 112).v, 0, 0, 1.0, 0);
+    Expect4(Get(338, 119).v, 1, 1, 1, 1);
+    Expect4(Get(333, 99).v, 1, 1, 1.5, 1.0);
+    /* Type 61 by the application mode, which only the bridge applications set. */
+    Set_Application_Flag(1);
+    EXPECT_EQ(Bridge_Application_Mode, -1);
+    Nchw_Application_Number = 114;
+    Set_Application_Flag(1);
+    Expect4(Get(61, 113).v, 0.4, 0.2, 1.0, 0);
+}
+
+TEST_F(Bridge, TrackFactorDoesNotStayInTheBlock)
+{
+    Selection(2);
+    Lf_Ordner_Rec *o = New_Lf_Ordner(7, 122, "alternative Eisenbahnlasttypen");
+    New_Lastfall(1, "a", o);
+    New_Lastfall(2, "b", o);
+    /* Two tracks: psi1 of positions 0 and 6 becomes 0.7 (frequent, UIC71 leading). */
+    Expect4(Get(332, 123).v, 0.7, 0.0, 1.0, 0);
+    New_Lastfall(3, "c", o);
+    New_Lastfall(4, "d", o);
+    Expect4(Get(332, 123).v, 0.6, 0.0, 1.0, 0);              /* three or more */
+    EXPECT_DOUBLE_EQ(Bridge_Coeff.psi[2][1][0], 0.8);
+    EXPECT_DOUBLE_EQ(Bridge_Coeff.psi[2][1][6], 0.8);
+    Free_Load_Model();
+    Expect4(Get(332, 123).v, 0.8, 0.0, 1.0, 0);              /* the block's own value again */
+}
+
+TEST_F(Bridge, PrestressMembers)
+{
+    Expect4(Get(353, 105).v, 1, 1, 1.05, 0.95);             /* set 0 immediate bond */
+    Expect4(Get(353, 106).v, 1, 1, 1.1, 0.9);
+    Expect4(Get(380, 106).v, 1, 1, 1, 1);                   /* set 1 */
+    Expect4(Get(355, 119).v, 0, 0, 0, 0);
+    Expect4(Get(353, 119).v, 1, 1, 0, 0);
+    Expect4(Get(352, 113).v, 0.8, 0.4, 1, 0);               /* psi1' / psi1 */
+    const int32_t flag[4] = {2, 0, 0, 0};
+    Expect4(Get(372, 106, flag).v, 1, 1, 1.1, 0.95);
+    Expect4(Get(372, 113, flag).v, 0, 0, 0, 0);
+    Expect4(Get(372, 102, flag).v, 0, 0, 0, 0);
+    Expect4(Get(372, 112, flag).v, 0.5, 0, 1, 0);
+}
+
+TEST_F(Bridge, DynamicFactorOfVehicleLm3)
+{
+    const int32_t one[4] = {0, 0, 0, 1}, two[4] = {0, 0, 0, 2};
+    Expect4(Get(343, 121, one).v, 1, 1, 1.4, 0);
+    Expect4(Get(543, 121, two).v, 1, 1, 1.75, 0);
+    Expect4(Get(63, 121, two).v, 1, 1, 1.0, 0);
+    Expect4(Get(343, 110).v, 0.6, 0.6, 1, 1);
+    Selection(1);
+    Expect4(Get(343, 101).v, 0, 0, 0, 0);
+}
+
+TEST_F(Bridge, NationalAnnexMembers)
+{
+    NAD_EC0_Params *e = Get_NAD_EC0_Params();
+    /* Bridge partial factors of the persistent situation and the fourth situation. */
+    e->gamma_brg[0][0][0] = 1.35; e->gamma_brg[0][0][1] = 1.0;     /* permanent */
+    e->gamma_brg[0][6][0] = 1.45; e->gamma_brg[0][6][1] = 0.0;     /* road traffic */
+    e->gamma_brg[0][12][0] = 1.5; e->gamma_brg[0][12][1] = 0.0;    /* temperature */
+    e->gamma_brg[3][6][0] = 1.2; e->gamma_brg[3][6][1] = 0.1;      /* road traffic, SLS */
+    e->gamma_brg[3][1][0] = 1.0; e->gamma_brg[3][1][1] = 1.0;      /* prestress, SLS */
+    e->psi_road[1][0] = 0.4; e->psi_road[1][1] = 0.45; e->psi_road[1][2] = 0.05;
+    e->psi_road[11][0] = 0.6;
+    e->psi_rail[0][1] = 0.8; e->psi_rail[0][2] = 0.0;
+    e->track_factors[0] = 0.8; e->track_factors[1] = 0.7; e->track_factors[2] = 0.6;
+
+    Expect4(Get(531, 101).v, 1, 1, 1.35, 1.0);
+    Expect4(Get(531, 113).v, 1, 0.4, 1.45, 0);
+    Expect4(Get(536, 110).v, 1, 0.6, 0.6 * 1.5, 0);
+    /* Quasi-permanent variant: psi2 of the lane, variant 2 takes 0.3 keeping the gammas. */
+    const int32_t v1[4] = {1, 0, 0, 0}, v5[4] = {5, 0, 0, 0};
+    Expect4(Get(562, 113).v, 0.05, 0.05, 1.2, 0.1);
+    Expect4(Get(571, 113, v1).v, 0.3, 0.3, 1.2, 0.1);
+    /* Type 571 with variant 5 leaves the caller's values. */
+    Expect4(Get(571, 113, v5, 7.0).v, 7, 7, 7, 7);
+    Get_Nchwtyp_Beiwerte(571, 113, v5, nullptr, nullptr, nullptr, nullptr);
+    /* Rail positions lead with the factor of the loaded tracks. */
+    Selection(2);
+    Lf_Ordner_Rec *o = New_Lf_Ordner(7, 122, "alternative Eisenbahnlasttypen");
+    New_Lastfall(1, "a", o);
+    New_Lastfall(2, "b", o);
+    Expect4(Get(551, 123).v, 0.7, 0.0, e->gamma_brg[3][8][0], e->gamma_brg[3][8][1]);
+    /* The prestress of the annex's EN 1992 block. */
+    const NAD_EC2_Params *c = Get_NAD_EC2_Params();
+    Expect4(Get(550, 105).v, 1, 1, 1.0 * c->r_sup_pre, 1.0 * c->r_inf_pre);
+    Expect4(Get(561, 105).v, 1, 1, 1.0, 1.0);
+}
+
+TEST_F(Bridge, AlternativeLoadGroups)
+{
+    for (int32_t c = 100; c <= 128; c++) {
+        bool alt = c == 110 || c == 111 || c == 115 || c == 118 || c == 119 || c == 120 || c == 121;
+        EXPECT_EQ(Is_Lastgruppe_Alternativ(c), alt ? 1 : 0) << c;
+    }
+    EXPECT_EQ(Get_Lastgruppe_Variant(119), 2);
+    EXPECT_EQ(Get_Lastgruppe_Variant(120), 1);
+    EXPECT_EQ(Get_Lastgruppe_Variant(121), 0);
+}
