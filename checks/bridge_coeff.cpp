@@ -7,6 +7,7 @@
 #include "checks/bridge_coeff_internal.h"
 #include "checks/load_model.h"
 #include "nad/nad.h"
+#include "platform/zelkwin.h"
 
 #include <algorithm>
 #include <cstring>
@@ -48,7 +49,6 @@ const Bridge_Coeff_Block Bridge_Coeff_Builtin = {
 Bridge_Coeff_Block Bridge_Coeff = Bridge_Coeff_Builtin;
 Bridge_Coeff_State Bridge_State;
 int32_t Bridge_Application_Mode = -1;
-int32_t Nchw_Application_Number = 0;
 
 void Set_Bridge_Coeff_Block(Bridge_Coeff_Block block)
 {
@@ -58,7 +58,8 @@ void Set_Bridge_Coeff_Block(Bridge_Coeff_Block block)
 /* Store the application mode; only the bridge applications 114 and 115 have one. */
 void Set_Application_Flag(int32_t value)
 {
-    if (Nchw_Application_Number == 114 || Nchw_Application_Number == 115)
+    int app = CurOb_Application_Number();
+    if (app == 114 || app == 115)
         Bridge_Application_Mode = value;
 }
 

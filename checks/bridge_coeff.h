@@ -50,8 +50,7 @@ typedef struct Bridge_Coeff_State {
 extern Bridge_Coeff_Block Bridge_Coeff;
 extern const Bridge_Coeff_Block Bridge_Coeff_Builtin;
 extern Bridge_Coeff_State Bridge_State;
-extern int32_t Bridge_Application_Mode;     /* -1 unless set */
-extern int32_t Nchw_Application_Number;     /* the environment's application number */
+extern int32_t Bridge_Application_Mode;     /* -1 unless set by a bridge application */
 
 /* Variant record handed with a key: [0] combination variant 1..5, [3] dynamic factor choice. */
 void Get_Nchwtyp_Beiwerte(int32_t type_id, int32_t code, const int32_t *variant_rec,

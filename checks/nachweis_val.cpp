@@ -5,9 +5,9 @@
 */
 #include "checks/beiwert.h"
 #include "checks/nchw_settings.h"
+#include "platform/zelkwin.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 typedef struct Val_Keyword {
@@ -103,21 +103,12 @@ void Read_Nachweis_Val_File(const char *path)
     fclose(f);
 }
 
-/* The private data path of the component: SPLICE_PRIVATE_DATA, else $EXEC/splice. */
-static int Private_Data_Path(char *buf, size_t n)
-{
-    const char *p = getenv("SPLICE_PRIVATE_DATA");
-    if (p && *p) return snprintf(buf, n, "%s", p) < (int)n;
-    const char *exec = getenv("EXEC");
-    if (exec && *exec) return snprintf(buf, n, "%s/splice", exec) < (int)n;
-    return 0;
-}
-
 /* Read "nachweis.val" (or the name set for it) from the private data path. */
 void Read_Nachweis_Val(void)
 {
-    char dir[400], path[512];
-    if (!Private_Data_Path(dir, sizeof dir)) return;
+    const char *dir = CurOb_Privat_Datapath();
+    char path[600];
+    if (!dir) return;
     if (snprintf(path, sizeof path, "%s/%s", dir, Nachweis_Val_Name) >= (int)sizeof path) return;
     Read_Nachweis_Val_File(path);
 }

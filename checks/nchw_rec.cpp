@@ -5,8 +5,8 @@
 */
 #include "checks/nchw_rec.h"
 #include "checks/nchw_tables.h"
+#include "platform/zelkwin.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 Nchw_Rec *Nchw_List_Head = nullptr;
@@ -28,7 +28,10 @@ Nchw_Rec *New_Nachweis(void)
 {
     Nchw_Rec *c = (Nchw_Rec *)calloc(1, sizeof(Nchw_Rec));
     if (!c) {
-        fprintf(stderr, "Speicherallokierungsfehler: Nachweis kann nicht erzeugt werden!\n");
+        Init_Message();
+        Set_Message_Title("Speicherallokierungsfehler");
+        Fill_Message("Nachweis kann nicht erzeugt werden!");
+        Draw_Message();
         return nullptr;
     }
     c->prev = Nchw_List_Tail;

@@ -5,6 +5,7 @@
 */
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "checks/bridge_coeff_internal.h"
@@ -47,7 +48,7 @@ protected:
         Bridge_Coeff = Bridge_Coeff_Builtin;
         Free_Load_Model();
         Bridge_Application_Mode = -1;
-        Nchw_Application_Number = 0;
+        unsetenv("SPLICE_APPLICATION_NUMBER");
         *Get_NAD_EC0_Params() = saved_ec0;
     }
     void Selection(int32_t s) { Bridge_Coeff.selection = s; }
@@ -124,7 +125,7 @@ TEST_F(Bridge, FundamentalFrequentAndQuasiPermanentOnTheBlock)
     /* Type 61 by the application mode, which only the bridge applications set. */
     Set_Application_Flag(1);
     EXPECT_EQ(Bridge_Application_Mode, -1);
-    Nchw_Application_Number = 114;
+    setenv("SPLICE_APPLICATION_NUMBER", "114", 1);
     Set_Application_Flag(1);
     Expect4(Get(61, 113).v, 0.4, 0.2, 1.0, 0);
 }
