@@ -6,7 +6,6 @@
 #include <cmath>
 #include <vector>
 
-#include "platform/zelkwin.h"
 #include "printlist/oli_graphic.h"
 #include "printlist/oli_internal.h"
 #include "printlist/plot_file.h"
@@ -496,15 +495,6 @@ void Rgb_Unpack(int32_t col, int32_t *r, int32_t *g, int32_t *b) {
   if (g) *g = (col >> 8) & 255;
   if (b) *b = (col >> 16) & 255;
 }
-
-int32_t Rgb_Lighten_Nearest(int32_t col, double p) {
-  int32_t r, g, b;
-  Rgb_Unpack(col, &r, &g, &b);
-  Rgb_Lighten(r, g, b, p, &r, &g, &b);
-  return Nearest_RGB_Color(r, g, b);
-}
-
-int32_t Rgb_Darken_Nearest(int32_t col, double p) { return Rgb_Lighten_Nearest(col, -p); }
 
 static int32_t group_pattern = 0;
 
