@@ -4,6 +4,7 @@
 ** factors of actions have changed.
 */
 #include "checks/nchw_rec.h"
+#include "checks/nchw_settings.h"
 #include "checks/nchw_tables.h"
 #include "platform/zelkwin.h"
 
@@ -63,7 +64,7 @@ static void Free_Check_Children(Nchw_Rec *c)
         GenRule_Rec *g = c->genrule_head;
         c->genrule_head = g->next;
         free(g->entries);
-        for (void *p : g->factor_arrays) free(p);
+        for (GenRule_Factor_Row *p : g->factor_arrays) free(p);
         free(g);
         c->genrule_count--;
     }
@@ -121,6 +122,24 @@ int32_t Count_Active_Nachweise_Of_Type(int32_t type_id)
 }
 
 /* ------------------------------------------------------------------ refresh */
+
+/*
+** True when the check gets automatic Eurocode extremal rules: the Eurocode sections are served,
+** its type is an ultimate-limit-state check combined per Eurocode with a linear computation,
+** it is none of the fatigue and crack types 81, 82, 43 and 224, and some situation is chosen.
+*/
+int Nchw_Uses_Auto_Xtr_Rules(const Nchw_Rec *check)
+{
+    if (!check || !check->type) return 0;
+    if (!(Nchw_Norm_Mask & NCHW_NORM_EUROCODE)) return 0;
+    const Nchw_Type_Rec *t = check->type;
+    const int32_t id = Nchw_Type_Id(t);
+    if (t->ints4_10[0] != 1) return 0;              /* integer 4: check kind */
+    if (t->ints4_10[4] != 2) return 0;              /* integer 8: combination rule */
+    if (!(t->ints4_10[6] & 1)) return 0;            /* integer 10: compute mode */
+    if (id == 81 || id == 82 || id == 43 || id == 224) return 0;
+    return Auto_Xtr_Situations != 0;
+}
 
 /*
 ** Bring the checks up to date after the actions, load cases or factors changed. Return 1 when

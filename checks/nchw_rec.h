@@ -45,6 +45,26 @@ typedef struct Nchw_Type_Rec {
 
 struct Nchw_Rec;
 
+/* A row of an extremal rule: an action or load case with its four factors. */
+typedef struct Xtr_Row {
+    int32_t number;             /* action or load-case number */
+    double psi_dom, psi_sub, gamma_sup, gamma_inf;
+} Xtr_Row;
+
+/* A row of a load collective. */
+typedef struct Lkom_Row {
+    int32_t number;             /* load case (positive) or imperfection (negative) */
+    int32_t unfavourable;       /* 1 the unfavourable gamma was used, 0 the favourable one */
+    double psi, gamma, factor;  /* factor = psi x gamma */
+} Lkom_Row;
+
+/* A row of a factor array of a generation rule. */
+typedef struct GenRule_Factor_Row {
+    int32_t number;
+    int32_t on;
+    double psi_dom, psi_sub, gamma_sup, gamma_inf;
+} GenRule_Factor_Row;
+
 /* One extremal rule of a check. */
 typedef struct Xtr_Rule_Rec {
     char name[32];              /* at most 30 characters */
@@ -58,7 +78,7 @@ typedef struct Xtr_Rule_Rec {
     int32_t combination[2];
     int32_t gamma_g_variant[2];
     struct Nchw_Rec *owner;
-    void *rows;                 /* rows: number (int32), psi_dom, psi_sub, gamma_sup, gamma_inf */
+    Xtr_Row *rows;              /* owned, row_count rows */
     intptr_t tree_item;         /* 0 = none */
     struct Xtr_Rule_Rec *prev, *next;
 } Xtr_Rule_Rec;
@@ -77,7 +97,7 @@ typedef struct Lkom_Rec {
     int32_t default_combinations;
     int32_t gamma_g_variant[2];
     struct Nchw_Rec *owner;
-    void *rows;                 /* rows: number (int32), flag (int32), psi, gamma, psi x gamma */
+    Lkom_Row *rows;             /* owned, row_count rows */
     intptr_t tree_item;
     struct Lkom_Rec *prev, *next;
 } Lkom_Rec;
@@ -93,7 +113,7 @@ typedef struct GenRule_Rec {
     int32_t mode_value;         /* 1 on creation */
     int32_t gen_settings[8];
     int32_t *entries;           /* entry_count x {kind, id, state, joint group} */
-    void *factor_arrays[3];
+    GenRule_Factor_Row *factor_arrays[3];   /* load cases, actions, imperfections */
     struct Nchw_Rec *owner;
     intptr_t tree_item;
     struct GenRule_Rec *prev, *next;
@@ -139,6 +159,7 @@ void Free_All_Nachweise(void);
 int32_t Count_Nachweise(void);
 int32_t Count_Activated_Nachweise(void);
 int32_t Count_Active_Nachweise_Of_Type(int32_t type_id);
+int Nchw_Uses_Auto_Xtr_Rules(const Nchw_Rec *check);
 int Refresh_Nachweise(void);
 int Refresh_Nachweise_Hook(void);
 Xtr_Rule_Rec *Edit_Current_Xtr_Rule(void);

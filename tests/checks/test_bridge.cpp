@@ -219,3 +219,110 @@ TEST_F(Bridge, AlternativeLoadGroups)
     EXPECT_EQ(Get_Lastgruppe_Variant(120), 1);
     EXPECT_EQ(Get_Lastgruppe_Variant(121), 0);
 }
+
+TEST_F(Bridge, InfrequentAndEn1992MembersOnTheBlock)
+{
+    /* Selection 0: psi1' 0.8 0.8 0.8 0 0.8 .. 0.6 0.8; psi1 0.75 0.4 0.75 .. 0.5 0.6. */
+    Expect4(Get(360, 110).v, 0.8, 0.6, 0, 0);
+    Expect4(Get(360, 112).v, 0.6, 0.5, 1, 0);
+    Expect4(Get(360, 113).v, 0.8, 0.4, 0, 0);
+    Expect4(Get(360, 118).v, 0.8, 0.75, 0, 0);
+    Expect4(Get(360, 101).v, 1, 1, 1, 1);
+    Expect4(Get(360, 105).v, 1, 1, 1, 1);
+    Expect4(Get(360, 107).v, 1, 1, 1, 0);
+    Expect4(Get(360, 119).v, 1, 1, 0, 0);
+    Expect4(Get(360, 102).v, 0, 0, 0, 0);
+    /* Frequent (crack widths): footway half of gamma, temperature psi1 twice. */
+    Expect4(Get(342, 114).v, 0.4, 0.2, 0.5, 0);
+    Expect4(Get(342, 110).v, 0.6, 0.6, 1, 1);
+    Expect4(Get(342, 105).v, 1, 1, 1.05, 1.05);
+    Expect4(Get(342, 126).v, 1, 1, 1.05, 0.95);
+    Expect4(Get(342, 101).v, 1, 1, 1, 1);
+    Expect4(Get(342, 108).v, 0, 0, 0, 0);
+    /* Quasi-permanent: psi2 twice. */
+    Expect4(Get(364, 112).v, 0, 0, 1, 0);
+    Expect4(Get(364, 110).v, 0.5, 0.5, 1, 0);
+    Expect4(Get(364, 105).v, 1, 1, 1, 1);
+    Expect4(Get(364, 101).v, 0, 0, 0, 0);
+    Expect4(Get(364, 127).v, 1, 1, 1, 1);
+    /* Characteristic: psi0 accompanying, temperature with the default psi. */
+    Expect4(Get(350, 113).v, 1, 0.4, 1, 0);
+    Expect4(Get(351, 110).v, 1, 0, 1, 0);
+    Expect4(Get(350, 109).v, 1, 1, 0, 0);
+    Expect4(Get(350, 106).v, 1, 1, 1.1, 0.9);
+    Selection(1);
+    Expect4(Get(342, 112).v, 0, 0, 0, 0);
+}
+
+TEST_F(Bridge, NationalAnnexTwinsAndEn1992Members)
+{
+    NAD_EC0_Params *e = Get_NAD_EC0_Params();
+    NAD_EC2_Params *c = Get_NAD_EC2_Params();
+    const NAD_EC2_Params saved2 = *c;
+    e->gamma_brg[1][0][0] = 1.1; e->gamma_brg[1][0][1] = 0.9;     /* permanent, situation 2 */
+    e->gamma_brg[1][6][0] = 1.2; e->gamma_brg[1][6][1] = 0.0;     /* road, situation 2 */
+    e->gamma_brg[2][13][0] = 0.7; e->gamma_brg[2][13][1] = 0.6;   /* type 14, situation 3 */
+    e->gamma_brg[3][1][0] = 1.3; e->gamma_brg[3][1][1] = 0.8;     /* prestress, situation 4 */
+    e->gamma_brg[3][4][0] = 1.25; e->gamma_brg[3][4][1] = 0.5;    /* settlement, situation 4 */
+    e->psi_road[1][0] = 0.4; e->psi_road[1][1] = 0.45; e->psi_road[1][2] = 0.05;
+    e->psi_road[2][1] = 0.35; e->psi_road[2][2] = 0.15;
+    e->psi_road[11][1] = 0.55;
+
+    Expect4(Get(532, 101).v, 1, 1, 1.1, 0.9);
+    Expect4(Get(537, 113).v, 0.45, 0.05, 1.2, 0);
+    Expect4(Get(533, 120).v, 0, 0, 0.7, 0.6);
+    Expect4(Get(538, 119).v, 1, 1, e->gamma_brg[2][14][0], e->gamma_brg[2][14][1]);
+    /* Characteristic: settlement without the factor 0.4. */
+    Expect4(Get(550, 107).v, 1, 1, 1.25, 0.5);
+    /* The quasi-permanent EN 1992 member: prestress of the annex, subsequent bond PSI. */
+    Expect4(Get(564, 105).v, 1, 1, 1.3, 1.3);
+    Expect4(Get(564, 126).v, 1, 1, 1.3, 0.8);
+    Expect4(Get(564, 106).v, 1, 1, 0, 0);
+    Expect4(Get(564, 101).v, 0, 0, 0, 0);
+    Expect4(Get(564, 99).v, 1, 1, 1, 1);
+    /* Frequent EN 1992 member: lanes with gamma 0.15 unless the EN 1992 switch is set. */
+    c->variant = 0;
+    Expect4(Get(542, 113).v, 0.45, 0.05, 0.15, 0);
+    Expect4(Get(542, 114).v, 0.35, 0.15, 0.5, 0);
+    Expect4(Get(542, 110).v, 0.55, 0.55, 1, 1);
+    c->variant = 1;
+    Expect4(Get(542, 113).v, 0.45, 0.05, 1.0, 0);
+    Expect4(Get(542, 104).v, 1, 1, 1, 1);
+    /* Dynamic member on the annex. */
+    Expect4(Get(93, 110).v, 0.55, 0.55, 1, 1);
+    const int32_t two[4] = {0, 0, 0, 2};
+    Expect4(Get(93, 121, two).v, 1, 1, 1.0, 0);
+    *c = saved2;
+}
+
+TEST_F(Bridge, QuasiPermanentVariantsOnTheAnnex)
+{
+    NAD_EC0_Params *e = Get_NAD_EC0_Params();
+    e->gamma_brg[3][0][0] = 1.0; e->gamma_brg[3][0][1] = 1.0;
+    e->gamma_brg[3][6][0] = 1.2; e->gamma_brg[3][6][1] = 0.1;
+    e->gamma_brg[3][12][0] = 0.9; e->gamma_brg[3][12][1] = 0.0;
+    e->psi_road[1][2] = 0.05;
+    e->psi_road[11][2] = 0.5;
+    const int32_t v1[4] = {1, 0, 0, 0}, v2[4] = {2, 0, 0, 0}, v3[4] = {3, 0, 0, 0};
+    /* 571 variant 2 is the variant rule 1: self-weight and traffic drop out. */
+    Expect4(Get(571, 101, v2).v, 0, 0, 0, 0);
+    Expect4(Get(571, 113, v2).v, 0, 0, 0, 0);
+    Expect4(Get(571, 110, v2).v, 0.5, 0.5, 0.9, 0);
+    /* 572 variant 1 outside rail bridges: the base values. */
+    Expect4(Get(572, 101, v1).v, 1, 1, 1.0, 1.0);
+    /* 572 variant 2: the variant rule 3, psi 0.5 for the lanes and for lanes of other
+    ** selections the gammas of the base (0 where the base is NONE). */
+    Expect4(Get(572, 113, v2).v, 0.5, 0.5, 1.2, 0.1);
+    Expect4(Get(572, 116, v2).v, 0.5, 0.5, 1.2, 0.1);
+    Selection(1);
+    Expect4(Get(572, 116, v2).v, 0.5, 0.5, 0, 0);
+    /* 572 variant 3: the variant rule 1. */
+    e->psi_foot[4][2] = 0.45;                               /* footbridges: temperature */
+    Expect4(Get(572, 110, v3).v, 0.45, 0.45, 0.9, 0);
+    Expect4(Get(572, 101, v3).v, 0, 0, 0, 0);
+    Selection(0);
+    /* 571 variant 1 is the variant rule 2: settlement and temperature drop out. */
+    Expect4(Get(571, 110, v1).v, 0, 0, 0, 0);
+    Selection(2);
+    Expect4(Get(571, 123, v1).v, 0.2, 0.2, e->gamma_brg[3][8][0], e->gamma_brg[3][8][1]);
+}

@@ -243,3 +243,35 @@ TEST(LoadModel, CountsWithoutLoadCasesAreZero)
     Quote_To_Backquote(text);
     EXPECT_STREQ(text, "it`s `x`");
 }
+
+TEST_F(Tables, AutomaticEurocodeRulesNeedTheEurocodeTypeAndASituation)
+{
+    Reset_Nchw_Settings();
+    Nchw_Type_Rec t;
+    memset(&t, 0, sizeof t);
+    t.ints0_3[0] = 221;
+    t.ints4_10[0] = 1;          /* ultimate limit state */
+    t.ints4_10[4] = 2;          /* Eurocode */
+    t.ints4_10[6] = 3;          /* linear and nonlinear */
+    Nchw_Rec *c = New_Nachweis();
+    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 0);      /* no type */
+    c->type = &t;
+    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 0);      /* mask 31 lacks the Eurocode bit */
+    Nchw_Norm_Mask = 63;
+    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 0);      /* no situation chosen */
+    Auto_Xtr_Situations = 8;
+    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 1);
+    t.ints4_10[6] = 2;
+    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 0);      /* nonlinear only */
+    t.ints4_10[6] = 1;
+    t.ints0_3[0] = 224;
+    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 0);
+    t.ints0_3[0] = 221;
+    t.ints4_10[4] = 1;
+    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 0);
+    t.ints4_10[4] = 2;
+    t.ints4_10[0] = 2;
+    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 0);
+    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(nullptr), 0);
+    Reset_Nchw_Settings();
+}
