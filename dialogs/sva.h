@@ -1,0 +1,221 @@
+/*
+** Scrollable view areas: a fixed table of 20 drawing areas of the current property sheet, each
+** with a display list of items (texts, lines, bitmaps, input fields, ...) in content pixels
+** bound to the caller's variables. Creation, item constructors and scrolling live in sva.cpp,
+** drawing in sva_draw.cpp, input handling in sva_input.cpp, the multi-line editor in
+** sva_editor.cpp.
+*/
+#pragma once
+
+#include <cstdint>
+
+enum {
+  SVA_MAX_AREAS = 20,
+  SVA_RESERVED = 9999, /* handle of a slot taken by SVA_Reserve */
+};
+
+/* Item kinds */
+enum {
+  SVA_TEXT = 1,
+  SVA_LINE = 2,
+  SVA_BITMAP = 3,
+  SVA_USER_DRAWN = 4,
+  SVA_MASK = 5,
+  SVA_BOXED_TEXT = 6,
+  SVA_CHECK_BOX = 7,
+  SVA_OPTION = 8,
+  SVA_SELECTABLE = 9,
+  SVA_FLOAT_FIELD = 10,
+  SVA_FILLED_RECT = 11,
+  SVA_HOTSPOT = 12,
+  SVA_MARKER = 13,
+  SVA_TREE_IMAGE = 14,
+  SVA_TEXT_FIELD = 15,
+  SVA_CHOICE = 16,
+  SVA_PICTURE_CHOICE = 17,
+  SVA_BITMAP_BUTTON = 18,
+  SVA_EDITOR = 19,
+};
+
+/* Font style bits carried in a font code */
+enum {
+  SVA_FONT_BOLD = 0x10000,
+  SVA_FONT_SOFT2 = 0x20000,
+  SVA_FONT_SOFT3 = 0x40000,
+};
+
+/* Function of a user-drawn item: the item's rectangle in screen pixels and its user value. */
+typedef void (*SVA_Draw_Fn)(int x1, int y1, int x2, int y2, void *user);
+/* Change callback: the new int value (check box, option, choice, picture choice) or the
+** address of the double (float field; value then 0). */
+typedef void (*SVA_Change_Fn)(int value, double *dvalue);
+
+/* Monochrome pattern of a mask item */
+struct SVA_Mask_Pattern {
+  int32_t width, height;   /* pixels */
+  int32_t bytes_per_row;
+  const unsigned char *bits;
+};
+
+/* One entry of a choice field's table */
+struct SVA_Choice_Entry {
+  int32_t colour;
+  const char *text;
+};
+
+struct SVA_Editor_State;
+
+struct SVA_Item {
+  int32_t kind;            /* 1..19 */
+  int32_t colour;          /* colour index (kind 16: width in characters; 18: cursor shape) */
+  int32_t font;            /* font code, style bits removed (kind 18: the button's value) */
+  int32_t aux;             /* by kind: fixed bitmap, visible length, value, cursor, row offset */
+  int32_t x1, y1, x2, y2;  /* content pixels; texts: start on the base line, x2 = style */
+  int32_t aux2;            /* by kind: highlight colour, entry count, tooltip flags, ... */
+  int *target;             /* caller's int shown or set */
+  int *activity;           /* caller's activity flag (non-zero: editable) */
+  double *value;           /* caller's double (float field) */
+  char *text;              /* owned copy, except kinds 15 and 19 (caller's buffer) */
+  char *extra_text;        /* owned */
+  SVA_Draw_Fn draw;        /* kind 4 */
+  SVA_Change_Fn change;    /* kinds 7, 8, 10, 16, 17 */
+  int32_t image_on;        /* kinds 7, 8: tree-view image when on (0 = built-in mark) */
+  void *user;              /* kind 4: user value */
+  const SVA_Mask_Pattern *mask; /* kind 5 */
+  int32_t image_off;       /* kinds 7, 8: image when off; 14: image number */
+  int32_t item_value;      /* kinds 9, 12: value stored on a click */
+  SVA_Editor_State *editor;/* kind 19 */
+  void *aux3;              /* kinds 9, 12: int variable; 16: entry table */
+  void *owned;             /* a malloc'ed block freed with the item (kind 4: its user data) */
+  SVA_Item *next;
+};
+
+struct Scrollable_View_Area {
+  int32_t x1, y1, x2, y2;          /* visible rectangle, sheet pixels */
+  int32_t bg_colour;
+  int32_t frame;
+  int32_t content_w, content_h;    /* pixels */
+  int32_t scroll_x, scroll_y;      /* content pixel at the top-left corner */
+  int32_t handle;                  /* sheet area; negative = free, 9999 = reserved */
+  int32_t vslider, hslider;        /* 0 = none */
+  int32_t active;
+  int32_t hover_key_return, hover_right_return;
+  int *hover_stop;
+  int32_t hover_rect_flag, hover_x1, hover_y1, hover_x2, hover_y2; /* content pixels */
+  int32_t esc_value;   int *esc_target;
+  int32_t enter_value; int *enter_target;
+  int32_t f1_value;    int *f1_target;
+  SVA_Item *first, *last;
+};
+
+extern Scrollable_View_Area SVA_Areas[SVA_MAX_AREAS];
+extern int SVA_Default_Bg_Colour;
+extern int UseSheetBreakShortKey, UseSheetOkShortKey, UseSheetHelpShortKey, UseSheetJumpShortKey;
+
+/* Return the record of an area in use (not reserved-only), or null for a bad index or a free
+** slot. Every operation goes through this check. */
+Scrollable_View_Area *SVA_Get(int area);
+
+/* ---- life cycle ---- */
+int SVA_Create(int x1, int y1, int x2, int y2, int horizontal, int vertical);
+int SVA_Reserve(void);
+int SVA_Create_Reserved(int area, int x1, int y1, int x2, int y2, int horizontal, int vertical);
+void SVA_Update(int area);
+void SVA_Clear(int area);
+void SVA_Delete(int area);
+void SVA_Delete_All(void);
+void SVA_Reshape(int area, int x1, int y1, int x2, int y2);
+void SVA_Set_Active(int area, int flag);
+void SVA_Set_Bg_Colour(int area, int colour);
+int SVA_Get_Bg_Colour(int area);
+void SVA_Set_Frame(int area, int flag);
+void SVA_Set_Hover_Key_Return(int area, int flag);
+void SVA_Set_Hover_Right_Return(int area, int flag);
+void SVA_Set_Hover_Stop_Flag(int area, int *stop);
+void SVA_Set_Hover_Rect(int area, int x1, int y1, int x2, int y2);
+void SVA_Set_Esc_Result(int area, int value, int *target);
+void SVA_Set_Enter_Result(int area, int value, int *target);
+void SVA_Set_F1_Result(int area, int value, int *target);
+
+/* ---- item constructors ---- */
+void SVA_Add_Text(int area, int x, int y, const char *text, int font, int colour, int align);
+void SVA_Add_Boxed_Text(int area, int x, int y, const char *text, int font, int colour, int angle);
+void SVA_Add_Line(int area, int x1, int y1, int x2, int y2, int colour);
+void SVA_Add_Bitmap(int area, const char *file, int x1, int y1, int x2, int y2, int colour);
+void SVA_Fix_Last_Bitmap(int area);
+void SVA_Add_Tree_Image(int area, int image, int x1, int y1, int x2, int y2, int colour);
+void SVA_Add_Mask(int area, int x, int y, const SVA_Mask_Pattern *pattern, int colour);
+void SVA_Add_Draw_Callback(int area, int x1, int y1, int x2, int y2, void *user, SVA_Draw_Fn fn);
+/* The same with a malloc'ed user block that the item owns and frees (freed at once when the area
+** is bad). */
+void SVA_Add_Draw_Callback_Owned(int area, int x1, int y1, int x2, int y2, void *block, SVA_Draw_Fn fn);
+void SVA_Add_Check_Box(int area, int x, int y, const char *label, int font, int colour, int *flag,
+                       int *active);
+void SVA_Add_Option_Button(int area, int x, int y, const char *label, int font, int colour,
+                           int value, int *variable, int *active);
+void SVA_Set_Last_Option_Values(int area, int on_image, int off_image);
+void SVA_Add_Selectable_Text(int area, int x, int y, const char *text, int font, int colour,
+                             int align, int highlight, int value, int *variable);
+void SVA_Add_Hotspot(int area, int x1, int y1, int x2, int y2, int value, int *variable);
+void SVA_Set_Last_Hotspot_Value(int area, int cursor);
+void SVA_Set_Last_Hotspot_Text(int area, const char *text, int font, int colour, int align);
+void SVA_Add_Float_Field(int area, int x, int y, double *value, const char *format, int font,
+                         int colour, int *active);
+void SVA_Add_Text_Field(int area, int x, int y, char *buffer, int font, int colour, int *active);
+void SVA_Set_Last_Text_Field_Width(int area, int n);
+void SVA_Add_Choice_Field(int area, int x, int y, const SVA_Choice_Entry *table, int font,
+                          int width_chars, int count, int *index, int *active);
+void SVA_Add_Picture_Choice(int area, int x, int y, const char *file, int width, int height,
+                            int count, int aux, int *index, int *active);
+void SVA_Set_Last_Field_Extra_Text(int area, const char *text);
+void SVA_Set_Last_Input_Tag(int area, SVA_Change_Fn fn);
+void SVA_Add_Filled_Rect(int area, int x1, int y1, int x2, int y2, int colour);
+void SVA_Add_Bitmap_Button(int area, int x, int y, int width, int height, const char *file,
+                           int row_offset, int transparent, int cursor, const char *tooltip,
+                           int value, int *variable, int *active);
+void SVA_Add_Text_Editor(int area, int x1, int y1, int x2, int y2, char *text, int max_len,
+                         int colour, int bg_colour, int frame, int *active);
+void SVA_Set_Last_Editor_Font(int area, int font);
+void SVA_Add_Marker(int area, int value);
+void SVA_Truncate_At_Marker(int area, int value);
+SVA_Item *SVA_New_Item(int area);
+
+/* ---- scrolling and geometry ---- */
+void SVA_Scroll_To_Fraction(int area, double fx, double fy);
+void SVA_Get_Scroll_Fraction(int area, double *fx, double *fy);
+void SVA_Scroll_By(int area, int *dx, int *dy);
+void SVA_Inquire_Scroll(int area, int *x, int *y);
+void SVA_Refresh_Scroll(int area);
+void SVA_Get_Screen_Origin(int area, int *x, int *y);
+void SVA_Get_View_Size(int area, int *w, int *h);
+void SVA_Get_Content_Size(int area, int *w, int *h);
+void SVA_Scroll_Into_View(int area, int x1, int y1, int x2, int y2);
+
+/* ---- drawing (sva_draw.cpp) ---- */
+void SVA_Draw_Callback(int unused, int sx, int sy, int X1, int Y1, int X2, int Y2, void *record);
+void SVA_Draw(int sx, int sy, int X1, int Y1, int X2, int Y2, Scrollable_View_Area *a);
+/* Redraw an area at its current screen place and scroll position when it is active. */
+void SVA_Redraw(Scrollable_View_Area *a);
+/* The area's rectangle on the screen (sheet displacement added). */
+void SVA_Screen_Rect(const Scrollable_View_Area *a, int *X1, int *Y1, int *X2, int *Y2);
+/* One picture of a bitmap button (column 0 disabled, 1 normal, 2 hover, 3 pressed). */
+void SVA_Draw_Bitmap_Button(const SVA_Item *it, int column, int x1, int y1, int x2, int y2);
+/* The drop-down arrow mark over a 12 x 12 rectangle. */
+void SVA_Draw_Arrow_Mark(int x1, int y1, int x2, int y2, int colour);
+
+/* ---- input (sva_input.cpp) ---- */
+int SVA_Handle_Input(int area);
+void SVA_Track_Mouse(int area);
+void SVA_Show_Tooltip(const char *text, int line);
+int SVA_Text_List_Popup(SVA_Item *field, int x, int y);
+int SVA_Picture_List_Popup(SVA_Item *field, int x, int y, int area_top, int area_bottom);
+
+/* ---- small helpers kept with this module ---- */
+char *Str_Dup_N(const char *text, int n);
+int Str_Size(const char *text);
+void Free_If_Set(void *p);
+int Text_Pixel_Width(const char *text, int length);
+void Editor_Text_Extent(const char *text, int length, int *left, int *right);
+
+/* Rounding of pixel positions: half away from zero. */
+int Round_Pixel(double v);
