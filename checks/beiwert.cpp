@@ -82,8 +82,8 @@ void Reset_Beiwert_Tables(void)
 
 /* ------------------------------------------------------------------ lookup */
 
-/* Type ids whose fundamental combination takes the accidental rows and psi_1/psi_2 (EN 1990
-** 6.4.3.3 style checks of the concrete and steel fatigue and crack-width types). */
+/* Type ids whose fundamental combination takes the accidental rows with psi_1 / psi_2 and may
+** take the accompanying psi for the leading action (fatigue and similar checks). */
 static bool Is_Special_Ec_Type(int32_t t)
 {
     return t == 81 || t == 82 || t == 214 || t == 224;
@@ -181,7 +181,7 @@ int Lookup_Einwirkung_Beiwerte(const Einw_Beiwert_Key *key, double *psi_dom, dou
             ok = false;
         } else if (F == 2 && L == 1) {
             if (K == 1) {
-                if (T == 81 || T == 82 || T == 214 || T == 224) {
+                if (Is_Special_Ec_Type(T)) {
                     PD = B.Eurocode_psi_1;
                     PS = B.Eurocode_psi_2;
                     din_pair(B.Eurocode_gamma_sup1_spec, B.Eurocode_gamma_inf1_spec);

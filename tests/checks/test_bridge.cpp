@@ -326,3 +326,21 @@ TEST_F(Bridge, QuasiPermanentVariantsOnTheAnnex)
     Selection(2);
     Expect4(Get(571, 123, v1).v, 0.2, 0.2, e->gamma_brg[3][8][0], e->gamma_brg[3][8][1]);
 }
+
+TEST_F(Bridge, OnlyGivenOutputsAreWritten)
+{
+    double gs = 0;
+    Get_Nchwtyp_Beiwerte(301, 101, nullptr, nullptr, nullptr, &gs, nullptr);
+    EXPECT_DOUBLE_EQ(gs, 1.75);
+    Einw_Beiwert_Key k = {301, 1, 16, 0, 1, 2, 1, 104, 0, nullptr};
+    double pd = 0;
+    EXPECT_EQ(Lookup_Einwirkung_Beiwerte(&k, &pd, nullptr, nullptr, nullptr), 1);
+    EXPECT_DOUBLE_EQ(pd, 1.0);
+    /* 571 with an unknown variant answers nothing: through the lookup all four stay 0 and the
+    ** lookup fails. */
+    const int32_t v5[4] = {5, 0, 0, 0};
+    k = {571, 1, 32, 0, 1, 2, 1, 113, 0, v5};
+    double v[4] = {3, 3, 3, 3};
+    EXPECT_EQ(Lookup_Einwirkung_Beiwerte(&k, &v[0], &v[1], &v[2], &v[3]), 0);
+    Expect4(v, 0, 0, 0, 0);
+}
