@@ -1,0 +1,123 @@
+/*
+** Shared state of the GUI stand-in's modules (not for callers): the virtual screen, the palette,
+** the drawing state, the event queue with its two back ends, and the log.
+*/
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/zelkwin.h"
+
+namespace zw {
+
+/* ---- events ---- */
+enum Event_Type {
+  EV_MOVE, EV_DOWN, EV_UP, EV_WHEEL, EV_KEY, EV_ANSWER, EV_CLOSE, EV_SNAPSHOT, EV_SLEEP,
+  EV_EXPOSE
+};
+struct Event {
+  int type = EV_MOVE;
+  int x = 0, y = 0;  /* position for mouse events */
+  int button = 0;    /* 1 left, 2 right */
+  int key = 0;       /* key code, or wheel steps */
+  std::string text;  /* answer word or snapshot file */
+};
+
+/* ---- saved rectangles ---- */
+struct Saved_Rect {
+  int x1, y1, x2, y2;
+  std::vector<uint32_t> pixels;
+};
+
+/* ---- the one state ---- */
+struct State {
+  bool inited = false;
+  bool headless = true;
+  bool closed = false;         /* the window was closed (or the script ended) */
+  bool close_reported = false; /* the close callback ran */
+  cairo_surface_t *surface = nullptr;
+  cairo_t *cr = nullptr;
+  uint32_t palette[256] = {};
+  bool palette_used[256] = {};
+  /* drawing state */
+  int fg = BLACK_CI;
+  int op = 0;                  /* 0 copy, 3 xor */
+  int line_style = 0;
+  uint32_t line_pattern = 0xFFFFFFFFu;
+  bool fill_user = false;
+  uint16_t fill_pattern[16] = {};
+  int vx1 = 0, vy1 = 0, vx2 = 0, vy2 = 0; /* viewport, inclusive */
+  int buff_mode = 0;
+  bool dirty = false;
+  /* fonts */
+  int font = 0x1000;
+  std::vector<int> font_stack;
+  double gt_angle = 0, gt_height = 12, gt_expand = 1, gt_spacing = 0;
+  /* events */
+  std::deque<Event> queue;     /* pending events (script or window) */
+  std::deque<int> keys;        /* keys taken from the queue, not yet read by getkey */
+  int64_t clock_ms = 0;        /* virtual clock of the headless back end */
+  bool timer_on = false;
+  bool wheel_on = true;
+  int restrict_x1 = 0, restrict_y1 = 0, restrict_x2 = 0, restrict_y2 = 0;
+  std::vector<int> restrict_stack;
+  std::string clipboard;
+  int cursor_shape = 0;
+  bool cursor_visible = true;
+  /* saved rectangles */
+  std::vector<Saved_Rect> saved;
+  /* log */
+  FILE *log_file = nullptr;
+  std::vector<std::string> log_lines;
+  /* hooks */
+  PS_Call_Fct always_fct = nullptr;
+  bool always_on = false;
+  PS_Call_Fct sometimes_fct = nullptr;
+  int sometimes_count = 0;
+  VEL_Close_Fct close_fct = nullptr;
+};
+
+State &St();
+
+/* core */
+void Ensure_Init();
+void Log_Line(const std::string &line);   /* one line into the log (UTF-8) */
+std::string To_Utf8(const char *text, int len); /* display-font bytes to UTF-8 */
+void Clear_Screen(uint32_t rgb);
+uint32_t Colour_Rgb(int colour);           /* 0xRRGGBB of a palette or symbolic colour */
+void Mark_Dirty();                          /* something was drawn (presented when not buffered) */
+void Present();                             /* shows the screen in the window back end */
+int Snapshot(const char *path);
+
+/* events */
+bool Next_Event(Event *ev, bool wait, int timeout_ms); /* false on time-out or empty queue without wait */
+void Apply_Mouse(const Event &ev);          /* M_* globals from an event */
+void Parse_Script(const std::string &text, std::deque<Event> *out, const std::string &origin);
+void Window_Pump(bool wait, int timeout_ms);/* SDL: moves window events into the queue */
+bool Window_Open();
+void Window_Close();
+void Window_Present(const unsigned char *data, int stride, int w, int h);
+void Window_Set_Title(const char *title);
+void Run_Call_Always();
+
+/* drawing helpers used by the sheets and boxes */
+void Fill_Rect_Rgb(int x1, int y1, int x2, int y2, uint32_t rgb);
+void Frame_Rect(int x1, int y1, int x2, int y2, int colour);
+void Bevel(int x1, int y1, int x2, int y2, bool raised);
+void Text_Rgb(int x, int y, const char *text, uint32_t rgb, int font);
+int Text_Width(const char *text, int font);
+void Fonts_Release();
+void Set_Clip_Full();
+void Reset_Draw_State();
+
+/* sheets (for the message boxes that draw over them) */
+void Sheets_Reset();
+void Boxes_Reset();
+void Trees_Reset();
+
+} // namespace zw
