@@ -20,12 +20,25 @@ int Next_Nonblank_Char(FILE *file)
     return c;
 }
 
-/* Read the text after an opening mark into buf, at most max characters; answers the length.
-** With max reached the reading stops and the rest stays unread. */
+/* Skip the rest of a text that was cut, up to and with its closing mark, so that the next
+** read starts behind the text rather than inside it. */
+static void Skip_Rest_Of_Text(FILE *file)
+{
+    int c;
+    while ((c = getc(file)) != EOF && c != GUILLEMET_CLOSE) {}
+}
+
+/* Read the text after an opening mark into buf, at most max characters; answers the length. */
 static int Read_Marked_Text(FILE *file, char *buf, int max)
 {
     int n = 0, c;
-    while (n < max && (c = getc(file)) != EOF && c != GUILLEMET_CLOSE) buf[n++] = static_cast<char>(c);
+    while ((c = getc(file)) != EOF && c != GUILLEMET_CLOSE) {
+        if (n == max) {
+            Skip_Rest_Of_Text(file);
+            break;
+        }
+        buf[n++] = static_cast<char>(c);
+    }
     buf[n] = '\0';
     return n;
 }
@@ -45,14 +58,7 @@ int Read_Guillemet_String_Short(FILE *file, char *buf)
     if (!buf) return 0;
     buf[0] = '\0';
     if (!file || Next_Nonblank_Char(file) != GUILLEMET_OPEN) return 0;
-    /* Up to 100 characters are read; without the closing mark by then the first 99 are kept. */
-    int n = 0, c;
-    while ((c = getc(file)) != EOF && c != GUILLEMET_CLOSE) {
-        if (n == 99) break;
-        buf[n++] = static_cast<char>(c);
-    }
-    buf[n] = '\0';
-    return n;
+    return Read_Marked_Text(file, buf, 99);
 }
 
 int Write_Delimited_String(FILE *file, const char *text)

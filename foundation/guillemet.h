@@ -12,7 +12,8 @@
 /* The next character that is not a blank, tab or line feed (EOF at the end). */
 int Next_Nonblank_Char(FILE *file);
 /* Read «text» into buf (256 bytes): -1 when the opening mark is missing (that character is
-** consumed), else the length (at most 255; the rest stays unread). */
+** consumed), else the length (at most 255; the rest of a longer text up to its closing mark is
+** skipped, so that the next read starts behind it). */
 int Read_Guillemet_String(FILE *file, char *buf);
 /* The same into 100 bytes: 0 and an empty text without the opening mark; at most 99 characters. */
 int Read_Guillemet_String_Short(FILE *file, char *buf);
