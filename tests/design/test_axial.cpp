@@ -1,0 +1,121 @@
+/*
+** Tests of the axial parameters of nails and screws: withdrawal and head pull-through parameters,
+** the approvals' tables, washer areas, k_ef and the member pairing. Values from EN 1995-1-1,
+** 8.3.2, 8.5.2, 8.7.2 and Table 8.1, and DIN 1052, 12.8, worked by hand.
+*/
+#include <gtest/gtest.h>
+
+#include "design_test_util.h"
+
+TEST(AxialValues, WithdrawalParameters)
+{
+    {
+        Standard_Scope en(true, 1);
+        /* nail: 20e-6 * 350² = 2.45; rho above 500 counts as 500: 20e-6 * 250000 = 5 */
+        EXPECT_NEAR(Calc_Fax_Nail_Param(0, 12.0, 0, 0, 350.0), 2.45, 1e-12);
+        EXPECT_NEAR(Calc_Fax_Nail_Param(0, 12.0, 0, 0, 600.0), 5.0, 1e-12);
+        /* staple at 20 % is not reduced, at 20.01 % by 2/3 */
+        EXPECT_NEAR(Calc_Fax_Nail_Param(1, 20.0, 0, 0, 350.0), 2.45, 1e-12);
+        EXPECT_NEAR(Calc_Fax_Nail_Param(1, 20.01, 0, 0, 350.0), 2.45 * 2.0 / 3.0, 1e-12);
+        /* class 3 special nail with the annex variant: 50e-6 * 350² = 6.125; core pre-drilling 0.7 */
+        EXPECT_NEAR(Calc_Fax_Nail_Param(22, 12.0, 0, 0, 350.0), 6.125, 1e-12);
+        EXPECT_NEAR(Calc_Fax_Nail_Param(22, 12.0, 0, 1, 350.0), 6.125 * 0.7, 1e-12);
+        EXPECT_NEAR(Calc_Fax_Screw_Class(5, 0, 0, 350.0, 6.0), 8.575, 1e-12);
+    }
+    {
+        Standard_Scope en(true, 0);
+        EXPECT_EQ(Calc_Fax_Nail_Param(22, 12.0, 0, 0, 350.0), 0.0);
+        EXPECT_EQ(Calc_Fax_Screw_Class(5, 0, 0, 350.0, 6.0), 0.0);
+    }
+    Standard_Scope din(false);
+    /* DIN: 18e-6 * 350² = 2.205; a staple in moist timber times 0.3333333 */
+    EXPECT_NEAR(Calc_Fax_Nail_Param(0, 12.0, 0, 0, 350.0), 2.205, 1e-12);
+    EXPECT_NEAR(Calc_Fax_Nail_Param(1, 25.0, 0, 0, 350.0), 2.205 * 0.3333333, 1e-12);
+    /* ETA-11/0190 screws under DIN: 80e-6 * 350² = 9.8 */
+    EXPECT_NEAR(Calc_Fax_Screw_Class(14, 0, 0, 350.0, 6.0), 9.8, 1e-12);
+}
+
+TEST(AxialValues, ApprovalTables)
+{
+    EXPECT_EQ(Get_Fax_Table_A(5.5), 10.0);
+    EXPECT_EQ(Get_Fax_Table_A(4.0), 12.0);
+    EXPECT_EQ(Get_Fax_Table_A(8.0), 11.0);
+    EXPECT_EQ(Get_Fax_Table_B(5.0), 14.0);
+    EXPECT_EQ(Get_Fax_Table_B(10.0), 11.5);
+    EXPECT_EQ(Get_Fax_Table_B(14.0), 10.0);
+    /* the 4.5 band is 4.4 <= d < 4.6 */
+    EXPECT_EQ(Get_Fax_Family_C_A(4.55, 0, 0), 13.7);
+    EXPECT_EQ(Get_Fax_Family_C_A(4.6, 0, 0), 8.0);
+    EXPECT_EQ(Get_Fax_Family_C_B(8.0, 2, 0), 14.0);
+    EXPECT_EQ(Get_Fax_Family_C_A(8.0, 18, 1), 35.3);
+    EXPECT_EQ(Get_Fax_Family_C_B(8.0, 18, 0), 47.0);
+    EXPECT_EQ(Get_Fax_Family_C_A(4.0, 18, 0), 10.0);
+    EXPECT_EQ(Get_Fax_Family_C_A(8.0, 5, 0), 0.0);
+}
+
+TEST(AxialValues, HeadPullThrough)
+{
+    {
+        Standard_Scope en(true, 0);
+        /* 70e-6 * 350² = 8.575, at fibre saturation times 2/3 */
+        EXPECT_NEAR(Calc_Fhead_Nail_Param(0, 0, 350.0), 8.575, 1e-12);
+        EXPECT_NEAR(Calc_Fhead_Nail_Param(0, 1, 350.0), 8.575 * 2.0 / 3.0, 1e-12);
+        EXPECT_EQ(Calc_Fhead_Nail_Param(17, 0, 350.0), 0.0);
+    }
+    /* 20 mm head over a 10 mm particle board: thinner than 1.2 * 20 -> 0; over 16 mm: 8.0 */
+    EXPECT_EQ(Calc_Fhead_Screw_A(20.0, 5.0, 10.0, 7), 0.0);
+    EXPECT_EQ(Calc_Fhead_Screw_A(20.0, 5.0, 16.0, 7), 8.0);
+    /* head 10 on a core of 6: 10 < 10.8 -> 0; head 12 in timber: 13 */
+    EXPECT_EQ(Calc_Fhead_Screw_A(10.0, 6.0, 40.0, 0), 0.0);
+    EXPECT_EQ(Calc_Fhead_Screw_A(12.0, 6.0, 40.0, 0), 13.0);
+    /* ETA-12/0114 form 1 (type 11, no washer): 27 - 14 = 13; form 2 with a washer of 20: 13.0 */
+    EXPECT_EQ(Calc_Fhead_Screw_Eta12(11, 0, 14.0, 5.0, -1.0, 40.0, 0), 13.0);
+    EXPECT_EQ(Calc_Fhead_Screw_Eta12(11, 0, 20.0, 5.0, 20.0, 40.0, 0), 13.0);
+    /* form 1 at 24 mm: 11 - 0.2 * 8 = 9.4 */
+    EXPECT_NEAR(Calc_Fhead_Screw_B(13, 0, 24.0, 5.0, 0, 40.0, 0), 9.4, 1e-12);
+    /* third family: hardwood without washer, head 14: 20; softwood: 14 */
+    EXPECT_EQ(Calc_Fhead_Screw_C(50, 0, 14.0, 5.0, 0, 40.0, 1), 20.0);
+    EXPECT_EQ(Calc_Fhead_Screw_C(50, 0, 14.0, 5.0, 0, 40.0, 0), 14.0);
+}
+
+TEST(AxialValues, WasherAreasAndKef)
+{
+    {
+        Standard_Scope din(false);
+        EXPECT_EQ(Calc_Thread_Area(12.0, 44.0), 1550.0);
+        EXPECT_EQ(Calc_Thread_Area(20.0, 44.0), 1550.0);
+    }
+    {
+        Standard_Scope en(true);
+        /* 3 (pi 44² / 4 - pi 14² / 4) = 3 * 3.14159265359 / 4 * (1936 - 196) = 4099.78 */
+        EXPECT_NEAR(Calc_Thread_Area(12.0, 44.0), 4099.78, 0.01);
+    }
+    /* pi / 4 (44² - 13²) = 0.785398 * 1767 = 1387.80 */
+    EXPECT_NEAR(Calc_Washer_Area(12.0, 44.0), 1387.80, 0.01);
+    /* plate rule: D = min(12 * 4, 4 * 12) = 48 -> pi / 4 (2304 - 169) = 1676.83 */
+    EXPECT_NEAR(Calc_Washer_Area_Alt(12.0, 0.0, 4.0), 1676.83, 0.01);
+    EXPECT_EQ(Calc_Vbm_K_Ef(4.0, 56.0, 0), 1.0);
+    EXPECT_NEAR(Calc_Vbm_K_Ef(4.0, 40.0, 0), 0.85, 1e-12);
+    EXPECT_NEAR(Calc_Vbm_K_Ef(4.0, 28.0, 0), 0.7, 1e-12);
+    EXPECT_NEAR(Calc_Vbm_K_Ef(4.0, 16.0, 1), 0.5, 1e-12);
+    EXPECT_NEAR(Calc_Vbm_K_Ef(4.0, 16.0, 0), 0.4, 1e-12);
+}
+
+TEST(AxialValues, MaterialPairing)
+{
+    {
+        Standard_Scope din(false);
+        EXPECT_EQ(Check_Vbm_Material_Pair(0, 0, 0, 0, 0, 0, 0, 0), 0);
+        EXPECT_EQ(Check_Vbm_Material_Pair(30, 0, 0, 0, 0, 0, 0, 0), 1);
+        EXPECT_EQ(Check_Vbm_Material_Pair(1, 0, 0, 0, 0, 0, 0, 0), 0);
+        EXPECT_EQ(Check_Vbm_Material_Pair(1, 1, 0, 0, 0, 0, 0, 0), 1);
+        EXPECT_EQ(Check_Vbm_Material_Pair(0, 0, 0, 0, 9, 0, 0, 0), 1);
+        EXPECT_EQ(Check_Vbm_Material_Pair(22, 0, 0, 0, 6, 0, 0, 0), 1);
+        EXPECT_EQ(Check_Vbm_Material_Pair(30, 0, 0, 0, 10, 12, 0, 0), 0);
+        EXPECT_EQ(Check_Vbm_Material_Pair(30, 0, 0, 0, 5, 0, 0, 0), 0);
+    }
+    Standard_Scope en(true, 1);
+    EXPECT_EQ(Check_Vbm_Material_Pair(0, 0, 0, 0, 0, 0, 0, 0), 1);
+    EXPECT_EQ(Check_Vbm_Material_Pair(0, 0, 1, 0, 0, 0, 0, 0), 0);
+    EXPECT_EQ(Check_Vbm_Material_Pair(0, 0, 0, 0, 15, 0, 0, 0), 0);
+}

@@ -1,0 +1,246 @@
+/*
+** Tests of the failure-mode equations (timber to timber, inner and outer steel plates), their
+** design-value twins, the mode factors and the rope effect. Values worked by hand from
+** EN 1995-1-1, 8.2.2 and 8.2.3.
+*/
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "design_test_util.h"
+
+namespace {
+
+/* The common case: 12 mm dowel, fu 360 N/mm², two 60 mm softwood members, rho_k 350, alpha 0.
+**   fh = 0.082 (1 - 0.01 * 12) 350 = 0.082 * 0.88 * 350 = 25.256 N/mm²
+**   My = 0.3 * 360 * 12^2.6 = 108 * 639.545 = 69070.9 Nmm
+**   beta = 1, t2/t1 = 1
+**   R1 = R2 = 25.256 * 60 * 12 = 18184.32
+**   R3 = 18184.32 / 2 * (sqrt(1 + 2 * 3 + 1) - 2) = 9092.16 * 0.828427 = 7532.19
+**   R4 = R5 = 1.05 * 18184.32 / 3 * (sqrt(4 + 12 * 0.063306) - 1)
+**           = 6364.51 * (2.181667 - 1) = 7520.74
+**        (My / (fh d t²) = 69070.9 / (25.256 * 12 * 3600) = 0.063306)
+**   R6 = 1.15 * 1 * sqrt(2 * 69070.9 * 25.256 * 12) = 1.15 * 6470.46 = 7441.03
+*/
+const double FH = 25.256, MY = 69070.9;
+
+Connection_Result Timber_Pair(int proof_method, int shear_planes)
+{
+    Connection_Result r{};
+    Calc_Rk_Timber_Timber(proof_method, shear_planes, 12.0, 120.0, 90.0, 0, 0, 0, 0, 29, 0.0, 0.0,
+                          60.0, 60.0, 350.0, 350.0, 0, 0, 0, 0, 360.0, nullptr, &r);
+    return r;
+}
+
+} // namespace
+
+TEST(Johansen, TimberPairEn1995GovernedByMode6)
+{
+    Standard_Scope en(true);
+    const Connection_Result r = Timber_Pair(1, 1);
+    EXPECT_NEAR(r.fh1_k, FH, 1e-9);
+    EXPECT_NEAR(r.fh2_k, FH, 1e-9);
+    EXPECT_NEAR(r.my_rk, MY, 0.1);
+    EXPECT_NEAR(r.beta, 1.0, 1e-12);
+    /* every mode is divided by the annex's 1.3, so the smallest raw value governs: R6 */
+    EXPECT_EQ(r.rule_char, 6);
+    EXPECT_NEAR(r.rk_lateral, 7441.0, 0.1);
+    EXPECT_DOUBLE_EQ(r.gamma_lateral, 1.3);
+    EXPECT_DOUBLE_EQ(r.k_red, 1.0);
+    EXPECT_DOUBLE_EQ(r.fu_used, 360.0);
+}
+
+TEST(Johansen, TimberPairDin1052ModeDependentFactors)
+{
+    Standard_Scope din(false);
+    const Connection_Result r = Timber_Pair(1, 1);
+    /* R1/1.3 = 13987.9, R3/1.3 = 5794.0, R4/1.2 = 6267.3, R6/1.1 = 6764.6: mode 3 governs and is
+    ** reported with its characteristic value 7532.2 */
+    EXPECT_EQ(r.rule_char, 3);
+    EXPECT_NEAR(r.rk_lateral, 7532.2, 0.1);
+    EXPECT_DOUBLE_EQ(r.gamma_lateral, 1.3);
+}
+
+TEST(Johansen, TimberPairDoubleShear)
+{
+    Standard_Scope en(true);
+    /* R7 = 18184.3, R8 = 0.5 * 18184.32 = 9092.16, R9 = 7520.7, R10 = 7441.0: mode 10 */
+    const Connection_Result r = Timber_Pair(1, 2);
+    EXPECT_EQ(r.rule_char, 10);
+    EXPECT_NEAR(r.rk_lateral, 7441.0, 0.1);
+
+    Standard_Scope din(false);
+    /* DIN: R7/1.3 = 13987.9, R8/1.3 = 6993.97, R9/1.2 = 6267.3, R10/1.1 = 6764.6: mode 9 */
+    const Connection_Result d = Timber_Pair(1, 2);
+    EXPECT_EQ(d.rule_char, 9);
+    EXPECT_NEAR(d.rk_lateral, 7520.7, 0.1);
+    EXPECT_DOUBLE_EQ(d.gamma_lateral, 1.2);
+}
+
+TEST(Johansen, DesignValueMethodRemovesTheModeFactors)
+{
+    Standard_Scope en(true);
+    /* proof method 2: factors 1.0; EN divides R4, R5 by 1.05 and R6 by 1.15:
+    ** R4 = 7520.74 / 1.05 = 7162.6, R6 = 7441.03 / 1.15 = 6470.5 -> mode 6 with 6470.5 */
+    const Connection_Result r = Timber_Pair(2, 1);
+    EXPECT_EQ(r.rule_char, 6);
+    EXPECT_NEAR(r.rk_lateral, 6470.46, 0.1);
+    EXPECT_DOUBLE_EQ(r.gamma_lateral, 1.0);
+}
+
+TEST(Johansen, DesignTwinUsesDesignStrengths)
+{
+    Standard_Scope en(true);
+    Connection_Result r{};
+    /* fh,d = 25.256 * 0.8 / 1.3 = 15.5422; My,d = 69070.9 / 1.1 = 62791.7
+    ** R3 = 15.5422 * 60 * 12 / 2 * (sqrt 8 - 2) = 5595.17 * 0.828427 = 4635.2
+    ** R4 = 15.5422 * 720 / 3 * (sqrt(4 + 12 * 62791.7 / (15.5422 * 12 * 3600)) - 1) = 4712.0
+    ** R6 = sqrt(2 * 62791.7 * 15.5422 * 12) = 4839.6 -> mode 3 */
+    Calc_Rd_Timber_Timber(1.3, 1.3, 1.1, 0.8, 0.8, 1, 12.0, 120.0, 90.0, 0, 0, 0, 0, 29, 0.0, 0.0,
+                          60.0, 60.0, 350.0, 350.0, 0, 0, 0, 0, 360.0, nullptr, &r);
+    EXPECT_NEAR(r.fh1_d, 15.5422, 1e-4);
+    EXPECT_NEAR(r.my_d, 62791.7, 0.1);
+    EXPECT_EQ(r.rule_design, 3);
+    EXPECT_NEAR(r.rd_lateral, 4635.2, 0.1);
+}
+
+TEST(Johansen, ZeroEmbedmentGivesZeroAndNotDeterminable)
+{
+    Standard_Scope en(true);
+    Connection_Result r{};
+    /* material 15 ("ohne") has no embedment strength */
+    Calc_Rk_Timber_Timber(1, 1, 12.0, 120.0, 90.0, 0, 0, 0, 0, 29, 0.0, 0.0, 60.0, 60.0, 350.0,
+                          350.0, 15, 0, 0, 0, 360.0, nullptr, &r);
+    EXPECT_EQ(r.rk_lateral, 0.0);
+    EXPECT_TRUE(std::isfinite(r.rk_lateral));
+    EXPECT_EQ(r.msg_code, 168);
+    Connection_Result d{};
+    Calc_Rd_Timber_Timber(1.3, 1.3, 1.1, 0.8, 0.8, 1, 12.0, 120.0, 90.0, 0, 0, 0, 0, 29, 0.0, 0.0,
+                          60.0, 60.0, 350.0, 350.0, 15, 0, 0, 0, 360.0, nullptr, &d);
+    EXPECT_EQ(d.rd_lateral, 0.0);
+    Connection_Result p{};
+    Calc_Rk_Inner_Plate(1, 12.0, 29, 0, 0, 0, 0, 0.0, 60.0, 350.0, 15, 0, 360.0, &p);
+    EXPECT_EQ(p.rk_lateral, 0.0);
+    EXPECT_EQ(p.msg_code, 168);
+}
+
+TEST(Johansen, InnerPlateThickModes)
+{
+    Standard_Scope en(true);
+    Connection_Result r{};
+    /* R16 = 18184.32; R17 = 18184.32 (sqrt(2 + 4 * 0.063306) - 1) = 18184.32 * 0.501074 = 9111.70;
+    ** R18 = 1.15 sqrt 2 * 6470.46 = 10523.2 -> mode 17
+    ** t_ef = 60 (sqrt(0.063306 + 2) - 1) = 26.185 */
+    Calc_Rk_Inner_Plate(1, 12.0, 29, 0, 0, 0, 0, 0.0, 60.0, 350.0, 0, 0, 360.0, &r);
+    EXPECT_EQ(r.rule_char, 17);
+    EXPECT_NEAR(r.rk_lateral, 9111.70, 0.05);
+    EXPECT_NEAR(r.rd_lateral, 9111.70 / 1.3, 0.05);
+    EXPECT_NEAR(r.t_ef, 26.185, 0.001);
+    EXPECT_NEAR(r.fh1_k, FH, 1e-9);
+}
+
+namespace {
+
+Connection_Input Outer_Plate_Input(double plate_t)
+{
+    Connection_Input in{};
+    in.vbm_type = 30;                   /* fitted bolt: embedment with d, fu of the input */
+    in.fitted_bolt = 1;
+    in.steel_grade = -1;
+    in.d = 12.0;
+    in.d_3 = 12.0;
+    in.length = 120.0;
+    in.shear_planes = 1;
+    in.proof_method = 1;
+    in.mat_1 = 12;
+    in.mat_2 = 0;
+    in.t1 = plate_t;
+    in.t2 = 60.0;
+    in.fu = 360.0;
+    in.gamma_m_2 = 1.3;
+    in.gamma_steel = 1.1;
+    return in;
+}
+
+} // namespace
+
+TEST(Johansen, OuterPlateThinThickAndInterpolated)
+{
+    Standard_Scope en(true);
+    Connection_Result r{};
+    r.rho_2 = 350.0;
+    /* thin (t = 5 <= 6): R11 = 0.414214 * 18184.32 = 7532.19, R12 = 1.15 * 6470.46 = 7441.03 */
+    Calc_Rk_Outer_Plate(Outer_Plate_Input(5.0), &r);
+    EXPECT_EQ(r.plate_class, 0);
+    EXPECT_EQ(r.rule_char, 12);
+    EXPECT_NEAR(r.rk_lateral, 7441.03, 0.05);
+
+    /* thick (t = 12): R13 = 18184.32, R14 = 9111.70, R15 = 10523.2 -> 14 */
+    Connection_Result k{};
+    k.rho_2 = 350.0;
+    Calc_Rk_Outer_Plate(Outer_Plate_Input(12.0), &k);
+    EXPECT_EQ(k.plate_class, 2);
+    EXPECT_EQ(k.rule_char, 14);
+    EXPECT_NEAR(k.rk_lateral, 9111.70, 0.05);
+
+    /* t = 9: factor 2 * 9 / 12 - 1 = 0.5; 0.5 * 7441.03 + 0.5 * 9111.70 = 8276.37, code 28 */
+    Connection_Result m{};
+    m.rho_2 = 350.0;
+    Calc_Rk_Outer_Plate(Outer_Plate_Input(9.0), &m);
+    EXPECT_EQ(m.plate_class, 1);
+    EXPECT_EQ(m.rule_char, 28);
+    EXPECT_NEAR(m.rk_lateral, 8276.37, 0.05);
+    EXPECT_NEAR(m.rd_lateral, 8276.37 / 1.3, 0.05);
+}
+
+TEST(Johansen, OuterPlateDoubleShear)
+{
+    Standard_Scope en(true);
+    Connection_Input in = Outer_Plate_Input(12.0);
+    in.shear_planes = 2;
+    Connection_Result r{};
+    r.rho_2 = 350.0;
+    /* thick: R21 = 0.5 * 18184.32 = 9092.16, R22 = 1.15 sqrt 2 * 6470.46 = 10523.2 -> 21 */
+    Calc_Rk_Outer_Plate(in, &r);
+    EXPECT_EQ(r.rule_char, 21);
+    EXPECT_NEAR(r.rk_lateral, 9092.16, 0.05);
+    EXPECT_NEAR(r.t_ef, 60.0, 1e-12);
+}
+
+TEST(Johansen, ModeFactorsAndRopeEffect)
+{
+    Standard_Scope din(false);
+    EXPECT_DOUBLE_EQ(Get_Mode_Gamma(6, 1), 1.1);
+    EXPECT_DOUBLE_EQ(Get_Mode_Gamma(4, 0), 1.2);
+    EXPECT_DOUBLE_EQ(Get_Mode_Gamma(1, 1), 1.3);
+    EXPECT_DOUBLE_EQ(Get_Mode_Gamma(0, 1), -1.0);
+    EXPECT_DOUBLE_EQ(Get_Mode_Gamma(30, 1), -1.0);
+    EXPECT_DOUBLE_EQ(Get_Mode_Gamma(6, 2), 1.0);
+    {
+        Standard_Scope en(true);
+        en.Block().gamma_m_connections = 1.25;
+        EXPECT_DOUBLE_EQ(Get_Mode_Gamma(6, 1), 1.25);
+    }
+    /* type 45: 0.6 Fax whatever the part; bolt: min(0.25 part, Fax / 4) */
+    EXPECT_DOUBLE_EQ(Calc_Rope_Effect(45, 1000.0, 2000.0), 1200.0);
+    EXPECT_DOUBLE_EQ(Calc_Rope_Effect(30, 1000.0, 2000.0), 250.0);
+    EXPECT_DOUBLE_EQ(Calc_Rope_Effect(30, 1000.0, 400.0), 100.0);
+    /* nails 15 %, special nails 50 %, type 46 40 %, screws 100 %, each at most Fax / 4 */
+    EXPECT_DOUBLE_EQ(Calc_Rope_Effect(0, 1000.0, 2000.0), 150.0);
+    EXPECT_DOUBLE_EQ(Calc_Rope_Effect(16, 1000.0, 4000.0), 500.0);
+    EXPECT_DOUBLE_EQ(Calc_Rope_Effect(46, 1000.0, 4000.0), 400.0);
+    EXPECT_DOUBLE_EQ(Calc_Rope_Effect(2, 1000.0, 2000.0), 500.0);
+}
+
+TEST(Johansen, RopeEffectAddedToHingeModes)
+{
+    Standard_Scope en(true);
+    Connection_Result r{};
+    r.r_ax = 4000.0;
+    /* bolt, fitted, same members: rope = min(0.25 part, 1000); mode 6 part 7441.03 gets 1000
+    ** -> 8441.03; mode 3 part 7532.19 -> 8532.19; mode 4 7520.74 -> 8520.74: mode 6 with 8441.0 */
+    Calc_Rk_Timber_Timber(1, 1, 12.0, 120.0, 90.0, 0, 0, 1, 0, 30, 0.0, 0.0, 60.0, 60.0, 350.0,
+                          350.0, 0, 0, 0, 0, 360.0, nullptr, &r);
+    EXPECT_EQ(r.rule_char, 6);
+    EXPECT_NEAR(r.rk_lateral, 8441.03, 0.05);
+}
