@@ -25,6 +25,9 @@ State &St() {
 
 /* ---------------------------------------------------------------- palette */
 
+/* The screen outside every sheet (never a palette colour, so that tests can tell it). */
+static const uint32_t Desktop_Rgb = 0x7C8C9C;
+
 static const uint32_t Fixed_Palette[32] = {
     0x000000, 0x0000AA, 0x00AA00, 0x00AAAA, 0xAA0000, 0xAA00AA, 0xAA5500, 0xC0C0C0,
     0x808080, 0x5555FF, 0x55FF55, 0x55FFFF, 0xFF5555, 0xFF55FF, 0xFFFF55, 0xFFFFFF,
@@ -146,7 +149,7 @@ void Ensure_Init() {
   s.restrict_y1 = 0;
   s.restrict_x2 = NPIXEL_X - 1;
   s.restrict_y2 = NPIXEL_Y - 1;
-  Clear_Screen(s.palette[BACKGROUND_CI]);
+  Clear_Screen(Desktop_Rgb);
   const char *log = getenv("SPLICE_GUI_LOG");
   if (log && *log) s.log_file = fopen(log, "a");
   const char *script = getenv("SPLICE_GUI_SCRIPT");
@@ -330,7 +333,7 @@ void ZW_Test_Reset(void) {
   s.timer_on = false;
   Reset_Palette();
   Reset_Draw_State();
-  Clear_Screen(s.palette[BACKGROUND_CI]);
+  Clear_Screen(Desktop_Rgb);
   s.log_lines.clear();
   M_XPOS = NPIXEL_X / 2;
   M_YPOS = NPIXEL_Y / 2;

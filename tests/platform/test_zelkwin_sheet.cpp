@@ -1,0 +1,264 @@
+/*
+** Property sheets of the GUI stand-in driven headless by a script: a sheet with a register of
+** two pages, a button, a check box, an edit field and a scrollable area; codes, variables, log
+** lines and a snapshot.
+*/
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/zelkwin.h"
+
+namespace {
+
+int area_paints = 0;
+int last_sx = -1, last_sy = -1;
+
+void Paint_List(int first, int sx, int sy, int x1, int y1, int x2, int y2, void *user) {
+  area_paints++;
+  last_sx = sx;
+  last_sy = sy;
+  const char *label = (const char *)user;
+  pxFgc(WHITE_CI);
+  pxRect(x1, y1, x2, y2);
+  pxFgc(BLACK_CI);
+  for (int i = 0; i < 40; i++) {
+    char row[64];
+    snprintf(row, sizeof row, "%s %d", label, i + 1);
+    pxText(x1 + 4 - sx, y1 + 14 + i * 18 - sy, row, -1);
+  }
+}
+
+bool Has_Line(const std::vector<std::string> &log, const std::string &line) {
+  return std::find(log.begin(), log.end(), line) != log.end();
+}
+
+int Count_Prefix(const std::vector<std::string> &log, const std::string &prefix) {
+  int n = 0;
+  for (auto &l : log)
+    if (l.compare(0, prefix.size(), prefix) == 0) n++;
+  return n;
+}
+
+struct Dialog {
+  int reg = 0, button = 0, check = 0, field = 0, area = 0, slider = 0;
+};
+
+/* The test dialog: sheet (100,100)-(500,420), register at (110,130) with two pages of 90
+** pixels, a button "Berechnen" code 5, a check box, a text field and a list area. */
+Dialog Build(int *flag, char *name, int name_size) {
+  Dialog d;
+  EXPECT_EQ(Define_Prop_Sheet(100, 100, 500, 420, 1, 1, "Verbindungsmittel", 40, 1), 1);
+  d.reg = Add_Register_to_PS(110, 130, 24);
+  EXPECT_EQ(Add_Member_to_Register(d.reg, "System", 90, 1000), 0);
+  EXPECT_EQ(Add_Member_to_Register(d.reg, "Lasten", 90, 1001), 1);
+  d.button = Add_Single_Button_to_PS(120, 380, PS_RASTER(90, 24), "Berechnen", 5);
+  d.check = Add_Logical_Button_to_PS(120, 170, 0, 0, flag, 0);
+  Add_Aligned_Connected_Text_to_Button_of_PS(d.check, "Blockscheren pr\x81" "fen", 0);
+  d.field = Add_Edit_Text_to_PS(120, 200, 20, name, name_size, 6);
+  d.area = Add_Scrollable_Area_to_PS(120, 240, 460, 360, 1, 0, 10, 18, Paint_List, (void *)"Zeile", 1);
+  d.slider = Add_VSlider_to_Scrollable_Area(d.area, 5, 10, -1, 0);
+  Resize_Origin_of_Scrollable_Area_PS(d.area, 341, 40 * 18);
+  Add_Single_Button_to_PS(440, 385, SYMBOLIC_OK_RASTER, nullptr, 8);
+  Add_Single_Button_to_PS(380, 385, SYMBOLIC_BREAK_RASTER, nullptr, 9);
+  Activate_Prop_Sheet();
+  return d;
+}
+
+} // namespace
+
+TEST(ZelkwinSheet, ScriptedPassesAnswerCodesAndChangeVariables) {
+  ZW_Test_Reset();
+  int flag = 0;
+  char name[32] = "alt";
+  ZW_Test_Set_Script(
+      "click 125 175\n"        /* the check box: no code, flag set */
+      "click 160 182\n"        /* its text clicks it again: flag cleared */
+      "click 125 175\n"        /* and set once more */
+      "click 165 392\n"        /* Berechnen: 5 */
+      "click 150 210\n"        /* the text field: edit */
+      "type Stoß 1\n"
+      "key Enter\n"            /* field changed: 6 */
+      "click 250 140\n"        /* second tab: 1001 */
+      "click 150 140\n"        /* first tab: 1000 */
+      "wheel -2\n"             /* over nothing: no pass end */
+      "move 200 300\n"
+      "wheel -2\n"             /* over the area: scrolls 2 x 3 x 18 pixels */
+      "snapshot sheet.png\n"
+      "click 455 395\n"        /* OK: 8 */
+      "close\n");
+  area_paints = 0;
+  Dialog d = Build(&flag, name, sizeof name);
+  EXPECT_GE(area_paints, 1);
+  EXPECT_EQ(last_sy, 0);
+  EXPECT_EQ(Edit_Prop_Sheet(), 5);
+  EXPECT_EQ(flag, 1);
+  EXPECT_EQ(Edit_Prop_Sheet(), 6);
+  EXPECT_STREQ(name, "Sto\xE1 1");
+  EXPECT_EQ(Edit_Prop_Sheet(), 1001);
+  EXPECT_EQ(Selected_Member_of_Register(d.reg), 1);
+  EXPECT_EQ(Edit_Prop_Sheet(), 1000);
+  EXPECT_EQ(Selected_Member_of_Register(d.reg), 0);
+  EXPECT_EQ(Edit_Prop_Sheet(), 8);
+  int sx = -1, sy = -1;
+  Inquire_Scrollable_Area_PS(d.area, &sx, &sy);
+  EXPECT_EQ(sx, 0);
+  EXPECT_EQ(sy, 108);
+  EXPECT_EQ(last_sy, 108);
+  /* the window closes: the cancel symbol's code, again and again */
+  EXPECT_EQ(Edit_Prop_Sheet(), 9);
+  EXPECT_EQ(Edit_Prop_Sheet(), 9);
+  EXPECT_EQ(getkeymask(), 1);
+  Undefine_Prop_Sheet();
+  auto log = ZW_Test_Log_Lines();
+  EXPECT_TRUE(Has_Line(log, "SHEET 1 100 100 500 420 Verbindungsmittel"));
+  EXPECT_TRUE(Has_Line(log, "EDITTEXT Stoß 1"));
+  EXPECT_TRUE(Has_Line(log, "SNAPSHOT sheet.png"));
+  EXPECT_TRUE(Has_Line(log, "UNDEFINE 1"));
+  EXPECT_TRUE(Has_Line(log, "CLOSE"));
+  EXPECT_EQ(Count_Prefix(log, "EDIT "), 7);
+  EXPECT_GE(Count_Prefix(log, "TEXT 124 254 Zeile 1"), 1);
+  EXPECT_TRUE(Has_Line(log, "TEXT 110 118 Verbindungsmittel"));
+  /* the snapshot is the whole virtual screen */
+  cairo_surface_t *png = cairo_image_surface_create_from_png("sheet.png");
+  ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
+  EXPECT_EQ(cairo_image_surface_get_width(png), NPIXEL_X);
+  EXPECT_EQ(cairo_image_surface_get_height(png), NPIXEL_Y);
+  cairo_surface_destroy(png);
+}
+
+TEST(ZelkwinSheet, YesNoQuestionInsideAPassAndScreenRestored) {
+  ZW_Test_Reset();
+  uint32_t before = ZW_Test_Pixel(300, 300);
+  ZW_Test_Set_Script("click 165 392\nanswer no\nclick 165 392\nanswer yes\nclick 165 392\nkey Enter\n");
+  int flag = 0;
+  char name[8] = "";
+  Build(&flag, name, sizeof name);
+  int answers[3];
+  for (int i = 0; i < 3; i++) {
+    ASSERT_EQ(Edit_Prop_Sheet(), 5);
+    Init_Message();
+    Set_Message_Title("Frage");
+    Fill_Message("Eingaben speichern?");
+    answers[i] = Answer_is_Yes(i == 2 ? 1 : 0);
+  }
+  EXPECT_EQ(answers[0], 0);
+  EXPECT_EQ(answers[1], 1);
+  EXPECT_EQ(answers[2], 1); /* Enter takes the default */
+  Undefine_Prop_Sheet();
+  EXPECT_EQ(ZW_Test_Pixel(300, 300), before);
+  auto log = ZW_Test_Log_Lines();
+  EXPECT_EQ(Count_Prefix(log, "QUESTION [Frage] Eingaben speichern?"), 3);
+  EXPECT_TRUE(Has_Line(log, "ANSWER no"));
+  EXPECT_TRUE(Has_Line(log, "ANSWER yes"));
+}
+
+TEST(ZelkwinSheet, EscapeAreaWithMoveEventsReportsMovesKeysAndWheel) {
+  ZW_Test_Reset();
+  ZW_Test_Set_Script("move 50 50\nmove 210 210\nkey Esc\nwheel 1\nrclick 220 220\n");
+  Define_Prop_Sheet(100, 100, 400, 400, 1, 0, "Bereich", 40, 1);
+  int esc = Add_Escape_Area_to_PS(200, 200, 300, 300, 2000);
+  Set_Escape_Area_to_MouseMoveEvent(esc, 1);
+  Add_Single_Button_to_PS(110, 370, SYMBOLIC_BREAK_RASTER, nullptr, 100);
+  Activate_Prop_Sheet();
+  EXPECT_EQ(Edit_Prop_Sheet(), 2000); /* the move into the area */
+  EXPECT_EQ(Edit_Prop_Sheet(), 2000); /* the key, left pending */
+  EXPECT_EQ(hitkey(), 27);
+  EXPECT_EQ(getkey(), 27);
+  EXPECT_EQ(hitkey(), -1);
+  EXPECT_EQ(Edit_Prop_Sheet(), 2000); /* the wheel */
+  EXPECT_EQ(M_SCROLL, 1);
+  M_SCROLL = 0;
+  EXPECT_EQ(Edit_Prop_Sheet(), 2000); /* move of the right click */
+  EXPECT_EQ(Edit_Prop_Sheet(), 2000); /* the right press */
+  EXPECT_EQ(M_RIGHT, 1);
+  EXPECT_EQ(Edit_Prop_Sheet(), 100);  /* script over: the cancel button's code */
+  Undefine_Prop_Sheet();
+}
+
+TEST(ZelkwinSheet, InactiveControlsDoNotAnswerAndBreakButtonWins) {
+  ZW_Test_Reset();
+  ZW_Test_Set_Script("click 130 130\nkey Enter\nkey Esc\n");
+  Define_Prop_Sheet(100, 100, 400, 300, 1, 0, "Aktiv", 40, 1);
+  int b = Add_Single_Button_to_PS(120, 120, PS_RASTER(60, 20), "Knopf", 3);
+  Add_Single_Button_to_PS(300, 260, SYMBOLIC_OK_RASTER, nullptr, 8);
+  Set_Windows_Break_Button(42);
+  Set_Windows_OK_Button(43);
+  Change_Activity_PS(b, 0);
+  EXPECT_EQ(ActivState_of_Button_PS(b), 0);
+  Activate_Prop_Sheet();
+  EXPECT_EQ(Edit_Prop_Sheet(), 43); /* the click on the inactive button went nowhere */
+  EXPECT_EQ(Edit_Prop_Sheet(), 42);
+  EXPECT_EQ(Edit_Prop_Sheet(), 42);
+  Undefine_Prop_Sheet();
+}
+
+TEST(ZelkwinSheet, NestedSheetsStackAndStringListSelects) {
+  ZW_Test_Reset();
+  ZW_Test_Set_Script("click 150 160\nclick 360 360\n");
+  int sel = -1;
+  EXPECT_EQ(Define_Prop_Sheet(50, 50, 600, 500, 1, 0, "Haupt", 40, 1), 1);
+  Add_Single_Button_to_PS(350, 350, PS_RASTER(40, 20), "OK", 77);
+  Activate_Prop_Sheet();
+  EXPECT_EQ(Define_Prop_Sheet(100, 100, 300, 300, 1, 0, "Liste", 40, 1), 2);
+  EXPECT_EQ(Prop_Sheet_Level(), 2);
+  int list = Add_Stringlist_to_PS(110, 130, 290, 280, &sel, 12);
+  EXPECT_EQ(Fill_Stringlist_of_PS(list, "S 235", BLACK_CI), 0);
+  EXPECT_EQ(Fill_Stringlist_of_PS(list, "S 355", BLACK_CI), 1);
+  EXPECT_EQ(Fill_Stringlist_of_PS(list, "S 460", RED_CI), 2);
+  Activate_Prop_Sheet();
+  EXPECT_EQ(Edit_Prop_Sheet(), 12);
+  EXPECT_EQ(sel, 1); /* rows of 16 pixels from y 132 */
+  Truncate_Stringlist_of_PS(list, 1);
+  Undefine_Prop_Sheet();
+  EXPECT_EQ(Prop_Sheet_Level(), 1);
+  EXPECT_EQ(Edit_Prop_Sheet(), 77);
+  Undefine_Prop_Sheet();
+  EXPECT_EQ(Prop_Sheet_Level(), 0);
+}
+
+TEST(ZelkwinSheet, CheckFramesKeepsSheetsOnTheScreen) {
+  ZW_Test_Reset();
+  int x1 = -30, y1 = 10, x2 = 170, y2 = 110;
+  EXPECT_EQ(Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2), 1);
+  EXPECT_EQ(x1, 0);
+  EXPECT_EQ(x2, 200);
+  EXPECT_EQ(y1, 10);
+  x1 = NPIXEL_X - 50;
+  x2 = NPIXEL_X + 49;
+  y1 = NPIXEL_Y - 10;
+  y2 = NPIXEL_Y + 90;
+  EXPECT_EQ(Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2), 1);
+  EXPECT_EQ(x2, NPIXEL_X - 1);
+  EXPECT_EQ(x1, NPIXEL_X - 100);
+  EXPECT_EQ(y2, NPIXEL_Y - 1);
+  EXPECT_EQ(y1, NPIXEL_Y - 101);
+  x1 = 10;
+  y1 = 10;
+  x2 = 20;
+  y2 = 20;
+  EXPECT_EQ(Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2), 0);
+}
+
+TEST(ZelkwinSheet, FloatFieldWithStepsAndEditing) {
+  ZW_Test_Reset();
+  double v = 2.0;
+  ZW_Test_Set_Script("click 150 130\ntype 3,25\nkey Enter\nclick 210 125\nclick 210 135\nclick 210 135\n");
+  Define_Prop_Sheet(100, 100, 400, 300, 1, 0, "Zahl", 40, 1);
+  int f = Add_Edit_Float_to_PS(120, 120, 10, "%.2f", &v, 4);
+  Add_SingleStep_to_Float(f, 1.0);
+  Activate_Prop_Sheet();
+  EXPECT_EQ(Edit_Prop_Sheet(), 4);
+  EXPECT_DOUBLE_EQ(v, 3.25);
+  EXPECT_EQ(Edit_Prop_Sheet(), 4); /* + */
+  EXPECT_DOUBLE_EQ(v, 4.25);
+  EXPECT_EQ(Edit_Prop_Sheet(), 4); /* - */
+  EXPECT_EQ(Edit_Prop_Sheet(), 4); /* - */
+  EXPECT_DOUBLE_EQ(v, 2.25);
+  Undefine_Prop_Sheet();
+  EXPECT_TRUE(Has_Line(ZW_Test_Log_Lines(), "EDITFLOAT 3.25"));
+}
