@@ -123,7 +123,8 @@ void Wdg_Draw_Polyline_World(int n, const double *xs, const double *ys)
 void Wdg_Fill_Disc_World(double cx, double cy, double r)
 {
   double step = r < 10 ? M_PI / 32 : r < 100 ? M_PI / 64 : M_PI / 128;
-  for (double t = 0; t < M_PI / 2; t += step) {
+  for (int k = 0; k * step < M_PI / 2; k++) {
+    double t = k * step;
     double x1 = cx + r * sin(t), y1 = cy + r * cos(t);
     double x2 = cx - r * sin(t), y2 = cy - r * cos(t);
     Wdg_World_To_Pixel(&x1, &y1);
