@@ -189,7 +189,9 @@ static int Read_EC5_Values(FILE *f, NAD_EC5_Params *b, int v)
     if (v < 16) return 1;
     if (!Scan_Dbl(f, &b->ltb_slenderness_factor)) return 0;
     if (v < 17) return 1;
-    if (fscanf(f, " %lf ", &b->gamma_m_clt) != 1) return 0;
+    /* No trailing blank in the format: it would also eat the leading blank of a following
+    ** header line (" Lastfaktoren" in the older store). */
+    if (fscanf(f, " %lf", &b->gamma_m_clt) != 1) return 0;
     return 1;
 }
 

@@ -140,12 +140,13 @@ int Edit_NAD_Selection_Sheet(void)
     Add_Single_Button_to_PS(x1 + 237, y1 + 113, SYMBOLIC_MORE_RASTER, nullptr, 4);
     Set_Windows_Break_Button(3);
 
-    Add_Escape_Area_to_PS(x1 + 12, y1 + 60, x1 + 260, y2 - 37, 1);
+    /* Each view area lies under its escape area, which takes the clicks first. */
     const int list = SVA_Create(x1 + 12, y1 + 60, x1 + 275, y2 - 37, 0, 1);
+    Add_Escape_Area_to_PS(x1 + 12, y1 + 60, x1 + 260, y2 - 37, 1);
 
+    const int head = SVA_Create(x1 + 12, y1 + 35, x1 + 275, y1 + 50, 0, 0);
     const int head_esc = Add_Escape_Area_to_PS(x1 + 12, y1 + 35, x1 + 275, y1 + 50, 4);
     Set_Escape_Area_to_MouseMoveEvent(head_esc, 1);
-    const int head = SVA_Create(x1 + 12, y1 + 35, x1 + 275, y1 + 50, 0, 0);
     SVA_Set_Frame(head, 0);
     SVA_Set_Bg_Colour(head, GetVELColor(-1));
     SVA_Add_Text(head, 3, 13, "Auswahl:", NAD_FONT, BLACK_CI, 0);
@@ -206,9 +207,9 @@ int Run_NAD_Warning_Sheet(const char *requested, const char *active)
     Warn_Cx = x1 + 130;
     Warn_Cy = y1 + 112;
     Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Warnung", 100, 1);
+    const int area = SVA_Create(x1 + 10, y1 + 40, x2 - 10, y2 - 10, 0, 0);
     const int esc = Add_Escape_Area_to_PS(x1 + 10, y1 + 40, x2 - 10, y2 - 10, 1);
     Set_Escape_Area_to_MouseMoveEvent(esc, 1);
-    const int area = SVA_Create(x1 + 10, y1 + 40, x2 - 10, y2 - 10, 0, 0);
     const int yellow = Nearest_RGB_Color(232, 232, 0);
     SVA_Add_Text(area, 10, 20, "Das mit dem Programm verknüpfte NAD"_cp850, NAD_FONT, BLACK_CI, 0);
     SVA_Add_Filled_Rect(area, 10, 27, 230, 42, yellow);

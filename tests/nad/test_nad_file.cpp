@@ -1,0 +1,206 @@
+/*
+** National-annex files: the frame, whole-file reading in any section order, the numbered user
+** files, the spooler of old block formats and the one-time conversion of the older store.
+*/
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "nad/nad.h"
+#include "dialogs/dialogs.h"
+#include "platform/runtime.h"
+#include "nad_test_util.h"
+
+using namespace nadtest;
+
+static NAD_Record *New_Defaults(void)
+{
+    NAD_Record *r = static_cast<NAD_Record *>(calloc(1, sizeof(NAD_Record)));
+    Init_NAD_EC0_Defaults(&r->ec0);
+    Init_NAD_EC2_Defaults(&r->ec2);
+    Init_NAD_EC3_Defaults(&r->ec3);
+    Init_NAD_EC5_Defaults(&r->ec5);
+    Init_NAD_EC6_Defaults(&r->ec6);
+    Init_NAD_EC9_Defaults(&r->ec9);
+    return r;
+}
+
+TEST(NadFile, WholeRecordWrittenAndReadBackEqual)
+{
+    Host host;
+    NAD_Record *a = New_Defaults();
+    a->flag_index = 7;
+    a->variant = 1;
+    snprintf(a->name, sizeof a->name, "%s", "Testland");
+    a->ec0.psi_bld[8][0] = 0.55;
+    a->ec2.gamma_c[0] = 1.45;
+    a->ec3.ec3_1.gamma_m1 = 1.05;
+    a->ec5.gamma_m_connections = 1.25;
+    a->ec5.use_table_na4 = 1;
+    a->ec6.gamma_m_masonry[2] = 1.4;
+    a->ec9.gamma_m_adhesive = 2.5;
+    const std::string text = Written([&](FILE *f) { Write_NAD_File(f, a); });
+    const std::string head = "NAD/Version 1\n\n 7 \xAETestland\xAF 1\n\n\n#EC0\n";
+    EXPECT_EQ(text.substr(0, head.size()), head);
+    EXPECT_NE(text.find("\n\n#EC2\n"), std::string::npos);
+    EXPECT_LT(text.find("#EC3"), text.find("#EC5"));
+    EXPECT_LT(text.find("#EC6"), text.find("#EC9"));
+    EXPECT_EQ(text.find("#EC1"), std::string::npos);
+
+    EXPECT_EQ(Store_User_NAD_File(1, a), 0);   /* no folder NADS yet */
+    Safeguard_Proper_Version();
+    ASSERT_EQ(Store_User_NAD_File(1, a), 1);
+    EXPECT_EQ(Read_File(host.dram + "/NADS/1.NAD"), text);
+    NAD_Record *b = New_Defaults();
+    ASSERT_EQ(Read_NAD_File(1, nullptr, b), 1);
+    EXPECT_EQ(b->user_defined, 1);
+    EXPECT_EQ(b->flag_index, 7);
+    EXPECT_STREQ(b->name, "Testland");
+    EXPECT_EQ(Compare_NAD_EC0_Params(&a->ec0, &b->ec0), 0);
+    EXPECT_EQ(Compare_NAD_EC2_Params(&a->ec2, &b->ec2), 1);   /* the variant is set from the header */
+    a->ec2.variant = 1;
+    EXPECT_EQ(Compare_NAD_EC2_Params(&a->ec2, &b->ec2), 0);
+    EXPECT_EQ(Compare_NAD_EC3_Params(&a->ec3, &b->ec3), 1);   /* the variant is set from the header */
+    EXPECT_EQ(b->ec3.variant, 1);
+    a->ec5.variant = 1;
+    EXPECT_EQ(Compare_NAD_EC5_Params(&a->ec5, &b->ec5), 0);
+    EXPECT_EQ(b->ec2.variant, 1);
+    EXPECT_EQ(b->ec6.variant, 1);
+    EXPECT_EQ(b->ec9.variant, 1);
+    EXPECT_DOUBLE_EQ(b->ec6.gamma_m_masonry[2], 1.4);
+    EXPECT_DOUBLE_EQ(b->ec9.gamma_m_adhesive, 2.5);
+    /* deleting the user file */
+    EXPECT_EQ(Store_User_NAD_File(1, nullptr), 1);
+    EXPECT_FALSE(Exists(host.dram + "/NADS/1.NAD"));
+    free(a);
+    free(b);
+}
+
+TEST(NadFile, SectionsInAnyOrderAndOnlySome)
+{
+    Host host;
+    NAD_EC5_Params e5;
+    Init_NAD_EC5_Defaults(&e5);
+    e5.gamma_m_steel = 1.15;
+    NAD_EC0_Params e0;
+    Init_NAD_EC0_Defaults(&e0);
+    e0.track_factors[0] = 0.9;
+    std::string text = "NAD/Version 3\n\n 4 \xAEN\xAF 0\n\n\n#EC5\n" +
+                       Written([&](FILE *f) { Write_NAD_EC5_Section(f, &e5); }) + "\n\n#EC0\n" +
+                       Written([&](FILE *f) { Write_NAD_EC0_Section(f, &e0); });
+    FILE *f = Text_Stream(text);
+    NAD_Record *r = New_Defaults();
+    r->ec9.gamma_m2 = 9.9;   /* no "#EC9": left as it was */
+    ASSERT_EQ(Parse_NAD_File(f, r), 1);
+    fclose(f);
+    EXPECT_EQ(r->flag_index, 4);
+    EXPECT_STREQ(r->name, "N");
+    EXPECT_DOUBLE_EQ(r->ec5.gamma_m_steel, 1.15);
+    EXPECT_DOUBLE_EQ(r->ec0.track_factors[0], 0.9);
+    EXPECT_DOUBLE_EQ(r->ec9.gamma_m2, 9.9);
+    EXPECT_DOUBLE_EQ(r->ec2.gamma_c[0], 1.5);
+
+    /* no version line: nothing read, the record untouched */
+    f = Text_Stream("NAD Version 1\n 3 \xAEX\xAF 1\n");
+    r->flag_index = 11;
+    EXPECT_EQ(Parse_NAD_File(f, r), 0);
+    fclose(f);
+    EXPECT_EQ(r->flag_index, 11);
+    EXPECT_STREQ(r->name, "N");
+    free(r);
+}
+
+TEST(NadFile, LongNameIsCutWithAMessage)
+{
+    Host host;
+    Msg_Set_Mode(MSG_CONSOLE);
+    const std::string name = "Ein sehr langer Name eines Anhangs mit vierzig";
+    FILE *f = Text_Stream("NAD/Version 1\n 3 \xAE" + name + "\xAF 1\n");
+    NAD_Record *r = New_Defaults();
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    ASSERT_EQ(Parse_NAD_File(f, r), 1);
+    const std::string said = testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
+    fclose(f);
+    EXPECT_EQ(std::string(r->name), name.substr(0, 27));
+    EXPECT_EQ(strlen(r->name), 27u);
+    EXPECT_EQ(r->variant, 1);
+    EXPECT_NE(said.find("27 Zeichen"), std::string::npos) << said;
+    free(r);
+}
+
+TEST(NadFile, SpoolerFindsStopsAndRestores)
+{
+    FILE *f = Text_Stream("a\n EC5 Parameter 12\n 17\n");
+    int v = 0;
+    EXPECT_EQ(Spool_To_Section_Header(f, " EC5 Parameter", "#NAD", &v), 1);
+    EXPECT_EQ(v, 12);
+    int next;
+    ASSERT_EQ(fscanf(f, "%d", &next), 1);
+    EXPECT_EQ(next, 17);
+    fclose(f);
+    f = Text_Stream("a\n#NAD\n EC5 Parameter\n");
+    fgetc(f);
+    EXPECT_EQ(Spool_To_Section_Header(f, " EC5 Parameter", "#NAD", &v), 2);
+    EXPECT_EQ(ftell(f), 1);
+    EXPECT_EQ(Spool_To_Section_Header(f, " EC3 Parameter", nullptr, nullptr), 0);
+    EXPECT_EQ(ftell(f), 1);
+    fclose(f);
+}
+
+/* One entry of the older store. */
+static std::string Old_Entry(int flag, const std::string &name, double gamma_conn)
+{
+    NAD_EC2_Params e2;
+    Init_NAD_EC2_Defaults(&e2);
+    NAD_EC5_Params e5;
+    Init_NAD_EC5_Defaults(&e5);
+    e5.gamma_m_connections = gamma_conn;
+    std::string s = "#NAD\n " + std::to_string(flag) + " \xAE" + name + "\xAF\n";
+    s += Written([&](FILE *f) { Write_NAD_EC2_Section(f, &e2); });
+    s += " EC3 Parameter\n 0\n EC3-1 Parameter\n 2 1.0 1.1 1.25 1.0 1.0 1.15 1\n";
+    s += " EC5 Parameter\n" + Written([&](FILE *f) { Write_NAD_EC5_Section(f, &e5); });
+    s += " Lastfaktoren 1\n";
+    for (int i = 0; i < 28; i++) s += " 1.40 0.90\n";
+    for (int i = 0; i < 12; i++) s += " 0.70 0.50 0.30\n";
+    return s;
+}
+
+TEST(NadFile, OldStoreIsConvertedOnceIntoNumberedFiles)
+{
+    Host host;
+    Write_File(host.dram + "/NADs-EC2.DEF",
+               Old_Entry(3, "Alpha", 1.31) + Old_Entry(4, "Beta", 1.32) + Old_Entry(5, "Gamma", 1.33));
+    Safeguard_Proper_Version();
+    for (int n = 1; n <= 3; n++) {
+        NAD_Record *r = New_Defaults();
+        ASSERT_EQ(Read_NAD_File(n, nullptr, r), 1) << n;
+        EXPECT_EQ(r->flag_index, n + 2);
+        EXPECT_EQ(r->variant, 0);
+        EXPECT_STREQ(r->name, n == 1 ? "Alpha" : n == 2 ? "Beta" : "Gamma");
+        EXPECT_DOUBLE_EQ(r->ec5.gamma_m_connections, 1.30 + 0.01 * n);
+        EXPECT_DOUBLE_EQ(r->ec3.ec3_1.gamma_m1, 1.1);
+        EXPECT_DOUBLE_EQ(r->ec0.gamma_bld[2][3][0], 1.4);
+        EXPECT_DOUBLE_EQ(r->ec0.psi_bld[5][2], 0.3);
+        /* blocks the old store lacks: defaults, never factors of 0 */
+        EXPECT_DOUBLE_EQ(r->ec6.gamma_m_masonry[0], 1.5);
+        EXPECT_DOUBLE_EQ(r->ec9.gamma_m1, 1.1);
+        free(r);
+    }
+    EXPECT_FALSE(Exists(host.dram + "/NADS/4.NAD"));
+    /* the folder exists now: the store is never read again, even when emptied */
+    Rt_Delete_File((host.dram + "/NADS/1.NAD").c_str());
+    Rt_Delete_File((host.dram + "/NADS/2.NAD").c_str());
+    Rt_Delete_File((host.dram + "/NADS/3.NAD").c_str());
+    Safeguard_Proper_Version();
+    EXPECT_FALSE(Exists(host.dram + "/NADS/1.NAD"));
+    EXPECT_TRUE(Exists(host.dram + "/NADs-EC2.DEF"));
+}
+
+TEST(NadFile, ConversionWithoutDramReportsCodeOne)
+{
+    Host host(true, false);
+    testing::internal::CaptureStdout();
+    Safeguard_Proper_Version();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Safeguard_Proper_Version: ERROR 1\n");
+}

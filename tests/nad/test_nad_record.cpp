@@ -1,0 +1,266 @@
+/*
+** The active national annex: the list of annexes, activation by name with its fallback and
+** warning, the input-file section, the title, the lazy accessors and the EN 1991 tables.
+*/
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "nad/nad.h"
+#include "dialogs/dialogs.h"
+#include "platform/zelkwin.h"
+#include "nad_test_util.h"
+
+using namespace nadtest;
+
+/* Did any log line of the GUI stand-in contain the text? */
+static bool Logged(const std::string &text)
+{
+    for (const std::string &l : ZW_Test_Log_Lines())
+        if (l.find(text) != std::string::npos) return true;
+    return false;
+}
+
+static FILE *Input_File(const std::string &tail)
+{
+    return Text_Stream("SPLICE_INPUT\n 1 2 3\n" + tail);
+}
+
+TEST(NadRecord, NoSectionOrLocalDefinitionsActivateGermanyWithoutSheet)
+{
+    Host host;
+    host.Install_Repository_Data();
+    ZW_Test_Reset();
+    FILE *f = Input_File("");
+    Read_Active_NAD_Name(f);
+    fclose(f);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    EXPECT_EQ(Get_Active_NAD_Flag(), 18);
+    EXPECT_EQ(Nad_Record.flag_index, 18);
+    EXPECT_EQ(Nad_Record.variant, 1);
+    EXPECT_FALSE(Logged("Warnung"));
+
+    Clear_NAD_State();
+    f = Input_File("ACTIV_NADNAME\n\xAElokale Definitionen\xAF\n");
+    Read_Active_NAD_Name(f);
+    fclose(f);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    EXPECT_FALSE(Logged("Warnung"));
+    /* the German annex file was read: its EN 1995 values */
+    const NAD_EC5_Params *b = Get_NAD_EC5_Params();
+    EXPECT_EQ(b->variant, 1);
+    EXPECT_EQ(b->k_cr_rule, 0);
+    EXPECT_EQ(b->net_deflection_rule, 0);
+    EXPECT_DOUBLE_EQ(b->gamma_m_lvl, 1.3);
+    EXPECT_DOUBLE_EQ(b->k_shape_factor, 0.05);
+    EXPECT_EQ(Get_NAD_EC3_Params()->variant, 1);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC3_Params()->ec3_1.gamma_m1, 1.1);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC2_Params()->alpha_cc, 0.85);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC6_Params()->gamma_m_masonry[1], 1.3);
+}
+
+TEST(NadRecord, UnknownNameWarnsWithBothNamesAndFallsBack)
+{
+    Host host;
+    host.Install_Repository_Data();
+    ZW_Test_Reset();
+    FILE *f = Input_File("ACTIV_NADNAME\n\xAE" "Atlantis\xAF\n");
+    Read_Active_NAD_Name(f);
+    fclose(f);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    EXPECT_TRUE(Logged("Warnung"));
+    EXPECT_TRUE(Logged("Atlantis"));
+    EXPECT_TRUE(Logged("Deutschland"));
+    EXPECT_TRUE(Logged("kann nicht gefunden werden."));
+    EXPECT_EQ(Nad_Record.variant, 1);
+}
+
+TEST(NadRecord, ListStopsAtTheFirstMissingNumber)
+{
+    Host host;
+    mkdir((host.dram + "/NADS").c_str(), 0755);
+    Write_File(host.dram + "/NADS/1.NAD", User_Annex(3, "Eigenes", 0));
+    Write_File(host.dram + "/NADS/3.NAD", User_Annex(4, "Drittes", 0));
+    Build_NAD_List();
+    ASSERT_EQ(NAD_List.count, 3);
+    EXPECT_STREQ(NAD_List.names[0], "EC-Standardparameter");
+    EXPECT_EQ(NAD_List.flags[0], 19);
+    EXPECT_STREQ(NAD_List.names[1], "Deutschland");
+    EXPECT_EQ(NAD_List.flags[1], 18);
+    EXPECT_STREQ(NAD_List.names[2], "Eigenes");
+    EXPECT_EQ(NAD_List.flags[2], 3);
+    EXPECT_EQ(NAD_List.file_numbers[2], 1);
+    /* rebuilding drops the user entries first */
+    Build_NAD_List();
+    EXPECT_EQ(NAD_List.count, 3);
+}
+
+TEST(NadRecord, UserAnnexTitleAndDuplicateNames)
+{
+    Host host;
+    host.Install_Repository_Data();
+    mkdir((host.dram + "/NADS").c_str(), 0755);
+    std::string one = User_Annex(5, "Meins", 0) + "\n\n#EC5\n 17\n 0\n 1\n";
+    Write_File(host.dram + "/NADS/1.NAD", one);
+    Write_File(host.dram + "/NADS/2.NAD", User_Annex(6, "Meins", 1));
+    ZW_Test_Reset();
+    Set_Active_NAD("Meins");
+    EXPECT_FALSE(Logged("Warnung"));
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Meins");
+    EXPECT_STREQ(Get_Active_NAD_Title(), "Meins (benutzerdefiniert)");
+    EXPECT_EQ(Get_Active_NAD_Flag(), 5);   /* the lower file number wins */
+    EXPECT_EQ(Nad_Record.user_defined, 1);
+    EXPECT_EQ(Get_NAD_EC5_Params()->use_table_na1, 1);
+    Set_Active_NAD("Deutschland");
+    EXPECT_STREQ(Get_Active_NAD_Title(), "Deutschland");
+    Set_Active_NAD("EC-Standardparameter");
+    EXPECT_STREQ(Get_Active_NAD_Title(), "EC-Standardparameter");
+    /* the built-in file "Standard" was read */
+    EXPECT_STREQ(Nad_Record.name, "EC-Standardparameter");
+    EXPECT_EQ(Nad_Record.flag_index, 19);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC5_Params()->gamma_m_glulam, 1.25);
+    EXPECT_EQ(Get_NAD_Variant(), 0);
+}
+
+TEST(NadRecord, MissingBuiltInFileKeepsDefaults)
+{
+    Host host;   /* DATA has no annex files */
+    Set_Active_NAD("EC-Standardparameter");
+    EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
+    EXPECT_STREQ(Nad_Record.name, "EC-Standard");
+    EXPECT_EQ(Nad_Record.flag_index, 19);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC5_Params()->gamma_m_glulam, 1.3);
+}
+
+TEST(NadRecord, AccessorBeforeAnyActivation)
+{
+    Host host;
+    host.Install_Repository_Data();
+    NAD_EC5_Params *b = Get_NAD_EC5_Params();
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b, &Nad_Record.ec5);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    EXPECT_EQ(b->variant, 1);
+    ASSERT_NE(Get_NAD_EC0_Params(), nullptr);
+    ASSERT_NE(Get_NAD_EC1_Tables(), nullptr);
+    ASSERT_NE(Get_NAD_EC9_Params(), nullptr);
+}
+
+TEST(NadRecord, InputFileSectionIsWrittenAndReadBack)
+{
+    Host host;
+    host.Install_Repository_Data();
+    Set_Active_NAD("EC-Standardparameter");
+    const std::string text = Written([](FILE *f) { Write_Active_NAD_Name(f); });
+    EXPECT_EQ(text, "\n\nACTIV_NADNAME\n\xAE" "EC-Standardparameter\xAF\n");
+    Clear_NAD_State();
+    FILE *f = Input_File(text);
+    Read_Active_NAD_Name(f);
+    fclose(f);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
+}
+
+TEST(NadRecord, ListHoldsAtMost300Entries)
+{
+    Host host;
+    Msg_Set_Mode(MSG_CONSOLE);
+    mkdir((host.dram + "/NADS").c_str(), 0755);
+    for (int n = 1; n <= 305; n++)
+        Write_File(host.dram + "/NADS/" + std::to_string(n) + ".NAD", User_Annex(1, "A" + std::to_string(n), 0));
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    Build_NAD_List();
+    const std::string said = testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
+    EXPECT_EQ(NAD_List.count, 300);
+    EXPECT_STREQ(NAD_List.names[299], "A298");
+    EXPECT_NE(said.find("300"), std::string::npos);
+}
+
+TEST(NadRecord, RecordFileOfTheActiveAnnex)
+{
+    Host host;
+    host.Install_Repository_Data();
+    Set_Active_NAD("Deutschland");
+    ASSERT_EQ(Write_NAD_Record_File("nadrec"), 1);
+    const std::string text = Read_File("nadrec_EC2.NAD");
+    const std::string head = "NAD/Version 1\n\n 18 \xAE" "Deutschland\xAF 1\n";
+    EXPECT_EQ(text.substr(0, head.size()), head);
+    EXPECT_EQ(text, Read_File(host.data + "/NAD/Deutschland.NAD"));
+    remove("nadrec_EC2.NAD");
+}
+
+/* ---------------------------------------------------------------- EN 1991 tables */
+
+TEST(NadEc1, DefinitionsAndValuesOfTheGermanAnnex)
+{
+    Host host;
+    host.Install_Repository_Data();
+    Set_Active_NAD("Deutschland");
+    const NAD_EC1_Tables *t = Get_NAD_EC1_Tables();
+    ASSERT_NE(t->tables[0], nullptr);
+    EXPECT_EQ(t->tables[0]->cols, 3);
+    EXPECT_EQ(t->tables[0]->rows, 5);
+    EXPECT_STREQ(t->tables[0]->unit, "kN/m2");
+    EXPECT_EQ(t->tables[0]->cell[0], 10);   /* 20 - frame 10 */
+    EXPECT_EQ(t->tables[0]->cell[1], 30);   /* 40 - 10 */
+    EXPECT_EQ(t->tables[0]->loaded, 1);
+    /* zone 2: s_k = 0.25 + 1.91 ((A + 140)/760)^2 >= 0.85 */
+    EXPECT_DOUBLE_EQ(t->tables[0]->values[2 * 3 + 0], 0.25);
+    EXPECT_DOUBLE_EQ(t->tables[0]->values[2 * 3 + 1], 1.91);
+    EXPECT_DOUBLE_EQ(t->tables[0]->values[2 * 3 + 2], 0.85);
+    /* wind zone 4: q_b,0 = 0.56 kN/m2 */
+    EXPECT_DOUBLE_EQ(t->tables[1]->values[3 * 2 + 1], 0.56);
+    EXPECT_EQ(t->table_set, 2);
+    /* variant 1: table 9 dropped, table 8 keeps the file's value */
+    EXPECT_EQ(t->tables[8]->loaded, 0);
+    EXPECT_EQ(t->tables[8]->caption, nullptr);
+    EXPECT_EQ(t->tables[7]->loaded, 1);
+    EXPECT_DOUBLE_EQ(t->tables[7]->values[0], 2.3);
+    EXPECT_EQ(t->tab99_values[0], 5);
+    EXPECT_EQ(t->data_a, 2);
+    /* the standard set: table 9 of its own, table 8 dropped, no German zones */
+    Set_Active_NAD("EC-Standardparameter");
+    EXPECT_EQ(t->table_set, 1);
+    EXPECT_EQ(t->tables[7]->loaded, 0);
+    EXPECT_EQ(t->tables[8]->loaded, 1);
+    EXPECT_DOUBLE_EQ(t->tables[8]->values[0], 2.0);
+    EXPECT_EQ(t->tables[0]->loaded, 0);
+}
+
+TEST(NadEc1, NamesMatchExactlyAndEveryEntryIsExamined)
+{
+    Host host;
+    Write_File(host.data + "/NAD/WUSL-Tabs.def",
+               "#TAB2\nT1\nT2\n0 0 0 0\n0 0 0 0\n2 1 x\n#TAB11\nZ\nZ\n0 0 0 0\n0 0 0 0\n1 1 y\n");
+    Write_File(host.data + "/NAD/WUSL-Tabs.val",
+               "#NAD\nNordland\n1\n~TAB2\nc\n 1 2\n"
+               "#NAD\nNord\n3\n~TAB2\nc\n 3 4\n"
+               "#NAD\nNord\n4\n~TAB99\n 12 0 1 2 3 4 5 6 7 8 9 10 11 12\n");
+    NAD_EC1_Tables t;
+    memset(&t, 0, sizeof t);
+    EXPECT_EQ(Load_EC1_Table_Definitions(&t), 1);   /* "#TAB11" defines nothing */
+    EXPECT_EQ(t.tables[0], nullptr);
+    ASSERT_NE(t.tables[1], nullptr);
+    Load_EC1_Table_Values(0, "Nord", &t);
+    /* "Nordland" is another annex; both "Nord" entries are read, the later one last */
+    EXPECT_DOUBLE_EQ(t.tables[1]->values[0], 3);
+    EXPECT_DOUBLE_EQ(t.tables[1]->values[1], 4);
+    EXPECT_EQ(t.table_set, 4);
+    EXPECT_EQ(t.tab99_values[0], 1);
+    EXPECT_EQ(t.tab99_values[9], 10);   /* a count of 12 reads 10 numbers */
+    /* the user values file: written and read again */
+    ASSERT_EQ(Store_EC1_User_Values(0, "Mein Land", &t), 1);
+    EXPECT_EQ(Read_File(host.dram + "/WUSL-NADs.def"),
+              "#NAD\nMein Land\n4\n\n~DATA\n1 0 0\n\n~TAB2\nc\n  3.000  4.000\n\n~TAB99\n 10 0 1 2 3 4 5 6 7 8 9 10\n\n");
+    NAD_EC1_Tables u;
+    memset(&u, 0, sizeof u);
+    Copy_NAD_EC1_Tables(&u, &t);
+    EXPECT_EQ(Compare_NAD_EC1_Tables(&u, &t), 0);
+    u.tables[1]->values[1] = 4.5;
+    EXPECT_EQ(Compare_NAD_EC1_Tables(&u, &t), 1);
+    Load_EC1_Table_Values(1, "Mein Land", &u);
+    EXPECT_EQ(Compare_NAD_EC1_Tables(&u, &t), 0);
+    Free_NAD_EC1_Tables(&t);
+    Free_NAD_EC1_Tables(&u);
+}

@@ -1,0 +1,114 @@
+/*
+** The selection sheet, driven by scripts of the headless GUI stand-in: choosing and confirming
+** activates another annex, cancelling restores the annex active before; long names are cut.
+*/
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "nad/nad.h"
+#include "platform/zelkwin.h"
+#include "dialogs/dialogs.h"
+#include "foundation/foundation.h"
+#include "nad_test_util.h"
+
+using namespace nadtest;
+
+/* Sheet rectangle of the last "SHEET" log line with that title. */
+static bool Sheet_Rect(const std::string &title, int *x1, int *y1)
+{
+    bool found = false;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        int n, a, b, c, d;
+        char t[128];
+        if (sscanf(l.c_str(), "SHEET %d %d %d %d %d %127[^\n]", &n, &a, &b, &c, &d, t) == 6 && title == t) {
+            *x1 = a, *y1 = b;
+            found = true;
+        }
+    }
+    return found;
+}
+
+static bool Logged(const std::string &text)
+{
+    for (const std::string &l : ZW_Test_Log_Lines())
+        if (l.find(text) != std::string::npos) return true;
+    return false;
+}
+
+/* The first opening puts the sheet at the middle of the screen: 290 x 289 pixels around it. */
+static std::string Click_Row(int row)
+{
+    const int x1 = NPIXEL_X / 2 - 145, y1 = NPIXEL_Y / 2 - 145;
+    char s[64];
+    snprintf(s, sizeof s, "click %d %d\n", x1 + 12 + 60, y1 + 60 + 5 + 25 * row + 10);
+    return s;
+}
+
+static std::string Click_Button(int dx)
+{
+    const int x1 = NPIXEL_X / 2 - 145, y1 = NPIXEL_Y / 2 - 145;
+    char s[64];
+    snprintf(s, sizeof s, "click %d %d\n", x1 + dx + 10, y1 + 261 + 10);
+    return s;
+}
+
+TEST(NadSheet, ChoosingAndConfirmingActivatesTheAnnex)
+{
+    Host host;
+    host.Install_Repository_Data();
+    Set_Active_NAD("Deutschland");
+    ZW_Test_Reset();
+    ZW_Test_Set_Script(Click_Row(0) + Click_Button(250));
+    const int read = Edit_NAD_Selection_Sheet();
+    int x1 = 0, y1 = 0;
+    ASSERT_TRUE(Sheet_Rect("Nationale Anwendungsdokumente", &x1, &y1));
+    EXPECT_EQ(x1, NPIXEL_X / 2 - 145);
+    EXPECT_EQ(y1, NPIXEL_Y / 2 - 145);
+    EXPECT_TRUE(Logged("EDIT 1"));
+    EXPECT_TRUE(Logged("EDIT 2"));
+    EXPECT_EQ(read, 1);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
+    EXPECT_EQ(Nad_Record.flag_index, 19);
+    EXPECT_EQ(Get_NAD_EC5_Params()->variant, 0);
+}
+
+TEST(NadSheet, CancelRestoresTheAnnexActiveBefore)
+{
+    Host host;
+    host.Install_Repository_Data();
+    Set_Active_NAD("Deutschland");
+    ZW_Test_Reset();
+    ZW_Test_Set_Script(Click_Row(0) + Click_Button(16));
+    Edit_NAD_Selection_Sheet();
+    EXPECT_TRUE(Logged("EDIT 1"));
+    EXPECT_TRUE(Logged("EDIT 3"));
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    EXPECT_EQ(Nad_Record.flag_index, 18);
+    EXPECT_EQ(Get_NAD_EC5_Params()->variant, 1);
+}
+
+TEST(NadSheet, ListShowsEveryAnnexAndCutsLongNames)
+{
+    Host host;
+    host.Install_Repository_Data();
+    mkdir((host.dram + "/NADS").c_str(), 0755);
+    const std::string name = "Ein Anwendungsdokument mit einem sehr langen Namen von sechzig";
+    Write_File(host.dram + "/NADS/1.NAD", User_Annex(2, name, 0));
+    Set_Active_NAD("Deutschland");
+    ZW_Test_Reset();
+    ZW_Test_Set_Script(Click_Button(16));
+    Edit_NAD_Selection_Sheet();
+    EXPECT_TRUE(Logged("EC-Standardparameter"));
+    EXPECT_TRUE(Logged("Auswahl:"));
+    EXPECT_FALSE(Logged(name));
+    std::string shown;
+    for (const std::string &l : ZW_Test_Log_Lines())
+        if (l.find("Ein Anwendungsdokument") != std::string::npos) shown = l;
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.substr(shown.size() - 3), "...");
+    const std::string text = shown.substr(shown.find("Ein"));
+    Pop_RFont(4096);
+    EXPECT_LE(Text_Width(Utf8_To_Cp850(text).c_str()), 180);
+    Push_RFont();
+}
