@@ -1,0 +1,245 @@
+/*
+** Scripted input on view areas: clicks on check boxes and option buttons, in-place editing of
+** float fields with the move to the next field, the drop-down list of a choice field, and the
+** multi-line editor (wrapping, selection, clipboard).
+*/
+#include "dialogs_fixture.h"
+
+#include <cstring>
+#include <string>
+
+/* The area lies at (10, 40) on the screen: content (x, y) shows at (10 + x, 40 + y). */
+class Input : public DialogsTest {
+protected:
+  int area = -1;
+  void SetUp() override
+  {
+    DialogsTest::SetUp();
+    area = SVA_Create(10, 40, 410, 340, 0, 0);
+    ASSERT_EQ(area, 0);
+  }
+  /* Run the script up to the press of its first click, as the page's loop leaves it. */
+  static void Start(const std::string &script)
+  {
+    ZW_Test_Set_Script(script);
+    for (int i = 0; i < 10 && !M_LEFT; i++) Get_Mouse_Event();
+    ASSERT_EQ(M_LEFT, 1);
+  }
+  static std::string Click(int x, int y) { return "click " + std::to_string(x) + " " + std::to_string(y) + "\n"; }
+};
+
+TEST_F(Input, ClickTogglesCheckBox)
+{
+  int flag = 0, active = 1;
+  SVA_Add_Check_Box(area, 50, 30, "Aktiv", 4096, 0, &flag, &active);
+  Start(Click(60 - 15, 70 - 4));
+  EXPECT_EQ(SVA_Handle_Input(area), 1);
+  EXPECT_EQ(flag, 1);
+  EXPECT_EQ(M_LEFT, 0);
+  Start(Click(60 + 5, 70)); /* on the label */
+  EXPECT_EQ(SVA_Handle_Input(area), 1);
+  EXPECT_EQ(flag, 0);
+}
+
+TEST_F(Input, InactiveCheckBoxAndMissedClickChangeNothing)
+{
+  int flag = 0, active = 0;
+  SVA_Add_Check_Box(area, 50, 30, "Aktiv", 4096, 0, &flag, &active);
+  Start(Click(60 - 15, 70 - 4));
+  EXPECT_EQ(SVA_Handle_Input(area), 0);
+  EXPECT_EQ(flag, 0);
+  active = 1;
+  Start(Click(60 - 21, 70 - 4));
+  EXPECT_EQ(SVA_Handle_Input(area), 0);
+  EXPECT_EQ(flag, 0);
+  Start(Click(60 - 20, 70 - 4));
+  EXPECT_EQ(SVA_Handle_Input(area), 1);
+  EXPECT_EQ(flag, 1);
+}
+
+static int Callback_Value = -100;
+static void Remember(int value, double *) { Callback_Value = value; }
+
+TEST_F(Input, OptionButtonSetsItsValueEvenWhenSet)
+{
+  int var = 2, active = 1;
+  SVA_Add_Option_Button(area, 50, 30, "zwei", 4096, 0, 2, &var, &active);
+  SVA_Set_Last_Input_Tag(area, Remember);
+  Callback_Value = -100;
+  Start(Click(60 - 12, 66));
+  EXPECT_EQ(SVA_Handle_Input(area), 1);
+  EXPECT_EQ(var, 2);
+  EXPECT_EQ(Callback_Value, 2);
+}
+
+TEST_F(Input, HotspotAndSelectableText)
+{
+  int v = 0, sel = 5;
+  SVA_Add_Selectable_Text(area, 200, 200, "Wahl", 4096, 0, 0, 3, 9, &sel);
+  SVA_Add_Hotspot(area, 10, 20, 100, 40, 7, &v);
+  Start(Click(10 + 50, 40 + 30));
+  EXPECT_EQ(SVA_Handle_Input(area), 1);
+  EXPECT_EQ(v, 7);
+  EXPECT_EQ(sel, 0); /* every click first clears the selectable texts */
+  sel = 5;
+  Start(Click(10 + 300, 40 + 250)); /* empty space */
+  EXPECT_EQ(SVA_Handle_Input(area), 1);
+  EXPECT_EQ(sel, 0);
+  Start(Click(10 + 300, 40 + 250));
+  EXPECT_EQ(SVA_Handle_Input(area), 0);
+}
+
+TEST_F(Input, FloatFieldEditedInPlaceMovesOnToTheNextField)
+{
+  double d1 = 1.0, d2 = 2.0;
+  int active = 1;
+  SVA_Add_Float_Field(area, 50, 100, &d1, "%6.2f", 4096, 0, &active);
+  SVA_Add_Float_Field(area, 50, 130, &d2, "%6.2f", 4096, 0, &active);
+  Start(Click(60 + 5, 140 - 4) + "move 65 136\ntype 2.5\nkey Enter\ntype 7\nkey Esc\n");
+  EXPECT_EQ(SVA_Handle_Input(area), 1);
+  EXPECT_DOUBLE_EQ(d1, 2.5);
+  EXPECT_DOUBLE_EQ(d2, 2.0); /* the second field was entered and left with Esc */
+  EXPECT_EQ(Log_Count("EDITFLOAT"), 2) << Log_All();
+}
+
+TEST_F(Input, FieldNearTheTopDoesNotTakeClicks)
+{
+  double d = 1.0;
+  int active = 1;
+  SVA_Add_Float_Field(area, 50, 11, &d, "%6.2f", 4096, 0, &active);
+  Start(Click(65, 40 + 11 - 4) + "type 9\nkey Enter\n");
+  EXPECT_EQ(SVA_Handle_Input(area), 0);
+  EXPECT_DOUBLE_EQ(d, 1.0);
+}
+
+TEST_F(Input, DropDownChoiceSetsItsIndex)
+{
+  SVA_Choice_Entry table[5] = {{0, "Nadelholz"}, {0, "Laubholz"}, {0, "BSH"}, {0, "Furnier"}, {0, "OSB"}};
+  int index = 0, active = 1;
+  SVA_Add_Choice_Field(area, 50, 160, table, 4096, 12, 5, &index, &active);
+  int x = 60, y = 200;     /* screen position of the field */
+  int top = y + 5;         /* the list opens below */
+  int row3 = top + 3 + 3 * 13 + 6;
+  Start(Click(x + 10, y - 4) + "move " + std::to_string(x + 10) + " " + std::to_string(row3) + "\n" +
+        Click(x + 10, row3));
+  EXPECT_EQ(SVA_Handle_Input(area), 1);
+  EXPECT_EQ(index, 3);
+}
+
+TEST_F(Input, DropDownTakesEnterAfterArrowKeys)
+{
+  SVA_Choice_Entry table[3] = {{0, "eins"}, {0, "zwei"}, {0, "drei"}};
+  int index = 0, active = 1;
+  SVA_Add_Choice_Field(area, 50, 160, table, 4096, 12, 3, &index, &active);
+  Start(Click(70, 196) + "move 70 196\nkey Down\nkey Down\nkey Enter\n");
+  EXPECT_EQ(SVA_Handle_Input(area), 1);
+  EXPECT_EQ(index, 2);
+}
+
+/* ------------------------------------------------------------------ the multi-line editor */
+
+class Editor : public Input {
+protected:
+  char buf[101];
+  int active = 1;
+  void SetUp() override
+  {
+    Input::SetUp();
+    memset(buf, 0, sizeof buf);
+    /* screen rectangle (30, 240) - (230, 330): lines of at most 180 pixels */
+    SVA_Add_Text_Editor(area, 20, 200, 220, 290, buf, 100, 0, 15, 1, &active);
+  }
+  SVA_Editor_State *State() { return SVA_Areas[area].last->editor; }
+};
+
+TEST_F(Editor, TypingWrapsAtBlanksAndClickOutsideLeaves)
+{
+  Start(Click(60, 260) + "type Holz Stahl Beton Mauerwerk Aluminium Glas Kunststoff\n" + Click(600, 600));
+  EXPECT_EQ(SVA_Handle_Input(area), 0);
+  EXPECT_STREQ(buf, "Holz Stahl Beton Mauerwerk Aluminium Glas Kunststoff");
+  SVA_Editor_State *e = State();
+  ASSERT_GT(e->lines, 1);
+  for (int i = 1; i < e->lines; i++) EXPECT_EQ(e->line_start[i][-1], ' ') << "line " << i;
+  EXPECT_EQ(SVA_Editor_Current(), nullptr);
+  EXPECT_EQ(e->top, 0);
+}
+
+TEST_F(Editor, LongWordBreaksAtTheOverflowingCharacter)
+{
+  std::string word(60, 'W');
+  strcpy(buf, word.c_str());
+  SVA_Editor_State *e = State();
+  SVA_Editor_Draw(e, 30, 240, 230, 330);
+  ASSERT_GT(e->lines, 1);
+  Pop_RFont(e->font);
+  int first = (int)(e->line_start[1] - e->line_start[0]);
+  int left = 0, right = 0;
+  pxQTxX(buf, first, &left, &right, nullptr, nullptr);
+  int w_fit = right - left;
+  pxQTxX(buf, first + 1, &left, &right, nullptr, nullptr);
+  Push_RFont();
+  EXPECT_LE(w_fit, 180);
+  EXPECT_GT(right - left, 180);
+}
+
+TEST_F(Editor, SelectAllCopyAndPaste)
+{
+  strcpy(buf, "Kommentar\n");
+  Start(Click(60, 260) + "key #1\nkey Ctrl-C\nkey End\nkey Ctrl-V\n" + Click(600, 600));
+  EXPECT_EQ(SVA_Handle_Input(area), 0);
+  char clip[64] = {0};
+  VELGetClipboardText(clip, sizeof clip);
+  EXPECT_STREQ(clip, "Kommentar"); /* the last byte stays outside the selection */
+  EXPECT_STREQ(buf, "KommentarKommentar\n");
+}
+
+TEST_F(Editor, PasteOf300BytesIntoRoomFor100Inserts100)
+{
+  std::string big(300, 'p');
+  VELSetClipboardText(big.c_str());
+  Start(Click(60, 260) + "key Ctrl-V\nkey x\n" + Click(600, 600));
+  EXPECT_EQ(SVA_Handle_Input(area), 0);
+  EXPECT_EQ(strlen(buf), 100u);
+  EXPECT_EQ(std::string(buf), std::string(100, 'p'));
+}
+
+TEST_F(Editor, KeysAtTheEdges)
+{
+  strcpy(buf, "abc");
+  SVA_Editor_State *e = State();
+  SVA_Editor_Draw(e, 30, 240, 230, 330);
+  e->cursor = buf;
+  SVA_Editor_Key(e, EDK_BACKSPACE); /* at the start: nothing */
+  EXPECT_STREQ(buf, "abc");
+  e->cursor = buf + 2;
+  SVA_Editor_Key(e, EDK_DEL); /* at the last byte: nothing */
+  EXPECT_STREQ(buf, "abc");
+  e->cursor = buf + 1;
+  SVA_Editor_Key(e, EDK_DEL);
+  EXPECT_STREQ(buf, "ac");
+  SVA_Editor_Key(e, EDK_CTRL_X); /* no selection: nothing */
+  EXPECT_STREQ(buf, "ac");
+  SVA_Editor_Key(e, 'x');
+  EXPECT_STREQ(buf, "axc");
+  SVA_Editor_Key(e, EDK_ENTER);
+  EXPECT_STREQ(buf, "ax\nc");
+  EXPECT_EQ(SVA_Editor_Cursor_Line(e), 1);
+  SVA_Editor_Key(e, EDK_CTRL_A);
+  SVA_Editor_Key(e, EDK_CTRL_X);
+  EXPECT_STREQ(buf, "c");
+  EXPECT_EQ(memcmp(buf, "c\0\0\0\0", 5), 0);
+}
+
+TEST_F(Editor, FullBufferTakesNoMoreAndBarsSurviveOneLine)
+{
+  memset(buf, 'f', 100);
+  SVA_Editor_State *e = State();
+  e->cursor = buf + 50;
+  EXPECT_EQ(SVA_Editor_Insert(e, 'z'), 0);
+  EXPECT_EQ(strlen(buf), 100u);
+  /* a rectangle too small for a line and a one-line text draw without dividing by zero */
+  strcpy(buf, "x");
+  SVA_Editor_Draw(e, 30, 240, 50, 250);
+  EXPECT_EQ(e->lines, 1);
+  EXPECT_LE(e->visible, 0);
+}
