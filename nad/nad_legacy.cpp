@@ -168,6 +168,13 @@ const char *Get_Legacy_NAD_Name(void)
 }
 
 Legacy_NAD_Entry *Get_Legacy_NAD_Current(void) { return Legacy_Current; }
+
+void Clear_Legacy_NAD_List(void)
+{
+    while (Legacy_Head) Unlink(Legacy_Head);
+    Legacy_Current = nullptr;
+    Legacy_Built = 0;
+}
 int Get_Legacy_NAD_Count(void) { return Legacy_Count; }
 
 /*

@@ -97,6 +97,7 @@ const char *Get_Legacy_NAD_Name(void);
 void Draw_Legacy_NAD_Flag(int x1, int y1, int x2, int y2, int flag);
 Legacy_NAD_Entry *Get_Legacy_NAD_Current(void);
 int Get_Legacy_NAD_Count(void);
+void Clear_Legacy_NAD_List(void);   /* back to the unbuilt list (tests) */
 
 void Write_Active_NAD_Name_Stub(FILE *f);
 void Write_Active_NAD_Name_Stub2(FILE *f);
