@@ -428,7 +428,8 @@ OLITable *readOLITableFromFILE(FILE *file) {
     if (!strncmp(buf, "#END_OF_TEXT", 12)) break;
     std::string line(buf, strcspn(buf, "\r\n"));
     std::string plain = Plain(line);
-    if (plain.find_first_not_of(' ') == std::string::npos && line.find('\xCE') != std::string::npos) continue; /* a rule */
+    if (plain.find_first_not_of(' ') == std::string::npos && line.find("\xCE{") != std::string::npos)
+      continue; /* a line holding only a rule */
     t->rows.push_back(Split_Cells(line, t->separators));
     if (++line_no > 100000) break;
   }

@@ -299,7 +299,7 @@ void pxBTxt(int x1, int y1, int x2, int y2, const char *text, int len, int align
   else bx = x1;
   if (v == 0x10) by = (y1 + y2 + 1 - box_h) / 2.0;
   else if (v == 0x20) by = y1;
-  else by = y2 + 1 - box_h + (vertical || orient == 512 ? 0 : t->descent);
+  else by = y2 - box_h + (vertical || orient == 512 ? 0 : t->descent);
   /* origin of the base line for the orientation */
   double ox, oy, angle;
   switch (orient) {
