@@ -145,7 +145,9 @@ int Nchw_Uses_Auto_Xtr_Rules(const Nchw_Rec *check)
 ** Bring the checks up to date after the actions, load cases or factors changed. Return 1 when
 ** a standard extremal table changed or a check has generation rules, else 0. Without load cases
 ** in the flat load-case table there is nothing a table could be built from: return 0 and touch
-** nothing (the case of every program that never fills the flat tables).
+** nothing (the case of every program that never fills the flat tables). With load cases only
+** the change flag of the generation rules is answered so far: rebuilding the standard tables
+** and regenerating the collectives belong to the extremal-rule builder and the generator.
 */
 int Refresh_Nachweise(void)
 {
