@@ -1,0 +1,120 @@
+/*
+** Tests of the host runtime stand-in: paths, environment, temporary names, listing, copies,
+** processes and the clock.
+*/
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "platform/runtime.h"
+#include "scratch_dir.h"
+
+namespace {
+
+TEST(Runtime, PathsAndEnvironment)
+{
+    char p[] = "a\\b\\c.dat";
+    EXPECT_STREQ(Rt_Path_Slashes(p), "a/b/c.dat");
+    char out[16];
+    EXPECT_EQ(Rt_Path_Join(out, sizeof out, "dir", "x"), 1);
+    EXPECT_STREQ(out, "dir/x");
+    EXPECT_EQ(Rt_Path_Join(out, sizeof out, "dir/", "/x"), 1);
+    EXPECT_STREQ(out, "dir/x");
+    EXPECT_EQ(Rt_Path_Join(out, 6, "dir", "long"), 0);
+    EXPECT_STREQ(out, "dir/l");
+    EXPECT_EQ(Rt_Setenv("SPLICE_RT_TEST", "42"), 1);
+    EXPECT_STREQ(Rt_Getenv("SPLICE_RT_TEST"), "42");
+    EXPECT_EQ(Rt_Setenv("SPLICE_RT_TEST", nullptr), 1);
+    EXPECT_EQ(Rt_Getenv("SPLICE_RT_TEST"), nullptr);
+    char cwd[RT_PATH_MAX];
+    EXPECT_EQ(Rt_Get_Cwd(cwd, sizeof cwd), 1);
+    EXPECT_EQ(cwd[0], '/');
+}
+
+TEST(Runtime, TemporaryNames)
+{
+    Scratch_Dir dir;
+    char a[RT_PATH_MAX], b[RT_PATH_MAX];
+    const unsigned ua = Rt_Get_Temp_File_Name(dir.path.c_str(), "VELX", 0, a);
+    const unsigned ub = Rt_Get_Temp_File_Name(dir.path.c_str(), "VELX", 0, b);
+    ASSERT_NE(ua, 0u);
+    ASSERT_NE(ub, 0u);
+    EXPECT_STRNE(a, b);
+    EXPECT_EQ(std::string(a).rfind(dir.path + "/VEL", 0), 0u);
+    EXPECT_EQ(std::string(a).substr(std::string(a).size() - 4), ".TMP");
+    EXPECT_EQ(Rt_File_Exists(a), 1);   /* created empty, as the Windows call does */
+    EXPECT_EQ(Rt_File_Size(a), 0);
+    EXPECT_EQ(Rt_Delete_File(a), 1);
+    EXPECT_EQ(Rt_Delete_File(a), 0);
+    char c[RT_PATH_MAX];
+    EXPECT_EQ(Rt_Get_Temp_File_Name(dir.path.c_str(), "ABC", 0x1F, c), 0x1Fu);
+    EXPECT_EQ(std::string(c), dir.path + "/ABC001F.TMP");
+    EXPECT_EQ(Rt_File_Exists(c), 0);   /* a given number only forms the name */
+    EXPECT_EQ(Rt_Get_Temp_File_Name(dir.File("none").c_str(), "VEL", 0, c), 0u);
+    char *t = Rt_Tempnam(dir.path.c_str(), "VEL_");
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(std::string(t).rfind(dir.path + "/VEL_", 0), 0u);
+    EXPECT_EQ(Rt_File_Exists(t), 0);
+    free(t);
+}
+
+TEST(Runtime, ListingAndCopies)
+{
+    Scratch_Dir dir;
+    Write_File(dir.File("ec5_nagel.dat"), "n");
+    Write_File(dir.File("ec5_bolzen.dat"), "bb");
+    Write_File(dir.File("other.txt"), "o");
+    Rt_Make_Dirs(dir.File("ec5_dir").c_str());
+    EXPECT_EQ(Rt_Wildcard_Match("ec5_*.dat", "ec5_nagel.dat"), 1);
+    EXPECT_EQ(Rt_Wildcard_Match("ec5_?agel.dat", "ec5_nagel.dat"), 1);
+    EXPECT_EQ(Rt_Wildcard_Match("*.dat", "x.txt"), 0);
+    EXPECT_EQ(Rt_Wildcard_Match("*", ""), 1);
+    Rt_Find_Data d;
+    const std::string pattern = dir.File("ec5_*");
+    Rt_Find *f = Rt_Find_First(pattern.c_str(), 0, &d);
+    ASSERT_NE(f, nullptr);
+    EXPECT_STREQ(d.name, "ec5_bolzen.dat");   /* sorted by name, folders left out */
+    EXPECT_EQ(d.size, 2);
+    EXPECT_EQ(std::string(d.path), dir.File("ec5_bolzen.dat"));
+    EXPECT_EQ(Rt_Find_Next(f, &d), 1);
+    EXPECT_STREQ(d.name, "ec5_nagel.dat");
+    EXPECT_EQ(Rt_Find_Next(f, &d), 0);
+    Rt_Find_Close(f);
+    f = Rt_Find_First(pattern.c_str(), 1, &d);
+    ASSERT_NE(f, nullptr);
+    EXPECT_STREQ(d.name, "ec5_dir");
+    EXPECT_EQ(d.is_dir, 1);
+    Rt_Find_Close(f);
+    EXPECT_EQ(Rt_Find_First(dir.File("*.none").c_str(), 0, &d), nullptr);
+    EXPECT_EQ(Rt_Copy_File(dir.File("ec5_bolzen.dat").c_str(), dir.File("copy").c_str(), 0), 1);
+    EXPECT_EQ(Read_File(dir.File("copy")), "bb");
+    EXPECT_EQ(Rt_Copy_File(dir.File("other.txt").c_str(), dir.File("copy").c_str(), 1), 0);
+    EXPECT_EQ(Read_File(dir.File("copy")), "bb");
+    EXPECT_EQ(Rt_Copy_File(dir.File("missing").c_str(), dir.File("copy2").c_str(), 0), 0);
+    EXPECT_EQ(Rt_File_Exists(dir.File("copy2").c_str()), 0);
+    EXPECT_EQ(Rt_Is_Directory(dir.File("ec5_dir").c_str()), 1);
+    EXPECT_EQ(Rt_Is_Executable(dir.File("copy").c_str()), 0);
+    EXPECT_GT(Rt_File_Mtime(dir.File("copy").c_str()), 0);
+}
+
+TEST(Runtime, SpawnAndClock)
+{
+    int code = -5;
+    char *argv_true[] = {const_cast<char *>("true"), nullptr};
+    EXPECT_EQ(Rt_Spawn("/bin/true", argv_true, 1, &code), 0);
+    EXPECT_EQ(code, 0);
+    char *argv_false[] = {const_cast<char *>("false"), nullptr};
+    EXPECT_EQ(Rt_Spawn("/bin/false", argv_false, 1, &code), 0);
+    EXPECT_EQ(code, 1);
+    EXPECT_EQ(Rt_Spawn("/no/such/program", argv_true, 1, &code), -1);
+    const uint64_t t0 = Rt_Clock_Ms();
+    Rt_Sleep_Ms(20);
+    const uint64_t t1 = Rt_Clock_Ms();
+    EXPECT_GE(t1 - t0, 20u);
+    EXPECT_LT(t1 - t0, 2000u);
+}
+
+} // namespace
