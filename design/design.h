@@ -10,3 +10,4 @@
 #include "design/design_lateral.h"
 #include "design/design_plates.h"
 #include "design/design_axial.h"
+#include "design/design_run.h"

@@ -1,0 +1,567 @@
+/*
+** Design of one fastener connection: spacings of both members, slip modulus, modification factors,
+** axial capacity, the lateral resistance of one dowel-type fastener by family, member layout and
+** proof method, the resistance of one connector, the design values and the totals.
+** EN 1995-1-1, section 8, with the national annex (Nad_Params set), or DIN 1052 (null).
+** Forces in N (kN where result_in_kN asks for it), lengths in mm, angles in degrees at the input.
+*/
+#include "design/design_run.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "catalogue/catalogue.h"
+#include "design/design_axial.h"
+#include "design/design_embedment.h"
+#include "design/design_lateral.h"
+#include "design/design_plates.h"
+#include "design/design_spacing.h"
+#include "design/design_texts.h"
+#include "nad/nad.h"
+
+/* Code of a design value that cannot be determined ("Fv,Rk nicht ermittelbar"). */
+#define CODE_NOT_DETERMINABLE 168
+
+/*
+** Return the partial factor of the dowel-type part: the aluminium factor when the bearing of an
+** aluminium plate governs (rule 30), 1.1 in the simplified proof, the annex's factor of
+** connections under EN 1995, 1.3 under DIN 1052.
+*/
+double Get_Connection_Gamma_M(Connection_Input input, int rule)
+{
+    if (rule == MODE_ALU_BEARING) return Get_Alu_Gamma_M();
+    if (input.proof_method == 0) return 1.1;
+    if (Nad_Params != nullptr) return Nad_Params->gamma_m_connections;
+    return 1.3;
+}
+
+namespace {
+
+double Rad(double deg)
+{
+    return deg * DESIGN_PI / 180.0;
+}
+
+bool Is_Toothed(int type)
+{
+    return type == 26 || type == 27 || type == 28 || type == 32 || type == 33;
+}
+
+bool User_Defined(int mat, int grade)
+{
+    return mat == -999 || mat == 14 || grade == -999;
+}
+
+/* Tensile strength of the fastener for the yield moment: the steel grade's, or the given one. */
+double Fastener_Fu(const Connection_Input &in)
+{
+    if (in.steel_grade >= 0) return Get_Stahlguete(static_cast<uint32_t>(in.steel_grade))->fu;
+    return in.fu;
+}
+
+/* Spacings of a metal-plate member: a1 and a2 2.4 d0, the distances 1.2 d0 (EN 1993-1-8). */
+void Plate_Spacings(double dia, int fitted, double s[6])
+{
+    double e1 = 0.0, p2 = 0.0;
+    Calc_Plate_Hole_Geometry(dia, fitted, nullptr, &e1, nullptr, &p2);
+    s[0] = s[1] = p2;
+    s[2] = s[3] = s[4] = s[5] = e1;
+}
+
+/* Step 6 and 7: the minimum spacings of both members. */
+void Member_Spacings(const Connection_Input &in, Connection_Result *r)
+{
+    const int type = in.vbm_type;
+    const bool plate1 = Is_Mat_Metal_Plate(in.mat_1);
+    for (int m = 1; m <= 2; m++) {
+        const int mat = m == 1 ? in.mat_1 : in.mat_2;
+        const double rho = m == 1 ? r->rho_1 : r->rho_2;
+        const double alpha = Rad(m == 1 ? in.alpha_1 : in.alpha_2);
+        const double staple = m == 1 ? in.staple_angle_1 : in.staple_angle_2;
+        double *s = m == 1 ? r->spacing_1 : r->spacing_2;
+        int32_t *rule = m == 1 ? &r->spacing_rule_1 : &r->spacing_rule_2;
+        const int spacing_mat = (m == 2 && plate1) ? 12 : mat;
+        if (Is_Vbm_Connector(type)) {
+            if (Is_Mat_Metal_Plate(mat)) {
+                double dia = in.d_bolt;
+                if (type == 31) dia = Get_Connector_Value(31, in.vbm_row, "d3");
+                Plate_Spacings(dia, in.fitted_bolt, s);
+            } else {
+                *rule = Calc_Min_Spacings(type, in.predrilled, in.fitted_bolt, in.douglas,
+                                          in.split_rule, spacing_mat, rho, in.d, in.d_bolt, alpha,
+                                          staple, in.t1, in.t2, &s[0], &s[1], &s[2], &s[3], &s[4],
+                                          &s[5]);
+            }
+            continue;
+        }
+        if (Is_Mat_Metal_Plate(mat)) {
+            const int fitted = (type == 30 && in.bolt_clearance) ? 0 : in.fitted_bolt;
+            Plate_Spacings(in.d, fitted, s);
+        } else if (type == 44 && !in.predrilled && Is_Mat_Timber_B(mat)
+                   && (in.eta12_spacing_block.eta12_spacing_kind == 1
+                       || in.eta12_spacing_block.eta12_spacing_kind == 2)) {
+            Calc_Screw_Line_Spacings(&in.eta12_spacing_block, in.predrilled, mat, alpha, &s[0],
+                                     &s[1], &s[2], &s[3], &s[4], &s[5]);
+        } else {
+            *rule = Calc_Min_Spacings(type, in.predrilled, in.fitted_bolt, in.douglas,
+                                      in.split_rule, spacing_mat, rho, in.d, in.d, alpha, staple,
+                                      in.t1, in.t2, &s[0], &s[1], &s[2], &s[3], &s[4], &s[5]);
+        }
+    }
+}
+
+/* Step 10: modification factors of both members. */
+void Modification_Factors(const Connection_Input &in, Connection_Result *r)
+{
+    if (in.kmod_by_member || in.kmod_given < 1e-7) {
+        const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
+        if (!plate2) Get_Kmod(in.mat_2, in.grade_2, in.service_class_2, in.load_duration,
+                              &r->kmod_2, &in.user_material);
+        if (!plate1) Get_Kmod(in.mat_1, in.grade_1, in.service_class_1, in.load_duration,
+                              &r->kmod_1, &in.user_material);
+        if (plate1) r->kmod_1 = r->kmod_2;
+        if (plate2) r->kmod_2 = r->kmod_1;
+    } else {
+        r->kmod_1 = r->kmod_2 = in.kmod_given;
+    }
+}
+
+/* Step 12: compressive strength perpendicular to the grain under the washer or head, N/mm². */
+double Washer_Fc90(const Connection_Input &in)
+{
+    const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
+    const auto value = [&](int mat, int grade, int sc) {
+        if (User_Defined(mat, grade)) return in.user_material.f_c90_k * 1000.0;
+        return Get_Mat_Value(mat, grade, sc, 1);
+    };
+    const double f1 = plate1 ? 0.0 : value(in.mat_1, in.grade_1, in.service_class_1);
+    const double f2 = plate2 ? 0.0 : value(in.mat_2, in.grade_2, in.service_class_2);
+    double f;
+    if (in.shear_planes == 1 && in.vbm_type == 30) {
+        if (!plate1 && !plate2) f = std::min(f1, f2);
+        else if (plate2) f = f1;
+        else f = f2;
+    } else {
+        f = plate1 ? f2 : f1;
+    }
+    return f / 1000.0;
+}
+
+bool Penetrating_Type(int type)
+{
+    return Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)
+        || Is_Vbm_Nail(type) || type == 1;
+}
+
+/* Step 13: the effective penetration length of the axial design. */
+double Axial_Penetration(const Connection_Input &in, const Connection_Result *r)
+{
+    if (!Penetrating_Type(in.vbm_type)) return in.t2;
+    double p = 0.0;
+    Calc_T_Req_Reduction(in.vbm_type, in.fu, in.shear_planes, in.d, in.length, in.axis_angle,
+                         in.predrilled, in.stainless, in.fitted_bolt, in.t1, in.t2, r->rho_1,
+                         r->rho_2, in.mat_1, in.mat_2, in.grade_1, in.grade_2, &in.user_embedment,
+                         nullptr, &p, nullptr, nullptr, nullptr, nullptr);
+    return p;
+}
+
+/* Step 22: the bearing of an aluminium plate (member m) caps the lateral resistance. */
+void Alu_Cap(const Connection_Input &in, int m, Connection_Result *r)
+{
+    const int mat = m == 1 ? in.mat_1 : in.mat_2;
+    if (mat != 16) return;
+    const int grade = m == 1 ? in.grade_1 : in.grade_2;
+    const double t = m == 1 ? in.t1 : in.t2;
+    r->alu_gamma = Get_Alu_Gamma_M();
+    r->alu_fu = Get_Alu_Fu(grade);
+    r->alu_fb_rk = Calc_Plate_Bearing_Resistance(in.d, t, in.fitted_bolt, r->alu_fu, &r->alu_k1,
+                                                 &r->alu_alpha_b);
+    r->alu_fb_rd = r->alu_fb_rk / r->alu_gamma;
+    if (r->alu_fb_rk < r->rk_lateral) {
+        r->rk_lateral = r->alu_fb_rk;
+        r->rule_char = MODE_ALU_BEARING;
+        r->gamma_lateral = r->alu_gamma;
+    }
+    if (r->alu_fb_rd < r->rd_lateral) {
+        r->rd_lateral = r->alu_fb_rd;
+        r->rule_design = MODE_ALU_BEARING;
+    }
+}
+
+/* Step 18: dowels and bolts (also the bolt of a toothed-plate unit, given as a bolt copy). */
+void Dowel_Bolt_Lateral(Connection_Input in, Connection_Result *r, bool legacy)
+{
+    in.d_3 = in.d;
+    const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
+    const double fu = Fastener_Fu(in);
+    const double a1 = Rad(in.alpha_1), a2 = Rad(in.alpha_2);
+    if (in.proof_method == 1 || in.proof_method == 2) {
+        if (!plate1 && !plate2) {
+            Calc_Rk_Timber_Timber(in.proof_method, in.shear_planes, in.d, in.length, in.axis_angle,
+                                  in.predrilled, in.stainless, in.fitted_bolt, in.threaded_rod,
+                                  in.vbm_type, a1, a2, in.t1, in.t2, r->rho_1, r->rho_2, in.mat_1,
+                                  in.mat_2, in.grade_1, in.grade_2, fu, &in.user_embedment, r);
+            Calc_Rd_Timber_Timber(in.gamma_m_1, in.gamma_m_2, in.gamma_steel, r->kmod_1, r->kmod_2,
+                                  in.shear_planes, in.d, in.length, in.axis_angle, in.predrilled,
+                                  in.stainless, in.fitted_bolt, in.threaded_rod, in.vbm_type, a1,
+                                  a2, in.t1, in.t2, r->rho_1, r->rho_2, in.mat_1, in.mat_2,
+                                  in.grade_1, in.grade_2, fu, &in.user_embedment, r);
+        } else if (plate2) {
+            Calc_Rk_Inner_Plate(in.proof_method, in.d, in.vbm_type, in.predrilled, in.stainless,
+                                in.threaded_rod, in.fitted_bolt, a1, in.t1, r->rho_1, in.mat_1,
+                                in.grade_1, fu, r);
+            Calc_Rd_Inner_Plate(in.gamma_m_1, in.gamma_m_2, in.gamma_steel, r->kmod_1, in.d,
+                                in.vbm_type, in.predrilled, in.stainless, in.threaded_rod,
+                                in.fitted_bolt, a1, in.t1, r->rho_1, in.mat_1, in.grade_1, fu, r);
+            Alu_Cap(in, 2, r);
+        } else {
+            Calc_Rk_Outer_Plate(in, r);
+            Calc_Rd_Outer_Plate(in, r);
+            Alu_Cap(in, 1, r);
+        }
+        return;
+    }
+    if (!plate1 && !plate2) {
+        if (in.vbm_type == 29 && !legacy) in.fitted_bolt = 1;   /* dowels fit their holes */
+        r->rk_lateral = Calc_Rk_Dowel_Bolt(in.vbm_type, in.d, in.length, fu, in.predrilled,
+                                           in.stainless, in.fitted_bolt, in.threaded_rod,
+                                           in.shear_planes, in.axis_angle, in.t1, in.t2, r->rho_1,
+                                           r->rho_2, a1, a2, in.mat_1, in.mat_2, in.grade_1,
+                                           in.grade_2, &in.user_embedment, r);
+    } else if (plate2) {
+        r->rk_lateral = Calc_Rk_Thick_Plate(in.vbm_type, in.d, in.t1, in.predrilled, in.fitted_bolt,
+                                            in.grade_1, in.stainless, in.threaded_rod, a1, fu,
+                                            in.mat_1, r->rho_1, r);
+        Alu_Cap(in, 2, r);
+    } else {
+        r->rk_lateral = Calc_Rk_Plate_Interpolated(in.vbm_type, in.d, in.t2, in.predrilled,
+                                                   in.fitted_bolt, in.grade_2, in.stainless,
+                                                   in.threaded_rod, a2, fu, in.mat_2, r->rho_2,
+                                                   in.mat_1, in.t1, r);
+        Alu_Cap(in, 1, r);
+    }
+    r->gamma_lateral = Get_Connection_Gamma_M(in, r->rule_char);
+}
+
+/* Step 20: nails, staples and screws. Returns 0 or the code 6, 7 or 8. */
+int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
+{
+    const int type = in.vbm_type;
+    const double fu_steel = Fastener_Fu(in);
+    if (type == 1 && in.fu <= 800.0) in.fu = 800.0;
+    if (!(in.d > 0.0 && in.length > 0.0)) return 0;
+    const double d = in.d;
+    const int cs = Calc_T_Req_Reduction(type, in.fu, in.shear_planes, d, in.length, in.axis_angle,
+                                        in.predrilled, in.stainless, in.fitted_bolt, in.t1, in.t2,
+                                        r->rho_1, r->rho_2, in.mat_1, in.mat_2, in.grade_1,
+                                        in.grade_2, &in.user_embedment, nullptr, &r->l_ef,
+                                        &r->point_member, nullptr, &r->t_req_1, &r->t_req_2);
+    in.d_3 = d;
+    const int sp = in.shear_planes;
+    if (sp == 1 && r->point_member == 0 && r->l_ef < 4.0 * d) return 8;
+    if (sp == 2 && r->point_member == 1 && r->l_ef < 4.0 * d) return 8;
+    if (sp == 2 && r->point_member < 2) return 7;
+    if (cs == 0) return 6;
+
+    if (in.d_k < d) in.d_k = d;
+    double t1 = in.t1, t2 = in.t2;
+    if (sp == 1 && r->l_ef < t2) t2 = r->l_ef;
+    if (Is_Vbm_Special_Nail(type) && t2 > in.length) {
+        t2 = in.length;
+    } else {
+        const double s = std::sin(Rad(in.axis_angle));
+        if (s > 0.0) {
+            if (sp == 1 && t1 + t2 < in.length * s) in.length = (t1 + t2) / s;
+            else if (sp == 2 && r->l_ef < t1 / s) {
+                in.length -= t1 / s - r->l_ef;
+                t1 = r->l_ef;
+            }
+        }
+    }
+    in.l_thread = std::min(in.l_thread, in.length);
+
+    const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
+    const double a1 = Rad(in.alpha_1), a2 = Rad(in.alpha_2);
+    Connection_Input work = in;
+    work.t1 = t1;
+    work.t2 = t2;
+    if (in.proof_method == 1 || in.proof_method == 2) {
+        if (type == 1 || (!plate1 && !plate2)) {
+            Calc_Rk_Timber_Timber(in.proof_method, sp, d, in.length, in.axis_angle, in.predrilled,
+                                  in.stainless, in.fitted_bolt, in.threaded_rod, type, a1, a2, t1,
+                                  t2, r->rho_1, r->rho_2, in.mat_1, in.mat_2, in.grade_1,
+                                  in.grade_2, in.fu, &in.user_embedment, r);
+            Calc_Rd_Timber_Timber(in.gamma_m_1, in.gamma_m_2, in.gamma_steel, r->kmod_1, r->kmod_2,
+                                  sp, d, in.length, in.axis_angle, in.predrilled, in.stainless,
+                                  in.fitted_bolt, in.threaded_rod, type, a1, a2, t1, t2, r->rho_1,
+                                  r->rho_2, in.mat_1, in.mat_2, in.grade_1, in.grade_2, in.fu,
+                                  &in.user_embedment, r);
+            if (type == 1) {                    /* two legs */
+                r->rk_lateral *= 2.0;
+                r->rd_lateral *= 2.0;
+            }
+        } else if (plate1) {
+            work.fu = fu_steel;
+            Calc_Rk_Outer_Plate(work, r);
+            Calc_Rd_Outer_Plate(work, r);
+        } else {
+            Calc_Rk_Inner_Plate(in.proof_method, d, type, in.predrilled, in.stainless,
+                                in.threaded_rod, in.fitted_bolt, a1, t1, r->rho_1, in.mat_1,
+                                in.grade_1, fu_steel, r);
+            Calc_Rd_Inner_Plate(in.gamma_m_1, in.gamma_m_2, in.gamma_steel, r->kmod_1, d, type,
+                                in.predrilled, in.stainless, in.threaded_rod, in.fitted_bolt, a1,
+                                t1, r->rho_1, in.mat_1, in.grade_1, fu_steel, r);
+            Alu_Cap(in, 2, r);
+        }
+        Alu_Cap(in, 1, r);
+        return 0;
+    }
+
+    double rk = 0.0;
+    const auto args_rule = [&](double (*rule)(SIMPLIFIED_RULE_ARGS)) {
+        return rule(type, d, in.length, in.fu, in.predrilled, in.stainless, in.fitted_bolt,
+                    in.threaded_rod, sp, in.axis_angle, t1, t2, r->rho_1, r->rho_2, a1, a2,
+                    in.mat_1, in.mat_2, in.grade_1, in.grade_2, &in.user_embedment, r);
+    };
+    if (in.mat_1 == 9) {
+        rk = args_rule(type == 1 ? Calc_Rk_Staple_Gypsum_Fibre : Calc_Rk_Nail_Gypsum_Fibre);
+    } else if (!plate1 && !plate2) {
+        if (type == 1) rk = args_rule(Calc_Rk_Staple);
+        else if (Is_Vbm_Din571_Screw(type)) rk = args_rule(Calc_Rk_Screw_Din571);
+        else if (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)) rk = args_rule(Calc_Rk_Screw_Approved);
+        else if (Is_Mat_Panel(in.mat_1) != Is_Mat_Panel(in.mat_2)) rk = args_rule(Calc_Rk_Nail_Panel);
+        else rk = Calc_Nail_Simplified_Rk(sp, d, in.length, in.fu, in.predrilled, in.stainless, t1,
+                                          t2, r->rho_1, r->rho_2, a1, a2, in.mat_1, in.mat_2,
+                                          in.grade_1, in.grade_2, &in.user_embedment, nullptr, r);
+        r->rk_lateral = rk;
+    } else if (plate2) {
+        r->rk_lateral = Calc_Rk_Thick_Plate(type, d, t1, in.predrilled, in.fitted_bolt, in.grade_1,
+                                            in.stainless, in.threaded_rod, a1, fu_steel, in.mat_1,
+                                            r->rho_1, r);
+        Alu_Cap(in, 2, r);
+    } else {
+        r->rk_lateral = Calc_Rk_Outer_Plate_Simplified(type, d, in.length, sp, in.predrilled,
+                                                       in.fitted_bolt, in.stainless,
+                                                       in.threaded_rod, a2, fu_steel, in.mat_1,
+                                                       t1, in.mat_2, in.grade_2, t2, r->rho_2,
+                                                       &in.user_embedment, r);
+        Alu_Cap(in, 1, r);
+    }
+    if (in.mat_1 == 9 || (!plate1 && !plate2)) r->rk_lateral = rk;
+    r->gamma_lateral = Get_Connection_Gamma_M(in, r->rule_char);
+    return 0;
+}
+
+/* The run; legacy selects the uncalled variant that adds the rope effect to rk_lateral. */
+int Run(Connection_Input input, Connection_Result *result, bool legacy)
+{
+    Connection_Input in = input;
+    Apply_Screw43_Data(&in);
+    Apply_Screw44_Data(&in);
+    if (const int code = Check_Connection_Input(in)) return code;
+
+    Connection_Result local{};
+    Connection_Result *r = result != nullptr ? result : &local;
+    *r = Connection_Result{};
+    Msg_Count = 0;
+    Msg_Count2 = 0;
+    r->msg_code = 0;
+    Get_Rho_K(in.mat_1, in.grade_1, in.t1, &r->rho_1, &in.user_material);
+    Get_Rho_K(in.mat_2, in.grade_2, in.t2, &r->rho_2, &in.user_material);
+    if (in.vbm_type == 45 || in.vbm_type == 46) {
+        in.proof_method = 1;
+        in.fu = 600.0;
+    }
+
+    Member_Spacings(in, r);
+    r->k_ser = Calc_Vbm_Kser(in.vbm_type, in.predrilled, in.d, in.mat_1, in.grade_1, in.t1,
+                             in.mat_2, in.grade_2, in.t2, &in.user_material);
+    r->gamma_lateral = r->gamma_connector = 1.0;
+    Modification_Factors(in, r);
+    const int type = in.vbm_type;
+    if (!Is_Vbm_Din571_Screw(type) && !Is_Vbm_Screw_Eta12(type) && !Is_Vbm_Screw_Eta11(type))
+        in.axis_angle = 90.0;
+
+    /* axial value */
+    const double f_c90 = Washer_Fc90(in);
+    const double l_ef = Axial_Penetration(in, r);
+    r->r_ax = Nad_Params == nullptr ? Calc_Axial_Din1052(in, l_ef, f_c90, r)
+                                    : Calc_Axial_Ec5(in, l_ef, f_c90, r);
+    const bool pair_ok = Check_Vbm_Material_Pair(type, in.resin_coated, in.predrilled,
+                                                 in.fitted_bolt, in.mat_1, in.mat_2,
+                                                 in.shear_planes, r->rule_char) != 0;
+    if (in.rope_effect == 1 && pair_ok) {
+        if (legacy) r->rope_share = r->r_ax;
+        else r->rope_share = Calc_Rope_Effect_Share(in, r->r_ax, l_ef, f_c90, r);
+    } else {
+        if (!legacy) r->r_ax = 0.0;
+        r->rope_share = 0.0;
+    }
+
+    /* lateral resistance by family */
+    const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
+    const int point_connector = in.shear_planes == 2 ? 2 : 1;
+    if (type == 25) {
+        const double he = Get_Connector_Value(25, in.vbm_row, "he");
+        const double angle = Calc_K_Alpha(in.d, in.alpha_2) > Calc_K_Alpha(in.d, in.alpha_1)
+                           ? in.alpha_1 : in.alpha_2;
+        r->rk_connector = Calc_Ring_Connector_Rk(in.d, he, angle, in.t1, in.t2,
+                                                 std::min(r->rho_1, r->rho_2), r);
+        r->point_member = point_connector;
+        r->gamma_connector = in.gamma_m_1;
+    } else if (type == 31) {
+        const double he = Get_Connector_Value(31, in.vbm_row, "he");
+        /* the angle, thickness and density are those of the timber member */
+        if (plate1) r->rk_connector = Calc_Ring_Connector_Plate_Rk(in.d, he, in.alpha_2, in.t2, r->rho_2, r);
+        else if (plate2) r->rk_connector = Calc_Ring_Connector_Plate_Rk(in.d, he, in.alpha_1, in.t1, r->rho_1, r);
+        r->point_member = point_connector;
+        r->gamma_connector = in.gamma_m_1;
+    } else if (type == 29 || type == 30) {
+        Dowel_Bolt_Lateral(in, r, legacy);
+        r->point_member = point_connector;
+    } else if (Is_Toothed(type)) {
+        const double he = Get_Connector_Value(type, in.vbm_row, "he");
+        /* the unit's bolt, as a bolt of diameter d_bolt (also against an outer steel plate,
+        ** whose class follows from the bolt, not from the connector) */
+        Connection_Input bolt = in;
+        bolt.vbm_type = 30;
+        bolt.d = in.d_bolt;
+        Dowel_Bolt_Lateral(bolt, r, legacy);
+        r->point_member = point_connector;
+        const double dc = Get_Vbm_Diameter(type, in.vbm_row);
+        if (!plate1 && !plate2)
+            r->rk_connector = Calc_Toothed_Plate_Rk(type, dc, in.d_bolt, he, in.t1, in.t2,
+                                                    std::min(r->rho_1, r->rho_2), r);
+        else if (plate1)
+            r->rk_connector = Calc_Toothed_Plate_Plate_Rk(type, dc, in.d_bolt, he, in.t2, r->rho_2, r);
+        else
+            r->rk_connector = Calc_Toothed_Plate_Plate_Rk(type, dc, in.d_bolt, he, in.t1, r->rho_1, r);
+        r->gamma_connector = std::max(in.gamma_m_1, in.gamma_m_2);
+    } else if (Is_Vbm_Nail(type) || type == 1 || Is_Vbm_Din571_Screw(type)
+               || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)) {
+        if (const int code = Nail_Screw_Lateral(in, r)) return code;
+    }
+    r->rk_total = r->rk_lateral;
+
+    /* totals */
+    if (type == 1 && std::min(in.staple_angle_1, in.staple_angle_2) < 30.0) {
+        r->rk_lateral *= 0.7;                   /* EN 1995-1-1, 8.4(4) */
+        r->rd_lateral *= 0.7;
+    }
+    if (legacy) {
+        /* the older run designs the axial value again and adds its rope-effect share */
+        r->r_ax = Nad_Params == nullptr ? Calc_Axial_Din1052(in, l_ef, f_c90, r)
+                                        : Calc_Axial_Ec5(in, l_ef, f_c90, r);
+        r->rope_share = (in.rope_effect == 1 && pair_ok)
+                      ? Calc_Rope_Effect_Share(in, r->r_ax, l_ef, f_c90, r) : 0.0;
+        if (type == 1 && std::min(in.staple_angle_1, in.staple_angle_2) < 30.0) r->rope_share *= 0.7;
+        r->rk_lateral += r->rope_share;
+    } else {
+        r->rope_share = 0.0;
+    }
+    r->rk_total = r->rk_lateral + r->rk_connector;
+    const double km = std::sqrt(r->kmod_1 * r->kmod_2);
+    if (in.proof_method == 0 || in.proof_method == 1) {
+        if (r->gamma_lateral > 0.0)
+            r->rd_lateral = Calc_Geometric_Mean_Ratio(r->rk_lateral, r->kmod_1, r->kmod_2,
+                                                      r->gamma_lateral);
+        else
+            r->rd_lateral = r->rd_lateral * km;
+    }
+    if (r->gamma_connector > 0.0) {
+        r->rd_connector = r->rk_connector * km / r->gamma_connector;
+    } else {
+        r->rd_connector = 0.0;
+        if (r->rk_connector != 0.0) r->msg_code = CODE_NOT_DETERMINABLE;
+    }
+    r->rd_total = r->rd_lateral + r->rd_connector;
+    if (in.result_in_kN) {
+        double *f[] = {&r->rk_connector, &r->rd_connector, &r->rk_lateral, &r->rd_lateral,
+                       &r->rk_total, &r->rd_total, &r->r_ax, &r->r_ax_d, &r->rope_share};
+        for (double *p : f) *p /= 1000.0;
+    }
+    return 0;
+}
+
+} // namespace
+
+/*
+** Design one fastener connection and fill the caller's result. Return 0 after a complete run, or
+** the first code that stopped it: a code of Check_Connection_Input (the result is then not
+** touched), or 6, 7 or 8 of the penetration (the result holds what was written so far).
+*/
+int Design_Connection(Connection_Input input, Connection_Result *result)
+{
+    return Run(input, result, false);
+}
+
+/*
+** The older run: the axial value stays in the result and the rope-effect share (the whole axial
+** value) is added to rk_lateral; dowels are not treated as fitted.
+*/
+int Design_Connection_Old(Connection_Input input, Connection_Result *result)
+{
+    return Run(input, result, true);
+}
+
+/*
+** Compute only the axial value of a connection: densities, partial factors, modification factors,
+** the working lengths of nails and screws, f_c90 and the axial design. Returns 0.
+*/
+int Design_Connection_Short(Connection_Input in, Connection_Result *result)
+{
+    Connection_Result local{};
+    Connection_Result *r = result != nullptr ? result : &local;
+    *r = Connection_Result{};
+    Msg_Count = 0;
+    Msg_Count2 = 0;
+    Get_Rho_K(in.mat_1, in.grade_1, in.t1, &r->rho_1, &in.user_material);
+    Get_Rho_K(in.mat_2, in.grade_2, in.t2, &r->rho_2, &in.user_material);
+    r->gamma_lateral = r->gamma_connector = 1.0;
+    Modification_Factors(in, r);
+    const int type = in.vbm_type;
+    if (!Is_Vbm_Din571_Screw(type) && !Is_Vbm_Screw_Eta12(type) && !Is_Vbm_Screw_Eta11(type))
+        in.axis_angle = 90.0;
+    if (Penetrating_Type(type) && in.d > 0.0 && in.length > 0.0) {
+        double p = 0.0;
+        Calc_T_Req_Reduction(type, in.fu, in.shear_planes, in.d, in.length, in.axis_angle,
+                             in.predrilled, in.stainless, in.fitted_bolt, in.t1, in.t2, r->rho_1,
+                             r->rho_2, in.mat_1, in.mat_2, in.grade_1, in.grade_2,
+                             &in.user_embedment, nullptr, &p, nullptr, nullptr, nullptr, nullptr);
+        in.d_3 = in.d;
+        if (in.d_k < in.d) in.d_k = in.d;
+        const double s = std::sin(Rad(in.axis_angle));
+        if (in.shear_planes == 1 && s > 0.0 && in.t1 + in.t2 < in.length * s)
+            in.length = (in.t1 + in.t2) / s;
+        in.l_thread = std::min(in.l_thread, in.length);
+    }
+    /* f_c90 by the value sets of the strengths getter (DIN 1052 selector per material) */
+    const auto set_of = [](int mat) {
+        switch (mat) {
+        case 4: case 5: case 6: case 10: case 11: case 18: case 19: case 20: case -11: return 1;
+        case 0: case 1: case 2: case 3: case 17: return 7;
+        case 7: case 8: case 9: return 4;
+        default: return 1;
+        }
+    };
+    const auto fc90_of = [&](int mat, int grade) {
+        if (User_Defined(mat, grade)) return in.user_material.f_c90_k * 1000.0;
+        double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0, kh = 0;
+        Get_Mat_Strengths(mat, grade, 2, set_of(mat), 0.0, 0.0, &fm, &ft, &fc, &fv, &fc90, &kh);
+        return fc90;
+    };
+    const bool plate1 = Is_Mat_Metal_Plate(in.mat_1);
+    const double f1 = plate1 ? 0.0 : fc90_of(in.mat_1, in.grade_1);
+    double f2 = f1;
+    if ((in.shear_planes == 1 || plate1) && !Is_Mat_Metal_Plate(in.mat_2))
+        f2 = fc90_of(in.mat_2, in.grade_2);
+    const double f_c90 = (plate1 ? f2 : std::min(f1, f2)) / 1000.0;
+    const double l_ef = Axial_Penetration(in, r);
+    r->r_ax = Nad_Params == nullptr ? Calc_Axial_Din1052(in, l_ef, f_c90, r)
+                                    : Calc_Axial_Ec5(in, l_ef, f_c90, r);
+    if (in.result_in_kN) {
+        r->r_ax /= 1000.0;
+        r->r_ax_d /= 1000.0;
+    }
+    return 0;
+}

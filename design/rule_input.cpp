@@ -1,0 +1,60 @@
+/*
+** The fastener rule input record of the single-value rule functions: its defaults, and the second
+** catalogue index by fastener type, which also knows the catalogues of types 45 and 46.
+*/
+#include "design/design_run.h"
+
+#include <numbers>
+
+#include "catalogue/catalogue.h"
+
+/*
+** Store the defaults of a rule input record: 6 mm fastener of 200 mm with 180 mm effective
+** length, fu 600, members 60 and 200 mm of grade 5, layer angles pi/4. Fields without a default
+** (washer, head diameter, axis angle, thicknesses, ...) stay as the caller left them.
+*/
+void Init_Vbm_Layout_Defaults(Vbm_Rule_Input *input)
+{
+    if (input == nullptr) return;
+    input->layers1 = nullptr;
+    input->layers2 = nullptr;
+    input->mat1 = 0;
+    input->grade1 = 5;
+    input->mat2 = 0;
+    input->grade2 = 5;
+    input->vbm_type = 0;
+    input->steel_grade = 23;
+    input->resin_coated = 0;
+    input->d = 6.0;
+    input->length = 200.0;
+    input->l_ef = 180.0;
+    input->preset_angle = 90.0;
+    input->preset_value = 0.0;
+    input->predrilled = 0;
+    input->stainless = 0;
+    input->fitted_bolt = 0;
+    input->threaded_rod = 0;
+    input->alpha1 = 0.0;
+    input->alpha2 = 0.0;
+    input->fu = 600.0;
+    for (double &a : input->angles) a = std::numbers::pi / 4.0;
+    input->head_form = 2;
+    input->preset_switch_1 = 0;
+    input->t1_eff = 60.0;
+    input->t2_eff = 200.0;
+    input->preset_switch_2 = 0;
+    input->preset_switch_3 = 0;
+}
+
+/*
+** Return the fastener catalogue of a type 0..60 from the second index table: as the catalogue's
+** own index, and besides the tabulated nail (45) and screw (46) of the connector maker; null above
+** 60 and for types without a catalogue.
+*/
+const Vbm_Catalogue *Get_Vbm_Catalogue_Alt(int type)
+{
+    if (type < 0 || type > 60) return nullptr;
+    if (type == 45) return Get_Simpson_Catalogue(0);
+    if (type == 46) return Get_Simpson_Catalogue(1);
+    return Get_Vbm_Catalogue(type);
+}
