@@ -18,6 +18,14 @@ const char *Nad_Env(const char *name)
     return VELGetEnv(name);
 }
 
+const char *Nad_Data_Bitmap(const char *name, char *out, size_t size)
+{
+    const char *data = Nad_Env("DATA");
+    if (data && snprintf(out, size, "%s/NAD/%s", data, name) < (int)size) return out;
+    snprintf(out, size, "NAD/%s", name);
+    return out;
+}
+
 /*
 ** Form the path of a list entry's file: a nonzero number names the user file "NADS/<n>.NAD"
 ** below DRAM, 0 the built-in file "NAD/<name>.NAD" below DATA. Answer 0 when the variable is

@@ -20,3 +20,9 @@ void Nad_EC1_Definitions_Reset(void);
 ** without activating (the selection sheet's pending choice and its cancel). */
 const char *Nad_Active_Name(void);
 void Nad_Set_Active_Name(const char *name);
+/* Path of a bitmap of the annex data, "$DATA/NAD/<name>" ("NAD/<name>" without DATA). The strip
+** "Buttons.bmp": row 0 the 42 x 8 picture of the selection sheet's head, row 8 its 9 x 7 edit
+** button, row 15 the 40 x 41 button of the warning sheet (four pictures each: disabled, normal,
+** hover, pressed), rows 60 and 80 the 40 x 20 buttons "abbrechen" and "ok" (normal, pressed,
+** disabled). */
+const char *Nad_Data_Bitmap(const char *name, char *out, size_t size);

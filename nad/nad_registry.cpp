@@ -218,8 +218,12 @@ int Edit_NAD_Display_Options(void)
         b = Add_Option_Button_to_PS(x1 + 35, y1 + 89 + 22 * i, &row, i, 0);
         Add_Aligned_Connected_Text_to_Button_of_PS(b, text, 0);
     }
-    Add_Bitmap_Button_to_PS(x1 + 15, y2 - 30, 40, 20, "NAD/Buttons.bmp", 0, 60, 212, 208, 200, 3);
-    Add_Bitmap_Button_to_PS(x2 - 55, y2 - 30, 40, 20, "NAD/Buttons.bmp", 0, 80, 212, 208, 200, 2);
+    char bmp[RT_PATH_MAX];
+    Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp);
+    b = Add_Bitmap_Button_to_PS(x1 + 15, y2 - 30, 40, 20, bmp, 0, 60, 212, 208, 200, 3);
+    Add_Aligned_Connected_Text_to_Button_of_PS(b, "abbrechen", 0);
+    b = Add_Bitmap_Button_to_PS(x2 - 55, y2 - 30, 40, 20, bmp, 0, 80, 212, 208, 200, 2);
+    Add_Aligned_Connected_Text_to_Button_of_PS(b, "ok", 1);
     Set_Windows_Break_Button(3);
     Set_Windows_OK_Button(2);
     Activate_Prop_Sheet();

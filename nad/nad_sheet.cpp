@@ -19,6 +19,7 @@ static int Sel_Cx = -1, Sel_Cy = -1;    /* remembered centre of the selection sh
 static int Warn_Cx = -1, Warn_Cy = -1;  /* ... of the warning sheet */
 static int Pending_Entry = -1;          /* list entry clicked, taken at the next drawing */
 static int Editor_Request = 0;          /* 1: start the annex editor */
+static int Buttons_Active = 1;          /* activity of the bitmap buttons (always active) */
 
 /* ---------------------------------------------------------------- flags */
 
@@ -39,14 +40,6 @@ void Draw_NAD_Flag_Icon(int x, int y, int x2, int y2, int flag)
 static void Flag_Callback(int x1, int y1, int x2, int y2, void *user)
 {
     Draw_NAD_Flag_Icon(x1, y1, x2, y2, (int)(intptr_t)user);
-}
-
-static const char *Bitmap_Path(const char *name, char *out, size_t size)
-{
-    const char *data = Nad_Env("DATA");
-    if (data && snprintf(out, size, "%s/NAD/%s", data, name) < (int)size) return out;
-    snprintf(out, size, "NAD/%s", name);
-    return out;
 }
 
 /* ---------------------------------------------------------------- list */
@@ -152,10 +145,10 @@ int Edit_NAD_Selection_Sheet(void)
     SVA_Add_Text(head, 3, 13, "Auswahl:", NAD_FONT, BLACK_CI, 0);
     char bmp[RT_PATH_MAX];
     const int grey = Nearest_RGB_Color(212, 208, 200);
-    SVA_Add_Bitmap_Button(head, 206, 6, 42, 8, Bitmap_Path("Buttons.bmp", bmp, sizeof bmp), 0, grey, 18, nullptr, 0,
-                          &Editor_Request, nullptr);
-    SVA_Add_Bitmap_Button(head, 251, 7, 9, 7, Bitmap_Path("Buttons.bmp", bmp, sizeof bmp), 0, grey, 18,
-                          "Anwendungs-\ndokumente\nbearbeiten", 1, &Editor_Request, nullptr);
+    SVA_Add_Bitmap_Button(head, 206, 6, 42, 8, Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp), 0, grey, 18, nullptr, 0,
+                          &Editor_Request, &Buttons_Active);
+    SVA_Add_Bitmap_Button(head, 251, 7, 9, 7, Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp), 8, grey, 18,
+                          "Anwendungs-\ndokumente\nbearbeiten", 1, &Editor_Request, &Buttons_Active);
     SVA_Update(head);
 
     Draw_NAD_List(list);
@@ -224,9 +217,9 @@ int Run_NAD_Warning_Sheet(const char *requested, const char *active)
     SVA_Add_Text(area, 10, 163, "bitte ein anderes NAD aus.", NAD_FONT, BLACK_CI, 0);
     int pressed = 0;
     char bmp[RT_PATH_MAX];
-    SVA_Add_Bitmap_Button(area, 173, 124, 40, 41, Bitmap_Path("Buttons.bmp", bmp, sizeof bmp), 0,
+    SVA_Add_Bitmap_Button(area, 173, 124, 40, 41, Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp), 15,
                           SVA_Get_Bg_Colour(area), 18, "Anwendungs-\ndokument\nauswählen"_cp850, 1, &pressed,
-                          nullptr);
+                          &Buttons_Active);
     SVA_Update(area);
     Set_Windows_OK_Button(2);
     Set_Windows_Break_Button(2);

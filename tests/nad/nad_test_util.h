@@ -92,7 +92,7 @@ struct Host {
     /* Copy the environment's national-annex data of the repository into DATA/NAD. */
     void Install_Repository_Data() const
     {
-        const char *names[] = {"Standard.NAD", "Deutschland.NAD", "WUSL-Tabs.def", "WUSL-Tabs.val", "EuroFlags.bmp"};
+        const char *names[] = {"Standard.NAD", "Deutschland.NAD", "WUSL-Tabs.def", "WUSL-Tabs.val", "EuroFlags.bmp", "Buttons.bmp"};
         for (const char *n : names)
             Write_File(data + "/NAD/" + n, Read_File(std::string(SPLICE_SOURCE_DIR) + "/environment/data/NAD/" + n));
     }

@@ -112,3 +112,65 @@ TEST(NadSheet, ListShowsEveryAnnexAndCutsLongNames)
     EXPECT_LE(Text_Width(Utf8_To_Cp850(text).c_str()), 180);
     Push_RFont();
 }
+
+TEST(NadSheet, EditButtonStartsTheAnnexEditorWithTheActiveName)
+{
+    Host host(true, true, true);
+    host.Install_Repository_Data();
+    Set_Active_NAD("Deutschland");
+    ZW_Test_Reset();
+    const int x1 = NPIXEL_X / 2 - 145, y1 = NPIXEL_Y / 2 - 145;
+    char s[96];
+    const int bx = x1 + 12 + 251 + 4, by = y1 + 35 + 7 + 3;
+    /* the head reacts to moves: the move opens the pass, the press then hits the button */
+    snprintf(s, sizeof s, "move %d %d\npress %d %d\nrelease %d %d\n", bx, by, bx, by, bx, by);
+    ZW_Test_Set_Script(std::string(s) + Click_Button(16));
+    Edit_NAD_Selection_Sheet();
+    EXPECT_TRUE(Logged("EDIT 4"));
+    EXPECT_TRUE(Logged("SPAWN " + host.exec + "/Quandrel"));
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+}
+
+TEST(NadSheet, WarningButtonLeadsToTheSelectionSheet)
+{
+    Host host;
+    host.Install_Repository_Data();
+    ZW_Test_Reset();
+    /* the warning sheet's first opening: 260 x 224 pixels around the middle of the screen */
+    const int x1 = NPIXEL_X / 2 - 130, y1 = NPIXEL_Y / 2 - 112;
+    char s[96];
+    const int bx = x1 + 10 + 173 + 20, by = y1 + 40 + 124 + 20;
+    snprintf(s, sizeof s, "move %d %d\npress %d %d\nrelease %d %d\n", bx, by, bx, by, bx, by);
+    ZW_Test_Set_Script(std::string(s) + Click_Row(0) + Click_Button(250));
+    Set_Active_NAD("Atlantis");
+    EXPECT_TRUE(Logged("Warnung"));
+    EXPECT_TRUE(Logged("Nationale Anwendungsdokumente"));
+    EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
+    EXPECT_EQ(Nad_Record.flag_index, 19);
+}
+
+TEST(NadSheet, DisplayOptionsChooseARegisteredApplication)
+{
+    Host host(true, true, true);
+    host.Install_Repository_Data();
+    mkdir((host.exec + "/holz").c_str(), 0755);
+    Write_File(host.exec + "/holz/APP0242.DEF", "#NADS -1\n 1 1 1 1 1 101 1 1 1 1\n#NAME\n \xAEHolzbau\xAF\n");
+    Load_Application_NAD_Registry();
+    EXPECT_EQ(App_NAD_Registry.registered, 0);
+    ZW_Test_Reset();
+    const int h = 120 + 22, x1 = NPIXEL_X / 2 - 170, y1 = NPIXEL_Y / 2 - h / 2, x2 = x1 + 340, y2 = y1 + h;
+    char s[160];
+    snprintf(s, sizeof s, "click %d %d\nclick %d %d\nclick %d %d\n", x1 + 15 + 4, y1 + 67 + 4, x1 + 35 + 4,
+             y1 + 89 + 4, x2 - 55 + 10, y2 - 30 + 10);
+    ZW_Test_Set_Script(s);
+    EXPECT_EQ(Edit_NAD_Display_Options(), 1);
+    EXPECT_TRUE(Logged("Darstellungsoptionen"));
+    EXPECT_TRUE(Logged("HOLZBAU"));
+    EXPECT_EQ(App_NAD_Registry.registered, 1);
+    EXPECT_EQ(App_NAD_Registry.show_all, 0);
+    EXPECT_EQ(App_NAD_Registry.group_bits, 0x3FF);
+    /* cancelled: nothing changes */
+    ZW_Test_Set_Script("key Esc\n");
+    EXPECT_EQ(Edit_NAD_Display_Options(), 0);
+    EXPECT_EQ(App_NAD_Registry.registered, 1);
+}
