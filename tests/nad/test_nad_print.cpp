@@ -189,3 +189,17 @@ TEST(NadPrint, CrackFactorRowsShowTheValuesTheDesignUses)
     ASSERT_NE(first, std::string::npos);
     EXPECT_NE(text.find("2.5/fv,k", first + 1), std::string::npos);
 }
+
+TEST(NadPrint, RegistryFileOfTheExampleHost)
+{
+    Host host(false, false, false);
+    setenv("EXEC", (std::string(SPLICE_SOURCE_DIR) + "/environment/exec").c_str(), 1);
+    setenv("SPLICE_APPLICATION_NUMBER", "242", 1);
+    Load_Application_NAD_Registry();
+    EXPECT_EQ(Find_Application_NAD_Entry(), 242);
+    EXPECT_STREQ(App_NAD_Registry.rows[App_NAD_Registry.row_index].app_name, "SPLICE");
+    EXPECT_EQ(App_NAD_Registry.group_bits, 1 << 5);
+    EXPECT_EQ(NAD_Rules_Filtered(), 1);
+    /* every EN 1995 block is registered: the same print as without registry */
+    EXPECT_EQ(Print(), Read_File(std::string(SPLICE_GOLDEN_DIR) + "/nad/ec5_tables_default.oli"));
+}
