@@ -114,3 +114,24 @@ void   Poly_Scale_About_Centroid(int n, double *x, double *y, double f);
 int    Poly_Grow_About_Centroid(int n, double *x, double *y, double dx, double dy);   /* answers 0 */
 /* -1 bad arguments, 0 outside (and n < 3), 1 inside, 2 on the boundary (1e-5). */
 int    Point_In_Polygon(int n, const double *x, const double *y, double px, double py);
+
+/* ---------------------------------------------------------------- estimates and bisectors */
+
+/*
+** Area of a polygon estimated by sampling: its bounding box is divided into 100 cells along the
+** shorter side and, in proportion, up to 200 along the longer; each cell centre is tested with
+** Point_In_Polygon. *area gets the area of the cells inside, (*xs, *ys) their centroid (either
+** pointer may be null). Answers 1 when the area is positive, else 0.
+*/
+int    Poly_Area_Estimate(int n, const double *x, const double *y, double *area, double *xs, double *ys);
+double Poly_Area_Sampled(int n, const double *x, const double *y);
+/* The same for the common part of two polygons (cells inside both, over the common box). */
+int    Poly_Common_Area_Estimate(int n, const double *x, const double *y, int m, const double *u,
+                                 const double *v, double *area, double *xs, double *ys);
+double Poly_Common_Area_Sampled(int n, const double *x, const double *y, int m, const double *u,
+                                const double *v);
+/* Direction halfway between the directions a1 and a2 (degrees, the smaller turn from a1 to a2),
+** in [0, 360). */
+double Angle_Bisector_Deg(double a1, double a2);
+/* The same for radians, in [0, 2pi). */
+double Angle_Bisector_Rad(double a1, double a2);

@@ -346,3 +346,80 @@ int Point_In_Polygon(int n, const double *x, const double *y, double px, double 
     }
     return 0;
 }
+
+/* ---------------------------------------------------------------- sampled areas */
+
+/* Sample the box [x0, x1] x [y0, y1]: cells whose centre the test accepts add to the area. */
+template <typename Inside>
+static int Sample_Area(double x0, double y0, double x1, double y1, Inside inside, double *area, double *xs, double *ys)
+{
+    double a = 0.0, sx = 0.0, sy = 0.0;
+    const double w = x1 - x0, h = y1 - y0;
+    if (w > 0.0 && h > 0.0 && w < 2e100 && h < 2e100) {
+        const double ratio = w >= h ? w / h : h / w;
+        const int along_long = static_cast<int>(fmin(200.0, fmax(100.0, floor(100.0 * ratio + 0.5))));
+        const int nx = w >= h ? along_long : 100, ny = w >= h ? 100 : along_long;
+        const double cw = w / nx, ch = h / ny;
+        for (int i = 0; i < nx; i++)
+            for (int j = 0; j < ny; j++) {
+                const double cx = x0 + (i + 0.5) * cw, cy = y0 + (j + 0.5) * ch;
+                if (inside(cx, cy)) {
+                    a += cw * ch;
+                    sx += cw * ch * cx;
+                    sy += cw * ch * cy;
+                }
+            }
+    }
+    if (area) *area = a;
+    if (xs) *xs = a > 0.0 ? sx / a : 0.0;
+    if (ys) *ys = a > 0.0 ? sy / a : 0.0;
+    return a > 0.0;
+}
+
+int Poly_Area_Estimate(int n, const double *x, const double *y, double *area, double *xs, double *ys)
+{
+    double x0, y0, x1, y1;
+    Poly_Bounding_Box(n, x, y, &x0, &y0, &x1, &y1);
+    return Sample_Area(
+        x0, y0, x1, y1, [&](double px, double py) { return Point_In_Polygon(n, x, y, px, py) > 0; }, area, xs, ys);
+}
+
+double Poly_Area_Sampled(int n, const double *x, const double *y)
+{
+    double a = 0.0;
+    Poly_Area_Estimate(n, x, y, &a, nullptr, nullptr);
+    return a;
+}
+
+int Poly_Common_Area_Estimate(int n, const double *x, const double *y, int m, const double *u, const double *v,
+                              double *area, double *xs, double *ys)
+{
+    double ax0, ay0, ax1, ay1, bx0, by0, bx1, by1;
+    Poly_Bounding_Box(n, x, y, &ax0, &ay0, &ax1, &ay1);
+    Poly_Bounding_Box(m, u, v, &bx0, &by0, &bx1, &by1);
+    return Sample_Area(
+        fmax(ax0, bx0), fmax(ay0, by0), fmin(ax1, bx1), fmin(ay1, by1),
+        [&](double px, double py) { return Point_In_Polygon(n, x, y, px, py) > 0 && Point_In_Polygon(m, u, v, px, py) > 0; },
+        area, xs, ys);
+}
+
+double Poly_Common_Area_Sampled(int n, const double *x, const double *y, int m, const double *u, const double *v)
+{
+    double a = 0.0;
+    Poly_Common_Area_Estimate(n, x, y, m, u, v, &a, nullptr, nullptr);
+    return a;
+}
+
+/* ---------------------------------------------------------------- bisectors */
+
+double Angle_Bisector_Deg(double a1, double a2)
+{
+    const double from = Round_To_Decimals(Angle_Normalize_360(a1), 3);
+    const double turn = Round_To_Decimals(Angle_Normalize_180(a2 - a1), 3);
+    return Round_To_Decimals(Angle_Normalize_360(from + turn / 2.0), 3);
+}
+
+double Angle_Bisector_Rad(double a1, double a2)
+{
+    return Angle_Bisector_Deg(a1 * 180.0 / M_PI, a2 * 180.0 / M_PI) * M_PI / 180.0;
+}

@@ -372,3 +372,39 @@ TEST(PolygonValues, PrincipalRectangle)
 }
 
 } // namespace
+
+namespace {
+
+TEST(GeometryEstimates, SampledAreas)
+{
+    /* An axis-parallel square is tiled exactly by the cells. */
+    const double sx[4] = {0, 2, 2, 0}, sy[4] = {0, 0, 2, 2};
+    double a = 0, cx = 0, cy = 0;
+    EXPECT_EQ(Poly_Area_Estimate(4, sx, sy, &a, &cx, &cy), 1);
+    EXPECT_NEAR(a, 4.0, 1e-9);
+    EXPECT_NEAR(cx, 1.0, 1e-9);
+    EXPECT_NEAR(cy, 1.0, 1e-9);
+    /* Triangle of area 2: the staircase of cell centres is within a cell row of it. */
+    const double tx[3] = {0, 2, 0}, ty[3] = {0, 0, 2};
+    EXPECT_NEAR(Poly_Area_Sampled(3, tx, ty), 2.0, 0.05);
+    /* A box 4 x 1: 200 cells along x, 100 along y; the area stays exact. */
+    const double rx[4] = {0, 4, 4, 0}, ry[4] = {0, 0, 1, 1};
+    EXPECT_NEAR(Poly_Area_Sampled(4, rx, ry), 4.0, 1e-9);
+    const double ux[4] = {1, 3, 3, 1}, uy[4] = {1, 1, 3, 3};
+    EXPECT_NEAR(Poly_Common_Area_Sampled(4, sx, sy, 4, ux, uy), 1.0, 1e-9);
+    const double fx[4] = {5, 6, 6, 5}, fy[4] = {5, 5, 6, 6};
+    EXPECT_EQ(Poly_Common_Area_Estimate(4, sx, sy, 4, fx, fy, &a, nullptr, nullptr), 0);
+    EXPECT_EQ(a, 0.0);
+    EXPECT_EQ(Poly_Area_Estimate(0, sx, sy, &a, nullptr, nullptr), 0);
+}
+
+TEST(GeometryEstimates, Bisectors)
+{
+    EXPECT_DOUBLE_EQ(Angle_Bisector_Deg(0, 90), 45.0);
+    EXPECT_DOUBLE_EQ(Angle_Bisector_Deg(90, 0), 45.0);
+    EXPECT_DOUBLE_EQ(Angle_Bisector_Deg(350, 10), 0.0);
+    EXPECT_DOUBLE_EQ(Angle_Bisector_Deg(-90, 180), 225.0);   /* 270 turned by -90 */
+    EXPECT_NEAR(Angle_Bisector_Rad(0, M_PI / 2), M_PI / 4, 1e-12);
+}
+
+} // namespace
