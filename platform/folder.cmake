@@ -2,3 +2,12 @@
 # stb_image from Debian's libstb-dev (header only, included as <stb/stb_image.h>).
 pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
 target_link_libraries(splice_platform PUBLIC PkgConfig::FONTCONFIG)
+
+# The program that draws our bitmap strips, and the build step that writes them into the example
+# host folder (environment/exec/splice/bitmaps; files are rewritten only when they change).
+add_executable(draw_bitmaps ${CMAKE_SOURCE_DIR}/tools/bitmaps/draw_bitmaps.cpp)
+target_link_libraries(draw_bitmaps PRIVATE PkgConfig::CAIRO PkgConfig::FONTCONFIG)
+add_custom_target(bitmaps ALL
+  COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0 $<TARGET_FILE:draw_bitmaps> ${CMAKE_SOURCE_DIR}/environment
+  DEPENDS draw_bitmaps
+  COMMENT "Drawing the bitmap strips of the example host folder")
