@@ -476,6 +476,7 @@ int32_t Get_Mat_Strengths(Mat_Group_Code group, int32_t grade, int32_t use, int3
     default:
       return 0;
   }
+  if (!bit) return 1;           /* a stress kind outside 0..9: defined material, no values */
   double *const ptr[6] = {f_m_k, f_t_k, f_c_k, f_v_k, f_c90_k, k_h};
   Write_Out(&o, ptr, 6);
   return 1;

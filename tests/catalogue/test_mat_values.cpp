@@ -251,6 +251,10 @@ TEST(MatValues, PanelAndProductStrengths)
   EXPECT_DOUBLE_EQ(fc, 30000.0);
   EXPECT_EQ(Get_Mat_Strengths(19, 3, 2, 6, 0, 40, &fm, &ft, &fc, &fv, &fc90, nullptr), 0);
   EXPECT_EQ(Get_Mat_Strengths(12, 0, 2, 6, 0, 40, &fm, &ft, &fc, &fv, &fc90, nullptr), 0);
+  fm = -1.0;                                                 /* a stress kind above 9: no values */
+  EXPECT_EQ(Get_Mat_Strengths(0, 5, 2, 10, 0, 40, &fm, nullptr, nullptr, nullptr, nullptr, nullptr), 1);
+  EXPECT_DOUBLE_EQ(fm, -1.0);
+  EXPECT_EQ(Get_Mat_Strengths(0, 12, 2, 10, 0, 40, &fm, nullptr, nullptr, nullptr, nullptr, nullptr), 0);
   EXPECT_EQ(Get_Mat_Strengths(-12, 0, 2, 6, 0, 40, &fm, &ft, &fc, &fv, &fc90, nullptr), 0);
 }
 
