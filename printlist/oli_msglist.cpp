@@ -25,15 +25,23 @@ struct Msg_List_Slot {
   int32_t widest;      /* characters, escapes not counted */
 };
 
-static Msg_List_Slot *msg_slots = nullptr;   /* created on first use */
+/* The store of all lists; created on first use. */
+struct Msg_List_Store {
+  Msg_List_Slot slot[MSG_LIST_SLOTS];
+};
+
+static Msg_List_Store *msg_store = nullptr;
+static Msg_List_Slot *msg_slots = nullptr;
+/* Column set-up shared by all slots */
 static double column_first = 0.0, column_second = 50.0, column_third = -1.0;
 
 static int slot_ok(int32_t n) { return n >= 0 && n < MSG_LIST_SLOTS; }
 
 static int slots_create(void) {
   if (msg_slots) return 1;
-  msg_slots = (Msg_List_Slot *)calloc(MSG_LIST_SLOTS, sizeof(Msg_List_Slot));
-  if (msg_slots == nullptr) return 0;
+  msg_store = (Msg_List_Store *)calloc(1, sizeof(Msg_List_Store));
+  if (msg_store == nullptr) return 0;
+  msg_slots = msg_store->slot;
   for (int i = 0; i < MSG_LIST_SLOTS; i++) msg_slots[i].mode = 1;
   return 1;
 }

@@ -25,6 +25,7 @@ int32_t Oli_Table_Key_Column = -1;
 const int32_t *Oli_Table_Thin_Rules = nullptr;
 
 int32_t Oli_Table_Columns_Allocated(void) { return columns_allocated; }
+void Oli_Table_Set_Columns_Allocated(int32_t n) { columns_allocated = n; }
 void Oli_Set_Long_Table_Rows(int32_t n) { long_table_rows = n; }
 
 static const Oli_Table_Column column_defaults = {

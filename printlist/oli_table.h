@@ -99,6 +99,7 @@ struct Oli_Combination_Set {
   int32_t n_combinations;
   double **factors_1;       /* per combination n_cases factors (1.0) */
   double **factors_2;
+  char (*labels)[32];       /* optional name per combination ("Bezeichnung") */
   char (*situations)[32];   /* optional design situation per combination */
 };
 

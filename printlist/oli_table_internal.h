@@ -20,6 +20,7 @@ extern int32_t Oli_Table_Key_Column;
 extern const int32_t *Oli_Table_Thin_Rules;
 
 int Oli_Table_Is_Marker(double v);
+void Oli_Table_Set_Columns_Allocated(int32_t n);
 std::string Oli_Table_Marker_Text(double v, int32_t width);
 std::string Oli_Table_Number_Text(const Oli_Table_Column *c, double scaled, int32_t width);
 /* The cell of a printed row; counts the use of its footnote. */

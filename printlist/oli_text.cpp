@@ -5,12 +5,14 @@
 */
 #include "printlist/oli_text.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdarg>
 #include <cstring>
 #include <string>
 
 #include "foundation/codepage.h"
+#include "foundation/version_file.h"
 #include "platform/zelkgrft_oli.h"
 #include "printlist/oli_graphic.h"
 #include "printlist/oli_internal.h"
@@ -230,6 +232,25 @@ void Oli_Write_Title(FILE *file, const char *format, ...) {
   int n = Oli_Vformat(raw, sizeof raw, format, ap);
   va_end(ap);
   if (n >= 0) write_small_or_title(file, 1, raw);
+}
+
+/* The version line of a program of the environment as small text ending near the right margin. */
+void Oli_Write_Version(FILE *file, const char *name) {
+  if (file == nullptr || name == nullptr) return;
+  char text[OLI_TEXT_SIZE + 1];
+  const char *v = Read_Program_Version_File(name);
+  if (v) {
+    Oli_Copy(text, v, sizeof text);
+  } else {
+    std::string upper = name;
+    for (char &ch : upper) ch = (char)toupper((unsigned char)ch);
+    snprintf(text, sizeof text, "%s Version: ???", upper.c_str());
+  }
+  if (text[0] == 0) return;
+  double keep = Oli_Get_Left_Margin();
+  Oli_Set_Left_Margin(file, keep - strlen(text) * 0.13333 + 1.0 + Oli_Get_Text_Width());
+  write_small_or_title(file, 0, text);
+  Oli_Set_Left_Margin(file, keep);
 }
 
 /* ---- comparison signs and check lines ---- */

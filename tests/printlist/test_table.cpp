@@ -180,3 +180,26 @@ TEST(OliTable, TooFewColumnsAllocatedEndsProgram) {
   EXPECT_EXIT(OliTabelle(c.f, 2, 1, t.c, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr),
               testing::ExitedWithCode(0), "");
 }
+
+TEST(OliTable, CombinationNames) {
+  Reset_Writers();
+  Oli_Combination_Set s;
+  ASSERT_EQ(Oli_Combination_Set_Create(3, 2, &s), 1);
+  s.factors_1[0][0] = s.factors_1[0][1] = 1.35;
+  s.factors_1[0][2] = 1.5;
+  s.factors_1[1][1] = 0.0;
+  s.factors_2[1][2] = 0.9;
+  Capture c;
+  int32_t keep = Oli_Table_Columns_Allocated();
+  Oli_Combination_Table(c.f, &s);
+  EXPECT_EQ(Oli_Table_Columns_Allocated(), keep);
+  EXPECT_STREQ(Oli_Combination_Name(0), "1.35\xCE/.\xCEr(Lf1+Lf2)+1.50\xCE/.\xCErLf3");
+  EXPECT_STREQ(Oli_Combination_Name(1), "Lf1+0.90\xCE/.\xCErLf3");
+  EXPECT_STREQ(Oli_Combination_Name(2), "???");
+  std::string t = c.text();
+  EXPECT_NE(t.find("LK"), std::string::npos);
+  EXPECT_NE(t.find("Faktorisierung"), std::string::npos);
+  EXPECT_NE(t.find("  Lf1+0.90\xCE/.\xCErLf3"), std::string::npos);
+  Oli_Combination_Set_Free(&s);
+  EXPECT_EQ(s.factors_1, nullptr);
+}

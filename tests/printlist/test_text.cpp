@@ -199,3 +199,15 @@ TEST(OliText, LogoBlock) {
   EXPECT_EQ(c.text(), "\n#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 2.3 0 1.0\n 27 0 1.0 %FONT%\\Logo.ocm\n-1\n"
                       "#OLI_YPOSITION 1 -0.3\n");
 }
+
+TEST(OliText, VersionLineWithoutVersionFile) {
+  Reset_Writers();
+  const char *exec = getenv("EXEC");
+  std::string keep = exec ? exec : "";
+  unsetenv("EXEC");
+  Capture c;
+  Oli_Write_Version(c.f, "splice");
+  if (!keep.empty()) setenv("EXEC", keep.c_str(), 1);
+  /* 19 characters: 0 - 19 x 0.13333 + 1 + 17 = 15.4667 cm */
+  EXPECT_EQ(c.text(), "#OLI_MARGINS 1 15.4667 0\n" + para("3", "SPLICE Version: ???") + "#OLI_MARGINS 1 0 0\n");
+}

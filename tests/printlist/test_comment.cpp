@@ -1,0 +1,38 @@
+/*
+** The user-comment dialog, driven by the headless GUI back end.
+*/
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "capture.h"
+#include "platform/zelkwin.h"
+#include "platform/zelkwin_test.h"
+
+TEST(OliComment, ClosingTheWindowKeepsTheText) {
+  ZW_Test_Reset();
+  ZW_Test_Set_Script("close\n");
+  char *text = strdup("alt");
+  char *after = Edit_User_Comment(text, "Anmerkung");
+  EXPECT_EQ(after, text);
+  EXPECT_STREQ(after, "alt");
+  free(after);
+}
+
+TEST(OliComment, TypedTextIsConfirmed) {
+  ZW_Test_Reset();
+  /* the sheet is 600 x 400 around the screen centre; its view area starts 4 and 37 pixels in */
+  int x1 = NPIXEL_X / 2 - 300 + 4, y1 = NPIXEL_Y / 2 - 200 + 37;
+  char script[200];
+  /* the first click outside the editor ends the editing, the second presses "bestätigen" */
+  int bx = x1 + 592 - 120 + 80 + 18, by = y1 + 70 + 18;
+  snprintf(script, sizeof script, "click %d %d\ntype Hallo\nclick %d %d\nclick %d %d\n", x1 + 200, y1 + 200,
+           bx, by, bx, by);
+  ZW_Test_Set_Script(script);
+  char *text = strdup("");
+  char *after = Edit_User_Comment(text, "Anmerkung");
+  ASSERT_NE(after, nullptr);
+  EXPECT_NE(std::string(after).find("Hallo"), std::string::npos);
+  free(after);
+}
