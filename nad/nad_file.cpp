@@ -206,13 +206,21 @@ void Safeguard_Proper_Version(void)
     if (!Rt_Path_Join(path, sizeof path, dram, "NADs-EC2.DEF")) return;
     FILE *old = fopen(path, "rb");
     if (!old) return;
+    Convert_Old_NAD_Store(old, dir);
+    fclose(old);
+}
 
+/*
+** Write one file "<dir>/<k>.NAD" per "#NAD" entry of an open old store, k = 1, 2, 3 ... in the
+** order of the entries and without gaps (the list of annexes ends at the first missing number,
+** so an entry whose file cannot be written takes no number). Answer the number of files written.
+*/
+int Convert_Old_NAD_Store(FILE *old, const char *dir)
+{
+    if (!old || !dir) return 0;
     /* One scratch record across the entries; blocks the old store lacks keep the defaults. */
     NAD_Record *rec = static_cast<NAD_Record *>(calloc(1, sizeof *rec));
-    if (!rec) {
-        fclose(old);
-        return;
-    }
+    if (!rec) return 0;
     Init_NAD_EC0_Defaults(&rec->ec0);
     Init_NAD_EC2_Defaults(&rec->ec2);
     Init_NAD_EC3_Defaults(&rec->ec3);
@@ -224,14 +232,12 @@ void Safeguard_Proper_Version(void)
     char line[302];
     while (fgets(line, sizeof line, old)) {
         const int whole = strchr(line, '\n') != nullptr;
-        if (strncmp(line, "#NAD", 4) != 0) {
-            if (!whole) Skip_Line(old);
-            continue;
-        }
         if (!whole) Skip_Line(old);
+        if (strncmp(line, "#NAD", 4) != 0) continue;
         int flag = 0;
         char name[100];
-        if (fscanf(old, " %d", &flag) != 1) flag = 0;
+        /* An entry without its flag number is no annex: the next "#NAD" line is searched. */
+        if (fscanf(old, " %d", &flag) != 1) continue;
         Read_Guillemet_String_Short(old, name);
         Read_NAD_EC2_Section(old, &rec->ec2);
         Read_NAD_EC3_Section(old, &rec->ec3, 0);
@@ -252,5 +258,5 @@ void Safeguard_Proper_Version(void)
             Rt_Delete_File(out);
     }
     free(rec);
-    fclose(old);
+    return k - 1;
 }

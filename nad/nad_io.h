@@ -16,6 +16,9 @@ int Parse_NAD_File(FILE *f, NAD_Record *rec);
 int Read_NAD_File(int number, const char *name, NAD_Record *rec);
 int Store_User_NAD_File(int number, const NAD_Record *rec);
 void Safeguard_Proper_Version(void);
+/* Write the entries of an open old store as "<dir>/1.NAD", "2.NAD" ... without gaps; answers
+** the number of files written. */
+int Convert_Old_NAD_Store(FILE *old, const char *dir);
 /* 1 header found (stream behind it), 2 stop keyword met, 0 end of file (stream restored). */
 int Spool_To_Section_Header(FILE *f, const char *header, const char *stop, int *version);
 

@@ -113,7 +113,7 @@ void Build_Legacy_NAD_List(void)
         if (strncmp(line, "#NAD", 4) != 0) continue;
         int flag = 0;
         char name[100];
-        if (fscanf(f, " %d", &flag) != 1) flag = 0;
+        if (fscanf(f, " %d", &flag) != 1) continue;   /* no annex behind this line */
         Read_Guillemet_String_Short(f, name);
         Legacy_NAD_Entry *e = New_Entry(flag, 1, name);
         Read_Entry_Blocks(f, e);

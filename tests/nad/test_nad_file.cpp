@@ -204,3 +204,27 @@ TEST(NadFile, ConversionWithoutDramReportsCodeOne)
     Safeguard_Proper_Version();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Safeguard_Proper_Version: ERROR 1\n");
 }
+
+TEST(NadFile, ConversionNumbersWithoutGaps)
+{
+    Host host;
+    const std::string dir = host.dram + "/conv";
+    mkdir(dir.c_str(), 0755);
+    /* "2.NAD" cannot be created (a folder of that name): the entries after the first keep
+    ** trying number 2, and no file stands behind a gap where the list would never find it */
+    mkdir((dir + "/2.NAD").c_str(), 0755);
+    FILE *old = Text_Stream(Old_Entry(3, "Alpha", 1.31) + Old_Entry(4, "Beta", 1.32) + Old_Entry(5, "Gamma", 1.33));
+    EXPECT_EQ(Convert_Old_NAD_Store(old, dir.c_str()), 1);
+    fclose(old);
+    EXPECT_TRUE(Exists(dir + "/1.NAD"));
+    EXPECT_FALSE(Exists(dir + "/3.NAD"));
+    rmdir((dir + "/2.NAD").c_str());
+    /* an empty entry takes no number either: Alpha and Gamma become 1 and 2 */
+    const std::string dir2 = host.dram + "/conv2";
+    mkdir(dir2.c_str(), 0755);
+    old = Text_Stream(Old_Entry(3, "Alpha", 1.31) + "#NAD\n" + Old_Entry(5, "Gamma", 1.33));
+    EXPECT_EQ(Convert_Old_NAD_Store(old, dir2.c_str()), 2);
+    fclose(old);
+    EXPECT_FALSE(Exists(dir2 + "/3.NAD"));
+    EXPECT_NE(Read_File(dir2 + "/2.NAD").find("\xAEGamma\xAF"), std::string::npos);
+}
