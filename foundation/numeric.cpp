@@ -34,10 +34,10 @@ double Round_To_Decimals(double x, int n)
 
 int Count_Digits(long long n)
 {
-    if (n < 0) n = -n;
+    unsigned long long u = n < 0 ? 0ull - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
     int d = 1;
-    while (n >= 10) {
-        n /= 10;
+    while (u >= 10) {
+        u /= 10;
         d++;
     }
     return d;

@@ -4,6 +4,7 @@
 */
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 #include "foundation/foundation.h"
@@ -32,6 +33,8 @@ TEST(Rounding, GuardsAndSmallTools)
     EXPECT_EQ(Count_Digits(10), 2);
     EXPECT_EQ(Count_Digits(999), 3);
     EXPECT_EQ(Count_Digits(1000), 4);
+    EXPECT_EQ(Count_Digits(-1000), 4);
+    EXPECT_EQ(Count_Digits(LLONG_MIN), 19);   /* 9223372036854775808 */
     EXPECT_EQ(Safe_Divide(1, 0.004, 2), 1e100);   /* 0.004 rounds to 0.00 */
     EXPECT_EQ(Safe_Divide(-1, 0, 2), -1e100);
     EXPECT_DOUBLE_EQ(Safe_Divide(3, 0.02, 2), 150.0);
