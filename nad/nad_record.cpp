@@ -193,18 +193,18 @@ static void Ensure_Active(void)
 */
 void Set_Active_NAD(const char *name)
 {
+    /* The caller's text may be the active name itself: keep a copy of the request. */
+    char requested[NAD_LIST_NAME_MAX + 1];
+    snprintf(requested, sizeof requested, "%s", name ? name : "");
     Build_NAD_List();
     free(Active_Name);
     Active_Name = nullptr;
-    if (!name || !*name) {
+    if (!requested[0]) {
         Set_Active_Name(NAD_NAME_GERMANY);
         Activate_NAD();
         return;
     }
-    const int local = strcmp(name, NAD_NAME_LOCAL) == 0;
-    /* The caller's text may be the active name itself: keep a copy of the request. */
-    char requested[NAD_LIST_NAME_MAX + 1];
-    snprintf(requested, sizeof requested, "%s", name);
+    const int local = strcmp(requested, NAD_NAME_LOCAL) == 0;
     Set_Active_Name(local ? NAD_NAME_GERMANY : requested);
     Activate_NAD();
     if (!local && strcmp(Active_Name, requested) != 0) {

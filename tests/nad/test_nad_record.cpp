@@ -123,6 +123,19 @@ TEST(NadRecord, UserAnnexTitleAndDuplicateNames)
     EXPECT_EQ(Get_NAD_Variant(), 0);
 }
 
+TEST(NadRecord, ActivatingTheActiveNameAgain)
+{
+    Host host;
+    host.Install_Repository_Data();
+    ZW_Test_Reset();
+    Set_Active_NAD("EC-Standardparameter");
+    Set_Active_NAD(Get_Active_NAD_Name());   /* the text handed over is the active name itself */
+    EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
+    EXPECT_FALSE(Logged("Warnung"));
+    Set_Active_NAD(nullptr);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+}
+
 TEST(NadRecord, MissingBuiltInFileKeepsDefaults)
 {
     Host host;   /* DATA has no annex files */
