@@ -1,10 +1,13 @@
 /*
-** Private helpers of printlist/: bounded formats, rounding, rotation of points, visible text
-** lengths. See oli_internal.h.
+** Private helpers of printlist/: bounded formats, visible text lengths, and the foundation's
+** rounding and rotation of single points under short names. See oli_internal.h.
 */
 #include "printlist/oli_internal.h"
 
 #include <cstring>
+
+#include "foundation/geometry.h"
+#include "foundation/numeric.h"
 
 int Oli_File_Printf(FILE *file, const char *format, ...) {
   if (file == nullptr) return 0;
@@ -25,44 +28,20 @@ int Oli_Vformat(char *buf, size_t size, const char *format, va_list ap) {
   return (size_t)n >= size ? (int)(size - 1) : n;
 }
 
-double Oli_Round(double value, int n) {
-  double p = 1.0;
-  for (int i = 0; i < n; i++) p *= 10.0;
-  return floor(value * p + 0.5) / p;
-}
+double Oli_Round(double value, int n) { return Round_To_Decimals(value, n); }
 
 double Oli_Round_Half_Away(double value) {
   return value < 0 ? -floor(-value + 0.5) : floor(value + 0.5);
 }
 
-void Oli_To_Local(double *x, double *y, double angle) {
-  double c = cos(angle), s = sin(angle);
-  double x0 = *x, y0 = *y;
-  *x = x0 * c + y0 * s;
-  *y = -x0 * s + y0 * c;
-}
+void Oli_To_Local(double *x, double *y, double angle) { Geo_To_Local(x, y, 1, 0.0, 0.0, angle, 1.0); }
 
-void Oli_To_Global(double *x, double *y, double angle) {
-  double c = cos(angle), s = sin(angle);
-  double x0 = *x, y0 = *y;
-  *x = x0 * c - y0 * s;
-  *y = x0 * s + y0 * c;
-}
+void Oli_To_Global(double *x, double *y, double angle) { Geo_To_Global(x, y, 1, 0.0, 0.0, angle, 1.0); }
 
-double Oli_Line_Angle(double x1, double y1, double x2, double y2) {
-  if (fabs(x2 - x1) < 0.00001) return y2 > y1 ? M_PI / 2 : 3 * M_PI / 2;
-  double a = atan((y2 - y1) / (x2 - x1));
-  if (x1 > x2) a += M_PI;
-  return a;
-}
+double Oli_Line_Angle(double x1, double y1, double x2, double y2) { return Geo_Line_Angle(x1, y1, x2, y2); }
 
 double Oli_Line_Angle_2Pi(double x0, double y0, double x1, double y1) {
-  double dx = x1 - x0, dy = y1 - y0;
-  if (fabs(dx) < 1e-5) return dy >= 0 ? M_PI / 2 : 3 * M_PI / 2;
-  if (fabs(dy) < 1e-5) return dx >= 0 ? 0.0 : M_PI;
-  double a = atan2(dy, dx);
-  if (a < 0) a += 2 * M_PI;
-  return a;
+  return Geo_Line_Angle_2Pi(x0, y0, x1, y1);
 }
 
 int32_t Oli_Visible_Length(const char *text) {

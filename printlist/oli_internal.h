@@ -19,7 +19,7 @@ int Oli_File_Printf(FILE *file, const char *format, ...) __attribute__((format(p
 ** a formatting error (buf then empty). */
 int Oli_Vformat(char *buf, size_t size, const char *format, va_list ap);
 
-/* value rounded to n decimals: floor(value * 10^n + 0.5) / 10^n (halves upwards). */
+/* value rounded to n decimals, halves upwards (Round_To_Decimals). */
 double Oli_Round(double value, int n);
 
 /* Round half away from zero to an integer. */

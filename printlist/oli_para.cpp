@@ -8,6 +8,7 @@
 #include <cstdarg>
 #include <cstring>
 
+#include "platform/zelkwin.h"
 #include "printlist/oli_internal.h"
 
 /* Writer states */
@@ -53,12 +54,16 @@ static int para_same(const Oli_Para_State *a, const Oli_Para_State *b) {
 }
 
 static int put(FILE *file, const char *format, ...) __attribute__((format(printf, 2, 3)));
+/* Every line goes through the formatted-write slot of the standard-I/O table that the program
+** handed to the GUI library. */
 static int put(FILE *file, const char *format, ...) {
+  char buf[OLI_PARA_PRINTF_SIZE + 64];
   va_list ap;
   va_start(ap, format);
-  int rc = vfprintf(file, format, ap);
+  int n = vsnprintf(buf, sizeof buf, format, ap);
   va_end(ap);
-  return rc < 0 ? -1 : 0;
+  if (n < 0) return -1;
+  return VEL_STDIO_FCT->p_fprintf(file, "%s", buf) < 0 ? -1 : 0;
 }
 
 /* The end record that closes the current text part. */
@@ -179,7 +184,7 @@ static int para_write_text(FILE *file, const char *text) {
       if (put(file, " ") < 0) return -1;
       para_state = PARA_IN_LINE;
     }
-    if (n > 0 && fwrite(p, 1, n, file) != n) return -1;
+    if (n > 0 && VEL_STDIO_FCT->p_fprintf(file, "%.*s", (int)n, p) < 0) return -1;
     if (lf == nullptr) break;
     if (put(file, "\n") < 0) return -1;
     para_state = PARA_LINE_START;
