@@ -129,12 +129,16 @@ typedef struct Cat_File {
 static int Next_Line(Cat_File *cf)
 {
   for (;;) {
+    memset(cf->buf, 0, sizeof cf->buf);   /* so that a zero byte inside the line shows */
     if (!fgets(cf->buf, sizeof cf->buf, cf->f)) return 0;
     cf->line++;
     size_t len = strlen(cf->buf);
     if (len > 0 && cf->buf[len - 1] == '\n') {
       cf->buf[--len] = '\0';
       if (len > 0 && cf->buf[len - 1] == '\r') cf->buf[--len] = '\0';
+    } else if (memchr(cf->buf, '\n', sizeof cf->buf - 1) != nullptr) {
+      Catalogue_Report("Katalogdatei %s, Zeile %d: ungültiges Zeichen (Nullbyte)"_cp850, cf->name, cf->line);
+      return -1;
     } else if (!feof(cf->f)) {
       Catalogue_Report("Katalogdatei %s, Zeile %d: Zeile länger als %d Zeichen"_cp850, cf->name,
                        cf->line, LINE_LIMIT);

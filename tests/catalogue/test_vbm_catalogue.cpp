@@ -31,7 +31,7 @@ class CatFiles : public ::testing::Test {
     const std::string path = dir_ + "/" + name;
     FILE *f = fopen(path.c_str(), "w");
     ASSERT_NE(f, nullptr);
-    fputs(text.c_str(), f);
+    fwrite(text.data(), 1, text.size(), f);
     fclose(f);
   }
   void Remove(const char *name) { remove((dir_ + "/" + name).c_str()); }
@@ -332,4 +332,51 @@ TEST_F(CatFiles, LookupsAndSelectionLists)
   ASSERT_EQ(n, 8);
   EXPECT_STREQ(b[7].text, " 30.00 mm");
   EXPECT_STREQ(d[0].text, "  3.10 mm");                      /* the first list is its own */
+}
+
+TEST_F(CatFiles, LastLineWithoutNewlineAndZeroBytes)
+{
+  Write("ec5_nagel.dat", "1\n2\n3.1 6.5 60 70 80 90 100 110 120 130\n2.5 5 50");
+  EXPECT_EQ(Load_Ec5_Nagel(), 1);
+  EXPECT_EQ(Get_Vbm_Row_Length_Count(0, 1), 1);
+  EXPECT_TRUE(msgs.lines().empty());
+  const std::string zero("1\n1\n3.1 6.5\0 60\n", 16);
+  Write("ec5_sondernagel.dat", zero);
+  EXPECT_EQ(Load_Ec5_Sondernagel(), 0);
+  ASSERT_EQ(msgs.lines().size(), 1u);
+  EXPECT_NE(msgs.lines()[0].find("ec5_sondernagel.dat, Zeile 3"), std::string::npos);
+}
+
+/* Any bytes at all: no reader crashes, reads past a line or fills past its table. */
+TEST_F(CatFiles, ArbitraryBytesNeverBreakAReader)
+{
+  static const char *files[] = {"ec5_nagel.dat", "ec5_klammer.dat", "ec5_schraube.dat",
+    "ec5_assy_plus_vg_z.dat", "ec5_assy_plus_vg_s.dat", "ec5_spax_s_vg.dat", "ec5_spax_s_tg.dat",
+    "ec5_sondernagel.dat", "ec5_ringduebel_a1.dat", "ec5_schduebel_c1.dat", "ec5_schduebel_c10.dat",
+    "ec5_schduebel_B1.dat", "ec5_schduebel_c2.dat", "ec5_schduebel_c11.dat", "ec5_simpson_csa.dat"};
+  static const char alphabet[] = "0123456789 .-e#\n\n\n\t12 3.5 7 100 x";
+  uint32_t seed = 12345u;
+  for (int round = 0; round < 40; round++) {
+    Reset_Vbm_Catalogues();
+    for (const char *f : files) {
+      std::string text = (round % 2) ? "2\n40\n" : "1\n31\n";
+      const int len = 200 + (round * 97) % 3000;
+      for (int i = 0; i < len; i++) {
+        seed = seed * 1103515245u + 12345u;
+        text += alphabet[(seed >> 16) % (sizeof alphabet - 1)];
+      }
+      Write(f, text);
+    }
+    Load_Vbm_Catalogues();
+    Load_Ec5_Simpson_Csa();
+    for (int code : {0, 1, 2, 13, 14, 15, 16, 25, 26, 28, 31, 32, 33}) {
+      const int32_t n = Get_Vbm_Catalogue_Rows(code);
+      EXPECT_GE(n, 0);
+      EXPECT_LE(n, VBM_CAT_MAX_ROWS);
+      for (int32_t r = 0; r < n; r++) {
+        EXPECT_GE(Get_Vbm_Row_Length_Count(code, r), 0);
+        EXPECT_LE(Get_Vbm_Row_Length_Count(code, r), VBM_CAT_MAX_LENGTHS);
+      }
+    }
+  }
 }
