@@ -95,6 +95,8 @@ int Msg_Draw_Escaped_Line(int x, int y, const char *line);
 void Msg_List_Dialog_Draw(int area);
 /* Run the list dialog of context n (the paged dialog runner's one-page form). */
 void Msg_Run_List_Dialog(int n);
+/* 1 when the last list dialog was too wide and got a horizontal slider. */
+int Msg_List_Dialog_Has_Slider(void);
 /* Install the toolkit's output as the foundation's message hook (done at start-up). */
 void Msg_Install_Foundation_Hook(void);
 /* Skip the leading two-character codes "^x" of a message. */

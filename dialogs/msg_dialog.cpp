@@ -1,12 +1,14 @@
 /*
-** The list dialog of a message context: a framed one-page sheet whose view area shows the
-** context's lines drawn by the message output's draw mode (codes and escapes act), optionally
-** with a check box below them; cancel (100) and confirm (200) close it.
+** The list dialog of a message context: a one-page dialog of the paged runner whose view area
+** shows the context's lines drawn by the message output's draw mode (codes and escapes act),
+** optionally with a check box below them.
 */
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <string>
 
+#include "dialogs/dlg.h"
 #include "dialogs/message.h"
 #include "dialogs/sva.h"
 #include "dialogs/widgets.h"
@@ -14,7 +16,6 @@
 
 static const char Dont_Show_Again[] = "Diesen Hinweis nicht nochmal anzeigen";
 
-static int List_Area = -1;
 static int Editable = 1;
 
 static int Dialog_Colour(void)
@@ -51,54 +52,49 @@ void Msg_List_Dialog_Draw(int area)
   }
 }
 
+static Dlg_Desc List_Desc;
+static Dlg_Page List_Page;
+
+static void List_Page_Draw(int area, int, void *) { Msg_List_Dialog_Draw(area); }
+
+/* Width of a stored line as it will be drawn: without its codes and final line feed. */
+static int Line_Width(const char *line)
+{
+  std::string s = Msg_Skip_Codes(line);
+  if (!s.empty() && s.back() == '\n') s.pop_back();
+  return Wdg_Text_Width_In_Font(s.c_str(), 4096);
+}
+
 void Msg_Run_List_Dialog(int n)
 {
   Msg_Set_Mode(MSG_DRAW);
   Msg_Channel.shown_context = n;
-  Msg_Channel.page_first_use = 0;
+  Dlg_Init_Descriptor(&List_Desc);
+  if (Msg_Channel.page_first_use) {
+    Dlg_Init_Pages(1, &List_Page);
+    Msg_Channel.page_first_use = 0;
+  }
+  snprintf(List_Desc.title, sizeof List_Desc.title, "%.99s", Msg_Channel.contexts[n].title);
   int lines = Msg_Context_Line_Count(n);
-  int inner_h = 16 * lines + (Wants_Check_Box() ? 70 : 50);
+  List_Desc.max_height = 16 * lines + (Wants_Check_Box() ? 70 : 50);
   int widest = 0;
-  for (int i = 0; i < lines; i++)
-    widest = std::max(widest, Wdg_Text_Width_In_Font(Msg_Context_Line(n, i), 4096));
-  int inner_w = std::max(widest + 40, 40);
-  bool hslider = false;
-  if (inner_w >= 801) {
-    inner_w = 800;
-    hslider = true;
+  for (int i = 0; i < lines; i++) widest = std::max(widest, Line_Width(Msg_Context_Line(n, i)));
+  int width = std::max(widest + 40, 40);
+  List_Page.hslider = 0;
+  if (width >= 801) {
+    width = 800;
+    List_Page.hslider = 1;
   }
-  Msg_Channel.dialog_width = inner_w;
-  inner_h = std::min(inner_h, NPIXEL_Y - 150);
-  int sheet_w = inner_w + 20 + 16 + 17, sheet_h = inner_h + 33 + 16 + 27 + 20 + (hslider ? 17 : 0);
-  int x1 = NPIXEL_X / 2 - sheet_w / 2, y1 = NPIXEL_Y / 2 - sheet_h / 2;
-  int x2 = x1 + sheet_w, y2 = y1 + sheet_h;
-  Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
-  char title[100];
-  snprintf(title, sizeof title, "%.99s", Msg_Channel.contexts[n].title);
+  List_Desc.max_width = width;
+  Msg_Channel.dialog_width = width;
+  List_Page.vslider = 1;
+  List_Page.draw = List_Page_Draw;
   while (M_LEFT && !getkeymask()) Get_Mouse_Event();
-  Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, title, 145, 1);
-  int ax1 = x1 + 8, ay1 = y1 + 33 + 8, ax2 = x2 - 8, ay2 = y2 - 27 - 8;
-  Add_Escape_Area_to_PS(ax1, ay1, ax2 - 17, ay2 - (hslider ? 17 : 0), 2000);
-  List_Area = SVA_Create(ax1, ay1, ax2, ay2, hslider ? 1 : 0, 1);
-  int cancel = Add_Single_Button_to_PS(x1 + 5, y2 - 29, SYMBOLIC_BREAK_RASTER, "", 100);
-  Set_Comment_to_Button_PS(cancel, "abbrechen");
-  int ok = Add_Single_Button_to_PS(x2 - 31, y2 - 29, SYMBOLIC_OK_RASTER, "", 200);
-  Set_Comment_to_Button_PS(ok, "best\x84tigen");
-  Activate_Prop_Sheet();
-  for (;;) {
-    SVA_Clear(List_Area);
-    Msg_List_Dialog_Draw(List_Area);
-    SVA_Set_Active(List_Area, 1);
-    SVA_Update(List_Area);
-    int code = Edit_Prop_Sheet();
-    if (code == 100 || code == 200 || getkeymask() == 1) break;
-    if (code == 2000) SVA_Handle_Input(List_Area);
-  }
-  SVA_Delete(List_Area);
-  List_Area = -1;
-  Undefine_Prop_Sheet();
+  Dlg_Run_Paged(&List_Desc, 1, &List_Page);
   Msg_Set_Mode(MSG_DRAW);
 }
+
+int Msg_List_Dialog_Has_Slider(void) { return List_Page.hslider; }
 
 int Msg_Show_Current_Once(void)
 {

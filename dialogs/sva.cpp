@@ -705,6 +705,17 @@ void SVA_Set_Last_Input_Tag(int area, SVA_Change_Fn fn)
   }
 }
 
+void SVA_Set_Last_Owned(int area, void *block)
+{
+  Scrollable_View_Area *a = SVA_Get(area);
+  if (a == nullptr || a->last == nullptr) {
+    free(block);
+    return;
+  }
+  free(a->last->owned);
+  a->last->owned = block;
+}
+
 void SVA_Add_Filled_Rect(int area, int x1, int y1, int x2, int y2, int colour)
 {
   Scrollable_View_Area *a = SVA_Get(area);

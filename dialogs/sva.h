@@ -169,6 +169,9 @@ void SVA_Add_Picture_Choice(int area, int x, int y, const char *file, int width,
                             int count, int aux, int *index, int *active);
 void SVA_Set_Last_Field_Extra_Text(int area, const char *text);
 void SVA_Set_Last_Input_Tag(int area, SVA_Change_Fn fn);
+/* Hand a malloc'ed block to the last item, which frees it with itself (freed at once when the
+** area is bad or empty). */
+void SVA_Set_Last_Owned(int area, void *block);
 void SVA_Add_Filled_Rect(int area, int x1, int y1, int x2, int y2, int colour);
 void SVA_Add_Bitmap_Button(int area, int x, int y, int width, int height, const char *file,
                            int row_offset, int transparent, int cursor, const char *tooltip,
