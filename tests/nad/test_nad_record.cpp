@@ -277,3 +277,20 @@ TEST(NadEc1, NamesMatchExactlyAndEveryEntryIsExamined)
     Free_NAD_EC1_Tables(&t);
     Free_NAD_EC1_Tables(&u);
 }
+
+TEST(NadEc2, GermanValuesComeFromTheGermanAnnexFile)
+{
+    Host host;
+    host.Install_Repository_Data();
+    NAD_EC2_Params b;
+    Init_NAD_EC2_Defaults(&b);
+    Init_NAD_EC2_German_Values(&b);
+    EXPECT_EQ(b.variant, 1);
+    EXPECT_DOUBLE_EQ(b.alpha_cc, 0.85);
+    EXPECT_DOUBLE_EQ(b.gamma_c[3], 1.3);
+    EXPECT_DOUBLE_EQ(b.cot_theta_min, 0.58);
+    /* kept: the file is read once */
+    Init_NAD_EC2_Defaults(&b);
+    Init_NAD_EC2_German_Values(&b);
+    EXPECT_DOUBLE_EQ(b.k1_shear, 0.12);
+}

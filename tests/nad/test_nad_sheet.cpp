@@ -174,3 +174,28 @@ TEST(NadSheet, DisplayOptionsChooseARegisteredApplication)
     EXPECT_EQ(Edit_NAD_Display_Options(), 0);
     EXPECT_EQ(App_NAD_Registry.registered, 1);
 }
+
+TEST(NadSheet, ListScrollsTheActiveRowIntoView)
+{
+    Host host;
+    host.Install_Repository_Data();
+    mkdir((host.dram + "/NADS").c_str(), 0755);
+    for (int n = 1; n <= 14; n++)
+        Write_File(host.dram + "/NADS/" + std::to_string(n) + ".NAD", User_Annex(n, "Annex " + std::to_string(n), 0));
+    Set_Active_NAD("Annex 14");
+    EXPECT_STREQ(Get_Active_NAD_Title(), "Annex 14 (benutzerdefiniert)");
+    ZW_Test_Reset();
+    ZW_Test_Set_Script(Click_Button(16));
+    Edit_NAD_Selection_Sheet();
+    /* the list shows rows 25 pixels apart from y = 60 below the sheet's top to 37 above its bottom */
+    const int top = NPIXEL_Y / 2 - 145 + 60, bottom = NPIXEL_Y / 2 + 144 - 37;
+    int y_last = -1;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        int x, y;
+        char t[64];
+        if (sscanf(l.c_str(), "TEXT %d %d %63[^\n]", &x, &y, t) == 3 && std::string(t) == "Annex 14") y_last = y;
+    }
+    EXPECT_GT(y_last, top);
+    EXPECT_LT(y_last, bottom);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Annex 14");
+}
