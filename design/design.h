@@ -11,3 +11,4 @@
 #include "design/design_plates.h"
 #include "design/design_axial.h"
 #include "design/design_run.h"
+#include "design/design_rules.h"

@@ -289,6 +289,18 @@ typedef struct Vbm_Rule_Input {
     const Vbm_User_Embedment *user_embedment_2; /* embedment record of member 2, or null */
 } Vbm_Rule_Input;
 
+/* The block-shear values of a steel-to-timber splice (kept in the splice input). */
+typedef struct Block_Shear_Values {
+    int32_t plate_class;            /* 0 thin, 1 intermediate, 2 thick plate */
+    double My;                      /* Nmm, yield moment */
+    double fh;                      /* N/mm², embedment strength of the timber */
+    double t;                       /* mm, timber thickness */
+    double t_ef_a;                  /* mm, 0.4 t */
+    double t_ef_b;                  /* mm, 1.4 sqrt(My / (fh d)) */
+    double t_ef_e;                  /* mm, 2 sqrt(My / (fh d)) */
+    double t_ef_d;                  /* mm, t (sqrt(2 + 4 My / (fh d t²)) - 1) */
+} Block_Shear_Values;
+
 /* What the single-value lateral rules fill. */
 typedef struct Vbm_Rule_Result {
     int32_t fh1_status;             /* status of the embedment of member 1 */

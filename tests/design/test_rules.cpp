@@ -1,0 +1,236 @@
+/*
+** Tests of the single-value rule functions that read a Vbm_Rule_Input: defaults, lateral capacity
+** per shear plane, block-shear thicknesses, the limit check and the axial rule functions. Values
+** worked by hand from EN 1995-1-1, 8.2 and 8.3 (full-precision pi in this rule set).
+*/
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "design_test_util.h"
+
+namespace {
+
+Vbm_Rule_Input Rule_Input(int type, double d)
+{
+    Vbm_Rule_Input in{};
+    Init_Vbm_Layout_Defaults(&in);
+    in.vbm_type = type;
+    in.d = d;
+    in.steel_grade = -1;
+    in.fu = 360.0;
+    in.fitted_bolt = 1;
+    in.grade1 = in.grade2 = Grade_Index(0, "C24");
+    in.t1_a = in.t1 = 60.0;
+    in.t2_a = in.t2 = 60.0;
+    in.length = 120.0;
+    in.screw_angle = 90.0;
+    in.staple_angle = 90.0;
+    in.washer_d = -1.0;
+    in.service_class = 1;
+    return in;
+}
+
+} // namespace
+
+TEST(RuleInput, Defaults)
+{
+    Vbm_Rule_Input in{};
+    in.washer_d = 33.0;
+    in.d_k = 11.0;
+    in.screw_angle = 45.0;
+    in.t1 = 7.0;
+    in.t2 = 8.0;
+    Init_Vbm_Layout_Defaults(&in);
+    EXPECT_EQ(in.d, 6.0);
+    EXPECT_EQ(in.length, 200.0);
+    EXPECT_EQ(in.l_ef, 180.0);
+    EXPECT_EQ(in.fu, 600.0);
+    EXPECT_EQ(in.head_form, 2);
+    EXPECT_EQ(in.grade1, 5);
+    EXPECT_EQ(in.grade2, 5);
+    EXPECT_EQ(in.steel_grade, 23);
+    EXPECT_EQ(in.t1_eff, 60.0);
+    EXPECT_EQ(in.t2_eff, 200.0);
+    EXPECT_EQ(in.preset_angle, 90.0);
+    for (double a : in.angles) EXPECT_DOUBLE_EQ(a, std::numbers::pi / 4.0);
+    /* untouched */
+    EXPECT_EQ(in.washer_d, 33.0);
+    EXPECT_EQ(in.d_k, 11.0);
+    EXPECT_EQ(in.screw_angle, 45.0);
+    EXPECT_EQ(in.t1, 7.0);
+    EXPECT_EQ(in.t2, 8.0);
+    EXPECT_EQ(Get_Vbm_Catalogue_Alt(61), nullptr);
+    EXPECT_EQ(Get_Vbm_Catalogue_Alt(0), Get_Vbm_Catalogue(0));
+}
+
+TEST(RuleLateral, DowelSingleAndDoubleShear)
+{
+    Standard_Scope en(true);
+    Vbm_Rule_Input in = Rule_Input(29, 12.0);
+    Vbm_Rule_Result r{};
+    /* as the design run's modes without factors: R6 = 7441.03 governs */
+    ASSERT_EQ(Calc_Fv_Rk(&in, 1, &r), 0);
+    EXPECT_NEAR(r.Fv_Rk, 7441.03, 0.05);
+    EXPECT_EQ(r.mode, 6);
+    EXPECT_NEAR(r.fh1, 25.256, 1e-9);
+    EXPECT_NEAR(r.My, 69070.9, 0.1);
+    /* double shear with d 12.5: embedment with 12 mm (25.256), the modes with 12.5:
+    ** My = 0.3 * 360 * 12.5^2.6 = 76805.1; R7 = 18942, R8 = 9471.0,
+    ** R9 = 1.05 * 25.256 * 60 * 12.5 / 3 * (sqrt(4 + 12 * 76805.1 / (25.256 * 12.5 * 3600)) - 1)
+    **    = 7911.80, R10 = 1.15 * sqrt(2 * 76805.1 * 25.256 * 12.5) = 8008.39 -> mode 9 */
+    Vbm_Rule_Input dd = Rule_Input(29, 12.5);
+    Vbm_Rule_Result q{};
+    Calc_Fv_Rk(&dd, 2, &q);
+    EXPECT_NEAR(q.fh1, 25.256, 1e-9);
+    EXPECT_EQ(q.mode, 9);
+    EXPECT_NEAR(q.Fv_Rk, 7911.80, 0.05);
+    /* connectors and other shear-plane counts give nothing */
+    Vbm_Rule_Input c = Rule_Input(25, 65.0);
+    Vbm_Rule_Result z{};
+    Calc_Fv_Rk(&c, 1, &z);
+    EXPECT_EQ(z.Fv_Rk, 0.0);
+    z.Fv_Rk = -3.0;
+    Calc_Fv_Rk(&in, 3, &z);
+    EXPECT_EQ(z.Fv_Rk, -3.0);
+}
+
+TEST(RuleLateral, StapleInGypsumFibreBoard)
+{
+    Standard_Scope en(true);
+    Vbm_Rule_Input in = Rule_Input(1, 2.0);
+    in.mat1 = 9;
+    in.grade1 = 0;
+    in.t1_a = 12.5;
+    in.t2_a = 40.0;
+    in.staple_angle = 20.0;
+    in.fu = 600.0;
+    Vbm_Rule_Result r{};
+    /* fh1 = 7 * 2^-0.7 * 12.5^0.9 = 41.840; fh2 = 0.082 * 350 * 2^-0.3 = 23.312; My = 150 * 8;
+    ** single leg: mode 4 = 406.128; two legs, 1.5 / 2 in gypsum fibre board, 0.7 for the crown:
+    ** 2 * 0.75 * 0.7 * 406.128 = 426.434 */
+    Calc_Fv_Rk(&in, 1, &r);
+    EXPECT_EQ(in.fu, 800.0);
+    EXPECT_EQ(r.mode, 4);
+    EXPECT_NEAR(r.Fv_Rk, 426.434, 0.001);
+}
+
+TEST(RuleLateral, AluminiumPlateBearingCaps)
+{
+    Standard_Scope en(true);
+    Vbm_Rule_Input in = Rule_Input(30, 12.0);
+    in.mat1 = 16;
+    in.grade1 = 999;                    /* unknown grade: fu 220 */
+    in.t1_a = 3.0;
+    Vbm_Rule_Result r{};
+    /* thin plate, mode 12 = 7441.03; bearing 1.66 * 0.4 * 220 * 12 * 3 = 5258.88 governs */
+    Calc_Fv_Rk(&in, 1, &r);
+    EXPECT_NEAR(r.alu_bearing, 5258.88, 1e-6);
+    EXPECT_NEAR(r.Fv_Rk, 5258.88, 1e-6);
+    EXPECT_EQ(r.mode, 12);
+}
+
+TEST(RuleLateral, BlockShearThicknesses)
+{
+    Standard_Scope en(true);
+    Vbm_Rule_Input in = Rule_Input(30, 12.0);
+    in.mat1 = 12;
+    in.t1 = in.t1_a = 10.0;
+    Block_Shear_Values b{};
+    /* t = 60, fh = 25.256, My = 69070.9: 0.4 t = 24; 1.4 sqrt(My / (fh d)) = 21.135;
+    ** 2 sqrt(...) = 30.193; t (sqrt(2 + 4 * 0.063306) - 1) = 30.064; 10 mm plate: intermediate */
+    Calc_Fh_Members(&in, &b);
+    EXPECT_EQ(b.plate_class, 1);
+    EXPECT_NEAR(b.t, 60.0, 1e-12);
+    EXPECT_NEAR(b.fh, 25.256, 1e-9);
+    EXPECT_NEAR(b.t_ef_a, 24.0, 1e-9);
+    EXPECT_NEAR(b.t_ef_b, 21.135, 0.001);
+    EXPECT_NEAR(b.t_ef_e, 30.193, 0.001);
+    EXPECT_NEAR(b.t_ef_d, 30.064, 0.001);
+}
+
+TEST(RuleLimits, Messages)
+{
+    {
+        Standard_Scope en(true);
+        Vbm_Rule_Input in = Rule_Input(11, 6.0);
+        in.t1_a = 40.0;
+        in.species_sfp = 1;
+        int msg = -1, hint = -1;
+        in.screw_angle = 20.0;
+        EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, &hint), 1);
+        EXPECT_EQ(msg, 1013);
+        in.screw_angle = 10.0;
+        EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, &hint), 0);
+        EXPECT_EQ(msg, 0);
+        EXPECT_EQ(hint, 1014);
+        EXPECT_NEAR(in.rho_k1, 350.0, 1e-9);
+        /* without a hint pointer the message rules answer the same */
+        EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, nullptr), 0);
+        Vbm_Rule_Input staple = Rule_Input(1, 1.8);
+        staple.fu = 5.0;
+        EXPECT_EQ(Check_Vbm_Limits(1, &staple, &msg, &hint), 1);
+        EXPECT_EQ(msg, 87);
+        Vbm_Rule_Input plates = Rule_Input(29, 12.0);
+        plates.mat1 = plates.mat2 = 12;
+        EXPECT_EQ(Check_Vbm_Limits(1, &plates, &msg, &hint), 1);
+        EXPECT_EQ(msg, 12);
+        Vbm_Rule_Input glued = Rule_Input(-1, 12.0);
+        glued.rho_k1 = -7.0;
+        EXPECT_EQ(Check_Vbm_Limits(1, &glued, &msg, &hint), 0);
+        EXPECT_EQ(glued.rho_k1, -7.0);
+    }
+    Standard_Scope din(false);
+    Vbm_Rule_Input in = Rule_Input(29, 12.0);
+    in.t1_a = 20.0;
+    int msg = 0;
+    EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, nullptr), 1);
+    EXPECT_EQ(msg, 21);
+}
+
+TEST(RuleAxial, WithdrawalAndThreadInsideTheMember)
+{
+    Standard_Scope en(true);
+    const int c24 = Grade_Index(0, "C24");
+    double f = -1.0, l = -1.0;
+    int code = -1;
+    /* nothing of the fastener inside the member */
+    EXPECT_EQ(Calc_Vbm_Axial_Value(0, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
+                                   100.0, 10.0, 10.05, 90.0, 0, &f, &l, &code), 0.0);
+    EXPECT_EQ(f, 0.0);
+    EXPECT_EQ(l, 0.0);
+    EXPECT_EQ(code, 0);
+    /* the tip passes the 60 mm member: l = 60; 20e-6 * 350² = 2.45; 4 * 2.45 * 60 = 588 */
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(0, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
+                                     100.0, 0.0, 70.0, 90.0, 0, &f, &l, &code), 588.0, 1e-9);
+    EXPECT_NEAR(l, 60.0, 1e-12);
+    EXPECT_NEAR(f, 2.45, 1e-12);
+    /* tip at 50, thread 100 long: only the 50 mm inside count: 4 * 2.45 * 50 = 490 */
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(0, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
+                                     100.0, 0.0, 50.0, 90.0, 0, &f, &l, &code), 490.0, 1e-9);
+}
+
+TEST(RuleAxial, TensileCompressionAndHead)
+{
+    Standard_Scope en(true);
+    /* a staple carries with both legs */
+    EXPECT_NEAR(Get_Vbm_Ftens_Rk(1, 0, 1.8, 0, -1, 800.0),
+                2.0 * Get_Vbm_Ftens_Rk(0, 0, 1.8, 0, -1, 800.0), 1e-9);
+    /* pi 1.8² / 4 * 800 / 1.25 = 1628.6 */
+    EXPECT_NEAR(Get_Vbm_Ftens_Rk(0, 0, 1.8, 0, -1, 800.0), 1628.60, 0.01);
+    EXPECT_EQ(Get_Vbm_Ftens_Rk(45, 0, 3.1, 0, -1, 0.0), 4500.0);
+    /* third family, 8 mm, t = 400: f_y,k 800 -> N_pl = 800 pi 5.4² / 4 = 18321.8 */
+    double out[10];
+    Calc_Screw_Buckling(0, Grade_Index(0, "C24"), 50, 0, 8.0, 5.4, 400.0, 100.0, 90.0, 0, out);
+    EXPECT_NEAR(out[7], 18321.77, 0.01);
+    Calc_Screw_Buckling(0, Grade_Index(0, "C24"), 29, 0, 8.0, 5.4, 400.0, 100.0, 90.0, 0, out);
+    EXPECT_EQ(out[8], 0.0);
+    /* a plain nail in a layered user material sets 1023 */
+    int code = 0;
+    double fh = -1.0;
+    Calc_Fax_Rk(0, -10, 0, 20.0, 0, 4.0, 10.0, 0.0, 0, 0, 0, 90.0, &fh, &code);
+    EXPECT_EQ(code, 1023);
+    /* washer bearing: 3 * 2.5 * pi/4 (44² - 13²) = 3 * 2.5 * 1387.81 = 10408.5 */
+    EXPECT_NEAR(Calc_Vbm_Washer_Bearing(0, 2.5, 60.0, 12.0, 44.0), 10408.5, 0.1);
+}
