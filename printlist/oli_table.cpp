@@ -326,9 +326,10 @@ void OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *colu
   int has_group = 0;
   for (int32_t c = 0; c < ncols; c++)
     if (columns[c].group_title[0]) has_group = 1;
+  /* Only separators that are written count: none stands before a column joining a group. */
   int32_t nsep = 0;
   for (int32_t c = 0; c + 1 < ncols; c++)
-    if (columns[c].separator) nsep++;
+    if (columns[c].separator && !joins_group(&columns[c + 1])) nsep++;
   fprintf(file, " %d %d -1 -1 %d", has_group ? 2 : 1, (flags & OLI_TAB_NO_UNIT) ? 0 : 1, (int)nsep);
   if (flags & OLI_TAB_LAYOUT_2) fprintf(file, " 0 0 0 0 0 0 0 %d", 2);
   fputs("\n", file);
