@@ -309,6 +309,14 @@ int zw::Tree_Click(TreeView *tree, int x, int y, int button, int dbl) {
   return r;
 }
 
+void zw::Tree_Move(TreeView *tree, int dx, int dy) {
+  if (!tree || !Live_Trees().count(tree)) return;
+  tree->x1 += dx;
+  tree->x2 += dx;
+  tree->y1 += dy;
+  tree->y2 += dy;
+}
+
 void zw::Tree_Wheel(TreeView *tree, int steps) {
   if (!tree) return;
   std::vector<TreeViewItem *> rows;

@@ -193,9 +193,10 @@ void VELSetWindowTitle(const char *title);
 ** answers its code; Undefine_Prop_Sheet removes it and restores the screen below.
 ** Handles of controls are unique over the run (> 0).
 */
-/* frame: 1 framed with a title band of 33 pixels, 0 no frame; movable: 1 the user may drag the
-** sheet by its title band; style: the sheet's look value (>= 100 draws the button row band of
-** 27 pixels in BUTTON_CI); mode: 1 modal. Answers the sheet level (1 = outermost), 0 on failure. */
+/* frame: 1 a raised frame with a title band (the top 25 pixels), 0 no frame; movable: 1 the user
+** may drag the sheet by its title band (window back end); style: the caller's look value (kept,
+** no effect on the drawing); mode: 1 modal. Answers the sheet level (1 = outermost), 0 when 32
+** sheets are open already. */
 int Define_Prop_Sheet(int x1, int y1, int x2, int y2, int frame, int movable, const char *title,
                       int style, int mode);
 void Set_NoFrameFlag_to_Next_PropSheet(void);

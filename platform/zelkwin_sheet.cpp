@@ -168,6 +168,51 @@ static void Slider_Click(Sheet &sh, Control &s, int x, int y) {
   }
 }
 
+/* Drags a movable sheet by its title band while the left button is held: the sheet's picture
+** moves as a whole (with everything drawn on it), the screen below is put back, and controls and
+** the displacement follow. The sheet stays on the screen. */
+static void Drag_Sheet(Sheet &sh) {
+  int px = M_XPOS, py = M_YPOS;
+  while (M_LEFT)
+    if (Get_Mouse_Event() == VELMSG_CLOSE) return;
+  int dx = M_XPOS - px, dy = M_YPOS - py;
+  int x1 = sh.x1 + dx, y1 = sh.y1 + dy, x2 = sh.x2 + dx, y2 = sh.y2 + dy;
+  Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
+  dx = x1 - sh.x1;
+  dy = y1 - sh.y1;
+  if (dx == 0 && dy == 0) return;
+  int w = sh.x2 - sh.x1 + 1, h = sh.y2 - sh.y1 + 1;
+  std::vector<uint32_t> picture((size_t)w * (size_t)h);
+  pxSvRc(sh.x1, sh.y1, sh.x2, sh.y2, picture.data());
+  if (!sh.under.pixels.empty()) pxStRc(sh.under.x1, sh.under.y1, sh.under.x2, sh.under.y2, sh.under.pixels.data());
+  sh.x1 += dx;
+  sh.y1 += dy;
+  sh.x2 += dx;
+  sh.y2 += dy;
+  sh.under = Saved_Rect{std::max(0, sh.x1), std::max(0, sh.y1), std::min(NPIXEL_X - 1, sh.x2),
+                        std::min(NPIXEL_Y - 1, sh.y2), {}};
+  sh.under.pixels.resize((size_t)(sh.under.x2 - sh.under.x1 + 1) * (size_t)(sh.under.y2 - sh.under.y1 + 1));
+  pxSvRc(sh.under.x1, sh.under.y1, sh.under.x2, sh.under.y2, sh.under.pixels.data());
+  pxStRc(sh.x1, sh.y1, sh.x2, sh.y2, picture.data());
+  for (auto &c : sh.controls) {
+    c.x1 += dx;
+    c.x2 += dx;
+    c.y1 += dy;
+    c.y2 += dy;
+    for (auto &m : c.members) {
+      m.x1 += dx;
+      m.x2 += dx;
+      m.y1 += dy;
+      m.y2 += dy;
+    }
+    if (c.kind == CK_TREE) Tree_Move(c.tree, dx, dy);
+  }
+  sh.dx += dx;
+  sh.dy += dy;
+  Log_Line("MOVE " + std::to_string(Sheets().size()) + " " + std::to_string(sh.dx) + " " + std::to_string(sh.dy));
+  Present();
+}
+
 static int End_Pass(int code) {
   Log_Line("EDIT " + std::to_string(code));
   return code;
@@ -811,6 +856,11 @@ int Edit_Prop_Sheet(void) {
         for (auto &c : sh.controls)
           if (c.kind == CK_TREE && c.state > 0 && Inside(c, M_XPOS, M_YPOS) && Tree_Click(c.tree, M_XPOS, M_YPOS, 2, 0))
             return End_Pass(c.code);
+        break;
+      }
+      if (sh.movable && sh.frame && M_YPOS >= sh.y1 + 3 && M_YPOS <= sh.y1 + 24 && M_XPOS >= sh.x1 &&
+          M_XPOS <= sh.x2) {
+        Drag_Sheet(sh);
         break;
       }
       bool ended = false;

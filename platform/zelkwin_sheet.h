@@ -85,6 +85,7 @@ void Tree_Draw(TreeView *tree, int state);
 int Tree_Click(TreeView *tree, int x, int y, int button, int dbl);
 void Tree_Rect(TreeView *tree, int *x1, int *y1, int *x2, int *y2);
 void Tree_Wheel(TreeView *tree, int steps);
+void Tree_Move(TreeView *tree, int dx, int dy);
 
 } // namespace zw
 

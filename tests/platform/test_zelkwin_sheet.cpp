@@ -262,3 +262,35 @@ TEST(ZelkwinSheet, FloatFieldWithStepsAndEditing) {
   Undefine_Prop_Sheet();
   EXPECT_TRUE(Has_Line(ZW_Test_Log_Lines(), "EDITFLOAT 3.25"));
 }
+
+TEST(ZelkwinSheet, MovableSheetDraggedByItsTitleCarriesItsControls) {
+  ZW_Test_Reset();
+  uint32_t desktop = ZW_Test_Pixel(105, 105);
+  ZW_Test_Set_Script("press 150 110\nmove 200 130\nrelease 250 160\nclick 235 205\nclick 2 2\n");
+  Define_Prop_Sheet(100, 100, 300, 250, 1, 1, "Verschieben", 40, 1);
+  Draw_Funny_Text_to_PS(110, 200, "Text auf dem Blatt", 0, 0);
+  Add_Single_Button_to_PS(130, 150, PS_RASTER(60, 20), "Knopf", 4);
+  Activate_Prop_Sheet();
+  uint32_t title = ZW_Test_Pixel(105, 105);
+  EXPECT_NE(title, desktop);
+  EXPECT_EQ(Edit_Prop_Sheet(), 4); /* the button, now at (230, 200) */
+  int dx = 0, dy = 0;
+  Prop_Sheet_Displacement(&dx, &dy);
+  EXPECT_EQ(dx, 100);
+  EXPECT_EQ(dy, 50);
+  Inquire_Prop_Sheet_Displacement(&dx, &dy);
+  EXPECT_EQ(dx * 1000 + dy, 100050);
+  EXPECT_EQ(ZW_Test_Pixel(105, 105), desktop); /* the old place is free again */
+  EXPECT_EQ(ZW_Test_Pixel(205, 155), title);
+  Undefine_Prop_Sheet();
+  EXPECT_EQ(ZW_Test_Pixel(205, 155), desktop);
+  EXPECT_TRUE(Has_Line(ZW_Test_Log_Lines(), "MOVE 1 100 50"));
+  /* not movable: the title does not move */
+  ZW_Test_Set_Script("press 150 110\nrelease 250 160\n");
+  Define_Prop_Sheet(100, 100, 300, 250, 1, 0, "Fest", 40, 1);
+  Activate_Prop_Sheet();
+  Edit_Prop_Sheet();
+  Prop_Sheet_Displacement(&dx, &dy);
+  EXPECT_EQ(dx * 1000 + dy, 0);
+  Undefine_Prop_Sheet();
+}
