@@ -262,7 +262,9 @@ int Fill_Stringlist_of_PS(int list, const char *text, int colour); /* appends; a
 void Truncate_Stringlist_of_PS(int list, int count);               /* keeps the first count */
 /* Scrollable areas: draw(first, sx, sy, X1, Y1, X2, Y2, user) paints the area at scroll
 ** position (sx, sy) into its screen rectangle (clip set); first is the area's handle.
-** frame 1 draws a sunken frame; step_x/step_y the slider step in pixels; active 1 draws now. */
+** frame 1 draws a sunken frame; code != 0 ends the pass on a press inside (0: the press goes to
+** the controls below, such as an escape area); step_x/step_y the slider step in pixels;
+** active 1 draws now. */
 typedef void (*PS_Area_Draw_Fct)(int first, int sx, int sy, int x1, int y1, int x2, int y2, void *user);
 int Add_Scrollable_Area_to_PS(int x1, int y1, int x2, int y2, int frame, int code, int step_x,
                               int step_y, PS_Area_Draw_Fct draw, void *user, int active);
@@ -396,5 +398,9 @@ typedef void (*VEL_Close_Fct)(void);
 void VELSetCloseCallback(VEL_Close_Fct fct); /* called once when the user closes the window */
 int VEL_Is_Headless(void);        /* 1 when the events come from a script (or none) */
 int VEL_Snapshot(const char *png_path); /* writes the virtual screen as PNG; 1 on success */
+
+/* The print-list viewer's entry: shows the print list path (relative paths below base). Until the
+** viewer is built it logs "OLI-View <path>" and answers 1 when the file can be opened, else 0. */
+int Quick_OLI_View(const char *base, const char *path);
 
 #include "platform/zelkwin_test.h"

@@ -820,7 +820,7 @@ static int Click(Sheet &sh, int x, int y, bool *ended) {
         *ended = true;
         return c.code;
       }
-      return 0;
+      continue; /* an area without a code lets the press through to what lies below it */
     case CK_TREE:
       if (Tree_Click(c.tree, x, y, 1, 0)) {
         *ended = true;

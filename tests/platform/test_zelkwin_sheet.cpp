@@ -294,3 +294,27 @@ TEST(ZelkwinSheet, MovableSheetDraggedByItsTitleCarriesItsControls) {
   EXPECT_EQ(dx * 1000 + dy, 0);
   Undefine_Prop_Sheet();
 }
+
+TEST(ZelkwinSheet, AreaWithoutCodeLetsPressesThroughToTheEscapeAreaBelow) {
+  ZW_Test_Reset();
+  ZW_Test_Set_Script("click 200 200\n");
+  Define_Prop_Sheet(100, 100, 400, 400, 1, 0, "Seite", 40, 1);
+  Add_Escape_Area_to_PS(110, 130, 390, 390, 2000);
+  Add_Scrollable_Area_to_PS(110, 130, 390, 390, 0, 0, 10, 10, Paint_List, (void *)"Zeile", 1);
+  Activate_Prop_Sheet();
+  EXPECT_EQ(Edit_Prop_Sheet(), 2000);
+  EXPECT_EQ(M_LEFT, 1);
+  Undefine_Prop_Sheet();
+}
+
+TEST(ZelkwinSheet, QuickViewOfAPrintListChecksTheFile) {
+  ZW_Test_Reset();
+  FILE *f = fopen("bauteil_01.oli", "w");
+  ASSERT_NE(f, nullptr);
+  fputs("#CONTENTS\n", f);
+  fclose(f);
+  EXPECT_EQ(Quick_OLI_View(".", "bauteil_01.oli"), 1);
+  EXPECT_EQ(Quick_OLI_View(".", "fehlt_01.oli"), 0);
+  EXPECT_TRUE(Has_Line(ZW_Test_Log_Lines(), "OLI-View bauteil_01.oli"));
+  EXPECT_TRUE(Has_Line(ZW_Test_Log_Lines(), "OLI-View ./fehlt_01.oli"));
+}
