@@ -12,3 +12,4 @@
 #include "design/design_axial.h"
 #include "design/design_run.h"
 #include "design/design_rules.h"
+#include "design/design_numeric.h"
