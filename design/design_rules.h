@@ -44,3 +44,25 @@ double Calc_Fax_Rk(int type, int mat, int grade, double t, int head_form, double
 double Calc_Vbm_Washer_Bearing(int mat, double f_c90, double t, double d, double washer_d);
 void Apply_User_Screw_Line_43(Vbm_Rule_Input *input);
 void Apply_User_Screw_Line_44(Vbm_Rule_Input *input);
+
+/* ---------------------------------------------------------------- further axial functions */
+
+/* A member as the head-side functions see it. */
+typedef struct Vbm_Member_Record {
+    int32_t mat;                    /* Mat_Group_Code */
+    int32_t grade;
+    double thickness;               /* mm */
+} Vbm_Member_Record;
+
+double Calc_Vbm_Withdrawal_Layered(const Vbm_Layered_Member *layered, int type, int predrilled,
+                                   int predrill_core, double d, double l, double alpha);
+double Calc_Screw_Compression_Layered(const Vbm_Layered_Member *layered, int type, int stainless,
+                                      double d, double d1, double l, double alpha);
+double Calc_Fax_Rk_Member(const Vbm_Member_Record *member, int type, int head_form, double d,
+                          double D, double d1, int washer, int fibre_saturated, int unused,
+                          double staple_angle, double *out_f_head, int *out_code);
+double Calc_Vbm_Washer_Bearing_Member(const Vbm_Member_Record *member, int material,
+                                      int selector, double d, double washer_d);
+double Calc_Vbm_Head_Capacity(const Vbm_Rule_Input *input, double *out_f_head, int selector);
+void Copy_Vbm_Rule_Result(Connection_Result *result, const Vbm_Rule_Result *rule, double gamma_1,
+                          double gamma_2);

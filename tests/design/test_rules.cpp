@@ -234,3 +234,31 @@ TEST(RuleAxial, TensileCompressionAndHead)
     /* washer bearing: 3 * 2.5 * pi/4 (44² - 13²) = 3 * 2.5 * 1387.81 = 10408.5 */
     EXPECT_NEAR(Calc_Vbm_Washer_Bearing(0, 2.5, 60.0, 12.0, 44.0), 10408.5, 0.1);
 }
+
+TEST(RuleAxial, CopyAndMemberRecords)
+{
+    Standard_Scope en(true);
+    Vbm_Rule_Result rule{};
+    rule.fh1 = 26.0;
+    rule.fh2 = 13.0;
+    rule.My = 69070.9;
+    rule.Fv_Rk = 7441.0;
+    rule.mode = 6;
+    Connection_Result r{};
+    r.kmod_1 = 0.8;
+    r.kmod_2 = 0.9;
+    /* fh1,d = 26 * 0.8 / 1.3 = 16; fh2,d = 13 * 0.9 / 1.3 = 9; rd = 7441 sqrt(0.72) / 1.3 */
+    Copy_Vbm_Rule_Result(&r, &rule, 1.3, 1.3);
+    EXPECT_NEAR(r.fh1_d, 16.0, 1e-12);
+    EXPECT_NEAR(r.fh2_d, 9.0, 1e-12);
+    EXPECT_NEAR(r.rd_lateral, 7441.0 * std::sqrt(0.72) / 1.3, 1e-9);
+    EXPECT_EQ(r.rule_char, 6);
+    EXPECT_EQ(r.rk_lateral, 7441.0);
+    /* a member record of steel: plate rule D = min(12 t, 4 d) = min(120, 48): pi/4 (48² - 13²)
+    ** = 1676.83; times 3 f_c90 with f_c90 of the record's material (0 for steel) */
+    Vbm_Member_Record plate{12, 0, 10.0};
+    EXPECT_EQ(Calc_Vbm_Washer_Bearing_Member(&plate, 0, 1, 12.0, 44.0), 0.0);
+    EXPECT_EQ(Calc_Vbm_Washer_Bearing_Member(nullptr, 0, 1, 12.0, 44.0), 0.0);
+    EXPECT_EQ(Calc_Screw_Compression_Layered(nullptr, 14, 0, 8.0, 5.4, 100.0, 90.0), 0.0);
+    EXPECT_EQ(Calc_Vbm_Withdrawal_Layered(nullptr, 16, 0, 0, 4.0, 60.0, 90.0), 0.0);
+}
