@@ -136,6 +136,27 @@ static void Release_All() {
   FcFini();
 }
 
+/* The log file (SPLICE_GUI_LOG, appended) and the event script (SPLICE_GUI_SCRIPT) named by the
+** environment. */
+static void Open_Log_And_Script() {
+  State &s = St();
+  if (s.log_file) fclose(s.log_file);
+  s.log_file = nullptr;
+  const char *log = getenv("SPLICE_GUI_LOG");
+  if (log && *log) s.log_file = fopen(log, "a");
+  const char *script = getenv("SPLICE_GUI_SCRIPT");
+  if (script && *script) {
+    std::ifstream in(script, std::ios::binary);
+    if (in) {
+      std::stringstream ss;
+      ss << in.rdbuf();
+      Parse_Script(ss.str(), &s.queue, script);
+    } else {
+      Log_Line(std::string("SCRIPT MISSING ") + script);
+    }
+  }
+}
+
 void Ensure_Init() {
   State &s = St();
   if (s.inited) return;
@@ -150,23 +171,12 @@ void Ensure_Init() {
   s.restrict_x2 = NPIXEL_X - 1;
   s.restrict_y2 = NPIXEL_Y - 1;
   Clear_Screen(Desktop_Rgb);
-  const char *log = getenv("SPLICE_GUI_LOG");
-  if (log && *log) s.log_file = fopen(log, "a");
+  Open_Log_And_Script();
   const char *script = getenv("SPLICE_GUI_SCRIPT");
   bool display = (getenv("DISPLAY") && *getenv("DISPLAY")) ||
                  (getenv("WAYLAND_DISPLAY") && *getenv("WAYLAND_DISPLAY"));
   const char *force = getenv("SPLICE_GUI_HEADLESS");
   s.headless = (script && *script) || !display || (force && *force == '1');
-  if (script && *script) {
-    std::ifstream in(script, std::ios::binary);
-    if (in) {
-      std::stringstream ss;
-      ss << in.rdbuf();
-      Parse_Script(ss.str(), &s.queue, script);
-    } else {
-      Log_Line(std::string("SCRIPT MISSING ") + script);
-    }
-  }
   if (!s.headless && !Window_Open()) s.headless = true;
   M_XPOS = NPIXEL_X / 2;
   M_YPOS = NPIXEL_Y / 2;
@@ -335,9 +345,16 @@ void ZW_Test_Reset(void) {
   Reset_Draw_State();
   Clear_Screen(Desktop_Rgb);
   s.log_lines.clear();
+  if (s.log_file) fclose(s.log_file);
+  s.log_file = nullptr;
   M_XPOS = NPIXEL_X / 2;
   M_YPOS = NPIXEL_Y / 2;
   M_LEFT = M_RIGHT = M_SCROLL = 0;
+}
+
+void ZW_Test_Start_From_Environment(void) {
+  ZW_Test_Reset();
+  Open_Log_And_Script();
 }
 
 void ZW_Test_Set_Script(const std::string &script) {

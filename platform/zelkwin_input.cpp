@@ -38,6 +38,13 @@ static int Utf8_To_Byte(const std::string &s, size_t *i) {
   return '?';
 }
 
+std::string Utf8_To_Display(const std::string &utf8) {
+  std::string out;
+  size_t i = 0;
+  while (i < utf8.size()) out += (char)Utf8_To_Byte(utf8, &i);
+  return out;
+}
+
 static int Key_By_Name(const std::string &name) {
   static const struct {
     const char *name;
@@ -274,11 +281,13 @@ void msStCu(int x, int y) {
   ev.x = x;
   ev.y = y;
   Apply_Mouse(ev);
+  if (!St().headless) Window_Warp(M_XPOS, M_YPOS);
 }
 
 void setMouseCursor(int shape) {
   Ensure_Init();
   St().cursor_shape = shape;
+  if (!St().headless) Window_Cursor(shape);
 }
 
 void Set_MouseWheel_Activity(int on) {
@@ -432,12 +441,15 @@ int64_t VELClock(void) {
 int VELSetClipboardText(const char *text) {
   Ensure_Init();
   St().clipboard = text ? text : "";
+  if (!St().headless) Window_Set_Clipboard(To_Utf8(St().clipboard.c_str(), -1));
   return 1;
 }
 
 int VELGetClipboardText(char *buffer, int size) {
   Ensure_Init();
   if (!buffer || size <= 0) return 0;
+  std::string from_window;
+  if (!St().headless && Window_Get_Clipboard(&from_window)) St().clipboard = Utf8_To_Display(from_window);
   const std::string &c = St().clipboard;
   int n = (int)c.size() < size - 1 ? (int)c.size() : size - 1;
   memcpy(buffer, c.data(), (size_t)n);

@@ -103,6 +103,11 @@ bool Window_Open();
 void Window_Close();
 void Window_Present(const unsigned char *data, int stride, int w, int h);
 void Window_Set_Title(const char *title);
+void Window_Warp(int x, int y);             /* puts the real pointer there */
+void Window_Cursor(int shape);              /* 0 arrow, 6 wait, 18 hand */
+void Window_Set_Clipboard(const std::string &utf8);
+bool Window_Get_Clipboard(std::string *utf8);
+std::string Utf8_To_Display(const std::string &utf8); /* UTF-8 to display-font bytes ('?' for others) */
 void Run_Call_Always();
 
 /* drawing helpers used by the sheets and boxes */

@@ -60,6 +60,33 @@ void Window_Set_Title(const char *title) {
   if (window) SDL_SetWindowTitle(window, title);
 }
 
+void Window_Warp(int x, int y) {
+  if (window) SDL_WarpMouseInWindow(window, x, y);
+}
+
+void Window_Cursor(int shape) {
+  static SDL_Cursor *cursors[3] = {nullptr, nullptr, nullptr};
+  int k = shape == 6 ? 1 : shape == 18 ? 2 : 0;
+  static const SDL_SystemCursor ids[3] = {SDL_SYSTEM_CURSOR_ARROW, SDL_SYSTEM_CURSOR_WAIT, SDL_SYSTEM_CURSOR_HAND};
+  if (!window) return;
+  if (!cursors[k]) cursors[k] = SDL_CreateSystemCursor(ids[k]);
+  if (cursors[k]) SDL_SetCursor(cursors[k]);
+}
+
+void Window_Set_Clipboard(const std::string &utf8) {
+  if (window) SDL_SetClipboardText(utf8.c_str());
+}
+
+bool Window_Get_Clipboard(std::string *utf8) {
+  if (!window || !SDL_HasClipboardText()) return false;
+  char *t = SDL_GetClipboardText();
+  if (!t) return false;
+  *utf8 = t;
+  SDL_free(t);
+  for (size_t i = 0; (i = utf8->find('\r', i)) != std::string::npos;) utf8->erase(i, 1);
+  return true;
+}
+
 static int Special_Key(SDL_Keycode k, Uint16 mod) {
   bool ctrl = mod & KMOD_CTRL, shift = mod & KMOD_SHIFT;
   if (ctrl && k >= SDLK_a && k <= SDLK_z) return (int)(k - SDLK_a + 1);

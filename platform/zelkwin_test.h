@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
-/* Drops every sheet, message box, event, font and clip state, clears the screen to the
-** background colour, clears the log and switches to the headless back end. */
+/* Drops every sheet, message box, event, font and clip state, clears the screen, clears the log
+** (and closes a log file) and switches to the headless back end. */
 void ZW_Test_Reset(void);
+/* As at program start: a reset, then the log file of SPLICE_GUI_LOG (appended) and the events of
+** the script SPLICE_GUI_SCRIPT (headless). */
+void ZW_Test_Start_From_Environment(void);
 /* Replaces the pending events by the script (the ARCHITECTURE.md format, one event a line). */
 void ZW_Test_Set_Script(const std::string &script);
 /* Appends events to the pending ones. */

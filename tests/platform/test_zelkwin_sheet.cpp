@@ -8,6 +8,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -317,4 +318,41 @@ TEST(ZelkwinSheet, QuickViewOfAPrintListChecksTheFile) {
   EXPECT_EQ(Quick_OLI_View(".", "fehlt_01.oli"), 0);
   EXPECT_TRUE(Has_Line(ZW_Test_Log_Lines(), "OLI-View bauteil_01.oli"));
   EXPECT_TRUE(Has_Line(ZW_Test_Log_Lines(), "OLI-View ./fehlt_01.oli"));
+}
+
+TEST(ZelkwinSheet, ScriptAndLogFilesNamedByTheEnvironment) {
+  FILE *f = fopen("start.script", "w");
+  ASSERT_NE(f, nullptr);
+  fputs("# a script as the program gets it\nclick 120 120\nsnapshot start.png\nkey Esc\n", f);
+  fclose(f);
+  remove("start.log");
+  setenv("SPLICE_GUI_SCRIPT", "start.script", 1);
+  setenv("SPLICE_GUI_LOG", "start.log", 1);
+  ZW_Test_Start_From_Environment();
+  unsetenv("SPLICE_GUI_SCRIPT");
+  unsetenv("SPLICE_GUI_LOG");
+  EXPECT_EQ(VEL_Is_Headless(), 1);
+  Define_Prop_Sheet(100, 100, 300, 200, 1, 0, "Start", 40, 1);
+  Add_Single_Button_to_PS(110, 110, PS_RASTER(40, 20), "Los", 3);
+  Add_Single_Button_to_PS(200, 170, SYMBOLIC_BREAK_RASTER, nullptr, 7);
+  Activate_Prop_Sheet();
+  EXPECT_EQ(Edit_Prop_Sheet(), 3);
+  EXPECT_EQ(Edit_Prop_Sheet(), 7);
+  Undefine_Prop_Sheet();
+  std::vector<std::string> lines;
+  FILE *log = fopen("start.log", "r");
+  ASSERT_NE(log, nullptr);
+  char buf[512];
+  while (fgets(buf, sizeof buf, log)) lines.push_back(std::string(buf, strcspn(buf, "\n")));
+  fclose(log);
+  EXPECT_EQ(lines, ZW_Test_Log_Lines());
+  EXPECT_TRUE(Has_Line(lines, "SHEET 1 100 100 300 200 Start"));
+  int los = 0;
+  for (auto &l : lines)
+    if (l.compare(0, 5, "TEXT ") == 0 && l.size() > 4 && l.compare(l.size() - 4, 4, " Los") == 0) los++;
+  EXPECT_GE(los, 1);
+  EXPECT_TRUE(Has_Line(lines, "EDIT 3"));
+  EXPECT_TRUE(Has_Line(lines, "SNAPSHOT start.png"));
+  EXPECT_TRUE(Has_Line(lines, "EDIT 7"));
+  ZW_Test_Reset();
 }
