@@ -11,6 +11,8 @@
 namespace zw {
 
 static int next_handle = 1;
+static int tip_owner = 0;                  /* control whose hover hint is shown */
+static Saved_Rect tip{0, 0, -1, -1, {}};   /* the screen below the hint */
 static bool no_frame_next = false;
 static int base_x1 = 0, base_y1 = 0, base_x2 = -1, base_y2 = -1;
 
@@ -31,6 +33,8 @@ Control *Find_Control(int handle, Sheet **owner) {
 }
 
 void Sheets_Reset() {
+  tip_owner = 0;
+  tip.pixels.clear();
   Sheets().clear();
   no_frame_next = false;
   base_x2 = base_y2 = -1;
@@ -213,7 +217,68 @@ static void Drag_Sheet(Sheet &sh) {
   Present();
 }
 
+/* ---------------------------------------------------------------- hover hints */
+
+static void Hide_Tip() {
+  if (!tip_owner) return;
+  if (!tip.pixels.empty()) pxStRc(tip.x1, tip.y1, tip.x2, tip.y2, tip.pixels.data());
+  tip.pixels.clear();
+  tip_owner = 0;
+  Present();
+}
+
+/* The comment of a control as a small box below the mouse, one line per line feed. */
+static void Show_Tip(const Control &c) {
+  std::vector<std::string> lines;
+  size_t p = 0;
+  while (p <= c.comment.size()) {
+    size_t q = c.comment.find('\n', p);
+    if (q == std::string::npos) q = c.comment.size();
+    lines.push_back(c.comment.substr(p, q - p));
+    p = q + 1;
+  }
+  int w = 0;
+  for (auto &l : lines) w = std::max(w, Text_Width(l.c_str(), 0x1000));
+  int x1 = M_XPOS, y1 = M_YPOS + 20, x2 = x1 + w + 10, y2 = y1 + (int)lines.size() * 15 + 5;
+  if (x2 >= NPIXEL_X - 4) {
+    x1 -= x2 - (NPIXEL_X - 5);
+    x2 = NPIXEL_X - 5;
+  }
+  if (y2 >= NPIXEL_Y - 4) {
+    y1 = M_YPOS - 10 - (y2 - y1);
+    y2 = M_YPOS - 10;
+  }
+  tip = Saved_Rect{std::max(0, x1), std::max(0, y1), std::min(NPIXEL_X - 1, x2), std::min(NPIXEL_Y - 1, y2), {}};
+  tip.pixels.resize((size_t)(tip.x2 - tip.x1 + 1) * (size_t)(tip.y2 - tip.y1 + 1));
+  pxSvRc(tip.x1, tip.y1, tip.x2, tip.y2, tip.pixels.data());
+  int ov[4];
+  pxQVwp(&ov[0], &ov[1], &ov[2], &ov[3]);
+  Set_Clip_Full();
+  Fill_Rect_Rgb(x1, y1, x2, y2, 0xFFFFE1);
+  Frame_Rect(x1, y1, x2, y2, BLACK_CI);
+  for (size_t i = 0; i < lines.size(); i++) Text_Rgb(x1 + 5, y1 + 14 + (int)i * 15, lines[i].c_str(), 0, 0x1000);
+  pxView(ov[0], ov[1], ov[2], ov[3]);
+  tip_owner = c.handle;
+  Present();
+}
+
+static void Track_Tip(Sheet &sh) {
+  const Control *under = nullptr;
+  for (size_t i = sh.controls.size(); i-- > 0;) {
+    const Control &c = sh.controls[i];
+    if (c.state >= 0 && !c.comment.empty() && Inside(c, M_XPOS, M_YPOS)) {
+      under = &c;
+      break;
+    }
+  }
+  int h = under ? under->handle : 0;
+  if (h == tip_owner) return;
+  Hide_Tip();
+  if (under) Show_Tip(*under);
+}
+
 static int End_Pass(int code) {
+  Hide_Tip();
   Log_Line("EDIT " + std::to_string(code));
   return code;
 }
@@ -327,6 +392,7 @@ void Undefine_Prop_Sheet(void) {
   Ensure_Init();
   Sheet *sh = Top();
   if (!sh) return;
+  Hide_Tip();
   for (auto &c : sh->controls)
     if (c.kind == CK_TREE && c.tree) c.tree = nullptr;
   if (!sh->under.pixels.empty())
@@ -849,6 +915,7 @@ int Edit_Prop_Sheet(void) {
     case EV_CLOSE: return End_Pass(Break_Code(sh));
     case EV_MOVE:
       if (Move_Escape_At(sh, M_XPOS, M_YPOS)) return End_Pass(Move_Escape_At(sh, M_XPOS, M_YPOS)->code);
+      Track_Tip(sh);
       break;
     case EV_DOWN: {
       if (ev.button == 2) {

@@ -356,3 +356,20 @@ TEST(ZelkwinSheet, ScriptAndLogFilesNamedByTheEnvironment) {
   EXPECT_TRUE(Has_Line(lines, "EDIT 7"));
   ZW_Test_Reset();
 }
+
+TEST(ZelkwinSheet, CommentsShowAsHintsWhileTheMouseRests) {
+  ZW_Test_Reset();
+  ZW_Test_Set_Script("move 130 130\nmove 250 250\nmove 131 131\nclick 131 131\n");
+  Define_Prop_Sheet(100, 100, 400, 400, 1, 0, "Hinweise", 40, 1);
+  int b = Add_Single_Button_to_PS(120, 120, SYMBOLIC_OK_RASTER, nullptr, 8);
+  Set_Comment_to_Button_PS(b, "best\x84tigen\nund weiter");
+  Activate_Prop_Sheet();
+  uint32_t below = ZW_Test_Pixel(140, 160);
+  EXPECT_EQ(Edit_Prop_Sheet(), 8);
+  auto log = ZW_Test_Log_Lines();
+  EXPECT_TRUE(Has_Line(log, "TEXT 135 164 bestätigen"));
+  EXPECT_TRUE(Has_Line(log, "TEXT 135 179 und weiter"));
+  EXPECT_EQ(Count_Prefix(log, "TEXT 136 165 bestätigen"), 1); /* shown again after leaving */
+  EXPECT_EQ(ZW_Test_Pixel(140, 160), below);                   /* and gone with the pass */
+  Undefine_Prop_Sheet();
+}
