@@ -12,6 +12,7 @@
 #include "dialogs/dialogs.h"
 #include "foundation/foundation.h"
 #include "printlist/printlist.h"
+#include "platform/zelkgrft.h"
 #include "platform/zelkwin.h"
 #include "platform/zelkwin_test.h"
 
