@@ -1,0 +1,145 @@
+/*
+** Complete design runs per fastener family and member layout, each governing value worked by
+** hand from DIN 1052 (simplified proof) and EN 1995-1-1 (exact proof).
+*/
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "design_test_util.h"
+
+namespace {
+
+Connection_Input Base_Input(int type, double d, double length, double t1, double t2)
+{
+    Connection_Input in{};
+    in.vbm_type = type;
+    in.steel_grade = -1;
+    in.d = d;
+    in.d_k = 2.0 * d;
+    in.length = length;
+    in.shear_planes = 1;
+    in.proof_method = 0;
+    in.mat_1 = in.mat_2 = 0;
+    in.grade_1 = in.grade_2 = Grade_Index(0, "C24");
+    in.t1 = t1;
+    in.t2 = t2;
+    in.kmod_given = 0.8;
+    in.gamma_m_1 = in.gamma_m_2 = 1.3;
+    in.gamma_steel = 1.1;
+    in.axis_angle = 90.0;
+    in.washer_d = -1.0;
+    in.service_class_1 = in.service_class_2 = 1;
+    return in;
+}
+
+} // namespace
+
+TEST(DesignFamilies, NailSimplifiedDin1052)
+{
+    Standard_Scope din(false);
+    Connection_Input in = Base_Input(0, 4.0, 90.0, 40.0, 60.0);
+    in.fu = 600.0;
+    in.split_rule = 1;
+    Connection_Result r{};
+    ASSERT_EQ(Design_Connection(in, &r), 0);
+    /* point 50 mm in member 2 (case 1); t1,req = t2,req = 3.92635 sqrt(6616.50 / (18.935 * 4))
+    ** = 36.70 <= 40 and 50: k = 1; Rk = sqrt(2 * 6616.50 * 18.935 * 4) = 1001.13;
+    ** rd = 1001.13 * 0.8 / 1.1 = 728.10 */
+    EXPECT_NEAR(r.l_ef, 50.0, 1e-9);
+    EXPECT_EQ(r.point_member, 1);
+    EXPECT_NEAR(r.t_req_1, 36.698, 0.001);
+    EXPECT_DOUBLE_EQ(r.k_red, 1.0);
+    EXPECT_NEAR(r.rk_lateral, 1001.13, 0.01);
+    EXPECT_DOUBLE_EQ(r.gamma_lateral, 1.1);
+    EXPECT_NEAR(r.rd_lateral, 728.10, 0.01);
+}
+
+TEST(DesignFamilies, BoltSimplifiedDin1052)
+{
+    Standard_Scope din(false);
+    Connection_Input in = Base_Input(30, 12.0, 120.0, 60.0, 60.0);
+    in.fu = 360.0;
+    Connection_Result r{};
+    ASSERT_EQ(Design_Connection(in, &r), 0);
+    /* fh with the hole d + 1 = 13: 0.082 * 0.87 * 350 = 24.969; required thicknesses with d 12:
+    ** 3.92635 * sqrt(69070.9 / (25.256 * 12)) = 59.27 <= 60: ratio 1;
+    ** Rk = sqrt(2 * 69070.9 * 24.969 * 12) = 6433.59; rd = 6433.59 * 0.8 / 1.1 = 4678.98 */
+    EXPECT_NEAR(r.fh1_k, 24.969, 0.001);
+    EXPECT_NEAR(r.t_req_1, 59.274, 0.001);
+    EXPECT_NEAR(r.rk_lateral, 6433.59, 0.01);
+    EXPECT_NEAR(r.rd_lateral, 4678.98, 0.01);
+    EXPECT_EQ(r.point_member, 1);
+}
+
+TEST(DesignFamilies, WoodScrewSimplifiedDin1052)
+{
+    Standard_Scope din(false);
+    Connection_Input in = Base_Input(2, 6.0, 80.0, 30.0, 60.0);
+    in.fu = 400.0;
+    Connection_Result r{};
+    ASSERT_EQ(Design_Connection(in, &r), 0);
+    /* fh = 0.082 * 350 * 6^-0.3 = 16.766; t1,req = 3.92635 sqrt(0.15 * 400 * 6^2.6 / (16.766 * 6))
+    ** = 31.143 > 30: k = 30 / 31.143 = 0.96328; point 50 >= t2,req 36.49;
+    ** Rk = 0.96328 * sqrt(2 * 6328.8 * 16.766 * 6) = 1087.01; rd = 790.56 */
+    EXPECT_NEAR(r.k_red, 0.96328, 1e-5);
+    EXPECT_NEAR(r.rk_lateral, 1087.01, 0.01);
+    EXPECT_NEAR(r.rd_lateral, 790.56, 0.01);
+}
+
+TEST(DesignFamilies, DowelInnerPlateEn1995)
+{
+    Standard_Scope en(true);
+    Connection_Input in = Base_Input(29, 12.0, 120.0, 60.0, 10.0);
+    in.proof_method = 1;
+    in.fu = 360.0;
+    in.mat_2 = 12;
+    in.grade_2 = 0;
+    Connection_Result r{};
+    ASSERT_EQ(Design_Connection(in, &r), 0);
+    /* mode 17: 9111.70 (as the inner-plate rule); rd = 9111.70 * 0.8 / 1.3 = 5607.20;
+    ** the plate's spacings: d0 = 13, a1 = a2 = 2.4 d0 = 31.2, the distances 1.2 d0 = 15.6 */
+    EXPECT_EQ(r.rule_char, 17);
+    EXPECT_NEAR(r.rk_lateral, 9111.70, 0.01);
+    EXPECT_NEAR(r.rd_lateral, 5607.20, 0.01);
+    EXPECT_NEAR(r.spacing_2[0], 31.2, 1e-9);
+    EXPECT_NEAR(r.spacing_2[1], 31.2, 1e-9);
+    EXPECT_NEAR(r.spacing_2[2], 15.6, 1e-9);
+    EXPECT_EQ(r.spacing_rule_2, 0);
+    /* a steel plate doubles the slip modulus: 2 * 4490.8 */
+    EXPECT_NEAR(r.k_ser, 8981.7, 0.05);
+}
+
+TEST(DesignFamilies, FittedBoltOuterPlatesEn1995)
+{
+    Standard_Scope en(true);
+    Connection_Input in = Base_Input(30, 12.0, 120.0, 12.0, 60.0);
+    in.proof_method = 1;
+    in.fitted_bolt = 1;
+    in.fu = 360.0;
+    in.mat_1 = 12;
+    in.grade_1 = 0;
+    Connection_Result r{};
+    ASSERT_EQ(Design_Connection(in, &r), 0);
+    /* thick plate (12 >= 12): mode 14 = 9111.70; rd = 5607.20 */
+    EXPECT_EQ(r.plate_class, 2);
+    EXPECT_EQ(r.rule_char, 14);
+    EXPECT_NEAR(r.rk_lateral, 9111.70, 0.01);
+    EXPECT_NEAR(r.rd_lateral, 5607.20, 0.01);
+    /* fitted: the plate's holes d0 = d = 12: a1 = 28.8 */
+    EXPECT_NEAR(r.spacing_1[0], 28.8, 1e-9);
+}
+
+TEST(DesignFamilies, DesignValueMethodKeepsTheTwin)
+{
+    Standard_Scope en(true);
+    Connection_Input in = Base_Input(29, 12.0, 120.0, 60.0, 60.0);
+    in.proof_method = 2;
+    in.fu = 360.0;
+    Connection_Result r{};
+    ASSERT_EQ(Design_Connection(in, &r), 0);
+    /* the design-value twin: fh,d = 25.256 * 0.8 / 1.3, My,d = 69070.9 / 1.1: mode 3 = 4635.20 */
+    EXPECT_EQ(r.rule_design, 3);
+    EXPECT_NEAR(r.rd_lateral, 4635.20, 0.01);
+    EXPECT_NEAR(r.rd_total, 4635.20, 0.01);
+}
