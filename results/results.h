@@ -2,3 +2,5 @@
 ** Umbrella header of results/: includes every public header of the folder.
 */
 #pragma once
+
+#include "results/splice_calc.h"

@@ -37,7 +37,7 @@ void Set_Splice_Input_Defaults(Splice_Input_Record *si)
     si->plate_steel = 5;            /* S235 */
 
     si->vbm_type = 29;              /* dowel 12 mm */
-    si->vbm_row = 0;
+    si->vbm_row = 3;                /* 12 mm in the dowel list */
     si->fu_k = 360.0;
     si->d = 12.0;
     si->l = 280.0;

@@ -12,6 +12,7 @@
 
 #include "nad/nad_store.h"          /* Nad_Params, Nad_EC3_Params_Ptr */
 #include "checks/char_actions.h"    /* Char_Actions, Init_Char_Actions */
+#include "design/design_types.h"    /* Block_Shear_Values */
 
 /* ---------------------------------------------------------------- sizes and codes */
 
@@ -97,17 +98,6 @@ typedef struct Utilisation_List {
     char name[UTIL_LIST_MAX][UTIL_NAME_MAX]; /* code page 850 */
     double value[UTIL_LIST_MAX];    /* utilisation ratio, 1.0 = 100 % */
 } Utilisation_List;
-
-/* Values of the block-shear check of plate connections (EN 1995-1-1, Annex A). */
-typedef struct Block_Shear_Values {
-    int32_t plate_class;            /* 0 thin, 1 intermediate, 2 thick plate */
-    double My_k;                    /* Nmm, characteristic yield moment */
-    double fh_k;                    /* N/mm², embedment strength */
-    double t1;                      /* mm, timber thickness */
-    double t_ef[4];                 /* mm, effective thicknesses of the failure modes */
-    double f_t0_k;                  /* N/mm², tensile strength of the middle member */
-    double f_v_k;                   /* N/mm², shear strength of the middle member */
-} Block_Shear_Values;
 
 /* Characteristic actions are the records of checks/; the alias keeps the field name free. */
 typedef Char_Actions Char_Action_Rec;
@@ -207,7 +197,9 @@ typedef struct Splice_Input_Record {
 
     /* results kept with the input */
     int32_t governing_vbm;          /* index of the governing fastener */
-    Block_Shear_Values block_shear_values;
+    Block_Shear_Values block_shear_values; /* filled by the design for the block-shear check */
+    double bs_f_t0_k;               /* N/mm², tensile strength of the middle member (block shear) */
+    double bs_f_v_k;                /* N/mm², shear strength of the middle member (block shear) */
     Utilisation_List utilisation;
 
     /* combinations, actions, print */

@@ -1,0 +1,307 @@
+/*
+** Connection input of the fastener design from the splice: the Connection_Input of one
+** combination, the rule input of the single-fastener rules, kmod of both members and the copy
+** of the rule results. Lengths in mm, angles in degrees, forces in kN where asked.
+*/
+#include "results/splice_calc.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "catalogue/catalogue.h"
+
+static int Is_Nail_Screw_Staple(int type)
+{
+    return Is_Vbm_Nail_Or_Screw(type) || type == 1;
+}
+
+/* Members of the connection by connection kind, member 1 first; thicknesses in mm. */
+void Get_Joint_Members(Joint_Members *m)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    *m = Joint_Members{};
+    m->gamma_2 = si->gamma_m_mid;
+    switch (si->connection_kind) {
+    case CONN_INNER_PLATES:
+        m->mat_1 = si->mat_mid;
+        m->grade_1 = si->grade_mid;
+        m->mat_2 = 12;
+        m->grade_2 = si->grade_mid;
+        m->t1 = 10.0 * Calc_Timber_Part_Thickness();
+        m->t2 = 10.0 * si->t_p;
+        m->gamma_1 = si->gamma_m_mid;
+        break;
+    case CONN_OUTER_PLATES:
+        m->mat_1 = 12;
+        m->grade_1 = si->grade_side;
+        m->mat_2 = si->mat_mid;
+        m->grade_2 = si->grade_mid;
+        m->t1 = 10.0 * si->t_p;
+        m->t2 = 10.0 * si->b;
+        m->gamma_1 = si->gamma_m_side;
+        break;
+    case CONN_LAP:
+        m->mat_1 = m->mat_2 = si->mat_mid;
+        m->grade_1 = m->grade_2 = si->grade_mid;
+        m->t1 = m->t2 = 10.0 * si->b / 2.0;
+        m->gamma_1 = si->gamma_m_mid;
+        break;
+    default:
+        m->mat_1 = si->mat_side;
+        m->grade_1 = si->grade_side;
+        m->mat_2 = si->mat_mid;
+        m->grade_2 = si->grade_mid;
+        m->t1 = 10.0 * si->t_s;
+        m->t2 = 10.0 * si->b;
+        m->gamma_1 = si->gamma_m_side;
+        break;
+    }
+}
+
+/* Tensile strength handed to the design: the user's f_u for DIN 571 screws, staples and
+** special nails, else 600 N/mm². */
+static double Design_Fu(void)
+{
+    const int t = Splice_Input.vbm_type;
+    if (Is_Vbm_Din571_Screw(t) || t == 1 || Is_Vbm_Special_Nail(t)) return Splice_Input.fu_k;
+    return 600.0;
+}
+
+/* Bolt diameter (mm) of the connector's bolt index; 0 outside the list. */
+static double Connector_Bolt_Diameter(void)
+{
+    const int i = Splice_Input.bolt_index;
+    const Diameter_List *l = &Dowel_Bolt_Diameters.bolt;
+    return (i >= 0 && i < l->count) ? l->d[i] : 0.0;
+}
+
+/*
+** Fill the connection input of one combination (cleared first): load-duration class, the
+** force-to-grain angles of both members (degrees), the number of fasteners, the mode, the
+** accidental flag, the kmod source and the preset kmod. Sets the partial factors first. 1.
+*/
+int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, double angle_2,
+                          int n_fasteners, int mode, int accidental, int kmod_source,
+                          double kmod)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    Set_Design_Gammas(accidental);
+    memset(input, 0, sizeof *input);
+    const int type = si->vbm_type;
+    input->vbm_type = type;
+    input->vbm_row = Is_Vbm_Connector(type) ? si->connector_index : si->vbm_row;
+    input->predrilled = si->predrilled;
+    input->fitted_bolt = si->fitted_bolt;
+    input->threaded_rod = si->threaded_rod;
+    input->n_axial = n_fasteners;
+    input->species_sfp = si->species_sfp;
+    input->douglas = si->douglas;
+    input->split_rule = si->split_rule;
+    input->steel_grade = si->vbm_steel;
+    input->n_ef_switch = 1;
+    input->service_class_1 = si->service_class;
+    input->service_class_2 = si->service_class;
+    input->load_duration = kled;
+    input->predrill_core = si->predrill_core;
+    input->bolt_clearance = si->steel_hole;
+    input->d = si->d;
+    input->d_2 = si->d_2;
+    input->d_bolt = Connector_Bolt_Diameter();
+    if (type == 31) input->d_3 = Get_Connector_Value(31, si->connector_index, "d3");
+    else if (Is_Vbm_Connector(type)) input->d_3 = input->d_bolt;
+    input->d_k = si->d_k;
+    input->length = si->l;
+    input->l_thread = si->l_ef;
+    input->proof_method = si->calc_method;
+    input->rope_effect = si->capacity_increase;
+
+    Joint_Members m;
+    Get_Joint_Members(&m);
+    input->mat_1 = m.mat_1;
+    input->mat_2 = m.mat_2;
+    input->grade_1 = m.grade_1;
+    input->grade_2 = m.grade_2;
+    input->t1 = m.t1;
+    input->t2 = m.t2;
+    input->resin_coated = si->resin_coated;
+    input->fibre_saturated = si->green_timber;
+    input->stainless = si->stainless;
+
+    /* Penetration case: dowel-type fasteners other than nails, screws and staples pass into
+    ** member 2; the others when their point anchors there. */
+    int penetration_case = 2;
+    if (Is_Nail_Screw_Staple(type)) {
+        int member = 0;
+        double pen = 0.0;
+        penetration_case = 1;
+        Calc_Vbm_Penetration(2, si->d, si->l, 90.0, m.t1, m.t2, &pen, &member);
+        if (member == 2) penetration_case = 2;
+    }
+    input->shear_planes = penetration_case;
+
+    input->alpha_1 = angle_1;
+    input->alpha_2 = angle_2;
+    si->staple_angle_copy = si->staple_angle;
+    input->staple_angle_1 = si->staple_angle;
+    input->staple_angle_2 = si->staple_angle;
+    input->axis_angle = 90.0;
+    input->moisture = si->vbm_values[0];
+    input->gamma_m_1 = m.gamma_1;
+    input->gamma_m_2 = m.gamma_2;
+    input->gamma_steel = si->gamma_m0;
+    input->washer_d = si->washer ? si->washer_d : -1.0;
+    input->fu = Design_Fu();
+    input->kmod_given = kmod;
+    input->result_in_kN = mode;
+    input->kmod_by_member = kmod_source;
+    return 1;
+}
+
+/* Common fields of the rule input; w1, w2 are the working thicknesses (mm). */
+static void Fill_Rule_Common(Vbm_Rule_Input *rule, double w1, double w2)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    rule->vbm_type = type;
+    rule->stainless = si->stainless;
+    rule->resin_coated = si->resin_coated;
+    rule->d = si->d;
+    rule->d2 = si->d_2;
+    rule->d_k = si->d_k;
+    rule->length = si->l;
+    rule->l_ef = std::fmin(si->l_ef, si->l);
+    rule->predrilled = si->predrilled;
+    rule->fitted_bolt = si->fitted_bolt;
+    rule->threaded_rod = si->threaded_rod;
+    rule->staple_angle = si->staple_angle;
+    rule->species_sfp = si->species_sfp;
+    rule->fu = Design_Fu();
+    rule->washer_d = si->washer ? si->washer_d : -1.0;
+    if (Is_Nail_Screw_Staple(type)) {
+        w2 = std::fmin(si->l - w1, w2);
+        rule->x_layers[0] = 0.0;
+        rule->x_layers[1] = w1;
+        rule->x_layers[2] = w1;
+        rule->x_layers[3] = si->l;
+    } else {
+        rule->x_layers[0] = 0.0;
+        rule->x_layers[1] = w1;
+        rule->x_layers[2] = w1;
+        rule->x_layers[3] = w2;
+    }
+    rule->t1_eff = w1;
+    rule->t2_eff = w2;
+}
+
+/* Fill the rule input of the single-fastener rules for the angles of both members. 0. */
+int Fill_Joint_Members(Vbm_Rule_Input *rule, double angle_1, double angle_2)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    Init_Vbm_Layout_Defaults(rule);
+    const double w1 = 10.0 * si->t_s, w2 = 10.0 * si->b;
+    Joint_Members m;
+    Get_Joint_Members(&m);
+    rule->mat1 = m.mat_1;
+    rule->grade1 = m.grade_1;
+    rule->mat2 = m.mat_2;
+    rule->grade2 = m.grade_2;
+    Fill_Rule_Common(rule, w1, w2);
+    rule->t1 = m.t1;
+    rule->t2 = m.t2;
+    rule->alpha1 = angle_1;
+    rule->alpha2 = angle_2;
+    if (Is_Vbm_Screw_Family_C(si->vbm_type) && rule->washer_d > 32.0) rule->washer_d = 32.0;
+    rule->service_class = si->service_class;
+    rule->split_rule = si->split_rule;
+    if (si->vbm_type == 47 || si->vbm_type == 48) rule->preset_switch_1 = 2;
+    return 0;
+}
+
+/* Fill the rule input of the block-shear check (cleared first). 1. */
+int Fill_Vbm_Rule_Input_Plate(Vbm_Rule_Input *rule)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    memset(rule, 0, sizeof *rule);
+    Init_Vbm_Layout_Defaults(rule);
+    Joint_Members m;
+    Get_Joint_Members(&m);
+    rule->mat1 = m.mat_1;
+    rule->grade1 = m.grade_1;
+    rule->mat2 = m.mat_2;
+    rule->grade2 = m.grade_2;
+    const bool plates_or_lap = si->connection_kind != CONN_SIDE_TIMBERS;
+    Fill_Rule_Common(rule, m.t1, m.t2);
+    if (plates_or_lap) {
+        rule->t1 = m.t1;
+        rule->t2 = m.t2;
+    }
+    const double a = si->splice_kind == SPLICE_BENDING ? 90.0 : 0.0;
+    rule->alpha1 = a;
+    rule->alpha2 = a;
+    rule->fu = si->fu_k;
+    return 1;
+}
+
+/* kmod of member 1 and member 2 into the result: the preset value, or the table value of each
+** timber member; a metal plate takes the other member's value. */
+void Get_Member_Kmod(const Connection_Input *input, Connection_Result *result)
+{
+    if (input->kmod_by_member == 0 && input->kmod_given >= 1e-7) {
+        result->kmod_1 = result->kmod_2 = input->kmod_given;
+        return;
+    }
+    double k1 = 0.0, k2 = 0.0;
+    const bool p1 = Is_Mat_Metal_Plate(input->mat_1), p2 = Is_Mat_Metal_Plate(input->mat_2);
+    if (!p1) Get_Kmod(input->mat_1, input->grade_1, input->service_class_1, input->load_duration,
+                      &k1, nullptr);
+    if (!p2) Get_Kmod(input->mat_2, input->grade_2, input->service_class_2, input->load_duration,
+                      &k2, nullptr);
+    if (p1) k1 = k2;
+    if (p2) k2 = k1;
+    result->kmod_1 = k1;
+    result->kmod_2 = k2;
+}
+
+/* Copy the results of the single-fastener rules into the result record (forces in kN when
+** in_kN is set); kmod of both members must be in the result already. */
+void Copy_Vbm_Results(Connection_Result *result, const Vbm_Rule_Result *rule, int in_kN)
+{
+    Joint_Members m;
+    Get_Joint_Members(&m);
+    const double f = in_kN ? 1000.0 : 1.0;
+    const double gamma = std::fmax(m.gamma_1, m.gamma_2);
+    result->rk_lateral = rule->Fv_Rk / f;
+    result->gamma_lateral = gamma;
+    result->rd_lateral = gamma > 0.0 ? Calc_Geometric_Mean_Ratio(result->rk_lateral,
+                                                                 result->kmod_1, result->kmod_2,
+                                                                 gamma)
+                                     : 0.0;
+    result->rk_total = result->rk_lateral + result->rk_connector;
+    result->rd_total = result->rd_lateral + result->rd_connector;
+    result->fh1_k = rule->fh1;
+    result->fh2_k = rule->fh2;
+    result->fh1_d = m.gamma_1 > 0.0 ? rule->fh1 / m.gamma_1 * result->kmod_1 : 0.0;
+    result->fh2_d = m.gamma_2 > 0.0 ? rule->fh2 / m.gamma_2 * result->kmod_2 : 0.0;
+    result->my_rk = rule->My;
+    result->fu_used = rule->fu_used;
+    result->rule_char = rule->mode;
+    result->rule_design = rule->mode;
+    result->plate_class = rule->plate_class;
+    result->alu_fu = rule->alu_fu;
+    result->alu_fb_rk = rule->alu_bearing / f;
+    result->alu_k1 = rule->alu_factor1;
+    result->alu_alpha_b = rule->alu_factor2;
+    result->msg_code = 0;
+}
+
+/* Length of the fastener field along the member, mm: twice the largest x of the pattern,
+** doubled again for the lap. */
+double Get_Pattern_Length_Mm(void)
+{
+    double x_max = 0.0;
+    for (int i = 0; i < Fastener_Pattern.count; i++)
+        x_max = std::fmax(x_max, Fastener_Pattern.recs[i].x);
+    double len = 2.0 * 10.0 * x_max;
+    if (Splice_Input.connection_kind == CONN_LAP) len *= 2.0;
+    return len;
+}

@@ -1,0 +1,232 @@
+/*
+** Forces on one fastener of the pattern for one design combination, the partial factors of a
+** combination, and the design bearing resistance of one plate hole (EN 1993-1-8, Table 3.4, and
+** the DIN 18800 rule with alpha_l). Forces in kN per shear plane, distances in mm.
+*/
+#include "results/splice_calc.h"
+
+#include <cmath>
+
+#include "catalogue/catalogue.h"
+
+/* ---------------------------------------------------------------- force on one fastener */
+
+/*
+** Force on fastener i of n for combination (group, entry), per shear plane (kN). N_part and
+** V_part are always written (when given); the other values only for 0 <= i < n. The moment
+** for distribution is the one the preparation run stored; angle is the acute angle between
+** the force and the grain (rad).
+*/
+void Get_Fastener_Force(int group, int entry, int i, int n, double *N_part, double *V_part,
+                        double *M_part, double *M_x, double *M_y, double *F_x, double *F_y,
+                        double *F, double *angle)
+{
+    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
+    const Splice_Input_Record *si = &Splice_Input;
+    if (c == nullptr || n <= 0) return;
+    const double s = si->shear_planes > 0 ? si->shear_planes : 1;
+    const bool bending = si->splice_kind == SPLICE_BENDING;
+    const double M = bending ? std::fabs(c->M_distr) * 100.0 : 0.0;       /* kNcm */
+    const double np = c->N_d / n / s;
+    const double vp = bending ? c->V_d / n / s : 0.0;
+    if (N_part) *N_part = np;
+    if (V_part) *V_part = vp;
+    if (i < 0 || i >= n || i >= Fastener_Pattern.count) return;
+
+    const Fastener_Rec *r = &Fastener_Pattern.recs[i];
+    double dx = r->x - Fastener_Pattern.x_c;
+    if (c->M_d < 0.0) dx = -dx;
+    const double dy = r->y - Fastener_Pattern.y_c;
+    const double Ip = Fastener_Pattern.I_p;
+    double mx = 0.0, my = 0.0, mp = 0.0;
+    if (Ip > 0.0) {
+        mx = M * dy / Ip / s;
+        my = M * dx / Ip / s;
+        mp = std::sqrt((M * dx / Ip) * (M * dx / Ip) + (M * dy / Ip) * (M * dy / Ip)) / s;
+    }
+    const double fx = np + mx, fy = vp + my;
+    if (M_part) *M_part = mp;
+    if (M_x) *M_x = mx;
+    if (M_y) *M_y = my;
+    if (F_x) *F_x = fx;
+    if (F_y) *F_y = fy;
+    if (F) *F = std::sqrt(fx * fx + fy * fy);
+    if (angle) {
+        double a = std::atan2(fy, fx);
+        while (a > M_PI / 2.0) a -= M_PI;
+        while (a < 0.0) a += M_PI;
+        *angle = std::asin(std::sin(a));
+    }
+}
+
+/* ---------------------------------------------------------------- partial factors */
+
+/*
+** Set the partial factors of a combination in Splice_Input: gamma_M of the side and of the
+** middle member, gamma_M0 and gamma_M2 of the plates; clear the design's message lists.
+*/
+void Set_Design_Gammas(int accidental)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    si->gamma_m_side = Get_Gamma_M(si->mat_side, si->grade_side, accidental);
+    si->gamma_m_mid = Get_Gamma_M(si->mat_mid, si->grade_mid, accidental);
+    si->gamma_m_t90 = Get_Gamma_M(si->mat_mid, si->grade_mid, 0);
+    if (Nad_Params != nullptr) {
+        if (Nad_EC3_Params_Ptr != nullptr) {
+            si->gamma_m0 = Nad_EC3_Params_Ptr->ec3_1.gamma_m0;
+            si->gamma_m2 = Nad_EC3_Params_Ptr->ec3_1.gamma_m2;
+        }
+        if (accidental)
+            si->gamma_m0 = Nad_EC3_Params_Ptr != nullptr ? Nad_Params->gamma_m_accidental : 1.0;
+    } else {
+        si->gamma_m0 = accidental ? 1.0 : 1.1;
+    }
+    si->gamma_s = si->gamma_m0;
+    Msg_Codes_Clear();
+}
+
+static const Stahlguete *Plate_Steel(void)
+{
+    uint32_t code = (uint32_t)Splice_Input.plate_steel & 0xFFFFu;
+    if (Nad_Params != nullptr) code |= STAHL_EC_TABLE;
+    return Get_Stahlguete(code);
+}
+
+/* Design yield strength f_y,k / gamma_M0 of the plates (N/mm²); f_y,k when accidental. */
+double Get_Plate_Fyd(int accidental)
+{
+    const double fy = Plate_Steel()->fy1;
+    if (accidental) return fy;
+    return Splice_Input.gamma_m0 > 0.0 ? fy / Splice_Input.gamma_m0 : 0.0;
+}
+
+/* Tensile strength f_u of the plate steel (N/mm²). */
+double Get_Plate_Fu(void)
+{
+    return Plate_Steel()->fu;
+}
+
+/* ---------------------------------------------------------------- EN 1993-1-8, Table 3.4 */
+
+double Calc_Alpha_B_End(double d0, double e1, double f_ub, double f_u)
+{
+    if (d0 < 0.0 || f_u < 0.0) return 0.0;
+    return std::fmin(std::fmin(e1 / (3.0 * d0), 1.0), f_ub / f_u);
+}
+
+double Calc_Alpha_B_Inner(double d0, double p1, double f_ub, double f_u)
+{
+    if (d0 < 0.0 || f_u < 0.0) return 0.0;
+    return std::fmin(std::fmin(p1 / (3.0 * d0) - 0.25, 1.0), f_ub / f_u);
+}
+
+double Calc_K1_Edge(double d0, double e2, double p2)
+{
+    if (d0 < 0.0) return 0.0;
+    return std::fmin(std::fmin(2.8 * e2 / d0 - 1.7, 1.4 * p2 / d0 - 1.7), 2.5);
+}
+
+double Calc_K1_Inner(double d0, double p2)
+{
+    if (d0 < 0.0) return 0.0;
+    return std::fmin(1.4 * p2 / d0 - 1.7, 2.5);
+}
+
+/*
+** Bearing resistance F_b,Rd = k1 alpha_b f_u d t / gamma_M2 (EN 1993-1-8, Table 3.4) of an
+** edge and of an inner hole, kN. A single column of holes (p1 <= 0.1) takes the end factor
+** for both. Always 0.
+*/
+int Calc_Plate_Bearing_Ec(double d0, double d, double t, double e1, double e2, double p1,
+                          double p2, double f_ub, double f_u, double *F_b_edge,
+                          double *F_b_inner, double *alpha_b_end, double *alpha_b_inner,
+                          double *k1_edge, double *k1_inner)
+{
+    const double a_end = Calc_Alpha_B_End(d0, e1, f_ub, f_u);
+    double a_in = Calc_Alpha_B_Inner(d0, p1, f_ub, f_u);
+    if (p1 <= 0.1) a_in = a_end;
+    const double k_edge = Calc_K1_Edge(d0, e2, p2);
+    const double k_in = Calc_K1_Inner(d0, p2);
+    const double g = Splice_Input.gamma_m2;
+    if (F_b_edge) *F_b_edge = g > 0.0 ? k_edge * a_end * f_u * d * t / g / 1000.0 : 0.0;
+    if (F_b_inner) *F_b_inner = g > 0.0 ? k_in * a_in * f_u * d * t / g / 1000.0 : 0.0;
+    if (alpha_b_end) *alpha_b_end = a_end;
+    if (alpha_b_inner) *alpha_b_inner = a_in;
+    if (k1_edge) *k1_edge = k_edge;
+    if (k1_inner) *k1_inner = k_in;
+    return 0;
+}
+
+/* ---------------------------------------------------------------- DIN 18800 */
+
+/* One factor of the DIN rule: `upper` at e2 >= 1.5 d_L, `lower` at 1.2 d_L, interpolated. */
+static int Din_Alpha(double *alpha, double upper, double lower, double e2r, double e3r,
+                     bool relaxed, double q)
+{
+    if (e2r > 1.5 && e3r > 3.0) {
+        *alpha = upper;
+        return 0;
+    }
+    if (e2r + 1e-6 < 1.2) return 131;
+    if (!relaxed) return 131;
+    *alpha = (q - 1.2) * (upper - lower) / 0.3 + lower;
+    return 0;
+}
+
+/*
+** Bearing factor alpha_l of DIN 18800-1 (Table 8) for hole distances e, e1, e2, e3 and the
+** bearing diameter d_L (all mm): the smaller of the end and the inner factor, at most 3.0.
+** Return 0 or 131 (edge distance or spacing too small); the factor is written in any case.
+*/
+int Calc_Alpha_L_Din(double *alpha_l, double d_L, double e, double e1, double e2, double e3)
+{
+    if (!(d_L > 0.0)) {
+        if (alpha_l) *alpha_l = 0.0;
+        return 131;
+    }
+    const double e1r = std::fmin(e1 / d_L, 3.0);
+    const double er = std::fmin(e / d_L, 3.5);
+    const double e2r = e2 / d_L, e3r = e3 / d_L;
+    const bool relaxed = e3r + 1e-6 >= 2.4 || (int)Splice_N_Row(&Splice_Input) == 1;
+    const double q = std::fmin(e2r, 1.5);
+    double a_end = 0.0, a_in = 0.0;
+    int rc = Din_Alpha(&a_end, 1.1 * e1r - 0.3, 0.73 * e1r - 0.2, e2r, e3r, relaxed, q);
+    const int rc2 = Din_Alpha(&a_in, 1.08 * er - 0.77, 0.72 * er - 0.51, e2r, e3r, relaxed, q);
+    if (rc == 0) rc = rc2;
+    double a = std::fmin(a_end, a_in);
+    if (a > 3.0) a = 3.0;
+    if (alpha_l) *alpha_l = a;
+    return rc;
+}
+
+/* Bearing diameter d_L (mm) of the DIN rule for the current splice. */
+static double Din_Bearing_Diameter(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int t = si->vbm_type;
+    if (si->connection_kind == CONN_INNER_PLATES || t == 29 || t == 30) return si->d;
+    switch (t) {
+    case 31: return Get_Connector_Value(31, si->connector_index, "dc");
+    case 33: return Get_Connector_Value(33, si->connector_index, "d1");
+    case 32: return si->d + 0.4;
+    default: return si->d + (si->fitted_bolt ? 0.0 : 1.0);
+    }
+}
+
+/*
+** Design bearing resistance V_l,R,d = t d_L alpha_l f_y,d of one hole (DIN 18800-1, eq. (47)),
+** kN. Return 0, 130 (plate thinner than 3 mm) or 131 (distances too small).
+*/
+int Calc_Plate_Bearing_Din(double *V_lRd, double *alpha_l, double e, double e1, double e2,
+                           double e3, int accidental)
+{
+    const double t = Splice_Input.t_p * 10.0;
+    if (t < 3.0) return 130;
+    const double d_L = Din_Bearing_Diameter();
+    double a = 0.0;
+    const int rc = Calc_Alpha_L_Din(&a, d_L, e, e1, e2, e3);
+    if (alpha_l) *alpha_l = a;
+    if (rc != 0) return rc;
+    if (V_lRd) *V_lRd = t * d_L * a * Get_Plate_Fyd(accidental) / 1000.0;
+    return 0;
+}

@@ -1,0 +1,261 @@
+/*
+** The fastener pattern of one splice half: the builders of regular, staggered and mirrored
+** layouts, the centroid with the polar moment, the validity of a combination and the minimum
+** member thicknesses. Positions in cm, angles in radians.
+*/
+#include "results/splice_calc.h"
+
+#include <cmath>
+
+#include "catalogue/catalogue.h"
+
+Fastener_Pattern_Rec Fastener_Pattern;
+
+/* ---------------------------------------------------------------- small predicates */
+
+/*
+** Return 1 when combination (group, entry) takes part in the design: it is used, one of its
+** three design values is not zero, and its normal force suits the splice kind.
+*/
+int Is_Lkom_Valid(int group, int entry)
+{
+    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
+    if (c == nullptr || !c->used) return 0;
+    if (std::fabs(c->M_d) <= 1e-5 && std::fabs(c->N_d) <= 1e-5 && std::fabs(c->V_d) <= 1e-5)
+        return 0;
+    switch (Splice_Input.splice_kind) {
+    case SPLICE_BENDING: return 1;
+    case SPLICE_TENSION: return c->N_d > 0.0 ? 1 : 0;
+    case SPLICE_COMPRESSION: return c->N_d < 0.0 ? 1 : 0;
+    default: return 0;
+    }
+}
+
+/* Thickness (cm) of each timber part between the n inner plates: (b - n t_p) / (n + 1). */
+double Calc_Timber_Part_Thickness(void)
+{
+    const int n = (int)Splice_Input.plate_count;
+    return (Splice_Input.b - n * Splice_Input.t_p) / (n + 1);
+}
+
+/* Return 1 for two or more ring or disc connectors of at least 130 mm in a row, else 0. */
+int Is_Big_Connector_Multi(void)
+{
+    const int t = Splice_Input.vbm_type;
+    if (!((t >= 25 && t <= 28) || (t >= 31 && t <= 33))) return 0;
+    if ((int)Splice_N_Col(&Splice_Input) < 2) return 0;
+    return Splice_Input.d >= 130.0 ? 1 : 0;
+}
+
+/* ---------------------------------------------------------------- builders */
+
+static void Set_Rec(Fastener_Rec *r, double x, double y)
+{
+    *r = Fastener_Rec{};
+    r->x = x;
+    r->y = y;
+    r->weight = 1.0;
+    r->angle_min = M_PI / 2.0;
+}
+
+/*
+** Lay out `columns` columns of the current type's row count, column i at x0 + i step_x, row j
+** at y0 + j step_y. Return 1, or 0 (nothing written) when the table would overflow.
+*/
+int Build_Regular_Pattern(double x0, double y0, double step_x, double step_y, int columns)
+{
+    const int rows = (int)Splice_N_Row(&Splice_Input);
+    if (columns < 0 || rows < 0 || (long)columns * rows > PATTERN_MAX) return 0;
+    for (int i = 0; i < columns; i++)
+        for (int j = 0; j < rows; j++)
+            Set_Rec(&Fastener_Pattern.recs[j + i * rows], x0 + i * step_x, y0 + j * step_y);
+    Fastener_Pattern.count = columns * rows;
+    Fastener_Pattern.a1_actual = std::fabs(step_x);
+    Fastener_Pattern.a2_actual = std::fabs(step_y);
+    return 1;
+}
+
+/*
+** Staggered layout: a column every a1 / 2 from x0 up to x_end; even columns start at y0, odd
+** ones at y0 + a2, each with a fastener every 2 a2 up to y_end. Return 1, or 0 on overflow
+** (the records written so far stay, count is not changed).
+*/
+int Build_Staggered_Pattern(double x0, double y0, double x_end, double y_end, double a1,
+                            double a2)
+{
+    if (!(a1 > 0.0) || !(a2 > 0.0)) return 0;
+    int n = 0;
+    int k = 0;
+    for (double x = x0; x <= x_end + 0.0001; x = x0 + (++k) * a1 / 2.0) {
+        for (double y = (k % 2) ? y0 + a2 : y0; y <= y_end + 0.0001; y += 2.0 * a2) {
+            if (n >= PATTERN_MAX) return 0;
+            Set_Rec(&Fastener_Pattern.recs[n++], x, y);
+        }
+    }
+    Fastener_Pattern.count = n;
+    Fastener_Pattern.a1_actual = a1;
+    Fastener_Pattern.a2_actual = 2.0 * a2;
+    return 1;
+}
+
+/* Append the mirror image about x = x_m of every record; 0 (nothing done) on overflow. */
+int Mirror_Pattern(double x_m)
+{
+    const int n = Fastener_Pattern.count;
+    if (2L * n > PATTERN_MAX) return 0;
+    for (int i = 0; i < n; i++) {
+        const Fastener_Rec *r = &Fastener_Pattern.recs[i];
+        Set_Rec(&Fastener_Pattern.recs[n + i], 2.0 * x_m - r->x, r->y);
+        Fastener_Pattern.recs[n + i].weight = r->weight;
+    }
+    Fastener_Pattern.count = 2 * n;
+    return 1;
+}
+
+/*
+** Centroid and polar moment of the first n records. Return 0 and change nothing when the
+** weights add up to (almost) zero, else write r and polar_angle of every record and return 1.
+*/
+int Calc_Pattern_Centroid(double *x_c, double *y_c, double *I_p, int n, Fastener_Rec *table)
+{
+    double W = 0.0, sx = 0.0, sy = 0.0;
+    for (int i = 0; i < n; i++) {
+        W += table[i].weight;
+        sx += table[i].x * table[i].weight;
+        sy += table[i].y * table[i].weight;
+    }
+    if (std::fabs(W) < 1e-5) return 0;
+    const double xc = sx / W, yc = sy / W;
+    double ip = 0.0;
+    for (int i = 0; i < n; i++) {
+        const double dx = xc - table[i].x, dy = yc - table[i].y;
+        table[i].r = std::sqrt(dx * dx + dy * dy);
+        table[i].polar_angle = std::atan2(dy, dx);
+        ip += table[i].r * table[i].r;
+    }
+    if (x_c) *x_c = xc;
+    if (y_c) *y_c = yc;
+    if (I_p) *I_p = ip;
+    return 1;
+}
+
+/* ---------------------------------------------------------------- minimum thicknesses */
+
+static double Rho_K(int mat, int grade, double t_cm)
+{
+    double rho = 0.0;
+    if (!Get_Rho_K(mat, grade, t_cm * 10.0, &rho, nullptr)) return 0.0;
+    return rho;
+}
+
+/* Thickness against splitting of an unpredrilled nail: max(k d, (13 d - 30) rho_k / q), mm. */
+static double Nail_Split_Thickness(double d, double rho_k, int split_rule)
+{
+    const double k = split_rule ? 7.0 : 14.0;
+    const double q = split_rule ? 400.0 : 200.0;
+    return std::fmax(k * d, (13.0 * d - 30.0) * rho_k / q);
+}
+
+static int Is_Nail_Screw_Staple(int type)
+{
+    return Is_Vbm_Nail_Or_Screw(type) || type == 1;
+}
+
+/* Minimum thickness (cm) of the middle member; the message code goes to *code when given. */
+double Min_Mid_Timber_Thickness(int *code, int split_rule)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int t = si->vbm_type;
+    double tmin = 2.4;
+    int c = 111;
+    if (Is_Vbm_Nail_Or_Screw(t)) {
+        if (!si->predrilled) {
+            tmin = Nail_Split_Thickness(si->d, Rho_K(si->mat_mid, si->grade_mid, si->b),
+                                        split_rule) / 10.0;
+            c = 113;
+        }
+    } else if ((t >= 25 && t <= 28) || (t >= 31 && t <= 33)) {
+        tmin = 3.75 * Get_Connector_Value(t, si->connector_index, "he") / 10.0;
+        c = 112;
+    }
+    if (code) *code = c;
+    return tmin;
+}
+
+/* Minimum thickness (cm) of the side members; the message code goes to *code when given. */
+double Min_Side_Timber_Thickness(int *code, int split_rule)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int t = si->vbm_type;
+    double tmin = 2.4;
+    int c = 114;
+    if (Is_Vbm_Nail_Or_Screw(t)) {
+        if (!si->predrilled) {
+            tmin = Nail_Split_Thickness(si->d, Rho_K(si->mat_side, si->grade_side, si->t_s),
+                                        split_rule) / 10.0;
+            c = 113;
+        }
+    } else if (t >= 25 && t <= 28) {
+        tmin = 2.25 * Get_Connector_Value(t, si->connector_index, "he") / 10.0;
+        c = 112;
+    }
+    if (Nad_Params == nullptr && tmin < 2.4) {
+        tmin = 2.4;
+        c = 114;
+    }
+    if (code) *code = c;
+    return tmin;
+}
+
+/* Clear the two-sided switch when the fasteners reach into the middle member from one side
+** only, so that they are driven alternately. Lengths in mm. */
+void Check_Nail_Sides(void)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    const double d = si->d, l = si->l, b = si->b * 10.0;
+    int first = 0, second = 0;
+    if (Is_Nail_Screw_Staple(type)) {
+        const double t_o = (si->connection_kind == CONN_OUTER_PLATES ? si->t_p : si->t_s) * 10.0;
+        if (l <= t_o + 4.0 * d + 0.001) {
+            first = 0;
+            second = 0;
+        } else if (l < t_o + b + 4.0 * d - 0.001) {
+            first = 1;
+            second = (l < t_o + b / 2.0 + 0.001) ? 2 : 1;
+        }
+        if (l > t_o + b + 4.0 * d - 0.001) {
+            first = 2;
+            second = 3;
+        }
+    } else {
+        int member = 0;
+        second = Calc_Vbm_Penetration(2, d, l, 90.0, 10.0 * si->t_s, b, nullptr, &member);
+        first = member;
+    }
+    if (first > 0 && second != 2) si->two_sided = 0;
+}
+
+/*
+** Side-member thickness (cm) chosen for a required thickness t_req_mm: the next whole cm above,
+** at least 6 cm, and even.
+*/
+double Calc_Auto_Side_Thickness(double t_req_mm)
+{
+    double t = std::trunc(t_req_mm / 10.0) + 1.0;
+    if (t < 6.0) t = 6.0;
+    if (std::fmod(t, 2.0) != 0.0) t += 1.0;
+    return t;
+}
+
+/* Hole diameter d0 (cm) of the plates for the current fastener. */
+double Get_Plate_Hole_D0_Cm(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    switch (si->vbm_type) {
+    case 31: return Get_Connector_Value(31, si->connector_index, "dc") / 10.0;
+    case 33: return Get_Connector_Value(33, si->connector_index, "d1") / 10.0;
+    case 32: return si->d / 10.0 + 0.04;
+    default: return si->d / 10.0 + (si->fitted_bolt ? 0.0 : 0.1);
+    }
+}

@@ -1,0 +1,482 @@
+/*
+** The preparation run of a splice: validates Splice_Input, derives the values left to the
+** program (side thickness, length, spacings, plate distances, shear planes), lays out the
+** fastener pattern of one half and distributes every combination to it until the smallest
+** force-to-grain angle settles. Lengths in cm, angles in radians.
+*/
+#include "results/splice_calc.h"
+
+#include <cmath>
+
+#include "catalogue/catalogue.h"
+
+/* Tolerance of the comparisons of lengths that are equal by construction (cm). */
+#define LENGTH_TOL 1e-6
+
+static int Is_Nail_Screw_Staple(int type)
+{
+    return Is_Vbm_Nail_Or_Screw(type) || type == 1;
+}
+
+static double Rho_K_Of(int mat, int grade, double t_cm)
+{
+    double rho = 0.0;
+    if (!Get_Rho_K(mat, grade, t_cm * 10.0, &rho, nullptr)) return 0.0;
+    return rho;
+}
+
+/* Spacings of one pass, cm. */
+typedef struct Pass_Spacings {
+    double a1, a2, a3, a4;          /* spacings and end/edge distances used */
+    double a3t, a3c, a4t, a4c;
+    double e1;                      /* plate end distance */
+    double d0;                      /* plate hole, cm */
+    double L_req;
+} Pass_Spacings;
+
+/*
+** Minimum spacings of the current fastener at the angles alpha_1 (along the grain: a1, a3) and
+** alpha_2 (across: a2, a4), the user's values where chosen, and the plate distances. Return 0
+** or 50 (user's plate end distance below its minimum).
+*/
+static int Calc_Pass_Spacings(double rho_min, double alpha_1, double alpha_2, Pass_Spacings *p)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    const bool lap = si->connection_kind == CONN_LAP;
+    int mat = si->mat_side;
+    if (lap || si->connection_kind == CONN_INNER_PLATES) mat = si->mat_mid;
+    if (si->connection_kind == CONN_OUTER_PLATES) mat = 12;
+    const double t1 = (lap ? si->b / 2.0 : si->t_s) * 10.0;
+    const double t2 = (lap ? si->b / 2.0 : si->b) * 10.0;
+    /* The spacing rules compare the staple angle in degrees. */
+    const double staple = si->staple_angle;
+    double a1 = 0, a2 = 0, a3t = 0, a3c = 0, a4t = 0, a4c = 0, dummy = 0;
+    Calc_Min_Spacings(type, si->predrilled, si->fitted_bolt, si->douglas, si->split_rule, mat,
+                      rho_min, si->d, si->d_bolt, alpha_1, staple, t1, t2, &a1, &dummy, &a3t,
+                      &a3c, &dummy, &dummy);
+    Calc_Min_Spacings(type, si->predrilled, si->fitted_bolt, si->douglas, si->split_rule, mat,
+                      rho_min, si->d, si->d_bolt, alpha_2, staple, t1, t2, &dummy, &a2, &dummy,
+                      &dummy, &a4t, &a4c);
+    p->a1 = a1 / 10.0;
+    p->a2 = a2 / 10.0;
+    p->a3t = a3t / 10.0;
+    p->a3c = a3c / 10.0;
+    p->a4t = a4t / 10.0;
+    p->a4c = a4c / 10.0;
+    switch (si->splice_kind) {
+    case SPLICE_TENSION: p->a3 = p->a3t; p->a4 = p->a4c; break;
+    case SPLICE_COMPRESSION: p->a3 = p->a3c; p->a4 = p->a4c; break;
+    default: p->a3 = std::fmax(p->a3t, p->a3c); p->a4 = std::fmax(p->a4t, p->a4c); break;
+    }
+    if (si->a4_user) p->a4 = si->a4;
+    if (si->a3_user) p->a3 = si->a3;
+    if (si->a1_user) p->a1 = si->a1;
+
+    const int n_c = (int)Splice_N_Col(si);
+    p->e1 = 0.0;
+    p->d0 = 0.0;
+    if (si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES) {
+        const double d0 = Get_Plate_Hole_D0_Cm();
+        p->d0 = d0;
+        const bool pin = type == 29 || type == 30;
+        if (si->e1_user) {
+            const double e1_min = (type == 0 || pin) ? 1.2 * d0 : si->d / 20.0;
+            if (si->e1 < e1_min) return 50;
+            p->e1 = si->e1;
+        } else {
+            p->e1 = (pin || Is_Nail_Screw_Staple(type)) ? 1.2 * d0 : si->d / 20.0;
+        }
+        si->e1 = p->e1;
+        si->e1_copy = p->e1;
+        /* Edge distances to the plate edge: the plate lies (h - h_p) / 2 inside the timber. */
+        const double inset = (si->h - si->h_p) / 2.0;
+        if (inset > 0.0) {
+            p->a4t -= inset;
+            p->a4c -= inset;
+            p->a4 -= inset;
+        }
+        p->a4t = std::fmax(p->a4t, 1.2 * d0);
+        p->a4c = std::fmax(p->a4c, 1.2 * d0);
+        p->a4 = std::fmax(p->a4, 1.2 * d0);
+        p->a1 = std::fmax(p->a1, 2.4 * d0);
+        p->a2 = std::fmax(p->a2, 2.4 * d0);
+        p->L_req = 2.0 * ((n_c - 1) * p->a1 + p->e1 + p->a3);
+    } else {
+        p->L_req = 2.0 * ((n_c - 1) * p->a1 + 2.0 * p->a3);
+    }
+    if (lap) p->L_req /= 2.0;
+    return 0;
+}
+
+/* Height (cm) over which the rows are laid out: plate connections keep every fastener inside
+** the plate and the timber. */
+static double Layout_Height(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    switch (si->connection_kind) {
+    case CONN_INNER_PLATES:
+    case CONN_OUTER_PLATES:
+        return std::fmin(si->h, si->h_p);
+    case CONN_LAP:
+        return si->h;
+    default:
+        return si->h_s;
+    }
+}
+
+/* Lay out the pattern of one half (step 15 and 16 of the run). Return 0 or an error code. */
+static int Lay_Out_Pattern(const Pass_Spacings *p)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    const bool lap = si->connection_kind == CONN_LAP;
+    const bool plates = si->connection_kind == CONN_INNER_PLATES
+                        || si->connection_kind == CONN_OUTER_PLATES;
+    const int n_c = (int)Splice_N_Col(si);
+    const int n_r = (int)Splice_N_Row(si);
+    const int slot = VBM_TYPE_SLOT(type);
+    const bool staggered = si->layout[slot] == LAYOUT_STAGGERED;
+    const bool grouped = si->grouped[slot] != 0;
+    const double H = Layout_Height();
+    Fastener_Pattern.layout_height = H;
+
+    double x0 = lap ? p->a3 - si->L / 2.0 : p->a3;
+    const double x_end = plates ? si->L / 2.0 - p->e1 : si->L / 2.0 - p->a3;
+    double y0 = -H / 2.0 + p->a4;
+    const double y_end = -y0;
+    const double d_cm = si->d / 10.0;
+
+    /* Rows: a single row lies on the axis; its step is never used. */
+    double step_y = 0.0;
+    if (n_r >= 2) step_y = (y_end - y0) / (n_r - 1);
+    else y0 = 0.0;
+
+    const long mirror = grouped ? 2 : 1;
+    if ((long)n_c * n_r > PATTERN_MAX || (long)n_c * n_r * mirror > PATTERN_MAX) return 96;
+
+    double step_x = 0.0;
+    if (grouped) {
+        step_x = p->a1;
+        if (type == 0) {
+            step_x = std::fmin(step_x, 40.0 * d_cm);
+            step_y = std::fmin(step_y, 20.0 * d_cm);
+        }
+        int ok;
+        if (!staggered) ok = Build_Regular_Pattern(x0, y0, step_x, step_y, n_c / 2);
+        else ok = Build_Staggered_Pattern(x0, y0, x0 + (n_c / 2 - 1) * p->a1, y_end, step_x,
+                                          step_y);
+        if (!ok || !Mirror_Pattern(lap ? 0.0 : (x0 + x_end) / 2.0)) return 96;
+    } else {
+        if (n_c >= 2) step_x = (x_end - x0) / (n_c - 1);
+        else if (!plates) x0 = si->L / 4.0;
+        if (type == 0) {
+            if (step_x > (staggered ? 20.0 : 40.0) * d_cm) return 107;
+            if (step_y > (staggered ? 10.0 : 20.0) * d_cm) return 109;
+        }
+        int ok;
+        if (!staggered) ok = Build_Regular_Pattern(x0, y0, step_x, step_y, n_c);
+        else ok = Build_Staggered_Pattern(x0, y0, x_end, y_end, step_x, step_y);
+        if (!ok) return 96;
+    }
+    if (!si->a1_user) si->a1 = staggered ? 2.0 * step_x : step_x;
+    si->a2 = staggered ? 2.0 * step_y : step_y;
+    si->p1 = si->a1;
+    si->p2 = si->a2;
+    return 0;
+}
+
+/* Plate bearing of one combination in the preparation run. Return 0, 130 or 131. */
+static int Check_Plate_Bearing(const Lkom_Entry *c, const Pass_Spacings *p)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    const int n_r = (int)Splice_N_Row(si);
+    if (Nad_Params == nullptr) {
+        const double d0 = si->d + (si->fitted_bolt ? 0.0 : 1.0);
+        double e = 0, e1 = 0, e2 = 0, e3 = 0;
+        Calc_Plate_Hole_Geometry(d0, 1, &e, &e1, &e2, &e3);
+        return Calc_Plate_Bearing_Din(nullptr, nullptr, e, e1, e2, e3, c->accidental);
+    }
+    si->e2 = (si->h_p - (n_r - 1) * si->a2) / 2.0;
+    double d0 = si->d + 1.0, d = si->d;
+    switch (type) {
+    case 29: d0 = si->d; break;
+    case 31: d0 = d = Get_Connector_Value(31, si->connector_index, "dc"); break;
+    case 33: d0 = d = Get_Connector_Value(33, si->connector_index, "d1"); break;
+    case 32: d0 = d = si->d + 0.4; break;
+    default: if (si->fitted_bolt) d0 = si->d; break;
+    }
+    double f_ub = si->fu_k;
+    if (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)) f_ub = 500.0;
+    else if (type == 29 || type == 30)
+        f_ub = Get_Stahlguete(((uint32_t)si->vbm_steel & 0xFFFFu) | STAHL_EC_TABLE)->fu;
+    return Calc_Plate_Bearing_Ec(d0, d, si->t_p * 10.0, p->e1 * 10.0, si->e2 * 10.0,
+                                 si->a1 * 10.0, si->a2 * 10.0, f_ub, Get_Plate_Fu(), nullptr,
+                                 nullptr, nullptr, nullptr, nullptr, nullptr);
+}
+
+/* Distribute every valid combination to the pattern (step 18). Return 0, 130 or 131. */
+static int Distribute_Combinations(const Pass_Spacings *p)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    const bool plates = si->connection_kind == CONN_INNER_PLATES
+                        || si->connection_kind == CONN_OUTER_PLATES;
+    const int n = fp->count;
+    const int n_c = (int)Splice_N_Col(si);
+    double col_x[PATTERN_COLUMNS_MAX];
+    double col_sum[PATTERN_COLUMNS_MAX];
+
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        for (int e = 0; e < LKOM_ENTRIES; e++) {
+            Lkom_Entry *c = &si->lkom.groups[g].entries[e];
+            c->max_Fy = 0.0;
+            c->sum_My_pos = 0.0;
+            c->max_col_Fy = 0.0;
+            if (!Is_Lkom_Valid(g, e)) {
+                c->M_distr = 0.0;
+                continue;
+            }
+            c->M_distr = si->splice_kind == SPLICE_BENDING
+                             ? std::fabs(c->M_d) + std::fabs(fp->x_c * c->V_d / 100.0)
+                             : 0.0;
+            Set_Design_Gammas(c->accidental);
+            if (plates) {
+                const int rc = Check_Plate_Bearing(c, p);
+                if (rc != 0) return rc;
+            }
+            int n_cols = 0;
+            double sum_dx = 0.0, sum_r2 = 0.0;
+            for (int i = 0; i < n; i++) {
+                Fastener_Rec *r = &fp->recs[i];
+                double mx = 0, my = 0, fx = 0, fy = 0, F = 0, a = 0;
+                Get_Fastener_Force(g, e, i, n, nullptr, nullptr, nullptr, &mx, &my, &fx, &fy, &F,
+                                   &a);
+                int k = 0;
+                while (k < n_cols && std::fabs(col_x[k] - r->x) > 0.0001) k++;
+                if (k == n_cols && n_cols < PATTERN_COLUMNS_MAX) {
+                    col_x[n_cols] = r->x;
+                    col_sum[n_cols] = 0.0;
+                    n_cols++;
+                }
+                if (k < n_cols) col_sum[k] += fy;
+                sum_dx += std::fabs(fp->x_c - r->x);
+                sum_r2 += r->r * r->r;
+                if (std::fabs(F) < 1e-5) continue;
+                if (F > r->force_max) {
+                    r->force_max = F;
+                    r->group_of_force_max = g;
+                    r->entry_of_force_max = e;
+                }
+                if (a > r->angle_max) {
+                    r->angle_max = a;
+                    r->group_of_angle_max = g;
+                    r->entry_of_angle_max = e;
+                }
+                if (a < r->angle_min) {
+                    r->angle_min = a;
+                    r->group_of_angle_min = g;
+                    r->entry_of_angle_min = e;
+                }
+                if (a < fp->alpha_min) {
+                    fp->alpha_min = a;
+                    fp->index_of_angle_min = i;
+                }
+                if (a > fp->alpha_max) {
+                    fp->alpha_max = a;
+                    fp->index_of_angle_max = i;
+                }
+                c->max_Fy = std::fmax(c->max_Fy, std::fabs(fy));
+                fp->max_My = std::fmax(fp->max_My, std::fabs(my));
+                if (my > 0.0) c->sum_My_pos += my;
+            }
+            fp->k_xr = sum_r2 > 0.0 ? sum_dx / sum_r2 : 0.0;
+            si->k_xr = fp->k_xr;
+            for (int k = 0; k < n_cols && k < n_c; k++)
+                c->max_col_Fy = std::fmax(c->max_col_Fy, std::fabs(col_sum[k]));
+            fp->max_sum_My_pos = std::fmax(fp->max_sum_My_pos, c->sum_My_pos);
+        }
+    }
+    return 0;
+}
+
+/*
+** Validate the splice and build the pattern of one half. Return 0 or an error code whose
+** text Get_Error_Text gives; on an error the values written so far stay written.
+*/
+int Prepare_Splice_Calc(void)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    const int type = si->vbm_type;
+    const int kind = si->connection_kind;
+    const bool lap = kind == CONN_LAP;
+    const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
+    if (type < VBM_TYPE_FIRST || type > VBM_TYPE_LAST) return 101;
+    const int slot = VBM_TYPE_SLOT(type);
+
+    /* 1. counts, two-sided nailing, densities */
+    const int n_r = (int)si->n_row[slot];
+    const int n_c = (int)si->n_col[slot];
+    Check_Nail_Sides();
+    const double rho_side = Rho_K_Of(si->mat_side, si->grade_side, si->t_s);
+    const double rho_mid = Rho_K_Of(si->mat_mid, si->grade_mid, si->b);
+    const double rho_min = std::fmin(rho_side, rho_mid);
+
+    /* 2. valid combinations */
+    int valid = 0;
+    for (int g = 0; g < LKOM_GROUPS; g++)
+        for (int e = 0; e < LKOM_ENTRIES; e++) valid += Is_Lkom_Valid(g, e);
+    if (valid == 0) return 124;
+
+    /* 3. automatic side-member thickness */
+    if (kind == CONN_SIDE_TIMBERS && si->t_s_user == 0) {
+        const double t = Calc_T1_Req(si->d, type, si->predrilled, 0, si->fitted_bolt,
+                                     si->threaded_rod, M_PI / 2.0, M_PI / 2.0, si->d, si->fu_k,
+                                     si->t_s * 10.0, si->b * 10.0, rho_side, rho_mid,
+                                     si->mat_side, si->grade_side, si->mat_mid, si->grade_mid,
+                                     nullptr, nullptr);
+        si->t_s = Calc_Auto_Side_Thickness(t);
+    }
+
+    /* 4. plain nails against splitting */
+    if (type == 0 && !si->predrilled) {
+        if (Min_Mid_Timber_Thickness(nullptr, si->split_rule) > si->b) return 97;
+        if (kind == CONN_SIDE_TIMBERS && Min_Side_Timber_Thickness(nullptr, si->split_rule) > si->t_s)
+            return 97;
+    }
+
+    /* 5. thickness rule of nails, screws and staples */
+    if (Is_Nail_Screw_Staple(type)) {
+        Joint_Members m;
+        Get_Joint_Members(&m);
+        const double rho1 = Is_Mat_Metal_Plate(m.mat_1) ? 0.0 : Rho_K_Of(m.mat_1, m.grade_1, m.t1 / 10.0);
+        const double rho2 = Rho_K_Of(m.mat_2, m.grade_2, m.t2 / 10.0);
+        double k = 1.0;
+        Calc_T_Req_Reduction(type, si->fu_k, 2, si->d, si->l, 90.0, si->predrilled, 0,
+                             si->fitted_bolt, m.t1, m.t2, rho1, rho2, m.mat_1, m.mat_2, m.grade_1,
+                             m.grade_2, nullptr, nullptr, nullptr, nullptr, &k, nullptr, nullptr);
+        if (k <= 0.0) return 110;
+    }
+
+    /* 6. minimum thicknesses */
+    int code = 0;
+    if (Min_Mid_Timber_Thickness(&code, si->split_rule) > si->b) return code;
+    if (lap && Min_Side_Timber_Thickness(&code, si->split_rule) > si->b / 2.0) return code;
+    if (kind == CONN_SIDE_TIMBERS && Min_Side_Timber_Thickness(&code, si->split_rule) > si->t_s)
+        return code;
+
+    /* A new pattern: the governing fastener of an earlier run no longer exists. */
+    si->governing_vbm = 0;
+
+    /* 7. the angle loop */
+    double alpha_prev = M_PI / 2.0, alpha_min = 0.0, alpha_max = M_PI / 2.0;
+    int pass = 0;
+    Pass_Spacings p{};
+    while ((std::fabs(alpha_prev - alpha_min) > 0.01 && pass < 999) || pass == 1) {
+        pass++;
+        alpha_prev = alpha_min;
+        if (pass == 999) alpha_prev = 0.0;
+
+        /* 8.-10. spacings and required length */
+        int rc = Calc_Pass_Spacings(rho_min, alpha_prev, alpha_max, &p);
+        if (rc != 0) return rc;
+        /* 11. automatic length */
+        if (si->L_user == 0) si->L = p.L_req;
+
+        /* 12. arrangement and counts */
+        const bool staggered = si->layout[slot] == LAYOUT_STAGGERED;
+        const bool grouped = si->grouped[slot] != 0;
+        if (staggered && n_r % 2 == 0) return 98;
+        if (staggered && n_c <= 2) return 100;
+        if (grouped && (n_c <= 3 || n_c % 2 != 0)) return 99;
+        if (n_c <= 1 && n_r <= 1) return 101;
+
+        /* 13. materials */
+        if (si->mat_mid == 1 || si->mat_side == 1) {
+            if (type == 26) return 102;
+            if (type == 27) return 104;
+            if (type == 28) return 105;
+        }
+        if (si->mat_mid == 1 && type == 32) return 103;
+        if (si->mat_mid == 1 && type == 33) return 106;
+        if (kind == CONN_INNER_PLATES && Calc_Timber_Part_Thickness() < 2.4) return 111;
+
+        /* 14. shear planes */
+        if (lap) {
+            si->shear_planes = 1;
+        } else if (kind == CONN_INNER_PLATES) {
+            si->shear_planes = (int)(2.0 * si->plate_count);
+        } else {
+            si->shear_planes = 2;
+            if (Is_Nail_Screw_Staple(type) && !si->two_sided) {
+                si->shear_planes = Calc_Vbm_Penetration(2, si->d, si->l, 90.0, 10.0 * si->t_s,
+                                                        10.0 * si->b, nullptr, nullptr) == 2
+                                       ? 2 : 1;
+            }
+        }
+
+        /* 15.-16. the pattern */
+        rc = Lay_Out_Pattern(&p);
+        if (rc != 0) return rc;
+
+        /* 17. centroid and reset of the extremes */
+        Calc_Pattern_Centroid(&fp->x_c, &fp->y_c, &fp->I_p, fp->count, fp->recs);
+        si->e_x = fp->x_c;
+        fp->alpha_min = M_PI / 2.0;
+        fp->alpha_max = 0.0;
+        fp->index_of_angle_min = 0;
+        fp->index_of_angle_max = 0;
+        fp->max_My = 0.0;
+        fp->max_sum_My_pos = 0.0;
+
+        /* 18. distribution of every combination */
+        rc = Distribute_Combinations(&p);
+        if (rc != 0) return rc;
+        alpha_min = fp->alpha_min;
+        alpha_max = fp->alpha_max;
+    }
+    fp->passes = pass;
+
+    /* 19. length */
+    if (p.L_req > si->L + LENGTH_TOL) return 95;
+
+    /* 20. user's spacings against the minimum of the final angles */
+    Pass_Spacings m{};
+    const int a1u = si->a1_user, a3u = si->a3_user, a4u = si->a4_user;
+    si->a1_user = si->a3_user = si->a4_user = 0;
+    const double stored_a1 = si->a1;
+    int rc = Calc_Pass_Spacings(rho_min, alpha_prev, alpha_max, &m);
+    si->a1_user = a1u;
+    si->a3_user = a3u;
+    si->a4_user = a4u;
+    si->a1 = stored_a1;
+    if (rc != 0) return rc;
+    if (a4u) {
+        if (m.a2 > si->a2 + LENGTH_TOL && n_r >= 2) return 25;
+        if (m.a4 > si->a4 + LENGTH_TOL) return 120;
+    }
+    if (a3u && m.a3 > si->a3 + LENGTH_TOL) return 119;
+    if (a1u && m.a1 > si->a1 + LENGTH_TOL) return 24;
+
+    /* 21. the rows must fit into the height; every fastener inside the plate */
+    const double H = fp->layout_height;
+    const double a2_used = n_r >= 2 ? si->a2 : 0.0;
+    if ((n_r - 1) * a2_used + 2.0 * p.a4 > H + LENGTH_TOL) return 96;
+    if (plates) {
+        si->e2 = (si->h_p - (n_r - 1) * a2_used) / 2.0;
+        if (si->e2 < -LENGTH_TOL) return 96;
+        si->e_rand_ec = si->e1;
+        si->e_rand_din = si->e1;
+    }
+
+    /* 22. clamp bolts of large connectors */
+    if (Is_Big_Connector_Multi()) {
+        const double y0 = -H / 2.0 + p.a4;
+        fp->clamp_x[0] = fp->clamp_x[1] = si->L / 2.0 - p.a3 / 2.0;
+        fp->clamp_y[0] = y0;
+        fp->clamp_y[1] = -y0;
+    }
+    return 0;
+}

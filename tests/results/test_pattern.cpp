@@ -1,0 +1,274 @@
+/*
+** Tests of the fastener pattern: builders, centroid, valid combinations, the forces on one
+** fastener and the preparation run's refusals and automatic values.
+*/
+#include "results_test_util.h"
+
+/* ---------------------------------------------------------------- builders and centroid */
+
+TEST(Pattern, RegularTwoByTwoCentroidAndPolarMoment)
+{
+    Fresh_Splice(false);
+    Set_Layout(2, 2);
+    ASSERT_EQ(Build_Regular_Pattern(5.0, -5.0, 10.0, 10.0, 2), 1);
+    ASSERT_EQ(Fastener_Pattern.count, 4);
+    /* record j + i * rows: (5,-5), (5,5), (15,-5), (15,5) */
+    EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[1].x, 5.0);
+    EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[1].y, 5.0);
+    EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[2].x, 15.0);
+    EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[2].y, -5.0);
+    EXPECT_DOUBLE_EQ(Fastener_Pattern.a1_actual, 10.0);
+    EXPECT_DOUBLE_EQ(Fastener_Pattern.a2_actual, 10.0);
+
+    double xc = -1, yc = -1, ip = -1;
+    ASSERT_EQ(Calc_Pattern_Centroid(&xc, &yc, &ip, 4, Fastener_Pattern.recs), 1);
+    /* x_c = (5 + 5 + 15 + 15) / 4 = 10, y_c = 0, r = sqrt(5² + 5²) = 7.0711, I_p = 4 * 50 */
+    EXPECT_DOUBLE_EQ(xc, 10.0);
+    EXPECT_DOUBLE_EQ(yc, 0.0);
+    EXPECT_DOUBLE_EQ(ip, 200.0);
+    EXPECT_NEAR(Fastener_Pattern.recs[0].r, 7.0710678, 1e-6);
+    /* polar angle of (5,-5): atan2(0 - -5, 10 - 5) = pi / 4 */
+    EXPECT_NEAR(Fastener_Pattern.recs[0].polar_angle, M_PI / 4.0, 1e-12);
+}
+
+TEST(Pattern, CentroidRefusesZeroWeight)
+{
+    Fresh_Splice(false);
+    Set_Layout(1, 2);
+    Build_Regular_Pattern(5.0, -5.0, 0.0, 10.0, 1);
+    Fastener_Pattern.recs[0].weight = 0.0;
+    Fastener_Pattern.recs[1].weight = 0.0;
+    double xc = 42.0;
+    EXPECT_EQ(Calc_Pattern_Centroid(&xc, nullptr, nullptr, 2, Fastener_Pattern.recs), 0);
+    EXPECT_EQ(xc, 42.0);
+}
+
+TEST(Pattern, StaggeredThreeRowsAndMirror)
+{
+    Fresh_Splice(false);
+    /* columns every a1/2 = 5 from 0 to 10; even columns y = -10, 10; odd column y = 0 */
+    ASSERT_EQ(Build_Staggered_Pattern(0.0, -10.0, 10.0, 10.0, 10.0, 10.0), 1);
+    ASSERT_EQ(Fastener_Pattern.count, 5);
+    const double xs[5] = {0, 0, 5, 10, 10}, ys[5] = {-10, 10, 0, -10, 10};
+    for (int i = 0; i < 5; i++) {
+        EXPECT_NEAR(Fastener_Pattern.recs[i].x, xs[i], 1e-12) << i;
+        EXPECT_NEAR(Fastener_Pattern.recs[i].y, ys[i], 1e-12) << i;
+    }
+    EXPECT_DOUBLE_EQ(Fastener_Pattern.a1_actual, 10.0);
+    EXPECT_DOUBLE_EQ(Fastener_Pattern.a2_actual, 20.0);
+
+    Fresh_Splice(false);
+    Set_Layout(1, 1);
+    Build_Regular_Pattern(5.0, 0.0, 0.0, 0.0, 1);
+    ASSERT_EQ(Mirror_Pattern(0.0), 1);
+    ASSERT_EQ(Fastener_Pattern.count, 2);
+    EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[1].x, -5.0);
+}
+
+TEST(Pattern, BuildersRejectOverflow)
+{
+    Fresh_Splice(false);
+    Set_Layout(100, 50);
+    EXPECT_EQ(Build_Regular_Pattern(0, 0, 1, 1, 100), 0);           /* 5000 > capacity */
+    Set_Layout(40, 50);
+    ASSERT_EQ(Build_Regular_Pattern(0, 0, 1, 1, 40), 1);            /* 2000 */
+    ASSERT_EQ(Mirror_Pattern(0.0), 1);                              /* 4000 */
+    EXPECT_EQ(Mirror_Pattern(0.0), 0);
+    EXPECT_EQ(Fastener_Pattern.count, 4000);
+    EXPECT_EQ(Build_Staggered_Pattern(0, 0, 10, 10, 0.0, 1.0), 0); /* no step: refused */
+}
+
+/* ---------------------------------------------------------------- small routines */
+
+TEST(Pattern, ValidCombinations)
+{
+    Fresh_Splice(false);
+    Set_Lkom(0, 0, 1e-6, 1e-6, 1e-6);
+    Set_Lkom(0, 1, 5.0, 0.0, 0.0);
+    Set_Lkom(0, 2, 0.0, -3.0, 0.0);
+    Get_Lkom_Entry(0, 3)->M_d = 5.0;                /* not used */
+    EXPECT_EQ(Is_Lkom_Valid(0, 0), 0);
+    EXPECT_EQ(Is_Lkom_Valid(0, 1), 1);
+    EXPECT_EQ(Is_Lkom_Valid(0, 3), 0);
+    EXPECT_EQ(Is_Lkom_Valid(-1, 0), 0);
+    EXPECT_EQ(Is_Lkom_Valid(0, 1000), 0);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    EXPECT_EQ(Is_Lkom_Valid(0, 1), 0);
+    EXPECT_EQ(Is_Lkom_Valid(0, 2), 0);
+    Splice_Input.splice_kind = SPLICE_COMPRESSION;
+    EXPECT_EQ(Is_Lkom_Valid(0, 2), 1);
+}
+
+TEST(Pattern, TimberPartThicknessAndAutomaticSideThickness)
+{
+    Fresh_Splice(false);
+    Splice_Input.b = 16.0;
+    Splice_Input.plate_count = 2.7;                 /* truncated to 2 */
+    Splice_Input.t_p = 1.0;
+    EXPECT_NEAR(Calc_Timber_Part_Thickness(), (16.0 - 2.0) / 3.0, 1e-12);
+    EXPECT_DOUBLE_EQ(Calc_Auto_Side_Thickness(43.0), 6.0);     /* trunc 4.3 + 1 = 5 -> 6 */
+    EXPECT_DOUBLE_EQ(Calc_Auto_Side_Thickness(61.0), 8.0);     /* 7 is odd -> 8 */
+    EXPECT_DOUBLE_EQ(Calc_Auto_Side_Thickness(95.0), 10.0);    /* 10, even */
+}
+
+TEST(Pattern, BigConnectors)
+{
+    Fresh_Splice(false);
+    Splice_Input.vbm_type = 25;
+    Splice_Input.d = 130.0;
+    Set_Layout(2, 1);
+    EXPECT_EQ(Is_Big_Connector_Multi(), 1);
+    Splice_Input.d = 129.0;
+    EXPECT_EQ(Is_Big_Connector_Multi(), 0);
+    Splice_Input.d = 160.0;
+    Set_Layout(1.9, 1);
+    EXPECT_EQ(Is_Big_Connector_Multi(), 0);
+    Splice_Input.vbm_type = 29;
+    Set_Layout(4, 1);
+    EXPECT_EQ(Is_Big_Connector_Multi(), 0);
+}
+
+/* ---------------------------------------------------------------- forces */
+
+TEST(Forces, BendingOnTwoByTwo)
+{
+    Fresh_Splice(false);
+    Set_Layout(2, 2);
+    Build_Regular_Pattern(5.0, -5.0, 10.0, 10.0, 2);
+    Calc_Pattern_Centroid(&Fastener_Pattern.x_c, &Fastener_Pattern.y_c, &Fastener_Pattern.I_p, 4,
+                          Fastener_Pattern.recs);
+    Splice_Input.shear_planes = 2;
+    Lkom_Entry *c = Set_Lkom(0, 0, 10.0, 0.0, 20.0);
+    /* moment for distribution |M_d| + |x_c V_d / 100| = 10 + 10 * 20 / 100 = 12 kNm */
+    c->M_distr = 12.0;
+    double Np = -1, Vp = -1, Mp, Mx, My, Fx, Fy, F, a;
+    Get_Fastener_Force(0, 0, 0, 4, &Np, &Vp, &Mp, &Mx, &My, &Fx, &Fy, &F, &a);
+    /* N = 0; V = 20 / 4 / 2 = 2.5; M = 1200 kNcm; dx = dy = -5:
+    ** M_x = M_y = 1200 * -5 / 200 / 2 = -15; F_x = -15, F_y = -12.5;
+    ** F = sqrt(225 + 156.25) = 19.526; angle atan2(-12.5, -15) + 180 deg = 39.81 deg */
+    EXPECT_DOUBLE_EQ(Np, 0.0);
+    EXPECT_DOUBLE_EQ(Vp, 2.5);
+    EXPECT_NEAR(Mx, -15.0, 1e-12);
+    EXPECT_NEAR(My, -15.0, 1e-12);
+    EXPECT_NEAR(Mp, std::sqrt(2.0 * 30.0 * 30.0) / 2.0, 1e-12);
+    EXPECT_NEAR(F, 19.526, 5e-4);
+    EXPECT_NEAR(a * 180.0 / M_PI, 39.81, 5e-3);
+    Get_Fastener_Force(0, 0, 2, 4, nullptr, nullptr, nullptr, nullptr, nullptr, &Fx, &Fy, &F, &a);
+    /* (15,-5): dx = 5, dy = -5: F_x = -15, F_y = 2.5 + 15 = 17.5; F = sqrt(225 + 306.25)
+    ** = 23.049; atan2(17.5, -15) = 130.60 deg -> acute 49.40 deg */
+    EXPECT_NEAR(Fx, -15.0, 1e-12);
+    EXPECT_NEAR(Fy, 17.5, 1e-12);
+    EXPECT_NEAR(F, 23.049, 5e-4);
+    EXPECT_NEAR(a * 180.0 / M_PI, 49.40, 5e-3);
+
+    /* A negative moment mirrors the lever arm along the grain only. */
+    c->M_d = -10.0;
+    Get_Fastener_Force(0, 0, 2, 4, nullptr, nullptr, nullptr, nullptr, nullptr, &Fx, &Fy, &F, &a);
+    EXPECT_NEAR(Fx, -15.0, 1e-12);
+    EXPECT_NEAR(Fy, 2.5 - 15.0, 1e-12);
+
+    /* An index outside the pattern leaves the per-fastener outputs alone. */
+    double untouched = 77.0;
+    Get_Fastener_Force(0, 0, -1, 4, &Np, &Vp, nullptr, nullptr, nullptr, nullptr, nullptr,
+                       &untouched, nullptr);
+    EXPECT_EQ(untouched, 77.0);
+    EXPECT_DOUBLE_EQ(Vp, 2.5);
+}
+
+TEST(Forces, TensionSpliceSameForceAlongTheGrain)
+{
+    Fresh_Splice(false);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Set_Layout(2, 2);
+    Build_Regular_Pattern(5.0, -5.0, 10.0, 10.0, 2);
+    Calc_Pattern_Centroid(&Fastener_Pattern.x_c, &Fastener_Pattern.y_c, &Fastener_Pattern.I_p, 4,
+                          Fastener_Pattern.recs);
+    Splice_Input.shear_planes = 2;
+    Lkom_Entry *c = Set_Lkom(0, 0, 10.0, 80.0, 20.0);
+    c->M_distr = 12.0;                              /* ignored for a tension splice */
+    for (int i = 0; i < 4; i++) {
+        double F = 0, a = 1, Fy = 1;
+        Get_Fastener_Force(0, 0, i, 4, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &Fy,
+                           &F, &a);
+        EXPECT_DOUBLE_EQ(F, 10.0);                  /* 80 / (4 * 2) */
+        EXPECT_DOUBLE_EQ(Fy, 0.0);
+        EXPECT_DOUBLE_EQ(a, 0.0);
+    }
+}
+
+/* ---------------------------------------------------------------- preparation run */
+
+TEST(Prepare, RefusalsInTheirOrder)
+{
+    Fresh_Splice(true);
+    Set_Layout(4, 3);
+    EXPECT_EQ(Prepare_Splice_Calc(), 124);          /* no valid combination */
+    Set_Lkom(6, 10, 0.0, 10.0, 0.0);                /* the only one, in the seventh group */
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Get_Lkom_Entry(6, 10)->N_d = -10.0;
+    EXPECT_EQ(Prepare_Splice_Calc(), 124);          /* tension splice, N_d <= 0 only */
+    Get_Lkom_Entry(6, 10)->N_d = 10.0;
+
+    Set_Layout(2, 4, LAYOUT_STAGGERED);             /* even rows and too few columns: 98 first */
+    EXPECT_EQ(Prepare_Splice_Calc(), 98);
+    Set_Layout(2, 3, LAYOUT_STAGGERED);
+    EXPECT_EQ(Prepare_Splice_Calc(), 100);
+    Set_Layout(6, 3, LAYOUT_REGULAR, 1);            /* grouped needs an even count above 3 */
+    Splice_Input.n_col[VBM_TYPE_SLOT(29)] = 5;
+    EXPECT_EQ(Prepare_Splice_Calc(), 99);
+    Set_Layout(1, 1);
+    EXPECT_EQ(Prepare_Splice_Calc(), 101);
+}
+
+TEST(Prepare, InnerPlateRowsStayInsideThePlate)
+{
+    /* Inner 20 cm plates in a 24 cm member, 3 rows of 12 mm dowels, tension: a4,c = 3 d =
+    ** 3.6 cm, less the inset (24 - 20) / 2 = 2 -> 1.6 cm (>= 1.2 d0 = 1.56); rows over the
+    ** plate height: y0 = -10 + 1.6 = -8.4; e2 = (20 - 2 * 8.4) / 2 = 1.6 cm. */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.mat_mid = 2;
+    Splice_Input.grade_mid = 2;
+    Splice_Input.b = 16.0;
+    Splice_Input.h = 24.0;
+    Splice_Input.h_p = 20.0;
+    Splice_Input.plate_count = 2.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.L_user = 0;
+    Set_Layout(2, 3);
+    Set_Lkom(0, 0, 0.0, 100.0, 0.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Fastener_Pattern.count, 6);
+    double y_min = 1e9, y_max = -1e9;
+    for (int i = 0; i < Fastener_Pattern.count; i++) {
+        y_min = std::fmin(y_min, Fastener_Pattern.recs[i].y);
+        y_max = std::fmax(y_max, Fastener_Pattern.recs[i].y);
+    }
+    EXPECT_NEAR(y_min, -8.4, 1e-9);
+    EXPECT_NEAR(y_max, 8.4, 1e-9);
+    EXPECT_NEAR(Splice_Input.e2, 1.6, 1e-9);
+    EXPECT_GE(Fastener_Pattern.passes, 2);
+    /* tension: every fastener carries 100 / (6 * 4 shear planes) along the grain */
+    EXPECT_EQ(Splice_Input.shear_planes, 4);
+    EXPECT_NEAR(Fastener_Pattern.recs[0].force_max, 100.0 / 24.0, 1e-9);
+    /* automatic length: 2 ((2 - 1) a1 + e1 + a3,t) with a1 = 5 d = 6 cm, e1 = 1.2 d0 = 1.56,
+    ** a3,t = max(7 d, 80 mm) = 8.4 cm -> 31.92 cm */
+    EXPECT_NEAR(Splice_Input.L, 31.92, 1e-9);
+}
+
+TEST(Prepare, ResetsTheGoverningFastenerAndStoresTheDistributionMoment)
+{
+    Fresh_Splice(true);
+    Splice_Input.L_user = 0;
+    Set_Layout(2, 2);
+    Splice_Input.governing_vbm = 17;
+    Lkom_Entry *c = Set_Lkom(0, 0, 10.0, 0.0, 20.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_EQ(Splice_Input.governing_vbm, 0);
+    /* M_distr = |M_d| + |x_c V_d / 100| */
+    EXPECT_NEAR(c->M_distr, 10.0 + Fastener_Pattern.x_c * 20.0 / 100.0, 1e-12);
+    EXPECT_DOUBLE_EQ(Splice_Input.e_x, Fastener_Pattern.x_c);
+    /* side timbers: the automatic length equals the required one, so no code 95 or 96 */
+    EXPECT_GT(Splice_Input.L, 0.0);
+}
