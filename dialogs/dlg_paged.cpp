@@ -214,7 +214,7 @@ void Dlg_Draw_Page(Dlg_Level_Entry *e, int i)
     SVA_Clear(area);
     Wdg_Select_Area(area);
     if (p.draw) p.draw(area, e->tables[i], p.user);
-    if (e->table_view[i] && Tbl_Row_Count(e->tables[i]) > 0) Tbl_Build_View(e->tables[i]);
+    if (e->table_view[i] && e->tables[i] >= 0) Tbl_Build_View(e->tables[i]);
     if (p.scroll_x > 0 || p.scroll_y > 0) {
       SVA_Scroll_To_Fraction(area, p.scroll_x, p.scroll_y);
       p.scroll_x = p.scroll_y = -1;
