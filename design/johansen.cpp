@@ -414,7 +414,8 @@ Outer_Case Outer_Prepare(const Connection_Input &in, const Connection_Result *re
     c.cls = Classify_Plate_Thickness(c.type, in.mat_1, in.d_3, in.t1, &c.k);
     c.fu = in.fu;
     const bool connector = Is_Vbm_Connector(in.vbm_type);
-    if (c.type == 29 || ((c.type == 30 || connector) && in.steel_grade >= 0))
+    /* A negative steel-grade code means the given fu applies, for dowels as for bolts. */
+    if ((c.type == 29 || c.type == 30 || connector) && in.steel_grade >= 0)
         c.fu = Get_Stahlguete(static_cast<uint32_t>(in.steel_grade))->fu;
     c.din571 = Is_Vbm_Din571_Screw(c.type);
     c.t = in.t2;

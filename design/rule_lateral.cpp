@@ -64,7 +64,8 @@ double Member_Fh(const Vbm_Rule_Input *in, int m, bool whole_mm, bool beech, int
 /* fu of the plate branches: the steel grade's for a dowel, and for a bolt with a grade. */
 double Plate_Fu(const Vbm_Rule_Input *in)
 {
-    if (in->vbm_type == 29 || (in->vbm_type == 30 && in->steel_grade >= 0))
+    /* A negative steel-grade code means the given fu applies, for dowels as for bolts. */
+    if ((in->vbm_type == 29 || in->vbm_type == 30) && in->steel_grade >= 0)
         return Get_Stahlguete(static_cast<uint32_t>(in->steel_grade))->fu;
     return in->fu;
 }

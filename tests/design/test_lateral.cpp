@@ -244,3 +244,18 @@ TEST(Johansen, RopeEffectAddedToHingeModes)
     EXPECT_EQ(r.rule_char, 6);
     EXPECT_NEAR(r.rk_lateral, 8441.03, 0.05);
 }
+
+TEST(Johansen, DowelWithGivenFuThroughOuterPlate)
+{
+    Standard_Scope en(true);
+    /* a dowel whose steel-grade code is negative is designed with its own fu (360): the same
+    ** thick-plate value 9111.70 as the fitted bolt */
+    Connection_Input in = Outer_Plate_Input(12.0);
+    in.vbm_type = 29;
+    in.fitted_bolt = 0;
+    Connection_Result r{};
+    r.rho_2 = 350.0;
+    Calc_Rk_Outer_Plate(in, &r);
+    EXPECT_DOUBLE_EQ(r.fu_used, 360.0);
+    EXPECT_NEAR(r.rk_lateral, 9111.70, 0.05);
+}
