@@ -7,6 +7,8 @@
 #include "foundation/codepage.h"
 #include "platform/zelkgrft.h"
 
+#include <cstring>
+
 static void Put(FILE *f, const char *s) { fputs(s, f); }
 
 /* Heading block of a page: the title, the annex's name and the standard. */
@@ -38,8 +40,28 @@ static const char *const Ec0_Categories[12] = {
     "Fahrzeuge bis 160 kN", "Dächer"_cp850, "Schnee/Eis bis 1000 m ü.NN"_cp850, "Schnee/Eis über 1000 m ü.NN"_cp850, "Wind",
     "Temperatur", "Baugrundsetzungen", "sonstige Einwirkungen"};
 
+/* Action types of bridges that the page names (types 12, 14 and 15 are not printed). */
+static const struct {
+    int type;          /* 1..15 */
+    const char *name;
+} Ec0_Bridge_Actions[12] = {
+    {1, "ständige Lasten"_cp850},
+    {2, "Vorspannung linear"},
+    {3, "Vorspannung nichtlinear"},
+    {4, "Vorspannung lokal"},
+    {5, "Setzung linear"},
+    {6, "Setzung nichtlinear"},
+    {7, "Straßenverkehr"_cp850},
+    {8, "Fußgängerverkehr"_cp850},
+    {9, "Schienenverkehr Lastgruppe 11 bis 31"},
+    {10, "Schienenverkehr Lastgr. 16, 17, SW/2"},
+    {11, "veränderliche Lasten"_cp850},
+    {13, "Temperatur"},
+};
+
 /*
-** The EN 1990 page: partial factors of actions and combination factors of buildings.
+** The EN 1990 page: partial factors of actions and combination factors of buildings, and the
+** partial factors of bridges in the persistent and transient situation.
 */
 void Print_NAD_EC0_Page(FILE *f)
 {
@@ -64,6 +86,13 @@ void Print_NAD_EC0_Page(FILE *f)
     for (int r = 0; r < 12; r++)
         fprintf(f, " %-30s %5.2f  %5.2f  %5.2f  %5.2f\n", Ec0_Categories[r],
                 b->psi_bld[r][0], b->psi_bld[r][1], b->psi_bld[r][2], b->psi_bld[r][3]);
+    Put(f, "#END_OF_TEXT\n");
+    Put(f, "#SHOWTABLE\n0 1 0\n");
+    fprintf(f, " %s\n", "Teilsicherheitsbeiwerte für Einwirkungen, Brückenbau: ständig/vorübergehend"_cp850);
+    Put(f, "1 0 -1 -1 2\n 38 48\n");
+    Put(f, " Einwirkung                            \xC0\xCE\\sup\xCEr     \xC0\xCE\\inf\xCEr\n");
+    for (const auto &a : Ec0_Bridge_Actions)
+        fprintf(f, " %-37s %5.2f     %5.2f\n", a.name, b->gamma_brg[0][a.type - 1][0], b->gamma_brg[0][a.type - 1][1]);
     Put(f, "#END_OF_TEXT\n");
 }
 
@@ -117,9 +146,16 @@ void Print_NAD_EC3_Pages(FILE *f)
     Put(f, "#END_OF_TEXT\n");
     Put(f, "#SHOWTABLE\n0 1 0\n");
     Put(f, " Teilsicherheitsbeiwerte für Anschlüsse DIN EN 1993-1-8\n"_cp850);
-    Put(f, "1 0 -1 -1 1\n 24\n");
-    Put(f, " Beiwert                 Wert\n");
-    for (int i = 0; i < 6; i++) fprintf(f, " \xC0\xCE\\M,%d\xCEr                 %5.2f\n", i + 1, b->ec3_8.factors_a[i]);
+    Put(f, "1 0 -1 -1 2\n 24 32\n");
+    Put(f, " Beiwert                 Wert    Anwendung\n");
+    /* EN 1993-1-8, Table 2.1: the six joint factors in the order of the block */
+    static const char *const joint[6] = {"M2", "M4", "M5", "M6,ser", "M7", "M3,ser"};
+    static const char *const what[6] = {"Schrauben, Schweißnähte, Lochleibung"_cp850, "Injektionsschrauben",
+                                        "Knoten in Fachwerken aus Hohlprofilen", "Bolzen, Gebrauchstauglichkeit",
+                                        "Vorspannung hochfester Schrauben", "Gleitfestigkeit, Gebrauchstauglichkeit"};
+    for (int i = 0; i < 6; i++)
+        fprintf(f, " \xC0\xCE\\%s\xCEr%*s%5.2f   %s\n", joint[i], (int)(17 - strlen(joint[i])), "",
+                b->ec3_8.factors_a[i], what[i]);
     Put(f, "#END_OF_TEXT\n");
 }
 

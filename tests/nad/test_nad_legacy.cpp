@@ -130,6 +130,14 @@ TEST(NadPages, MasonryAndSteelPages)
     const std::string ec3 = Written([](FILE *f) { Print_NAD_EC3_Pages(f); });
     EXPECT_NE(ec3.find(" \xC0\xCE\\M1\xCEr                    1.10      1.00\n"), std::string::npos) << ec3;
     EXPECT_NE(ec3.find(" \xC0\xCE\\M2\xCEr                    1.25      1.15\n"), std::string::npos);
+    EXPECT_NE(ec3.find(" \xC0\xCE\\M5\xCEr                1.00   Knoten in Fachwerken aus Hohlprofilen\n"),
+              std::string::npos);
+    const std::string ec0 = Written([](FILE *f) { Print_NAD_EC0_Page(f); });
+    /* road traffic on bridges: 1.50 / 0 (type 7), settlement linear 1.20 / 0 (type 5) */
+    EXPECT_NE(ec0.find(" Stra\xE1" "enverkehr                         1.50      0.00\n"), std::string::npos) << ec0;
+    EXPECT_NE(ec0.find(" Setzung linear                         1.20      0.00\n"), std::string::npos);
+    /* type 13 is printed as "Temperatur", types 12, 14 and 15 are not */
+    EXPECT_NE(ec0.find(" Temperatur                             1.50      0.00\n#END_OF_TEXT\n"), std::string::npos);
     const std::string ec2 = Written([](FILE *f) { Print_NAD_EC2_Pages(f); });
     EXPECT_NE(ec2.find(" au\xE1" "ergew\x94hnlich          1.30      1.00\n"), std::string::npos) << ec2;
     const std::string ec9 = Written([](FILE *f) { Print_NAD_EC9_Page(f); });
