@@ -128,8 +128,10 @@ void Build_NAD_List(void)
         FILE *f = fopen(path, "rb");
         if (!f) break;
         if (NAD_List.count >= NAD_LIST_MAX) {
+            static int warned = 0;   /* the list is built often: say it once */
             fclose(f);
-            Msg_Warning("Es werden nur %d Anwendungsdokumente angezeigt", NAD_LIST_MAX);
+            if (!warned) Msg_Warning("Es werden nur %d Anwendungsdokumente angezeigt", NAD_LIST_MAX);
+            warned = 1;
             break;
         }
         char line[202], name[100];
