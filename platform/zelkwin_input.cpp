@@ -185,10 +185,13 @@ void Apply_Mouse(const Event &ev) {
   }
 }
 
+/* The window is closed: buttons up and the pointer outside every rectangle, so that loops that
+** wait for the mouse to leave or for a release end as well. */
 static void Report_Close() {
   State &s = St();
   s.closed = true;
   M_LEFT = M_RIGHT = 0;
+  M_XPOS = M_YPOS = -1;
   if (!s.close_reported) {
     s.close_reported = true;
     Log_Line("CLOSE");
