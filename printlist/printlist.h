@@ -12,3 +12,4 @@
 #include "printlist/oli_graphic.h"
 #include "printlist/plot_file.h"
 #include "printlist/oli_dimension.h"
+#include "printlist/oli_drawlib.h"
