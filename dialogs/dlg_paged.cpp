@@ -196,7 +196,8 @@ void Dlg_Create_Page_Area(Dlg_Level_Entry *e, int i, int x1, int y1, int x2, int
   e->areas[i] = SVA_Create(x1, y1, x2, y2, p.hslider, p.vslider);
   if (e->areas[i] < 0) return;
   if (hover && Wdg_Hover_Area_Count < WDG_HOVER_AREAS) {
-    Wdg_Hover_Push_Area(e->areas[i], e->areas[i], x1, y1, x2, y2, &e->sheet_x, &e->sheet_y);
+    Wdg_Hover_Push_Area(SVA_Areas[e->areas[i]].handle, e->areas[i], x1 - e->sheet_x, y1 - e->sheet_y,
+                        x2 - e->sheet_x, y2 - e->sheet_y, &e->sheet_x, &e->sheet_y);
     e->hover[i] = 1;
   }
   int right = p.table_width >= 0 ? p.table_left + p.table_width : (x2 - x1) - 10;
