@@ -1,0 +1,196 @@
+/*
+** Further tests of the spacing tables, the nail overlap check and the simplified family rules,
+** worked by hand from EN 1995-1-1 (Tables 8.2 to 8.5, 8.3.1.1(7)) and DIN 1052 (12.5, 12.2.2).
+*/
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "design_test_util.h"
+
+namespace {
+
+const double Rad = 3.14159265359 / 180.0;
+
+void Spacings(double v[6], int type, int mat, double rho, double d, double alpha_deg,
+              int predrilled, double staple = 0.0, int douglas = 0, int split = 0, int *index = nullptr)
+{
+    const int i = Calc_Min_Spacings(type, predrilled, 0, douglas, split, mat, rho, d, d,
+                                    alpha_deg * Rad, staple, 40.0, 40.0, &v[0], &v[1], &v[2],
+                                    &v[3], &v[4], &v[5]);
+    if (index != nullptr) *index = i;
+}
+
+void Expect_Six(const double v[6], const double e[6])
+{
+    for (int i = 0; i < 6; i++) EXPECT_NEAR(v[i], e[i], 1e-9) << i;
+}
+
+} // namespace
+
+TEST(SpacingTables, NailsDin1052)
+{
+    Standard_Scope din(false);
+    double v[6];
+    int index = 0;
+    /* 5 mm nail, rho 350, 0 degrees: (5 + 7) 5, 5 d, (10 + 5) 5, 10 d, 5 d, 5 d */
+    Spacings(v, 0, 0, 350.0, 5.0, 0.0, 0, 0.0, 0, 0, &index);
+    EXPECT_EQ(index, 10);
+    const double a[6] = {60, 25, 75, 50, 25, 25};
+    Expect_Six(v, a);
+    /* pre-drilled: (3 + 2) 5, 3 d, (7 + 5) 5, 7 d, (3 + 0) 5, 3 d */
+    Spacings(v, 0, 0, 350.0, 5.0, 0.0, 1);
+    const double b[6] = {25, 15, 60, 35, 15, 15};
+    Expect_Six(v, b);
+    /* the 7 d splitting rule raises the edge distances to 10 d */
+    Spacings(v, 0, 0, 350.0, 5.0, 0.0, 0, 0.0, 0, 1);
+    EXPECT_NEAR(v[4], 50.0, 1e-9);
+    EXPECT_NEAR(v[5], 50.0, 1e-9);
+}
+
+TEST(SpacingTables, NailsAndScrewsEn1995)
+{
+    Standard_Scope en(true);
+    double v[6];
+    /* pre-drilled 5 mm at 90 degrees: (4 + 0) 5, (3 + 1) 5, (7 + 0) 5, 7 d, (3 + 4) 5, 3 d */
+    Spacings(v, 0, 0, 350.0, 5.0, 90.0, 1);
+    const double a[6] = {20, 20, 35, 35, 35, 15};
+    Expect_Six(v, a);
+    /* approved screw of 6 mm in Douglas fir: a1 (5 + 7) 6 = 72, a3,t (10 + 5) 6 = 90, a3,c 60,
+    ** each times 1.5 */
+    Spacings(v, 11, 0, 350.0, 6.0, 0.0, 0, 0.0, 1);
+    EXPECT_NEAR(v[0], 108.0, 1e-9);
+    EXPECT_NEAR(v[2], 135.0, 1e-9);
+    EXPECT_NEAR(v[3], 90.0, 1e-9);
+    EXPECT_NEAR(v[1], 30.0, 1e-9);
+}
+
+TEST(SpacingTables, Staples)
+{
+    double v[6];
+    int index = 0;
+    {
+        Standard_Scope en(true);
+        /* crown at 45 degrees, d 1.5, force along the grain: (10 + 5) d, 15 d, (15 + 5) d, 15 d,
+        ** (15 + 0) d, 10 d; rule 13 -> EN 3 */
+        Spacings(v, 1, 0, 350.0, 1.5, 0.0, 0, 45.0, 0, 0, &index);
+        EXPECT_EQ(index, 3);
+        const double a[6] = {22.5, 22.5, 30.0, 22.5, 22.5, 15.0};
+        Expect_Six(v, a);
+    }
+    Standard_Scope din(false);
+    /* crown at 20 degrees: a1 (15 + 5) d = 30, a2 10 d = 15, a4,t (10 + 0) d = 15,
+    ** a4,c (5 + 5 sin 20) d = 6.71010 * 1.5 = 10.0652 */
+    Spacings(v, 1, 0, 350.0, 1.5, 0.0, 0, 20.0);
+    EXPECT_NEAR(v[0], 30.0, 1e-9);
+    EXPECT_NEAR(v[1], 15.0, 1e-9);
+    EXPECT_NEAR(v[4], 15.0, 1e-9);
+    EXPECT_NEAR(v[5], 10.0652, 1e-4);
+}
+
+TEST(SpacingTables, LaminatedVeneerLumber)
+{
+    Standard_Scope en(true);
+    double v[6];
+    int index = 0;
+    /* bolt 12 in material 10 at 0 degrees: (4 + 3) 12, 4 d, max(84, 105), 4 d,
+    ** max(2 d, 3 d), 3 d; rule 9 -> EN 4 */
+    Spacings(v, 30, 10, 480.0, 12.0, 0.0, 0, 0.0, 0, 0, &index);
+    EXPECT_EQ(index, 4);
+    const double a[6] = {84, 48, 105, 48, 36, 36};
+    Expect_Six(v, a);
+}
+
+TEST(SpacingTables, RuleFunctionDifferences)
+{
+    Standard_Scope en(true);
+    const int c24 = Grade_Index(0, "C24");
+    /* a DIN 571 screw of 10 mm takes the pre-drilled nail rules here, not the bolt rules:
+    ** a1 (4 + 1) 10 = 50, a2 3 * 10 = 30 */
+    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(0, c24, 40.0, 2, 10.0, 0.0, 0, 0, 0, 0, 0.0), 50.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A2_Mat(0, c24, 40.0, 2, 10.0, 0.0, 0, 0, 0, 0.0), 30.0, 1e-9);
+    /* an ETA-11/0190 screw without and with the screw pre-drilling flag: 72 and (4 + 1) 6 = 30 */
+    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(0, c24, 40.0, 14, 6.0, 0.0, 0, 0, 0, 0, 0.0), 72.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(0, c24, 40.0, 14, 6.0, 0.0, 0, 0, 0, 1, 0.0), 30.0, 1e-9);
+    /* connectors have no rule here: the starting values */
+    EXPECT_NEAR(Calc_Vbm_Min_A3t_Mat(0, c24, 40.0, 25, 65.0, 0, 0, 0, 0, 0.0), 650.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A2_Mat(0, c24, 40.0, 25, 65.0, 0.0, 0, 0, 0, 0.0), 260.0, 1e-9);
+}
+
+TEST(NailOverlap, BothSides)
+{
+    Standard_Scope din(false);
+    double p1 = 0, p2 = 0;
+    int c1 = 0, c2 = 0, s1 = 0, s2 = 0;
+    /* 80 mm nails through 30 mm side members into a 40 mm middle member: 50 beyond the side
+    ** member (>= 4 d = 16, count 1), 10 beyond the middle member (< 16): p = 10 on each side;
+    ** staggered: 40 + 1 > 10 + 10, so both sides end in state 2: accepted */
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 1, 80.0, 4.0, 90.0, &p1, &c1, &s1, 80.0, 4.0,
+                                 90.0, &p2, &c2, &s2), 1);
+    EXPECT_NEAR(p1, 10.0, 1e-9);
+    EXPECT_EQ(c1, 1);
+    EXPECT_EQ(s1, 2);
+    EXPECT_EQ(s2, 2);
+    /* 60 mm nails end inside the middle member: p given back as t_mid = 40;
+    ** 40 - 40 + 1 <= 16: the overlap is not accepted (state 4) */
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 60.0, 4.0, 90.0, &p1, &c1, &s1, 60.0, 4.0,
+                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_NEAR(p1, 40.0, 1e-9);
+    EXPECT_EQ(s1, 4);
+}
+
+TEST(SimplifiedRules, NailWithPanel)
+{
+    Standard_Scope din(false);
+    Connection_Result r{};
+    /* 3 mm nail, fu 600, through 12 mm plywood (rho 450) into softwood (350):
+    ** My = 0.3 * 600 * 3^2.6 = 3131.75; fh,panel = 0.11 * 450 * 3^-0.3 = 35.602;
+    ** t1,req = max(20.0, 7 d = 21) -> k = 12 / 21; Rk = 12/21 * 0.9 * sqrt(2 * 3131.75 * 35.602 * 3)
+    ** = 420.64 */
+    const double rk = Calc_Rk_Nail_Panel(0, 3.0, 50.0, 600.0, 0, 0, 0, 0, 1, 90.0, 12.0, 40.0,
+                                         450.0, 350.0, 0.0, 0.0, 6, 0, 0,
+                                         Grade_Index(0, "C24"), nullptr, &r);
+    EXPECT_NEAR(rk, 420.64, 0.01);
+    EXPECT_DOUBLE_EQ(r.panel_factor, 0.9);
+    EXPECT_NEAR(r.k_red, 12.0 / 21.0, 1e-12);
+}
+
+TEST(SimplifiedRules, ApprovedScrewAndStaple)
+{
+    Standard_Scope en(true);
+    const int c24 = Grade_Index(0, "C24");
+    Connection_Result r{};
+    /* ETA-12/0114 screw of 6 mm: My = 90 * 6^2.6 = 9493.71; fh = 16.766; t1,req = 38.14 <= 40,
+    ** t2,req = 31.60 <= 60: k = 1; Rk = sqrt(2 * 9493.71 * 16.766 * 6) = 1382.06 */
+    EXPECT_NEAR(Calc_Rk_Screw_Approved(11, 6.0, 100.0, 600.0, 0, 0, 0, 0, 1, 90.0, 40.0, 60.0,
+                                       350.0, 350.0, 0.0, 0.0, 0, 0, c24, c24, nullptr, &r),
+                1382.06, 0.01);
+    EXPECT_DOUBLE_EQ(r.fu_used, 400.0);
+    EXPECT_EQ(Calc_Rk_Screw_Approved(0, 6.0, 100.0, 600.0, 0, 0, 0, 0, 1, 90.0, 40.0, 60.0,
+                                     350.0, 350.0, 0.0, 0.0, 0, 0, c24, c24, nullptr, &r), 0.0);
+    /* staple 1.5 mm, fu 800, two softwood members: A = 2 k, beta ignored;
+    ** Rk = 2 sqrt(2 * 688.73 * 25.413 * 1.5) = 458.29 */
+    Connection_Result s{};
+    EXPECT_NEAR(Calc_Rk_Staple(1, 1.5, 45.0, 800.0, 0, 0, 0, 0, 1, 90.0, 20.0, 40.0, 350.0, 350.0,
+                               0.0, 0.0, 0, 0, c24, c24, nullptr, &s), 458.29, 0.01);
+    EXPECT_DOUBLE_EQ(s.k_red, 1.0);
+}
+
+TEST(SimplifiedRules, GypsumFibreReductionsAndFu)
+{
+    Standard_Scope din(false);
+    Connection_Result r{};
+    /* 3 mm nail through a 12.5 mm gypsum fibre board (material 9) into softwood:
+    ** fh,1 = 7 * 3^-0.7 * 12.5^0.9 = 31.502; t1,req = 7 d = 21 -> k = 12.5 / 21;
+    ** r7 = 12.5 / 21, r25 = 2.5 / 3; Rk = 0.7 k r7 r25 sqrt(2 * 3131.75 * 31.502 * 3) = 159.01 */
+    EXPECT_NEAR(Calc_Rk_Nail_Gypsum_Fibre(0, 3.0, 50.0, 600.0, 0, 0, 0, 0, 1, 90.0, 12.5, 40.0,
+                                          1150.0, 350.0, 0.0, 0.0, 9, 0, 0,
+                                          Grade_Index(0, "C24"), nullptr, &r),
+                159.01, 0.01);
+    EXPECT_NEAR(r.fh1_k, 31.502, 0.001);
+    EXPECT_NEAR(r.k_red, 12.5 / 21.0, 1e-12);
+    EXPECT_EQ(Get_Vbm_Fu_By_Diameter(1.1, 5), 950.0);
+    EXPECT_EQ(Get_Vbm_Fu_By_Diameter(1.5, 5), 680.0);
+    EXPECT_EQ(Get_Vbm_Fu_By_Diameter(2.0, 5), 0.0);
+    EXPECT_EQ(Get_Vbm_Fu_By_Diameter(2.0, 0), 800.0);
+}
