@@ -41,8 +41,8 @@ typedef struct Msg_Code_Block {
 } Msg_Code_Block;
 
 extern Msg_Code_Block Msg_Codes;
-#define Msg_Count  (Msg_Codes.count)
-#define Msg_Count2 (Msg_Codes.count2)
+extern int32_t &Msg_Count;          /* Msg_Codes.count */
+extern int32_t &Msg_Count2;         /* Msg_Codes.count2 */
 
 /* ---------------------------------------------------------------- input pieces */
 

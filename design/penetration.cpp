@@ -11,6 +11,8 @@
 #include "nad/nad.h"
 
 Msg_Code_Block Msg_Codes;
+int32_t &Msg_Count = Msg_Codes.count;
+int32_t &Msg_Count2 = Msg_Codes.count2;
 
 /* ---------------------------------------------------------------- message lists */
 
