@@ -143,3 +143,22 @@ TEST(DesignFamilies, DesignValueMethodKeepsTheTwin)
     EXPECT_NEAR(r.rd_lateral, 4635.20, 0.01);
     EXPECT_NEAR(r.rd_total, 4635.20, 0.01);
 }
+
+TEST(DesignFamilies, ApprovedScrewExactEn1995)
+{
+    Standard_Scope en(true);
+    Connection_Input in = Base_Input(11, 6.0, 100.0, 40.0, 60.0);
+    in.proof_method = 1;
+    in.fu = 600.0;
+    in.species_sfp = 1;
+    Connection_Result r{};
+    ASSERT_EQ(Design_Connection(in, &r), 0);
+    /* My = 90 * 6^2.6 = 9493.71 (the approval's table under EN 1995), fh = 16.766 both, point
+    ** 60 mm: R1 4023.9, R2 6035.9, R3 2154.2, R4 1647.4, R5 2275.5,
+    ** R6 = 1.15 sqrt(2 * 9493.71 * 16.766 * 6) = 1589.37 -> mode 6; rd = 1589.37 * 0.8 / 1.3 */
+    EXPECT_NEAR(r.my_rk, 9493.71, 0.01);
+    EXPECT_EQ(r.rule_char, 6);
+    EXPECT_NEAR(r.rk_lateral, 1589.37, 0.01);
+    EXPECT_NEAR(r.rd_lateral, 978.07, 0.01);
+    EXPECT_NEAR(r.l_ef, 60.0, 1e-9);
+}
