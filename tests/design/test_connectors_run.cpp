@@ -1,0 +1,98 @@
+/*
+** Design runs of ring and toothed-plate connectors with catalogue rows of the test's own
+** (EN 912 sizes), checked against hand calculations of EN 1995-1-1, 8.9 and 8.10.
+*/
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+
+#include "design_test_util.h"
+
+namespace {
+
+/* Write the two connector catalogues into a folder of the test run (one per test, since the
+** tests run side by side) and read them. */
+void Load_Test_Connectors(const std::string &dir)
+{
+    mkdir(dir.c_str(), 0755);
+    FILE *f = fopen((dir + "/ec5_ringduebel_a1.dat").c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    fputs("# dc hc he t r db_min db_max F\n1\n1\n65 30 15 5 32.5 12 16 975\n", f);
+    fclose(f);
+    f = fopen((dir + "/ec5_schduebel_c1.dat").c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    fputs("# dc hc he t d1 teeth 0 h2 db_min db_max F\n1\n1\n50 13 6 1 11 12 0 7.8 10 14 600\n", f);
+    fclose(f);
+    setenv("SPLICE_PRIVATE_DATA", dir.c_str(), 1);
+    Reset_Vbm_Catalogues();
+    Load_Ec5_Ringduebel_A1();
+    Load_Ec5_Schduebel_C1();
+}
+
+Connection_Input Connector_Input(int type, double dc)
+{
+    Connection_Input in{};
+    in.vbm_type = type;
+    in.vbm_row = 0;
+    in.steel_grade = -1;
+    in.d = dc;
+    in.d_bolt = 12.0;
+    in.length = 140.0;
+    in.shear_planes = 1;
+    in.proof_method = 1;
+    in.mat_1 = in.mat_2 = 0;
+    in.grade_1 = in.grade_2 = Grade_Index(0, "C24");
+    in.t1 = 40.0;
+    in.t2 = 80.0;
+    in.fu = 360.0;
+    in.kmod_given = 0.8;
+    in.gamma_m_1 = in.gamma_m_2 = 1.3;
+    in.gamma_steel = 1.1;
+    in.washer_d = -1.0;
+    in.service_class_1 = in.service_class_2 = 1;
+    return in;
+}
+
+} // namespace
+
+TEST(ConnectorRuns, RingConnectorA1)
+{
+    Standard_Scope en(true);
+    Load_Test_Connectors("connector_data_ring");
+    ASSERT_EQ(Get_Connector_Value(25, 0, "he"), 15.0);
+    Connection_Result r{};
+    ASSERT_EQ(Design_Connection(Connector_Input(25, 65.0), &r), 0);
+    /* t1,min = 45 > 40: k1 = 40/45; min(31.5 * 65 * 15, 35 * 65^1.5) * 40/45 = 16303.68;
+    ** rd = 16303.68 * 0.8 / 1.3 = 10033.03; no dowel-type part */
+    EXPECT_NEAR(r.rk_connector, 16303.68, 0.01);
+    EXPECT_NEAR(r.rd_connector, 10033.03, 0.01);
+    EXPECT_EQ(r.rk_lateral, 0.0);
+    EXPECT_NEAR(r.rk_total, 16303.68, 0.01);
+    EXPECT_NEAR(r.rd_total, 10033.03, 0.01);
+    EXPECT_DOUBLE_EQ(r.gamma_connector, 1.3);
+    /* slip modulus 0.5 * 420 * 65 = 13650; a3,t = max(2 * 65, 7 * 12 = 84, 80) = 130 */
+    EXPECT_NEAR(r.k_ser, 13650.0, 1e-9);
+    EXPECT_NEAR(r.spacing_1[2], 130.0, 1e-9);
+    EXPECT_EQ(r.spacing_rule_1, 7);
+}
+
+TEST(ConnectorRuns, ToothedPlateC1WithItsBolt)
+{
+    Standard_Scope en(true);
+    Load_Test_Connectors("connector_data_toothed");
+    Connection_Result r{};
+    ASSERT_EQ(Design_Connection(Connector_Input(26, 50.0), &r), 0);
+    /* connector: 18 * 50^1.5 = 6363.96 (k1 = k3 = 1); rd = 6363.96 * 0.8 / 1.3 = 3916.28.
+    ** its bolt (12 mm, hole 13: fh = 24.969), 40 and 80 mm: R4 = 5845.51 governs;
+    ** rd = 5845.51 * 0.8 / 1.3 = 3597.24 */
+    EXPECT_NEAR(r.rk_connector, 6363.96, 0.01);
+    EXPECT_NEAR(r.rd_connector, 3916.28, 0.01);
+    EXPECT_EQ(r.rule_char, 4);
+    EXPECT_NEAR(r.rk_lateral, 5845.51, 0.01);
+    EXPECT_NEAR(r.rd_lateral, 3597.24, 0.01);
+    EXPECT_NEAR(r.rk_total, 6363.96 + 5845.51, 0.02);
+    EXPECT_NEAR(r.rd_total, 3916.28 + 3597.24, 0.02);
+}
