@@ -460,6 +460,31 @@ int Wdg_Grade_Choice_Field(int x, int y, const Wdg_Grade_List *list, int *index,
   return Wdg_Choice_Field(x, y, list->texts, list->colours, list->stride, list->count, index, state);
 }
 
+Wdg_Block_Activity_Cells Wdg_Block_Activity = {1, 1, 1, 1};
+
+static int Grade_Choice(int x, int y, const char *label, int *cell, const Wdg_Grade_List *list,
+                        int *index)
+{
+  Wdg_Set_Fg_Colour(BLACK_CI);
+  if (Wdg_State.area < 0) return 0;
+  int colour = *cell ? BLACK_CI : Wdg_Inactive_Grey();
+  SVA_Add_Text(Wdg_State.area, x, y, label, (int)(Wdg_State.font | 0x20000), colour, 0);
+  Wdg_Grade_Choice_Field(x + 75, y, list, index, cell);
+  return 0;
+}
+
+int Wdg_Concrete_Grade_Choice(int unread, int x, int y, int unread2, const Wdg_Grade_List *list,
+                              int *index)
+{
+  return Grade_Choice(x, y, "Betongüte"_cp850, &Wdg_Block_Activity.concrete_choice, list, index);
+}
+
+int Wdg_Steel_Grade_Choice(int unread, int x, int y, int unread2, const Wdg_Grade_List *list,
+                           int *index)
+{
+  return Grade_Choice(x, y, "Stahlgüte"_cp850, &Wdg_Block_Activity.steel_choice, list, index);
+}
+
 /* ------------------------------------------------------------------ buttons */
 
 void Wdg_Bitmap_Hotspot_Button(int area, int x, int y, int w, int h, int v_align, int h_align,

@@ -68,6 +68,19 @@ int Wdg_Choice_Field(int x, int y, const char *texts, const int32_t *colours, in
                      int *index, const int *state);
 int Wdg_Grade_Choice_Field(int x, int y, const Wdg_Grade_List *list, int *index, const int *state);
 
+/* Activity cells of the concrete and steel parameter blocks (state words, initially 1). */
+struct Wdg_Block_Activity_Cells {
+  int concrete_block, concrete_choice, steel_block, steel_choice;
+};
+extern Wdg_Block_Activity_Cells Wdg_Block_Activity;
+
+/* "Betongüte" / "Stahlgüte" and a grade choice at x + 75 whose state is the block's choice
+** cell; both answer 0. */
+int Wdg_Concrete_Grade_Choice(int unread, int x, int y, int unread2, const Wdg_Grade_List *list,
+                              int *index);
+int Wdg_Steel_Grade_Choice(int unread, int x, int y, int unread2, const Wdg_Grade_List *list,
+                           int *index);
+
 void Wdg_Bitmap_Hotspot_Button(int area, int x, int y, int w, int h, int v_align, int h_align,
                                const char *image, const char *inactive_image, int key_colour,
                                int value, int *var, int active);

@@ -222,3 +222,26 @@ TEST_F(Fields, TextFieldsPadAndCut)
   EXPECT_STREQ(buf2, "ab    ");
   EXPECT_EQ(SVA_Areas[area].last->y2, 6);
 }
+
+TEST_F(Fields, ConcreteAndSteelGradeChoices)
+{
+  char grades[3][8] = {"C20/25", "C25/30", "frei"};
+  int32_t flags[3] = {0, 0x1000, 0};
+  Wdg_Grade_List list = {3, 8, &grades[0][0], nullptr, flags};
+  int index = 1;
+  EXPECT_EQ(Wdg_Concrete_Grade_Choice(0, 20, 30, 0, &list, &index), 0);
+  EXPECT_EQ(index, 0);
+  SVA_Item *label = SVA_Areas[area].first;
+  ASSERT_EQ(label->kind, SVA_TEXT);
+  EXPECT_STREQ(label->text, "Betong\x81te");
+  EXPECT_EQ(label->x2, 2); /* style 0x20000 */
+  SVA_Item *choice = SVA_Areas[area].last;
+  ASSERT_EQ(choice->kind, SVA_CHOICE);
+  EXPECT_EQ(choice->x1, 20 + 75 + 7);
+  EXPECT_EQ(choice->activity, &Wdg_State.editable_cell);
+  Wdg_Block_Activity.steel_choice = 0;
+  Wdg_Steel_Grade_Choice(0, 20, 60, 0, &list, &index);
+  EXPECT_EQ(SVA_Areas[area].last->activity, &Wdg_State.readonly_cell);
+  Wdg_Block_Activity.steel_choice = 1;
+  EXPECT_EQ(Wdg_Get_Fg_Colour(), BLACK_CI);
+}
