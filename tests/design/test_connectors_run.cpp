@@ -96,3 +96,18 @@ TEST(ConnectorRuns, ToothedPlateC1WithItsBolt)
     EXPECT_NEAR(r.rk_total, 6363.96 + 5845.51, 0.02);
     EXPECT_NEAR(r.rd_total, 3916.28 + 3597.24, 0.02);
 }
+
+TEST(ConnectorRuns, ZeroPartialFactorIsNotDeterminable)
+{
+    Standard_Scope en(true);
+    Load_Test_Connectors("connector_data_gamma");
+    Connection_Input in = Connector_Input(25, 65.0);
+    in.gamma_m_1 = 0.0;
+    Connection_Result r{};
+    ASSERT_EQ(Design_Connection(in, &r), 0);
+    /* the characteristic value stands, its design value cannot be formed: 0 and code 168 */
+    EXPECT_NEAR(r.rk_connector, 16303.68, 0.01);
+    EXPECT_EQ(r.rd_connector, 0.0);
+    EXPECT_EQ(r.rd_total, 0.0);
+    EXPECT_EQ(r.msg_code, 168);
+}
