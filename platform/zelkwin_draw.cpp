@@ -78,39 +78,48 @@ void Fill_Rect_Rgb(int x1, int y1, int x2, int y2, uint32_t rgb) {
   Pixels_Done(x1, y1, x2, y2);
 }
 
-/* Bresenham line with the current pattern (restarting at the first pixel). */
+/* A line of single pixels with the current pattern (the pattern starts at the first point).
+** Steps along the major axis; the minor axis follows the nearest pixel, rounded half up
+** (Bresenham's midpoint rule). Only the steps inside the clip are walked, so that lines far
+** longer than the screen cost no more than the screen's width. */
 static void Line_Rgb(int x1, int y1, int x2, int y2, uint32_t rgb, uint32_t pattern) {
   int cx1, cy1, cx2, cy2;
   Clip(&cx1, &cy1, &cx2, &cy2);
   if (cx1 > cx2 || cy1 > cy2) return;
-  /* trivially outside: skip (long lines far outside are common when scrolling) */
   if ((x1 < cx1 && x2 < cx1) || (x1 > cx2 && x2 > cx2) || (y1 < cy1 && y2 < cy1) ||
       (y1 > cy2 && y2 > cy2))
     return;
+  long long adx = llabs((long long)x2 - x1), ady = llabs((long long)y2 - y1);
+  bool xmajor = adx >= ady;
+  long long len = xmajor ? adx : ady, amin = xmajor ? ady : adx;
+  long long a1 = xmajor ? x1 : y1, b1 = xmajor ? y1 : x1;
+  int sa = (xmajor ? x2 >= x1 : y2 >= y1) ? 1 : -1, sb = (xmajor ? y2 >= y1 : x2 >= x1) ? 1 : -1;
+  long long ca1 = xmajor ? cx1 : cy1, ca2 = xmajor ? cx2 : cy2;
+  long long cb1 = xmajor ? cy1 : cx1, cb2 = xmajor ? cy2 : cx2;
+  /* steps k whose major coordinate lies in the clip */
+  long long k0 = sa > 0 ? ca1 - a1 : a1 - ca2, k1 = sa > 0 ? ca2 - a1 : a1 - ca1;
+  if (k0 < 0) k0 = 0;
+  if (k1 > len) k1 = len;
   int stride;
   uint32_t *p = Pixels(&stride);
   bool xr = St().op == 3;
-  int dx = abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
-  int dy = -abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
-  int err = dx + dy, x = x1, y = y1, n = 0;
-  long guard = (long)dx - dy + 2;
-  for (long k = 0; k < guard; k++) {
-    if ((pattern >> (31 - (n & 31))) & 1u)
-      if (x >= cx1 && x <= cx2 && y >= cy1 && y <= cy2) Put(p, stride, x, y, rgb, xr);
-    n++;
-    if (x == x2 && y == y2) break;
-    int e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x += sx;
+  int bx1 = INT32_MAX, by1 = INT32_MAX, bx2 = INT32_MIN, by2 = INT32_MIN;
+  for (long long k = k0; k <= k1; k++) {
+    long long off = len ? (long long)(((__int128)2 * k * amin + len) / ((__int128)2 * len)) : 0;
+    long long b = b1 + sb * off;
+    if (b < cb1 || b > cb2) {
+      if ((sb > 0 && b > cb2) || (sb < 0 && b < cb1)) break; /* left the clip for good */
+      continue;
     }
-    if (e2 <= dx) {
-      err += dx;
-      y += sy;
-    }
+    if (!((pattern >> (31 - (k & 31))) & 1u)) continue;
+    int x = (int)(xmajor ? a1 + sa * k : b), y = (int)(xmajor ? b : a1 + sa * k);
+    Put(p, stride, x, y, rgb, xr);
+    bx1 = std::min(bx1, x);
+    by1 = std::min(by1, y);
+    bx2 = std::max(bx2, x);
+    by2 = std::max(by2, y);
   }
-  Pixels_Done(std::max(cx1, std::min(x1, x2)), std::max(cy1, std::min(y1, y2)),
-              std::min(cx2, std::max(x1, x2)), std::min(cy2, std::max(y1, y2)));
+  Pixels_Done(bx1, by1, bx2, by2);
 }
 
 void Frame_Rect(int x1, int y1, int x2, int y2, int colour) {

@@ -317,3 +317,26 @@ TEST(ZelkwinBitmap, StripsWithTransparencyFoundByNameOnce) {
   EXPECT_EQ(Count_Line("BITMAP MISSING Fehlt.bmp"), 1);
   unsetenv("SPLICE_PRIVATE_DATA");
 }
+
+TEST(ZelkwinDraw, LinesFarOutsideTheScreenAreClippedQuickly) {
+  ZW_Test_Reset();
+  White_Field();
+  pxFgc(RED_CI);
+  /* a horizontal line two billion pixels long covers exactly the row of the field */
+  pxView(0, 0, 99, 99);
+  pxLine(-2000000000, 40, 2000000000, 40);
+  EXPECT_EQ(ZW_Test_Count_Colour(0, 0, 99, 99, Red), 100);
+  /* a steep line through the field: one pixel per row, x rounded half up along it */
+  White_Field();
+  pxLine(50, -1000000, 52, 1000000);
+  EXPECT_EQ(ZW_Test_Count_Colour(0, 0, 99, 99, Red), 100);
+  EXPECT_EQ(ZW_Test_Pixel(51, 50), Red); /* the middle of the line */
+  /* a line of slope 2/10 from (0, 0): rows 0, 0, 0, 1, 1, 1, 1, 1, 2, 2, 2 (half up at 2.5 and 7.5) */
+  White_Field();
+  pxLine(0, 0, 10, 2);
+  EXPECT_EQ(ZW_Test_Pixel(2, 0), Red);
+  EXPECT_EQ(ZW_Test_Pixel(3, 1), Red);
+  EXPECT_EQ(ZW_Test_Pixel(7, 1), Red);
+  EXPECT_EQ(ZW_Test_Pixel(8, 2), Red);
+  EXPECT_EQ(ZW_Test_Count_Colour(0, 0, 10, 2, Red), 11);
+}
