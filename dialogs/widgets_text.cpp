@@ -136,10 +136,10 @@ int Wdg_Max_Text_Columns_Width(const char *texts, int stride, int count, unsigne
   if (count < 1 || texts == nullptr) return 33;
   int m = 0;
   for (int i = 0; i < count; i++) {
-    int w = Wdg_Text_Width_In_Font(texts + (size_t)i * stride, font);
+    int w = Plain_Width(texts + (size_t)i * stride, font);
     if (w > m) m = w;
   }
-  return 8 * (m / 8) + 33;
+  return 8 * (m / 8) + 33; /* as wide as a choice field of these texts */
 }
 
 /* ------------------------------------------------------------------ text widgets */

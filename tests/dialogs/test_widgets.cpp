@@ -44,9 +44,14 @@ TEST_F(Widgets, EscapeSegmentsTakeNoRoomExceptBoldAndColour)
 TEST_F(Widgets, MaxColumnsWidth)
 {
   char texts[3][16] = {"a", "Brettschicht", "xy"};
-  int m = Wdg_Text_Width_In_Font("Brettschicht", 4096);
+  int m = Text_Width_In_Font("Brettschicht", 4096);
   EXPECT_EQ(Wdg_Max_Text_Columns_Width(&texts[0][0], 16, 3, 4096), 8 * (m / 8) + 33);
   EXPECT_EQ(Wdg_Max_Text_Columns_Width(&texts[0][0], 16, 0, 4096), 33);
+  /* the fixed font is 8 pixels a character: 6 characters measure 48, 8 * 6 + 33 = 81 */
+  char fixed[2][8] = {"abcdef", "ab"};
+  int m6 = Text_Width_In_Font("abcdef", 0);
+  ASSERT_EQ(m6, 48);
+  EXPECT_EQ(Wdg_Max_Text_Columns_Width(&fixed[0][0], 8, 2, 0), 81);
 }
 
 TEST_F(Widgets, NoTargetAddsNothing)
