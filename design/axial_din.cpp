@@ -230,6 +230,9 @@ double Calc_Axial_Din1052(Connection_Input in, double l_ef, double f_c90,
         result->r_ax_d = steel ? F / 1.25
                                : Calc_Geometric_Mean_Ratio(F, result->kmod_1, result->kmod_2,
                                                            std::max(in.gamma_m_1, in.gamma_m_2));
+        /* without a partial factor the design value cannot be formed */
+        if (!(std::max(in.gamma_m_1, in.gamma_m_2) > 0.0) && F > 0.0 && result->r_ax_d == 0.0)
+            result->msg_code = 168;
     }
     return F;
 }

@@ -349,6 +349,9 @@ double Calc_Axial_Ec5(Connection_Input in, double l_ef, double f_c90, Connection
         result->steel_governs = steel ? 1 : 0;
         result->r_ax_d = Calc_Geometric_Mean_Ratio(F, result->kmod_1, result->kmod_2,
                                                    std::max(in.gamma_m_1, in.gamma_m_2));
+        /* without a partial factor the design value cannot be formed */
+        if (!(std::max(in.gamma_m_1, in.gamma_m_2) > 0.0) && F > 0.0 && result->r_ax_d == 0.0)
+            result->msg_code = 168;
     }
     return F;
 }

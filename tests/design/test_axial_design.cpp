@@ -173,3 +173,15 @@ TEST(RopeShare, LimitsByFastener)
     EXPECT_EQ(Calc_Rope_Effect_Share(in, 1000.0, 60.0, 0.0, &r), 0.0);
     EXPECT_EQ(r.rope_share, 12.5);
 }
+
+TEST(AxialEc5, ZeroPartialFactorIsNotDeterminable)
+{
+    Standard_Scope en(true);
+    Connection_Input in = Axial_Input(0, 4.0);
+    in.gamma_m_1 = in.gamma_m_2 = 0.0;
+    Connection_Result r = Axial_Result(350.0, 350.0);
+    /* 60 mm point: F = 60 * 4 * 2.45 = 588 stands; its design value is 0 with code 168 */
+    EXPECT_NEAR(Calc_Axial_Ec5(in, 60.0, 0.0, &r), 588.0, 1e-9);
+    EXPECT_EQ(r.r_ax_d, 0.0);
+    EXPECT_EQ(r.msg_code, 168);
+}
