@@ -68,6 +68,8 @@ enum {
   OLI_TAB_FLAGS_896 = 0x400,
 };
 
+/* (Re)allocate *columns to n records with the defaults (realloc; the caller releases the array
+** with free) and remember n for OliTabelle. 1 on success. */
 int Oli_Alloc_Table_Columns(int32_t n, Oli_Table_Column **columns);
 int32_t Oli_Table_Columns_Allocated(void);
 void OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *columns,
