@@ -280,8 +280,8 @@ void Reshape_Scrollable_Area_PS(int area, int x1, int y1, int x2, int y2, int ga
                                 int gap_h, int width_h);
 void Resize_Origin_of_Scrollable_Area_PS(int area, int content_w, int content_h);
 void Set_Scrollable_Area_PS_Frameflag(int area, int flag);
-/* Activity of any control: 1 active, 0 inactive (drawn grey), negative inactive and hidden.
-** For a scrollable area activation repaints it. */
+/* Activity of any control: 1 active, 0 or negative inactive (drawn grey, a slider without its
+** thumb, an area not painted). Activating a scrollable area repaints it. */
 void Change_Activity_PS(int handle, int state);
 int ActivState_of_Button_PS(int handle);
 void Change_Action_State_PS(int button, int state);   /* 1 shows a button pressed, 0 released */

@@ -133,10 +133,9 @@ static void Slider(Sheet &sh, Control &s) {
 }
 
 void Draw_Area(Control &c) {
-  if (c.state < 0) return;
   State &s = St();
   if (c.frame) Bevel(c.x1 - 2, c.y1 - 2, c.x2 + 2, c.y2 + 2, false);
-  if (c.state == 0 || !c.draw) return;
+  if (c.state <= 0 || !c.draw) return;
   int ov[4];
   pxQVwp(&ov[0], &ov[1], &ov[2], &ov[3]);
   int ofg = s.fg, oop = s.op;
@@ -148,7 +147,6 @@ void Draw_Area(Control &c) {
 }
 
 void Draw_Control(Sheet &sh, Control &c) {
-  if (c.state < 0) return;
   bool active = c.state > 0;
   char text[128];
   switch (c.kind) {

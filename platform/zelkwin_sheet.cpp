@@ -696,15 +696,8 @@ void Change_Activity_PS(int handle, int state) {
   Sheet *sh = nullptr;
   Control *c = Find_Control(handle, &sh);
   if (!c) return;
-  int old = c->state;
   c->state = state > 0 ? 1 : state;
   if (!sh->active) return;
-  if (c->state < 0 && old >= 0 && c->kind != CK_AREA) {
-    /* hidden: paint the sheet's background over it */
-    Fill_Rect_Rgb(c->x1, c->y1, c->x2, c->y2, Colour_Rgb(BACKGROUND_CI));
-    Present();
-    return;
-  }
   Redraw(*sh, *c);
   for (auto &t : sh->controls)
     if (t.kind == CK_TEXT && t.parent == handle) Draw_Control(*sh, t);

@@ -373,3 +373,23 @@ TEST(ZelkwinSheet, CommentsShowAsHintsWhileTheMouseRests) {
   EXPECT_EQ(ZW_Test_Pixel(140, 160), below);                   /* and gone with the pass */
   Undefine_Prop_Sheet();
 }
+
+TEST(ZelkwinSheet, ActivityDecidesWhetherAnAreaIsPainted) {
+  ZW_Test_Reset();
+  Define_Prop_Sheet(100, 100, 400, 400, 1, 0, "Aktivität", 40, 1);
+  area_paints = 0;
+  int a = Add_Scrollable_Area_to_PS(110, 130, 380, 380, 1, 0, 10, 10, Paint_List, (void *)"Zeile", 0);
+  Activate_Prop_Sheet();
+  EXPECT_EQ(area_paints, 0);
+  Change_Activity_PS(a, 1);
+  EXPECT_EQ(area_paints, 1);
+  EXPECT_EQ(ActivState_of_Button_PS(a), 1);
+  Set_Scrollable_Area_PS(a, 0, 5000); /* clamped to the content: nothing to scroll */
+  EXPECT_EQ(area_paints, 2);
+  EXPECT_EQ(last_sy, 0);
+  Change_Activity_PS(a, -1);
+  EXPECT_EQ(ActivState_of_Button_PS(a), -1);
+  Set_Scrollable_Area_PS(a, 0, 0);
+  EXPECT_EQ(area_paints, 2);
+  Undefine_Prop_Sheet();
+}
