@@ -344,3 +344,73 @@ TEST_F(Dialogs, ShowOnceOffersTheCheckBox)
   EXPECT_EQ(Msg_Show_Current_Once(), 1);
   EXPECT_EQ(Msg_Show_Current_With_Option("Immer"), 0);
 }
+
+static int Page_Flag = 0;
+static void Draw_Check(int area, int, void *)
+{
+  int on = 1;
+  Wdg_Draw_Check_Box(20, 30, "Box", &Page_Flag, &on);
+}
+
+TEST_F(Dialogs, ClickInAPageReachesItsViewArea)
+{
+  Dlg_Desc d;
+  Dlg_Page p;
+  Dlg_Init_Descriptor(&d);
+  Dlg_Init_Pages(1, &p);
+  p.draw = Draw_Check;
+  Page_Flag = 0;
+  /* sheet 236 x 236 around the screen centre; the page starts at (x1 + 8, y1 + 41) */
+  int x1 = NPIXEL_X / 2 - 118, y1 = NPIXEL_Y / 2 - 118;
+  int mx = x1 + 8 + 20 + 20 - 14, my = y1 + 41 + 30 - 4;
+  ZW_Test_Set_Script("click " + std::to_string(mx) + " " + std::to_string(my) + "\nkey Esc\n");
+  EXPECT_EQ(Dlg_Run_Paged(&d, 1, &p), 0);
+  EXPECT_EQ(Page_Flag, 1);
+  EXPECT_EQ(Dlg_Level, 0);
+  EXPECT_EQ(SVA_Get(0), nullptr); /* the page's area is gone */
+}
+
+static int Tall_Area = -1;
+static void Draw_Tall(int area, int, void *)
+{
+  Tall_Area = area;
+  SVA_Add_Filled_Rect(area, 0, 0, 100, 1000, 3);
+}
+
+static int Scroll_Pass = 0, Seen_Scroll = -1;
+static Dlg_Desc *Scroll_Desc = nullptr;
+static void Scroll_Then_Cancel(int)
+{
+  Scroll_Pass++;
+  if (Scroll_Pass == 2) {
+    int sx = 0;
+    SVA_Inquire_Scroll(Tall_Area, &sx, &Seen_Scroll);
+    Set_Scrollable_Area_PS(SVA_Areas[Tall_Area].handle, 0, 200); /* the user scrolls */
+    Scroll_Desc->preset_event = DLG_CANCEL;
+  } else {
+    Scroll_Desc->preset_event = 5000;
+  }
+}
+
+TEST_F(Dialogs, PageReopensWhereItWasLeft)
+{
+  Dlg_Desc d;
+  Dlg_Page p;
+  Dlg_Init_Descriptor(&d);
+  Dlg_Init_Pages(1, &p);
+  p.draw = Draw_Tall;
+  p.vslider = 1;
+  d.pass = Scroll_Then_Cancel;
+  Scroll_Desc = &d;
+  ZW_Test_Set_Script("sleep 1\n");
+  Scroll_Pass = 0;
+  EXPECT_EQ(Dlg_Run_Paged(&d, 1, &p), 0);
+  EXPECT_EQ(Seen_Scroll, 0);
+  EXPECT_GT(p.scroll_y, 0.0);
+  EXPECT_LT(p.scroll_y, 1.0);
+  /* the second run starts at the same place */
+  Scroll_Pass = 0;
+  ZW_Test_Set_Script("sleep 1\n");
+  EXPECT_EQ(Dlg_Run_Paged(&d, 1, &p), 0);
+  EXPECT_EQ(Seen_Scroll, 200);
+}
