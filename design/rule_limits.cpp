@@ -258,8 +258,8 @@ int Check_Vbm_Limits(int shear_planes, Vbm_Rule_Input *in, int *message, int *hi
                 *hint = 147;
         }
     } else if (din) {
-        if (Timber(m1) && in->t1 < 24.0) *message = 21;
-        else if (Timber(m2) && in->t2 < 24.0) *message = 26;
+        if (Timber(m1) && t1 < 24.0) *message = 21;
+        else if (Timber(m2) && t2 < 24.0) *message = 26;
     }
     if (Is_Vbm_Din571_Screw(type) || type == 1 || Is_Vbm_Nail(type)) {
         if (d < 0.1) *message = 4;
