@@ -226,8 +226,8 @@ TEST(ZelkwinText, FontsByCodeAndTheirMeasures) {
   int normal_height = RFONT_HEIGHT;
   int wa, wb, wab;
   pxQTxX("Stab", -1, nullptr, &wa, nullptr, nullptr);
-  pxQTxX("dübel", -1, nullptr, &wb, nullptr, nullptr);
-  pxQTxX("Stabdübel", -1, nullptr, &wab, nullptr, nullptr);
+  pxQTxX("d\x81" "bel", -1, nullptr, &wb, nullptr, nullptr);
+  pxQTxX("Stabd\x81" "bel", -1, nullptr, &wab, nullptr, nullptr);
   EXPECT_EQ(wab, wa + wb); /* whole-pixel advances add up */
   Pop_RFont(0x1002);
   EXPECT_LT(RFONT_HEIGHT, normal_height);

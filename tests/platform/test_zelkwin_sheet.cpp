@@ -376,7 +376,7 @@ TEST(ZelkwinSheet, CommentsShowAsHintsWhileTheMouseRests) {
 
 TEST(ZelkwinSheet, ActivityDecidesWhetherAnAreaIsPainted) {
   ZW_Test_Reset();
-  Define_Prop_Sheet(100, 100, 400, 400, 1, 0, "Aktivität", 40, 1);
+  Define_Prop_Sheet(100, 100, 400, 400, 1, 0, "Aktivit\x84t", 40, 1);
   area_paints = 0;
   int a = Add_Scrollable_Area_to_PS(110, 130, 380, 380, 1, 0, 10, 10, Paint_List, (void *)"Zeile", 0);
   Activate_Prop_Sheet();
