@@ -62,6 +62,20 @@ TEST_F(Tables, FillRowsTwoToThree)
   EXPECT_EQ(Column_A(), (std::vector<double>{0.5, 0.75, 1.0, 1.25, 1.5}));
 }
 
+TEST_F(Tables, FillDialogCancelAndConfirm)
+{
+  Rows({4, 5, 6});
+  ZW_Test_Set_Script("key Esc\n");
+  EXPECT_EQ(Tbl_Fill_Dialog(table, 0), 0);
+  EXPECT_EQ(Column_A(), (std::vector<double>{4, 5, 6}));
+  EXPECT_GE(Log_Count("Tabellenspalte belegen"), 1) << Log_All();
+  /* Enter confirms the defaults: the whole column from 1.0 on in steps of 0.0 */
+  ZW_Test_Set_Script("key Enter\n");
+  EXPECT_EQ(Tbl_Fill_Dialog(table, 0), 1);
+  EXPECT_EQ(Column_A(), (std::vector<double>{1, 1, 1}));
+  EXPECT_EQ(Tbl_Fill_Dialog(table, 5), 0); /* no such column */
+}
+
 TEST_F(Tables, SortAscendingAndDescending)
 {
   Rows({3, 1, 2});
