@@ -326,7 +326,6 @@ void ZW_Test_Reset(void) {
   if (!s.headless) Window_Close();
   s.headless = true;
   s.closed = false;
-  s.close_reported = false;
   s.queue.clear();
   s.keys.clear();
   s.saved.clear();

@@ -185,18 +185,23 @@ void Apply_Mouse(const Event &ev) {
   }
 }
 
-/* The window is closed: buttons up and the pointer outside every rectangle, so that loops that
-** wait for the mouse to leave or for a release end as well. */
-static void Report_Close() {
+/* A close: buttons up and the pointer outside every rectangle, so that loops that wait for the
+** mouse to leave or for a release end as well. A close request (the window's close box, the
+** script's "close") is one event: the close callback runs and the program decides what follows.
+** The end of the script closes for good: every later wait answers a close at once. */
+static void Report_Close(bool for_good) {
   State &s = St();
-  s.closed = true;
   M_LEFT = M_RIGHT = 0;
   M_XPOS = M_YPOS = -1;
-  if (!s.close_reported) {
-    s.close_reported = true;
+  if (!for_good) {
     Log_Line("CLOSE");
     if (s.close_fct) s.close_fct();
+    return;
   }
+  if (s.closed) return;
+  s.closed = true;
+  Log_Line("CLOSED");
+  if (s.close_fct) s.close_fct();
 }
 
 void Run_Call_Always() {
@@ -223,7 +228,7 @@ bool Next_Event(Event *ev, bool wait, int timeout_ms) {
       }
       if (ev->type == EV_SLEEP) s.clock_ms += ev->key;
       if (ev->type == EV_CLOSE) {
-        Report_Close();
+        Report_Close(false);
         return true;
       }
       Apply_Mouse(*ev);
@@ -232,7 +237,7 @@ bool Next_Event(Event *ev, bool wait, int timeout_ms) {
     if (s.closed || s.headless) {
       if (!wait && !s.closed) return false;
       ev->type = EV_CLOSE;
-      Report_Close();
+      Report_Close(true);
       return true;
     }
     if (!wait) return false;

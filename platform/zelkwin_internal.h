@@ -38,8 +38,7 @@ struct Saved_Rect {
 struct State {
   bool inited = false;
   bool headless = true;
-  bool closed = false;         /* the window was closed (or the script ended) */
-  bool close_reported = false; /* the close callback ran */
+  bool closed = false;         /* closed for good: the script ended */
   cairo_surface_t *surface = nullptr;
   cairo_t *cr = nullptr;
   uint32_t palette[256] = {};

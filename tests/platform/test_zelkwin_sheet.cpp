@@ -393,3 +393,28 @@ TEST(ZelkwinSheet, ActivityDecidesWhetherAnAreaIsPainted) {
   EXPECT_EQ(area_paints, 2);
   Undefine_Prop_Sheet();
 }
+
+TEST(ZelkwinSheet, CloseRequestIsOneEventTheScriptEndClosesForGood) {
+  ZW_Test_Reset();
+  static int closes = 0;
+  closes = 0;
+  VELSetCloseCallback([] { closes++; });
+  ZW_Test_Set_Script("close\nclick 120 120\n");
+  Define_Prop_Sheet(100, 100, 300, 200, 1, 0, "Schliessen", 40, 1);
+  Add_Single_Button_to_PS(110, 110, PS_RASTER(40, 20), "Los", 3);
+  Add_Single_Button_to_PS(200, 170, SYMBOLIC_BREAK_RASTER, nullptr, 7);
+  Activate_Prop_Sheet();
+  EXPECT_EQ(Edit_Prop_Sheet(), 7); /* the close request: the cancel code, once */
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(getkeymask(), 0);
+  EXPECT_EQ(Edit_Prop_Sheet(), 3); /* the program went on: the next click counts */
+  EXPECT_EQ(Edit_Prop_Sheet(), 7); /* the script is over */
+  EXPECT_EQ(getkeymask(), 1);
+  EXPECT_EQ(Edit_Prop_Sheet(), 7);
+  EXPECT_EQ(closes, 2);
+  Undefine_Prop_Sheet();
+  VELSetCloseCallback(nullptr);
+  auto log = ZW_Test_Log_Lines();
+  EXPECT_EQ(Count_Prefix(log, "CLOSED"), 1);
+  EXPECT_EQ(Count_Prefix(log, "CLOSE"), 2);
+}
