@@ -153,7 +153,7 @@ enum {
 int Get_Mouse_Event(void); /* waits for the next mouse event (move, button, wheel), updates M_*; answers its class bit, 0x80000 on close */
 int hitkey(void);          /* the next pending key without taking it, -1 when none */
 int getkey(void);          /* takes the next key (waits for one); -1 when the window was closed */
-int getkeymask(void);      /* 1 once the window has been closed (every loop should end), else 0 */
+int getkeymask(void);      /* 1 once the window is closed for good (the script ended; every loop should end), else 0 */
 void msVisi(int visible);  /* 0 shows the mouse cursor, -1 hides it */
 void msStCu(int x, int y); /* puts the mouse cursor at (x, y) (M_XPOS/M_YPOS follow) */
 void setMouseCursor(int shape); /* 0 arrow, 6 wait, 18 hand, others arrow */
@@ -395,7 +395,7 @@ int formatNumber(double value, int flags, int width, int max_decimals, int decim
 int Init_VEL_Graphics(void);      /* opens the window or the headless screen (implicitly on first use) */
 void Exit_VEL_Graphics(void);     /* closes the window */
 typedef void (*VEL_Close_Fct)(void);
-void VELSetCloseCallback(VEL_Close_Fct fct); /* called once when the user closes the window */
+void VELSetCloseCallback(VEL_Close_Fct fct); /* called at every close request and when closed for good */
 int VEL_Is_Headless(void);        /* 1 when the events come from a script (or none) */
 int VEL_Snapshot(const char *png_path); /* writes the virtual screen as PNG; 1 on success */
 
