@@ -208,6 +208,9 @@ int Fill_Joint_Members(Vbm_Rule_Input *rule, double angle_1, double angle_2)
     Fill_Rule_Common(rule, w1, w2);
     rule->t1 = m.t1;
     rule->t2 = m.t2;
+    rule->t1_a = m.t1;
+    rule->t2_a = m.t2;
+    rule->screw_angle = 90.0;
     rule->alpha1 = angle_1;
     rule->alpha2 = angle_2;
     if (Is_Vbm_Screw_Family_C(si->vbm_type) && rule->washer_d > 32.0) rule->washer_d = 32.0;
@@ -232,9 +235,10 @@ int Fill_Vbm_Rule_Input_Plate(Vbm_Rule_Input *rule)
     const bool plates_or_lap = si->connection_kind != CONN_SIDE_TIMBERS;
     Fill_Rule_Common(rule, m.t1, m.t2);
     if (plates_or_lap) {
-        rule->t1 = m.t1;
-        rule->t2 = m.t2;
+        rule->t1 = rule->t1_a = m.t1;
+        rule->t2 = rule->t2_a = m.t2;
     }
+    rule->screw_angle = 90.0;
     const double a = si->splice_kind == SPLICE_BENDING ? 90.0 : 0.0;
     rule->alpha1 = a;
     rule->alpha2 = a;

@@ -4,3 +4,4 @@
 #pragma once
 
 #include "results/splice_calc.h"
+#include "results/splice_checks.h"

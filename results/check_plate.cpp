@@ -1,0 +1,266 @@
+/*
+** Steel plate checks of one combination: normal, shear and equivalent stress of the plates in
+** the net section at the joint, and the bearing of every fastener on its plate hole
+** (EN 1993-1-8, Table 3.4, or DIN 18800-1) with the table of the fastener forces.
+** Forces in kN, stresses in N/mm², distances printed in cm.
+*/
+#include "results/splice_checks.h"
+
+#include <cmath>
+
+#include "design/design.h"
+#include "foundation/foundation.h"
+#include "printlist/printlist.h"
+
+/* ---------------------------------------------------------------- plate stresses */
+
+/*
+** Stresses of all plates together for N (kN), V (kN) and M (kNm): sigma = M / W + N / A,
+** tau = 1.5 V / A, sigma_v = sqrt(sigma² + 3 tau²) (N/mm²). Return 1, or 0 when the net area
+** is below 1e-5 cm² (the stresses are then not defined and not written).
+*/
+int Calc_Plate_Stresses(double N, double V, double M, double *sigma, double *tau,
+                        double *sigma_v)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    double A = 0, I = 0, W = 0;
+    Calc_Plate_Net_Section_Values(&A, &I, &W);
+    const double f = si->connection_kind == CONN_OUTER_PLATES ? 2.0 : si->plate_count;
+    A *= f;
+    I *= f;
+    W *= f;
+    if (std::fabs(A) < 1e-5) return 0;
+    const double s = (std::fabs(W) > 0.0 ? M * 1000.0 / W : 0.0) + N * 10.0 / A;
+    const double t = V * 15.0 / A;
+    if (sigma) *sigma = s;
+    if (tau) *tau = t;
+    if (sigma && tau && sigma_v) *sigma_v = std::sqrt(s * s + 3.0 * t * t);
+    return 1;
+}
+
+/* Design shear strength f_y,d / sqrt(3) of the plates, N/mm². */
+double Get_Plate_Shear_Strength(int accidental)
+{
+    return Get_Plate_Fyd(accidental) / std::sqrt(3.0);
+}
+
+/* Plate utilisation of combination (group, entry); writes the plate section when given a
+** file. */
+double Oli_Blech_Nachweis(FILE *file, int group, int entry)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
+    if (c == nullptr) return 0.0;
+    const bool bending = si->splice_kind == SPLICE_BENDING;
+    const double M = bending ? c->M_distr : 0.0;
+    double Vs = bending ? std::fabs(c->V_d) / 2.0 + si->k_xr * (std::fabs(M) * 100.0) / 2.0 : 0.0;
+    if (std::fabs(Vs) < std::fabs(c->V_d)) Vs = c->V_d;
+
+    Oli_Write_Heading(file, 3, "%s", Nad_Params != nullptr ? "Bleche gem\x84\xE1 DIN EN 1993-1-1"
+                                                           : "Bleche gem\x84\xE1 DIN 18800");
+    double s = 0, t = 0, sv = 0;
+    if (!Calc_Plate_Stresses(c->N_d, Vs, M, &s, &t, &sv)) {
+        Oli_Write_Text_Flagged(file, "Nettoquerschnitt des Bleches = 0 => \xCE" "bSpannungen nicht "
+                               "bestimmbar\xCEr", 0);
+        return 10.0;
+    }
+    const double fyd = Get_Plate_Fyd(c->accidental);
+    const double tRd = Get_Plate_Shear_Strength(c->accidental);
+    if (!(fyd > 0.0) || !(tRd > 0.0)) {
+        Oli_Write_Text_Flagged(file, "f\xCE\\y,d\xCEr nicht bestimmbar => \xCE" "bNachweis kann nicht "
+                               "gef\x81hrt werden!\xCEr", 0);
+        return 10.0;
+    }
+    const double u = std::fmax(std::fmax(std::fabs(s / fyd), std::fabs(t / tRd)),
+                               std::fabs(sv / fyd));
+    Oli_Write_Text(file, "%s = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\v\xCEr = %.2lf N/mm\xCE/2\xCEr, %s = "
+                   "%.2lf N/mm\xCE/2\xCEr (mit V\xCE\\" "d\xCEr = %.2lf kN)",
+                   SYM_SIGMA, s, SYM_SIGMA, sv, SYM_TAU, t, Vs);
+    if (file != nullptr) {
+        char line[256];
+        if (u <= UTIL_LIMIT)
+            snprintf(line, sizeof line, "Maximale Ausnutzung des Bleches u\xCE\\max\xCEr = %.2lf %s 1 "
+                     "=> \xCE" "bNachweis erf\x81llt\xCEr", u, SYM_LE);
+        else
+            snprintf(line, sizeof line, "Maximale Ausnutzung des Bleches u\xCE\\max\xCEr = %.2lf > 1 "
+                     "=> \xCE" "bNachweis nicht erf\x81llt\xCEr", u);
+        Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
+    }
+    return u;
+}
+
+/* ---------------------------------------------------------------- bearing of the holes */
+
+typedef struct Fastener_Forces {
+    double F_M, F_MH, F_MV, F_totH, F_totV, F_tot, alpha;
+} Fastener_Forces;
+
+static Fastener_Forces Forces_Of(int group, int entry, int i, int n, double f)
+{
+    double Np = 0, Vp = 0, Mp = 0, Mx = 0, My = 0, Fx = 0, Fy = 0, F = 0, a = 0;
+    Get_Fastener_Force(group, entry, i, n, &Np, &Vp, &Mp, &Mx, &My, &Fx, &Fy, &F, &a);
+    Fastener_Forces r;
+    r.F_M = f * Mp;
+    r.F_MH = f * Mx;
+    r.F_MV = f * My;
+    r.F_totH = f * Fx;
+    r.F_totV = f * Fy;
+    r.F_tot = f * F;
+    r.alpha = a;
+    return r;
+}
+
+/* The fasteners of the column nearest the plate end: largest x of the half (within 1e-4 cm). */
+static bool Is_End_Fastener(int i)
+{
+    double x_max = -1e300;
+    for (int k = 0; k < Fastener_Pattern.count; k++)
+        x_max = std::fmax(x_max, Fastener_Pattern.recs[k].x);
+    return i >= 0 && i < Fastener_Pattern.count
+           && Fastener_Pattern.recs[i].x >= x_max - 1e-4;
+}
+
+/*
+** Resistance of fastener i: the end resistance when the fastener stands in the column nearest
+** the plate end and its force along the grain points towards that end (F_totH > 0), else the
+** inner one. One rule for the search of the governing fastener and for the printed rows.
+*/
+static double Hole_Resistance(int i, double F_totH, double R_inner, double R_end)
+{
+    return (Is_End_Fastener(i) && F_totH > 0.0) ? R_end : R_inner;
+}
+
+static double Ratio(double F, double R)
+{
+    return R > 0.0 ? std::fabs(F / R) : 10.0;
+}
+
+/* Largest bearing utilisation of combination (group, entry); writes the bearing section with
+** the force table when given a file. */
+double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
+    if (c == nullptr) return 0.0;
+    const int type = si->vbm_type;
+    Oli_Write_Heading(file, 3, "%s", Nad_Params != nullptr
+                                         ? "Lochleibungskr\x84" "fte gem\x84\xE1 DIN EN 1993-1-8"
+                                         : "Lochleibungskr\x84" "fte gem\x84\xE1 DIN 18800");
+    if ((int)Splice_N_Row(si) == 1 && Splice_N_Row(si) == 1.0) si->p2 = si->h_p;
+    const bool fitted = si->fitted_bolt && !(type == 30 && si->steel_hole);
+    double R_in = 0.0, R_end = 0.0;
+
+    if (Nad_Params == nullptr) {
+        const double d0 = si->d + (fitted ? 0.0 : 1.0);
+        double e = 0, e1 = 0, e2 = 0, e3 = 0;
+        Calc_Plate_Hole_Geometry(d0, 1, &e, &e1, &e2, &e3);
+        double a_in = 0, a_end = 0;
+        Calc_Plate_Bearing_Din(&R_in, &a_in, e, e1, e2, e3, c->accidental);
+        Calc_Plate_Bearing_Din(&R_end, &a_end, si->e_rand_din * 10.0, e1, e2, e3, c->accidental);
+        Oli_Write_Text(file, "e = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr = %.2lf cm, "
+                       "e\xCE\\" "3\xCEr = %.2lf cm, %s\xCE\\l\xCEr = %.2lf => V\xCE\\l,R,d\xCEr = "
+                       "%.2lf kN", e / 10.0, e1 / 10.0, e2 / 10.0, e3 / 10.0, SYM_ALPHA, a_in, R_in);
+        Oli_Write_Text(file, "e\xCE\\Rand\xCEr = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr"
+                       " = %.2lf cm, e\xCE\\" "3\xCEr = %.2lf cm, %s\xCE\\l\xCEr = %.2lf => "
+                       "V\xCE\\l,R,d,Rand\xCEr = %.2lf kN", si->e_rand_din, e1 / 10.0, e2 / 10.0,
+                       e3 / 10.0, SYM_ALPHA, a_end, R_end);
+    } else {
+        const double f_u = Get_Plate_Fu();
+        double f_ub = si->fu_k;
+        if (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)) f_ub = 500.0;
+        else if (type == 29 || type == 30 || Is_Vbm_Connector(type))
+            f_ub = Get_Stahlguete(((uint32_t)si->bolt_steel & 0xFFFFu) | STAHL_EC_TABLE)->fu;
+        double d = si->d, d0 = si->d;
+        if (si->connection_kind == CONN_OUTER_PLATES && type != 29 && type != 30) {
+            switch (type) {
+            case 31: d = d0 = Get_Connector_Value(31, si->connector_index, "dc"); break;
+            case 33: d = d0 = Get_Connector_Value(33, si->connector_index, "d1"); break;
+            case 32: d = d0 = si->d_bolt + 0.4; break;
+            default: d0 = si->d + (fitted ? 0.0 : 1.0); break;
+            }
+        }
+        if (type == 30 && !fitted) d0 += 1.0;
+        double ab_e = 0, ab_i = 0, k_e = 0, k_i = 0;
+        Calc_Plate_Bearing_Ec(d0, d, si->t_p * 10.0, si->e1 * 10.0, si->e2 * 10.0, si->p1 * 10.0,
+                              si->p2 * 10.0, f_ub, f_u, &R_end, &R_in, &ab_e, &ab_i, &k_e, &k_i);
+        Oli_Write_Text(file, "p\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr"
+                       " = %.2lf cm, p\xCE\\" "2\xCEr = %.2lf cm, %s\xCE\\" "b\xCEr = %.2lf, k\xCE\\" "1"
+                       "\xCEr = %.2lf => F\xCE\\" "b,Rd\xCEr = %.2lf kN", si->p1, si->e1, si->e2,
+                       si->p2, SYM_ALPHA, ab_i, k_i, R_in);
+        Oli_Write_Text(file, "e\xCE\\Rand\xCEr = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr"
+                       " = %.2lf cm, p\xCE\\" "2\xCEr = %.2lf cm, %s\xCE\\" "b\xCEr = %.2lf, k\xCE\\" "1"
+                       "\xCEr = %.2lf => F\xCE\\" "b,Rd,Rand\xCEr = %.2lf kN", si->e_rand_ec, si->e1,
+                       si->e2, si->p2, SYM_ALPHA, ab_e, k_e, R_end);
+    }
+
+    const int n_f = Fastener_Pattern.count;
+    const double f = si->connection_kind == CONN_INNER_PLATES ? 2.0 : 1.0;
+    int first = 0, n = n_f;
+    if (si->print.fasteners == 0 && n_f > 1) {
+        double best = -1.0;
+        for (int i = 0; i < n_f; i++) {
+            const Fastener_Forces ff = Forces_Of(group, entry, i, n_f, f);
+            const double u = Ratio(ff.F_tot, Hole_Resistance(i, ff.F_totH, R_in, R_end));
+            if (u > best) {
+                best = u;
+                first = i;
+            }
+        }
+        n = 1;
+    }
+    if (n < 0) n = 0;
+    double *cols[9] = {};
+    for (int k = 0; k < 9; k++)
+        cols[k] = (double *)Mem_Calloc((size_t)(n > 0 ? n : 1) * sizeof(double));
+    double u_max = 0.0;
+    for (int r = 0; r < n; r++) {
+        const int i = first + r;
+        const Fastener_Forces ff = Forces_Of(group, entry, i, n_f, f);
+        const double R = Hole_Resistance(i, ff.F_totH, R_in, R_end);
+        const double u = Ratio(ff.F_tot, R);
+        u_max = std::fmax(u_max, u);
+        if (cols[0] == nullptr) continue;
+        cols[0][r] = ff.F_M;
+        cols[1][r] = ff.F_MH;
+        cols[2][r] = ff.F_MV;
+        cols[3][r] = ff.F_totH;
+        cols[4][r] = ff.F_totV;
+        cols[5][r] = ff.F_tot;
+        cols[6][r] = ff.alpha * 180.0 / M_PI;
+        cols[7][r] = R;
+        cols[8][r] = u;
+    }
+    if (file != nullptr && n > 0 && cols[8] != nullptr) {
+        Oli_Write_Text(file, "%s", "Kr\x84" "fte pro Scherfuge ");
+        Oli_Table_Column *tc = nullptr;
+        Oli_Alloc_Table_Columns(10, &tc);
+        static const char *const titles[10] = {
+            "Nr", "F\xCE\\Mi\xCEr", "F\xCE\\MHi\xCEr", "F\xCE\\MVi\xCEr", "F\xCE\\totHi\xCEr",
+            "F\xCE\\totVi\xCEr", "F\xCE\\toti\xCEr", SYM_ALPHA "\xCE\\toti\xCEr",
+            "F\xCE\\vll,Rd\xCEr", "u"};
+        static const char *const units[10] = {"ZZ", "kN", "kN", "kN", "kN", "kN", "kN",
+                                              SYM_DEGREE, "kN", "-"};
+        for (int k = 0; k < 10; k++) {
+            snprintf(tc[k].title, sizeof tc[k].title, "%s", titles[k]);
+            snprintf(tc[k].unit, sizeof tc[k].unit, "%s", units[k]);
+            tc[k].width = k == 0 ? 3 : (k == 9 ? 5 : 7);
+            tc[k].decimals = k == 0 ? 1 : 2;
+            tc[k].values = k == 0 ? nullptr : cols[k - 1];
+            tc[k].factor = 1.0;
+        }
+        OliTabelle(file, 10, n, tc, nullptr, nullptr, 11, 0, nullptr, nullptr, 0, nullptr);
+        free(tc);
+    }
+    for (int k = 0; k < 9; k++) Mem_Free(&cols[k]);
+    if (file != nullptr) {
+        char line[256];
+        if (u_max <= UTIL_LIMIT)
+            snprintf(line, sizeof line, "Maximale Ausnutzung der Lochleibungskraft u\xCE\\max\xCEr = "
+                     "%.2lf %s 1 => \xCE" "bNachweis erf\x81llt\xCEr", u_max, SYM_LE);
+        else
+            snprintf(line, sizeof line, "Maximale Ausnutzung der Lochleibungskraft u\xCE\\max\xCEr = "
+                     "%.2lf > 1 => \xCE" "bNachweis nicht erf\x81llt\xCEr", u_max);
+        Oli_Write_Text_Flagged(file, line, u_max <= UTIL_LIMIT ? 1 : 0);
+    }
+    return u_max;
+}

@@ -1,0 +1,313 @@
+/*
+** Timber member checks of one combination: stresses of the middle timber (or the lamellas
+** between inner plates) and of the two side timbers in the net section at the joint, and
+** tension perpendicular to the grain near the fasteners. Writes the section "Hölzer".
+** Sections in cm, forces in kN, stresses in N/mm².
+*/
+#include "results/splice_checks.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "design/design.h"
+#include "foundation/codepage.h"
+#include "printlist/printlist.h"
+
+/* Section-check material class of a material group. */
+static int32_t Section_Mat_Class(int mat)
+{
+    if (mat == 0) return 0;
+    if (mat == 1) return 1;
+    if (mat == 2 || mat == 3) return 2;
+    if (mat == 10 || mat == 11 || mat == 13 || (mat >= 17 && mat <= 21)) return 4;
+    return 3;
+}
+
+/* k_cr of EN 1995-1-1, 6.1.7(2), by the annex's rule: 1 its fixed values, any other value the
+** rules of the German annex. Without an annex k_cr stays 1.0. */
+void Set_Kcr_Factor(Section_Check_Input *rec, int mat)
+{
+    if (Nad_Params == nullptr) return;
+    double k = Nad_Params->k_cr_other;
+    if (Nad_Params->k_cr_rule == 1) {
+        if (Is_Mat_Timber(mat) || Is_Mat_Glulam(mat)) k = Nad_Params->k_cr_solid;
+    } else if (rec->f_v_k > 0.0) {
+        if (mat == 1) k = 0.67;
+        else if (Is_Mat_Glulam(mat)) k = 2.5 / rec->f_v_k;
+        else if (Is_Mat_Timber(mat)) k = 2.0 / rec->f_v_k;
+        else if (mat == 17) k = 1.0;
+    }
+    rec->k_cr_y = rec->k_cr_z = k;
+    rec->flags |= SCI_EUROCODE;
+}
+
+/* Factor on f_m,k: 1.2 for an edgewise-bent glulam member when the annex allows it. */
+static double Bending_Factor(int mat, int edgewise)
+{
+    if (Nad_Params != nullptr && Nad_Params->variant != 0 && Is_Mat_Glulam(mat) && edgewise)
+        return 1.2;
+    return 1.0;
+}
+
+/* Fill one member's record from its strengths and net section. */
+static int Init_Member(Section_Check_Input *rec, double kmod, Section_Dims *dims, double *geo,
+                       int *code_a, int *code_b, bool side)
+{
+    if (rec == nullptr || dims == nullptr) return 0;
+    const Splice_Input_Record *si = &Splice_Input;
+    const int mat = side ? si->mat_side : si->mat_mid;
+    const int grade = side ? si->grade_side : si->grade_mid;
+    const double b = side ? si->t_s : si->b;
+    const double h = side ? si->h_s : si->h;
+    *rec = Section_Check_Template;
+    rec->kmod = kmod;
+    double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0;
+    Get_Mat_Strengths(mat, grade, 1, 8, h * 10.0, b * 10.0, &fm, &ft, &fc, &fv, &fc90, nullptr);
+    rec->f_m_y_k = fm * Bending_Factor(mat, side ? si->edgewise_side : si->edgewise_mid) / 1000.0;
+    rec->f_m_z_k = rec->f_m_y_k;
+    rec->f_t_0_k = ft / 1000.0;
+    if (side)
+        rec->f_t_0_k = Get_Member_Design_Value_D(si->vbm_type, si->predrilled, mat, grade, 8,
+                                                 h * 10.0, b * 10.0, nullptr);
+    rec->f_c_0_k = fc / 1000.0;
+    rec->f_v_k = fv / 1000.0;
+    rec->gamma_m = side ? si->gamma_m_side : si->gamma_m_mid;
+    rec->notch_position = 0;
+    rec->mat_group = Section_Mat_Class(mat);
+    rec->k_h_y = rec->k_h_z = rec->k_h_t = 1.0;
+    Set_Kcr_Factor(rec, mat);
+
+    double A = 0, I = 0, W = 0;
+    if (side) Calc_Net_Section_Values(nullptr, &A, nullptr, &I, nullptr, &W);
+    else Calc_Net_Section_Values(&A, nullptr, &I, nullptr, &W, nullptr);
+    const double ratio = (h * b) > 0.0 ? A / (h * b) : 0.0;
+    const double f = side ? 2.0 : 1.0;             /* both side timbers together */
+    dims->v[0] = (float)(f * b * ratio);
+    dims->v[1] = (float)h;
+    for (int i = 0; i < SV_COUNT && i < 10; i++) geo[i] = 0.0;
+    geo[SV_A] = f * A;
+    geo[SV_W_U] = f * W;
+    /* The top edge's modulus is negative in the section check: passing -W keeps the
+    ** compressed edge of a member under axial compression in the check. */
+    geo[SV_W_O_NEG] = -f * W;
+    /* Shear area of a rectangle, tau = 1.5 V / A (EN 1995-1-1, 6.1.7). */
+    geo[SV_A_QZ] = 2.0 / 3.0 * f * A;
+    geo[SV_I_Y] = f * I;
+    rec->overrides = geo;
+    rec->n_overrides = 10;
+    rec->override_mask = (1u << SV_A) | (1u << SV_W_U) | (1u << SV_W_O_NEG) | (1u << SV_A_QZ)
+                         | (1u << SV_I_Y);
+    if (code_a) *code_a = 5;
+    if (code_b) *code_b = 397;
+    return 1;
+}
+
+/* Record, section and geometry (10 doubles) of the middle member. 1, or 0 without records. */
+int Init_Middle_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *dims,
+                             double *geo, int *code_a, int *code_b)
+{
+    return Init_Member(rec, kmod, dims, geo, code_a, code_b, false);
+}
+
+/* Record, section and geometry of both side timbers together. 1, or 0 without records. */
+int Init_Side_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *dims,
+                           double *geo, int *code_a, int *code_b)
+{
+    return Init_Member(rec, kmod, dims, geo, code_a, code_b, true);
+}
+
+static double Ft90d(int mat, int grade, int group, int accidental)
+{
+    if (group < 0 || group >= LKOM_GROUPS) return 0.0;
+    const double kmod = Splice_Input.lkom.groups[group].kmod;
+    double f = Get_Mat_Ft90(mat, grade) * kmod;
+    if (!accidental) {
+        const double g = Splice_Input.gamma_m_t90;
+        f = g > 0.0 ? f / g : 0.0;
+    }
+    return f;
+}
+
+/* Design tensile strength perpendicular to the grain of the middle member, N/mm². */
+double Get_Ft90d_Middle(int group, int accidental)
+{
+    return Ft90d(Splice_Input.mat_mid, Splice_Input.grade_mid, group, accidental);
+}
+
+/* The same of the side members. */
+double Get_Ft90d_Side(int group, int accidental)
+{
+    return Ft90d(Splice_Input.mat_side, Splice_Input.grade_side, group, accidental);
+}
+
+/* Shear at the joint: half of V plus the moment's share of the outer fasteners, at least V. */
+static double Joint_Shear(double V, double M)
+{
+    double Vs = std::fabs(V) / 2.0 + Splice_Input.k_xr * (std::fabs(M) * 100.0) / 2.0;
+    if (std::fabs(Vs) < std::fabs(V)) Vs = V;
+    return Vs;
+}
+
+typedef struct Member_Stresses {
+    double s0, sm, tau, u;
+} Member_Stresses;
+
+static Member_Stresses Run_Section(const Section_Check_Input *rec, const Section_Dims *dims,
+                                   double N, double V, double M)
+{
+    Section_Forces F = {N, 0.0, V, 0.0, M, 0.0};
+    Section_Check_Result r{};
+    Calc_Holz_Querschnitt(&F, rec, SECTION_RECHTECK, dims, &r);
+    Member_Stresses s;
+    s.s0 = r.sigma_N;
+    s.sm = std::fabs(r.sigma_m_y_top) > std::fabs(r.sigma_m_y_bottom) ? r.sigma_m_y_top
+                                                                       : r.sigma_m_y_bottom;
+    s.tau = r.tau_v;
+    s.u = std::fmax(std::fmax(r.U_c, r.U_t), r.U_v);
+    s.u = std::fmax(s.u, r.U_max);
+    return s;
+}
+
+static void Write_Kcr_Line(FILE *file, const Section_Check_Input *rec)
+{
+    if (Nad_Params == nullptr) return;
+    if (Nad_Params->k_cr_rule != 1)
+        Oli_Write_Text(file, "mit k\xCE\\cr\xCEr = %.3lf 1/[N/mm\xCE/2\xCEr]", rec->k_cr_y);
+    else
+        Oli_Write_Text(file, "mit k\xCE\\cr\xCEr = %.3lf", rec->k_cr_y);
+}
+
+/*
+** Check the timber of combination (group, entry); write the section "Hölzer" when a file is
+** given. Return max(u_middle, u_side); the out-pointers (optional) get both values.
+*/
+double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, double *u_side)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
+    if (c == nullptr) return 0.0;
+    const double kmod = si->lkom.groups[group].kmod;
+    const bool bending = si->splice_kind == SPLICE_BENDING;
+    const int kind = si->connection_kind;
+    const double N = c->N_d;
+    const double M = bending ? c->M_distr : 0.0;
+    const double V90 = bending ? std::fabs(c->max_col_Fy) : 0.0;
+    double um = 0.0, us = 0.0;
+
+    Oli_Write_Heading(file, 3, "%s", "Hölzer"_cp850);
+
+    /* Without a partial factor the stresses cannot be compared with a strength. */
+    const bool no_gamma = si->gamma_m_mid <= 0.0 || (kind == CONN_SIDE_TIMBERS && si->gamma_m_side <= 0.0);
+    if (no_gamma) {
+        char line[256];
+        snprintf(line, sizeof line, "%s\xCE\\M\xCEr nicht bestimmbar => \xCE" "bNachweis kann "
+                 "nicht gef\x81hrt werden!\xCEr", SYM_GAMMA);
+        Oli_Write_Text_Flagged(file, line, 0);
+        if (u_middle) *u_middle = 10.0;
+        if (u_side) *u_side = kind == CONN_SIDE_TIMBERS ? 10.0 : 0.0;
+        return 10.0;
+    }
+
+    const double Vs = Joint_Shear(c->V_d, M);
+    Section_Check_Input rec_s{}, rec_m{};
+    Section_Dims dim_s{}, dim_m{};
+    double geo_s[10], geo_m[10];
+    Member_Stresses ss{}, sm{};
+    if (kind == CONN_SIDE_TIMBERS) {
+        Init_Side_Timber_Check(&rec_s, kmod, &dim_s, geo_s, nullptr, nullptr);
+        ss = Run_Section(&rec_s, &dim_s, N, Vs, M);
+        us = ss.u;
+    }
+    double Vm = 0.0;
+    if (kind == CONN_INNER_PLATES) Vm = Vs;
+    else if (bending) Vm = Joint_Shear(c->V_d, M);
+    if (std::fabs(Vm) < std::fabs(c->V_d)) Vm = c->V_d;
+    Init_Middle_Timber_Check(&rec_m, kmod, &dim_m, geo_m, nullptr, nullptr);
+    sm = Run_Section(&rec_m, &dim_m, N, Vm, M);
+    um = sm.u;
+
+    /* Tension perpendicular to the grain near the fasteners. */
+    const int type = si->vbm_type;
+    if ((V90 != 0.0 && Is_Vbm_Nail_Or_Screw(type)) || type == 1) {
+        double t_m = si->b * 10.0;
+        const double t_s = si->t_s * 10.0;
+        if (type == 0) {
+            double rho_s = 0.0, rho_m = 0.0, pen = t_m;
+            Get_Rho_K(si->mat_side, si->grade_side, t_s, &rho_s, nullptr);
+            Get_Rho_K(si->mat_mid, si->grade_mid, t_m, &rho_m, nullptr);
+            const bool outer = kind == CONN_OUTER_PLATES;
+            Calc_T_Req_Reduction(type, si->fu_k, 2, si->d, si->l, 90.0, si->predrilled, 0,
+                                 si->fitted_bolt, outer ? si->t_p * 10.0 : t_s, t_m, rho_s,
+                                 rho_m, outer ? 12 : si->mat_side, si->mat_mid,
+                                 outer ? si->plate_steel : si->grade_side, si->grade_mid,
+                                 nullptr, nullptr, &pen, nullptr, nullptr, nullptr, nullptr);
+            t_m = std::fmin(t_m, pen);
+        }
+        const double d_ef = si->d + (si->fitted_bolt ? 0.0 : 1.0);
+        const double s90s = (d_ef > 0 && t_s > 0) ? V90 * 1000.0 / 24.0 / d_ef / t_s : 0.0;
+        const double s90m = (d_ef > 0 && t_m > 0) ? V90 * 1000.0 / 24.0 / d_ef / t_m : 0.0;
+        const double f90m = Get_Ft90d_Middle(group, c->accidental);
+        const double f90s = Get_Ft90d_Side(group, c->accidental);
+        const double u90m = f90m > 0.0 ? s90m / f90m : 10.0;
+        const double u90s = f90s > 0.0 ? s90s / f90s : 10.0;
+        um = std::fmax(um, u90m);
+        if (kind == CONN_SIDE_TIMBERS) us = std::fmax(us, u90s);
+        /* V_90 is a force in kN. */
+        Oli_Write_Text(file, "Mittelholz  : max V\xCE\\" "90,d\xCEr = %.2lf kN, %s\xCE\\" "90,d\xCEr"
+                       " = %.2lf N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = %.2lf N/mm\xCE/2\xCEr %s u = %.2lf",
+                       V90, SYM_SIGMA, s90m, f90m, SYM_ARROW, u90m);
+        if (kind == CONN_SIDE_TIMBERS)
+            Oli_Write_Text(file, "%s: max V\xCE\\" "90,d\xCEr = %.2lf kN, %s\xCE\\" "90,d\xCEr = "
+                           "%.2lf N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = %.2lf N/mm\xCE/2\xCEr %s u = %.2lf",
+                           "Seitenhölzer"_cp850, V90, SYM_SIGMA, s90s, f90s, SYM_ARROW, u90s);
+    }
+
+    const char *name = (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES) ? "Mittelholz"
+                                                                                : "Holzlamellen";
+    const char *axial = N >= 0.0 ? "t,d" : "c,d";
+    Oli_Write_Text(file, "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
+                   "N/mm\xCE/2\xCEr, %s\xCE\\" "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit V\xCE\\" "d\xCEr = "
+                   "%.2lf kN) %s u = %.2lf",
+                   name, SYM_SIGMA, axial, sm.s0, SYM_SIGMA, sm.sm, SYM_TAU, sm.tau, Vm, SYM_ARROW,
+                   um);
+    Write_Kcr_Line(file, &rec_m);
+    if (kind == CONN_SIDE_TIMBERS) {
+        Oli_Write_Text(file, "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
+                       "N/mm\xCE/2\xCEr, %s\xCE\\" "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit V\xCE\\" "d\xCEr "
+                       "= %.2lf kN) \x88 u = %.2lf",
+                       "Seitenhölzer"_cp850, SYM_SIGMA, axial, ss.s0, SYM_SIGMA, ss.sm, SYM_TAU,
+                       ss.tau, Vs, us);
+        Write_Kcr_Line(file, &rec_s);
+    }
+    if (std::fabs(sm.sm) < 1e-5 && N > 0.0 && kind == CONN_SIDE_TIMBERS
+        && ((type >= 25 && type <= 28) || (type >= 31 && type <= 33)))
+        Oli_Write_Text(file, "%s", "Bei reinen Zugstößen gemäß DIN 1052, 11.1.2 (4) zusätzliche "
+                                   "ausziehfeste Verbindungsmittel anordnen!"_cp850);
+
+    const double u = std::fmax(um, us);
+    if (file != nullptr) {
+        char line[256];
+        if (um <= UTIL_LIMIT && us <= UTIL_LIMIT) {
+            snprintf(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 %s "
+                     "\xCE" "bNachweis erf\x81llt\xCEr",
+                     kind == CONN_SIDE_TIMBERS ? "des Mittelholz bzw. der Seitenh\x94lzer"
+                                               : "der Holzlamellen",
+                     u, SYM_LE, SYM_ARROW);
+        } else {
+            const char *who = "des Holzes";
+            if (kind == CONN_SIDE_TIMBERS) {
+                if (um > 1.0 && us > 1.0) who = "der Seitenh\x94lzer und des Tr\x84gers";
+                else if (us > 1.0) who = "der Seitenh\x94lzer";
+                else who = "des Mittelholzes";
+            } else if (kind == CONN_INNER_PLATES) {
+                who = "der Holzlamellen";
+            }
+            snprintf(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf > 1 %s "
+                     "\xCE" "bNachweis nicht erf\x81llt\xCEr", who, u, SYM_ARROW);
+        }
+        Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
+    }
+    if (u_middle) *u_middle = um;
+    if (u_side) *u_side = us;
+    return u;
+}

@@ -1,0 +1,465 @@
+/*
+** Fastener design of one combination: every fastener with its own resultant, the effective
+** number of fasteners in a row (EN 1995-1-1, 8.3.1.1(8), 8.5.1.1(4), 8.9(2)), the penetration
+** of nails, screws and staples, the force table and, for toothed-plate connectors, the tension
+** check of their bolts. Writes the section "Verbindungsmittel". Forces in kN, mm for fasteners.
+*/
+#include "results/splice_checks.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "design/design.h"
+#include "foundation/foundation.h"
+#include "printlist/printlist.h"
+
+static int Is_Nail_Screw_Staple(int type)
+{
+    return Is_Vbm_Nail_Or_Screw(type) || type == 1;
+}
+
+/* ---------------------------------------------------------------- effective numbers */
+
+/* Fasteners in a row of the current type (a staggered row counts half, rounded up) and the
+** smallest force-to-grain angle of the combination over the pattern (degrees). */
+static int Row_Count_And_Angle(int group, int entry, double *alpha_min_deg)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    int n = (int)std::lround(Splice_N_Col(si));
+    const int t = si->vbm_type;
+    if (t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST && si->layout[VBM_TYPE_SLOT(t)] == 1)
+        n = (n + 1) / 2;
+    double a_min = M_PI / 2.0;
+    const int n_f = Fastener_Pattern.count;
+    for (int i = 0; i < n_f; i++) {
+        double a = M_PI / 2.0;
+        Get_Fastener_Force(group, entry, i, n_f, nullptr, nullptr, nullptr, nullptr, nullptr,
+                           nullptr, nullptr, nullptr, &a);
+        a_min = std::fmin(a_min, a);
+    }
+    *alpha_min_deg = a_min * 180.0 / M_PI;
+    return n;
+}
+
+/* n_ef of a row of nails (EN 1995-1-1, 8.3.1.1(8)) with spacing a1 (mm). */
+double Get_Nail_Row_N_Ef(int group, int entry, double a1_mm, int *n, double *alpha_min)
+{
+    double a = 0.0;
+    const int k = Row_Count_And_Angle(group, entry, &a);
+    if (n) *n = k;
+    if (alpha_min) *alpha_min = a;
+    return Calc_Vbm_N_Ef(Splice_Input.d, Splice_Input.predrilled, k, a1_mm);
+}
+
+/* n_ef of a row of bolts or dowels (EN 1995-1-1, 8.5.1.1(4)) with spacing a1 (mm). */
+double Get_Bolt_Row_N_Ef(int group, int entry, double a1_mm, int *n, double *alpha_min)
+{
+    double a = 0.0;
+    const int k = Row_Count_And_Angle(group, entry, &a);
+    if (n) *n = k;
+    if (alpha_min) *alpha_min = a;
+    return Calc_Bolt_N_Ef(Splice_Input.d, k, a1_mm, a);
+}
+
+/* n_ef of a row of connectors (EN 1995-1-1, 8.9(2)); n itself below three. */
+double Get_Connector_Row_N_Ef(int group, int entry, int *n, double *alpha_min)
+{
+    double a = 0.0;
+    const int k = Row_Count_And_Angle(group, entry, &a);
+    if (n) *n = k;
+    if (alpha_min) *alpha_min = a;
+    return k < 3 ? (double)k : Calc_Connector_N_Ef(k, a);
+}
+
+/* ---------------------------------------------------------------- one fastener */
+
+typedef struct Vbm_Row {
+    double F_M, F_MH, F_MV, F_totH, F_totV, F_tot, alpha_deg;
+    double fh, f_red, R_k, R_d, u;
+    int32_t mode;
+} Vbm_Row;
+
+/*
+** Design fastener i of combination (group, entry): its forces and the design of a connection
+** at its force-to-grain angle. Return 0, or the code of a design error or a broken limit of the
+** screw rules (the fastener then counts as failed, u = 10).
+*/
+static int Design_One(int group, int entry, int i, int n_row, double n_ef, bool search,
+                      Vbm_Row *row)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    const Lkom_Group *grp = &si->lkom.groups[group];
+    const Lkom_Entry *c = &grp->entries[entry];
+    const int n_f = Fastener_Pattern.count;
+    double Np = 0, Vp = 0, Mp = 0, Mx = 0, My = 0, Fx = 0, Fy = 0, F = 0, a = 0;
+    Get_Fastener_Force(group, entry, i, n_f, &Np, &Vp, &Mp, &Mx, &My, &Fx, &Fy, &F, &a);
+    *row = Vbm_Row{};
+    row->F_M = Mp;
+    row->F_MH = Mx;
+    row->F_MV = My;
+    row->F_totH = Fx;
+    row->F_totV = Fy;
+    row->F_tot = F;
+    row->alpha_deg = a * 180.0 / M_PI;
+
+    Connection_Input in;
+    Connection_Result res{};
+    Fill_Vbm_Design_Input(&in, grp->kled, row->alpha_deg, row->alpha_deg, n_f, 1, c->accidental,
+                          grp->kmod_source, grp->kmod);
+    const int type = si->vbm_type;
+    int code = 0;
+    if (!Is_Vbm_Screw_Family_C(type)) {
+        code = Design_Connection(in, &res);
+    } else {
+        Vbm_Rule_Input rule;
+        memset(&rule, 0, sizeof rule);
+        Fill_Joint_Members(&rule, row->alpha_deg, row->alpha_deg);
+        int message = 0, hint = 0;
+        if (Check_Vbm_Limits(si->shear_planes, &rule, &message, &hint) != 0) {
+            row->u = 10.0;
+            return message != 0 ? message : 1;
+        }
+        const double F_t = Get_Vbm_Ftens_Rk(type, 0, si->d, si->stainless, si->vbm_steel,
+                                            si->fu_k);
+        double buckling[CONN_COMPRESSION_VALUES] = {};
+        Calc_Screw_Buckling(rule.mat2, rule.grade2, type, si->stainless, si->d, si->d_2, rule.t2,
+                            si->l, 90.0, si->predrilled, buckling);
+        double f_ax = 0, l_g = 0;
+        int ax_code = 0;
+        const double ax_head = Calc_Vbm_Axial_Value(type, 0, nullptr, rule.mat1, rule.grade1,
+                                                    si->green_timber, si->resin_coated,
+                                                    si->staple_angle, 0.0, si->predrilled,
+                                                    si->predrill_core, si->d, si->d_2, rule.t1,
+                                                    si->l_ef, 0.0, rule.t1, 90.0, 0, &f_ax, &l_g,
+                                                    &ax_code);
+        const double ax_point = Calc_Vbm_Axial_Value(type, 0, nullptr, rule.mat2, rule.grade2,
+                                                     si->green_timber, si->resin_coated,
+                                                     si->staple_angle, 0.0, si->predrilled,
+                                                     si->predrill_core, si->d, si->d_2, rule.t2,
+                                                     si->l_ef, rule.t1, si->l, 90.0, 0, &f_ax,
+                                                     &l_g, &ax_code);
+        double F_ax = F_t;
+        if (!Is_Mat_Metal_Plate(rule.mat1)) {
+            double f_head = 0;
+            int head_code = 0;
+            F_ax = Calc_Fax_Rk(type, rule.mat1, rule.grade1, rule.t1, rule.head_form, si->d,
+                               si->washer ? si->washer_d : si->d_k, si->d_2, si->washer,
+                               si->green_timber, 0, si->staple_angle, &f_head, &head_code);
+        }
+        rule.f_ax_rope = std::fmin(std::fmax(std::fmin(F_t, ax_head), F_ax),
+                                   std::fmin(F_t, ax_point));
+        Vbm_Rule_Result rr{};
+        Calc_Fv_Rk(&rule, si->shear_planes >= 2 ? 2 : 1, &rr);
+        Calc_Vbm_Spacings_Rec(rule.mat1, rule.grade1, rule.t1, type, si->d, 90.0, si->predrilled,
+                              si->fitted_bolt, si->douglas, si->split_rule, si->predrill_core,
+                              row->alpha_deg, res.spacing_1);
+        Calc_Vbm_Spacings_Rec(rule.mat2, rule.grade2, rule.t2, type, si->d, 90.0, si->predrilled,
+                              si->fitted_bolt, si->douglas, si->split_rule, si->predrill_core,
+                              row->alpha_deg, res.spacing_2);
+        if (search) {
+            /* kmod per member; a metal plate takes the other member's value */
+            in.kmod_by_member = in.kmod_by_member != 0 || in.kmod_given < 1e-7;
+        }
+        Get_Member_Kmod(&in, &res);
+        Copy_Vbm_Results(&res, &rr, 1);
+    }
+    const double rd = res.rd_total > 0.0 ? res.rd_total : res.rd_lateral;
+    const double rk = res.rk_total > 0.0 ? res.rk_total : res.rk_lateral;
+    row->R_k = rk;
+    row->R_d = n_row > 0 ? rd / n_row * n_ef : rd;
+    row->f_red = res.k_red;
+    row->mode = res.rule_char;
+    if (si->connection_kind == CONN_SIDE_TIMBERS) row->fh = std::fmin(res.fh1_k, res.fh2_k);
+    else row->fh = res.fh2_k;
+    /* u = F n / n_ef / R_d with n the fasteners of the row */
+    row->u = (rd > 0.0 && n_ef > 0.0) ? F * n_row / n_ef / rd : 10.0;
+    return code;
+}
+
+/* ---------------------------------------------------------------- the check */
+
+static bool Shows_Reduction_Or_Mode(int type)
+{
+    return type == 0 || (type >= 26 && type <= 30) || type == 32 || type == 33;
+}
+
+static bool Shows_Embedment(int type, int mode_switch)
+{
+    return (type >= 26 && type <= 30) || type == 32 || type == 33 || (type == 0 && mode_switch);
+}
+
+/* Failure-mode label of a row (DIN codes 23 and 24 are the joint cases). */
+static void Mode_Label(char *out, size_t size, int code)
+{
+    if (code == 23) snprintf(out, size, "G19/21");
+    else if (code == 24) snprintf(out, size, "G20/22");
+    else snprintf(out, size, "%s", Get_Equation_Label(code) ? Get_Equation_Label(code) : "");
+}
+
+/* Write the force table of the printed fasteners. */
+static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    const bool with_fh = Shows_Embedment(type, si->failure_mode_switch);
+    const bool with_red = Shows_Reduction_Or_Mode(type);
+    const int ncols = 11 + (with_fh ? 1 : 0) + (with_red ? 1 : 0);
+    enum { LABEL_SLOT = 32 };
+    double *v[12] = {};
+    for (int k = 0; k < 12; k++) v[k] = (double *)Mem_Calloc((size_t)n * sizeof(double));
+    char *labels = (char *)Mem_Calloc((size_t)n * LABEL_SLOT);
+    for (int r = 0; r < n; r++) {
+        v[0][r] = rows[r].F_M;
+        v[1][r] = rows[r].F_MH;
+        v[2][r] = rows[r].F_MV;
+        v[3][r] = rows[r].F_totH;
+        v[4][r] = rows[r].F_totV;
+        v[5][r] = rows[r].F_tot;
+        v[6][r] = rows[r].alpha_deg;
+        v[7][r] = rows[r].fh;
+        v[8][r] = rows[r].f_red;
+        v[9][r] = rows[r].R_k;
+        v[10][r] = rows[r].R_d;
+        v[11][r] = rows[r].u;
+        Mode_Label(labels + r * LABEL_SLOT, LABEL_SLOT, rows[r].mode);
+    }
+    Oli_Table_Column *tc = nullptr;
+    Oli_Alloc_Table_Columns(with_fh ? 13 : 12, &tc);
+    int k = 0;
+    auto col = [&](const char *title, const char *unit, int width, int decimals, void *values) {
+        snprintf(tc[k].title, sizeof tc[k].title, "%s", title);
+        snprintf(tc[k].unit, sizeof tc[k].unit, "%s", unit);
+        tc[k].width = width;
+        tc[k].decimals = decimals;
+        tc[k].values = values;
+        tc[k].factor = 1.0;
+        k++;
+    };
+    col("Nr", "ZZ", 3, 1, nullptr);
+    col("F\xCE\\Mi\xCEr", "kN", 7, 2, v[0]);
+    col("F\xCE\\MHi\xCEr", "kN", 7, 2, v[1]);
+    col("F\xCE\\MVi\xCEr", "kN", 7, 2, v[2]);
+    col("F\xCE\\totHi\xCEr", "kN", 7, 2, v[3]);
+    col("F\xCE\\totVi\xCEr", "kN", 7, 2, v[4]);
+    col("F\xCE\\toti\xCEr", "kN", 7, 2, v[5]);
+    col(SYM_ALPHA "\xCE\\toti\xCEr", SYM_DEGREE, 7, 2, v[6]);
+    if (with_fh) col("f\xCE\\h," SYM_ALPHA ",k\xCEr", "N/mm\xCE/2\xCEr", 7, 2, v[7]);
+    if (with_red && !si->failure_mode_switch) col("f\xCE\\red\xCEr", "-", 6, 3, v[8]);
+    if (with_red && si->failure_mode_switch)
+        col(Nad_Params != nullptr ? "Fall" : "Gl.", "TXT", LABEL_SLOT, LABEL_SLOT - 1, labels);
+    char title_k[32], title_d[32];
+    snprintf(title_k, sizeof title_k, "%sk\xCEr", Get_Fv_Rk_Label());
+    snprintf(title_d, sizeof title_d, "%sd\xCEr", Get_Fv_Rk_Label());
+    col(title_k, "kN", 8, 4, v[9]);
+    col(title_d, "kN", 8, 4, v[10]);
+    col("u", "-", 5, 2, v[11]);
+    tc[k - 1].underline_mark = 1;
+    OliTabelle(file, ncols, n, tc, nullptr, nullptr, ncols + 1, 0, nullptr, nullptr, 0, nullptr);
+    free(tc);
+    for (int j = 0; j < 12; j++) Mem_Free(&v[j]);
+    Mem_Free(&labels);
+}
+
+/* Tension check of the bolts of toothed-plate connectors (DIN 1052, 11.1.2 (3)). */
+static double Connector_Bolt_Check(FILE *file, const Lkom_Entry *c, int n)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const double db = si->d_bolt;
+    const double A_b = M_PI * db * db / 4.0;
+    const double fu = Get_Stahlguete(((uint32_t)si->bolt_steel & 0xFFFFu)
+                                     | (Nad_Params != nullptr ? STAHL_EC_TABLE : 0u))->fu;
+    const double sRd = si->gamma_s > 0.0 ? fu / 1.1 / si->gamma_s : 0.0;
+    const double N_b = sRd * A_b / 1000.0;
+    double fc90 = 0.0, fm = 0, ft = 0, fc = 0, fv = 0;
+    Get_Mat_Strengths(si->mat_side, si->grade_side, 1, 8, si->h * 10.0, si->b * 10.0, &fm, &ft,
+                      &fc, &fv, &fc90, nullptr);
+    const double f = fc90 / 1000.0;
+    const double dU = Get_Washer_Diameter(db, 0);
+    double a_w = std::fmin(dU + 60.0 - db, 4.0 * db);
+    double A_w = Calc_Thread_Area(db, dU);
+    if (!(A_w > 0.0)) A_w = a_w * dU;
+    const double N_w = f * A_w / 1000.0;
+    const double N_Rd = std::fmin(N_w, N_b);
+    const double p1 = si->p1;
+    const double F_td = (n > 0 && p1 > 0.0) ? si->t_s * std::fabs(c->N_d) / 2.0 / n / p1 : 0.0;
+    const double u = N_Rd > 0.0 ? std::fabs(F_td / N_Rd) : 10.0;
+    if (file != nullptr) {
+        if (Nad_Params != nullptr && Nad_Params->na816_tension_reduction != 0)
+            Oli_Write_Text(file, "\n\xCE" "bNachweis gem\x84\xE1 DIN EN 1995-1-1 NA:2010-12 NCI NA.8.1.6\xCEr");
+        else
+            Oli_Write_Text(file, "\n\xCE" "bNachweis gem\x84\xE1 DIN 1052, 11.1.2 (3)\xCEr");
+        char line[300];
+        snprintf(line, sizeof line, "A\xCE\\" "Bolzen\xCEr = %.2lf mm\xCE/2\xCEr, %s\xCE\\R,d\xCEr = "
+                 "%.2lf N/mm\xCE/2\xCEr, N\xCE\\R,d\xCEr = %.2lf kN (%s\xCE\\ Unterleg\xCEr = %.0lf mm),"
+                 " F\xCE\\t,d\xCEr = %.2lf kN\n u\xCE\\" "F\xCEr = %.2lf  %s => \xCE" "bNachweis %s\xCEr",
+                 A_b, SYM_SIGMA, sRd, N_Rd, SYM_DIAMETER, dU, F_td, u,
+                 u <= UTIL_LIMIT ? SYM_LE " 1" : "> 1",
+                 u <= UTIL_LIMIT ? "erf\x81llt" : "nicht erf\x81llt");
+        Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
+    }
+    return u;
+}
+
+/*
+** Design every fastener of combination (group, entry); write the section "Verbindungsmittel"
+** when given a file. Return the largest utilisation; *error gets the code of a design error
+** (0 when none). A broken limit of the screw rules counts the fastener as failed (10.0).
+*/
+double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    if (error) *error = 0;
+    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
+    if (c == nullptr) return 0.0;
+    const Lkom_Group *grp = &si->lkom.groups[group];
+    const int type = si->vbm_type;
+    const bool bending = si->splice_kind == SPLICE_BENDING;
+    const int n_f = Fastener_Pattern.count;
+    const int m = si->shear_planes;
+    if (n_f <= 0) return 0.0;
+
+    /* n_print: fasteners printed; n_f: fasteners of the half; n_row: fasteners in a row. */
+    int n_print = n_f;
+    if (!bending || (std::fabs(c->M_d) < 1e-5 && std::fabs(c->V_d) < 1e-5)) n_print = 1;
+
+    double F_H = 0, F_V = 0;
+    Get_Fastener_Force(group, entry, -1, n_f, &F_H, &F_V, nullptr, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, nullptr);
+
+    Oli_Write_Heading(file, 3, "Verbindungsmittel");
+    if (bending)
+        Oli_Write_Text(file, "N\xCE\\" "d\xCEr = %.2lf kN, V\xCE\\" "d\xCEr = %.2lf kN, M\xCE\\v,d\xCEr"
+                       " = |%.2lf| + |%.2lf x %.2lf| = %.2lf KNm, k\xCE\\mod\xCEr = %.2lf",
+                       c->N_d, c->V_d, c->M_d, si->e_x / 100.0, c->V_d, c->M_distr, grp->kmod);
+    if (std::fabs(c->N_d) >= 1e-5)
+        Oli_Write_Text(file, "F\xCE\\Hi,d\xCEr = %.2lf / (%d x %d) = %.2lf kN", c->N_d, m, n_f,
+                       F_H);
+    if (std::fabs(c->V_d) >= 1e-5 && bending)
+        Oli_Write_Text(file, "F\xCE\\Vi,d\xCEr = %.2lf / (%d x %d) = %.2lf kN", c->V_d, m, n_f,
+                       F_V);
+
+    /* Rule of the effective number. */
+    const double d = si->d;
+    bool nail_rule = false, bolt_rule = false;
+    if (Is_Vbm_Nail(type)) {
+        nail_rule = true;
+    } else if (Nad_Params == nullptr) {
+        nail_rule = Is_Nail_Screw_Staple(type) && d > 6.0;
+    } else if ((type >= 2 && type <= 15) || type == 43 || type == 44 || (type >= 47 && type <= 60)
+               || type == 1) {
+        nail_rule = d <= 6.0;
+        bolt_rule = d > 6.0;
+    }
+    int n_row = 1;
+    double n_ef = 1.0, a_min = 0.0;
+    const double n_col = Splice_N_Col(si);
+    if (!Is_Vbm_Connector(type) && (type == 29 || type == 30 || bolt_rule)) {
+        const double a1 = si->p1 * 10.0;
+        n_ef = Get_Bolt_Row_N_Ef(group, entry, a1, &n_row, &a_min);
+        if (n_col < 2)
+            Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
+                           SYM_ALPHA, a_min, n_row, n_ef);
+        else
+            Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf, a\xCE\\" "1\xCEr = %.0lf mm, n = %d => "
+                           "n\xCE\\" "ef\xCEr = %.2lf", SYM_ALPHA, a_min, a1, n_row, n_ef);
+    } else if (Is_Vbm_Connector(type)) {
+        n_ef = Get_Connector_Row_N_Ef(group, entry, &n_row, &a_min);
+        Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
+                       SYM_ALPHA, a_min, n_row, n_ef);
+    }
+    if (Is_Nail_Screw_Staple(type)) {
+        if (nail_rule) {
+            const double a1 = si->p1 * (si->offset_1d ? 20.0 : 10.0);
+            n_ef = Get_Nail_Row_N_Ef(group, entry, a1, &n_row, &a_min);
+            if (n_col < 2)
+                Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
+                               SYM_ALPHA, a_min, n_row, n_ef);
+            else
+                Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf, n = %d => n\xCE\\" "ef\xCEr = %.2lf, "
+                               "mit a\xCE\\" "1\xCEr = %.0lf mm", SYM_ALPHA, a_min, n_row, n_ef, a1);
+        }
+        double rho_s = 0, rho_m = 0, t = 0;
+        int member = 0;
+        Get_Rho_K(si->mat_side, si->grade_side, si->t_s * 10.0, &rho_s, nullptr);
+        Get_Rho_K(si->mat_mid, si->grade_mid, si->b * 10.0, &rho_m, nullptr);
+        const int pc = Calc_T_Req_Reduction(type, si->fu_k, m == 2 ? 2 : 1, d, si->l, 90.0,
+                                            si->predrilled, 0, si->fitted_bolt, si->t_s * 10.0,
+                                            si->b * 10.0, rho_s, rho_m, si->mat_side,
+                                            si->mat_mid, si->grade_side, si->grade_mid, nullptr,
+                                            nullptr, &t, &member, nullptr, nullptr, nullptr);
+        const int kind = si->connection_kind;
+        const bool side_or_outer = kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES;
+        if (pc == 0)
+            Oli_Write_Text(file, "Verbindungsmittel endet im Seitenholz => \xCE" "bNachweis kann "
+                           "nicht gef\x81hrt werden!\xCEr");
+        else if (pc == 4 && m == 1 && side_or_outer)
+            Oli_Write_Text(file, "Verbindungsmittel zu kur f\x81r 2-schnittige Verbindung!\xCEr");
+        else if (pc == 4)
+            Oli_Write_Text(file, "\xCE" "bVerbindungsmittel ist zu lang => k\x81rzeres "
+                           "Verbindungsmittel w\x84hlen!\xCEr");
+        else if (side_or_outer && !si->two_sided)
+            Oli_Write_Text(file, "Verbindungsmittel endet im Mittelholz, %d-schnittig, "
+                           "wechselseitig, Einschlagtiefe t = %.0lf mm", m, t);
+        else if (side_or_outer)
+            Oli_Write_Text(file, "Verbindungsmittel endet im Mittelholz, Verbindungsmittel "
+                           "zweiseitig, Einschlagtiefe t = %.0lf mm", t);
+        else if (kind == CONN_LAP)
+            Oli_Write_Text(file, "%d-schnittige Verbindung, Verbindungsmittel wechselseitig, "
+                           "Einschlagtiefe t = %.0lf mm", m, t);
+        else
+            Oli_Write_Text(file, "undefinierter Fehler");
+    }
+
+    /* The governing fastener (first of the largest), or all fasteners from the first. */
+    int first = 0;
+    Vbm_Row row;
+    if (si->print.fasteners == 0 && n_print > 1) {
+        double best = -1.0;
+        for (int i = 0; i < n_f; i++) {
+            const int code = Design_One(group, entry, i, n_row, n_ef, true, &row);
+            if (code != 0 && error) *error = code;
+            if (row.u > best) {
+                best = row.u;
+                first = i;
+            }
+        }
+        n_print = 1;
+    }
+    Vbm_Row *rows = (Vbm_Row *)Mem_Calloc((size_t)n_print * sizeof(Vbm_Row));
+    double u_max = 0.0;
+    for (int r = 0; r < n_print; r++) {
+        const int i = first + r;
+        const int code = Design_One(group, entry, i, n_row, n_ef, false, &rows[r]);
+        if (code != 0 && error) *error = code;
+        if (rows[r].u > u_max) {
+            u_max = rows[r].u;
+            si->governing_vbm = i;
+        }
+    }
+    if (file != nullptr) {
+        if (Shows_Reduction_Or_Mode(type)) {
+            if (!si->failure_mode_switch)
+                Oli_Write_Text(file, "Kr\x84" "fte pro Scherfuge (f\xCE\\red\xCEr = t\xCE\\vorh\xCEr / "
+                               "t\xCE\\req\xCEr)");
+            else
+                Oli_Write_Text(file, "Kr\x84" "fte pro Scherfuge, Fall = ma\xE1gebender Versagensfall "
+                               "nach %s%s", Get_Fv_Rk_Standard_Ref(), "");
+        } else {
+            Oli_Write_Text(file, " ");
+        }
+        Write_Vbm_Table(file, rows, n_print);
+        char line[256];
+        if (u_max <= UTIL_LIMIT)
+            snprintf(line, sizeof line, "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
+                     "%.2lf %s 1 => \xCE" "bNachweis erf\x81llt\xCEr", u_max, SYM_LE);
+        else
+            snprintf(line, sizeof line, "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
+                     "%.2lf > 1 => \xCE" "bNachweis nicht erf\x81llt\xCEr", u_max);
+        Oli_Write_Text_Flagged(file, line, u_max <= UTIL_LIMIT ? 1 : 0);
+    }
+    Mem_Free(&rows);
+
+    if ((type == 26 || type == 27 || type == 28) && std::fabs(c->N_d) >= 1e-5)
+        u_max = std::fmax(u_max, Connector_Bolt_Check(file, c, n_f));
+    return u_max;
+}

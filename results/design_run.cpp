@@ -1,0 +1,454 @@
+/*
+** The design run over the combinations: fasteners, timber members and, for plate connections,
+** block shear (EN 1995-1-1, Annex A), plates and plate holes of every valid combination; the
+** governing combination, the utilisation list of the utilisation page and the summary of the
+** print list; the error box of a design error.
+*/
+#include "results/splice_checks.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "design/design.h"
+#include "dialogs/dialogs.h"
+#include "foundation/foundation.h"
+#include "nad/nad.h"
+#include "platform/zelkwin.h"
+#include "printlist/printlist.h"
+
+Governing_Lkom_Rec Governing_Lkom = {-1, -1};
+
+/* The view area the utilisation page last drew, and its rectangle. */
+static int Page_Area = -1;
+static int Page_Rect[4] = {0, 0, 0, 0};
+
+void Set_Utilisation_Page_Area(int area, int x0, int y0, int x1, int y1)
+{
+    Page_Area = area;
+    Page_Rect[0] = x0;
+    Page_Rect[1] = y0;
+    Page_Rect[2] = x1;
+    Page_Rect[3] = y1;
+}
+
+/* ---------------------------------------------------------------- error box */
+
+/* Add a red frame, a light green box and the text centred at (x, y) to view area `area`. */
+void Show_Error_Box_At(int area, int x, int y, const char *text)
+{
+    static int red = -1, green = -1;
+    if (red < 0) red = Nearest_RGB_Color(250, 0, 0);
+    if (green < 0) green = Nearest_RGB_Color(196, 236, 176);
+    if (text == nullptr) text = "unbekannter Fehler";
+    const int font = 0x11000;
+    const int w = Text_Width_In_Font(text, font);
+    const int left = x - w / 2;
+    SVA_Add_Filled_Rect(area, left - 15, y - 19, left + w + 15, y + 11, red);
+    SVA_Add_Filled_Rect(area, left - 10, y - 14, left + w + 10, y + 6, green);
+    SVA_Add_Text(area, left, y, text, font, BLACK_CI, 0);
+}
+
+/* Show the text of a design error code in a view area (area < 0: the utilisation page's). */
+void Show_Error_Code(int area, int x0, int y0, int x1, int y1, int code)
+{
+    if (code == 0) return;
+    if (area < 0) {
+        if (Page_Area < 0) return;
+        area = Page_Area;
+        x0 = Page_Rect[0];
+        y0 = Page_Rect[1];
+        x1 = Page_Rect[2];
+        y1 = Page_Rect[3];
+    }
+    Show_Error_Box_At(area, (x0 + x1) / 2, (y0 + y1) / 2, Get_Error_Text(code));
+}
+
+/* ---------------------------------------------------------------- block shear */
+
+/* Failure load of one area pair (kN): EN 1995-1-1, (A.1). */
+static double Block_Shear_F(double A_t, double A_v, double f_t, double f_v)
+{
+    const double t = 1.5 * A_t * f_t, v = 0.7 * A_v * f_v;
+    return (t > v ? t : v) / 1000.0;
+}
+
+/*
+** Block-shear utilisation of combination (group, entry) of a plate connection in tension
+** (EN 1995-1-1, Annex A); 0 when the check does not apply. *error gets 0.
+*/
+double Oli_Blockscher_Nachweis(FILE *file, int group, int entry, int *error)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
+    const int kind = si->connection_kind;
+    if (c == nullptr || (kind != CONN_INNER_PLATES && kind != CONN_OUTER_PLATES)) return 0.0;
+    const int n_r = (int)Splice_N_Row(si);
+    if (n_r < 2 || !(c->N_d > 0.0) || !Is_Block_Shear_Check_On() || !si->block_shear) return 0.0;
+    if (error) *error = 0;
+
+    double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0;
+    Get_Mat_Strengths(si->mat_mid, si->grade_mid, 1, 8, si->h * 10.0, si->b * 10.0, &fm, &ft,
+                      &fc, &fv, &fc90, nullptr);
+    si->bs_f_t0_k = ft / 1000.0;
+    si->bs_f_v_k = fv / 1000.0;
+    Vbm_Rule_Input rule;
+    Fill_Vbm_Rule_Input_Plate(&rule);
+    Calc_Fh_Members(&rule, &si->block_shear_values);
+    const Block_Shear_Values *bs = &si->block_shear_values;
+
+    const double t1 = bs->t;
+    const double L_t = si->a2 * (n_r - 1) * 10.0;
+    const double L_v = Get_Pattern_Length_Mm();
+    const double A_t = t1 * L_t, A_v = t1 * L_v;
+    double F = Block_Shear_F(A_t, A_v, si->bs_f_t0_k, si->bs_f_v_k);
+    char mode = '-';
+    double A_v_used = A_v, t_ef_used = t1;
+    auto offer = [&](char m, double t_ef) {
+        const double Av = L_v / 2.0 * (L_t + 2.0 * t_ef);
+        const double Fm = Block_Shear_F(A_t, Av, si->bs_f_t0_k, si->bs_f_v_k);
+        if (Fm < F) {
+            F = Fm;
+            mode = m;
+            A_v_used = Av;
+            t_ef_used = t_ef;
+        }
+    };
+    const bool inner = kind == CONN_INNER_PLATES;
+    if (bs->plate_class == 0 || bs->plate_class == 1) {
+        offer('a', bs->t_ef_a);
+        offer('b', bs->t_ef_b);
+    }
+    if (bs->plate_class == 2 || bs->plate_class == 1) {
+        offer(inner ? 'h' : 'e', bs->t_ef_e);
+        offer(inner ? 'g' : 'd', bs->t_ef_d);
+    }
+    const double kmod = si->lkom.groups[group].kmod;
+    const double gamma = si->gamma_m_mid;
+    double N = c->N_d;
+    if (inner) N = c->N_d / (si->plate_count + 1.0);
+    else if (Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type)) N = c->N_d * 0.5;
+
+    Oli_Write_Heading(file, 3, "%s", "Nachweis Blockscherversagen gemäß DIN EN 1995-1-1, Anhang A"_cp850);
+    if (!(gamma > 0.0)) {
+        Oli_Write_Text_Flagged(file, SYM_GAMMA "\xCE\\M\xCEr nicht bestimmbar => \xCE" "bNachweis "
+                               "kann nicht gef\x81hrt werden!\xCEr", 0);
+        return 10.0;
+    }
+    const double F_Rd = F * kmod / gamma;
+    const double u = F_Rd > 0.0 ? N / F_Rd : 10.0;
+    Oli_Write_Text(file, "L\xCE\\net,t\xCEr = %.0lf mm, t\xCE\\" "1\xCEr = %.0lf mm " SYM_ARROW " A\xCE\\net,t"
+                   "\xCEr = %.0lf mm\xFD, M\xCE\\y,k\xCEr = %.1lf Nmm", L_t, t1, A_t, bs->My);
+    if (mode == '-')
+        Oli_Write_Text(file, "L\xCE\\net,v\xCEr = %.0lf mm, t\xCE\\" "ef\xCEr = %.0lf mm " SYM_ARROW
+                       " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus c,f,j/l,k,m)", L_v,
+                       t_ef_used, A_v_used);
+    else
+        Oli_Write_Text(file, "L\xCE\\net,v\xCEr = %.0lf mm, t\xCE\\" "ef\xCEr = %.0lf mm " SYM_ARROW
+                       " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus %c)", L_v, t_ef_used,
+                       A_v_used, mode);
+    Oli_Write_Text(file, "F\xCE\\" "bs,Rk\xCEr = %.2lf kN, k\xCE\\mod\xCEr = %.2lf " SYM_ARROW " F\xCE\\"
+                   "bs,Rd\xCEr = %.2lf kN, N\xCE\\" "d\xCEr = %.2lf kN " SYM_ARROW " u\xCE\\" "bs\xCEr = "
+                   "%.3lf", F, kmod, F_Rd, N, u);
+    return u;
+}
+
+/* ---------------------------------------------------------------- the run */
+
+/* Factor on f_m,k of an edgewise-bent glulam member (NCI to 3.3 (NA.6)). */
+static double Bending_Factor(int mat, int edgewise)
+{
+    if (Nad_Params != nullptr && Nad_Params->variant != 0 && Is_Mat_Glulam(mat) && edgewise)
+        return 1.2;
+    return 1.0;
+}
+
+typedef struct Design_Strengths {
+    double ft, fm, fc, fv;          /* N/mm² */
+} Design_Strengths;
+
+static Design_Strengths Member_Design_Strengths(int mat, int grade, double h, double b,
+                                                double kmod, double gamma, double fm_factor)
+{
+    double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0;
+    Get_Mat_Strengths(mat, grade, 1, 8, h * 10.0, b * 10.0, &fm, &ft, &fc, &fv, &fc90, nullptr);
+    Design_Strengths s{};
+    if (gamma > 0.0) {
+        s.ft = ft * kmod / 1000.0 / gamma;
+        s.fm = fm * fm_factor * kmod / 1000.0 / gamma;
+        s.fc = fc * kmod / 1000.0 / gamma;
+        s.fv = fv * kmod / 1000.0 / gamma;
+    }
+    return s;
+}
+
+static void Write_Strength_Line(FILE *file, const char *prefix, const Design_Strengths *s)
+{
+    Oli_Write_Text(file, "%sf\xCE\\t,d\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\m,d\xCEr = %.2lf N/mm\xCE/2"
+                   "\xCEr, f\xCE\\" "c,d\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\v,d\xCEr = %.2lf N/mm\xCE/2\xCEr",
+                   prefix, s->ft, s->fm, s->fc, s->fv);
+}
+
+/* The strength lines of a group (written once per group). */
+static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
+                                  const Connection_Input *in, double f_mid, double f_side,
+                                  double rho_side, double rho_mid)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type, kind = si->connection_kind;
+    const double d = si->d;
+    const bool two_mats = kind == CONN_SIDE_TIMBERS
+                          && (si->mat_side != si->mat_mid || si->grade_side != si->grade_mid);
+    Oli_Write_Heading(file, 3, "%s", "Festigkeiten und Tragfähigkeiten"_cp850);
+    const double k90_m = Calc_K90(d, si->mat_mid), k90_s = Calc_K90(d, si->mat_side);
+    const double fh_m = Calc_Fh0_Bolt(d, rho_mid), fh_s = Calc_Fh0_Bolt(d, rho_side);
+    auto embedment_lines = [&]() {
+        if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES) {
+            Oli_Write_Text(file, "k\xCE\\" "90\xCEr = %.2lf, f\xCE\\h,0,k\xCEr = %.2lf N/mm\xCE/2\xCEr",
+                           k90_m, fh_m);
+        } else if (kind == CONN_SIDE_TIMBERS && !two_mats) {
+            Oli_Write_Text(file, "k\xCE\\" "90\xCEr = %.2lf, f\xCE\\h,0,k\xCEr = %.2lf N/mm\xCE/2\xCEr, %s"
+                           " = %.2lf", k90_m, fh_m, SYM_RATIO, fh_s > 0 ? fh_m / fh_s : 0.0);
+        } else if (kind == CONN_SIDE_TIMBERS) {
+            Oli_Write_Text(file, "%s : k\xCE\\" "90s\xCEr = %.2lf, f\xCE\\h,0,ks\xCEr = %.2lf N/mm\xCE/2"
+                           "\xCEr, %s = %.2lf", "Seitenhölzer"_cp850, k90_s, fh_s, SYM_RATIO,
+                           fh_s > 0 ? fh_m / fh_s : 0.0);
+            Oli_Write_Text(file, "Mittelholz   : k\xCE\\" "90m\xCEr = %.2lf, f\xCE\\h,0,km\xCEr = %.2lf "
+                           "N/mm\xCE/2\xCEr", k90_m, fh_m);
+        }
+    };
+    if (type == 29 || type == 30) {
+        embedment_lines();
+    } else if (type >= 26 && type <= 28) {
+        /* k_rho, k_t and the connector part of the resistance at the group's conditions */
+        Connection_Result res{};
+        Design_Connection(*in, &res);
+        const double f = in->result_in_kN ? 1000.0 : 1.0;
+        Oli_Write_Text(file, "k\xCE\\%s\xCEr = %.2lf, k\xCE\\t\xCEr = %.2lf => \xCE" "bR\xCE\\ks\xCEr\xCE"
+                       "b = %.2lf N", SYM_RHO, res.k_3, res.k_1, res.rk_connector * f);
+        embedment_lines();
+    } else if (type == 0 && si->predrilled == 0) {
+        Oli_Write_Text(file, "f\xCE\\" "1h,%s,k\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\" "2h,%s,k\xCEr = "
+                       "%.2lf N/mm\xCE/2\xCEr", SYM_ALPHA, Calc_Fh_Nail(d, rho_side, 0), SYM_ALPHA,
+                       Calc_Fh_Nail(d, rho_mid, 0));
+    } else if (type == 25) {
+        Oli_Write_Text(file, "k\xCE\\%s\xCEr = %.2lf, k\xCE\\%s\xCEr = %.2lf, k\xCE\\t\xCEr = %.2lf",
+                       SYM_RHO, rho_mid > 0 ? std::fmin(rho_mid / 350.0, 1.75) : 0.0, SYM_ALPHA,
+                       Calc_K_Alpha(d, 0.0), 1.0);
+    }
+    const double kmod = si->lkom.groups[group].kmod;
+    const Design_Strengths s_mid = Member_Design_Strengths(si->mat_mid, si->grade_mid, si->h,
+                                                           si->b, kmod, si->gamma_m_mid, f_mid);
+    if (two_mats) {
+        const Design_Strengths s_side = Member_Design_Strengths(si->mat_side, si->grade_side,
+                                                                si->h_s, si->t_s, kmod,
+                                                                si->gamma_m_side, f_side);
+        Write_Strength_Line(file, "Seitenhölzer: "_cp850, &s_side);
+        Write_Strength_Line(file, "Mittelholz : ", &s_mid);
+    } else {
+        Write_Strength_Line(file, "", &s_mid);
+    }
+    if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES)
+        Oli_Write_Text(file, "%s\xCE\\R,d\xCEr = %.1lf N/mm\xCE/2\xCEr, %s\xCE\\R,d\xCEr = %.1lf "
+                       "N/mm\xCE/2\xCEr", SYM_SIGMA, Get_Plate_Fyd(c->accidental), SYM_TAU,
+                       Get_Plate_Shear_Strength(c->accidental));
+}
+
+/* The head of the checks (written only with a file). */
+static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho_side,
+                             double rho_mid, double t1_req, double t2_req)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind;
+    Oli_Write_Text(file, "%s\xCE\\M\xCEr = %.2lf, %s\xCE\\s\xCEr = %.2lf", SYM_GAMMA, si->gamma_m_mid,
+                   SYM_GAMMA, si->gamma_s);
+    if (kind == CONN_SIDE_TIMBERS) {
+        Oli_Write_Text(file, "Mindestdicke der Seitenh\x94lzer t\xCE\\" "1,req\xCEr = %.2lf cm, "
+                       "Mindestdicke des Mittelholz t\xCE\\" "2,req\xCEr = %.2lf cm", t1_req / 10.0,
+                       t2_req / 10.0);
+        if (f_side == 1.2)
+            Oli_Write_Text(file, " f\xCE\\m,k\xCEr der Seitenh\x94lzer wurde gem\x84\xE1 NCI zu 3.3 "
+                           "(NA.6) um 20%% erh\x94ht (Hochkantbiegebeanspruchung)\n");
+        if (f_mid == 1.2)
+            Oli_Write_Text(file, " f\xCE\\m,k\xCEr der Mittenh\x94lzer wurde gem\x84\xE1 NCI zu 3.3 "
+                           "(NA.6) um 20%% erh\x94ht (Hochkantbiegebeanspruchung)\n");
+    } else {
+        if (kind == CONN_INNER_PLATES)
+            Oli_Write_Text(file, "vorhanden t\xCE\\red\xCEr = %.2lf cm", Calc_Timber_Part_Thickness());
+        if (f_mid == 1.2)
+            Oli_Write_Text(file, " f\xCE\\m,k\xCEr wurde gem\x84\xE1 NCI zu 3.3 (NA.6) um 20%% "
+                           "erh\x94ht (Hochkantbiegebeanspruchung)\n");
+    }
+    if (Is_Vbm_Nail(si->vbm_type) && !si->predrilled) {
+        const double ts = Calc_T_Min_Splitting(si->d, rho_side) / 10.0;
+        const double tm = Calc_T_Min_Splitting(si->d, rho_mid) / 10.0;
+        if (si->mat_side == si->mat_mid && si->grade_side == si->grade_mid) {
+            Oli_Write_Text(file, "Mindestdicke der H\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr = "
+                           "%.2lf cm", tm);
+        } else {
+            Oli_Write_Text(file, "Mindestdicke der Seitenh\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr"
+                           " = %.2lf cm", ts);
+            Oli_Write_Text(file, "Mindestdicke des Mittelholz wegen Spaltgefahr t\xCE\\min,t\xCEr = "
+                           "%.2lf cm", tm);
+        }
+    }
+}
+
+/*
+** Run the checks of all valid combinations (group and entry -1) or of one group or entry.
+** Without a file fill the utilisation list; with a file write every treated combination and
+** the summary. Return the largest utilisation of all checks.
+*/
+double Run_Nachweise_Lkom(FILE *file, int group, int entry)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind;
+    const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
+    const int type = si->vbm_type;
+
+    /* 1.-2. factors, densities, required thicknesses */
+    const double f_mid = Bending_Factor(si->mat_mid, si->edgewise_mid);
+    const double f_side = Bending_Factor(si->mat_side, si->edgewise_side);
+    double rho_side = 0.0, rho_mid = 0.0;
+    Get_Rho_K(si->mat_side, si->grade_side, si->t_s * 10.0, &rho_side, nullptr);
+    Get_Rho_K(si->mat_mid, si->grade_mid, si->b * 10.0, &rho_mid, nullptr);
+    const double a_max = Fastener_Pattern.alpha_max;
+    const double t1_req = Calc_T1_Req(si->d, type, si->predrilled, 0, si->fitted_bolt,
+                                      si->threaded_rod, a_max, a_max, si->d, si->fu_k,
+                                      si->t_s * 10.0, si->b * 10.0, rho_side, rho_mid,
+                                      si->mat_side, si->mat_mid, si->grade_side, si->grade_mid,
+                                      nullptr, nullptr);
+    const double t2_req = Calc_T2_Req(2, si->d, si->l, 90.0, type, si->predrilled, 0,
+                                      si->fitted_bolt, si->threaded_rod, a_max, a_max, si->d,
+                                      si->fu_k, si->t_s * 10.0, si->b * 10.0, rho_side, rho_mid,
+                                      si->mat_side, si->mat_mid, si->grade_side, si->grade_mid,
+                                      nullptr, nullptr);
+
+    /* 3. the list is filled only by a run without file */
+    si->utilisation.count = 0;
+    const bool whole_table = group < 0 && entry < 0;
+    double governing = 0.0;
+    if (whole_table) {
+        Governing_Lkom.group = -1;
+        Governing_Lkom.entry = -1;
+    }
+
+    /* 4. head */
+    if (file != nullptr) {
+        Set_Design_Gammas(0);
+        Write_Check_Head(file, f_mid, f_side, rho_side, rho_mid, t1_req, t2_req);
+    }
+
+    double m_vbm = 0, m_mid = 0, m_side = 0, m_timber = 0, m_plate = 0, m_hole = 0, m_bs = 0;
+    int running = 0;
+    const int g0 = group >= 0 ? group : 0, g1 = group >= 0 ? group + 1 : LKOM_GROUPS;
+    const int e0 = entry >= 0 ? entry : 0, e1 = entry >= 0 ? entry + 1 : LKOM_ENTRIES;
+    for (int g = g0; g < g1 && g < LKOM_GROUPS; g++) {
+        bool strengths_written = false;
+        const Lkom_Group *grp = &si->lkom.groups[g];
+        for (int e = e0; e < e1 && e < LKOM_ENTRIES; e++) {
+            if (!Is_Lkom_Valid(g, e)) continue;
+            const Lkom_Entry *c = &grp->entries[e];
+            Connection_Input in;
+            const int gi = si->governing_vbm;
+            const double angle = (gi >= 0 && gi < Fastener_Pattern.count)
+                                     ? Fastener_Pattern.recs[gi].angle_max * 180.0 / M_PI : 90.0;
+            Fill_Vbm_Design_Input(&in, grp->kled, angle, angle, Fastener_Pattern.count, 1,
+                                  c->accidental, grp->kmod_source, grp->kmod);
+
+            if (group >= 0) Oli_Write_Heading(file, 2, "%s", "Maßgebende Lastkombination"_cp850);
+            else if (file != nullptr) Oli_Write_Heading(file, 2, "Lastkombination %d", ++running);
+            if (file != nullptr && !strengths_written) {
+                Write_Group_Strengths(file, g, c, &in, f_mid, f_side, rho_side, rho_mid);
+                strengths_written = true;
+            }
+
+            int err = 0;
+            double u_vbm = Oli_Vbm_Nachweis(file, g, e, &err);
+            if (err != 0) {
+                u_vbm = 10.0;
+                Show_Error_Code(-1, -1, -1, -1, -1, err);
+            }
+            m_vbm = std::fmax(m_vbm, u_vbm);
+
+            double u_m = 0.0, u_s = 0.0;
+            const double u_t = Oli_Holz_Nachweis(file, g, e, &u_m, &u_s);
+            m_timber = std::fmax(m_timber, u_t);
+            m_mid = std::fmax(m_mid, u_m);
+            m_side = std::fmax(m_side, u_s);
+            double u = std::fmax(u_vbm, u_t);
+
+            if (plates) {
+                int bs_err = 0;
+                const double u_bs = Oli_Blockscher_Nachweis(file, g, e, &bs_err);
+                m_bs = std::fmax(m_bs, u_bs);
+                u = std::fmax(u, u_bs);
+                Set_Design_Gammas(c->accidental);
+                const double u_p = Oli_Blech_Nachweis(file, g, e);
+                const double u_h = Oli_Lochleibung_Nachweis(file, g, e);
+                m_plate = std::fmax(m_plate, u_p);
+                m_hole = std::fmax(m_hole, u_h);
+                u = std::fmax(u, std::fmax(u_p, u_h));
+            }
+            if (whole_table && u > governing) {
+                governing = u;
+                Governing_Lkom.group = g;
+                Governing_Lkom.entry = e;
+            }
+        }
+    }
+
+    /* 6. overall */
+    double u_max = std::fmax(std::fmax(m_vbm, m_plate), std::fmax(m_bs, m_hole));
+    u_max = std::fmax(u_max, std::fmax(m_mid, m_side));
+
+    /* 7. the utilisation list */
+    if (file == nullptr) {
+        Utilisation_List *ul = &si->utilisation;
+        auto add = [&](const char *name, double v) {
+            if (ul->count >= UTIL_LIST_MAX) return;
+            snprintf(ul->name[ul->count], UTIL_NAME_MAX, "%s", name);
+            ul->value[ul->count] = v;
+            ul->count++;
+        };
+        add("Verbindungsmittel", m_vbm);
+        add((kind == CONN_INNER_PLATES || kind == CONN_LAP) ? "Holz" : "Mittelholz", m_mid);
+        if (kind == CONN_SIDE_TIMBERS) add("Seitenhölzer"_cp850, m_side);
+        if (plates) {
+            add("Stahlblech", m_plate);
+            add("Lochleibung", m_hole);
+            if (si->block_shear) add("Blockscherversagen", m_bs);
+        }
+        return u_max;
+    }
+
+    /* 8. summary */
+    Oli_Write_Heading(file, 1, "Zusammenfassung");
+    char line[256];
+    if (u_max <= UTIL_LIMIT)
+        snprintf(line, sizeof line, "\nMaximale Ausnutzung aller Nachweise u\xCE\\max\xCEr = %.2lf %s 1"
+                 " => \xCE" "bAlle Nachweise erf\x81llt\xCEr", u_max, SYM_LE);
+    else
+        snprintf(line, sizeof line, "\nMaximale Ausnutzung aller Nachweise u\xCE\\max\xCEr = %.2lf > 1"
+                 " => \xCE" "bNachweis nicht erf\x81llt\xCEr", u_max);
+    Oli_Write_Text_Flagged(file, line, u_max <= UTIL_LIMIT ? 1 : 0);
+    if (Nad_Params != nullptr && (si->print.sections & PRINT_SEC_NAD_TABLES)) {
+        Oli_Write_Text(file, "   \n");
+        Print_NAD_EC5_Tables(file);
+    }
+    return u_max;
+}
+
+/*
+** Run the checks: all combinations, or (governing_only) a silent run followed by a printing run
+** of the governing combination. A null file computes only. Return the largest utilisation.
+*/
+double Run_Nachweise(FILE *file, int governing_only)
+{
+    if (!governing_only) return Run_Nachweise_Lkom(file, -1, -1);
+    Run_Nachweise_Lkom(nullptr, -1, -1);
+    if (Governing_Lkom.group < 0 || Governing_Lkom.entry < 0) {
+        Oli_Write_Text(file, "%s", "Keine maßgebende Lastkombination vorhanden."_cp850);
+        return 0.0;
+    }
+    return Run_Nachweise_Lkom(file, Governing_Lkom.group, Governing_Lkom.entry);
+}

@@ -1,0 +1,405 @@
+/*
+** Tests of the checks of one combination: timber section (compressed edge), k_cr, net sections,
+** plate stresses, hole bearing of the end fasteners, the connection input per connection
+** kind, and the failure paths (no partial factor, no plate area, broken screw limits).
+*/
+#include "results_test_util.h"
+
+#include <string>
+
+#include "foundation/codepage.h"
+
+/* Read a whole file into a string (bytes). */
+static std::string Slurp(FILE *f)
+{
+    std::string s;
+    fflush(f);
+    rewind(f);
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    return s;
+}
+
+/* ---------------------------------------------------------------- timber */
+
+/* C24 member 10 x 20 cm without holes, EN rules, kmod 0.9, gamma_M 1.3. */
+static void C24_Member_10_20(void)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;   /* middle member only */
+    Splice_Input.mat_mid = 0;
+    Splice_Input.grade_mid = 5;                         /* C24 */
+    Splice_Input.b = 10.0;
+    Splice_Input.h = 20.0;
+    Splice_Input.gamma_m_mid = 1.3;
+    Splice_Input.lkom.groups[0].kmod = 0.9;
+}
+
+TEST(Timber, CompressedEdgeIsChecked)
+{
+    C24_Member_10_20();
+    Section_Check_Input rec{};
+    Section_Dims dims{};
+    double geo[10];
+    int a = 0, b = 0;
+    ASSERT_EQ(Init_Middle_Timber_Check(&rec, 0.9, &dims, geo, &a, &b), 1);
+    EXPECT_EQ(a, 5);
+    EXPECT_EQ(b, 397);
+    EXPECT_DOUBLE_EQ(geo[SV_A], 200.0);
+    EXPECT_NEAR(geo[SV_W_U], 10.0 * 20.0 * 20.0 / 6.0, 1e-9);
+    EXPECT_NEAR(geo[SV_W_O_NEG], -10.0 * 20.0 * 20.0 / 6.0, 1e-9);
+    EXPECT_EQ(Init_Middle_Timber_Check(nullptr, 0.9, &dims, geo, &a, &b), 0);
+
+    /* N = -100 kN, M = 10 kNm: sigma_c = 5, sigma_m = 15 N/mm²; f_c,0,d = 21 * 0.9 / 1.3 =
+    ** 14.538, f_m,d = 24 * 0.9 / 1.3 = 16.615; (5 / 14.538)² + 15 / 16.615 = 0.1183 + 0.9028
+    ** = 1.021 at the compressed top edge (EN 1995-1-1, eq. (6.19)) */
+    Lkom_Entry *c = Set_Lkom(0, 0, 10.0, -100.0, 0.0);
+    c->M_distr = 10.0;
+    double um = -1, us = -1;
+    const double u = Oli_Holz_Nachweis(nullptr, 0, 0, &um, &us);
+    EXPECT_NEAR(um, 1.0211, 5e-4);
+    EXPECT_DOUBLE_EQ(us, 0.0);
+    EXPECT_DOUBLE_EQ(u, um);
+}
+
+TEST(Timber, PrintedLinesAndResult)
+{
+    C24_Member_10_20();
+    Lkom_Entry *c = Set_Lkom(0, 0, 0.0, 20.0, 0.0);
+    c->M_distr = 0.0;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    const double u = Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
+    const std::string s = Slurp(f);
+    fclose(f);
+    /* sigma_t = 20 kN / 200 cm² = 1.0 N/mm²; f_t,0,d = 14.5 * 0.9 / 1.3 = 10.038 -> 0.0996 */
+    EXPECT_NEAR(u, 1.0 / (14.5 * 0.9 / 1.3), 1e-4);
+    EXPECT_NE(s.find("Mittelholz: \xCC\xCE\\t,d\xCEr = 1.00 N/mm"), std::string::npos) << s;
+    EXPECT_NE(s.find("Maximale Ausnutzung der Holzlamellen u\xCE\\max\xCEr = 0.10 \xF3 1"),
+              std::string::npos);
+    /* the k_cr line of the annex (fixed values: 1 means the fixed k_cr) */
+    EXPECT_NE(s.find("mit k\xCE\\cr\xCEr = "), std::string::npos);
+}
+
+TEST(Timber, NoPartialFactorIsReportedNotDivided)
+{
+    C24_Member_10_20();
+    Splice_Input.gamma_m_mid = 0.0;                     /* Get_Gamma_M of material 14 under EN */
+    Set_Lkom(0, 0, 0.0, 20.0, 0.0);
+    FILE *f = tmpfile();
+    const double u = Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
+    const std::string s = Slurp(f);
+    fclose(f);
+    EXPECT_DOUBLE_EQ(u, 10.0);
+    EXPECT_NE(s.find("nicht bestimmbar"), std::string::npos);
+    EXPECT_EQ(s.find("inf"), std::string::npos);
+}
+
+TEST(Timber, KcrRules)
+{
+    Fresh_Splice(true);
+    Section_Check_Input rec = Section_Check_Template;
+    rec.f_v_k = 4.0;
+    Nad_Record.ec5.k_cr_rule = 1;
+    Nad_Record.ec5.k_cr_solid = 0.67;
+    Nad_Record.ec5.k_cr_other = 1.0;
+    Set_Kcr_Factor(&rec, 0);
+    EXPECT_DOUBLE_EQ(rec.k_cr_y, 0.67);
+    Set_Kcr_Factor(&rec, 6);
+    EXPECT_DOUBLE_EQ(rec.k_cr_y, 1.0);
+    Nad_Record.ec5.k_cr_rule = 2;                       /* any value but 1: the annex rules */
+    Set_Kcr_Factor(&rec, 0);
+    EXPECT_DOUBLE_EQ(rec.k_cr_y, 2.0 / 4.0);
+    Set_Kcr_Factor(&rec, 2);
+    EXPECT_DOUBLE_EQ(rec.k_cr_y, 2.5 / 4.0);
+    Set_Kcr_Factor(&rec, 1);
+    EXPECT_DOUBLE_EQ(rec.k_cr_y, 0.67);
+    Nad_Record.ec5.k_cr_rule = 0;
+    Set_Kcr_Factor(&rec, 0);
+    EXPECT_DOUBLE_EQ(rec.k_cr_y, 0.5);
+    Use_Annex(false);
+    rec.k_cr_y = 1.0;
+    Set_Kcr_Factor(&rec, 0);
+    EXPECT_DOUBLE_EQ(rec.k_cr_y, 1.0);
+}
+
+/* ---------------------------------------------------------------- net sections */
+
+TEST(Sections, NetSectionsDeductRows)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.vbm_type = 29;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.d = 12.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = 24.0;
+    Splice_Input.t_s = 8.0;
+    Splice_Input.h_s = 24.0;
+    double A = 0, I = 0, W = 0, As = 0;
+    Calc_Net_Section_Values(&A, &As, &I, nullptr, &W, nullptr);
+    /* no pattern: gross values 12 * 24 = 288 cm², I = 24³ * 12 / 12 = 13824 cm⁴ */
+    EXPECT_DOUBLE_EQ(A, 288.0);
+    EXPECT_DOUBLE_EQ(I, 13824.0);
+    EXPECT_DOUBLE_EQ(W, 2.0 * 13824.0 / 24.0);
+    EXPECT_DOUBLE_EQ(As, 192.0);
+
+    /* three rows at y = -8, 0, 8; a dowel takes d t = 12 * 60 mm² from each half of the
+    ** middle member: 2 * 720 mm² = 14.4 cm² per row; I loses 14.4 (y1² + y1 y2 + y2²) / 3
+    ** over the band y ± 0.6 (hole width (12 + 1) / 10 = 1.3 cm -> ± 0.65) */
+    Set_Layout(1, 3);
+    Build_Regular_Pattern(10.0, -8.0, 0.0, 8.0, 1);
+    Calc_Net_Section_Values(&A, nullptr, &I, nullptr, nullptr, nullptr);
+    EXPECT_NEAR(A, 288.0 - 3.0 * 14.4, 1e-9);
+    auto band = [](double y) {
+        const double y1 = y - 0.65, y2 = y + 0.65;
+        return 14.4 * (y1 * y1 + y1 * y2 + y2 * y2) / 3.0;
+    };
+    EXPECT_NEAR(I, 13824.0 - band(-8.0) - band(0.0) - band(8.0), 1e-9);
+
+    /* staggered: only 3 / 2 + 1 = 2 rows are deducted */
+    Splice_Input.layout[VBM_TYPE_SLOT(29)] = LAYOUT_STAGGERED;
+    Calc_Net_Section_Values(&A, nullptr, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_NEAR(A, 288.0 - 2.0 * 14.4, 1e-9);
+}
+
+TEST(Sections, LabelsAndPredicates)
+{
+    Fresh_Splice(false);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    EXPECT_STREQ(Get_Fv_Rk_Standard_Ref(), "DIN 1052, Anhang G.2");
+    EXPECT_STREQ(Get_Fv_Rk_Label(), "R\xCE\\");
+    EXPECT_STREQ(Get_Fax_Rk_Label(), "R\xCE\\ax,");
+    Use_Annex(true);
+    EXPECT_STREQ(Get_Fv_Rk_Standard_Ref(), "DIN EN 1995-1-1, 8.2.3");
+    EXPECT_STREQ(Get_Fv_Rk_Label(), "F\xCE\\v,R");
+    Splice_Input.connection_kind = CONN_LAP;
+    EXPECT_STREQ(Get_Fv_Rk_Standard_Ref(), "DIN EN 1995-1-1, 8.2.2");
+    EXPECT_STREQ(Get_Load_Type_Name(1), "st\x84ndige Lasten");
+    EXPECT_STREQ(Get_Load_Type_Name(6), "Schnee NN>1000m");
+    EXPECT_STREQ(Get_Load_Type_Name(7), "");
+
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.calc_method = 1;
+    Set_Layout(3, 2);
+    EXPECT_EQ(Is_Block_Shear_Check_On(), 1);
+    Set_Layout(3, 1);
+    EXPECT_EQ(Is_Block_Shear_Check_On(), 0);
+    Set_Layout(3, 2);
+    Splice_Input.calc_method = 0;
+    EXPECT_EQ(Is_Block_Shear_Check_On(), 0);
+    Splice_Input.calc_method = 1;
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    EXPECT_EQ(Is_Block_Shear_Check_On(), 0);
+}
+
+/* ---------------------------------------------------------------- plates */
+
+TEST(Plates, StressesAndMissingArea)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.h_p = 20.0;
+    double s = 0, t = 0, sv = 0;
+    /* two plates 1 x 20 cm without holes: A = 40 cm², W = 2 * 1 * 400 / 6 = 133.33 cm³;
+    ** sigma = 5 * 1000 / 133.33 + 40 * 10 / 40 = 37.5 + 10 = 47.5; tau = 1.5 * 20 / 40 cm²
+    ** = 20 * 15 / 40 = 7.5; sigma_v = sqrt(47.5² + 3 * 7.5²) = 49.25 N/mm² */
+    ASSERT_EQ(Calc_Plate_Stresses(40.0, 20.0, 5.0, &s, &t, &sv), 1);
+    EXPECT_NEAR(s, 47.5, 1e-9);
+    EXPECT_NEAR(t, 7.5, 1e-9);
+    EXPECT_NEAR(sv, std::sqrt(47.5 * 47.5 + 3.0 * 7.5 * 7.5), 1e-9);
+
+    Splice_Input.h_p = 0.0;
+    s = t = 99.0;
+    EXPECT_EQ(Calc_Plate_Stresses(40.0, 20.0, 5.0, &s, &t, &sv), 0);
+    EXPECT_EQ(s, 99.0);
+    Set_Lkom(0, 0, 0.0, 40.0, 0.0);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    FILE *f = tmpfile();
+    EXPECT_DOUBLE_EQ(Oli_Blech_Nachweis(f, 0, 0), 10.0);
+    const std::string out = Slurp(f);
+    fclose(f);
+    EXPECT_NE(out.find("nicht bestimmbar"), std::string::npos);
+    EXPECT_EQ(out.find("nan"), std::string::npos);
+}
+
+/* Outer plates, one row of three 12 mm dowels at x = 5, 11, 17 cm (or reversed), tension or
+** compression of 75 kN in two shear planes: 12.5 kN per fastener and plane. */
+static void Three_Dowels(bool reversed, double N)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.splice_kind = N > 0 ? SPLICE_TENSION : SPLICE_COMPRESSION;
+    Splice_Input.vbm_type = 29;
+    Splice_Input.d = 12.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.e1 = 2.4;
+    Splice_Input.e2 = 3.0;
+    Splice_Input.p1 = 6.0;
+    Splice_Input.p2 = 6.0;
+    Splice_Input.plate_steel = 5;                       /* S235, f_u 360 */
+    Splice_Input.bolt_steel = 5;
+    Splice_Input.gamma_m2 = 1.25;
+    Splice_Input.shear_planes = 2;
+    Splice_Input.print.fasteners = 1;
+    Set_Layout(3, 2);                                   /* p2 stays 6 cm */
+    Fastener_Pattern.count = 3;
+    for (int i = 0; i < 3; i++) {
+        Fastener_Pattern.recs[i] = Fastener_Rec{};
+        Fastener_Pattern.recs[i].x = reversed ? 17.0 - 6.0 * i : 5.0 + 6.0 * i;
+        Fastener_Pattern.recs[i].weight = 1.0;
+    }
+    Calc_Pattern_Centroid(&Fastener_Pattern.x_c, &Fastener_Pattern.y_c, &Fastener_Pattern.I_p, 3,
+                          Fastener_Pattern.recs);
+    Set_Lkom(0, 0, 0.0, N, 0.0);
+}
+
+TEST(Plates, EndResistanceOnlyForTheColumnAtThePlateEnd)
+{
+    /* F_b,Rd,end: alpha = 24 / 36 = 0.6667, k1 = min(2.8 * 30 / 12 - 1.7, 1.4 * 60 / 12 - 1.7,
+    ** 2.5) = 2.5: 2.5 * 0.6667 * 360 * 12 * 10 / 1.25 / 1000 = 57.6 kN;
+    ** F_b,Rd,inner: alpha = min(60 / 36 - 0.25, 1, 1) = 1: 86.4 kN.
+    ** Tension: the column at x = 17 pushes towards the plate end: 12.5 / 57.6 = 0.2170;
+    ** compression: every fastener takes the inner resistance: 12.5 / 86.4 = 0.1447. */
+    for (int rev = 0; rev < 2; rev++) {
+        Three_Dowels(rev != 0, 75.0);
+        EXPECT_NEAR(Oli_Lochleibung_Nachweis(nullptr, 0, 0), 12.5 / 57.6, 1e-9) << rev;
+        Splice_Input.print.fasteners = 0;               /* the governing one only */
+        EXPECT_NEAR(Oli_Lochleibung_Nachweis(nullptr, 0, 0), 12.5 / 57.6, 1e-9) << rev;
+        Three_Dowels(rev != 0, -75.0);
+        EXPECT_NEAR(Oli_Lochleibung_Nachweis(nullptr, 0, 0), 12.5 / 86.4, 1e-9) << rev;
+    }
+    /* inner plates print twice the forces of outer plates */
+    Three_Dowels(false, 75.0);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.plate_count = 1.0;
+    EXPECT_NEAR(Oli_Lochleibung_Nachweis(nullptr, 0, 0), 25.0 / 57.6, 1e-9);
+}
+
+TEST(Plates, BearingTableIsWritten)
+{
+    Three_Dowels(false, 75.0);
+    FILE *f = tmpfile();
+    Oli_Lochleibung_Nachweis(f, 0, 0);
+    const std::string s = Slurp(f);
+    fclose(f);
+    EXPECT_NE(s.find("Lochleibungskr\x84" "fte gem\x84\xE1 DIN EN 1993-1-8"), std::string::npos);
+    EXPECT_NE(s.find("F\xCE\\" "b,Rd,Rand\xCEr = 57.60 kN"), std::string::npos) << s;
+    EXPECT_NE(s.find("#SHOWTABLE"), std::string::npos);
+    EXPECT_NE(s.find("u\xCE\\max\xCEr = 0.22 \xF3 1"), std::string::npos);
+}
+
+/* ---------------------------------------------------------------- connection input */
+
+TEST(ConnInput, MembersPerConnectionKind)
+{
+    Fresh_Splice(true);
+    Splice_Input.b = 12.0;
+    Splice_Input.t_s = 8.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.plate_count = 2.0;
+    Splice_Input.grade_mid = 4;
+    Splice_Input.grade_side = 7;
+    Connection_Input in;
+    Connection_Result res{};
+
+    Splice_Input.connection_kind = CONN_LAP;
+    ASSERT_EQ(Fill_Vbm_Design_Input(&in, 2, 30.0, 40.0, 12, 1, 0, 0, 0.9), 1);
+    EXPECT_DOUBLE_EQ(in.t1, 60.0);                      /* 10 * 12 / 2 */
+    EXPECT_DOUBLE_EQ(in.t2, 60.0);
+    EXPECT_DOUBLE_EQ(in.alpha_1, 30.0);
+    EXPECT_DOUBLE_EQ(in.alpha_2, 40.0);
+    EXPECT_EQ(in.load_duration, 2);
+    EXPECT_DOUBLE_EQ(in.washer_d, -1.0);
+    EXPECT_DOUBLE_EQ(in.axis_angle, 90.0);
+    EXPECT_DOUBLE_EQ(in.moisture, 20.0);
+    Get_Member_Kmod(&in, &res);
+    EXPECT_DOUBLE_EQ(res.kmod_1, 0.9);
+    EXPECT_DOUBLE_EQ(res.kmod_2, 0.9);
+
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Fill_Vbm_Design_Input(&in, 2, 0.0, 0.0, 12, 1, 0, 1, 0.0);
+    EXPECT_EQ(in.mat_2, 12);
+    EXPECT_EQ(in.grade_2, 4);
+    EXPECT_NEAR(in.t1, 10.0 * (12.0 - 2.0) / 3.0, 1e-12);
+    EXPECT_DOUBLE_EQ(in.t2, 10.0);
+    /* kmod by table: C24 (grade 4 is C22) in service class 1, medium term: 0.8; the plate
+    ** takes the timber's value */
+    Get_Member_Kmod(&in, &res);
+    EXPECT_DOUBLE_EQ(res.kmod_1, 0.8);
+    EXPECT_DOUBLE_EQ(res.kmod_2, 0.8);
+
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.washer = 1;
+    Fill_Vbm_Design_Input(&in, 2, 0.0, 0.0, 12, 1, 0, 0, 0.9);
+    EXPECT_EQ(in.mat_1, 12);
+    EXPECT_EQ(in.grade_1, 7);
+    EXPECT_DOUBLE_EQ(in.t1, 10.0);
+    EXPECT_DOUBLE_EQ(in.t2, 120.0);
+    EXPECT_DOUBLE_EQ(in.washer_d, Splice_Input.washer_d);
+
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Fill_Vbm_Design_Input(&in, 2, 0.0, 0.0, 12, 1, 0, 0, 0.9);
+    EXPECT_DOUBLE_EQ(in.t1, 80.0);
+    EXPECT_DOUBLE_EQ(in.t2, 120.0);
+    EXPECT_EQ(in.shear_planes, 2);                      /* dowels pass into member 2 */
+}
+
+TEST(ConnInput, PatternLength)
+{
+    Fresh_Splice(false);
+    Set_Layout(2, 1);
+    Build_Regular_Pattern(5.0, 0.0, 10.0, 0.0, 2);
+    EXPECT_DOUBLE_EQ(Get_Pattern_Length_Mm(), 2.0 * 10.0 * 15.0);
+    Splice_Input.connection_kind = CONN_LAP;
+    EXPECT_DOUBLE_EQ(Get_Pattern_Length_Mm(), 4.0 * 10.0 * 15.0);
+}
+
+/* ---------------------------------------------------------------- fastener failure paths */
+
+TEST(Fasteners, BrokenScrewLimitCountsAsFailed)
+{
+    Fresh_Splice(false);                                /* DIN: timber member 1 below 24 mm */
+    Splice_Input.vbm_type = 47;
+    Splice_Input.d = 8.0;
+    Splice_Input.l = 200.0;
+    Splice_Input.t_s = 2.0;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.shear_planes = 2;
+    Set_Layout(2, 1);
+    Build_Regular_Pattern(5.0, 0.0, 10.0, 0.0, 2);
+    Calc_Pattern_Centroid(&Fastener_Pattern.x_c, &Fastener_Pattern.y_c, &Fastener_Pattern.I_p, 2,
+                          Fastener_Pattern.recs);
+    Set_Lkom(0, 0, 0.0, 10.0, 0.0);
+    int err = -1;
+    EXPECT_DOUBLE_EQ(Oli_Vbm_Nachweis(nullptr, 0, 0, &err), 10.0);
+    EXPECT_EQ(err, 21);
+}
+
+TEST(Fasteners, EffectiveNumberOfBoltsInARow)
+{
+    Fresh_Splice(true);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.d = 12.0;
+    Splice_Input.shear_planes = 2;
+    Set_Layout(4, 1);
+    Build_Regular_Pattern(5.0, 0.0, 8.4, 0.0, 4);
+    Calc_Pattern_Centroid(&Fastener_Pattern.x_c, &Fastener_Pattern.y_c, &Fastener_Pattern.I_p, 4,
+                          Fastener_Pattern.recs);
+    Set_Lkom(0, 0, 0.0, 10.0, 0.0);
+    int n = 0;
+    double a = -1;
+    /* tension: alpha_min = 0; n_ef = min(n, n^0.9 (a1 / 13 d)^0.25) = 4^0.9 (84 / 156)^0.25
+    ** = 3.4822 * 0.85662 = 2.9829 (EN 1995-1-1, eq. (8.34)) */
+    const double nef = Get_Bolt_Row_N_Ef(0, 0, 84.0, &n, &a);
+    EXPECT_EQ(n, 4);
+    EXPECT_DOUBLE_EQ(a, 0.0);
+    EXPECT_NEAR(nef, std::pow(4.0, 0.9) * std::pow(84.0 / 156.0, 0.25), 1e-6);
+    /* a staggered row counts half, rounded up */
+    Set_Layout(5, 1, LAYOUT_STAGGERED);
+    Get_Connector_Row_N_Ef(0, 0, &n, nullptr);
+    EXPECT_EQ(n, 3);
+}
