@@ -15,3 +15,5 @@
 #include "dialogs/progress.h"
 #include "dialogs/table.h"
 #include "dialogs/dlg.h"
+#include "dialogs/area_rebar.h"
+#include "dialogs/columns_hints.h"
