@@ -340,3 +340,21 @@ TEST(ZelkwinDraw, LinesFarOutsideTheScreenAreClippedQuickly) {
   EXPECT_EQ(ZW_Test_Pixel(8, 2), Red);
   EXPECT_EQ(ZW_Test_Count_Colour(0, 0, 10, 2, Red), 11);
 }
+
+TEST(ZelkwinBitmap, OurVectorDrawingsDrawnAtTheirOrigin) {
+  ZW_Test_Reset();
+  FILE *f = fopen("Titel.RPC", "w");
+  ASSERT_NE(f, nullptr);
+  fputs("C 255 0 0\nR 0 0 9 4\nC 0 0 255\nL 0 10 19 10\nT 2 30 Seite 1\nunbekannt\n", f);
+  fclose(f);
+  White_Field();
+  pxFgc(GREEN_CI);
+  EXPECT_EQ(Draw_RPC_File("Titel.RPC", 20, 20), 1);
+  EXPECT_EQ(ZW_Test_Count_Colour(0, 0, 99, 99, 0xFF0000), 50);
+  EXPECT_EQ(ZW_Test_Count_Colour(0, 30, 99, 30, 0x0000FF), 20);
+  EXPECT_EQ(ZW_Test_Pixel(20, 30), 0x0000FFu);
+  EXPECT_TRUE(Has_Line("TEXT 22 50 Seite 1"));
+  EXPECT_EQ(pxQFgc(), GREEN_CI); /* the caller's colour comes back */
+  EXPECT_EQ(Draw_RPC_File("Fehlt.RPC", 0, 0), 0);
+  EXPECT_EQ(Count_Line("BITMAP MISSING Fehlt.RPC"), 1);
+}
