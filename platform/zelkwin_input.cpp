@@ -469,4 +469,5 @@ void VELSetMinMaxSize(int min_w, int min_h, int max_w, int max_h) {
   Ensure_Init();
   Log_Line("WINDOW SIZE " + std::to_string(min_w) + " " + std::to_string(min_h) + " " +
            std::to_string(max_w) + " " + std::to_string(max_h));
+  if (!St().headless) Window_Limits(min_w, min_h, max_w, max_h);
 }

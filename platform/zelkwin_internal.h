@@ -103,6 +103,7 @@ void Window_Close();
 void Window_Present(const unsigned char *data, int stride, int w, int h);
 void Window_Set_Title(const char *title);
 void Window_Warp(int x, int y);             /* puts the real pointer there */
+void Window_Limits(int min_w, int min_h, int max_w, int max_h);
 void Window_Cursor(int shape);              /* 0 arrow, 6 wait, 18 hand */
 void Window_Set_Clipboard(const std::string &utf8);
 bool Window_Get_Clipboard(std::string *utf8);

@@ -60,6 +60,12 @@ void Window_Set_Title(const char *title) {
   if (window) SDL_SetWindowTitle(window, title);
 }
 
+void Window_Limits(int min_w, int min_h, int max_w, int max_h) {
+  if (!window) return;
+  if (min_w > 0 && min_h > 0) SDL_SetWindowMinimumSize(window, min_w, min_h);
+  if (max_w > 0 && max_h > 0) SDL_SetWindowMaximumSize(window, max_w, max_h);
+}
+
 void Window_Warp(int x, int y) {
   if (window) SDL_WarpMouseInWindow(window, x, y);
 }
