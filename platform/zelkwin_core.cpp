@@ -317,14 +317,21 @@ void VELSetWindowTitle(const char *title) {
 
 /* ---------------------------------------------------------------- test interface */
 
-void ZW_Test_Reset(void) {
+/* Tests never wait for a person: every call of the test interface switches to the headless
+** back end (closing a window a display may have opened). */
+static void Force_Headless() {
   Ensure_Init();
+  State &s = St();
+  if (!s.headless) Window_Close();
+  s.headless = true;
+}
+
+void ZW_Test_Reset(void) {
+  Force_Headless();
   State &s = St();
   Sheets_Reset();
   Boxes_Reset();
   Trees_Reset();
-  if (!s.headless) Window_Close();
-  s.headless = true;
   s.closed = false;
   s.queue.clear();
   s.keys.clear();
@@ -357,7 +364,7 @@ void ZW_Test_Start_From_Environment(void) {
 }
 
 void ZW_Test_Set_Script(const std::string &script) {
-  Ensure_Init();
+  Force_Headless();
   St().queue.clear();
   St().keys.clear();
   St().closed = false;
@@ -365,7 +372,7 @@ void ZW_Test_Set_Script(const std::string &script) {
 }
 
 void ZW_Test_Add_Script(const std::string &script) {
-  Ensure_Init();
+  Force_Headless();
   St().closed = false;
   Parse_Script(script, &St().queue, "test");
 }

@@ -1,6 +1,7 @@
 /*
 ** Test interface of the GUI stand-in: headless scripts from strings, the log as lines, pixels
-** of the virtual screen, and a full reset between tests. For unit tests only.
+** of the virtual screen, and a full reset between tests. For unit tests only: resetting and
+** setting a script switch to the headless back end even where a display exists.
 */
 #pragma once
 
