@@ -314,9 +314,11 @@ void Quit_Message(void);                 /* removes a shown box */
 void PrintMessage(const char *text);     /* one text in a box (line feeds split lines) */
 int Answer_is_Yes(int default_yes);      /* the filled lines as a yes/no question: 1 yes, 0 no or cancel */
 /* In-place editors: edit at (x, y) (base line); answer 1 when left with Enter, Tab or cursor
-** down (a key that moves on), 0 with Esc (value kept as before), a click or the window's close. */
+** down (a key that moves on), 0 with Esc (value kept as before), a click or the window's close.
+** Short_Edit_Text takes up to visible characters, or up to the length set just before with
+** Set_Short_Edit_Text_Scrollmode (the field then scrolls); buffer must hold that many + 1. */
 int Short_Edit_Text(int x, int y, char *buffer, int visible, int flags);
-void Set_Short_Edit_Text_Scrollmode(int max_len); /* next Short_Edit_Text takes up to max_len chars */
+void Set_Short_Edit_Text_Scrollmode(int max_len); /* the next Short_Edit_Text takes up to max_len chars */
 int Short_Edit_Float(int x, int y, const char *format, double *value);
 /* Pop-up menu at (x, y): answers the index of the chosen entry, -1 when none. */
 typedef struct Menue_Entry {
