@@ -103,7 +103,9 @@ void Parse_Script(const std::string &text, std::deque<Event> *out, const std::st
         for (int t = 0; t < times; t++) {
           if (cmd != "release" && cmd != "move") {
             ev.type = EV_DOWN;
+            ev.key = t + 1; /* the click count: 2 for the second press of a double click */
             out->push_back(ev);
+            ev.key = 0;
           }
           if (cmd != "press" && cmd != "move") {
             ev.type = EV_UP;

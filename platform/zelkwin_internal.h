@@ -24,7 +24,7 @@ struct Event {
   int type = EV_MOVE;
   int x = 0, y = 0;  /* position for mouse events */
   int button = 0;    /* 1 left, 2 right */
-  int key = 0;       /* key code, or wheel steps */
+  int key = 0;       /* key code, wheel steps, or the click count of a press */
   std::string text;  /* answer word or snapshot file */
 };
 

@@ -175,6 +175,7 @@ void Window_Pump(bool wait, int timeout_ms) {
         ev.x = e.button.x;
         ev.y = e.button.y;
         ev.button = e.button.button == SDL_BUTTON_RIGHT ? 2 : 1;
+        ev.key = e.type == SDL_MOUSEBUTTONDOWN ? e.button.clicks : 0;
         s.queue.push_back(ev);
       }
       break;

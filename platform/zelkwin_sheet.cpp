@@ -786,7 +786,7 @@ void Set_CallSometimesFunc_to_PS(PS_Call_Fct fct) { St().sometimes_fct = fct; }
 
 /* ---------------------------------------------------------------- the edit loop */
 
-static int Click(Sheet &sh, int x, int y, bool *ended) {
+static int Click(Sheet &sh, int x, int y, bool *ended, int clicks = 1) {
   *ended = false;
   /* later controls lie on top of earlier ones */
   for (size_t i = sh.controls.size(); i-- > 0;) {
@@ -881,7 +881,7 @@ static int Click(Sheet &sh, int x, int y, bool *ended) {
       }
       continue; /* an area without a code lets the press through to what lies below it */
     case CK_TREE:
-      if (Tree_Click(c.tree, x, y, 1, 0)) {
+      if (Tree_Click(c.tree, x, y, 1, clicks >= 2)) {
         *ended = true;
         return c.code;
       }
@@ -924,7 +924,7 @@ int Edit_Prop_Sheet(void) {
         break;
       }
       bool ended = false;
-      int code = Click(sh, M_XPOS, M_YPOS, &ended);
+      int code = Click(sh, M_XPOS, M_YPOS, &ended, ev.key);
       if (ended) return End_Pass(code);
       break;
     }

@@ -177,3 +177,21 @@ TEST(ZelkgrftTable, ErrorListAndTableWithSeparators) {
   fclose(f);
   EXPECT_EQ(readOLITableFromFILE(nullptr), nullptr);
 }
+
+TEST(ZelkgrftTree, DoubleClickReportsBitTwo) {
+  ZW_Test_Reset();
+  seen.clear();
+  answer_of_event = 0;
+  Define_Prop_Sheet(100, 100, 500, 500, 1, 0, "Baum", 40, 1);
+  TreeView *t = newTreeView(110, 130, 490, 450, Record_Event, 55);
+  TreeViewItem *a = addTreeViewItem(t, nullptr, "Lastfall 1", TVI_DOCUMENT, nullptr);
+  Activate_Prop_Sheet();
+  ZW_Test_Set_Script("dclick 200 140\n");
+  Edit_Prop_Sheet();
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0].event, 1);
+  EXPECT_EQ(seen[1].event, 2);
+  EXPECT_EQ(seen[1].item, a);
+  Undefine_Prop_Sheet();
+  deleteTreeView(t);
+}
