@@ -29,6 +29,15 @@ int Text_Width_In_Font(const char *text, int font)
     return w;
 }
 
+/* ---------------------------------------------------------------- buttons */
+
+void Reset_Button_Look(int button, int snap, const char *comment)
+{
+    Change_Action_State_PS(button, 0);
+    if (snap) Snap_Colored_Layout_of_Single_Button(button);
+    if (comment) Set_Comment_to_Button_PS(button, comment);
+}
+
 /* ---------------------------------------------------------------- rubber band */
 
 static void Band(int x0, int y0, int x1, int y1)

@@ -115,3 +115,32 @@ TEST(ScreenToolsDeathTest, AbortShowsTheThreeLinesAndExitsWithZero)
 }
 
 } // namespace
+
+namespace {
+
+/* Checksum of the button's pixels. */
+uint64_t Button_Pixels(int x1, int y1, int x2, int y2)
+{
+    uint64_t sum = 0;
+    for (int y = y1; y <= y2; y++)
+        for (int x = x1; x <= x2; x++) sum = sum * 31 + ZW_Test_Pixel(x, y);
+    return sum;
+}
+
+TEST(ScreenTools, ResetButtonLook)
+{
+    ZW_Test_Reset();
+    ASSERT_GT(Define_Prop_Sheet(100, 100, 400, 300, 1, 0, "Test", 0, 1), 0);
+    const int b = Add_Single_Button_to_PS(150, 180, PS_RASTER(80, 24), "Knopf", 7);
+    Activate_Prop_Sheet();
+    const uint64_t plain = Button_Pixels(150, 180, 229, 203);
+    Change_Action_State_PS(b, 1);
+    Snap_Colored_Layout_of_Single_Button(b);
+    const uint64_t pressed = Button_Pixels(150, 180, 229, 203);
+    EXPECT_NE(pressed, plain);
+    Reset_Button_Look(b, 1, "Hinweis");
+    EXPECT_EQ(Button_Pixels(150, 180, 229, 203), plain);
+    Undefine_Prop_Sheet();
+}
+
+} // namespace
