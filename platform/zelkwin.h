@@ -285,7 +285,8 @@ void Set_Scrollable_Area_PS_Frameflag(int area, int flag);
 void Change_Activity_PS(int handle, int state);
 int ActivState_of_Button_PS(int handle);
 void Change_Action_State_PS(int button, int state);   /* 1 shows a button pressed, 0 released */
-void Snap_Colored_Layout_of_Single_Button(int button);/* redraws the button in its current look */
+void Snap_Colored_Layout_of_Single_Button(int button);/* the highlighted (default button) look */
+void Reset_Button_Frame(int button);                  /* the plain look again: not highlighted, released */
 void Set_Comment_to_Button_PS(int button, const char *comment); /* hover hint */
 void Move_Mouse_Cursor_to_Button_of_PS(int button);
 /* Decorations: recorded before Activate_Prop_Sheet (drawn with the sheet), drawn at once after.

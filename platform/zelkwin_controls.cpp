@@ -152,6 +152,10 @@ void Draw_Control(Sheet &sh, Control &c) {
   switch (c.kind) {
   case CK_BUTTON:
     Draw_Button_Face(c.x1, c.y1, c.x2, c.y2, c.pressed, active);
+    if (c.colored) {
+      Frame_Rect(c.x1 + 2, c.y1 + 2, c.x2 - 2, c.y2 - 2, TITLE_CI);
+      Frame_Rect(c.x1 + 3, c.y1 + 3, c.x2 - 3, c.y2 - 3, SELECT_CI);
+    }
     if (c.raster > 0 && c.raster < 0x10000) Draw_Symbol(c.raster, c.x1, c.y1, c.x2, c.y2, active, c.pressed ? 1 : 0);
     else Centred_Text(c.x1, c.y1, c.x2, c.y2, c.text.c_str(), active ? Ink : Grey, 0x1000);
     break;

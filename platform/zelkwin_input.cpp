@@ -187,14 +187,13 @@ void Apply_Mouse(const Event &ev) {
   }
 }
 
-/* A close: buttons up and the pointer outside every rectangle, so that loops that wait for the
-** mouse to leave or for a release end as well. A close request (the window's close box, the
+/* A close: the buttons go up (the pointer stays where it was), so that release waits end. A
+** close request (the window's close box, the
 ** script's "close") is one event: the close callback runs and the program decides what follows.
 ** The end of the script closes for good: every later wait answers a close at once. */
 static void Report_Close(bool for_good) {
   State &s = St();
   M_LEFT = M_RIGHT = 0;
-  M_XPOS = M_YPOS = -1;
   if (!for_good) {
     Log_Line("CLOSE");
     if (s.close_fct) s.close_fct();

@@ -719,7 +719,18 @@ void Change_Action_State_PS(int button, int state) {
 void Snap_Colored_Layout_of_Single_Button(int button) {
   Sheet *sh = nullptr;
   Control *c = Find_Control(button, &sh);
-  if (c) Redraw(*sh, *c);
+  if (!c) return;
+  c->colored = 1;
+  Redraw(*sh, *c);
+}
+
+void Reset_Button_Frame(int button) {
+  Sheet *sh = nullptr;
+  Control *c = Find_Control(button, &sh);
+  if (!c) return;
+  c->colored = 0;
+  c->pressed = 0;
+  Redraw(*sh, *c);
 }
 
 void Set_Comment_to_Button_PS(int button, const char *comment) {

@@ -32,6 +32,7 @@ struct Control {
   int code = 0;
   int state = 1;      /* 1 active, 0 inactive, < 0 hidden */
   int pressed = 0;
+  int colored = 0;    /* the highlighted look of a default button */
   int raster = 0, raster_off = 0;
   std::string text, comment, help_key, file, format;
   int *ivar = nullptr;

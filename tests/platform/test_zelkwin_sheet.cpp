@@ -418,3 +418,20 @@ TEST(ZelkwinSheet, CloseRequestIsOneEventTheScriptEndClosesForGood) {
   EXPECT_EQ(Count_Prefix(log, "CLOSED"), 1);
   EXPECT_EQ(Count_Prefix(log, "CLOSE"), 2);
 }
+
+TEST(ZelkwinSheet, ButtonLooksHighlightedPressedAndPlain) {
+  ZW_Test_Reset();
+  Define_Prop_Sheet(100, 100, 300, 200, 1, 0, "Knopf", 40, 1);
+  int b = Add_Single_Button_to_PS(120, 120, PS_RASTER(60, 24), "OK", 1);
+  Activate_Prop_Sheet();
+  uint32_t plain = ZW_Test_Pixel(122, 130);
+  Snap_Colored_Layout_of_Single_Button(b);
+  EXPECT_EQ(ZW_Test_Pixel(122, 130), 0x005493u); /* the highlight frame, 2 pixels inside */
+  Change_Action_State_PS(b, 1);
+  uint32_t pressed_edge = ZW_Test_Pixel(120, 130);
+  Reset_Button_Frame(b);
+  EXPECT_EQ(ZW_Test_Pixel(122, 130), plain);
+  EXPECT_NE(ZW_Test_Pixel(120, 130), pressed_edge); /* released: the light edge again */
+  EXPECT_EQ(ZW_Test_Pixel(120, 130), 0xFFFFFFu);
+  Undefine_Prop_Sheet();
+}
