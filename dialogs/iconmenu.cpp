@@ -39,6 +39,7 @@ void Icon_Menu_Set_Bg_Fill(int flag) { Bg_Fill = flag; }
 
 void Icon_Menu_Draw_Button(const Icon_Menu *m, const Icon_Menu_Entry *e, int look)
 {
+  Wait_Anim_Lock();
   int left = m->x + e->x, top = m->y + e->y;
   int sx = e->normal_x, sy = e->normal_y;
   if (look == ICON_HOVER) { sx = e->hover_x; sy = e->hover_y; }
@@ -51,6 +52,7 @@ void Icon_Menu_Draw_Button(const Icon_Menu *m, const Icon_Menu_Entry *e, int loo
   pxDrawPartialTransparentDIB(m->bitmap, sx, sy, sx + e->width - 1, sy + e->height - 1, left, top,
                               left + e->width - 1, top + e->height - 1, 201, -1, 192, 192, 192);
   pxFlsh();
+  Wait_Anim_Unlock();
 }
 
 void Icon_Menu_Draw(const Icon_Menu *m)

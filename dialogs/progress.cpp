@@ -21,6 +21,10 @@
 
 Progress_Slot Progress_Slots[PROGRESS_SLOTS];
 
+/* Held by whoever draws while the wait animation may run: the animation thread for each frame,
+** the main thread's toolkit drawing (view areas, bars, icon buttons, wait box). */
+static std::recursive_mutex Draw_Lock;
+
 /* ------------------------------------------------------------------ time-out and sand clock */
 
 static double Deadline = 0; /* seconds of the library clock */
@@ -49,6 +53,7 @@ void Sand_Clock_Start(int x, int y, int background)
 void Sand_Clock_Tick(void)
 {
   if (!Timeout_Reached()) return;
+  std::lock_guard<std::recursive_mutex> g(Draw_Lock);
   pxFgc(Sand_Bg);
   pxRect(Sand_X, Sand_Y, Sand_X + 31, Sand_Y + 61);
   pxDrawPartialTransparentDIB("animsandclock.bmp", 31 * Sand_Frame, 0, -1, -1, Sand_X, Sand_Y,
@@ -86,6 +91,7 @@ static void HLine(int x1, int x2, int y, int colour)
 
 int Progress_Open(int x, int y, int width, int boxed)
 {
+  std::lock_guard<std::recursive_mutex> g(Draw_Lock);
   int slot = -1;
   for (int i = 0; i < PROGRESS_SLOTS; i++) {
     if (!Progress_Slots[i].in_use) {
@@ -129,6 +135,7 @@ void Progress_Set(int slot, double fraction)
 {
   Progress_Slot *s = Slot_In_Use(slot);
   if (s == nullptr) return;
+  std::unique_lock<std::recursive_mutex> g(Draw_Lock);
   double raw = s->width * fraction;
   int extent = raw <= 0 ? 0 : raw >= s->width ? s->width : (int)raw;
   if (extent == s->extent) return;
@@ -151,6 +158,7 @@ void Progress_Set(int slot, double fraction)
   pxLine(x + extent, y, x + extent, y + 7);
   s->extent = extent;
   pxFlsh();
+  g.unlock();
   if (s->delay > 0) {
     auto end = std::chrono::steady_clock::now() +
                std::chrono::milliseconds((long long)(s->delay * 1000));
@@ -168,6 +176,7 @@ void Progress_Close(int slot)
 {
   Progress_Slot *s = Slot_In_Use(slot);
   if (s == nullptr) return;
+  std::lock_guard<std::recursive_mutex> g(Draw_Lock);
   if (s->boxed) {
     if (Saved_Valid) Restore_Screen_Rectangle(Saved_L, Saved_T, Saved_R, Saved_B);
     Saved_Valid = 0;
@@ -184,7 +193,6 @@ void Progress_Close(int slot)
 std::atomic<int> Wait_Anim_Run_Flag{0};
 static int Anim_X = 0, Anim_Y = 0;
 static std::thread Anim_Thread;
-static std::mutex Draw_Lock;
 
 void Wait_Anim_Lock(void) { Draw_Lock.lock(); }
 void Wait_Anim_Unlock(void) { Draw_Lock.unlock(); }
@@ -196,7 +204,7 @@ static void Wait_Animation_Thread(void)
   int size;
   std::vector<unsigned char> saved;
   {
-    std::lock_guard<std::mutex> g(Draw_Lock);
+    std::lock_guard<std::recursive_mutex> g(Draw_Lock);
     size = pxQSvR(x, y, x + 83, y + 83);
     saved.resize(size > 0 ? (size_t)size : 1);
     if (size > 0) pxSvRc(x, y, x + 83, y + 83, saved.data());
@@ -204,7 +212,7 @@ static void Wait_Animation_Thread(void)
   int k = 0;
   while (Wait_Anim_Run_Flag.load()) {
     {
-      std::lock_guard<std::mutex> g(Draw_Lock);
+      std::lock_guard<std::recursive_mutex> g(Draw_Lock);
       int old = pxBuff(-1);
       if (size > 0) pxStRc(x, y, x + 83, y + 83, saved.data());
       int sx = 1 + 85 * k;
@@ -217,7 +225,7 @@ static void Wait_Animation_Thread(void)
     if (!Wait_Anim_Run_Flag.load()) break;
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
   }
-  std::lock_guard<std::mutex> g(Draw_Lock);
+  std::lock_guard<std::recursive_mutex> g(Draw_Lock);
   if (size > 0) pxStRc(x, y, x + 83, y + 83, saved.data());
   pxFlsh();
 }

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "dialogs/progress.h"
 #include "dialogs/sva.h"
 #include "dialogs/sva_editor.h"
 #include "foundation/foundation.h"
@@ -325,6 +326,7 @@ static void Draw_Item(const Scrollable_View_Area *a, SVA_Item *it, int sx, int s
 void SVA_Draw(int sx, int sy, int X1, int Y1, int X2, int Y2, Scrollable_View_Area *a)
 {
   if (a == nullptr) return;
+  Wait_Anim_Lock(); /* never together with the wait animation's frame */
   Fetch_Colours();
   int fg = pxQFgc();
   int vx1, vy1, vx2, vy2;
@@ -338,6 +340,7 @@ void SVA_Draw(int sx, int sy, int X1, int Y1, int X2, int Y2, Scrollable_View_Ar
   pxBuff(old);
   pxFgc(fg);
   pxView(vx1, vy1, vx2, vy2);
+  Wait_Anim_Unlock();
 }
 
 void SVA_Draw_Callback(int unused, int sx, int sy, int X1, int Y1, int X2, int Y2, void *record)

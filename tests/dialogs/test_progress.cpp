@@ -4,6 +4,9 @@
 */
 #include "dialogs_fixture.h"
 
+#include <chrono>
+#include <thread>
+
 using Progress = DialogsTest;
 
 TEST_F(Progress, ExtentFollowsTheFractionClamped)
@@ -82,4 +85,16 @@ TEST_F(Progress, DialogCountersIgnoreBadNumbers)
   /* filled length: 3 of 8 over w - 64 = 136 pixels is 51 */
   EXPECT_EQ(Prog_Dlg_Fill_Length(3, 8, 200), 51);
   EXPECT_EQ(Prog_Dlg_Fill_Length(3, 0, 200), 0);
+}
+
+TEST_F(Progress, AnimationFramesWaitForTheDrawingLock)
+{
+  ZW_Test_Clear_Log();
+  Wait_Anim_Lock(); /* the main thread draws */
+  Start_Wait_Animation(100, 100);
+  std::this_thread::sleep_for(std::chrono::milliseconds(250));
+  EXPECT_EQ(Log_Count("Anima2"), 0); /* no frame while the lock is held */
+  Wait_Anim_Unlock();
+  Stop_Wait_Animation();
+  EXPECT_EQ(Wait_Animation_Running(), 0);
 }
