@@ -33,6 +33,7 @@ int Text_Width_In_Font(const char *text, int font)
 
 void Reset_Button_Look(int button, int snap, const char *comment)
 {
+    Reset_Button_Frame(button);
     Change_Action_State_PS(button, 0);
     if (snap) Snap_Colored_Layout_of_Single_Button(button);
     if (comment) Set_Comment_to_Button_PS(button, comment);

@@ -134,11 +134,17 @@ TEST(ScreenTools, ResetButtonLook)
     const int b = Add_Single_Button_to_PS(150, 180, PS_RASTER(80, 24), "Knopf", 7);
     Activate_Prop_Sheet();
     const uint64_t plain = Button_Pixels(150, 180, 229, 203);
-    Change_Action_State_PS(b, 1);
     Snap_Colored_Layout_of_Single_Button(b);
+    const uint64_t coloured = Button_Pixels(150, 180, 229, 203);
+    Change_Action_State_PS(b, 1);
     const uint64_t pressed = Button_Pixels(150, 180, 229, 203);
-    EXPECT_NE(pressed, plain);
+    EXPECT_NE(pressed, coloured);
+    /* Released and snapped: the coloured look without the press. */
     Reset_Button_Look(b, 1, "Hinweis");
+    EXPECT_EQ(Button_Pixels(150, 180, 229, 203), coloured);
+    /* Without the snap the frame is reset to the plain look. */
+    Change_Action_State_PS(b, 1);
+    Reset_Button_Look(b, 0, nullptr);
     EXPECT_EQ(Button_Pixels(150, 180, 229, 203), plain);
     Undefine_Prop_Sheet();
 }
