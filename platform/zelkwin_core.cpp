@@ -193,18 +193,27 @@ void Clear_Screen(uint32_t rgb) {
   Mark_Dirty();
 }
 
+/* Something was drawn. The window shows it at the next wait, flush or buffer switch; while
+** the program draws without waiting (long runs), at most every 40 ms. */
 void Mark_Dirty() {
   State &s = St();
   s.dirty = true;
-  if (s.buff_mode == 0 && !s.headless) Present();
+  if (s.buff_mode != 0 || s.headless) return;
+  static int64_t last = 0;
+  int64_t now = VELClock();
+  if (now - last >= 40) {
+    last = now;
+    Present();
+  }
 }
 
-void Present() {
+void Present(bool force) {
   State &s = St();
   if (s.headless || !s.surface) {
     s.dirty = false;
     return;
   }
+  if (!s.dirty && !force) return;
   cairo_surface_flush(s.surface);
   Window_Present(cairo_image_surface_get_data(s.surface), cairo_image_surface_get_stride(s.surface),
                  NPIXEL_X, NPIXEL_Y);

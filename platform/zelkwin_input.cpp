@@ -249,7 +249,7 @@ bool Next_Event(Event *ev, bool wait, int timeout_ms) {
       if (el >= timeout_ms) return false;
       left = (int)(timeout_ms - el) < 50 ? (int)(timeout_ms - el) : 50;
     }
-    if (s.dirty && s.buff_mode == 0) Present();
+    if (s.dirty) Present();
     Window_Pump(true, left);
   }
 }
@@ -432,7 +432,7 @@ void VELSleep(int ms) {
   State &s = St();
   s.clock_ms += ms;
   if (!s.headless) {
-    if (s.dirty && s.buff_mode == 0) Present();
+    if (s.dirty) Present();
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
   }
 }

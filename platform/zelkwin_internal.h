@@ -90,7 +90,7 @@ std::string To_Utf8(const char *text, int len); /* display-font bytes to UTF-8 *
 void Clear_Screen(uint32_t rgb);
 uint32_t Colour_Rgb(int colour);           /* 0xRRGGBB of a palette or symbolic colour */
 void Mark_Dirty();                          /* something was drawn (presented when not buffered) */
-void Present();                             /* shows the screen in the window back end */
+void Present(bool force = false);           /* shows what changed in the window back end */
 int Snapshot(const char *path);
 
 /* events */

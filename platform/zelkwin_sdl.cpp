@@ -197,7 +197,7 @@ void Window_Pump(bool wait, int timeout_ms) {
       if (!(SDL_GetModState() & KMOD_CTRL)) Push_Text(e.text.text);
       break;
     case SDL_WINDOWEVENT:
-      if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) Present();
+      if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) Present(true);
       break;
     default: break;
     }
