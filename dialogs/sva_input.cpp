@@ -502,11 +502,14 @@ static int Edit_One(SVA_Item *it, View &v)
     if (it->change) it->change(0, it->value);
     break;
   case SVA_TEXT_FIELD: {
-    std::string work(it->text, (size_t)std::min((int)strlen(it->text), it->aux));
-    work.resize((size_t)it->aux + 1, '\0');
-    if (it->y2 < it->aux) Set_Short_Edit_Text_Scrollmode(it->aux);
-    r = Short_Edit_Text(ex, ey, work.data(), it->y2, 0);
-    work[(size_t)it->aux] = 0;
+    /* the editor may take as many characters as it shows: room for both, the result is cut
+    ** to the text length the caller's buffer was made for */
+    int len = std::max(it->aux, 0), shown = std::max(it->y2, 0);
+    std::string work(it->text, (size_t)std::min((int)strlen(it->text), len));
+    work.resize((size_t)std::max(len, shown) + 1, '\0');
+    if (shown < len) Set_Short_Edit_Text_Scrollmode(len);
+    r = Short_Edit_Text(ex, ey, work.data(), shown, 0);
+    work[(size_t)len] = 0;
     memcpy(it->text, work.data(), strlen(work.data()) + 1);
     break;
   }

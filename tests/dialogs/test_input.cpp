@@ -243,3 +243,15 @@ TEST_F(Editor, FullBufferTakesNoMoreAndBarsSurviveOneLine)
   EXPECT_EQ(e->lines, 1);
   EXPECT_LE(e->visible, 0);
 }
+
+TEST_F(Input, TextFieldEditKeepsToItsBuffer)
+{
+  char buf[8] = "abc";
+  int active = 1;
+  SVA_Add_Text_Field(area, 50, 100, buf, 4096, 0, &active);
+  SVA_Areas[area].last->y2 = 7; /* shows more than the text is long */
+  Start(Click(60 + 5, 140 - 4) + "move 65 136\ntype wxyzwxyz\nkey Enter\n");
+  EXPECT_EQ(SVA_Handle_Input(area), 1);
+  EXPECT_STREQ(buf, "wxy"); /* cut to the text length of 3 */
+  EXPECT_EQ(buf[7], 0);
+}
