@@ -1,0 +1,292 @@
+/*
+** Graphic and picture blocks of the print-list viewer: the window of a "#SHOWGRAFIC" block is
+** drawn to its real size in cm (a drawing at 1:25 measures 1:25 on paper); element records
+** become lines, areas, texts, symbols and pictures with the block's drawing state.
+*/
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+/* Pictures are decoded with our own static copy of stb_image (PNG, BMP, JPEG). */
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_BMP
+#define STBI_ONLY_PNG
+#define STBI_ONLY_JPEG
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#endif
+#include <stb/stb_image.h>
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+
+#include "platform/oliview_layout.h"
+
+namespace {
+
+/* Drawing state of a block (records 6, 38, 20, 50, 51, 13, 14 and their saves 30/31, 52/53). */
+struct Gr_State {
+  double line_w = 0.02;          /* cm */
+  std::vector<double> dash;      /* cm */
+  int fill = -1;                 /* filling number; -1 none given */
+  uint32_t col50 = 0x000000, col51 = 0x000000;
+  double text_h = 0.2;           /* cap height, cm */
+  double angle = 0;              /* degrees, for records 3 and 10 */
+  int style = -1;
+};
+
+uint32_t rgb_of(const std::vector<double> &v) {
+  auto c = [](double x) { return (uint32_t)std::clamp((int)std::lround(x), 0, 255); };
+  return c(v[0]) << 16 | c(v[1]) << 8 | c(v[2]);
+}
+
+/* The colour of an area of the filling: white for 0, else the fill colour lightened a little
+** so that outlines and labels stay readable. */
+uint32_t fill_colour(int fill, uint32_t col51) {
+  if (fill == 0) return 0xFFFFFF;
+  uint32_t out = 0;
+  for (int s = 0; s < 24; s += 8) {
+    double c = (col51 >> s) & 255;
+    c = c + (255 - c) * 0.35;
+    out |= (uint32_t)std::lround(c) << s;
+  }
+  return out;
+}
+
+bool has_name(const std::string &s, const char *name) {
+  std::string a = s, b = name;
+  for (char &c : a) c = (char)tolower((unsigned char)c);
+  for (char &c : b) c = (char)tolower((unsigned char)c);
+  return a.find(b) != std::string::npos;
+}
+
+} /* namespace */
+
+void Lay::graphic(const Oli_Block &b) {
+  double x0w = b.window[0], x1w = b.window[1], y0w = b.window[2], y1w = b.window[3];
+  double W = std::fabs(x1w - x0w), H = std::fabs(y1w - y0w);
+  double left_x = OLI_TEXT_LEFT + left;
+  for (const std::string &c : b.captions)
+    text_line(c, nullptr, left_x, OLI_TEXT_WIDTH - left - right, Oli_Style{7.0, 0.3, 0}, false);
+  if (W < 1e-6 || H < 1e-6) {
+    warn_once("window" + std::to_string(b.line), b.line, "Grafik mit leerem Fenster \xC3\xBC" "bersprungen");
+    return;
+  }
+  if (H > OLI_BODY_BOTTOM - OLI_BODY_TOP)
+    warn_once("tall" + std::to_string(b.line), b.line, "Grafik h\xC3\xB6her als eine Seite: unten abgeschnitten");
+  double top = place(left_x, left_x + W, std::min(H, OLI_BODY_BOTTOM - OLI_BODY_TOP));
+  auto px = [&](double x) { return left_x + (x - x0w) / (x1w - x0w) * W; };
+  auto py = [&](double y) { return top + (y1w - y) / (y1w - y0w) * H; };
+
+  Oli_Item clip{};
+  clip.kind = OLI_IT_CLIP;
+  clip.x = left_x - 0.3;
+  clip.y = top - 0.3;
+  clip.x2 = W + 0.6;
+  clip.y2 = H + 0.6;
+  item(clip);
+
+  Gr_State st, saved_draw, saved_col;
+  auto line_item = [&](double xa, double ya, double xb, double yb) {
+    Oli_Item it{};
+    it.kind = OLI_IT_LINE;
+    it.x = px(xa);
+    it.y = py(ya);
+    it.x2 = px(xb);
+    it.y2 = py(yb);
+    it.size = st.line_w;
+    it.rgb = st.col50;
+    it.dash = st.dash;
+    item(it);
+  };
+  auto text_item = [&](double x, double y, const std::string &text, int word, double angle) {
+    double size = std::max(st.text_h, 0.02) / 0.73 * OLI_CM_TO_PT;
+    std::vector<Oli_Run> runs = Oli_Split_Runs(text, 0, false, &stats);
+    double w = 0;
+    for (const Oli_Run &r : runs)
+      if (r.type == OLI_RUN_TEXT) w += Oli_Text_Width_Cm(r.utf8, size, r.face);
+    double hc = st.text_h;
+    double dx = 0, dy = 0; /* along the text and up from the base line */
+    if (word & 2) dx = -w / 2;
+    else if (word & 4) dx = -w;
+    if (word & 16) dy = -hc / 2;
+    else if (word & 32) dy = -hc;
+    double a = angle * M_PI / 180.0;
+    double bx = px(x) + dx * cos(a) - dy * sin(a);
+    double by = py(y) - (dx * sin(a) + dy * cos(a));
+    emit_runs(runs, bx, by, size, angle, st.col50);
+  };
+
+  for (const Oli_Gr_Element &e : b.elements) {
+    const std::vector<double> &v = e.v;
+    switch (e.code) {
+    case 1: line_item(v[0], v[1], v[2], v[3]); break;
+    case 2: text_item(v[0], v[1], e.text, 0, 0.0); break;
+    case 3: text_item(v[0], v[1], e.text, 0, st.angle); break;
+    case 9: case 10: {
+      int word = (int)v[4];
+      double angle = e.code == 10 ? st.angle : 0.0;
+      if (word & 256) angle += 90.0;
+      text_item(v[0], v[1], e.text, word, angle);
+      break;
+    }
+    case 4: case 8: case 16: case 23: case 59: case 60: case 61: case 62: break;
+    case 6: st.line_w = std::clamp(v[0], 0.001, 1.0); break;
+    case 7: {
+      st.style = (int)v[0];
+      Oli_Style s = Oli_Text_Style(st.style);
+      st.text_h = s.size_pt / OLI_CM_TO_PT * 0.73;
+      break;
+    }
+    case 13: st.text_h = std::clamp(v[0], 0.01, 5.0); break;
+    case 14: st.angle = v[0]; break;
+    case 20: st.fill = (int)v[0]; break;
+    case 30: saved_draw = st; break;
+    case 31:
+      st.line_w = saved_draw.line_w;
+      st.dash = saved_draw.dash;
+      st.fill = saved_draw.fill;
+      break;
+    case 52: saved_col = st; break;
+    case 53:
+      st.col50 = saved_col.col50;
+      st.col51 = saved_col.col51;
+      break;
+    case 50: st.col50 = rgb_of(v); break;
+    case 51: st.col51 = rgb_of(v); break;
+    case 38: {
+      int n = (int)v[0];
+      st.dash.clear();
+      for (int k = 0; k < n; k++)
+        if (v[1 + k] > 0) st.dash.push_back(v[1 + k]);
+      break;
+    }
+    case 18: {
+      int n = (int)v[0];
+      if (n < 3) break;
+      Oli_Item it{};
+      it.kind = OLI_IT_POLY;
+      for (int k = 0; k < n; k++) {
+        it.pts.push_back(px(v[1 + 2 * k]));
+        it.pts.push_back(py(v[2 + 2 * k]));
+      }
+      it.fill = true;
+      it.fill_rgb = fill_colour(st.fill, st.col51);
+      item(it);
+      break;
+    }
+    case 24: {
+      double xa = px(v[0]), ya = py(v[1]), xb = px(v[2]), yb = py(v[3]);
+      Oli_Item it{};
+      it.kind = OLI_IT_RECT;
+      it.x = std::min(xa, xb);
+      it.y = std::min(ya, yb);
+      it.x2 = std::fabs(xb - xa);
+      it.y2 = std::fabs(yb - ya);
+      it.fill = true;
+      it.fill_rgb = fill_colour(st.fill, st.col51);
+      item(it);
+      break;
+    }
+    case 27: {
+      /* symbol file anchored at its top left corner, filling the window to the far corner */
+      double ax = px(v[0]), ay = py(v[1]);
+      double w = std::max(0.2, left_x + W - ax), h = std::max(0.2, top + H - ay);
+      if (has_name(e.text, "UserCommentLogo")) {
+        /* our own comment symbol: a speech bubble */
+        double s = std::min(w, h);
+        Oli_Item bub{};
+        bub.kind = OLI_IT_POLY;
+        double bx = ax + 0.08 * s, by = ay + 0.1 * s, bw = 0.84 * s, bh = 0.6 * s;
+        double p[] = {bx, by, bx + bw, by, bx + bw, by + bh, bx + 0.45 * s, by + bh,
+                      bx + 0.2 * s, by + bh + 0.2 * s, bx + 0.25 * s, by + bh, bx, by + bh};
+        bub.pts.assign(p, p + 14);
+        bub.fill = true;
+        bub.fill_rgb = 0xFFF3D0;
+        bub.stroke = true;
+        bub.size = 0.03;
+        bub.rgb = 0x8A6A2A;
+        item(bub);
+        for (int k = 0; k < 3; k++) {
+          Oli_Item l{};
+          l.kind = OLI_IT_LINE;
+          l.x = bx + 0.12 * s;
+          l.x2 = bx + bw - (k == 2 ? 0.3 : 0.12) * s;
+          l.y = l.y2 = by + (0.15 + 0.15 * k) * s;
+          l.size = 0.025;
+          l.rgb = 0x8A6A2A;
+          item(l);
+        }
+      } else {
+        warn_once("sym" + e.text, b.line, "Symboldatei nicht vorhanden: " + Oli_Plain_Utf8(e.text));
+      }
+      break;
+    }
+    case 75: {
+      uint32_t flags = (uint32_t)v[0];
+      double x = v[1], y = v[2];
+      size_t k = 3;
+      if (flags & 0x30) k++;
+      double w = -1, h = -1;
+      if ((flags & 0x1) && v.size() >= k + 2) {
+        w = v[k];
+        h = v[k + 1];
+        k += 2;
+      }
+      int iw = 0, ih = 0, comp = 0;
+      unsigned char *pix = nullptr;
+      if (flags & 0x1000) {
+        if (!e.data.empty())
+          pix = stbi_load_from_memory(e.data.data(), (int)e.data.size(), &iw, &ih, &comp, 4);
+      } else {
+        std::string name = e.text;
+        for (char &c : name)
+          if (c == '\\') c = '/';
+        std::string path = name[0] == '/' ? name : folder + name;
+        pix = stbi_load(path.c_str(), &iw, &ih, &comp, 4);
+      }
+      if (pix == nullptr || iw <= 0 || ih <= 0 || (size_t)iw * ih > (64u << 20)) {
+        if (pix) stbi_image_free(pix);
+        warn_once("pic" + std::to_string(b.line), b.line,
+                  "Bild nicht lesbar: " + Oli_Plain_Utf8(e.text));
+        break;
+      }
+      Oli_Item it{};
+      it.kind = OLI_IT_IMAGE;
+      /* The picture stands at its corner point and reaches towards the far window corner:
+      ** upwards when the point lies in the lower half of the window. */
+      double ax = px(x), ay = py(y);
+      bool upward = ay - top > top + H - ay;
+      if (w <= 0 || h <= 0) {
+        w = left_x + W - ax;
+        h = upward ? ay - top : top + H - ay;
+        /* keep the picture's proportions inside the rest of the window */
+        double r = std::min(w / iw, h / ih);
+        w = iw * r;
+        h = ih * r;
+      }
+      it.x = ax;
+      it.y = upward ? ay - h : ay;
+      it.x2 = w;
+      it.y2 = h;
+      it.image_w = iw;
+      it.image_h = ih;
+      it.image.assign(pix, pix + (size_t)iw * ih * 4);
+      stbi_image_free(pix);
+      item(it);
+      break;
+    }
+    default: break;
+    }
+  }
+  Oli_Item unclip{};
+  unclip.kind = OLI_IT_UNCLIP;
+  item(unclip);
+  note_written(left_x, left_x + W, top, top + H);
+  y = top + H + 0.15;
+}

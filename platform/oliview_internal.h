@@ -1,0 +1,44 @@
+/*
+** Shared pieces of the print-list viewer's modules (not for callers): text runs of the print
+** font, the text styles of the print list and the drawing of laid-out items.
+*/
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/oliview.h"
+
+enum { OLI_RUN_TEXT = 1, OLI_RUN_TAB, OLI_RUN_RULE, OLI_RUN_FILL };
+
+#define OLI_SCRIPT_SCALE 0.7     /* size of sub- and superscripts */
+#define OLI_CM_TO_PT (72.0 / 2.54)
+
+/* One piece of a print-list text: text in one face, a tab, or a drawing group. */
+struct Oli_Run {
+  int type;                 /* OLI_RUN_* */
+  int face;                 /* OLI_FACE_* */
+  std::string utf8;         /* text runs */
+  std::string bytes;        /* the same text in code page 850 */
+  double g[5];              /* groups: rule (0 x1 x2 y1 y2) or fill (n x1 x2 y1 y2) */
+};
+
+struct Oli_Run_Stats {
+  int unknown_escapes;
+  int bad_groups;
+};
+
+void Oli_Append_Utf8(std::string *out, uint32_t cp);
+/* Split a code page 850 text at its escapes. plain: escapes are not interpreted. */
+std::vector<Oli_Run> Oli_Split_Runs(const std::string &text, int base_face, bool plain,
+                                    Oli_Run_Stats *stats);
+/* Select the print font of the size (pt) and faces on a cairo context. */
+void Oli_Select_Font(void *cairo_context, double size_pt, int32_t face);
+
+/* Text style of the print list: font size and line height. */
+struct Oli_Style {
+  double size_pt;
+  double line_cm;
+  int face;
+};
+Oli_Style Oli_Text_Style(int mode);

@@ -1,0 +1,687 @@
+/*
+** Page layout of the print-list viewer: places the blocks of a read print list on A4 pages
+** (text area 17.0 cm wide from 2.5 cm), follows the page-layout commands (margins, moves,
+** reserved space, stored positions, bookmarks) and turns paragraphs and tables into drawing
+** items. Graphic blocks are laid out in oliview_graphic.cpp. Lengths in cm.
+*/
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "platform/oliview_internal.h"
+#include "platform/oliview_layout.h"
+
+/* ---- text styles ---- */
+
+Oli_Style Oli_Text_Style(int mode) {
+  /* Sizes chosen so that a line of 17 cm holds about as many characters as the writers
+  ** count per style (106 for body text at 9 pt). */
+  switch (mode) {
+  case 0: case 1: case 6: case 7: return {9.0, 0.38, 0};
+  case 2: case 10: return {6.0, 0.26, 0};
+  case 3: return {7.0, 0.286, 0};
+  case 4: return {10.0, 0.42, 0};
+  case 5: return {13.0, 0.56, OLI_FACE_BOLD};
+  case 8: case 9: return {7.5, 0.32, 0};
+  default: return {10.0, 0.42, 0};
+  }
+}
+
+/* ---- pages, boxes and positions ---- */
+
+void Lay::warn_once(const std::string &key, int line, const std::string &text) {
+  if (!warned.insert(key).second) return;
+  char head[32];
+  snprintf(head, sizeof head, "Zeile %d: ", line);
+  out->warnings.push_back(head + text);
+}
+
+void Lay::ensure_page() {
+  while ((int)out->pages.size() <= page) out->pages.emplace_back();
+  while ((int)boxes.size() <= page) boxes.emplace_back();
+}
+
+void Lay::new_page() {
+  page++;
+  y = OLI_BODY_TOP;
+  ensure_page();
+}
+
+static bool later(int pa, double ya, int pb, double yb) { return pa > pb || (pa == pb && ya > yb); }
+
+void Lay::note_written(double x1, double x2, double top, double bottom) {
+  ensure_page();
+  boxes[page].push_back({x1, x2, top, bottom});
+  if (later(page, bottom, low_page, low_y)) {
+    low_page = page;
+    low_y = bottom;
+  }
+  for (Saved_Margins &m : margin_stack)
+    if (later(page, bottom, m.low_page, m.low_y)) {
+      m.low_page = page;
+      m.low_y = bottom;
+    }
+}
+
+double Lay::place(double x1, double x2, double h) {
+  ensure_page();
+  for (int pass = 0; pass < 2; pass++) {
+    /* Nothing is drawn over what stands there already: move below it. */
+    for (int guard = 0; guard < 1000; guard++) {
+      bool moved = false;
+      for (const Box &b : boxes[page]) {
+        bool across = b.x1 < x2 - 0.02 && b.x2 > x1 + 0.02;
+        bool down = b.top < y + h - 0.02 && b.bottom > y + 0.02;
+        if (across && down) {
+          y = b.bottom;
+          moved = true;
+        }
+      }
+      if (!moved) break;
+    }
+    if (y + h <= OLI_BODY_BOTTOM + 1e-6 || y <= OLI_BODY_TOP + 0.05) break;
+    new_page();
+  }
+  return y;
+}
+
+void Lay::item(const Oli_Item &it) {
+  ensure_page();
+  out->pages[page].items.push_back(it);
+}
+
+/* ---- text lines ---- */
+
+namespace {
+
+struct Atom {
+  int type;            /* OLI_RUN_TEXT (word or blanks), OLI_RUN_TAB, OLI_RUN_RULE/FILL */
+  std::string utf8;
+  int face;
+  double w;            /* cm */
+  bool blank;
+  double g[5];
+};
+
+double atom_width(const std::string &utf8, double size, int face) {
+  return Oli_Text_Width_Cm(utf8, size, face);
+}
+
+/* Split runs into words and blank pieces (so that lines can break between them). */
+std::vector<Atom> atoms_of(const std::vector<Oli_Run> &runs, double size) {
+  std::vector<Atom> out;
+  for (const Oli_Run &r : runs) {
+    if (r.type != OLI_RUN_TEXT) {
+      Atom a{};
+      a.type = r.type;
+      a.face = r.face;
+      memcpy(a.g, r.g, sizeof a.g);
+      out.push_back(a);
+      continue;
+    }
+    size_t i = 0;
+    const std::string &t = r.utf8;
+    while (i < t.size()) {
+      bool blank = t[i] == ' ';
+      size_t j = i;
+      while (j < t.size() && (t[j] == ' ') == blank) j++;
+      Atom a{};
+      a.type = OLI_RUN_TEXT;
+      a.utf8 = t.substr(i, j - i);
+      a.face = r.face;
+      a.blank = blank;
+      a.w = atom_width(a.utf8, size, r.face);
+      out.push_back(a);
+      i = j;
+    }
+  }
+  return out;
+}
+
+/* Next tab stop (cm from the paragraph's left) after x for the n-th tab of the line. */
+double next_tab(const Oli_Para_Section *s, int n, double x) {
+  if (s && s->tab_count == -1 && !s->tabs.empty() && s->tabs[0] > 0.05) {
+    double step = s->tabs[0];
+    return (std::floor(x / step + 1e-9) + 1) * step;
+  }
+  if (s && s->tab_count > 0) {
+    if (n < (int)s->tabs.size() && s->tabs[n] > x + 0.02) return s->tabs[n];
+    for (double t : s->tabs)
+      if (t > x + 0.02) return t;
+    return x + 0.2;
+  }
+  double step = 1.25;
+  return (std::floor(x / step + 1e-9) + 1) * step;
+}
+
+} /* namespace */
+
+/* Emit the text items of runs along one base line starting at (x, y) (cm, page), turned by
+** angle degrees; answers the advance in cm. */
+double Lay::emit_runs(const std::vector<Oli_Run> &runs, double x, double y, double size, double angle,
+                      uint32_t rgb) {
+  double a = angle * M_PI / 180.0, ca = cos(a), sa = sin(a);
+  double adv = 0;
+  double size_cm = size / OLI_CM_TO_PT;
+  for (const Oli_Run &r : runs) {
+    if (r.type != OLI_RUN_TEXT || r.utf8.empty()) continue;
+    double shift = 0; /* up on the paper */
+    if (r.face & OLI_FACE_SUB) shift = -0.22 * size_cm;
+    if (r.face & OLI_FACE_SUP) shift = 0.38 * size_cm;
+    Oli_Item it{};
+    it.kind = OLI_IT_TEXT;
+    it.x = x + adv * ca - shift * sa;
+    it.y = y - adv * sa - shift * ca;
+    it.size = size;
+    it.angle = angle;
+    it.face = r.face;
+    it.rgb = rgb;
+    it.text = r.utf8;
+    item(it);
+    adv += Oli_Text_Width_Cm(r.utf8, size, r.face);
+  }
+  return adv;
+}
+
+void Lay::text_line(const std::string &bytes, const Oli_Para_Section *s, double x0, double width,
+                    Oli_Style st, bool plain) {
+  std::vector<Oli_Run> runs = Oli_Split_Runs(bytes, st.face, plain, &stats);
+  std::vector<Atom> atoms = atoms_of(runs, st.size_pt);
+  double lh = st.line_cm;
+  if (width < 2.0) width = 2.0;
+  size_t i = 0;
+  bool first = true;
+  do {
+    /* gather one output line */
+    std::vector<std::pair<const Atom *, double>> placed; /* atom, x */
+    double x = 0;
+    int tabs = 0;
+    size_t j = i;
+    if (!first)
+      while (j < atoms.size() && atoms[j].type == OLI_RUN_TEXT && atoms[j].blank) j++;
+    bool any = false;
+    for (; j < atoms.size(); j++) {
+      const Atom &a = atoms[j];
+      if (a.type == OLI_RUN_TAB) {
+        x = next_tab(s, tabs++, x);
+        continue;
+      }
+      if (a.type != OLI_RUN_TEXT) {
+        placed.push_back({&a, x});
+        continue;
+      }
+      if (!a.blank && any && x + a.w > width + 1e-6) break;
+      placed.push_back({&a, x});
+      x += a.w;
+      if (!a.blank) any = true;
+    }
+    i = j;
+    first = false;
+    double used = 0;
+    for (auto &p : placed)
+      if (p.first->type == OLI_RUN_TEXT && !p.first->blank) used = std::max(used, p.second + p.first->w);
+    double top = place(x0, x0 + std::max(used, 0.01), lh);
+    double base = top + lh * 0.76;
+    double size_cm = st.size_pt / OLI_CM_TO_PT;
+    for (auto &p : placed) {
+      const Atom &a = *p.first;
+      if (a.type == OLI_RUN_RULE || a.type == OLI_RUN_FILL) {
+        double gx1 = a.g[1], gx2 = a.g[2];
+        double l = x0, r = x0 + width;
+        if (!(gx1 == -1 && gx2 == -1)) {
+          l = x0 + gx1;
+          r = x0 + gx2;
+        }
+        double f1 = std::clamp(a.g[3], 0.0, 1.0), f2 = std::clamp(a.g[4], 0.0, 1.0);
+        if (a.type == OLI_RUN_RULE) {
+          Oli_Item it{};
+          it.kind = OLI_IT_LINE;
+          it.x = l;
+          it.y = top + f1 * lh;
+          it.x2 = r;
+          it.y2 = top + f2 * lh;
+          it.size = 0.02;
+          it.rgb = 0;
+          item(it);
+        } else {
+          if (a.g[3] == -1 && a.g[4] == -1) f1 = 0, f2 = 1;
+          Oli_Item it{};
+          it.kind = OLI_IT_RECT;
+          it.x = l;
+          it.y = top + std::min(f1, f2) * lh;
+          it.x2 = r - l;
+          it.y2 = std::fabs(f2 - f1) * lh;
+          it.fill = true;
+          it.fill_rgb = 0xE6E6E6;
+          out->pages[page].items.insert(out->pages[page].items.begin(), it);
+        }
+        continue;
+      }
+      if (a.blank) continue;
+      std::vector<Oli_Run> one(1);
+      one[0].type = OLI_RUN_TEXT;
+      one[0].face = a.face;
+      one[0].utf8 = a.utf8;
+      emit_runs(one, x0 + p.second, base, st.size_pt, 0.0, 0);
+      if (a.face & OLI_FACE_UNDER) {
+        Oli_Item u{};
+        u.kind = OLI_IT_LINE;
+        u.x = x0 + p.second;
+        u.x2 = x0 + p.second + a.w;
+        u.y = u.y2 = base + 0.12 * size_cm;
+        u.size = 0.015;
+        item(u);
+      }
+    }
+    if (used > 0) note_written(x0, x0 + used, top, top + lh);
+    y = top + lh;
+  } while (i < atoms.size());
+}
+
+/* ---- paragraphs ---- */
+
+void Lay::paragraph(const Oli_Block &b) {
+  for (const Oli_Para_Section &s : b.sections) {
+    Oli_Style st = Oli_Text_Style(s.mode);
+    st.size_pt *= s.factor;
+    st.line_cm *= s.factor;
+    if (s.offset != 0) move(s.offset);
+    double x0 = OLI_TEXT_LEFT + left + s.indent;
+    double width = OLI_TEXT_WIDTH - left - right - s.indent;
+    for (const std::string &l : s.lines) text_line(l, &s, x0, width, st, false);
+    if (s.space_after != 0) move(s.space_after);
+  }
+}
+
+void Lay::move(double d) {
+  y += d;
+  if (y < OLI_BODY_TOP) y = OLI_BODY_TOP;
+  if (y > OLI_BODY_BOTTOM) new_page();
+}
+
+/* ---- tables ---- */
+
+namespace {
+
+const double PITCH = OLI_TEXT_WIDTH / 106.0; /* cm per character of a table */
+const double TABLE_PT = 8.0;
+const double ROW_CM = 0.36;
+const double THIN_ROW_CM = 0.14;
+
+struct VChar {
+  std::string utf8;
+  char byte;
+  int face;
+};
+
+struct Row {
+  std::vector<VChar> chars;
+  std::vector<Oli_Run> groups;
+  bool only_rule;
+};
+
+Row parse_row(const std::string &line, bool plain, Oli_Run_Stats *stats) {
+  Row r{};
+  for (const Oli_Run &run : Oli_Split_Runs(line, 0, plain, stats)) {
+    if (run.type == OLI_RUN_TEXT) {
+      size_t k = 0;
+      for (char byte : run.bytes) {
+        VChar v;
+        v.byte = byte;
+        v.face = run.face;
+        /* the UTF-8 of one byte */
+        std::string one;
+        Oli_Append_Utf8(&one, Oli_Print_Font_Codepoint((unsigned char)byte));
+        v.utf8 = one;
+        r.chars.push_back(v);
+        k++;
+      }
+    } else if (run.type == OLI_RUN_TAB) {
+      r.chars.push_back({" ", ' ', run.face});
+    } else {
+      r.groups.push_back(run);
+    }
+  }
+  bool text = false;
+  for (const VChar &v : r.chars)
+    if (v.byte != ' ') text = true;
+  r.only_rule = !text && !r.groups.empty();
+  while (!r.chars.empty() && r.chars.back().byte == ' ') r.chars.pop_back();
+  return r;
+}
+
+bool numeric_run(const std::string &s) {
+  if (s == "n.e." || s == "auto" || s == "---" || s == "-") return true;
+  if (s.compare(0, 2, "l/") == 0) return true;
+  bool digit = false;
+  for (size_t i = 0; i < s.size(); i++) {
+    char c = s[i];
+    if (c >= '0' && c <= '9') digit = true;
+    else if (c == '.' || c == ',' || c == '%') continue;
+    else if ((c == '-' || c == '+') && (i == 0 || s[i - 1] == 'e' || s[i - 1] == 'E')) continue;
+    else if ((c == 'e' || c == 'E') && digit) continue;
+    else return false;
+  }
+  return digit;
+}
+
+} /* namespace */
+
+void Lay::table_row(const std::string &line, const Oli_Block &b, double x0, double wcm, bool header,
+                    double h) {
+  Row r = parse_row(line, b.conversion, &stats);
+  double top = y;
+  std::vector<double> seps = b.seps;
+  std::sort(seps.begin(), seps.end());
+  /* vertical separators */
+  for (double s : seps) {
+    Oli_Item it{};
+    it.kind = OLI_IT_LINE;
+    it.x = it.x2 = x0 + (s + 0.5) * PITCH;
+    it.y = top;
+    it.y2 = top + h;
+    it.size = 0.01;
+    it.rgb = 0x808080;
+    item(it);
+  }
+  double base = top + h * 0.72;
+  /* segments between separators, runs of text separated by two or more blanks */
+  std::vector<int> bounds;
+  bounds.push_back(0);
+  for (double s : seps) bounds.push_back((int)std::lround(s));
+  bounds.push_back(std::max<int>((int)r.chars.size(), bounds.back()) + 1);
+  double last_right = -1e9;
+  for (size_t k = 0; k + 1 < bounds.size(); k++) {
+    int a = bounds[k] + (k > 0 ? 1 : 0), e = std::min<int>(bounds[k + 1], (int)r.chars.size());
+    std::vector<std::pair<int, int>> pieces;
+    int i = a;
+    while (i < e) {
+      while (i < e && r.chars[i].byte == ' ') i++;
+      if (i >= e) break;
+      int j = i;
+      while (j < e) {
+        if (r.chars[j].byte == ' ' && (j + 1 >= e || r.chars[j + 1].byte == ' ')) break;
+        j++;
+      }
+      pieces.push_back({i, j});
+      i = j;
+    }
+    for (const auto &p : pieces) {
+      std::vector<Oli_Run> runs;
+      std::string ascii;
+      for (int c = p.first; c < p.second; c++) {
+        const VChar &v = r.chars[c];
+        if (runs.empty() || runs.back().face != v.face) {
+          Oli_Run run{};
+          run.type = OLI_RUN_TEXT;
+          run.face = v.face | (header ? 0 : 0);
+          runs.push_back(run);
+        }
+        runs.back().utf8 += v.utf8;
+        ascii.push_back(v.byte);
+      }
+      double w = 0;
+      for (const Oli_Run &run : runs) w += Oli_Text_Width_Cm(run.utf8, TABLE_PT, run.face);
+      double x;
+      if (header && pieces.size() == 1 && !seps.empty()) {
+        double lo = x0 + (bounds[k] + (k > 0 ? 1 : 0)) * PITCH, hi = x0 + bounds[k + 1] * PITCH;
+        if (k + 2 == bounds.size()) hi = x0 + wcm;
+        x = (lo + hi - w) / 2;
+      } else if (numeric_run(ascii)) {
+        x = x0 + p.second * PITCH - w;
+      } else {
+        x = x0 + p.first * PITCH;
+      }
+      if (x < last_right + 0.04) x = last_right + 0.04;
+      emit_runs(runs, x, base, TABLE_PT, 0.0, 0);
+      for (const Oli_Run &run : runs) {
+        double rw = Oli_Text_Width_Cm(run.utf8, TABLE_PT, run.face);
+        if (run.face & OLI_FACE_UNDER) {
+          Oli_Item u{};
+          u.kind = OLI_IT_LINE;
+          u.x = x;
+          u.x2 = x + rw;
+          u.y = u.y2 = base + 0.05;
+          u.size = 0.012;
+          item(u);
+        }
+        x += rw;
+      }
+      last_right = x;
+    }
+  }
+  for (const Oli_Run &g : r.groups) {
+    double l = x0, rr = x0 + wcm;
+    if (!(g.g[1] == -1 && g.g[2] == -1)) {
+      l = x0 + g.g[1];
+      rr = x0 + g.g[2];
+    }
+    double f1 = std::clamp(g.g[3], 0.0, 1.0), f2 = std::clamp(g.g[4], 0.0, 1.0);
+    Oli_Item it{};
+    if (g.type == OLI_RUN_RULE) {
+      it.kind = OLI_IT_LINE;
+      it.x = l;
+      it.x2 = rr;
+      it.y = top + f1 * h;
+      it.y2 = top + f2 * h;
+      it.size = r.only_rule ? 0.01 : 0.015;
+      item(it);
+    } else {
+      if (g.g[3] == -1 && g.g[4] == -1) f1 = 0, f2 = 1;
+      it.kind = OLI_IT_RECT;
+      it.x = l;
+      it.y = top + std::min(f1, f2) * h;
+      it.x2 = rr - l;
+      it.y2 = std::fabs(f2 - f1) * h;
+      it.fill = true;
+      it.fill_rgb = 0xE6E6E6;
+      out->pages[page].items.insert(out->pages[page].items.begin(), it);
+    }
+  }
+  y = top + h;
+}
+
+/* Rule across the table (cm width). */
+void Lay::table_rule(double x0, double wcm, double at, double width) {
+  Oli_Item it{};
+  it.kind = OLI_IT_LINE;
+  it.x = x0;
+  it.x2 = x0 + wcm;
+  it.y = it.y2 = at;
+  it.size = width;
+  item(it);
+}
+
+void Lay::table(const Oli_Block &b) {
+  double x0 = OLI_TEXT_LEFT + left;
+  double width = OLI_TEXT_WIDTH - left - right;
+  /* The title lines stay with the table's head and first rows. */
+  double keep = 0;
+  for (int k = 0; k < 3; k++) keep += b.titles[k].size() * (k == 0 ? 0.5 : k == 1 ? 0.4 : 0.3);
+  if (b.has_layout) keep += std::min<size_t>(b.rows.size(), 4) * ROW_CM;
+  if (keep > 0) place(x0, x0 + width, std::min(keep, OLI_BODY_BOTTOM - OLI_BODY_TOP));
+  /* title lines: a title, captions, small lines */
+  for (int k = 0; k < 3; k++)
+    for (size_t i = 0; i < b.titles[k].size(); i++) {
+      Oli_Style st = k == 0 ? Oli_Style{11.0, 0.5, OLI_FACE_BOLD}
+                            : k == 1 ? Oli_Style{9.0, 0.4, i == 0 ? OLI_FACE_BOLD : 0}
+                                     : Oli_Style{7.0, 0.3, 0};
+      text_line(b.titles[k][i], nullptr, x0, width, st, b.conversion);
+    }
+  if (!b.has_layout) {
+    move(0.1);
+    return;
+  }
+  size_t nhead = b.plain ? 0 : (size_t)(b.head_lines + b.unit_line);
+  if (nhead > b.rows.size()) nhead = b.rows.size();
+  /* table width in characters */
+  size_t chars = 0;
+  for (const std::string &l : b.rows) {
+    Row r = parse_row(l, b.conversion, nullptr);
+    chars = std::max(chars, r.chars.size());
+  }
+  for (double s : b.seps) chars = std::max(chars, (size_t)std::max(0.0, s) + 1);
+  double wcm = chars * PITCH;
+  bool framed = nhead > 0;
+  double row_h = b.plain ? 0.34 : ROW_CM;
+  auto header = [&]() {
+    if (!framed) return;
+    double top = y;
+    Oli_Item bg{};
+    bg.kind = OLI_IT_RECT;
+    bg.x = x0;
+    bg.y = top;
+    bg.x2 = wcm;
+    bg.y2 = nhead * row_h;
+    bg.fill = true;
+    bg.fill_rgb = 0xECECEC;
+    item(bg);
+    table_rule(x0, wcm, top, 0.025);
+    for (size_t i = 0; i < nhead; i++) table_row(b.rows[i], b, x0, wcm, true, row_h);
+    table_rule(x0, wcm, y, 0.015);
+  };
+  size_t first_rows = std::min<size_t>(2, b.rows.size() - nhead);
+  double top = place(x0, x0 + wcm, (nhead + first_rows) * row_h);
+  double seg_top = top;
+  header();
+  for (size_t i = nhead; i < b.rows.size(); i++) {
+    Row r = parse_row(b.rows[i], b.conversion, nullptr);
+    double h = r.only_rule ? THIN_ROW_CM : row_h;
+    if (y + h > OLI_BODY_BOTTOM + 1e-6) {
+      if (framed) table_rule(x0, wcm, y, 0.025);
+      note_written(x0, x0 + wcm, seg_top, y);
+      new_page();
+      seg_top = place(x0, x0 + wcm, (nhead + 1) * row_h);
+      header();
+    }
+    table_row(b.rows[i], b, x0, wcm, false, h);
+  }
+  if (framed) table_rule(x0, wcm, y, 0.025);
+  note_written(x0, x0 + wcm, seg_top, y + 0.15);
+  y += 0.15;
+}
+
+/* ---- commands ---- */
+
+void Lay::command(const Oli_Block &b) {
+  const std::vector<double> &n = b.nums;
+  switch (b.command) {
+  case OLI_CMD_SETFLAGS: flags = (uint32_t)n[0]; break;
+  case OLI_CMD_SETLAYOUT:
+    if ((int)n[0] != 4115)
+      warn_once("layout", b.line, "Seitenlayout " + std::to_string((int)n[0]) +
+                                      " unbekannt: A4 hoch verwendet");
+    break;
+  case OLI_CMD_MARGINS:
+    left = std::clamp(n[1], -OLI_TEXT_LEFT, OLI_TEXT_WIDTH + 1.0);
+    right = std::clamp(n[2], 0.0, OLI_TEXT_WIDTH);
+    break;
+  case OLI_CMD_YPOSITION:
+    if ((int)n[0] == 1) {
+      move(n[1]);
+    } else if ((int)n[0] == 4) {
+      if (later(low_page, low_y, page, y)) {
+        page = low_page;
+        y = low_y;
+        ensure_page();
+      }
+    } else {
+      warn_once("ymode", b.line, "unbekannte Positionierungsart " + std::to_string((int)n[0]));
+    }
+    break;
+  case OLI_CMD_RESERVE:
+    if (y + n[0] > OLI_BODY_BOTTOM && y > OLI_BODY_TOP + 0.05) new_page();
+    break;
+  case OLI_CMD_BOOKMARK: {
+    int kind = (int)n[0];
+    if (kind == 15) break;
+    if (kind != 0 && kind != 16 && kind != 17) {
+      warn_once("bookmark", b.line, "unbekannte Lesezeichenart " + std::to_string(kind));
+      break;
+    }
+    Oli_Bookmark m;
+    m.kind = kind;
+    m.text = Oli_Plain_Utf8(b.text);
+    m.page = page;
+    m.y = y;
+    out->bookmarks.push_back(m);
+    break;
+  }
+  case OLI_CMD_STOREY: {
+    int s = (int)n[0];
+    if (s < 0 || s > 9) {
+      warn_once("slot", b.line, "unzul\xC3\xA4ssiger Positionsspeicher");
+      break;
+    }
+    slots[s] = {true, page, y};
+    low_page = page;
+    low_y = y;
+    break;
+  }
+  case OLI_CMD_RESTOREY: {
+    int s = (int)n[0];
+    if (s < 0 || s > 9 || !slots[s].used) {
+      warn_once("restore", b.line, "Position nicht gespeichert");
+      break;
+    }
+    page = slots[s].page;
+    y = slots[s].y;
+    ensure_page();
+    break;
+  }
+  case OLI_CMD_PUSHMARGINS:
+    if (margin_stack.size() < 100) margin_stack.push_back({left, right, page, y});
+    break;
+  case OLI_CMD_POPMARGINS: {
+    if (margin_stack.empty()) {
+      warn_once("pop", b.line, "R\xC3\xA4nder ohne Sicherung zur\xC3\xBC" "ckgesetzt");
+      break;
+    }
+    Saved_Margins m = margin_stack.back();
+    margin_stack.pop_back();
+    left = m.left;
+    right = m.right;
+    if (((uint32_t)n[0] & 0x100000) && later(m.low_page, m.low_y, page, y)) {
+      page = m.low_page;
+      y = m.low_y;
+      ensure_page();
+    }
+    break;
+  }
+  default: break;
+  }
+}
+
+/* ---- the document ---- */
+
+void Oli_Layout_Document(const Oli_Document *doc, Oli_Layout *layout) {
+  *layout = Oli_Layout();
+  if (doc == nullptr) return;
+  layout->warnings = doc->warnings;
+  layout->title = Oli_Plain_Utf8(doc->title);
+  Lay L;
+  L.out = layout;
+  L.folder = doc->folder;
+  L.ensure_page();
+  for (const Oli_Block &b : doc->blocks) {
+    switch (b.kind) {
+    case OLI_BLK_CONTENTS: break;
+    case OLI_BLK_NEWPAGE:
+      if (!layout->pages[L.page].items.empty() || L.y > OLI_BODY_TOP + 0.05) L.new_page();
+      break;
+    case OLI_BLK_PARA: L.paragraph(b); break;
+    case OLI_BLK_TABLE: L.table(b); break;
+    case OLI_BLK_GRAPHIC: case OLI_BLK_PICTURE: L.graphic(b); break;
+    case OLI_BLK_COMMAND: L.command(b); break;
+    default: break;
+    }
+  }
+  if (L.stats.unknown_escapes)
+    layout->warnings.push_back(std::to_string(L.stats.unknown_escapes) +
+                               " unbekannte Steuerzeichen \xC3\xBC" "bergangen");
+  if (L.stats.bad_groups)
+    layout->warnings.push_back(std::to_string(L.stats.bad_groups) +
+                               " unlesbare Zeichengruppen \xC3\xBC" "bergangen");
+  /* a last empty page (after a closing move) is dropped */
+  while (layout->pages.size() > 1 && layout->pages.back().items.empty()) layout->pages.pop_back();
+}

@@ -1,0 +1,648 @@
+/*
+** Reader of the print list for the viewer: turns the lines of a print list into blocks
+** (contents, page breaks, paragraphs, tables, graphics, pictures, page-layout commands).
+** Every count and length is checked; what cannot be read is skipped with a warning.
+*/
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "platform/oliview.h"
+
+namespace {
+
+/* ---- line cursor ---- */
+
+struct Cursor {
+  std::vector<std::string> lines;
+  size_t pos = 0;
+  Oli_Document *doc = nullptr;
+  std::set<std::string> warned; /* one warning per kind of unknown record */
+
+  bool eof() const { return pos >= lines.size(); }
+  const std::string &peek() const { return lines[pos]; }
+  int lineno() const { return (int)pos + 1; }
+  void warn(int line, const std::string &text) {
+    char head[32];
+    snprintf(head, sizeof head, "Zeile %d: ", line);
+    doc->warnings.push_back(head + text);
+  }
+  void warn_once(const std::string &key, int line, const std::string &text) {
+    if (warned.insert(key).second) warn(line, text);
+  }
+};
+
+/* A keyword line that starts a block or command (ends a text part that lost its end). */
+bool starts_block(const std::string &l) {
+  static const char *keys[] = {"#SHOWPARA", "#SHOWTABLE", "#SHOWGRAFIC", "#NEWPAGE", "#CONTENTS",
+                               "#OLI_"};
+  for (const char *k : keys)
+    if (l.compare(0, strlen(k), k) == 0) return true;
+  return false;
+}
+
+std::string trim(const std::string &s) {
+  size_t a = s.find_first_not_of(" \t"), b = s.find_last_not_of(" \t");
+  return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
+}
+
+/* Numbers of a line (decimal or 0x hexadecimal); stops at the first token that is none. */
+std::vector<double> numbers(const std::string &l, size_t max = 4096) {
+  std::vector<double> out;
+  const char *p = l.c_str();
+  while (*p && out.size() < max) {
+    while (*p == ' ' || *p == '\t') p++;
+    if (!*p) break;
+    char *end = nullptr;
+    double v;
+    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
+      errno = 0;
+      unsigned long long u = strtoull(p + 2, &end, 16);
+      if (end == p + 2 || errno) break;
+      v = (double)u;
+    } else {
+      v = strtod(p, &end);
+      if (end == p || !std::isfinite(v)) break;
+    }
+    out.push_back(v);
+    p = end;
+  }
+  return out;
+}
+
+bool all_numbers(const std::string &l) {
+  std::string t = trim(l);
+  if (t.empty()) return false;
+  std::vector<double> n = numbers(t);
+  /* count tokens */
+  size_t tokens = 0;
+  bool in = false;
+  for (char c : t) {
+    if (c != ' ' && c != '\t' && !in) tokens++;
+    in = c != ' ' && c != '\t';
+  }
+  return n.size() == tokens;
+}
+
+/* Text between « and » (0xAE, 0xAF) of a line; found is false without both. */
+std::string guillemet(const std::string &l, bool *found) {
+  size_t a = l.find('\xAE');
+  size_t b = a == std::string::npos ? a : l.find('\xAF', a + 1);
+  if (a == std::string::npos || b == std::string::npos) {
+    *found = false;
+    return std::string();
+  }
+  *found = true;
+  return l.substr(a + 1, b - a - 1);
+}
+
+std::string body(const std::string &l) { return !l.empty() && l[0] == ' ' ? l.substr(1) : l; }
+
+/* Length of a unit code in cm: 2 cm, 1 points, 4 a fraction of the text width. */
+double unit_cm(int code, double v) {
+  if (code == 1) return v * 2.54 / 72.0;
+  if (code == 4) return v * OLI_TEXT_WIDTH;
+  return v;
+}
+
+/* ---- paragraphs ---- */
+
+/* Read a header up to and including its "-1". 1, or 0 with a warning. */
+int read_para_header(Cursor &c, Oli_Para_Section *s, int start) {
+  auto need = [&](std::vector<double> *n, size_t count) -> bool {
+    if (c.eof()) return false;
+    *n = numbers(c.peek());
+    if (n->size() < count) return false;
+    c.pos++;
+    return true;
+  };
+  std::vector<double> n;
+  if (!need(&n, 1)) goto bad;
+  s->flags = (uint32_t)n[0];
+  if (s->flags & 0x3) {
+    c.warn(c.lineno() - 1, "Absatz mit Zusatzausgaben (Kennung 0x1/0x2) kann nicht gelesen werden");
+    return 0;
+  }
+  if (!need(&n, 1)) goto bad;
+  s->mode = (int32_t)n[0];
+  if (s->flags & 0x10) {
+    if (!need(&n, 2)) goto bad;
+    s->offset = unit_cm((int)n[0], n[1]);
+  }
+  if (s->flags & 0x20) {
+    if (!need(&n, 4)) goto bad;
+    s->indent = unit_cm((int)n[0], n[1]);
+    s->value_d = unit_cm((int)n[2], n[3]);
+  }
+  if (s->flags & 0x40) {
+    if (!need(&n, 1)) goto bad;
+    s->tabs_given = true;
+    if ((uint32_t)n[0] == 0x2) {
+      std::vector<double> t;
+      if (!need(&t, 2)) goto bad;
+      s->tab_count = -1;
+      s->tabs.assign(1, unit_cm((int)t[0], t[1]));
+    } else {
+      int count = n.size() > 1 ? (int)n[1] : 0;
+      if (count < 0 || count > 100) {
+        c.warn(c.lineno() - 1, "unzul\xC3\xA4ssige Zahl von Tabulatoren");
+        return 0;
+      }
+      s->tab_count = count;
+      for (int i = 0; i < count; i++) {
+        std::vector<double> t;
+        if (!need(&t, 2)) goto bad;
+        s->tabs.push_back(unit_cm((int)t[0], t[1]));
+      }
+    }
+  }
+  if (s->flags & 0x400) {
+    if (!need(&n, 1)) goto bad;
+    s->factor = n[0] > 0.1 && n[0] < 10.0 ? n[0] : 1.0;
+  }
+  if (s->flags & 0x800) {
+    if (!need(&n, 2)) goto bad;
+    s->value_b = unit_cm((int)n[0], n[1]);
+  }
+  if (s->flags & 0x200) {
+    if (!need(&n, 2)) goto bad;
+  }
+  if (!need(&n, 1) || n[0] != -1) goto bad;
+  return 1;
+bad:
+  c.warn(start, "Absatzkopf unvollst\xC3\xA4ndig oder fehlerhaft");
+  return 0;
+}
+
+Oli_Para_Section fresh_section() {
+  Oli_Para_Section s{};
+  s.mode = 4;
+  s.factor = 1.0;
+  return s;
+}
+
+/* Skip to the next line that starts a block. */
+void skip_to_block(Cursor &c) {
+  while (!c.eof() && !starts_block(c.peek())) c.pos++;
+}
+
+void read_para(Cursor &c, Oli_Block *b) {
+  int start = c.lineno() - 1;
+  for (;;) {
+    Oli_Para_Section s = fresh_section();
+    if (!read_para_header(c, &s, start)) {
+      skip_to_block(c);
+      return;
+    }
+    bool ended = false;
+    while (!c.eof()) {
+      const std::string &l = c.peek();
+      if (l == "#END_OF_TEXT") {
+        c.pos++;
+        ended = true;
+        break;
+      }
+      if (starts_block(l)) break;
+      s.lines.push_back(body(l));
+      c.pos++;
+    }
+    if (!ended) {
+      b->sections.push_back(s);
+      c.warn(start, c.eof() ? "Absatz ohne Ende (Dateiende)" : "Absatz ohne #END_OF_TEXT");
+      return;
+    }
+    /* end record */
+    std::vector<double> n;
+    if (c.eof() || (n = numbers(c.peek())).empty()) {
+      b->sections.push_back(s);
+      c.warn(start, "Absatz ohne Abschlusssatz");
+      return;
+    }
+    c.pos++;
+    s.end_flags = (uint32_t)n[0];
+    if (s.end_flags & 0x1000) {
+      if (c.eof() || (n = numbers(c.peek())).size() < 2) {
+        b->sections.push_back(s);
+        c.warn(start, "Abschlusssatz des Absatzes unvollst\xC3\xA4ndig");
+        return;
+      }
+      c.pos++;
+      s.space_after = unit_cm((int)n[0], n[1]);
+    }
+    b->sections.push_back(s);
+    if (s.end_flags & 0x4) continue; /* another header follows */
+    if (!c.eof() && numbers(c.peek()).size() == 1 && numbers(c.peek())[0] == -1) c.pos++;
+    else c.warn(start, "Absatz ohne abschlie\xC3\x9F" "ende -1");
+    return;
+  }
+}
+
+/* ---- tables ---- */
+
+void read_table(Cursor &c, Oli_Block *b, bool conversion) {
+  int start = c.lineno() - 1;
+  b->conversion = conversion;
+  std::vector<double> n;
+  if (c.eof() || (n = numbers(c.peek())).size() < 3) {
+    c.warn(start, "Tabelle ohne Titelz\xC3\xA4hler");
+    skip_to_block(c);
+    return;
+  }
+  c.pos++;
+  for (int k = 0; k < 3; k++) {
+    int count = (int)n[k];
+    if (count < 0 || count > 200) {
+      c.warn(start, "unzul\xC3\xA4ssige Zahl von Titelzeilen");
+      skip_to_block(c);
+      return;
+    }
+    b->title_counts[k] = count;
+  }
+  for (int k = 0; k < 3; k++)
+    for (int i = 0; i < b->title_counts[k]; i++) {
+      if (c.eof() || starts_block(c.peek())) {
+        c.warn(start, "Tabelle: Titelzeilen fehlen");
+        return;
+      }
+      b->titles[k].push_back(body(c.peek()));
+      c.pos++;
+    }
+  /* layout line, or the end of a title-only block (" 0 0 0 0", "0 0 0 0 0") */
+  if (c.eof() || (n = numbers(c.peek())).size() < 4 || !all_numbers(c.peek())) {
+    c.warn(start, c.eof() ? "Tabelle ohne Ende (Dateiende)" : "Tabelle ohne Formatzeile");
+    skip_to_block(c);
+    return;
+  }
+  c.pos++;
+  if (n[2] != -1 || n[3] != -1) return; /* title-only block: no text part */
+  b->has_layout = true;
+  b->head_lines = (int32_t)n[0];
+  b->unit_line = (int32_t)n[1];
+  b->nsep = n.size() > 4 ? (int32_t)n[4] : 0;
+  if (b->head_lines < 0 || b->head_lines > 10 || b->unit_line < 0 || b->unit_line > 1 ||
+      b->nsep < 0 || b->nsep > 200) {
+    c.warn(start, "Tabelle: unzul\xC3\xA4ssige Formatzeile");
+    skip_to_block(c);
+    return;
+  }
+  b->plain = b->head_lines == 0 && b->unit_line == 0 && b->nsep == 0;
+  if (!c.eof()) {
+    const std::string &l = c.peek();
+    if (b->nsep > 0) {
+      std::vector<double> s = numbers(l);
+      if (all_numbers(l) && (int)s.size() == b->nsep) {
+        b->seps = s;
+        c.pos++;
+      } else {
+        c.warn(start, "Tabelle: Trennerpositionen fehlen");
+        b->nsep = 0;
+      }
+    } else if (l.empty()) {
+      c.pos++; /* the empty separator line of a table whose columns all join */
+    }
+  }
+  bool ended = false;
+  while (!c.eof()) {
+    const std::string &l = c.peek();
+    if (l == "#END_OF_TEXT") {
+      c.pos++;
+      ended = true;
+      break;
+    }
+    if (starts_block(l)) break;
+    if (b->rows.size() >= 100000) {
+      c.warn(start, "Tabelle: zu viele Zeilen");
+      skip_to_block(c);
+      return;
+    }
+    b->rows.push_back(l); /* kept whole: separator positions count its first blank */
+    c.pos++;
+  }
+  if (!ended) {
+    /* the empty lines before the next block belong to it, not to the table */
+    while (!b->rows.empty() && trim(b->rows.back()).empty()) b->rows.pop_back();
+    c.warn(start, c.eof() ? "Tabelle ohne Ende (Dateiende)" : "Tabelle ohne #END_OF_TEXT");
+  }
+}
+
+/* ---- graphics ---- */
+
+/* The element record of a line; false when the line is no element. */
+bool read_element(Cursor &c, const std::string &l, Oli_Gr_Element *e) {
+  std::vector<double> n = numbers(l, 1);
+  if (n.empty()) return false;
+  e->code = (int32_t)n[0];
+  size_t g = l.find('\xAE');
+  std::string head = g == std::string::npos ? l : l.substr(0, g);
+  if (e->code == 27) {
+    /* " 27 a b %FONT%\name" */
+    std::vector<double> v = numbers(head, 3);
+    e->v.assign(v.begin() + 1, v.end());
+    size_t p = head.find('%');
+    e->text = p == std::string::npos ? std::string() : trim(head.substr(p));
+    return true;
+  }
+  std::vector<double> v = numbers(head);
+  e->v.assign(v.begin() + 1, v.end());
+  if (g != std::string::npos) {
+    bool found;
+    e->text = guillemet(l, &found);
+    if (!found) c.warn(c.lineno(), "Grafiktext ohne schlie\xC3\x9F" "endes \xC2\xBB");
+  }
+  return true;
+}
+
+/* Operand counts of the element codes the writers emit (-1: a count in the first operand). */
+int operand_count(int code) {
+  switch (code) {
+  case 1: case 24: return 4;
+  case 2: case 3: return 2;
+  case 4: case 6: case 7: case 8: case 13: case 16: case 20: case 62: return 1;
+  case 9: case 10: return 5;
+  case 14: case 23: return 2;
+  case 27: return 2;
+  case 30: case 31: case 52: case 53: case 59: case 60: case 61: return 0;
+  case 50: case 51: return 3;
+  case 18: case 38: return -1;
+  case 75: return 3;
+  default: return -2;
+  }
+}
+
+void read_embedded(Cursor &c, Oli_Gr_Element *e, int start) {
+  if (c.eof() || trim(c.peek()) != "{") {
+    c.warn(start, "Bild: eingebettete Daten fehlen");
+    return;
+  }
+  c.pos++;
+  while (!c.eof()) {
+    std::string l = trim(c.peek());
+    c.pos++;
+    if (l == "}") return;
+    if (l.size() % 2 || l.size() > 128) {
+      c.warn(c.lineno() - 1, "Bild: fehlerhafte Hexadezimalzeile");
+      continue;
+    }
+    for (size_t i = 0; i + 1 < l.size(); i += 2) {
+      char hex[3] = {l[i], l[i + 1], 0};
+      char *end;
+      long v = strtol(hex, &end, 16);
+      if (*end) {
+        c.warn(c.lineno() - 1, "Bild: fehlerhafte Hexadezimalzeile");
+        break;
+      }
+      e->data.push_back((unsigned char)v);
+    }
+    if (e->data.size() > (64u << 20)) {
+      c.warn(start, "Bild: eingebettete Daten zu gro\xC3\x9F");
+      e->data.clear();
+      return;
+    }
+  }
+  c.warn(start, "Bild: eingebettete Daten ohne Ende");
+}
+
+void read_elements(Cursor &c, Oli_Block *b, bool picture) {
+  int start = c.lineno() - 1;
+  while (!c.eof()) {
+    const std::string &l = c.peek();
+    if (starts_block(l)) break;
+    std::string t = trim(l);
+    if (t.empty()) {
+      c.pos++;
+      continue;
+    }
+    if ((!picture && t == "-1") || (picture && t == "0")) {
+      c.pos++;
+      return;
+    }
+    Oli_Gr_Element e{};
+    if (!read_element(c, l, &e)) {
+      c.warn_once("grline", c.lineno(), "Grafik: unlesbare Zeile \xC3\xBC" "bersprungen");
+      c.pos++;
+      continue;
+    }
+    int want = operand_count(e.code);
+    if (want == -2) {
+      char key[32];
+      snprintf(key, sizeof key, "code%d", e.code);
+      c.warn_once(key, c.lineno(), "Grafik: unbekanntes Element " + std::to_string(e.code) +
+                                       " \xC3\xBC" "bersprungen");
+      c.pos++;
+      continue;
+    }
+    int line = c.lineno();
+    c.pos++;
+    if (want == -1) {
+      int count = e.v.empty() ? -1 : (int)e.v[0];
+      size_t need = e.code == 18 ? 1 + 2 * (size_t)(count < 0 ? 0 : count) : 1 + (size_t)(count < 0 ? 0 : count);
+      if (count < 0 || count > 100000 || e.v.size() < need) {
+        c.warn(line, "Grafik: Element " + std::to_string(e.code) + " unvollst\xC3\xA4ndig");
+        continue;
+      }
+    } else if ((int)e.v.size() < want) {
+      c.warn(line, "Grafik: Element " + std::to_string(e.code) + " unvollst\xC3\xA4ndig");
+      continue;
+    }
+    if (e.code == 75) {
+      uint32_t flags = (uint32_t)e.v[0];
+      if (flags & 0x1000) read_embedded(c, &e, line);
+    }
+    b->elements.push_back(std::move(e));
+  }
+  c.warn(start, c.eof() ? "Grafik ohne Ende (Dateiende)" : "Grafik ohne Endekennung");
+}
+
+void read_graphic(Cursor &c, Oli_Block *b) {
+  int start = c.lineno() - 1;
+  for (int group = 0; group < 2; group++) {
+    std::vector<double> n;
+    if (c.eof() || (n = numbers(c.peek())).size() < 3) {
+      c.warn(start, "Grafik ohne Beschriftungskennungen");
+      skip_to_block(c);
+      return;
+    }
+    c.pos++;
+    for (int k = 0; k < 3; k++)
+      if (n[k] != 0) {
+        if (c.eof() || starts_block(c.peek())) {
+          c.warn(start, "Grafik: Beschriftungszeile fehlt");
+          return;
+        }
+        b->captions.push_back(body(c.peek()));
+        c.pos++;
+      }
+  }
+  if (c.eof()) {
+    c.warn(start, "Grafik ohne Ende (Dateiende)");
+    return;
+  }
+  std::vector<double> n = numbers(c.peek());
+  if (n.empty()) {
+    c.warn(start, "Grafik ohne Fensterkennung");
+    skip_to_block(c);
+    return;
+  }
+  c.pos++;
+  if (n[0] == -1 && n.size() == 1) {
+    b->kind = OLI_BLK_GRAPHIC;
+  } else {
+    b->kind = OLI_BLK_PICTURE;
+    size_t i = 0;
+    if (n[0] == -999 && n.size() >= 3) {
+      b->picture_flags = (int32_t)n[1];
+      i = 2;
+    }
+    b->picture_type = (int32_t)n[i];
+    if ((b->picture_flags & 0x10000) && !c.eof()) c.pos++; /* four further values */
+  }
+  if (c.eof() || (n = numbers(c.peek())).size() < 4) {
+    c.warn(start, "Grafik ohne Fenster");
+    skip_to_block(c);
+    return;
+  }
+  c.pos++;
+  for (int k = 0; k < 4; k++) b->window[k] = n[k];
+  double w = fabs(n[1] - n[0]), h = fabs(n[3] - n[2]);
+  if (w > 100.0 || h > 100.0) {
+    c.warn(start, "Grafik: Fenster zu gro\xC3\x9F");
+    skip_to_block(c);
+    b->kind = 0;
+    return;
+  }
+  if (b->kind == OLI_BLK_PICTURE && b->picture_type == 3) {
+    if (!c.eof() && (n = numbers(c.peek())).size() == 1) {
+      b->picture_scale = n[0];
+      c.pos++;
+    }
+  }
+  read_elements(c, b, b->kind == OLI_BLK_PICTURE);
+}
+
+/* ---- commands ---- */
+
+struct Command_Name {
+  const char *name;
+  int32_t id;
+  size_t operands;
+};
+
+const Command_Name commands[] = {
+    {"#OLI_SETFLAGS", OLI_CMD_SETFLAGS, 1},   {"#OLI_SETLAYOUT", OLI_CMD_SETLAYOUT, 1},
+    {"#OLI_MARGINS", OLI_CMD_MARGINS, 3},     {"#OLI_YPOSITION", OLI_CMD_YPOSITION, 2},
+    {"#OLI_RESERVE", OLI_CMD_RESERVE, 1},     {"#OLI_BOOKMARK", OLI_CMD_BOOKMARK, 1},
+    {"#OLI_STOREY", OLI_CMD_STOREY, 1},       {"#OLI_RESTOREY", OLI_CMD_RESTOREY, 1},
+    {"#OLI_PUSHMARGINS", OLI_CMD_PUSHMARGINS, 0}, {"#OLI_POPMARGINS", OLI_CMD_POPMARGINS, 1},
+    {"#OLI_CONVERSION", OLI_CMD_CONVERSION, 1},
+};
+
+bool read_command(Cursor &c, const std::string &l, Oli_Block *b) {
+  size_t sp = l.find(' ');
+  std::string key = l.substr(0, sp);
+  std::string rest = sp == std::string::npos ? std::string() : l.substr(sp + 1);
+  for (const Command_Name &cn : commands) {
+    if (key != cn.name) continue;
+    b->kind = OLI_BLK_COMMAND;
+    b->command = cn.id;
+    size_t g = rest.find('\xAE');
+    b->nums = numbers(g == std::string::npos ? rest : rest.substr(0, g));
+    if (b->nums.size() < cn.operands) {
+      c.warn(b->line, "Seitenbefehl " + key.substr(1) + " unvollst\xC3\xA4ndig");
+      b->kind = 0;
+      return true;
+    }
+    if (cn.id == OLI_CMD_BOOKMARK && g != std::string::npos) {
+      bool found;
+      b->text = guillemet(rest, &found);
+    }
+    return true;
+  }
+  return false;
+}
+
+} /* namespace */
+
+/* ---- entries ---- */
+
+int Oli_Read_Text(const char *text, size_t len, Oli_Document *doc) {
+  if (doc == nullptr) return 0;
+  *doc = Oli_Document();
+  Cursor c;
+  c.doc = doc;
+  size_t p = 0;
+  while (p < len) {
+    const char *nl = (const char *)memchr(text + p, '\n', len - p);
+    size_t e = nl ? (size_t)(nl - text) : len;
+    std::string l(text + p, e - p);
+    if (!l.empty() && l.back() == '\r') l.pop_back();
+    c.lines.push_back(std::move(l));
+    p = e + 1;
+  }
+  bool conversion = false;
+  while (!c.eof()) {
+    std::string l = c.peek();
+    Oli_Block b{};
+    b.line = c.lineno();
+    c.pos++;
+    if (trim(l).empty()) continue;
+    if (l == "#CONTENTS") {
+      b.kind = OLI_BLK_CONTENTS;
+      if (!c.eof() && !starts_block(c.peek())) {
+        b.text = trim(body(c.peek()));
+        c.pos++;
+        if (!c.eof() && trim(c.peek()).empty() && !c.peek().empty()) c.pos++;
+      }
+      if (doc->title.empty()) doc->title = b.text;
+    } else if (l == "#NEWPAGE") {
+      b.kind = OLI_BLK_NEWPAGE;
+    } else if (l == "#SHOWPARA") {
+      b.kind = OLI_BLK_PARA;
+      read_para(c, &b);
+      if (b.sections.empty()) continue;
+    } else if (l == "#SHOWTABLE") {
+      b.kind = OLI_BLK_TABLE;
+      read_table(c, &b, conversion);
+    } else if (l == "#SHOWGRAFIC") {
+      read_graphic(c, &b);
+      if (b.kind == 0) continue;
+    } else if (l.compare(0, 5, "#OLI_") == 0 && read_command(c, l, &b)) {
+      if (b.kind == 0) continue;
+      if (b.command == OLI_CMD_CONVERSION) conversion = b.nums[0] != 0;
+    } else if (l == "#END_OF_TEXT") {
+      /* A second end after a table's end: the national-annex tables write one. */
+      continue;
+    } else {
+      /* An unknown record: skipped up to the next block with one warning. */
+      std::string shown = l.size() > 40 ? l.substr(0, 40) : l;
+      c.warn(b.line, "unbekannter Datensatz \xC3\xBC" "bersprungen: " + Oli_Plain_Utf8(shown));
+      skip_to_block(c);
+      continue;
+    }
+    doc->blocks.push_back(std::move(b));
+  }
+  return 1;
+}
+
+int Oli_Read_File(const char *path, Oli_Document *doc) {
+  if (path == nullptr || doc == nullptr) return 0;
+  FILE *f = fopen(path, "rb");
+  if (f == nullptr) return 0;
+  std::string data;
+  char buf[65536];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, f)) > 0) {
+    data.append(buf, n);
+    if (data.size() > (512u << 20)) break;
+  }
+  bool bad = ferror(f) != 0;
+  fclose(f);
+  if (bad) return 0;
+  int ok = Oli_Read_Text(data.data(), data.size(), doc);
+  const char *slash = strrchr(path, '/');
+  if (slash) doc->folder.assign(path, (size_t)(slash - path + 1));
+  return ok;
+}
