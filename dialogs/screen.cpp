@@ -630,7 +630,7 @@ int Screen_Text_Button_Popup(int unread, int start_x, int x, int y, const char *
 int Screen_Add_View_Button(int x, int y, int code)
 {
   int button = Add_Single_Button_to_PS(x, y, PS_RASTER(35, 20), "", code);
-  Change_Action_State_PS(button, 0);
+  Reset_Button_Frame(button);
   Set_Comment_to_Button_PS(button, "optische Kontrolle");
   return button;
 }

@@ -103,3 +103,12 @@ TEST_F(Screen, FlagSetHasRoundedUpBytes)
   Mem_Free(&f);
   EXPECT_EQ(Screen_Flag_Set_Init(0), nullptr);
 }
+
+TEST_F(Screen, ViewButtonEndsThePassWithItsCode)
+{
+  int b = Screen_Add_View_Button(100, 100, 77);
+  EXPECT_GT(b, 0);
+  Activate_Prop_Sheet();
+  ZW_Test_Set_Script("click 110 108\n");
+  EXPECT_EQ(Edit_Prop_Sheet(), 77);
+}
