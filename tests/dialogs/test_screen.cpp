@@ -112,3 +112,17 @@ TEST_F(Screen, ViewButtonEndsThePassWithItsCode)
   ZW_Test_Set_Script("click 110 108\n");
   EXPECT_EQ(Edit_Prop_Sheet(), 77);
 }
+
+TEST_F(Screen, TextButtonPopupAnswersTheChosenCode)
+{
+  const char *labels[2] = {"links", "rechts"};
+  const char *comments[2] = {"nach links", "nach rechts"};
+  int w1 = Text_Width_In_Font("links", 4096) + 16;
+  int bx = 200 + 5 + w1 + 5 + 4;
+  ZW_Test_Set_Script("click " + std::to_string(bx) + " 234\n");
+  EXPECT_EQ(Screen_Text_Button_Popup(0, 100, 200, 200, "Richtung", 2, labels, comments), 2);
+  /* a click outside the popup answers 99 */
+  ZW_Test_Set_Script("click 5 5\n");
+  EXPECT_EQ(Screen_Text_Button_Popup(0, 100, 200, 200, "Richtung", 2, labels, comments), 99);
+  EXPECT_EQ(Prop_Sheet_Level(), 1);
+}
