@@ -78,11 +78,18 @@ TEST(ScreenTools, RubberBandAndZoom)
     Zoom_Animation_Set(-1, 99);
     Zoom_Animation_Set(2, 0);
     const int colour = pxQFgc();
-    Zoom_Animation(0, 0, 10, 10, 100, 100, 200, 200);
+    const uint32_t on_path = ZW_Test_Pixel(100, 100);   /* the last rectangle's corner */
+    Zoom_Animation(0, 0, 10, 10, 150, 150, 300, 300);
     EXPECT_EQ(pxQFgc(), colour);
+    EXPECT_EQ(ZW_Test_Pixel(100, 100), on_path);   /* every rectangle drawn was erased */
+    EXPECT_EQ(pxSBop(0), 0);
     Zoom_Animation_Set(-1, 99);   /* back to 10 steps and 15 ms */
+    /* The highlight fills with the environment's background colour and restores the screen. */
+    const uint32_t before = ZW_Test_Pixel(12, 12);
     Highlight_Rect_Show(5, 5, 20, 20);
+    EXPECT_EQ(ZW_Test_Pixel(12, 12), 0xECE9D8u);
     Highlight_Rect_Hide();
+    EXPECT_EQ(ZW_Test_Pixel(12, 12), before);
 }
 
 TEST(ScreenTools, FileNameCheck)
