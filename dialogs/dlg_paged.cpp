@@ -346,6 +346,9 @@ int Dlg_Run_Paged(Dlg_Desc *d, int count, Dlg_Page *pages)
       k++;
     }
   }
+  /* disabled tabs are shown grey */
+  for (int i = 0; several && i < count; i++)
+    if (pages[i].state == 0 && e->members[i] > 0) Change_Activity_PS(e->members[i], 0);
   if (!Selectable(e, initial)) initial = std::max(First_Selectable(e), 0);
   e->current = initial;
   if (several) Select_Member_of_Register(e->register_handle, initial);
