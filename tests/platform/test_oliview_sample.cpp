@@ -185,7 +185,7 @@ int Viewer_Write_Sample_List(const char *path, int variant, int rows) {
   Oli_Write_Heading(f, 2, "Tragf\x84higkeit der Verbindungsmittel");
   Oli_Check_Line(f, "Abscheren:", 0.82, "<=", 1.0, 2, "", "erf\x81llt", "nicht erf\x81llt");
   Oli_Check_Line(f, "Lochleibung:", 1.07, "<=", 1.0, 2, "", "erf\x81llt", "nicht erf\x81llt");
-  Oli_Write_Text(f, "%s", Oli_Check_Text(12.5, 14.25, 2, 0.0, 0, "F\xCE\\v,Ed", "kN"));
+  Oli_Write_Text(f, "%s", Oli_Check_Text(12.5, 14.25, 2, 0.0, 0, "F\xCE\\" "v,Ed\xCEr", "kN"));
   Oli_Write_Heading(f, 2, "Nationaler Anhang");
   Print_NAD_EC5_Tables(f);
   Oli_Close_Bookmarks(f);
