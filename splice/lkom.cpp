@@ -1,0 +1,380 @@
+/*
+** The table of design combinations: row editing, the ASCII import ("kmod accidental M_d N_d V_d
+** comment" per line) and the generation of the combinations from the six characteristic actions
+** after EN 1990 eq. (6.10) and (6.12b). The rule is described in docs/combinations.md.
+*/
+#include "splice/splice_app.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "checks/checks.h"
+#include "foundation/foundation.h"
+#include "platform/zelkwin.h"
+#include "results/results.h"
+
+/* ---------------------------------------------------------------- table rows */
+
+int Lkom_Free_Entry(const Lkom_Table *t, int g)
+{
+    if (!t || g < 0 || g >= LKOM_GROUPS) return -1;
+    for (int e = 0; e < LKOM_ENTRIES; e++)
+        if (!t->groups[g].entries[e].used) return e;
+    return -1;
+}
+
+int Lkom_Count_Entries(const Lkom_Table *t, int g)
+{
+    if (!t || g < 0 || g >= LKOM_GROUPS) return 0;
+    int n = 0;
+    for (int e = 0; e < LKOM_ENTRIES; e++)
+        if (t->groups[g].entries[e].used) n++;
+    return n;
+}
+
+static void Clear_Entry(Lkom_Entry *e)
+{
+    memset(e, 0, sizeof *e);
+    for (int k = 0; k < LKOM_ACTION_SLOTS; k++) e->actions[k] = -1;
+}
+
+void Lkom_Delete_Entry(Lkom_Table *t, int g, int e)
+{
+    if (!t || g < 0 || g >= LKOM_GROUPS || e < 0 || e >= LKOM_ENTRIES) return;
+    Lkom_Group *grp = &t->groups[g];
+    memmove(&grp->entries[e], &grp->entries[e + 1], sizeof(Lkom_Entry) * (LKOM_ENTRIES - 1 - e));
+    Clear_Entry(&grp->entries[LKOM_ENTRIES - 1]);
+    if (Lkom_Count_Entries(t, g) == 0) grp->used = 0;
+}
+
+void Lkom_Clear_Table(Lkom_Table *t)
+{
+    if (!t) return;
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        Lkom_Group *grp = &t->groups[g];
+        grp->used = 0;
+        grp->kled = g < 5 ? g : 2;
+        grp->source = 0;
+        grp->kmod_source = 1;
+        grp->kmod = 0.9;
+        for (int e = 0; e < LKOM_ENTRIES; e++) Clear_Entry(&grp->entries[e]);
+    }
+}
+
+/* ---------------------------------------------------------------- ASCII import */
+
+/* Group of a preset kmod: the used group with kmod within the tolerance, else the first unused
+** group (opened), else -1. */
+static int Group_Of_Kmod(Lkom_Table *t, double kmod)
+{
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        Lkom_Group *grp = &t->groups[g];
+        if (grp->used && grp->kmod_source == 0 && fabs(grp->kmod - kmod) < LKOM_KMOD_TOLERANCE)
+            return g;
+    }
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        Lkom_Group *grp = &t->groups[g];
+        if (!grp->used && Lkom_Count_Entries(t, g) == 0) {
+            grp->used = 1;
+            grp->kmod_source = 0;
+            grp->kmod = kmod;
+            grp->source = 0;
+            return g;
+        }
+    }
+    return -1;
+}
+
+/* Read a number word starting at *p; 1 and *p behind it. */
+static int Next_Number(const char **p, double *out)
+{
+    while (**p == ' ' || **p == '\t') (*p)++;
+    if (!**p) return 0;
+    char *end = nullptr;
+    errno = 0;
+    double x = strtod(*p, &end);
+    if (end == *p || !std::isfinite(x)) return 0;
+    if (*end && *end != ' ' && *end != '\t') return 0;
+    *out = x;
+    *p = end;
+    return 1;
+}
+
+static void Note_Bad(Ascii_Import_Report *r, int line, int kind)
+{
+    if (r->bad < ASCII_IMPORT_BAD_MAX) {
+        r->bad_lines[r->bad] = line;
+        r->bad_kinds[r->bad] = kind;
+    }
+    r->bad++;
+}
+
+int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *report)
+{
+    Ascii_Import_Report local;
+    Ascii_Import_Report *r = report ? report : &local;
+    memset(r, 0, sizeof *r);
+    if (!path || !t) return -1;
+    FILE *f = fopen(path, "rb");
+    if (!f) return -1;
+
+    std::string line;
+    int line_no = 0, c = 0;
+    while (c != EOF) {
+        line.clear();
+        while ((c = fgetc(f)) != EOF && c != '\n')
+            if (line.size() < 4096) line.push_back((char)c);
+        if (c == EOF && line.empty()) break;
+        line_no++;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+
+        const char *p = line.c_str();
+        while (*p == ' ' || *p == '\t') p++;
+        if (!*p || *p == '#') continue;
+
+        double kmod, acc, M, N, V;
+        if (!Next_Number(&p, &kmod) || !Next_Number(&p, &acc) || !Next_Number(&p, &M)
+            || !Next_Number(&p, &N) || !Next_Number(&p, &V)
+            || kmod <= 0.0 || kmod > 2.0 || (acc != 0.0 && acc != 1.0)) {
+            Note_Bad(r, line_no, 1);
+            continue;
+        }
+        while (*p == ' ' || *p == '\t') p++;
+        int g = Group_Of_Kmod(t, kmod);
+        if (g < 0) { Note_Bad(r, line_no, 2); continue; }
+        int e = Lkom_Free_Entry(t, g);
+        if (e < 0) { Note_Bad(r, line_no, 3); continue; }
+        Lkom_Entry *en = &t->groups[g].entries[e];
+        Clear_Entry(en);
+        en->used = 1;
+        en->accidental = (int32_t)acc;
+        en->M_d = M;
+        en->N_d = N;
+        en->V_d = V;
+        en->kled = -1;
+        std::string comment(p);
+        while (!comment.empty() && (comment.back() == ' ' || comment.back() == '\t')) comment.pop_back();
+        snprintf(en->comment, sizeof en->comment, "%s", comment.c_str());
+        r->imported++;
+    }
+    fclose(f);
+    return r->imported;
+}
+
+int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
+{
+    Ascii_Import_Report r;
+    int n = Import_Lkom_Ascii(path, t, &r);
+    char line[200];
+    Init_Message();
+    Set_Message_Title("ASCII-Import");
+    if (n < 0) {
+        Set_Message_Symbol(3, 0, 0, 0);
+        snprintf(line, sizeof line, "Die Datei %s", path ? path : "");
+        Fill_Message(line);
+        Fill_Message("kann nicht gelesen werden.");
+        Draw_Message();
+        return n;
+    }
+    Set_Message_Symbol(r.bad ? 2 : 1, 0, 0, 0);
+    snprintf(line, sizeof line, "%d Lastkombinationen importiert.", n);
+    Fill_Message(line);
+    int shown = r.bad < ASCII_IMPORT_BAD_MAX ? r.bad : ASCII_IMPORT_BAD_MAX;
+    for (int i = 0; i < shown; i++) {
+        const char *why = r.bad_kinds[i] == 2 ? "mehr als 10 verschiedene kmod-Werte"
+                        : r.bad_kinds[i] == 3 ? "die Gruppe ist voll"
+                                              : "nicht lesbar";
+        snprintf(line, sizeof line, "Zeile %d übersprungen: %s"_cp850, (int)r.bad_lines[i], why);
+        Fill_Message(line);
+    }
+    if (r.bad > shown) {
+        snprintf(line, sizeof line, "... und %d weitere Zeilen.", (int)(r.bad - shown));
+        Fill_Message(line);
+    }
+    Draw_Message();
+    return n;
+}
+
+/* ---------------------------------------------------------------- characteristic actions */
+
+const char *Char_Action_Name(int i, int snow_above_1000)
+{
+    if (i == 3 && snow_above_1000) return Get_Load_Type_Name(6);
+    if (i < 0 || i >= CHAR_ACTION_COUNT) return "";
+    return Get_Load_Type_Name(i);
+}
+
+void Refresh_Char_Actions(void)
+{
+    Init_Char_Actions(Splice_Input.Char_Actions, Splice_Input.snow_above_1000);
+}
+
+/* The psi index of the three variable actions in the coefficient rows (Nutzlasten A/B, snow and
+** ice, wind); psi_2 of the seismic combination is taken from these rows. */
+static double Psi_2_Of(int action)
+{
+    int index = action == 2 ? 1 : action == 3 ? 7 : action == 4 ? 8 : 0;
+    if (index < 1) return 0.0;
+    return Beiwert_Tables.Eurocode_psi_2[index - 1];
+}
+
+/* One combination under construction. */
+typedef struct Gen_Comb {
+    int n;
+    int32_t actions[LKOM_ACTION_SLOTS];
+    double factors[LKOM_ACTION_SLOTS][2];
+    int kled;
+    int accidental;
+} Gen_Comb;
+
+static int Same_Values(const Lkom_Entry *a, double M, double N, double V, int acc)
+{
+    return a->accidental == acc && fabs(a->M_d - M) < 1e-9 && fabs(a->N_d - N) < 1e-9
+        && fabs(a->V_d - V) < 1e-9;
+}
+
+static void Store_Comb(const Char_Action_Rec *act, const Gen_Comb *c, Lkom_Table *t,
+                       Lkom_Generation_Report *r)
+{
+    double M = 0.0, N = 0.0, V = 0.0;
+    for (int k = 0; k < c->n; k++) {
+        const Char_Action_Rec *a = &act[c->actions[k]];
+        double f = c->factors[k][0] * c->factors[k][1];
+        M += f * a->M_k;
+        N += f * a->N_k;
+        V += f * a->V_k;
+    }
+    int g = c->kled;
+    if (g < 0 || g >= LKOM_GROUPS) g = 0;
+    Lkom_Group *grp = &t->groups[g];
+    for (int e = 0; e < LKOM_ENTRIES; e++) {
+        if (grp->entries[e].used && Same_Values(&grp->entries[e], M, N, V, c->accidental)) {
+            r->duplicates++;
+            return;
+        }
+    }
+    int e = Lkom_Free_Entry(t, g);
+    if (e < 0) { r->cut++; return; }
+    grp->used = 1;
+    grp->kled = g;
+    grp->source = 1;
+    grp->kmod_source = 1;
+    Lkom_Entry *en = &grp->entries[e];
+    Clear_Entry(en);
+    en->used = 1;
+    en->accidental = c->accidental;
+    en->M_d = M;
+    en->N_d = N;
+    en->V_d = V;
+    en->kled = c->kled;
+    for (int k = 0; k < c->n; k++) {
+        en->actions[k] = c->actions[k];
+        en->factors[k][0] = c->factors[k][0];
+        en->factors[k][1] = c->factors[k][1];
+    }
+    /* The comment names the actions and their factors: "1.35*G1 + 1.50*Q3". */
+    std::string text;
+    for (int k = 0; k < c->n; k++) {
+        char part[32];
+        snprintf(part, sizeof part, "%s%.2f*LF%d", k ? " + " : "", c->factors[k][0] * c->factors[k][1],
+                 (int)c->actions[k] + 1);
+        text += part;
+    }
+    snprintf(en->comment, sizeof en->comment, "%s", text.c_str());
+    r->generated++;
+}
+
+static void Add_Action(Gen_Comb *c, int action, double f1, double f2, int kled)
+{
+    c->actions[c->n] = action;
+    c->factors[c->n][0] = f1;
+    c->factors[c->n][1] = f2;
+    c->n++;
+    if (kled > c->kled) c->kled = kled;   /* the shortest class governs */
+}
+
+int Do_Generate_Lkoms(const Char_Action_Rec *act, Lkom_Table *t, Lkom_Generation_Report *report)
+{
+    Lkom_Generation_Report local;
+    Lkom_Generation_Report *r = report ? report : &local;
+    memset(r, 0, sizeof *r);
+    if (!act || !t) return 0;
+    Lkom_Clear_Table(t);
+
+    int perm[CHAR_ACTION_COUNT], var[CHAR_ACTION_COUNT];
+    int np = 0, nv = 0, quake = -1;
+    for (int i = 0; i < CHAR_ACTION_COUNT; i++) {
+        if (!act[i].used) continue;
+        if (i <= 1) perm[np++] = i;
+        else if (i <= 4) var[nv++] = i;
+        else quake = i;
+    }
+
+    /* EN 1990 eq. (6.10): bit j of p set = permanent action j favourable; digit of q per
+    ** variable action: 0 absent, 1 leading, 2 accompanying. */
+    int q_count = 1;
+    for (int j = 0; j < nv; j++) q_count *= 3;
+    for (int p = 0; p < (1 << np); p++) {
+        for (int q = 0; q < q_count; q++) {
+            int digits[CHAR_ACTION_COUNT], lead = 0, acc = 0, x = q;
+            for (int j = 0; j < nv; j++) {
+                digits[j] = x % 3;
+                x /= 3;
+                if (digits[j] == 1) lead++;
+                if (digits[j] == 2) acc++;
+            }
+            if (lead > 1 || (acc > 0 && lead == 0)) continue;
+            if (np == 0 && lead == 0) continue;
+            Gen_Comb c;
+            memset(&c, 0, sizeof c);
+            c.kled = 0;
+            for (int j = 0; j < np; j++) {
+                const Char_Action_Rec *a = &act[perm[j]];
+                Add_Action(&c, perm[j], (p >> j) & 1 ? a->gamma_inf : a->gamma_sup, 1.0, a->kled);
+            }
+            for (int j = 0; j < nv; j++) {
+                const Char_Action_Rec *a = &act[var[j]];
+                if (digits[j] == 1) Add_Action(&c, var[j], a->gamma_sup, a->psi_dom, a->kled);
+                if (digits[j] == 2) Add_Action(&c, var[j], a->gamma_sup, a->psi_sub, a->kled);
+            }
+            Store_Comb(act, &c, t, r);
+        }
+    }
+
+    /* EN 1990 eq. (6.12b): G_k + A_Ed + sum psi_2 Q_k; each variable action absent or present. */
+    if (quake >= 0) {
+        for (int q = 0; q < (1 << nv); q++) {
+            Gen_Comb c;
+            memset(&c, 0, sizeof c);
+            c.accidental = 1;
+            for (int j = 0; j < np; j++) Add_Action(&c, perm[j], 1.0, 1.0, act[perm[j]].kled);
+            const Char_Action_Rec *a = &act[quake];
+            Add_Action(&c, quake, a->gamma_sup, a->psi_dom, a->kled);
+            for (int j = 0; j < nv; j++)
+                if ((q >> j) & 1) Add_Action(&c, var[j], 1.0, Psi_2_Of(var[j]), act[var[j]].kled);
+            Store_Comb(act, &c, t, r);
+        }
+    }
+    return r->generated;
+}
+
+void Regenerate_Lkoms_If_Generated(void)
+{
+    if (!Splice_Input.lkom_generated) return;
+    Refresh_Char_Actions();
+    Lkom_Generation_Report r;
+    Do_Generate_Lkoms(Splice_Input.Char_Actions, &Splice_Input.lkom, &r);
+    if (r.cut > 0) {
+        char line[120];
+        Init_Message();
+        Set_Message_Symbol(1, 0, 0, 0);
+        Set_Message_Title("Hinweis");
+        snprintf(line, sizeof line, "%d Lastkombinationen passen nicht mehr in ihre Gruppe", (int)r.cut);
+        Fill_Message(line);
+        Fill_Message("(höchstens 1000 je Gruppe) und fehlen."_cp850);
+        Draw_Message();
+    }
+}

@@ -1,0 +1,225 @@
+/*
+** The program as a whole: start-up, the component's input file "%s_%02d.inp" (format version
+** 200, docs/input-file.md), the table of design combinations with its ASCII import and its
+** generation from the characteristic actions (docs/combinations.md), and the main sheet with its
+** five pages and its icon menu.
+**
+** Units as in splice/splice_input.h: member dimensions in cm, fastener dimensions in mm, forces
+** in kN, moments in kNm.
+*/
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+#include "splice/splice_input.h"
+
+/* ---------------------------------------------------------------- names of the component */
+
+#define SPLICE_INPUT_VERSION 200       /* format version the writer writes */
+#define SPLICE_PATH_MAX 512
+#define SPLICE_TITLE_MAX 256
+
+extern int32_t Splice_File_Number;            /* third argument of the command line */
+extern char Inp_File_Name[SPLICE_PATH_MAX];   /* "%s_%02d.inp" */
+extern char Oli_File_Name[SPLICE_PATH_MAX];   /* "%s_%02d.oli" */
+extern char Txt_File_Name[SPLICE_PATH_MAX];   /* "%s_%02d.txt" */
+extern char Splice_Title_Line[SPLICE_TITLE_MAX]; /* first line of the title file, code page 850 */
+
+/* Form the three file names from the component identifier and the file number; 1, or 0 when
+** a name would not fit. */
+int Form_Component_File_Names(const char *component, int file_number);
+
+/* Read the first line of the title file into Splice_Title_Line (line end removed); 1 when read,
+** 0 (empty title) when the file is missing. */
+int Read_Title_Line(const char *path);
+
+/* ---------------------------------------------------------------- start-up */
+
+/*
+** The whole program: usage line and 0 with fewer than four arguments, 1 without EXEC (before any
+** window opens); otherwise the start-up in its fixed order, the main sheet, and 1 when the main
+** sheet ends. An allocation failure ends the process with 0 after its message.
+*/
+int Splice_Main(int argc, char **argv);
+
+/* The catalogue readers, each once, in the start-up order; results are ignored. */
+void Load_Start_Up_Catalogues(void);
+
+/* ---------------------------------------------------------------- input file */
+
+#define CAT_HEADER_COUNT 16   /* nagel, klammer, schraube, spax_s_vg, spax_s_tg, spax_t_tg,
+                              ** assy_plus_vg_z, assy_plus_vg_s, sondernagel, ringduebel_a1,
+                              ** schduebel_c1, c5, c10, B1, c2, c11 */
+#define CAT_HEADER_ASSY_S 7   /* index of "ec5_assy_plus_vg_s.dat" */
+
+/* The catalogue headers of the input file last read (held apart from the tables; -1 while no
+** file gave them) and the headers of the loaded catalogues in the same order. */
+extern int32_t Stored_Catalogue_Headers[CAT_HEADER_COUNT];
+void Get_Loaded_Catalogue_Headers(int32_t headers[CAT_HEADER_COUNT]);
+
+/* Outcome of reading an input file. */
+typedef struct Inp_Read_Report {
+    int32_t version;          /* format version of the file, 0 when not found */
+    int32_t records;          /* records taken */
+    int32_t damaged;          /* damaged lines (their records keep the defaults) */
+    int32_t first_bad_line;   /* line number of the first damaged line, 0 for none */
+    int32_t complete;         /* 1 when the end record was found */
+    char reason[160];         /* what was wrong with the first damaged line (plain ASCII) */
+} Inp_Read_Report;
+
+/*
+** Read the records of an open input file into si, which holds the defaults. Records may stand in
+** any order; a missing record keeps its defaults; a damaged line leaves its record untouched and
+** is counted in the report. Stops at "ACTIV_NADNAME" or at the end. Return 1 when the file was
+** whole and undamaged, else 0. Shows nothing.
+*/
+int Read_Splice_Input_Stream(FILE *file, Splice_Input_Record *si, Inp_Read_Report *report);
+
+/*
+** Read the input file at path: 0 when it does not exist (nothing changed), 1 when read; a damaged
+** or truncated file is reported in a message box naming the file and the line, and what could
+** be read stays read. With activate_nad, the file's national annex is activated afterwards
+** (Read_Active_NAD_Name on the open file).
+*/
+int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activate_nad);
+
+/* Write the records of si (without the annex section) to an open file; 1, or 0 on a write error. */
+int Write_Splice_Input_Stream(FILE *file, const Splice_Input_Record *si);
+
+/*
+** Save si to path atomically: write a temporary file beside it (records, then the annex section),
+** flush it, and rename it over the old file. Return 1 on success; 0 after a message box naming
+** the file, with the old file untouched.
+*/
+int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si);
+
+/*
+** Adjust the values of an old file after reading: when the stored header of the ASSY-plus
+** catalogue differs from the loaded one, the row of an ASSY-plus fastener is looked up again by
+** its diameter. Return 1 when a row index changed.
+*/
+int Adjust_Old_Input_Values(Splice_Input_Record *si);
+
+/* Encode a text into one word of the file (blank "~", '%', '~' and control bytes as "%XX");
+** decode back. out must hold 3 * strlen(text) + 1 bytes (encode) / strlen(word) + 1 (decode).
+** Decode answers 0 for a bad escape. */
+void Inp_Encode_Text(const char *text, char *out);
+int Inp_Decode_Text(const char *word, char *out, int size);
+
+/* ---------------------------------------------------------------- design combinations */
+
+#define LKOM_KMOD_TOLERANCE 0.001
+
+/* Index of the first free entry of group g, -1 when full or g is bad. */
+int Lkom_Free_Entry(const Lkom_Table *t, int g);
+/* Number of used entries of group g. */
+int Lkom_Count_Entries(const Lkom_Table *t, int g);
+/* Remove entry e of group g and close the gap; the group is marked unused when it empties. */
+void Lkom_Delete_Entry(Lkom_Table *t, int g, int e);
+/* Empty the whole table (group headers back to their defaults). */
+void Lkom_Clear_Table(Lkom_Table *t);
+
+#define ASCII_IMPORT_BAD_MAX 20     /* bad lines whose numbers are remembered */
+
+typedef struct Ascii_Import_Report {
+    int32_t imported;               /* combinations added */
+    int32_t bad;                    /* lines skipped */
+    int32_t bad_lines[ASCII_IMPORT_BAD_MAX]; /* their numbers (1-based), the first 20 */
+    int32_t bad_kinds[ASCII_IMPORT_BAD_MAX]; /* 1 unreadable, 2 eleventh kmod, 3 group full */
+} Ascii_Import_Report;
+
+/*
+** Import combinations from a text file, one per line: "kmod accidental M_d N_d V_d comment"
+** (kNm, kN, kN; blank lines and lines starting with '#' are skipped). A line goes into the
+** group whose preset kmod equals its kmod within 0.001, else into a new group. Lines that cannot
+** be read, an eleventh kmod and lines beyond a full group are skipped and counted. Nothing in
+** the table is changed but the added entries. Return the number imported, -1 when the file
+** cannot be opened.
+*/
+int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *report);
+/* The same, then the outcome in a message box (count and the numbers of the skipped lines). */
+int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t);
+
+/* Name of characteristic action i (load type i; the snow action with the altitude flag takes
+** "Schnee NN>1000m"), code page 850. */
+const char *Char_Action_Name(int i, int snow_above_1000);
+
+typedef struct Lkom_Generation_Report {
+    int32_t generated;              /* combinations kept */
+    int32_t duplicates;             /* dropped as equal to one already in the group */
+    int32_t cut;                    /* dropped because the group was full */
+} Lkom_Generation_Report;
+
+/*
+** Replace the table by the combinations of the characteristic actions (docs/combinations.md):
+** EN 1990 eq. (6.10) for every permanent action unfavourable or favourable and every variable
+** action absent, leading or accompanying, and the seismic combination of EN 1990 eq. (6.12b)
+** for the earthquake. Each combination goes into the group of its shortest load-duration class.
+** Return the number of combinations kept.
+*/
+int Do_Generate_Lkoms(const Char_Action_Rec *actions, Lkom_Table *t, Lkom_Generation_Report *report);
+
+/* Regenerate the table of the global record when it comes from the characteristic actions
+** (the factors are derived again first); a hint when a group was cut. */
+void Regenerate_Lkoms_If_Generated(void);
+
+/* Derive the factors of the six actions from the active annex (with the snow flag). */
+void Refresh_Char_Actions(void);
+
+/* ---------------------------------------------------------------- main sheet */
+
+enum {
+    PAGE_SYSTEM = 0,
+    PAGE_VERBINDUNGSMITTEL = 1,
+    PAGE_ANORDNUNG = 2,
+    PAGE_SCHNITTGROESSEN = 3,
+    PAGE_AUSNUTZUNGEN = 4,
+    PAGE_COUNT = 5
+};
+
+/* Menu codes of Main_Icon_Menu. */
+enum {
+    MENU_NAD = 1, MENU_PRINT_SETTINGS = 2, MENU_PREVIEW = 3, MENU_PRINT = 4, MENU_PLANS = 5,
+    MENU_SAVE = 6, MENU_HELP = 7, MENU_END = 8
+};
+
+extern int32_t Current_Page;
+
+/* Set Nad_Params and Nad_EC3_Params_Ptr from the active annex. */
+void Set_Nad_Pointers(void);
+
+/* Run the main sheet until the user ends it. Return 1. */
+int Run_Main_Sheet(void);
+
+/* The menu action of code (1..8); answers 1 when the program is to end. */
+int Main_Menu_Action(int code);
+
+/* Ask the finish question: 1 end (saved when asked to), 0 go on editing. */
+int Ask_End_Program(void);
+
+/*
+** Regenerate the combinations when they come from the characteristic actions, then write the
+** print list: content 0 for the utilisation page's run, 1 for preview, print and plans. Return
+** what Write_Print_List returns (0 written for a valid splice).
+*/
+int Compute_And_Print(int content);
+
+/* Pages: each adds its items to the view area and keeps what it needs for its input. */
+void Page_System(int area);
+void Page_Verbindungsmittel(int area);
+void Page_Anordnung(int area);
+void Page_Schnittgroessen(int area);
+void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1);
+
+/* Handle a value that the user chose on a page (after SVA_Handle_Input); 1 when the page must
+** be drawn again. */
+int Page_After_Input(int page);
+
+/* Remove the blanks that the text fields pad the comments and remarks with. */
+void Trim_Page_Texts(void);
+
+/* Help topic of a page ("SPLICE_PAGE_SYSTEM" ...). */
+const char *Page_Help_Key(int page);
+/* Register label of a page (code page 850). */
+const char *Page_Label(int page);

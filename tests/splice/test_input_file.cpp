@@ -1,0 +1,356 @@
+/*
+** Tests of the component's input file: a round trip of every input field, records in any
+** order, missing records, damaged and truncated files, and the atomic save.
+*/
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+
+#include "nad/nad.h"
+#include "platform/zelkwin.h"
+#include "splice/splice_app.h"
+
+namespace {
+
+struct Rec {
+    Splice_Input_Record *p;
+    Rec() : p((Splice_Input_Record *)calloc(1, sizeof(Splice_Input_Record))) { Set_Splice_Input_Defaults(p); }
+    ~Rec() { free(p->Vorbemerkungen_Text); free(p); }
+    Splice_Input_Record *operator->() { return p; }
+};
+
+std::string Slurp(const char *path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+void Spit(const char *path, const std::string &text)
+{
+    std::ofstream f(path, std::ios::binary);
+    f << text;
+}
+
+/* Message boxes shown (log lines "MESSAGE ...") that contain needle. */
+int Count_Log(const char *needle)
+{
+    int n = 0;
+    for (const std::string &l : ZW_Test_Log_Lines())
+        if (l.rfind("MESSAGE", 0) == 0 && l.find(needle) != std::string::npos) n++;
+    return n;
+}
+
+/* Every input field set away from its default, with values that have no short decimal form. */
+void Fill(Splice_Input_Record *s)
+{
+    s->connection_kind = CONN_OUTER_PLATES;
+    s->splice_kind = SPLICE_COMPRESSION;
+    s->service_class = 3;
+    s->mat_mid = 2; s->grade_mid = 4; s->mat_side = 1; s->grade_side = 3;
+    s->edgewise_mid = 1; s->edgewise_side = 1;
+    s->b = 14.0 / 3.0; s->h = 28.1; s->t_s = 6.7; s->h_s = 27.9; s->L = 123.456789012345;
+    s->t_s_user = 0; s->L_user = 0;
+    s->plate_count = 2.0; s->t_p = 0.8; s->h_p = 21.5; s->plate_steel = 7;
+    s->strength_override_on = 1; s->strength_override = 235.5;
+    s->vbm_type = 30; s->vbm_row = 4; s->fu_k = 800.0; s->d = 16.0; s->d_2 = 13.5; s->l = 180.0;
+    s->staple_angle = 33.3; s->staple_angle_copy = 44.4; s->d_bolt = 16.0; s->washer_d = 58.0;
+    s->d_k = 24.0; s->l_ef = 120.0; s->connector_index = 2; s->bolt_index = 5; s->vbm_steel = 9;
+    s->bolt_steel = 11;
+    for (int i = 0; i < 12; i++) s->vbm_values[i] = 0.1 * (i + 1) + 1e-13;
+    int32_t *flags[] = {&s->predrilled, &s->fitted_bolt, &s->failure_mode_switch, &s->stainless,
+                        &s->threaded_rod, &s->douglas, &s->offset_1d, &s->washer, &s->resin_coated,
+                        &s->green_timber, &s->capacity_increase, &s->panel_edges,
+                        &s->predrill_core, &s->steel_hole, &s->split_rule};
+    for (int32_t *f : flags) *f = 1;
+    s->two_sided = 0; s->species_sfp = 0; s->eurocode_wording = 0; s->washer_kind = 2;
+    s->calc_method = 2; s->block_shear = 1; s->shear_planes = 4;
+    for (int slot = 0; slot < VBM_TYPE_SLOTS; slot++) {
+        s->n_col[slot] = 1.0 + slot;
+        s->n_row[slot] = 2.0 + (slot % 5);
+        s->layout[slot] = slot % 2;
+        s->grouped[slot] = (slot % 3) == 0;
+    }
+    s->a1 = 6.1; s->a2 = 4.2; s->a3 = 8.3; s->a4 = 3.4;
+    s->a1_user = 1; s->a2_user = 1; s->a3_user = 1; s->a4_user = 1;
+    s->e1 = 5.5; s->e1_user = 1; s->e1_copy = 5.25; s->e2 = 3.75; s->p1 = 6.6; s->p2 = 4.4;
+    s->e_rand_ec = 2.2; s->e_rand_din = 2.3; s->e_x = -1.5; s->k_xr = 0.0123456789;
+    s->gamma_m_side = 1.31; s->gamma_m_mid = 1.32; s->gamma_m0 = 1.01; s->gamma_m2 = 1.26;
+    s->gamma_s = 1.11; s->gamma_m_t90 = 1.33;
+    s->lkom_generated = 1;
+    s->snow_above_1000 = 1;
+    for (int g = 0; g < LKOM_GROUPS; g += 3) {
+        Lkom_Group *grp = &s->lkom.groups[g];
+        grp->used = 1; grp->kled = g % 5; grp->source = 1; grp->kmod_source = 0;
+        grp->kmod = 0.7 + g / 100.0;
+        for (int e = 0; e < 3; e++) {
+            Lkom_Entry *en = &grp->entries[e * 7];
+            en->used = 1; en->accidental = e == 1;
+            en->M_d = -12.345 * (e + 1); en->N_d = 1.0 / 7.0; en->V_d = 1e-5;
+            en->max_Fy = 2.5; en->sum_My_pos = 3.5; en->max_col_Fy = 4.5; en->M_distr = 5.5;
+            en->kled = 3;
+            for (int k = 0; k < LKOM_ACTION_SLOTS; k++) {
+                en->actions[k] = k < 3 ? k : -1;
+                en->factors[k][0] = 1.35 + k;
+                en->factors[k][1] = 0.7 - k / 10.0;
+            }
+            snprintf(en->comment, sizeof en->comment, "LF %d~100%% \xe1 wind  x", e);
+        }
+    }
+    for (int i = 0; i < CHAR_ACTION_COUNT; i++) {
+        Char_Action_Rec *a = &s->Char_Actions[i];
+        a->used = i % 2; a->kled = i % 5; a->M_k = i * 1.1; a->N_k = -i * 2.2; a->V_k = i * 0.3;
+        a->category = i + 1; a->psi_dom = 0.9; a->psi_sub = 0.6; a->gamma_sup = 1.5;
+        a->gamma_inf = 0.1 * i;
+        snprintf(a->remark, sizeof a->remark, "Bem %d", i);
+    }
+    s->Char_Actions[5].remark[0] = '\0';
+    s->print.fasteners = 1; s->print.combinations = 1; s->print.sections = 0xA5u;
+    s->print.view_w = 12.5; s->print.view_h = 7.5; s->print.long_w = 11.0; s->print.long_h = 6.0;
+    s->print.cross_w = 9.0; s->print.cross_h = 5.0;
+    s->Vorbemerkungen_Text = strdup("Erste Zeile\nzweite ~ Zeile\r\n\tEnde 50%");
+}
+
+void Expect_Same_Input(Splice_Input_Record *a, Splice_Input_Record *b)
+{
+#define SAME(f) EXPECT_EQ(a->f, b->f) << #f
+    SAME(connection_kind); SAME(splice_kind); SAME(service_class); SAME(mat_mid); SAME(grade_mid);
+    SAME(mat_side); SAME(grade_side); SAME(edgewise_mid); SAME(edgewise_side); SAME(b); SAME(h);
+    SAME(t_s); SAME(h_s); SAME(L); SAME(t_s_user); SAME(L_user); SAME(plate_count); SAME(t_p);
+    SAME(h_p); SAME(plate_steel); SAME(strength_override_on); SAME(strength_override);
+    SAME(vbm_type); SAME(vbm_row); SAME(fu_k); SAME(d); SAME(d_2); SAME(l); SAME(staple_angle);
+    SAME(staple_angle_copy); SAME(d_bolt); SAME(washer_d); SAME(d_k); SAME(l_ef);
+    SAME(connector_index); SAME(bolt_index); SAME(vbm_steel); SAME(bolt_steel);
+    for (int i = 0; i < 12; i++) SAME(vbm_values[i]);
+    SAME(predrilled); SAME(two_sided); SAME(fitted_bolt); SAME(failure_mode_switch);
+    SAME(stainless); SAME(threaded_rod); SAME(douglas); SAME(offset_1d); SAME(washer);
+    SAME(resin_coated); SAME(green_timber); SAME(species_sfp); SAME(capacity_increase);
+    SAME(panel_edges); SAME(eurocode_wording); SAME(predrill_core); SAME(steel_hole);
+    SAME(washer_kind); SAME(split_rule); SAME(calc_method); SAME(block_shear); SAME(shear_planes);
+    for (int s = 0; s < VBM_TYPE_SLOTS; s++) {
+        SAME(n_col[s]); SAME(n_row[s]); SAME(layout[s]); SAME(grouped[s]);
+    }
+    SAME(a1); SAME(a2); SAME(a3); SAME(a4); SAME(a1_user); SAME(a2_user); SAME(a3_user);
+    SAME(a4_user); SAME(e1); SAME(e1_user); SAME(e1_copy); SAME(e2); SAME(p1); SAME(p2);
+    SAME(e_rand_ec); SAME(e_rand_din); SAME(e_x); SAME(k_xr);
+    SAME(gamma_m_side); SAME(gamma_m_mid); SAME(gamma_m0); SAME(gamma_m2); SAME(gamma_s);
+    SAME(gamma_m_t90); SAME(lkom_generated); SAME(snow_above_1000);
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        SAME(lkom.groups[g].used); SAME(lkom.groups[g].kled); SAME(lkom.groups[g].source);
+        SAME(lkom.groups[g].kmod_source); SAME(lkom.groups[g].kmod);
+        for (int e = 0; e < LKOM_ENTRIES; e++) {
+            const Lkom_Entry *x = &a->lkom.groups[g].entries[e], *y = &b->lkom.groups[g].entries[e];
+            ASSERT_EQ(x->used, y->used) << g << " " << e;
+            if (!x->used) continue;
+            EXPECT_EQ(x->accidental, y->accidental);
+            EXPECT_EQ(x->M_d, y->M_d); EXPECT_EQ(x->N_d, y->N_d); EXPECT_EQ(x->V_d, y->V_d);
+            EXPECT_EQ(x->max_Fy, y->max_Fy); EXPECT_EQ(x->sum_My_pos, y->sum_My_pos);
+            EXPECT_EQ(x->max_col_Fy, y->max_col_Fy); EXPECT_EQ(x->M_distr, y->M_distr);
+            EXPECT_EQ(x->kled, y->kled);
+            EXPECT_STREQ(x->comment, y->comment);
+            for (int k = 0; k < LKOM_ACTION_SLOTS; k++) {
+                EXPECT_EQ(x->actions[k], y->actions[k]);
+                EXPECT_EQ(x->factors[k][0], y->factors[k][0]);
+                EXPECT_EQ(x->factors[k][1], y->factors[k][1]);
+            }
+        }
+    }
+    for (int i = 0; i < CHAR_ACTION_COUNT; i++) {
+        SAME(Char_Actions[i].used); SAME(Char_Actions[i].kled); SAME(Char_Actions[i].M_k);
+        SAME(Char_Actions[i].N_k); SAME(Char_Actions[i].V_k); SAME(Char_Actions[i].category);
+        SAME(Char_Actions[i].psi_dom); SAME(Char_Actions[i].psi_sub);
+        SAME(Char_Actions[i].gamma_sup); SAME(Char_Actions[i].gamma_inf);
+        EXPECT_STREQ(a->Char_Actions[i].remark, b->Char_Actions[i].remark);
+    }
+    SAME(print.fasteners); SAME(print.combinations); SAME(print.sections); SAME(print.view_w);
+    SAME(print.view_h); SAME(print.long_w); SAME(print.long_h); SAME(print.cross_w);
+    SAME(print.cross_h);
+    ASSERT_EQ(a->Vorbemerkungen_Text == nullptr, b->Vorbemerkungen_Text == nullptr);
+    if (a->Vorbemerkungen_Text) EXPECT_STREQ(a->Vorbemerkungen_Text, b->Vorbemerkungen_Text);
+#undef SAME
+}
+
+class InputFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ZW_Test_Reset();
+        unsetenv("DRAM");
+        unsetenv("DATA");
+    }
+};
+
+}  // namespace
+
+TEST_F(InputFile, TextWordsEncodeBlanksAndEscapesAndDecodeBack)
+{
+    char out[128], back[128];
+    Inp_Encode_Text("a b~c%d\n", out);
+    EXPECT_STREQ(out, "a~b%7Ec%25d%0A");
+    ASSERT_EQ(Inp_Decode_Text(out, back, sizeof back), 1);
+    EXPECT_STREQ(back, "a b~c%d\n");
+    Inp_Encode_Text("", out);
+    EXPECT_STREQ(out, "");
+    EXPECT_EQ(Inp_Decode_Text("bad%4", back, sizeof back), 0);   /* cut escape */
+    EXPECT_EQ(Inp_Decode_Text("nul%00", back, sizeof back), 0);  /* no zero bytes inside */
+    EXPECT_EQ(Inp_Decode_Text("toolong", back, 4), 0);
+}
+
+TEST_F(InputFile, RoundTripKeepsEveryInputFieldExactly)
+{
+    Rec a, b;
+    Fill(a.p);
+    ASSERT_EQ(Write_Splice_Input_File("rt_01.inp", a.p), 1);
+    ASSERT_EQ(Read_Splice_Input_File("rt_01.inp", b.p, 0), 1);
+    Expect_Same_Input(a.p, b.p);
+    EXPECT_EQ(Count_Log("MESSAGE"), 0);
+    /* Writing what was read gives the same bytes. */
+    ASSERT_EQ(Write_Splice_Input_File("rt_02.inp", b.p), 1);
+    EXPECT_EQ(Slurp("rt_01.inp"), Slurp("rt_02.inp"));
+    /* The annex section closes the file. */
+    std::string text = Slurp("rt_01.inp");
+    EXPECT_EQ(text.rfind("SPLICE 200\nSYSTEM 2 2 3 2 4 1 3 1 1 ", 0), 0u);
+    EXPECT_NE(text.find("END\n\n\nACTIV_NADNAME\n\xae" "Deutschland\xaf\n"), std::string::npos);
+    EXPECT_NE(text.find("REMARKS 1 Erste~Zeile%0Azweite~%7E~Zeile%0D%0A%09Ende~50%25\n"), std::string::npos);
+}
+
+TEST_F(InputFile, RecordsInAnyOrderAndMissingRecordsKeepDefaults)
+{
+    Rec r, defaults;
+    Spit("order.inp",
+         "SPLICE 200\n"
+         "# a comment line\n"
+         "ENTRY 1 4 1 0 2.5 -30 4 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0 0 0 0 Zug~links\n"
+         "GROUP 1 1 2 0 0 0.8\n"
+         "PLATES 1 1.2 20 5 0 0\n"
+         "END\n");
+    ASSERT_EQ(Read_Splice_Input_File("order.inp", r.p, 0), 1);
+    EXPECT_EQ(Count_Log("MESSAGE"), 0);
+    EXPECT_EQ(r->plate_count, 1.0);
+    EXPECT_EQ(r->t_p, 1.2);
+    EXPECT_EQ(r->lkom.groups[1].used, 1);
+    EXPECT_EQ(r->lkom.groups[1].kmod, 0.8);
+    const Lkom_Entry *e = &r->lkom.groups[1].entries[4];
+    EXPECT_EQ(e->used, 1);
+    EXPECT_EQ(e->M_d, 2.5);
+    EXPECT_EQ(e->N_d, -30.0);
+    EXPECT_EQ(e->V_d, 4.0);
+    EXPECT_STREQ(e->comment, "Zug links");
+    /* The records not in the file keep the defaults. */
+    EXPECT_EQ(r->b, defaults->b);
+    EXPECT_EQ(r->vbm_type, defaults->vbm_type);
+    EXPECT_EQ(r->n_col[VBM_TYPE_SLOT(29)], defaults->n_col[VBM_TYPE_SLOT(29)]);
+    EXPECT_EQ(r->print.sections, defaults->print.sections);
+    /* A missing file changes nothing. */
+    EXPECT_EQ(Read_Splice_Input_File("no_such_file.inp", r.p, 0), 0);
+}
+
+TEST_F(InputFile, DamagedLinesKeepTheirRecordsDefaultsAndNameTheLine)
+{
+    Rec r, defaults;
+    Spit("damaged.inp",
+         "SPLICE 200\n"
+         "SYSTEM 1 1 2 0 5 0 5 0 0 abc 24 8 24 100 1 1\n"       /* a text where b belongs */
+         "PLATES 3 0.8 18 5 0 0\n"
+         "ENTRY 0 0 1 0 1 2 3 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0 0 0 0 text 17\n"
+         "LAYOUT 99 1 1 0 0\n"                                /* no such fastener type */
+         "\x01\x02\xff garbage\n"
+         "END\n");
+    ASSERT_EQ(Read_Splice_Input_File("damaged.inp", r.p, 0), 1);
+    EXPECT_EQ(r->connection_kind, defaults->connection_kind);
+    EXPECT_EQ(r->b, defaults->b);
+    EXPECT_EQ(r->plate_count, 3.0);                 /* the good record is taken */
+    EXPECT_EQ(r->lkom.groups[0].entries[0].used, 0); /* a number after the comment */
+    ASSERT_EQ(Count_Log("MESSAGE"), 1);
+    EXPECT_EQ(Count_Log("damaged.inp"), 1);
+    EXPECT_EQ(Count_Log("Zeile 2"), 1);
+
+    FILE *f = fopen("damaged.inp", "rb");
+    Inp_Read_Report rep;
+    Rec s;
+    EXPECT_EQ(Read_Splice_Input_Stream(f, s.p, &rep), 0);
+    fclose(f);
+    EXPECT_EQ(rep.version, 200);
+    EXPECT_EQ(rep.damaged, 4);
+    EXPECT_EQ(rep.records, 1);
+    EXPECT_EQ(rep.first_bad_line, 2);
+    EXPECT_EQ(rep.complete, 1);
+}
+
+TEST_F(InputFile, TruncatedAndForeignFilesGiveAMessageAndTheDefaults)
+{
+    Rec a;
+    Fill(a.p);
+    ASSERT_EQ(Write_Splice_Input_File("whole.inp", a.p), 1);
+    std::string whole = Slurp("whole.inp");
+    /* Cut in the middle of a line of the combinations. */
+    size_t cut = whole.find("ENTRY 3 7");
+    ASSERT_NE(cut, std::string::npos);
+    Spit("cut.inp", whole.substr(0, cut + 20));
+    Rec r, defaults;
+    ASSERT_EQ(Read_Splice_Input_File("cut.inp", r.p, 0), 1);
+    EXPECT_EQ(Count_Log("MESSAGE"), 1);
+    EXPECT_EQ(Count_Log("cut.inp"), 1);
+    EXPECT_EQ(r->b, a->b);                         /* the records before the cut are read */
+    EXPECT_EQ(r->lkom.groups[3].entries[7].used, 0);
+    EXPECT_EQ(r->print.sections, defaults->print.sections); /* the lost records keep the defaults */
+
+    ZW_Test_Clear_Log();
+    Spit("foreign.inp", "Dies ist keine Eingabedatei\nSYSTEM 0 0 1\n");
+    Rec f;
+    ASSERT_EQ(Read_Splice_Input_File("foreign.inp", f.p, 0), 1);
+    EXPECT_EQ(Count_Log("MESSAGE"), 1);
+    EXPECT_EQ(Count_Log("Zeile 1"), 1);
+    EXPECT_EQ(f->service_class, defaults->service_class);
+
+    ZW_Test_Clear_Log();
+    Spit("empty.inp", "");
+    Rec e;
+    ASSERT_EQ(Read_Splice_Input_File("empty.inp", e.p, 0), 1);
+    EXPECT_EQ(Count_Log("MESSAGE"), 1);
+}
+
+TEST_F(InputFile, AFailedSaveIsReportedAndKeepsTheOldFile)
+{
+    Rec a;
+    ASSERT_EQ(Write_Splice_Input_File("keep.inp", a.p), 1);
+    std::string before = Slurp("keep.inp");
+    /* The temporary file cannot be created: its name is taken by a folder. */
+    mkdir("keep.inp.tmp", 0755);
+    a->b = 99.0;
+    EXPECT_EQ(Write_Splice_Input_File("keep.inp", a.p), 0);
+    EXPECT_EQ(Count_Log("MESSAGE"), 1);
+    EXPECT_EQ(Count_Log("keep.inp"), 1);
+    EXPECT_EQ(Slurp("keep.inp"), before);
+    rmdir("keep.inp.tmp");
+    /* A folder that does not exist. */
+    ZW_Test_Clear_Log();
+    EXPECT_EQ(Write_Splice_Input_File("no_folder/x_01.inp", a.p), 0);
+    EXPECT_EQ(Count_Log("MESSAGE"), 1);
+    /* Afterwards the save works again and leaves no temporary file. */
+    EXPECT_EQ(Write_Splice_Input_File("keep.inp", a.p), 1);
+    struct stat st;
+    EXPECT_NE(stat("keep.inp.tmp", &st), 0);
+    Rec b;
+    ASSERT_EQ(Read_Splice_Input_File("keep.inp", b.p, 0), 1);
+    EXPECT_EQ(b->b, 99.0);
+}
+
+TEST_F(InputFile, StoredAssyHeaderOfAnotherFormLooksTheRowUpAgain)
+{
+    Rec r;
+    Spit("assy.inp", "SPLICE 200\nCATALOGUES 1 1 1 1 1 1 1 -7 1 1 1 1 1 1 1 1\nEND\n");
+    ASSERT_EQ(Read_Splice_Input_File("assy.inp", r.p, 0), 1);
+    EXPECT_EQ(Stored_Catalogue_Headers[0], 1);
+    EXPECT_EQ(Stored_Catalogue_Headers[CAT_HEADER_ASSY_S], -7);
+    /* Not an ASSY-plus fastener: nothing to adjust. */
+    r->vbm_type = 29;
+    EXPECT_EQ(Adjust_Old_Input_Values(r.p), 0);
+    EXPECT_EQ(r->vbm_type, 29);
+}

@@ -1,0 +1,269 @@
+/*
+** Tests of the combination table: the ASCII import and the generation of the combinations from
+** the characteristic actions, with values worked by hand.
+*/
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include "platform/zelkwin.h"
+#include "splice/splice_app.h"
+
+namespace {
+
+struct Table {
+    Lkom_Table *t;
+    Table() : t((Lkom_Table *)calloc(1, sizeof(Lkom_Table))) { Lkom_Clear_Table(t); }
+    ~Table() { free(t); }
+};
+
+void Spit(const char *path, const std::string &text)
+{
+    std::ofstream f(path, std::ios::binary);
+    f << text;
+}
+
+/* The entry of group g whose N_d equals n (within 1e-9), or null. */
+const Lkom_Entry *Find_N(const Lkom_Table *t, int g, double n, int accidental = 0)
+{
+    for (int e = 0; e < LKOM_ENTRIES; e++) {
+        const Lkom_Entry *en = &t->groups[g].entries[e];
+        if (en->used && en->accidental == accidental && fabs(en->N_d - n) < 1e-9) return en;
+    }
+    return nullptr;
+}
+
+void Set_Action(Char_Action_Rec *a, int kled, double M, double N, double V, double g_sup,
+                double g_inf, double psi_dom, double psi_sub)
+{
+    memset(a, 0, sizeof *a);
+    a->used = 1;
+    a->kled = kled;
+    a->M_k = M;
+    a->N_k = N;
+    a->V_k = V;
+    a->gamma_sup = g_sup;
+    a->gamma_inf = g_inf;
+    a->psi_dom = psi_dom;
+    a->psi_sub = psi_sub;
+}
+
+}  // namespace
+
+TEST(AsciiImport, ThreeGoodLinesAndOneBadLineImportThreeAndNameLineFour)
+{
+    ZW_Test_Reset();
+    Table tab;
+    /* Something already entered stays. */
+    tab.t->groups[0].used = 1;
+    tab.t->groups[0].kmod_source = 0;
+    tab.t->groups[0].kmod = 0.9;
+    tab.t->groups[0].entries[0].used = 1;
+    tab.t->groups[0].entries[0].N_d = 77.0;
+
+    Spit("import.txt",
+         "0.9 0 12.5 -40 8 Wind von links\n"
+         "0.6 1 1 2 3\n"
+         "0.9005 0 -3 4.5 0 Schnee\n"
+         "0.9 0 abc 1 2 kaputt\n");
+    Ascii_Import_Report r;
+    EXPECT_EQ(Import_Lkom_Ascii("import.txt", tab.t, &r), 3);
+    EXPECT_EQ(r.imported, 3);
+    ASSERT_EQ(r.bad, 1);
+    EXPECT_EQ(r.bad_lines[0], 4);
+    EXPECT_EQ(r.bad_kinds[0], 1);
+
+    /* kmod 0.9 and 0.9005 are one group (within 0.001), after the entry that was there. */
+    EXPECT_EQ(Lkom_Count_Entries(tab.t, 0), 3);
+    EXPECT_EQ(tab.t->groups[0].entries[0].N_d, 77.0);
+    const Lkom_Entry *e1 = &tab.t->groups[0].entries[1];
+    EXPECT_EQ(e1->M_d, 12.5);
+    EXPECT_EQ(e1->N_d, -40.0);
+    EXPECT_EQ(e1->V_d, 8.0);
+    EXPECT_EQ(e1->accidental, 0);
+    EXPECT_STREQ(e1->comment, "Wind von links");
+    EXPECT_STREQ(tab.t->groups[0].entries[2].comment, "Schnee");
+    /* kmod 0.6 opens the next group, with the kmod given and an accidental entry. */
+    EXPECT_EQ(tab.t->groups[1].used, 1);
+    EXPECT_EQ(tab.t->groups[1].kmod_source, 0);
+    EXPECT_EQ(tab.t->groups[1].kmod, 0.6);
+    EXPECT_EQ(tab.t->groups[1].entries[0].accidental, 1);
+    EXPECT_STREQ(tab.t->groups[1].entries[0].comment, "");
+
+    /* The message names the count and the line. */
+    Table t2;
+    EXPECT_EQ(Import_Lkom_Ascii_With_Message("import.txt", t2.t), 3);
+    bool count = false, line = false;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        if (l.find("MESSAGE") == std::string::npos) continue;
+        count |= l.find("3 Lastkombinationen importiert.") != std::string::npos;
+        line |= l.find("Zeile 4") != std::string::npos;
+    }
+    EXPECT_TRUE(count);
+    EXPECT_TRUE(line);
+    EXPECT_EQ(Import_Lkom_Ascii("no_such.txt", t2.t, &r), -1);
+}
+
+TEST(AsciiImport, AnEleventhKmodAndBadNumbersAreSkippedWithTheirLines)
+{
+    Table tab;
+    std::string text = "# kmod acc M N V\n\n";
+    for (int i = 0; i < 11; i++) text += std::to_string(0.5 + 0.05 * i) + " 0 1 2 3\n";
+    text += "0.5 2 1 2 3\n";      /* accidental must be 0 or 1 */
+    text += "0 0 1 2 3\n";        /* kmod 0 is nonsense */
+    text += "0.5 0 1 2\n";        /* a force missing */
+    text += "0.5 0 1 2 3x\n";     /* a number with a tail */
+    Spit("eleven.txt", text);
+    Ascii_Import_Report r;
+    EXPECT_EQ(Import_Lkom_Ascii("eleven.txt", tab.t, &r), 10);
+    ASSERT_EQ(r.bad, 5);
+    EXPECT_EQ(r.bad_lines[0], 13);  /* two lines of comment and blank before the eleven */
+    EXPECT_EQ(r.bad_kinds[0], 2);
+    EXPECT_EQ(r.bad_lines[1], 14);
+    EXPECT_EQ(r.bad_lines[2], 15);
+    EXPECT_EQ(r.bad_lines[3], 16);
+    EXPECT_EQ(r.bad_lines[4], 17);
+    EXPECT_EQ(r.bad_kinds[4], 1);
+    for (int g = 0; g < LKOM_GROUPS; g++) EXPECT_EQ(Lkom_Count_Entries(tab.t, g), 1);
+}
+
+TEST(LkomRows, DeleteClosesTheGapAndEmptiesTheGroup)
+{
+    Table tab;
+    Lkom_Group *g = &tab.t->groups[2];
+    g->used = 1;
+    for (int e = 0; e < 3; e++) {
+        g->entries[e].used = 1;
+        g->entries[e].M_d = e + 1.0;
+    }
+    Lkom_Delete_Entry(tab.t, 2, 0);
+    EXPECT_EQ(Lkom_Count_Entries(tab.t, 2), 2);
+    EXPECT_EQ(g->entries[0].M_d, 2.0);
+    EXPECT_EQ(g->entries[1].M_d, 3.0);
+    EXPECT_EQ(g->entries[2].used, 0);
+    EXPECT_EQ(Lkom_Free_Entry(tab.t, 2), 2);
+    Lkom_Delete_Entry(tab.t, 2, 0);
+    Lkom_Delete_Entry(tab.t, 2, 0);
+    EXPECT_EQ(g->used, 0);
+    Lkom_Delete_Entry(tab.t, 11, 0);   /* out of range: nothing */
+}
+
+/*
+** Two permanent and two variable actions, worked by hand:
+**   G1 Eigengewicht    KLED 0  N_k 10            gamma 1.35 / 1.00
+**   G2 ständige Lasten KLED 0  N_k 5, M_k 2      gamma 1.35 / 1.00
+**   Q1 Nutzlasten      KLED 2  N_k 8             gamma 1.50, psi_0 0.7
+**   Q2 Schnee          KLED 3  N_k 4, V_k 2      gamma 1.50, psi_0 0.5
+** Variable patterns (Q1, Q2): -, L-, -L, LA, AL; permanent patterns UU, FU, UF, FF: 20 in all.
+** Groups by the shortest class: (-,-) KLED 0 (4), (L,-) KLED 2 (4), the rest KLED 3 (12).
+*/
+TEST(LkomGeneration, TwoPermanentAndTwoVariableActionsGiveTheHandWorkedCombinations)
+{
+    Char_Action_Rec act[CHAR_ACTION_COUNT];
+    memset(act, 0, sizeof act);
+    Set_Action(&act[0], 0, 0, 10, 0, 1.35, 1.0, 1, 1);
+    Set_Action(&act[1], 0, 2, 5, 0, 1.35, 1.0, 1, 1);
+    Set_Action(&act[2], 2, 0, 8, 0, 1.5, 0.0, 1.0, 0.7);
+    Set_Action(&act[3], 3, 0, 4, 2, 1.5, 0.0, 1.0, 0.5);
+    Table tab;
+    Lkom_Generation_Report r;
+    EXPECT_EQ(Do_Generate_Lkoms(act, tab.t, &r), 20);
+    EXPECT_EQ(r.duplicates, 0);
+    EXPECT_EQ(r.cut, 0);
+    EXPECT_EQ(Lkom_Count_Entries(tab.t, 0), 4);
+    EXPECT_EQ(Lkom_Count_Entries(tab.t, 2), 4);
+    EXPECT_EQ(Lkom_Count_Entries(tab.t, 3), 12);
+    EXPECT_EQ(tab.t->groups[3].kled, 3);
+    EXPECT_EQ(tab.t->groups[3].source, 1);
+    EXPECT_EQ(tab.t->groups[3].kmod_source, 1);
+    EXPECT_EQ(tab.t->groups[1].used, 0);
+
+    /* Permanent only: UU 1.35*10 + 1.35*5 = 20.25, M 2.7; FF 15, M 2. */
+    const Lkom_Entry *e = Find_N(tab.t, 0, 20.25);
+    ASSERT_NE(e, nullptr);
+    EXPECT_NEAR(e->M_d, 2.7, 1e-12);
+    EXPECT_EQ(e->V_d, 0.0);
+    EXPECT_EQ(e->actions[0], 0);
+    EXPECT_EQ(e->actions[1], 1);
+    EXPECT_EQ(e->actions[2], -1);
+    EXPECT_EQ(e->factors[0][0], 1.35);
+    EXPECT_EQ(e->factors[0][1], 1.0);
+    EXPECT_EQ(e->kled, 0);
+    EXPECT_NE(Find_N(tab.t, 0, 15.0), nullptr);
+    /* UF: 13.5 + 5 = 18.5 (M 2.0); FU: 10 + 6.75 = 16.75 (M 2.7). */
+    e = Find_N(tab.t, 0, 18.5);
+    ASSERT_NE(e, nullptr);
+    EXPECT_NEAR(e->M_d, 2.0, 1e-12);
+    e = Find_N(tab.t, 0, 16.75);
+    ASSERT_NE(e, nullptr);
+    EXPECT_NEAR(e->M_d, 2.7, 1e-12);
+
+    /* UU + Q1 leading: 20.25 + 12 = 32.25, KLED 2. */
+    e = Find_N(tab.t, 2, 32.25);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->actions[2], 2);
+    EXPECT_EQ(e->factors[2][0], 1.5);
+    EXPECT_EQ(e->factors[2][1], 1.0);
+    /* UU + Q2 leading: 20.25 + 6 = 26.25, V 3.0, KLED 3. */
+    e = Find_N(tab.t, 3, 26.25);
+    ASSERT_NE(e, nullptr);
+    EXPECT_NEAR(e->V_d, 3.0, 1e-12);
+    /* UU + Q1 leading + Q2 accompanying: 20.25 + 12 + 1.5*0.5*4 = 35.25, V 1.5. */
+    e = Find_N(tab.t, 3, 35.25);
+    ASSERT_NE(e, nullptr);
+    EXPECT_NEAR(e->V_d, 1.5, 1e-12);
+    EXPECT_EQ(e->actions[3], 3);
+    EXPECT_EQ(e->factors[3][1], 0.5);
+    EXPECT_EQ(e->kled, 3);
+    /* UU + Q1 accompanying + Q2 leading: 20.25 + 1.5*0.7*8 + 6 = 34.65, V 3. */
+    e = Find_N(tab.t, 3, 34.65);
+    ASSERT_NE(e, nullptr);
+    EXPECT_NEAR(e->V_d, 3.0, 1e-12);
+    /* FF + Q1 accompanying + Q2 leading: 15 + 8.4 + 6 = 29.4. */
+    EXPECT_NE(Find_N(tab.t, 3, 29.4), nullptr);
+    /* No accidental combination without the earthquake. */
+    for (int g = 0; g < LKOM_GROUPS; g++)
+        for (int k = 0; k < LKOM_ENTRIES; k++) EXPECT_EQ(tab.t->groups[g].entries[k].accidental, 0);
+}
+
+TEST(LkomGeneration, DuplicatesAreDroppedAndTheEarthquakeIsAccidental)
+{
+    Char_Action_Rec act[CHAR_ACTION_COUNT];
+    memset(act, 0, sizeof act);
+    Set_Action(&act[0], 0, 0, 10, 0, 1.35, 1.0, 1, 1);
+    /* A permanent action without forces: favourable and unfavourable give equal combinations. */
+    Set_Action(&act[1], 0, 0, 0, 0, 1.35, 1.0, 1, 1);
+    Set_Action(&act[5], 4, 0, 0, 20, 1.0, 0.0, 1.0, 1.0);
+    Table tab;
+    Lkom_Generation_Report r;
+    /* Fundamental: G1 U/F x G2 U/F = 4, of which 2 repeat; seismic: 1. */
+    EXPECT_EQ(Do_Generate_Lkoms(act, tab.t, &r), 3);
+    EXPECT_EQ(r.duplicates, 2);
+    EXPECT_EQ(Lkom_Count_Entries(tab.t, 0), 2);
+    EXPECT_NE(Find_N(tab.t, 0, 13.5), nullptr);
+    EXPECT_NE(Find_N(tab.t, 0, 10.0), nullptr);
+    /* G1 + G2 + A_Ed with factor 1: N 10, V 20, in the group of the earthquake's class 4. */
+    ASSERT_EQ(Lkom_Count_Entries(tab.t, 4), 1);
+    const Lkom_Entry *e = Find_N(tab.t, 4, 10.0, 1);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->V_d, 20.0);
+    EXPECT_EQ(e->actions[2], 5);
+
+    /* Nothing used: no combinations, the old ones are gone. */
+    memset(act, 0, sizeof act);
+    EXPECT_EQ(Do_Generate_Lkoms(act, tab.t, &r), 0);
+    for (int g = 0; g < LKOM_GROUPS; g++) EXPECT_EQ(tab.t->groups[g].used, 0);
+}
+
+TEST(LkomGeneration, ActionNamesFollowTheSnowFlag)
+{
+    EXPECT_STREQ(Char_Action_Name(0, 0), "Eigengewicht");
+    EXPECT_STREQ(Char_Action_Name(3, 0), "Schnee");
+    EXPECT_STREQ(Char_Action_Name(3, 1), "Schnee NN>1000m");
+    EXPECT_STREQ(Char_Action_Name(5, 1), "Erdbeben");
+    EXPECT_STREQ(Char_Action_Name(6, 0), "");
+}
