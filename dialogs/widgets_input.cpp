@@ -319,8 +319,7 @@ static int Label_Room(const char *label)
 static int Unit_After(int x_end, int y, const char *unit, int s)
 {
   if (unit == nullptr || unit[0] == 0) return x_end;
-  int off = 0;
-  return x_end + 3 + Wdg_Draw_Text_If(x_end + 3, y, unit, s != 0 ? 1 : 0) + off;
+  return x_end + 3 + Wdg_Draw_Text_If(x_end + 3, y, unit, s != 0 ? 1 : 0);
 }
 
 int Wdg_Labelled_Float_Field(int x, int y, const char *label, double *var, int width, int decimals,

@@ -245,3 +245,27 @@ TEST_F(Fields, ConcreteAndSteelGradeChoices)
   Wdg_Block_Activity.steel_choice = 1;
   EXPECT_EQ(Wdg_Get_Fg_Colour(), BLACK_CI);
 }
+
+TEST_F(Fields, LabelledAndSymbolFieldsPlaceLabelFieldAndUnit)
+{
+  double v = 1.5;
+  int W = Text_Width_In_Font("Breite", 4096), U = Text_Width_In_Font("cm", 4096);
+  /* label W + 3 (layer rule) + 3, field 8 * 6 + 15, unit 3 after the field: U + 3 */
+  int w = Wdg_Labelled_Float_Field(10, 20, "Breite", &v, 6, 1, "cm", &editable);
+  EXPECT_EQ(w, (W + 6) + 63 + 3 + (U + 3));
+  SVA_Item *field = SVA_Areas[area].first->next;
+  ASSERT_EQ(field->kind, SVA_FLOAT_FIELD);
+  EXPECT_EQ(field->x1, 10 + W + 6 + 7);
+  EXPECT_STREQ(SVA_Areas[area].last->text, "cm");
+  int off = 0;
+  SVA_Clear(area);
+  Wdg_Labelled_Float_Field(10, 20, "Breite", &v, 6, 1, "cm", &off);
+  EXPECT_EQ(SVA_Areas[area].first->colour, Nearest_RGB_Color(198, 195, 198));
+  /* a symbol field scales its value */
+  double f = 2.0;
+  SVA_Clear(area);
+  Wdg_Symbol_Float_Field(10, 50, "f", "ck", &f, 0.001, 8, 2, "MN/m\xFD", &editable);
+  EXPECT_DOUBLE_EQ(f, 0.002);
+  Wdg_Commit_Fields(0);
+  EXPECT_DOUBLE_EQ(f, 2.0);
+}
