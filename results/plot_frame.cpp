@@ -1,0 +1,414 @@
+/*
+** The common frame of the splice drawings and the view: scale fit over the standard scales,
+** plot file "%s0N.SPF", caption and graphic block, raw line-width and dash records, colours,
+** dimension chains; the view (Plot_Ansicht_01) with its fastener symbols.
+** Coordinates in model cm, scale in paper cm per model cm.
+*/
+#include "results/print_list.h"
+#include "results/plot_internal.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "catalogue/catalogue.h"
+#include "design/design.h"
+#include "foundation/foundation.h"
+#include "platform/zelkgrft.h"
+#include "printlist/printlist.h"
+
+const double Plot_Scale_Denominators[PLOT_SCALE_COUNT] = {
+    1, 2, 5, 10, 15, 20, 25, 30, 40, 50, 60, 70, 75, 80, 90, 100, 125, 150, 175, 200, 250, 500,
+    750, 1000, 2000, 2500, 5000, 10000};
+
+/* ---------------------------------------------------------------- scale */
+
+static void Widen(double bx0, double by0, double bx1, double by1, double s, double ml, double mr,
+                  double mb, double mt, double *x0, double *y0, double *x1, double *y1)
+{
+    *x0 = bx0 - ml * 0.6 / s;
+    *x1 = bx1 + mr * 0.6 / s;
+    *y0 = by0 - mb * 0.6 / s;
+    *y1 = by1 + mt * 0.6 / s;
+}
+
+/*
+** Fit the scale: iterate s = min(W / width, H / height) of the window widened by the margins,
+** then take the first standard denominator k with 1/k <= s (10000 when none fits).
+*/
+double Plot_Fit_Scale(double bx0, double by0, double bx1, double by1, double w, double h,
+                      double ml, double mr, double mb, double mt, double *x0, double *y0,
+                      double *x1, double *y1)
+{
+    double s = 1.0, prev = 0.1;
+    double wx0, wy0, wx1, wy1;
+    for (int round = 0; std::fabs(s / prev - 1.0) > 0.0001 && round < 999; round++) {
+        prev = s;
+        Widen(bx0, by0, bx1, by1, s, ml, mr, mb, mt, &wx0, &wy0, &wx1, &wy1);
+        double sx = w / (wx1 - wx0), sy = h / (wy1 - wy0);
+        s = sx < sy ? sx : sy;
+        if (!(s > 0.0)) break;
+    }
+    double k = 10000.0;
+    for (int i = 0; i < PLOT_SCALE_COUNT; i++) {
+        if (1.0 / Plot_Scale_Denominators[i] <= s) {
+            k = Plot_Scale_Denominators[i];
+            break;
+        }
+    }
+    s = 1.0 / k;
+    Widen(bx0, by0, bx1, by1, s, ml, mr, mb, mt, &wx0, &wy0, &wx1, &wy1);
+    if (x0) *x0 = wx0;
+    if (y0) *y0 = wy0;
+    if (x1) *x1 = wx1;
+    if (y1) *y1 = wy1;
+    return s;
+}
+
+double Plot_Scale_Ansicht(double *x0, double *y0, double *x1, double *y1, double ml, double mr,
+                          double mb, double mt)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const double a = 1.05 * si->L / 2.0, b = 1.02 * si->h / 2.0;
+    return Plot_Fit_Scale(-a, -b, a, b, si->print.view_w, si->print.view_h, ml, mr, mb, mt, x0,
+                          y0, x1, y1);
+}
+
+/* ---------------------------------------------------------------- frame */
+
+static const char *const Plot_Titles[3] = {"Ansicht M 1:%2.0lf", "Schnitt längs M 1:%2.0lf"_cp850,
+                                           "Schnitt quer II M 1:%2.0lf"};
+static const char *const Plot_Captions[3] = {
+    "\xCE" "bAnsicht Maßstab 1:%2.0lf\xCEr, Längeneinheit in [cm]"_cp850,
+    "\xCE" "bSchnitt längs Maßstab 1:%2.0lf\xCEr, Längeneinheit in [cm]"_cp850,
+    "\xCE" "bSchnitt quer Maßstab 1:%2.0lf\xCEr, Längeneinheit in [cm]"_cp850};
+
+void Plot_Frame_Begin(Plot_Frame *f, FILE *oli, int number, double s, double x0, double y0,
+                      double x1, double y1)
+{
+    memset(f, 0, sizeof *f);
+    f->oli = oli;
+    f->s = s;
+    f->x0 = x0;
+    f->y0 = y0;
+    f->x1 = x1;
+    f->y1 = y1;
+    for (int k = 0; k < 4; k++) {
+        f->chain[k] = Ptr_Array_New(10);
+        Check_Alloc_Or_Exit(f->chain[k]);
+    }
+    char name[BAUTEILKENNUNG_MAX + 16];
+    snprintf(name, sizeof name, "%s%02d.SPF", Bauteilkennung, number);
+    f->plot = fopen(name, "w");
+    const char *title = Plot_Titles[number - 1];
+    const char *caption = Plot_Captions[number - 1];
+    if (f->plot != nullptr) {
+        Plot_Begin(f->plot, x0, y1, x1, y0, s, 0.0, title, 1.0 / s);
+        Plot_Set_Font(2);
+        Plot_Set_Linetype(0);
+        Plot_Set_Pen(1);
+        Plot_Set_Filling(5);
+        Plot_Set_Layer(0);
+    }
+    OLI_reserveSpaceCM(oli, 1.0 + (y1 - y0) * s);
+    Oli_Write_Text(oli, caption, 1.0 / s);
+    Oli_Graphic_Begin(oli, x0, y0, x1, y1, s, 0.0, nullptr);
+    Plot_Line_Width(0.04);
+    Oli_Set_Dimension_Flags(8);
+}
+
+void Plot_Frame_End(Plot_Frame *f)
+{
+    File_Printf(Oli_Graphic.file, " -1\n");
+    if (f->plot != nullptr) Plot_End();
+    f->plot = nullptr;
+    for (int k = 0; k < 4; k++) {
+        if (f->chain[k] == nullptr) continue;
+        for (int i = 0; i < Ptr_Array_Count(f->chain[k]); i++) free(Ptr_Array_Get(f->chain[k], i));
+        Ptr_Array_Delete(f->chain[k]);
+        f->chain[k] = nullptr;
+    }
+}
+
+/* ---------------------------------------------------------------- records and helpers */
+
+void Plot_Line_Width(double w)
+{
+    File_Printf(Oli_Graphic.file, " 6 %lf\n", w);
+}
+
+void Plot_Dash(const char *pattern)
+{
+    File_Printf(Oli_Graphic.file, " 38 %d %s %d\n", 2, pattern, 0);
+}
+
+/* A dashed line between push and pop: line width 0.03 and the dash pattern. */
+void Plot_Dashed_Line(const char *pattern, double x1, double y1, double x2, double y2)
+{
+    Oli_Graphic_Push();
+    Plot_Line_Width(0.03);
+    Plot_Dash(pattern);
+    Oli_Graphic_Line(x1, y1, x2, y2);
+    Oli_Graphic_Pop();
+}
+
+void Plot_Member_Colours(void)
+{
+    Oli_Graphic_Set_Fill(43);
+    Oli_Graphic_Rgb_51(248, 195, 62);
+    Oli_Graphic_Rgb_50(150, 112, 65);
+}
+
+void Plot_Black_Lines(void)
+{
+    Oli_Graphic_Rgb_50(0, 0, 0);
+}
+
+void Plot_Bar(double x0, double y0, double x1, double y1)
+{
+    double x[4] = {x0, x0, x1, x1}, y[4] = {y0, y1, y1, y0};
+    Oli_Graphic_Filled_Polygon(4, x, y);
+}
+
+void Plot_Box(double x0, double y0, double x1, double y1)
+{
+    double x[4] = {x0, x0, x1, x1}, y[4] = {y0, y1, y1, y0};
+    Oli_Graphic_Filled_Polygon(4, x, y);
+    Oli_Graphic_Polyline(4, x, y);
+}
+
+void Plot_Chain_Add(Ptr_Array *list, double x, double y)
+{
+    Dim_Chain_Add_Point(list, x, y);
+}
+
+/* Draw a chain in black (mode 2 horizontal at y, 3 vertical at x) and release its points. */
+void Plot_Chain_Draw(Ptr_Array *list, int mode, double position)
+{
+    Plot_Black_Lines();
+    Oli_Graphic_Dimension_Chain(list, "mm", mode, position, 0.1, -1.0, 0);
+    /* a chain of fewer than two points draws nothing and keeps them */
+    for (int i = 0; i < Ptr_Array_Count(list); i++) free(Ptr_Array_Get(list, i));
+    Ptr_Array_Clear(list);
+}
+
+int Plot_Penetration_Case(int mode)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int t = si->vbm_type;
+    if (!(Is_Vbm_Nail_Or_Screw(t) || t == 1)) return 0;
+    double rho_side = 0.0, rho_mid = 0.0;
+    Get_Rho_K(si->mat_side, si->grade_side, si->t_s * 10.0, &rho_side, nullptr);
+    Get_Rho_K(si->mat_mid, si->grade_mid, si->b * 10.0, &rho_mid, nullptr);
+    return Calc_T_Req_Reduction(t, si->fu_k, mode, si->d, si->l, 90.0, si->predrilled,
+                                si->stainless, si->threaded_rod, si->t_s * 10.0, si->b * 10.0,
+                                rho_side, rho_mid, si->mat_side, si->mat_mid, si->grade_side,
+                                si->grade_mid, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                nullptr, nullptr);
+}
+
+static int Rows_Of_Type(void)
+{
+    int m = (int)Splice_N_Row(&Splice_Input);
+    return m < 1 ? 1 : m;
+}
+
+static int Layout_Of_Type(void)
+{
+    const int t = Splice_Input.vbm_type;
+    if (t < VBM_TYPE_FIRST || t > VBM_TYPE_LAST) return LAYOUT_REGULAR;
+    return Splice_Input.layout[VBM_TYPE_SLOT(t)];
+}
+
+int Plot_Is_Column_Drawn(int i)
+{
+    const int m = Rows_Of_Type();
+    if (i % m == 0) return 1;
+    return Layout_Of_Type() == LAYOUT_STAGGERED && i % m == m - 1;
+}
+
+/* ---------------------------------------------------------------- fastener symbols */
+
+/* Alternation of the symbols; cleared at the start of every view. */
+static int Symbol_Flag = 0;
+
+static void Cross(double x, double y, double half)
+{
+    Oli_Graphic_Line(x - half, y, x + half, y);
+    Oli_Graphic_Line(x, y - half, x, y + half);
+}
+
+/* One fastener symbol of the view at (x, y) for fastener index i. */
+void Oli_Draw_Vbm_Symbol(double x, double y, int penetration_case, int i)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int t = si->vbm_type;
+    const double r = si->d / 20.0;
+    const int m = Rows_Of_Type();
+    const int j = i % m;
+    const int regular_even = Layout_Of_Type() == LAYOUT_REGULAR && m % 2 == 0;
+    const int both = penetration_case == 2 && si->two_sided == 1;
+
+    if (t == 1) {
+        const double br = si->d_k / 10.0, a = si->staple_angle * M_PI / 180.0;
+        const double dx = std::cos(a) * br / 2.0, dy = std::sin(a) * br / 2.0;
+        if (both || Symbol_Flag) {
+            Oli_Graphic_Line(x - dx, y - dy, x + dx, y + dy);
+        } else {
+            Plot_Line_Width(0.012);
+            Oli_Graphic_Line(x - dx, y - dy, x + dx, y + dy);
+            Plot_Line_Width(0.02);
+        }
+        if (!both) {
+            Symbol_Flag = !Symbol_Flag;
+            if (regular_even && j == m - 1) Symbol_Flag = !Symbol_Flag;
+        }
+        return;
+    }
+    if (t == 25 || t == 26 || t == 28 || t == 31 || t == 32 || t == 33) {
+        const double D = si->d / 10.0;
+        if (D <= 5.5) {
+            Oli_Graphic_Filled_Sector(x, y, D, 0.0, 90.0);
+        } else if (D <= 7.0) {
+            Oli_Graphic_Filled_Sector(x, y, D, -90.0, -180.0);
+        } else if (D <= 8.5) {
+            Oli_Graphic_Filled_Sector(x, y, D, 0.0, 90.0);
+            Oli_Graphic_Filled_Sector(x, y, D, -180.0, 90.0);
+        } else if (D <= 10.0) {
+            Oli_Graphic_Filled_Sector(x, y, D, -180.0, 90.0);
+            Oli_Graphic_Filled_Sector(x, y, D, -90.0, -180.0);
+        }
+        Oli_Graphic_Arc(x, y, D, 0.0, 360.0);
+        Cross(x, y, 1.15 * r);
+        return;
+    }
+    if (t == 27) {
+        double px[4] = {x - r, x - r, x + r, x + r}, py[4] = {y - r, y + r, y + r, y - r};
+        Oli_Graphic_Polyline(4, px, py);
+        Cross(x, y, 1.15 * r);
+        return;
+    }
+    if (t == 29 || t == 30) {
+        Cross(x, y, r);
+        return;
+    }
+    if (Is_Vbm_Nail_Or_Screw(t)) {
+        Cross(x, y, r);
+        const double dk = si->d_k / 10.0;
+        if (both) {
+            Oli_Graphic_Disc(x, y, dk);
+            return;
+        }
+        if (Symbol_Flag)
+            Oli_Graphic_Arc(x, y, dk, 0.0, 360.0);
+        else
+            Oli_Graphic_Disc(x, y, dk);
+        Symbol_Flag = !Symbol_Flag;
+        if (regular_even && j == 1) Symbol_Flag = !Symbol_Flag;
+    }
+}
+
+/* ---------------------------------------------------------------- the view */
+
+void Plot_Ansicht_01(FILE *file)
+{
+    if (file == nullptr) return;
+    const Splice_Input_Record *si = &Splice_Input;
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    const int kind = si->connection_kind;
+    const double L = si->L, h = si->h, a = 1.05 * L / 2.0;
+    const double hs = kind == CONN_OUTER_PLATES ? si->h_p : si->h_s;
+
+    Plot_Frame f;
+    double x0, y0, x1, y1;
+    const double s = Plot_Scale_Ansicht(&x0, &y0, &x1, &y1, 2, 0, 3, 1);
+    Plot_Frame_Begin(&f, file, 1, s, x0, y0, x1, y1);
+    Symbol_Flag = 0;
+
+    /* 1. the member */
+    Plot_Member_Colours();
+    {
+        double px[4] = {-a, -a, a, a}, py[4] = {-h / 2, h / 2, h / 2, -h / 2};
+        Oli_Graphic_Filled_Polygon(4, px, py);
+    }
+    Oli_Graphic_Line(-a, -h / 2, a, -h / 2);
+    Oli_Graphic_Line(-a, h / 2, a, h / 2);
+    Plot_Black_Lines();
+
+    /* 2. vertical chains */
+    Ptr_Array *va = f.chain[0], *vb = f.chain[1], *ha = f.chain[2], *hb = f.chain[3];
+    Plot_Chain_Add(va, -a - 0.9 / s, -h / 2);
+    Plot_Chain_Add(va, -a - 0.9 / s, h / 2);
+    Plot_Chain_Draw(va, 3, -a - 0.9 / s);
+    Plot_Chain_Add(vb, -a - 0.3 / s, -h / 2);
+    Plot_Chain_Add(vb, -a - 0.3 / s, h / 2);
+    for (int i = 0; i < fp->count; i++) Plot_Chain_Add(vb, fp->recs[i].x, fp->recs[i].y);
+    if (kind == CONN_OUTER_PLATES || kind == CONN_SIDE_TIMBERS) {
+        Plot_Chain_Add(vb, -a - 0.3 / s, -hs / 2);
+        Plot_Chain_Add(vb, -a - 0.3 / s, hs / 2);
+    }
+    Plot_Chain_Draw(vb, 3, -a - 0.3 / s);
+
+    /* 3. cut ends */
+    Oli_Graphic_Rgb_51(248, 195, 62);
+    if (kind != CONN_LAP) {
+        Plot_Dashed_Line("0.10 0.10", -a, -1.02 * h / 2, -a, 1.02 * h / 2);
+        Plot_Dashed_Line("0.10 0.10", a, -1.02 * h / 2, a, 1.02 * h / 2);
+    }
+
+    /* 4. side parts */
+    const int pcase = Plot_Penetration_Case(2);
+    if (kind == CONN_OUTER_PLATES) {
+        Oli_Graphic_Rgb_51(20, 180, 240);
+        Oli_Graphic_Set_Fill(0);
+    } else {
+        Oli_Graphic_Rgb_51(235, 163, 93);
+        Oli_Graphic_Set_Fill(32);
+    }
+    if (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES) {
+        Plot_Box(-L / 2, -hs / 2, L / 2, hs / 2);
+        Plot_Dashed_Line("0.08 0.08", 0.0, -hs / 2, 0.0, hs / 2);
+        Oli_Graphic_Line(0.0, -hs / 2, 0.0, -h / 2);
+        Oli_Graphic_Line(0.0, hs / 2, 0.0, h / 2);
+    } else if (kind == CONN_LAP) {
+        Oli_Graphic_Line(-L / 2, -1.02 * h / 2, -L / 2, 1.02 * h / 2);
+        Plot_Dashed_Line("0.08 0.08", L / 2, h / 2, L / 2, -h / 2);
+    } else {
+        Oli_Graphic_Line(0.0, -hs / 2, 0.0, hs / 2);
+        Plot_Dashed_Line("0.08 0.08", -L / 2, -hs / 2, -L / 2, hs / 2);
+        Plot_Dashed_Line("0.08 0.08", L / 2, -hs / 2, L / 2, hs / 2);
+    }
+
+    /* 5. chain of the fasteners along the member */
+    const double yc = -h / 2 - 0.9 / s;
+    Plot_Chain_Add(ha, -L / 2, -hs / 2);
+    Plot_Chain_Add(ha, -L / 2, hs / 2);
+    Plot_Chain_Add(ha, L / 2, -hs / 2);
+    Plot_Chain_Add(ha, L / 2, hs / 2);
+    for (int i = 0; i < fp->count; i++) Plot_Chain_Add(ha, fp->recs[i].x, fp->recs[i].y);
+    if (kind != CONN_LAP) Plot_Chain_Add(ha, 0.0, 0.0);
+    if (Is_Big_Connector_Multi()) {
+        const double half = std::round(si->d) / 100.0;
+        for (int k = 0; k < 2; k++) {
+            Plot_Chain_Add(ha, fp->clamp_x[k], fp->clamp_y[k]);
+            Cross(fp->clamp_x[k], fp->clamp_y[k], half);
+            Cross(-fp->clamp_x[k], fp->clamp_y[k], half);
+        }
+    }
+    Plot_Chain_Draw(ha, 2, yc);
+    /* 6. length of the side parts */
+    Plot_Chain_Add(hb, -L / 2, -hs / 2);
+    Plot_Chain_Add(hb, L / 2, -hs / 2);
+    Plot_Chain_Draw(hb, 2, -h / 2 - 1.5 / s);
+
+    /* 7. the fasteners */
+    Plot_Line_Width(0.02);
+    Oli_Graphic_Set_Fill(55);
+    for (int i = 0; i < fp->count; i++)
+        Oli_Draw_Vbm_Symbol(fp->recs[i].x, fp->recs[i].y, pcase, i);
+    if (kind != CONN_LAP)
+        for (int i = 0; i < fp->count; i++)
+            Oli_Draw_Vbm_Symbol(-fp->recs[i].x, fp->recs[i].y, pcase, i);
+
+    Plot_Frame_End(&f);
+}

@@ -1,0 +1,40 @@
+/*
+** Shared frame of the three splice drawings (view, longitudinal and cross section): scale,
+** plot file, caption and graphic block, raw line-width and dash records, colours, filled bars
+** and dimension chains. Coordinates in model cm.
+*/
+#pragma once
+
+#include <cstdio>
+
+#include "foundation/ptrarr.h"
+
+/* State of the drawing being written. */
+typedef struct Plot_Frame {
+    FILE *oli;                      /* print list */
+    FILE *plot;                     /* plot file or null */
+    double s;                       /* paper cm per model cm */
+    double x0, y0, x1, y1;          /* window, model cm */
+    Ptr_Array *chain[4];            /* point lists of the dimension chains */
+} Plot_Frame;
+
+/* Open the drawing: chains, plot file number (1..3), reserve, caption, block. */
+void Plot_Frame_Begin(Plot_Frame *f, FILE *oli, int number, double s, double x0, double y0,
+                      double x1, double y1);
+/* Close the drawing: end of block, plot file closed, point lists released. */
+void Plot_Frame_End(Plot_Frame *f);
+
+void Plot_Line_Width(double w);
+void Plot_Dash(const char *pattern);
+void Plot_Dashed_Line(const char *pattern, double x1, double y1, double x2, double y2);
+void Plot_Member_Colours(void);     /* fill 43, the main member's colours */
+void Plot_Black_Lines(void);        /* colour 50 back to black */
+void Plot_Bar(double x0, double y0, double x1, double y1);        /* filled rectangle */
+void Plot_Box(double x0, double y0, double x1, double y1);        /* filled and outlined */
+void Plot_Chain_Add(Ptr_Array *list, double x, double y);
+void Plot_Chain_Draw(Ptr_Array *list, int mode, double position); /* black, points released */
+
+/* Penetration case of nails, screws and staples for the drawings (mode 2 or 1), else 0. */
+int Plot_Penetration_Case(int mode);
+/* 1 when the fastener of this row index is drawn in the longitudinal section. */
+int Plot_Is_Column_Drawn(int i);

@@ -1,0 +1,479 @@
+/*
+** The longitudinal section (Plot_Laengsschnitt_02, "%s02.SPF") and the cross section
+** (Plot_Querschnitt_03, "%s03.SPF") of the splice, drawn in the common frame of the view.
+** Coordinates in model cm: along the member and across the thickness (longitudinal), across
+** the thickness and over the height (cross section).
+*/
+#include "results/print_list.h"
+#include "results/plot_internal.h"
+
+#include <cmath>
+
+#include "catalogue/catalogue.h"
+#include "foundation/foundation.h"
+#include "printlist/printlist.h"
+
+/* ---------------------------------------------------------------- shared sizes */
+
+typedef struct Section_Sizes {
+    double r;                       /* cm, half the diameter (connectors: of the bolt) */
+    double r_b;                     /* cm, half the connector bolt diameter */
+    double lp;                      /* cm, fastener length */
+    double D;                       /* cm, connector diameter */
+    double hc;                      /* cm, connector depth */
+    int connector;                  /* 25..28, 31..33 */
+    int ring_on_face;               /* 26, 31, 32: the ring lies inside the member at a face */
+} Section_Sizes;
+
+static Section_Sizes Sizes(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int t = si->vbm_type;
+    Section_Sizes z;
+    z.connector = Is_Vbm_Connector(t);
+    z.r_b = si->d_bolt / 20.0;
+    z.r = z.connector ? z.r_b : si->d / 20.0;
+    z.lp = si->l / 10.0;
+    z.D = si->d / 10.0;
+    z.hc = z.connector ? Get_Connector_Value(t, si->connector_index, "hc") / 10.0 : 0.0;
+    z.ring_on_face = t == 26 || t == 31 || t == 32;
+    return z;
+}
+
+static int Rows(void)
+{
+    int m = (int)Splice_N_Row(&Splice_Input);
+    return m < 1 ? 1 : m;
+}
+
+/* Heads of nails and screws: 8r wide across x, 1.5r deep from the surface (sign of r inward). */
+void Oli_Fill_Head_Across(double x, double surface, double r)
+{
+    const double w = 4.0 * std::fabs(r);
+    double px[4] = {x - w, x - w, x + w, x + w};
+    double py[4] = {surface, surface + 1.5 * r, surface + 1.5 * r, surface};
+    Oli_Graphic_Filled_Polygon(4, px, py);
+}
+
+/* The same in the cross section: 1.5r deep along x from the surface, 8r high. */
+void Oli_Fill_Head_Along(double surface, double y, double r)
+{
+    const double w = 4.0 * std::fabs(r);
+    double px[4] = {surface, surface, surface + 1.5 * r, surface + 1.5 * r};
+    double py[4] = {y - w, y + w, y + w, y - w};
+    Oli_Graphic_Filled_Polygon(4, px, py);
+}
+
+/* The legs of a staple in the cross section: two bars from the surface inward by depth (the
+** sign of depth points outward), at y - offset and y + offset, half_h high. */
+void Oli_Fill_Bar_Pair(double surface, double depth, double y, double offset, double half_h)
+{
+    const double inner = surface - depth;
+    Plot_Bar(inner, y - offset - half_h, surface, y - offset + half_h);
+    Plot_Bar(inner, y + offset - half_h, surface, y + offset + half_h);
+}
+
+/* ---------------------------------------------------------------- longitudinal section */
+
+double Plot_Scale_Laengsschnitt(double *x0, double *y0, double *x1, double *y1, double ml,
+                                double mr, double mb, double mt)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int k = si->connection_kind;
+    const double a = 1.05 * si->L / 2.0;
+    const double b = (k == CONN_SIDE_TIMBERS || k == CONN_OUTER_PLATES)
+                         ? (si->b / 2.0 + si->t_s) * 1.02 : (si->b / 2.0) * 1.02;
+    return Plot_Fit_Scale(-a, -b, a, b, si->print.long_w, si->print.long_h, ml, mr, mb, mt, x0,
+                          y0, x1, y1);
+}
+
+/* Shank of a nail or screw at X from the surface Y (inward sign dir) with its head. */
+static void Long_Nail(double X, double Y, int dir, const Section_Sizes *z)
+{
+    Plot_Bar(X - z->r, Y, X + z->r, Y + dir * z->lp);
+    Oli_Fill_Head_Across(X, Y, dir * z->r);
+}
+
+/* A staple at X from the surface Y (inward sign dir); c half the projected back width. */
+static void Long_Staple(double X, double Y, int dir, double c, const Section_Sizes *z)
+{
+    const double r = z->r;
+    Plot_Bar(X - c - r, Y, X - c + r, Y + dir * z->lp);
+    Plot_Bar(X + c - r, Y, X + c + r, Y + dir * z->lp);
+    /* the back: below the bottom surface, just inside the top surface */
+    Plot_Bar(X - c - r, Y - r, X + c + r, Y);
+}
+
+/* Bolts, dowels and connectors through the whole splice between Y0 and Y1. */
+static void Long_Through(double X, double Y0, double Y1, double b, const Section_Sizes *z,
+                         int type, int washers)
+{
+    if (z->connector) {
+        Oli_Graphic_Set_Fill(50);
+        if (z->ring_on_face) {
+            Plot_Bar(X - z->D / 2, -b / 2, X + z->D / 2, -b / 2 + z->hc / 2);
+            Plot_Bar(X - z->D / 2, b / 2 - z->hc / 2, X + z->D / 2, b / 2);
+        } else {
+            Plot_Bar(X - z->D / 2, -b / 2 - z->hc / 2, X + z->D / 2, -b / 2 + z->hc / 2);
+            Plot_Bar(X - z->D / 2, b / 2 - z->hc / 2, X + z->D / 2, b / 2 + z->hc / 2);
+        }
+    }
+    Oli_Graphic_Set_Fill(55);
+    const double r = z->connector ? z->r_b : z->r;
+    if (washers && (z->connector || type == 30)) {
+        Plot_Bar(X - 2 * r, Y0 - 1.4 * r, X + 2 * r, Y0);
+        Plot_Bar(X - 2 * r, Y1, X + 2 * r, Y1 + 1.4 * r);
+    }
+    Plot_Bar(X - r, Y0, X + r, Y1);
+}
+
+void Plot_Laengsschnitt_02(FILE *file)
+{
+    if (file == nullptr) return;
+    const Splice_Input_Record *si = &Splice_Input;
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    const int kind = si->connection_kind, type = si->vbm_type;
+    const double L = si->L, b = si->b, a = 1.05 * L / 2.0;
+    const Section_Sizes z = Sizes();
+
+    Plot_Frame f;
+    double x0, y0, x1, y1;
+    const double s = Plot_Scale_Laengsschnitt(&x0, &y0, &x1, &y1, 2, 0, 3, 1);
+    Plot_Frame_Begin(&f, file, 2, s, x0, y0, x1, y1);
+    Ptr_Array *C = f.chain[0], *V = f.chain[1], *H = f.chain[2], *V2 = f.chain[3];
+    int flag = 0;
+
+    /* 1. the middle member */
+    Plot_Member_Colours();
+    Plot_Bar(-a, -b / 2, a, b / 2);
+    Oli_Graphic_Line(-a, -b / 2, a, -b / 2);
+    Oli_Graphic_Line(-a, b / 2, a, b / 2);
+    Plot_Black_Lines();
+    Plot_Dashed_Line("0.10 0.10", -a, -1.02 * b / 2, -a, 1.02 * b / 2);
+    Plot_Dashed_Line("0.10 0.10", a, -1.02 * b / 2, a, 1.02 * b / 2);
+    if (kind != CONN_LAP) Oli_Graphic_Line(0.0, -b / 2, 0.0, b / 2);
+
+    /* 2. chain C */
+    Plot_Chain_Add(C, -L / 2, -b / 2);
+    Plot_Chain_Add(C, L / 2, -b / 2);
+    for (int i = 0; i < fp->count; i++) Plot_Chain_Add(C, fp->recs[i].x, fp->recs[i].y);
+    if (kind != CONN_LAP) Plot_Chain_Add(C, 0.0, 0.0);
+
+    /* 3. penetration case */
+    const int pcase = Plot_Penetration_Case(2);
+    const int both = pcase == 2 && si->two_sided == 1;
+    const double c = std::cos(si->staple_angle * M_PI / 180.0) * (si->d_k / 10.0) / 2.0;
+    const int big_multi = Is_Big_Connector_Multi();
+    double chain_c_y = -b / 2 - 0.9 / s;
+
+    if (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES) {
+        /* 4. side timbers or outside plates */
+        const double t = kind == CONN_SIDE_TIMBERS ? si->t_s - 0.005 : si->t_p;
+        const double xv = -1.05 * L / 2 - 0.3 / s;
+        Plot_Chain_Add(V, xv, -b / 2 - t);
+        Plot_Chain_Add(V, xv, -b / 2);
+        Plot_Chain_Add(V, xv, b / 2);
+        Plot_Chain_Add(V, xv, b / 2 + t);
+        Plot_Chain_Draw(V, 3, xv);
+        Plot_Chain_Add(H, -L / 2, 0.0);
+        Plot_Chain_Add(H, L / 2, 0.0);
+        Plot_Chain_Draw(H, 2, -b / 2 - t - 1.5 / s);
+        Oli_Graphic_Set_Fill(32);
+        if (kind == CONN_OUTER_PLATES) Oli_Graphic_Rgb_51(20, 180, 240);
+        else Oli_Graphic_Rgb_51(235, 163, 93);
+        Plot_Box(-L / 2, -b / 2 - t, L / 2, -b / 2);
+        Plot_Box(-L / 2, b / 2, L / 2, b / 2 + t);
+
+        Oli_Graphic_Set_Fill(55);
+        const double Y0 = -b / 2 - si->t_s, Y1 = b / 2 + si->t_s;
+        for (int i = 0; i < fp->count; i++) {
+            if (!Plot_Is_Column_Drawn(i)) continue;
+            for (int side = -1; side <= 1; side += 2) {
+                const double X = side * fp->recs[i].x;
+                if (type == 1) {
+                    if (both) {
+                        Long_Staple(X, Y0, 1, c, &z);
+                        Long_Staple(X, Y1, -1, c, &z);
+                    } else {
+                        if (flag) Long_Staple(X, Y0, 1, c, &z);
+                        else Long_Staple(X, Y1, -1, c, &z);
+                        flag = !flag;
+                    }
+                } else if (z.connector || type == 29 || type == 30) {
+                    Long_Through(X, Y0, Y1, b, &z, type, 1);
+                } else if (Is_Vbm_Nail_Or_Screw(type)) {
+                    if (both) {
+                        Long_Nail(X, Y0, 1, &z);
+                        Long_Nail(X, Y1, -1, &z);
+                    } else {
+                        if (flag) Long_Nail(X, Y0, 1, &z);
+                        else Long_Nail(X, Y1, -1, &z);
+                        flag = !flag;
+                    }
+                }
+            }
+        }
+        if (big_multi) {
+            Oli_Graphic_Set_Fill(55);
+            for (int side = -1; side <= 1; side += 2)
+                Plot_Bar(side * fp->clamp_x[0] - z.r, Y0, side * fp->clamp_x[0] + z.r, Y1);
+            Plot_Chain_Add(C, fp->clamp_x[1], 0.0);
+        }
+        chain_c_y = -b / 2 - si->t_s - 0.9 / s;
+    } else if (kind == CONN_INNER_PLATES) {
+        /* 5. inner plates */
+        const double tp = Calc_Timber_Part_Thickness(), t = si->t_p;
+        Plot_Chain_Add(H, -L / 2, 0.0);
+        Plot_Chain_Add(H, L / 2, 0.0);
+        Plot_Chain_Draw(H, 2, -b / 2 - 1.2 / s);
+        chain_c_y = -b / 2 - 0.6 / s;
+        Oli_Graphic_Set_Fill(50);
+        for (int i = 0; i < fp->count; i++) {
+            if (!Plot_Is_Column_Drawn(i)) continue;
+            for (int side = -1; side <= 1; side += 2)
+                Plot_Bar(side * fp->recs[i].x - z.r, -b / 2, side * fp->recs[i].x + z.r, b / 2);
+        }
+        Oli_Graphic_Set_Fill(55);
+        const double xv = -1.05 * L / 2 - 0.3 / s;
+        Plot_Chain_Add(V, xv, -b / 2);
+        Plot_Chain_Add(V, xv, b / 2);
+        for (int j = 0; j < (int)si->plate_count; j++) {
+            const double ya = -b / 2 + (j + 1) * tp + j * t, yb = -b / 2 + (j + 1) * (tp + t);
+            Plot_Bar(-L / 2, ya, L / 2, yb);
+            Plot_Chain_Add(V, xv, ya);
+            Plot_Chain_Add(V, xv, yb);
+        }
+        Plot_Chain_Draw(V, 3, xv);
+        Plot_Black_Lines();
+        const double xd = -1.05 * L / 2 - 0.9 / s;
+        Oli_Graphic_Dimension_Cm(xd, -b / 2, xd, b / 2, 0.1, 1.0, 0);
+    } else if (kind == CONN_LAP) {
+        /* 6. the lap */
+        Oli_Graphic_Line(L / 2, 0.0, L / 2, b / 2);
+        Oli_Graphic_Line(-L / 2, 0.0, -L / 2, -b / 2);
+        Oli_Graphic_Line(-L / 2, 0.0, L / 2, 0.0);
+        Plot_Chain_Add(H, -L / 2, 0.0);
+        Plot_Chain_Add(H, L / 2, 0.0);
+        Plot_Chain_Draw(H, 2, -b / 2 - 1.5 / s);
+        Plot_Chain_Add(V, -L / 2 - 1.2 / s, -b / 2);
+        Plot_Chain_Add(V, -L / 2 - 1.2 / s, b / 2);
+        Plot_Chain_Draw(V, 3, -L / 2 - 1.2 / s);
+        Plot_Chain_Add(V2, -L / 2 - 0.6 / s, -b / 2);
+        Plot_Chain_Add(V2, -L / 2 - 0.6 / s, 0.0);
+        Plot_Chain_Add(V2, -L / 2 - 0.6 / s, b / 2);
+        Plot_Chain_Draw(V2, 3, -L / 2 - 0.6 / s);
+        /* the lap's outer surfaces are the member's faces: heads sit there too */
+        const double Y0 = -b / 2, Y1 = b / 2;
+        for (int i = 0; i < fp->count; i++) {
+            if (!Plot_Is_Column_Drawn(i)) continue;
+            const double X = fp->recs[i].x;
+            if (z.connector) {
+                Oli_Graphic_Set_Fill(50);
+                Plot_Bar(X - z.D / 2, -z.hc / 2, X + z.D / 2, z.hc / 2);
+                Oli_Graphic_Set_Fill(55);
+                Plot_Bar(X - 2 * z.r_b, Y0 - 1.4 * z.r_b, X + 2 * z.r_b, Y0);
+                Plot_Bar(X - 2 * z.r_b, Y1, X + 2 * z.r_b, Y1 + 1.4 * z.r_b);
+                Plot_Bar(X - z.r_b, Y0, X + z.r_b, Y1);
+            } else if (type == 29 || type == 30) {
+                Oli_Graphic_Set_Fill(55);
+                Long_Through(X, Y0, Y1, b, &z, type, 1);
+            } else if (Is_Vbm_Nail_Or_Screw(type)) {
+                Oli_Graphic_Set_Fill(55);
+                if (both) {
+                    Long_Nail(X, Y0, 1, &z);
+                    Long_Nail(X, Y1, -1, &z);
+                } else {
+                    if (flag) Long_Nail(X, Y0, 1, &z);
+                    else Long_Nail(X, Y1, -1, &z);
+                    flag = !flag;
+                }
+            }
+        }
+        if (big_multi) {
+            Oli_Graphic_Set_Fill(55);
+            for (int k = 0; k < 2; k++) {
+                Plot_Bar(fp->clamp_x[k] - z.r, Y0, fp->clamp_x[k] + z.r, Y1);
+                Plot_Chain_Add(C, fp->clamp_x[k], 0.0);
+            }
+        }
+    }
+
+    /* 7. chain C */
+    Plot_Chain_Draw(C, 2, chain_c_y);
+    Plot_Frame_End(&f);
+}
+
+/* ---------------------------------------------------------------- cross section */
+
+double Plot_Scale_Querschnitt(double *x0, double *y0, double *x1, double *y1, double ml,
+                              double mr, double mb, double mt)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int k = si->connection_kind;
+    double a = 1.05 * si->b / 2.0;
+    if (k == CONN_SIDE_TIMBERS || k == CONN_OUTER_PLATES) a += 1.05 * si->t_s;
+    const double h = 1.02 * si->h / 2.0;
+    return Plot_Fit_Scale(-a, -h, a, h, si->print.cross_w, si->print.cross_h, ml, mr, mb, mt, x0,
+                          y0, x1, y1);
+}
+
+/* Shank of a nail or screw at height y from the surface X (inward sign dir) with its head. */
+static void Cross_Nail(double X, double y, int dir, const Section_Sizes *z)
+{
+    Plot_Bar(X, y - z->r, X + dir * z->lp, y + z->r);
+    Oli_Fill_Head_Along(X, y, dir * z->r);
+}
+
+/* Connector, bolt or dowel across the section between X0 and X1. */
+static void Cross_Through(double X0, double X1, double y, double b, const Section_Sizes *z,
+                          int type, int washers, int lap)
+{
+    Oli_Graphic_Set_Fill(55);
+    const double r = z->connector ? z->r_b : z->r;
+    if (washers) {
+        Plot_Bar(X1, y - 1.5 * r, X1 + 1.2 * r, y + 1.5 * r);
+        Plot_Bar(X0 - 1.2 * r, y - 1.5 * r, X0, y + 1.5 * r);
+    }
+    Plot_Bar(X0, y - r, X1, y + r);
+    if (!z->connector) return;
+    Oli_Graphic_Set_Fill(50);
+    const double D2 = z->D / 2;
+    if (lap) {
+        Plot_Bar(-z->hc / 2, y - D2, z->hc / 2, y + D2);
+    } else if (z->ring_on_face) {
+        Plot_Bar(b / 2 - z->hc / 2, y - D2, b / 2, y + D2);
+        Plot_Bar(-b / 2, y - D2, -b / 2 + z->hc / 2, y + D2);
+    } else {
+        Plot_Bar(b / 2 - z->hc / 2, y - D2, b / 2 + z->hc / 2, y + D2);
+        Plot_Bar(-b / 2 - z->hc / 2, y - D2, -b / 2 + z->hc / 2, y + D2);
+    }
+    Oli_Graphic_Set_Fill(55);
+}
+
+void Plot_Querschnitt_03(FILE *file)
+{
+    if (file == nullptr) return;
+    const Splice_Input_Record *si = &Splice_Input;
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    const int kind = si->connection_kind, type = si->vbm_type;
+    const double b = si->b, h = si->h;
+    const Section_Sizes z = Sizes();
+    const int m = Rows();
+
+    Plot_Frame f;
+    double x0, y0, x1, y1;
+    const double s = Plot_Scale_Querschnitt(&x0, &y0, &x1, &y1, 3, 2, 3, 1);
+    Plot_Frame_Begin(&f, file, 3, s, x0, y0, x1, y1);
+    Ptr_Array *F = f.chain[0], *V = f.chain[1], *H = f.chain[2];
+
+    /* 1. the middle member */
+    Plot_Member_Colours();
+    Plot_Box(-b / 2, -h / 2, b / 2, h / 2);
+    Plot_Black_Lines();
+    {
+        double px[4] = {-b / 2, -b / 2, b / 2, b / 2}, py[4] = {-h / 2, h / 2, h / 2, -h / 2};
+        Oli_Graphic_Polyline(4, px, py);
+    }
+
+    /* 2. penetration case */
+    const int pcase = Plot_Penetration_Case(1);
+    const int both = pcase == 2 && si->two_sided == 1;
+    const double A = std::sin(si->staple_angle * M_PI / 180.0) * (si->d_k / 10.0) / 2.0;
+    const int n = fp->count < m ? fp->count : m;
+    double xv = -b / 2 - 0.9 / s;
+
+    Plot_Chain_Add(V, 0.0, -h / 2);
+    Plot_Chain_Add(V, 0.0, h / 2);
+    if (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES) {
+        /* 3. side timbers or outside plates */
+        const double w = kind == CONN_SIDE_TIMBERS ? si->t_s : si->t_p;
+        const double hh = kind == CONN_SIDE_TIMBERS ? si->h_s : si->h_p;
+        Plot_Chain_Add(H, -b / 2 - w, 0.0);
+        Plot_Chain_Add(H, b / 2 + w, 0.0);
+        Plot_Chain_Draw(H, 2, -h / 2 - 1.5 / s);
+        Plot_Chain_Add(F, -b / 2 - w, 0.0);
+        Plot_Chain_Add(F, -b / 2, 0.0);
+        Plot_Chain_Add(F, b / 2, 0.0);
+        Plot_Chain_Add(F, b / 2 + w, 0.0);
+        Oli_Graphic_Set_Fill(43);
+        if (kind == CONN_OUTER_PLATES) Oli_Graphic_Rgb_51(20, 180, 240);
+        else Oli_Graphic_Rgb_51(235, 163, 93);
+        Plot_Box(-b / 2 - w, -hh / 2, -b / 2, hh / 2);
+        Plot_Box(b / 2, -hh / 2, b / 2 + w, hh / 2);
+        Plot_Chain_Add(V, 0.0, -hh / 2);
+        Plot_Chain_Add(V, 0.0, hh / 2);
+
+        Oli_Graphic_Set_Fill(55);
+        const double X0 = -(b / 2 + si->t_s), X1 = b / 2 + si->t_s;
+        for (int i = 0; i < n; i++) {
+            const double y = fp->recs[i].y;
+            Plot_Chain_Add(V, 0.0, y);
+            if (type == 1) {
+                if (both || i % 2 == 0) Oli_Fill_Bar_Pair(X1, z.lp, y, A, z.r);
+                if (both || i % 2 == 1) Oli_Fill_Bar_Pair(X0, -z.lp, y, A, z.r);
+            } else if (z.connector) {
+                Cross_Through(X0, X1, y, b, &z, type, kind == CONN_OUTER_PLATES, 0);
+            } else if (type == 29 || type == 30) {
+                Cross_Through(X0, X1, y, b, &z, type, type == 30, 0);
+            } else if (Is_Vbm_Nail_Or_Screw(type)) {
+                if (both || i % 2 == 0) Cross_Nail(X1, y, -1, &z);
+                if (both || i % 2 == 1) Cross_Nail(X0, y, 1, &z);
+            }
+        }
+        xv = -b / 2 - si->t_s - 0.9 / s;
+    } else if (kind == CONN_INNER_PLATES) {
+        /* 4. inner plates over the fasteners */
+        const double tp = Calc_Timber_Part_Thickness(), t = si->t_p;
+        Plot_Chain_Add(H, -b / 2, 0.0);
+        Plot_Chain_Add(H, b / 2, 0.0);
+        Plot_Chain_Draw(H, 2, -h / 2 - 1.2 / s);
+        Plot_Chain_Add(F, -b / 2, 0.0);
+        Plot_Chain_Add(F, b / 2, 0.0);
+        Oli_Graphic_Set_Fill(50);
+        for (int i = 0; i < n; i++) {
+            const double y = fp->recs[i].y;
+            Plot_Bar(-b / 2, y - z.r, b / 2, y + z.r);
+            Plot_Chain_Add(V, 0.0, y);
+        }
+        Oli_Graphic_Set_Fill(55);
+        for (int j = 0; j < (int)si->plate_count; j++) {
+            const double xa = -b / 2 + (j + 1) * tp + j * t, xb = -b / 2 + (j + 1) * (tp + t);
+            Plot_Bar(xa, -h / 2, xb, h / 2);
+            Plot_Chain_Add(F, xa, 0.0);
+            Plot_Chain_Add(F, xb, 0.0);
+        }
+    } else if (kind == CONN_LAP) {
+        /* 5. the lap: the outer surfaces are the member's faces */
+        Plot_Chain_Add(H, -b / 2, 0.0);
+        Plot_Chain_Add(H, b / 2, 0.0);
+        Plot_Chain_Draw(H, 2, -h / 2 - 1.5 / s);
+        Oli_Graphic_Rgb_50(235, 163, 93);
+        Oli_Graphic_Line(0.0, -h / 2, 0.0, h / 2);
+        Plot_Black_Lines();
+        Plot_Chain_Add(F, -b / 2, 0.0);
+        Plot_Chain_Add(F, 0.0, 0.0);
+        Plot_Chain_Add(F, b / 2, 0.0);
+        Oli_Graphic_Set_Fill(55);
+        const double X0 = -b / 2, X1 = b / 2;
+        for (int i = 0; i < n; i++) {
+            const double y = fp->recs[i].y;
+            Plot_Chain_Add(V, 0.0, y);
+            if (type == 1) {
+                if (both || i % 2 == 0) Oli_Fill_Bar_Pair(X1, z.lp, y, A, z.r);
+                if (both || i % 2 == 1) Oli_Fill_Bar_Pair(X0, -z.lp, y, A, z.r);
+            } else if (z.connector) {
+                Cross_Through(X0, X1, y, b, &z, type, 0, 1);
+            } else if (type == 29 || type == 30) {
+                Cross_Through(X0, X1, y, b, &z, type, type == 30, 1);
+            } else if (Is_Vbm_Nail_Or_Screw(type)) {
+                if (both || i % 2 == 0) Cross_Nail(X1, y, -1, &z);
+                if (both || i % 2 == 1) Cross_Nail(X0, y, 1, &z);
+            }
+        }
+    }
+
+    /* 6. face chain and vertical chain */
+    Plot_Chain_Draw(F, 2, -h / 2 - 0.9 / s);
+    Plot_Chain_Draw(V, 3, xv);
+    Plot_Frame_End(&f);
+}

@@ -1,0 +1,122 @@
+/*
+** The print list of a splice ("%s_%02d.oli") and its three plot files ("%s01.SPF".."%s03.SPF"):
+** the driver, the input sections (fastener, load tables, system), the spacing sketches, the
+** drawings of the view, the longitudinal and the cross section, the print-settings sheet and
+** the on-screen pixel drawings of fasteners.
+**
+** Units: member dimensions and drawing coordinates in cm, fastener dimensions in mm, plot sizes
+** in paper cm, pixel drawings in screen pixels.
+*/
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+#include "results/splice_calc.h"
+
+/* ---------------------------------------------------------------- driver */
+
+/* Write_Print_List answers this when the print list could not be created. */
+#define WRITE_PRINT_LIST_NO_FILE (-1)
+
+/*
+** Hand over the print-list path and the component's title line (both copied; null clears).
+** The start-up forms them from the component identifier and the file number.
+*/
+void Set_Print_List_Names(const char *oli_path, const char *title_line);
+const char *Get_Print_List_Path(void);
+const char *Get_Print_List_Title(void);
+
+/*
+** Validate the splice and, when write is non-zero, write the whole print list. Return 0 for a
+** valid splice (print list written), the validation code (> 0) when the splice is invalid
+** (error box shown, the print list holds its flags and layout only), or
+** WRITE_PRINT_LIST_NO_FILE when the print list could not be created (message box shown).
+*/
+int Write_Print_List(int write);
+
+/* The preliminary remarks block; nothing without a file or remarks. */
+void Oli_Vorbemerkungen(FILE *file);
+
+/* ---------------------------------------------------------------- input sections */
+
+void Oli_Verbindungsmittel(FILE *file);
+void Oli_Lkom_Table(FILE *file);
+void Oli_Char_Actions(FILE *file);
+const char *Get_Kled_Name(int kled);
+const char *Lkom_Formula_Text(int group, int entry, int max_len);
+int Oli_Systemdarstellung(FILE *file);
+
+/* ---------------------------------------------------------------- spacing sketches, arrows */
+
+void Oli_Draw_Spacing_Sketch_A1_A2(FILE *file, int grid, double text_height);
+void Oli_Draw_Spacing_Sketch_A3_A4(FILE *file, int grid, double text_height);
+void Oli_Draw_Arrow(double x, double angle);
+void Oli_Draw_Arrow_Styled(double x, double y, double angle, double length, double head_length,
+                           double head_width, int style);
+void Oli_Draw_Arrow_Centred(double x, double y, double angle, double length, double head_length,
+                            double head_width, int style);
+
+/* ---------------------------------------------------------------- drawings */
+
+/* Standard scale denominators of the drawings. */
+#define PLOT_SCALE_COUNT 28
+extern const double Plot_Scale_Denominators[PLOT_SCALE_COUNT];
+
+/*
+** Fit a scale (paper cm per model cm) for the base window (bx0, by0)-(bx1, by1) on a plot of
+** w x h paper cm with margins counted in 0.6 paper cm; write the widened window. Return s.
+*/
+double Plot_Fit_Scale(double bx0, double by0, double bx1, double by1, double w, double h,
+                      double m_left, double m_right, double m_bottom, double m_top, double *x0,
+                      double *y0, double *x1, double *y1);
+double Plot_Scale_Ansicht(double *x0, double *y0, double *x1, double *y1, double m_left,
+                          double m_right, double m_bottom, double m_top);
+double Plot_Scale_Laengsschnitt(double *x0, double *y0, double *x1, double *y1, double m_left,
+                                double m_right, double m_bottom, double m_top);
+double Plot_Scale_Querschnitt(double *x0, double *y0, double *x1, double *y1, double m_left,
+                              double m_right, double m_bottom, double m_top);
+
+void Plot_Ansicht_01(FILE *file);
+void Plot_Laengsschnitt_02(FILE *file);
+void Plot_Querschnitt_03(FILE *file);
+void Oli_Draw_Vbm_Symbol(double x, double y, int penetration_case, int index);
+/* Heads of nails and screws in the sections: across the grain (longitudinal section, depth
+** sign by the surface) and along it (cross section). */
+void Oli_Fill_Head_Across(double x, double surface, double r);
+void Oli_Fill_Head_Along(double surface, double y, double r);
+void Oli_Fill_Bar_Pair(double surface, double depth, double y, double offset, double half_h);
+
+/* ---------------------------------------------------------------- print-settings sheet */
+
+int Run_Print_Settings_Sheet(void);
+void Define_Print_Settings_Page(int area);
+int Edit_Vorbemerkungen(void);
+
+/* ---------------------------------------------------------------- pixel drawings */
+
+typedef struct Sprite_Entry {
+    int32_t left, top, right, bottom; /* picture on the sheet, pixels */
+    int32_t anchor_x, anchor_y;       /* sheet point placed on the target */
+} Sprite_Entry;
+
+int Nail_Sprite_Index(int d);
+int Ks_Screw_Sprite_Index(int d);
+int M_Screw_Sprite_Index(int d);
+int Washer_Sprite_Index(int d);
+const Sprite_Entry *Get_Sprite_Entry(int sheet, int view, int index); /* sheet 0..3, null outside */
+int Size_Class(double value);
+
+void Draw_Nail_Pixel(int x, int y, int d);
+void Draw_Ks_Screw_Pixel(int x, int y, int d);
+void Draw_M_Screw_Pixel(int x, int y, int d, int view);
+void Draw_Washer_Pixel(int x, int y, int d);
+void Fill_Shaded_Polygon_Pixel(int n, const int *xs, const int *ys, double angle);
+void Draw_Fastener_Head_Pixel(int x, int y, int d, int circle, int kind, double angle);
+
+void Draw_Nail_World(double x, double y, double d);
+void Draw_Ks_Screw_World(double x, double y, double d);
+void Draw_M_Screw_World(double x, double y, double d, int view);
+void Draw_Washer_World(double x, double y, double d);
+void Fill_Shaded_Polygon_World(int n, const double *xs, const double *ys, double angle);
+void Draw_Fastener_Head_World(double x, double y, double d, int circle, int kind, double angle);

@@ -1,0 +1,243 @@
+/*
+** System section of the splice's print list: the kind of splice, the members with densities
+** and net section values, minimum and present spacings, polar moment and centroid of the
+** fastener pattern, and the optional spacing sketch, coordinate table and drawings.
+** Lengths in cm (spacings from the design in mm), angles in radians inside, degrees printed.
+*/
+#include "results/print_list.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "catalogue/catalogue.h"
+#include "design/design.h"
+#include "foundation/foundation.h"
+#include "printlist/printlist.h"
+
+static const double PI = 3.141592653589793;
+
+static double Density(int group, int grade, double t_cm)
+{
+    double rho = 0.0;
+    if (!Get_Rho_K(group, grade, t_cm * 10.0, &rho, nullptr)) return 0.0;
+    return rho;
+}
+
+static void Write_Material_Line(FILE *file, const char *lead, int group, int grade, double rho)
+{
+    Oli_Write_Text(file, "%s aus %s mit %s\xCE\\k\xCEr = %.0lf kg/m\xCE/3\xCEr", lead,
+                   Get_Material_Name(group, grade), "\xCB", rho);
+}
+
+static void Write_Section_Line(FILE *file, const char *lead, double t, double A, double W, double I)
+{
+    Oli_Write_Text(file,
+                   "%s t = %.1lf cm, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
+                   lead, t, A, W, I);
+}
+
+/* Hole diameter (cm) of outside plates for the plate class. */
+static double Outer_Plate_Hole(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int t = si->vbm_type;
+    if (t == 31) {
+        const Connector_Catalogue *cat = Get_Connector_Catalogue(31);
+        if (cat == nullptr || si->connector_index < 0 || si->connector_index >= cat->n_rows)
+            return 0.0;
+        return cat->rows[si->connector_index].dc / 10.0;
+    }
+    if (t == 33) return Get_Connector_Value(33, si->connector_index, "d1") / 10.0;
+    if (t == 32) return si->d_bolt / 10.0 + 0.04;
+    return si->d / 10.0 + (si->fitted_bolt ? 0.0 : 0.1);
+}
+
+/* The members' lines by connection kind. */
+static void Write_Members(FILE *file, double rho_side, double rho_mid)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    double A_mid = 0, A_side = 0, I_mid = 0, I_side = 0, W_mid = 0, W_side = 0;
+    Calc_Net_Section_Values(&A_mid, &A_side, &I_mid, &I_side, &W_mid, &W_side);
+
+    switch (si->connection_kind) {
+    case CONN_SIDE_TIMBERS:
+        if (Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type))
+            Oli_Write_Text(file, "%s", "Stoß mit beidseitigen Seitenhölzern"_cp850);
+        else
+            Oli_Write_Text(file, "%s",
+                           "Stoß mit beidseitigen Seitenhölzern und zweischnittigen Verbindungsmitteln"_cp850);
+        if (si->mat_mid == si->mat_side && si->grade_mid == si->grade_side) {
+            Write_Material_Line(file, "Hölzer"_cp850, si->mat_side, si->grade_side, rho_side);
+        } else {
+            Write_Material_Line(file, "Mittelholz", si->mat_mid, si->grade_mid, rho_mid);
+            Write_Material_Line(file, "Seitenhölzer"_cp850, si->mat_side, si->grade_side, rho_side);
+        }
+        Write_Section_Line(file, "Seitenholz:", si->t_s, A_side, W_side, I_side);
+        Write_Section_Line(file, "Mittelholz:", si->b, A_mid, W_mid, I_mid);
+        break;
+    case CONN_INNER_PLATES: {
+        double A = 0, I = 0, W = 0;
+        Calc_Plate_Net_Section_Values(&A, &I, &W);
+        const double t_red = Calc_Timber_Part_Thickness();
+        Oli_Write_Text(file, "%s", Oli_Sprintf("Stoß mit %.0lf Blech(en) => %d schnittige Verbindung mit t\xCE\\red\xCEr = %.2lf cm"_cp850,
+                                               si->plate_count, si->shear_planes, t_red));
+        Oli_Write_Text(file,
+                       "Blechdicke t=%.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
+                       si->t_p * 10.0, Get_Stahlguete_Name((uint32_t)si->plate_steel), A, W, I);
+        Oli_Write_Text(file,
+                       "Holz: t = %.1lf cm, t\xCE\\red\xCEr = %.2lf cm, A\xCE\\n,red\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n,red\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n,red\xCEr = %.2lf cm\xCE/4\xCEr",
+                       si->b, t_red, A_mid, W_mid, I_mid);
+        Oli_Write_Text(file, "aus %s mit %s\xCE\\k\xCEr = %.0lf kg/m\xCE/3\xCEr",
+                       Get_Material_Name(si->mat_mid, si->grade_mid), "\xCB", rho_mid);
+        break;
+    }
+    case CONN_OUTER_PLATES: {
+        double A = 0, I = 0, W = 0;
+        Calc_Plate_Net_Section_Values(&A, &I, &W);
+        const int cls = Classify_Plate_Thickness(si->vbm_type, si->mat_side, Outer_Plate_Hole(),
+                                                 si->t_p, nullptr);
+        if (cls == 2)
+            Oli_Write_Text(file, "%s", "Stoß mit außen liegenden, dicken Blechen"_cp850);
+        else if (cls == 0)
+            Oli_Write_Text(file, "%s", "Stoß mit außen liegenden, dünnen Blechen"_cp850);
+        else if (Nad_Params != nullptr)
+            Oli_Write_Text(file, "%s", "Stoß mit außen liegenden Blechen"_cp850);
+        else
+            Oli_Write_Text(file, "%s", "Stoß mit außen liegenden Blechen gemäß DIN 1052, 12.2.3(4)"_cp850);
+        Write_Material_Line(file, "Hölzer"_cp850, si->mat_mid, si->grade_mid, rho_mid);
+        Oli_Write_Text(file,
+                       "Bleche %.1lf x %.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
+                       si->t_p * 10.0, si->h_p * 10.0, Get_Stahlguete_Name((uint32_t)si->plate_steel),
+                       A, W, I);
+        Write_Section_Line(file, "Holz:", si->b, A_mid, W_mid, I_mid);
+        break;
+    }
+    case CONN_LAP:
+        Oli_Write_Text(file, "%s", "Stoß mit einschnittigem Blatt"_cp850);
+        Oli_Write_Text(file, "%s",
+                       "\xCE" "bWichtig!\xCEr Zusatzmomente, die aus der Asymmetrie des Anschlusses resultieren, werden nicht berücksichtigt!"_cp850);
+        Write_Material_Line(file, "Hölzer"_cp850, si->mat_mid, si->grade_mid, rho_mid);
+        Oli_Write_Text(file,
+                       "Holz: %.1lf/%.1lf cm, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
+                       si->b, si->h, A_mid, W_mid, I_mid);
+        break;
+    default: break;
+    }
+}
+
+/* The coordinate table of the fasteners relative to the centroid S. */
+static void Write_Coordinates(FILE *file)
+{
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    const int n = fp->count;
+    Oli_Write_Text(file, "Koordinaten, Winkel und Abstand der Verbindungsmittel vom Schwerpunkt S");
+    const size_t bytes = sizeof(double) * (size_t)(n > 0 ? n : 1);
+    double *X = (double *)Dbg_Realloc("results", __LINE__, "system", nullptr, bytes);
+    Check_Alloc_Or_Exit(X);
+    double *Y = (double *)Dbg_Realloc("results", __LINE__, "system", nullptr, bytes);
+    Check_Alloc_Or_Exit(Y);
+    double *P = (double *)Dbg_Realloc("results", __LINE__, "system", nullptr, bytes);
+    Check_Alloc_Or_Exit(P);
+    double *R = (double *)Dbg_Realloc("results", __LINE__, "system", nullptr, bytes);
+    Check_Alloc_Or_Exit(R);
+    for (int i = 0; i < n; i++) {
+        X[i] = fp->recs[i].x - fp->x_c;
+        /* measured from S like x (the centroid lies off the axis in uneven layouts) */
+        Y[i] = fp->recs[i].y - fp->y_c;
+        P[i] = fp->recs[i].polar_angle * 180.0 / PI;
+        R[i] = fp->recs[i].r;
+    }
+    Oli_Table_Column *cols = nullptr;
+    Oli_Alloc_Table_Columns(5, &cols);
+    const char *titles[5] = {"Nr", "x\xCE\\i\xCEr", "y\xCE\\i\xCEr", "\xBB\xCE\\i\xCEr", "r\xCE\\i\xCEr"};
+    const char *units[5] = {"ZZ", "cm", "cm", "\xF8", "cm"};
+    double *values[5] = {nullptr, X, Y, P, R};
+    for (int k = 0; k < 5; k++) {
+        snprintf(cols[k].title, sizeof cols[k].title, "%s", titles[k]);
+        snprintf(cols[k].unit, sizeof cols[k].unit, "%s", units[k]);
+        cols[k].width = k == 0 ? 3 : 7;
+        cols[k].decimals = k == 0 ? 0 : 2;
+        cols[k].values = values[k];
+        cols[k].factor = 1.0;
+    }
+    OliTabelle(file, 5, n, cols, nullptr, nullptr, 6, 0, nullptr, nullptr, 0, nullptr);
+    free(cols);
+    Dbg_Free("results", __LINE__, "system", X);
+    Dbg_Free("results", __LINE__, "system", Y);
+    Dbg_Free("results", __LINE__, "system", P);
+    Dbg_Free("results", __LINE__, "system", R);
+}
+
+/* The system section and the chosen drawings. Returns 0. */
+int Oli_Systemdarstellung(FILE *file)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    const int type = si->vbm_type;
+
+    /* 1. densities and the bolt diameter of the spacings */
+    const double rho_side = Density(si->mat_side, si->grade_side, si->t_s);
+    const double rho_mid = Density(si->mat_mid, si->grade_mid, si->b);
+    const double rho_min = rho_side < rho_mid ? rho_side : rho_mid;
+    const double d_bolt = type == 31 ? Get_Connector_Value(31, si->connector_index, "d3") : si->d_bolt;
+
+    /* 2.-5. headings, members, clamp bolts, block shear */
+    Oli_Write_Heading(file, 1, "Systemdarstellung");
+    Oli_Write_Heading(file, 2, "Statische Werte und konstruktive Randbedingungen");
+    Write_Members(file, rho_side, rho_mid);
+    if (Is_Big_Connector_Multi()) {
+        if (Nad_Params != nullptr)
+            Oli_Write_Text(file, "%s", "An den Enden der Seitenhölzer sollten zusätzliche Klemmbolzen angeordnet werden"_cp850);
+        else
+            Oli_Write_Text(file, "%s", "Gemäß DIN 1052, 13.3.1 (8) sind an den Enden der Seitenhölzer zusätzliche Klemmbolzen anzuordnen"_cp850);
+    }
+    const double n_row = Splice_N_Row(si);
+    const double n_col = Splice_N_Col(si);
+    if (Is_Block_Shear_Check_On() && si->block_shear && n_row > 1.0)
+        Write_Material_Line(file, "Hölzer"_cp850, si->mat_mid, si->grade_mid, rho_mid);
+
+    /* 6.-7. governing angle and minimum spacings */
+    const double alpha = fp->alpha_min;
+    Oli_Write_Text(file, "min %s = %.1lf \xF8 => minimale einzuhaltende Abstände"_cp850, "\xBA",
+                   alpha * 180.0 / PI);
+    double a1 = 0, a2 = 0, a3t = 0, a3c = 0, a4t = 0, a4c = 0;
+    Calc_Min_Spacings(type, si->predrilled, si->fitted_bolt, si->douglas, si->split_rule,
+                      si->mat_side, rho_min, si->d, d_bolt, alpha, si->staple_angle * PI / 180.0,
+                      si->t_s * 10.0, si->b * 10.0, &a1, &a2, &a3t, &a3c, &a4t, &a4c);
+    Oli_Write_Text(file,
+                   "a\xCE\\1\xCEr = %.1lf cm, a\xCE\\2\xCEr = %.1lf cm, a\xCE\\3,t\xCEr = %.1lf cm, a\xCE\\3,c\xCEr = %.1lf cm, a\xCE\\4,t\xCEr = %.1lf cm, a\xCE\\4,c\xCEr = %.1lf cm",
+                   a1 / 10.0, a2 / 10.0, a3t / 10.0, a3c / 10.0, a4t / 10.0, a4c / 10.0);
+
+    /* 8. present spacings */
+    const int slot = type >= VBM_TYPE_FIRST && type <= VBM_TYPE_LAST ? VBM_TYPE_SLOT(type) : 0;
+    const double a1v = std::fabs(fp->a1_actual);
+    const double a2v = si->layout[slot] == LAYOUT_STAGGERED ? std::fabs(fp->a2_actual) / 2.0
+                                                            : std::fabs(fp->a2_actual);
+    if (n_col > 1.0 && n_row > 1.0)
+        Oli_Write_Text(file, "a\xCE\\1,vorh\xCEr = %.2lf cm, a\xCE\\2,vorh\xCEr = %.2lf cm", a1v, a2v);
+    else if (n_col > 1.0)
+        Oli_Write_Text(file, "a\xCE\\1,vorh\xCEr = %.2lf cm", a1v);
+    else if (n_row > 1.0)
+        Oli_Write_Text(file, "a\xCE\\2,vorh\xCEr = %.2lf cm", a2v);
+
+    /* 9. polar moment and centroid */
+    Oli_Write_Text(file, "Polares Trägheitsmoment I\xCE\\p\xCEr = %.2lf cm\xCE/2\xCEr"_cp850, fp->I_p);
+    Oli_Write_Text(file, "Schwerpunkt der Verbindungsmittel S bei x\xCE\\s\xCEr = %.2lf cm, y\xCE\\s\xCEr = %.2lf cm",
+                   fp->x_c, fp->y_c);
+
+    /* 10.-13. sketch, coordinates, drawings */
+    const uint32_t sw = si->print.sections;
+    if (Bit_Is_Set(sw, 5)) {
+        if (Nad_Params != nullptr)
+            Oli_Draw_Spacing_Sketch_A3_A4(file, 1, 0.1);
+        else
+            Oli_Draw_Spacing_Sketch_A1_A2(file, 1, 0.1);
+    }
+    if (Bit_Is_Set(sw, 0) && file != nullptr) Write_Coordinates(file);
+    Oli_Write_Text(file, "  ");
+    if (Bit_Is_Set(sw, 2)) Plot_Ansicht_01(file);
+    if (Bit_Is_Set(sw, 3)) Plot_Laengsschnitt_02(file);
+    if (Bit_Is_Set(sw, 4)) Plot_Querschnitt_03(file);
+    return 0;
+}

@@ -1,0 +1,465 @@
+/*
+** Input sections of the splice's print list: the fastener section ("Verbindungsmittel"), the
+** table of the design combinations and the table of the characteristic actions, with the word
+** of a load-duration class and the formula text of a generated combination.
+*/
+#include "results/print_list.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "catalogue/catalogue.h"
+#include "foundation/foundation.h"
+#include "printlist/printlist.h"
+
+/* ---------------------------------------------------------------- small texts */
+
+static const char *const Kled_Names[9] = {
+    "ständig"_cp850, "lang", "mittel", "kurz", "sehr kurz", "kurz/sehr kurz",
+    "außergewöhnlich"_cp850, "Erdbeben", "frei"};
+
+/* Word of a load-duration class 0..8, "undefiniert" otherwise; static buffer of this module. */
+const char *Get_Kled_Name(int kled)
+{
+    static char buffer[32];
+    const char *t = (kled >= 0 && kled <= 8) ? Kled_Names[kled] : "undefiniert";
+    snprintf(buffer, sizeof buffer, "%s", t);
+    return buffer;
+}
+
+/*
+** Formula of a generated combination: the factored actions joined by " + ", then " / " and the
+** class word (or "Erdbeben" for an accidental combination). Cut to max_len - 1 characters.
+*/
+const char *Lkom_Formula_Text(int group, int entry, int max_len)
+{
+    static char text[256];
+    text[0] = '\0';
+    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
+    if (c == nullptr) return text;
+    std::string s;
+    for (int k = 0; k < LKOM_ACTION_SLOTS && c->actions[k] != -1; k++) {
+        int a = c->actions[k];
+        char term[20];
+        if (s.size() > 1) s += " + ";
+        if (!c->accidental) {
+            if (a == 0 || a == 1)
+                snprintf(term, sizeof term, "%.2lf*LF%d", c->factors[k][0], a + 1);
+            else
+                snprintf(term, sizeof term, "%.2lf*%.2lf*LF%d", c->factors[k][1], c->factors[k][0],
+                         a + 1);
+        } else {
+            if (a == 0 || a == 1)
+                snprintf(term, sizeof term, "LF%d", a + 1);
+            else
+                snprintf(term, sizeof term, "%.2lf*LF%d", c->factors[k][1], a + 1);
+        }
+        s += term;
+    }
+    s += " / ";
+    s += c->accidental ? "Erdbeben" : Get_Kled_Name(c->kled);
+    int limit = max_len - 1;
+    if (limit > 255) limit = 255;
+    if (limit < 0) limit = 0;
+    if ((int)s.size() > limit) s.resize((size_t)limit);
+    memcpy(text, s.c_str(), s.size() + 1);
+    return text;
+}
+
+/* ---------------------------------------------------------------- fastener section */
+
+static const char *Side_Text(void)
+{
+    return Splice_Input.two_sided == 1 ? "zweiseitig" : "wechselseitig";
+}
+
+static const char *Pre_Text(void)
+{
+    return Splice_Input.predrilled ? ", vorgebohrt" : ", nicht vorgebohrt";
+}
+
+static const char *Green_Text(void)
+{
+    return Splice_Input.green_timber ? ", Bauholz mit Fasersättigung"_cp850 : "";
+}
+
+static void Write_Materials_Line(FILE *file)
+{
+    Oli_Write_Text(file, "%s, %s",
+                   Splice_Input.stainless ? "aus rostfreiem Stahl" : "aus Kohlenstoffstahl",
+                   Splice_Input.predrilled ? "vorgebohrt" : "nicht vorgebohrt");
+}
+
+static void Write_Species_Line(FILE *file)
+{
+    if (Splice_Input.species_sfp)
+        Oli_Write_Text(file, "Verwendung der Holzarten: Fichte, Tanne oder Kiefer");
+}
+
+static void Write_Washer_Line(FILE *file)
+{
+    if (Splice_Input.washer && Splice_Input.washer_d > 1.0)
+        Oli_Write_Text(file, "Unterlegscheibe d = %.0lf mm", Splice_Input.washer_d);
+}
+
+static const char *Reduction_Text(void)
+{
+    return "Tragfähigkeit wird gemäß DIN EN 1995-1-1, 8.3.1.1(8) abgemindert"_cp850;
+}
+
+/* Offset lines of nails, screws and staples laid along the grain. */
+static void Write_Offset_Lines(FILE *file)
+{
+    const int t = Splice_Input.vbm_type;
+    const double d = Splice_Input.d;
+    int cond = 0;
+    if (Nad_Params != nullptr)
+        cond = (Is_Vbm_Din571_Screw(t) || Is_Vbm_Screw_Eta12(t) || Is_Vbm_Screw_Eta11(t)
+                || Is_Vbm_Screw_Family_C(t) || t == 1) && d <= 6.0;
+    else
+        cond = Is_Vbm_Nail_Screw_Or_Staple(t) && d > 6.0;
+    if (cond && Splice_Input.offset_1d)
+        Oli_Write_Text(file, "Schrauben werden in Faserrichtung um 1d versetzt angeordnet");
+    else if (Nad_Params != nullptr)
+        Oli_Write_Text(file, "%s", Reduction_Text());
+}
+
+static const char *Steel_Name(void)
+{
+    return Get_Stahlguete_Name((uint32_t)Splice_Input.vbm_steel);
+}
+
+static const char *Rod_Or_Bolt(void)
+{
+    return Splice_Input.threaded_rod ? "Gewindestange" : "Bolzen";
+}
+
+static const char *Fitted_Text(void)
+{
+    return Splice_Input.fitted_bolt ? " als Passbolzen" : "";
+}
+
+static double Bolt_Size(void)
+{
+    int i = Splice_Input.bolt_index;
+    if (i < 0 || i >= Dowel_Bolt_Diameters.bolt.count) return 0.0;
+    return Dowel_Bolt_Diameters.bolt.d[i];
+}
+
+static void Write_Bolt_Line(FILE *file)
+{
+    Oli_Write_Text(file, "%s M %.0lf, %s%s\xCEr", Rod_Or_Bolt(), Bolt_Size(), Steel_Name(),
+                   Fitted_Text());
+}
+
+/* The descriptive block of the fastener type (first matching family). */
+static void Write_Fastener_Block(FILE *file)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int t = si->vbm_type;
+    const char *name = Get_Vbm_Type_Name(t, 0);
+
+    if (Is_Vbm_Special_Nail(t)) {
+        Oli_Write_Text(file, "%s, %.1lf x %.1lf mm, %s, d\xCE\\k\xCEr = %.1lf mm, l\xCE\\ef\xCEr = %.1lf mm%s",
+                       name, si->d, si->l, Side_Text(), si->d_k, si->l_ef, Pre_Text());
+        if (si->predrill_core)
+            Oli_Write_Text(file, "Vorgebohrt mit Bohrlochdurchmesser %s Kerndurchmesser", "\xF3");
+    } else if (Is_Vbm_Nail(t)) {
+        Oli_Write_Text(file, "%s, %.1lf x %.1lf mm, %s, d\xCE\\k\xCEr = %.1lf mm%s%s", name, si->d,
+                       si->l, Side_Text(), si->d_k, Pre_Text(), Green_Text());
+        if (si->offset_1d)
+            Oli_Write_Text(file, "Nägel werden in Faserrichtung um 1d versetzt angeordnet"_cp850);
+        else if (Nad_Params != nullptr)
+            Oli_Write_Text(file, "%s", Reduction_Text());
+    } else if (Is_Vbm_Screw_Eta12(t) || Is_Vbm_Screw_Family_C(t)) {
+        const int family_c = !Is_Vbm_Screw_Eta12(t);
+        const char *prefix = family_c ? "HECO Topix plus " : "";
+        const int short_form = family_c ? Is_Vbm_Full_Thread_Screw(t, 0, 0) : t == 13;
+        if (short_form)
+            Oli_Write_Text(file, "%s%s, %.1lf x %.1lf mm, d\xCE\\k\xCEr = %.1lf mm", prefix, name,
+                           si->d, si->l, si->d_k);
+        else
+            Oli_Write_Text(file,
+                           "%s%s, %.1lf x %.1lf mm, %s, d\xCE\\k\xCEr = %.1lf mm, l\xCE\\ef\xCEr = %.1lf mm",
+                           prefix, name, si->d, si->l, Side_Text(), si->d_k, si->l_ef);
+        Write_Materials_Line(file);
+        Write_Species_Line(file);
+        if (t == 13) Write_Washer_Line(file);
+        Write_Offset_Lines(file);
+    } else if (Is_Vbm_Screw_Eta11(t)) {
+        Oli_Write_Text(file, "%s, %.0lf x %.0lf mm, %s, d\xCE\\k\xCEr = %.1lf mm%s", name, si->d,
+                       si->l, Side_Text(), si->d_k, si->douglas ? ", Douglasie" : "");
+        Write_Materials_Line(file);
+        Write_Species_Line(file);
+        if (t == 14) Write_Washer_Line(file);
+        if (t == 15 && si->washer)
+            Oli_Write_Text(file, "%s Unterlegscheibe d = %.0lf mm",
+                           si->washer_kind == 1 ? "gepresste" : "gedrehte", si->washer_d);
+        Write_Offset_Lines(file);
+    } else if (t == 1) {
+        Oli_Write_Text(file, "%s, %.2lf x %.0lf mm, %s, br = %.1lf mm %s%s", name, si->d, si->l,
+                       Side_Text(), si->d_k, si->resin_coated ? ", geharzt" : "", Green_Text());
+        const double a = si->staple_angle;
+        const char *who = si->connection_kind == CONN_SIDE_TIMBERS ? "\xF8 (Lasche)" : "\xF8 (Zange)";
+        const char *clause = Nad_Params != nullptr ? "8.4(5)" : "12.7(6)";
+        if (a >= 30.0)
+            Oli_Write_Text(file, "Klammerrücken-Faserwinkel %s %s = %.1lf \xF8 >= 30\xF8 => keine Abminderung gem. %s"_cp850,
+                           who, "\xBB", a, clause);
+        else
+            Oli_Write_Text(file, "Klammerrücken-Faserwinkel %s %s = %.1lf \xF8 < 30\xF8 => Abminderung gem. %s mit 0,7"_cp850,
+                           who, "\xBB", a, clause);
+    } else if (Is_Vbm_Din571_Screw(t)) {
+        Oli_Write_Text(file,
+                       "%s, %.1lf x %.0lf mm, %s, d\xCE\\k\xCEr = %.1lf mm, l\xCE\\ef\xCEr = %.1lf%s, M\xCE\\yk\xCEr im Gewindeteil auf 50%% abgem.",
+                       name, si->d, si->l, Side_Text(), si->d_k, si->l_ef, Pre_Text());
+        Write_Washer_Line(file);
+        Write_Offset_Lines(file);
+    } else if (t == 29) {
+        Oli_Write_Text(file, "Stabdübel %.0lf mm, %s"_cp850, si->d, Steel_Name());
+    } else if (t == 30) {
+        Oli_Write_Text(file, "%s %.0lf mm, %s %s\xCEr", Rod_Or_Bolt(), si->d, Steel_Name(),
+                       Fitted_Text());
+        Write_Washer_Line(file);
+        if (Nad_Params != nullptr && Nad_Params->na7_hole_plus_1mm && si->fitted_bolt
+            && si->steel_hole
+            && (si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES))
+            Oli_Write_Text(file, "Bohrlochdurchmesser im Stahl: %.0lf mm", si->d + 1.0);
+    } else if (t == 25) {
+        Oli_Write_Text(file, "Ringdübel Typ A1 dc %.0lf\n"_cp850, si->d);
+        Write_Bolt_Line(file);
+    } else if (Is_Vbm_Connector(t)) {
+        Oli_Write_Text(file, "%s d\xCE\\c\xCEr = %.0lf mm, %s\xCEr\n", name, si->d, Steel_Name());
+        Write_Bolt_Line(file);
+        Write_Washer_Line(file);
+    }
+}
+
+/* The lines of an increased lateral capacity. */
+static void Write_Increase_Lines(FILE *file)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int t = si->vbm_type;
+    if (!si->capacity_increase) return;
+    const int washer_types = t == 26 || t == 27 || t == 28 || t == 30 || t == 32 || t == 33;
+    if (si->eurocode_wording) {
+        if (!washer_types)
+            Oli_Write_Text(file, "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995-1-1, %s erhöht"_cp850,
+                           si->mat_side == 12 ? "8.2.3(4)" : "8.2.2(2)");
+        else
+            Oli_Write_Text(file, "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995, 8.2.2(2) erhöht mit Unterlegscheibe d = %.0lf mm"_cp850,
+                           si->washer_d);
+        if (si->panel_edges)
+            Oli_Write_Text(file, "R\xCE\\k\xCEr wird gemäß DIN EN 1995, 9.2.4.2 (5) erhöht, gilt für Platten mit allseitig schubsteif verbundenen Plattenrändern"_cp850);
+    } else {
+        if (!washer_types)
+            Oli_Write_Text(file, "R\xCE\\k\xCEr wird gemäß DIN 1052, %s erhöht"_cp850,
+                           si->mat_side == 12 ? "12.5.4 (3)" : "12.5.3 (9)");
+        else
+            Oli_Write_Text(file, "R\xCE\\k\xCEr wird gemäß DIN 1052, 12.3 (8) erhöht mit Unterlegscheibe d = %.0lf mm"_cp850,
+                           si->washer_d);
+        if (si->panel_edges)
+            Oli_Write_Text(file, "R\xCE\\k\xCEr wird gemäß DIN 1052, 10.6 (4) erhöht, gilt für Platten mit allseitig schubsteif verbundenen Plattenrändern"_cp850);
+    }
+}
+
+/* The line of the resistance method. */
+static void Write_Method_Line(FILE *file)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int t = si->vbm_type;
+    if (t == 25 || t == 31) return;
+    const char *approval = Get_Vbm_Approval_Text(t);
+    if (approval == nullptr) approval = "";
+    const char *rd = "R\xCE\\d\xCEr";
+    const char *fvrd = "F\xCE\\v,Rd\xCEr";
+    if (!si->eurocode_wording) {
+        switch (si->calc_method) {
+        case 0:
+            Oli_Write_Text(file, "%s wird mit dem vereinfachten Nachweis nach DIN 1052:2008, 12.2(2) berechnet%s",
+                           rd, approval);
+            break;
+        case 1:
+            Oli_Write_Text(file, "%s wird mit %s - Werten nach DIN 1052:2008, Anhang G.2 berechnet%s",
+                           rd, "\xC0", approval);
+            break;
+        case 2:
+            Oli_Write_Text(file, "%s wird mit f\xCE\\hd\xCEr und M\xCE\\yd\xCEr berechnet (Bemessungswerte-Verfahren: siehe DIN 1052 E12.2.1 (2))%s",
+                           rd, approval);
+            break;
+        default: break;
+        }
+    } else {
+        switch (si->calc_method) {
+        case 0:
+            Oli_Write_Text(file, "%s wird mit dem vereinfachten Nachweis nach NA.8.2.4 berechnet%s",
+                           fvrd, approval);
+            break;
+        case 1:
+            Oli_Write_Text(file, "%s wird mit dem genauen Nachweis nach %s berechnet%s", fvrd,
+                           Get_Fv_Rk_Standard_Ref(), approval);
+            break;
+        case 2:
+            Oli_Write_Text(file, "%s wird mit f\xCE\\hd\xCEr und M\xCE\\yd\xCEr berechnet (Bemessungswerte-Verfahren: siehe DIN 1052 E12.2.1 (2))%s",
+                           fvrd, approval);
+            break;
+        default: break;
+        }
+    }
+}
+
+/* The fastener section: heading, the block of the type, increases, method and count. */
+void Oli_Verbindungsmittel(FILE *file)
+{
+    if (file == nullptr) return;
+    Oli_Write_Heading(file, 2, "Verbindungsmittel");
+    Write_Fastener_Block(file);
+    Write_Increase_Lines(file);
+    Write_Method_Line(file);
+    int n = Fastener_Pattern.count;
+    if (Splice_Input.vbm_type == 0 && Splice_Input.two_sided == 1) n *= 2;
+    Oli_Write_Text(file, "\xCE" "b%d x %s", n, Get_Vbm_Type_Name(Splice_Input.vbm_type, 0));
+}
+
+/* ---------------------------------------------------------------- load tables */
+
+static void *Alloc_Or_Exit(size_t size)
+{
+    void *p = Dbg_Realloc("results", __LINE__, "print", nullptr, size > 0 ? size : 1);
+    Check_Alloc_Or_Exit(p);
+    memset(p, 0, size > 0 ? size : 1);
+    return p;
+}
+
+static void Set_Column(Oli_Table_Column *c, const char *title, const char *unit, int width,
+                       int decimals, void *values)
+{
+    snprintf(c->title, sizeof c->title, "%s", title);
+    snprintf(c->unit, sizeof c->unit, "%s", unit);
+    c->width = width;
+    /* a text column prints as many characters as its slot holds */
+    c->decimals = strcmp(unit, "TXT") == 0 ? width : decimals;
+    c->values = values;
+    c->factor = 1.0;
+}
+
+static void Write_Table(FILE *file, int ncols, int nrows, Oli_Table_Column *cols)
+{
+    OliTabelle(file, ncols, nrows, cols, nullptr, nullptr, ncols + 1, 0, nullptr, nullptr, 0,
+               nullptr);
+}
+
+/* The table of the design combinations that the splice kind lets through. */
+void Oli_Lkom_Table(FILE *file)
+{
+    if (file == nullptr) return;
+    const Splice_Input_Record *si = &Splice_Input;
+    int n = 0;
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        if (!si->lkom.groups[g].used) continue;
+        for (int e = 0; e < LKOM_ENTRIES; e++)
+            if (Is_Lkom_Valid(g, e)) n++;
+    }
+    static const char *const kinds[3] = {
+        " Bemessungsschnittgrößen (Biegestoß)"_cp850, " Bemessungsschnittgrößen (Zugstoß)"_cp850,
+        " Bemessungsschnittgrößen (Druckstoß)"_cp850};
+    const int kind = si->splice_kind >= 0 && si->splice_kind <= 2 ? si->splice_kind : 0;
+    const int bending = si->splice_kind == SPLICE_BENDING;
+    Oli_Write_Heading(file, 2, "%s", kinds[kind]);
+    Oli_Write_Text(file, "Nutzungsklasse %d", si->service_class);
+
+    double *M = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
+    double *N = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
+    double *V = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
+    double *K = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
+    char *A = (char *)Alloc_Or_Exit(2 * (size_t)n);
+    char *C = (char *)Alloc_Or_Exit(70 * (size_t)n);
+    int row = 0;
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        if (!si->lkom.groups[g].used) continue;
+        for (int e = 0; e < LKOM_ENTRIES && row < n; e++) {
+            if (!Is_Lkom_Valid(g, e)) continue;
+            const Lkom_Entry *c = &si->lkom.groups[g].entries[e];
+            M[row] = c->M_d;
+            N[row] = c->N_d;
+            V[row] = c->V_d;
+            K[row] = si->lkom.groups[g].kmod;
+            A[row * 2] = c->accidental ? '*' : ' ';
+            const char *text = si->lkom_generated ? Lkom_Formula_Text(g, e, 255) : c->comment;
+            snprintf(C + (size_t)row * 70, 70, "%s", text);
+            row++;
+        }
+    }
+
+    Oli_Table_Column *cols = nullptr;
+    const int ncols = bending ? 7 : 5;
+    Oli_Alloc_Table_Columns(ncols, &cols);
+    int k = 0;
+    Set_Column(&cols[k++], "Nr", "ZZ", 3, 0, nullptr);
+    if (bending) Set_Column(&cols[k++], "M\xCE\\d\xCEr", "kNm", 7, 2, M);
+    Set_Column(&cols[k++], "N\xCE\\d\xCEr", "kN", 7, 2, N);
+    if (bending) Set_Column(&cols[k++], "V\xCE\\d\xCEr", "kN", 7, 2, V);
+    Set_Column(&cols[k++], "k\xCE\\mod\xCEr", "-", 5, 2, K);
+    Set_Column(&cols[k++], "A", "TXT", 2, 0, A);
+    Set_Column(&cols[k++], "Kommentar", "TXT", 70, 0, C);
+    Write_Table(file, ncols, n, cols);
+    free(cols);
+    Dbg_Free("results", __LINE__, "print", M);
+    Dbg_Free("results", __LINE__, "print", N);
+    Dbg_Free("results", __LINE__, "print", V);
+    Dbg_Free("results", __LINE__, "print", K);
+    Dbg_Free("results", __LINE__, "print", A);
+    Dbg_Free("results", __LINE__, "print", C);
+}
+
+/* The table of the used characteristic actions, with the class of the imposed load. */
+void Oli_Char_Actions(FILE *file)
+{
+    if (file == nullptr) return;
+    const Splice_Input_Record *si = &Splice_Input;
+    int n = 0;
+    for (int i = 0; i < CHAR_ACTION_COUNT; i++)
+        if (si->Char_Actions[i].used) n++;
+    Oli_Write_Heading(file, 2, "%s", " Charakteristische Schnittgrößen"_cp850);
+
+    double *LF = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
+    double *M = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
+    double *N = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
+    double *V = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
+    char *T = (char *)Alloc_Or_Exit(18 * (size_t)n);
+    char *R = (char *)Alloc_Or_Exit(32 * (size_t)n);
+    int row = 0;
+    for (int i = 0; i < CHAR_ACTION_COUNT && row < n; i++) {
+        const Char_Actions *a = &si->Char_Actions[i];
+        if (!a->used) continue;
+        LF[row] = i + 1;
+        M[row] = a->M_k;
+        N[row] = a->N_k;
+        V[row] = a->V_k;
+        const int type = (i == 3 && si->snow_above_1000) ? 6 : i;
+        snprintf(T + (size_t)row * 18, 18, "%s", Get_Load_Type_Name(type));
+        snprintf(R + (size_t)row * 32, 32, "%s", a->remark);
+        row++;
+    }
+    Oli_Table_Column *cols = nullptr;
+    Oli_Alloc_Table_Columns(6, &cols);
+    Set_Column(&cols[0], "LF", "-", 3, 0, LF);
+    Set_Column(&cols[1], "Typ", "TXT", 18, 0, T);
+    Set_Column(&cols[2], "M\xCE\\k\xCEr", "kNm", 7, 3, M);
+    Set_Column(&cols[3], "N\xCE\\k\xCEr", "kN", 7, 3, N);
+    Set_Column(&cols[4], "V\xCE\\k\xCEr", "kN", 7, 3, V);
+    Set_Column(&cols[5], "Bemerkung", "TXT", 32, 0, R);
+    Write_Table(file, 6, n, cols);
+    free(cols);
+    Dbg_Free("results", __LINE__, "print", LF);
+    Dbg_Free("results", __LINE__, "print", M);
+    Dbg_Free("results", __LINE__, "print", N);
+    Dbg_Free("results", __LINE__, "print", V);
+    Dbg_Free("results", __LINE__, "print", T);
+    Dbg_Free("results", __LINE__, "print", R);
+
+    if (si->Char_Actions[2].used)
+        Oli_Write_Text(file, "LF %d, %s Lasteinwirkungsdauer %s", 3, Get_Load_Type_Name(2),
+                       Get_Kled_Name(si->Char_Actions[2].kled));
+}

@@ -1,0 +1,377 @@
+/*
+** Tests of the splice's print list: the driver (validation only, invalid splice, file that
+** cannot be created, order of the chapters, remarks, governing combination) and the input
+** sections (fastener section, load tables, formula texts, system section).
+*/
+#include "results_test_util.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "foundation/codepage.h"
+#include "platform/zelkwin.h"
+#include "results/print_list.h"
+#include "results/splice_checks.h"
+#include "dialogs/dialogs.h"
+
+static std::string Read_File(const char *path)
+{
+    std::string s;
+    FILE *f = fopen(path, "rb");
+    if (f == nullptr) return s;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    fclose(f);
+    return s;
+}
+
+static std::string Slurp(FILE *f)
+{
+    std::string s;
+    fflush(f);
+    rewind(f);
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    return s;
+}
+
+static size_t Count(const std::string &s, const std::string &what)
+{
+    size_t n = 0;
+    for (size_t p = s.find(what); p != std::string::npos; p = s.find(what, p + 1)) n++;
+    return n;
+}
+
+/* The bolt splice with outer plates of the design-run tests: valid, two combinations. */
+static void Valid_Bolt_Splice(void)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.vbm_type = 30;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.d = 12.0;
+    Splice_Input.h_p = 24.0;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.L_user = 0;
+    Splice_Input.lkom.groups[0].kmod_source = 0;
+    Splice_Input.lkom.groups[0].kmod = 0.9;
+    Splice_Input.print.sections = 0;
+    Set_Layout(2, 2);
+    Set_Lkom(0, 0, 0.0, 40.0, 0.0);
+    Set_Lkom(0, 1, 0.0, 60.0, 0.0);
+}
+
+/* Each test runs in its own process beside the others: one print list per test. */
+static std::string Oli_Name_Of_Test(void)
+{
+    const ::testing::TestInfo *t = ::testing::UnitTest::GetInstance()->current_test_info();
+    return std::string("print_") + t->name() + "_01.oli";
+}
+#define Oli_Name (Oli_Name_Of_Test().c_str())
+
+/* ---------------------------------------------------------------- driver */
+
+TEST(PrintList, ValidationOnlyWritesNoFile)
+{
+    Valid_Bolt_Splice();
+    unlink(Oli_Name);
+    Set_Print_List_Names(Oli_Name, "Stoss 1\n");
+    EXPECT_STREQ(Get_Print_List_Title(), "Stoss 1");
+    EXPECT_EQ(Write_Print_List(0), 0);
+    EXPECT_NE(access(Oli_Name, F_OK), 0);
+
+    /* an invalid splice answers its code without a file as well */
+    Set_Layout(1, 1);
+    EXPECT_EQ(Write_Print_List(0), 101);
+    EXPECT_NE(access(Oli_Name, F_OK), 0);
+}
+
+TEST(PrintList, InvalidSpliceAfterValidPrintGetsAnEmptyList)
+{
+    ZW_Test_Reset();
+    const int area = SVA_Create(10, 10, 600, 400, 0, 0);
+    Set_Utilisation_Page_Area(area, 0, 0, 580, 380);
+
+    Valid_Bolt_Splice();
+    Set_Print_List_Names(Oli_Name, "Stoss 1");
+    ASSERT_EQ(Write_Print_List(1), 0);
+    const std::string full = Read_File(Oli_Name);
+    EXPECT_NE(full.find("#OLI_BOOKMARK 17"), std::string::npos);
+
+    Set_Layout(1, 1);   /* one fastener per half: code 101 */
+    EXPECT_EQ(Write_Print_List(1), 101);
+    /* flags and layout only: no bookmark of the earlier list is closed here */
+    EXPECT_EQ(Read_File(Oli_Name), "#OLI_SETFLAGS 0x380\n#OLI_SETLAYOUT 4115\n");
+    /* the error box stands in the utilisation page's view area */
+    const std::string text = Get_Error_Text(101);
+    bool shown = false;
+    for (const SVA_Item *it = SVA_Get(area)->first; it != nullptr; it = it->next)
+        if (it->text != nullptr && text == it->text) shown = true;
+    EXPECT_TRUE(shown) << text;
+    SVA_Delete(area);
+    Set_Utilisation_Page_Area(-1, 0, 0, 0, 0);
+    unlink(Oli_Name);
+}
+
+TEST(PrintList, UnwritableListIsReportedToTheCaller)
+{
+    ZW_Test_Reset();
+    Valid_Bolt_Splice();
+    Set_Print_List_Names("no_such_folder_for_splice/x_01.oli", "Stoss");
+    EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
+    const std::vector<std::string> log = ZW_Test_Log_Lines();
+    bool box = false;
+    for (const std::string &l : log)
+        if (l.find("Die Druckliste kann nicht erzeugt werden!") != std::string::npos) box = true;
+    EXPECT_TRUE(box);
+    /* an invalid splice keeps its own code */
+    Set_Layout(1, 1);
+    EXPECT_EQ(Write_Print_List(1), 101);
+}
+
+TEST(PrintList, OrderOfTheChaptersAndGoverningCombination)
+{
+    Valid_Bolt_Splice();
+    Set_Print_List_Names(Oli_Name, "Stoss 7");
+    ASSERT_EQ(Write_Print_List(1), 0);
+    const std::string s = Read_File(Oli_Name);
+    const std::string head = "#OLI_SETFLAGS 0x380\n#OLI_SETLAYOUT 4115\n#CONTENTS\n Stoss 7\n \n";
+    ASSERT_EQ(s.compare(0, head.size(), head), 0) << s.substr(0, 80);
+    const size_t input = s.find("Eingabedaten");
+    const size_t vbm = s.find("Verbindungsmittel", input);
+    const size_t lkom = s.find(" Bemessungsschnittgr\x94\xE1" "en (Zugsto\xE1)");
+    const size_t system = s.find("Systemdarstellung");
+    const size_t checks = s.find("Nachweise nach DIN EN 1995, Deutschland");
+    ASSERT_NE(input, std::string::npos);
+    ASSERT_NE(lkom, std::string::npos) << s;
+    EXPECT_LT(input, vbm);
+    EXPECT_LT(vbm, lkom);
+    EXPECT_LT(lkom, system);
+    EXPECT_LT(system, checks);
+    /* no remarks, no generated combinations */
+    EXPECT_EQ(s.find("Vorbemerkungen"), std::string::npos);
+    EXPECT_EQ(s.find("Charakteristische"), std::string::npos);
+    /* the governing combination only */
+    EXPECT_NE(s.find("Ma\xE1gebende Lastkombination"), std::string::npos);
+    EXPECT_EQ(s.find("Lastkombination 1"), std::string::npos);
+
+    /* all combinations: numbered headings; DIN without an annex */
+    Splice_Input.print.combinations = 1;
+    Use_Annex(false);
+    ASSERT_EQ(Write_Print_List(1), 0);
+    const std::string all = Read_File(Oli_Name);
+    EXPECT_NE(all.find("Lastkombination 1"), std::string::npos);
+    EXPECT_NE(all.find("Lastkombination 2"), std::string::npos);
+    EXPECT_NE(all.find("Nachweise nach DIN 1052:2008"), std::string::npos);
+    unlink(Oli_Name);
+}
+
+TEST(PrintList, RemarksAndCharacteristicActions)
+{
+    Valid_Bolt_Splice();
+    Set_Print_List_Names(Oli_Name, "Stoss");
+    Splice_Input.Vorbemerkungen_Text = (char *)malloc(1);
+    Splice_Input.Vorbemerkungen_Text[0] = '\0';
+    ASSERT_EQ(Write_Print_List(1), 0);
+    EXPECT_EQ(Read_File(Oli_Name).find("Vorbemerkungen"), std::string::npos);
+
+    free(Splice_Input.Vorbemerkungen_Text);
+    Splice_Input.Vorbemerkungen_Text = strdup("Anschluss der Pfette an den Binder");
+    Splice_Input.lkom_generated = 1;
+    Splice_Input.Char_Actions[0].used = 1;
+    Splice_Input.Char_Actions[0].N_k = 20.0;
+    ASSERT_EQ(Write_Print_List(1), 0);
+    const std::string s = Read_File(Oli_Name);
+    const size_t remarks = s.find("\xCEHVorbemerkungen\n");
+    const size_t text = s.find("Anschluss der Pfette an den Binder");
+    const size_t input = s.find("Eingabedaten");
+    const size_t actions = s.find(" Charakteristische Schnittgr\x94\xE1" "en");
+    const size_t lkom = s.find(" Bemessungsschnittgr");
+    ASSERT_NE(remarks, std::string::npos) << s.substr(0, 400);
+    EXPECT_LT(remarks, text);
+    EXPECT_LT(text, input);
+    ASSERT_NE(actions, std::string::npos);
+    EXPECT_LT(actions, lkom);
+    unlink(Oli_Name);
+}
+
+/* ---------------------------------------------------------------- small texts */
+
+TEST(PrintTables, KledNamesAndFormulaText)
+{
+    EXPECT_STREQ(Get_Kled_Name(0), "st\x84ndig");
+    EXPECT_STREQ(Get_Kled_Name(5), "kurz/sehr kurz");
+    EXPECT_STREQ(Get_Kled_Name(6), "au\xE1" "ergew\x94hnlich");
+    EXPECT_STREQ(Get_Kled_Name(8), "frei");
+    EXPECT_STREQ(Get_Kled_Name(9), "undefiniert");
+    EXPECT_STREQ(Get_Kled_Name(-1), "undefiniert");
+
+    Fresh_Splice(true);
+    /* actions 1 and 3 (numbers 0 and 2) of class 2: 1.35*LF1 + 0.70*1.50*LF3 / mittel */
+    Lkom_Entry *c = Set_Lkom(0, 0, 0, 0, 0);
+    c->actions[0] = 0;
+    c->factors[0][0] = 1.35;
+    c->factors[0][1] = 1.0;
+    c->actions[1] = 2;
+    c->factors[1][0] = 1.5;
+    c->factors[1][1] = 0.7;
+    c->kled = 2;
+    EXPECT_STREQ(Lkom_Formula_Text(0, 0, 255), "1.35*LF1 + 0.70*1.50*LF3 / mittel");
+    EXPECT_STREQ(Lkom_Formula_Text(0, 0, 9), "1.35*LF1");
+    /* accidental: permanent actions without factor, the others with their second factor */
+    c->accidental = 1;
+    EXPECT_STREQ(Lkom_Formula_Text(0, 0, 255), "LF1 + 0.70*LF3 / Erdbeben");
+    EXPECT_STREQ(Lkom_Formula_Text(11, 0, 255), "");
+}
+
+TEST(PrintTables, TensionListsOnlyValidCombinationsAndTheNColumn)
+{
+    Valid_Bolt_Splice();
+    Set_Lkom(0, 2, 0.0, -30.0, 0.0);    /* compression in a tension splice: not listed */
+    Get_Lkom_Entry(0, 1)->accidental = 1;
+    snprintf(Get_Lkom_Entry(0, 1)->comment, LKOM_COMMENT_MAX + 1, "%s", "Wind von links");
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    FILE *f = tmpfile();
+    Oli_Lkom_Table(f);
+    const std::string s = Slurp(f);
+    fclose(f);
+    EXPECT_NE(s.find(" Bemessungsschnittgr\x94\xE1" "en (Zugsto\xE1)"), std::string::npos);
+    EXPECT_NE(s.find("Nutzungsklasse 1"), std::string::npos);
+    EXPECT_EQ(s.find("M\xCE\\d"), std::string::npos);
+    EXPECT_EQ(s.find("V\xCE\\d"), std::string::npos);
+    EXPECT_NE(s.find("N\xCE\\d"), std::string::npos);
+    EXPECT_NE(s.find("40.00"), std::string::npos);
+    EXPECT_NE(s.find("60.00"), std::string::npos);
+    EXPECT_EQ(s.find("-30.00"), std::string::npos);
+    EXPECT_NE(s.find("Wind von links"), std::string::npos);
+    EXPECT_EQ(Count(s, "*"), 1u) << s;
+}
+
+TEST(PrintTables, CharacteristicActionsAndNailCount)
+{
+    Fresh_Splice(true);
+    FILE *f = tmpfile();
+    Oli_Char_Actions(f);
+    std::string s = Slurp(f);
+    fclose(f);
+    /* no used action: the heading and an empty table */
+    EXPECT_NE(s.find(" Charakteristische Schnittgr\x94\xE1" "en"), std::string::npos);
+    EXPECT_EQ(s.find("Eigengewicht"), std::string::npos);
+
+    Splice_Input.Char_Actions[2].used = 1;
+    Splice_Input.Char_Actions[2].kled = 3;
+    Splice_Input.Char_Actions[2].M_k = 1.25;
+    snprintf(Splice_Input.Char_Actions[2].remark, 33, "%s", "Lager");
+    Splice_Input.Char_Actions[3].used = 1;
+    Splice_Input.snow_above_1000 = 1;
+    f = tmpfile();
+    Oli_Char_Actions(f);
+    s = Slurp(f);
+    fclose(f);
+    EXPECT_NE(s.find("Nutzlasten"), std::string::npos);
+    EXPECT_NE(s.find("Schnee NN>1000m"), std::string::npos);
+    EXPECT_NE(s.find("1.250"), std::string::npos);
+    EXPECT_NE(s.find("Lager"), std::string::npos);
+    EXPECT_NE(s.find("LF 3, Nutzlasten Lasteinwirkungsdauer kurz"), std::string::npos) << s;
+
+    /* nails driven from both sides count twice */
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = 0;
+    Splice_Input.d = 4.2;
+    Splice_Input.l = 110.0;
+    Splice_Input.d_k = 10.0;
+    Splice_Input.two_sided = 1;
+    Fastener_Pattern.count = 12;
+    f = tmpfile();
+    Oli_Verbindungsmittel(f);
+    s = Slurp(f);
+    fclose(f);
+    EXPECT_NE(s.find("\xCE" "b24 x "), std::string::npos) << s;
+    EXPECT_NE(s.find(", 4.2 x 110.0 mm, zweiseitig, d\xCE\\k\xCEr = 10.0 mm, nicht vorgebohrt"),
+              std::string::npos) << s;
+    Splice_Input.two_sided = 0;
+    f = tmpfile();
+    Oli_Verbindungsmittel(f);
+    s = Slurp(f);
+    fclose(f);
+    EXPECT_NE(s.find("\xCE" "b12 x "), std::string::npos);
+    EXPECT_NE(s.find("wechselseitig"), std::string::npos);
+}
+
+/* ---------------------------------------------------------------- system section */
+
+TEST(PrintSystem, MaterialsSpacingsAndCoordinates)
+{
+    /* side timbers with nails: same grade on both members gives one "Hölzer" line */
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = 0;
+    Splice_Input.vbm_row = 0;
+    Splice_Input.d = 4.2;
+    Splice_Input.l = 110.0;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = 20.0;
+    Splice_Input.h_s = 20.0;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.L_user = 0;
+    Splice_Input.print.sections = PRINT_SEC_COORDINATES;
+    Set_Layout(4, 3);
+    Set_Lkom(0, 0, 0.0, 30.0, 0.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    FILE *f = tmpfile();
+    Oli_Systemdarstellung(f);
+    std::string s = Slurp(f);
+    fclose(f);
+    EXPECT_EQ(Count(s, "H\x94lzer aus "), 1u);
+    EXPECT_EQ(s.find("Mittelholz aus"), std::string::npos);
+    EXPECT_NE(s.find("Sto\xE1 mit beidseitigen Seitenh\x94lzern\n"), std::string::npos) << s;
+    /* a1 = 4.2 cm, rows 7.9 cm apart, I_p of 12 nails about x_c */
+    EXPECT_NE(s.find("a\xCE\\1,vorh\xCEr = 4.20 cm, a\xCE\\2,vorh\xCEr = 7.90 cm"), std::string::npos) << s;
+    EXPECT_NE(s.find("min \xBA = 0.0 \xF8 => minimale einzuhaltende Abst\x84nde"), std::string::npos);
+    EXPECT_NE(s.find("Koordinaten, Winkel und Abstand der Verbindungsmittel vom Schwerpunkt S"),
+              std::string::npos);
+    /* the table has 12 rows: the last row number is printed */
+    EXPECT_NE(s.find(" 12 "), std::string::npos);
+
+    /* different grades give two lines; one fastener per row and one row: no present spacing */
+    Splice_Input.grade_side = 3;
+    Set_Layout(1, 3);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    f = tmpfile();
+    Oli_Systemdarstellung(f);
+    s = Slurp(f);
+    fclose(f);
+    EXPECT_NE(s.find("Mittelholz aus "), std::string::npos);
+    EXPECT_NE(s.find("Seitenh\x94lzer aus "), std::string::npos);
+    EXPECT_EQ(s.find("a\xCE\\1,vorh"), std::string::npos);
+    EXPECT_NE(s.find("a\xCE\\2,vorh\xCEr = 7.90 cm"), std::string::npos) << s;
+}
+
+TEST(PrintSystem, StaggeredLayoutPrintsHalfTheRowSpacing)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.vbm_type = 30;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.d = 12.0;
+    Splice_Input.h_p = 24.0;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.L_user = 0;
+    Splice_Input.print.sections = 0;
+    Set_Layout(2, 2);
+    Set_Lkom(0, 0, 0.0, 60.0, 0.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Fastener_Pattern.a2_actual = 10.0;
+    Splice_Input.layout[VBM_TYPE_SLOT(30)] = LAYOUT_STAGGERED;
+    FILE *f = tmpfile();
+    Oli_Systemdarstellung(f);
+    const std::string s = Slurp(f);
+    fclose(f);
+    EXPECT_NE(s.find("a\xCE\\2,vorh\xCEr = 5.00 cm"), std::string::npos) << s;
+    EXPECT_NE(s.find("Bleche 10.0 x 240.0 mm in "), std::string::npos) << s;
+}
