@@ -1,0 +1,297 @@
+/*
+** Tests of the splice drawings: the scale fit over the standard scales, the frame of the view
+** (reserve, caption, plot file), the fastener symbols (connector sectors, thin alternate
+** staples, alternation restarting with every view) and the spacing sketch with its arrows.
+*/
+#include "results_test_util.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "printlist/printlist.h"
+#include "results/print_list.h"
+
+static std::string Slurp(FILE *f)
+{
+    std::string s;
+    fflush(f);
+    rewind(f);
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    return s;
+}
+
+static std::string Read_File(const char *path)
+{
+    std::string s;
+    FILE *f = fopen(path, "rb");
+    if (f == nullptr) return s;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    fclose(f);
+    return s;
+}
+
+static std::vector<std::string> Lines_With_Prefix(const std::string &s, const std::string &prefix)
+{
+    std::vector<std::string> out;
+    std::istringstream in(s);
+    std::string line;
+    while (std::getline(in, line))
+        if (line.compare(0, prefix.size(), prefix) == 0) out.push_back(line);
+    return out;
+}
+
+/* Numbers of a record line after its code. */
+static std::vector<double> Numbers(const std::string &line)
+{
+    std::vector<double> v;
+    std::istringstream in(line);
+    double x;
+    while (in >> x) v.push_back(x);
+    return v;
+}
+
+/* ---------------------------------------------------------------- scale */
+
+TEST(PlotScale, ViewOfTwoMetresOnTenByEight)
+{
+    /* base window x +-105, y +-15.3; the fit converges to s = 8.8 / 210 = 0.0419 (width bound:
+    ** 10 = 210 s + 2 * 0.6), the first standard scale at or below it is 1:25; at s = 0.04 a
+    ** margin unit is 0.6 / 0.04 = 15 cm: x0 = -105 - 30, y0 = -15.3 - 45, y1 = 15.3 + 15 */
+    Fresh_Splice(true);
+    Splice_Input.L = 200.0;
+    Splice_Input.h = 30.0;
+    double x0, y0, x1, y1;
+    const double s = Plot_Scale_Ansicht(&x0, &y0, &x1, &y1, 2, 0, 3, 1);
+    EXPECT_DOUBLE_EQ(s, 1.0 / 25.0);
+    EXPECT_NEAR(x0, -135.0, 1e-9);
+    EXPECT_NEAR(y0, -60.3, 1e-9);
+    EXPECT_NEAR(x1, 105.0, 1e-9);
+    EXPECT_NEAR(y1, 30.3, 1e-9);
+
+    /* a plot of 0.01 x 0.01 cm fits nothing: 1:10000 */
+    Splice_Input.print.view_w = 0.01;
+    Splice_Input.print.view_h = 0.01;
+    EXPECT_DOUBLE_EQ(Plot_Scale_Ansicht(&x0, &y0, &x1, &y1, 2, 0, 3, 1), 1.0 / 10000.0);
+
+    /* a short member on a large plot stops at 1:1 */
+    EXPECT_DOUBLE_EQ(Plot_Fit_Scale(-1, -1, 1, 1, 50, 50, 0, 0, 0, 0, nullptr, nullptr, nullptr,
+                                    nullptr), 1.0);
+    /* 4 cm of model on 1 cm of paper: 1/4 lies between 1:2 and 1:5 */
+    EXPECT_DOUBLE_EQ(Plot_Fit_Scale(-2, -2, 2, 2, 1, 1, 0, 0, 0, 0, nullptr, nullptr, nullptr,
+                                    nullptr), 1.0 / 5.0);
+}
+
+TEST(PlotScale, ViewFrameReserveCaptionAndPlotFile)
+{
+    Fresh_Splice(true);
+    Splice_Input.L = 200.0;
+    Splice_Input.h = 30.0;
+    Splice_Input.h_s = 30.0;
+    snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", "frametest");
+    unlink("frametest01.SPF");
+    FILE *f = tmpfile();
+    Plot_Ansicht_01(f);
+    const std::string s = Slurp(f);
+    fclose(f);
+    /* 1 + (30.3 + 60.3) * 0.04 = 4.624 cm */
+    EXPECT_NE(s.find("#OLI_RESERVE 4.624\n"), std::string::npos) << s.substr(0, 300);
+    EXPECT_NE(s.find("\xCE" "bAnsicht Ma\xE1stab 1:25\xCEr, L\x84ngeneinheit in [cm]"), std::string::npos);
+    EXPECT_NE(s.find(" 6 0.040000\n"), std::string::npos);
+    EXPECT_NE(s.find(" -1\n"), std::string::npos);
+    const std::string plot = Read_File("frametest01.SPF");
+    EXPECT_NE(plot.find("Ansicht M 1:25"), std::string::npos) << plot.substr(0, 400);
+    unlink("frametest01.SPF");
+
+    /* no print list: nothing is drawn and no plot file is made */
+    Plot_Ansicht_01(nullptr);
+    EXPECT_NE(access("frametest01.SPF", F_OK), 0);
+}
+
+/* ---------------------------------------------------------------- fastener symbols */
+
+static std::string Symbol_Record(int type, double d_mm)
+{
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = type;
+    Splice_Input.d = d_mm;
+    FILE *f = tmpfile();
+    Oli_Graphic_Begin(f, -20, -20, 20, 20, 1.0, 0.0, nullptr);
+    Oli_Draw_Vbm_Symbol(0.0, 0.0, 0, 0);
+    const std::string s = Slurp(f);
+    fclose(f);
+    return s;
+}
+
+TEST(PlotSymbol, ConnectorSectorsBySize)
+{
+    /* 60 mm: the single sector (-90, -180), whose first edge point lies straight below the
+    ** centre at r = 3 cm */
+    std::vector<std::string> areas = Lines_With_Prefix(Symbol_Record(25, 60.0), " 18 ");
+    ASSERT_EQ(areas.size(), 1u);
+    std::vector<double> v = Numbers(areas[0]);
+    ASSERT_GE(v.size(), 6u);
+    EXPECT_NEAR(v[2], 0.0, 1e-6);   /* centre */
+    EXPECT_NEAR(v[3], 0.0, 1e-6);
+    EXPECT_NEAR(v[4], 0.0, 1e-6);   /* first edge point at -90 degrees */
+    EXPECT_NEAR(v[5], -3.0, 1e-6);
+    /* 50 mm: the sector (0, 90) starting at (r, 0) */
+    areas = Lines_With_Prefix(Symbol_Record(26, 50.0), " 18 ");
+    ASSERT_EQ(areas.size(), 1u);
+    v = Numbers(areas[0]);
+    EXPECT_NEAR(v[4], 2.5, 1e-6);
+    EXPECT_NEAR(v[5], 0.0, 1e-6);
+    /* 80 and 95 mm: two sectors; 120 mm: none, only the circle and the cross */
+    EXPECT_EQ(Lines_With_Prefix(Symbol_Record(31, 80.0), " 18 ").size(), 2u);
+    EXPECT_EQ(Lines_With_Prefix(Symbol_Record(32, 95.0), " 18 ").size(), 2u);
+    const std::string big = Symbol_Record(33, 120.0);
+    EXPECT_EQ(Lines_With_Prefix(big, " 18 ").size(), 0u);
+    /* the cross: two lines of half-length 1.15 r = 1.15 * 6 cm */
+    bool cross = false;
+    for (const std::string &l : Lines_With_Prefix(big, " 1  ")) {
+        std::vector<double> p = Numbers(l);
+        if (p.size() == 5 && std::fabs(p[1] + 6.9) < 1e-6 && std::fabs(p[3] - 6.9) < 1e-6) cross = true;
+    }
+    EXPECT_TRUE(cross) << big;
+    /* dowels: a cross of half-length r only */
+    const std::string dowel = Symbol_Record(29, 12.0);
+    EXPECT_EQ(Lines_With_Prefix(dowel, " 18 ").size(), 0u);
+    EXPECT_NE(dowel.find(" 1  -0.600000 0.000000 0.600000 0.000000\n"), std::string::npos) << dowel;
+}
+
+TEST(PlotSymbol, AlternateStaplesAreThinnerAndTheViewRestartsTheAlternation)
+{
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = 1;
+    Splice_Input.d = 1.5;
+    Splice_Input.d_k = 11.0;
+    Splice_Input.two_sided = 0;
+    Set_Layout(4, 3);
+    FILE *f = tmpfile();
+    Oli_Graphic_Begin(f, -20, -20, 20, 20, 1.0, 0.0, nullptr);
+    for (int i = 0; i < 4; i++) Oli_Draw_Vbm_Symbol(0.0, 2.0 * i, 0, i);
+    std::string s = Slurp(f);
+    fclose(f);
+    /* every second stroke between the widths 0.012 and 0.02 */
+    EXPECT_EQ(Lines_With_Prefix(s, " 6 0.012000").size(), 2u) << s;
+    EXPECT_EQ(Lines_With_Prefix(s, " 6 0.020000").size(), 2u);
+    /* driven from both sides at every position: all strokes plain */
+    f = tmpfile();
+    Oli_Graphic_Begin(f, -20, -20, 20, 20, 1.0, 0.0, nullptr);
+    Splice_Input.two_sided = 1;
+    for (int i = 0; i < 4; i++) Oli_Draw_Vbm_Symbol(0.0, 2.0 * i, 2, i);
+    s = Slurp(f);
+    fclose(f);
+    EXPECT_EQ(Lines_With_Prefix(s, " 6 0.012000").size(), 0u);
+
+    /* two views of a nail splice are the same, however the last drawing ended */
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = 0;
+    Splice_Input.d = 4.2;
+    Splice_Input.l = 110.0;
+    Splice_Input.d_k = 9.0;
+    Splice_Input.two_sided = 0;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.h = 20.0;
+    Splice_Input.h_s = 20.0;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.L_user = 0;
+    Set_Layout(4, 3);
+    Set_Lkom(0, 0, 0.0, 30.0, 0.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", "alternation");
+    f = tmpfile();
+    Plot_Ansicht_01(f);
+    const std::string first = Slurp(f);
+    fclose(f);
+    Oli_Draw_Vbm_Symbol(0.0, 0.0, 0, 0);   /* leaves the alternation flipped */
+    f = tmpfile();
+    Plot_Ansicht_01(f);
+    const std::string second = Slurp(f);
+    fclose(f);
+    EXPECT_EQ(first, second);
+    /* open heads (circles) and filled heads (discs) both occur */
+    EXPECT_GT(Lines_With_Prefix(first, " 18 32 ").size(), 0u);
+    unlink("alternation01.SPF");
+}
+
+/* ---------------------------------------------------------------- spacing sketch */
+
+TEST(PlotSketch, GridVariantsLabelsAndArrow)
+{
+    FILE *f = tmpfile();
+    Oli_Draw_Spacing_Sketch_A1_A2(f, 0, 0.1);
+    const std::string din = Slurp(f);
+    fclose(f);
+    /* eight discs of panel 1 and one in each of the three other panels */
+    EXPECT_EQ(Lines_With_Prefix(din, " 18 32 ").size(), 8u + 3u);
+    f = tmpfile();
+    Oli_Draw_Spacing_Sketch_A3_A4(f, 1, 0.1);
+    const std::string ec = Slurp(f);
+    fclose(f);
+    EXPECT_EQ(Lines_With_Prefix(ec, " 18 32 ").size(), 9u + 3u);
+    EXPECT_NE(din.find("Bezeichnung der Randabst\x84nde nach DIN 1052, Bild 41"), std::string::npos);
+    EXPECT_NE(ec.find("Bezeichnung der Randabst\x84nde nach DIN EN 1995, Bild 8.7"), std::string::npos);
+    EXPECT_NE(din.find("a1,t"), std::string::npos);
+    EXPECT_NE(ec.find("a3,t"), std::string::npos);
+    EXPECT_EQ(ec.find("a1,t"), std::string::npos);
+    EXPECT_NE(ec.find("a4,c"), std::string::npos);
+    EXPECT_TRUE(din.size() > 0 && din.compare(din.size() - 4, 4, " -1\n") == 0);
+    /* nothing without a print list */
+    Oli_Draw_Spacing_Sketch_A1_A2(nullptr, 0, 0.1);
+
+    /* the arrow at angle 0: head triangle tip (x - 100, 180), corners 40 back and 7.5 aside */
+    f = tmpfile();
+    Oli_Graphic_Begin(f, 0, 0, 2000, 380, 1.0, 0.0, nullptr);
+    Oli_Draw_Arrow(675.0, 0.0);
+    const std::string arrow = Slurp(f);
+    fclose(f);
+    std::vector<std::string> heads = Lines_With_Prefix(arrow, " 18 3 ");
+    ASSERT_EQ(heads.size(), 1u) << arrow;
+    std::vector<double> v = Numbers(heads[0]);
+    ASSERT_EQ(v.size(), 8u);
+    EXPECT_NEAR(v[2], 575.0, 1e-6);
+    EXPECT_NEAR(v[3], 180.0, 1e-6);
+    EXPECT_NEAR(v[4], 615.0, 1e-6);
+    EXPECT_NEAR(std::fabs(v[5] - 180.0), 7.5, 1e-6);
+    /* the shaft from the head base (615, 180) to the tail (675, 180) */
+    EXPECT_NE(arrow.find(" 1  615.000000 180.000000 675.000000 180.000000\n"), std::string::npos)
+        << arrow;
+
+    /* at angle pi/2 the tip lies 100 below the tail */
+    f = tmpfile();
+    Oli_Graphic_Begin(f, 0, 0, 2000, 380, 1.0, 0.0, nullptr);
+    Oli_Draw_Arrow(675.0, M_PI / 2);
+    heads = Lines_With_Prefix(Slurp(f), " 18 3 ");
+    fclose(f);
+    ASSERT_EQ(heads.size(), 1u);
+    v = Numbers(heads[0]);
+    EXPECT_NEAR(v[2], 675.0, 1e-6);
+    EXPECT_NEAR(v[3], 80.0, 1e-6);
+
+    /* styled arrows: style 0 three lines, 1 shaft and closed head outline, 3 nothing */
+    f = tmpfile();
+    Oli_Graphic_Begin(f, 0, 0, 2000, 380, 1.0, 0.0, nullptr);
+    const long start = ftell(f);
+    Oli_Draw_Arrow_Styled(100, 100, 0, 50, 10, 6, 3);
+    EXPECT_EQ(ftell(f), start);
+    Oli_Draw_Arrow_Styled(100, 100, 0, 50, 10, 6, 0);
+    std::string st = Slurp(f);
+    EXPECT_EQ(Lines_With_Prefix(st.substr((size_t)start), " 1  ").size(), 3u);
+    fclose(f);
+    f = tmpfile();
+    Oli_Graphic_Begin(f, -100, -100, 100, 100, 1.0, 0.0, nullptr);
+    Oli_Draw_Arrow_Centred(0, 0, 0, 50, 10, 6, 1);
+    st = Slurp(f);
+    fclose(f);
+    EXPECT_EQ(Lines_With_Prefix(st, " 1  ").size(), 4u);
+    /* the shaft from the head base 15 to the tail -25 */
+    EXPECT_NE(st.find(" 1  15.000000 0.000000 -25.000000 0.000000\n"), std::string::npos) << st;
+}
