@@ -1,0 +1,228 @@
+/*
+** The main sheet: one property sheet with the icon menu, a register of five pages and one
+** scrollable view area; the eight menu actions (national annex, print settings, preview, print,
+** plans, save, help, end) and the finish question, which the window's close asks as well.
+*/
+#include "splice/splice_app.h"
+
+#include <cstring>
+
+#include "dialogs/dialogs.h"
+#include "foundation/foundation.h"
+#include "nad/nad.h"
+#include "platform/oliview.h"
+#include "platform/zelkwin.h"
+#include "results/print_list.h"
+#include "results/results.h"
+
+int32_t Current_Page = PAGE_SYSTEM;
+
+enum {
+    CODE_BREAK = 100,       /* Esc and the window's close */
+    CODE_MENU = 900,        /* the mouse entered the icon menu's bar */
+    CODE_REGISTER = 1000,   /* + page */
+    CODE_AREA = 2000        /* an event in the view area */
+};
+
+static int Main_Area = -1;
+static int Main_Area_X1, Main_Area_Y1, Main_Area_X2, Main_Area_Y2;
+
+void Set_Nad_Pointers(void)
+{
+    Nad_Params = Get_NAD_EC5_Params();
+    Nad_EC3_Params_Ptr = Get_NAD_EC3_Params();
+}
+
+static const char *const Page_Labels[PAGE_COUNT] = {
+    "System", "Verbindungsmittel", "Anordnung", "Schnittgr\x94\xe1" "en", "Ausnutzungen"};
+
+const char *Page_Label(int page)
+{
+    return page >= 0 && page < PAGE_COUNT ? Page_Labels[page] : "";
+}
+
+const char *Page_Help_Key(int page)
+{
+    static const char *const keys[PAGE_COUNT] = {
+        "SPLICE_PAGE_SYSTEM", "SPLICE_PAGE_VBM", "SPLICE_PAGE_ANORDNUNG",
+        "SPLICE_PAGE_SCHNITTGROESSEN", "SPLICE_PAGE_AUSNUTZUNGEN"};
+    return page >= 0 && page < PAGE_COUNT ? keys[page] : "SPLICE_PAGE_SYSTEM";
+}
+
+/* ---------------------------------------------------------------- printing */
+
+int Compute_And_Print(int content)
+{
+    Trim_Page_Texts();
+    Regenerate_Lkoms_If_Generated();
+    return Write_Print_List(content);
+}
+
+/* Preview (3), print (4) or plans (5): the print list first; the viewer, the printer or the
+** plan tool only when it was written for a valid splice. */
+static void Print_Action(int code)
+{
+    int r = Compute_And_Print(1);
+    if (r != 0) return;   /* the error was shown by the print list's writer */
+    if (code == MENU_PREVIEW) {
+        Oli_View_File(Oli_File_Name);
+    } else if (code == MENU_PRINT) {
+        char pdf[SPLICE_PATH_MAX + 8];
+        snprintf(pdf, sizeof pdf, "%s.pdf", Oli_File_Name);
+        if (Oli_Print_File_To_Pdf(Oli_File_Name, nullptr)) {
+            Init_Message();
+            Set_Message_Symbol(1, 0, 0, 0);
+            Set_Message_Title("Drucken");
+            Fill_Message("Die Druckliste wurde gedruckt nach");
+            Fill_Message(pdf);
+            Draw_Message();
+        }
+    } else {
+        const char *exec = VELGetEnv("EXEC");
+        char tool[SPLICE_PATH_MAX];
+        snprintf(tool, sizeof tool, "%s/Planeditor", exec ? exec : ".");
+        FILE *probe = fopen(tool, "rb");
+        if (probe) {
+            fclose(probe);
+            const char *argv[] = {tool, Bauteilkennung, Oli_File_Name, nullptr};
+            VELSpawnv(tool, argv);
+        } else {
+            Init_Message();
+            Set_Message_Symbol(1, 0, 0, 0);
+            Set_Message_Title("Pl\x84ne");
+            Fill_Message("Der Planeditor ist nicht installiert.");
+            Fill_Message("Die Plotdateien liegen im Bauteilordner.");
+            Draw_Message();
+        }
+    }
+}
+
+/* ---------------------------------------------------------------- menu */
+
+int Ask_End_Program(void)
+{
+    int a = Ask_Finish_Editing();
+    if (a < 0) return 0;
+    Trim_Page_Texts();
+    if (a == 1 && !Write_Splice_Input_File(Inp_File_Name, &Splice_Input))
+        return 0;   /* the save failed: stay, so that nothing is lost */
+    return 1;
+}
+
+int Main_Menu_Action(int code)
+{
+    switch (code) {
+    case MENU_NAD:
+        Run_NAD_Selection_Sheet();
+        Set_Nad_Pointers();
+        Refresh_Char_Actions();
+        return 0;
+    case MENU_PRINT_SETTINGS:
+        Run_Print_Settings_Sheet();
+        return 0;
+    case MENU_PREVIEW:
+    case MENU_PRINT:
+    case MENU_PLANS:
+        Print_Action(code);
+        return 0;
+    case MENU_SAVE:
+        Trim_Page_Texts();
+        Write_Splice_Input_File(Inp_File_Name, &Splice_Input);
+        return 0;
+    case MENU_HELP:
+        Helpview(Page_Help_Key(Current_Page));
+        return 0;
+    case MENU_END:
+        return Ask_End_Program();
+    default:
+        return 0;
+    }
+}
+
+/* ---------------------------------------------------------------- the sheet */
+
+static void Draw_Current_Page(void)
+{
+    if (Main_Area < 0) return;
+    SVA_Clear(Main_Area);
+    Wdg_Select_Area(Main_Area);
+    Wdg_Set_Font(4096);
+    switch (Current_Page) {
+    case PAGE_SYSTEM: Page_System(Main_Area); break;
+    case PAGE_VERBINDUNGSMITTEL: Page_Verbindungsmittel(Main_Area); break;
+    case PAGE_ANORDNUNG: Page_Anordnung(Main_Area); break;
+    case PAGE_SCHNITTGROESSEN: Page_Schnittgroessen(Main_Area); break;
+    default:
+        Page_Ausnutzungen(Main_Area, 0, 0, Main_Area_X2 - Main_Area_X1 - 17,
+                          Main_Area_Y2 - Main_Area_Y1);
+        break;
+    }
+    SVA_Set_Active(Main_Area, 1);
+    SVA_Update(Main_Area);
+}
+
+int Run_Main_Sheet(void)
+{
+    Set_Nad_Pointers();
+    int x2 = NPIXEL_X - 1, y2 = NPIXEL_Y - 1;
+    Define_Prop_Sheet(0, 0, x2, y2, 0, 0, Splice_Title_Line, 0, 1);
+    Set_Windows_Break_Button(CODE_BREAK);
+
+    /* The bar reaches over all eight buttons, so that each of them can be chosen. */
+    Icon_Menu *m = &Main_Icon_Menu;
+    for (int i = 0; i < m->count; i++) {
+        const Icon_Menu_Entry *e = &m->entries[i];
+        if (m->x + e->x + e->width > m->right) m->right = m->x + e->x + e->width;
+        if (m->y + e->y + e->height > m->bottom) m->bottom = m->y + e->y + e->height;
+    }
+    int menu_area = Add_Escape_Area_to_PS(m->x, m->y, m->right, m->bottom, CODE_MENU);
+    Set_Escape_Area_to_MouseMoveEvent(menu_area, 1);
+
+    int reg = Add_Register_to_PS(10, 50, 24);
+    for (int i = 0; i < PAGE_COUNT; i++) Add_Member_to_Register(reg, Page_Labels[i], 150, CODE_REGISTER + i);
+    if (Current_Page < 0 || Current_Page >= PAGE_COUNT) Current_Page = PAGE_SYSTEM;
+    Select_Member_of_Register(reg, Current_Page);
+
+    Main_Area_X1 = 10;
+    Main_Area_Y1 = 80;
+    Main_Area_X2 = x2 - 10;
+    Main_Area_Y2 = y2 - 10;
+    int esc = Add_Escape_Area_to_PS(Main_Area_X1, Main_Area_Y1, Main_Area_X2 - 17, Main_Area_Y2, CODE_AREA);
+    Set_Escape_Area_to_MouseMoveEvent(esc, 1);
+    Main_Area = SVA_Create(Main_Area_X1, Main_Area_Y1, Main_Area_X2, Main_Area_Y2, 0, 1);
+
+    Activate_Prop_Sheet();
+    Draw_Current_Page();
+
+    for (;;) {
+        Icon_Menu_Draw(&Main_Icon_Menu);
+        int code = Edit_Prop_Sheet();
+        if (code == CODE_MENU) {
+            int action = Icon_Menu_Run(&Main_Icon_Menu);
+            if (action > 0) {
+                if (Main_Menu_Action(action)) break;
+                Draw_Current_Page();
+            }
+        } else if (code >= CODE_REGISTER && code < CODE_REGISTER + PAGE_COUNT) {
+            Current_Page = code - CODE_REGISTER;
+            Select_Member_of_Register(reg, Current_Page);
+            Draw_Current_Page();
+        } else if (code == CODE_AREA) {
+            if (SVA_Handle_Input(Main_Area)) {
+                if (Page_After_Input(Current_Page)) Draw_Current_Page();
+                else Draw_Current_Page();
+            }
+        } else if (code == CODE_BREAK || code == -1) {
+            /* The script or the window is gone for good: nothing can be asked any more, and
+            ** nothing is saved without the user's word. */
+            if (getkeymask() == 1) break;
+            if (Ask_End_Program()) break;
+            Draw_Current_Page();
+        }
+        if (getkeymask() == 1 && code != CODE_AREA && code != CODE_MENU) break;
+    }
+    SVA_Delete(Main_Area);
+    Main_Area = -1;
+    Undefine_Prop_Sheet();
+    return 1;
+}

@@ -1,0 +1,344 @@
+/*
+** The last two pages of the main sheet: "Schnittgrößen" (the combinations of the ten groups with
+** kmod or load-duration class, row editing, the ASCII import, the import from another component
+** and the six characteristic actions with their generation) and "Ausnutzungen" (the utilisation
+** list in percent with the overall result and the governing combination, or the error), and
+** what the pages do after an input.
+*/
+#include "splice/splice_app.h"
+#include "splice/pages_internal.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "catalogue/catalogue.h"
+#include "dialogs/dialogs.h"
+#include "foundation/foundation.h"
+#include "platform/zelkwin.h"
+#include "results/print_list.h"
+#include "results/results.h"
+
+/* Column x of the combination rows. */
+enum { COL_NR = 12, COL_M = 50, COL_N = 160, COL_V = 270, COL_ACC = 380, COL_TEXT = 480, COL_DEL = 1060 };
+
+static const char *const Kled_Texts[5] = {"st\x84ndig", "lang", "mittel", "kurz", "sehr kurz"};
+
+/* ---------------------------------------------------------------- "Schnittgrößen" */
+
+static void Action_Rows(int *r)
+{
+    Splice_Input_Record *s = &Splice_Input;
+    Page_Heading((*r)++, "Charakteristische Einwirkungen");
+    int y = Page_Row_Y(*r);
+    Wdg_Draw_Text(COL_NR, y, "Lastfall", nullptr);
+    Wdg_Draw_Text(COL_NR + 230, y, "KLED", nullptr);
+    Wdg_Draw_Text(COL_NR + 380, y, "M_k [kNm]", nullptr);
+    Wdg_Draw_Text(COL_NR + 490, y, "N_k [kN]", nullptr);
+    Wdg_Draw_Text(COL_NR + 600, y, "V_k [kN]", nullptr);
+    Wdg_Draw_Text(COL_NR + 710, y, "Bemerkung", nullptr);
+    (*r)++;
+    for (int i = 0; i < CHAR_ACTION_COUNT; i++) {
+        Char_Action_Rec *a = &s->Char_Actions[i];
+        y = Page_Row_Y(*r);
+        char label[64];
+        snprintf(label, sizeof label, "%d %s", i + 1, Char_Action_Name(i, s->snow_above_1000));
+        Wdg_Draw_Check_Box(COL_NR, y, label, &a->used, nullptr);
+        int state = a->used ? 1 : 0;
+        Page_Choice_Texts(8 + (i % 6), COL_NR + 230, y, Kled_Texts, 5, &a->kled);
+        Wdg_Float_Field(COL_NR + 380, y, &a->M_k, 8, 2, &state);
+        Wdg_Float_Field(COL_NR + 490, y, &a->N_k, 8, 2, &state);
+        Wdg_Float_Field(COL_NR + 600, y, &a->V_k, 8, 2, &state);
+        Wdg_Padded_Text_Field(COL_NR + 710, y, a->remark, 32, &state);
+        (*r)++;
+    }
+    Wdg_Draw_Check_Box(COL_NR, Page_Row_Y((*r)++), "Schnee \x81" "ber NN + 1000 m", &s->snow_above_1000, nullptr);
+}
+
+static void Generated_Rows(int *r)
+{
+    Regenerate_Lkoms_If_Generated();
+    Splice_Input_Record *s = &Splice_Input;
+    int total = 0;
+    for (int g = 0; g < LKOM_GROUPS; g++) total += Lkom_Count_Entries(&s->lkom, g);
+    char head[80];
+    snprintf(head, sizeof head, "Erzeugte Lastkombinationen: %d", total);
+    Page_Heading((*r)++, head);
+    int ro = -1;
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        Lkom_Group *grp = &s->lkom.groups[g];
+        if (!grp->used) continue;
+        char t[80];
+        snprintf(t, sizeof t, "KLED %s", grp->kled >= 0 && grp->kled < 5 ? Kled_Texts[grp->kled] : "?");
+        Page_Label((*r)++, t);
+        int shown = 0;
+        for (int e = 0; e < LKOM_ENTRIES && shown < 200; e++) {
+            Lkom_Entry *en = &grp->entries[e];
+            if (!en->used) continue;
+            int y = Page_Row_Y(*r);
+            Wdg_Printf_Text(COL_NR, y, "%d", e + 1);
+            Wdg_Float_Field(COL_M, y, &en->M_d, 8, 2, &ro);
+            Wdg_Float_Field(COL_N, y, &en->N_d, 8, 2, &ro);
+            Wdg_Float_Field(COL_V, y, &en->V_d, 8, 2, &ro);
+            if (en->accidental) Wdg_Draw_Text(COL_ACC, y, "au\xe1" "ergew.", nullptr);
+            Wdg_Draw_Text(COL_TEXT, y, en->comment, nullptr);
+            (*r)++;
+            shown++;
+        }
+    }
+}
+
+static void Combination_Rows(int *r)
+{
+    Splice_Input_Record *s = &Splice_Input;
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        Lkom_Group *grp = &s->lkom.groups[g];
+        if (!grp->used) continue;
+        char head[40];
+        snprintf(head, sizeof head, "Gruppe %d", g + 1);
+        Page_Heading(*r, head);
+        int y = Page_Row_Y(*r);
+        Wdg_Option_Button(COL_M + 60, y, "k_mod", 0, &grp->kmod_source, &Page_Active);
+        int kstate = grp->kmod_source == 0 ? 1 : 0;
+        Wdg_Limited_Float_Field(COL_M + 150, y, &grp->kmod, 1.0, 6, 2, 0.1, 1.5, "k_mod", &kstate);
+        Wdg_Option_Button(COL_M + 280, y, "KLED", 1, &grp->kmod_source, &Page_Active);
+        Page_Choice_Texts(8 + (g % 8), COL_M + 360, y, Kled_Texts, 5, &grp->kled);
+        (*r)++;
+        y = Page_Row_Y(*r);
+        Wdg_Draw_Text(COL_NR, y, "Nr", nullptr);
+        Wdg_Draw_Text(COL_M, y, "M_d [kNm]", nullptr);
+        Wdg_Draw_Text(COL_N, y, "N_d [kN]", nullptr);
+        Wdg_Draw_Text(COL_V, y, "V_d [kN]", nullptr);
+        Wdg_Draw_Text(COL_ACC, y, "au\xe1" "ergew.", nullptr);
+        Wdg_Draw_Text(COL_TEXT, y, "Kommentar", nullptr);
+        (*r)++;
+        for (int e = 0; e < LKOM_ENTRIES; e++) {
+            Lkom_Entry *en = &grp->entries[e];
+            if (!en->used) continue;
+            y = Page_Row_Y(*r);
+            Wdg_Printf_Text(COL_NR, y, "%d", e + 1);
+            Wdg_Float_Field(COL_M, y, &en->M_d, 8, 2, nullptr);
+            Wdg_Float_Field(COL_N, y, &en->N_d, 8, 2, nullptr);
+            Wdg_Float_Field(COL_V, y, &en->V_d, 8, 2, nullptr);
+            Wdg_Draw_Check_Box(COL_ACC, y, "", &en->accidental, nullptr);
+            Wdg_Text_Field_Visible(COL_TEXT, y, en->comment, LKOM_COMMENT_MAX, 60, nullptr);
+            Wdg_Draw_Text_Hotspot(COL_DEL, y, "l\x94schen", ACT_DELETE_ROW + g * 1000 + e,
+                                  &Page_Shadow.action, nullptr);
+            (*r)++;
+        }
+        Wdg_Draw_Text_Hotspot(COL_M, Page_Row_Y((*r)++), "+ Zeile hinzuf\x81gen", ACT_ADD_ROW + g,
+                              &Page_Shadow.action, nullptr);
+    }
+}
+
+void Page_Schnittgroessen(int area)
+{
+    Splice_Input_Record *s = &Splice_Input;
+    int r = 0;
+    Wdg_Draw_Check_Box(PAGE_LABEL_X, Page_Row_Y(r++),
+                       "Lastkombinationen aus charakteristischen Einwirkungen erzeugen",
+                       &s->lkom_generated, nullptr);
+    if (s->lkom_generated) {
+        Action_Rows(&r);
+        Generated_Rows(&r);
+        (void)area;
+        return;
+    }
+    Page_Heading(r++, "Bemessungsschnittgr\x94\xe1" "en je Lastkombination");
+    Combination_Rows(&r);
+    Wdg_Draw_Text_Hotspot(PAGE_LABEL_X, Page_Row_Y(r++), "+ Gruppe hinzuf\x81gen", ACT_ADD_GROUP,
+                          &Page_Shadow.action, nullptr);
+    r++;
+    Page_Heading(r++, "Import");
+    Page_Label(r, "ASCII-Datei (kmod au\xe1" "ergew. M_d N_d V_d Kommentar)");
+    Wdg_Text_Field_Visible(PAGE_FIELD_X + 100, Page_Row_Y(r), Page_Shadow.import_path,
+                           (int)sizeof Page_Shadow.import_path - 1, 40, nullptr);
+    Wdg_Draw_Text_Hotspot(PAGE_FIELD_X + 480, Page_Row_Y(r++), "importieren", ACT_ASCII_IMPORT,
+                          &Page_Shadow.action, nullptr);
+    if (Morvelab_Available())
+        Wdg_Draw_Text_Hotspot(PAGE_LABEL_X + 10, Page_Row_Y(r++),
+                              "Schnittgr\x94\xe1" "en aus einem anderen Bauteil importieren ...",
+                              ACT_COMPONENT_IMPORT, &Page_Shadow.action, nullptr);
+    Wdg_Draw_Text_Hotspot(PAGE_LABEL_X + 10, Page_Row_Y(r++), "alle Lastkombinationen l\x94schen",
+                          ACT_DELETE_ALL, &Page_Shadow.action, nullptr);
+    (void)area;
+}
+
+/* ---------------------------------------------------------------- "Ausnutzungen" */
+
+void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
+{
+    Set_Utilisation_Page_Area(area, x0, y0, x1, y1);
+    Trim_Page_Texts();
+    Regenerate_Lkoms_If_Generated();
+    int r = 0;
+    Page_Heading(r++, "Ausnutzungen");
+    int code = Prepare_Splice_Calc();
+    if (code != 0) {
+        Show_Error_Code(-1, 0, 0, 0, 0, code);
+        return;
+    }
+    double total = Run_Nachweise(nullptr, 0);
+    const Utilisation_List *u = &Splice_Input.utilisation;
+    for (int i = 0; i < u->count && i < UTIL_LIST_MAX; i++) {
+        int y = Page_Row_Y(r++);
+        Wdg_Draw_Text(PAGE_LABEL_X + 10, y, u->name[i], nullptr);
+        int ok = u->value[i] <= UTIL_LIMIT;
+        Wdg_Set_Fg_Colour(ok ? BLACK_CI : RED_CI);
+        Wdg_Printf_Text(PAGE_FIELD_X + 200, y, "%6.1f %%", u->value[i] * 100.0);
+        Wdg_Set_Fg_Colour(BLACK_CI);
+    }
+    r++;
+    int y = Page_Row_Y(r++);
+    Wdg_Set_Font(4096 | 0x10000);
+    Wdg_Set_Fg_Colour(total <= UTIL_LIMIT ? GREEN_CI : RED_CI);
+    Wdg_Printf_Text(PAGE_LABEL_X + 10, y, "%s: maximale Ausnutzung %.1f %%",
+                    total <= UTIL_LIMIT ? "Nachweis erf\x81llt" : "Nachweis NICHT erf\x81llt", total * 100.0);
+    Wdg_Set_Fg_Colour(BLACK_CI);
+    Wdg_Set_Font(4096);
+    if (Governing_Lkom.group >= 0) {
+        const Lkom_Entry *e = Get_Lkom_Entry(Governing_Lkom.group, Governing_Lkom.entry);
+        if (e)
+            Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++),
+                            "ma\xe1gebend: Gruppe %d, Kombination %d (M_d = %.2f kNm, N_d = %.2f kN, V_d = %.2f kN)",
+                            (int)Governing_Lkom.group + 1, (int)Governing_Lkom.entry + 1, e->M_d, e->N_d, e->V_d);
+    }
+}
+
+/* ---------------------------------------------------------------- after an input */
+
+static void Trim(char *t)
+{
+    size_t n = strlen(t);
+    while (n > 0 && t[n - 1] == ' ') t[--n] = '\0';
+}
+
+void Trim_Page_Texts(void)
+{
+    Splice_Input_Record *s = &Splice_Input;
+    for (int g = 0; g < LKOM_GROUPS; g++)
+        for (int e = 0; e < LKOM_ENTRIES; e++)
+            if (s->lkom.groups[g].entries[e].used) Trim(s->lkom.groups[g].entries[e].comment);
+    for (int i = 0; i < CHAR_ACTION_COUNT; i++) Trim(s->Char_Actions[i].remark);
+    Trim(Page_Shadow.import_path);
+}
+
+static void Add_Group(void)
+{
+    Lkom_Table *t = &Splice_Input.lkom;
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        Lkom_Group *grp = &t->groups[g];
+        if (grp->used) continue;
+        grp->used = 1;
+        grp->source = 0;
+        grp->kmod_source = 1;
+        grp->kled = 2;
+        grp->kmod = 0.8;
+        Lkom_Entry *e = &grp->entries[0];
+        e->used = 1;
+        e->kled = -1;
+        return;
+    }
+    Msg_Hint_In_Mode(MSG_BOX, "Es gibt h\x94" "chstens 10 Gruppen");
+}
+
+/* The import from another component: the selection tool writes its result as an ASCII import
+** file ("<component>_<nn>.mvl"), which is read like one. */
+static void Component_Import(void)
+{
+    const char *exec = VELGetEnv("EXEC");
+    char tool[SPLICE_PATH_MAX], result[SPLICE_PATH_MAX];
+    snprintf(tool, sizeof tool, "%s/Morvelab.exe", exec ? exec : ".");
+    snprintf(result, sizeof result, "%s_%02d.mvl", Bauteilkennung, (int)Splice_File_Number);
+    const char *argv[] = {tool, Bauteilkennung, result, nullptr};
+    remove(result);
+    int rc = VELSpawnv(tool, argv);
+    FILE *f = fopen(result, "rb");
+    if (rc != 0 || !f) {
+        if (f) fclose(f);
+        return;   /* cancelled in the tool, or nothing chosen */
+    }
+    fclose(f);
+    Import_Lkom_Ascii_With_Message(result, &Splice_Input.lkom);
+}
+
+int Page_After_Input(int page)
+{
+    Splice_Input_Record *s = &Splice_Input;
+    switch (page) {
+    case PAGE_SYSTEM:
+        /* The failure mode is printed only for a single plate. */
+        if (s->plate_count != 1.0) s->failure_mode_switch = 0;
+        return 1;
+    case PAGE_VERBINDUNGSMITTEL: {
+        if (Page_Shadow.type_pos >= 0 && Page_Shadow.type_pos < Page_Shadow.type_count) {
+            int code = Page_Shadow.type_codes[Page_Shadow.type_pos];
+            if (code != s->vbm_type) {
+                s->vbm_type = code;
+                Page_Shadow.row = 0;
+                int32_t n = Get_Vbm_Catalogue_Rows((Vbm_Type_Code)code);
+                int32_t near = Find_Vbm_Row_By_Diameter((Vbm_Type_Code)code, s->d);
+                s->vbm_row = n > 0 && near >= 0 && near < n ? near : 0;
+                s->d = Get_Vbm_Diameter((Vbm_Type_Code)code, s->vbm_row);
+                if (Get_Vbm_Row_Length_Count((Vbm_Type_Code)code, s->vbm_row) > 0) {
+                    s->l = Get_Vbm_Length((Vbm_Type_Code)code, s->vbm_row, 0);
+                    s->l_ef = Get_Vbm_Eff_Length((Vbm_Type_Code)code, s->vbm_row, 0);
+                }
+                return 1;
+            }
+        }
+        if (Page_Shadow.row != s->vbm_row && Page_Shadow.row >= 0) {
+            s->vbm_row = Page_Shadow.row;
+            s->d = Get_Vbm_Diameter((Vbm_Type_Code)s->vbm_type, s->vbm_row);
+            if (s->vbm_type == 30) s->d_bolt = s->d;
+            if (Get_Vbm_Row_Length_Count((Vbm_Type_Code)s->vbm_type, s->vbm_row) > 0) {
+                s->l = Get_Vbm_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, 0);
+                s->l_ef = Get_Vbm_Eff_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, 0);
+            }
+            return 1;
+        }
+        if (Page_Shadow.length_pos >= 0
+            && Page_Shadow.length_pos < Get_Vbm_Row_Length_Count((Vbm_Type_Code)s->vbm_type, s->vbm_row)) {
+            s->l = Get_Vbm_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, Page_Shadow.length_pos);
+            s->l_ef = Get_Vbm_Eff_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, Page_Shadow.length_pos);
+        }
+        if (s->plate_count != 1.0) s->failure_mode_switch = 0;
+        return 1;
+    }
+    case PAGE_SCHNITTGROESSEN: {
+        int act = Page_Shadow.action;
+        Page_Shadow.action = ACT_NONE;
+        if (act == ACT_ADD_GROUP) {
+            Add_Group();
+        } else if (act == ACT_ASCII_IMPORT) {
+            Trim(Page_Shadow.import_path);
+            Import_Lkom_Ascii_With_Message(Page_Shadow.import_path, &s->lkom);
+        } else if (act == ACT_COMPONENT_IMPORT) {
+            Component_Import();
+        } else if (act == ACT_DELETE_ALL) {
+            Init_Message();
+            Set_Message_Title("L\x94schen");
+            Fill_Message("Alle Lastkombinationen l\x94schen?");
+            if (Answer_is_Yes(0)) Lkom_Clear_Table(&s->lkom);
+        } else if (act >= ACT_DELETE_ROW) {
+            int g = (act - ACT_DELETE_ROW) / 1000, e = (act - ACT_DELETE_ROW) % 1000;
+            Lkom_Delete_Entry(&s->lkom, g, e);
+        } else if (act >= ACT_ADD_ROW && act < ACT_ADD_ROW + LKOM_GROUPS) {
+            int g = act - ACT_ADD_ROW;
+            int e = Lkom_Free_Entry(&s->lkom, g);
+            if (e < 0) {
+                Msg_Hint_In_Mode(MSG_BOX, "Eine Gruppe fasst h\x94" "chstens 1000 Lastkombinationen");
+            } else {
+                Lkom_Entry *en = &s->lkom.groups[g].entries[e];
+                memset(en, 0, sizeof *en);
+                for (int k = 0; k < LKOM_ACTION_SLOTS; k++) en->actions[k] = -1;
+                en->used = 1;
+                en->kled = -1;
+                s->lkom.groups[g].used = 1;
+            }
+        }
+        return 1;
+    }
+    default:
+        return 1;
+    }
+}

@@ -1,0 +1,47 @@
+/*
+** What the five pages of the main sheet share: the grid of their rows, the small drawing helpers
+** and the shadows of the choices whose list position is not the stored value.
+*/
+#pragma once
+
+#include "catalogue/catalogue.h"
+
+enum {
+    PAGE_TOP = 28,          /* base line of the first row, area pixels */
+    PAGE_ROW = 26,          /* pixels from row to row */
+    PAGE_LABEL_X = 12,      /* left edge of headings and labels */
+    PAGE_FIELD_X = 330,     /* left edge of the input fields */
+    PAGE_CHOICE_SLOTS = 16
+};
+
+/* Actions of the text buttons (hotspots) of the pages. */
+enum {
+    ACT_NONE = 0,
+    ACT_ADD_GROUP = 1,
+    ACT_ASCII_IMPORT = 2,
+    ACT_COMPONENT_IMPORT = 3,
+    ACT_DELETE_ALL = 4,
+    ACT_ADD_ROW = 100,      /* + group */
+    ACT_DELETE_ROW = 10000  /* + group * 1000 + entry */
+};
+
+typedef struct Page_Shadow_Rec {
+    int type_pos;           /* position of the fastener type in its list */
+    int type_count;
+    int type_codes[20];
+    int row;                /* catalogue row chosen */
+    int length_pos;         /* position in the length list, -1 none */
+    int action;             /* ACT_* of the last hotspot */
+    char import_path[256];  /* ASCII import file */
+} Page_Shadow_Rec;
+
+extern Page_Shadow_Rec Page_Shadow;
+extern int Page_Active;     /* 1: the activity cell of the always active fields */
+
+int Page_Row_Y(int row);
+void Page_Heading(int row, const char *text);
+void Page_Label(int row, const char *text);
+void Page_Float(int row, const char *label, double *var, int decimals, double lower, double upper,
+                const char *name);
+void Page_Choice(int slot, int x, int y, const Mat_List_Item *items, int count, int *index);
+void Page_Choice_Texts(int slot, int x, int y, const char *const *texts, int count, int *index);

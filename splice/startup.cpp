@@ -1,0 +1,125 @@
+/*
+** Start-up of the program: the command line, the component's file names, the GUI library, the
+** help file, the fastener catalogues, the defaults and factors of the splice input, the input
+** file with its national annex, and the main sheet.
+*/
+#include "splice/splice_app.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "catalogue/catalogue.h"
+#include "dialogs/dialogs.h"
+#include "foundation/foundation.h"
+#include "nad/nad.h"
+#include "platform/zelkwin.h"
+#include "results/print_list.h"
+
+int32_t Splice_File_Number;
+char Inp_File_Name[SPLICE_PATH_MAX];
+char Oli_File_Name[SPLICE_PATH_MAX];
+char Txt_File_Name[SPLICE_PATH_MAX];
+char Splice_Title_Line[SPLICE_TITLE_MAX];
+
+int Form_Component_File_Names(const char *component, int file_number)
+{
+    if (!component) return 0;
+    int ok = snprintf(Inp_File_Name, sizeof Inp_File_Name, "%s_%02d.inp", component, file_number)
+             < (int)sizeof Inp_File_Name;
+    ok &= snprintf(Oli_File_Name, sizeof Oli_File_Name, "%s_%02d.oli", component, file_number)
+          < (int)sizeof Oli_File_Name;
+    ok &= snprintf(Txt_File_Name, sizeof Txt_File_Name, "%s_%02d.txt", component, file_number)
+          < (int)sizeof Txt_File_Name;
+    return ok;
+}
+
+int Read_Title_Line(const char *path)
+{
+    Splice_Title_Line[0] = '\0';
+    FILE *f = path ? fopen(path, "rb") : nullptr;
+    if (!f) return 0;
+    Read_Line_Bounded(f, Splice_Title_Line, (int)sizeof Splice_Title_Line);
+    fclose(f);
+    size_t n = strlen(Splice_Title_Line);
+    while (n > 0 && (Splice_Title_Line[n - 1] == '\r' || Splice_Title_Line[n - 1] == '\n'))
+        Splice_Title_Line[--n] = '\0';
+    return 1;
+}
+
+void Load_Start_Up_Catalogues(void)
+{
+    /* The readers in their fixed order; a missing file leaves its family without sizes. */
+    Load_Ec5_Nagel();
+    Load_Ec5_Klammer();
+    Load_Ec5_Schraube();
+    Load_Ec5_Assy_Plus_Vg_Z();
+    Load_Ec5_Assy_Plus_Vg_S();
+    Load_Ec5_Spax_S_Vg();
+    Load_Ec5_Spax_S_Tg();
+    Load_Ec5_Spax_T_Tg();
+    Load_Ec5_Sondernagel();
+    Init_Dowel_Bolt_Diameters();
+    Load_Ec5_Ringduebel_A1();
+    Load_Ec5_Schduebel_C1();
+    Load_Ec5_Schduebel_C5();
+    Load_Ec5_Schduebel_C10();
+    Load_Ec5_Schduebel_B1();
+    Load_Ec5_Schduebel_C2();
+    Load_Ec5_Schduebel_C11();
+    Load_Ec5_Topix_K6k_Tg();
+    Load_Ec5_Topix_K6k_Vg();
+    Load_Ec5_Topix_Rundk_Vg();
+    Load_Ec5_Topix_Senkk_Vg();
+    Load_Ec5_Topix_Tcs_Senkk_Var_Vg();
+    Load_Ec5_Topix_Tcs_Senkk_Tg();
+    Load_Ec5_Topix_Frt_Senkk_Var_Vg();
+    Load_Ec5_Topix_Frt_Senkk_Vg();
+    Load_Ec5_Topix_Frt_Senkk_Tg();
+    Load_Ec5_Topix_Tellerk_Var_Vg();
+    Load_Ec5_Topix_Tellerk_Tg();
+    Load_Ec5_Topix_Tellerk_Vg();
+    Load_Ec5_Topix_Zylk_Vg();
+    Load_Ec5_Topix_Zylsenk_Vg();
+}
+
+/* The window's close box: the main sheet's loop sees the close as its break code and asks the
+** finish question; nothing is ended here. */
+static void On_Window_Close(void) {}
+
+int Splice_Main(int argc, char **argv)
+{
+    if (argc < 5) {
+        printf("usage: %s Bauteilkennung Icon-Id File-Id Pos-Id\n", argc > 0 ? argv[0] : "splice");
+        return 0;
+    }
+    snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", argv[1]);
+    Splice_File_Number = atoi(argv[3]);
+
+    Init_VEL_Stdio_And_Mousewheel();
+    if (!Form_Component_File_Names(Bauteilkennung, Splice_File_Number)) {
+        printf("Bauteilkennung zu lang: %s\n", argv[1]);
+        return 1;
+    }
+    if (!VELGetEnv("EXEC")) return 1;
+
+    Init_VEL_Graphics();
+    Read_Title_Line(Txt_File_Name);
+    VELSetWindowTitle(Splice_Title_Line[0] ? Splice_Title_Line : Bauteilkennung);
+    VELSetCloseCallback(On_Window_Close);
+    char help[SPLICE_PATH_MAX + 16];
+    snprintf(help, sizeof help, "%s/splice.hlp", CurOb_Privat_Datapath());
+    Add_Helpfile(help);
+    Load_Start_Up_Catalogues();
+
+    Set_Splice_Input_Defaults(&Splice_Input);
+    Refresh_Char_Actions();
+    if (Read_Splice_Input_File(Inp_File_Name, &Splice_Input, 1)) {
+        Refresh_Char_Actions();     /* the file's annex may differ from the default one */
+        Adjust_Old_Input_Values(&Splice_Input);
+    }
+    Set_Print_List_Names(Oli_File_Name, Splice_Title_Line);
+
+    Run_Main_Sheet();
+    Exit_VEL_Graphics();
+    return 1;
+}

@@ -1,0 +1,206 @@
+/*
+** Tests of the whole program through the headless GUI: the command line and its exit codes, a
+** new splice entered on the five pages and saved, read back by a second start, and the window's
+** close asking the finish question.
+*/
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "dialogs/dialogs.h"
+#include "nad/nad.h"
+#include "platform/zelkwin.h"
+#include "splice/splice_app.h"
+
+namespace {
+
+std::string Slurp(const char *path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+std::string At(const char *what, int x, int y)
+{
+    return std::string(what) + " " + std::to_string(x) + " " + std::to_string(y) + "\n";
+}
+
+/* Screen base line of row k of a page (view area at y 80, first row 28 below it). */
+int Row_Y(int k) { return 80 + 28 + 26 * k; }
+/* A click into the float field of the row at screen x and the typed value with Enter; the
+** editor moves on to the next field, which Esc leaves unchanged. */
+std::string Enter_Value(int x, int k, const char *value)
+{
+    return At("click", x, Row_Y(k) - 4) + At("move", x, Row_Y(k) - 4) + "type " + value
+         + "\nkey Enter\nkey Esc\n";
+}
+std::string Tab(int page) { return At("click", 85 + 150 * page, 62); }
+std::string Menu(int entry)
+{
+    int x = Main_Icon_Menu.x + Main_Icon_Menu.entries[entry - 1].x + 19;
+    int y = Main_Icon_Menu.y + 6 + 18;
+    return At("move", x, y) + At("click", x, y);
+}
+
+bool Log_Has(const char *prefix, const char *needle)
+{
+    for (const std::string &l : ZW_Test_Log_Lines())
+        if (l.rfind(prefix, 0) == 0 && l.find(needle) != std::string::npos) return true;
+    return false;
+}
+
+class Program : public ::testing::Test {
+protected:
+    char old_cwd[1024];
+    std::string dir;
+
+    void SetUp() override
+    {
+        ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
+        const char *name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        dir = std::string(old_cwd) + "/comp_" + name;
+        std::string rm = "rm -rf '" + dir + "'";
+        ASSERT_EQ(system(rm.c_str()), 0);
+        ASSERT_EQ(mkdir(dir.c_str(), 0755), 0);
+        ASSERT_EQ(chdir(dir.c_str()), 0);
+        std::string root = SPLICE_SOURCE_DIR;
+        setenv("EXEC", (root + "/environment/exec").c_str(), 1);
+        setenv("DATA", (root + "/environment/data").c_str(), 1);
+        setenv("DRAM", (root + "/environment/dram").c_str(), 1);
+        setenv("SPLICE_PRIVATE_DATA", (root + "/environment/exec/splice").c_str(), 1);
+        setenv("TEMP", dir.c_str(), 1);
+        unsetenv("SPLICE_GUI_SCRIPT");
+        Clear_NAD_State();
+        Current_Page = PAGE_SYSTEM;
+        ZW_Test_Reset();
+    }
+    void TearDown() override { ASSERT_EQ(chdir(old_cwd), 0); }
+
+    int Run(const std::string &script)
+    {
+        ZW_Test_Reset();
+        ZW_Test_Set_Script(script);
+        const char *argv[] = {"splice", "Stoss", "17", "1", "4", nullptr};
+        return Splice_Main(5, (char **)argv);
+    }
+};
+
+}  // namespace
+
+TEST_F(Program, FewerThanFourArgumentsPrintTheUsageAndAnswer0)
+{
+    const char *argv[] = {"splice", "Stoss", "17", "1", nullptr};
+    testing::internal::CaptureStdout();
+    int rc = Splice_Main(4, (char **)argv);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(rc, 0);
+    EXPECT_EQ(out, "usage: splice Bauteilkennung Icon-Id File-Id Pos-Id\n");
+    EXPECT_TRUE(ZW_Test_Log_Lines().empty());
+}
+
+TEST_F(Program, WithoutExecTheProgramAnswers1BeforeAnyWindow)
+{
+    unsetenv("EXEC");
+    EXPECT_EQ(Run(""), 1);
+    EXPECT_FALSE(Log_Has("SHEET", ""));
+    EXPECT_FALSE(Log_Has("TITLE", ""));
+    EXPECT_STREQ(Inp_File_Name, "Stoss_01.inp");
+    EXPECT_STREQ(Oli_File_Name, "Stoss_01.oli");
+}
+
+TEST_F(Program, ANewSpliceEnteredOnTheFivePagesIsSavedAndReadBack)
+{
+    std::ofstream("Stoss_01.txt") << "Zugsto\xe1 Achse 4\nzweite Zeile\n";
+    std::string s;
+    /* System: tension splice, b = 14 cm, h = 28 cm. */
+    s += At("click", 214, Row_Y(1) - 4);
+    s += Enter_Value(360, 9, "14");
+    s += Enter_Value(360, 10, "28");
+    /* Fastener page: the default dowel of 12 mm, drawn with its design. */
+    s += Tab(1);
+    /* Layout: 3 dowels in a row, 2 rows. */
+    s += Tab(2);
+    s += Enter_Value(360, 1, "3");
+    s += Enter_Value(360, 2, "2");
+    /* Internal forces: a group with one combination N_d = 40 kN, V_d = 1.5 kN. */
+    s += Tab(3);
+    s += At("click", 40, Row_Y(2) - 4);
+    s += Enter_Value(190, 4, "40");
+    s += Enter_Value(300, 4, "1.5");
+    s += Tab(4);
+    s += "snapshot util.png\n";
+    s += Menu(6);
+    s += Menu(8);
+    s += At("click", NPIXEL_X / 2 + 78, NPIXEL_Y / 2 + 37);   /* "ok" with saving */
+    EXPECT_EQ(Run(s), 1);
+
+    EXPECT_TRUE(Log_Has("TITLE", "Zugstoß Achse 4"));
+    EXPECT_TRUE(Log_Has("TEXT", "Ausnutzungen"));
+    EXPECT_TRUE(Log_Has("TEXT", "maximale Ausnutzung"));
+    EXPECT_TRUE(Log_Has("TEXT", "maßgebend: Gruppe 1, Kombination 1"));
+    EXPECT_FALSE(Log_Has("MESSAGE", ""));
+    std::string saved = Slurp("Stoss_01.inp");
+    ASSERT_FALSE(saved.empty());
+    EXPECT_EQ(saved.rfind("SPLICE 200\nSYSTEM 0 1 1 ", 0), 0u);
+
+    EXPECT_EQ(Splice_Input.splice_kind, SPLICE_TENSION);
+    EXPECT_EQ(Splice_Input.b, 14.0);
+    EXPECT_EQ(Splice_Input.h, 28.0);
+    int slot = VBM_TYPE_SLOT(Splice_Input.vbm_type);
+    EXPECT_EQ(Splice_Input.n_col[slot], 3.0);
+    EXPECT_EQ(Splice_Input.n_row[slot], 2.0);
+    EXPECT_EQ(Splice_Input.lkom.groups[0].used, 1);
+    EXPECT_EQ(Splice_Input.lkom.groups[0].entries[0].N_d, 40.0);
+    EXPECT_EQ(Splice_Input.lkom.groups[0].entries[0].V_d, 1.5);
+
+    /* A second start reads the same values; a script that ends without an answer ends
+    ** without saving. */
+    Set_Splice_Input_Defaults(&Splice_Input);
+    EXPECT_EQ(Run(Tab(4)), 1);
+    EXPECT_EQ(Splice_Input.splice_kind, SPLICE_TENSION);
+    EXPECT_EQ(Splice_Input.b, 14.0);
+    EXPECT_EQ(Splice_Input.h, 28.0);
+    EXPECT_EQ(Splice_Input.n_col[slot], 3.0);
+    EXPECT_EQ(Splice_Input.n_row[slot], 2.0);
+    EXPECT_EQ(Splice_Input.lkom.groups[0].entries[0].N_d, 40.0);
+    EXPECT_EQ(Splice_Input.lkom.groups[0].entries[0].V_d, 1.5);
+    EXPECT_TRUE(Log_Has("TEXT", "maximale Ausnutzung"));
+    EXPECT_EQ(Slurp("Stoss_01.inp"), saved);
+}
+
+TEST_F(Program, ClosingTheWindowAsksTheFinishQuestion)
+{
+    /* The close is answered with "abbrechen": the program stays; then the script ends. */
+    std::string s = "close\n" + At("click", NPIXEL_X / 2 - 84, NPIXEL_Y / 2 + 37);
+    s += Enter_Value(360, 9, "15");
+    EXPECT_EQ(Run(s), 1);
+    EXPECT_TRUE(Log_Has("CLOSE", ""));
+    EXPECT_TRUE(Log_Has("SHEET 2", ""));
+    EXPECT_EQ(Splice_Input.b, 15.0);     /* the editing went on after the question */
+    struct stat st;
+    EXPECT_NE(stat("Stoss_01.inp", &st), 0);   /* nothing saved without an answer */
+
+    /* Closed again and answered with "ok": saved. */
+    s = Enter_Value(360, 9, "16") + "close\n" + At("click", NPIXEL_X / 2 + 78, NPIXEL_Y / 2 + 37);
+    EXPECT_EQ(Run(s), 1);
+    Set_Splice_Input_Defaults(&Splice_Input);
+    ASSERT_EQ(Read_Splice_Input_File("Stoss_01.inp", &Splice_Input, 0), 1);
+    EXPECT_EQ(Splice_Input.b, 16.0);
+}
+
+TEST_F(Program, ADamagedInputFileStartsWithAMessageAndTheDefaults)
+{
+    std::ofstream("Stoss_01.inp") << "SPLICE 200\nSYSTEM 0 1 1 0 5\n\x01\x02 garbage";
+    EXPECT_EQ(Run(""), 1);
+    EXPECT_TRUE(Log_Has("MESSAGE", "Stoss_01.inp"));
+    EXPECT_EQ(Splice_Input.splice_kind, SPLICE_BENDING);
+    EXPECT_EQ(Splice_Input.b, 12.0);
+}
