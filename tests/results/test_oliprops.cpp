@@ -1,0 +1,114 @@
+/*
+** The print-settings sheet driven headless by scripts: it opens centred on the screen, confirm
+** writes the switches, the two choices and the six plot sizes back, cancel leaves everything
+** as it was (plot sizes included), bit 1 is carried through, remarks are counted by lines.
+*/
+#include "results_test_util.h"
+
+#include <string>
+#include <vector>
+
+#include "dialogs/dialogs.h"
+#include "platform/zelkwin.h"
+#include "results/print_list.h"
+
+/* Screen point of a content point of the page (default screen 1280 x 960: the sheet spans
+** (455, 210)-(824, 749), its view area starts at (465, 252)). */
+static std::string Click_Item(int x, int y)
+{
+    return "click " + std::to_string(465 + x - 15) + " " + std::to_string(252 + y - 4) + "\n";
+}
+
+static const std::string Confirm = "click 790 728\n";
+static const std::string Cancel = "click 475 728\n";
+
+static void Settings_Start(void)
+{
+    ZW_Test_Reset();
+    Fresh_Splice(true);
+    Print_Settings *ps = &Splice_Input.print;
+    ps->fasteners = 0;
+    ps->combinations = 0;
+    ps->sections = PRINT_SEC_PLOT_VIEW | PRINT_SEC_BIT1 | 0x40u | 0x100u;
+    ps->view_w = 10.0;
+    ps->view_h = 8.0;
+    ps->long_w = 11.0;
+    ps->long_h = 7.0;
+    ps->cross_w = 9.0;
+    ps->cross_h = 6.0;
+}
+
+/* The script: every check box of the page clicked once, both "all" choices, the view width. */
+static std::string Change_Everything(void)
+{
+    return Click_Item(45, 65) + Click_Item(45, 85) + Click_Item(45, 105) + Click_Item(45, 150)
+           + Click_Item(45, 195) + Click_Item(45, 305) + Click_Item(45, 350) + Click_Item(45, 420)
+           /* the length field is active now: 12.5 into its width, the height left with Esc */
+           + "click 565 418\nmove 565 418\ntype 12.5\nkey Enter\nkey Esc\n";
+}
+
+TEST(PrintSettings, OpensCentredAndConfirmWritesBack)
+{
+    Settings_Start();
+    ZW_Test_Set_Script(Change_Everything() + Confirm);
+    EXPECT_EQ(Run_Print_Settings_Sheet(), 0);
+    const std::vector<std::string> log = ZW_Test_Log_Lines();
+    bool centred = false;
+    for (const std::string &l : log)
+        if (l == "SHEET 1 455 210 824 749 Druckeinstellungen") centred = true;
+    std::string all;
+    for (const std::string &l : log) all += l + "\n";
+    EXPECT_TRUE(centred) << all;
+    const Print_Settings *ps = &Splice_Input.print;
+    EXPECT_EQ(ps->combinations, 1);
+    EXPECT_EQ(ps->fasteners, 1);
+    /* bits 0, 3, 4, 5, 7 switched on, 2 off; 1 carried; 6 and 8 untouched */
+    EXPECT_EQ(ps->sections, 0x1u | 0x2u | 0x8u | 0x10u | 0x20u | 0x80u | 0x40u | 0x100u) << all;
+    EXPECT_DOUBLE_EQ(ps->long_w, 12.5) << all;
+    EXPECT_DOUBLE_EQ(ps->long_h, 7.0);
+    EXPECT_DOUBLE_EQ(ps->view_w, 10.0);
+    EXPECT_DOUBLE_EQ(ps->cross_h, 6.0);
+    EXPECT_EQ(Prop_Sheet_Level(), 0);
+}
+
+TEST(PrintSettings, CancelLeavesSwitchesAndSizes)
+{
+    Settings_Start();
+    Splice_Input.Vorbemerkungen_Text = strdup("Zeile 1\nZeile 2\n");
+    const Print_Settings before = Splice_Input.print;
+    ZW_Test_Set_Script(Change_Everything() + Cancel);
+    EXPECT_EQ(Run_Print_Settings_Sheet(), 0);
+    const Print_Settings *ps = &Splice_Input.print;
+    EXPECT_EQ(ps->sections, before.sections);
+    EXPECT_EQ(ps->combinations, before.combinations);
+    EXPECT_EQ(ps->fasteners, before.fasteners);
+    /* the edited size is not kept either */
+    EXPECT_DOUBLE_EQ(ps->long_w, 11.0);
+    EXPECT_DOUBLE_EQ(ps->view_w, before.view_w);
+    ASSERT_NE(Splice_Input.Vorbemerkungen_Text, nullptr);
+    EXPECT_STREQ(Splice_Input.Vorbemerkungen_Text, "Zeile 1\nZeile 2\n");
+
+    /* the page counted the two line feeds of the remarks */
+    bool lines = false;
+    for (const std::string &l : ZW_Test_Log_Lines())
+        if (l.find("(2 Zeilen)") != std::string::npos) lines = true;
+    EXPECT_TRUE(lines);
+
+    /* the sheet opens where it was left; closing the window cancels */
+    ZW_Test_Set_Script(Click_Item(45, 65) + "close\n");
+    EXPECT_EQ(Run_Print_Settings_Sheet(), 0);
+    EXPECT_EQ(Splice_Input.print.sections, before.sections);
+}
+
+TEST(PrintSettings, ConfirmWithoutChangesKeepsEverything)
+{
+    Settings_Start();
+    Splice_Input.print.sections = 0xFFFFFFFFu;
+    Splice_Input.Vorbemerkungen_Text = strdup("Kurz");
+    ZW_Test_Set_Script(Confirm);
+    EXPECT_EQ(Run_Print_Settings_Sheet(), 0);
+    EXPECT_EQ(Splice_Input.print.sections, 0xFFFFFFFFu);
+    /* a remark of four characters is kept */
+    ASSERT_NE(Splice_Input.Vorbemerkungen_Text, nullptr);
+    EXPECT_STREQ(Splice_Input.Vorbemerkungen_Text, "Kurz");
+}
