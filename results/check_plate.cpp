@@ -110,24 +110,26 @@ static Fastener_Forces Forces_Of(int group, int entry, int i, int n, double f)
     return r;
 }
 
-/* The fasteners of the column nearest the plate end: largest x of the half (within 1e-4 cm). */
-static bool Is_End_Fastener(int i)
+/* x of the column nearest the plate end: the largest x of the half. */
+static double End_Column_X(void)
 {
     double x_max = -1e300;
     for (int k = 0; k < Fastener_Pattern.count; k++)
         x_max = std::fmax(x_max, Fastener_Pattern.recs[k].x);
-    return i >= 0 && i < Fastener_Pattern.count
-           && Fastener_Pattern.recs[i].x >= x_max - 1e-4;
+    return x_max;
 }
 
 /*
 ** Resistance of fastener i: the end resistance when the fastener stands in the column nearest
-** the plate end and its force along the grain points towards that end (F_totH > 0), else the
-** inner one. One rule for the search of the governing fastener and for the printed rows.
+** the plate end (x within 1e-4 cm of x_end) and its force along the grain points towards that
+** end (F_totH > 0), else the inner one. One rule for the search of the governing fastener and
+** for the printed rows.
 */
-static double Hole_Resistance(int i, double F_totH, double R_inner, double R_end)
+static double Hole_Resistance(int i, double x_end, double F_totH, double R_inner, double R_end)
 {
-    return (Is_End_Fastener(i) && F_totH > 0.0) ? R_end : R_inner;
+    const bool end = i >= 0 && i < Fastener_Pattern.count
+                     && Fastener_Pattern.recs[i].x >= x_end - 1e-4;
+    return (end && F_totH > 0.0) ? R_end : R_inner;
 }
 
 static double Ratio(double F, double R)
@@ -195,12 +197,14 @@ double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry)
 
     const int n_f = Fastener_Pattern.count;
     const double f = si->connection_kind == CONN_INNER_PLATES ? 2.0 : 1.0;
+    const double x_end = End_Column_X();
     int first = 0, n = n_f;
     if (si->print.fasteners == 0 && n_f > 1) {
+        static double fx[PATTERN_MAX], F[PATTERN_MAX];
+        Get_Fastener_Forces_All(group, entry, n_f, nullptr, fx, nullptr, F, nullptr);
         double best = -1.0;
         for (int i = 0; i < n_f; i++) {
-            const Fastener_Forces ff = Forces_Of(group, entry, i, n_f, f);
-            const double u = Ratio(ff.F_tot, Hole_Resistance(i, ff.F_totH, R_in, R_end));
+            const double u = Ratio(f * F[i], Hole_Resistance(i, x_end, f * fx[i], R_in, R_end));
             if (u > best) {
                 best = u;
                 first = i;
@@ -216,7 +220,7 @@ double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry)
     for (int r = 0; r < n; r++) {
         const int i = first + r;
         const Fastener_Forces ff = Forces_Of(group, entry, i, n_f, f);
-        const double R = Hole_Resistance(i, ff.F_totH, R_in, R_end);
+        const double R = Hole_Resistance(i, x_end, ff.F_totH, R_in, R_end);
         const double u = Ratio(ff.F_tot, R);
         u_max = std::fmax(u_max, u);
         if (cols[0] == nullptr) continue;

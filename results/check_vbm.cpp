@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "design/design.h"
 #include "foundation/foundation.h"
@@ -31,12 +32,9 @@ static int Row_Count_And_Angle(int group, int entry, double *alpha_min_deg)
         n = (n + 1) / 2;
     double a_min = M_PI / 2.0;
     const int n_f = Fastener_Pattern.count;
-    for (int i = 0; i < n_f; i++) {
-        double a = M_PI / 2.0;
-        Get_Fastener_Force(group, entry, i, n_f, nullptr, nullptr, nullptr, nullptr, nullptr,
-                           nullptr, nullptr, nullptr, &a);
-        a_min = std::fmin(a_min, a);
-    }
+    static double ang[PATTERN_MAX];
+    Get_Fastener_Forces_All(group, entry, n_f, nullptr, nullptr, nullptr, nullptr, ang);
+    for (int i = 0; i < n_f; i++) a_min = std::fmin(a_min, ang[i]);
     *alpha_min_deg = a_min * 180.0 / M_PI;
     return n;
 }
@@ -79,45 +77,38 @@ typedef struct Vbm_Row {
     int32_t mode;
 } Vbm_Row;
 
+/* What the design of one fastener gives at one force-to-grain angle. */
+typedef struct Vbm_Design {
+    double alpha_deg;
+    double rd, rk, f_red, fh;
+    int32_t mode;
+    int code;
+} Vbm_Design;
+
 /*
-** Design fastener i of combination (group, entry): its forces and the design of a connection
-** at its force-to-grain angle. Return 0, or the code of a design error or a broken limit of the
-** screw rules (the fastener then counts as failed, u = 10).
+** Design one fastener of combination (group, entry) at the force-to-grain angle alpha_deg.
+** The result's code is 0, the code of a design error, or the message of a broken limit of the
+** screw rules (the fastener then has no resistance and counts as failed).
 */
-static int Design_One(int group, int entry, int i, int n_row, double n_ef, bool search,
-                      Vbm_Row *row)
+static Vbm_Design Design_At_Angle(Connection_Input in, double alpha_deg)
 {
     Splice_Input_Record *si = &Splice_Input;
-    const Lkom_Group *grp = &si->lkom.groups[group];
-    const Lkom_Entry *c = &grp->entries[entry];
-    const int n_f = Fastener_Pattern.count;
-    double Np = 0, Vp = 0, Mp = 0, Mx = 0, My = 0, Fx = 0, Fy = 0, F = 0, a = 0;
-    Get_Fastener_Force(group, entry, i, n_f, &Np, &Vp, &Mp, &Mx, &My, &Fx, &Fy, &F, &a);
-    *row = Vbm_Row{};
-    row->F_M = Mp;
-    row->F_MH = Mx;
-    row->F_MV = My;
-    row->F_totH = Fx;
-    row->F_totV = Fy;
-    row->F_tot = F;
-    row->alpha_deg = a * 180.0 / M_PI;
-
-    Connection_Input in;
+    Vbm_Design out{};
+    out.alpha_deg = alpha_deg;
+    in.alpha_1 = alpha_deg;
+    in.alpha_2 = alpha_deg;
     Connection_Result res{};
-    Fill_Vbm_Design_Input(&in, grp->kled, row->alpha_deg, row->alpha_deg, n_f, 1, c->accidental,
-                          grp->kmod_source, grp->kmod);
     const int type = si->vbm_type;
-    int code = 0;
     if (!Is_Vbm_Screw_Family_C(type)) {
-        code = Design_Connection(in, &res);
+        out.code = Design_Connection(in, &res);
     } else {
         Vbm_Rule_Input rule;
         memset(&rule, 0, sizeof rule);
-        Fill_Joint_Members(&rule, row->alpha_deg, row->alpha_deg);
+        Fill_Joint_Members(&rule, alpha_deg, alpha_deg);
         int message = 0, hint = 0;
         if (Check_Vbm_Limits(si->shear_planes, &rule, &message, &hint) != 0) {
-            row->u = 10.0;
-            return message != 0 ? message : 1;
+            out.code = message != 0 ? message : 1;
+            return out;
         }
         const double F_t = Get_Vbm_Ftens_Rk(type, 0, si->d, si->stainless, si->vbm_steel,
                                             si->fu_k);
@@ -152,28 +143,74 @@ static int Design_One(int group, int entry, int i, int n_row, double n_ef, bool 
         Calc_Fv_Rk(&rule, si->shear_planes >= 2 ? 2 : 1, &rr);
         Calc_Vbm_Spacings_Rec(rule.mat1, rule.grade1, rule.t1, type, si->d, 90.0, si->predrilled,
                               si->fitted_bolt, si->douglas, si->split_rule, si->predrill_core,
-                              row->alpha_deg, res.spacing_1);
+                              alpha_deg, res.spacing_1);
         Calc_Vbm_Spacings_Rec(rule.mat2, rule.grade2, rule.t2, type, si->d, 90.0, si->predrilled,
                               si->fitted_bolt, si->douglas, si->split_rule, si->predrill_core,
-                              row->alpha_deg, res.spacing_2);
-        if (search) {
-            /* kmod per member; a metal plate takes the other member's value */
-            in.kmod_by_member = in.kmod_by_member != 0 || in.kmod_given < 1e-7;
-        }
+                              alpha_deg, res.spacing_2);
+        /* kmod per member unless a preset value is given; a metal plate takes the other
+        ** member's value */
+        in.kmod_by_member = in.kmod_by_member != 0 || in.kmod_given < 1e-7;
         Get_Member_Kmod(&in, &res);
         Copy_Vbm_Results(&res, &rr, 1);
     }
-    const double rd = res.rd_total > 0.0 ? res.rd_total : res.rd_lateral;
-    const double rk = res.rk_total > 0.0 ? res.rk_total : res.rk_lateral;
-    row->R_k = rk;
-    row->R_d = n_row > 0 ? rd / n_row * n_ef : rd;
-    row->f_red = res.k_red;
-    row->mode = res.rule_char;
-    if (si->connection_kind == CONN_SIDE_TIMBERS) row->fh = std::fmin(res.fh1_k, res.fh2_k);
-    else row->fh = res.fh2_k;
-    /* u = F n / n_ef / R_d with n the fasteners of the row */
-    row->u = (rd > 0.0 && n_ef > 0.0) ? F * n_row / n_ef / rd : 10.0;
-    return code;
+    out.rd = res.rd_total > 0.0 ? res.rd_total : res.rd_lateral;
+    out.rk = res.rk_total > 0.0 ? res.rk_total : res.rk_lateral;
+    out.f_red = res.k_red;
+    out.mode = res.rule_char;
+    out.fh = si->connection_kind == CONN_SIDE_TIMBERS ? std::fmin(res.fh1_k, res.fh2_k) : res.fh2_k;
+    return out;
+}
+
+/* Designs of one combination, kept by angle: fasteners at the same angle share one design.
+** The connection input of the combination is filled once; only its angles change. */
+typedef struct Design_Cache {
+    std::vector<Vbm_Design> items;
+    bool filled = false;
+    Connection_Input input;
+} Design_Cache;
+
+static const Vbm_Design *Cached_Design(Design_Cache *cache, int group, int entry, double alpha_deg)
+{
+    for (const Vbm_Design &d : cache->items)
+        if (std::fabs(d.alpha_deg - alpha_deg) <= 1e-9) return &d;
+    if (!cache->filled) {
+        const Lkom_Group *grp = &Splice_Input.lkom.groups[group];
+        const Lkom_Entry *c = &grp->entries[entry];
+        Fill_Vbm_Design_Input(&cache->input, grp->kled, alpha_deg, alpha_deg,
+                              Fastener_Pattern.count, 1, c->accidental, grp->kmod_source,
+                              grp->kmod);
+        cache->filled = true;
+    }
+    cache->items.push_back(Design_At_Angle(cache->input, alpha_deg));
+    return &cache->items.back();
+}
+
+/*
+** Forces and design of fastener i of combination (group, entry); u = F n / n_ef / R_d with n
+** the fasteners of the row. Return 0 or the code of the design (u = 10 without resistance).
+*/
+static int Design_One(Design_Cache *cache, int group, int entry, int i, int n_row, double n_ef,
+                      Vbm_Row *row)
+{
+    const int n_f = Fastener_Pattern.count;
+    double Np = 0, Vp = 0, Mp = 0, Mx = 0, My = 0, Fx = 0, Fy = 0, F = 0, a = 0;
+    Get_Fastener_Force(group, entry, i, n_f, &Np, &Vp, &Mp, &Mx, &My, &Fx, &Fy, &F, &a);
+    *row = Vbm_Row{};
+    row->F_M = Mp;
+    row->F_MH = Mx;
+    row->F_MV = My;
+    row->F_totH = Fx;
+    row->F_totV = Fy;
+    row->F_tot = F;
+    row->alpha_deg = a * 180.0 / M_PI;
+    const Vbm_Design *d = Cached_Design(cache, group, entry, row->alpha_deg);
+    row->R_k = d->rk;
+    row->R_d = n_row > 0 ? d->rd / n_row * n_ef : d->rd;
+    row->f_red = d->f_red;
+    row->mode = d->mode;
+    row->fh = d->fh;
+    row->u = (d->rd > 0.0 && n_ef > 0.0) ? F * n_row / n_ef / d->rd : 10.0;
+    return d->code;
 }
 
 /* ---------------------------------------------------------------- the check */
@@ -411,29 +448,37 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
     }
 
     /* The governing fastener (first of the largest), or all fasteners from the first. */
-    int first = 0;
-    Vbm_Row row;
+    Design_Cache cache;
+    Vbm_Row *rows = nullptr;
+    double u_max = 0.0;
     if (si->print.fasteners == 0 && n_print > 1) {
+        static double Fa[PATTERN_MAX], ang[PATTERN_MAX];
+        Get_Fastener_Forces_All(group, entry, n_f, nullptr, nullptr, nullptr, Fa, ang);
         double best = -1.0;
+        int first = 0;
         for (int i = 0; i < n_f; i++) {
-            const int code = Design_One(group, entry, i, n_row, n_ef, true, &row);
-            if (code != 0 && error) *error = code;
-            if (row.u > best) {
-                best = row.u;
+            const Vbm_Design *d = Cached_Design(&cache, group, entry, ang[i] * 180.0 / M_PI);
+            if (d->code != 0 && error) *error = d->code;
+            const double u = (d->rd > 0.0 && n_ef > 0.0) ? Fa[i] * n_row / n_ef / d->rd : 10.0;
+            if (u > best) {
+                best = u;
                 first = i;
             }
         }
         n_print = 1;
-    }
-    Vbm_Row *rows = (Vbm_Row *)Mem_Calloc((size_t)n_print * sizeof(Vbm_Row));
-    double u_max = 0.0;
-    for (int r = 0; r < n_print; r++) {
-        const int i = first + r;
-        const int code = Design_One(group, entry, i, n_row, n_ef, false, &rows[r]);
-        if (code != 0 && error) *error = code;
-        if (rows[r].u > u_max) {
-            u_max = rows[r].u;
-            si->governing_vbm = i;
+        rows = (Vbm_Row *)Mem_Calloc(sizeof(Vbm_Row));
+        Design_One(&cache, group, entry, first, n_row, n_ef, &rows[0]);
+        u_max = std::fmax(rows[0].u, 0.0);
+        if (rows[0].u > 0.0) si->governing_vbm = first;
+    } else {
+        rows = (Vbm_Row *)Mem_Calloc((size_t)n_print * sizeof(Vbm_Row));
+        for (int r = 0; r < n_print; r++) {
+            const int code = Design_One(&cache, group, entry, r, n_row, n_ef, &rows[r]);
+            if (code != 0 && error) *error = code;
+            if (rows[r].u > u_max) {
+                u_max = rows[r].u;
+                si->governing_vbm = r;
+            }
         }
     }
     if (file != nullptr) {

@@ -293,6 +293,25 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
     }
 }
 
+/* The summary of the checks: the largest utilisation of all checks, satisfied up to 1.005. */
+void Write_Nachweis_Summary(FILE *file, double u_max)
+{
+    if (file == nullptr) return;
+    Oli_Write_Heading(file, 1, "Zusammenfassung");
+    char line[256];
+    if (u_max <= UTIL_LIMIT)
+        snprintf(line, sizeof line, "\nMaximale Ausnutzung aller Nachweise u\xCE\\max\xCEr = %.2lf %s 1"
+                 " => \xCE" "bAlle Nachweise erf\x81llt\xCEr", u_max, SYM_LE);
+    else
+        snprintf(line, sizeof line, "\nMaximale Ausnutzung aller Nachweise u\xCE\\max\xCEr = %.2lf > 1"
+                 " => \xCE" "bNachweis nicht erf\x81llt\xCEr", u_max);
+    Oli_Write_Text_Flagged(file, line, u_max <= UTIL_LIMIT ? 1 : 0);
+    if (Nad_Params != nullptr && (Splice_Input.print.sections & PRINT_SEC_NAD_TABLES)) {
+        Oli_Write_Text(file, "   \n");
+        Print_NAD_EC5_Tables(file);
+    }
+}
+
 /*
 ** Run the checks of all valid combinations (group and entry -1) or of one group or entry.
 ** Without a file fill the utilisation list; with a file write every treated combination and
@@ -348,12 +367,19 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
         for (int e = e0; e < e1 && e < LKOM_ENTRIES; e++) {
             if (!Is_Lkom_Valid(g, e)) continue;
             const Lkom_Entry *c = &grp->entries[e];
+            /* The connection input of the governing fastener serves the strength lines of the
+            ** print; a computing run only needs the partial factors of the combination. */
             Connection_Input in;
-            const int gi = si->governing_vbm;
-            const double angle = (gi >= 0 && gi < Fastener_Pattern.count)
-                                     ? Fastener_Pattern.recs[gi].angle_max * 180.0 / M_PI : 90.0;
-            Fill_Vbm_Design_Input(&in, grp->kled, angle, angle, Fastener_Pattern.count, 1,
-                                  c->accidental, grp->kmod_source, grp->kmod);
+            if (file != nullptr) {
+                const int gi = si->governing_vbm;
+                const double angle = (gi >= 0 && gi < Fastener_Pattern.count)
+                                         ? Fastener_Pattern.recs[gi].angle_max * 180.0 / M_PI
+                                         : 90.0;
+                Fill_Vbm_Design_Input(&in, grp->kled, angle, angle, Fastener_Pattern.count, 1,
+                                      c->accidental, grp->kmod_source, grp->kmod);
+            } else {
+                Set_Design_Gammas(c->accidental);
+            }
 
             if (group >= 0) Oli_Write_Heading(file, 2, "%s", "Maßgebende Lastkombination"_cp850);
             else if (file != nullptr) Oli_Write_Heading(file, 2, "Lastkombination %d", ++running);
@@ -422,19 +448,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
     }
 
     /* 8. summary */
-    Oli_Write_Heading(file, 1, "Zusammenfassung");
-    char line[256];
-    if (u_max <= UTIL_LIMIT)
-        snprintf(line, sizeof line, "\nMaximale Ausnutzung aller Nachweise u\xCE\\max\xCEr = %.2lf %s 1"
-                 " => \xCE" "bAlle Nachweise erf\x81llt\xCEr", u_max, SYM_LE);
-    else
-        snprintf(line, sizeof line, "\nMaximale Ausnutzung aller Nachweise u\xCE\\max\xCEr = %.2lf > 1"
-                 " => \xCE" "bNachweis nicht erf\x81llt\xCEr", u_max);
-    Oli_Write_Text_Flagged(file, line, u_max <= UTIL_LIMIT ? 1 : 0);
-    if (Nad_Params != nullptr && (si->print.sections & PRINT_SEC_NAD_TABLES)) {
-        Oli_Write_Text(file, "   \n");
-        Print_NAD_EC5_Tables(file);
-    }
+    Write_Nachweis_Summary(file, u_max);
     return u_max;
 }
 

@@ -11,6 +11,37 @@
 
 /* ---------------------------------------------------------------- force on one fastener */
 
+/* The values of one combination that every fastener's force shares. */
+typedef struct Force_Basis {
+    double M;                       /* kNcm, moment for distribution */
+    double s;                       /* shear planes */
+    double np, vp;                  /* kN, shares of N and V */
+    double sign;                    /* -1 for a negative M_d: mirrors the lever arm along the grain */
+} Force_Basis;
+
+static Force_Basis Basis_Of(const Lkom_Entry *c, int n)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    Force_Basis b;
+    b.s = si->shear_planes > 0 ? si->shear_planes : 1;
+    const bool bending = si->splice_kind == SPLICE_BENDING;
+    b.M = bending ? std::fabs(c->M_distr) * 100.0 : 0.0;
+    b.np = c->N_d / n / b.s;
+    b.vp = bending ? c->V_d / n / b.s : 0.0;
+    b.sign = c->M_d < 0.0 ? -1.0 : 1.0;
+    return b;
+}
+
+/* Acute angle between a force (F_x, F_y) and the grain, 0 .. pi/2. */
+static double Acute_Angle(double fx, double fy)
+{
+    double a = std::atan2(fy, fx);
+    while (a > M_PI / 2.0) a -= M_PI;
+    while (a < 0.0) a += M_PI;
+    /* asin(sin(a)) folds (pi/2, pi] back onto [0, pi/2) */
+    return a > M_PI / 2.0 ? M_PI - a : a;
+}
+
 /*
 ** Force on fastener i of n for combination (group, entry), per shear plane (kN). N_part and
 ** V_part are always written (when given); the other values only for 0 <= i < n. The moment
@@ -22,40 +53,59 @@ void Get_Fastener_Force(int group, int entry, int i, int n, double *N_part, doub
                         double *F, double *angle)
 {
     const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
-    const Splice_Input_Record *si = &Splice_Input;
     if (c == nullptr || n <= 0) return;
-    const double s = si->shear_planes > 0 ? si->shear_planes : 1;
-    const bool bending = si->splice_kind == SPLICE_BENDING;
-    const double M = bending ? std::fabs(c->M_distr) * 100.0 : 0.0;       /* kNcm */
-    const double np = c->N_d / n / s;
-    const double vp = bending ? c->V_d / n / s : 0.0;
-    if (N_part) *N_part = np;
-    if (V_part) *V_part = vp;
+    const Force_Basis b = Basis_Of(c, n);
+    if (N_part) *N_part = b.np;
+    if (V_part) *V_part = b.vp;
     if (i < 0 || i >= n || i >= Fastener_Pattern.count) return;
 
     const Fastener_Rec *r = &Fastener_Pattern.recs[i];
-    double dx = r->x - Fastener_Pattern.x_c;
-    if (c->M_d < 0.0) dx = -dx;
+    const double dx = b.sign * (r->x - Fastener_Pattern.x_c);
     const double dy = r->y - Fastener_Pattern.y_c;
     const double Ip = Fastener_Pattern.I_p;
     double mx = 0.0, my = 0.0, mp = 0.0;
     if (Ip > 0.0) {
-        mx = M * dy / Ip / s;
-        my = M * dx / Ip / s;
-        mp = std::sqrt((M * dx / Ip) * (M * dx / Ip) + (M * dy / Ip) * (M * dy / Ip)) / s;
+        const double ax = b.M * dx / Ip, ay = b.M * dy / Ip;
+        mx = ay / b.s;
+        my = ax / b.s;
+        mp = std::sqrt(ax * ax + ay * ay) / b.s;
     }
-    const double fx = np + mx, fy = vp + my;
+    const double fx = b.np + mx, fy = b.vp + my;
     if (M_part) *M_part = mp;
     if (M_x) *M_x = mx;
     if (M_y) *M_y = my;
     if (F_x) *F_x = fx;
     if (F_y) *F_y = fy;
     if (F) *F = std::sqrt(fx * fx + fy * fy);
-    if (angle) {
-        double a = std::atan2(fy, fx);
-        while (a > M_PI / 2.0) a -= M_PI;
-        while (a < 0.0) a += M_PI;
-        *angle = std::asin(std::sin(a));
+    if (angle) *angle = Acute_Angle(fx, fy);
+}
+
+/*
+** Forces of all n fasteners of one combination at once (the preparation run and the checks):
+** the arrays (each optional, n values) get M_y, F_x, F_y, F and the angle as Get_Fastener_Force
+** gives them.
+*/
+void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F_x, double *F_y,
+                             double *F, double *angle)
+{
+    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
+    if (c == nullptr || n <= 0) return;
+    if (n > Fastener_Pattern.count) n = Fastener_Pattern.count;
+    const Force_Basis b = Basis_Of(c, n);
+    const double Ip = Fastener_Pattern.I_p;
+    const double k = Ip > 0.0 ? 1.0 : 0.0;
+    for (int i = 0; i < n; i++) {
+        const Fastener_Rec *r = &Fastener_Pattern.recs[i];
+        const double dx = b.sign * (r->x - Fastener_Pattern.x_c);
+        const double dy = r->y - Fastener_Pattern.y_c;
+        const double mx = k > 0.0 ? b.M * dy / Ip / b.s : 0.0;
+        const double my = k > 0.0 ? b.M * dx / Ip / b.s : 0.0;
+        const double fx = b.np + mx, fy = b.vp + my;
+        if (M_y) M_y[i] = my;
+        if (F_x) F_x[i] = fx;
+        if (F_y) F_y[i] = fy;
+        if (F) F[i] = std::sqrt(fx * fx + fy * fy);
+        if (angle) angle[i] = Acute_Angle(fx, fy);
     }
 }
 
@@ -82,7 +132,7 @@ void Set_Design_Gammas(int accidental)
         si->gamma_m0 = accidental ? 1.0 : 1.1;
     }
     si->gamma_s = si->gamma_m0;
-    Msg_Codes_Clear();
+    if (Msg_Count != 0 || Msg_Count2 != 0) Msg_Codes_Clear();
 }
 
 static const Stahlguete *Plate_Steel(void)

@@ -225,9 +225,28 @@ static int Distribute_Combinations(const Pass_Spacings *p)
                         || si->connection_kind == CONN_OUTER_PLATES;
     const int n = fp->count;
     const int n_c = (int)Splice_N_Col(si);
-    double col_x[PATTERN_COLUMNS_MAX];
-    double col_sum[PATTERN_COLUMNS_MAX];
+    static double my[PATTERN_MAX], fx[PATTERN_MAX], fy[PATTERN_MAX], F[PATTERN_MAX],
+        ang[PATTERN_MAX];
 
+    /* Column of every fastener (positions matched within 1e-4 cm, at most 100 columns) and the
+    ** sums over the pattern that do not depend on the combination. */
+    static int col_of[PATTERN_MAX];
+    double col_x[PATTERN_COLUMNS_MAX];
+    int n_cols = 0;
+    double sum_dx = 0.0, sum_r2 = 0.0;
+    for (int i = 0; i < n; i++) {
+        const Fastener_Rec *r = &fp->recs[i];
+        int k = 0;
+        while (k < n_cols && std::fabs(col_x[k] - r->x) > 0.0001) k++;
+        if (k == n_cols && n_cols < PATTERN_COLUMNS_MAX) col_x[n_cols++] = r->x;
+        col_of[i] = k < n_cols ? k : -1;
+        sum_dx += std::fabs(fp->x_c - r->x);
+        sum_r2 += r->r * r->r;
+    }
+    fp->k_xr = sum_r2 > 0.0 ? sum_dx / sum_r2 : 0.0;
+    si->k_xr = fp->k_xr;
+
+    bool bearing_done = false;
     for (int g = 0; g < LKOM_GROUPS; g++) {
         for (int e = 0; e < LKOM_ENTRIES; e++) {
             Lkom_Entry *c = &si->lkom.groups[g].entries[e];
@@ -241,31 +260,23 @@ static int Distribute_Combinations(const Pass_Spacings *p)
             c->M_distr = si->splice_kind == SPLICE_BENDING
                              ? std::fabs(c->M_d) + std::fabs(fp->x_c * c->V_d / 100.0)
                              : 0.0;
-            Set_Design_Gammas(c->accidental);
-            if (plates) {
+            /* The plate bearing refuses a plate or hole distances that no combination changes:
+            ** checked once per pass. */
+            if (plates && !bearing_done) {
+                Set_Design_Gammas(c->accidental);
                 const int rc = Check_Plate_Bearing(c, p);
                 if (rc != 0) return rc;
+                bearing_done = true;
             }
-            int n_cols = 0;
-            double sum_dx = 0.0, sum_r2 = 0.0;
+            Get_Fastener_Forces_All(g, e, n, my, fx, fy, F, ang);
+            double col_sum[PATTERN_COLUMNS_MAX] = {};
             for (int i = 0; i < n; i++) {
                 Fastener_Rec *r = &fp->recs[i];
-                double mx = 0, my = 0, fx = 0, fy = 0, F = 0, a = 0;
-                Get_Fastener_Force(g, e, i, n, nullptr, nullptr, nullptr, &mx, &my, &fx, &fy, &F,
-                                   &a);
-                int k = 0;
-                while (k < n_cols && std::fabs(col_x[k] - r->x) > 0.0001) k++;
-                if (k == n_cols && n_cols < PATTERN_COLUMNS_MAX) {
-                    col_x[n_cols] = r->x;
-                    col_sum[n_cols] = 0.0;
-                    n_cols++;
-                }
-                if (k < n_cols) col_sum[k] += fy;
-                sum_dx += std::fabs(fp->x_c - r->x);
-                sum_r2 += r->r * r->r;
-                if (std::fabs(F) < 1e-5) continue;
-                if (F > r->force_max) {
-                    r->force_max = F;
+                if (col_of[i] >= 0) col_sum[col_of[i]] += fy[i];
+                if (std::fabs(F[i]) < 1e-5) continue;
+                const double a = ang[i];
+                if (F[i] > r->force_max) {
+                    r->force_max = F[i];
                     r->group_of_force_max = g;
                     r->entry_of_force_max = e;
                 }
@@ -287,12 +298,10 @@ static int Distribute_Combinations(const Pass_Spacings *p)
                     fp->alpha_max = a;
                     fp->index_of_angle_max = i;
                 }
-                c->max_Fy = std::fmax(c->max_Fy, std::fabs(fy));
-                fp->max_My = std::fmax(fp->max_My, std::fabs(my));
-                if (my > 0.0) c->sum_My_pos += my;
+                c->max_Fy = std::fmax(c->max_Fy, std::fabs(fy[i]));
+                fp->max_My = std::fmax(fp->max_My, std::fabs(my[i]));
+                if (my[i] > 0.0) c->sum_My_pos += my[i];
             }
-            fp->k_xr = sum_r2 > 0.0 ? sum_dx / sum_r2 : 0.0;
-            si->k_xr = fp->k_xr;
             for (int k = 0; k < n_cols && k < n_c; k++)
                 c->max_col_Fy = std::fmax(c->max_col_Fy, std::fabs(col_sum[k]));
             fp->max_sum_My_pos = std::fmax(fp->max_sum_My_pos, c->sum_My_pos);

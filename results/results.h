@@ -5,3 +5,4 @@
 
 #include "results/splice_calc.h"
 #include "results/splice_checks.h"
+#include "results/print_list.h"       /* print list, plots and print-settings sheet */

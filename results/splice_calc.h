@@ -76,6 +76,8 @@ int Prepare_Splice_Calc(void);
 void Get_Fastener_Force(int group, int entry, int i, int n, double *N_part, double *V_part,
                         double *M_part, double *M_x, double *M_y, double *F_x, double *F_y,
                         double *F, double *angle);
+void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F_x, double *F_y,
+                             double *F, double *angle);
 void Set_Design_Gammas(int accidental);
 double Get_Plate_Fyd(int accidental);
 double Get_Plate_Fu(void);

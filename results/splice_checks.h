@@ -67,6 +67,7 @@ extern Governing_Lkom_Rec Governing_Lkom;
 double Oli_Blockscher_Nachweis(FILE *file, int group, int entry, int *error);
 double Run_Nachweise_Lkom(FILE *file, int group, int entry);
 double Run_Nachweise(FILE *file, int governing_only);
+void Write_Nachweis_Summary(FILE *file, double u_max);
 void Show_Error_Code(int area, int x0, int y0, int x1, int y1, int code);
 void Show_Error_Box_At(int area, int x, int y, const char *text);
 

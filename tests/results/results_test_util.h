@@ -30,6 +30,7 @@ inline void Use_Annex(bool on)
 inline void Fresh_Splice(bool annex)
 {
     Use_Annex(annex);
+    Init_Dowel_Bolt_Diameters();
     Set_Splice_Input_Defaults(&Splice_Input);
     memset(&Fastener_Pattern, 0, sizeof Fastener_Pattern);
 }

@@ -1,0 +1,330 @@
+/*
+** Tests of the design run: the utilisation list of three reference splices worked by hand,
+** the governing combination, the summary threshold and the governing-only print.
+** All three splices: C24 (rho_k 350, f_t,0,k 14.5, f_v,k 4.0), built-in annex (gamma_M 1.3,
+** gamma_M0 1.0, gamma_M2 1.25), tension, preset kmod 0.9.
+*/
+#include "results_test_util.h"
+
+#include <string>
+
+#include "foundation/codepage.h"
+
+static std::string Slurp(FILE *f)
+{
+    std::string s;
+    fflush(f);
+    rewind(f);
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    return s;
+}
+
+static void Tension_Splice(double N)
+{
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.L_user = 0;
+    Splice_Input.lkom.groups[0].kmod_source = 0;
+    Splice_Input.lkom.groups[0].kmod = 0.9;
+    Set_Lkom(0, 0, 0.0, N, 0.0);
+}
+
+static void Expect_Row(int i, const char *name, double value)
+{
+    ASSERT_LT(i, Splice_Input.utilisation.count);
+    EXPECT_STREQ(Splice_Input.utilisation.name[i], name) << i;
+    EXPECT_NEAR(Splice_Input.utilisation.value[i], value, 5e-5) << name;
+}
+
+TEST(Run, SideTimbersWithNails)
+{
+    /* Nails 4.2 x 110 mm, side timbers 6 cm, middle 12 cm, height 20 cm, 4 x 3 nails per half,
+    ** N = 30 kN. Spacings at alpha 0 (EN 1995-1-1, Table 8.2): a1 = 10 d = 4.2 cm,
+    ** a3,t = 15 d = 6.3 cm, a4,c = 5 d = 2.1 cm; rows at -7.9, 0, 7.9 cm.
+    ** Fastener: fh = 0.082 * 350 * 4.2^-0.3 = 18.660 N/mm², My = 0.3 * 600 * 4.2^2.6 = 7511.4
+    ** Nmm; mode (f): 1.15 sqrt(2 My fh d) = 1.15 sqrt(1177384) = 1247.8 N (lower than (a)
+    ** 4702, (b) 3919, (d) 1775, (e) 1525); R_d = 0.9 * 1.2478 / 1.3 = 0.86387 kN.
+    ** F = 30 / (12 * 2) = 1.25 kN; n = 4, a1 = 10 d: k_ef = 0.85, n_ef = 4^0.85 = 3.2490;
+    ** u = 1.25 * 4 / 3.2490 / 0.86387 = 1.7814.
+    ** Middle: 300 kN/10 / (12 * 20) = 1.25 N/mm² / (14.5 * 0.9 / 1.3 = 10.0385) = 0.12452;
+    ** side timbers: 2 * 6 * 20 = 240 cm², the same stress and strength: 0.12452. */
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = 0;
+    Splice_Input.vbm_row = 0;
+    Splice_Input.d = 4.2;
+    Splice_Input.l = 110.0;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = 20.0;
+    Splice_Input.h_s = 20.0;
+    Set_Layout(4, 3);
+    Tension_Splice(30.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_NEAR(Splice_Input.L, 2.0 * (3.0 * 4.2 + 2.0 * 6.3), 1e-9);
+    EXPECT_NEAR(Fastener_Pattern.recs[0].y, -7.9, 1e-9);
+    const double u = Run_Nachweise(nullptr, 0);
+    ASSERT_EQ(Splice_Input.utilisation.count, 3);
+    Expect_Row(0, "Verbindungsmittel", 1.7814);
+    Expect_Row(1, "Mittelholz", 0.12452);
+    Expect_Row(2, "Seitenhölzer"_cp850, 0.12452);
+    EXPECT_NEAR(u, 1.7814, 5e-5);
+}
+
+TEST(Run, InnerPlatesWithDowelsAndBlockShear)
+{
+    /* Two inner plates 1 x 20 cm in a 16 x 24 cm member, 12 mm dowels, 2 x 3 per half,
+    ** N = 100 kN; a1 = 5 d = 6 cm, a3,t = 8.4 cm, e1 = 1.2 d0 = 1.56 cm, a4,c = 3.6 - 2 =
+    ** 1.6 cm: rows at -8.4, 0, 8.4 (the automatic layout fills the 20 cm plate exactly), x = 8.4
+    ** and 14.4; 4 shear planes. F = 100 / (6 * 4) = 4.1667 kN per plane.
+    ** Fastener (EN 1995-1-1, 8.2.3 (8.11)), t1 = (16 - 2) / 3 = 4.667 cm, fh = 0.082 * 0.88 *
+    ** 350 = 25.256, My = 0.3 * 360 * 12^2.6 = 69071: (f) 14143, (g) 14143 (sqrt(2 + 4 * 69071 /
+    ** (25.256 * 12 * 46.667²)) - 1) = 7852.2, (h) 10523 N; R_d = 0.9 * 7.8522 / 1.3 = 5.4361;
+    ** n_ef = 2^0.9 (60 / 156)^0.25 = 1.4695; u = 4.1667 * 2 / 1.4695 / 5.4361 = 1.0431.
+    ** Timber: 14 * 24 - 3 * 1.2 * 14 = 285.6 cm²; 1000 / 285.6 = 3.5014 / 10.0385 = 0.34880.
+    ** Plates: 2 (20 - 3 * 1.2) = 32.8 cm²; 1000 / 32.8 = 30.488 / 235 = 0.12974.
+    ** Bearing (EN 1993-1-8): end fastener, doubled force 8.3333 kN; alpha = 15.6 / 36 = 0.4333,
+    ** k1 = 2.8 * 16 / 12 - 1.7 = 2.0333: 2.0333 * 0.4333 * 360 * 12 * 10 / 1.25 = 30.451 kN;
+    ** 8.3333 / 30.451 = 0.27366.
+    ** Block shear (Annex A): L_t = 168, L_v = 288 mm, t = 46.667: 1.5 * 7840 * 14.5 = 170.52 kN
+    ** > 0.7 * 13440 * 4.0; F_Rd = 170.52 * 0.9 / 1.3 = 118.05; N = 100 / 3: u = 0.28236. */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.b = 16.0;
+    Splice_Input.h = 24.0;
+    Splice_Input.h_p = 20.0;
+    Splice_Input.block_shear = 1;
+    Set_Layout(2, 3);
+    Tension_Splice(100.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_NEAR(Splice_Input.a2, 8.4, 1e-9);
+    EXPECT_NEAR(Splice_Input.e2, 1.6, 1e-9);
+    Run_Nachweise(nullptr, 0);
+    ASSERT_EQ(Splice_Input.utilisation.count, 5);
+    Expect_Row(0, "Verbindungsmittel", 1.0431);
+    Expect_Row(1, "Holz", 0.34880);
+    Expect_Row(2, "Stahlblech", 0.12974);
+    Expect_Row(3, "Lochleibung", 0.27366);
+    Expect_Row(4, "Blockscherversagen", 0.28236);
+}
+
+TEST(Run, OuterPlatesWithBoltsWithoutBlockShear)
+{
+    /* Outer plates 1 x 24 cm on a 12 x 24 cm member, M12 bolts, 2 x 2 per half, N = 60 kN;
+    ** 2 shear planes: F = 60 / (4 * 2) = 7.5 kN. Embedment with d + 1: 0.082 * 0.87 * 350 =
+    ** 24.969. Plate 10 mm between 0.5 d and d (EN 1995-1-1, 8.2.3(2)): thin (8.12 k)
+    ** 1.15 sqrt(2 * 69071 * 24.969 * 12) = 7398.7, thick (8.13 m) 2.3 sqrt(69071 * 24.969 *
+    ** 12) = 10463.2; at t = 10: 7398.7 + 4/6 * 3064.5 = 9441.7 N; R_d = 6.5366 kN;
+    ** n_ef = 1.4695: u = 7.5 * 2 / 1.4695 / 6.5366 = 1.5616.
+    ** Middle: 288 - 2 * 2 * 13 * 60 / 100 = 256.8 cm²; 600 / 256.8 = 2.3364 / 10.0385 = 0.23275.
+    ** Plates: 2 (24 - 2 * 1.3) = 42.8 cm²; 600 / 42.8 = 14.019 / 235 = 0.059654.
+    ** Bearing: d0 = 13, e1 = 15.6: alpha = 0.4, k1 = 2.5: 2.5 * 0.4 * 360 * 120 / 1.25 =
+    ** 34.56 kN; 7.5 / 34.56 = 0.21701. */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.vbm_type = 30;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.d = 12.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = 24.0;
+    Splice_Input.h_p = 24.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.block_shear = 0;
+    Set_Layout(2, 2);
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Run_Nachweise(nullptr, 0);
+    ASSERT_EQ(Splice_Input.utilisation.count, 4);
+    Expect_Row(0, "Verbindungsmittel", 1.5616);
+    Expect_Row(1, "Mittelholz", 0.23275);
+    Expect_Row(2, "Stahlblech", 0.059654);
+    Expect_Row(3, "Lochleibung", 0.21701);
+}
+
+/* ---------------------------------------------------------------- governing combination */
+
+static void Bolt_Splice_With(double N0, double N1, double N2)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.vbm_type = 30;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.h_p = 24.0;
+    Set_Layout(2, 2);
+    Tension_Splice(N0);
+    Set_Lkom(0, 1, 0.0, N1, 0.0);
+    Set_Lkom(3, 7, 0.0, N2, 0.0);
+    Splice_Input.lkom.groups[3].kmod_source = 0;
+    Splice_Input.lkom.groups[3].kmod = 0.9;
+}
+
+TEST(Run, TieKeepsTheFirstCombination)
+{
+    Bolt_Splice_With(40.0, 60.0, 60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Run_Nachweise(nullptr, 0);
+    EXPECT_EQ(Governing_Lkom.group, 0);
+    EXPECT_EQ(Governing_Lkom.entry, 1);
+    Get_Lkom_Entry(3, 7)->N_d = 61.0;
+    Run_Nachweise(nullptr, 0);
+    EXPECT_EQ(Governing_Lkom.group, 3);
+    EXPECT_EQ(Governing_Lkom.entry, 7);
+}
+
+TEST(Run, GoverningIsResetAndBlockShearNeedsTension)
+{
+    Bolt_Splice_With(60.0, 50.0, 40.0);
+    Splice_Input.block_shear = 1;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Run_Nachweise(nullptr, 0);
+    EXPECT_EQ(Governing_Lkom.group, 0);
+    EXPECT_EQ(Governing_Lkom.entry, 0);
+    EXPECT_GT(Oli_Blockscher_Nachweis(nullptr, 0, 0, nullptr), 0.0);
+
+    /* the same splice in compression: block shear does not apply */
+    Splice_Input.splice_kind = SPLICE_COMPRESSION;
+    Get_Lkom_Entry(0, 0)->N_d = -60.0;
+    EXPECT_DOUBLE_EQ(Oli_Blockscher_Nachweis(nullptr, 0, 0, nullptr), 0.0);
+
+    /* a run without any valid combination leaves no governing combination behind */
+    Get_Lkom_Entry(0, 1)->used = 0;
+    Get_Lkom_Entry(3, 7)->used = 0;
+    Get_Lkom_Entry(0, 0)->used = 0;
+    Run_Nachweise(nullptr, 0);
+    EXPECT_EQ(Governing_Lkom.group, -1);
+    FILE *f = tmpfile();
+    EXPECT_DOUBLE_EQ(Run_Nachweise(f, 1), 0.0);
+    const std::string s = Slurp(f);
+    fclose(f);
+    EXPECT_NE(s.find("Keine ma\xE1gebende Lastkombination vorhanden."), std::string::npos) << s;
+    EXPECT_EQ(s.find("Lastkombination 1"), std::string::npos);
+}
+
+TEST(Run, GoverningOnlyPrintHasOneHeading)
+{
+    Bolt_Splice_With(40.0, 60.0, 50.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    FILE *f = tmpfile();
+    Run_Nachweise(f, 1);
+    const std::string s = Slurp(f);
+    fclose(f);
+    /* count the heading lines (the bookmark records of the list start with '#') */
+    size_t n = 0, start = 0;
+    while (start < s.size()) {
+        size_t end = s.find('\n', start);
+        if (end == std::string::npos) end = s.size();
+        const std::string line = s.substr(start, end - start);
+        if (!line.empty() && line[0] != '#'
+            && line.find("Ma\xE1gebende Lastkombination") != std::string::npos)
+            n++;
+        start = end + 1;
+    }
+    EXPECT_EQ(n, 1u);
+    EXPECT_EQ(s.find("Lastkombination 1"), std::string::npos);
+    EXPECT_NE(s.find("Zusammenfassung"), std::string::npos);
+    /* the printing run leaves the utilisation list empty */
+    EXPECT_EQ(Splice_Input.utilisation.count, 0);
+
+    f = tmpfile();
+    Run_Nachweise(f, 0);
+    const std::string all = Slurp(f);
+    fclose(f);
+    EXPECT_NE(all.find("Lastkombination 1"), std::string::npos);
+    EXPECT_NE(all.find("Lastkombination 3"), std::string::npos);
+    EXPECT_EQ(all.find("Lastkombination 4"), std::string::npos);
+}
+
+TEST(Run, SummaryThreshold)
+{
+    Fresh_Splice(true);
+    FILE *f = tmpfile();
+    Write_Nachweis_Summary(f, 1.004);
+    std::string s = Slurp(f);
+    fclose(f);
+    EXPECT_NE(s.find("u\xCE\\max\xCEr = 1.00 \xF3 1 => \xCE" "bAlle Nachweise erf\x81llt\xCEr"),
+              std::string::npos) << s;
+    f = tmpfile();
+    Write_Nachweis_Summary(f, 1.006);
+    s = Slurp(f);
+    fclose(f);
+    EXPECT_NE(s.find("u\xCE\\max\xCEr = 1.01 > 1 => \xCE" "bNachweis nicht erf\x81llt\xCEr"),
+              std::string::npos) << s;
+}
+
+/* ---------------------------------------------------------------- printed sections */
+
+TEST(Run, FastenerSectionOfATensionSplice)
+{
+    /* The outer-plate bolt splice of above: F_Hi,d = 60 / (2 x 4) = 7.50 kN; no moment line. */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.vbm_type = 30;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.h_p = 24.0;
+    Set_Layout(2, 2);
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    FILE *f = tmpfile();
+    int err = -1;
+    const double u = Oli_Vbm_Nachweis(f, 0, 0, &err);
+    const std::string s = Slurp(f);
+    fclose(f);
+    EXPECT_EQ(err, 0);
+    EXPECT_NEAR(u, 1.5616, 5e-5);
+    EXPECT_NE(s.find("F\xCE\\Hi,d\xCEr = 60.00 / (2 x 4) = 7.50 kN"), std::string::npos) << s;
+    EXPECT_EQ(s.find("M\xCE\\v,d\xCEr"), std::string::npos);
+    EXPECT_EQ(s.find("F\xCE\\Vi,d\xCEr"), std::string::npos);
+    /* n = 2 in a row, a1 = 60 mm: n_ef = 2^0.9 (60 / 156)^0.25 = 1.47 */
+    EXPECT_NE(s.find("a\xCE\\" "1\xCEr = 60 mm, n = 2 => n\xCE\\" "ef\xCEr = 1.47"), std::string::npos);
+    EXPECT_NE(s.find("#SHOWTABLE"), std::string::npos);
+    EXPECT_NE(s.find("u\xCE\\max\xCEr = 1.56 > 1 => \xCE" "bNachweis nicht erf\x81llt\xCEr"),
+              std::string::npos);
+}
+
+TEST(Run, TensionPerpendicularToTheGrainInKiloNewton)
+{
+    /* The nailed splice in bending: V_90 is the largest column sum of F_y, a force in kN. */
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = 0;
+    Splice_Input.vbm_row = 0;
+    Splice_Input.d = 4.2;
+    Splice_Input.l = 110.0;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = 20.0;
+    Splice_Input.h_s = 20.0;
+    Splice_Input.L_user = 0;
+    Set_Layout(4, 3);
+    Lkom_Entry *c = Set_Lkom(0, 0, 1.0, 0.0, 2.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_GT(c->max_col_Fy, 0.0);
+    FILE *f = tmpfile();
+    Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
+    const std::string s = Slurp(f);
+    fclose(f);
+    char expect[64];
+    snprintf(expect, sizeof expect, "max V\xCE\\" "90,d\xCEr = %.2lf kN", c->max_col_Fy);
+    EXPECT_NE(s.find(expect), std::string::npos) << s;
+    EXPECT_EQ(s.find(" N, "), std::string::npos);
+}
+
+TEST(Run, SingleRowAndSingleColumn)
+{
+    /* One row: it lies on the axis and its step is 0; one column stands at L / 4 for timber. */
+    Fresh_Splice(true);
+    Splice_Input.L_user = 1;
+    Splice_Input.L = 100.0;
+    Set_Layout(3, 1);
+    Tension_Splice(20.0);
+    Splice_Input.L_user = 1;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Fastener_Pattern.count, 3);
+    for (int i = 0; i < 3; i++) EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[i].y, 0.0);
+    EXPECT_DOUBLE_EQ(Splice_Input.a2, 0.0);
+    Set_Layout(1, 3);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Fastener_Pattern.count, 3);
+    for (int i = 0; i < 3; i++) EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[i].x, 25.0);
+    EXPECT_DOUBLE_EQ(Splice_Input.a1, 0.0);
+    for (int i = 0; i < 3; i++) EXPECT_TRUE(std::isfinite(Fastener_Pattern.recs[i].r));
+}
