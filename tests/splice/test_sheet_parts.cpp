@@ -1,0 +1,120 @@
+/*
+** Tests of the smaller parts of start-up and the main sheet: the component's file names and
+** title, the page help topics, the failure-mode switch of the first page, the regeneration of
+** the combinations and the page actions of the combination table.
+*/
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include "dialogs/dialogs.h"
+#include "platform/zelkwin.h"
+#include "splice/pages_internal.h"
+#include "splice/splice_app.h"
+
+TEST(SheetParts, FileNamesCarryTheComponentAndTwoDigitsOfTheFileNumber)
+{
+    ASSERT_EQ(Form_Component_File_Names("Pos12", 7), 1);
+    EXPECT_STREQ(Inp_File_Name, "Pos12_07.inp");
+    EXPECT_STREQ(Oli_File_Name, "Pos12_07.oli");
+    EXPECT_STREQ(Txt_File_Name, "Pos12_07.txt");
+    ASSERT_EQ(Form_Component_File_Names("B", 123), 1);
+    EXPECT_STREQ(Inp_File_Name, "B_123.inp");
+    std::string long_name(600, 'x');
+    EXPECT_EQ(Form_Component_File_Names(long_name.c_str(), 1), 0);
+}
+
+TEST(SheetParts, TheTitleIsTheFirstLineOfTheTitleFile)
+{
+    std::ofstream("title_01.txt", std::ios::binary) << "Sto\xe1 Achse 7\r\nzweite Zeile\n";
+    EXPECT_EQ(Read_Title_Line("title_01.txt"), 1);
+    EXPECT_STREQ(Splice_Title_Line, "Sto\xe1 Achse 7");
+    EXPECT_EQ(Read_Title_Line("missing_01.txt"), 0);
+    EXPECT_STREQ(Splice_Title_Line, "");
+}
+
+TEST(SheetParts, EveryPageHasItsLabelAndHelpTopic)
+{
+    ZW_Test_Reset();
+    std::string path = std::string(SPLICE_SOURCE_DIR) + "/environment/exec/splice/splice.hlp";
+    ASSERT_EQ(Add_Helpfile(path.c_str()), 1);
+    for (int p = 0; p < PAGE_COUNT; p++) EXPECT_EQ(Helpview(Page_Help_Key(p)), 1) << p;
+    EXPECT_STREQ(Page_Label(PAGE_SCHNITTGROESSEN), "Schnittgr\x94\xe1" "en");
+    EXPECT_STREQ(Page_Label(PAGE_AUSNUTZUNGEN), "Ausnutzungen");
+    EXPECT_STREQ(Page_Label(7), "");
+}
+
+TEST(SheetParts, TheFirstPageClearsTheFailureModeSwitchUnlessOnePlate)
+{
+    Set_Splice_Input_Defaults(&Splice_Input);
+    Splice_Input.failure_mode_switch = 1;
+    Splice_Input.plate_count = 1.0;
+    Page_After_Input(PAGE_SYSTEM);
+    EXPECT_EQ(Splice_Input.failure_mode_switch, 1);
+    Splice_Input.plate_count = 2.0;
+    Page_After_Input(PAGE_SYSTEM);
+    EXPECT_EQ(Splice_Input.failure_mode_switch, 0);
+}
+
+TEST(SheetParts, GeneratedCombinationsAreMadeAgainFromTheActions)
+{
+    ZW_Test_Reset();
+    Set_Splice_Input_Defaults(&Splice_Input);
+    /* A hand entry that the generation replaces. */
+    Splice_Input.lkom.groups[6].used = 1;
+    Splice_Input.lkom.groups[6].entries[0].used = 1;
+    Splice_Input.Char_Actions[0].used = 1;
+    Splice_Input.Char_Actions[0].kled = 0;
+    Splice_Input.Char_Actions[0].N_k = 10.0;
+    Regenerate_Lkoms_If_Generated();          /* switch off: nothing changes */
+    EXPECT_EQ(Splice_Input.lkom.groups[6].used, 1);
+
+    Splice_Input.lkom_generated = 1;
+    Regenerate_Lkoms_If_Generated();
+    EXPECT_EQ(Splice_Input.lkom.groups[6].used, 0);
+    /* Eigengewicht alone: unfavourable and favourable with the factors of the annex. */
+    ASSERT_EQ(Lkom_Count_Entries(&Splice_Input.lkom, 0), 2);
+    const Char_Action_Rec *a = &Splice_Input.Char_Actions[0];
+    EXPECT_GT(a->gamma_sup, a->gamma_inf);
+    EXPECT_DOUBLE_EQ(Splice_Input.lkom.groups[0].entries[0].N_d, 10.0 * a->gamma_sup);
+    EXPECT_DOUBLE_EQ(Splice_Input.lkom.groups[0].entries[1].N_d, 10.0 * a->gamma_inf);
+}
+
+TEST(SheetParts, PageActionsAddAndDeleteRowsAndGroups)
+{
+    ZW_Test_Reset();
+    Set_Splice_Input_Defaults(&Splice_Input);
+    Page_Shadow.action = ACT_ADD_GROUP;
+    Page_After_Input(PAGE_SCHNITTGROESSEN);
+    ASSERT_EQ(Splice_Input.lkom.groups[0].used, 1);
+    EXPECT_EQ(Lkom_Count_Entries(&Splice_Input.lkom, 0), 1);
+    EXPECT_EQ(Page_Shadow.action, ACT_NONE);
+
+    Page_Shadow.action = ACT_ADD_ROW + 0;
+    Page_After_Input(PAGE_SCHNITTGROESSEN);
+    EXPECT_EQ(Lkom_Count_Entries(&Splice_Input.lkom, 0), 2);
+    Splice_Input.lkom.groups[0].entries[1].N_d = 5.0;
+
+    Page_Shadow.action = ACT_DELETE_ROW + 0 * 1000 + 0;
+    Page_After_Input(PAGE_SCHNITTGROESSEN);
+    EXPECT_EQ(Lkom_Count_Entries(&Splice_Input.lkom, 0), 1);
+    EXPECT_EQ(Splice_Input.lkom.groups[0].entries[0].N_d, 5.0);
+
+    /* The padded comments lose their blanks before the input is saved. */
+    snprintf(Splice_Input.lkom.groups[0].entries[0].comment, LKOM_COMMENT_MAX + 1, "%-70s", "Wind");
+    Trim_Page_Texts();
+    EXPECT_STREQ(Splice_Input.lkom.groups[0].entries[0].comment, "Wind");
+
+    /* "alle löschen" asks first: no keeps the rows. */
+    ZW_Test_Set_Script("answer no\n");
+    Page_Shadow.action = ACT_DELETE_ALL;
+    Page_After_Input(PAGE_SCHNITTGROESSEN);
+    EXPECT_EQ(Lkom_Count_Entries(&Splice_Input.lkom, 0), 1);
+    ZW_Test_Set_Script("answer yes\n");
+    Page_Shadow.action = ACT_DELETE_ALL;
+    Page_After_Input(PAGE_SCHNITTGROESSEN);
+    EXPECT_EQ(Lkom_Count_Entries(&Splice_Input.lkom, 0), 0);
+    EXPECT_EQ(Splice_Input.lkom.groups[0].used, 0);
+}
