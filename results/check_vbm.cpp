@@ -7,6 +7,7 @@
 #include "results/splice_checks.h"
 
 #include <cmath>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -244,7 +245,15 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n)
     enum { LABEL_SLOT = 32 };
     double *v[12] = {};
     for (int k = 0; k < 12; k++) v[k] = (double *)Mem_Calloc((size_t)n * sizeof(double));
-    char *labels = (char *)Mem_Calloc((size_t)n * LABEL_SLOT);
+    /* Failure-mode labels in slots as wide as the longest label (at least six characters),
+    ** so that long labels (two-digit DIN equations, aluminium bearing) are printed in full. */
+    char label[LABEL_SLOT];
+    int slot = 7;
+    for (int r = 0; r < n; r++) {
+        Mode_Label(label, sizeof label, rows[r].mode);
+        slot = std::max(slot, (int)strlen(label) + 1);
+    }
+    char *labels = (char *)Mem_Calloc((size_t)n * (size_t)slot);
     for (int r = 0; r < n; r++) {
         v[0][r] = rows[r].F_M;
         v[1][r] = rows[r].F_MH;
@@ -258,7 +267,7 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n)
         v[9][r] = rows[r].R_k;
         v[10][r] = rows[r].R_d;
         v[11][r] = rows[r].u;
-        Mode_Label(labels + r * LABEL_SLOT, LABEL_SLOT, rows[r].mode);
+        Mode_Label(labels + (size_t)r * (size_t)slot, (size_t)slot, rows[r].mode);
     }
     Oli_Table_Column *tc = nullptr;
     Oli_Alloc_Table_Columns(with_fh ? 13 : 12, &tc);
@@ -283,7 +292,7 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n)
     if (with_fh) col("f\xCE\\h," SYM_ALPHA ",k\xCEr", "N/mm\xCE/2\xCEr", 7, 2, v[7]);
     if (with_red && !si->failure_mode_switch) col("f\xCE\\red\xCEr", "-", 6, 3, v[8]);
     if (with_red && si->failure_mode_switch)
-        col(Nad_Params != nullptr ? "Fall" : "Gl.", "TXT", LABEL_SLOT, LABEL_SLOT - 1, labels);
+        col(Nad_Params != nullptr ? "Fall" : "Gl.", "TXT", slot, slot, labels);
     char title_k[32], title_d[32];
     snprintf(title_k, sizeof title_k, "%sk\xCEr", Get_Fv_Rk_Label());
     snprintf(title_d, sizeof title_d, "%sd\xCEr", Get_Fv_Rk_Label());

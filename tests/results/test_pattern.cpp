@@ -272,3 +272,55 @@ TEST(Prepare, ResetsTheGoverningFastenerAndStoresTheDistributionMoment)
     /* side timbers: the automatic length equals the required one, so no code 95 or 96 */
     EXPECT_GT(Splice_Input.L, 0.0);
 }
+
+/* ---------------------------------------------------------------- thickness rules */
+
+TEST(Prepare, MinimumThicknesses)
+{
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = 0;                      /* plain nail 4.2 mm, C24 (rho_k 350) */
+    Splice_Input.d = 4.2;
+    int code = 0;
+    /* max(14 d, (13 d - 30) rho_k / 200) = max(58.8, 24.6 * 1.75 = 43.05) mm */
+    EXPECT_NEAR(Min_Mid_Timber_Thickness(&code, 0), 5.88, 1e-9);
+    EXPECT_EQ(code, 113);
+    /* max(7 d, (13 d - 30) rho_k / 400) = max(29.4, 21.525) mm */
+    EXPECT_NEAR(Min_Side_Timber_Thickness(&code, 1), 2.94, 1e-9);
+    EXPECT_EQ(code, 113);
+    Splice_Input.predrilled = 1;
+    EXPECT_DOUBLE_EQ(Min_Mid_Timber_Thickness(&code, 0), 2.4);
+    EXPECT_EQ(code, 111);
+    EXPECT_DOUBLE_EQ(Min_Side_Timber_Thickness(&code, 0), 2.4);
+    EXPECT_EQ(code, 114);
+    Splice_Input.predrilled = 0;
+    Splice_Input.vbm_type = 29;
+    EXPECT_DOUBLE_EQ(Min_Mid_Timber_Thickness(&code, 0), 2.4);
+    EXPECT_EQ(code, 111);
+
+    /* without an annex a side member below 2.4 cm is raised to 2.4 cm: 2 mm nail, 7 d = 14 mm */
+    Use_Annex(false);
+    Splice_Input.vbm_type = 0;
+    Splice_Input.d = 2.0;
+    EXPECT_DOUBLE_EQ(Min_Side_Timber_Thickness(&code, 1), 2.4);
+    EXPECT_EQ(code, 114);
+    EXPECT_NEAR(Min_Mid_Timber_Thickness(&code, 1), 1.4, 1e-9);
+}
+
+TEST(Prepare, TwoSidedNailing)
+{
+    /* t_s = 60, b = 120 mm, d = 4.2: 4 d = 16.8 mm */
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = 0;
+    Splice_Input.d = 4.2;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.b = 12.0;
+    const double lengths[4] = {70.0, 110.0, 150.0, 200.0};
+    /* 70 <= 76.8: (0, 0); 110 < 60 + 60: (1, 2); 150: (1, 1); 200 > 196.8: (2, 3) */
+    const int kept[4] = {1, 1, 0, 0};
+    for (int i = 0; i < 4; i++) {
+        Splice_Input.two_sided = 1;
+        Splice_Input.l = lengths[i];
+        Check_Nail_Sides();
+        EXPECT_EQ(Splice_Input.two_sided, kept[i]) << lengths[i];
+    }
+}
