@@ -133,6 +133,7 @@ struct Oli_Item {
   uint32_t rgb;              /* 0xRRGGBB */
   uint32_t fill_rgb;         /* rect/poly: fill colour */
   bool fill, stroke;
+  int32_t pattern;           /* rect/poly: filling number of the print list (hatch), 0 none */
   std::vector<double> dash;  /* cm; empty: solid */
   std::vector<double> pts;   /* poly: x, y pairs */
   std::string text;          /* UTF-8 */

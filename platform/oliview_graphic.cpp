@@ -77,9 +77,18 @@ void Lay::graphic(const Oli_Block &b) {
     warn_once("window" + std::to_string(b.line), b.line, "Grafik mit leerem Fenster \xC3\xBC" "bersprungen");
     return;
   }
-  if (H > OLI_BODY_BOTTOM - OLI_BODY_TOP)
-    warn_once("tall" + std::to_string(b.line), b.line, "Grafik h\xC3\xB6her als eine Seite: unten abgeschnitten");
-  double top = place(left_x, left_x + W, std::min(H, OLI_BODY_BOTTOM - OLI_BODY_TOP));
+  /* A drawing taller than the text area starts a page of its own and may use the foot
+  ** margin; only what is taller than that is cut. */
+  double room = OLI_PAGE_H - 0.8 - OLI_BODY_TOP;
+  double top;
+  if (H > OLI_BODY_BOTTOM - OLI_BODY_TOP) {
+    if (H > room)
+      warn_once("tall" + std::to_string(b.line), b.line, "Grafik h\xC3\xB6her als eine Seite: unten abgeschnitten");
+    if (y > OLI_BODY_TOP + 0.05 || !out->pages[page].items.empty()) new_page();
+    top = y;
+  } else {
+    top = place(left_x, left_x + W, H);
+  }
   auto px = [&](double x) { return left_x + (x - x0w) / (x1w - x0w) * W; };
   auto py = [&](double y) { return top + (y1w - y) / (y1w - y0w) * H; };
 
@@ -177,6 +186,8 @@ void Lay::graphic(const Oli_Block &b) {
       }
       it.fill = true;
       it.fill_rgb = fill_colour(st.fill, st.col51);
+      it.pattern = st.fill > 0 ? st.fill : 0;
+      it.rgb = st.col51;
       item(it);
       break;
     }
@@ -190,6 +201,8 @@ void Lay::graphic(const Oli_Block &b) {
       it.y2 = std::fabs(yb - ya);
       it.fill = true;
       it.fill_rgb = fill_colour(st.fill, st.col51);
+      it.pattern = st.fill > 0 ? st.fill : 0;
+      it.rgb = st.col51;
       item(it);
       break;
     }

@@ -60,6 +60,40 @@ static void draw_image(cairo_t *cr, const Oli_Item &it) {
   cairo_surface_destroy(s);
 }
 
+/* Hatch of a filling over the current path (kept): filling n draws, by n mod 8, nothing (0,
+** 3, 7: the plain area), lines rising (1) or falling (2), crossed (4), horizontal (5) or
+** upright (6), 0.1 to 0.25 cm apart by n / 8. */
+static void hatch(cairo_t *cr, int n, uint32_t rgb) {
+  int kind = n % 8;
+  if (kind == 0 || kind == 3 || kind == 7) return;
+  double step = (0.1 + 0.05 * ((n / 8) % 4)) * OLI_CM_TO_PT;
+  double x1, y1, x2, y2;
+  cairo_save(cr);
+  cairo_clip_preserve(cr);
+  cairo_path_extents(cr, &x1, &y1, &x2, &y2);
+  cairo_path_t *path = cairo_copy_path(cr);
+  cairo_new_path(cr);
+  double span = (x2 - x1) + (y2 - y1);
+  auto lines = [&](double dx, double dy) {
+    for (double t = -span; t <= span; t += step) {
+      double cx = (x1 + x2) / 2 + t * dy, cy = (y1 + y2) / 2 - t * dx;
+      cairo_move_to(cr, cx - dx * span, cy - dy * span);
+      cairo_line_to(cr, cx + dx * span, cy + dy * span);
+    }
+  };
+  const double r = M_SQRT1_2;
+  if (kind == 1 || kind == 4) lines(r, -r);
+  if (kind == 2 || kind == 4) lines(r, r);
+  if (kind == 5) lines(1, 0);
+  if (kind == 6) lines(0, 1);
+  set_rgb(cr, rgb);
+  cairo_set_line_width(cr, 0.3);
+  cairo_stroke(cr);
+  cairo_append_path(cr, path);
+  cairo_path_destroy(path);
+  cairo_restore(cr);
+}
+
 static void draw_item(cairo_t *cr, const Oli_Item &it, int *clips) {
   const double k = OLI_CM_TO_PT;
   switch (it.kind) {
@@ -93,8 +127,9 @@ static void draw_item(cairo_t *cr, const Oli_Item &it, int *clips) {
     }
     if (it.fill) {
       set_rgb(cr, it.fill_rgb);
-      if (it.stroke) cairo_fill_preserve(cr);
-      else cairo_fill(cr);
+      cairo_fill_preserve(cr);
+      if (it.pattern > 0) hatch(cr, it.pattern, it.rgb);
+      if (!it.stroke) cairo_new_path(cr);
     }
     if (it.stroke) {
       set_rgb(cr, it.rgb);
