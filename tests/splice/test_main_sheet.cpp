@@ -204,3 +204,38 @@ TEST_F(Program, ADamagedInputFileStartsWithAMessageAndTheDefaults)
     EXPECT_EQ(Splice_Input.splice_kind, SPLICE_BENDING);
     EXPECT_EQ(Splice_Input.b, 12.0);
 }
+
+/* Each example computes, prints its print list with the three plots into a PDF and is valid. */
+TEST_F(Program, TheExamplesComputeAndPrint)
+{
+    const char *names[] = {"zugstoss_nagel", "biegestoss_stabduebel", "druckstoss_bolzen"};
+    for (const char *name : names) {
+        std::string src = std::string(SPLICE_SOURCE_DIR) + "/examples/" + name;
+        std::string cp = "cp '" + src + "'/* .";
+        ASSERT_EQ(system(cp.c_str()), 0) << name;
+        ZW_Test_Reset();
+        ZW_Test_Set_Script(Tab(4) + Menu(4));
+        const char *argv[] = {"splice", name, "1", "1", "1", nullptr};
+        ASSERT_EQ(Splice_Main(5, (char **)argv), 1) << name;
+        EXPECT_TRUE(Log_Has("TEXT", "Nachweis erfüllt")) << name;
+        EXPECT_FALSE(Log_Has("TEXT", "NICHT")) << name;
+        EXPECT_TRUE(Log_Has("MESSAGE", "gedruckt")) << name;
+        std::string base = name;
+        struct stat st;
+        for (const std::string &f : {base + "_01.oli", base + "01.SPF", base + "02.SPF",
+                                     base + "03.SPF", base + "_01.oli.pdf"})
+            EXPECT_EQ(stat(f.c_str(), &st), 0) << f;
+        /* Ending without an answer leaves the example's input as it was. */
+        EXPECT_EQ(Slurp((base + "_01.inp").c_str()), Slurp((src + "/" + base + "_01.inp").c_str()));
+    }
+}
+
+/* A value outside its limits is refused with a hint and set to the limit. */
+TEST_F(Program, NonsenseIsRefusedWithAHint)
+{
+    EXPECT_EQ(Run(Enter_Value(360, 9, "500") + Enter_Value(360, 10, "-3")), 1);
+    EXPECT_EQ(Splice_Input.b, 100.0);
+    EXPECT_EQ(Splice_Input.h, 4.0);
+    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: b darf den Wert 100.0 nicht überschreiten"));
+    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: h darf den Wert 4.0 nicht unterschreiten"));
+}
