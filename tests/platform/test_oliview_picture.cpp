@@ -16,13 +16,14 @@
 
 namespace {
 
-template <class F> Oli_Layout lay_written(F write, Oli_Document *doc_out = nullptr) {
-  FILE *f = fopen("bild_01.oli", "w");
+/* Written into a file of the test's own (the tests may run at the same time). */
+template <class F> Oli_Layout lay_written(const char *name, F write, Oli_Document *doc_out = nullptr) {
+  FILE *f = fopen(name, "w");
   Oli_Para_Reset();
   write(f);
   fclose(f);
   Oli_Document doc;
-  EXPECT_EQ(Oli_Read_File("bild_01.oli", &doc), 1);
+  EXPECT_EQ(Oli_Read_File(name, &doc), 1);
   Oli_Layout layout;
   Oli_Layout_Document(&doc, &layout);
   if (doc_out) *doc_out = doc;
@@ -58,7 +59,7 @@ TEST(OliviewPicture, EmbeddedAndNamedPictures) {
   write_png("bild.png", 8, 4);
   Oli_Document doc;
   Oli_Layout l = lay_written(
-      [](FILE *f) {
+      "bild_01.oli", [](FILE *f) {
         Oli_Picture_Block b;
         Oli_Picture_Block_Defaults(&b); /* window 0 10 0 5 */
         Oli_Picture_Begin(f, &b);
@@ -97,7 +98,7 @@ TEST(OliviewPicture, EmbeddedAndNamedPictures) {
 }
 
 TEST(OliviewPicture, UserCommentStandsBesideItsSymbol) {
-  Oli_Layout l = lay_written([](FILE *f) {
+  Oli_Layout l = lay_written("kommentar_01.oli", [](FILE *f) {
     Print_User_Comment(f, "Anmerkung des Bearbeiters");
     Oli_Write_Text(f, "Weiter");
   });
@@ -129,7 +130,7 @@ TEST(OliviewPicture, UserCommentStandsBesideItsSymbol) {
 TEST(OliviewPicture, FillingSamplesColoursAndDashes) {
   Oli_Document doc;
   Oli_Layout l = lay_written(
-      [](FILE *f) {
+      "muster_01.oli", [](FILE *f) {
         Oli_Graphic_Set_Colour_Mode(1);
         Oli_Graphic_Fill_Samples(f);
         Oli_Graphic_Begin(f, 0, 0, 10, 2, 1.0, 0.0, nullptr);
