@@ -165,8 +165,9 @@ void Page_System(int area)
 static const char *const Method_Texts[3] = {"vereinfacht", "genau", "Bemessungswerte"};
 
 /* The design of the current fastener as the fastener page shows it; 0 or the error code. */
-static int Design_Current_Fastener(Connection_Result *res)
+static int Design_Current_Fastener(Connection_Result *res, int *in_kN)
 {
+    *in_kN = 0;
     memset(res, 0, sizeof *res);
     int code = Prepare_Splice_Calc();
     if (code != 0) return code;
@@ -182,6 +183,7 @@ static int Design_Current_Fastener(Connection_Result *res)
     Vbm_Rule_Input rule;
     memset(&rule, 0, sizeof rule);
     Fill_Joint_Members(&rule, 0.0, 0.0);
+    *in_kN = in.result_in_kN ? 1 : 0;
     int err = Design_Connection(in, res);
     if (err == 0) Get_Member_Kmod(&in, res);
     return err;
@@ -253,22 +255,25 @@ void Page_Verbindungsmittel(int area)
 
     Page_Heading(r++, "Bemessung des Verbindungsmittels");
     Connection_Result res;
-    int err = Design_Current_Fastener(&res);
+    int in_kN = 0;
+    int err = Design_Current_Fastener(&res, &in_kN);
     if (err != 0) {
         Wdg_Set_Fg_Colour(RED_CI);
         Wdg_Draw_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), Get_Error_Text(err), nullptr);
         Wdg_Set_Fg_Colour(BLACK_CI);
         return;
     }
-    Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "F_v,R,k = %.0f N je Scherfuge", res.rk_total);
-    Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "F_v,R,d = %.0f N je Scherfuge", res.rd_total);
+    /* Forces of the result in N, or in kN when the connection input asked for kN. */
+    double to_kN = in_kN ? 1.0 : 0.001;
+    Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "F_v,R,k = %.2f kN je Scherfuge", res.rk_total * to_kN);
+    Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "F_v,R,d = %.2f kN je Scherfuge", res.rd_total * to_kN);
     Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "k_mod = %.2f / %.2f", res.kmod_1, res.kmod_2);
     Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++),
                     "Mindestabst\x84nde [mm]: a1 = %.0f  a2 = %.0f  a3,t = %.0f  a3,c = %.0f  a4,t = %.0f  a4,c = %.0f",
                     res.spacing_1[0], res.spacing_1[1], res.spacing_1[2], res.spacing_1[3],
                     res.spacing_1[4], res.spacing_1[5]);
     if (res.r_ax > 0.0)
-        Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "F_ax,R,k = %.0f N", res.r_ax);
+        Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "F_ax,R,k = %.2f kN", res.r_ax * to_kN);
     (void)area;
 }
 

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "dialogs/dialogs.h"
 #include "platform/zelkwin.h"
@@ -117,4 +119,44 @@ TEST(SheetParts, PageActionsAddAndDeleteRowsAndGroups)
     Page_After_Input(PAGE_SCHNITTGROESSEN);
     EXPECT_EQ(Lkom_Count_Entries(&Splice_Input.lkom, 0), 0);
     EXPECT_EQ(Splice_Input.lkom.groups[0].used, 0);
+}
+
+/* The import from another component: the selection tool below EXEC writes its choice in the
+** ASCII import format into the result file named on its command line. */
+TEST(SheetParts, ComponentImportReadsTheToolsResultFile)
+{
+    ZW_Test_Reset();
+    char cwd[1024];
+    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    std::string exec = std::string(cwd) + "/fake_exec";
+    mkdir(exec.c_str(), 0755);
+    std::string tool = exec + "/Morvelab.exe";
+    {
+        std::ofstream f(tool);
+        f << "#!/bin/sh\n[ \"$1\" = \"Pos3\" ] || exit 3\nprintf '0.9 0 1.5 -20 4 aus Pos3\\n0.6 1 0 10 0\\n' > \"$2\"\n";
+    }
+    chmod(tool.c_str(), 0755);
+    const char *old = getenv("EXEC");
+    std::string saved = old ? old : "";
+    setenv("EXEC", exec.c_str(), 1);
+    ASSERT_EQ(Morvelab_Available(), 1);
+
+    Set_Splice_Input_Defaults(&Splice_Input);
+    snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", "Pos3");
+    Splice_File_Number = 2;
+    Page_Shadow.action = ACT_COMPONENT_IMPORT;
+    Page_After_Input(PAGE_SCHNITTGROESSEN);
+    EXPECT_EQ(Lkom_Count_Entries(&Splice_Input.lkom, 0), 1);
+    EXPECT_EQ(Splice_Input.lkom.groups[0].entries[0].N_d, -20.0);
+    EXPECT_STREQ(Splice_Input.lkom.groups[0].entries[0].comment, "aus Pos3");
+    EXPECT_EQ(Splice_Input.lkom.groups[1].kmod, 0.6);
+    EXPECT_EQ(Splice_Input.lkom.groups[1].entries[0].accidental, 1);
+
+    /* A tool that ends with an error imports nothing. */
+    snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", "Other");
+    Page_Shadow.action = ACT_COMPONENT_IMPORT;
+    Page_After_Input(PAGE_SCHNITTGROESSEN);
+    EXPECT_EQ(Lkom_Count_Entries(&Splice_Input.lkom, 0), 1);
+    if (old) setenv("EXEC", saved.c_str(), 1);
+    else unsetenv("EXEC");
 }
