@@ -497,7 +497,8 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
                                "t\xCE\\req\xCEr)");
             else
                 Oli_Write_Text(file, "Kr\x84" "fte pro Scherfuge, Fall = ma\xE1gebender Versagensfall "
-                               "nach %s%s", Get_Fv_Rk_Standard_Ref(), "");
+                               "nach %s%s", Get_Fv_Rk_Standard_Ref(),
+                               Get_Vbm_Approval_Text(type) ? Get_Vbm_Approval_Text(type) : "");
         } else {
             Oli_Write_Text(file, " ");
         }

@@ -403,3 +403,38 @@ TEST(Fasteners, EffectiveNumberOfBoltsInARow)
     Get_Connector_Row_N_Ef(0, 0, &n, nullptr);
     EXPECT_EQ(n, 3);
 }
+
+TEST(Plates, DinBearingOfInnerAndEndFasteners)
+{
+    /* Outer plates 10 mm, M12 bolts, DIN rules: d_L = 12, d0 = 13 mm; e = 2.2 d0 = 28.6,
+    ** e1 = e2 = 1.2 d0 = 15.6, e3 = 2.4 d0 = 31.2 mm (relaxed: e3 / d_L = 2.6 >= 2.4).
+    ** q = e2 / d_L = 1.3: end factor (1.3 - 1.2) ((1.1 * 1.3 - 0.3) - (0.73 * 1.3 - 0.2)) / 0.3
+    ** + 0.749 = 0.876; inner (e / d_L = 2.3833): 0.1 (1.804 - 1.206) / 0.3 + 1.206 = 1.4053;
+    ** alpha_l = 0.876: V = 10 * 12 * 0.876 * 240 / 1.1 / 1000 = 22.935 kN.
+    ** End fastener (e_Rand = e1 = 15.6 mm as e): inner factor 0.1 (0.634 - 0.426) / 0.3 +
+    ** 0.426 = 0.4953: V = 120 * 0.4953 * 218.18 / 1000 = 12.968 kN; F = 60 / (4 * 2) = 7.5 kN
+    ** towards the plate end: u = 7.5 / 12.968 = 0.5783. */
+    Fresh_Splice(false);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.vbm_type = 30;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.d = 12.0;
+    Splice_Input.h_p = 24.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.L_user = 0;
+    Set_Layout(2, 2);
+    Set_Lkom(0, 0, 0.0, 60.0, 0.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Set_Design_Gammas(0);
+    FILE *f = tmpfile();
+    const double u = Oli_Lochleibung_Nachweis(f, 0, 0);
+    const std::string s = Slurp(f);
+    fclose(f);
+    EXPECT_NEAR(u, 7.5 / 12.968, 2e-4);
+    EXPECT_NE(s.find("Lochleibungskr\x84" "fte gem\x84\xE1 DIN 18800"), std::string::npos);
+    EXPECT_NE(s.find("e = 2.86 cm, e\xCE\\" "1\xCEr = 1.56 cm, e\xCE\\" "2\xCEr = 1.56 cm, e\xCE\\"
+                     "3\xCEr = 3.12 cm, \xBA\xCE\\l\xCEr = 0.88 => V\xCE\\l,R,d\xCEr = 22.94 kN"),
+              std::string::npos) << s;
+    EXPECT_NE(s.find("V\xCE\\l,R,d,Rand\xCEr = 12.97 kN"), std::string::npos);
+}

@@ -328,3 +328,25 @@ TEST(Run, SingleRowAndSingleColumn)
     EXPECT_DOUBLE_EQ(Splice_Input.a1, 0.0);
     for (int i = 0; i < 3; i++) EXPECT_TRUE(std::isfinite(Fastener_Pattern.recs[i].r));
 }
+
+TEST(Run, GoverningFastenerIsTheLargestOfAll)
+{
+    /* Bending: the governing-only search must find the fastener with the largest utilisation
+    ** of the full table, the first of equals, and mark it. */
+    Fresh_Splice(true);
+    Splice_Input.L_user = 0;
+    Set_Layout(3, 3);
+    Set_Lkom(0, 0, 8.0, 20.0, 12.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Splice_Input.print.fasteners = 1;
+    int err = 0;
+    const double u_all = Oli_Vbm_Nachweis(nullptr, 0, 0, &err);
+    const int gov_all = Splice_Input.governing_vbm;
+    Splice_Input.governing_vbm = -1;
+    Splice_Input.print.fasteners = 0;
+    const double u_gov = Oli_Vbm_Nachweis(nullptr, 0, 0, &err);
+    EXPECT_EQ(err, 0);
+    EXPECT_DOUBLE_EQ(u_gov, u_all);
+    EXPECT_EQ(Splice_Input.governing_vbm, gov_all);
+    EXPECT_GT(u_all, 0.0);
+}
