@@ -354,3 +354,28 @@ TEST_F(InputFile, StoredAssyHeaderOfAnotherFormLooksTheRowUpAgain)
     EXPECT_EQ(Adjust_Old_Input_Values(r.p), 0);
     EXPECT_EQ(r->vbm_type, 29);
 }
+
+TEST_F(InputFile, AnAssyRowIsLookedUpByItsDiameterWhenTheCatalogueChangedItsForm)
+{
+    std::string priv = std::string(SPLICE_SOURCE_DIR) + "/environment/exec/splice";
+    setenv("SPLICE_PRIVATE_DATA", priv.c_str(), 1);
+    Load_Start_Up_Catalogues();
+    int32_t loaded[CAT_HEADER_COUNT];
+    Get_Loaded_Catalogue_Headers(loaded);
+    ASSERT_EQ(loaded[CAT_HEADER_ASSY_S], 2);   /* the file holds lengths and effective lengths */
+    Rec r;
+    r->vbm_type = 15;
+    r->vbm_row = 0;
+    r->d = 10.0;                              /* the third row of the catalogue */
+    Stored_Catalogue_Headers[CAT_HEADER_ASSY_S] = 2;
+    EXPECT_EQ(Adjust_Old_Input_Values(r.p), 0);  /* same form: the stored row stands */
+    EXPECT_EQ(r->vbm_row, 0);
+    Stored_Catalogue_Headers[CAT_HEADER_ASSY_S] = 1;
+    EXPECT_EQ(Adjust_Old_Input_Values(r.p), 1);
+    EXPECT_EQ(r->vbm_row, 2);
+    r->d = 7.0;                               /* no such diameter: nothing changes */
+    r->vbm_row = 1;
+    EXPECT_EQ(Adjust_Old_Input_Values(r.p), 0);
+    EXPECT_EQ(r->vbm_row, 1);
+    unsetenv("SPLICE_PRIVATE_DATA");
+}

@@ -239,3 +239,20 @@ TEST_F(Program, NonsenseIsRefusedWithAHint)
     EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: b darf den Wert 100.0 nicht überschreiten"));
     EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: h darf den Wert 4.0 nicht unterschreiten"));
 }
+
+/* Preview shows the print list, plans without the plan tool say so, help shows the page's topic,
+** the annex selection sets the annex pointers. */
+TEST_F(Program, PreviewPlansHelpAndAnnexEntries)
+{
+    std::string src = std::string(SPLICE_SOURCE_DIR) + "/examples/zugstoss_nagel";
+    ASSERT_EQ(system(("cp '" + src + "'/* .").c_str()), 0);
+    ZW_Test_Reset();
+    ZW_Test_Set_Script(Menu(3) + "key Esc\n" + Menu(5) + Tab(2) + Menu(7));
+    const char *argv[] = {"splice", "zugstoss_nagel", "1", "1", "1", nullptr};
+    ASSERT_EQ(Splice_Main(5, (char **)argv), 1);
+    EXPECT_TRUE(Log_Has("OLI-View", "zugstoss_nagel_01.oli"));
+    EXPECT_TRUE(Log_Has("MESSAGE", "Der Planeditor ist nicht installiert."));
+    EXPECT_TRUE(Log_Has("HELP", "SPLICE_PAGE_ANORDNUNG"));
+    EXPECT_NE(Nad_Params, nullptr);
+    EXPECT_NE(Nad_EC3_Params_Ptr, nullptr);
+}
