@@ -87,6 +87,68 @@ static std::string Find_Bitmap(const char *name) {
   return Resolve_Nocase(priv + "/" + n);
 }
 
+static uint32_t Le32(const std::vector<unsigned char> &b, size_t at) {
+  return (uint32_t)b[at] | (uint32_t)b[at + 1] << 8 | (uint32_t)b[at + 2] << 16 | (uint32_t)b[at + 3] << 24;
+}
+
+/* 8-bit BMP with run-length compression (BI_RLE8), which stb_image does not read: the large,
+** mostly empty sprite sheets are stored so. Every count and offset is checked against the
+** file and the picture; answers false for anything else or a damaged file. */
+static bool Load_Rle8(const std::string &path, Image *img) {
+  FILE *f = fopen(path.c_str(), "rb");
+  if (!f) return false;
+  std::vector<unsigned char> b;
+  unsigned char chunk[65536];
+  size_t n;
+  while ((n = fread(chunk, 1, sizeof chunk, f)) > 0 && b.size() < (64u << 20)) b.insert(b.end(), chunk, chunk + n);
+  fclose(f);
+  if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return false;
+  uint32_t offset = Le32(b, 10), hsize = Le32(b, 14);
+  int32_t w = (int32_t)Le32(b, 18), h = (int32_t)Le32(b, 22);
+  unsigned bpp = b[28] | b[29] << 8;
+  uint32_t comp = Le32(b, 30), colours = Le32(b, 46);
+  if (bpp != 8 || comp != 1 || w <= 0 || h <= 0 || w > 16384 || h > 16384 || hsize < 40) return false;
+  if (colours == 0 || colours > 256) colours = 256;
+  if ((uint64_t)14 + hsize + 4ull * colours > b.size() || offset >= b.size()) return false;
+  uint32_t pal[256] = {};
+  for (uint32_t i = 0; i < colours; i++) {
+    size_t at = 14 + hsize + 4 * (size_t)i;
+    pal[i] = (uint32_t)b[at + 2] << 16 | (uint32_t)b[at + 1] << 8 | b[at];
+  }
+  img->w = w;
+  img->h = h;
+  img->rgb.assign((size_t)w * (size_t)h, pal[0]);
+  int x = 0, y = 0; /* y counts rows from the bottom */
+  size_t at = offset;
+  auto put = [&](unsigned idx) {
+    if (x < w && y < h) img->rgb[(size_t)(h - 1 - y) * (size_t)w + (size_t)x] = pal[idx & 255];
+    x++;
+  };
+  while (at + 1 < b.size()) {
+    unsigned c = b[at], v = b[at + 1];
+    at += 2;
+    if (c > 0) {
+      for (unsigned i = 0; i < c; i++) put(v);
+    } else if (v == 0) {
+      x = 0;
+      y++;
+    } else if (v == 1) {
+      return true;
+    } else if (v == 2) {
+      if (at + 1 >= b.size()) return false;
+      x += b[at];
+      y += b[at + 1];
+      at += 2;
+    } else {
+      if (at + v > b.size()) return false;
+      for (unsigned i = 0; i < v; i++) put(b[at + i]);
+      at += v + (v & 1);
+    }
+    if (y > h) return false;
+  }
+  return true;
+}
+
 static Image *Load(const char *name) {
   static std::map<std::string, std::unique_ptr<Image>> cache;
   if (!name || !*name) return nullptr;
@@ -105,7 +167,11 @@ static Image *Load(const char *name) {
       img->rgb[k] = (uint32_t)data[3 * k] << 16 | (uint32_t)data[3 * k + 1] << 8 | data[3 * k + 2];
     stbi_image_free(data);
   } else {
-    Log_Line(std::string("BITMAP MISSING ") + name);
+    img.reset(new Image);
+    if (path.empty() || !Load_Rle8(path, img.get())) {
+      img.reset();
+      Log_Line(std::string("BITMAP MISSING ") + name);
+    }
   }
   Image *p = img.get();
   cache[name] = std::move(img);

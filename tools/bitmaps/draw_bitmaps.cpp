@@ -132,6 +132,7 @@ struct Canvas {
     cairo_surface_mark_dirty(s);
   }
   void Save(const std::string &name);
+  void Save_Rle8(const std::string &name);
 };
 
 void Make_Dirs(const std::string &path) {
@@ -140,8 +141,94 @@ void Make_Dirs(const std::string &path) {
   mkdir(path.c_str(), 0755);
 }
 
-/* 24-bit BMP, bottom-up rows padded to four bytes; written through a temporary name and only
-** when the bytes differ from the file already there. */
+/* Writes the bytes through a temporary name, and only when they differ from the file there. */
+void Write_File(const std::string &name, const std::vector<unsigned char> &b) {
+  std::string path = Out_Dir + "/" + name;
+  Make_Dirs(path.substr(0, path.rfind('/')));
+  FILE *old = fopen(path.c_str(), "rb");
+  if (old) {
+    std::vector<unsigned char> have(b.size() + 1);
+    size_t n = fread(have.data(), 1, have.size(), old);
+    fclose(old);
+    if (n == b.size() && memcmp(have.data(), b.data(), n) == 0) {
+      Kept++;
+      return;
+    }
+  }
+  std::string tmp = path + ".tmp";
+  FILE *f = fopen(tmp.c_str(), "wb");
+  if (!f || fwrite(b.data(), 1, b.size(), f) != b.size() || fclose(f) != 0 || rename(tmp.c_str(), path.c_str()) != 0) {
+    fprintf(stderr, "draw_bitmaps: cannot write %s\n", path.c_str());
+    exit(1);
+  }
+  Written++;
+}
+
+/* 8-bit BMP with run-length compression (BI_RLE8) for large sheets of few colours: runs of one
+** colour as (count, index) pairs, each row ended by (0, 0), the picture by (0, 1). */
+void Canvas::Save_Rle8(const std::string &name) {
+  cairo_surface_flush(s);
+  const uint32_t *p = (const uint32_t *)cairo_image_surface_get_data(s);
+  int stride = cairo_image_surface_get_stride(s) / 4;
+  std::vector<uint32_t> pal;
+  std::vector<unsigned char> idx((size_t)w * (size_t)h);
+  for (int y = 0; y < h; y++)
+    for (int x = 0; x < w; x++) {
+      uint32_t c = p[y * stride + x] & 0xFFFFFF;
+      size_t k = 0;
+      while (k < pal.size() && pal[k] != c) k++;
+      if (k == pal.size()) {
+        if (pal.size() == 256) {
+          fprintf(stderr, "draw_bitmaps: %s has more than 256 colours\n", name.c_str());
+          exit(1);
+        }
+        pal.push_back(c);
+      }
+      idx[(size_t)y * (size_t)w + (size_t)x] = (unsigned char)k;
+    }
+  std::vector<unsigned char> data;
+  for (int y = h - 1; y >= 0; y--) {
+    const unsigned char *row = &idx[(size_t)y * (size_t)w];
+    for (int x = 0; x < w;) {
+      int n = 1;
+      while (x + n < w && n < 255 && row[x + n] == row[x]) n++;
+      data.push_back((unsigned char)n);
+      data.push_back(row[x]);
+      x += n;
+    }
+    data.push_back(0);
+    data.push_back(y == 0 ? 1 : 0);
+  }
+  uint32_t off = 54 + 4 * (uint32_t)pal.size();
+  std::vector<unsigned char> b(off, 0);
+  auto put32 = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; i++) b[at + (size_t)i] = (unsigned char)(v >> (8 * i));
+  };
+  b[0] = 'B';
+  b[1] = 'M';
+  put32(2, off + (uint32_t)data.size());
+  put32(10, off);
+  put32(14, 40);
+  put32(18, (uint32_t)w);
+  put32(22, (uint32_t)h);
+  b[26] = 1;
+  b[28] = 8;
+  put32(30, 1);
+  put32(34, (uint32_t)data.size());
+  put32(38, 2835);
+  put32(42, 2835);
+  put32(46, (uint32_t)pal.size());
+  put32(50, (uint32_t)pal.size());
+  for (size_t k = 0; k < pal.size(); k++) {
+    b[54 + 4 * k] = (unsigned char)(pal[k] & 255);
+    b[54 + 4 * k + 1] = (unsigned char)((pal[k] >> 8) & 255);
+    b[54 + 4 * k + 2] = (unsigned char)((pal[k] >> 16) & 255);
+  }
+  b.insert(b.end(), data.begin(), data.end());
+  Write_File(name, b);
+}
+
+/* 24-bit BMP, bottom-up rows padded to four bytes. */
 void Canvas::Save(const std::string &name) {
   cairo_surface_flush(s);
   const uint32_t *p = (const uint32_t *)cairo_image_surface_get_data(s);
@@ -171,25 +258,7 @@ void Canvas::Save(const std::string &name) {
       b[at + 1] = (unsigned char)((c >> 8) & 255);
       b[at + 2] = (unsigned char)((c >> 16) & 255);
     }
-  std::string path = Out_Dir + "/" + name;
-  Make_Dirs(path.substr(0, path.rfind('/')));
-  FILE *old = fopen(path.c_str(), "rb");
-  if (old) {
-    std::vector<unsigned char> have(b.size() + 1);
-    size_t n = fread(have.data(), 1, have.size(), old);
-    fclose(old);
-    if (n == b.size() && memcmp(have.data(), b.data(), n) == 0) {
-      Kept++;
-      return;
-    }
-  }
-  std::string tmp = path + ".tmp";
-  FILE *f = fopen(tmp.c_str(), "wb");
-  if (!f || fwrite(b.data(), 1, b.size(), f) != b.size() || fclose(f) != 0 || rename(tmp.c_str(), path.c_str()) != 0) {
-    fprintf(stderr, "draw_bitmaps: cannot write %s\n", path.c_str());
-    exit(1);
-  }
-  Written++;
+  Write_File(name, b);
 }
 
 /* ---------------------------------------------------------------- button looks */
@@ -599,6 +668,95 @@ void Draw_Fastener(const char *name, int kind) {
   c.Save(name);
 }
 
+/* ---------------------------------------------------------------- fastener sprites */
+
+/* The rectangles follow the sprite tables of the pixel drawings of fasteners: each picture fills
+** its rectangle, its anchor is the rectangle's middle. */
+void Sprite_Disc(Canvas &c, double left, double top, double size, RGB fill, RGB rim) {
+  double r = size / 2.0, cx = left + r, cy = top + r;
+  c.Disc(cx, cy, r, rim);
+  if (size >= 4) c.Disc(cx, cy, r - 1, fill);
+}
+
+void Draw_Nail_Sprites() {
+  const RGB key = C(0, 128, 0), fill = C(200, 200, 208), rim = C(80, 84, 96);
+  Canvas c(240, 80, key);
+  c.Rect(6, 5, 2, 3, rim); /* diameter 2 */
+  int x = 2;
+  for (int d = 3; d <= 18; d++) {
+    Sprite_Disc(c, x, 55, d, fill, rim);
+    x += d + 4;
+  }
+  Sprite_Disc(c, 64, 31, 19, fill, rim);
+  c.Save("Nagel_in_Pixel.bmp");
+}
+
+void Draw_Ks_Screw_Sprites() {
+  const RGB key = C(0, 128, 0), fill = C(214, 200, 150), rim = C(110, 90, 40), slot = C(60, 50, 30);
+  Canvas c(1165, 160, key);
+  int x = 98;
+  for (int k = 0; k < 28; k++) {
+    int size = 6 + 2 * k + 1;
+    Sprite_Disc(c, x, 94, size, fill, rim);
+    double m = size / 2.0, arm = size / 4.0;
+    c.Line(x + m - arm, 94 + m, x + m + arm, 94 + m, slot, size > 20 ? 2 : 1);
+    c.Line(x + m, 94 + m - arm, x + m, 94 + m + arm, slot, size > 20 ? 2 : 1);
+    x += size + 4;
+  }
+  c.Save_Rle8("KS-Schrauben_in_Pixel.bmp");
+}
+
+void Hexagon(Canvas &c, double left, double top, double w, double h, RGB fill, RGB edge) {
+  double q = w / 4.0;
+  c.Poly({left + q, top, left + w - q, top, left + w, top + h / 2, left + w - q, top + h, left + q, top + h,
+          left, top + h / 2},
+         fill, edge);
+}
+
+void Draw_M_Screw_Sprites() {
+  const RGB key = C(0, 130, 0), fill = C(176, 184, 194), edge = C(70, 78, 90), thread = C(120, 128, 140);
+  int y = 2, width = 0, total = 2;
+  std::vector<int> ds;
+  for (int k = 0; k < 33; k++) ds.push_back(k == 0 ? 8 : k <= 24 ? 8 + 2 * k : 56 + 4 * (k - 24));
+  for (int d : ds) {
+    total += 2 * d - 1 + 4;
+    width = std::max(width, 1 + 2 * (2 * d + 1) + 3 + 2);
+  }
+  Canvas c(width, total, key);
+  for (int d : ds) {
+    int w = 2 * d + 1, h = 2 * d - 1;
+    /* second view: the nut with the bolt's end */
+    Hexagon(c, 1, y, w - 1, h - 1, fill, edge);
+    c.Ring(1 + d + 0.5, y + h / 2.0, d * 0.55, thread, 1);
+    c.Disc(1 + d + 0.5, y + h / 2.0, d * 0.35, thread);
+    /* plain view: the head with its centre cross */
+    int px = 1 + w + 3;
+    Hexagon(c, px, y, w - 1, h - 1, fill, edge);
+    c.Line(px + d - d / 3.0, y + h / 2.0, px + d + d / 3.0, y + h / 2.0, edge);
+    c.Line(px + d, y + h / 2.0 - d / 3.0, px + d, y + h / 2.0 + d / 3.0, edge);
+    y += h + 4;
+  }
+  c.Save_Rle8("M-Schrauben_in_Pixel.bmp");
+}
+
+void Draw_Washer_Sprites() {
+  const RGB key = C(0, 130, 0), fill = C(190, 196, 204), rim = C(80, 86, 96), hole = C(40, 44, 52);
+  Canvas c(3260, 1360, key);
+  auto washer = [&](double left, double top, double size) {
+    Sprite_Disc(c, left, top, size, fill, rim);
+    c.Disc(left + size / 2.0, top + size / 2.0, size * 0.21, hole);
+  };
+  washer(3244, 790, 13);
+  int x = 2;
+  for (int k = 1; k < 32; k++) {
+    int size = 10 * (k + 1) + 3;
+    if (k == 23) x = 2;
+    washer(x, k < 23 ? 790 : 1030, size);
+    x += size + 4;
+  }
+  c.Save_Rle8("Unterlegscheiben_in_Pixel.bmp");
+}
+
 /* ---------------------------------------------------------------- design-check dialogs */
 
 void Draw_Check_Pictures() {
@@ -703,6 +861,10 @@ int main(int argc, char **argv) {
                    {"Scheibenduebel_C11.bmp", 13},
                    {"Bolzen.bmp", 14}};
   for (auto &f : fasteners) Draw_Fastener(f.name, f.kind);
+  Draw_Nail_Sprites();
+  Draw_Ks_Screw_Sprites();
+  Draw_M_Screw_Sprites();
+  Draw_Washer_Sprites();
   Draw_Check_Pictures();
   cairo_debug_reset_static_data();
   FcFini();
