@@ -58,6 +58,13 @@ uint32_t fill_colour(int fill, uint32_t col51) {
   return out;
 }
 
+/* Hatch lines stand out from their area: the fill colour darkened to 55 %. */
+uint32_t hatch_colour(uint32_t col51) {
+  uint32_t out = 0;
+  for (int s = 0; s < 24; s += 8) out |= (uint32_t)std::lround(((col51 >> s) & 255) * 0.55) << s;
+  return out;
+}
+
 bool has_name(const std::string &s, const char *name) {
   std::string a = s, b = name;
   for (char &c : a) c = (char)tolower((unsigned char)c);
@@ -187,7 +194,7 @@ void Lay::graphic(const Oli_Block &b) {
       it.fill = true;
       it.fill_rgb = fill_colour(st.fill, st.col51);
       it.pattern = st.fill > 0 ? st.fill : 0;
-      it.rgb = st.col51;
+      it.rgb = hatch_colour(st.col51);
       item(it);
       break;
     }
@@ -202,7 +209,7 @@ void Lay::graphic(const Oli_Block &b) {
       it.fill = true;
       it.fill_rgb = fill_colour(st.fill, st.col51);
       it.pattern = st.fill > 0 ? st.fill : 0;
-      it.rgb = st.col51;
+      it.rgb = hatch_colour(st.col51);
       item(it);
       break;
     }

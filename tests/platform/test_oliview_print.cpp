@@ -8,6 +8,9 @@
 
 #include <cairo.h>
 
+#include <dirent.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -200,4 +203,36 @@ TEST(OliviewPrint, FailedReadsAndWritesAreReported) {
   EXPECT_TRUE(write_box);
   EXPECT_EQ(Oli_Render_Page_Png("ziel_01.oli", 99, 96, "x.png"), 0);
   EXPECT_EQ(Oli_Render_Page_Png("ziel_01.oli", 1, 96, "kein/ordner/x.png"), 0);
+}
+
+TEST(OliviewPrint, SplicePrintListsOfTheResultsRenderWithoutWarnings) {
+  /* the print lists that the splice's own print-list driver writes for its reference splices */
+  std::string dir = std::string(SPLICE_GOLDEN_DIR) + "/splice_print";
+  std::vector<std::string> lists;
+  if (DIR *d = opendir(dir.c_str())) {
+    while (dirent *e = readdir(d)) {
+      std::string n = e->d_name;
+      if (n.size() > 7 && n.compare(n.size() - 7, 7, "_01.oli") == 0) lists.push_back(n);
+    }
+    closedir(d);
+  }
+  if (lists.empty()) GTEST_SKIP() << "no print lists of the splice in " << dir;
+  std::sort(lists.begin(), lists.end());
+  bool tools = have_tool("pdftotext");
+  for (const std::string &n : lists) {
+    Oli_Document doc;
+    ASSERT_EQ(Oli_Read_File((dir + "/" + n).c_str(), &doc), 1) << n;
+    Oli_Layout layout;
+    Oli_Layout_Document(&doc, &layout);
+    EXPECT_TRUE(layout.warnings.empty()) << n << ": " << layout.warnings[0];
+    EXPECT_FALSE(layout.title.empty()) << n;
+    std::string pdf = "splice_" + n + ".pdf";
+    ASSERT_EQ(Oli_Write_Pdf(&layout, pdf.c_str()), 1) << n;
+    if (!tools) continue;
+    std::string text = run_output("pdftotext -enc UTF-8 " + pdf + " -");
+    EXPECT_NE(text.find("Eingabedaten"), std::string::npos) << n;
+    EXPECT_NE(text.find("Nachweise nach DIN"), std::string::npos) << n;
+    EXPECT_NE(text.find(layout.title), std::string::npos) << n;
+    remove(pdf.c_str());
+  }
 }
