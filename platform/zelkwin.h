@@ -402,8 +402,9 @@ void VELSetCloseCallback(VEL_Close_Fct fct); /* called at every close request an
 int VEL_Is_Headless(void);        /* 1 when the events come from a script (or none) */
 int VEL_Snapshot(const char *png_path); /* writes the virtual screen as PNG; 1 on success */
 
-/* The print-list viewer's entry: shows the print list path (relative paths below base). Until the
-** viewer is built it logs "OLI-View <path>" and answers 1 when the file can be opened, else 0. */
+/* The print-list viewer's entry: shows the print list path (relative paths below base) until the
+** user ends the view; 1 when it was shown, 0 when it cannot be read (log "OLI-View <path>"). */
 int Quick_OLI_View(const char *base, const char *path);
 
+#include "platform/oliview.h"
 #include "platform/zelkwin_test.h"

@@ -1,12 +1,14 @@
 /*
-** Entry of the print-list viewer: opens a print list for viewing. The viewer itself is a later
-** part of the platform; this entry checks the file and reports it in the GUI log.
+** Entry of the print-list viewer for the program's libraries: resolves the print list's path
+** (relative paths below the base path) and shows it with the viewer.
 */
 #include <cstdio>
 #include <string>
 
+#include "platform/oliview.h"
 #include "platform/zelkwin_internal.h"
 
+/* Answers the viewer's result: 1 when the list was shown, 0 when it cannot be read. */
 int Quick_OLI_View(const char *base, const char *path) {
   zw::Ensure_Init();
   if (!path || !*path) return 0;
@@ -21,9 +23,5 @@ int Quick_OLI_View(const char *base, const char *path) {
     if (direct) fclose(direct);
     else p = b + (b.back() == '/' ? "" : "/") + p;
   }
-  FILE *f = fopen(p.c_str(), "r");
-  zw::Log_Line("OLI-View " + p);
-  if (!f) return 0;
-  fclose(f);
-  return 1;
+  return Oli_View_File(p.c_str());
 }
