@@ -236,3 +236,31 @@ TEST(OliviewPrint, SplicePrintListsOfTheResultsRenderWithoutWarnings) {
     remove(pdf.c_str());
   }
 }
+
+TEST(OliviewPrint, DrawingsMeasureTheirScaleOnThePrintedPage) {
+  /* a member 250 cm long drawn at 1:25 prints 10 cm long: 1000 pixels at 254 dpi */
+  FILE *f = fopen("massstab_01.oli", "w");
+  ASSERT_NE(f, nullptr);
+  fputs("#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0.000000 12.000000 0.000000 4.000000\n"
+        " 6 0.02\n 1  0.0 2.0 10.0 2.0\n -1\n", f);
+  fclose(f);
+  ASSERT_EQ(Oli_Render_Page_Png("massstab_01.oli", 1, 254.0, "massstab.png"), 1);
+  cairo_surface_t *s = cairo_image_surface_create_from_png("massstab.png");
+  ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+  int w = cairo_image_surface_get_width(s), stride = cairo_image_surface_get_stride(s);
+  EXPECT_EQ(w, 2100); /* 21.0 cm */
+  EXPECT_EQ(cairo_image_surface_get_height(s), 2970);
+  const unsigned char *d = cairo_image_surface_get_data(s);
+  /* the line lies 2 cm below the window's top edge at 2.6 cm: row 460 */
+  int row = 460, first = -1, last = -1;
+  for (int x = 0; x < w; x++) {
+    const unsigned char *p = d + row * stride + 4 * x;
+    if (p[0] < 128 && p[1] < 128 && p[2] < 128) {
+      if (first < 0) first = x;
+      last = x;
+    }
+  }
+  cairo_surface_destroy(s);
+  EXPECT_NEAR(first, 250, 2);               /* the text area starts 2.5 cm from the edge */
+  EXPECT_NEAR(last - first + 1, 1000, 3);   /* 10 cm, and the round ends of a 0.2 mm line */
+}
