@@ -44,7 +44,7 @@ static void Action_Rows(int *r)
         snprintf(label, sizeof label, "%d %s", i + 1, Char_Action_Name(i, s->snow_above_1000));
         Wdg_Draw_Check_Box(COL_NR, y, label, &a->used, nullptr);
         int state = a->used ? 1 : 0;
-        Page_Choice_Texts(8 + (i % 6), COL_NR + 230, y, Kled_Texts, 5, &a->kled);
+        Page_Choice_Texts(8, COL_NR + 230, y, Kled_Texts, 5, &a->kled);
         Wdg_Float_Field(COL_NR + 380, y, &a->M_k, 8, 2, &state);
         Wdg_Float_Field(COL_NR + 490, y, &a->N_k, 8, 2, &state);
         Wdg_Float_Field(COL_NR + 600, y, &a->V_k, 8, 2, &state);
@@ -101,7 +101,7 @@ static void Combination_Rows(int *r)
         int kstate = grp->kmod_source == 0 ? 1 : 0;
         Wdg_Limited_Float_Field(COL_M + 150, y, &grp->kmod, 1.0, 6, 2, 0.1, 1.5, "k_mod", &kstate);
         Wdg_Option_Button(COL_M + 280, y, "KLED", 1, &grp->kmod_source, &Page_Active);
-        Page_Choice_Texts(8 + (g % 8), COL_M + 360, y, Kled_Texts, 5, &grp->kled);
+        Page_Choice_Texts(8, COL_M + 360, y, Kled_Texts, 5, &grp->kled);
         (*r)++;
         y = Page_Row_Y(*r);
         Wdg_Draw_Text(COL_NR, y, "Nr", nullptr);

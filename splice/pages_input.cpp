@@ -55,10 +55,12 @@ void Page_Choice(int slot, int x, int y, const Mat_List_Item *items, int count, 
     if (slot < 0 || slot >= PAGE_CHOICE_SLOTS || !items || count < 1 || !index) return;
     size_t stride = 2;
     for (int i = 0; i < count; i++) stride = std::max(stride, strlen(items[i].text ? items[i].text : "") + 1);
-    std::string &s = Choice_Store[slot];
-    s.assign(stride * (size_t)count, '\0');
+    std::string texts(stride * (size_t)count, '\0');
     for (int i = 0; i < count; i++)
-        memcpy(&s[stride * (size_t)i], items[i].text ? items[i].text : "", strlen(items[i].text ? items[i].text : ""));
+        memcpy(&texts[stride * (size_t)i], items[i].text ? items[i].text : "", strlen(items[i].text ? items[i].text : ""));
+    /* Fields drawn earlier may still point into the slot: replace it only when it changes. */
+    std::string &s = Choice_Store[slot];
+    if (s != texts) s = texts;
     if (*index < 0 || *index >= count) *index = 0;
     Wdg_Choice_Field(x, y, s.data(), nullptr, (int)stride, count, index, nullptr);
 }
