@@ -508,8 +508,11 @@ void Lay::table(const Oli_Block &b) {
                                      : Oli_Style{7.0, 0.3, 0};
       text_line(b.titles[k][i], nullptr, x0, width, st, b.conversion);
     }
+  /* A "#SHOWTABLE" block leaves room below it; the writers move back up into that room where
+  ** they want the next block closer (never over what was written). */
+  const double after = 0.4;
   if (!b.has_layout) {
-    move(0.1);
+    move(after);
     return;
   }
   size_t nhead = b.plain ? 0 : (size_t)(b.head_lines + b.unit_line);
@@ -557,8 +560,8 @@ void Lay::table(const Oli_Block &b) {
     table_row(b.rows[i], b, x0, wcm, false, h);
   }
   if (framed) table_rule(x0, wcm, y, 0.025);
-  note_written(x0, x0 + wcm, seg_top, y + 0.15);
-  y += 0.15;
+  note_written(x0, x0 + wcm, seg_top, y + 0.1);
+  move(after);
 }
 
 /* ---- commands ---- */
