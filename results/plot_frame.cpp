@@ -114,6 +114,8 @@ void Plot_Frame_Begin(Plot_Frame *f, FILE *oli, int number, double s, double x0,
     Oli_Write_Text(oli, caption, 1.0 / s);
     Oli_Graphic_Begin(oli, x0, y0, x1, y1, s, 0.0, nullptr);
     Plot_Line_Width(0.04);
+    /* the dots of the drawings' dimensions must not reach the sketches of the next print */
+    f->dimension_flags = Oli_Graphic.dimension_flags;
     Oli_Set_Dimension_Flags(8);
 }
 
@@ -122,6 +124,7 @@ void Plot_Frame_End(Plot_Frame *f)
     File_Printf(Oli_Graphic.file, " -1\n");
     if (f->plot != nullptr) Plot_End();
     f->plot = nullptr;
+    Oli_Set_Dimension_Flags(f->dimension_flags);
     for (int k = 0; k < 4; k++) {
         if (f->chain[k] == nullptr) continue;
         for (int i = 0; i < Ptr_Array_Count(f->chain[k]); i++) free(Ptr_Array_Get(f->chain[k], i));

@@ -16,6 +16,7 @@ typedef struct Plot_Frame {
     double s;                       /* paper cm per model cm */
     double x0, y0, x1, y1;          /* window, model cm */
     Ptr_Array *chain[4];            /* point lists of the dimension chains */
+    int32_t dimension_flags;        /* flags of the dimensions before the drawing */
 } Plot_Frame;
 
 /* Open the drawing: chains, plot file number (1..3), reserve, caption, block. */

@@ -234,6 +234,7 @@ void Plot_Laengsschnitt_02(FILE *file)
                 Plot_Bar(side * fp->recs[i].x - z.r, -b / 2, side * fp->recs[i].x + z.r, b / 2);
         }
         Oli_Graphic_Set_Fill(55);
+        Oli_Graphic_Rgb_51(20, 180, 240);   /* steel plates */
         const double xv = -1.05 * L / 2 - 0.3 / s;
         Plot_Chain_Add(V, xv, -b / 2);
         Plot_Chain_Add(V, xv, b / 2);
@@ -436,6 +437,7 @@ void Plot_Querschnitt_03(FILE *file)
             Plot_Chain_Add(V, 0.0, y);
         }
         Oli_Graphic_Set_Fill(55);
+        Oli_Graphic_Rgb_51(20, 180, 240);   /* steel plates */
         for (int j = 0; j < (int)si->plate_count; j++) {
             const double xa = -b / 2 + (j + 1) * tp + j * t, xb = -b / 2 + (j + 1) * (tp + t);
             Plot_Bar(xa, -h / 2, xb, h / 2);

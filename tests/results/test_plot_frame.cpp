@@ -211,7 +211,10 @@ TEST(PlotSymbol, AlternateStaplesAreThinnerAndTheViewRestartsTheAlternation)
     Plot_Ansicht_01(f);
     const std::string first = Slurp(f);
     fclose(f);
+    f = tmpfile();
+    Oli_Graphic_Begin(f, -20, -20, 20, 20, 1.0, 0.0, nullptr);
     Oli_Draw_Vbm_Symbol(0.0, 0.0, 0, 0);   /* leaves the alternation flipped */
+    fclose(f);
     f = tmpfile();
     Plot_Ansicht_01(f);
     const std::string second = Slurp(f);

@@ -1,0 +1,246 @@
+/*
+** Whole print lists and plot files of seven splices compared byte for byte with golden files:
+** the three reference splices of the design run (side timbers with nails, inner plates with
+** dowels and block shear, outer plates with bolts), a bending and a compression splice and a
+** lap. SPLICE_UPDATE_GOLDEN=1 writes the golden files instead of comparing.
+*/
+#include "results_test_util.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "results/print_list.h"
+
+static std::string Read_File(const std::string &path)
+{
+    std::string s;
+    FILE *f = fopen(path.c_str(), "rb");
+    if (f == nullptr) return "<missing " + path + ">";
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    fclose(f);
+    return s;
+}
+
+static void Write_File(const std::string &path, const std::string &data)
+{
+    FILE *f = fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr) << path;
+    fwrite(data.data(), 1, data.size(), f);
+    fclose(f);
+}
+
+/* First differing line of two texts, for the failure message. */
+static std::string First_Difference(const std::string &a, const std::string &b)
+{
+    size_t line = 1, i = 0;
+    while (i < a.size() && i < b.size() && a[i] == b[i]) {
+        if (a[i] == '\n') line++;
+        i++;
+    }
+    const size_t sa = a.rfind('\n', i == 0 ? 0 : i - 1), sb = b.rfind('\n', i == 0 ? 0 : i - 1);
+    const size_t from_a = sa == std::string::npos ? 0 : sa + 1, from_b = sb == std::string::npos ? 0 : sb + 1;
+    return "line " + std::to_string(line) + ":\n  got:    " + a.substr(from_a, a.find('\n', from_a) - from_a)
+           + "\n  golden: " + b.substr(from_b, b.find('\n', from_b) - from_b);
+}
+
+/* Write the print list and the plots of the splice named id and compare them with the golden
+** files tests/golden/splice_print/<id>_01.oli and <id>01.SPF .. <id>03.SPF. */
+static void Check_Golden(const char *id, const char *title, bool plots = true)
+{
+    snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", id);
+    const std::string oli = std::string(id) + "_01.oli";
+    Set_Print_List_Names(oli.c_str(), title);
+    ASSERT_EQ(Write_Print_List(1), 0);
+    const std::string dir = std::string(SPLICE_GOLDEN_DIR) + "/splice_print/";
+    const char *update = getenv("SPLICE_UPDATE_GOLDEN");
+    const std::string names[4] = {oli, std::string(id) + "01.SPF", std::string(id) + "02.SPF",
+                                  std::string(id) + "03.SPF"};
+    for (int k = 0; k < 4; k++) {
+        const std::string &name = names[k];
+        if (k > 0 && !plots) {
+            /* no drawing chosen: no plot file either */
+            EXPECT_NE(access(name.c_str(), F_OK), 0) << name;
+            continue;
+        }
+        const std::string got = Read_File(name);
+        if (update && update[0] == '1') {
+            Write_File(dir + name, got);
+        } else {
+            const std::string golden = Read_File(dir + name);
+            EXPECT_TRUE(got == golden) << name << " " << First_Difference(got, golden);
+        }
+        unlink(name.c_str());
+    }
+}
+
+static void All_Sections(void)
+{
+    Splice_Input.print.sections = PRINT_SEC_COORDINATES | PRINT_SEC_PLOT_VIEW | PRINT_SEC_PLOT_LONG
+                                  | PRINT_SEC_PLOT_CROSS | PRINT_SEC_SKETCHES;
+}
+
+static void Tension(double N)
+{
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.L_user = 0;
+    Splice_Input.lkom.groups[0].kmod_source = 0;
+    Splice_Input.lkom.groups[0].kmod = 0.9;
+    Set_Lkom(0, 0, 0.0, N, 0.0);
+}
+
+/* ---------------------------------------------------------------- the three references */
+
+TEST(PrintGolden, SideTimbersWithNails)
+{
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = 0;
+    Splice_Input.vbm_row = 0;
+    Splice_Input.d = 4.2;
+    Splice_Input.l = 110.0;
+    Splice_Input.d_k = 9.0;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = 20.0;
+    Splice_Input.h_s = 20.0;
+    Splice_Input.two_sided = 0;
+    Set_Layout(4, 3);
+    Tension(30.0);
+    Set_Lkom(0, 1, 0.0, 24.0, 0.0);
+    snprintf(Get_Lkom_Entry(0, 1)->comment, LKOM_COMMENT_MAX + 1, "%s", "Wind");
+    All_Sections();
+    Check_Golden("gold_nails", "Zugstoss mit Seitenhoelzern und Naegeln");
+}
+
+TEST(PrintGolden, InnerPlatesWithDowelsAndBlockShear)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.b = 16.0;
+    Splice_Input.h = 24.0;
+    Splice_Input.h_p = 20.0;
+    Splice_Input.block_shear = 1;
+    Set_Layout(2, 3);
+    Tension(100.0);
+    Set_Lkom(0, 1, 0.0, 80.0, 0.0);
+    All_Sections();
+    Splice_Input.print.combinations = 1;
+    Splice_Input.Vorbemerkungen_Text = strdup("Zugstoss eines Untergurts mit zwei innenliegenden Blechen.\nStabduebel nach DIN EN 14592.");
+    Check_Golden("gold_dowels", "Zugstoss mit innenliegenden Blechen");
+}
+
+TEST(PrintGolden, OuterPlatesWithBolts)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.vbm_type = 30;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.d = 12.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = 24.0;
+    Splice_Input.h_p = 24.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.block_shear = 0;
+    Splice_Input.washer = 1;
+    Splice_Input.washer_d = 44.0;
+    Set_Layout(2, 2);
+    Tension(60.0);
+    All_Sections();
+    Check_Golden("gold_bolts", "Zugstoss mit aussenliegenden Blechen");
+}
+
+/* ---------------------------------------------------------------- the splice kinds */
+
+TEST(PrintGolden, BendingSpliceWithDowels)
+{
+    /* the default splice: C24 side timbers 8 cm on a 12 x 24 cm member, 12 mm dowels */
+    Fresh_Splice(true);
+    Splice_Input.L_user = 0;
+    Splice_Input.lkom.groups[0].kmod_source = 0;
+    Splice_Input.lkom.groups[0].kmod = 0.9;
+    Set_Layout(4, 3);
+    Set_Lkom(0, 0, 6.0, 10.0, 8.0);
+    Set_Lkom(0, 1, -4.0, 0.0, 12.0);
+    All_Sections();
+    Check_Golden("gold_bending", "Biegestoss mit Stabduebeln");
+}
+
+TEST(PrintGolden, CompressionSpliceWithBoltsWithoutAnnex)
+{
+    Fresh_Splice(false);
+    Splice_Input.splice_kind = SPLICE_COMPRESSION;
+    Splice_Input.vbm_type = 30;
+    Splice_Input.vbm_row = 2;
+    Splice_Input.d = 10.0;
+    Splice_Input.L_user = 0;
+    Splice_Input.lkom.groups[2].kmod_source = 0;
+    Splice_Input.lkom.groups[2].kmod = 0.8;
+    Set_Layout(3, 2);
+    Set_Lkom(2, 0, 0.0, -50.0, 0.0);
+    Set_Lkom(2, 1, 0.0, 20.0, 0.0);   /* tension in a compression splice: not listed */
+    All_Sections();
+    Check_Golden("gold_compression", "Druckstoss mit Bolzen");
+}
+
+TEST(PrintGolden, LapWithDowels)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_LAP;
+    Splice_Input.b = 16.0;
+    Splice_Input.h = 24.0;
+    Splice_Input.d = 12.0;
+    Splice_Input.l = 160.0;
+    Splice_Input.shear_planes = 1;
+    Set_Layout(3, 3);
+    Tension(20.0);
+    All_Sections();
+    Check_Golden("gold_lap", "Blattstoss");
+}
+
+TEST(PrintGolden, GeneratedCombinationsWithCharacteristicActions)
+{
+    Fresh_Splice(true);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.L_user = 0;
+    Set_Layout(3, 2);
+    Splice_Input.lkom_generated = 1;
+    Splice_Input.Char_Actions[0].used = 1;
+    Splice_Input.Char_Actions[0].N_k = 20.0;
+    snprintf(Splice_Input.Char_Actions[0].remark, 33, "%s", "Dach");
+    Splice_Input.Char_Actions[2].used = 1;
+    Splice_Input.Char_Actions[2].kled = 2;
+    Splice_Input.Char_Actions[2].N_k = 15.0;
+    Lkom_Entry *c = Set_Lkom(2, 0, 0.0, 1.35 * 20.0 + 1.5 * 15.0, 0.0);
+    c->actions[0] = 0;
+    c->factors[0][0] = 1.35;
+    c->factors[0][1] = 1.0;
+    c->actions[1] = 2;
+    c->factors[1][0] = 1.5;
+    c->factors[1][1] = 1.0;
+    c->kled = 2;
+    Splice_Input.lkom.groups[2].kmod_source = 0;
+    Splice_Input.lkom.groups[2].kmod = 0.8;
+    Splice_Input.print.sections = 0;
+    Check_Golden("gold_generated", "Zugstoss aus charakteristischen Lasten", false);
+}
+
+TEST(PrintGolden, SecondPrintEqualsTheFirst)
+{
+    /* the same splice printed twice in one run gives the same list and plots */
+    Fresh_Splice(true);
+    Set_Layout(4, 3);
+    Splice_Input.L_user = 0;
+    Set_Lkom(0, 0, 6.0, 10.0, 8.0);
+    All_Sections();
+    snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", "twice");
+    Set_Print_List_Names("twice_01.oli", "Zweimal");
+    ASSERT_EQ(Write_Print_List(1), 0);
+    const std::string first = Read_File("twice_01.oli"), first_plot = Read_File("twice01.SPF");
+    ASSERT_EQ(Write_Print_List(1), 0);
+    EXPECT_TRUE(first == Read_File("twice_01.oli")) << First_Difference(Read_File("twice_01.oli"), first);
+    EXPECT_TRUE(first_plot == Read_File("twice01.SPF"));
+    for (const char *name : {"twice_01.oli", "twice01.SPF", "twice02.SPF", "twice03.SPF"}) unlink(name);
+}
