@@ -182,13 +182,27 @@ static int Design_Current_Fastener(Connection_Result *res, int *in_kN)
         if (Splice_Input.lkom.groups[i].used) { g = &Splice_Input.lkom.groups[i]; kled = g->kled; kmod_source = g->kmod_source; kmod = g->kmod; break; }
     double n = Splice_N_Col(&Splice_Input) * Splice_N_Row(&Splice_Input);
     Fill_Vbm_Design_Input(&in, kled, 0.0, 0.0, (int)n, 1, 0, kmod_source, kmod);
+    *in_kN = in.result_in_kN ? 1 : 0;
+    if (!Is_Vbm_Screw_Family_C((Vbm_Type_Code)Splice_Input.vbm_type)) {
+        int err = Design_Connection(in, res);
+        if (err == 0) Get_Member_Kmod(&in, res);
+        return err;
+    }
+    /* Approved screws: the rules of their approval on the joint's members (without the
+    ** rope effect, which the check of a combination adds). */
     Vbm_Rule_Input rule;
     memset(&rule, 0, sizeof rule);
     Fill_Joint_Members(&rule, 0.0, 0.0);
-    *in_kN = in.result_in_kN ? 1 : 0;
-    int err = Design_Connection(in, res);
-    if (err == 0) Get_Member_Kmod(&in, res);
-    return err;
+    int message = 0, hint = 0;
+    int planes = Splice_Input.shear_planes >= 2 ? 2 : 1;
+    if (Check_Vbm_Limits(planes, &rule, &message, &hint) != 0) return message != 0 ? message : 1;
+    Vbm_Rule_Result rr;
+    memset(&rr, 0, sizeof rr);
+    Calc_Fv_Rk(&rule, planes, &rr);
+    in.kmod_by_member = in.kmod_by_member != 0 || in.kmod_given < 1e-7;
+    Get_Member_Kmod(&in, res);
+    Copy_Vbm_Results(res, &rr, *in_kN);
+    return 0;
 }
 
 void Page_Verbindungsmittel(int area)
