@@ -344,7 +344,7 @@ int Prepare_Splice_Calc(void)
         const double t = Calc_T1_Req(si->d, type, si->predrilled, 0, si->fitted_bolt,
                                      si->threaded_rod, M_PI / 2.0, M_PI / 2.0, si->d, si->fu_k,
                                      si->t_s * 10.0, si->b * 10.0, rho_side, rho_mid,
-                                     si->mat_side, si->grade_side, si->mat_mid, si->grade_mid,
+                                     si->mat_side, si->mat_mid, si->grade_side, si->grade_mid,
                                      nullptr, nullptr);
         si->t_s = Calc_Auto_Side_Thickness(t);
     }
@@ -462,16 +462,18 @@ int Prepare_Splice_Calc(void)
     si->a4_user = a4u;
     si->a1 = stored_a1;
     if (rc != 0) return rc;
-    if (a4u) {
-        if (m.a2 > si->a2 + LENGTH_TOL && n_r >= 2) return 25;
-        if (m.a4 > si->a4 + LENGTH_TOL) return 120;
-    }
+    /* Rows closer than the minimum a2 are refused whether the edge distance is the user's or
+    ** the program's: a low member would otherwise squeeze the rows silently. */
+    if (n_r >= 2 && m.a2 > si->a2 + LENGTH_TOL) return 25;
+    if (a4u && m.a4 > si->a4 + LENGTH_TOL) return 120;
     if (a3u && m.a3 > si->a3 + LENGTH_TOL) return 119;
     if (a1u && m.a1 > si->a1 + LENGTH_TOL) return 24;
 
     /* 21. the rows must fit into the height; every fastener inside the plate */
     const double H = fp->layout_height;
-    const double a2_used = n_r >= 2 ? si->a2 : 0.0;
+    /* the pitch of the rows: a staggered layout stores the spacing within a column, 2 pitches */
+    const double pitch = si->layout[slot] == LAYOUT_STAGGERED ? si->a2 / 2.0 : si->a2;
+    const double a2_used = n_r >= 2 ? pitch : 0.0;
     if ((n_r - 1) * a2_used + 2.0 * p.a4 > H + LENGTH_TOL) return 96;
     if (plates) {
         si->e2 = (si->h_p - (n_r - 1) * a2_used) / 2.0;

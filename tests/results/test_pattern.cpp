@@ -324,3 +324,82 @@ TEST(Prepare, TwoSidedNailing)
         EXPECT_EQ(Splice_Input.two_sided, kept[i]) << lengths[i];
     }
 }
+
+TEST(Prepare, AutomaticSideThickness)
+{
+    /* 12 mm dowels in C24 at 90 degrees: fh = 0.082 * 0.88 * 350 / (1.35 + 0.015 * 12) = 16.507,
+    ** My = 0.3 * 360 * 12^2.6 = 69071; t_req = 1.15 (2 sqrt(1 / 2) + 2) sqrt(My / (fh d)) =
+    ** 3.9264 * 18.674 = 73.3 mm -> trunc(7.33) + 1 = 8 cm (even). */
+    Fresh_Splice(true);
+    Splice_Input.t_s_user = 0;
+    Splice_Input.t_s = 3.0;
+    Splice_Input.L_user = 0;
+    Set_Layout(2, 2);
+    Set_Lkom(0, 0, 0.0, 10.0, 0.0);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_DOUBLE_EQ(Splice_Input.t_s, 8.0);
+    /* the user's value stays when the automatic mode is off */
+    Splice_Input.t_s_user = 1;
+    Splice_Input.t_s = 10.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_DOUBLE_EQ(Splice_Input.t_s, 10.0);
+}
+
+TEST(Prepare, UserSpacingsBelowTheMinimum)
+{
+    /* 12 mm dowels, tension, C24: minimum a1 = 5 d = 6 cm, a3,t = 8.4 cm, a4,c = 3.6 cm */
+    Fresh_Splice(true);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.L_user = 0;
+    Set_Layout(3, 2);
+    Set_Lkom(0, 0, 0.0, 10.0, 0.0);
+    Splice_Input.a1_user = 1;
+    Splice_Input.a1 = 5.9;
+    EXPECT_EQ(Prepare_Splice_Calc(), 24);
+    Splice_Input.a1 = 6.0;
+    EXPECT_EQ(Prepare_Splice_Calc(), 0);
+    Splice_Input.a3_user = 1;
+    Splice_Input.a3 = 8.3;
+    EXPECT_EQ(Prepare_Splice_Calc(), 119);
+    Splice_Input.a3 = 8.4;
+    Splice_Input.a4_user = 1;
+    Splice_Input.a4 = 3.5;
+    EXPECT_EQ(Prepare_Splice_Calc(), 120);
+    Splice_Input.a4 = 3.6;
+    EXPECT_EQ(Prepare_Splice_Calc(), 0);
+    /* a member too low for the rows at the minimum spacing a2 = 3 d = 3.6 cm: h_s = 2 a4 +
+    ** a2 - 0.1 squeezes the rows to 3.5 cm */
+    Splice_Input.a4_user = 0;
+    Splice_Input.h_s = 2.0 * 3.6 + 3.6 - 0.1;
+    EXPECT_EQ(Prepare_Splice_Calc(), 25);
+    Splice_Input.h_s = 2.0 * 3.6 + 3.6;             /* exactly at the minimum */
+    EXPECT_EQ(Prepare_Splice_Calc(), 0);
+    /* the user's a4 leaves no room: the rows would cross (negative spacing) */
+    Splice_Input.a4_user = 1;
+    Splice_Input.a4 = 8.0;
+    Splice_Input.h_s = 14.0;
+    EXPECT_EQ(Prepare_Splice_Calc(), 25);
+    Splice_Input.a4_user = 0;
+    /* a user's length below the required one */
+    Splice_Input.h_s = 24.0;
+    Splice_Input.L_user = 1;
+    Splice_Input.L = 20.0;
+    EXPECT_EQ(Prepare_Splice_Calc(), 95);
+}
+
+TEST(Prepare, StaggeredLayoutFitsItsHeight)
+{
+    /* 3 staggered rows in 24 cm, tension: a4 = 3.6, rows at -8.4, 0, 8.4 cm with a pitch of
+    ** 8.4 cm; within a column the fasteners stand 16.8 cm apart (the stored a2). */
+    Fresh_Splice(true);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.L_user = 0;
+    Set_Layout(4, 3, LAYOUT_STAGGERED);
+    Set_Lkom(0, 0, 0.0, 10.0, 0.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_NEAR(Splice_Input.a2, 16.8, 1e-9);
+    EXPECT_NEAR(Fastener_Pattern.recs[0].y, -8.4, 1e-9);
+    EXPECT_NEAR(Fastener_Pattern.recs[1].y, 8.4, 1e-9);
+    EXPECT_NEAR(Fastener_Pattern.recs[2].y, 0.0, 1e-9);
+}
