@@ -379,3 +379,55 @@ TEST_F(InputFile, AnAssyRowIsLookedUpByItsDiameterWhenTheCatalogueChangedItsForm
     EXPECT_EQ(r->vbm_row, 1);
     unsetenv("SPLICE_PRIVATE_DATA");
 }
+
+/* Mutated files (changed bytes, cut lines, repeated lines) never crash the reader, and what it
+** takes stays inside the limits of every field. */
+TEST_F(InputFile, MutatedFilesKeepEveryFieldInsideItsLimits)
+{
+    Rec a;
+    Fill(a.p);
+    ASSERT_EQ(Write_Splice_Input_File("base.inp", a.p), 1);
+    const std::string base = Slurp("base.inp");
+    uint32_t seed = 12345u;
+    auto next = [&seed]() { seed = seed * 1103515245u + 12345u; return (seed >> 8) & 0xFFFFFFu; };
+    for (int round = 0; round < 300; round++) {
+        std::string t = base;
+        int kind = round % 3;
+        if (kind == 0) {
+            for (int k = 0; k < 8; k++) t[next() % t.size()] = (char)(next() & 0xFF);
+        } else if (kind == 1) {
+            t.resize(next() % t.size());
+        } else {
+            size_t from = next() % t.size(), len = next() % 200;
+            t.insert(next() % t.size(), t.substr(from, len));
+        }
+        FILE *f = tmpfile();
+        ASSERT_NE(f, nullptr);
+        fwrite(t.data(), 1, t.size(), f);
+        rewind(f);
+        Rec r;
+        Inp_Read_Report rep;
+        Read_Splice_Input_Stream(f, r.p, &rep);
+        fclose(f);
+        EXPECT_GE(r->connection_kind, 0);
+        EXPECT_LE(r->connection_kind, 3);
+        EXPECT_GE(r->service_class, 1);
+        EXPECT_LE(r->service_class, 3);
+        EXPECT_GE(r->vbm_type, VBM_TYPE_FIRST);
+        EXPECT_LE(r->vbm_type, VBM_TYPE_LAST);
+        EXPECT_GE(r->calc_method, 0);
+        EXPECT_LE(r->calc_method, 2);
+        for (int g = 0; g < LKOM_GROUPS; g++)
+            for (int e = 0; e < LKOM_ENTRIES; e++) {
+                const Lkom_Entry *en = &r->lkom.groups[g].entries[e];
+                if (!en->used) continue;
+                EXPECT_LE(strlen(en->comment), (size_t)LKOM_COMMENT_MAX);
+                for (int k = 0; k < LKOM_ACTION_SLOTS; k++) {
+                    EXPECT_GE(en->actions[k], -1);
+                    EXPECT_LT(en->actions[k], CHAR_ACTION_COUNT);
+                }
+            }
+        for (int i = 0; i < CHAR_ACTION_COUNT; i++) EXPECT_LE(strlen(r->Char_Actions[i].remark), 32u);
+        if (rep.damaged == 0 && rep.complete) EXPECT_EQ(rep.first_bad_line, 0);
+    }
+}
