@@ -256,3 +256,22 @@ TEST_F(Program, PreviewPlansHelpAndAnnexEntries)
     EXPECT_NE(Nad_Params, nullptr);
     EXPECT_NE(Nad_EC3_Params_Ptr, nullptr);
 }
+
+/* An annex name that no file provides: the warning comes during start-up, before the main
+** sheet, and "Deutschland" is active. */
+TEST_F(Program, AnUnknownAnnexWarnsBeforeTheMainSheet)
+{
+    std::ofstream("Stoss_01.inp", std::ios::binary)
+        << "SPLICE 200\nEND\n\n\nACTIV_NADNAME\n\xae" "Atlantis\xaf\n";
+    EXPECT_EQ(Run(""), 1);
+    int warning = -1, main_sheet = -1, i = 0;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        if (l.rfind("SHEET", 0) == 0 && l.find("Warnung") != std::string::npos && warning < 0) warning = i;
+        if (l.rfind("SHEET 1 0 0 ", 0) == 0 && main_sheet < 0) main_sheet = i;
+        i++;
+    }
+    ASSERT_GE(warning, 0);
+    ASSERT_GE(main_sheet, 0);
+    EXPECT_LT(warning, main_sheet);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+}
