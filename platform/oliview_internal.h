@@ -21,6 +21,7 @@ struct Oli_Run {
   std::string utf8;         /* text runs */
   std::string bytes;        /* the same text in code page 850 */
   double g[5];              /* groups: rule (0 x1 x2 y1 y2) or fill (n x1 x2 y1 y2) */
+  uint32_t fill_rgb;        /* fills: colour of the area (0xRRGGBB) */
 };
 
 struct Oli_Run_Stats {

@@ -96,6 +96,7 @@ namespace {
 
 struct Atom {
   int type;            /* OLI_RUN_TEXT (word or blanks), OLI_RUN_TAB, OLI_RUN_RULE/FILL */
+  uint32_t fill_rgb;
   std::string utf8;
   int face;
   double w;            /* cm */
@@ -115,6 +116,7 @@ std::vector<Atom> atoms_of(const std::vector<Oli_Run> &runs, double size) {
       Atom a{};
       a.type = r.type;
       a.face = r.face;
+      a.fill_rgb = r.fill_rgb;
       memcpy(a.g, r.g, sizeof a.g);
       out.push_back(a);
       continue;
@@ -252,7 +254,7 @@ void Lay::text_line(const std::string &bytes, const Oli_Para_Section *s, double 
           it.x2 = r - l;
           it.y2 = std::fabs(f2 - f1) * lh;
           it.fill = true;
-          it.fill_rgb = 0xE6E6E6;
+          it.fill_rgb = a.fill_rgb;
           out->pages[page].items.insert(out->pages[page].items.begin(), it);
         }
         continue;
@@ -281,6 +283,21 @@ void Lay::text_line(const std::string &bytes, const Oli_Para_Section *s, double 
 /* ---- paragraphs ---- */
 
 void Lay::paragraph(const Oli_Block &b) {
+  if (flags == 0x200) {
+    /* a block that must stay on one page: as a whole onto the next page when it does not fit */
+    double h = 0;
+    for (const Oli_Para_Section &s : b.sections) {
+      Oli_Style st = Oli_Text_Style(s.mode);
+      double width = std::max(2.0, OLI_TEXT_WIDTH - left - right - s.indent);
+      h += s.offset + s.space_after;
+      for (const std::string &l : s.lines) {
+        double w = Oli_Text_Width_Cm(Oli_Plain_Utf8(l), st.size_pt * s.factor, st.face);
+        h += std::max(1.0, std::ceil(w / width)) * st.line_cm * s.factor;
+      }
+    }
+    if (y + h > OLI_BODY_BOTTOM && h <= OLI_BODY_BOTTOM - OLI_BODY_TOP && y > OLI_BODY_TOP + 0.05)
+      new_page();
+  }
   for (const Oli_Para_Section &s : b.sections) {
     Oli_Style st = Oli_Text_Style(s.mode);
     st.size_pt *= s.factor;
@@ -388,7 +405,11 @@ void Lay::table_row(const std::string &line, const Oli_Block &b, double x0, doub
   /* segments between separators, runs of text separated by two or more blanks */
   std::vector<int> bounds;
   bounds.push_back(0);
-  for (double s : seps) bounds.push_back((int)std::lround(s));
+  /* a text that runs through a separator's place stays one piece */
+  for (double s : seps) {
+    int at = (int)std::lround(s);
+    if (at >= (int)r.chars.size() || r.chars[at].byte == ' ') bounds.push_back(at);
+  }
   bounds.push_back(std::max<int>((int)r.chars.size(), bounds.back()) + 1);
   double last_right = -1e9;
   for (size_t k = 0; k + 1 < bounds.size(); k++) {
@@ -474,7 +495,7 @@ void Lay::table_row(const std::string &line, const Oli_Block &b, double x0, doub
       it.x2 = rr - l;
       it.y2 = std::fabs(f2 - f1) * h;
       it.fill = true;
-      it.fill_rgb = 0xE6E6E6;
+      it.fill_rgb = g.fill_rgb;
       out->pages[page].items.insert(out->pages[page].items.begin(), it);
     }
   }

@@ -84,10 +84,35 @@ static size_t parse_group(const std::string &t, size_t i, Oli_Run *run, bool *ok
     if (ch != '\xCE') clean.push_back(ch);
   char kind = 0;
   double v[5] = {0, 0, 0, 0, 0};
+  /* "R0x<rgb>": the whole line in a colour (3 hex digits 4 bits a channel, or 6 digits),
+  ** lightened so that the text on it stays readable */
+  size_t r = clean.find_first_not_of(' ');
+  if (r != std::string::npos && clean.compare(r, 3, "R0x") == 0) {
+    char *hex_end = nullptr;
+    unsigned long c = strtoul(clean.c_str() + r + 3, &hex_end, 16);
+    size_t digits = (size_t)(hex_end - (clean.c_str() + r + 3));
+    if (digits == 3 || digits == 6) {
+      uint32_t rgb = digits == 3 ? (uint32_t)(((c >> 8) & 15) * 17) << 16 | (uint32_t)(((c >> 4) & 15) * 17) << 8 |
+                                       (uint32_t)((c & 15) * 17)
+                                 : (uint32_t)c;
+      uint32_t tint = 0;
+      for (int s = 0; s < 24; s += 8) {
+        double ch = (rgb >> s) & 255;
+        tint |= (uint32_t)(ch + (255 - ch) * 0.82 + 0.5) << s;
+      }
+      run->type = OLI_RUN_FILL;
+      run->g[0] = -1;
+      run->g[1] = run->g[2] = run->g[3] = run->g[4] = -1;
+      run->fill_rgb = tint;
+      *ok = true;
+    }
+    return end == std::string::npos ? t.size() : end + 1;
+  }
   if (sscanf(clean.c_str(), " %c %lf %lf %lf %lf %lf", &kind, &v[0], &v[1], &v[2], &v[3], &v[4]) == 6 &&
       (kind == 'L' || kind == 'R')) {
     run->type = kind == 'L' ? OLI_RUN_RULE : OLI_RUN_FILL;
     for (int k = 0; k < 5; k++) run->g[k] = v[k];
+    run->fill_rgb = 0xE6E6E6;
     *ok = true;
   }
   return end == std::string::npos ? t.size() : end + 1;

@@ -277,3 +277,35 @@ TEST(OliviewLayout, BookmarksFollowTheHeadings) {
   EXPECT_EQ(page, 1);
   EXPECT_LE(l.bookmarks[3].y, h->y);
 }
+
+TEST(OliviewLayout, ColouredLinesAndBlocksKeptOnOnePage) {
+  /* a group line of a table coloured 0xf00: the whole line in a light red */
+  Oli_Layout l = lay_text("#SHOWTABLE\n 0 0 0\n1 0 -1 -1 1\n 6\n  LF  Fakt.\n"
+                          " \xCE{\xCER0xf00} \xCE" "bGruppe 1\xCEr\n   1  1.35\n#END_OF_TEXT\n");
+  const Oli_Item *band = nullptr;
+  for (const Oli_Item &it : l.pages[0].items)
+    if (it.kind == OLI_IT_RECT && it.fill_rgb != 0xECECEC) band = &it;
+  ASSERT_NE(band, nullptr);
+  /* 255 stays, 0 becomes 0 + 255 x 0.82 = 209.1 -> 209 */
+  EXPECT_EQ(band->fill_rgb, 0xFFD1D1u);
+  EXPECT_NEAR(band->y2, 0.36, 1e-9);
+  const Oli_Item *g = find_text(l, "Gruppe 1");
+  ASSERT_NE(g, nullptr);
+  EXPECT_EQ(g->face, OLI_FACE_BOLD);
+  EXPECT_TRUE(l.warnings.empty());
+  /* ten lines at the foot of a page: normally split, with flags 512 moved as a whole */
+  std::string para = "\n#SHOWPARA\n0x0\n7\n-1\n";
+  for (int i = 0; i < 10; i++) para += " Zeile" + std::to_string(i) + "\n";
+  para += "#END_OF_TEXT\n0x0\n-1\n";
+  Oli_Layout split = lay_text("#OLI_YPOSITION 1 23\n" + para);
+  Oli_Layout kept = lay_text("#OLI_YPOSITION 1 23\n#OLI_SETFLAGS 0x200\n" + para);
+  int p0 = -1, p9 = -1, k0 = -1, k9 = -1;
+  find_text(split, "Zeile0", &p0);
+  find_text(split, "Zeile9", &p9);
+  find_text(kept, "Zeile0", &k0);
+  find_text(kept, "Zeile9", &k9);
+  EXPECT_EQ(p0, 0);
+  EXPECT_EQ(p9, 1);
+  EXPECT_EQ(k0, 1);
+  EXPECT_EQ(k9, 1);
+}
