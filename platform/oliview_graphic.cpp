@@ -96,8 +96,9 @@ void Lay::graphic(const Oli_Block &b) {
   } else {
     top = place(left_x, left_x + W, H);
   }
-  auto px = [&](double x) { return left_x + (x - x0w) / (x1w - x0w) * W; };
-  auto py = [&](double y) { return top + (y1w - y) / (y1w - y0w) * H; };
+  /* points far outside the page are kept within 10 m of it, where cairo still draws them */
+  auto px = [&](double x) { return std::clamp(left_x + (x - x0w) / (x1w - x0w) * W, -1000.0, 1000.0); };
+  auto py = [&](double y) { return std::clamp(top + (y1w - y) / (y1w - y0w) * H, -1000.0, 1000.0); };
 
   Oli_Item clip{};
   clip.kind = OLI_IT_CLIP;
