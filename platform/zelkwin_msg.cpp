@@ -189,6 +189,10 @@ static int Wait_Box(Box &b, int dflt) {
 
 /* ---------------------------------------------------------------- in-place editing */
 
+/* The editing loop of both in-place editors. The old text starts selected: the first typed
+** character replaces it, a cursor key keeps it. The cursor moves with Left, Right, Home and End;
+** Backspace and Del delete before and at the cursor. Answers 1 for Enter, Tab or Down, 0 for Up,
+** Shift+Tab, a click outside (left in the queue) or a close, -1 for Esc. */
 static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, bool number) {
   State &s = St();
   int w = visible * 8 + 6;
@@ -199,7 +203,8 @@ static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, 
   under.x2 = bx2;
   under.y2 = by2;
   Save_Under(under);
-  bool first = true;
+  bool selected = true;
+  size_t pos = text.size();
   int result = 0;
   auto draw = [&]() {
     int ov[4];
@@ -208,10 +213,11 @@ static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, 
     Fill_Rect_Rgb(bx1, by1, bx2, by2, 0xFFFFFF);
     Frame_Rect(bx1, by1, bx2, by2, BLACK_CI);
     int tw = Text_Width(text.c_str(), 0x1000);
-    int shift = tw > w - 6 ? tw - (w - 6) : 0;
-    if (first && !text.empty()) Fill_Rect_Rgb(x - shift, by1 + 2, x - shift + tw, by2 - 2, 0x99B4D1);
+    int cw = Text_Width(text.substr(0, pos).c_str(), 0x1000);
+    int shift = cw > w - 6 ? cw - (w - 6) : 0;
+    if (selected && !text.empty()) Fill_Rect_Rgb(x - shift, by1 + 2, x - shift + tw, by2 - 2, 0x99B4D1);
     Text_Rgb(x - shift, y, text.c_str(), 0x000000, 0x1000);
-    Fill_Rect_Rgb(x - shift + tw + 1, by1 + 3, x - shift + tw + 1, by2 - 3, 0x0000FF);
+    Fill_Rect_Rgb(x - shift + cw, by1 + 3, x - shift + cw, by2 - 3, 0x0000FF);
     pxView(ov[0], ov[1], ov[2], ov[3]);
     Present();
   };
@@ -230,7 +236,7 @@ static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, 
         result = 0;
         break;
       }
-      first = false;
+      selected = false;
       draw();
       continue;
     }
@@ -248,20 +254,40 @@ static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, 
       result = 0;
       break;
     }
-    if (k == 8) {
-      if (first) text.clear();
-      else if (!text.empty()) text.pop_back();
+    if (k == KEY_LEFT) {
+      if (pos > 0) pos--;
+    } else if (k == KEY_RIGHT) {
+      if (pos < text.size()) pos++;
+    } else if (k == KEY_HOME) {
+      pos = 0;
+    } else if (k == KEY_END) {
+      pos = text.size();
+    } else if (k == 8) {
+      if (selected) {
+        text.clear();
+        pos = 0;
+      } else if (pos > 0) {
+        text.erase(--pos, 1);
+      }
     } else if (k == KEY_DEL) {
-      text.clear();
+      if (selected) {
+        text.clear();
+        pos = 0;
+      } else if (pos < text.size()) {
+        text.erase(pos, 1);
+      }
     } else if (k >= 32 && k < 256 && k != 127) {
       if (number && !(isdigit(k) || k == '.' || k == ',' || k == '-' || k == '+' || k == 'e' || k == 'E'))
         continue;
-      if (first) text.clear();
-      if ((int)text.size() < max_len) text += (char)k;
+      if (selected) {
+        text.clear();
+        pos = 0;
+      }
+      if ((int)text.size() < max_len) text.insert(pos++, 1, (char)k);
     } else {
       continue;
     }
-    first = false;
+    selected = false;
     draw();
   }
   Restore_Under(under);

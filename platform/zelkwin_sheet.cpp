@@ -175,10 +175,40 @@ static void Slider_Click(Sheet &sh, Control &s, int x, int y) {
 /* Drags a movable sheet by its title band while the left button is held: the sheet's picture
 ** moves as a whole (with everything drawn on it), the screen below is put back, and controls and
 ** the displacement follow. The sheet stays on the screen. */
+static void Drag_Outline(const Sheet &sh, int dx, int dy) {
+  int ov[4];
+  pxQVwp(&ov[0], &ov[1], &ov[2], &ov[3]);
+  int old_op = pxSBop(3), old_fg = pxQFgc();
+  uint32_t old_pattern = St().line_pattern;
+  St().line_pattern = ~0u;
+  Set_Clip_Full();
+  pxFgc(WHITE_CI);
+  int x1 = sh.x1 + dx, y1 = sh.y1 + dy, x2 = sh.x2 + dx, y2 = sh.y2 + dy;
+  pxLine(x1, y1, x2, y1);
+  pxLine(x1, y2, x2, y2);
+  pxLine(x1, y1 + 1, x1, y2 - 1);
+  pxLine(x2, y1 + 1, x2, y2 - 1);
+  pxFgc(old_fg);
+  pxSBop(old_op);
+  St().line_pattern = old_pattern;
+  pxView(ov[0], ov[1], ov[2], ov[3]);
+  Present();
+}
+
 static void Drag_Sheet(Sheet &sh) {
   int px = M_XPOS, py = M_YPOS;
-  while (M_LEFT)
-    if (Get_Mouse_Event() == VELMSG_CLOSE) return;
+  int ox = 0, oy = 0;
+  bool shown = false;
+  while (M_LEFT) {
+    if (Get_Mouse_Event() == VELMSG_CLOSE) break;
+    if (shown) Drag_Outline(sh, ox, oy); /* XOR: drawn twice is gone */
+    ox = M_XPOS - px;
+    oy = M_YPOS - py;
+    Drag_Outline(sh, ox, oy);
+    shown = true;
+  }
+  if (shown) Drag_Outline(sh, ox, oy);
+  if (St().closed) return;
   int dx = M_XPOS - px, dy = M_YPOS - py;
   int x1 = sh.x1 + dx, y1 = sh.y1 + dy, x2 = sh.x2 + dx, y2 = sh.y2 + dy;
   Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);

@@ -265,3 +265,15 @@ TEST(ZelkwinHelp, TopicsFromOurHelpFileShownByKeyAndButton) {
   Undefine_Prop_Sheet();
   EXPECT_TRUE(Has_Line("HELP Druckeinstellungen"));
 }
+
+TEST(ZelkwinEdit, CursorKeysMoveInsideTheText) {
+  ZW_Test_Reset();
+  char buf[16] = "Holz";
+  ZW_Test_Set_Script("key End\ntype BSH\nkey Home Right\ntype X\nkey Del\nkey End Backspace\nkey Enter\n");
+  EXPECT_EQ(Short_Edit_Text(100, 100, buf, 12, 0), 1);
+  /* Holz -> HolzBSH -> H|olzBSH -> HX|olzBSH -> HX|lzBSH -> HXlzBS */
+  EXPECT_STREQ(buf, "HXlzBS");
+  ZW_Test_Set_Script("key Left\nkey Backspace\nkey Enter\n");
+  EXPECT_EQ(Short_Edit_Text(100, 100, buf, 12, 0), 1);
+  EXPECT_STREQ(buf, "HXlzS"); /* a cursor key keeps the old text, Backspace then deletes one */
+}
