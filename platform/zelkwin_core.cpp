@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "platform/zelkwin_internal.h"
 
@@ -24,6 +25,10 @@ State &St() {
 }
 
 /* ---------------------------------------------------------------- palette */
+
+/* The thread that opened the screen: only it talks to the window (another thread, such as a
+** wait animation, leaves its drawing for the next wait of this one). */
+static std::thread::id Gui_Thread;
 
 /* The screen outside every sheet (never a palette colour, so that tests can tell it). */
 static const uint32_t Desktop_Rgb = 0x7C8C9C;
@@ -161,6 +166,7 @@ void Ensure_Init() {
   State &s = St();
   if (s.inited) return;
   s.inited = true;
+  Gui_Thread = std::this_thread::get_id();
   atexit(Release_All);
   Read_Screen_Size();
   Reset_Palette();
@@ -213,6 +219,7 @@ void Present(bool force) {
     s.dirty = false;
     return;
   }
+  if (std::this_thread::get_id() != Gui_Thread) return;
   if (!s.dirty && !force) return;
   cairo_surface_flush(s.surface);
   Window_Present(cairo_image_surface_get_data(s.surface), cairo_image_surface_get_stride(s.surface),
