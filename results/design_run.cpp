@@ -125,7 +125,7 @@ double Oli_Blockscher_Nachweis(FILE *file, int group, int entry, int *error)
     const double kmod = si->lkom.groups[group].kmod;
     const double gamma = si->gamma_m_mid;
     double N = c->N_d;
-    if (inner) N = c->N_d / (si->plate_count + 1.0);
+    if (inner && si->plate_count + 1.0 > 0.0) N = c->N_d / (si->plate_count + 1.0);
     else if (Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type)) N = c->N_d * 0.5;
 
     Oli_Write_Heading(file, 3, "%s", "Nachweis Blockscherversagen gemäß DIN EN 1995-1-1, Anhang A"_cp850);

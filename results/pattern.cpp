@@ -35,6 +35,7 @@ int Is_Lkom_Valid(int group, int entry)
 double Calc_Timber_Part_Thickness(void)
 {
     const int n = (int)Splice_Input.plate_count;
+    if (n < 0) return 0.0;                          /* no such member: refused as too thin */
     return (Splice_Input.b - n * Splice_Input.t_p) / (n + 1);
 }
 

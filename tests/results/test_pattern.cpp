@@ -106,6 +106,8 @@ TEST(Pattern, TimberPartThicknessAndAutomaticSideThickness)
     Splice_Input.plate_count = 2.7;                 /* truncated to 2 */
     Splice_Input.t_p = 1.0;
     EXPECT_NEAR(Calc_Timber_Part_Thickness(), (16.0 - 2.0) / 3.0, 1e-12);
+    Splice_Input.plate_count = -1.0;                /* bad input: no division by zero */
+    EXPECT_DOUBLE_EQ(Calc_Timber_Part_Thickness(), 0.0);
     EXPECT_DOUBLE_EQ(Calc_Auto_Side_Thickness(43.0), 6.0);     /* trunc 4.3 + 1 = 5 -> 6 */
     EXPECT_DOUBLE_EQ(Calc_Auto_Side_Thickness(61.0), 8.0);     /* 7 is odd -> 8 */
     EXPECT_DOUBLE_EQ(Calc_Auto_Side_Thickness(95.0), 10.0);    /* 10, even */
