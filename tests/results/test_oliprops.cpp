@@ -112,3 +112,32 @@ TEST(PrintSettings, ConfirmWithoutChangesKeepsEverything)
     ASSERT_NE(Splice_Input.Vorbemerkungen_Text, nullptr);
     EXPECT_STREQ(Splice_Input.Vorbemerkungen_Text, "Kurz");
 }
+
+TEST(PrintSettings, ShortRemarksFromTheEditorAreKept)
+{
+    Settings_Start();
+    /* the hot spot "Vorbemerkungen" opens the comment editor (600 x 400 around the centre):
+    ** a click into its text, four characters, the click that ends editing and "bestätigen" */
+    const int x1 = 640 - 300 + 4, y1 = 480 - 200 + 37;
+    const int bx = x1 + 592 - 120 + 80 + 18, by = y1 + 70 + 18;
+    const std::string editor = "click " + std::to_string(x1 + 200) + " " + std::to_string(y1 + 200)
+                               + "\ntype Kurz\nclick " + std::to_string(bx) + " " + std::to_string(by)
+                               + "\nclick " + std::to_string(bx) + " " + std::to_string(by) + "\n";
+    ZW_Test_Set_Script("click 495 294\n" + editor + Confirm);
+    EXPECT_EQ(Run_Print_Settings_Sheet(), 0);
+    ASSERT_NE(Splice_Input.Vorbemerkungen_Text, nullptr);
+    EXPECT_STREQ(Splice_Input.Vorbemerkungen_Text, "Kurz");
+    bool counted = false;
+    for (const std::string &l : ZW_Test_Log_Lines())
+        if (l.find("(0 Zeilen)") != std::string::npos) counted = true;
+    EXPECT_TRUE(counted);
+
+    /* six blanks are no remarks, though longer than four characters */
+    Settings_Start();
+    ZW_Test_Set_Script("click 495 294\n" + std::string("click ") + std::to_string(x1 + 200) + " "
+                       + std::to_string(y1 + 200) + "\nkey Space Space Space Space Space Space\nclick " + std::to_string(bx) + " "
+                       + std::to_string(by) + "\nclick " + std::to_string(bx) + " "
+                       + std::to_string(by) + "\n" + Confirm);
+    EXPECT_EQ(Run_Print_Settings_Sheet(), 0);
+    EXPECT_EQ(Splice_Input.Vorbemerkungen_Text, nullptr);
+}
