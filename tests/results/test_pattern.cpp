@@ -405,3 +405,27 @@ TEST(Prepare, StaggeredLayoutFitsItsHeight)
     EXPECT_NEAR(Fastener_Pattern.recs[1].y, 8.4, 1e-9);
     EXPECT_NEAR(Fastener_Pattern.recs[2].y, 0.0, 1e-9);
 }
+
+TEST(Prepare, StapleAngleInDegrees)
+{
+    /* Staples d = 2 mm at 45 degrees to the grain, tension (alpha 0), EN 1995-1-1 Table 8.3:
+    ** a1 = (10 + 5 cos 0) d = 30 mm for a crown angle of at least 30 degrees (it would be
+    ** (15 + 5) d = 40 mm if the angle were taken as 0.785 degrees), a3,t = (15 + 5) d = 40 mm;
+    ** L = 2 ((2 - 1) a1 + 2 a3,t) = 2 (30 + 80) mm = 22 cm. */
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = 1;
+    Splice_Input.vbm_row = 0;
+    Splice_Input.d = 2.0;
+    Splice_Input.l = 100.0;
+    Splice_Input.fu_k = 800.0;
+    Splice_Input.staple_angle = 45.0;
+    Splice_Input.t_s = 4.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.h_s = 6.0;
+    Splice_Input.L_user = 0;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Set_Layout(2, 1);
+    Set_Lkom(0, 0, 0.0, 5.0, 0.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_NEAR(Splice_Input.L, 22.0, 1e-9);
+}
