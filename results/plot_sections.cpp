@@ -40,6 +40,17 @@ static Section_Sizes Sizes(void)
     return z;
 }
 
+/*
+** Thickness of the outer parts that the fasteners pass through: the side timbers, or for
+** outside plates the plates themselves (a bolt ends at the plate, not at a side timber that
+** such a splice does not have).
+*/
+static double Outer_Part_Thickness(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    return si->connection_kind == CONN_OUTER_PLATES ? si->t_p : si->t_s;
+}
+
 static int Rows(void)
 {
     int m = (int)Splice_N_Row(&Splice_Input);
@@ -82,7 +93,7 @@ double Plot_Scale_Laengsschnitt(double *x0, double *y0, double *x1, double *y1, 
     const int k = si->connection_kind;
     const double a = 1.05 * si->L / 2.0;
     const double b = (k == CONN_SIDE_TIMBERS || k == CONN_OUTER_PLATES)
-                         ? (si->b / 2.0 + si->t_s) * 1.02 : (si->b / 2.0) * 1.02;
+                         ? (si->b / 2.0 + Outer_Part_Thickness()) * 1.02 : (si->b / 2.0) * 1.02;
     return Plot_Fit_Scale(-a, -b, a, b, si->print.long_w, si->print.long_h, ml, mr, mb, mt, x0,
                           y0, x1, y1);
 }
@@ -185,7 +196,7 @@ void Plot_Laengsschnitt_02(FILE *file)
         Plot_Box(-L / 2, b / 2, L / 2, b / 2 + t);
 
         Oli_Graphic_Set_Fill(55);
-        const double Y0 = -b / 2 - si->t_s, Y1 = b / 2 + si->t_s;
+        const double Y0 = -b / 2 - Outer_Part_Thickness(), Y1 = b / 2 + Outer_Part_Thickness();
         for (int i = 0; i < fp->count; i++) {
             if (!Plot_Is_Column_Drawn(i)) continue;
             for (int side = -1; side <= 1; side += 2) {
@@ -219,7 +230,7 @@ void Plot_Laengsschnitt_02(FILE *file)
                 Plot_Bar(side * fp->clamp_x[0] - z.r, Y0, side * fp->clamp_x[0] + z.r, Y1);
             Plot_Chain_Add(C, fp->clamp_x[1], 0.0);
         }
-        chain_c_y = -b / 2 - si->t_s - 0.9 / s;
+        chain_c_y = -b / 2 - Outer_Part_Thickness() - 0.9 / s;
     } else if (kind == CONN_INNER_PLATES) {
         /* 5. inner plates */
         const double tp = Calc_Timber_Part_Thickness(), t = si->t_p;
@@ -312,7 +323,7 @@ double Plot_Scale_Querschnitt(double *x0, double *y0, double *x1, double *y1, do
     const Splice_Input_Record *si = &Splice_Input;
     const int k = si->connection_kind;
     double a = 1.05 * si->b / 2.0;
-    if (k == CONN_SIDE_TIMBERS || k == CONN_OUTER_PLATES) a += 1.05 * si->t_s;
+    if (k == CONN_SIDE_TIMBERS || k == CONN_OUTER_PLATES) a += 1.05 * Outer_Part_Thickness();
     const double h = 1.02 * si->h / 2.0;
     return Plot_Fit_Scale(-a, -h, a, h, si->print.cross_w, si->print.cross_h, ml, mr, mb, mt, x0,
                           y0, x1, y1);
@@ -405,7 +416,7 @@ void Plot_Querschnitt_03(FILE *file)
         Plot_Chain_Add(V, 0.0, hh / 2);
 
         Oli_Graphic_Set_Fill(55);
-        const double X0 = -(b / 2 + si->t_s), X1 = b / 2 + si->t_s;
+        const double X0 = -(b / 2 + Outer_Part_Thickness()), X1 = b / 2 + Outer_Part_Thickness();
         for (int i = 0; i < n; i++) {
             const double y = fp->recs[i].y;
             Plot_Chain_Add(V, 0.0, y);
@@ -421,7 +432,7 @@ void Plot_Querschnitt_03(FILE *file)
                 if (both || i % 2 == 1) Cross_Nail(X0, y, 1, &z);
             }
         }
-        xv = -b / 2 - si->t_s - 0.9 / s;
+        xv = -b / 2 - Outer_Part_Thickness() - 0.9 / s;
     } else if (kind == CONN_INNER_PLATES) {
         /* 4. inner plates over the fasteners */
         const double tp = Calc_Timber_Part_Thickness(), t = si->t_p;
