@@ -91,11 +91,12 @@ typedef struct Vbm_Design {
 ** The result's code is 0, the code of a design error, or the message of a broken limit of the
 ** screw rules (the fastener then has no resistance and counts as failed).
 */
-static Vbm_Design Design_At_Angle(Connection_Input in, double alpha_deg)
+static Vbm_Design Design_At_Angle(Connection_Input *in_out, double alpha_deg)
 {
     Splice_Input_Record *si = &Splice_Input;
     Vbm_Design out{};
     out.alpha_deg = alpha_deg;
+    Connection_Input &in = *in_out;
     in.alpha_1 = alpha_deg;
     in.alpha_2 = alpha_deg;
     Connection_Result res{};
@@ -182,7 +183,9 @@ static const Vbm_Design *Cached_Design(Design_Cache *cache, int group, int entry
                               grp->kmod);
         cache->filled = true;
     }
-    cache->items.push_back(Design_At_Angle(cache->input, alpha_deg));
+    /* The design works on its own copy; only the angles of the kept input change, and the
+    ** kmod switch of the screw rules is set the same way for every angle. */
+    cache->items.push_back(Design_At_Angle(&cache->input, alpha_deg));
     return &cache->items.back();
 }
 
