@@ -350,3 +350,23 @@ TEST(Run, GoverningFastenerIsTheLargestOfAll)
     EXPECT_EQ(Splice_Input.governing_vbm, gov_all);
     EXPECT_GT(u_all, 0.0);
 }
+
+TEST(Run, UserMaterialWithoutPartialFactorFailsTheTimberCheck)
+{
+    /* Under EN 1995 the partial factor of a user-defined material (14) is not determinable:
+    ** the timber rows report a failed check (10 = 1000 %) instead of an infinite utilisation. */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.vbm_type = 30;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.h_p = 24.0;
+    Set_Layout(2, 2);
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Splice_Input.mat_mid = 14;
+    Run_Nachweise(nullptr, 0);
+    ASSERT_EQ(Splice_Input.utilisation.count, 4);
+    Expect_Row(1, "Mittelholz", 10.0);
+    for (int i = 0; i < Splice_Input.utilisation.count; i++)
+        EXPECT_TRUE(std::isfinite(Splice_Input.utilisation.value[i])) << i;
+}
