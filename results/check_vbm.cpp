@@ -469,9 +469,10 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
         double best = -1.0;
         int first = 0;
         for (int i = 0; i < n_f; i++) {
-            const Vbm_Design *d = Cached_Design(&cache, group, entry, ang[i] * 180.0 / M_PI);
-            if (d->code != 0 && error) *error = d->code;
-            const double u = (d->rd > 0.0 && n_ef > 0.0) ? Fa[i] * n_row / n_ef / d->rd : 10.0;
+            const Vbm_Design *des = Cached_Design(&cache, group, entry, ang[i] * 180.0 / M_PI);
+            if (des->code != 0 && error) *error = des->code;
+            const double u = (des->rd > 0.0 && n_ef > 0.0) ? Fa[i] * n_row / n_ef / des->rd
+                                                           : 10.0;
             if (u > best) {
                 best = u;
                 first = i;
