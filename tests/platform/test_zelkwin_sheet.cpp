@@ -435,3 +435,32 @@ TEST(ZelkwinSheet, ButtonLooksHighlightedPressedAndPlain) {
   EXPECT_EQ(ZW_Test_Pixel(120, 130), 0xFFFFFFu);
   Undefine_Prop_Sheet();
 }
+
+TEST(ZelkwinSheet, LookOfTheTestDialogMatchesItsGoldenPicture) {
+  ZW_Test_Reset();
+  int flag = 1;
+  char name[32] = "Sto\xE1 1";
+  Build(&flag, name, sizeof name);
+  ASSERT_EQ(VEL_Snapshot("look.png"), 1);
+  Undefine_Prop_Sheet();
+  struct Png {
+    cairo_surface_t *s;
+    ~Png() { cairo_surface_destroy(s); }
+  } now_png{cairo_image_surface_create_from_png("look.png")},
+      gold_png{cairo_image_surface_create_from_png(SPLICE_GOLDEN_DIR "/platform/sheet.png")};
+  cairo_surface_t *now = now_png.s, *gold = gold_png.s;
+  ASSERT_EQ(cairo_surface_status(gold), CAIRO_STATUS_SUCCESS);
+  ASSERT_EQ(cairo_image_surface_get_width(gold), cairo_image_surface_get_width(now));
+  ASSERT_EQ(cairo_image_surface_get_height(gold), cairo_image_surface_get_height(now));
+  int w = cairo_image_surface_get_width(now), h = cairo_image_surface_get_height(now);
+  const uint32_t *a = (const uint32_t *)cairo_image_surface_get_data(now);
+  const uint32_t *b = (const uint32_t *)cairo_image_surface_get_data(gold);
+  int sa = cairo_image_surface_get_stride(now) / 4, sb = cairo_image_surface_get_stride(gold) / 4;
+  long differ = 0;
+  for (int y = 0; y < h; y++)
+    for (int x = 0; x < w; x++)
+      if ((a[y * sa + x] & 0xFFFFFF) != (b[y * sb + x] & 0xFFFFFF)) differ++;
+  /* frames, buttons and fields exactly; a little room for the anti-aliased glyphs of another
+  ** font build */
+  EXPECT_LT(differ, 400) << "pixels differing from the golden picture";
+}
