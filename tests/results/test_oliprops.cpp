@@ -141,3 +141,22 @@ TEST(PrintSettings, ShortRemarksFromTheEditorAreKept)
     EXPECT_EQ(Run_Print_Settings_Sheet(), 0);
     EXPECT_EQ(Splice_Input.Vorbemerkungen_Text, nullptr);
 }
+
+TEST(PrintSettings, ConfirmWritesAllSixPlotSizes)
+{
+    Settings_Start();
+    Splice_Input.print.sections = PRINT_SEC_PLOT_VIEW | PRINT_SEC_PLOT_LONG | PRINT_SEC_PLOT_CROSS;
+    /* the view width field, then Enter moves on through the five other size fields */
+    ZW_Test_Set_Script("click 565 373\nmove 565 373\ntype 21\nkey Enter\ntype 22\nkey Enter\n"
+                       "type 23\nkey Enter\ntype 24\nkey Enter\ntype 25\nkey Enter\ntype 26\nkey Enter\n"
+                       + Confirm);
+    EXPECT_EQ(Run_Print_Settings_Sheet(), 0);
+    const Print_Settings *ps = &Splice_Input.print;
+    EXPECT_DOUBLE_EQ(ps->view_w, 21.0);
+    EXPECT_DOUBLE_EQ(ps->view_h, 22.0);
+    EXPECT_DOUBLE_EQ(ps->long_w, 23.0);
+    EXPECT_DOUBLE_EQ(ps->long_h, 24.0);
+    EXPECT_DOUBLE_EQ(ps->cross_w, 25.0);
+    EXPECT_DOUBLE_EQ(ps->cross_h, 26.0);
+    EXPECT_EQ(ps->sections, PRINT_SEC_PLOT_VIEW | PRINT_SEC_PLOT_LONG | PRINT_SEC_PLOT_CROSS);
+}
