@@ -160,3 +160,23 @@ TEST(PrintSettings, ConfirmWritesAllSixPlotSizes)
     EXPECT_DOUBLE_EQ(ps->cross_h, 26.0);
     EXPECT_EQ(ps->sections, PRINT_SEC_PLOT_VIEW | PRINT_SEC_PLOT_LONG | PRINT_SEC_PLOT_CROSS);
 }
+
+TEST(PrintSettings, PageSnapshot)
+{
+    Settings_Start();
+    Splice_Input.print.sections = PRINT_SEC_PLOT_VIEW | PRINT_SEC_COORDINATES;
+    ZW_Test_Set_Script("snapshot print_settings.png\n" + Cancel);
+    EXPECT_EQ(Run_Print_Settings_Sheet(), 0);
+    /* the three rows of plot sizes and the line count of the remarks are on the page */
+    int sizes = 0;
+    bool lines = false;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        if (l.find("Breite:") != std::string::npos) sizes++;
+        if (l.find(" (0 Zeilen)") != std::string::npos) lines = true;
+    }
+    EXPECT_GE(sizes, 3);
+    EXPECT_TRUE(lines);
+    FILE *png = fopen("print_settings.png", "rb");
+    EXPECT_NE(png, nullptr);
+    if (png) fclose(png);
+}
