@@ -310,6 +310,26 @@ void Lay::paragraph(const Oli_Block &b) {
   }
 }
 
+/* A numbered heading goes onto the next page together with the room that the blocks after it
+** reserve, so that it does not stand alone at the foot of a page. */
+void Lay::keep_heading_with_next(const std::vector<Oli_Block> &blocks, size_t i) {
+  const Oli_Block &b = blocks[i];
+  double h = 0;
+  bool heading = false;
+  for (const Oli_Para_Section &s : b.sections) {
+    h += s.lines.size() * Oli_Text_Style(s.mode).line_cm * s.factor + s.offset + s.space_after;
+    for (const std::string &l : s.lines)
+      if (l.find("\xCE@") != std::string::npos) heading = true;
+  }
+  if (!heading) return;
+  double reserve = 0;
+  for (size_t j = i + 1; j < blocks.size() && blocks[j].kind == OLI_BLK_COMMAND; j++)
+    if (blocks[j].command == OLI_CMD_RESERVE) reserve = std::max(reserve, blocks[j].nums[0]);
+  if (reserve > 0 && y + h + reserve > OLI_BODY_BOTTOM && h + reserve <= OLI_BODY_BOTTOM - OLI_BODY_TOP &&
+      y > OLI_BODY_TOP + 0.05)
+    new_page();
+}
+
 void Lay::move(double d) {
   y += d;
   if (y < OLI_BODY_TOP) y = OLI_BODY_TOP;
@@ -687,7 +707,9 @@ void Oli_Layout_Document(const Oli_Document *doc, Oli_Layout *layout) {
   L.out = layout;
   L.folder = doc->folder;
   L.ensure_page();
-  for (const Oli_Block &b : doc->blocks) {
+  for (size_t i = 0; i < doc->blocks.size(); i++) {
+    const Oli_Block &b = doc->blocks[i];
+    if (b.kind == OLI_BLK_PARA) L.keep_heading_with_next(doc->blocks, i);
     switch (b.kind) {
     case OLI_BLK_CONTENTS: break;
     case OLI_BLK_NEWPAGE:

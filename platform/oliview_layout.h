@@ -54,6 +54,7 @@ struct Lay {
   void text_line(const std::string &bytes, const Oli_Para_Section *s, double x0, double width,
                  Oli_Style st, bool plain);
   void paragraph(const Oli_Block &b);
+  void keep_heading_with_next(const std::vector<Oli_Block> &blocks, size_t i);
   void table_row(const std::string &line, const Oli_Block &b, double x0, double wcm, bool header,
                  double h);
   void table_rule(double x0, double wcm, double at, double width);

@@ -309,3 +309,24 @@ TEST(OliviewLayout, ColouredLinesAndBlocksKeptOnOnePage) {
   EXPECT_EQ(k0, 1);
   EXPECT_EQ(k9, 1);
 }
+
+TEST(OliviewLayout, HeadingGoesWithTheRoomReservedAfterIt) {
+  /* a heading 4 cm above the foot, followed by a block that reserves 6 cm: both on the next
+  ** page; with 2 cm reserved the heading stays */
+  auto list = [](double reserve) {
+    return lay_written([reserve](FILE *f) {
+      Oli_Init_Writer(3, 2, 1);
+      Oli_Move_Cm(f, OLI_BODY_BOTTOM - OLI_BODY_TOP - 4.0);
+      Oli_Write_Heading(f, 2, "Anhang");
+      OLI_reserveSpaceCM(f, reserve);
+      Oli_Write_Text(f, "Inhalt");
+    });
+  };
+  int page = -1;
+  Oli_Layout moved = list(6.0);
+  ASSERT_NE(find_text(moved, "Anhang", &page), nullptr);
+  EXPECT_EQ(page, 1);
+  Oli_Layout kept = list(2.0);
+  ASSERT_NE(find_text(kept, "Anhang", &page), nullptr);
+  EXPECT_EQ(page, 0);
+}
