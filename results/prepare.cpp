@@ -328,6 +328,11 @@ int Prepare_Splice_Calc(void)
     /* 1. counts, two-sided nailing, densities */
     const int n_r = (int)si->n_row[slot];
     const int n_c = (int)si->n_col[slot];
+    /* Input that leaves no fastener or no plate is refused before anything is derived. */
+    if (!(si->d > 0.0)) return 4;
+    if (plates && (!(si->t_p > 0.0)
+                   || (kind == CONN_INNER_PLATES && (int)si->plate_count < 1)))
+        return 130;
     Check_Nail_Sides();
     const double rho_side = Rho_K_Of(si->mat_side, si->grade_side, si->t_s);
     const double rho_mid = Rho_K_Of(si->mat_mid, si->grade_mid, si->b);
@@ -401,6 +406,7 @@ int Prepare_Splice_Calc(void)
         if (staggered && n_c <= 2) return 100;
         if (grouped && (n_c <= 3 || n_c % 2 != 0)) return 99;
         if (n_c <= 1 && n_r <= 1) return 101;
+        if (n_c < 1 || n_r < 1) return 101;             /* no column or no row: no fastener */
 
         /* 13. materials */
         if (si->mat_mid == 1 || si->mat_side == 1) {
@@ -429,6 +435,7 @@ int Prepare_Splice_Calc(void)
         /* 15.-16. the pattern */
         rc = Lay_Out_Pattern(&p);
         if (rc != 0) return rc;
+        if (fp->count < 2) return 101;
 
         /* 17. centroid and reset of the extremes */
         Calc_Pattern_Centroid(&fp->x_c, &fp->y_c, &fp->I_p, fp->count, fp->recs);

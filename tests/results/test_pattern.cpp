@@ -429,3 +429,28 @@ TEST(Prepare, StapleAngleInDegrees)
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     EXPECT_NEAR(Splice_Input.L, 22.0, 1e-9);
 }
+
+TEST(Prepare, InputWithoutFastenersOrPlates)
+{
+    Fresh_Splice(true);
+    Splice_Input.L_user = 0;
+    Set_Lkom(0, 0, 0.0, 10.0, 0.0);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Set_Layout(0, 5);                               /* rows but no column: no fastener */
+    EXPECT_EQ(Prepare_Splice_Calc(), 101);
+    Set_Layout(3, 0);
+    EXPECT_EQ(Prepare_Splice_Calc(), 101);
+    Set_Layout(3, 2);
+    Splice_Input.d = 0.0;
+    EXPECT_EQ(Prepare_Splice_Calc(), 4);
+    Splice_Input.d = 12.0;
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.t_p = 0.0;
+    EXPECT_EQ(Prepare_Splice_Calc(), 130);
+    Splice_Input.t_p = 1.0;
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.plate_count = 0.5;
+    EXPECT_EQ(Prepare_Splice_Calc(), 130);
+    Splice_Input.plate_count = 1.0;
+    EXPECT_EQ(Prepare_Splice_Calc(), 0);
+}
