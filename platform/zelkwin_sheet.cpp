@@ -970,6 +970,7 @@ int Edit_Prop_Sheet(void) {
       break;
     }
     case EV_WHEEL: {
+      if (!s.wheel_on) break; /* the wheel is switched off */
       if (Control *e = Move_Escape_At(sh, M_XPOS, M_YPOS)) return End_Pass(e->code);
       for (auto &c : sh.controls) {
         if (c.state <= 0 || !Inside(c, M_XPOS, M_YPOS)) continue;

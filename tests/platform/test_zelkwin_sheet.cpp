@@ -464,3 +464,25 @@ TEST(ZelkwinSheet, LookOfTheTestDialogMatchesItsGoldenPicture) {
   ** font build */
   EXPECT_LT(differ, 400) << "pixels differing from the golden picture";
 }
+
+TEST(ZelkwinSheet, WheelSwitchedOffIsIgnored) {
+  ZW_Test_Reset();
+  ZW_Test_Set_Script("wheel 2\nclick 120 370\n");
+  Define_Prop_Sheet(100, 100, 400, 400, 1, 0, "Rad", 40, 1);
+  int esc = Add_Escape_Area_to_PS(150, 150, 300, 300, 2000);
+  Set_Escape_Area_to_MouseMoveEvent(esc, 1);
+  msStCu(200, 200); /* in the area: with the wheel on, a wheel step would end the pass */
+  Add_Single_Button_to_PS(110, 360, PS_RASTER(40, 20), "OK", 5);
+  Activate_Prop_Sheet();
+  Set_MouseWheel_Activity(0);
+  M_SCROLL = 0;
+  EXPECT_EQ(Edit_Prop_Sheet(), 5);
+  EXPECT_EQ(M_SCROLL, 0);
+  Set_MouseWheel_Activity(1);
+  ZW_Test_Set_Script("wheel -1\n");
+  msStCu(200, 200);
+  EXPECT_EQ(Edit_Prop_Sheet(), 2000);
+  EXPECT_EQ(M_SCROLL, -1);
+  M_SCROLL = 0;
+  Undefine_Prop_Sheet();
+}
