@@ -401,10 +401,11 @@ void Draw_UComment() {
   c.Save("UComment.bmp");
 }
 
+/* A small raised action button with a triangle pointing right; white around it is transparent. */
 void Draw_Act_But() {
   Canvas c(14, 14, White);
-  c.Disc(6.5, 6.5, 6, Blue);
-  c.Poly({4, 3, 10, 6.5, 4, 10}, White, White);
+  Button_Face(c, 0, 0, 14, 14, 1);
+  c.Poly({5, 3, 10, 7, 5, 11}, Blue, Blue);
   c.Save("act_but.bmp");
 }
 
