@@ -340,8 +340,8 @@ void Lay::move(double d) {
 
 namespace {
 
-const double PITCH = OLI_TEXT_WIDTH / 106.0; /* cm per character of a table */
-const double TABLE_PT = 8.0;
+const double TABLE_PITCH = OLI_TEXT_WIDTH / 106.0; /* cm per character of a table */
+const double TABLE_FONT_PT = 8.0;
 const double ROW_CM = 0.36;
 const double THIN_ROW_CM = 0.14;
 
@@ -407,6 +407,7 @@ bool numeric_run(const std::string &s) {
 void Lay::table_row(const std::string &line, const Oli_Block &b, double x0, double wcm, bool header,
                     double h) {
   Row r = parse_row(line, b.conversion, &stats);
+  const double PITCH = table_pitch, TABLE_PT = table_pt;
   double top = y;
   std::vector<double> seps = b.seps;
   std::sort(seps.begin(), seps.end());
@@ -565,7 +566,11 @@ void Lay::table(const Oli_Block &b) {
     chars = std::max(chars, r.chars.size());
   }
   for (double s : b.seps) chars = std::max(chars, (size_t)std::max(0.0, s) + 1);
-  double wcm = chars * PITCH;
+  /* a table wider than the text area is set smaller (down to half the size) to fit */
+  double shrink = chars > 0 ? std::clamp(std::max(width, 2.0) / (chars * TABLE_PITCH), 0.5, 1.0) : 1.0;
+  table_pitch = TABLE_PITCH * shrink;
+  table_pt = TABLE_FONT_PT * shrink;
+  double wcm = chars * table_pitch;
   bool framed = nhead > 0;
   double row_h = b.plain ? 0.34 : ROW_CM;
   auto header = [&]() {

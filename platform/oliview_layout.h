@@ -39,6 +39,8 @@ struct Lay {
   std::vector<Saved_Margins> margin_stack;
   std::set<std::string> warned;
   Oli_Run_Stats stats = {};
+  double table_pitch = 0.16;     /* cm per character of the table being laid out */
+  double table_pt = 8.0;         /* its font size */
 
   void warn_once(const std::string &key, int line, const std::string &text);
   void ensure_page();

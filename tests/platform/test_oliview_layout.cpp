@@ -330,3 +330,24 @@ TEST(OliviewLayout, HeadingGoesWithTheRoomReservedAfterIt) {
   ASSERT_NE(find_text(kept, "Anhang", &page), nullptr);
   EXPECT_EQ(page, 0);
 }
+
+TEST(OliviewLayout, WideTablesAreSetSmallerToFit) {
+  /* 159 characters: 1.5 times what 17 cm hold at the table pitch of 17/106 cm */
+  std::string row = " ";
+  for (int i = 0; i < 15; i++) row += "   123.456";
+  ASSERT_EQ(row.size(), 151u);
+  row += "   end.ok";
+  Oli_Layout l = lay_text("#SHOWTABLE\n 0 0 0\n1 0 -1 -1 1\n 80\n Kopf\n" + row + "\n#END_OF_TEXT\n");
+  double shrink = 106.0 / 160.0; /* separator at 80 makes no difference; the row is 160 wide */
+  const Oli_Item *last = nullptr, *head = nullptr;
+  for (const Oli_Item &it : l.pages[0].items) {
+    if (it.kind == OLI_IT_TEXT && it.text == "end.ok") last = &it;
+    if (it.kind == OLI_IT_TEXT && it.text == "Kopf") head = &it;
+  }
+  ASSERT_TRUE(last && head);
+  EXPECT_NEAR(last->size, 8.0 * shrink, 1e-9);
+  /* a head cell is centred over its column, here the 80 characters before the separator */
+  double pitch = OLI_TEXT_WIDTH / 106.0 * shrink;
+  EXPECT_NEAR(head->x + Oli_Text_Width_Cm("Kopf", head->size, 0) / 2, OLI_TEXT_LEFT + 40 * pitch, 1e-9);
+  EXPECT_NEAR(last->x, OLI_TEXT_LEFT + 154 * OLI_TEXT_WIDTH / 160.0, 1e-9);
+}
