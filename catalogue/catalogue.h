@@ -13,3 +13,7 @@
 #include "catalogue/stguete.h"
 #include "catalogue/alguete.h"
 #include "catalogue/section.h"
+#include "catalogue/concrete.h"
+#include "catalogue/mc_grades.h"
+#include "catalogue/user_lists.h"
+#include "catalogue/member_check.h"

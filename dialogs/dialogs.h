@@ -17,3 +17,4 @@
 #include "dialogs/dlg.h"
 #include "dialogs/area_rebar.h"
 #include "dialogs/columns_hints.h"
+#include "dialogs/param_blocks.h"
