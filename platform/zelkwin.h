@@ -80,8 +80,8 @@ void pxStRc(int x1, int y1, int x2, int y2, const void *buffer); /* put such a c
 ** Fonts and texts
 **
 ** A font code: 0x1000 (4096) the normal proportional font, 0 the fixed 8-pixel font, or-ed with 2
-** the small font; style bits 0x10000 bold, 0x20000 and 0x40000 the soft styles (semi-bold and
-** oblique). Pop_RFont selects a font and remembers the previous one, Push_RFont goes back.
+** the small font; style bits 0x10000 bold, 0x20000 and 0x40000 the two soft-bold styles
+** (condensed bold, and bold one pixel smaller). Pop_RFont selects a font and remembers the previous one, Push_RFont goes back.
 */
 extern int RFONT_HEIGHT; /* line height of the current font in pixels */
 extern int RFONT_WIDTH;  /* average character width of the current font */

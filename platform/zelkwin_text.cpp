@@ -96,8 +96,11 @@ static Font_Table *Font_For(int code) {
     family = fixed ? "DejaVu Sans Mono" : "DejaVu Sans Condensed";
     weight = CAIRO_FONT_WEIGHT_BOLD;
   }
-  if (code & 0x40000) slant = CAIRO_FONT_SLANT_OBLIQUE;
   double size = fixed ? (small ? 11.0 : 13.29) : (small ? 10.0 : 12.0);
+  if ((code & 0x40000) && !(code & 0x30000)) { /* the second soft-bold style: bold, a little smaller */
+    weight = CAIRO_FONT_WEIGHT_BOLD;
+    size -= 1.0;
+  }
   cairo_font_face_t *face = cairo_toy_font_face_create(family, slant, weight);
   cairo_matrix_t fm, ctm;
   cairo_matrix_init_scale(&fm, size, size);
