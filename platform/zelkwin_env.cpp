@@ -250,6 +250,6 @@ int formatNumber(double value, int flags, int width, int max_decimals, int decim
     }
     if (!strcmp(num, "-0")) snprintf(num, sizeof num, "0");
   }
-  if (flags & 0x2) return snprintf(out, 64, "%s", num);
-  return snprintf(out, 64, "%*s", width, num);
+  int n = (flags & 0x2) ? snprintf(out, 64, "%s", num) : snprintf(out, 64, "%*s", width, num);
+  return n < 0 ? 0 : n > 63 ? 63 : n; /* the length written */
 }

@@ -159,4 +159,5 @@ TEST(ZelkwinEnv, FormatNumberRoundsHalfAwayFromZero) {
   EXPECT_EQ(Fmt(1.5, 0x372, 20, 5, 2), "1.50");
   EXPECT_EQ(Fmt(1.234567, 0x372, 20, 5, 2), "1.23457");
   EXPECT_EQ(Fmt(123456.0, 0, 3, 0, 1), "123456.0");
+  EXPECT_EQ(Fmt(1e300, 0, 0, 0, 2).size(), 63u); /* cut to the 64-byte buffer */
 }
