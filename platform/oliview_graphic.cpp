@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 /* Pictures are decoded with our own static copy of stb_image (PNG, BMP, JPEG). */
@@ -26,6 +27,7 @@
 #endif
 
 #include "platform/oliview_layout.h"
+#include "platform/zelkwin.h"
 
 namespace {
 
@@ -70,6 +72,29 @@ bool has_name(const std::string &s, const char *name) {
   for (char &c : a) c = (char)tolower((unsigned char)c);
   for (char &c : b) c = (char)tolower((unsigned char)c);
   return a.find(b) != std::string::npos;
+}
+
+/* The picture of a symbol file "%FONT%\name" of the environment's font folder
+** ($SPLICE_FONT_DIR, else "fonts" below the private data path): the file itself when it is a
+** picture, else a PNG or BMP of the same name. Null when there is none (RGBA pixels else). */
+unsigned char *load_symbol(const std::string &ref, int *w, int *h) {
+  std::string name = ref;
+  if (name.compare(0, 6, "%FONT%") == 0) name = name.substr(6);
+  for (char &c : name)
+    if (c == '\\') c = '/';
+  while (!name.empty() && name[0] == '/') name.erase(0, 1);
+  if (name.empty() || name.find("..") != std::string::npos) return nullptr;
+  const char *env = getenv("SPLICE_FONT_DIR");
+  std::string dir = env && *env ? std::string(env) : std::string(CurOb_Privat_Datapath()) + "/fonts";
+  std::string base = name.substr(0, name.rfind('.') == std::string::npos ? name.size() : name.rfind('.'));
+  const std::string tries[3] = {dir + "/" + name, dir + "/" + base + ".png", dir + "/" + base + ".bmp"};
+  for (const std::string &t : tries) {
+    int comp = 0;
+    unsigned char *pix = stbi_load(t.c_str(), w, h, &comp, 4);
+    if (pix && *w > 0 && *h > 0 && (size_t)*w * *h <= (16u << 20)) return pix;
+    if (pix) stbi_image_free(pix);
+  }
+  return nullptr;
 }
 
 } /* namespace */
@@ -218,7 +243,22 @@ void Lay::graphic(const Oli_Block &b) {
       /* symbol file anchored at its top left corner, filling the window to the far corner */
       double ax = px(v[0]), ay = py(v[1]);
       double w = std::max(0.2, left_x + W - ax), h = std::max(0.2, top + H - ay);
-      if (has_name(e.text, "UserCommentLogo")) {
+      int iw = 0, ih = 0;
+      unsigned char *pix = load_symbol(e.text, &iw, &ih);
+      if (pix) {
+        double r = std::min(w / iw, h / ih);
+        Oli_Item it{};
+        it.kind = OLI_IT_IMAGE;
+        it.x = ax;
+        it.y = ay;
+        it.x2 = iw * r;
+        it.y2 = ih * r;
+        it.image_w = iw;
+        it.image_h = ih;
+        it.image.assign(pix, pix + (size_t)iw * ih * 4);
+        stbi_image_free(pix);
+        item(it);
+      } else if (has_name(e.text, "UserCommentLogo")) {
         /* our own comment symbol: a speech bubble */
         double s = std::min(w, h);
         Oli_Item bub{};

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "platform/oliview.h"
@@ -178,4 +179,26 @@ TEST(OliviewPicture, FillingSamplesColoursAndDashes) {
   EXPECT_EQ(line->dash, (std::vector<double>{0.1, 0.1}));
   EXPECT_NEAR(line->x2 - line->x, 10.0, 1e-9);
   EXPECT_EQ(Oli_Write_Png(&l, 1, 50, "fuellmuster.png"), 1);
+}
+
+TEST(OliviewPicture, SymbolFilesOfTheFontFolder) {
+  ASSERT_EQ(system("mkdir -p schriften"), 0);
+  write_png("schriften/Firmenlogo.png", 20, 10);
+  setenv("SPLICE_FONT_DIR", "schriften", 1);
+  Oli_Layout l = lay_written("logo_01.oli", [](FILE *f) {
+    Oli_Set_Logo_Name("Firmenlogo");
+    Oli_Write_Logo(f, 3.0, 1.5, ".ocm");
+    Oli_Set_Logo_Name("Fehlt");
+    Oli_Write_Logo(f, 3.0, 1.5, ".ocm");
+  });
+  unsetenv("SPLICE_FONT_DIR");
+  std::vector<const Oli_Item *> img = items(l, OLI_IT_IMAGE);
+  ASSERT_EQ(img.size(), 1u);
+  EXPECT_EQ(img[0]->image_w, 20);
+  EXPECT_NEAR(img[0]->x, OLI_TEXT_LEFT, 1e-9);
+  EXPECT_NEAR(img[0]->y, OLI_BODY_TOP, 1e-9);
+  EXPECT_NEAR(img[0]->x2, 3.0, 1e-9); /* 20 x 10 pixels in 3 x 1.5 cm */
+  EXPECT_NEAR(img[0]->y2, 1.5, 1e-9);
+  ASSERT_EQ(l.warnings.size(), 1u);
+  EXPECT_NE(l.warnings[0].find("Symboldatei nicht vorhanden: %FONT%\\Fehlt.ocm"), std::string::npos) << l.warnings[0];
 }
