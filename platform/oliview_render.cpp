@@ -195,9 +195,13 @@ void Oli_Draw_Page(void *cairo_context, const Oli_Layout *layout, int index) {
 int Oli_Write_Pdf(const Oli_Layout *layout, const char *pdf_path) {
   if (layout == nullptr || pdf_path == nullptr) return 0;
   const double k = OLI_CM_TO_PT;
-  cairo_surface_t *s = cairo_pdf_surface_create(pdf_path, OLI_PAGE_W * k, OLI_PAGE_H * k);
+  /* written beside the target and renamed at the end, so that a failed print leaves an older
+  ** PDF of the list untouched */
+  std::string temp = std::string(pdf_path) + ".tmp";
+  cairo_surface_t *s = cairo_pdf_surface_create(temp.c_str(), OLI_PAGE_W * k, OLI_PAGE_H * k);
   if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
     cairo_surface_destroy(s);
+    remove(temp.c_str());
     return 0;
   }
   cairo_pdf_surface_set_metadata(s, CAIRO_PDF_METADATA_TITLE, layout->title.c_str());
@@ -226,6 +230,8 @@ int Oli_Write_Pdf(const Oli_Layout *layout, const char *pdf_path) {
   cairo_surface_finish(s);
   int ok = cairo_surface_status(s) == CAIRO_STATUS_SUCCESS;
   cairo_surface_destroy(s);
+  if (ok && rename(temp.c_str(), pdf_path) != 0) ok = 0;
+  if (!ok) remove(temp.c_str());
   return ok;
 }
 

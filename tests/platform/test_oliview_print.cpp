@@ -9,6 +9,7 @@
 #include <cairo.h>
 
 #include <dirent.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -201,6 +202,13 @@ TEST(OliviewPrint, FailedReadsAndWritesAreReported) {
   }
   EXPECT_TRUE(read_box);
   EXPECT_TRUE(write_box);
+  /* a PDF that cannot replace an older one (a folder of that name) leaves no half file */
+  ASSERT_EQ(system("mkdir -p ordner.pdf"), 0);
+  EXPECT_EQ(Oli_Print_File_To_Pdf("ziel_01.oli", "ordner.pdf"), 0);
+  EXPECT_NE(access("ordner.pdf.tmp", F_OK), 0);
+  ASSERT_EQ(Oli_Print_File_To_Pdf("ziel_01.oli", "ziel.pdf"), 1);
+  EXPECT_EQ(access("ziel.pdf", F_OK), 0);
+  EXPECT_NE(access("ziel.pdf.tmp", F_OK), 0);
   EXPECT_EQ(Oli_Render_Page_Png("ziel_01.oli", 99, 96, "x.png"), 0);
   EXPECT_EQ(Oli_Render_Page_Png("ziel_01.oli", 1, 96, "kein/ordner/x.png"), 0);
 }
