@@ -9,6 +9,7 @@
 #include <string>
 
 #include "foundation/codepage.h"
+#include "printlist/printlist.h"
 
 static std::string Slurp(FILE *f)
 {
@@ -18,6 +19,8 @@ static std::string Slurp(FILE *f)
     char buf[4096];
     size_t n;
     while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    /* leave the writer's margin as a new print list expects it */
+    Oli_Set_Left_Margin(f, 0.0);
     return s;
 }
 
