@@ -47,12 +47,12 @@ uint32_t Print_Nachweis_Zul(const Member_Record *m, const Section_Forces *f, dou
   double so, su, sr = 0.0, sl = 0.0;
   if (m->section_kind == SECTION_KREIS) {
     const double M = std::sqrt(My * My + Mz * Mz);
-    so = -K_W(v[SV_W_O_NEG]) * M;
+    so = 0.0 - K_W(v[SV_W_O_NEG]) * M;   /* no negative zero in the print */
     su = K_W(v[SV_W_U]) * M;
   } else {
-    so = -K_W(v[SV_W_O_NEG]) * My;
+    so = 0.0 - K_W(v[SV_W_O_NEG]) * My;
     su = K_W(v[SV_W_U]) * My;
-    sr = -K_W(v[SV_W_ZP]) * Mz;
+    sr = 0.0 - K_W(v[SV_W_ZP]) * Mz;
     sl = K_W(v[SV_W_ZM_NEG]) * Mz;
   }
   const double bmax = Max2(so, su) + Max2(sr, sl), bmin = Min2(so, su) + Min2(sr, sl);
