@@ -7,11 +7,14 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "printlist/printlist.h"
 #include "results/print_list.h"
 
@@ -297,4 +300,79 @@ TEST(PlotSketch, GridVariantsLabelsAndArrow)
     EXPECT_EQ(Lines_With_Prefix(st, " 1  ").size(), 4u);
     /* the shaft from the head base 15 to the tail -25 */
     EXPECT_NE(st.find(" 1  15.000000 0.000000 -25.000000 0.000000\n"), std::string::npos) << st;
+}
+
+/* ---------------------------------------------------------------- sections of a connector splice */
+
+/* Extents (width, height) of every four-cornered area record. */
+static std::vector<std::pair<double, double>> Box_Extents(const std::string &s)
+{
+    std::vector<std::pair<double, double>> out;
+    for (const std::string &l : Lines_With_Prefix(s, " 18 4 ")) {
+        std::vector<double> v = Numbers(l);
+        if (v.size() != 10) continue;
+        double x0 = 1e9, x1 = -1e9, y0 = 1e9, y1 = -1e9;
+        for (int k = 0; k < 4; k++) {
+            x0 = std::min(x0, v[2 + 2 * k]);
+            x1 = std::max(x1, v[2 + 2 * k]);
+            y0 = std::min(y0, v[3 + 2 * k]);
+            y1 = std::max(y1, v[3 + 2 * k]);
+        }
+        out.push_back({x1 - x0, y1 - y0});
+    }
+    return out;
+}
+
+static int Count_Extent(const std::vector<std::pair<double, double>> &boxes, double w, double h)
+{
+    int n = 0;
+    for (const auto &b : boxes)
+        if (std::fabs(b.first - w) < 1e-4 && std::fabs(b.second - h) < 1e-4) n++;
+    return n;
+}
+
+TEST(PlotSections, RingConnectorsInBothSections)
+{
+    /* ring connectors of 65 mm, 30 mm deep, M12 bolts: 2 columns of 2 rows per half */
+    Fresh_Splice(true);
+    Connector_Catalogue *cat = const_cast<Connector_Catalogue *>(Get_Connector_Catalogue(25));
+    ASSERT_NE(cat, nullptr);
+    if (cat->n_rows < 1) cat->n_rows = 1;
+    cat->rows[0].hc = 30.0;
+    Splice_Input.vbm_type = 25;
+    Splice_Input.connector_index = 0;
+    Splice_Input.d = 65.0;
+    Splice_Input.d_bolt = 12.0;
+    Splice_Input.L = 80.0;
+    Set_Layout(2, 2);
+    ASSERT_EQ(Build_Regular_Pattern(12.0, -6.0, 15.0, 12.0, 2), 1);
+    snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", "rings");
+
+    double x0, y0, x1, y1;
+    const double s = Plot_Scale_Laengsschnitt(&x0, &y0, &x1, &y1, 2, 0, 3, 1);
+    FILE *f = tmpfile();
+    Plot_Laengsschnitt_02(f);
+    std::string out = Slurp(f);
+    fclose(f);
+    std::vector<std::pair<double, double>> boxes = Box_Extents(out);
+    /* one drawn fastener per column (rows 2: i mod 2 = 0) at +x and -x: 4 positions, each with
+    ** two rings D x hc across both joint planes, two washers 4 r_b x 1.4 r_b and a shank 2 r_b
+    ** through the splice (8 + 12 + 8 cm) */
+    EXPECT_EQ(Count_Extent(boxes, 6.5 * s, 3.0 * s), 8) << out.substr(0, 2000);
+    EXPECT_EQ(Count_Extent(boxes, 4 * 0.6 * s, 1.4 * 0.6 * s), 8);
+    EXPECT_EQ(Count_Extent(boxes, 1.2 * s, 28.0 * s), 4);
+    EXPECT_NE(out.find(" 20  50\n"), std::string::npos);
+
+    const double sq = Plot_Scale_Querschnitt(&x0, &y0, &x1, &y1, 3, 2, 3, 1);
+    f = tmpfile();
+    Plot_Querschnitt_03(f);
+    out = Slurp(f);
+    fclose(f);
+    boxes = Box_Extents(out);
+    /* the two rows of the first column: two rings hc x D each and the bolt through */
+    EXPECT_EQ(Count_Extent(boxes, 3.0 * sq, 6.5 * sq), 4) << out.substr(0, 2000);
+    EXPECT_EQ(Count_Extent(boxes, 28.0 * sq, 1.2 * sq), 2);
+    /* side timbers: no washers in the cross section (only outside plates have them) */
+    EXPECT_EQ(Count_Extent(boxes, 1.2 * 0.6 * sq, 3.0 * 0.6 * sq), 0);
+    for (const char *name : {"rings02.SPF", "rings03.SPF"}) unlink(name);
 }
