@@ -154,8 +154,27 @@ extern void (*Xtr_Rule_Page_Hook)(Xtr_Rule_Rec *rule);
 /* Type id of a check type (integer 0 of its type line). */
 static inline int32_t Nchw_Type_Id(const Nchw_Type_Rec *type) { return type->ints0_3[0]; }
 
+/* Help topic of the module's dialogs (default "XNCHW_GLOBAL") and the kept module setting. */
+extern char Nchw_Help_Key[50];
+extern int32_t Nchw_Module_Value;
+
+/* Creation: null (lists unchanged) and a message box when memory runs out. */
 Nchw_Rec *New_Nachweis(void);
+Xtr_Rule_Rec *New_Xtr_Rule(Nchw_Rec *check);
+Xtr_Rule_Rec *New_Xtr_Rule_First(Nchw_Rec *check);
+Lkom_Rec *New_Lkom(Nchw_Rec *check);
+GenRule_Rec *New_GenRule(Nchw_Rec *check);
+/* Ascending by number; equal numbers do not keep their order. */
+void Sort_Nachweise(void);
+void Sort_Xtr_Rules(Nchw_Rec *check);
+void Sort_Lkoms(Nchw_Rec *check);
+/* Release of single children (unlinked from their owner, whose count goes down). */
+void Free_Xtr_Rule(Xtr_Rule_Rec *rule);
+void Free_Lkom(Lkom_Rec *lkom);
+void Free_GenRule(GenRule_Rec *rule);
 void Free_All_Nachweise(void);
+void Set_Nchw_Help_Key(const char *text);
+void Set_Nchw_Module_Value(int32_t value);
 int32_t Count_Nachweise(void);
 int32_t Count_Activated_Nachweise(void);
 int32_t Count_Active_Nachweise_Of_Type(int32_t type_id);
