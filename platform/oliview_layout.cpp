@@ -361,7 +361,6 @@ Row parse_row(const std::string &line, bool plain, Oli_Run_Stats *stats) {
   Row r{};
   for (const Oli_Run &run : Oli_Split_Runs(line, 0, plain, stats)) {
     if (run.type == OLI_RUN_TEXT) {
-      size_t k = 0;
       for (char byte : run.bytes) {
         VChar v;
         v.byte = byte;
@@ -371,7 +370,6 @@ Row parse_row(const std::string &line, bool plain, Oli_Run_Stats *stats) {
         Oli_Append_Utf8(&one, Oli_Print_Font_Codepoint((unsigned char)byte));
         v.utf8 = one;
         r.chars.push_back(v);
-        k++;
       }
     } else if (run.type == OLI_RUN_TAB) {
       r.chars.push_back({" ", ' ', run.face});
@@ -456,7 +454,7 @@ void Lay::table_row(const std::string &line, const Oli_Block &b, double x0, doub
         if (runs.empty() || runs.back().face != v.face) {
           Oli_Run run{};
           run.type = OLI_RUN_TEXT;
-          run.face = v.face | (header ? 0 : 0);
+          run.face = v.face;
           runs.push_back(run);
         }
         runs.back().utf8 += v.utf8;
