@@ -376,3 +376,41 @@ TEST(PlotSections, RingConnectorsInBothSections)
     EXPECT_EQ(Count_Extent(boxes, 1.2 * 0.6 * sq, 3.0 * 0.6 * sq), 0);
     for (const char *name : {"rings02.SPF", "rings03.SPF"}) unlink(name);
 }
+
+TEST(PlotSections, InnerPlatesAndThreeRowsInTheCrossSection)
+{
+    /* two plates of 1 cm in a 12 cm member: timber parts of (12 - 2) / 3 = 3.333 cm, plates from
+    ** -6 + 3.333 = -2.667 to -1.667 and from -6 + 2 * 3.333 + 1 = 1.667 to 2.667 */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = 24.0;
+    Splice_Input.plate_count = 2.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.d = 12.0;
+    Splice_Input.L = 60.0;
+    Set_Layout(5, 3);
+    ASSERT_EQ(Build_Regular_Pattern(8.0, -8.0, 5.0, 8.0, 5), 1);
+    snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", "innerq");
+    double x0, y0, x1, y1;
+    const double s = Plot_Scale_Querschnitt(&x0, &y0, &x1, &y1, 3, 2, 3, 1);
+    FILE *f = tmpfile();
+    Plot_Querschnitt_03(f);
+    const std::string out = Slurp(f);
+    fclose(f);
+    std::vector<std::pair<double, double>> boxes = Box_Extents(out);
+    /* three dowels over the full width (whatever the five columns), two plates over the height */
+    EXPECT_EQ(Count_Extent(boxes, 12.0 * s, 1.2 * s), 3);
+    EXPECT_EQ(Count_Extent(boxes, 1.0 * s, 24.0 * s), 2);
+    bool left = false, right = false;
+    for (const std::string &l : Lines_With_Prefix(out, " 18 4 ")) {
+        std::vector<double> v = Numbers(l);
+        if (v.size() != 10) continue;
+        const double xa = std::min(v[2], v[6]), xb = std::max(v[2], v[6]);
+        if (std::fabs(xa - (-8.0 / 3.0) * s) < 1e-4 && std::fabs(xb - (-5.0 / 3.0) * s) < 1e-4) left = true;
+        if (std::fabs(xa - (5.0 / 3.0) * s) < 1e-4 && std::fabs(xb - (8.0 / 3.0) * s) < 1e-4) right = true;
+    }
+    EXPECT_TRUE(left);
+    EXPECT_TRUE(right);
+    unlink("innerq03.SPF");
+}
