@@ -49,6 +49,9 @@ void Oli_Init_Writer(int32_t depth, int32_t spacing_mode, int32_t flags) {
   no_indent = flags & 1;
   unnumbered = (flags >> 1) & 1;
   last_bookmark_level = -1;
+  /* A new print list starts at the page's own margins, whatever the previous one left. */
+  base_margin = 0.0;
+  left_margin = right_margin = 0.0f;
 }
 
 void Oli_Set_Level_Spacing(const int32_t *modes) {

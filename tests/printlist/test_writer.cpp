@@ -117,6 +117,19 @@ TEST(OliWriter, IndentedHeadingSetsTabAndMargins) {
   Oli_Set_Left_Margin(c.f, 0.0);
 }
 
+TEST(OliWriter, NewListDoesNotInheritTheMarginsOfTheLastOne) {
+  Reset_Writers();
+  Oli_Init_Writer(3, 2, 0);
+  Capture c;
+  Oli_Write_Heading(c.f, 2, "T");
+  Oli_Set_Right_Margin(c.f, 2.0);
+  EXPECT_NEAR(Oli_Get_Left_Margin(), 1.74, 1e-6);
+  Oli_Init_Writer(3, 2, 0);
+  EXPECT_EQ(Oli_Get_Left_Margin(), 0.0);
+  EXPECT_EQ(Oli_Get_Right_Margin(), 0.0);
+  EXPECT_EQ(Oli_Get_Base_Margin(), 0.0);
+}
+
 TEST(OliWriter, StoredPositionsRunOut) {
   Reset_Writers();
   Capture c;
