@@ -530,3 +530,131 @@ TEST(MemberCheck, FireValuesPrint)
             " f\xCE\\t,0,d\xCEr = 15.00, f\xCE\\" "c,0,d\xCEr = 20.00\n"
             "   Eine Schubbeanspruchung darf vernachl\x84ssigt werden. \n");
 }
+
+TEST(MemberCheck, SpatialAdmissibleStressesWithTorsion)
+{
+  Mc_Output out;
+  Member_Record m = Beam();
+  m.grade_code = 7;                                /* BS11: D 8.5, Z 8.5, B 11, Q 1.2, T 1.6 */
+  Section_Forces f = {10.0, 0.0, 4.8, 0.2, 2.0, 0.5};
+  double res[7];
+  EXPECT_EQ(Print_Nachweis_Zul(&m, &f, 1.0, 1.0, nullptr, 1, 0, res), 0x700000u);
+  /* sigma_N 0.5, bending 3.0 about y and 1.5 about z, tau_Q = 15 * 4.8 / 200 */
+  EXPECT_NEAR(res[0], 5.0, 1e-9);
+  EXPECT_NEAR(res[1], -4.0, 1e-9);
+  EXPECT_NEAR(res[2], 0.36, 1e-9);
+  EXPECT_NEAR(res[4], 0.5 + 4.5 * 8.5 / 11.0, 1e-9);
+  EXPECT_NEAR(res[3], 4.5 * 8.5 / 11.0 - 0.5, 1e-9);
+  /* W_T of a 10 x 20 rectangle about 0.246 * 20 * 10^2 = 492 cm3 (Saint-Venant) */
+  EXPECT_NEAR(res[5], 0.4065, 0.002);
+  /* tension edge governs over (a + sqrt(a^2 + 4 q^2)) / 2 = 0.453 */
+  EXPECT_NEAR(res[6], (0.5 + 4.5 * 8.5 / 11.0) / 8.5, 1e-9);
+  const std::string s = out.second();
+  EXPECT_EQ(s.rfind("   Schnittkr\x84" "fte:  N = 10.00 kN,  Q\xCE\\\xC1\xCEr = 0.00 kN,  Q\xCE\\\xD3\xCEr = 4.80 kN\n"
+                    "   Momente:  T = 0.20 kNm,  M\xCE\\\xC1\xCEr = 2.00 kNm,  M\xCE\\\xD3\xCEr = 0.50 kNm\n"
+                    "   Spannung aus Normalkraft:  \xCC\xCE\\N\xCEr = 0.50 MN/m\xCE/2\xCEr\n"
+                    "   Normalspannungen:  \xCC\xCE\\max\xCEr = 5.00 MN/m\xCE/2\xCEr,  \xCC\xCE\\min\xCEr = -4.00 MN/m\xCE/2\xCEr\n"
+                    "   Schubspannungen:  \xD6\xCE\\Q\xCEr = 0.36 MN/m\xCE/2\xCEr,  \xD6\xCE\\T\xCEr = 0.41 MN/m\xCE/2\xCEr\n"
+                    "   \xCC\xCE\\Z\xCEr/zul \xCC\xCE\\Z\xCEr = 3.98/8.50 = 0.468\n"
+                    "   \xCC\xCE\\" "D\xCEr/zul \xCC\xCE\\" "D\xCEr = 2.98/8.50 = 0.350\n"
+                    "   \xD6\xCE\\T\xCEr/zul \xD6\xCE\\T\xCEr = 0.41/1.60 = 0.25", 0), 0u) << s;
+  EXPECT_NE(s.find(",  \xD6\xCE\\Q\xCEr/zul \xD6\xCE\\Q\xCEr = 0.36/1.20 = 0.300\n"
+                   "   (\xD6\xCE\\T\xCEr/U\xCE\\v\xCEr)/zul \xD6\xCE\\T\xCEr + ((\xD6\xCE\\Q\xCEr/U\xCE\\v\xCEr)/zul \xD6\xCE\\Q\xCEr)"
+                   "\xCE/m\xCEr = 1  \x88  U\xCE\\v\xCEr = 0.45"), std::string::npos) << s;
+}
+
+TEST(MemberCheck, SectionValuesLongForm)
+{
+  Mc_Output out;
+  const Section_Dims d = Rect(10, 20);
+  Print_Kennwerte(SECTION_RECHTECK, &d, 1);
+  const std::string s = out.first();
+  EXPECT_EQ(s.rfind("   Kennwerte: A = 200.0 cm\xCE/2\xCEr,  A\xCE\\Q\xCEr = 133.3 cm\xCE/2\xCEr,  W\xCE\\T\xCEr = 49", 0), 0u) << s;
+  const std::string second = "\n   W\xCE\\\xC1-\xCEr/W\xCE\\\xC1+\xCEr = 666.7/666.7 cm\xCE/3\xCEr,"
+                             "  W\xCE\\\xD3-\xCEr/W\xCE\\\xD3+\xCEr = 333.3/333.3 cm\xCE/3\xCEr\n";
+  ASSERT_GE(s.size(), second.size());
+  EXPECT_EQ(s.substr(s.size() - second.size()), second);
+}
+
+TEST(MemberCheck, DeformationPrintsWithPrecamber)
+{
+  Mc_Output out;
+  Member_Record m = Column();
+  m.deform.gamma_m_emod = 1.3;
+  m.deform.L_v[0] = m.deform.L_v[1] = 5.0;
+  m.deform.div_A[0] = 200.0;
+  m.deform.div_A[1] = 250.0;
+  m.deform.div_B[0] = m.deform.div_B[1] = 150.0;
+  m.deform.div_C[0] = m.deform.div_C[1] = 300.0;
+  m.deform.precamber_position = 2;
+  m.deform.precamber = 1.5;
+  Member_Check c = {123, 0};
+  Print_Nachweis_Holz(&m, &c);
+  c = {222, MC_EUROCODE};
+  m.deform.L_v[1] = 0.0;
+  Print_Nachweis_Holz(&m, &c);
+  m.switches |= MEMBER_NO_DEFORM;
+  Print_Nachweis_Holz(&m, &c);
+  EXPECT_EQ(out.first(),
+            "   Nachweis der Verformungen (quasist\x84ndige BS):  \xC0\xCE\\M,EMod\xCEr = 1.30\n"
+            "   Vergleichsl\x84ngen:  L\xCE\\v,m\xCEr = L\xCE\\v,n\xCEr = 5.000 m\n"
+            "   Grenzwert in m-Richtung:  u\xCE\\m\xCEr/\xC0\xCE\\M,EMod\xCEr = w\xCE\\" "fin,m\xCEr-w\xCE\\" "0,m\xCEr \xF3"
+            " w\xCE\\m,req\xCEr = L\xCE\\v,m\xCEr/200 = 25.0 mm\n"
+            "   Grenzwert in n-Richtung:  u\xCE\\n\xCEr/\xC0\xCE\\M,EMod\xCEr = w\xCE\\" "fin,n\xCEr-w\xCE\\" "0,n\xCEr \xF3"
+            " w\xCE\\n,req\xCEr = L\xCE\\v,n\xCEr/250 = 20.0 mm\n"
+            "   \x9A" "berh\x94hungen:  w\xCE\\" "0,m\xCEr = -15.00 mm,  w\xCE\\" "0,n\xCEr = 0.00 mm\n"
+            "   Nachweis der Verformungen:  \xC0\xCE\\M,EMod\xCEr = 1.30\n"
+            "   Vergleichsl\x84ngen:  L\xCE\\v,m\xCEr = 5.000 m,  L\xCE\\v,n\xCEr = 0.000 m\n"
+            "   Grenzwert Teil A in m-Richtung:  u\xCE\\m\xCEr/\xC0\xCE\\M,EMod\xCEr = w\xCE\\inst,m\xCEr \xF3"
+            " w\xCE\\" "A,m,req\xCEr = L\xCE\\v,m\xCEr/200 = 25.0 mm\n"
+            "   Grenzwert Teil B in m-Richtung:  u\xCE\\m\xCEr/\xC0\xCE\\M,EMod\xCEr = w\xCE\\" "fin,m\xCEr \xF3"
+            " w\xCE\\" "B,m,req\xCEr = L\xCE\\v,m\xCEr/150 = 33.3 mm\n"
+            "   Grenzwert Teil C in m-Richtung:  u\xCE\\m\xCEr/\xC0\xCE\\M,EMod\xCEr = w\xCE\\net,fin,m\xCEr \xF3"
+            " w\xCE\\" "C,m,req\xCEr = L\xCE\\v,m\xCEr/300 = 16.7 mm\n"
+            "   Grenzwert Teil A in n-Richtung:  wird nicht gef\x81hrt\n"
+            "   Grenzwert Teil B in n-Richtung:  wird nicht gef\x81hrt\n"
+            "   Grenzwert Teil C in n-Richtung:  wird nicht gef\x81hrt\n"
+            "   \x9A" "berh\x94hungen:  w\xCE\\m,0\xCEr = -15.00 mm,  w\xCE\\n,0\xCEr = 0.00 mm\n"
+            "   Nachweis der Verformungen: wird nicht gef\x81hrt\n");
+}
+
+TEST(MemberCheck, FireCheckWithStoredValues)
+{
+  Mc_Output out;
+  Member_Record m = Column();
+  m.fire_exposure = 0;
+  m.char_t = 2.0;
+  Member_Fire_Values &fv = m.fire[0];
+  fv.valid = 1;
+  fv.b = fv.d = 16.0;
+  fv.f_m_y_d = fv.f_m_z_d = 25.0;
+  fv.f_t_0_d = 15.0;
+  fv.f_c_0_d = 20.0;
+  Section_Forces f = {-100.0, 0.0, 0.0, 0.0, 0.0, 0.0};
+  Section_Check_Result r;
+  ASSERT_EQ(Print_Nachweis_EC(&m, &f, MC_EUROCODE | MC_FIRE, &r), 1);
+  /* the residual 16 x 16 and the stored strengths: 10 * 100 / 256 / (1.0 * 20) */
+  EXPECT_DOUBLE_EQ(r.f_c_0_d, 20.0);
+  EXPECT_NEAR(r.sigma_N, -3.90625, 1e-12);
+  EXPECT_NEAR(r.U_c, 0.1953125, 1e-12);
+  EXPECT_DOUBLE_EQ(r.f_v_d, 0.0);
+  const std::string s = out.second();
+  EXPECT_EQ(s.find("Schub"), std::string::npos) << s;      /* no shear check with fire values */
+
+  /* the whole print names the method and prints the stored values */
+  Member_Check c = {224, MC_EUROCODE | MC_FIRE};
+  Print_Nachweis_Holz(&m, &c);
+  const std::string p = out.first();
+  EXPECT_EQ(p.rfind("   Nachweis der Tragf\x84higkeit (Brandschutz)\n", 0), 0u) << p;
+  EXPECT_NE(p.find("   Brandschutznachweis:  Methode mit reduzierten Eigenschaften\n"
+                   "   Rechteck:  b = 16.0 cm,  d = 16.0 cm\n"), std::string::npos) << p;
+  /* without stored values: the section with its charring */
+  fv.valid = 0;
+  Mc_Output out2;
+  c.flags |= MC_FIRE_METHOD_2;
+  Print_Nachweis_Holz(&m, &c);
+  const std::string q = out2.first();
+  EXPECT_NE(q.find("   Brandschutznachweis:  Methode mit reduziertem Querschnitt\n"
+                   "   Brandbeanspruchung:  t = 2.0 cm (vierseitig)\n"
+                   "   Rechteck:  b = 14.6 cm,  d = 14.6 cm\n"), std::string::npos) << q;
+}
