@@ -250,7 +250,7 @@ int32_t Set_Default_Concrete(Old_Concrete_Grade *c)
 int32_t Set_Default_Rebar(Old_Rebar_Grade *r)
 {
   Msg_Printf("Freie Stahldef. für %s nicht möglich!\nIntialiesierung mit %s."_cp850,
-             "BSt 500 S", "BSt 500 S");
+             "DIN 1045 (7.88)", "BSt 500 S");
   if (r) {
     *r = Old_Rebar[2];
     r->ratio = 1.4;

@@ -142,8 +142,8 @@ typedef struct Grade_Choice_List {
   char texts[GRADE_LIST_MAX][GRADE_TEXT_SIZE];
 } Grade_Choice_List;
 
-/* A new list (mask: 1 old grades, 2 lightweight grades, 4 "frei", 8 the list's flag); null
-** when memory runs out. */
+/* A new list (mask: 1 old grades, 2 lightweight grades, 4 "frei", 8 the list's flag), from
+** the counted memory layer; released with Free_Grade_List. */
 Grade_Choice_List *Build_Concrete_Grade_List(int32_t with_separators, int32_t mask);
 Grade_Choice_List *Build_Rebar_Grade_List(int32_t mode);
 int32_t Find_Grade_List_Index(const Grade_Choice_List *list, int32_t code, int32_t mask);

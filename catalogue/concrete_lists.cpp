@@ -3,9 +3,8 @@
 ** a colour and a flag word (0x1000 separator, 0x2 the entry asks for a density), and the
 ** switch that makes the grade choices open a parameter dialog for a user-defined grade.
 */
-#include <cstdlib>
-
 #include "catalogue/concrete.h"
+#include "foundation/memory.h"
 #include "foundation/ttool.h"
 #include "platform/zelkwin.h"
 
@@ -33,7 +32,8 @@ static void Add_Separator(Grade_Choice_List *l)
 
 static Grade_Choice_List *New_List(int32_t width)
 {
-  Grade_Choice_List *l = static_cast<Grade_Choice_List *>(calloc(1, sizeof(Grade_Choice_List)));
+  /* the counted layer ends the program with its message when memory runs out */
+  Grade_Choice_List *l = static_cast<Grade_Choice_List *>(Mem_Calloc(sizeof(Grade_Choice_List)));
   if (!l) return nullptr;
   l->width = width;
   l->view.stride = GRADE_TEXT_SIZE;
@@ -104,7 +104,7 @@ int32_t Get_Grade_List_Item(const Grade_Choice_List *list, int32_t index, int32_
 
 void Free_Grade_List(Grade_Choice_List *list)
 {
-  free(list);
+  Mem_Free(&list);
 }
 
 void Set_Grade_Dialog_Switch(int32_t value)
