@@ -6,6 +6,7 @@
 #include "checks/beiwert.h"
 #include "checks/bridge_coeff.h"
 #include "checks/char_actions.h"
+#include "checks/genrule.h"
 #include "checks/load_model.h"
 #include "checks/lkom_factors.h"
 #include "checks/lkom_gen.h"

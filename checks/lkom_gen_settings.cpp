@@ -209,12 +209,19 @@ void Lkom_Windows_To_States(void)
         const int32_t *s = Entry_State(&ind[i]);
         Lkom_Window_Append(Window_Of_State(s ? *s : 3), ind[i].kind, ind[i].row);
     }
-    for (int j = 0; j < 9; j++) {
+    /* members take their group's state; the rows remember their group for the generator */
+    for (int32_t i = 0; Nchw_Lf_Table.rows && i < Nchw_Lf_Table.count; i++)
+        Nchw_Lf_Table.rows[i].gen[LF_GEN_JOINT] = 0;
+    for (int32_t i = 0; Nchw_Imp_Table.rows && i < Nchw_Imp_Table.count; i++)
+        Nchw_Imp_Table.rows[i].gen[IMP_GEN_JOINT] = 0;
+    for (int j = 8; j >= 0; j--) {
         Lkom_Window_Entry *l = Lkom_Joint_List[j];
         int32_t m = Lkom_Window_Count(l);
         for (int32_t i = 0; i < m; i++) {
             int32_t *s = Entry_State(&l[i]);
             if (s) *s = Joint_Groups[j].window_state;
+            if (l[i].kind == 2) ((Nchw_Lf_Row *)l[i].row)->gen[LF_GEN_JOINT] = j + 1;
+            if (l[i].kind == 3) ((Nchw_Imp_Row *)l[i].row)->gen[IMP_GEN_JOINT] = j + 1;
         }
     }
 }

@@ -178,7 +178,25 @@ void Set_Nchw_Module_Value(int32_t value);
 int32_t Count_Nachweise(void);
 int32_t Count_Activated_Nachweise(void);
 int32_t Count_Active_Nachweise_Of_Type(int32_t type_id);
+/* ------------------------------------------------------------------ refresh */
+
+/* Set whenever the refresh replaced extremal tables; the management sheet clears it. */
+extern int32_t Nchw_Tables_Changed;
+/* Tree view of the checks: remove all items / rebuild and redraw; installed by the tree view. */
+extern void (*Nchw_Tree_Remove_Hook)(void);
+extern void (*Nchw_Tree_Rebuild_Hook)(void);
+/*
+** Existing objects of the structure: the number of objects of an object type (0..8) and, with
+** numbers given, a pointer to their numbers (owned by the host). Installed by the host
+** application; without it a structure has no objects.
+*/
+extern int32_t (*Nchw_Objects_Of_Type_Hook)(int32_t object_type, const int32_t **numbers);
+int32_t Nchw_Objects_Of_Type(int32_t object_type, const int32_t **numbers);
+/* Keep in the check's selected list of selector s only numbers of existing objects. */
+void Match_Nchw_Selection(Nchw_Rec *check, int s);
+
 int Nchw_Uses_Auto_Xtr_Rules(const Nchw_Rec *check);
+void Build_Auto_Xtr_Rules(Nchw_Rec *check);
 int Refresh_Nachweise(void);
 int Refresh_Nachweise_Hook(void);
 Xtr_Rule_Rec *Edit_Current_Xtr_Rule(void);
