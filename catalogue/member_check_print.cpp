@@ -124,7 +124,8 @@ void Print_Querschnitt(const Member_Record *m, int32_t fire_method)
         Print_Eccentricity(ey, ez);
         File_Printf(f, "\n");
       }
-      if (m->char_t > 0.0 && m->fire_exposure >= 0 && m->fire_exposure <= 4) {
+      /* the charring belongs to the fire check only (a method of 1 or 2) */
+      if (fire_method > 0 && m->char_t > 0.0 && m->fire_exposure >= 0 && m->fire_exposure <= 4) {
         File_Printf(f, " %sBrandbeanspruchung:  t = %.1f cm%s", MC_Ind1, m->char_t, Fire_Side[m->fire_exposure]);
         Calc_Restquerschnitt_Einfach(1, 0, 0.0, m->fire_exposure, fire_method, m->char_t, nullptr, nullptr, &ey, &ez);
         Print_Eccentricity(ey, ez);

@@ -346,6 +346,8 @@ TEST(MemberCheck, MaterialAndSectionPrint)
   m.fire_exposure = 1;
   m.char_t = 1.0;
   Print_Material(&m);
+  /* the charring of the fire check, one side protected: d - t, e_z = t/2 */
+  Print_Querschnitt(&m, 1);
   EXPECT_EQ(out.first(),
             "   Material (DIN 1052-2008):  Holz Nadelholz C24 (S10)\n"
             "   Material (DIN EN 1995):  Holz Nadelholz C24 (S10)\n"
@@ -354,11 +356,14 @@ TEST(MemberCheck, MaterialAndSectionPrint)
             "   Kennwerte: A = 180.0 cm\xCE/2\xCEr,  W\xCE\\o\xCEr = 540.0 cm\xCE/3\xCEr,  W\xCE\\u\xCEr = 540.0 cm\xCE/3\xCEr,"
             "  A\xCE\\Q\xCEr = 120.0 cm\xCE/2\xCEr\n"
             "   Material:  Holz Nadelholz C24 (S10)\n"
-            "   Brandbeanspruchung:  t = 1.0 cm (oben gesch\x81tzt),  Exzentrizit\x84t der Normalkraft:"
-            "  e\xCE\\\xD3\xCEr = 0.50 cm\n"
             "   Rechteck:  b = 10.0 cm,  d = 20.0 cm\n"
             "   Kennwerte: A = 200.0 cm\xCE/2\xCEr,  W\xCE\\o\xCEr = 666.7 cm\xCE/3\xCEr,  W\xCE\\u\xCEr = 666.7 cm\xCE/3\xCEr,"
-            "  A\xCE\\Q\xCEr = 133.3 cm\xCE/2\xCEr\n");
+            "  A\xCE\\Q\xCEr = 133.3 cm\xCE/2\xCEr\n"
+            "   Brandbeanspruchung:  t = 1.0 cm (oben gesch\x81tzt),  Exzentrizit\x84t der Normalkraft:"
+            "  e\xCE\\\xD3\xCEr = 0.50 cm\n"
+            "   Rechteck:  b = 8.0 cm,  d = 19.0 cm\n"
+            "   Kennwerte: A = 152.0 cm\xCE/2\xCEr,  W\xCE\\o\xCEr = 481.3 cm\xCE/3\xCEr,  W\xCE\\u\xCEr = 481.3 cm\xCE/3\xCEr,"
+            "  A\xCE\\Q\xCEr = 101.3 cm\xCE/2\xCEr\n");
 }
 
 TEST(MemberCheck, OtherSectionKinds)
