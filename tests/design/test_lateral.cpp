@@ -237,8 +237,8 @@ TEST(Johansen, RopeEffectAddedToHingeModes)
     Standard_Scope en(true);
     Connection_Result r{};
     r.r_ax = 4000.0;
-    /* bolt, fitted, same members: rope = min(0.25 part, 1000); mode 6 part 7441.03 gets 1000
-    ** -> 8441.03; mode 3 part 7532.19 -> 8532.19; mode 4 7520.74 -> 8520.74: mode 6 with 8441.0 */
+    /* bolt, fitted, same members: rope = min(0.25 share, 1000); mode 6 share 7441.03 gets 1000
+    ** -> 8441.03; mode 3 share 7532.19 -> 8532.19; mode 4 7520.74 -> 8520.74: mode 6 with 8441.0 */
     Calc_Rk_Timber_Timber(1, 1, 12.0, 120.0, 90.0, 0, 0, 1, 0, 30, 0.0, 0.0, 60.0, 60.0, 350.0,
                           350.0, 0, 0, 0, 0, 360.0, nullptr, &r);
     EXPECT_EQ(r.rule_char, 6);
