@@ -429,3 +429,24 @@ TEST(Concrete, GradeLists)
   Set_Grade_Dialog_Switch(0);
   EXPECT_EQ(Get_Grade_Dialog_Switch(), 0);
 }
+
+TEST(Concrete, RecordOfAnOlderStructureVersion)
+{
+  /* version 1.1 knows the lightweight flag and the density, not the modulus fields */
+  FILE *f = tmpfile();
+  ASSERT_NE(f, nullptr);
+  fputs(" 1.0\n 1.1 LC20/22 20000 0.8 -0.0012 -0.0012 -0.002 -0.0035 2 1 1600\n", f);
+  rewind(f);
+  ASSERT_EQ(Dat_Read_Data_Version(f, 1.0), 0);
+  Concrete_Grade c;
+  memset(&c, 0, sizeof c);
+  EXPECT_EQ(Read_Concrete_Grade(&c), 0);
+  EXPECT_STREQ(c.name, "LC20/22");
+  EXPECT_EQ(c.lightweight, 1);
+  EXPECT_DOUBLE_EQ(c.density, 1600.0);
+  EXPECT_EQ(c.auto_modulus, 1);
+  /* (0.8 + 28/440) * 9500 * 28^(1/3) * (1600/2200)^2 */
+  EXPECT_NEAR(c.E, 24913832.2 * (1600.0 / 2200.0) * (1600.0 / 2200.0), 0.5);
+  EXPECT_DOUBLE_EQ(Dat_Current_Version(), 1.0);
+  fclose(f);
+}
