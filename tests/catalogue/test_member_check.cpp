@@ -375,9 +375,26 @@ TEST(MemberCheck, OtherSectionKinds)
   Print_Querschnitt(&m, 0);
   m.section_kind = 7;
   Print_Querschnitt(&m, 0);
+  const float tb[4] = {40, 20, 10, 5};        /* b_o, h_w, b, d_o */
+  m.section_kind = SECTION_PLATTENBALKEN;
+  memset(&m.dims, 0, sizeof m.dims);
+  memcpy(m.dims.v, tb, sizeof tb);
+  Print_Querschnitt(&m, 0);
+  const float ib[6] = {4, 20, 30, 8, 5, 25};  /* d_o, b_o, h_w, b, d_u, b_u */
+  m.section_kind = SECTION_DOPPEL_T;
+  memcpy(m.dims.v, ib, sizeof ib);
+  Print_Querschnitt(&m, 0);
+  m.section_kind = SECTION_USER;
+  Print_Querschnitt(&m, 0);
   const std::string s = out.first();
   EXPECT_EQ(s.rfind("   Kreis:     d = 20.0 cm\n   Kennwerte: A = 314.2 cm", 0), 0u) << s;
   EXPECT_NE(s.find("   ?????\n"), std::string::npos) << s;
+  EXPECT_NE(s.find("   Plattenbalken:  b = 10.0 cm,  d = 25.0 cm,  b\xCE\\o\xCEr = 40.0 cm,  d\xCE\\o\xCEr = 5.0 cm\n"
+                   "   Kennwerte: A = 400.0 cm"), std::string::npos) << s;   /* 40 * 5 + 10 * 20 */
+  EXPECT_NE(s.find("   Doppel-T:  b = 8.0 cm,  d = 39.0 cm,  b\xCE\\o\xCEr = 20.0 cm,  d\xCE\\o\xCEr = 4.0 cm,"
+                   "  b\xCE\\u\xCEr = 25.0 cm,  d\xCE\\u\xCEr = 5.0 cm\n"
+                   "   Kennwerte: A = 445.0 cm"), std::string::npos) << s;   /* 80 + 240 + 125 */
+  EXPECT_NE(s.find("   Benutzerdefinierter Querschnitt aus N5-QUER\n"), std::string::npos) << s;
 }
 
 /* ---------------------------------------------------------------- a column, limit states */
