@@ -35,8 +35,13 @@ static void Print_Tragfaehigkeit(const Member_Record *m, uint32_t flags, int eu,
     File_Printf(f, " wird nicht gef" UE "hrt\n");
     return;
   }
-  File_Printf(f, "\n");
   const uint32_t stab = Stability_Flags(m, flags, kippen_only);
+  const uint32_t knick = stab & (SCI_BUCKLING_Y | SCI_BUCKLING_Z);
+  if (knick)
+    File_Printf(f, " mit Knicken um %s%s%s", (knick & SCI_BUCKLING_Y) ? AY : "",
+                knick == (SCI_BUCKLING_Y | SCI_BUCKLING_Z) ? " und " : "", (knick & SCI_BUCKLING_Z) ? AZ : "");
+  if (stab & SCI_KIPPEN) File_Printf(f, "%s Kippen", knick ? " und" : " mit");
+  File_Printf(f, "\n");
   if (stab) {
     char lead[64];
     snprintf(lead, sizeof lead, " %sBeiwerte f" UE "r Stabilit" AE "t: ", MC_Ind1);

@@ -507,7 +507,7 @@ TEST(MemberCheck, WholeLimitStatePrint)
   c.kind = 124;
   Print_Nachweis_Holz(&m, &c);
   EXPECT_EQ(out.first(),
-            "   Nachweis der Tragf\x84higkeit\n"
+            "   Nachweis der Tragf\x84higkeit mit Knicken um \xC1\n"
             "   Beiwerte f\x81r Stabilit\x84t:  k\xCE\\" "c,\xC1\xCEr = 0.800\n"
             "   Reduktionsfaktoren f\x81r Normalspannungsnachweis:  k\xCE\\m\xCEr = 0.700,  k\xCE\\h\xCEr = 1.000,"
             "  k\xCE\\h,t\xCEr = 1.000\n"
@@ -667,7 +667,7 @@ TEST(MemberCheck, FireCheckWithStoredValues)
   Member_Check c = {224, MC_EUROCODE | MC_FIRE};
   Print_Nachweis_Holz(&m, &c);
   const std::string p = out.first();
-  EXPECT_EQ(p.rfind("   Nachweis der Tragf\x84higkeit (Brandschutz)\n", 0), 0u) << p;
+  EXPECT_EQ(p.rfind("   Nachweis der Tragf\x84higkeit (Brandschutz) mit Knicken um \xC1\n", 0), 0u) << p;
   EXPECT_NE(p.find("   Brandschutznachweis:  Methode mit reduzierten Eigenschaften\n"
                    "   Rechteck:  b = 16.0 cm,  d = 16.0 cm\n"), std::string::npos) << p;
   /* without stored values: the section with its charring */
@@ -679,4 +679,30 @@ TEST(MemberCheck, FireCheckWithStoredValues)
   EXPECT_NE(q.find("   Brandschutznachweis:  Methode mit reduziertem Querschnitt\n"
                    "   Brandbeanspruchung:  t = 2.0 cm (vierseitig)\n"
                    "   Rechteck:  b = 14.6 cm,  d = 14.6 cm\n"), std::string::npos) << q;
+}
+
+TEST(MemberCheck, StabilityWordsOfTheLoadBearingPrint)
+{
+  Mc_Output out;
+  Member_Record m = Column();
+  m.switches = MEMBER_KNICK_Y | MEMBER_KNICK_Z | MEMBER_KIPPEN;
+  m.ds[0].k_c_y = 0.9;
+  m.ds[0].k_c_z = 0.6;
+  m.ds[0].k_crit_y = 0.85;
+  m.ds[0].k_crit_z = 0.75;
+  m.ds[0].k_red = 0.8;
+  Member_Check c = {125, 0};
+  Print_Nachweis_Holz(&m, &c);
+  c.kind = 124;
+  c.flags = MC_NO_KNICK_Y;
+  Print_Nachweis_Holz(&m, &c);
+  const std::string s = out.first();
+  EXPECT_EQ(s.rfind("   Nachweis der Tragf\x84higkeit mit Kippen\n"
+                    "   Beiwerte f\x81r Stabilit\x84t:  k\xCE\\" "crit,\xC1\xCEr = 0.850, k\xCE\\" "crit,\xD3\xCEr = 0.750\n"
+                    "   Reduktionsfaktor f\x81r Normalspannungsnachweis:  k\xCE\\red\xCEr = 0.800\n"
+                    "   Festigkeitskennwerte in MN/m\xCE/2\xCEr:  f\xCE\\m,\xC1,k\xCEr = f\xCE\\m,\xD3,k\xCEr = 24.00,"
+                    " f\xCE\\t,0,k\xCEr = 14.00, f\xCE\\" "c,0,k\xCEr = 21.00, f\xCE\\v,k\xCEr = 2.00\n"
+                    "   Nachweis der Tragf\x84higkeit mit Knicken um \xD3 und Kippen\n"
+                    "   Beiwerte f\x81r Stabilit\x84t:  k\xCE\\" "c,\xD3\xCEr = 0.600, k\xCE\\" "crit,\xC1\xCEr = 0.850,"
+                    " k\xCE\\" "crit,\xD3\xCEr = 0.750\n", 0), 0u) << s;
 }
