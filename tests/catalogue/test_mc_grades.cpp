@@ -138,9 +138,8 @@ static int List_Sheet(void)
 {
   ZW_Test_Reset();
   Define_Prop_Sheet(0, 0, 600, 400, 1, 0, "Liste", 40, 1);
-  int sel = 0;
   static int selection;
-  selection = sel;
+  selection = 0;
   int list = Add_Stringlist_to_PS(10, 10, 300, 300, &selection, 7);
   Activate_Prop_Sheet();
   return list;
@@ -151,10 +150,10 @@ static void End_Sheet(void)
   while (Prop_Sheet_Level() > 0) Undefine_Prop_Sheet();
 }
 
-static bool Logged(const std::string &piece)
+static bool Logged(const std::string &text)
 {
   for (const std::string &l : ZW_Test_Log_Lines())
-    if (l.find(piece) != std::string::npos) return true;
+    if (l.find(text) != std::string::npos) return true;
   return false;
 }
 
