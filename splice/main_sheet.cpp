@@ -168,13 +168,10 @@ int Run_Main_Sheet(void)
     Define_Prop_Sheet(0, 0, x2, y2, 0, 0, Splice_Title_Line, 0, 1);
     Set_Windows_Break_Button(CODE_BREAK);
 
-    /* The bar reaches over all eight buttons, so that each of them can be chosen. */
+    /* The bar sits at the right edge of the screen and reaches over all eight buttons. */
     Icon_Menu *m = &Main_Icon_Menu;
-    for (int i = 0; i < m->count; i++) {
-        const Icon_Menu_Entry *e = &m->entries[i];
-        if (m->x + e->x + e->width > m->right) m->right = m->x + e->x + e->width;
-        if (m->y + e->y + e->height > m->bottom) m->bottom = m->y + e->y + e->height;
-    }
+    m->x = NPIXEL_X - 346;
+    m->right = NPIXEL_X - 6;
     int menu_area = Add_Escape_Area_to_PS(m->x, m->y, m->right, m->bottom, CODE_MENU);
     Set_Escape_Area_to_MouseMoveEvent(menu_area, 1);
 

@@ -45,7 +45,7 @@ std::string Enter_Value(int x, int k, const char *value)
 std::string Tab(int page) { return At("click", 85 + 150 * page, 62); }
 std::string Menu(int entry)
 {
-    int x = Main_Icon_Menu.x + Main_Icon_Menu.entries[entry - 1].x + 19;
+    int x = NPIXEL_X - 346 + Main_Icon_Menu.entries[entry - 1].x + 19;   /* the sheet's bar */
     int y = Main_Icon_Menu.y + 6 + 18;
     return At("move", x, y) + At("click", x, y);
 }
