@@ -19,3 +19,5 @@
 #include "checks/nchw_settings.h"
 #include "checks/nchw_tables.h"
 #include "checks/xtr_tables.h"
+#include "checks/dlg_common.h"
+#include "checks/dlg_objsel.h"
