@@ -149,8 +149,15 @@ static bool Load_Rle8(const std::string &path, Image *img) {
   return true;
 }
 
-static Image *Load(const char *name) {
+static std::map<std::string, std::unique_ptr<Image>> &Cache() {
   static std::map<std::string, std::unique_ptr<Image>> cache;
+  return cache;
+}
+
+void Bitmaps_Reset() { Cache().clear(); }
+
+static Image *Load(const char *name) {
+  auto &cache = Cache();
   if (!name || !*name) return nullptr;
   auto it = cache.find(name);
   if (it != cache.end()) return it->second.get();

@@ -348,6 +348,7 @@ void ZW_Test_Reset(void) {
   Sheets_Reset();
   Boxes_Reset();
   Trees_Reset();
+  Bitmaps_Reset();
   s.closed = false;
   s.queue.clear();
   s.keys.clear();
@@ -378,6 +379,8 @@ void ZW_Test_Start_From_Environment(void) {
   ZW_Test_Reset();
   Open_Log_And_Script();
 }
+
+void ZW_Test_Drop_Bitmaps(void) { Bitmaps_Reset(); }
 
 void ZW_Test_Set_Script(const std::string &script) {
   Force_Headless();

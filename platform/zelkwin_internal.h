@@ -124,5 +124,6 @@ void Reset_Draw_State();
 void Sheets_Reset();
 void Boxes_Reset();
 void Trees_Reset();
+void Bitmaps_Reset();                       /* forgets every loaded bitmap */
 
 } // namespace zw

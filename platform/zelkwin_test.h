@@ -9,9 +9,12 @@
 #include <string>
 #include <vector>
 
-/* Drops every sheet, message box, event, font and clip state, clears the screen, clears the log
-** (and closes a log file) and switches to the headless back end. */
+/* Drops every sheet, message box, event, font and clip state and every loaded bitmap, clears
+** the screen, clears the log (and closes a log file) and switches to the headless back end. */
 void ZW_Test_Reset(void);
+/* Forgets the loaded bitmaps only (the next draw reads the file again; a missing file is logged
+** again). */
+void ZW_Test_Drop_Bitmaps(void);
 /* As at program start: a reset, then the log file of SPLICE_GUI_LOG (appended) and the events of
 ** the script SPLICE_GUI_SCRIPT (headless). */
 void ZW_Test_Start_From_Environment(void);

@@ -315,6 +315,18 @@ TEST(ZelkwinBitmap, StripsWithTransparencyFoundByNameOnce) {
   EXPECT_EQ(pxDrawTransparentDIB("Fehlt.bmp", 0, 0, 10, 10, 201, -1, 0, 0, 0), 0);
   EXPECT_EQ(pxDrawTransparentDIB("Fehlt.bmp", 0, 0, 10, 10, 201, -1, 0, 0, 0), 0);
   EXPECT_EQ(Count_Line("BITMAP MISSING Fehlt.bmp"), 1);
+  /* a dropped cache reads the files again: a strip that changed on disk is seen */
+  for (auto &p : px) p = 0x0000FF;
+  Write_Bmp(dir + "/bitmaps/Strip.bmp", 8, 4, px);
+  White_Field();
+  pxDrawTransparentDIB("strip.BMP", 10, 10, -1, -1, 201, -1, 192, 192, 192);
+  EXPECT_EQ(ZW_Test_Count_Colour(0, 0, 99, 99, 0xFF0000), 16); /* still the cached picture */
+  ZW_Test_Drop_Bitmaps();
+  White_Field();
+  pxDrawTransparentDIB("strip.BMP", 10, 10, -1, -1, 201, -1, 192, 192, 192);
+  EXPECT_EQ(ZW_Test_Count_Colour(0, 0, 99, 99, 0x0000FF), 32);
+  EXPECT_EQ(pxDrawTransparentDIB("Fehlt.bmp", 0, 0, 10, 10, 201, -1, 0, 0, 0), 0);
+  EXPECT_EQ(Count_Line("BITMAP MISSING Fehlt.bmp"), 2);
   unsetenv("SPLICE_PRIVATE_DATA");
 }
 
