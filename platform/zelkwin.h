@@ -109,7 +109,8 @@ void pxOrnt(double angle);   /* angle of following graphic texts in radians, cou
 void pxChH(double height);   /* character height in pixels */
 void pxExpF(double factor);  /* width expansion factor */
 void pxSpac(double spacing); /* extra spacing between characters, in character heights */
-void pxGBTt(int x, int y, const char *text, int mode); /* mode: hundreds 2 = centre on (x,y), tens 1 = base line, 0 = bottom-left */
+/* mode: hundreds 1 left, 2 centre, 3 right of (x, y); tens 0 bottom, 1 base line, 2 middle, 3 top */
+void pxGBTt(int x, int y, const char *text, int mode);
 void pxQGTX(const char *text, int *width, int *height); /* extent of a graphic text in pixels */
 
 /* Unicode code point of a display-font byte: code page 850 with the font's symbol positions
@@ -122,6 +123,7 @@ uint32_t Display_Font_Codepoint(unsigned char byte);
 ** the private data path's "bitmaps" folder, case-insensitively; '\' counts as '/'). A missing
 ** file draws nothing, answers 0 and is logged once.
 ** mode 201 (or 0): pixels of the RGB colour (r, g, b) are transparent; r < 0: none is.
+** pxDrawTransparentDIB draws the whole file onto (x1, y1)-(x2, y2) (x2/y2 = -1: its own size).
 */
 int pxDrawTransparentDIB(const char *file, int x1, int y1, int x2, int y2, int mode, int flag,
                          int r, int g, int b);
