@@ -21,3 +21,4 @@
 #include "checks/xtr_tables.h"
 #include "checks/dlg_common.h"
 #include "checks/dlg_objsel.h"
+#include "checks/dlg_lkom_rows.h"
