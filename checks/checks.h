@@ -22,3 +22,4 @@
 #include "checks/dlg_common.h"
 #include "checks/dlg_objsel.h"
 #include "checks/dlg_lkom_rows.h"
+#include "checks/dlg_legend.h"

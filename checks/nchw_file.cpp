@@ -459,7 +459,7 @@ void Write_Nchw_Solver_Block(FILE *f, int linear, int nonlinear, const Nchw_Item
             if (c->lkom_count == 0 && c->genrule_count == 0 && !(Nchw_Write_Xtr_Switch && x > 0 && nsel > 0))
                 continue;
             for (int s = 0; s < nsel; s++) {
-                if (c->selector_modes[s] == 0) objects += Nchw_Objects_Of_Type(t->selector_types[s], nullptr);
+                if (c->selector_modes[s] == 0) objects += Nchw_Objects_Of_Type(t->selector_types[s]);
                 else if (c->selector_modes[s] == 2 && c->selected[s]) objects += c->selected[s][0];
             }
         }
@@ -484,9 +484,8 @@ void Write_Nchw_Solver_Block(FILE *f, int linear, int nonlinear, const Nchw_Item
                 for (int32_t i = 0; i < c->selected[s][0]; i++)
                     fprintf(f, "    %d %d /\n", c->selected[s][1 + i], type);
             } else if (c->selector_modes[s] == 0) {
-                const int32_t *numbers = nullptr;
-                const int32_t n = Nchw_Objects_Of_Type(type, &numbers);
-                for (int32_t i = 0; numbers && i < n; i++) fprintf(f, "    %d %d /\n", numbers[i], type);
+                const int32_t n = Nchw_Objects_Of_Type(type);
+                for (int32_t i = 0; i < n; i++) fprintf(f, "    %d %d /\n", Nchw_Object_Number(type, i), type);
             }
         }
     }

@@ -185,15 +185,9 @@ extern int32_t Nchw_Tables_Changed;
 /* Tree view of the checks: remove all items / rebuild and redraw; installed by the tree view. */
 extern void (*Nchw_Tree_Remove_Hook)(void);
 extern void (*Nchw_Tree_Rebuild_Hook)(void);
-/*
-** Existing objects of the structure: the number of objects of an object type (0..8) and, with
-** numbers given, a pointer to their numbers (owned by the host). Installed by the host
-** application; without it a structure has no objects.
-*/
-extern int32_t (*Nchw_Objects_Of_Type_Hook)(int32_t object_type, const int32_t **numbers);
-int32_t Nchw_Objects_Of_Type(int32_t object_type, const int32_t **numbers);
-/* Keep in the check's selected list of selector s only numbers of existing objects. */
-void Match_Nchw_Selection(Nchw_Rec *check, int s);
+/* Existing objects of an object type (0..8) in the object tables of the selection dialog. */
+int32_t Nchw_Objects_Of_Type(int32_t object_type);
+int32_t Nchw_Object_Number(int32_t object_type, int32_t i);
 
 int Nchw_Uses_Auto_Xtr_Rules(const Nchw_Rec *check);
 void Build_Auto_Xtr_Rules(Nchw_Rec *check);

@@ -3,6 +3,7 @@
 ** changed: standard extremal tables rebuilt, automatic Eurocode rules created anew, the
 ** collectives of generation rules generated again, selected objects matched.
 */
+#include "checks/dlg_objsel.h"
 #include "checks/genrule.h"
 #include "checks/lkom_factors.h"
 #include "checks/lkom_gen.h"
@@ -17,35 +18,17 @@
 int32_t Nchw_Tables_Changed = 0;
 void (*Nchw_Tree_Remove_Hook)(void) = nullptr;
 void (*Nchw_Tree_Rebuild_Hook)(void) = nullptr;
-int32_t (*Nchw_Objects_Of_Type_Hook)(int32_t object_type, const int32_t **numbers) = nullptr;
 
-int32_t Nchw_Objects_Of_Type(int32_t object_type, const int32_t **numbers)
+int32_t Nchw_Objects_Of_Type(int32_t type)
 {
-    if (numbers) *numbers = nullptr;
-    if (!Nchw_Objects_Of_Type_Hook) return 0;
-    const int32_t n = Nchw_Objects_Of_Type_Hook(object_type, numbers);
-    return n > 0 ? n : 0;
+    if (type < 0 || type >= NCHW_OBJECT_TYPES || !Nchw_Object_Tables[type].entries) return 0;
+    return Nchw_Object_Tables[type].count;
 }
 
-/* Drop from a counted list every number that is no existing object of the selector's type. */
-void Match_Nchw_Selection(Nchw_Rec *check, int s)
+int32_t Nchw_Object_Number(int32_t type, int32_t i)
 {
-    if (!check || !check->type || s < 0 || s >= check->type->selector_count || s > 2) return;
-    int32_t *list = check->selected[s];
-    if (!list) return;
-    const int32_t *numbers = nullptr;
-    const int32_t n = Nchw_Objects_Of_Type(check->type->selector_types[s], &numbers);
-    int32_t kept = 0;
-    for (int32_t i = 0; i < list[0]; i++) {
-        bool exists = false;
-        for (int32_t j = 0; numbers && j < n && !exists; j++) exists = numbers[j] == list[1 + i];
-        if (exists) list[1 + kept++] = list[1 + i];
-    }
-    list[0] = kept;
-    if (kept == 0) {
-        free(list);
-        check->selected[s] = nullptr;
-    }
+    if (i < 0 || i >= Nchw_Objects_Of_Type(type)) return 0;
+    return Nchw_Object_Tables[type].entries[i].number;
 }
 
 /*
@@ -219,7 +202,8 @@ int Refresh_Nachweise(void)
         }
         if (c->type)
             for (int s = 0; s < c->type->selector_count && s < 3; s++)
-                if (c->selector_modes[s] == 2) Match_Nchw_Selection(c, s);
+                if (c->selector_modes[s] == 2)
+                    c->selected[s] = Set_Nchw_Object_Selection(c->selected[s], c->type->selector_types[s]);
     }
     if (Nchw_Tree_Rebuild_Hook) Nchw_Tree_Rebuild_Hook();
     return changed ? 1 : 0;

@@ -14,9 +14,11 @@
 
 namespace {
 
-std::string Write_Temp(const char *name, const std::string &text)
+std::string Write_Temp(const char *base, const std::string &text)
 {
-    FILE *f = fopen(name, "wb");
+    /* one file per test: the tests of this folder run in parallel in one directory */
+    const std::string name = std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" + base;
+    FILE *f = fopen(name.c_str(), "wb");
     fwrite(text.data(), 1, text.size(), f);
     fclose(f);
     return name;
