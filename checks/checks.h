@@ -16,6 +16,7 @@
 #include "checks/nchw_def.h"
 #include "checks/nchw_file.h"
 #include "checks/nchw_rec.h"
+#include "checks/nchw_services.h"
 #include "checks/nchw_settings.h"
 #include "checks/nchw_tables.h"
 #include "checks/xtr_tables.h"
@@ -23,3 +24,4 @@
 #include "checks/dlg_objsel.h"
 #include "checks/dlg_lkom_rows.h"
 #include "checks/dlg_legend.h"
+#include "checks/dlg_xtrgen.h"
