@@ -1,0 +1,25 @@
+/*
+** Fuzz target: the BMP strips of the buttons and pictures (size query, then a transparent draw
+** of a part of the strip onto the virtual screen).
+*/
+#include <cstdlib>
+#include <string>
+
+#include "fuzz/fuzz_support.h"
+#include "platform/zelkwin.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    /* every input under a name of its own: the stand-in keeps loaded strips by name */
+    static unsigned long count = 0;
+    const std::string name = "strip" + std::to_string(count++) + ".bmp";
+    const std::string path = fz::Put(name.c_str(), data, size);
+    int w = 0, h = 0;
+    if (Query_DIB_Size(path.c_str(), &w, &h)) {
+        if (w <= 0 || h <= 0) abort();
+        pxDrawPartialTransparentDIB(path.c_str(), 0, 0, w / 2, -1, 10, 10, 40, 30, 201, 0, 255, 0, 255);
+    }
+    unlink(path.c_str());
+    fz::Done();
+    return 0;
+}

@@ -1,0 +1,125 @@
+#!/usr/bin/env python3
+"""Seed corpora of the fuzz targets: real files of environment/, examples/ and the golden print
+lists, plus a few small files of each format written by hand. Writes fuzz/corpus/<target>/seed_*;
+files of fixed findings (crash_*) are left alone. Run from anywhere: fuzz/make_seeds.py"""
+import glob
+import os
+import re
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+ENV = os.path.join(ROOT, 'environment')
+EX = os.path.join(ROOT, 'examples')
+CORPUS = os.path.join(ROOT, 'fuzz', 'corpus')
+
+CATALOGUES = [
+    'ec5_nagel.dat', 'ec5_klammer.dat', 'ec5_schraube.dat', 'ec5_assy_plus_vg_z.dat',
+    'ec5_assy_plus_vg_s.dat', 'ec5_spax_s_vg.dat', 'ec5_spax_s_tg.dat', 'ec5_spax_t_tg.dat',
+    'ec5_sondernagel.dat', 'ec5_simpson_cna.dat', 'ec5_simpson_csa.dat', 'ec5_ringduebel_a1.dat',
+    'ec5_schduebel_c1.dat', 'ec5_schduebel_c5.dat', 'ec5_schduebel_c10.dat', 'ec5_schduebel_B1.dat',
+    'ec5_schduebel_c2.dat', 'ec5_schduebel_c11.dat', 'ec5_topix_k6k_vg.dat', 'ec5_topix_k6k_tg.dat',
+    'ec5_topix_rundk_vg.dat', 'ec5_topix_senkk_vg.dat', 'ec5_topix_tcs_senkk_var_vg.dat',
+    'ec5_topix_tcs_senkk_tg.dat', 'ec5_topix_frt_senkk_var_vg.dat', 'ec5_topix_frt_senkk_vg.dat',
+    'ec5_topix_frt_senkk_tg.dat', 'ec5_topix_tellerk_var_vg.dat', 'ec5_topix_tellerk_tg.dat',
+    'ec5_topix_tellerk_vg.dat', 'ec5_topix_zylk_vg.dat', 'ec5_topix_zylsenk_vg.dat']
+
+
+def rd(path):
+    with open(path, 'rb') as f:
+        return f.read()
+
+
+def put(target, name, data):
+    d = os.path.join(CORPUS, target)
+    os.makedirs(d, exist_ok=True)
+    with open(os.path.join(d, 'seed_' + name), 'wb') as f:
+        f.write(data)
+
+
+def main():
+    for d in glob.glob(os.path.join(CORPUS, '*')):
+        for f in glob.glob(os.path.join(d, 'seed_*')):
+            os.remove(f)
+    nad = os.path.join(ENV, 'data', 'NAD')
+    priv = os.path.join(ENV, 'exec', 'splice')
+    # input files, title files
+    for p in sorted(glob.glob(os.path.join(EX, '*', '*.inp'))):
+        put('input_file', os.path.basename(p), rd(p))
+        put('guillemet', os.path.basename(p), rd(p))
+    for p in sorted(glob.glob(os.path.join(EX, '*', '*.txt'))):
+        put('title_file', os.path.basename(p), rd(p))
+    put('title_file', 'empty', b'')
+    put('title_file', 'crlf', b'Stoss \x84\x94\x81 Achse 3\r\nzweite Zeile\r\n')
+    # annex files and their sections
+    for p in sorted(glob.glob(os.path.join(nad, '*.NAD'))):
+        text = rd(p)
+        put('nad_file', os.path.basename(p), text)
+        put('guillemet', os.path.basename(p), text)
+        # each section behind its header line, with the selector byte of its block
+        picks = {b'EC0': 0, b'EC2': 1, b'EC3': 2, b'EC5': 5, b'EC6': 6, b'EC9': 7}
+        for m in re.finditer(rb'\n[ #]*(EC\d)[^\n]*\n', text):
+            key = m.group(1)
+            if key in picks:
+                body = text[m.end():m.end() + 3000]
+                put('nad_section', '%s_%s' % (os.path.basename(p), key.decode()),
+                    bytes([picks[key]]) + body)
+                put('nad_section', '%s_%s_spool' % (os.path.basename(p), key.decode()),
+                    bytes([8]) + text[m.start():m.start() + 3000])
+    # the old annex store: entries of the German annex's sections behind "#NAD <flag> «name»"
+    de = rd(os.path.join(nad, 'Deutschland.NAD'))
+    body = de.split(b'\n', 2)[-1]
+    put('nad_old_store', 'two_entries',
+        b'#NAD\n 7 \xaeAltes Land\xaf\n' + body + b'\n#NAD\n 3 \xaeZweites\xaf\n' + body)
+    put('nad_old_store', 'no_flag', b'#NAD\n\xaeohne Kennung\xaf\n#NAD\n 2 \xaeB\xaf\n 1 2 3\n')
+    # EN 1991 tables
+    put('ec1_tables', 'wusl', rd(os.path.join(nad, 'WUSL-Tabs.def')) + b'\n----\n' +
+        rd(os.path.join(nad, 'WUSL-Tabs.val')))
+    put('ec1_tables', 'def_only', rd(os.path.join(nad, 'WUSL-Tabs.def')))
+    # application registry, version files
+    put('app_registry', 'APP0242.DEF', rd(os.path.join(priv, 'APP0242.DEF')))
+    put('app_registry', 'masks', b'#NADS -1\n 1 0 110 1 0 0 1 1 1 1\n#NAME \xaeHolz\xaf\n'
+        b'#SERVICE \xaeBauteil\xaf\n#GROUP\n\xaeVerbindungen\xaf\n')
+    put('version_file', 'plain', b'Splice 2.4.1 vom 12.03.2025\n')
+    put('version_file', 'long', b'V' * 400 + b'\n')
+    put('version_file', 'crlf', b'3.0\r\n')
+    # catalogues: selector byte, then the file
+    for i, name in enumerate(CATALOGUES):
+        p = os.path.join(priv, name)
+        if os.path.exists(p):
+            put('catalogue', name, bytes([i]) + rd(p))
+    # combinations
+    put('lkom_ascii', 'three', b'# kmod aussergewoehnlich M N V Kommentar\n0.9 0 12.5 -30 4.2 LF 1\n'
+        b'0.9 0 10 20 3 LF 2\n1.1 1 0 0 0 Anprall\n\n')
+    put('lkom_ascii', 'bad', b'0,9 0 1 2 3\nx y z\n0.6 0 1e308 -1e308 0 ' + b'K' * 100 + b'\n')
+    # design-check files
+    nd = rd(os.path.join(priv, 'nachweis.def'))
+    put('nachweis_def', 'nachweis.def', nd)
+    put('nachweis_def', 'half', nd[:len(nd) // 2])
+    put('nachweis_val', 'values', b'Kommentarzeile\nEurocode_gamma_sup1_norm: 1.4 1.6 1.4 1.1 1.1 0.5\n'
+        b'DIN1045_psi_0snow: 0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8 0.9 1.0 1.1\n'
+        b'Eurocode_psi_1: 9 9 9 9 9 9 9 9 9 9 9\n')
+    put('nachweis_val', 'bad', b'DIN18800_psi_H:\t0.8 0.8 0.8\n0.8\ngamma_altenorm_allways_inf: 1,0 0 0 0 0 0\n')
+    # text blocks, versioned data, guillemets
+    put('text_block', 'two', b'TXB11\n\xaehallo\x01welt\xaf\n TXB3\n\xaeabc\xaf\n')
+    put('text_block', 'short', b'TXB300\n\xaenur das\xaf\n')
+    put('datafile', 'record', b' 2.000000  # Datenversionsnummer\n 2.000000 # Strukturversionsnummer\n'
+        b' 7 1.500000e+00  x  word  a\x8cb  Name\x8cdes\x8cTeils 11 line1\nline2\n 42 43\n# Ende\n')
+    put('datafile', 'old', b' 1.0\n 1.0\n 3 2.5 y w t n 5 abcde 1 2\n')
+    put('guillemet', 'APP0242.DEF', rd(os.path.join(priv, 'APP0242.DEF')))
+    put('guillemet', 'mixed', b'\xaeeins\xaf [zwei] \n#NAD x\n#TAB12\n 1.5 2.5 3 4 5 6\n 1 2 3 4 5 6\n')
+    # pictures and names
+    put('picture_info', 'png', b'OLI_GRAPHIC_Picture_Info\n\xaePNG\xaf\n640 480\n24\n72.0000 96.5000\n')
+    put('picture_info', 'names', b'\xaeliste_01.oli\xaf\n\xae' + b'n' * 120 + b'\xaf\n')
+    # help, bitmaps
+    put('help_file', 'splice.hlp', rd(os.path.join(priv, 'splice.hlp')))
+    put('help_file', 'small', b'#TOPIC a\nText\n#TOPIC b  \nmehr\r\n# Kommentar\n#TOPIC \n' + b'x' * 1500 + b'\n')
+    for p in sorted(glob.glob(os.path.join(priv, 'bitmaps', '*.bmp')) + glob.glob(os.path.join(nad, '*.bmp'))):
+        if os.path.getsize(p) <= 12000:
+            put('bmp_strip', os.path.basename(p), rd(p))
+    # print lists
+    gold = os.path.join(ROOT, 'tests', 'golden')
+    for p in sorted(glob.glob(os.path.join(gold, '*', '*.oli'))):
+        put('print_list', os.path.basename(p), rd(p))
+
+
+if __name__ == '__main__':
+    main()

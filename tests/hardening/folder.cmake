@@ -1,0 +1,19 @@
+# Corpus replay: every fuzz target linked without libFuzzer into a test that feeds it each file
+# of its corpus fuzz/corpus/<name>/ (seeds and the inputs of fixed findings).
+file(GLOB fuzz_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/fuzz_*.cpp)
+foreach(src ${fuzz_sources})
+  get_filename_component(target ${src} NAME_WE)
+  string(REGEX REPLACE "^fuzz_" "" corpus ${target})
+  add_executable(replay_${corpus} ${src} ${CMAKE_SOURCE_DIR}/tests/hardening/replay/replay_main.cpp)
+  target_link_libraries(replay_${corpus} PRIVATE splice_all GTest::gtest GTest::gtest_main)
+  target_compile_definitions(replay_${corpus} PRIVATE
+    REPLAY_CORPUS_DIR="${CMAKE_SOURCE_DIR}/fuzz/corpus/${corpus}"
+    REPLAY_NAME="${corpus}")
+  set(replay_dir ${CMAKE_BINARY_DIR}/testrun/hardening/${corpus})
+  file(MAKE_DIRECTORY ${replay_dir})
+  gtest_discover_tests(replay_${corpus}
+    WORKING_DIRECTORY ${replay_dir}
+    TEST_PREFIX "${corpus}."
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES LABELS hardening TIMEOUT 300 ENVIRONMENT "TMPDIR=${replay_dir}")
+endforeach()

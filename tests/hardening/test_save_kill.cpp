@@ -1,0 +1,136 @@
+/*
+** The input file survives a killed save: a child process saves a new version over an old one
+** and is killed (SIGKILL) at a random moment of the save, 200 times; the file afterwards is
+** always byte for byte the old or the new version.
+*/
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/zelkwin_test.h"
+#include "splice/splice_app.h"
+
+namespace {
+
+std::string Slurp(const std::string &path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+void Spit(const std::string &path, const std::string &bytes)
+{
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    f << bytes;
+}
+
+struct Rec {
+    Splice_Input_Record *p;
+    Rec() : p(static_cast<Splice_Input_Record *>(calloc(1, sizeof(Splice_Input_Record)))) { Set_Splice_Input_Defaults(p); }
+    ~Rec() { free(p->Vorbemerkungen_Text); free(p); }
+};
+
+/* A record with ten groups of a thousand combinations, so that a save takes long enough for a
+** kill to land inside it. */
+void Fill_Large(Splice_Input_Record *si, const std::string &dir)
+{
+    std::string lines;
+    char line[160];
+    for (int g = 0; g < LKOM_GROUPS; g++)
+        for (int e = 0; e < LKOM_ENTRIES; e++) {
+            snprintf(line, sizeof line, "%.2f 0 %.3f %.3f %.3f Kombination %d/%d\n", 0.5 + 0.05 * g,
+                     e * 0.013 - 4.0, 100.0 - e * 0.21, e % 17 * 1.5, g + 1, e + 1);
+            lines += line;
+        }
+    const std::string path = dir + "/lkom.txt";
+    Spit(path, lines);
+    Ascii_Import_Report r;
+    ASSERT_EQ(Import_Lkom_Ascii(path.c_str(), &si->lkom, &r), LKOM_GROUPS * LKOM_ENTRIES);
+    si->b = 18.0;
+    si->h = 36.0;
+}
+
+TEST(SaveKill, TheFileIsAlwaysTheOldOrTheNewVersion)
+{
+    ZW_Test_Reset();
+    char tmpl[] = "savekill_XXXXXX";
+    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    const std::string dir = tmpl;
+    const std::string path = dir + "/bauteil.inp";
+
+    /* the two versions, as a save writes them */
+    Rec old_rec, new_rec;
+    old_rec.p->b = 12.0;
+    Fill_Large(new_rec.p, dir);
+    ASSERT_EQ(Write_Splice_Input_File(path.c_str(), new_rec.p), 1);
+    const std::string new_bytes = Slurp(path);
+    ASSERT_EQ(Write_Splice_Input_File(path.c_str(), old_rec.p), 1);
+    const std::string old_bytes = Slurp(path);
+    ASSERT_NE(old_bytes, new_bytes);
+    ASSERT_GT(new_bytes.size(), 200000u);
+
+    /* how long one save takes here */
+    const auto t0 = std::chrono::steady_clock::now();
+    ASSERT_EQ(Write_Splice_Input_File(path.c_str(), new_rec.p), 1);
+    const double save_us =
+        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count();
+
+    std::mt19937 rng(20261207);
+    int saw_old = 0, saw_new = 0;
+    for (int run = 0; run < 200; run++) {
+        Spit(path, old_bytes);
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            close(ready[0]);
+            const char go = 1;
+            if (write(ready[1], &go, 1) != 1) _exit(2);
+            Write_Splice_Input_File(path.c_str(), new_rec.p);
+            _exit(0);
+        }
+        close(ready[1]);
+        char go = 0;
+        ASSERT_EQ(read(ready[0], &go, 1), 1);
+        close(ready[0]);
+        /* anywhere from the start of the save to a little after its usual end */
+        std::uniform_int_distribution<int> delay(0, static_cast<int>(save_us * 1.2) + 1);
+        usleep(static_cast<useconds_t>(delay(rng)));
+        kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+
+        const std::string now = Slurp(path);
+        if (now == old_bytes) saw_old++;
+        else if (now == new_bytes) saw_new++;
+        else FAIL() << "run " << run << ": the input file is damaged (" << now.size() << " bytes)";
+    }
+    /* the kills landed both before and after the file was replaced */
+    EXPECT_GT(saw_old, 0);
+    EXPECT_GT(saw_new, 0);
+    EXPECT_EQ(saw_old + saw_new, 200);
+
+    /* a leftover temporary file is replaced by the next save, which then succeeds */
+    ASSERT_EQ(Write_Splice_Input_File(path.c_str(), old_rec.p), 1);
+    EXPECT_EQ(Slurp(path), old_bytes);
+    remove((path + ".tmp").c_str());
+    remove(path.c_str());
+    remove((dir + "/lkom.txt").c_str());
+    rmdir(dir.c_str());
+}
+
+} // namespace
