@@ -25,3 +25,4 @@
 #include "checks/dlg_lkom_rows.h"
 #include "checks/dlg_legend.h"
 #include "checks/dlg_xtrgen.h"
+#include "checks/dlg_lkomtype.h"

@@ -1,7 +1,7 @@
 /*
-** The global list of design checks: creation and release of checks with their children, the
-** counting services other modules call, and the refresh entry points that run after the
-** factors of actions have changed.
+** Design-check records: creation of checks, extremal rules, load collectives and generation
+** rules, the three sorts by number, the release of single children and of all checks, and the
+** module's help topic.
 */
 #include "checks/nchw_rec.h"
 #include "checks/nchw_settings.h"
@@ -301,34 +301,3 @@ void Set_Nchw_Help_Key(const char *text)
 }
 
 void Set_Nchw_Module_Value(int32_t value) { Nchw_Module_Value = value; }
-
-/* ------------------------------------------------------------------ counting */
-
-/* Number of checks in the list. */
-int32_t Count_Nachweise(void)
-{
-    int32_t n = 0;
-    for (Nchw_Rec *c = Nchw_List_Head; c; c = c->next) n++;
-    return n;
-}
-
-/* Number of checks with bit 0 of their flags set. */
-int32_t Count_Activated_Nachweise(void)
-{
-    int32_t n = 0;
-    for (Nchw_Rec *c = Nchw_List_Head; c; c = c->next)
-        if (c->flags & 1) n++;
-    return n;
-}
-
-/*
-** Number of checks of the given type id whose flags are not 0; 0 for an empty list. A check
-** without a type record has no type id and is never counted.
-*/
-int32_t Count_Active_Nachweise_Of_Type(int32_t type_id)
-{
-    int32_t n = 0;
-    for (Nchw_Rec *c = Nchw_List_Head; c; c = c->next)
-        if (c->type && Nchw_Type_Id(c->type) == type_id && c->flags != 0) n++;
-    return n;
-}
