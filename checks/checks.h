@@ -15,6 +15,7 @@
 #include "checks/lkom_rbtree.h"
 #include "checks/nchw_def.h"
 #include "checks/nchw_file.h"
+#include "checks/nchw_print.h"
 #include "checks/nchw_rec.h"
 #include "checks/nchw_services.h"
 #include "checks/nchw_settings.h"

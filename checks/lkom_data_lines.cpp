@@ -61,6 +61,9 @@ static double Ec5_Kdef(void)
     return p ? p->kdef[Service_Class()] : Nchw_Global_Settings.kdef;
 }
 
+double Nchw_Ec5_Kdef(void) { return Ec5_Kdef(); }
+double Nchw_Ec5_Gamma(int which) { return Ec5_Gamma(which); }
+
 /*
 ** kmod of an action from the annex's table by load-duration class and service class; an
 ** action marked for averaging (setting B) that is wind (kind 2, psi index 7) takes the mean of
@@ -158,6 +161,36 @@ static double Row_Kmod(const Xtr_Rule_Rec *r, int32_t i, bool nad)
 
 /* ------------------------------------------------------------------ kmod cases */
 
+/*
+** Group the rows of a rule by kmod, at most six groups in increasing kmod: rows within 0.0001
+** of a group's kmod get its number (1..6), rows beyond the sixth group 0. Return the number of
+** groups; case_kmod[g-1] is the kmod of group g.
+*/
+int Xtr_Kmod_Groups(const Xtr_Rule_Rec *r, int nad, int *group, double *case_kmod)
+{
+    const int32_t n = r && r->rows ? r->row_count : 0;
+    if (n <= 0 || !group || !case_kmod) return 0;
+    std::vector<double> k((size_t)n);
+    for (int32_t i = 0; i < n; i++) {
+        k[i] = Row_Kmod(r, i, nad != 0);
+        group[i] = 0;
+    }
+    int cases = 0;
+    double t = 0.0;
+    while (cases < 6) {
+        int32_t best = -1;
+        for (int32_t i = 0; i < n; i++)
+            if (k[i] > t && (best < 0 || k[i] < k[best])) best = i;
+        if (best < 0) break;
+        const double kb = k[best];
+        case_kmod[cases++] = kb;
+        for (int32_t i = 0; i < n; i++)
+            if (std::fabs(k[i] - kb) < 0.0001) group[i] = cases;
+        t = kb + 0.0001;
+    }
+    return cases;
+}
+
 static void Kmod_Cases(FILE *f, const Xtr_Rule_Rec *r, int32_t owner, bool three)
 {
     if (!f || !r) return;
@@ -179,23 +212,9 @@ static void Kmod_Cases(FILE *f, const Xtr_Rule_Rec *r, int32_t owner, bool three
         return;
     }
     const int32_t n = r->rows ? r->row_count : 0;
-    std::vector<double> k((size_t)(n > 0 ? n : 0));
     std::vector<int> group((size_t)(n > 0 ? n : 0), 0);
-    for (int32_t i = 0; i < n; i++) k[i] = Row_Kmod(r, i, three);
-    std::vector<double> case_kmod;
-    double t = 0.0;
-    for (int pass = 0; pass < 6; pass++) {
-        int32_t best = -1;
-        for (int32_t i = 0; i < n; i++)
-            if (k[i] > t && (best < 0 || k[i] < k[best])) best = i;
-        if (best < 0) break;
-        const double kb = k[best];
-        case_kmod.push_back(kb);
-        for (int32_t i = 0; i < n; i++)
-            if (std::fabs(k[i] - kb) < 0.0001) group[i] = (int)case_kmod.size();
-        t = kb + 0.0001;
-    }
-    const int cases = (int)case_kmod.size();
+    double case_kmod[6];
+    const int cases = Xtr_Kmod_Groups(r, three, group.data(), case_kmod);
     Head(f, r->number, owner, r->row_count, r->name, 2);
     fprintf(f, "    %d / \n", cases);
     for (int g = 1; g <= cases; g++) {

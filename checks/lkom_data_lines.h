@@ -26,6 +26,12 @@ void Get_Nchw_Settings_Ptrs(Nchw_Settings_Ptrs *out);
 double Kmod_Of_Einw_NAD(const Nchw_Einw_Row *action);
 double Max_Kmod_Of_Lf_List(int32_t count, const Lkom_Row *entries);
 double Max_Kmod_Of_Lf_List_NAD(int32_t count, const Lkom_Row *entries);
+/* Rows of a rule grouped by kmod (at most six groups); see the data-line writer of kmod cases. */
+int Xtr_Kmod_Groups(const Xtr_Rule_Rec *rule, int nad, int *group, double *case_kmod);
+/* kdef of the EN 1995 annex by the service class of the settings (the settings' kdef without). */
+double Nchw_Ec5_Kdef(void);
+/* gamma_M of the annex: 16 first and 17 second fundamental value, 18 accidental (settings without). */
+double Nchw_Ec5_Gamma(int which);
 /* 1 when a row's load case belongs to an accidental (99) resp. earthquake (100) action. */
 int Lkom_Has_Sonderlast(const Lkom_Rec *lkom);
 int Lkom_Has_Erdbeben(const Lkom_Rec *lkom);

@@ -69,7 +69,7 @@ TEST_F(Bridge, SettlementSuppressedByPossibleSettlement)
     Expect4(Get(301, 107).v, 1, 1, 0.4, 0);
     Expect4(Get(301, 108).v, 1, 1, 0.4, 0);
     EXPECT_EQ(Count_Lastfaelle_Of_Ordner_Kind(108), 0);
-    Lf_Ordner_Rec *o = New_Lf_Ordner(1, 108, "mögliche Stützensenkung");
+    Lf_Ordner_Rec *o = New_Lf_Ordner(1, 108, "m\x94gliche St\x81tzensenkung");
     New_Lastfall(1, "LF 1", o);
     EXPECT_EQ(Count_Lastfaelle_Of_Ordner_Kind(108), 1);
     EXPECT_EQ(Count_Lf_Ordner_Of_Kind(108), 1);
