@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "foundation/foundation.h"
 
@@ -43,21 +44,21 @@ char *Read_Text_Block(FILE *f)
   int len = 0;
   if (fscanf(f, "XB%d", &len) != 1) return nullptr;
   if (len < 1) return nullptr;
-  char *text = (char *)malloc((size_t)len + 1);
-  if (text == nullptr) return nullptr;
-  text[0] = 0;
-  int used = 0;
+  /* The header's length only bounds the text: the memory follows what the lines hold, so a
+  ** damaged header ("TXB2000000000") costs nothing. */
+  std::string got;
   int remaining = len;
   char line[256];
   for (int k = 0; k < TXB_MAX_LINES && remaining > 0; k++) {
     int n = Read_Guillemet_String(f, line);
     if (n < 0) break;
     if (n > remaining) n = remaining; /* never past the announced length */
-    for (int j = 0; j < n; j++) {
-      text[used++] = line[j] == 0x01 ? '\n' : line[j];
-    }
-    text[used] = 0;
+    for (int j = 0; j < n; j++) got += line[j] == 0x01 ? '\n' : line[j];
     remaining -= n;
   }
+  char *text = (char *)malloc(got.size() + 1);
+  if (text == nullptr) return nullptr;
+  memcpy(text, got.data(), got.size());
+  text[got.size()] = 0;
   return text;
 }

@@ -7,6 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "dialogs/dialogs.h"
 
@@ -120,3 +123,28 @@ TEST(TextBlock, RoundTripOfLongTextWithLineFeeds)
   ASSERT_TRUE(Read_From_String(bytes, &back));
   EXPECT_EQ(back, text);
 }
+
+/* A damaged header that announces two gigabytes costs only the memory of the lines that follow:
+** read in a child whose address space has just 512 MB to spare. */
+TEST(TextBlockBounds, HugeAnnouncedLengthTakesOnlyTheLinesRead)
+{
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    long pages = 0;
+    FILE *statm = fopen("/proc/self/statm", "r");
+    if (!statm || fscanf(statm, "%ld", &pages) != 1) _exit(3);
+    fclose(statm);
+    struct rlimit lim;
+    lim.rlim_cur = lim.rlim_max = (rlim_t)pages * (rlim_t)sysconf(_SC_PAGESIZE) + (512u << 20);
+    if (setrlimit(RLIMIT_AS, &lim) != 0) _exit(4);
+    std::string text;
+    const bool ok = Read_From_String("TXB2000000000\n\xAE" "abc\x01" "d\xAF\n", &text);
+    _exit(ok && text == "abc\nd" ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status)) << "the reader died (signal " << WTERMSIG(status) << ")";
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
