@@ -16,6 +16,7 @@
 #include "checks/nchw_def.h"
 #include "checks/nchw_file.h"
 #include "checks/nchw_print.h"
+#include "checks/nchw_print_list.h"
 #include "checks/nchw_rec.h"
 #include "checks/nchw_services.h"
 #include "checks/nchw_settings.h"
