@@ -91,6 +91,31 @@ static uint32_t Le32(const std::vector<unsigned char> &b, size_t at) {
   return (uint32_t)b[at] | (uint32_t)b[at + 1] << 8 | (uint32_t)b[at + 2] << 16 | (uint32_t)b[at + 3] << 24;
 }
 
+/* The largest strip we load (16 Mpixel), so that a damaged header cannot claim gigabytes. */
+static const int64_t Max_Pixels = 16 << 20;
+
+/* Checks a file before stb_image reads it: a picture of at least one pixel and at most
+** Max_Pixels; an uncompressed BMP must hold all the rows its header claims. */
+static bool Plausible_Picture(const std::string &path) {
+  int w = 0, h = 0, ch = 0;
+  if (!stbi_info(path.c_str(), &w, &h, &ch) || w <= 0 || h <= 0 || (int64_t)w * h > Max_Pixels) return false;
+  FILE *f = fopen(path.c_str(), "rb");
+  if (!f) return false;
+  unsigned char hd[54];
+  size_t n = fread(hd, 1, sizeof hd, f);
+  fseek(f, 0, SEEK_END);
+  long size = ftell(f);
+  fclose(f);
+  if (n < 2 || hd[0] != 'B' || hd[1] != 'M') return true; /* not a BMP: stb_image checks PNG itself */
+  if (n < 54) return false;
+  uint32_t offset = (uint32_t)hd[10] | (uint32_t)hd[11] << 8 | (uint32_t)hd[12] << 16 | (uint32_t)hd[13] << 24;
+  uint32_t comp = (uint32_t)hd[30] | (uint32_t)hd[31] << 8 | (uint32_t)hd[32] << 16 | (uint32_t)hd[33] << 24;
+  unsigned bpp = hd[28] | hd[29] << 8;
+  if (comp != 0 && comp != 3) return true; /* compressed: the decoder stops at the end of the data */
+  int64_t row = ((int64_t)w * bpp + 31) / 32 * 4;
+  return (int64_t)offset + row * h <= size;
+}
+
 /* 8-bit BMP with run-length compression (BI_RLE8), which stb_image does not read: the large,
 ** mostly empty sprite sheets are stored so. Every count and offset is checked against the
 ** file and the picture; answers false for anything else or a damaged file. */
@@ -107,7 +132,7 @@ static bool Load_Rle8(const std::string &path, Image *img) {
   int32_t w = (int32_t)Le32(b, 18), h = (int32_t)Le32(b, 22);
   unsigned bpp = b[28] | b[29] << 8;
   uint32_t comp = Le32(b, 30), colours = Le32(b, 46);
-  if (bpp != 8 || comp != 1 || w <= 0 || h <= 0 || w > 16384 || h > 16384 || hsize < 40) return false;
+  if (bpp != 8 || comp != 1 || w <= 0 || h <= 0 || (int64_t)w * h > Max_Pixels || hsize < 40) return false;
   if (colours == 0 || colours > 256) colours = 256;
   if ((uint64_t)14 + hsize + 4ull * colours > b.size() || offset >= b.size()) return false;
   uint32_t pal[256] = {};
@@ -164,7 +189,12 @@ static Image *Load(const char *name) {
   std::unique_ptr<Image> img;
   std::string path = Find_Bitmap(name);
   int w, h, ch;
-  unsigned char *data = path.empty() ? nullptr : stbi_load(path.c_str(), &w, &h, &ch, 3);
+  unsigned char *data =
+      path.empty() || !Plausible_Picture(path) ? nullptr : stbi_load(path.c_str(), &w, &h, &ch, 3);
+  if (data && (w <= 0 || h <= 0)) {
+    stbi_image_free(data);
+    data = nullptr;
+  }
   if (data) {
     img.reset(new Image);
     img->w = w;

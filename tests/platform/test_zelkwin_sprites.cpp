@@ -98,3 +98,40 @@ TEST(ZelkwinSprites, SheetsOfTheHostFolderMatchTheSpriteTables) {
   EXPECT_GE(h, 1353);
   unsetenv("SPLICE_PRIVATE_DATA");
 }
+
+TEST(ZelkwinSprites, DamagedHeadersAreNotLoaded) {
+  ZW_Test_Reset();
+  auto header = [](const char *path, int32_t w, int32_t h, int bpp, int comp, size_t total) {
+    std::vector<unsigned char> b(total, 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    Put32(b, 2, (uint32_t)total);
+    Put32(b, 10, 54);
+    Put32(b, 14, 40);
+    Put32(b, 18, (uint32_t)w);
+    Put32(b, 22, (uint32_t)h);
+    b[26] = 1;
+    b[28] = (unsigned char)bpp;
+    Put32(b, 30, (uint32_t)comp);
+    FILE *f = fopen(path, "wb");
+    ASSERT_NE(f, nullptr);
+    fwrite(b.data(), 1, b.size(), f);
+    fclose(f);
+  };
+  int w = -1, h = -1;
+  header("zero_width.bmp", 0, 4, 24, 0, 92);
+  EXPECT_EQ(Query_DIB_Size("zero_width.bmp", &w, &h), 0);
+  header("huge.bmp", 16000, 16000, 24, 0, 60);      /* claims 768 MB of rows in 60 bytes */
+  EXPECT_EQ(Query_DIB_Size("huge.bmp", &w, &h), 0);
+  header("short.bmp", 100, 100, 24, 0, 54 + 300 * 50); /* half the rows missing */
+  EXPECT_EQ(Query_DIB_Size("short.bmp", &w, &h), 0);
+  header("huge_rle.bmp", 16384, 16384, 8, 1, 60);   /* run-length: 256 Mpixel */
+  EXPECT_EQ(Query_DIB_Size("huge_rle.bmp", &w, &h), 0);
+  header("fits.bmp", 100, 100, 24, 0, 54 + 300 * 100);
+  EXPECT_EQ(Query_DIB_Size("fits.bmp", &w, &h), 1);
+  EXPECT_EQ(w * 1000 + h, 100100);
+  int missing = 0;
+  for (auto &l : ZW_Test_Log_Lines())
+    if (l.compare(0, 15, "BITMAP MISSING ") == 0) missing++;
+  EXPECT_EQ(missing, 4);
+}
