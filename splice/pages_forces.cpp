@@ -304,6 +304,17 @@ int Page_After_Input(int page)
         if (s->plate_count != 1.0) s->failure_mode_switch = 0;
         return 1;
     }
+    case PAGE_ANORDNUNG: {
+        /* A spacing switched to the user's value starts from what the pattern has, so that
+        ** ticking the box alone changes nothing. */
+        Page_Present_Rec *pr = &Page_Shadow.present;
+        struct { int32_t user; double *v; double present; } rows[] = {
+            {s->a1_user, &s->a1, pr->a1}, {s->a2_user, &s->a2, pr->a2}, {s->a3_user, &s->a3, pr->a3},
+            {s->a4_user, &s->a4, pr->a4}, {s->e1_user, &s->e1, pr->e1}};
+        for (auto &row : rows)
+            if (row.user && *row.v < 0.1 && row.present > 0.0) *row.v = row.present;
+        return 1;
+    }
     case PAGE_SCHNITTGROESSEN: {
         int act = Page_Shadow.action;
         Page_Shadow.action = ACT_NONE;

@@ -77,7 +77,8 @@ void Page_Choice_Texts(int slot, int x, int y, const char *const *texts, int cou
 static const char *const Splice_Kind_Texts[3] = {"Biegesto\xe1", "Zugsto\xe1", "Drucksto\xe1"};
 static const char *const Conn_Kind_Texts[4] = {"Seitenh\x94lzer", "Bleche innen",
                                                "Bleche au\xe1" "en", "Blatt"};
-static const uint32_t Plate_Steel_Codes[2] = {5, 7};
+/* Steel grades offered for plates and for the steel of dowels and bolts. */
+static const uint32_t Steel_Codes[3] = {5, 6, 7};
 
 static int Uses_Side_Timbers(void)
 {
@@ -87,6 +88,11 @@ static int Uses_Side_Timbers(void)
 void Page_System(int area)
 {
     Splice_Input_Record *s = &Splice_Input;
+    /* Thickness and length left to the program are shown as the last run chose them. */
+    if (!s->t_s_user || !s->L_user) {
+        Regenerate_Lkoms_If_Generated();
+        Prepare_Splice_Calc();
+    }
     int r = 0;
     Page_Heading(r++, "Sto\xe1" "art");
     for (int i = 0; i < 3; i++)
@@ -135,17 +141,25 @@ void Page_System(int area)
         Wdg_Option_Button(PAGE_LABEL_X + 10, Page_Row_Y(r), "Dicke vorgeben", 1, &s->t_s_user, &Page_Active);
         Wdg_Option_Button(PAGE_LABEL_X + 210, Page_Row_Y(r), "Dicke automatisch", 0, &s->t_s_user, &Page_Active);
         r++;
-        Page_Float(r++, "Dicke t_s [cm]", &s->t_s, 1, 1.0, 100.0, "t_s");
+        if (s->t_s_user) {
+            Page_Float(r++, "Dicke t_s [cm]", &s->t_s, 1, 1.0, 100.0, "t_s");
+        } else {
+            Page_Label(r, "Dicke t_s [cm] (vom Programm gew\x84hlt)");
+            int ro = WDG_READ_ONLY;
+            Wdg_Float_Field(PAGE_FIELD_X, Page_Row_Y(r++), &s->t_s, 8, 1, &ro);
+        }
         Page_Float(r++, "H\x94he h_s [cm]", &s->h_s, 1, 4.0, 300.0, "h_s");
+        Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), "Brettschichtholz hochkant (f_m,k + 20 %)",
+                           &s->edgewise_side, nullptr);
     } else {
         Page_Heading(r++, "Stahlbleche");
         Page_Float(r++, "Anzahl Bleche n_p", &s->plate_count, 0, 1.0, 10.0, "n_p");
         Page_Float(r++, "Blechdicke t_p [cm]", &s->t_p, 2, 0.2, 5.0, "t_p");
         Page_Float(r++, "Blechh\x94he h_p [cm]", &s->h_p, 1, 2.0, 300.0, "h_p");
         Page_Label(r, "Stahlg\x81te");
-        for (int i = 0; i < 2; i++) {
-            Wdg_Option_Button(PAGE_FIELD_X + 120 * i, Page_Row_Y(r), Get_Stahlguete_Name(Plate_Steel_Codes[i]),
-                              (int)Plate_Steel_Codes[i], &s->plate_steel, &Page_Active);
+        for (int i = 0; i < 3; i++) {
+            Wdg_Option_Button(PAGE_FIELD_X + 120 * i, Page_Row_Y(r), Get_Stahlguete_Name(Steel_Codes[i]),
+                              (int)Steel_Codes[i], &s->plate_steel, &Page_Active);
         }
         r++;
     }
@@ -153,7 +167,13 @@ void Page_System(int area)
     Wdg_Option_Button(PAGE_LABEL_X + 10, Page_Row_Y(r), "L\x84nge vorgeben", 1, &s->L_user, &Page_Active);
     Wdg_Option_Button(PAGE_LABEL_X + 210, Page_Row_Y(r), "L\x84nge automatisch", 0, &s->L_user, &Page_Active);
     r++;
-    Page_Float(r++, "L\x84nge L [cm]", &s->L, 1, 10.0, 2000.0, "L");
+    if (s->L_user) {
+        Page_Float(r++, "L\x84nge L [cm]", &s->L, 1, 10.0, 2000.0, "L");
+    } else {
+        Page_Label(r, "L\x84nge L [cm] (vom Programm gew\x84hlt)");
+        int ro = WDG_READ_ONLY;
+        Wdg_Float_Field(PAGE_FIELD_X, Page_Row_Y(r++), &s->L, 8, 1, &ro);
+    }
     Page_Heading(r++, "Optionen");
     Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), "Blockscherversagen nachweisen", &s->block_shear, nullptr);
     Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), "Festigkeit vorgeben", &s->strength_override_on, nullptr);
@@ -164,6 +184,8 @@ void Page_System(int area)
 
 /* ---------------------------------------------------------------- "Verbindungsmittel" */
 
+enum { VBM_RESULT_X = 700 };   /* left edge of the design column */
+
 static const char *const Method_Texts[3] = {"vereinfacht", "genau", "Bemessungswerte"};
 
 /* The design of the current fastener as the fastener page shows it; 0 or the error code. */
@@ -171,6 +193,7 @@ static int Design_Current_Fastener(Connection_Result *res, int *in_kN)
 {
     *in_kN = 0;
     memset(res, 0, sizeof *res);
+    Regenerate_Lkoms_If_Generated();
     int code = Prepare_Splice_Calc();
     if (code != 0) return code;
     Connection_Input in;
@@ -245,6 +268,22 @@ void Page_Verbindungsmittel(int area)
         Page_Float(r++, "L\x84nge l [mm]", &s->l, 0, 10.0, 2000.0, "l");
     }
     Page_Float(r++, "Zugfestigkeit f_u,k [N/mm\xfd]", &s->fu_k, 0, 200.0, 1500.0, "f_u,k");
+    if (s->vbm_type == 1)
+        Page_Float(r++, "Winkel Klammerr\x81" "cken zur Faser [\xf8]", &s->staple_angle, 0, 0.0, 90.0, "Klammerwinkel");
+    if (s->vbm_type == 29 || s->vbm_type == 30) {
+        Page_Label(r, "Stahlg\x81te");
+        for (int i = 0; i < 3; i++)
+            Wdg_Option_Button(PAGE_FIELD_X + 115 * i, Page_Row_Y(r), Get_Stahlguete_Name(Steel_Codes[i]),
+                              (int)Steel_Codes[i], &s->vbm_steel, &Page_Active);
+        r++;
+    }
+    if (s->washer) {
+        Page_Float(r++, "Durchmesser der Unterlegscheibe [mm]", &s->washer_d, 0, 10.0, 200.0, "Scheibendurchmesser");
+        Page_Label(r, "Unterlegscheibe");
+        Wdg_Option_Button(PAGE_FIELD_X, Page_Row_Y(r), "gedreht", 0, &s->washer_kind, &Page_Active);
+        Wdg_Option_Button(PAGE_FIELD_X + 120, Page_Row_Y(r), "gepresst", 1, &s->washer_kind, &Page_Active);
+        r++;
+    }
     Page_Label(r, "Nachweisverfahren");
     Page_Choice_Texts(7, PAGE_FIELD_X, Page_Row_Y(r), Method_Texts, 3, &s->calc_method);
     r++;
@@ -262,6 +301,12 @@ void Page_Verbindungsmittel(int area)
         {"Holzfeuchte \x81" "ber Fasers\x84ttigung", &s->green_timber},
         {"nur Fichte, Tanne, Kiefer", &s->species_sfp},
         {"Versagensart statt f_red ausgeben", &s->failure_mode_switch},
+        {"mit dem Kerndurchmesser vorgebohrt", &s->predrill_core},
+        {"Lochspiel im Blech d + 1 mm auch bei Passbolzen", &s->steel_hole},
+        {"Mindestholzdicke gegen Spalten mit 7 d (Nadelholz, gr\x94\xe1" "ere Randabst\x84nde)", &s->split_rule},
+        {"Tragf\x84higkeit erh\x94hen (Einh\x84ngeeffekt, Unterlegscheibe)", &s->capacity_increase},
+        {"Plattenr\x84nder allseitig schubsteif verbunden", &s->panel_edges},
+        {"Texte nach DIN EN 1995-1-1 (sonst DIN 1052)", &s->eurocode_wording},
     };
     for (auto &o : opts) {
         int state = 1;
@@ -269,27 +314,58 @@ void Page_Verbindungsmittel(int area)
         Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), o.label, o.flag, &state);
     }
 
-    Page_Heading(r++, "Bemessung des Verbindungsmittels");
+    /* The design of the current fastener stands in a column right of the input. */
+    r = 0;
+    Wdg_Set_Font(4096 | 0x10000);
+    Wdg_Draw_Text(VBM_RESULT_X, Page_Row_Y(r++), "Bemessung des Verbindungsmittels", nullptr);
+    Wdg_Set_Font(4096);
     Connection_Result res;
     int in_kN = 0;
     int err = Design_Current_Fastener(&res, &in_kN);
     if (err != 0) {
         Wdg_Set_Fg_Colour(RED_CI);
-        Wdg_Draw_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), Get_Error_Text(err), nullptr);
+        Wdg_Draw_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), Get_Error_Text(err), nullptr);
         Wdg_Set_Fg_Colour(BLACK_CI);
         return;
     }
     /* Forces of the result in N, or in kN when the connection input asked for kN. */
     double to_kN = in_kN ? 1.0 : 0.001;
-    Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "F_v,R,k = %.2f kN je Scherfuge", res.rk_total * to_kN);
-    Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "F_v,R,d = %.2f kN je Scherfuge", res.rd_total * to_kN);
-    Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "k_mod = %.2f / %.2f", res.kmod_1, res.kmod_2);
-    Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++),
-                    "Mindestabst\x84nde [mm]: a1 = %.0f  a2 = %.0f  a3,t = %.0f  a3,c = %.0f  a4,t = %.0f  a4,c = %.0f",
-                    res.spacing_1[0], res.spacing_1[1], res.spacing_1[2], res.spacing_1[3],
-                    res.spacing_1[4], res.spacing_1[5]);
+    Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "F_v,R,k = %.2f kN je Scherfuge", res.rk_total * to_kN);
+    Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "F_v,R,d = %.2f kN je Scherfuge", res.rd_total * to_kN);
+    Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "k_mod = %.2f / %.2f", res.kmod_1, res.kmod_2);
+    /* Minimum spacings of both members (a steel plate has its own rules). */
+    const double *sp[2] = {res.spacing_1, res.spacing_2};
+    for (int m = 0; m < 2; m++) {
+        if (sp[m][0] <= 0.0 && sp[m][1] <= 0.0) continue;
+        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "Mindestabst\x84nde Bauteil %d [mm]:", m + 1);
+        Wdg_Printf_Text(VBM_RESULT_X + 20, Page_Row_Y(r++),
+                        "a1 = %.0f  a2 = %.0f  a3,t = %.0f  a3,c = %.0f  a4,t = %.0f  a4,c = %.0f",
+                        sp[m][0], sp[m][1], sp[m][2], sp[m][3], sp[m][4], sp[m][5]);
+    }
     if (res.r_ax > 0.0)
-        Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "F_ax,R,k = %.2f kN", res.r_ax * to_kN);
+        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "F_ax,R,k = %.2f kN", res.r_ax * to_kN);
+    if (res.rule_design > 0)
+        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "ma\xe1gebende Versagensart: %s",
+                        Get_Equation_Label(res.rule_design));
+    if (res.fh1_k > 0.0)
+        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "f_h,1,k = %.2f N/mm\xfd", res.fh1_k);
+    if (res.fh2_k > 0.0)
+        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "f_h,2,k = %.2f N/mm\xfd", res.fh2_k);
+    if (res.my_rk > 0.0)
+        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "M_y,Rk = %.0f Nmm", res.my_rk);
+    if (res.t_req_1 > 0.0 || res.t_req_2 > 0.0)
+        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "erforderliche Holzdicken: t_1,req = %.1f mm  t_2,req = %.1f mm",
+                        res.t_req_1, res.t_req_2);
+    if (res.k_red > 0.0 && res.k_red < 1.0)
+        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "Abminderung t_vorh / t_req = %.3f", res.k_red);
+    if (res.msg_code != 0) {
+        const char *note = Get_Hint_Text(res.msg_code);
+        if (note && note[0] && note[0] != ' ') {
+            Wdg_Set_Fg_Colour(BLUE_CI);
+            Wdg_Draw_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), note, nullptr);
+            Wdg_Set_Fg_Colour(BLACK_CI);
+        }
+    }
     (void)area;
 }
 
@@ -322,10 +398,62 @@ static void Draw_Pattern(int x1, int y1, int x2, int y2, void *user)
     }
 }
 
+/* What the pattern of the last preparation run really has (cm): the end distances from the
+** joint and from the ends of the side members, plates or lap, the edge distance of the outer
+** rows from the timber's edge and, for plates, the distances of the holes to the plate's end
+** and edge. */
+static void Present_Distances(Page_Present_Rec *pr)
+{
+    const Splice_Input_Record *s = &Splice_Input;
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    memset(pr, 0, sizeof *pr);
+    if (fp->count < 1) return;
+    double min_x = fp->recs[0].x, max_x = fp->recs[0].x, max_ax = 0.0, max_y = 0.0;
+    for (int i = 0; i < fp->count; i++) {
+        min_x = std::min(min_x, fp->recs[i].x);
+        max_x = std::max(max_x, fp->recs[i].x);
+        max_ax = std::max(max_ax, fabs(fp->recs[i].x));
+        max_y = std::max(max_y, fabs(fp->recs[i].y));
+    }
+    pr->a1 = fp->a1_actual;
+    pr->a2 = fp->a2_actual;
+    switch (s->connection_kind) {
+    case CONN_LAP:
+        /* the pattern lies symmetric about the joint; the ends of both members at +-L/2 */
+        pr->a3 = s->L / 2.0 - max_ax;
+        pr->a4 = s->h / 2.0 - max_y;
+        break;
+    case CONN_INNER_PLATES:
+    case CONN_OUTER_PLATES:
+        pr->a3 = min_x;                 /* to the end of the member at the joint */
+        pr->a4 = s->h / 2.0 - max_y;
+        pr->e1 = s->L / 2.0 - max_x;    /* to the end of the plate */
+        pr->e2 = s->h_p / 2.0 - max_y;  /* to the edge of the plate */
+        break;
+    default:
+        /* the end of the middle member at the joint and the end of the side member */
+        pr->a3 = std::min(min_x, s->L / 2.0 - max_x);
+        pr->a4 = std::min(s->h, s->h_s) / 2.0 - max_y;
+        break;
+    }
+}
+
+static int Uses_Plates(void)
+{
+    return Splice_Input.connection_kind == CONN_INNER_PLATES || Splice_Input.connection_kind == CONN_OUTER_PLATES;
+}
+
 void Page_Anordnung(int area)
 {
     Splice_Input_Record *s = &Splice_Input;
     int slot = s->vbm_type >= VBM_TYPE_FIRST && s->vbm_type <= VBM_TYPE_LAST ? VBM_TYPE_SLOT(s->vbm_type) : 0;
+    /* The run first: the fields of the spacings left to the program show what it chose. The
+    ** combinations that come from the characteristic actions are made before it. */
+    Regenerate_Lkoms_If_Generated();
+    int code = Prepare_Splice_Calc();
+    Page_Present_Rec *pr = &Page_Shadow.present;
+    if (code == 0) Present_Distances(pr);
+    else memset(pr, 0, sizeof *pr);
     int r = 0;
     Page_Heading(r++, "Anordnung je Sto\xe1h\x84lfte");
     Page_Float(r++, "Verbindungsmittel in Faserrichtung n_c", &s->n_col[slot], 0, 1.0, 50.0, "n_c");
@@ -334,15 +462,22 @@ void Page_Anordnung(int area)
     Wdg_Option_Button(PAGE_LABEL_X + 210, Page_Row_Y(r), "versetzt", LAYOUT_STAGGERED, &s->layout[slot], &Page_Active);
     r++;
     Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), "in zwei Gruppen", &s->grouped[slot], nullptr);
-    Page_Heading(r++, "Abst\x84nde (sonst Mindestabst\x84nde)");
-    struct { const char *label; double *v; int32_t *user; } rows[] = {
-        {"a1 [cm] vorgeben", &s->a1, &s->a1_user}, {"a2 [cm] vorgeben", &s->a2, &s->a2_user},
-        {"a3 [cm] vorgeben", &s->a3, &s->a3_user}, {"a4 [cm] vorgeben", &s->a4, &s->a4_user},
-        {"e1 [cm] vorgeben", &s->e1, &s->e1_user}};
+    Page_Heading(r++, "Abst\x84nde (sonst vom Programm gew\x84hlt)");
+    struct { const char *label; const char *name; double *v; int32_t *user; double *present; bool plates_only; } rows[] = {
+        {"a1 [cm] vorgeben", "a1", &s->a1, &s->a1_user, &pr->a1, false},
+        {"a2 [cm] vorgeben", "a2", &s->a2, &s->a2_user, &pr->a2, false},
+        {"a3 [cm] vorgeben", "a3", &s->a3, &s->a3_user, &pr->a3, false},
+        {"a4 [cm] vorgeben", "a4", &s->a4, &s->a4_user, &pr->a4, false},
+        {"e1 [cm] vorgeben (Blechende)", "e1", &s->e1, &s->e1_user, &pr->e1, true}};
     for (auto &row : rows) {
+        if (row.plates_only && !Uses_Plates()) continue;
         Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r), row.label, row.user, nullptr);
-        int state = *row.user ? 1 : WDG_READ_ONLY;
-        Wdg_Limited_Float_Field(PAGE_FIELD_X, Page_Row_Y(r), row.v, 1.0, 8, 1, 0.0, 500.0, nullptr, &state);
+        if (*row.user) {
+            Wdg_Limited_Float_Field(PAGE_FIELD_X, Page_Row_Y(r), row.v, 1.0, 8, 1, 0.1, 500.0, row.name, nullptr);
+        } else {
+            int state = WDG_READ_ONLY;
+            Wdg_Float_Field(PAGE_FIELD_X, Page_Row_Y(r), row.present, 8, 1, &state);
+        }
         r++;
     }
     if (s->connection_kind == CONN_INNER_PLATES)
@@ -351,7 +486,6 @@ void Page_Anordnung(int area)
     if (Is_Big_Connector_Multi())
         Wdg_Draw_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "Gro\xe1" "e D\x81" "bel: Klemmbolzen an den Laschenenden", nullptr);
 
-    int code = Prepare_Splice_Calc();
     if (code != 0) {
         Wdg_Set_Fg_Colour(RED_CI);
         Wdg_Draw_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), Get_Error_Text(code), nullptr);
@@ -359,8 +493,13 @@ void Page_Anordnung(int area)
         return;
     }
     Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++),
-                    "vorhanden: a1 = %.1f cm  a2 = %.1f cm  e1 = %.1f cm  e2 = %.1f cm  Scherfugen %d",
-                    Fastener_Pattern.a1_actual, Fastener_Pattern.a2_actual, s->e1, s->e2, (int)s->shear_planes);
+                    "vorhanden: a1 = %.1f cm  a2 = %.1f cm  a3 = %.1f cm  a4 = %.1f cm  Scherfugen %d",
+                    pr->a1, pr->a2, pr->a3, pr->a4, (int)s->shear_planes);
+    if (Uses_Plates())
+        Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++),
+                        "Bleche: e1 = %.1f cm (zum Blechende)  e2 = %.1f cm (zum Blechrand)", pr->e1, pr->e2);
+    Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "L\x84nge L = %.1f cm, %d Verbindungsmittel je Sto\xe1h\x84lfte",
+                    s->L, (int)Fastener_Pattern.count);
     int y = Page_Row_Y(r);
     SVA_Add_Draw_Callback(area, PAGE_LABEL_X, y, PAGE_LABEL_X + 700, y + 300, nullptr, Draw_Pattern);
 }

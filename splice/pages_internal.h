@@ -25,6 +25,14 @@ enum {
     ACT_DELETE_ROW = 10000  /* + group * 1000 + entry */
 };
 
+/* Distances of the fastener pattern as laid out by the last preparation run, cm. */
+typedef struct Page_Present_Rec {
+    double a1, a2;          /* spacings along and across the grain */
+    double a3;              /* end distance (joint or member end) */
+    double a4;              /* edge distance of the outer rows from the timber's edge */
+    double e1, e2;          /* plates: to the plate's end and edge */
+} Page_Present_Rec;
+
 typedef struct Page_Shadow_Rec {
     int type_pos;           /* position of the fastener type in its list */
     int type_count;
@@ -33,6 +41,7 @@ typedef struct Page_Shadow_Rec {
     int length_pos;         /* position in the length list, -1 none */
     int action;             /* ACT_* of the last hotspot */
     char import_path[256];  /* ASCII import file */
+    Page_Present_Rec present; /* what the layout page shows for the spacings left to the program */
 } Page_Shadow_Rec;
 
 extern Page_Shadow_Rec Page_Shadow;
