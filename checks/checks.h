@@ -13,6 +13,7 @@
 #include "checks/lkom_gen.h"
 #include "checks/lkom_gen_settings.h"
 #include "checks/lkom_rbtree.h"
+#include "checks/nchw_consistency.h"
 #include "checks/nchw_def.h"
 #include "checks/nchw_file.h"
 #include "checks/nchw_print.h"
@@ -28,3 +29,4 @@
 #include "checks/dlg_legend.h"
 #include "checks/dlg_xtrgen.h"
 #include "checks/dlg_lkomtype.h"
+#include "checks/dlg_sheet.h"
