@@ -1,0 +1,236 @@
+/*
+** Tests of what the pages show and let the engineer edit: the layout page with the spacings the
+** program chose and the distances the pattern really has, the fastener page with its steel,
+** options and design, the first page with the values left to the program; and a new splice of
+** each connection kind entered on the pages from an empty folder up to its utilisation.
+*/
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+#include "dialogs/dialogs.h"
+#include "nad/nad.h"
+#include "platform/zelkwin.h"
+#include "platform/zelkwin_test.h"
+#include "splice/splice_app.h"
+
+namespace {
+
+std::string At(const char *what, int x, int y)
+{
+    return std::string(what) + " " + std::to_string(x) + " " + std::to_string(y) + "\n";
+}
+
+/* Screen base line of row k of a page (view area at y 80, first row 28 below it). */
+int Row_Y(int k) { return 80 + 28 + 26 * k; }
+std::string Click_Row(int x, int k) { return At("click", x, Row_Y(k) - 4); }
+std::string Enter_Value(int x, int k, const char *value)
+{
+    return At("click", x, Row_Y(k) - 4) + At("move", x, Row_Y(k) - 4) + "type " + value + "\nkey Enter\nkey Esc\n";
+}
+std::string Tab(int page) { return At("click", 85 + 150 * page, 62); }
+
+/* The texts drawn (without position) of every TEXT line of the log. */
+std::vector<std::string> Texts(void)
+{
+    std::vector<std::string> out;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        if (l.rfind("TEXT ", 0) != 0) continue;
+        size_t a = l.find(' ', 5);
+        if (a == std::string::npos) continue;
+        size_t b = l.find(' ', a + 1);
+        if (b == std::string::npos) continue;
+        out.push_back(l.substr(b + 1));
+    }
+    return out;
+}
+
+bool Shown(const std::string &text)
+{
+    for (const std::string &t : Texts())
+        if (t == text) return true;
+    return false;
+}
+
+bool Shown_Part(const std::string &part)
+{
+    for (const std::string &t : Texts())
+        if (t.find(part) != std::string::npos) return true;
+    return false;
+}
+
+/* The last utilisation in percent the page showed, -1 for none. */
+double Last_Utilisation(void)
+{
+    double u = -1;
+    for (const std::string &t : Texts()) {
+        size_t p = t.find("maximale Ausnutzung ");
+        if (p != std::string::npos) u = atof(t.c_str() + p + 20);
+    }
+    return u;
+}
+
+class Pages : public ::testing::Test {
+protected:
+    char old_cwd[1024];
+    std::string root = SPLICE_SOURCE_DIR;
+
+    void SetUp() override
+    {
+        ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
+        const char *name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::string dir = std::string(old_cwd) + "/pages_" + name;
+        ASSERT_EQ(system(("rm -rf '" + dir + "' && mkdir -p '" + dir + "'").c_str()), 0);
+        ASSERT_EQ(chdir(dir.c_str()), 0);
+        setenv("EXEC", (root + "/environment/exec").c_str(), 1);
+        setenv("DATA", (root + "/environment/data").c_str(), 1);
+        setenv("DRAM", (root + "/environment/dram").c_str(), 1);
+        setenv("SPLICE_PRIVATE_DATA", (root + "/environment/exec/splice").c_str(), 1);
+        setenv("TEMP", dir.c_str(), 1);
+        unsetenv("SPLICE_GUI_SCRIPT");
+        unsetenv("SPLICE_GUI_LOG");
+    }
+    void TearDown() override { ASSERT_EQ(chdir(old_cwd), 0); }
+
+    /* Start the program on a component (an example copied in first, or none) with a script. */
+    int Run(const char *component, const char *example, const std::string &script)
+    {
+        if (example) {
+            std::string cp = "cp '" + root + "/examples/" + example + "'/* .";
+            if (system(cp.c_str()) != 0) return -1;
+        }
+        Clear_NAD_State();
+        Current_Page = PAGE_SYSTEM;
+        ZW_Test_Reset();
+        ZW_Test_Set_Script(script);
+        const char *argv[] = {"splice", component, "1", "1", "1", nullptr};
+        return Splice_Main(5, (char **)argv);
+    }
+};
+
+}  // namespace
+
+/* Side timbers: the spacings left to the program are those of the pattern, worked by hand:
+** nails 4.2 mm, not pre-drilled, tension: a3,t = 15 d = 6.3 cm, a4,c = 5 d = 2.1 cm; 8 nails in
+** a row over L/2 = 60 cm: a1 = (60 - 2 * 6.3) / 7 = 6.77 cm; 5 rows in h_s = 20 cm:
+** a2 = (20 - 2 * 2.1) / 4 = 3.95 cm. A timber splice has no plate distances. */
+TEST_F(Pages, TheLayoutPageShowsTheSpacingsThePatternHas)
+{
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", Tab(PAGE_ANORDNUNG)), 1);
+    const Splice_Input_Record *s = &Splice_Input;
+    EXPECT_NEAR(s->a1, (60.0 - 2 * 6.3) / 7.0, 1e-9);
+    EXPECT_NEAR(s->a2, (20.0 - 2 * 2.1) / 4.0, 1e-9);
+    EXPECT_TRUE(Shown_Part("vorhanden: a1 = 6.8 cm  a2 = ")) << "layout line missing";
+    EXPECT_TRUE(Shown_Part("a3 = 6.3 cm  a4 = 2.1 cm  Scherfugen 2"));
+    EXPECT_TRUE(Shown("L\xc3\xa4nge L = 120.0 cm, 40 Verbindungsmittel je Sto\xc3\x9f" "h\xc3\xa4lfte"));
+    /* the read-only fields of a3 and a4 show the program's values, not 0.0 */
+    EXPECT_TRUE(Shown("     6.3"));
+    EXPECT_TRUE(Shown("     2.1"));
+    EXPECT_FALSE(Shown_Part("e1 [cm]"));
+    EXPECT_FALSE(Shown_Part("Bleche: e1"));
+    EXPECT_FALSE(Shown_Part("e2 ="));
+}
+
+/* Inner plates with dowels 16 mm: hole d0 = 1.7 cm, plate end distance e1 = 1.2 d0 = 2.04 cm;
+** 4 rows at 10.42 cm in a plate 40 cm high: e2 = 20 - 1.5 * 10.42 = 4.37 cm. */
+TEST_F(Pages, WithPlatesTheLayoutPageShowsThePlateDistances)
+{
+    ASSERT_EQ(Run("biegestoss_stabduebel", "biegestoss_stabduebel", Tab(PAGE_ANORDNUNG)), 1);
+    EXPECT_NEAR(Splice_Input.e1, 1.2 * 1.7, 1e-9);
+    EXPECT_TRUE(Shown("Bleche: e1 = 2.0 cm (zum Blechende)  e2 = 4.4 cm (zum Blechrand)"));
+    EXPECT_TRUE(Shown_Part("e1 [cm] vorgeben"));
+    EXPECT_TRUE(Shown_Part("Holzdicke zwischen den Blechen"));
+}
+
+/* Combinations made from the characteristic actions exist before the utilisation page is
+** opened: the fastener and layout pages do not call the splice one without combinations. */
+TEST_F(Pages, GeneratedCombinationsAreThereForTheFastenerAndLayoutPages)
+{
+    ASSERT_EQ(Run("druckstoss_bolzen", "druckstoss_bolzen", Tab(PAGE_VERBINDUNGSMITTEL) + Tab(PAGE_ANORDNUNG)), 1);
+    EXPECT_FALSE(Shown_Part("Bitte mindestens eine g\xc3\xbcltige"));
+    EXPECT_TRUE(Shown_Part("F_v,R,k = "));
+    EXPECT_TRUE(Shown_Part("vorhanden: a1 = "));
+    /* outer plates, bolts 20 mm: e1 = 1.2 * (2.0 + 0.1) = 2.52 cm */
+    EXPECT_TRUE(Shown_Part("Bleche: e1 = 2.5 cm"));
+    /* the length left to the program: 2 * ((5 - 1) * a1 + e1 + a3) */
+    EXPECT_GT(Splice_Input.L, 0.0);
+}
+
+/* Ticking "a3 vorgeben" keeps the present value, so the splice stays as it was; a value below
+** the minimum is then refused by the run with its message. */
+TEST_F(Pages, ATickedSpacingStartsFromThePresentValue)
+{
+    std::string s = Tab(PAGE_ANORDNUNG) + Click_Row(38, 8) + Tab(PAGE_AUSNUTZUNGEN);
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", s), 1);
+    EXPECT_EQ(Splice_Input.a3_user, 1);
+    EXPECT_NEAR(Splice_Input.a3, 6.3, 1e-9);
+    EXPECT_NEAR(Last_Utilisation(), 73.3, 0.05);
+
+    /* 4.0 cm < a3,t = 6.3 cm */
+    s = Tab(PAGE_ANORDNUNG) + Click_Row(38, 8) + Enter_Value(360, 8, "4") + Tab(PAGE_AUSNUTZUNGEN);
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, s), 1);
+    EXPECT_EQ(Splice_Input.a3, 4.0);
+    EXPECT_EQ(Last_Utilisation(), -1.0);
+}
+
+/* The fastener page: the steel of a bolt is chosen there and its design stands beside it. */
+TEST_F(Pages, TheFastenerPageEditsTheSteelAndShowsTheDesign)
+{
+    std::string s = Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(576, 5);
+    ASSERT_EQ(Run("druckstoss_bolzen", "druckstoss_bolzen", s), 1);
+    EXPECT_EQ(Splice_Input.vbm_steel, 7);
+    EXPECT_TRUE(Shown("S355 (St52)"));
+    EXPECT_TRUE(Shown("Bemessung des Verbindungsmittels"));
+    EXPECT_TRUE(Shown_Part("ma\xc3\x9fgebende Versagensart: Gl."));
+    EXPECT_TRUE(Shown_Part("Mindestabst\xc3\xa4nde Bauteil 2 [mm]:"));
+    /* bolts in timber: a1 = (4 + |cos 0|) d = 100 mm, a3,t = max(7 d, 80) = 140 mm */
+    EXPECT_TRUE(Shown("a1 = 100  a2 = 80  a3,t = 140  a3,c = 80  a4,t = 60  a4,c = 60"));
+}
+
+/* The first page: the length left to the program is shown read-only with its computed value;
+** the side members' edgewise switch is there. */
+TEST_F(Pages, TheFirstPageShowsTheValuesLeftToTheProgram)
+{
+    ASSERT_EQ(Run("druckstoss_bolzen", "druckstoss_bolzen", ""), 1);
+    EXPECT_TRUE(Shown("L\xc3\xa4nge L [cm] (vom Programm gew\xc3\xa4hlt)"));
+    char value[32];
+    snprintf(value, sizeof value, "%8.1f", Splice_Input.L);
+    EXPECT_TRUE(Shown(value)) << value;
+
+    ASSERT_EQ(Splice_Input.edgewise_side, 0);
+    /* side timbers: the switch below h_s (row 18) */
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", Click_Row(38, 18)), 1);
+    EXPECT_EQ(Splice_Input.edgewise_side, 1);
+}
+
+/* A new splice of each connection kind, entered on the pages from an empty folder: the kind on
+** the first page, one combination of a bending splice on the internal-force page, and the
+** utilisation page shows a plausible result. */
+TEST_F(Pages, ANewSpliceOfEachConnectionKindReachesItsUtilisation)
+{
+    const char *kinds[4] = {"Seitenh", "Bleche innen", "Bleche au", "Blatt"};
+    for (int kind = 0; kind < 4; kind++) {
+        std::string comp = "neu" + std::to_string(kind);
+        std::string s = Click_Row(54 + 160 * kind, 3);
+        s += Tab(PAGE_SCHNITTGROESSEN) + Click_Row(40, 2);      /* + group with one row */
+        s += Enter_Value(80, 4, "2") + Enter_Value(300, 4, "3"); /* M_d = 2 kNm, V_d = 3 kN */
+        s += Tab(PAGE_AUSNUTZUNGEN);
+        ASSERT_EQ(Run(comp.c_str(), nullptr, s), 1) << kind;
+        EXPECT_EQ(Splice_Input.connection_kind, kind);
+        EXPECT_EQ(Splice_Input.lkom.groups[0].entries[0].M_d, 2.0) << kind;
+        EXPECT_EQ(Splice_Input.lkom.groups[0].entries[0].V_d, 3.0) << kind;
+        EXPECT_TRUE(Shown_Part(kinds[kind])) << kind;
+        double u = Last_Utilisation();
+        EXPECT_GT(u, 1.0) << "kind " << kind;
+        EXPECT_LT(u, 100.0) << "kind " << kind;
+        EXPECT_TRUE(Shown_Part("ma\xc3\x9fgebend: Gruppe 1, Kombination 1")) << kind;
+        struct stat st;
+        EXPECT_NE(stat((comp + "_01.inp").c_str(), &st), 0);  /* nothing saved without asking */
+    }
+}
