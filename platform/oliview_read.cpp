@@ -50,6 +50,22 @@ std::string trim(const std::string &s) {
   return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
 }
 
+/* A number of the file as a 32-bit integer: truncated toward zero and held to the range of
+** int32_t (a damaged file may give any value; a plain cast would be undefined). */
+int32_t as_i32(double v) {
+  if (!(v == v)) return 0;
+  if (v >= 2147483647.0) return INT32_MAX;
+  if (v <= -2147483648.0) return INT32_MIN;
+  return (int32_t)v;
+}
+
+/* A number of the file as 32 flag bits: 0..0xFFFFFFFF as it stands, a negative value as its
+** two's complement (-1 all bits), anything beyond either range held to its end. */
+uint32_t as_u32(double v) {
+  if (v >= 0.0) return v >= 4294967295.0 ? 0xFFFFFFFFu : (uint32_t)v;
+  return static_cast<uint32_t>(as_i32(v));
+}
+
 /* Numbers of a line (decimal or 0x hexadecimal); stops at the first token that is none. */
 std::vector<double> numbers(const std::string &l, size_t max = 4096) {
   std::vector<double> out;
@@ -122,32 +138,32 @@ int read_para_header(Cursor &c, Oli_Para_Section *s, int start) {
   };
   std::vector<double> n;
   if (!need(&n, 1)) goto bad;
-  s->flags = (uint32_t)n[0];
+  s->flags = as_u32(n[0]);
   if (s->flags & 0x3) {
     c.warn(c.lineno() - 1, "Absatz mit Zusatzausgaben (Kennung 0x1/0x2) kann nicht gelesen werden");
     return 0;
   }
   if (!need(&n, 1)) goto bad;
-  s->mode = (int32_t)n[0];
+  s->mode = as_i32(n[0]);
   if (s->flags & 0x10) {
     if (!need(&n, 2)) goto bad;
-    s->offset = unit_cm((int)n[0], n[1]);
+    s->offset = unit_cm(as_i32(n[0]), n[1]);
   }
   if (s->flags & 0x20) {
     if (!need(&n, 4)) goto bad;
-    s->indent = unit_cm((int)n[0], n[1]);
-    s->value_d = unit_cm((int)n[2], n[3]);
+    s->indent = unit_cm(as_i32(n[0]), n[1]);
+    s->value_d = unit_cm(as_i32(n[2]), n[3]);
   }
   if (s->flags & 0x40) {
     if (!need(&n, 1)) goto bad;
     s->tabs_given = true;
-    if ((uint32_t)n[0] == 0x2) {
+    if (as_u32(n[0]) == 0x2) {
       std::vector<double> t;
       if (!need(&t, 2)) goto bad;
       s->tab_count = -1;
-      s->tabs.assign(1, unit_cm((int)t[0], t[1]));
+      s->tabs.assign(1, unit_cm(as_i32(t[0]), t[1]));
     } else {
-      int count = n.size() > 1 ? (int)n[1] : 0;
+      int count = n.size() > 1 ? as_i32(n[1]) : 0;
       if (count < 0 || count > 100) {
         c.warn(c.lineno() - 1, "unzul\xC3\xA4ssige Zahl von Tabulatoren");
         return 0;
@@ -156,7 +172,7 @@ int read_para_header(Cursor &c, Oli_Para_Section *s, int start) {
       for (int i = 0; i < count; i++) {
         std::vector<double> t;
         if (!need(&t, 2)) goto bad;
-        s->tabs.push_back(unit_cm((int)t[0], t[1]));
+        s->tabs.push_back(unit_cm(as_i32(t[0]), t[1]));
       }
     }
   }
@@ -166,7 +182,7 @@ int read_para_header(Cursor &c, Oli_Para_Section *s, int start) {
   }
   if (s->flags & 0x800) {
     if (!need(&n, 2)) goto bad;
-    s->value_b = unit_cm((int)n[0], n[1]);
+    s->value_b = unit_cm(as_i32(n[0]), n[1]);
   }
   if (s->flags & 0x200) {
     if (!need(&n, 2)) goto bad;
@@ -223,7 +239,7 @@ void read_para(Cursor &c, Oli_Block *b) {
       return;
     }
     c.pos++;
-    s.end_flags = (uint32_t)n[0];
+    s.end_flags = as_u32(n[0]);
     if (s.end_flags & 0x1000) {
       if (c.eof() || (n = numbers(c.peek())).size() < 2) {
         b->sections.push_back(s);
@@ -231,7 +247,7 @@ void read_para(Cursor &c, Oli_Block *b) {
         return;
       }
       c.pos++;
-      s.space_after = unit_cm((int)n[0], n[1]);
+      s.space_after = unit_cm(as_i32(n[0]), n[1]);
     }
     b->sections.push_back(s);
     if (s.end_flags & 0x4) continue; /* another header follows */
@@ -254,7 +270,7 @@ void read_table(Cursor &c, Oli_Block *b, bool conversion) {
   }
   c.pos++;
   for (int k = 0; k < 3; k++) {
-    int count = (int)n[k];
+    int count = as_i32(n[k]);
     if (count < 0 || count > 200) {
       c.warn(start, "unzul\xC3\xA4ssige Zahl von Titelzeilen");
       skip_to_block(c);
@@ -280,9 +296,9 @@ void read_table(Cursor &c, Oli_Block *b, bool conversion) {
   c.pos++;
   if (n[2] != -1 || n[3] != -1) return; /* title-only block: no text part */
   b->has_layout = true;
-  b->head_lines = (int32_t)n[0];
-  b->unit_line = (int32_t)n[1];
-  b->nsep = n.size() > 4 ? (int32_t)n[4] : 0;
+  b->head_lines = as_i32(n[0]);
+  b->unit_line = as_i32(n[1]);
+  b->nsep = n.size() > 4 ? as_i32(n[4]) : 0;
   if (b->head_lines < 0 || b->head_lines > 10 || b->unit_line < 0 || b->unit_line > 1 ||
       b->nsep < 0 || b->nsep > 200) {
     c.warn(start, "Tabelle: unzul\xC3\xA4ssige Formatzeile");
@@ -335,7 +351,7 @@ void read_table(Cursor &c, Oli_Block *b, bool conversion) {
 bool read_element(Cursor &c, const std::string &l, Oli_Gr_Element *e) {
   std::vector<double> n = numbers(l, 1);
   if (n.empty()) return false;
-  e->code = (int32_t)n[0];
+  e->code = as_i32(n[0]);
   size_t g = l.find('\xAE');
   std::string head = g == std::string::npos ? l : l.substr(0, g);
   if (e->code == 27) {
@@ -438,7 +454,7 @@ void read_elements(Cursor &c, Oli_Block *b, bool picture) {
     int line = c.lineno();
     c.pos++;
     if (want == -1) {
-      int count = e.v.empty() ? -1 : (int)e.v[0];
+      int count = e.v.empty() ? -1 : as_i32(e.v[0]);
       size_t need = e.code == 18 ? 1 + 2 * (size_t)(count < 0 ? 0 : count) : 1 + (size_t)(count < 0 ? 0 : count);
       if (count < 0 || count > 100000 || e.v.size() < need) {
         c.warn(line, "Grafik: Element " + std::to_string(e.code) + " unvollst\xC3\xA4ndig");
@@ -449,7 +465,7 @@ void read_elements(Cursor &c, Oli_Block *b, bool picture) {
       continue;
     }
     if (e.code == 75) {
-      uint32_t flags = (uint32_t)e.v[0];
+      uint32_t flags = as_u32(e.v[0]);
       if (flags & 0x1000) read_embedded(c, &e, line);
     }
     b->elements.push_back(std::move(e));
@@ -494,10 +510,10 @@ void read_graphic(Cursor &c, Oli_Block *b) {
     b->kind = OLI_BLK_PICTURE;
     size_t i = 0;
     if (n[0] == -999 && n.size() >= 3) {
-      b->picture_flags = (int32_t)n[1];
+      b->picture_flags = as_i32(n[1]);
       i = 2;
     }
-    b->picture_type = (int32_t)n[i];
+    b->picture_type = as_i32(n[i]);
     if ((b->picture_flags & 0x10000) && !c.eof()) c.pos++; /* four further values */
   }
   if (c.eof() || (n = numbers(c.peek())).size() < 4) {
