@@ -5,6 +5,7 @@
 
 #include "checks/beiwert.h"
 #include "checks/bridge_coeff.h"
+#include "checks/bridge_factors.h"
 #include "checks/char_actions.h"
 #include "checks/genrule.h"
 #include "checks/load_model.h"
@@ -30,3 +31,4 @@
 #include "checks/dlg_xtrgen.h"
 #include "checks/dlg_lkomtype.h"
 #include "checks/dlg_sheet.h"
+#include "checks/dlg_typesel.h"
