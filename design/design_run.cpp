@@ -188,10 +188,10 @@ void Alu_Cap(const Connection_Input &in, int m, Connection_Result *r)
     }
 }
 
-/* Step 18: dowels and bolts (also the bolt of a toothed-plate unit, given as a bolt copy). */
-void Dowel_Bolt_Lateral(Connection_Input in, Connection_Result *r, bool legacy)
+/* Step 18: dowels and bolts (also the bolt of a toothed-plate unit, given as a bolt copy).
+** The rules that take the whole input read the diameter d_3 as d; they get a copy. */
+void Dowel_Bolt_Lateral(const Connection_Input &in, Connection_Result *r, bool legacy)
 {
-    in.d_3 = in.d;
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
     const double fu = Fastener_Fu(in);
     const double a1 = Rad(in.alpha_1), a2 = Rad(in.alpha_2);
@@ -215,16 +215,18 @@ void Dowel_Bolt_Lateral(Connection_Input in, Connection_Result *r, bool legacy)
                                 in.fitted_bolt, a1, in.t1, r->rho_1, in.mat_1, in.grade_1, fu, r);
             Alu_Cap(in, 2, r);
         } else {
-            Calc_Rk_Outer_Plate(in, r);
-            Calc_Rd_Outer_Plate(in, r);
-            Alu_Cap(in, 1, r);
+            Connection_Input work = in;
+            work.d_3 = work.d;
+            Calc_Rk_Outer_Plate(work, r);
+            Calc_Rd_Outer_Plate(work, r);
+            Alu_Cap(work, 1, r);
         }
         return;
     }
     if (!plate1 && !plate2) {
-        if (in.vbm_type == 29 && !legacy) in.fitted_bolt = 1;   /* dowels fit their holes */
+        const int fitted = (in.vbm_type == 29 && !legacy) ? 1 : in.fitted_bolt; /* dowels fit their holes */
         r->rk_lateral = Calc_Rk_Dowel_Bolt(in.vbm_type, in.d, in.length, fu, in.predrilled,
-                                           in.stainless, in.fitted_bolt, in.threaded_rod,
+                                           in.stainless, fitted, in.threaded_rod,
                                            in.shear_planes, in.axis_angle, in.t1, in.t2, r->rho_1,
                                            r->rho_2, a1, a2, in.mat_1, in.mat_2, in.grade_1,
                                            in.grade_2, &in.user_embedment, r);
@@ -352,16 +354,47 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
     return 0;
 }
 
-/* The run; legacy selects the uncalled variant that adds the rope effect to rk_lateral. */
-int Run(Connection_Input input, Connection_Result *result, bool legacy)
+/* Keep the message codes the steps before the lateral resistance left, to set them again
+** before every angle (at most BASE_MSG_MAX per list; more make the base not repeatable). */
+void Save_Base_Messages(Connection_Base *b)
 {
+    b->msg_count = Msg_Count;
+    b->msg_count2 = Msg_Count2;
+    b->repeatable = Msg_Count >= 0 && Msg_Count <= BASE_MSG_MAX && Msg_Count2 >= 0
+                 && Msg_Count2 <= BASE_MSG_MAX;
+    if (!b->repeatable) return;
+    for (int k = 0; k < Msg_Count; k++) b->msg[0][k] = Msg_Codes.codes[k];
+    for (int k = 0; k < Msg_Count2; k++) b->msg[1][k] = Msg_Codes.codes[MSG_LIST_SIZE + k];
+}
+
+void Restore_Base_Messages(const Connection_Base *b)
+{
+    for (int k = 0; k < b->msg_count; k++) Msg_Codes.codes[k] = b->msg[0][k];
+    for (int k = 0; k < b->msg_count2; k++) Msg_Codes.codes[MSG_LIST_SIZE + k] = b->msg[1][k];
+    Msg_Count = b->msg_count;
+    Msg_Count2 = b->msg_count2;
+}
+
+/*
+** The steps of the run that do not read the force-to-grain angles: admissibility, densities,
+** slip modulus, modification factors and the axial value. Return the code of
+** Check_Connection_Input (the base is then not usable) or 0.
+*/
+int Run_Base(const Connection_Input &input, Connection_Base *b, bool legacy)
+{
+    b->input = input;
+    b->code = -1;
+    b->repeatable = 0;
+    b->legacy = legacy;
     Connection_Input in = input;
     Apply_Screw43_Data(&in);
     Apply_Screw44_Data(&in);
-    if (const int code = Check_Connection_Input(in)) return code;
+    if (const int code = Check_Connection_Input(in)) {
+        b->code = code;
+        return code;
+    }
 
-    Connection_Result local{};
-    Connection_Result *r = result != nullptr ? result : &local;
+    Connection_Result *r = &b->r;
     *r = Connection_Result{};
     Msg_Count = 0;
     Msg_Count2 = 0;
@@ -372,8 +405,12 @@ int Run(Connection_Input input, Connection_Result *result, bool legacy)
         in.proof_method = 1;
         in.fu = 600.0;
     }
+    /* The spacings (steps 6 and 7) read the input and the densities as they are here; they
+    ** write only the spacing fields, which no later step reads, and follow with the angles. */
+    b->in_spacing = in;
+    b->rho_spacing_1 = r->rho_1;
+    b->rho_spacing_2 = r->rho_2;
 
-    Member_Spacings(in, r);
     r->k_ser = Calc_Vbm_Kser(in.vbm_type, in.predrilled, in.d, in.mat_1, in.grade_1, in.t1,
                              in.mat_2, in.grade_2, in.t2, &in.user_material);
     r->gamma_lateral = r->gamma_connector = 1.0;
@@ -397,8 +434,23 @@ int Run(Connection_Input input, Connection_Result *result, bool legacy)
         if (!legacy) r->r_ax = 0.0;
         r->rope_share = 0.0;
     }
+    b->in = in;
+    b->l_ef = l_ef;
+    b->f_c90 = f_c90;
+    b->pair_ok = pair_ok;
+    b->code = 0;
+    Save_Base_Messages(b);
+    return 0;
+}
 
-    /* lateral resistance by family */
+/*
+** The lateral resistance by family (steps 15 to 20). Nails and screws change their input on
+** the way: they work on *work, and *used then points to it. Return 0 or the code 6, 7 or 8.
+*/
+int Lateral_By_Family(const Connection_Input &in, Connection_Result *r, bool legacy,
+                      Connection_Input *work, const Connection_Input **used)
+{
+    const int type = in.vbm_type;
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
     const int point_connector = in.shear_planes == 2 ? 2 : 1;
     if (type == 25) {
@@ -439,8 +491,44 @@ int Run(Connection_Input input, Connection_Result *result, bool legacy)
         r->gamma_connector = std::max(in.gamma_m_1, in.gamma_m_2);
     } else if (Is_Vbm_Nail(type) || type == 1 || Is_Vbm_Din571_Screw(type)
                || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)) {
-        if (const int code = Nail_Screw_Lateral(in, r)) return code;
+        *work = in;
+        *used = work;
+        if (const int code = Nail_Screw_Lateral(*work, r)) return code;
     }
+    return 0;
+}
+
+/*
+** The steps that follow the angles alpha_1 and alpha_2 (degrees): the spacings (when wanted),
+** the lateral resistance by family and the totals, on a copy of the base. Return 0 or the
+** code 6, 7 or 8 of the penetration (r then holds what was written so far).
+*/
+int Run_Angle(Connection_Base *b, double alpha_1, double alpha_2, bool spacings,
+              Connection_Result *r)
+{
+    const bool legacy = b->legacy != 0;
+    b->in.alpha_1 = alpha_1;
+    b->in.alpha_2 = alpha_2;
+    /* The nails and screws change their input on the way: they work on a copy. */
+    const Connection_Input *cur = &b->in;
+    Connection_Input work;
+    *r = b->r;
+    if (spacings) {
+        Connection_Input sp = b->in_spacing;
+        sp.alpha_1 = alpha_1;
+        sp.alpha_2 = alpha_2;
+        const double rho_1 = r->rho_1, rho_2 = r->rho_2;
+        r->rho_1 = b->rho_spacing_1;
+        r->rho_2 = b->rho_spacing_2;
+        Member_Spacings(sp, r);
+        r->rho_1 = rho_1;
+        r->rho_2 = rho_2;
+    }
+    const double l_ef = b->l_ef, f_c90 = b->f_c90;
+    const bool pair_ok = b->pair_ok != 0;
+    const int type = cur->vbm_type;
+    if (const int code = Lateral_By_Family(b->in, r, legacy, &work, &cur)) return code;
+    const Connection_Input &in = *cur;
     r->rk_total = r->rk_lateral;
 
     /* totals */
@@ -483,6 +571,16 @@ int Run(Connection_Input input, Connection_Result *result, bool legacy)
     return 0;
 }
 
+/* The run; legacy selects the uncalled variant that adds the rope effect to rk_lateral. */
+int Run(const Connection_Input &input, Connection_Result *result, bool legacy)
+{
+    Connection_Base base;
+    if (const int code = Run_Base(input, &base, legacy)) return code;
+    Connection_Result local;
+    return Run_Angle(&base, input.alpha_1, input.alpha_2, true,
+                     result != nullptr ? result : &local);
+}
+
 } // namespace
 
 /*
@@ -502,6 +600,41 @@ int Design_Connection(Connection_Input input, Connection_Result *result)
 int Design_Connection_Old(Connection_Input input, Connection_Result *result)
 {
     return Run(input, result, true);
+}
+
+/*
+** Prepare designs of one connection at changing force-to-grain angles: run the steps of
+** Design_Connection that do not read alpha_1 and alpha_2 once. Return 0, or the code of
+** Check_Connection_Input (every design of the base then returns it).
+*/
+int Design_Connection_Base(const Connection_Input *input, Connection_Base *base)
+{
+    return Run_Base(*input, base, false);
+}
+
+/*
+** Design the connection of a base at the angles alpha_1 and alpha_2 (degrees): the same
+** result and return value as Design_Connection with those angles in the base's input, except
+** that without `spacings` the spacing fields of the result stay 0. The message lists end as
+** after Design_Connection. The base keeps the angles of the last design.
+*/
+int Design_Connection_At(Connection_Base *base, double alpha_1, double alpha_2,
+                         int spacings, Connection_Result *result)
+{
+    if (base->code != 0) return base->code;
+    Connection_Result local;
+    Connection_Result *r = result != nullptr ? result : &local;
+    if (!base->repeatable) {
+        /* Too many messages to set again: the whole run (the base keeps its input). */
+        Connection_Input in = base->input;
+        in.alpha_1 = alpha_1;
+        in.alpha_2 = alpha_2;
+        Connection_Base again;
+        if (const int code = Run_Base(in, &again, base->legacy != 0)) return code;
+        return Run_Angle(&again, alpha_1, alpha_2, spacings != 0, r);
+    }
+    Restore_Base_Messages(base);
+    return Run_Angle(base, alpha_1, alpha_2, spacings != 0, r);
 }
 
 /*

@@ -29,10 +29,36 @@ double Calc_Rope_Effect_Share(Connection_Input input, double f_ref, double l_ef,
 
 /* ---------------------------------------------------------------- design run */
 
+#define BASE_MSG_MAX 16             /* message codes per list a base keeps */
+
+/* The part of a design that does not depend on the force-to-grain angles, for many designs of
+** one connection at changing angles (Design_Connection_Base, Design_Connection_At). Valid while
+** the catalogues and the annex are unchanged. */
+typedef struct Connection_Base {
+    Connection_Input input;         /* the input as given */
+    Connection_Input in;            /* the input of the lateral rules */
+    Connection_Input in_spacing;    /* the input of the spacing rules */
+    Connection_Result r;            /* what the steps before the lateral resistance filled */
+    double rho_spacing_1;           /* kg/m³, densities of the spacing rules */
+    double rho_spacing_2;
+    double l_ef;                    /* mm, effective penetration of the axial value */
+    double f_c90;                   /* N/mm², under the washer or head */
+    int32_t pair_ok;                /* the material pair allows the rope effect */
+    int32_t legacy;                 /* the older run */
+    int32_t code;                   /* code of the input check; 0 when the base is usable */
+    int32_t repeatable;             /* the messages of the base are kept */
+    int32_t msg_count, msg_count2;  /* message codes of the base in list 1 and 2 */
+    int32_t msg[2][BASE_MSG_MAX];
+} Connection_Base;
+
+
 double Get_Connection_Gamma_M(Connection_Input input, int rule);
 int Design_Connection(Connection_Input input, Connection_Result *result);
 int Design_Connection_Old(Connection_Input input, Connection_Result *result);
 int Design_Connection_Short(Connection_Input input, Connection_Result *result);
+int Design_Connection_Base(const Connection_Input *input, Connection_Base *base);
+int Design_Connection_At(Connection_Base *base, double alpha_1, double alpha_2,
+                         int spacings, Connection_Result *result);
 
 /* ---------------------------------------------------------------- rule input record */
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "catalogue/catalogue.h"
 #include "design/design_lateral.h"
@@ -37,10 +38,25 @@ double Calc_K90(double d, int mat)
     return a + 0.015 * d;
 }
 
+/* sin and cos of an angle; the last angle's values are kept, as the characteristic and the
+** design resistance of one fastener ask for the same angle in turn. */
+static void Sin_Cos(double alpha, double *s, double *c)
+{
+    static double last_alpha = 0.0, last_s = 0.0, last_c = 1.0;
+    if (std::memcmp(&alpha, &last_alpha, sizeof alpha) != 0) {
+        last_s = std::sin(alpha);
+        last_c = std::cos(alpha);
+        last_alpha = alpha;
+    }
+    *s = last_s;
+    *c = last_c;
+}
+
 /* Return fh0 / (cos²a + k90 sin²a), EN 1995-1-1, eq. (8.31). */
 double Calc_Fh_Alpha(double fh0, double alpha, double k90)
 {
-    const double s = std::sin(alpha), c = std::cos(alpha);
+    double s = 0.0, c = 0.0;
+    Sin_Cos(alpha, &s, &c);
     return fh0 / (c * c + k90 * s * s);
 }
 

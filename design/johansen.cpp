@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "catalogue/catalogue.h"
 #include "design/design_embedment.h"
@@ -83,7 +84,18 @@ double Mode_Yield_Moment(int type, double d, double fu, int stainless, int threa
     }
     if (type == 46) return Get_Nail46_Yield_Moment(d, 1);
     if (type == 1) return Calc_Vbm_Yield_Moment_Cubic(d);
-    return Calc_Vbm_Yield_Moment(d, fu);
+    /* The designs of one fastener at many angles ask for the same value again and again:
+    ** keep the last one (the formula depends on d and fu alone). */
+    static double last_d = 0.0, last_fu = 0.0, last_my = 0.0;
+    static bool have_last = false;
+    if (have_last && std::memcmp(&d, &last_d, sizeof d) == 0
+        && std::memcmp(&fu, &last_fu, sizeof fu) == 0)
+        return last_my;
+    last_my = Calc_Vbm_Yield_Moment(d, fu);
+    last_d = d;
+    last_fu = fu;
+    have_last = true;
+    return last_my;
 }
 
 double Embedment_D(int type, int fitted_bolt, double d)

@@ -22,22 +22,53 @@ static int Is_Nail_Screw_Staple(int type)
 
 /* ---------------------------------------------------------------- effective numbers */
 
-/* Fasteners in a row of the current type (a staggered row counts half, rounded up) and the
-** smallest force-to-grain angle of the combination over the pattern (degrees). */
-static int Row_Count_And_Angle(int group, int entry, double *alpha_min_deg)
+/* Fasteners in a row of the current type (a staggered row counts half, rounded up). */
+static int Row_Count(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
     int n = (int)std::lround(Splice_N_Col(si));
     const int t = si->vbm_type;
     if (t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST && si->layout[VBM_TYPE_SLOT(t)] == 1)
         n = (n + 1) / 2;
+    return n;
+}
+
+/* The smallest of the n_f force-to-grain angles ang (rad), in degrees; 90 at most. */
+static double Smallest_Angle_Deg(const double *ang, int n_f)
+{
     double a_min = M_PI / 2.0;
+    for (int i = 0; i < n_f; i++) a_min = std::fmin(a_min, ang[i]);
+    return a_min * 180.0 / M_PI;
+}
+
+/* Fasteners in a row of the current type and the smallest force-to-grain angle of the
+** combination over the pattern (degrees). */
+static int Row_Count_And_Angle(int group, int entry, double *alpha_min_deg)
+{
     const int n_f = Fastener_Pattern.count;
     static double ang[PATTERN_MAX];
     Get_Fastener_Forces_All(group, entry, n_f, nullptr, nullptr, nullptr, nullptr, ang);
-    for (int i = 0; i < n_f; i++) a_min = std::fmin(a_min, ang[i]);
-    *alpha_min_deg = a_min * 180.0 / M_PI;
-    return n;
+    *alpha_min_deg = Smallest_Angle_Deg(ang, n_f);
+    return Row_Count();
+}
+
+/* n_ef of k nails in a row (EN 1995-1-1, 8.3.1.1(8)) with spacing a1 (mm). */
+static double Nail_N_Ef(int k, double a1_mm)
+{
+    return Calc_Vbm_N_Ef(Splice_Input.d, Splice_Input.predrilled, k, a1_mm);
+}
+
+/* n_ef of k bolts or dowels in a row (EN 1995-1-1, 8.5.1.1(4)), spacing a1 (mm), angle a
+** (degrees). */
+static double Bolt_N_Ef(int k, double a1_mm, double a_deg)
+{
+    return Calc_Bolt_N_Ef(Splice_Input.d, k, a1_mm, a_deg);
+}
+
+/* n_ef of k connectors in a row (EN 1995-1-1, 8.9(2)) at angle a (degrees); k below three. */
+static double Connector_N_Ef(int k, double a_deg)
+{
+    return k < 3 ? (double)k : Calc_Connector_N_Ef(k, a_deg);
 }
 
 /* n_ef of a row of nails (EN 1995-1-1, 8.3.1.1(8)) with spacing a1 (mm). */
@@ -47,7 +78,7 @@ double Get_Nail_Row_N_Ef(int group, int entry, double a1_mm, int *n, double *alp
     const int k = Row_Count_And_Angle(group, entry, &a);
     if (n) *n = k;
     if (alpha_min) *alpha_min = a;
-    return Calc_Vbm_N_Ef(Splice_Input.d, Splice_Input.predrilled, k, a1_mm);
+    return Nail_N_Ef(k, a1_mm);
 }
 
 /* n_ef of a row of bolts or dowels (EN 1995-1-1, 8.5.1.1(4)) with spacing a1 (mm). */
@@ -57,7 +88,7 @@ double Get_Bolt_Row_N_Ef(int group, int entry, double a1_mm, int *n, double *alp
     const int k = Row_Count_And_Angle(group, entry, &a);
     if (n) *n = k;
     if (alpha_min) *alpha_min = a;
-    return Calc_Bolt_N_Ef(Splice_Input.d, k, a1_mm, a);
+    return Bolt_N_Ef(k, a1_mm, a);
 }
 
 /* n_ef of a row of connectors (EN 1995-1-1, 8.9(2)); n itself below three. */
@@ -67,7 +98,7 @@ double Get_Connector_Row_N_Ef(int group, int entry, int *n, double *alpha_min)
     const int k = Row_Count_And_Angle(group, entry, &a);
     if (n) *n = k;
     if (alpha_min) *alpha_min = a;
-    return k < 3 ? (double)k : Calc_Connector_N_Ef(k, a);
+    return Connector_N_Ef(k, a);
 }
 
 /* ---------------------------------------------------------------- one fastener */
@@ -91,7 +122,8 @@ typedef struct Vbm_Design {
 ** The result's code is 0, the code of a design error, or the message of a broken limit of the
 ** screw rules (the fastener then has no resistance and counts as failed).
 */
-static Vbm_Design Design_At_Angle(Connection_Input *in_out, double alpha_deg)
+static Vbm_Design Design_At_Angle(Connection_Input *in_out, Connection_Base *base,
+                                  double alpha_deg)
 {
     Splice_Input_Record *si = &Splice_Input;
     Vbm_Design out{};
@@ -99,11 +131,15 @@ static Vbm_Design Design_At_Angle(Connection_Input *in_out, double alpha_deg)
     Connection_Input &in = *in_out;
     in.alpha_1 = alpha_deg;
     in.alpha_2 = alpha_deg;
-    Connection_Result res{};
+    Connection_Result res;
     const int type = si->vbm_type;
     if (!Is_Vbm_Screw_Family_C(type)) {
-        out.code = Design_Connection(in, &res);
+        /* The same design as Design_Connection(in) gives; the spacings are not needed here.
+        ** A refused input leaves the result as it was. */
+        if (base->code != 0) res = Connection_Result{};
+        out.code = Design_Connection_At(base, alpha_deg, alpha_deg, 0, &res);
     } else {
+        res = Connection_Result{};
         Vbm_Rule_Input rule;
         memset(&rule, 0, sizeof rule);
         Fill_Joint_Members(&rule, alpha_deg, alpha_deg);
@@ -164,11 +200,13 @@ static Vbm_Design Design_At_Angle(Connection_Input *in_out, double alpha_deg)
 }
 
 /* Designs of one combination, kept by angle: fasteners at the same angle share one design.
-** The connection input of the combination is filled once; only its angles change. */
+** The connection input of the combination is filled once and the part of its design that
+** does not depend on the angle is run once; only the angles change. */
 typedef struct Design_Cache {
     std::vector<Vbm_Design> items;
     bool filled = false;
     Connection_Input input;
+    Connection_Base base;
 } Design_Cache;
 
 static const Vbm_Design *Cached_Design(Design_Cache *cache, int group, int entry, double alpha_deg)
@@ -181,11 +219,14 @@ static const Vbm_Design *Cached_Design(Design_Cache *cache, int group, int entry
         Fill_Vbm_Design_Input(&cache->input, grp->kled, alpha_deg, alpha_deg,
                               Fastener_Pattern.count, 1, c->accidental, grp->kmod_source,
                               grp->kmod);
+        if (!Is_Vbm_Screw_Family_C(Splice_Input.vbm_type))
+            Design_Connection_Base(&cache->input, &cache->base);
+        cache->items.reserve((size_t)Fastener_Pattern.count);
         cache->filled = true;
     }
     /* The design works on its own copy; only the angles of the kept input change, and the
     ** kmod switch of the screw rules is set the same way for every angle. */
-    cache->items.push_back(Design_At_Angle(&cache->input, alpha_deg));
+    cache->items.push_back(Design_At_Angle(&cache->input, &cache->base, alpha_deg));
     return &cache->items.back();
 }
 
@@ -399,12 +440,17 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
         nail_rule = d <= 6.0;
         bolt_rule = d > 6.0;
     }
+    /* The forces and angles of all fasteners, for the effective number and the search. */
+    static double Fa[PATTERN_MAX], ang[PATTERN_MAX];
+    Get_Fastener_Forces_All(group, entry, n_f, nullptr, nullptr, nullptr, Fa, ang);
     int n_row = 1;
     double n_ef = 1.0, a_min = 0.0;
     const double n_col = Splice_N_Col(si);
     if (!Is_Vbm_Connector(type) && (type == 29 || type == 30 || bolt_rule)) {
         const double a1 = si->p1 * 10.0;
-        n_ef = Get_Bolt_Row_N_Ef(group, entry, a1, &n_row, &a_min);
+        n_row = Row_Count();
+        a_min = Smallest_Angle_Deg(ang, n_f);
+        n_ef = Bolt_N_Ef(n_row, a1, a_min);
         if (n_col < 2)
             Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
                            SYM_ALPHA, a_min, n_row, n_ef);
@@ -412,14 +458,18 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
             Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf, a\xCE\\" "1\xCEr = %.0lf mm, n = %d => "
                            "n\xCE\\" "ef\xCEr = %.2lf", SYM_ALPHA, a_min, a1, n_row, n_ef);
     } else if (Is_Vbm_Connector(type)) {
-        n_ef = Get_Connector_Row_N_Ef(group, entry, &n_row, &a_min);
+        n_row = Row_Count();
+        a_min = Smallest_Angle_Deg(ang, n_f);
+        n_ef = Connector_N_Ef(n_row, a_min);
         Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
                        SYM_ALPHA, a_min, n_row, n_ef);
     }
     if (Is_Nail_Screw_Staple(type)) {
         if (nail_rule) {
             const double a1 = si->p1 * (si->offset_1d ? 20.0 : 10.0);
-            n_ef = Get_Nail_Row_N_Ef(group, entry, a1, &n_row, &a_min);
+            n_row = Row_Count();
+            a_min = Smallest_Angle_Deg(ang, n_f);
+            n_ef = Nail_N_Ef(n_row, a1);
             if (n_col < 2)
                 Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
                                SYM_ALPHA, a_min, n_row, n_ef);
@@ -464,8 +514,6 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
     Vbm_Row *rows = nullptr;
     double u_max = 0.0;
     if (si->print.fasteners == 0 && n_print > 1) {
-        static double Fa[PATTERN_MAX], ang[PATTERN_MAX];
-        Get_Fastener_Forces_All(group, entry, n_f, nullptr, nullptr, nullptr, Fa, ang);
         double best = -1.0;
         int first = 0;
         for (int i = 0; i < n_f; i++) {
