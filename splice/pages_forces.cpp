@@ -36,6 +36,7 @@ static void Action_Rows(int *r)
     Wdg_Draw_Text(COL_NR + 490, y, "N_k [kN]", nullptr);
     Wdg_Draw_Text(COL_NR + 600, y, "V_k [kN]", nullptr);
     Wdg_Draw_Text(COL_NR + 710, y, "Bemerkung", nullptr);
+    Wdg_Draw_Text(COL_NR + 1000, y, "Beiwerte", nullptr);
     (*r)++;
     for (int i = 0; i < CHAR_ACTION_COUNT; i++) {
         Char_Action_Rec *a = &s->Char_Actions[i];
@@ -49,6 +50,10 @@ static void Action_Rows(int *r)
         Wdg_Float_Field(COL_NR + 490, y, &a->N_k, 8, 2, &state);
         Wdg_Float_Field(COL_NR + 600, y, &a->V_k, 8, 2, &state);
         Wdg_Padded_Text_Field(COL_NR + 710, y, a->remark, 32, &state);
+        /* the factors the annex gives the action: gamma unfavourable / favourable, psi leading
+        ** / accompanying */
+        Wdg_Printf_Text(COL_NR + 1000, y, "\xC0 %.2f/%.2f  \xB8 %.2f/%.2f", a->gamma_sup, a->gamma_inf,
+                        a->psi_dom, a->psi_sub);
         (*r)++;
     }
     Wdg_Draw_Check_Box(COL_NR, Page_Row_Y((*r)++), "Schnee \x81" "ber NN + 1000 m", &s->snow_above_1000, nullptr);
@@ -70,6 +75,13 @@ static void Generated_Rows(int *r)
         char t[80];
         snprintf(t, sizeof t, "KLED %s", grp->kled >= 0 && grp->kled < 5 ? Kled_Texts[grp->kled] : "?");
         Page_Label((*r)++, t);
+        int hy = Page_Row_Y(*r);
+        Wdg_Draw_Text(COL_NR, hy, "Nr", nullptr);
+        Wdg_Draw_Text(COL_M, hy, "M_d [kNm]", nullptr);
+        Wdg_Draw_Text(COL_N, hy, "N_d [kN]", nullptr);
+        Wdg_Draw_Text(COL_V, hy, "V_d [kN]", nullptr);
+        Wdg_Draw_Text(COL_TEXT, hy, "Kombination", nullptr);
+        (*r)++;
         int shown = 0;
         for (int e = 0; e < LKOM_ENTRIES && shown < 200; e++) {
             Lkom_Entry *en = &grp->entries[e];
@@ -261,6 +273,45 @@ static void Component_Import(void)
     Import_Lkom_Ascii_With_Message(result, &Splice_Input.lkom);
 }
 
+/* Take the type, size and length chosen on the fastener page; 1 when the type or size changed
+** (the size and length then start from the catalogue). */
+static int Fastener_Page_Choice(void)
+{
+    Splice_Input_Record *s = &Splice_Input;
+    if (Page_Shadow.type_pos >= 0 && Page_Shadow.type_pos < Page_Shadow.type_count) {
+        int code = Page_Shadow.type_codes[Page_Shadow.type_pos];
+        if (code != s->vbm_type) {
+            s->vbm_type = code;
+            Page_Shadow.row = 0;
+            int32_t n = Get_Vbm_Catalogue_Rows((Vbm_Type_Code)code);
+            int32_t near = Find_Vbm_Row_By_Diameter((Vbm_Type_Code)code, s->d);
+            s->vbm_row = n > 0 && near >= 0 && near < n ? near : 0;
+            s->d = Get_Vbm_Diameter((Vbm_Type_Code)code, s->vbm_row);
+            if (Get_Vbm_Row_Length_Count((Vbm_Type_Code)code, s->vbm_row) > 0) {
+                s->l = Get_Vbm_Length((Vbm_Type_Code)code, s->vbm_row, 0);
+                s->l_ef = Get_Vbm_Eff_Length((Vbm_Type_Code)code, s->vbm_row, 0);
+            }
+            return 1;
+        }
+    }
+    if (Page_Shadow.row != s->vbm_row && Page_Shadow.row >= 0) {
+        s->vbm_row = Page_Shadow.row;
+        s->d = Get_Vbm_Diameter((Vbm_Type_Code)s->vbm_type, s->vbm_row);
+        if (s->vbm_type == 30) s->d_bolt = s->d;
+        if (Get_Vbm_Row_Length_Count((Vbm_Type_Code)s->vbm_type, s->vbm_row) > 0) {
+            s->l = Get_Vbm_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, 0);
+            s->l_ef = Get_Vbm_Eff_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, 0);
+        }
+        return 1;
+    }
+    if (Page_Shadow.length_pos >= 0
+        && Page_Shadow.length_pos < Get_Vbm_Row_Length_Count((Vbm_Type_Code)s->vbm_type, s->vbm_row)) {
+        s->l = Get_Vbm_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, Page_Shadow.length_pos);
+        s->l_ef = Get_Vbm_Eff_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, Page_Shadow.length_pos);
+    }
+    return 0;
+}
+
 int Page_After_Input(int page)
 {
     Splice_Input_Record *s = &Splice_Input;
@@ -270,37 +321,15 @@ int Page_After_Input(int page)
         if (s->plate_count != 1.0) s->failure_mode_switch = 0;
         return 1;
     case PAGE_VERBINDUNGSMITTEL: {
-        if (Page_Shadow.type_pos >= 0 && Page_Shadow.type_pos < Page_Shadow.type_count) {
-            int code = Page_Shadow.type_codes[Page_Shadow.type_pos];
-            if (code != s->vbm_type) {
-                s->vbm_type = code;
-                Page_Shadow.row = 0;
-                int32_t n = Get_Vbm_Catalogue_Rows((Vbm_Type_Code)code);
-                int32_t near = Find_Vbm_Row_By_Diameter((Vbm_Type_Code)code, s->d);
-                s->vbm_row = n > 0 && near >= 0 && near < n ? near : 0;
-                s->d = Get_Vbm_Diameter((Vbm_Type_Code)code, s->vbm_row);
-                if (Get_Vbm_Row_Length_Count((Vbm_Type_Code)code, s->vbm_row) > 0) {
-                    s->l = Get_Vbm_Length((Vbm_Type_Code)code, s->vbm_row, 0);
-                    s->l_ef = Get_Vbm_Eff_Length((Vbm_Type_Code)code, s->vbm_row, 0);
-                }
-                return 1;
-            }
+        Fastener_Page_Choice();
+        /* A connector is designed by its catalogue row and the bolt of the bolt list; a dowel
+        ** or bolt has one steel, which the plate bearing reads as the bolt steel. */
+        if (Is_Vbm_Connector((Vbm_Type_Code)s->vbm_type)) {
+            s->connector_index = s->vbm_row;
+            const Diameter_List *bl = &Dowel_Bolt_Diameters.bolt;
+            if (s->bolt_index >= 0 && s->bolt_index < bl->count) s->d_bolt = bl->d[s->bolt_index];
         }
-        if (Page_Shadow.row != s->vbm_row && Page_Shadow.row >= 0) {
-            s->vbm_row = Page_Shadow.row;
-            s->d = Get_Vbm_Diameter((Vbm_Type_Code)s->vbm_type, s->vbm_row);
-            if (s->vbm_type == 30) s->d_bolt = s->d;
-            if (Get_Vbm_Row_Length_Count((Vbm_Type_Code)s->vbm_type, s->vbm_row) > 0) {
-                s->l = Get_Vbm_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, 0);
-                s->l_ef = Get_Vbm_Eff_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, 0);
-            }
-            return 1;
-        }
-        if (Page_Shadow.length_pos >= 0
-            && Page_Shadow.length_pos < Get_Vbm_Row_Length_Count((Vbm_Type_Code)s->vbm_type, s->vbm_row)) {
-            s->l = Get_Vbm_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, Page_Shadow.length_pos);
-            s->l_ef = Get_Vbm_Eff_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, Page_Shadow.length_pos);
-        }
+        if (s->vbm_type == 29 || s->vbm_type == 30) s->bolt_steel = s->vbm_steel;
         if (s->plate_count != 1.0) s->failure_mode_switch = 0;
         return 1;
     }

@@ -277,6 +277,27 @@ void Page_Verbindungsmittel(int area)
                               (int)Steel_Codes[i], &s->vbm_steel, &Page_Active);
         r++;
     }
+    if (Is_Vbm_Connector((Vbm_Type_Code)s->vbm_type)) {
+        /* the bolt through the connector, from the list of bolt sizes, and its steel */
+        const Diameter_List *bl = &Dowel_Bolt_Diameters.bolt;
+        static char bolt_names[8][12];
+        Mat_List_Item bolts[8];
+        int nb = bl->count < 8 ? bl->count : 8;
+        for (int i = 0; i < nb; i++) {
+            snprintf(bolt_names[i], sizeof bolt_names[i], "M%.0f", bl->d[i]);
+            bolts[i] = {0, bolt_names[i]};
+        }
+        if (nb > 0) {
+            Page_Label(r, "Bolzen");
+            Page_Choice(9, PAGE_FIELD_X, Page_Row_Y(r), bolts, nb, &s->bolt_index);
+            r++;
+        }
+        Page_Label(r, "Stahlg\x81te der Bolzen");
+        for (int i = 0; i < 3; i++)
+            Wdg_Option_Button(PAGE_FIELD_X + 115 * i, Page_Row_Y(r), Get_Stahlguete_Name(Steel_Codes[i]),
+                              (int)Steel_Codes[i], &s->bolt_steel, &Page_Active);
+        r++;
+    }
     if (s->washer) {
         Page_Float(r++, "Durchmesser der Unterlegscheibe [mm]", &s->washer_d, 0, 10.0, 200.0, "Scheibendurchmesser");
         Page_Label(r, "Unterlegscheibe");

@@ -14,10 +14,13 @@
 #include <unistd.h>
 #include <vector>
 
+#include "catalogue/catalogue.h"
+#include "design/design.h"
 #include "dialogs/dialogs.h"
 #include "nad/nad.h"
 #include "platform/zelkwin.h"
 #include "platform/zelkwin_test.h"
+#include "splice/pages_internal.h"
 #include "splice/splice_app.h"
 
 namespace {
@@ -177,6 +180,13 @@ TEST_F(Pages, ATickedSpacingStartsFromThePresentValue)
     ASSERT_EQ(Run("zugstoss_nagel", nullptr, s), 1);
     EXPECT_EQ(Splice_Input.a3, 4.0);
     EXPECT_EQ(Last_Utilisation(), -1.0);
+    /* the utilisation page shows the run's error instead of a result */
+    bool after = false, error = false;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        if (l == "EDIT 1004") after = true;
+        if (after && l.rfind("TEXT ", 0) == 0 && l.find(Get_Error_Text(119)) != std::string::npos) error = true;
+    }
+    EXPECT_TRUE(error);
 }
 
 /* The fastener page: the steel of a bolt is chosen there and its design stands beside it. */
@@ -233,4 +243,37 @@ TEST_F(Pages, ANewSpliceOfEachConnectionKindReachesItsUtilisation)
         struct stat st;
         EXPECT_NE(stat((comp + "_01.inp").c_str(), &st), 0);  /* nothing saved without asking */
     }
+}
+
+/* A connector chosen on the fastener page is designed by the chosen catalogue row and the bolt
+** of the bolt list; a dowel's or bolt's steel is the steel its plate bearing reads. */
+TEST(PageInput, AConnectorTakesItsRowAndBoltAndABoltItsSteel)
+{
+    std::string root = SPLICE_SOURCE_DIR;
+    setenv("SPLICE_PRIVATE_DATA", (root + "/environment/exec/splice").c_str(), 1);
+    Load_Start_Up_Catalogues();
+    Set_Splice_Input_Defaults(&Splice_Input);
+    Splice_Input_Record *s = &Splice_Input;
+    s->vbm_type = 25;
+    ASSERT_GE(Get_Vbm_Catalogue_Rows((Vbm_Type_Code)25), 2);
+    s->vbm_row = 0;
+    s->connector_index = 0;
+    memset(&Page_Shadow, 0, sizeof Page_Shadow);
+    Page_Shadow.type_count = 0;      /* the type list was not drawn: the type stays */
+    Page_Shadow.row = 1;             /* the second size chosen */
+    Page_Shadow.length_pos = -1;
+    s->bolt_index = 2;               /* M10 */
+    ASSERT_GT(Dowel_Bolt_Diameters.bolt.count, 2);
+    Page_After_Input(PAGE_VERBINDUNGSMITTEL);
+    EXPECT_EQ(s->vbm_row, 1);
+    EXPECT_EQ(s->connector_index, 1);
+    EXPECT_EQ(s->d, Get_Vbm_Diameter((Vbm_Type_Code)25, 1));
+    EXPECT_EQ(s->d_bolt, 10.0);
+
+    s->vbm_type = 30;
+    Page_Shadow.row = s->vbm_row;
+    s->vbm_steel = 7;
+    s->bolt_steel = 5;
+    Page_After_Input(PAGE_VERBINDUNGSMITTEL);
+    EXPECT_EQ(s->bolt_steel, 7);
 }
