@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::string path = fz::Put("strip.bmp", data, size);
     int w = 0, h = 0;
     if (Query_DIB_Size(path.c_str(), &w, &h)) {
-        if (w < 0 || h < 0) abort();
+        if (w <= 0 || h <= 0) abort();
         pxDrawPartialTransparentDIB(path.c_str(), 0, 0, w / 2, -1, 10, 10, 40, 30, 201, 0, 255, 0, 255);
     }
     ZW_Test_Drop_Bitmaps();   /* the stand-in keeps loaded strips by name */
