@@ -13,6 +13,7 @@
 #include "checks/dlg_lkomtype.h"
 #include "checks/dlg_objsel.h"
 #include "checks/dlg_sheet.h"
+#include "checks/dlg_typesel.h"
 #include "checks/dlg_xtrgen.h"
 #include "checks/genrule.h"
 #include "checks/lkom_factors.h"
@@ -24,6 +25,7 @@
 #include "checks/nchw_tables.h"
 #include "checks/xtr_tables.h"
 #include "foundation/ttool.h"
+#include "printlist/oli_util.h"
 #include "platform/zelkgrft.h"
 #include "platform/zelkwin.h"
 
@@ -142,15 +144,28 @@ void New_Nachweis_Dialog(void)
     const int sw = Add_Logical_Button_to_PS(x + 290, y + 106, 0, 0, &take_name, 0);
     Add_Aligned_Connected_Text_to_Button_of_PS(
         sw, "Bezeichnung des\nNachweistyps als\nNachweisbezeichnung\n\x81" "bernehmen", 0);
+    if (Nchw_Struct_Valid && Nchw_Struct_Root)
+        Add_Single_Button_to_PS(x + 290, y + 200, PS_RASTER(100, 24), "Typauswahl ...", 5);
     Add_Single_Button_to_PS(x + 15, y2 - 34, SYMBOLIC_BREAK_RASTER, "", 2);
     Add_Help_to_PS((x + x2) / 2 - 11, y2 - 34, "XNCHW_NEWNCHW");
     Add_Single_Button_to_PS(x2 - 50, y2 - 34, SYMBOLIC_OK_RASTER, "", 1);
     Set_Windows_Break_Button(2);
     Activate_Prop_Sheet();
     int code;
-    do {
+    for (;;) {
         code = Edit_Prop_Sheet();
-    } while (code != 1 && code != 2 && code != -1 && !getkeymask());
+        if (code == 5) {
+            /* the tree of the type file; the chosen type becomes the list's choice */
+            if (Nchw_Type_Rec *t = Select_Nchw_Type()) {
+                int k = 0;
+                for (Nchw_Type_Rec *p = Nchw_Type_Head; p && p != t; p = p->next) k++;
+                type_pos = k;
+                Draw_Prop_Sheet_Box();
+            }
+            continue;
+        }
+        if (code == 1 || code == 2 || code == -1 || getkeymask()) break;
+    }
     Nchw_Dlg_Keep_Displacement(&Centre_New);
     Undefine_Prop_Sheet();
     if (code != 1) return;
@@ -316,6 +331,44 @@ static void Generate_Of_Rule(GenRule_Rec *g)
     Show_GenRule_Properties(g);
 }
 
+/* The items of the tree in the order shown: checks, each followed by its children. */
+static void Show_Item(int level, void *rec)
+{
+    if (level == 0) Show_Nchw_Properties((Nchw_Rec *)rec);
+    else if (level == 1) Show_Xtr_Properties((Xtr_Rule_Rec *)rec);
+    else if (level == 2) Show_Lkom_Properties((Lkom_Rec *)rec);
+    else Show_GenRule_Properties((GenRule_Rec *)rec);
+    TreeViewItem *it = Nchw_Tree_Item_Of(level, rec);
+    if (Nchw_Tree && it) showTreeViewElement(Nchw_Tree, it, 1);
+}
+
+void Nchw_Select_Neighbour(int step)
+{
+    struct Row { int level; void *rec; };
+    Row rows[4096];
+    int n = 0, at = -1;
+    for (Nchw_Rec *c = Nchw_List_Head; c && n < 4096; c = c->next) {
+        if (c == Nchw_Current) at = n;
+        rows[n++] = Row{0, c};
+        for (Xtr_Rule_Rec *x = c->xtr_head; x && n < 4096; x = x->next) {
+            if (x == Nchw_Current_Xtr_Rule) at = n;
+            rows[n++] = Row{1, x};
+        }
+        for (Lkom_Rec *l = c->lkom_head; l && n < 4096; l = l->next) {
+            if (l == Nchw_Current_Lkom) at = n;
+            rows[n++] = Row{2, l};
+        }
+        for (GenRule_Rec *g = c->genrule_head; g && n < 4096; g = g->next) {
+            if (g == Nchw_Current_GenRule) at = n;
+            rows[n++] = Row{3, g};
+        }
+    }
+    if (n == 0) return;
+    const int to = at < 0 ? 0 : at + step;
+    if (to < 0 || to >= n) return;
+    Show_Item(rows[to].level, rows[to].rec);
+}
+
 /* Handle one code of the sheet; 0 when the sheet ends. */
 static int Handle(int code)
 {
@@ -343,6 +396,7 @@ static int Handle(int code)
     case 9: {
         const int key = hitkey() >= 0 ? getkey() : -1;
         if (key == KEY_DEL) Delete_Current_Nchw_Object();
+        else if (key == KEY_UP || key == KEY_DOWN) Nchw_Select_Neighbour(key == KEY_DOWN ? 1 : -1);
         break;
     }
     case 10: Helpview(Nchw_Help_Key); break;
@@ -362,7 +416,7 @@ static int Handle(int code)
         if (c && Nchw_Module_Value) {
             char title[96];
             snprintf(title, sizeof title, "Anmerkungen zum Nachweis %d: %s", (int)c->number, Trim_Blanks(c->name));
-            (void)title;
+            c->comment = Edit_User_Comment(c->comment, title);
         }
         break;
     case 15:

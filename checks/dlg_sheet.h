@@ -123,6 +123,8 @@ int Nachweise_Sheet(Nchw_Args_Rec *args);
 int Run_Nachweise_Sheet(void);
 void New_Nachweis_Dialog(void);
 void Delete_Current_Nchw_Object(void);
+/* Show the item above (step -1) or below (+1) the current one in the order of the tree. */
+void Nchw_Select_Neighbour(int step);
 void Add_Nchw_Sheet_Entry(const char *name, const char *text, void (*action)(void));
 int Nchw_Sheet_Entry_Count(void);
 void Remove_Nchw_Sheet_Entries(void);
