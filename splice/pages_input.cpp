@@ -80,6 +80,11 @@ static const char *const Conn_Kind_Texts[4] = {"Seitenh\x94lzer", "Bleche innen"
 /* Steel grades offered for plates and for the steel of dowels and bolts. */
 static const uint32_t Steel_Codes[3] = {5, 6, 7};
 
+static int Uses_Plates(void)
+{
+    return Splice_Input.connection_kind == CONN_INNER_PLATES || Splice_Input.connection_kind == CONN_OUTER_PLATES;
+}
+
 static int Uses_Side_Timbers(void)
 {
     return Splice_Input.connection_kind == CONN_SIDE_TIMBERS || Splice_Input.connection_kind == CONN_LAP;
@@ -309,27 +314,38 @@ void Page_Verbindungsmittel(int area)
     Page_Choice_Texts(7, PAGE_FIELD_X, Page_Row_Y(r), Method_Texts, 3, &s->calc_method);
     r++;
     Page_Heading(r++, "Optionen");
-    struct { const char *label; int32_t *flag; } opts[] = {
-        {"vorgebohrt", &s->predrilled},
-        {"zweiseitig (sonst wechselseitig) eingeschlagen", &s->two_sided},
-        {"als Passbolzen", &s->fitted_bolt},
-        {"Gewindestange", &s->threaded_rod},
-        {"nichtrostender Stahl", &s->stainless},
-        {"Douglasie", &s->douglas},
-        {"N\x84gel werden in Faserrichtung um 1d versetzt angeordnet", &s->offset_1d},
-        {"mit Unterlegscheibe", &s->washer},
-        {"geharzt", &s->resin_coated},
-        {"Holzfeuchte \x81" "ber Fasers\x84ttigung", &s->green_timber},
-        {"nur Fichte, Tanne, Kiefer", &s->species_sfp},
-        {"Versagensart statt f_red ausgeben", &s->failure_mode_switch},
-        {"mit dem Kerndurchmesser vorgebohrt", &s->predrill_core},
-        {"Lochspiel im Blech d + 1 mm auch bei Passbolzen", &s->steel_hole},
-        {"Mindestholzdicke gegen Spalten mit 7 d (Nadelholz, gr\x94\xe1" "ere Randabst\x84nde)", &s->split_rule},
-        {"Tragf\x84higkeit erh\x94hen (Einh\x84ngeeffekt, Unterlegscheibe)", &s->capacity_increase},
-        {"Plattenr\x84nder allseitig schubsteif verbunden", &s->panel_edges},
-        {"Texte nach DIN EN 1995-1-1 (sonst DIN 1052)", &s->eurocode_wording},
+    /* The options that apply to the fastener type; one that is set is shown whatever the type,
+    ** so that nothing set stays hidden. */
+    const Vbm_Type_Code t = (Vbm_Type_Code)s->vbm_type;
+    const bool nss = Is_Vbm_Nail_Screw_Or_Staple(t) || t == 1;
+    const bool nail = Is_Vbm_Nail(t);
+    const bool screw = Is_Vbm_Din571_Screw(t) || Is_Vbm_Screw_Eta12(t) || Is_Vbm_Screw_Eta11(t)
+                       || Is_Vbm_Screw_Family_C(t);
+    const bool bolt = t == 30;
+    const bool pin = t == 29 || t == 30;
+    const bool plates = Uses_Plates();
+    struct { const char *label; int32_t *flag; bool applies; } opts[] = {
+        {"vorgebohrt", &s->predrilled, nss},
+        {"zweiseitig (sonst wechselseitig) eingeschlagen", &s->two_sided, nss},
+        {"als Passbolzen", &s->fitted_bolt, bolt},
+        {"Gewindestange", &s->threaded_rod, bolt},
+        {"nichtrostender Stahl", &s->stainless, nss || pin},
+        {"Douglasie", &s->douglas, true},
+        {"N\x84gel werden in Faserrichtung um 1d versetzt angeordnet", &s->offset_1d, nail},
+        {"mit Unterlegscheibe", &s->washer, bolt || screw || Is_Vbm_Connector(t)},
+        {"geharzt", &s->resin_coated, nail || t == 1},
+        {"Holzfeuchte \x81" "ber Fasers\x84ttigung", &s->green_timber, true},
+        {"nur Fichte, Tanne, Kiefer", &s->species_sfp, screw},
+        {"Versagensart statt f_red ausgeben", &s->failure_mode_switch, true},
+        {"mit dem Kerndurchmesser vorgebohrt", &s->predrill_core, screw || Is_Vbm_Special_Nail(t)},
+        {"Lochspiel im Blech d + 1 mm auch bei Passbolzen", &s->steel_hole, bolt && plates},
+        {"Mindestholzdicke gegen Spalten mit 7 d (Nadelholz, gr\x94\xe1" "ere Randabst\x84nde)", &s->split_rule, nss},
+        {"Tragf\x84higkeit erh\x94hen (Einh\x84ngeeffekt, Unterlegscheibe)", &s->capacity_increase, true},
+        {"Plattenr\x84nder allseitig schubsteif verbunden", &s->panel_edges, nss},
+        {"Texte nach DIN EN 1995-1-1 (sonst DIN 1052)", &s->eurocode_wording, true},
     };
     for (auto &o : opts) {
+        if (!o.applies && *o.flag == 0) continue;
         int state = 1;
         if (o.flag == &s->failure_mode_switch && s->plate_count != 1.0) state = 0;
         Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), o.label, o.flag, &state);
@@ -457,11 +473,6 @@ static void Present_Distances(Page_Present_Rec *pr)
         pr->a4 = std::min(s->h, s->h_s) / 2.0 - max_y;
         break;
     }
-}
-
-static int Uses_Plates(void)
-{
-    return Splice_Input.connection_kind == CONN_INNER_PLATES || Splice_Input.connection_kind == CONN_OUTER_PLATES;
 }
 
 void Page_Anordnung(int area)

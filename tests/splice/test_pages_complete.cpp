@@ -199,8 +199,29 @@ TEST_F(Pages, TheFastenerPageEditsTheSteelAndShowsTheDesign)
     EXPECT_TRUE(Shown("Bemessung des Verbindungsmittels"));
     EXPECT_TRUE(Shown_Part("ma\xc3\x9fgebende Versagensart: Gl."));
     EXPECT_TRUE(Shown_Part("Mindestabst\xc3\xa4nde Bauteil 2 [mm]:"));
+    /* the options of a bolt, not those of a nail */
+    EXPECT_TRUE(Shown("als Passbolzen"));
+    EXPECT_TRUE(Shown("Lochspiel im Blech d + 1 mm auch bei Passbolzen"));
+    EXPECT_FALSE(Shown_Part("um 1d versetzt"));
+    EXPECT_FALSE(Shown("geharzt"));
     /* bolts in timber: a1 = (4 + |cos 0|) d = 100 mm, a3,t = max(7 d, 80) = 140 mm */
     EXPECT_TRUE(Shown("a1 = 100  a2 = 80  a3,t = 140  a3,c = 80  a4,t = 60  a4,c = 60"));
+}
+
+/* Nails: their options, none of a bolt; the nail's design with the required thickness. */
+TEST_F(Pages, TheFastenerPageOfNailsOffersTheOptionsOfNails)
+{
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", Tab(PAGE_VERBINDUNGSMITTEL)), 1);
+    EXPECT_TRUE(Shown("N\xc3\xa4gel werden in Faserrichtung um 1d versetzt angeordnet"));
+    EXPECT_TRUE(Shown("vorgebohrt"));
+    EXPECT_TRUE(Shown("geharzt"));
+    EXPECT_FALSE(Shown("als Passbolzen"));
+    EXPECT_FALSE(Shown("Gewindestange"));
+    EXPECT_FALSE(Shown_Part("Stahlg\xc3\xbcte"));
+    /* nails 4.2 mm, not pre-drilled, tension along the grain: a1 = (5 + 5 |cos 0|) d = 42 mm
+    ** (d < 5 mm), a3,t = (10 + 5 cos 0) d = 63 mm */
+    EXPECT_TRUE(Shown("a1 = 42  a2 = 21  a3,t = 63  a3,c = 42  a4,t = 21  a4,c = 21"));
+    EXPECT_TRUE(Shown_Part("erforderliche Holzdicken: t_1,req = "));
 }
 
 /* The first page: the length left to the program is shown read-only with its computed value;
