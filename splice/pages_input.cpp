@@ -87,7 +87,7 @@ static int Uses_Plates(void)
 
 static int Uses_Side_Timbers(void)
 {
-    return Splice_Input.connection_kind == CONN_SIDE_TIMBERS || Splice_Input.connection_kind == CONN_LAP;
+    return Splice_Input.connection_kind == CONN_SIDE_TIMBERS;
 }
 
 void Page_System(int area)
@@ -134,8 +134,13 @@ void Page_System(int area)
                        &s->edgewise_mid, nullptr);
     r++;
 
-    if (Uses_Side_Timbers()) {
-        Page_Heading(r++, s->connection_kind == CONN_LAP ? "Blatt" : "Seitenh\x94lzer");
+    if (s->connection_kind == CONN_LAP) {
+        /* the lap joins two halves of the member itself: no further timber */
+        Page_Heading(r++, "Blatt");
+        Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++),
+                        "beide Blatth\x84lften aus dem Mittelholz, je %.1f cm dick (b / 2)", s->b / 2.0);
+    } else if (Uses_Side_Timbers()) {
+        Page_Heading(r++, "Seitenh\x94lzer");
         Page_Label(r, "Material");
         Page_Choice(2, PAGE_FIELD_X, Page_Row_Y(r), groups, 4, &s->mat_side);
         r++;
@@ -168,7 +173,8 @@ void Page_System(int area)
         }
         r++;
     }
-    Page_Heading(r++, "L\x84nge der Laschen");
+    Page_Heading(r++, s->connection_kind == CONN_LAP ? "L\x84nge des Blatts"
+                      : Uses_Plates() ? "L\x84nge der Bleche" : "L\x84nge der Seitenh\x94lzer");
     Wdg_Option_Button(PAGE_LABEL_X + 10, Page_Row_Y(r), "L\x84nge vorgeben", 1, &s->L_user, &Page_Active);
     Wdg_Option_Button(PAGE_LABEL_X + 210, Page_Row_Y(r), "L\x84nge automatisch", 0, &s->L_user, &Page_Active);
     r++;
