@@ -22,6 +22,7 @@
 #include "checks/nchw_rec.h"
 #include "checks/nchw_services.h"
 #include "checks/nchw_settings.h"
+#include "checks/nchw_settings_dlg.h"
 #include "checks/nchw_tables.h"
 #include "checks/xtr_tables.h"
 #include "checks/dlg_common.h"
