@@ -249,11 +249,29 @@ TEST_F(Pages, ANewSpliceOfEachConnectionKindReachesItsUtilisation)
     for (int kind = 0; kind < 4; kind++) {
         std::string comp = "neu" + std::to_string(kind);
         std::string s = Click_Row(54 + 160 * kind, 3);
+        s += Enter_Value(360, 9, "14") + Enter_Value(360, 10, "28");   /* b, h */
+        if (kind == 0) s += Enter_Value(360, 16, "6") + Enter_Value(360, 17, "28");  /* t_s, h_s */
+        if (kind == 1 || kind == 2)
+            s += Enter_Value(360, 14, "0.8") + Enter_Value(360, 15, "24");       /* t_p, h_p */
+        s += Tab(PAGE_ANORDNUNG) + Enter_Value(360, 1, "3") + Enter_Value(360, 2, "3");  /* 3 x 3 */
         s += Tab(PAGE_SCHNITTGROESSEN) + Click_Row(40, 2);      /* + group with one row */
         s += Enter_Value(80, 4, "2") + Enter_Value(300, 4, "3"); /* M_d = 2 kNm, V_d = 3 kN */
         s += Tab(PAGE_AUSNUTZUNGEN);
         ASSERT_EQ(Run(comp.c_str(), nullptr, s), 1) << kind;
         EXPECT_EQ(Splice_Input.connection_kind, kind);
+        const Splice_Input_Record *si = &Splice_Input;
+        EXPECT_EQ(si->b, 14.0) << kind;
+        EXPECT_EQ(si->h, 28.0) << kind;
+        EXPECT_EQ(Splice_N_Col(si), 3.0) << kind;
+        EXPECT_EQ(Splice_N_Row(si), 3.0) << kind;
+        if (kind == 0) EXPECT_EQ(si->h_s, 28.0);
+        if (kind == 1 || kind == 2) {
+            EXPECT_EQ(si->t_p, 0.8) << kind;
+            EXPECT_EQ(si->h_p, 24.0) << kind;
+        }
+        if (kind == 3) {
+            EXPECT_TRUE(Shown("beide Blatth\xc3\xa4lften aus dem Mittelholz, je 7.0 cm dick (b / 2)"));
+        }
         EXPECT_EQ(Splice_Input.lkom.groups[0].entries[0].M_d, 2.0) << kind;
         EXPECT_EQ(Splice_Input.lkom.groups[0].entries[0].V_d, 3.0) << kind;
         EXPECT_TRUE(Shown_Part(kinds[kind])) << kind;
