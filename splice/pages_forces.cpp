@@ -317,6 +317,9 @@ int Page_After_Input(int page)
     Splice_Input_Record *s = &Splice_Input;
     switch (page) {
     case PAGE_SYSTEM:
+        /* Plates are counted in whole numbers: the field shows none but whole numbers, and the
+        ** computation would cut a fraction off unseen. */
+        s->plate_count = floor(s->plate_count + 0.5);
         /* The failure mode is printed only for a single plate. */
         if (s->plate_count != 1.0) s->failure_mode_switch = 0;
         return 1;
@@ -334,6 +337,12 @@ int Page_After_Input(int page)
         return 1;
     }
     case PAGE_ANORDNUNG: {
+        /* Fasteners and rows are whole numbers, as the fields show them. */
+        if (s->vbm_type >= VBM_TYPE_FIRST && s->vbm_type <= VBM_TYPE_LAST) {
+            const int slot = VBM_TYPE_SLOT(s->vbm_type);
+            s->n_col[slot] = floor(s->n_col[slot] + 0.5);
+            s->n_row[slot] = floor(s->n_row[slot] + 0.5);
+        }
         /* A spacing switched to the user's value starts from what the pattern has, so that
         ** ticking the box alone changes nothing. */
         Page_Present_Rec *pr = &Page_Shadow.present;

@@ -208,6 +208,16 @@ TEST_F(Pages, TheFastenerPageEditsTheSteelAndShowsTheDesign)
     EXPECT_TRUE(Shown("a1 = 100  a2 = 80  a3,t = 140  a3,c = 80  a4,t = 60  a4,c = 60"));
 }
 
+/* Counts are whole numbers, as their fields show them: 2.6 rows are 3 rows, 1.4 plates one. */
+TEST_F(Pages, CountsAreTakenAsTheWholeNumbersTheFieldsShow)
+{
+    std::string s = Tab(PAGE_ANORDNUNG) + Enter_Value(360, 1, "2.4") + Enter_Value(360, 2, "2.6");
+    ASSERT_EQ(Run("biegestoss_stabduebel", "biegestoss_stabduebel", s + Tab(PAGE_SYSTEM) + Enter_Value(360, 13, "1.4")), 1);
+    EXPECT_EQ(Splice_N_Col(&Splice_Input), 2.0);
+    EXPECT_EQ(Splice_N_Row(&Splice_Input), 3.0);
+    EXPECT_EQ(Splice_Input.plate_count, 1.0);
+}
+
 /* Nails: their options, none of a bolt; the nail's design with the required thickness. */
 TEST_F(Pages, TheFastenerPageOfNailsOffersTheOptionsOfNails)
 {
