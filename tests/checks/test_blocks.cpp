@@ -444,6 +444,10 @@ TEST_F(Blocks, RuleFactorsAsText)
     EXPECT_DOUBLE_EQ(h->factor_arrays[GENRULE_LOADCASES][2].psi_sub, 0.5);
     EXPECT_EQ(h->factor_arrays[GENRULE_IMPERFECTIONS][0].number, 1);
     fclose(f);
+    f = File_With("-1 2 2 1 0\n 1 1 1 1 1 1\n");   /* a negative count is a damaged block */
+    EXPECT_EQ(Read_GenRule_Factors(f, h), 0);
+    EXPECT_EQ(h->factor_arrays[GENRULE_ACTIONS], nullptr);
+    fclose(f);
     f = File_With("3 2 2\n");
     EXPECT_EQ(Read_GenRule_Factors(f, h), 0);
     EXPECT_EQ(h->factor_mode, 1);
