@@ -129,9 +129,10 @@ void Page_System(int area)
     r++;
     Page_Float(r++, "Breite b [cm]", &s->b, 1, 2.0, 100.0, "b");
     Page_Float(r++, "H\x94he h [cm]", &s->h, 1, 4.0, 300.0, "h");
-    Page_Label(r, "");
+    /* The raise of f_m,k applies to glulam only; the box stays in its row, greyed otherwise. */
+    int glulam_mid = Is_Mat_Glulam(s->mat_mid) || s->edgewise_mid ? 1 : 0;
     Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r), "Brettschichtholz hochkant (f_m,k + 20 %)",
-                       &s->edgewise_mid, nullptr);
+                       &s->edgewise_mid, &glulam_mid);
     r++;
 
     if (s->connection_kind == CONN_LAP) {
@@ -159,8 +160,9 @@ void Page_System(int area)
             Wdg_Float_Field(PAGE_FIELD_X, Page_Row_Y(r++), &s->t_s, 8, 1, &ro);
         }
         Page_Float(r++, "H\x94he h_s [cm]", &s->h_s, 1, 4.0, 300.0, "h_s");
+        int glulam_side = Is_Mat_Glulam(s->mat_side) || s->edgewise_side ? 1 : 0;
         Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), "Brettschichtholz hochkant (f_m,k + 20 %)",
-                           &s->edgewise_side, nullptr);
+                           &s->edgewise_side, &glulam_side);
     } else {
         Page_Heading(r++, "Stahlbleche");
         Page_Float(r++, "Anzahl Bleche n_p", &s->plate_count, 0, 1.0, 10.0, "n_p");

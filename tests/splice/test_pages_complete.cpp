@@ -245,8 +245,13 @@ TEST_F(Pages, TheFirstPageShowsTheValuesLeftToTheProgram)
     EXPECT_TRUE(Shown(value)) << value;
 
     ASSERT_EQ(Splice_Input.edgewise_side, 0);
-    /* side timbers: the switch below h_s (row 18) */
+    /* side timbers of C24: the glulam switch below h_s (row 18) is greyed and stays off */
     ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", Click_Row(38, 18)), 1);
+    EXPECT_EQ(Splice_Input.edgewise_side, 0);
+    /* side timbers of GL24h: it can be switched on */
+    ASSERT_EQ(system("sed -i 's/^SYSTEM 0 1 1 0 5 0 5 /SYSTEM 0 1 1 0 5 2 2 /' zugstoss_nagel_01.inp"), 0);
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, Click_Row(38, 18)), 1);
+    EXPECT_EQ(Splice_Input.mat_side, 2);
     EXPECT_EQ(Splice_Input.edgewise_side, 1);
 }
 
