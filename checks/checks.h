@@ -33,3 +33,4 @@
 #include "checks/dlg_lkomtype.h"
 #include "checks/dlg_sheet.h"
 #include "checks/dlg_typesel.h"
+#include "checks/dlg_lkomgen.h"

@@ -10,6 +10,7 @@
 
 #include "checks/beiwert.h"
 #include "checks/dlg_common.h"
+#include "checks/dlg_lkomgen.h"
 #include "checks/dlg_lkomtype.h"
 #include "checks/dlg_objsel.h"
 #include "checks/dlg_sheet.h"
@@ -32,7 +33,6 @@
 /* Services of the general settings and of the consistency report, linked when present. */
 __attribute__((weak)) void Nchw_Global_Settings_Dialog(void);
 __attribute__((weak)) void Show_Nchw_Check_Report(void);
-__attribute__((weak)) void Lkom_Generation_Dialog(GenRule_Rec *rule);
 
 typedef struct Sheet_Entry {
     char name[51];
@@ -74,7 +74,6 @@ static void Apply_New_Check_Rule(Nchw_Rec *c)
     Apply_GenRule_To_Tables((const GenRule_Rec *)Nchw_New_Check_GenRule);
     GenRule_Rec *g = Store_GenRule(c, nullptr);
     if (!g) return;
-    c->genrule_count++;
     Build_Lf_Factor_Tables();
     Load_GenRule_Factors(g);
     Do_Generate_Lkoms();
@@ -386,7 +385,7 @@ static int Handle(int code)
         Apply_NAD_EC0_Factors_To_Lkom_Tables();
         break;
     case 5:
-        if (Lkom_Generation_Dialog) Lkom_Generation_Dialog(nullptr);
+        Lkom_Generation_Dialog(nullptr);
         break;
     case 6: Delete_Current_Nchw_Object(); break;
     case 7:
@@ -495,7 +494,7 @@ static int Handle(int code)
         if (g && Take_Name(g->name, sizeof g->name, s.gen_name)) Rebuild_Tree();
         break;
     case 45: if (g) Generate_Of_Rule(g); break;
-    case 46: if (g && Lkom_Generation_Dialog) Lkom_Generation_Dialog(g); break;
+    case 46: if (g) Lkom_Generation_Dialog(g); break;
     case 47: case 48: case 49: case 50:
         if (code - 47 < Entry_Count && Entries[code - 47].action) {
             Entries[code - 47].action();
