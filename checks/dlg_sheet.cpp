@@ -23,6 +23,7 @@
 #include "checks/nchw_consistency.h"
 #include "checks/nchw_def.h"
 #include "checks/nchw_settings.h"
+#include "checks/nchw_settings_dlg.h"
 #include "checks/nchw_tables.h"
 #include "checks/xtr_tables.h"
 #include "foundation/ttool.h"
@@ -30,9 +31,6 @@
 #include "platform/zelkgrft.h"
 #include "platform/zelkwin.h"
 
-/* Services of the general settings and of the consistency report, linked when present. */
-__attribute__((weak)) void Nchw_Global_Settings_Dialog(void);
-__attribute__((weak)) void Show_Nchw_Check_Report(void);
 
 typedef struct Sheet_Entry {
     char name[51];
@@ -381,7 +379,7 @@ static int Handle(int code)
     case 2: New_Xtr_Dialog(); break;
     case 3: New_Lkom_Dialog(); break;
     case 4:
-        if (Nchw_Global_Settings_Dialog) Nchw_Global_Settings_Dialog();
+        Nchw_Global_Settings_Dialog();
         Apply_NAD_EC0_Factors_To_Lkom_Tables();
         break;
     case 5:
@@ -389,7 +387,7 @@ static int Handle(int code)
         break;
     case 6: Delete_Current_Nchw_Object(); break;
     case 7:
-        if (Show_Nchw_Check_Report) Show_Nchw_Check_Report();
+        Show_Nchw_Check_Report();
         break;
     case 8: case 11: case -1: return 0;
     case 9: {
