@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "checks/checks.h"
+#include "platform/zelkwin_test.h"
 
 namespace {
 
@@ -430,4 +431,19 @@ TEST_F(Generator, LeadingActionTakesPsiDom)
     EXPECT_DOUBLE_EQ(k->rows[0].factor, 1.05);
     EXPECT_EQ(k->leading_action[0], 1);
     EXPECT_EQ(k->comb_rule, 2);
+}
+
+TEST_F(Generator, EscStopsTheLeadingRunQuietly)
+{
+    One_Action(2);
+    Action_Factors(1.0, 1.0, 1.5, 0.0);
+    Lkom_Gen_Settings.method = 0;
+    ZW_Test_Reset();
+    ZW_Test_Set_Script("key Esc\n");
+    Do_Generate_Lkoms();
+    EXPECT_EQ(N_GENERATED_LKOMS_EXIST, 0);      /* stopped before the first selection was judged */
+    EXPECT_EQ(Auto_GenRule.lkom_count, 0);
+    ZW_Test_Reset();
+    Do_Generate_Lkoms();                        /* without a key: (2,1) (1,2) (2,2) */
+    EXPECT_EQ(N_GENERATED_LKOMS_EXIST, 3);
 }
