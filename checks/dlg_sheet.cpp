@@ -578,8 +578,9 @@ int Nachweise_Sheet(Nchw_Args_Rec *args)
     Make_Check_Page_Controls(x1, y1);
     Make_Xtr_Page_Controls(x1, y1);
     Make_Lkom_Page_Controls(x1, y1);
-    Add_Escape_Area_to_PS(x1 + 8, y2 - 12, x2 - 8, y2 - 2, 9);
-    Set_Escape_Area_to_MouseMoveEvent(0, 0);
+    /* keys reach the sheet while the mouse rests on the strip below the buttons */
+    const int keys = Add_Escape_Area_to_PS(x1 + 8, y2 - 12, x2 - 8, y2 - 2, 9);
+    Set_Escape_Area_to_MouseMoveEvent(keys, 1);
     Set_Windows_Break_Button(8);
     Set_Windows_OK_Button(11);
     s.open = 1;

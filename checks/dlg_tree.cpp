@@ -263,6 +263,16 @@ void Show_Nchw_Hint_Page(void)
         pxLine(x + 270, y + 217, x + 278, y + 212);
         pxLine(x + 270, y + 217, x + 278, y + 222);
     }
+    static const char *const hint[] = {"Da den einzelnen Nachweisen Extremierungen",
+                                       "und Lastkollektive zugeordnet werden m\x81ssen,",
+                                       "die auf bestehende Einwirkungen und Lastf\x84lle",
+                                       "Bezug nehmen, ist es unbedingt sinnvoll,",
+                                       "zun\x84" "chst Einwirkungen und Lastf\x84lle komplett",
+                                       "zu beschreiben.",
+                                       "Weitere Informationen zu diesem Themenbereich:",
+                                       "siehe Online-Hilfe"};
+    pxDrawTransparentDIB("infospot.bmp", x + 275, y + 290, x + 307, y + 322, 201, 0, 192, 192, 192);
+    for (int i = 0; i < 8; i++) pxText(x + 315, y + 300 + 14 * i, hint[i], -1);
     Push_RFont();
     Nchw_Tree_Sel[0] = Nchw_Tree_Sel[1] = Nchw_Tree_Sel[2] = -1;
 }

@@ -172,3 +172,38 @@ TEST_F(LkomGen, WithoutACheckForCollectivesTheDialogOnlySaysSo)
     EXPECT_TRUE(Has_Line("MESSAGE [] Es existiert zur Zeit kein Nachweis, | dem im aktuellen Rechenmodus ein | "
                          "Lastkollektiv zugeordnet werden kann."));
 }
+
+TEST_F(LkomGen, GeneratedCollectivesAreTakenOverAndNumbered)
+{
+    Lkom_Rec *old = New_Lkom(check);
+    old->number = 5;
+    check->lkom_count = 1;
+    /* generate at (760, 710); on the result sheet (360, 260) choose the take-over (380, 450)
+    ** and confirm (880, 675) */
+    ZW_Test_Set_Script("click 760 710\nclick 382 455\nclick 880 675\n");
+    Lkom_Generation_Dialog(nullptr);
+    ASSERT_GT(check->lkom_count, 1);
+    int32_t k = 1, n = 0;
+    for (Lkom_Rec *l = check->lkom_head; l; l = l->next, k++, n++) {
+        EXPECT_EQ(l->number, k);
+        EXPECT_EQ(l->owner, check);
+    }
+    EXPECT_EQ(n, check->lkom_count);
+    EXPECT_EQ(check->lkom_head, old);
+    EXPECT_EQ(Auto_GenRule.lkom_head, nullptr);
+    bool said = false;
+    for (auto &l : ZW_Test_Log_Lines()) said = said || l.find("Lastkollektive.") != std::string::npos;
+    EXPECT_TRUE(said);
+}
+
+TEST_F(LkomGen, AStoredRuleKeepsTheSettingsInsteadOfCollectives)
+{
+    /* the rule is preselected for few collectives: generate and confirm */
+    ZW_Test_Set_Script("click 760 710\nclick 880 675\n");
+    Lkom_Generation_Dialog(nullptr);
+    EXPECT_EQ(check->lkom_count, 0);
+    ASSERT_EQ(check->genrule_count, 1);
+    ASSERT_NE(check->genrule_head, nullptr);
+    EXPECT_EQ(check->genrule_head->owner, check);
+    EXPECT_EQ(Auto_GenRule.lkom_head, nullptr);
+}

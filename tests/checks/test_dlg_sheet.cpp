@@ -458,3 +458,33 @@ TEST_F(Sheet, ExtraEntriesStopAtFour)
     Run_Nachweise_Sheet();
     EXPECT_EQ(called, 1);
 }
+
+TEST_F(Sheet, SelectorButtonsFollowTheStartArgumentsAndKeysMoveThroughTheTree)
+{
+    Types[1].selector_count = 1;
+    Types[1].selector_types[0] = 2;
+    snprintf(Types[1].selector_names[0], sizeof Types[1].selector_names[0], "St\x84" "be");
+    Nchw_Rec *c = Check(1, &Types[1]);
+    Check(2, &Types[1]);
+    c->selector_modes[0] = 2;
+    /* the cursor key on the strip below the buttons shows the first check; its only selector
+    ** uses the lowest control slot: the mode button at (800, 572) */
+    const std::string script = "move 600 772\nkey Down\nclick 805 580\nkey Esc\n";
+    Nchw_Args_Rec args = Nchw_Args_Default;
+    args.values[0] = 128;
+    ZW_Test_Set_Script(script);
+    Nachweise_Sheet(&args);
+    EXPECT_EQ(c->selector_modes[0], 2);
+    EXPECT_TRUE(Has_Text(" Querkraft"));            /* the check's page was shown */
+    EXPECT_FALSE(Has_Text(" für ausgewählte Stäbe"));
+    args.values[0] = 0;
+    ZW_Test_Set_Script(script);
+    Nachweise_Sheet(&args);
+    EXPECT_EQ(c->selector_modes[0], 0);
+    EXPECT_TRUE(Has_Text(" für alle Stäbe"));
+    /* two steps down reach the extremal rule-less second check; Del there deletes it */
+    ZW_Test_Set_Script("move 600 772\nkey Down\nkey Down\nkey Del\nanswer yes\nkey Esc\n");
+    Run_Nachweise_Sheet();
+    EXPECT_EQ(Nchw_List_Head, c);
+    EXPECT_EQ(c->next, nullptr);
+}
