@@ -390,7 +390,7 @@ int Read_Nachweis_Def_File(const char *path)
     FILE *f = path ? fopen(path, "r") : nullptr;
     if (!f) {
         Init_Message();
-        Fill_Message("Datei\x82r\x94" "ffungsfehler:");
+        Fill_Message("Dateieröffungsfehler:"_cp850);
         Fill_Message(path ? path : "");
         Draw_Message();
         return 0;

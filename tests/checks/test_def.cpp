@@ -11,6 +11,7 @@
 #include "checks/checks.h"
 #include "foundation/screen_tools.h"
 #include "platform/zelkwin.h"
+#include "platform/zelkwin_test.h"
 
 namespace {
 
@@ -181,8 +182,17 @@ TEST_F(Def, MoreThanNineteenOptionsAreDropped)
 
 TEST_F(Def, MissingFileIsReported)
 {
+    ZW_Test_Reset();
     EXPECT_EQ(Read_Nachweis_Def_File("does/not/exist.def"), 0);
     EXPECT_EQ(Nchw_Def_Read, 0);
+    bool shown = false, path = false;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        if (l.find("Dateieröffungsfehler:") != std::string::npos) shown = true;
+        if (l.find("does/not/exist.def") != std::string::npos) path = true;
+    }
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(path);
+    ZW_Test_Reset();
 }
 
 TEST_F(Def, ExampleFileOfTheEnvironmentIsComplete)
