@@ -584,6 +584,15 @@ int Nachweise_Sheet(Nchw_Args_Rec *args)
     Set_Windows_Break_Button(8);
     Set_Windows_OK_Button(11);
     s.open = 1;
+    /* the refresh of the checks reaches the tree and the extremal-rule page through these */
+    Nchw_Tree_Remove_Hook = [] { Clear_Nchw_TreeView(1); };
+    Nchw_Tree_Rebuild_Hook = [] {
+        Clear_Nchw_TreeView(0);
+        Build_Nchw_TreeView(0);
+        if (Nchw_Tree) redrawTreeView(Nchw_Tree);
+    };
+    Xtr_Rule_Page_Hook = Show_Xtr_Properties;
+    Nchw_Gui_Mode = 1;
     Activate_Prop_Sheet();
     Hide_Nchw_Properties();
     Hide_Xtr_Properties();
@@ -617,6 +626,10 @@ int Nachweise_Sheet(Nchw_Args_Rec *args)
     Nchw_Tree = nullptr;
     Undefine_Prop_Sheet();
     s.open = 0;
+    Nchw_Tree_Remove_Hook = nullptr;
+    Nchw_Tree_Rebuild_Hook = nullptr;
+    Xtr_Rule_Page_Hook = nullptr;
+    Nchw_Gui_Mode = 0;
     if (args && code == 11)
         for (int i = 1; i <= 3; i++) args->values[i] = s.args.values[i];
     s.args = Nchw_Args_Default;

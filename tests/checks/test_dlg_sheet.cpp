@@ -488,3 +488,17 @@ TEST_F(Sheet, SelectorButtonsFollowTheStartArgumentsAndKeysMoveThroughTheTree)
     EXPECT_EQ(Nchw_List_Head, c);
     EXPECT_EQ(c->next, nullptr);
 }
+
+TEST_F(Sheet, GenerationFromTheSheetAndTheHooksOfTheRefresh)
+{
+    Nchw_Rec *c = Check(1, &Types[1]);
+    /* "Lastkollektive generieren" (slot 3 at (638, 608)); in the dialog (320, 220) generate at
+    ** (760, 710); on the result sheet take the collectives over (382, 455), confirm (880, 675);
+    ** then "Ende Nachweise" */
+    ZW_Test_Set_Script("click 680 630\nclick 760 710\nclick 382 455\nclick 880 675\nclick 780 685\n");
+    EXPECT_EQ(Run_Nachweise_Sheet(), 1);
+    EXPECT_GT(c->lkom_count, 0);
+    EXPECT_EQ(Nchw_Tree_Rebuild_Hook, nullptr);
+    EXPECT_EQ(Xtr_Rule_Page_Hook, nullptr);
+    EXPECT_EQ(Nchw_Gui_Mode, 0);
+}
