@@ -10,6 +10,7 @@
 #include <string>
 
 #include "checks/checks.h"
+#include "platform/zelkwin_test.h"
 
 namespace {
 
@@ -229,8 +230,14 @@ TEST_F(Blocks, OldFilesAndDefaults)
     /* a newer version is read on; a check of an unknown type is dropped */
     FILE *g = File_With("NACHWEISE-2003 2\n6\n 1 999 1 0 0 0 0 0 0 \xAEX\xAF\n     0\n     0\n     0\n     0\nTXB0\n"
                         " 2 8 1 0 0 0 0 0 0 \xAEY\xAF\n     0\n     0\n     0\n     0\nTXB0\n");
+    ZW_Test_Reset();
     Read_Nachweise_Block(g);
     fclose(g);
+    bool warned = false;
+    for (const std::string &line : ZW_Test_Log_Lines())
+        if (line.find("einer jüngeren Version des Eingabemoduls erzeugt.") != std::string::npos) warned = true;
+    EXPECT_TRUE(warned);
+    ZW_Test_Reset();
     ASSERT_NE(Nchw_List_Head, nullptr);
     EXPECT_EQ(Nchw_List_Head->number, 2);
     EXPECT_EQ(Nchw_List_Head, Nchw_List_Tail);

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "checks/checks.h"
+#include "platform/zelkwin_test.h"
 
 namespace {
 
@@ -336,4 +337,31 @@ TEST_F(Xtr, CollectiveFactorLines)
     EXPECT_EQ(Capture(Write_Collective, &empty), "    6 3 0 'L' 1 /\n    0 2 0 1.300000 0.000000 \n / #EOF\n");
     Nchw_Lf_Table_Init(0);
     EXPECT_EQ(Lkom_Has_Sonderlast(&l), 0);
+}
+
+TEST_F(Xtr, MessageOfSeveralAccidentalActions)
+{
+    Nchw_Einw_Table_Init(3);
+    Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);
+    Nchw_Einw_Table_Add(2, "A1", 99, 0, 0, 4, 0);
+    Nchw_Einw_Table_Add(3, "A2", 99, 0, 0, 4, 0);
+    for (int i = 0; i < 3; i++) Nchw_Einw_Table.rows[i].active = 1;
+    Rule(1, 1, 1);
+    Xtr_Message_Switch = 0;
+    ZW_Test_Reset();
+    int32_t n = 0;
+    free(Build_Situation_Xtr_Table(check, &n, 1, 0, 1, 1, 0));
+    int found = 0;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        if (l.find("eine \"außergewöhnliche Bemessungssituation\"!") != std::string::npos) found |= 1;
+        if (l.find("Es sind mehrere") != std::string::npos) found |= 2;
+        if (l.find("Sonderlastfälle") != std::string::npos) found |= 4;
+    }
+    EXPECT_EQ(found, 7);
+    Xtr_Message_Switch = 1;                         /* silenced: the same rows, no box */
+    ZW_Test_Reset();
+    free(Build_Situation_Xtr_Table(check, &n, 1, 0, 1, 1, 0));
+    EXPECT_EQ(n, 3);
+    for (const std::string &l : ZW_Test_Log_Lines()) EXPECT_EQ(l.find("Es sind mehrere"), std::string::npos);
+    ZW_Test_Reset();
 }
