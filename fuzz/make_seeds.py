@@ -98,6 +98,16 @@ def main():
         b'DIN1045_psi_0snow: 0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8 0.9 1.0 1.1\n'
         b'Eurocode_psi_1: 9 9 9 9 9 9 9 9 9 9 9\n')
     put('nachweis_val', 'bad', b'DIN18800_psi_H:\t0.8 0.8 0.8\n0.8\ngamma_altenorm_allways_inf: 1,0 0 0 0 0 0\n')
+    tail = (b'Snow: 0\nPara: 4 1 1.50 1.15 1.30 1.00 1.50 1.15 1.50 1.15\n'
+            b'Holz: 0 1 1 1 1.30 1.30 1.00 0.60 0.60 0.70 0.80 0.90 1.10\n'
+            b'more: 1 300 150 200 100 200 100\nrest: 0 0\n')
+    put('nchw_blocks', 'one_rule', b'\nNACHWEISE-2003 1\n5\n 3 8 1 1 0 0 0 0 0 \xaeNachweis' + b' ' * 42 +
+        b'\xaf\n     0\n     0\n     0\n     0\n     1 1 2 2 2 0 0 1 1 0 0 0 0 \xaeRegel' + b' ' * 25 +
+        b'\xaf\n          5 1.000000 0.700000 1.500000 0.000000\nTXB0\n' + tail)
+    put('nchw_blocks', 'state_args', b'\nNACHWEISE-2003 0\n5\n' + tail +
+        b'\nNACHWEISE-STATE 0\n1\n1 2 3 4\n0\n1 1 1 1 1\n0\n\xaeNachweis.def\xaf\n\xaenachweis.val\xaf\n'
+        b'1\n\xaeNCHW\xaf\n-1\n\xaesplice\xaf\n\nNACHWEISE-ARGS 0\n 0 -1 -1 -1 -1 -1 -1 -1 -1 0\n')
+    put('nchw_blocks', 'old_keyword', b'NACHWEISE-2001 1\n1\n 1 121 1 0 0 0 0 0 \xaeAlt\xaf\n     0\n     0\n' + tail)
     # text blocks, versioned data, guillemets
     put('text_block', 'two', b'TXB11\n\xaehallo\x01welt\xaf\n TXB3\n\xaeabc\xaf\n')
     put('text_block', 'short', b'TXB300\n\xaenur das\xaf\n')

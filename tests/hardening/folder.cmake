@@ -8,7 +8,8 @@ foreach(src ${fuzz_sources})
   target_link_libraries(replay_${corpus} PRIVATE splice_all GTest::gtest GTest::gtest_main)
   target_compile_definitions(replay_${corpus} PRIVATE
     REPLAY_CORPUS_DIR="${CMAKE_SOURCE_DIR}/fuzz/corpus/${corpus}"
-    REPLAY_NAME="${corpus}")
+    REPLAY_NAME="${corpus}"
+    SPLICE_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   set(replay_dir ${CMAKE_BINARY_DIR}/testrun/hardening/${corpus})
   file(MAKE_DIRECTORY ${replay_dir})
   gtest_discover_tests(replay_${corpus}
