@@ -1,0 +1,247 @@
+/*
+** Benchmarks of what a user waits on, with the scaling in the combinations and the fasteners:
+** start-up to the first drawn page, a redraw of each of the five pages, the design run over all
+** combinations, writing the print list of all combinations, and rendering that list to PDF.
+** A splice of n x n dowels (inner plates, C24, built-in annex) with 10 groups of k combinations.
+*/
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "catalogue/catalogue.h"
+#include "dialogs/dialogs.h"
+#include "nad/nad.h"
+#include "platform/oliview.h"
+#include "platform/zelkwin.h"
+#include "platform/zelkwin_test.h"
+#include "results/results.h"
+#include "splice/splice_app.h"
+
+namespace {
+
+/* The host folders of the repository's environment, and a scratch working folder. */
+void Use_Environment(void)
+{
+    static bool done = false;
+    if (done) return;
+    done = true;
+    const std::string root = SPLICE_SOURCE_DIR;
+    setenv("EXEC", (root + "/environment/exec").c_str(), 1);
+    setenv("DATA", (root + "/environment/data").c_str(), 1);
+    setenv("DRAM", (root + "/environment/dram").c_str(), 1);
+    setenv("SPLICE_PRIVATE_DATA", (root + "/environment/exec/splice").c_str(), 1);
+    char tmpl[] = "/tmp/splicebench_XXXXXX";
+    if (!mkdtemp(tmpl) || chdir(tmpl) != 0) abort();
+    setenv("TEMP", tmpl, 1);
+    unsetenv("SPLICE_GUI_LOG");
+    unsetenv("SPLICE_GUI_SCRIPT");
+}
+
+/* A bending splice of side x side dowels of 12 mm with 10 groups of per_group combinations. */
+void Set_Up_Splice(int per_group, int side)
+{
+    Use_Environment();
+    Reset_NAD_Record(&Nad_Record);
+    Nad_Params = &Nad_Record.ec5;
+    Nad_EC3_Params_Ptr = &Nad_Record.ec3;
+    Init_Dowel_Bolt_Diameters();
+    Set_Splice_Input_Defaults(&Splice_Input);
+    Splice_Input_Record *si = &Splice_Input;
+    si->connection_kind = CONN_INNER_PLATES;
+    si->splice_kind = SPLICE_BENDING;
+    si->b = 20.0;
+    si->h = side > 6 ? 80.0 : 60.0;
+    si->h_p = si->h - 4.0;
+    si->plate_count = 2.0;
+    si->t_p = 1.0;
+    si->L_user = 0;
+    si->vbm_type = 29;
+    si->vbm_row = 3;
+    si->d = 12.0;
+    const int slot = VBM_TYPE_SLOT(29);
+    si->n_col[slot] = side;
+    si->n_row[slot] = side;
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        Lkom_Group *grp = &si->lkom.groups[g];
+        grp->used = 1;
+        grp->kled = g % 5;
+        grp->kmod = 0.6 + 0.05 * (g % 5);
+        grp->kmod_source = 0;
+        for (int e = 0; e < per_group; e++) {
+            Lkom_Entry *c = &grp->entries[e];
+            c->used = 1;
+            c->accidental = 0;
+            c->M_d = 20.0 + 10.0 * std::sin(0.01 * e + g);
+            c->N_d = 50.0 * std::cos(0.013 * e - g);
+            c->V_d = 15.0 + 5.0 * std::sin(0.007 * e * (g + 1));
+        }
+    }
+    si->print.combinations = 1;
+    si->print.sections = PRINT_SEC_COORDINATES | PRINT_SEC_PLOT_VIEW | PRINT_SEC_PLOT_LONG
+                         | PRINT_SEC_PLOT_CROSS | PRINT_SEC_SKETCHES;
+    snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", "bench");
+    Set_Print_List_Names("bench_01.oli", "Benchmark");
+}
+
+void Remove_Outputs(void)
+{
+    for (const char *name : {"bench_01.oli", "bench01.SPF", "bench02.SPF", "bench03.SPF", "bench_01.pdf"})
+        unlink(name);
+}
+
+/* Arguments: combinations per group (10 groups), dowels per side. */
+void Scaling(benchmark::internal::Benchmark *b)
+{
+    for (int k : {1, 10, 100, 1000}) b->Args({k, 6});
+    for (int side : {2, 12}) b->Args({1000, side});
+}
+
+/* ---------------------------------------------------------------- the design run */
+
+void BM_Design_Run(benchmark::State &state)
+{
+    Set_Up_Splice(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    int rc = 0;
+    double u = 0;
+    for (auto _ : state) {
+        rc = Prepare_Splice_Calc();
+        u = Run_Nachweise(nullptr, 0);
+        benchmark::DoNotOptimize(u);
+    }
+    state.counters["code"] = rc;
+    state.counters["fasteners"] = Fastener_Pattern.count;
+    state.counters["combinations"] = 10.0 * state.range(0);
+    state.counters["u_max"] = u;
+}
+BENCHMARK(BM_Design_Run)->Apply(Scaling)->Unit(benchmark::kMillisecond);
+
+/* ---------------------------------------------------------------- print list and PDF */
+
+void BM_Print_List_All_Combinations(benchmark::State &state)
+{
+    Set_Up_Splice(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    int rc = 0;
+    for (auto _ : state) {
+        rc = Write_Print_List(1);
+        benchmark::DoNotOptimize(rc);
+    }
+    struct stat st {};
+    stat("bench_01.oli", &st);
+    state.counters["code"] = rc;
+    state.counters["bytes"] = static_cast<double>(st.st_size);
+    state.counters["fasteners"] = Fastener_Pattern.count;
+    Remove_Outputs();
+}
+BENCHMARK(BM_Print_List_All_Combinations)->Apply(Scaling)->Unit(benchmark::kMillisecond);
+
+void BM_Print_List_To_Pdf(benchmark::State &state)
+{
+    Set_Up_Splice(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    if (Write_Print_List(1) != 0) {
+        state.SkipWithError("print list not written");
+        return;
+    }
+    size_t pages = 0;
+    for (auto _ : state) {
+        Oli_Document doc;
+        Oli_Read_File("bench_01.oli", &doc);
+        Oli_Layout layout;
+        Oli_Layout_Document(&doc, &layout);
+        if (!Oli_Write_Pdf(&layout, "bench_01.pdf")) state.SkipWithError("PDF not written");
+        pages = layout.pages.size();
+    }
+    state.counters["pages"] = static_cast<double>(pages);
+    Remove_Outputs();
+}
+BENCHMARK(BM_Print_List_To_Pdf)->Apply(Scaling)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+/* ---------------------------------------------------------------- pages */
+
+/* The main sheet's view area as the program lays it out, and the drawing of one page into it
+** (what a click on a register tab does). */
+void BM_Page_Redraw(benchmark::State &state)
+{
+    const int page = static_cast<int>(state.range(0));
+    Set_Up_Splice(static_cast<int>(state.range(1)), static_cast<int>(state.range(2)));
+    ZW_Test_Reset();
+    Set_Nad_Pointers();
+    const int x2 = NPIXEL_X - 1, y2 = NPIXEL_Y - 1;
+    Define_Prop_Sheet(0, 0, x2, y2, 0, 0, "Benchmark", 0, 1);
+    const int ax1 = 10, ay1 = 80, ax2 = x2 - 10, ay2 = y2 - 10;
+    const int area = SVA_Create(ax1, ay1, ax2, ay2, 0, 1);
+    Activate_Prop_Sheet();
+    for (auto _ : state) {
+        SVA_Clear(area);
+        Wdg_Select_Area(area);
+        Wdg_Set_Font(4096);
+        switch (page) {
+        case 0: Page_System(area); break;
+        case 1: Page_Verbindungsmittel(area); break;
+        case 2: Page_Anordnung(area); break;
+        case 3: Page_Schnittgroessen(area); break;
+        default: Page_Ausnutzungen(area, 0, 0, ax2 - ax1 - 17, ay2 - ay1); break;
+        }
+        SVA_Set_Active(area, 1);
+        SVA_Update(area);
+        pxFlsh();
+        ZW_Test_Clear_Log();
+    }
+    SVA_Delete(area);
+    Undefine_Prop_Sheet();
+    if (page == 4) state.counters["fasteners"] = Fastener_Pattern.count;
+    state.counters["combinations"] = 10.0 * state.range(1);
+}
+BENCHMARK(BM_Page_Redraw)
+    ->ArgNames({"page", "per_group", "side"})
+    ->Args({0, 1000, 6})->Args({1, 1000, 6})->Args({2, 1000, 6})->Args({3, 1000, 6})->Args({4, 1000, 6})
+    ->Args({3, 1, 6})->Args({3, 10, 6})->Args({3, 100, 6})
+    ->Args({4, 1, 6})->Args({4, 10, 6})->Args({4, 100, 6})->Args({4, 1000, 2})->Args({4, 1000, 12})
+    ->Unit(benchmark::kMillisecond);
+
+/* ---------------------------------------------------------------- start-up */
+
+/* The whole program on an example component up to its first drawn page; the script then
+** closes the window at once (headless). */
+void BM_Start_Up_To_First_Page(benchmark::State &state)
+{
+    Use_Environment();
+    const std::string src = std::string(SPLICE_SOURCE_DIR) + "/examples/biegestoss_stabduebel/";
+    for (const char *ext : {".inp", ".txt"}) {
+        FILE *in = fopen((src + "biegestoss_stabduebel_01" + ext).c_str(), "rb");
+        FILE *out = fopen((std::string("biegestoss_stabduebel_01") + ext).c_str(), "wb");
+        if (!in || !out) abort();
+        char buf[4096];
+        size_t n;
+        while ((n = fread(buf, 1, sizeof buf, in)) > 0) fwrite(buf, 1, n, out);
+        fclose(in);
+        fclose(out);
+    }
+    int rc = 0;
+    for (auto _ : state) {
+        /* a cold start: catalogues, annex state and registry read again */
+        Reset_Vbm_Catalogues();
+        Clear_NAD_State();
+        Clear_Application_NAD_Registry();
+        Clear_Legacy_NAD_List();
+        Current_Page = PAGE_SYSTEM;
+        ZW_Test_Reset();
+        ZW_Test_Set_Script("close\n");
+        const char *argv[] = {"splice", "biegestoss_stabduebel", "17", "1", "4", nullptr};
+        rc = Splice_Main(5, const_cast<char **>(argv));
+    }
+    /* the first page was drawn: its texts reached the log */
+    int texts = 0;
+    for (const std::string &l : ZW_Test_Log_Lines()) texts += l.rfind("TEXT", 0) == 0;
+    state.counters["rc"] = rc;
+    state.counters["texts"] = texts;
+    if (texts == 0) state.SkipWithError("no page drawn");
+}
+BENCHMARK(BM_Start_Up_To_First_Page)->Unit(benchmark::kMillisecond);
+
+} // namespace
