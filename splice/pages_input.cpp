@@ -188,7 +188,10 @@ void Page_System(int area)
         Wdg_Float_Field(PAGE_FIELD_X, Page_Row_Y(r++), &s->L, 8, 1, &ro);
     }
     Page_Heading(r++, "Optionen");
-    Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), "Blockscherversagen nachweisen", &s->block_shear, nullptr);
+    /* block shear is checked at the holes of steel plates */
+    int bs_state = Uses_Plates() || s->block_shear ? 1 : 0;
+    Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), "Blockscherversagen nachweisen (Stahlbleche)",
+                       &s->block_shear, &bs_state);
     Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), "Festigkeit vorgeben", &s->strength_override_on, nullptr);
     if (s->strength_override_on)
         Page_Float(r++, "Festigkeit [N/mm\xfd]", &s->strength_override, 1, 1.0, 1000.0, "Festigkeit");
