@@ -207,12 +207,10 @@ void Dowel_Bolt_Lateral(const Connection_Input &in, Connection_Result *r, bool l
                                   a2, in.t1, in.t2, r->rho_1, r->rho_2, in.mat_1, in.mat_2,
                                   in.grade_1, in.grade_2, fu, &in.user_embedment, r);
         } else if (plate2) {
-            Calc_Rk_Inner_Plate(in.proof_method, in.d, in.vbm_type, in.predrilled, in.stainless,
-                                in.threaded_rod, in.fitted_bolt, a1, in.t1, r->rho_1, in.mat_1,
-                                in.grade_1, fu, r);
-            Calc_Rd_Inner_Plate(in.gamma_m_1, in.gamma_m_2, in.gamma_steel, r->kmod_1, in.d,
-                                in.vbm_type, in.predrilled, in.stainless, in.threaded_rod,
-                                in.fitted_bolt, a1, in.t1, r->rho_1, in.mat_1, in.grade_1, fu, r);
+            Calc_Rk_Rd_Inner_Plate(in.proof_method, in.gamma_m_1, in.gamma_m_2, in.gamma_steel,
+                                   r->kmod_1, in.d, in.vbm_type, in.predrilled, in.stainless,
+                                   in.threaded_rod, in.fitted_bolt, a1, in.t1, r->rho_1,
+                                   in.mat_1, in.grade_1, fu, r);
             Alu_Cap(in, 2, r);
         } else {
             Connection_Input work = in;
@@ -307,12 +305,10 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
             Calc_Rk_Outer_Plate(work, r);
             Calc_Rd_Outer_Plate(work, r);
         } else {
-            Calc_Rk_Inner_Plate(in.proof_method, d, type, in.predrilled, in.stainless,
-                                in.threaded_rod, in.fitted_bolt, a1, t1, r->rho_1, in.mat_1,
-                                in.grade_1, fu_steel, r);
-            Calc_Rd_Inner_Plate(in.gamma_m_1, in.gamma_m_2, in.gamma_steel, r->kmod_1, d, type,
-                                in.predrilled, in.stainless, in.threaded_rod, in.fitted_bolt, a1,
-                                t1, r->rho_1, in.mat_1, in.grade_1, fu_steel, r);
+            Calc_Rk_Rd_Inner_Plate(in.proof_method, in.gamma_m_1, in.gamma_m_2, in.gamma_steel,
+                                   r->kmod_1, d, type, in.predrilled, in.stainless,
+                                   in.threaded_rod, in.fitted_bolt, a1, t1, r->rho_1, in.mat_1,
+                                   in.grade_1, fu_steel, r);
             Alu_Cap(in, 2, r);
         }
         Alu_Cap(in, 1, r);

@@ -294,13 +294,14 @@ int Calc_Rd_Timber_Timber(double gamma_m_1, double gamma_m_2, double gamma_steel
 
 namespace {
 
-/* Embedment strength of the timber member beside a plate (the plate as material 12, grade -1). */
+/* Embedment strength of the timber member beside a plate (the plate itself, material 12, has
+** none). */
 double Plate_Side_Fh(int type, int fitted_bolt, double d, int predrilled, double alpha,
                      double t, double rho, int mat, int grade, const Vbm_User_Embedment *user)
 {
-    double fh = 0.0, fh_plate = 0.0;
-    Calc_Fh_Both_Members(&fh, &fh_plate, Embedment_D(type, fitted_bolt, d), type, predrilled,
-                         alpha, 0.0, t, 0.0, rho, 0.0, mat, 12, grade, -1, user, nullptr);
+    double fh = 0.0;
+    Calc_Fh(&fh, Embedment_D(type, fitted_bolt, d), type, predrilled, alpha, t, rho, mat, grade,
+            user);
     return fh;
 }
 
@@ -312,25 +313,19 @@ double Thick_Plate_Hinge(double fh, double t, double d, double my)
 
 } // namespace
 
-/*
-** Characteristic lateral resistance of timber member 1 beside an inner steel plate (modes 16 to
-** 18, EN 1995-1-1, eq. (8.11)). Writes rk_lateral, rd_lateral (the governing value divided by its
-** factor), gamma_lateral, the mode and t_ef. Returns 0.
-*/
-int Calc_Rk_Inner_Plate(int proof_method, double d, int vbm_type, int predrilled, int stainless,
-                        int threaded_rod, int fitted_bolt, double alpha_1, double t1,
-                        double rho_1, int mat_1, int grade_1, double fu,
-                        Connection_Result *result)
+namespace {
+
+/* Modes 16 to 18 with the embedment strength fh of the timber member. */
+void Inner_Plate_Rk(int proof_method, double d, int vbm_type, int stainless, int threaded_rod,
+                    double t1, double fu, double fh, Connection_Result *result)
 {
     const double my = Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_CHAR);
-    const double fh = Plate_Side_Fh(vbm_type, fitted_bolt, d, predrilled, alpha_1, t1, rho_1, mat_1,
-                                    grade_1, nullptr);
     const double t = t1;
     double rk = 0.0, rd = 0.0, gamma = 0.0, t_ef = 0.0;
     int mode = 0;
     if (fh > 1e-5 && t > 0.0) {
         const double r_ax = result != nullptr ? result->r_ax : 0.0;
-        double r[19] = {0};
+        double r[19];                       /* by mode; only 16 to 18 are set and read */
         r[16] = fh * t * d / Get_Mode_Gamma(16, proof_method);
         double p = Thick_Plate_Hinge(fh, t, d, my);
         r[17] = (p + Calc_Rope_Effect(vbm_type, p, r_ax)) / Get_Mode_Gamma(17, proof_method);
@@ -357,18 +352,14 @@ int Calc_Rk_Inner_Plate(int proof_method, double d, int vbm_type, int predrilled
         result->fh1_k = fh;
         result->t_ef = t_ef;
     }
-    return 0;
 }
 
-/* Design lateral resistance of timber member 1 beside an inner steel plate. Returns 0. */
-int Calc_Rd_Inner_Plate(double gamma_m_1, double gamma_m_2, double gamma_steel, double kmod_1,
-                        double d, int vbm_type, int predrilled, int stainless, int threaded_rod,
-                        int fitted_bolt, double alpha_1, double t1, double rho_1, int mat_1,
-                        int grade_1, double fu, Connection_Result *result)
+/* The design-value twin of Inner_Plate_Rk. */
+void Inner_Plate_Rd(double gamma_m_1, double gamma_steel, double kmod_1, double d, int vbm_type,
+                    int stainless, int threaded_rod, double t1, double fu, double fh,
+                    Connection_Result *result)
 {
     const bool factors_ok = gamma_m_1 > 0.0 && gamma_steel > 0.0;
-    const double fh = Plate_Side_Fh(vbm_type, fitted_bolt, d, predrilled, alpha_1, t1, rho_1, mat_1,
-                                    grade_1, nullptr);
     const double fhd = factors_ok ? fh * kmod_1 / gamma_m_1 : 0.0;
     const double myd = factors_ok
         ? Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_DESIGN_FULL) / gamma_steel
@@ -377,7 +368,7 @@ int Calc_Rd_Inner_Plate(double gamma_m_1, double gamma_m_2, double gamma_steel, 
     double rd = 0.0;
     int mode = 0;
     if (fhd > 1e-5 && t > 0.0) {
-        double r[19] = {0};
+        double r[19];                       /* by mode; only 16 to 18 are set and read */
         r[16] = fhd * t * d;
         r[17] = Thick_Plate_Hinge(fhd, t, d, myd);
         r[18] = std::sqrt(2.0) * std::sqrt(2.0 * myd * fhd * d);
@@ -393,6 +384,54 @@ int Calc_Rd_Inner_Plate(double gamma_m_1, double gamma_m_2, double gamma_steel, 
         result->rule_design = Map_Rule_Index(mode);
         result->fh1_d = fhd;
     }
+}
+
+} // namespace
+
+/*
+** Characteristic lateral resistance of timber member 1 beside an inner steel plate (modes 16 to
+** 18, EN 1995-1-1, eq. (8.11)). Writes rk_lateral, rd_lateral (the governing value divided by its
+** factor), gamma_lateral, the mode and t_ef. Returns 0.
+*/
+int Calc_Rk_Inner_Plate(int proof_method, double d, int vbm_type, int predrilled, int stainless,
+                        int threaded_rod, int fitted_bolt, double alpha_1, double t1,
+                        double rho_1, int mat_1, int grade_1, double fu,
+                        Connection_Result *result)
+{
+    const double fh = Plate_Side_Fh(vbm_type, fitted_bolt, d, predrilled, alpha_1, t1, rho_1, mat_1,
+                                    grade_1, nullptr);
+    Inner_Plate_Rk(proof_method, d, vbm_type, stainless, threaded_rod, t1, fu, fh, result);
+    return 0;
+}
+
+/* Design lateral resistance of timber member 1 beside an inner steel plate. Returns 0. */
+int Calc_Rd_Inner_Plate(double gamma_m_1, double gamma_m_2, double gamma_steel, double kmod_1,
+                        double d, int vbm_type, int predrilled, int stainless, int threaded_rod,
+                        int fitted_bolt, double alpha_1, double t1, double rho_1, int mat_1,
+                        int grade_1, double fu, Connection_Result *result)
+{
+    const double fh = Plate_Side_Fh(vbm_type, fitted_bolt, d, predrilled, alpha_1, t1, rho_1, mat_1,
+                                    grade_1, nullptr);
+    Inner_Plate_Rd(gamma_m_1, gamma_steel, kmod_1, d, vbm_type, stainless, threaded_rod, t1, fu,
+                   fh, result);
+    return 0;
+}
+
+/*
+** Calc_Rk_Inner_Plate followed by Calc_Rd_Inner_Plate with the same fastener and member (and
+** the modification factor kmod_1), the embedment strength computed once. Returns 0.
+*/
+int Calc_Rk_Rd_Inner_Plate(int proof_method, double gamma_m_1, double gamma_m_2,
+                           double gamma_steel, double kmod_1, double d, int vbm_type,
+                           int predrilled, int stainless, int threaded_rod, int fitted_bolt,
+                           double alpha_1, double t1, double rho_1, int mat_1, int grade_1,
+                           double fu, Connection_Result *result)
+{
+    const double fh = Plate_Side_Fh(vbm_type, fitted_bolt, d, predrilled, alpha_1, t1, rho_1, mat_1,
+                                    grade_1, nullptr);
+    Inner_Plate_Rk(proof_method, d, vbm_type, stainless, threaded_rod, t1, fu, fh, result);
+    Inner_Plate_Rd(gamma_m_1, gamma_steel, kmod_1, d, vbm_type, stainless, threaded_rod, t1, fu,
+                   fh, result);
     return 0;
 }
 

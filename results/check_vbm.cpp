@@ -203,16 +203,40 @@ static Vbm_Design Design_At_Angle(Connection_Input *in_out, Connection_Base *bas
 ** The connection input of the combination is filled once and the part of its design that
 ** does not depend on the angle is run once; only the angles change. */
 typedef struct Design_Cache {
-    std::vector<Vbm_Design> items;
+    std::vector<Vbm_Design> items;          /* in the order they were designed */
+    std::vector<int32_t> by_angle;          /* indices of items, ascending by angle */
     bool filled = false;
     Connection_Input input;
     Connection_Base base;
 } Design_Cache;
 
+static void Clear_Design_Cache(Design_Cache *cache)
+{
+    cache->items.clear();
+    cache->by_angle.clear();
+    cache->filled = false;
+}
+
+/* The first design (in design order) whose angle lies within 1e-9 degrees of alpha_deg, or
+** null. Only neighbours in angle order can lie that near: they are looked up in by_angle. */
+static const Vbm_Design *Find_Design(const Design_Cache *cache, double alpha_deg)
+{
+    if (std::isnan(alpha_deg)) return nullptr;
+    const std::vector<Vbm_Design> &items = cache->items;
+    /* A window a little wider than the tolerance; the test below is the exact one. */
+    const double lo = alpha_deg - 2e-9, hi = alpha_deg + 2e-9;
+    auto it = std::lower_bound(cache->by_angle.begin(), cache->by_angle.end(), lo,
+                               [&](int32_t k, double v) { return items[(size_t)k].alpha_deg < v; });
+    int32_t best = -1;
+    for (; it != cache->by_angle.end() && !(items[(size_t)*it].alpha_deg > hi); ++it)
+        if (std::fabs(items[(size_t)*it].alpha_deg - alpha_deg) <= 1e-9 && (best < 0 || *it < best))
+            best = *it;
+    return best >= 0 ? &items[(size_t)best] : nullptr;
+}
+
 static const Vbm_Design *Cached_Design(Design_Cache *cache, int group, int entry, double alpha_deg)
 {
-    for (const Vbm_Design &d : cache->items)
-        if (std::fabs(d.alpha_deg - alpha_deg) <= 1e-9) return &d;
+    if (const Vbm_Design *kept = Find_Design(cache, alpha_deg)) return kept;
     if (!cache->filled) {
         const Lkom_Group *grp = &Splice_Input.lkom.groups[group];
         const Lkom_Entry *c = &grp->entries[entry];
@@ -221,12 +245,19 @@ static const Vbm_Design *Cached_Design(Design_Cache *cache, int group, int entry
                               grp->kmod);
         if (!Is_Vbm_Screw_Family_C(Splice_Input.vbm_type))
             Design_Connection_Base(&cache->input, &cache->base);
-        cache->items.reserve((size_t)Fastener_Pattern.count);
+        cache->items.reserve((size_t)Fastener_Pattern.count + 1);
         cache->filled = true;
     }
     /* The design works on its own copy; only the angles of the kept input change, and the
     ** kmod switch of the screw rules is set the same way for every angle. */
+    const int32_t k = (int32_t)cache->items.size();
     cache->items.push_back(Design_At_Angle(&cache->input, &cache->base, alpha_deg));
+    if (!std::isnan(alpha_deg)) {
+        const std::vector<Vbm_Design> &items = cache->items;
+        auto at = std::upper_bound(cache->by_angle.begin(), cache->by_angle.end(), alpha_deg,
+                                   [&](double v, int32_t j) { return v < items[(size_t)j].alpha_deg; });
+        cache->by_angle.insert(at, k);
+    }
     return &cache->items.back();
 }
 
@@ -510,7 +541,8 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
     }
 
     /* The governing fastener (first of the largest), or all fasteners from the first. */
-    Design_Cache cache;
+    static Design_Cache cache;
+    Clear_Design_Cache(&cache);
     Vbm_Row *rows = nullptr;
     double u_max = 0.0;
     if (si->print.fasteners == 0 && n_print > 1) {

@@ -5,7 +5,10 @@
 */
 #include "results/splice_calc.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 
@@ -80,17 +83,84 @@ void Get_Fastener_Force(int group, int entry, int i, int n, double *N_part, doub
     if (angle) *angle = Acute_Angle(fx, fy);
 }
 
+/* ---------------------------------------------------------------- forces of all fasteners */
+
 /*
-** Forces of all n fasteners of one combination at once (the preparation run and the checks):
-** the arrays (each optional, n values) get M_y, F_x, F_y, F and the angle as Get_Fastener_Force
-** gives them.
+** The resultants and angles of all fasteners of every combination as they were last computed:
+** the preparation run computes them in its angle loop and the checks ask for them again. A kept
+** value is given back only when everything it was computed from is bitwise the same: the
+** pattern (count, centroid, I_p and every position), the shear planes, the kind of splice, the
+** combination's forces and the number n.
 */
-void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F_x, double *F_y,
-                             double *F, double *angle)
+#define FORCE_MEMO_MAX_VALUES (2u << 20)    /* doubles at most (16 MB) */
+
+typedef struct Force_Key {
+    double M_distr, M_d, N_d, V_d;
+    int32_t n;
+    int32_t slot;                           /* -1: nothing kept */
+} Force_Key;
+
+typedef struct Force_Memo {
+    bool pattern_kept = false;
+    int32_t count = 0, shear_planes = 0, splice_kind = 0;
+    double x_c = 0.0, y_c = 0.0, I_p = 0.0;
+    std::vector<double> xy;                 /* positions of the kept pattern */
+    std::vector<Force_Key> keys;            /* per combination */
+    std::vector<double> values;             /* per slot: count resultants, count angles */
+    int32_t slots = 0;
+} Force_Memo;
+
+static Force_Memo Forces_Kept;
+
+static bool Same(double a, double b)
 {
-    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
-    if (c == nullptr || n <= 0) return;
-    if (n > Fastener_Pattern.count) n = Fastener_Pattern.count;
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+/* Does the kept pattern equal the current one? Otherwise start a new one (true when it can be
+** kept at all). */
+static bool Memo_Pattern_Current(Force_Memo *m)
+{
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    const Splice_Input_Record *si = &Splice_Input;
+    const int count = fp->count;
+    bool same = m->pattern_kept && m->count == count && m->shear_planes == si->shear_planes
+                && m->splice_kind == si->splice_kind && Same(m->x_c, fp->x_c)
+                && Same(m->y_c, fp->y_c) && Same(m->I_p, fp->I_p);
+    for (int i = 0; same && i < count; i++)
+        same = Same(m->xy[2 * (size_t)i], fp->recs[i].x)
+               && Same(m->xy[2 * (size_t)i + 1], fp->recs[i].y);
+    if (same) return true;
+    m->pattern_kept = false;
+    m->slots = 0;
+    if (count <= 0 || (size_t)count * 2 * LKOM_GROUPS * LKOM_ENTRIES > FORCE_MEMO_MAX_VALUES)
+        return false;
+    m->count = count;
+    m->shear_planes = si->shear_planes;
+    m->splice_kind = si->splice_kind;
+    m->x_c = fp->x_c;
+    m->y_c = fp->y_c;
+    m->I_p = fp->I_p;
+    m->xy.resize(2 * (size_t)count);
+    for (int i = 0; i < count; i++) {
+        m->xy[2 * (size_t)i] = fp->recs[i].x;
+        m->xy[2 * (size_t)i + 1] = fp->recs[i].y;
+    }
+    m->keys.assign((size_t)LKOM_GROUPS * LKOM_ENTRIES, Force_Key{0.0, 0.0, 0.0, 0.0, 0, -1});
+    m->pattern_kept = true;
+    return true;
+}
+
+static bool Key_Matches(const Force_Key *k, const Lkom_Entry *c, int n)
+{
+    return k->slot >= 0 && k->n == n && Same(k->M_distr, c->M_distr) && Same(k->M_d, c->M_d)
+           && Same(k->N_d, c->N_d) && Same(k->V_d, c->V_d);
+}
+
+/* The computation itself (n at most the pattern's count). */
+static void Compute_Forces_All(const Lkom_Entry *c, int n, double *M_y, double *F_x, double *F_y,
+                               double *F, double *angle)
+{
     const Force_Basis b = Basis_Of(c, n);
     const double Ip = Fastener_Pattern.I_p;
     const double k = Ip > 0.0 ? 1.0 : 0.0;
@@ -107,6 +177,55 @@ void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F
         if (F) F[i] = std::sqrt(fx * fx + fy * fy);
         if (angle) angle[i] = Acute_Angle(fx, fy);
     }
+}
+
+/*
+** Forces of all n fasteners of one combination at once (the preparation run and the checks):
+** the arrays (each optional, n values) get M_y, F_x, F_y, F and the angle as Get_Fastener_Force
+** gives them.
+*/
+void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F_x, double *F_y,
+                             double *F, double *angle)
+{
+    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
+    if (c == nullptr || n <= 0) return;
+    if (n > Fastener_Pattern.count) n = Fastener_Pattern.count;
+    /* Only a request for all resultants and angles is kept; only one for some of them alone
+    ** is served from what was kept. */
+    const bool keeps = F != nullptr && angle != nullptr;
+    const bool served = M_y == nullptr && F_x == nullptr && F_y == nullptr
+                        && (F != nullptr || angle != nullptr);
+    Force_Memo *m = &Forces_Kept;
+    if ((!keeps && !served) || !Memo_Pattern_Current(m)) {
+        Compute_Forces_All(c, n, M_y, F_x, F_y, F, angle);
+        return;
+    }
+    Force_Key *key = &m->keys[(size_t)group * LKOM_ENTRIES + (size_t)entry];
+    const size_t stride = (size_t)m->count;
+    if (served && Key_Matches(key, c, n)) {
+        const double *kept = &m->values[(size_t)key->slot * 2 * stride];
+        if (F != nullptr) std::memcpy(F, kept, (size_t)n * sizeof(double));
+        if (angle != nullptr) std::memcpy(angle, kept + stride, (size_t)n * sizeof(double));
+        return;
+    }
+    if (!keeps) {
+        Compute_Forces_All(c, n, M_y, F_x, F_y, F, angle);
+        return;
+    }
+    Compute_Forces_All(c, n, M_y, F_x, F_y, F, angle);
+    if (key->slot < 0) {
+        key->slot = m->slots++;
+        if (m->values.size() < (size_t)m->slots * 2 * stride)
+            m->values.resize(std::max(m->values.size() * 2, (size_t)m->slots * 2 * stride));
+    }
+    double *kept = &m->values[(size_t)key->slot * 2 * stride];
+    std::memcpy(kept, F, (size_t)n * sizeof(double));
+    std::memcpy(kept + stride, angle, (size_t)n * sizeof(double));
+    key->M_distr = c->M_distr;
+    key->M_d = c->M_d;
+    key->N_d = c->N_d;
+    key->V_d = c->V_d;
+    key->n = n;
 }
 
 /* ---------------------------------------------------------------- partial factors */
