@@ -206,6 +206,39 @@ int Lkom_Window_Drag_Drop(int window)
 
 /* ------------------------------------------------------------------ factor page */
 
+
+void Draw_Lkom_Factor_Page(int area)
+{
+    (void)area;
+    Init_Lkom_Window_Colors();
+    const int x = Sheet_X, y = Sheet_Y;
+    const int method = Lkom_Gen_Settings.method;
+    Pop_RFont(4096);
+    pxFgc(BLACK_CI);
+    pxText(x + 20, y + 80, "Definition:", -1);
+    pxText(x + 20, y + 178, Lkom_Gen_Settings.factor_mode == 2 && Lkom_Gen_Settings.basis == 2 ? "Lastfall" : "Einwirkung", -1);
+    pxText(x + 230, y + 178, "\xC0", -1);
+    pxText(x + 280, y + 178, "\xC0", -1);
+    if (method != 3) {
+        pxText(x + 330, y + 178, "\xB8", -1);
+        pxText(x + 380, y + 178, "\xB8", -1);
+    }
+    Pop_RFont(4098);
+    pxText(x + 238, y + 181, "F,sup", -1);
+    pxText(x + 288, y + 181, "F,inf", -1);
+    if (method != 3) {
+        pxText(x + 338, y + 181, method == 2 ? "NK" : "dom", -1);
+        pxText(x + 388, y + 181, method == 2 ? "HK" : "sub", -1);
+    }
+    Push_RFont();
+    if (Lkom_Gen_Compute_Mode == 2 && Lf_Factor_Table.count[LFF_IMPERFECTIONS] > 0) {
+        pxText(x + 450, y + 178, "Imperfektion", -1);
+        pxText(x + 570, y + 178, "Faktor", -1);
+    }
+    Push_RFont();
+}
+
+/* The rows the factor page shows: per action, or per load case in the user's load-case basis. */
 static Lf_Factor_Row *Factor_Rows(int32_t *count)
 {
     int t = LFF_ACTIONS;
@@ -214,58 +247,68 @@ static Lf_Factor_Row *Factor_Rows(int32_t *count)
     return Lf_Factor_Table.rows[t];
 }
 
-void Draw_Lkom_Factor_Page(int area)
+static bool Special_Situation_Type(int32_t id)
 {
-    (void)area;
-    Init_Lkom_Window_Colors();
-    const int x = Sheet_X, y = Sheet_Y;
-    pxFgc(Colours[C_FACTOR1]);
-    pxRect(x + 12, y + 60, x + LKOMGEN_W - 12, y + 450);
-    Pop_RFont(4096);
-    pxFgc(BLACK_CI);
-    pxText(x + 20, y + 78, "Definition:", -1);
-    const int method = Lkom_Gen_Settings.method;
-    pxText(x + 20, y + 160, Lkom_Gen_Settings.factor_mode == 2 && Lkom_Gen_Settings.basis == 2 ? "Lastfall" : "Einwirkung", -1);
-    pxText(x + 230, y + 160, "\xC0", -1);
-    pxText(x + 280, y + 160, "\xC0", -1);
-    Pop_RFont(4098);
-    pxText(x + 238, y + 163, "F,sup", -1);
-    pxText(x + 288, y + 163, "F,inf", -1);
-    Push_RFont();
-    if (method != 3) {
-        pxText(x + 330, y + 160, "\xB8", -1);
-        pxText(x + 380, y + 160, "\xB8", -1);
-        Pop_RFont(4098);
-        pxText(x + 338, y + 163, method == 2 ? "NK" : "dom", -1);
-        pxText(x + 388, y + 163, method == 2 ? "HK" : "sub", -1);
-        Push_RFont();
+    return id == 71 || id == 72 || id == 81 || id == 82 || id == 124;
+}
+
+/* The controls of the factor page: definition, situation or basis, and one line per row. */
+static void Factor_Page_Controls(const Nchw_Rec *check, int x, int y)
+{
+    Lkom_Gen_Settings_Rec &g = Lkom_Gen_Settings;
+    const int32_t id = check && check->type ? Nchw_Type_Id(check->type) : 0;
+    if (!check) g.factor_mode = 2;
+    int b = Add_Option_Button_to_PS(x + 110, y + 70, &g.factor_mode, 1, 76);
+    Add_Aligned_Connected_Text_to_Button_of_PS(b, "standard", 0);
+    if (!check) Change_Activity_PS(b, 0);
+    b = Add_Option_Button_to_PS(x + 210, y + 70, &g.factor_mode, 2, 77);
+    Add_Aligned_Connected_Text_to_Button_of_PS(b, "benutzerdefiniert", 0);
+    const bool user = g.factor_mode == 2;
+    if (!user && ((g.method <= 1 && g.limit_state == 0) || g.method == 2)) {
+        static const char *const texts[3] = {"st\x84ndige und vor\x81" "bergehende Bemessungssituation",
+                                             "au\xE1" "ergew\x94hnliche Bemessungssituation",
+                                             "Erdbeben-Bemessungssituation"};
+        if (Special_Situation_Type(id)) g.situation = 1;
+        for (int k = 0; k < 3; k++) {
+            const int h = Add_Option_Button_to_PS(x + 20, y + 96 + 20 * k, &g.situation, k, 78);
+            Add_Aligned_Connected_Text_to_Button_of_PS(h, texts[k], 0);
+            bool on = true;
+            if (k == 0) on = !Special_Situation_Type(id);
+            if (k == 1) on = Special_Situation_Type(id) || Lf_Factor_Table.has_accidental;
+            if (k == 2) on = Lf_Factor_Table.has_earthquake && g.method <= 1 && !Special_Situation_Type(id);
+            if (!on) Change_Activity_PS(h, 0);
+        }
+    } else if (user) {
+        Draw_Funny_Text_to_PS(x + 20, y + 110, "Basis:", 0, 0);
+        int h = Add_Option_Button_to_PS(x + 70, y + 98, &g.basis, 1, 79);
+        Add_Aligned_Connected_Text_to_Button_of_PS(h, "Einwirkungen", 0);
+        h = Add_Option_Button_to_PS(x + 200, y + 98, &g.basis, 2, 79);
+        Add_Aligned_Connected_Text_to_Button_of_PS(h, "Lastf\x84lle", 0);
     }
     int32_t n = 0;
     Lf_Factor_Row *rows = Factor_Rows(&n);
-    char text[32];
+    const int fields = g.method == 3 ? 2 : 4;
     for (int32_t i = 0; rows && i < n && i < 14; i++) {
-        const int yy = y + 180 + 18 * i;
-        pxFgc(BLACK_CI);
-        pxText(x + 40, yy, rows[i].name, -1);
-        if (!rows[i].on) continue;
-        const double v[4] = {rows[i].gamma_sup, rows[i].gamma_inf, rows[i].psi_dom, rows[i].psi_sub};
-        for (int k = 0; k < (method == 3 ? 2 : 4); k++) {
-            snprintf(text, sizeof text, "%4.2f", v[k]);
-            pxText(x + 230 + 50 * k, yy, text, -1);
+        const int yy = y + 188 + 18 * i;
+        const int box = Add_Logical_Button_to_PS(x + 20, yy, 0, 0, &rows[i].on, 79);
+        Add_Aligned_Connected_Text_to_Button_of_PS(box, rows[i].name, 0);
+        double *v[4] = {&rows[i].gamma_sup, &rows[i].gamma_inf, &rows[i].psi_dom, &rows[i].psi_sub};
+        for (int k = 0; k < fields; k++) {
+            const int f = Add_Edit_Float_to_PS(x + 230 + 50 * k, yy, 4, "%4.2f", v[k], 0);
+            if (!user || !rows[i].on) Change_Activity_PS(f, 0);
+        }
+        if (!user) Change_Activity_PS(box, 0);
+    }
+    if (Lkom_Gen_Compute_Mode == 2) {
+        Lf_Factor_Row *imp = Lf_Factor_Table.rows[LFF_IMPERFECTIONS];
+        for (int32_t i = 0; imp && i < Lf_Factor_Table.count[LFF_IMPERFECTIONS] && i < 14; i++) {
+            const int yy = y + 188 + 18 * i;
+            const int box = Add_Logical_Button_to_PS(x + 450, yy, 0, 0, &imp[i].on, 79);
+            Add_Aligned_Connected_Text_to_Button_of_PS(box, imp[i].name, 0);
+            const int f = Add_Edit_Float_to_PS(x + 570, yy, 4, "%4.2f", &imp[i].gamma_sup, 0);
+            if (!user || !imp[i].on) Change_Activity_PS(f, 0);
         }
     }
-    if (Lkom_Gen_Compute_Mode == 2 && Lf_Factor_Table.count[LFF_IMPERFECTIONS] > 0) {
-        pxText(x + 460, y + 160, "Imperfektion", -1);
-        pxText(x + 560, y + 160, "Faktor", -1);
-        const Lf_Factor_Row *imp = Lf_Factor_Table.rows[LFF_IMPERFECTIONS];
-        for (int32_t i = 0; i < Lf_Factor_Table.count[LFF_IMPERFECTIONS] && i < 14; i++) {
-            pxText(x + 460, y + 180 + 18 * i, imp[i].name, -1);
-            if (!imp[i].on) continue;
-            snprintf(text, sizeof text, "%4.2f", imp[i].gamma_sup);
-            pxText(x + 570, y + 180 + 18 * i, text, -1);
-        }
-    }
-    Push_RFont();
 }
 
 /* ------------------------------------------------------------------ the dialog's state */
@@ -589,10 +632,7 @@ static int Build_Page(Gen_Dlg *d, int *lists, int *reg)
             Draw_Funny_Text_to_PS(x + 430, y + 112, "g\x81nstig und ung\x81nstig", 0, 0);
         }
     } else {
-        lists[0] = Add_Option_Button_to_PS(x + 110, y + 70, &Lkom_Gen_Settings.factor_mode, 1, 76);
-        Add_Aligned_Connected_Text_to_Button_of_PS(lists[0], "standard", 0);
-        lists[1] = Add_Option_Button_to_PS(x + 210, y + 70, &Lkom_Gen_Settings.factor_mode, 2, 77);
-        Add_Aligned_Connected_Text_to_Button_of_PS(lists[1], "benutzerdefiniert", 0);
+        Factor_Page_Controls(d->check, x, y);
     }
     Activate_Prop_Sheet();
     Select_Member_of_Register(*reg, Page);
@@ -674,6 +714,7 @@ void Lkom_Generation_Dialog(GenRule_Rec *rule)
     int reg = 0;
     int area = Build_Page(&d, lists, &reg);
     int prev_method = d.method, prev_state = d.state;
+    int32_t factor_mode_before = Lkom_Gen_Settings.factor_mode;
     for (;;) {
         const int code = Edit_Prop_Sheet();
         if (code >= 101 && code <= 104) {
@@ -682,6 +723,7 @@ void Lkom_Generation_Dialog(GenRule_Rec *rule)
             if (next == 2) Lkom_Windows_To_States();
             if (next == 3) {
                 To_Settings(&d);
+                factor_mode_before = Lkom_Gen_Settings.factor_mode;
                 if (!Nchw_Current && !d.check) Lkom_Gen_Settings.factor_mode = 2;
                 if (Lkom_Gen_Settings.factor_mode == 1) Compute_Std_Factors();
             }
@@ -697,10 +739,10 @@ void Lkom_Generation_Dialog(GenRule_Rec *rule)
         if (Page == 0 && (code == 70 || code == 71)) {
             if (code == 70 && !Method_Allowed(&d, d.method)) {
                 Msg_Nchw_Nicht_Erlaubt(Trim_Blanks(d.check->type->name));
-                d.method = prev_method;
+                d.method = From_Code(Nchw_Type_Int(d.check->type, 9));
             } else if (code == 71 && !State_Allowed(&d, d.state)) {
                 Msg_Nchw_Nicht_Erlaubt(Trim_Blanks(d.check->type->name));
-                d.state = prev_state;
+                d.state = Nchw_Type_Int(d.check->type, 5) == 2 ? 1 : 0;
             }
             if (d.method != prev_method || d.state != prev_state) d.variant = 0;
             prev_method = d.method;
@@ -737,8 +779,8 @@ void Lkom_Generation_Dialog(GenRule_Rec *rule)
             Scroll_Joint_Group_Windows(0, Lkom_Joint_First * 500);
             continue;
         }
-        if (Page == 3 && (code == 76 || code == 77)) {
-            if (code == 76) {
+        if (Page == 3 && code >= 76 && code <= 79) {
+            if (code == 76 && factor_mode_before == 2) {
                 Init_Message();
                 Fill_Message("Faktoren auf \"standard\" zur\x81" "cksetzen?");
                 if (Answer_is_Yes(1)) {
@@ -747,8 +789,12 @@ void Lkom_Generation_Dialog(GenRule_Rec *rule)
                 } else {
                     Lkom_Gen_Settings.factor_mode = 2;
                 }
+            } else if (code == 78) {
+                Compute_Std_Factors();
             }
-            Draw_Lkom_Factor_Page(0);
+            factor_mode_before = Lkom_Gen_Settings.factor_mode;
+            Undefine_Prop_Sheet();
+            area = Build_Page(&d, lists, &reg);
             continue;
         }
         if (code == 60) {

@@ -207,3 +207,17 @@ TEST_F(LkomGen, AStoredRuleKeepsTheSettingsInsteadOfCollectives)
     EXPECT_EQ(check->genrule_head->owner, check);
     EXPECT_EQ(Auto_GenRule.lkom_head, nullptr);
 }
+
+TEST_F(LkomGen, FactorPageAsksBeforeGoingBackToStandardFactors)
+{
+    /* register member "Faktorisierung" at (800, 260); "benutzerdefiniert" (535, 295),
+    ** "standard" (435, 295) */
+    ZW_Test_Set_Script("click 800 260\nclick 535 295\nclick 435 295\nanswer no\nclick 360 715\n");
+    Lkom_Generation_Dialog(nullptr);
+    EXPECT_TRUE(Has_Line("QUESTION [] Faktoren auf \"standard\" zurücksetzen?"));
+    EXPECT_EQ(Lkom_Gen_Settings.factor_mode, 2);
+    ZW_Test_Set_Script("click 800 260\nclick 535 295\nclick 435 295\nanswer yes\nclick 360 715\n");
+    Lkom_Generation_Dialog(nullptr);
+    EXPECT_EQ(Lkom_Gen_Settings.factor_mode, 1);
+    EXPECT_EQ(Lkom_Gen_Settings.situation, 0);
+}
