@@ -325,7 +325,9 @@ void Show_Lkom_Properties(Lkom_Rec *lkom)
     Text(Lkom_Col_X[3], 172, "Faktor");
     for (int r = 0; r < LKOM_PAGE_ROWS; r++) {
         Text(Lkom_Col_X[3] - 14, LKOM_TABLE_Y + r * LKOM_ROW_H + 12, "=");
-        Text(Lkom_Col_X[2] - 10, LKOM_TABLE_Y + r * LKOM_ROW_H + 12, "\xFA");
+        pxFgc(BLACK_CI);        /* the product dot between the two coefficients */
+        pxRect(s.x + Lkom_Col_X[2] - 9, s.y + LKOM_TABLE_Y + r * LKOM_ROW_H + 7, s.x + Lkom_Col_X[2] - 8,
+               s.y + LKOM_TABLE_Y + r * LKOM_ROW_H + 8);
     }
     pxDrawTransparentDIB("nchwlkom.bmp", s.x + 557, s.y + 182, s.x + 600, s.y + 430, 201, 0, 192, 192, 192);
     for (int r = 0; r <= LKOM_PAGE_ROWS; r++)

@@ -191,5 +191,10 @@ TEST_F(ObjSel, DialogWithoutObjectsSaysSoAndAnswersNull)
     EXPECT_EQ(Nchw_Object_Select_Dialog(5, "Lager", given), nullptr);
     EXPECT_TRUE(Has_Line("MESSAGE [] Es existieren aktuell keine | Nachweisobjekte vom Typ | Lager"));
     EXPECT_EQ(Nchw_Object_Select_Dialog(12, "Lager", given), nullptr);
+    /* type 9 lies beyond the nine tables: no objects, nothing read past them */
+    EXPECT_EQ(Nchw_Object_Select_Dialog(9, "Lager", given), nullptr);
+    Init_Nchw_Object_Table(9, 5);
+    Add_Nchw_Object(9, 1, "x");
+    EXPECT_EQ(Is_Nchw_Object_Selected(1, 9), 0);
     std::free(given);
 }

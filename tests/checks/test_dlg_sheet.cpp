@@ -502,3 +502,32 @@ TEST_F(Sheet, GenerationFromTheSheetAndTheHooksOfTheRefresh)
     EXPECT_EQ(Xtr_Rule_Page_Hook, nullptr);
     EXPECT_EQ(Nchw_Gui_Mode, 0);
 }
+
+TEST_F(Sheet, TheEditedTableOfAnExtremalRuleIsTakenRowByRow)
+{
+    Nchw_Rec *c = Check(1, &Types[1]);
+    Xtr_Rule_Rec *x = New_Xtr_Rule(c);
+    x->owner = c;
+    x->number = 1;
+    x->mode = 2;
+    x->rows = (Xtr_Row *)calloc(2, sizeof(Xtr_Row));
+    x->row_count = 2;
+    x->rows[0] = Xtr_Row{1, 1.0, 0.7, 1.35, 1.0};
+    x->rows[1] = Xtr_Row{2, 1.0, 0.5, 1.5, 0.0};
+    Show_Xtr_Properties(x);
+    /* the shown table: two rows and a new one of 0 and 1.0 */
+    EXPECT_DOUBLE_EQ(Nchw_Sheet.xtr_table[1][2], 0.5);
+    EXPECT_DOUBLE_EQ(Nchw_Sheet.xtr_table[2][0], 0.0);
+    EXPECT_DOUBLE_EQ(Nchw_Sheet.xtr_table[2][3], 1.0);
+    Nchw_Sheet.xtr_table[1][2] = 0.6;
+    Nchw_Sheet.xtr_table[2][0] = 7;
+    Nchw_Sheet.xtr_table[2][1] = 0.9;
+    Take_Xtr_Page_Table();
+    ASSERT_EQ(x->row_count, 3);
+    EXPECT_DOUBLE_EQ(x->rows[1].psi_sub, 0.6);
+    EXPECT_EQ(x->rows[2].number, 7);
+    EXPECT_DOUBLE_EQ(x->rows[2].psi_dom, 0.9);
+    EXPECT_DOUBLE_EQ(x->rows[2].gamma_inf, 1.0);
+    EXPECT_EQ(Nchw_Tree_Sel[1], 1);
+    EXPECT_EQ(Nchw_Tree_Sel[0], 1);
+}
