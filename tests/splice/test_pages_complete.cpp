@@ -253,6 +253,12 @@ TEST_F(Pages, TheFirstPageShowsTheValuesLeftToTheProgram)
     ASSERT_EQ(Run("zugstoss_nagel", nullptr, Click_Row(38, 18)), 1);
     EXPECT_EQ(Splice_Input.mat_side, 2);
     EXPECT_EQ(Splice_Input.edgewise_side, 1);
+
+    /* block shear: greyed with side timbers (row 23), offered with plates (row 21) */
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, Click_Row(38, 23)), 1);
+    EXPECT_EQ(Splice_Input.block_shear, 0);
+    ASSERT_EQ(Run("biegestoss_stabduebel", "biegestoss_stabduebel", Click_Row(38, 21)), 1);
+    EXPECT_EQ(Splice_Input.block_shear, 1);
 }
 
 /* A new splice of each connection kind, entered on the pages from an empty folder: the kind on
