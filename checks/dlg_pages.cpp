@@ -192,12 +192,15 @@ void Show_Xtr_Properties(Xtr_Rule_Rec *rule)
         Nchw_Act(s.h_xtr_udef, 1);
         Nchw_Act(s.h_xtr_more, s.xtr_mode != 1 ? 1 : 0);
     }
+    static const Xtr_Rule_Rec *shown = nullptr;
+    if (shown != rule || s.xtr_top > rule->row_count || s.xtr_top < 0) s.xtr_top = 0;
+    shown = rule;
     for (int r = 0; r <= XTR_PAGE_ROWS; r++)
         for (int c = 0; c < 5; c++) s.xtr_table[r][c] = 0.0;
     if (fill) {
         int r = 0;
-        for (; r < rule->row_count && r < XTR_PAGE_ROWS; r++) {
-            const Xtr_Row &x = rule->rows[r];
+        for (; s.xtr_top + r < rule->row_count && r < XTR_PAGE_ROWS; r++) {
+            const Xtr_Row &x = rule->rows[s.xtr_top + r];
             s.xtr_table[r][0] = x.number;
             s.xtr_table[r][1] = x.psi_dom;
             s.xtr_table[r][2] = x.psi_sub;
@@ -262,21 +265,19 @@ void Take_Xtr_Page_Table(void)
     Xtr_Rule_Rec *rule = Nchw_Current_Xtr_Rule;
     if (!rule) return;
     Nchw_Sheet_Rec &s = Nchw_Sheet;
-    const int shown = rule->row_count < XTR_PAGE_ROWS ? rule->row_count : XTR_PAGE_ROWS;
-    for (int r = 0; r < shown; r++) {
-        Xtr_Row &x = rule->rows[r];
-        x.number = (int32_t)std::lround(s.xtr_table[r][0]);
-        x.psi_dom = s.xtr_table[r][1];
-        x.psi_sub = s.xtr_table[r][2];
-        x.gamma_sup = s.xtr_table[r][3];
-        x.gamma_inf = s.xtr_table[r][4];
+    const int top = s.xtr_top;
+    const int end = rule->row_count < top + XTR_PAGE_ROWS ? rule->row_count : top + XTR_PAGE_ROWS;
+    for (int r = top; r < end; r++) {
+        const double *t = s.xtr_table[r - top];
+        rule->rows[r] = Xtr_Row{(int32_t)std::lround(t[0]), t[1], t[2], t[3], t[4]};
     }
-    if (shown < XTR_PAGE_ROWS && std::lround(s.xtr_table[shown][0]) != 0) {
+    const int line = end - top;
+    if (end == rule->row_count && line < XTR_PAGE_ROWS && std::lround(s.xtr_table[line][0]) != 0) {
         Xtr_Row *rows = (Xtr_Row *)std::realloc(rule->rows, sizeof(Xtr_Row) * (size_t)(rule->row_count + 1));
         if (!rows) return;
         rule->rows = rows;
-        rows[rule->row_count++] = Xtr_Row{(int32_t)std::lround(s.xtr_table[shown][0]), s.xtr_table[shown][1],
-                                          s.xtr_table[shown][2], s.xtr_table[shown][3], s.xtr_table[shown][4]};
+        const double *t = s.xtr_table[line];
+        rows[rule->row_count++] = Xtr_Row{(int32_t)std::lround(t[0]), t[1], t[2], t[3], t[4]};
     }
 }
 
@@ -330,14 +331,18 @@ void Show_Lkom_Properties(Lkom_Rec *lkom)
                s.y + LKOM_TABLE_Y + r * LKOM_ROW_H + 8);
     }
     pxDrawTransparentDIB("nchwlkom.bmp", s.x + 557, s.y + 182, s.x + 600, s.y + 430, 201, 0, 192, 192, 192);
+    static const Lkom_Rec *shown = nullptr;
+    if (shown != lkom || s.lkom_top > lkom->row_count || s.lkom_top < 0) s.lkom_top = 0;
+    shown = lkom;
     for (int r = 0; r <= LKOM_PAGE_ROWS; r++)
         for (int c = 0; c < 4; c++) s.lkom_table[r][c] = 0.0;
     int r = 0;
-    for (; r < lkom->row_count && r < LKOM_PAGE_ROWS; r++) {
-        s.lkom_table[r][0] = lkom->rows[r].number;
-        s.lkom_table[r][1] = lkom->rows[r].psi;
-        s.lkom_table[r][2] = lkom->rows[r].gamma;
-        s.lkom_table[r][3] = lkom->rows[r].factor;
+    for (; s.lkom_top + r < lkom->row_count && r < LKOM_PAGE_ROWS; r++) {
+        const Lkom_Row &x = lkom->rows[s.lkom_top + r];
+        s.lkom_table[r][0] = x.number;
+        s.lkom_table[r][1] = x.psi;
+        s.lkom_table[r][2] = x.gamma;
+        s.lkom_table[r][3] = x.factor;
     }
     if (r < LKOM_PAGE_ROWS)
         for (int c = 1; c < 4; c++) s.lkom_table[r][c] = 1.0;
@@ -386,18 +391,22 @@ void Take_Lkom_Page_Table(void)
     Lkom_Rec *lkom = Nchw_Current_Lkom;
     if (!lkom) return;
     Nchw_Sheet_Rec &s = Nchw_Sheet;
-    const int shown = lkom->row_count < LKOM_PAGE_ROWS ? lkom->row_count : LKOM_PAGE_ROWS;
-    const int32_t total = lkom->row_count + 1;
-    Lkom_Row *rows = (Lkom_Row *)std::calloc((size_t)total, sizeof(Lkom_Row));
+    const int top = s.lkom_top;
+    const int end = lkom->row_count < top + LKOM_PAGE_ROWS ? lkom->row_count : top + LKOM_PAGE_ROWS;
+    Lkom_Row *rows = (Lkom_Row *)std::calloc((size_t)lkom->row_count + 1, sizeof(Lkom_Row));
     if (!rows) return;
     int32_t m = 0;
-    for (int r = 0; r <= shown && r < LKOM_PAGE_ROWS; r++) {
-        if (std::lround(s.lkom_table[r][0]) == 0) continue;     /* an emptied or unused row */
-        Lkom_Row x = Row_From_Table(s.lkom_table[r], s.lkom_edit_mode);
-        if (r < shown) x.unfavourable = lkom->rows[r].unfavourable;
+    for (int r = 0; r < top && r < lkom->row_count; r++) rows[m++] = lkom->rows[r];
+    for (int r = top; r < end; r++) {
+        if (std::lround(s.lkom_table[r - top][0]) == 0) continue;   /* an emptied row */
+        Lkom_Row x = Row_From_Table(s.lkom_table[r - top], s.lkom_edit_mode);
+        x.unfavourable = lkom->rows[r].unfavourable;
         rows[m++] = x;
     }
-    for (int32_t r = shown; r < lkom->row_count; r++) rows[m++] = lkom->rows[r];
+    const int line = end - top;
+    if (end == lkom->row_count && line < LKOM_PAGE_ROWS && std::lround(s.lkom_table[line][0]) != 0)
+        rows[m++] = Row_From_Table(s.lkom_table[line], s.lkom_edit_mode);
+    for (int32_t r = end; r < lkom->row_count; r++) rows[m++] = lkom->rows[r];
     std::free(lkom->rows);
     lkom->rows = m > 0 ? rows : nullptr;
     lkom->row_count = m;
@@ -405,6 +414,20 @@ void Take_Lkom_Page_Table(void)
     const int32_t mode = s.lkom_edit_mode;
     Show_Lkom_Properties(lkom);
     s.lkom_edit_mode = mode;
+}
+
+void Scroll_Nchw_Page_Table(int rows)
+{
+    Nchw_Sheet_Rec &s = Nchw_Sheet;
+    if (Xtr_Rule_Rec *x = Nchw_Current_Xtr_Rule) {
+        const int top = s.xtr_top + rows;
+        s.xtr_top = top < 0 ? 0 : top > x->row_count ? x->row_count : top;
+        Show_Xtr_Properties(x);
+    } else if (Lkom_Rec *l = Nchw_Current_Lkom) {
+        const int top = s.lkom_top + rows;
+        s.lkom_top = top < 0 ? 0 : top > l->row_count ? l->row_count : top;
+        Show_Lkom_Properties(l);
+    }
 }
 
 /* ------------------------------------------------------------------ generation rule */

@@ -394,6 +394,8 @@ static int Handle(int code)
         const int key = hitkey() >= 0 ? getkey() : -1;
         if (key == KEY_DEL) Delete_Current_Nchw_Object();
         else if (key == KEY_UP || key == KEY_DOWN) Nchw_Select_Neighbour(key == KEY_DOWN ? 1 : -1);
+        else if (key == KEY_PGDN || key == KEY_PGUP)
+            Scroll_Nchw_Page_Table((key == KEY_PGDN ? 1 : -1) * (Nchw_Current_Xtr_Rule ? XTR_PAGE_ROWS : LKOM_PAGE_ROWS));
         break;
     }
     case 10: Helpview(Nchw_Help_Key); break;

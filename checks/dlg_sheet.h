@@ -36,6 +36,7 @@ typedef struct Nchw_Sheet_Rec {
     char xtr_name[32];
     int32_t xtr_mode;           /* 1 standard, 2 user-defined */
     double xtr_table[XTR_PAGE_ROWS + 1][5];
+    int32_t xtr_top;            /* record row shown in the table's first line */
     int h_xtr_number, h_xtr_name, h_xtr_std, h_xtr_udef, h_xtr_more;
     int h_xtr_table[XTR_PAGE_ROWS + 1][5];
     /* the page of a load collective */
@@ -43,6 +44,7 @@ typedef struct Nchw_Sheet_Rec {
     char lkom_name[32];
     int32_t lkom_edit_mode;     /* 0 not editable, 1 coefficients, 2 factor on psi, 3 factor on gamma */
     double lkom_table[LKOM_PAGE_ROWS + 1][4];
+    int32_t lkom_top;           /* record row shown in the table's first line */
     int h_lkom_number, h_lkom_name;
     int h_lkom_table[LKOM_PAGE_ROWS + 1][4];
     int h_lkom_button[9];       /* codes 33, 34, 35, 36, 38, 37, 39, 40, 41 */
@@ -106,6 +108,8 @@ void Set_Xtr_Mode(int32_t mode);
 /* Rows of the page tables back into the records (codes 30 and 42). */
 void Take_Xtr_Page_Table(void);
 void Take_Lkom_Page_Table(void);
+/* Scroll the table of the page shown by a number of rows (PgUp/PgDn on the sheet). */
+void Scroll_Nchw_Page_Table(int rows);
 
 /* ---------------------------------------------------------------- adding, generation rule */
 void New_Xtr_Dialog(void);

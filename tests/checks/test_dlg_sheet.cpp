@@ -531,3 +531,29 @@ TEST_F(Sheet, TheEditedTableOfAnExtremalRuleIsTakenRowByRow)
     EXPECT_EQ(Nchw_Tree_Sel[1], 1);
     EXPECT_EQ(Nchw_Tree_Sel[0], 1);
 }
+
+TEST_F(Sheet, LongTablesScrollAndKeepTheRowsOutsideTheView)
+{
+    Nchw_Rec *c = Check(1, &Types[1]);
+    Lkom_Rec *l = Lkom(c, 1);
+    l->row_count = 20;
+    l->rows = (Lkom_Row *)calloc(20, sizeof(Lkom_Row));
+    for (int i = 0; i < 20; i++) l->rows[i] = Lkom_Row{i + 1, 1, 1.0, 1.0, 1.0};
+    Show_Lkom_Properties(l);
+    EXPECT_DOUBLE_EQ(Nchw_Sheet.lkom_table[15][0], 16.0);
+    Nchw_Sheet.lkom_edit_mode = 1;
+    Scroll_Nchw_Page_Table(LKOM_PAGE_ROWS);
+    EXPECT_EQ(Nchw_Sheet.lkom_top, 16);
+    EXPECT_DOUBLE_EQ(Nchw_Sheet.lkom_table[0][0], 17.0);
+    EXPECT_DOUBLE_EQ(Nchw_Sheet.lkom_table[4][0], 0.0);        /* the new row */
+    Nchw_Sheet.lkom_table[1][2] = 2.0;                          /* row 18: gamma 2 */
+    Nchw_Sheet.lkom_table[4][0] = 30;                           /* a new row 30 */
+    Take_Lkom_Page_Table();
+    ASSERT_EQ(l->row_count, 21);
+    EXPECT_EQ(l->rows[0].number, 1);
+    EXPECT_DOUBLE_EQ(l->rows[17].factor, 2.0);
+    EXPECT_EQ(l->rows[20].number, 30);
+    EXPECT_EQ(Nchw_Sheet.lkom_top, 16);
+    Scroll_Nchw_Page_Table(-100);
+    EXPECT_EQ(Nchw_Sheet.lkom_top, 0);
+}
