@@ -6,7 +6,11 @@
 */
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -138,6 +142,39 @@ TEST_F(Pages, TheLayoutPageShowsTheSpacingsThePatternHas)
     EXPECT_FALSE(Shown_Part("e1 [cm]"));
     EXPECT_FALSE(Shown_Part("Bleche: e1"));
     EXPECT_FALSE(Shown_Part("e2 ="));
+}
+
+/* Pixels of one colour (0xRRGGBB) in a rectangle of a snapshot; -1 when it cannot be read. */
+long Count_Colour_In_Png(const char *path, int x1, int y1, int x2, int y2, uint32_t rgb)
+{
+    cairo_surface_t *s = cairo_image_surface_create_from_png(path);
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(s);
+        return -1;
+    }
+    int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    int stride = cairo_image_surface_get_stride(s);
+    const unsigned char *d = cairo_image_surface_get_data(s);
+    long n = 0;
+    for (int y = std::max(0, y1); y <= y2 && y < h; y++)
+        for (int x = std::max(0, x1); x <= x2 && x < w; x++) {
+            uint32_t px = *(const uint32_t *)(d + y * stride + 4 * x) & 0xFFFFFFu;
+            if (px == rgb) n++;
+        }
+    cairo_surface_destroy(s);
+    return n;
+}
+
+/* The drawing of the pattern shows every fastener of both halves as a red mark of 5 x 5 pixels:
+** 2 x 8 x 5 nails. */
+TEST_F(Pages, TheLayoutPageDrawsEveryFastenerOfBothHalves)
+{
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", Tab(PAGE_ANORDNUNG) + "snapshot muster.png\n"), 1);
+    EXPECT_EQ(Count_Colour_In_Png("muster.png", 10, 400, 900, 900, 0xAA0000u), 2L * 8 * 5 * 25);
+    /* one row fewer: 2 x 8 x 4 */
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr,
+                  Tab(PAGE_ANORDNUNG) + Enter_Value(360, 2, "4") + "snapshot muster4.png\n"), 1);
+    EXPECT_EQ(Count_Colour_In_Png("muster4.png", 10, 400, 900, 900, 0xAA0000u), 2L * 8 * 4 * 25);
 }
 
 /* Inner plates with dowels 16 mm: hole d0 = 1.7 cm, plate end distance e1 = 1.2 d0 = 2.04 cm;
