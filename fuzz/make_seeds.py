@@ -44,6 +44,7 @@ def main():
     # input files, title files
     for p in sorted(glob.glob(os.path.join(EX, '*', '*.inp'))):
         put('input_file', os.path.basename(p), rd(p))
+        put('input_annex', os.path.basename(p), rd(p))
         put('guillemet', os.path.basename(p), rd(p))
     for p in sorted(glob.glob(os.path.join(EX, '*', '*.txt'))):
         put('title_file', os.path.basename(p), rd(p))
