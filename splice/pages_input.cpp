@@ -419,23 +419,40 @@ void Page_Verbindungsmittel(int area)
 
 /* ---------------------------------------------------------------- "Anordnung" */
 
+/* The pattern of both halves in a view of the splice, to scale: the member (black) with the
+** joint, the side members, plates or the lap over the length L (blue), every fastener as a red
+** mark. */
 static void Draw_Pattern(int x1, int y1, int x2, int y2, void *user)
 {
     (void)user;
+    const Splice_Input_Record *s = &Splice_Input;
     int n = Fastener_Pattern.count;
     double xmax = 1.0, ymax = 1.0;
     for (int i = 0; i < n; i++) {
         xmax = std::max(xmax, fabs(Fastener_Pattern.recs[i].x));
         ymax = std::max(ymax, fabs(Fastener_Pattern.recs[i].y));
     }
-    double h = Splice_Input.h > 0 ? Splice_Input.h : 2 * ymax;
-    double scale = std::min((x2 - x1 - 20) / (2.0 * xmax + 2.0), (y2 - y1 - 20) / (h + 2.0));
+    const double half = std::max(xmax, s->L / 2.0);
+    const double h = s->h > 0 ? s->h : 2 * ymax;
+    /* height of the parts over the length L */
+    double hc = h;
+    if (s->connection_kind == CONN_SIDE_TIMBERS) hc = s->h_s;
+    else if (Uses_Plates()) hc = s->h_p;
+    const double hmax = std::max(h, hc);
+    double scale = std::min((x2 - x1 - 20) / (2.0 * half + 2.0), (y2 - y1 - 20) / (hmax + 2.0));
     int cx = (x1 + x2) / 2, cy = (y1 + y2) / 2;
     pxFgc(BLACK_CI);
     int top = cy - (int)lround(h / 2 * scale), bottom = cy + (int)lround(h / 2 * scale);
     pxLine(x1 + 5, top, x2 - 5, top);
     pxLine(x1 + 5, bottom, x2 - 5, bottom);
-    pxLine(cx, top - 5, cx, bottom + 5);
+    if (s->connection_kind != CONN_LAP) pxLine(cx, top - 5, cx, bottom + 5);
+    pxFgc(BLUE_CI);
+    int left = cx - (int)lround(s->L / 2 * scale), right = cx + (int)lround(s->L / 2 * scale);
+    int ctop = cy - (int)lround(hc / 2 * scale), cbottom = cy + (int)lround(hc / 2 * scale);
+    pxLine(left, ctop, right, ctop);
+    pxLine(left, cbottom, right, cbottom);
+    pxLine(left, ctop, left, cbottom);
+    pxLine(right, ctop, right, cbottom);
     pxFgc(RED_CI);
     for (int i = 0; i < n; i++) {
         int px = cx + (int)lround(Fastener_Pattern.recs[i].x * scale);
