@@ -252,13 +252,24 @@ void Page_Verbindungsmittel(int area)
     Page_Label(r, "Typ");
     int32_t count = 0;
     int32_t codes[20];
-    Mat_List_Item *types = Get_Vbm_Type_List(0xF, BLACK_CI, &count, codes);
-    Page_Shadow.type_count = count < 20 ? count : 20;
-    Page_Shadow.type_pos = 0;
-    for (int i = 0; i < Page_Shadow.type_count; i++) {
+    Mat_List_Item *list = Get_Vbm_Type_List(0xF, BLACK_CI, &count, codes);
+    Mat_List_Item types[20];
+    int nt = count < 20 ? count : 20, pos = -1;
+    for (int i = 0; i < nt; i++) {
+        types[i] = list[i];
         Page_Shadow.type_codes[i] = codes[i];
-        if (codes[i] == s->vbm_type) Page_Shadow.type_pos = i;
+        if (codes[i] == s->vbm_type) pos = i;
     }
+    /* A type of a file that the list does not offer (a further screw or special nail) is
+    ** shown as itself and kept; shown as the first entry it would be replaced by the next
+    ** input on this page. */
+    if (pos < 0 && nt < 20) {
+        types[nt] = {BLACK_CI, Get_Vbm_Type_Name((Vbm_Type_Code)s->vbm_type, 1)};
+        Page_Shadow.type_codes[nt] = s->vbm_type;
+        pos = nt++;
+    }
+    Page_Shadow.type_count = nt;
+    Page_Shadow.type_pos = pos < 0 ? 0 : pos;
     Page_Choice(4, PAGE_FIELD_X, Page_Row_Y(r), types, Page_Shadow.type_count, &Page_Shadow.type_pos);
     r++;
 

@@ -271,6 +271,21 @@ TEST_F(Pages, TheFastenerPageOfNailsOffersTheOptionsOfNails)
     EXPECT_TRUE(Shown_Part("erforderliche Holzdicken: t_1,req = "));
 }
 
+/* A type of the file that the type list does not offer stays the type through an input on the
+** fastener page, and the list shows it. */
+TEST_F(Pages, ATypeOutsideTheListIsShownAndKept)
+{
+    ASSERT_EQ(system(("cp '" + root + "/examples/zugstoss_nagel'/* .").c_str()), 0);
+    ASSERT_EQ(system("sed -i 's/^FASTENER 0 6 600 4.2 /FASTENER 47 0 600 6 /' zugstoss_nagel_01.inp"), 0);
+    /* the first option of a screw, "vorgebohrt", in row 7 */
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(38, 7)), 1);
+    EXPECT_EQ(Splice_Input.vbm_type, 47);
+    EXPECT_EQ(Splice_Input.predrilled, 1);
+    std::string name = Get_Vbm_Type_Name((Vbm_Type_Code)47, 1);
+    ASSERT_FALSE(name.empty());
+    EXPECT_TRUE(Shown(name)) << name;   /* the name is plain ASCII */
+}
+
 /* The first page: the length left to the program is shown read-only with its computed value;
 ** the side members' edgewise switch is there. */
 TEST_F(Pages, TheFirstPageShowsTheValuesLeftToTheProgram)
