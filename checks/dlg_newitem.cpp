@@ -58,7 +58,7 @@ static void Create_Xtr(Nchw_Rec *c, double number, const char *name)
     x->number = (int32_t)std::lround(number);
     x->owner = c;
     x->auto_kind = 0;
-    x->mode = Nchw_Auto_Xtr_Switch ? 2 : 1;
+    x->mode = Nchw_Auto_Xtr_Exist() ? 2 : 1;
     int32_t n = 0, R = 0, M = 0, K = 0, Z = 0;
     x->rows = Build_Standard_Xtr_Table(c, &n, &R, &M, &K, &Z);
     x->row_count = x->rows ? n : 0;

@@ -176,9 +176,9 @@ void Show_Xtr_Properties(Xtr_Rule_Rec *rule)
     Nchw_Act(s.h_xtr_number, 1);
     Nchw_Act(s.h_xtr_name, 1);
 
-    if (!Nchw_Auto_Xtr_Switch) rule->auto_kind = 0;
+    if (!Nchw_Auto_Xtr_Exist()) rule->auto_kind = 0;
     bool fill = true;
-    if (Nchw_Auto_Xtr_Switch && rule->auto_kind) {
+    if (Nchw_Auto_Xtr_Exist() && rule->auto_kind) {
         rule->mode = s.xtr_mode = 1;
         Text(300, 157, Auto_Kind_Text(rule->auto_kind));
         fill = false;
@@ -186,7 +186,7 @@ void Show_Xtr_Properties(Xtr_Rule_Rec *rule)
         const int32_t T = type ? Nchw_Type_Id(type) : 0;
         const bool forced = (Nchw_Norm_Mask & 0x20) && type && Nchw_Type_Int(type, 4) == 1 &&
                             Nchw_Type_Int(type, 8) == 2 && (Nchw_Type_Int(type, 10) & 1) &&
-                            Nchw_Auto_Xtr_Switch && T != 224 && T != 43 && T != 81 && T != 82;
+                            Nchw_Auto_Xtr_Exist() && T != 224 && T != 43 && T != 81 && T != 82;
         if (forced) rule->mode = s.xtr_mode = 2;
         Nchw_Act(s.h_xtr_std, forced ? 0 : 1);
         Nchw_Act(s.h_xtr_udef, 1);

@@ -59,8 +59,8 @@ extern Nchw_Sheet_Rec Nchw_Sheet;
 extern int32_t Nchw_Tree_Sel[4];
 /* Shows only checks whose type id the hook accepts; null shows all. */
 extern int (*Nchw_Tree_Filter)(int32_t type_id);
-/* Automatic extremal rules exist (module switch). */
-extern int32_t Nchw_Auto_Xtr_Switch;
+/* 1 when automatic extremal rules exist (automatic Eurocode situations are chosen). */
+int Nchw_Auto_Xtr_Exist(void);
 
 /* ---------------------------------------------------------------- tree of the checks */
 struct TreeView;

@@ -9,6 +9,7 @@
 
 #include "checks/dlg_sheet.h"
 #include "checks/nchw_def.h"
+#include "checks/nchw_settings.h"
 #include "foundation/ttool.h"
 #include "platform/zelkgrft.h"
 #include "platform/zelkwin.h"
@@ -16,8 +17,9 @@
 Nchw_Sheet_Rec Nchw_Sheet = {};
 int32_t Nchw_Tree_Sel[4] = {-1, -1, -1, -1};
 int (*Nchw_Tree_Filter)(int32_t type_id) = nullptr;
-int32_t Nchw_Auto_Xtr_Switch = 0;
 TreeView *Nchw_Tree = nullptr;
+
+int Nchw_Auto_Xtr_Exist(void) { return Auto_Xtr_Situations != 0; }
 
 static TreeViewItem *Root = nullptr;
 

@@ -557,3 +557,33 @@ TEST_F(Sheet, LongTablesScrollAndKeepTheRowsOutsideTheView)
     Scroll_Nchw_Page_Table(-100);
     EXPECT_EQ(Nchw_Sheet.lkom_top, 0);
 }
+
+TEST_F(Sheet, AutomaticRulesShowTheirSituationAndLoseItWithoutAutomaticRules)
+{
+    Nchw_Rec *c = Check(1, &Types[1]);
+    Xtr_Rule_Rec *x = New_Xtr_Rule(c);
+    x->owner = c;
+    x->number = 3;
+    x->mode = 2;
+    x->auto_kind = 2;
+    x->comb_rule[0] = 2;
+    Auto_Xtr_Situations = 3;
+    ZW_Test_Clear_Log();
+    Show_Xtr_Properties(x);
+    EXPECT_EQ(x->mode, 1);
+    EXPECT_EQ(x->auto_kind, 2);
+    EXPECT_TRUE(Has_Text(" automatisch, außergewöhnlich"));
+    Auto_Xtr_Situations = 0;
+    Show_Xtr_Properties(x);
+    EXPECT_EQ(x->auto_kind, 0);
+    /* a new rule takes the user-defined mode while automatic rules exist */
+    Auto_Xtr_Situations = 1;
+    Nchw_Current = c;
+    ZW_Test_Set_Script("click 745 552\n");
+    New_Xtr_Dialog();
+    Auto_Xtr_Situations = 0;
+    ASSERT_EQ(c->xtr_count, 1);
+    EXPECT_EQ(c->xtr_tail->mode, 2);
+    EXPECT_EQ(c->xtr_tail->number, 4);
+    EXPECT_STREQ(c->xtr_tail->name, "Extremierung 4                ");
+}
