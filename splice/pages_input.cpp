@@ -288,7 +288,18 @@ void Page_Verbindungsmittel(int area)
     if (lengths && nl > 0) {
         Page_Label(r, "L\x84nge");
         Page_Shadow.length_pos = Find_Vbm_Length_Index((Vbm_Type_Code)s->vbm_type, s->vbm_row, s->l);
-        Page_Choice(6, PAGE_FIELD_X, Page_Row_Y(r), lengths, nl, &Page_Shadow.length_pos);
+        std::vector<Mat_List_Item> items(lengths, lengths + nl);
+        static char own_length[32];
+        /* the lookup answers the first length when none matches */
+        if (Page_Shadow.length_pos < 0 || Page_Shadow.length_pos >= nl
+            || fabs(Get_Vbm_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, Page_Shadow.length_pos) - s->l) >= 0.01) {
+            /* a length of the file that the catalogue row does not list: shown as itself and
+            ** kept (the position beyond the list changes nothing) */
+            snprintf(own_length, sizeof own_length, "%.0f mm", s->l);
+            items.push_back({BLACK_CI, own_length});
+            Page_Shadow.length_pos = nl;
+        }
+        Page_Choice(6, PAGE_FIELD_X, Page_Row_Y(r), items.data(), (int)items.size(), &Page_Shadow.length_pos);
         r++;
     } else {
         Page_Shadow.length_pos = -1;

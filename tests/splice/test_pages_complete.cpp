@@ -286,6 +286,18 @@ TEST_F(Pages, ATypeOutsideTheListIsShownAndKept)
     EXPECT_TRUE(Shown(name)) << name;   /* the name is plain ASCII */
 }
 
+/* A nail length of the file that its catalogue row does not list stays the length through an
+** input on the fastener page, and the length list shows it. */
+TEST_F(Pages, ALengthOutsideTheCatalogueIsShownAndKept)
+{
+    ASSERT_EQ(system(("cp '" + root + "/examples/zugstoss_nagel'/* .").c_str()), 0);
+    ASSERT_EQ(system("sed -i 's/^FASTENER 0 6 600 4.2 0 110 /FASTENER 0 6 600 4.2 0 115 /' zugstoss_nagel_01.inp"), 0);
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(38, 7)), 1);
+    EXPECT_EQ(Splice_Input.predrilled, 1);
+    EXPECT_EQ(Splice_Input.l, 115.0);
+    EXPECT_TRUE(Shown("115 mm"));
+}
+
 /* The first page: the length left to the program is shown read-only with its computed value;
 ** the side members' edgewise switch is there. */
 TEST_F(Pages, TheFirstPageShowsTheValuesLeftToTheProgram)
