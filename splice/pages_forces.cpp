@@ -294,7 +294,7 @@ static int Fastener_Page_Choice(void)
             return 1;
         }
     }
-    if (Page_Shadow.row != s->vbm_row && Page_Shadow.row >= 0) {
+    if (Page_Shadow.row != s->vbm_row && Page_Shadow.row >= 0 && Page_Shadow.row < Page_Shadow.row_count) {
         s->vbm_row = Page_Shadow.row;
         s->d = Get_Vbm_Diameter((Vbm_Type_Code)s->vbm_type, s->vbm_row);
         if (s->vbm_type == 30) s->d_bolt = s->d;

@@ -276,9 +276,19 @@ void Page_Verbindungsmittel(int area)
     int32_t nd = 0;
     Mat_List_Item *diameters = Build_Vbm_Diameter_List((Vbm_Type_Code)s->vbm_type, BLACK_CI, &nd);
     Page_Label(r, "Durchmesser");
+    Page_Shadow.row_count = 0;
     if (diameters && nd > 0) {
+        Page_Shadow.row_count = nd;
         Page_Shadow.row = s->vbm_row;
-        Page_Choice(5, PAGE_FIELD_X, Page_Row_Y(r), diameters, nd, &Page_Shadow.row);
+        std::vector<Mat_List_Item> items(diameters, diameters + nd);
+        static char own_size[32];
+        if (s->vbm_row < 0 || s->vbm_row >= nd) {
+            /* a row of the file beyond the catalogue: shown by its diameter and kept */
+            snprintf(own_size, sizeof own_size, "%6.2f mm", s->d);
+            items.push_back({BLACK_CI, own_size});
+            Page_Shadow.row = nd;
+        }
+        Page_Choice(5, PAGE_FIELD_X, Page_Row_Y(r), items.data(), (int)items.size(), &Page_Shadow.row);
     } else {
         Wdg_Draw_Text(PAGE_FIELD_X, Page_Row_Y(r), "keine Gr\x94\xe1" "en im Katalog", nullptr);
     }

@@ -38,6 +38,7 @@ typedef struct Page_Shadow_Rec {
     int type_count;
     int type_codes[20];
     int row;                /* catalogue row chosen */
+    int row_count;          /* rows of the size list drawn (0: none; row beyond: the file's own) */
     int length_pos;         /* position in the length list, -1 none */
     int action;             /* ACT_* of the last hotspot */
     char import_path[256];  /* ASCII import file */

@@ -298,6 +298,19 @@ TEST_F(Pages, ALengthOutsideTheCatalogueIsShownAndKept)
     EXPECT_TRUE(Shown("115 mm"));
 }
 
+/* A catalogue row of the file beyond the size list (a shorter catalogue) stays the row through an
+** input on the fastener page; the list shows the file's diameter. */
+TEST_F(Pages, ARowBeyondTheCatalogueIsShownAndKept)
+{
+    ASSERT_EQ(system(("cp '" + root + "/examples/zugstoss_nagel'/* .").c_str()), 0);
+    ASSERT_EQ(system("sed -i 's/^FASTENER 0 6 600 4.2 /FASTENER 0 99 600 4.2 /' zugstoss_nagel_01.inp"), 0);
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(38, 7)), 1);
+    EXPECT_EQ(Splice_Input.predrilled, 1);
+    EXPECT_EQ(Splice_Input.vbm_row, 99);
+    EXPECT_EQ(Splice_Input.d, 4.2);
+    EXPECT_TRUE(Shown("  4.20 mm"));
+}
+
 /* The first page: the length left to the program is shown read-only with its computed value;
 ** the side members' edgewise switch is there. */
 TEST_F(Pages, TheFirstPageShowsTheValuesLeftToTheProgram)
@@ -385,6 +398,7 @@ TEST(PageInput, AConnectorTakesItsRowAndBoltAndABoltItsSteel)
     memset(&Page_Shadow, 0, sizeof Page_Shadow);
     Page_Shadow.type_count = 0;      /* the type list was not drawn: the type stays */
     Page_Shadow.row = 1;             /* the second size chosen */
+    Page_Shadow.row_count = Get_Vbm_Catalogue_Rows((Vbm_Type_Code)25);
     Page_Shadow.length_pos = -1;
     s->bolt_index = 2;               /* M10 */
     ASSERT_GT(Dowel_Bolt_Diameters.bolt.count, 2);
