@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ftw.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,17 +19,35 @@
 
 namespace fz {
 
+inline int Remove_Entry(const char *path, const struct stat *, int, struct FTW *)
+{
+    return remove(path);
+}
+
+/* The scratch folder's path, for the removal at exit. */
+inline std::string &Scratch_Root()
+{
+    static std::string root;
+    return root;
+}
+
+inline void Remove_Scratch()
+{
+    if (!Scratch_Root().empty()) nftw(Scratch_Root().c_str(), Remove_Entry, 16, FTW_DEPTH | FTW_PHYS);
+}
+
 /* The scratch folder of this process, made on first use with the host folders below it and the
 ** variables pointing at them; the GUI stand-in runs headless. */
 inline const std::string &Scratch()
 {
-    static std::string root;
+    std::string &root = Scratch_Root();
     if (!root.empty()) return root;
     const char *tmp = getenv("TMPDIR");
     std::string tmpl = std::string(tmp && *tmp ? tmp : "/tmp") + "/splicefuzz_XXXXXX";
     char *d = mkdtemp(&tmpl[0]);
     if (!d) abort();
     root = d;
+    atexit(Remove_Scratch);
     const char *sub[] = {"/data", "/data/NAD", "/dram", "/exec", "/exec/splice", "/exec/app", "/temp"};
     for (const char *s : sub) mkdir((root + s).c_str(), 0700);
     setenv("DATA", (root + "/data").c_str(), 1);
