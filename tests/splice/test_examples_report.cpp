@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -269,4 +270,31 @@ TEST_F(ExampleReport, FirstPagesMatchTheirGoldenPictures)
     }
     double other = Png_Difference(first_png, golden_dir + "/" + Examples[1].name + "_s1.png");
     EXPECT_GT(other, 0.01);
+}
+
+/* Every folder of examples/ is one of the examples above (a new one must be added there), and the
+** titles above are the first lines of the title files. */
+TEST_F(ExampleReport, TheTestsCoverEveryExampleFolder)
+{
+    std::vector<std::string> folders;
+    DIR *d = opendir((root + "/examples").c_str());
+    ASSERT_NE(d, nullptr);
+    while (dirent *e = readdir(d)) {
+        std::string n = e->d_name;
+        struct stat st;
+        if (n[0] == '.' || stat((root + "/examples/" + n).c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) continue;
+        folders.push_back(n);
+    }
+    closedir(d);
+    EXPECT_EQ(folders.size(), sizeof Examples / sizeof Examples[0]);
+    for (const std::string &f : folders) {
+        const Example *ex = nullptr;
+        for (const Example &e : Examples)
+            if (f == e.name) ex = &e;
+        ASSERT_NE(ex, nullptr) << "examples/" << f << " has no entry in this test";
+        std::string txt = Slurp(root + "/examples/" + f + "/" + f + "_01.txt");
+        std::string first = txt.substr(0, txt.find_first_of("\r\n"));
+        EXPECT_EQ(Oli_Plain_Utf8(first), ex->title) << f;
+        EXPECT_TRUE(Exists(root + "/examples/" + f + "/" + f + "_01.inp")) << f;
+    }
 }
