@@ -171,7 +171,7 @@ void Lay::graphic(const Oli_Block &b) {
     case 2: text_item(v[0], v[1], e.text, 0, 0.0); break;
     case 3: text_item(v[0], v[1], e.text, 0, st.angle); break;
     case 9: case 10: {
-      int word = (int)v[4];
+      int word = Oli_Int(v[4]);
       double angle = e.code == 10 ? st.angle : 0.0;
       if (word & 256) angle += 90.0;
       text_item(v[0], v[1], e.text, word, angle);
@@ -180,14 +180,14 @@ void Lay::graphic(const Oli_Block &b) {
     case 4: case 8: case 16: case 23: case 59: case 60: case 61: case 62: break;
     case 6: st.line_w = std::clamp(v[0], 0.001, 1.0); break;
     case 7: {
-      st.style = (int)v[0];
+      st.style = Oli_Int(v[0]);
       Oli_Style s = Oli_Text_Style(st.style);
       st.text_h = s.size_pt / OLI_CM_TO_PT * 0.73;
       break;
     }
     case 13: st.text_h = std::clamp(v[0], 0.01, 5.0); break;
     case 14: st.angle = v[0]; break;
-    case 20: st.fill = (int)v[0]; break;
+    case 20: st.fill = Oli_Int(v[0]); break;
     case 30: saved_draw = st; break;
     case 31:
       st.line_w = saved_draw.line_w;
@@ -202,14 +202,14 @@ void Lay::graphic(const Oli_Block &b) {
     case 50: st.col50 = rgb_of(v); break;
     case 51: st.col51 = rgb_of(v); break;
     case 38: {
-      int n = (int)v[0];
+      int n = Oli_Int(v[0]);
       st.dash.clear();
       for (int k = 0; k < n; k++)
         if (v[1 + k] > 0) st.dash.push_back(v[1 + k]);
       break;
     }
     case 18: {
-      int n = (int)v[0];
+      int n = Oli_Int(v[0]);
       if (n < 3) break;
       Oli_Item it{};
       it.kind = OLI_IT_POLY;

@@ -11,6 +11,15 @@
 
 enum { OLI_RUN_TEXT = 1, OLI_RUN_TAB, OLI_RUN_RULE, OLI_RUN_FILL };
 
+/* A number of a print list as an int: truncated toward zero and held to the int32 range (a
+** damaged list may hold any value, and a plain conversion of one beyond it is undefined). */
+inline int Oli_Int(double v) {
+  if (!(v == v)) return 0;
+  if (v >= 2147483647.0) return 2147483647;
+  if (v <= -2147483648.0) return -2147483647 - 1;
+  return (int)v;
+}
+
 #define OLI_SCRIPT_SCALE 0.7     /* size of sub- and superscripts */
 #define OLI_CM_TO_PT (72.0 / 2.54)
 

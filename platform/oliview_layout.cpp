@@ -426,7 +426,8 @@ void Lay::table_row(const std::string &line, const Oli_Block &b, double x0, doub
   bounds.push_back(0);
   /* a text that runs through a separator's place stays one piece */
   for (double s : seps) {
-    int at = (int)std::lround(s);
+    if (!(s > -0.5)) continue;   /* no place left of the first character */
+    int at = (int)std::lround(std::min(s, 1e6));
     if (at >= (int)r.chars.size() || r.chars[at].byte == ' ') bounds.push_back(at);
   }
   bounds.push_back(std::max<int>((int)r.chars.size(), bounds.back()) + 1);
@@ -555,7 +556,8 @@ void Lay::table(const Oli_Block &b) {
     move(after);
     return;
   }
-  size_t nhead = b.plain ? 0 : (size_t)(b.head_lines + b.unit_line);
+  const int64_t head = (int64_t)b.head_lines + b.unit_line;
+  size_t nhead = b.plain || head < 0 ? 0 : (size_t)head;
   if (nhead > b.rows.size()) nhead = b.rows.size();
   /* table width in characters */
   size_t chars = 0;
@@ -563,7 +565,7 @@ void Lay::table(const Oli_Block &b) {
     Row r = parse_row(l, b.conversion, nullptr);
     chars = std::max(chars, r.chars.size());
   }
-  for (double s : b.seps) chars = std::max(chars, (size_t)std::max(0.0, s) + 1);
+  for (double s : b.seps) chars = std::max(chars, (size_t)std::clamp(s, 0.0, 1e6) + 1);
   /* a table wider than the text area is set smaller (down to half the size) to fit */
   double shrink = chars > 0 ? std::clamp(std::max(width, 2.0) / (chars * TABLE_PITCH), 0.5, 1.0) : 1.0;
   table_pitch = TABLE_PITCH * shrink;
@@ -615,8 +617,8 @@ void Lay::command(const Oli_Block &b) {
   switch (b.command) {
   case OLI_CMD_SETFLAGS: flags = (uint32_t)n[0]; break;
   case OLI_CMD_SETLAYOUT:
-    if ((int)n[0] != 4115)
-      warn_once("layout", b.line, "Seitenlayout " + std::to_string((int)n[0]) +
+    if (Oli_Int(n[0]) != 4115)
+      warn_once("layout", b.line, "Seitenlayout " + std::to_string(Oli_Int(n[0])) +
                                       " unbekannt: A4 hoch verwendet");
     break;
   case OLI_CMD_MARGINS:
@@ -624,23 +626,23 @@ void Lay::command(const Oli_Block &b) {
     right = std::clamp(n[2], 0.0, OLI_TEXT_WIDTH);
     break;
   case OLI_CMD_YPOSITION:
-    if ((int)n[0] == 1) {
+    if (Oli_Int(n[0]) == 1) {
       move(n[1]);
-    } else if ((int)n[0] == 4) {
+    } else if (Oli_Int(n[0]) == 4) {
       if (later(low_page, low_y, page, y)) {
         page = low_page;
         y = low_y;
         ensure_page();
       }
     } else {
-      warn_once("ymode", b.line, "unbekannte Positionierungsart " + std::to_string((int)n[0]));
+      warn_once("ymode", b.line, "unbekannte Positionierungsart " + std::to_string(Oli_Int(n[0])));
     }
     break;
   case OLI_CMD_RESERVE:
     if (y + n[0] > OLI_BODY_BOTTOM && y > OLI_BODY_TOP + 0.05) new_page();
     break;
   case OLI_CMD_BOOKMARK: {
-    int kind = (int)n[0];
+    int kind = Oli_Int(n[0]);
     if (kind == 15) break;
     if (kind != 0 && kind != 16 && kind != 17) {
       warn_once("bookmark", b.line, "unbekannte Lesezeichenart " + std::to_string(kind));
@@ -655,7 +657,7 @@ void Lay::command(const Oli_Block &b) {
     break;
   }
   case OLI_CMD_STOREY: {
-    int s = (int)n[0];
+    int s = Oli_Int(n[0]);
     if (s < 0 || s > 9) {
       warn_once("slot", b.line, "unzul\xC3\xA4ssiger Positionsspeicher");
       break;
@@ -666,7 +668,7 @@ void Lay::command(const Oli_Block &b) {
     break;
   }
   case OLI_CMD_RESTOREY: {
-    int s = (int)n[0];
+    int s = Oli_Int(n[0]);
     if (s < 0 || s > 9 || !slots[s].used) {
       warn_once("restore", b.line, "Position nicht gespeichert");
       break;

@@ -52,3 +52,18 @@ TEST(OliviewRobust, LengthUnitsAndCountsBeyondTheIntegerRange)
   Oli_Layout_Document(&d, &layout);
   EXPECT_FALSE(layout.pages.empty());
 }
+
+TEST(OliviewRobust, SeparatorsLeftOfTheFirstCharacter)
+{
+  /* a table whose separators stand at -5 and -0.7 characters: drawn, the text kept whole */
+  Oli_Document d = Read_List("#SHOWTABLE\n 0 0 0\n 1 0 -1 -1 3\n -5 -0.7 4\nKopf  Zeile\n 1.00  2.00\n"
+                             "#END_OF_TEXT\n");
+  ASSERT_FALSE(d.blocks.empty());
+  ASSERT_EQ(d.blocks[0].seps.size(), 3u);
+  Oli_Layout layout;
+  Oli_Layout_Document(&d, &layout);
+  ASSERT_FALSE(layout.pages.empty());
+  int texts = 0;
+  for (const Oli_Item &it : layout.pages[0].items) texts += it.kind == OLI_IT_TEXT && it.text == "Kopf";
+  EXPECT_EQ(texts, 1);
+}
