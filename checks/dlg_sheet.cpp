@@ -308,8 +308,17 @@ static void Selector_Event(int code)
     const int i = slot - (3 - n);
     if (n < 1 || n > 3 || i < 0) return;
     if (code <= 21) {
-        Nchw_Sheet.sel_mode[slot] = (Nchw_Sheet.sel_mode[slot] + 1) % 3;
-        c->selector_modes[i] = Nchw_Sheet.sel_mode[slot];
+        /* the three modes of the selector as a list to choose from */
+        char text[3][64];
+        const char *plural = c->type->selector_names[i];
+        snprintf(text[0], sizeof text[0], "f\x81r alle %s", plural);
+        snprintf(text[1], sizeof text[1], "nicht f\x81r %s", plural);
+        snprintf(text[2], sizeof text[2], "f\x81r ausgew\x84hlte %s", plural);
+        const Menue_Entry entries[3] = {{text[0], nullptr, 1}, {text[1], nullptr, 1}, {text[2], nullptr, 1}};
+        const int k = Menue_Manager(Nchw_Sheet.x + 275, Nchw_Sheet.y + 362 + 26 * slot, entries, 3);
+        if (k < 0) return;
+        Nchw_Sheet.sel_mode[slot] = k;
+        c->selector_modes[i] = k;
         Nchw_Act(Nchw_Sheet.h_sel_button[slot], c->selector_modes[i] == 2 ? 1 : 0);
         Nchw_Draw_Selector_Text(slot, c->type->selector_names[i]);
     } else if (c->selector_modes[i] == 2) {

@@ -469,7 +469,7 @@ TEST_F(Sheet, SelectorButtonsFollowTheStartArgumentsAndKeysMoveThroughTheTree)
     c->selector_modes[0] = 2;
     /* the cursor key on the strip below the buttons shows the first check; its only selector
     ** uses the lowest control slot: the mode button at (800, 572) */
-    const std::string script = "move 600 772\nkey Down\nclick 805 580\nkey Esc\n";
+    const std::string script = "move 600 772\nkey Down\nclick 805 580\nkey Down\nkey Enter\nkey Esc\n";
     Nchw_Args_Rec args = Nchw_Args_Default;
     args.values[0] = 128;
     ZW_Test_Set_Script(script);
@@ -482,6 +482,7 @@ TEST_F(Sheet, SelectorButtonsFollowTheStartArgumentsAndKeysMoveThroughTheTree)
     Nachweise_Sheet(&args);
     EXPECT_EQ(c->selector_modes[0], 0);
     EXPECT_TRUE(Has_Text(" für alle Stäbe"));
+    EXPECT_TRUE(Has_Line("MENU für alle Stäbe | nicht für Stäbe | für ausgewählte Stäbe"));
     /* two steps down reach the extremal rule-less second check; Del there deletes it */
     ZW_Test_Set_Script("move 600 772\nkey Down\nkey Down\nkey Del\nanswer yes\nkey Esc\n");
     Run_Nachweise_Sheet();
