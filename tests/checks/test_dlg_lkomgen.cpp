@@ -221,3 +221,30 @@ TEST_F(LkomGen, FactorPageAsksBeforeGoingBackToStandardFactors)
     EXPECT_EQ(Lkom_Gen_Settings.factor_mode, 1);
     EXPECT_EQ(Lkom_Gen_Settings.situation, 0);
 }
+
+TEST_F(LkomGen, MoreCollectivesThanMayBeTakenOverLeaveOnlyTheRule)
+{
+    Set_Lkom_Limits(3000, 3000, 2000, 0);           /* L0 = 0: every run has too many */
+    ZW_Test_Set_Script("click 760 710\nclick 382 455\nanswer yes\nclick 880 675\n");
+    Lkom_Generation_Dialog(nullptr);
+    EXPECT_TRUE(Has_Line("MESSAGE [] Es ergeben sich zu viele | Lastkollektive für die | ausgewählte Methode!"));
+    EXPECT_EQ(check->lkom_count, 0);
+    EXPECT_EQ(check->genrule_count, 1);
+    Set_Lkom_Limits(3000, 3000, 2000, 100);
+}
+
+TEST_F(LkomGen, ACheckWithoutCollectivesCannotBeChosen)
+{
+    Nchw_Type_Rec other = type;
+    other.ints0_3[3] = 0;
+    Nchw_Rec *c2 = New_Nachweis();
+    c2->number = 2;
+    snprintf(c2->name, sizeof c2->name, "N2");
+    c2->type = &other;
+    /* the check list at (540, 300): row 1 is N2 */
+    ZW_Test_Set_Script("click 560 326\nanswer yes\nclick 360 715\n");
+    Lkom_Generation_Dialog(nullptr);
+    EXPECT_TRUE(Has_Line("MESSAGE [] Dem soeben ausgewählten Nachweis | kann im aktuellen Rechenmodus | "
+                         "kein Lastkollektiv zugeordnet werden!"));
+    EXPECT_EQ(Lkom_Gen_Settings.check_index, 0);
+}
