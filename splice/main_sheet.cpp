@@ -4,6 +4,7 @@
 ** plans, save, help, end) and the finish question, which the window's close asks as well.
 */
 #include "splice/splice_app.h"
+#include "splice/pages_internal.h"
 
 #include <cstring>
 
@@ -145,6 +146,7 @@ static void Draw_Current_Page(void)
 {
     if (Main_Area < 0) return;
     SVA_Clear(Main_Area);
+    Page_Choice_Reset();
     Wdg_Select_Area(Main_Area);
     Wdg_Set_Font(4096);
     switch (Current_Page) {

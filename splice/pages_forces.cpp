@@ -315,8 +315,14 @@ static int Fastener_Page_Choice(void)
 int Page_After_Input(int page)
 {
     Splice_Input_Record *s = &Splice_Input;
+    Page_Choice_Commit();
     switch (page) {
     case PAGE_SYSTEM:
+        /* Another material: its list of grades starts again at its first grade. */
+        if (s->mat_mid != Page_Shadow.mat_mid_drawn) s->grade_mid = 0;
+        if (s->mat_side != Page_Shadow.mat_side_drawn) s->grade_side = 0;
+        Page_Shadow.mat_mid_drawn = s->mat_mid;
+        Page_Shadow.mat_side_drawn = s->mat_side;
         /* Plates are counted in whole numbers: the field shows none but whole numbers, and the
         ** computation would cut a fraction off unseen. */
         s->plate_count = floor(s->plate_count + 0.5);

@@ -50,14 +50,63 @@ void Page_Float(int row, const char *label, double *var, int decimals, double lo
 /* Choice slots: the texts of a choice field must outlive the drawing of the page. */
 static std::string Choice_Store[PAGE_CHOICE_SLOTS];
 
+/* A choice whose stored value lies outside its list (a file of another catalogue or program
+** version) is drawn on a shadow with one more entry for that value, so that looking at the
+** page changes nothing; a pick from the list is written back by Page_Choice_Commit. */
+typedef struct Choice_Pending {
+    int *var;               /* the stored value */
+    int count;              /* entries of the list proper */
+    int shadow;             /* what the field shows: count for the stored value */
+    std::string texts;      /* the list with the extra entry */
+} Choice_Pending;
+
+enum { CHOICE_PENDING_MAX = 32 };
+static Choice_Pending Pending[CHOICE_PENDING_MAX];
+static int Pending_Count;
+
+void Page_Choice_Reset(void) { Pending_Count = 0; }
+
+void Page_Choice_Commit(void)
+{
+    for (int i = 0; i < Pending_Count; i++) {
+        Choice_Pending *p = &Pending[i];
+        if (p->shadow >= 0 && p->shadow < p->count) {
+            *p->var = p->shadow;
+            p->shadow = p->count = 0;   /* taken */
+        }
+    }
+}
+
+/* The texts of a list in the fixed-stride form of the choice field. */
+static std::string Choice_Texts(const Mat_List_Item *items, int count, const char *extra, size_t *stride)
+{
+    size_t w = extra ? strlen(extra) + 1 : 2;
+    for (int i = 0; i < count; i++) w = std::max(w, strlen(items[i].text ? items[i].text : "") + 1);
+    int n = count + (extra ? 1 : 0);
+    std::string texts(w * (size_t)n, '\0');
+    for (int i = 0; i < count; i++)
+        memcpy(&texts[w * (size_t)i], items[i].text ? items[i].text : "", strlen(items[i].text ? items[i].text : ""));
+    if (extra) memcpy(&texts[w * (size_t)count], extra, strlen(extra));
+    *stride = w;
+    return texts;
+}
+
 void Page_Choice(int slot, int x, int y, const Mat_List_Item *items, int count, int *index)
 {
     if (slot < 0 || slot >= PAGE_CHOICE_SLOTS || !items || count < 1 || !index) return;
     size_t stride = 2;
-    for (int i = 0; i < count; i++) stride = std::max(stride, strlen(items[i].text ? items[i].text : "") + 1);
-    std::string texts(stride * (size_t)count, '\0');
-    for (int i = 0; i < count; i++)
-        memcpy(&texts[stride * (size_t)i], items[i].text ? items[i].text : "", strlen(items[i].text ? items[i].text : ""));
+    if ((*index < 0 || *index >= count) && Pending_Count < CHOICE_PENDING_MAX) {
+        Choice_Pending *p = &Pending[Pending_Count++];
+        char extra[48];
+        snprintf(extra, sizeof extra, "(aus der Datei: %d)", *index);
+        p->var = index;
+        p->count = count;
+        p->shadow = count;
+        p->texts = Choice_Texts(items, count, extra, &stride);
+        Wdg_Choice_Field(x, y, p->texts.data(), nullptr, (int)stride, count + 1, &p->shadow, nullptr);
+        return;
+    }
+    std::string texts = Choice_Texts(items, count, nullptr, &stride);
     /* Fields drawn earlier may still point into the slot: replace it only when it changes. */
     std::string &s = Choice_Store[slot];
     if (s != texts) s = texts;
@@ -118,6 +167,8 @@ void Page_System(int area)
     r++;
 
     int32_t w = 0, n = 0;
+    Page_Shadow.mat_mid_drawn = s->mat_mid;
+    Page_Shadow.mat_side_drawn = s->mat_side;
     Page_Heading(r++, "Mittelholz");
     Page_Label(r, "Material");
     Mat_List_Item *groups = Get_Material_List(MAT_LIST_TIMBER_GROUPS, &w, &n, BLACK_CI);

@@ -43,6 +43,8 @@ typedef struct Page_Shadow_Rec {
     int action;             /* ACT_* of the last hotspot */
     char import_path[256];  /* ASCII import file */
     Page_Present_Rec present; /* what the layout page shows for the spacings left to the program */
+    int mat_mid_drawn;      /* materials as the first page showed them: a change resets the grade */
+    int mat_side_drawn;
 } Page_Shadow_Rec;
 
 extern Page_Shadow_Rec Page_Shadow;
@@ -55,3 +57,7 @@ void Page_Float(int row, const char *label, double *var, int decimals, double lo
                 const char *name);
 void Page_Choice(int slot, int x, int y, const Mat_List_Item *items, int count, int *index);
 void Page_Choice_Texts(int slot, int x, int y, const char *const *texts, int count, int *index);
+/* Forget the shadows of out-of-list values before a page is drawn; write a pick made on such a
+** shadow back to its value (after an input, before anything reads the record). */
+void Page_Choice_Reset(void);
+void Page_Choice_Commit(void);

@@ -311,6 +311,29 @@ TEST_F(Pages, ARowBeyondTheCatalogueIsShownAndKept)
     EXPECT_TRUE(Shown("  4.20 mm"));
 }
 
+/* A material of the file outside the page's list (here OSB as middle member) is shown as the
+** file's value and kept while other values are edited; a material picked from the list replaces
+** it, and another material starts at its first grade. */
+TEST_F(Pages, AMaterialOutsideTheListIsKeptUntilAnotherIsPicked)
+{
+    ASSERT_EQ(system(("cp '" + root + "/examples/zugstoss_nagel'/* .").c_str()), 0);
+    ASSERT_EQ(system("sed -i 's/^SYSTEM 0 1 1 0 5 0 5 /SYSTEM 0 1 1 4 3 0 5 /' zugstoss_nagel_01.inp"), 0);
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, Click_Row(54, 1)), 1);   /* bending splice */
+    EXPECT_EQ(Splice_Input.splice_kind, SPLICE_BENDING);
+    EXPECT_EQ(Splice_Input.mat_mid, 4);
+    EXPECT_EQ(Splice_Input.grade_mid, 3);
+    EXPECT_TRUE(Shown("(aus der Datei: 4)"));
+
+    /* the drop-down list of the material (row 7) opens below the field: its third entry */
+    int y = Row_Y(7);
+    int entry = y + 5 + 3 + 2 * 13 + 6;
+    std::string s = Click_Row(360, 7) + At("move", 360, entry) + At("click", 360, entry);
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, s), 1);
+    EXPECT_EQ(Splice_Input.mat_mid, 2);
+    EXPECT_EQ(Splice_Input.grade_mid, 0);
+    EXPECT_EQ(Splice_Input.grade_side, 5);   /* the side members' grade stays */
+}
+
 /* The first page: the length left to the program is shown read-only with its computed value;
 ** the side members' edgewise switch is there. */
 TEST_F(Pages, TheFirstPageShowsTheValuesLeftToTheProgram)
