@@ -273,6 +273,18 @@ static void Component_Import(void)
     Import_Lkom_Ascii_With_Message(result, &Splice_Input.lkom);
 }
 
+/* The head (or back) diameter and the core diameter of the current catalogue row, where the
+** catalogue gives them: a new size brings its own. */
+static void Take_Row_Values(void)
+{
+    Splice_Input_Record *s = &Splice_Input;
+    const Vbm_Type_Code t = (Vbm_Type_Code)s->vbm_type;
+    double dk = Get_Vbm_Row_Value(t, s->vbm_row, "dk");
+    double d1 = Get_Vbm_Row_Value(t, s->vbm_row, "d1");
+    if (dk > 0.0) s->d_k = dk;
+    if (d1 > 0.0) s->d_2 = d1;
+}
+
 /* Take the type, size and length chosen on the fastener page; 1 when the type or size changed
 ** (the size and length then start from the catalogue). */
 static int Fastener_Page_Choice(void)
@@ -291,6 +303,7 @@ static int Fastener_Page_Choice(void)
                 s->l = Get_Vbm_Length((Vbm_Type_Code)code, s->vbm_row, 0);
                 s->l_ef = Get_Vbm_Eff_Length((Vbm_Type_Code)code, s->vbm_row, 0);
             }
+            Take_Row_Values();
             return 1;
         }
     }
@@ -302,6 +315,7 @@ static int Fastener_Page_Choice(void)
             s->l = Get_Vbm_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, 0);
             s->l_ef = Get_Vbm_Eff_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, 0);
         }
+        Take_Row_Values();
         return 1;
     }
     if (Page_Shadow.length_pos >= 0

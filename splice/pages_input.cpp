@@ -340,6 +340,13 @@ void Page_Verbindungsmittel(int area)
             Page_Shadow.row = nd;
         }
         Page_Choice(5, PAGE_FIELD_X, Page_Row_Y(r), items.data(), (int)items.size(), &Page_Shadow.row);
+        /* what the design takes from the row besides d */
+        char more[64] = "";
+        if (s->d_k > 0.0 && Get_Vbm_Row_Value((Vbm_Type_Code)s->vbm_type, s->vbm_row, "dk") > 0.0)
+            snprintf(more, sizeof more, "d_k = %.1f mm", s->d_k);
+        if (s->d_2 > 0.0 && Get_Vbm_Row_Value((Vbm_Type_Code)s->vbm_type, s->vbm_row, "d1") > 0.0)
+            snprintf(more + strlen(more), sizeof more - strlen(more), "%sd_2 = %.1f mm", more[0] ? "  " : "", s->d_2);
+        if (more[0]) Wdg_Draw_Text(PAGE_FIELD_X + 130, Page_Row_Y(r), more, nullptr);
     } else {
         Wdg_Draw_Text(PAGE_FIELD_X, Page_Row_Y(r), "keine Gr\x94\xe1" "en im Katalog", nullptr);
     }

@@ -334,6 +334,20 @@ TEST_F(Pages, AMaterialOutsideTheListIsKeptUntilAnotherIsPicked)
     EXPECT_EQ(Splice_Input.grade_side, 5);   /* the side members' grade stays */
 }
 
+/* Another nail size from the catalogue brings its head diameter and lengths: 5.5 mm nails have
+** a head of 12 mm and lengths from 140 mm (the ninth row of the nail catalogue). */
+TEST_F(Pages, AnotherSizeBringsItsHeadDiameter)
+{
+    int entry = Row_Y(2) + 5 + 3 + 8 * 13 + 6;
+    std::string s = Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(360, 2) + At("move", 360, entry) + At("click", 360, entry);
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", s), 1);
+    EXPECT_EQ(Splice_Input.d, 5.5);
+    EXPECT_EQ(Splice_Input.d_k, 12.0);
+    EXPECT_EQ(Splice_Input.l, 140.0);
+    EXPECT_TRUE(Shown("d_k = 9.0 mm"));    /* before: the 4.2 mm nail of the example */
+    EXPECT_TRUE(Shown("d_k = 12.0 mm"));
+}
+
 /* The first page: the length left to the program is shown read-only with its computed value;
 ** the side members' edgewise switch is there. */
 TEST_F(Pages, TheFirstPageShowsTheValuesLeftToTheProgram)
