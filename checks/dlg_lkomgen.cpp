@@ -399,6 +399,9 @@ static void Take_Over(Gen_Dlg *d, int delete_old)
     Free_Lkom_Windows();
     Clear_Nchw_TreeView(0);
     Build_Nchw_TreeView(0);
+    if (Nchw_Tree && first_new && first_new->tree_item)
+        showTreeViewElement(Nchw_Tree, (TreeViewItem *)first_new->tree_item, 1);
+    if (Nchw_Tree) redrawTreeView(Nchw_Tree);
     if (first_new) Show_Lkom_Properties(first_new);
 }
 
@@ -420,6 +423,8 @@ static void Keep_Rule(Gen_Dlg *d, int delete_old)
     Free_Lkom_Windows();
     Clear_Nchw_TreeView(0);
     Build_Nchw_TreeView(0);
+    if (Nchw_Tree && g && g->tree_item) showTreeViewElement(Nchw_Tree, (TreeViewItem *)g->tree_item, 1);
+    if (Nchw_Tree) redrawTreeView(Nchw_Tree);
     if (g) Show_GenRule_Properties(g);
 }
 
@@ -570,8 +575,8 @@ static void Page_General(Gen_Dlg *d, int x, int y, int *lists)
         Draw_Funny_Text_to_PS(x + 242, by + 10, box_texts[i][0], 0, 0);
         if (box_texts[i][1][0]) Draw_Funny_Text_to_PS(x + 242, by + 24, box_texts[i][1], 0, 0);
     }
-    Draw_Funny_Text_to_PS(x + 440, y + 62, d->method == 2 ? "Nebenkombinationen f\x81r die nachf." : "folgende Einwirkungen k\x94nnen", 0, 0);
-    Draw_Funny_Text_to_PS(x + 440, y + 76, d->method == 2 ? "ausgew. Einwirkungen generieren" : "f\x81hrend werden:", 0, 0);
+    Draw_Funny_Text_to_PS(x + 470, y + 62, d->method == 2 ? "Nebenkombinationen f\x81r die nachf." : "folgende Einwirkungen k\x94nnen", 0, 0);
+    Draw_Funny_Text_to_PS(x + 470, y + 76, d->method == 2 ? "ausgew. Einwirkungen generieren" : "f\x81hrend werden:", 0, 0);
 }
 
 static void Enable_General(const Gen_Dlg *d, const int *lists)
@@ -603,15 +608,15 @@ static int Build_Page(Gen_Dlg *d, int *lists, int *reg)
     int area = 0;
     if (Page == 0) {
         Page_General(d, x, y, lists);
-        area = Add_Scrollable_Area_to_PS(x + 440, y + 82, x + 620, y + 300, 1, 74, 16, 16, Draw_Nchw_Symbol_Legend,
+        area = Add_Scrollable_Area_to_PS(x + 470, y + 82, x + 625, y + 300, 1, 74, 16, 16, Draw_Nchw_Symbol_Legend,
                                          nullptr, 0);
         Nchw_Legend.mode = LEGEND_ACTIONS;
         Nchw_Legend.variable_only = 1;
         Nchw_Legend.rows_per_column = 13;
         Nchw_Legend.scroll_x = 0;
-        Nchw_Legend.x1 = x + 440;
+        Nchw_Legend.x1 = x + 470;
         Nchw_Legend.y1 = y + 82;
-        Nchw_Legend.x2 = x + 620;
+        Nchw_Legend.x2 = x + 625;
         Nchw_Legend.y2 = y + 300;
         Nchw_Legend_Column_Width();
     } else if (Page == 1 || Page == 2) {

@@ -273,8 +273,8 @@ void Show_Nchw_Hint_Page(void)
                                        "zu beschreiben.",
                                        "Weitere Informationen zu diesem Themenbereich:",
                                        "siehe Online-Hilfe"};
-    pxDrawTransparentDIB("infospot.bmp", x + 275, y + 290, x + 307, y + 322, 201, 0, 192, 192, 192);
-    for (int i = 0; i < 8; i++) pxText(x + 315, y + 300 + 14 * i, hint[i], -1);
+    pxDrawTransparentDIB("infospot.bmp", x + 275, y + 280, x + 307, y + 312, 201, 0, 192, 192, 192);
+    for (int i = 0; i < 8; i++) pxText(x + 275, y + 318 + 13 * i, hint[i], -1);
     Push_RFont();
     Nchw_Tree_Sel[0] = Nchw_Tree_Sel[1] = Nchw_Tree_Sel[2] = -1;
 }
