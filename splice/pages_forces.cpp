@@ -283,6 +283,7 @@ static void Take_Row_Values(void)
     double d1 = Get_Vbm_Row_Value(t, s->vbm_row, "d1");
     if (dk > 0.0) s->d_k = dk;
     if (d1 > 0.0) s->d_2 = d1;
+    if (t == 30) s->d_bolt = s->d;   /* a bolt is its own bolt */
 }
 
 /* Take the type, size and length chosen on the fastener page; 1 when the type or size changed
@@ -310,7 +311,6 @@ static int Fastener_Page_Choice(void)
     if (Page_Shadow.row != s->vbm_row && Page_Shadow.row >= 0 && Page_Shadow.row < Page_Shadow.row_count) {
         s->vbm_row = Page_Shadow.row;
         s->d = Get_Vbm_Diameter((Vbm_Type_Code)s->vbm_type, s->vbm_row);
-        if (s->vbm_type == 30) s->d_bolt = s->d;
         if (Get_Vbm_Row_Length_Count((Vbm_Type_Code)s->vbm_type, s->vbm_row) > 0) {
             s->l = Get_Vbm_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, 0);
             s->l_ef = Get_Vbm_Eff_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, 0);
