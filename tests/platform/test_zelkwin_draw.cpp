@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/zelkwin.h"
+#include "tests/platform/test_zelkwin_scratch.h"
 
 namespace {
 
@@ -285,7 +286,7 @@ TEST(ZelkwinText, BoxedTextAlignment) {
 
 TEST(ZelkwinBitmap, StripsWithTransparencyFoundByNameOnce) {
   ZW_Test_Reset();
-  std::string dir = "priv_bmp";
+  std::string dir = Scratch("priv_bmp");
   mkdir(dir.c_str(), 0755);
   mkdir((dir + "/bitmaps").c_str(), 0755);
   mkdir((dir + "/bitmaps/NAD").c_str(), 0755);
@@ -355,13 +356,14 @@ TEST(ZelkwinDraw, LinesFarOutsideTheScreenAreClippedQuickly) {
 
 TEST(ZelkwinBitmap, OurVectorDrawingsDrawnAtTheirOrigin) {
   ZW_Test_Reset();
-  FILE *f = fopen("Titel.RPC", "w");
+  std::string rpc = Scratch("Titel.RPC");
+  FILE *f = fopen(rpc.c_str(), "w");
   ASSERT_NE(f, nullptr);
   fputs("C 255 0 0\nR 0 0 9 4\nC 0 0 255\nL 0 10 19 10\nT 2 30 Seite 1\nunbekannt\n", f);
   fclose(f);
   White_Field();
   pxFgc(GREEN_CI);
-  EXPECT_EQ(Draw_RPC_File("Titel.RPC", 20, 20), 1);
+  EXPECT_EQ(Draw_RPC_File(rpc.c_str(), 20, 20), 1);
   EXPECT_EQ(ZW_Test_Count_Colour(0, 0, 99, 99, 0xFF0000), 50);
   EXPECT_EQ(ZW_Test_Count_Colour(0, 30, 99, 30, 0x0000FF), 20);
   EXPECT_EQ(ZW_Test_Pixel(20, 30), 0x0000FFu);

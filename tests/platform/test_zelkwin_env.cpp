@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/zelkwin.h"
+#include "tests/platform/test_zelkwin_scratch.h"
 
 namespace {
 
@@ -62,8 +63,9 @@ TEST(ZelkwinEnv, VariablesAndPrivateDataPath) {
 }
 
 TEST(ZelkwinEnv, UserSettingsFromOurFile) {
-  Touch("user_test.ini", "# Einstellungen\nUseSheetOkShortKey = 1\nUseSheetBreakShortKeyX=7\nLang=12345\n");
-  setenv("SPLICE_USER_SETTINGS", "user_test.ini", 1);
+  std::string ini = Scratch("user_test.ini");
+  Touch(ini, "# Einstellungen\nUseSheetOkShortKey = 1\nUseSheetBreakShortKeyX=7\nLang=12345\n");
+  setenv("SPLICE_USER_SETTINGS", ini.c_str(), 1);
   char buf[21];
   EXPECT_EQ(VELGetUserString("UseSheetOkShortKey", buf, 21), 1);
   EXPECT_STREQ(buf, "1");
@@ -77,14 +79,15 @@ TEST(ZelkwinEnv, UserSettingsFromOurFile) {
 }
 
 TEST(ZelkwinEnv, FileListingWithWildcardsIgnoringCase) {
-  mkdir("exec_list", 0755);
-  mkdir("exec_list/statik", 0755);
-  mkdir("exec_list/holz", 0755);
-  Touch("exec_list/APP12.DEF", "x");
-  Touch("exec_list/app7.def", "xy");
-  Touch("exec_list/other.txt", "z");
+  const std::string dir = Scratch("exec_list");
+  mkdir(dir.c_str(), 0755);
+  mkdir((dir + "/statik").c_str(), 0755);
+  mkdir((dir + "/holz").c_str(), 0755);
+  Touch(dir + "/APP12.DEF", "x");
+  Touch(dir + "/app7.def", "xy");
+  Touch(dir + "/other.txt", "z");
   DOS_FIND_DATA d;
-  int h = DOSFindFirstFile("exec_list\\APP*.DEF", &d);
+  int h = DOSFindFirstFile((dir + "\\APP*.DEF").c_str(), &d);
   ASSERT_GT(h, 0);
   EXPECT_STREQ(d.name, "APP12.DEF");
   EXPECT_EQ(d.size, 1);
@@ -94,7 +97,7 @@ TEST(ZelkwinEnv, FileListingWithWildcardsIgnoringCase) {
   EXPECT_EQ(DOSFindNext(h, &d), 0);
   DOSFindClose(h);
   EXPECT_EQ(DOSFindNext(h, &d), 0);
-  h = DOSFindFirstDirectory("exec_list\\*.*", &d);
+  h = DOSFindFirstDirectory((dir + "\\*.*").c_str(), &d);
   ASSERT_GT(h, 0);
   EXPECT_STREQ(d.name, "holz");
   EXPECT_EQ(d.attrib, 0x10);
@@ -102,40 +105,42 @@ TEST(ZelkwinEnv, FileListingWithWildcardsIgnoringCase) {
   EXPECT_STREQ(d.name, "statik");
   EXPECT_EQ(DOSFindNext(h, &d), 0);
   DOSFindClose(h);
-  EXPECT_EQ(DOSFindFirstFile("exec_list/*.xyz", &d), 0);
+  EXPECT_EQ(DOSFindFirstFile((dir + "/*.xyz").c_str(), &d), 0);
   EXPECT_EQ(DOSFindFirstFile("gibt_es_nicht/*", &d), 0);
-  h = DOSFindFirstFile("exec_list/?THER.TXT", &d);
+  h = DOSFindFirstFile((dir + "/?THER.TXT").c_str(), &d);
   EXPECT_GT(h, 0);
   DOSFindClose(h);
 }
 
 TEST(ZelkwinEnv, ProgramsCopiesAndRemovals) {
+  const std::string src = Scratch("copy_src.txt"), dst = Scratch("copy_dst.txt");
   const char *ok[] = {"/bin/true", nullptr};
   const char *bad[] = {"/bin/false", nullptr};
   EXPECT_EQ(VELSpawnv("/bin/true", ok), 0);
   EXPECT_EQ(VELSpawnv("/bin/false", bad), 1);
   EXPECT_EQ(VELSpawnv("/gibt/es/nicht", ok), -1);
-  Touch("copy_src.txt", "Inhalt");
-  remove("copy_dst.txt");
-  EXPECT_EQ(VELCopyFile("copy_src.txt", "copy_dst.txt", 1), 1);
-  EXPECT_EQ(Read("copy_dst.txt"), "Inhalt");
-  Touch("copy_src.txt", "Neu");
-  EXPECT_EQ(VELCopyFile("copy_src.txt", "copy_dst.txt", 1), 0);
-  EXPECT_EQ(Read("copy_dst.txt"), "Inhalt");
-  EXPECT_EQ(VELCopyFile("copy_src.txt", "copy_dst.txt", 0), 1);
-  EXPECT_EQ(Read("copy_dst.txt"), "Neu");
-  EXPECT_EQ(VELRemoveFile("copy_dst.txt"), 1);
-  EXPECT_EQ(VELRemoveFile("copy_dst.txt"), 0);
+  Touch(src, "Inhalt");
+  remove(dst.c_str());
+  EXPECT_EQ(VELCopyFile(src.c_str(), dst.c_str(), 1), 1);
+  EXPECT_EQ(Read(dst), "Inhalt");
+  Touch(src, "Neu");
+  EXPECT_EQ(VELCopyFile(src.c_str(), dst.c_str(), 1), 0);
+  EXPECT_EQ(Read(dst), "Inhalt");
+  EXPECT_EQ(VELCopyFile(src.c_str(), dst.c_str(), 0), 1);
+  EXPECT_EQ(Read(dst), "Neu");
+  EXPECT_EQ(VELRemoveFile(dst.c_str()), 1);
+  EXPECT_EQ(VELRemoveFile(dst.c_str()), 0);
 }
 
 TEST(ZelkwinEnv, StdioTableHandedOver) {
   ASSERT_NE(VEL_STDIO_FCT, nullptr);
   EXPECT_EQ(VEL_STDIO_FCT->count, 18);
-  FILE *f = VEL_STDIO_FCT->p_fopen("stdio_test.txt", "w");
+  const std::string out = Scratch("stdio_test.txt");
+  FILE *f = VEL_STDIO_FCT->p_fopen(out.c_str(), "w");
   ASSERT_NE(f, nullptr);
   VEL_STDIO_FCT->p_fprintf(f, "%s %d %.2f\n", "Zeile", 7, 1.5);
   VEL_STDIO_FCT->p_fclose(f);
-  EXPECT_EQ(Read("stdio_test.txt"), "Zeile 7 1.50\n");
+  EXPECT_EQ(Read(out), "Zeile 7 1.50\n");
   static VEL_Stdio_Fct_Table mine = *VEL_STDIO_FCT;
   VELSetStdioFctPtr(&mine);
   EXPECT_EQ(VEL_STDIO_FCT, &mine);

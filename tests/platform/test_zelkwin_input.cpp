@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/zelkwin.h"
+#include "tests/platform/test_zelkwin_scratch.h"
 
 namespace {
 
@@ -235,13 +236,14 @@ TEST(ZelkwinMenu, ChoiceByClickAndByKeysSkippingInactive) {
 
 TEST(ZelkwinHelp, TopicsFromOurHelpFileShownByKeyAndButton) {
   ZW_Test_Reset();
-  FILE *f = fopen("splice.hlp", "w");
+  const std::string hlp = Scratch("splice.hlp");
+  FILE *f = fopen(hlp.c_str(), "w");
   ASSERT_NE(f, nullptr);
   fputs("# help of the splice program\n#TOPIC FINISH_BTN_000\nBearbeitung beenden\nJa speichert die Eingaben.\n"
         "#TOPIC Druckeinstellungen\nDruckeinstellungen\nWahl der Ausgaben.\n",
         f);
   fclose(f);
-  EXPECT_EQ(Add_Helpfile("splice.hlp"), 1);
+  EXPECT_EQ(Add_Helpfile(hlp.c_str()), 1);
   EXPECT_EQ(Add_Helpfile("gibt_es_nicht.hlp"), 0);
   ZW_Test_Set_Script("key Enter\n");
   EXPECT_EQ(Helpview("FINISH_BTN_000"), 1);

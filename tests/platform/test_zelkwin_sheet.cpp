@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/zelkwin.h"
+#include "tests/platform/test_zelkwin_scratch.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ TEST(ZelkwinSheet, ScriptedPassesAnswerCodesAndChangeVariables) {
       "wheel -2\n"             /* over nothing: no pass end */
       "move 200 300\n"
       "wheel -2\n"             /* over the area: scrolls 2 x 3 x 18 pixels */
-      "snapshot sheet.png\n"
+      "snapshot " + Scratch("sheet.png") + "\n"
       "click 455 395\n"        /* OK: 8 */
       "close\n");
   area_paints = 0;
@@ -118,14 +119,14 @@ TEST(ZelkwinSheet, ScriptedPassesAnswerCodesAndChangeVariables) {
   auto log = ZW_Test_Log_Lines();
   EXPECT_TRUE(Has_Line(log, "SHEET 1 100 100 500 420 Verbindungsmittel"));
   EXPECT_TRUE(Has_Line(log, "EDITTEXT Stoß 1"));
-  EXPECT_TRUE(Has_Line(log, "SNAPSHOT sheet.png"));
+  EXPECT_TRUE(Has_Line(log, "SNAPSHOT " + Scratch("sheet.png")));
   EXPECT_TRUE(Has_Line(log, "UNDEFINE 1"));
   EXPECT_TRUE(Has_Line(log, "CLOSE"));
   EXPECT_EQ(Count_Prefix(log, "EDIT "), 7);
   EXPECT_GE(Count_Prefix(log, "TEXT 124 254 Zeile 1"), 1);
   EXPECT_TRUE(Has_Line(log, "TEXT 110 118 Verbindungsmittel"));
   /* the snapshot is the whole virtual screen */
-  cairo_surface_t *png = cairo_image_surface_create_from_png("sheet.png");
+  cairo_surface_t *png = cairo_image_surface_create_from_png(Scratch("sheet.png").c_str());
   ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
   EXPECT_EQ(cairo_image_surface_get_width(png), NPIXEL_X);
   EXPECT_EQ(cairo_image_surface_get_height(png), NPIXEL_Y);
@@ -310,24 +311,26 @@ TEST(ZelkwinSheet, AreaWithoutCodeLetsPressesThroughToTheEscapeAreaBelow) {
 
 TEST(ZelkwinSheet, QuickViewOfAPrintListChecksTheFile) {
   ZW_Test_Reset();
-  FILE *f = fopen("bauteil_01.oli", "w");
+  const std::string oli = Scratch("bauteil_01.oli");
+  FILE *f = fopen(oli.c_str(), "w");
   ASSERT_NE(f, nullptr);
   fputs("#CONTENTS\n", f);
   fclose(f);
-  EXPECT_EQ(Quick_OLI_View(".", "bauteil_01.oli"), 1);
+  EXPECT_EQ(Quick_OLI_View(".", oli.c_str()), 1);
   EXPECT_EQ(Quick_OLI_View(".", "fehlt_01.oli"), 0);
-  EXPECT_TRUE(Has_Line(ZW_Test_Log_Lines(), "OLI-View bauteil_01.oli"));
+  EXPECT_TRUE(Has_Line(ZW_Test_Log_Lines(), "OLI-View " + oli));
   EXPECT_TRUE(Has_Line(ZW_Test_Log_Lines(), "OLI-View ./fehlt_01.oli"));
 }
 
 TEST(ZelkwinSheet, ScriptAndLogFilesNamedByTheEnvironment) {
-  FILE *f = fopen("start.script", "w");
+  const std::string script = Scratch("start.script"), logname = Scratch("start.log"), png = Scratch("start.png");
+  FILE *f = fopen(script.c_str(), "w");
   ASSERT_NE(f, nullptr);
-  fputs("# a script as the program gets it\nclick 120 120\nsnapshot start.png\nkey Esc\n", f);
+  fputs(("# a script as the program gets it\nclick 120 120\nsnapshot " + png + "\nkey Esc\n").c_str(), f);
   fclose(f);
-  remove("start.log");
-  setenv("SPLICE_GUI_SCRIPT", "start.script", 1);
-  setenv("SPLICE_GUI_LOG", "start.log", 1);
+  remove(logname.c_str());
+  setenv("SPLICE_GUI_SCRIPT", script.c_str(), 1);
+  setenv("SPLICE_GUI_LOG", logname.c_str(), 1);
   ZW_Test_Start_From_Environment();
   unsetenv("SPLICE_GUI_SCRIPT");
   unsetenv("SPLICE_GUI_LOG");
@@ -340,7 +343,7 @@ TEST(ZelkwinSheet, ScriptAndLogFilesNamedByTheEnvironment) {
   EXPECT_EQ(Edit_Prop_Sheet(), 7);
   Undefine_Prop_Sheet();
   std::vector<std::string> lines;
-  FILE *log = fopen("start.log", "r");
+  FILE *log = fopen(logname.c_str(), "r");
   ASSERT_NE(log, nullptr);
   char buf[512];
   while (fgets(buf, sizeof buf, log)) lines.push_back(std::string(buf, strcspn(buf, "\n")));
@@ -352,7 +355,7 @@ TEST(ZelkwinSheet, ScriptAndLogFilesNamedByTheEnvironment) {
     if (l.compare(0, 5, "TEXT ") == 0 && l.size() > 4 && l.compare(l.size() - 4, 4, " Los") == 0) los++;
   EXPECT_GE(los, 1);
   EXPECT_TRUE(Has_Line(lines, "EDIT 3"));
-  EXPECT_TRUE(Has_Line(lines, "SNAPSHOT start.png"));
+  EXPECT_TRUE(Has_Line(lines, "SNAPSHOT " + png));
   EXPECT_TRUE(Has_Line(lines, "EDIT 7"));
   ZW_Test_Reset();
 }
@@ -441,12 +444,12 @@ TEST(ZelkwinSheet, LookOfTheTestDialogMatchesItsGoldenPicture) {
   int flag = 1;
   char name[32] = "Sto\xE1 1";
   Build(&flag, name, sizeof name);
-  ASSERT_EQ(VEL_Snapshot("look.png"), 1);
+  ASSERT_EQ(VEL_Snapshot(Scratch("look.png").c_str()), 1);
   Undefine_Prop_Sheet();
   struct Png {
     cairo_surface_t *s;
     ~Png() { cairo_surface_destroy(s); }
-  } now_png{cairo_image_surface_create_from_png("look.png")},
+  } now_png{cairo_image_surface_create_from_png(Scratch("look.png").c_str())},
       gold_png{cairo_image_surface_create_from_png(SPLICE_GOLDEN_DIR "/platform/sheet.png")};
   cairo_surface_t *now = now_png.s, *gold = gold_png.s;
   ASSERT_EQ(cairo_surface_status(gold), CAIRO_STATUS_SUCCESS);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/zelkwin.h"
+#include "tests/platform/test_zelkwin_scratch.h"
 
 namespace {
 
@@ -50,12 +51,12 @@ void White(int x1, int y1, int x2, int y2) {
 TEST(ZelkwinSprites, RunLengthBitmapsEncodedAndAbsoluteRuns) {
   ZW_Test_Reset();
   /* bottom row: 4 x green; top row: 1 x red, then absolutely blue, red, blue (padded) */
-  Write_Rle8("rle_ok.bmp", {4, 0, 0, 0, 1, 1, 0, 3, 2, 1, 2, 0, 0, 1});
+  Write_Rle8(Scratch("rle_ok.bmp").c_str(), {4, 0, 0, 0, 1, 1, 0, 3, 2, 1, 2, 0, 0, 1});
   int w = 0, h = 0;
-  ASSERT_EQ(Query_DIB_Size("rle_ok.bmp", &w, &h), 1);
+  ASSERT_EQ(Query_DIB_Size(Scratch("rle_ok.bmp").c_str(), &w, &h), 1);
   EXPECT_EQ(w * 100 + h, 402);
   White(0, 0, 20, 20);
-  pxDrawTransparentDIB("rle_ok.bmp", 5, 5, -1, -1, 201, -1, -1, -1, -1);
+  pxDrawTransparentDIB(Scratch("rle_ok.bmp").c_str(), 5, 5, -1, -1, 201, -1, -1, -1, -1);
   EXPECT_EQ(ZW_Test_Pixel(5, 5), 0xFF0000u);
   EXPECT_EQ(ZW_Test_Pixel(6, 5), 0x0000FFu);
   EXPECT_EQ(ZW_Test_Pixel(7, 5), 0xFF0000u);
@@ -64,8 +65,8 @@ TEST(ZelkwinSprites, RunLengthBitmapsEncodedAndAbsoluteRuns) {
   EXPECT_EQ(ZW_Test_Pixel(8, 6), 0x008000u);
   EXPECT_EQ(ZW_Test_Pixel(9, 5), 0xFFFFFFu);
   /* damaged: an absolute run beyond the end of the file */
-  Write_Rle8("rle_bad.bmp", {4, 0, 0, 0, 0, 200, 1});
-  EXPECT_EQ(Query_DIB_Size("rle_bad.bmp", &w, &h), 0);
+  Write_Rle8(Scratch("rle_bad.bmp").c_str(), {4, 0, 0, 0, 0, 200, 1});
+  EXPECT_EQ(Query_DIB_Size(Scratch("rle_bad.bmp").c_str(), &w, &h), 0);
 }
 
 TEST(ZelkwinSprites, SheetsOfTheHostFolderMatchTheSpriteTables) {
@@ -119,16 +120,16 @@ TEST(ZelkwinSprites, DamagedHeadersAreNotLoaded) {
     fclose(f);
   };
   int w = -1, h = -1;
-  header("zero_width.bmp", 0, 4, 24, 0, 92);
-  EXPECT_EQ(Query_DIB_Size("zero_width.bmp", &w, &h), 0);
-  header("huge.bmp", 16000, 16000, 24, 0, 60);      /* claims 768 MB of rows in 60 bytes */
-  EXPECT_EQ(Query_DIB_Size("huge.bmp", &w, &h), 0);
-  header("short.bmp", 100, 100, 24, 0, 54 + 300 * 50); /* half the rows missing */
-  EXPECT_EQ(Query_DIB_Size("short.bmp", &w, &h), 0);
-  header("huge_rle.bmp", 16384, 16384, 8, 1, 60);   /* run-length: 256 Mpixel */
-  EXPECT_EQ(Query_DIB_Size("huge_rle.bmp", &w, &h), 0);
-  header("fits.bmp", 100, 100, 24, 0, 54 + 300 * 100);
-  EXPECT_EQ(Query_DIB_Size("fits.bmp", &w, &h), 1);
+  header(Scratch("zero_width.bmp").c_str(), 0, 4, 24, 0, 92);
+  EXPECT_EQ(Query_DIB_Size(Scratch("zero_width.bmp").c_str(), &w, &h), 0);
+  header(Scratch("huge.bmp").c_str(), 16000, 16000, 24, 0, 60);      /* claims 768 MB of rows in 60 bytes */
+  EXPECT_EQ(Query_DIB_Size(Scratch("huge.bmp").c_str(), &w, &h), 0);
+  header(Scratch("short.bmp").c_str(), 100, 100, 24, 0, 54 + 300 * 50); /* half the rows missing */
+  EXPECT_EQ(Query_DIB_Size(Scratch("short.bmp").c_str(), &w, &h), 0);
+  header(Scratch("huge_rle.bmp").c_str(), 16384, 16384, 8, 1, 60);   /* run-length: 256 Mpixel */
+  EXPECT_EQ(Query_DIB_Size(Scratch("huge_rle.bmp").c_str(), &w, &h), 0);
+  header(Scratch("fits.bmp").c_str(), 100, 100, 24, 0, 54 + 300 * 100);
+  EXPECT_EQ(Query_DIB_Size(Scratch("fits.bmp").c_str(), &w, &h), 1);
   EXPECT_EQ(w * 1000 + h, 100100);
   int missing = 0;
   for (auto &l : ZW_Test_Log_Lines())
