@@ -123,7 +123,7 @@ void Lkom_Type_Dialog(const Nchw_Type_Rec *type, Lkom_Rec *lkom)
     d.l_gamma = Fill(Add_Stringlist_to_PS(x + 193, y + 346, x + 360, y + 398, &d.gamma, 0), Gamma_Texts, 3, type, -1);
     d.l_main = Fill(Add_Stringlist_to_PS(x + 193, y + 402, x + 360, y + 438, &d.main, 0), Main_Texts, 2, type, -1);
     Draw_Funny_Text_to_PS(x + XTRGEN_PANEL_X1, y + 62, "Auswahl der am Lastkollektiv beteiligten Lastf\x84lle", 0, 0);
-    Draw_Funny_Text_to_PS(x + 380, y + 346, "auf Standard setzen", 0, 0);
+    Draw_Funny_Text_to_PS(x + 412, y + 346, "auf Standard setzen", 0, 0);
     Add_Single_Button_to_PS(x + 510, y + 340, PS_RASTER(70, 24), "Standard", 20);
     Add_Single_Button_to_PS(x + 193, y + 324, PS_RASTER(60, 20), "alle", 21);
     Add_Single_Button_to_PS(x + 258, y + 324, PS_RASTER(60, 20), "keine", 22);

@@ -133,8 +133,8 @@ int Xtr_Generation_Dialog(Nchw_Rec *check, Xtr_Rule_Rec *rule)
                          Comb_Texts, 3, check, 6);
     d.l_gamma = Fill_List(Add_Stringlist_to_PS(x + 193, y + 346, x + 360, y + 398, &d.gamma, 0),
                           Gamma_Texts, 3, check, -1);
-    Draw_Funny_Text_to_PS(x + 380, y + 346, "alle Einstellungen", 0, 0);
-    Draw_Funny_Text_to_PS(x + 380, y + 360, "auf Standard setzen", 0, 0);
+    Draw_Funny_Text_to_PS(x + 412, y + 346, "alle Einstellungen", 0, 0);
+    Draw_Funny_Text_to_PS(x + 412, y + 360, "auf Standard setzen", 0, 0);
     Add_Single_Button_to_PS(x + 510, y + 340, PS_RASTER(70, 24), "Standard", 20);
     Add_Single_Button_to_PS(x + 193, y + 324, PS_RASTER(60, 20), "alle", 21);
     Add_Single_Button_to_PS(x + 258, y + 324, PS_RASTER(60, 20), "keine", 22);
