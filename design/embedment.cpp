@@ -166,6 +166,27 @@ static bool Is_Screw_Family(int type)
         || Is_Vbm_Screw_Family_C(type);
 }
 
+/* The rule of dowels and bolts in solid timber, glulam and the like (EN 1995-1-1, (8.31) and
+** (8.32)) as the last call without user coefficients chose it: fh0 and k90 with the arguments
+** they came from, so that the designs of one member at many angles only turn the angle. */
+typedef struct Fh_Alpha_Plan {
+    bool valid;
+    bool din;                       /* no annex */
+    bool metal;                     /* the member is a metal plate */
+    int type, predrilled, mat, grade;
+    double d, t, rho_k;             /* mm, mm, kg/m³ */
+    double fh0;                     /* N/mm² */
+    double k90;
+    int status;                     /* 0 or 1008 */
+} Fh_Alpha_Plan;
+
+static Fh_Alpha_Plan Last_Fh_Plan;
+
+static bool Same_Value(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
 /*
 ** Write the characteristic embedment strength of one member to *out_fh and return its status:
 ** 0, 169 when it cannot be determined (fh <= 0.001 for a member that is no metal plate), or 1008
@@ -176,6 +197,19 @@ int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, do
             double rho_k, int mat, int grade, const Vbm_User_Embedment *user)
 {
     if (out_fh == nullptr) return 0;
+    Fh_Alpha_Plan *plan = &Last_Fh_Plan;
+    const bool din = Nad_Params == nullptr;
+    if (user == nullptr && plan->valid && plan->din == din && plan->type == type
+        && plan->predrilled == predrilled && plan->mat == mat && plan->grade == grade
+        && Same_Value(plan->d, d) && Same_Value(plan->t, t) && Same_Value(plan->rho_k, rho_k)) {
+        const double fh_kept = Calc_Fh_Alpha(plan->fh0, alpha, plan->k90);
+        *out_fh = fh_kept;
+        return (!plan->metal && fh_kept <= 0.001) ? 169 : plan->status;
+    }
+    const int type_given = type, predrilled_given = predrilled;
+    const double rho_given = rho_k;
+    bool alpha_rule = false;
+    double fh0 = 0.0, k90_rule = 1.0;
     int status = 0;
     double fh = 0.0;
 
@@ -212,7 +246,10 @@ int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, do
             break;
         case -13: case -12: case -11: case 0: case 1: case 2: case 3: case 17: case 19:
             if (Nad_Params == nullptr && d <= 8.00001) { k90 = 1.0; status = 1008; }
-            fh = Calc_Fh_Alpha(Calc_Fh0_Bolt(d, rho_k), alpha, k90);
+            fh0 = Calc_Fh0_Bolt(d, rho_k);
+            fh = Calc_Fh_Alpha(fh0, alpha, k90);
+            alpha_rule = true;
+            k90_rule = k90;
             break;
         default:
             fh = 0.0;
@@ -270,7 +307,24 @@ int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, do
 
     if (user != nullptr && user->active != 0 && (mat == -999 || grade == -999))
         fh = user->c0 * std::pow(d, user->c1) * std::pow(t, user->c2) * std::pow(rho_k, user->c3);
-    if (!Is_Mat_Metal_Plate(mat) && fh <= 0.001) status = 169;
+    const bool metal = Is_Mat_Metal_Plate(mat);
+    if (user == nullptr) {
+        /* kept with the arguments as given (the rule's own changes follow from them) */
+        plan->valid = alpha_rule;
+        plan->din = din;
+        plan->type = type_given;
+        plan->predrilled = predrilled_given;
+        plan->mat = mat;
+        plan->grade = grade;
+        plan->d = d;
+        plan->t = t;
+        plan->rho_k = rho_given;
+        plan->fh0 = fh0;
+        plan->k90 = k90_rule;
+        plan->status = status;
+        plan->metal = metal;
+    }
+    if (!metal && fh <= 0.001) status = 169;
     *out_fh = fh;
     return status;
 }

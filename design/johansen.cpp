@@ -73,6 +73,17 @@ enum My_Use { MY_CHAR, MY_DESIGN_HALF, MY_DESIGN_FULL };
 double Mode_Yield_Moment(int type, double d, double fu, int stainless, int threaded_rod,
                          My_Use use)
 {
+    /* The designs of one fastener at many angles ask for the same value again and again: the
+    ** last value of the general formula is kept with what chose it (the type and the threaded
+    ** rod; stainless and use decide only within the other branches) and what fed it. */
+    static struct {
+        bool valid;
+        int type, threaded_rod;
+        double d, fu, my;
+    } last = {false, 0, 0, 0.0, 0.0, 0.0};
+    if (last.valid && last.type == type && last.threaded_rod == threaded_rod
+        && std::memcmp(&d, &last.d, sizeof d) == 0 && std::memcmp(&fu, &last.fu, sizeof fu) == 0)
+        return last.my;
     if (type == 30 && threaded_rod) return Calc_Vbm_Yield_Moment(Get_Thread_Effective_Diameter(d), fu);
     if (Is_Vbm_Screw_Eta12(type)) return stainless == 1 ? Get_Eta12_Screw_My_Alt(d) : Get_Eta12_Screw_My(d);
     if (Is_Vbm_Screw_Eta11(type)) return stainless == 1 ? Get_Eta11_Screw_My_Alt(d) : Get_Eta11_Screw_My(d);
@@ -84,18 +95,14 @@ double Mode_Yield_Moment(int type, double d, double fu, int stainless, int threa
     }
     if (type == 46) return Get_Nail46_Yield_Moment(d, 1);
     if (type == 1) return Calc_Vbm_Yield_Moment_Cubic(d);
-    /* The designs of one fastener at many angles ask for the same value again and again:
-    ** keep the last one (the formula depends on d and fu alone). */
-    static double last_d = 0.0, last_fu = 0.0, last_my = 0.0;
-    static bool have_last = false;
-    if (have_last && std::memcmp(&d, &last_d, sizeof d) == 0
-        && std::memcmp(&fu, &last_fu, sizeof fu) == 0)
-        return last_my;
-    last_my = Calc_Vbm_Yield_Moment(d, fu);
-    last_d = d;
-    last_fu = fu;
-    have_last = true;
-    return last_my;
+    /* the general formula depends on d and fu alone */
+    last.my = Calc_Vbm_Yield_Moment(d, fu);
+    last.type = type;
+    last.threaded_rod = threaded_rod;
+    last.d = d;
+    last.fu = fu;
+    last.valid = true;
+    return last.my;
 }
 
 double Embedment_D(int type, int fitted_bolt, double d)

@@ -291,6 +291,57 @@ TEST(RunCache, EmbedmentFollowsTheAngle)
     EXPECT_NEAR(Calc_Fh_Alpha(20.0, 0.3, 1.5), 19.1632, 5e-5);
 }
 
+TEST(RunCache, EmbedmentOfDowelsFollowsEveryArgument)
+{
+    /* fh,0 = 0.082 (1 - 0.01 d) rho_k (EN 1995-1-1, (8.32)); k90 = 1.35 + 0.015 d for solid
+    ** softwood (material 0), 0.90 + 0.015 d for material 1 (8.33); fh = fh,0 / (cos² + k90 sin²)
+    ** (8.31). Calls alternate so that each argument alone changes the value. */
+    Use_Annex(true);
+    double fh = -1.0;
+    const double deg90 = M_PI / 2.0;
+    EXPECT_EQ(Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 350.0, 0, 0, nullptr), 0);
+    EXPECT_NEAR(fh, 25.256, 1e-9);
+    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 420.0, 0, 0, nullptr);
+    EXPECT_NEAR(fh, 30.3072, 1e-9);
+    Calc_Fh(&fh, 16.0, 29, 0, 0.0, 46.7, 350.0, 0, 0, nullptr);
+    EXPECT_NEAR(fh, 24.108, 1e-9);
+    /* 90 deg: k90 = 1.53: 25.256 / 1.53 = 16.507; 45 deg: 25.256 / (0.5 + 0.765) = 19.965 */
+    Calc_Fh(&fh, 12.0, 29, 0, deg90, 46.7, 350.0, 0, 0, nullptr);
+    EXPECT_NEAR(fh, 16.5072, 5e-5);
+    Calc_Fh(&fh, 12.0, 29, 0, M_PI / 4.0, 46.7, 350.0, 0, 0, nullptr);
+    EXPECT_NEAR(fh, 19.9652, 5e-5);
+    /* material 1: k90 = 1.08: 25.256 / 1.08 = 23.385 */
+    Calc_Fh(&fh, 12.0, 29, 0, deg90, 46.7, 350.0, 1, 0, nullptr);
+    EXPECT_NEAR(fh, 23.3852, 5e-5);
+    Calc_Fh(&fh, 12.0, 29, 0, deg90, 46.7, 350.0, 0, 0, nullptr);
+    EXPECT_NEAR(fh, 16.5072, 5e-5);
+    /* 8 mm: fh,0 = 26.404; under EN k90 = 1.47: 17.962; under DIN 1052 k90 = 1 up to 8 mm
+    ** (note 1008) */
+    EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, deg90, 46.7, 350.0, 0, 0, nullptr), 0);
+    EXPECT_NEAR(fh, 17.9619, 5e-5);
+    Use_Annex(false);
+    EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, deg90, 46.7, 350.0, 0, 0, nullptr), 1008);
+    EXPECT_NEAR(fh, 26.404, 1e-9);
+    Use_Annex(true);
+    EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, deg90, 46.7, 350.0, 0, 0, nullptr), 0);
+    EXPECT_NEAR(fh, 17.9619, 5e-5);
+    /* a user-defined member with coefficients: fh = 2 * 12^1 * t^0 * rho^0 = 24 */
+    Vbm_User_Embedment user{2.0, 1.0, 0.0, 0.0, 1};
+    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 350.0, 0, -999, nullptr);
+    EXPECT_NEAR(fh, 25.256, 1e-9);
+    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 350.0, 0, -999, &user);
+    EXPECT_NEAR(fh, 24.0, 1e-12);
+    user.c0 = 3.0;
+    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 350.0, 0, -999, &user);
+    EXPECT_NEAR(fh, 36.0, 1e-12);
+    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 350.0, 0, 0, nullptr);
+    EXPECT_NEAR(fh, 25.256, 1e-9);
+    /* no density: not determinable (169) */
+    EXPECT_EQ(Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 0.0, 0, 0, nullptr), 169);
+    EXPECT_EQ(Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 0.0, 0, 0, nullptr), 169);
+    EXPECT_EQ(Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 350.0, 0, 0, nullptr), 0);
+}
+
 TEST(RunCache, YieldMomentFollowsTheDiameter)
 {
     /* My = 0.3 fu d^2.6 (EN 1995-1-1, (8.30)), fu 360: d 12: 69071, d 16: 145927 Nmm; beside
