@@ -283,6 +283,17 @@ void Lay::graphic(const Oli_Block &b) {
           l.rgb = 0x8A6A2A;
           item(l);
         }
+      } else if (has_name(e.text, "DURCHM")) {
+        /* the diameter sign of the symbol font in front of a bar label: the print font's own
+        ** sign at the block's text height, its top at the anchor */
+        Oli_Item it{};
+        it.kind = OLI_IT_TEXT;
+        it.size = std::max(st.text_h, 0.02) / 0.73 * OLI_CM_TO_PT;
+        it.x = ax;
+        it.y = ay + st.text_h;
+        it.rgb = st.col50;
+        it.text = "\xE2\x8C\x80";
+        item(it);
       } else {
         warn_once("sym" + e.text, b.line, "Symboldatei nicht vorhanden: " + Oli_Plain_Utf8(e.text));
       }

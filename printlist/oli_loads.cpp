@@ -95,7 +95,9 @@ void Oli_Graphic_Force_Arrow_Label(double x, double y, double angle, double leng
 
 void Oli_Graphic_Force_Arrow_To(double x1, double y1, double x2, double y2, double head_length,
                                 double head_width, int32_t style) {
-  Oli_Graphic_Force_Arrow(x2, y2, atan2(y2 - y1, x2 - x1) + M_PI, hypot(x2 - x1, y2 - y1), head_length,
+  /* The arrow's own frame runs from the tail to the tip, so its angle is the direction from the
+  ** first point to the second; turned by another half circle the tail would lie beyond the tip. */
+  Oli_Graphic_Force_Arrow(x2, y2, atan2(y2 - y1, x2 - x1), hypot(x2 - x1, y2 - y1), head_length,
                           head_width, style);
 }
 
