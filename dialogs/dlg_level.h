@@ -28,3 +28,18 @@ void Dlg_Create_Page_Area(Dlg_Level_Entry *e, int i, int x1, int y1, int x2, int
 void Dlg_Draw_Page(Dlg_Level_Entry *e, int i);
 void Dlg_Page_Input(Dlg_Level_Entry *e, int i);
 void Dlg_Release_Pages(Dlg_Level_Entry *e);
+
+/* Where the button row of a dialog puts its buttons (screen pixels). */
+struct Dlg_Button_Places {
+  int y;                          /* top of the row */
+  int cancel_x, help_x, ok_x;     /* left ends of cancel, help and confirm */
+  int next_x, next_y_type8;       /* the "Weiter" button; its top for type 8 */
+};
+
+/* Add the buttons of dialog type `type` (1/3 "Weiter" that cancels/confirms, 8 "Weiter" a little
+** higher, 2/4 none, 6 confirm, 9 help and confirm, 5 and others cancel, help and confirm but
+** 7 without confirm) with help key `help_key` ("" none). Answers the default button; the handles
+** of cancel and confirm (0 none) and the left end of the help button (0 none) go to the
+** out-pointers. */
+int Dlg_Add_Buttons(int type, const Dlg_Button_Places *at, const char *help_key, int *cancel, int *confirm,
+                    int *help_x);

@@ -179,6 +179,49 @@ void Dlg_Cursor_Switch_On(void) { Cursor_Switch = 1; }
 void Dlg_Cursor_Switch_Off(void) { Cursor_Switch = 0; }
 int Dlg_Cursor_Switch(void) { return Cursor_Switch; }
 
+int Dlg_Add_Buttons(int type, const Dlg_Button_Places *at, const char *help_key, int *cancel, int *confirm,
+                    int *help_x) {
+  int def = 0;
+  *cancel = *confirm = *help_x = 0;
+  auto help = [&]() {
+    if (!help_key[0]) return;
+    int h = Add_Help_to_PS(at->help_x, at->y, help_key);
+    Set_Comment_to_Button_PS(h, "Hilfe");
+    *help_x = at->help_x;
+  };
+  auto ok = [&]() {
+    *confirm = Add_Single_Button_to_PS(at->ok_x, at->y, SYMBOLIC_OK_RASTER, "", DLG_CONFIRM);
+    Set_Comment_to_Button_PS(*confirm, "best\x84tigen");
+  };
+  switch (type) {
+  case 1: case 3:
+    def = Add_Single_Button_to_PS(at->next_x, at->y, 0, "Weiter      ", type == 1 ? DLG_CANCEL : DLG_CONFIRM);
+    break;
+  case 8:
+    def = Add_Single_Button_to_PS(at->next_x, at->next_y_type8, 0, "Weiter      ", DLG_CONFIRM);
+    break;
+  case 2: case 4:
+    break;
+  case 6:
+    ok();
+    def = *confirm;
+    break;
+  case 9:
+    help();
+    ok();
+    def = *confirm;
+    break;
+  default:
+    *cancel = Add_Single_Button_to_PS(at->cancel_x, at->y, SYMBOLIC_BREAK_RASTER, "", DLG_CANCEL);
+    Set_Comment_to_Button_PS(*cancel, "abbrechen");
+    help();
+    if (type != 7) ok();
+    def = type == 5 ? *confirm : *cancel;
+    break;
+  }
+  return def;
+}
+
 /* ------------------------------------------------------------------ pages */
 
 void Dlg_Create_Page_Area(Dlg_Level_Entry *e, int i, int x1, int y1, int x2, int y2, bool hover)
@@ -361,44 +404,9 @@ int Dlg_Run_Paged(Dlg_Desc *d, int count, Dlg_Page *pages)
   }
   /* buttons */
   int by = y2 - 29, centre = (x1 + x2) / 2;
-  int cancel = 0, confirm = 0, help_x = 0, def = 0;
-  int help_pos = d->status ? x1 + ml + 32 : centre - 23;
-  auto help = [&]() {
-    if (!d->help_key[0]) return;
-    int h = Add_Help_to_PS(help_pos, by, d->help_key);
-    Set_Comment_to_Button_PS(h, "Hilfe");
-    help_x = help_pos;
-  };
-  auto ok = [&]() {
-    confirm = Add_Single_Button_to_PS(x2 - mr - 23 - 12, by, SYMBOLIC_OK_RASTER, "", DLG_CONFIRM);
-    Set_Comment_to_Button_PS(confirm, "best\x84tigen");
-  };
-  switch (type) {
-  case 1: case 3:
-    def = Add_Single_Button_to_PS(centre - 50, by, 0, "Weiter      ", type == 1 ? DLG_CANCEL : DLG_CONFIRM);
-    break;
-  case 8:
-    def = Add_Single_Button_to_PS(centre - 50, y2 - 37, 0, "Weiter      ", DLG_CONFIRM);
-    break;
-  case 2: case 4:
-    break;
-  case 6:
-    ok();
-    def = confirm;
-    break;
-  case 9:
-    help();
-    ok();
-    def = confirm;
-    break;
-  default:
-    cancel = Add_Single_Button_to_PS(x1 + ml - 3, by, SYMBOLIC_BREAK_RASTER, "", DLG_CANCEL);
-    Set_Comment_to_Button_PS(cancel, "abbrechen");
-    help();
-    if (type != 7) ok();
-    def = type == 5 ? confirm : cancel;
-    break;
-  }
+  int cancel = 0, confirm = 0, help_x = 0;
+  Dlg_Button_Places at{by, x1 + ml - 3, d->status ? x1 + ml + 32 : centre - 23, x2 - mr - 35, centre - 50, y2 - 37};
+  int def = Dlg_Add_Buttons(type, &at, d->help_key, &cancel, &confirm, &help_x);
   e->default_button = def;
   if (d->decoration) d->decoration(x1, y1, x2, y2);
   for (int i = 0; i < count; i++)

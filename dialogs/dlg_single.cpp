@@ -70,42 +70,9 @@ int Dlg_Run_Single(Dlg_Desc *d, Dlg_Page *page)
   }
   /* buttons by kind */
   int by = y2 - 29, centre = (x1 + x2) / 2;
-  int def = 0, cancel = 0, confirm = 0;
-  auto ok = [&]() {
-    confirm = Add_Single_Button_to_PS(x2 - mr - 35, by, SYMBOLIC_OK_RASTER, "", DLG_CONFIRM);
-    Set_Comment_to_Button_PS(confirm, "best\x84tigen");
-  };
-  auto help = [&]() {
-    if (!d->help_key[0]) return;
-    int h = Add_Help_to_PS(centre - 11, by, d->help_key);
-    Set_Comment_to_Button_PS(h, "Hilfe");
-  };
-  switch (kind) {
-  case 1: case 3:
-    def = Add_Single_Button_to_PS(centre - 50, by, 0, "Weiter      ", kind == 1 ? DLG_CANCEL : DLG_CONFIRM);
-    break;
-  case 8:
-    def = Add_Single_Button_to_PS(centre - 50, by - 8, 0, "Weiter      ", DLG_CONFIRM);
-    break;
-  case 2: case 4:
-    break;
-  case 6:
-    ok();
-    def = confirm;
-    break;
-  case 9:
-    help();
-    ok();
-    def = confirm;
-    break;
-  default:
-    cancel = Add_Single_Button_to_PS(x1 + ml, by, SYMBOLIC_BREAK_RASTER, "", DLG_CANCEL);
-    Set_Comment_to_Button_PS(cancel, "abbrechen");
-    help();
-    if (kind != 7) ok();
-    def = kind == 5 ? confirm : cancel;
-    break;
-  }
+  int cancel = 0, confirm = 0, help_x = 0;
+  Dlg_Button_Places at{by, x1 + ml, centre - 11, x2 - mr - 35, centre - 50, by - 8};
+  int def = Dlg_Add_Buttons(kind, &at, d->help_key, &cancel, &confirm, &help_x);
   e->default_button = def;
   if (d->decoration) d->decoration(x1, y1, x2, y2);
   if (page->init) page->init(e->tables[0]);
