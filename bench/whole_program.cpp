@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "bench/bench_util.h"
 #include "catalogue/catalogue.h"
 #include "dialogs/dialogs.h"
 #include "nad/nad.h"
@@ -47,46 +48,8 @@ void Use_Environment(void)
 void Set_Up_Splice(int per_group, int side)
 {
     Use_Environment();
-    Reset_NAD_Record(&Nad_Record);
-    Nad_Params = &Nad_Record.ec5;
-    Nad_EC3_Params_Ptr = &Nad_Record.ec3;
-    Init_Dowel_Bolt_Diameters();
-    Set_Splice_Input_Defaults(&Splice_Input);
-    Splice_Input_Record *si = &Splice_Input;
-    si->connection_kind = CONN_INNER_PLATES;
-    si->splice_kind = SPLICE_BENDING;
-    si->b = 20.0;
-    si->h = side > 6 ? 80.0 : 60.0;
-    si->h_p = si->h - 4.0;
-    si->plate_count = 2.0;
-    si->t_p = 1.0;
-    si->L_user = 0;
-    si->vbm_type = 29;
-    si->vbm_row = 3;
-    si->d = 12.0;
-    const int slot = VBM_TYPE_SLOT(29);
-    si->n_col[slot] = side;
-    si->n_row[slot] = side;
-    for (int g = 0; g < LKOM_GROUPS; g++) {
-        Lkom_Group *grp = &si->lkom.groups[g];
-        grp->used = 1;
-        grp->kled = g % 5;
-        grp->kmod = 0.6 + 0.05 * (g % 5);
-        grp->kmod_source = 0;
-        for (int e = 0; e < per_group; e++) {
-            Lkom_Entry *c = &grp->entries[e];
-            c->used = 1;
-            c->accidental = 0;
-            c->M_d = 20.0 + 10.0 * std::sin(0.01 * e + g);
-            c->N_d = 50.0 * std::cos(0.013 * e - g);
-            c->V_d = 15.0 + 5.0 * std::sin(0.007 * e * (g + 1));
-        }
-    }
-    si->print.combinations = 1;
-    si->print.sections = PRINT_SEC_COORDINATES | PRINT_SEC_PLOT_VIEW | PRINT_SEC_PLOT_LONG
-                         | PRINT_SEC_PLOT_CROSS | PRINT_SEC_SKETCHES;
-    snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", "bench");
-    Set_Print_List_Names("bench_01.oli", "Benchmark");
+    Bench_Set_Up_Splice(per_group, side);
+    Bench_Print_Everything("bench", "Benchmark");
 }
 
 void Remove_Outputs(void)

@@ -1,0 +1,70 @@
+/*
+** Shared set-up of the splice benchmarks: a bending splice of side x side dowels of 12 mm on
+** inner steel plates (C24, built-in annex) with 10 groups of smoothly varying combinations, and
+** the print settings that write every section of the print list.
+*/
+#pragma once
+
+#include <cmath>
+#include <cstdio>
+
+#include "catalogue/catalogue.h"
+#include "nad/nad.h"
+#include "results/results.h"
+#include "results/print_list.h"
+
+/* Fill Splice_Input with the benchmark splice: side x side dowels (member 60 cm high, 80 cm
+** from 7 dowels a side on), 10 groups of per_group combinations (at most LKOM_ENTRIES). */
+static inline void Bench_Set_Up_Splice(int per_group, int side)
+{
+    Reset_NAD_Record(&Nad_Record);
+    Nad_Params = &Nad_Record.ec5;
+    Nad_EC3_Params_Ptr = &Nad_Record.ec3;
+    Init_Dowel_Bolt_Diameters();
+    Set_Splice_Input_Defaults(&Splice_Input);
+    Splice_Input_Record *si = &Splice_Input;
+    si->connection_kind = CONN_INNER_PLATES;
+    si->splice_kind = SPLICE_BENDING;
+    si->b = 20.0;
+    si->h = side > 6 ? 80.0 : 60.0;
+    si->h_p = si->h - 4.0;
+    si->plate_count = 2.0;
+    si->t_p = 1.0;
+    si->L_user = 0;
+    si->vbm_type = 29;
+    si->vbm_row = 3;
+    si->d = 12.0;
+    const int slot = VBM_TYPE_SLOT(29);
+    si->n_col[slot] = side;
+    si->n_row[slot] = side;
+    /* moments, normal and shear forces that vary smoothly */
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        Lkom_Group *grp = &si->lkom.groups[g];
+        grp->used = 1;
+        grp->kled = g % 5;
+        grp->kmod = 0.6 + 0.05 * (g % 5);
+        grp->kmod_source = 0;
+        for (int e = 0; e < per_group && e < LKOM_ENTRIES; e++) {
+            Lkom_Entry *c = &grp->entries[e];
+            c->used = 1;
+            c->accidental = 0;
+            c->M_d = 20.0 + 10.0 * std::sin(0.01 * e + g);
+            c->N_d = 50.0 * std::cos(0.013 * e - g);
+            c->V_d = 15.0 + 5.0 * std::sin(0.007 * e * (g + 1));
+        }
+    }
+}
+
+/* Print every combination and every section into "<id>_01.oli" (plots "<id>01.SPF".."03")
+** under the title line `title`. */
+static inline void Bench_Print_Everything(const char *id, const char *title)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    si->print.combinations = 1;
+    si->print.sections = PRINT_SEC_COORDINATES | PRINT_SEC_PLOT_VIEW | PRINT_SEC_PLOT_LONG
+                         | PRINT_SEC_PLOT_CROSS | PRINT_SEC_SKETCHES;
+    snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", id);
+    char oli[80];
+    snprintf(oli, sizeof oli, "%s_01.oli", id);
+    Set_Print_List_Names(oli, title);
+}
