@@ -204,34 +204,34 @@ static void write_small_or_title(FILE *file, int title, const char *text) {
   OLI_setYPositionCM(file, 1, title ? -0.9 : -0.85);
 }
 
+/* Format a small text (title 0) or a title line (title 1) and write it. */
+static void write_small_or_title_v(FILE *file, int title, const char *format, va_list ap) {
+  char raw[OLI_TEXT_SIZE + 1];
+  if (Oli_Vformat(raw, sizeof raw, format, ap) >= 0) write_small_or_title(file, title, raw);
+}
+
 void Oli_Write_Small(FILE *file, const char *format, ...) {
   if (file == nullptr || format == nullptr) return;
-  char raw[OLI_TEXT_SIZE + 1];
   va_list ap;
   va_start(ap, format);
-  int n = Oli_Vformat(raw, sizeof raw, format, ap);
+  write_small_or_title_v(file, 0, format, ap);
   va_end(ap);
-  if (n >= 0) write_small_or_title(file, 0, raw);
 }
 
 void Oli_Write_Small_Always(FILE *file, const char *format, ...) {
   if (file == nullptr || format == nullptr) return;
-  char raw[OLI_TEXT_SIZE + 1];
   va_list ap;
   va_start(ap, format);
-  int n = Oli_Vformat(raw, sizeof raw, format, ap);
+  write_small_or_title_v(file, 0, format, ap);
   va_end(ap);
-  if (n >= 0) write_small_or_title(file, 0, raw);
 }
 
 void Oli_Write_Title(FILE *file, const char *format, ...) {
   if (file == nullptr || format == nullptr) return;
-  char raw[OLI_TEXT_SIZE + 1];
   va_list ap;
   va_start(ap, format);
-  int n = Oli_Vformat(raw, sizeof raw, format, ap);
+  write_small_or_title_v(file, 1, format, ap);
   va_end(ap);
-  if (n >= 0) write_small_or_title(file, 1, raw);
 }
 
 /* The version line of a program of the environment as small text ending near the right margin. */
