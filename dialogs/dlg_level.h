@@ -43,3 +43,7 @@ struct Dlg_Button_Places {
 ** out-pointers. */
 int Dlg_Add_Buttons(int type, const Dlg_Button_Places *at, const char *help_key, int *cancel, int *confirm,
                     int *help_x);
+
+/* Prepare the next property sheet to cover the whole screen (dialog types 4 and 8; type 8 also
+** fixes the window size and paints the screen in the menu colour) and give its corners. */
+void Dlg_Whole_Screen_Sheet(int type, int *x1, int *y1, int *x2, int *y2);

@@ -179,6 +179,21 @@ void Dlg_Cursor_Switch_On(void) { Cursor_Switch = 1; }
 void Dlg_Cursor_Switch_Off(void) { Cursor_Switch = 0; }
 int Dlg_Cursor_Switch(void) { return Cursor_Switch; }
 
+void Dlg_Whole_Screen_Sheet(int type, int *x1, int *y1, int *x2, int *y2) {
+  Init_Mouse_Move_Restriction();
+  Set_Prop_Sheet_Screen_Base(2, 2, NPIXEL_X - 10, NPIXEL_Y - 10);
+  Set_NoFrameFlag_to_Next_PropSheet();
+  if (type == 8) {
+    VELSetMinMaxSize(NPIXEL_X, NPIXEL_Y, NPIXEL_X, NPIXEL_Y);
+    pxFgc(MENUE_CI);
+    pxRect(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
+  }
+  *x1 = 0;
+  *y1 = 0;
+  *x2 = NPIXEL_X - 1;
+  *y2 = NPIXEL_Y - 1;
+}
+
 int Dlg_Add_Buttons(int type, const Dlg_Button_Places *at, const char *help_key, int *cancel, int *confirm,
                     int *help_x) {
   int def = 0;
@@ -334,18 +349,7 @@ int Dlg_Run_Paged(Dlg_Desc *d, int count, Dlg_Page *pages)
     Paged_Cy = NPIXEL_Y / 2;
   }
   if (whole) {
-    Init_Mouse_Move_Restriction();
-    Set_Prop_Sheet_Screen_Base(2, 2, NPIXEL_X - 10, NPIXEL_Y - 10);
-    Set_NoFrameFlag_to_Next_PropSheet();
-    if (type == 8) {
-      VELSetMinMaxSize(NPIXEL_X, NPIXEL_Y, NPIXEL_X, NPIXEL_Y);
-      pxFgc(MENUE_CI);
-      pxRect(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
-    }
-    x1 = 0;
-    y1 = 0;
-    x2 = NPIXEL_X - 1;
-    y2 = NPIXEL_Y - 1;
+    Dlg_Whole_Screen_Sheet(type, &x1, &y1, &x2, &y2);
     inner_w = x2 - x1 - ml - mr;
     inner_h = y2 - y1 - tab_strip - m - mt - mb - button_row;
   } else {

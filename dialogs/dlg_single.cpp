@@ -36,18 +36,7 @@ int Dlg_Run_Single(Dlg_Desc *d, Dlg_Page *page)
   int title_h = whole ? 0 : 33;
   int band = (kind == 2 || whole) ? 0 : 27;
   if (whole) {
-    Init_Mouse_Move_Restriction();
-    Set_Prop_Sheet_Screen_Base(2, 2, NPIXEL_X - 10, NPIXEL_Y - 10);
-    Set_NoFrameFlag_to_Next_PropSheet();
-    if (kind == 8) {
-      VELSetMinMaxSize(NPIXEL_X, NPIXEL_Y, NPIXEL_X, NPIXEL_Y);
-      pxFgc(MENUE_CI);
-      pxRect(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
-    }
-    x1 = 0;
-    y1 = 0;
-    x2 = NPIXEL_X - 1;
-    y2 = NPIXEL_Y - 1;
+    Dlg_Whole_Screen_Sheet(kind, &x1, &y1, &x2, &y2);
     width = x2 - ml - mr;
     height = y2 - mt - mb;
   } else {
