@@ -19,14 +19,6 @@
 
 static int diagram_valid = 0;
 
-static void solid(void) { Oli_File_Printf(G.file, " 38 %d %s %d\n", 0, " ", 0); }
-
-static void triangle(double xa, double ya, double xb, double yb, double xc, double yc) {
-  if (!G.fill_output) return;
-  double x[3] = {xa, xb, xc}, y[3] = {ya, yb, yc};
-  Oli_Graphic_Area_Polygon(3, x, y);
-}
-
 Diagram_Frame *Diagram_Frame_Init(Diagram_Frame *f) {
   if (f == nullptr) return f;
   memset(f, 0, sizeof *f);
@@ -68,7 +60,7 @@ static void frame_ticks(const Diagram_Frame *f, int along_x) {
         Oli_Graphic_Text_Aligned(-0.15 / G.sx, t, 4, f->x_orientation == 1 ? 1 : 3, "%s", label);
       }
       Oli_File_Printf(G.file, " 4 %d\n", 2);
-      solid();
+      Oli_Solid_Dash();
       if (along_x)
         Oli_Graphic_Line(t, -0.05 / G.sy, t, 0.05 / G.sy);
       else
@@ -80,7 +72,7 @@ static void frame_ticks(const Diagram_Frame *f, int along_x) {
           Oli_Graphic_Line(t, f->y_min, t, f->y_max);
         else
           Oli_Graphic_Line(f->x_min, t, f->x_max, t);
-        solid();
+        Oli_Solid_Dash();
       }
     }
   }
@@ -105,14 +97,14 @@ int Oli_Graphic_Diagram_Frame(FILE *file, const Diagram_Frame *f) {
   Oli_Graphic_Begin_Xy(file, x0, y0, x1, y1, sx, sy, 0, nullptr);
   Oli_File_Printf(G.file, " 13 %lf\n", 0.25);
   Oli_File_Printf(G.file, " 16 %lf\n", 2.0);
-  solid();
+  Oli_Solid_Dash();
   Oli_Graphic_Line(f->x_min, 0, f->x_max, 0);
-  triangle(f->x_max + 0.3 / sx, 0, f->x_max, 0.08 / sy, f->x_max, -0.08 / sy);
+  Oli_Filled_Triangle(f->x_max + 0.3 / sx, 0, f->x_max, 0.08 / sy, f->x_max, -0.08 / sy);
   Oli_Graphic_Text_Aligned(f->x_max + 0.3 / sx, 0, 4, f->x_orientation == 3 ? 1 : 3, "%s", f->x_title);
   frame_ticks(f, 1);
   Oli_File_Printf(G.file, " 4 %d\n", 2);
   Oli_Graphic_Line(0, f->y_min, 0, f->y_max);
-  triangle(0, f->y_max + 0.3 / sy, 0.08 / sx, f->y_max, -0.08 / sx, f->y_max);
+  Oli_Filled_Triangle(0, f->y_max + 0.3 / sy, 0.08 / sx, f->y_max, -0.08 / sx, f->y_max);
   if (f->y_orientation == 2)
     Oli_Graphic_Text_Aligned(0, f->y_max + 0.3 / sy, 0, 4, "%s", f->y_title);
   else

@@ -11,8 +11,6 @@
 
 #define G Oli_Graphic
 
-static void solid(void) { Oli_File_Printf(G.file, " 38 %d %s %d\n", 0, " ", 0); }
-
 static void plot_attributes(int32_t linetype, int32_t pen, int32_t filling) {
   if (Plot_Writer.file == nullptr) return;
   if (linetype >= 0) Plot_Set_Linetype(linetype);
@@ -70,7 +68,7 @@ void Oli_Graphic_Fastener_Symbol(int32_t kind, double w, double x, double y, dou
     hexagon(w, x, y, 1.0, 43, 3);
     if (kind == 3) hexagon(w, x, y, 0.5, 1, 4);
     Oli_File_Printf(G.file, " 6 %lf\n", 0.015);
-    solid();
+    Oli_Solid_Dash();
     Oli_Graphic_Line(x - 0.8 * w, y, x + 0.8 * w, y);
     Oli_Graphic_Line(x, y - 0.8 * w, x, y + 0.8 * w);
     break;
@@ -79,7 +77,7 @@ void Oli_Graphic_Fastener_Symbol(int32_t kind, double w, double x, double y, dou
     /* the two strokes cross the line a quarter diameter from its start; the point of kind 4
     ** closes the far end */
     Oli_File_Printf(G.file, " 6 %lf\n", 0.035);
-    solid();
+    Oli_Solid_Dash();
     plot_attributes(0, 3, -1);
     double x0 = x - w / 2, x1 = x + length + w / 2, s = down ? -1.0 : 1.0;
     Oli_Graphic_Line(x0, y, x1, y);
@@ -94,7 +92,7 @@ void Oli_Graphic_Fastener_Symbol(int32_t kind, double w, double x, double y, dou
   case 6:
   case 7: {
     Oli_File_Printf(G.file, " 6 %lf\n", 0.035);
-    solid();
+    Oli_Solid_Dash();
     plot_attributes(0, 3, -1);
     Oli_Graphic_Line(x - 0.6 * w, y, x + 0.6 * w, y);
     Oli_Graphic_Line(x, y - 0.6 * w, x, y + 0.6 * w);

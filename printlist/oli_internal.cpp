@@ -1,6 +1,7 @@
 /*
 ** Private helpers of printlist/: bounded formats, visible text lengths, and the foundation's
-** rounding and rotation of single points under short names. See oli_internal.h.
+** rounding and rotation of single points under short names, and the small drawing steps the
+** symbol writers share. See oli_internal.h.
 */
 #include "printlist/oli_internal.h"
 
@@ -8,6 +9,7 @@
 
 #include "foundation/geometry.h"
 #include "foundation/numeric.h"
+#include "printlist/oli_graphic.h"
 
 int Oli_File_Printf(FILE *file, const char *format, ...) {
   if (file == nullptr) return 0;
@@ -72,6 +74,24 @@ void Oli_Copy(char *dst, const char *src, size_t size) {
   if (n >= size) n = size - 1;
   memmove(dst, src, n);
   dst[n] = 0;
+}
+
+/* ---- helpers of the drawing library ---- */
+
+void Oli_Solid_Dash(void) { Oli_File_Printf(Oli_Graphic.file, " 38 %d %s %d\n", 0, " ", 0); }
+
+void Oli_Filled_Triangle(double xa, double ya, double xb, double yb, double xc, double yc) {
+  if (!Oli_Graphic.fill_output) return;
+  double x[3] = {xa, xb, xc}, y[3] = {ya, yb, yc};
+  Oli_Graphic_Area_Polygon(3, x, y);
+}
+
+void Oli_Place_Points(int n, double *x, double *y, double angle, double x0, double y0) {
+  for (int i = 0; i < n; i++) {
+    Oli_To_Global(&x[i], &y[i], angle);
+    x[i] += x0;
+    y[i] += y0;
+  }
 }
 
 void Oli_Debug(const char *text) {

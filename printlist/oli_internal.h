@@ -1,6 +1,7 @@
 /*
 ** Private helpers of printlist/: bounded formatted writes into a file, rounding to decimals,
-** turning points into a rotated frame, and the visible length of an escaped text. Not part of
+** turning points into a rotated frame, the visible length of an escaped text, and the small
+** drawing steps of the symbol writers (solid dash, filled triangle, placed points). Not part of
 ** the folder's interface.
 */
 #pragma once
@@ -43,6 +44,17 @@ int32_t Oli_Visible_Length(const char *text);
 
 /* Copy at most size - 1 bytes of src into dst and terminate it. */
 void Oli_Copy(char *dst, const char *src, size_t size);
+
+/* ---- helpers of the drawing library (they write into the open graphic block) ---- */
+
+/* The solid dash record " 38 0   0". */
+void Oli_Solid_Dash(void);
+
+/* A filled triangle through Oli_Graphic_Area_Polygon, only while filling output is on. */
+void Oli_Filled_Triangle(double xa, double ya, double xb, double yb, double xc, double yc);
+
+/* Turn n local points by angle (radians) and move them to (x0, y0). */
+void Oli_Place_Points(int n, double *x, double *y, double angle, double x0, double y0);
 
 /* Debug output on the console. */
 void Oli_Debug(const char *text);

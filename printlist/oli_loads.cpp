@@ -14,24 +14,6 @@
 
 #define G Oli_Graphic
 
-static void solid(void) { Oli_File_Printf(G.file, " 38 %d %s %d\n", 0, " ", 0); }
-
-/* A filled triangle, only while filling output is on. */
-static void triangle(double xa, double ya, double xb, double yb, double xc, double yc) {
-  if (!G.fill_output) return;
-  double x[3] = {xa, xb, xc}, y[3] = {ya, yb, yc};
-  Oli_Graphic_Area_Polygon(3, x, y);
-}
-
-/* Turn n local points by angle and move them to (x0, y0). */
-static void place(int n, double *x, double *y, double angle, double x0, double y0) {
-  for (int i = 0; i < n; i++) {
-    Oli_To_Global(&x[i], &y[i], angle);
-    x[i] += x0;
-    y[i] += y0;
-  }
-}
-
 /* ---- force arrows ---- */
 
 /* The five points: tip, back corners, tail, back middle (+ a sixth when asked). */
@@ -52,7 +34,7 @@ static void arrow_shape(double x, double y, double angle, double length, double 
   case 2: {
     Oli_Graphic_Set_Fill(55);
     Oli_Graphic_Line(px[4], py[4], px[3], py[3]);
-    triangle(px[0], py[0], px[1], py[1], px[2], py[2]);
+    Oli_Filled_Triangle(px[0], py[0], px[1], py[1], px[2], py[2]);
     double hx[3] = {px[0], px[1], px[2]}, hy[3] = {py[0], py[1], py[2]};
     Oli_Graphic_Polyline(3, hx, hy);
     break;
@@ -66,7 +48,7 @@ void Oli_Graphic_Force_Arrow(double x, double y, double angle, double length, do
                              double head_width, int32_t style) {
   double px[5] = {0, -head_length, -head_length, -length, -head_length};
   double py[5] = {0, head_width / 2, -head_width / 2, 0, 0};
-  place(5, px, py, angle, x, y);
+  Oli_Place_Points(5, px, py, angle, x, y);
   Oli_Graphic_Push();
   arrow_shape(x, y, angle, length, head_length, head_width, style, px, py);
   Oli_Graphic_Pop();
@@ -77,7 +59,7 @@ void Oli_Graphic_Force_Arrow_Label(double x, double y, double angle, double leng
   while (angle <= -2 * M_PI) angle += 2 * M_PI;
   double px[6] = {0, -head_length, -head_length, -length, -head_length, -length - head_width};
   double py[6] = {0, head_width / 2, -head_width / 2, 0, 0, 0};
-  place(6, px, py, angle, x, y);
+  Oli_Place_Points(6, px, py, angle, x, y);
   Oli_Graphic_Push();
   arrow_shape(x, y, angle, length, head_length, head_width, style, px, py);
   Oli_File_Printf(G.file, " 13 %lf\n", text_height);
@@ -117,13 +99,13 @@ static void point_load(double x, double y, double length, const char *text, int 
   double L = G.mirror_mode == 2 ? -length : length;
   Oli_Graphic_Push();
   Oli_File_Printf(G.file, " 4 %d\n", 2);
-  solid();
+  Oli_Solid_Dash();
   Oli_Graphic_Set_Fill(55);
   if (horizontal) {
-    triangle(x, y, x + 0.15 * L, y - 0.075 * L, x + 0.15 * L, y + 0.075 * L);
+    Oli_Filled_Triangle(x, y, x + 0.15 * L, y - 0.075 * L, x + 0.15 * L, y + 0.075 * L);
     Oli_Graphic_Line(x + 0.15 * L, y, x + L, y);
   } else {
-    triangle(x, y, x - 0.075 * L, y + 0.15 * L, x + 0.075 * L, y + 0.15 * L);
+    Oli_Filled_Triangle(x, y, x - 0.075 * L, y + 0.15 * L, x + 0.075 * L, y + 0.15 * L);
     Oli_Graphic_Line(x, y + 0.15 * L, x, y + L);
   }
   if (text && text[0]) {
@@ -150,11 +132,11 @@ void Oli_Graphic_Point_Load_H(double x, double y, double length, const char *tex
 /* One load arrow of length L with its tip at (x, y), turned by angle; a group of its own. */
 static void load_arrow(double x, double y, double L, double angle) {
   double px[4] = {0, -0.15 * L, -0.15 * L, -L}, py[4] = {0, 0.075 * L, -0.075 * L, 0};
-  place(4, px, py, angle, x, y);
+  Oli_Place_Points(4, px, py, angle, x, y);
   Oli_Graphic_Push();
   Oli_Graphic_Set_Fill(55);
   Oli_Graphic_Line(px[3], py[3], (px[1] + px[2]) / 2, (py[1] + py[2]) / 2);
-  triangle(px[0], py[0], px[1], py[1], px[2], py[2]);
+  Oli_Filled_Triangle(px[0], py[0], px[1], py[1], px[2], py[2]);
   Oli_Graphic_Pop();
 }
 
@@ -170,7 +152,7 @@ static void load_label(double cx, double cy, double text_height, const char *tex
 
 static void load_head(double text_height) {
   Oli_File_Printf(G.file, " 4 %d\n", 2);
-  solid();
+  Oli_Solid_Dash();
   Oli_Graphic_Set_Fill(55);
   Oli_File_Printf(G.file, " 13 %lf\n", text_height);
   Oli_File_Printf(G.file, " 8 %d\n", 6);

@@ -19,14 +19,6 @@
 static const char *rebar_grades[3] = {"BSt 220/340", "BSt 420S", "BSt 500S"};
 static const int rebar_diameters[10] = {6, 8, 12, 14, 16, 18, 20, 22, 25, 28};
 
-static void solid(void) { Oli_File_Printf(G.file, " 38 %d %s %d\n", 0, " ", 0); }
-
-static void triangle(double xa, double ya, double xb, double yb, double xc, double yc) {
-  if (!G.fill_output) return;
-  double x[3] = {xa, xb, xc}, y[3] = {ya, yb, yc};
-  Oli_Graphic_Area_Polygon(3, x, y);
-}
-
 /* Value with decimals by our fixed-point rule, right-aligned in width. */
 static std::string fixed(double v, int decimals, int width) {
   char b[64];
@@ -44,7 +36,7 @@ int Oli_Graphic_Rebar_Label(double x1, double y1, double x2, double y2, double h
   if (diameter < 0 || diameter > 9) diameter = diameter < 0 ? 0 : 9;
   Oli_Graphic_Push();
   Oli_File_Printf(G.file, " 4 %d\n", 1);
-  solid();
+  Oli_Solid_Dash();
   double a = Oli_Line_Angle(x1, y1, x2, y2), ca = cos(a), sa = sin(a), sx = G.sx, sy = G.sy;
   Oli_Graphic_Line(x1 - ca * h / sx, y1 - sa * h / sy, x2 + ca * h / sx, y2 + sa * h / sy);
   double px[2] = {x1, x2}, py[2] = {y1, y2};
@@ -102,14 +94,14 @@ void Oli_Graphic_Section_Line(double x1, double y1, double x2, double y2, double
   if (label2) Oli_Graphic_Line(x2, y2, e2x, e2y);
   if (label1 || label2) {
     Oli_Graphic_Set_Fill(64);
-    solid();
+    Oli_Solid_Dash();
     double r = 0.26 / G.smax;
     if (size > 0) r = -r;
     if (label1)
-      triangle(e1x, e1y, e1x + r * cos(a + 2 * M_PI / 3), e1y + r * sin(a + 2 * M_PI / 3),
+      Oli_Filled_Triangle(e1x, e1y, e1x + r * cos(a + 2 * M_PI / 3), e1y + r * sin(a + 2 * M_PI / 3),
                e1x + r * cos(a + M_PI / 3), e1y + r * sin(a + M_PI / 3));
     if (label2)
-      triangle(e2x, e2y, e2x - r * cos(a - M_PI / 3), e2y - r * sin(a - M_PI / 3),
+      Oli_Filled_Triangle(e2x, e2y, e2x - r * cos(a - M_PI / 3), e2y - r * sin(a - M_PI / 3),
                e2x - r * cos(a - 2 * M_PI / 3), e2y - r * sin(a - 2 * M_PI / 3));
     Oli_File_Printf(G.file, " 13 %lf\n", 0.25);
     Oli_File_Printf(G.file, " 8 %d\n", 6);
@@ -198,7 +190,7 @@ void Oli_Graphic_Member_Diagram(const Member_Diagram *d) {
     Oli_To_Local(&lx[i], &ly[i], -a);
   }
   Oli_Graphic_Push();
-  solid();
+  Oli_Solid_Dash();
   Oli_File_Printf(G.file, " 4 %d\n", 1);
   if (d->fill >= 0) Oli_Graphic_Set_Fill(d->fill);
   if (G.fill_output) Oli_Graphic_Area_Polygon(n + 2, ox, oy);
@@ -223,7 +215,7 @@ void Oli_Graphic_Member_Diagram(const Member_Diagram *d) {
       Oli_Graphic_Text_Aligned_Plain(mx, my, 4, 4, "%c", d->values[i] < 0 ? '-' : '+');
     }
   }
-  solid();
+  Oli_Solid_Dash();
   Oli_File_Printf(G.file, " 4 %d\n", 3);
   Oli_Graphic_Line(d->x1, d->y1, d->x2, d->y2);
   if (d->dashed_fibre) {

@@ -20,22 +20,6 @@ static int axes_switch = 1;
 
 void Oli_Set_Axes_Switch(int on) { axes_switch = on; }
 
-static void solid(void) { Oli_File_Printf(G.file, " 38 %d %s %d\n", 0, " ", 0); }
-
-static void triangle(double xa, double ya, double xb, double yb, double xc, double yc) {
-  if (!G.fill_output) return;
-  double x[3] = {xa, xb, xc}, y[3] = {ya, yb, yc};
-  Oli_Graphic_Area_Polygon(3, x, y);
-}
-
-static void place(int n, double *x, double *y, double angle, double x0, double y0) {
-  for (int i = 0; i < n; i++) {
-    Oli_To_Global(&x[i], &y[i], angle);
-    x[i] += x0;
-    y[i] += y0;
-  }
-}
-
 /* x and y offsets that look the same whatever the axis directions */
 static double mx(void) { return G.x_direction == 1 ? 1.0 : -1.0; }
 static double my(void) { return G.mirror_mode == 2 ? -1.0 : 1.0; }
@@ -75,9 +59,9 @@ static void axis_arrow(double x0, double y0, double angle, double L, double s, i
     memcpy(px, ax, sizeof px);
     memcpy(py, ay, sizeof py);
   }
-  place(4, px, py, angle, x0, y0);
+  Oli_Place_Points(4, px, py, angle, x0, y0);
   Oli_Graphic_Line(x0, y0, px[0], py[0]);
-  if (G.fill_output) triangle(px[1], py[1], px[2], py[2], px[3], py[3]);
+  if (G.fill_output) Oli_Filled_Triangle(px[1], py[1], px[2], py[2], px[3], py[3]);
   double dx = px[1] - x0, dy = py[1] - y0;
   double ux = Oli_Round(fabs(dx), 2) != 0 ? dx / L : dx, uy = Oli_Round(fabs(dy), 2) != 0 ? dy / L : dy;
   Oli_File_Printf(G.file, " 7 %d\n", 0);
@@ -97,7 +81,7 @@ void Oli_Graphic_Axis_Cross(double x0, double y0, const char *label1, const char
   Axis_Label l1 = split_label(label1), l2 = split_label(label2);
   Oli_Graphic_Push();
   Oli_File_Printf(G.file, " 4 %d\n", 4);
-  solid();
+  Oli_Solid_Dash();
   Oli_Graphic_Set_Fill(55);
   double s = 0.18 / G.smax, L = length / G.smax;
   axis_arrow(x0, y0, angle, L, s, 0, l1);
@@ -108,7 +92,7 @@ void Oli_Graphic_Axis_Cross(double x0, double y0, const char *label1, const char
 void Oli_Graphic_Direction_Arrow(double x, double y, double size, double angle, const char *text) {
   Oli_Graphic_Push();
   Oli_File_Printf(G.file, " 4 %d\n", 4);
-  solid();
+  Oli_Solid_Dash();
   Oli_Graphic_Set_Fill(55);
   Oli_File_Printf(G.file, " 13 %lf\n", 0.25 * size);
   Oli_File_Printf(G.file, " 8 %d\n", 6);
@@ -122,12 +106,12 @@ void Oli_Graphic_Direction_Arrow(double x, double y, double size, double angle, 
     hw = 0.2 * size / G.sx;
   }
   double px[5] = {L - hl / 2, L, L - hl, L - hl, L + hl}, py[5] = {0, 0, hw / 2, -hw / 2, 0};
-  place(5, px, py, angle, x, y);
+  Oli_Place_Points(5, px, py, angle, x, y);
   Oli_Graphic_Line(x, y, px[0], py[0]);
-  triangle(px[1], py[1], px[2], py[2], px[3], py[3]);
+  Oli_Filled_Triangle(px[1], py[1], px[2], py[2], px[3], py[3]);
   Oli_Graphic_Text_Centred(px[4], py[4], text ? text : "");
   double fx[2] = {-hl / 2, hl / 2}, fy[2] = {0, 0};
-  place(2, fx, fy, angle + M_PI / 2, x, y);
+  Oli_Place_Points(2, fx, fy, angle + M_PI / 2, x, y);
   Oli_Graphic_Line(fx[0], fy[0], fx[1], fy[1]);
   Oli_Graphic_Pop();
 }
@@ -182,7 +166,7 @@ void Oli_Graphic_Support(double x, double y, double angle, int32_t fill, int hin
                          double size) {
   double bx = 0.08 * size / G.sx * mx(), by = -0.15 * size / G.sy * my(), low = -0.04 * size / G.sy * my();
   double px[5] = {0, -bx, bx, -bx, bx}, py[5] = {0, by, by, by + low, by + low};
-  place(5, px, py, -angle * M_PI / 180, x, y);
+  Oli_Place_Points(5, px, py, -angle * M_PI / 180, x, y);
   Oli_Graphic_Push();
   Oli_Graphic_Set_Fill(fill);
   if (G.fill_output) Oli_Graphic_Area_Polygon(3, px, py);
@@ -203,12 +187,12 @@ void Oli_Graphic_Fixed_Support(double x, double y, double angle, double size) {
   Oli_Graphic_Push();
   Oli_File_Printf(G.file, " 6 %lf\n", 0.015 * size);
   double bx[2] = {w, -w}, by[2] = {0, 0};
-  place(2, bx, by, -angle * M_PI / 180, x, y);
+  Oli_Place_Points(2, bx, by, -angle * M_PI / 180, x, y);
   Oli_Graphic_Line(bx[0], by[0], bx[1], by[1]);
   Oli_File_Printf(G.file, " 4 %d\n", 1);
   for (int k = 1; k <= 6; k++) {
     double sx[2] = {-w + (k - 1) * 2 * w / 6, -w + k * 2 * w / 6}, sy[2] = {h, 0};
-    place(2, sx, sy, -angle * M_PI / 180, x, y);
+    Oli_Place_Points(2, sx, sy, -angle * M_PI / 180, x, y);
     Oli_Graphic_Line(sx[0], sy[0], sx[1], sy[1]);
   }
   Oli_Graphic_Pop();
@@ -262,7 +246,7 @@ static void callout(double x1, double y1, double x2, double y2, double h, int le
   double n = (double)t.size();
   Oli_Graphic_Push();
   Oli_File_Printf(G.file, " 4 %d\n", 1);
-  solid();
+  Oli_Solid_Dash();
   double xe;
   if (level) {
     Oli_File_Printf(G.file, " 13 %lf\n", h);
@@ -287,7 +271,7 @@ static void callout(double x1, double y1, double x2, double y2, double h, int le
     if (!no_triangle) {
       if (Plot_Writer.file) Plot_Set_Filling(0);
       double xt = x2 + 0.96 * n * h / G.sx, hh = G.y_reversed ? -h : h;
-      triangle(xt, ty, xt + h / G.sx, ty, xt, ty + hh / G.sy);
+      Oli_Filled_Triangle(xt, ty, xt + h / G.sx, ty, xt, ty + hh / G.sy);
       Oli_File_Printf(G.file, " 4 %d\n", 2);
       Oli_Graphic_Line(xt, ty, xt + h / G.sx, ty);
       Oli_Graphic_Line(xt + h / G.sx, ty, xt, ty + hh / G.sy);
