@@ -2,6 +2,17 @@
 ** Benchmark of the splice computation: the preparation run plus the design run over all 10
 ** groups of 1000 bending combinations on a pattern of 6 x 6 dowels (inner plates, C24,
 ** built-in annex). Reports the time per whole run and the passes of the angle loop.
+**
+** Every run designs the governing fastener of each combination among its 36 fasteners: 360,000
+** designs of a fastener per run (36 per combination, every angle distinct), as many calls of
+** Design_Connection before. Now the part of a design that does not depend on the angle runs
+** once per combination (10,000 times per run, Design_Connection_Base) and only the 360,000
+** angle parts (Design_Connection_At) remain; the forces and angles the preparation run
+** computed are given back to the checks; the embedment of an inner-plate member is computed
+** once per angle and its fh0, k90 and the yield moment are kept. Results are bitwise the same.
+** Release build, medians of 9 repetitions, both builds measured in turn on the same shared
+** machine (load 6): whole run 281 to 313 ms before, 88 to 101 ms after (about 255 ms before
+** on a quiet machine); the preparation run alone 21 to 23 ms before, 24 to 25 ms after.
 */
 #include <benchmark/benchmark.h>
 
