@@ -379,17 +379,15 @@ SVA_Item *SVA_New_Item(int area)
   return Append(a, 0);
 }
 
-void SVA_Add_Text(int area, int x, int y, const char *text, int font, int colour, int align)
+/* A text item at (x, y), right-aligned there when align is 1, with its style (bold 1, soft 2 or
+** 3) in x2; the content grows to the text's end plus 10. */
+static SVA_Item *Add_Text_Item(Scrollable_View_Area *a, int kind, int x, int y, const char *text, int font,
+                               int colour, int align, int style)
 {
-  Scrollable_View_Area *a = SVA_Get(area);
-  if (a == nullptr) return;
-  int style = Take_Bold(&font);
-  if (font & SVA_FONT_SOFT3) { style = 3; font &= ~SVA_FONT_SOFT3; }
-  if (font & SVA_FONT_SOFT2) { style = 2; font &= ~SVA_FONT_SOFT2; }
   if (text == nullptr) text = "";
   int w = Width_In_Font(text, font);
   if (align == 1) x -= w;
-  SVA_Item *it = Append(a, SVA_TEXT);
+  SVA_Item *it = Append(a, kind);
   it->colour = colour;
   it->font = font;
   it->x1 = x;
@@ -397,6 +395,17 @@ void SVA_Add_Text(int area, int x, int y, const char *text, int font, int colour
   it->x2 = style;
   it->text = Copy_Text(text);
   Grow(a, x + w + 10, y + 10);
+  return it;
+}
+
+void SVA_Add_Text(int area, int x, int y, const char *text, int font, int colour, int align)
+{
+  Scrollable_View_Area *a = SVA_Get(area);
+  if (a == nullptr) return;
+  int style = Take_Bold(&font);
+  if (font & SVA_FONT_SOFT3) { style = 3; font &= ~SVA_FONT_SOFT3; }
+  if (font & SVA_FONT_SOFT2) { style = 2; font &= ~SVA_FONT_SOFT2; }
+  Add_Text_Item(a, SVA_TEXT, x, y, text, font, colour, align, style);
 }
 
 void SVA_Add_Boxed_Text(int area, int x, int y, const char *text, int font, int colour, int angle)
@@ -541,20 +550,10 @@ void SVA_Add_Selectable_Text(int area, int x, int y, const char *text, int font,
   Scrollable_View_Area *a = SVA_Get(area);
   if (a == nullptr) return;
   int bold = Take_Bold(&font);
-  if (text == nullptr) text = "";
-  int w = Width_In_Font(text, font);
-  if (align == 1) x -= w;
-  SVA_Item *it = Append(a, SVA_SELECTABLE);
-  it->colour = colour;
-  it->font = font;
-  it->x1 = x;
-  it->y1 = y;
-  it->x2 = bold;
+  SVA_Item *it = Add_Text_Item(a, SVA_SELECTABLE, x, y, text, font, colour, align, bold);
   it->aux2 = highlight;
-  it->text = Copy_Text(text);
   it->item_value = value;
   it->aux3 = variable;
-  Grow(a, x + w + 10, y + 10);
 }
 
 void SVA_Add_Hotspot(int area, int x1, int y1, int x2, int y2, int value, int *variable)
