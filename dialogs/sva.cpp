@@ -77,9 +77,10 @@ static void Reset_Record(Scrollable_View_Area *a)
   a->handle = keep_handle;
 }
 
-/* Create the sheet area and the requested sliders for a slot. */
-static void Make_Sheet_Area(Scrollable_View_Area *a, int x1, int y1, int x2, int y2, int horizontal,
-                            int vertical)
+/* Place the area at its corners (less 17 pixels for each slider) on the sheet and add the
+** requested sliders. */
+static void Place_Sheet_Area(Scrollable_View_Area *a, int x1, int y1, int x2, int y2, int horizontal,
+                             int vertical)
 {
   if (vertical) x2 -= 17;
   if (horizontal) y2 -= 17;
@@ -87,6 +88,22 @@ static void Make_Sheet_Area(Scrollable_View_Area *a, int x1, int y1, int x2, int
   a->y1 = y1;
   a->x2 = x2;
   a->y2 = y2;
+  a->handle = Add_Scrollable_Area_to_PS(x1, y1, x2, y2, 1, 0, 10, 10, SVA_Draw_Callback, a, 1);
+  a->vslider = a->hslider = 0;
+  if (vertical) {
+    a->vslider = Add_VSlider_to_Scrollable_Area(a->handle, 5, 10, -1, 0);
+    Set_VSlider_Speed(a->vslider, 0.1, 0.0);
+  }
+  if (horizontal) {
+    a->hslider = Add_HSlider_to_Scrollable_Area(a->handle, 5, 10, -1, 0);
+    Set_HSlider_Speed(a->hslider, 0.1, 0.0);
+  }
+}
+
+/* Create the sheet area and the requested sliders for a slot. */
+static void Make_Sheet_Area(Scrollable_View_Area *a, int x1, int y1, int x2, int y2, int horizontal,
+                            int vertical)
+{
   a->bg_colour = SVA_Default_Bg_Colour;
   a->frame = 1;
   a->content_w = a->content_h = 0;
@@ -98,16 +115,7 @@ static void Make_Sheet_Area(Scrollable_View_Area *a, int x1, int y1, int x2, int
   a->esc_target = a->enter_target = a->f1_target = nullptr;
   a->first = a->last = nullptr;
   a->active = 1;
-  a->handle = Add_Scrollable_Area_to_PS(x1, y1, x2, y2, 1, 0, 10, 10, SVA_Draw_Callback, a, 1);
-  a->vslider = a->hslider = 0;
-  if (vertical) {
-    a->vslider = Add_VSlider_to_Scrollable_Area(a->handle, 5, 10, -1, 0);
-    Set_VSlider_Speed(a->vslider, 0.1, 0.0);
-  }
-  if (horizontal) {
-    a->hslider = Add_HSlider_to_Scrollable_Area(a->handle, 5, 10, -1, 0);
-    Set_HSlider_Speed(a->hslider, 0.1, 0.0);
-  }
+  Place_Sheet_Area(a, x1, y1, x2, y2, horizontal, vertical);
 }
 
 /* ------------------------------------------------------------------ life cycle */
@@ -150,22 +158,7 @@ int SVA_Create_Reserved(int area, int x1, int y1, int x2, int y2, int horizontal
   Scrollable_View_Area *a = SVA_Get(area);
   if (a == nullptr || a->handle != SVA_RESERVED) return -1;
   Read_Program_Settings();
-  if (vertical) x2 -= 17;
-  if (horizontal) y2 -= 17;
-  a->x1 = x1;
-  a->y1 = y1;
-  a->x2 = x2;
-  a->y2 = y2;
-  a->handle = Add_Scrollable_Area_to_PS(x1, y1, x2, y2, 1, 0, 10, 10, SVA_Draw_Callback, a, 1);
-  a->vslider = a->hslider = 0;
-  if (vertical) {
-    a->vslider = Add_VSlider_to_Scrollable_Area(a->handle, 5, 10, -1, 0);
-    Set_VSlider_Speed(a->vslider, 0.1, 0.0);
-  }
-  if (horizontal) {
-    a->hslider = Add_HSlider_to_Scrollable_Area(a->handle, 5, 10, -1, 0);
-    Set_HSlider_Speed(a->hslider, 0.1, 0.0);
-  }
+  Place_Sheet_Area(a, x1, y1, x2, y2, horizontal, vertical);
   return area;
 }
 
