@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dialogs/progress.h"
+#include "dialogs/sva.h"
 #include "foundation/foundation.h"
 #include "platform/zelkwin.h"
 
@@ -80,19 +81,7 @@ static void Show_Tooltip(const char *text)
   int fg = pxQFgc();
   Pop_RFont(4096);
   std::vector<std::string> lines;
-  const char *p = text;
-  for (;;) {
-    const char *nl = strchr(p, '\n');
-    lines.emplace_back(p, nl ? nl : p + strlen(p));
-    if (!nl) break;
-    p = nl + 1;
-  }
-  int width = 0;
-  for (auto &l : lines) {
-    int left = 0, right = 0;
-    pxQTxX(l.c_str(), (int)l.size(), &left, &right, nullptr, nullptr);
-    width = std::max(width, right - left);
-  }
+  int width = SVA_Tooltip_Lines(text, &lines);
   int left = M_XPOS, top = M_YPOS + 20;
   int right = left + width + 10, bottom = top + (int)lines.size() * RFONT_HEIGHT + 5;
   if (right >= NPIXEL_X - 4) {

@@ -345,16 +345,6 @@ static void Grow(Scrollable_View_Area *a, int w, int h)
   if (h > a->content_h) a->content_h = h;
 }
 
-/* Width of a text in a font code, the font selected for the measurement only. */
-static int Width_In_Font(const char *text, int font)
-{
-  if (text == nullptr) return 0;
-  Pop_RFont(font);
-  int w = Text_Width(text);
-  Push_RFont();
-  return w;
-}
-
 /* Split the bold bit off a font code. */
 static int Take_Bold(int *font)
 {
@@ -378,7 +368,7 @@ static SVA_Item *Add_Text_Item(Scrollable_View_Area *a, int kind, int x, int y, 
                                int colour, int align, int style)
 {
   if (text == nullptr) text = "";
-  int w = Width_In_Font(text, font);
+  int w = SVA_Text_Width_In_Font(text, font);
   if (align == 1) x -= w;
   SVA_Item *it = Append(a, kind);
   it->colour = colour;
@@ -416,7 +406,7 @@ void SVA_Add_Boxed_Text(int area, int x, int y, const char *text, int font, int 
   it->x2 = bold;
   it->y2 = orient;
   it->text = Copy_Text(text);
-  int w = Width_In_Font(text, font);
+  int w = SVA_Text_Width_In_Font(text, font);
   if (orient == 0) Grow(a, x + w + 10, y + 10);
   else if (orient == 1024) Grow(a, x + 10, y + w + 10);
   else Grow(a, x + 10, y + 10);
@@ -508,7 +498,7 @@ static SVA_Item *Add_Mark_Item(Scrollable_View_Area *a, int kind, int x, int y, 
   it->target = target;
   it->activity = active;
   it->text = Copy_Text(label);
-  Grow(a, x + Width_In_Font(label, font) + 10, y + 10);
+  Grow(a, x + SVA_Text_Width_In_Font(label, font) + 10, y + 10);
   return it;
 }
 
@@ -602,7 +592,7 @@ void SVA_Add_Float_Field(int area, int x, int y, double *value, const char *form
   it->value = value;
   it->text = Copy_Text(format);
   snprintf(buf, sizeof buf, format, value ? *value : 0.0);
-  Grow(a, x + Width_In_Font(buf, font) + 10, y + 10);
+  Grow(a, x + SVA_Text_Width_In_Font(buf, font) + 10, y + 10);
 }
 
 void SVA_Add_Text_Field(int area, int x, int y, char *buffer, int font, int colour, int *active)
@@ -621,7 +611,7 @@ void SVA_Add_Text_Field(int area, int x, int y, char *buffer, int font, int colo
   it->y2 = it->aux;
   it->activity = active;
   it->text = buffer;
-  Grow(a, x + Width_In_Font(buffer, font) + 10, y + 10);
+  Grow(a, x + SVA_Text_Width_In_Font(buffer, font) + 10, y + 10);
 }
 
 void SVA_Set_Last_Text_Field_Width(int area, int n)

@@ -8,6 +8,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 enum {
   SVA_MAX_AREAS = 20,
@@ -203,6 +205,9 @@ void SVA_Redraw(Scrollable_View_Area *a);
 void SVA_Screen_Rect(const Scrollable_View_Area *a, int *X1, int *Y1, int *X2, int *Y2);
 /* One picture of a bitmap button (column 0 disabled, 1 normal, 2 hover, 3 pressed). */
 void SVA_Draw_Bitmap_Button(const SVA_Item *it, int column, int x1, int y1, int x2, int y2);
+/* Width in pixels of a text in a font code, the font selected for the measurement only; 0 for
+** a null text. */
+int SVA_Text_Width_In_Font(const char *text, int font);
 /* The drop-down arrow mark over a 12 x 12 rectangle. */
 void SVA_Draw_Arrow_Mark(int x1, int y1, int x2, int y2, int colour);
 
@@ -210,6 +215,9 @@ void SVA_Draw_Arrow_Mark(int x1, int y1, int x2, int y2, int colour);
 int SVA_Handle_Input(int area);
 void SVA_Track_Mouse(int area);
 void SVA_Show_Tooltip(const char *text, int line);
+/* Split a tooltip text at its line ends into lines; answers the widest line's width in pixels
+** in the current font. */
+int SVA_Tooltip_Lines(const char *text, std::vector<std::string> *lines);
 int SVA_Text_List_Popup(SVA_Item *field, int x, int y);
 int SVA_Picture_List_Popup(SVA_Item *field, int x, int y, int area_top, int area_bottom);
 

@@ -57,7 +57,7 @@ static void Styled_Text(int x, int y, const char *text, int font, int bold)
   Push_RFont();
 }
 
-static int Width_In_Font(const char *text, int font)
+int SVA_Text_Width_In_Font(const char *text, int font)
 {
   if (text == nullptr) return 0;
   Pop_RFont(font);
@@ -125,7 +125,7 @@ static void Draw_Field(const SVA_Item *it, int x, int y)
     shown = it->extra_text;
     font = 0x1000;
   }
-  int w = Width_In_Font(shown, font);
+  int w = SVA_Text_Width_In_Font(shown, font);
   w += w & 1;
   if (active) {
     pxFgc(White);
@@ -285,7 +285,7 @@ static void Draw_Item(const Scrollable_View_Area *a, SVA_Item *it, int sx, int s
     int *var = (int *)it->aux3;
     if (var && *var == it->item_value) {
       pxFgc(it->aux2);
-      pxRect(x - 2, y - 10, x + Width_In_Font(it->text, it->font) + 4, y + 2);
+      pxRect(x - 2, y - 10, x + SVA_Text_Width_In_Font(it->text, it->font) + 4, y + 2);
     }
     pxFgc(it->colour);
     Styled_Text(x, y, it->text, it->font, it->x2);

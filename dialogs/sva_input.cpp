@@ -32,15 +32,6 @@ static void Get_View(Scrollable_View_Area *a, View *v)
   Inquire_Scrollable_Area_PS(a->handle, &v->sx, &v->sy);
 }
 
-static int Width_In_Font(const char *text, int font)
-{
-  if (text == nullptr) return 0;
-  Pop_RFont(font);
-  int w = Text_Width(text);
-  Push_RFont();
-  return w;
-}
-
 static bool Is_Active(const SVA_Item *it) { return it->activity && *it->activity != 0; }
 
 static void Wait_Release(void)
@@ -59,6 +50,25 @@ static void Redraw_View(View *v)
 
 static int Tip_Shown = 0, Tip_X1, Tip_Y1, Tip_X2, Tip_Y2;
 
+int SVA_Tooltip_Lines(const char *text, std::vector<std::string> *lines)
+{
+  lines->clear();
+  const char *p = text;
+  for (;;) {
+    const char *nl = strchr(p, '\n');
+    lines->emplace_back(p, nl ? nl : p + strlen(p));
+    if (!nl) break;
+    p = nl + 1;
+  }
+  int width = 0;
+  for (auto &l : *lines) {
+    int left = 0, right = 0;
+    pxQTxX(l.c_str(), (int)l.size(), &left, &right, nullptr, nullptr);
+    width = std::max(width, right - left);
+  }
+  return width;
+}
+
 void SVA_Show_Tooltip(const char *text, int line)
 {
   if (text == nullptr) return;
@@ -71,19 +81,7 @@ void SVA_Show_Tooltip(const char *text, int line)
   int white = Nearest_RGB_Color(255, 255, 255), black = Nearest_RGB_Color(0, 0, 0);
   Pop_RFont(0x1000);
   std::vector<std::string> lines;
-  const char *p = text;
-  for (;;) {
-    const char *nl = strchr(p, '\n');
-    lines.emplace_back(p, nl ? nl : p + strlen(p));
-    if (!nl) break;
-    p = nl + 1;
-  }
-  int tw = 0;
-  for (auto &l : lines) {
-    int left = 0, right = 0;
-    pxQTxX(l.c_str(), (int)l.size(), &left, &right, nullptr, nullptr);
-    tw = std::max(tw, right - left);
-  }
+  int tw = SVA_Tooltip_Lines(text, &lines);
   int n = (int)lines.size();
   int left = M_XPOS, top = M_YPOS + 20;
   int right = left + tw + 10, bottom = top + n * RFONT_HEIGHT + 5;
@@ -463,7 +461,7 @@ static int Float_Width(const SVA_Item *it)
 {
   char buf[256];
   snprintf(buf, sizeof buf, it->text, it->value ? *it->value : 0.0);
-  return Width_In_Font(buf, it->font);
+  return SVA_Text_Width_In_Font(buf, it->font);
 }
 
 /* Width of a field for the hit test. */
@@ -471,7 +469,7 @@ static int Field_Width(const SVA_Item *it)
 {
   switch (it->kind) {
   case SVA_FLOAT_FIELD: return Float_Width(it);
-  case SVA_TEXT_FIELD: return it->y2 * (Width_In_Font("X", it->font) + 1);
+  case SVA_TEXT_FIELD: return it->y2 * (SVA_Text_Width_In_Font("X", it->font) + 1);
   case SVA_CHOICE: return it->aux + 18;
   default: return it->x2 + 20;
   }
@@ -485,7 +483,7 @@ static int Field_Width_For_View(const SVA_Item *it)
     int w = Float_Width(it) + 2;
     return w + (w & 1);
   }
-  case SVA_TEXT_FIELD: return it->y2 * (Width_In_Font("X", it->font) + 1);
+  case SVA_TEXT_FIELD: return it->y2 * (SVA_Text_Width_In_Font("X", it->font) + 1);
   case SVA_CHOICE: return it->aux + 18;
   default: return it->x2 + 20;
   }
@@ -649,7 +647,7 @@ int SVA_Handle_Input(int area)
     case SVA_CHECK_BOX:
     case SVA_OPTION: {
       if (!Is_Active(it)) break;
-      int w = it->text ? Width_In_Font(it->text, it->font) : -9;
+      int w = it->text ? SVA_Text_Width_In_Font(it->text, it->font) : -9;
       if (mx < x - 20 || mx > x + w || my < y - 10 || my > y + 2) break;
       int value;
       if (it->kind == SVA_CHECK_BOX) {
@@ -662,7 +660,7 @@ int SVA_Handle_Input(int area)
       return Taken(it, v, value);
     }
     case SVA_SELECTABLE: {
-      int w = Width_In_Font(it->text, it->font);
+      int w = SVA_Text_Width_In_Font(it->text, it->font);
       if (mx < x - 2 || mx > x + w + 2 || my < y - 9 || my > y + 2) break;
       if (int *var = (int *)it->aux3) *var = it->item_value;
       return Taken(it, v, it->item_value);
