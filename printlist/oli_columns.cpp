@@ -195,13 +195,8 @@ static int legend_store(const char *symbol, const char *explain) {
 }
 
 int Oli_Legend_Add(const char *symbol, const char *format, ...) {
-  char explain[OLI_LEGEND_EXPLAIN_SIZE + 1] = "";
-  if (format) {
-    va_list ap;
-    va_start(ap, format);
-    Oli_Vformat(explain, sizeof explain, format, ap);
-    va_end(ap);
-  }
+  char explain[OLI_LEGEND_EXPLAIN_SIZE + 1];
+  OLI_FORMAT_ARGS(explain, format);
   return legend_store(symbol, explain);
 }
 
@@ -238,13 +233,8 @@ int Oli_Legend_Add_Ref(const char *symbol, const char *text, const char *referen
 }
 
 int Oli_Legend_Add_Ref_F(const char *symbol, const char *reference, const char *format, ...) {
-  char text[OLI_LEGEND_EXPLAIN_SIZE + 1] = "";
-  if (format) {
-    va_list ap;
-    va_start(ap, format);
-    Oli_Vformat(text, sizeof text, format, ap);
-    va_end(ap);
-  }
+  char text[OLI_LEGEND_EXPLAIN_SIZE + 1];
+  OLI_FORMAT_ARGS(text, format);
   return Oli_Legend_Add_Ref(symbol, text, reference);
 }
 

@@ -72,13 +72,8 @@ void Oli_Graphic_Text_Centred(double x, double y, const char *text) {
 }
 
 void Oli_Graphic_Text_Aligned(double x, double y, int32_t v, int32_t h, const char *format, ...) {
-  char text[OLI_TEXT_SIZE + 1] = "";
-  if (format) {
-    va_list ap;
-    va_start(ap, format);
-    Oli_Vformat(text, sizeof text, format, ap);
-    va_end(ap);
-  }
+  char text[OLI_TEXT_SIZE + 1];
+  OLI_FORMAT_ARGS(text, format);
   rotated_text(x, y, placement_word(v, h), plot_placement(v, h), text);
 }
 
@@ -107,13 +102,8 @@ void Oli_Graphic_Text_Top(double x, double y, const char *text) { plain_anchored
 void Oli_Graphic_Text_Bottom(double x, double y, const char *text) { plain_anchored(x, y, 202, 2, "0.", text); }
 
 void Oli_Graphic_Text_Aligned_Plain(double x, double y, int32_t v, int32_t h, const char *format, ...) {
-  char text[OLI_TEXT_SIZE + 1] = "";
-  if (format) {
-    va_list ap;
-    va_start(ap, format);
-    Oli_Vformat(text, sizeof text, format, ap);
-    va_end(ap);
-  }
+  char text[OLI_TEXT_SIZE + 1];
+  OLI_FORMAT_ARGS(text, format);
   char a[64];
   snprintf(a, sizeof a, "%lf", (G.rotation + G.text_angle) * RAD_TO_DEG);
   plain_anchored(x, y, placement_word(v, h), plot_placement(v, h), a, text);
@@ -148,13 +138,8 @@ void Oli_Graphic_Framed_Text_Height(double x, double y, double h, const char *te
 }
 
 void Oli_Graphic_Framed_Text_Printf(double x, double y, double h, double s, const char *format, ...) {
-  char text[OLI_TEXT_SIZE + 1] = "";
-  if (format) {
-    va_list ap;
-    va_start(ap, format);
-    Oli_Vformat(text, sizeof text, format, ap);
-    va_end(ap);
-  }
+  char text[OLI_TEXT_SIZE + 1];
+  OLI_FORMAT_ARGS(text, format);
   Oli_File_Printf(G.file, " 4 %d\n", 2);
   Oli_Graphic_Framed_Text(text, x, y, h, s);
 }
@@ -182,13 +167,8 @@ void Oli_Graphic_Circled_Text(double x, double y, double h, double s, const char
 }
 
 void Oli_Graphic_Circled_Text_Printf(double x, double y, double h, double s, const char *format, ...) {
-  char text[OLI_TEXT_SIZE + 1] = "";
-  if (format) {
-    va_list ap;
-    va_start(ap, format);
-    Oli_Vformat(text, sizeof text, format, ap);
-    va_end(ap);
-  }
+  char text[OLI_TEXT_SIZE + 1];
+  OLI_FORMAT_ARGS(text, format);
   Oli_Graphic_Circled_Text(x, y, h, s, text);
 }
 

@@ -20,6 +20,19 @@ int Oli_File_Printf(FILE *file, const char *format, ...) __attribute__((format(p
 ** a formatting error (buf then empty). */
 int Oli_Vformat(char *buf, size_t size, const char *format, va_list ap);
 
+/* Inside a function whose last named argument is `format`: format its variable arguments into
+** the char array buf (cut at its size); buf is empty for a null format or a formatting error. */
+#define OLI_FORMAT_ARGS(buf, format)                                                             \
+  do {                                                                                           \
+    (buf)[0] = 0;                                                                                \
+    if (format) {                                                                                \
+      va_list ap_;                                                                               \
+      va_start(ap_, format);                                                                     \
+      Oli_Vformat((buf), sizeof(buf), (format), ap_);                                            \
+      va_end(ap_);                                                                               \
+    }                                                                                            \
+  } while (0)
+
 /* value rounded to n decimals, halves upwards (Round_To_Decimals). */
 double Oli_Round(double value, int n);
 

@@ -286,24 +286,14 @@ static void callout(double x1, double y1, double x2, double y2, double h, int le
 }
 
 void Oli_Graphic_Callout(double x1, double y1, double x2, double y2, double h, const char *format, ...) {
-  char label[OLI_TEXT_SIZE + 1] = "";
-  if (format) {
-    va_list ap;
-    va_start(ap, format);
-    Oli_Vformat(label, sizeof label, format, ap);
-    va_end(ap);
-  }
+  char label[OLI_TEXT_SIZE + 1];
+  OLI_FORMAT_ARGS(label, format);
   callout(x1, y1, x2, y2, h, 0, 0, label);
 }
 
 void Oli_Graphic_Level_Callout(double x1, double y1, double x2, double y2, double h, int no_triangle,
                                const char *format, ...) {
-  char label[OLI_TEXT_SIZE + 1] = "";
-  if (format) {
-    va_list ap;
-    va_start(ap, format);
-    Oli_Vformat(label, sizeof label, format, ap);
-    va_end(ap);
-  }
+  char label[OLI_TEXT_SIZE + 1];
+  OLI_FORMAT_ARGS(label, format);
   callout(x1, y1, x2, y2, h, 1, no_triangle, label);
 }

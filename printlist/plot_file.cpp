@@ -148,25 +148,15 @@ static void plot_begin(FILE *file, double x0, double y0, double x1, double y1, d
 
 void Plot_Begin(FILE *file, double x0, double y0, double x1, double y1, double scale,
                 double rotation, const char *format, ...) {
-  char title[256] = "";
-  if (format) {
-    va_list ap;
-    va_start(ap, format);
-    Oli_Vformat(title, sizeof title, format, ap);
-    va_end(ap);
-  }
+  char title[256];
+  OLI_FORMAT_ARGS(title, format);
   plot_begin(file, x0, y0, x1, y1, scale, rotation, title, 0, nullptr);
 }
 
 void Plot_Begin_Colour(FILE *file, double x0, double y0, double x1, double y1, double scale,
                        double rotation, const char *format, ...) {
-  char title[256] = "";
-  if (format) {
-    va_list ap;
-    va_start(ap, format);
-    Oli_Vformat(title, sizeof title, format, ap);
-    va_end(ap);
-  }
+  char title[256];
+  OLI_FORMAT_ARGS(title, format);
   plot_begin(file, x0, y0, x1, y1, scale, rotation, title, 1, nullptr);
 }
 
