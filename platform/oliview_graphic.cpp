@@ -146,6 +146,14 @@ void Lay::graphic(const Oli_Block &b) {
     it.dash = st.dash;
     item(it);
   };
+  /* an area in the current filling: its colour and hatch from colour 51 */
+  auto area_item = [&](Oli_Item &it) {
+    it.fill = true;
+    it.fill_rgb = fill_colour(st.fill, st.col51);
+    it.pattern = st.fill > 0 ? st.fill : 0;
+    it.rgb = hatch_colour(st.col51);
+    item(it);
+  };
   auto text_item = [&](double x, double y, const std::string &text, int word, double angle) {
     double size = std::max(st.text_h, 0.02) / 0.73 * OLI_CM_TO_PT;
     std::vector<Oli_Run> runs = Oli_Split_Runs(text, 0, false, &stats);
@@ -217,11 +225,7 @@ void Lay::graphic(const Oli_Block &b) {
         it.pts.push_back(px(v[1 + 2 * k]));
         it.pts.push_back(py(v[2 + 2 * k]));
       }
-      it.fill = true;
-      it.fill_rgb = fill_colour(st.fill, st.col51);
-      it.pattern = st.fill > 0 ? st.fill : 0;
-      it.rgb = hatch_colour(st.col51);
-      item(it);
+      area_item(it);
       break;
     }
     case 24: {
@@ -232,11 +236,7 @@ void Lay::graphic(const Oli_Block &b) {
       it.y = std::min(ya, yb);
       it.x2 = std::fabs(xb - xa);
       it.y2 = std::fabs(yb - ya);
-      it.fill = true;
-      it.fill_rgb = fill_colour(st.fill, st.col51);
-      it.pattern = st.fill > 0 ? st.fill : 0;
-      it.rgb = hatch_colour(st.col51);
-      item(it);
+      area_item(it);
       break;
     }
     case 27: {
