@@ -316,3 +316,9 @@ typedef struct Vbm_Rule_Result {
     int32_t mode;                   /* governing mode code */
     int32_t plate_class;            /* 0 thin, 1 intermediate, 2 thick */
 } Vbm_Rule_Result;
+
+/* ---------------------------------------------------------------- fastener families */
+
+/* True for every screw of the catalogue: DIN 571 wood screws, the approved screws of both
+** approvals and family C. */
+bool Design_Is_Screw(int type);

@@ -160,7 +160,7 @@ double Calc_Fh_Beech_Lvl(int type, int mat, int grade, double rho_k, double d, i
 
 /* ---------------------------------------------------------------- one member */
 
-static bool Is_Screw_Family(int type)
+bool Design_Is_Screw(int type)
 {
     return Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)
         || Is_Vbm_Screw_Family_C(type);
@@ -215,7 +215,7 @@ int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, do
 
     if (Is_Vbm_Din571_Screw(type) && d >= 8.0) predrilled = 1;
     if (Is_Vbm_Screw_Family_C(type) || Is_Vbm_Screw_Eta11(type)) rho_k = std::min(rho_k, 590.0);
-    if ((Is_Screw_Family(type) && d > 8.01 && predrilled)
+    if ((Design_Is_Screw(type) && d > 8.01 && predrilled)
         || (Nad_Params != nullptr && Is_Vbm_Din571_Screw(type) && d > 6.01))
         type = 29;
 

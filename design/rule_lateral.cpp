@@ -22,12 +22,6 @@ constexpr double Pi = std::numbers::pi;
 
 double Rad(double deg) { return deg * Pi / 180.0; }
 
-bool Any_Screw(int type)
-{
-    return Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)
-        || Is_Vbm_Screw_Family_C(type);
-}
-
 /* Embedment strength of member m with its status. whole_mm truncates d to whole millimetres;
 ** beech takes the laminated-beech function for material 18. */
 double Member_Fh(const Vbm_Rule_Input *in, int m, bool whole_mm, bool beech, int *status)
@@ -401,7 +395,7 @@ double Calc_Fh_Layered(const Vbm_Layered_Member *member, int type, double d, dou
                        double to, int predrilled, double alpha, double axis_angle, int flag)
 {
     if (member == nullptr) return 0.0;
-    if (Any_Screw(type)) return d < 4.0 ? 0.0 : 20.0 * std::pow(d, -0.5);
+    if (Design_Is_Screw(type)) return d < 4.0 ? 0.0 : 20.0 * std::pow(d, -0.5);
     const double rho = Calc_Rho_K_Layered(member, from, to);
     if (type == 29 || type == 30) {
         const double k90 = Calc_K90(d, -10);

@@ -302,12 +302,6 @@ void Calc_Vbm_Spacings(int mat, int grade, double t, int type, double d, double 
 
 namespace {
 
-bool Simple_Screw(int type)
-{
-    return Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)
-        || Is_Vbm_Screw_Family_C(type);
-}
-
 bool Simple_Nail_Or_Staple(int type)
 {
     return type == 1 || Is_Vbm_Nail(type);
@@ -320,7 +314,7 @@ double Sin_Deg(double a) { return std::sin(a * Pi / 180.0); }
 
 double Calc_Vbm_A1_Simple(int mat, int type, double d, int fitted, double alpha)
 {
-    if (Simple_Screw(type)) return 4.0 * d;
+    if (Design_Is_Screw(type)) return 4.0 * d;
     if (Simple_Nail_Or_Staple(type)) return (3.0 + 3.0 * Cos_Deg(alpha)) * d;
     if (type == 29 || (type == 30 && fitted)) return (3.0 + 2.0 * Cos_Deg(alpha)) * d;
     if (type == 30) return std::min((3.0 + 2.0 * Cos_Deg(alpha)) * d, 4.0 * d);
@@ -329,7 +323,7 @@ double Calc_Vbm_A1_Simple(int mat, int type, double d, int fitted, double alpha)
 
 double Calc_Vbm_A3t_Simple(int mat, int type, double d, int fitted, double alpha)
 {
-    if (Simple_Screw(type)) return 6.0 * d;
+    if (Design_Is_Screw(type)) return 6.0 * d;
     if (Simple_Nail_Or_Staple(type)) return (7.0 + 3.0 * Cos_Deg(alpha)) * d;
     if (type == 29 || type == 30) return 5.0 * d;
     return 10.0 * d;
@@ -343,14 +337,14 @@ double Calc_Vbm_A3c_Simple(int mat, int type, double d, int fitted, double alpha
 
 double Calc_Vbm_A2_Simple(int mat, int type, double d, int fitted)
 {
-    if (Simple_Screw(type)) return 2.5 * d;
+    if (Design_Is_Screw(type)) return 2.5 * d;
     if (Simple_Nail_Or_Staple(type) || type == 29 || (type == 30 && fitted)) return 3.0 * d;
     return 4.0 * d;
 }
 
 double Calc_Vbm_A4t_Simple(int mat, int type, double d, int fitted, double alpha)
 {
-    if (Simple_Screw(type)) return 6.0 * d;
+    if (Design_Is_Screw(type)) return 6.0 * d;
     if (Simple_Nail_Or_Staple(type)) return (3.0 + 4.0 * Sin_Deg(alpha)) * d;
     if (type == 29 || type == 30) return 3.0 * d;
     return 7.0 * d;
@@ -358,7 +352,7 @@ double Calc_Vbm_A4t_Simple(int mat, int type, double d, int fitted, double alpha
 
 double Calc_Vbm_A4c_Simple(int mat, int type, double d)
 {
-    return Simple_Screw(type) ? 2.5 * d : 3.0 * d;
+    return Design_Is_Screw(type) ? 2.5 * d : 3.0 * d;
 }
 
 /* Write the twelve distances of Calc_Vbm_Spacings from the simple rules. */

@@ -16,12 +16,6 @@
 
 namespace {
 
-bool Screw_Family(int type)
-{
-    return Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)
-        || Is_Vbm_Screw_Family_C(type);
-}
-
 bool Approved_Screw(int type)
 {
     return Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
@@ -198,7 +192,7 @@ int Spacing_Rules_Lvl(const Spacing_Case &c, double v[6])
     const bool ec5 = Nad_Params != nullptr;
     int type = c.type;
     double d = c.d;
-    if (Screw_Family(type) && d > 6.1) type = 30;
+    if (Design_Is_Screw(type) && d > 6.1) type = 30;
     if (type == 1) {
         Staple_Rules(c, g, ec5, v);
         return 13;
