@@ -322,3 +322,5 @@ typedef struct Vbm_Rule_Result {
 /* True for every screw of the catalogue: DIN 571 wood screws, the approved screws of both
 ** approvals and family C. */
 bool Design_Is_Screw(int type);
+/* True for the approved screws: both approvals and family C. */
+bool Design_Is_Approved_Screw(int type);

@@ -166,6 +166,11 @@ bool Design_Is_Screw(int type)
         || Is_Vbm_Screw_Family_C(type);
 }
 
+bool Design_Is_Approved_Screw(int type)
+{
+    return Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
+}
+
 /* The rule of dowels and bolts in solid timber, glulam and the like (EN 1995-1-1, (8.31) and
 ** (8.32)) as the last call without user coefficients chose it: fh0 and k90 with the arguments
 ** they came from, so that the designs of one member at many angles only turn the angle. */

@@ -16,11 +16,6 @@
 
 namespace {
 
-bool Approved_Screw(int type)
-{
-    return Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
-}
-
 /* Angle quantities of one case: |cos| and |sin| of the folded angle, the signed sine, degrees. */
 struct Angles {
     double ca, sa, s, deg;
@@ -106,7 +101,7 @@ void Nail_Rules(const Spacing_Case &c, const Angles &g, bool ec5, int type, doub
     } else if (!ec5 && Is_Vbm_Screw_Eta11(type) && c.t1 >= 5.0 * d && c.t2 >= 5.0 * d) {
         pre = 1;
     }
-    const bool raise_type = Is_Vbm_Nail(type) || Approved_Screw(type);
+    const bool raise_type = Is_Vbm_Nail(type) || Design_Is_Approved_Screw(type);
     if (!pre) {
         if (c.rho_k > 420.0) {
             v[0] = c.mat == 5 ? 10.0 * d : (7.0 + 8.0 * g.ca) * d;
@@ -132,8 +127,8 @@ void Nail_Rules(const Spacing_Case &c, const Angles &g, bool ec5, int type, doub
         }
         {
             if (c.split_rule && raise_type) v[4] = v[5] = (c.rho_k > 420.0 ? 14.0 : 10.0) * d;
-            if (Approved_Screw(type) && d >= 8.0) v[2] = v[3] = 15.0 * d;
-            if (Approved_Screw(type) && c.douglas) {
+            if (Design_Is_Approved_Screw(type) && d >= 8.0) v[2] = v[3] = 15.0 * d;
+            if (Design_Is_Approved_Screw(type) && c.douglas) {
                 v[0] *= 1.5;
                 v[2] *= 1.5;
                 v[3] *= 1.5;

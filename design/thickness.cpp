@@ -66,8 +66,7 @@ double Calc_T1_Req(double d, int type, int predrilled, int variant, int fitted, 
                          alpha1, alpha2, t1, t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2);
     const double beta = fh1 != 0.0 ? fh2 / fh1 : 0.0;
     double t = 1.15 * (2.0 * std::sqrt(beta / (1.0 + beta)) + 2.0) * Hinge_Root(my, fh1, d);
-    if (Is_Mat_Panel(mat1) && (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)
-                               || Is_Vbm_Screw_Family_C(type)))
+    if (Is_Mat_Panel(mat1) && Design_Is_Approved_Screw(type))
         t = std::max(t, 1.2 * d);
     return t;
 }
@@ -85,8 +84,7 @@ double Calc_T1_Req_B(double d, int type, int predrilled, int variant, int fitted
                          alpha1, alpha2, t1, t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2);
     const double beta = fh1 != 0.0 ? fh2 / fh1 : 0.0;
     double t = 1.15 * (2.0 * std::sqrt(beta / (1.0 + beta)) + 2.0) * Hinge_Root(my, fh2, d);
-    if ((Is_Mat_Panel(mat1) || Is_Mat_Panel(mat2))
-        && (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type)))
+    if ((Is_Mat_Panel(mat1) || Is_Mat_Panel(mat2)) && Design_Is_Approved_Screw(type))
         t = std::max(t, 1.2 * d);
     return t;
 }
@@ -234,7 +232,7 @@ int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
     if (mat1 >= 4 && mat1 <= 8) {
         double t_min = 0.0;
         if (Get_Panel_Factor(mat1, g1, d, &t_min) > 0.0) t1_req = std::max(t1_req, t_min);
-        if (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type))
+        if (Design_Is_Approved_Screw(type))
             t1_req = std::max(t1_req, 1.2 * d);
     } else if (mat1 == 9) {
         t1_req = 7.0 * d;
