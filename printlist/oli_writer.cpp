@@ -276,17 +276,19 @@ static int32_t folder_handling(FILE *file, int32_t level) {
   return 0;
 }
 
-static void format_heading(char *text, const char *format, va_list ap) {
-  if (Oli_Vformat(text, OLI_TEXT_SIZE + 1, format, ap) < 0) text[0] = 0;
+/* A heading of level 0 as its own line, any other numbered (with a bookmark of the kind when
+** mark is not 0). */
+static void plain_or_numbered(FILE *file, int32_t level, const char *text, int mark, int32_t kind) {
+  if (level == 0)
+    level_zero_heading(file, text);
+  else
+    numbered_heading(file, level, text, mark, kind);
 }
 
 void Oli_Write_Heading(FILE *file, int32_t level, const char *format, ...) {
   if (file == nullptr || level < 0 || format == nullptr) return;
   char text[OLI_TEXT_SIZE + 1];
-  va_list ap;
-  va_start(ap, format);
-  format_heading(text, format, ap);
-  va_end(ap);
+  OLI_FORMAT_ARGS(text, format);
   if (level == 0) {
     level_zero_heading(file, text);
     return;
@@ -299,36 +301,21 @@ void Oli_Write_Heading(FILE *file, int32_t level, const char *format, ...) {
 void Oli_Write_Heading_Plain(FILE *file, int32_t level, const char *format, ...) {
   if (file == nullptr || level < 0 || format == nullptr) return;
   char text[OLI_TEXT_SIZE + 1];
-  va_list ap;
-  va_start(ap, format);
-  format_heading(text, format, ap);
-  va_end(ap);
-  if (level == 0)
-    level_zero_heading(file, text);
-  else
-    numbered_heading(file, level, text, 0, 0);
+  OLI_FORMAT_ARGS(text, format);
+  plain_or_numbered(file, level, text, 0, 0);
 }
 
 void Oli_Write_Heading_Marked(FILE *file, int32_t level, int32_t bookmark_kind, const char *format, ...) {
   if (file == nullptr || level < 0 || format == nullptr) return;
   char text[OLI_TEXT_SIZE + 1];
-  va_list ap;
-  va_start(ap, format);
-  format_heading(text, format, ap);
-  va_end(ap);
-  if (level == 0)
-    level_zero_heading(file, text);
-  else
-    numbered_heading(file, level, text, 1, bookmark_kind);
+  OLI_FORMAT_ARGS(text, format);
+  plain_or_numbered(file, level, text, 1, bookmark_kind);
 }
 
 void Oli_Write_Heading_Silent(FILE *file, int32_t level, const char *format, ...) {
   if (file == nullptr || level <= 0 || format == nullptr) return;
   char text[OLI_TEXT_SIZE + 1];
-  va_list ap;
-  va_start(ap, format);
-  format_heading(text, format, ap);
-  va_end(ap);
+  OLI_FORMAT_ARGS(text, format);
   int32_t kind = folder_handling(file, level);
   int keep = via_paragraphs;
   via_paragraphs = 0;
