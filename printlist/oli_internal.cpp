@@ -46,17 +46,23 @@ double Oli_Line_Angle_2Pi(double x0, double y0, double x1, double y1) {
   return Geo_Line_Angle_2Pi(x0, y0, x1, y1);
 }
 
+const char *Oli_Escape_End(const char *p) {
+  if (p[1] == 0) return nullptr;
+  p++;
+  if (*p == '{') {
+    while (p[1] && p[1] != '}' && p[1] != '\n') p++;
+    if (p[1] == '}') p++;
+  }
+  return p;
+}
+
 int32_t Oli_Visible_Length(const char *text) {
   if (text == nullptr) return 0;
   int32_t n = 0;
   for (const char *p = text; *p; p++) {
     if (*p == '\xCE') {
-      if (p[1] == 0) break;
-      p++;
-      if (*p == '{') {
-        while (p[1] && p[1] != '}' && p[1] != '\n') p++;
-        if (p[1] == '}') p++;
-      }
+      p = Oli_Escape_End(p);
+      if (p == nullptr) break;
       continue;
     }
     n++;

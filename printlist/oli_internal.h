@@ -55,6 +55,10 @@ double Oli_Line_Angle_2Pi(double x0, double y0, double x1, double y1);
 /* Length of a text without its escapes (0xCE and its code; groups "{" .. "}"). */
 int32_t Oli_Visible_Length(const char *text);
 
+/* p points at the escape byte 0xCE of a text: answers the escape's last byte (its code, or the
+** "}" or last byte of a group "{" .. "}"), or null when the text ends after the escape byte. */
+const char *Oli_Escape_End(const char *p);
+
 /* Copy at most size - 1 bytes of src into dst and terminate it. */
 void Oli_Copy(char *dst, const char *src, size_t size);
 

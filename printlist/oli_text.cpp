@@ -368,12 +368,9 @@ char *Oli_Plain_Text(char *text, int strip, int convert) {
   char *w = text;
   for (char *p = text; *p; p++) {
     if (strip && *p == OLI_ESC) {
-      if (p[1] == 0) break;
-      p++;
-      if (*p == '{') {
-        while (p[1] && p[1] != '}' && p[1] != '\n') p++;
-        if (p[1] == '}') p++;
-      }
+      const char *end = Oli_Escape_End(p);
+      if (end == nullptr) break;
+      p += end - p;
       continue;
     }
     *w++ = convert ? (char)cp850_to_1252((unsigned char)*p) : *p;
