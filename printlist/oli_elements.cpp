@@ -218,6 +218,16 @@ static void ordered_rect(double x0, double y0, double x1, double y1, double *xa,
   *yb = y1;
 }
 
+/* The four edges of an axis-parallel rectangle as one ring of the plot area (plot y values). */
+static void plot_rect_ring(double xa, double pya, double xb, double pyb) {
+  fprintf(P.file, " %d", 4);
+  int32_t first = P.point;
+  plot_edge(EDGE_STRAIGHT, xa, pya, P.point + 1);
+  plot_edge(EDGE_STRAIGHT, xa, pyb, P.point + 1);
+  plot_edge(EDGE_STRAIGHT, xb, pyb, P.point + 1);
+  plot_edge(EDGE_STRAIGHT_4, xb, pya, first);
+}
+
 void Oli_Graphic_Filled_Rect(double x0, double y0, double x1, double y1) {
   double xa, ya, xb, yb;
   ordered_rect(x0, y0, x1, y1, &xa, &ya, &xb, &yb);
@@ -225,12 +235,7 @@ void Oli_Graphic_Filled_Rect(double x0, double y0, double x1, double y1) {
   if (!plot_areas()) return;
   double pya = plot_y(ya), pyb = plot_y(yb);
   area_head(0);
-  fprintf(P.file, " %d", 4);
-  int32_t first = P.point;
-  plot_edge(EDGE_STRAIGHT, xa, pya, P.point + 1);
-  plot_edge(EDGE_STRAIGHT, xa, pyb, P.point + 1);
-  plot_edge(EDGE_STRAIGHT, xb, pyb, P.point + 1);
-  plot_edge(EDGE_STRAIGHT_4, xb, pya, first);
+  plot_rect_ring(xa, pya, xb, pyb);
 }
 
 void Oli_Graphic_Filled_Rect_Centred(double cx, double cy, double w, double h) {
@@ -251,12 +256,7 @@ void Oli_Graphic_Filled_Frame(double x0, double y0, double x1, double y1, double
   if (!plot_areas()) return;
   area_head(hole);
   double pya = plot_y(ya), pyb = plot_y(yb);
-  fprintf(P.file, " %d", 4);
-  int32_t first = P.point;
-  plot_edge(EDGE_STRAIGHT, xa, pya, P.point + 1);
-  plot_edge(EDGE_STRAIGHT, xa, pyb, P.point + 1);
-  plot_edge(EDGE_STRAIGHT, xb, pyb, P.point + 1);
-  plot_edge(EDGE_STRAIGHT_4, xb, pya, first);
+  plot_rect_ring(xa, pya, xb, pyb);
   if (hole) {
     double hx[4] = {l, l, r, r}, hy[4] = {b, t, t, b};
     plot_ring(EDGE_STRAIGHT, 4, hx, hy);
