@@ -5,6 +5,7 @@
 ** check of their bolts. Writes the section "Verbindungsmittel". Forces in kN, mm for fasteners.
 */
 #include "results/splice_checks.h"
+#include "results/run_cache.h"
 
 #include <cmath>
 #include <algorithm>
@@ -208,13 +209,50 @@ typedef struct Design_Cache {
     bool filled = false;
     Connection_Input input;
     Connection_Base base;
+    bool base_kept = false;                 /* base may serve the next combination */
+    Connection_Input base_input;            /* input of the base, angles 0 */
 } Design_Cache;
 
+static Design_Cache Vbm_Designs;
+static bool Design_Run_Open = false;
+
+/* Forget the designs of a combination (the base is kept only within an open run). */
 static void Clear_Design_Cache(Design_Cache *cache)
 {
     cache->items.clear();
     cache->by_angle.clear();
     cache->filled = false;
+    if (!Design_Run_Open) cache->base_kept = false;
+}
+
+/* Open a design run: from now on a combination may take over the base of the one before. */
+void Open_Vbm_Design_Run(void)
+{
+    Design_Run_Open = true;
+    Vbm_Designs.base_kept = false;
+}
+
+/* Close the design run: no base outlives it. */
+void Close_Vbm_Design_Run(void)
+{
+    Design_Run_Open = false;
+    Vbm_Designs.base_kept = false;
+}
+
+/* The angle-independent part of the design of the cache's input: taken over within an open run
+** when the input (its angles aside) is bitwise that of the kept base, else designed. */
+static void Design_Base_Of_Input(Design_Cache *cache)
+{
+    Connection_Input probe;
+    std::memcpy(&probe, &cache->input, sizeof probe);
+    probe.alpha_1 = 0.0;
+    probe.alpha_2 = 0.0;
+    if (Design_Run_Open && cache->base_kept
+        && std::memcmp(&probe, &cache->base_input, sizeof probe) == 0)
+        return;
+    Design_Connection_Base(&cache->input, &cache->base);
+    std::memcpy(&cache->base_input, &probe, sizeof probe);
+    cache->base_kept = Design_Run_Open;
 }
 
 /* The first design (in design order) whose angle lies within 1e-9 degrees of alpha_deg, or
@@ -243,8 +281,7 @@ static const Vbm_Design *Cached_Design(Design_Cache *cache, int group, int entry
         Fill_Vbm_Design_Input(&cache->input, grp->kled, alpha_deg, alpha_deg,
                               Fastener_Pattern.count, 1, c->accidental, grp->kmod_source,
                               grp->kmod);
-        if (!Is_Vbm_Screw_Family_C(Splice_Input.vbm_type))
-            Design_Connection_Base(&cache->input, &cache->base);
+        if (!Is_Vbm_Screw_Family_C(Splice_Input.vbm_type)) Design_Base_Of_Input(cache);
         cache->items.reserve((size_t)Fastener_Pattern.count + 1);
         cache->filled = true;
     }
@@ -541,7 +578,7 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
     }
 
     /* The governing fastener (first of the largest), or all fasteners from the first. */
-    static Design_Cache cache;
+    Design_Cache &cache = Vbm_Designs;
     Clear_Design_Cache(&cache);
     Vbm_Row *rows = nullptr;
     double u_max = 0.0;

@@ -5,6 +5,7 @@
 ** print list; the error box of a design error.
 */
 #include "results/splice_checks.h"
+#include "results/run_cache.h"
 
 #include <cmath>
 #include <cstring>
@@ -344,6 +345,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
 
     /* 3. the list is filled only by a run without file */
     si->utilisation.count = 0;
+    Open_Vbm_Design_Run();
     const bool whole_table = group < 0 && entry < 0;
     double governing = 0.0;
     if (whole_table) {
@@ -422,6 +424,8 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
             }
         }
     }
+
+    Close_Vbm_Design_Run();
 
     /* 6. overall */
     double u_max = std::fmax(std::fmax(m_vbm, m_plate), std::fmax(m_bs, m_hole));

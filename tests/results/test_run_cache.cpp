@@ -520,3 +520,26 @@ TEST(RunCache, RunFollowsAChangedCombination)
     Run_Nachweise(nullptr, 0);
     EXPECT_NEAR(Splice_Input.utilisation.value[0], 1.5647, 5e-4);
 }
+
+TEST(RunCache, RunTakesNoBaseOverFromADifferentInput)
+{
+    /* The inner-plate splice of 100 kN in two groups, kmod 0.9 and 0.6: the dowels' u is
+    ** 1.0431 at 0.9 and 1.0431 * 0.9 / 0.6 = 1.5647 at 0.6; the list keeps the larger,
+    ** whichever group comes first. An accidental combination (gamma_M 1.0 instead of 1.3 for
+    ** the connection's timber, kmod 0.9) in the same group as the first: 1.0431 at most. */
+    for (int order = 0; order < 2; order++) {
+        Inner_Plate_Dowels(100.0);
+        Splice_Input.lkom.groups[1] = Splice_Input.lkom.groups[0];
+        Splice_Input.lkom.groups[order].kmod = 0.6;
+        ASSERT_EQ(Prepare_Splice_Calc(), 0);
+        Run_Nachweise(nullptr, 0);
+        EXPECT_NEAR(Splice_Input.utilisation.value[0], 1.5647, 5e-4) << order;
+        EXPECT_EQ(Governing_Lkom.group, order);
+    }
+    Inner_Plate_Dowels(100.0);
+    Set_Lkom(0, 1, 0.0, 100.0, 0.0, 1);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Run_Nachweise(nullptr, 0);
+    EXPECT_NEAR(Splice_Input.utilisation.value[0], 1.0431, 5e-5);
+    EXPECT_EQ(Governing_Lkom.entry, 0);
+}

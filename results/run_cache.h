@@ -1,0 +1,10 @@
+/*
+** Reuse within one design run over the combinations: while the run is open, the fastener design
+** of a combination takes the angle-independent part of the design over from the combination
+** before when its connection input is bitwise the same (catalogues and annex stay unchanged
+** during a run).
+*/
+#pragma once
+
+void Open_Vbm_Design_Run(void);
+void Close_Vbm_Design_Run(void);
