@@ -31,3 +31,18 @@ double Calc_Thread_Area(double d, double washer_d);
 double Calc_Vbm_K_Ef(double d, double a1, int predrilled);
 int Check_Vbm_Material_Pair(int type, int resin_coated, int predrilled, int unused1, int mat1,
                             int mat2, int unused2, int unused3);
+
+/* Buckling of an approved screw loaded in compression, as the approvals publish it. */
+typedef struct Screw_Buckling_Set {
+    double c_h;                     /* N/mm², elastic bedding (0.19 + 0.012 d) rho (90 + alpha) / 180 */
+    double I;                       /* mm^4, second moment of the core */
+    double N_ki;                    /* N, ideal buckling load sqrt(c_h E I), E = 210000 N/mm² */
+    double N_pl;                    /* N, plastic load fy pi d1² / 4 */
+    double lambda;                  /* relative slenderness sqrt(N_pl / N_ki), 0 without N_ki */
+    double k;                       /* 0.5 (1 + 0.49 (lambda - 0.2) + lambda²) */
+    double kappa;                   /* buckling factor, 1 up to lambda 0.2 */
+} Screw_Buckling_Set;
+
+/* Fill b for outer diameter d, core diameter d1 (mm), density rho (kg/m³), angle alpha between
+** screw axis and grain (degrees) and yield strength fy (N/mm²). */
+void Screw_Buckling_Values(double d, double d1, double rho, double alpha, double fy, Screw_Buckling_Set *b);

@@ -182,6 +182,18 @@ double Calc_Vbm_Axial_Value(int type, int unused, const Vbm_Layered_Member *laye
     return F;
 }
 
+void Screw_Buckling_Values(double d, double d1, double rho, double alpha, double fy, Screw_Buckling_Set *b)
+{
+    b->N_pl = fy * Pi * d1 * d1 / 4.0;
+    /* elastic bedding (0.19 + 0.012 d) rho (90 + alpha) / 180, as the approvals publish it */
+    b->c_h = (0.19 + 0.012 * d) * rho * (90.0 + alpha) / 180.0;
+    b->I = Pi * std::pow(d1, 4.0) / 64.0;
+    b->N_ki = std::sqrt(b->c_h * 210000.0 * b->I);
+    b->lambda = b->N_ki > 0.0 ? std::sqrt(b->N_pl / b->N_ki) : 0.0;
+    b->k = 0.5 * (1.0 + 0.49 * (b->lambda - 0.2) + b->lambda * b->lambda);
+    b->kappa = b->lambda <= 0.2 ? 1.0 : 1.0 / (b->k + std::sqrt(b->k * b->k - b->lambda * b->lambda));
+}
+
 /*
 ** Write the compression check of an approved screw into out[10]: c_h, I, kappa, k, lambda, N_ki,
 ** f_ax, N_pl, F and the governing flag (1.0 when buckling governs). Other types give F = 0.
@@ -215,24 +227,18 @@ void Calc_Screw_Buckling(int mat, int grade, int type, int stainless, double d, 
     }
     for (int i = 0; i < 10; i++) out[i] = 0.0;
     if (!known) return;
-    const double N_pl = fy * Pi * d1 * d1 / 4.0;
-    /* elastic bedding (0.19 + 0.012 d) rho (90 + alpha) / 180, as the approvals publish it */
-    const double c_h = (0.19 + 0.012 * d) * rho * (90.0 + alpha) / 180.0;
-    const double I = Pi * std::pow(d1, 4.0) / 64.0;
-    const double N_ki = std::sqrt(c_h * 210000.0 * I);
-    const double lambda = N_ki > 0.0 ? std::sqrt(N_pl / N_ki) : 0.0;
-    const double k = 0.5 * (1.0 + 0.49 * (lambda - 0.2) + lambda * lambda);
-    const double kappa = lambda <= 0.2 ? 1.0 : 1.0 / (k + std::sqrt(k * k - lambda * lambda));
-    const bool buckling = kappa * N_pl <= F_ax;
-    out[0] = c_h;
-    out[1] = I;
-    out[2] = kappa;
-    out[3] = k;
-    out[4] = lambda;
-    out[5] = N_ki;
+    Screw_Buckling_Set b;
+    Screw_Buckling_Values(d, d1, rho, alpha, fy, &b);
+    const bool buckling = b.kappa * b.N_pl <= F_ax;
+    out[0] = b.c_h;
+    out[1] = b.I;
+    out[2] = b.kappa;
+    out[3] = b.k;
+    out[4] = b.lambda;
+    out[5] = b.N_ki;
     out[6] = f_ax;
-    out[7] = N_pl;
-    out[8] = buckling ? kappa * N_pl : F_ax;
+    out[7] = b.N_pl;
+    out[8] = buckling ? b.kappa * b.N_pl : F_ax;
     out[9] = buckling ? 1.0 : 0.0;
 }
 

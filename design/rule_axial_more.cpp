@@ -81,14 +81,9 @@ double Calc_Screw_Compression_Layered(const Vbm_Layered_Member *layered, int typ
         const double s = std::sin(a), c = std::cos(a);
         F_ax = d * Get_Fax_Table_B(d) * l * std::pow(rho / 350.0, 0.8) / (1.2 * c * c + s * s);
     }
-    const double N_pl = fy * Pi * d1 * d1 / 4.0;
-    const double c_h = (0.19 + 0.012 * d) * rho * (90.0 + alpha) / 180.0;
-    const double I = Pi * std::pow(d1, 4.0) / 64.0;
-    const double N_ki = std::sqrt(c_h * 210000.0 * I);
-    const double lambda = N_ki > 0.0 ? std::sqrt(N_pl / N_ki) : 0.0;
-    const double k = 0.5 * (1.0 + 0.49 * (lambda - 0.2) + lambda * lambda);
-    const double kappa = lambda <= 0.2 ? 1.0 : 1.0 / (k + std::sqrt(k * k - lambda * lambda));
-    return std::min(F_ax, kappa * N_pl);
+    Screw_Buckling_Set b;
+    Screw_Buckling_Values(d, d1, rho, alpha, fy, &b);
+    return std::min(F_ax, b.kappa * b.N_pl);
 }
 
 /* Return Calc_Fax_Rk with the material, grade and thickness of a member record. */
