@@ -119,15 +119,16 @@ typedef struct Vbm_Design {
 } Vbm_Design;
 
 /*
-** Design one fastener of combination (group, entry) at the force-to-grain angle alpha_deg.
-** The result's code is 0, the code of a design error, or the message of a broken limit of the
+** Design one fastener of combination (group, entry) at the force-to-grain angle alpha_deg into
+** *design. Its code is 0, the code of a design error, or the message of a broken limit of the
 ** screw rules (the fastener then has no resistance and counts as failed).
 */
-static Vbm_Design Design_At_Angle(Connection_Input *in_out, Connection_Base *base,
-                                  double alpha_deg)
+static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, double alpha_deg,
+                            Vbm_Design *design)
 {
     Splice_Input_Record *si = &Splice_Input;
-    Vbm_Design out{};
+    Vbm_Design &out = *design;
+    out = Vbm_Design{};
     out.alpha_deg = alpha_deg;
     Connection_Input &in = *in_out;
     in.alpha_1 = alpha_deg;
@@ -147,7 +148,7 @@ static Vbm_Design Design_At_Angle(Connection_Input *in_out, Connection_Base *bas
         int message = 0, hint = 0;
         if (Check_Vbm_Limits(si->shear_planes, &rule, &message, &hint) != 0) {
             out.code = message != 0 ? message : 1;
-            return out;
+            return;
         }
         const double F_t = Get_Vbm_Ftens_Rk(type, 0, si->d, si->stainless, si->vbm_steel,
                                             si->fu_k);
@@ -197,7 +198,6 @@ static Vbm_Design Design_At_Angle(Connection_Input *in_out, Connection_Base *bas
     out.f_red = res.k_red;
     out.mode = res.rule_char;
     out.fh = si->connection_kind == CONN_SIDE_TIMBERS ? std::fmin(res.fh1_k, res.fh2_k) : res.fh2_k;
-    return out;
 }
 
 /* Designs of one combination, kept by angle: fasteners at the same angle share one design.
@@ -288,7 +288,8 @@ static const Vbm_Design *Cached_Design(Design_Cache *cache, int group, int entry
     /* The design works on its own copy; only the angles of the kept input change, and the
     ** kmod switch of the screw rules is set the same way for every angle. */
     const int32_t k = (int32_t)cache->items.size();
-    cache->items.push_back(Design_At_Angle(&cache->input, &cache->base, alpha_deg));
+    cache->items.emplace_back();
+    Design_At_Angle(&cache->input, &cache->base, alpha_deg, &cache->items.back());
     if (!std::isnan(alpha_deg)) {
         const std::vector<Vbm_Design> &items = cache->items;
         auto at = std::upper_bound(cache->by_angle.begin(), cache->by_angle.end(), alpha_deg,
