@@ -323,6 +323,9 @@ int Answer_is_Yes(int default_yes);      /* the filled lines as a yes/no questio
 int Short_Edit_Text(int x, int y, char *buffer, int visible, int flags);
 void Set_Short_Edit_Text_Scrollmode(int max_len); /* the next Short_Edit_Text takes up to max_len chars */
 int Short_Edit_Float(int x, int y, const char *format, double *value);
+/* The key that ended the last in-place edit (13 Enter, 9 Tab, 27 Esc, KEY_DOWN, KEY_UP,
+** KEY_SHIFT_TAB); an edit ended by a click or a close leaves it alone. Callers clear it to 0. */
+extern int LAST_SHEET_EDIT_KEY;
 /* Pop-up menu at (x, y): answers the index of the chosen entry, -1 when none. */
 typedef struct Menue_Entry {
   const char *text;     /* entry text (code page 850) */

@@ -12,6 +12,8 @@
 
 #include "platform/zelkwin_sheet.h"
 
+int LAST_SHEET_EDIT_KEY = 0;
+
 namespace zw {
 
 struct Message_State {
@@ -244,14 +246,17 @@ static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, 
     int k = ev.key;
     if (k == 13 || k == 9 || k == KEY_DOWN) {
       result = 1;
+      LAST_SHEET_EDIT_KEY = k;
       break;
     }
     if (k == 27) {
       result = -1;
+      LAST_SHEET_EDIT_KEY = k;
       break;
     }
     if (k == KEY_UP || k == KEY_SHIFT_TAB) {
       result = 0;
+      LAST_SHEET_EDIT_KEY = k;
       break;
     }
     if (k == KEY_LEFT) {

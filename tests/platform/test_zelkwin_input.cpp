@@ -279,3 +279,24 @@ TEST(ZelkwinEdit, CursorKeysMoveInsideTheText) {
   EXPECT_EQ(Short_Edit_Text(100, 100, buf, 12, 0), 1);
   EXPECT_STREQ(buf, "HXlzS"); /* a cursor key keeps the old text, Backspace then deletes one */
 }
+
+TEST(ZelkwinEdit, LastEditKeyTellsHowTheEditEnded) {
+  ZW_Test_Reset();
+  char buf[16] = "12";
+  double v = 1.0;
+  LAST_SHEET_EDIT_KEY = 0;
+  ZW_Test_Set_Script("key Down\n");
+  EXPECT_EQ(Short_Edit_Text(100, 100, buf, 8, 0), 1);
+  EXPECT_EQ(LAST_SHEET_EDIT_KEY, KEY_DOWN);
+  ZW_Test_Set_Script("type 3\nkey Up\n");
+  EXPECT_EQ(Short_Edit_Float(100, 100, "%.1f", &v), 0);
+  EXPECT_EQ(LAST_SHEET_EDIT_KEY, 328);
+  EXPECT_DOUBLE_EQ(v, 3.0); /* Up keeps the value typed */
+  LAST_SHEET_EDIT_KEY = 0;
+  ZW_Test_Set_Script("click 600 600\n");
+  Short_Edit_Text(100, 100, buf, 8, 0);
+  EXPECT_EQ(LAST_SHEET_EDIT_KEY, 0);
+  ZW_Test_Set_Script("key Enter\n");
+  Short_Edit_Text(100, 100, buf, 8, 0);
+  EXPECT_EQ(LAST_SHEET_EDIT_KEY, 13);
+}
