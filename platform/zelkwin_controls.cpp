@@ -4,6 +4,8 @@
 */
 #include <cmath>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/zelkwin_sheet.h"
 
@@ -25,15 +27,26 @@ static void Line_Rgb2(int x1, int y1, int x2, int y2, uint32_t rgb, int width) {
   pxFgc(old);
 }
 
+/* A text centred in the box; line feeds split it into lines stacked around the middle. */
 static void Centred_Text(int x1, int y1, int x2, int y2, const char *text, uint32_t rgb, int font) {
-  int w = Text_Width(text, font);
-  int old = Pop_RFont(font);
-  (void)old;
+  std::vector<std::string> lines;
+  std::string t = text ? text : "";
+  size_t p = 0;
+  while (p <= t.size()) {
+    size_t q = t.find('\n', p);
+    if (q == std::string::npos) q = t.size();
+    lines.push_back(t.substr(p, q - p));
+    p = q + 1;
+  }
+  Pop_RFont(font);
   int h = RFONT_HEIGHT;
   Push_RFont();
-  int x = (x1 + x2 + 1 - w) / 2;
-  int y = (y1 + y2 + 1) / 2 + h / 2 - 3;
-  Text_Rgb(x, y, text, rgb, font);
+  int n = (int)lines.size();
+  int first = (y1 + y2 + 1) / 2 + h / 2 - 3 - (n - 1) * h / 2;
+  for (int i = 0; i < n; i++) {
+    int w = Text_Width(lines[(size_t)i].c_str(), font);
+    Text_Rgb((x1 + x2 + 1 - w) / 2, first + i * h, lines[(size_t)i].c_str(), rgb, font);
+  }
 }
 
 /* The symbol of a raster on a button face. */

@@ -464,8 +464,19 @@ int Add_Single_Button_to_PS(int x, int y, int raster, const char *text, int code
     w = (raster >> 16) & 0x7FFF;
     h = raster & 0xFFFF;
   } else if (raster == 0 || raster > SYMBOLIC_HELP_RASTER) {
-    w = Text_Width(text ? text : "", 0x1000) + 16;
-    h = 22;
+    /* sized to the text: its widest line, one text line height per line */
+    std::string t = text ? text : "";
+    int lines = 1, widest = 0;
+    size_t p = 0;
+    while (p <= t.size()) {
+      size_t q = t.find('\n', p);
+      if (q == std::string::npos) q = t.size();
+      widest = std::max(widest, Text_Width(t.substr(p, q - p).c_str(), 0x1000));
+      if (q < t.size()) lines++;
+      p = q + 1;
+    }
+    w = widest + 16;
+    h = 22 + (lines - 1) * 14;
   } else if (raster == SYMBOLIC_HELP_RASTER) {
     w = 22;
   }

@@ -489,3 +489,23 @@ TEST(ZelkwinSheet, WheelSwitchedOffIsIgnored) {
   M_SCROLL = 0;
   Undefine_Prop_Sheet();
 }
+
+TEST(ZelkwinSheet, ButtonTextsWithLineFeedsStandOnSeveralLines) {
+  ZW_Test_Reset();
+  Define_Prop_Sheet(100, 100, 400, 400, 1, 0, "Zeilen", 40, 1);
+  Add_Single_Button_to_PS(120, 120, 0, "einen neuen\nNachweis erzeugen", 1);
+  Activate_Prop_Sheet();
+  int y1 = -1, y2 = -1;
+  for (auto &l : ZW_Test_Log_Lines()) {
+    int x, y;
+    char t[64];
+    if (sscanf(l.c_str(), "TEXT %d %d %63[^\n]", &x, &y, t) == 3) {
+      if (!strcmp(t, "einen neuen")) y1 = y;
+      if (!strcmp(t, "Nachweis erzeugen")) y2 = y;
+    }
+  }
+  EXPECT_GT(y1, 120);
+  EXPECT_EQ(y2 - y1, 14); /* one line height of the normal font further down */
+  EXPECT_LT(y2, 120 + 22 + 14);
+  Undefine_Prop_Sheet();
+}
