@@ -762,6 +762,7 @@ void Draw_Washer_Sprites() {
 
 void Draw_Check_Pictures() {
   {
+    /* digits 0..9, 48 x 73 each at x = 48 i, white transparent */
     Canvas c(48 * 10, 73, White);
     for (int d = 0; d < 10; d++) {
       char t[2] = {(char)('0' + d), 0};
@@ -770,20 +771,28 @@ void Draw_Check_Pictures() {
     c.Save("bigdigit.bmp");
   }
   {
-    Canvas c(16, 16, White);
-    c.Disc(8, 8, 7.5, C(0, 120, 215));
-    c.Rect(7, 7, 2, 6, White);
-    c.Rect(7, 3, 2, 2, White);
+    /* the hint's info spot, 33 x 33 on (192, 192, 192) */
+    Canvas c(33, 33, Grey192);
+    c.Disc(16.5, 16.5, 15, C(0, 120, 215));
+    c.Ring(16.5, 16.5, 15, C(0, 70, 140), 1);
+    c.Rect(15, 14, 3, 11, White);
+    c.Rect(15, 8, 3, 3, White);
     c.Save("infospot.bmp");
   }
   {
-    Canvas c(40, 40, White);
-    c.Rect(4, 4, 32, 32, C(245, 245, 245));
-    c.Frame(4, 4, 32, 32, Dark);
-    Icon_Check(c, 20, 20, 1.3);
+    /* the settings dialog's picture, 51 x 66: a check list */
+    Canvas c(51, 66, C(255, 251, 240));
+    c.Rect(6, 4, 39, 58, White);
+    c.Frame(6, 4, 39, 58, Dark);
+    for (int k = 0; k < 4; k++) {
+      c.Frame(11, 12 + 12 * k, 8, 8, Dark);
+      c.Line(23, 16 + 12 * k, 40, 16 + 12 * k, Shadow);
+      if (k != 2) Icon_Check(c, 15, 16 + 12 * k, 0.5);
+    }
     c.Save("checkpic.bmp");
   }
   {
+    /* the load-collective page's tool column, 44 x 249 on (192, 192, 192) */
     Canvas c(44, 249, Grey192);
     for (int k = 0; k < 9; k++) {
       Button_Face(c, 0, k * 27, 44, 25, 1);
@@ -792,25 +801,39 @@ void Draw_Check_Pictures() {
     c.Save("nchwlkom.bmp");
   }
   {
-    Canvas c(48, 48, White);
-    for (int k = 0; k < 3; k++) {
-      c.Rect(6 + 4 * k, 6 + 6 * k, 30, 26, C(250, 250, 250));
-      c.Frame(6 + 4 * k, 6 + 6 * k, 30, 26, Dark);
+    /* the generation button, 32 x 32 pictures: normal, pressed, disabled on (192, 192, 192) */
+    Canvas c(96, 32, Grey192);
+    for (int col = 0; col < 3; col++) {
+      int look = col == 0 ? 1 : col == 1 ? 3 : 0;
+      Button_Face(c, 32 * col, 0, 32, 32, look);
+      int off = look == 3 ? 1 : 0;
+      for (int k = 0; k < 3; k++) {
+        c.Rect(32 * col + 6 + 3 * k + off, 6 + 4 * k + off, 16, 13, C(250, 250, 250));
+        c.Frame(32 * col + 6 + 3 * k + off, 6 + 4 * k + off, 16, 13, Dark);
+      }
+      c.Text(32 * col + 14 + off, 28 + off, "\xCE\xA3", 10, Blue, true);
+      if (look == 0) c.Grey_Out(32 * col, 0, 32, 32, Grey192);
     }
-    c.Text(18, 38, "\xCE\xA3", 14, Blue, true);
     c.Save("nchwgene.bmp");
   }
   {
-    Canvas c(64, 48, White);
-    c.Line(4, 40, 60, 40, Dark);
-    c.Line(4, 40, 4, 4, Dark);
-    for (int k = 0; k < 6; k++) c.Rect(8 + 9 * k, 40 - (6 + 5 * ((k * 7) % 6)), 7, 6 + 5 * ((k * 7) % 6), k == 2 ? Red : Blue);
+    /* the extremal rule's picture, 51 x 33 on (192, 192, 192): a bar chart with its extreme */
+    Canvas c(51, 33, Grey192);
+    c.Rect(2, 2, 47, 29, White);
+    c.Line(5, 27, 46, 27, Dark);
+    c.Line(5, 27, 5, 4, Dark);
+    static const int hts[6] = {8, 14, 20, 11, 17, 6};
+    for (int k = 0; k < 6; k++) c.Rect(8 + 6 * k, 27 - hts[k], 5, hts[k], k == 2 ? Red : Blue);
     c.Save("nchwexud.bmp");
   }
   {
-    Canvas c(600, 60, C(236, 233, 216));
-    for (int x = 0; x < 600; x += 4) c.Line(x, 0, x, 59, C(230, 227, 210));
-    c.Line(0, 59, 599, 59, Shadow);
+    /* the backdrop of the management sheet's button rows, 597 x 161 on (192, 192, 192) */
+    Canvas c(597, 161, Grey192);
+    c.Rect(2, 2, 593, 157, C(236, 233, 216));
+    for (int x = 6; x < 591; x += 4) c.Line(x, 4, x, 156, C(230, 227, 210));
+    c.Frame(2, 2, 593, 157, Shadow);
+    c.Line(3, 80, 593, 80, Shadow);
+    c.Line(3, 81, 593, 81, White);
     c.Save("nchwbuts.bmp");
   }
 }
