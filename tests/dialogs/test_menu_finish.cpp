@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 /* Colour of the look (1 normal .. 4 pressed) of entry e (1..8) in our test strip. */
@@ -27,7 +29,10 @@ void Write_Test_Strip(void)
       for (int y = sy[l]; y < sy[l] + 37; y++)
         for (int x = sx[e]; x < sx[e] + 39; x++) px[(size_t)y * W + x] = Look_Colour(e + 1, l + 1);
   int row = (W * 3 + 3) & ~3;
-  FILE *f = fopen("Buttons.bmp", "wb");
+  /* Parallel test processes share the working folder: write aside, then rename at once, so
+  ** that no process ever loads a half-written strip. */
+  const std::string tmp = "Buttons.bmp." + std::to_string((long)getpid());
+  FILE *f = fopen(tmp.c_str(), "wb");
   ASSERT_NE(f, nullptr);
   auto u16 = [&](int v) { fputc(v & 255, f); fputc((v >> 8) & 255, f); };
   auto u32 = [&](int v) { u16(v & 0xFFFF); u16((v >> 16) & 0xFFFF); };
@@ -56,6 +61,7 @@ void Write_Test_Strip(void)
     for (int k = W * 3; k < row; k++) fputc(0, f);
   }
   fclose(f);
+  ASSERT_EQ(rename(tmp.c_str(), "Buttons.bmp"), 0);
 }
 
 }  // namespace
