@@ -412,47 +412,73 @@ int Tbl_Edit(int table)
   if (r == nullptr) return 0;
   if (!M_LEFT) SVA_Track_Mouse(r->area);
   if (!M_LEFT) return 0;
-  int ox = 0, oy = 0, sx = 0, sy = 0;
-  SVA_Get_Screen_Origin(r->area, &ox, &oy);
-  SVA_Inquire_Scroll(r->area, &sx, &sy);
-  int x1 = ox + r->left - sx, x2 = ox + r->right - sx;
-  int y1 = oy - sy + r->top - (r->first_column ? 25 : 0);
-  int y2 = oy - sy + r->top + (r->row_count + (r->app.shown ? 1 : 0)) * r->row_height;
-  if (M_XPOS < x1 || M_XPOS > x2 || M_YPOS < y1 || M_YPOS > y2) return 0;
-  r->mark_delete = r->mark_duplicate = r->append_request = r->mark_column = 0;
-  int hit = SVA_Handle_Input(r->area);
-  if (r->mark_delete && r->del.shown) {
-    Tbl_Row *row = Row_At(r, r->mark_delete);
-    r->mark_delete = 0;
-    if (row) Unlink(r, row);
-    return 2;
-  }
-  if (r->mark_duplicate && r->dup.shown) {
-    Tbl_Row *row = Row_At(r, r->mark_duplicate);
-    r->mark_duplicate = 0;
-    if (row && Tbl_Can_Grow(table)) {
-      Tbl_Row *copy = New_Row(r, row->data);
-      if (copy) Link_After(r, row, copy);
+  for (;;) {
+    int ox = 0, oy = 0, sx = 0, sy = 0;
+    SVA_Get_Screen_Origin(r->area, &ox, &oy);
+    SVA_Inquire_Scroll(r->area, &sx, &sy);
+    int x1 = ox + r->left - sx, x2 = ox + r->right - sx;
+    int y1 = oy - sy + r->top - (r->first_column ? 25 : 0);
+    int y2 = oy - sy + r->top + (r->row_count + (r->app.shown ? 1 : 0)) * r->row_height;
+    if (M_XPOS < x1 || M_XPOS > x2 || M_YPOS < y1 || M_YPOS > y2) return 0;
+    r->mark_delete = r->mark_duplicate = r->append_request = r->mark_column = 0;
+    LAST_SHEET_EDIT_KEY = 0;
+    int hit = SVA_Handle_Input(r->area);
+    if (!hit) {
+      while (M_LEFT && !getkeymask()) Get_Mouse_Event();
+      return 1;
     }
-    return 2;
-  }
-  if (r->append_request && r->app.shown) {
-    r->append_request = 0;
-    if (Tbl_Can_Grow(table)) {
-      Tbl_Row *copy = New_Row(r, r->template_row ? r->template_row->data : nullptr);
-      if (copy) Link_After(r, r->last, copy);
+    if (r->mark_delete && r->del.shown) {
+      Tbl_Row *row = Row_At(r, r->mark_delete);
+      r->mark_delete = 0;
+      if (row) Unlink(r, row);
+      return 2;
     }
-    return 2;
-  }
-  if (r->mark_column && r->first_column) {
-    int column = r->mark_column - 1;
-    r->mark_column = 0;
-    Column_Menu(r, table, column);
+    if (r->mark_duplicate && r->dup.shown) {
+      Tbl_Row *row = Row_At(r, r->mark_duplicate);
+      r->mark_duplicate = 0;
+      if (row && Tbl_Can_Grow(table)) {
+        Tbl_Row *copy = New_Row(r, row->data);
+        if (copy) Link_After(r, row, copy);
+      }
+      return 2;
+    }
+    if (r->append_request && r->app.shown) {
+      r->append_request = 0;
+      if (Tbl_Can_Grow(table)) {
+        Tbl_Row *copy = New_Row(r, r->template_row ? r->template_row->data : nullptr);
+        if (copy) Link_After(r, r->last, copy);
+      }
+      return 2;
+    }
+    if (r->mark_column && r->first_column) {
+      int column = r->mark_column - 1;
+      r->mark_column = 0;
+      Column_Menu(r, table, column);
+      SVA_Update(r->area);
+      return 1;
+    }
+    /* An edit left with cursor down or up goes on in the same column of the next or the
+    ** previous row: the mouse moves by one row and counts as pressed. */
+    const Scrollable_View_Area *a = SVA_Get(r->area);
+    const int visible_h = a != nullptr ? a->y2 - a->y1 : 0;
+    if (LAST_SHEET_EDIT_KEY == 336) {
+      M_YPOS += r->row_height;
+      if (M_YPOS > oy + visible_h - r->row_height + 10) {
+        int dx = 0, dy = a != nullptr && a->vslider ? r->row_height : 0;
+        SVA_Scroll_By(r->area, &dx, &dy);
+        M_YPOS -= dy;
+      }
+    } else if (LAST_SHEET_EDIT_KEY == 328) {
+      M_YPOS -= r->row_height;
+      if (M_YPOS < oy + 10 && sy > 0) {
+        int dx = 0, dy = a != nullptr && a->vslider ? -r->row_height : 0;
+        SVA_Scroll_By(r->area, &dx, &dy);
+        M_YPOS -= dy;
+      }
+    } else {
+      return 1;
+    }
+    M_LEFT = 1;
     SVA_Update(r->area);
-    return 1;
   }
-  if (!hit) {
-    while (M_LEFT && !getkeymask()) Get_Mouse_Event();
-  }
-  return 1;
 }

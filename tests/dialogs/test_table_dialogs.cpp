@@ -145,6 +145,52 @@ TEST_F(Tables, ButtonsDeleteDuplicateAndAppendRows)
   EXPECT_EQ(Column_A(), (std::vector<double>{1, 1, 3, 42}));
 }
 
+/* A row shows its value a as a number field at 100 px from the table's left edge. */
+static int Field_Active = 1;
+static void Row_With_Field(int flag, int area, int left, int top, void *row)
+{
+  SVA_Add_Float_Field(area, left + 100, top + 15, &((Row *)row)->a, "%6.2f", 4096, 0, &Field_Active);
+}
+
+TEST_F(Tables, CursorUpEditsTheSameColumnOfThePreviousRow)
+{
+  Tbl_Delete(table);
+  table = Tbl_Create(area, 30, 20, 500, 20, sizeof(Row), Row_With_Field);
+  ASSERT_GE(table, 0);
+  Rows({1, 2, 3});
+  Tbl_Build_View(table);
+  SVA_Set_Active(area, 1);
+  SVA_Update(area);
+  /* the field of row 2 at content (120 + 10, 50 + 11) -> screen (140, 101): "8" left with Up
+  ** opens the same column of row 1 (its edit ends with the script, keeping 1.00) */
+  ZW_Test_Set_Script("click 140 101\nmove 140 101\ntype 8\nkey Up\n");
+  for (int i = 0; i < 5 && !M_LEFT; i++) Get_Mouse_Event();
+  EXPECT_EQ(Tbl_Edit(table), 1);
+  EXPECT_EQ(Column_A(), (std::vector<double>{1, 8, 3}));
+  const std::string log = Log_All();
+  const size_t first = log.find("EDITFLOAT   8.00"), second = log.find("EDITFLOAT   1.00");
+  ASSERT_NE(first, std::string::npos) << log;
+  ASSERT_NE(second, std::string::npos) << log;
+  EXPECT_LT(first, second);
+  EXPECT_EQ(Log_Count("EDITFLOAT"), 2);
+}
+
+TEST_F(Tables, EscEndsTheTableEdit)
+{
+  Tbl_Delete(table);
+  table = Tbl_Create(area, 30, 20, 500, 20, sizeof(Row), Row_With_Field);
+  ASSERT_GE(table, 0);
+  Rows({1, 2, 3});
+  Tbl_Build_View(table);
+  SVA_Set_Active(area, 1);
+  SVA_Update(area);
+  ZW_Test_Set_Script("click 140 101\nmove 140 101\ntype 8\nkey Esc\n");
+  for (int i = 0; i < 5 && !M_LEFT; i++) Get_Mouse_Event();
+  EXPECT_EQ(Tbl_Edit(table), 1);
+  EXPECT_EQ(Column_A(), (std::vector<double>{1, 2, 3}));  /* Esc keeps the old value */
+  EXPECT_EQ(Log_Count("EDITFLOAT"), 1) << Log_All();
+}
+
 TEST_F(Tables, MaximumRowsDisableDuplicateAndHideAppend)
 {
   Tbl_Set_Button(table, TBL_DUPLICATE, 25, 2);
