@@ -4,6 +4,8 @@
 */
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -27,14 +29,19 @@ protected:
         unsetenv("SPLICE_PRIVATE_DATA");
     }
     /* Write the text to a file, read it, return what went to the standard output. */
-    std::string Read(const char *text, const char *path = "nachweis_test.val")
+    std::string Read(const char *text, const char *path = nullptr)
     {
+        /* Test processes run side by side in one folder: each reads its own file. */
+        const std::string own = "nachweis_test_" + std::to_string((long)getpid()) + ".val";
+        if (path == nullptr) path = own.c_str();
         FILE *f = fopen(path, "w");
         fputs(text, f);
         fclose(f);
         ::testing::internal::CaptureStdout();
         Read_Nachweis_Val_File(path);
-        return ::testing::internal::GetCapturedStdout();
+        std::string out = ::testing::internal::GetCapturedStdout();
+        if (path == own.c_str()) remove(path);
+        return out;
     }
 };
 
