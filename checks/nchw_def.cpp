@@ -372,8 +372,15 @@ int Read_Nachweis_Def_Struktur(FILE *f)
             n->parent = Nchw_Struct_Root;
             Nchw_Struct_Root->child = n;
         } else if (open_child) {
+            /* A second "{" on the same entry adds its entries after the children it has. */
             n->parent = last;
-            last->child = n;
+            if (!last->child) {
+                last->child = n;
+            } else {
+                Nchw_Struct_Node *k = last->child;
+                while (k->next) k = k->next;
+                k->next = n;
+            }
         } else {
             n->parent = last->parent;
             last->next = n;
