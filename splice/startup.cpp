@@ -49,37 +49,7 @@ int Read_Title_Line(const char *path)
 void Load_Start_Up_Catalogues(void)
 {
     /* The readers in their fixed order; a missing file leaves its family without sizes. */
-    Load_Ec5_Nagel();
-    Load_Ec5_Klammer();
-    Load_Ec5_Schraube();
-    Load_Ec5_Assy_Plus_Vg_Z();
-    Load_Ec5_Assy_Plus_Vg_S();
-    Load_Ec5_Spax_S_Vg();
-    Load_Ec5_Spax_S_Tg();
-    Load_Ec5_Spax_T_Tg();
-    Load_Ec5_Sondernagel();
-    Init_Dowel_Bolt_Diameters();
-    Load_Ec5_Ringduebel_A1();
-    Load_Ec5_Schduebel_C1();
-    Load_Ec5_Schduebel_C5();
-    Load_Ec5_Schduebel_C10();
-    Load_Ec5_Schduebel_B1();
-    Load_Ec5_Schduebel_C2();
-    Load_Ec5_Schduebel_C11();
-    Load_Ec5_Topix_K6k_Tg();
-    Load_Ec5_Topix_K6k_Vg();
-    Load_Ec5_Topix_Rundk_Vg();
-    Load_Ec5_Topix_Senkk_Vg();
-    Load_Ec5_Topix_Tcs_Senkk_Var_Vg();
-    Load_Ec5_Topix_Tcs_Senkk_Tg();
-    Load_Ec5_Topix_Frt_Senkk_Var_Vg();
-    Load_Ec5_Topix_Frt_Senkk_Vg();
-    Load_Ec5_Topix_Frt_Senkk_Tg();
-    Load_Ec5_Topix_Tellerk_Var_Vg();
-    Load_Ec5_Topix_Tellerk_Tg();
-    Load_Ec5_Topix_Tellerk_Vg();
-    Load_Ec5_Topix_Zylk_Vg();
-    Load_Ec5_Topix_Zylsenk_Vg();
+    Load_Vbm_Catalogues();
 }
 
 /* The window's close box: the main sheet's loop sees the close as its break code and asks the
