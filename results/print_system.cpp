@@ -202,8 +202,9 @@ int Oli_Systemdarstellung(FILE *file)
     Oli_Write_Text(file, "min %s = %.1lf \xF8 => minimale einzuhaltende Abstände"_cp850, "\xBA",
                    alpha * 180.0 / PI);
     double a1 = 0, a2 = 0, a3t = 0, a3c = 0, a4t = 0, a4c = 0;
+    /* The spacing rules compare the staple's crown angle in degrees, as the validation does. */
     Calc_Min_Spacings(type, si->predrilled, si->fitted_bolt, si->douglas, si->split_rule,
-                      si->mat_side, rho_min, si->d, d_bolt, alpha, si->staple_angle * PI / 180.0,
+                      si->mat_side, rho_min, si->d, d_bolt, alpha, si->staple_angle,
                       si->t_s * 10.0, si->b * 10.0, &a1, &a2, &a3t, &a3c, &a4t, &a4c);
     Oli_Write_Text(file,
                    "a\xCE\\1\xCEr = %.1lf cm, a\xCE\\2\xCEr = %.1lf cm, a\xCE\\3,t\xCEr = %.1lf cm, a\xCE\\3,c\xCEr = %.1lf cm, a\xCE\\4,t\xCEr = %.1lf cm, a\xCE\\4,c\xCEr = %.1lf cm",
