@@ -181,6 +181,7 @@ typedef struct Connection_Result {
     double my_d;                    /* Nmm, design yield moment */
     double fh1_d, fh2_d;            /* N/mm², design embedment strengths */
     double t_req_1, t_req_2;        /* mm, required thicknesses (largest kept) */
+    int32_t t_just_below_req;       /* 1 when t1 or t2 lies less than 0.001 mm below its t_req */
     double c_p;                     /* thin/thick plate interpolation factor */
     double kmod_1, kmod_2;          /* modification factors of member 1 and 2 */
     int32_t rule_design;            /* governing mode of rd_lateral */

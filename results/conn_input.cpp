@@ -266,8 +266,23 @@ void Get_Member_Kmod(const Connection_Input *input, Connection_Result *result)
     result->kmod_2 = k2;
 }
 
+/* Design value sqrt(kmod_1 kmod_2) x / gamma of a characteristic value; 0 without a gamma. */
+static double Design_Value(const Connection_Result *result, double x, double gamma)
+{
+    return gamma > 0.0 ? Calc_Geometric_Mean_Ratio(x, result->kmod_1, result->kmod_2, gamma) : 0.0;
+}
+
+/* 1 when the thickness t (mm) lies less than 0.001 mm below the required t_req. */
+static int32_t Just_Below(double t, double t_req)
+{
+    const double short_by = t_req - t;
+    return short_by > 0.0 && short_by < 0.001 ? 1 : 0;
+}
+
 /* Copy the results of the single-fastener rules into the result record (forces in kN when
-** in_kN is set); kmod of both members must be in the result already. */
+** in_kN is set); kmod of both members and any required thicknesses must be in the result
+** already. The design values of the lateral capacity, the yield moment and the bearing of an
+** aluminium plate are sqrt(kmod_1 kmod_2) / gamma with the larger gamma of both members. */
 void Copy_Vbm_Results(Connection_Result *result, const Vbm_Rule_Result *rule, int in_kN)
 {
     Joint_Members m;
@@ -276,10 +291,8 @@ void Copy_Vbm_Results(Connection_Result *result, const Vbm_Rule_Result *rule, in
     const double gamma = std::fmax(m.gamma_1, m.gamma_2);
     result->rk_lateral = rule->Fv_Rk / f;
     result->gamma_lateral = gamma;
-    result->rd_lateral = gamma > 0.0 ? Calc_Geometric_Mean_Ratio(result->rk_lateral,
-                                                                 result->kmod_1, result->kmod_2,
-                                                                 gamma)
-                                     : 0.0;
+    result->rd_lateral = Design_Value(result, result->rk_lateral, gamma);
+    result->t_just_below_req = Just_Below(m.t1, result->t_req_1) || Just_Below(m.t2, result->t_req_2);
     result->rk_total = result->rk_lateral + result->rk_connector;
     result->rd_total = result->rd_lateral + result->rd_connector;
     result->fh1_k = rule->fh1;
@@ -287,12 +300,14 @@ void Copy_Vbm_Results(Connection_Result *result, const Vbm_Rule_Result *rule, in
     result->fh1_d = m.gamma_1 > 0.0 ? rule->fh1 / m.gamma_1 * result->kmod_1 : 0.0;
     result->fh2_d = m.gamma_2 > 0.0 ? rule->fh2 / m.gamma_2 * result->kmod_2 : 0.0;
     result->my_rk = rule->My;
+    result->my_d = Design_Value(result, rule->My, gamma);
     result->fu_used = rule->fu_used;
     result->rule_char = rule->mode;
     result->rule_design = rule->mode;
     result->plate_class = rule->plate_class;
     result->alu_fu = rule->alu_fu;
     result->alu_fb_rk = rule->alu_bearing / f;
+    result->alu_fb_rd = Design_Value(result, result->alu_fb_rk, gamma);
     result->alu_k1 = rule->alu_factor1;
     result->alu_alpha_b = rule->alu_factor2;
     result->msg_code = 0;

@@ -128,6 +128,134 @@ TEST(Timber, KcrRules)
     EXPECT_DOUBLE_EQ(rec.k_cr_y, 1.0);
 }
 
+/* ---------------------------------------------------------------- tension perpendicular to the grain */
+
+/* Bending splice, C24 side timbers 6 x 20 cm on a C24 member 12 x 20 cm, nails 4.2 x 110 mm,
+** M = 1 kNm, no shear, max V_90,d = 2 kN; kmod 0.9 (short term, service class 1),
+** gamma_M = gamma_M,t90 = 1.3. Returns the combination. */
+static Lkom_Entry *Nailed_Bending_Splice(void)
+{
+    Fresh_Splice(true);
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.vbm_type = 0;
+    Splice_Input.d = 4.2;
+    Splice_Input.l = 110.0;
+    Splice_Input.predrilled = 0;
+    Splice_Input.fitted_bolt = 0;
+    Splice_Input.mat_side = Splice_Input.mat_mid = 0;
+    Splice_Input.grade_side = Splice_Input.grade_mid = 5;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.h_s = 20.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = 20.0;
+    Splice_Input.service_class = 1;
+    Splice_Input.gamma_m_mid = Splice_Input.gamma_m_side = 1.3;
+    Splice_Input.gamma_m_t90 = 1.3;
+    Splice_Input.k_xr = 0.0;
+    Lkom_Group *g = &Splice_Input.lkom.groups[0];
+    g->kled = 3;
+    g->kmod_source = 0;
+    g->kmod = 0.9;
+    Lkom_Entry *c = Set_Lkom(0, 0, 1.0, 0.0, 0.0);
+    c->M_distr = 1.0;
+    c->max_col_Fy = -2.0;                               /* the sign does not count */
+    return c;
+}
+
+TEST(TimberT90, NailedBendingSpliceWorkedByHand)
+{
+    /* f_t,90,d = 0.4 * 0.9 / 1.3 = 0.27692 N/mm². The nails reach l - t_s = 110 - 60 = 50 mm
+    ** into the middle member, less than its 120 mm: t_m = 50 mm; d_ef = d + 1 = 5.2 mm.
+    ** sigma_90,m = 2000 / 24 / 5.2 / 50 = 0.32051 N/mm², u = 0.32051 / 0.27692 = 1.15741;
+    ** sigma_90,s = 2000 / 24 / 5.2 / 60 = 0.26709 N/mm², u = 0.96451.
+    ** Bending in both (W = 12 * 20² / 6 = 2 * 6 * 20² / 6 = 800 cm³): 1e6 / 800e3 = 1.25 N/mm²
+    ** against f_m,d = 24 * 0.9 / 1.3 = 16.615: 0.0752, so tension perpendicular governs. */
+    Nailed_Bending_Splice();
+    FILE *f = tmpfile();
+    double um = -1, us = -1;
+    const double u = Oli_Holz_Nachweis(f, 0, 0, &um, &us);
+    const std::string s = Slurp(f);
+    fclose(f);
+    EXPECT_NEAR(um, 1.157407, 2e-6);
+    EXPECT_NEAR(us, 0.964506, 2e-6);
+    EXPECT_DOUBLE_EQ(u, um);
+    EXPECT_NE(s.find("Mittelholz  : max V\xCE\\" "90,d\xCEr = 2.00 kN, \xCC\xCE\\" "90,d\xCEr = 0.32 N/mm"
+                     "\xCE/2\xCEr, f\xCE\\t90,d\xCEr = 0.28 N/mm\xCE/2\xCEr \x88 u = 1.16"),
+              std::string::npos) << s;
+    EXPECT_NE(s.find("Seitenh\x94lzer: max V\xCE\\" "90,d\xCEr = 2.00 kN, \xCC\xCE\\" "90,d\xCEr = 0.27 N/mm"
+                     "\xCE/2\xCEr, f\xCE\\t90,d\xCEr = 0.28 N/mm\xCE/2\xCEr \x88 u = 0.96"),
+              std::string::npos) << s;
+    EXPECT_NE(s.find("\xCC\xCE\\m,d\xCEr = 1.25 N/mm"), std::string::npos) << s;
+    EXPECT_NE(s.find("Maximale Ausnutzung des Mittelholzes u\xCE\\max\xCEr = 1.16 > 1"), std::string::npos) << s;
+
+    /* accidental: no gamma_M,t90, f_t,90,d = 0.36: u = 0.32051 / 0.36 = 0.89031 and
+    ** 0.26709 / 0.36 = 0.74193 */
+    Get_Lkom_Entry(0, 0)->accidental = 1;
+    Oli_Holz_Nachweis(nullptr, 0, 0, &um, &us);
+    EXPECT_NEAR(um, 0.890313, 2e-6);
+    EXPECT_NEAR(us, 0.741928, 2e-6);
+    EXPECT_NEAR(Get_Ft90d_Middle(0, 1), 0.36, 1e-12);
+    EXPECT_NEAR(Get_Ft90d_Side(0, 0), 0.36 / 1.3, 1e-12);
+    Get_Lkom_Entry(0, 0)->accidental = 0;
+
+    /* fitted: d_ef = d = 4.2: 2000 / 24 / 4.2 / 50 = 0.39683 N/mm², u = 1.43298 */
+    Splice_Input.fitted_bolt = 1;
+    Oli_Holz_Nachweis(nullptr, 0, 0, &um, &us);
+    EXPECT_NEAR(um, 1.432981, 2e-6);
+    Splice_Input.fitted_bolt = 0;
+}
+
+TEST(TimberT90, OtherFastenersAndKinds)
+{
+    /* DIN 571 screws 6 mm: no penetration limit, t_m = 120 mm, d_ef = 7 mm:
+    ** 2000 / 24 / 7 / 120 = 0.099206 N/mm², u = 0.35825; side 0.19841 / 0.27692 = 0.71649 */
+    Nailed_Bending_Splice();
+    Splice_Input.vbm_type = 4;
+    Splice_Input.d = 6.0;
+    double um = -1, us = -1;
+    Oli_Holz_Nachweis(nullptr, 0, 0, &um, &us);
+    EXPECT_NEAR(um, 0.358245, 2e-6);
+    EXPECT_NEAR(us, 0.716490, 2e-6);
+
+    /* outer plates 5 mm thick: the nails reach 110 - 5 = 105 mm into the member:
+    ** 2000 / 24 / 5.2 / 105 = 0.15263 N/mm², u = 0.55115; no side timbers */
+    Nailed_Bending_Splice();
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.t_p = 0.5;
+    Oli_Holz_Nachweis(nullptr, 0, 0, &um, &us);
+    EXPECT_NEAR(um, 0.551146, 2e-6);
+    EXPECT_DOUBLE_EQ(us, 0.0);
+
+    /* dowels take no tension perpendicular here; neither does a tension splice with nails */
+    Nailed_Bending_Splice();
+    Splice_Input.vbm_type = 29;
+    Splice_Input.d = 12.0;
+    FILE *f = tmpfile();
+    Oli_Holz_Nachweis(f, 0, 0, &um, &us);
+    std::string s = Slurp(f);
+    fclose(f);
+    EXPECT_EQ(s.find("90,d"), std::string::npos) << s;
+    EXPECT_NEAR(um, 1.25 / (24.0 * 0.9 / 1.3), 1e-6);
+    Nailed_Bending_Splice();
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    f = tmpfile();
+    Oli_Holz_Nachweis(f, 0, 0, &um, &us);
+    s = Slurp(f);
+    fclose(f);
+    EXPECT_EQ(s.find("90,d"), std::string::npos) << s;
+
+    /* staples print the lines in every splice, here with V_90 = 0 */
+    Splice_Input.vbm_type = 1;
+    Splice_Input.d = 2.0;
+    f = tmpfile();
+    Oli_Holz_Nachweis(f, 0, 0, &um, &us);
+    s = Slurp(f);
+    fclose(f);
+    EXPECT_NE(s.find("Mittelholz  : max V\xCE\\" "90,d\xCEr = 0.00 kN"), std::string::npos) << s;
+    EXPECT_NE(s.find("Seitenh\x94lzer: max V\xCE\\" "90,d\xCEr = 0.00 kN"), std::string::npos) << s;
+}
+
 /* ---------------------------------------------------------------- net sections */
 
 TEST(Sections, NetSectionsDeductRows)
@@ -349,6 +477,125 @@ TEST(ConnInput, MembersPerConnectionKind)
     EXPECT_DOUBLE_EQ(in.t1, 80.0);
     EXPECT_DOUBLE_EQ(in.t2, 120.0);
     EXPECT_EQ(in.shear_planes, 2);                      /* dowels pass into member 2 */
+}
+
+TEST(ConnInput, RuleResultsAndTheirDesignValues)
+{
+    /* Side timbers 6 cm (gamma_M 1.3) on a 12 cm member (gamma_M 1.25): gamma = 1.3;
+    ** kmod 0.8 and 0.9: sqrt(0.8 * 0.9) = 0.848528.
+    ** R_d = 0.848528 * 2.0 kN / 1.3 = 1.305428 kN; M_y,d = 0.848528 * 7511.4 / 1.3 =
+    ** 4902.796 Nmm; aluminium bearing 5 kN: 0.848528 * 5 / 1.3 = 3.263570 kN;
+    ** f_h,1,d = 20 / 1.3 * 0.8 = 12.307692, f_h,2,d = 18 / 1.25 * 0.9 = 12.96 N/mm². */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.gamma_m_side = 1.3;
+    Splice_Input.gamma_m_mid = 1.25;
+    Vbm_Rule_Result rr{};
+    rr.Fv_Rk = 2000.0;
+    rr.My = 7511.4;
+    rr.fh1 = 20.0;
+    rr.fh2 = 18.0;
+    rr.alu_fu = 260.0;
+    rr.alu_bearing = 5000.0;
+    rr.alu_factor1 = 2.5;
+    rr.alu_factor2 = 0.75;
+    rr.fu_used = 600.0;
+    rr.mode = 7;
+    rr.plate_class = 1;
+    Connection_Result res{};
+    res.kmod_1 = 0.8;
+    res.kmod_2 = 0.9;
+    res.rk_connector = 0.5;
+    res.rd_connector = 0.25;
+    res.msg_code = 139;
+    Copy_Vbm_Results(&res, &rr, 1);
+    EXPECT_DOUBLE_EQ(res.rk_lateral, 2.0);
+    EXPECT_DOUBLE_EQ(res.gamma_lateral, 1.3);
+    EXPECT_NEAR(res.rd_lateral, 1.305428, 1e-6);
+    EXPECT_DOUBLE_EQ(res.rk_total, 2.5);
+    EXPECT_NEAR(res.rd_total, 1.555428, 1e-6);
+    EXPECT_DOUBLE_EQ(res.my_rk, 7511.4);
+    EXPECT_NEAR(res.my_d, 4902.796, 1e-3);
+    EXPECT_DOUBLE_EQ(res.alu_fb_rk, 5.0);
+    EXPECT_NEAR(res.alu_fb_rd, 3.263570, 1e-6);
+    EXPECT_DOUBLE_EQ(res.fh1_k, 20.0);
+    EXPECT_DOUBLE_EQ(res.fh2_k, 18.0);
+    EXPECT_NEAR(res.fh1_d, 12.307692, 1e-6);
+    EXPECT_NEAR(res.fh2_d, 12.96, 1e-12);
+    EXPECT_DOUBLE_EQ(res.fu_used, 600.0);
+    EXPECT_EQ(res.rule_char, 7);
+    EXPECT_EQ(res.rule_design, 7);
+    EXPECT_EQ(res.plate_class, 1);
+    EXPECT_DOUBLE_EQ(res.alu_fu, 260.0);
+    EXPECT_DOUBLE_EQ(res.alu_k1, 2.5);
+    EXPECT_DOUBLE_EQ(res.alu_alpha_b, 0.75);
+    EXPECT_EQ(res.msg_code, 0);
+    EXPECT_EQ(res.t_just_below_req, 0);
+
+    /* in N: the forces stay as the rules give them; the yield moment is no force */
+    res = Connection_Result{};
+    res.kmod_1 = 0.8;
+    res.kmod_2 = 0.9;
+    Copy_Vbm_Results(&res, &rr, 0);
+    EXPECT_DOUBLE_EQ(res.rk_lateral, 2000.0);
+    EXPECT_NEAR(res.rd_lateral, 1305.428, 1e-3);
+    EXPECT_NEAR(res.my_d, 4902.796, 1e-3);
+    EXPECT_NEAR(res.alu_fb_rd, 3263.570, 1e-3);
+
+    /* the larger gamma is the middle member's: 0.848528 * 2 / 1.4 = 1.212183 kN; the side
+    ** member's own gamma stays in its embedment value: 20 / 1.3 * 0.8 */
+    Splice_Input.gamma_m_mid = 1.4;
+    Copy_Vbm_Results(&res, &rr, 1);
+    EXPECT_DOUBLE_EQ(res.gamma_lateral, 1.4);
+    EXPECT_NEAR(res.rd_lateral, 1.212183, 1e-6);
+    EXPECT_NEAR(res.fh1_d, 12.307692, 1e-6);
+    EXPECT_NEAR(res.fh2_d, 18.0 / 1.4 * 0.9, 1e-12);
+
+    /* no partial factor: no design values */
+    Splice_Input.gamma_m_side = Splice_Input.gamma_m_mid = 0.0;
+    Copy_Vbm_Results(&res, &rr, 1);
+    EXPECT_DOUBLE_EQ(res.rd_lateral, 0.0);
+    EXPECT_DOUBLE_EQ(res.my_d, 0.0);
+    EXPECT_DOUBLE_EQ(res.alu_fb_rd, 0.0);
+    EXPECT_DOUBLE_EQ(res.fh1_d, 0.0);
+    EXPECT_DOUBLE_EQ(res.fh2_d, 0.0);
+}
+
+TEST(ConnInput, ThicknessJustBelowItsRequiredValueIsFlagged)
+{
+    /* t1 = 10 * 6 = 60 mm, t2 = 10 * 12 = 120 mm */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.b = 12.0;
+    Vbm_Rule_Result rr{};
+    const struct { double t_req_1, t_req_2; int flag; } cases[] = {
+        {60.0005, 0.0, 1},      /* 0.0005 mm short */
+        {60.0009, 0.0, 1},
+        {60.0011, 0.0, 0},      /* more than 0.001 mm short */
+        {60.002, 0.0, 0},
+        {60.0, 0.0, 0},         /* not below */
+        {59.9995, 0.0, 0},      /* thicker than required */
+        {0.0, 120.0009, 1},     /* member 2 alone */
+        {0.0, 120.0011, 0},
+        {0.0, 119.9, 0},
+        {60.5, 120.0005, 1},    /* one of both suffices */
+    };
+    for (const auto &c : cases) {
+        Connection_Result res{};
+        res.t_req_1 = c.t_req_1;
+        res.t_req_2 = c.t_req_2;
+        Copy_Vbm_Results(&res, &rr, 1);
+        EXPECT_EQ(res.t_just_below_req, c.flag) << c.t_req_1 << " " << c.t_req_2;
+    }
+    /* the lap: t1 = t2 = 10 * 12 / 2 = 60 mm */
+    Splice_Input.connection_kind = CONN_LAP;
+    Connection_Result res{};
+    res.t_req_2 = 60.0005;
+    Copy_Vbm_Results(&res, &rr, 1);
+    EXPECT_EQ(res.t_just_below_req, 1);
 }
 
 TEST(ConnInput, PatternLength)
