@@ -143,11 +143,11 @@ static bool Selectable(const Dlg_Level_Entry *e, int page)
   return page >= 0 && page < e->count && e->pages[page].state != 0 && e->pages[page].state != -2;
 }
 
+/* The page-change check runs at the start of the next pass (Dlg_Follow_Page). */
 void Dlg_Select_Page(int page)
 {
   Dlg_Level_Entry *e = Top();
   if (e == nullptr || !Selectable(e, page) || page == e->current) return;
-  if (e->desc && e->desc->page_change && e->desc->page_change(e->current, page) != 0) return;
   e->current = page;
   if (e->register_handle) Select_Member_of_Register(e->register_handle, page);
 }
@@ -310,7 +310,7 @@ void Dlg_Release_Pages(Dlg_Level_Entry *e)
   }
 }
 
-/* ------------------------------------------------------------------ the runner */
+/* ------------------------------------------------------------------ tabs and passes */
 
 static int Present_Pages(const Dlg_Page *pages, int count)
 {
@@ -325,6 +325,106 @@ static int First_Selectable(const Dlg_Level_Entry *e)
     if (Selectable(e, i)) return i;
   return -1;
 }
+
+void Dlg_Build_Tabs(Dlg_Level_Entry *e, int left, int top, int width, int tab_h, int tab_w, const char *bitmap)
+{
+  e->tab_left = left;
+  e->tab_top = top;
+  e->tab_height = tab_h;
+  e->tab_width = tab_w;
+  e->tab_bitmap = bitmap && bitmap[0];
+  pxFgc(GetVELColor(-1));
+  pxRect(left, top, left + width, top + tab_h);
+  if (e->tab_bitmap)
+    pxDrawTransparentDIB(bitmap, left, top, left + width, top + tab_h, 201, -1, 192, 192, 192);
+  e->register_handle = Add_Register_to_PS(left, top, tab_h);
+  int k = 0;
+  for (int i = 0; i < e->count; i++) {
+    Dlg_Page &p = e->pages[i];
+    if (p.state == -2) {
+      e->members[i] = Add_Member_to_Register(e->register_handle, "", 0, DLG_TAB_CODE + i);
+      continue;
+    }
+    /* a bitmap stands for the labels: the register draws no faces over it */
+    e->members[i] = Add_Member_to_Register(e->register_handle, e->tab_bitmap ? "" : p.label, tab_w,
+                                           DLG_TAB_CODE + i);
+    if (!e->tab_bitmap && p.upper_label[0])
+      Draw_Funny_Text_to_PS(left + 8 + (tab_w + 1) * k, top + tab_h - 18, p.upper_label, 1, 0);
+    k++;
+  }
+}
+
+/* The labels of the disabled tabs that are not current, written again over a cleared face in
+** their disabled colour: the register draws every label in the normal colour whenever it
+** changes its selection. */
+static void Grey_Disabled_Tabs(const Dlg_Level_Entry *e)
+{
+  if (!e->register_handle || e->tab_bitmap) return;
+  int x1 = e->tab_left, top = e->tab_top, w = e->tab_width, h = e->tab_height;
+  int old_font = Pop_RFont(4096);
+  int k = 0;
+  for (int i = 0; i < e->count; i++) {
+    const Dlg_Page &p = e->pages[i];
+    if (p.state == -2) continue;
+    int x = x1 + (w + 1) * k++;
+    if (p.state != 0 || i == e->current) continue;
+    pxFgc(BUTTON_CI);
+    pxRect(x + 2, top + 4, x + w - 3, top + h - 2);
+    pxFgc(GetVELColor(p.tab_colour_disabled));
+    if (p.upper_label[0]) {
+      Set_RFont(4098);
+      pxText(x + 8, top + h - 18, p.upper_label, -1);
+      Set_RFont(4096);
+    }
+    pxBTxt(x, top, x + w - 1, top + h - 1, p.label, -1, 2 | 0x10);
+  }
+  Set_RFont(old_font);
+}
+
+void Dlg_Start_Page(Dlg_Level_Entry *e, int initial)
+{
+  initial = std::clamp(initial, 0, e->count - 1);
+  if (!Selectable(e, initial)) initial = std::max(First_Selectable(e), 0);
+  e->current = initial;
+  e->drawn = -1;
+  if (e->register_handle) Select_Member_of_Register(e->register_handle, initial);
+}
+
+void Dlg_Follow_Page(Dlg_Level_Entry *e)
+{
+  if (e->drawn == e->current) return;
+  int old = e->drawn;
+  if (old >= 0 && e->areas[old] >= 0) SVA_Set_Active(e->areas[old], 0);
+  if (old >= 0 && e->desc && e->desc->page_change && e->desc->page_change(old, e->current) != 0)
+    e->current = old;
+  if (!Selectable(e, e->current)) e->current = old >= 0 ? old : std::max(First_Selectable(e), 0);
+  if (e->register_handle) Select_Member_of_Register(e->register_handle, e->current);
+  Grey_Disabled_Tabs(e);
+  e->drawn = e->current;
+}
+
+int Dlg_Tab_Event(Dlg_Level_Entry *e, int code)
+{
+  if (!e->register_handle || code < DLG_TAB_CODE || code >= DLG_TAB_CODE + e->count) return 0;
+  int page = code - DLG_TAB_CODE;
+  if (Selectable(e, page)) {
+    e->current = page;
+  } else { /* a disabled tab: the current page's tab is selected again */
+    Select_Member_of_Register(e->register_handle, e->current);
+    Grey_Disabled_Tabs(e);
+  }
+  return 1;
+}
+
+void Dlg_Draw_Status(Dlg_Status_Fn status, int left, int right, int bottom)
+{
+  char text[200] = {0};
+  status(text);
+  text[199] = 0;
+  Draw_PS_Text_Box(left, bottom - 26, right, bottom - 9, text, 209, 1, 4096, BLACK_CI, BUTTON_CI);
+}
+
+/* ------------------------------------------------------------------ the runner */
 
 int Dlg_Run_Paged(Dlg_Desc *d, int count, Dlg_Page *pages)
 {
@@ -369,36 +469,8 @@ int Dlg_Run_Paged(Dlg_Desc *d, int count, Dlg_Page *pages)
   e->sheet_y = y1;
   /* tabs */
   int strip_left = x1 + ml, strip_top = y1 + title_h + mt;
-  int initial = std::clamp(d->current_page < 0 ? 0 : d->current_page, 0, count - 1);
-  if (several) {
-    pxFgc(GetVELColor(-1));
-    pxRect(strip_left, strip_top, strip_left + inner_w, strip_top + tab_h);
-    if (d->tab_bitmap[0]) {
-      pxDrawTransparentDIB(d->tab_bitmap, strip_left, strip_top, strip_left + inner_w,
-                           strip_top + tab_h, 201, -1, 192, 192, 192);
-    }
-    e->register_handle = Add_Register_to_PS(strip_left, strip_top, tab_h);
-    int k = 0;
-    for (int i = 0; i < count; i++) {
-      Dlg_Page &p = pages[i];
-      if (p.state == -2) {
-        e->members[i] = Add_Member_to_Register(e->register_handle, "", 0, DLG_TAB_CODE + i);
-        continue;
-      }
-      e->members[i] = Add_Member_to_Register(e->register_handle, p.label, tab_w, DLG_TAB_CODE + i);
-      if (!d->tab_bitmap[0] && p.upper_label[0]) {
-        int lx = strip_left + 8 + (tab_w + 1) * k, base = strip_top + tab_h;
-        Draw_Funny_Text_to_PS(lx, base - 18, p.upper_label, 1, 0);
-      }
-      k++;
-    }
-  }
-  /* disabled tabs are shown grey */
-  for (int i = 0; several && i < count; i++)
-    if (pages[i].state == 0 && e->members[i] > 0) Change_Activity_PS(e->members[i], 0);
-  if (!Selectable(e, initial)) initial = std::max(First_Selectable(e), 0);
-  e->current = initial;
-  if (several) Select_Member_of_Register(e->register_handle, initial);
+  if (several) Dlg_Build_Tabs(e, strip_left, strip_top, inner_w, tab_h, tab_w, d->tab_bitmap);
+  Dlg_Start_Page(e, d->current_page < 0 ? 0 : d->current_page);
   /* page areas */
   int page_top = strip_top + tab_strip, page_left = x1 + ml;
   for (int i = 0; i < count; i++) {
@@ -421,28 +493,19 @@ int Dlg_Run_Paged(Dlg_Desc *d, int count, Dlg_Page *pages)
   int dx = 0, dy = 0;
   Prop_Sheet_Displacement(&dx, &dy);
   /* loop */
-  int result = 0, drawn = -1;
+  int result = 0;
   for (;;) {
     Prop_Sheet_Displacement(&dx, &dy);
     e->sheet_x = x1 + dx;
     e->sheet_y = y1 + dy;
     if (d->status) {
-      char text[200] = {0};
-      d->status(text);
-      text[199] = 0;
       int left = (help_x ? help_x : x1 + ml) + 30, right = (confirm ? x2 - mr - 35 : x2 - mr) - 20;
-      Draw_PS_Text_Box(left + dx, y2 - 26 + dy, right + dx, y2 - 9 + dy, text, 209, 1, 4096,
-                       BLACK_CI, BUTTON_CI);
+      Dlg_Draw_Status(d->status, left + dx, right + dx, y2 + dy);
     }
     if (def) Change_Activity_PS(def, 1);
     int ob = pxBuff(-1);
     if (d->pass) d->pass(e->current);
-    if (drawn != e->current) {
-      if (drawn >= 0 && e->areas[drawn] >= 0) SVA_Set_Active(e->areas[drawn], 0);
-      if (!Selectable(e, e->current)) e->current = drawn >= 0 ? drawn : std::max(First_Selectable(e), 0);
-      if (several) Select_Member_of_Register(e->register_handle, e->current);
-      drawn = e->current;
-    }
+    Dlg_Follow_Page(e);
     Dlg_Draw_Page(e, e->current);
     pxBuff(ob);
     int code;
@@ -476,19 +539,7 @@ int Dlg_Run_Paged(Dlg_Desc *d, int count, Dlg_Page *pages)
       Wdg_Hover_Activate(1);
       if (handled) continue;
     }
-    if (several && code >= DLG_TAB_CODE && code < DLG_TAB_CODE + count) {
-      int page = code - DLG_TAB_CODE;
-      if (!Selectable(e, page)) {
-        Select_Member_of_Register(e->register_handle, e->current);
-        continue;
-      }
-      if (page != e->current && d->page_change && d->page_change(e->current, page) != 0) {
-        Select_Member_of_Register(e->register_handle, e->current);
-        continue;
-      }
-      e->current = page;
-      continue;
-    }
+    if (Dlg_Tab_Event(e, code)) continue;
     if (code >= DLG_AREA_CODE && code < DLG_AREA_CODE + count) Dlg_Page_Input(e, code - DLG_AREA_CODE);
   }
   /* end */
@@ -502,22 +553,4 @@ int Dlg_Run_Paged(Dlg_Desc *d, int count, Dlg_Page *pages)
   Undefine_Prop_Sheet();
   Dlg_Pop_Level();
   return result;
-}
-
-int Dlg_Run_Pages_Simple(int height, int width, const char *title, int count, Dlg_Page *pages,
-                         Dlg_Status_Fn status, const char *help_key)
-{
-  if (pages == nullptr || count < 1) return 0;
-  Dlg_Desc d;
-  Dlg_Init_Descriptor(&d);
-  d.max_height = height;
-  d.max_width = width;
-  snprintf(d.title, sizeof d.title, "%s", title ? title : "");
-  int side = count > 1 ? 10 : 7;
-  d.margin_left = d.margin_right = side;
-  d.margin_top = count > 1 ? 10 : 5;
-  d.margin_bottom = count > 1 ? 8 : 3;
-  d.status = status;
-  if (help_key) snprintf(d.help_key, sizeof d.help_key, "%s", help_key);
-  return Dlg_Run_Paged(&d, count, pages);
 }
