@@ -391,19 +391,29 @@ int Tbl_Fill_Dialog(int table, int column)
 
 /* ------------------------------------------------------------------ input */
 
-static void Column_Menu(Tbl_Record *r, int table, int column)
+/* The column menu: two levels of the menu manager; its functions work on the column whose
+** button was pressed. */
+static int Menu_Table = -1, Menu_Column = -1;
+static void Sort_Ascending(void) { Tbl_Sort_Column(Menu_Table, Menu_Column, 0); }
+static void Sort_Descending(void) { Tbl_Sort_Column(Menu_Table, Menu_Column, 1); }
+static void Fill_Menu_Column(void) { Tbl_Fill_Dialog(Menu_Table, Menu_Column); }
+
+static const Menue_Item Order_Items[2] = {{"aufsteigend", 1, nullptr, " ", Sort_Ascending},
+                                          {"absteigend", 1, nullptr, " ", Sort_Descending}};
+static const Menue_Level Order_Menu = {2, 11, Order_Items};
+static Menue_Item Column_Items[2] = {{"Spalte sortieren", 0, &Order_Menu, " ", nullptr},
+                                     {"Spalte belegen", 0, nullptr, " ", Fill_Menu_Column}};
+static const Menue_Level Column_Menu = {2, 16, Column_Items};
+
+static void Run_Column_Menu(Tbl_Record *r, int table, int column)
 {
   Tbl_Column *c = Column_At(r, column);
   if (c == nullptr) return;
-  Menue_Entry top[2] = {{"Spalte sortieren", nullptr, c->sortable}, {"Spalte belegen", nullptr, c->fillable}};
-  int choice = Menue_Manager(M_XPOS, M_YPOS, top, 2);
-  if (choice == 0 && c->sortable) {
-    Menue_Entry sub[2] = {{"aufsteigend", nullptr, 1}, {"absteigend", nullptr, 1}};
-    int order = Menue_Manager(M_XPOS + 20, M_YPOS, sub, 2);
-    if (order >= 0) Tbl_Sort_Column(table, column, order == 1);
-  } else if (choice == 1 && c->fillable) {
-    Tbl_Fill_Dialog(table, column);
-  }
+  Menu_Table = table;
+  Menu_Column = column;
+  Column_Items[0].active = c->sortable;
+  Column_Items[1].active = c->fillable;
+  Menue_Manager(M_XPOS, M_YPOS, &Column_Menu);
 }
 
 int Tbl_Edit(int table)
@@ -453,7 +463,7 @@ int Tbl_Edit(int table)
     if (r->mark_column && r->first_column) {
       int column = r->mark_column - 1;
       r->mark_column = 0;
-      Column_Menu(r, table, column);
+      Run_Column_Menu(r, table, column);
       SVA_Update(r->area);
       return 1;
     }

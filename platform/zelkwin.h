@@ -333,6 +333,27 @@ typedef struct Menue_Entry {
   int active;           /* 0 drawn grey and not choosable */
 } Menue_Entry;
 int Menue_Manager(int x, int y, const Menue_Entry *entries, int count);
+/* Two-level pop-up menu: a level lists its entries (count, and the length in characters of its
+** longest text, which sets the least width); an entry has a text, an active flag, a sub-menu (null:
+** none), a key text shown at the right and a function called when it is chosen. An entry with a
+** sub-menu opens it (mouse over it, a click, Enter or the right arrow) instead of being chosen;
+** the left arrow and Esc close an open sub-menu. Answers 1 when an entry was chosen (its function,
+** when set, has run), 0 when the menu was left without a choice. */
+typedef void (*Menue_Fct)(void);
+struct Menue_Level;
+typedef struct Menue_Item {
+  const char *text;          /* code page 850 */
+  int active;                /* 0 drawn grey, neither chosen nor opened */
+  const struct Menue_Level *sub;
+  const char *key;           /* may be null */
+  Menue_Fct fct;             /* may be null */
+} Menue_Item;
+typedef struct Menue_Level {
+  int count;
+  int longest;
+  const Menue_Item *items;
+} Menue_Level;
+int Menue_Manager(int x, int y, const Menue_Level *menu);
 /* Special characters: a small table of symbols; answers the chosen byte or -1. */
 int Get_UserSelected_SpecialCharacter(void);
 /* Help: a help file of ours ("#TOPIC key" lines start topics; text lines follow). */

@@ -85,6 +85,27 @@ TEST_F(Tables, SortAscendingAndDescending)
   EXPECT_EQ(Column_A(), (std::vector<double>{3, 2, 1}));
 }
 
+/* Equal values are never exchanged: rows that tie on the sorted column keep their order (b
+** numbers the rows as they were appended). */
+TEST_F(Tables, SortNeverExchangesEqualValues)
+{
+  for (Row r : {Row{2, 1}, Row{2, 2}, Row{3, 3}, Row{3, 4}}) Tbl_Append_Row(table, &r);
+  auto column_b = [&]() {
+    std::vector<double> v;
+    for (void *d = Tbl_First_Row_Data(table); d; d = Tbl_Next_Row_Data(table)) v.push_back(((Row *)d)->b);
+    return v;
+  };
+  Tbl_Sort_Column(table, 0, 0);
+  EXPECT_EQ(column_b(), (std::vector<double>{1, 2, 3, 4}));
+  /* descending, by hand (a(b), exchange when the later value is greater):
+  ** row 1 2(1): 2(2) ties; 3(3) is greater, exchanged -> 3(3); 3(4) ties -> 3(3) 2(2) 2(1) 3(4)
+  ** row 2 2(2): 2(1) is not greater; 3(4) is, exchanged -> 3(3) 3(4) 2(1) 2(2)
+  ** row 3 2(1): 2(2) ties */
+  Tbl_Sort_Column(table, 0, 1);
+  EXPECT_EQ(column_b(), (std::vector<double>{3, 4, 1, 2}));
+  EXPECT_EQ(Column_A(), (std::vector<double>{3, 3, 2, 2}));
+}
+
 TEST_F(Tables, RowListOperations)
 {
   Rows({7});
@@ -173,6 +194,67 @@ TEST_F(Tables, CursorUpEditsTheSameColumnOfThePreviousRow)
   ASSERT_NE(second, std::string::npos) << log;
   EXPECT_LT(first, second);
   EXPECT_EQ(Log_Count("EDITFLOAT"), 2);
+}
+
+TEST_F(Tables, CursorDownOnTheLastVisibleRowScrollsOneRow)
+{
+  Tbl_Delete(table);
+  SVA_Delete(area);
+  area = SVA_Create(10, 40, 610, 150, 0, 1); /* 110 pixels high, with a slider */
+  table = Tbl_Create(area, 30, 20, 500, 20, sizeof(Row), Row_With_Field);
+  ASSERT_GE(table, 0);
+  Rows({1, 2, 3, 4, 5, 6, 7});
+  Tbl_Build_View(table);
+  SVA_Set_Active(area, 1);
+  SVA_Update(area);
+  /* row 3's field at content y 70 + 11 -> screen 121. Down moves the mouse to 141, deeper than
+  ** 40 + 110 - 20 + 10 = 140: the area scrolls by 20 and the mouse comes back to 121, which is
+  ** row 4's field (content 90 + 11 - 20 + 40); its edit ends with the script */
+  ZW_Test_Set_Script("click 140 121\nmove 140 121\ntype 8\nkey Down\n");
+  for (int i = 0; i < 5 && !M_LEFT; i++) Get_Mouse_Event();
+  EXPECT_EQ(Tbl_Edit(table), 1);
+  EXPECT_EQ(Column_A(), (std::vector<double>{1, 2, 8, 4, 5, 6, 7}));
+  int sx = -1, sy = -1;
+  SVA_Inquire_Scroll(area, &sx, &sy);
+  EXPECT_EQ(sy, 20);
+  const std::string log = Log_All();
+  const size_t first = log.find("EDITFLOAT   8.00"), second = log.find("EDITFLOAT   4.00");
+  ASSERT_NE(first, std::string::npos) << log;
+  ASSERT_NE(second, std::string::npos) << log;
+  EXPECT_LT(first, second);
+}
+
+/* The column buttons: column 0 (sortable and fillable) at content (100, 15), column 1 (sortable
+** only) at (200, 15); the area's origin is (10, 40). */
+TEST_F(Tables, ColumnMenuSortsThroughItsSubMenu)
+{
+  Rows({3, 1, 2});
+  Tbl_Build_View(table);
+  SVA_Set_Active(area, 1);
+  SVA_Update(area);
+  /* Down highlights "Spalte sortieren", Right opens "aufsteigend | absteigend", Down Enter */
+  ZW_Test_Set_Script("click 110 55\nkey Down Right Down Enter\n");
+  for (int i = 0; i < 5 && !M_LEFT; i++) Get_Mouse_Event();
+  EXPECT_EQ(Tbl_Edit(table), 1);
+  EXPECT_EQ(Column_A(), (std::vector<double>{3, 2, 1}));
+  EXPECT_EQ(Log_Count("MENU Spalte sortieren | Spalte belegen"), 1) << Log_All();
+  EXPECT_EQ(Log_Count("MENU aufsteigend | absteigend"), 1);
+  /* column 1 cannot be filled: Down Down stays on "Spalte sortieren", Enter opens the sub-menu
+  ** on "aufsteigend" and Enter chooses it (the column's b values are all 0: the rows stay) */
+  ZW_Test_Clear_Log();
+  ZW_Test_Set_Script("click 210 55\nkey Down Down Enter Enter\n");
+  for (int i = 0; i < 5 && !M_LEFT; i++) Get_Mouse_Event();
+  EXPECT_EQ(Tbl_Edit(table), 1);
+  EXPECT_EQ(Column_A(), (std::vector<double>{3, 2, 1}));
+  EXPECT_EQ(Log_Count("MENU CHOICE 0 0"), 1) << Log_All();
+  EXPECT_EQ(Log_Count("Tabellenspalte belegen"), 0);
+  /* column 0 can: Down Down reaches "Spalte belegen", whose dialog Esc cancels */
+  ZW_Test_Clear_Log();
+  ZW_Test_Set_Script("click 110 55\nkey Down Down Enter Esc\n");
+  for (int i = 0; i < 5 && !M_LEFT; i++) Get_Mouse_Event();
+  EXPECT_EQ(Tbl_Edit(table), 1);
+  EXPECT_EQ(Log_Count("MENU CHOICE 1"), 1) << Log_All();
+  EXPECT_GE(Log_Count("Tabellenspalte belegen"), 1);
 }
 
 TEST_F(Tables, EscEndsTheTableEdit)
