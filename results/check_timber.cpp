@@ -116,10 +116,11 @@ int Init_Side_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *
     return Init_Member(rec, kmod, dims, geo, code_a, code_b, true);
 }
 
-static double Ft90d(int mat, int grade, int group, int accidental)
+/* f_t,90,d of a member with its kmod in group g; the partial factor is not applied to an
+** accidental combination. */
+static double Ft90d(int mat, int grade, double kmod, int group, int accidental)
 {
     if (group < 0 || group >= LKOM_GROUPS) return 0.0;
-    const double kmod = Splice_Input.lkom.groups[group].kmod;
     double f = Get_Mat_Ft90(mat, grade) * kmod;
     if (!accidental) {
         const double g = Splice_Input.gamma_m_t90;
@@ -131,13 +132,17 @@ static double Ft90d(int mat, int grade, int group, int accidental)
 /* Design tensile strength perpendicular to the grain of the middle member, N/mm². */
 double Get_Ft90d_Middle(int group, int accidental)
 {
-    return Ft90d(Splice_Input.mat_mid, Splice_Input.grade_mid, group, accidental);
+    double kmod = 0.0;
+    Get_Group_Kmod(group, &kmod, nullptr, nullptr);
+    return Ft90d(Splice_Input.mat_mid, Splice_Input.grade_mid, kmod, group, accidental);
 }
 
 /* The same of the side members. */
 double Get_Ft90d_Side(int group, int accidental)
 {
-    return Ft90d(Splice_Input.mat_side, Splice_Input.grade_side, group, accidental);
+    double kmod = 0.0;
+    Get_Group_Kmod(group, nullptr, &kmod, nullptr);
+    return Ft90d(Splice_Input.mat_side, Splice_Input.grade_side, kmod, group, accidental);
 }
 
 /* Shear at the joint: half of V plus the moment's share of the outer fasteners, at least V. */
@@ -186,7 +191,8 @@ double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, dou
     const Splice_Input_Record *si = &Splice_Input;
     const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
     if (c == nullptr) return 0.0;
-    const double kmod = si->lkom.groups[group].kmod;
+    double kmod_mid = 0.0, kmod_side = 0.0;
+    Get_Group_Kmod(group, &kmod_mid, &kmod_side, nullptr);
     const bool bending = si->splice_kind == SPLICE_BENDING;
     const int kind = si->connection_kind;
     const double N = c->N_d;
@@ -214,7 +220,7 @@ double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, dou
     double geo_s[10], geo_m[10];
     Member_Stresses ss{}, sm{};
     if (kind == CONN_SIDE_TIMBERS) {
-        Init_Side_Timber_Check(&rec_s, kmod, &dim_s, geo_s, nullptr, nullptr);
+        Init_Side_Timber_Check(&rec_s, kmod_side, &dim_s, geo_s, nullptr, nullptr);
         ss = Run_Section(&rec_s, &dim_s, N, Vs, M);
         us = ss.u;
     }
@@ -222,7 +228,7 @@ double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, dou
     if (kind == CONN_INNER_PLATES) Vm = Vs;
     else if (bending) Vm = Joint_Shear(c->V_d, M);
     if (std::fabs(Vm) < std::fabs(c->V_d)) Vm = c->V_d;
-    Init_Middle_Timber_Check(&rec_m, kmod, &dim_m, geo_m, nullptr, nullptr);
+    Init_Middle_Timber_Check(&rec_m, kmod_mid, &dim_m, geo_m, nullptr, nullptr);
     sm = Run_Section(&rec_m, &dim_m, N, Vm, M);
     um = sm.u;
 

@@ -470,7 +470,6 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
     if (error) *error = 0;
     const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
     if (c == nullptr) return 0.0;
-    const Lkom_Group *grp = &si->lkom.groups[group];
     const int type = si->vbm_type;
     const bool bending = si->splice_kind == SPLICE_BENDING;
     const int n_f = Fastener_Pattern.count;
@@ -486,10 +485,14 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
                        nullptr, nullptr, nullptr);
 
     Oli_Write_Heading(file, 3, "Verbindungsmittel");
-    if (bending)
+    if (bending) {
+        /* the kmod of the connection that its design takes */
+        double kmod_joint = 0.0;
+        Get_Group_Kmod(group, nullptr, nullptr, &kmod_joint);
         Oli_Write_Text(file, "N\xCE\\" "d\xCEr = %.2lf kN, V\xCE\\" "d\xCEr = %.2lf kN, M\xCE\\v,d\xCEr"
                        " = |%.2lf| + |%.2lf x %.2lf| = %.2lf KNm, k\xCE\\mod\xCEr = %.2lf",
-                       c->N_d, c->V_d, c->M_d, si->e_x / 100.0, c->V_d, c->M_distr, grp->kmod);
+                       c->N_d, c->V_d, c->M_d, si->e_x / 100.0, c->V_d, c->M_distr, kmod_joint);
+    }
     if (std::fabs(c->N_d) >= 1e-5)
         Oli_Write_Text(file, "F\xCE\\Hi,d\xCEr = %.2lf / (%d x %d) = %.2lf kN", c->N_d, m, n_f,
                        F_H);

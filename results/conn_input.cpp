@@ -266,6 +266,49 @@ void Get_Member_Kmod(const Connection_Input *input, Connection_Result *result)
     result->kmod_2 = k2;
 }
 
+/*
+** kmod of the combinations of group g (0..9): with the group's kmod source 0 and a preset
+** kmod of at least 1e-7 that value for every member; else each member's own from its material,
+** the service class of the splice and the group's load-duration class (EN 1995-1-1, Table
+** 3.1), the values the fastener design takes. *kmod_mid gets the middle member's, *kmod_side
+** the side members' (the middle member's where the splice has none) and *kmod_joint that of
+** the connection, sqrt(kmod,1 kmod,2) of its two members (EN 1995-1-1, eq. (2.6)). Each
+** out-pointer may be null; a group outside 0..9 gives 0.
+*/
+void Get_Group_Kmod(int group, double *kmod_mid, double *kmod_side, double *kmod_joint)
+{
+    double mid = 0.0, side = 0.0, joint = 0.0;
+    if (group >= 0 && group < LKOM_GROUPS) {
+        const Splice_Input_Record *si = &Splice_Input;
+        const Lkom_Group *grp = &si->lkom.groups[group];
+        Joint_Members m;
+        Get_Joint_Members(&m);
+        Connection_Input in;
+        memset(&in, 0, sizeof in);
+        in.mat_1 = m.mat_1;
+        in.grade_1 = m.grade_1;
+        in.mat_2 = m.mat_2;
+        in.grade_2 = m.grade_2;
+        in.service_class_1 = si->service_class;
+        in.service_class_2 = si->service_class;
+        in.load_duration = grp->kled;
+        in.kmod_given = grp->kmod;
+        in.kmod_by_member = grp->kmod_source;
+        Connection_Result res;
+        memset(&res, 0, sizeof res);
+        Get_Member_Kmod(&in, &res);
+        /* member 1 is the side timber only for side timbers; the middle member is member 2
+        ** beside side timbers and outer plates, member 1 beside inner plates and in a lap */
+        const int kind = si->connection_kind;
+        mid = (kind == CONN_INNER_PLATES || kind == CONN_LAP) ? res.kmod_1 : res.kmod_2;
+        side = kind == CONN_SIDE_TIMBERS ? res.kmod_1 : mid;
+        joint = std::sqrt(res.kmod_1 * res.kmod_2);
+    }
+    if (kmod_mid) *kmod_mid = mid;
+    if (kmod_side) *kmod_side = side;
+    if (kmod_joint) *kmod_joint = joint;
+}
+
 /* Design value sqrt(kmod_1 kmod_2) x / gamma of a characteristic value; 0 without a gamma. */
 static double Design_Value(const Connection_Result *result, double x, double gamma)
 {

@@ -123,7 +123,8 @@ double Oli_Blockscher_Nachweis(FILE *file, int group, int entry, int *error)
         offer(inner ? 'h' : 'e', bs->t_ef_e);
         offer(inner ? 'g' : 'd', bs->t_ef_d);
     }
-    const double kmod = si->lkom.groups[group].kmod;
+    double kmod = 0.0;
+    Get_Group_Kmod(group, &kmod, nullptr, nullptr);
     const double gamma = si->gamma_m_mid;
     double N = c->N_d;
     if (inner && si->plate_count + 1.0 > 0.0) N = c->N_d / (si->plate_count + 1.0);
@@ -236,12 +237,14 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
                        SYM_RHO, rho_mid > 0 ? std::fmin(rho_mid / 350.0, 1.75) : 0.0, SYM_ALPHA,
                        Calc_K_Alpha(d, 0.0), 1.0);
     }
-    const double kmod = si->lkom.groups[group].kmod;
+    double kmod_mid = 0.0, kmod_side = 0.0;
+    Get_Group_Kmod(group, &kmod_mid, &kmod_side, nullptr);
     const Design_Strengths s_mid = Member_Design_Strengths(si->mat_mid, si->grade_mid, si->h,
-                                                           si->b, kmod, si->gamma_m_mid, f_mid);
+                                                           si->b, kmod_mid, si->gamma_m_mid,
+                                                           f_mid);
     if (two_mats) {
         const Design_Strengths s_side = Member_Design_Strengths(si->mat_side, si->grade_side,
-                                                                si->h_s, si->t_s, kmod,
+                                                                si->h_s, si->t_s, kmod_side,
                                                                 si->gamma_m_side, f_side);
         Write_Strength_Line(file, "Seitenhölzer: "_cp850, &s_side);
         Write_Strength_Line(file, "Mittelholz : ", &s_mid);

@@ -384,7 +384,8 @@ void Oli_Lkom_Table(FILE *file)
             M[row] = c->M_d;
             N[row] = c->N_d;
             V[row] = c->V_d;
-            K[row] = si->lkom.groups[g].kmod;
+            /* the kmod the checks take: the preset one, or the middle member's by the class */
+            Get_Group_Kmod(g, &K[row], nullptr, nullptr);
             A[row * 2] = c->accidental ? '*' : ' ';
             const char *text = si->lkom_generated ? Lkom_Formula_Text(g, e, 255) : c->comment;
             snprintf(C + (size_t)row * 70, 70, "%s", text);

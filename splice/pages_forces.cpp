@@ -73,7 +73,10 @@ static void Generated_Rows(int *r)
         Lkom_Group *grp = &s->lkom.groups[g];
         if (!grp->used) continue;
         char t[80];
-        snprintf(t, sizeof t, "KLED %s", grp->kled >= 0 && grp->kled < 5 ? Kled_Texts[grp->kled] : "?");
+        double kmod = 0.0;
+        Get_Group_Kmod(g, &kmod, nullptr, nullptr);
+        snprintf(t, sizeof t, "KLED %s, k_mod = %.2f", grp->kled >= 0 && grp->kled < 5 ? Kled_Texts[grp->kled] : "?",
+                 kmod);
         Page_Label((*r)++, t);
         int hy = Page_Row_Y(*r);
         Wdg_Draw_Text(COL_NR, hy, "Nr", nullptr);
@@ -99,6 +102,9 @@ static void Generated_Rows(int *r)
     }
 }
 
+/* The kmod shown greyed for a group that takes kmod from its class. */
+static double Used_Kmod[LKOM_GROUPS];
+
 static void Combination_Rows(int *r)
 {
     Splice_Input_Record *s = &Splice_Input;
@@ -111,7 +117,14 @@ static void Combination_Rows(int *r)
         int y = Page_Row_Y(*r);
         Wdg_Option_Button(COL_M + 60, y, "k_mod", 0, &grp->kmod_source, &Page_Active);
         int kstate = grp->kmod_source == 0 ? 1 : 0;
-        Wdg_Limited_Float_Field(COL_M + 150, y, &grp->kmod, 1.0, 6, 2, 0.1, 1.5, "k_mod", &kstate);
+        if (grp->kmod_source == 0) {
+            Wdg_Limited_Float_Field(COL_M + 150, y, &grp->kmod, 1.0, 6, 2, 0.1, 1.5, "k_mod", &kstate);
+        } else {
+            /* The kmod the checks take, greyed; it follows the class and the service class.
+            ** The preset beside it is neither shown nor touched. */
+            Get_Group_Kmod(g, &Used_Kmod[g], nullptr, nullptr);
+            Wdg_Float_Field(COL_M + 150, y, &Used_Kmod[g], 6, 2, &kstate);
+        }
         Wdg_Option_Button(COL_M + 280, y, "KLED", 1, &grp->kmod_source, &Page_Active);
         Page_Choice_Texts(8, COL_M + 360, y, Kled_Texts, 5, &grp->kled);
         (*r)++;

@@ -7,11 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "results/results.h"
 #include "nad/nad.h"
 #include "catalogue/catalogue.h"
+#include "printlist/printlist.h"
 
 /* Switch the annex on (built-in record) or off (DIN rules). */
 inline void Use_Annex(bool on)
@@ -56,4 +59,18 @@ inline Lkom_Entry *Set_Lkom(int g, int e, double M, double N, double V, int acci
     c->V_d = V;
     Splice_Input.lkom.groups[g].used = 1;
     return c;
+}
+
+/* The bytes a print-list writer put into f (rewound and read whole); the writer's margin is
+** set back to 0 as a new print list expects it. */
+inline std::string Slurp_Print(FILE *f)
+{
+    std::string s;
+    fflush(f);
+    rewind(f);
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    Oli_Set_Left_Margin(f, 0.0);
+    return s;
 }

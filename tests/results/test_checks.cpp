@@ -26,7 +26,7 @@ static std::string Slurp(FILE *f)
 
 /* ---------------------------------------------------------------- timber */
 
-/* C24 member 10 x 20 cm without holes, EN rules, kmod 0.9, gamma_M 1.3. */
+/* C24 member 10 x 20 cm without holes, EN rules, preset kmod 0.9, gamma_M 1.3. */
 static void C24_Member_10_20(void)
 {
     Fresh_Splice(true);
@@ -36,6 +36,7 @@ static void C24_Member_10_20(void)
     Splice_Input.b = 10.0;
     Splice_Input.h = 20.0;
     Splice_Input.gamma_m_mid = 1.3;
+    Splice_Input.lkom.groups[0].kmod_source = 0;
     Splice_Input.lkom.groups[0].kmod = 0.9;
 }
 

@@ -452,3 +452,30 @@ TEST(PageInput, AConnectorTakesItsRowAndBoltAndABoltItsSteel)
     Page_After_Input(PAGE_VERBINDUNGSMITTEL);
     EXPECT_EQ(s->bolt_steel, 7);
 }
+
+/* A group that takes kmod from its class shows greyed the kmod the checks take, and it follows
+** the class and the service class (EN 1995-1-1, Table 3.1): zugstoss_nagel (C24, service class
+** 1, group 1 "mittel" with the preset 0.8 beside) shows 0.80; "ständig" 0.60; service class 3
+** 0.50. */
+TEST_F(Pages, TheGreyedKmodFollowsTheClassAndTheServiceClass)
+{
+    auto kmod_shown = [](void) {
+        std::string last;
+        for (const std::string &l : ZW_Test_Log_Lines())
+            if (l.rfind("TEXT 217 160 ", 0) == 0) last = l.substr(13);
+        return last;
+    };
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", Tab(PAGE_SCHNITTGROESSEN)), 1);
+    EXPECT_EQ(kmod_shown(), "  0.80");
+    /* the class from the list below the field: "ständig" is its first entry */
+    std::string s = Tab(PAGE_SCHNITTGROESSEN) + At("click", 440, 156) + At("click", 440, 174);
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, s), 1);
+    EXPECT_EQ(Splice_Input.lkom.groups[0].kled, 0);
+    EXPECT_EQ(kmod_shown(), "  0.60");
+    s += Tab(PAGE_SYSTEM) + At("click", 205, Row_Y(5) - 4) + Tab(PAGE_SCHNITTGROESSEN);
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, s), 1);
+    EXPECT_EQ(Splice_Input.service_class, 3);
+    EXPECT_EQ(kmod_shown(), "  0.50");
+    /* the preset beside the class is kept as the file holds it */
+    EXPECT_EQ(Splice_Input.lkom.groups[0].kmod, 0.8);
+}

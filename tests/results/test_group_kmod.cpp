@@ -1,0 +1,290 @@
+/*
+** Tests of kmod of a group of combinations whose kmod comes from the load-duration class: the
+** timber sections, block shear, tension perpendicular to the grain, the strength lines and the
+** combination table take each member's kmod (EN 1995-1-1, Table 3.1), the same the fastener
+** design takes; a preset kmod stays as it is. Hand calculations in the comments.
+*/
+#include "results_test_util.h"
+
+#include <string>
+
+#include "foundation/codepage.h"
+#include "printlist/printlist.h"
+
+/* Utilisation of the row named name, -1 when the list has no such row. */
+static double Row(const char *name)
+{
+    for (int i = 0; i < Splice_Input.utilisation.count; i++)
+        if (strcmp(Splice_Input.utilisation.name[i], name) == 0) return Splice_Input.utilisation.value[i];
+    return -1.0;
+}
+
+/* Group 0 in load-duration class kled with the kmod source "compute" and a preset that must not
+** matter; one combination N_d (kN). */
+static void Compute_Group(int kled, double N, double preset = 0.9)
+{
+    Lkom_Group *g = &Splice_Input.lkom.groups[0];
+    g->kled = kled;
+    g->kmod_source = 1;
+    g->kmod = preset;
+    Set_Lkom(0, 0, 0.0, N, 0.0);
+}
+
+/* ---------------------------------------------------------------- one inner plate */
+
+/* Tension splice: GL24h 14 x 24 cm (f_t,0,k 19.2, f_v,k 3.5, rho_k 385), one inner plate
+** 10 mm S235 of 20 cm, dowels 12 mm S235 in 3 rows x 3 columns, service class 1, built-in
+** annex (gamma_M 1.3, gamma_M0 1.0), block-shear check on, N_d = 180 kN in group 0. */
+static void Inner_Plate_Splice(int kled, double preset = 0.9)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.service_class = 1;
+    Splice_Input.L_user = 0;
+    Splice_Input.mat_mid = 2;
+    Splice_Input.grade_mid = 2;                  /* GL24h */
+    Splice_Input.b = 14.0;
+    Splice_Input.h = 24.0;
+    Splice_Input.plate_count = 1.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.h_p = 20.0;
+    Splice_Input.plate_steel = 5;
+    Splice_Input.vbm_type = 29;
+    Splice_Input.d = 12.0;
+    Splice_Input.vbm_steel = 5;
+    Splice_Input.block_shear = 1;
+    Set_Layout(3, 3);
+    Compute_Group(kled, 180.0, preset);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Run_Nachweise(nullptr, 0);
+}
+
+TEST(GroupKmod, InnerPlateSpliceFollowsTheClass)
+{
+    /* Pattern: a1 = 5 d = 6 cm, rows 8.4 cm apart (the plate of 20 cm filled), x = 8.4, 14.4,
+    ** 20.4 cm.
+    ** Timber: the lamellas beside the plate, b' = 14 - 1 = 13 cm, less 3 dowel holes of 1.2 cm:
+    ** A_n = 13 * 24 - 3 * 1.2 * 13 = 265.2 cm²; sigma_t = 1800 / 265.2 = 6.7873 N/mm².
+    **   "mittel":   f_t,d = 19.2 * 0.8 / 1.3 = 11.8154 -> u = 0.57445
+    **   "ständig":  f_t,d = 19.2 * 0.6 / 1.3 =  8.8615 -> u = 0.76593
+    ** Fastener (EN 1995-1-1, (8.11)), t1 = 65 mm, f_h,0,k = 0.082 * 0.88 * 385 = 27.782,
+    ** M_y = 0.3 * 360 * 12^2.6 = 69071 Nmm: (f) 27.782 * 65 * 12 = 21670, (g) 21670 (sqrt(2 +
+    ** 4 * 69071 / (27.782 * 12 * 65²)) - 1) = 21670 * 0.48194 = 10443.5, (h) 2.3 sqrt(69071 *
+    ** 27.782 * 12) = 11037 N; F_v,Rk = 10.4435 kN; 2 shear planes: F = 180 / (9 * 2) = 10 kN;
+    ** n_ef = 3^0.9 (60 / 156)^0.25 = 2.11675;
+    **   "mittel":   R_d = 0.8 * 10.4435 / 1.3 = 6.4268 -> u = 10 * 3 / 2.11675 / 6.4268 = 2.2053
+    **   "ständig":  R_d = 0.6 * 10.4435 / 1.3 = 4.8201 -> u = 2.9404 (the factor 0.8 / 0.6)
+    ** Plate: 1.0 * (20 - 3 * 1.2) = 16.4 cm²; 1800 / 16.4 = 109.76 N/mm² / 235 = 0.46705 in
+    ** both classes.
+    ** Block shear (Annex A): L_net,t = 8.4 * 2 = 168 mm, L_net,v = 2 * 204 = 408 mm, t = 65 mm:
+    ** 1.5 * 10920 * 19.2 = 314.50 kN > 0.7 * 26520 * 3.5; N = 180 / 2 = 90 kN;
+    **   "mittel":   F_bs,Rd = 314.50 * 0.8 / 1.3 = 193.54 -> u = 0.46503
+    **   "ständig":  F_bs,Rd = 314.50 * 0.6 / 1.3 = 145.15 -> u = 0.62004 */
+    Inner_Plate_Splice(KLED_MITTEL);
+    EXPECT_NEAR(Row("Holz"), 0.57445, 5e-5);
+    EXPECT_NEAR(Row("Verbindungsmittel"), 2.2053, 5e-4);
+    EXPECT_NEAR(Row("Stahlblech"), 0.46705, 5e-5);
+    EXPECT_NEAR(Row("Blockscherversagen"), 0.46503, 5e-5);
+    const double vbm_mittel = Row("Verbindungsmittel"), hole_mittel = Row("Lochleibung");
+
+    Inner_Plate_Splice(KLED_STAENDIG);
+    EXPECT_NEAR(Row("Holz"), 0.76593, 5e-5);
+    EXPECT_NEAR(Row("Verbindungsmittel"), 2.9404, 5e-4);
+    EXPECT_NEAR(Row("Verbindungsmittel") / vbm_mittel, 0.8 / 0.6, 1e-12);
+    EXPECT_NEAR(Row("Stahlblech"), 0.46705, 5e-5);
+    EXPECT_DOUBLE_EQ(Row("Lochleibung"), hole_mittel);
+    EXPECT_NEAR(Row("Blockscherversagen"), 0.62004, 5e-5);
+}
+
+TEST(GroupKmod, APresetStaysAndAComputedGroupIgnoresIt)
+{
+    /* A preset kmod of 0.9 (source 0) serves every class: 6.7873 / (19.2 * 0.9 / 1.3) =
+    ** 0.51062, for "ständig" as for "mittel". */
+    for (int kled : {KLED_STAENDIG, KLED_MITTEL}) {
+        Fresh_Splice(true);
+        Inner_Plate_Splice(kled);
+        Splice_Input.lkom.groups[0].kmod_source = 0;
+        Run_Nachweise(nullptr, 0);
+        EXPECT_NEAR(Row("Holz"), 0.51062, 5e-5) << kled;
+    }
+    /* The preset a file holds beside "compute" changes nothing. */
+    for (double preset : {0.3, 1.4}) {
+        Inner_Plate_Splice(KLED_STAENDIG, preset);
+        EXPECT_NEAR(Row("Holz"), 0.76593, 5e-5) << preset;
+        EXPECT_NEAR(Row("Blockscherversagen"), 0.62004, 5e-5) << preset;
+    }
+}
+
+/* ---------------------------------------------------------------- two timber materials */
+
+/* Tension splice of the default side timbers (C24, 8 x 24 cm: f_t,0,k 14.5, f_m,k 24, f_c,0,k
+** 21, f_v,k 4.0, rho_k 350) on a GL24h middle member 12 x 24 cm, dowels 12 mm in 3 rows x 3
+** columns, N_d = 60 kN. */
+static void Two_Materials(int kled)
+{
+    Fresh_Splice(true);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.L_user = 0;
+    Splice_Input.mat_mid = 2;
+    Splice_Input.grade_mid = 2;                  /* GL24h */
+    Set_Layout(3, 3);
+    Compute_Group(kled, 60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+}
+
+TEST(GroupKmod, SideTimbersOfAnotherMaterialUnderShortAndPermanentLoad)
+{
+    /* Middle: A_n = 12 * 24 - 3 * 1.2 * 12 = 244.8 cm²; sigma_t = 600 / 244.8 = 2.4510 N/mm².
+    ** Side timbers: 2 * (8 * 24 - 3 * 1.2 * 8) = 326.4 cm²; sigma_t = 1.8382 N/mm² (the annex
+    ** has no reduction of f_t,0,k of the side timbers).
+    ** Fastener (EN 1995-1-1, (8.7)), t1 = 80, t2 = 120 mm, f_h,1 = 0.082 * 0.88 * 350 = 25.256,
+    ** f_h,2 = 0.082 * 0.88 * 385 = 27.782, beta = 1.1, M_y = 69071 Nmm: (g) 24246, (h) 20003,
+    ** (j) 9523, (k) 1.15 sqrt(2.2 / 2.1) sqrt(2 * 69071 * 25.256 * 12) = 7616.1 N;
+    ** F = 60 / (9 * 2) = 3.3333 kN; n_ef = 2.11675; u = 3.3333 * 3 / 2.11675 / R_d.
+    **   "kurz" (kmod 0.9 of both):   middle 2.4510 / (19.2 * 0.9 / 1.3 = 13.2923) = 0.18439,
+    **       side 1.8382 / (14.5 * 0.9 / 1.3 = 10.0385) = 0.18311,
+    **       R_d = 0.9 * 7.6161 / 1.3 = 5.2727 -> 0.89598
+    **   "ständig" (kmod 0.6 of both): middle 2.4510 / 8.8615 = 0.27659,
+    **       side 1.8382 / 6.6923 = 0.27468, R_d = 3.5151 -> 1.34397 */
+    Two_Materials(KLED_KURZ);
+    Run_Nachweise(nullptr, 0);
+    EXPECT_NEAR(Row("Mittelholz"), 0.18439, 5e-5);
+    EXPECT_NEAR(Row("Seitenhölzer"_cp850), 0.18311, 5e-5);
+    EXPECT_NEAR(Row("Verbindungsmittel"), 0.89598, 5e-5);
+
+    Two_Materials(KLED_STAENDIG);
+    Run_Nachweise(nullptr, 0);
+    EXPECT_NEAR(Row("Mittelholz"), 0.27659, 5e-5);
+    EXPECT_NEAR(Row("Seitenhölzer"_cp850), 0.27468, 5e-5);
+    EXPECT_NEAR(Row("Verbindungsmittel"), 1.34397, 5e-5);
+
+    /* The strength lines of each member: C24 14.5, 24, 21, 4.0 and GL24h 19.2, 24, 24, 3.5,
+    ** each times 0.6 / 1.3. */
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Run_Nachweise(f, 0);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("Seitenhölzer: f\xCE\\t,d\xCEr = 6.69 N/mm\xCE/2\xCEr, f\xCE\\m,d\xCEr = 11.08 "
+                     "N/mm\xCE/2\xCEr, f\xCE\\" "c,d\xCEr = 9.69 N/mm\xCE/2\xCEr, f\xCE\\v,d\xCEr = "
+                     "1.85 N/mm"_cp850), std::string::npos) << s;
+    EXPECT_NE(s.find("Mittelholz : f\xCE\\t,d\xCEr = 8.86 N/mm\xCE/2\xCEr, f\xCE\\m,d\xCEr = 11.08 "
+                     "N/mm\xCE/2\xCEr, f\xCE\\" "c,d\xCEr = 11.08 N/mm\xCE/2\xCEr, f\xCE\\v,d\xCEr = "
+                     "1.62 N/mm"), std::string::npos) << s;
+}
+
+TEST(GroupKmod, EachMemberTakesItsOwnKmod)
+{
+    /* Service class 1, "ständig": timber 0.6, OSB/3 (group 4, grade 1) 0.4; the connection
+    ** takes sqrt(0.6 * 0.4) = 0.48990 (EN 1995-1-1, eq. (2.6)). */
+    Fresh_Splice(true);
+    Splice_Input.service_class = 1;
+    Splice_Input.mat_side = 4;
+    Splice_Input.grade_side = 1;
+    Splice_Input.lkom.groups[0].kled = KLED_STAENDIG;
+    Splice_Input.lkom.groups[0].kmod_source = 1;
+    double mid = 0, side = 0, joint = 0;
+    Get_Group_Kmod(0, &mid, &side, &joint);
+    EXPECT_DOUBLE_EQ(mid, 0.6);
+    EXPECT_DOUBLE_EQ(side, 0.4);
+    EXPECT_NEAR(joint, 0.48990, 5e-6);
+
+    /* Steel plates take the timber's kmod, inner and outer; a lap has one member. */
+    for (int kind : {CONN_INNER_PLATES, CONN_OUTER_PLATES, CONN_LAP}) {
+        Splice_Input.connection_kind = kind;
+        Get_Group_Kmod(0, &mid, &side, &joint);
+        EXPECT_DOUBLE_EQ(mid, 0.6) << kind;
+        EXPECT_DOUBLE_EQ(side, 0.6) << kind;
+        EXPECT_DOUBLE_EQ(joint, 0.6) << kind;
+    }
+
+    /* Service class 3, "kurz": 0.7 (EN 1995-1-1, Table 3.1). */
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.mat_side = 0;
+    Splice_Input.service_class = 3;
+    Splice_Input.lkom.groups[0].kled = KLED_KURZ;
+    Get_Group_Kmod(0, &mid, &side, nullptr);
+    EXPECT_DOUBLE_EQ(mid, 0.7);
+    EXPECT_DOUBLE_EQ(side, 0.7);
+
+    /* A preset serves all members; outside the groups everything is 0. */
+    Splice_Input.mat_side = 4;
+    Splice_Input.lkom.groups[0].kmod_source = 0;
+    Splice_Input.lkom.groups[0].kmod = 0.85;
+    Get_Group_Kmod(0, &mid, &side, &joint);
+    EXPECT_DOUBLE_EQ(mid, 0.85);
+    EXPECT_DOUBLE_EQ(side, 0.85);
+    EXPECT_DOUBLE_EQ(joint, 0.85);
+    Get_Group_Kmod(LKOM_GROUPS, &mid, &side, &joint);
+    EXPECT_EQ(mid + side + joint, 0.0);
+}
+
+TEST(GroupKmod, TensionPerpendicularToTheGrainTakesTheMembersKmod)
+{
+    /* C24 f_t,90,k = 0.4 N/mm², "ständig": 0.4 * 0.6 / 1.3 = 0.18462; accidental without the
+    ** partial factor: 0.24. With OSB side timbers the side value takes their kmod 0.4 (and
+    ** their own f_t,90,k); the middle member keeps 0.6. */
+    Fresh_Splice(true);
+    Splice_Input.service_class = 1;
+    Splice_Input.lkom.groups[0].kled = KLED_STAENDIG;
+    Splice_Input.lkom.groups[0].kmod_source = 1;
+    EXPECT_NEAR(Get_Ft90d_Middle(0, 0), 0.4 * 0.6 / 1.3, 1e-12);
+    EXPECT_NEAR(Get_Ft90d_Side(0, 0), 0.4 * 0.6 / 1.3, 1e-12);
+    EXPECT_NEAR(Get_Ft90d_Middle(0, 1), 0.24, 1e-12);
+    Splice_Input.mat_side = 4;
+    Splice_Input.grade_side = 1;
+    EXPECT_NEAR(Get_Ft90d_Middle(0, 0), 0.4 * 0.6 / 1.3, 1e-12);
+    EXPECT_NEAR(Get_Ft90d_Side(0, 0), Get_Mat_Ft90(4, 1) * 0.4 / 1.3, 1e-12);
+}
+
+/* ---------------------------------------------------------------- the report */
+
+TEST(GroupKmod, TheReportPrintsTheKmodUsed)
+{
+    /* The default bending splice (C24) with one combination in group 0 ("ständig") and one in
+    ** group 3 ("kurz"), both computing kmod with a preset 0.9 beside: the combination table
+    ** and the fastener lines print 0.60 and 0.90. */
+    Fresh_Splice(true);
+    Splice_Input.service_class = 1;
+    Splice_Input.lkom.groups[0].kled = KLED_STAENDIG;
+    Set_Lkom(0, 0, 6.0, 10.0, 8.0);
+    Splice_Input.lkom.groups[3].kled = KLED_KURZ;
+    Set_Lkom(3, 0, 6.0, 10.0, 8.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Oli_Lkom_Table(f);
+    Run_Nachweise(f, 0);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    const size_t row1 = s.find("\n   1    6.00 "), row2 = s.find("\n   2    6.00 ");
+    ASSERT_NE(row1, std::string::npos) << s;
+    ASSERT_NE(row2, std::string::npos) << s;
+    const std::string line1 = s.substr(row1 + 1, s.find('\n', row1 + 1) - row1 - 1);
+    const std::string line2 = s.substr(row2 + 1, s.find('\n', row2 + 1) - row2 - 1);
+    EXPECT_NE(line1.find("    8.00  0.60 "), std::string::npos) << line1;
+    EXPECT_NE(line2.find("    8.00  0.90 "), std::string::npos) << line2;
+    /* strengths of C24 with 0.6 and 0.9 over 1.3 */
+    EXPECT_NE(s.find("f\xCE\\t,d\xCEr = 6.69 N/mm"), std::string::npos);
+    EXPECT_NE(s.find("f\xCE\\t,d\xCEr = 10.04 N/mm"), std::string::npos);
+    const size_t first = s.find("8.00 KNm, k\xCE\\mod\xCEr = 0.60");
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_NE(s.find("8.00 KNm, k\xCE\\mod\xCEr = 0.90", first), std::string::npos);
+    /* no 0.90 in the lines of the permanent group */
+    EXPECT_GT(s.find("k\xCE\\mod\xCEr = 0.90"), first);
+}
+
+TEST(GroupKmod, BlockShearPrintsTheKmodUsed)
+{
+    Inner_Plate_Splice(KLED_STAENDIG);
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    int err = -1;
+    Oli_Blockscher_Nachweis(f, 0, 0, &err);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_EQ(err, 0);
+    EXPECT_NE(s.find("F\xCE\\" "bs,Rk\xCEr = 314.50 kN, k\xCE\\mod\xCEr = 0.60 \x88 F\xCE\\" "bs,Rd"
+                     "\xCEr = 145.15 kN"), std::string::npos) << s;
+}
