@@ -20,6 +20,7 @@ double Get_Member_Design_Value_E(int material, int grade, int selector, double x
                                  double gamma_m);
 double Get_Member_Shear_Strength(int material, int grade, int selector, double x, double kmod,
                                  double gamma_m);
+double Get_Member_Tension_Factor(int type, int predrilled);
 double Get_Member_Design_Value_D(int type, int predrilled, int material, int grade,
                                  int selector, double x1, double x2, const User_Material *user);
 void Calc_Plate_Hole_Geometry(double d, int fitted, double *p1, double *e1, double *e2,

@@ -157,24 +157,33 @@ double Get_Member_Shear_Strength(int material, int grade, int selector, double x
 }
 
 /*
+** Return the factor on the tensile strength of the side members of a symmetric tension joint:
+** under DIN 1052 (or an annex that keeps its rule, NCI NA.8.1.6) 0.4 for staples, dowels and
+** pre-drilled nails, 1/1.5 for every other fastener; 1.0 under an annex without the rule.
+*/
+double Get_Member_Tension_Factor(int type, int predrilled)
+{
+    if (Nad_Params != nullptr && Nad_Params->na816_tension_reduction == 0) return 1.0;
+    const bool screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
+                    || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
+    if (type == 1 || type == 29 || (Is_Vbm_Nail_Or_Screw(type) && predrilled && !screw))
+        return 0.4;
+    return 1.0 / 1.5;
+}
+
+/*
 ** Return the tensile strength of a member at a one-sided connection in N/mm², without kmod and
-** gamma_M: under DIN 1052 (or an annex that keeps its rule) times 0.4 for staples, dowels and
-** nails, divided by 1.5 for every other fastener (DIN 1052, 13.1(4) and NA.8.1.6).
+** gamma_M: the catalogue value times Get_Member_Tension_Factor.
 */
 double Get_Member_Design_Value_D(int type, int predrilled, int material, int grade,
                                  int selector, double x1, double x2, const User_Material *user)
 {
     double v[4];
     Member_Strengths(material, grade, 2, selector, x1, x2, v);
+    const double k = Get_Member_Tension_Factor(type, predrilled);
     double f = v[1];
-    if (Nad_Params == nullptr || Nad_Params->na816_tension_reduction != 0) {
-        const bool screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
-                        || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
-        if (type == 1 || type == 29 || (Is_Vbm_Nail_Or_Screw(type) && predrilled && !screw))
-            f *= 0.4;
-        else
-            f /= 1.5;
-    }
+    if (k == 0.4) f *= 0.4;
+    else if (k != 1.0) f /= 1.5;   /* divided, not times 0.667: the value stays bit for bit */
     return f / 1000.0;
 }
 

@@ -101,8 +101,42 @@ struct Atom {
   int face;
   double w;            /* cm */
   bool blank;
+  bool joined;         /* a word piece right after another (a subscript, a face change) */
+  bool glue;           /* blanks between a number and its unit: no break there */
   double g[5];
 };
+
+/* A unit after a number ("kN", "N/mm2", "cm,", "°)"): the line never breaks between them. */
+bool is_unit_word(std::string w) {
+  while (!w.empty() && strchr(",;:.)]", w.back())) w.pop_back();
+  static const char *const units[] = {
+      "kN", "kNm", "kNcm", "N", "Nmm", "N/mm", "N/mm2", "N/mm\xC2\xB2", "kN/m", "kN/m2", "mm",
+      "mm2", "mm\xC2\xB2", "cm", "cm2", "cm3", "cm4", "cm\xC2\xB2", "cm\xC2\xB3", "m", "m2",
+      "kg/m3", "kg/m\xC2\xB3", "1/m", "1/cm", "%", "\xE2\x80\xB0", "\xC2\xB0"};
+  for (const char *u : units)
+    if (w == u) return true;
+  return false;
+}
+
+/* Mark the pieces of words and the blanks that must not become line breaks. */
+void mark_breaks(std::vector<Atom> &atoms) {
+  for (size_t k = 0; k < atoms.size(); k++) {
+    Atom &a = atoms[k];
+    if (a.type != OLI_RUN_TEXT) continue;
+    const Atom *prev = k > 0 ? &atoms[k - 1] : nullptr;
+    if (!a.blank) {
+      a.joined = prev && prev->type == OLI_RUN_TEXT && !prev->blank;
+      continue;
+    }
+    /* the word before the blanks and the word after them, each over all its pieces */
+    std::string before, after;
+    for (size_t b = k; b > 0 && atoms[b - 1].type == OLI_RUN_TEXT && !atoms[b - 1].blank; b--)
+      before.insert(0, atoms[b - 1].utf8);
+    for (size_t f = k + 1; f < atoms.size() && atoms[f].type == OLI_RUN_TEXT && !atoms[f].blank; f++)
+      after += atoms[f].utf8;
+    a.glue = !before.empty() && before.back() >= '0' && before.back() <= '9' && is_unit_word(after);
+  }
+}
 
 double atom_width(const std::string &utf8, double size, int face) {
   return Oli_Text_Width_Cm(utf8, size, face);
@@ -189,6 +223,7 @@ void Lay::text_line(const std::string &bytes, const Oli_Para_Section *s, double 
                     Oli_Style st, bool plain) {
   std::vector<Oli_Run> runs = Oli_Split_Runs(bytes, st.face, plain, &stats);
   std::vector<Atom> atoms = atoms_of(runs, st.size_pt);
+  mark_breaks(atoms);
   double lh = st.line_cm;
   if (width < 2.0) width = 2.0;
   size_t i = 0;
@@ -212,7 +247,17 @@ void Lay::text_line(const std::string &bytes, const Oli_Para_Section *s, double 
         placed.push_back({&a, x});
         continue;
       }
-      if (!a.blank && any && x + a.w > width + 1e-6) break;
+      /* a line breaks only before a word, and only where no unit is glued to its number: the
+      ** whole stretch up to the next such place must fit */
+      if (!a.blank && any && !a.joined && !(j > 0 && atoms[j - 1].glue)) {
+        double stretch = a.w;
+        for (size_t k = j + 1; k < atoms.size() && atoms[k].type == OLI_RUN_TEXT; k++) {
+          const Atom &b = atoms[k];
+          if (b.blank && !b.glue) break;
+          stretch += b.w;
+        }
+        if (x + stretch > width + 1e-6) break;
+      }
       placed.push_back({&a, x});
       x += a.w;
       if (!a.blank) any = true;

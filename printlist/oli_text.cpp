@@ -27,7 +27,8 @@ int Oli_Get_Strip_Zeros(void) { return strip_zeros; }
 /* ---- fixed-point rule ---- */
 
 /* Exact decimal ties ("%.2f" of 0.125) come out differently from one C library to the next;
-** the print list uses one rule everywhere: value x 10^d rounded half away from zero. */
+** the print list uses one rule everywhere: value x 10^d rounded half away from zero. A value
+** that rounds to zero is written without a sign: -0.004 with two decimals is "0.00". */
 void Oli_Format_Fixed(char *out, size_t size, double value, int32_t decimals) {
   if (out == nullptr || size == 0) return;
   if (decimals < 0) decimals = 0;
@@ -46,7 +47,7 @@ void Oli_Format_Fixed(char *out, size_t size, double value, int32_t decimals) {
   char digits[40];
   snprintf(digits, sizeof digits, "%0*llu", (int)decimals + 1, u);
   size_t n = strlen(digits);
-  std::string s = std::signbit(value) ? "-" : "";
+  std::string s = std::signbit(value) && u != 0 ? "-" : "";
   s.append(digits, n - (size_t)decimals);
   if (decimals > 0) {
     s += '.';
@@ -96,9 +97,33 @@ static std::string strip_decimal_zeros(const std::string &t) {
   return out;
 }
 
+/* A number that printf rounded to zero keeps the sign of the value it came from ("-0.00" of
+** -0.001); a report never shows a signed zero. A minus sign counts as the number's sign when it
+** stands at the start, after a blank, a bracket, an operator or an escape code, so that hyphens
+** inside names ("1995-1-1") are left alone. */
+static std::string unsign_zeros(const std::string &t) {
+  std::string out;
+  size_t n = t.size();
+  for (size_t i = 0; i < n; i++) {
+    if (t[i] == '-' && i + 1 < n && t[i + 1] == '0') {
+      const unsigned char prev = i > 0 ? (unsigned char)t[i - 1] : ' ';
+      const bool after_escape = i >= 2 && t[i - 2] == OLI_ESC;
+      const bool sign = i == 0 || after_escape || !(isalnum(prev) || prev == '.' || prev >= 0x80);
+      size_t j = i + 2;
+      if (j < n && t[j] == '.') {
+        j++;
+        while (j < n && t[j] == '0') j++;
+      }
+      if (sign && (j >= n || !is_digit(t[j])) && t[j - 1] != '.') continue;  /* drop the sign */
+    }
+    out += t[i];
+  }
+  return out;
+}
+
 void Oli_Prepare_Text(const char *text, char *out, size_t size) {
   if (out == nullptr || size == 0) return;
-  std::string t = text ? text : "";
+  std::string t = unsign_zeros(text ? text : "");
   if (strip_zeros) t = strip_decimal_zeros(t);
   std::string r;
   static const char faces[6] = {'\\', '/', '_', 'u', 'b', 's'};

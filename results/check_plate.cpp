@@ -74,8 +74,9 @@ double Oli_Blech_Nachweis(FILE *file, int group, int entry)
     const double u = std::fmax(std::fmax(std::fabs(s / fyd), std::fabs(t / tRd)),
                                std::fabs(sv / fyd));
     Oli_Write_Text(file, "%s = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\v\xCEr = %.2lf N/mm\xCE/2\xCEr, %s = "
-                   "%.2lf N/mm\xCE/2\xCEr (mit V\xCE\\" "d\xCEr = %.2lf kN)",
-                   SYM_SIGMA, s, SYM_SIGMA, sv, SYM_TAU, t, Vs);
+                   "%.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN)",
+                   SYM_SIGMA, s, SYM_SIGMA, sv, SYM_TAU, t,
+                   bending ? "V" : "V\xCE\\" "d\xCEr", Vs);   /* V: the joint shear of the timber checks */
     if (file != nullptr) {
         char line[256];
         if (u <= UTIL_LIMIT)

@@ -155,6 +155,7 @@ static double Joint_Shear(double V, double M)
 
 typedef struct Member_Stresses {
     double s0, sm, tau, u;
+    double f_t_0_d;             /* design tensile strength the check used, N/mm² */
 } Member_Stresses;
 
 static Member_Stresses Run_Section(const Section_Check_Input *rec, const Section_Dims *dims,
@@ -170,16 +171,54 @@ static Member_Stresses Run_Section(const Section_Check_Input *rec, const Section
     s.tau = r.tau_v;
     s.u = std::fmax(std::fmax(r.U_c, r.U_t), r.U_v);
     s.u = std::fmax(s.u, r.U_max);
+    s.f_t_0_d = r.f_t_0_d;
     return s;
 }
 
+/* k_cr is a number: the rule k_cr = 2.0 / f_v,k of the German annex takes f_v,k in N/mm². */
 static void Write_Kcr_Line(FILE *file, const Section_Check_Input *rec)
 {
     if (Nad_Params == nullptr) return;
-    if (Nad_Params->k_cr_rule != 1)
-        Oli_Write_Text(file, "mit k\xCE\\cr\xCEr = %.3lf 1/[N/mm\xCE/2\xCEr]", rec->k_cr_y);
-    else
-        Oli_Write_Text(file, "mit k\xCE\\cr\xCEr = %.3lf", rec->k_cr_y);
+    Oli_Write_Text(file, "mit k\xCE\\cr\xCEr = %.3lf", rec->k_cr_y);
+}
+
+/* The shear at the joint of a bending splice and where it comes from: V_d, M_v,d and the
+** pattern factor k_xr = sum |x_i| / sum r_i² (printed per metre, M in kNm). */
+static void Write_Joint_Shear_Line(FILE *file, double V_d, double M, double V)
+{
+    Oli_Write_Text(file, "V = max(|V\xCE\\d\xCEr|; |V\xCE\\d\xCEr| / 2 + k\xCE\\xr\xCEr x |M\xCE\\v,d"
+                   "\xCEr| / 2) = max(%.2lf; %.2lf / 2 + %.4lf 1/m x %.2lf kNm / 2) = %.2lf kN",
+                   std::fabs(V_d), std::fabs(V_d), Splice_Input.k_xr * 100.0, std::fabs(M), V);
+    Oli_Write_Text(file, "mit k\xCE\\xr\xCEr = %s|x\xCE\\i\xCEr| / %sr\xCE\\i\xCEr\xFD", SYM_SUM, SYM_SUM);
+}
+
+/* The design tensile strength of the side timbers with its factors: the reduction of symmetric
+** tension joints with its rule, and the size factor k_h that the side timbers' value carries. */
+static void Write_Side_Tension_Line(FILE *file, const Section_Check_Input *rec, double f_t_0_d)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const double k = Get_Member_Tension_Factor(si->vbm_type, si->predrilled);
+    double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0, kh = 0;
+    Get_Mat_Strengths(si->mat_side, si->grade_side, 2, 8, si->h_s * 10.0, si->t_s * 10.0, &fm, &ft,
+                      &fc, &fv, &fc90, &kh);
+    if (!(kh > 0.0)) kh = 1.0;
+    const double f_t_0_k = rec->f_t_0_k / k / kh;
+    char names[128] = "", values[128] = "";
+    if (k != 1.0) {
+        snprintf(names, sizeof names, "k\xCE\\red\xCEr x ");
+        snprintf(values, sizeof values, "%.3lf x ", k);
+    }
+    if (kh != 1.0) {
+        snprintf(names + strlen(names), sizeof names - strlen(names), "k\xCE\\h\xCEr x ");
+        snprintf(values + strlen(values), sizeof values - strlen(values), "%.3lf x ", kh);
+    }
+    Oli_Write_Text(file, "Seitenh\x94lzer: f\xCE\\t,0,d\xCEr = %sf\xCE\\t,0,k\xCEr x k\xCE\\mod\xCEr / "
+                   "%s\xCE\\M\xCEr = %s%.2lf x %.2lf / %.2lf = %.2lf N/mm\xCE/2\xCEr", names, SYM_GAMMA,
+                   values, f_t_0_k, rec->kmod, rec->gamma_m, f_t_0_d);
+    if (k != 1.0)
+        Oli_Write_Text(file, "mit k\xCE\\red\xCEr = %s nach %s (symmetrische Zugverbindung)",
+                       k == 0.4 ? "0.4" : "1/1.5",
+                       Nad_Params != nullptr ? "DIN EN 1995-1-1/NA, NCI NA.8.1.6" : "DIN 1052, 11.1.2");
 }
 
 /*
@@ -271,19 +310,24 @@ double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, dou
     const char *name = (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES) ? "Mittelholz"
                                                                                 : "Holzlamellen";
     const char *axial = N >= 0.0 ? "t,d" : "c,d";
+    /* In a bending splice the shear at the joint is not V_d: its own line says how it arises,
+    ** and the member lines call it V. */
+    if (bending) Write_Joint_Shear_Line(file, c->V_d, M, Vs);
+    const char *shear = bending ? "V" : "V\xCE\\" "d\xCEr";
     Oli_Write_Text(file, "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
-                   "N/mm\xCE/2\xCEr, %s\xCE\\" "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit V\xCE\\" "d\xCEr = "
-                   "%.2lf kN) %s u = %.2lf",
-                   name, SYM_SIGMA, axial, sm.s0, SYM_SIGMA, sm.sm, SYM_TAU, sm.tau, Vm, SYM_ARROW,
-                   um);
+                   "N/mm\xCE/2\xCEr, %s\xCE\\" "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) %s "
+                   "u = %.2lf",
+                   name, SYM_SIGMA, axial, sm.s0, SYM_SIGMA, sm.sm, SYM_TAU, sm.tau, shear, Vm,
+                   SYM_ARROW, um);
     Write_Kcr_Line(file, &rec_m);
     if (kind == CONN_SIDE_TIMBERS) {
         Oli_Write_Text(file, "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
-                       "N/mm\xCE/2\xCEr, %s\xCE\\" "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit V\xCE\\" "d\xCEr "
-                       "= %.2lf kN) \x88 u = %.2lf",
+                       "N/mm\xCE/2\xCEr, %s\xCE\\" "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) "
+                       "\x88 u = %.2lf",
                        "Seitenhölzer"_cp850, SYM_SIGMA, axial, ss.s0, SYM_SIGMA, ss.sm, SYM_TAU,
-                       ss.tau, Vs, us);
+                       ss.tau, shear, Vs, us);
         Write_Kcr_Line(file, &rec_s);
+        if (N >= 0.0) Write_Side_Tension_Line(file, &rec_s, ss.f_t_0_d);
     }
     if (std::fabs(sm.sm) < 1e-5 && N > 0.0 && kind == CONN_SIDE_TIMBERS
         && ((type >= 25 && type <= 28) || (type >= 31 && type <= 33)))
@@ -296,8 +340,9 @@ double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, dou
         if (um <= UTIL_LIMIT && us <= UTIL_LIMIT) {
             snprintf(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 %s "
                      "\xCE" "bNachweis erf\x81llt\xCEr",
-                     kind == CONN_SIDE_TIMBERS ? "des Mittelholz bzw. der Seitenh\x94lzer"
-                                               : "der Holzlamellen",
+                     kind == CONN_SIDE_TIMBERS   ? "des Mittelholzes bzw. der Seitenh\x94lzer"
+                     : kind == CONN_INNER_PLATES ? "der Holzlamellen"
+                                                 : "des Holzes",
                      u, SYM_LE, SYM_ARROW);
         } else {
             const char *who = "des Holzes";

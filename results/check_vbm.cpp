@@ -450,7 +450,7 @@ static double Connector_Bolt_Check(FILE *file, const Lkom_Entry *c, int n)
         char line[300];
         snprintf(line, sizeof line, "A\xCE\\" "Bolzen\xCEr = %.2lf mm\xCE/2\xCEr, %s\xCE\\R,d\xCEr = "
                  "%.2lf N/mm\xCE/2\xCEr, N\xCE\\R,d\xCEr = %.2lf kN (%s\xCE\\ Unterleg\xCEr = %.0lf mm),"
-                 " F\xCE\\t,d\xCEr = %.2lf kN\n u\xCE\\" "F\xCEr = %.2lf  %s => \xCE" "bNachweis %s\xCEr",
+                 " F\xCE\\t,d\xCEr = %.2lf kN\n u\xCE\\" "F\xCEr = %.2lf %s => \xCE" "bNachweis %s\xCEr",
                  A_b, SYM_SIGMA, sRd, N_Rd, SYM_DIAMETER, dU, F_td, u,
                  u <= UTIL_LIMIT ? SYM_LE " 1" : "> 1",
                  u <= UTIL_LIMIT ? "erf\x81llt" : "nicht erf\x81llt");
@@ -485,14 +485,16 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
                        nullptr, nullptr, nullptr);
 
     Oli_Write_Heading(file, 3, "Verbindungsmittel");
-    if (bending) {
-        /* the kmod of the connection that its design takes */
-        double kmod_joint = 0.0;
-        Get_Group_Kmod(group, nullptr, nullptr, &kmod_joint);
+    /* the kmod of the connection that its design takes */
+    double kmod_joint = 0.0;
+    Get_Group_Kmod(group, nullptr, nullptr, &kmod_joint);
+    if (bending)
         Oli_Write_Text(file, "N\xCE\\" "d\xCEr = %.2lf kN, V\xCE\\" "d\xCEr = %.2lf kN, M\xCE\\v,d\xCEr"
-                       " = |%.2lf| + |%.2lf x %.2lf| = %.2lf KNm, k\xCE\\mod\xCEr = %.2lf",
+                       " = |%.2lf| + |%.2lf x %.2lf| = %.2lf kNm, k\xCE\\mod\xCEr = %.2lf",
                        c->N_d, c->V_d, c->M_d, si->e_x / 100.0, c->V_d, c->M_distr, kmod_joint);
-    }
+    else  /* V_d enters the timber and plate checks of tension and compression splices too */
+        Oli_Write_Text(file, "N\xCE\\" "d\xCEr = %.2lf kN, V\xCE\\" "d\xCEr = %.2lf kN, k\xCE\\mod\xCEr"
+                       " = %.2lf", c->N_d, c->V_d, kmod_joint);
     if (std::fabs(c->N_d) >= 1e-5)
         Oli_Write_Text(file, "F\xCE\\Hi,d\xCEr = %.2lf / (%d x %d) = %.2lf kN", c->N_d, m, n_f,
                        F_H);
@@ -524,16 +526,16 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
         a_min = Smallest_Angle_Deg(ang, n_f);
         n_ef = Bolt_N_Ef(n_row, a1, a_min);
         if (n_col < 2)
-            Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
+            Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
                            SYM_ALPHA, a_min, n_row, n_ef);
         else
-            Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf, a\xCE\\" "1\xCEr = %.0lf mm, n = %d => "
+            Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf \xF8, a\xCE\\" "1\xCEr = %.0lf mm, n = %d => "
                            "n\xCE\\" "ef\xCEr = %.2lf", SYM_ALPHA, a_min, a1, n_row, n_ef);
     } else if (Is_Vbm_Connector(type)) {
         n_row = Row_Count();
         a_min = Smallest_Angle_Deg(ang, n_f);
         n_ef = Connector_N_Ef(n_row, a_min);
-        Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
+        Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
                        SYM_ALPHA, a_min, n_row, n_ef);
     }
     if (Is_Nail_Screw_Staple(type)) {
@@ -543,10 +545,10 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
             a_min = Smallest_Angle_Deg(ang, n_f);
             n_ef = Nail_N_Ef(n_row, a1);
             if (n_col < 2)
-                Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
+                Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
                                SYM_ALPHA, a_min, n_row, n_ef);
             else
-                Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf, n = %d => n\xCE\\" "ef\xCEr = %.2lf, "
+                Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\" "ef\xCEr = %.2lf, "
                                "mit a\xCE\\" "1\xCEr = %.0lf mm", SYM_ALPHA, a_min, n_row, n_ef, a1);
         }
         double rho_s = 0, rho_m = 0, t = 0;
@@ -564,7 +566,7 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
             Oli_Write_Text(file, "Verbindungsmittel endet im Seitenholz => \xCE" "bNachweis kann "
                            "nicht gef\x81hrt werden!\xCEr");
         else if (pc == 4 && m == 1 && side_or_outer)
-            Oli_Write_Text(file, "Verbindungsmittel zu kur f\x81r 2-schnittige Verbindung!\xCEr");
+            Oli_Write_Text(file, "Verbindungsmittel zu kurz f\x81r 2-schnittige Verbindung!\xCEr");
         else if (pc == 4)
             Oli_Write_Text(file, "\xCE" "bVerbindungsmittel ist zu lang => k\x81rzeres "
                            "Verbindungsmittel w\x84hlen!\xCEr");

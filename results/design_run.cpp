@@ -267,13 +267,13 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
                    SYM_GAMMA, si->gamma_s);
     if (kind == CONN_SIDE_TIMBERS) {
         Oli_Write_Text(file, "Mindestdicke der Seitenh\x94lzer t\xCE\\" "1,req\xCEr = %.2lf cm, "
-                       "Mindestdicke des Mittelholz t\xCE\\" "2,req\xCEr = %.2lf cm", t1_req / 10.0,
+                       "Mindestdicke des Mittelholzes t\xCE\\" "2,req\xCEr = %.2lf cm", t1_req / 10.0,
                        t2_req / 10.0);
         if (f_side == 1.2)
             Oli_Write_Text(file, " f\xCE\\m,k\xCEr der Seitenh\x94lzer wurde gem\x84\xE1 NCI zu 3.3 "
                            "(NA.6) um 20%% erh\x94ht (Hochkantbiegebeanspruchung)\n");
         if (f_mid == 1.2)
-            Oli_Write_Text(file, " f\xCE\\m,k\xCEr der Mittenh\x94lzer wurde gem\x84\xE1 NCI zu 3.3 "
+            Oli_Write_Text(file, " f\xCE\\m,k\xCEr des Mittelholzes wurde gem\x84\xE1 NCI zu 3.3 "
                            "(NA.6) um 20%% erh\x94ht (Hochkantbiegebeanspruchung)\n");
     } else {
         if (kind == CONN_INNER_PLATES)
@@ -291,7 +291,7 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
         } else {
             Oli_Write_Text(file, "Mindestdicke der Seitenh\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr"
                            " = %.2lf cm", ts);
-            Oli_Write_Text(file, "Mindestdicke des Mittelholz wegen Spaltgefahr t\xCE\\min,t\xCEr = "
+            Oli_Write_Text(file, "Mindestdicke des Mittelholzes wegen Spaltgefahr t\xCE\\min,t\xCEr = "
                            "%.2lf cm", tm);
         }
     }

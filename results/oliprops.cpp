@@ -114,7 +114,7 @@ void Define_Print_Settings_Page(int area)
     SVA_Set_Last_Hotspot_Value(area, 18);
     SVA_Set_Last_Hotspot_Text(area, "Vorbemerkungen", PS_FONT, BLACK_CI, 0);
     char lines[32];
-    snprintf(lines, sizeof lines, " (%d Zeilen)", Remarks_Lines);
+    snprintf(lines, sizeof lines, " (%d %s)", Remarks_Lines, Remarks_Lines == 1 ? "Zeile" : "Zeilen");
     SVA_Add_Text(area, 140, 45, lines, PS_FONT, BLACK_CI, 0);
 
     SVA_Add_Check_Box(area, 45, 65, "Koordinatentabelle der Verbindungsmittel", PS_FONT, BLACK_CI,

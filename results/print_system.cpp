@@ -80,10 +80,10 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
         double A = 0, I = 0, W = 0;
         Calc_Plate_Net_Section_Values(&A, &I, &W);
         const double t_red = Calc_Timber_Part_Thickness();
-        Oli_Write_Text(file, "%s", Oli_Sprintf("Stoß mit %.0lf Blech(en) => %d schnittige Verbindung mit t\xCE\\red\xCEr = %.2lf cm"_cp850,
+        Oli_Write_Text(file, "%s", Oli_Sprintf("Stoß mit %.0lf Blech(en) => %d-schnittige Verbindung mit t\xCE\\red\xCEr = %.2lf cm"_cp850,
                                                si->plate_count, si->shear_planes, t_red));
         Oli_Write_Text(file,
-                       "Blechdicke t=%.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
+                       "Blechdicke t = %.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
                        si->t_p * 10.0, Get_Stahlguete_Name((uint32_t)si->plate_steel), A, W, I);
         Oli_Write_Text(file,
                        "Holz: t = %.1lf cm, t\xCE\\red\xCEr = %.2lf cm, A\xCE\\n,red\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n,red\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n,red\xCEr = %.2lf cm\xCE/4\xCEr",

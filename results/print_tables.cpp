@@ -362,8 +362,8 @@ void Oli_Lkom_Table(FILE *file)
             if (Is_Lkom_Valid(g, e)) n++;
     }
     static const char *const kinds[3] = {
-        " Bemessungsschnittgrößen (Biegestoß)"_cp850, " Bemessungsschnittgrößen (Zugstoß)"_cp850,
-        " Bemessungsschnittgrößen (Druckstoß)"_cp850};
+        "Bemessungsschnittgrößen (Biegestoß)"_cp850, "Bemessungsschnittgrößen (Zugstoß)"_cp850,
+        "Bemessungsschnittgrößen (Druckstoß)"_cp850};
     const int kind = si->splice_kind >= 0 && si->splice_kind <= 2 ? si->splice_kind : 0;
     const int bending = si->splice_kind == SPLICE_BENDING;
     Oli_Write_Heading(file, 2, "%s", kinds[kind]);
@@ -394,13 +394,15 @@ void Oli_Lkom_Table(FILE *file)
     }
 
     Oli_Table_Column *cols = nullptr;
-    const int ncols = bending ? 7 : 5;
+    /* M_d enters only the checks of a bending splice; V_d enters every splice's timber and
+    ** plate checks, so that column is always there. */
+    const int ncols = bending ? 7 : 6;
     Oli_Alloc_Table_Columns(ncols, &cols);
     int k = 0;
     Set_Column(&cols[k++], "Nr", "ZZ", 3, 0, nullptr);
     if (bending) Set_Column(&cols[k++], "M\xCE\\d\xCEr", "kNm", 7, 2, M);
     Set_Column(&cols[k++], "N\xCE\\d\xCEr", "kN", 7, 2, N);
-    if (bending) Set_Column(&cols[k++], "V\xCE\\d\xCEr", "kN", 7, 2, V);
+    Set_Column(&cols[k++], "V\xCE\\d\xCEr", "kN", 7, 2, V);
     Set_Column(&cols[k++], "k\xCE\\mod\xCEr", "-", 5, 2, K);
     Set_Column(&cols[k++], "A", "TXT", 2, 0, A);
     Set_Column(&cols[k++], "Kommentar", "TXT", 70, 0, C);
@@ -422,7 +424,7 @@ void Oli_Char_Actions(FILE *file)
     int n = 0;
     for (int i = 0; i < CHAR_ACTION_COUNT; i++)
         if (si->Char_Actions[i].used) n++;
-    Oli_Write_Heading(file, 2, "%s", " Charakteristische Schnittgrößen"_cp850);
+    Oli_Write_Heading(file, 2, "%s", "Charakteristische Schnittgrößen"_cp850);
 
     double *LF = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
     double *M = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);

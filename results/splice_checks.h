@@ -28,6 +28,7 @@
 #define SYM_LE "\xF3"
 #define SYM_DEGREE "\xF8"
 #define SYM_DIAMETER "\x8C"
+#define SYM_SUM "\xB2"
 
 /* ---------------------------------------------------------------- timber members */
 

@@ -191,7 +191,8 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
         Fill_Message(line);
     }
     if (r.bad > shown) {
-        snprintf(line, sizeof line, "... und %d weitere Zeilen.", (int)(r.bad - shown));
+        snprintf(line, sizeof line, "... und %d weitere %s.", (int)(r.bad - shown),
+                 r.bad - shown == 1 ? "Zeile" : "Zeilen");
         Fill_Message(line);
     }
     Draw_Message();

@@ -212,6 +212,55 @@ TEST(OliviewLayout, TabStopsFacesAndWrapping) {
   EXPECT_GE(lines, 2);
 }
 
+/* A value and its unit stay on one line, and a word never breaks between its pieces (a
+** subscript); any other blank may break. Each text fills the first line so that its last word
+** just does not fit. */
+TEST(OliviewLayout, AValueKeepsItsUnitAndAWordItsSubscript) {
+  /* narrow filling words, so that the filling can end within any last word */
+  double ww = Oli_Text_Width_Cm("i", 9.0, 0), sw = Oli_Text_Width_Cm(" ", 9.0, 0);
+  struct Case {
+    const char *tail;          /* what follows the filling words */
+    const char *last;          /* its last word: it overflows the first line */
+    const char *kept;          /* the word that goes to the second line with it, or null */
+  } cases[] = {
+      {"39.17 kN", "kN", "39.17"},
+      {"39.17 N/mm\xCE/2\xCEr,", "N/mm", "39.17"},
+      {"0.00 \xF8,", "\xC2\xB0,", "0.00"},
+      {"F\xCE\\b,Rd,Rand\xCEr", "b,Rd,Rand", "F"},
+      {"5 Wort", "Wort", nullptr},
+  };
+  for (const Case &c : cases) {
+    std::string tail = c.tail;
+    Oli_Layout probe = lay_written([&](FILE *f) { Oli_Write_Text(f, "%s", tail.c_str()); });
+    /* the width of the tail up to its last word, and of the last word, as laid out */
+    const Oli_Item *lw = find_text(probe, c.last);
+    ASSERT_NE(lw, nullptr) << c.tail;
+    double before = lw->x - OLI_TEXT_LEFT;
+    double last_w = Oli_Text_Width_Cm(c.last, lw->size, lw->face);
+    int n = (int)std::floor((OLI_TEXT_WIDTH - before - last_w) / (ww + sw)) + 1;
+    /* n filling words: the tail's last word no longer fits, everything before it does */
+    ASSERT_GT(n * (ww + sw) + before + last_w, OLI_TEXT_WIDTH) << c.tail;
+    ASSERT_LE(n * (ww + sw) + before - sw, OLI_TEXT_WIDTH) << c.tail;
+    std::string text;
+    for (int i = 0; i < n; i++) text += "i ";
+    text += tail;
+    Oli_Layout l = lay_written([&](FILE *f) { Oli_Write_Text(f, "%s", text.c_str()); });
+    const Oli_Item *first = find_text(l, "i"), *last = find_text(l, c.last);
+    ASSERT_TRUE(first && last) << c.tail;
+    EXPECT_GT(last->y, first->y + 0.1) << c.tail << ": the last word moves to the next line";
+    if (c.kept) {
+      const Oli_Item *kept = find_text(l, c.kept);
+      ASSERT_NE(kept, nullptr);
+      const double sub = last->face & OLI_FACE_SUB ? 0.22 * 9.0 * 2.54 / 72 : 0.0;  /* its drop */
+      EXPECT_NEAR(kept->y, last->y - sub, 1e-9) << c.tail << ": " << c.kept << " goes with it";
+    } else {
+      const Oli_Item *five = find_text(l, "5");
+      ASSERT_NE(five, nullptr);
+      EXPECT_NEAR(five->y, first->y, 1e-9) << "a number before an ordinary word may stay behind";
+    }
+  }
+}
+
 TEST(OliviewLayout, TablesAlignNumbersAndRepeatTheirHead) {
   static double v[150];
   for (int i = 0; i < 150; i++) v[i] = (i % 2 ? -1 : 1) * 1.25 * (i + 1) * (i % 7 + 1);

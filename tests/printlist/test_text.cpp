@@ -93,8 +93,13 @@ TEST(OliText, FixedPointRuleAtTies) {
   EXPECT_STREQ(b, "0.3");
   Oli_Format_Fixed(b, sizeof b, 12.0, 2);
   EXPECT_STREQ(b, "12.00");
+  /* rounded first, then the sign of a zero dropped */
   Oli_Format_Fixed(b, sizeof b, -0.004, 2);
-  EXPECT_STREQ(b, "-0.00");
+  EXPECT_STREQ(b, "0.00");
+  Oli_Format_Fixed(b, sizeof b, -0.005, 2);
+  EXPECT_STREQ(b, "-0.01");
+  Oli_Format_Fixed(b, sizeof b, -0.4, 0);
+  EXPECT_STREQ(b, "0");
   Oli_Format_Fixed(b, sizeof b, 1234.5678, 3);
   EXPECT_STREQ(b, "1234.568");
   Oli_Format_Fixed(b, 4, 1234.5, 1);
@@ -210,4 +215,28 @@ TEST(OliText, VersionLineWithoutVersionFile) {
   if (!keep.empty()) setenv("EXEC", keep.c_str(), 1);
   /* 19 characters: 0 - 19 x 0.13333 + 1 + 17 = 15.4667 cm */
   EXPECT_EQ(c.text(), "#OLI_MARGINS 1 15.4667 0\n" + para("3", "SPLICE Version: ???") + "#OLI_MARGINS 1 0 0\n");
+}
+
+/* A number that printf rounded to zero loses its sign in every text of the report; a minus
+** that is a hyphen, or the sign of a number that is not zero, stays. */
+TEST(OliText, SignedZerosLoseTheirSign) {
+  struct Case {
+    const char *in, *out;
+  } cases[] = {
+      {"y = -0.00 cm", "y = 0.00 cm"},
+      {"-0.00", "0.00"},
+      {"(-0.000)", "(0.000)"},
+      {"|-0|", "|0|"},
+      {"t = -0 mm", "t = 0 mm"},
+      {"a = -0.05, b = -0.50, c = -10.00", "a = -0.05, b = -0.50, c = -10.00"},
+      {"DIN EN 1995-1-1, 8.2.2", "DIN EN 1995-1-1, 8.2.2"},
+      {"LF-0", "LF-0"},
+      {"x\xCE\\i\xCEr-0.00", "x\xCE\\i\xCEr0.00"},
+      {"-0.", "-0."},
+  };
+  for (const Case &c : cases) {
+    char out[256];
+    Oli_Prepare_Text(c.in, out, sizeof out);
+    EXPECT_STREQ(out, c.out) << c.in;
+  }
 }

@@ -5,6 +5,7 @@
 */
 #include "results_test_util.h"
 
+#include <cmath>
 #include <string>
 
 #include "foundation/codepage.h"
@@ -81,10 +82,122 @@ TEST(Timber, PrintedLinesAndResult)
     /* sigma_t = 20 kN / 200 cm² = 1.0 N/mm²; f_t,0,d = 14.5 * 0.9 / 1.3 = 10.038 -> 0.0996 */
     EXPECT_NEAR(u, 1.0 / (14.5 * 0.9 / 1.3), 1e-4);
     EXPECT_NE(s.find("Mittelholz: \xCC\xCE\\t,d\xCEr = 1.00 N/mm"), std::string::npos) << s;
-    EXPECT_NE(s.find("Maximale Ausnutzung der Holzlamellen u\xCE\\max\xCEr = 0.10 \xF3 1"),
-              std::string::npos);
-    /* the k_cr line of the annex (fixed values: 1 means the fixed k_cr) */
+    /* outer plates: the member is the timber, not lamellas */
+    EXPECT_NE(s.find("Maximale Ausnutzung des Holzes u\xCE\\max\xCEr = 0.10 \xF3 1"),
+              std::string::npos) << s;
+    /* the k_cr line of the annex: k_cr is a number, whatever rule gave it */
     EXPECT_NE(s.find("mit k\xCE\\cr\xCEr = "), std::string::npos);
+    EXPECT_EQ(s.find("1/[N/mm"), std::string::npos);
+    /* a tension splice: the shear is V_d itself */
+    EXPECT_NE(s.find("(mit V\xCE\\d\xCEr = 0.00 kN)"), std::string::npos);
+}
+
+/* Side timbers 2 x 6/20 cm and middle member 10/20 cm of C24 in a tension splice, N_d 48 kN,
+** kmod 0.9, gamma_M 1.3: the side timbers' design tensile strength carries the reduction
+** factor of symmetric tension joints, printed with its value, rule and source. */
+TEST(Timber, SideTimbersPrintTheirReducedTensileStrength)
+{
+    struct Case {
+        int type, predrilled, rule_on;
+        int mat, grade;                 /* side timbers */
+        double h_s;                     /* cm */
+        double f_t_0_d;                 /* N/mm², worked by hand */
+        const char *line;               /* the printed strength line */
+        const char *rule;               /* the printed rule, or null */
+    };
+    /* sigma_t,0,d = 48 kN / (2 x 120 cm²) = 2.00 N/mm²; f_t,0,k = 14.5 N/mm² (EN 338, C24):
+    ** nails not pre-drilled: 14.5 x 0.9 / 1.3 / 1.5 = 6.692 N/mm², u = 2.00 / 6.692 = 0.299;
+    ** dowels: 0.4 x 14.5 x 0.9 / 1.3 = 4.015 N/mm², u = 0.498;
+    ** annex without the rule: 14.5 x 0.9 / 1.3 = 10.038 N/mm², u = 0.199;
+    ** GL24h side timbers 2 x 6/40 cm (sigma 1.00 N/mm²) carry k_h = (600 / 400)^0.1 = 1.0414 of
+    ** the annex: 1.0414 x 19.2 x 0.9 / 1.3 / 1.5 = 9.228 N/mm² */
+    const Case cases[] = {
+        {0, 0, 1, 0, 5, 20.0, 14.5 * 0.9 / 1.3 / 1.5, "k\xCE\\red\xCEr x f\xCE\\t,0,k\xCEr x k\xCE\\mod\xCEr / \xC0\xCE\\M\xCEr = "
+                             "0.667 x 14.50 x 0.90 / 1.30 = 6.69 N/mm",
+         "mit k\xCE\\red\xCEr = 1/1.5 nach DIN EN 1995-1-1/NA, NCI NA.8.1.6"},
+        {29, 0, 1, 0, 5, 20.0, 0.4 * 14.5 * 0.9 / 1.3, "= 0.400 x 14.50 x 0.90 / 1.30 = 4.02 N/mm",
+         "mit k\xCE\\red\xCEr = 0.4 nach DIN EN 1995-1-1/NA, NCI NA.8.1.6"},
+        {29, 0, 0, 0, 5, 20.0, 14.5 * 0.9 / 1.3, "f\xCE\\t,0,d\xCEr = f\xCE\\t,0,k\xCEr x k\xCE\\mod\xCEr / \xC0\xCE\\M\xCEr = 14.50 x "
+                        "0.90 / 1.30 = 10.04 N/mm", nullptr},
+        {0, 0, 1, 2, 2, 40.0, std::pow(1.5, 0.1) * 19.2 * 0.9 / 1.3 / 1.5,
+         "k\xCE\\red\xCEr x k\xCE\\h\xCEr x f\xCE\\t,0,k\xCEr x k\xCE\\mod\xCEr / \xC0\xCE\\M\xCEr = 0.667 x "
+         "1.041 x 19.20 x 0.90 / 1.30 = 9.23 N/mm", "mit k\xCE\\red\xCEr = 1/1.5"},
+    };
+    for (const Case &k : cases) {
+        C24_Member_10_20();
+        Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Splice_Input.mat_side = k.mat;
+        Splice_Input.grade_side = k.grade;
+        Splice_Input.t_s = 6.0;
+        Splice_Input.h_s = k.h_s;
+        Splice_Input.gamma_m_side = 1.3;
+        Splice_Input.vbm_type = k.type;
+        Splice_Input.predrilled = k.predrilled;
+        Nad_Record.ec5.na816_tension_reduction = k.rule_on;
+        Set_Lkom(0, 0, 0.0, 48.0, 0.0);
+        FILE *f = tmpfile();
+        double u_m = 0, u_s = 0;
+        Oli_Holz_Nachweis(f, 0, 0, &u_m, &u_s);
+        const std::string s = Slurp(f);
+        fclose(f);
+        const double sigma = 48.0 * 10.0 / (2.0 * 6.0 * k.h_s);
+        EXPECT_NEAR(u_s, sigma / k.f_t_0_d, 1e-4) << k.type;
+        EXPECT_NEAR(u_m, 2.4 / (14.5 * 0.9 / 1.3), 1e-9) << k.type;
+        EXPECT_NE(s.find(k.h_s == 20.0 ? "Seitenh\x94lzer: \xCC\xCE\\t,d\xCEr = 2.00 N/mm"
+                                        : "Seitenh\x94lzer: \xCC\xCE\\t,d\xCEr = 1.00 N/mm"),
+                  std::string::npos) << s;
+        EXPECT_NE(s.find(k.line), std::string::npos) << s;
+        if (k.rule) EXPECT_NE(s.find(k.rule), std::string::npos) << s;
+        else EXPECT_EQ(s.find("k\xCE\\red"), std::string::npos) << s;
+        EXPECT_NE(s.find("des Mittelholzes bzw. der Seitenh\x94lzer"), std::string::npos) << s;
+    }
+    /* Without an annex the DIN 1052 rule applies and is named. */
+    C24_Member_10_20();
+    Use_Annex(false);
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.h_s = 20.0;
+    Splice_Input.gamma_m_side = 1.3;
+    Splice_Input.vbm_type = 29;
+    Set_Lkom(0, 0, 0.0, 48.0, 0.0);
+    FILE *f = tmpfile();
+    Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
+    const std::string s = Slurp(f);
+    fclose(f);
+    EXPECT_NE(s.find("mit k\xCE\\red\xCEr = 0.4 nach DIN 1052, 11.1.2"), std::string::npos) << s;
+}
+
+/* In a bending splice the shear at the joint is V = max(|V_d|; |V_d| / 2 + k_xr |M_v,d| / 2);
+** the report prints its derivation and calls it V, not V_d. */
+TEST(Timber, BendingSplicePrintsTheJointShear)
+{
+    struct Case {
+        double k_xr;                    /* 1/cm */
+        const char *line;
+        const char *member;
+    };
+    /* V_d 10 kN, M_v,d 30 kNm: k_xr 0.02 1/cm = 2 1/m: 10 / 2 + 2 x 30 / 2 = 35 kN;
+    ** k_xr 0.001 1/cm = 0.1 1/m: 5 + 1.5 = 6.5 kN < 10 kN, so V = V_d = 10 kN */
+    const Case cases[] = {
+        {0.02, "= max(10.00; 10.00 / 2 + 2.0000 1/m x 30.00 kNm / 2) = 35.00 kN", "(mit V = 35.00 kN)"},
+        {0.001, "= max(10.00; 10.00 / 2 + 0.1000 1/m x 30.00 kNm / 2) = 10.00 kN", "(mit V = 10.00 kN)"},
+    };
+    for (const Case &k : cases) {
+        C24_Member_10_20();
+        Splice_Input.splice_kind = SPLICE_BENDING;
+        Splice_Input.k_xr = k.k_xr;
+        Lkom_Entry *c = Set_Lkom(0, 0, 28.0, 0.0, 10.0);
+        c->M_distr = 30.0;
+        FILE *f = tmpfile();
+        Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
+        const std::string s = Slurp(f);
+        fclose(f);
+        EXPECT_NE(s.find(k.line), std::string::npos) << s;
+        EXPECT_NE(s.find(k.member), std::string::npos) << s;
+        EXPECT_EQ(s.find("(mit V\xCE\\d"), std::string::npos) << s;
+    }
 }
 
 TEST(Timber, NoPartialFactorIsReportedNotDivided)

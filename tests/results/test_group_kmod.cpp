@@ -268,9 +268,9 @@ TEST(GroupKmod, TheReportPrintsTheKmodUsed)
     /* strengths of C24 with 0.6 and 0.9 over 1.3 */
     EXPECT_NE(s.find("f\xCE\\t,d\xCEr = 6.69 N/mm"), std::string::npos);
     EXPECT_NE(s.find("f\xCE\\t,d\xCEr = 10.04 N/mm"), std::string::npos);
-    const size_t first = s.find("8.00 KNm, k\xCE\\mod\xCEr = 0.60");
+    const size_t first = s.find("8.00 kNm, k\xCE\\mod\xCEr = 0.60");
     ASSERT_NE(first, std::string::npos);
-    EXPECT_NE(s.find("8.00 KNm, k\xCE\\mod\xCEr = 0.90", first), std::string::npos);
+    EXPECT_NE(s.find("8.00 kNm, k\xCE\\mod\xCEr = 0.90", first), std::string::npos);
     /* no 0.90 in the lines of the permanent group */
     EXPECT_GT(s.find("k\xCE\\mod\xCEr = 0.90"), first);
 }

@@ -170,8 +170,8 @@ TEST(PrintSystemKinds, InnerPlatesAndLap)
     Splice_Input.print.sections = 0;
     std::string s = System_Section();
     /* (12 - 2) / 3 = 3.33 cm between and beside the plates */
-    EXPECT_TRUE(Has(s, "Sto\xE1 mit 2 Blech(en) => 4 schnittige Verbindung mit t\xCE\\red\xCEr = 3.33 cm")) << s;
-    EXPECT_TRUE(Has(s, "Blechdicke t=10.0 mm in "));
+    EXPECT_TRUE(Has(s, "Sto\xE1 mit 2 Blech(en) => 4-schnittige Verbindung mit t\xCE\\red\xCEr = 3.33 cm")) << s;
+    EXPECT_TRUE(Has(s, "Blechdicke t = 10.0 mm in "));
     EXPECT_TRUE(Has(s, "Holz: t = 12.0 cm, t\xCE\\red\xCEr = 3.33 cm, A\xCE\\n,red\xCEr = "));
 
     Splice_Input.connection_kind = CONN_LAP;

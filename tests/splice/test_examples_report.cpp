@@ -1,8 +1,10 @@
 /*
-** The example components end to end: each is started headless in a scratch copy of its folder,
-** opens the utilisation page and prints; the print list, the three plot files and the PDF are
-** there, the PDF is A4 with the report's headings and the component's title, the printer showed
-** no warning, and page 1 of the report matches its golden picture within a small tolerance.
+** The example components end to end, and a splice with a dense fastener pattern beside them:
+** each is started headless in a scratch copy of its folder, opens the utilisation page and
+** prints; the print list, the three plot files and the PDF are there, the PDF is A4 with the
+** report's headings and the component's title, the printer showed no warning, the print list
+** equals its golden file and page 1 of each example matches its golden picture within a small
+** tolerance.
 */
 #include <gtest/gtest.h>
 
@@ -29,17 +31,26 @@
 namespace {
 
 struct Example {
-    const char *name;       /* folder below examples/ and component identifier */
+    const char *name;       /* component identifier and the name of its folder */
     const char *title;      /* first line of the title file, UTF-8 */
     const char *fastener;   /* what the report's input data name the fastener */
+    const char *folder;     /* the folder that holds it, below the source tree */
 };
 
+/* The examples of examples/ (every one of them, see the last test), then the splices of the
+** tests' own data. */
 const Example Examples[] = {
-    {"zugstoss_nagel", "Zugstoß Untergurt Achse B, Seitenhölzer genagelt", "Nagel, 4.2 x 110.0 mm"},
+    {"zugstoss_nagel", "Zugstoß Untergurt Achse B, Seitenhölzer genagelt", "Nagel, 4.2 x 110.0 mm",
+     "examples"},
     {"biegestoss_stabduebel", "Biegestoß Pfette Achse 3, innenliegende Bleche mit Stabdübeln",
-     "Stabdübel 16 mm"},
-    {"druckstoss_bolzen", "Druckstoß Stütze C4, außenliegende Bleche mit Bolzen", "Bolzen 20 mm"},
+     "Stabdübel 16 mm", "examples"},
+    {"druckstoss_bolzen", "Druckstoß Stütze C4, außenliegende Bleche mit Bolzen", "Bolzen 20 mm",
+     "examples"},
+    /* bending splice, side timbers nailed in 13 staggered rows and 12 grouped columns */
+    {"dichtes_raster", "Biegestoß mit dichtem Nagelbild, versetzt und in Gruppen",
+     "Nagel, 4.2 x 110.0 mm", "tests/splice/data"},
 };
+const int Example_Folder_Count = 3;
 
 bool Have_Tool(const char *name)
 {
@@ -139,8 +150,8 @@ protected:
         /* one folder per test and example: the tests of this file may run at the same time */
         const char *test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::string dir = std::string(old_cwd) + "/report_" + test + "_" + ex.name;
-        std::string cmd = "rm -rf '" + dir + "' && mkdir -p '" + dir + "' && cp '" + root + "/examples/"
-                        + ex.name + "'/* '" + dir + "'/";
+        std::string cmd = "rm -rf '" + dir + "' && mkdir -p '" + dir + "' && cp '" + root + "/" + ex.folder
+                        + "/" + ex.name + "'/* '" + dir + "'/";
         if (system(cmd.c_str()) != 0) return -1;
         if (chdir(dir.c_str()) != 0) return -1;
         setenv("TEMP", dir.c_str(), 1);
@@ -166,7 +177,8 @@ int Count_Prefix(const std::vector<std::string> &log, const char *prefix)
 }  // namespace
 
 /* Each example prints its print list, its three plot files and the PDF; the printer's only
-** message is the one that names the PDF. */
+** message is the one that names the PDF. The print list is the one of
+** tests/golden/examples/<name>_01.oli, byte for byte (SPLICE_UPDATE_GOLDEN=1 writes it). */
 TEST_F(ExampleReport, EveryExamplePrintsItsListPlotsAndPdfWithoutAWarning)
 {
     for (const Example &ex : Examples) {
@@ -202,6 +214,23 @@ TEST_F(ExampleReport, EveryExamplePrintsItsListPlotsAndPdfWithoutAWarning)
         EXPECT_TRUE(layout.warnings.empty()) << ex.name << ": " << (layout.warnings.empty() ? "" : layout.warnings[0]);
         EXPECT_EQ(layout.title, ex.title);
         EXPECT_GE(layout.pages.size(), 2u) << ex.name;
+
+        const std::string golden = std::string(SPLICE_GOLDEN_DIR) + "/examples/" + base + "_01.oli";
+        const std::string got = Slurp(base + "_01.oli");
+        const char *update = getenv("SPLICE_UPDATE_GOLDEN");
+        if (update && *update == '1') {
+            std::ofstream(golden, std::ios::binary) << got;
+        } else {
+            const std::string want = Slurp(golden);
+            EXPECT_FALSE(want.empty()) << golden << " missing";
+            if (got != want) {
+                /* the first line that differs */
+                size_t i = 0, line = 1;
+                while (i < got.size() && i < want.size() && got[i] == want[i])
+                    if (got[i++] == '\n') line++;
+                ADD_FAILURE() << base << "_01.oli differs from " << golden << " in line " << line;
+            }
+        }
     }
 }
 
@@ -286,11 +315,11 @@ TEST_F(ExampleReport, TheTestsCoverEveryExampleFolder)
         folders.push_back(n);
     }
     closedir(d);
-    EXPECT_EQ(folders.size(), sizeof Examples / sizeof Examples[0]);
+    EXPECT_EQ((int)folders.size(), Example_Folder_Count);
     for (const std::string &f : folders) {
         const Example *ex = nullptr;
         for (const Example &e : Examples)
-            if (f == e.name) ex = &e;
+            if (f == e.name && std::string(e.folder) == "examples") ex = &e;
         ASSERT_NE(ex, nullptr) << "examples/" << f << " has no entry in this test";
         std::string txt = Slurp(root + "/examples/" + f + "/" + f + "_01.txt");
         std::string first = txt.substr(0, txt.find_first_of("\r\n"));
