@@ -174,12 +174,9 @@ double Calc_Rk_Dowel_Bolt(SIMPLIFIED_RULE_ARGS)
     const double t1_req = Calc_T1_Req(d, 29, 1, 0, fitted_bolt, threaded_rod, alpha_1, alpha_2,
                                       0.0, fu, t1, t2, rho_1, rho_2, mat_1, mat_2, grade_1,
                                       grade_2, user, nullptr);
-    const double t2_req = shear_planes == 1
-        ? Calc_T1_Req_B(d, 29, 1, 0, fitted_bolt, threaded_rod, alpha_1, alpha_2, 0.0, fu, t1, t2,
-                        rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user, nullptr)
-        : Calc_T2_Req(shear_planes, d, length, 90.0, 29, 1, 0, fitted_bolt, threaded_rod, alpha_1,
-                      alpha_2, 0.0, fu, t1, t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2,
-                      user, nullptr);
+    const double t2_req = Calc_T2_Req(shear_planes, d, length, 90.0, 29, 1, 0, fitted_bolt,
+                                      threaded_rod, alpha_1, alpha_2, 0.0, fu, t1, t2, rho_1,
+                                      rho_2, mat_1, mat_2, grade_1, grade_2, user, nullptr);
     double ratio = 1.0;
     if (!(t1_req <= t1 && t2_req <= t2)) {
         ratio = std::min(t1_req > 0.0 ? t1 / t1_req : 1.0, t2_req > 0.0 ? t2 / t2_req : 1.0);

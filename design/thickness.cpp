@@ -91,8 +91,9 @@ double Calc_T1_Req_B(double d, int type, int predrilled, int variant, int fitted
 
 /*
 ** Return the required thickness of the point-side member: 1.15 (2 + 2 / sqrt(1 + b))
-** sqrt(My / (fh,2 d)) for a plain nail ending in member 2, else 1.15 (4 / sqrt(1 + b))
-** sqrt(My / (fh,2 d)) (DIN 1052, eq. (209), (210)); 5 dc for connectors.
+** sqrt(My / (fh,2 d)) for a plain nail ending in member 2 and for a dowel or bolt in single shear
+** (kind 1), else 1.15 (4 / sqrt(1 + b)) sqrt(My / (fh,2 d)) (DIN 1052, eq. (209), (210));
+** 5 dc for connectors.
 */
 double Calc_T2_Req(int kind, double d, double length, double axis_angle, int type,
                    int predrilled, int variant, int fitted, int threaded, double alpha1,
@@ -107,10 +108,14 @@ double Calc_T2_Req(int kind, double d, double length, double axis_angle, int typ
                          alpha1, alpha2, t1, t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2);
     const double beta = fh1 != 0.0 ? fh2 / fh1 : 0.0;
     const double root = Hinge_Root(my, fh2, d);
+    const double single = 1.15 * (2.0 + 2.0 / std::sqrt(1.0 + beta)) * root;
     if (type == 0) {
         const int cs = Calc_Vbm_Penetration(kind, d, length, axis_angle, t1, t2, nullptr, nullptr);
-        if (cs == 1 || cs == 2) return 1.15 * (2.0 + 2.0 / std::sqrt(1.0 + beta)) * root;
+        if (cs == 1 || cs == 2) return single;
     }
+    /* a dowel or bolt in single shear: the point-side member of eq. (209), not the middle
+    ** member of a double-shear joint */
+    if ((type == 29 || type == 30) && kind == 1) return single;
     return 1.15 * (4.0 / std::sqrt(1.0 + beta)) * root;
 }
 

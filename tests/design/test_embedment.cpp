@@ -164,3 +164,31 @@ TEST(Thickness, RequiredThicknessesAndReduction)
     EXPECT_DOUBLE_EQ(Calc_Plate_Share_Factor(4.0, 0.5, &t), 1.2);
     EXPECT_DOUBLE_EQ(t, 38.0);
 }
+
+TEST(Thickness, DowelSingleShearPointSideMember)
+{
+    Standard_Scope din(false);
+    /* DIN 1052, 12.2.2: dowel d 16, fu 400, C24 (rho_k 350), force along the grain of member 1
+    ** and across the grain of member 2:
+    ** fh,1 = 0.082 (1 - 0.16) 350 = 24.108, k90 = 1.35 + 0.015 * 16 = 1.59,
+    ** fh,2 = 24.108 / 1.59 = 15.1623, beta = 0.62893, My = 0.3 * 400 * 16^2.6 = 162141.1;
+    ** single shear, point side (eq. (209)): t2,req = 1.15 (2 + 2 / sqrt(1.62893))
+    ** sqrt(162141.1 / (15.1623 * 16)) = 1.15 * 3.56699 * 25.8530 = 106.05
+    ** (the head-side form 2 sqrt(beta / (1 + beta)) + 2 would give 96.41);
+    ** t1,req = 1.15 (2 sqrt(0.38611) + 2) sqrt(162141.1 / (24.108 * 16)) = 76.457 */
+    const double half_pi = 3.14159265359 / 2.0;
+    EXPECT_NEAR(Calc_T2_Req(1, 16.0, 200.0, 90.0, 29, 1, 0, 0, 0, 0.0, half_pi, 0.0, 400.0, 100.0,
+                            100.0, 350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr), 106.050, 0.001);
+    /* double shear keeps the middle-member form 1.15 * 4 / sqrt(1.62893) * 25.8530 = 93.178 */
+    EXPECT_NEAR(Calc_T2_Req(2, 16.0, 200.0, 90.0, 29, 1, 0, 0, 0, 0.0, half_pi, 0.0, 400.0, 100.0,
+                            100.0, 350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr), 93.178, 0.001);
+    /* the simplified rule with t1 = t2 = 100: ratio 100 / 106.050 = 0.94295;
+    ** Rk = 0.94295 sqrt(2 * 0.62893 / 1.62893) sqrt(2 * 162141.1 * 24.108 * 16) = 9267.39 */
+    Connection_Result r{};
+    const double rk = Calc_Rk_Dowel_Bolt(29, 16.0, 200.0, 400.0, 1, 0, 1, 0, 1, 90.0, 100.0, 100.0,
+                                         350.0, 350.0, 0.0, half_pi, 0, 0, 0, 0, nullptr, &r);
+    EXPECT_NEAR(r.t_req_1, 76.457, 0.001);
+    EXPECT_NEAR(r.t_req_2, 106.050, 0.001);
+    EXPECT_NEAR(r.k_red, 0.94295, 0.00001);
+    EXPECT_NEAR(rk, 9267.39, 0.01);
+}
