@@ -20,6 +20,23 @@ struct Spacing_Case {
     int screw_predrilled;   /* rule functions: ETA-11/0190 screws take the pre-drilled rules */
 };
 
+/*
+** Angle of the unloaded end (degrees): the force-to-grain angle of the design points to the loaded
+** end, for an angle below 90 degrees the unloaded end sees the force turned by 180 degrees.
+*/
+inline double Unloaded_End_Angle(double alpha_deg)
+{
+    return alpha_deg < 90.0 ? alpha_deg + 180.0 : alpha_deg;
+}
+
+/* The bands 90 <= a < 150 and 210 <= a < 270 of the unloaded end in which a3,c of dowels and
+** bolts grows with |sin a| (EN 1995-1-1, Tables 8.4 and 8.5). */
+inline bool Unloaded_End_Band(double alpha_deg)
+{
+    const double a = Unloaded_End_Angle(alpha_deg);
+    return (a >= 90.0 && a < 150.0) || (a >= 210.0 && a < 270.0);
+}
+
 /* Values in the order a1, a2, a3t, a3c, a4t, a4c. Return the DIN rule index (0: no rule). */
 int Spacing_Rules_Lvl(const Spacing_Case &c, double v[6]);
 int Spacing_Rules_General(const Spacing_Case &c, double v[6]);

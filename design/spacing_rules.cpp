@@ -47,8 +47,7 @@ double Basic_Distance(int which, int mat, double rho_k, double t, int type, doub
     const double a = alpha * Pi / 180.0;
     const double c = std::cos(a), s = std::sin(a), ac = std::fabs(c), as = std::fabs(s);
     const double st = std::sin(theta * Pi / 180.0);
-    const bool band = (alpha >= 90.0 && alpha < 150.0) || (alpha > 30.0 && alpha < 60.0);
-    const bool band3 = alpha >= 210.0 && alpha < 270.0;
+    const bool band = Unloaded_End_Band(alpha);
     double v = 6.0 * d;
     switch (Basic_Group_Of(type, d)) {
     case G_BOLT:
@@ -58,10 +57,8 @@ double Basic_Distance(int which, int mat, double rho_k, double t, int type, doub
         case A1: v = (4.0 + 3.0 * ac) * d; break;
         case A2: v = 4.0 * d; break;
         case A3C:
-            if (dowel) v = (band || band3) ? std::max(as * std::max(7.0 * d, 105.0), 3.0 * d) : 3.0 * d;
-            else if (band) v = (1.0 + 6.0 * s) * d;
-            else if (band3) v = (1.0 + 6.0 * as) * d;
-            else v = 4.0 * d;
+            if (dowel) v = band ? std::max(as * std::max(7.0 * d, 105.0), 3.0 * d) : 3.0 * d;
+            else v = band ? (1.0 + 6.0 * as) * d : 4.0 * d;
             break;
         case A3T: v = std::max(7.0 * d, 105.0); break;
         case A4C: v = 3.0 * d; break;

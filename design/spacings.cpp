@@ -32,13 +32,11 @@ Angles Angles_Of(const Spacing_Case &c)
                   c.alpha * 180.0 / c.pi};
 }
 
-/* EN 1995-1-1, Table 8.4: a3,c of bolts by the angle bands. */
+/* EN 1995-1-1, Table 8.4: a3,c of bolts, (1 + 6 |sin a|) d in the bands of the unloaded end,
+** else 4 d. */
 double Bolt_A3c_Ec5(const Angles &g, double d)
 {
-    if ((g.deg >= 90.0 && g.deg < 150.0) || (g.deg > 30.0 && g.deg < 60.0)) return (1.0 + 6.0 * g.s) * d;
-    if (g.deg >= 150.0 && g.deg < 210.0) return 4.0 * d;
-    if (g.deg >= 210.0 && g.deg < 270.0) return (1.0 + 6.0 * std::fabs(g.s)) * d;
-    return 4.0 * d;
+    return Unloaded_End_Band(g.deg) ? (1.0 + 6.0 * g.sa) * d : 4.0 * d;
 }
 
 /* Bolts not fitted (EN 1995-1-1, Table 8.4; DIN 1052, Table 12). */
@@ -60,8 +58,8 @@ void Dowel_Rules(const Angles &g, double d, bool ec5, double v[6])
     v[1] = 3.0 * d;
     v[2] = std::max(7.0 * d, 80.0);
     if (ec5) {
-        const double a = g.deg < 90.0 ? g.deg + 180.0 : g.deg;
-        if ((a >= 90.0 && a < 150.0) || (a >= 210.0 && a < 270.0)) v[3] = g.sa * v[2];
+        const double a = Unloaded_End_Angle(g.deg);
+        if (Unloaded_End_Band(g.deg)) v[3] = g.sa * v[2];
         else if (a >= 150.0 && a < 210.0) v[3] = std::max(3.5 * d, 40.0);
         else v[3] = 3.5 * d;
     } else {
@@ -197,17 +195,13 @@ int Spacing_Rules_Lvl(const Spacing_Case &c, double v[6])
         v[1] = q ? (type == 29 ? 3.0 : 4.0) * d : 4.0 * d;
         v[4] = std::max((2.0 + 2.0 * g.s) * d, 3.0 * d);
         v[5] = 3.0 * d;
-        const bool band = (g.deg >= 90.0 && g.deg < 150.0) || (g.deg > 30.0 && g.deg < 60.0);
         if (!q) {
             v[0] = (4.0 + 3.0 * g.ca) * d;
             v[2] = std::max(7.0 * d, 105.0);
-            if (type == 29) {
-                const bool b = band || (g.deg >= 210.0 && g.deg < 270.0);
-                v[3] = b ? std::max(g.sa * v[2], 3.0 * d) : 3.0 * d;
-            } else {
+            if (type == 29)
+                v[3] = Unloaded_End_Band(g.deg) ? std::max(g.sa * v[2], 3.0 * d) : 3.0 * d;
+            else
                 v[3] = Bolt_A3c_Ec5(g, d);
-                if (g.deg >= 150.0 && g.deg < 210.0) v[3] = 4.0 * d;
-            }
         } else {
             v[0] = type == 29 ? (3.0 + g.ca) * d : 4.0 * d;
             v[2] = std::max(4.0 * d, 60.0);

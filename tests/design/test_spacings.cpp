@@ -154,3 +154,45 @@ TEST(MinSpacings, ConnectorsAndUncoveredTypes)
                                 &a2, nullptr, nullptr, nullptr, nullptr), 2);
     EXPECT_NEAR(a2, 20.0, 1e-9);
 }
+
+TEST(MinSpacings, BoltUnloadedEndByAngle)
+{
+    Standard_Scope en(true);
+    const int c24 = Grade_Index(0, "C24");
+    ASSERT_GE(c24, 0);
+    /* EN 1995-1-1, Table 8.4, bolt d 16 not fitted: for a force at alpha below 90 degrees the
+    ** unloaded end sees alpha + 180: 210 <= a < 270 gives (1 + 6 |sin a|) d,
+    ** 150 <= a < 210 gives 4 d.
+    **   0: 4 * 16 = 64;  20: 64;  30: (1 + 6 * 0.5) 16 = 64;
+    **   60: (1 + 6 * 0.866025) 16 = 99.138;  75: (1 + 6 * 0.965926) 16 = 108.729;
+    **   89: (1 + 6 * 0.999848) 16 = 111.985;  90: (1 + 6) 16 = 112;
+    **   120: (1 + 6 * 0.866025) 16 = 99.138;  160: 64 */
+    const double angles[] = {0.0, 20.0, 30.0, 60.0, 75.0, 89.0, 90.0, 120.0, 160.0};
+    const double expect[] = {64.0, 64.0, 64.0, 99.138, 108.729, 111.985, 112.0, 99.138, 64.0};
+    for (int i = 0; i < 9; i++) {
+        Six s;
+        EXPECT_EQ(Min_Spacings(s, 30, 0, 350.0, 16.0, angles[i]), 4) << angles[i];
+        EXPECT_NEAR(s.v[3], expect[i], 0.001) << angles[i];
+        /* the rule functions of the fastener page give the same value */
+        EXPECT_NEAR(Calc_Vbm_Min_A3c_Mat(0, c24, 100.0, 30, 16.0, 0, 0, 0, 0, angles[i]),
+                    expect[i], 0.001) << angles[i];
+        /* and so does the basic table (material 20) */
+        EXPECT_NEAR(Calc_Vbm_Min_A3c(20, 350.0, 100.0, 30, 16.0, 0, 0, angles[i]), expect[i],
+                    0.001) << angles[i];
+    }
+    /* the bolt of a ring connector bounds a3,c the same way: dc 65 with a 24 mm bolt at 60
+    ** degrees: the bolt's (1 + 6 * 0.866025) 24 = 148.708 lies above the connector's own
+    ** (0.4 + 1.6 * 0.866025) 65 = 116.067 */
+    Six s;
+    Min_Spacings(s, 25, 0, 350.0, 65.0, 60.0, 0, 0, 24.0);
+    EXPECT_NEAR(s.v[3], 148.708, 0.001);
+    /* a dowel in laminated veneer lumber (material 10), d 16, at 60 degrees:
+    ** |sin 60| max(7 * 16, 105) = 0.866025 * 112 = 96.995; at 20 degrees 3 d = 48 */
+    Min_Spacings(s, 29, 10, 480.0, 16.0, 60.0);
+    EXPECT_NEAR(s.v[3], 96.995, 0.001);
+    Min_Spacings(s, 29, 10, 480.0, 16.0, 20.0);
+    EXPECT_NEAR(s.v[3], 48.0, 1e-9);
+    /* a bolt in it: (1 + 6 |sin 60|) 16 = 99.138 */
+    Min_Spacings(s, 30, 10, 480.0, 16.0, 60.0);
+    EXPECT_NEAR(s.v[3], 99.138, 0.001);
+}
