@@ -68,12 +68,16 @@ void Line_Thread_Split(const Vbm_Screw_Line &line, bool layout_second, double l_
     *l_t += e;
 }
 
-/* Bolt steel capacity: pi d²/4 times fu / 1.25 of its steel grade, or the given fu. */
+/*
+** Bolt steel capacity, EN 1993-1-8, Table 3.4: F_t,Rd = k2 f_ub A_s / gamma_M2 with k2 = 0.9,
+** gamma_M2 = 1.25 and the tensile stress area A_s; a given fu (no steel grade) is taken as it
+** stands, without gamma_M2.
+*/
 double Steel_Capacity(const Connection_Input &in, double d)
 {
     const double f = in.steel_grade >= 0
         ? Get_Stahlguete(static_cast<uint32_t>(in.steel_grade))->fu / 1.25 : in.fu;
-    return DESIGN_PI * d * d / 4.0 * f;
+    return 0.9 * f * Calc_Bolt_Stress_Area(d);
 }
 
 } // namespace

@@ -374,6 +374,25 @@ double Calc_Thread_Area(double d, double washer_d)
          - DESIGN_PI * (d + 2.0) * (d + 2.0) / 4.0;
 }
 
+/*
+** Return the tensile stress area A_s of a metric bolt with coarse thread of nominal diameter d in
+** mm² (ISO 898-1, M6 to M48): the area of the largest standard size not above d; below M6
+** pi (0.85 d)² / 4, above M48 pi (0.9 d)² / 4, both close to pi (d - 0.9382 P)² / 4.
+*/
+double Calc_Bolt_Stress_Area(double d)
+{
+    static const struct { double d, area; } sizes[] = {
+        {6, 20.1}, {8, 36.6}, {10, 58.0}, {12, 84.3}, {14, 115.0}, {16, 157.0}, {18, 192.0},
+        {20, 245.0}, {22, 303.0}, {24, 353.0}, {27, 459.0}, {30, 561.0}, {33, 694.0},
+        {36, 817.0}, {39, 976.0}, {42, 1120.0}, {45, 1310.0}, {48, 1470.0}};
+    if (d < 6.0 - 1e-6) return DESIGN_PI * 0.85 * d * 0.85 * d / 4.0;
+    if (d > 48.0 + 1e-6) return DESIGN_PI * 0.9 * d * 0.9 * d / 4.0;
+    double area = sizes[0].area;
+    for (const auto &s : sizes)
+        if (s.d <= d + 1e-6) area = s.area;
+    return area;
+}
+
 /* ---------------------------------------------------------------- effective number */
 
 /* Return k_ef of EN 1995-1-1, Table 8.1, interpolated linearly in the spacing a1. */

@@ -28,6 +28,7 @@ double Calc_Fhead_Screw_C(int type, int head_form, double d_head, double d1, int
 double Calc_Washer_Area(double d, double outer_d);
 double Calc_Washer_Area_Alt(double d, double washer_d, double t);
 double Calc_Thread_Area(double d, double washer_d);
+double Calc_Bolt_Stress_Area(double d);
 double Calc_Vbm_K_Ef(double d, double a1, int predrilled);
 int Check_Vbm_Material_Pair(int type, int resin_coated, int predrilled, int unused1, int mat1,
                             int mat2, int unused2, int unused3);

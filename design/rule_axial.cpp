@@ -244,8 +244,9 @@ void Calc_Screw_Buckling(int mat, int grade, int type, int stainless, double d, 
 
 /*
 ** Return the characteristic tensile capacity of the fastener steel (N): the approvals' tables of
-** the screws, the caps of types 45 and 46, pi d²/4 fu / 1.25 for bolts (fu of the steel grade)
-** and every other type (the given fu), staples with two legs.
+** the screws, the caps of types 45 and 46, for bolts (fu of the steel grade) 0.9 fu A_s / 1.25
+** under EN 1993-1-8 (Table 3.4, tensile stress area A_s) and pi d²/4 fu / 1.25 under DIN, for
+** every other type pi d²/4 fu / 1.25 (the given fu), staples with two legs.
 */
 double Get_Vbm_Ftens_Rk(int type, int thread_layout, double d, int stainless, int steel_grade,
                         double fu)
@@ -259,7 +260,11 @@ double Get_Vbm_Ftens_Rk(int type, int thread_layout, double d, int stainless, in
     if (type == 45) return d < 3.2 ? 4500.0 : d < 3.8 ? 6500.0 : d < 4.1 ? 7500.0 : 17000.0;
     if (type == 46) return d < 4.1 ? 3500.0 : 4900.0;
     const double area = Pi * d * d / 4.0;
-    if (type == 30) return area * Get_Stahlguete(static_cast<uint32_t>(steel_grade))->fu / 1.25;
+    if (type == 30) {
+        const double f_ub = Get_Stahlguete(static_cast<uint32_t>(steel_grade))->fu;
+        if (Nad_Params != nullptr) return 0.9 * f_ub * Calc_Bolt_Stress_Area(d) / 1.25;
+        return area * f_ub / 1.25;
+    }
     if (type == 1) return 2.0 * area * fu / 1.25;
     return area * fu / 1.25;
 }

@@ -185,3 +185,40 @@ TEST(AxialEc5, ZeroPartialFactorIsNotDeterminable)
     EXPECT_EQ(r.r_ax_d, 0.0);
     EXPECT_EQ(r.msg_code, 168);
 }
+
+TEST(AxialEc5, BoltTensileCapacityOfTheStressArea)
+{
+    /* EN 1993-1-8, Table 3.4: F_t,Rd = 0.9 f_ub A_s / gamma_M2; M16 of grade 4.6 (f_ub 400,
+    ** A_s 157 mm²): 0.9 * 400 * 157 / 1.25 = 45216 N (the gross area without 0.9 would give
+    ** pi 16² / 4 * 400 / 1.25 = 64339.8) */
+    const int fk46 = 23;                              /* "FK 4.6" */
+    ASSERT_EQ(Get_Stahlguete(fk46 | STAHL_EC_TABLE)->fu, 400.0);
+    {
+        Standard_Scope en(true);
+        EXPECT_NEAR(Get_Vbm_Ftens_Rk(30, 0, 16.0, 0, fk46 | STAHL_EC_TABLE, 0.0), 45216.0, 1e-6);
+        /* M24 8.8: 0.9 * 800 * 353 / 1.25 = 203328; M12 4.6: 0.9 * 400 * 84.3 / 1.25 = 24278.4 */
+        EXPECT_NEAR(Get_Vbm_Ftens_Rk(30, 0, 24.0, 0, 27 | STAHL_EC_TABLE, 0.0), 203328.0, 1e-6);
+        EXPECT_NEAR(Get_Vbm_Ftens_Rk(30, 0, 12.0, 0, fk46 | STAHL_EC_TABLE, 0.0), 24278.4, 1e-6);
+        /* the design run's axial value: washer bearing 3 * 10 * pi/4 (58² - 18²) = 71628.3 above
+        ** the steel, which governs */
+        Connection_Input in = Axial_Input(30, 16.0);
+        in.steel_grade = fk46;
+        in.washer_d = 58.0;
+        Connection_Result r = Axial_Result(350.0, 350.0);
+        EXPECT_NEAR(Calc_Axial_Ec5(in, 60.0, 10.0, &r), 45216.0, 1e-6);
+        EXPECT_EQ(r.steel_governs, 1);
+        /* without a grade the given fu is taken as it stands: 0.9 * 320 * 157 = 45216 */
+        in.steel_grade = -1;
+        in.fu = 320.0;
+        Connection_Result s = Axial_Result(350.0, 350.0);
+        EXPECT_NEAR(Calc_Axial_Ec5(in, 60.0, 10.0, &s), 45216.0, 1e-6);
+        /* stress areas between and beyond the standard sizes */
+        EXPECT_DOUBLE_EQ(Calc_Bolt_Stress_Area(17.0), 157.0);
+        EXPECT_DOUBLE_EQ(Calc_Bolt_Stress_Area(48.0), 1470.0);
+        EXPECT_NEAR(Calc_Bolt_Stress_Area(5.0), 3.14159265359 * 4.25 * 4.25 / 4.0, 1e-9);
+        EXPECT_NEAR(Calc_Bolt_Stress_Area(52.0), 3.14159265359 * 46.8 * 46.8 / 4.0, 1e-9);
+    }
+    Standard_Scope din(false);
+    /* DIN 1052 keeps pi d² / 4 fu / 1.25 */
+    EXPECT_NEAR(Get_Vbm_Ftens_Rk(30, 0, 16.0, 0, fk46, 0.0), 64339.82, 0.01);
+}
