@@ -495,9 +495,10 @@ double Din571_Mode15(double fh, double d, double my, double my_f, double t_s, bo
 }
 
 /* Mode values of the outer-plate equations (index = mode 11..22). factors: mode factors, 1.15
-** and rope effect of the characteristic set. */
+** and rope effect of the characteristic set; every hinge mode adds the rope effect of the axial
+** capacity r_ax with the caps of EN 1995-1-1, 8.2.2(2) (Calc_Rope_Effect). */
 void Outer_Modes(const Outer_Case &c, int vbm_type, int proof_method, bool factors, double r_ax,
-                 double rope_fax, double t2, double r[23])
+                 double t2, double r[23])
 {
     const double fh = c.fh, d = c.d, t = c.t, my = c.my;
     const double k115 = factors ? 1.15 : 1.0;
@@ -511,7 +512,7 @@ void Outer_Modes(const Outer_Case &c, int vbm_type, int proof_method, bool facto
     r[12] = (p + rp(p, r_ax)) / g(12);
     r[13] = fh * t * d / g(13);
     p = Thick_Plate_Hinge(fh, t, d, c.din571 ? c.my_f : my);
-    r[14] = (p + rp(p, rope_fax)) / g(14);
+    r[14] = (p + rp(p, r_ax)) / g(14);
     if (c.din571) {
         r[15] = Din571_Mode15(fh, d, my, c.my_f, c.t_s, !factors) / g(15);
     } else {
@@ -591,9 +592,8 @@ int Calc_Rk_Outer_Plate(Connection_Input input, Connection_Result *result)
     int code = 0;
     if (c.fh > 1e-5 && c.t > 0.0 && input.t2 > 0.0) {
         const double r_ax = result != nullptr ? result->r_ax : 0.0;
-        const double rope = result != nullptr ? result->rope_share : 0.0;
         double r[23];
-        Outer_Modes(c, c.type, pm, true, r_ax, rope, input.t2, r);
+        Outer_Modes(c, c.type, pm, true, r_ax, input.t2, r);
         const int thin = Thin_Mode(r, planes), thick = Thick_Mode(r, planes);
         if (c.cls == 0) {
             code = thin;
@@ -653,7 +653,7 @@ int Calc_Rd_Outer_Plate(Connection_Input input, Connection_Result *result)
     int code = 0;
     if (c.fh > 1e-5 && c.t > 0.0 && input.t2 > 0.0) {
         double r[23];
-        Outer_Modes(c, c.type, input.proof_method, false, 0.0, 0.0, input.t2, r);
+        Outer_Modes(c, c.type, input.proof_method, false, 0.0, input.t2, r);
         const int thin = Thin_Mode(r, planes), thick = Thick_Mode(r, planes);
         if (c.cls == 0) {
             code = thin;

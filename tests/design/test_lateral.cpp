@@ -207,6 +207,32 @@ TEST(Johansen, OuterPlateDoubleShear)
     EXPECT_NEAR(r.t_ef, 60.0, 1e-12);
 }
 
+TEST(Johansen, OuterPlateRopeEffectOfTheThickPlateMode)
+{
+    Standard_Scope en(true);
+    /* Thick plate, single shear, the design run's axial values r_ax = 4000 and rope share
+    ** min(0.25 r_ax, 0.25 F_ax) = 1000. Mode 14 without rope:
+    ** 18184.32 (sqrt(2 + 4 * 0.063306) - 1) = 18184.32 * 0.501074 = 9111.70; a bolt adds
+    ** min(0.25 * 9111.70, 4000 / 4) = 1000 (EN 1995-1-1, 8.2.2(2)) -> 10111.70
+    ** (the quarter of the share once more would add only 250);
+    ** mode 15: 10523.2 + min(2630.8, 1000) = 11523.2; mode 13: 18184.32 -> 14 governs */
+    Connection_Result r{};
+    r.rho_2 = 350.0;
+    r.r_ax = 4000.0;
+    r.rope_share = 1000.0;
+    Calc_Rk_Outer_Plate(Outer_Plate_Input(12.0), &r);
+    EXPECT_EQ(r.rule_char, 14);
+    EXPECT_NEAR(r.rk_lateral, 10111.70, 0.05);
+    /* a small axial value caps the rope term at r_ax / 4: 9111.70 + 300 */
+    Connection_Result s{};
+    s.rho_2 = 350.0;
+    s.r_ax = 1200.0;
+    s.rope_share = 300.0;
+    Calc_Rk_Outer_Plate(Outer_Plate_Input(12.0), &s);
+    EXPECT_EQ(s.rule_char, 14);
+    EXPECT_NEAR(s.rk_lateral, 9411.70, 0.05);
+}
+
 TEST(Johansen, ModeFactorsAndRopeEffect)
 {
     Standard_Scope din(false);
