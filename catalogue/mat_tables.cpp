@@ -163,6 +163,9 @@ static const Kmod_Row Kmod_Board_B1 = {0.4, 0.5, 0.7, 0.9, 1.1, 1.0, 1.1, 1.1};
 static const Kmod_Row Kmod_Board_B2 = {0.3, 0.4, 0.55, 0.7, 0.9, 0.8, 0.9, 0.9};
 static const Kmod_Row Kmod_Gypsum_1 = {0.2, 0.4, 0.6, 0.8, 1.1, 0.95, 1.1, 1.1};
 static const Kmod_Row Kmod_Gypsum_2 = {0.15, 0.3, 0.45, 0.6, 0.8, 0.7, 0.8, 0.8};
+/* Medium board MBH.HLS in service class 2 (EN 1995-1-1, Table 3.1; DIN 1052, Table F.1): only
+** short-term and instantaneous actions; a negative entry has no value. */
+static const Kmod_Row Kmod_Mbh_2 = {-1.0, -1.0, -1.0, 0.45, 0.8, 0.625, 0.8, 0.8};
 
 double Get_Ijoist_Kmod(int32_t service_class, KLED kled)
 {
@@ -239,7 +242,8 @@ int32_t Get_Kmod(Mat_Group_Code group, int32_t grade, int32_t service_class, KLE
       if (!en && sc == 2 && kled >= 6) row = nullptr;
       break;
     case 8:
-      if (grade == 1) row = sc == 1 ? Kmod_Gypsum_1 : sc == 2 ? Kmod_Gypsum_2 : nullptr;
+      /* grade 1 "Mittelhart" (MBH.LA, MBH.HLS): service class 1 as plasterboard */
+      if (grade == 1) row = sc == 1 ? Kmod_Gypsum_1 : sc == 2 ? Kmod_Mbh_2 : nullptr;
       else {
         row = sc == 1 ? Kmod_Board_A1 : sc == 2 ? Kmod_Board_A2 : nullptr;
         if (!en && sc == 2 && kled >= 6) row = nullptr;
@@ -258,7 +262,7 @@ int32_t Get_Kmod(Mat_Group_Code group, int32_t grade, int32_t service_class, KLE
     default:
       return 0;
   }
-  if (!row) return 0;
+  if (!row || row[kled] < 0.0) return 0;
   if (kmod) *kmod = row[kled];
   return 1;
 }

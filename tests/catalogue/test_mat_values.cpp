@@ -25,6 +25,50 @@ TEST(MatValues, KmodAveragingRule)
   EXPECT_DOUBLE_EQ(k, 1.0);
 }
 
+TEST(MatValues, KmodOfFibreboards)
+{
+  /* EN 1995-1-1, Table 3.1 (and DIN 1052, Table F.1), load-duration classes permanent, long,
+  ** medium, short, instantaneous; "kurz/sehr kurz" the mean of the last two.
+  ** HB.LA / HB.HLA (grade 0 "Hart"), service class 1: 0.30 0.45 0.65 0.85 1.10;
+  **   HB.HLA, service class 2: 0.20 0.30 0.45 0.60 0.80.
+  ** MBH.LA / MBH.HLS (grade 1 "Mittelhart"), service class 1: 0.20 0.40 0.60 0.80 1.10;
+  **   MBH.HLS, service class 2: - - - 0.45 0.80, mean (0.45 + 0.80) / 2 = 0.625. */
+  const double hard_1[5] = {0.30, 0.45, 0.65, 0.85, 1.10}, hard_2[5] = {0.20, 0.30, 0.45, 0.60, 0.80};
+  const double medium_1[5] = {0.20, 0.40, 0.60, 0.80, 1.10};
+  for (int en = 0; en <= 1; en++) {
+    Nad_Scope scope(en != 0);
+    double k = -1.0;
+    for (int kled = 0; kled < 5; kled++) {
+      ASSERT_EQ(Get_Kmod(8, 0, 1, kled, &k, nullptr), 1) << kled;
+      EXPECT_DOUBLE_EQ(k, hard_1[kled]) << kled;
+      ASSERT_EQ(Get_Kmod(8, 0, 2, kled, &k, nullptr), 1) << kled;
+      EXPECT_DOUBLE_EQ(k, hard_2[kled]) << kled;
+      ASSERT_EQ(Get_Kmod(8, 1, 1, kled, &k, nullptr), 1) << kled;
+      EXPECT_DOUBLE_EQ(k, medium_1[kled]) << kled;
+    }
+    for (int kled = 0; kled < 3; kled++) {
+      k = -1.0;
+      EXPECT_EQ(Get_Kmod(8, 1, 2, kled, &k, nullptr), 0) << kled;
+      EXPECT_DOUBLE_EQ(k, -1.0) << kled;
+    }
+    ASSERT_EQ(Get_Kmod(8, 1, 2, 3, &k, nullptr), 1);
+    EXPECT_DOUBLE_EQ(k, 0.45);
+    ASSERT_EQ(Get_Kmod(8, 1, 2, 4, &k, nullptr), 1);
+    EXPECT_DOUBLE_EQ(k, 0.80);
+    ASSERT_EQ(Get_Kmod(8, 1, 2, 6, &k, nullptr), 1);          /* accidental as instantaneous */
+    EXPECT_DOUBLE_EQ(k, 0.80);
+    EXPECT_EQ(Get_Kmod(8, 1, 3, 3, &k, nullptr), 0);          /* no service class 3 */
+  }
+  Nad_Scope en(true);
+  en.block()->kmod_mean_rule = 1;
+  double k = 0.0;
+  ASSERT_EQ(Get_Kmod(8, 1, 2, 5, &k, nullptr), 1);
+  EXPECT_DOUBLE_EQ(k, 0.625);
+  en.block()->kmod_mean_rule = 0;
+  ASSERT_EQ(Get_Kmod(8, 1, 2, 5, &k, nullptr), 1);            /* taken as short-term */
+  EXPECT_DOUBLE_EQ(k, 0.45);
+}
+
 TEST(MatValues, KmodRowsAndUndefined)
 {
   Nad_Scope en(true);
