@@ -93,8 +93,10 @@ void Nail_Rules(const Spacing_Case &c, const Angles &g, bool ec5, int type, doub
 {
     int pre = c.predrilled;
     if (c.rule_functions) {
-        if (Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Family_C(type)
-            || (Is_Vbm_Screw_Eta11(type) && c.screw_predrilled))
+        /* Wood screws to DIN 571 follow the pre-drilling of the connection as in the design run;
+        ** above 6 mm they are always pre-drilled (the design run takes them as bolts). */
+        if ((Is_Vbm_Din571_Screw(type) && d > 6.01) || Is_Vbm_Screw_Eta12(type)
+            || Is_Vbm_Screw_Family_C(type) || (Is_Vbm_Screw_Eta11(type) && c.screw_predrilled))
             pre = 1;
     } else if (!ec5 && Is_Vbm_Screw_Eta11(type) && c.t1 >= 5.0 * d && c.t2 >= 5.0 * d) {
         pre = 1;

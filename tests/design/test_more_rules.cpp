@@ -117,6 +117,39 @@ TEST(SpacingTables, RuleFunctionDifferences)
     EXPECT_NEAR(Calc_Vbm_Min_A2_Mat(0, c24, 40.0, 25, 65.0, 0.0, 0, 0, 0, 0.0), 260.0, 1e-9);
 }
 
+TEST(SpacingTables, WoodScrewPreDrillingAsInTheDesignRun)
+{
+    Standard_Scope en(true);
+    const int c24 = Grade_Index(0, "C24");
+    /* DIN 571 screw d 5 in C24 (rho_k 350 <= 420), EN 1995-1-1, Table 8.2:
+    ** not pre-drilled, d >= 5: a1 (5 + 7 |cos a|) d = 60 at 0 and 25 at 90, a2 5 d = 25,
+    **   a3,t (10 + 5 cos a) d = 75 / 50, a3,c 10 d = 50, a4,t (5 + 5 sin a) d = 25 / 50,
+    **   a4,c 5 d = 25;
+    ** pre-drilled: a1 (4 + |cos a|) d = 25 / 20, a2 (3 + |sin a|) d = 15 / 20,
+    **   a3,t (7 + 5 cos a) d = 60 / 35, a3,c 7 d = 35, a4,t (3 + 4 sin a) d = 15 / 35, a4,c 15 */
+    const double loose[12] = {60, 25, 50, 75, 25, 25, 25, 25, 50, 50, 50, 25};
+    const double drilled[12] = {25, 15, 35, 60, 15, 15, 20, 20, 35, 35, 35, 15};
+    for (int pre = 0; pre <= 1; pre++) {
+        double out[12];
+        Calc_Vbm_Spacings(0, c24, 40.0, 2, 5.0, 0.0, pre, 0, 0, 0, 0, out);
+        const double *expect = pre ? drilled : loose;
+        for (int i = 0; i < 12; i++) EXPECT_NEAR(out[i], expect[i], 1e-9) << pre << " " << i;
+        /* the design run demands the same */
+        for (int k = 0; k < 2; k++) {
+            double a1, a2, a3t, a3c, a4t, a4c;
+            Calc_Min_Spacings(2, pre, 0, 0, 0, 0, 350.0, 5.0, 5.0, k * 3.14159265359 / 2.0, 0.0,
+                              40.0, 40.0, &a1, &a2, &a3t, &a3c, &a4t, &a4c);
+            const double *e = expect + 6 * k;
+            EXPECT_NEAR(a1, e[0], 1e-9) << pre << " " << k;
+            EXPECT_NEAR(a2, e[1], 1e-9) << pre << " " << k;
+            EXPECT_NEAR(a3c, e[2], 1e-9) << pre << " " << k;
+            EXPECT_NEAR(a3t, e[3], 1e-9) << pre << " " << k;
+            EXPECT_NEAR(a4t, e[4], 1e-9) << pre << " " << k;
+            EXPECT_NEAR(a4c, e[5], 1e-9) << pre << " " << k;
+        }
+    }
+}
+
 TEST(NailOverlap, BothSides)
 {
     Standard_Scope din(false);
