@@ -126,8 +126,11 @@ void Modification_Factors(const Connection_Input &in, Connection_Result *r)
     }
 }
 
-/* Step 12: compressive strength perpendicular to the grain under the washer or head, N/mm². */
-double Washer_Fc90(const Connection_Input &in)
+/*
+** Step 12: compressive strength perpendicular to the grain under the washer or head, N/mm².
+** plate_value_2: member 2's value is looked up also when it is a metal plate (the older run).
+*/
+double Washer_Fc90(const Connection_Input &in, bool plate_value_2 = false)
 {
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
     const auto value = [&](int mat, int grade, int sc) {
@@ -135,7 +138,7 @@ double Washer_Fc90(const Connection_Input &in)
         return Get_Mat_Value(mat, grade, sc, 1);
     };
     const double f1 = plate1 ? 0.0 : value(in.mat_1, in.grade_1, in.service_class_1);
-    const double f2 = plate2 ? 0.0 : value(in.mat_2, in.grade_2, in.service_class_2);
+    const double f2 = plate2 && !plate_value_2 ? 0.0 : value(in.mat_2, in.grade_2, in.service_class_2);
     double f;
     if (in.shear_planes == 1 && in.vbm_type == 30) {
         if (!plate1 && !plate2) f = std::min(f1, f2);
@@ -243,6 +246,32 @@ void Dowel_Bolt_Lateral(const Connection_Input &in, Connection_Result *r, bool l
     r->gamma_lateral = Get_Connection_Gamma_M(in, r->rule_char);
 }
 
+/*
+** Steps 20.3 to 20.5: d_k at least d; the working thicknesses *t1, *t2 (given as the members'
+** thicknesses) of a nail, staple or screw whose point length is l_ef, and its length and threaded
+** length shortened to what lies in the members.
+*/
+void Working_Lengths(Connection_Input &in, double l_ef, double *t1, double *t2)
+{
+    if (in.d_k < in.d) in.d_k = in.d;
+    const int sp = in.shear_planes;
+    if (sp == 1 && l_ef < *t2) *t2 = l_ef;
+    if (Is_Vbm_Special_Nail(in.vbm_type) && *t2 > in.length) {
+        *t2 = in.length;
+    } else {
+        const double s = std::sin(Rad(in.axis_angle));
+        if (s > 0.0) {
+            if (sp == 1 && *t1 + *t2 < in.length * s) {
+                in.length = (*t1 + *t2) / s;
+            } else if (sp == 2 && l_ef < *t1 / s) {
+                in.length -= *t1 / s - l_ef;
+                *t1 = l_ef;
+            }
+        }
+    }
+    in.l_thread = std::min(in.l_thread, in.length);
+}
+
 /* Step 20: nails, staples and screws. Returns 0 or the code 6, 7 or 8. */
 int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
 {
@@ -263,22 +292,8 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
     if (sp == 2 && r->point_member < 2) return 7;
     if (cs == 0) return 6;
 
-    if (in.d_k < d) in.d_k = d;
     double t1 = in.t1, t2 = in.t2;
-    if (sp == 1 && r->l_ef < t2) t2 = r->l_ef;
-    if (Is_Vbm_Special_Nail(type) && t2 > in.length) {
-        t2 = in.length;
-    } else {
-        const double s = std::sin(Rad(in.axis_angle));
-        if (s > 0.0) {
-            if (sp == 1 && t1 + t2 < in.length * s) in.length = (t1 + t2) / s;
-            else if (sp == 2 && r->l_ef < t1 / s) {
-                in.length -= t1 / s - r->l_ef;
-                t1 = r->l_ef;
-            }
-        }
-    }
-    in.l_thread = std::min(in.l_thread, in.length);
+    Working_Lengths(in, r->l_ef, &t1, &t2);
 
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
     const double a1 = Rad(in.alpha_1), a2 = Rad(in.alpha_2);
@@ -431,8 +446,6 @@ int Run_Base(const Connection_Input &input, Connection_Base *b, bool legacy)
         r->rope_share = 0.0;
     }
     b->in = in;
-    b->l_ef = l_ef;
-    b->f_c90 = f_c90;
     b->pair_ok = pair_ok;
     b->code = 0;
     Save_Base_Messages(b);
@@ -520,7 +533,6 @@ int Run_Angle(Connection_Base *b, double alpha_1, double alpha_2, bool spacings,
         r->rho_1 = rho_1;
         r->rho_2 = rho_2;
     }
-    const double l_ef = b->l_ef, f_c90 = b->f_c90;
     const bool pair_ok = b->pair_ok != 0;
     const int type = cur->vbm_type;
     if (const int code = Lateral_By_Family(b->in, r, legacy, &work, &cur)) return code;
@@ -533,11 +545,14 @@ int Run_Angle(Connection_Base *b, double alpha_1, double alpha_2, bool spacings,
         r->rd_lateral *= 0.7;
     }
     if (legacy) {
-        /* the older run designs the axial value again and adds its rope-effect share */
-        r->r_ax = Nad_Params == nullptr ? Calc_Axial_Din1052(in, l_ef, f_c90, r)
-                                        : Calc_Axial_Ec5(in, l_ef, f_c90, r);
+        /* the older run designs the axial value again, with f_c90 and l_ef of the input as the
+        ** lateral step left it (a nail's shortened length), and adds its rope-effect share */
+        const double f_c90_again = Washer_Fc90(in, true);
+        const double l_ef_again = Axial_Penetration(in, r);
+        r->r_ax = Nad_Params == nullptr ? Calc_Axial_Din1052(in, l_ef_again, f_c90_again, r)
+                                        : Calc_Axial_Ec5(in, l_ef_again, f_c90_again, r);
         r->rope_share = (in.rope_effect == 1 && pair_ok)
-                      ? Calc_Rope_Effect_Share(in, r->r_ax, l_ef, f_c90, r) : 0.0;
+                      ? Calc_Rope_Effect_Share(in, r->r_ax, l_ef_again, f_c90_again, r) : 0.0;
         if (type == 1 && std::min(in.staple_angle_1, in.staple_angle_2) < 30.0) r->rope_share *= 0.7;
         r->rk_lateral += r->rope_share;
     } else {
@@ -658,11 +673,8 @@ int Design_Connection_Short(Connection_Input in, Connection_Result *result)
                              r->rho_2, in.mat_1, in.mat_2, in.grade_1, in.grade_2,
                              &in.user_embedment, nullptr, &p, nullptr, nullptr, nullptr, nullptr);
         in.d_3 = in.d;
-        if (in.d_k < in.d) in.d_k = in.d;
-        const double s = std::sin(Rad(in.axis_angle));
-        if (in.shear_planes == 1 && s > 0.0 && in.t1 + in.t2 < in.length * s)
-            in.length = (in.t1 + in.t2) / s;
-        in.l_thread = std::min(in.l_thread, in.length);
+        double t1 = in.t1, t2 = in.t2;          /* the working thicknesses serve the lateral rules */
+        Working_Lengths(in, p, &t1, &t2);
     }
     /* f_c90 by the value sets of the strengths getter (DIN 1052 selector per material) */
     const auto set_of = [](int mat) {

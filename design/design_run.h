@@ -41,8 +41,6 @@ typedef struct Connection_Base {
     Connection_Result r;            /* what the steps before the lateral resistance filled */
     double rho_spacing_1;           /* kg/m³, densities of the spacing rules */
     double rho_spacing_2;
-    double l_ef;                    /* mm, effective penetration of the axial value */
-    double f_c90;                   /* N/mm², under the washer or head */
     int32_t pair_ok;                /* the material pair allows the rope effect */
     int32_t legacy;                 /* the older run */
     int32_t code;                   /* code of the input check; 0 when the base is usable */

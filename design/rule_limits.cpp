@@ -161,24 +161,23 @@ int Check_Vbm_Limits(int shear_planes, Vbm_Rule_Input *in, int *message, int *hi
     }
 
     if (Is_Vbm_Screw_Family_C(type)) {
+        /* The thin members that give a hint also exempt from the penetration rules, whether the
+        ** caller asks for the hint or not (without a pointer it goes to hint_local). */
         bool skip_penetration = false;
-        if (with_hint) {
-            const auto panel_hint = [&](int mat, double t) {
-                if ((mat == 6 || mat == 8) && t < 6.0) *hint = 154;
-                else if ((mat == 4 || mat == 7) && t < 8.0) {
-                    *hint = 155;
-                    skip_penetration = true;
-                }
-            };
-            panel_hint(m1, t1);
-            if (shear_planes == 1) panel_hint(m2, t2);
-            const int mm = shear_planes == 1 ? 2 : 1;
-            const int mat = mm == 2 ? m2 : m1;
-            const double t = mm == 2 ? t2 : t1;
-            if (!Is_Mat_Metal_Plate(mat) && t < 12.0) {
-                *hint = 156;
+        const auto panel_hint = [&](int mat, double t) {
+            if ((mat == 6 || mat == 8) && t < 6.0) *hint = 154;
+            else if ((mat == 4 || mat == 7) && t < 8.0) {
+                *hint = 155;
                 skip_penetration = true;
             }
+        };
+        panel_hint(m1, t1);
+        if (shear_planes == 1) panel_hint(m2, t2);
+        const int mat = shear_planes == 1 ? m2 : m1;
+        const double t = shear_planes == 1 ? t2 : t1;
+        if (!Is_Mat_Metal_Plate(mat) && t < 12.0) {
+            *hint = 156;
+            skip_penetration = true;
         }
         const auto hard = [](int mat) { return mat == 17 || mat == 18 || mat == 1; };
         if (!skip_penetration && !in->stainless && !pre) {

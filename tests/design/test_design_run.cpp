@@ -139,6 +139,36 @@ TEST(DesignRun, NailsInDoubleShear)
     EXPECT_NEAR(r.l_ef, 10.0, 1e-9);
 }
 
+TEST(DesignRun, UncalledRunsTakeTheShortenedNail)
+{
+    Standard_Scope din(false);
+    /* Smooth nail d 3, d_k 10, l 105 in double shear through 30 + 60 + 30 mm of C24 (rho_k
+    ** 350): the point comes out of the middle member and lies 105 - 30 - 60 = 15 mm in the far
+    ** side member (>= 4 d = 12: it anchors there). That is less than t1 = 30, so the working
+    ** length drops by 30 - 15 = 15 mm to 90 mm, whose point ends flush in the middle member:
+    ** l_ef = 90 - 30 = 60 mm (12 d <= 60 <= 20 d).
+    ** DIN 1052, 12.8: f_1 = 18e-6 * 350² = 2.205, F_1 = 60 * 3 * 2.205 = 396.9;
+    ** head 10² * 60e-6 * 350² = 735 -> R_ax = 396.9 (with l_ef 15 < 12 d the nail would carry
+    ** nothing: code 165) */
+    Connection_Input in = Nail_Input(105.0, 2);
+    in.d = 3.0;
+    in.t1 = 30.0;
+    in.t2 = 60.0;
+    Connection_Result s{};
+    EXPECT_EQ(Design_Connection_Short(in, &s), 0);
+    EXPECT_NEAR(s.r_ax, 396.9, 1e-9);
+    EXPECT_NE(s.msg_code, 165);
+    /* the older run designs the axial value again after the lateral step shortened the nail */
+    Connection_Result o{};
+    EXPECT_EQ(Design_Connection_Old(in, &o), 0);
+    EXPECT_NEAR(o.l_ef, 15.0, 1e-9);
+    EXPECT_NEAR(o.r_ax, 396.9, 1e-9);
+    /* the run itself drops the axial value without the rope effect */
+    Connection_Result r{};
+    EXPECT_EQ(Design_Connection(in, &r), 0);
+    EXPECT_EQ(r.r_ax, 0.0);
+}
+
 TEST(DesignRun, ModificationFactors)
 {
     Standard_Scope en(true);

@@ -189,6 +189,125 @@ TEST(RuleLimits, Messages)
     EXPECT_EQ(msg, 21);
 }
 
+TEST(RuleLimits, ApprovedScrewThicknessAndPenetration)
+{
+    Standard_Scope en(true);
+    int msg = -1, hint = -1;
+    /* ETA-12/0114 screw d 6 through 60 mm: the point needs 4 d = 24 mm beyond member 1 */
+    Vbm_Rule_Input a = Rule_Input(11, 6.0);
+    a.length = 83.0;                                    /* 23 mm */
+    EXPECT_EQ(Check_Vbm_Limits(1, &a, &msg, &hint), 1);
+    EXPECT_EQ(msg, 146);
+    a.length = 84.0;                                    /* 24 mm */
+    EXPECT_EQ(Check_Vbm_Limits(1, &a, &msg, &hint), 0);
+    EXPECT_EQ(msg, 0);
+    /* type 13 not pre-drilled, d 10: member 1 needs 40 mm (30 mm for every d) */
+    Vbm_Rule_Input b = Rule_Input(13, 10.0);
+    b.species_sfp = 1;
+    b.t1_a = 39.9;
+    EXPECT_EQ(Check_Vbm_Limits(1, &b, &msg, &hint), 1);
+    EXPECT_EQ(msg, 41);
+    b.t1_a = 40.0;
+    EXPECT_EQ(Check_Vbm_Limits(1, &b, &msg, &hint), 0);
+    b.t1_a = 29.9;
+    EXPECT_EQ(Check_Vbm_Limits(1, &b, &msg, &hint), 1);
+    EXPECT_EQ(msg, 41);                                 /* 40 first, then the 40 mm rule */
+    b.predrilled = 1;
+    EXPECT_EQ(Check_Vbm_Limits(1, &b, &msg, &hint), 0);
+    /* ETA-11/0190 screw: above 7.99 mm member 1 needs 30 mm, else 24 mm */
+    Vbm_Rule_Input c = Rule_Input(14, 8.0);
+    c.species_sfp = 1;
+    c.t1_a = 29.9;
+    EXPECT_EQ(Check_Vbm_Limits(1, &c, &msg, &hint), 1);
+    EXPECT_EQ(msg, 53);
+    c.t1_a = 30.0;
+    EXPECT_EQ(Check_Vbm_Limits(1, &c, &msg, &hint), 0);
+    c.d = 7.99;
+    c.t1_a = 25.0;
+    EXPECT_EQ(Check_Vbm_Limits(1, &c, &msg, &hint), 0);
+    c.t1_a = 23.9;
+    EXPECT_EQ(Check_Vbm_Limits(1, &c, &msg, &hint), 1);
+    EXPECT_EQ(msg, 51);
+}
+
+TEST(RuleLimits, ThirdScrewFamilyInHardwoodAndLvl)
+{
+    Standard_Scope en(true);
+    const int hard = 0;                                 /* first hardwood grade */
+    int msg = -1, hint = -1;
+    /* softwood member 1 into hardwood member 2, d 8: the screw at most 160 mm, t2 at most 40 */
+    Vbm_Rule_Input in = Rule_Input(50, 8.0);
+    in.mat2 = 1;
+    in.grade2 = hard;
+    in.t2_a = in.t2 = 40.0;
+    in.length = 150.0;
+    EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, &hint), 0);
+    in.length = 160.02;
+    EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, &hint), 1);
+    EXPECT_EQ(msg, 139);
+    in.length = 150.0;
+    in.t2_a = 40.02;
+    EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, &hint), 1);
+    EXPECT_EQ(msg, 139);
+    in.t2_a = 40.0;
+    in.d = 7.0;                                         /* no approved length for 7 mm */
+    EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, &hint), 1);
+    EXPECT_EQ(msg, 139);
+    /* hardwood on both sides, d 6: member 1 at most 60 mm */
+    Vbm_Rule_Input both = Rule_Input(50, 6.0);
+    both.mat1 = both.mat2 = 1;
+    both.grade1 = both.grade2 = hard;
+    both.t1_a = 60.0;
+    EXPECT_EQ(Check_Vbm_Limits(1, &both, &msg, &hint), 0);
+    both.t1_a = 60.01;
+    EXPECT_EQ(Check_Vbm_Limits(1, &both, &msg, &hint), 1);
+    EXPECT_EQ(msg, 138);
+    both.d = 10.0;                                      /* 70 mm for d 10 */
+    both.t1_a = 70.0;
+    EXPECT_EQ(Check_Vbm_Limits(1, &both, &msg, &hint), 0);
+    both.t1_a = 70.01;
+    EXPECT_EQ(Check_Vbm_Limits(1, &both, &msg, &hint), 1);
+    EXPECT_EQ(msg, 138);
+    /* hardwood member 1, softwood member 2, d 10: t1 at most 70 mm, length at most 200 */
+    Vbm_Rule_Input head = Rule_Input(50, 10.0);
+    head.mat1 = 1;
+    head.grade1 = hard;
+    head.t1_a = 70.0;
+    head.length = 200.0;
+    EXPECT_EQ(Check_Vbm_Limits(1, &head, &msg, &hint), 0);
+    head.t1_a = 70.005;
+    EXPECT_EQ(Check_Vbm_Limits(1, &head, &msg, &hint), 1);
+    EXPECT_EQ(msg, 139);
+    /* LVL member 2 (material 17, no panel) thinner than 4 d in single shear: 32 mm for d 8 */
+    Vbm_Rule_Input lvl = Rule_Input(50, 8.0);
+    lvl.mat2 = 17;
+    lvl.grade2 = 0;
+    lvl.t2_a = 31.9;
+    EXPECT_EQ(Check_Vbm_Limits(1, &lvl, &msg, &hint), 1);
+    EXPECT_EQ(msg, 146);
+    lvl.t2_a = 32.0;
+    EXPECT_EQ(Check_Vbm_Limits(1, &lvl, &msg, &hint), 0);
+    EXPECT_EQ(Check_Vbm_Limits(2, &lvl, &msg, &hint), 0);
+    lvl.t2_a = 31.9;
+    EXPECT_EQ(Check_Vbm_Limits(2, &lvl, &msg, &hint), 0);   /* double shear: no such rule */
+    /* a thin OSB member 1 (7 mm < 8) exempts from the penetration rules, with or without a
+    ** hint pointer: the too long screw into hardwood gets no message 139 */
+    Vbm_Rule_Input osb = Rule_Input(50, 8.0);
+    osb.mat1 = 4;
+    osb.grade1 = 1;
+    osb.t1_a = osb.t1 = 7.0;
+    osb.mat2 = 1;
+    osb.grade2 = hard;
+    osb.t2_a = osb.t2 = 40.0;
+    osb.length = 180.0;
+    EXPECT_EQ(Check_Vbm_Limits(1, &osb, &msg, &hint), 0);
+    EXPECT_EQ(msg, 0);
+    EXPECT_EQ(hint, 155);
+    msg = -1;
+    EXPECT_EQ(Check_Vbm_Limits(1, &osb, &msg, nullptr), 0);
+    EXPECT_EQ(msg, 0);
+}
+
 TEST(RuleAxial, WithdrawalAndThreadInsideTheMember)
 {
     Standard_Scope en(true);
