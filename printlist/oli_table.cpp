@@ -64,8 +64,8 @@ void Oli_Table_Options_Free(Oli_Table_Options *options) {
   options->row_mask = nullptr;
 }
 
-void Oli_Table_With_Options(FILE *file, int32_t nrows, int32_t ncols, Oli_Table_Column *columns,
-                            Oli_Table_Options *options) {
+int32_t Oli_Table_With_Options(FILE *file, int32_t nrows, int32_t ncols, Oli_Table_Column *columns,
+                               Oli_Table_Options *options) {
   Oli_Table_Options fresh;
   int own = options == nullptr;
   if (own) {
@@ -74,11 +74,12 @@ void Oli_Table_With_Options(FILE *file, int32_t nrows, int32_t ncols, Oli_Table_
   }
   Oli_Table_Thin_Rules = options->thin_rules;
   Oli_Table_Key_Column = options->key_column;
-  OliTabelle(file, ncols, nrows, columns, options->row_mask, options->row_rules, 0, options->flags,
-             nullptr, nullptr, options->extra_count, options->extra_texts);
+  int32_t r = OliTabelle(file, ncols, nrows, columns, options->row_mask, options->row_rules, 0,
+                         options->flags, nullptr, nullptr, options->extra_count, options->extra_texts);
   Oli_Table_Thin_Rules = nullptr;
   Oli_Table_Key_Column = -1;
   if (own) Oli_Table_Options_Free(&fresh);
+  return r;
 }
 
 /* ---- extremes ---- */
@@ -236,21 +237,25 @@ static int joins_group(const Oli_Table_Column *c) { return c->group_title[0] == 
 
 /* ---- the table ---- */
 
-static void fatal_columns(void) {
+/* A table the writer refused is reported twice: in a message box at once and by a line in the
+** print list where the table should stand, so that the printed report never hides it. */
+void Oli_Table_Report_Error(FILE *file, int32_t code) {
+  if (code != OLI_TAB_TOO_FEW_COLUMNS) return;
   Init_Message();
-  Fill_Message("Fehler in Funktion 'OliTabelle': zu wenig Spalten allociert! -> Programmabbruch");
+  Fill_Message("Fehler in Funktion 'OliTabelle': zu wenig Spalten allociert!");
+  Fill_Message("Die Tabelle wird nicht ausgegeben.");
   Draw_Message();
-  exit(0);
+  Oli_Write_Text(file, "Tabelle nicht ausgegeben: zu wenig Spalten allociert");
 }
 
-void OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *columns,
+int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *columns,
                 const int32_t *row_mask, const int32_t *row_rules, int32_t highlight, int32_t flags,
                 const int32_t *title_counts, char **title_texts, int32_t extra_count,
                 char **extra_texts) {
-  if (ncols > columns_allocated) fatal_columns();
+  if (ncols > columns_allocated) return OLI_TAB_TOO_FEW_COLUMNS;
   if (file == nullptr || columns == nullptr || ncols <= 0 || nrows <= 0) {
     if (flags & OLI_TAB_FLAGS_640) OLI_setFlags(file, 896);
-    return;
+    return OLI_TAB_OK;
   }
   if (flags & OLI_TAB_FLAGS_640)
     OLI_setFlags(file, 640);
@@ -433,4 +438,5 @@ void OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *colu
     for (int32_t i = 0; i < extra_count; i++) Oli_Write_Small(file, "%s", extra_texts[i] ? extra_texts[i] : "");
     OLI_setYPositionCM(file, 1, 0.19);
   }
+  return OLI_TAB_OK;
 }

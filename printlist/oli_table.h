@@ -72,14 +72,24 @@ enum {
 ** with free) and remember n for OliTabelle. 1 on success. */
 int Oli_Alloc_Table_Columns(int32_t n, Oli_Table_Column **columns);
 int32_t Oli_Table_Columns_Allocated(void);
-void OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *columns,
-                const int32_t *row_mask, const int32_t *row_rules, int32_t highlight, int32_t flags,
-                const int32_t *title_counts, char **title_texts, int32_t extra_count,
-                char **extra_texts);
+/* Results of the table writer. */
+enum {
+  OLI_TAB_OK = 0,
+  OLI_TAB_TOO_FEW_COLUMNS = -1, /* more columns than Oli_Alloc_Table_Columns allocated: nothing written */
+};
+/* Write a table; OLI_TAB_OK, or OLI_TAB_TOO_FEW_COLUMNS (nothing written: the caller reports it
+** with Oli_Table_Report_Error and goes on without the table). */
+int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *columns,
+                   const int32_t *row_mask, const int32_t *row_rules, int32_t highlight, int32_t flags,
+                   const int32_t *title_counts, char **title_texts, int32_t extra_count,
+                   char **extra_texts);
+/* Report a failed table (nothing for OLI_TAB_OK): a message box, and a line in the print list
+** at the table's place. */
+void Oli_Table_Report_Error(FILE *file, int32_t code);
 int Oli_Table_Options_Create(Oli_Table_Options *options, int32_t nrows);
 void Oli_Table_Options_Free(Oli_Table_Options *options);
-void Oli_Table_With_Options(FILE *file, int32_t nrows, int32_t ncols, Oli_Table_Column *columns,
-                            Oli_Table_Options *options);
+int32_t Oli_Table_With_Options(FILE *file, int32_t nrows, int32_t ncols, Oli_Table_Column *columns,
+                               Oli_Table_Options *options); /* OliTabelle's result */
 int32_t Oli_Table_Add_Note(int32_t id, const char *marker, const char *text);
 int32_t Oli_Table_Note_Count(void);
 void Oli_Table_Clear_Notes(void);

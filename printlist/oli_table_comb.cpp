@@ -142,7 +142,7 @@ void Oli_Combination_Table(FILE *file, const Oli_Combination_Set *s) {
   int32_t widest = 2;
   for (const std::string &nm : combination_names) widest = std::max(widest, Oli_Visible_Length(nm.c_str()) + 1);
   c[3].decimals = widest;
-  OliTabelle(file, 4, n, c, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
+  Oli_Table_Report_Error(file, OliTabelle(file, 4, n, c, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr));
   free(c);
   Oli_Table_Set_Columns_Allocated(keep);
 }

@@ -253,7 +253,7 @@ double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry)
             tc[k].values = k == 0 ? nullptr : cols[k - 1];
             tc[k].factor = 1.0;
         }
-        OliTabelle(file, 10, n, tc, nullptr, nullptr, 11, 0, nullptr, nullptr, 0, nullptr);
+        Oli_Table_Report_Error(file, OliTabelle(file, 10, n, tc, nullptr, nullptr, 11, 0, nullptr, nullptr, 0, nullptr));
         free(tc);
     }
     for (int k = 0; k < 9; k++) Mem_Free(&cols[k]);

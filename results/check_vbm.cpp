@@ -413,7 +413,8 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n)
     col(title_d, "kN", 8, 4, v[10]);
     col("u", "-", 5, 2, v[11]);
     tc[k - 1].underline_mark = 1;
-    OliTabelle(file, ncols, n, tc, nullptr, nullptr, ncols + 1, 0, nullptr, nullptr, 0, nullptr);
+    Oli_Table_Report_Error(file,
+                           OliTabelle(file, ncols, n, tc, nullptr, nullptr, ncols + 1, 0, nullptr, nullptr, 0, nullptr));
     free(tc);
     for (int j = 0; j < 12; j++) Mem_Free(&v[j]);
     Mem_Free(&labels);

@@ -161,7 +161,7 @@ static void Write_Coordinates(FILE *file)
         cols[k].values = values[k];
         cols[k].factor = 1.0;
     }
-    OliTabelle(file, 5, n, cols, nullptr, nullptr, 6, 0, nullptr, nullptr, 0, nullptr);
+    Oli_Table_Report_Error(file, OliTabelle(file, 5, n, cols, nullptr, nullptr, 6, 0, nullptr, nullptr, 0, nullptr));
     free(cols);
     Dbg_Free("results", __LINE__, "system", X);
     Dbg_Free("results", __LINE__, "system", Y);

@@ -346,8 +346,8 @@ static void Set_Column(Oli_Table_Column *c, const char *title, const char *unit,
 
 static void Write_Table(FILE *file, int ncols, int nrows, Oli_Table_Column *cols)
 {
-    OliTabelle(file, ncols, nrows, cols, nullptr, nullptr, ncols + 1, 0, nullptr, nullptr, 0,
-               nullptr);
+    Oli_Table_Report_Error(
+        file, OliTabelle(file, ncols, nrows, cols, nullptr, nullptr, ncols + 1, 0, nullptr, nullptr, 0, nullptr));
 }
 
 /* The table of the design combinations that the splice kind lets through. */

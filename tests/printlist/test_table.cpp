@@ -7,6 +7,7 @@
 #include <string>
 
 #include "capture.h"
+#include "platform/zelkwin_test.h"
 
 struct Columns {
   Oli_Table_Column *c = nullptr;
@@ -69,6 +70,32 @@ TEST(OliTable, SignificantRowsOnly) {
   OliTabelle(c.f, 1, 5, t.c, nullptr, nullptr, 0, OLI_TAB_NO_SPACING | OLI_TAB_NO_UNIT | OLI_TAB_SIGNIFICANT, nullptr, nullptr, 0,
              nullptr);
   EXPECT_EQ(c.text(), "#SHOWTABLE\n 0 0 0\n 1 0 -1 -1 0\n \xCEr M   \n    1\n    3\n    1\n#END_OF_TEXT\n");
+}
+
+/* Local extremes that are neither the column's largest nor its smallest value. By hand, 2 5 3 9
+** 8 1: first and last rows 0 and 5, largest row 3, smallest row 5; the differences change sign
+** around row 1 (+3, -2) and row 2 (-2, +6) and row 3 (+6, -1), not around row 4 (-1, -7): rows
+** 0, 1, 2, 3, 5. With one decimal the values are rounded before they are compared: 3.0 1.04
+** 1.06 1.04 1.01 1.03 0.5 3.5 round to 3.0 1.0 1.1 1.0 1.0 1.0 0.5 3.5, with local extremes at
+** rows 1 (-2.0, +0.1), 2 (+0.1, -0.1) and 6 (-0.5, +3.0), none in the flat rows 3 to 5 (their
+** unrounded wave of 0.03 vanishes); with the last row 7: rows 0, 1, 2, 6, 7. */
+TEST(OliTable, SignificantRowsKeepLocalExtremesOfTheRoundedValues) {
+  Reset_Writers();
+  Columns t(1);
+  double v[6] = {2, 5, 3, 9, 8, 1};
+  numeric(&t.c[0], "M", "kNm", 4, 0, v);
+  const int32_t flags = OLI_TAB_NO_SPACING | OLI_TAB_NO_UNIT | OLI_TAB_SIGNIFICANT;
+  Capture c;
+  OliTabelle(c.f, 1, 6, t.c, nullptr, nullptr, 0, flags, nullptr, nullptr, 0, nullptr);
+  EXPECT_EQ(c.text(), "#SHOWTABLE\n 0 0 0\n 1 0 -1 -1 0\n \xCEr M   \n    2\n    5\n    3\n    9\n    1\n"
+                      "#END_OF_TEXT\n");
+  double w[8] = {3.0, 1.04, 1.06, 1.04, 1.01, 1.03, 0.5, 3.5};
+  numeric(&t.c[0], "M", "kNm", 4, 1, w);
+  c.clear();
+  OliTabelle(c.f, 1, 8, t.c, nullptr, nullptr, 0, flags, nullptr, nullptr, 0, nullptr);
+  /* the title ends at the width less the decimals */
+  EXPECT_EQ(c.text(), "#SHOWTABLE\n 0 0 0\n 1 0 -1 -1 0\n \xCEr  M  \n  3.0\n  1.0\n  1.1\n  0.5\n  3.5\n"
+                      "#END_OF_TEXT\n");
 }
 
 TEST(OliTable, RowMaskReverseRulesAndTextColumn) {
@@ -174,11 +201,23 @@ TEST(OliTable, TransposedRecords) {
                       " \xCE" "be\xCEr cm\xCEr    1.3   2.0\n \xCE" "bF\xCEr kN\xCEr     10    20\n#END_OF_TEXT\n");
 }
 
-TEST(OliTable, TooFewColumnsAllocatedEndsProgram) {
+TEST(OliTable, TooFewColumnsAllocatedIsReportedAndTheProgramGoesOn) {
+  Reset_Writers();
+  ZW_Test_Reset();
   Columns t(1);
   Capture c;
-  EXPECT_EXIT(OliTabelle(c.f, 2, 1, t.c, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr),
-              testing::ExitedWithCode(0), "");
+  EXPECT_EQ(OliTabelle(c.f, 2, 1, t.c, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr),
+            OLI_TAB_TOO_FEW_COLUMNS);
+  EXPECT_EQ(c.text(), ""); /* nothing of the table */
+  Oli_Table_Report_Error(c.f, OLI_TAB_OK);
+  EXPECT_EQ(c.text(), "");
+  Oli_Table_Report_Error(c.f, OLI_TAB_TOO_FEW_COLUMNS);
+  EXPECT_NE(c.text().find("Tabelle nicht ausgegeben: zu wenig Spalten allociert"), std::string::npos);
+  int shown = 0;
+  for (const auto &l : ZW_Test_Log_Lines())
+    shown += l == "MESSAGE [] Fehler in Funktion 'OliTabelle': zu wenig Spalten allociert! | "
+                  "Die Tabelle wird nicht ausgegeben.";
+  EXPECT_EQ(shown, 1);
 }
 
 TEST(OliTable, CombinationNames) {
