@@ -162,6 +162,70 @@ void Oli_Graphic_Bold_Text(double x, double y, const char *text) {
 
 /* ---- charts ---- */
 
+/* r below 2 is multiplied by 10 until its mantissa reaches 10 (d times, at most 999), r above 20
+** divided by 10 until it is not above 100 (at most 9999 times); the step is the truncated
+** mantissa scaled back, so that it keeps two digits of the range: 0.35 -> 0.35, 1.57 -> 1.5,
+** 137 -> 130. A range from 2 to 20 steps by its integer part. */
+int Oli_Chart_Label_Step(double r, double *step, int32_t *decimals) {
+  *step = 0;
+  *decimals = 0;
+  if (!(r > 0.0000002)) return 0;
+  const double nudge = 1 + 1e-12; /* 0.29 * 100 is 28.999999999999996 */
+  if (r < 2) {
+    double m = r;
+    int32_t d = 0;
+    while (m < 10 && d < 999) {
+      m *= 10;
+      d++;
+    }
+    *step = trunc(m * nudge) / pow(10.0, d);
+    *decimals = d;
+  } else if (r > 20) {
+    double m = r, scale = 1;
+    for (int32_t k = 0; m > 100 && k < 9999; k++) {
+      m /= 10;
+      scale *= 10;
+    }
+    *step = trunc(m * nudge) * scale;
+  } else {
+    *step = trunc(r * nudge);
+  }
+  return 1;
+}
+
+/* The value axis' labels: the multiples of the label step inside the range; a side of the zero
+** line that gets none (the step is at least a tenth of the whole range) shows its end value, as
+** does the plain path. No label closer than gap to "0" or to another label. */
+static void chart_labels(double ylo, double yhi, double bottom, double top, double x, double gap) {
+  auto Y = [&](double v) { return bottom + (v - ylo) / (yhi - ylo) * (top - bottom); };
+  double step = 0;
+  int32_t d = 0;
+  std::vector<std::pair<double, int32_t>> at; /* value, decimals */
+  bool below = false, above = false;
+  if (Oli_Chart_Label_Step(yhi - ylo, &step, &d)) {
+    long k0 = (long)ceil(ylo / step - 1e-9), k1 = (long)floor(yhi / step + 1e-9);
+    for (long k = k0; k <= k1; k++) {
+      if (k == 0) continue;
+      at.emplace_back((double)k * step, d);
+      (k < 0 ? below : above) = true;
+    }
+  }
+  if (!below && ylo < 0) at.emplace_back(ylo, Oli_Tick_Decimals(Oli_Round(ylo, 2)));
+  if (!above && yhi > 0) at.emplace_back(yhi, Oli_Tick_Decimals(Oli_Round(yhi, 2)));
+  std::vector<double> taken = {Y(0)};
+  for (const auto &[v, decimals] : at) {
+    double y = Y(v);
+    bool crowded = false;
+    for (double t : taken) crowded = crowded || fabs(y - t) < gap;
+    if (crowded) continue;
+    taken.push_back(y);
+    char label[64];
+    Oli_Format_Fixed(label, sizeof label, v, decimals);
+    Oli_Graphic_Line(x - 0.06, y, x, y);
+    Oli_Graphic_Text_Aligned_Plain(x - 0.06, y, 4, 1, "%s", label);
+  }
+}
+
 /* The box runs from x0 + text height to x1 - 0.04 (x1 + 0.04 would reach beyond the given box);
 ** the value axis gets labels at its ends and "0" at the zero line; mode 1 writes the title
 ** upright along the left edge, any other mode under the chart. lower < upper fixes the value
@@ -187,7 +251,9 @@ static int chart(double x0, double y0, double x1, double y1, const double *xv, c
     ylo = fmin(lower, 0.0);
     yhi = fmax(upper, 0.0);
   }
-  if (yhi - ylo <= 0.00001) yhi = ylo + 1.0;
+  /* a flat curve keeps the range of its values' magnitude, however small; only a curve of zeros
+  ** gets a range of 1 */
+  if (!(yhi - ylo > 0)) yhi = ylo + 1.0;
   auto X = [&](double v) { return bx0 + (v - xmin) / (xmax - xmin) * (bx1 - bx0); };
   auto Y = [&](double v) { return bottom + (v - ylo) / (yhi - ylo) * (y1 - bottom); };
   Oli_Graphic_Push();
@@ -214,14 +280,7 @@ static int chart(double x0, double y0, double x1, double y1, const double *xv, c
   double gap = 0.4 * th + 0.02;
   Oli_Graphic_Line(bx0 - 0.06, Y(0), bx0, Y(0));
   Oli_Graphic_Text_Aligned_Plain(bx0 - 0.06, Y(0), 4, 1, "0");
-  double ends[2] = {ylo, yhi};
-  for (double v : ends) {
-    if (fabs(Y(v) - Y(0)) < gap) continue;
-    char label[64];
-    Oli_Format_Fixed(label, sizeof label, v, Oli_Tick_Decimals(Oli_Round(v, 2)));
-    Oli_Graphic_Line(bx0 - 0.06, Y(v), bx0, Y(v));
-    Oli_Graphic_Text_Aligned_Plain(bx0 - 0.06, Y(v), 4, 1, "%s", label);
-  }
+  chart_labels(ylo, yhi, bottom, y1, bx0, gap);
   Oli_File_Printf(G.file, " 7 %d\n", 7);
   Oli_Graphic_Set_Fill(11);
   Oli_File_Printf(G.file, " 23 %d %d\n", 1, 0);

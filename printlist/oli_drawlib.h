@@ -103,6 +103,9 @@ int Oli_Graphic_Chart_2(double x0, double y0, double x1, double y1, const double
                         double upper);
 void Oli_Graphic_Bold_Text(double x, double y, const char *text);
 int32_t Oli_Tick_Decimals(double step);
+/* The label step of a chart's value axis for the value range r and the decimals of its labels;
+** 0 when r is not above 0.0000002 (the axis then shows its ends only), else 1. */
+int Oli_Chart_Label_Step(double r, double *step, int32_t *decimals);
 
 /* ---- fastener symbols and seams ---- */
 void Oli_Graphic_Fastener_Symbol(int32_t kind, double w, double x, double y, double length);

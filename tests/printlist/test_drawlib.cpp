@@ -164,6 +164,82 @@ TEST(OliDrawlib, ChartLimits) {
   EXPECT_NE(c.text().find(" 18 103 "), std::string::npos);
 }
 
+/* The x tick labels stand below the axis, or above it for the other y orientation. Frame 5 x 5
+** with margins of 0.5 over x 0 .. 1 and y 0 .. 100: sx = 4, sy = 0.04; the tick at x 0.5 is at
+** paper x 2.0 and its label 0.15 paper units below (y orientation 0) or above (2) the axis. */
+TEST(OliDrawlib, DiagramFrameXLabelSide) {
+  Reset_Writers();
+  Capture c;
+  Diagram_Frame f;
+  Diagram_Frame_Init(&f);
+  f.x_max = 1;
+  f.x_step = 0.5;
+  const char *expected[2] = {" 10 2.000000 -0.150000 2.000000 -0.150000 226 \xAE" "0.5\xAF\n",
+                             " 10 2.000000 0.150000 2.000000 0.150000 202 \xAE" "0.5\xAF\n"};
+  for (int k = 0; k < 2; k++) {
+    f.y_orientation = 2 * k;
+    c.clear();
+    EXPECT_EQ(Oli_Graphic_Diagram_Frame(c.f, &f), 0);
+    Oli_Graphic_Diagram_End();
+    EXPECT_NE(c.text().find(expected[k]), std::string::npos) << k << c.text();
+  }
+}
+
+TEST(OliDrawlib, ChartLabelStepKeepsTwoDigitsOfTheRange) {
+  double step = -1;
+  int32_t d = -1;
+  struct Case {
+    double r, step;
+    int32_t decimals;
+  };
+  /* r < 2: times 10 until the mantissa reaches 10; r > 20: by 10 until it is not above 100 */
+  const Case cases[] = {{0.35, 0.35, 2},   {1.57, 1.5, 1},   {0.0042, 0.0042, 4}, {0.29, 0.29, 2},
+                        {3e-6, 3e-6, 7},   {137, 130, 0},    {25, 25, 0},         {1000, 1000, 0},
+                        {1234.5, 1200, 0}, {12.7, 12, 0},    {2, 2, 0},           {20, 20, 0}};
+  for (const Case &k : cases) {
+    EXPECT_EQ(Oli_Chart_Label_Step(k.r, &step, &d), 1) << k.r;
+    EXPECT_NEAR(step, k.step, k.step * 1e-12) << k.r;
+    EXPECT_EQ(d, k.decimals) << k.r;
+  }
+  EXPECT_EQ(Oli_Chart_Label_Step(0.0000002, &step, &d), 0); /* the plain path */
+  EXPECT_EQ(Oli_Chart_Label_Step(0, &step, &d), 0);
+}
+
+/* Charts in the box (0, 0) .. (10, 5) with a text height of 0.3: the value axis runs from paper
+** y 0 to 5 at x 0.3; labels stand at x 0.24. */
+TEST(OliDrawlib, ChartValueLabelsAndFlatRange) {
+  Reset_Writers();
+  Capture c;
+  Oli_Graphic_Begin(c.f, 0, 0, 20, 20, 1, 0, nullptr);
+  double x[5] = {0, 1, 2, 3, 4};
+  auto chart = [&](std::initializer_list<double> values) {
+    std::vector<double> y(values);
+    c.clear();
+    EXPECT_EQ(Oli_Graphic_Chart(0, 0, 10, 5, x, y.data(), (int32_t)y.size(), 0, "", 0.3), 1);
+    return c.text();
+  };
+  /* range 137: step 130, label at 130 / 137 x 5 = 4.744526, not at the end 137 */
+  std::string t = chart({0, 40, 137, 60, 10});
+  EXPECT_NE(t.find(" 9 0.240000 4.744526 0.240000 4.744526 212 \xAE" "130\xAF"), std::string::npos) << t;
+  EXPECT_EQ(t.find("137"), std::string::npos);
+  /* range 1.57: step 1.5 with one decimal, at 1.5 / 1.57 x 5 = 4.777070 */
+  t = chart({0, 0.2, 1.57, 0.1});
+  EXPECT_NE(t.find(" 9 0.240000 4.777070 0.240000 4.777070 212 \xAE" "1.5\xAF"), std::string::npos) << t;
+  /* range 167 from -30 to 137: step 160 has no multiple inside, so both ends are labelled; zero
+  ** at 30 / 167 x 5 = 0.898204 */
+  t = chart({-30, 10, 137, 0});
+  EXPECT_NE(t.find(" 9 0.240000 0.898204 0.240000 0.898204 212 \xAE" "0\xAF"), std::string::npos) << t;
+  EXPECT_NE(t.find(" 9 0.240000 0.000000 0.240000 0.000000 212 \xAE" "-30\xAF"), std::string::npos) << t;
+  EXPECT_NE(t.find(" 9 0.240000 5.000000 0.240000 5.000000 212 \xAE" "137\xAF"), std::string::npos) << t;
+  /* a flat curve of 3e-6 keeps the range of its magnitude: it runs along the top of the box */
+  t = chart({3e-6, 3e-6, 3e-6});
+  EXPECT_NE(t.find(" 1  0.300000 5.000000 5.130000 5.000000\n"), std::string::npos) << t;
+  EXPECT_NE(t.find("\xAE" "0.0000030\xAF"), std::string::npos) << t;
+  /* only zeros: a range of 1, the curve on the zero line at the bottom */
+  t = chart({0, 0, 0});
+  EXPECT_NE(t.find(" 1  0.300000 0.000000 5.130000 0.000000\n"), std::string::npos) << t;
+}
+
 TEST(OliDrawlib, AxisCrossLabelsAndFillSwitch) {
   Reset_Writers();
   Capture c;
