@@ -233,6 +233,12 @@ TEST(Timber, KcrRules)
     EXPECT_DOUBLE_EQ(rec.k_cr_y, 2.5 / 4.0);
     Set_Kcr_Factor(&rec, 1);
     EXPECT_DOUBLE_EQ(rec.k_cr_y, 0.67);
+    Nad_Record.ec5.k_cr_other = 0.8;                   /* laminated beech 1.0, the rest keep theirs */
+    Set_Kcr_Factor(&rec, 17);
+    EXPECT_DOUBLE_EQ(rec.k_cr_y, 1.0);
+    Set_Kcr_Factor(&rec, 10);
+    EXPECT_DOUBLE_EQ(rec.k_cr_y, 0.8);
+    Nad_Record.ec5.k_cr_other = 1.0;
     Nad_Record.ec5.k_cr_rule = 0;
     Set_Kcr_Factor(&rec, 0);
     EXPECT_DOUBLE_EQ(rec.k_cr_y, 0.5);
@@ -240,6 +246,81 @@ TEST(Timber, KcrRules)
     rec.k_cr_y = 1.0;
     Set_Kcr_Factor(&rec, 0);
     EXPECT_DOUBLE_EQ(rec.k_cr_y, 1.0);
+}
+
+TEST(Timber, GlulamBentEdgewiseGetsTwentyPercentUnderTheGermanAnnex)
+{
+    /* GL24h (EN 14080): f_m,k = 24 N/mm²; the German annex (NCI to 3.3, NA.6) raises it by
+    ** 20 % for glulam bent edgewise: 28.8 N/mm². Only with the annex's German rules, only for
+    ** glulam, only for the member whose switch is set. */
+    Fresh_Splice(true);
+    Nad_Record.ec5.variant = 1;
+    Splice_Input.mat_mid = Splice_Input.mat_side = 2;
+    Splice_Input.grade_mid = Splice_Input.grade_side = 2;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = 40.0;
+    Splice_Input.t_s = 8.0;
+    Splice_Input.h_s = 40.0;
+    Splice_Input.edgewise_mid = 1;
+    Splice_Input.edgewise_side = 0;
+    Section_Check_Input mid{}, side{};
+    Section_Dims dims{};
+    double geo[10];
+    auto fm = [&](void) {
+        Init_Middle_Timber_Check(&mid, 0.9, &dims, geo, nullptr, nullptr);
+        Init_Side_Timber_Check(&side, 0.9, &dims, geo, nullptr, nullptr);
+    };
+    fm();
+    EXPECT_NEAR(mid.f_m_y_k, 28.8, 1e-9);
+    EXPECT_NEAR(mid.f_m_z_k, 28.8, 1e-9);
+    EXPECT_NEAR(side.f_m_y_k, 24.0, 1e-9);
+    Splice_Input.edgewise_mid = 0;
+    Splice_Input.edgewise_side = 1;
+    fm();
+    EXPECT_NEAR(mid.f_m_y_k, 24.0, 1e-9);
+    EXPECT_NEAR(side.f_m_y_k, 28.8, 1e-9);
+    /* solid timber C24 (f_m,k 24) keeps its value with the switch set */
+    Splice_Input.mat_side = 0;
+    Splice_Input.grade_side = 5;
+    fm();
+    EXPECT_NEAR(side.f_m_y_k, 24.0, 1e-9);
+    /* the annex without its German rules, and no annex */
+    Splice_Input.mat_side = 2;
+    Splice_Input.grade_side = 2;
+    Nad_Record.ec5.variant = 0;
+    fm();
+    EXPECT_NEAR(side.f_m_y_k, 24.0, 1e-9);
+}
+
+TEST(Timber, TensionSpliceWithConnectorsGetsTheWithdrawalHint)
+{
+    /* side timbers in pure tension (no bending): rings, shear plates and toothed plates
+    ** (types 25-28, 31-33) need additional fasteners against withdrawal (DIN 1052, 11.1.2 (4)) */
+    const std::string hint = "Bei reinen Zugst\x94\xE1" "en gem\x84\xE1 DIN 1052, 11.1.2 (4) zus\x84tzliche "
+                             "ausziehfeste Verbindungsmittel anordnen!";
+    auto text = [&](void) {
+        FILE *f = tmpfile();
+        Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
+        const std::string s = Slurp(f);
+        fclose(f);
+        return s;
+    };
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.gamma_m_mid = Splice_Input.gamma_m_side = 1.3;
+    Set_Lkom(0, 0, 0.0, 50.0, 0.0);
+    for (int type = 24; type <= 34; type++) {
+        Splice_Input.vbm_type = type;
+        const bool connector = (type >= 25 && type <= 28) || (type >= 31 && type <= 33);
+        EXPECT_EQ(text().find(hint) != std::string::npos, connector) << type;
+    }
+    Splice_Input.vbm_type = 31;
+    Set_Lkom(0, 0, 0.0, -50.0, 0.0);                    /* compression */
+    EXPECT_EQ(text().find(hint), std::string::npos);
+    Set_Lkom(0, 0, 0.0, 50.0, 0.0);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    EXPECT_EQ(text().find(hint), std::string::npos);
 }
 
 /* ---------------------------------------------------------------- tension perpendicular to the grain */
@@ -318,6 +399,18 @@ TEST(TimberT90, NailedBendingSpliceWorkedByHand)
     Oli_Holz_Nachweis(nullptr, 0, 0, &um, &us);
     EXPECT_NEAR(um, 1.432981, 2e-6);
     Splice_Input.fitted_bolt = 0;
+
+    /* gamma_M,t90 = 1.0: f_t,90,d = 0.36 as in the accidental case; none: no strength, u = 10 */
+    Splice_Input.gamma_m_t90 = 1.0;
+    Oli_Holz_Nachweis(nullptr, 0, 0, &um, &us);
+    EXPECT_NEAR(um, 0.890313, 2e-6);
+    Splice_Input.gamma_m_t90 = 0.0;
+    Oli_Holz_Nachweis(nullptr, 0, 0, &um, &us);
+    EXPECT_DOUBLE_EQ(um, 10.0);
+    EXPECT_DOUBLE_EQ(us, 10.0);
+    /* no such group */
+    EXPECT_DOUBLE_EQ(Get_Ft90d_Middle(-1, 1), 0.0);
+    EXPECT_DOUBLE_EQ(Get_Ft90d_Side(LKOM_GROUPS, 1), 0.0);
 }
 
 TEST(TimberT90, OtherFastenersAndKinds)
@@ -535,6 +628,115 @@ TEST(Plates, BearingTableIsWritten)
     EXPECT_NE(s.find("F\xCE\\" "b,Rd,Rand\xCEr = 57.60 kN"), std::string::npos) << s;
     EXPECT_NE(s.find("#SHOWTABLE"), std::string::npos);
     EXPECT_NE(s.find("u\xCE\\max\xCEr = 0.22 \xF3 1"), std::string::npos);
+}
+
+TEST(Plates, StressesOfABendingSplice)
+{
+    /* Two outer plates 1 x 20 cm, S235 (f_y 235), gamma_M0 1.0: A = 40 cm², W = 133.33 cm³.
+    ** M_v,d = 5 kNm, N = 40 kN, V = 4 kN, k_xr = 0.05 1/cm:
+    ** V_s = 4 / 2 + 0.05 * 500 / 2 = 14.5 kN; sigma = 37.5 + 10 = 47.5 N/mm²;
+    ** tau = 14.5 * 15 / 40 = 5.4375 N/mm²; sigma_v = sqrt(47.5² + 3 * 5.4375²) = 48.4247 N/mm²;
+    ** u = 48.4247 / 235 = 0.206063. */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.h_p = 20.0;
+    Splice_Input.plate_steel = 5;
+    Splice_Input.gamma_m0 = 1.0;
+    Splice_Input.k_xr = 0.05;
+    Lkom_Entry *c = Set_Lkom(0, 0, 5.0, 40.0, 4.0);
+    c->M_distr = 5.0;
+    auto text = [&](double *u) {
+        FILE *f = tmpfile();
+        *u = Oli_Blech_Nachweis(f, 0, 0);
+        const std::string s = Slurp(f);
+        fclose(f);
+        return s;
+    };
+    double u = 0.0;
+    std::string s = text(&u);
+    EXPECT_NEAR(u, 0.206063, 1e-6);
+    EXPECT_NE(s.find(" = 47.50 N/mm\xCE/2\xCEr, \xCC\xCE\\v\xCEr = 48.42 N/mm\xCE/2\xCEr, "), std::string::npos) << s;
+    EXPECT_NE(s.find(" = 5.44 N/mm\xCE/2\xCEr (mit V\xCE\\" "d\xCEr = 14.50 kN)"), std::string::npos) << s;
+    EXPECT_NE(s.find("Maximale Ausnutzung des Bleches u\xCE\\max\xCEr = 0.21 \xF3 1"), std::string::npos) << s;
+
+    /* the moment's share below V: V_s = 4 kN, tau = 1.5; sigma_v = sqrt(47.5² + 3 * 1.5²) =
+    ** 47.5710, u = 0.202430; accidental: f_y,d = f_y whatever gamma_M0 */
+    Splice_Input.k_xr = 0.0;
+    s = text(&u);
+    EXPECT_NEAR(u, 0.202430, 1e-6);
+    EXPECT_NE(s.find("(mit V\xCE\\" "d\xCEr = 4.00 kN)"), std::string::npos) << s;
+    Splice_Input.gamma_m0 = 1.1;
+    c->accidental = 1;
+    EXPECT_NEAR(Oli_Blech_Nachweis(nullptr, 0, 0), 0.202430, 1e-6);
+    c->accidental = 0;
+    EXPECT_NEAR(Oli_Blech_Nachweis(nullptr, 0, 0), 0.202430 * 1.1, 1e-6);
+
+    /* no gamma_M0: no design strength, no check */
+    Splice_Input.gamma_m0 = 0.0;
+    s = text(&u);
+    EXPECT_DOUBLE_EQ(u, 10.0);
+    EXPECT_NE(s.find("f\xCE\\y,d\xCEr nicht bestimmbar"), std::string::npos) << s;
+    EXPECT_DOUBLE_EQ(Oli_Blech_Nachweis(nullptr, -1, 0), 0.0);
+    EXPECT_DOUBLE_EQ(Oli_Lochleibung_Nachweis(nullptr, 0, LKOM_ENTRIES), 0.0);
+}
+
+TEST(Plates, BearingOfApprovedScrewsAndASingleRow)
+{
+    /* Screws d = 8 mm (f_ub taken as 500) in S420 plates (f_u = 520), d0 = 9 mm, t = 10 mm,
+    ** e1 = 24 mm, e2 = 30 mm, p1 = p2 = 60 mm (EN 1993-1-8, Table 3.4):
+    ** end: alpha_b = min(24 / 27, 500 / 520, 1) = 0.8889; k1 = min(2.8 * 30 / 9 - 1.7 = 7.63,
+    ** 2.5) = 2.5: F = 2.5 * 0.8889 * 520 * 8 * 10 / 1.25 = 73.96 kN;
+    ** inner: alpha_b = min(60 / 27 - 0.25, 500 / 520, 1) = 0.9615: 2.5 * 0.9615 * 520 * 80 /
+    ** 1.25 = 80.00 kN. */
+    Three_Dowels(false, 75.0);
+    Splice_Input.vbm_type = 14;
+    Splice_Input.d = 8.0;
+    Splice_Input.plate_steel = 33;
+    FILE *f = tmpfile();
+    Oli_Lochleibung_Nachweis(f, 0, 0);
+    std::string s = Slurp(f);
+    fclose(f);
+    EXPECT_NE(s.find("k\xCE\\" "1\xCEr = 2.50 => F\xCE\\" "b,Rd\xCEr = 80.00 kN"), std::string::npos) << s;
+    EXPECT_NE(s.find("F\xCE\\" "b,Rd,Rand\xCEr = 73.96 kN"), std::string::npos) << s;
+
+    /* one row: the row spacing is the plate height, 20 cm */
+    Three_Dowels(false, 75.0);
+    Set_Layout(3, 1);
+    Splice_Input.h_p = 20.0;
+    f = tmpfile();
+    Oli_Lochleibung_Nachweis(f, 0, 0);
+    s = Slurp(f);
+    fclose(f);
+    EXPECT_DOUBLE_EQ(Splice_Input.p2, 20.0);
+    EXPECT_NE(s.find("p\xCE\\" "2\xCEr = 20.00 cm"), std::string::npos) << s;
+
+    /* no fastener: no table */
+    Three_Dowels(false, 75.0);
+    Fastener_Pattern.count = 0;
+    f = tmpfile();
+    EXPECT_DOUBLE_EQ(Oli_Lochleibung_Nachweis(f, 0, 0), 0.0);
+    s = Slurp(f);
+    fclose(f);
+    EXPECT_EQ(s.find("Kr\x84" "fte pro Scherfuge"), std::string::npos) << s;
+    EXPECT_NE(s.find("u\xCE\\max\xCEr = 0.00 \xF3 1"), std::string::npos) << s;
+}
+
+TEST(Plates, BearingTableShowsTheAngleInDegrees)
+{
+    /* bending splice without moment, V = 12 kN: F_V = 12 / 3 / 2 = 2 kN, F_H = 12.5 kN;
+    ** F = sqrt(12.5² + 2²) = 12.659 kN at atan(2 / 12.5) = 9.09 degrees to the grain;
+    ** u = 12.659 / 86.4 = 0.147 inside, 12.659 / 57.6 = 0.220 at the plate end */
+    Three_Dowels(false, 75.0);
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Get_Lkom_Entry(0, 0)->V_d = 12.0;
+    FILE *f = tmpfile();
+    EXPECT_NEAR(Oli_Lochleibung_Nachweis(f, 0, 0), std::sqrt(12.5 * 12.5 + 4.0) / 57.6, 1e-9);
+    const std::string s = Slurp(f);
+    fclose(f);
+    EXPECT_NE(s.find("   12.50    2.00   12.66    9.09   86.40  0.15\n"), std::string::npos) << s;
+    EXPECT_NE(s.find("   12.50    2.00   12.66    9.09   57.60  0.22\n"), std::string::npos) << s;
 }
 
 /* ---------------------------------------------------------------- connection input */

@@ -137,3 +137,28 @@ TEST(PrintSystemSpacings, CoordinatesAreMeasuredFromTheCentroid)
     EXPECT_NE(table.find("\n   1   -5.00    2.00 \xCEu  28.65\xCEr    5.39\n"), std::string::npos) << table;
     EXPECT_NE(table.find("\n   2    5.00   -2.00 -114.59    5.39\n"), std::string::npos) << table;
 }
+
+TEST(PrintSystemSpacings, PlateClassOfOutsidePlatesByTheHoleDiameter)
+{
+    /* bolts d = 12 mm: hole D = 13 mm unless fitted (12 mm); a plate at least D thick is thick,
+    ** one of at most D / 2 thin (within 0.005 mm) */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.vbm_type = 30;
+    Splice_Input.d = 12.0;
+    Splice_Input.fitted_bolt = 0;
+    Splice_Input.print.sections = 0;
+    const std::string thick = "Sto\xE1 mit au\xE1" "en liegenden, dicken Blechen";
+    const std::string thin = "Sto\xE1 mit au\xE1" "en liegenden, d\x81nnen Blechen";
+    Splice_Input.t_p = 1.3;
+    EXPECT_NE(System_Text().find(thick), std::string::npos);
+    Splice_Input.t_p = 1.29;
+    EXPECT_EQ(System_Text().find(thick), std::string::npos);
+    Splice_Input.t_p = 0.65;
+    EXPECT_NE(System_Text().find(thin), std::string::npos);
+    Splice_Input.t_p = 0.66;
+    EXPECT_EQ(System_Text().find(thin), std::string::npos);
+    Splice_Input.fitted_bolt = 1;
+    Splice_Input.t_p = 1.2;
+    EXPECT_NE(System_Text().find(thick), std::string::npos);
+}
