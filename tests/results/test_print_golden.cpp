@@ -53,12 +53,14 @@ static void Check_Golden(const char *id, const char *title, bool plots = true)
 {
     snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", id);
     const std::string oli = std::string(id) + "_01.oli";
+    const std::string names[4] = {oli, std::string(id) + "01.SPF", std::string(id) + "02.SPF",
+                                  std::string(id) + "03.SPF"};
+    /* files that an aborted earlier run left behind must not count as written now */
+    for (const std::string &name : names) unlink(name.c_str());
     Set_Print_List_Names(oli.c_str(), title);
     ASSERT_EQ(Write_Print_List(1), 0);
     const std::string dir = std::string(SPLICE_GOLDEN_DIR) + "/splice_print/";
     const char *update = getenv("SPLICE_UPDATE_GOLDEN");
-    const std::string names[4] = {oli, std::string(id) + "01.SPF", std::string(id) + "02.SPF",
-                                  std::string(id) + "03.SPF"};
     for (int k = 0; k < 4; k++) {
         const std::string &name = names[k];
         if (k > 0 && !plots) {
