@@ -44,6 +44,9 @@ static int Calc_Pass_Spacings(double rho_min, double alpha_1, double alpha_2, Pa
     Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
     const bool lap = si->connection_kind == CONN_LAP;
+    /* The spacings belong to the timber the fasteners pass through: the side members, or the
+    ** middle member where there are none (the lap, and inner plates, whose side material is
+    ** whatever the input last held). */
     int mat = si->mat_side;
     if (lap || si->connection_kind == CONN_INNER_PLATES) mat = si->mat_mid;
     if (si->connection_kind == CONN_OUTER_PLATES) mat = 12;
@@ -253,6 +256,9 @@ static int Distribute_Combinations(const Pass_Spacings *p)
             c->max_Fy = 0.0;
             c->sum_My_pos = 0.0;
             c->max_col_Fy = 0.0;
+            /* A combination that takes no part in the design (unused, all zero, or of the wrong
+            ** sign for the splice kind) must not steer the angles and forces the spacings and
+            ** checks are built on: its sums stay 0 and it is left out. */
             if (!Is_Lkom_Valid(g, e)) {
                 c->M_distr = 0.0;
                 continue;

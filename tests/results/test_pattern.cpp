@@ -259,6 +259,45 @@ TEST(Prepare, InnerPlateRowsStayInsideThePlate)
     EXPECT_NEAR(Splice_Input.L, 31.92, 1e-9);
 }
 
+/* Inner plates have no side members: the spacings come from the middle member whatever side
+** ** material the input still holds (here LVL, whose dowel rules ask 7 d and 105 mm), so the layout
+** above is kept. A compression of 200 kN in the tension splice takes no part: the angles stay
+** along the grain and the forces are those of the valid combination alone. */
+TEST(Prepare, InnerPlatesUseTheMiddleMemberAndInvalidCombinationsStayOut)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.mat_mid = 2;
+    Splice_Input.grade_mid = 2;
+    Splice_Input.mat_side = 10;
+    Splice_Input.grade_side = 0;
+    Splice_Input.b = 16.0;
+    Splice_Input.h = 24.0;
+    Splice_Input.h_p = 20.0;
+    Splice_Input.plate_count = 2.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.L_user = 0;
+    Set_Layout(2, 3);
+    Set_Lkom(0, 0, 0.0, 100.0, 0.0);
+    Lkom_Entry *wrong = Set_Lkom(0, 1, 0.0, -200.0, 80.0);
+    wrong->max_Fy = wrong->sum_My_pos = wrong->max_col_Fy = 99.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    /* 2 ((2 - 1) 5 d + 1.2 d0 + max(7 d, 80 mm)) = 2 (6 + 1.56 + 8.4) = 31.92 cm, as in C24 */
+    EXPECT_NEAR(Splice_Input.L, 31.92, 1e-9);
+    EXPECT_NEAR(Fastener_Pattern.alpha_max, 0.0, 1e-12);
+    for (int i = 0; i < Fastener_Pattern.count; i++) {
+        const Fastener_Rec &r = Fastener_Pattern.recs[i];
+        EXPECT_NEAR(r.angle_max, 0.0, 1e-12) << i;
+        EXPECT_NEAR(r.force_max, 100.0 / 24.0, 1e-9) << i; /* 100 kN on 6 dowels x 4 planes */
+        EXPECT_EQ(r.entry_of_force_max, 0) << i;
+    }
+    EXPECT_EQ(wrong->M_distr, 0.0);
+    EXPECT_EQ(wrong->max_Fy, 0.0);
+    EXPECT_EQ(wrong->sum_My_pos, 0.0);
+    EXPECT_EQ(wrong->max_col_Fy, 0.0);
+}
+
 TEST(Prepare, ResetsTheGoverningFastenerAndStoresTheDistributionMoment)
 {
     Fresh_Splice(true);
