@@ -362,13 +362,13 @@ void Read_Nachweise_Block(FILE *f)
 {
     if (!f || !Read_Nachweis_Def()) return;
     Free_All_Nachweise();
+    /* A block of 2003 without its count or version line counts as missing: the older block of
+    ** 2001 is looked for then. */
     int count = 0, version = 0;
-    if (Seek_Keyword_Prefix_Line("NACHWEISE-2003", f, &count)) {
-        if (fscanf(f, "%d", &version) != 1) return;
-    } else if (Seek_Keyword_Prefix_Line("NACHWEISE-2001", f, &count)) {
+    if (!(Seek_Keyword_Prefix_Line("NACHWEISE-2003", f, &count) && fscanf(f, "%d", &version) == 1)) {
+        count = 0;
+        if (!Seek_Keyword_Prefix_Line("NACHWEISE-2001", f, &count)) return;
         version = 1;
-    } else {
-        return;
     }
     if (version > NCHW_BLOCK_VERSION) {
         Init_Message();

@@ -16,9 +16,12 @@ namespace {
 
 const char Types[] =
     "\xAE\xAF\n"
-    "8 4 1 1 2 1 4 1 1 1 3\n\xAETyp B\xAF \xAE\xAF \xAE\xAF\n0 0 0\n-1\n0\n2.0\n"
+    /* type 8: integers 8 and 9 (the two combination rules) differ, so a default taken from the
+    ** wrong one shows; type 121: three object selectors of the object types 1, 2 and 3 */
+    "8 4 1 1 2 1 4 1 1 2 3\n\xAETyp B\xAF \xAE\xAF \xAE\xAF\n0 0 0\n-1\n0\n2.0\n"
     "121 4 1 1 1 1 0 1 2 2 1\n\xAEHolz\xAF \xAE\xAF \xAE\xAF\n0 0 0\n"
-    "1 L 1 # 10 \xAE" "a\xAF\n2 L 0 # 10 \xAE" "b\xAF\n-1\n1 1 0 \xAESt\x84" "be\xAF\n1.0\n";
+    "1 L 1 # 10 \xAE" "a\xAF\n2 L 0 # 10 \xAE" "b\xAF\n-1\n"
+    "3\n1 0 \xAESt\x84" "be\xAF\n2 0 \xAEKnoten\xAF\n3 0 \xAELager\xAF\n1.0\n";
 
 std::string Text_Of(FILE *f)
 {
@@ -58,6 +61,7 @@ protected:
     }
     static void Clear()
     {
+        for (int t = 0; t < NCHW_OBJECT_TYPES; t++) Init_Nchw_Object_Table(t, 0);
         Free_All_Nachweise();
         Nchw_Imp_Table_Init(0);
         Nchw_Lf_Table_Init(0);
@@ -208,9 +212,11 @@ TEST_F(Blocks, OldFilesAndDefaults)
 {
     /* version 1: no generation rules, no remark; -1 settings take the type's integers */
     const std::string old = "NACHWEISE-2001 1\n"
-                            " 7 8 1 1 0 0 0 0 \xAEN\xAF\n     0\n     0\n     0\n     0\n"
+                            " 7 8 1 1 1 0 0 0 \xAEN\xAF\n     0\n     0\n     0\n     0\n"
                             "     1 1 1 -1 -1 0 0 -1 -1 -1 -1 0 0 \xAER\xAF\n"
                             "          5 1.0 0.7 1.5 0.0\n"
+                            "     2 1 -1 -1 0 0 -1 -1 -1 -1 0 0 \xAEL\xAF\n"
+                            "          5 0 0.7 1.5\n"
                             "Snow: 0\nPara: 4 1 1.50 1.15 1.30 1.00 1.50 1.15\n";
     FILE *f = File_With(old);
     Nchw_Global_Settings.gamma_c_quake = 9;
@@ -220,11 +226,21 @@ TEST_F(Blocks, OldFilesAndDefaults)
     const Xtr_Rule_Rec *x = Nchw_List_Head->xtr_head;
     ASSERT_NE(x, nullptr);
     EXPECT_EQ(x->comb_rule[0], 1);          /* type integer 8 */
-    EXPECT_EQ(x->comb_rule[1], 1);          /* type integer 9 */
+    EXPECT_EQ(x->comb_rule[1], 2);          /* type integer 9 */
     EXPECT_EQ(x->check_kind[0], 2);         /* type integer 4 */
     EXPECT_EQ(x->combination[0], 4);        /* type integer 6 */
     EXPECT_EQ(x->combination[1], 1);        /* type integer 7 */
     EXPECT_EQ(std::string(x->name), "R" + std::string(29, ' '));
+    const Lkom_Rec *l = Nchw_List_Head->lkom_head;
+    ASSERT_NE(l, nullptr);
+    EXPECT_EQ(l->comb_rule, 1);             /* type integer 8 */
+    EXPECT_EQ(l->default_comb_rules, 2);    /* type integer 9 */
+    EXPECT_EQ(l->check_kind, 2);            /* type integer 4 */
+    EXPECT_EQ(l->default_check_kinds, 2);
+    EXPECT_EQ(l->combination, 4);           /* type integer 6 */
+    EXPECT_EQ(l->default_combinations, 1);  /* type integer 7 */
+    ASSERT_EQ(l->row_count, 1);
+    EXPECT_DOUBLE_EQ(l->rows[0].factor, 0.7 * 1.5);
     EXPECT_DOUBLE_EQ(Nchw_Global_Settings.gamma_c_quake, 1.5);
     EXPECT_DOUBLE_EQ(Nchw_Global_Settings.gamma_s_quake, 1.15);
     /* a newer version is read on; a check of an unknown type is dropped */
@@ -241,6 +257,28 @@ TEST_F(Blocks, OldFilesAndDefaults)
     ASSERT_NE(Nchw_List_Head, nullptr);
     EXPECT_EQ(Nchw_List_Head->number, 2);
     EXPECT_EQ(Nchw_List_Head, Nchw_List_Tail);
+}
+
+/* A block of 2003 whose version line cannot be read counts as missing: the block of 2001 that
+** follows in the file is read instead. Without either, the reader keeps the settings. */
+TEST_F(Blocks, UnreadableVersionFallsBackToTheOlderBlock)
+{
+    FILE *f = File_With("NACHWEISE-2003 1\nkaputt\n"
+                        "NACHWEISE-2001 1\n"
+                        " 4 8 1 0 0 0 0 0 \xAE" "Alt\xAF\n     0\n     0\n     0\n     0\n"
+                        "Snow: 1\n");
+    Read_Nachweise_Block(f);
+    fclose(f);
+    ASSERT_NE(Nchw_List_Head, nullptr);
+    EXPECT_EQ(Nchw_List_Head->number, 4);
+    EXPECT_EQ(Nchw_List_Head->genrule_count, 0);
+    EXPECT_EQ(Nchw_Global_Settings.altitude_switch, 1);
+    Nchw_Global_Settings.altitude_switch = 7;
+    f = File_With("NACHWEISE-2003 1\n");
+    Read_Nachweise_Block(f);
+    fclose(f);
+    EXPECT_EQ(Nchw_List_Head, nullptr);
+    EXPECT_EQ(Nchw_Global_Settings.altitude_switch, 7);
 }
 
 TEST_F(Blocks, DamagedCountsEndTheReader)
@@ -297,6 +335,49 @@ TEST_F(Blocks, SolverBlock)
               "    9 1 /\n"
               " 0 /\n");
     fclose(f);
+}
+
+/* Each selector mode: 0 every existing object of the selector's type (a stale list is ignored),
+** 1 none (its list ignored as well), 2 the selected list. The header counts 2 + 0 + 1 objects. */
+TEST_F(Blocks, SolverBlockSelectorModes)
+{
+    Init_Nchw_Object_Table(1, 4);
+    Add_Nchw_Object(1, 3, "S3");
+    Add_Nchw_Object(1, 4, "S4");
+    Init_Nchw_Object_Table(2, 4);
+    Add_Nchw_Object(2, 5, "K5");
+    Init_Nchw_Object_Table(3, 4);
+    Add_Nchw_Object(3, 8, "L8");
+    Add_Nchw_Object(3, 9, "L9");
+    Nchw_Einw_Table_Init(1);
+    Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);
+    Nchw_Rec *c = Check(5, 121);
+    snprintf(c->name, sizeof c->name, "H");
+    const int32_t modes[3] = {0, 1, 2}, stale[3] = {99, 98, 8};
+    for (int s = 0; s < 3; s++) {
+        c->selector_modes[s] = modes[s];
+        c->selected[s] = (int32_t *)malloc(2 * sizeof(int32_t));
+        c->selected[s][0] = 1;
+        c->selected[s][1] = stale[s];
+    }
+    Xtr_Rule_Rec *x = New_Xtr_Rule(c);
+    c->xtr_count = 1;
+    x->number = 1;
+    snprintf(x->name, sizeof x->name, "R");
+    x->rows = (Xtr_Row *)calloc(1, sizeof(Xtr_Row));
+    x->rows[0] = {1, 1.0, 1.0, 1.35, 1.0};
+    x->row_count = 1;
+    FILE *f = tmpfile();
+    Write_Nchw_Solver_Block_Std(f, 1, 1);
+    const std::string t = Text_Of(f);
+    fclose(f);
+    EXPECT_EQ(t.rfind("\n#NACHWEISE\n 5 121 1 0 3 'H' 0 /\n /\n", 0), 0u) << t;
+    const std::string objects = "    3 1 /\n    4 1 /\n    8 3 /\n 0 /\n";
+    ASSERT_GE(t.size(), objects.size());
+    EXPECT_EQ(t.substr(t.size() - objects.size()), objects) << t;
+    EXPECT_EQ(t.find(" 99 "), std::string::npos);
+    EXPECT_EQ(t.find(" 98 "), std::string::npos);
+    EXPECT_EQ(t.find(" 5 2 /"), std::string::npos);
 }
 
 /* ------------------------------------------------------------------ state and arguments */
