@@ -183,10 +183,22 @@ static bool In_Sub_Bar(const Icon_Menu *s)
   return M_XPOS > s->x && M_XPOS < s->right && M_YPOS > s->y && M_YPOS < s->bottom;
 }
 
+/* The next move, left button, key or time-out; -1 ends the run: a close, or a key, which the
+** caller of the run handles (Esc ends the program wherever the mouse is). */
 static int Next_Message(VEL_MESSAGE *msg)
 {
-  int cls = GetVELMessage(msg, 0x40000022);
-  return (cls & VELMSG_CLOSE) || getkeymask() == 1 ? -1 : cls;
+  int cls = GetVELMessage(msg, 0x40000022 | VELMSG_KEY);
+  return (cls & VELMSG_CLOSE) || getkeymask() == 1 || hitkey() != -1 ? -1 : cls;
+}
+
+/* The entry is chosen: pressed look until the release, then the normal look. */
+static int Choose(Icon_Menu *m, Icon_Menu_Entry *e)
+{
+  Remove_Tooltip();
+  Icon_Menu_Draw_Button(m, e, ICON_PRESSED);
+  Wait_Release();
+  Icon_Menu_Draw_Button(m, e, ICON_NORMAL);
+  return e->code;
 }
 
 /* Hover loop of one entry: > 0 a chosen code, 0 end of the run, -1 back to the bar loop. */
@@ -196,6 +208,9 @@ static int Hover(Icon_Menu *m, Icon_Menu_Entry *e, VEL_MESSAGE *msg)
   int prev_x = M_XPOS, prev_y = M_YPOS;
   bool tip_done = false, pinned = false;
   Icon_Menu *sub = e->sub_menu;
+  /* The press that found the entry is its click: a press on a button the mouse already rests
+  ** on arrives without a move before it. */
+  if (sub == nullptr && M_LEFT && On_Entry(m, e)) return Choose(m, e);
   if (sub) Open_Sub(sub);
   for (;;) {
     if (sub && Sub_Shown && In_Sub_Bar(sub)) {
@@ -245,13 +260,7 @@ static int Hover(Icon_Menu *m, Icon_Menu_Entry *e, VEL_MESSAGE *msg)
     }
     prev_x = M_XPOS;
     prev_y = M_YPOS;
-    if (M_LEFT) {
-      Remove_Tooltip();
-      Icon_Menu_Draw_Button(m, e, ICON_PRESSED);
-      Wait_Release();
-      Icon_Menu_Draw_Button(m, e, ICON_NORMAL);
-      return e->code;
-    }
+    if (M_LEFT) return Choose(m, e);
   }
 }
 
@@ -263,12 +272,14 @@ int Icon_Menu_Run(Icon_Menu *m)
   InitVELMessage(&msg);
   msg.w[6] = 100;
   int result = 0;
-  for (;;) {
+  /* The first pass looks at the mouse as the run found it (a press that entered the bar is
+  ** not lost); later passes wait for the next message first. */
+  for (bool first = true;; first = false) {
     if (Outside_Bar(m)) {
       Wait_Release();
       break;
     }
-    if (Next_Message(&msg) < 0) break;
+    if (!first && Next_Message(&msg) < 0) break;
     Icon_Menu_Entry *found = nullptr;
     for (int i = 0; i < m->count; i++) {
       Icon_Menu_Entry *e = &m->entries[i];

@@ -549,10 +549,10 @@ static void Field_Into_View(SVA_Item *it, View &v)
 
 static int Edit_Fields(SVA_Item *it, View &v)
 {
+  /* Keys typed before the click were meant for something else and go; those typed after it
+  ** (still queued behind the release) are the field's first characters. */
+  Drop_Buffered_Keys();
   Wait_Release();
-  while (hitkey() != -1) {
-    if (getkey() < 0) break;
-  }
   for (;;) {
     int r = Edit_One(it, v);
     if (r == 0 || getkeymask() == 1) {

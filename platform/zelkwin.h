@@ -156,6 +156,9 @@ int Get_Mouse_Event(void); /* waits for the next mouse event (move, button, whee
 int hitkey(void);          /* the next pending key without taking it, -1 when none */
 int getkey(void);          /* takes the next key (waits for one); -1 when the window was closed */
 int getkeymask(void);      /* 1 once the window is closed for good (the script ended; every loop should end), else 0 */
+/* Drops the keys that earlier waits took from the event queue and kept for hitkey/getkey (typed
+** before the last event the program took); keys still in the queue (typed later) stay. */
+void Drop_Buffered_Keys(void);
 void msVisi(int visible);  /* 0 shows the mouse cursor, -1 hides it */
 void msStCu(int x, int y); /* puts the mouse cursor at (x, y) (M_XPOS/M_YPOS follow) */
 void setMouseCursor(int shape); /* 0 arrow, 6 wait, 18 hand, others arrow */

@@ -367,6 +367,11 @@ int getkey(void) {
   return k;
 }
 
+void Drop_Buffered_Keys(void) {
+  Ensure_Init();
+  St().keys.clear();
+}
+
 int getkeymask(void) {
   Ensure_Init();
   return St().closed ? 1 : 0;

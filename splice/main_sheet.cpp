@@ -28,6 +28,32 @@ enum {
 static int Main_Area = -1;
 static int Main_Area_X1, Main_Area_Y1, Main_Area_X2, Main_Area_Y2;
 
+/* The short confirmation above the register ("gespeichert: <file>"); empty for none. */
+static char Status_Text[SPLICE_PATH_MAX + 16];
+
+/* Draw the confirmation line into the band above the register (blank when there is none). */
+static void Draw_Status(void)
+{
+    if (Main_Area < 0) return;   /* no sheet */
+    int fg = pxQFgc();
+    pxFgc(GetVELColor(-1));
+    pxRect(10, 8, NPIXEL_X - 360, 44);
+    if (Status_Text[0]) {
+        Pop_RFont(0x1000);
+        pxFgc(BLACK_CI);
+        pxText(14, 32, Status_Text, -1);
+        Push_RFont();
+    }
+    pxFgc(fg);
+    pxFlsh();
+}
+
+static void Set_Status(const char *text)
+{
+    snprintf(Status_Text, sizeof Status_Text, "%s", text);
+    Draw_Status();
+}
+
 void Set_Nad_Pointers(void)
 {
     Nad_Params = Get_NAD_EC5_Params();
@@ -114,11 +140,13 @@ int Main_Menu_Action(int code)
 {
     switch (code) {
     case MENU_NAD:
+        Set_Status("");   /* what was saved may change from here on */
         Run_NAD_Selection_Sheet();
         Set_Nad_Pointers();
         Refresh_Char_Actions();
         return 0;
     case MENU_PRINT_SETTINGS:
+        Set_Status("");
         Run_Print_Settings_Sheet();
         return 0;
     case MENU_PREVIEW:
@@ -126,10 +154,18 @@ int Main_Menu_Action(int code)
     case MENU_PLANS:
         Print_Action(code);
         return 0;
-    case MENU_SAVE:
+    case MENU_SAVE: {
         Trim_Page_Texts();
-        Write_Splice_Input_File(Inp_File_Name, &Splice_Input);
+        /* A failed save keeps the box of its writer; a good one is confirmed on the sheet, where
+        ** the user looks, without a box to click away. */
+        char text[sizeof Status_Text];
+        if (Write_Splice_Input_File(Inp_File_Name, &Splice_Input))
+            snprintf(text, sizeof text, "gespeichert: %s", Inp_File_Name);
+        else
+            text[0] = 0;
+        Set_Status(text);
         return 0;
+    }
     case MENU_HELP:
         Helpview(Page_Help_Key(Current_Page));
         return 0;
@@ -141,6 +177,19 @@ int Main_Menu_Action(int code)
 }
 
 /* ---------------------------------------------------------------- the sheet */
+
+/* A key that reached the sheet outside an editor (the page and the menu bar hand their keys on):
+** Esc asks to end, F1 shows the page's help; other keys have no meaning here and go. Return 1
+** when the program is to end. */
+static int Sheet_Key(void)
+{
+    int key = hitkey();
+    if (key == -1) return 0;
+    getkey();
+    if (key == 27) return getkeymask() == 1 || Ask_End_Program();   /* Esc */
+    if (key == KEY_F1) Helpview(Page_Help_Key(Current_Page));
+    return 0;
+}
 
 static void Draw_Current_Page(void)
 {
@@ -189,7 +238,9 @@ int Run_Main_Sheet(void)
     int esc = Add_Escape_Area_to_PS(Main_Area_X1, Main_Area_Y1, Main_Area_X2 - 17, Main_Area_Y2, CODE_AREA);
     Set_Escape_Area_to_MouseMoveEvent(esc, 1);
     Main_Area = SVA_Create(Main_Area_X1, Main_Area_Y1, Main_Area_X2, Main_Area_Y2, 0, 1);
+    SVA_Set_Hover_Key_Return(Main_Area, 1);
 
+    Status_Text[0] = 0;
     Activate_Prop_Sheet();
     Draw_Current_Page();
 
@@ -197,20 +248,23 @@ int Run_Main_Sheet(void)
         Icon_Menu_Draw(&Main_Icon_Menu);
         int code = Edit_Prop_Sheet();
         if (code == CODE_MENU) {
-            int action = Icon_Menu_Run(&Main_Icon_Menu);
+            int action = hitkey() == -1 ? Icon_Menu_Run(&Main_Icon_Menu) : 0;
             if (action > 0) {
                 if (Main_Menu_Action(action)) break;
                 Draw_Current_Page();
             }
+            if (Sheet_Key()) break;
         } else if (code >= CODE_REGISTER && code < CODE_REGISTER + PAGE_COUNT) {
             Current_Page = code - CODE_REGISTER;
             Select_Member_of_Register(reg, Current_Page);
             Draw_Current_Page();
         } else if (code == CODE_AREA) {
-            if (SVA_Handle_Input(Main_Area)) {
-                if (Page_After_Input(Current_Page)) Draw_Current_Page();
-                else Draw_Current_Page();
+            if (hitkey() == -1 && SVA_Handle_Input(Main_Area)) {
+                if (Status_Text[0]) Set_Status("");   /* the saved state is left behind */
+                Page_After_Input(Current_Page);
+                Draw_Current_Page();
             }
+            if (Sheet_Key()) break;
         } else if (code == CODE_BREAK || code == -1) {
             /* The script or the window is gone for good: nothing can be asked any more, and
             ** nothing is saved without the user's word. */

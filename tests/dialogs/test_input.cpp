@@ -102,6 +102,22 @@ TEST_F(Input, FloatFieldEditedInPlaceMovesOnToTheNextField)
   EXPECT_EQ(Log_Count("EDITFLOAT"), 2) << Log_All();
 }
 
+/* Keys typed right after the click (queued behind its release) are the field's first characters;
+** a key typed before the press, which an earlier wait kept, is not. */
+TEST_F(Input, KeysAfterTheClickGoIntoTheFieldAndKeysBeforeItDoNot)
+{
+  double d = 1.0;
+  int active = 1;
+  SVA_Add_Float_Field(area, 50, 100, &d, "%6.2f", 4096, 0, &active);
+  ZW_Test_Set_Script("type 9\n" + Click(65, 136) + "type 42\nkey Enter\n");
+  EXPECT_EQ(hitkey(), '9');   /* taken from the queue and kept */
+  for (int i = 0; i < 10 && !M_LEFT; i++) Get_Mouse_Event();
+  ASSERT_EQ(M_LEFT, 1);
+  EXPECT_EQ(SVA_Handle_Input(area), 1);
+  EXPECT_DOUBLE_EQ(d, 42.0);
+  EXPECT_EQ(hitkey(), -1);
+}
+
 TEST_F(Input, FieldNearTheTopDoesNotTakeClicks)
 {
   double d = 1.0;

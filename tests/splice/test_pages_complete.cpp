@@ -37,9 +37,10 @@ std::string At(const char *what, int x, int y)
 /* Screen base line of row k of a page (view area at y 80, first row 28 below it). */
 int Row_Y(int k) { return 80 + 28 + 26 * k; }
 std::string Click_Row(int x, int k) { return At("click", x, Row_Y(k) - 4); }
+/* The typed value with Enter; the click on an empty spot of the page leaves the next field. */
 std::string Enter_Value(int x, int k, const char *value)
 {
-    return At("click", x, Row_Y(k) - 4) + At("move", x, Row_Y(k) - 4) + "type " + value + "\nkey Enter\nkey Esc\n";
+    return At("click", x, Row_Y(k) - 4) + "type " + value + "\nkey Enter\n" + At("click", 1230, 940);
 }
 std::string Tab(int page) { return At("click", 85 + 150 * page, 62); }
 

@@ -1,0 +1,147 @@
+/*
+** Tests of the main sheet's handling of clicks and keys through the headless GUI: a click on an
+** icon the mouse rests on acts, keys typed right after a click go into the field, Esc asks to
+** end wherever the mouse is, and a save is confirmed on the sheet.
+*/
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "dialogs/dialogs.h"
+#include "nad/nad.h"
+#include "platform/zelkwin.h"
+#include "platform/zelkwin_test.h"
+#include "splice/splice_app.h"
+
+namespace {
+
+std::string At(const char *what, int x, int y)
+{
+    return std::string(what) + " " + std::to_string(x) + " " + std::to_string(y) + "\n";
+}
+
+/* The middle of an icon of the main menu (1 national annex .. 6 save .. 8 end). */
+int Icon_X(int entry) { return NPIXEL_X - 346 + Main_Icon_Menu.entries[entry - 1].x + 19; }
+const int ICON_Y = 3 + 6 + 18;
+
+/* "abbrechen" of the finish question in the middle of the screen. */
+std::string Cancel_Finish(void) { return At("click", NPIXEL_X / 2 - 84, NPIXEL_Y / 2 + 37); }
+
+int Count(const char *prefix, const char *needle)
+{
+    int n = 0;
+    for (const std::string &l : ZW_Test_Log_Lines())
+        if (l.rfind(prefix, 0) == 0 && l.find(needle) != std::string::npos) n++;
+    return n;
+}
+
+class SheetInput : public ::testing::Test {
+protected:
+    char old_cwd[1024];
+    std::string root = SPLICE_SOURCE_DIR;
+
+    void SetUp() override
+    {
+        ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
+        const char *name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::string dir = std::string(old_cwd) + "/sheet_input_" + name;
+        ASSERT_EQ(system(("rm -rf '" + dir + "' && mkdir -p '" + dir + "'").c_str()), 0);
+        ASSERT_EQ(chdir(dir.c_str()), 0);
+        setenv("EXEC", (root + "/environment/exec").c_str(), 1);
+        setenv("DATA", (root + "/environment/data").c_str(), 1);
+        setenv("DRAM", (root + "/environment/dram").c_str(), 1);
+        setenv("SPLICE_PRIVATE_DATA", (root + "/environment/exec/splice").c_str(), 1);
+        setenv("TEMP", dir.c_str(), 1);
+        unsetenv("SPLICE_GUI_SCRIPT");
+        unsetenv("SPLICE_GUI_LOG");
+    }
+    void TearDown() override { ASSERT_EQ(chdir(old_cwd), 0); }
+
+    int Run(const char *example, const std::string &script)
+    {
+        if (example && system(("cp '" + root + "/examples/" + example + "'/* .").c_str()) != 0) return -1;
+        Clear_NAD_State();
+        Current_Page = PAGE_SYSTEM;
+        ZW_Test_Reset();
+        ZW_Test_Set_Script(script);
+        const char *argv[] = {"splice", example ? example : "Stoss", "1", "1", "1", nullptr};
+        return Splice_Main(5, (char **)argv);
+    }
+};
+
+}  // namespace
+
+/* The mouse comes to rest on "drucken" (two moves, the tooltip shows) and clicks once: that one
+** click prints. The same for a click on an icon the mouse already rested on after an action. */
+TEST_F(SheetInput, OneClickOnAnIconTheMouseRestsOnActs)
+{
+    int x = Icon_X(4);
+    ASSERT_EQ(Run("zugstoss_nagel", At("move", x, ICON_Y) + At("move", x, ICON_Y) + At("click", x, ICON_Y)), 1);
+    EXPECT_EQ(Count("MESSAGE", "gedruckt"), 1);
+
+    /* Saved twice by two clicks on the save icon without moving in between. */
+    int s = Icon_X(6);
+    ASSERT_EQ(Run("zugstoss_nagel", At("click", s, ICON_Y) + At("click", s, ICON_Y)), 1);
+    EXPECT_EQ(Count("TEXT", "gespeichert: zugstoss_nagel_01.inp"), 2);
+}
+
+/* Page System of the bending splice: a click into b, "20" typed at once, Enter, and one click on
+** the save icon: the file holds b = 20, and the sheet says that it was saved. */
+TEST_F(SheetInput, KeysTypedRightAfterAClickGoIntoTheField)
+{
+    const int b_y = 80 + 28 + 26 * 9;   /* base line of the row of b */
+    std::string s = At("click", 370, b_y - 4) + "type 20\nkey Enter\n" + At("click", Icon_X(6), ICON_Y);
+    ASSERT_EQ(Run("biegestoss_stabduebel", s), 1);
+    EXPECT_EQ(Count("EDITFLOAT", "20.0"), 1);
+    EXPECT_EQ(Count("TEXT 14 32 ", "gespeichert: biegestoss_stabduebel_01.inp"), 1);
+    EXPECT_EQ(Count("MESSAGE", ""), 0);   /* no box to click away */
+
+    Set_Splice_Input_Defaults(&Splice_Input);
+    ASSERT_EQ(Read_Splice_Input_File("biegestoss_stabduebel_01.inp", &Splice_Input, 0), 1);
+    EXPECT_EQ(Splice_Input.b, 20.0);
+    EXPECT_EQ(Splice_Input.h, 44.0);
+}
+
+/* Keys typed before the click were meant for nothing and do not reach the field. */
+TEST_F(SheetInput, KeysTypedBeforeAClickStayOutOfTheField)
+{
+    const int b_y = 80 + 28 + 26 * 9;
+    std::string s = At("move", 370, b_y - 4) + "type 77\n" + At("click", 370, b_y - 4) + "type 21\nkey Enter\n";
+    ASSERT_EQ(Run("biegestoss_stabduebel", s), 1);
+    EXPECT_EQ(Count("EDITFLOAT", "21.0"), 1);
+    EXPECT_EQ(Splice_Input.b, 21.0);
+}
+
+/* Esc over the page, over the menu bar and over the register: each asks the finish question. */
+TEST_F(SheetInput, EscAsksToEndWhereverTheMouseIs)
+{
+    std::string s;
+    for (auto [x, y] : {std::pair{400, 700}, {Icon_X(3), ICON_Y}, {200, 62}, {100, 20}})
+        s += At("move", x, y) + "key Esc\n" + Cancel_Finish();
+    ASSERT_EQ(Run("zugstoss_nagel", s), 1);
+    EXPECT_EQ(Count("SHEET 2", "BEARBEITUNG BEENDEN"), 4);
+    EXPECT_EQ(Count("SNAPSHOT", ""), 0);
+}
+
+/* A save that fails keeps its box and says nothing on the sheet; the input taken after a good
+** save clears the confirmation. */
+TEST_F(SheetInput, AFailedSaveKeepsItsBoxAndInputClearsTheConfirmation)
+{
+    ASSERT_EQ(mkdir("Stoss_01.inp", 0755), 0);   /* the input file cannot be written */
+    ASSERT_EQ(Run(nullptr, At("click", Icon_X(6), ICON_Y)), 1);
+    EXPECT_EQ(Count("MESSAGE", "kann nicht gespeichert werden."), 1);
+    EXPECT_EQ(Count("TEXT", "gespeichert:"), 0);
+    ASSERT_EQ(rmdir("Stoss_01.inp"), 0);
+
+    const int b_y = 80 + 28 + 26 * 9;
+    ASSERT_EQ(Run(nullptr, At("click", Icon_X(6), ICON_Y) + "snapshot saved.png\n" + At("click", 370, b_y - 4)
+                               + "type 15\nkey Enter\nkey Esc\n"),
+              1);
+    EXPECT_EQ(Count("TEXT", "gespeichert: Stoss_01.inp"), 1);
+    /* the band above the register is empty again: nothing but its background */
+    EXPECT_EQ(ZW_Test_Count_Colour(10, 8, NPIXEL_X - 360, 44, 0x000000), 0);
+}
