@@ -1,0 +1,212 @@
+/*
+** Tests of the fastener check of one combination: the effective number by fastener family, the
+** penetration lines, the governing fastener among equals, the tension of the bolts of toothed
+** plates and the design capacity of the approved screws with a preset kmod.
+*/
+#include "results_test_util.h"
+
+#include <string>
+
+#include "printlist/printlist.h"
+
+static std::string Vbm_Text(double *u = nullptr, int *error = nullptr)
+{
+    FILE *f = tmpfile();
+    const double v = Oli_Vbm_Nachweis(f, 0, 0, error);
+    if (u) *u = v;
+    std::string s;
+    fflush(f);
+    rewind(f);
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    Oli_Set_Left_Margin(f, 0.0);
+    fclose(f);
+    return s;
+}
+
+/* Side timbers 6 cm of C24 on a 12 cm C24 member, one row of n fasteners 'step' cm apart in a
+** tension splice with N (kN), kmod 0.9 preset. */
+static void Row_Splice(int type, double d, int n, double step, double N)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.vbm_type = type;
+    Splice_Input.d = d;
+    Splice_Input.mat_side = Splice_Input.mat_mid = 0;
+    Splice_Input.grade_side = Splice_Input.grade_mid = 5;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = Splice_Input.h_s = 20.0;
+    Splice_Input.shear_planes = 2;
+    Splice_Input.p1 = step;
+    Splice_Input.print.fasteners = 1;
+    Set_Layout(n, 1);
+    Build_Regular_Pattern(5.0, 0.0, step, 0.0, n);
+    Calc_Pattern_Centroid(&Fastener_Pattern.x_c, &Fastener_Pattern.y_c, &Fastener_Pattern.I_p, n,
+                          Fastener_Pattern.recs);
+    Lkom_Group *g = &Splice_Input.lkom.groups[0];
+    g->kmod_source = 0;
+    g->kmod = 0.9;
+    Set_Lkom(0, 0, 0.0, N, 0.0);
+}
+
+static bool Has(const std::string &s, const std::string &what)
+{
+    return s.find(what) != std::string::npos;
+}
+
+TEST(VbmCheck, EffectiveNumberByFamily)
+{
+    /* EN 1995-1-1 with the annex: wood screws to DIN 571 above 6 mm take the bolt rule,
+    ** eq. (8.34): n_ef = n^0.9 (a1 / 13 d)^0.25 = 4^0.9 (84 / 104)^0.25 = 3.4822 * 0.9480 = 3.30 */
+    Row_Splice(2, 8.0, 4, 8.4, 10.0);
+    Splice_Input.l = 100.0;
+    std::string s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "a\xCE\\" "1\xCEr = 84 mm, n = 4 => n\xCE\\" "ef\xCEr = 3.30\n")) << s;
+    /* 6 mm and below the nail rule, eq. (8.17) with Table 8.1: a1 = 72 mm = 12 d,
+    ** k_ef = 0.85 + 0.15 (72 - 60) / 24 = 0.925, n_ef = 4^0.925 = 3.61 */
+    Row_Splice(2, 6.0, 4, 7.2, 10.0);
+    Splice_Input.l = 100.0;
+    s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "n = 4 => n\xCE\\" "ef\xCEr = 3.61, mit a\xCE\\" "1\xCEr = 72 mm\n")) << s;
+    /* DIN 1052: screws above 6 mm take the nail rule: a1 = 84 mm = 10.5 d, k_ef = 0.85 +
+    ** 0.15 (84 - 80) / 32 = 0.86875, n_ef = 4^0.86875 = 3.33; 6 mm and below none */
+    Row_Splice(2, 8.0, 4, 8.4, 10.0);
+    Use_Annex(false);
+    Splice_Input.l = 100.0;
+    s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "n = 4 => n\xCE\\" "ef\xCEr = 3.33, mit a\xCE\\" "1\xCEr = 84 mm\n")) << s;
+    Splice_Input.d = 6.0;
+    EXPECT_FALSE(Has(Vbm_Text(), "ef\xCEr = "));
+
+    /* staples 2 mm, a1 = 24 mm = 12 d: 4^0.925 = 3.61; they end in the middle member
+    ** l - t_s = 60 - 30 = 30 mm deep */
+    Row_Splice(1, 2.0, 4, 2.4, 10.0);
+    Splice_Input.l = 60.0;
+    Splice_Input.t_s = 3.0;
+    Splice_Input.two_sided = 1;
+    s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "n = 4 => n\xCE\\" "ef\xCEr = 3.61, mit a\xCE\\" "1\xCEr = 24 mm\n")) << s;
+    EXPECT_TRUE(Has(s, "Verbindungsmittel endet im Mittelholz, Verbindungsmittel zweiseitig, "
+                       "Einschlagtiefe t = 30 mm")) << s;
+    Splice_Input.two_sided = 0;
+    EXPECT_TRUE(Has(Vbm_Text(), "Verbindungsmittel endet im Mittelholz, 2-schnittig, wechselseitig, "
+                                "Einschlagtiefe t = 30 mm"));
+}
+
+TEST(VbmCheck, NailThroughBothMembersInSingleShear)
+{
+    /* one-sided nails 4.2 x 200 mm in single shear through 60 + 120 mm */
+    Row_Splice(0, 4.2, 4, 4.2, 10.0);
+    Splice_Input.l = 200.0;
+    Splice_Input.two_sided = 0;
+    Splice_Input.shear_planes = 1;
+    EXPECT_TRUE(Has(Vbm_Text(), "Verbindungsmittel zu kurz f\x81r 2-schnittige Verbindung!"));
+    /* no fastener: nothing to check or write */
+    Fastener_Pattern.count = 0;
+    double u = -1.0;
+    EXPECT_EQ(Vbm_Text(&u), "");
+    EXPECT_DOUBLE_EQ(u, 0.0);
+}
+
+TEST(VbmCheck, FirstOfEqualFastenersGoverns)
+{
+    /* Dowels 12 mm at (10, -5) and (10, 5) cm in a bending splice, N = 0, V = 0.6 kN,
+    ** M_v,d = 0.1 kNm: F_V = 0.6 / 2 / 2 = 0.15 kN; I_p = 50 cm², the moment gives
+    ** 10 kNcm * (-/+5) / 50 / 2 = -/+0.5 kN along the grain: both take
+    ** sqrt(0.5² + 0.15²) = 0.522 kN at atan(0.15 / 0.5) = 16.70 degrees; the first governs. */
+    Row_Splice(29, 12.0, 1, 0.0, 0.0);
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Splice_Input.print.fasteners = 0;
+    Set_Layout(1, 2);
+    Fastener_Pattern.count = 2;
+    Fastener_Pattern.recs[0] = Fastener_Rec{};
+    Fastener_Pattern.recs[1] = Fastener_Rec{};
+    Fastener_Pattern.recs[0].x = Fastener_Pattern.recs[1].x = 10.0;
+    Fastener_Pattern.recs[0].y = -5.0;
+    Fastener_Pattern.recs[1].y = 5.0;
+    Fastener_Pattern.recs[0].weight = Fastener_Pattern.recs[1].weight = 1.0;
+    Calc_Pattern_Centroid(&Fastener_Pattern.x_c, &Fastener_Pattern.y_c, &Fastener_Pattern.I_p, 2,
+                          Fastener_Pattern.recs);
+    ASSERT_DOUBLE_EQ(Fastener_Pattern.I_p, 50.0);
+    Lkom_Entry *c = Set_Lkom(0, 0, 0.1, 0.0, 0.6);
+    c->M_distr = 0.1;
+    Splice_Input.governing_vbm = 99;
+    double u = 0.0;
+    const std::string s = Vbm_Text(&u);
+    EXPECT_GT(u, 0.0);
+    EXPECT_LT(u, 1.0);
+    EXPECT_EQ(Splice_Input.governing_vbm, 0) << s;
+    EXPECT_TRUE(Has(s, "    0.52   16.70 ")) << s;
+}
+
+TEST(VbmCheck, BoltsOfToothedPlatesInTension)
+{
+    /* Toothed plates with M16 bolts of grade 4.6 (f_u,b = 400) in a tension splice of 4 units,
+    ** N = 100 kN, side timbers t_s = 6 cm, p1 = 12 cm, gamma_M0 = 1.1:
+    ** A_b = pi 16² / 4 = 201.06 mm²; sigma_R,d = 400 / 1.1 / 1.1 = 330.58 N/mm², N_b = 66.47 kN;
+    ** washer 56 mm (EN 1995-1-1, 8.5.2(2)): 3 (pi 56² / 4 - pi 18² / 4) = 6625.6 mm² times
+    ** f_c,90,k = 2.5 (C24): 16.56 kN governs; F_t,d = 6 * 100 / 2 / 4 / 12 = 6.25 kN,
+    ** u = 6.25 / 16.564 = 0.377. */
+    auto setup = [](bool annex) {
+        Row_Splice(26, 62.0, 4, 12.0, 100.0);
+        Use_Annex(annex);
+        Nad_Record.ec3.ec3_1.gamma_m0 = 1.1;
+        Splice_Input.d_bolt = 16.0;
+        Splice_Input.bolt_steel = 23;
+    };
+    setup(true);
+    std::string s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "\xCE" "bNachweis gem\x84\xE1 DIN 1052, 11.1.2 (3)\xCEr")) << s;
+    EXPECT_TRUE(Has(s, "A\xCE\\" "Bolzen\xCEr = 201.06 mm\xCE/2\xCEr, \xCC\xCE\\R,d\xCEr = 330.58 N/mm"
+                       "\xCE/2\xCEr, N\xCE\\R,d\xCEr = 16.56 kN (")) << s;
+    EXPECT_TRUE(Has(s, " Unterleg\xCEr = 56 mm), F\xCE\\t,d\xCEr = 6.25 kN")) << s;
+    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 0.38 \xF3 1 => \xCE" "bNachweis erf\x81llt")) << s;
+    Nad_Record.ec5.na816_tension_reduction = 1;
+    EXPECT_TRUE(Has(Vbm_Text(), "\xCE" "bNachweis gem\x84\xE1 DIN EN 1995-1-1 NA:2010-12 NCI NA.8.1.6\xCEr"));
+
+    /* DIN 1052: washer area of the table, 2670 mm², 2.5 * 2670 = 6.675 kN:
+    ** (printed 6.67), u = 6.25 / 6.675 = 0.936; N = 110 kN: 6.875 / 6.675 = 1.03 */
+    setup(false);
+    s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "N\xCE\\R,d\xCEr = 6.67 kN (")) << s;
+    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 0.94 \xF3 1 => ")) << s;
+    Get_Lkom_Entry(0, 0)->N_d = 110.0;
+    EXPECT_TRUE(Has(Vbm_Text(), "u\xCE\\" "F\xCEr = 1.03 > 1 => \xCE" "bNachweis nicht erf\x81llt"));
+
+    /* no steel factor: no bolt resistance, u = 10 */
+    setup(true);
+    Nad_Record.ec3.ec3_1.gamma_m0 = 0.0;
+    double u = 0.0;
+    s = Vbm_Text(&u);
+    EXPECT_DOUBLE_EQ(u, 10.0);
+    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 10.00 > 1")) << s;
+    /* no bolt check without a normal force */
+    setup(true);
+    Get_Lkom_Entry(0, 0)->N_d = 0.0;
+    EXPECT_FALSE(Has(Vbm_Text(), "A\xCE\\" "Bolzen"));
+}
+
+TEST(VbmCheck, ApprovedScrewsTakeThePresetKmod)
+{
+    /* Screws of the third family, 8 x 160 mm, four in a row 10 cm apart, N = 10 kN:
+    ** 1.25 kN per shear plane. With a preset kmod the design capacity is kmod R_k / gamma_M,
+    ** so kmod 0.6 gives 0.9 / 0.6 = 1.5 times the utilisation of kmod 0.9.
+    ** R_k of an 8 mm screw in C24 (f_h about 0.082 (1 - 0.08) 350 = 26.4 N/mm², M_y,k of the
+    ** order of 20 Nm): 1.15 sqrt(2 * 20000 * 26.4 * 8) = 3.3 kN plus the rope effect, so R_d
+    ** lies between 2 and 5 kN and u = 1.25 n / n_ef / R_d between 0.2 and 1.0. */
+    Row_Splice(47, 8.0, 4, 10.0, 10.0);
+    Splice_Input.l = 160.0;
+    Splice_Input.lkom.groups[0].kled = 2;
+    double u9 = 0.0, u6 = 0.0;
+    int err = -1;
+    Vbm_Text(&u9, &err);
+    ASSERT_EQ(err, 0);
+    EXPECT_GT(u9, 0.2);
+    EXPECT_LT(u9, 1.0);
+    Splice_Input.lkom.groups[0].kmod = 0.6;
+    Vbm_Text(&u6, &err);
+    EXPECT_NEAR(u6 / u9, 1.5, 1e-9);
+}
