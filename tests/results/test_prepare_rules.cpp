@@ -1,0 +1,180 @@
+/*
+** Tests of the preparation run's rules: the column sums of the forces across the grain, the
+** materials that refuse connectors, the plate end distance chosen by the user, the row spacing
+** of nails, the plate values a splice without plates keeps and the clamp bolts of large rings.
+*/
+#include "results_test_util.h"
+
+/* Dowels 12 mm, side timbers 6 cm of C24 on a 12 cm C24 member 20 cm high, one row of two
+** dowels per half of a 60 cm long splice (the length given). */
+static void Two_Dowels(void)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.vbm_type = 29;
+    Splice_Input.d = 12.0;
+    Splice_Input.mat_side = Splice_Input.mat_mid = 0;
+    Splice_Input.grade_side = Splice_Input.grade_mid = 5;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.t_s_user = 1;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = Splice_Input.h_s = 20.0;
+    Splice_Input.L_user = 1;
+    Splice_Input.L = 60.0;
+    Set_Layout(2, 1);
+}
+
+TEST(PrepareRules, ColumnSumsAcrossTheGrain)
+{
+    /* Dowels: a3 = max(7 d, 80 mm) = 84 mm governs both ends at any angle (EN 1995-1-1,
+    ** Table 8.5), so the columns stand at x = 8.4 and 60 / 2 - 8.4 = 21.6 cm on the axis:
+    ** x_c = 15 cm, I_p = 2 * 6.6² = 87.12 cm². Bending splice, V = -10 kN, M = 0:
+    ** M_v,d = |15 * -10 / 100| = 1.5 kNm = 150 kNcm; two shear planes, two dowels:
+    ** V share -10 / 2 / 2 = -2.5 kN; moment share 150 * (-/+6.6) / 87.12 / 2 = -/+5.6818 kN.
+    ** Column 1 (x = 8.4): -8.1818 kN, column 2: 3.1818 kN: max V_90,d = 8.1818 kN from the
+    ** first column; largest |F_y| 8.1818, largest moment share 5.6818, positive sum 5.6818. */
+    Two_Dowels();
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Lkom_Entry *c = Set_Lkom(0, 0, 0.0, 0.0, -10.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Fastener_Pattern.count, 2);
+    EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[0].x, 8.4);
+    EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[1].x, 21.6);
+    EXPECT_NEAR(Fastener_Pattern.I_p, 87.12, 1e-9);
+    EXPECT_NEAR(c->M_distr, 1.5, 1e-12);
+    EXPECT_NEAR(c->max_col_Fy, 8.181818, 1e-6);
+    EXPECT_NEAR(c->max_Fy, 8.181818, 1e-6);
+    EXPECT_NEAR(c->sum_My_pos, 5.681818, 1e-6);
+    EXPECT_NEAR(Fastener_Pattern.max_My, 5.681818, 1e-6);
+    /* V = +10 kN: the second column's 8.1818 kN governs */
+    c->V_d = 10.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_NEAR(c->max_col_Fy, 8.181818, 1e-6);
+    /* a tension splice puts no force across the grain */
+    Set_Layout(1, 2);
+    c->V_d = 0.0;
+    c->M_d = 0.0;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    c->N_d = 20.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_DOUBLE_EQ(c->max_col_Fy, 0.0);
+}
+
+TEST(PrepareRules, HardwoodRefusesToothedPlates)
+{
+    /* toothed plates (26, 27, 28) need softwood on both members; types 32 and 33 a softwood
+    ** middle member; rings (25) and shear plates (31) suit hardwood */
+    const struct { int type, code_mid, code_side; } cases[] = {
+        {25, 0, 0}, {26, 102, 102}, {27, 104, 104}, {28, 105, 105}, {31, 0, 0}, {32, 103, 0},
+        {33, 106, 0},
+    };
+    for (const auto &k : cases) {
+        Two_Dowels();
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Set_Lkom(0, 0, 0.0, 50.0, 0.0);
+        Splice_Input.vbm_type = k.type;
+        Set_Layout(2, 1);
+        Splice_Input.d = 65.0;
+        Splice_Input.d_bolt = 12.0;
+        Splice_Input.L_user = 0;
+        EXPECT_EQ(Prepare_Splice_Calc(), 0) << k.type;
+        Splice_Input.mat_mid = 1;                       /* D30 */
+        Splice_Input.grade_mid = 0;
+        EXPECT_EQ(Prepare_Splice_Calc(), k.code_mid) << k.type;
+        Splice_Input.mat_mid = 0;
+        Splice_Input.grade_mid = 5;
+        Splice_Input.mat_side = 1;
+        Splice_Input.grade_side = 0;
+        EXPECT_EQ(Prepare_Splice_Calc(), k.code_side) << k.type;
+    }
+}
+
+TEST(PrepareRules, UsersPlateEndDistance)
+{
+    /* Outer plates: the user's end distance must reach 1.2 d0 for plain nails, dowels and bolts
+    ** (nails 4.2 mm: d0 = 5.2 mm, 6.24 mm) and d / 2 for the other fasteners (screws 8 mm:
+    ** 4 mm), else code 50. */
+    const struct { int type; double d, e1; int code; } cases[] = {
+        {0, 4.2, 0.62, 50}, {0, 4.2, 0.63, 0}, {2, 8.0, 0.39, 50}, {2, 8.0, 0.41, 0},
+    };
+    for (const auto &k : cases) {
+        Fresh_Splice(true);
+        Splice_Input.connection_kind = CONN_OUTER_PLATES;
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Set_Lkom(0, 0, 0.0, 20.0, 0.0);
+        Splice_Input.vbm_type = k.type;
+        Splice_Input.d = k.d;
+        Splice_Input.l = k.type == 0 ? 110.0 : 100.0;
+        Splice_Input.predrilled = k.type == 2;
+        Splice_Input.t_p = 0.5;
+        Splice_Input.h = Splice_Input.h_p = 10.0;
+        Splice_Input.L_user = 0;
+        Set_Layout(3, 2);
+        Splice_Input.e1_user = 1;
+        Splice_Input.e1 = k.e1;
+        EXPECT_EQ(Prepare_Splice_Calc(), k.code) << k.type << " " << k.e1;
+        if (k.code == 0) EXPECT_DOUBLE_EQ(Splice_Input.e1, k.e1);
+    }
+}
+
+TEST(PrepareRules, RowSpacingOfNails)
+{
+    /* Nails 4.2 mm, tension: a4,c = 5 d = 2.1 cm (EN 1995-1-1, Table 8.2). Rows in a side
+    ** timber of height h lie (h - 4.2) / (rows - 1) apart; nails may stand at most 20 d =
+    ** 8.4 cm apart across the grain, 10 d = 4.2 cm in a staggered layout (code 109):
+    ** two rows: h = 12.6 gives 8.4 cm, h = 12.7 gives 8.5; three staggered rows the half. */
+    for (int staggered = 0; staggered < 2; staggered++) {
+        for (double h : {12.6, 12.7, 13.4}) {
+            Fresh_Splice(true);
+            Splice_Input.splice_kind = SPLICE_TENSION;
+            Set_Lkom(0, 0, 0.0, 20.0, 0.0);
+            Splice_Input.vbm_type = 0;
+            Splice_Input.d = 4.2;
+            Splice_Input.l = 110.0;
+            Splice_Input.t_s = 6.0;
+            Splice_Input.t_s_user = 1;
+            Splice_Input.b = 12.0;
+            Splice_Input.h = Splice_Input.h_s = h;
+            Splice_Input.L_user = 0;
+            Set_Layout(staggered ? 5 : 4, staggered ? 3 : 2, staggered ? LAYOUT_STAGGERED : LAYOUT_REGULAR);
+            EXPECT_EQ(Prepare_Splice_Calc(), h < 12.65 ? 0 : 109) << staggered << " " << h;
+        }
+    }
+}
+
+TEST(PrepareRules, SpliceWithoutPlatesKeepsThePlateValues)
+{
+    Two_Dowels();
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Set_Lkom(0, 0, 0.0, 20.0, 0.0);
+    Splice_Input.h_p = 0.0;
+    Splice_Input.e2 = 7.77;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_DOUBLE_EQ(Splice_Input.e2, 7.77);
+}
+
+TEST(PrepareRules, ClampBoltsAtTheEndsOfLargeRings)
+{
+    /* Rings dc = 130 mm with M16 bolts, DIN 1052 (Table 14): a3,t = 2 dc = 26 cm,
+    ** a4,c = 0.6 dc = 7.8 cm. Splice 200 cm long, side timbers 30 cm high: the clamp bolts
+    ** stand at x = 100 - 26 / 2 = 87 cm, y = -/+(15 - 7.8) = -/+7.2 cm. */
+    Fresh_Splice(false);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Set_Lkom(0, 0, 0.0, 50.0, 0.0);
+    Splice_Input.vbm_type = 25;
+    Splice_Input.d = 130.0;
+    Splice_Input.d_bolt = 16.0;
+    Splice_Input.t_s = 10.0;
+    Splice_Input.t_s_user = 1;
+    Splice_Input.b = 20.0;
+    Splice_Input.h = Splice_Input.h_s = 30.0;
+    Splice_Input.L_user = 1;
+    Splice_Input.L = 200.0;
+    Set_Layout(2, 1);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_NEAR(Fastener_Pattern.recs[0].x, 26.0, 1e-9);
+    EXPECT_NEAR(Fastener_Pattern.clamp_x[0], 87.0, 1e-9);
+    EXPECT_NEAR(Fastener_Pattern.clamp_x[1], 87.0, 1e-9);
+    EXPECT_NEAR(Fastener_Pattern.clamp_y[0], -7.2, 1e-9);
+    EXPECT_NEAR(Fastener_Pattern.clamp_y[1], 7.2, 1e-9);
+}
