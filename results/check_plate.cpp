@@ -157,9 +157,12 @@ double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry)
         const double d0 = si->d + (fitted ? 0.0 : 1.0);
         double e = 0, e1 = 0, e2 = 0, e3 = 0;
         Calc_Plate_Hole_Geometry(d0, 1, &e, &e1, &e2, &e3);
+        /* DIN 18800-1, Table 8, hole by hole: the inner fasteners bear by the hole spacing e,
+        ** the end fasteners by their end distance e_Rand in the direction of the force. */
         double a_in = 0, a_end = 0;
-        Calc_Plate_Bearing_Din(&R_in, &a_in, e, e1, e2, e3, c->accidental);
-        Calc_Plate_Bearing_Din(&R_end, &a_end, si->e_rand_din * 10.0, e1, e2, e3, c->accidental);
+        Calc_Plate_Bearing_Din_Hole(&R_in, &a_in, 0, e, e2, e3, c->accidental);
+        Calc_Plate_Bearing_Din_Hole(&R_end, &a_end, 1, si->e_rand_din * 10.0, e2, e3,
+                                    c->accidental);
         Oli_Write_Text(file, "e = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr = %.2lf cm, "
                        "e\xCE\\" "3\xCEr = %.2lf cm, %s\xCE\\l\xCEr = %.2lf => V\xCE\\l,R,d\xCEr = "
                        "%.2lf kN", e / 10.0, e1 / 10.0, e2 / 10.0, e3 / 10.0, SYM_ALPHA, a_in, R_in);

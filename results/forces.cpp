@@ -343,28 +343,44 @@ static int Din_Alpha(double *alpha, double upper, double lower, double e2r, doub
 }
 
 /*
+** Bearing factor alpha_l of one hole of DIN 18800-1 (Table 8), at most 3.0: an end hole
+** (end_hole set) from its end distance e1 in the direction of the force, 1.1 e1 / d_L - 0.3 with
+** e1 counted up to 3 d_L; an inner hole from the hole spacing e, 1.08 e / d_L - 0.77 with e
+** counted up to 3.5 d_L. Both at e2 > 1.5 d_L and e3 > 3 d_L, else interpolated down to
+** e2 = 1.2 d_L where e3 >= 2.4 d_L or the pattern has one row. distance is e1 or e (mm).
+** Return 0 or 131 (edge distance or row spacing too small); the factor is written in any case.
+*/
+int Calc_Alpha_L_Din_Hole(double *alpha_l, double d_L, int end_hole, double distance, double e2,
+                          double e3)
+{
+    if (!(d_L > 0.0)) {
+        if (alpha_l) *alpha_l = 0.0;
+        return 131;
+    }
+    const double r = std::fmin(distance / d_L, end_hole ? 3.0 : 3.5);
+    const double e2r = e2 / d_L, e3r = e3 / d_L;
+    const bool relaxed = e3r + 1e-6 >= 2.4 || (int)Splice_N_Row(&Splice_Input) == 1;
+    const double q = std::fmin(e2r, 1.5);
+    double a = 0.0;
+    const int rc = end_hole ? Din_Alpha(&a, 1.1 * r - 0.3, 0.73 * r - 0.2, e2r, e3r, relaxed, q)
+                            : Din_Alpha(&a, 1.08 * r - 0.77, 0.72 * r - 0.51, e2r, e3r, relaxed, q);
+    if (a > 3.0) a = 3.0;
+    if (alpha_l) *alpha_l = a;
+    return rc;
+}
+
+/*
 ** Bearing factor alpha_l of DIN 18800-1 (Table 8) for hole distances e, e1, e2, e3 and the
 ** bearing diameter d_L (all mm): the smaller of the end and the inner factor, at most 3.0.
 ** Return 0 or 131 (edge distance or spacing too small); the factor is written in any case.
 */
 int Calc_Alpha_L_Din(double *alpha_l, double d_L, double e, double e1, double e2, double e3)
 {
-    if (!(d_L > 0.0)) {
-        if (alpha_l) *alpha_l = 0.0;
-        return 131;
-    }
-    const double e1r = std::fmin(e1 / d_L, 3.0);
-    const double er = std::fmin(e / d_L, 3.5);
-    const double e2r = e2 / d_L, e3r = e3 / d_L;
-    const bool relaxed = e3r + 1e-6 >= 2.4 || (int)Splice_N_Row(&Splice_Input) == 1;
-    const double q = std::fmin(e2r, 1.5);
     double a_end = 0.0, a_in = 0.0;
-    int rc = Din_Alpha(&a_end, 1.1 * e1r - 0.3, 0.73 * e1r - 0.2, e2r, e3r, relaxed, q);
-    const int rc2 = Din_Alpha(&a_in, 1.08 * er - 0.77, 0.72 * er - 0.51, e2r, e3r, relaxed, q);
+    int rc = Calc_Alpha_L_Din_Hole(&a_end, d_L, 1, e1, e2, e3);
+    const int rc2 = Calc_Alpha_L_Din_Hole(&a_in, d_L, 0, e, e2, e3);
     if (rc == 0) rc = rc2;
-    double a = std::fmin(a_end, a_in);
-    if (a > 3.0) a = 3.0;
-    if (alpha_l) *alpha_l = a;
+    if (alpha_l) *alpha_l = std::fmin(a_end, a_in);
     return rc;
 }
 
@@ -382,20 +398,39 @@ static double Din_Bearing_Diameter(void)
     }
 }
 
-/*
-** Design bearing resistance V_l,R,d = t d_L alpha_l f_y,d of one hole (DIN 18800-1, eq. (47)),
-** kN. Return 0, 130 (plate thinner than 3 mm) or 131 (distances too small).
-*/
-int Calc_Plate_Bearing_Din(double *V_lRd, double *alpha_l, double e, double e1, double e2,
-                           double e3, int accidental)
+/* V_l,R,d = t d_L alpha_l f_y,d (DIN 18800-1, eq. (47)) in kN, or 130 for a plate below 3 mm. */
+static int Din_Bearing(double *V_lRd, double *alpha_l, int which, double e, double e1, double e2,
+                       double e3, int accidental)
 {
     const double t = Splice_Input.t_p * 10.0;
     if (t < 3.0) return 130;
     const double d_L = Din_Bearing_Diameter();
     double a = 0.0;
-    const int rc = Calc_Alpha_L_Din(&a, d_L, e, e1, e2, e3);
+    const int rc = which < 0 ? Calc_Alpha_L_Din(&a, d_L, e, e1, e2, e3)
+                             : Calc_Alpha_L_Din_Hole(&a, d_L, which, which ? e1 : e, e2, e3);
     if (alpha_l) *alpha_l = a;
     if (rc != 0) return rc;
     if (V_lRd) *V_lRd = t * d_L * a * Get_Plate_Fyd(accidental) / 1000.0;
     return 0;
+}
+
+/*
+** Design bearing resistance V_l,R,d = t d_L alpha_l f_y,d of a hole with both the end distance
+** e1 and the spacing e (DIN 18800-1, eq. (47)), kN. Return 0, 130 (plate thinner than 3 mm) or
+** 131 (distances too small).
+*/
+int Calc_Plate_Bearing_Din(double *V_lRd, double *alpha_l, double e, double e1, double e2,
+                           double e3, int accidental)
+{
+    return Din_Bearing(V_lRd, alpha_l, -1, e, e1, e2, e3, accidental);
+}
+
+/*
+** The same for one kind of hole: an end hole (end_hole set) by its end distance, an inner hole by
+** the hole spacing (distance in mm).
+*/
+int Calc_Plate_Bearing_Din_Hole(double *V_lRd, double *alpha_l, int end_hole, double distance,
+                                double e2, double e3, int accidental)
+{
+    return Din_Bearing(V_lRd, alpha_l, end_hole ? 1 : 0, distance, distance, e2, e3, accidental);
 }

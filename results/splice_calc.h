@@ -90,8 +90,12 @@ int Calc_Plate_Bearing_Ec(double d0, double d, double t, double e1, double e2, d
                           double *F_b_inner, double *alpha_b_end, double *alpha_b_inner,
                           double *k1_edge, double *k1_inner);
 int Calc_Alpha_L_Din(double *alpha_l, double d_L, double e, double e1, double e2, double e3);
+int Calc_Alpha_L_Din_Hole(double *alpha_l, double d_L, int end_hole, double distance, double e2,
+                          double e3);
 int Calc_Plate_Bearing_Din(double *V_lRd, double *alpha_l, double e, double e1, double e2,
                            double e3, int accidental);
+int Calc_Plate_Bearing_Din_Hole(double *V_lRd, double *alpha_l, int end_hole, double distance,
+                                double e2, double e3, int accidental);
 
 /* ---------------------------------------------------------------- connection input */
 

@@ -973,13 +973,15 @@ TEST(Fasteners, EffectiveNumberOfBoltsInARow)
 TEST(Plates, DinBearingOfInnerAndEndFasteners)
 {
     /* Outer plates 10 mm, M12 bolts, DIN rules: d_L = 12, d0 = 13 mm; e = 2.2 d0 = 28.6,
-    ** e1 = e2 = 1.2 d0 = 15.6, e3 = 2.4 d0 = 31.2 mm (relaxed: e3 / d_L = 2.6 >= 2.4).
-    ** q = e2 / d_L = 1.3: end factor (1.3 - 1.2) ((1.1 * 1.3 - 0.3) - (0.73 * 1.3 - 0.2)) / 0.3
-    ** + 0.749 = 0.876; inner (e / d_L = 2.3833): 0.1 (1.804 - 1.206) / 0.3 + 1.206 = 1.4053;
-    ** alpha_l = 0.876: V = 10 * 12 * 0.876 * 240 / 1.1 / 1000 = 22.935 kN.
-    ** End fastener (e_Rand = e1 = 15.6 mm as e): inner factor 0.1 (0.634 - 0.426) / 0.3 +
-    ** 0.426 = 0.4953: V = 120 * 0.4953 * 218.18 / 1000 = 12.968 kN; F = 60 / (4 * 2) = 7.5 kN
-    ** towards the plate end: u = 7.5 / 12.968 = 0.5783. */
+    ** e1 = e2 = 1.2 d0 = 15.6, e3 = 2.4 d0 = 31.2 mm (relaxed: e3 / d_L = 2.6 >= 2.4), and
+    ** q = e2 / d_L = 1.3. DIN 18800-1, Table 8, hole by hole:
+    ** inner fasteners by the spacing (e / d_L = 2.3833): 1.08 * 2.3833 - 0.77 = 1.804 and
+    ** 0.72 * 2.3833 - 0.51 = 1.206, interpolated 0.1 (1.804 - 1.206) / 0.3 + 1.206 = 1.4053:
+    ** V = 10 * 12 * 1.4053 * 240 / 1.1 / 1000 = 36.794 kN;
+    ** end fasteners by their end distance e_Rand = e1 = 15.6 mm (1.3 d_L): 1.1 * 1.3 - 0.3 =
+    ** 1.13 and 0.73 * 1.3 - 0.2 = 0.749, interpolated 0.1 (1.13 - 0.749) / 0.3 + 0.749 = 0.876:
+    ** V = 120 * 0.876 * 218.18 / 1000 = 22.935 kN (the spacing rule with e_Rand would give
+    ** only 12.97 kN). F = 60 / (4 * 2) = 7.5 kN towards the plate end: u = 7.5 / 22.935. */
     Fresh_Splice(false);
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
     Splice_Input.splice_kind = SPLICE_TENSION;
@@ -997,10 +999,12 @@ TEST(Plates, DinBearingOfInnerAndEndFasteners)
     const double u = Oli_Lochleibung_Nachweis(f, 0, 0);
     const std::string s = Slurp(f);
     fclose(f);
-    EXPECT_NEAR(u, 7.5 / 12.968, 2e-4);
+    EXPECT_NEAR(u, 7.5 / 22.935, 2e-4);
     EXPECT_NE(s.find("Lochleibungskr\x84" "fte gem\x84\xE1 DIN 18800"), std::string::npos);
     EXPECT_NE(s.find("e = 2.86 cm, e\xCE\\" "1\xCEr = 1.56 cm, e\xCE\\" "2\xCEr = 1.56 cm, e\xCE\\"
-                     "3\xCEr = 3.12 cm, \xBA\xCE\\l\xCEr = 0.88 => V\xCE\\l,R,d\xCEr = 22.94 kN"),
+                     "3\xCEr = 3.12 cm, \xBA\xCE\\l\xCEr = 1.41 => V\xCE\\l,R,d\xCEr = 36.79 kN"),
               std::string::npos) << s;
-    EXPECT_NE(s.find("V\xCE\\l,R,d,Rand\xCEr = 12.97 kN"), std::string::npos);
+    EXPECT_NE(s.find("e\xCE\\Rand\xCEr = 1.56 cm, e\xCE\\" "1\xCEr = 1.56 cm, e\xCE\\" "2\xCEr = 1.56 cm, "
+                     "e\xCE\\" "3\xCEr = 3.12 cm, \xBA\xCE\\l\xCEr = 0.88 => V\xCE\\l,R,d,Rand\xCEr = 22.94 kN"),
+              std::string::npos) << s;
 }
