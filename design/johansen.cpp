@@ -353,6 +353,7 @@ void Inner_Plate_Rk(int proof_method, double d, int vbm_type, int stainless, int
         result->gamma_lateral = gamma;
         result->rk_lateral = rk;
         result->rd_lateral = rd;
+        result->k_red = 1.0;                /* no thickness reduction in the exact proof */
         result->my_rk = my;
         result->fu_used = fu;
         result->rule_char = Map_Rule_Index(mode) & 0xFF;
@@ -621,6 +622,7 @@ int Calc_Rk_Outer_Plate(Connection_Input input, Connection_Result *result)
         result->gamma_lateral = gamma;
         result->rk_lateral = rk;
         result->rd_lateral = rd;
+        result->k_red = 1.0;                /* no thickness reduction in the exact proof */
         result->my_rk = c.my;
         result->fu_used = c.fu;
         result->rule_char = Map_Rule_Index(code) & 0xFF;

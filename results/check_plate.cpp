@@ -252,7 +252,8 @@ double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry)
             snprintf(tc[k].title, sizeof tc[k].title, "%s", titles[k]);
             snprintf(tc[k].unit, sizeof tc[k].unit, "%s", units[k]);
             tc[k].width = k == 0 ? 3 : (k == 9 ? 5 : 7);
-            tc[k].decimals = k == 0 ? 1 : 2;
+            /* the row number of "ZZ" starts at the first printed fastener's own number */
+            tc[k].decimals = k == 0 ? first + 1 : 2;
             tc[k].values = k == 0 ? nullptr : cols[k - 1];
             tc[k].factor = 1.0;
         }

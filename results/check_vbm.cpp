@@ -197,7 +197,11 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
     out.rk = res.rk_total > 0.0 ? res.rk_total : res.rk_lateral;
     out.f_red = res.k_red;
     out.mode = res.rule_char;
-    out.fh = si->connection_kind == CONN_SIDE_TIMBERS ? std::fmin(res.fh1_k, res.fh2_k) : res.fh2_k;
+    /* side timbers: the smaller of both members; beside a steel plate the timber member's
+    ** (member 1 beside an inner plate); a lap: member 2 */
+    if (si->connection_kind == CONN_SIDE_TIMBERS) out.fh = std::fmin(res.fh1_k, res.fh2_k);
+    else if (Is_Mat_Metal_Plate(in.mat_2)) out.fh = res.fh1_k;
+    else out.fh = res.fh2_k;
 }
 
 /* Designs of one combination, kept by angle: fasteners at the same angle share one design.
@@ -347,8 +351,9 @@ static void Mode_Label(char *out, size_t size, int code)
     else snprintf(out, size, "%s", Get_Equation_Label(code) ? Get_Equation_Label(code) : "");
 }
 
-/* Write the force table of the printed fasteners. */
-static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n)
+/* Write the force table of the printed fasteners, numbered from first_number (the number of the
+** first printed fastener in the coordinate table). */
+static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n, int first_number)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
@@ -394,7 +399,7 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n)
         tc[k].factor = 1.0;
         k++;
     };
-    col("Nr", "ZZ", 3, 1, nullptr);
+    col("Nr", "ZZ", 3, first_number, nullptr);
     col("F\xCE\\Mi\xCEr", "kN", 7, 2, v[0]);
     col("F\xCE\\MHi\xCEr", "kN", 7, 2, v[1]);
     col("F\xCE\\MVi\xCEr", "kN", 7, 2, v[2]);
@@ -589,9 +594,9 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
     Clear_Design_Cache(&cache);
     Vbm_Row *rows = nullptr;
     double u_max = 0.0;
+    int first = 0;                              /* pattern index of the first printed fastener */
     if (si->print.fasteners == 0 && n_print > 1) {
         double best = -1.0;
-        int first = 0;
         for (int i = 0; i < n_f; i++) {
             const Vbm_Design *des = Cached_Design(&cache, group, entry, ang[i] * 180.0 / M_PI);
             if (des->code != 0 && error) *error = des->code;
@@ -630,7 +635,7 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
         } else {
             Oli_Write_Text(file, " ");
         }
-        Write_Vbm_Table(file, rows, n_print);
+        Write_Vbm_Table(file, rows, n_print, first + 1);
         char line[256];
         if (u_max <= UTIL_LIMIT)
             snprintf(line, sizeof line, "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "

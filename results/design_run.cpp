@@ -201,8 +201,10 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
     const bool two_mats = kind == CONN_SIDE_TIMBERS
                           && (si->mat_side != si->mat_mid || si->grade_side != si->grade_mid);
     Oli_Write_Heading(file, 3, "%s", "Festigkeiten und Tragfähigkeiten"_cp850);
-    const double k90_m = Calc_K90(d, si->mat_mid), k90_s = Calc_K90(d, si->mat_side);
-    const double fh_m = Calc_Fh0_Bolt(d, rho_mid), fh_s = Calc_Fh0_Bolt(d, rho_side);
+    /* the diameter of the design's embedment: the hole d + 1 mm of a bolt that is not fitted */
+    const double d_h = (type == 30 && !in->fitted_bolt) ? d + 1.0 : d;
+    const double k90_m = Calc_K90(d_h, si->mat_mid), k90_s = Calc_K90(d_h, si->mat_side);
+    const double fh_m = Calc_Fh0_Bolt(d_h, rho_mid), fh_s = Calc_Fh0_Bolt(d_h, rho_side);
     auto embedment_lines = [&]() {
         if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES) {
             Oli_Write_Text(file, "k\xCE\\" "90\xCEr = %.2lf, f\xCE\\h,0,k\xCEr = %.2lf N/mm\xCE/2\xCEr",

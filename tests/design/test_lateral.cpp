@@ -137,6 +137,7 @@ TEST(Johansen, InnerPlateThickModes)
     EXPECT_NEAR(r.rd_lateral, 9111.70 / 1.3, 0.05);
     EXPECT_NEAR(r.t_ef, 26.185, 0.001);
     EXPECT_NEAR(r.fh1_k, FH, 1e-9);
+    EXPECT_DOUBLE_EQ(r.k_red, 1.0);                 /* no thickness reduction in the exact proof */
 }
 
 namespace {
@@ -223,6 +224,7 @@ TEST(Johansen, OuterPlateRopeEffectOfTheThickPlateMode)
     Calc_Rk_Outer_Plate(Outer_Plate_Input(12.0), &r);
     EXPECT_EQ(r.rule_char, 14);
     EXPECT_NEAR(r.rk_lateral, 10111.70, 0.05);
+    EXPECT_DOUBLE_EQ(r.k_red, 1.0);
     /* a small axial value caps the rope term at r_ax / 4: 9111.70 + 300 */
     Connection_Result s{};
     s.rho_2 = 350.0;

@@ -1,0 +1,108 @@
+/*
+** Tests of report lines that must show the numbers of the design: the embedment line of bolts,
+** the fastener table of steel-plate connections and the fastener numbers of governing-only
+** tables. Hand calculations in the comments.
+*/
+#include "results_test_util.h"
+
+#include <string>
+
+#include "foundation/codepage.h"
+#include "printlist/printlist.h"
+
+/* Tension splice: C24 14 x 24 cm, one inner plate 10 mm S235 of 20 cm, bolts M16 (4.6) not
+** fitted in 2 rows x 3 columns, built-in annex, N_d = 100 kN. */
+static void Inner_Plate_Bolts(void)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.service_class = 1;
+    Splice_Input.L_user = 0;
+    Splice_Input.b = 14.0;
+    Splice_Input.h = 24.0;
+    Splice_Input.plate_count = 1.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.h_p = 20.0;
+    Splice_Input.plate_steel = 5;
+    Splice_Input.vbm_type = 30;
+    Splice_Input.d = 16.0;
+    Splice_Input.vbm_steel = 23;
+    Set_Layout(3, 2);
+    Set_Lkom(0, 0, 0.0, 100.0, 0.0);
+}
+
+/* The first data row of the table whose title row contains title (the third line of the table's
+** text, after the title and unit rows), or "" when there is none. */
+static std::string First_Row(const std::string &s, const std::string &title)
+{
+    const size_t t = s.find(title);
+    if (t == std::string::npos) return "";
+    size_t at = s.find('\n', t);
+    for (int k = 0; k < 1 && at != std::string::npos; k++) at = s.find('\n', at + 1);
+    if (at == std::string::npos) return "";
+    const size_t end = s.find('\n', at + 1);
+    return s.substr(at + 1, end == std::string::npos ? std::string::npos : end - at - 1);
+}
+
+static std::string Print_Checks(void)
+{
+    FILE *f = tmpfile();
+    if (f == nullptr) return "";
+    Run_Nachweise(f, 0);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    return s;
+}
+
+TEST(ReportLines, BoltsBesideAnInnerPlate)
+{
+    /* M16 not fitted: the design embeds in the hole d + 1 = 17 mm (EN 1995-1-1, 8.5.1.1):
+    ** k90 = 1.35 + 0.015 * 17 = 1.605 (printed 1.60), f_h,0,k = 0.082 (1 - 0.01 * 17) 350
+    ** = 23.821 (nominal d would give 1.59 and 24.11). The tension splice loads every bolt along
+    ** the grain, so the fastener table shows f_h,0,k of the timber (not the plate's 0) and,
+    ** in the exact proof, f_red = 1.000. */
+    Inner_Plate_Bolts();
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Splice_Input.print.fasteners, 0);          /* the governing fastener only */
+    const std::string s = Print_Checks();
+    EXPECT_NE(s.find(" k\xCE\\" "90\xCEr = 1.60, f\xCE\\h,0,k\xCEr = 23.82 N/mm\xCE/2\xCEr\n"),
+              std::string::npos) << s;
+    const std::string row = First_Row(s, "f\xCE\\red\xCEr  ");
+    EXPECT_NE(row.find(" 23.82\xCEr  1.000 "), std::string::npos) << row;
+    /* Bearing on the plate (EN 1993-1-8): the end column (x = 27.2 cm, e1 = 2.04 cm from the
+    ** plate end) bears least, F_b,Rd,Rand = 46.08 < 115.20 kN, and all six take 16.67 kN:
+    ** the first of the end column, fastener 5 of the coordinate table (x 27.2, y -7.2),
+    ** governs. */
+    ASSERT_EQ(Fastener_Pattern.count, 6);
+    EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[4].x, 27.2);
+    EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[4].y, -7.2);
+    const std::string bearing = First_Row(s, "F\xCE\\vll,Rd\xCEr");
+    EXPECT_EQ(bearing.rfind("   5 ", 0), 0u) << bearing;
+}
+
+TEST(ReportLines, GoverningFastenerKeepsItsNumber)
+{
+    /* The same splice bent: M_d = 10 kNm with N_d = 50 kN. A fastener at (dx, dy) from the
+    ** centroid takes F_x = N / 6 / 2 + M dy / I_p / 2 and F_y = M dx / I_p / 2; the corners
+    ** above the axis (dy = +7.2: fasteners 2 and 6) take the largest force at the same angle,
+    ** so fastener 2, the first of them, governs the fastener table; in the bearing table the end
+    ** fastener 6 governs (its force points to the plate end, where only F_b,Rd,Rand = 46.08
+    ** kN bears, against 115.20 kN of fastener 2). */
+    Inner_Plate_Bolts();
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Set_Lkom(0, 0, 10.0, 50.0, 0.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Fastener_Pattern.count, 6);
+    EXPECT_GT(Fastener_Pattern.recs[1].y, 0.0);
+    EXPECT_GT(Fastener_Pattern.recs[5].y, 0.0);
+    const std::string s = Print_Checks();
+    const std::string row = First_Row(s, "f\xCE\\red\xCEr  ");
+    EXPECT_EQ(row.rfind("   2 ", 0), 0u) << row;
+    const std::string bearing = First_Row(s, "F\xCE\\vll,Rd\xCEr");
+    EXPECT_EQ(bearing.rfind("   6 ", 0), 0u) << bearing;
+    /* all fasteners printed: the rows count from 1 */
+    Splice_Input.print.fasteners = 1;
+    const std::string all = Print_Checks();
+    EXPECT_EQ(First_Row(all, "F\xCE\\vll,Rd\xCEr").rfind("   1 ", 0), 0u);
+}
