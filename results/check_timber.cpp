@@ -116,11 +116,10 @@ int Init_Side_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *
     return Init_Member(rec, kmod, dims, geo, code_a, code_b, true);
 }
 
-/* f_t,90,d of a member with its kmod in group g; the partial factor is not applied to an
-** accidental combination. */
-static double Ft90d(int mat, int grade, double kmod, int group, int accidental)
+/* f_t,90,d of a member with its kmod (0 outside the groups); the partial factor is not
+** applied to an accidental combination. */
+static double Ft90d(int mat, int grade, double kmod, int accidental)
 {
-    if (group < 0 || group >= LKOM_GROUPS) return 0.0;
     double f = Get_Mat_Ft90(mat, grade) * kmod;
     if (!accidental) {
         const double g = Splice_Input.gamma_m_t90;
@@ -134,7 +133,7 @@ double Get_Ft90d_Middle(int group, int accidental)
 {
     double kmod = 0.0;
     Get_Group_Kmod(group, &kmod, nullptr, nullptr);
-    return Ft90d(Splice_Input.mat_mid, Splice_Input.grade_mid, kmod, group, accidental);
+    return Ft90d(Splice_Input.mat_mid, Splice_Input.grade_mid, kmod, accidental);
 }
 
 /* The same of the side members. */
@@ -142,7 +141,7 @@ double Get_Ft90d_Side(int group, int accidental)
 {
     double kmod = 0.0;
     Get_Group_Kmod(group, nullptr, &kmod, nullptr);
-    return Ft90d(Splice_Input.mat_side, Splice_Input.grade_side, kmod, group, accidental);
+    return Ft90d(Splice_Input.mat_side, Splice_Input.grade_side, kmod, accidental);
 }
 
 /* Shear at the joint: half of V plus the moment's share of the outer fasteners, at least V. */

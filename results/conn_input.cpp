@@ -297,11 +297,11 @@ void Get_Group_Kmod(int group, double *kmod_mid, double *kmod_side, double *kmod
         Connection_Result res;
         memset(&res, 0, sizeof res);
         Get_Member_Kmod(&in, &res);
-        /* member 1 is the side timber only for side timbers; the middle member is member 2
-        ** beside side timbers and outer plates, member 1 beside inner plates and in a lap */
-        const int kind = si->connection_kind;
-        mid = (kind == CONN_INNER_PLATES || kind == CONN_LAP) ? res.kmod_1 : res.kmod_2;
-        side = kind == CONN_SIDE_TIMBERS ? res.kmod_1 : mid;
+        /* The middle member is member 2 beside side timbers and outer plates; beside inner
+        ** plates it is member 1 and the plate, member 2, has taken its kmod; a lap's members
+        ** are both the middle member. Member 1 is a side timber only with side timbers. */
+        mid = res.kmod_2;
+        side = si->connection_kind == CONN_SIDE_TIMBERS ? res.kmod_1 : mid;
         joint = std::sqrt(res.kmod_1 * res.kmod_2);
     }
     if (kmod_mid) *kmod_mid = mid;

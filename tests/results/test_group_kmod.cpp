@@ -232,6 +232,16 @@ TEST(GroupKmod, TensionPerpendicularToTheGrainTakesTheMembersKmod)
     EXPECT_NEAR(Get_Ft90d_Middle(0, 0), 0.4 * 0.6 / 1.3, 1e-12);
     EXPECT_NEAR(Get_Ft90d_Side(0, 0), 0.4 * 0.6 / 1.3, 1e-12);
     EXPECT_NEAR(Get_Ft90d_Middle(0, 1), 0.24, 1e-12);
+    /* a partial factor of 1.0 divides by one; none at all gives no strength, not a division
+    ** by zero; outside the groups there is no kmod */
+    Splice_Input.gamma_m_t90 = 1.0;
+    EXPECT_NEAR(Get_Ft90d_Middle(0, 0), 0.24, 1e-12);
+    Splice_Input.gamma_m_t90 = 0.0;
+    EXPECT_EQ(Get_Ft90d_Middle(0, 0), 0.0);
+    EXPECT_NEAR(Get_Ft90d_Middle(0, 1), 0.24, 1e-12);
+    Splice_Input.gamma_m_t90 = 1.3;
+    EXPECT_EQ(Get_Ft90d_Middle(-1, 0), 0.0);
+    EXPECT_EQ(Get_Ft90d_Side(LKOM_GROUPS, 0), 0.0);
     Splice_Input.mat_side = 4;
     Splice_Input.grade_side = 1;
     EXPECT_NEAR(Get_Ft90d_Middle(0, 0), 0.4 * 0.6 / 1.3, 1e-12);
