@@ -280,7 +280,7 @@ double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, dou
             Get_Rho_K(si->mat_side, si->grade_side, t_s, &rho_s, nullptr);
             Get_Rho_K(si->mat_mid, si->grade_mid, t_m, &rho_m, nullptr);
             const bool outer = kind == CONN_OUTER_PLATES;
-            Calc_T_Req_Reduction(type, si->fu_k, 2, si->d, si->l, 90.0, si->predrilled, 0,
+            Calc_T_Req_Reduction(type, Get_Fastener_Fu_K(), 2, si->d, si->l, 90.0, si->predrilled, 0,
                                  si->fitted_bolt, outer ? si->t_p * 10.0 : t_s, t_m, rho_s,
                                  rho_m, outer ? 12 : si->mat_side, si->mat_mid,
                                  outer ? si->plate_steel : si->grade_side, si->grade_mid,

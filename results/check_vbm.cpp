@@ -561,7 +561,7 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
         int member = 0;
         Get_Rho_K(si->mat_side, si->grade_side, si->t_s * 10.0, &rho_s, nullptr);
         Get_Rho_K(si->mat_mid, si->grade_mid, si->b * 10.0, &rho_m, nullptr);
-        const int pc = Calc_T_Req_Reduction(type, si->fu_k, m == 2 ? 2 : 1, d, si->l, 90.0,
+        const int pc = Calc_T_Req_Reduction(type, Get_Fastener_Fu_K(), m == 2 ? 2 : 1, d, si->l, 90.0,
                                             si->predrilled, 0, si->fitted_bolt, si->t_s * 10.0,
                                             si->b * 10.0, rho_s, rho_m, si->mat_side,
                                             si->mat_mid, si->grade_side, si->grade_mid, nullptr,

@@ -58,6 +58,26 @@ void Get_Joint_Members(Joint_Members *m)
     }
 }
 
+/*
+** Tensile strength f_u,k of the fastener, N/mm²: a dowel's or bolt's is that of its steel grade,
+** the one its yield moment takes (EN 1995-1-1, 8.5.1.1); other fasteners have the value of
+** Splice_Input.
+*/
+double Get_Fastener_Fu_K(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    if ((si->vbm_type == 29 || si->vbm_type == 30) && si->vbm_steel >= 0)
+        return Get_Stahlguete((uint32_t)si->vbm_steel)->fu;
+    return si->fu_k;
+}
+
+/* Steel grade of the fastener design: a connector's is the steel of its bolt. */
+static int32_t Design_Steel_Grade(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    return Is_Vbm_Connector(si->vbm_type) ? si->bolt_steel : si->vbm_steel;
+}
+
 /* Tensile strength handed to the design: the user's f_u for DIN 571 screws, staples and
 ** special nails, else 600 N/mm². */
 static double Design_Fu(void)
@@ -97,7 +117,7 @@ int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, dou
     input->species_sfp = si->species_sfp;
     input->douglas = si->douglas;
     input->split_rule = si->split_rule;
-    input->steel_grade = si->vbm_steel;
+    input->steel_grade = Design_Steel_Grade();
     input->n_ef_switch = 1;
     input->service_class_1 = si->service_class;
     input->service_class_2 = si->service_class;
@@ -176,6 +196,8 @@ static void Fill_Rule_Common(Vbm_Rule_Input *rule, double w1, double w2)
     rule->staple_angle = si->staple_angle;
     rule->species_sfp = si->species_sfp;
     rule->fu = Design_Fu();
+    /* the yield moment of a dowel or bolt follows its steel grade, as in the fastener design */
+    if (type == 29 || type == 30) rule->steel_grade = si->vbm_steel;
     rule->washer_d = si->washer ? si->washer_d : -1.0;
     if (Is_Nail_Screw_Staple(type)) {
         w2 = std::fmin(si->l - w1, w2);
@@ -242,7 +264,7 @@ int Fill_Vbm_Rule_Input_Plate(Vbm_Rule_Input *rule)
     const double a = si->splice_kind == SPLICE_BENDING ? 90.0 : 0.0;
     rule->alpha1 = a;
     rule->alpha2 = a;
-    rule->fu = si->fu_k;
+    rule->fu = Get_Fastener_Fu_K();
     return 1;
 }
 

@@ -338,13 +338,13 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
     Get_Rho_K(si->mat_mid, si->grade_mid, si->b * 10.0, &rho_mid, nullptr);
     const double a_max = Fastener_Pattern.alpha_max;
     const double t1_req = Calc_T1_Req(si->d, type, si->predrilled, 0, si->fitted_bolt,
-                                      si->threaded_rod, a_max, a_max, si->d, si->fu_k,
+                                      si->threaded_rod, a_max, a_max, si->d, Get_Fastener_Fu_K(),
                                       si->t_s * 10.0, si->b * 10.0, rho_side, rho_mid,
                                       si->mat_side, si->mat_mid, si->grade_side, si->grade_mid,
                                       nullptr, nullptr);
     const double t2_req = Calc_T2_Req(2, si->d, si->l, 90.0, type, si->predrilled, 0,
                                       si->fitted_bolt, si->threaded_rod, a_max, a_max, si->d,
-                                      si->fu_k, si->t_s * 10.0, si->b * 10.0, rho_side, rho_mid,
+                                      Get_Fastener_Fu_K(), si->t_s * 10.0, si->b * 10.0, rho_side, rho_mid,
                                       si->mat_side, si->mat_mid, si->grade_side, si->grade_mid,
                                       nullptr, nullptr);
 

@@ -203,7 +203,7 @@ int Plot_Penetration_Case(int mode)
     double rho_side = 0.0, rho_mid = 0.0;
     Get_Rho_K(si->mat_side, si->grade_side, si->t_s * 10.0, &rho_side, nullptr);
     Get_Rho_K(si->mat_mid, si->grade_mid, si->b * 10.0, &rho_mid, nullptr);
-    return Calc_T_Req_Reduction(t, si->fu_k, mode, si->d, si->l, 90.0, si->predrilled,
+    return Calc_T_Req_Reduction(t, Get_Fastener_Fu_K(), mode, si->d, si->l, 90.0, si->predrilled,
                                 si->stainless, si->threaded_rod, si->t_s * 10.0, si->b * 10.0,
                                 rho_side, rho_mid, si->mat_side, si->mat_mid, si->grade_side,
                                 si->grade_mid, nullptr, nullptr, nullptr, nullptr, nullptr,

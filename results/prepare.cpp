@@ -316,6 +316,18 @@ static int Distribute_Combinations(const Pass_Spacings *p)
     return 0;
 }
 
+/* Thickness of the whole joint across the grain, cm: the side timbers or outer plates with the
+** middle member between them; inner plates and a lap lie within the member's width. */
+static double Joint_Thickness(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    switch (si->connection_kind) {
+    case CONN_SIDE_TIMBERS: return si->b + 2.0 * si->t_s;
+    case CONN_OUTER_PLATES: return si->b + 2.0 * si->t_p;
+    default: return si->b;
+    }
+}
+
 /*
 ** Validate the splice and build the pattern of one half. Return 0 or an error code whose
 ** text Get_Error_Text gives; on an error the values written so far stay written.
@@ -353,12 +365,15 @@ int Prepare_Splice_Calc(void)
     /* 3. automatic side-member thickness */
     if (kind == CONN_SIDE_TIMBERS && si->t_s_user == 0) {
         const double t = Calc_T1_Req(si->d, type, si->predrilled, 0, si->fitted_bolt,
-                                     si->threaded_rod, M_PI / 2.0, M_PI / 2.0, si->d, si->fu_k,
+                                     si->threaded_rod, M_PI / 2.0, M_PI / 2.0, si->d, Get_Fastener_Fu_K(),
                                      si->t_s * 10.0, si->b * 10.0, rho_side, rho_mid,
                                      si->mat_side, si->mat_mid, si->grade_side, si->grade_mid,
                                      nullptr, nullptr);
         si->t_s = Calc_Auto_Side_Thickness(t);
     }
+
+    /* A dowel or bolt passes through every member and plate of the joint. */
+    if ((type == 29 || type == 30) && si->l < 10.0 * Joint_Thickness() - LENGTH_TOL) return 5;
 
     /* 4. plain nails against splitting */
     if (type == 0 && !si->predrilled) {
@@ -374,7 +389,7 @@ int Prepare_Splice_Calc(void)
         const double rho1 = Is_Mat_Metal_Plate(m.mat_1) ? 0.0 : Rho_K_Of(m.mat_1, m.grade_1, m.t1 / 10.0);
         const double rho2 = Rho_K_Of(m.mat_2, m.grade_2, m.t2 / 10.0);
         double k = 1.0;
-        Calc_T_Req_Reduction(type, si->fu_k, 2, si->d, si->l, 90.0, si->predrilled, 0,
+        Calc_T_Req_Reduction(type, Get_Fastener_Fu_K(), 2, si->d, si->l, 90.0, si->predrilled, 0,
                              si->fitted_bolt, m.t1, m.t2, rho1, rho2, m.mat_1, m.mat_2, m.grade_1,
                              m.grade_2, nullptr, nullptr, nullptr, nullptr, &k, nullptr, nullptr);
         if (k <= 0.0) return 110;

@@ -105,6 +105,8 @@ int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, dou
 int Fill_Joint_Members(Vbm_Rule_Input *rule, double angle_1, double angle_2);
 int Fill_Vbm_Rule_Input_Plate(Vbm_Rule_Input *rule);
 void Get_Member_Kmod(const Connection_Input *input, Connection_Result *result);
+/* f_u,k of the fastener (N/mm²): a dowel's or bolt's from its steel grade, else the input's. */
+double Get_Fastener_Fu_K(void);
 /* kmod of group g for the middle member, the side members and the joint (each optional). */
 void Get_Group_Kmod(int group, double *kmod_mid, double *kmod_side, double *kmod_joint);
 void Copy_Vbm_Results(Connection_Result *result, const Vbm_Rule_Result *rule, int in_kN);

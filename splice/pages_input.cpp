@@ -128,6 +128,8 @@ static const char *const Conn_Kind_Texts[4] = {"Seitenh\x94lzer", "Bleche innen"
                                                "Bleche au\xe1" "en", "Blatt"};
 /* Steel grades offered for plates and for the steel of dowels and bolts. */
 static const uint32_t Steel_Codes[3] = {5, 6, 7};
+/* Bolts also come in the strength classes of EN ISO 898-1: FK 4.6, 4.8, 5.6, 5.8, 8.8, 10.9. */
+static const uint32_t Bolt_Class_Codes[6] = {23, 24, 25, 26, 27, 28};
 
 static int Uses_Plates(void)
 {
@@ -373,7 +375,16 @@ void Page_Verbindungsmittel(int area)
         Page_Shadow.length_pos = -1;
         Page_Float(r++, "L\x84nge l [mm]", &s->l, 0, 10.0, 2000.0, "l");
     }
-    Page_Float(r++, "Zugfestigkeit f_u,k [N/mm\xfd]", &s->fu_k, 0, 200.0, 1500.0, "f_u,k");
+    if (s->vbm_type == 29 || s->vbm_type == 30) {
+        /* the steel grade gives f_u,k: shown, not edited */
+        static double fu_of_grade;
+        fu_of_grade = Get_Fastener_Fu_K();
+        Page_Label(r, "Zugfestigkeit f_u,k [N/mm\xfd] (der Stahlg\x81te)");
+        int ro = WDG_READ_ONLY;
+        Wdg_Float_Field(PAGE_FIELD_X, Page_Row_Y(r++), &fu_of_grade, 8, 0, &ro);
+    } else {
+        Page_Float(r++, "Zugfestigkeit f_u,k [N/mm\xfd]", &s->fu_k, 0, 200.0, 1500.0, "f_u,k");
+    }
     if (s->vbm_type == 1)
         Page_Float(r++, "Winkel Klammerr\x81" "cken zur Faser [\xf8]", &s->staple_angle, 0, 0.0, 90.0, "Klammerwinkel");
     if (s->vbm_type == 29 || s->vbm_type == 30) {
@@ -382,6 +393,14 @@ void Page_Verbindungsmittel(int area)
             Wdg_Option_Button(PAGE_FIELD_X + 115 * i, Page_Row_Y(r), Get_Stahlguete_Name(Steel_Codes[i]),
                               (int)Steel_Codes[i], &s->vbm_steel, &Page_Active);
         r++;
+        if (s->vbm_type == 30) {
+            /* the strength classes of bolts, three to a row */
+            for (int i = 0; i < 6; i++) {
+                Wdg_Option_Button(PAGE_FIELD_X + 115 * (i % 3), Page_Row_Y(r), Get_Stahlguete_Name(Bolt_Class_Codes[i]),
+                                  (int)Bolt_Class_Codes[i], &s->vbm_steel, &Page_Active);
+                if (i % 3 == 2) r++;
+            }
+        }
     }
     if (Is_Vbm_Connector((Vbm_Type_Code)s->vbm_type)) {
         /* the bolt through the connector, from the list of bolt sizes, and its steel */
@@ -416,7 +435,8 @@ void Page_Verbindungsmittel(int area)
     r++;
     Page_Heading(r++, "Optionen");
     /* The options that apply to the fastener type; one that is set is shown whatever the type,
-    ** so that nothing set stays hidden. */
+    ** so that nothing set stays hidden, except the options of nails, screws and staples beside
+    ** a dowel, bolt or connector, whose design reads none of them. */
     const Vbm_Type_Code t = (Vbm_Type_Code)s->vbm_type;
     const bool nss = Is_Vbm_Nail_Screw_Or_Staple(t) || t == 1;
     const bool nail = Is_Vbm_Nail(t);
@@ -425,28 +445,29 @@ void Page_Verbindungsmittel(int area)
     const bool bolt = t == 30;
     const bool pin = t == 29 || t == 30;
     const bool plates = Uses_Plates();
-    struct { const char *label; int32_t *flag; bool applies; } opts[] = {
-        {"vorgebohrt", &s->predrilled, nss},
-        {"zweiseitig (sonst wechselseitig) eingeschlagen", &s->two_sided, nss},
-        {"als Passbolzen", &s->fitted_bolt, bolt},
-        {"Gewindestange", &s->threaded_rod, bolt},
-        {"nichtrostender Stahl", &s->stainless, nss || pin},
-        {"Douglasie", &s->douglas, true},
-        {"N\x84gel werden in Faserrichtung um 1d versetzt angeordnet", &s->offset_1d, nail},
-        {"mit Unterlegscheibe", &s->washer, bolt || screw || Is_Vbm_Connector(t)},
-        {"geharzt", &s->resin_coated, nail || t == 1},
-        {"Holzfeuchte \x81" "ber Fasers\x84ttigung", &s->green_timber, true},
-        {"nur Fichte, Tanne, Kiefer", &s->species_sfp, screw},
-        {"Versagensart statt f_red ausgeben", &s->failure_mode_switch, true},
-        {"mit dem Kerndurchmesser vorgebohrt", &s->predrill_core, screw || Is_Vbm_Special_Nail(t)},
-        {"Lochspiel im Blech d + 1 mm auch bei Passbolzen", &s->steel_hole, bolt && plates},
-        {"Mindestholzdicke gegen Spalten mit 7 d (Nadelholz, gr\x94\xe1" "ere Randabst\x84nde)", &s->split_rule, nss},
-        {"Tragf\x84higkeit erh\x94hen (Einh\x84ngeeffekt, Unterlegscheibe)", &s->capacity_increase, true},
-        {"Plattenr\x84nder allseitig schubsteif verbunden", &s->panel_edges, nss},
-        {"Texte nach DIN EN 1995-1-1 (sonst DIN 1052)", &s->eurocode_wording, true},
+    const bool pin_or_connector = pin || Is_Vbm_Connector(t);
+    struct { const char *label; int32_t *flag; bool applies; bool nail_family; } opts[] = {
+        {"vorgebohrt", &s->predrilled, nss, true},
+        {"zweiseitig (sonst wechselseitig) eingeschlagen", &s->two_sided, nss, true},
+        {"als Passbolzen", &s->fitted_bolt, bolt, false},
+        {"Gewindestange", &s->threaded_rod, bolt, false},
+        {"nichtrostender Stahl", &s->stainless, nss || pin, false},
+        {"Douglasie", &s->douglas, true, false},
+        {"N\x84gel werden in Faserrichtung um 1d versetzt angeordnet", &s->offset_1d, nail, true},
+        {"mit Unterlegscheibe", &s->washer, bolt || screw || Is_Vbm_Connector(t), false},
+        {"geharzt", &s->resin_coated, nail || t == 1, true},
+        {"Holzfeuchte \x81" "ber Fasers\x84ttigung", &s->green_timber, true, false},
+        {"nur Fichte, Tanne, Kiefer", &s->species_sfp, screw, true},
+        {"Versagensart statt f_red ausgeben", &s->failure_mode_switch, true, false},
+        {"mit dem Kerndurchmesser vorgebohrt", &s->predrill_core, screw || Is_Vbm_Special_Nail(t), true},
+        {"Lochspiel im Blech d + 1 mm auch bei Passbolzen", &s->steel_hole, bolt && plates, false},
+        {"Mindestholzdicke gegen Spalten mit 7 d (Nadelholz, gr\x94\xe1" "ere Randabst\x84nde)", &s->split_rule, nss, true},
+        {"Tragf\x84higkeit erh\x94hen (Einh\x84ngeeffekt, Unterlegscheibe)", &s->capacity_increase, true, false},
+        {"Plattenr\x84nder allseitig schubsteif verbunden", &s->panel_edges, nss, true},
+        {"Texte nach DIN EN 1995-1-1 (sonst DIN 1052)", &s->eurocode_wording, true, false},
     };
     for (auto &o : opts) {
-        if (!o.applies && *o.flag == 0) continue;
+        if (!o.applies && (*o.flag == 0 || (o.nail_family && pin_or_connector))) continue;
         int state = 1;
         if (o.flag == &s->failure_mode_switch && s->plate_count != 1.0) state = 0;
         Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), o.label, o.flag, &state);

@@ -380,9 +380,11 @@ TEST(Prepare, AutomaticSideThickness)
     Splice_Input.splice_kind = SPLICE_TENSION;
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     EXPECT_DOUBLE_EQ(Splice_Input.t_s, 8.0);
-    /* the user's value stays when the automatic mode is off */
+    /* the user's value stays when the automatic mode is off (with a dowel long enough for
+    ** 10 + 12 + 10 cm) */
     Splice_Input.t_s_user = 1;
     Splice_Input.t_s = 10.0;
+    Splice_Input.l = 320.0;
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     EXPECT_DOUBLE_EQ(Splice_Input.t_s, 10.0);
 }

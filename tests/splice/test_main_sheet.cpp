@@ -119,10 +119,12 @@ TEST_F(Program, ANewSpliceEnteredOnTheFivePagesIsSavedAndReadBack)
 {
     std::ofstream("Stoss_01.txt") << "Zugsto\xe1 Achse 4\nzweite Zeile\n";
     std::string s;
-    /* System: tension splice, b = 14 cm, h = 28 cm. */
+    /* System: tension splice, b = 14 cm, h = 28 cm, side timbers 7 cm (the dowel of 280 mm
+    ** passes 7 + 14 + 7 cm). */
     s += At("click", 214, Row_Y(1) - 4);
     s += Enter_Value(360, 9, "14");
     s += Enter_Value(360, 10, "28");
+    s += Enter_Value(360, 16, "7");
     /* Fastener page: the default dowel of 12 mm, drawn with its design. */
     s += Tab(1);
     /* Layout: 3 dowels in a row, 2 rows. */
@@ -153,6 +155,7 @@ TEST_F(Program, ANewSpliceEnteredOnTheFivePagesIsSavedAndReadBack)
     EXPECT_EQ(Splice_Input.splice_kind, SPLICE_TENSION);
     EXPECT_EQ(Splice_Input.b, 14.0);
     EXPECT_EQ(Splice_Input.h, 28.0);
+    EXPECT_EQ(Splice_Input.t_s, 7.0);
     int slot = VBM_TYPE_SLOT(Splice_Input.vbm_type);
     EXPECT_EQ(Splice_Input.n_col[slot], 3.0);
     EXPECT_EQ(Splice_Input.n_row[slot], 2.0);

@@ -480,3 +480,41 @@ TEST_F(Pages, TheGreyedKmodFollowsTheClassAndTheServiceClass)
     /* the preset beside the class is kept as the file holds it */
     EXPECT_EQ(Splice_Input.lkom.groups[0].kmod, 0.8);
 }
+
+/* Bolts offer the strength classes of bolts besides the steel grades; the tensile strength is the
+** class's, shown and not edited: FK 8.8 gives 800 N/mm², also for the plate bearing. */
+TEST_F(Pages, ABoltTakesAStrengthClassAndShowsItsTensileStrength)
+{
+    ASSERT_EQ(Run("druckstoss_bolzen", "druckstoss_bolzen", Tab(PAGE_VERBINDUNGSMITTEL)), 1);
+    EXPECT_TRUE(Shown("Zugfestigkeit f_u,k [N/mm\xc2\xb2] (der Stahlg\xc3\xbcte)"));
+    EXPECT_TRUE(Shown("     360"));                 /* S235 of the file, not its f_u,k 400 */
+    for (const char *name : {"FK 4.6", "FK 4.8", "FK 5.6", "FK 5.8", "FK 8.8", "FK 10.9"})
+        EXPECT_TRUE(Shown(name)) << name;
+    ASSERT_EQ(Run("druckstoss_bolzen", nullptr, Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(461, 7)), 1);
+    EXPECT_EQ(Splice_Input.vbm_steel, 27);
+    EXPECT_EQ(Splice_Input.bolt_steel, 27);
+    EXPECT_TRUE(Shown("     800"));
+    EXPECT_EQ(Splice_Input.fu_k, 400.0);            /* the file's value stays as it was */
+}
+
+/* A dowel is offered none of the options of nails, screws and staples, even where the file
+** has them set (the default splice drives two-sided); a dowel shorter than the joint is
+** refused with its message before the design. */
+TEST_F(Pages, ADowelIsOfferedNoOptionOfNailsAndMustPassTheJoint)
+{
+    ASSERT_EQ(Run("biegestoss_stabduebel", "biegestoss_stabduebel", Tab(PAGE_VERBINDUNGSMITTEL)), 1);
+    EXPECT_EQ(Splice_Input.two_sided, 1);
+    EXPECT_FALSE(Shown("zweiseitig (sonst wechselseitig) eingeschlagen"));
+    EXPECT_FALSE(Shown("vorgebohrt"));
+    EXPECT_FALSE(Shown("geharzt"));
+    EXPECT_FALSE(Shown("nur Fichte, Tanne, Kiefer"));   /* of screws, set in the file too */
+    EXPECT_EQ(Splice_Input.species_sfp, 1);
+    EXPECT_TRUE(Shown("nichtrostender Stahl"));
+    EXPECT_TRUE(Shown_Part("F_v,R,k = "));
+    /* 170 mm through the member of 18 cm */
+    ASSERT_EQ(system("sed -i 's/^FASTENER 29 4 360 16 0 180 /FASTENER 29 4 360 16 0 170 /' biegestoss_stabduebel_01.inp"), 0);
+    ASSERT_EQ(Run("biegestoss_stabduebel", nullptr, Tab(PAGE_VERBINDUNGSMITTEL) + Tab(PAGE_AUSNUTZUNGEN)), 1);
+    EXPECT_EQ(Splice_Input.l, 170.0);
+    EXPECT_TRUE(Shown("L\xc3\xa4nge des Verbindungsmittels zu gering"));
+    EXPECT_FALSE(Shown_Part("F_v,R,k = "));
+}
