@@ -319,7 +319,8 @@ void Show_Message(void);                 /* box that stays on the screen */
 void Quit_Message(void);                 /* removes a shown box */
 void PrintMessage(const char *text);     /* one text in a box (line feeds split lines) */
 int Answer_is_Yes(int default_yes);      /* the filled lines as a yes/no question: 1 yes, 0 no or cancel */
-/* In-place editors: edit at (x, y) (base line); answer 1 when left with Enter, Tab or cursor
+/* In-place editors over a field whose frame starts at (x + 1, y + 1): the text stands at x + 8 on
+** the base line y + 14, the box is 19 pixels high. They answer 1 when left with Enter, Tab or cursor
 ** down (a key that moves on), 0 with Esc (value kept as before), a click or the window's close.
 ** Short_Edit_Text takes up to visible characters, or up to the length set just before with
 ** Set_Short_Edit_Text_Scrollmode (the field then scrolls); buffer must hold that many + 1. */

@@ -197,8 +197,12 @@ static int Wait_Box(Box &b, int dflt) {
 ** Shift+Tab, a click outside (left in the queue) or a close, -1 for Esc. */
 static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, bool number) {
   State &s = St();
+  /* (x, y) lies one pixel above and left of the field's frame: the box covers the field, and
+  ** the text stands where the field shows it (8 pixels in, base line 14 below). */
   int w = visible * 8 + 6;
-  int bx1 = x - 3, by1 = y - 14, bx2 = x + w, by2 = y + 5;
+  int bx1 = x + 1, by1 = y + 1, bx2 = x + 8 + w, by2 = y + 19;
+  x += 8;
+  y += 14;
   Box under;
   under.x1 = bx1;
   under.y1 = by1;

@@ -889,7 +889,7 @@ static int Click(Sheet &sh, int x, int y, bool *ended, int clicks = 1) {
     case CK_FLOAT: {
       if (!c.dvar) return 0;
       double old = *c.dvar;
-      Short_Edit_Float(c.x1 + 4, c.y2 - 5, c.format.c_str(), c.dvar);
+      Short_Edit_Float(c.x1 - 4, c.y1, c.format.c_str(), c.dvar);
       Control *cc = Find_Control(h);
       if (cc) Redraw(sh, *cc);
       if (cc && cc->code && *cc->dvar != old && !sh.float_auto) *ended = true;
@@ -899,7 +899,7 @@ static int Click(Sheet &sh, int x, int y, bool *ended, int clicks = 1) {
       if (!c.buf || c.bufsize <= 1) return 0;
       std::string old = c.buf;
       Set_Short_Edit_Text_Scrollmode(c.bufsize - 1);
-      Short_Edit_Text(c.x1 + 4, c.y2 - 5, c.buf, c.width, 0);
+      Short_Edit_Text(c.x1 - 4, c.y1, c.buf, c.width, 0);
       Control *cc = Find_Control(h);
       if (cc) Redraw(sh, *cc);
       if (cc && cc->code && old != cc->buf) *ended = true;

@@ -5,6 +5,9 @@
 */
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -37,6 +40,21 @@ int Count(const char *prefix, const char *needle)
     for (const std::string &l : ZW_Test_Log_Lines())
         if (l.rfind(prefix, 0) == 0 && l.find(needle) != std::string::npos) n++;
     return n;
+}
+
+/* The colour of a pixel of a snapshot (0xRRGGBB), -1 when the file cannot be read. */
+long Png_Pixel(const char *file, int x, int y)
+{
+    cairo_surface_t *png = cairo_image_surface_create_from_png(file);
+    long rgb = -1;
+    if (cairo_surface_status(png) == CAIRO_STATUS_SUCCESS && x >= 0 && y >= 0
+        && x < cairo_image_surface_get_width(png) && y < cairo_image_surface_get_height(png)) {
+        cairo_surface_flush(png);
+        const unsigned char *row = cairo_image_surface_get_data(png) + y * cairo_image_surface_get_stride(png);
+        rgb = ((const uint32_t *)row)[x] & 0xFFFFFF;
+    }
+    cairo_surface_destroy(png);
+    return rgb;
 }
 
 class SheetInput : public ::testing::Test {
@@ -144,4 +162,21 @@ TEST_F(SheetInput, AFailedSaveKeepsItsBoxAndInputClearsTheConfirmation)
     EXPECT_EQ(Count("TEXT", "gespeichert: Stoss_01.inp"), 1);
     /* the band above the register is empty again: nothing but its background */
     EXPECT_EQ(ZW_Test_Count_Colour(10, 8, NPIXEL_X - 360, 44, 0x000000), 0);
+}
+
+/* The in-place editor covers its field: the field of b shows its text at (347, 342) inside a
+** frame from (340, 329) to (…, 347); the editor's black frame lies on those edges, the page
+** above the field stays as it was. */
+TEST_F(SheetInput, TheInPlaceEditorSitsOverItsField)
+{
+    const int b_y = 80 + 28 + 26 * 9;
+    ASSERT_EQ(b_y, 342);
+    ASSERT_EQ(Run("biegestoss_stabduebel", At("click", 370, b_y - 4) + "snapshot editor.png\nkey Esc\n"), 1);
+    EXPECT_GT(Count("TEXT 347 342 ", "18.0"), 0);   /* where the page draws the field's value */
+    EXPECT_EQ(Png_Pixel("editor.png", 340, 335), 0x000000);   /* left edge */
+    EXPECT_EQ(Png_Pixel("editor.png", 380, 329), 0x000000);   /* top edge */
+    EXPECT_EQ(Png_Pixel("editor.png", 380, 347), 0x000000);   /* bottom edge */
+    EXPECT_EQ(Png_Pixel("editor.png", 380, 327), Png_Pixel("editor.png", 380, 325));   /* page above */
+    EXPECT_NE(Png_Pixel("editor.png", 380, 327), 0x000000);
+    EXPECT_NE(Png_Pixel("editor.png", 380, 327), 0xFFFFFF);
 }
