@@ -102,7 +102,12 @@ int SVA_Editor_Layout(SVA_Editor_State *e, int width)
       if (*q == ' ') blank = q;
       q++;
     }
-    if (!broke || *q == 0) break;
+    if (!broke) break;
+    if (*q == 0) {
+      /* after a closing line feed the cursor can stand on a line of its own */
+      if (q[-1] == '\n') Add_Line(e, q);
+      break;
+    }
     p = q;
   }
   return e->lines;
@@ -230,15 +235,23 @@ static void Redraw(SVA_Editor_State *e)
 
 /* ------------------------------------------------------------------ editing */
 
-static char *Last_Byte(SVA_Editor_State *e)
-{
-  return e->text + (e->len > 0 ? e->len - 1 : 0);
-}
+/* The place after the text's last byte: the cursor may stand there, so that text can be added
+** at the end and the last byte deleted. */
+static char *Text_End(SVA_Editor_State *e) { return e->text + e->len; }
 
 static void Clamp_Cursor(SVA_Editor_State *e)
 {
   if (e->cursor < e->text) e->cursor = e->text;
-  if (e->cursor > Last_Byte(e)) e->cursor = Last_Byte(e);
+  if (e->cursor > Text_End(e)) e->cursor = Text_End(e);
+}
+
+/* The last place of line i the cursor can reach: before its closing line feed or the blank
+** after which it wraps, after the last byte on the text's last line. */
+static int Line_Last_Place(const SVA_Editor_State *e, int i)
+{
+  int n = Line_Length(e, i);
+  if (n > 0 && (i + 1 < e->lines || e->line_start[i][n - 1] == '\n')) return n - 1;
+  return n;
 }
 
 static void Keep_Visible(SVA_Editor_State *e)
@@ -294,8 +307,7 @@ static void Cursor_On_Line(SVA_Editor_State *e, int i, int x)
 {
   i = std::clamp(i, 0, std::max(e->lines - 1, 0));
   char *start = e->line_start[i];
-  int n = Line_Length(e, i);
-  int last = n > 0 ? n - 1 : 0;
+  int last = Line_Last_Place(e, i);
   int best = 0, best_d = abs(x);
   for (int k = 1; k <= last; k++) {
     int d = abs(Run_Width(e, start, k) + 2 - x);
@@ -340,7 +352,7 @@ void SVA_Editor_Key(SVA_Editor_State *e, int key)
     break;
   case EDK_DEL:
     if (Has_Selection(e)) SVA_Editor_Delete_Selection(e);
-    else if (e->len > 0 && e->cursor < e->text + e->len - 1) {
+    else if (e->cursor < Text_End(e)) {
       memmove(e->cursor, e->cursor + 1, strlen(e->cursor + 1) + 1);
       e->len--;
     }
@@ -348,8 +360,8 @@ void SVA_Editor_Key(SVA_Editor_State *e, int key)
   case EDK_CTRL_A:
     if (e->len > 0) {
       e->sel_start = e->text;
-      e->sel_end = Last_Byte(e);
-      e->cursor = Last_Byte(e);
+      e->sel_end = Text_End(e);
+      e->cursor = Text_End(e);
     }
     break;
   case EDK_CTRL_C:
@@ -390,20 +402,18 @@ void SVA_Editor_Key(SVA_Editor_State *e, int key)
     Clear_Selection(e);
     e->cursor = e->line_start[line];
     break;
-  case EDK_END: {
+  case EDK_END:
     Clear_Selection(e);
-    int n = Line_Length(e, line);
-    e->cursor = e->line_start[line] + (n > 0 ? n - 1 : 0);
+    e->cursor = e->line_start[line] + Line_Last_Place(e, line);
     Clamp_Cursor(e);
     break;
-  }
   case EDK_CTRL_HOME:
     Clear_Selection(e);
     e->cursor = e->text;
     break;
   case EDK_CTRL_END:
     Clear_Selection(e);
-    e->cursor = Last_Byte(e);
+    e->cursor = Text_End(e);
     break;
   default:
     if (key == EDK_ENTER || (key >= 32 && key <= 255)) {
@@ -510,7 +520,12 @@ void SVA_Editor_Run(SVA_Item *item, int X1, int Y1, int X2, int Y2)
       continue;
     }
     if ((cls & VELMSG_LBUTTON) && M_LEFT) {
-      if (!Inside(e, M_XPOS, M_YPOS)) break;
+      if (!Inside(e, M_XPOS, M_YPOS)) {
+        /* the press that leaves the editor is meant for what lies below it (the button that
+        ** confirms, another field): it acts at once */
+        Pass_On_Mouse_Press();
+        break;
+      }
       Press(e);
       continue;
     }

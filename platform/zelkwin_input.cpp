@@ -278,6 +278,20 @@ int Get_Mouse_Event(void) {
   }
 }
 
+void Pass_On_Mouse_Press(void) {
+  Ensure_Init();
+  State &s = St();
+  if (!M_LEFT || s.closed) return;
+  Event ev;
+  ev.type = EV_DOWN;
+  ev.x = M_XPOS;
+  ev.y = M_YPOS;
+  ev.button = 1;
+  ev.key = 1;
+  s.queue.push_front(ev);
+  M_LEFT = 0;
+}
+
 void msVisi(int visible) {
   Ensure_Init();
   St().cursor_visible = visible >= 0;

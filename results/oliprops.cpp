@@ -31,7 +31,7 @@ static int Bit_Work[8];             /* one integer per bit of the section switch
 static int32_t Fasteners_Work, Combinations_Work;
 static double Size_Work[6];         /* cm: view, longitudinal, cross section (w, h) */
 static char *Remarks_Work;          /* working copy of the remarks, or null */
-static int Remarks_Lines;           /* line feeds in the working copy */
+static int Remarks_Lines;           /* lines of the working copy */
 static int Remarks_Request;         /* the remarks editor has been asked for */
 static int Remarks_Click;           /* set by the hot spot; turned into the request */
 static int Always_Active = 1;
@@ -53,16 +53,21 @@ static char *Copy_Or_Abort(const char *text)
     return copy;
 }
 
+/* The lines the remarks have: one more than their line feeds, a closing line feed opening no
+** line of its own; none for no text. */
 static void Count_Lines(void)
 {
     Remarks_Lines = 0;
-    for (const char *p = Remarks_Work; p && *p; p++)
-        if (*p == '\n') Remarks_Lines++;
+    const char *p = Remarks_Work;
+    if (p == nullptr || *p == 0) return;
+    for (; *p; p++)
+        if (*p == '\n' && p[1] != 0) Remarks_Lines++;
+    Remarks_Lines++;
 }
 
 /*
 ** Run the remarks editor when it has been requested and return 1, else return 0. Either way
-** the line feeds of the working copy are counted again.
+** the lines of the working copy are counted again.
 */
 int Edit_Vorbemerkungen(void)
 {
@@ -85,14 +90,23 @@ int Edit_Vorbemerkungen(void)
 
 /* ---------------------------------------------------------------- the page */
 
+/* One row of a plot's sizes: each label, its field and the unit side by side, measured, so that
+** no field's frame (7 pixels left of its text) covers a label's colon. */
 static void Size_Row(int area, int y, int bit, double *w, double *h, int grey)
 {
     int *active = &Bit_Work[bit];
     const int colour = *active ? BLACK_CI : grey;
-    SVA_Add_Text(area, 45, y, "Breite:                cm     Höhe:                cm"_cp850, PS_FONT,
-                 colour, 2);
-    SVA_Add_Float_Field(area, 95, y, w, "%5.1f", PS_FONT, colour, active);
-    SVA_Add_Float_Field(area, 226, y, h, "%5.1f", PS_FONT, colour, active);
+    const char *labels[2] = {"Breite:", "Höhe:"_cp850};
+    double *values[2] = {w, h};
+    int x = 45;
+    for (int k = 0; k < 2; k++) {
+        SVA_Add_Text(area, x, y, labels[k], PS_FONT, colour, 2);
+        x += SVA_Text_Width_In_Font(labels[k], PS_FONT) + 12;
+        SVA_Add_Float_Field(area, x, y, values[k], "%5.1f", PS_FONT, colour, active);
+        x += SVA_Text_Width_In_Font(" 000.0", PS_FONT) + 12;
+        SVA_Add_Text(area, x, y, "cm", PS_FONT, colour, 2);
+        x += SVA_Text_Width_In_Font("cm", PS_FONT) + 25;
+    }
 }
 
 /* Clear the view area and fill it with the page's items. */
@@ -114,8 +128,9 @@ void Define_Print_Settings_Page(int area)
     SVA_Set_Last_Hotspot_Value(area, 18);
     SVA_Set_Last_Hotspot_Text(area, "Vorbemerkungen", PS_FONT, BLACK_CI, 0);
     char lines[32];
-    snprintf(lines, sizeof lines, " (%d %s)", Remarks_Lines, Remarks_Lines == 1 ? "Zeile" : "Zeilen");
-    SVA_Add_Text(area, 140, 45, lines, PS_FONT, BLACK_CI, 0);
+    snprintf(lines, sizeof lines, "(%d %s)", Remarks_Lines, Remarks_Lines == 1 ? "Zeile" : "Zeilen");
+    SVA_Add_Text(area, 45 + SVA_Text_Width_In_Font("Vorbemerkungen", PS_FONT) + 8, 45, lines, PS_FONT,
+                 BLACK_CI, 0);
 
     SVA_Add_Check_Box(area, 45, 65, "Koordinatentabelle der Verbindungsmittel", PS_FONT, BLACK_CI,
                       &Bit_Work[0], &Always_Active);

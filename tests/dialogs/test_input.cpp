@@ -205,8 +205,87 @@ TEST_F(Editor, SelectAllCopyAndPaste)
   EXPECT_EQ(SVA_Handle_Input(area), 0);
   char clip[64] = {0};
   VELGetClipboardText(clip, sizeof clip);
-  EXPECT_STREQ(clip, "Kommentar"); /* the last byte stays outside the selection */
-  EXPECT_STREQ(buf, "KommentarKommentar\n");
+  EXPECT_STREQ(clip, "Kommentar\n"); /* the whole text, its last byte included */
+  EXPECT_STREQ(buf, "Kommentar\nKommentar\n");
+}
+
+/* A click after the text's end puts the cursor after its last byte: "Hallo" + "!" is "Hallo!". */
+TEST_F(Editor, AClickAfterTheTextTypesAtItsEnd)
+{
+  strcpy(buf, "Hallo");
+  Start(Click(200, 257) + "type !\n" + Click(600, 600));
+  EXPECT_EQ(SVA_Handle_Input(area), 0);
+  EXPECT_STREQ(buf, "Hallo!");
+}
+
+/* Return splits the line at the cursor; at the end of the text it opens an empty last line on
+** which the cursor stands and typing goes on. */
+TEST_F(Editor, ReturnSplitsAtTheCursor)
+{
+  strcpy(buf, "HalloWelt");
+  SVA_Editor_State *e = State();
+  SVA_Editor_Draw(e, 30, 240, 230, 330);
+  e->cursor = buf + 5;
+  SVA_Editor_Key(e, EDK_ENTER);
+  EXPECT_STREQ(buf, "Hallo\nWelt");
+  EXPECT_EQ(SVA_Editor_Cursor_Line(e), 1);
+  EXPECT_EQ(e->cursor, buf + 6);
+  SVA_Editor_Key(e, EDK_CTRL_END);
+  SVA_Editor_Key(e, EDK_ENTER);
+  EXPECT_EQ(e->lines, 3);
+  EXPECT_EQ(SVA_Editor_Cursor_Line(e), 2);
+  SVA_Editor_Key(e, 'x');
+  EXPECT_STREQ(buf, "Hallo\nWelt\nx");
+}
+
+/* The cursor reaches every place from the text's start to after its last byte: Right, End and
+** Ctrl+End go up to the end, End on a line with a line feed stops before it. */
+TEST_F(Editor, TheCursorReachesTheEndOfTheText)
+{
+  strcpy(buf, "ab\ncd");
+  SVA_Editor_State *e = State();
+  SVA_Editor_Draw(e, 30, 240, 230, 330);
+  e->cursor = buf;
+  SVA_Editor_Key(e, EDK_END);
+  EXPECT_EQ(e->cursor, buf + 2); /* before the line feed */
+  for (int i = 0; i < 10; i++) SVA_Editor_Key(e, EDK_RIGHT);
+  EXPECT_EQ(e->cursor, buf + 5);
+  SVA_Editor_Key(e, EDK_HOME);
+  EXPECT_EQ(e->cursor, buf + 3);
+  SVA_Editor_Key(e, EDK_END);
+  EXPECT_EQ(e->cursor, buf + 5);
+  SVA_Editor_Key(e, EDK_CTRL_HOME);
+  SVA_Editor_Key(e, EDK_CTRL_END);
+  EXPECT_EQ(e->cursor, buf + 5);
+  SVA_Editor_Key(e, EDK_CTRL_A);
+  EXPECT_EQ(e->sel_start, buf);
+  EXPECT_EQ(e->sel_end, buf + 5);
+  SVA_Editor_Key(e, EDK_DEL);
+  EXPECT_STREQ(buf, "");
+  EXPECT_EQ(memcmp(buf, "\0\0\0\0\0\0", 6), 0);
+}
+
+/* A click goes to line (y - Y1 - 7) / 14 + top, at most the last line: Y1 = 240, lines at
+** 247..260, 261..274, 275..288; within the line to the nearest boundary. */
+TEST_F(Editor, AClickPicksLineAndPlace)
+{
+  strcpy(buf, "eins\nzwei\ndrei");
+  SVA_Editor_State *e = State();
+  SVA_Editor_Draw(e, 30, 240, 230, 330);
+  SVA_Editor_Cursor_To(e, 37, 260);
+  EXPECT_EQ(e->cursor, buf);
+  SVA_Editor_Cursor_To(e, 37, 261);
+  EXPECT_EQ(e->cursor, buf + 5);
+  SVA_Editor_Cursor_To(e, 37, 289);
+  EXPECT_EQ(e->cursor, buf + 10);
+  SVA_Editor_Cursor_To(e, 200, 320); /* below and right of the text: after its last byte */
+  EXPECT_EQ(e->cursor, buf + 14);
+  SVA_Editor_Cursor_To(e, 200, 250); /* right of line 0: before its line feed */
+  EXPECT_EQ(e->cursor, buf + 4);
+  e->top = 1;
+  SVA_Editor_Cursor_To(e, 37, 250);
+  EXPECT_EQ(e->cursor, buf + 5);
+  e->top = 0;
 }
 
 TEST_F(Editor, PasteOf300BytesIntoRoomFor100Inserts100)
@@ -227,12 +306,17 @@ TEST_F(Editor, KeysAtTheEdges)
   e->cursor = buf;
   SVA_Editor_Key(e, EDK_BACKSPACE); /* at the start: nothing */
   EXPECT_STREQ(buf, "abc");
-  e->cursor = buf + 2;
-  SVA_Editor_Key(e, EDK_DEL); /* at the last byte: nothing */
+  e->cursor = buf + 3;
+  SVA_Editor_Key(e, EDK_DEL); /* after the last byte: nothing */
   EXPECT_STREQ(buf, "abc");
-  e->cursor = buf + 1;
-  SVA_Editor_Key(e, EDK_DEL);
+  e->cursor = buf + 2;
+  SVA_Editor_Key(e, EDK_DEL); /* at the last byte: it goes */
+  EXPECT_STREQ(buf, "ab");
+  SVA_Editor_Key(e, 'c');
+  e->cursor = buf + 2;
+  SVA_Editor_Key(e, EDK_BACKSPACE); /* inside the text: the byte before the cursor */
   EXPECT_STREQ(buf, "ac");
+  EXPECT_EQ(e->cursor, buf + 1);
   SVA_Editor_Key(e, EDK_CTRL_X); /* no selection: nothing */
   EXPECT_STREQ(buf, "ac");
   SVA_Editor_Key(e, 'x');
@@ -242,8 +326,8 @@ TEST_F(Editor, KeysAtTheEdges)
   EXPECT_EQ(SVA_Editor_Cursor_Line(e), 1);
   SVA_Editor_Key(e, EDK_CTRL_A);
   SVA_Editor_Key(e, EDK_CTRL_X);
-  EXPECT_STREQ(buf, "c");
-  EXPECT_EQ(memcmp(buf, "c\0\0\0\0", 5), 0);
+  EXPECT_STREQ(buf, "");
+  EXPECT_EQ(memcmp(buf, "\0\0\0\0\0", 5), 0);
 }
 
 TEST_F(Editor, FullBufferTakesNoMoreAndBarsSurviveOneLine)

@@ -88,7 +88,7 @@ TEST(PrintSettings, CancelLeavesSwitchesAndSizes)
     ASSERT_NE(Splice_Input.Vorbemerkungen_Text, nullptr);
     EXPECT_STREQ(Splice_Input.Vorbemerkungen_Text, "Zeile 1\nZeile 2\n");
 
-    /* the page counted the two line feeds of the remarks */
+    /* the page counted the two lines of the remarks (the closing line feed opens none) */
     bool lines = false;
     for (const std::string &l : ZW_Test_Log_Lines())
         if (l.find("(2 Zeilen)") != std::string::npos) lines = true;
@@ -117,27 +117,25 @@ TEST(PrintSettings, ShortRemarksFromTheEditorAreKept)
 {
     Settings_Start();
     /* the hot spot "Vorbemerkungen" opens the comment editor (600 x 400 around the centre):
-    ** a click into its text, four characters, the click that ends editing and "bestätigen" */
+    ** a click into its text, four characters and one click on "bestätigen" */
     const int x1 = 640 - 300 + 4, y1 = 480 - 200 + 37;
     const int bx = x1 + 592 - 120 + 80 + 18, by = y1 + 70 + 18;
     const std::string editor = "click " + std::to_string(x1 + 200) + " " + std::to_string(y1 + 200)
-                               + "\ntype Kurz\nclick " + std::to_string(bx) + " " + std::to_string(by)
-                               + "\nclick " + std::to_string(bx) + " " + std::to_string(by) + "\n";
+                               + "\ntype Kurz\nclick " + std::to_string(bx) + " " + std::to_string(by) + "\n";
     ZW_Test_Set_Script("click 495 294\n" + editor + Confirm);
     EXPECT_EQ(Run_Print_Settings_Sheet(), 0);
     ASSERT_NE(Splice_Input.Vorbemerkungen_Text, nullptr);
     EXPECT_STREQ(Splice_Input.Vorbemerkungen_Text, "Kurz");
     bool counted = false;
     for (const std::string &l : ZW_Test_Log_Lines())
-        if (l.find("(0 Zeilen)") != std::string::npos) counted = true;
+        if (l.find("(1 Zeile)") != std::string::npos) counted = true;
     EXPECT_TRUE(counted);
 
     /* six blanks are no remarks, though longer than four characters */
     Settings_Start();
     ZW_Test_Set_Script("click 495 294\n" + std::string("click ") + std::to_string(x1 + 200) + " "
-                       + std::to_string(y1 + 200) + "\nkey Space Space Space Space Space Space\nclick " + std::to_string(bx) + " "
-                       + std::to_string(by) + "\nclick " + std::to_string(bx) + " "
-                       + std::to_string(by) + "\n" + Confirm);
+                       + std::to_string(y1 + 200) + "\nkey Space Space Space Space Space Space\nclick "
+                       + std::to_string(bx) + " " + std::to_string(by) + "\n" + Confirm);
     EXPECT_EQ(Run_Print_Settings_Sheet(), 0);
     EXPECT_EQ(Splice_Input.Vorbemerkungen_Text, nullptr);
 }
@@ -172,11 +170,51 @@ TEST(PrintSettings, PageSnapshot)
     bool lines = false;
     for (const std::string &l : ZW_Test_Log_Lines()) {
         if (l.find("Breite:") != std::string::npos) sizes++;
-        if (l.find(" (0 Zeilen)") != std::string::npos) lines = true;
+        if (l.find("(0 Zeilen)") != std::string::npos) lines = true;
     }
     EXPECT_GE(sizes, 3);
     EXPECT_TRUE(lines);
     FILE *png = fopen("print_settings.png", "rb");
     EXPECT_NE(png, nullptr);
     if (png) fclose(png);
+}
+
+/* The texts of the page stand clear of each other: "(n Zeilen)" after "Vorbemerkungen", each size
+** field's frame (7 pixels left of its text) after the colon of its label, the unit after the
+** field. Page y of the rows: 45 and 125 on the screen 252 + y. */
+TEST(PrintSettings, NoTextHidesAnother)
+{
+    Settings_Start();
+    Splice_Input.Vorbemerkungen_Text = strdup("eine Zeile");
+    ZW_Test_Set_Script(Cancel);
+    EXPECT_EQ(Run_Print_Settings_Sheet(), 0);
+    struct Drawn { int x; std::string text; };
+    auto row = [](int y) {
+        std::vector<Drawn> out;
+        const std::string head = "TEXT ";
+        for (const std::string &l : ZW_Test_Log_Lines()) {
+            int x = 0, ly = 0, n = 0;
+            if (l.rfind(head, 0) != 0 || sscanf(l.c_str(), "TEXT %d %d %n", &x, &ly, &n) != 2 || ly != y) continue;
+            bool seen = false;   /* the page is drawn more than once */
+            for (const Drawn &d : out) seen = seen || (d.x == x && d.text == l.substr((size_t)n));
+            if (!seen) out.push_back({x, l.substr((size_t)n)});
+        }
+        return out;
+    };
+    std::vector<Drawn> top = row(252 + 45);
+    ASSERT_EQ(top.size(), 2u);
+    EXPECT_EQ(top[0].text, "Vorbemerkungen");
+    EXPECT_EQ(top[1].text, "(1 Zeile)");
+    EXPECT_GT(top[1].x, top[0].x + SVA_Text_Width_In_Font("Vorbemerkungen", 0x1000));
+    std::vector<Drawn> sizes = row(252 + 125);
+    ASSERT_EQ(sizes.size(), 6u);   /* Breite:, its value, cm, Höhe:, its value, cm */
+    for (int k = 0; k < 6; k++) {
+        if (k == 0 || k == 3) EXPECT_EQ(sizes[k].text, k == 0 ? "Breite:" : "Höhe:");
+        if (k % 3 == 2) EXPECT_EQ(sizes[k].text, "cm");
+    }
+    for (int k : {0, 3}) {
+        std::string label = k == 0 ? "Breite:" : "H\x94he:";
+        EXPECT_GT(sizes[k + 1].x - 7, sizes[k].x + SVA_Text_Width_In_Font(label.c_str(), 0x1000)) << k;
+        EXPECT_GT(sizes[k + 2].x, sizes[k + 1].x + SVA_Text_Width_In_Font(" 10.0", 0x1000) + 7) << k;
+    }
 }
