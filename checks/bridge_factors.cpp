@@ -72,8 +72,7 @@ static int32_t Count_Types(const int32_t *ids, int n)
 
 void Build_Brueckenlast_Hinweis(int area, int *y)
 {
-    static int colour = -1;
-    if (colour < 0) colour = Nearest_Color_Index(100, 160, 180);
+    const int colour = Nearest_Color_Index(100, 160, 180);
     static const int32_t e_ids[] = {531, 532, 533, 536, 537, 538, 541};
     static const int32_t d_ids[] = {331, 332, 333, 336, 337, 338, 341};
     static const int32_t r_ids[] = {542, 543, 550, 551, 560, 561, 562, 564, 571, 572};

@@ -17,14 +17,16 @@
 
 Nchw_Legend_State Nchw_Legend = {LEGEND_ACTIONS, 14, 0, 60, 0, 0, 0, 0, 0, 0};
 
-static int Colour_Panel = -1, Colour_Grey = -1, Colour_Green = -1;
+static int Colour_Panel, Colour_Grey, Colour_Green;
 static const char Heading_Imp[] = "Imperfektionen:";
 
+/* Looked up at every drawing: the palette may have been rebuilt since the last one, and the
+** lookup finds an entry already made for the colour. */
 void Nchw_Legend_Make_Colours(void)
 {
-    if (Colour_Panel < 0) Colour_Panel = Nearest_Color_Index(255, 251, 240);
-    if (Colour_Grey < 0) Colour_Grey = Nearest_Color_Index(144, 144, 144);
-    if (Colour_Green < 0) Colour_Green = Nearest_Color_Index(160, 224, 128);
+    Colour_Panel = Nearest_Color_Index(255, 251, 240);
+    Colour_Grey = Nearest_Color_Index(144, 144, 144);
+    Colour_Green = Nearest_Color_Index(160, 224, 128);
 }
 
 /* ------------------------------------------------------------------ the listed entries */

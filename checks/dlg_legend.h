@@ -22,7 +22,7 @@ typedef struct Nchw_Legend_State {
 
 extern Nchw_Legend_State Nchw_Legend;
 
-/* Colours of the panel, made on first use. */
+/* Colours of the panel, looked up in the palette at every drawing. */
 void Nchw_Legend_Make_Colours(void);
 /* Recompute the column width of the list shown. */
 void Nchw_Legend_Column_Width(void);

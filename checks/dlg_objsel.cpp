@@ -19,7 +19,7 @@ Nchw_Object_Table_Rec Nchw_Object_Tables[NCHW_OBJECT_TYPES];
 int32_t Nchw_Object_Current_Type = 0;
 
 static Nchw_Dlg_Centre Centre = {-1, -1};
-static int Colour_Bg = -1, Colour_Sel = -1, Colour_Grey = -1;
+static int Colour_Bg, Colour_Sel, Colour_Grey;
 static int Scroll_X = 0;                /* kept scroll offset of the dialog's area */
 
 static Nchw_Object_Table_Rec *Table_Of(int32_t type)
@@ -118,11 +118,12 @@ void Nchw_Object_Entry_Pos(int32_t i, int ox, int oy, int *x, int *y)
     *y = oy + 16 + (int)(i % NCHW_OBJECT_ROWS) * 16;
 }
 
+/* Looked up at every drawing: the palette may have been rebuilt since the last one. */
 static void Make_Colours(void)
 {
-    if (Colour_Bg < 0) Colour_Bg = Nearest_Color_Index(255, 251, 240);
-    if (Colour_Sel < 0) Colour_Sel = Nearest_Color_Index(160, 224, 128);
-    if (Colour_Grey < 0) Colour_Grey = Nearest_Color_Index(144, 144, 144);
+    Colour_Bg = Nearest_Color_Index(255, 251, 240);
+    Colour_Sel = Nearest_Color_Index(160, 224, 128);
+    Colour_Grey = Nearest_Color_Index(144, 144, 144);
 }
 
 void Draw_Nchw_Object_Grid(int hx1, int hy1, int hx2, int hy2, int ox, int oy)

@@ -17,8 +17,9 @@
 #include <cstdlib>
 #include <vector>
 
-static int Status_Colour = -1, Hint_Colour = -1;
+static int Status_Colour, Hint_Colour;
 
+/* Looked up at every line: the palette may have been rebuilt since the last one. */
 static void Set_Check_Colours(void)
 {
     Status_Colour = Nearest_RGB_Color(0, 120, 0);
@@ -27,7 +28,7 @@ static void Set_Check_Colours(void)
 
 void Nchw_Check_Line(int area, int *y, int style, const char *text)
 {
-    if (Status_Colour < 0) Set_Check_Colours();
+    Set_Check_Colours();
     int font = 4096, colour = BLACK_CI;
     if (style == NCHW_WARNING) font |= SVA_FONT_BOLD;
     else if (style == NCHW_STATUS) colour = Status_Colour;

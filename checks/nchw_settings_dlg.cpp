@@ -150,8 +150,7 @@ void Store_Nchw_Settings_Dialog(const Nchw_Settings_Dialog_State *d)
 
 static int Heading(int area, int y, int section, const char *title, Nchw_Settings_Dialog_State *d, int *toggle)
 {
-    static int colour = -1;
-    if (colour < 0) colour = Nearest_RGB_Color(0, 84, 147);
+    const int colour = Nearest_RGB_Color(0, 84, 147);
     SVA_Add_Filled_Rect(area, 5, y, 320, y + 18, colour);
     SVA_Add_Text(area, 12, y + 14, title, 4096 | SVA_FONT_BOLD, WHITE_CI, 0);
     SVA_Add_Text(area, 300, y + 14, d->open[section] ? "-" : "+", 4096 | SVA_FONT_BOLD, WHITE_CI, 0);

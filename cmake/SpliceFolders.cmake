@@ -18,14 +18,15 @@ function(splice_folder name)
 endfunction()
 
 # splice_tests(NAME): one GoogleTest executable test_NAME from tests/NAME/*.cpp, every test
-# labelled NAME. Tests run in their own scratch folder below the build tree.
+# labelled NAME. Every test runs in a scratch folder of its own (tests/test_main.cpp) below the
+# folder's working folder in the build tree.
 function(splice_tests name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${name}/*.cpp)
   if(NOT sources)
     return()
   endif()
-  add_executable(test_${name} ${sources})
-  target_link_libraries(test_${name} PRIVATE splice_all GTest::gtest GTest::gtest_main)
+  add_executable(test_${name} ${sources} ${CMAKE_SOURCE_DIR}/tests/test_main.cpp)
+  target_link_libraries(test_${name} PRIVATE splice_all GTest::gtest)
   target_compile_definitions(test_${name} PRIVATE
     SPLICE_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     SPLICE_GOLDEN_DIR="${CMAKE_SOURCE_DIR}/tests/golden")

@@ -49,7 +49,12 @@ void Wdg_Hover_Activate(int on)
 
 void Wdg_Hover_Pop_Area(void)
 {
-  if (Wdg_Hover_Area_Count > 0) Wdg_Hover_Area_Count--;
+  if (Wdg_Hover_Area_Count > 0) {
+    /* the sheet base of the popped row belongs to a runner that is ending: forget it */
+    const Wdg_Hover_Area_Row &r = Wdg_Hover_Areas[--Wdg_Hover_Area_Count];
+    if (Wdg_State.base_x == r.base_x) Wdg_State.base_x = nullptr;
+    if (Wdg_State.base_y == r.base_y) Wdg_State.base_y = nullptr;
+  }
   if (Wdg_Hover_Area_Count == 0) {
     Activate_Call_Allways_Function(0);
     Wdg_Hover_Enabled = 0;

@@ -32,11 +32,11 @@ static const unsigned char Mark_Arrow[26] = {
     0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x7F, 0xE0, 0x3F, 0xC0, 0x1F, 0x80,
     0x0F, 0x00, 0x06, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
 
-static int Grey = -1, Black, White;
+static int Grey, Black, White;
 
+/* Looked up at every drawing: the palette may have been rebuilt since the last one. */
 static void Fetch_Colours(void)
 {
-  if (Grey >= 0) return;
   Grey = Nearest_Color_Index(190, 190, 190);
   Black = Nearest_Color_Index(0, 0, 0);
   White = Nearest_Color_Index(255, 255, 255);

@@ -17,11 +17,11 @@
 enum { ED_LINE_STEP = 14, ED_INITIAL_LINES = 50, ED_PASTE_MAX = 5000 };
 
 static SVA_Editor_State *Current_Editor = nullptr;
-static int Caret_Colour = -1, Selection_Colour, Length_Bar_Colour, Line_Bar_Colour;
+static int Caret_Colour, Selection_Colour, Length_Bar_Colour, Line_Bar_Colour;
 
+/* Looked up at every drawing: the palette may have been rebuilt since the last one. */
 static void Fetch_Colours(void)
 {
-  if (Caret_Colour >= 0) return;
   Caret_Colour = Nearest_RGB_Color(0, 0, 255);
   Selection_Colour = Nearest_RGB_Color(153, 180, 209);
   Length_Bar_Colour = Nearest_RGB_Color(255, 140, 140);

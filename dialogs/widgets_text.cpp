@@ -43,6 +43,8 @@ void Wdg_Select_Area(int area)
   Wdg_State.fg = Nearest_Color_Index(0, 0, 0);
   Wdg_State.bg = Nearest_Color_Index(255, 255, 255);
   Wdg_State.off_x = Wdg_State.off_y = -1000;
+  /* an area without a registration row has no sheet base of its own */
+  Wdg_State.base_x = Wdg_State.base_y = nullptr;
   for (int i = 0; i < Wdg_Hover_Area_Count && i < WDG_HOVER_AREAS; i++) {
     const Wdg_Hover_Area_Row &r = Wdg_Hover_Areas[i];
     if (r.area != area) continue;

@@ -10,8 +10,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static bool host = false;
-    if (!host) {
+    static std::string host;   /* the scratch folder the annex files were put into */
+    if (host != fz::Scratch()) {
         /* the annex files of the environment, so that a named annex can be found */
         const std::string nad = SPLICE_SOURCE_DIR "/environment/data/NAD/";
         for (const char *name : {"Deutschland.NAD", "Standard.NAD"}) {
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             fz::Put((std::string("data/NAD/") + name).c_str(),
                     reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
         }
-        host = true;
+        host = fz::Scratch();
     }
     Splice_Input_Record *si = static_cast<Splice_Input_Record *>(calloc(1, sizeof *si));
     Set_Splice_Input_Defaults(si);

@@ -37,17 +37,19 @@ inline void Remove_Scratch()
 }
 
 /* The scratch folder of this process, made on first use with the host folders below it and the
-** variables pointing at them; the GUI stand-in runs headless. */
+** variables pointing at them; the GUI stand-in runs headless. Made again when it went (the
+** replay tests run in a folder of their own per test, removed after it). */
 inline const std::string &Scratch()
 {
     std::string &root = Scratch_Root();
-    if (!root.empty()) return root;
+    struct stat st;
+    if (!root.empty() && stat(root.c_str(), &st) == 0) return root;
     const char *tmp = getenv("TMPDIR");
     std::string tmpl = std::string(tmp && *tmp ? tmp : "/tmp") + "/splicefuzz_XXXXXX";
     char *d = mkdtemp(&tmpl[0]);
     if (!d) abort();
+    if (root.empty()) atexit(Remove_Scratch);
     root = d;
-    atexit(Remove_Scratch);
     const char *sub[] = {"/data", "/data/NAD", "/dram", "/exec", "/exec/splice", "/exec/app", "/temp"};
     for (const char *s : sub) mkdir((root + s).c_str(), 0700);
     setenv("DATA", (root + "/data").c_str(), 1);

@@ -73,8 +73,12 @@ void Nad_EC1_Definitions_Reset(void)
 /*
 ** Back to the state at program start: no list, no active name, the record never loaded.
 */
+/* The list is built often: its limit is said once until the state is cleared. */
+static int List_Limit_Said = 0;
+
 void Clear_NAD_State(void)
 {
+    List_Limit_Said = 0;
     for (int i = 0; i < NAD_List.count; i++) {
         free(NAD_List.names[i]);
         NAD_List.names[i] = nullptr;
@@ -128,10 +132,9 @@ void Build_NAD_List(void)
         FILE *f = fopen(path, "rb");
         if (!f) break;
         if (NAD_List.count >= NAD_LIST_MAX) {
-            static int warned = 0;   /* the list is built often: say it once */
             fclose(f);
-            if (!warned) Msg_Warning("Es werden nur %d Anwendungsdokumente angezeigt", NAD_LIST_MAX);
-            warned = 1;
+            if (!List_Limit_Said) Msg_Warning("Es werden nur %d Anwendungsdokumente angezeigt", NAD_LIST_MAX);
+            List_Limit_Said = 1;
             break;
         }
         char line[202], name[100];

@@ -148,9 +148,8 @@ std::string Oli_Plain_Utf8(const std::string &cp850) {
 
 void Oli_Select_Font(void *cairo_context, double size_pt, int32_t face) {
   cairo_t *cr = (cairo_t *)cairo_context;
-  cairo_select_font_face(cr, (face & OLI_FACE_MONO) ? "DejaVu Sans Mono" : "DejaVu Sans",
-                         (face & OLI_FACE_ITALIC) ? CAIRO_FONT_SLANT_OBLIQUE : CAIRO_FONT_SLANT_NORMAL,
-                         (face & OLI_FACE_BOLD) ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_set_font_face(cr, zw::Font_Face((face & OLI_FACE_MONO) ? "DejaVu Sans Mono" : "DejaVu Sans",
+                                        (face & OLI_FACE_BOLD) != 0, (face & OLI_FACE_ITALIC) != 0, false));
   double s = size_pt;
   if (face & (OLI_FACE_SUB | OLI_FACE_SUP)) s *= OLI_SCRIPT_SCALE;
   cairo_set_font_size(cr, s);

@@ -117,6 +117,9 @@ void Bevel(int x1, int y1, int x2, int y2, bool raised);
 void Text_Rgb(int x, int y, const char *text, uint32_t rgb, int font);
 int Text_Width(const char *text, int font);
 void Fonts_Release();
+/* A DejaVu face of the family with its hinting fixed (hinted: slight hints for the screen, else
+** none for paper); owned by the stand-in, released with the fonts. */
+cairo_font_face_t *Font_Face(const char *family, bool bold, bool italic, bool hinted);
 void Set_Clip_Full();
 void Reset_Draw_State();
 

@@ -3,11 +3,15 @@
 ** font's byte-to-glyph map (code page 850 with the symbol positions), glyph tables per font for
 ** fast drawing, texts (plain, boxed, rotated, graphic) and their extents.
 */
+#include <cairo-ft.h>
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <mutex>
+#include <string>
 
 #include "platform/zelkwin_internal.h"
 
@@ -71,6 +75,36 @@ static std::map<int, Font_Table *> &Font_Cache() {
   return *cache;
 }
 
+static std::mutex Face_Lock;
+
+static std::map<std::string, cairo_font_face_t *> &Face_Cache() {
+  static std::map<std::string, cairo_font_face_t *> *cache = new std::map<std::string, cairo_font_face_t *>;
+  return *cache;
+}
+
+/* cairo resolves a face named by family through fontconfig once, with the font options of its
+** first use, and keeps that resolution for every later use. A face chosen by name alone would
+** therefore look different on the screen depending on whether the viewer (no hinting) or the
+** screen (hinting) drew first; these faces carry their hinting in the pattern itself. */
+cairo_font_face_t *Font_Face(const char *family, bool bold, bool italic, bool hinted) {
+  std::lock_guard<std::mutex> guard(Face_Lock);
+  std::string key = std::string(family) + (bold ? "|b" : "|") + (italic ? "i" : "") + (hinted ? "h" : "");
+  auto &cache = Face_Cache();
+  auto it = cache.find(key);
+  if (it != cache.end()) return it->second;
+  FcPattern *p = FcPatternCreate();
+  FcPatternAddString(p, FC_FAMILY, (const FcChar8 *)family);
+  FcPatternAddInteger(p, FC_SLANT, italic ? FC_SLANT_OBLIQUE : FC_SLANT_ROMAN);
+  FcPatternAddInteger(p, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_MEDIUM);
+  FcPatternAddBool(p, FC_ANTIALIAS, FcTrue);
+  FcPatternAddBool(p, FC_HINTING, hinted ? FcTrue : FcFalse);
+  FcPatternAddInteger(p, FC_HINT_STYLE, hinted ? FC_HINT_SLIGHT : FC_HINT_NONE);
+  cairo_font_face_t *face = cairo_ft_font_face_create_for_pattern(p);
+  FcPatternDestroy(p);
+  cache[key] = face;
+  return face;
+}
+
 /* Releases every font (at the end of the process, so that leak checkers see a clean exit). */
 void Fonts_Release() {
   for (auto &f : Font_Cache()) {
@@ -78,6 +112,9 @@ void Fonts_Release() {
     delete f.second;
   }
   Font_Cache().clear();
+  std::lock_guard<std::mutex> guard(Face_Lock);
+  for (auto &f : Face_Cache()) cairo_font_face_destroy(f.second);
+  Face_Cache().clear();
 }
 
 static Font_Table *Font_For(int code) {
@@ -101,7 +138,7 @@ static Font_Table *Font_For(int code) {
     weight = CAIRO_FONT_WEIGHT_BOLD;
     size -= 1.0;
   }
-  cairo_font_face_t *face = cairo_toy_font_face_create(family, slant, weight);
+  cairo_font_face_t *face = Font_Face(family, weight == CAIRO_FONT_WEIGHT_BOLD, slant != CAIRO_FONT_SLANT_NORMAL, true);
   cairo_matrix_t fm, ctm;
   cairo_matrix_init_scale(&fm, size, size);
   cairo_matrix_init_identity(&ctm);
@@ -110,7 +147,6 @@ static Font_Table *Font_For(int code) {
   cairo_font_options_set_antialias(opt, CAIRO_ANTIALIAS_GRAY);
   t->font = cairo_scaled_font_create(face, &fm, &ctm, opt);
   cairo_font_options_destroy(opt);
-  cairo_font_face_destroy(face);
   cairo_font_extents_t fe;
   cairo_scaled_font_extents(t->font, &fe);
   t->ascent = ceil(fe.ascent);

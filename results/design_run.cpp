@@ -37,9 +37,9 @@ void Set_Utilisation_Page_Area(int area, int x0, int y0, int x1, int y1)
 /* Add a red frame, a light green box and the text centred at (x, y) to view area `area`. */
 void Show_Error_Box_At(int area, int x, int y, const char *text)
 {
-    static int red = -1, green = -1;
-    if (red < 0) red = Nearest_RGB_Color(250, 0, 0);
-    if (green < 0) green = Nearest_RGB_Color(196, 236, 176);
+    /* looked up each time: the palette may have been rebuilt since the last box */
+    const int red = Nearest_RGB_Color(250, 0, 0);
+    const int green = Nearest_RGB_Color(196, 236, 176);
     if (text == nullptr) text = "unbekannter Fehler";
     const int font = 0x11000;
     const int w = Text_Width_In_Font(text, font);

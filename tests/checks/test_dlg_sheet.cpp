@@ -450,7 +450,8 @@ TEST_F(Sheet, DeletingTheOnlyCollectiveShowsItsCheck)
 
 TEST_F(Sheet, ExtraEntriesStopAtFour)
 {
-    static int called = 0;
+    static int called;
+    called = 0;   /* the entry's function takes no context: the count lives here, fresh per run */
     for (int i = 0; i < 5; i++) Add_Nchw_Sheet_Entry("Eintrag", "Zusatz", [] { called++; });
     EXPECT_EQ(Nchw_Sheet_Entry_Count(), 4);
     /* the first extra entry sits in slot 11 at (838, 662) */

@@ -4,8 +4,9 @@ file(GLOB fuzz_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/fuzz_*.cpp)
 foreach(src ${fuzz_sources})
   get_filename_component(target ${src} NAME_WE)
   string(REGEX REPLACE "^fuzz_" "" corpus ${target})
-  add_executable(replay_${corpus} ${src} ${CMAKE_SOURCE_DIR}/tests/hardening/replay/replay_main.cpp)
-  target_link_libraries(replay_${corpus} PRIVATE splice_all GTest::gtest GTest::gtest_main)
+  add_executable(replay_${corpus} ${src} ${CMAKE_SOURCE_DIR}/tests/hardening/replay/replay_main.cpp
+                 ${CMAKE_SOURCE_DIR}/tests/test_main.cpp)
+  target_link_libraries(replay_${corpus} PRIVATE splice_all GTest::gtest)
   target_compile_definitions(replay_${corpus} PRIVATE
     REPLAY_CORPUS_DIR="${CMAKE_SOURCE_DIR}/fuzz/corpus/${corpus}"
     REPLAY_NAME="${corpus}"

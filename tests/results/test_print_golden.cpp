@@ -72,6 +72,8 @@ static void Check_Golden(const char *id, const char *title, bool plots = true)
         if (update && update[0] == '1') {
             Write_File(dir + name, got);
         } else {
+            /* a missing golden file must not pass as an empty one */
+            ASSERT_EQ(access((dir + name).c_str(), R_OK), 0) << dir + name << " missing";
             const std::string golden = Read_File(dir + name);
             EXPECT_TRUE(got == golden) << name << " " << First_Difference(got, golden);
         }
