@@ -18,7 +18,8 @@
 int Oli_View_File(const char *path);
 
 /* Print the list into a PDF file: pdf_path, or "<path>.pdf" when pdf_path is null. Answers 1,
-** or 0 after a message box when the list cannot be read or the PDF cannot be written. */
+** or 0 after a message box (naming the file and the reason) when the list cannot be read or the
+** PDF cannot be written; an older PDF then stays as it was. */
 int Oli_Print_File_To_Pdf(const char *path, const char *pdf_path);
 
 /* Write page `page` (1-based) of the list as a PNG of `dpi` dots per inch. Answers 1, or 0 when
@@ -177,7 +178,8 @@ double Oli_Text_Width_Cm(const std::string &utf8, double size_pt, int32_t face);
 ** on the paper. The context is a cairo_t *, passed as void * to keep cairo out of callers. */
 void Oli_Draw_Page(void *cairo_context, const Oli_Layout *layout, int index);
 
-/* Write the whole layout as a PDF with an outline; 1, or 0 when the file cannot be written. */
+/* Write the whole layout as a PDF with an outline, replacing pdf_path only when the whole file
+** is on the disk; 1, or 0 with errno telling why the file cannot be written. */
 int Oli_Write_Pdf(const Oli_Layout *layout, const char *pdf_path);
 /* Write page `index` (0-based) as PNG; 1 or 0. */
 int Oli_Write_Png(const Oli_Layout *layout, int index, double dpi, const char *png_path);

@@ -6,11 +6,13 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "platform/oliview_internal.h"
+#include "platform/runtime.h"
 #include "platform/zelkwin.h"
 #include "platform/zelkwin_internal.h"
 
@@ -192,16 +194,28 @@ void Oli_Draw_Page(void *cairo_context, const Oli_Layout *layout, int index) {
 
 /* ---- files ---- */
 
+/* cairo's output into the file being written; a short write stops the surface. */
+static cairo_status_t pdf_write(void *closure, const unsigned char *data, unsigned int length) {
+  FILE *f = Rt_Safe_Stream(static_cast<Rt_Safe_File *>(closure));
+  if (f == nullptr || fwrite(data, 1, length, f) != length) return CAIRO_STATUS_WRITE_ERROR;
+  return CAIRO_STATUS_SUCCESS;
+}
+
 int Oli_Write_Pdf(const Oli_Layout *layout, const char *pdf_path) {
-  if (layout == nullptr || pdf_path == nullptr) return 0;
+  if (layout == nullptr || pdf_path == nullptr) {
+    errno = EINVAL;
+    return 0;
+  }
   const double k = OLI_CM_TO_PT;
-  /* written beside the target and renamed at the end, so that a failed print leaves an older
-  ** PDF of the list untouched */
-  std::string temp = std::string(pdf_path) + ".tmp";
-  cairo_surface_t *s = cairo_pdf_surface_create(temp.c_str(), OLI_PAGE_W * k, OLI_PAGE_H * k);
+  /* written beside the target, synced and renamed at the end, so that a failed print leaves
+  ** an older PDF of the list untouched */
+  Rt_Safe_File *sf = Rt_Safe_Open(pdf_path);
+  if (sf == nullptr) return 0;
+  cairo_surface_t *s = cairo_pdf_surface_create_for_stream(pdf_write, sf, OLI_PAGE_W * k, OLI_PAGE_H * k);
   if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
     cairo_surface_destroy(s);
-    remove(temp.c_str());
+    Rt_Safe_Close(sf);
+    errno = ENOMEM;
     return 0;
   }
   cairo_pdf_surface_set_metadata(s, CAIRO_PDF_METADATA_TITLE, layout->title.c_str());
@@ -228,10 +242,13 @@ int Oli_Write_Pdf(const Oli_Layout *layout, const char *pdf_path) {
   }
   cairo_destroy(cr);
   cairo_surface_finish(s);
-  int ok = cairo_surface_status(s) == CAIRO_STATUS_SUCCESS;
+  const cairo_status_t status = cairo_surface_status(s);
   cairo_surface_destroy(s);
-  if (ok && rename(temp.c_str(), pdf_path) != 0) ok = 0;
-  if (!ok) remove(temp.c_str());
+  /* the file is put in place only when cairo wrote all of it */
+  const int ok = status == CAIRO_STATUS_SUCCESS && Rt_Safe_Commit(sf);
+  const int err = Rt_Safe_Error(sf);
+  Rt_Safe_Close(sf);
+  if (!ok) errno = err ? err : status == CAIRO_STATUS_NO_MEMORY ? ENOMEM : EIO;
   return ok;
 }
 
@@ -279,7 +296,9 @@ int Oli_Print_File_To_Pdf(const char *path, const char *pdf_path) {
   Oli_Layout layout;
   Oli_Layout_Document(&doc, &layout);
   if (!Oli_Write_Pdf(&layout, pdf.c_str())) {
-    message_box("Fehler", {"Die Datei " + pdf, "kann nicht geschrieben werden!"});
+    const std::string why = zw::To_Utf8(Rt_Error_Text(errno), -1);
+    message_box("Fehler", {"Die Datei " + pdf, "kann nicht geschrieben werden!", why,
+                           "Eine \xC3\xA4ltere PDF-Datei bleibt unver\xC3\xA4ndert."});
     return 0;
   }
   zw::Log_Line("OLI-PRINT " + pdf);

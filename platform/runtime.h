@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 
 #define RT_PATH_MAX 261   /* bytes of a path buffer of the program, terminator included */
 
@@ -42,6 +43,39 @@ int   Rt_Delete_File(const char *path);
 int   Rt_Copy_File(const char *source, const char *target, int fail_if_exists);
 /* Create a folder (and its parents); 1 when it exists afterwards. */
 int   Rt_Make_Dirs(const char *path);
+
+/* ---------------------------------------------------------------- files replaced whole */
+
+/*
+** A file written as a whole and put in place only when every byte of it is on the disk, so that
+** a failed write, a kill or a power loss leaves the old file or the new one and never a part:
+** the bytes go into "<path>.tmp" beside the file; Rt_Safe_Commit flushes and checks the stream,
+** syncs the temporary file, closes it, renames it over path and syncs the folder.
+**
+**   Rt_Safe_File *sf = Rt_Safe_Open(path);   (null: errno tells why)
+**   fprintf(Rt_Safe_Stream(sf), ...);
+**   int ok = Rt_Safe_Commit(sf);             (0: Rt_Safe_Error(sf) tells why; path untouched)
+**   Rt_Safe_Close(sf);                       (removes the temporary file unless it was renamed)
+**
+** Rt_Safe_Finish and Rt_Safe_Install are the two halves of the commit, for callers that put
+** several files in place together only after all of them were written.
+*/
+typedef struct Rt_Safe_File Rt_Safe_File;
+
+Rt_Safe_File *Rt_Safe_Open(const char *path);
+FILE *Rt_Safe_Stream(Rt_Safe_File *sf);             /* null after the finish */
+const char *Rt_Safe_Path(const Rt_Safe_File *sf);   /* the file's own path */
+const char *Rt_Safe_Temp_Path(const Rt_Safe_File *sf); /* where the bytes are until the rename */
+int   Rt_Safe_Finish(Rt_Safe_File *sf);             /* flush, check, sync, close: 1, or 0 */
+int   Rt_Safe_Install(Rt_Safe_File *sf);            /* rename, sync the folder: 1, or 0 */
+int   Rt_Safe_Commit(Rt_Safe_File *sf);             /* both: 1, or 0 */
+int   Rt_Safe_Error(const Rt_Safe_File *sf);        /* errno of the first failure, 0 none */
+void  Rt_Safe_Close(Rt_Safe_File *sf);              /* null is allowed */
+/* The German reason for an error number, for a message box (code page 850). */
+const char *Rt_Error_Text(int err);
+/* For tests: the disk fills up after `bytes` more bytes written through Rt_Safe files (writes
+** then fail with ENOSPC); -1 (the start) lifts the limit. */
+void  Rt_Set_Write_Budget(long long bytes);
 
 /* ---------------------------------------------------------------- temporary names */
 

@@ -168,10 +168,16 @@ void Plot_Begin_With_Header(FILE *file, double x0, double y0, double x1, double 
 }
 
 void Plot_End(void) {
-  if (Plot_Writer.file == nullptr) return;
-  fprintf(Plot_Writer.file, "*EOI\n\n");
-  fclose(Plot_Writer.file);
+  FILE *file = Plot_Finish();
+  if (file != nullptr) fclose(file);
+}
+
+FILE *Plot_Finish(void) {
+  FILE *file = Plot_Writer.file;
+  if (file == nullptr) return nullptr;
+  fprintf(file, "*EOI\n\n");
   Plot_Writer.file = nullptr;
+  return file;
 }
 
 /* ---- current attributes ---- */

@@ -32,7 +32,8 @@ void Plot_Begin_Colour(FILE *file, double x0, double y0, double x1, double y1, d
                        double rotation, const char *format, ...) __attribute__((format(printf, 8, 9)));
 void Plot_Begin_With_Header(FILE *file, double x0, double y0, double x1, double y1, double scale,
                             double rotation, const char *title, Plot_Header_Writer header_writer);
-void Plot_End(void);
+void Plot_End(void);           /* the end record, then the file is closed */
+FILE *Plot_Finish(void);       /* the end record; the file stays open for its owner (null: none) */
 void Plot_Set_Pen(int32_t n);
 void Plot_Set_Filling(int32_t n);
 void Plot_Set_Linetype(int32_t n);

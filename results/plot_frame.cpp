@@ -7,6 +7,7 @@
 #include "results/print_list.h"
 #include "results/plot_internal.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include "catalogue/catalogue.h"
 #include "design/design.h"
 #include "foundation/foundation.h"
+#include "platform/runtime.h"
 #include "platform/zelkgrft.h"
 #include "printlist/printlist.h"
 
@@ -99,7 +101,9 @@ void Plot_Frame_Begin(Plot_Frame *f, FILE *oli, int number, double s, double x0,
     }
     char name[BAUTEILKENNUNG_MAX + 16];
     snprintf(name, sizeof name, "%s%02d.SPF", Bauteilkennung, number);
-    f->plot = fopen(name, "w");
+    f->safe = Rt_Safe_Open(name);
+    if (f->safe == nullptr) Print_Note_Failure(name, errno);
+    f->plot = Rt_Safe_Stream(f->safe);
     const char *title = Plot_Titles[number - 1];
     const char *caption = Plot_Captions[number - 1];
     if (f->plot != nullptr) {
@@ -122,8 +126,10 @@ void Plot_Frame_Begin(Plot_Frame *f, FILE *oli, int number, double s, double x0,
 void Plot_Frame_End(Plot_Frame *f)
 {
     File_Printf(Oli_Graphic.file, " -1\n");
-    if (f->plot != nullptr) Plot_End();
+    if (f->plot != nullptr) Plot_Finish();
     f->plot = nullptr;
+    Print_Add_File(f->safe);
+    f->safe = nullptr;
     Oli_Set_Dimension_Flags(f->dimension_flags);
     for (int k = 0; k < 4; k++) {
         if (f->chain[k] == nullptr) continue;

@@ -12,7 +12,8 @@
 /* State of the drawing being written. */
 typedef struct Plot_Frame {
     FILE *oli;                      /* print list */
-    FILE *plot;                     /* plot file or null */
+    struct Rt_Safe_File *safe;      /* the plot file being written, or null */
+    FILE *plot;                     /* its stream or null */
     double s;                       /* paper cm per model cm */
     double x0, y0, x1, y1;          /* window, model cm */
     Ptr_Array *chain[4];            /* point lists of the dimension chains */
@@ -22,7 +23,7 @@ typedef struct Plot_Frame {
 /* Open the drawing: chains, plot file number (1..3), reserve, caption, block. */
 void Plot_Frame_Begin(Plot_Frame *f, FILE *oli, int number, double s, double x0, double y0,
                       double x1, double y1);
-/* Close the drawing: end of block, plot file closed, point lists released. */
+/* Close the drawing: end of block, plot file handed to the print, point lists released. */
 void Plot_Frame_End(Plot_Frame *f);
 
 void Plot_Line_Width(double w);

@@ -5,11 +5,13 @@
 */
 #include "results/print_list.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
 #include "results/splice_checks.h"
 #include "nad/nad.h"
+#include "platform/runtime.h"
 #include "platform/zelkwin.h"
 #include "platform/zelkgrft.h"
 #include "printlist/printlist.h"
@@ -43,40 +45,159 @@ void Oli_Vorbemerkungen(FILE *file)
     Oli_End_Text(file);
 }
 
-/* ---------------------------------------------------------------- driver */
+/* ---------------------------------------------------------------- files of a print */
 
-static void Show_No_Print_List(void)
+/* The plot files of the running print (the print list is the driver's own). */
+enum { PRINT_PLOTS_MAX = 3 };
+static Rt_Safe_File *Print_Plots[PRINT_PLOTS_MAX];
+static int Print_Plot_Count = 0;
+static int Print_Running = 0;
+/* Files of a finished print held back from their place, the print list last. */
+static int Hold_Files = 0;
+static Rt_Safe_File *Held[PRINT_PLOTS_MAX + 1];
+static int Held_Count = 0;
+/* The first file that failed, with its reason. */
+static char Failed_Path[1024];
+static int Failed_Error = 0;
+
+void Print_Note_Failure(const char *path, int err)
 {
+    if (Failed_Path[0] != '\0') return;
+    snprintf(Failed_Path, sizeof Failed_Path, "%s", path && path[0] ? path : "(ohne Namen)");
+    Failed_Error = err ? err : EIO;
+}
+
+void Print_Add_File(Rt_Safe_File *plot)
+{
+    if (plot == nullptr) return;
+    if (Print_Running && Print_Plot_Count < PRINT_PLOTS_MAX) {
+        Print_Plots[Print_Plot_Count++] = plot;
+        return;
+    }
+    if (Print_Running) {
+        Print_Note_Failure(Rt_Safe_Path(plot), EMFILE);
+    } else if (!Rt_Safe_Commit(plot)) {
+        Print_Note_Failure(Rt_Safe_Path(plot), Rt_Safe_Error(plot));
+    }
+    Rt_Safe_Close(plot);
+}
+
+static void Begin_Print(void)
+{
+    Print_Running = 1;
+    Print_Plot_Count = 0;
+    Failed_Path[0] = '\0';
+    Failed_Error = 0;
+}
+
+static void Close_Files(Rt_Safe_File **files, int n)
+{
+    for (int i = 0; i < n; i++) Rt_Safe_Close(files[i]);
+}
+
+/* The box of a print that failed, naming the first file that failed and why. */
+static void Show_Print_Failure(int kept)
+{
+    char line[sizeof Failed_Path + 32];
     Init_Message();
+    Set_Message_Symbol(3, 0, 0, 0);
     Set_Message_Title("Fehler");
     Fill_Message("Die Druckliste kann nicht erzeugt werden!");
+    snprintf(line, sizeof line, "Die Datei %s", Failed_Path);
+    Fill_Message(line);
+    Fill_Message("kann nicht geschrieben werden:");
+    Fill_Message(Rt_Error_Text(Failed_Error));
+    if (kept) Fill_Message("Die bisherige Druckliste und die Plotdateien bleiben unver\x84ndert.");
     Draw_Message();
 }
 
+/* Put the finished files in place in their order; 1, or 0 after the box. */
+static int Install_Files(Rt_Safe_File **files, int n)
+{
+    int installed = 0;
+    for (int i = 0; i < n && Failed_Path[0] == '\0'; i++) {
+        if (Rt_Safe_Install(files[i])) installed++;
+        else Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
+    }
+    Close_Files(files, n);
+    if (Failed_Path[0] == '\0') return 1;
+    Show_Print_Failure(installed == 0);
+    return 0;
+}
+
+/* Finish every file of the print; only when all are complete, put the plots and then the print
+** list in place (or hold them). Answers 1, or 0 after the message box. */
+static int End_Print(Rt_Safe_File *list)
+{
+    Print_Running = 0;
+    Rt_Safe_File *files[PRINT_PLOTS_MAX + 1];
+    int n = 0;
+    for (int i = 0; i < Print_Plot_Count; i++) files[n++] = Print_Plots[i];
+    if (list != nullptr) files[n++] = list;
+    Print_Plot_Count = 0;
+    for (int i = 0; i < n; i++)
+        if (!Rt_Safe_Finish(files[i])) Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
+    if (Failed_Path[0] != '\0') {
+        Close_Files(files, n);
+        Show_Print_Failure(1);
+        return 0;
+    }
+    if (!Hold_Files) return Install_Files(files, n);
+    Print_Put_In_Place(0);   /* an earlier print still held is dropped */
+    for (int i = 0; i < n; i++) Held[i] = files[i];
+    Held_Count = n;
+    return 1;
+}
+
+void Print_Hold_Files(int hold)
+{
+    Hold_Files = hold != 0;
+}
+
+const char *Print_Held_List_Path(void)
+{
+    return Held_Count > 0 ? Rt_Safe_Temp_Path(Held[Held_Count - 1]) : "";
+}
+
+int Print_Put_In_Place(int install)
+{
+    const int n = Held_Count;
+    Held_Count = 0;
+    if (!install) {
+        Close_Files(Held, n);
+        return 1;
+    }
+    Failed_Path[0] = '\0';
+    Failed_Error = 0;
+    return Install_Files(Held, n);
+}
+
+/* ---------------------------------------------------------------- driver */
+
 /*
 ** Validate the splice and, for write != 0, write the print list. The result is the validation
-** code (0 valid), or WRITE_PRINT_LIST_NO_FILE when the print list could not be created, so that
-** the caller opens the viewer or printer only on 0.
+** code (0 valid), or WRITE_PRINT_LIST_NO_FILE when a file of the print could not be written, so
+** that the caller opens the viewer or printer only on 0.
 */
 int Write_Print_List(int write)
 {
-    FILE *file = nullptr;
-    int no_file = 0;
-    if (write) {
-        file = Oli_Path[0] ? fopen(Oli_Path, "w") : nullptr;
-        Oli_Graphic_Set_Colour_Mode(1);
-        if (file == nullptr) {
-            Show_No_Print_List();
-            no_file = 1;
-        } else {
-            OLI_setFlags(file, 896);
-            OLI_setLayout(file, 4115);
-        }
+    if (write) Oli_Graphic_Set_Colour_Mode(1);
+    int code = Prepare_Splice_Calc();
+    if (!write) return code;
+    if (code != 0) {
+        /* a refused print writes nothing: the last good print list stays */
+        Show_Error_Code(-1, -1, -1, -1, -1, code);
+        return code;
     }
 
-    int code = Prepare_Splice_Calc();
-    if (code != 0 && file != nullptr) Show_Error_Code(-1, -1, -1, -1, -1, code);
-    if (code == 0 && file != nullptr) {
+    Begin_Print();
+    Rt_Safe_File *list = Rt_Safe_Open(Oli_Path);
+    if (list == nullptr) {
+        Print_Note_Failure(Oli_Path, errno);
+    } else {
+        FILE *file = Rt_Safe_Stream(list);
+        OLI_setFlags(file, 896);
+        OLI_setLayout(file, 4115);
         Oli_Init_Writer(3, 2, 1);
         Oli_Write_Contents(file, Title_Line);
         Oli_Vorbemerkungen(file);
@@ -90,10 +211,8 @@ int Write_Print_List(int write)
         else
             Oli_Write_Heading(file, 1, "Nachweise nach DIN 1052:2008");
         Run_Nachweise(file, Splice_Input.print.combinations == 0 ? 1 : 0);
+        /* The writer forgets the closed levels, so that a later list closes only its own. */
+        Oli_Close_Bookmarks(file);
     }
-    /* The writer forgets the closed levels, so that a later list closes only its own. */
-    Oli_Close_Bookmarks(file);
-    if (file != nullptr) fclose(file);
-    if (code == 0 && no_file) return WRITE_PRINT_LIST_NO_FILE;
-    return code;
+    return End_Print(list) ? 0 : WRITE_PRINT_LIST_NO_FILE;
 }

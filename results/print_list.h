@@ -16,7 +16,7 @@
 
 /* ---------------------------------------------------------------- driver */
 
-/* Write_Print_List answers this when the print list could not be created. */
+/* Write_Print_List answers this when the print list or a plot file could not be written. */
 #define WRITE_PRINT_LIST_NO_FILE (-1)
 
 /*
@@ -28,12 +28,33 @@ const char *Get_Print_List_Path(void);
 const char *Get_Print_List_Title(void);
 
 /*
-** Validate the splice and, when write is non-zero, write the whole print list. Return 0 for a
-** valid splice (print list written), the validation code (> 0) when the splice is invalid
-** (error box shown, the print list holds its flags and layout only), or
-** WRITE_PRINT_LIST_NO_FILE when the print list could not be created (message box shown).
+** Validate the splice and, when write is non-zero, write the whole print list with the plot
+** files chosen. Return 0 for a valid splice (every file written), the validation code (> 0)
+** when the splice is invalid (error box shown, no file touched), or WRITE_PRINT_LIST_NO_FILE
+** when a file could not be written (message box naming the file and the reason; the print
+** list and the plot files of the last print stay as they were).
+**
+** The files of a print are written beside the old ones and put in place together only when
+** every one of them is complete and on the disk.
 */
 int Write_Print_List(int write);
+
+/*
+** With hold non-zero, the files of the following prints are written and synced but not put in
+** place: Print_Put_In_Place then puts them there (install 1; 1 on success, 0 after a message
+** box) or drops them (install 0). The printer holds them until its PDF is written, so that a
+** PDF that cannot be written leaves the whole last print as it was.
+*/
+void Print_Hold_Files(int hold);
+const char *Print_Held_List_Path(void);   /* the print list being held, "" when none */
+int Print_Put_In_Place(int install);
+
+/* A plot file of the drawing being written: the running print puts it in place together with
+** the print list, or drops it when any file of the print failed; outside a print it is put in
+** place at once. */
+void Print_Add_File(struct Rt_Safe_File *plot);
+/* A file of the running print that could not be created (err: its errno). */
+void Print_Note_Failure(const char *path, int err);
 
 /* The preliminary remarks block; nothing without a file or remarks. */
 void Oli_Vorbemerkungen(FILE *file);

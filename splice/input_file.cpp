@@ -17,6 +17,7 @@
 #include "catalogue/catalogue.h"
 #include "foundation/foundation.h"
 #include "nad/nad.h"
+#include "platform/runtime.h"
 #include "platform/zelkwin.h"
 
 int32_t Stored_Catalogue_Headers[CAT_HEADER_COUNT] = {-1, -1, -1, -1, -1, -1, -1, -1,
@@ -342,32 +343,24 @@ static void Show_File_Message(const char *title, const char *l1, const char *l2,
 int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
 {
     if (!path || !si) return 0;
-    char tmp[SPLICE_PATH_MAX + 16];
     char line1[SPLICE_PATH_MAX + 64];
     snprintf(line1, sizeof line1, "Die Datei %s", path);
-    if (snprintf(tmp, sizeof tmp, "%s.tmp", path) >= (int)sizeof tmp) {
-        Show_File_Message("Fehler", line1, "kann nicht gespeichert werden.", "Der Name ist zu lang.");
+    /* written beside the old file, synced and renamed over it: a failed save, a kill or a
+    ** power loss leaves the old file or the new one */
+    Rt_Safe_File *sf = Rt_Safe_Open(path);
+    if (!sf) {
+        Show_File_Message("Fehler", line1, "kann nicht gespeichert werden.", Rt_Error_Text(errno));
         return 0;
     }
-    FILE *f = fopen(tmp, "wb");
-    if (!f) {
-        char why[200];
-        snprintf(why, sizeof why, "(%s)", strerror(errno));
-        Show_File_Message("Fehler", line1, "kann nicht gespeichert werden.", why);
-        return 0;
-    }
+    FILE *f = Rt_Safe_Stream(sf);
     int ok = Write_Splice_Input_Stream(f, si);
-    if (ok) {
-        Write_Active_NAD_Name(f);
-        ok = fflush(f) == 0 && !ferror(f);
-        if (ok) ok = fsync(fileno(f)) == 0 || errno == EINVAL;
-    }
-    if (fclose(f) != 0) ok = 0;
-    if (ok && rename(tmp, path) != 0) ok = 0;
+    if (ok) Write_Active_NAD_Name(f);
+    if (ok) ok = Rt_Safe_Commit(sf);
+    const int err = ok ? 0 : Rt_Safe_Error(sf);
+    Rt_Safe_Close(sf);
     if (!ok) {
         char why[200];
-        snprintf(why, sizeof why, "(%s) Die alte Datei bleibt erhalten.", strerror(errno));
-        remove(tmp);
+        snprintf(why, sizeof why, "%s Die alte Datei bleibt erhalten.", Rt_Error_Text(err ? err : EIO));
         Show_File_Message("Fehler", line1, "kann nicht gespeichert werden.", why);
         return 0;
     }

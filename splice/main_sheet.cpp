@@ -85,25 +85,42 @@ int Compute_And_Print(int content)
     return Write_Print_List(content);
 }
 
+/* The print list, its plots and the PDF go in place together, or none of them: the PDF is
+** printed from the print list held back, and the success message comes only when all four are
+** written. */
+static void Print_To_Pdf(void)
+{
+    Print_Hold_Files(1);
+    const int r = Compute_And_Print(1);
+    Print_Hold_Files(0);
+    if (r != 0) {
+        Print_Put_In_Place(0);
+        return;   /* the error was shown by the print list's writer */
+    }
+    char pdf[SPLICE_PATH_MAX + 8];
+    snprintf(pdf, sizeof pdf, "%s.pdf", Oli_File_Name);
+    const int printed = Oli_Print_File_To_Pdf(Print_Held_List_Path(), pdf);
+    if (!Print_Put_In_Place(printed) || !printed) return;
+    Init_Message();
+    Set_Message_Symbol(1, 0, 0, 0);
+    Set_Message_Title("Drucken");
+    Fill_Message("Die Druckliste wurde gedruckt nach");
+    Fill_Message(pdf);
+    Draw_Message();
+}
+
 /* Preview (3), print (4) or plans (5): the print list first; the viewer, the printer or the
 ** plan tool only when it was written for a valid splice. */
 static void Print_Action(int code)
 {
+    if (code == MENU_PRINT) {
+        Print_To_Pdf();
+        return;
+    }
     int r = Compute_And_Print(1);
     if (r != 0) return;   /* the error was shown by the print list's writer */
     if (code == MENU_PREVIEW) {
         Oli_View_File(Oli_File_Name);
-    } else if (code == MENU_PRINT) {
-        char pdf[SPLICE_PATH_MAX + 8];
-        snprintf(pdf, sizeof pdf, "%s.pdf", Oli_File_Name);
-        if (Oli_Print_File_To_Pdf(Oli_File_Name, nullptr)) {
-            Init_Message();
-            Set_Message_Symbol(1, 0, 0, 0);
-            Set_Message_Title("Drucken");
-            Fill_Message("Die Druckliste wurde gedruckt nach");
-            Fill_Message(pdf);
-            Draw_Message();
-        }
     } else {
         const char *exec = VELGetEnv("EXEC");
         char tool[SPLICE_PATH_MAX];

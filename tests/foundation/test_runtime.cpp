@@ -4,8 +4,11 @@
 */
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <set>
 #include <string>
 
@@ -98,6 +101,90 @@ TEST(Runtime, ListingAndCopies)
     EXPECT_EQ(Rt_Is_Directory(dir.File("ec5_dir").c_str()), 1);
     EXPECT_EQ(Rt_Is_Executable(dir.File("copy").c_str()), 0);
     EXPECT_GT(Rt_File_Mtime(dir.File("copy").c_str()), 0);
+}
+
+/* A file replaced whole: the new bytes appear only with the commit, a failed write or an
+** abandoned file leaves the old bytes and no temporary file, the permissions stay. */
+TEST(Runtime, SafeFilesReplaceWholeOrNotAtAll)
+{
+    Scratch_Dir dir;
+    const std::string path = dir.File("liste.oli");
+    Write_File(path, "alt\n");
+    chmod(path.c_str(), 0640);
+
+    Rt_Safe_File *sf = Rt_Safe_Open(path.c_str());
+    ASSERT_NE(sf, nullptr);
+    EXPECT_STREQ(Rt_Safe_Path(sf), path.c_str());
+    EXPECT_EQ(std::string(Rt_Safe_Temp_Path(sf)), path + ".tmp");
+    fputs("neu\n", Rt_Safe_Stream(sf));
+    EXPECT_EQ(Read_File(path), "alt\n");   /* nothing in place before the commit */
+    EXPECT_EQ(Rt_Safe_Commit(sf), 1);
+    EXPECT_EQ(Rt_Safe_Error(sf), 0);
+    EXPECT_EQ(Rt_Safe_Stream(sf), nullptr);
+    Rt_Safe_Close(sf);
+    EXPECT_EQ(Read_File(path), "neu\n");
+    struct stat st;
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0);
+
+    /* abandoned: the temporary file goes, the file stays */
+    sf = Rt_Safe_Open(path.c_str());
+    fputs("verworfen\n", Rt_Safe_Stream(sf));
+    Rt_Safe_Close(sf);
+    EXPECT_EQ(Read_File(path), "neu\n");
+    EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0);
+
+    /* a disk with room for 10 bytes: the eleventh fails the commit with ENOSPC, also when
+    ** the bytes came in many small writes through the stream's buffer */
+    for (long long room : {0LL, 10LL, 9999LL}) {
+        SCOPED_TRACE(room);
+        sf = Rt_Safe_Open(path.c_str());
+        ASSERT_NE(sf, nullptr);
+        Rt_Set_Write_Budget(room);
+        for (int i = 0; i < 1000; i++) fputs("0123456789", Rt_Safe_Stream(sf));
+        EXPECT_EQ(Rt_Safe_Commit(sf), 0);
+        Rt_Set_Write_Budget(-1);
+        EXPECT_EQ(Rt_Safe_Error(sf), ENOSPC);
+        Rt_Safe_Close(sf);
+        EXPECT_EQ(Read_File(path), "neu\n");
+        EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0);
+    }
+    /* exactly room enough */
+    sf = Rt_Safe_Open(path.c_str());
+    Rt_Set_Write_Budget(4);
+    fputs("voll", Rt_Safe_Stream(sf));
+    EXPECT_EQ(Rt_Safe_Commit(sf), 1);
+    Rt_Set_Write_Budget(-1);
+    Rt_Safe_Close(sf);
+    EXPECT_EQ(Read_File(path), "voll");
+
+    /* the two halves: finished but not installed leaves the old file */
+    sf = Rt_Safe_Open(path.c_str());
+    fputs("halb", Rt_Safe_Stream(sf));
+    EXPECT_EQ(Rt_Safe_Install(sf), 0);     /* not finished yet */
+    EXPECT_EQ(Rt_Safe_Finish(sf), 1);
+    EXPECT_EQ(Read_File(path), "voll");
+    EXPECT_EQ(Read_File(Rt_Safe_Temp_Path(sf)), "halb");
+    EXPECT_EQ(Rt_Safe_Install(sf), 1);
+    Rt_Safe_Close(sf);
+    EXPECT_EQ(Read_File(path), "halb");
+
+    /* cannot be created: null with errno */
+    errno = 0;
+    EXPECT_EQ(Rt_Safe_Open(dir.File("kein/ordner.oli").c_str()), nullptr);
+    EXPECT_EQ(errno, ENOENT);
+    EXPECT_EQ(Rt_Safe_Open(""), nullptr);
+    Rt_Safe_Close(nullptr);
+}
+
+TEST(Runtime, ErrorTextsAreGermanInCodePage850)
+{
+    EXPECT_STREQ(Rt_Error_Text(ENOSPC), "Der Datentr\x84ger ist voll.");
+    EXPECT_STREQ(Rt_Error_Text(EACCES), "Keine Schreibberechtigung.");
+    EXPECT_STREQ(Rt_Error_Text(EISDIR), "Der Name bezeichnet einen Ordner.");
+    EXPECT_STREQ(Rt_Error_Text(ENOENT), "Der Ordner existiert nicht.");
+    EXPECT_STREQ(Rt_Error_Text(12345), "Systemfehler 12345.");
 }
 
 TEST(Runtime, SpawnAndClock)

@@ -5,6 +5,7 @@
 */
 #include "results_test_util.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "foundation/codepage.h"
+#include "platform/runtime.h"
 #include "platform/zelkwin.h"
 #include "results/print_list.h"
 #include "results/splice_checks.h"
@@ -91,22 +93,60 @@ TEST(PrintList, ValidationOnlyWritesNoFile)
     EXPECT_NE(access(Oli_Name, F_OK), 0);
 }
 
-TEST(PrintList, InvalidSpliceAfterValidPrintGetsAnEmptyList)
+/* The print list and the three plot files of the current print, by name. */
+static std::vector<std::string> Print_Files(void)
+{
+    const std::string id = Bauteilkennung;
+    return {Oli_Name, id + "01.SPF", id + "02.SPF", id + "03.SPF"};
+}
+
+static std::vector<std::string> Read_All(const std::vector<std::string> &names)
+{
+    std::vector<std::string> bytes;
+    for (const std::string &n : names) bytes.push_back(Read_File(n.c_str()));
+    return bytes;
+}
+
+/* No temporary file of a print is left beside the files. */
+static void Expect_No_Temporary_Files(const std::vector<std::string> &names)
+{
+    for (const std::string &n : names) EXPECT_NE(access((n + ".tmp").c_str(), F_OK), 0) << n;
+}
+
+/* A valid print with its three drawings, so that four files stand in the folder. */
+static void Valid_Print_With_Plots(const char *title)
+{
+    Valid_Bolt_Splice();
+    Splice_Input.print.sections = (1 << 2) | (1 << 3) | (1 << 4);
+    snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", "druck");
+    Set_Print_List_Names(Oli_Name, title);
+}
+
+static bool Message_Says(const std::string &what)
+{
+    for (const std::string &l : ZW_Test_Log_Lines())
+        if (l.rfind("MESSAGE", 0) == 0 && l.find(what) != std::string::npos) return true;
+    return false;
+}
+
+TEST(PrintList, RefusedPrintKeepsTheLastPrintListAndPlots)
 {
     ZW_Test_Reset();
     const int area = SVA_Create(10, 10, 600, 400, 0, 0);
     Set_Utilisation_Page_Area(area, 0, 0, 580, 380);
 
-    Valid_Bolt_Splice();
-    Set_Print_List_Names(Oli_Name, "Stoss 1");
+    Valid_Print_With_Plots("Stoss 1");
     ASSERT_EQ(Write_Print_List(1), 0);
-    const std::string full = Read_File(Oli_Name);
-    EXPECT_NE(full.find("#OLI_BOOKMARK 17"), std::string::npos);
+    const std::vector<std::string> names = Print_Files();
+    const std::vector<std::string> before = Read_All(names);
+    EXPECT_NE(before[0].find("#OLI_BOOKMARK 17"), std::string::npos);
+    for (size_t i = 1; i < before.size(); i++) EXPECT_NE(before[i].find("*EOI"), std::string::npos) << names[i];
 
     Set_Layout(1, 1);   /* one fastener per half: code 101 */
     EXPECT_EQ(Write_Print_List(1), 101);
-    /* flags and layout only: no bookmark of the earlier list is closed here */
-    EXPECT_EQ(Read_File(Oli_Name), "#OLI_SETFLAGS 0x380\n#OLI_SETLAYOUT 4115\n");
+    /* nothing is written: the last good print list and its plots stay byte for byte */
+    EXPECT_TRUE(Read_All(names) == before);
+    Expect_No_Temporary_Files(names);
     /* the error box stands in the utilisation page's view area */
     const std::string text = Get_Error_Text(101);
     bool shown = false;
@@ -115,7 +155,69 @@ TEST(PrintList, InvalidSpliceAfterValidPrintGetsAnEmptyList)
     EXPECT_TRUE(shown) << text;
     SVA_Delete(area);
     Set_Utilisation_Page_Area(-1, 0, 0, 0, 0);
-    unlink(Oli_Name);
+}
+
+/*
+** A disk that fills up during the print: whenever the bytes run out (before the first one, in
+** the print list, in a plot file, just before the last one) the print fails with a box that
+** names a file of the print and the reason, and the files of the last print stay byte for byte.
+*/
+TEST(PrintList, FullDiskKeepsTheLastPrintAndSaysWhy)
+{
+    Valid_Print_With_Plots("Stoss 1");
+    ASSERT_EQ(Write_Print_List(1), 0);
+    const std::vector<std::string> names = Print_Files();
+    const std::vector<std::string> before = Read_All(names);
+    long long total = 0;
+    for (const std::string &b : before) total += (long long)b.size();
+    ASSERT_GT(before[1].size(), 0u);
+
+    /* the next print differs from the last one in its title */
+    Set_Print_List_Names(Oli_Name, "Stoss 2");
+    const long long budgets[] = {0, 1, (long long)before[0].size() / 2,
+                                 (long long)before[0].size() + (long long)before[1].size() / 2, total - 1};
+    for (long long budget : budgets) {
+        SCOPED_TRACE(budget);
+        ZW_Test_Reset();
+        Rt_Set_Write_Budget(budget);
+        EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
+        Rt_Set_Write_Budget(-1);
+        EXPECT_TRUE(Read_All(names) == before);
+        Expect_No_Temporary_Files(names);
+        EXPECT_TRUE(Message_Says("Die Druckliste kann nicht erzeugt werden!"));
+        EXPECT_TRUE(Message_Says("Der Datenträger ist voll."));
+        EXPECT_TRUE(Message_Says("Die bisherige Druckliste und die Plotdateien bleiben unverändert."));
+        bool named = false;
+        for (const std::string &n : names) named = named || Message_Says("Die Datei " + n + " |");
+        EXPECT_TRUE(named);
+    }
+    /* with room for every byte the new print replaces the old one */
+    ZW_Test_Reset();
+    Rt_Set_Write_Budget(total + 1000);
+    EXPECT_EQ(Write_Print_List(1), 0);
+    Rt_Set_Write_Budget(-1);
+    const std::vector<std::string> after = Read_All(names);
+    EXPECT_NE(after[0].find("Stoss 2"), std::string::npos);
+    EXPECT_TRUE(std::vector<std::string>(after.begin() + 1, after.end()) ==
+                std::vector<std::string>(before.begin() + 1, before.end()));
+    EXPECT_FALSE(Message_Says("Fehler"));
+    Expect_No_Temporary_Files(names);
+}
+
+/* A plot file whose name is taken by a folder: the print fails and names it; nothing is put in
+** place, not even the print list that could be written. */
+TEST(PrintList, PlotFileThatCannotBeCreatedFailsThePrint)
+{
+    Valid_Print_With_Plots("Stoss 1");
+    ZW_Test_Reset();
+    ASSERT_EQ(mkdir("druck02.SPF.tmp", 0755), 0);
+    EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
+    EXPECT_TRUE(Message_Says("Die Datei druck02.SPF |"));
+    EXPECT_TRUE(Message_Says("Der Name bezeichnet einen Ordner."));
+    for (const std::string &n : Print_Files()) EXPECT_NE(access(n.c_str(), F_OK), 0) << n;
+    rmdir("druck02.SPF.tmp");
+    EXPECT_EQ(Write_Print_List(1), 0);
+    for (const std::string &n : Print_Files()) EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
 }
 
 TEST(PrintList, UnwritableListIsReportedToTheCaller)

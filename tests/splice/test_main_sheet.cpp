@@ -10,11 +10,13 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "dialogs/dialogs.h"
 #include "nad/nad.h"
+#include "platform/runtime.h"
 #include "platform/zelkwin.h"
 #include "splice/splice_app.h"
 
@@ -230,6 +232,67 @@ TEST_F(Program, TheExamplesComputeAndPrint)
         /* Ending without an answer leaves the example's input as it was. */
         EXPECT_EQ(Slurp((base + "_01.inp").c_str()), Slurp((src + "/" + base + "_01.inp").c_str()));
     }
+}
+
+/*
+** A print whose files cannot all be written: whether the disk fills up in the print list or
+** only in the PDF, the files of the last print stay byte for byte, a box names the file and
+** the reason, and the success message does not appear.
+*/
+TEST_F(Program, APrintOntoAFullDiskKeepsTheLastReport)
+{
+    const std::string name = "zugstoss_nagel";
+    const std::string src = std::string(SPLICE_SOURCE_DIR) + "/examples/" + name;
+    ASSERT_EQ(system(("cp '" + src + "'/* .").c_str()), 0);
+    const char *argv[] = {"splice", "zugstoss_nagel", "1", "1", "1", nullptr};
+    ZW_Test_Set_Script(Tab(4) + Menu(4));
+    ASSERT_EQ(Splice_Main(5, (char **)argv), 1);
+    const std::vector<std::string> files = {name + "_01.oli", name + "01.SPF", name + "02.SPF",
+                                            name + "03.SPF", name + "_01.oli.pdf"};
+    std::vector<std::string> before;
+    long long report = 0;   /* bytes of the print list and the plots */
+    for (size_t i = 0; i < files.size(); i++) {
+        before.push_back(Slurp(files[i].c_str()));
+        ASSERT_FALSE(before.back().empty()) << files[i];
+        if (i < 4) report += (long long)before.back().size();
+    }
+    /* the next print has another title of the same length, so that every file would change */
+    {
+        std::ofstream title(name + "_01.txt", std::ios::binary);
+        title << "Zugstoss mit Naegeln, Variante 2\n";
+    }
+    const std::string full_at[] = {"list", "pdf"};
+    for (const std::string &where : full_at) {
+        SCOPED_TRACE(where);
+        ZW_Test_Reset();
+        ZW_Test_Set_Script(Tab(4) + Menu(4));
+        Rt_Set_Write_Budget(where == "list" ? 100 : report + (long long)before[4].size() / 2);
+        const int rc = Splice_Main(5, (char **)argv);
+        Rt_Set_Write_Budget(-1);
+        ASSERT_EQ(rc, 1);
+        for (size_t i = 0; i < files.size(); i++) {
+            EXPECT_TRUE(Slurp(files[i].c_str()) == before[i]) << files[i];
+            struct stat st;
+            EXPECT_NE(stat((files[i] + ".tmp").c_str(), &st), 0) << files[i];
+        }
+        EXPECT_FALSE(Log_Has("MESSAGE", "gedruckt"));
+        EXPECT_TRUE(Log_Has("MESSAGE", "kann nicht geschrieben werden"));
+        EXPECT_TRUE(Log_Has("MESSAGE", "Der Datenträger ist voll."));
+        if (where == "pdf") {
+            EXPECT_TRUE(Log_Has("MESSAGE", "Die Datei zugstoss_nagel_01.oli.pdf |"));
+        } else {
+            bool named = false;
+            for (size_t i = 0; i < 4; i++) named = named || Log_Has("MESSAGE", ("Die Datei " + files[i] + " |").c_str());
+            EXPECT_TRUE(named);
+        }
+    }
+    /* with room on the disk the new print replaces all of the old one */
+    ZW_Test_Reset();
+    ZW_Test_Set_Script(Tab(4) + Menu(4));
+    ASSERT_EQ(Splice_Main(5, (char **)argv), 1);
+    EXPECT_TRUE(Log_Has("MESSAGE", "gedruckt"));
+    EXPECT_NE(Slurp(files[0].c_str()).find("Variante 2"), std::string::npos);
+    EXPECT_FALSE(Slurp(files[4].c_str()) == before[4]);
 }
 
 /* A value outside its limits is refused with a hint and set to the limit. */

@@ -1,0 +1,192 @@
+/*
+** Files replaced whole: written into "<path>.tmp", checked, synced and renamed over the file, the
+** folder synced after the rename; the German reasons of file errors; the write budget by which
+** tests fill the disk.
+*/
+#include "platform/runtime.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+struct Rt_Safe_File {
+    std::string path, temp;
+    int fd = -1;
+    FILE *stream = nullptr;
+    int error = 0;          /* errno of the first failure */
+    bool finished = false;  /* temporary file complete, synced and closed */
+    bool installed = false; /* renamed over path */
+};
+
+/* Bytes that may still be written before the disk counts as full; -1 no limit. */
+static long long Write_Budget = -1;
+
+void Rt_Set_Write_Budget(long long bytes)
+{
+    Write_Budget = bytes < 0 ? -1 : bytes;
+}
+
+static void Note_Error(Rt_Safe_File *sf, int err)
+{
+    if (sf->error == 0) sf->error = err ? err : EIO;
+}
+
+/* The stream's write: every byte to the file or an error (a short answer marks the stream). */
+static ssize_t Cookie_Write(void *cookie, const char *buf, size_t size)
+{
+    Rt_Safe_File *sf = static_cast<Rt_Safe_File *>(cookie);
+    size_t done = 0;
+    while (done < size) {
+        size_t want = size - done;
+        if (Write_Budget == 0) {
+            Note_Error(sf, ENOSPC);
+            break;
+        }
+        if (Write_Budget > 0 && (long long)want > Write_Budget) want = (size_t)Write_Budget;
+        const ssize_t k = write(sf->fd, buf + done, want);
+        if (k < 0) {
+            if (errno == EINTR) continue;
+            Note_Error(sf, errno);
+            break;
+        }
+        done += (size_t)k;
+        if (Write_Budget > 0) Write_Budget -= k;
+    }
+    if (done < size) errno = sf->error;
+    return (ssize_t)done;
+}
+
+/* The descriptor stays open: the finish syncs it before it closes it. */
+static int Cookie_Close(void *) { return 0; }
+
+Rt_Safe_File *Rt_Safe_Open(const char *path)
+{
+    if (!path || !*path) {
+        errno = ENOENT;
+        return nullptr;
+    }
+    Rt_Safe_File *sf = new Rt_Safe_File;
+    sf->path = path;
+    sf->temp = sf->path + ".tmp";
+    sf->fd = open(sf->temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (sf->fd < 0) {
+        const int err = errno;
+        delete sf;
+        errno = err;
+        return nullptr;
+    }
+    /* a file replaced keeps its permissions */
+    struct stat st;
+    if (stat(path, &st) == 0 && S_ISREG(st.st_mode)) fchmod(sf->fd, st.st_mode & 07777);
+    cookie_io_functions_t io = {nullptr, Cookie_Write, nullptr, Cookie_Close};
+    sf->stream = fopencookie(sf, "w", io);
+    if (!sf->stream) {
+        const int err = errno;
+        close(sf->fd);
+        unlink(sf->temp.c_str());
+        delete sf;
+        errno = err;
+        return nullptr;
+    }
+    return sf;
+}
+
+FILE *Rt_Safe_Stream(Rt_Safe_File *sf) { return sf ? sf->stream : nullptr; }
+const char *Rt_Safe_Path(const Rt_Safe_File *sf) { return sf ? sf->path.c_str() : ""; }
+const char *Rt_Safe_Temp_Path(const Rt_Safe_File *sf) { return sf ? sf->temp.c_str() : ""; }
+int Rt_Safe_Error(const Rt_Safe_File *sf) { return sf ? sf->error : EINVAL; }
+
+int Rt_Safe_Finish(Rt_Safe_File *sf)
+{
+    if (!sf) return 0;
+    if (sf->finished) return sf->error == 0;
+    if (sf->stream) {
+        if (fflush(sf->stream) != 0 || ferror(sf->stream)) Note_Error(sf, errno);
+        if (fclose(sf->stream) != 0) Note_Error(sf, errno);
+        sf->stream = nullptr;
+    }
+    /* a file system without sync (EINVAL) has nothing to wait for */
+    if (sf->error == 0 && fsync(sf->fd) != 0 && errno != EINVAL) Note_Error(sf, errno);
+    if (close(sf->fd) != 0 && sf->error == 0) Note_Error(sf, errno);
+    sf->fd = -1;
+    sf->finished = true;
+    return sf->error == 0;
+}
+
+/* Sync the folder of path, so that the rename itself survives a power loss. */
+static int Sync_Folder(const std::string &path)
+{
+    const size_t slash = path.find_last_of('/');
+    const std::string dir = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    int err = 0;
+    if (fsync(fd) != 0 && errno != EINVAL) err = errno;
+    close(fd);
+    return err;
+}
+
+int Rt_Safe_Install(Rt_Safe_File *sf)
+{
+    if (!sf || !sf->finished || sf->error != 0) return 0;
+    if (sf->installed) return 1;
+    if (rename(sf->temp.c_str(), sf->path.c_str()) != 0) {
+        Note_Error(sf, errno);
+        return 0;
+    }
+    sf->installed = true;
+    const int err = Sync_Folder(sf->path);
+    if (err != 0) {
+        Note_Error(sf, err);
+        return 0;
+    }
+    return 1;
+}
+
+int Rt_Safe_Commit(Rt_Safe_File *sf)
+{
+    return Rt_Safe_Finish(sf) && Rt_Safe_Install(sf);
+}
+
+void Rt_Safe_Close(Rt_Safe_File *sf)
+{
+    if (!sf) return;
+    if (sf->stream) fclose(sf->stream);
+    if (sf->fd >= 0) close(sf->fd);
+    if (!sf->installed) unlink(sf->temp.c_str());
+    delete sf;
+}
+
+/* ---------------------------------------------------------------- reasons */
+
+/* The reason of a file error in a message box; the text lives until the next call of the thread. */
+const char *Rt_Error_Text(int err)
+{
+    switch (err) {
+    case 0: return "Kein Fehler.";
+    case ENOSPC: return "Der Datentr\x84ger ist voll.";
+    case EDQUOT: return "Das Speicherkontingent ist ersch\x94pft.";
+    case EFBIG: return "Die Datei wird zu gro\xE1.";
+    case EACCES:
+    case EPERM: return "Keine Schreibberechtigung.";
+    case EROFS: return "Der Datentr\x84ger ist schreibgesch\x81tzt.";
+    case ENOENT: return "Der Ordner existiert nicht.";
+    case ENOTDIR: return "Ein Teil des Pfades ist kein Ordner.";
+    case EISDIR: return "Der Name bezeichnet einen Ordner.";
+    case ENAMETOOLONG: return "Der Name ist zu lang.";
+    case EMFILE:
+    case ENFILE: return "Zu viele offene Dateien.";
+    case ENOMEM: return "Nicht genug Speicher.";
+    case EIO: return "Ein-/Ausgabefehler des Datentr\x84gers.";
+    default: {
+        static thread_local char text[48];
+        snprintf(text, sizeof text, "Systemfehler %d.", err);
+        return text;
+    }
+    }
+}
