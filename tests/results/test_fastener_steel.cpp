@@ -58,6 +58,24 @@ TEST(FastenerSteel, ABoltOfStrengthClass88)
     EXPECT_NEAR(Row("Verbindungsmittel"), 1.04752, 5e-5);
 }
 
+TEST(FastenerSteel, WhoseTensileStrengthCounts)
+{
+    /* Dowels and bolts: their steel grade's, the first grade of the table (S235JR, 360)
+    ** included; a negative code leaves the input's value; other fasteners have the input's. */
+    Fresh_Splice(true);
+    Splice_Input.fu_k = 1000.0;
+    Splice_Input.vbm_steel = 0;
+    for (int type : {29, 30}) {
+        Splice_Input.vbm_type = type;
+        EXPECT_EQ(Get_Fastener_Fu_K(), 360.0) << type;
+    }
+    Splice_Input.vbm_steel = -1;
+    EXPECT_EQ(Get_Fastener_Fu_K(), 1000.0);
+    Splice_Input.vbm_steel = 5;
+    Splice_Input.vbm_type = 0;
+    EXPECT_EQ(Get_Fastener_Fu_K(), 1000.0);
+}
+
 TEST(FastenerSteel, TheRequiredThicknessesFollowTheDowelsSteel)
 {
     /* The default side timbers (C24) with 12 mm dowels; automatic side thickness at 90
@@ -104,9 +122,13 @@ TEST(FastenerSteel, TheRequiredThicknessesFollowTheDowelsSteel)
 TEST(FastenerSteel, BlockShearTakesTheYieldMomentOfTheDowelsSteel)
 {
     /* Two inner plates in a 16 x 24 cm member, dowels 12 mm S355: M_y,k = 0.3 * 490 * 12^2.6 =
-    ** 94013.1 Nmm (S235: 69070.9). */
-    for (int steel : {5, 7}) {
+    ** 94013.1 Nmm (S235: 69070.9); a bolt M12 of S235 the same as the dowel. */
+    for (int steel : {5, 7, 5 + 100}) {
         Fresh_Splice(true);
+        if (steel > 100) {
+            steel -= 100;
+            Splice_Input.vbm_type = 30;
+        }
         Splice_Input.connection_kind = CONN_INNER_PLATES;
         Splice_Input.b = 16.0;
         Splice_Input.h = 24.0;
@@ -143,11 +165,11 @@ TEST(FastenerSteel, AConnectorIsDesignedWithTheSteelOfItsBolt)
 
 TEST(FastenerSteel, ADowelOrBoltShorterThanTheJointIsRefused)
 {
-    /* Joint thickness: side timbers 8 + 12 + 8 = 28 cm; outer plates 1 + 12 + 1 = 14 cm; inner
+    /* Joint thickness: side timbers 8 + 12 + 8 = 28 cm; outer plates 0.8 + 12 + 0.8 = 13.6 cm; inner
     ** plates and the lap 12 cm. A dowel or bolt as long passes, 1 mm shorter is refused with 5;
     ** a nail is left to the rules of nails. */
     const struct { int kind; double thickness_mm; } joints[] = {
-        {CONN_SIDE_TIMBERS, 280.0}, {CONN_OUTER_PLATES, 140.0}, {CONN_INNER_PLATES, 120.0},
+        {CONN_SIDE_TIMBERS, 280.0}, {CONN_OUTER_PLATES, 136.0}, {CONN_INNER_PLATES, 120.0},
         {CONN_LAP, 120.0}};
     for (const auto &j : joints) {
         for (int type : {29, 30}) {
@@ -155,6 +177,7 @@ TEST(FastenerSteel, ADowelOrBoltShorterThanTheJointIsRefused)
             Splice_Input.connection_kind = j.kind;
             Splice_Input.vbm_type = type;
             Splice_Input.plate_count = 1.0;
+            Splice_Input.t_p = 0.8;
             Splice_Input.h_p = 24.0;
             Set_Layout(2, 2);
             Tension(10.0);
