@@ -477,8 +477,14 @@ TEST_F(Pages, TheGreyedKmodFollowsTheClassAndTheServiceClass)
     ASSERT_EQ(Run("zugstoss_nagel", nullptr, s), 1);
     EXPECT_EQ(Splice_Input.service_class, 3);
     EXPECT_EQ(kmod_shown(), "  0.50");
-    /* the preset beside the class is kept as the file holds it */
+    /* the preset beside the class is kept as the file holds it, even one that the field of a
+    ** preset would not take (an older file's 0), and it raises no message */
     EXPECT_EQ(Splice_Input.lkom.groups[0].kmod, 0.8);
+    ASSERT_EQ(system("sed -i 's/^GROUP 0 1 2 0 1 0.8$/GROUP 0 1 2 0 1 0/' zugstoss_nagel_01.inp"), 0);
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, Tab(PAGE_SCHNITTGROESSEN)), 1);
+    EXPECT_EQ(kmod_shown(), "  0.80");
+    EXPECT_EQ(Splice_Input.lkom.groups[0].kmod, 0.0);
+    for (const std::string &l : ZW_Test_Log_Lines()) EXPECT_NE(l.rfind("MESSAGE", 0), 0u) << l;
 }
 
 /* Bolts offer the strength classes of bolts besides the steel grades; the tensile strength is the
