@@ -94,7 +94,7 @@ double Row(const char *name)
 
 TEST_F(ExampleResults, CompressionSpliceUnderThePermanentActionAlone)
 {
-    /* druckstoss_bolzen: GL24h 20 x 30 cm (f_c,0,k 24), service class 2, outer plates, bolts
+    /* druckstoss_bolzen: GL24h 20 x 30 cm (f_c,0,k 24), service class 1, outer plates, bolts
     ** M20 in 3 rows. With the self-weight N_k = -80 kN alone the one combination is
     ** 1.35 * -80 = -108 kN, "ständig": kmod 0.6 (EN 1995-1-1, Table 3.1).
     ** Net section: 20 * 30 - 3 * 2.1 * 20 = 474 cm²; sigma_c = 1080 / 474 = 2.2785 N/mm²;
