@@ -1,10 +1,16 @@
 /*
 ** Helpers of the connection-design tests: switching between DIN 1052 and EN 1995 with an annex
-** block of the test's own, and finding a timber grade by name.
+** block of the test's own, finding a timber grade by name, and connector catalogues of the test's own.
 */
 #pragma once
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
 
 #include "catalogue/catalogue.h"
 #include "design/design.h"
@@ -38,4 +44,23 @@ inline int Grade_Index(int group, const char *name)
         if (g != nullptr && g->name != nullptr && strcmp(g->name, name) == 0) return i;
     }
     return -1;
+}
+
+/* Write the two connector catalogues into a folder of the test run (one per test, since the
+** tests run side by side) and read them. */
+inline void Load_Test_Connectors(const std::string &dir)
+{
+    mkdir(dir.c_str(), 0755);
+    FILE *f = fopen((dir + "/ec5_ringduebel_a1.dat").c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    fputs("# dc hc he t r db_min db_max F\n1\n1\n65 30 15 5 32.5 12 16 975\n", f);
+    fclose(f);
+    f = fopen((dir + "/ec5_schduebel_c1.dat").c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    fputs("# dc hc he t d1 teeth 0 h2 db_min db_max F\n1\n1\n50 13 6 1 11 12 0 7.8 10 14 600\n", f);
+    fclose(f);
+    setenv("SPLICE_PRIVATE_DATA", dir.c_str(), 1);
+    Reset_Vbm_Catalogues();
+    Load_Ec5_Ringduebel_A1();
+    Load_Ec5_Schduebel_C1();
 }
