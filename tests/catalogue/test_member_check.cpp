@@ -92,6 +92,21 @@ TEST(MemberCheck, ShearTorsionInteraction)
   EXPECT_NEAR(0.5 / U + std::pow(0.5 / U, 1.5), 1.0, 1e-3);
 }
 
+/* Where Newton's method cannot go on, the fallback answers. Worked by hand with the rule: start
+** at max(a, q), fallback a + q, or 1 when a + q^m <= 1, lowered to any U > 0 with a/U + (q/U)^m
+** <= 1 met on the way.
+** - a 0.0007, q 0.02, m 220: q^m = 10^-373.8 and q^219 vanish in doubles, so g and g' are 0 at
+**   U = q; a/q + 1 > 1 lowers nothing; a + q^m <= 1: the fallback 1.
+** - a 0.03, q 740, m 770: q^m overflows, g' is infinite at U = q; a + q^m > 1: a + q = 740.03.
+** - a 180, q 38, m 160: at U = a, (q/a)^m = 10^-107.9 is lost beside a/U = 1, so U = 180 meets the
+**   condition and lowers the fallback 218; g' = a^158.7 overflows: 180. */
+TEST(MemberCheck, ShearTorsionNewtonFallback)
+{
+  EXPECT_DOUBLE_EQ(Zul_Interaction(0.0007, 0.02, 220.0), 1.0);
+  EXPECT_DOUBLE_EQ(Zul_Interaction(0.03, 740.0, 770.0), 740.03);
+  EXPECT_DOUBLE_EQ(Zul_Interaction(180.0, 38.0, 160.0), 180.0);
+}
+
 /* ---------------------------------------------------------------- deflections */
 
 TEST(MemberCheck, DeflectionCheck)
@@ -136,6 +151,17 @@ TEST(MemberCheck, DeflectionCheck)
   EXPECT_NEAR(r.U_2, 2.0 / 20.0, 1e-12);              /* |4 - 2| / (4000/200) */
   EXPECT_EQ(r.code1, 0x3004000u);
   EXPECT_EQ(r.code2, 0x4002u);
+
+  /* a divisor of 0 or less means 200 for the quasi-permanent and the precamber limits, in both
+  ** directions: 5000 / 200 = 25 and 4000 / 200 = 20 */
+  for (uint32_t mode : {DB_QUASI, DB_PRECAMBER}) {
+    in.flags = mode;
+    in.div_quasi1 = in.div_precamber1 = 0.0;
+    in.div_quasi2 = in.div_precamber2 = -5.0;
+    EXPECT_NE(Nachweis_Durchbiegung(&w, &in, &r), 0u) << mode;
+    EXPECT_NEAR(r.w_req1, 25.0, 1e-12) << mode;
+    EXPECT_NEAR(r.w_req2, 20.0, 1e-12) << mode;
+  }
 
   in.flags = 0;
   EXPECT_EQ(Nachweis_Durchbiegung(&w, &in, &r), 0u);

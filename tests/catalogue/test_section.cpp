@@ -270,6 +270,41 @@ TEST(SectionCheck, PureCompressionReportsTheLinearRatio)
   EXPECT_EQ(r.code, 0x2000u | 0x10u | 0x500u | 1u | 0x40u);
 }
 
+/* Lateral torsional buckling to EN 1995-1-1: a second pass squares the weighted bending terms
+** (6.35) when both axes bend. 10 x 20 cm, My = 30 kNm, Mz = 2 kNm, N = 0, k_m 0.7:
+** sigma_m,y = 30e6 / 666.667e3 = 45, sigma_m,z = 2e6 / 333.333e3 = 6 N/mm2; f_m,d = 21.6/1.3.
+** a_y sigma_y = 45 x 1.3/21.6 = 2.708333, b_y sigma_y = 0.7 x that = 1.895833 (squared 3.594184);
+** a_z sigma_z = 6 x 1.3/21.6 = 0.361111, b_z sigma_z = 0.252778 (squared 0.063897).
+** First pass: 2.708333 + 0.252778 = 2.961111; second pass, form 2: 0.361111 + 3.594184 =
+** 3.955295, the slot's maximum, with bit 0x4000. */
+TEST(SectionCheck, EurocodeLateralTorsionalSecondPass)
+{
+  Section_Check_Input m = C24_Member();
+  m.flags = SCI_EUROCODE | SCI_KIPPEN;
+  m.k_m = 0.7;
+  const Section_Dims d = Rect(10, 20);
+  Section_Check_Result r;
+  const Section_Forces F = {0.0, 0.0, 0.0, 0.0, 30.0, 2.0};
+  ASSERT_EQ(Calc_Holz_Querschnitt(&F, &m, 1, &d, &r), 1);
+  EXPECT_NEAR(r.U_t, 3.955295, 1e-6);
+  EXPECT_EQ(r.code & ~0xF00u, 0x20u | 0x4000u | 2u | 0x40u);
+  /* bending about y alone: no squaring and no bit, the first pass stands */
+  const Section_Forces Fy = {0.0, 0.0, 0.0, 0.0, 30.0, 0.0};
+  ASSERT_EQ(Calc_Holz_Querschnitt(&Fy, &m, 1, &d, &r), 1);
+  EXPECT_NEAR(r.U_t, 2.708333, 1e-6);
+  EXPECT_EQ(r.code & 0x4000u, 0u);
+  /* without lateral torsional buckling one pass: 2.961111 */
+  m.flags = SCI_EUROCODE;
+  ASSERT_EQ(Calc_Holz_Querschnitt(&F, &m, 1, &d, &r), 1);
+  EXPECT_NEAR(r.U_t, 2.961111, 1e-6);
+  EXPECT_EQ(r.code & ~0xF00u, 0x20u | 1u | 0x40u);
+  /* DIN: the bit is carried, nothing squared */
+  m.flags = SCI_KIPPEN;
+  ASSERT_EQ(Calc_Holz_Querschnitt(&F, &m, 1, &d, &r), 1);
+  EXPECT_NEAR(r.U_t, 2.961111, 1e-6);
+  EXPECT_EQ(r.code & ~0xF00u, 0x20u | 0x4000u | 1u | 0x40u);
+}
+
 TEST(SectionCheck, EurocodeFactorsOverridesAndZeroArea)
 {
   Section_Check_Input m = C24_Member();

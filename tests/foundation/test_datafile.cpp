@@ -371,3 +371,28 @@ TEST_F(BackupTest, OfferRestore)
 }
 
 } // namespace
+
+/* The text block holds at most 1 MiB: 1 048 576 bytes are read, and a default for older data is
+** cut there. */
+TEST_F(DataFileTest, TextBlockCapOfOneMebibyte)
+{
+    const std::string p = dir.File("cap.dat");
+    const std::string full(1048576, 'm');
+    Write_File(p, " 1.0 1048576 " + full);
+    FILE *f = fopen(p.c_str(), "r");
+    ASSERT_EQ(Dat_Read_Data_Version(f, 1.0), 0);
+    char *block = nullptr;
+    EXPECT_EQ(Dat_Read_Text_Block(&block, 1.0, nullptr), 0);
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(strlen(block), 1048576u);
+    fclose(f);
+    Write_File(p, " 1.0\n");
+    f = fopen(p.c_str(), "r");
+    ASSERT_EQ(Dat_Read_Data_Version(f, 1.0), 0);
+    const std::string longer = full + "xyz";
+    EXPECT_EQ(Dat_Read_Text_Block(&block, 2.0, longer.c_str()), 0); /* introduced later: the default */
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(std::string(block), full);
+    Mem_Free(&block);
+    fclose(f);
+}

@@ -187,6 +187,45 @@ TEST(NadEc5, OlderVersionsTakeTheNationalSwitchesFromTheVariant)
     EXPECT_EQ(b.na7_hole_plus_1mm, 1);
 }
 
+/* Version 11 stores NA.21 only: the other three switches come from the variant; version 13
+** lacks only the hole rule. Stored values opposite to the variant show which field was read. */
+TEST(NadEc5, Versions11And13FillTheSwitchesTheyLack)
+{
+    NAD_EC5_Params b;
+    std::string v11 = Version10(1);
+    v11.replace(0, 3, " 11");
+    v11 += " 0  \n";
+    FILE *f = Text_Stream(v11);
+    Read_NAD_EC5_Section(f, &b, 1);
+    fclose(f);
+    EXPECT_EQ(b.version, 11);
+    EXPECT_EQ(b.na21_sill_increase, 0);
+    EXPECT_EQ(b.na20_reduction, 1);
+    EXPECT_EQ(b.na816_tension_reduction, 1);
+    EXPECT_EQ(b.na7_hole_plus_1mm, 1);
+    EXPECT_DOUBLE_EQ(b.k_shape_factor, 0.05);
+    EXPECT_DOUBLE_EQ(b.k_shape_max, 1.3);
+
+    v11 = Version10(0);
+    v11.replace(0, 3, " 11");
+    v11 += " 1  \n";
+    f = Text_Stream(v11);
+    Read_NAD_EC5_Section(f, &b, 1);
+    fclose(f);
+    EXPECT_EQ(b.na21_sill_increase, 1);
+    EXPECT_EQ(b.na20_reduction + b.na816_tension_reduction + b.na7_hole_plus_1mm, 0);
+    EXPECT_DOUBLE_EQ(b.k_shape_factor, 0.15);
+
+    std::string v13 = Version10(1);
+    v13.replace(0, 3, " 13");
+    v13 += " 0  \n 0  \n 0  \n";
+    f = Text_Stream(v13);
+    Read_NAD_EC5_Section(f, &b, 1);
+    fclose(f);
+    EXPECT_EQ(b.na21_sill_increase + b.na20_reduction + b.na816_tension_reduction, 0);
+    EXPECT_EQ(b.na7_hole_plus_1mm, 1);
+}
+
 TEST(NadEc5, Version15KeepsTheDefaultsOfLaterFields)
 {
     NAD_EC5_Params src = Odd_Block();
