@@ -287,6 +287,10 @@ static std::string Literal(const char *name)
   return s;
 }
 
+static int Limited_Changes = 0;
+
+int Wdg_Limited_Changes(void) { return Limited_Changes; }
+
 int Wdg_Limited_Float_Field(int x, int y, double *var, double factor, int width, int decimals,
                             double lower, double upper, const char *name, const int *state)
 {
@@ -305,7 +309,11 @@ int Wdg_Limited_Float_Field(int x, int y, double *var, double factor, int width,
       Msg_Hint_In_Mode(MSG_BOX, text, lower);
     }
   }
-  *var = std::min(std::max(*var, lower), upper);
+  double held = std::min(std::max(*var, lower), upper);
+  if (held != *var) {
+    *var = held;
+    Limited_Changes++;
+  }
   return w;
 }
 

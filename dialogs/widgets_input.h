@@ -53,6 +53,9 @@ int Wdg_Scaled_Float_Field(int x, int y, double *var, double factor, int width, 
                            const int *state);
 int Wdg_Limited_Float_Field(int x, int y, double *var, double factor, int width, int decimals,
                             double lower, double upper, const char *name, const int *state);
+/* How many values the limited fields have held in their limits so far: a page that computed
+** with a value before its field took it back draws again when this count moved. */
+int Wdg_Limited_Changes(void);
 int Wdg_Labelled_Float_Field(int x, int y, const char *label, double *var, int width, int decimals,
                              const char *unit, const int *state);
 int Wdg_Symbol_Float_Field(int x, int y, const char *symbol, const char *index, double *var,

@@ -208,9 +208,8 @@ static int Sheet_Key(void)
     return 0;
 }
 
-static void Draw_Current_Page(void)
+static void Build_Current_Page(void)
 {
-    if (Main_Area < 0) return;
     SVA_Clear(Main_Area);
     Page_Choice_Reset();
     Wdg_Select_Area(Main_Area);
@@ -225,6 +224,17 @@ static void Draw_Current_Page(void)
                           Main_Area_Y2 - Main_Area_Y1);
         break;
     }
+}
+
+/* Build the page and draw it. A page computes its results before its fields are built; when a
+** field held its value in its limits (with a hint), the results belong to the value before:
+** the page is built once more with the value the field shows. */
+static void Draw_Current_Page(void)
+{
+    if (Main_Area < 0) return;
+    int held = Wdg_Limited_Changes();
+    Build_Current_Page();
+    if (Wdg_Limited_Changes() != held) Build_Current_Page();
     SVA_Set_Active(Main_Area, 1);
     SVA_Update(Main_Area);
 }

@@ -614,21 +614,73 @@ static void Present_Distances(Page_Present_Rec *pr)
     }
 }
 
+/* The layout's results below its fields: the code of the last preparation run, and the lines
+** and the drawing made from it at every drawing of the area, so that they follow each field as
+** the user steps through the fields with Enter (the page is built anew only when the chain of
+** fields ends). */
+static int Layout_Code;
+
+static void Layout_Run(void)
+{
+    Regenerate_Lkoms_If_Generated();
+    Layout_Code = Prepare_Splice_Calc();
+    if (Layout_Code == 0) Present_Distances(&Page_Shadow.present);
+    else memset(&Page_Shadow.present, 0, sizeof Page_Shadow.present);
+}
+
+/* Change callback of the layout's fields: the run with the value just entered. */
+static void Layout_Field_Changed(int, double *) { Layout_Run(); }
+
+/* The lines of the results: n of them into out (at most 3); the first one red for an error. */
+static int Layout_Lines(char out[3][160])
+{
+    const Splice_Input_Record *s = &Splice_Input;
+    const Page_Present_Rec *pr = &Page_Shadow.present;
+    if (Layout_Code != 0) {
+        snprintf(out[0], 160, "%s", Get_Error_Text(Layout_Code));
+        return 1;
+    }
+    int n = 0;
+    snprintf(out[n++], 160, "vorhanden: a1 = %.1f cm  a2 = %.1f cm  a3 = %.1f cm  a4 = %.1f cm  Scherfugen %d",
+             pr->a1, pr->a2, pr->a3, pr->a4, (int)s->shear_planes);
+    if (Uses_Plates())
+        snprintf(out[n++], 160, "Bleche: e1 = %.1f cm (zum Blechende)  e2 = %.1f cm (zum Blechrand)", pr->e1, pr->e2);
+    snprintf(out[n++], 160, "L\x84nge L = %.1f cm, %d Verbindungsmittel je Sto\xe1h\x84lfte", s->L,
+             (int)Fastener_Pattern.count);
+    return n;
+}
+
+/* Draw callback over the rows from the first result line on (x1, y1 the top left corner of that
+** row: its base line lies 14 below) and the drawing of the pattern below the lines. */
+static void Draw_Layout_Results(int x1, int y1, int x2, int y2, void *user)
+{
+    char lines[3][160];
+    int n = Layout_Lines(lines);
+    Pop_RFont(4096);
+    for (int k = 0; k < n; k++) {
+        pxFgc(Layout_Code != 0 ? RED_CI : BLACK_CI);
+        pxText(x1 + 10, y1 + 14 + PAGE_ROW * k, lines[k], -1);
+    }
+    Push_RFont();
+    if (Layout_Code != 0) return;
+    int top = y1 + 14 + PAGE_ROW * n;
+    Draw_Pattern(x1, top, std::min(x2, x1 + 700), std::min(y2, top + 300), user);
+}
+
 void Page_Anordnung(int area)
 {
     Splice_Input_Record *s = &Splice_Input;
     int slot = s->vbm_type >= VBM_TYPE_FIRST && s->vbm_type <= VBM_TYPE_LAST ? VBM_TYPE_SLOT(s->vbm_type) : 0;
     /* The run first: the fields of the spacings left to the program show what it chose. The
     ** combinations that come from the characteristic actions are made before it. */
-    Regenerate_Lkoms_If_Generated();
-    int code = Prepare_Splice_Calc();
+    Layout_Run();
     Page_Present_Rec *pr = &Page_Shadow.present;
-    if (code == 0) Present_Distances(pr);
-    else memset(pr, 0, sizeof *pr);
     int r = 0;
     Page_Heading(r++, "Anordnung je Sto\xe1h\x84lfte");
     Page_Float(r++, "Verbindungsmittel in Faserrichtung n_c", &s->n_col[slot], 0, 1.0, 50.0, "n_c");
+    SVA_Set_Last_Input_Tag(area, Layout_Field_Changed);
     Page_Float(r++, "Reihen n_r", &s->n_row[slot], 0, 1.0, 50.0, "n_r");
+    SVA_Set_Last_Input_Tag(area, Layout_Field_Changed);
     Wdg_Option_Button(PAGE_LABEL_X + 10, Page_Row_Y(r), "regelm\x84\xe1ig", LAYOUT_REGULAR, &s->layout[slot], &Page_Active);
     Wdg_Option_Button(PAGE_LABEL_X + 210, Page_Row_Y(r), "versetzt", LAYOUT_STAGGERED, &s->layout[slot], &Page_Active);
     r++;
@@ -645,6 +697,7 @@ void Page_Anordnung(int area)
         Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r), row.label, row.user, nullptr);
         if (*row.user) {
             Wdg_Limited_Float_Field(PAGE_FIELD_X, Page_Row_Y(r), row.v, 1.0, 8, 1, 0.1, 500.0, row.name, nullptr);
+            SVA_Set_Last_Input_Tag(area, Layout_Field_Changed);
         } else {
             int state = WDG_READ_ONLY;
             Wdg_Float_Field(PAGE_FIELD_X, Page_Row_Y(r), row.present, 8, 1, &state);
@@ -656,21 +709,7 @@ void Page_Anordnung(int area)
                         Calc_Timber_Part_Thickness());
     if (Is_Big_Connector_Multi())
         Wdg_Draw_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "Gro\xe1" "e D\x81" "bel: Klemmbolzen an den Laschenenden", nullptr);
-
-    if (code != 0) {
-        Wdg_Set_Fg_Colour(RED_CI);
-        Wdg_Draw_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), Get_Error_Text(code), nullptr);
-        Wdg_Set_Fg_Colour(BLACK_CI);
-        return;
-    }
-    Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++),
-                    "vorhanden: a1 = %.1f cm  a2 = %.1f cm  a3 = %.1f cm  a4 = %.1f cm  Scherfugen %d",
-                    pr->a1, pr->a2, pr->a3, pr->a4, (int)s->shear_planes);
-    if (Uses_Plates())
-        Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++),
-                        "Bleche: e1 = %.1f cm (zum Blechende)  e2 = %.1f cm (zum Blechrand)", pr->e1, pr->e2);
-    Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "L\x84nge L = %.1f cm, %d Verbindungsmittel je Sto\xe1h\x84lfte",
-                    s->L, (int)Fastener_Pattern.count);
-    int y = Page_Row_Y(r);
-    SVA_Add_Draw_Callback(area, PAGE_LABEL_X, y, PAGE_LABEL_X + 700, y + 300, nullptr, Draw_Pattern);
+    int y = Page_Row_Y(r) - 14;
+    SVA_Add_Draw_Callback(area, PAGE_LABEL_X, y, PAGE_LABEL_X + 700, y + 14 + 3 * PAGE_ROW + 300, nullptr,
+                          Draw_Layout_Results);
 }

@@ -7,10 +7,12 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -179,4 +181,74 @@ TEST_F(SheetInput, TheInPlaceEditorSitsOverItsField)
     EXPECT_EQ(Png_Pixel("editor.png", 380, 327), Png_Pixel("editor.png", 380, 325));   /* page above */
     EXPECT_NE(Png_Pixel("editor.png", 380, 327), 0x000000);
     EXPECT_NE(Png_Pixel("editor.png", 380, 327), 0xFFFFFF);
+}
+
+/* Pixels of a snapshot in a rectangle that are red (the fastener marks of the layout). */
+static int Png_Red_Pixels(const char *file, int x1, int y1, int x2, int y2)
+{
+    cairo_surface_t *png = cairo_image_surface_create_from_png(file);
+    int n = 0;
+    if (cairo_surface_status(png) == CAIRO_STATUS_SUCCESS) {
+        cairo_surface_flush(png);
+        int w = cairo_image_surface_get_width(png), h = cairo_image_surface_get_height(png);
+        for (int y = std::max(y1, 0); y <= std::min(y2, h - 1); y++) {
+            const uint32_t *row = (const uint32_t *)(cairo_image_surface_get_data(png)
+                                                     + y * cairo_image_surface_get_stride(png));
+            for (int x = std::max(x1, 0); x <= std::min(x2, w - 1); x++) {
+                uint32_t c = row[x];
+                if ((c >> 16 & 0xFF) >= 100 && (c >> 8 & 0xFF) < 60 && (c & 0xFF) < 60) n++;
+            }
+        }
+    }
+    cairo_surface_destroy(png);
+    return n;
+}
+
+/* The text lines the log shows from a line on that starts with prefix up to the next line that
+** starts with until (or the end). */
+static std::vector<std::string> Texts_Between(const char *prefix, const char *until)
+{
+    std::vector<std::string> out;
+    bool in = false;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        if (!in && l.rfind(prefix, 0) == 0) { in = true; continue; }
+        if (in && l.rfind(until, 0) == 0) break;
+        if (in && l.rfind("TEXT ", 0) == 0) out.push_back(l);
+    }
+    return out;
+}
+
+static bool Any_Has(const std::vector<std::string> &lines, const char *needle)
+{
+    for (const std::string &l : lines)
+        if (l.find(needle) != std::string::npos) return true;
+    return false;
+}
+
+/* n_c = 0 on the layout page of the nailed example (5 rows) is raised to 1 with a hint; the page
+** then shows the results of 1 x 5 = 5 nails a half at once, not the refusal of 0 nails. */
+TEST_F(SheetInput, AHeldValueShowsItsResultsAtOnce)
+{
+    ASSERT_EQ(Run("zugstoss_nagel", At("click", 385, 62) + At("click", 360, 130) + "type 0\nkey Enter\n"
+                                         + At("click", 1230, 940)),
+              1);
+    EXPECT_EQ(Count("PRINT", "n_c darf den Wert 1 nicht unterschreiten"), 1);
+    std::vector<std::string> after = Texts_Between("PRINT HINWEIS", "CLOSED");
+    EXPECT_TRUE(Any_Has(after, "5 Verbindungsmittel je Sto")) << "results of n_c = 1 missing";
+    EXPECT_FALSE(Any_Has(after, "mindestens 2 Verbindungsmittel"));
+    EXPECT_EQ(Splice_Input.n_col[VBM_TYPE_SLOT(Splice_Input.vbm_type)], 1.0);
+}
+
+/* While the user steps with Enter from n_c to n_r, the lines and the drawing below follow n_c:
+** 4 x 5 = 20 nails a half, each a red mark of 5 x 5 pixels on both halves: 2 x 20 x 25 = 1000
+** red pixels (the example's 8 x 5 would give 2000). */
+TEST_F(SheetInput, TheLayoutFollowsEachFieldWhileSteppingWithEnter)
+{
+    ASSERT_EQ(Run("zugstoss_nagel", At("click", 385, 62) + At("click", 360, 130)
+                                         + "type 4\nkey Enter\nsnapshot stepping.png\nkey Esc\n"),
+              1);
+    std::vector<std::string> stepping = Texts_Between("EDITFLOAT        4", "EDITFLOAT");
+    EXPECT_TRUE(Any_Has(stepping, "20 Verbindungsmittel je Sto"));
+    EXPECT_TRUE(Any_Has(stepping, "vorhanden: a1 = 15.8 cm"));   /* (60 - 2 x 6.3) / 3 = 15.8 */
+    EXPECT_EQ(Png_Red_Pixels("stepping.png", 12, 400, 760, 900), 1000);
 }
