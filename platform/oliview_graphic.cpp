@@ -43,8 +43,7 @@ struct Gr_State {
 };
 
 uint32_t rgb_of(const std::vector<double> &v) {
-  auto c = [](double x) { return (uint32_t)std::clamp((int)std::lround(x), 0, 255); };
-  return c(v[0]) << 16 | c(v[1]) << 8 | c(v[2]);
+  return Oli_Channel(v[0]) << 16 | Oli_Channel(v[1]) << 8 | Oli_Channel(v[2]);
 }
 
 /* The colour of an area of the filling: white for 0, else the fill colour lightened a little
@@ -300,7 +299,7 @@ void Lay::graphic(const Oli_Block &b) {
       break;
     }
     case 75: {
-      uint32_t flags = (uint32_t)v[0];
+      uint32_t flags = Oli_Flags(v[0]);
       double x = v[1], y = v[2];
       size_t k = 3;
       if (flags & 0x30) k++;

@@ -4,6 +4,7 @@
 */
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,20 @@ inline int Oli_Int(double v) {
   if (v >= 2147483647.0) return 2147483647;
   if (v <= -2147483648.0) return -2147483647 - 1;
   return (int)v;
+}
+
+/* A number of a print list as 32 flag bits: 0..0xFFFFFFFF as it stands, a negative value as
+** the two's complement of its int32 (-1 all bits), anything beyond either range held to its end. */
+inline uint32_t Oli_Flags(double v) {
+  if (v >= 0.0) return v >= 4294967295.0 ? 0xFFFFFFFFu : (uint32_t)v;
+  return (uint32_t)Oli_Int(v);
+}
+
+/* A colour channel of a print list (0..255): rounded, anything beyond held to the range. */
+inline uint32_t Oli_Channel(double v) {
+  if (!(v > 0.0)) return 0;
+  if (v >= 255.0) return 255;
+  return (uint32_t)(v + 0.5);
 }
 
 #define OLI_SCRIPT_SCALE 0.7     /* size of sub- and superscripts */

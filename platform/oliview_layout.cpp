@@ -660,7 +660,7 @@ void Lay::table(const Oli_Block &b) {
 void Lay::command(const Oli_Block &b) {
   const std::vector<double> &n = b.nums;
   switch (b.command) {
-  case OLI_CMD_SETFLAGS: flags = (uint32_t)n[0]; break;
+  case OLI_CMD_SETFLAGS: flags = Oli_Flags(n[0]); break;
   case OLI_CMD_SETLAYOUT:
     if (Oli_Int(n[0]) != 4115)
       warn_once("layout", b.line, "Seitenlayout " + std::to_string(Oli_Int(n[0])) +
@@ -735,7 +735,7 @@ void Lay::command(const Oli_Block &b) {
     margin_stack.pop_back();
     left = m.left;
     right = m.right;
-    if (((uint32_t)n[0] & 0x100000) && later(m.low_page, m.low_y, page, y)) {
+    if ((Oli_Flags(n[0]) & 0x100000) && later(m.low_page, m.low_y, page, y)) {
       page = m.low_page;
       y = m.low_y;
       ensure_page();

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/oliview.h"
+#include "platform/oliview_internal.h"
 #include "platform/zelkgrft.h"
 #include "printlist/printlist.h"
 
@@ -242,6 +243,25 @@ TEST(OliviewRead, BoundsOfCountsAreChecked) {
   EXPECT_NE(doc.warnings[1].find("Tabulatoren"), std::string::npos);
   EXPECT_NE(doc.warnings[2].find("Fenster zu gro"), std::string::npos);
   EXPECT_NE(doc.warnings[3].find("Element 18"), std::string::npos);
+}
+
+/* Numbers of the file become integers only through range checks: flag words keep their bits
+** (a negative value its two's complement), anything beyond is held to the end of the range. */
+TEST(OliviewRead, NumbersBecomeIntegersInsideTheirRange) {
+  EXPECT_EQ(Oli_Flags(896.0), 896u);
+  EXPECT_EQ(Oli_Flags(4294967295.0), 0xFFFFFFFFu);
+  EXPECT_EQ(Oli_Flags(-1.0), 0xFFFFFFFFu);
+  EXPECT_EQ(Oli_Flags((double)0x8000333333333ULL), 0xFFFFFFFFu);
+  EXPECT_EQ(Oli_Flags(-1e300), 0x80000000u);
+  EXPECT_EQ(Oli_Int(1e300), 2147483647);
+  EXPECT_EQ(Oli_Int(-2.9), -2);
+  EXPECT_EQ(Oli_Channel(127.5), 128u);
+  EXPECT_EQ(Oli_Channel(254.4), 254u);
+  EXPECT_EQ(Oli_Channel(1e300), 255u);
+  EXPECT_EQ(Oli_Channel(-3.0), 0u);
+  /* the commands and the picture element with such numbers are read and laid out: the lists
+  ** of the fuzz corpus (crash_setflags_range, crash_popmargins_range, crash_picture_flags_range)
+  ** replay them under the sanitizers */
 }
 
 TEST(OliviewRead, MissingFileIsNotRead) {
