@@ -71,6 +71,51 @@ std::string Utf8_To_Cp1252(std::string_view text)
     return From_Utf8(text, codepage_detail::Cp1252_High);
 }
 
+/* ---------------------------------------------------------------- texts of an open code page */
+
+/* 1 when text is valid UTF-8 with at least one character of two or more bytes. */
+static int Is_Multibyte_Utf8(std::string_view text)
+{
+    int multi = 0;
+    size_t len = 0;
+    for (size_t i = 0; i < text.size(); i += len) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            len = 1;
+            continue;
+        }
+        if (codepage_detail::Utf8_Decode(text.data(), text.size(), i, &len) < 0) return 0;
+        multi = 1;
+    }
+    return multi;
+}
+
+int Guess_Code_Page(std::string_view text)
+{
+    if (Is_Multibyte_Utf8(text)) return CODE_PAGE_UTF8;
+    /* the German letters and guillemets: ä ö ü Ä Ö Ü ß « » */
+    static constexpr unsigned char In_1252[9] = {0xE4, 0xF6, 0xFC, 0xC4, 0xD6, 0xDC, 0xDF, 0xAB, 0xBB};
+    static constexpr unsigned char In_850[9] = {0x84, 0x94, 0x81, 0x8E, 0x99, 0x9A, 0xE1, 0xAE, 0xAF};
+    long votes_1252 = 0, votes_850 = 0;
+    for (char ch : text) {
+        const unsigned char b = static_cast<unsigned char>(ch);
+        for (int k = 0; k < 9; k++) {
+            votes_1252 += b == In_1252[k];
+            votes_850 += b == In_850[k];
+        }
+    }
+    return votes_1252 > votes_850 ? CODE_PAGE_1252 : CODE_PAGE_850;
+}
+
+std::string To_Cp850(std::string_view text, int code_page)
+{
+    if (code_page == CODE_PAGE_UTF8) {
+        if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+        return Utf8_To_Cp850(text);
+    }
+    if (code_page == CODE_PAGE_1252) return Utf8_To_Cp850(Cp1252_To_Utf8(text));
+    return std::string(text);
+}
+
 /* ---------------------------------------------------------------- runtime maps of German texts */
 
 #define MAP_SIZE 512   /* bytes of each map's static buffer: at most 511 characters of input */

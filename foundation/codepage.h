@@ -192,6 +192,24 @@ std::string Utf8_To_Cp850(std::string_view text);
 /* The CP1252 form of a UTF-8 text, with the same rules. */
 std::string Utf8_To_Cp1252(std::string_view text);
 
+/* ---------------------------------------------------------------- texts of an open code page */
+
+enum { CODE_PAGE_850 = 850, CODE_PAGE_1252 = 1252, CODE_PAGE_UTF8 = 65001 };
+
+/*
+** The code page of a text from outside whose code page no mark fixes (an imported file, a file
+** edited with another program), by the one rule of docs/code-pages.md:
+** 1. UTF-8 when the text is valid UTF-8 and holds a character of two or more bytes;
+** 2. else code page 1252 when more of its bytes are German letters or guillemets of code page
+**    1252 (ä ö ü Ä Ö Ü ß « ») than of code page 850;
+** 3. else code page 850 (also for a text of ASCII only).
+*/
+int Guess_Code_Page(std::string_view text);
+
+/* The text in code page 850, read in code_page (850, 1252 or UTF-8): a character that code page
+** 850 lacks becomes '?'; a UTF-8 byte-order mark at the start is dropped. */
+std::string To_Cp850(std::string_view text, int code_page);
+
 /* ---------------------------------------------------------------- runtime maps of German texts */
 
 /* Static 512-byte buffers; at most 511 characters of input; the next call overwrites. */

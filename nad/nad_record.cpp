@@ -12,6 +12,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 NAD_List_Type NAD_List;
 
@@ -75,10 +76,21 @@ void Nad_EC1_Definitions_Reset(void)
 */
 /* The list is built often: its limit is said once until the state is cleared. */
 static int List_Limit_Said = 0;
+/* The annex name of the input file when no annex of that name is available here: the design
+** uses "Deutschland" (the user was warned), and the file keeps its own name when it is saved,
+** until the user chooses an annex on the selection sheet. Null when the file's name is active. */
+static char *Kept_Name = nullptr;
+
+static void Set_Kept_Name(const char *name)
+{
+    free(Kept_Name);
+    Kept_Name = name ? Dup_Text(name) : nullptr;
+}
 
 void Clear_NAD_State(void)
 {
     List_Limit_Said = 0;
+    Set_Kept_Name(nullptr);
     for (int i = 0; i < NAD_List.count; i++) {
         free(NAD_List.names[i]);
         NAD_List.names[i] = nullptr;
@@ -201,6 +213,7 @@ void Set_Active_NAD(const char *name)
     /* The caller's text may be the active name itself: keep a copy of the request. */
     char requested[NAD_LIST_NAME_MAX + 1];
     snprintf(requested, sizeof requested, "%s", name ? name : "");
+    Set_Kept_Name(nullptr);
     Build_NAD_List();
     free(Active_Name);
     Active_Name = nullptr;
@@ -215,38 +228,83 @@ void Set_Active_NAD(const char *name)
     if (!local && strcmp(Active_Name, requested) != 0) {
         char active[NAD_LIST_NAME_MAX + 1];
         snprintf(active, sizeof active, "%s", Active_Name);
+        /* kept before the sheets: a choice on the selection sheet forgets it again */
+        Set_Kept_Name(requested);
         if (Run_NAD_Warning_Sheet(requested, active)) Edit_NAD_Selection_Sheet();
     }
 }
 
 /* ---------------------------------------------------------------- input-file section */
 
+/* The next line that holds more than blanks, without the blanks around it; "" at the end. */
+static std::string Next_Nonblank_Line(FILE *f)
+{
+    char buf[256];
+    int c;
+    while ((c = getc(f)) != EOF) {
+        ungetc(c, f);
+        Read_Line_Bounded(f, buf, sizeof buf);
+        const std::string line(buf);
+        const size_t a = line.find_first_not_of(" \t\r"), b = line.find_last_not_of(" \t\r");
+        if (a != std::string::npos) return line.substr(a, b - a + 1);
+    }
+    return std::string();
+}
+
 /*
 ** Read the section "ACTIV_NADNAME" of the input file being read and activate the name found
-** there; without the section (or with an empty name) "Deutschland" is activated silently.
+** there, its guillemets in code page 850, 1252 or UTF-8 (docs/code-pages.md); a name without
+** marks is the line itself. Without the section (or with an empty name) "Deutschland" is
+** activated silently. A name that no annex carries is warned about and kept for the save.
 */
 void Read_Active_NAD_Name(FILE *f)
 {
-    char name[100];
-    if (f && Seek_Keyword_Prefix_Line("ACTIV_NADNAME", f, nullptr) && Read_Guillemet_String_Short(f, name) > 0 &&
-        name[0]) {
-        Set_Active_NAD(name);
-        return;
+    if (f && Seek_Keyword_Prefix_Line("ACTIV_NADNAME", f, nullptr)) {
+        const long at = ftell(f);
+        char text[256];
+        const int n = Read_Guillemet_String(f, text);
+        std::string name = n > 0 ? std::string(text) : std::string();
+        /* no marks that we know: the line is the name, so that it is looked up, warned about
+        ** and kept rather than dropped unseen */
+        if (n < 0 && at >= 0 && fseek(f, at, SEEK_SET) == 0) {
+            const std::string line = Next_Nonblank_Line(f);
+            name = To_Cp850(line, Guess_Code_Page(line));
+            /* marks behind a byte-order mark or other stray bytes */
+            if (name.size() >= 2 && (unsigned char)name.front() == 0xAE && (unsigned char)name.back() == 0xAF)
+                name = name.substr(1, name.size() - 2);
+        }
+        if (!name.empty()) {
+            if (name.size() > NAD_LIST_NAME_MAX) name.resize(NAD_LIST_NAME_MAX);
+            Set_Active_NAD(name.c_str());
+            return;
+        }
     }
+    Set_Kept_Name(nullptr);
     Build_NAD_List();
     Set_Active_Name(NAD_NAME_GERMANY);
     Activate_NAD();
 }
 
 /*
-** Append the section "ACTIV_NADNAME" with the active name to the input file being written.
+** Append the section "ACTIV_NADNAME" to the input file being written: the active name, or the
+** file's own name when that annex is not available here and the user chose none instead.
 */
 void Write_Active_NAD_Name(FILE *f)
 {
     Ensure_Active();
     if (!f) return;
     fprintf(f, "\n\nACTIV_NADNAME\n");
-    fprintf(f, "\xAE%s\xAF\n", Active_Name);
+    fprintf(f, "\xAE%s\xAF\n", Kept_Name ? Kept_Name : Active_Name);
+}
+
+const char *Nad_Kept_Name(void)
+{
+    return Kept_Name;
+}
+
+void Nad_Forget_Kept_Name(void)
+{
+    Set_Kept_Name(nullptr);
 }
 
 /* ---------------------------------------------------------------- getters */

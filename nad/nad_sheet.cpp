@@ -170,6 +170,7 @@ int Edit_NAD_Selection_Sheet(void)
             Nad_Set_Active_Name(before);
             break;
         } else if (code == 2) {
+            Nad_Forget_Kept_Name();   /* the user chose: that choice is saved */
             break;
         } else if (getkeymask()) {
             Nad_Set_Active_Name(before);

@@ -41,6 +41,10 @@ int Activate_NAD(void);                       /* 1 file read, 0 defaults only */
 void Set_Active_NAD(const char *name);
 void Read_Active_NAD_Name(FILE *f);
 void Write_Active_NAD_Name(FILE *f);
+/* The input file's annex name that is not available here (kept for the save), or null. */
+const char *Nad_Kept_Name(void);
+/* The user chose an annex: the file's unavailable name is no longer written. */
+void Nad_Forget_Kept_Name(void);
 const char *Get_Active_NAD_Name(void);
 const char *Get_Active_NAD_Title(void);
 int Get_Active_NAD_Flag(void);

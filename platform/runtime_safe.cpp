@@ -173,7 +173,7 @@ const char *Rt_Error_Text(int err)
     case EDQUOT: return "Das Speicherkontingent ist ersch\x94pft.";
     case EFBIG: return "Die Datei wird zu gro\xE1.";
     case EACCES:
-    case EPERM: return "Keine Schreibberechtigung.";
+    case EPERM: return "Keine Berechtigung f\x81r diese Datei.";
     case EROFS: return "Der Datentr\x84ger ist schreibgesch\x81tzt.";
     case ENOENT: return "Der Ordner existiert nicht.";
     case ENOTDIR: return "Ein Teil des Pfades ist kein Ordner.";

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "catalogue/catalogue.h"
@@ -620,8 +621,20 @@ int Read_Splice_Input_Stream(FILE *f, Splice_Input_Record *si, Inp_Read_Report *
 int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activate_nad)
 {
     if (!path || !si) return 0;
+    char l1[SPLICE_PATH_MAX + 64];
+    snprintf(l1, sizeof l1, "Die Eingabedatei %s", path);
+    struct stat st;
+    if (stat(path, &st) == 0 && S_ISDIR(st.st_mode)) {
+        Show_File_Message("Fehler", l1, "ist ein Ordner und keine Datei.", "Es gelten die Vorgaben.");
+        return 0;
+    }
     FILE *f = fopen(path, "rb");
-    if (!f) return 0;
+    if (!f) {
+        /* a file that is not there is a new splice; one that is there but closed is said */
+        if (errno != ENOENT)
+            Show_File_Message("Fehler", l1, "kann nicht gelesen werden:", Rt_Error_Text(errno));
+        return 0;
+    }
     Inp_Read_Report r;
     int whole = Read_Splice_Input_Stream(f, si, &r);
     if (!whole) {

@@ -1,6 +1,6 @@
 /*
 ** The table of design combinations: row editing, the ASCII import ("kmod accidental M_d N_d V_d
-** comment" per line) and the generation of the combinations from the six characteristic actions
+** comment" per line, in code page 850, 1252 or UTF-8) and the generation of the combinations from the six characteristic actions
 ** after EN 1990 eq. (6.10) and (6.12b). The rule is described in docs/combinations.md.
 */
 #include "splice/splice_app.h"
@@ -112,6 +112,23 @@ static void Note_Bad(Ascii_Import_Report *r, int line, int kind)
     r->bad++;
 }
 
+/* The code page of an import file, by the rule of docs/code-pages.md over its first 16 MB (cut
+** at a line end, so that no character is split); the file is rewound. */
+static int File_Code_Page(FILE *f)
+{
+    std::string sample;
+    char buf[65536];
+    size_t n;
+    while (sample.size() < (16u << 20) && (n = fread(buf, 1, sizeof buf, f)) > 0) sample.append(buf, n);
+    const int whole = feof(f);
+    rewind(f);
+    if (!whole) {
+        const size_t end = sample.rfind('\n');
+        sample.resize(end == std::string::npos ? 0 : end + 1);
+    }
+    return Guess_Code_Page(sample);
+}
+
 int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *report)
 {
     Ascii_Import_Report local;
@@ -120,6 +137,8 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
     if (!path || !t) return -1;
     FILE *f = fopen(path, "rb");
     if (!f) return -1;
+    /* files of other programs come in code page 1252 or UTF-8 as well: comments are kept in 850 */
+    const int code_page = File_Code_Page(f);
 
     std::string line;
     int line_no = 0, c = 0;
@@ -130,6 +149,7 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
         if (c == EOF && line.empty()) break;
         line_no++;
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line_no == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);   /* byte-order mark */
 
         const char *p = line.c_str();
         while (*p == ' ' || *p == '\t') p++;
@@ -155,7 +175,7 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
         en->N_d = N;
         en->V_d = V;
         en->kled = -1;
-        std::string comment(p);
+        std::string comment = To_Cp850(p, code_page);
         while (!comment.empty() && (comment.back() == ' ' || comment.back() == '\t')) comment.pop_back();
         snprintf(en->comment, sizeof en->comment, "%s", comment.c_str());
         r->imported++;

@@ -39,3 +39,35 @@ TEST(Codepage, EdgesToUtf8AndBack)
         EXPECT_EQ(one, Utf8_To_Cp850(Cp850_To_Utf8(one))) << "byte " << b;
     }
 }
+
+/* The rule for texts of an open code page: valid UTF-8 with a character of several bytes, else
+** the majority of German letters and guillemets, a tie (ASCII only) code page 850. */
+TEST(Codepage, GuessFollowsTheOneRule)
+{
+    EXPECT_EQ(Guess_Code_Page("au\xC3\x9F" "ergew\xC3\xB6hnlich"), CODE_PAGE_UTF8);
+    EXPECT_EQ(Guess_Code_Page("au\xDF" "ergew\xF6hnlich"), CODE_PAGE_1252);
+    EXPECT_EQ(Guess_Code_Page("au\xE1" "ergew\x94hnlich"), CODE_PAGE_850);
+    EXPECT_EQ(Guess_Code_Page("Wind von links"), CODE_PAGE_850);
+    EXPECT_EQ(Guess_Code_Page(""), CODE_PAGE_850);
+    EXPECT_EQ(Guess_Code_Page("\xEF\xBB\xBFWind"), CODE_PAGE_UTF8);          /* byte-order mark */
+    /* invalid UTF-8 (a lead byte without its continuation) is no UTF-8 */
+    EXPECT_EQ(Guess_Code_Page("\xC3 \xE4"), CODE_PAGE_1252);
+    /* the guillemets count: 1252 marks against one letter of 850 */
+    EXPECT_EQ(Guess_Code_Page("\xAB\x84\xBB"), CODE_PAGE_1252);
+    EXPECT_EQ(Guess_Code_Page("\xAE\xE4\xAF"), CODE_PAGE_850);
+    /* a tie keeps 850: one letter each */
+    EXPECT_EQ(Guess_Code_Page("\xE4\x84"), CODE_PAGE_850);
+    EXPECT_EQ(Guess_Code_Page("\xE4\x84\xFC"), CODE_PAGE_1252);
+}
+
+TEST(Codepage, TextsOfEachCodePageArriveIn850)
+{
+    const std::string want = "au\xE1" "ergew\x94hnlich";
+    EXPECT_EQ(To_Cp850("au\xC3\x9F" "ergew\xC3\xB6hnlich", CODE_PAGE_UTF8), want);
+    EXPECT_EQ(To_Cp850("\xEF\xBB\xBF" "au\xC3\x9F" "ergew\xC3\xB6hnlich", CODE_PAGE_UTF8), want);
+    EXPECT_EQ(To_Cp850("au\xDF" "ergew\xF6hnlich", CODE_PAGE_1252), want);
+    EXPECT_EQ(To_Cp850(want, CODE_PAGE_850), want);
+    /* what code page 850 lacks becomes '?': the euro sign of 1252 and of UTF-8 */
+    EXPECT_EQ(To_Cp850("5 \x80", CODE_PAGE_1252), "5 ?");
+    EXPECT_EQ(To_Cp850("5 \xE2\x82\xAC", CODE_PAGE_UTF8), "5 ?");
+}

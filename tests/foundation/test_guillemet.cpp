@@ -95,6 +95,52 @@ TEST(Guillemet, LengthLimitsAndTheNextText)
     EXPECT_EQ(Write_Delimited_String(nullptr, "x"), 1);
 }
 
+/* The marks as another program may have saved them: code page 1252 and UTF-8. The text arrives
+** in code page 850, the next read starts behind the closing mark, and the limits hold after the
+** conversion. */
+TEST(Guillemet, MarksOfCodePage1252AndUtf8AreRead)
+{
+    char buf[256], small[100];
+    FILE *f = Stream_Of("\xAB\xD6sterreich\xBB \xC2\xAB\xC3\x96sterreich\xC2\xBB\xAE\x99sterreich\xAF"
+                        "\xAB" "Deutschland\xBB");
+    EXPECT_EQ(Read_Guillemet_String(f, buf), 10);
+    EXPECT_STREQ(buf, "\x99sterreich");
+    EXPECT_EQ(Read_Guillemet_String_Short(f, small), 10);
+    EXPECT_STREQ(small, "\x99sterreich");
+    EXPECT_EQ(Read_Guillemet_String(f, buf), 10);
+    EXPECT_STREQ(buf, "\x99sterreich");
+    EXPECT_EQ(Read_Guillemet_String(f, buf), 11);
+    EXPECT_STREQ(buf, "Deutschland");
+    fclose(f);
+
+    /* 150 umlauts in UTF-8 (300 bytes) fit the 255 characters; 300 are cut to 255 and the next
+    ** text is read */
+    std::string u150, u300;
+    for (int i = 0; i < 150; i++) u150 += "\xC3\xA4";
+    u300 = u150 + u150;
+    f = Stream_Of("\xC2\xAB" + u150 + "\xC2\xBB\xC2\xAB" + u300 + "\xC2\xBB \xC2\xAB" "z\xC2\xBB");
+    EXPECT_EQ(Read_Guillemet_String(f, buf), 150);
+    EXPECT_EQ(std::string(buf), std::string(150, '\x84'));
+    EXPECT_EQ(Read_Guillemet_String(f, buf), 255);
+    EXPECT_EQ(std::string(buf), std::string(255, '\x84'));
+    EXPECT_EQ(Read_Guillemet_String_Short(f, small), 1);
+    EXPECT_STREQ(small, "z");
+    fclose(f);
+
+    /* a UTF-8 text may hold a lone 0xBB (a continuation byte): only C2 BB closes it */
+    f = Stream_Of("\xC2\xAB\xE2\x80\xBB" "a\xC2\xBB" "b");
+    EXPECT_EQ(Read_Guillemet_String(f, buf), 2);
+    EXPECT_STREQ(buf, "?a");
+    EXPECT_EQ(Rest_Of(f), "b");
+    fclose(f);
+
+    /* C2 without AB is no mark: that byte is consumed, the next stays */
+    f = Stream_Of("\xC2x");
+    EXPECT_EQ(Read_Guillemet_String(f, buf), -1);
+    EXPECT_EQ(Rest_Of(f), "x");
+    fclose(f);
+}
+
 TEST(Guillemet, EndOfFileEndsTheText)
 {
     char buf[256], small[100];

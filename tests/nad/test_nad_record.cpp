@@ -76,6 +76,74 @@ TEST(NadRecord, UnknownNameWarnsWithBothNamesAndFallsBack)
     EXPECT_EQ(Nad_Record.variant, 1);
 }
 
+/* The annex name as another program may have saved the input file: the marks and the name in
+** code page 1252 or UTF-8 are read like our own code page 850. */
+TEST(NadRecord, AnnexNameInAnyOfTheThreeCodePagesIsRead)
+{
+    Host host;
+    host.Install_Repository_Data();
+    mkdir((host.dram + "/NADS").c_str(), 0755);
+    Write_File(host.dram + "/NADS/1.NAD", User_Annex(7, "\x99sterreich", 0));   /* Ö in code page 850 */
+    const char *sections[] = {
+        "ACTIV_NADNAME\n\xAE\x99sterreich\xAF\n",                 /* code page 850 */
+        "ACTIV_NADNAME\n\xAB\xD6sterreich\xBB\n",                 /* code page 1252 */
+        "ACTIV_NADNAME\n\xC2\xAB\xC3\x96sterreich\xC2\xBB\n",     /* UTF-8 */
+        "ACTIV_NADNAME\n\xEF\xBB\xBF\xC2\xAB\xC3\x96sterreich\xC2\xBB\n",  /* a byte-order mark first */
+        "ACTIV_NADNAME\n  \x99sterreich  \n",                          /* no marks at all */
+    };
+    for (const char *section : sections) {
+        SCOPED_TRACE(section);
+        Clear_NAD_State();
+        ZW_Test_Reset();
+        FILE *f = Input_File(section);
+        Read_Active_NAD_Name(f);
+        fclose(f);
+        EXPECT_STREQ(Get_Active_NAD_Name(), "\x99sterreich");
+        EXPECT_EQ(Get_Active_NAD_Flag(), 7);
+        EXPECT_FALSE(Logged("Warnung"));
+        /* a save writes it back in our own code page */
+        EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), "\n\nACTIV_NADNAME\n\xAE\x99sterreich\xAF\n");
+    }
+}
+
+/* A name that no annex carries: the warning names it, the design uses "Deutschland", and a save
+** keeps the file's name until the user chooses an annex. */
+TEST(NadRecord, UnknownNameSurvivesASaveUntilTheUserChooses)
+{
+    Host host;
+    host.Install_Repository_Data();
+    ZW_Test_Reset();
+    FILE *f = Input_File("ACTIV_NADNAME\n\xC2\xAB" "Atlantis\xC2\xBB\n");   /* UTF-8 marks */
+    Read_Active_NAD_Name(f);
+    fclose(f);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    EXPECT_TRUE(Logged("Atlantis"));
+    EXPECT_TRUE(Logged("kann nicht gefunden werden."));
+    ASSERT_NE(Nad_Kept_Name(), nullptr);
+    const std::string kept = "\n\nACTIV_NADNAME\n\xAE" "Atlantis\xAF\n";
+    EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), kept);
+    EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), kept);   /* every save */
+    /* reading the saved file again warns again and keeps it again */
+    ZW_Test_Reset();
+    f = Input_File(kept);
+    Read_Active_NAD_Name(f);
+    fclose(f);
+    EXPECT_TRUE(Logged("Atlantis"));
+    EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), kept);
+    /* a file without a name, or with a name that is found, keeps nothing */
+    f = Input_File("");
+    Read_Active_NAD_Name(f);
+    fclose(f);
+    EXPECT_EQ(Nad_Kept_Name(), nullptr);
+    EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), "\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n");
+    Set_Active_NAD("Atlantis");
+    ASSERT_NE(Nad_Kept_Name(), nullptr);
+    Set_Active_NAD("EC-Standardparameter");
+    EXPECT_EQ(Nad_Kept_Name(), nullptr);
+    EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }),
+              "\n\nACTIV_NADNAME\n\xAE" "EC-Standardparameter\xAF\n");
+}
+
 TEST(NadRecord, ListStopsAtTheFirstMissingNumber)
 {
     Host host;

@@ -147,6 +147,26 @@ TEST(NadSheet, WarningButtonLeadsToTheSelectionSheet)
     EXPECT_TRUE(Logged("Nationale Anwendungsdokumente"));
     EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
     EXPECT_EQ(Nad_Record.flag_index, 19);
+    /* the user chose: the unavailable name is no longer written */
+    EXPECT_EQ(Nad_Kept_Name(), nullptr);
+}
+
+/* The selection sheet left with cancel chooses nothing: the unavailable name stays for the save. */
+TEST(NadSheet, CancelOnTheSelectionSheetKeepsTheFileName)
+{
+    Host host;
+    host.Install_Repository_Data();
+    ZW_Test_Reset();
+    const int x1 = NPIXEL_X / 2 - 130, y1 = NPIXEL_Y / 2 - 112;
+    char s[96];
+    const int bx = x1 + 10 + 173 + 20, by = y1 + 40 + 124 + 20;
+    snprintf(s, sizeof s, "move %d %d\npress %d %d\nrelease %d %d\n", bx, by, bx, by, bx, by);
+    ZW_Test_Set_Script(std::string(s) + Click_Row(0) + "key Esc\n");
+    Set_Active_NAD("Atlantis");
+    EXPECT_TRUE(Logged("Nationale Anwendungsdokumente"));
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    ASSERT_NE(Nad_Kept_Name(), nullptr);
+    EXPECT_STREQ(Nad_Kept_Name(), "Atlantis");
 }
 
 TEST(NadSheet, DisplayOptionsChooseARegisteredApplication)

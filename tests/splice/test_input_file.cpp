@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "nad/nad.h"
 #include "platform/zelkwin.h"
@@ -314,6 +315,32 @@ TEST_F(InputFile, TruncatedAndForeignFilesGiveAMessageAndTheDefaults)
     Rec e;
     ASSERT_EQ(Read_Splice_Input_File("empty.inp", e.p, 0), 1);
     EXPECT_EQ(Count_Log("MESSAGE"), 1);
+}
+
+/* An input file that is a folder says so (not that the file were empty); one that cannot be
+** opened says why; neither changes the defaults, and a missing file says nothing. */
+TEST_F(InputFile, AFolderOrAClosedFileIsNamedAsSuch)
+{
+    Rec defaults, r;
+    ASSERT_EQ(mkdir("ordner_01.inp", 0755), 0);
+    EXPECT_EQ(Read_Splice_Input_File("ordner_01.inp", r.p, 1), 0);
+    EXPECT_EQ(Count_Log("MESSAGE"), 1);
+    EXPECT_EQ(Count_Log("Die Eingabedatei ordner_01.inp | ist ein Ordner und keine Datei."), 1);
+    EXPECT_EQ(Count_Log("leer"), 0);
+    EXPECT_EQ(r->b, defaults->b);
+
+    ZW_Test_Clear_Log();
+    Spit("zu_01.inp", "SPLICE 200\nEND\n");
+    ASSERT_EQ(chmod("zu_01.inp", 0), 0);
+    if (access("zu_01.inp", R_OK) != 0) {   /* the superuser reads it anyway */
+        EXPECT_EQ(Read_Splice_Input_File("zu_01.inp", r.p, 0), 0);
+        EXPECT_EQ(Count_Log("kann nicht gelesen werden:"), 1);
+    }
+    chmod("zu_01.inp", 0644);
+
+    ZW_Test_Clear_Log();
+    EXPECT_EQ(Read_Splice_Input_File("fehlt_01.inp", r.p, 0), 0);
+    EXPECT_EQ(Count_Log("MESSAGE"), 0);
 }
 
 TEST_F(InputFile, AFailedSaveIsReportedAndKeepsTheOldFile)

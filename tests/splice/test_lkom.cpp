@@ -108,6 +108,28 @@ TEST(AsciiImport, ThreeGoodLinesAndOneBadLineImportThreeAndNameLineFour)
     EXPECT_EQ(Import_Lkom_Ascii("no_such.txt", t2.t, &r), -1);
 }
 
+/* The same file written by three programs: code page 850, code page 1252 and UTF-8 (with a
+** byte-order mark); the comments arrive in code page 850 every time. */
+TEST(AsciiImport, FilesInEachOfTheThreeCodePagesGiveTheSameComments)
+{
+    const std::string want[2] = {"au\xE1" "ergew\x94hnlich", "Schnee \x94stlich"};
+    const std::string files[3] = {
+        "0.9 1 1 2 3 au\xE1" "ergew\x94hnlich\n1.1 0 1 2 3 Schnee \x94stlich\n",
+        "0.9 1 1 2 3 au\xDF" "ergew\xF6hnlich\r\n1.1 0 1 2 3 Schnee \xF6stlich\r\n",
+        "\xEF\xBB\xBF" "0.9 1 1 2 3 au\xC3\x9F" "ergew\xC3\xB6hnlich\n1.1 0 1 2 3 Schnee \xC3\xB6stlich\n",
+    };
+    for (const std::string &text : files) {
+        SCOPED_TRACE(text);
+        Table tab;
+        Spit("kodiert.txt", text);
+        Ascii_Import_Report r;
+        ASSERT_EQ(Import_Lkom_Ascii("kodiert.txt", tab.t, &r), 2);
+        EXPECT_EQ(r.bad, 0);
+        EXPECT_EQ(std::string(tab.t->groups[0].entries[0].comment), want[0]);
+        EXPECT_EQ(std::string(tab.t->groups[1].entries[0].comment), want[1]);
+    }
+}
+
 TEST(AsciiImport, AnEleventhKmodAndBadNumbersAreSkippedWithTheirLines)
 {
     Table tab;

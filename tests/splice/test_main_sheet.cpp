@@ -340,3 +340,21 @@ TEST_F(Program, AnUnknownAnnexWarnsBeforeTheMainSheet)
     EXPECT_LT(warning, main_sheet);
     EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
 }
+
+/* An input file that another program saved in UTF-8: its annex name is read (or, unknown here,
+** warned about), and a save from the menu writes the file's name back. */
+TEST_F(Program, AMisencodedAnnexNameIsReadAndSurvivesASave)
+{
+    std::ofstream("Stoss_01.inp", std::ios::binary)
+        << "SPLICE 200\nEND\n\n\nACTIV_NADNAME\n\xC2\xAB" "EC-Standardparameter\xC2\xBB\n";
+    EXPECT_EQ(Run(Menu(6)), 1);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
+    EXPECT_NE(Slurp("Stoss_01.inp").find("ACTIV_NADNAME\n\xAE" "EC-Standardparameter\xAF\n"), std::string::npos);
+
+    std::ofstream("Stoss_01.inp", std::ios::binary)
+        << "SPLICE 200\nEND\n\n\nACTIV_NADNAME\n\xAB" "Atlantis\xBB\n";
+    EXPECT_EQ(Run("close\n" + Menu(6)), 1);   /* the warning closed first, then the save */
+    EXPECT_TRUE(Log_Has("TEXT", "Atlantis"));
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    EXPECT_NE(Slurp("Stoss_01.inp").find("ACTIV_NADNAME\n\xAE" "Atlantis\xAF\n"), std::string::npos);
+}
