@@ -151,6 +151,39 @@ TEST(NadPrint, SwitchesOffAndTorsionAlone)
                        " k\xCE\\shape\xCEr = 1 + 0.15 h/b, jedoch maximal 2.00\n0 0 0 0 0\n");
 }
 
+/* Each section switch alone (a mask with one '1' for group 5) prints its own block and no other:
+** 0 the lateral-torsional buckling factor, 1 the material partial factors, 2 kmod, 3 kdef, 4 the
+** deflection limits, 5 the crack factor, 6 the net final deflection, 7 the national rules (of
+** a variant-0 annex, followed by the short crack-factor block), 8 the torsion shape factor. The
+** heading stands above every block but the torsion block. */
+TEST(NadPrint, EachSwitchPrintsItsOwnBlock)
+{
+    const char *titles[9] = {" Ermittlung der bezogenen Kippschlankheit",
+                             " Materialsicherheitsbeiwerte\n",
+                             " Modifikationsbeiwerte\n",
+                             " Verformungsbeiwerte\n",
+                             " Verformungsgrenzwerte\n",
+                             " Rissfaktor\n",
+                             " Ermittlung der Netto-Enddurchbiegung",
+                             " Kapitel ",
+                             " Abminderungsfaktor zum Nachweis der Torsionsspannungen:\n"};
+    for (int i = 0; i < 9; i++) {
+        Host host(false, false, true);
+        std::string mask(9, '0');
+        mask[(size_t)i] = '1';
+        App_File(host, "a", "APP0010.DEF", "#NADS -1\n 1 1 1 1 1 " + mask + " 1 1 1 1\n");
+        setenv("SPLICE_APPLICATION_NUMBER", "10", 1);
+        const std::string text = Print();
+        for (int k = 0; k < 9; k++) {
+            const bool shown = text.find(titles[k]) != std::string::npos;
+            EXPECT_EQ(shown, k == i || (i == 7 && k == 5)) << "switch " << i << ", block " << k;
+        }
+        EXPECT_EQ(text.find(" Ausgew\x84hlte Nachweisparameter des nationalen Anhangs\n") != std::string::npos, i != 8)
+            << i;
+        Clear_Application_NAD_Registry();
+    }
+}
+
 TEST(NadPrint, GermanAnnexPrintsTheRuleRows)
 {
     Host host(true, false, false);
