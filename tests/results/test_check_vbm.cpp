@@ -210,3 +210,20 @@ TEST(VbmCheck, ApprovedScrewsTakeThePresetKmod)
     Vbm_Text(&u6, &err);
     EXPECT_NEAR(u6 / u9, 1.5, 1e-9);
 }
+
+TEST(VbmCheck, SingleDowelWorkedByHand)
+{
+    /* One dowel 12 mm (f_u = 360) in double shear through 60 / 120 / 60 mm C24, N = 10 kN:
+    ** 5 kN per shear plane. EN 1995-1-1: f_h,0,k = 0.082 (1 - 0.01 * 12) 350 = 25.256 N/mm²
+    ** (8.32); M_y,Rk = 0.3 * 360 * 12^2.6 = 69069 Nmm (8.30); (8.7): (g) 25.256 * 60 * 12 =
+    ** 18184 N, (h) 0.5 * 25.256 * 120 * 12 = 18184 N, (j) 1.05 * 18184 / 3 *
+    ** (sqrt(4 + 12 * 69069 / (25.256 * 12 * 3600)) - 1) = 7521 N, (k) 1.15 sqrt(2 * 69069 *
+    ** 25.256 * 12) = 7441 N: R_k = 7.441 kN, R_d = 0.9 * 7.441 / 1.3 = 5.1515 kN,
+    ** u = 5 / 5.1515 = 0.9706. */
+    Row_Splice(29, 12.0, 1, 0.0, 10.0);
+    Splice_Input.vbm_steel = 5;
+    double u = 0.0;
+    const std::string s = Vbm_Text(&u);
+    EXPECT_NEAR(u, 0.9706, 2e-4) << s;
+    EXPECT_TRUE(Has(s, "   7.4410   5.1515 ")) << s;
+}

@@ -316,6 +316,8 @@ TEST(Timber, TensionSpliceWithConnectorsGetsTheWithdrawalHint)
         EXPECT_EQ(text().find(hint) != std::string::npos, connector) << type;
     }
     Splice_Input.vbm_type = 31;
+    Set_Lkom(0, 0, 0.0, 0.5, 0.0);                      /* any tension */
+    EXPECT_NE(text().find(hint), std::string::npos);
     Set_Lkom(0, 0, 0.0, -50.0, 0.0);                    /* compression */
     EXPECT_EQ(text().find(hint), std::string::npos);
     Set_Lkom(0, 0, 0.0, 50.0, 0.0);
@@ -408,6 +410,32 @@ TEST(TimberT90, NailedBendingSpliceWorkedByHand)
     Oli_Holz_Nachweis(nullptr, 0, 0, &um, &us);
     EXPECT_DOUBLE_EQ(um, 10.0);
     EXPECT_DOUBLE_EQ(us, 10.0);
+    Splice_Input.gamma_m_t90 = 1.3;
+
+    /* max V_90,d = 2.1 kN: side timbers 0.26709 * 1.05 / 0.27692 = 1.0127, middle 1.2153:
+    ** both fail */
+    Get_Lkom_Entry(0, 0)->max_col_Fy = 2.1;
+    FILE *f2 = tmpfile();
+    Oli_Holz_Nachweis(f2, 0, 0, &um, &us);
+    const std::string both = Slurp(f2);
+    fclose(f2);
+    EXPECT_NEAR(us, 1.012731, 2e-6);
+    EXPECT_NEAR(um, 1.215278, 2e-6);
+    EXPECT_NE(both.find("Maximale Ausnutzung der Seitenh\x94lzer und des Tr\x84gers u\xCE\\max\xCEr = 1.22 > 1"),
+              std::string::npos) << both;
+
+    /* no diameter or no nail length: no stress instead of a division by zero */
+    Splice_Input.fitted_bolt = 1;
+    Splice_Input.d = 0.0;
+    Oli_Holz_Nachweis(nullptr, 0, 0, &um, &us);
+    EXPECT_NEAR(um, 0.075231, 2e-6);                    /* the bending of 1.25 / 16.615 */
+    Splice_Input.fitted_bolt = 0;
+    Splice_Input.d = 4.2;
+    Splice_Input.l = 0.0;
+    Oli_Holz_Nachweis(nullptr, 0, 0, &um, &us);
+    EXPECT_NEAR(um, 0.075231, 2e-6);
+    EXPECT_TRUE(std::isfinite(us));
+
     /* no such group */
     EXPECT_DOUBLE_EQ(Get_Ft90d_Middle(-1, 1), 0.0);
     EXPECT_DOUBLE_EQ(Get_Ft90d_Side(LKOM_GROUPS, 1), 0.0);

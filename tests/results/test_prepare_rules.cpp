@@ -178,3 +178,46 @@ TEST(PrepareRules, ClampBoltsAtTheEndsOfLargeRings)
     EXPECT_NEAR(Fastener_Pattern.clamp_y[0], -7.2, 1e-9);
     EXPECT_NEAR(Fastener_Pattern.clamp_y[1], 7.2, 1e-9);
 }
+
+TEST(PrepareRules, PlateSpacingFloorOfThinNails)
+{
+    /* Pre-drilled nails 2 mm in outer plates (EN 1995-1-1, 8.3.1.4): a1 = 0.7 (4 + 1) d = 7 mm,
+    ** but at least 2.4 d0 with the hole d0 = 3 mm: 7.2 mm. Four per row, e1 = 1.2 d0 = 3.6 mm,
+    ** a3,t = (7 + 5) d = 24 mm: L = 2 (3 * 0.72 + 0.36 + 2.4) = 9.84 cm. */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Set_Lkom(0, 0, 0.0, 5.0, 0.0);
+    Splice_Input.vbm_type = 0;
+    Splice_Input.d = 2.0;
+    Splice_Input.l = 50.0;
+    Splice_Input.predrilled = 1;
+    Splice_Input.t_p = 0.2;
+    Splice_Input.h = Splice_Input.h_p = 10.0;
+    Splice_Input.L_user = 0;
+    Set_Layout(4, 1);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_NEAR(Splice_Input.L, 9.84, 1e-9);
+    EXPECT_NEAR(Splice_Input.a1, 0.72, 1e-9);
+}
+
+TEST(PrepareRules, OneRowNeedsBothEdgeDistances)
+{
+    /* nails 4.2 mm in tension: a4,c = 5 d = 2.1 cm on either side of a single row: a side
+    ** timber must be 4.2 cm high (code 96 below) */
+    for (double h : {4.1, 4.3}) {
+        Fresh_Splice(true);
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Set_Lkom(0, 0, 0.0, 5.0, 0.0);
+        Splice_Input.vbm_type = 0;
+        Splice_Input.d = 4.2;
+        Splice_Input.l = 110.0;
+        Splice_Input.t_s = 6.0;
+        Splice_Input.t_s_user = 1;
+        Splice_Input.b = 12.0;
+        Splice_Input.h = Splice_Input.h_s = h;
+        Splice_Input.L_user = 0;
+        Set_Layout(4, 1);
+        EXPECT_EQ(Prepare_Splice_Calc(), h < 4.2 ? 96 : 0) << h;
+    }
+}

@@ -5,7 +5,10 @@
 */
 #include "results_test_util.h"
 
+#include <cstring>
 #include <string>
+
+#include <unistd.h>
 
 #include "results/print_list.h"
 
@@ -161,4 +164,122 @@ TEST(PrintSystemSpacings, PlateClassOfOutsidePlatesByTheHoleDiameter)
     Splice_Input.fitted_bolt = 1;
     Splice_Input.t_p = 1.2;
     EXPECT_NE(System_Text().find(thick), std::string::npos);
+}
+
+TEST(PrintSystemSpacings, PresentSpacingsByRowsAndColumns)
+{
+    /* a1 = 4 cm, rows 10 cm apart; a staggered layout of the last fastener type halves a2 */
+    auto text = [](int type, double n_col, double n_row, int layout) {
+        Fresh_Splice(true);
+        Splice_Input.vbm_type = type;
+        Splice_Input.d = 8.0;
+        Splice_Input.print.sections = 0;
+        Set_Layout(n_col, n_row, layout);
+        Fastener_Pattern.a1_actual = -4.0;
+        Fastener_Pattern.a2_actual = 10.0;
+        return System_Text();
+    };
+    const std::string both = "a\xCE\\1,vorh\xCEr = 4.00 cm, a\xCE\\2,vorh\xCEr = 10.00 cm";
+    const std::string a1 = "a\xCE\\1,vorh\xCEr = 4.00 cm\n";
+    const std::string a2 = "a\xCE\\2,vorh\xCEr = 10.00 cm\n";
+    std::string s = text(29, 3, 1, LAYOUT_REGULAR);
+    EXPECT_NE(s.find(a1), std::string::npos) << s;
+    EXPECT_EQ(s.find("a\xCE\\2,vorh"), std::string::npos) << s;
+    s = text(29, 1, 3, LAYOUT_REGULAR);
+    EXPECT_NE(s.find(a2), std::string::npos) << s;
+    EXPECT_EQ(s.find("a\xCE\\1,vorh"), std::string::npos) << s;
+    EXPECT_NE(text(29, 3, 3, LAYOUT_REGULAR).find(both), std::string::npos);
+    s = text(VBM_TYPE_LAST, 3, 3, LAYOUT_STAGGERED);
+    EXPECT_NE(s.find("a\xCE\\1,vorh\xCEr = 4.00 cm, a\xCE\\2,vorh\xCEr = 5.00 cm"), std::string::npos) << s;
+}
+
+/* Shear plates of 67 mm with M20 bolts in row 0 of their catalogue, and a second row 
+** beyond the catalogue's end that must never be read. */
+class PrintSystemConnectors : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int t : {31, 33}) {
+            Connector_Catalogue *cat = const_cast<Connector_Catalogue *>(Get_Connector_Catalogue(t));
+            ASSERT_NE(cat, nullptr);
+            saved[t == 31 ? 0 : 1] = *cat;
+            memset(cat->rows, 0, sizeof cat->rows);
+            cat->n_rows = 1;
+            cat->rows[0].dc = 67.0;
+            cat->rows[0].d1 = 70.0;
+            cat->rows[0].d3 = 20.0;
+            cat->rows[1] = cat->rows[0];
+        }
+        Fresh_Splice(true);
+        Splice_Input.connection_kind = CONN_OUTER_PLATES;
+        Splice_Input.connector_index = 0;
+        Splice_Input.print.sections = 0;
+    }
+    void TearDown() override
+    {
+        *const_cast<Connector_Catalogue *>(Get_Connector_Catalogue(31)) = saved[0];
+        *const_cast<Connector_Catalogue *>(Get_Connector_Catalogue(33)) = saved[1];
+    }
+    Connector_Catalogue saved[2];
+};
+
+TEST_F(PrintSystemConnectors, PlateClassByTheirHole)
+{
+    /* outside plates: thick from the hole diameter D on, thin up to D / 2, else between:
+    ** shear plates (31) D = dc = 67 mm, type 33 D = d1 = 70 mm: a 40 mm plate lies between;
+    ** type 32 D = bolt + 0.4 mm = 16.4 mm */
+    const std::string thick = "Sto\xE1 mit au\xE1" "en liegenden, dicken Blechen";
+    const std::string thin = "Sto\xE1 mit au\xE1" "en liegenden, d\x81nnen Blechen";
+    const std::string between = "Sto\xE1 mit au\xE1" "en liegenden Blechen\n";
+    Splice_Input.t_p = 4.0;
+    for (int t : {31, 33}) {
+        Splice_Input.vbm_type = t;
+        EXPECT_NE(System_Text().find(between), std::string::npos) << t;
+    }
+    /* a catalogue row that does not exist gives no hole: the plate counts as thick */
+    Splice_Input.vbm_type = 31;
+    Splice_Input.connector_index = 1;
+    EXPECT_NE(System_Text().find(thick), std::string::npos);
+    Splice_Input.connector_index = -1;
+    EXPECT_NE(System_Text().find(thick), std::string::npos);
+    Splice_Input.vbm_type = 32;
+    Splice_Input.d_bolt = 16.0;
+    Splice_Input.t_p = 1.64;
+    EXPECT_NE(System_Text().find(thick), std::string::npos);
+    Splice_Input.t_p = 1.6;
+    EXPECT_NE(System_Text().find(between), std::string::npos);
+    Splice_Input.t_p = 0.82;
+    EXPECT_NE(System_Text().find(thin), std::string::npos);
+}
+
+TEST_F(PrintSystemConnectors, ShearPlatesKeepTheSpacingsOfTheirBolts)
+{
+    /* Shear plates dc = 67 mm (EN 1995-1-1, Table 8.7) at alpha = 0 but at least the spacings
+    ** of their M20 bolt (Table 8.4): a1 = max(2.0 * 67, 5 * 20) = 134 mm; a2 = max(1.2 * 67,
+    ** 4 * 20) = 80.4 mm; a3,t = max(2 * 67, 7 * 20) = 140 mm; a3,c = max(1.2 * 67, 4 * 20) =
+    ** 80.4 mm; a4,t = max(0.6 * 67, 3 * 20) = 60 mm; a4,c = max(0.6 * 67, 3 * 20) = 60 mm. */
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.vbm_type = 31;
+    Splice_Input.d = 67.0;
+    Splice_Input.d_bolt = 12.0;                         /* the catalogue's bolt counts */
+    EXPECT_NE(System_Text().find(Spacing_Line("13.4", "8.0", "14.0", "8.0", "6.0", "6.0")),
+              std::string::npos) << System_Text();
+}
+
+TEST(PrintSystemSpacings, EachDrawingByItsOwnSwitch)
+{
+    const char *captions[3] = {"\xCE" "bAnsicht Ma\xE1stab", "\xCE" "bSchnitt l\x84ngs Ma\xE1stab",
+                               "\xCE" "bSchnitt quer Ma\xE1stab"};
+    const uint32_t bits[3] = {PRINT_SEC_PLOT_VIEW, PRINT_SEC_PLOT_LONG, PRINT_SEC_PLOT_CROSS};
+    for (int k = 0; k < 3; k++) {
+        Fresh_Splice(true);
+        Splice_Input.L = 100.0;
+        Splice_Input.h = Splice_Input.h_s = 20.0;
+        snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", "sysplot");
+        Splice_Input.print.sections = bits[k];
+        const std::string s = System_Text();
+        for (int j = 0; j < 3; j++)
+            EXPECT_EQ(s.find(captions[j]) != std::string::npos, j == k) << k << " " << j;
+        for (const char *name : {"sysplot01.SPF", "sysplot02.SPF", "sysplot03.SPF"}) unlink(name);
+    }
 }
