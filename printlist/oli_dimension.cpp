@@ -23,19 +23,8 @@
 
 /* ---- the single dimension ---- */
 
-double Oli_Graphic_Dimension(double x1, double y1, double x2, double y2, double h, const char *text,
-                             const char *text2, double width, int32_t position) {
-  if (text == nullptr) text = "";
-  if (text2 == nullptr) text2 = "";
-  Oli_Graphic_Push();
-  Oli_To_Local(&x1, &y1, G.rotation);
-  Oli_To_Local(&x2, &y2, G.rotation);
-  G.rotation = 0.0;  /* the points are turned: marks and labels lie on the paper's axes */
-  double L = Oli_Round(hypot(x2 - x1, y2 - y1), 2);
-  if (L < 0.01) {
-    Oli_Graphic_Pop();
-    return 0.0;
-  }
+/* The dimension line, extension lines and end marks of turned points (steps 4 to 8). */
+static void dimension_marks(double x1, double y1, double x2, double y2, double h) {
   Oli_File_Printf(G.file, " 4 %d\n", 1);
   if (Plot_Is_Open()) Plot_Set_Pen(1);
   Oli_File_Printf(G.file, " 38 %d %s %d\n", 0, " ", 0);
@@ -66,6 +55,33 @@ double Oli_Graphic_Dimension(double x1, double y1, double x2, double y2, double 
     for (int i = 0; i < 2; i++)
       if (show[i]) Oli_Graphic_Line(px[i] - dx, py[i] - dy, px[i] + dx, py[i] + dy);
   }
+}
+
+void Oli_Graphic_Dimension_Marks(double x1, double y1, double x2, double y2, double h) {
+  Oli_Graphic_Push();
+  Oli_To_Local(&x1, &y1, G.rotation);
+  Oli_To_Local(&x2, &y2, G.rotation);
+  G.rotation = 0.0;
+  if (Oli_Round(hypot(x2 - x1, y2 - y1), 2) >= 0.01) dimension_marks(x1, y1, x2, y2, h);
+  Oli_Graphic_Pop();
+}
+
+double Oli_Graphic_Dimension(double x1, double y1, double x2, double y2, double h, const char *text,
+                             const char *text2, double width, int32_t position) {
+  if (text == nullptr) text = "";
+  if (text2 == nullptr) text2 = "";
+  Oli_Graphic_Push();
+  Oli_To_Local(&x1, &y1, G.rotation);
+  Oli_To_Local(&x2, &y2, G.rotation);
+  G.rotation = 0.0;  /* the points are turned: marks and labels lie on the paper's axes */
+  double L = Oli_Round(hypot(x2 - x1, y2 - y1), 2);
+  if (L < 0.01) {
+    Oli_Graphic_Pop();
+    return 0.0;
+  }
+  dimension_marks(x1, y1, x2, y2, h);
+  double a = Oli_Line_Angle(x1, y1, x2, y2), ca = cos(a), sa = sin(a);
+  double sx = G.sx, sy = G.sy;
 
   double t = (a + (G.y_reversed ? M_PI : 0.0)) * G.angle_sign;
   while (t > 2 * M_PI) t -= 2 * M_PI;

@@ -3,6 +3,7 @@
 ** polygons, rectangles, frames, sectors, discs, rings and regions, with their plot-file
 ** entities; the attribute records (filling, dash, colours, groups) and the colour lightening.
 */
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -23,6 +24,19 @@ static void bbox_point(double x, double y) {
 }
 
 static void rotate(double *x, double *y) { Oli_To_Local(x, y, G.rotation); }
+
+/* The box of an area of turned points, for the notes of a fitted block (paper units). */
+static void note_area(int32_t n, const double *x, const double *y) {
+  if (!Oli_Fit_Active() || n <= 0) return;
+  double x0 = x[0], x1 = x[0], y0 = y[0], y1 = y[0];
+  for (int32_t i = 1; i < n; i++) {
+    x0 = std::min(x0, x[i]);
+    x1 = std::max(x1, x[i]);
+    y0 = std::min(y0, y[i]);
+    y1 = std::max(y1, y[i]);
+  }
+  Oli_Fit_Note_Area(x0 * G.sx, y0 * G.sy, x1 * G.sx, y1 * G.sy);
+}
 
 static double plot_y(double y) { return G.mirror_mode == 2 ? G.mirror_sum - y : y; }
 
@@ -78,6 +92,7 @@ void Oli_Graphic_Line(double x1, double y1, double x2, double y2) {
   rotate(&x1, &y1);
   rotate(&x2, &y2);
   Oli_File_Printf(G.file, " 1  %lf %lf %lf %lf\n", x1 * G.sx, y1 * G.sy, x2 * G.sx, y2 * G.sy);
+  Oli_Fit_Note_Line(x1 * G.sx, y1 * G.sy, x2 * G.sx, y2 * G.sy);
   if (P.file == nullptr) return;
   fprintf(P.file, "-line @%d ( @%d %lf %lf ) #%d %d %d 1 0.0\n", (int)P.entity, (int)P.point, x1,
           plot_y(y1), (int)(P.point + 1), (int)P.pen, (int)P.linetype);
@@ -188,6 +203,7 @@ void Oli_Graphic_Area_Polygon(int32_t n, double *x, double *y) {
   /* A polygon without points has no extent: the bounding box stays as it is. */
   for (int32_t i = 0; i < n; i++) bbox_point(x[i], y[i]);
   for (int32_t i = 0; i < n; i++) rotate(&x[i], &y[i]);
+  note_area(n, x, y);
   Oli_File_Printf(G.file, " 18 %d", (int)n);
   for (int32_t i = 0; i < n; i++) Oli_File_Printf(G.file, " %lf %lf", x[i] * G.sx, y[i] * G.sy);
   Oli_File_Printf(G.file, " \n");
@@ -232,6 +248,7 @@ void Oli_Graphic_Filled_Rect(double x0, double y0, double x1, double y1) {
   double xa, ya, xb, yb;
   ordered_rect(x0, y0, x1, y1, &xa, &ya, &xb, &yb);
   Oli_File_Printf(G.file, " 24  %lf %lf %lf %lf\n", xa * G.sx, yb * G.sy, xb * G.sx, ya * G.sy);
+  Oli_Fit_Note_Area(xa * G.sx, ya * G.sy, xb * G.sx, yb * G.sy);
   if (!plot_areas()) return;
   double pya = plot_y(ya), pyb = plot_y(yb);
   area_head(0);
@@ -247,6 +264,7 @@ void Oli_Graphic_Filled_Frame(double x0, double y0, double x1, double y1, double
   double xa, ya, xb, yb;
   ordered_rect(x0, y0, x1, y1, &xa, &ya, &xb, &yb);
   Oli_File_Printf(G.file, " 24  %lf %lf %lf %lf\n", xa * G.sx, yb * G.sy, xb * G.sx, ya * G.sy);
+  Oli_Fit_Note_Area(xa * G.sx, ya * G.sy, xb * G.sx, yb * G.sy);
   Oli_File_Printf(G.file, " 20  0\n");
   rotate(&x2, &y2);
   rotate(&x3, &y3);
@@ -285,6 +303,7 @@ void Oli_Graphic_Filled_Sector(double cx, double cy, double d, double start, dou
   int32_t n = (int32_t)x.size();
   /* The sector turns with the block like every other element. */
   for (int32_t i = 0; i < n; i++) rotate(&x[(size_t)i], &y[(size_t)i]);
+  note_area(n, x.data(), y.data());
   if (P.file) fprintf(P.file, "-opengroup\n");
   Oli_File_Printf(G.file, " 18 %d", (int)n);
   for (int32_t i = 0; i < n; i++) Oli_File_Printf(G.file, " %lf %lf", x[(size_t)i] * G.sx, y[(size_t)i] * G.sy);
@@ -310,6 +329,10 @@ static void disc(double x, double y, double d, int round) {
   bbox_point(x + d, y + d);
   rotate(&x, &y);
   double r = d / 2;
+  {
+    const double bx[2] = {x - r, x + r}, by[2] = {y - r, y + r};
+    note_area(2, bx, by);
+  }
   Oli_File_Printf(G.file, " 18 %d", 32);
   if (round) {
     for (int k = 0; k < 32; k++) {
@@ -334,6 +357,10 @@ void Oli_Graphic_Annulus(double x, double y, double d_outer, double d_inner) {
   bbox_point(x - d_outer, y - d_outer);
   bbox_point(x + d_outer, y + d_outer);
   rotate(&x, &y);
+  {
+    const double bx[2] = {x - d_outer / 2, x + d_outer / 2}, by[2] = {y - d_outer / 2, y + d_outer / 2};
+    note_area(2, bx, by);
+  }
   Oli_File_Printf(G.file, " 18 %d", 66);
   circle_points(x, y, d_outer / 2, G.sx, G.sy, 33);
   circle_points(x, y, d_inner / 2, G.sx, G.sy, 33);
@@ -354,6 +381,7 @@ void Oli_Graphic_Region(int32_t n, double *x, double *y, int32_t nh, const int32
   if (nc < 0 || cx == nullptr || cy == nullptr || areas == nullptr) nc = 0;
   for (int32_t i = 0; i < n; i++) bbox_point(x[i], y[i]);
   for (int32_t i = 0; i < n; i++) rotate(&x[i], &y[i]);
+  note_area(n, x, y);
   Oli_File_Printf(G.file, " 18 %d", (int)n);
   for (int32_t i = 0; i < n; i++) Oli_File_Printf(G.file, " %lf %lf", x[i] * G.sx, y[i] * G.sy);
   Oli_File_Printf(G.file, " \n");

@@ -33,6 +33,15 @@ int Oli_Vformat(char *buf, size_t size, const char *format, va_list ap);
     }                                                                                            \
   } while (0)
 
+/* The lines, marks and extension lines of one dimension without its label (oli_dimension.cpp). */
+void Oli_Graphic_Dimension_Marks(double x1, double y1, double x2, double y2, double h);
+
+/* Notes of a fitted block (oli_dimension_fit.cpp): a line and the box of an area, paper cm; no
+** effect outside a fitted block. */
+void Oli_Fit_Note_Line(double x1, double y1, double x2, double y2);
+void Oli_Fit_Note_Area(double x0, double y0, double x1, double y1);
+int Oli_Fit_Active(void);
+
 /* value rounded to n decimals, halves upwards (Round_To_Decimals). */
 double Oli_Round(double value, int n);
 

@@ -117,6 +117,8 @@ void Plot_Frame_Begin(Plot_Frame *f, FILE *oli, int number, double s, double x0,
     OLI_reserveSpaceCM(oli, 1.0 + (y1 - y0) * s);
     Oli_Write_Text(oli, caption, 1.0 / s);
     Oli_Graphic_Begin(oli, x0, y0, x1, y1, s, 0.0, nullptr);
+    /* the labels of the chains find their places when the whole drawing is known */
+    Oli_Graphic_Fit_Begin(x0, y0, x1, y1);
     Plot_Line_Width(0.04);
     /* the dots of the drawings' dimensions must not reach the sketches of the next print */
     f->dimension_flags = Oli_Graphic.dimension_flags;
@@ -125,6 +127,7 @@ void Plot_Frame_Begin(Plot_Frame *f, FILE *oli, int number, double s, double x0,
 
 void Plot_Frame_End(Plot_Frame *f)
 {
+    Oli_Graphic_Fit_End();
     File_Printf(Oli_Graphic.file, " -1\n");
     if (f->plot != nullptr) Plot_Finish();
     f->plot = nullptr;
@@ -191,14 +194,28 @@ void Plot_Chain_Add(Ptr_Array *list, double x, double y)
     Dim_Chain_Add_Point(list, x, y);
 }
 
-/* Draw a chain in black (mode 2 horizontal at y, 3 vertical at x) and release its points. */
+/* Draw a chain in black (mode 2 horizontal at y, 3 vertical at x) and release its points: whole
+** centimetres with the millimetres raised; the labels go where they can be read. */
 void Plot_Chain_Draw(Ptr_Array *list, int mode, double position)
 {
     Plot_Black_Lines();
-    Oli_Graphic_Dimension_Chain(list, "mm", mode, position, 0.1, -1.0, 0);
+    Oli_Graphic_Dimension_Chain_Fitted(list, mode, position, 0.1, OLI_FIT_MM);
     /* a chain of fewer than two points draws nothing and keeps them */
     for (int i = 0; i < Ptr_Array_Count(list); i++) free(Ptr_Array_Get(list, i));
     Ptr_Array_Clear(list);
+}
+
+/* One vertical dimension at x from y0 to y1 in whole centimetres (a raised 5 for halves). */
+void Plot_Dimension_Cm_Vertical(double x, double y0, double y1)
+{
+    Plot_Black_Lines();
+    Ptr_Array *list = Ptr_Array_New(2);
+    Check_Alloc_Or_Exit(list);
+    Plot_Chain_Add(list, x, y0);
+    Plot_Chain_Add(list, x, y1);
+    Oli_Graphic_Dimension_Chain_Fitted(list, 3, x, 0.1, OLI_FIT_CM);
+    for (int i = 0; i < Ptr_Array_Count(list); i++) free(Ptr_Array_Get(list, i));
+    Ptr_Array_Delete(list);
 }
 
 int Plot_Penetration_Case(int mode)

@@ -35,6 +35,7 @@ void Plot_Bar(double x0, double y0, double x1, double y1);        /* filled rect
 void Plot_Box(double x0, double y0, double x1, double y1);        /* filled and outlined */
 void Plot_Chain_Add(Ptr_Array *list, double x, double y);
 void Plot_Chain_Draw(Ptr_Array *list, int mode, double position); /* black, points released */
+void Plot_Dimension_Cm_Vertical(double x, double y0, double y1);
 
 /* Penetration case of nails, screws and staples for the drawings (mode 2 or 1), else 0. */
 int Plot_Penetration_Case(int mode);

@@ -256,9 +256,7 @@ void Plot_Laengsschnitt_02(FILE *file)
             Plot_Chain_Add(V, xv, yb);
         }
         Plot_Chain_Draw(V, 3, xv);
-        Plot_Black_Lines();
-        const double xd = -1.05 * L / 2 - 0.9 / s;
-        Oli_Graphic_Dimension_Cm(xd, -b / 2, xd, b / 2, 0.1, 1.0, 0);
+        Plot_Dimension_Cm_Vertical(-1.05 * L / 2 - 0.9 / s, -b / 2, b / 2);
     } else if (kind == CONN_LAP) {
         /* 6. the lap */
         Oli_Graphic_Line(L / 2, 0.0, L / 2, b / 2);

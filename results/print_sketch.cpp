@@ -117,6 +117,8 @@ static void Draw_Sketch(FILE *file, int grid, double th, const Sketch_Labels *t)
 {
     if (file == nullptr) return;
     Oli_Graphic_Begin(file, 0, 0, 2000, 380, 0.009, 0.0, nullptr);
+    /* the labels find their places when the whole sketch is known */
+    Oli_Graphic_Fit_Begin(0, 0, 2000, 380);
     Raw_Line_Width(0.04);
 
     /* panel 1: spacings */
@@ -136,34 +138,35 @@ static void Draw_Sketch(FILE *file, int grid, double th, const Sketch_Labels *t)
             for (int c = 0; c < 3; c++) Oli_Graphic_Disc(200 + 100 * c, rows[r], 15);
         }
     }
-    Oli_Graphic_Dimension(200, 20, 300, 20, th, "a1", "", 1.0, 0);
-    Oli_Graphic_Dimension(300, 20, 400, 20, th, "a1", "", 1.0, 0);
-    Oli_Graphic_Dimension(55, 142.5, 55, 205, th, "a2", "", 1.0, 0);
-    Oli_Graphic_Dimension(55, 205, 55, 267.5, th, "a2", "", 1.0, 0);
+    Oli_Graphic_Dimension_Fitted(200, 20, 300, 20, th, "a1", "");
+    Oli_Graphic_Dimension_Fitted(300, 20, 400, 20, th, "a1", "");
+    Oli_Graphic_Dimension_Fitted(55, 142.5, 55, 205, th, "a2", "");
+    Oli_Graphic_Dimension_Fitted(55, 205, 55, 267.5, th, "a2", "");
 
     /* panel 2: loaded end */
     Panel(550, 800, 280, 615, 735, 260, 1);
     Oli_Graphic_Disc(675, 180, 15);
     Oli_Draw_Arrow(675, M_PI / 8);
     Oli_Draw_Arrow(675, -M_PI / 8);
-    Oli_Graphic_Dimension(550, 20, 675, 20, th, t->loaded_end, "", 1.0, 0);
+    Oli_Graphic_Dimension_Fitted(550, 20, 675, 20, th, t->loaded_end, "");
 
     /* panel 3: unloaded end */
     Panel(850, 1100, 280, 915, 1035, 260, 1);
     Oli_Graphic_Disc(975, 180, 15);
     Oli_Draw_Arrow(975, 7 * M_PI / 8);
     Oli_Draw_Arrow(975, -7 * M_PI / 8);
-    Oli_Graphic_Dimension(850, 20, 975, 20, th, t->unloaded_end, "", 1.0, 0);
+    Oli_Graphic_Dimension_Fitted(850, 20, 975, 20, th, t->unloaded_end, "");
 
     /* panel 4: edges */
     Panel(1230, 1480, 280, 1295, 1415, 260, 0);
     Oli_Graphic_Disc(1355, 180, 15);
     Oli_Draw_Arrow(1355, 3 * M_PI / 8);
     Oli_Draw_Arrow(1355, 5 * M_PI / 8);
-    Oli_Graphic_Dimension(1196, 80, 1196, 180, th, t->edge_lower, "", 1.0, 0);
-    Oli_Graphic_Dimension(1196, 180, 1196, 280, th, t->edge_upper, "", 1.0, 0);
+    Oli_Graphic_Dimension_Fitted(1196, 80, 1196, 180, th, t->edge_lower, "");
+    Oli_Graphic_Dimension_Fitted(1196, 180, 1196, 280, th, t->edge_upper, "");
 
     Oli_Graphic_Text(550, 320, t->caption);
+    Oli_Graphic_Fit_End();
     File_Printf(Oli_Graphic.file, " -1\n");
 }
 

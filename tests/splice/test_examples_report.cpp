@@ -10,6 +10,9 @@
 
 #include <cairo.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -300,6 +303,243 @@ TEST_F(ExampleReport, FirstPagesMatchTheirGoldenPictures)
     }
     double other = Png_Difference(first_png, golden_dir + "/" + Examples[1].name + "_s1.png");
     EXPECT_GT(other, 0.01);
+}
+
+/* ---------------------------------------------------------------- legibility */
+
+namespace {
+
+/* A word of pdftotext -bbox: its box in pt (y downwards), page and text. */
+struct Word {
+    int page;
+    double x0, y0, x1, y1;
+    std::string text;
+};
+
+std::vector<Word> Pdf_Words(const std::string &pdf)
+{
+    std::vector<Word> out;
+    std::string html = Run_Output("pdftotext -bbox " + pdf + " -");
+    int page = -1;
+    for (size_t at = 0; at < html.size();) {
+        size_t p = html.find("<page ", at), w = html.find("<word ", at);
+        if (p == std::string::npos && w == std::string::npos) break;
+        if (p != std::string::npos && (w == std::string::npos || p < w)) {
+            page++;
+            at = p + 6;
+            continue;
+        }
+        Word word{};
+        word.page = page;
+        if (sscanf(html.c_str() + w, "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"", &word.x0,
+                   &word.y0, &word.x1, &word.y1) == 4) {
+            size_t b = html.find('>', w), e = html.find("</word>", w);
+            if (b != std::string::npos && e != std::string::npos) word.text = html.substr(b + 1, e - b - 1);
+            out.push_back(word);
+        }
+        at = w + 6;
+    }
+    return out;
+}
+
+/* The rectangles of the drawings of each page (pt, y downwards), from the viewer's layout. */
+std::vector<std::vector<std::array<double, 4>>> Drawing_Areas(const Oli_Layout &layout)
+{
+    const double pt = 72.0 / 2.54;
+    std::vector<std::vector<std::array<double, 4>>> out(layout.pages.size());
+    for (size_t p = 0; p < layout.pages.size(); p++)
+        for (const Oli_Item &it : layout.pages[p].items)
+            if (it.kind == OLI_IT_CLIP)  /* the drawing's window and 0.3 cm around it */
+                out[p].push_back({(it.x + 0.3) * pt, (it.y + 0.3) * pt, (it.x + it.x2 - 0.3) * pt,
+                                  (it.y + it.y2 - 0.3) * pt});
+    return out;
+}
+
+bool Inside(const std::vector<std::array<double, 4>> &areas, double x, double y)
+{
+    for (const auto &a : areas)
+        if (x >= a[0] && x <= a[2] && y >= a[1] && y <= a[3]) return true;
+    return false;
+}
+
+/* Does the segment from (x1, y1) to (x2, y2) meet the rectangle (Liang-Barsky)? */
+bool Segment_Meets(double x1, double y1, double x2, double y2, double bx0, double by0, double bx1,
+                   double by1)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double p[4] = {-dx, dx, -dy, dy}, q[4] = {x1 - bx0, bx1 - x1, y1 - by0, by1 - y1};
+    for (int i = 0; i < 4; i++) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0) t0 = std::max(t0, r);
+        else t1 = std::min(t1, r);
+        if (t0 > t1) return false;
+    }
+    return true;
+}
+
+/* The words of the PDF that overlap, as "page: a / b" lines. The words of a drawing keep the
+** boxes pdftotext gives them (the font's full height); the words of text lines are reduced to
+** the band their glyphs fill (0.76 em above the base line, 0.24 em below it), because the font
+** box of a subscript reaches into the box of the next line where no glyphs meet. */
+std::vector<std::string> Overlapping_Words(const std::vector<Word> &words,
+                                           const std::vector<std::vector<std::array<double, 4>>> &areas)
+{
+    std::vector<std::string> out;
+    auto box = [&](const Word &w, bool full) {
+        std::array<double, 4> b = {w.x0, w.y0, w.x1, w.y1};
+        if (!full) {
+            const double size = (w.y1 - w.y0) / 1.164, base = w.y1 - 0.236 * size;
+            /* up to the height of the tallest character in the print font: ascenders and the
+            ** dots of i and j 0.76 em, capitals and digits 0.73 em, small letters 0.55 em; down
+            ** to the depth of the deepest: the descenders of g, j, p, q, y 0.21 em, commas and
+            ** brackets 0.13 em */
+            bool ascender = false, capital = false;
+            for (unsigned char ch : w.text) {
+                if (strchr("bdfhklij", ch) || ch >= 0x80) ascender = true;
+                if ((ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == 't') capital = true;
+            }
+            const double high = ascender ? 0.76 : capital ? 0.73 : 0.55;
+            const double deep = w.text.find_first_of("gjpqy[]{}|") != std::string::npos ? 0.21
+                                : w.text.find_first_of(",;()") != std::string::npos ? 0.13 : 0.0;
+            b[1] = base - high * size;
+            b[3] = base + deep * size;
+        }
+        return b;
+    };
+    for (size_t i = 0; i < words.size(); i++)
+        for (size_t j = i + 1; j < words.size() && words[j].page == words[i].page; j++) {
+            const Word &a = words[i], &c = words[j];
+            const auto &pa = areas[(size_t)a.page];
+            const bool full = Inside(pa, (a.x0 + a.x1) / 2, (a.y0 + a.y1) / 2)
+                              || Inside(pa, (c.x0 + c.x1) / 2, (c.y0 + c.y1) / 2);
+            const auto ba = box(a, full), bc = box(c, full);
+            const double ox = std::min(ba[2], bc[2]) - std::max(ba[0], bc[0]);
+            const double oy = std::min(ba[3], bc[3]) - std::max(ba[1], bc[1]);
+            if (ox > 0.05 && oy > 0.05) {
+                char where[96];
+                snprintf(where, sizeof where, " at %.1f %.1f pt, by %.2f x %.2f pt", a.x0, a.y0, ox, oy);
+                out.push_back(std::to_string(a.page + 1) + ": " + a.text + " / " + c.text + where);
+            }
+        }
+    return out;
+}
+
+/* The texts of the drawings that touch a line or an area of their drawing, as "page: text"
+** lines. A text's glyphs fill its run from the base line up to the capitals' height (0.73 em),
+** and down to 0.24 em when it has a character with a descender; a line counts with its width. */
+std::vector<std::string> Texts_On_Lines(const Oli_Layout &layout)
+{
+    std::vector<std::string> out;
+    for (size_t p = 0; p < layout.pages.size(); p++) {
+        const std::vector<Oli_Item> &items = layout.pages[p].items;
+        for (size_t begin = 0; begin < items.size(); begin++) {
+            if (items[begin].kind != OLI_IT_CLIP) continue;
+            size_t end = begin + 1;
+            while (end < items.size() && items[end].kind != OLI_IT_UNCLIP) end++;
+            for (size_t t = begin; t < end; t++) {
+                const Oli_Item &tx = items[t];
+                if (tx.kind != OLI_IT_TEXT || tx.text.find_first_not_of(' ') == std::string::npos) continue;
+                const double size = tx.size * 2.54 / 72.0;   /* cm */
+                const double w = Oli_Text_Width_Cm(tx.text, tx.size, tx.face);
+                const bool descender = tx.text.find_first_of("gjpqy,;()") != std::string::npos;
+                const double a = tx.angle * M_PI / 180.0;
+                const double ux = cos(a), uy = -sin(a), vx = -sin(a), vy = -cos(a);  /* along, up */
+                const double lo = descender ? -0.24 * size : 0.0, hi = 0.73 * size;
+                /* the glyphs' rectangle, as its four corners */
+                double cx[4], cy[4];
+                const double al[4] = {0, w, w, 0}, up[4] = {lo, lo, hi, hi};
+                for (int k = 0; k < 4; k++) {
+                    cx[k] = tx.x + al[k] * ux + up[k] * vx;
+                    cy[k] = tx.y + al[k] * uy + up[k] * vy;
+                }
+                const double bx0 = *std::min_element(cx, cx + 4), bx1 = *std::max_element(cx, cx + 4);
+                const double by0 = *std::min_element(cy, cy + 4), by1 = *std::max_element(cy, cy + 4);
+                for (size_t l = begin; l < end; l++) {
+                    const Oli_Item &it = items[l];
+                    bool hit = false;
+                    if (it.kind == OLI_IT_LINE) {
+                        const double g = it.size / 2;
+                        hit = Segment_Meets(it.x, it.y, it.x2, it.y2, bx0 - g, by0 - g, bx1 + g, by1 + g);
+                    } else if (it.kind == OLI_IT_POLY && it.fill && it.pts.size() >= 2) {
+                        double px0 = it.pts[0], px1 = it.pts[0], py0 = it.pts[1], py1 = it.pts[1];
+                        for (size_t k = 0; k + 1 < it.pts.size(); k += 2) {
+                            px0 = std::min(px0, it.pts[k]);
+                            px1 = std::max(px1, it.pts[k]);
+                            py0 = std::min(py0, it.pts[k + 1]);
+                            py1 = std::max(py1, it.pts[k + 1]);
+                        }
+                        hit = px0 < bx1 && bx0 < px1 && py0 < by1 && by0 < py1;
+                    }
+                    if (hit) {
+                        char where[160];
+                        snprintf(where, sizeof where, " at %.2f %.2f cm, line %.2f %.2f - %.2f %.2f", tx.x,
+                                 tx.y, it.x, it.y, it.x2, it.y2);
+                        out.push_back(std::to_string(p + 1) + ": " + tx.text + where);
+                        break;
+                    }
+                }
+            }
+            begin = end;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+/* The reports of the examples and of the dense pattern are legible: no two words of the PDF
+** overlap (pdftotext -bbox), and no text of a drawing touches a line or an area of it. */
+TEST_F(ExampleReport, DrawingsAndTextsOverlapNowhere)
+{
+    if (!Have_Tool("pdftotext"))
+        GTEST_SKIP() << "poppler-utils (pdftotext) not installed: the words' boxes are not checked";
+    for (const Example &ex : Examples) {
+        std::vector<std::string> log;
+        ASSERT_EQ(Run_Example(ex, &log), 1) << ex.name;
+        const std::string base = ex.name;
+        Oli_Document doc;
+        ASSERT_EQ(Oli_Read_File((base + "_01.oli").c_str(), &doc), 1);
+        Oli_Layout layout;
+        Oli_Layout_Document(&doc, &layout);
+        const std::vector<Word> words = Pdf_Words(base + "_01.oli.pdf");
+        ASSERT_GT(words.size(), 100u) << ex.name;
+        int drawing_words = 0;
+        const auto areas = Drawing_Areas(layout);
+        for (const Word &w : words)
+            if (Inside(areas[(size_t)w.page], (w.x0 + w.x1) / 2, (w.y0 + w.y1) / 2)) drawing_words++;
+        EXPECT_GT(drawing_words, 20) << ex.name << ": the drawings' labels are words of the PDF";
+        for (const std::string &o : Overlapping_Words(words, areas)) ADD_FAILURE() << ex.name << " page " << o;
+        for (const std::string &o : Texts_On_Lines(layout))
+            ADD_FAILURE() << ex.name << " page " << o << ": a text of a drawing on a line";
+    }
+}
+
+/* The golden print lists of the design run's splices (side timbers, inner and outer plates,
+** bending, compression without an annex, a lap) are as legible, printed to PDF by the viewer. */
+TEST_F(ExampleReport, GoldenSplicesOverlapNowhere)
+{
+    if (!Have_Tool("pdftotext"))
+        GTEST_SKIP() << "poppler-utils (pdftotext) not installed: the words' boxes are not checked";
+    for (const char *name : {"nails", "dowels", "bolts", "bending", "compression", "lap"}) {
+        const std::string oli = std::string(SPLICE_GOLDEN_DIR) + "/splice_print/gold_" + name + "_01.oli";
+        const std::string pdf = std::string(old_cwd) + "/legible_" + name + ".pdf";
+        ASSERT_EQ(Oli_Print_File_To_Pdf(oli.c_str(), pdf.c_str()), 1) << oli;
+        Oli_Document doc;
+        ASSERT_EQ(Oli_Read_File(oli.c_str(), &doc), 1);
+        Oli_Layout layout;
+        Oli_Layout_Document(&doc, &layout);
+        const std::vector<Word> words = Pdf_Words(pdf);
+        ASSERT_GT(words.size(), 50u) << name;
+        for (const std::string &o : Overlapping_Words(words, Drawing_Areas(layout)))
+            ADD_FAILURE() << name << " page " << o;
+        for (const std::string &o : Texts_On_Lines(layout))
+            ADD_FAILURE() << name << " page " << o << ": a text of a drawing on a line";
+    }
 }
 
 /* Every folder of examples/ is one of the examples above (a new one must be added there), and the
