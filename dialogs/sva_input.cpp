@@ -504,6 +504,9 @@ static int Edit_One(SVA_Item *it, View &v)
     ** to the text length the caller's buffer was made for */
     int len = std::max(it->aux, 0), shown = std::max(it->y2, 0);
     std::string work(it->text, (size_t)std::min((int)strlen(it->text), len));
+    /* the blanks that pad a field for its display are no part of the text being edited: the
+    ** cursor's End stands after the last character, and the editor reports the text itself */
+    while (!work.empty() && work.back() == ' ') work.pop_back();
     work.resize((size_t)std::max(len, shown) + 1, '\0');
     if (shown < len) Set_Short_Edit_Text_Scrollmode(len);
     r = Short_Edit_Text(ex, ey, work.data(), shown, 0);

@@ -243,7 +243,7 @@ int Run_Main_Sheet(void)
 {
     Set_Nad_Pointers();
     int x2 = NPIXEL_X - 1, y2 = NPIXEL_Y - 1;
-    Define_Prop_Sheet(0, 0, x2, y2, 0, 0, Splice_Title_Line, 0, 1);
+    Define_Prop_Sheet(0, 0, x2, y2, 0, 0, Splice_Title_Line[0] ? Splice_Title_Line : Bauteilkennung, 0, 1);
     Set_Windows_Break_Button(CODE_BREAK);
 
     /* The bar sits at the right edge of the screen and reaches over all eight buttons. */

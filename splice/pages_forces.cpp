@@ -75,9 +75,12 @@ static void Generated_Rows(int *r)
         char t[80];
         double kmod = 0.0;
         Get_Group_Kmod(g, &kmod, nullptr, nullptr);
+        /* the number the utilisation page names as "maßgebend: Gruppe g" */
+        snprintf(t, sizeof t, "Gruppe %d", g + 1);
+        Page_Heading(*r, t);
         snprintf(t, sizeof t, "KLED %s, k_mod = %.2f", grp->kled >= 0 && grp->kled < 5 ? Kled_Texts[grp->kled] : "?",
                  kmod);
-        Page_Label((*r)++, t);
+        Wdg_Draw_Text(COL_M + 60, Page_Row_Y((*r)++), t, nullptr);
         int hy = Page_Row_Y(*r);
         Wdg_Draw_Text(COL_NR, hy, "Nr", nullptr);
         Wdg_Draw_Text(COL_M, hy, "M_d [kNm]", nullptr);

@@ -144,10 +144,13 @@ static int Uses_Side_Timbers(void)
 void Page_System(int area)
 {
     Splice_Input_Record *s = &Splice_Input;
-    /* Thickness and length left to the program are shown as the last run chose them. */
+    /* Thickness and length left to the program are shown as the last run chose them; while the
+    ** run cannot choose them (no loads yet, an invalid splice) they show that they are open
+    ** rather than a value nothing computed. */
+    int run = 0;
     if (!s->t_s_user || !s->L_user) {
         Regenerate_Lkoms_If_Generated();
-        Prepare_Splice_Calc();
+        run = Prepare_Splice_Calc();
     }
     int r = 0;
     Page_Heading(r++, "Sto\xe1" "art");
@@ -211,6 +214,7 @@ void Page_System(int area)
             Page_Label(r, "Dicke t_s [cm] (vom Programm gew\x84hlt)");
             int ro = WDG_READ_ONLY;
             Wdg_Float_Field(PAGE_FIELD_X, Page_Row_Y(r++), &s->t_s, 8, 1, &ro);
+            if (run != 0) SVA_Set_Last_Field_Extra_Text(area, "noch offen");
         }
         Page_Float(r++, "H\x94he h_s [cm]", &s->h_s, 1, 4.0, 300.0, "h_s");
         int glulam_side = Is_Mat_Glulam(s->mat_side) || s->edgewise_side ? 1 : 0;
@@ -239,6 +243,7 @@ void Page_System(int area)
         Page_Label(r, "L\x84nge L [cm] (vom Programm gew\x84hlt)");
         int ro = WDG_READ_ONLY;
         Wdg_Float_Field(PAGE_FIELD_X, Page_Row_Y(r++), &s->L, 8, 1, &ro);
+        if (run != 0) SVA_Set_Last_Field_Extra_Text(area, "noch offen");
     }
     Page_Heading(r++, "Optionen");
     /* block shear is checked at the holes of steel plates */
@@ -248,7 +253,6 @@ void Page_System(int area)
     Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), "Festigkeit vorgeben", &s->strength_override_on, nullptr);
     if (s->strength_override_on)
         Page_Float(r++, "Festigkeit [N/mm\xfd]", &s->strength_override, 1, 1.0, 1000.0, "Festigkeit");
-    (void)area;
 }
 
 /* ---------------------------------------------------------------- "Verbindungsmittel" */

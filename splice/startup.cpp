@@ -87,7 +87,9 @@ int Splice_Main(int argc, char **argv)
         Refresh_Char_Actions();     /* the file's annex may differ from the default one */
         Adjust_Old_Input_Values(&Splice_Input);
     }
-    Set_Print_List_Names(Oli_File_Name, Splice_Title_Line);
+    /* Without a title file the component's name stands for the title, in the window, the
+    ** report and its PDF alike. */
+    Set_Print_List_Names(Oli_File_Name, Splice_Title_Line[0] ? Splice_Title_Line : Bauteilkennung);
 
     Run_Main_Sheet();
     Exit_VEL_Graphics();

@@ -355,3 +355,19 @@ TEST_F(Input, TextFieldEditKeepsToItsBuffer)
   EXPECT_STREQ(buf, "wxy"); /* cut to the text length of 3 */
   EXPECT_EQ(buf[7], 0);
 }
+
+/* A field padded with blanks for its display is edited without them: End stands after "abc", a
+** typed "d" follows it, and the log reports the text, not the padding. */
+TEST_F(Input, APaddedTextFieldIsEditedWithoutItsBlanks)
+{
+  char buf[21] = "abc                 ";
+  int active = 1;
+  SVA_Add_Text_Field(area, 50, 100, buf, 4096, 0, &active);
+  SVA_Areas[area].last->y2 = 20;
+  Start(Click(65, 136) + "key End\ntype d\nkey Enter\n");
+  EXPECT_EQ(SVA_Handle_Input(area), 1);
+  EXPECT_STREQ(buf, "abcd");
+  int exact = 0;
+  for (const auto &l : ZW_Test_Log_Lines()) exact += l == "EDITTEXT abcd";
+  EXPECT_EQ(exact, 1) << Log_All();
+}

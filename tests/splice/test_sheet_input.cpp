@@ -20,6 +20,7 @@
 #include "nad/nad.h"
 #include "platform/zelkwin.h"
 #include "platform/zelkwin_test.h"
+#include "results/print_list.h"
 #include "splice/splice_app.h"
 
 namespace {
@@ -81,14 +82,15 @@ protected:
     }
     void TearDown() override { ASSERT_EQ(chdir(old_cwd), 0); }
 
-    int Run(const char *example, const std::string &script)
+    int Run(const char *example, const std::string &script, const char *component = nullptr)
     {
         if (example && system(("cp '" + root + "/examples/" + example + "'/* .").c_str()) != 0) return -1;
         Clear_NAD_State();
         Current_Page = PAGE_SYSTEM;
         ZW_Test_Reset();
         ZW_Test_Set_Script(script);
-        const char *argv[] = {"splice", example ? example : "Stoss", "1", "1", "1", nullptr};
+        const char *name = component ? component : example ? example : "Stoss";
+        const char *argv[] = {"splice", name, "1", "1", "1", nullptr};
         return Splice_Main(5, (char **)argv);
     }
 };
@@ -251,4 +253,59 @@ TEST_F(SheetInput, TheLayoutFollowsEachFieldWhileSteppingWithEnter)
     EXPECT_TRUE(Any_Has(stepping, "20 Verbindungsmittel je Sto"));
     EXPECT_TRUE(Any_Has(stepping, "vorhanden: a1 = 15.8 cm"));   /* (60 - 2 x 6.3) / 3 = 15.8 */
     EXPECT_EQ(Png_Red_Pixels("stepping.png", 12, 400, 760, 900), 1000);
+}
+
+/* The generated combinations carry their group's number, the one the utilisation page names
+** as the governing group. */
+TEST_F(SheetInput, GeneratedCombinationsShowTheGroupTheUtilisationNames)
+{
+    ASSERT_EQ(Run("druckstoss_bolzen", At("click", 685, 62) + At("click", 535, 62)), 1);
+    int group = 0;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        size_t p = l.find("ma\xc3\x9fgebend: Gruppe ");
+        if (l.rfind("TEXT", 0) == 0 && p != std::string::npos) group = atoi(l.c_str() + p + 19);
+    }
+    ASSERT_GT(group, 0);
+    std::vector<std::string> forces = Texts_Between("EDIT 1003", "CLOSED");
+    EXPECT_TRUE(Any_Has(forces, ("Gruppe " + std::to_string(group)).c_str()));
+    EXPECT_TRUE(Any_Has(forces, "Erzeugte Lastkombinationen"));
+}
+
+/* Without a title file the component's name is the title of the window, the report and its
+** PDF. */
+TEST_F(SheetInput, TheComponentNameStandsForAMissingTitle)
+{
+    ASSERT_EQ(system(("cp '" + root + "/examples/zugstoss_nagel'/* . && rm zugstoss_nagel_01.txt").c_str()), 0);
+    ASSERT_EQ(Run(nullptr, At("click", 685, 62) + At("click", Icon_X(4), ICON_Y), "zugstoss_nagel"), 1);
+    EXPECT_EQ(Count("TITLE zugstoss_nagel", ""), 1);
+    EXPECT_EQ(Count("SHEET 1 0 0 ", "zugstoss_nagel"), 1);
+    EXPECT_EQ(Count("MESSAGE", "gedruckt"), 1);
+    EXPECT_STREQ(Get_Print_List_Title(), "zugstoss_nagel");
+    if (system("command -v pdfinfo > /dev/null 2>&1") == 0) {
+        ASSERT_EQ(system("pdfinfo zugstoss_nagel_01.oli.pdf > info.txt"), 0);
+        FILE *f = fopen("info.txt", "rb");
+        ASSERT_NE(f, nullptr);
+        char line[256];
+        bool titled = false;
+        while (fgets(line, sizeof line, f))
+            if (strncmp(line, "Title:", 6) == 0) titled = strstr(line, " zugstoss_nagel\n") != nullptr;
+        fclose(f);
+        EXPECT_TRUE(titled);
+    }
+}
+
+/* Before any load the length left to the program has not been chosen: the field says so instead
+** of showing a number nothing computed. */
+TEST_F(SheetInput, ALengthNotYetChosenIsShownOpen)
+{
+    ASSERT_EQ(Run(nullptr, At("click", 240, 624)), 1);
+    EXPECT_GT(Count("TEXT 32 654 ", "(vom Programm gew\xc3\xa4hlt)"), 0);
+    EXPECT_GT(Count("TEXT 347 654 ", "noch offen"), 0);
+    bool open = false, number_after = false;   /* 100.0 only before the click, as the user's value */
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        if (l.rfind("TEXT 347 654 ", 0) != 0) continue;
+        if (l.find("noch offen") != std::string::npos) open = true;
+        else if (open && l.find("100.0") != std::string::npos) number_after = true;
+    }
+    EXPECT_FALSE(number_after);
 }
