@@ -372,9 +372,15 @@ static int Read_Int_Line(Cat_File *cf, int32_t *v, const char *what)
   return 1;
 }
 
+static uint32_t Catalogue_Generation = 1;
+
+uint32_t Vbm_Catalogue_Generation(void) { return Catalogue_Generation; }
+
 static int32_t Run_Reader(Vbm_Reader *rd)
 {
   if (rd->done) return 1;
+  /* a table with rows that is read again changes, whatever the file holds now */
+  if ((rd->table && rd->table->n_rows != 0) || (rd->conn && rd->conn->n_rows != 0)) Catalogue_Generation++;
   if (rd->table) memset(rd->table, 0, sizeof *rd->table);
   if (rd->conn) memset(rd->conn, 0, sizeof *rd->conn);
   char path[1024];
@@ -423,6 +429,7 @@ static int32_t Run_Reader(Vbm_Reader *rd)
     else ok = Read_Connector_Row(&cf, static_cast<Conn_Form>(rd->form), *header, &rd->conn->rows[i]);
   }
   fclose(f);
+  Catalogue_Generation++;       /* what was read so far stays in the table */
   if (!ok) return 0;
   rd->done = 1;
   return 1;
@@ -463,6 +470,7 @@ int32_t Load_Ec5_Topix_Zylsenk_Vg(void) { return Run_Reader(&Readers[R_TOPIX0 + 
 
 int32_t Init_Dowel_Bolt_Diameters(void)
 {
+  Catalogue_Generation++;
   static const double d[8] = {6, 8, 10, 12, 16, 20, 24, 30};
   Dowel_Bolt_Diameters.dowel.count = 7;
   Dowel_Bolt_Diameters.bolt.count = 8;
@@ -510,6 +518,7 @@ void Load_Vbm_Catalogues(void)
 
 void Reset_Vbm_Catalogues(void)
 {
+  Catalogue_Generation++;
   for (int i = 0; i < R_COUNT; i++) {
     Vbm_Reader *rd = &Readers[i];
     if (rd->table) memset(rd->table, 0, sizeof *rd->table);

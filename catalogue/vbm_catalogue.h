@@ -103,6 +103,10 @@ void Load_Vbm_Catalogues(void);
 /* Clears every table and done flag (a fresh start; used by tests). */
 void Reset_Vbm_Catalogues(void);
 
+/* A number that changes whenever a table was read or cleared, or the diameter lists were set:
+** what was computed from the catalogues before is then out of date. */
+uint32_t Vbm_Catalogue_Generation(void);
+
 /* The Simpson tables (read by readers that the program never calls). */
 const Vbm_Catalogue *Get_Simpson_Catalogue(int32_t csa);
 

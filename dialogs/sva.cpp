@@ -174,10 +174,13 @@ void SVA_Update(int area)
   Scrollable_View_Area *a = SVA_Get(area);
   if (a == nullptr || a->handle == SVA_RESERVED) return;
   Resize_Origin_of_Scrollable_Area_PS(a->handle, a->content_w, a->content_h);
+  /* Placing the scroll position paints the area once; an area that is active already needs no
+  ** second paint for its activity. */
+  const bool was_active = ActivState_of_Button_PS(a->handle) == 1;
   Set_Scrollable_Area_PS(a->handle, a->scroll_x, a->scroll_y);
   Inquire_Scrollable_Area_PS(a->handle, &a->scroll_x, &a->scroll_y);
   Switch_Sliders(a);
-  Change_Activity_PS(a->handle, 1);
+  if (!was_active) Change_Activity_PS(a->handle, 1);
 }
 
 static void Free_Item(SVA_Item *it)
@@ -756,6 +759,114 @@ void SVA_Set_Last_Editor_Font(int area, int font)
 {
   Scrollable_View_Area *a = SVA_Get(area);
   if (a && a->last && a->last->kind == SVA_EDITOR && a->last->editor) a->last->editor->font = font;
+}
+
+/* ------------------------------------------------------------------ rows on demand */
+
+/* Rows a view of h pixels from content y sy needs of a block: those whose items (within 32
+** pixels of their base line) reach into it, and one more on each side, so that the field after
+** the last one in view is there for the tab key. Empty when hi < lo. */
+static void Rows_Needed(const SVA_Item *b, int sy, int h, int *lo, int *hi)
+{
+  const int y0 = b->y1, step = std::max(b->aux, 1), count = b->aux2;
+  long first = ((long)sy - 32 - y0) / step - 1;   /* truncated, with one row of slack */
+  long last = ((long)sy + h + 32 - y0) / step + 1;
+  *lo = (int)std::max(first, 0L);
+  *hi = (int)std::min(last, (long)count - 1);
+}
+
+/* Items of rows lo..hi of block b as a separate chain (first, last); none when hi < lo. */
+static void Make_Rows(Scrollable_View_Area *a, SVA_Item *b, int lo, int hi, SVA_Item **first,
+                      SVA_Item **last)
+{
+  *first = *last = nullptr;
+  if (hi < lo) return;
+  SVA_Item *saved_first = a->first, *saved_last = a->last;
+  a->first = a->last = nullptr;
+  const int area = (int)(a - SVA_Areas);
+  for (int r = lo; r <= hi; r++) {
+    SVA_Item *before = a->last;
+    b->rows(area, r, b->y1 + r * b->aux, b->owned);
+    for (SVA_Item *it = before ? before->next : a->first; it; it = it->next) {
+      it->block = b;
+      it->block_row = r;
+    }
+  }
+  *first = a->first;
+  *last = a->last;
+  a->first = saved_first;
+  a->last = saved_last;
+}
+
+/* Keep the items of block b's rows lo..hi and only those: rows that stay keep their items (an
+** item being edited stays valid), rows that come into view are added in row order. */
+static void Rows_To(Scrollable_View_Area *a, SVA_Item *b, int lo, int hi)
+{
+  if (lo == b->rows_lo && hi == b->rows_hi) return;
+  SVA_Item *rest = b->next, *keep_first = nullptr, *keep_last = nullptr;
+  while (rest && rest->block == b) {
+    SVA_Item *next = rest->next;
+    if (rest->block_row < lo || rest->block_row > hi) {
+      rest->next = nullptr;
+      Free_List(rest);
+    } else {
+      rest->next = nullptr;
+      if (keep_last) keep_last->next = rest;
+      else keep_first = rest;
+      keep_last = rest;
+    }
+    rest = next;
+  }
+  int kept_lo = std::max(lo, b->rows_lo), kept_hi = std::min(hi, b->rows_hi);
+  if (kept_hi < kept_lo) kept_lo = hi + 1, kept_hi = hi;  /* nothing kept: all rows are new */
+  SVA_Item *f1, *l1, *f2, *l2;
+  Make_Rows(a, b, lo, kept_lo - 1, &f1, &l1);
+  Make_Rows(a, b, kept_hi + 1, hi, &f2, &l2);
+  /* anchor, new rows above, kept rows, new rows below, the rest of the list */
+  SVA_Item *firsts[3] = {f1, keep_first, f2}, *lasts[3] = {l1, keep_last, l2};
+  SVA_Item *tail = b;
+  for (int k = 0; k < 3; k++) {
+    if (firsts[k] == nullptr) continue;
+    tail->next = firsts[k];
+    tail = lasts[k];
+  }
+  tail->next = rest;
+  if (rest == nullptr) a->last = tail;
+  b->rows_lo = lo;
+  b->rows_hi = hi;
+}
+
+void SVA_Rows_For_View(Scrollable_View_Area *a, int sy, int h)
+{
+  if (a == nullptr) return;
+  for (SVA_Item *it = a->first; it; it = it->next) {
+    if (it->kind != SVA_ROWS) continue;
+    int lo, hi;
+    Rows_Needed(it, sy, h, &lo, &hi);
+    Rows_To(a, it, lo, hi);
+  }
+}
+
+void SVA_Add_Rows(int area, int y0, int row_h, int count, SVA_Row_Fn fn, void *user)
+{
+  Scrollable_View_Area *a = SVA_Get(area);
+  if (a == nullptr || fn == nullptr || count <= 0 || row_h <= 0) {
+    free(user);
+    return;
+  }
+  SVA_Item *b = Append(a, SVA_ROWS);
+  b->y1 = y0;
+  b->aux = row_h;
+  b->aux2 = count;
+  b->rows = fn;
+  b->owned = user;
+  b->rows_lo = 0;
+  b->rows_hi = -1;
+  /* the last row's base line grows the content as its texts would */
+  Grow(a, 0, y0 + (count - 1) * row_h + 10);
+  int lo, hi;
+  Rows_Needed(b, a->scroll_y, a->y2 - a->y1, &lo, &hi);
+  Rows_To(a, b, lo, hi);
 }
 
 void SVA_Add_Marker(int area, int value)

@@ -37,6 +37,7 @@ enum {
   SVA_PICTURE_CHOICE = 17,
   SVA_BITMAP_BUTTON = 18,
   SVA_EDITOR = 19,
+  SVA_ROWS = 20,           /* rows of a long table supplied on demand (draws nothing itself) */
 };
 
 /* Font style bits carried in a font code */
@@ -48,6 +49,9 @@ enum {
 
 /* Function of a user-drawn item: the item's rectangle in screen pixels and its user value. */
 typedef void (*SVA_Draw_Fn)(int x1, int y1, int x2, int y2, void *user);
+/* Supplier of one row of a long table: adds the items of row `row` (0-based), whose base line
+** lies at content y `y`, to the area with the item constructors. */
+typedef void (*SVA_Row_Fn)(int area, int row, int y, void *user);
 /* Change callback: the new int value (check box, option, choice, picture choice) or the
 ** address of the double (float field; value then 0). */
 typedef void (*SVA_Change_Fn)(int value, double *dvalue);
@@ -89,6 +93,10 @@ struct SVA_Item {
   SVA_Editor_State *editor;/* kind 19 */
   void *aux3;              /* kinds 9, 12: int variable; 16: entry table */
   void *owned;             /* a malloc'ed block freed with the item (kind 4: its user data) */
+  SVA_Row_Fn rows;         /* kind 20: the supplier of its rows */
+  int32_t rows_lo, rows_hi;/* kind 20: rows whose items are in the list (none when hi < lo) */
+  SVA_Item *block;         /* an item of a row of a kind-20 item: that item; else null */
+  int32_t block_row;       /* ... and the row it belongs to */
   SVA_Item *next;
 };
 
@@ -181,6 +189,15 @@ void SVA_Add_Bitmap_Button(int area, int x, int y, int width, int height, const 
 void SVA_Add_Text_Editor(int area, int x1, int y1, int x2, int y2, char *text, int max_len,
                          int colour, int bg_colour, int frame, int *active);
 void SVA_Set_Last_Editor_Font(int area, int font);
+/* A long table whose rows the area asks for only while they are in view (or next to it): count
+** rows of row_h pixels, row 0 with its base line at content y y0. fn adds the items of one row
+** with the item constructors; the items of rows that leave the view are freed again. The
+** content grows at once to the last row; the rows in view are added at once. user is a malloc'ed
+** block that the area owns and frees, or null. */
+void SVA_Add_Rows(int area, int y0, int row_h, int count, SVA_Row_Fn fn, void *user);
+/* Bring the items of every row block of the area in line with a view of h pixels from content
+** y sy (drawing and the input handling call it). */
+void SVA_Rows_For_View(Scrollable_View_Area *a, int sy, int h);
 void SVA_Add_Marker(int area, int value);
 void SVA_Truncate_At_Marker(int area, int value);
 SVA_Item *SVA_New_Item(int area);

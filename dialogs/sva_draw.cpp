@@ -100,6 +100,14 @@ static bool Rect_Hidden(const SVA_Item *it, int sx, int sy, int X1, int Y1, int 
 
 static bool Is_Active(const SVA_Item *it) { return it->activity && *it->activity != 0; }
 
+/* Items placed by a point on a text's base line (fields, marks, selectable texts) draw within
+** 32 pixels above and below it and begin at most 40 pixels left of it: one that lies beyond
+** the view by more is skipped, so that a long list costs only the rows in view. */
+static bool Point_Hidden(int x, int y, int X2, int Y1, int Y2)
+{
+  return y + 32 < Y1 || y - 32 > Y2 || x - 40 > X2;
+}
+
 /* The shown text of a float or text field. */
 static void Field_Text(const SVA_Item *it, char *buf, size_t size)
 {
@@ -279,9 +287,11 @@ static void Draw_Item(const Scrollable_View_Area *a, SVA_Item *it, int sx, int s
   }
   case SVA_CHECK_BOX:
   case SVA_OPTION:
+    if (Point_Hidden(x, y, X2, Y1, Y2)) break;
     Draw_Mark_Item(it, x, y);
     break;
   case SVA_SELECTABLE: {
+    if (Point_Hidden(x, y, X2, Y1, Y2)) break;
     int *var = (int *)it->aux3;
     if (var && *var == it->item_value) {
       pxFgc(it->aux2);
@@ -293,6 +303,7 @@ static void Draw_Item(const Scrollable_View_Area *a, SVA_Item *it, int sx, int s
   }
   case SVA_FLOAT_FIELD:
   case SVA_TEXT_FIELD:
+    if (Point_Hidden(x, y, X2, Y1, Y2)) break;
     Draw_Field(it, x, y);
     break;
   case SVA_FILLED_RECT:
@@ -306,12 +317,14 @@ static void Draw_Item(const Scrollable_View_Area *a, SVA_Item *it, int sx, int s
     Draw_TreeViewImage(it->image_off, X1 + (it->x1 + it->x2) / 2 - sx, Y1 + (it->y1 + it->y2) / 2 - sy);
     break;
   case SVA_CHOICE:
+    if (Point_Hidden(x, y, X2, Y1, Y2)) break;
     Draw_Choice(it, x, y, X1, Y1, X2, Y2);
     break;
   case SVA_PICTURE_CHOICE:
     Draw_Picture_Choice(it, x, y, sx, sy, X1, Y1, X2, Y2);
     break;
   case SVA_BITMAP_BUTTON:
+    if (Rect_Hidden(it, sx, sy, X1, Y1, X2, Y2)) break;
     SVA_Draw_Bitmap_Button(it, Is_Active(it) ? 1 : 0, x, y, x2, y2);
     break;
   case SVA_EDITOR:
@@ -336,6 +349,7 @@ void SVA_Draw(int sx, int sy, int X1, int Y1, int X2, int Y2, Scrollable_View_Ar
   int old = pxBuff(-1);
   pxFgc(a->bg_colour);
   pxRect(X1, Y1, X2, Y2);
+  SVA_Rows_For_View(a, sy, a->y2 - a->y1);
   for (SVA_Item *it = a->first; it; it = it->next) Draw_Item(a, it, sx, sy, X1, Y1, X2, Y2);
   pxBuff(old);
   pxFgc(fg);

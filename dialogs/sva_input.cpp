@@ -30,6 +30,7 @@ static void Get_View(Scrollable_View_Area *a, View *v)
   SVA_Screen_Rect(a, &v->X1, &v->Y1, &v->X2, &v->Y2);
   v->sx = v->sy = 0;
   Inquire_Scrollable_Area_PS(a->handle, &v->sx, &v->sy);
+  SVA_Rows_For_View(a, v->sy, a->y2 - a->y1);
 }
 
 static bool Is_Active(const SVA_Item *it) { return it->activity && *it->activity != 0; }

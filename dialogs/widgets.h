@@ -6,6 +6,7 @@
 */
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 struct Wdg_State_Record {
@@ -67,6 +68,14 @@ int Wdg_Draw_Symbol_Index_Exp(int x, int y, const char *text, const char *index,
 int Wdg_Draw_Underlined_Text(int x, int y, const char *text, const int *active);
 int Wdg_Draw_Boxed_Text(int x, int y, const char *text, const int *active);
 int Wdg_Draw_Boxed_Bold_Text(int x, int y, const char *text, const int *active);
+
+/* ---- long tables ---- */
+/* Adds the widgets of row `row` (0-based) whose base line is y; data is the caller's block. */
+typedef void (*Wdg_Row_Fn)(int row, int y, const void *data);
+/* A table of count rows, row_h pixels apart from the base line y0 of row 0, whose widgets are
+** added only while a row is in view of the target area (or next to it): fn runs then with the
+** target, font and colours of this call. The size bytes at data are copied for fn. */
+void Wdg_Add_Rows(int y0, int row_h, int count, Wdg_Row_Fn fn, const void *data, size_t size);
 
 /* ---- world-coordinate figures ---- */
 void Wdg_Set_Transform(double ox, double oy, double angle, double scale);

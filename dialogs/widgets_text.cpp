@@ -4,6 +4,7 @@
 ** add text items to the target area and answer the room they used in pixels.
 */
 #include <cmath>
+#include <cstddef>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -389,4 +390,37 @@ int Wdg_Draw_Boxed_Bold_Text(int x, int y, const char *text, const int *active)
   int w = Wdg_Text_Width_In_Font(text, Wdg_State.font);
   Wdg_Fill_Rect_World(x - 3, y + 5, x + w + 3, y - 12);
   return Wdg_Draw_Bold_Text(x, y, text, active) + 6;
+}
+
+/* ------------------------------------------------------------------ long tables */
+
+/* What a row block of the widget layer keeps: the widget state of its creation, the row
+** function and the caller's data after it. */
+struct Row_Block {
+  Wdg_State_Record state;
+  Wdg_Row_Fn fn;
+  size_t size;
+  alignas(std::max_align_t) unsigned char data[1];
+};
+
+static void Widget_Row(int area, int row, int y, void *user)
+{
+  Row_Block *b = (Row_Block *)user;
+  Wdg_State_Record saved = Wdg_State;
+  Wdg_State = b->state;
+  Wdg_State.area = area;
+  b->fn(row, y, b->data);
+  Wdg_State = saved;
+}
+
+void Wdg_Add_Rows(int y0, int row_h, int count, Wdg_Row_Fn fn, const void *data, size_t size)
+{
+  if (Wdg_State.area < 0 || fn == nullptr || count <= 0) return;
+  Row_Block *b = (Row_Block *)Dbg_Malloc(__FILE__, __LINE__, "null", sizeof(Row_Block) + size);
+  Check_Alloc_Or_Exit(b);
+  b->state = Wdg_State;
+  b->fn = fn;
+  b->size = size;
+  if (size > 0 && data != nullptr) memcpy(b->data, data, size);
+  SVA_Add_Rows(Wdg_State.area, y0, row_h, count, Widget_Row, b);
 }

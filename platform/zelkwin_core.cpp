@@ -73,8 +73,10 @@ uint32_t Colour_Rgb(int colour) {
 
 void Log_Line(const std::string &line) {
   State &s = St();
-  s.log_lines.push_back(line);
-  if (s.log_lines.size() > 200000) s.log_lines.erase(s.log_lines.begin(), s.log_lines.begin() + 100000);
+  if (s.memory_log) {
+    s.log_lines.push_back(line);
+    if (s.log_lines.size() > 200000) s.log_lines.erase(s.log_lines.begin(), s.log_lines.begin() + 100000);
+  }
   if (s.log_file) {
     fputs(line.c_str(), s.log_file);
     fputc('\n', s.log_file);
@@ -368,12 +370,15 @@ void ZW_Test_Reset(void) {
   Reset_Draw_State();
   Clear_Screen(Desktop_Rgb);
   s.log_lines.clear();
+  s.memory_log = true;
   if (s.log_file) fclose(s.log_file);
   s.log_file = nullptr;
   M_XPOS = NPIXEL_X / 2;
   M_YPOS = NPIXEL_Y / 2;
   M_LEFT = M_RIGHT = M_SCROLL = 0;
 }
+
+void ZW_Test_Keep_Log(int on) { St().memory_log = on != 0; }
 
 void ZW_Test_Start_From_Environment(void) {
   ZW_Test_Reset();

@@ -72,6 +72,7 @@ struct State {
   std::vector<Saved_Rect> saved;
   /* log */
   FILE *log_file = nullptr;
+  bool memory_log = false;     /* keep log_lines (the tests read them; off in the program) */
   std::vector<std::string> log_lines;
   /* hooks */
   PS_Call_Fct always_fct = nullptr;
@@ -86,6 +87,9 @@ State &St();
 /* core */
 void Ensure_Init();
 void Log_Line(const std::string &line);   /* one line into the log (UTF-8) */
+/* Whether a log is kept at all (a log file, or the lines for the tests): callers that build a
+** line at some cost ask first. */
+inline bool Log_Wanted() { return St().memory_log || St().log_file != nullptr; }
 std::string To_Utf8(const char *text, int len); /* display-font bytes to UTF-8 */
 void Clear_Screen(uint32_t rgb);
 uint32_t Colour_Rgb(int colour);           /* 0xRRGGBB of a palette or symbolic colour */

@@ -10,8 +10,12 @@
 #include <vector>
 
 /* Drops every sheet, message box, event, font and clip state and every loaded bitmap, clears
-** the screen, clears the log (and closes a log file) and switches to the headless back end. */
+** the screen, clears the log (and closes a log file) and switches to the headless back end. The
+** log lines are kept from then on (the program alone keeps none: it writes a log only into the
+** file of SPLICE_GUI_LOG). */
 void ZW_Test_Reset(void);
+/* Keep the log lines (1) or not (0), as the program does: for measuring. */
+void ZW_Test_Keep_Log(int on);
 /* Forgets the loaded bitmaps only (the next draw reads the file again; a missing file is logged
 ** again). */
 void ZW_Test_Drop_Bitmaps(void);

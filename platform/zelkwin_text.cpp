@@ -243,6 +243,7 @@ static void Draw_Glyphs(Font_Table *t, double x, double y, const char *text, int
 }
 
 static void Log_Text(int x, int y, const char *text, int n) {
+  if (!Log_Wanted()) return;
   Log_Line("TEXT " + std::to_string(x) + " " + std::to_string(y) + " " + To_Utf8(text, n));
 }
 

@@ -6,9 +6,11 @@
 */
 #include "results/splice_checks.h"
 #include "results/run_cache.h"
+#include "results/calc_cache.h"
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "design/design.h"
 #include "dialogs/dialogs.h"
@@ -33,6 +35,12 @@ void Set_Utilisation_Page_Area(int area, int x0, int y0, int x1, int y1)
 }
 
 /* ---------------------------------------------------------------- error box */
+
+/* The error codes the last run showed, in order. */
+static std::vector<int> Run_Errors;
+
+int Run_Error_Count(void) { return (int)Run_Errors.size(); }
+const int *Run_Error_Codes(void) { return Run_Errors.data(); }
 
 /* Add a red frame, a light green box and the text centred at (x, y) to view area `area`. */
 void Show_Error_Box_At(int area, int x, int y, const char *text)
@@ -325,6 +333,8 @@ void Write_Nachweis_Summary(FILE *file, double u_max)
 */
 double Run_Nachweise_Lkom(FILE *file, int group, int entry)
 {
+    Splice_Calc_Serial++;
+    Run_Errors.clear();
     Splice_Input_Record *si = &Splice_Input;
     const int kind = si->connection_kind;
     const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
@@ -400,6 +410,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
             if (err != 0) {
                 u_vbm = 10.0;
                 Show_Error_Code(-1, -1, -1, -1, -1, err);
+                Run_Errors.push_back(err);
             }
             m_vbm = std::fmax(m_vbm, u_vbm);
 

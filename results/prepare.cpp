@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "catalogue/catalogue.h"
+#include "results/calc_cache.h"
 
 /* Tolerance of the comparisons of lengths that are equal by construction (cm). */
 #define LENGTH_TOL 1e-6
@@ -334,6 +335,7 @@ static double Joint_Thickness(void)
 */
 int Prepare_Splice_Calc(void)
 {
+    Splice_Calc_Serial++;
     Splice_Input_Record *si = &Splice_Input;
     Fastener_Pattern_Rec *fp = &Fastener_Pattern;
     const int type = si->vbm_type;

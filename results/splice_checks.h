@@ -68,6 +68,10 @@ extern Governing_Lkom_Rec Governing_Lkom;
 double Oli_Blockscher_Nachweis(FILE *file, int group, int entry, int *error);
 double Run_Nachweise_Lkom(FILE *file, int group, int entry);
 double Run_Nachweise(FILE *file, int governing_only);
+/* The error codes of the fastener design that the last run showed on the utilisation page, in
+** the order shown. */
+int Run_Error_Count(void);
+const int *Run_Error_Codes(void);
 void Write_Nachweis_Summary(FILE *file, double u_max);
 void Show_Error_Code(int area, int x0, int y0, int x1, int y1, int code);
 void Show_Error_Box_At(int area, int x, int y, const char *text);

@@ -82,7 +82,11 @@ int Compute_And_Print(int content)
 {
     Trim_Page_Texts();
     Regenerate_Lkoms_If_Generated();
-    return Write_Print_List(content);
+    /* what the print's computation writes into the record belongs to this input */
+    const uint32_t generation = Splice_Input_Generation();
+    const int r = Write_Print_List(content);
+    Splice_Calc_Written(generation);
+    return r;
 }
 
 /* The print list, its plots and the PDF go in place together, or none of them: the PDF is

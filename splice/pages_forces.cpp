@@ -9,6 +9,7 @@
 #include "splice/pages_internal.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 
 #include "catalogue/catalogue.h"
@@ -108,6 +109,30 @@ static void Generated_Rows(int *r)
 /* The kmod shown greyed for a group that takes kmod from its class. */
 static double Used_Kmod[LKOM_GROUPS];
 
+/* The used entries of one group, in order: the rows of its table. */
+typedef struct Group_Rows {
+    int32_t group;
+    int32_t count;
+    int32_t entry[LKOM_ENTRIES];
+} Group_Rows;
+
+/* One row of a group's table: the combination's number, forces, accidental flag, comment and
+** its delete button. */
+static void Combination_Row(int row, int y, const void *data)
+{
+    const Group_Rows *rows = (const Group_Rows *)data;
+    const int g = rows->group, e = rows->entry[row];
+    Lkom_Entry *en = &Splice_Input.lkom.groups[g].entries[e];
+    Wdg_Printf_Text(COL_NR, y, "%d", e + 1);
+    Wdg_Float_Field(COL_M, y, &en->M_d, 8, 2, nullptr);
+    Wdg_Float_Field(COL_N, y, &en->N_d, 8, 2, nullptr);
+    Wdg_Float_Field(COL_V, y, &en->V_d, 8, 2, nullptr);
+    Wdg_Draw_Check_Box(COL_ACC, y, "", &en->accidental, nullptr);
+    Wdg_Text_Field_Visible(COL_TEXT, y, en->comment, LKOM_COMMENT_MAX, 60, nullptr);
+    Wdg_Draw_Text_Hotspot(COL_DEL, y, "l\x94schen", ACT_DELETE_ROW + g * 1000 + e,
+                          &Page_Shadow.action, nullptr);
+}
+
 static void Combination_Rows(int *r)
 {
     Splice_Input_Record *s = &Splice_Input;
@@ -139,20 +164,15 @@ static void Combination_Rows(int *r)
         Wdg_Draw_Text(COL_ACC, y, "au\xe1" "ergew.", nullptr);
         Wdg_Draw_Text(COL_TEXT, y, "Kommentar", nullptr);
         (*r)++;
-        for (int e = 0; e < LKOM_ENTRIES; e++) {
-            Lkom_Entry *en = &grp->entries[e];
-            if (!en->used) continue;
-            y = Page_Row_Y(*r);
-            Wdg_Printf_Text(COL_NR, y, "%d", e + 1);
-            Wdg_Float_Field(COL_M, y, &en->M_d, 8, 2, nullptr);
-            Wdg_Float_Field(COL_N, y, &en->N_d, 8, 2, nullptr);
-            Wdg_Float_Field(COL_V, y, &en->V_d, 8, 2, nullptr);
-            Wdg_Draw_Check_Box(COL_ACC, y, "", &en->accidental, nullptr);
-            Wdg_Text_Field_Visible(COL_TEXT, y, en->comment, LKOM_COMMENT_MAX, 60, nullptr);
-            Wdg_Draw_Text_Hotspot(COL_DEL, y, "l\x94schen", ACT_DELETE_ROW + g * 1000 + e,
-                                  &Page_Shadow.action, nullptr);
-            (*r)++;
-        }
+        /* A group holds up to 1000 rows: the view area asks for those in view only. */
+        static Group_Rows rows;
+        rows.group = g;
+        rows.count = 0;
+        for (int e = 0; e < LKOM_ENTRIES; e++)
+            if (grp->entries[e].used) rows.entry[rows.count++] = e;
+        Wdg_Add_Rows(Page_Row_Y(*r), PAGE_ROW, rows.count, Combination_Row, &rows,
+                     offsetof(Group_Rows, entry) + sizeof rows.entry[0] * (size_t)rows.count);
+        *r += rows.count;
         Wdg_Draw_Text_Hotspot(COL_M, Page_Row_Y((*r)++), "+ Zeile hinzuf\x81gen", ACT_ADD_ROW + g,
                               &Page_Shadow.action, nullptr);
     }
@@ -200,12 +220,13 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
     Regenerate_Lkoms_If_Generated();
     int r = 0;
     Page_Heading(r++, "Ausnutzungen");
-    int code = Prepare_Splice_Calc();
+    /* Computed once per change of the input; a visit without one shows the kept results. */
+    int code = 0;
+    double total = Splice_Calc_Checked(&code);
     if (code != 0) {
         Show_Error_Code(-1, 0, 0, 0, 0, code);
         return;
     }
-    double total = Run_Nachweise(nullptr, 0);
     const Utilisation_List *u = &Splice_Input.utilisation;
     for (int i = 0; i < u->count && i < UTIL_LIST_MAX; i++) {
         int y = Page_Row_Y(r++);

@@ -150,7 +150,7 @@ void Page_System(int area)
     int run = 0;
     if (!s->t_s_user || !s->L_user) {
         Regenerate_Lkoms_If_Generated();
-        run = Prepare_Splice_Calc();
+        run = Splice_Calc_Prepared();
     }
     int r = 0;
     Page_Heading(r++, "Sto\xe1" "art");
@@ -267,7 +267,7 @@ static int Design_Current_Fastener(Connection_Result *res, int *in_kN)
     *in_kN = 0;
     memset(res, 0, sizeof *res);
     Regenerate_Lkoms_If_Generated();
-    int code = Prepare_Splice_Calc();
+    int code = Splice_Calc_Prepared();
     if (code != 0) return code;
     Connection_Input in;
     memset(&in, 0, sizeof in);
@@ -627,7 +627,7 @@ static int Layout_Code;
 static void Layout_Run(void)
 {
     Regenerate_Lkoms_If_Generated();
-    Layout_Code = Prepare_Splice_Calc();
+    Layout_Code = Splice_Calc_Prepared();
     if (Layout_Code == 0) Present_Distances(&Page_Shadow.present);
     else memset(&Page_Shadow.present, 0, sizeof Page_Shadow.present);
 }

@@ -509,3 +509,37 @@ TEST(ZelkwinSheet, ButtonTextsWithLineFeedsStandOnSeveralLines) {
   EXPECT_LT(y2, 120 + 22 + 14);
   Undefine_Prop_Sheet();
 }
+
+/* Without a log asked for (the program without SPLICE_GUI_LOG) no drawn text is kept; the log
+** file still gets every line when it is asked for. */
+TEST(ZelkwinLog, LinesAreKeptOnlyWhenALogIsAsked) {
+  ZW_Test_Reset();
+  ZW_Test_Keep_Log(0);
+  Define_Prop_Sheet(100, 100, 300, 200, 1, 0, "Ohne", 40, 1);
+  Activate_Prop_Sheet();
+  pxText(120, 150, "unbeobachtet", -1);
+  EXPECT_TRUE(ZW_Test_Log_Lines().empty());
+  Undefine_Prop_Sheet();
+
+  const std::string logname = Scratch("keep.log");
+  remove(logname.c_str());
+  setenv("SPLICE_GUI_LOG", logname.c_str(), 1);
+  ZW_Test_Start_From_Environment();
+  unsetenv("SPLICE_GUI_LOG");
+  ZW_Test_Keep_Log(0);
+  pxText(120, 150, "in die Datei", -1);
+  EXPECT_TRUE(ZW_Test_Log_Lines().empty());
+  ZW_Test_Keep_Log(1);
+  pxText(120, 170, "in beide", -1);
+  ZW_Test_Reset(); /* closes the file */
+  std::vector<std::string> lines;
+  FILE *log = fopen(logname.c_str(), "r");
+  ASSERT_NE(log, nullptr);
+  char buf[512];
+  while (fgets(buf, sizeof buf, log)) lines.push_back(std::string(buf, strcspn(buf, "\n")));
+  fclose(log);
+  remove(logname.c_str());
+  EXPECT_TRUE(Has_Line(lines, "TEXT 120 150 in die Datei"));
+  EXPECT_TRUE(Has_Line(lines, "TEXT 120 170 in beide"));
+  EXPECT_EQ(ZW_Test_Log_Lines().size(), 0u); /* the reset cleared the kept lines */
+}
