@@ -283,7 +283,7 @@ static void Situation_Messages(int32_t T, int32_t F, int32_t L, bool acc, bool e
         }
         lines[n] = nullptr;
         Quiet_Message(nullptr, lines);
-    } else if (eq && (F == LKOM_FAM_DIN1055 || F == LKOM_FAM_EUROCODE)) {
+    } else if (eq) {
         static const char *const m[] = {"Einwirkungen vom Typ \"Erdbeben\" bewirken",
                                         "eine \"Erdbeben-Bemessungssituation\"!", nullptr};
         Quiet_Message(nullptr, m);
@@ -298,7 +298,7 @@ Lkom_Row *Build_Udef_Lkom_Factors(const Nchw_Type_Rec *type, int32_t *count, int
     int32_t dummy = 0;
     if (!count) count = &dummy;
     *count = 0;
-    if (!type || !(Nchw_Type_Int(type, 8) & F)) return nullptr;
+    if (!type || !(Nchw_Type_Int(type, NCHW_TI_RULES_USED) & F)) return nullptr;
     if ((L != 1 && L != 2) || (Z != 1 && Z != 2 && Z != 4) || G < 0 || G > 2) return nullptr;
     const int32_t T = Nchw_Type_Id(type);
     Lkom_Rows_Imp_Mode = Nchw_Type_Int(type, 10) == 2 ? 1 : 0;

@@ -111,15 +111,15 @@ void Lkom_Type_Dialog(const Nchw_Type_Rec *type, Lkom_Rec *lkom)
     Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Programmgest\x81tze Erzeugung von Lastkollektiv-Tabellen", 0, 1);
     Draw_Funny_Text_to_PS(x + 12, y + 44, "Grundeinstellungen", 0, 1);
     Draw_Funny_Text_to_PS(x + 12, y + 62, "\x9A" "berlagerungsregel:", 0, 0);
-    d.l_rule = Fill(Add_Stringlist_to_PS(x + 12, y + 66, x + 182, y + 166, &d.rule, 1), Rule_Texts, 6, type, 8);
+    d.l_rule = Fill(Add_Stringlist_to_PS(x + 12, y + 66, x + 182, y + 166, &d.rule, 1), Rule_Texts, 6, type, NCHW_TI_RULES_USED);
     Draw_Funny_Text_to_PS(x + 12, y + 184, "f\x81hrende Einwirkung:", 0, 0);
     d.l_lead = Add_Stringlist_to_PS(x + 12, y + 188, x + 182, y + 252, &d.lead, 2);
     for (int32_t n = 0; Lkom_Nth_Variable_Action(n) >= 0; n++)
         Fill_Stringlist_of_PS(d.l_lead, Nchw_Einw_Table.rows[Lkom_Nth_Variable_Action(n)].label, BLACK_CI);
     Draw_Funny_Text_to_PS(x + 12, y + 270, "Nachweistyp:", 0, 0);
-    d.l_state = Fill(Add_Stringlist_to_PS(x + 12, y + 274, x + 182, y + 310, &d.state, 3), State_Texts, 2, type, 4);
+    d.l_state = Fill(Add_Stringlist_to_PS(x + 12, y + 274, x + 182, y + 310, &d.state, 3), State_Texts, 2, type, NCHW_TI_KINDS_USED);
     Draw_Funny_Text_to_PS(x + 12, y + 328, "Kombinationstyp:", 0, 0);
-    d.l_comb = Fill(Add_Stringlist_to_PS(x + 12, y + 332, x + 182, y + 384, &d.comb, 4), Comb_Texts, 3, type, 6);
+    d.l_comb = Fill(Add_Stringlist_to_PS(x + 12, y + 332, x + 182, y + 384, &d.comb, 4), Comb_Texts, 3, type, NCHW_TI_COMBINATIONS_USED);
     d.l_gamma = Fill(Add_Stringlist_to_PS(x + 193, y + 346, x + 360, y + 398, &d.gamma, 0), Gamma_Texts, 3, type, -1);
     d.l_main = Fill(Add_Stringlist_to_PS(x + 193, y + 402, x + 360, y + 438, &d.main, 0), Main_Texts, 2, type, -1);
     Draw_Funny_Text_to_PS(x + XTRGEN_PANEL_X1, y + 62, "Auswahl der am Lastkollektiv beteiligten Lastf\x84lle", 0, 0);
@@ -157,13 +157,13 @@ void Lkom_Type_Dialog(const Nchw_Type_Rec *type, Lkom_Rec *lkom)
     for (;;) {
         const int code = Edit_Prop_Sheet();
         if (code == 1) {
-            if (!Allowed(type, 8, d.rule)) Refuse(&d, &d.rule, prev_rule);
+            if (!Allowed(type, NCHW_TI_RULES_USED, d.rule)) Refuse(&d, &d.rule, prev_rule);
             prev_rule = d.rule;
         } else if (code == 3) {
-            if (!Allowed(type, 4, d.state)) Refuse(&d, &d.state, prev_state);
+            if (!Allowed(type, NCHW_TI_KINDS_USED, d.state)) Refuse(&d, &d.state, prev_state);
             prev_state = d.state;
         } else if (code == 4) {
-            if (!Allowed(type, 6, d.comb)) Refuse(&d, &d.comb, prev_comb);
+            if (!Allowed(type, NCHW_TI_COMBINATIONS_USED, d.comb)) Refuse(&d, &d.comb, prev_comb);
             prev_comb = d.comb;
         } else if (code == 5) {
             Track_Nchw_Symbol_Legend(px1, py1, px2, py2);

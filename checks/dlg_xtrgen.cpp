@@ -121,16 +121,16 @@ int Xtr_Generation_Dialog(Nchw_Rec *check, Xtr_Rule_Rec *rule)
                       "Generierung benutzerdefinierter Extremierungsvorschriften", 0, 1);
     Draw_Funny_Text_to_PS(x + 12, y + 48, "\x9A" "berlagerungsregel:", 0, 0);
     d.l_rule = Fill_List(Add_Stringlist_to_PS(x + 12, y + 52, x + 182, y + 152, &d.rule, 1),
-                         Rule_Texts, 6, check, 8);
+                         Rule_Texts, 6, check, NCHW_TI_RULES_USED);
     Draw_Funny_Text_to_PS(x + 12, y + 172, "\x9A" "berlagerungsbasis:", 0, 0);
     d.l_basis = Fill_List(Add_Stringlist_to_PS(x + 12, y + 176, x + 182, y + 212, &d.basis, 2),
                           Basis_Texts, 2, check, -1);
     Draw_Funny_Text_to_PS(x + 12, y + 232, "Nachweistyp:", 0, 0);
     d.l_kind = Fill_List(Add_Stringlist_to_PS(x + 12, y + 236, x + 182, y + 272, &d.kind, 3),
-                         Kind_Texts, 2, check, 4);
+                         Kind_Texts, 2, check, NCHW_TI_KINDS_USED);
     Draw_Funny_Text_to_PS(x + 12, y + 292, "Kombinationstyp:", 0, 0);
     d.l_comb = Fill_List(Add_Stringlist_to_PS(x + 12, y + 296, x + 182, y + 348, &d.comb, 4),
-                         Comb_Texts, 3, check, 6);
+                         Comb_Texts, 3, check, NCHW_TI_COMBINATIONS_USED);
     d.l_gamma = Fill_List(Add_Stringlist_to_PS(x + 193, y + 346, x + 360, y + 398, &d.gamma, 0),
                           Gamma_Texts, 3, check, -1);
     Draw_Funny_Text_to_PS(x + 412, y + 346, "alle Einstellungen", 0, 0);
@@ -167,15 +167,15 @@ int Xtr_Generation_Dialog(Nchw_Rec *check, Xtr_Rule_Rec *rule)
         const int code = Edit_Prop_Sheet();
         switch (code) {
         case 1:
-            if (Take_Choice(&d, d.l_rule, 8, &d.rule, prev_rule)) prev_rule = d.rule;
+            if (Take_Choice(&d, d.l_rule, NCHW_TI_RULES_USED, &d.rule, prev_rule)) prev_rule = d.rule;
             Enable_Dependants(&d);
             break;
         case 3:
-            if (Take_Choice(&d, d.l_kind, 4, &d.kind, prev_kind)) prev_kind = d.kind;
+            if (Take_Choice(&d, d.l_kind, NCHW_TI_KINDS_USED, &d.kind, prev_kind)) prev_kind = d.kind;
             Enable_Dependants(&d);
             break;
         case 4:
-            if (Take_Choice(&d, d.l_comb, 6, &d.comb, prev_comb)) prev_comb = d.comb;
+            if (Take_Choice(&d, d.l_comb, NCHW_TI_COMBINATIONS_USED, &d.comb, prev_comb)) prev_comb = d.comb;
             Enable_Dependants(&d);
             break;
         case 2:

@@ -43,6 +43,19 @@ typedef struct Nchw_Type_Rec {
     struct Nchw_Type_Rec *prev, *next;
 } Nchw_Type_Rec;
 
+/* Numbers of the type line's integers (Nchw_Type_Int) that say what a check of the type allows:
+** the single code of integers 4, 6 and 8 is the type's own choice, the bit sets of 5, 7 and 9
+** what its load collectives and extremal rules may use. */
+enum {
+    NCHW_TI_CHECK_KIND = 4,         /* 1 ultimate, 2 serviceability, 3 free */
+    NCHW_TI_KINDS_USED = 5,         /* bit set: 1 ultimate, 2 serviceability */
+    NCHW_TI_COMBINATION = 6,        /* serviceability combination code */
+    NCHW_TI_COMBINATIONS_USED = 7,  /* bit set: 1 characteristic, 2 frequent, 4 quasi-permanent */
+    NCHW_TI_COMB_RULE = 8,          /* 1 DIN 1055-100, 2 Eurocode, 4 DIN 18800, 8 characteristic, ... */
+    NCHW_TI_RULES_USED = 9,         /* bit set of combination rules, codes as integer 8 */
+    NCHW_TI_COMPUTE_MODE = 10,      /* bit set: 1 linear, 2 nonlinear */
+};
+
 struct Nchw_Rec;
 
 /* A row of an extremal rule: an action or load case with its four factors. */

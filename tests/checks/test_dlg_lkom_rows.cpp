@@ -66,7 +66,8 @@ protected:
         for (int i = 0; i < 4; i++) Nchw_Lf_Table.rows[i].active = 1;
         Nchw_Lf_Table.rows[1].state = 0;                /* g2 acts favourably */
         type.ints0_3[0] = 500;
-        type.ints4_10[4] = 1 | 2 | 4 | 8 | 16 | 32;     /* every rule allowed */
+        type.ints4_10[4] = 2;                           /* integer 8: the type's rule Eurocode */
+        type.ints4_10[5] = 1 | 2 | 4 | 8 | 16 | 32;     /* integer 9: every rule allowed */
         type.ints4_10[6] = 1;                           /* linear */
     }
     void TearDown() override
@@ -141,8 +142,8 @@ TEST_F(LkomRows, RareServiceabilityTakesPsiXForTheLeadingAndPsi0ForTheOthers)
     EXPECT_EQ(Build_Udef_Lkom_Factors(&type, &n, 2, 1, 2, 3, 0), nullptr);
     EXPECT_EQ(Build_Udef_Lkom_Factors(&type, &n, 2, 1, 1, 1, 3), nullptr);
     EXPECT_EQ(Build_Udef_Lkom_Factors(&type, &n, 2, 1, 3, 1, 0), nullptr);
-    /* a rule the type does not allow: no rows */
-    type.ints4_10[4] = 1;
+    /* a rule the type does not allow for its collectives: no rows */
+    type.ints4_10[5] = 1;
     EXPECT_EQ(Build_Udef_Lkom_Factors(&type, &n, 2, 1, 1, 1, 0), nullptr);
     EXPECT_EQ(n, 0);
 }
@@ -180,6 +181,23 @@ TEST_F(LkomRows, AccidentalActionsTakeTheAccidentalRowsAndWarnOfASecondOne)
     std::free(r);
     Xtr_Message_Switch = 0;
     for (auto &l : ZW_Test_Log_Lines()) EXPECT_NE(l.rfind("MESSAGE", 0), 0u) << l;
+}
+
+/* An earthquake action in the ultimate limit state is announced for every code family, DIN 18800
+** as well. */
+TEST_F(LkomRows, EarthquakeIsAnnouncedForEveryFamily)
+{
+    Nchw_Einw_Table.rows[3].kind = 100;
+    Nchw_Lf_Table.rows[4].active = 1;
+    for (int32_t F : {1, 2, 4}) {
+        ZW_Test_Clear_Log();
+        ZW_Test_Set_Script("answer yes\n");
+        int32_t n = 0;
+        std::free(Build_Udef_Lkom_Factors(&type, &n, F, 1, 1, 1, 0));
+        EXPECT_TRUE(Has_Line("MESSAGE [] Einwirkungen vom Typ \"Erdbeben\" bewirken | "
+                             "eine \"Erdbeben-Bemessungssituation\"!"))
+            << F;
+    }
 }
 
 TEST_F(LkomRows, Din18800MainCombinationAndOldCodeFactor)

@@ -68,12 +68,14 @@ protected:
         for (int i = 0; i < 3; i++) Nchw_Lf_Table.rows[i].active = 1;
         strcpy(type.name, "Biegung");
         type.ints0_3[0] = 502;
-        type.ints4_10[0] = 3;           /* both limit states */
-        type.ints4_10[1] = 1;
-        type.ints4_10[2] = 7;
-        type.ints4_10[3] = 1;
-        type.ints4_10[4] = 2 | 4;       /* Eurocode and DIN 18800 */
-        type.ints4_10[5] = 2;
+        /* what the collectives may use (integers 5, 7, 9) is wider than the type's own choice
+        ** (4, 6, 8): a dialog that reads the wrong integers refuses serviceability and DIN 18800 */
+        type.ints4_10[0] = 1;           /* integer 4: ultimate limit state */
+        type.ints4_10[1] = 3;           /* integer 5: both limit states */
+        type.ints4_10[2] = 1;           /* integer 6: rare */
+        type.ints4_10[3] = 1 | 2 | 4;   /* integer 7: every combination */
+        type.ints4_10[4] = 2;           /* integer 8: Eurocode */
+        type.ints4_10[5] = 2 | 4;       /* integer 9: Eurocode and DIN 18800 */
         type.ints4_10[6] = 1;
         check = New_Nachweis();
         strcpy(check->name, "Nachweis 1");
@@ -119,6 +121,17 @@ TEST_F(LkomType, GenerateStoresTheSettingsAndTheRowsOfTheLeadingAction)
     Lkom_Type_Dialog_Origin(&x, &y);
     EXPECT_EQ(x, 340);
     EXPECT_EQ(y, 255);
+}
+
+TEST_F(LkomType, ServiceabilityThatTheTypeAllowsIsTaken)
+{
+    /* "Gebrauchstauglichkeit" (state row 555) and "quasiständig" (combination rows 597 + 16 i) */
+    ZW_Test_Set_Script(std::string("click 400 555\nclick 400 629\n") + Click_Generate);
+    Lkom_Type_Dialog(&type, lkom);
+    EXPECT_FALSE(Has_Line("MESSAGE [] Rot dargestellte Listenelemente | sind im aktuellen Nachweis | "
+                          "Biegung | nicht erlaubt!"));
+    EXPECT_EQ(lkom->check_kind, 2);
+    EXPECT_EQ(lkom->combination, 4);
 }
 
 TEST_F(LkomType, ARuleTheTypeForbidsIsRefusedAndCancelKeepsTheCollective)

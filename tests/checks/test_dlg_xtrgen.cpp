@@ -48,12 +48,15 @@ protected:
         strcpy(type.name, "Biegung");
         type.ints0_3[0] = 501;
         type.ints0_3[2] = 1;            /* extremal rules in compute mode 0 */
-        type.ints4_10[0] = 1;           /* ultimate limit state only */
-        type.ints4_10[1] = 1;
-        type.ints4_10[2] = 7;
-        type.ints4_10[3] = 1;
-        type.ints4_10[4] = 3;           /* DIN 1055-100 and Eurocode */
-        type.ints4_10[5] = 2;
+        /* the type's own choices (integers 4, 6, 8) allow more than its rules may use (5, 7, 9):
+        ** a dialog that reads the wrong integers lets serviceability through and refuses
+        ** DIN 1055-100 */
+        type.ints4_10[0] = 3;           /* integer 4: check kind free */
+        type.ints4_10[1] = 1;           /* integer 5: ultimate limit state only */
+        type.ints4_10[2] = 7;           /* integer 6: combination free */
+        type.ints4_10[3] = 7;           /* integer 7: every combination */
+        type.ints4_10[4] = 2;           /* integer 8: Eurocode */
+        type.ints4_10[5] = 3;           /* integer 9: DIN 1055-100 and Eurocode */
         type.ints4_10[6] = 1;
     }
     void TearDown() override
