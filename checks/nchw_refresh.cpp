@@ -4,6 +4,7 @@
 ** collectives of generation rules generated again, selected objects matched.
 */
 #include "checks/dlg_objsel.h"
+#include "checks/dlg_sheet.h"
 #include "checks/genrule.h"
 #include "checks/lkom_factors.h"
 #include "checks/lkom_gen.h"
@@ -102,7 +103,12 @@ static Xtr_Rule_Rec *New_Auto_Rule(Nchw_Rec *check, const char *name, int32_t si
 void Build_Auto_Xtr_Rules(Nchw_Rec *check)
 {
     if (!check) return;
-    if (Nchw_Current_Xtr_Rule) Nchw_Current_Xtr_Rule = nullptr;
+    /* The page of the current rule closes: what was typed into its table is taken first, then
+    ** its controls go inactive and no rule is current (it may be one of those deleted below). */
+    if (Nchw_Current_Xtr_Rule) {
+        Take_Xtr_Page_Table();
+        Hide_Xtr_Properties();
+    }
     for (Xtr_Rule_Rec *x = check->xtr_head; x;) {
         Xtr_Rule_Rec *next = x->next;
         if (x->mode == 1) {

@@ -589,3 +589,33 @@ TEST_F(Sheet, AutomaticRulesShowTheirSituationAndLoseItWithoutAutomaticRules)
     EXPECT_EQ(c->xtr_tail->number, 4);
     EXPECT_STREQ(c->xtr_tail->name, "Extremierung 4                ");
 }
+
+/* New automatic rules close the page of the current extremal rule: its edited psi is kept in the
+** rule, its name and table controls go inactive and no rule stays current. */
+TEST_F(Sheet, AutomaticRulesCloseThePageOfTheCurrentRule)
+{
+    Open_Frame();
+    Make_Xtr_Page_Controls(330, 180);
+    Nchw_Rec *c = Check(1, &Types[1]);
+    Xtr_Rule_Rec *x = New_Xtr_Rule(c);
+    x->owner = c;
+    x->number = 1;
+    x->mode = 2;
+    x->rows = (Xtr_Row *)calloc(1, sizeof(Xtr_Row));
+    x->row_count = 1;
+    x->rows[0] = Xtr_Row{1, 1.0, 0.7, 1.35, 1.0};
+    Show_Xtr_Properties(x);
+    ASSERT_EQ(Nchw_Current_Xtr_Rule, x);
+    EXPECT_EQ(ActivState_of_Button_PS(Nchw_Sheet.h_xtr_name), 1);
+    Nchw_Sheet.xtr_table[0][2] = 0.6;                   /* psi_sub typed, not yet taken */
+    Auto_Xtr_Situations = 1;
+    Build_Auto_Xtr_Rules(c);
+    Auto_Xtr_Situations = 0;
+    EXPECT_EQ(Nchw_Current_Xtr_Rule, nullptr);
+    EXPECT_LE(ActivState_of_Button_PS(Nchw_Sheet.h_xtr_name), 0);
+    EXPECT_LE(ActivState_of_Button_PS(Nchw_Sheet.h_xtr_table[0][2]), 0);
+    EXPECT_DOUBLE_EQ(x->rows[0].psi_sub, 0.6);          /* the user rule stays, with the edit */
+    EXPECT_EQ(c->xtr_head->number, 1);                  /* "automatisch (suv Bs)" first */
+    EXPECT_EQ(x->number, 2);
+    Close_Frame();
+}
