@@ -59,6 +59,7 @@ Xtr_Row *Build_Xtr_Rows(int32_t mode, const double *GI, const double *GS, const 
             if (!a) continue;
         }
         const int32_t k = a->kind, pi = a->psi_index;
+        if (pi < 0 || pi > 10) continue;   /* an action without a valid psi index takes no part */
         Xtr_Row r = {number, 1.0, 1.0, 0.0, 0.0};
         if (k >= 99) {
             r.gamma_sup = GS[5];
@@ -67,7 +68,6 @@ Xtr_Row *Build_Xtr_Rows(int32_t mode, const double *GI, const double *GS, const 
             r.gamma_sup = GS[k - 1];
             r.gamma_inf = GI[k - 1];
             if (k == 2 || k == 4) {
-                if (pi < 0 || pi > 10) continue;
                 r.psi_dom = PD[pi];
                 r.psi_sub = PS[pi];
             }
@@ -165,19 +165,19 @@ static void Old_Code(Row_Choice *c, int32_t T)
 }
 
 /*
-** The rows of type 43 (fatigue): every action below kind 99 takes part, serviceability gammas,
-** psi_1 / psi_2, all rows kept; an action with setting A set takes both psi 1.0.
+** The rows of type 43 (fatigue) over the actions (mode 0) or load cases (mode 1) taking part:
+** serviceability gammas, psi_1 / psi_2, all rows kept; an action with setting A set takes both
+** psi 1.0.
 */
-static Xtr_Row *Build_Ec43(int32_t *count)
+static Xtr_Row *Build_Ec43(int32_t mode, int32_t *count)
 {
     const Beiwert_Tables_Rec &B = Beiwert_Tables;
-    for (int32_t i = 0; Nchw_Einw_Table.rows && i < Nchw_Einw_Table.count; i++)
-        Nchw_Einw_Table.rows[i].active = Nchw_Einw_Table.rows[i].kind < 99 ? 1 : 0;
-    Xtr_Row *t = Build_Xtr_Rows(0, B.Eurocode_gamma_inf_gebrauch, B.Eurocode_gamma_sup_gebrauch,
+    Xtr_Row *t = Build_Xtr_Rows(mode, B.Eurocode_gamma_inf_gebrauch, B.Eurocode_gamma_sup_gebrauch,
                                 B.Eurocode_psi_1, B.Eurocode_psi_2, count, 1);
     if (!t) return nullptr;
     for (int32_t r = 0; r < *count; r++) {
-        const Nchw_Einw_Row *a = Nchw_Einw_Table_Find(t[r].number);
+        const Nchw_Lf_Row *lf = mode == 1 ? Nchw_Lf_Table_Find(t[r].number) : nullptr;
+        const Nchw_Einw_Row *a = mode == 0 ? Nchw_Einw_Table_Find(t[r].number) : lf ? lf->action : nullptr;
         if (a && a->setting_a != 0) t[r].psi_dom = t[r].psi_sub = 1.0;
     }
     return t;
@@ -230,8 +230,10 @@ Xtr_Row *Build_Standard_Xtr_Table(const Nchw_Rec *check, int32_t *count, int32_t
         }
         break;
     case 2:
-        if (T == 43) {
-            Xtr_Row *t = Build_Ec43(count);
+        if (T == 43) {             /* the standard fatigue table: every action below kind 99 */
+            for (int32_t i = 0; Nchw_Einw_Table.rows && i < Nchw_Einw_Table.count; i++)
+                Nchw_Einw_Table.rows[i].active = Nchw_Einw_Table.rows[i].kind < 99 ? 1 : 0;
+            Xtr_Row *t = Build_Ec43(0, count);
             report(0);
             return t;
         }
@@ -456,7 +458,7 @@ Xtr_Row *Build_Situation_Xtr_Table(const Nchw_Rec *check, int32_t *count, int32_
         ok = false;
     }
     if (!ok) return nullptr;
-    if (ec43) return Build_Ec43(count);
+    if (ec43) return Build_Ec43(M, count);   /* the user's selection stands */
     Xtr_Row *t = Build_Xtr_Rows(M, c.GI, c.GS, c.PD, c.PS, count, 1);
     if (t && Is_Special_Ec1_Type(T)) Apply_EC1_Psi_Rule(M, t, *count);
     return t;

@@ -107,6 +107,67 @@ TEST_F(Xtr, EurocodeUltimateRows)
     free(t);
 }
 
+/* An action without a valid psi index (0 to 10) takes no part, whatever its kind. */
+TEST_F(Xtr, RowsWithoutAValidPsiIndexAreDropped)
+{
+    Nchw_Einw_Table_Init(4);
+    Nchw_Einw_Table_Add(1, "G", 1, 11, 0, 0, 0);
+    Nchw_Einw_Table_Add(2, "Q", 2, 0, 0, 3, 0);
+    Nchw_Einw_Table_Add(3, "A", 99, -1, 0, 4, 0);
+    Nchw_Einw_Table_Add(4, "G2", 1, 0, 0, 0, 0);
+    for (int i = 0; i < 4; i++) Nchw_Einw_Table.rows[i].active = 1;
+    const Beiwert_Tables_Rec &B = Beiwert_Tables;
+    int32_t n = 0;
+    Xtr_Row *t = Build_Xtr_Rows(0, B.Eurocode_gamma_inf1_norm, B.Eurocode_gamma_sup1_norm, B.Eurocode_psi_X,
+                                B.Eurocode_psi_0, &n, 1);
+    ASSERT_NE(t, nullptr);
+    ASSERT_EQ(n, 2);
+    EXPECT_EQ(t[0].number, 2);
+    EXPECT_EQ(t[1].number, 4);
+    free(t);
+}
+
+/* The fatigue rows of a user-defined rule (type 43, Eurocode, ultimate) take the user's
+** selection: G and W of G, Q, W, by actions and by load cases. EN 1990 serviceability gammas 1.0
+** for both; G: psi 1.0 / 1.0; W (setting A, acts in full): psi 1.0 / 1.0 instead of psi_1 0.2 /
+** psi_2 0.0 of wind. */
+TEST_F(Xtr, FatigueRowsOfAUserRuleKeepTheSelection)
+{
+    type.ints0_3[0] = 43;
+    Nchw_Einw_Table_Init(3);
+    Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);
+    Nchw_Einw_Table_Add(2, "Q", 2, 0, 0, 3, 0);
+    Nchw_Einw_Table_Add(3, "W", 2, 7, 1, 3, 0);
+    Nchw_Einw_Table.rows[0].active = 1;
+    Nchw_Einw_Table.rows[1].active = 0;
+    Nchw_Einw_Table.rows[2].active = 1;
+    int32_t n = 0;
+    Xtr_Row *t = Build_Situation_Xtr_Table(check, &n, 2, 0, 1, 1, 0);
+    ASSERT_NE(t, nullptr);
+    ASSERT_EQ(n, 2);
+    EXPECT_EQ(t[0].number, 1);
+    EXPECT_EQ(t[1].number, 3);
+    EXPECT_DOUBLE_EQ(t[1].psi_dom, 1.0);
+    EXPECT_DOUBLE_EQ(t[1].psi_sub, 1.0);
+    EXPECT_DOUBLE_EQ(t[1].gamma_sup, 1.0);
+    EXPECT_EQ(Nchw_Einw_Table.rows[1].active, 0);
+    free(t);
+    Nchw_Lf_Table_Init(3);
+    Nchw_Lf_Table_Add(11, "g", 0, 0);
+    Nchw_Lf_Table_Add(12, "q", 1, 0);
+    Nchw_Lf_Table_Add(13, "w", 2, 0);
+    Nchw_Lf_Table.rows[0].active = 1;
+    Nchw_Lf_Table.rows[2].active = 1;
+    t = Build_Situation_Xtr_Table(check, &n, 2, 1, 1, 1, 0);
+    ASSERT_NE(t, nullptr);
+    ASSERT_EQ(n, 2);
+    EXPECT_EQ(t[0].number, 11);
+    EXPECT_EQ(t[1].number, 13);
+    EXPECT_DOUBLE_EQ(t[1].psi_dom, 1.0);
+    EXPECT_DOUBLE_EQ(t[1].psi_sub, 1.0);
+    free(t);
+}
+
 TEST_F(Xtr, QuasiPermanentRoofLoadIsDropped)
 {
     Nchw_Einw_Table_Init(2);
