@@ -83,10 +83,13 @@ void Reset_Beiwert_Tables(void)
 /* ------------------------------------------------------------------ lookup */
 
 /* Type ids whose fundamental combination takes the accidental rows with psi_1 / psi_2 and may
-** take the accompanying psi for the leading action (fatigue and similar checks). */
+** take the accompanying psi for the leading action (fatigue and similar checks). The lookup of
+** one action's factors knows 81, 82 and 224 only: type 214 gets the special rows where its rules
+** and collectives are built over whole tables (the extremal-rule and collective builders), and
+** the ordinary factors here, 1.0 / 0.7 and 1.5 for a variable action. */
 static bool Is_Special_Ec_Type(int32_t t)
 {
-    return t == 81 || t == 82 || t == 214 || t == 224;
+    return t == 81 || t == 82 || t == 224;
 }
 
 /* The national annex's EN 1991 switches may let the leading action take its accompanying
