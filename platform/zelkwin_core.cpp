@@ -171,6 +171,14 @@ void Ensure_Init() {
   Gui_Thread = std::this_thread::get_id();
   atexit(Release_All);
   Read_Screen_Size();
+  const char *script = getenv("SPLICE_GUI_SCRIPT");
+  bool display = (getenv("DISPLAY") && *getenv("DISPLAY")) ||
+                 (getenv("WAYLAND_DISPLAY") && *getenv("WAYLAND_DISPLAY"));
+  const char *force = getenv("SPLICE_GUI_HEADLESS");
+  s.headless = (script && *script) || !display || (force && *force == '1');
+  /* a window on a small display (a laptop of 1366 x 768) draws the screen at the display's
+  ** size rather than shrinking it, unless SPLICE_SCREEN asks for a size */
+  if (!s.headless && !getenv("SPLICE_SCREEN")) Window_Fit_Screen(&NPIXEL_X, &NPIXEL_Y);
   Reset_Palette();
   Make_Surface();
   Reset_Draw_State();
@@ -180,11 +188,6 @@ void Ensure_Init() {
   s.restrict_y2 = NPIXEL_Y - 1;
   Clear_Screen(Desktop_Rgb);
   Open_Log_And_Script();
-  const char *script = getenv("SPLICE_GUI_SCRIPT");
-  bool display = (getenv("DISPLAY") && *getenv("DISPLAY")) ||
-                 (getenv("WAYLAND_DISPLAY") && *getenv("WAYLAND_DISPLAY"));
-  const char *force = getenv("SPLICE_GUI_HEADLESS");
-  s.headless = (script && *script) || !display || (force && *force == '1');
   if (!s.headless && !Window_Open()) s.headless = true;
   M_XPOS = NPIXEL_X / 2;
   M_YPOS = NPIXEL_Y / 2;

@@ -103,6 +103,9 @@ void Apply_Mouse(const Event &ev);          /* M_* globals from an event */
 void Parse_Script(const std::string &text, std::deque<Event> *out, const std::string &origin);
 void Window_Pump(bool wait, int timeout_ms);/* SDL: moves window events into the queue */
 bool Window_Open();
+/* Before the screen is made: a display smaller than the default screen gets a screen that fits
+** it (the screen is then drawn 1:1); false when there is no display to ask. */
+bool Window_Fit_Screen(int *w, int *h);
 void Window_Close();
 void Window_Present(const unsigned char *data, int stride, int w, int h);
 void Window_Set_Title(const char *title);

@@ -14,9 +14,23 @@ static SDL_Window *window = nullptr;
 static SDL_Renderer *renderer = nullptr;
 static SDL_Texture *texture = nullptr;
 
+bool Window_Fit_Screen(int *w, int *h) {
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  SDL_Rect usable;
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return false;
+  /* room for the frame and title bar of a window manager */
+  int fit_w = usable.w - 16, fit_h = usable.h - 48;
+  if (fit_w < *w) *w = fit_w < 800 ? 800 : fit_w;
+  if (fit_h < *h) *h = fit_h < 600 ? 600 : fit_h;
+  return true;
+}
+
 bool Window_Open() {
   if (window) return true;
   if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
+  /* A window smaller than the screen shows it scaled with filtering: no pixel row or column of
+  ** a text is dropped. */
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
   window = SDL_CreateWindow("splice", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, NPIXEL_X, NPIXEL_Y,
                             SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
   if (!window) {
@@ -67,7 +81,11 @@ void Window_Limits(int min_w, int min_h, int max_w, int max_h) {
 }
 
 void Window_Warp(int x, int y) {
-  if (window) SDL_WarpMouseInWindow(window, x, y);
+  if (!window) return;
+  /* screen pixels to the window's, which differ while the window is scaled */
+  int wx = x, wy = y;
+  if (renderer) SDL_RenderLogicalToWindow(renderer, (float)x, (float)y, &wx, &wy);
+  SDL_WarpMouseInWindow(window, wx, wy);
 }
 
 void Window_Cursor(int shape) {
