@@ -104,6 +104,13 @@ TEST(VbmCheck, NailThroughBothMembersInSingleShear)
     Splice_Input.two_sided = 0;
     Splice_Input.shear_planes = 1;
     EXPECT_TRUE(Has(Vbm_Text(), "Verbindungsmittel zu kurz f\x81r 2-schnittige Verbindung!"));
+    /* two-sided in double shear the point passes 200 - 60 - 120 = 20 mm into the far side
+    ** timber */
+    Splice_Input.two_sided = 1;
+    Splice_Input.shear_planes = 2;
+    const std::string s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "Einschlagtiefe t = 20 mm")) << s;
+    EXPECT_FALSE(Has(s, "endet im Seitenholz")) << s;
     /* no fastener: nothing to check or write */
     Fastener_Pattern.count = 0;
     double u = -1.0;
@@ -183,6 +190,15 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
     s = Vbm_Text(&u);
     EXPECT_DOUBLE_EQ(u, 10.0);
     EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 10.00 > 1")) << s;
+    /* a weak bolt is not a missing one: gamma_M0 = 1000 gives sigma_R,d = 0.3636 N/mm²,
+    ** N_R,d = 0.36364 * 201.06 / 1000 = 0.073113 kN, u = 6.25 / 0.073113 = 85.48 */
+    setup(true);
+    Nad_Record.ec3.ec3_1.gamma_m0 = 1000.0;
+    EXPECT_TRUE(Has(Vbm_Text(), "u\xCE\\" "F\xCEr = 85.48 > 1"));
+    /* units 5 mm apart along the grain: F_t,d = 6 * 100 / 2 / 4 / 0.5 = 150 kN */
+    setup(true);
+    Splice_Input.p1 = 0.5;
+    EXPECT_TRUE(Has(Vbm_Text(), "F\xCE\\t,d\xCEr = 150.00 kN"));
     /* no bolt check without a normal force */
     setup(true);
     Get_Lkom_Entry(0, 0)->N_d = 0.0;
@@ -202,8 +218,10 @@ TEST(VbmCheck, ApprovedScrewsTakeThePresetKmod)
     Splice_Input.lkom.groups[0].kled = 2;
     double u9 = 0.0, u6 = 0.0;
     int err = -1;
-    Vbm_Text(&u9, &err);
+    const std::string s = Vbm_Text(&u9, &err);
     ASSERT_EQ(err, 0);
+    /* above 6 mm the bolt rule: 4^0.9 (100 / 104)^0.25 = 3.4822 * 0.99024 = 3.45 */
+    EXPECT_TRUE(Has(s, "a\xCE\\" "1\xCEr = 100 mm, n = 4 => n\xCE\\" "ef\xCEr = 3.45\n")) << s;
     EXPECT_GT(u9, 0.2);
     EXPECT_LT(u9, 1.0);
     Splice_Input.lkom.groups[0].kmod = 0.6;

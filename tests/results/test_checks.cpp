@@ -206,12 +206,39 @@ TEST(Timber, NoPartialFactorIsReportedNotDivided)
     Splice_Input.gamma_m_mid = 0.0;                     /* Get_Gamma_M of material 14 under EN */
     Set_Lkom(0, 0, 0.0, 20.0, 0.0);
     FILE *f = tmpfile();
-    const double u = Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
+    double um = -1.0, us = -1.0;
+    const double u = Oli_Holz_Nachweis(f, 0, 0, &um, &us);
     const std::string s = Slurp(f);
     fclose(f);
     EXPECT_DOUBLE_EQ(u, 10.0);
+    EXPECT_DOUBLE_EQ(um, 10.0);
+    EXPECT_DOUBLE_EQ(us, 0.0);                          /* outer plates: no side timbers */
     EXPECT_NE(s.find("nicht bestimmbar"), std::string::npos);
     EXPECT_EQ(s.find("inf"), std::string::npos);
+}
+
+TEST(Timber, FailureLineNamesTheTimber)
+{
+    /* N = 300 kN on 200 cm²: 15 N/mm² against f_t,0,d = 14.5 * 0.9 / 1.3 = 10.038: u = 1.49 */
+    auto line = [](int kind) {
+        C24_Member_10_20();
+        Splice_Input.connection_kind = kind;
+        Splice_Input.t_p = 1.0;
+        Splice_Input.plate_count = 1.0;
+        Set_Lkom(0, 0, 0.0, 300.0, 0.0);
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        FILE *f = tmpfile();
+        Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
+        const std::string s = Slurp(f);
+        fclose(f);
+        return s;
+    };
+    std::string s = line(CONN_OUTER_PLATES);
+    EXPECT_NE(s.find("Maximale Ausnutzung des Holzes u\xCE\\max\xCEr = 1.49 > 1"), std::string::npos) << s;
+    s = line(CONN_LAP);
+    EXPECT_NE(s.find("Maximale Ausnutzung des Holzes u\xCE\\max\xCEr = "), std::string::npos) << s;
+    s = line(CONN_INNER_PLATES);
+    EXPECT_NE(s.find("Maximale Ausnutzung der Holzlamellen u\xCE\\max\xCEr = "), std::string::npos) << s;
 }
 
 TEST(Timber, KcrRules)
@@ -318,6 +345,8 @@ TEST(Timber, TensionSpliceWithConnectorsGetsTheWithdrawalHint)
     Splice_Input.vbm_type = 31;
     Set_Lkom(0, 0, 0.0, 0.5, 0.0);                      /* any tension */
     EXPECT_NE(text().find(hint), std::string::npos);
+    Set_Lkom(0, 0, 0.0, 0.0, 0.0);                      /* but some */
+    EXPECT_EQ(text().find(hint), std::string::npos);
     Set_Lkom(0, 0, 0.0, -50.0, 0.0);                    /* compression */
     EXPECT_EQ(text().find(hint), std::string::npos);
     Set_Lkom(0, 0, 0.0, 50.0, 0.0);
@@ -749,6 +778,23 @@ TEST(Plates, BearingOfApprovedScrewsAndASingleRow)
     fclose(f);
     EXPECT_EQ(s.find("Kr\x84" "fte pro Scherfuge"), std::string::npos) << s;
     EXPECT_NE(s.find("u\xCE\\max\xCEr = 0.00 \xF3 1"), std::string::npos) << s;
+}
+
+TEST(Plates, DowelsBearOnThePlateWithTheirBoltSteel)
+{
+    /* Dowels 12 mm of grade 4.6 (f_ub = 400) in S460 plates: alpha_b = f_ub / f_u governs the
+    ** inner holes (p1 / 3 d0 - 1/4 = 1.42), so F_b,Rd = k1 f_ub d t / gamma_M2 = 2.5 * 400 *
+    ** 12 * 10 / 1.25 = 96 kN whatever the plate's f_u (EN 1993-1-8, Table 3.4); the fastener's
+    ** own f_u,k does not count */
+    Three_Dowels(false, 75.0);
+    Splice_Input.plate_steel = 12;
+    Splice_Input.bolt_steel = 23;
+    Splice_Input.fu_k = 800.0;
+    FILE *f = tmpfile();
+    Oli_Lochleibung_Nachweis(f, 0, 0);
+    const std::string s = Slurp(f);
+    fclose(f);
+    EXPECT_NE(s.find("=> F\xCE\\" "b,Rd\xCEr = 96.00 kN"), std::string::npos) << s;
 }
 
 TEST(Plates, BearingTableShowsTheAngleInDegrees)

@@ -5,6 +5,8 @@
 */
 #include "results_test_util.h"
 
+#include <cmath>
+
 /* Dowels 12 mm, side timbers 6 cm of C24 on a 12 cm C24 member 20 cm high, one row of two
 ** dowels per half of a 60 cm long splice (the length given). */
 static void Two_Dowels(void)
@@ -46,6 +48,10 @@ TEST(PrepareRules, ColumnSumsAcrossTheGrain)
     EXPECT_NEAR(c->max_Fy, 8.181818, 1e-6);
     EXPECT_NEAR(c->sum_My_pos, 5.681818, 1e-6);
     EXPECT_NEAR(Fastener_Pattern.max_My, 5.681818, 1e-6);
+    /* both dowels are loaded across the grain: the smallest angle is 90 degrees, found at
+    ** once (the passes stop when the angle no longer changes) */
+    EXPECT_DOUBLE_EQ(Fastener_Pattern.alpha_min, M_PI / 2.0);
+    EXPECT_LE(Fastener_Pattern.passes, 3);
     /* V = +10 kN: the second column's 8.1818 kN governs */
     c->V_d = 10.0;
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
@@ -220,4 +226,64 @@ TEST(PrepareRules, OneRowNeedsBothEdgeDistances)
         Set_Layout(4, 1);
         EXPECT_EQ(Prepare_Splice_Calc(), h < 4.2 ? 96 : 0) << h;
     }
+}
+
+TEST(PrepareRules, LayoutsAndKindsThatPass)
+{
+    /* grouped layouts need an even column count above 3: four pass, five do not */
+    auto nails = [](double n_col, int grouped) {
+        Fresh_Splice(true);
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Set_Lkom(0, 0, 0.0, 10.0, 0.0);
+        Splice_Input.vbm_type = 0;
+        Splice_Input.d = 4.2;
+        Splice_Input.l = 110.0;
+        Splice_Input.split_rule = 0;
+        Splice_Input.t_s = 6.0;
+        Splice_Input.t_s_user = 1;
+        Splice_Input.b = 12.0;
+        Splice_Input.h = Splice_Input.h_s = 12.0;
+        Splice_Input.L_user = 0;
+        Set_Layout(n_col, 2, LAYOUT_REGULAR, grouped);
+    };
+    nails(4, 1);
+    EXPECT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_EQ(Fastener_Pattern.count, 8);
+    nails(5, 1);
+    EXPECT_EQ(Prepare_Splice_Calc(), 99);
+    nails(6, 1);
+    EXPECT_EQ(Prepare_Splice_Calc(), 0);
+
+    /* a lap of 6 cm: each half 3 cm, above the 7 d = 2.94 cm that nails of 4.2 mm need in
+    ** timber not sensitive to splitting (EN 1995-1-1, 8.3.1.2(6)) */
+    nails(4, 0);
+    Splice_Input.split_rule = 1;
+    Splice_Input.connection_kind = CONN_LAP;
+    Splice_Input.b = 6.0;
+    Splice_Input.l = 60.0;
+    EXPECT_EQ(Prepare_Splice_Calc(), 0);
+
+    /* the last fastener type of the catalogue is a fastener type */
+    nails(4, 0);
+    Splice_Input.vbm_type = VBM_TYPE_LAST;
+    Splice_Input.d = 8.0;
+    Splice_Input.l = 160.0;
+    Set_Layout(3, 1);
+    EXPECT_NE(Prepare_Splice_Calc(), 101);
+    Splice_Input.vbm_type = VBM_TYPE_LAST + 1;
+    EXPECT_EQ(Prepare_Splice_Calc(), 101);
+
+    /* inner plates: two plates in a 6 cm member leave (6 - 2) / 3 = 1.33 cm of timber, below
+    ** 2.4 cm (code 111) */
+    Fresh_Splice(true);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Set_Lkom(0, 0, 0.0, 10.0, 0.0);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.b = 6.0;
+    Splice_Input.plate_count = 2.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.l = 60.0;
+    Splice_Input.L_user = 0;
+    Set_Layout(2, 2);
+    EXPECT_EQ(Prepare_Splice_Calc(), 111);
 }
