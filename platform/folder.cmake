@@ -2,6 +2,11 @@
 # stb_image from Debian's libstb-dev (header only, included as <stb/stb_image.h>).
 pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
 target_link_libraries(splice_platform PUBLIC PkgConfig::FONTCONFIG)
+# The printer writes its PDF files itself: the print fonts' files through FreeType, the page
+# streams compressed with zlib (both come with cairo's development package).
+pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
+pkg_check_modules(ZLIB REQUIRED IMPORTED_TARGET zlib)
+target_link_libraries(splice_platform PUBLIC PkgConfig::FREETYPE PkgConfig::ZLIB)
 
 # The program that draws our bitmap strips, and the build step that writes them into the example
 # host folder (environment/exec/splice/bitmaps; files are rewritten only when they change).

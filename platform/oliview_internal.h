@@ -67,3 +67,21 @@ struct Oli_Style {
   int face;
 };
 Oli_Style Oli_Text_Style(int mode);
+
+/* ---- reading and laying out page by page ---- */
+
+/* A print list read block by block (the file itself is held, the blocks one at a time). */
+struct Oli_Reader;
+/* Null when the file cannot be read. */
+Oli_Reader *Oli_Reader_Open(const char *path);
+/* The next block: 1, or 0 at the end of the list. */
+int Oli_Reader_Next(Oli_Reader *reader, Oli_Block *block);
+/* The title, folder and warnings read so far (no blocks). */
+const Oli_Document *Oli_Reader_Document(const Oli_Reader *reader);
+void Oli_Reader_Close(Oli_Reader *reader);
+
+/* Lay the list out as it is read, page by page: every page goes to sink (index, page) as soon
+** as nothing can be written on it any more, in order, and is emptied. layout gets the title,
+** bookmarks and warnings; its pages stay empty. */
+void Oli_Layout_Stream(Oli_Reader *reader, Oli_Layout *layout, void (*sink)(void *user, int index, Oli_Page &page),
+                       void *user);

@@ -45,6 +45,37 @@ void Lay::new_page() {
   page++;
   y = OLI_BODY_TOP;
   ensure_page();
+  flush_final(false);
+}
+
+void Lay::flush_final(bool at_end) {
+  if (sink == nullptr) return;
+  /* the pages a later block may still write to: the present one, the lowest point written,
+  ** the stored positions and the lowest points of the saved margins */
+  int limit = std::min(page, low_page);
+  for (const Slot &s : slots)
+    if (s.used) limit = std::min(limit, s.page);
+  for (const Saved_Margins &m : margin_stack) limit = std::min(limit, m.low_page);
+  if (at_end) {
+    /* a last empty page (after a closing move) is dropped */
+    while (out->pages.size() > 1 && (int)out->pages.size() > flushed && out->pages.back().items.empty())
+      out->pages.pop_back();
+    limit = (int)out->pages.size();
+  }
+  while (flushed < limit) {
+    /* an empty page goes out only once a later one has something: empty pages at the end are
+    ** dropped */
+    if (!at_end && out->pages[flushed].items.empty()) {
+      bool later = false;
+      for (size_t q = (size_t)flushed + 1; q < out->pages.size() && !later; q++)
+        later = !out->pages[q].items.empty();
+      if (!later) break;
+    }
+    sink(sink_user, flushed, out->pages[flushed]);
+    out->pages[flushed] = Oli_Page();
+    if (flushed < (int)boxes.size()) std::vector<Box>().swap(boxes[flushed]);
+    flushed++;
+  }
 }
 
 static bool later(int pa, double ya, int pb, double yb) { return pa > pb || (pa == pb && ya > yb); }
@@ -357,8 +388,7 @@ void Lay::paragraph(const Oli_Block &b) {
 
 /* A numbered heading goes onto the next page together with the room that the blocks after it
 ** reserve, so that it does not stand alone at the foot of a page. */
-void Lay::keep_heading_with_next(const std::vector<Oli_Block> &blocks, size_t i) {
-  const Oli_Block &b = blocks[i];
+void Lay::keep_heading_with_next(const Oli_Block &b, double reserve) {
   double h = 0;
   bool heading = false;
   for (const Oli_Para_Section &s : b.sections) {
@@ -367,9 +397,6 @@ void Lay::keep_heading_with_next(const std::vector<Oli_Block> &blocks, size_t i)
       if (l.find("\xCE@") != std::string::npos) heading = true;
   }
   if (!heading) return;
-  double reserve = 0;
-  for (size_t j = i + 1; j < blocks.size() && blocks[j].kind == OLI_BLK_COMMAND; j++)
-    if (blocks[j].command == OLI_CMD_RESERVE) reserve = std::max(reserve, blocks[j].nums[0]);
   if (reserve > 0 && y + h + reserve > OLI_BODY_BOTTOM && h + reserve <= OLI_BODY_BOTTOM - OLI_BODY_TOP &&
       y > OLI_BODY_TOP + 0.05)
     new_page();
@@ -748,6 +775,37 @@ void Lay::command(const Oli_Block &b) {
 
 /* ---- the document ---- */
 
+void Lay::block(const Oli_Block &b) {
+  switch (b.kind) {
+  case OLI_BLK_CONTENTS: break;
+  case OLI_BLK_NEWPAGE:
+    if (!out->pages[page].items.empty() || y > OLI_BODY_TOP + 0.05) new_page();
+    break;
+  case OLI_BLK_PARA: paragraph(b); break;
+  case OLI_BLK_TABLE: table(b); break;
+  case OLI_BLK_GRAPHIC: case OLI_BLK_PICTURE: graphic(b); break;
+  case OLI_BLK_COMMAND: command(b); break;
+  default: break;
+  }
+}
+
+/* The room the command blocks from `from` on reserve, up to the first other block. */
+static double reserve_after(const std::vector<Oli_Block> &blocks, size_t from) {
+  double reserve = 0;
+  for (size_t j = from; j < blocks.size() && blocks[j].kind == OLI_BLK_COMMAND; j++)
+    if (blocks[j].command == OLI_CMD_RESERVE) reserve = std::max(reserve, blocks[j].nums[0]);
+  return reserve;
+}
+
+static void finish_warnings(const Lay &L, Oli_Layout *layout) {
+  if (L.stats.unknown_escapes)
+    layout->warnings.push_back(std::to_string(L.stats.unknown_escapes) +
+                               " unbekannte Steuerzeichen \xC3\xBC" "bergangen");
+  if (L.stats.bad_groups)
+    layout->warnings.push_back(std::to_string(L.stats.bad_groups) +
+                               " unlesbare Zeichengruppen \xC3\xBC" "bergangen");
+}
+
 void Oli_Layout_Document(const Oli_Document *doc, Oli_Layout *layout) {
   *layout = Oli_Layout();
   if (doc == nullptr) return;
@@ -759,25 +817,56 @@ void Oli_Layout_Document(const Oli_Document *doc, Oli_Layout *layout) {
   L.ensure_page();
   for (size_t i = 0; i < doc->blocks.size(); i++) {
     const Oli_Block &b = doc->blocks[i];
-    if (b.kind == OLI_BLK_PARA) L.keep_heading_with_next(doc->blocks, i);
-    switch (b.kind) {
-    case OLI_BLK_CONTENTS: break;
-    case OLI_BLK_NEWPAGE:
-      if (!layout->pages[L.page].items.empty() || L.y > OLI_BODY_TOP + 0.05) L.new_page();
-      break;
-    case OLI_BLK_PARA: L.paragraph(b); break;
-    case OLI_BLK_TABLE: L.table(b); break;
-    case OLI_BLK_GRAPHIC: case OLI_BLK_PICTURE: L.graphic(b); break;
-    case OLI_BLK_COMMAND: L.command(b); break;
-    default: break;
-    }
+    if (b.kind == OLI_BLK_PARA) L.keep_heading_with_next(b, reserve_after(doc->blocks, i + 1));
+    L.block(b);
   }
-  if (L.stats.unknown_escapes)
-    layout->warnings.push_back(std::to_string(L.stats.unknown_escapes) +
-                               " unbekannte Steuerzeichen \xC3\xBC" "bergangen");
-  if (L.stats.bad_groups)
-    layout->warnings.push_back(std::to_string(L.stats.bad_groups) +
-                               " unlesbare Zeichengruppen \xC3\xBC" "bergangen");
+  finish_warnings(L, layout);
   /* a last empty page (after a closing move) is dropped */
   while (layout->pages.size() > 1 && layout->pages.back().items.empty()) layout->pages.pop_back();
+}
+
+void Oli_Layout_Stream(Oli_Reader *reader, Oli_Layout *layout, void (*sink)(void *, int, Oli_Page &),
+                       void *user) {
+  *layout = Oli_Layout();
+  const Oli_Document *head = Oli_Reader_Document(reader);
+  if (head == nullptr) return;
+  Lay L;
+  L.out = layout;
+  L.folder = head->folder;
+  L.sink = sink;
+  L.sink_user = user;
+  L.ensure_page();
+  /* the blocks read ahead: a heading looks at the commands after it */
+  std::vector<Oli_Block> ahead;
+  size_t next = 0;
+  auto have = [&](size_t n) {
+    while (ahead.size() - next < n) {
+      Oli_Block b;
+      if (!Oli_Reader_Next(reader, &b)) return false;
+      ahead.push_back(std::move(b));
+    }
+    return true;
+  };
+  while (have(1)) {
+    if (next > 64) {
+      ahead.erase(ahead.begin(), ahead.begin() + (long)next);
+      next = 0;
+    }
+    const Oli_Block b = std::move(ahead[next++]);
+    if (b.kind == OLI_BLK_PARA) {
+      for (size_t k = 1; have(k) && ahead[next + k - 1].kind == OLI_BLK_COMMAND; k++) {
+      }
+      L.keep_heading_with_next(b, reserve_after(ahead, next));
+    }
+    L.block(b);
+    L.flush_final(false);
+  }
+  L.flush_final(true);
+  /* the reader's warnings first, as the whole list's layout gives them */
+  std::vector<std::string> own;
+  own.swap(layout->warnings);
+  layout->warnings = head->warnings;
+  layout->warnings.insert(layout->warnings.end(), own.begin(), own.end());
+  finish_warnings(L, layout);
+  layout->title = Oli_Plain_Utf8(head->title);
 }

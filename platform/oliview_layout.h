@@ -41,6 +41,10 @@ struct Lay {
   Oli_Run_Stats stats = {};
   double table_pitch = 0.16;     /* cm per character of the table being laid out */
   double table_pt = 8.0;         /* its font size */
+  /* laying out page by page: every finished page goes to sink and is emptied */
+  void (*sink)(void *user, int index, Oli_Page &page) = nullptr;
+  void *sink_user = nullptr;
+  int flushed = 0;               /* pages before it went to the sink */
 
   void warn_once(const std::string &key, int line, const std::string &text);
   void ensure_page();
@@ -56,7 +60,11 @@ struct Lay {
   void text_line(const std::string &bytes, const Oli_Para_Section *s, double x0, double width,
                  Oli_Style st, bool plain);
   void paragraph(const Oli_Block &b);
-  void keep_heading_with_next(const std::vector<Oli_Block> &blocks, size_t i);
+  /* reserve: the largest room the commands right after the block reserve */
+  void keep_heading_with_next(const Oli_Block &b, double reserve);
+  void block(const Oli_Block &b);
+  /* Hand the pages that nothing can write to any more to the sink; at the end, all of them. */
+  void flush_final(bool at_end);
   void table_row(const std::string &line, const Oli_Block &b, double x0, double wcm, bool header,
                  double h);
   void table_rule(double x0, double wcm, double at, double width);

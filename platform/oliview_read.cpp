@@ -17,22 +17,56 @@ namespace {
 
 /* ---- line cursor ---- */
 
+/* The lines of the text one after the other: pos counts them (it only grows), peek gives the
+** line at pos without its line end, found when first asked for. */
 struct Cursor {
-  std::vector<std::string> lines;
+  const char *text = nullptr;
+  size_t len = 0;
   size_t pos = 0;
   Oli_Document *doc = nullptr;
   std::set<std::string> warned; /* one warning per kind of unknown record */
+  /* the line last found: its number, start and end */
+  size_t at_line = 0, at_start = 0, at_end = 0;
+  bool at_valid = false;
+  std::string line;
 
-  bool eof() const { return pos >= lines.size(); }
-  const std::string &peek() const { return lines[pos]; }
-  int lineno() const { return (int)pos + 1; }
-  void warn(int line, const std::string &text) {
-    char head[32];
-    snprintf(head, sizeof head, "Zeile %d: ", line);
-    doc->warnings.push_back(head + text);
+  /* Find line pos (0-based) from the one found last. */
+  void sync() {
+    if (at_valid && at_line == pos) return;
+    if (!at_valid || at_line > pos) {
+      at_line = 0;
+      at_start = 0;
+    } else {
+      at_start = at_end < len ? at_end + 1 : len;
+      at_line++;
+    }
+    for (;;) {
+      const char *nl = at_start < len ? (const char *)memchr(text + at_start, '\n', len - at_start) : nullptr;
+      at_end = nl ? (size_t)(nl - text) : len;
+      if (at_line == pos || at_start >= len) break;
+      at_start = at_end < len ? at_end + 1 : len;
+      at_line++;
+    }
+    at_valid = true;
+    line.assign(text + at_start, at_end - at_start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
   }
-  void warn_once(const std::string &key, int line, const std::string &text) {
-    if (warned.insert(key).second) warn(line, text);
+  bool eof() {
+    sync();
+    return at_start >= len;
+  }
+  const std::string &peek() {
+    sync();
+    return line;
+  }
+  int lineno() const { return (int)pos + 1; }
+  void warn(int line_no, const std::string &what) {
+    char head[32];
+    snprintf(head, sizeof head, "Zeile %d: ", line_no);
+    doc->warnings.push_back(head + what);
+  }
+  void warn_once(const std::string &key, int line_no, const std::string &what) {
+    if (warned.insert(key).second) warn(line_no, what);
   }
 };
 
@@ -584,79 +618,115 @@ bool read_command(Cursor &c, const std::string &l, Oli_Block *b) {
 
 /* ---- entries ---- */
 
-int Oli_Read_Text(const char *text, size_t len, Oli_Document *doc) {
-  if (doc == nullptr) return 0;
-  *doc = Oli_Document();
-  Cursor c;
-  c.doc = doc;
-  size_t p = 0;
-  while (p < len) {
-    const char *nl = (const char *)memchr(text + p, '\n', len - p);
-    size_t e = nl ? (size_t)(nl - text) : len;
-    std::string l(text + p, e - p);
-    if (!l.empty() && l.back() == '\r') l.pop_back();
-    c.lines.push_back(std::move(l));
-    p = e + 1;
-  }
-  bool conversion = false;
+/* The next block of the text into *b: 1, or 0 at its end. */
+static int Next_Block(Cursor &c, bool *conversion, Oli_Block *b) {
+  Oli_Document *doc = c.doc;
   while (!c.eof()) {
     std::string l = c.peek();
-    Oli_Block b{};
-    b.line = c.lineno();
+    *b = Oli_Block{};
+    b->line = c.lineno();
     c.pos++;
     if (trim(l).empty()) continue;
     if (l == "#CONTENTS") {
-      b.kind = OLI_BLK_CONTENTS;
+      b->kind = OLI_BLK_CONTENTS;
       if (!c.eof() && !starts_block(c.peek())) {
-        b.text = trim(body(c.peek()));
+        b->text = trim(body(c.peek()));
         c.pos++;
         if (!c.eof() && trim(c.peek()).empty() && !c.peek().empty()) c.pos++;
       }
-      if (doc->title.empty()) doc->title = b.text;
+      if (doc->title.empty()) doc->title = b->text;
     } else if (l == "#NEWPAGE") {
-      b.kind = OLI_BLK_NEWPAGE;
+      b->kind = OLI_BLK_NEWPAGE;
     } else if (l == "#SHOWPARA") {
-      b.kind = OLI_BLK_PARA;
-      read_para(c, &b);
-      if (b.sections.empty()) continue;
+      b->kind = OLI_BLK_PARA;
+      read_para(c, b);
+      if (b->sections.empty()) continue;
     } else if (l == "#SHOWTABLE") {
-      b.kind = OLI_BLK_TABLE;
-      read_table(c, &b, conversion);
+      b->kind = OLI_BLK_TABLE;
+      read_table(c, b, *conversion);
     } else if (l == "#SHOWGRAFIC") {
-      read_graphic(c, &b);
-      if (b.kind == 0) continue;
-    } else if (l.compare(0, 5, "#OLI_") == 0 && read_command(c, l, &b)) {
-      if (b.kind == 0) continue;
-      if (b.command == OLI_CMD_CONVERSION) conversion = b.nums[0] != 0;
+      read_graphic(c, b);
+      if (b->kind == 0) continue;
+    } else if (l.compare(0, 5, "#OLI_") == 0 && read_command(c, l, b)) {
+      if (b->kind == 0) continue;
+      if (b->command == OLI_CMD_CONVERSION) *conversion = b->nums[0] != 0;
     } else if (l == "#END_OF_TEXT") {
       /* A second end after a table's end: the national-annex tables write one. */
       continue;
     } else {
       /* An unknown record: skipped up to the next block with one warning. */
       std::string shown = l.size() > 40 ? l.substr(0, 40) : l;
-      c.warn(b.line, "unbekannter Datensatz \xC3\xBC" "bersprungen: " + Oli_Plain_Utf8(shown));
+      c.warn(b->line, "unbekannter Datensatz \xC3\xBC" "bersprungen: " + Oli_Plain_Utf8(shown));
       skip_to_block(c);
       continue;
     }
-    doc->blocks.push_back(std::move(b));
+    return 1;
   }
+  return 0;
+}
+
+int Oli_Read_Text(const char *text, size_t len, Oli_Document *doc) {
+  if (doc == nullptr) return 0;
+  *doc = Oli_Document();
+  Cursor c;
+  c.doc = doc;
+  c.text = text;
+  c.len = len;
+  bool conversion = false;
+  Oli_Block b;
+  while (Next_Block(c, &conversion, &b)) doc->blocks.push_back(std::move(b));
   return 1;
 }
 
-int Oli_Read_File(const char *path, Oli_Document *doc) {
-  if (path == nullptr || doc == nullptr) return 0;
+/* The whole file into data: 1, or 0 when it cannot be read. */
+static int Read_Whole_File(const char *path, std::string *data) {
   FILE *f = fopen(path, "rb");
   if (f == nullptr) return 0;
-  std::string data;
   char buf[65536];
   size_t n;
   while ((n = fread(buf, 1, sizeof buf, f)) > 0) {
-    data.append(buf, n);
-    if (data.size() > (512u << 20)) break;
+    data->append(buf, n);
+    if (data->size() > (512u << 20)) break;
   }
   bool bad = ferror(f) != 0;
   fclose(f);
-  if (bad) return 0;
+  return bad ? 0 : 1;
+}
+
+/* ---- reading block by block ---- */
+
+struct Oli_Reader {
+  std::string data;
+  Cursor c;
+  bool conversion = false;
+  Oli_Document doc;             /* title, folder and warnings; no blocks */
+};
+
+Oli_Reader *Oli_Reader_Open(const char *path) {
+  if (path == nullptr) return nullptr;
+  Oli_Reader *r = new Oli_Reader;
+  if (!Read_Whole_File(path, &r->data)) {
+    delete r;
+    return nullptr;
+  }
+  r->c.doc = &r->doc;
+  r->c.text = r->data.data();
+  r->c.len = r->data.size();
+  const char *slash = strrchr(path, '/');
+  if (slash) r->doc.folder.assign(path, (size_t)(slash - path + 1));
+  return r;
+}
+
+int Oli_Reader_Next(Oli_Reader *r, Oli_Block *b) { return r ? Next_Block(r->c, &r->conversion, b) : 0; }
+
+const Oli_Document *Oli_Reader_Document(const Oli_Reader *r) { return r ? &r->doc : nullptr; }
+
+void Oli_Reader_Close(Oli_Reader *r) { delete r; }
+
+int Oli_Read_File(const char *path, Oli_Document *doc) {
+  if (path == nullptr || doc == nullptr) return 0;
+  std::string data;
+  if (!Read_Whole_File(path, &data)) return 0;
   int ok = Oli_Read_Text(data.data(), data.size(), doc);
   const char *slash = strrchr(path, '/');
   if (slash) doc->folder.assign(path, (size_t)(slash - path + 1));

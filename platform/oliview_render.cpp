@@ -3,7 +3,6 @@
 ** number), the drawing items, PDF files with an outline from the bookmarks, PNG pages, and the
 ** print entry that reports what it could not read.
 */
-#include <cairo-pdf.h>
 #include <cairo.h>
 
 #include <cerrno>
@@ -12,6 +11,7 @@
 #include <cstring>
 
 #include "platform/oliview_internal.h"
+#include "platform/oliview_pdf.h"
 #include "platform/runtime.h"
 #include "platform/zelkwin.h"
 #include "platform/zelkwin_internal.h"
@@ -159,6 +159,22 @@ static void draw_item(cairo_t *cr, const Oli_Item &it, int *clips) {
   }
 }
 
+void Oli_Page_Head(const std::string &title_utf8, int i, int n, std::string *title, std::string *number,
+                   double *number_x) {
+  char text[64];
+  snprintf(text, sizeof text, "Seite %d von %d", i + 1, n);
+  *number = text;
+  double nw = Oli_Text_Width_Cm(*number, 8.0, 0);
+  *number_x = OLI_TEXT_LEFT + OLI_TEXT_WIDTH - nw;
+  *title = title_utf8;
+  while (!title->empty() && Oli_Text_Width_Cm(*title, 8.0, OLI_FACE_BOLD) > OLI_TEXT_WIDTH - nw - 0.8) {
+    /* shorten a long title at a character boundary */
+    do title->pop_back();
+    while (!title->empty() && ((unsigned char)title->back() & 0xC0) == 0x80);
+    if (!title->empty() && (unsigned char)title->back() >= 0xC0) title->pop_back();
+  }
+}
+
 void Oli_Draw_Page(void *cairo_context, const Oli_Layout *layout, int index) {
   cairo_t *cr = (cairo_t *)cairo_context;
   if (cr == nullptr || layout == nullptr || index < 0 || index >= (int)layout->pages.size()) return;
@@ -169,18 +185,11 @@ void Oli_Draw_Page(void *cairo_context, const Oli_Layout *layout, int index) {
   cairo_fill(cr);
   /* head: the component's title on the left, the page number on the right, a rule below */
   double right = OLI_TEXT_LEFT + OLI_TEXT_WIDTH;
-  char number[64];
-  snprintf(number, sizeof number, "Seite %d von %d", index + 1, (int)layout->pages.size());
-  double nw = Oli_Text_Width_Cm(number, 8.0, 0);
-  std::string title = layout->title;
-  while (!title.empty() && Oli_Text_Width_Cm(title, 8.0, OLI_FACE_BOLD) > OLI_TEXT_WIDTH - nw - 0.8) {
-    /* shorten a long title at a character boundary */
-    do title.pop_back();
-    while (!title.empty() && ((unsigned char)title.back() & 0xC0) == 0x80);
-    if (!title.empty() && (unsigned char)title.back() >= 0xC0) title.pop_back();
-  }
+  std::string title, number;
+  double number_x = 0;
+  Oli_Page_Head(layout->title, index, (int)layout->pages.size(), &title, &number, &number_x);
   draw_text(cr, OLI_TEXT_LEFT, 1.75, title, 8.0, OLI_FACE_BOLD, 0, 0x303030);
-  draw_text(cr, right - nw, 1.75, number, 8.0, 0, 0, 0x303030);
+  draw_text(cr, number_x, 1.75, number, 8.0, 0, 0, 0x303030);
   cairo_set_source_rgb(cr, 0.35, 0.35, 0.35);
   cairo_set_line_width(cr, 0.5);
   cairo_move_to(cr, OLI_TEXT_LEFT * k, 1.95 * k);
@@ -194,62 +203,17 @@ void Oli_Draw_Page(void *cairo_context, const Oli_Layout *layout, int index) {
 
 /* ---- files ---- */
 
-/* cairo's output into the file being written; a short write stops the surface. */
-static cairo_status_t pdf_write(void *closure, const unsigned char *data, unsigned int length) {
-  FILE *f = Rt_Safe_Stream(static_cast<Rt_Safe_File *>(closure));
-  if (f == nullptr || fwrite(data, 1, length, f) != length) return CAIRO_STATUS_WRITE_ERROR;
-  return CAIRO_STATUS_SUCCESS;
-}
-
 int Oli_Write_Pdf(const Oli_Layout *layout, const char *pdf_path) {
   if (layout == nullptr || pdf_path == nullptr) {
     errno = EINVAL;
     return 0;
   }
-  const double k = OLI_CM_TO_PT;
   /* written beside the target, synced and renamed at the end, so that a failed print leaves
   ** an older PDF of the list untouched */
-  Rt_Safe_File *sf = Rt_Safe_Open(pdf_path);
-  if (sf == nullptr) return 0;
-  cairo_surface_t *s = cairo_pdf_surface_create_for_stream(pdf_write, sf, OLI_PAGE_W * k, OLI_PAGE_H * k);
-  if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
-    cairo_surface_destroy(s);
-    Rt_Safe_Close(sf);
-    errno = ENOMEM;
-    return 0;
-  }
-  cairo_pdf_surface_set_metadata(s, CAIRO_PDF_METADATA_TITLE, layout->title.c_str());
-  cairo_pdf_surface_set_metadata(s, CAIRO_PDF_METADATA_CREATOR, "Holzsto\xC3\x9F nach DIN EN 1995-1-1");
-  cairo_t *cr = cairo_create(s);
-  for (size_t i = 0; i < layout->pages.size(); i++) {
-    Oli_Draw_Page(cr, layout, (int)i);
-    cairo_show_page(cr);
-  }
-  /* outline: folders (16) hold the bookmarks (0) until they are closed (17) */
-  std::vector<int> parents(1, CAIRO_PDF_OUTLINE_ROOT);
-  for (const Oli_Bookmark &m : layout->bookmarks) {
-    if (m.kind == 17) {
-      if (parents.size() > 1) parents.pop_back();
-      continue;
-    }
-    char link[96];
-    snprintf(link, sizeof link, "page=%d pos=[%.2f %.2f]", m.page + 1, OLI_TEXT_LEFT * k, m.y * k);
-    std::string text = m.text.empty() ? std::string("?") : m.text;
-    int id = cairo_pdf_surface_add_outline(s, parents.back(), text.c_str(), link,
-                                           m.kind == 16 ? CAIRO_PDF_OUTLINE_FLAG_OPEN
-                                                        : (cairo_pdf_outline_flags_t)0);
-    if (m.kind == 16) parents.push_back(id);
-  }
-  cairo_destroy(cr);
-  cairo_surface_finish(s);
-  const cairo_status_t status = cairo_surface_status(s);
-  cairo_surface_destroy(s);
-  /* the file is put in place only when cairo wrote all of it */
-  const int ok = status == CAIRO_STATUS_SUCCESS && Rt_Safe_Commit(sf);
-  const int err = Rt_Safe_Error(sf);
-  Rt_Safe_Close(sf);
-  if (!ok) errno = err ? err : status == CAIRO_STATUS_NO_MEMORY ? ENOMEM : EIO;
-  return ok;
+  Oli_Pdf *pdf = Oli_Pdf_Open(pdf_path);
+  if (pdf == nullptr) return 0;
+  for (const Oli_Page &p : layout->pages) Oli_Pdf_Add_Page(pdf, p);
+  return Oli_Pdf_Close(pdf, layout->title, layout->bookmarks, true);
 }
 
 int Oli_Write_Png(const Oli_Layout *layout, int index, double dpi, const char *png_path) {
@@ -285,17 +249,30 @@ void Oli_Report_Warnings(const Oli_Layout &layout, bool box) {
     message_box("Hinweise zur Druckliste", layout.warnings);
 }
 
+static void pdf_page(void *user, int index, Oli_Page &page) {
+  (void)index;
+  Oli_Pdf_Add_Page(static_cast<Oli_Pdf *>(user), page);
+}
+
 int Oli_Print_File_To_Pdf(const char *path, const char *pdf_path) {
   if (path == nullptr || *path == 0) return 0;
   std::string pdf = pdf_path ? std::string(pdf_path) : std::string(path) + ".pdf";
-  Oli_Document doc;
-  if (!Oli_Read_File(path, &doc)) {
+  /* read, laid out and written page by page: a page in memory at a time, whatever the list's
+  ** length */
+  Oli_Reader *reader = Oli_Reader_Open(path);
+  if (reader == nullptr) {
     message_box("Fehler", {"Die Druckliste " + std::string(path), "kann nicht gelesen werden!"});
     return 0;
   }
+  Oli_Pdf *out = Oli_Pdf_Open(pdf.c_str());
+  int ok = 0;
   Oli_Layout layout;
-  Oli_Layout_Document(&doc, &layout);
-  if (!Oli_Write_Pdf(&layout, pdf.c_str())) {
+  if (out != nullptr) {
+    Oli_Layout_Stream(reader, &layout, pdf_page, out);
+    ok = Oli_Pdf_Close(out, layout.title, layout.bookmarks, true);
+  }
+  Oli_Reader_Close(reader);
+  if (!ok) {
     const std::string why = zw::To_Utf8(Rt_Error_Text(errno), -1);
     message_box("Fehler", {"Die Datei " + pdf, "kann nicht geschrieben werden!", why,
                            "Eine \xC3\xA4ltere PDF-Datei bleibt unver\xC3\xA4ndert."});
@@ -306,10 +283,29 @@ int Oli_Print_File_To_Pdf(const char *path, const char *pdf_path) {
   return 1;
 }
 
+/* The one page a PNG is drawn of, taken from the pages as they come; the others are counted. */
+struct Page_Pick {
+  int want;
+  Oli_Page page;
+  int count;
+};
+
+static void pick_page(void *user, int index, Oli_Page &page) {
+  Page_Pick *p = static_cast<Page_Pick *>(user);
+  if (index == p->want) p->page.items.swap(page.items);
+  p->count = index + 1;
+}
+
 int Oli_Render_Page_Png(const char *path, int page, double dpi, const char *png_path) {
-  Oli_Document doc;
-  if (path == nullptr || !Oli_Read_File(path, &doc)) return 0;
+  Oli_Reader *reader = path ? Oli_Reader_Open(path) : nullptr;
+  if (reader == nullptr) return 0;
+  Page_Pick pick{page - 1, Oli_Page(), 0};
   Oli_Layout layout;
-  Oli_Layout_Document(&doc, &layout);
+  Oli_Layout_Stream(reader, &layout, pick_page, &pick);
+  Oli_Reader_Close(reader);
+  if (page < 1 || page > pick.count) return 0;
+  /* the page among as many empty ones as the list has, for the head's "Seite i von n" */
+  layout.pages.assign((size_t)pick.count, Oli_Page());
+  layout.pages[(size_t)(page - 1)].items.swap(pick.page.items);
   return Oli_Write_Png(&layout, page - 1, dpi, png_path);
 }

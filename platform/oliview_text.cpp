@@ -1,12 +1,15 @@
 /*
 ** Print font of the viewer: the byte-to-glyph map (code page 850 with the symbol positions of
 ** the print font), the splitting of a print-list text into runs by its formatting escapes, and
-** the measuring of texts with cairo (DejaVu Sans; sizes in points, widths in cm).
+** the measuring of texts with the advances cairo gives the characters of the font (DejaVu Sans;
+** sizes in points, widths in cm).
 */
 #include <cairo.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <mutex>
 
 #include "platform/oliview.h"
@@ -146,45 +149,143 @@ std::string Oli_Plain_Utf8(const std::string &cp850) {
 
 /* ---- measuring ---- */
 
+/* The print font's faces (regular, bold, oblique, both; sans and mono) and its font options,
+** made once: selecting a font for every text run made them again each time. */
+static cairo_font_face_t *print_faces[8] = {};
+static cairo_font_options_t *print_options = nullptr;
+
+static void release_faces() {
+  for (cairo_font_face_t *&f : print_faces) {
+    if (f) cairo_font_face_destroy(f);
+    f = nullptr;
+  }
+  if (print_options) cairo_font_options_destroy(print_options);
+  print_options = nullptr;
+}
+
 void Oli_Select_Font(void *cairo_context, double size_pt, int32_t face) {
   cairo_t *cr = (cairo_t *)cairo_context;
-  cairo_set_font_face(cr, zw::Font_Face((face & OLI_FACE_MONO) ? "DejaVu Sans Mono" : "DejaVu Sans",
-                                        (face & OLI_FACE_BOLD) != 0, (face & OLI_FACE_ITALIC) != 0, false));
+  static std::mutex faces_lock;
+  cairo_font_face_t *font;
+  {
+    std::lock_guard<std::mutex> guard(faces_lock);
+    if (print_options == nullptr) {
+      zw::Ensure_Init();   /* its release at exit runs after ours */
+      print_options = cairo_font_options_create();
+      cairo_font_options_set_hint_metrics(print_options, CAIRO_HINT_METRICS_OFF);
+      cairo_font_options_set_hint_style(print_options, CAIRO_HINT_STYLE_NONE);
+      atexit(release_faces);
+    }
+    const int k = (face & OLI_FACE_BOLD ? 1 : 0) | (face & OLI_FACE_ITALIC ? 2 : 0) | (face & OLI_FACE_MONO ? 4 : 0);
+    if (print_faces[k] == nullptr)
+      print_faces[k] = cairo_toy_font_face_create((face & OLI_FACE_MONO) ? "DejaVu Sans Mono" : "DejaVu Sans",
+                                                  (face & OLI_FACE_ITALIC) ? CAIRO_FONT_SLANT_OBLIQUE : CAIRO_FONT_SLANT_NORMAL,
+                                                  (face & OLI_FACE_BOLD) ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    font = print_faces[k];
+  }
+  cairo_set_font_face(cr, font);
   double s = size_pt;
   if (face & (OLI_FACE_SUB | OLI_FACE_SUP)) s *= OLI_SCRIPT_SCALE;
   cairo_set_font_size(cr, s);
-  cairo_font_options_t *fo = cairo_font_options_create();
-  cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
-  cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
-  cairo_set_font_options(cr, fo);
-  cairo_font_options_destroy(fo);
+  cairo_set_font_options(cr, print_options);
 }
+
+/* The advances of one font and size, as cairo measures a text with it: the scaled font of the
+** measuring context and the advance of every character met so far (NaN: not yet asked). A text's
+** width is the sum of its characters' advances from left to right, which is how cairo adds them
+** up in cairo_text_extents, so that both give the same number to the last bit. */
+struct Advance_Table {
+  cairo_scaled_font_t *font = nullptr;
+  double low[0x2600];                     /* code points below U+2600 */
+  std::map<uint32_t, double> high;
+};
 
 static std::mutex measure_lock;
 static cairo_surface_t *measure_surface = nullptr;
 static cairo_t *measure_cr = nullptr;
+static std::map<std::pair<uint64_t, int>, Advance_Table *> *advance_tables = nullptr;
 
 /* At the end of the process, before the GUI stand-in releases cairo's and fontconfig's caches
 ** (its handler was registered first, so it runs after this one). */
 static void release_measuring() {
+  if (advance_tables) {
+    for (auto &t : *advance_tables) {
+      cairo_scaled_font_destroy(t.second->font);
+      delete t.second;
+    }
+    delete advance_tables;
+    advance_tables = nullptr;
+  }
   if (measure_cr) cairo_destroy(measure_cr);
   if (measure_surface) cairo_surface_destroy(measure_surface);
   measure_cr = nullptr;
   measure_surface = nullptr;
 }
 
+static Advance_Table *advances_for(double size_pt, int32_t face) {
+  const int key_face = face & (OLI_FACE_BOLD | OLI_FACE_ITALIC | OLI_FACE_MONO | OLI_FACE_SUB | OLI_FACE_SUP);
+  uint64_t bits;
+  memcpy(&bits, &size_pt, sizeof bits);
+  auto key = std::make_pair(bits, key_face);
+  auto it = advance_tables->find(key);
+  if (it != advance_tables->end()) return it->second;
+  Oli_Select_Font(measure_cr, size_pt, face);
+  Advance_Table *t = new Advance_Table;
+  t->font = cairo_scaled_font_reference(cairo_get_scaled_font(measure_cr));
+  for (double &a : t->low) a = NAN;
+  (*advance_tables)[key] = t;
+  return t;
+}
+
+/* The advance of one character, taken from cairo once. */
+static double advance_of(Advance_Table *t, uint32_t cp, const char *utf8, int len) {
+  double *slot = nullptr;
+  if (cp < 0x2600) {
+    slot = &t->low[cp];
+    if (*slot == *slot) return *slot;
+  } else {
+    auto it = t->high.find(cp);
+    if (it != t->high.end()) return it->second;
+  }
+  cairo_glyph_t *glyphs = nullptr;
+  int count = 0;
+  double adv = 0;
+  if (cairo_scaled_font_text_to_glyphs(t->font, 0, 0, utf8, len, &glyphs, &count, nullptr, nullptr, nullptr) ==
+          CAIRO_STATUS_SUCCESS && count == 1) {
+    cairo_text_extents_t ext;
+    cairo_scaled_font_glyph_extents(t->font, glyphs, 1, &ext);
+    adv = ext.x_advance;
+  }
+  cairo_glyph_free(glyphs);
+  if (slot) *slot = adv;
+  else t->high[cp] = adv;
+  return adv;
+}
+
 double Oli_Text_Width_Cm(const std::string &utf8, double size_pt, int32_t face) {
   std::lock_guard<std::mutex> guard(measure_lock);
-  cairo_t *&cr = measure_cr;
-  if (cr == nullptr) {
+  if (measure_cr == nullptr) {
     zw::Ensure_Init();
     measure_surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 4, 4);
-    cr = cairo_create(measure_surface);
+    measure_cr = cairo_create(measure_surface);
+    advance_tables = new std::map<std::pair<uint64_t, int>, Advance_Table *>;
     atexit(release_measuring);
   }
   if (utf8.empty()) return 0.0;
-  Oli_Select_Font(cr, size_pt, face);
-  cairo_text_extents_t ext;
-  cairo_text_extents(cr, utf8.c_str(), &ext);
-  return ext.x_advance * 2.54 / 72.0;
+  Advance_Table *t = advances_for(size_pt, face);
+  double x = 0;
+  const char *s = utf8.data();
+  const size_t n = utf8.size();
+  for (size_t i = 0; i < n;) {
+    unsigned char c = (unsigned char)s[i];
+    int len = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+    if (i + (size_t)len > n) len = (int)(n - i);
+    uint32_t cp = c;
+    if (len == 2) cp = (c & 31u) << 6 | (s[i + 1] & 63u);
+    else if (len == 3) cp = (c & 15u) << 12 | (s[i + 1] & 63u) << 6 | (s[i + 2] & 63u);
+    else if (len == 4) cp = (c & 7u) << 18 | (s[i + 1] & 63u) << 12 | (s[i + 2] & 63u) << 6 | (s[i + 3] & 63u);
+    x += advance_of(t, cp, s + i, len);
+    i += (size_t)len;
+  }
+  return x * 2.54 / 72.0;
 }

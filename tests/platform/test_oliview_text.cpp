@@ -1,10 +1,14 @@
 /*
 ** Tests of the viewer's print font: the byte-to-glyph map of code page 850 with the symbol
-** positions, and the splitting of texts at their escapes and drawing groups.
+** positions, the splitting of texts at their escapes and drawing groups, and the widths of texts.
 */
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+#include <cstring>
+
 #include <string>
+#include <vector>
 
 #include "platform/oliview.h"
 #include "platform/oliview_internal.h"
@@ -98,4 +102,40 @@ TEST(OliviewText, WidthsGrowWithSizeAndFace) {
   EXPECT_GT(Oli_Text_Width_Cm("Holzsto\xC3\x9F", 9.0, OLI_FACE_BOLD), w9);
   EXPECT_NEAR(Oli_Text_Width_Cm("x", 9.0, OLI_FACE_SUB), OLI_SCRIPT_SCALE * Oli_Text_Width_Cm("x", 9.0, 0), 1e-9);
   EXPECT_EQ(Oli_Text_Width_Cm("", 9.0, 0), 0.0);
+}
+
+/* The width from the advances kept per character is cairo's own measure of the whole text, bit
+** for bit: every byte of the print font, in every face, at the sizes of the layout (tables set
+** smaller have sizes of their own), in texts of one to 200 characters. */
+TEST(OliviewText, WidthsAreCairosToTheLastBit) {
+  cairo_surface_t *s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 4, 4);
+  cairo_t *cr = cairo_create(s);
+  std::vector<std::string> texts;
+  for (int b = 0x20; b < 0x100; b++) {
+    std::string one;
+    Oli_Append_Utf8(&one, Oli_Print_Font_Codepoint((unsigned char)b));
+    texts.push_back(one);
+  }
+  std::string all;
+  for (const std::string &t : texts) all += t;
+  texts.push_back(all);
+  texts.push_back("M_d = 12.345 kNm \xE2\x89\xA4 0.87 \xCE\xB3_M");
+  texts.push_back(std::string(200, '9'));
+  const double sizes[] = {9.0, 6.0, 8.0, 13.0, 8.0 * 0.731, 7.5 * 0.5};
+  const int faces[] = {0, OLI_FACE_BOLD, OLI_FACE_ITALIC, OLI_FACE_BOLD | OLI_FACE_ITALIC, OLI_FACE_MONO,
+                       OLI_FACE_SUB, OLI_FACE_SUP | OLI_FACE_BOLD, OLI_FACE_UNDER};
+  int compared = 0;
+  for (double size : sizes)
+    for (int face : faces)
+      for (const std::string &t : texts) {
+        Oli_Select_Font(cr, size, face);
+        cairo_text_extents_t e;
+        cairo_text_extents(cr, t.c_str(), &e);
+        const double cairo_cm = e.x_advance * 2.54 / 72.0, ours = Oli_Text_Width_Cm(t, size, face);
+        ASSERT_EQ(std::memcmp(&cairo_cm, &ours, sizeof ours), 0) << t << " " << size << " " << face;
+        compared++;
+      }
+  EXPECT_EQ(compared, 6 * 8 * 227);
+  cairo_destroy(cr);
+  cairo_surface_destroy(s);
 }

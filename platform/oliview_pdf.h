@@ -1,0 +1,30 @@
+/*
+** The PDF writer of the print-list printer (not for callers outside the viewer): a PDF file
+** written page by page as the layout finishes them, with the print fonts embedded as subsets and
+** an outline from the bookmarks; the head of every page carries "Seite i von n" with n known at
+** the end.
+*/
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/oliview.h"
+
+struct Oli_Pdf;
+
+/* Open a PDF; it is written beside path and put in place at the end. Null when the file cannot
+** be opened (errno tells why). */
+Oli_Pdf *Oli_Pdf_Open(const char *path);
+/* Write the next page. */
+void Oli_Pdf_Add_Page(Oli_Pdf *pdf, const Oli_Page &page);
+/* Write the heads (the list titled title_utf8), fonts, outline and cross references, and put the
+** file in place, synced, when keep is true and every write succeeded: 1. Otherwise the target
+** stays as it was: 0, with errno telling why. Frees pdf. */
+int Oli_Pdf_Close(Oli_Pdf *pdf, const std::string &title_utf8, const std::vector<Oli_Bookmark> &marks,
+                  bool keep);
+
+/* The head of page i (0-based) of n: the title shortened to leave room for the number, the
+** number text and its left end (cm). */
+void Oli_Page_Head(const std::string &title_utf8, int i, int n, std::string *title,
+                   std::string *number, double *number_x);
