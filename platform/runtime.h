@@ -58,7 +58,8 @@ int   Rt_Make_Dirs(const char *path);
 **   Rt_Safe_Close(sf);                       (removes the temporary file unless it was renamed)
 **
 ** Rt_Safe_Finish and Rt_Safe_Install are the two halves of the commit, for callers that put
-** several files in place together only after all of them were written.
+** several files in place together only after all of them were written. One file of a path at a
+** time: a second one would write the same temporary file.
 */
 typedef struct Rt_Safe_File Rt_Safe_File;
 
@@ -76,6 +77,9 @@ const char *Rt_Error_Text(int err);
 /* For tests: the disk fills up after `bytes` more bytes written through Rt_Safe files (writes
 ** then fail with ENOSPC); -1 (the start) lifts the limit. */
 void  Rt_Set_Write_Budget(long long bytes);
+/* For tests: every sync of an Rt_Safe file or its folder fails with err (EIO: the disk lost the
+** bytes); 0 (the start) lets syncs work. */
+void  Rt_Set_Sync_Error(int err);
 
 /* ---------------------------------------------------------------- temporary names */
 

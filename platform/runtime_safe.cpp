@@ -25,10 +25,27 @@ struct Rt_Safe_File {
 
 /* Bytes that may still be written before the disk counts as full; -1 no limit. */
 static long long Write_Budget = -1;
+/* The error every sync answers (a disk that fails to keep the bytes); 0: syncs work. */
+static int Sync_Error = 0;
 
 void Rt_Set_Write_Budget(long long bytes)
 {
     Write_Budget = bytes < 0 ? -1 : bytes;
+}
+
+void Rt_Set_Sync_Error(int err)
+{
+    Sync_Error = err;
+}
+
+/* fsync, or the error the tests asked for. */
+static int Sync(int fd)
+{
+    if (Sync_Error != 0) {
+        errno = Sync_Error;
+        return -1;
+    }
+    return fsync(fd);
 }
 
 static void Note_Error(Rt_Safe_File *sf, int err)
@@ -111,7 +128,7 @@ int Rt_Safe_Finish(Rt_Safe_File *sf)
         sf->stream = nullptr;
     }
     /* a file system without sync (EINVAL) has nothing to wait for */
-    if (sf->error == 0 && fsync(sf->fd) != 0 && errno != EINVAL) Note_Error(sf, errno);
+    if (sf->error == 0 && Sync(sf->fd) != 0 && errno != EINVAL) Note_Error(sf, errno);
     if (close(sf->fd) != 0 && sf->error == 0) Note_Error(sf, errno);
     sf->fd = -1;
     sf->finished = true;
@@ -126,7 +143,7 @@ static int Sync_Folder(const std::string &path)
     const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return errno;
     int err = 0;
-    if (fsync(fd) != 0 && errno != EINVAL) err = errno;
+    if (Sync(fd) != 0 && errno != EINVAL) err = errno;
     close(fd);
     return err;
 }

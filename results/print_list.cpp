@@ -84,6 +84,8 @@ void Print_Add_File(Rt_Safe_File *plot)
 
 static void Begin_Print(void)
 {
+    /* a print still held is dropped first: the new one writes the same temporary files */
+    Print_Put_In_Place(0);
     Print_Running = 1;
     Print_Plot_Count = 0;
     Failed_Path[0] = '\0';
@@ -143,7 +145,6 @@ static int End_Print(Rt_Safe_File *list)
         return 0;
     }
     if (!Hold_Files) return Install_Files(files, n);
-    Print_Put_In_Place(0);   /* an earlier print still held is dropped */
     for (int i = 0; i < n; i++) Held[i] = files[i];
     Held_Count = n;
     return 1;

@@ -1,6 +1,9 @@
 // Code-page literals and the conversions at the edges.
 #include <gtest/gtest.h>
 #include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "foundation/codepage.h"
 
@@ -58,6 +61,11 @@ TEST(Codepage, GuessFollowsTheOneRule)
     /* a tie keeps 850: one letter each */
     EXPECT_EQ(Guess_Code_Page("\xE4\x84"), CODE_PAGE_850);
     EXPECT_EQ(Guess_Code_Page("\xE4\x84\xFC"), CODE_PAGE_1252);
+    /* a view of exactly its bytes, with nothing readable behind them */
+    const std::vector<char> bytes = {'W', 'i', 'n', 'd'};
+    EXPECT_EQ(Guess_Code_Page(std::string_view(bytes.data(), bytes.size())), CODE_PAGE_850);
+    const std::vector<char> utf8 = {'W', '\xC3', '\xA4'};
+    EXPECT_EQ(Guess_Code_Page(std::string_view(utf8.data(), utf8.size())), CODE_PAGE_UTF8);
 }
 
 TEST(Codepage, TextsOfEachCodePageArriveIn850)

@@ -134,6 +134,12 @@ TEST(Guillemet, MarksOfCodePage1252AndUtf8AreRead)
     EXPECT_EQ(Rest_Of(f), "b");
     fclose(f);
 
+    /* no buffer: nothing read */
+    f = Stream_Of("\xAB" "a\xBB");
+    EXPECT_EQ(Read_Guillemet_String_Short(f, nullptr), 0);
+    EXPECT_EQ(Read_Guillemet_String(f, nullptr), -1);
+    fclose(f);
+
     /* C2 without AB is no mark: that byte is consumed, the next stays */
     f = Stream_Of("\xC2x");
     EXPECT_EQ(Read_Guillemet_String(f, buf), -1);

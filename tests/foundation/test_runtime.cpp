@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <set>
@@ -164,11 +165,47 @@ TEST(Runtime, SafeFilesReplaceWholeOrNotAtAll)
     fputs("halb", Rt_Safe_Stream(sf));
     EXPECT_EQ(Rt_Safe_Install(sf), 0);     /* not finished yet */
     EXPECT_EQ(Rt_Safe_Finish(sf), 1);
+    EXPECT_EQ(Rt_Safe_Finish(sf), 1);      /* a second finish answers the same */
     EXPECT_EQ(Read_File(path), "voll");
     EXPECT_EQ(Read_File(Rt_Safe_Temp_Path(sf)), "halb");
     EXPECT_EQ(Rt_Safe_Install(sf), 1);
+    EXPECT_EQ(Rt_Safe_Install(sf), 1);     /* and a second install */
     Rt_Safe_Close(sf);
     EXPECT_EQ(Read_File(path), "halb");
+
+    /* a disk that cannot keep the bytes: the file's sync fails, the old file stays; a sync of
+    ** the folder that fails after the rename is reported although the new file is in place */
+    Write_File(path, "alt\n");
+    sf = Rt_Safe_Open(path.c_str());
+    fputs("neu\n", Rt_Safe_Stream(sf));
+    Rt_Set_Sync_Error(EIO);
+    EXPECT_EQ(Rt_Safe_Finish(sf), 0);
+    EXPECT_EQ(Rt_Safe_Finish(sf), 0);      /* a failed finish stays failed */
+    EXPECT_EQ(Rt_Safe_Install(sf), 0);
+    Rt_Set_Sync_Error(0);
+    EXPECT_EQ(Rt_Safe_Error(sf), EIO);
+    Rt_Safe_Close(sf);
+    EXPECT_EQ(Read_File(path), "alt\n");
+    EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0);
+    sf = Rt_Safe_Open(path.c_str());
+    fputs("neu\n", Rt_Safe_Stream(sf));
+    ASSERT_EQ(Rt_Safe_Finish(sf), 1);
+    Rt_Set_Sync_Error(EIO);
+    EXPECT_EQ(Rt_Safe_Install(sf), 0);
+    Rt_Set_Sync_Error(0);
+    EXPECT_EQ(Rt_Safe_Error(sf), EIO);
+    Rt_Safe_Close(sf);
+    EXPECT_EQ(Read_File(path), "neu\n");
+    /* a file system without sync (EINVAL) has nothing to wait for */
+    sf = Rt_Safe_Open(path.c_str());
+    fputs("ohne\n", Rt_Safe_Stream(sf));
+    Rt_Set_Sync_Error(EINVAL);
+    EXPECT_EQ(Rt_Safe_Commit(sf), 1);
+    Rt_Set_Sync_Error(0);
+    Rt_Safe_Close(sf);
+    EXPECT_EQ(Read_File(path), "ohne\n");
+    /* the safe files close their own descriptors and nothing else: standard input stays open */
+    EXPECT_NE(fcntl(0, F_GETFD), -1);
 
     /* cannot be created: null with errno */
     errno = 0;

@@ -130,6 +130,19 @@ TEST(NadRecord, UnknownNameSurvivesASaveUntilTheUserChooses)
     fclose(f);
     EXPECT_TRUE(Logged("Atlantis"));
     EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), kept);
+    /* behind a byte-order mark the marks are text of the line: an empty pair is no name, a
+    ** mark without its partner stays part of the name */
+    ZW_Test_Reset();
+    f = Input_File("ACTIV_NADNAME\n\xEF\xBB\xBF\xC2\xAB\xC2\xBB\n");
+    Read_Active_NAD_Name(f);
+    fclose(f);
+    EXPECT_FALSE(Logged("Warnung"));
+    EXPECT_EQ(Nad_Kept_Name(), nullptr);
+    f = Input_File("ACTIV_NADNAME\n\xEF\xBB\xBF\xC2\xAB" "Atlantis\n");
+    Read_Active_NAD_Name(f);
+    fclose(f);
+    ASSERT_NE(Nad_Kept_Name(), nullptr);
+    EXPECT_STREQ(Nad_Kept_Name(), "\xAE" "Atlantis");
     /* a file without a name, or with a name that is found, keeps nothing */
     f = Input_File("");
     Read_Active_NAD_Name(f);

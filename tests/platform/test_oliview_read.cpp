@@ -253,7 +253,14 @@ TEST(OliviewRead, NumbersBecomeIntegersInsideTheirRange) {
   EXPECT_EQ(Oli_Flags(-1.0), 0xFFFFFFFFu);
   EXPECT_EQ(Oli_Flags((double)0x8000333333333ULL), 0xFFFFFFFFu);
   EXPECT_EQ(Oli_Flags(-1e300), 0x80000000u);
+  EXPECT_EQ(Oli_Flags(4.5e9), 0xFFFFFFFFu);
+  EXPECT_EQ(Oli_Flags(4294967294.0), 0xFFFFFFFEu);
   EXPECT_EQ(Oli_Int(1e300), 2147483647);
+  EXPECT_EQ(Oli_Int(3e9), 2147483647);
+  EXPECT_EQ(Oli_Int(-3e9), -2147483647 - 1);
+  EXPECT_EQ(Oli_Int(2.2e9), 2147483647);          /* just beyond the range */
+  EXPECT_EQ(Oli_Int(-2.2e9), -2147483647 - 1);
+  EXPECT_EQ(Oli_Int(std::nan("")), 0);
   EXPECT_EQ(Oli_Int(-2.9), -2);
   EXPECT_EQ(Oli_Channel(127.5), 128u);
   EXPECT_EQ(Oli_Channel(254.4), 254u);

@@ -220,6 +220,65 @@ TEST(PrintList, PlotFileThatCannotBeCreatedFailsThePrint)
     for (const std::string &n : Print_Files()) EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
 }
 
+/* A file of the print that cannot be put in place (a folder of its name): nothing before it was
+** renamed, so the box says the earlier files stay; nothing is left behind. */
+TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
+{
+    Valid_Print_With_Plots("Stoss 1");
+    ZW_Test_Reset();
+    ASSERT_EQ(mkdir("druck01.SPF", 0755), 0);
+    ASSERT_EQ(mkdir("druck01.SPF/drin", 0755), 0);   /* a folder with something in it */
+    EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
+    EXPECT_TRUE(Message_Says("Die Datei druck01.SPF |"));
+    EXPECT_TRUE(Message_Says("Die bisherige Druckliste und die Plotdateien bleiben unverändert."));
+    for (const std::string &n : Print_Files()) {
+        if (n != "druck01.SPF") EXPECT_NE(access(n.c_str(), F_OK), 0) << n;
+        EXPECT_NE(access((n + ".tmp").c_str(), F_OK), 0) << n;
+    }
+}
+
+/* Held files: the print is complete and synced but not in place until the caller says so; a
+** print held again drops the one held before. Outside a print a plot file goes in place at once. */
+TEST(PrintList, HeldPrintGoesInPlaceOnlyWhenToldTo)
+{
+    Valid_Print_With_Plots("Stoss 1");
+    Print_Hold_Files(1);
+    ASSERT_EQ(Write_Print_List(1), 0);
+    const std::string held = Print_Held_List_Path();
+    EXPECT_EQ(held, Oli_Name_Of_Test() + ".tmp");
+    EXPECT_NE(Read_File(held.c_str()).find("Stoss 1"), std::string::npos);
+    for (const std::string &n : Print_Files()) EXPECT_NE(access(n.c_str(), F_OK), 0) << n;
+    /* the next print held drops this one */
+    Set_Print_List_Names(Oli_Name, "Stoss 2");
+    ASSERT_EQ(Write_Print_List(1), 0);
+    Print_Hold_Files(0);
+    for (const std::string &n : Print_Files()) EXPECT_NE(access(n.c_str(), F_OK), 0) << n;
+    EXPECT_EQ(Print_Put_In_Place(1), 1);
+    EXPECT_EQ(std::string(Print_Held_List_Path()), "");
+    EXPECT_NE(Read_File(Oli_Name).find("Stoss 2"), std::string::npos);
+    for (const std::string &n : Print_Files()) {
+        EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
+        EXPECT_NE(access((n + ".tmp").c_str(), F_OK), 0) << n;
+    }
+    /* dropped: the files in place stay, the held ones go */
+    const std::vector<std::string> before = Read_All(Print_Files());
+    Print_Hold_Files(1);
+    Set_Print_List_Names(Oli_Name, "Stoss 3");
+    Splice_Input.print.sections = 0;   /* a print list alone */
+    ASSERT_EQ(Write_Print_List(1), 0);
+    Print_Hold_Files(0);
+    EXPECT_EQ(std::string(Print_Held_List_Path()), Oli_Name_Of_Test() + ".tmp");
+    EXPECT_EQ(Print_Put_In_Place(0), 1);
+    EXPECT_TRUE(Read_All(Print_Files()) == before);
+    EXPECT_NE(access((Oli_Name_Of_Test() + ".tmp").c_str(), F_OK), 0);
+    /* after the print, a drawing written on its own puts its plot file in place at once */
+    unlink("druck01.SPF");
+    FILE *f = tmpfile();
+    Plot_Ansicht_01(f);
+    fclose(f);
+    EXPECT_NE(Read_File("druck01.SPF").find("*EOI"), std::string::npos);
+}
+
 TEST(PrintList, UnwritableListIsReportedToTheCaller)
 {
     ZW_Test_Reset();
