@@ -5,6 +5,7 @@
 ** keys. Screen coordinates: x' = X1 + x - sx, y' = Y1 + y - sy.
 */
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -225,6 +226,15 @@ struct Popup {
   int bg, track, sel, black;
 };
 
+/* The thumb of the scroll bar: its top y and its length, from the first row shown. */
+static void Popup_Thumb(const Popup &p, int *top, int *length)
+{
+  int span = p.py2 - p.py1 - 32;
+  *length = std::max(6, p.r * span / std::max(p.n, 1));
+  int room = std::max(p.n - p.r, 1);
+  *top = p.py1 + 16 + (span - *length) * p.first / room;
+}
+
 template <typename DrawRow>
 static void Popup_Draw(Popup &p, DrawRow draw_row)
 {
@@ -239,11 +249,12 @@ static void Popup_Draw(Popup &p, DrawRow draw_row)
     int bx1 = p.px2 - 15;
     pxFgc(p.track);
     pxRect(bx1, p.py1 + 1, p.px2 - 1, p.py2 - 1);
+    /* the up arrow, a triangle pointing up in the top 16 pixels, and the down arrow */
+    pxFgc(p.black);
+    for (int k = 0; k < 5; k++) pxLine(bx1 + 7 - k, p.py1 + 5 + k, bx1 + 7 + k, p.py1 + 5 + k);
     SVA_Draw_Arrow_Mark(bx1 + 2, p.py2 - 14, bx1 + 14, p.py2 - 2, p.black);
-    int span = p.py2 - p.py1 - 32;
-    int thumb = std::max(6, p.r * span / std::max(p.n, 1));
-    int room = std::max(p.n - p.r, 1);
-    int ty = p.py1 + 16 + (span - thumb) * p.first / room;
+    int ty, thumb;
+    Popup_Thumb(p, &ty, &thumb);
     pxFgc(p.bg);
     pxRect(bx1 + 1, ty, p.px2 - 2, ty + thumb);
     pxFgc(p.black);
@@ -263,6 +274,51 @@ static void Popup_Draw(Popup &p, DrawRow draw_row)
 static void Popup_Scroll_To(Popup &p, int first)
 {
   p.first = std::clamp(first, 0, std::max(p.n - p.r, 0));
+}
+
+/* A press on the scroll bar: an arrow steps one row and again every 100 ms while it is held; the
+** thumb follows the mouse while it is held; a press on the track above or below the thumb
+** scrolls to the start or the end. Returns when the button is released. */
+template <typename DrawRow>
+static void Popup_Bar_Press(Popup &p, DrawRow draw_row)
+{
+  VEL_MESSAGE msg;
+  int ty, len;
+  Popup_Thumb(p, &ty, &len);
+  if (M_YPOS < p.py1 + 16 || M_YPOS > p.py2 - 16) {
+    int step = M_YPOS < p.py1 + 16 ? -1 : 1;
+    Popup_Scroll_To(p, p.first + step);
+    Popup_Draw(p, draw_row);
+    while (M_LEFT && !getkeymask()) {
+      InitVELMessage(&msg);
+      msg.w[6] = 100;
+      int cls = GetVELMessage(&msg, VELMSG_MOVE | VELMSG_LBUTTON | VELMSG_TIMER);
+      if (cls & VELMSG_CLOSE) break;
+      if ((cls & VELMSG_TIMER) && M_LEFT) {
+        Popup_Scroll_To(p, p.first + step);
+        Popup_Draw(p, draw_row);
+      }
+    }
+    return;
+  }
+  if (M_YPOS >= ty && M_YPOS <= ty + len) {
+    int grab = M_YPOS - ty, span = p.py2 - p.py1 - 32, room = std::max(p.n - p.r, 1);
+    while (M_LEFT && !getkeymask()) {
+      InitVELMessage(&msg);
+      int cls = GetVELMessage(&msg, VELMSG_MOVE | VELMSG_LBUTTON);
+      if (cls & VELMSG_CLOSE) break;
+      int top = M_YPOS - grab - (p.py1 + 16);
+      int first = span > len ? (int)lround((double)top * room / (span - len)) : 0;
+      if (std::clamp(first, 0, std::max(p.n - p.r, 0)) != p.first) {
+        Popup_Scroll_To(p, first);
+        Popup_Draw(p, draw_row);
+      }
+    }
+    return;
+  }
+  Popup_Scroll_To(p, M_YPOS < ty ? 0 : p.n);
+  Popup_Draw(p, draw_row);
+  Wait_Release();
 }
 
 /* Run the popup; answers 1 after Enter, 0 after a mouse pick or a cancel; *picked the row. */
@@ -312,13 +368,7 @@ static int Popup_Run(Popup &p, int *picked, DrawRow draw_row)
                   p.first + row < p.n;
     if ((cls & VELMSG_LBUTTON) && M_LEFT) {
       if (p.bar && inside && M_XPOS > text_right) {
-        /* scroll bar: arrows step one row, the track jumps to the start or end */
-        if (M_YPOS < p.py1 + 16) Popup_Scroll_To(p, p.first - 1);
-        else if (M_YPOS > p.py2 - 16) Popup_Scroll_To(p, p.first + 1);
-        else if (M_YPOS < (p.py1 + p.py2) / 2) Popup_Scroll_To(p, 0);
-        else Popup_Scroll_To(p, p.n);
-        Popup_Draw(p, draw_row);
-        Wait_Release();
+        Popup_Bar_Press(p, draw_row);
         continue;
       }
       if (on_row) *picked = p.first + row;

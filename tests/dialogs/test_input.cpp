@@ -5,6 +5,11 @@
 */
 #include "dialogs_fixture.h"
 
+#include <cairo.h>
+
+#include <cstdint>
+#include <cstdio>
+
 #include <cstring>
 #include <string>
 
@@ -370,4 +375,73 @@ TEST_F(Input, APaddedTextFieldIsEditedWithoutItsBlanks)
   int exact = 0;
   for (const auto &l : ZW_Test_Log_Lines()) exact += l == "EDITTEXT abcd";
   EXPECT_EQ(exact, 1) << Log_All();
+}
+
+/* The scroll bar of a long drop-down list. 500 entries from a field at screen (60, 200): the
+** list opens below with r = (960 - 200 - 48) / 13 = 54 rows from y 205 to 913; the bar lies at
+** x 166..180; arrows in the top and bottom 16 pixels; track span 708 - 32 = 676, thumb
+** max(6, 54 * 676 / 500) = 73 pixels, the first row moves over 500 - 54 = 446 places on
+** 676 - 73 = 603 pixels. Row 0 of what is shown is picked at (100, 214). */
+class ListBar : public Input {
+protected:
+  std::vector<std::string> names;
+  std::vector<SVA_Choice_Entry> table;
+  int index = 0, active = 1;
+  void SetUp() override
+  {
+    Input::SetUp();
+    for (int i = 0; i < 500; i++) names.push_back("Eintrag " + std::to_string(i));
+    for (int i = 0; i < 500; i++) table.push_back({0, names[(size_t)i].c_str()});
+    SVA_Add_Choice_Field(area, 50, 160, table.data(), 4096, 12, 500, &index, &active);
+  }
+  int Pick(const std::string &bar)
+  {
+    index = 0;
+    Start(Click(70, 196) + bar + Click(100, 214));
+    EXPECT_EQ(SVA_Handle_Input(area), 1);
+    return index;
+  }
+};
+
+TEST_F(ListBar, AnArrowHeldStepsEvery100Ms)
+{
+  EXPECT_EQ(Pick("press 174 905\nsleep 100\nsleep 100\nrelease 174 905\n"), 3);
+  /* the up arrow, from the end: two steps */
+  EXPECT_EQ(Pick(Click(174, 400) + "press 174 210\nsleep 100\nrelease 174 210\n"), 444);
+}
+
+TEST_F(ListBar, TheTrackScrollsToTheStartOrEndBesideTheThumb)
+{
+  EXPECT_EQ(Pick(Click(174, 400)), 446);                   /* below the thumb (221..294) */
+  EXPECT_EQ(Pick(Click(174, 400) + Click(174, 700)), 0);   /* above the thumb (824..897) */
+}
+
+/* The thumb dragged 201 pixels down: 201 * 446 / 603 = 148.67, the first row 149. */
+TEST_F(ListBar, TheThumbFollowsADrag)
+{
+  EXPECT_EQ(Pick("press 174 250\nmove 174 350\nmove 174 451\nrelease 174 451\n"), 149);
+}
+
+/* Both arrows are drawn: black pixels in the top and the bottom 16 pixels of the bar. */
+TEST_F(ListBar, BothArrowsAreDrawn)
+{
+  index = 0;
+  Start(Click(70, 196) + "snapshot list.png\nkey Esc\n");
+  SVA_Handle_Input(area);
+  cairo_surface_t *png = cairo_image_surface_create_from_png("list.png");
+  ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
+  cairo_surface_flush(png);
+  auto black = [&](int y1, int y2) {
+    int n = 0;
+    for (int y = y1; y <= y2; y++)
+      for (int x = 167; x <= 179; x++) {
+        uint32_t c = ((const uint32_t *)(cairo_image_surface_get_data(png) + y * cairo_image_surface_get_stride(png)))[x];
+        n += (c & 0xFFFFFF) == 0;
+      }
+    return n;
+  };
+  EXPECT_GT(black(206, 220), 5);   /* up */
+  EXPECT_GT(black(898, 912), 5);   /* down */
+  cairo_surface_destroy(png);
+  remove("list.png");
 }

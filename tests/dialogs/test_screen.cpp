@@ -22,6 +22,10 @@ TEST_F(Screen, DimensionTexts)
   EXPECT_EQ(Dim(0.12), std::make_pair(std::string("12"), std::string("")));
   EXPECT_EQ(Dim(1.2), std::make_pair(std::string("1.20"), std::string("")));
   EXPECT_EQ(Dim(1.235), std::make_pair(std::string("1.23"), std::string("5")));
+  /* below 1 the text is V printed with "%.0f": V = 12.8 rounds to 13 (not cut to 12); f = 0.8
+  ** lies outside 0.25..0.75, so no raised 5; V = 12.2 gives 12 */
+  EXPECT_EQ(Dim(0.128), std::make_pair(std::string("13"), std::string("")));
+  EXPECT_EQ(Dim(0.122), std::make_pair(std::string("12"), std::string("")));
   /* V = 127.8: f = 0.8, V - 0.75 - n = 0.05 >= 0, so n goes up to 128 */
   EXPECT_EQ(Dim(1.278), std::make_pair(std::string("1.28"), std::string("")));
   char text[32], raised[8];
@@ -52,6 +56,24 @@ TEST_F(Screen, TransformWithNullPointers)
   Screen_World_To_Pixel(&x, &y);
   EXPECT_NEAR(x, 0, 1e-12);
   EXPECT_NEAR(y, -1, 1e-12);
+  Screen_Set_Transform(0, 0, 0, 1, 1);
+}
+
+/* Offset, then rotation, then the scale per axis: origin (1, 2), angle 30 degrees, scales 2 and
+** 3; the point (3, 5) is u = 2, w = 3 from the origin:
+**   x = (u cos + w sin) * 2 = (1.7320508 + 1.5) * 2 = 6.4641016
+**   y = (w cos - u sin) * 3 = (2.5980762 - 1.0) * 3 = 4.7942286
+** and the way back gives the point again. */
+TEST_F(Screen, TransformUnderRotation)
+{
+  Screen_Set_Transform(1, 2, M_PI / 6, 2, 3);
+  double x = 3, y = 5;
+  Screen_World_To_Pixel(&x, &y);
+  EXPECT_NEAR(x, 6.4641016, 1e-6);
+  EXPECT_NEAR(y, 4.7942286, 1e-6);
+  Screen_Pixel_To_World(&x, &y);
+  EXPECT_NEAR(x, 3.0, 1e-12);
+  EXPECT_NEAR(y, 5.0, 1e-12);
   Screen_Set_Transform(0, 0, 0, 1, 1);
 }
 

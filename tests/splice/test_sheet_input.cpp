@@ -309,3 +309,18 @@ TEST_F(SheetInput, ALengthNotYetChosenIsShownOpen)
     }
     EXPECT_FALSE(number_after);
 }
+
+/* The eight icons answer the codes of their actions, 1 to 8 from the left: the last one, "Ende",
+** asks the finish question. */
+TEST_F(SheetInput, TheIconsAnswerTheirActionsAndEndAsksToFinish)
+{
+    const char *tips[8] = {"nationaler Anhang zum EC", "Druckeinstellung", "Vorschau", "drucken",
+                           "Pl\x84ne", "sichern", "Hilfe", "Ende"};
+    for (int i = 0; i < 8; i++) {
+        EXPECT_EQ(Main_Icon_Menu.entries[i].code, i + 1);
+        EXPECT_STREQ(Main_Icon_Menu.entries[i].tooltip, tips[i]);
+    }
+    EXPECT_EQ(MENU_END, 8);
+    ASSERT_EQ(Run("zugstoss_nagel", At("click", Icon_X(8), ICON_Y) + Cancel_Finish()), 1);
+    EXPECT_EQ(Count("SHEET 2", "BEARBEITUNG BEENDEN"), 1);
+}
