@@ -132,7 +132,7 @@ static void Paint_Summary(int x0, int y0)
     if (t) {
         Line(x0 + 25, y0 + k + 34, Xtr_Line(t));
         Line(x0 + 25, y0 + k + 48, Lkom_Line(t));
-        Line(x0 + 25, y0 + k + 62, Rule_Line(Nchw_Type_Int(t, 9)));
+        Line(x0 + 25, y0 + k + 62, Rule_Line(Nchw_Type_Int(t, NCHW_TI_COMB_RULE)));
     }
     Heading(x0 + 10, y0 + k + 82, "RECHENMODUS:");
     const int32_t mode = t ? Nchw_Type_Int(t, 10) : 0;

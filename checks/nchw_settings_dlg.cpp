@@ -3,6 +3,7 @@
 ** ("Überpüfung des aktuellen Zustandes") and the general settings of all checks
 ** ("Allgemeine Nachweiseinstellungen"), each a property sheet with one scrollable view area.
 */
+#include "checks/dlg_sheet.h"
 #include "checks/nchw_consistency.h"
 #include "checks/nchw_rec.h"
 #include "checks/nchw_settings.h"
@@ -327,5 +328,6 @@ int Nchw_Global_Settings_Dialog(void)
     Store_Nchw_Settings_Dialog(&d);
     Refresh_Nachweise();
     if (Nchw_Current_Xtr_Rule) Edit_Current_Xtr_Rule();
+    if (Nchw_Current) Show_Nchw_Properties(Nchw_Current);   /* the type information again */
     return 1;
 }

@@ -103,3 +103,32 @@ TEST_F(SettingsDlg, StandardValues)
     EXPECT_DOUBLE_EQ(s.gamma_c_acc, 1.3);
     EXPECT_DOUBLE_EQ(s.deflection_divisors[3], 100);
 }
+
+/* OK shows the type information of the current check again; its combination rule is the type's
+** own (integer 8, Eurocode), not the bit set of the rules its collectives may use (integer 9). */
+TEST_F(SettingsDlg, OkShowsTheTypeInformationOfTheCurrentCheckAgain)
+{
+    Nchw_Type_Rec type{};
+    snprintf(type.name, sizeof type.name, "%-50s", "Biegung");
+    type.ints0_3[0] = 601;
+    type.ints4_10[0] = 1;
+    type.ints4_10[4] = 2;           /* integer 8: Eurocode */
+    type.ints4_10[5] = 3;           /* integer 9: DIN 1055-100 and Eurocode */
+    type.ints4_10[6] = 1;
+    Nchw_Rec *c = New_Nachweis();
+    c->number = 3;
+    c->type = &type;
+    c->flags = 1;
+    Nchw_Current = c;
+    ZW_Test_Set_Script(Click_Ok());
+    EXPECT_EQ(Nchw_Global_Settings_Dialog(), 1);
+    EXPECT_TRUE(Log_Has("Kombinationsregel: Eurocode"));
+    EXPECT_FALSE(Log_Has("Kombinationsregel: einstellbar"));
+    EXPECT_EQ(Nchw_Current, c);
+    /* cancel shows nothing again */
+    ZW_Test_Clear_Log();
+    ZW_Test_Set_Script(Click_Cancel());
+    EXPECT_EQ(Nchw_Global_Settings_Dialog(), 2);
+    EXPECT_FALSE(Log_Has("Kombinationsregel:"));
+    Nchw_Current = nullptr;
+}
