@@ -283,14 +283,15 @@ void Take_Xtr_Page_Table(void)
 
 /* ------------------------------------------------------------------ load collective */
 
+/* The columns the edit mode opens; the one it recomputes (the factor for mode 1, the first
+** coefficient for 2, the second for 3) stands in the background colour, the others in black. */
 static void Lkom_Table_Activity(int mode)
 {
     Nchw_Sheet_Rec &s = Nchw_Sheet;
+    const int recomputed = mode == 1 ? 3 : mode == 2 ? 1 : mode == 3 ? 2 : -1;
     for (int r = 0; r < LKOM_PAGE_ROWS; r++) {
-        Nchw_Act(s.h_lkom_table[r][0], mode > 0 ? 1 : -1);
-        Nchw_Act(s.h_lkom_table[r][1], mode == 1 ? 1 : -1);
-        Nchw_Act(s.h_lkom_table[r][2], mode == 1 ? 1 : -1);
-        Nchw_Act(s.h_lkom_table[r][3], mode > 1 ? 1 : -1);
+        const int open[4] = {mode > 0, mode == 1, mode == 1, mode > 1};
+        for (int c = 0; c < 4; c++) Nchw_Act(s.h_lkom_table[r][c], open[c] ? 1 : c == recomputed ? -2 : -1);
     }
 }
 

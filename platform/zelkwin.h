@@ -289,7 +289,9 @@ void Reshape_Scrollable_Area_PS(int area, int x1, int y1, int x2, int y2, int ga
 void Resize_Origin_of_Scrollable_Area_PS(int area, int content_w, int content_h);
 void Set_Scrollable_Area_PS_Frameflag(int area, int flag);
 /* Activity of any control: 1 active, 0 or negative inactive (drawn grey, a slider without its
-** thumb, an area not painted). Activating a scrollable area repaints it. */
+** thumb, an area not painted). An inactive edit field shows its value in black on the face for
+** -1 and on the background colour for -2 and below (a computed value). Activating a scrollable
+** area repaints it. */
 void Change_Activity_PS(int handle, int state);
 int ActivState_of_Button_PS(int handle);
 void Change_Action_State_PS(int button, int state);   /* 1 shows a button pressed, 0 released */

@@ -109,14 +109,17 @@ static void Option_Box(int x1, int y1, bool on, bool active) {
   pxFgc(old);
 }
 
+/* An edit field: white and black when active; inactive grey (0), black on the face (-1: a value
+** that may not be edited) or black on the background colour (-2 and below: a computed value). */
 static void Field_Box(Control &c, const char *text) {
   bool active = c.state > 0;
-  Fill_Rect_Rgb(c.x1, c.y1, c.x2, c.y2, active ? Field : Face);
+  uint32_t fill = active ? Field : c.state <= -2 ? Colour_Rgb(BACKGROUND_CI) : Face;
+  Fill_Rect_Rgb(c.x1, c.y1, c.x2, c.y2, fill);
   Bevel(c.x1, c.y1, c.x2, c.y2, false);
   int old[4];
   pxQVwp(&old[0], &old[1], &old[2], &old[3]);
   pxView(c.x1 + 2, c.y1 + 2, c.x2 - 2, c.y2 - 2);
-  Text_Rgb(c.x1 + 4, c.y2 - 5, text, active ? Ink : Grey, 0x1000);
+  Text_Rgb(c.x1 + 4, c.y2 - 5, text, active || c.state < 0 ? Ink : Grey, 0x1000);
   pxView(old[0], old[1], old[2], old[3]);
 }
 

@@ -346,6 +346,27 @@ TEST_F(Sheet, CollectivePageButtonsAndTheTakenTable)
     Close_Frame();
 }
 
+/* The edit mode opens its columns; the column it recomputes stands in the background colour
+** (activity -2), the other closed ones in black (-1). Columns: number, psi, gamma, factor. */
+TEST_F(Sheet, CollectivePageShowsTheRecomputedColumnInTheBackgroundColour)
+{
+    Nchw_Rec *c = Check(1, &Types[1]);
+    Lkom_Rec *l = Lkom(c, 1);
+    Open_Frame();
+    Make_Lkom_Page_Controls(330, 180);
+    const int expect[4][4] = {{-1, -1, -1, -1}, {1, 1, 1, -2}, {1, -2, -1, 1}, {1, -1, -2, 1}};
+    for (int mode = 0; mode < 4; mode++) {
+        Nchw_Sheet.lkom_edit_mode = mode;
+        Show_Lkom_Properties(l);
+        for (int col = 0; col < 4; col++) {
+            EXPECT_EQ(ActivState_of_Button_PS(Nchw_Sheet.h_lkom_table[0][col]), expect[mode][col])
+                << "mode " << mode << ", column " << col;
+            EXPECT_EQ(ActivState_of_Button_PS(Nchw_Sheet.h_lkom_table[LKOM_PAGE_ROWS - 1][col]), expect[mode][col]);
+        }
+    }
+    Close_Frame();
+}
+
 TEST_F(Sheet, GenerationRulePageCountTexts)
 {
     Nchw_Rec *c = Check(1, &Types[1], "N1");

@@ -543,3 +543,25 @@ TEST(ZelkwinLog, LinesAreKeptOnlyWhenALogIsAsked) {
   EXPECT_TRUE(Has_Line(lines, "TEXT 120 170 in beide"));
   EXPECT_EQ(ZW_Test_Log_Lines().size(), 0u); /* the reset cleared the kept lines */
 }
+
+/* An inactive edit field: grey text on the face (0), black on the face (-1), black on the
+** background colour (-2, a computed value); active: white. */
+TEST(ZelkwinSheet, InactiveFieldLooks) {
+  ZW_Test_Reset();
+  Define_Prop_Sheet(0, 0, 400, 300, 1, 0, "Felder", 40, 1);
+  static double v[4] = {1.5, 2.5, 3.5, 4.5};
+  int f[4];
+  for (int i = 0; i < 4; i++) f[i] = Add_Edit_Float_to_PS(20, 60 + 30 * i, 6, "%6.2f", &v[i], 0);
+  Activate_Prop_Sheet();
+  const int state[4] = {1, 0, -1, -2};
+  for (int i = 0; i < 4; i++) Change_Activity_PS(f[i], state[i]);
+  const uint32_t fill[4] = {0xFFFFFF, 0xD4D0C8, 0xD4D0C8, 0xECE9D8};
+  for (int i = 0; i < 4; i++) {
+    const int y = 60 + 30 * i;
+    EXPECT_EQ(ZW_Test_Pixel(22, y + 3), fill[i]) << i;            /* inside the box, left of the text */
+    const int dark = ZW_Test_Count_Colour(21, y + 2, 60, y + 17, 0x000000);
+    if (i == 1) EXPECT_EQ(dark, 0) << i;
+    else EXPECT_GT(dark, 0) << i;
+  }
+  Undefine_Prop_Sheet();
+}
