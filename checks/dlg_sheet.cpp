@@ -375,6 +375,28 @@ void Nchw_Select_Neighbour(int step)
     Show_Item(rows[to].level, rows[to].rec);
 }
 
+enum { NCHW_CODE_TREE_MOVED = 12 };
+static int Sheet_X0 = 0, Sheet_Y0 = 0;    /* the sheet's corner when it was defined */
+
+/* The sheet was moved, and the tree window with it: the pages are drawn at the new place from now
+** on and the tree is redrawn there. */
+static void Follow_Sheet_Move(void)
+{
+    int dx = 0, dy = 0;
+    Prop_Sheet_Displacement(&dx, &dy);
+    Nchw_Sheet.x = Sheet_X0 + dx;
+    Nchw_Sheet.y = Sheet_Y0 + dy;
+    if (Nchw_Tree) redrawTreeView(Nchw_Tree);
+}
+
+/* 1 when the sheet stands elsewhere than the pages believe. */
+static int Sheet_Moved(void)
+{
+    int dx = 0, dy = 0;
+    Prop_Sheet_Displacement(&dx, &dy);
+    return Nchw_Sheet.x != Sheet_X0 + dx || Nchw_Sheet.y != Sheet_Y0 + dy;
+}
+
 /* Handle one code of the sheet; 0 when the sheet ends. */
 static int Handle(int code)
 {
@@ -408,6 +430,7 @@ static int Handle(int code)
         break;
     }
     case 10: Helpview(Nchw_Help_Key); break;
+    case NCHW_CODE_TREE_MOVED: Follow_Sheet_Move(); break;
     case 13:
         if (c) {
             if (s.chk_number < 1) s.chk_number = 1;
@@ -571,8 +594,8 @@ int Nachweise_Sheet(Nchw_Args_Rec *args)
         Nchw_Dlg_Place(&Centre, NCHW_SHEET_W / 2, NCHW_SHEET_W / 2 - 1, NCHW_SHEET_H / 2, NCHW_SHEET_H / 2 - 1,
                        &x1, &y1, &x2, &y2);
     }
-    s.x = x1;
-    s.y = y1;
+    s.x = Sheet_X0 = x1;
+    s.y = Sheet_Y0 = y1;
     Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Verwaltung der Nachweise", 0, 1);
     pxDrawTransparentDIB("nchwbuts.bmp", x1 + 8, y1 + 426, x1 + 604, y1 + 586, 201, 0, 192, 192, 192);
     int slot = 0;
@@ -624,6 +647,8 @@ int Nachweise_Sheet(Nchw_Args_Rec *args)
     for (;;) {
         code = Edit_Prop_Sheet();
         if (getkeymask() && code != 11) code = 8;
+        /* the library moves the tree window with the sheet and tells nothing: follow it first */
+        if (Sheet_Moved()) Handle(NCHW_CODE_TREE_MOVED);
         if (!Handle(code)) break;
     }
     Nchw_Dlg_Keep_Displacement(&Centre);

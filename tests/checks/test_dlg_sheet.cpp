@@ -640,3 +640,15 @@ TEST_F(Sheet, AutomaticRulesCloseThePageOfTheCurrentRule)
     EXPECT_EQ(x->number, 2);
     Close_Frame();
 }
+
+/* Moving the sheet by its title band: the pages follow it (the next page is drawn at the moved
+** corner) before the next code is handled. */
+TEST_F(Sheet, PagesFollowAMovedSheet)
+{
+    Check(1, &Types[1]);
+    ZW_Test_Set_Script("press 600 190\nmove 640 220\nrelease 640 220\nkey Esc\n");
+    EXPECT_EQ(Run_Nachweise_Sheet(), 0);
+    EXPECT_TRUE(Has_Line("MOVE 1 40 30")) << "the sheet was not dragged";
+    EXPECT_EQ(Nchw_Sheet.x, 370);
+    EXPECT_EQ(Nchw_Sheet.y, 210);
+}
