@@ -255,7 +255,8 @@ int Plot_Is_Column_Drawn(int i)
 
 /* ---------------------------------------------------------------- fastener symbols */
 
-/* Alternation of the symbols; cleared at the start of every view. */
+/* Alternation of the symbols; cleared at the start of every view, so that a splice draws the same
+** view in every print run, whatever was drawn before it. */
 static int Symbol_Flag = 0;
 
 static void Cross(double x, double y, double half)
