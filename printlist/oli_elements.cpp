@@ -301,7 +301,8 @@ void Oli_Graphic_Filled_Sector(double cx, double cy, double d, double start, dou
   x.push_back(cx + r * cos(e));
   y.push_back(cy + r * sin(e));
   int32_t n = (int32_t)x.size();
-  /* The sector turns with the block like every other element. */
+  /* The sector turns with the block like every other element: left unturned it would stand apart
+  ** from the fastener it marks in a turned drawing. */
   for (int32_t i = 0; i < n; i++) rotate(&x[(size_t)i], &y[(size_t)i]);
   note_area(n, x.data(), y.data());
   if (P.file) fprintf(P.file, "-opengroup\n");
