@@ -81,9 +81,9 @@ double Plot_Scale_Ansicht(double *x0, double *y0, double *x1, double *y1, double
 static const char *const Plot_Titles[3] = {"Ansicht M 1:%2.0lf", "Schnitt längs M 1:%2.0lf"_cp850,
                                            "Schnitt quer II M 1:%2.0lf"};
 static const char *const Plot_Captions[3] = {
-    "\xCE" "bAnsicht Maßstab 1:%2.0lf\xCEr, Längeneinheit in [cm]"_cp850,
-    "\xCE" "bSchnitt längs Maßstab 1:%2.0lf\xCEr, Längeneinheit in [cm]"_cp850,
-    "\xCE" "bSchnitt quer Maßstab 1:%2.0lf\xCEr, Längeneinheit in [cm]"_cp850};
+    "\xCE" "bAnsicht Maßstab 1:%.0lf\xCEr, Längeneinheit in [cm]"_cp850,
+    "\xCE" "bSchnitt längs Maßstab 1:%.0lf\xCEr, Längeneinheit in [cm]"_cp850,
+    "\xCE" "bSchnitt quer Maßstab 1:%.0lf\xCEr, Längeneinheit in [cm]"_cp850};
 
 void Plot_Frame_Begin(Plot_Frame *f, FILE *oli, int number, double s, double x0, double y0,
                       double x1, double y1)

@@ -227,7 +227,7 @@ static void Write_Fastener_Block(FILE *file)
             && (si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES))
             Oli_Write_Text(file, "Bohrlochdurchmesser im Stahl: %.0lf mm", si->d + 1.0);
     } else if (t == 25) {
-        Oli_Write_Text(file, "Ringdübel Typ A1 dc %.0lf\n"_cp850, si->d);
+        Oli_Write_Text(file, "Ringdübel Typ A1 d\xCE\\c\xCEr = %.0lf mm\n"_cp850, si->d);
         Write_Bolt_Line(file);
     } else if (Is_Vbm_Connector(t)) {
         Oli_Write_Text(file, "%s d\xCE\\c\xCEr = %.0lf mm, %s\xCEr\n", name, si->d, Steel_Name());

@@ -232,6 +232,7 @@ TEST(OliText, SignedZerosLoseTheirSign) {
       {"DIN EN 1995-1-1, 8.2.2", "DIN EN 1995-1-1, 8.2.2"},
       {"LF-0", "LF-0"},
       {"x\xCE\\i\xCEr-0.00", "x\xCE\\i\xCEr0.00"},
+      {"\xCE" "b-0.00 kN", "\xCE" "b0.00 kN"},
       {"-0.", "-0."},
   };
   for (const Case &c : cases) {

@@ -120,7 +120,7 @@ TEST(PrintFastener, RingConnectorHasNoMethodLine)
     Splice_Input.d = 65.0;
     Splice_Input.bolt_index = 4;    /* M 16 */
     const std::string s = Fastener_Section();
-    EXPECT_TRUE(Has(s, "Ringd\x81" "bel Typ A1 dc 65\n")) << s;
+    EXPECT_TRUE(Has(s, "Ringd\x81" "bel Typ A1 d\xCE\\c\xCEr = 65 mm\n")) << s;
     EXPECT_TRUE(Has(s, "Bolzen M 16, ")) << s;
     EXPECT_FALSE(Has(s, "berechnet"));
 }
