@@ -18,7 +18,7 @@
 ** Return the threaded length l_t of the fastener: the input's threaded length (the user line's for
 ** types 43 and 44, l - t1 for a nail), reduced by the part of the length beyond t1 + t2; at least 0.
 */
-double Calc_Screw_Thread_Length(Connection_Input in)
+double Calc_Screw_Thread_Length(const Connection_Input &in)
 {
     double l_t = in.l_thread;
     if (in.vbm_type == 43) l_t = in.user_line_43.l_thread;
@@ -88,7 +88,7 @@ double Steel_Capacity(const Connection_Input &in, double d)
 ** 0. l_ef is the penetration in the point-side member, f_c90 the compressive strength under the
 ** washer (N/mm²). Approved screws also run their compression check.
 */
-double Calc_Axial_Ec5(Connection_Input in, double l_ef, double f_c90, Connection_Result *result)
+double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Connection_Result *result)
 {
     const int type = in.vbm_type;
     const int variant = Nad_Params != nullptr ? Nad_Params->variant : 0;

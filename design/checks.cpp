@@ -39,7 +39,7 @@ void Apply_Screw44_Data(Connection_Input *input)
 /* ---------------------------------------------------------------- approved screws */
 
 /* Return 0 or the first code of the rules of approval ETA-12/0114 (types 11, 12, 13, 44). */
-int Check_Eta12_Screw_Input(Connection_Input in)
+int Check_Eta12_Screw_Input(const Connection_Input &in)
 {
     if (!Is_Vbm_Screw_Eta12(in.vbm_type)) return 0;
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
@@ -73,7 +73,7 @@ int Check_Eta12_Screw_Input(Connection_Input in)
 }
 
 /* Return 0 or the first code of the rules of approval ETA-11/0190 (types 14, 15, 43). */
-int Check_Eta11_Screw_Input(Connection_Input in)
+int Check_Eta11_Screw_Input(const Connection_Input &in)
 {
     if (!Is_Vbm_Screw_Eta11(in.vbm_type)) return 0;
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
@@ -114,7 +114,7 @@ int Check_Eta11_Screw_Input(Connection_Input in)
 ** Return 0 when the connection may be designed, else the code of the first rule that fails
 ** (DIN 1052, 7.2.3 and 12.5.2; EN 1995-1-1, 8.3.1.2(7) and 8.9 to 8.10; the screw approvals).
 */
-int Check_Connection_Input(Connection_Input in)
+int Check_Connection_Input(const Connection_Input &in)
 {
     double rho_1 = 0.0, rho_2 = 0.0;
     Get_Rho_K(in.mat_1, in.grade_1, in.t1, &rho_1, &in.user_material);

@@ -41,8 +41,8 @@ int Calc_Rk_Rd_Inner_Plate(int proof_method, double gamma_m_1, double gamma_m_2,
                            int predrilled, int stainless, int threaded_rod, int fitted_bolt,
                            double alpha_1, double t1, double rho_1, int mat_1, int grade_1,
                            double fu, Connection_Result *result);
-int Calc_Rk_Outer_Plate(Connection_Input input, Connection_Result *result);
-int Calc_Rd_Outer_Plate(Connection_Input input, Connection_Result *result);
+int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result);
+int Calc_Rd_Outer_Plate(const Connection_Input &input, Connection_Result *result);
 
 /* ---------------------------------------------------------------- simplified proof */
 

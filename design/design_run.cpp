@@ -27,7 +27,7 @@
 ** aluminium plate governs (rule 30), 1.1 in the simplified proof, the annex's factor of
 ** connections under EN 1995, 1.3 under DIN 1052.
 */
-double Get_Connection_Gamma_M(Connection_Input input, int rule)
+double Get_Connection_Gamma_M(const Connection_Input &input, int rule)
 {
     if (rule == MODE_ALU_BEARING) return Get_Alu_Gamma_M();
     if (input.proof_method == 0) return 1.1;
@@ -388,16 +388,18 @@ void Restore_Base_Messages(const Connection_Base *b)
 
 /*
 ** The steps of the run that do not read the force-to-grain angles: admissibility, densities,
-** slip modulus, modification factors and the axial value. Return the code of
-** Check_Connection_Input (the base is then not usable) or 0.
+** slip modulus, modification factors and the axial value, into *r (the base's own result, or
+** for a single design the caller's, so that nothing is copied). Return the code of
+** Check_Connection_Input (the base is then not usable, *r not touched) or 0.
 */
-int Run_Base(const Connection_Input &input, Connection_Base *b, bool legacy)
+int Run_Base(const Connection_Input &input, Connection_Base *b, bool legacy, Connection_Result *r)
 {
-    b->input = input;
+    if (r == &b->r) b->input = input;   /* a base for designs at many angles */
     b->code = -1;
     b->repeatable = 0;
     b->legacy = legacy;
-    Connection_Input in = input;
+    b->in = input;
+    Connection_Input &in = b->in;
     Apply_Screw43_Data(&in);
     Apply_Screw44_Data(&in);
     if (const int code = Check_Connection_Input(in)) {
@@ -405,7 +407,6 @@ int Run_Base(const Connection_Input &input, Connection_Base *b, bool legacy)
         return code;
     }
 
-    Connection_Result *r = &b->r;
     *r = Connection_Result{};
     Msg_Count = 0;
     Msg_Count2 = 0;
@@ -416,9 +417,10 @@ int Run_Base(const Connection_Input &input, Connection_Base *b, bool legacy)
         in.proof_method = 1;
         in.fu = 600.0;
     }
-    /* The spacings (steps 6 and 7) read the input and the densities as they are here; they
-    ** write only the spacing fields, which no later step reads, and follow with the angles. */
-    b->in_spacing = in;
+    /* The spacings (steps 6 and 7) read the input and the densities as they are here (only the
+    ** axis angle changes after this point); they write only the spacing fields, which no later
+    ** step reads, and follow with the angles. */
+    b->spacing_axis_angle = in.axis_angle;
     b->rho_spacing_1 = r->rho_1;
     b->rho_spacing_2 = r->rho_2;
 
@@ -445,7 +447,6 @@ int Run_Base(const Connection_Input &input, Connection_Base *b, bool legacy)
         if (!legacy) r->r_ax = 0.0;
         r->rope_share = 0.0;
     }
-    b->in = in;
     b->pair_ok = pair_ok;
     b->code = 0;
     Save_Base_Messages(b);
@@ -509,11 +510,12 @@ int Lateral_By_Family(const Connection_Input &in, Connection_Result *r, bool leg
 
 /*
 ** The steps that follow the angles alpha_1 and alpha_2 (degrees): the spacings (when wanted),
-** the lateral resistance by family and the totals, on a copy of the base. Return 0 or the
-** code 6, 7 or 8 of the penetration (r then holds what was written so far).
+** the lateral resistance by family and the totals, from the base's result (in *r already when
+** base_in_r). Return 0 or the code 6, 7 or 8 of the penetration (r then holds what was written
+** so far).
 */
 int Run_Angle(Connection_Base *b, double alpha_1, double alpha_2, bool spacings,
-              Connection_Result *r)
+              Connection_Result *r, bool base_in_r = false)
 {
     const bool legacy = b->legacy != 0;
     b->in.alpha_1 = alpha_1;
@@ -521,15 +523,17 @@ int Run_Angle(Connection_Base *b, double alpha_1, double alpha_2, bool spacings,
     /* The nails and screws change their input on the way: they work on a copy. */
     const Connection_Input *cur = &b->in;
     Connection_Input work;
-    *r = b->r;
+    if (!base_in_r) *r = b->r;   /* a single design has its base's result in *r already */
     if (spacings) {
-        Connection_Input sp = b->in_spacing;
-        sp.alpha_1 = alpha_1;
-        sp.alpha_2 = alpha_2;
+        /* the spacing rules read the input as it stood before the axis angle was set */
+        Connection_Input &sp = b->in;
+        const double axis_angle = sp.axis_angle;
+        sp.axis_angle = b->spacing_axis_angle;
         const double rho_1 = r->rho_1, rho_2 = r->rho_2;
         r->rho_1 = b->rho_spacing_1;
         r->rho_2 = b->rho_spacing_2;
         Member_Spacings(sp, r);
+        sp.axis_angle = axis_angle;
         r->rho_1 = rho_1;
         r->rho_2 = rho_2;
     }
@@ -585,11 +589,12 @@ int Run_Angle(Connection_Base *b, double alpha_1, double alpha_2, bool spacings,
 /* The run; legacy selects the uncalled variant that adds the rope effect to rk_lateral. */
 int Run(const Connection_Input &input, Connection_Result *result, bool legacy)
 {
+    /* the base's steps write the caller's result itself; the angle's steps continue in it */
     Connection_Base base;
-    if (const int code = Run_Base(input, &base, legacy)) return code;
     Connection_Result local;
-    return Run_Angle(&base, input.alpha_1, input.alpha_2, true,
-                     result != nullptr ? result : &local);
+    Connection_Result *r = result != nullptr ? result : &local;
+    if (const int code = Run_Base(input, &base, legacy, r)) return code;
+    return Run_Angle(&base, input.alpha_1, input.alpha_2, true, r, true);
 }
 
 } // namespace
@@ -599,7 +604,7 @@ int Run(const Connection_Input &input, Connection_Result *result, bool legacy)
 ** the first code that stopped it: a code of Check_Connection_Input (the result is then not
 ** touched), or 6, 7 or 8 of the penetration (the result holds what was written so far).
 */
-int Design_Connection(Connection_Input input, Connection_Result *result)
+int Design_Connection(const Connection_Input &input, Connection_Result *result)
 {
     return Run(input, result, false);
 }
@@ -608,7 +613,7 @@ int Design_Connection(Connection_Input input, Connection_Result *result)
 ** The older run: the axial value stays in the result and the rope-effect share (the whole axial
 ** value) is added to rk_lateral; dowels are not treated as fitted.
 */
-int Design_Connection_Old(Connection_Input input, Connection_Result *result)
+int Design_Connection_Old(const Connection_Input &input, Connection_Result *result)
 {
     return Run(input, result, true);
 }
@@ -620,7 +625,7 @@ int Design_Connection_Old(Connection_Input input, Connection_Result *result)
 */
 int Design_Connection_Base(const Connection_Input *input, Connection_Base *base)
 {
-    return Run_Base(*input, base, false);
+    return Run_Base(*input, base, false, &base->r);
 }
 
 /*
@@ -641,7 +646,7 @@ int Design_Connection_At(Connection_Base *base, double alpha_1, double alpha_2,
         in.alpha_1 = alpha_1;
         in.alpha_2 = alpha_2;
         Connection_Base again;
-        if (const int code = Run_Base(in, &again, base->legacy != 0)) return code;
+        if (const int code = Run_Base(in, &again, base->legacy != 0, &again.r)) return code;
         return Run_Angle(&again, alpha_1, alpha_2, spacings != 0, r);
     }
     Restore_Base_Messages(base);

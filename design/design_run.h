@@ -11,20 +11,20 @@
 
 void Apply_Screw43_Data(Connection_Input *input);
 void Apply_Screw44_Data(Connection_Input *input);
-int Check_Connection_Input(Connection_Input input);
-int Check_Eta12_Screw_Input(Connection_Input input);
-int Check_Eta11_Screw_Input(Connection_Input input);
+int Check_Connection_Input(const Connection_Input &input);
+int Check_Eta12_Screw_Input(const Connection_Input &input);
+int Check_Eta11_Screw_Input(const Connection_Input &input);
 
 /* ---------------------------------------------------------------- axial designs */
 
 double Calc_Axial_Din1052(Connection_Input input, double l_ef, double f_c90,
                           Connection_Result *result);
-double Calc_Screw_Thread_Length(Connection_Input input);
-double Calc_Axial_Ec5(Connection_Input input, double l_ef, double f_c90,
+double Calc_Screw_Thread_Length(const Connection_Input &input);
+double Calc_Axial_Ec5(const Connection_Input &input, double l_ef, double f_c90,
                       Connection_Result *result);
-int Calc_Screw_Buckling_Eta11(Connection_Input input, double l_ef, Connection_Result *result);
-int Calc_Screw_Buckling_Eta12(Connection_Input input, double l_ef, Connection_Result *result);
-double Calc_Rope_Effect_Share(Connection_Input input, double f_ref, double l_ef, double f_c90,
+int Calc_Screw_Buckling_Eta11(const Connection_Input &input, double l_ef, Connection_Result *result);
+int Calc_Screw_Buckling_Eta12(const Connection_Input &input, double l_ef, Connection_Result *result);
+double Calc_Rope_Effect_Share(const Connection_Input &input, double f_ref, double l_ef, double f_c90,
                               Connection_Result *result);
 
 /* ---------------------------------------------------------------- design run */
@@ -37,7 +37,7 @@ double Calc_Rope_Effect_Share(Connection_Input input, double f_ref, double l_ef,
 typedef struct Connection_Base {
     Connection_Input input;         /* the input as given */
     Connection_Input in;            /* the input of the lateral rules */
-    Connection_Input in_spacing;    /* the input of the spacing rules */
+    double spacing_axis_angle;      /* degrees, the axis angle the spacing rules read */
     Connection_Result r;            /* what the steps before the lateral resistance filled */
     double rho_spacing_1;           /* kg/m³, densities of the spacing rules */
     double rho_spacing_2;
@@ -50,9 +50,9 @@ typedef struct Connection_Base {
 } Connection_Base;
 
 
-double Get_Connection_Gamma_M(Connection_Input input, int rule);
-int Design_Connection(Connection_Input input, Connection_Result *result);
-int Design_Connection_Old(Connection_Input input, Connection_Result *result);
+double Get_Connection_Gamma_M(const Connection_Input &input, int rule);
+int Design_Connection(const Connection_Input &input, Connection_Result *result);
+int Design_Connection_Old(const Connection_Input &input, Connection_Result *result);
 int Design_Connection_Short(Connection_Input input, Connection_Result *result);
 int Design_Connection_Base(const Connection_Input *input, Connection_Base *base);
 int Design_Connection_At(Connection_Base *base, double alpha_1, double alpha_2,

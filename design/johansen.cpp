@@ -578,7 +578,7 @@ double Outer_T_Ef(int mode, const Outer_Case &c, int planes, double t2)
 ** timber member 2 (EN 1995-1-1, eq. (8.9), (8.10), (8.12), (8.13)), thin, thick or interpolated
 ** between them. input alpha_2 in degrees. Returns 0; the values go into the result.
 */
-int Calc_Rk_Outer_Plate(Connection_Input input, Connection_Result *result)
+int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result)
 {
     Outer_Case c = Outer_Prepare(input, result);
     c.fh = Plate_Side_Fh(c.type, input.fitted_bolt, c.d, input.predrilled,
@@ -636,7 +636,7 @@ int Calc_Rk_Outer_Plate(Connection_Input input, Connection_Result *result)
 ** Design lateral resistance through outer steel plates: the same equations with fh,2,d = fh,2,k
 ** kmod_2 / gamma_m_2 and My,d = My / gamma_steel, without mode factors, 1.15 and rope effect.
 */
-int Calc_Rd_Outer_Plate(Connection_Input input, Connection_Result *result)
+int Calc_Rd_Outer_Plate(const Connection_Input &input, Connection_Result *result)
 {
     Outer_Case c = Outer_Prepare(input, result);
     const bool factors_ok = input.gamma_m_2 > 0.0 && input.gamma_steel > 0.0;
