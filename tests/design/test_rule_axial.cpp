@@ -1,0 +1,275 @@
+/*
+** Tests of the axial rule functions of the fastener page: withdrawal by fastener family, the
+** effective threaded length in a member, layered members, compression of approved screws,
+** head-side capacities and washer bearing. Values worked by hand from EN 1995-1-1, 8.3.2 and
+** 8.7.2, DIN 1052, 12.8, and the approvals' parameters (ETA-11/0190: f_ax,k 11.0 N/mm² for d 8;
+** ETA-12/0114: 12.0 N/mm² for d 8; ETA-19/0553: 12.3 / 14.0 N/mm² for d 8 in timber).
+*/
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "design_test_util.h"
+
+namespace {
+
+/* Two layers: 30 mm C24 (rho_k 350) on 20 mm C30 (380): mean (350 * 30 + 380 * 20) / 50 = 362. */
+Vbm_Layered_Member Two_Layers(int kind)
+{
+    Vbm_Layered_Member m{};
+    m.kind = kind;
+    m.layer_count = 2;
+    m.thickness = 50.0;
+    m.layers[0] = Vbm_Layer{0, Grade_Index(0, "C24"), 30.0};
+    m.layers[1] = Vbm_Layer{0, Grade_Index(0, "C30"), 20.0};
+    return m;
+}
+
+} // namespace
+
+TEST(RuleAxialValues, WithdrawalByFamily)
+{
+    Standard_Scope en(true, 1);
+    double f = -1.0;
+    /* resin-coated staple d 1.5, crown at 90 degrees: f = 40e-6 * 350² = 4.9 (as a class-2
+    ** special nail), F = 2 * 4.9 * 1.5 * min(30, 20 * 1.5) = 441; l = 10 < 8 d:
+    ** 2 * 4.9 * 1.5 * 10 * (10 / 3 - 3) = 49 */
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(1, 0, 350.0, 0, 0.0, 0, 0, 1.5, 0.0, 30.0, 90.0, 1, 90.0, 0, &f), 441.0, 1e-9);
+    EXPECT_NEAR(f, 4.9, 1e-12);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(1, 0, 350.0, 0, 0.0, 0, 0, 1.5, 0.0, 10.0, 90.0, 1, 90.0, 0, &f), 49.0, 1e-9);
+    /* crown at 20 degrees: f = 20e-6 * 350² = 2.45, 2 * 2.45 * 1.5 * 30 = 220.5, times 0.7 for the
+    ** flat crown = 154.35; l = 15 < 12 d: times (15 / 6 - 2) = 0.5 -> 38.5875 */
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(1, 0, 350.0, 0, 0.0, 0, 0, 1.5, 0.0, 30.0, 90.0, 1, 20.0, 0, &f), 154.35, 1e-9);
+    EXPECT_NEAR(f, 2.45, 1e-12);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(1, 0, 350.0, 0, 0.0, 0, 0, 1.5, 0.0, 15.0, 90.0, 1, 20.0, 0, &f), 38.5875, 1e-9);
+    EXPECT_EQ(Calc_Vbm_Withdrawal(1, 0, 350.0, 0, 0.0, 0, 0, 1.5, 0.0, 30.0, 90.0, 0, 90.0, 0, &f), 0.0);
+    /* smooth nail d 4: 4 * 2.45 * 60 = 588; l = 40 < 12 d: 4 * 2.45 * 40 (40 / 16 - 2) = 196;
+    ** pre-drilled: nothing */
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(0, 0, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 60.0, 90.0, 0, 90.0, 0, &f), 588.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(0, 0, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 40.0, 90.0, 0, 90.0, 0, &f), 196.0, 1e-9);
+    EXPECT_EQ(Calc_Vbm_Withdrawal(0, 0, 350.0, 0, 0.0, 1, 0, 4.0, 0.0, 60.0, 90.0, 0, 90.0, 0, &f), 0.0);
+    EXPECT_EQ(Calc_Vbm_Withdrawal(0, 0, 350.0, 0, 0.0, 0, 1, 4.0, 0.0, 60.0, 90.0, 0, 90.0, 0, &f), 0.0);
+    /* type 45, d 4, l 40: min(350 (1 + 0.15) 6.125 / 350 = 7.04375,
+    ** 350 (350 (10.92 - 0.0632 - 3.872) / 320) / 320 = 8.3558) -> 4 * 7.04375 * 40 = 1127;
+    ** type 46 with d >= 4.1: 15 * 5 * 40 = 3000 */
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(45, 0, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 40.0, 90.0, 0, 90.0, 0, &f), 1127.0, 1e-9);
+    EXPECT_NEAR(f, 7.04375, 1e-12);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(46, 0, 350.0, 0, 0.0, 0, 0, 5.0, 0.0, 40.0, 90.0, 0, 90.0, 0, &f), 3000.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(46, 0, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 40.0, 90.0, 0, 90.0, 0, &f), 13.8 * 160.0, 1e-9);
+    /* special nail of class 1 (type 16): f = 30e-6 * 350² = 3.675, 3.675 * 4 * 40 = 588;
+    ** l = 28 < 8 d: times (28 / 8 - 3) = 0.5 -> 205.8 */
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(16, 0, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 40.0, 90.0, 0, 90.0, 0, &f), 588.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(16, 0, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 28.0, 90.0, 0, 90.0, 0, &f), 205.8, 1e-9);
+    /* wood screw to DIN 571, d 6, core 4 (k_d = min(6 / 8, 1) = 0.75), l 50 at 90 degrees
+    ** (EN 1995-1-1, eq. (8.40a)): f = 0.52 6^-0.5 50^-0.1 350^0.8, 50 * 6 * f * 0.75 = 3503.22;
+    ** without a core diameter at 45 degrees: 50 * 6 * f / (0.5 + 1.2 * 0.5) = 4246.33 */
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(2, 0, 350.0, 0, 0.0, 0, 0, 6.0, 4.0, 50.0, 90.0, 0, 90.0, 0, &f), 3503.222, 0.001);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(2, 0, 350.0, 0, 0.0, 0, 0, 6.0, 0.0, 50.0, 45.0, 0, 90.0, 0, &f), 4246.330, 0.001);
+    /* ETA-11/0190, d 8, l 60: 8 * 11.0 * 60 = 5280; at 30 degrees times 0.3 + 0.7 * 30 / 45
+    ** = 0.76667; rho_k 650 counts as 590: times (590 / 350)^0.8 = 1.518543 */
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(14, 0, 350.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 90.0, 0, 90.0, 0, &f), 5280.0, 1e-9);
+    EXPECT_NEAR(f, 11.0, 1e-12);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(14, 0, 350.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 30.0, 0, 90.0, 0, &f), 5280.0 * 0.7666667, 0.001);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(14, 0, 650.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 90.0, 0, 90.0, 0, &f), 5280.0 * 1.518543, 0.01);
+    /* ETA-12/0114, d 8: 8 * 12.0 * 60 = 5760, no cap of rho: (650 / 350)^0.8 = 1.640878 */
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(11, 0, 650.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 90.0, 0, 90.0, 0, &f), 5760.0 * 1.640878, 0.01);
+    /* third family, d 8, timber: set A 12.3, set B 14.0; 60 * 8 * 12.3 = 5904; rho 480:
+    ** (480 / 350)^0.8 = 1.287474; at 30 degrees k_alpha = 0.76667 */
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(50, 0, 350.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 90.0, 0, 90.0, 0, &f), 5904.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(50, 0, 350.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 90.0, 0, 90.0, 1, &f), 60.0 * 8.0 * 14.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(50, 0, 480.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 30.0, 0, 90.0, 0, &f), 5904.0 * 0.7666667 * 1.287474, 0.01);
+    /* in material 13 at 30 degrees: k_alpha 0.5 + 0.5 * 30 / 45 = 0.83333 and the division by
+    ** sin² + 1.5 cos² = 1.375 */
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(50, 13, 350.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 30.0, 0, 90.0, 0, &f) * 1.375,
+                60.0 * 8.0 * 0.8333333 * Get_Fax_Family_C_A(8.0, 13, 0), 0.01);
+    /* beech LVL (material 18, rho capped at 590, reference 730): not pre-drilled d 8: 39.2;
+    ** 60 * 8 * 39.2 * (590 / 730)^0.8 = 18816 * 0.843380 = 15869.04 */
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(50, 18, 730.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 90.0, 0, 90.0, 0, &f), 15869.04, 0.01);
+    /* OSB below 549 kg/m³ carries nothing */
+    EXPECT_EQ(Calc_Vbm_Withdrawal(50, 4, 540.0, 0, 0.0, 0, 0, 5.0, 3.0, 20.0, 90.0, 0, 90.0, 0, &f), 0.0);
+    /* a dowel has no withdrawal value */
+    EXPECT_EQ(Calc_Vbm_Withdrawal(29, 0, 350.0, 0, 0.0, 0, 0, 8.0, 0.0, 60.0, 90.0, 0, 90.0, 0, &f), 0.0);
+}
+
+TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
+{
+    Standard_Scope en(true, 1);
+    const int c24 = Grade_Index(0, "C24");
+    double f = -1.0, l = -1.0;
+    int code = -1;
+    /* the tip at 50 inside 60 mm, threaded 30, from 10: l = 50 - max(10, 20, 0) = 30;
+    ** smooth nail d 4: 4 * 2.45 * 30 (30 / 16 - 2) < 0 -> 0 */
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(16, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
+                                     30.0, 10.0, 50.0, 90.0, 0, &f, &l, &code), 3.675 * 4.0 * 30.0 * (30.0 / 8.0 - 3.0), 1e-9);
+    EXPECT_DOUBLE_EQ(l, 30.0);
+    EXPECT_EQ(code, 0);
+    /* the tip beyond the member (80 > 60): l = 60 - max(10, 60 - 30, 0) = 30; a thread of 100
+    ** counts from x_a: 60 - 10 = 50 */
+    Calc_Vbm_Axial_Value(16, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0, 30.0, 10.0,
+                         80.0, 90.0, 0, &f, &l, &code);
+    EXPECT_DOUBLE_EQ(l, 30.0);
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(16, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
+                                     100.0, 10.0, 80.0, 90.0, 0, &f, &l, &code), 3.675 * 4.0 * 50.0, 1e-9);
+    EXPECT_DOUBLE_EQ(l, 50.0);
+    /* no member, no thread, no length, a steel plate: 0 everywhere */
+    EXPECT_EQ(Calc_Vbm_Axial_Value(16, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 0.05,
+                                   100.0, 10.0, 80.0, 90.0, 0, &f, &l, &code), 0.0);
+    EXPECT_EQ(f, 0.0);
+    EXPECT_EQ(l, 0.0);
+    EXPECT_EQ(Calc_Vbm_Axial_Value(16, 0, nullptr, 12, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
+                                   100.0, 10.0, 80.0, 90.0, 0, &f, &l, &code), 0.0);
+    EXPECT_EQ(Calc_Vbm_Axial_Value(16, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
+                                   0.05, 10.0, 80.0, 90.0, 0, &f, &l, &code), 0.0);
+    EXPECT_EQ(Calc_Vbm_Axial_Value(16, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
+                                   30.0, 10.0, 10.05, 90.0, 0, &f, &l, &code), 0.0);
+
+    /* layered member, rho the mean over the nail's depth 0 to 40: (350 * 30 + 380 * 10) / 40
+    ** = 357.5; a class-3 special nail (type 22), f = 50e-6 * 357.5² = 6.3903 >= 4.5: kind 2:
+    ** 14 d^0.6 l = 14 * 4^0.6 * 40 = 1286.54;
+    ** kind 0: the same times 0.8 for d < 6 = 1029.23 when it crosses more than two layers */
+    Vbm_Layered_Member k2 = Two_Layers(2);
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(22, 0, &k2, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 50.0,
+                                     50.0, 0.0, 40.0, 90.0, 0, &f, &l, &code), 1286.542, 0.001);
+    EXPECT_EQ(code, 0);
+    EXPECT_NEAR(f, 6.3903125, 1e-9);
+    /* class 1 (type 16): f = 30e-6 * 357.5² = 3.834 < 4.5: code 133 and 0 */
+    EXPECT_EQ(Calc_Vbm_Axial_Value(16, 0, &k2, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 50.0, 50.0,
+                                   0.0, 40.0, 90.0, 0, &f, &l, &code), 0.0);
+    EXPECT_EQ(code, 133);
+    /* l = 30 < 8 d = 32: code 135 */
+    EXPECT_EQ(Calc_Vbm_Axial_Value(22, 0, &k2, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 50.0, 30.0,
+                                   0.0, 40.0, 90.0, 0, &f, &l, &code), 0.0);
+    EXPECT_EQ(code, 135);
+    Vbm_Layered_Member k1 = Two_Layers(1);
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(22, 0, &k1, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 50.0,
+                                     50.0, 0.0, 40.0, 90.0, 0, &f, &l, &code), 1286.542, 0.001);
+    EXPECT_EQ(code, 0);
+    /* kind 0 with two layers only: code 135 */
+    Vbm_Layered_Member k0 = Two_Layers(0);
+    EXPECT_EQ(Calc_Vbm_Axial_Value(22, 0, &k0, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 50.0, 50.0,
+                                   0.0, 40.0, 90.0, 0, &f, &l, &code), 0.0);
+    EXPECT_EQ(code, 135);
+    k0.layer_count = 3;
+    k0.layers[2] = Vbm_Layer{0, c24, 10.0};
+    k0.thickness = 60.0;
+    /* three layers (the nail's depth 0 to 40 as before) */
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(22, 0, &k0, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
+                                     60.0, 0.0, 40.0, 90.0, 0, &f, &l, &code), 1029.234, 0.001);
+    EXPECT_EQ(code, 0);
+    EXPECT_NEAR(Calc_Rho_K_Layered(&k0, 0.0, -1.0), 360.0, 1e-9);
+    /* a part of the depth: 20 to 40 lies 10 in C24 and 10 in C30: 365 */
+    EXPECT_NEAR(Calc_Rho_K_Layered(&k0, 20.0, 40.0), 365.0, 1e-9);
+}
+
+TEST(RuleAxialValues, FurtherLayeredAndHeadSideFunctions)
+{
+    Standard_Scope din(false);
+    double f = 0.0;
+    Vbm_Layered_Member k0 = Two_Layers(0);
+    /* kind 0, special nail d 4: the first three layers (50 mm) must reach l + 1:
+    ** l 50: 14 * 4^0.6 * 50 * 0.8 = 1286.54; l 40: 0; with 30 + 40 mm of layers, d 6 at 0
+    ** degrees (without 0.8, over sin² + 1.2 cos² = 1.2), l 70: 14 * 6^0.6 * 70 / 1.2 = 2392.96 */
+    EXPECT_NEAR(Calc_Vbm_Withdrawal_Layered(&k0, 16, 0, 0, 4.0, 50.0, 90.0), 1286.542, 0.001);
+    EXPECT_EQ(Calc_Vbm_Withdrawal_Layered(&k0, 16, 0, 0, 4.0, 40.0, 90.0), 0.0);
+    k0.layers[1].thickness = 40.0;
+    EXPECT_NEAR(Calc_Vbm_Withdrawal_Layered(&k0, 16, 0, 0, 6.0, 70.0, 0.0), 2392.961, 0.001);
+    EXPECT_EQ(Calc_Vbm_Withdrawal_Layered(&k0, 16, 0, 0, 6.0, 69.0, 0.0), 0.0);
+    /* kinds 3 to 7, special nail above 2.7 mm: f = 30e-6 * 362² = 3.931 (DIN), l 30:
+    ** 3.93132 * 3 * 30 = 353.82; l 20 < 8 d: times (20 / 6 - 3) -> 78.626 */
+    Vbm_Layered_Member k3 = Two_Layers(3);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal_Layered(&k3, 16, 0, 0, 3.0, 30.0, 90.0), 353.8188, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal_Layered(&k3, 16, 0, 0, 3.0, 20.0, 90.0), 78.6264, 1e-9);
+    EXPECT_EQ(Calc_Vbm_Withdrawal_Layered(&k3, 16, 0, 0, 2.5, 30.0, 90.0), 0.0);
+    /* kinds 1 and 2, d 5, l 50 >= 8 d: class 3 (f 6.552) passes both, class 1 (3.931) neither:
+    ** 14 * 5^0.6 * 50 = 1838.57 */
+    Vbm_Layered_Member k1 = Two_Layers(1), k2 = Two_Layers(2);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal_Layered(&k1, 22, 0, 0, 5.0, 50.0, 90.0), 1838.569, 0.001);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal_Layered(&k2, 22, 0, 0, 5.0, 50.0, 90.0), 1838.569, 0.001);
+    EXPECT_EQ(Calc_Vbm_Withdrawal_Layered(&k1, 16, 0, 0, 5.0, 50.0, 90.0), 0.0);
+    EXPECT_EQ(Calc_Vbm_Withdrawal_Layered(&k2, 16, 0, 0, 5.0, 50.0, 90.0), 0.0);
+    EXPECT_EQ(Calc_Vbm_Withdrawal_Layered(&k1, 22, 0, 0, 5.0, 39.0, 90.0), 0.0);
+    /* approved screws: d 8, l 60, rho 362: ETA-11/0190 8 * 11.0 * 60 (362 / 350)^0.8, at 30
+    ** degrees times 0.76667; ETA-12/0114 8 * 12.0 * 60 (362 / 350)^0.8 */
+    const double kr = std::pow(362.0 / 350.0, 0.8);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal_Layered(&k1, 14, 0, 0, 8.0, 60.0, 90.0), 5280.0 * kr, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal_Layered(&k1, 14, 0, 0, 8.0, 60.0, 30.0), 5280.0 * kr * (0.3 + 0.7 * 30.0 / 45.0), 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal_Layered(&k1, 11, 0, 0, 8.0, 60.0, 90.0), 5760.0 * kr, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal_Layered(&k1, 50, 0, 0, 8.0, 60.0, 90.0), 5904.0 * kr, 1e-9);
+    EXPECT_EQ(Calc_Vbm_Withdrawal_Layered(&k1, 29, 0, 0, 8.0, 60.0, 90.0), 0.0);
+    EXPECT_EQ(Calc_Vbm_Withdrawal_Layered(nullptr, 14, 0, 0, 8.0, 60.0, 90.0), 0.0);
+
+    /* compression of an ETA-11/0190 screw d 8, core 5, l 60, rho 362, at 90 degrees:
+    ** N_pl = 1000 pi 25 / 4 = 19634.95; c_h = (0.19 + 0.012 * 8) 362 = 103.532;
+    ** I = pi 5^4 / 64 = 30.6796; N_ki = sqrt(103.532 * 210000 * 30.6796) = 25826.88;
+    ** lambda = 0.871925, k = 1.044748, kappa = 0.617175: kappa N_pl = 12118.19 above
+    ** F_ax = 8 * 11.0 * 60 = 5280, which governs; with l 200 (F_ax 17600) the buckling */
+    EXPECT_NEAR(Calc_Screw_Compression_Layered(&k1, 14, 0, 8.0, 5.0, 60.0, 90.0), 5280.0, 1e-9);
+    EXPECT_NEAR(Calc_Screw_Compression_Layered(&k1, 14, 0, 8.0, 5.0, 200.0, 90.0), 12118.19, 0.01);
+    /* stainless, f_y 500: N_pl 9817.48, lambda 0.616544, k 0.792116, kappa 0.775536 -> 7613.80 */
+    EXPECT_NEAR(Calc_Screw_Compression_Layered(&k1, 14, 1, 8.0, 5.0, 200.0, 90.0), 7613.80, 0.01);
+    /* ETA-12/0114 at 90 degrees: 8 * 12.0 * 60 (362 / 350)^0.8 / 1.0 */
+    EXPECT_NEAR(Calc_Screw_Compression_Layered(&k1, 11, 0, 8.0, 5.0, 60.0, 90.0), 5760.0 * kr, 1e-9);
+    EXPECT_EQ(Calc_Screw_Compression_Layered(&k1, 50, 0, 8.0, 5.0, 60.0, 90.0), 0.0);
+    EXPECT_EQ(Calc_Screw_Compression_Layered(nullptr, 14, 0, 8.0, 5.0, 60.0, 90.0), 0.0);
+}
+
+TEST(RuleAxialValues, WasherBearingAndHeadCapacity)
+{
+    Standard_Scope en(true, 1);
+    const int c24 = Grade_Index(0, "C24"), c30 = Grade_Index(0, "C30");
+    /* EN 1995-1-1, 8.5.2(2): 3 f_c,90,k A with A = pi / 4 (44² - 13²) = 1387.81 for M12 and a
+    ** 44 mm washer: C24 (2.5) 10408.6, C30 (2.7) 11241.3; a steel plate takes
+    ** D = min(12 t, 4 d) = 48: pi / 4 (48² - 13²) = 1676.83 */
+    const double A = 3.14159265359 / 4.0 * (44.0 * 44.0 - 169.0);
+    const double A_p = 3.14159265359 / 4.0 * (48.0 * 48.0 - 169.0);
+    Vbm_Member_Record m{0, c24, 60.0};
+    EXPECT_NEAR(Calc_Vbm_Washer_Bearing_Member(&m, 0, 1, 12.0, 44.0), 3.0 * 2.5 * A, 1e-6);
+    EXPECT_NEAR(Calc_Vbm_Washer_Bearing_Member(&m, 12, 1, 12.0, 44.0), 3.0 * 2.5 * A_p, 1e-6);
+    Vbm_Member_Record plate{12, 0, 6.0};
+    EXPECT_EQ(Calc_Vbm_Washer_Bearing_Member(&plate, 0, 1, 12.0, 44.0), 0.0);
+    EXPECT_EQ(Calc_Vbm_Washer_Bearing_Member(nullptr, 0, 1, 12.0, 44.0), 0.0);
+    EXPECT_NEAR(Calc_Vbm_Washer_Bearing(0, 2.5, 60.0, 12.0, 44.0), 3.0 * 2.5 * A, 1e-6);
+    EXPECT_NEAR(Calc_Vbm_Washer_Bearing(12, 2.5, 6.0, 12.0, 44.0), 3.0 * 2.5 * A_p, 1e-6);
+
+    /* a bolt with a washer: member 1's f_c,90 (C30: 2.7), with selector 1 the smaller of both
+    ** (C24: 2.5) */
+    Vbm_Rule_Input in{};
+    Init_Vbm_Layout_Defaults(&in);
+    in.vbm_type = 30;
+    in.d = 12.0;
+    in.washer_d = 44.0;
+    in.mat1 = in.mat2 = 0;
+    in.grade1 = c30;
+    in.grade2 = c24;
+    in.t1 = in.t1_a = 6.0;
+    in.t2 = in.t2_a = 60.0;
+    double f_head = -1.0;
+    EXPECT_NEAR(Calc_Vbm_Head_Capacity(&in, &f_head, 0), 3.0 * 2.7 * A, 1e-6);
+    EXPECT_NEAR(Calc_Vbm_Head_Capacity(&in, &f_head, 1), 3.0 * 2.5 * A, 1e-6);
+    /* a steel plate as member 1 (t 6: D = min(72, 48)): member 2's f_c,90 on the plate's area,
+    ** with selector 1 at most the washer's */
+    in.mat1 = 12;
+    in.grade1 = 0;
+    EXPECT_NEAR(Calc_Vbm_Head_Capacity(&in, &f_head, 0), 3.0 * 2.5 * A_p, 1e-6);
+    EXPECT_NEAR(Calc_Vbm_Head_Capacity(&in, &f_head, 1), 3.0 * 2.5 * A, 1e-6);
+    /* a steel plate as member 2, selector 1: member 1's value on the smaller area */
+    in.mat1 = 0;
+    in.grade1 = c30;
+    in.mat2 = 12;
+    in.grade2 = 0;
+    in.t2 = 3.0;                               /* D = min(36, 48) = 36 below the washer */
+    const double A_36 = 3.14159265359 / 4.0 * (36.0 * 36.0 - 169.0);
+    EXPECT_NEAR(Calc_Vbm_Head_Capacity(&in, &f_head, 1), 3.0 * 2.7 * A_36, 1e-6);
+    /* a smooth nail (EN, member pair allowed): d_k² f_head = 10² * 70e-6 * 380² = 1010.8 */
+    Vbm_Rule_Input nail = in;
+    nail.vbm_type = 0;
+    nail.d = 4.0;
+    nail.d_k = 10.0;
+    nail.washer_d = -1.0;
+    nail.mat2 = 0;
+    nail.grade2 = c24;
+    EXPECT_NEAR(Calc_Vbm_Head_Capacity(&nail, &f_head, 0), 100.0 * 70e-6 * 380.0 * 380.0, 1e-9);
+    Standard_Scope din(false);
+    EXPECT_EQ(Calc_Vbm_Head_Capacity(&nail, &f_head, 0), 0.0);          /* DIN: no rope effect */
+    EXPECT_EQ(Calc_Vbm_Head_Capacity(nullptr, &f_head, 0), 0.0);
+}
