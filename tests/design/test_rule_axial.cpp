@@ -273,3 +273,105 @@ TEST(RuleAxialValues, WasherBearingAndHeadCapacity)
     EXPECT_EQ(Calc_Vbm_Head_Capacity(&nail, &f_head, 0), 0.0);          /* DIN: no rope effect */
     EXPECT_EQ(Calc_Vbm_Head_Capacity(nullptr, &f_head, 0), 0.0);
 }
+
+TEST(RuleAxialValues, HeadPullThroughByFamily)
+{
+    Standard_Scope en(true, 1);
+    const int c24 = Grade_Index(0, "C24");
+    double f = -1.0;
+    int code = -1;
+    /* ETA-12/0114 screw (type 11) without washer, head 14 > 1.8 d1: f_head = 27 - 14 = 13;
+    ** F = 14² * 13 = 2548 in 40 mm; t / D >= 3 (60 mm) raises by 1.3: 3312.4 */
+    EXPECT_NEAR(Calc_Fax_Rk(11, 0, c24, 40.0, 0, 8.0, 14.0, 5.0, 0, 0, 0, 90.0, &f, &code), 2548.0, 1e-9);
+    EXPECT_DOUBLE_EQ(f, 13.0);
+    EXPECT_NEAR(Calc_Fax_Rk(11, 0, c24, 60.0, 0, 8.0, 14.0, 5.0, 0, 0, 0, 90.0, &f, &code), 3312.4, 1e-9);
+    /* with a washer the second formula: 29 - 14 = 15 -> 2940 */
+    EXPECT_NEAR(Calc_Fax_Rk(11, 0, c24, 40.0, 0, 8.0, 14.0, 5.0, 1, 0, 0, 90.0, &f, &code), 2940.0, 1e-9);
+    /* a head below 1.8 d1 pulls through: 0 */
+    EXPECT_EQ(Calc_Fax_Rk(11, 0, c24, 40.0, 0, 8.0, 8.0, 5.0, 0, 0, 0, 90.0, &f, &code), 0.0);
+    /* in OSB of 10 mm (rho counted 380): head 8, f 27 - 8 = 19: 64 * 19 (380 / 350)^0.8 =
+    ** 1298.69, at most 400 below 12 mm */
+    EXPECT_NEAR(Calc_Fax_Rk(11, 4, 1, 10.0, 0, 4.0, 8.0, 2.5, 0, 0, 0, 90.0, &f, &code), 400.0, 1e-9);
+    EXPECT_DOUBLE_EQ(f, 19.0);
+    /* ETA-11/0190 screw (type 14): 13 for heads up to 19 mm, 10 above: 14² * 13 = 2548,
+    ** 20² * 10 = 4000 */
+    EXPECT_NEAR(Calc_Fax_Rk(14, 0, c24, 40.0, 0, 8.0, 14.0, 5.0, 0, 0, 0, 90.0, &f, &code), 2548.0, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(14, 0, c24, 40.0, 0, 8.0, 20.0, 5.0, 0, 0, 0, 90.0, &f, &code), 4000.0, 1e-9);
+    /* third family in 30 mm softwood: 14 for heads below 23 mm: 14 * 196 = 2744; in 10 mm OSB
+    ** capped at 400 */
+    EXPECT_NEAR(Calc_Fax_Rk(50, 0, c24, 30.0, 0, 8.0, 14.0, 5.0, 0, 0, 0, 90.0, &f, &code), 2744.0, 1e-9);
+    /* wood screw to DIN 571 (type 2): 60e-6 * 350² = 7.35, 14² * 7.35 = 1440.6 */
+    EXPECT_NEAR(Calc_Fax_Rk(2, 0, c24, 40.0, 0, 6.0, 14.0, 4.0, 0, 0, 0, 90.0, &f, &code), 1440.6, 1e-9);
+    /* smooth nail: 10² * 70e-6 * 350² = 857.5 */
+    EXPECT_NEAR(Calc_Fax_Rk(0, 0, c24, 40.0, 0, 4.0, 10.0, 0.0, 0, 0, 0, 90.0, &f, &code), 857.5, 1e-9);
+    /* staple: 2 * 8.575 * 10 * 1.5 = 257.25; crown at 20 degrees times 0.7 */
+    EXPECT_NEAR(Calc_Fax_Rk(1, 0, c24, 40.0, 0, 1.5, 10.0, 0.0, 0, 0, 0, 90.0, &f, &code), 257.25, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(1, 0, c24, 40.0, 0, 1.5, 10.0, 0.0, 0, 0, 0, 20.0, &f, &code), 180.075, 1e-9);
+    /* special nail (type 17, head class B) in OSB: up to 11.99 mm 400 / D², up to 19.99 mm 8,
+    ** thicker 80e-6 * 380² = 11.552: with D 10: 400, 800, 1155.2 */
+    EXPECT_NEAR(Calc_Fax_Rk(17, 4, 1, 10.0, 0, 4.0, 10.0, 0.0, 0, 0, 0, 90.0, &f, &code), 400.0, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(17, 4, 1, 15.0, 0, 4.0, 10.0, 0.0, 0, 0, 0, 90.0, &f, &code), 800.0, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(17, 4, 1, 25.0, 0, 4.0, 10.0, 0.0, 0, 0, 0, 90.0, &f, &code), 1155.2, 1e-9);
+
+    /* the user-defined screw lines come into the common fields */
+    Vbm_Rule_Input in{};
+    in.vbm_type = 43;
+    in.user_line_43 = Vbm_Screw_Line{1, 1, 8.0, 20.0, 5.0, 160.0, 80.0, 24.0, 90.0, 0, 0, 0.0};
+    Apply_User_Screw_Line_43(&in);
+    EXPECT_EQ(in.stainless, 1);
+    EXPECT_DOUBLE_EQ(in.washer_d, 24.0);
+    EXPECT_DOUBLE_EQ(in.d, 8.0);
+    EXPECT_DOUBLE_EQ(in.d2, 5.0);
+    EXPECT_DOUBLE_EQ(in.d_k, 20.0);
+    EXPECT_DOUBLE_EQ(in.length, 160.0);
+    EXPECT_DOUBLE_EQ(in.l_ef, 80.0);
+    Vbm_Rule_Input other{};
+    other.vbm_type = 44;
+    other.user_line_43 = in.user_line_43;
+    Apply_User_Screw_Line_43(&other);
+    EXPECT_EQ(other.d, 0.0);
+    other.user_line_44 = Vbm_Screw_Line{0, 0, 6.0, 12.0, 4.0, 100.0, 60.0, 24.0, 90.0, 0, 0, 0.0};
+    Apply_User_Screw_Line_44(&other);
+    EXPECT_DOUBLE_EQ(other.d, 6.0);
+    EXPECT_DOUBLE_EQ(other.washer_d, -1.0);                 /* no washer */
+    in.vbm_type = 45;
+    in.d = 0.0;
+    Apply_User_Screw_Line_44(&in);
+    EXPECT_EQ(in.d, 0.0);
+    Apply_User_Screw_Line_43(nullptr);
+    Apply_User_Screw_Line_44(nullptr);
+}
+
+TEST(RuleAxialValues, CompressionOfApprovedScrews)
+{
+    Standard_Scope en(true, 1);
+    const int c24 = Grade_Index(0, "C24");
+    double out[10];
+    /* ETA-12/0114, d 8, core 5, l 60 in C24 at 90 degrees: F_ax = 8 * 12.0 * 60 = 5760;
+    ** N_pl = 1000 pi 25 / 4 = 19634.95; c_h = (0.19 + 0.096) 350 = 100.1; I = 30.6796;
+    ** N_ki = sqrt(100.1 * 210000 * 30.6796) = 25395.20; lambda 0.879304, k 1.053017,
+    ** kappa 0.612600 -> kappa N_pl = 12028.36 above F_ax: the withdrawal governs */
+    Calc_Screw_Buckling(0, c24, 11, 0, 8.0, 5.0, 60.0, 60.0, 90.0, 0, out);
+    EXPECT_NEAR(out[0], 100.1, 1e-9);
+    EXPECT_NEAR(out[1], 30.679616, 1e-6);
+    EXPECT_NEAR(out[2], 0.612600, 1e-6);
+    EXPECT_NEAR(out[3], 1.053017, 1e-6);
+    EXPECT_NEAR(out[4], 0.879304, 1e-6);
+    EXPECT_NEAR(out[5], 25395.20, 0.01);
+    EXPECT_DOUBLE_EQ(out[6], 12.0);
+    EXPECT_NEAR(out[7], 19634.95, 0.01);
+    EXPECT_NEAR(out[8], 5760.0, 1e-9);
+    EXPECT_EQ(out[9], 0.0);
+    /* at 0 degrees the withdrawal is divided by 1.2: 4800; l 200: 19200 above the buckling */
+    Calc_Screw_Buckling(0, c24, 11, 0, 8.0, 5.0, 60.0, 60.0, 0.0, 0, out);
+    EXPECT_NEAR(out[8], 4800.0, 1e-9);
+    Calc_Screw_Buckling(0, c24, 11, 0, 8.0, 5.0, 60.0, 240.0, 90.0, 0, out);
+    EXPECT_NEAR(out[8], 12028.36, 0.01);
+    EXPECT_EQ(out[9], 1.0);
+    /* ETA-11/0190: F_ax = 8 * 11.0 * 240 = 21120 without density factor */
+    Calc_Screw_Buckling(0, c24, 14, 0, 8.0, 5.0, 60.0, 240.0, 90.0, 0, out);
+    EXPECT_DOUBLE_EQ(out[6], 11.0);
+    EXPECT_NEAR(out[8], 12028.36, 0.01);
+    Calc_Screw_Buckling(0, c24, 14, 0, 8.0, 5.0, 60.0, 10.0, 90.0, 0, out);
+    EXPECT_NEAR(out[8], 880.0, 1e-9);
+}
