@@ -222,3 +222,185 @@ TEST(AxialEc5, BoltTensileCapacityOfTheStressArea)
     /* DIN 1052 keeps pi d² / 4 fu / 1.25 */
     EXPECT_NEAR(Get_Vbm_Ftens_Rk(30, 0, 16.0, 0, fk46, 0.0), 64339.82, 0.01);
 }
+
+TEST(AxialDin1052, EveryFastenerFamily)
+{
+    Standard_Scope din(false);
+    /* type 45, d 3.1, 40 mm: min(6.125 (1 + 4.65 / 40) = 6.83703, 350 (350 * 6.99902 / 320)
+    ** / 320 = 8.3729) -> 40 * 3.1 * 6.83703 = 847.79; d 3.5 in 100 mm: the second form
+    ** 350 (350 * 1.29637 / 320) / 320 = 1.41724 -> 100 * 3.5 * 1.41724 = 496.04 */
+    Connection_Input t45 = Axial_Input(45, 3.1);
+    t45.l_thread = 100.0;
+    Connection_Result r = Axial_Result(350.0, 350.0);
+    EXPECT_NEAR(Calc_Axial_Din1052(t45, 40.0, 0.0, &r), 847.792, 0.001);
+    EXPECT_NEAR(r.f_ax_param, 6.83703, 1e-5);
+    EXPECT_NEAR(r.f_head_param, 6.83703, 1e-5);
+    EXPECT_NEAR(r.r_ax_d, 847.792 * 0.8 / 1.3, 0.001);
+    t45.d = 3.5;
+    EXPECT_NEAR(Calc_Axial_Din1052(t45, 100.0, 0.0, &r), 496.035, 0.001);
+    /* type 46: 15 for d >= 4.1, else 13.8: 40 * 4.5 * 15 = 2700 (cap 4900), 40 * 4 * 13.8 =
+    ** 2208 (cap 3500) */
+    Connection_Input t46 = Axial_Input(46, 4.5);
+    t46.l_thread = 100.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(t46, 40.0, 0.0, &r), 2700.0, 1e-9);
+    t46.d = 4.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(t46, 40.0, 0.0, &r), 2208.0, 1e-9);
+    EXPECT_NEAR(Calc_Axial_Din1052(t46, 300.0, 0.0, &r), 3500.0, 1e-9);
+    EXPECT_NEAR(r.r_ax_d, 3500.0 / 1.25, 1e-9);
+
+    /* smooth nail, head in panels (d_k 10): point 60 * 4 * 2.205 = 529.2; OSB 15 mm: 8 * 100 =
+    ** 800 -> the point; OSB 25 mm: 60e-6 * 380² * 100 = 866.4 -> the point; gypsum fibre: 15 *
+    ** 100 = 1500; timber C24: 60e-6 * 350² * 100 = 735 above the point of 100 mm counted as
+    ** 20 d = 80: 80 * 4 * 2.205 = 705.6 */
+    Connection_Input nail = Axial_Input(0, 4.0);
+    nail.mat_1 = 4;
+    nail.grade_1 = 1;
+    nail.t1 = 15.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(nail, 60.0, 0.0, &r), 529.2, 1e-9);
+    EXPECT_DOUBLE_EQ(r.f_head_param, 8.0);
+    nail.t1 = 25.0;
+    Connection_Result osb = Axial_Result(550.0, 350.0);
+    Calc_Axial_Din1052(nail, 60.0, 0.0, &osb);
+    EXPECT_NEAR(osb.f_head_param, 8.664, 1e-9);
+    EXPECT_DOUBLE_EQ(osb.rho_1, 380.0);
+    nail.mat_1 = 9;
+    Calc_Axial_Din1052(nail, 60.0, 0.0, &r);
+    EXPECT_DOUBLE_EQ(r.f_head_param, 15.0);
+    nail.mat_1 = 0;
+    nail.grade_1 = Grade_Index(0, "C24");
+    nail.t1 = 40.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(nail, 100.0, 0.0, &r), 705.6, 1e-9);
+    EXPECT_NEAR(r.f_head_param, 7.35, 1e-12);
+    EXPECT_NEAR(r.f_ax_param, 2.205, 1e-12);
+
+    /* special nail of class 1 (type 16), d 3, 40 mm: 40 * 3 * 30e-6 * 350² = 441 */
+    Connection_Input sp = Axial_Input(16, 3.0);
+    sp.l_thread = 100.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(sp, 40.0, 0.0, &r), 441.0, 1e-9);
+    EXPECT_EQ(Calc_Axial_Din1052(sp, 35.0, 0.0, &r), 0.0);        /* below 12 d */
+    EXPECT_EQ(r.msg_code, 165);
+    Connection_Input sp2 = Axial_Input(19, 3.0);                    /* class 2: 8 d */
+    sp2.l_thread = 100.0;
+    EXPECT_EQ(Calc_Axial_Din1052(sp2, 23.0, 0.0, &r), 0.0);
+    EXPECT_EQ(r.msg_code, 166);
+    EXPECT_NEAR(Calc_Axial_Din1052(sp2, 24.0, 0.0, &r), 24.0 * 3.0 * 40e-6 * 350.0 * 350.0, 1e-9);
+
+    /* resin-coated staple d 1.5 (back 10), 40 mm counted as 20 d = 30: point 2 * 30 * 1.5 *
+    ** 2.205 = 198.45, head 10 * 1.5 * 7.35 = 110.25; with a back of 30 the point; wet (moisture
+    ** 25 %): point / 3, code 1009; flat crown (20 degrees): * 0.7, code 1010 */
+    Connection_Input st = Axial_Input(1, 1.5);
+    st.resin_coated = 1;
+    st.l_thread = 100.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(st, 40.0, 0.0, &r), 110.25, 1e-9);
+    st.d_k = 30.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(st, 40.0, 0.0, &r), 198.45, 1e-9);
+    st.moisture = 25.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(st, 40.0, 0.0, &r), 198.45 * 0.3333333, 1e-4);
+    EXPECT_EQ(r.msg_code, 1009);
+    st.moisture = 0.0;
+    st.staple_angle_1 = 20.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(st, 40.0, 0.0, &r), 198.45 * 0.7, 1e-9);
+    EXPECT_EQ(r.msg_code, 1010);
+    st.resin_coated = 0;
+    EXPECT_EQ(Calc_Axial_Din1052(st, 40.0, 0.0, &r), 0.0);
+    EXPECT_EQ(r.msg_code, 164);
+
+    /* wood screw to DIN 571 (type 2), d 6, thread 50: 50 * 6 * 60e-6 * 350² = 2205; head
+    ** 10² * 7.35 = 735 governs; at 45 degrees the point over sin² + 4/3 cos² = 1.16667 */
+    Connection_Input ws = Axial_Input(2, 6.0);
+    ws.l_thread = 50.0;
+    ws.d_k = 20.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(ws, 60.0, 0.0, &r), 2205.0, 1e-9);
+    ws.d_k = 10.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(ws, 60.0, 0.0, &r), 735.0, 1e-9);
+    ws.d_k = 20.0;
+    ws.axis_angle = 45.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(ws, 60.0, 0.0, &r), 2205.0 / (0.5 + 0.5 * 4.0 / 3.0), 1e-6);
+    /* through a steel plate the head side takes the point's value */
+    ws.axis_angle = 90.0;
+    ws.mat_1 = 12;
+    ws.d_k = 10.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(ws, 60.0, 0.0, &r), 2205.0, 1e-9);
+}
+
+TEST(AxialDin1052, ApprovedScrewsAndBolts)
+{
+    Standard_Scope din(false);
+    Connection_Result r = Axial_Result(350.0, 350.0);
+    /* ETA-11/0190 screw (type 14), d 8, washer 24: point (60 / 1) 8 * 80e-6 * 350² = 4704;
+    ** head max(80e-6 * 24² * 350² = 5644.8, thread in member 1 8 * 9.8 * 40 = 3136) -> 4704
+    ** below the steel 22000 */
+    Connection_Input a = Axial_Input(14, 8.0);
+    a.washer_d = 24.0;
+    a.l_thread = 100.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(a, 60.0, 0.0, &r), 4704.0, 1e-9);
+    /* 200 mm of point: 15680 and the head 5644.8 governs */
+    EXPECT_NEAR(Calc_Axial_Din1052(a, 200.0, 0.0, &r), 5644.8, 1e-6);
+    /* member 1 thinner than 1.2 d: nothing */
+    a.t1 = 9.0;
+    EXPECT_EQ(Calc_Axial_Din1052(a, 60.0, 0.0, &r), 0.0);
+    a.t1 = 40.0;
+    a.axis_angle = 25.0;
+    EXPECT_EQ(Calc_Axial_Din1052(a, 60.0, 0.0, &r), 0.0);
+    EXPECT_EQ(r.msg_code, 1015);
+
+    /* ETA-12/0114 screws (types 11, 12): point l_g d 12.0 = 50 * 8 * 12 = 4800, head d_k² 10 =
+    ** 1000 (8 in a panel of 12 to 20 mm) */
+    Connection_Input b = Axial_Input(11, 8.0);
+    b.l_thread = 50.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(b, 60.0, 0.0, &r), 1000.0, 1e-9);
+    b.d_k = 25.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(b, 60.0, 0.0, &r), 4800.0, 1e-9);
+    b.d_k = 10.0;
+    b.mat_1 = 4;
+    b.grade_1 = 1;
+    b.t1 = 15.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(b, 60.0, 0.0, &r), 800.0, 1e-9);
+    /* type 13: point (60 / 1) 8 * 12.0 = 5760, head 25² * 10 = 6250 -> 5760; steel 17000 */
+    Connection_Input c = Axial_Input(13, 8.0);
+    c.l_thread = 100.0;
+    c.d_k = 25.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(c, 60.0, 0.0, &r), 5760.0, 1e-9);
+    /* the head of 35 mm at most: 35² * 10 = 12250; with 200 mm of thread in a 200 mm member
+    ** 8 * 12.0 * 200 = 19200 and a point of 1000 mm (96000) the steel 17000 governs, design
+    ** value / 1.25 */
+    c.d_k = 60.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(c, 1000.0, 0.0, &r), 12250.0, 1e-9);
+    c.t1 = 200.0;
+    c.l_thread = 1000.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(c, 1000.0, 0.0, &r), 17000.0, 1e-9);
+    EXPECT_NEAR(r.r_ax_d, 17000.0 / 1.25, 1e-9);
+
+    /* bolt M12 (4.6, f_u 400): washer 44 bears 1550 mm² (DIN 1052, Table G.?) * f_c90 3.0 =
+    ** 4650 below the steel pi 144 / 4 * 400 / 1.25 = 36191.2 */
+    Connection_Input bolt = Axial_Input(30, 12.0);
+    bolt.washer_d = 44.0;
+    bolt.steel_grade = 23;
+    EXPECT_NEAR(Calc_Axial_Din1052(bolt, 60.0, 3.0, &r), 4650.0, 1e-9);
+    EXPECT_NEAR(Calc_Axial_Din1052(bolt, 60.0, 30.0, &r), 36191.147, 0.001);
+    /* without a grade the given f_u stands for f_u / 1.25 */
+    bolt.steel_grade = -1;
+    bolt.fu = 200.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(bolt, 60.0, 30.0, &r), 3.14159265359 * 144.0 / 4.0 * 200.0, 1e-6);
+    /* a steel plate on the head side without the bolt switch: the steel */
+    bolt.mat_1 = 12;
+    EXPECT_NEAR(Calc_Axial_Din1052(bolt, 60.0, 3.0, &r), 3.14159265359 * 144.0 / 4.0 * 200.0, 1e-6);
+    bolt.din_bolt_switch = 1;
+    EXPECT_NEAR(Calc_Axial_Din1052(bolt, 60.0, 3.0, &r), 4650.0, 1e-9);
+    /* a non-standard washer of 50 mm: pi 50² / 4 + 50 min(4 * 12 - 50, 60) - pi 14² / 4 =
+    ** 1709.557 mm² -> 5128.67 */
+    bolt.mat_1 = 0;
+    bolt.washer_d = 50.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(bolt, 60.0, 3.0, &r), 5128.672, 0.001);
+    /* the bolt of a toothed-plate connector: its washer on d_bolt 12 */
+    Connection_Input tp = Axial_Input(26, 50.0);
+    tp.d_bolt = 12.0;
+    tp.washer_d = 44.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(tp, 60.0, 3.0, &r), 4650.0, 1e-9);
+    /* without partial factors the design value is not determinable */
+    Connection_Input nog = Axial_Input(0, 4.0);
+    nog.gamma_m_1 = nog.gamma_m_2 = 0.0;
+    Connection_Result g = Axial_Result(350.0, 350.0);
+    EXPECT_GT(Calc_Axial_Din1052(nog, 60.0, 0.0, &g), 0.0);
+    EXPECT_EQ(g.msg_code, 168);
+}
