@@ -192,3 +192,211 @@ TEST(Thickness, DowelSingleShearPointSideMember)
     EXPECT_NEAR(r.k_red, 0.94295, 0.00001);
     EXPECT_NEAR(rk, 9267.39, 0.01);
 }
+
+TEST(Embedment, DowelsAndBoltsInEveryMaterial)
+{
+    Standard_Scope en(true);
+    double fh = 0.0;
+    const double right = 3.14159265359 / 2.0;
+    /* EN 1995-1-1, 8.5.1 with d 12: OSB and particle board (8.37) 50 * 12^-0.6 * 20^0.2 =
+    ** 20.4959; gypsum fibre 7 * 12^-0.7 * 20^0.9 = 18.2221 */
+    EXPECT_EQ(Calc_Fh(&fh, 12.0, 29, 0, 0.0, 20.0, 550.0, 4, 1, nullptr), 0);
+    EXPECT_NEAR(fh, 20.4959, 1e-4);
+    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 20.0, 650.0, 7, 0, nullptr);
+    EXPECT_NEAR(fh, 20.4959, 1e-4);
+    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 20.0, 1150.0, 9, 0, nullptr);
+    EXPECT_NEAR(fh, 18.2221, 1e-4);
+    /* Kerto: 37 (1 - 0.12) = 32.56 along the grain, / (1.15 + 0.18) across: 24.4812 */
+    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 40.0, 480.0, 10, 0, nullptr);
+    EXPECT_NEAR(fh, 32.56, 1e-9);
+    Calc_Fh(&fh, 12.0, 29, 0, right, 40.0, 480.0, 11, 0, nullptr);
+    EXPECT_NEAR(fh, 24.4812, 1e-4);
+    /* laminated beech 730, axis and layers at 45 degrees: B = 1.2 * 0.5 + 0.5 = 1.1 (k =
+    ** max(12 / 10, 1.15)); 0.082 * 0.88 * 730 / 1.1 = 47.888; across the grain / 1.33 */
+    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 40.0, 730.0, 18, 0, nullptr);
+    EXPECT_NEAR(fh, 47.888, 1e-9);
+    Calc_Fh(&fh, 12.0, 29, 0, right, 40.0, 730.0, 18, 0, nullptr);
+    EXPECT_NEAR(fh, 36.0060, 1e-4);
+    /* material 20: 0.082 * 0.88 * 480 = 34.6368 along, / 1.33 across = 26.0427 */
+    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 40.0, 480.0, 20, 0, nullptr);
+    EXPECT_NEAR(fh, 34.6368, 1e-9);
+    Calc_Fh(&fh, 12.0, 29, 0, right, 40.0, 480.0, 20, 0, nullptr);
+    EXPECT_NEAR(fh, 26.0427, 1e-4);
+    /* hardwood (k90 0.90 + 0.18 = 1.08) at 90 degrees, rho 530: 0.082 * 0.88 * 530 / 1.08 =
+    ** 35.4119; LVL 17 with 480: 32.0711 */
+    Calc_Fh(&fh, 12.0, 30, 0, right, 40.0, 530.0, 1, 0, nullptr);
+    EXPECT_NEAR(fh, 35.4119, 1e-4);
+    Calc_Fh(&fh, 12.0, 30, 0, right, 40.0, 480.0, 17, 0, nullptr);
+    EXPECT_NEAR(fh, 32.0711, 1e-4);
+    /* k90 of the remaining groups: LVL 10 and 20 1.15 + 0.015 d, beech products and special
+    ** panels 1.30 + 0.015 d */
+    EXPECT_NEAR(Calc_K90(12.0, 20), 1.33, 1e-12);
+    EXPECT_NEAR(Calc_K90(12.0, 19), 1.48, 1e-12);
+    EXPECT_NEAR(Calc_K90(12.0, -12), 1.48, 1e-12);
+    EXPECT_NEAR(Calc_K90(12.0, -10), 1.53, 1e-12);
+    EXPECT_NEAR(Calc_K90(12.0, 3), 1.53, 1e-12);
+    EXPECT_NEAR(Calc_K90(12.0, 17), 1.08, 1e-12);
+    /* a DIN 571 screw above 6 mm under EN counts as a dowel; a screw above 8 mm pre-drilled
+    ** too: 0.082 * 0.92 * 350 = 26.404 */
+    Calc_Fh(&fh, 8.0, 2, 0, 0.0, 40.0, 350.0, 0, 0, nullptr);
+    EXPECT_NEAR(fh, 26.404, 1e-9);
+    Calc_Fh(&fh, 10.0, 11, 1, 0.0, 40.0, 350.0, 0, 0, nullptr);
+    EXPECT_NEAR(fh, 0.082 * 0.9 * 350.0, 1e-9);
+    /* not pre-drilled it stays a nail-like screw: 0.082 * 350 * 10^-0.3 = 14.384 */
+    Calc_Fh(&fh, 10.0, 11, 0, 0.0, 40.0, 350.0, 0, 0, nullptr);
+    EXPECT_NEAR(fh, 0.082 * 350.0 * std::pow(10.0, -0.3), 1e-9);
+    /* ETA-11/0190 and the third family count rho up to 590: a 10 mm screw pre-drilled in 650 */
+    Calc_Fh(&fh, 10.0, 14, 1, 0.0, 40.0, 650.0, 1, 0, nullptr);
+    EXPECT_NEAR(fh, 0.082 * 0.9 * 590.0, 1e-9);
+    {
+        Standard_Scope din(false);
+        /* DIN 1052 Kerto with 8 mm: k90 = 1 and 1008 */
+        EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, right, 40.0, 480.0, 10, 0, nullptr), 1008);
+        EXPECT_NEAR(fh, 37.0 * 0.92, 1e-9);
+        /* DIN 571 screw of 7 mm stays a screw under DIN 1052: 0.082 * 350 * 7^-0.3 */
+        Calc_Fh(&fh, 7.0, 2, 0, 0.0, 40.0, 350.0, 0, 0, nullptr);
+        EXPECT_NEAR(fh, 0.082 * 350.0 * std::pow(7.0, -0.3), 1e-9);
+    }
+    /* the laminated-beech factor k: nails 1.0 in grades 0 and 1, 1 / max(1 - 2 / d, 0.333) in
+    ** grade 2 (d 4: 2.0); bolts max(d / (d - 2), 1.15) (d 12: 1.2, d 20: 1.15); DIN 571 screws
+    ** up to 12 mm 1.0 (grades 0, 1) or max(d / (d - 2), 3) (grade 2), above 12 mm the bolt form
+    ** (d 16: max(1.143, 1.15), d 14: 1.167) */
+    EXPECT_DOUBLE_EQ(Calc_Fh_Beech_K(0, 1, 4.0), 1.0);
+    EXPECT_DOUBLE_EQ(Calc_Fh_Beech_K(0, 2, 4.0), 2.0);
+    EXPECT_NEAR(Calc_Fh_Beech_K(0, 2, 2.5), 1.0 / 0.333, 1e-12);
+    EXPECT_DOUBLE_EQ(Calc_Fh_Beech_K(0, 3, 4.0), 1.0);
+    EXPECT_DOUBLE_EQ(Calc_Fh_Beech_K(30, 0, 12.0), 1.2);
+    EXPECT_DOUBLE_EQ(Calc_Fh_Beech_K(29, 0, 20.0), 1.15);
+    EXPECT_DOUBLE_EQ(Calc_Fh_Beech_K(2, 0, 10.0), 1.0);
+    EXPECT_DOUBLE_EQ(Calc_Fh_Beech_K(2, 1, 16.0), 1.15);
+    EXPECT_DOUBLE_EQ(Calc_Fh_Beech_K(2, 1, 14.0), 14.0 / 12.0);
+    EXPECT_DOUBLE_EQ(Calc_Fh_Beech_K(2, 2, 10.0), 3.0);
+    EXPECT_DOUBLE_EQ(Calc_Fh_Beech_K(2, 2, 14.0), 14.0 / 12.0);
+    EXPECT_DOUBLE_EQ(Calc_Fh_Beech_K(50, 0, 10.0), 1.0);
+}
+
+TEST(Embedment, NailsAndScrewsInEveryMaterial)
+{
+    Standard_Scope en(true);
+    double fh = 0.0;
+    const double right = 3.14159265359 / 2.0;
+    /* EN 1995-1-1, 8.3.1 with d 4, t 20: OSB 65 * 4^-0.7 * 20^0.1 = 33.2334; plasterboard
+    ** 3.9 * 4^-0.6 * 20^0.7 = 13.8213; plywood 0.11 * 500 * 4^-0.3 = 36.2865; fibreboard
+    ** 30 * 4^-0.3 * 20^0.6 = 119.4322; gypsum fibre 7 * 4^-0.7 * 20^0.9 = 39.3172 */
+    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 20.0, 550.0, 4, 1, nullptr);
+    EXPECT_NEAR(fh, 33.2334, 1e-4);
+    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 20.0, 680.0, 5, 0, nullptr);
+    EXPECT_NEAR(fh, 13.8213, 1e-4);
+    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 20.0, 500.0, 6, 0, nullptr);
+    EXPECT_NEAR(fh, 36.2865, 1e-4);
+    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 20.0, 800.0, 8, 0, nullptr);
+    EXPECT_NEAR(fh, 119.4322, 1e-4);
+    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 20.0, 1150.0, 9, 0, nullptr);
+    EXPECT_NEAR(fh, 39.3172, 1e-4);
+    /* Kerto across the grain: 0.082 * 480 * 4^-0.3 / (1.15 + 0.06) = 21.4611 */
+    Calc_Fh(&fh, 4.0, 0, 0, right, 40.0, 480.0, 10, 0, nullptr);
+    EXPECT_NEAR(fh, 21.4611, 1e-4);
+    /* LVL 17: a screw of the third family 0.082 * 480 * 4^-0.15 (layers across) = 31.9703;
+    ** a nail of 8 mm in grade 1 times 0.8: 0.082 * 480 * 8^-0.3 * 0.8 = 16.8740 */
+    Calc_Fh(&fh, 4.0, 50, 0, 0.0, 40.0, 480.0, 17, 0, nullptr);
+    EXPECT_NEAR(fh, 31.9703, 1e-4);
+    Calc_Fh(&fh, 8.0, 0, 0, 0.0, 40.0, 480.0, 17, 1, nullptr);
+    EXPECT_NEAR(fh, 16.8740, 1e-4);
+    Calc_Fh(&fh, 8.0, 0, 0, 0.0, 40.0, 480.0, 17, 0, nullptr);
+    EXPECT_NEAR(fh, 16.8740 / 0.8, 1e-4);
+    Calc_Fh(&fh, 4.0, 50, 0, 0.0, 40.0, 730.0, 18, 0, nullptr);   /* the screw counts rho 590 */
+    EXPECT_NEAR(fh, 0.082 * 590.0 * std::pow(4.0, -0.15), 1e-9);
+    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 40.0, 730.0, 18, 0, nullptr);
+    EXPECT_NEAR(fh, 0.082 * 730.0 * std::pow(4.0, -0.3), 1e-9);
+    /* material 20 (nails): 0.082 * 0.96 * 480 along the grain */
+    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 40.0, 480.0, 20, 0, nullptr);
+    EXPECT_NEAR(fh, 0.082 * 0.96 * 480.0, 1e-9);
+    /* 19: pre-drilled 0.082 * 0.96 * 480 * 0.8 = 30.2285; special panels of grade 1 below 3.1
+    ** mm a third: 0.082 * 480 * 4^-0.3 / 3 = 8.6560 */
+    Calc_Fh(&fh, 4.0, 0, 1, 0.0, 40.0, 480.0, 19, 0, nullptr);
+    EXPECT_NEAR(fh, 30.2285, 1e-4);
+    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 3.0, 480.0, -12, 1, nullptr);
+    EXPECT_NEAR(fh, 8.6560, 1e-4);
+    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 3.0, 480.0, -12, 0, nullptr);
+    EXPECT_NEAR(fh, 8.6560 * 3.0, 1e-4);
+    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 3.2, 480.0, -13, 1, nullptr);
+    EXPECT_NEAR(fh, 8.6560 * 3.0, 1e-4);
+    /* a user material without its switch keeps the rule; aluminium has none: 169 */
+    Vbm_User_Embedment off{10.0, 0.0, 0.0, 0.0, 0};
+    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 40.0, 350.0, 0, -999, &off);
+    EXPECT_NEAR(fh, 18.935, 0.001);
+    Vbm_User_Embedment on{2.0, 0.5, 0.5, 0.5, 1};
+    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 16.0, 400.0, 0, -999, &on);
+    EXPECT_NEAR(fh, 2.0 * 2.0 * 4.0 * 20.0, 1e-9);           /* 2 * 4^0.5 * 16^0.5 * 400^0.5 */
+    EXPECT_EQ(Calc_Fh(&fh, 4.0, 0, 0, 0.0, 5.0, 0.0, 16, 0, nullptr), 0);
+    /* scaled: fh1 * c3 / c1, fh2 * c4 / c2 */
+    double a = 0.0, b = 0.0;
+    Calc_Fh_Both_Members_Scaled(2.0, 4.0, 3.0, 1.0, &a, &b, 4.0, 0, 0, 0.0, 0.0, 40.0, 40.0,
+                                350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr);
+    EXPECT_NEAR(a, 18.935 * 1.5, 0.002);
+    EXPECT_NEAR(b, 18.935 * 0.25, 0.001);
+    Calc_Fh_Both_Members_Scaled(0.0, 0.0, 3.0, 1.0, &a, &b, 4.0, 0, 0, 0.0, 0.0, 40.0, 40.0,
+                                350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr);
+    EXPECT_NEAR(a, 18.935, 0.001);
+    /* the small formulas: fh0 / (sin² + k cos²); eq. (8.36); the inclined form */
+    EXPECT_NEAR(Calc_Fh_Alpha_Perp(30.0, 0.0, 1.5), 20.0, 1e-12);
+    EXPECT_NEAR(Calc_Fh_Alpha_Perp(30.0, right, 1.5), 30.0, 1e-12);
+    EXPECT_NEAR(Calc_Fh_Plywood_Bolt(12.0, 500.0), 48.4, 1e-12);
+    EXPECT_NEAR(Calc_Fh_Inclined(8.0, 350.0, 0.0, right, right),
+                0.082 * 350.0 * std::pow(8.0, -0.15), 1e-9);
+    EXPECT_NEAR(Calc_Fh_Inclined(8.0, 350.0, right, 0.0, 0.0),
+                0.082 * 350.0 * std::pow(8.0, -0.15) / ((0.5 + 0.192) * 1.2 * 2.5), 1e-9);
+    EXPECT_NEAR(Calc_Fh_Eps(350.0, 8.0, 0.0, 0.0, 0.0), 0.082 * 350.0 * std::pow(8.0, -0.15) / 2.5, 1e-9);
+}
+
+TEST(Embedment, KeptRuleFollowsEveryArgumentThatMatters)
+{
+    Standard_Scope en(true);
+    const double right = 3.14159265359 / 2.0;
+    double fh = 0.0;
+    /* the rule of (8.31)/(8.32) is kept between calls; each argument that enters must renew it:
+    ** softwood 25.256 / 1.53 = 16.5072, hardwood 25.256 / 1.08 = 23.3852, rho 380:
+    ** 0.082 * 0.88 * 380 / 1.53 = 17.9221, d 16: 0.082 * 0.84 * 350 / 1.59 = 15.1623 */
+    Calc_Fh(&fh, 12.0, 29, 0, right, 60.0, 350.0, 0, 0, nullptr);
+    EXPECT_NEAR(fh, 16.5072, 1e-4);
+    Calc_Fh(&fh, 12.0, 29, 0, right, 60.0, 350.0, 1, 0, nullptr);
+    EXPECT_NEAR(fh, 23.3852, 1e-4);
+    Calc_Fh(&fh, 12.0, 29, 0, right, 60.0, 380.0, 1, 0, nullptr);
+    EXPECT_NEAR(fh, 17.9221 * 1.53 / 1.08, 1e-4);
+    Calc_Fh(&fh, 16.0, 29, 0, right, 60.0, 380.0, 1, 0, nullptr);
+    EXPECT_NEAR(fh, 0.082 * 0.84 * 380.0 / 1.14, 1e-9);
+    Calc_Fh(&fh, 16.0, 29, 0, right, 60.0, 350.0, 0, 0, nullptr);
+    EXPECT_NEAR(fh, 15.1623, 1e-4);
+    /* the same data again, another angle: the kept rule */
+    Calc_Fh(&fh, 16.0, 29, 0, 0.0, 60.0, 350.0, 0, 0, nullptr);
+    EXPECT_NEAR(fh, 0.082 * 0.84 * 350.0, 1e-9);
+    /* a nail with the dowel's data is no dowel: 0.082 * 350 * 16^-0.3 */
+    Calc_Fh(&fh, 16.0, 0, 0, 0.0, 60.0, 350.0, 0, 0, nullptr);
+    EXPECT_NEAR(fh, 0.082 * 350.0 * std::pow(16.0, -0.3), 1e-9);
+    /* a DIN 571 screw of 10 mm (a dowel under EN) after a dowel of the same data */
+    Calc_Fh(&fh, 10.0, 29, 0, 0.0, 60.0, 350.0, 0, 0, nullptr);
+    Calc_Fh(&fh, 10.0, 2, 1, 0.0, 60.0, 350.0, 0, 0, nullptr);
+    EXPECT_NEAR(fh, 0.082 * 0.9 * 350.0, 1e-9);
+    /* the standard: 8 mm under EN 0.082 * 0.92 * 350 / 1.47 = 17.9619, under DIN k90 = 1 with
+    ** 1008, then EN again */
+    EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, right, 60.0, 350.0, 0, 0, nullptr), 0);
+    EXPECT_NEAR(fh, 17.9619, 1e-4);
+    {
+        Standard_Scope din(false);
+        EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, right, 60.0, 350.0, 0, 0, nullptr), 1008);
+        EXPECT_NEAR(fh, 26.404, 1e-9);
+        EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, 0.0, 60.0, 350.0, 0, 0, nullptr), 1008);
+        EXPECT_NEAR(fh, 26.404, 1e-9);
+    }
+    EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, right, 60.0, 350.0, 0, 0, nullptr), 0);
+    EXPECT_NEAR(fh, 17.9619, 1e-4);
+    /* no density: 169, kept and again */
+    EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, right, 60.0, 0.0, 0, 0, nullptr), 169);
+    EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, 0.0, 60.0, 0.0, 0, 0, nullptr), 169);
+    /* a user material is never kept */
+    Vbm_User_Embedment on{2.0, 0.0, 0.0, 0.0, 1};
+    Calc_Fh(&fh, 8.0, 29, 0, 0.0, 60.0, 350.0, 0, -999, &on);
+    EXPECT_DOUBLE_EQ(fh, 2.0);
+    Calc_Fh(&fh, 8.0, 29, 0, 0.0, 60.0, 350.0, 0, -999, nullptr);
+    EXPECT_NEAR(fh, 0.082 * 0.92 * 350.0, 1e-9);
+}
