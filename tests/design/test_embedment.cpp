@@ -50,6 +50,23 @@ TEST(Embedment, NailsBeechAndUserMaterial)
                 43.280, 0.001);
     EXPECT_DOUBLE_EQ(k, 1.0);
     EXPECT_NEAR(k90, 1.21, 1e-12);
+    /* pre-drilled, axis and layers at 45 degrees (B = 0.5 k + 0.5 = 1): 0.082 * 0.96 * 730 =
+    ** 57.4656; DIN 571 screws with E = 2.5 * 0.5 + 0.5 = 1.75: d 8 not pre-drilled
+    ** 0.082 * 730 * 8^-0.3 / 1.75 = 18.3304, pre-drilled 0.082 * 0.92 * 730 / 1.75 = 31.4693;
+    ** d 16 pre-drilled across the grain: B = 0.5 * 1.15 + 0.5, A = 1.15 + 0.24:
+    ** 0.082 * 0.84 * 730 / (1.75 * 1.075 * 1.39) = 19.2289; not pre-drilled above 12.1 mm: 0 */
+    EXPECT_NEAR(Calc_Fh_Beech_Lvl(0, 18, 0, 730.0, 4.0, 1, 0.0, M_PI / 4, M_PI / 4, nullptr, nullptr),
+                57.4656, 1e-4);
+    EXPECT_NEAR(Calc_Fh_Beech_Lvl(2, 18, 0, 730.0, 8.0, 0, 0.0, M_PI / 4, M_PI / 4, nullptr, nullptr),
+                18.3304, 1e-4);
+    EXPECT_NEAR(Calc_Fh_Beech_Lvl(2, 18, 0, 730.0, 8.0, 1, 0.0, M_PI / 4, M_PI / 4, nullptr, nullptr),
+                31.4693, 1e-4);
+    EXPECT_NEAR(Calc_Fh_Beech_Lvl(2, 18, 0, 730.0, 16.0, 1, M_PI / 2, M_PI / 4, M_PI / 4, nullptr, nullptr),
+                19.2289, 1e-4);
+    EXPECT_EQ(Calc_Fh_Beech_Lvl(2, 18, 0, 730.0, 16.0, 0, 0.0, M_PI / 4, M_PI / 4, nullptr, nullptr), 0.0);
+    EXPECT_NEAR(Calc_Fh_Beech_Lvl(50, 18, 0, 730.0, 4.0, 0, 0.0, M_PI / 4, M_PI / 4, nullptr, nullptr),
+                0.082 * 730.0 * std::pow(4.0, -0.3), 1e-9);
+    EXPECT_EQ(Calc_Fh_Beech_Lvl(25, 18, 0, 730.0, 4.0, 0, 0.0, M_PI / 4, M_PI / 4, nullptr, nullptr), 0.0);
     /* LVL 19 caps rho at 550: 0.082 * 550 * 4^-0.3 = 29.755 */
     EXPECT_NEAR(Calc_Fh_Beech_Lvl(0, 19, 0, 800.0, 4.0, 0, 0.0, M_PI / 4, M_PI / 4, nullptr, nullptr),
                 29.755, 0.001);
@@ -253,6 +270,9 @@ TEST(Embedment, DowelsAndBoltsInEveryMaterial)
         /* DIN 1052 Kerto with 8 mm: k90 = 1 and 1008 */
         EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, right, 40.0, 480.0, 10, 0, nullptr), 1008);
         EXPECT_NEAR(fh, 37.0 * 0.92, 1e-9);
+        /* a DIN 571 screw of 8 mm counts as pre-drilled: 0.082 * 0.92 * 350 = 26.404 */
+        Calc_Fh(&fh, 8.0, 2, 0, 0.0, 40.0, 350.0, 0, 0, nullptr);
+        EXPECT_NEAR(fh, 26.404, 1e-9);
         /* DIN 571 screw of 7 mm stays a screw under DIN 1052: 0.082 * 350 * 7^-0.3 */
         Calc_Fh(&fh, 7.0, 2, 0, 0.0, 40.0, 350.0, 0, 0, nullptr);
         EXPECT_NEAR(fh, 0.082 * 350.0 * std::pow(7.0, -0.3), 1e-9);
