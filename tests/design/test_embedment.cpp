@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "design_test_util.h"
 
@@ -419,4 +420,209 @@ TEST(Embedment, KeptRuleFollowsEveryArgumentThatMatters)
     EXPECT_DOUBLE_EQ(fh, 2.0);
     Calc_Fh(&fh, 8.0, 29, 0, 0.0, 60.0, 350.0, 0, -999, nullptr);
     EXPECT_NEAR(fh, 0.082 * 0.92 * 350.0, 1e-9);
+}
+
+namespace {
+
+/* The codes of message list 1 or 2 as a text "a b c". */
+std::string Listed(int list)
+{
+    std::string s;
+    const int n = list == 2 ? Msg_Count2 : Msg_Count;
+    const int base = list == 2 ? MSG_LIST_SIZE : 0;
+    for (int i = 0; i < n; i++) s += (i ? " " : "") + std::to_string(Msg_Codes.codes[base + i]);
+    return s;
+}
+
+struct Pen {
+    int cs;
+    double p;
+    int member;
+    std::string list1, list2;
+};
+
+Pen Penetrate(int kind, double d, double l, double angle, double t1, double t2)
+{
+    Msg_Codes_Clear();
+    Pen r{};
+    r.p = -1.0;
+    r.member = -1;
+    r.cs = Calc_Vbm_Penetration(kind, d, l, angle, t1, t2, &r.p, &r.member);
+    r.list1 = Listed(1);
+    r.list2 = Listed(2);
+    return r;
+}
+
+} // namespace
+
+TEST(Penetration, EveryCaseWithItsNotes)
+{
+    /* d 4: 4 d = 16, 8 d = 32 */
+    {
+        Standard_Scope din(false);
+        /* the point ends in member 2 (p = 20 <= 40, L = 50 > 40 - 20): case 1 (kind 1) or 2,
+        ** note 91, p >= 16: member 1 */
+        Pen a = Penetrate(1, 4.0, 50.0, 90.0, 30.0, 40.0);
+        EXPECT_EQ(a.cs, 1);
+        EXPECT_DOUBLE_EQ(a.p, 20.0);
+        EXPECT_EQ(a.member, 1);
+        EXPECT_EQ(a.list1, "91");
+        EXPECT_EQ(a.list2, "");
+        EXPECT_EQ(Penetrate(2, 4.0, 50.0, 90.0, 30.0, 40.0).cs, 2);
+        /* a point deep in a thick member 2 (L = 30 <= 100 - 20): case 2 with note 90 */
+        Pen b = Penetrate(2, 4.0, 30.0, 90.0, 10.0, 100.0);
+        EXPECT_EQ(b.cs, 2);
+        EXPECT_DOUBLE_EQ(b.p, 20.0);
+        EXPECT_EQ(b.member, 1);
+        EXPECT_EQ(b.list1, "90");
+        /* the same with a point of 12 < 16: note 8, no member */
+        Pen c = Penetrate(2, 4.0, 22.0, 90.0, 10.0, 100.0);
+        EXPECT_EQ(c.list1, "90");
+        EXPECT_EQ(c.member, 0);
+        /* kind 1 through member 2 (t2 = 20 >= 16): case 4, penetration t2, member 1 */
+        Pen d = Penetrate(1, 4.0, 60.0, 90.0, 30.0, 20.0);
+        EXPECT_EQ(d.cs, 4);
+        EXPECT_DOUBLE_EQ(d.p, 20.0);
+        EXPECT_EQ(d.member, 1);
+        EXPECT_EQ(d.list1, "");
+        /* t2 = 14 < 16: no member, no note */
+        Pen e = Penetrate(1, 4.0, 60.0, 90.0, 30.0, 14.0);
+        EXPECT_EQ(e.member, 0);
+        EXPECT_EQ(e.list1, "");
+        /* kind 2, the protrusion 10 within t1 = 30: case 3, notes 92 and 8 (10 < 16), member 1;
+        ** protrusion 20: member 2 */
+        Pen f = Penetrate(2, 4.0, 60.0, 90.0, 30.0, 20.0);
+        EXPECT_EQ(f.cs, 3);
+        EXPECT_DOUBLE_EQ(f.p, 10.0);
+        EXPECT_EQ(f.member, 1);
+        EXPECT_EQ(f.list1, "92 8");
+        Pen g = Penetrate(2, 4.0, 70.0, 90.0, 30.0, 20.0);
+        EXPECT_EQ(g.member, 2);
+        EXPECT_EQ(g.list1, "92");
+        /* the protrusion 35 beyond t1 = 30: case 4, note 93 in list 2, penetration t1, member 2;
+        ** with t1 = 10 (< 16): member 1 */
+        Pen h = Penetrate(2, 4.0, 85.0, 90.0, 30.0, 20.0);
+        EXPECT_EQ(h.cs, 4);
+        EXPECT_DOUBLE_EQ(h.p, 30.0);
+        EXPECT_EQ(h.member, 2);
+        EXPECT_EQ(h.list2, "93");
+        EXPECT_EQ(h.list1, "");
+        Pen i = Penetrate(2, 4.0, 60.0, 90.0, 10.0, 20.0);
+        EXPECT_EQ(i.cs, 4);
+        EXPECT_DOUBLE_EQ(i.p, 10.0);
+        EXPECT_EQ(i.member, 1);
+        /* t1 = 14 >= 12 (d 3): member 2 and note 8 (14 < 4 d? no: 14 >= 12) */
+        Pen j = Penetrate(2, 3.0, 60.0, 90.0, 14.0, 20.0);
+        EXPECT_EQ(j.member, 2);
+        EXPECT_EQ(j.list1, "");
+        /* another kind: case 0, penetration the protrusion */
+        Pen k = Penetrate(3, 4.0, 60.0, 90.0, 30.0, 20.0);
+        EXPECT_EQ(k.cs, 0);
+        EXPECT_DOUBLE_EQ(k.p, 10.0);
+        EXPECT_EQ(k.member, 0);
+    }
+    {
+        /* EN 1995 with an annex of its own rules (variant 1): 4 d, note 145 below 8 d */
+        Standard_Scope en(true, 1);
+        Pen a = Penetrate(1, 4.0, 50.0, 90.0, 30.0, 40.0);
+        EXPECT_EQ(a.list1, "91 145");
+        Pen b = Penetrate(1, 4.0, 70.0, 90.0, 30.0, 40.0);    /* p 40 >= 32: no 145 */
+        EXPECT_EQ(b.list1, "91");
+        Pen c = Penetrate(2, 4.0, 30.0, 90.0, 50.0, 30.0);    /* in member 1, 30 < 32 */
+        EXPECT_EQ(c.list1, "145");
+        EXPECT_EQ(c.list2, "89");
+    }
+    {
+        /* variant 0: the minimum point length is d = 4; the 4 d note stays */
+        Standard_Scope en(true, 0);
+        Pen a = Penetrate(1, 4.0, 42.0, 90.0, 30.0, 40.0);    /* p 12 */
+        EXPECT_EQ(a.member, 1);
+        EXPECT_EQ(a.list1, "91 8 8 145");
+        Pen b = Penetrate(1, 4.0, 60.0, 90.0, 30.0, 14.0);    /* through t2 = 14 >= 4 */
+        EXPECT_EQ(b.member, 1);
+        EXPECT_EQ(b.list1, "8 8 145");
+        Pen c = Penetrate(2, 4.0, 60.0, 90.0, 10.0, 20.0);    /* t1 10 >= 4 */
+        EXPECT_EQ(c.member, 2);
+        EXPECT_EQ(c.list1, "8 145");
+    }
+    Msg_Codes_Clear();
+    EXPECT_DOUBLE_EQ(Calc_T_Min_3d(10.0), 30.0);
+    EXPECT_DOUBLE_EQ(Calc_T_Min_3d(8.0), 24.0);
+    EXPECT_DOUBLE_EQ(Calc_T_Min_5d(4.0), 24.0);
+    EXPECT_DOUBLE_EQ(Calc_T_Min_5d(5.0), 25.0);
+}
+
+TEST(Penetration, NailsFromBothSides)
+{
+    Standard_Scope din(false);
+    double p1 = 0, p2 = 0;
+    int c1 = 0, c2 = 0, s1 = 0, s2 = 0;
+    /* side members 30, middle member 40, d 4 (4 d = 16). A nail counts one anchorage when it
+    ** reaches 16 beyond its side member and a second one when it reaches 16 beyond the middle
+    ** member; a nail ending inside the middle member counts p = 40.
+    ** 100 mm from both sides: 70 and 30 beyond: two each, both state 4; the point passes the
+    ** far side member (30 < 30 + 1) */
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 100.0, 4.0, 90.0, &p1, &c1, &s1, 100.0, 4.0,
+                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(c1, 2);
+    EXPECT_EQ(c2, 2);
+    EXPECT_DOUBLE_EQ(p1, 30.0);
+    EXPECT_DOUBLE_EQ(p2, 30.0);
+    EXPECT_EQ(s1, 4);
+    EXPECT_EQ(s2, 4);
+    /* 100 against a 60 mm far side with 80: two against one: side 1 state 4; then side 2 state 4
+    ** because side 1's partner passes (30 < 40 + 1) */
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 60.0, 0, 100.0, 4.0, 90.0, &p1, &c1, &s1, 80.0, 4.0,
+                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(c2, 1);
+    EXPECT_DOUBLE_EQ(p2, 40.0);
+    EXPECT_EQ(s1, 4);
+    EXPECT_EQ(s2, 4);
+    /* 80 against 100: one against two: side 2 state 4, side 1 stays 1 */
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 80.0, 4.0, 90.0, &p1, &c1, &s1, 100.0, 4.0,
+                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(c1, 1);
+    EXPECT_DOUBLE_EQ(p1, 10.0);
+    EXPECT_EQ(s1, 1);
+    EXPECT_EQ(s2, 4);
+    /* 100 against 80: side 1 state 4, side 2 stays 1 (30 >= 10 + 1) */
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 100.0, 4.0, 90.0, &p1, &c1, &s1, 80.0, 4.0,
+                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(s1, 4);
+    EXPECT_EQ(s2, 1);
+    /* one each, 80 from both sides, 10 beyond the middle: not staggered 40 - 10 + 1 = 31 > 16
+    ** on both sides: state 2, accepted; staggered 40 + 1 > 10 + 10: accepted */
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 80.0, 4.0, 90.0, &p1, &c1, &s1, 80.0, 4.0,
+                                 90.0, &p2, &c2, &s2), 1);
+    EXPECT_EQ(s1, 2);
+    EXPECT_EQ(s2, 2);
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 1, 80.0, 4.0, 90.0, nullptr, nullptr, &s1, 80.0,
+                                 4.0, 90.0, nullptr, nullptr, &s2), 1);
+    /* 62 ends inside the middle member (p 40): not staggered 40 - 40 + 1 <= 16, staggered
+    ** 41 <= 40 + 10: both apart, state 4 */
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 62.0, 4.0, 90.0, &p1, &c1, &s1, 80.0, 4.0,
+                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_DOUBLE_EQ(p1, 40.0);
+    EXPECT_EQ(s1, 4);
+    EXPECT_EQ(s2, 4);
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 1, 62.0, 4.0, 90.0, nullptr, nullptr, &s1, 80.0,
+                                 4.0, 90.0, nullptr, nullptr, &s2), 0);
+    EXPECT_EQ(s1, 4);
+    /* the second nail shorter than its side member: state 0, p = l; the first: state 0 */
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 48.0, 4.0, 90.0, &p1, &c1, &s1, 25.0, 4.0,
+                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(s1, 1);
+    EXPECT_EQ(s2, 0);
+    EXPECT_DOUBLE_EQ(p2, 25.0);
+    EXPECT_EQ(c2, 0);
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 25.0, 4.0, 90.0, &p1, &c1, &s1, 48.0, 4.0,
+                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(s1, 0);
+    EXPECT_EQ(s2, 1);
+    /* at 30 degrees 48 mm reach only 24 < 30: both 0 */
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 48.0, 4.0, 30.0, nullptr, nullptr, &s1, 48.0,
+                                 4.0, 30.0, nullptr, nullptr, &s2), 0);
+    EXPECT_EQ(s1, 0);
+    EXPECT_EQ(s2, 0);
+    Check_Nail_Overlap_Same(30.0, 40.0, 30.0, 0, 48.0, 4.0);
 }
