@@ -489,6 +489,12 @@ TEST(Penetration, EveryCaseWithItsNotes)
         Pen e = Penetrate(1, 4.0, 60.0, 90.0, 30.0, 14.0);
         EXPECT_EQ(e.member, 0);
         EXPECT_EQ(e.list1, "");
+        /* t2 = 17 >= 16: member 1 without note; a point of exactly 16: no note either */
+        Pen e2 = Penetrate(1, 4.0, 60.0, 90.0, 30.0, 17.0);
+        EXPECT_EQ(e2.member, 1);
+        EXPECT_EQ(e2.list1, "");
+        EXPECT_EQ(Penetrate(2, 4.0, 26.0, 90.0, 10.0, 100.0).list1, "90");
+        EXPECT_EQ(Penetrate(2, 4.0, 46.0, 90.0, 30.0, 40.0).list1, "91");
         /* kind 2, the protrusion 10 within t1 = 30: case 3, notes 92 and 8 (10 < 16), member 1;
         ** protrusion 20: member 2 */
         Pen f = Penetrate(2, 4.0, 60.0, 90.0, 30.0, 20.0);
@@ -608,6 +614,10 @@ TEST(Penetration, NailsFromBothSides)
     EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 1, 62.0, 4.0, 90.0, nullptr, nullptr, &s1, 80.0,
                                  4.0, 90.0, nullptr, nullptr, &s2), 0);
     EXPECT_EQ(s1, 4);
+    /* 70 mm end exactly at the middle member's far face: p counts 40 */
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 70.0, 4.0, 90.0, &p1, &c1, &s1, 80.0, 4.0,
+                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_DOUBLE_EQ(p1, 40.0);
     /* the second nail shorter than its side member: state 0, p = l; the first: state 0 */
     EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 48.0, 4.0, 90.0, &p1, &c1, &s1, 25.0, 4.0,
                                  90.0, &p2, &c2, &s2), 0);
