@@ -404,3 +404,194 @@ TEST(AxialDin1052, ApprovedScrewsAndBolts)
     EXPECT_GT(Calc_Axial_Din1052(nog, 60.0, 0.0, &g), 0.0);
     EXPECT_EQ(g.msg_code, 168);
 }
+
+TEST(AxialEc5, NailsStaplesAndSpecialNails)
+{
+    Standard_Scope en(true, 1);
+    Connection_Result r = Axial_Result(350.0, 350.0);
+    /* smooth nail d 4 with 60 mm (>= 12 d): 60 * 4 * 2.45 = 588 below the head 857.5;
+    ** pre-drilled: 159 (NCI NA.8.3.2(NA.11)) */
+    Connection_Input nail = Axial_Input(0, 4.0);
+    EXPECT_NEAR(Calc_Axial_Ec5(nail, 60.0, 0.0, &r), 588.0, 1e-9);
+    EXPECT_NEAR(r.l_thread_2, 60.0, 1e-12);
+    EXPECT_NEAR(r.f_ax_k, 2.45, 1e-12);
+    EXPECT_NEAR(r.f_head, 8.575, 1e-12);
+    EXPECT_NEAR(r.f_ax_head, 857.5, 1e-9);
+    nail.predrilled = 1;
+    EXPECT_EQ(Calc_Axial_Ec5(nail, 60.0, 0.0, &r), 0.0);
+    EXPECT_EQ(r.msg_code, 159);
+    /* type 45 through a steel plate, 40 mm: 40 * 4 * 7.04375 = 1127 (the plate is the head) */
+    Connection_Input t45 = Axial_Input(45, 4.0);
+    t45.l_thread = 100.0;
+    t45.mat_1 = 12;
+    t45.grade_1 = 0;
+    t45.t1 = 5.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(t45, 40.0, 0.0, &r), 1127.0, 1e-9);
+    Connection_Input t46 = t45;
+    t46.vbm_type = 46;
+    t46.d = 5.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(t46, 40.0, 0.0, &r), 3000.0, 1e-9);
+    /* special nail of class 1 (type 16), head class A: point 40 * 4 * 3.675 = 588 below the head
+    ** 10² * 60e-6 * 350² = 735; in OSB heads of 10 mm: 400 (up to 12 mm), 8 * 100 (up to 20 mm),
+    ** 60e-6 * 380² * 100 = 866.4 beyond */
+    Connection_Input sp = Axial_Input(16, 4.0);
+    sp.l_thread = 100.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(sp, 40.0, 0.0, &r), 588.0, 1e-9);
+    EXPECT_NEAR(r.f_ax_head, 735.0, 1e-9);
+    sp.mat_1 = 4;
+    sp.grade_1 = 1;
+    sp.t1 = 10.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(sp, 40.0, 0.0, &r), 400.0, 1e-9);
+    sp.t1 = 15.0;
+    Calc_Axial_Ec5(sp, 40.0, 0.0, &r);
+    EXPECT_NEAR(r.f_ax_head, 800.0, 1e-9);
+    sp.t1 = 25.0;
+    Calc_Axial_Ec5(sp, 40.0, 0.0, &r);
+    EXPECT_NEAR(r.f_ax_head, 866.4, 1e-9);
+    /* a point of 20 < 6 d: note 161 and (20 / 8 - 3) < 0: nothing */
+    Connection_Input sp2 = Axial_Input(16, 4.0);
+    sp2.l_thread = 100.0;
+    EXPECT_EQ(Calc_Axial_Ec5(sp2, 20.0, 0.0, &r), 0.0);
+    EXPECT_EQ(r.msg_code, 161);
+    /* 28 < 8 d: 28 * 4 * 3.675 (28 / 8 - 3) = 205.8 */
+    EXPECT_NEAR(Calc_Axial_Ec5(sp2, 28.0, 0.0, &r), 205.8, 1e-9);
+
+    /* resin-coated staple d 1.5 (back 10) with both crowns at 90 degrees: as a class-2 nail,
+    ** f_ax = 40e-6 * 350² = 4.9, l 30 (20 d): point 2 * 30 * 1.5 * 4.9 = 441, head
+    ** 2 * 1.5 * 10 * 8.575 = 257.25 */
+    Connection_Input st = Axial_Input(1, 1.5);
+    st.resin_coated = 1;
+    st.l_thread = 100.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(st, 30.0, 0.0, &r), 257.25, 1e-9);
+    EXPECT_NEAR(r.f_ax_point, 441.0, 1e-9);
+    /* a crown at 20 degrees: the staple rule, f_ax 2.45: 2 * 30 * 1.5 * 2.45 = 220.5 and the
+    ** head 257.25, both times 0.7 -> 154.35 */
+    st.staple_angle_2 = 20.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(st, 30.0, 0.0, &r), 154.35, 1e-9);
+    /* a point of 15 mm < 12 d: 162 */
+    EXPECT_EQ(Calc_Axial_Ec5(st, 15.0, 0.0, &r), 0.0);
+    EXPECT_EQ(r.msg_code, 162);
+    /* a thin plywood head side forbids the axial share */
+    st.mat_1 = 6;
+    st.grade_1 = 0;
+    st.t1 = 5.0;
+    EXPECT_EQ(Calc_Axial_Ec5(st, 30.0, 0.0, &r), 0.0);
+    /* wet staples (moisture 25 %): note 1009 */
+    Connection_Input wet = Axial_Input(1, 1.5);
+    wet.resin_coated = 1;
+    wet.l_thread = 100.0;
+    wet.moisture = 25.0;
+    Calc_Axial_Ec5(wet, 30.0, 0.0, &r);
+    EXPECT_EQ(r.msg_code, 1009);
+}
+
+TEST(AxialEc5, BoltsConnectorsAndScrews)
+{
+    Standard_Scope en(true, 1);
+    Connection_Result r = Axial_Result(350.0, 350.0);
+    /* bolt M12 with a 58 mm washer through a 3 mm steel plate: the plate's area with
+    ** D = min(36, 48): pi / 4 (36² - 13²) = 885.14 (single shear the smaller of it and the
+    ** washer's 2509.35): 3 * 2.5 * 885.14 = 6638.58; double shear the plate's too */
+    Connection_Input bolt = Axial_Input(30, 12.0);
+    bolt.steel_grade = 23;
+    bolt.washer_d = 58.0;
+    bolt.mat_1 = 12;
+    bolt.grade_1 = 0;
+    bolt.t1 = 3.0;
+    bolt.shear_planes = 1;
+    EXPECT_NEAR(Calc_Axial_Ec5(bolt, 60.0, 2.5, &r), 6638.578, 0.001);
+    bolt.shear_planes = 2;
+    EXPECT_NEAR(Calc_Axial_Ec5(bolt, 60.0, 2.5, &r), 6638.578, 0.001);
+    bolt.mat_1 = 0;
+    bolt.grade_1 = Grade_Index(0, "C24");
+    bolt.t1 = 40.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(bolt, 60.0, 2.5, &r), 3.0 * 2.5 * 2509.347, 0.01);
+    /* a toothed-plate connector's bolt (d_bolt 12) with a 44 mm washer: 3 * 2.5 * 1387.8 */
+    Connection_Input tp = Axial_Input(26, 50.0);
+    tp.d_bolt = 12.0;
+    tp.washer_d = 44.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(tp, 60.0, 2.5, &r), 10408.49, 0.01);
+
+    /* wood screw to DIN 571, d 6, core 4, thread 50: point 3503.22 (k_d 0.75, eq. (8.40a));
+    ** head 10² * 60e-6 * 350² = 735 governs; with a head of 30: 6615 and the point */
+    Connection_Input ws = Axial_Input(2, 6.0);
+    ws.d_2 = 4.0;
+    ws.l_thread = 50.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(ws, 60.0, 2.5, &r), 735.0, 1e-9);
+    EXPECT_NEAR(r.k_d, 0.75, 1e-12);
+    ws.d_k = 30.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(ws, 60.0, 2.5, &r), 3503.222, 0.001);
+    /* a washer of 40 above the head: 3 * 2.5 * pi / 4 (40² - 7²) = 9136.14 */
+    ws.d_k = 10.0;
+    ws.washer_d = 40.0;
+    Calc_Axial_Ec5(ws, 60.0, 2.5, &r);
+    EXPECT_NEAR(r.f_ax_head, 9136.14, 0.01);
+    /* four screws in a row with the group factor: 4^0.9 / 4 = 0.870551 */
+    ws.n_ef_switch = 1;
+    ws.n_axial = 4;
+    EXPECT_NEAR(Calc_Axial_Ec5(ws, 60.0, 2.5, &r), 3503.2221 * 0.8705506, 0.001);
+    EXPECT_NEAR(r.k_n, 0.870551, 1e-6);
+    /* a point below 6 d: 163 */
+    EXPECT_EQ(Calc_Axial_Ec5(ws, 35.0, 2.5, &r), 0.0);
+    EXPECT_EQ(r.msg_code, 163);
+
+    /* ETA-12/0114 screw (type 11) d 8, core 5, head 16, thread 50: point 8 * 12.0 * 50 =
+    ** 4800; head (27 - 16) 16² = 2816 (t1 / D = 2.5 < 3) */
+    Connection_Input a = Axial_Input(11, 8.0);
+    a.d_2 = 5.0;
+    a.d_k = 16.0;
+    a.l_thread = 50.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(a, 60.0, 2.5, &r), 2816.0, 1e-9);
+    EXPECT_NEAR(r.f_ax_point, 4800.0, 1e-9);
+    /* member 1 of 60: t1 / D >= 3 raises the head by 1.3: 3660.8 */
+    a.t1 = 60.0;
+    a.t2 = 60.0;
+    a.length = 120.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(a, 60.0, 2.5, &r), 3660.8, 1e-9);
+    /* the admissibility of the approval: member 2 of 9 < 1.2 d: 158; axis at 20 degrees: 1013,
+    ** at 10 degrees in timber 1014 */
+    Connection_Input a2 = Axial_Input(11, 8.0);
+    a2.t2 = 9.0;
+    EXPECT_EQ(Calc_Axial_Ec5(a2, 60.0, 2.5, &r), 0.0);
+    EXPECT_EQ(r.msg_code, 158);
+    a2.t2 = 60.0;
+    a2.t1 = 9.0;
+    EXPECT_EQ(Calc_Axial_Ec5(a2, 60.0, 2.5, &r), 0.0);
+    EXPECT_EQ(r.msg_code, 157);
+    a2.t1 = 40.0;
+    a2.axis_angle = 20.0;
+    EXPECT_EQ(Calc_Axial_Ec5(a2, 60.0, 2.5, &r), 0.0);
+    EXPECT_EQ(r.msg_code, 1013);
+    a2.axis_angle = 10.0;
+    EXPECT_EQ(Calc_Axial_Ec5(a2, 60.0, 2.5, &r), 0.0);
+    EXPECT_EQ(r.msg_code, 1014);
+
+    /* ETA-11/0190 screw (type 14) d 8, core 5, head 24 (> 19: f_head 10): point
+    ** 8 * 11.0 * 50 = 4400 below the head 10 * 24² = 5760; at 40 degrees times
+    ** 0.3 + 0.7 * 40 / 45 -> 4057.78 */
+    Connection_Input b = Axial_Input(14, 8.0);
+    b.d_2 = 5.0;
+    b.d_k = 24.0;
+    b.l_thread = 50.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(b, 60.0, 2.5, &r), 4400.0, 1e-9);
+    EXPECT_NEAR(r.f_ax_head, 5760.0, 1e-9);
+    b.axis_angle = 40.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(b, 60.0, 2.5, &r), 4057.778, 0.001);
+    b.axis_angle = 25.0;
+    EXPECT_EQ(Calc_Axial_Ec5(b, 60.0, 2.5, &r), 0.0);
+    EXPECT_EQ(r.msg_code, 1015);
+    /* a head of 16 (f_head 13): 13 * 256 = 3328 governs */
+    b.axis_angle = 90.0;
+    b.d_k = 16.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(b, 60.0, 2.5, &r), 3328.0, 1e-9);
+    /* a plywood member 2 of 5 mm: 150 */
+    b.mat_2 = 6;
+    b.grade_2 = 0;
+    b.t2 = 5.0;
+    EXPECT_EQ(Calc_Axial_Ec5(b, 60.0, 2.5, &r), 0.0);
+    EXPECT_EQ(r.msg_code, 150);
+    /* the third family carries nothing axially here */
+    Connection_Input c = Axial_Input(50, 8.0);
+    c.l_thread = 50.0;
+    EXPECT_EQ(Calc_Axial_Ec5(c, 60.0, 2.5, &r), 0.0);
+}
