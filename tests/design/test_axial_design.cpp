@@ -595,3 +595,96 @@ TEST(AxialEc5, BoltsConnectorsAndScrews)
     c.l_thread = 50.0;
     EXPECT_EQ(Calc_Axial_Ec5(c, 60.0, 2.5, &r), 0.0);
 }
+
+TEST(AxialEc5, UserScrewLinesAndThreadInMemberOne)
+{
+    Standard_Scope en(true, 1);
+    Connection_Result r = Axial_Result(350.0, 350.0);
+    /* user line of type 44 (ETA-12/0114), d 8, core 5, head 16, thread 80 in one piece: the
+    ** point counts l_ef = 60 of it (the thread beyond l_ef / sin a is cut before the split, so
+    ** none is left in member 1): point 8 * 12.0 * 60 = 5760, head (29 - 16) 16² = 3328 (second
+    ** head formula) */
+    Connection_Input a = Axial_Input(44, 8.0);
+    a.d_2 = 5.0;
+    a.d_k = 16.0;
+    a.user_line_44 = Vbm_Screw_Line{0, 0, 8.0, 16.0, 5.0, 100.0, 80.0, -1.0, 90.0, 0, 0, 0.0};
+    EXPECT_NEAR(Calc_Axial_Ec5(a, 60.0, 2.5, &r), 3328.0, 1e-9);
+    EXPECT_NEAR(r.f_ax_point, 5760.0, 1e-9);
+    EXPECT_EQ(r.f_ax_thread_1, 0.0);
+    EXPECT_EQ(r.l_thread_1, 0.0);
+    EXPECT_NEAR(r.l_thread_2, 60.0, 1e-12);
+    /* head forms 1, 2 and 4 take the first formula: (27 - 16) 256 = 2816 */
+    a.user_line_44.head_form = 1;
+    EXPECT_NEAR(Calc_Axial_Ec5(a, 60.0, 2.5, &r), 2816.0, 1e-9);
+    /* two threads (layout 1): 50 at the point, 45 under the head of which only t1 = 40 lie in
+    ** member 1; the 5 beyond go to the point: 55: point 5280, member 1 8 * 12 * 40 = 3840 above
+    ** the head 3328 */
+    a.user_line_44 = Vbm_Screw_Line{0, 0, 8.0, 16.0, 5.0, 100.0, 50.0, -1.0, 90.0, 0, 1, 45.0};
+    EXPECT_NEAR(Calc_Axial_Ec5(a, 60.0, 2.5, &r), 3840.0, 1e-9);
+    EXPECT_NEAR(r.l_thread_2, 55.0, 1e-12);
+    EXPECT_NEAR(r.l_thread_1, 40.0, 1e-12);
+
+    /* user line of type 43 (ETA-11/0190): the same with 11.0: point 8 * 11 * 60 = 5280, head
+    ** 13 * 256 = 3328 */
+    Connection_Input b = Axial_Input(43, 8.0);
+    b.d_2 = 5.0;
+    b.d_k = 16.0;
+    b.user_line_43 = Vbm_Screw_Line{0, 0, 8.0, 16.0, 5.0, 100.0, 80.0, -1.0, 90.0, 0, 0, 0.0};
+    EXPECT_NEAR(Calc_Axial_Ec5(b, 60.0, 2.5, &r), 3328.0, 1e-9);
+    EXPECT_NEAR(r.f_ax_point, 5280.0, 1e-9);
+    /* layouts 1 and 3 with a second thread: 55 and 40: point 4840, member 1 3520 */
+    b.user_line_43 = Vbm_Screw_Line{0, 0, 8.0, 16.0, 5.0, 100.0, 50.0, -1.0, 90.0, 0, 3, 45.0};
+    EXPECT_NEAR(Calc_Axial_Ec5(b, 60.0, 2.5, &r), 3520.0, 1e-9);
+    EXPECT_NEAR(r.f_ax_point, 4840.0, 1e-9);
+
+    /* ETA-11/0190 screw (type 14) threaded 95 of 100: in member 1 40 - (100 - 95) = 35: 8 * 11 *
+    ** 35 = 3080 above the head 13 * 10² = 1300; the point 8 * 11 * 60 = 5280 */
+    Connection_Input c = Axial_Input(14, 8.0);
+    c.d_2 = 5.0;
+    c.l_thread = 95.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(c, 60.0, 2.5, &r), 3080.0, 1e-9);
+    EXPECT_NEAR(r.f_ax_head, 1300.0, 1e-9);
+    /* head side of 10 mm OSB (rho_k 550): a head of 16 needs 1.2 * 16 > 10 mm of panel, so only
+    ** the thread in member 1 carries: (10 - 5) 8 * 11 (550 / 350)^0.8 = 631.67 */
+    c.mat_1 = 4;
+    c.grade_1 = 1;
+    c.t1 = 10.0;
+    c.d_k = 16.0;
+    c.length = 70.0;
+    c.t2 = 60.0;
+    c.l_thread = 65.0;
+    Connection_Result p = Axial_Result(550.0, 350.0);
+    EXPECT_NEAR(Calc_Axial_Ec5(c, 60.0, 2.5, &p), 631.667, 0.001);
+    EXPECT_EQ(p.f_ax_head, 0.0);
+    /* a head below 1.8 d1 (8 < 9) carries nothing: the thread in member 1 alone */
+    c.d_k = 8.0;
+    Calc_Axial_Ec5(c, 60.0, 2.5, &p);
+    EXPECT_EQ(p.f_ax_head, 0.0);
+
+    /* ETA-12/0114 in 10 mm OSB, core 4, head 8 (10 >= 1.2 * 8): 80e-6 * 380² = 11.552,
+    ** 11.552 * 8² (380 / 350)^0.8 = 789.6, capped at 400; with a core of 5 the head is below
+    ** 1.8 d1: 0 */
+    Connection_Input e = Axial_Input(11, 8.0);
+    e.d_2 = 4.0;
+    e.d_k = 8.0;
+    e.l_thread = 50.0;
+    e.mat_1 = 4;
+    e.grade_1 = 1;
+    e.t1 = 10.0;
+    e.length = 70.0;
+    Connection_Result q = Axial_Result(550.0, 350.0);
+    EXPECT_NEAR(Calc_Axial_Ec5(e, 60.0, 2.5, &q), 400.0, 1e-9);
+    e.d_2 = 5.0;
+    EXPECT_EQ(Calc_Axial_Ec5(e, 60.0, 2.5, &q), 0.0);
+
+    /* the head of a flat staple: 2 * 1.5 * 10 * 8.575 * 0.7 = 180.075 */
+    Connection_Input st = Axial_Input(1, 1.5);
+    st.resin_coated = 1;
+    st.l_thread = 100.0;
+    st.staple_angle_2 = 20.0;
+    Calc_Axial_Ec5(st, 30.0, 0.0, &r);
+    EXPECT_NEAR(r.f_ax_head, 180.075, 1e-9);
+    /* 12 < 15 < 18 mm: (15 / 6 - 2) = 0.5 on both */
+    st.staple_angle_2 = 90.0;
+    st.resin_coated = 0;
+}
