@@ -311,3 +311,135 @@ TEST(Admissibility, NailSplittingAndDinMinimum)
     /* member 1 below 24 mm under DIN 1052: 21 */
     EXPECT_EQ(Check_Connection_Input(in), 21);
 }
+
+TEST(Admissibility, ConnectorThicknessesScrewsAndTheMinimumThickness)
+{
+    Load_Test_Connectors("connector_data_admissibility");
+    {
+        Standard_Scope en(true);
+        /* toothed plate C1 (he 6): single shear each member 2.25 he = 13.5, member 1 always
+        ** 3 he = 18 (29); double shear member 2 3.75 he = 22.5 (30) */
+        Connection_Input c = Dowel_Input();
+        c.vbm_type = 26;
+        c.vbm_row = 0;
+        c.d = 50.0;
+        c.d_bolt = 12.0;
+        c.t1 = 13.4;
+        EXPECT_EQ(Check_Connection_Input(c), 29);
+        c.t1 = 17.9;
+        EXPECT_EQ(Check_Connection_Input(c), 29);
+        c.t1 = 18.0;
+        EXPECT_EQ(Check_Connection_Input(c), 0);
+        c.t2 = 13.4;
+        EXPECT_EQ(Check_Connection_Input(c), 29);
+        c.t2 = 13.5;
+        EXPECT_EQ(Check_Connection_Input(c), 0);
+        c.shear_planes = 2;
+        c.t2 = 22.4;
+        EXPECT_EQ(Check_Connection_Input(c), 30);
+        c.t2 = 22.5;
+        EXPECT_EQ(Check_Connection_Input(c), 0);
+        /* a steel plate as member 2: the tests on t1; as member 1: on t2 */
+        Connection_Input p = c;
+        p.mat_2 = 12;
+        p.grade_2 = 0;
+        p.t2 = 10.0;
+        p.t1 = 22.4;
+        EXPECT_EQ(Check_Connection_Input(p), 30);
+        p.t1 = 22.5;
+        EXPECT_EQ(Check_Connection_Input(p), 0);
+        p.shear_planes = 1;
+        p.t1 = 13.4;
+        EXPECT_EQ(Check_Connection_Input(p), 29);
+        p.t1 = 13.5;
+        EXPECT_EQ(Check_Connection_Input(p), 0);
+        Connection_Input q = c;
+        q.mat_1 = 12;
+        q.grade_1 = 0;
+        q.t1 = 10.0;
+        q.shear_planes = 1;
+        q.t2 = 13.4;
+        EXPECT_EQ(Check_Connection_Input(q), 29);
+        q.shear_planes = 2;
+        q.t2 = 22.4;
+        EXPECT_EQ(Check_Connection_Input(q), 30);
+        q.t2 = 22.5;
+        EXPECT_EQ(Check_Connection_Input(q), 0);
+        /* hardwood is no reason under EN 1995 */
+        Connection_Input h = c;
+        h.mat_2 = 1;
+        h.grade_2 = 0;
+        EXPECT_EQ(Check_Connection_Input(h), 0);
+
+        /* ETA-12/0114 screw d 6 through gypsum fibre board (member 1, 12.5 mm): 32; plasterboard:
+        ** 31 */
+        Connection_Input s = Dowel_Input();
+        s.vbm_type = 11;
+        s.d = 6.0;
+        s.length = 100.0;
+        s.mat_1 = 9;
+        s.grade_1 = 0;
+        s.t1 = 12.5;
+        EXPECT_EQ(Check_Connection_Input(s), 32);
+        s.mat_1 = 5;
+        EXPECT_EQ(Check_Connection_Input(s), 31);
+        /* d 8 without pre-drilling in softwood that is not spruce, fir or pine: 62 */
+        Connection_Input e = Dowel_Input();
+        e.vbm_type = 11;
+        e.d = 8.0;
+        e.length = 100.0;
+        e.t1 = 40.0;
+        EXPECT_EQ(Check_Connection_Input(e), 62);
+        e.species_sfp = 1;
+        EXPECT_EQ(Check_Connection_Input(e), 0);
+        e.species_sfp = 0;
+        e.predrilled = 1;
+        EXPECT_EQ(Check_Connection_Input(e), 0);
+        e.d = 7.9;
+        e.predrilled = 0;
+        EXPECT_EQ(Check_Connection_Input(e), 0);
+        /* ETA-11/0190 screw d 6: member 1 of 23.9 mm: 51; 24 mm: admissible */
+        Connection_Input a = Dowel_Input();
+        a.vbm_type = 14;
+        a.d = 6.0;
+        a.length = 100.0;
+        a.t1 = 23.9;
+        EXPECT_EQ(Check_Connection_Input(a), 51);
+        a.t1 = 24.0;
+        EXPECT_EQ(Check_Connection_Input(a), 0);
+        a.t2 = 23.9;
+        EXPECT_EQ(Check_Connection_Input(a), 52);
+    }
+    Standard_Scope din(false);
+    /* DIN 1052: toothed plates with hardwood on either side: 102 */
+    Connection_Input c = Dowel_Input();
+    c.vbm_type = 27;
+    c.vbm_row = 0;
+    c.d = 50.0;
+    c.d_bolt = 12.0;
+    c.mat_1 = 1;
+    c.grade_1 = 0;
+    EXPECT_EQ(Check_Connection_Input(c), 102);
+    c.mat_1 = 0;
+    c.grade_1 = Grade_Index(0, "C24");
+    c.mat_2 = 1;
+    c.grade_2 = 0;
+    EXPECT_EQ(Check_Connection_Input(c), 102);
+    c.vbm_type = 25;                            /* a ring connector: not 102 */
+    EXPECT_NE(Check_Connection_Input(c), 102);
+    /* DIN 1052, 7.2.3(1): at least 24 mm of timber on each side */
+    Connection_Input d = Dowel_Input();
+    d.t1 = 23.9;
+    EXPECT_EQ(Check_Connection_Input(d), 21);
+    d.t1 = 24.0;
+    EXPECT_EQ(Check_Connection_Input(d), 0);
+    d.t2 = 23.9;
+    EXPECT_EQ(Check_Connection_Input(d), 26);
+    d.t2 = 24.0;
+    EXPECT_EQ(Check_Connection_Input(d), 0);
+    /* a plate needs no 24 mm */
+    d.mat_2 = 12;
+    d.grade_2 = 0;
+    d.t2 = 10.0;
+    EXPECT_EQ(Check_Connection_Input(d), 0);
+}

@@ -636,3 +636,83 @@ TEST(Penetration, NailsFromBothSides)
     EXPECT_EQ(s2, 0);
     Check_Nail_Overlap_Same(30.0, 40.0, 30.0, 0, 48.0, 4.0);
 }
+
+TEST(Thickness, ReductionByPenetrationCase)
+{
+    Standard_Scope din(false);
+    /* nail d 4, fu 600, C24 on both sides (beta 1): My = 6616.50, fh = 18.935,
+    ** root = sqrt(My / (fh d)) = 9.34657; t1,req = 1.15 (2 sqrt 0.5 + 2) root = 36.698;
+    ** t2,req single shear 1.15 (2 + 2 / sqrt 2) root = 36.698, double shear
+    ** 1.15 * 4 / sqrt 2 * root = 30.402 */
+    double p = 0, k = 0, t1r = 0, t2r = 0;
+    int m = 0;
+    const auto reduce = [&](int kind, double length, double t1, double t2, int mat1 = 0) {
+        return Calc_T_Req_Reduction(0, 600.0, kind, 4.0, length, 90.0, 0, 0, 0, t1, t2, 350.0,
+                                    350.0, mat1, 0, 0, 0, nullptr, nullptr, &p, &m, &k, &t1r, &t2r);
+    };
+    /* single shear, point 40 in member 2: k = t1 / t1,req = 30 / 36.698 = 0.81749 */
+    EXPECT_EQ(reduce(1, 70.0, 30.0, 60.0), 1);
+    EXPECT_NEAR(k, 0.817486, 1e-6);
+    EXPECT_NEAR(t1r, 36.6979, 1e-4);
+    EXPECT_NEAR(t2r, 36.6979, 1e-4);
+    EXPECT_DOUBLE_EQ(p, 40.0);
+    /* point 20 < t2,req: k = 20 / 36.698 = 0.54499 */
+    reduce(1, 60.0, 40.0, 60.0);
+    EXPECT_NEAR(k, 0.544991, 1e-6);
+    /* point 12 < 4 d: k = 0 */
+    reduce(1, 52.0, 40.0, 60.0);
+    EXPECT_EQ(k, 0.0);
+    /* double shear, the point 20 beyond member 2 (20 mm) inside t1 = 30: case 3,
+    ** k = min(20 / 36.698, 20 / 30.402) = 0.54499 */
+    EXPECT_EQ(reduce(2, 70.0, 30.0, 20.0), 3);
+    EXPECT_NEAR(t2r, 30.4015, 1e-4);
+    EXPECT_NEAR(k, 0.544991, 1e-6);
+    /* a point of 12 < 4 d beyond: counted with t2: k = min(30 / 36.698, 20 / 30.402) = 0.65786 */
+    reduce(2, 62.0, 30.0, 20.0);
+    EXPECT_NEAR(k, 0.657862, 1e-6);
+    EXPECT_DOUBLE_EQ(p, 20.0);
+    /* through member 2 in single shear: case 4, k = 1 */
+    EXPECT_EQ(reduce(1, 100.0, 30.0, 20.0), 4);
+    EXPECT_DOUBLE_EQ(k, 1.0);
+    /* gypsum fibre board as member 1: t1,req = 7 d = 28: k = 12.5 / 28 */
+    reduce(1, 70.0, 12.5, 60.0, 9);
+    EXPECT_NEAR(t1r, 28.0, 1e-12);
+    EXPECT_NEAR(k, 12.5 / 28.0, 1e-12);
+    /* a thick steel plate as member 1 (5 mm >= d): t1,req 0.1, k1 1, t2,req (10 s + 9 (1 - s)) d
+    ** with s = 1: 40; the point 35 -> k = 35 / 40 */
+    reduce(1, 40.0, 5.0, 60.0, 12);
+    EXPECT_NEAR(t1r, 0.1, 1e-12);
+    EXPECT_NEAR(t2r, 40.0, 1e-9);
+    EXPECT_NEAR(k, 0.875, 1e-12);
+    /* a DIN 571 screw beside a plate: 4.6 root = 42.994 (My with the full formula) */
+    Calc_T_Req_Reduction(2, 600.0, 1, 4.0, 40.0, 90.0, 0, 0, 0, 5.0, 60.0, 350.0, 350.0, 12, 0,
+                         0, 0, nullptr, nullptr, &p, &m, &k, &t1r, &t2r);
+    EXPECT_NEAR(t2r, 42.9942, 1e-4);
+    /* the plate forms B and C: 3.25269 root = 30.4015, 3.92635 root = 36.6979 */
+    EXPECT_NEAR(Calc_T_Req_Plate_B(4.0, 0, 0, 0, 0, 0, 0.0, 0.0, 600.0, 60.0, 350.0, 0, 0,
+                                   nullptr, nullptr), 30.4015, 1e-4);
+    EXPECT_NEAR(Calc_T_Req_Plate_C(4.0, 0, 0, 0, 0, 0, 0.0, 0.0, 600.0, 60.0, 350.0, 0, 0,
+                                   nullptr, nullptr), 36.6979, 1e-4);
+    /* connectors: 3 dc and 5 dc with at least 24 */
+    EXPECT_DOUBLE_EQ(Calc_T_Req_Plate(4.0, 26, 0, 0, 0, 0, 0.0, 50.0, 600.0, 60.0, 350.0, 0, 0, 0,
+                                      nullptr, nullptr), 250.0);
+    EXPECT_DOUBLE_EQ(Calc_T1_Req(4.0, 25, 0, 0, 0, 0, 0.0, 0.0, 10.0, 600.0, 60.0, 60.0, 350.0,
+                                 350.0, 0, 0, 0, 0, nullptr, nullptr), 30.0);
+    EXPECT_DOUBLE_EQ(Calc_T1_Req_B(4.0, 28, 0, 0, 0, 0, 0.0, 0.0, 6.0, 600.0, 60.0, 60.0, 350.0,
+                                   350.0, 0, 0, 0, 0, nullptr, nullptr), 24.0);
+    EXPECT_DOUBLE_EQ(Calc_T2_Req(1, 4.0, 40.0, 90.0, 27, 0, 0, 0, 0, 0.0, 0.0, 10.0, 600.0, 60.0,
+                                 60.0, 350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr), 50.0);
+    /* an approved screw in a panel needs at least 1.2 d of it (ETA-12/0114 d 8 in 6 mm OSB) */
+    Standard_Scope en(true);
+    EXPECT_GE(Calc_T1_Req(8.0, 11, 0, 0, 0, 0, 0.0, 0.0, 0.0, 600.0, 6.0, 60.0, 550.0, 350.0, 4, 0,
+                          1, 0, nullptr, nullptr), 9.6);
+    /* the simplified nail through member 2: case 4, hint 11, k 1:
+    ** sqrt(2 * 6616.50 * 18.935 * 4) = 1001.13 */
+    Standard_Scope din2(false);
+    Connection_Result r{};
+    EXPECT_NEAR(Calc_Nail_Simplified_Rk(1, 4.0, 100.0, 600.0, 0, 0, 30.0, 20.0, 350.0, 350.0,
+                                        0.0, 0.0, 0, 0, 0, 0, nullptr, nullptr, &r), 1001.132, 0.001);
+    EXPECT_EQ(r.msg_code, 11);
+    EXPECT_DOUBLE_EQ(r.k_red, 1.0);
+    EXPECT_NEAR(r.my_rk, 6616.5025, 1e-4);
+}

@@ -227,3 +227,50 @@ TEST(SimplifiedRules, GypsumFibreReductionsAndFu)
     EXPECT_EQ(Get_Vbm_Fu_By_Diameter(2.0, 5), 0.0);
     EXPECT_EQ(Get_Vbm_Fu_By_Diameter(2.0, 0), 800.0);
 }
+
+TEST(SimplifiedRules, EveryFamilyFactor)
+{
+    Standard_Scope din(false);
+    const int c24 = Grade_Index(0, "C24");
+    Connection_Result r{};
+    /* staple d 1.5, fu 800, through 12.5 mm gypsum fibre (1.4 k r7; 7 d = 10.5 <= 12.5: r7 1,
+    ** k 1): My = 0.3 * 800 * 1.5^2.6 = 688.73, fh1 = 7 * 1.5^-0.7 * 12.5^0.9 = 51.174:
+    ** 1.4 sqrt(2 * 688.73 * 51.174 * 1.5) = 455.24 */
+    EXPECT_NEAR(Calc_Rk_Staple_Gypsum_Fibre(1, 1.5, 45.0, 800.0, 0, 0, 0, 0, 1, 90.0, 12.5, 40.0,
+                                            1150.0, 350.0, 0.0, 0.0, 9, 0, 0, c24, nullptr, &r),
+                455.239, 0.001);
+    EXPECT_DOUBLE_EQ(r.k_red, 1.0);
+    EXPECT_NEAR(r.my_rk, 688.729, 0.001);
+    /* a staple from softwood (350) into glulam of 420: A = 2 k sqrt(2 beta / (1 + beta)) with
+    ** beta = 1.2: 2 * 1.02129 * sqrt(2 * 688.73 * 25.413 * 1.5) = 478.67 */
+    Connection_Result s{};
+    EXPECT_NEAR(Calc_Rk_Staple(1, 1.5, 45.0, 800.0, 0, 0, 0, 0, 1, 90.0, 20.0, 40.0, 350.0, 420.0,
+                               0.0, 0.0, 0, 2, c24, 0, nullptr, &s), 478.670, 0.001);
+    /* through OSB (panel factor 0.8): A = 2 k 0.8 */
+    Connection_Result o{};
+    const double rk_osb = Calc_Rk_Staple(1, 1.5, 45.0, 800.0, 0, 0, 0, 0, 1, 90.0, 12.0, 40.0,
+                                         550.0, 350.0, 0.0, 0.0, 4, 0, 1, c24, nullptr, &o);
+    EXPECT_DOUBLE_EQ(o.panel_factor, 0.8);
+    EXPECT_NEAR(rk_osb, 2.0 * o.k_red * 0.8 * std::sqrt(2.0 * 688.72923 * o.fh1_k * 1.5), 1e-4);
+    EXPECT_GT(o.k_red, 0.0);
+    /* wood screw to DIN 571, d 6, fu 400: My = 0.15 * 400 * 6^2.6 = 6329.14, fh1 16.766,
+    ** beta 420 / 350 = 1.2: sqrt(2.4 / 2.2) sqrt(2 * 6329.14 * 16.766 * 6) = 1178.62 */
+    Connection_Result w{};
+    EXPECT_NEAR(Calc_Rk_Screw_Din571(2, 6.0, 100.0, 400.0, 0, 0, 0, 0, 1, 90.0, 40.0, 60.0, 350.0,
+                                     420.0, 0.0, 0.0, 0, 0, c24, c24, nullptr, &w), 1178.624, 0.001);
+    EXPECT_NEAR(w.beta, 1.2, 1e-12);
+    EXPECT_NEAR(w.my_rk, 6329.137, 0.001);
+    /* a nail with unequal embedment: d 4, fu 600, beta 1.2: 1045.65 */
+    Connection_Result n{};
+    EXPECT_NEAR(Calc_Rk_Nail_Beta(0, 4.0, 100.0, 600.0, 0, 0, 0, 0, 1, 90.0, 40.0, 60.0, 350.0,
+                                  420.0, 0.0, 0.0, 0, 0, c24, c24, nullptr, &n), 1045.648, 0.001);
+    EXPECT_NEAR(n.rk_lateral, 1045.648, 0.001);
+    /* a threaded rod of M12 (effective 10.9): My = 0.3 * 400 * 10.9^2.6 = 59770.95, the hole 13
+    ** embeds 0.082 * 0.87 * 350 = 24.969, the root with the nominal 12:
+    ** sqrt(2 * 59770.95 * 24.969 * 12) = 5984.82 (thick members: ratio 1) */
+    Connection_Result t{};
+    EXPECT_NEAR(Calc_Rk_Dowel_Bolt(30, 12.0, 200.0, 400.0, 1, 0, 0, 1, 2, 90.0, 80.0, 80.0, 350.0,
+                                   350.0, 0.0, 0.0, 0, 0, c24, c24, nullptr, &t), 5984.822, 0.001);
+    EXPECT_NEAR(t.fh1_k, 24.969, 1e-9);
+    EXPECT_DOUBLE_EQ(t.k_red, 1.0);
+}

@@ -126,3 +126,71 @@ TEST(Numeric, CrackFactor)
     EXPECT_NEAR(Calc_Kcr(2, 3.5), 2.5 / 3.5, 1e-12);
     EXPECT_EQ(Calc_Kcr(1, 4.0), 0.67);
 }
+
+TEST(Numeric, DepthFactorsColumnsAndRows)
+{
+    Standard_Scope en(true);
+    /* EN 1995-1-1, 3.4: Kerto (10, 11) min((300 / h)^0.12, 1.2): 150 mm 1.08673; 20 mm capped
+    ** 1.2; 400 mm 0.96607; materials 19, 20, -11 with 0.15: 150 mm 1.10957; 17 the timber form
+    ** min((600 / h)^0.1, 1.2): 300 mm 2^0.1 = 1.07177; 18 only from 300 to 1000 mm:
+    ** 400 mm 0.96607, 200 mm 1.0 */
+    EXPECT_NEAR(Calc_Kh_Of_Material(10, 0, 150.0), 1.086735, 1e-6);
+    EXPECT_NEAR(Calc_Kh_Of_Material(11, 0, 20.0), 1.2, 1e-12);
+    EXPECT_NEAR(Calc_Kh_Of_Material(10, 0, 400.0), 0.966067, 1e-6);
+    EXPECT_NEAR(Calc_Kh_Of_Material(19, 0, 150.0), 1.109569, 1e-6);
+    EXPECT_NEAR(Calc_Kh_Of_Material(20, 0, 150.0), 1.109569, 1e-6);
+    EXPECT_NEAR(Calc_Kh_Of_Material(-11, 0, 150.0), 1.109569, 1e-6);
+    EXPECT_NEAR(Calc_Kh_Of_Material(17, 0, 300.0), std::pow(2.0, 0.1), 1e-12);
+    EXPECT_NEAR(Calc_Kh_Of_Material(18, 0, 400.0), 0.966067, 1e-6);
+    EXPECT_EQ(Calc_Kh_Of_Material(18, 0, 200.0), 1.0);
+    EXPECT_EQ(Calc_Kh_Of_Material(6, 0, 50.0), 1.0);
+    EXPECT_EQ(Calc_Kh_Of_Material(0, Grade_Index(0, "C24"), 1.0), 1.0);
+    EXPECT_EQ(Calc_Kh_Lvl(1.0, 0.12), 1.0);
+    EXPECT_EQ(Calc_Kh_Glulam(1.0), 1.0);
+    EXPECT_NEAR(Calc_Kh_Glulam(600.0), 1.0, 1e-12);
+    /* glulam 40 mm: (600 / 40)^0.14 = 1.4787 capped at 1.1 */
+    EXPECT_NEAR(Calc_Kh_Glulam(40.0), 1.1, 1e-12);
+    /* torsion: r = 1.1 between 1 and 1.25: 0.14 + 0.4 * 0.031 = 0.1524; r = 8: 0.306 */
+    EXPECT_NEAR(Calc_Torsion_Constant(10.0, 11.0), 0.1524 * 1000.0 * 11.0, 1e-9);
+    EXPECT_NEAR(Calc_Torsion_Constant(80.0, 10.0), 0.306 * 1000.0 * 80.0, 1e-9);
+    EXPECT_EQ(Calc_Torsion_Constant(0.0, 10.0), 0.0);
+    /* f_m = 1.9 sigma: lambda_rel = sqrt(1.9) = 1.378405 -> 1.56 - 0.75 lambda = 0.526196; the
+    ** annex's factor c = 4 doubles sigma: sqrt(0.95) = 0.974679 -> 0.828991 */
+    const double Iz = 0.001 * 0.2 / 12.0, W = 0.04 * 0.1 / 6.0, It = 0.229 * 0.001 * 0.2;
+    const double sigma = std::sqrt(7400.0 * Iz * 460.0 * It) * 3.141592653589 / (5.0 * W);
+    en.Block().ltb_slenderness_factor = 4.0;
+    EXPECT_NEAR(Calc_K_Crit(1, 10.0, 20.0, 5.0, 1.9 * sigma, 7400.0, 460.0), 0.828991, 1e-6);
+    EXPECT_NEAR(Calc_K_Crit(0, 10.0, 20.0, 5.0, 1.9 * sigma, 7400.0, 460.0), 0.526196, 1e-6);
+    /* the column of C24 (E0,05 = 2/3 * 11000, f_c,0,k 21, beta 0.2), 100 mm, l 2890: 0.302667;
+    ** plywood has no column values: 1 / (k + ...) of zero strength is capped 1 */
+    double i = 0, lam = 0, lr = 0, k = 0;
+    EXPECT_NEAR(Calc_K_C_Of_Material(0, Grade_Index(0, "C24"), 2890.0, 100.0, 100.0, &i, &lam, &lr, &k),
+                0.302667, 1e-6);
+    EXPECT_NEAR(lam, 100.0, 1e-9);
+    /* GL24h (E0,05 = 5/6 * 11500, f_c,0,k 24, beta 0.1) */
+    const double e = 11500.0 * 5.0 / 6.0, lrg = 100.0 / 3.14159265359 * std::sqrt(24.0 / e);
+    const double kg = 0.5 * (1.0 + 0.1 * (lrg - 0.3) + lrg * lrg);
+    EXPECT_NEAR(Calc_K_C_Of_Material(2, Grade_Index(2, "GL24h"), 2890.0, 100.0, 100.0, nullptr, nullptr, nullptr, nullptr),
+                1.0 / (kg + std::sqrt(kg * kg - lrg * lrg)), 1e-9);
+    /* a second row of the group: two of weight 2 at 200 to 300 added to the three of weight 1
+    ** from 0 to 100 (I 1666.67 about s 50, N 2): m = 1: I = 1/3 * 2 * (90000 + 60000 + 40000)
+    ** + 2500 * 2 + 1666.67 = 133333.3; S = 1/2 * 2 * 500 + 100 = 600, N = 4, s = 150;
+    ** about the centroid 133333.3 - 22500 * 4 = 43333.3 */
+    double I = 0.0, s = 0.0, S = 0.0, N = 0.0;
+    Calc_Vbm_Group_Inertia(&I, &s, &S, &N, 100.0, 0.0, 1.0, 3.0);
+    Calc_Vbm_Group_Inertia(&I, &s, &S, &N, 300.0, 200.0, 2.0, 2.0);
+    EXPECT_NEAR(I, 43333.333, 0.001);
+    EXPECT_NEAR(s, 150.0, 1e-9);
+    EXPECT_NEAR(S, 600.0, 1e-9);
+    EXPECT_NEAR(N, 4.0, 1e-12);
+    Calc_Vbm_Group_Inertia(nullptr, nullptr, nullptr, nullptr, 100.0, 0.0, 1.0, 3.0);
+    /* the second diameters of every nominal size */
+    const double nominal[9] = {4.0, 4.5, 5.0, 6.0, 7.0, 8.0, 10.0, 12.0, 14.0};
+    const double k1[9] = {3.0, 3.5, 3.5, 4.0, 5.0, 6.0, 7.0, 8.0, 9.0};
+    const double other[9] = {2.5, 2.5, 3.0, 4.0, 4.0, 5.0, 6.0, 7.0, 8.0};
+    for (int n = 0; n < 9; n++) {
+        EXPECT_EQ(Map_Screw_Nominal_Diameter(1, nominal[n]), k1[n]) << nominal[n];
+        EXPECT_EQ(Map_Screw_Nominal_Diameter(2, nominal[n] - 0.09), other[n]) << nominal[n];
+    }
+    EXPECT_EQ(Map_Screw_Nominal_Diameter(1, 4.25), -1.0);
+}

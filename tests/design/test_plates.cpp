@@ -207,3 +207,128 @@ TEST(Connectors, EffectiveNumbers)
     EXPECT_NEAR(Calc_Connector_N_Ef(20, 0.0), 2.0, 1e-12);
     EXPECT_NEAR(Calc_Connector_N_Ef(12, 90.0), 10.0, 1e-12);
 }
+
+TEST(MemberValues, DesignStrengthsAndTensionFactor)
+{
+    const int c24 = Grade_Index(0, "C24");
+    {
+        Standard_Scope en(true, 1);
+        /* C24 200 x 200 (EN 338: f_m 24, f_t,0 14.5, f_c,0 21, f_v 4.0) with kmod 0.8 and
+        ** gamma_M 1.3: f_m,d = 14.769, f_t,d = 8.9231, f_c,d = 12.923; the German annex takes
+        ** f_v,k 4.0 for solid timber (2.4615) and 3.5 for glulam (2.1538) */
+        EXPECT_NEAR(Get_Member_Design_Value_A(0, c24, 8, 200.0, 200.0, 0.8, 1.3, nullptr), 24.0 * 0.8 / 1.3, 1e-9);
+        EXPECT_NEAR(Get_Member_Design_Value_C(0, c24, 8, 200.0, 200.0, 0.8, 1.3, nullptr), 14.5 * 0.8 / 1.3, 1e-9);
+        EXPECT_NEAR(Get_Member_Design_Value_E(0, c24, 2, 200.0, 0.8, 1.3), 21.0 * 0.8 / 1.3, 1e-9);
+        EXPECT_NEAR(Get_Member_Shear_Strength(0, c24, 8, 200.0, 0.8, 1.3), 4.0 * 0.8 / 1.3, 1e-9);
+        EXPECT_NEAR(Get_Member_Shear_Strength(2, 2, 8, 200.0, 0.8, 1.3), 3.5 * 0.8 / 1.3, 1e-9);
+        /* an annex without the tension rule of NA.8.1.6: factor 1 and f_t,0,k itself */
+        EXPECT_DOUBLE_EQ(Get_Member_Tension_Factor(29, 0), 1.0);
+        EXPECT_NEAR(Get_Member_Design_Value_D(29, 0, 0, c24, 8, 200.0, 200.0, nullptr), 14.5, 1e-9);
+        en.Block().na816_tension_reduction = 1;
+        EXPECT_DOUBLE_EQ(Get_Member_Tension_Factor(29, 0), 0.4);
+        EXPECT_NEAR(Get_Member_Design_Value_D(29, 0, 0, c24, 8, 200.0, 200.0, nullptr), 14.5 * 0.4, 1e-9);
+        EXPECT_NEAR(Get_Member_Design_Value_D(30, 0, 0, c24, 8, 200.0, 200.0, nullptr), 14.5 / 1.5, 1e-9);
+    }
+    {
+        /* another annex: f_v,k times 0.67 for timber and glulam (k_cr) */
+        Standard_Scope en(true, 0);
+        EXPECT_NEAR(Get_Member_Shear_Strength(0, c24, 8, 200.0, 0.8, 1.3), 4.0 * 0.67 * 0.8 / 1.3, 1e-9);
+        EXPECT_NEAR(Get_Member_Shear_Strength(6, 0, 8, 200.0, 0.8, 1.3),
+                    Get_Member_Shear_Strength(6, 0, 8, 200.0, 1.0, 1.0) * 0.8 / 1.3, 1e-12);
+    }
+    Standard_Scope din(false);
+    /* DIN 1052: f_v 2.0, f_t 14 for C24; 0.4 for staples, dowels and pre-drilled nails, 1 / 1.5
+    ** for bolts, screws and nails not pre-drilled */
+    EXPECT_NEAR(Get_Member_Shear_Strength(0, Grade_Index(0, "C24"), 8, 200.0, 0.8, 1.3), 2.0 * 0.8 / 1.3, 1e-9);
+    EXPECT_DOUBLE_EQ(Get_Member_Tension_Factor(1, 0), 0.4);
+    EXPECT_DOUBLE_EQ(Get_Member_Tension_Factor(0, 1), 0.4);
+    EXPECT_DOUBLE_EQ(Get_Member_Tension_Factor(0, 0), 1.0 / 1.5);
+    EXPECT_DOUBLE_EQ(Get_Member_Tension_Factor(2, 1), 1.0 / 1.5);
+    EXPECT_DOUBLE_EQ(Get_Member_Tension_Factor(14, 1), 1.0 / 1.5);
+    EXPECT_DOUBLE_EQ(Get_Member_Tension_Factor(30, 0), 1.0 / 1.5);
+    EXPECT_NEAR(Get_Member_Design_Value_D(0, 1, 0, Grade_Index(0, "C24"), 8, 200.0, 200.0, nullptr), 14.0 * 0.4, 1e-9);
+    EXPECT_NEAR(Get_Member_Design_Value_D(0, 0, 0, Grade_Index(0, "C24"), 8, 200.0, 200.0, nullptr), 14.0 / 1.5, 1e-9);
+    EXPECT_NEAR(Get_Member_Design_Value_D_Scaled(0, 0, 0, Grade_Index(0, "C24"), 8, 200.0, 200.0, 3.0, 2.0),
+                14.0 / 1.5 * 1.5, 1e-9);
+    /* washers of the other kinds: kind 1 M12 42, kind 2 M10 30, kind 3 M8 25; none: -1 */
+    EXPECT_EQ(Get_Washer_Diameter(12.0, 1), 42.0);
+    EXPECT_EQ(Get_Washer_Diameter(10.0, 2), 30.0);
+    EXPECT_EQ(Get_Washer_Diameter(8.0, 3), 25.0);
+    EXPECT_EQ(Get_Washer_Diameter(13.0, 3), 40.0);
+    EXPECT_EQ(Get_Washer_Diameter(13.01, 3), -1.0);
+    EXPECT_EQ(Get_Washer_Diameter(18.0, 0), -1.0);
+    EXPECT_EQ(Get_Washer_Diameter(12.0, 4), -1.0);
+    /* slip modulus of connectors 28 and 33 (DIN 0.45 rho d): 0.45 * 350 * 50 = 7875 */
+    EXPECT_NEAR(Calc_Vbm_Kser(28, 0, 50.0, 0, Grade_Index(0, "C24"), 60.0, 0, Grade_Index(0, "C24"), 60.0, nullptr),
+                7875.0, 1e-9);
+}
+
+TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
+{
+    Connection_Result r{};
+    {
+        Standard_Scope en(true);
+        /* ring connector dc 65, he 15 against a steel plate, 60 mm timber, 30 degrees:
+        ** t_min = 5 he = 75: k1 = 0.8; k_alpha = 1 / (1.365 * 0.25 + 0.75) = 0.916380;
+        ** min(31.5 * 65 * 15, 1.1 * 35 * 65^1.5 = 20175.9) * 0.916380 * 0.8 = 14790.96 */
+        EXPECT_NEAR(Calc_Ring_Connector_Plate_Rk(65.0, 15.0, 30.0, 60.0, 350.0, &r), 14790.96, 0.01);
+        EXPECT_NEAR(r.k_1, 0.8, 1e-12);
+        EXPECT_NEAR(r.k_alpha, 0.916380, 1e-6);
+        EXPECT_DOUBLE_EQ(r.k_3, 1.0);
+        EXPECT_DOUBLE_EQ(r.t_req_2, 75.0);
+        /* toothed plate (type 28) dc 50 against a plate, he 6, 20 mm of timber: t_min =
+        ** max(30, 24) = 30, k1 = 2/3: 25 * 50^1.5 * 2/3 = 5892.56 */
+        Connection_Result t{};
+        EXPECT_NEAR(Calc_Toothed_Plate_Plate_Rk(28, 50.0, 12.0, 6.0, 20.0, 350.0, &t), 5892.557, 0.001);
+        EXPECT_NEAR(t.k_1, 2.0 / 3.0, 1e-12);
+        EXPECT_DOUBLE_EQ(t.t_req_2, 30.0);
+        EXPECT_NEAR(t.a3t_min, 84.0, 1e-12);
+        EXPECT_NEAR(t.k_2, 0.84, 1e-12);
+        /* the simplified rules beside steel plates, dowel d 12 (fu 360) in 40 mm C24:
+        ** root = sqrt(69070.9 / (25.256 * 12)) = 15.0964; thin (form B) t_req = 3.25269 root =
+        ** 49.104: k = 0.81460, 0.81460 * 6470.46 = 5270.82; form C 3.92635 root = 59.274:
+        ** 4366.49 */
+        Connection_Result b{}, c{};
+        EXPECT_NEAR(Calc_Rk_Thin_Plate(29, 1, 12.0, 40.0, 0, 1, 0, 0, 0, 0.0, 360.0, 0, 350.0, &b), 5270.817, 0.001);
+        EXPECT_NEAR(b.t_req_1, 49.1041, 1e-4);
+        EXPECT_NEAR(Calc_Rk_Thin_Plate(29, 2, 12.0, 40.0, 0, 1, 0, 0, 0, 0.0, 360.0, 0, 350.0, &c), 4366.488, 0.001);
+        EXPECT_NEAR(c.k_red, 40.0 / 59.2738, 1e-5);
+        /* interpolated by the plate: 6 mm (<= d / 2) thin, 12 mm thick, 9 mm c_p = 0.5; with 100
+        ** mm of timber both rules reach k = 1: thin 6470.464, thick sqrt 2 * 6470.464 = 9150.617,
+        ** between 7810.541 */
+        Connection_Result i{};
+        EXPECT_NEAR(Calc_Rk_Plate_Interpolated(29, 12.0, 100.0, 0, 1, 0, 0, 0, 0.0, 360.0, 0, 350.0,
+                                               12, 6.0, &i), 6470.4637, 0.001);
+        EXPECT_EQ(i.plate_class, 0);
+        EXPECT_NEAR(Calc_Rk_Plate_Interpolated(29, 12.0, 100.0, 0, 1, 0, 0, 0, 0.0, 360.0, 0, 350.0,
+                                               12, 12.0, &i), 9150.6175, 0.001);
+        EXPECT_EQ(i.plate_class, 2);
+        EXPECT_NEAR(Calc_Rk_Plate_Interpolated(29, 12.0, 100.0, 0, 1, 0, 0, 0, 0.0, 360.0, 0, 350.0,
+                                               12, 9.0, &i), 7810.5406, 0.001);
+        EXPECT_EQ(i.plate_class, 1);
+        EXPECT_NEAR(i.c_p, 0.5, 1e-12);
+        EXPECT_NEAR(i.rk_lateral, 7810.5406, 0.001);
+        /* a nail d 4 (fu 600) through a 3 mm plate (c_p = 2 * 3 / 4 - 1 = 0.5) into 60 mm:
+        ** k_p = 1 + 0.4 * 0.5 = 1.2, t_req = (10 * 0.5 + 9 * 0.5) 4 = 38 below the point 57:
+        ** 1.2 sqrt(2 * 6616.50 * 18.935 * 4) = 1201.36 */
+        Connection_Result o{};
+        EXPECT_NEAR(Calc_Rk_Outer_Plate_Simplified(0, 4.0, 60.0, 1, 0, 0, 0, 0, 0.0, 600.0, 12, 3.0,
+                                                   0, Grade_Index(0, "C24"), 60.0, 350.0, nullptr, &o),
+                    1201.358, 0.001);
+        EXPECT_NEAR(o.k_p, 1.2, 1e-12);
+        EXPECT_NEAR(o.t_req_2, 38.0, 1e-12);
+        EXPECT_EQ(o.plate_class, 1);
+        EXPECT_DOUBLE_EQ(o.k_red, 1.0);
+        EXPECT_NEAR(o.fh2_k, 18.9349, 1e-4);
+    }
+    Standard_Scope din(false);
+    /* DIN 1052 keeps 35 dc^1.5: 18341.7 * 0.916380 * 0.8 = 13446.33 */
+    EXPECT_NEAR(Calc_Ring_Connector_Plate_Rk(65.0, 15.0, 30.0, 60.0, 350.0, nullptr), 13446.33, 0.01);
+    /* an aluminium plate widens the classes by 3^(1/3): 12 mm for d 12 is intermediate */
+    double f = 0.0;
+    EXPECT_EQ(Classify_Plate_Thickness(29, 16, 12.0, 12.0, &f), 1);
+    EXPECT_NEAR(f, 2.0 * 12.0 / (12.0 * 1.4422495703074083) - 1.0, 1e-12);
+    EXPECT_EQ(Classify_Plate_Thickness(22, 12, 4.0, 2.0, &f), 2);
+    EXPECT_EQ(Classify_Plate_Thickness(45, 12, 4.0, 1.0, &f), 2);
+    EXPECT_EQ(f, -1.0);
+}

@@ -381,3 +381,155 @@ TEST(RuleAxial, CopyAndMemberRecords)
     EXPECT_EQ(Calc_Screw_Compression_Layered(nullptr, 14, 0, 8.0, 5.4, 100.0, 90.0), 0.0);
     EXPECT_EQ(Calc_Vbm_Withdrawal_Layered(nullptr, 16, 0, 0, 4.0, 60.0, 90.0), 0.0);
 }
+
+TEST(RuleLateral, EveryModeOfTheTimberPairs)
+{
+    Standard_Scope en(true);
+    /* dowel d 12 (fu 360, My 69070.9): member 1 along the grain fh1 = 25.256, member 2 across it
+    ** fh2 = 25.256 / 1.53 = 16.5072, beta = 0.65359. Single shear by t1 / t2 (EN 1995-1-1,
+    ** eq. (8.6), worked for each pair):
+    **   10 / 60: (a) 25.256 * 10 * 12 = 3030.72          60 / 10: (b) 1980.86
+    **   30 / 60: (c) 4526.75                              25 / 100: (d) 4534.09
+    **   60 / 60: (e) 5677.50                              200 / 200: (f) 6615.89 */
+    const struct { double t1, t2; int mode; double v; } single[] = {
+        {10, 60, 1, 3030.72}, {60, 10, 2, 1980.8627}, {30, 60, 3, 4526.7527},
+        {25, 100, 4, 4534.0934}, {60, 60, 5, 5677.4990}, {200, 200, 6, 6615.8855}};
+    for (const auto &c : single) {
+        Vbm_Rule_Input in = Rule_Input(29, 12.0);
+        in.alpha2 = 90.0;
+        in.t1_a = c.t1;
+        in.t2_a = c.t2;
+        Vbm_Rule_Result r{};
+        Calc_Fv_Rk(&in, 1, &r);
+        EXPECT_EQ(r.mode, c.mode) << c.t1 << " " << c.t2;
+        EXPECT_NEAR(r.Fv_Rk, c.v, 1e-3) << c.t1 << " " << c.t2;
+        EXPECT_NEAR(r.fh2, 16.50719, 1e-5);
+    }
+    /* a fitted bolt with an axial value of 4000: the rope effect min(0.25 part, 1000) on the
+    ** modes (c) to (f): 25 / 100: 4534.09 + 1000; 30 / 60: 4526.75 + 1000; 60 / 60: 5677.50 + 1000;
+    ** 200 / 200: 6615.89 + 1000 */
+    const struct { double t1, t2; int mode; double v; } roped[] = {
+        {25, 100, 4, 5534.0934}, {30, 60, 3, 5526.7527}, {60, 60, 5, 6677.4990}, {200, 200, 6, 7615.8855}};
+    for (const auto &c : roped) {
+        Vbm_Rule_Input in = Rule_Input(30, 12.0);
+        in.alpha2 = 90.0;
+        in.t1_a = c.t1;
+        in.t2_a = c.t2;
+        in.f_ax_rope = 4000.0;
+        Vbm_Rule_Result r{};
+        Calc_Fv_Rk(&in, 1, &r);
+        EXPECT_EQ(r.mode, c.mode) << c.t1 << " " << c.t2;
+        EXPECT_NEAR(r.Fv_Rk, c.v, 1e-3) << c.t1 << " " << c.t2;
+    }
+    /* double shear (eq. (8.7)): 10 / 60 (g) 3030.72; 60 / 10 (h) 0.5 * 25.256 * 10 * 12 * 0.65359
+    ** = 990.43; 30 / 60 (j) 4770.08; 200 / 200 (k) 6615.89 */
+    const struct { double t1, t2; int mode; double v; } dbl[] = {
+        {10, 60, 7, 3030.72}, {60, 10, 8, 990.4314}, {30, 60, 9, 4770.0753}, {200, 200, 10, 6615.8855}};
+    for (const auto &c : dbl) {
+        Vbm_Rule_Input in = Rule_Input(29, 12.0);
+        in.alpha2 = 90.0;
+        in.t1_a = c.t1;
+        in.t2_a = c.t2;
+        Vbm_Rule_Result r{};
+        Calc_Fv_Rk(&in, 2, &r);
+        EXPECT_EQ(r.mode, c.mode) << c.t1 << " " << c.t2;
+        EXPECT_NEAR(r.Fv_Rk, c.v, 1e-3) << c.t1 << " " << c.t2;
+    }
+    /* no embedment strength (a member without rule): 0 and the status */
+    Vbm_Rule_Input none = Rule_Input(29, 12.0);
+    none.mat2 = 15;
+    Vbm_Rule_Result z{};
+    Calc_Fv_Rk(&none, 1, &z);
+    EXPECT_EQ(z.Fv_Rk, 0.0);
+    EXPECT_EQ(z.fh2_status, 169);
+    Calc_Fv_Rk(&none, 2, &z);
+    EXPECT_EQ(z.Fv_Rk, 0.0);
+}
+
+TEST(RuleLateral, EveryModeOfTheSteelPlates)
+{
+    Standard_Scope en(true);
+    /* outer plate (member 1), timber 60 mm along the grain, fitted bolt d 12 (fu 360):
+    ** (11) 0.414214 * 18184.32 = 7532.19, (12) 1.15 sqrt(2 My fh d) = 7441.03,
+    ** (13) 18184.32, (14) 9111.70, (15) 2.3 sqrt(My fh d) = 10523.21:
+    ** thin (5 mm <= 0.5 d) 12; thick (12 mm) 14; 9 mm: k = 0.5, 0.5 * 9111.70 + 0.5 * 7441.03 =
+    ** 8276.37, code 28 */
+    const struct { double t; int cls, mode; double v; } single[] = {
+        {5.0, 0, 12, 7441.0332}, {12.0, 2, 14, 9111.7015}, {9.0, 1, 28, 8276.3673}};
+    for (const auto &c : single) {
+        Vbm_Rule_Input in = Rule_Input(30, 12.0);
+        in.mat1 = 12;
+        in.grade1 = 0;
+        in.t1_a = c.t;
+        Vbm_Rule_Result r{};
+        Calc_Fv_Rk(&in, 1, &r);
+        EXPECT_EQ(r.plate_class, c.cls) << c.t;
+        EXPECT_EQ(r.mode, c.mode) << c.t;
+        EXPECT_NEAR(r.Fv_Rk, c.v, 1e-3) << c.t;
+        EXPECT_EQ(r.fh1, 0.0);
+        EXPECT_NEAR(r.fh2, 25.256, 1e-9);
+    }
+    /* a thin timber (20 mm) under a thick plate: (13) 6061.44 below (14) and (15) */
+    Vbm_Rule_Input th = Rule_Input(30, 12.0);
+    th.mat1 = 12;
+    th.grade1 = 0;
+    th.t1_a = 12.0;
+    th.t2_a = 20.0;
+    Vbm_Rule_Result r13{};
+    Calc_Fv_Rk(&th, 1, &r13);
+    EXPECT_EQ(r13.mode, 13);
+    EXPECT_NEAR(r13.Fv_Rk, 6061.44, 1e-6);
+    /* a thin plate over 20 mm: (11) 0.414214 * 6061.44 = 2510.73 */
+    th.t1_a = 5.0;
+    Calc_Fv_Rk(&th, 1, &r13);
+    EXPECT_EQ(r13.mode, 11);
+    EXPECT_NEAR(r13.Fv_Rk, 2510.7307, 1e-3);
+    /* double shear with an inner plate (member 2): min(fh t1 d = 18184.32, 9111.70, 10523.21);
+    ** with 200 mm of timber the third, 10523.21 */
+    Vbm_Rule_Input inner = Rule_Input(30, 12.0);
+    inner.mat2 = 12;
+    inner.grade2 = 0;
+    inner.t2_a = 10.0;
+    Vbm_Rule_Result ri{};
+    Calc_Fv_Rk(&inner, 2, &ri);
+    EXPECT_NEAR(ri.Fv_Rk, 9111.7015, 1e-3);
+    inner.t1_a = 200.0;
+    Calc_Fv_Rk(&inner, 2, &ri);
+    EXPECT_NEAR(ri.Fv_Rk, 10523.2101, 1e-3);
+    /* a steel plate as member 2 in single shear carries nothing here */
+    inner.t1_a = 60.0;
+    Calc_Fv_Rk(&inner, 1, &ri);
+    EXPECT_EQ(ri.Fv_Rk, 0.0);
+    /* outer plates, double shear, t2 = 60: (19)/(21) 9092.16, (20) 7441.03, (22) 10523.21:
+    ** thin 20, thick 21, intermediate 0.5 * 9092.16 + 0.5 * 7441.03 = 8266.60 code 23; with
+    ** t2 = 200: thick 22 10523.21, intermediate 0.5 * 10523.21 + 0.5 * 7441.03 = 8982.12 code 24 */
+    const struct { double t1, t2; int cls, mode; double v; } dbl[] = {
+        {5.0, 60.0, 0, 20, 7441.0332}, {12.0, 60.0, 2, 21, 9092.16}, {9.0, 60.0, 1, 23, 8266.5966},
+        {12.0, 200.0, 2, 22, 10523.2101}, {9.0, 200.0, 1, 24, 8982.1217}, {5.0, 20.0, 0, 19, 3030.72}};
+    for (const auto &c : dbl) {
+        Vbm_Rule_Input in = Rule_Input(30, 12.0);
+        in.mat1 = 12;
+        in.grade1 = 0;
+        in.t1_a = c.t1;
+        in.t2_a = c.t2;
+        Vbm_Rule_Result r{};
+        Calc_Fv_Rk(&in, 2, &r);
+        EXPECT_EQ(r.plate_class, c.cls) << c.t1 << " " << c.t2;
+        EXPECT_EQ(r.mode, c.mode) << c.t1 << " " << c.t2;
+        EXPECT_NEAR(r.Fv_Rk, c.v, 1e-3) << c.t1 << " " << c.t2;
+    }
+    /* a dowel with a steel grade takes the grade's fu (S235: 360) in the plate branches, a
+    ** bolt without a grade the given fu */
+    Vbm_Rule_Input g = Rule_Input(29, 12.0);
+    g.mat1 = 12;
+    g.grade1 = 0;
+    g.t1_a = 5.0;
+    g.steel_grade = 0;
+    g.fu = 500.0;
+    Vbm_Rule_Result rg{};
+    Calc_Fv_Rk(&g, 1, &rg);
+    EXPECT_DOUBLE_EQ(rg.fu_used, Get_Stahlguete(0)->fu);
+    g.steel_grade = -1;
+    Calc_Fv_Rk(&g, 1, &rg);
+    EXPECT_DOUBLE_EQ(rg.fu_used, 500.0);
+}
