@@ -392,6 +392,9 @@ TEST(AxialDin1052, ApprovedScrewsAndBolts)
     bolt.mat_1 = 0;
     bolt.washer_d = 50.0;
     EXPECT_NEAR(Calc_Axial_Din1052(bolt, 60.0, 3.0, &r), 5128.672, 0.001);
+    /* a washer of 1 mm leaves no area of its own: min(1 + 60 - 12, 48) * 1 = 48 mm² */
+    bolt.washer_d = 1.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(bolt, 60.0, 3.0, &r), 144.0, 1e-9);
     /* the bolt of a toothed-plate connector: its washer on d_bolt 12 */
     Connection_Input tp = Axial_Input(26, 50.0);
     tp.d_bolt = 12.0;
@@ -687,4 +690,60 @@ TEST(AxialEc5, UserScrewLinesAndThreadInMemberOne)
     /* 12 < 15 < 18 mm: (15 / 6 - 2) = 0.5 on both */
     st.staple_angle_2 = 90.0;
     st.resin_coated = 0;
+}
+
+TEST(RopeShare, LimitsOfEveryFastenerKind)
+{
+    Connection_Result r = Axial_Result(350.0, 350.0);
+    {
+        Standard_Scope en(true, 1);
+        /* wood screw to DIN 571 (head 735 governs the axial value of 3503.2): min(F_ref,
+        ** 735 / 4 = 183.75); a bolt M12 with washer 44: min(0.25 F_ref, 3 * 3 * 1387.80 / 4) with
+        ** pi / 4 (44² - 13²) = 1387.80 */
+        Connection_Input ws = Axial_Input(2, 6.0);
+        ws.d_2 = 4.0;
+        ws.l_thread = 50.0;
+        EXPECT_NEAR(Calc_Rope_Effect_Share(ws, 100.0, 60.0, 2.5, &r), 100.0, 1e-9);
+        EXPECT_NEAR(Calc_Rope_Effect_Share(ws, 1000.0, 60.0, 2.5, &r), 183.75, 1e-9);
+        Connection_Input bolt = Axial_Input(30, 12.0);
+        bolt.steel_grade = 23;
+        bolt.washer_d = 44.0;
+        EXPECT_NEAR(Calc_Rope_Effect_Share(bolt, 2000.0, 60.0, 3.0, &r), 500.0, 1e-9);
+        EXPECT_NEAR(Calc_Rope_Effect_Share(bolt, 100000.0, 60.0, 3.0, &r), 3.0 * 3.0 * 1387.7985 / 4.0, 0.01);
+        /* type 45 through a plate: 0.6 F_ax without limit: 0.6 * 1127 */
+        Connection_Input t45 = Axial_Input(45, 4.0);
+        t45.l_thread = 100.0;
+        t45.mat_1 = 12;
+        t45.grade_1 = 0;
+        t45.t1 = 5.0;
+        EXPECT_NEAR(Calc_Rope_Effect_Share(t45, 10.0, 40.0, 0.0, &r), 0.6 * 1127.0, 1e-9);
+        EXPECT_NEAR(r.rope_share, 676.2, 1e-9);
+        /* type 46: 0.4 F_ref; special nails 0.5 F_ref (class 1, 588 / 4 = 147 above) */
+        Connection_Input t46 = t45;
+        t46.vbm_type = 46;
+        t46.d = 5.0;
+        EXPECT_NEAR(Calc_Rope_Effect_Share(t46, 100.0, 40.0, 0.0, &r), 40.0, 1e-9);
+        Connection_Input sp = Axial_Input(16, 4.0);
+        sp.l_thread = 100.0;
+        EXPECT_NEAR(Calc_Rope_Effect_Share(sp, 100.0, 40.0, 0.0, &r), 50.0, 1e-9);
+        EXPECT_NEAR(Calc_Rope_Effect_Share(sp, 1000.0, 40.0, 0.0, &r), 147.0, 1e-9);
+    }
+    Standard_Scope din(false);
+    /* DIN 1052: screws up to F_ref, bolts 0.25 F_ref, the rest 0.5 F_ref, each at most F_ax / 4:
+    ** the wood screw's head 735: min(100, 183.75); the bolt (washer 1550 mm² * 3.0 = 4650):
+    ** min(0.25 * 2000, 1162.5) */
+    Connection_Input ws = Axial_Input(2, 6.0);
+    ws.l_thread = 50.0;
+    EXPECT_NEAR(Calc_Rope_Effect_Share(ws, 100.0, 60.0, 2.5, &r), 100.0, 1e-9);
+    EXPECT_NEAR(Calc_Rope_Effect_Share(ws, 1000.0, 60.0, 2.5, &r), 183.75, 1e-9);
+    Connection_Input bolt = Axial_Input(30, 12.0);
+    bolt.steel_grade = 23;
+    bolt.washer_d = 44.0;
+    EXPECT_NEAR(Calc_Rope_Effect_Share(bolt, 2000.0, 60.0, 3.0, &r), 500.0, 1e-9);
+    EXPECT_NEAR(Calc_Rope_Effect_Share(bolt, 100000.0, 60.0, 3.0, &r), 1162.5, 1e-9);
+    Connection_Input bolt26 = bolt;
+    bolt26.vbm_type = 26;
+    bolt26.d = 50.0;
+    bolt26.d_bolt = 12.0;
+    EXPECT_NEAR(Calc_Rope_Effect_Share(bolt26, 2000.0, 60.0, 3.0, &r), 500.0, 1e-9);
 }

@@ -427,6 +427,16 @@ TEST(Admissibility, ConnectorThicknessesScrewsAndTheMinimumThickness)
     EXPECT_EQ(Check_Connection_Input(c), 102);
     c.vbm_type = 25;                            /* a ring connector: not 102 */
     EXPECT_NE(Check_Connection_Input(c), 102);
+    /* ring connectors in service class 3: 86 (DIN 1052, 13.2(2)) */
+    Connection_Input ring = Dowel_Input();
+    ring.vbm_type = 25;
+    ring.vbm_row = 0;
+    ring.d = 65.0;
+    ring.d_bolt = 12.0;
+    ring.service_class_2 = 3;
+    EXPECT_EQ(Check_Connection_Input(ring), 86);
+    ring.service_class_2 = 2;
+    EXPECT_EQ(Check_Connection_Input(ring), 0);
     /* DIN 1052, 7.2.3(1): at least 24 mm of timber on each side */
     Connection_Input d = Dowel_Input();
     d.t1 = 23.9;

@@ -287,3 +287,90 @@ TEST(Johansen, DowelWithGivenFuThroughOuterPlate)
     EXPECT_DOUBLE_EQ(r.fu_used, 360.0);
     EXPECT_NEAR(r.rk_lateral, 9111.70, 0.05);
 }
+
+TEST(Johansen, WoodScrewThroughAThickOuterPlate)
+{
+    Standard_Scope en(true);
+    /* wood screw to DIN 571, d 6 (fu 400), 6 mm plate, 60 mm timber, unthreaded length in the
+    ** timber t_s = 100 - 6 - 92 = 2: fh = 0.082 * 350 * 6^-0.3 = 16.7663, My = 0.15 * 400 *
+    ** 6^2.6 = 6329.14, the full My_f = 12658.27:
+    ** ra = sqrt 2 sqrt(2 My_f fh d) = 2256.89, rb = sqrt 2 sqrt(fh d (My_f + My)) = 1954.53
+    ** (rb / (d fh) = 19.4 is not below t_s), rc = sqrt 2 sqrt(2 My fh d) + fh d t_s = 1797.06;
+    ** mode 15 = min = 1797.06 below (14) 2793.45 and (13) 6035.86 */
+    Connection_Input in = Outer_Plate_Input(6.0);
+    in.vbm_type = 2;
+    in.fitted_bolt = 0;
+    in.d = in.d_3 = 6.0;
+    in.fu = 400.0;
+    in.length = 100.0;
+    in.l_thread = 92.0;
+    Connection_Result r{};
+    r.rho_2 = 350.0;
+    Calc_Rk_Outer_Plate(in, &r);
+    EXPECT_EQ(r.rule_char, 15);
+    EXPECT_NEAR(r.rk_lateral, 1797.060, 0.001);
+    EXPECT_NEAR(r.my_rk, 6329.137, 0.001);
+    /* a thin member 2 (12 mm): (13) 1207.17 governs */
+    in.t2 = 12.0;
+    Connection_Result s{};
+    s.rho_2 = 350.0;
+    Calc_Rk_Outer_Plate(in, &s);
+    EXPECT_EQ(s.rule_char, 13);
+    EXPECT_NEAR(s.rk_lateral, 16.766273 * 12.0 * 6.0, 0.001);
+}
+
+TEST(Johansen, DesignValuesBesideInnerAndOuterPlates)
+{
+    Standard_Scope en(true);
+    /* fh,d = 25.256 * 0.8 / 1.3 = 15.54215; My,d = 69070.9 / 1.1 = 62791.71; t = 60, d = 12:
+    ** R16 = 15.54215 * 60 * 12 = 11190.35; R17 = 11190.35 (sqrt(2 + 4 My,d / (fh,d d t^2)) - 1)
+    ** = 6051.81; R18 = 2 sqrt(My,d fh,d d) = 6844.27 -> mode 17 */
+    Connection_Result in{};
+    Calc_Rd_Inner_Plate(1.3, 1.3, 1.1, 0.8, 12.0, 29, 0, 0, 0, 0, 0.0, 60.0, 350.0, 0, 0, 360.0,
+                        &in);
+    EXPECT_NEAR(in.fh1_d, 15.54215, 1e-5);
+    EXPECT_NEAR(in.my_d, 62791.71, 0.01);
+    EXPECT_EQ(in.rule_design & 0xFF, 17);
+    EXPECT_NEAR(in.rd_lateral, 6051.81, 0.01);
+    /* without a steel factor nothing is determinable */
+    Connection_Result none{};
+    Calc_Rd_Inner_Plate(1.3, 1.3, 0.0, 0.8, 12.0, 29, 0, 0, 0, 0, 0.0, 60.0, 350.0, 0, 0, 360.0,
+                        &none);
+    EXPECT_EQ(none.rd_lateral, 0.0);
+
+    /* outer plates, timber member 2 t = 60: thin (t = 5) R11 = (sqrt 2 - 1) 11190.35 = 4635.20,
+    ** R12 = sqrt(2 My,d fh,d d) = 4839.63 -> 11 */
+    Connection_Result thin{};
+    thin.rho_2 = 350.0;
+    thin.kmod_2 = 0.8;
+    Calc_Rd_Outer_Plate(Outer_Plate_Input(5.0), &thin);
+    EXPECT_EQ(thin.rule_design & 0xFF, 11);
+    EXPECT_NEAR(thin.rd_lateral, 4635.20, 0.01);
+    EXPECT_NEAR(thin.fh2_d, 15.54215, 1e-5);
+    EXPECT_NEAR(thin.my_d, 62791.71, 0.01);
+    /* t = 9: 0.5 * 4635.20 + 0.5 * min(11190.35, 6051.81, 6844.27) = 5343.50 */
+    Connection_Result mid{};
+    mid.rho_2 = 350.0;
+    mid.kmod_2 = 0.8;
+    Calc_Rd_Outer_Plate(Outer_Plate_Input(9.0), &mid);
+    EXPECT_EQ(mid.plate_class, 1);
+    EXPECT_NEAR(mid.rd_lateral, 5343.50, 0.01);
+    /* double shear, t = 9: thin min(R19 = 0.5 * 11190.35 = 5595.18, R20 = 4839.63),
+    ** thick min(R21 = 5595.18, R22 = 6844.27): 0.5 * 4839.63 + 0.5 * 5595.18 = 5217.40 */
+    Connection_Input two = Outer_Plate_Input(9.0);
+    two.shear_planes = 2;
+    Connection_Result dbl{};
+    dbl.rho_2 = 350.0;
+    dbl.kmod_2 = 0.8;
+    Calc_Rd_Outer_Plate(two, &dbl);
+    EXPECT_NEAR(dbl.rd_lateral, 5217.40, 0.01);
+    EXPECT_EQ(dbl.rule_design & 0xFF, 23);
+    /* thick, double shear: 5595.18 (mode 21) */
+    two.t1 = 12.0;
+    Connection_Result thick{};
+    thick.rho_2 = 350.0;
+    thick.kmod_2 = 0.8;
+    Calc_Rd_Outer_Plate(two, &thick);
+    EXPECT_NEAR(thick.rd_lateral, 5595.18, 0.01);
+    EXPECT_EQ(thick.rule_design & 0xFF, 21);
+}

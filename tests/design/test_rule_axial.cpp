@@ -375,3 +375,30 @@ TEST(RuleAxialValues, CompressionOfApprovedScrews)
     Calc_Screw_Buckling(0, c24, 14, 0, 8.0, 5.0, 60.0, 10.0, 90.0, 0, out);
     EXPECT_NEAR(out[8], 880.0, 1e-9);
 }
+
+TEST(RuleAxialValues, BoundariesOfTheParameters)
+{
+    Standard_Scope en(true, 1);
+    double f = 0.0;
+    /* type 46 from 4.1 mm: 15; a special nail of class 1 in a layered user material (-10) whose
+    ** f_ax 3.675 lies below 50e-6 * 350² = 6.125: nothing; in timber 588 */
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(46, 0, 350.0, 0, 0.0, 0, 0, 4.2, 0.0, 40.0, 90.0, 0, 90.0, 0, &f), 15.0 * 4.2 * 40.0, 1e-9);
+    EXPECT_EQ(Calc_Vbm_Withdrawal(16, -10, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 40.0, 90.0, 0, 90.0, 0, &f), 0.0);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(16, 10, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 40.0, 90.0, 0, 90.0, 0, &f), 588.0, 1e-9);
+    EXPECT_EQ(Calc_Vbm_Withdrawal(45, -10, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 100.0, 90.0, 0, 90.0, 0, &f), 0.0);
+    /* the head classes of the special nails 34 to 42 (the higher values): type 37 head A
+    ** 120e-6 * 350² = 14.7, type 38 B 140e-6, type 39 C 160e-6; 16 to 24 the lower ones */
+    EXPECT_NEAR(Calc_Fhead_Nail_Param(37, 0, 350.0), 14.7, 1e-9);
+    EXPECT_NEAR(Calc_Fhead_Nail_Param(38, 0, 350.0), 17.15, 1e-9);
+    EXPECT_NEAR(Calc_Fhead_Nail_Param(39, 0, 350.0), 19.6, 1e-9);
+    EXPECT_NEAR(Calc_Fhead_Nail_Param(19, 0, 350.0), 7.35, 1e-9);
+    EXPECT_NEAR(Calc_Fhead_Nail_Param(23, 0, 350.0), 9.8, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Nail_Param(37, 0.0, 0, 0, 350.0), 40e-6 * 350.0 * 350.0, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Nail_Param(40, 0.0, 0, 0, 350.0), 50e-6 * 350.0 * 350.0, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Nail_Param(34, 0.0, 0, 0, 350.0), 30e-6 * 350.0 * 350.0, 1e-9);
+    /* the washers of kind 1: 7 to 9 mm 28, 11 to 13 mm 42 */
+    EXPECT_EQ(Get_Washer_Diameter(7.5, 1), 28.0);
+    EXPECT_EQ(Get_Washer_Diameter(9.5, 1), 33.0);
+    EXPECT_EQ(Get_Washer_Diameter(5.0, 1), 22.0);
+    EXPECT_EQ(Get_Washer_Diameter(7.0, 2), 25.0);
+}

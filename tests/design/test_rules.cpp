@@ -278,6 +278,24 @@ TEST(RuleLimits, ThirdScrewFamilyInHardwoodAndLvl)
     head.t1_a = 70.005;
     EXPECT_EQ(Check_Vbm_Limits(1, &head, &msg, &hint), 1);
     EXPECT_EQ(msg, 139);
+    /* the approved lengths end at 200.01 mm inclusive */
+    head.t1_a = 70.0;
+    head.length = 200.01;
+    EXPECT_EQ(Check_Vbm_Limits(1, &head, &msg, &hint), 0);
+    head.length = 200.02;
+    EXPECT_EQ(Check_Vbm_Limits(1, &head, &msg, &hint), 1);
+    head.length = 200.0;
+    /* into hardwood the same window: 10 mm screws up to 200.01 */
+    Vbm_Rule_Input into = Rule_Input(50, 10.0);
+    into.mat2 = 1;
+    into.grade2 = hard;
+    into.t2_a = into.t2 = 40.0;
+    into.length = 200.01;
+    into.species_sfp = 1;
+    EXPECT_EQ(Check_Vbm_Limits(1, &into, &msg, &hint), 0);
+    into.species_sfp = 0;                               /* above 8 mm only spruce, fir, pine */
+    EXPECT_EQ(Check_Vbm_Limits(1, &into, &msg, &hint), 1);
+    EXPECT_EQ(msg, 63);
     /* LVL member 2 (material 17, no panel) thinner than 4 d in single shear: 32 mm for d 8 */
     Vbm_Rule_Input lvl = Rule_Input(50, 8.0);
     lvl.mat2 = 17;
