@@ -99,6 +99,15 @@ TEST(AxialValues, WasherAreasAndKef)
     EXPECT_NEAR(Calc_Vbm_K_Ef(4.0, 28.0, 0), 0.7, 1e-12);
     EXPECT_NEAR(Calc_Vbm_K_Ef(4.0, 16.0, 1), 0.5, 1e-12);
     EXPECT_NEAR(Calc_Vbm_K_Ef(4.0, 16.0, 0), 0.4, 1e-12);
+    /* between the rows, linear in a1 (d = 4): 10d..14d 0.85 + 0.15 * 8 / 16 = 0.925;
+    ** 7d..10d 0.7 + 0.15 * 6 / 12 = 0.775; 4d..7d pre-drilled 0.5 + 0.2 * 4 / 12 = 0.56667,
+    ** else 0.7 * 20 / 28 = 0.5; below 4d 0.5 * 12 / 16 = 0.375 and 0.7 * 12 / 28 = 0.3 */
+    EXPECT_NEAR(Calc_Vbm_K_Ef(4.0, 48.0, 0), 0.925, 1e-12);
+    EXPECT_NEAR(Calc_Vbm_K_Ef(4.0, 34.0, 0), 0.775, 1e-12);
+    EXPECT_NEAR(Calc_Vbm_K_Ef(4.0, 20.0, 1), 0.56667, 1e-5);
+    EXPECT_NEAR(Calc_Vbm_K_Ef(4.0, 20.0, 0), 0.5, 1e-12);
+    EXPECT_NEAR(Calc_Vbm_K_Ef(4.0, 12.0, 1), 0.375, 1e-12);
+    EXPECT_NEAR(Calc_Vbm_K_Ef(4.0, 12.0, 0), 0.3, 1e-12);
 }
 
 TEST(AxialValues, MaterialPairing)

@@ -593,6 +593,19 @@ TEST(AxialEc5, BoltsConnectorsAndScrews)
     b.t2 = 5.0;
     EXPECT_EQ(Calc_Axial_Ec5(b, 60.0, 2.5, &r), 0.0);
     EXPECT_EQ(r.msg_code, 150);
+    /* on member 1: plywood of 5 mm 150, plywood of 7 mm 151 (a panel below 8 mm), timber of
+    ** 5 mm 157 (below 1.2 d = 9.6) */
+    b.mat_2 = 0;
+    b.grade_2 = Grade_Index(0, "C24");
+    b.t2 = 60.0;
+    const struct { int mat; double t1; int code; } first[] = {{6, 5.0, 150}, {6, 7.0, 151}, {0, 5.0, 157}};
+    for (const auto &c1 : first) {
+        b.mat_1 = c1.mat;
+        b.grade_1 = c1.mat == 6 ? 0 : Grade_Index(0, "C24");
+        b.t1 = c1.t1;
+        EXPECT_EQ(Calc_Axial_Ec5(b, 60.0, 2.5, &r), 0.0) << c1.mat << " " << c1.t1;
+        EXPECT_EQ(r.msg_code, c1.code) << c1.mat << " " << c1.t1;
+    }
     /* the third family carries nothing axially here */
     Connection_Input c = Axial_Input(50, 8.0);
     c.l_thread = 50.0;
@@ -639,6 +652,14 @@ TEST(AxialEc5, UserScrewLinesAndThreadInMemberOne)
     b.user_line_43 = Vbm_Screw_Line{0, 0, 8.0, 16.0, 5.0, 100.0, 50.0, -1.0, 90.0, 0, 3, 45.0};
     EXPECT_NEAR(Calc_Axial_Ec5(b, 60.0, 2.5, &r), 3520.0, 1e-9);
     EXPECT_NEAR(r.f_ax_point, 4840.0, 1e-9);
+    b.user_line_43.thread_layout = 1;
+    EXPECT_NEAR(Calc_Axial_Ec5(b, 60.0, 2.5, &r), 3520.0, 1e-9);
+    EXPECT_NEAR(r.f_ax_point, 4840.0, 1e-9);
+    /* layout 2 keeps one thread: the point 8 * 11 * 50 = 4400, nothing in member 1 */
+    b.user_line_43.thread_layout = 2;
+    Calc_Axial_Ec5(b, 60.0, 2.5, &r);
+    EXPECT_NEAR(r.f_ax_point, 4400.0, 1e-9);
+    EXPECT_EQ(r.l_thread_1, 0.0);
 
     /* ETA-11/0190 screw (type 14) threaded 95 of 100: in member 1 40 - (100 - 95) = 35: 8 * 11 *
     ** 35 = 3080 above the head 13 * 10² = 1300; the point 8 * 11 * 60 = 5280 */

@@ -92,3 +92,32 @@ TEST(ConnectorRuns, ZeroPartialFactorIsNotDeterminable)
     EXPECT_EQ(r.rd_total, 0.0);
     EXPECT_EQ(r.msg_code, 168);
 }
+
+TEST(ConnectorRuns, ShearPlateAgainstASteelPlateTakesItsHubHole)
+{
+    Standard_Scope en(true);
+    const std::string dir = "connector_data_b1";
+    mkdir(dir.c_str(), 0755);
+    FILE *f = fopen((dir + "/ec5_schduebel_B1.dat").c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    fputs("# dc he hc t t1 d1 d2 d3 d4 r h1 a1 a2 db_min db_max F\n2\n1\n"
+          "67 15 30 4 12 21 67 20 21 33.5 10 5 5 16 20 1000\n", f);
+    fclose(f);
+    setenv("SPLICE_PRIVATE_DATA", dir.c_str(), 1);
+    Reset_Vbm_Catalogues();
+    Load_Ec5_Schduebel_B1();
+    ASSERT_DOUBLE_EQ(Get_Connector_Value(31, 0, "d3"), 20.0);
+    /* the plate's spacings follow the hole of the hub, d3 = 20 (not the bolt's 16): a bolt hole
+    ** of d0 = 21 gives p2 = 2.4 d0 = 50.4 and e1 = 1.2 d0 = 25.2 */
+    Connection_Input in = Connector_Input(31, 67.0);
+    in.d_bolt = 16.0;
+    in.mat_1 = 12;
+    in.grade_1 = 0;
+    in.t1 = 10.0;
+    Connection_Result r{};
+    Design_Connection(in, &r);
+    EXPECT_NEAR(r.spacing_1[0], 50.4, 1e-9);
+    EXPECT_NEAR(r.spacing_1[1], 50.4, 1e-9);
+    EXPECT_NEAR(r.spacing_1[2], 25.2, 1e-9);
+    EXPECT_NEAR(r.spacing_1[5], 25.2, 1e-9);
+}

@@ -162,3 +162,36 @@ TEST(DesignFamilies, ApprovedScrewExactEn1995)
     EXPECT_NEAR(r.rd_lateral, 978.07, 0.01);
     EXPECT_NEAR(r.l_ef, 60.0, 1e-9);
 }
+
+TEST(DesignFamilies, StapleAndNailThroughGypsumFibreboard)
+{
+    Standard_Scope din(false);
+    /* staple d 1.5 (fu 800) through 12.5 mm gypsum fibreboard (material 9, 1150 kg/m3):
+    ** 7 d = 10.5 <= 12.5, k = 1; My = 0.3 * 800 * 1.5^2.6 = 688.73,
+    ** fh,1 = 7 * 1.5^-0.7 * 12.5^0.9 = 51.174; Rk = 1.4 sqrt(2 * 688.73 * 51.174 * 1.5) = 455.24 */
+    Connection_Input in = Base_Input(1, 1.5, 45.0, 12.5, 40.0);
+    in.mat_1 = 9;
+    in.grade_1 = 0;
+    in.fu = 800.0;
+    in.resin_coated = 1;
+    in.staple_angle_1 = in.staple_angle_2 = 90.0;
+    Connection_Result r{};
+    ASSERT_EQ(Design_Connection(in, &r), 0);
+    EXPECT_NEAR(r.rho_1, 1150.0, 1e-9);
+    EXPECT_NEAR(r.fh1_k, 51.1744, 1e-4);
+    EXPECT_NEAR(r.my_rk, 688.729, 0.001);
+    EXPECT_DOUBLE_EQ(r.k_red, 1.0);
+    EXPECT_NEAR(r.rk_lateral, 455.239, 0.001);
+    /* nail d 2.5 (fu 600): 7 d = 17.5 > 12.5: k = r7 = 12.5 / 17.5 = 0.714286, r25 = 1 (d not
+    ** above 2.5); My = 0.3 * 600 * 2.5^2.6 = 1949.47, fh,1 = 7 * 2.5^-0.7 * 12.5^0.9 = 35.790;
+    ** Rk = 0.7 * 0.714286^2 * sqrt(2 * 1949.47 * 35.790 * 2.5) = 210.943 */
+    Connection_Input n = Base_Input(0, 2.5, 50.0, 12.5, 40.0);
+    n.mat_1 = 9;
+    n.grade_1 = 0;
+    n.fu = 600.0;
+    Connection_Result q{};
+    ASSERT_EQ(Design_Connection(n, &q), 0);
+    EXPECT_NEAR(q.fh1_k, 35.7898, 1e-4);
+    EXPECT_NEAR(q.k_red, 12.5 / 17.5, 1e-12);
+    EXPECT_NEAR(q.rk_lateral, 210.943, 0.001);
+}

@@ -163,6 +163,22 @@ TEST(DesignRun, UncalledRunsTakeTheShortenedNail)
     EXPECT_EQ(Design_Connection_Old(in, &o), 0);
     EXPECT_NEAR(o.l_ef, 15.0, 1e-9);
     EXPECT_NEAR(o.r_ax, 396.9, 1e-9);
+    /* EN 1995: a smooth nail's axial value is f_ax d l_ef = 20e-6 * 350² * 3 * 60 = 441 (head
+    ** 70e-6 * 350² * 10² = 857.5); the older run adds with the rope effect its share
+    ** min(0.15 * 441, 0.25 * 441) = 66.15 to the lateral value (a nail: its crown angles,
+    ** left 0, do not reduce it) */
+    {
+        Standard_Scope en(true);
+        Connection_Input rope = in;
+        Connection_Result w0{};
+        EXPECT_EQ(Design_Connection_Old(rope, &w0), 0);
+        rope.rope_effect = 1;
+        Connection_Result w{};
+        EXPECT_EQ(Design_Connection_Old(rope, &w), 0);
+        EXPECT_NEAR(w.r_ax, 441.0, 1e-9);
+        EXPECT_NEAR(w.rope_share, 66.15, 1e-9);
+        EXPECT_NEAR(w.rk_lateral, w0.rk_lateral + 66.15, 1e-9);
+    }
     /* the run itself drops the axial value without the rope effect */
     Connection_Result r{};
     EXPECT_EQ(Design_Connection(in, &r), 0);
@@ -277,6 +293,17 @@ TEST(Admissibility, Eta11ThicknessRules)
     in.t1 = 28.0;
     in.t2 = 100.0;
     EXPECT_EQ(Check_Eta11_Screw_Input(in), 0);
+    /* plasterboard (5) on either side 33, gypsum fibreboard (9) 35; a plywood member 1 (6) of
+    ** 20 mm is no board: only its 24 mm rule, 51 */
+    in.mat_2 = 5;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 33);
+    in.mat_2 = 9;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 35);
+    in.mat_2 = 0;
+    in.mat_1 = 6;
+    in.grade_1 = 0;
+    in.t1 = 20.0;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 51);
     in.vbm_type = 0;
     EXPECT_EQ(Check_Eta11_Screw_Input(in), 0);
 }

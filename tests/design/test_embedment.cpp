@@ -271,6 +271,9 @@ TEST(Embedment, DowelsAndBoltsInEveryMaterial)
         /* DIN 1052 Kerto with 8 mm: k90 = 1 and 1008 */
         EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, right, 40.0, 480.0, 10, 0, nullptr), 1008);
         EXPECT_NEAR(fh, 37.0 * 0.92, 1e-9);
+        /* with 8.5 mm k90 = 1.15 + 0.015 * 8.5 = 1.2775: 37 * 0.915 / 1.2775 = 26.5010 */
+        EXPECT_EQ(Calc_Fh(&fh, 8.5, 29, 0, right, 40.0, 480.0, 10, 0, nullptr), 0);
+        EXPECT_NEAR(fh, 26.5010, 1e-4);
         /* a DIN 571 screw of 8 mm counts as pre-drilled: 0.082 * 0.92 * 350 = 26.404 */
         Calc_Fh(&fh, 8.0, 2, 0, 0.0, 40.0, 350.0, 0, 0, nullptr);
         EXPECT_NEAR(fh, 26.404, 1e-9);
@@ -614,6 +617,14 @@ TEST(Penetration, NailsFromBothSides)
     EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 1, 62.0, 4.0, 90.0, nullptr, nullptr, &s1, 80.0,
                                  4.0, 90.0, nullptr, nullptr, &s2), 0);
     EXPECT_EQ(s1, 4);
+    /* the same from the other side: the first nail (80, p 10) keeps 40 - 10 + 1 = 31 > 16, the
+    ** second (62, p 40) 40 - 40 + 1 <= 16: apart, state 4 */
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 80.0, 4.0, 90.0, &p1, &c1, &s1, 62.0, 4.0,
+                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_DOUBLE_EQ(p1, 10.0);
+    EXPECT_DOUBLE_EQ(p2, 40.0);
+    EXPECT_EQ(s1, 4);
+    EXPECT_EQ(s2, 4);
     /* 70 mm end exactly at the middle member's far face: p counts 40 */
     EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 70.0, 4.0, 90.0, &p1, &c1, &s1, 80.0, 4.0,
                                  90.0, &p2, &c2, &s2), 0);
@@ -700,6 +711,8 @@ TEST(Thickness, ReductionByPenetrationCase)
                                  350.0, 0, 0, 0, 0, nullptr, nullptr), 30.0);
     EXPECT_DOUBLE_EQ(Calc_T1_Req_B(4.0, 28, 0, 0, 0, 0, 0.0, 0.0, 6.0, 600.0, 60.0, 60.0, 350.0,
                                    350.0, 0, 0, 0, 0, nullptr, nullptr), 24.0);
+    EXPECT_DOUBLE_EQ(Calc_T1_Req_B(4.0, 25, 0, 0, 0, 0, 0.0, 0.0, 10.0, 600.0, 60.0, 60.0, 350.0,
+                                   350.0, 0, 0, 0, 0, nullptr, nullptr), 30.0);
     EXPECT_DOUBLE_EQ(Calc_T2_Req(1, 4.0, 40.0, 90.0, 27, 0, 0, 0, 0, 0.0, 0.0, 10.0, 600.0, 60.0,
                                  60.0, 350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr), 50.0);
     /* an approved screw in a panel needs at least 1.2 d of it (ETA-12/0114 d 8 in 6 mm OSB) */

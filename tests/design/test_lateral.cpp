@@ -373,4 +373,62 @@ TEST(Johansen, DesignValuesBesideInnerAndOuterPlates)
     Calc_Rd_Outer_Plate(two, &thick);
     EXPECT_NEAR(thick.rd_lateral, 5595.18, 0.01);
     EXPECT_EQ(thick.rule_design & 0xFF, 21);
+    /* without a steel factor nothing is determinable beside outer plates either */
+    Connection_Input no_steel = Outer_Plate_Input(5.0);
+    no_steel.gamma_steel = 0.0;
+    Connection_Result ns{};
+    ns.rho_2 = 350.0;
+    ns.kmod_2 = 0.8;
+    Calc_Rd_Outer_Plate(no_steel, &ns);
+    EXPECT_EQ(ns.rd_lateral, 0.0);
+    EXPECT_EQ(ns.fh2_d, 0.0);
+}
+
+TEST(Johansen, StaplesThroughGypsumFibreboardAboveOnePointFiveMillimetres)
+{
+    Standard_Scope en(true);
+    /* staple d 2 through 12.5 mm gypsum fibreboard (1150 kg/m3) into 37.5 mm of C24:
+    ** fh,1 = 7 * 2^-0.7 * 12.5^0.9 = 41.8404, fh,2 = 0.082 * 350 * 2^-0.3 = 23.3116,
+    ** My = 150 d^3 = 1200; mode 4 = 1.05 fh,1 t1 d / (2 + b) [sqrt(2b(1 + b) +
+    ** 4b(2 + b) My / (fh,1 d t1^2)) - b] = 406.128, times 1.5 / d = 304.596 */
+    Connection_Result r{};
+    Calc_Rk_Timber_Timber(1, 1, 2.0, 50.0, 90.0, 0, 0, 0, 0, 1, 0.0, 0.0, 12.5, 40.0, 1150.0,
+                          350.0, 9, 0, 0, 0, 800.0, nullptr, &r);
+    EXPECT_EQ(r.rule_char, 4);
+    EXPECT_NEAR(r.my_rk, 1200.0, 1e-9);
+    EXPECT_NEAR(r.rk_lateral, 304.596, 0.001);
+    /* d 1.5: no reduction; My = 506.25, mode 6 = 1.15 sqrt(2b / (1 + b)) sqrt(2 My fh,1 d)
+    ** = 261.175 */
+    Connection_Result s{};
+    Calc_Rk_Timber_Timber(1, 1, 1.5, 50.0, 90.0, 0, 0, 0, 0, 1, 0.0, 0.0, 12.5, 40.0, 1150.0,
+                          350.0, 9, 0, 0, 0, 800.0, nullptr, &s);
+    EXPECT_EQ(s.rule_char, 6);
+    EXPECT_NEAR(s.rk_lateral, 261.175, 0.001);
+    /* a nail of 2 mm is not reduced: mode 4 with My = 0.3 * 800 * 2^2.6 = 1455.09: 421.826 */
+    Connection_Result n{};
+    Calc_Rk_Timber_Timber(1, 1, 2.0, 50.0, 90.0, 0, 0, 0, 0, 0, 0.0, 0.0, 12.5, 40.0, 1150.0,
+                          350.0, 9, 0, 0, 0, 800.0, nullptr, &n);
+    EXPECT_NEAR(n.rk_lateral, 421.826, 0.001);
+}
+
+TEST(Johansen, DoubleShearRopeEffectOfTheHingeModes)
+{
+    Standard_Scope en(true);
+    /* fitted bolt d 12 in double shear, 30 + 60 + 30 mm of C24 along the grain (beta 1,
+    ** fh 25.256, My 69070.9), r_ax 4000: mode 9 = 1.05 fh t1 d / 3 (sqrt(4 + 12 My /
+    ** (fh d t1^2)) - 1) = 5260.44, the bolt adds min(0.25 * 5260.44, 4000 / 4) = 1000 ->
+    ** 6260.44; mode 10 = 1.15 sqrt(2 My fh d) + 1000 = 8441.03; modes 7 and 8 9092.16 */
+    Connection_Result r{};
+    r.r_ax = 4000.0;
+    Calc_Rk_Timber_Timber(1, 2, 12.0, 120.0, 90.0, 0, 0, 1, 0, 30, 0.0, 0.0, 30.0, 60.0, 350.0,
+                          350.0, 0, 0, 0, 0, 360.0, nullptr, &r);
+    EXPECT_EQ(r.rule_char, 9);
+    EXPECT_NEAR(r.rk_lateral, 6260.444, 0.001);
+    /* member 1 of 80 mm: mode 10 governs, 8441.03 */
+    Connection_Result s{};
+    s.r_ax = 4000.0;
+    Calc_Rk_Timber_Timber(1, 2, 12.0, 120.0, 90.0, 0, 0, 1, 0, 30, 0.0, 0.0, 80.0, 60.0, 350.0,
+                          350.0, 0, 0, 0, 0, 360.0, nullptr, &s);
+    EXPECT_EQ(s.rule_char, 10);
+    EXPECT_NEAR(s.rk_lateral, 8441.033, 0.001);
 }

@@ -172,6 +172,13 @@ TEST(Numeric, DepthFactorsColumnsAndRows)
     const double kg = 0.5 * (1.0 + 0.1 * (lrg - 0.3) + lrg * lrg);
     EXPECT_NEAR(Calc_K_C_Of_Material(2, Grade_Index(2, "GL24h"), 2890.0, 100.0, 100.0, nullptr, nullptr, nullptr, nullptr),
                 1.0 / (kg + std::sqrt(kg * kg - lrg * lrg)), 1e-9);
+    /* a material outside the table (13) has no column values: E0,05 = f_c,0,k = 0 and
+    ** lambda_rel = 0 / 0 is not a number, only lambda = 2890 / 28.9 = 100 is defined */
+    lam = lr = 0.0;
+    EXPECT_TRUE(std::isnan(Calc_K_C_Of_Material(13, Grade_Index(0, "C24"), 2890.0, 100.0, 100.0,
+                                                &i, &lam, &lr, &k)));
+    EXPECT_NEAR(lam, 100.0, 1e-9);
+    EXPECT_TRUE(std::isnan(lr));
     /* a second row of the group: two of weight 2 at 200 to 300 added to the three of weight 1
     ** from 0 to 100 (I 1666.67 about s 50, N 2): m = 1: I = 1/3 * 2 * (90000 + 60000 + 40000)
     ** + 2500 * 2 + 1666.67 = 133333.3; S = 1/2 * 2 * 500 + 100 = 600, N = 4, s = 150;

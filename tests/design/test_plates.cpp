@@ -20,6 +20,20 @@ TEST(SlipModulus, DowelAndNail)
         /* ring connector 25: 0.5 * 420 * 65 = 13650 */
         EXPECT_NEAR(Calc_Vbm_Kser(25, 0, 65.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 13650.0, 1e-9);
         EXPECT_EQ(Calc_Vbm_Kser(61, 0, 12.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 0.0);
+        /* staple d 1.5: 2 * 420^1.5 * 1.5^0.8 / 80 = 297.637; nail d 4: 420^1.5 * 4^0.8 / 30 =
+        ** 869.762; connectors 26 (0.375 * 420 * 65 = 10237.5) and 33 (0.5 * 420 * 50 = 10500) */
+        EXPECT_NEAR(Calc_Vbm_Kser(1, 0, 1.5, -10, 0, 40.0, -10, 0, 40.0, nullptr), 297.637, 0.001);
+        EXPECT_NEAR(Calc_Vbm_Kser(0, 0, 4.0, -10, 0, 40.0, -10, 0, 40.0, nullptr), 869.762, 0.001);
+        EXPECT_NEAR(Calc_Vbm_Kser(26, 0, 65.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 10237.5, 1e-9);
+        EXPECT_NEAR(Calc_Vbm_Kser(33, 0, 50.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 10500.0, 1e-9);
+    }
+    /* DIN: staple 2 * 350^1.5 * 1.5^0.8 / 60 = 301.894; connectors 26 0.3 * 350 * 65 = 6825 and
+    ** 31 0.6 * 350 * 65 = 13650 */
+    {
+        Standard_Scope din(false);
+        EXPECT_NEAR(Calc_Vbm_Kser(1, 0, 1.5, -10, 0, 40.0, -10, 0, 40.0, nullptr), 301.894, 0.001);
+        EXPECT_NEAR(Calc_Vbm_Kser(26, 0, 65.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 6825.0, 1e-9);
+        EXPECT_NEAR(Calc_Vbm_Kser(31, 0, 65.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 13650.0, 1e-9);
     }
     Standard_Scope din(false);
     /* DIN: 350^1.5 * 4^0.8 / 25 = 6547.90 * 3.031433 / 25 = 793.98 */

@@ -144,6 +144,15 @@ TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
     EXPECT_NEAR(Calc_Vbm_Axial_Value(22, 0, &k1, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 50.0,
                                      50.0, 0.0, 40.0, 90.0, 0, &f, &l, &code), 1286.542, 0.001);
     EXPECT_EQ(code, 0);
+    /* kind 21 as kind 1; any other kind takes the general withdrawal of a class-3 nail,
+    ** f d l = 6.3903125 * 4 * 40 = 1022.45 */
+    Vbm_Layered_Member k21 = Two_Layers(21);
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(22, 0, &k21, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 50.0,
+                                     50.0, 0.0, 40.0, 90.0, 0, &f, &l, &code), 1286.542, 0.001);
+    Vbm_Layered_Member k3 = Two_Layers(3);
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(22, 0, &k3, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 50.0,
+                                     50.0, 0.0, 40.0, 90.0, 0, &f, &l, &code), 1022.45, 0.001);
+    EXPECT_EQ(code, 0);
     /* kind 0 with two layers only: code 135 */
     Vbm_Layered_Member k0 = Two_Layers(0);
     EXPECT_EQ(Calc_Vbm_Axial_Value(22, 0, &k0, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 50.0, 50.0,

@@ -326,6 +326,63 @@ TEST(RuleLimits, ThirdScrewFamilyInHardwoodAndLvl)
     EXPECT_EQ(msg, 0);
 }
 
+TEST(RuleLimits, ThirdScrewFamilyInThickBeechLvl)
+{
+    Standard_Scope en(true);
+    int msg = -1, hint = -1;
+    /* not pre-drilled into beech LVL (material 19) of more than 400 mm with d 10 or more than
+    ** 600 mm with d 8: 140; member 2 counts in single shear only */
+    const struct { int mat1, mat2, planes; double d, t1, t2; int code; } cases[] = {
+        {0, 19, 1, 10.0, 60.0, 450.0, 140}, {0, 19, 1, 10.0, 60.0, 400.0, 0},
+        {0, 19, 2, 10.0, 60.0, 450.0, 0}, {0, 0, 1, 10.0, 60.0, 450.0, 0},
+        {19, 0, 1, 8.0, 650.0, 60.0, 140}, {19, 0, 1, 8.0, 600.0, 60.0, 0}};
+    for (const auto &c : cases) {
+        Vbm_Rule_Input in = Rule_Input(50, c.d);
+        in.species_sfp = 1;
+        in.mat1 = c.mat1;
+        in.mat2 = c.mat2;
+        if (c.mat1 == 19) in.grade1 = 0;
+        if (c.mat2 == 19) in.grade2 = 0;
+        in.t1_a = in.t1 = c.t1;
+        in.t2_a = in.t2 = c.t2;
+        in.length = 200.0;
+        Check_Vbm_Limits(c.planes, &in, &msg, &hint);
+        EXPECT_EQ(msg, c.code) << c.mat1 << " " << c.mat2 << " " << c.planes << " " << c.t2;
+    }
+}
+
+TEST(RuleLimits, HintsOfTheSecondScrewFamily)
+{
+    Standard_Scope en(true);
+    int msg = -1, hint = -1;
+    /* ETA-11/0190 screw d 4 (1.2 d = 4.8): a panel of material 6 thinner than 6 mm gives 150,
+    ** a panel thinner than 8 mm 151, none from 8 mm; the hints come with the thickness
+    ** message 51 of member 1 (below 24 mm) */
+    const struct { int mat; double t1; int hint; } cases[] = {
+        {6, 5.0, 150}, {6, 7.9, 151}, {6, 8.0, 0}, {10, 7.9, 151}, {0, 4.7, 157}};
+    for (const auto &c : cases) {
+        Vbm_Rule_Input in = Rule_Input(14, 4.0);
+        in.mat1 = c.mat;
+        in.grade1 = 0;
+        in.t1_a = in.t1 = c.t1;
+        EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, &hint), 1) << c.mat << " " << c.t1;
+        EXPECT_EQ(msg, 51) << c.mat << " " << c.t1;
+        EXPECT_EQ(hint, c.hint) << c.mat << " " << c.t1;
+    }
+    /* member 2 thinner than 1.2 d: 158; a flat axis (25 < 30 degrees): 1015 */
+    Vbm_Rule_Input m2 = Rule_Input(14, 4.0);
+    m2.t2_a = m2.t2 = 4.7;
+    Check_Vbm_Limits(1, &m2, &msg, &hint);
+    EXPECT_EQ(hint, 158);
+    Vbm_Rule_Input flat = Rule_Input(14, 4.0);
+    flat.screw_angle = 25.0;
+    Check_Vbm_Limits(1, &flat, &msg, &hint);
+    EXPECT_EQ(hint, 1015);
+    flat.screw_angle = 30.0;
+    EXPECT_EQ(Check_Vbm_Limits(1, &flat, &msg, &hint), 0);
+    EXPECT_EQ(hint, 0);
+}
+
 TEST(RuleAxial, WithdrawalAndThreadInsideTheMember)
 {
     Standard_Scope en(true);
@@ -462,6 +519,36 @@ TEST(RuleLateral, EveryModeOfTheTimberPairs)
     EXPECT_EQ(z.fh2_status, 169);
     Calc_Fv_Rk(&none, 2, &z);
     EXPECT_EQ(z.Fv_Rk, 0.0);
+}
+
+TEST(RuleLateral, WoodScrewThroughAThickOuterPlate)
+{
+    Standard_Scope en(true);
+    /* DIN 571 screw d 6, fu 400, under a 6 mm plate (thick: t >= d) into 60 mm of C24:
+    ** fh = 0.082 * 350 * 6^-0.3 = 16.76627, My = 0.15 * 400 * 6^2.6 = 6329.14, My_f = 12658.27;
+    ** ra = sqrt 2 sqrt(2 My_f fh d) = 2256.89, rb = sqrt 2 sqrt((My_f + My) fh d) = 1954.53,
+    ** rb / (d fh) = 19.43; (14) with My_f = 2793.45, (13) = 6035.86.
+    ** t_s = 100 - 6 - 89 = 5: rc = sqrt 2 sqrt(2 My fh d) + 5 fh d = 2098.85, rb is kept:
+    **   (15) = 1.15 * 1954.53 = 2247.71;
+    ** t_s = 100 - 6 - 69 = 25 > 19.43: rb is replaced by ra, rc = 4110.80: 1.15 * 2256.89 =
+    **   2595.43 */
+    const struct { double l_ef, v; } cases[] = {{89.0, 2247.7065}, {69.0, 2595.4279}};
+    for (const auto &c : cases) {
+        Vbm_Rule_Input in = Rule_Input(2, 6.0);
+        in.fitted_bolt = 0;
+        in.fu = 400.0;
+        in.mat1 = 12;
+        in.grade1 = 0;
+        in.t1_a = 6.0;
+        in.length = 100.0;
+        in.l_ef = c.l_ef;
+        Vbm_Rule_Result r{};
+        Calc_Fv_Rk(&in, 1, &r);
+        EXPECT_EQ(r.plate_class, 2) << c.l_ef;
+        EXPECT_EQ(r.mode, 15) << c.l_ef;
+        EXPECT_NEAR(r.fh2, 16.76627, 1e-5);
+        EXPECT_NEAR(r.Fv_Rk, c.v, 1e-3) << c.l_ef;
+    }
 }
 
 TEST(RuleLateral, EveryModeOfTheSteelPlates)

@@ -123,6 +123,11 @@ TEST(MinSpacings, BoltsDowelsAndFittedBolts)
     EXPECT_NEAR(s.v[1], 32.0, 1e-9);
     EXPECT_NEAR(s.v[2], 80.0, 1e-9);
     EXPECT_NEAR(s.v[3], 32.0, 1e-9);
+    /* a bolt and a dowel of 16 mm: a3,t = max(7 * 16, 80) = 112 */
+    EXPECT_EQ(Min_Spacings(s, 30, 0, 350.0, 16.0, 0.0), 9);
+    EXPECT_NEAR(s.v[2], 112.0, 1e-9);
+    EXPECT_EQ(Min_Spacings(s, 29, 0, 350.0, 16.0, 0.0), 8);
+    EXPECT_NEAR(s.v[2], 112.0, 1e-9);
     /* fitted bolt: dowel values, index 8 */
     EXPECT_EQ(Min_Spacings(s, 30, 0, 350.0, 12.0, 0.0, 0, 1), 8);
     EXPECT_NEAR(s.v[0], 60.0, 1e-9);
