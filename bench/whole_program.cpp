@@ -270,3 +270,40 @@ void BM_Start_Up_To_First_Page(benchmark::State &state)
 BENCHMARK(BM_Start_Up_To_First_Page)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+namespace {
+
+/* Start-up with an input file of the benchmark splice with 10 groups of k combinations (its L
+** left to the program: the first page shows it as the preparation chose it). */
+void BM_Start_Up_With_Combinations(benchmark::State &state)
+{
+    Set_Up_Splice(static_cast<int>(state.range(0)), 6);
+    ZW_Test_Reset();
+    if (!Write_Splice_Input_File("startup_01.inp", &Splice_Input)) abort();
+    FILE *title = fopen("startup_01.txt", "wb");
+    if (!title) abort();
+    fputs("Start mit vielen Kombinationen\n", title);
+    fclose(title);
+    int rc = 0;
+    for (auto _ : state) {
+        Reset_Vbm_Catalogues();
+        Clear_NAD_State();
+        Clear_Application_NAD_Registry();
+        Clear_Legacy_NAD_List();
+        Splice_Calc_Forget();
+        Current_Page = PAGE_SYSTEM;
+        ZW_Test_Reset();
+        ZW_Test_Keep_Log(0);
+        ZW_Test_Set_Script("close\n");
+        const char *argv[] = {"splice", "startup", "17", "1", "4", nullptr};
+        rc = Splice_Main(5, const_cast<char **>(argv));
+    }
+    struct stat st {};
+    stat("startup_01.inp", &st);
+    state.counters["rc"] = rc;
+    state.counters["bytes"] = static_cast<double>(st.st_size);
+    state.counters["combinations"] = 10.0 * state.range(0);
+}
+BENCHMARK(BM_Start_Up_With_Combinations)->Arg(1)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -372,14 +372,15 @@ int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
 
 static const size_t LINE_MAX_BYTES = 1 << 20;
 
-/* One line without its end; 0 at the end of the file. *too_long when it was cut. */
+/* One line without its end; 0 at the end of the file. *too_long when it was cut. The file is
+** read by this thread alone: its bytes are taken without locking the stream for each one. */
 static int Get_Line(FILE *f, std::string &line, int *too_long)
 {
     line.clear();
     *too_long = 0;
     int c;
     int any = 0;
-    while ((c = fgetc(f)) != EOF) {
+    while ((c = getc_unlocked(f)) != EOF) {
         any = 1;
         if (c == '\n') break;
         if (line.size() < LINE_MAX_BYTES) line.push_back((char)c);
