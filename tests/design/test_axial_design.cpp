@@ -247,6 +247,9 @@ TEST(AxialDin1052, EveryFastenerFamily)
     EXPECT_NEAR(Calc_Axial_Din1052(t46, 40.0, 0.0, &r), 2208.0, 1e-9);
     EXPECT_NEAR(Calc_Axial_Din1052(t46, 300.0, 0.0, &r), 3500.0, 1e-9);
     EXPECT_NEAR(r.r_ax_d, 3500.0 / 1.25, 1e-9);
+    /* 80 * 4.5 * 15 = 5400 stops at 4900 */
+    t46.d = 4.5;
+    EXPECT_NEAR(Calc_Axial_Din1052(t46, 80.0, 0.0, &r), 4900.0, 1e-9);
 
     /* smooth nail, head in panels (d_k 10): point 60 * 4 * 2.205 = 529.2; OSB 15 mm: 8 * 100 =
     ** 800 -> the point; OSB 25 mm: 60e-6 * 380² * 100 = 866.4 -> the point; gypsum fibre: 15 *
@@ -343,6 +346,10 @@ TEST(AxialDin1052, ApprovedScrewsAndBolts)
     a.axis_angle = 25.0;
     EXPECT_EQ(Calc_Axial_Din1052(a, 60.0, 0.0, &r), 0.0);
     EXPECT_EQ(r.msg_code, 1015);
+    /* 30 degrees are allowed: k_a = 0.5² + 4/3 * 0.75 = 1.25; the point (60 / 0.5) 8 * 9.8 /
+    ** 1.25 = 7526.4, member 1 8 * 9.8 * (40 / 0.5) / 1.25 = 5017.6 below the head 5644.8 */
+    a.axis_angle = 30.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(a, 60.0, 0.0, &r), 5644.8, 1e-6);
 
     /* ETA-12/0114 screws (types 11, 12): point l_g d 12.0 = 50 * 8 * 12 = 4800, head d_k² 10 =
     ** 1000 (8 in a panel of 12 to 20 mm) */
@@ -629,6 +636,13 @@ TEST(AxialEc5, UserScrewLinesAndThreadInMemberOne)
     EXPECT_EQ(r.f_ax_thread_1, 0.0);
     EXPECT_EQ(r.l_thread_1, 0.0);
     EXPECT_NEAR(r.l_thread_2, 60.0, 1e-12);
+    /* a timber member 1 of 10 mm (above 1.2 d = 9.6, no panel) keeps the head 3328 */
+    {
+        Connection_Input thin = a;
+        thin.t1 = 10.0;
+        Connection_Result q = Axial_Result(350.0, 350.0);
+        EXPECT_NEAR(Calc_Axial_Ec5(thin, 60.0, 2.5, &q), 3328.0, 1e-9);
+    }
     /* head forms 1, 2 and 4 take the first formula: (27 - 16) 256 = 2816 */
     a.user_line_44.head_form = 1;
     EXPECT_NEAR(Calc_Axial_Ec5(a, 60.0, 2.5, &r), 2816.0, 1e-9);

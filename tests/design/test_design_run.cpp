@@ -304,6 +304,21 @@ TEST(Admissibility, Eta11ThicknessRules)
     in.grade_1 = 0;
     in.t1 = 20.0;
     EXPECT_EQ(Check_Eta11_Screw_Input(in), 51);
+    /* a screw of 4 mm (24 mm and more of timber): not stainless only in service class 1 on
+    ** both sides (65) */
+    in.mat_1 = 0;
+    in.grade_1 = Grade_Index(0, "C24");
+    in.d = 4.0;
+    in.t1 = in.t2 = 30.0;
+    in.service_class_1 = in.service_class_2 = 1;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 0);
+    in.service_class_2 = 2;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 65);
+    in.service_class_2 = 1;
+    in.service_class_1 = 2;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 65);
+    in.stainless = 1;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 0);
     in.vbm_type = 0;
     EXPECT_EQ(Check_Eta11_Screw_Input(in), 0);
 }

@@ -715,6 +715,12 @@ TEST(Thickness, ReductionByPenetrationCase)
                                    350.0, 0, 0, 0, 0, nullptr, nullptr), 30.0);
     EXPECT_DOUBLE_EQ(Calc_T2_Req(1, 4.0, 40.0, 90.0, 27, 0, 0, 0, 0, 0.0, 0.0, 10.0, 600.0, 60.0,
                                  60.0, 350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr), 50.0);
+    /* DIN 1052 has no yield moment for the second ETA-12/0114 row (variant 1): the equation
+    ** gives 0, in a panel (OSB) at least 1.2 d = 9.6, in timber it stays 0 */
+    EXPECT_DOUBLE_EQ(Calc_T1_Req(8.0, 11, 0, 1, 0, 0, 0.0, 0.0, 0.0, 600.0, 6.0, 60.0, 550.0, 350.0,
+                                 4, 0, 1, 0, nullptr, nullptr), 9.6);
+    EXPECT_DOUBLE_EQ(Calc_T1_Req(8.0, 11, 0, 1, 0, 0, 0.0, 0.0, 0.0, 600.0, 6.0, 60.0, 350.0, 350.0,
+                                 0, 0, Grade_Index(0, "C24"), 0, nullptr, nullptr), 0.0);
     /* an approved screw in a panel needs at least 1.2 d of it (ETA-12/0114 d 8 in 6 mm OSB) */
     Standard_Scope en(true);
     EXPECT_GE(Calc_T1_Req(8.0, 11, 0, 0, 0, 0, 0.0, 0.0, 0.0, 600.0, 6.0, 60.0, 550.0, 350.0, 4, 0,

@@ -310,6 +310,21 @@ TEST(Johansen, WoodScrewThroughAThickOuterPlate)
     EXPECT_EQ(r.rule_char, 15);
     EXPECT_NEAR(r.rk_lateral, 1797.060, 0.001);
     EXPECT_NEAR(r.my_rk, 6329.137, 0.001);
+    /* a thread of 89: t_s = 5, rc = 1595.80 + 5 fh d = 2098.85, rb = 1954.53 governs (19.43 is
+    ** not below 5) */
+    Connection_Input five = in;
+    five.l_thread = 89.0;
+    Connection_Result f{};
+    f.rho_2 = 350.0;
+    Calc_Rk_Outer_Plate(five, &f);
+    EXPECT_EQ(f.rule_char, 15);
+    EXPECT_NEAR(f.rk_lateral, 1954.527, 0.001);
+    /* a thread of 69: t_s = 25 > 19.43: rb becomes ra = 2256.89, below rc = 4110.80 */
+    five.l_thread = 69.0;
+    Connection_Result g{};
+    g.rho_2 = 350.0;
+    Calc_Rk_Outer_Plate(five, &g);
+    EXPECT_NEAR(g.rk_lateral, 2256.894, 0.001);
     /* a thin member 2 (12 mm): (13) 1207.17 governs */
     in.t2 = 12.0;
     Connection_Result s{};

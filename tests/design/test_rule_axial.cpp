@@ -294,6 +294,8 @@ TEST(RuleAxialValues, HeadPullThroughByFamily)
     EXPECT_NEAR(Calc_Fax_Rk(11, 0, c24, 40.0, 0, 8.0, 14.0, 5.0, 0, 0, 0, 90.0, &f, &code), 2548.0, 1e-9);
     EXPECT_DOUBLE_EQ(f, 13.0);
     EXPECT_NEAR(Calc_Fax_Rk(11, 0, c24, 60.0, 0, 8.0, 14.0, 5.0, 0, 0, 0, 90.0, &f, &code), 3312.4, 1e-9);
+    /* t / D = 42 / 14 = 3 exactly raises as well */
+    EXPECT_NEAR(Calc_Fax_Rk(11, 0, c24, 42.0, 0, 8.0, 14.0, 5.0, 0, 0, 0, 90.0, &f, &code), 3312.4, 1e-9);
     /* with a washer the second formula: 29 - 14 = 15 -> 2940 */
     EXPECT_NEAR(Calc_Fax_Rk(11, 0, c24, 40.0, 0, 8.0, 14.0, 5.0, 1, 0, 0, 90.0, &f, &code), 2940.0, 1e-9);
     /* a head below 1.8 d1 pulls through: 0 */
@@ -309,6 +311,14 @@ TEST(RuleAxialValues, HeadPullThroughByFamily)
     /* third family in 30 mm softwood: 14 for heads below 23 mm: 14 * 196 = 2744; in 10 mm OSB
     ** capped at 400 */
     EXPECT_NEAR(Calc_Fax_Rk(50, 0, c24, 30.0, 0, 8.0, 14.0, 5.0, 0, 0, 0, 90.0, &f, &code), 2744.0, 1e-9);
+    /* third family in 30 mm of hardwood D30 (530, (530 / 350)^0.8 = 1.393690): heads above
+    ** 20 mm or with a washer 15, else 20: 15 * 24² * 1.393690 = 12041.48, 15 * 20² * 1.393690 =
+    ** 8362.14, 20 * 20² * 1.393690 = 11149.52 */
+    const int d30 = Grade_Index(1, "D30");
+    EXPECT_NEAR(Calc_Fax_Rk(50, 1, d30, 30.0, 0, 8.0, 24.0, 5.0, 0, 0, 0, 90.0, &f, &code), 12041.48, 0.01);
+    EXPECT_DOUBLE_EQ(f, 15.0);
+    EXPECT_NEAR(Calc_Fax_Rk(50, 1, d30, 30.0, 0, 8.0, 20.0, 5.0, 1, 0, 0, 90.0, &f, &code), 8362.14, 0.01);
+    EXPECT_NEAR(Calc_Fax_Rk(50, 1, d30, 30.0, 0, 8.0, 20.0, 5.0, 0, 0, 0, 90.0, &f, &code), 11149.52, 0.01);
     /* wood screw to DIN 571 (type 2): 60e-6 * 350² = 7.35, 14² * 7.35 = 1440.6 */
     EXPECT_NEAR(Calc_Fax_Rk(2, 0, c24, 40.0, 0, 6.0, 14.0, 4.0, 0, 0, 0, 90.0, &f, &code), 1440.6, 1e-9);
     /* smooth nail: 10² * 70e-6 * 350² = 857.5 */

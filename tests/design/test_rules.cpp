@@ -278,6 +278,16 @@ TEST(RuleLimits, ThirdScrewFamilyInHardwoodAndLvl)
     head.t1_a = 70.005;
     EXPECT_EQ(Check_Vbm_Limits(1, &head, &msg, &hint), 1);
     EXPECT_EQ(msg, 139);
+    /* d 6 into softwood: t1 at most 40 mm, length at most 150 */
+    Vbm_Rule_Input six = Rule_Input(50, 6.0);
+    six.mat1 = 1;
+    six.grade1 = hard;
+    six.t1_a = 40.0;
+    six.length = 150.0;
+    EXPECT_EQ(Check_Vbm_Limits(1, &six, &msg, &hint), 0);
+    six.t1_a = 45.0;
+    EXPECT_EQ(Check_Vbm_Limits(1, &six, &msg, &hint), 1);
+    EXPECT_EQ(msg, 139);
     /* the approved lengths end at 200.01 mm inclusive */
     head.t1_a = 70.0;
     head.length = 200.01;

@@ -109,6 +109,16 @@ TEST(MinSpacings, NailsScrewsAndSpecialNails)
     Min_Spacings(s, 0, 0, 450.0, 5.0, 90.0);
     EXPECT_NEAR(s.v[0], 35.0, 1e-9);
     EXPECT_NEAR(s.v[4], 60.0, 1e-9);
+    /* staple d 1.5, crown angle 0, at 90 degrees: EN a4,t (15 + 5) d = 30, a4,c 10 d = 15;
+    ** DIN 1052 (10 + 5) d = 22.5 and (5 + 5 sin 0) d = 7.5, a2 10 d = 15 */
+    Min_Spacings(s, 1, 0, 350.0, 1.5, 90.0);
+    EXPECT_NEAR(s.v[4], 30.0, 1e-9);
+    EXPECT_NEAR(s.v[5], 15.0, 1e-9);
+    Standard_Scope din(false);
+    Min_Spacings(s, 1, 0, 350.0, 1.5, 90.0);
+    EXPECT_NEAR(s.v[4], 22.5, 1e-9);
+    EXPECT_NEAR(s.v[5], 7.5, 1e-9);
+    EXPECT_NEAR(s.v[1], 15.0, 1e-9);
 }
 
 TEST(MinSpacings, BoltsDowelsAndFittedBolts)
