@@ -201,6 +201,11 @@ TEST(SimplifiedRules, ApprovedScrewAndStaple)
     EXPECT_DOUBLE_EQ(r.fu_used, 400.0);
     EXPECT_EQ(Calc_Rk_Screw_Approved(0, 6.0, 100.0, 600.0, 0, 0, 0, 0, 1, 90.0, 40.0, 60.0,
                                      350.0, 350.0, 0.0, 0.0, 0, 0, c24, c24, nullptr, &r), 0.0);
+    /* member 1 without embedment strength (material 15): 0, not a number */
+    const double none = Calc_Rk_Screw_Approved(11, 6.0, 100.0, 600.0, 0, 0, 0, 0, 1, 90.0, 40.0,
+                                               60.0, 350.0, 350.0, 0.0, 0.0, 15, 0, 0, c24,
+                                               nullptr, &r);
+    EXPECT_EQ(none, 0.0);
     /* staple 1.5 mm, fu 800, two softwood members: A = 2 k, beta ignored;
     ** Rk = 2 sqrt(2 * 688.73 * 25.413 * 1.5) = 458.29 */
     Connection_Result s{};

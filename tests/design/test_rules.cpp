@@ -62,6 +62,8 @@ TEST(RuleInput, Defaults)
     EXPECT_EQ(in.t1, 7.0);
     EXPECT_EQ(in.t2, 8.0);
     EXPECT_EQ(Get_Vbm_Catalogue_Alt(61), nullptr);
+    EXPECT_EQ(Get_Vbm_Catalogue_Alt(46), Get_Simpson_Catalogue(1));
+    EXPECT_EQ(Get_Vbm_Catalogue_Alt(45), Get_Simpson_Catalogue(0));
     EXPECT_EQ(Get_Vbm_Catalogue_Alt(0), Get_Vbm_Catalogue(0));
 }
 
@@ -148,6 +150,20 @@ TEST(RuleLateral, BlockShearThicknesses)
     EXPECT_NEAR(b.t_ef_b, 21.135, 0.001);
     EXPECT_NEAR(b.t_ef_e, 30.193, 0.001);
     EXPECT_NEAR(b.t_ef_d, 30.064, 0.001);
+    /* a plate as member 2: the timber is member 1 (60 mm at 90 degrees to the grain:
+    ** 25.256 / (1.35 + 0.015 * 12) = 16.507) */
+    Vbm_Rule_Input two = Rule_Input(30, 12.0);
+    two.mat2 = 12;
+    two.t2 = two.t2_a = 10.0;
+    two.alpha1 = 90.0;
+    Block_Shear_Values c{};
+    Calc_Fh_Members(&two, &c);
+    EXPECT_NEAR(c.fh, 25.256 / 1.53, 1e-9);
+    EXPECT_NEAR(c.t, 60.0, 1e-12);
+    /* and a plate as member 1 reads member 2 (along the grain), not member 1's angle */
+    in.alpha1 = 90.0;
+    Calc_Fh_Members(&in, &c);
+    EXPECT_NEAR(c.fh, 25.256, 1e-9);
 }
 
 TEST(RuleLimits, Messages)
@@ -334,6 +350,24 @@ TEST(RuleLimits, ThirdScrewFamilyInHardwoodAndLvl)
     msg = -1;
     EXPECT_EQ(Check_Vbm_Limits(1, &osb, &msg, nullptr), 0);
     EXPECT_EQ(msg, 0);
+}
+
+TEST(RuleLimits, PanelHintsOfTheThirdScrewFamily)
+{
+    Standard_Scope en(true);
+    int msg = -1, hint = -1;
+    /* plywood (6) or material 8 under 6 mm: 154; OSB (4, 7) under 8 mm: 155; timber of 5 mm
+    ** member 1 gives none (member 2 is 60 mm) */
+    const struct { int mat; double t1; int hint; } cases[] = {
+        {6, 5.0, 154}, {8, 5.0, 154}, {6, 6.0, 0}, {4, 7.0, 155}, {0, 5.0, 0}};
+    for (const auto &c : cases) {
+        Vbm_Rule_Input in = Rule_Input(50, 6.0);
+        in.mat1 = c.mat;
+        in.grade1 = c.mat == 0 ? Grade_Index(0, "C24") : 0;
+        in.t1_a = in.t1 = c.t1;
+        Check_Vbm_Limits(1, &in, &msg, &hint);
+        EXPECT_EQ(hint, c.hint) << c.mat << " " << c.t1;
+    }
 }
 
 TEST(RuleLimits, ThirdScrewFamilyInThickBeechLvl)

@@ -159,6 +159,12 @@ TEST(MinSpacings, ConnectorsAndUncoveredTypes)
     EXPECT_NEAR(s.v[2], 80.0, 1e-9);
     /* a1 = max((1.2 + 0.8) 35 = 70, (4 + 1) 10 = 50) = 70 */
     EXPECT_NEAR(s.v[0], 70.0, 1e-9);
+    /* toothed plate 26, dc 95 with a 12 mm bolt at 90 degrees: a1 = a2 = 1.2 * 95 = 114,
+    ** a3,t = 1.5 * 95 = 142.5, a3,c = (0.9 + 0.6) 95 = 142.5, a4,t = (0.6 + 0.2) 95 = 76 above
+    ** the bolt's (2 + 2) 12 = 48, a4,c = 0.6 * 95 = 57 above 3 * 12 */
+    EXPECT_EQ(Min_Spacings(s, 26, 0, 350.0, 95.0, 90.0, 0, 0, 12.0), 8);   /* index 20 -> EN 8 */
+    const double toothed[6] = {114.0, 114.0, 142.5, 142.5, 76.0, 57.0};
+    for (int k = 0; k < 6; k++) EXPECT_NEAR(s.v[k], toothed[k], 1e-9) << k;
     Six u;
     EXPECT_EQ(Min_Spacings(u, -1, 0, 350.0, 4.0, 0.0), 0);
     EXPECT_EQ(Min_Spacings(u, 61, 0, 350.0, 4.0, 0.0), 0);
