@@ -8,8 +8,11 @@
 #include "nad/nad_internal.h"
 #include "dialogs/dialogs.h"
 #include "foundation/foundation.h"
+#include "foundation/codepage.h"
 #include "platform/runtime.h"
+#include "platform/zelkwin.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -81,6 +84,9 @@ static int List_Limit_Said = 0;
 ** until the user chooses an annex on the selection sheet. Null when the file's name is active. */
 static char *Kept_Name = nullptr;
 
+/* The annex whose unreadable file the user was last told about; told once until it is read. */
+static std::string Unread_Said;
+
 static void Set_Kept_Name(const char *name)
 {
     free(Kept_Name);
@@ -90,6 +96,7 @@ static void Set_Kept_Name(const char *name)
 void Clear_NAD_State(void)
 {
     List_Limit_Said = 0;
+    Unread_Said.clear();
     Set_Kept_Name(nullptr);
     for (int i = 0; i < NAD_List.count; i++) {
         free(NAD_List.names[i]);
@@ -163,9 +170,50 @@ void Build_NAD_List(void)
 /* ---------------------------------------------------------------- activation */
 
 /*
+** Tell the user that the file of the active annex cannot be read: its name, the file, the reason,
+** and that the design runs on the built-in defaults instead of that annex's values. The active
+** name stays (a save keeps it). Said once for an annex until its file has been read, so that the
+** lazy activation and the input file's section do not repeat it.
+*/
+static void Say_Annex_Unread(const char *name, int number, const char *file)
+{
+    if (Unread_Said == name) return;
+    Unread_Said = name;
+    char path[RT_PATH_MAX];
+    const char *reason;
+    if (!Nad_Env(number != 0 ? "DRAM" : "DATA")) {
+        if (number != 0) snprintf(path, sizeof path, "NADS/%d.NAD", number);
+        else snprintf(path, sizeof path, "NAD/%s.NAD", file);
+        reason = number != 0 ? "Die Umgebungsvariable DRAM ist nicht gesetzt."
+                             : "Die Umgebungsvariable DATA ist nicht gesetzt.";
+    } else if (!Nad_File_Path(number, file, path, sizeof path)) {
+        snprintf(path, sizeof path, "%s", file);
+        reason = "Der Name ist zu lang.";
+    } else if (FILE *f = fopen(path, "rb")) {
+        fclose(f);
+        reason = "Sie beginnt nicht mit \"NAD/Version\".";
+    } else {
+        reason = errno == ENOENT ? "Die Datei existiert nicht." : Rt_Error_Text(errno);
+    }
+    std::string l1 = std::string("Das Anwendungsdokument \"") + name + "\" kann nicht gelesen werden.";
+    std::string l2 = std::string("Datei ") + path + ":";
+    std::string l5 = std::string("nicht mit den Werten von \"") + name + "\".";
+    Init_Message();
+    Set_Message_Symbol(2, 0, 0, 0);
+    Set_Message_Title("Warnung");
+    Fill_Message(l1.c_str());
+    Fill_Message(l2.c_str());
+    Fill_Message(reason);
+    Fill_Message("Bemessen wird mit den eingebauten Vorgabewerten \"EC-Standard\",");
+    Fill_Message(l5.c_str());
+    Fill_Message("Bitte die Datei prüfen oder ein anderes Anwendungsdokument wählen."_cp850);
+    Draw_Message();
+}
+
+/*
 ** Make the active name current: reset the record to the built-in defaults and read the file of
 ** the list entry of that name. A name that no entry carries becomes "Deutschland". Answer 1
-** when the file was read, 0 when the defaults stand.
+** when the file was read, 0 when the defaults stand (the user is told, once per annex).
 */
 int Activate_NAD(void)
 {
@@ -190,7 +238,12 @@ int Activate_NAD(void)
     }
     Active_Flag = flag;
     Reset_NAD_Record(&Nad_Record);
-    return Read_NAD_File(number, file, &Nad_Record);
+    const int read = Read_NAD_File(number, file, &Nad_Record);
+    if (read)
+        Unread_Said.clear();
+    else
+        Say_Annex_Unread(Active_Name, number, file);
+    return read;
 }
 
 /* Lazy activation of "Deutschland" when no name is active yet. */

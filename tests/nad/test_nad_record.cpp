@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "nad/nad.h"
 #include "dialogs/dialogs.h"
@@ -217,14 +218,76 @@ TEST(NadRecord, ActivatingTheActiveNameAgain)
     EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
 }
 
-TEST(NadRecord, MissingBuiltInFileKeepsDefaults)
+/* How many log lines of the GUI stand-in contain the text. */
+static int Logged_Count(const std::string &text)
+{
+    const std::vector<std::string> lines = ZW_Test_Log_Lines();
+    return (int)std::count_if(lines.begin(), lines.end(),
+                              [&](const std::string &l) { return l.find(text) != std::string::npos; });
+}
+
+TEST(NadRecord, MissingBuiltInFileKeepsDefaultsAndSaysSo)
 {
     Host host;   /* DATA has no annex files */
+    ZW_Test_Reset();
     Set_Active_NAD("EC-Standardparameter");
     EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
     EXPECT_STREQ(Nad_Record.name, "EC-Standard");
     EXPECT_EQ(Nad_Record.flag_index, 19);
     EXPECT_DOUBLE_EQ(Get_NAD_EC5_Params()->gamma_m_glulam, 1.3);
+    EXPECT_TRUE(Logged("\"EC-Standardparameter\" kann nicht gelesen werden."));
+    EXPECT_TRUE(Logged(host.data + "/NAD/Standard.NAD:"));
+    EXPECT_TRUE(Logged("Die Datei existiert nicht."));
+}
+
+/* The file of the active annex cannot be read: the design runs on the built-in defaults, the user
+** is told which annex and file and which values stand, and a save keeps the annex's name. */
+TEST(NadRecord, UnreadableAnnexFileIsSaidAndItsNameSurvivesASave)
+{
+    Host host;
+    host.Install_Repository_Data();
+    remove((host.data + "/NAD/Deutschland.NAD").c_str());
+    ZW_Test_Reset();
+    FILE *f = Input_File("ACTIV_NADNAME\n\xAE" "Deutschland\xAF\n");
+    Read_Active_NAD_Name(f);
+    fclose(f);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    /* the built-in defaults stand: the recommended crack factor, not the German annex rules */
+    EXPECT_EQ(Get_NAD_EC5_Params()->k_cr_rule, 1);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC5_Params()->k_cr_solid, 0.67);
+    EXPECT_EQ(Get_NAD_EC5_Params()->variant, 0);
+    const std::string said = "MESSAGE [Warnung] Das Anwendungsdokument \"Deutschland\" kann nicht gelesen werden.";
+    EXPECT_EQ(Logged_Count(said), 1);
+    EXPECT_TRUE(Logged(host.data + "/NAD/Deutschland.NAD:"));
+    EXPECT_TRUE(Logged("Die Datei existiert nicht."));
+    EXPECT_TRUE(Logged("Vorgabewerten \"EC-Standard\""));
+    EXPECT_TRUE(Logged("nicht mit den Werten von \"Deutschland\"."));
+    EXPECT_FALSE(Logged("kann nicht gefunden werden."));   /* the annex is known: no fallback sheet */
+    const std::string kept = "\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n";
+    EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), kept);
+    /* told once, not again by every activation of the same annex */
+    Set_Active_NAD("Deutschland");
+    EXPECT_EQ(Logged_Count(said), 1);
+
+    /* once the file is read again, a later failure is told again */
+    host.Install_Repository_Data();
+    Set_Active_NAD("Deutschland");
+    EXPECT_EQ(Get_NAD_EC5_Params()->variant, 1);
+    EXPECT_EQ(Logged_Count(said), 1);
+    Write_File(host.data + "/NAD/Deutschland.NAD", "kein Anwendungsdokument\n");
+    Set_Active_NAD("Deutschland");
+    EXPECT_EQ(Logged_Count(said), 2);
+    EXPECT_TRUE(Logged("Sie beginnt nicht mit \"NAD/Version\"."));
+    EXPECT_DOUBLE_EQ(Get_NAD_EC5_Params()->k_cr_solid, 0.67);
+
+    /* a user annex whose file is listed but cannot be read keeps its name as well */
+    mkdir((host.dram + "/NADS").c_str(), 0755);
+    Write_File(host.dram + "/NADS/1.NAD", "NAD/Vers. 1\n 5 \xAEMeins\xAF 0\n");
+    Set_Active_NAD("Meins");
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Meins");
+    EXPECT_TRUE(Logged("\"Meins\" kann nicht gelesen werden."));
+    EXPECT_TRUE(Logged(host.dram + "/NADS/1.NAD:"));
+    EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), "\n\nACTIV_NADNAME\n\xAEMeins\xAF\n");
 }
 
 TEST(NadRecord, AccessorBeforeAnyActivation)

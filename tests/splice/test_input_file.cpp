@@ -183,8 +183,10 @@ protected:
     {
         ZW_Test_Reset();
         unsetenv("DRAM");
-        unsetenv("DATA");
+        /* the annex files of the repository's host folder, as the host gives them */
+        setenv("DATA", SPLICE_SOURCE_DIR "/environment/data", 1);
     }
+    void TearDown() override { unsetenv("DATA"); }
 };
 
 }  // namespace
