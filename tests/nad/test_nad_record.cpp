@@ -75,6 +75,7 @@ TEST(NadRecord, UnknownNameWarnsWithBothNamesAndFallsBack)
     EXPECT_TRUE(Logged("Deutschland"));
     EXPECT_TRUE(Logged("kann nicht gefunden werden."));
     EXPECT_EQ(Nad_Record.variant, 1);
+    EXPECT_EQ(Get_Active_NAD_Flag(), 18);   /* the flag of "Deutschland" */
 }
 
 /* The annex name as another program may have saved the input file: the marks and the name in
@@ -238,6 +239,13 @@ TEST(NadRecord, MissingBuiltInFileKeepsDefaultsAndSaysSo)
     EXPECT_TRUE(Logged("\"EC-Standardparameter\" kann nicht gelesen werden."));
     EXPECT_TRUE(Logged(host.data + "/NAD/Standard.NAD:"));
     EXPECT_TRUE(Logged("Die Datei existiert nicht."));
+
+    /* without DATA the file cannot even be named in full */
+    Host bare(false);
+    ZW_Test_Reset();
+    Set_Active_NAD("Deutschland");
+    EXPECT_TRUE(Logged("\"Deutschland\" kann nicht gelesen werden. | Datei NAD/Deutschland.NAD: | "
+                       "Die Umgebungsvariable DATA ist nicht gesetzt."));
 }
 
 /* The file of the active annex cannot be read: the design runs on the built-in defaults, the user
