@@ -425,8 +425,23 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n, int first_nu
     Mem_Free(&labels);
 }
 
-/* Tension check of the bolts of toothed-plate connectors (DIN 1052, 11.1.2 (3)). */
-static double Connector_Bolt_Check(FILE *file, const Lkom_Entry *c, int n)
+/*
+** Partial factor of the washer's bearing on the side timber: that of connections (EN 1995-1-1,
+** Table 2.3, from the annex), 1.3 under DIN 1052; the accidental one in an accidental combination.
+*/
+static double Washer_Gamma_M(int accidental)
+{
+    if (accidental) return Get_Gamma_M(Splice_Input.mat_side, Splice_Input.grade_side, 1);
+    return Nad_Params != nullptr ? Nad_Params->gamma_m_connections : 1.3;
+}
+
+/*
+** Tension check of the bolts of toothed-plate connectors (DIN 1052, 11.1.2 (3)). The washer bears
+** on the side timber with 3.0 f_c,90,k on its contact area (EN 1995-1-1, 8.5.2(2); the factor
+** is in the area of Calc_Thread_Area), or the effective area of the DIN 1052 washer table; being
+** a resistance in a design check, the bearing takes the side timber's kmod of the group and gamma_M.
+*/
+static double Connector_Bolt_Check(FILE *file, int group, const Lkom_Entry *c, int n)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const double db = si->d_bolt;
@@ -443,7 +458,10 @@ static double Connector_Bolt_Check(FILE *file, const Lkom_Entry *c, int n)
     double a_w = std::fmin(dU + 60.0 - db, 4.0 * db);
     double A_w = Calc_Thread_Area(db, dU);
     if (!(A_w > 0.0)) A_w = a_w * dU;
-    const double N_w = f * A_w / 1000.0;
+    double kmod_side = 0.0;
+    Get_Group_Kmod(group, nullptr, &kmod_side, nullptr);
+    const double gamma = Washer_Gamma_M(c->accidental);
+    const double N_w = gamma > 0.0 ? f * A_w / 1000.0 * kmod_side / gamma : 0.0;
     const double N_Rd = std::fmin(N_w, N_b);
     const double p1 = si->p1;
     const double F_td = (n > 0 && p1 > 0.0) ? si->t_s * std::fabs(c->N_d) / 2.0 / n / p1 : 0.0;
@@ -648,6 +666,6 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
     Mem_Free(&rows);
 
     if ((type == 26 || type == 27 || type == 28) && std::fabs(c->N_d) >= 1e-5)
-        u_max = std::fmax(u_max, Connector_Bolt_Check(file, c, n_f));
+        u_max = std::fmax(u_max, Connector_Bolt_Check(file, group, c, n_f));
     return u_max;
 }

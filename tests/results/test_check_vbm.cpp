@@ -152,11 +152,12 @@ TEST(VbmCheck, FirstOfEqualFastenersGoverns)
 TEST(VbmCheck, BoltsOfToothedPlatesInTension)
 {
     /* Toothed plates with M16 bolts of grade 4.6 (f_u,b = 400) in a tension splice of 4 units,
-    ** N = 100 kN, side timbers t_s = 6 cm, p1 = 12 cm, gamma_M0 = 1.1:
+    ** N = 100 kN, side timbers t_s = 6 cm of C24, p1 = 12 cm, gamma_M0 = 1.1, kmod 0.9 preset:
     ** A_b = pi 16² / 4 = 201.06 mm²; sigma_R,d = 400 / 1.1 / 1.1 = 330.58 N/mm², N_b = 66.47 kN;
-    ** washer 56 mm (EN 1995-1-1, 8.5.2(2)): 3 (pi 56² / 4 - pi 18² / 4) = 6625.6 mm² times
-    ** f_c,90,k = 2.5 (C24): 16.56 kN governs; F_t,d = 6 * 100 / 2 / 4 / 12 = 6.25 kN,
-    ** u = 6.25 / 16.564 = 0.377. */
+    ** washer 56 mm (EN 1995-1-1, 8.5.2(2)): 3.0 f_c,90,k on the contact area,
+    ** R_k = 3 (pi 56² / 4 - pi 18² / 4) 2.5 = 6625.57 mm² * 2.5 N/mm² = 16.5639 kN, as a design
+    ** value kmod R_k / gamma_M = 0.9 * 16.5639 / 1.3 = 11.4673 kN governs;
+    ** F_t,d = 6 * 100 / 2 / 4 / 12 = 6.25 kN, u = 6.25 / 11.4673 = 0.545. */
     auto setup = [](bool annex) {
         Row_Splice(26, 62.0, 4, 12.0, 100.0);
         Use_Annex(annex);
@@ -168,20 +169,52 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
     std::string s = Vbm_Text();
     EXPECT_TRUE(Has(s, "\xCE" "bNachweis gem\x84\xE1 DIN 1052, 11.1.2 (3)\xCEr")) << s;
     EXPECT_TRUE(Has(s, "A\xCE\\" "Bolzen\xCEr = 201.06 mm\xCE/2\xCEr, \xCC\xCE\\R,d\xCEr = 330.58 N/mm"
-                       "\xCE/2\xCEr, N\xCE\\R,d\xCEr = 16.56 kN (")) << s;
+                       "\xCE/2\xCEr, N\xCE\\R,d\xCEr = 11.47 kN (")) << s;
     EXPECT_TRUE(Has(s, " Unterleg\xCEr = 56 mm), F\xCE\\t,d\xCEr = 6.25 kN")) << s;
-    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 0.38 \xF3 1 => \xCE" "bNachweis erf\x81llt")) << s;
+    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 0.55 \xF3 1 => \xCE" "bNachweis erf\x81llt")) << s;
     Nad_Record.ec5.na816_tension_reduction = 1;
     EXPECT_TRUE(Has(Vbm_Text(), "\xCE" "bNachweis gem\x84\xE1 DIN EN 1995-1-1 NA:2010-12 NCI NA.8.1.6\xCEr"));
+    /* the annex's gamma_M of connections: 1.2 gives 0.9 * 16.5639 / 1.2 = 12.4229 kN */
+    setup(true);
+    Nad_Record.ec5.gamma_m_connections = 1.2;
+    EXPECT_TRUE(Has(Vbm_Text(), "N\xCE\\R,d\xCEr = 12.42 kN ("));
+    /* an annex without that factor leaves the washer no resistance: u = 10 */
+    setup(true);
+    Nad_Record.ec5.gamma_m_connections = 0.0;
+    double u0 = 0.0;
+    Vbm_Text(&u0);
+    EXPECT_DOUBLE_EQ(u0, 10.0);
+    /* no spacing of the units along the grain: no lever, no tension */
+    setup(true);
+    Splice_Input.p1 = 0.0;
+    s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "F\xCE\\t,d\xCEr = 0.00 kN")) << s;
+    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 0.00 \xF3 1")) << s;
+    /* kmod of the side timber from the class: permanent, service class 1, 0.6:
+    ** 0.6 * 16.5639 / 1.3 = 7.6449 kN, u = 6.25 / 7.6449 = 0.818 */
+    setup(true);
+    Splice_Input.service_class = 1;
+    Splice_Input.lkom.groups[0].kled = 0;
+    Splice_Input.lkom.groups[0].kmod_source = 1;
+    s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "N\xCE\\R,d\xCEr = 7.64 kN (")) << s;
+    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 0.82 \xF3 1")) << s;
+    /* an accidental combination takes gamma_M = 1.0: 0.9 * 16.5639 = 14.9075 kN, u = 0.419 */
+    setup(true);
+    Set_Lkom(0, 0, 0.0, 100.0, 0.0, 1);
+    s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "N\xCE\\R,d\xCEr = 14.91 kN (")) << s;
+    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 0.42 \xF3 1")) << s;
 
-    /* DIN 1052: washer area of the table, 2670 mm², 2.5 * 2670 = 6.675 kN:
-    ** (printed 6.67), u = 6.25 / 6.675 = 0.936; N = 110 kN: 6.875 / 6.675 = 1.03 */
+    /* DIN 1052: effective area of the washer table, 2670 mm², R_k = 2.5 * 2670 = 6.675 kN,
+    ** R_d = 0.9 * 6.675 / 1.3 = 4.6212 kN: u = 6.25 / 4.6212 = 1.352 fails;
+    ** N = 70 kN: F_t,d = 6 * 70 / 2 / 4 / 12 = 4.375 kN, u = 4.375 / 4.6212 = 0.947 */
     setup(false);
     s = Vbm_Text();
-    EXPECT_TRUE(Has(s, "N\xCE\\R,d\xCEr = 6.67 kN (")) << s;
-    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 0.94 \xF3 1 => ")) << s;
-    Get_Lkom_Entry(0, 0)->N_d = 110.0;
-    EXPECT_TRUE(Has(Vbm_Text(), "u\xCE\\" "F\xCEr = 1.03 > 1 => \xCE" "bNachweis nicht erf\x81llt"));
+    EXPECT_TRUE(Has(s, "N\xCE\\R,d\xCEr = 4.62 kN (")) << s;
+    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 1.35 > 1 => \xCE" "bNachweis nicht erf\x81llt")) << s;
+    Get_Lkom_Entry(0, 0)->N_d = 70.0;
+    EXPECT_TRUE(Has(Vbm_Text(), "u\xCE\\" "F\xCEr = 0.95 \xF3 1 => "));
 
     /* no steel factor: no bolt resistance, u = 10 */
     setup(true);
