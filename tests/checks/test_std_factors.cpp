@@ -125,6 +125,9 @@ TEST_F(StdFactors, EurocodeFundamentalSituation)
     const Lf_Factor_Row &lq = Lf_Factor_Table.rows[LFF_LOADCASES][1];
     EXPECT_EQ(lq.on, 1);
     EXPECT_DOUBLE_EQ(lq.psi_sub, 0.7);
+    const Lf_Factor_Row &lg = Lf_Factor_Table.rows[LFF_LOADCASES][0];      /* g of G, the first action */
+    EXPECT_EQ(lg.on, 1);
+    EXPECT_DOUBLE_EQ(lg.gamma_sup, 1.35);
     EXPECT_EQ(Lf_Factor_Table.rows[LFF_LOADCASES][3].on, 0);
     double f = -1;
     EXPECT_EQ(Get_Imp_Factor(0, &f), 1);
@@ -210,6 +213,12 @@ TEST_F(StdFactors, RestraintOfANonlinearComputation)
     Expect_Action(3, {1, 1.0, 1.0, 1.5, 0.0});
     Expect_Action(0, {1, 1.0, 1.0, 1.35, 1.0});
     Expect_Action(1, {1, 1.0, 0.7, 1.5, 0.0});
+    /* a restraint counted past the rows (an action before it takes no part: psi index 11) is
+    ** left alone */
+    Nchw_Einw_Table.rows[1].psi_index = 11;
+    Run(0, 0, 0, 0);
+    Expect_Action(3, {1, 1.0, 1.0, 1.0, 0.0});
+    Nchw_Einw_Table.rows[1].psi_index = 0;
     /* not in the accidental situation, nor for the serviceability limit state */
     Run(0, 0, 0, 1);
     EXPECT_DOUBLE_EQ(Lf_Factor_Table.rows[LFF_ACTIONS][3].gamma_sup, 1.0);
@@ -249,13 +258,14 @@ TEST_F(StdFactors, LookupByActionOrByLoadCase)
         Get_Lf_Factors(i, &pd, &ps, &gs, &gi);
         EXPECT_DOUBLE_EQ(pd + ps + gs + gi, 0.0) << i;
     }
-    Nchw_Einw_Table_Init(1);
+    Nchw_Einw_Table_Init(2);
     Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);
+    Nchw_Einw_Table_Add(6, "E", 100, 0, 0, 4, 0);
     Nchw_Lf_Table_Init(0);
     Nchw_Imp_Table_Init(0);
     ASSERT_EQ(Build_Lf_Factor_Tables(), 1);
     EXPECT_EQ(Lf_Factor_Table.count[LFF_LOADCASES], 0);
     EXPECT_EQ(Lf_Factor_Table.rows[LFF_LOADCASES], nullptr);
     EXPECT_EQ(Lf_Factor_Table.has_accidental, 0);
-    EXPECT_EQ(Lf_Factor_Table.has_earthquake, 0);
+    EXPECT_EQ(Lf_Factor_Table.has_earthquake, 1);
 }
