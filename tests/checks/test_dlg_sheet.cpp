@@ -651,4 +651,13 @@ TEST_F(Sheet, PagesFollowAMovedSheet)
     EXPECT_TRUE(Has_Line("MOVE 1 40 30")) << "the sheet was not dragged";
     EXPECT_EQ(Nchw_Sheet.x, 370);
     EXPECT_EQ(Nchw_Sheet.y, 210);
+    /* the sheet keeps its place for the next opening: dragged back, the next sheet stands where
+    ** the other tests expect it */
+    ZW_Test_Reset();
+    ZW_Test_Set_Script("press 640 220\nmove 600 190\nrelease 600 190\nkey Esc\n");
+    EXPECT_EQ(Run_Nachweise_Sheet(), 0);
+    EXPECT_TRUE(Has_Line("SHEET 1 370 210 989 809 Verwaltung der Nachweise")) << "not opened at the moved place";
+    EXPECT_TRUE(Has_Line("MOVE 1 -40 -30")) << "the sheet was not dragged back";
+    EXPECT_EQ(Nchw_Sheet.x, 330);
+    EXPECT_EQ(Nchw_Sheet.y, 180);
 }

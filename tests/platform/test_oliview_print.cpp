@@ -213,7 +213,7 @@ TEST(OliviewPrint, FailedReadsAndWritesAreReported) {
   EXPECT_EQ(Oli_Render_Page_Png("ziel_01.oli", 99, 96, "x.png"), 0);
   EXPECT_EQ(Oli_Render_Page_Png("ziel_01.oli", 1, 96, "kein/ordner/x.png"), 0);
 
-  /* a disk that fills up while cairo writes (at the first byte, in the middle, one byte before
+  /* a disk that fills up while the PDF is written (at the first byte, in the middle, one byte before
   ** the end): the older PDF stays byte for byte and the box says why */
   const std::string old_pdf = file_bytes("ziel.pdf");
   ASSERT_GT(old_pdf.size(), 100u);

@@ -496,8 +496,7 @@ std::vector<std::string> Texts_On_Lines(const Oli_Layout &layout)
 ** overlap (pdftotext -bbox), and no text of a drawing touches a line or an area of it. */
 TEST_F(ExampleReport, DrawingsAndTextsOverlapNowhere)
 {
-    if (!Have_Tool("pdftotext"))
-        GTEST_SKIP() << "poppler-utils (pdftotext) not installed: the words' boxes are not checked";
+    ASSERT_TRUE(Have_Tool("pdftotext")) << "poppler-utils (pdftotext) not installed: the words' boxes cannot be checked";
     for (const Example &ex : Examples) {
         std::vector<std::string> log;
         ASSERT_EQ(Run_Example(ex, &log), 1) << ex.name;
@@ -523,8 +522,7 @@ TEST_F(ExampleReport, DrawingsAndTextsOverlapNowhere)
 ** bending, compression without an annex, a lap) are as legible, printed to PDF by the viewer. */
 TEST_F(ExampleReport, GoldenSplicesOverlapNowhere)
 {
-    if (!Have_Tool("pdftotext"))
-        GTEST_SKIP() << "poppler-utils (pdftotext) not installed: the words' boxes are not checked";
+    ASSERT_TRUE(Have_Tool("pdftotext")) << "poppler-utils (pdftotext) not installed: the words' boxes cannot be checked";
     for (const char *name : {"nails", "dowels", "bolts", "bending", "compression", "lap"}) {
         const std::string oli = std::string(SPLICE_GOLDEN_DIR) + "/splice_print/gold_" + name + "_01.oli";
         const std::string pdf = std::string(old_cwd) + "/legible_" + name + ".pdf";
