@@ -295,6 +295,45 @@ TEST_F(Program, APrintOntoAFullDiskKeepsTheLastReport)
     EXPECT_FALSE(Slurp(files[4].c_str()) == before[4]);
 }
 
+/* A print of a splice that fails its validation (one nail per half) writes nothing: the print
+** list, the plots and the PDF of the last good print stay byte for byte, and no success message. */
+TEST_F(Program, ARefusedPrintKeepsTheLastReport)
+{
+    const std::string name = "zugstoss_nagel";
+    const std::string src = std::string(SPLICE_SOURCE_DIR) + "/examples/" + name;
+    ASSERT_EQ(system(("cp '" + src + "'/* .").c_str()), 0);
+    const char *argv[] = {"splice", "zugstoss_nagel", "1", "1", "1", nullptr};
+    ZW_Test_Set_Script(Tab(4) + Menu(4));
+    ASSERT_EQ(Splice_Main(5, (char **)argv), 1);
+    ASSERT_TRUE(Log_Has("MESSAGE", "gedruckt"));
+    const std::vector<std::string> files = {name + "_01.oli", name + "01.SPF", name + "02.SPF",
+                                            name + "03.SPF", name + "_01.oli.pdf"};
+    std::vector<std::string> before;
+    for (const std::string &f : files) {
+        before.push_back(Slurp(f.c_str()));
+        ASSERT_FALSE(before.back().empty()) << f;
+    }
+    /* one column and one row of nails */
+    std::string input = Slurp((name + "_01.inp").c_str());
+    const size_t at = input.find("LAYOUT 0 8 5 ");
+    ASSERT_NE(at, std::string::npos);
+    input.replace(at, 13, "LAYOUT 0 1 1 ");
+    {
+        std::ofstream out(name + "_01.inp", std::ios::binary);
+        out << input;
+    }
+    ZW_Test_Reset();
+    ZW_Test_Set_Script(Tab(4) + Menu(4));
+    ASSERT_EQ(Splice_Main(5, (char **)argv), 1);
+    for (size_t i = 0; i < files.size(); i++) {
+        EXPECT_TRUE(Slurp(files[i].c_str()) == before[i]) << files[i];
+        struct stat st;
+        EXPECT_NE(stat((files[i] + ".tmp").c_str(), &st), 0) << files[i];
+    }
+    EXPECT_FALSE(Log_Has("MESSAGE", "gedruckt"));
+    EXPECT_TRUE(Log_Has("TEXT", "mindestens 2 Verbindungsmittel pro"));
+}
+
 /* A value outside its limits is refused with a hint and set to the limit. */
 TEST_F(Program, NonsenseIsRefusedWithAHint)
 {
