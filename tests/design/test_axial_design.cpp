@@ -139,6 +139,10 @@ TEST(Compression, PlasticAndBucklingValues)
     /* pressing in: 100 * 8 * 11.0 = 8800 < kappa N_pl,k = 8845.0 -> no buckling */
     EXPECT_NEAR(r.compression[COMP_F_C_K], 8800.0, 1e-9);
     EXPECT_EQ(r.buckling_char, 0);
+    /* carbon steel, f_y 1000: N_pl,k = 1000 pi 5.4² / 4 = 22902.2 */
+    in.stainless = 0;
+    Calc_Screw_Buckling_Eta11(in, 0.0, &r);
+    EXPECT_NEAR(r.compression[COMP_N_PL_K], 22902.2, 0.05);
 }
 
 TEST(Compression, DensityRaisesThePressingInCapacity)
@@ -223,6 +227,24 @@ TEST(AxialEc5, BoltTensileCapacityOfTheStressArea)
     EXPECT_NEAR(Get_Vbm_Ftens_Rk(30, 0, 16.0, 0, fk46, 0.0), 64339.82, 0.01);
 }
 
+TEST(AxialEc5, StressAreasOfTheCoarseThreads)
+{
+    /* ISO 898-1: A_s = pi / 4 (d - 0.9382 P)² with the coarse pitch P; the tabulated areas lie
+    ** within 0.4 % of it, e.g. M30 (P 3.5): pi / 4 (30 - 3.2837)² = 560.59 (561) */
+    const struct { double d, pitch; } sizes[] = {
+        {6, 1.0}, {8, 1.25}, {10, 1.5}, {12, 1.75}, {14, 2.0}, {16, 2.0}, {18, 2.5}, {20, 2.5},
+        {22, 2.5}, {24, 3.0}, {27, 3.0}, {30, 3.5}, {33, 3.5}, {36, 4.0}, {39, 4.0}, {42, 4.5},
+        {45, 4.5}, {48, 5.0}};
+    for (const auto &s : sizes) {
+        const double core = s.d - 0.9382 * s.pitch;
+        const double a = 3.14159265359 / 4.0 * core * core;
+        EXPECT_NEAR(Calc_Bolt_Stress_Area(s.d), a, 0.005 * a) << s.d;
+        /* a diameter between two sizes takes the smaller */
+        if (s.d < 48.0)
+            EXPECT_DOUBLE_EQ(Calc_Bolt_Stress_Area(s.d + 0.5), Calc_Bolt_Stress_Area(s.d)) << s.d;
+    }
+}
+
 TEST(AxialDin1052, EveryFastenerFamily)
 {
     Standard_Scope din(false);
@@ -304,6 +326,10 @@ TEST(AxialDin1052, EveryFastenerFamily)
     st.staple_angle_1 = 20.0;
     EXPECT_NEAR(Calc_Axial_Din1052(st, 40.0, 0.0, &r), 198.45 * 0.7, 1e-9);
     EXPECT_EQ(r.msg_code, 1010);
+    /* a coated length of 25 below the capped 30 counts: 2 * 25 * 1.5 * 2.205 = 165.375 */
+    st.staple_angle_1 = 90.0;
+    st.l_thread = 25.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(st, 40.0, 0.0, &r), 165.375, 1e-9);
     st.resin_coated = 0;
     EXPECT_EQ(Calc_Axial_Din1052(st, 40.0, 0.0, &r), 0.0);
     EXPECT_EQ(r.msg_code, 164);
@@ -613,6 +639,27 @@ TEST(AxialEc5, BoltsConnectorsAndScrews)
         EXPECT_EQ(Calc_Axial_Ec5(b, 60.0, 2.5, &r), 0.0) << c1.mat << " " << c1.t1;
         EXPECT_EQ(r.msg_code, c1.code) << c1.mat << " " << c1.t1;
     }
+    /* the densities of ETA-11/0190 count up to 590: a member 2 of D50 (rho_k 620) gives the
+    ** point 4400 (590 / 350)^0.8 = 4400 * 1.518543 = 6681.59; a member 1 of D50 the head
+    ** 5760 * 1.518543 = 8746.81; a member 1 of D18 (rho_k 475) keeps its density under the
+    ** head: 5760 (475 / 350)^0.8 = 5760 * 1.276734 = 7353.99 */
+    b.d_k = 24.0;
+    b.t1 = 40.0;
+    b.mat_2 = 1;
+    b.grade_2 = Grade_Index(1, "D50");
+    Calc_Axial_Ec5(b, 60.0, 2.5, &r);
+    EXPECT_NEAR(r.f_ax_point, 6681.59, 0.01);
+    b.mat_2 = 0;
+    b.grade_2 = Grade_Index(0, "C24");
+    b.mat_1 = 1;
+    b.grade_1 = Grade_Index(1, "D50");
+    Calc_Axial_Ec5(b, 60.0, 2.5, &r);
+    EXPECT_NEAR(r.f_ax_head, 8746.81, 0.01);
+    b.grade_1 = Grade_Index(1, "D18");
+    EXPECT_NEAR(Calc_Axial_Ec5(b, 60.0, 2.5, &r), 4400.0, 1e-9);
+    EXPECT_NEAR(r.f_ax_head, 7353.99, 0.01);
+    b.mat_1 = 0;
+    b.grade_1 = Grade_Index(0, "C24");
     /* the third family carries nothing axially here */
     Connection_Input c = Axial_Input(50, 8.0);
     c.l_thread = 50.0;

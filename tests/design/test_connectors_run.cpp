@@ -121,3 +121,53 @@ TEST(ConnectorRuns, ShearPlateAgainstASteelPlateTakesItsHubHole)
     EXPECT_NEAR(r.spacing_1[2], 25.2, 1e-9);
     EXPECT_NEAR(r.spacing_1[5], 25.2, 1e-9);
 }
+
+TEST(ConnectorRuns, RingConnectorTakesTheWeakerAngleAndDensity)
+{
+    Standard_Scope en(true);
+    Load_Test_Connectors("connector_data_ring_angle");
+    /* the angle whose k_alpha is the smaller governs, from either member: at 90 degrees
+    ** k_alpha = 1 / (1.3 + 0.001 * 65) = 0.732601, Rk = 16303.68 * 0.732601 = 11944.09 */
+    for (int k = 0; k < 2; k++) {
+        Connection_Input in = Connector_Input(25, 65.0);
+        in.alpha_1 = k == 0 ? 0.0 : 90.0;
+        in.alpha_2 = k == 0 ? 90.0 : 0.0;
+        Connection_Result r{};
+        ASSERT_EQ(Design_Connection(in, &r), 0);
+        EXPECT_NEAR(r.k_alpha, 0.732601, 1e-6) << k;
+        EXPECT_NEAR(r.rk_connector, 11944.09, 0.01) << k;
+    }
+    /* C24 beside C30 (rho_k 350 and 380): the smaller density, k3 = 1; the connector's partial
+    ** factor is that of member 1 */
+    Connection_Input in = Connector_Input(25, 65.0);
+    in.grade_2 = Grade_Index(0, "C30");
+    in.gamma_m_2 = 1.4;
+    Connection_Result r{};
+    ASSERT_EQ(Design_Connection(in, &r), 0);
+    EXPECT_DOUBLE_EQ(r.k_3, 1.0);
+    EXPECT_NEAR(r.rk_connector, 16303.68, 0.01);
+    EXPECT_DOUBLE_EQ(r.gamma_connector, 1.3);
+    /* C30 on both sides: k3 = 380 / 350, 16303.68 * 1.085714 = 17701.14 */
+    in.grade_1 = in.grade_2;
+    Connection_Result s{};
+    ASSERT_EQ(Design_Connection(in, &s), 0);
+    EXPECT_NEAR(s.rk_connector, 17701.14, 0.01);
+}
+
+TEST(ConnectorRuns, ToothedPlateTakesTheWeakerDensityAndTheLargerPartialFactor)
+{
+    Standard_Scope en(true);
+    Load_Test_Connectors("connector_data_toothed_gamma");
+    /* C24 beside C30: k3 = min(350, 380) / 350 = 1, Rk = 18 * 50^1.5 = 6363.96; the larger
+    ** partial factor of both members, 1.4 from either side: rd = 6363.96 * 0.8 / 1.4 = 3636.55 */
+    for (int k = 0; k < 2; k++) {
+        Connection_Input in = Connector_Input(26, 50.0);
+        (k == 0 ? in.grade_2 : in.grade_1) = Grade_Index(0, "C30");
+        (k == 0 ? in.gamma_m_2 : in.gamma_m_1) = 1.4;
+        Connection_Result r{};
+        ASSERT_EQ(Design_Connection(in, &r), 0);
+        EXPECT_NEAR(r.rk_connector, 6363.96, 0.01) << k;
+        EXPECT_DOUBLE_EQ(r.gamma_connector, 1.4) << k;
+        EXPECT_NEAR(r.rd_connector, 3636.55, 0.01) << k;
+    }
+}

@@ -70,6 +70,15 @@ TEST(DesignFamilies, BoltSimplifiedDin1052)
     EXPECT_NEAR(r.rk_lateral, 6433.59, 0.01);
     EXPECT_NEAR(r.rd_lateral, 4678.98, 0.01);
     EXPECT_EQ(r.point_member, 1);
+    /* a steel grade gives fu in place of the entered one: "FK 4.6", fu 400; My = 0.3 * 400 *
+    ** 12^2.6 = 76745.42, t_req = 3.92635 sqrt(76745.42 / (25.256 * 12)) = 62.4801 > 60:
+    ** k = 0.960305, Rk = 0.960305 sqrt(2 * 76745.42 * 24.969 * 12) = 0.960305 * 6781.60 = 6512.41 */
+    in.steel_grade = 23;
+    Connection_Result g{};
+    ASSERT_EQ(Design_Connection(in, &g), 0);
+    EXPECT_NEAR(g.t_req_1, 62.480, 0.001);
+    EXPECT_NEAR(g.k_red, 0.96030, 1e-5);
+    EXPECT_NEAR(g.rk_lateral, 6512.41, 0.01);
 }
 
 TEST(DesignFamilies, WoodScrewSimplifiedDin1052)
@@ -85,6 +94,26 @@ TEST(DesignFamilies, WoodScrewSimplifiedDin1052)
     EXPECT_NEAR(r.k_red, 0.96328, 1e-5);
     EXPECT_NEAR(r.rk_lateral, 1087.01, 0.01);
     EXPECT_NEAR(r.rd_lateral, 790.56, 0.01);
+}
+
+TEST(DesignFamilies, NailThroughOuterSteelPlateSimplifiedDin1052)
+{
+    Standard_Scope din(false);
+    Connection_Input in = Base_Input(0, 4.0, 50.0, 5.0, 60.0);
+    in.fu = 600.0;
+    in.split_rule = 1;
+    in.mat_1 = 12;
+    in.grade_1 = 0;
+    Connection_Result r{};
+    ASSERT_EQ(Design_Connection(in, &r), 0);
+    /* plate 5 mm >= d = 4: thick, k_p = 1.4 (DIN 1052, 12.5.3); point 45 mm in the timber,
+    ** above 10 d = 40: k = 1; fh = 0.082 * 350 * 4^-0.3 = 18.935, My = 0.3 * 600 * 4^2.6 =
+    ** 6616.50: Rk = 1.4 sqrt(2 * 6616.50 * 18.935 * 4) = 1.4 * 1001.13 = 1401.58;
+    ** rd = 1401.58 * 0.8 / 1.1 = 1019.33 */
+    EXPECT_NEAR(r.k_p, 1.4, 1e-12);
+    EXPECT_DOUBLE_EQ(r.k_red, 1.0);
+    EXPECT_NEAR(r.rk_lateral, 1401.58, 0.01);
+    EXPECT_NEAR(r.rd_lateral, 1019.33, 0.01);
 }
 
 TEST(DesignFamilies, DowelInnerPlateEn1995)

@@ -323,6 +323,172 @@ TEST(Admissibility, Eta11ThicknessRules)
     EXPECT_EQ(Check_Eta11_Screw_Input(in), 0);
 }
 
+TEST(Admissibility, Eta11RulesInTheirOrder)
+{
+    /* ETA-11/0190 screw (type 14) between two timbers of spruce (species rule met), not
+    ** pre-drilled: the minimum thicknesses of member 1, then member 2, by diameter band:
+    ** d >= 12: 80 mm (55, 59); d >= 10: 40 mm (54, 58); d 8: 30 mm (53, 57); else 24 mm
+    ** (51, 52) */
+    Standard_Scope en(true);
+    const struct { double d, t1, t2; int code; } ladder[] = {
+        {12.0, 79.9, 100.0, 55}, {12.0, 80.0, 79.9, 59}, {12.0, 80.0, 80.0, 0},
+        {10.0, 39.9, 100.0, 54}, {10.0, 40.0, 39.9, 58}, {10.0, 40.0, 40.0, 0},
+        {8.0, 29.9, 100.0, 53}, {8.0, 30.0, 29.9, 57}, {8.0, 30.0, 30.0, 0},
+        {6.0, 23.9, 100.0, 51}, {6.0, 24.0, 23.9, 52}, {6.0, 24.0, 24.0, 0},
+    };
+    for (const auto &c : ladder) {
+        Connection_Input in = Dowel_Input();
+        in.vbm_type = 14;
+        in.species_sfp = 1;
+        in.stainless = 1;
+        in.d = c.d;
+        in.t1 = c.t1;
+        in.t2 = c.t2;
+        in.length = 300.0;
+        EXPECT_EQ(Check_Eta11_Screw_Input(in), c.code) << c.d << " " << c.t1 << " " << c.t2;
+    }
+    Connection_Input in = Dowel_Input();
+    in.vbm_type = 14;
+    in.d = 8.0;
+    in.length = 200.0;
+    in.stainless = 1;
+    /* d 8 not pre-drilled in timber of another species: 61; pre-drilled or spruce: admitted */
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 61);
+    in.predrilled = 1;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 0);
+    in.predrilled = 0;
+    in.species_sfp = 1;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 0);
+    in.species_sfp = 0;
+    /* Kerto-S on both sides is no timber for the species rule, in either standard; under DIN a
+    ** timber member 2 (glulam to DIN) asks for it */
+    in.mat_1 = in.mat_2 = 10;
+    in.grade_1 = in.grade_2 = 0;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 0);
+    {
+        Standard_Scope din(false);
+        EXPECT_EQ(Check_Eta11_Screw_Input(in), 0);
+        in.mat_2 = 3;
+        EXPECT_EQ(Check_Eta11_Screw_Input(in), 61);
+        in.mat_2 = 10;
+    }
+    /* EN: hard fibreboard as member 2 is not admitted (34), under DIN it is */
+    in.mat_2 = 8;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 34);
+    {
+        Standard_Scope din(false);
+        EXPECT_EQ(Check_Eta11_Screw_Input(in), 0);
+    }
+    in.mat_2 = 10;
+    /* not stainless above 4 mm in service class 3: 64 */
+    in.stainless = 0;
+    in.service_class_2 = 3;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 64);
+    in.service_class_2 = 1;
+    /* a steel plate as member 1: type 14 not at all (36), type 15 not in double shear (10) */
+    in.mat_1 = 12;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 36);
+    in.vbm_type = 15;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 0);
+    in.shear_planes = 2;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 10);
+    in.shear_planes = 1;
+    /* a Kerto member 1 thinner than 1.2 d = 9.6: 39 */
+    in.mat_1 = 10;
+    in.t1 = 9.5;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 39);
+    in.t1 = 60.0;
+    /* too thin a screw (4) or too short (5) */
+    in.d = 2.9;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 4);
+    in.d = 8.0;
+    in.length = 19.0;
+    EXPECT_EQ(Check_Eta11_Screw_Input(in), 5);
+}
+
+TEST(Admissibility, Eta12RulesInTheirOrder)
+{
+    /* ETA-12/0114 screw of type 13, d 8, pre-drilled, between two spruce timbers of 60 mm;
+    ** each row changes one thing. Member 1 minimum thicknesses: a board 1.2 d, plywood,
+    ** fibreboard and gypsum fibre 6 mm, OSB and particle board 8 mm, timber 12 mm (all 70);
+    ** not pre-drilled type 13: 30 mm (40, 43), d >= 12: 80 mm (42, 45), d >= 10: 40 mm (41, 44) */
+    Standard_Scope en(true);
+    const int c24 = Grade_Index(0, "C24");
+    struct Row { int mat_1; double t1; int mat_2; double t2; double d; int pre; int code; };
+    const Row rows[] = {
+        {0, 60.0, 0, 60.0, 8.0, 1, 0},
+        {0, 60.0, 4, 60.0, 8.0, 1, 69},   /* a board as member 2 */
+        {4, 9.5, 0, 60.0, 8.0, 1, 70},    /* OSB below 1.2 d = 9.6 */
+        {4, 9.6, 0, 60.0, 8.0, 1, 0},
+        {7, 7.5, 0, 60.0, 6.0, 1, 70},    /* particle board above 1.2 d = 7.2, below 8 */
+        {4, 7.5, 0, 60.0, 6.0, 1, 70},
+        {4, 8.0, 0, 60.0, 6.0, 1, 0},
+        {6, 5.9, 0, 60.0, 8.0, 1, 70},    /* plywood below 6 */
+        {6, 6.0, 0, 60.0, 8.0, 1, 37},    /* then below 1.2 d */
+        {0, 11.9, 0, 60.0, 8.0, 1, 70},
+        {0, 12.0, 0, 60.0, 8.0, 1, 0},
+        {5, 60.0, 0, 60.0, 8.0, 1, 31},   /* plasterboard */
+        {9, 60.0, 0, 60.0, 8.0, 1, 32},   /* gypsum fibreboard */
+        {0, 60.0, 6, 9.5, 8.0, 1, 37},    /* a plywood member 2 below 1.2 d */
+        {0, 29.9, 0, 60.0, 8.0, 0, 40},
+        {0, 60.0, 0, 29.9, 8.0, 0, 43},
+        {0, 79.9, 0, 100.0, 12.0, 0, 42},
+        {0, 100.0, 0, 79.9, 12.0, 0, 45},
+        {0, 39.9, 0, 100.0, 10.0, 0, 41},
+        {0, 100.0, 0, 39.9, 10.0, 0, 44},
+        {0, 100.0, 0, 100.0, 12.0, 0, 0},
+        {1, 100.0, 0, 100.0, 8.0, 0, 68},  /* hardwood not pre-drilled */
+        {1, 100.0, 0, 100.0, 8.0, 1, 0},
+    };
+    for (const Row &c : rows) {
+        Connection_Input in = Dowel_Input();
+        in.vbm_type = 13;
+        in.species_sfp = 1;
+        in.length = 300.0;
+        in.mat_1 = c.mat_1;
+        in.grade_1 = c.mat_1 == 0 ? c24 : 0;
+        in.t1 = c.t1;
+        in.mat_2 = c.mat_2;
+        in.grade_2 = c.mat_2 == 0 ? c24 : 0;
+        in.t2 = c.t2;
+        in.d = c.d;
+        in.predrilled = c.pre;
+        EXPECT_EQ(Check_Eta12_Screw_Input(in), c.code)
+            << c.mat_1 << " " << c.t1 << " " << c.mat_2 << " " << c.t2 << " " << c.d << " " << c.pre;
+    }
+    Connection_Input in = Dowel_Input();
+    in.vbm_type = 13;
+    in.d = 8.0;
+    in.t1 = in.t2 = 100.0;
+    in.length = 300.0;
+    /* d 8 not pre-drilled in timber of another species: 62 */
+    EXPECT_EQ(Check_Eta12_Screw_Input(in), 62);
+    in.species_sfp = 1;
+    EXPECT_EQ(Check_Eta12_Screw_Input(in), 0);
+    /* a plywood member 1 with a 12 mm screw whose head is wider than the washer: 38 */
+    in.mat_1 = 6;
+    in.grade_1 = 0;
+    in.d = 12.0;
+    in.d_k = 20.0;
+    in.predrilled = 1;
+    EXPECT_EQ(Check_Eta12_Screw_Input(in), 38);
+    in.washer_d = 20.0;
+    EXPECT_EQ(Check_Eta12_Screw_Input(in), 0);
+    /* a steel plate as member 1 in double shear: 10; too thin (4) or too short (5) */
+    in.mat_1 = 12;
+    in.shear_planes = 2;
+    EXPECT_EQ(Check_Eta12_Screw_Input(in), 10);
+    in.shear_planes = 1;
+    EXPECT_EQ(Check_Eta12_Screw_Input(in), 0);
+    in.d = 2.9;
+    EXPECT_EQ(Check_Eta12_Screw_Input(in), 4);
+    in.d = 8.0;
+    in.length = 9.0;
+    EXPECT_EQ(Check_Eta12_Screw_Input(in), 5);
+    in.vbm_type = 14;
+    EXPECT_EQ(Check_Eta12_Screw_Input(in), 0);
+}
+
 TEST(Admissibility, ConnectorAgainstSteelPlateUnderDin)
 {
     Standard_Scope din(false);

@@ -362,6 +362,7 @@ TEST(Embedment, NailsAndScrewsInEveryMaterial)
     Calc_Fh_Both_Members_Scaled(0.0, 0.0, 3.0, 1.0, &a, &b, 4.0, 0, 0, 0.0, 0.0, 40.0, 40.0,
                                 350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr);
     EXPECT_NEAR(a, 18.935, 0.001);
+    EXPECT_NEAR(b, 18.935, 0.001);                          /* c2 = 0: fh2 unscaled */
     /* the small formulas: fh0 / (sin² + k cos²); eq. (8.36); the inclined form */
     EXPECT_NEAR(Calc_Fh_Alpha_Perp(30.0, 0.0, 1.5), 20.0, 1e-12);
     EXPECT_NEAR(Calc_Fh_Alpha_Perp(30.0, right, 1.5), 30.0, 1e-12);
@@ -646,6 +647,28 @@ TEST(Penetration, NailsFromBothSides)
     EXPECT_EQ(s1, 0);
     EXPECT_EQ(s2, 0);
     Check_Nail_Overlap_Same(30.0, 40.0, 30.0, 0, 48.0, 4.0);
+    /* middle member 30: 70 from side 1 ends 10 beyond it (one anchorage, 30 - 10 + 1 = 21 >
+    ** 16), 75 from side 2 ends 15 beyond it (15 < 16: still one anchorage) and keeps
+    ** 30 - 15 + 1 = 16 <= 16 in the middle member: apart, both state 4 */
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 30.0, 30.0, 0, 70.0, 4.0, 90.0, &p1, &c1, &s1, 75.0, 4.0,
+                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(c1, 1);
+    EXPECT_EQ(c2, 1);
+    EXPECT_DOUBLE_EQ(p2, 15.0);
+    EXPECT_EQ(s1, 4);
+    EXPECT_EQ(s2, 4);
+    /* staggered, 75.5 from both sides: 15.5 + 15.5 = 31 reaches 30 + 1: apart, state 4 */
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 30.0, 30.0, 1, 75.5, 4.0, 90.0, nullptr, nullptr, &s1, 75.5,
+                                 4.0, 90.0, nullptr, nullptr, &s2), 0);
+    EXPECT_EQ(s1, 4);
+    EXPECT_EQ(s2, 4);
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 30.0, 30.0, 1, 75.4, 4.0, 90.0, nullptr, nullptr, &s1, 75.5,
+                                 4.0, 90.0, nullptr, nullptr, &s2), 1);
+    /* 74 from side 2 (p 14): 30 - 14 + 1 = 17 > 16 on both sides: state 2, accepted */
+    EXPECT_EQ(Check_Nail_Overlap(30.0, 30.0, 30.0, 0, 70.0, 4.0, 90.0, &p1, &c1, &s1, 74.0, 4.0,
+                                 90.0, &p2, &c2, &s2), 1);
+    EXPECT_EQ(s1, 2);
+    EXPECT_EQ(s2, 2);
 }
 
 TEST(Thickness, ReductionByPenetrationCase)

@@ -332,6 +332,15 @@ TEST(Johansen, WoodScrewThroughAThickOuterPlate)
     Calc_Rk_Outer_Plate(in, &s);
     EXPECT_EQ(s.rule_char, 13);
     EXPECT_NEAR(s.rk_lateral, 16.766273 * 12.0 * 6.0, 0.001);
+    /* DIN 1052 with its mode factors: (13) takes 1.3, its design value 1207.17 / 1.3 = 928.59
+    ** lies below (14) and (15); the characteristic value stays fh t d = 1207.17 */
+    Standard_Scope din(false);
+    Connection_Result n{};
+    n.rho_2 = 350.0;
+    Calc_Rk_Outer_Plate(in, &n);
+    EXPECT_EQ(n.rule_char, 13);
+    EXPECT_DOUBLE_EQ(n.gamma_lateral, 1.3);
+    EXPECT_NEAR(n.rk_lateral, 16.766273 * 12.0 * 6.0, 0.001);
 }
 
 TEST(Johansen, DesignValuesBesideInnerAndOuterPlates)

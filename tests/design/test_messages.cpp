@@ -257,3 +257,16 @@ TEST(Labels, NetSectionOfConnectors)
     EXPECT_EQ(Calc_Vbm_Hole_Width(26, 0, 3, 0, 0, 100.0, &w), 0.0);
     EXPECT_DOUBLE_EQ(w, 50.0);
 }
+
+TEST(PartialFactors, AluminiumBearingOfTheEc9Block)
+{
+    /* the second factor of the EN 1999 block, 1.1 when the block holds none */
+    NAD_EC9_Params *ec9 = Get_NAD_EC9_Params();
+    ASSERT_NE(ec9, nullptr);
+    const double kept = ec9->gamma_m1b;
+    ec9->gamma_m1b = 1.25;
+    EXPECT_DOUBLE_EQ(Get_Alu_Gamma_M(), 1.25);
+    ec9->gamma_m1b = 0.0;
+    EXPECT_DOUBLE_EQ(Get_Alu_Gamma_M(), 1.1);
+    ec9->gamma_m1b = kept;
+}

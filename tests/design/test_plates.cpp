@@ -26,6 +26,11 @@ TEST(SlipModulus, DowelAndNail)
         EXPECT_NEAR(Calc_Vbm_Kser(0, 0, 4.0, -10, 0, 40.0, -10, 0, 40.0, nullptr), 869.762, 0.001);
         EXPECT_NEAR(Calc_Vbm_Kser(26, 0, 65.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 10237.5, 1e-9);
         EXPECT_NEAR(Calc_Vbm_Kser(33, 0, 50.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 10500.0, 1e-9);
+        /* the other toothed plates 27 and 32 as 26, 28 as 33, the shear plate 31 as the ring */
+        EXPECT_NEAR(Calc_Vbm_Kser(27, 0, 65.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 10237.5, 1e-9);
+        EXPECT_NEAR(Calc_Vbm_Kser(32, 0, 65.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 10237.5, 1e-9);
+        EXPECT_NEAR(Calc_Vbm_Kser(28, 0, 50.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 10500.0, 1e-9);
+        EXPECT_NEAR(Calc_Vbm_Kser(31, 0, 65.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 13650.0, 1e-9);
     }
     /* DIN: staple 2 * 350^1.5 * 1.5^0.8 / 60 = 301.894; connectors 26 0.3 * 350 * 65 = 6825 and
     ** 31 0.6 * 350 * 65 = 13650 */
@@ -150,6 +155,12 @@ TEST(Connectors, ToothedPlates)
         EXPECT_NEAR(r.a3t_min, 84.0, 1e-9);
         EXPECT_NEAR(r.k_2, 84.0 / 93.0, 1e-9);
         EXPECT_EQ(Calc_Toothed_Plate_Rk(29, 62.0, 12.0, 15.0, 80.0, 80.0, 700.0, nullptr), 0.0);
+        /* thinner members than 3 he = 45 and 5 he = 75 reduce by k1 (EN 1995-1-1, eq. (8.73)):
+        ** rho 350 (k3 = 1), 18 * 62^1.5 = 8787.39, * 40 / 45 = 7811.02 and * 60 / 75 = 7029.91 */
+        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 40.0, 80.0, 350.0, &r), 7811.02, 0.01);
+        EXPECT_NEAR(r.k_1, 40.0 / 45.0, 1e-12);
+        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 80.0, 60.0, 350.0, &r), 7029.91, 0.01);
+        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 45.0, 75.0, 350.0, &r), 8787.39, 0.01);
     }
     Standard_Scope din(false);
     Connection_Result d{};

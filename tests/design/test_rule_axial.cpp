@@ -197,6 +197,8 @@ TEST(RuleAxialValues, FurtherLayeredAndHeadSideFunctions)
     EXPECT_EQ(Calc_Vbm_Withdrawal_Layered(&k1, 16, 0, 0, 5.0, 50.0, 90.0), 0.0);
     EXPECT_EQ(Calc_Vbm_Withdrawal_Layered(&k2, 16, 0, 0, 5.0, 50.0, 90.0), 0.0);
     EXPECT_EQ(Calc_Vbm_Withdrawal_Layered(&k1, 22, 0, 0, 5.0, 39.0, 90.0), 0.0);
+    /* l = 8 d = 40 just qualifies: 14 * 5^0.6 * 40 = 1470.86 */
+    EXPECT_NEAR(Calc_Vbm_Withdrawal_Layered(&k1, 22, 0, 0, 5.0, 40.0, 90.0), 1470.855, 0.001);
     /* approved screws: d 8, l 60, rho 362: ETA-11/0190 8 * 11.0 * 60 (362 / 350)^0.8, at 30
     ** degrees times 0.76667; ETA-12/0114 8 * 12.0 * 60 (362 / 350)^0.8 */
     const double kr = std::pow(362.0 / 350.0, 0.8);

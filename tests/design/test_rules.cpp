@@ -192,6 +192,17 @@ TEST(RuleLimits, Messages)
         plates.mat1 = plates.mat2 = 12;
         EXPECT_EQ(Check_Vbm_Limits(1, &plates, &msg, &hint), 1);
         EXPECT_EQ(msg, 12);
+        /* each member reads its own grade: C24 rho_k 350, C30 rho_k 380 */
+        Vbm_Rule_Input two = Rule_Input(29, 12.0);
+        two.grade2 = Grade_Index(0, "C30");
+        EXPECT_EQ(Check_Vbm_Limits(1, &two, &msg, &hint), 0);
+        EXPECT_NEAR(two.rho_k1, 350.0, 1e-9);
+        EXPECT_NEAR(two.rho_k2, 380.0, 1e-9);
+        two.grade1 = two.grade2;
+        two.grade2 = Grade_Index(0, "C24");
+        EXPECT_EQ(Check_Vbm_Limits(1, &two, &msg, &hint), 0);
+        EXPECT_NEAR(two.rho_k1, 380.0, 1e-9);
+        EXPECT_NEAR(two.rho_k2, 350.0, 1e-9);
         Vbm_Rule_Input glued = Rule_Input(-1, 12.0);
         glued.rho_k1 = -7.0;
         EXPECT_EQ(Check_Vbm_Limits(1, &glued, &msg, &hint), 0);
@@ -203,6 +214,14 @@ TEST(RuleLimits, Messages)
     int msg = 0;
     EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, nullptr), 1);
     EXPECT_EQ(msg, 21);
+    /* DIN 1052: timber members of 24 mm at least, member 1 (21) before member 2 (26) */
+    in.t1_a = in.t1 = 24.0;
+    in.t2_a = in.t2 = 24.0;
+    EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, nullptr), 0);
+    EXPECT_EQ(msg, 0);
+    in.t2_a = in.t2 = 23.9;
+    EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, nullptr), 1);
+    EXPECT_EQ(msg, 26);
 }
 
 TEST(RuleLimits, ApprovedScrewThicknessAndPenetration)

@@ -165,6 +165,16 @@ TEST(MinSpacings, ConnectorsAndUncoveredTypes)
     EXPECT_EQ(Min_Spacings(s, 26, 0, 350.0, 95.0, 90.0, 0, 0, 12.0), 8);   /* index 20 -> EN 8 */
     const double toothed[6] = {114.0, 114.0, 142.5, 142.5, 76.0, 57.0};
     for (int k = 0; k < 6; k++) EXPECT_NEAR(s.v[k], toothed[k], 1e-9) << k;
+    /* a3,c above 30 degrees grows with |sin a| (EN 1995-1-1, Tables 8.7 and 8.8; both forms
+    ** give 1.2 dc at 30): at 32 degrees (sin 0.529919) the toothed plate (0.9 + 0.6 * 0.529919)
+    ** 95 = 115.705, the ring connector (0.4 + 1.6 * 0.529919) 95 = 118.548, both above the
+    ** bolt's (1 + 6 * 0.529919) 12 = 50.15; at 30 degrees 1.2 * 95 = 114 */
+    Min_Spacings(s, 26, 0, 350.0, 95.0, 32.0, 0, 0, 12.0);
+    EXPECT_NEAR(s.v[3], 115.705, 0.001);
+    Min_Spacings(s, 25, 0, 350.0, 95.0, 32.0, 0, 0, 12.0);
+    EXPECT_NEAR(s.v[3], 118.548, 0.001);
+    Min_Spacings(s, 26, 0, 350.0, 95.0, 30.0, 0, 0, 12.0);
+    EXPECT_NEAR(s.v[3], 114.0, 1e-9);
     Six u;
     EXPECT_EQ(Min_Spacings(u, -1, 0, 350.0, 4.0, 0.0), 0);
     EXPECT_EQ(Min_Spacings(u, 61, 0, 350.0, 4.0, 0.0), 0);
@@ -524,4 +534,23 @@ TEST(SpacingRules, SimpleRulesAndMaterialPaths)
     Calc_Vbm_Spacings_Rec(0, c24, 40.0, 0, 4.0, 0.0, 0, 0, 0, 0, 0, 90.0, nullptr);
     Calc_Vbm_Spacings(0, c24, 40.0, 0, 4.0, 0.0, 0, 0, 0, 0, 0, nullptr);
     Calc_Vbm_Spacings_Simple(0, 0, 4.0, 0, nullptr);
+}
+
+TEST(MinSpacings, EdgeDistancesOfSpeciesSensitiveToSplitting)
+{
+    Standard_Scope en(true);
+    /* EN 1995-1-1, 8.3.1.2(7): nail d 4 not pre-drilled, the splitting rule of sensitive species
+    ** raises a4,t and a4,c to 10 d = 40 for rho_k <= 420 and 14 d = 56 above; without it
+    ** (5 + 2) 4 = 28 and 5 d = 20 at 90 degrees (rho_k 420), (7 + 2) 4 = 36 and 7 d = 28 at
+    ** 440 */
+    const struct { double rho; int split; double a4t, a4c; } rows[] = {
+        {420.0, 1, 40.0, 40.0}, {440.0, 1, 56.0, 56.0}, {420.0, 0, 28.0, 20.0}, {440.0, 0, 36.0, 28.0},
+    };
+    for (const auto &c : rows) {
+        double a4t = -1.0, a4c = -1.0;
+        Calc_Min_Spacings(0, 0, 0, 0, c.split, 0, c.rho, 4.0, 0.0, 90.0 * Rad, 0.0, 40.0, 40.0,
+                          nullptr, nullptr, nullptr, nullptr, &a4t, &a4c);
+        EXPECT_NEAR(a4t, c.a4t, 1e-9) << c.rho << " " << c.split;
+        EXPECT_NEAR(a4c, c.a4c, 1e-9) << c.rho << " " << c.split;
+    }
 }
