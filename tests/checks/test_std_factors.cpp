@@ -269,3 +269,70 @@ TEST_F(StdFactors, LookupByActionOrByLoadCase)
     EXPECT_EQ(Lf_Factor_Table.has_accidental, 0);
     EXPECT_EQ(Lf_Factor_Table.has_earthquake, 1);
 }
+
+/* A method or a variant outside its range gives no standard table: every action and load case
+** is off with zero factors, and the actions keep the user's selection. */
+TEST_F(StdFactors, MethodOrVariantOutsideItsRangeGivesNoRows)
+{
+    Run(4, 0, 0, 0);                                        /* no fifth method */
+    Expect_Actions({Off, Off, Off, Off, Off, Off});
+    EXPECT_EQ(Lf_Factor_Table.rows[LFF_LOADCASES][0].on, 0);
+    Run(1, 1, 3, 0);                                        /* serviceability, no fourth variant */
+    Expect_Actions({Off, Off, Off, Off, Off, Off});
+    const int active[6] = {1, 0, 1, 1, 1, 0};
+    for (int i = 0; i < 6; i++) EXPECT_EQ(Nchw_Einw_Table.rows[i].active, active[i]) << i;
+    /* DIN 1055-100 of a nonlinear computation without a table: the restraint, counted first,
+    ** has no row to raise */
+    Nchw_Lf_Table_Init(0);
+    Nchw_Einw_Table_Init(2);
+    Nchw_Einw_Table_Add(4, "Z", 4, 9, 0, 0, 0);
+    Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);
+    ASSERT_EQ(Build_Lf_Factor_Tables(), 1);
+    type.ints4_10[6] = 2;
+    Run(0, 0, 3, 0);
+    Expect_Action(0, Off);
+    Expect_Action(1, Off);
+}
+
+/* A load case without an action takes no factors, in the standard mode and in the lookup per
+** action; a load case added after the tables were built has no row of its own. */
+TEST_F(StdFactors, LoadCaseWithoutActionOrRow)
+{
+    Nchw_Lf_Table.rows[1].action = nullptr;                 /* q, whose action Q takes part */
+    Run(1, 0, 0, 0);
+    const Lf_Factor_Row &lq = Lf_Factor_Table.rows[LFF_LOADCASES][1];
+    EXPECT_EQ(lq.on, 0);
+    EXPECT_DOUBLE_EQ(lq.psi_dom + lq.psi_sub + lq.gamma_sup + lq.gamma_inf, 0.0);
+    EXPECT_EQ(Lf_Factor_Table.rows[LFF_LOADCASES][0].on, 1);
+    double pd = 7, ps = 7, gs = 7, gi = 7;
+    Lkom_Gen_Settings.basis = 1;
+    Get_Lf_Factors(1, &pd, &ps, &gs, &gi);
+    EXPECT_DOUBLE_EQ(pd + ps + gs + gi, 0.0);
+    /* five load cases, factor rows for the four of the last build */
+    Nchw_Lf_Table_Init(5);
+    for (int i = 0; i < 5; i++) Nchw_Lf_Table_Add(21 + i, "l", 0, 0);
+    Lkom_Gen_Settings.basis = 2;
+    for (Lf_Factor_Row *r = Lf_Factor_Table.rows[LFF_LOADCASES]; r < Lf_Factor_Table.rows[LFF_LOADCASES] + 4; r++)
+        *r = Lf_Factor_Row{r->number, 1, {}, 0.5, 0.4, 1.2, 0.2};
+    Get_Lf_Factors(3, &pd, &ps, &gs, &gi);
+    EXPECT_DOUBLE_EQ(gs, 1.2);
+    pd = ps = gs = gi = 7;
+    Get_Lf_Factors(4, &pd, &ps, &gs, &gi);
+    EXPECT_DOUBLE_EQ(pd + ps + gs + gi, 0.0);
+}
+
+/* Without actions the action table is empty; load cases and imperfections stay. */
+TEST_F(StdFactors, NoActions)
+{
+    Nchw_Lf_Table_Init(0);
+    Nchw_Einw_Table_Init(0);
+    ASSERT_EQ(Build_Lf_Factor_Tables(), 1);
+    EXPECT_EQ(Lf_Factor_Table.count[LFF_ACTIONS], 0);
+    EXPECT_EQ(Lf_Factor_Table.rows[LFF_ACTIONS], nullptr);
+    EXPECT_EQ(Lf_Factor_Table.count[LFF_IMPERFECTIONS], 1);
+    EXPECT_EQ(Lf_Factor_Table.has_accidental, 0);
+    Run(1, 0, 0, 0);
+    double f = 0;
+    EXPECT_EQ(Get_Imp_Factor(0, &f), 1);
+    EXPECT_DOUBLE_EQ(f, 1.0);
+}
