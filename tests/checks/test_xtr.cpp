@@ -1,13 +1,14 @@
 /*
 ** Tests of the standard extremal-rule tables and of the solver data lines of rules and
-** collectives. Expected values come from the built-in coefficient rows (EN 1990 Table A1.1 and
-** A1.2(B), DIN 1055-100) and the initial general settings (kmod 0.6/0.7/0.8/0.9/1.1,
-** gamma_M 1.3/1.3/1.0, kdef 0.6).
+** collectives, also as the writers choose them by the check's type id. Expected values come from
+** the built-in coefficient rows (EN 1990 Table A1.1 and A1.2(B), DIN 1055-100) and the initial
+** general settings (kmod 0.6/0.7/0.8/0.9/1.1, gamma_M 1.3/1.3/1.0, kdef 0.6).
 */
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 
 #include "checks/checks.h"
@@ -425,4 +426,102 @@ TEST_F(Xtr, MessageOfSeveralAccidentalActions)
     EXPECT_EQ(n, 3);
     for (const std::string &l : ZW_Test_Log_Lines()) EXPECT_EQ(l.find("Es sind mehrere"), std::string::npos);
     ZW_Test_Reset();
+}
+
+/* ------------------------------------------------------------------ writers by type id */
+
+namespace {
+
+typedef std::function<void(FILE *)> Writer;
+
+void Call_Writer(FILE *f, void *arg) { (*static_cast<Writer *>(arg))(f); }
+
+std::string Text(Writer w) { return Capture(Call_Writer, &w); }
+
+typedef void (*Rule_Writer)(FILE *, const void *, const Xtr_Rule_Rec *, int32_t);
+typedef void (*Lkom_Writer)(FILE *, const void *, const Lkom_Rec *, int32_t);
+
+} // namespace
+
+/* The rule writer takes the special lines of the types 121, 122, 123, 221, 222 and 224, the plain
+** lines of every other type (125 among them). */
+TEST_F(Xtr, RuleLinesByTypeId)
+{
+    Nchw_Einw_Table_Init(2);
+    Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);
+    Nchw_Einw_Table_Add(2, "Q", 2, 1, 0, 2, 0);
+    Xtr_Row rows[2] = {{1, 1.0, 1.0, 1.35, 1.0}, {2, 1.0, 0.7, 1.5, 0.0}};
+    Xtr_Rule_Rec r{};
+    snprintf(r.name, sizeof r.name, "R");
+    r.number = 1;
+    r.rows = rows;
+    r.row_count = 2;
+    const std::string plain = "    1 4 2 'R' /\n"
+                              "        1 1.000000 1.000000 1.350000 1.000000 /\n"
+                              "        2 1.000000 0.700000 1.500000 0.000000 /\n";
+    const Nchw_Rec *c = check;
+    for (int32_t id : {500, 125, 120, 124, 223}) {
+        type.ints0_3[0] = id;
+        EXPECT_EQ(Text([&](FILE *f) { EXPECT_EQ(Write_Xtr_Rule_Lines(f, c, &r, 4), 1); }), plain) << id;
+    }
+    const struct {
+        int32_t id;
+        Rule_Writer w;
+    } special[] = {{121, Write_Xtr_Rule_Kmod_Cases}, {122, Write_Xtr_Rule_Defl_AB}, {123, Write_Xtr_Rule_Kdef},
+                   {221, Write_Xtr_Rule_Kmod_Cases3}, {224, Write_Xtr_Rule_NadFactor}};
+    for (const auto &s : special) {
+        type.ints0_3[0] = s.id;
+        const std::string own = Text([&](FILE *f) { s.w(f, c, &r, 4); });
+        EXPECT_NE(own, plain) << s.id;
+        EXPECT_EQ(Text([&](FILE *f) { Write_Xtr_Rule_Lines(f, c, &r, 4); }), own) << s.id;
+    }
+    /* 222: the check's first three option values switch the parts A, B and C */
+    type.ints0_3[0] = 222;
+    for (const Defl_Parts &p : {Defl_Parts{{0, 1, 0}}, Defl_Parts{{1, 0, 1}}}) {
+        for (int i = 0; i < 3; i++) check->option_values[i] = p.on[i];
+        const std::string own = Text([&](FILE *f) { Write_Xtr_Rule_Defl_ABC(f, &p, &r, 4); });
+        EXPECT_NE(own, plain);
+        EXPECT_EQ(Text([&](FILE *f) { Write_Xtr_Rule_Lines(f, c, &r, 4); }), own);
+    }
+    /* without a rule nothing is written */
+    type.ints0_3[0] = 500;
+    EXPECT_EQ(Text([&](FILE *f) { EXPECT_EQ(Write_Xtr_Rule_Lines(f, c, nullptr, 4), 1); }), "");
+}
+
+/* The collective writer: Write_Lkom for 121 and 125, Write_Lkom3 for 221 and 225, the national
+** factor for 224, the plain lines (without the factor) for every other type. */
+TEST_F(Xtr, CollectiveLinesByTypeId)
+{
+    Nchw_Einw_Table_Init(1);
+    Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);
+    Nchw_Lf_Table_Init(1);
+    Nchw_Lf_Table_Add(7, "g", 0, 0);
+    Lkom_Row rows[2] = {{7, 1, 1.0, 0.5, 1.35}, {-2, 1, 0.25, 1.0, 1.0}};
+    Lkom_Rec l{};
+    snprintf(l.name, sizeof l.name, "K");
+    l.number = 5;
+    l.rows = rows;
+    l.row_count = 2;
+    const std::string plain = "    5 3 2 'K' /\n"
+                              "        7 1.000000 0.500000 /\n"
+                              "        -2 0.250000 1.000000 /\n";
+    const Nchw_Rec *c = check;
+    for (int32_t id : {500, 122, 123, 222}) {
+        type.ints0_3[0] = id;
+        EXPECT_EQ(Text([&](FILE *f) { EXPECT_EQ(Write_Lkom_Lines(f, c, &l, 3), 1); }), plain) << id;
+    }
+    const struct {
+        int32_t id;
+        Lkom_Writer w;
+    } special[] = {{121, Write_Lkom}, {125, Write_Lkom}, {221, Write_Lkom3}, {225, Write_Lkom3},
+                   {224, Write_Lkom_NadFactor}};
+    for (const auto &s : special) {
+        type.ints0_3[0] = s.id;
+        const std::string own = Text([&](FILE *f) { s.w(f, c, &l, 3); });
+        EXPECT_NE(own, plain) << s.id;
+        EXPECT_EQ(Text([&](FILE *f) { Write_Lkom_Lines(f, c, &l, 3); }), own) << s.id;
+    }
+    EXPECT_NE(Text([&](FILE *f) { Write_Lkom3(f, c, &l, 3); }), Text([&](FILE *f) { Write_Lkom(f, c, &l, 3); }));
+    type.ints0_3[0] = 500;
+    EXPECT_EQ(Text([&](FILE *f) { EXPECT_EQ(Write_Lkom_Lines(f, c, nullptr, 3), 1); }), "");
 }
