@@ -66,7 +66,7 @@ void Approved_Screw_Limits(const Connection_Input &in, double d, double d_k, dou
 ** 0. l_ef is the penetration in the point-side member, f_c90 the compressive strength under the
 ** washer (N/mm²). A null result computes with zero densities and modification factors.
 */
-double Calc_Axial_Din1052(Connection_Input in, double l_ef, double f_c90,
+double Calc_Axial_Din1052(const Connection_Input &in, double l_ef, double f_c90,
                           Connection_Result *result)
 {
     const int type = in.vbm_type;
@@ -78,6 +78,7 @@ double Calc_Axial_Din1052(Connection_Input in, double l_ef, double f_c90,
     double d = in.d, d_k = in.d_k, l_g = in.l_thread;
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), panel1 = Is_Mat_Panel(in.mat_1);
     bool steel = false;
+    int predrilled = in.predrilled;     /* the approved screws count as not pre-drilled */
     double F1 = 0.0, F2 = 0.0, f_2 = 0.0, f_ax = 0.0;
 
     if (type == 0) l_g = l_ef;
@@ -86,8 +87,8 @@ double Calc_Axial_Din1052(Connection_Input in, double l_ef, double f_c90,
         l_g = std::min(l_g, l_ef / sa);
     if (type == 26 || type == 27 || type == 28 || type == 32 || type == 33) d = in.d_bolt;
 
-    if (type == 0 && in.predrilled) return Forbidden(result, 1007);
-    if (Is_Vbm_Special_Nail(type) && in.predrilled) return Forbidden(result, 1007);
+    if (type == 0 && predrilled) return Forbidden(result, 1007);
+    if (Is_Vbm_Special_Nail(type) && predrilled) return Forbidden(result, 1007);
     if (type == 1 && !in.resin_coated) return Forbidden(result, 164);
     if ((type == 0 || type == 1 || type == 16 || type == 17 || type == 18) && l_ef < 12.0 * d)
         return Forbidden(result, 165);
@@ -121,7 +122,7 @@ double Calc_Axial_Din1052(Connection_Input in, double l_ef, double f_c90,
         }
     } else if (Is_Vbm_Nail(type) || type == 1) {
         l_g = std::min(l_g, l_ef);
-        const double f_1 = Calc_Fax_Nail_Param(type, in.moisture, in.predrilled, in.predrill_core, rho_2);
+        const double f_1 = Calc_Fax_Nail_Param(type, in.moisture, predrilled, in.predrill_core, rho_2);
         F1 = l_g * d * f_1 * (type == 1 ? 2.0 : 1.0);
         const int m = in.mat_1;
         if (m == 4 || m == 6 || m == 7) {
@@ -143,7 +144,7 @@ double Calc_Axial_Din1052(Connection_Input in, double l_ef, double f_c90,
     } else if (Is_Vbm_Din571_Screw(type)) {
         if (!k_a_ok) return Forbidden(result, result != nullptr ? result->msg_code : 0);
         l_g = std::min(l_g, l_ef);
-        F1 = l_g * d * Calc_Fax_Screw_Class(type, in.predrilled, 0, rho_2, d) / k_a;
+        F1 = l_g * d * Calc_Fax_Screw_Class(type, predrilled, 0, rho_2, d) / k_a;
         if (!plate1) {
             f_2 = Calc_Fhead_Screw_Param(type, in.mat_1, rho_1, in.t1, d_k, in.washer_d > d);
             F2 = d_k * d_k * f_2;
@@ -155,14 +156,14 @@ double Calc_Axial_Din1052(Connection_Input in, double l_ef, double f_c90,
         const double f_t = in.stainless ? Get_Eta11_Screw_Ftens_Alt(d) : Get_Eta11_Screw_Ftens(d, 1);
         if (type == 14) d_k = std::max(0.0, in.washer_d);
         d_k = std::min(d_k, 35.0);
-        const double f_1 = Calc_Fax_Screw_Class(type, in.predrilled, 0, rho_2, d);
+        const double f_1 = Calc_Fax_Screw_Class(type, predrilled, 0, rho_2, d);
         F1 = (l_ef / sa) * d * f_1 / k_a;
         if (panel1) {
             rho_1 = 380.0;
             if (result != nullptr) result->rho_1 = rho_1;
         }
         const double F_h = 80e-6 * d_k * d_k * rho_1 * rho_1;
-        const double f_1b = Calc_Fax_Screw_Class(type, in.predrilled, 0, rho_1, d);
+        const double f_1b = Calc_Fax_Screw_Class(type, predrilled, 0, rho_1, d);
         const double F_w = d * f_1b * (std::min(l_g, in.t1) / sa) / k_a;
         F2 = !plate1 ? std::max(F_w, F_h) : F1;
         Approved_Screw_Limits(in, d, d_k, f_t, &F1, &F2, &steel);
@@ -170,7 +171,7 @@ double Calc_Axial_Din1052(Connection_Input in, double l_ef, double f_c90,
         if (!k_a_ok || sa == 0.0) return Forbidden(result, result != nullptr ? result->msg_code : 0);
         const double f_t = in.stainless ? Get_Eta12_Screw_Ftens_Alt(d) : Get_Eta12_Screw_Ftens(d);
         d_k = std::min(d_k, 35.0);
-        in.predrilled = 0;
+        predrilled = 0;
         const double f_1 = Calc_Fax_Screw_Class(type, 0, in.mat_2 == 1, rho_2, d);
         F1 = (l_ef / sa) * d * f_1 / k_a;
         f_2 = (panel1 && in.t1 >= 12.0 && in.t1 <= 20.0) ? 8.0 : 10.0;
@@ -183,7 +184,7 @@ double Calc_Axial_Din1052(Connection_Input in, double l_ef, double f_c90,
         if (!k_a_ok) return Forbidden(result, result != nullptr ? result->msg_code : 0);
         const double f_t = in.stainless ? Get_Eta12_Screw_Ftens_Alt(d) : Get_Eta12_Screw_Ftens(d);
         d_k = std::min(d_k, 35.0);
-        in.predrilled = 0;
+        predrilled = 0;
         F1 = l_g * d * Calc_Fax_Screw_Class(type, 0, 0, rho_2, d) / k_a;
         if (!plate1) {
             f_2 = (panel1 && in.t1 >= 12.0 && in.t1 <= 20.0) ? 8.0 : 10.0;
@@ -223,7 +224,7 @@ double Calc_Axial_Din1052(Connection_Input in, double l_ef, double f_c90,
             result->f_ax_param = f_ax;
             result->f_head_param = f_ax;
         } else {
-            result->f_ax_param = Calc_Fax_Nail_Param(type, in.moisture, in.predrilled,
+            result->f_ax_param = Calc_Fax_Nail_Param(type, in.moisture, predrilled,
                                                      in.predrill_core, rho_2);
             result->f_head_param = f_2;
         }

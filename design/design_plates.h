@@ -11,6 +11,8 @@
 
 double Calc_Vbm_Kser(int type, int predrilled, double d, int mat1, int grade1, double x1,
                      int mat2, int grade2, double x2, const User_Material *user);
+double Calc_Vbm_Kser_Rho(int type, int predrilled, double d, int mat1, double rho1, int mat2,
+                         double rho2);
 double Get_Washer_Diameter(double d, int kind);
 double Get_Member_Design_Value_A(int material, int grade, int selector, double x1, double x2,
                                  double kmod, double gamma_m, const User_Material *user);

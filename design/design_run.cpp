@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "catalogue/catalogue.h"
 #include "design/design_axial.h"
@@ -297,9 +298,6 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
 
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
     const double a1 = Rad(in.alpha_1), a2 = Rad(in.alpha_2);
-    Connection_Input work = in;
-    work.t1 = t1;
-    work.t2 = t2;
     if (in.proof_method == 1 || in.proof_method == 2) {
         if (type == 1 || (!plate1 && !plate2)) {
             Calc_Rk_Timber_Timber(in.proof_method, sp, d, in.length, in.axis_angle, in.predrilled,
@@ -316,6 +314,9 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
                 r->rd_lateral *= 2.0;
             }
         } else if (plate1) {
+            Connection_Input work = in;
+            work.t1 = t1;
+            work.t2 = t2;
             work.fu = fu_steel;
             Calc_Rk_Outer_Plate(work, r);
             Calc_Rd_Outer_Plate(work, r);
@@ -387,21 +388,56 @@ void Restore_Base_Messages(const Connection_Base *b)
 }
 
 /*
+** Does the run leave the input as it is up to the angle steps? The user screw lines, the
+** approved screw types 45 and 46 and an axis angle that a fastener other than a screw turns to
+** 90 degrees change it; a single design of any other input reads the caller's record itself.
+*/
+bool Input_Kept_As_Given(const Connection_Input &in)
+{
+    const int type = in.vbm_type;
+    if (type == 43 || type == 44 || type == 45 || type == 46) return false;
+    const bool screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
+                    || Is_Vbm_Screw_Eta11(type);
+    return screw || in.axis_angle == 90.0;
+}
+
+/*
+** Is the axial value only needed for the rope effect? For dowels, bolts and connectors the axial
+** rules leave no message (given a partial factor) and no density of their own, so that without
+** the rope effect the run drops their value unread; their detail fields then stay 0.
+*/
+bool Axial_Only_For_Rope(const Connection_Input &in)
+{
+    const int type = in.vbm_type;
+    return (type == 29 || type == 30 || Is_Vbm_Connector(type))
+        && std::max(in.gamma_m_1, in.gamma_m_2) > 0.0;
+}
+
+/*
 ** The steps of the run that do not read the force-to-grain angles: admissibility, densities,
 ** slip modulus, modification factors and the axial value, into *r (the base's own result, or
-** for a single design the caller's, so that nothing is copied). Return the code of
-** Check_Connection_Input (the base is then not usable, *r not touched) or 0.
+** for a single design the caller's, so that nothing is copied). *use gets the input the angle
+** steps read: the base's copy, or for a single design that keeps its input the caller's record.
+** Return the code of Check_Connection_Input (the base is then not usable, *r not touched) or 0.
 */
-int Run_Base(const Connection_Input &input, Connection_Base *b, bool legacy, Connection_Result *r)
+int Run_Base(const Connection_Input &input, Connection_Base *b, bool legacy, Connection_Result *r,
+             const Connection_Input **use)
 {
-    if (r == &b->r) b->input = input;   /* a base for designs at many angles */
+    const bool single = r != &b->r;
+    if (!single) b->input = input;     /* a base for designs at many angles */
     b->code = -1;
     b->repeatable = 0;
     b->legacy = legacy;
-    b->in = input;
-    Connection_Input &in = b->in;
-    Apply_Screw43_Data(&in);
-    Apply_Screw44_Data(&in);
+    const bool own_copy = !single || !Input_Kept_As_Given(input);
+    if (own_copy) {
+        b->in = input;
+        Apply_Screw43_Data(&b->in);
+        Apply_Screw44_Data(&b->in);
+    }
+    *use = own_copy ? &b->in : &input;
+    /* what follows changes the input only through `work`, which is the base's own copy */
+    Connection_Input *work = own_copy ? &b->in : nullptr;
+    const Connection_Input &in = **use;
     if (const int code = Check_Connection_Input(in)) {
         b->code = code;
         return code;
@@ -413,9 +449,9 @@ int Run_Base(const Connection_Input &input, Connection_Base *b, bool legacy, Con
     r->msg_code = 0;
     Get_Rho_K(in.mat_1, in.grade_1, in.t1, &r->rho_1, &in.user_material);
     Get_Rho_K(in.mat_2, in.grade_2, in.t2, &r->rho_2, &in.user_material);
-    if (in.vbm_type == 45 || in.vbm_type == 46) {
-        in.proof_method = 1;
-        in.fu = 600.0;
+    if (work != nullptr && (in.vbm_type == 45 || in.vbm_type == 46)) {
+        work->proof_method = 1;
+        work->fu = 600.0;
     }
     /* The spacings (steps 6 and 7) read the input and the densities as they are here (only the
     ** axis angle changes after this point); they write only the spacing fields, which no later
@@ -424,28 +460,35 @@ int Run_Base(const Connection_Input &input, Connection_Base *b, bool legacy, Con
     b->rho_spacing_1 = r->rho_1;
     b->rho_spacing_2 = r->rho_2;
 
-    r->k_ser = Calc_Vbm_Kser(in.vbm_type, in.predrilled, in.d, in.mat_1, in.grade_1, in.t1,
-                             in.mat_2, in.grade_2, in.t2, &in.user_material);
+    /* the densities are those just looked up with the same arguments */
+    r->k_ser = Calc_Vbm_Kser_Rho(in.vbm_type, in.predrilled, in.d, in.mat_1, r->rho_1, in.mat_2,
+                                 r->rho_2);
     r->gamma_lateral = r->gamma_connector = 1.0;
     Modification_Factors(in, r);
     const int type = in.vbm_type;
-    if (!Is_Vbm_Din571_Screw(type) && !Is_Vbm_Screw_Eta12(type) && !Is_Vbm_Screw_Eta11(type))
-        in.axis_angle = 90.0;
+    if (work != nullptr && !Is_Vbm_Din571_Screw(type) && !Is_Vbm_Screw_Eta12(type)
+        && !Is_Vbm_Screw_Eta11(type))
+        work->axis_angle = 90.0;
 
-    /* axial value */
-    const double f_c90 = Washer_Fc90(in);
-    const double l_ef = Axial_Penetration(in, r);
-    r->r_ax = Nad_Params == nullptr ? Calc_Axial_Din1052(in, l_ef, f_c90, r)
-                                    : Calc_Axial_Ec5(in, l_ef, f_c90, r);
     const bool pair_ok = Check_Vbm_Material_Pair(type, in.resin_coated, in.predrilled,
                                                  in.fitted_bolt, in.mat_1, in.mat_2,
                                                  in.shear_planes, r->rule_char) != 0;
-    if (in.rope_effect == 1 && pair_ok) {
-        if (legacy) r->rope_share = r->r_ax;
-        else r->rope_share = Calc_Rope_Effect_Share(in, r->r_ax, l_ef, f_c90, r);
-    } else {
-        if (!legacy) r->r_ax = 0.0;
+    if (!legacy && in.rope_effect != 1 && Axial_Only_For_Rope(in)) {
+        r->r_ax = 0.0;
         r->rope_share = 0.0;
+    } else {
+        /* axial value */
+        const double f_c90 = Washer_Fc90(in);
+        const double l_ef = Axial_Penetration(in, r);
+        r->r_ax = Nad_Params == nullptr ? Calc_Axial_Din1052(in, l_ef, f_c90, r)
+                                        : Calc_Axial_Ec5(in, l_ef, f_c90, r);
+        if (in.rope_effect == 1 && pair_ok) {
+            if (legacy) r->rope_share = r->r_ax;
+            else r->rope_share = Calc_Rope_Effect_Share(in, r->r_ax, l_ef, f_c90, r);
+        } else {
+            if (!legacy) r->r_ax = 0.0;
+            r->rope_share = 0.0;
+        }
     }
     b->pair_ok = pair_ok;
     b->code = 0;
@@ -509,37 +552,41 @@ int Lateral_By_Family(const Connection_Input &in, Connection_Result *r, bool leg
 }
 
 /*
-** The steps that follow the angles alpha_1 and alpha_2 (degrees): the spacings (when wanted),
-** the lateral resistance by family and the totals, from the base's result (in *r already when
-** base_in_r). Return 0 or the code 6, 7 or 8 of the penetration (r then holds what was written
-** so far).
+** The steps that follow the angles (those of `input`, the input Run_Base gave): the spacings
+** (when wanted), the lateral resistance by family and the totals, from the base's result (in *r
+** already when base_in_r). Return 0 or the code 6, 7 or 8 of the penetration (r then holds what
+** was written so far).
 */
-int Run_Angle(Connection_Base *b, double alpha_1, double alpha_2, bool spacings,
+int Run_Angle(Connection_Base *b, const Connection_Input &input, bool spacings,
               Connection_Result *r, bool base_in_r = false)
 {
     const bool legacy = b->legacy != 0;
-    b->in.alpha_1 = alpha_1;
-    b->in.alpha_2 = alpha_2;
     /* The nails and screws change their input on the way: they work on a copy. */
-    const Connection_Input *cur = &b->in;
+    const Connection_Input *cur = &input;
     Connection_Input work;
     if (!base_in_r) *r = b->r;   /* a single design has its base's result in *r already */
     if (spacings) {
-        /* the spacing rules read the input as it stood before the axis angle was set */
-        Connection_Input &sp = b->in;
-        const double axis_angle = sp.axis_angle;
-        sp.axis_angle = b->spacing_axis_angle;
+        /* the spacing rules read the input as it stood before the axis angle was set and the
+        ** densities as they were then */
         const double rho_1 = r->rho_1, rho_2 = r->rho_2;
         r->rho_1 = b->rho_spacing_1;
         r->rho_2 = b->rho_spacing_2;
-        Member_Spacings(sp, r);
-        sp.axis_angle = axis_angle;
+        if (std::memcmp(&input.axis_angle, &b->spacing_axis_angle, sizeof(double)) == 0) {
+            Member_Spacings(input, r);
+        } else {
+            /* only the base's own copy has its axis angle turned */
+            Connection_Input &sp = b->in;
+            const double axis_angle = sp.axis_angle;
+            sp.axis_angle = b->spacing_axis_angle;
+            Member_Spacings(sp, r);
+            sp.axis_angle = axis_angle;
+        }
         r->rho_1 = rho_1;
         r->rho_2 = rho_2;
     }
     const bool pair_ok = b->pair_ok != 0;
     const int type = cur->vbm_type;
-    if (const int code = Lateral_By_Family(b->in, r, legacy, &work, &cur)) return code;
+    if (const int code = Lateral_By_Family(input, r, legacy, &work, &cur)) return code;
     const Connection_Input &in = *cur;
     r->rk_total = r->rk_lateral;
 
@@ -593,8 +640,9 @@ int Run(const Connection_Input &input, Connection_Result *result, bool legacy)
     Connection_Base base;
     Connection_Result local;
     Connection_Result *r = result != nullptr ? result : &local;
-    if (const int code = Run_Base(input, &base, legacy, r)) return code;
-    return Run_Angle(&base, input.alpha_1, input.alpha_2, true, r, true);
+    const Connection_Input *use = nullptr;
+    if (const int code = Run_Base(input, &base, legacy, r, &use)) return code;
+    return Run_Angle(&base, *use, true, r, true);
 }
 
 } // namespace
@@ -625,7 +673,8 @@ int Design_Connection_Old(const Connection_Input &input, Connection_Result *resu
 */
 int Design_Connection_Base(const Connection_Input *input, Connection_Base *base)
 {
-    return Run_Base(*input, base, false, &base->r);
+    const Connection_Input *use = nullptr;
+    return Run_Base(*input, base, false, &base->r, &use);
 }
 
 /*
@@ -646,11 +695,16 @@ int Design_Connection_At(Connection_Base *base, double alpha_1, double alpha_2,
         in.alpha_1 = alpha_1;
         in.alpha_2 = alpha_2;
         Connection_Base again;
-        if (const int code = Run_Base(in, &again, base->legacy != 0, &again.r)) return code;
-        return Run_Angle(&again, alpha_1, alpha_2, spacings != 0, r);
+        const Connection_Input *use = nullptr;
+        if (const int code = Run_Base(in, &again, base->legacy != 0, &again.r, &use)) return code;
+        again.in.alpha_1 = alpha_1;
+        again.in.alpha_2 = alpha_2;
+        return Run_Angle(&again, again.in, spacings != 0, r);
     }
     Restore_Base_Messages(base);
-    return Run_Angle(base, alpha_1, alpha_2, spacings != 0, r);
+    base->in.alpha_1 = alpha_1;
+    base->in.alpha_2 = alpha_2;
+    return Run_Angle(base, base->in, spacings != 0, r);
 }
 
 /*

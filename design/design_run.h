@@ -17,7 +17,7 @@ int Check_Eta11_Screw_Input(const Connection_Input &input);
 
 /* ---------------------------------------------------------------- axial designs */
 
-double Calc_Axial_Din1052(Connection_Input input, double l_ef, double f_c90,
+double Calc_Axial_Din1052(const Connection_Input &input, double l_ef, double f_c90,
                           Connection_Result *result);
 double Calc_Screw_Thread_Length(const Connection_Input &input);
 double Calc_Axial_Ec5(const Connection_Input &input, double l_ef, double f_c90,

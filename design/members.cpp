@@ -21,10 +21,18 @@
 double Calc_Vbm_Kser(int type, int predrilled, double d, int mat1, int grade1, double x1,
                      int mat2, int grade2, double x2, const User_Material *user)
 {
-    const bool ec5 = Nad_Params != nullptr;
     double rho1 = 0.0, rho2 = 0.0;
     Get_Rho_K(mat1, grade1, x1, &rho1, user);
     Get_Rho_K(mat2, grade2, x2, &rho2, user);
+    return Calc_Vbm_Kser_Rho(type, predrilled, d, mat1, rho1, mat2, rho2);
+}
+
+/* The same from the characteristic densities rho1 and rho2 of the members (kg/m³) as Get_Rho_K
+** gives them. */
+double Calc_Vbm_Kser_Rho(int type, int predrilled, double d, int mat1, double rho1, int mat2,
+                         double rho2)
+{
+    const bool ec5 = Nad_Params != nullptr;
     const bool plate1 = Is_Mat_Metal_Plate(mat1), plate2 = Is_Mat_Metal_Plate(mat2);
     double rho = std::sqrt(rho1 * rho2);
     if (plate1) rho = rho2;

@@ -86,13 +86,14 @@ void Get_Fastener_Force(int group, int entry, int i, int n, double *N_part, doub
 /* ---------------------------------------------------------------- forces of all fasteners */
 
 /*
-** The resultants and angles of all fasteners of every combination as they were last computed:
-** the preparation run computes them in its angle loop and the checks ask for them again. A kept
-** value is given back only when everything it was computed from is bitwise the same: the
-** pattern (count, centroid, I_p and every position), the shear planes, the kind of splice, the
-** combination's forces and the number n.
+** The forces of all fasteners of every combination as they were last computed (M_y, F_x, F_y,
+** the resultant and the angle): the preparation run computes them in each pass of its angle
+** loop and the checks ask for them again. A kept value is given back only when everything it
+** was computed from is bitwise the same: the pattern (count, centroid, I_p and every position),
+** the shear planes, the kind of splice, the combination's forces and the number n.
 */
-#define FORCE_MEMO_MAX_VALUES (2u << 20)    /* doubles at most (16 MB) */
+#define FORCE_MEMO_ARRAYS 5                 /* M_y, F_x, F_y, F, angle */
+#define FORCE_MEMO_MAX_VALUES (4u << 20)    /* doubles at most per pattern (32 MB) */
 
 typedef struct Force_Key {
     double M_distr, M_d, N_d, V_d;
@@ -106,20 +107,23 @@ typedef struct Force_Memo {
     double x_c = 0.0, y_c = 0.0, I_p = 0.0;
     std::vector<double> xy;                 /* positions of the kept pattern */
     std::vector<Force_Key> keys;            /* per combination */
-    std::vector<double> values;             /* per slot: count resultants, count angles */
+    std::vector<double> values;             /* per slot: FORCE_MEMO_ARRAYS arrays of count values */
     int32_t slots = 0;
 } Force_Memo;
 
-static Force_Memo Forces_Kept;
+/* Two patterns are kept: the passes of the preparation run's angle loop lay out the pattern
+** afresh, and the last two passes usually alternate between two layouts. */
+#define FORCE_MEMO_PATTERNS 2
+static Force_Memo Forces_Kept[FORCE_MEMO_PATTERNS];
+static int Forces_Kept_Last = 0;             /* index of the memo used last */
 
 static bool Same(double a, double b)
 {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-/* Does the kept pattern equal the current one? Otherwise start a new one (true when it can be
-** kept at all). */
-static bool Memo_Pattern_Current(Force_Memo *m)
+/* Does the memo's pattern equal the current one? */
+static bool Memo_Pattern_Same(const Force_Memo *m)
 {
     const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
     const Splice_Input_Record *si = &Splice_Input;
@@ -130,11 +134,30 @@ static bool Memo_Pattern_Current(Force_Memo *m)
     for (int i = 0; same && i < count; i++)
         same = Same(m->xy[2 * (size_t)i], fp->recs[i].x)
                && Same(m->xy[2 * (size_t)i + 1], fp->recs[i].y);
-    if (same) return true;
+    return same;
+}
+
+/* The memo of the current pattern: a kept one, or the one used less recently started anew;
+** null when the pattern is too large to keep. */
+static Force_Memo *Memo_Of_Pattern(void)
+{
+    for (int k = 0; k < FORCE_MEMO_PATTERNS; k++) {
+        const int j = (Forces_Kept_Last + k) % FORCE_MEMO_PATTERNS;
+        if (Memo_Pattern_Same(&Forces_Kept[j])) {
+            Forces_Kept_Last = j;
+            return &Forces_Kept[j];
+        }
+    }
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    const Splice_Input_Record *si = &Splice_Input;
+    const int count = fp->count;
+    if (count <= 0
+        || (size_t)count * FORCE_MEMO_ARRAYS * LKOM_GROUPS * LKOM_ENTRIES > FORCE_MEMO_MAX_VALUES)
+        return nullptr;
+    Forces_Kept_Last = (Forces_Kept_Last + 1) % FORCE_MEMO_PATTERNS;
+    Force_Memo *m = &Forces_Kept[Forces_Kept_Last];
     m->pattern_kept = false;
     m->slots = 0;
-    if (count <= 0 || (size_t)count * 2 * LKOM_GROUPS * LKOM_ENTRIES > FORCE_MEMO_MAX_VALUES)
-        return false;
     m->count = count;
     m->shear_planes = si->shear_planes;
     m->splice_kind = si->splice_kind;
@@ -148,7 +171,7 @@ static bool Memo_Pattern_Current(Force_Memo *m)
     }
     m->keys.assign((size_t)LKOM_GROUPS * LKOM_ENTRIES, Force_Key{0.0, 0.0, 0.0, 0.0, 0, -1});
     m->pattern_kept = true;
-    return true;
+    return m;
 }
 
 static bool Key_Matches(const Force_Key *k, const Lkom_Entry *c, int n)
@@ -190,42 +213,33 @@ void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F
     const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
     if (c == nullptr || n <= 0) return;
     if (n > Fastener_Pattern.count) n = Fastener_Pattern.count;
-    /* Only a request for all resultants and angles is kept; only one for some of them alone
-    ** is served from what was kept. */
-    const bool keeps = F != nullptr && angle != nullptr;
-    const bool served = M_y == nullptr && F_x == nullptr && F_y == nullptr
-                        && (F != nullptr || angle != nullptr);
-    Force_Memo *m = &Forces_Kept;
-    if ((!keeps && !served) || !Memo_Pattern_Current(m)) {
+    Force_Memo *m = Memo_Of_Pattern();
+    if (m == nullptr) {
         Compute_Forces_All(c, n, M_y, F_x, F_y, F, angle);
         return;
     }
     Force_Key *key = &m->keys[(size_t)group * LKOM_ENTRIES + (size_t)entry];
     const size_t stride = (size_t)m->count;
-    if (served && Key_Matches(key, c, n)) {
-        const double *kept = &m->values[(size_t)key->slot * 2 * stride];
-        if (F != nullptr) std::memcpy(F, kept, (size_t)n * sizeof(double));
-        if (angle != nullptr) std::memcpy(angle, kept + stride, (size_t)n * sizeof(double));
-        return;
+    if (!Key_Matches(key, c, n)) {
+        /* computed into the combination's slot: all five arrays, whatever was asked */
+        if (key->slot < 0) {
+            key->slot = m->slots++;
+            const size_t need = (size_t)m->slots * FORCE_MEMO_ARRAYS * stride;
+            if (m->values.size() < need) m->values.resize(std::max(m->values.size() * 2, need));
+        }
+        double *kept = &m->values[(size_t)key->slot * FORCE_MEMO_ARRAYS * stride];
+        Compute_Forces_All(c, n, kept, kept + stride, kept + 2 * stride, kept + 3 * stride,
+                           kept + 4 * stride);
+        key->M_distr = c->M_distr;
+        key->M_d = c->M_d;
+        key->N_d = c->N_d;
+        key->V_d = c->V_d;
+        key->n = n;
     }
-    if (!keeps) {
-        Compute_Forces_All(c, n, M_y, F_x, F_y, F, angle);
-        return;
-    }
-    Compute_Forces_All(c, n, M_y, F_x, F_y, F, angle);
-    if (key->slot < 0) {
-        key->slot = m->slots++;
-        if (m->values.size() < (size_t)m->slots * 2 * stride)
-            m->values.resize(std::max(m->values.size() * 2, (size_t)m->slots * 2 * stride));
-    }
-    double *kept = &m->values[(size_t)key->slot * 2 * stride];
-    std::memcpy(kept, F, (size_t)n * sizeof(double));
-    std::memcpy(kept + stride, angle, (size_t)n * sizeof(double));
-    key->M_distr = c->M_distr;
-    key->M_d = c->M_d;
-    key->N_d = c->N_d;
-    key->V_d = c->V_d;
-    key->n = n;
+    const double *kept = &m->values[(size_t)key->slot * FORCE_MEMO_ARRAYS * stride];
+    double *out[FORCE_MEMO_ARRAYS] = {M_y, F_x, F_y, F, angle};
+    for (int k = 0; k < FORCE_MEMO_ARRAYS; k++)
+        if (out[k] != nullptr) std::memcpy(out[k], kept + (size_t)k * stride, (size_t)n * sizeof(double));
 }
 
 /* ---------------------------------------------------------------- partial factors */

@@ -661,3 +661,33 @@ TEST(Admissibility, ConnectorThicknessesScrewsAndTheMinimumThickness)
     d.t2 = 10.0;
     EXPECT_EQ(Check_Connection_Input(d), 0);
 }
+
+/* Without the rope effect the run drops the axial value of dowels, bolts and connectors unread:
+** it is not designed (the older run, which keeps it, still designs it). A nail still designs it,
+** for its hints. */
+TEST(DesignRun, AxialValueOnlyWhereItCounts)
+{
+    for (bool en1995 : {true, false}) {
+        Standard_Scope scope(en1995);
+        Connection_Input bolt = Dowel_Input();
+        bolt.vbm_type = 30;
+        bolt.washer_d = 44.0;
+        Connection_Result r{}, o{};
+        ASSERT_EQ(Design_Connection(bolt, &r), 0);
+        ASSERT_EQ(Design_Connection_Old(bolt, &o), 0);
+        EXPECT_GT(o.r_ax_d, 0.0) << en1995;                 /* the washer's bearing */
+        EXPECT_EQ(r.r_ax_d, 0.0) << en1995;
+        EXPECT_EQ(r.r_ax, 0.0);
+        EXPECT_EQ(r.rho_1, o.rho_1);
+        EXPECT_EQ(r.msg_code, o.msg_code);
+        /* with the rope effect the axial value is designed as the older run designs it */
+        bolt.rope_effect = 1;
+        ASSERT_EQ(Design_Connection(bolt, &r), 0);
+        EXPECT_EQ(r.r_ax_d, o.r_ax_d) << en1995;
+    }
+    /* DIN 1052: a smooth nail of 30 mm point penetration (< 12 d = 48 mm) keeps its hint 165 */
+    Standard_Scope din(false);
+    Connection_Result n{};
+    ASSERT_EQ(Design_Connection(Nail_Input(60.0, 1), &n), 0);
+    EXPECT_EQ(n.msg_code, 165);
+}
