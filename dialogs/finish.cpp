@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "dialogs/message.h"
+#include "foundation/format.h"
 #include "platform/zelkwin.h"
 
 /* ------------------------------------------------------------------ stdio hand-over */
@@ -26,7 +27,7 @@ static int Fwd_Fprintf(FILE *f, const char *format, ...)
 {
   va_list ap;
   va_start(ap, format);
-  int r = vfprintf(f, format, ap);
+  int r = Format_To_File(f, format, ap);
   va_end(ap);
   return r;
 }

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "foundation/format.h"
 #include "foundation/memory.h"
 #include "foundation/ttool.h"
 #include "platform/runtime.h"
@@ -21,7 +22,7 @@ int File_Printf(FILE *file, const char *format, ...)
     if (!file || !format) return 0;
     va_list ap;
     va_start(ap, format);
-    const int r = vfprintf(file, format, ap);
+    const int r = Format_To_File(file, format, ap);
     va_end(ap);
     return r;
 }

@@ -18,13 +18,22 @@ static const double Powers_Of_Ten[19] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6
 
 /* ---------------------------------------------------------------- rounding and guards */
 
+/* floorl(v), without the library call for the values a rounding meets (|v| < 2^62): the
+** conversion to an integer truncates exactly, and a truncated negative value steps down. */
+static long double Floor_Long(long double v)
+{
+    if (!(v > -4.6e18L && v < 4.6e18L)) return floorl(v);
+    const long double t = static_cast<long double>(static_cast<long long>(v));
+    return t > v ? t - 1.0L : t;
+}
+
 double Round_To_Decimals(double x, int n)
 {
     if (n < 0) n = 0;   /* negative counts are no valid request: round to whole numbers */
     if (n <= 13) {
         /* x*p + 0.5 in extended precision, then toward minus infinity: halves go up. */
         const long double p = Powers_Of_Ten[n];
-        return static_cast<double>(floorl(static_cast<long double>(x) * p + 0.5L) / p);
+        return static_cast<double>(Floor_Long(static_cast<long double>(x) * p + 0.5L) / p);
     }
     if (n > 300) n = 300;
     char text[400];

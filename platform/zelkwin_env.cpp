@@ -189,7 +189,23 @@ static int Own_Fscanf(FILE *f, const char *fmt, ...) {
 static int Own_Fprintf(FILE *f, const char *fmt, ...) {
   va_list ap;
   va_start(ap, fmt);
-  int r = vfprintf(f, fmt, ap);
+  int r;
+  if (strcmp(fmt, "%s") == 0) {
+    /* the paragraph writer hands whole lines and parts of lines: written as they are, without
+    ** a pass through the format */
+    const char *s = va_arg(ap, const char *);
+    if (s == nullptr) s = "(null)";
+    const size_t n = strlen(s);
+    r = fwrite(s, 1, n, f) == n ? (int)n : -1;
+  } else if (strcmp(fmt, "%.*s") == 0) {
+    const int len = va_arg(ap, int);
+    const char *s = va_arg(ap, const char *);
+    const size_t n = s == nullptr ? 0 : len < 0 ? strlen(s) : strnlen(s, (size_t)len);
+    if (s == nullptr) r = fprintf(f, "%.*s", len, s);
+    else r = fwrite(s, 1, n, f) == n ? (int)n : -1;
+  } else {
+    r = vfprintf(f, fmt, ap);
+  }
   va_end(ap);
   return r;
 }

@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "foundation/format.h"
 #include "foundation/geometry.h"
 #include "foundation/numeric.h"
 #include "printlist/oli_graphic.h"
@@ -15,14 +16,14 @@ int Oli_File_Printf(FILE *file, const char *format, ...) {
   if (file == nullptr) return 0;
   va_list ap;
   va_start(ap, format);
-  int rc = vfprintf(file, format, ap);
+  int rc = Format_To_File(file, format, ap);
   va_end(ap);
   return rc;
 }
 
 int Oli_Vformat(char *buf, size_t size, const char *format, va_list ap) {
   if (buf == nullptr || size == 0) return -1;
-  int n = vsnprintf(buf, size, format, ap);
+  int n = Format_V(buf, size, format, ap);
   if (n < 0) {
     buf[0] = 0;
     return -1;

@@ -8,6 +8,7 @@
 #include <cstdarg>
 #include <cstring>
 
+#include "foundation/format.h"
 #include "platform/zelkwin.h"
 #include "printlist/oli_internal.h"
 
@@ -60,7 +61,7 @@ static int put(FILE *file, const char *format, ...) {
   char buf[OLI_PARA_PRINTF_SIZE + 64];
   va_list ap;
   va_start(ap, format);
-  int n = vsnprintf(buf, sizeof buf, format, ap);
+  int n = Format_V(buf, sizeof buf, format, ap);
   va_end(ap);
   if (n < 0) return -1;
   return VEL_STDIO_FCT->p_fprintf(file, "%s", buf) < 0 ? -1 : 0;

@@ -322,9 +322,9 @@ int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *c
   if (!(flags & OLI_TAB_NO_SPACING)) OLI_setYPositionCM(file, 1, 0.1);
   fputs("#SHOWTABLE\n", file);
   if (title_counts && title_texts) {
-    fprintf(file, " %d %d %d\n", (int)title_counts[0], (int)title_counts[1], (int)title_counts[2]);
+    Oli_File_Printf(file, " %d %d %d\n", (int)title_counts[0], (int)title_counts[1], (int)title_counts[2]);
     int32_t nt = title_counts[0] + title_counts[1] + title_counts[2];
-    for (int32_t i = 0; i < nt; i++) fprintf(file, " %s\n", title_texts[i] ? title_texts[i] : "");
+    for (int32_t i = 0; i < nt; i++) Oli_File_Printf(file, " %s\n", title_texts[i] ? title_texts[i] : "");
   } else {
     fputs(" 0 0 0\n", file);
   }
@@ -335,14 +335,14 @@ int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *c
   int32_t nsep = 0;
   for (int32_t c = 0; c + 1 < ncols; c++)
     if (columns[c].separator && !joins_group(&columns[c + 1])) nsep++;
-  fprintf(file, " %d %d -1 -1 %d", has_group ? 2 : 1, (flags & OLI_TAB_NO_UNIT) ? 0 : 1, (int)nsep);
-  if (flags & OLI_TAB_LAYOUT_2) fprintf(file, " 0 0 0 0 0 0 0 %d", 2);
+  Oli_File_Printf(file, " %d %d -1 -1 %d", has_group ? 2 : 1, (flags & OLI_TAB_NO_UNIT) ? 0 : 1, (int)nsep);
+  if (flags & OLI_TAB_LAYOUT_2) Oli_File_Printf(file, " 0 0 0 0 0 0 0 %d", 2);
   fputs("\n", file);
   if (ncols > 1) {
     int32_t pos = 0;
     for (int32_t c = 0; c + 1 < ncols; c++) {
       pos += w[(size_t)c] + 1;
-      if (columns[c].separator && !joins_group(&columns[c + 1])) fprintf(file, " %f", (double)pos);
+      if (columns[c].separator && !joins_group(&columns[c + 1])) Oli_File_Printf(file, " %f", (double)pos);
     }
     fputs("\n", file);
   }
@@ -356,7 +356,7 @@ int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *c
       line += "\xCEr" + place(columns[c].group_title, gw, 0, 0);
       c = e;
     }
-    fprintf(file, " %.399s\n", line.c_str());
+    Oli_File_Printf(file, " %.399s\n", line.c_str());
   }
   std::string tline, uline;
   for (int32_t c = 0; c < ncols; c++) {
@@ -367,8 +367,8 @@ int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *c
     tline += "\xCEr" + place(t, w[(size_t)c], align, limit) + " ";
     uline += "\xCEr" + place(unit_text(col), w[(size_t)c], align, limit) + " ";
   }
-  fprintf(file, " %.399s\n", tline.c_str());
-  if (!(flags & OLI_TAB_NO_UNIT)) fprintf(file, " %.399s\n", uline.c_str());
+  Oli_File_Printf(file, " %.399s\n", tline.c_str());
+  if (!(flags & OLI_TAB_NO_UNIT)) Oli_File_Printf(file, " %.399s\n", uline.c_str());
 
   /* rows */
   for (size_t k = 0; k < rows.size(); k++) {
@@ -390,8 +390,8 @@ int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *c
       line += e;
     }
     fputs(line.c_str(), file);
-    if (Oli_Table_Thin_Rules && Oli_Table_Thin_Rules[r]) fprintf(file, "\n \xCE{\xCEL 0 -1 -1 %f %f }", 0.5, 0.5);
-    if (row_rules && row_rules[r] && k + 1 < rows.size()) fprintf(file, " \xCE{\xCEL 0 -1 -1 %f %f }", 1.0, 1.0);
+    if (Oli_Table_Thin_Rules && Oli_Table_Thin_Rules[r]) Oli_File_Printf(file, "\n \xCE{\xCEL 0 -1 -1 %f %f }", 0.5, 0.5);
+    if (row_rules && row_rules[r] && k + 1 < rows.size()) Oli_File_Printf(file, " \xCE{\xCEL 0 -1 -1 %f %f }", 1.0, 1.0);
     fputs("\n", file);
   }
 
@@ -425,7 +425,7 @@ int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *c
       }
       line += " " + cell;
     }
-    fprintf(file, "%s \xCE{\xCEL 0 -1 -1 %f %f }\n", line.c_str(), 0.0, 0.0);
+    Oli_File_Printf(file, "%s \xCE{\xCEL 0 -1 -1 %f %f }\n", line.c_str(), 0.0, 0.0);
   }
   fputs("#END_OF_TEXT\n", file);
   if (!(flags & OLI_TAB_NO_SPACING)) OLI_setYPositionCM(file, 1, -0.4);

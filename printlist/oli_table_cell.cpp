@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/format.h"
 #include "platform/zelkgrft_oli.h"
 #include "printlist/oli_internal.h"
 #include "printlist/oli_table.h"
@@ -137,7 +138,7 @@ static std::string cell_text(const Oli_Table_Column *c, int32_t row, int32_t wid
     if (text.size() > 999)
       snprintf(b, sizeof b, "?????");
     else
-      snprintf(b, sizeof b, "  %-*.*s", (int)(p - 1), (int)(p - 1), text.c_str());
+      Format_N(b, sizeof b, "  %-*.*s", (int)(p - 1), (int)(p - 1), text.c_str());
     std::string s = b;
     int32_t hidden = (int32_t)s.size() - Oli_Visible_Length(s.c_str());
     if (hidden > 0) s.append((size_t)hidden, ' ');
@@ -162,7 +163,7 @@ static std::string cell_text(const Oli_Table_Column *c, int32_t row, int32_t wid
     return right(b, width);
   }
   if (!strcmp(c->unit, "ZZ")) {
-    snprintf(b, sizeof b, "%*d", (int)width, (int)(row + (c->decimals > 1 ? c->decimals : 1)));
+    Format_N(b, sizeof b, "%*d", (int)width, (int)(row + (c->decimals > 1 ? c->decimals : 1)));
     return b;
   }
   double v = Oli_Table_Value(c, row);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "foundation/codepage.h"
+#include "foundation/format.h"
 #include "foundation/version_file.h"
 #include "platform/zelkgrft_oli.h"
 #include "printlist/oli_graphic.h"
@@ -45,7 +46,7 @@ void Oli_Format_Fixed(char *out, size_t size, double value, int32_t decimals) {
   }
   unsigned long long u = (unsigned long long)r;
   char digits[40];
-  snprintf(digits, sizeof digits, "%0*llu", (int)decimals + 1, u);
+  Format_N(digits, sizeof digits, "%0*llu", (int)decimals + 1, u);
   size_t n = strlen(digits);
   std::string s = std::signbit(value) && u != 0 ? "-" : "";
   s.append(digits, n - (size_t)decimals);

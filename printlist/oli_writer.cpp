@@ -8,6 +8,7 @@
 #include <cstdarg>
 #include <cstring>
 
+#include "foundation/format.h"
 #include "platform/zelkgrft_oli.h"
 #include "printlist/oli_graphic.h"
 #include "printlist/oli_internal.h"
@@ -211,7 +212,7 @@ static void numbered_heading(FILE *file, int32_t level, const char *text, int bo
   if (!unnumbered) {
     size_t used = 0;
     for (int i = 1; i <= lv; i++)
-      used += (size_t)snprintf(number + used, sizeof number - used, "%d.", (int)heading_counter[i]);
+      used += (size_t)Format_N(number + used, sizeof number - used, "%d.", (int)heading_counter[i]);
     Oli_Copy(current_number, number, sizeof current_number);
   }
   char printed[OLI_TEXT_SIZE + 110], mark[OLI_TEXT_SIZE + 110];
@@ -219,8 +220,8 @@ static void numbered_heading(FILE *file, int32_t level, const char *text, int bo
     Oli_Copy(printed, text, sizeof printed);
     Oli_Copy(mark, text, sizeof mark);
   } else {
-    snprintf(printed, sizeof printed, "\xCE@%s%s%s", number, no_indent ? " " : "\xCEt", text);
-    snprintf(mark, sizeof mark, "\xCE@%s %s", number, text);
+    Format_N(printed, sizeof printed, "\xCE@%s%s%s", number, no_indent ? " " : "\xCEt", text);
+    Format_N(mark, sizeof mark, "\xCE@%s %s", number, text);
   }
 
   if (Oli_Get_Format_Version() < 335) {

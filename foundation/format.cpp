@@ -1,0 +1,385 @@
+/*
+** Bounded formatting with the bytes of vsnprintf: texts, integers and fixed-point numbers are
+** formatted here, everything else by the C library one conversion at a time. See format.h.
+*/
+#include "foundation/format.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+/* ---------------------------------------------------------------- fixed-point digits */
+
+/* Decimal digits of u into out (no terminator); return their count. */
+static int Digits_U128(unsigned __int128 u, char *out)
+{
+    char tmp[48];
+    int n = 0;
+    if (u <= UINT64_MAX) {
+        /* the usual case, in 64-bit arithmetic */
+        uint64_t v = (uint64_t)u;
+        do {
+            tmp[n++] = (char)('0' + (int)(v % 10));
+            v /= 10;
+        } while (v != 0);
+        for (int k = 0; k < n; k++) out[k] = tmp[n - 1 - k];
+        return n;
+    }
+    do {
+        tmp[n++] = (char)('0' + (int)(u % 10));
+        u /= 10;
+    } while (u != 0);
+    for (int k = 0; k < n; k++) out[k] = tmp[n - 1 - k];
+    return n;
+}
+
+/*
+** The value |x| 10^decimals rounded to an integer, ties to even, computed exactly from the
+** binary value x = m 2^e: m 10^decimals stays below 2^127 (m < 2^53, 10^17 < 2^57) and is
+** shifted right by -e with the bits shifted out deciding the rounding.
+*/
+int Format_Fixed_Digits(double x, int decimals, char *out)
+{
+    if (!std::isfinite(x) || decimals < 0 || decimals > 17) return -1;
+    uint64_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
+    const int exp_field = (int)((bits >> 52) & 0x7FF);
+    uint64_t m = bits & ((1ull << 52) - 1);
+    int e;
+    if (exp_field == 0) {
+        e = -1074;                          /* zero and subnormal numbers */
+    } else {
+        m |= 1ull << 52;
+        e = exp_field - 1075;
+    }
+    if (e > 10) return -1;                  /* |x| >= 2^63 */
+    unsigned __int128 p10 = 1;
+    for (int k = 0; k < decimals; k++) p10 *= 10;
+    unsigned __int128 q;
+    if (e >= 0) {
+        q = ((unsigned __int128)m << e) * p10;
+    } else {
+        const unsigned __int128 prod = (unsigned __int128)m * p10;
+        const int s = -e;
+        if (s >= 127) {
+            q = 0;                          /* below one half: rounds to 0 */
+        } else {
+            q = prod >> s;
+            const unsigned __int128 rest = prod & ((((unsigned __int128)1) << s) - 1);
+            const unsigned __int128 half = ((unsigned __int128)1) << (s - 1);
+            if (rest > half || (rest == half && (q & 1) != 0)) q++;
+        }
+    }
+    char digits[48];
+    const int n = Digits_U128(q, digits);
+    /* at least one digit before the point */
+    char all[48];
+    int a = 0;
+    for (int z = n; z < decimals + 1; z++) all[a++] = '0';
+    std::memcpy(all + a, digits, (size_t)n);
+    a += n;
+    int k = 0;
+    for (int j = 0; j < a; j++) {
+        if (decimals > 0 && j == a - decimals) out[k++] = '.';
+        out[k++] = all[j];
+    }
+    return k;
+}
+
+/* ---------------------------------------------------------------- the output buffer */
+
+typedef struct Sink {
+    char *buf;
+    size_t size;        /* room including the terminator */
+    size_t len;         /* length of the whole text so far */
+} Sink;
+
+static void Put(Sink *o, const char *s, size_t n)
+{
+    if (o->len + 1 < o->size) {
+        size_t room = o->size - 1 - o->len;
+        std::memcpy(o->buf + o->len, s, n < room ? n : room);
+    }
+    o->len += n;
+}
+
+static void Put_Repeat(Sink *o, char c, int n)
+{
+    for (int k = 0; k < n; k++) {
+        if (o->len + 1 < o->size) o->buf[o->len] = c;
+        o->len++;
+    }
+}
+
+/* One field: sign or prefix, then zeros, then the body, padded to width. */
+static void Put_Field(Sink *o, const char *prefix, int prefix_len, int zeros, const char *body,
+                      int body_len, int width, bool left, bool zero_pad)
+{
+    int len = prefix_len + zeros + body_len;
+    int pad = width > len ? width - len : 0;
+    if (!left && !zero_pad) Put_Repeat(o, ' ', pad);
+    Put(o, prefix, (size_t)prefix_len);
+    if (!left && zero_pad) Put_Repeat(o, '0', pad);
+    Put_Repeat(o, '0', zeros);
+    Put(o, body, (size_t)body_len);
+    if (left) Put_Repeat(o, ' ', pad);
+}
+
+/* ---------------------------------------------------------------- the format */
+
+typedef enum { LEN_NONE, LEN_HH, LEN_H, LEN_L, LEN_LL, LEN_Z, LEN_J, LEN_T, LEN_BIG_L } Length;
+
+/* Hand one conversion of a floating-point number or a pointer to the C library, with the
+** flags, width and precision (-1: none) already read. Return 0, or -1 when the library refuses
+** or the field is wider than a line (the caller then hands over the whole text). */
+static int Put_By_Library(Sink *o, const char *flags, int width, int prec, Length len, char conv,
+                          va_list *ap)
+{
+    char fmt[64];
+    if (prec >= 0)
+        snprintf(fmt, sizeof fmt, "%%%s%d.%d%s%c", flags, width, prec, len == LEN_BIG_L ? "L" : "", conv);
+    else
+        snprintf(fmt, sizeof fmt, "%%%s%d%s%c", flags, width, len == LEN_BIG_L ? "L" : "", conv);
+    char small[512];
+    int n;
+    if (conv == 'p') n = snprintf(small, sizeof small, fmt, va_arg(*ap, void *));
+    else if (len == LEN_BIG_L) n = snprintf(small, sizeof small, fmt, va_arg(*ap, long double));
+    else n = snprintf(small, sizeof small, fmt, va_arg(*ap, double));
+    if (n < 0 || (size_t)n >= sizeof small) return -1;
+    Put(o, small, (size_t)n);
+    return 0;
+}
+
+/* The flags of a conversion as text. */
+static void Format_Flags(char *out, bool left, bool plus, bool space, bool zero, bool alt)
+{
+    int k = 0;
+    if (left) out[k++] = '-';
+    if (plus) out[k++] = '+';
+    if (space) out[k++] = ' ';
+    if (zero) out[k++] = '0';
+    if (alt) out[k++] = '#';
+    out[k] = 0;
+}
+
+int Format_V(char *buf, size_t size, const char *format, va_list ap_in)
+{
+    va_list whole;
+    va_copy(whole, ap_in);
+    va_list ap;
+    va_copy(ap, ap_in);
+    Sink o = {buf, size, 0};
+    bool refused = false;
+    const char *f = format;
+    while (*f && !refused) {
+        if (*f != '%') {
+            const char *next = std::strchr(f, '%');
+            const size_t n = next ? (size_t)(next - f) : std::strlen(f);
+            Put(&o, f, n);
+            f += n;
+            continue;
+        }
+        f++;
+        if (*f == '%') {
+            Put(&o, "%", 1);
+            f++;
+            continue;
+        }
+        bool left = false, plus = false, space = false, zero = false, alt = false;
+        for (;; f++) {
+            if (*f == '-') left = true;
+            else if (*f == '+') plus = true;
+            else if (*f == ' ') space = true;
+            else if (*f == '0') zero = true;
+            else if (*f == '#') alt = true;
+            else break;
+        }
+        int width = 0;
+        if (*f == '*') {
+            width = va_arg(ap, int);
+            if (width < 0) {
+                left = true;
+                width = -width;
+            }
+            f++;
+        } else {
+            while (*f >= '0' && *f <= '9') width = width * 10 + (*f++ - '0');
+        }
+        int prec = -1;
+        if (*f == '.') {
+            f++;
+            if (*f == '*') {
+                prec = va_arg(ap, int);
+                if (prec < 0) prec = -1;
+                f++;
+            } else {
+                prec = 0;
+                while (*f >= '0' && *f <= '9') prec = prec * 10 + (*f++ - '0');
+            }
+        }
+        Length len = LEN_NONE;
+        if (f[0] == 'h' && f[1] == 'h') { len = LEN_HH; f += 2; }
+        else if (f[0] == 'h') { len = LEN_H; f++; }
+        else if (f[0] == 'l' && f[1] == 'l') { len = LEN_LL; f += 2; }
+        else if (f[0] == 'l') { len = LEN_L; f++; }
+        else if (f[0] == 'z') { len = LEN_Z; f++; }
+        else if (f[0] == 'j') { len = LEN_J; f++; }
+        else if (f[0] == 't') { len = LEN_T; f++; }
+        else if (f[0] == 'L') { len = LEN_BIG_L; f++; }
+        const char conv = *f;
+        if (conv == 0) {
+            refused = true;
+            break;
+        }
+        f++;
+        const char *sign = plus ? "+" : space ? " " : "";
+        char flags[8];
+        Format_Flags(flags, left, plus, space, zero, alt);
+        switch (conv) {
+        case 'd': case 'i': {
+            long long v;
+            switch (len) {
+            case LEN_HH: v = (signed char)va_arg(ap, int); break;
+            case LEN_H: v = (short)va_arg(ap, int); break;
+            case LEN_L: v = va_arg(ap, long); break;
+            case LEN_LL: v = va_arg(ap, long long); break;
+            case LEN_Z: v = (long long)va_arg(ap, size_t); break;
+            case LEN_J: v = (long long)va_arg(ap, intmax_t); break;
+            case LEN_T: v = (long long)va_arg(ap, ptrdiff_t); break;
+            default: v = va_arg(ap, int); break;
+            }
+            if (alt || len == LEN_BIG_L) {
+                refused = true;
+                break;
+            }
+            const unsigned long long u = v < 0 ? 0ull - (unsigned long long)v : (unsigned long long)v;
+            char body[32];
+            int n = (prec == 0 && u == 0) ? 0 : Digits_U128(u, body);
+            const int zeros = prec > n ? prec - n : 0;
+            const char *pre = v < 0 ? "-" : sign;
+            Put_Field(&o, pre, (int)std::strlen(pre), zeros, body, n, width, left,
+                      zero && !left && prec < 0);
+            break;
+        }
+        case 'u': case 'x': case 'X': case 'o': {
+            unsigned long long u;
+            switch (len) {
+            case LEN_HH: u = (unsigned char)va_arg(ap, unsigned); break;
+            case LEN_H: u = (unsigned short)va_arg(ap, unsigned); break;
+            case LEN_L: u = va_arg(ap, unsigned long); break;
+            case LEN_LL: u = va_arg(ap, unsigned long long); break;
+            case LEN_Z: u = va_arg(ap, size_t); break;
+            case LEN_J: u = (unsigned long long)va_arg(ap, uintmax_t); break;
+            case LEN_T: u = (unsigned long long)va_arg(ap, ptrdiff_t); break;
+            default: u = va_arg(ap, unsigned); break;
+            }
+            if (alt || len == LEN_BIG_L) {
+                refused = true;
+                break;
+            }
+            char body[32];
+            int n = 0;
+            if (!(prec == 0 && u == 0)) {
+                const unsigned base = conv == 'u' ? 10u : conv == 'o' ? 8u : 16u;
+                const char *set = conv == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
+                char tmp[32];
+                unsigned long long w = u;
+                do {
+                    tmp[n++] = set[w % base];
+                    w /= base;
+                } while (w != 0);
+                for (int k = 0; k < n; k++) body[k] = tmp[n - 1 - k];
+            }
+            const int zeros = prec > n ? prec - n : 0;
+            Put_Field(&o, "", 0, zeros, body, n, width, left, zero && !left && prec < 0);
+            break;
+        }
+        case 'c': {
+            const char c = (char)va_arg(ap, int);
+            if (len != LEN_NONE || zero) {
+                refused = true;
+                break;
+            }
+            Put_Field(&o, "", 0, 0, &c, 1, width, left, false);
+            break;
+        }
+        case 's': {
+            const char *s = va_arg(ap, const char *);
+            if (len != LEN_NONE || zero) {
+                refused = true;
+                break;
+            }
+            if (s == nullptr) s = prec < 0 || prec >= 6 ? "(null)" : "";
+            const size_t n = prec < 0 ? std::strlen(s) : strnlen(s, (size_t)prec);
+            Put_Field(&o, "", 0, 0, s, (int)n, width, left, false);
+            break;
+        }
+        case 'f': case 'F': {
+            if (len == LEN_BIG_L || alt) {
+                if (Put_By_Library(&o, flags, width, prec, len, conv, &ap) != 0) refused = true;
+                break;
+            }
+            const double v = va_arg(ap, double);
+            char body[48];
+            const int n = Format_Fixed_Digits(v, prec < 0 ? 6 : prec, body);
+            if (n < 0) {
+                /* not finite, very large, or many decimals: the library's own text */
+                char fmt[48];
+                if (prec >= 0) snprintf(fmt, sizeof fmt, "%%%s%d.%d%c", flags, width, prec, conv);
+                else snprintf(fmt, sizeof fmt, "%%%s%d%c", flags, width, conv);
+                char small[512];
+                const int m = snprintf(small, sizeof small, fmt, v);
+                if (m < 0 || (size_t)m >= sizeof small) {
+                    refused = true;
+                    break;
+                }
+                Put(&o, small, (size_t)m);
+                break;
+            }
+            const char *pre = std::signbit(v) ? "-" : sign;
+            Put_Field(&o, pre, (int)std::strlen(pre), 0, body, n, width, left, zero && !left);
+            break;
+        }
+        case 'e': case 'E': case 'g': case 'G': case 'a': case 'A': case 'p':
+            if (Put_By_Library(&o, flags, width, prec, len, conv, &ap) != 0) refused = true;
+            break;
+        default:
+            refused = true;
+            break;
+        }
+    }
+    va_end(ap);
+    if (refused) {
+        /* what this function does not know: the library formats the whole text */
+        const int n = vsnprintf(buf, size, format, whole);
+        va_end(whole);
+        return n;
+    }
+    va_end(whole);
+    if (size > 0) buf[o.len < size ? o.len : size - 1] = 0;
+    return (int)o.len;
+}
+
+int Format_N(char *buf, size_t size, const char *format, ...)
+{
+    va_list ap;
+    va_start(ap, format);
+    const int n = Format_V(buf, size, format, ap);
+    va_end(ap);
+    return n;
+}
+
+int Format_To_File(FILE *file, const char *format, va_list ap)
+{
+    va_list again;
+    va_copy(again, ap);
+    char text[2048];
+    int n = Format_V(text, sizeof text, format, ap);
+    if (n >= 0 && (size_t)n < sizeof text)
+        n = std::fwrite(text, 1, (size_t)n, file) == (size_t)n ? n : -1;
+    else
+        n = vfprintf(file, format, again);     /* a longer text: straight to the stream */
+    va_end(again);
+    return n;
+}
