@@ -5,6 +5,7 @@
 */
 #include "printlist/oli_internal.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "foundation/format.h"
@@ -32,6 +33,11 @@ int Oli_Vformat(char *buf, size_t size, const char *format, va_list ap) {
 }
 
 double Oli_Round(double value, int n) { return Round_To_Decimals(value, n); }
+
+int Oli_Rounds_To_Zero(double value, int n) {
+  /* beyond 1 the rounded value is at least 1 in size, whatever n */
+  return std::fabs(value) <= 1.0 && Round_To_Decimals(value, n) == 0;
+}
 
 double Oli_Round_Half_Away(double value) {
   return value < 0 ? -floor(-value + 0.5) : floor(value + 0.5);

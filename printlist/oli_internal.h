@@ -44,6 +44,8 @@ int Oli_Fit_Active(void);
 
 /* value rounded to n decimals, halves upwards (Round_To_Decimals). */
 double Oli_Round(double value, int n);
+/* Oli_Round(value, n) == 0 (n >= 0), without rounding a value that lies farther than 1 from 0. */
+int Oli_Rounds_To_Zero(double value, int n);
 
 /* Round half away from zero to an integer. */
 double Oli_Round_Half_Away(double value);

@@ -91,8 +91,8 @@ int Oli_Table_Is_Numeric(const Oli_Table_Column *column) {
 }
 
 int Oli_Table_Is_Marker(double v) {
-  return Oli_Round(v - OLI_MARK_NE, 2) == 0 || Oli_Round(v - OLI_MARK_AUTO, 2) == 0 ||
-         Oli_Round(v - OLI_MARK_NONE, 2) == 0 || Oli_Round(v - OLI_MARK_BLANK, 2) == 0;
+  return Oli_Rounds_To_Zero(v - OLI_MARK_NE, 2) || Oli_Rounds_To_Zero(v - OLI_MARK_AUTO, 2) ||
+         Oli_Rounds_To_Zero(v - OLI_MARK_NONE, 2) || Oli_Rounds_To_Zero(v - OLI_MARK_BLANK, 2);
 }
 
 int32_t Oli_Find_Extreme_Row(int32_t mode, int32_t n, const double *values, const int32_t *row_mask) {
@@ -410,7 +410,7 @@ int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *c
         int ne = 0;
         for (int32_t r : rows) {
           double v = Oli_Table_Value(col, r);
-          if (Oli_Round(v - OLI_MARK_NE, 2) == 0) ne = 1;
+          if (Oli_Rounds_To_Zero(v - OLI_MARK_NE, 2)) ne = 1;
           if (Oli_Table_Is_Marker(v) || fabs(v) >= 1e100) continue;
           s += v * col->factor;
         }

@@ -104,17 +104,17 @@ static std::string right(const std::string &s, int32_t width) {
 
 std::string Oli_Table_Marker_Text(double v, int32_t width) {
   const char *t = "";
-  if (Oli_Round(v - OLI_MARK_INF_NEG, 2) == 0) t = "-\xEC ";
-  else if (Oli_Round(v - OLI_MARK_INF_POS, 2) == 0) t = " \xEC ";
-  else if (Oli_Round(v - OLI_MARK_NE, 2) == 0) t = "n.e.";
-  else if (Oli_Round(v - OLI_MARK_AUTO, 2) == 0) t = "auto";
-  else if (Oli_Round(v - OLI_MARK_NONE, 2) == 0) t = "---";
+  if (Oli_Rounds_To_Zero(v - OLI_MARK_INF_NEG, 2)) t = "-\xEC ";
+  else if (Oli_Rounds_To_Zero(v - OLI_MARK_INF_POS, 2)) t = " \xEC ";
+  else if (Oli_Rounds_To_Zero(v - OLI_MARK_NE, 2)) t = "n.e.";
+  else if (Oli_Rounds_To_Zero(v - OLI_MARK_AUTO, 2)) t = "auto";
+  else if (Oli_Rounds_To_Zero(v - OLI_MARK_NONE, 2)) t = "---";
   return right(t, width);
 }
 
 static int any_marker(double v) {
-  return Oli_Table_Is_Marker(v) || Oli_Round(v - OLI_MARK_INF_NEG, 2) == 0 ||
-         Oli_Round(v - OLI_MARK_INF_POS, 2) == 0;
+  return Oli_Table_Is_Marker(v) || Oli_Rounds_To_Zero(v - OLI_MARK_INF_NEG, 2) ||
+         Oli_Rounds_To_Zero(v - OLI_MARK_INF_POS, 2);
 }
 
 std::string Oli_Table_Number_Text(const Oli_Table_Column *c, double scaled, int32_t width) {

@@ -122,8 +122,19 @@ static std::string unsign_zeros(const std::string &t) {
   return out;
 }
 
+/* Does the text hold nothing that Oli_Prepare_Text changes: no "-0", no square or cube sign? */
+static int prepared_as_it_is(const char *text) {
+  for (const char *p = text; *p; p++)
+    if ((p[0] == '-' && p[1] == '0') || *p == '\xFD' || *p == '\xFA') return 0;
+  return 1;
+}
+
 void Oli_Prepare_Text(const char *text, char *out, size_t size) {
   if (out == nullptr || size == 0) return;
+  if (!strip_zeros && text != nullptr && prepared_as_it_is(text)) {
+    Oli_Copy(out, text, size);      /* most texts: nothing to change */
+    return;
+  }
   std::string t = unsign_zeros(text ? text : "");
   if (strip_zeros) t = strip_decimal_zeros(t);
   std::string r;
