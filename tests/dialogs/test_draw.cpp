@@ -91,6 +91,50 @@ TEST_F(Drawing, ScrolledItems)
   EXPECT_NE(ZW_Test_Pixel(50, 45), 0xC80000u); /* the red band scrolled out */
 }
 
+TEST_F(Drawing, HorizontallyScrolledItems)
+{
+  int blue = Nearest_RGB_Color(0, 0, 200), green = Nearest_RGB_Color(0, 160, 0);
+  SVA_Add_Filled_Rect(area, 0, 0, 900, 4, Nearest_RGB_Color(200, 200, 200)); /* content 900 wide */
+  SVA_Add_Filled_Rect(area, 160, 130, 200, 150, blue);   /* 10 + 160 - 150 = 20 .. 60 */
+  SVA_Add_Filled_Rect(area, 420, 130, 440, 150, green);  /* 280 .. 300: beyond the view unscrolled */
+  SVA_Add_Text(area, 500, 30, "weit rechts", 4096, 0, 0); /* 360 */
+  SVA_Update(area);
+  Set_Scrollable_Area_PS(SVA_Areas[area].handle, 150, 0);
+  ZW_Test_Clear_Log();
+  Draw();
+  EXPECT_EQ(Log_Count(Text_Line(360, 70, "weit rechts")), 1) << Log_All();
+  EXPECT_EQ(ZW_Test_Count_Colour(20, 171, 60, 189, 0x0000C8), 41 * 19);
+  EXPECT_EQ(ZW_Test_Count_Colour(61, 160, 200, 200, 0x0000C8), 0);
+  EXPECT_EQ(ZW_Test_Count_Colour(280, 171, 300, 189, 0x00A000), 21 * 19);
+  EXPECT_EQ(ZW_Test_Count_Colour(301, 160, 410, 200, 0x00A000), 0);
+}
+
+TEST_F(Drawing, OptionMarkIsOnOnlyForTheVariablesValue)
+{
+  /* The option marks lie over (x' - 20, y' - 10)..(x' - 9, y' + 1); the inner dot fills columns 3..8
+  ** of rows 4..7, the ring alone passes columns 4..7 of row 0. */
+  int choice = 2, on = 1, off = 0;
+  SVA_Add_Option_Button(area, 40, 30, "eins", 4096, 0, 1, &choice, &on);   /* x' 50, y' 70 */
+  SVA_Add_Option_Button(area, 40, 60, "zwei", 4096, 0, 2, &choice, &on);   /* x' 50, y' 100 */
+  SVA_Add_Option_Button(area, 140, 60, "drei", 4096, 0, 2, &choice, &off); /* x' 150, inactive */
+  Draw();
+  auto dot = [](int x, int y) { return ZW_Test_Pixel(x - 20 + 5, y - 10 + 5); };
+  auto ring = [](int x, int y) { return ZW_Test_Pixel(x - 20 + 5, y - 10); };
+  uint32_t bg = ZW_Test_Pixel(400, 300);
+  EXPECT_EQ(dot(50, 70), bg);
+  EXPECT_EQ(ring(50, 70), 0x000000u);
+  EXPECT_EQ(dot(50, 100), 0x000000u);
+  EXPECT_EQ(ring(50, 100), 0x000000u);
+  EXPECT_EQ(dot(150, 100), 0xBEBEBEu); /* on, but grey while inactive */
+  EXPECT_EQ(Log_Count(Text_Line(50, 70, "eins")), 1) << Log_All();
+  choice = 1;
+  ZW_Test_Clear_Log();
+  Draw();
+  EXPECT_EQ(dot(50, 70), 0x000000u);
+  EXPECT_EQ(dot(50, 100), bg);
+  EXPECT_EQ(dot(150, 100), bg);
+}
+
 TEST_F(Drawing, ChoiceShowsItsEntryCutAtTheFieldEdge)
 {
   SVA_Choice_Entry table[2] = {{Nearest_RGB_Color(0, 0, 200), "Nadelholz"}, {0, "Laubholz"}};

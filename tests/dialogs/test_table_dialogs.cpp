@@ -340,6 +340,56 @@ TEST_F(Dialogs, CancelCheckVetoes)
   EXPECT_EQ(Cancel_Calls, 2);
 }
 
+/* A page check and the final check that refuse the first confirmations keep the single dialog
+** open: the page is drawn again and the next confirmation closes it; the display-scaled field
+** ends in its own unit however often it was committed. A check that never agrees keeps the
+** dialog open until its window is closed, which ends it as cancelled. */
+static int Page_Checks = 0, Final_Checks = 0, Single_Passes = 0, Single_Confirmations = 0;
+static Dlg_Desc *Single_Desc = nullptr;
+static int Page_Refuses_First(int) { return Page_Checks++ == 0 ? 3 : 0; }
+static int Final_Refuses_First(void) { return Final_Checks++ == 0 ? 1 : 0; }
+static int Page_Refuses_Always(int) { return Page_Checks++, 1; }
+/* Each of the first Single_Confirmations passes confirms; later passes wait for the script. */
+static void Confirm_Each_Pass(int)
+{
+  if (Single_Passes++ < Single_Confirmations) Single_Desc->preset_event = DLG_CONFIRM;
+}
+
+TEST_F(Dialogs, RefusingChecksKeepTheSingleDialogOpen)
+{
+  Dlg_Desc d;
+  Dlg_Page p;
+  Dlg_Init_Descriptor(&d);
+  Dlg_Init_Pages(1, &p);
+  p.draw = Draw_Scaled;
+  p.check = Page_Refuses_First;
+  d.confirm_check = Final_Refuses_First;
+  d.pass = Confirm_Each_Pass;
+  Single_Desc = &d;
+  Scaled_Value = 0.25;
+  Page_Checks = Final_Checks = Single_Passes = 0;
+  Single_Confirmations = 5;
+  ZW_Test_Set_Script("sleep 1\n"); /* pending input: the window stays open */
+  /* pass 1: the page check refuses; pass 2: the final check refuses; pass 3 closes */
+  EXPECT_EQ(Dlg_Run_Single(&d, &p), 1);
+  EXPECT_EQ(Single_Passes, 3);
+  EXPECT_EQ(Page_Checks, 3);
+  EXPECT_EQ(Final_Checks, 2);
+  EXPECT_DOUBLE_EQ(Scaled_Value, 0.25);
+  EXPECT_EQ(Dlg_Level, 0);
+  /* a check that never agrees: two refused confirmations, then the end of the script closes
+  ** the window, which ends the dialog as cancelled */
+  p.check = Page_Refuses_Always;
+  d.confirm_check = nullptr;
+  Page_Checks = Single_Passes = 0;
+  Single_Confirmations = 2;
+  ZW_Test_Set_Script("");
+  EXPECT_EQ(Dlg_Run_Single(&d, &p), 0);
+  EXPECT_EQ(Page_Checks, 2);
+  EXPECT_EQ(Single_Passes, 3);
+  EXPECT_EQ(Dlg_Level, 0);
+}
+
 static std::vector<int> Passes;
 static Dlg_Desc *Pass_Desc = nullptr;
 static void Record_Pass(int page)
