@@ -144,6 +144,41 @@ TEST_F(Edges, SubMenuChoiceEndsTheRun)
   EXPECT_EQ(Icon_Menu_Run(&top), 0);
 }
 
+/* The sub-menu of an entry at (100, 20) 30 x 30: a bar (100, 60)..(150, 85) of two entries
+** 20 x 20 at x 100 and 125, framed from x 93 to 157 and y 58 to 87. */
+TEST_F(Edges, SubMenuClosesWhenTheMouseLeavesItsColumnOrLingersUnlessPinned)
+{
+  Icon_Menu sub = {2, 100, 60, 150, 85, "none.bmp", Sub_Entries};
+  Icon_Menu_Entry top_entries[1] = {{30, 30, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 9, "Men\x81", &sub}};
+  Icon_Menu top = {1, 100, 20, 140, 52, "none.bmp", top_entries};
+  const std::string into_two = "move 130 70\nmove 131 70\nclick 131 70\n";
+  const uint32_t frame_before = ZW_Test_Pixel(93, 70);
+
+  /* down the column within the second: the choice is made */
+  msStCu(115, 35);
+  ZW_Test_Set_Script("move 115 35\nmove 115 50\nmove 115 55\n" + into_two);
+  EXPECT_EQ(Icon_Menu_Run(&top), 42);
+  /* sideways out of the column (x beyond 157) on the way: closed, nothing chosen */
+  msStCu(115, 35);
+  ZW_Test_Set_Script("move 115 35\nmove 115 50\nmove 170 55\n" + into_two);
+  EXPECT_EQ(Icon_Menu_Run(&top), 0);
+  /* lingering a second below the entry: closed */
+  msStCu(115, 35);
+  ZW_Test_Set_Script("move 115 35\nmove 115 50\nsleep 1100\nmove 115 55\n" + into_two);
+  EXPECT_EQ(Icon_Menu_Run(&top), 0);
+  /* a click on the entry pins it: moving up, away and lingering leave it open */
+  msStCu(115, 35);
+  ZW_Test_Set_Script("move 115 35\nclick 115 35\nmove 115 25\nmove 300 300\nsleep 1500\n"
+                     "move 301 300\n" + into_two);
+  EXPECT_EQ(Icon_Menu_Run(&top), 42);
+  /* pinned, a click beside it closes it with 0 */
+  msStCu(115, 35);
+  ZW_Test_Set_Script("move 115 35\nclick 115 35\nmove 300 300\nclick 300 300\n" + into_two);
+  EXPECT_EQ(Icon_Menu_Run(&top), 0);
+  /* each closing gave the screen under the frame back */
+  EXPECT_EQ(ZW_Test_Pixel(93, 70), frame_before);
+}
+
 TEST_F(Edges, IconMenuTooltipMovesLeftAtTheRightEdge)
 {
   Icon_Menu_Entry e[1] = {{30, 30, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 5, "Rechts am Rand", nullptr}};
