@@ -14,11 +14,13 @@ src = {
  'lkom_ascii': ['splice/lkom.cpp'], 'nachweis_def': ['checks/nchw_def.cpp'], 'nachweis_val': ['checks/nachweis_val.cpp'],
  'nad_file': ['nad/nad_file.cpp'], 'nad_old_store': ['nad/nad_legacy.cpp'], 'nad_section': ['nad/nad_file.cpp'],
  'nchw_blocks': ['checks/nchw_file.cpp'], 'picture_info': ['printlist/oli_picture.cpp'],
- 'print_list': ['platform/oliview_read.cpp', 'platform/oliview_text.cpp'], 'text_block': ['dialogs/textblock.cpp'],
+ 'print_list': ['platform/oliview_read.cpp', 'platform/oliview_text.cpp'],
+ 'print_pdf': ['platform/oliview_read.cpp', 'platform/oliview_text.cpp'], 'text_block': ['dialogs/textblock.cpp'],
  'title_file': ['splice/startup.cpp'], 'version_file': ['foundation/version_file.cpp'],
 }
 # print-list escapes and element records
 extra = {'print_list': [b'\xceH', b'\xcer', b'\xce@', b'\xcet', b'\xceb', b'\xce\\', b' 75 ', b' 27 ', b' 18 ', b' 38 ', b'50 ', b'51 ', b'-999 ']}
+extra['print_pdf'] = extra['print_list']
 special = [b'\xae', b'\xaf', b'\xab', b'\xbb', b'\xc2\xab', b'\xc2\xbb', b'\xef\xbb\xbf', b'\xfe', b'\xfd', b'\xfc',
            b'\x84', b'\x94', b'\xe1', b'\xe4', b'\xf6', b'\xdf', b'\xc3\xa4', b'\xc3\x9f',
            b'\r\n', b'0x', b'-1', b'2147483648', b'4294967296', b'1e308', b'-1e308', b'0x8000333333333', b'nan', b'inf']
