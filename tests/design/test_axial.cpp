@@ -53,6 +53,51 @@ TEST(AxialValues, ApprovalTables)
     EXPECT_EQ(Get_Fax_Family_C_A(8.0, 5, 0), 0.0);
 }
 
+TEST(AxialValues, ThirdScrewFamilyWholeTable)
+{
+    /* the approval's withdrawal parameters by diameter: timber A, B; beech pre-drilled A, B;
+    ** beech not pre-drilled A, B (0: no beech value, 10 counts) */
+    const struct { double d, v[6]; } rows[] = {
+        {3.5, {15.1, 17.2, 0, 0, 0, 0}},          {4.0, {13.8, 15.8, 0, 0, 0, 0}},
+        {4.5, {13.7, 15.7, 0, 0, 0, 0}},          {5.0, {12.7, 14.5, 34.4, 41.3, 38.2, 45.9}},
+        {6.0, {12.0, 13.7, 36.4, 43.7, 38.7, 46.4}}, {7.0, {14.0, 15.6, 35.3, 42.4, 38.7, 46.4}},
+        {8.0, {12.3, 14.0, 35.3, 42.4, 39.2, 47.0}}, {10.0, {11.6, 13.3, 29.3, 35.1, 32.8, 39.3}},
+        {12.0, {11.3, 12.7, 19.5, 21.9, 20.0, 24.0}},
+    };
+    for (const auto &r : rows) {
+        /* solid timber, glulam and LVL read the timber columns */
+        for (int mat : {0, 2, 10}) {
+            EXPECT_EQ(Get_Fax_Family_C_A(r.d, mat, 0), r.v[0]) << r.d << " " << mat;
+            EXPECT_EQ(Get_Fax_Family_C_B(r.d, mat, 1), r.v[1]) << r.d << " " << mat;
+        }
+        /* beech LVL 17 and 18 by pre-drilling */
+        for (int mat : {17, 18}) {
+            EXPECT_EQ(Get_Fax_Family_C_A(r.d, mat, 1), r.v[2] > 0 ? r.v[2] : 10.0) << r.d << " " << mat;
+            EXPECT_EQ(Get_Fax_Family_C_B(r.d, mat, 1), r.v[3] > 0 ? r.v[3] : 10.0) << r.d << " " << mat;
+            EXPECT_EQ(Get_Fax_Family_C_A(r.d, mat, 0), r.v[4] > 0 ? r.v[4] : 10.0) << r.d << " " << mat;
+            EXPECT_EQ(Get_Fax_Family_C_B(r.d, mat, 0), r.v[5] > 0 ? r.v[5] : 10.0) << r.d << " " << mat;
+        }
+    }
+    /* a diameter outside the bands: timber 8, beech 10 */
+    EXPECT_EQ(Get_Fax_Family_C_B(9.0, 0, 0), 8.0);
+    EXPECT_EQ(Get_Fax_Family_C_B(9.0, 17, 0), 10.0);
+    /* OSB (rho_k 550) from 4 to 6 mm: 10, else 0; plasterboard 0 */
+    EXPECT_EQ(Get_Fax_Family_C_A(5.0, 4, 0), 10.0);
+    EXPECT_EQ(Get_Fax_Family_C_B(6.0, 4, 0), 10.0);
+    EXPECT_EQ(Get_Fax_Family_C_A(7.0, 4, 0), 0.0);
+    EXPECT_EQ(Get_Fax_Family_C_B(5.0, 5, 0), 0.0);
+    /* the two approvals' tables by band: A 12.0 (2.9..5.1), 11.5 (5.9..7.1), 11.0 (7.9..8.1),
+    ** else 10.0; B 14.0 below 6, 12.0 to 8.1, 11.5 to 10.1, 11.0 to 12.1, else 10.0 */
+    const struct { double d, a, b; } bands[] = {
+        {2.8, 10.0, 14.0}, {2.9, 12.0, 14.0}, {5.1, 12.0, 14.0}, {5.9, 11.5, 14.0}, {6.0, 11.5, 12.0},
+        {7.1, 11.5, 12.0}, {7.9, 11.0, 12.0}, {8.1, 11.0, 12.0}, {8.2, 10.0, 11.5}, {10.1, 10.0, 11.5},
+        {10.2, 10.0, 11.0}, {12.1, 10.0, 11.0}, {12.2, 10.0, 10.0}};
+    for (const auto &b : bands) {
+        EXPECT_EQ(Get_Fax_Table_A(b.d), b.a) << b.d;
+        EXPECT_EQ(Get_Fax_Table_B(b.d), b.b) << b.d;
+    }
+}
+
 TEST(AxialValues, HeadPullThrough)
 {
     {
