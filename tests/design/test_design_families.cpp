@@ -116,6 +116,45 @@ TEST(DesignFamilies, NailThroughOuterSteelPlateSimplifiedDin1052)
     EXPECT_NEAR(r.rd_lateral, 1019.33, 0.01);
 }
 
+TEST(DesignFamilies, NailThroughThickOuterSteelPlateExactEn1995)
+{
+    Standard_Scope en(true);
+    Connection_Input in = Base_Input(0, 4.0, 50.0, 5.0, 60.0);
+    in.proof_method = 1;
+    in.fu = 600.0;
+    in.split_rule = 1;
+    in.mat_1 = 12;
+    in.grade_1 = 0;
+    Connection_Result r{};
+    ASSERT_EQ(Design_Connection(in, &r), 0);
+    /* plate 5 mm >= d: thick; the point reaches t = 50 - 5 = 45 mm into the timber;
+    ** fh = 0.082 * 350 * 4^-0.3 = 18.9349, My = 0.3 * 600 * 4^2.6 = 6616.50 (EN 1995-1-1,
+    ** eq. (8.11)): (c) fh t d (sqrt(2 + 4 My / (fh d t²)) - 1) = 3408.29 * 0.473963 = 1615.39,
+    ** (d) 2.3 sqrt(My fh d) = 1628.19, (e) fh t d = 3408.29: (c) governs */
+    EXPECT_EQ(r.plate_class, 2);
+    EXPECT_EQ(r.rule_char, 14);
+    EXPECT_NEAR(r.rk_lateral, 1615.39, 0.01);
+}
+
+TEST(DesignFamilies, DowelBesideSteelPlatesSimplified)
+{
+    Standard_Scope en(true);
+    /* 12 mm dowel, fu 360, 60 mm of C24 (fh = 25.256 at 0 degrees, My = 69070.9) beside a thick
+    ** plate: t_req = 4.6 sqrt(69070.9 / (25.256 * 12)) = 69.4436, k = 60 / 69.4436 = 0.864010;
+    ** Rk = sqrt 2 * 0.864010 * sqrt(2 * 69070.9 * 25.256 * 12) = 7906.23, as inner plate (member
+    ** 2) and as a thick outer plate (member 1) */
+    for (int outer = 0; outer <= 1; outer++) {
+        Connection_Input in = Base_Input(29, 12.0, 120.0, outer ? 12.0 : 60.0, outer ? 60.0 : 12.0);
+        in.fu = 360.0;
+        (outer ? in.mat_1 : in.mat_2) = 12;
+        (outer ? in.grade_1 : in.grade_2) = 0;
+        Connection_Result r{};
+        ASSERT_EQ(Design_Connection(in, &r), 0) << outer;
+        EXPECT_NEAR(r.k_red, 0.864010, 1e-5) << outer;
+        EXPECT_NEAR(r.rk_lateral, 7906.23, 0.05) << outer;
+    }
+}
+
 TEST(DesignFamilies, DowelInnerPlateEn1995)
 {
     Standard_Scope en(true);

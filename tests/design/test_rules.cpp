@@ -446,6 +446,114 @@ TEST(RuleLimits, HintsOfTheSecondScrewFamily)
     EXPECT_EQ(hint, 0);
 }
 
+namespace {
+
+/* One change of the screw input of the limit check: type, d, length, materials and
+** thicknesses, pre-drilling, species, stainless steel, service class; the expected message. */
+struct Limit_Row {
+    int type;
+    double d, length;
+    int mat1, grade1;
+    double t1;
+    int mat2, grade2;
+    double t2;
+    int pre, species, stainless, service_class, message;
+};
+
+void Check_Limit_Rows(const Limit_Row *rows, int n)
+{
+    for (int k = 0; k < n; k++) {
+        const Limit_Row &c = rows[k];
+        Vbm_Rule_Input in = Rule_Input(c.type, c.d);
+        in.length = c.length;
+        in.mat1 = c.mat1;
+        if (c.grade1 >= 0) in.grade1 = c.grade1;
+        in.t1_a = in.t1 = c.t1;
+        in.mat2 = c.mat2;
+        if (c.grade2 >= 0) in.grade2 = c.grade2;
+        in.t2_a = in.t2 = c.t2;
+        in.predrilled = c.pre;
+        in.species_sfp = c.species;
+        in.stainless = c.stainless;
+        in.service_class = c.service_class;
+        in.d_k = 20.0;
+        int msg = -1;
+        EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, nullptr), c.message != 0 ? 1 : 0) << "row " << k;
+        EXPECT_EQ(msg, c.message) << "row " << k;
+    }
+}
+
+} // namespace
+
+TEST(RuleLimits, SecondScrewFamilyRowByRow)
+{
+    /* ETA-11/0190 screw of type 14 (15 beside a steel plate), stainless, spruce, 120 mm long
+    ** through two 60 mm C24 members; each row breaks one rule */
+    Standard_Scope en(true);
+    const Limit_Row rows[] = {
+        {14, 6.0, 120.0, 0, -1, 60.0, 0, -1, 60.0, 0, 1, 1, 1, 0},
+        {14, 6.0, 120.0, 5, 0, 60.0, 0, -1, 60.0, 0, 1, 1, 1, 33},   /* plasterboard */
+        {14, 6.0, 120.0, 9, 0, 60.0, 0, -1, 60.0, 0, 1, 1, 1, 35},   /* gypsum fibreboard */
+        {14, 6.0, 120.0, 12, 0, 10.0, 0, -1, 60.0, 0, 1, 1, 1, 36},  /* type 14 on a plate */
+        {15, 6.0, 120.0, 12, 0, 10.0, 0, -1, 60.0, 0, 1, 1, 1, 0},
+        {14, 6.0, 120.0, 4, 0, 7.0, 0, -1, 60.0, 0, 1, 1, 1, 39},    /* OSB below 1.2 d */
+        {14, 6.0, 120.0, 4, 1, 11.0, 0, -1, 60.0, 0, 1, 1, 1, 66},   /* OSB 3 below 12 mm */
+        {14, 6.0, 120.0, 4, 1, 12.0, 0, -1, 60.0, 0, 1, 1, 1, 0},
+        {14, 12.0, 300.0, 0, -1, 79.9, 0, -1, 100.0, 0, 1, 1, 1, 55},
+        {14, 12.0, 300.0, 0, -1, 100.0, 0, -1, 79.9, 0, 1, 1, 1, 59},
+        {14, 10.0, 300.0, 0, -1, 39.9, 0, -1, 100.0, 0, 1, 1, 1, 54},
+        {14, 10.0, 300.0, 0, -1, 100.0, 0, -1, 39.9, 0, 1, 1, 1, 58},
+        {14, 8.0, 300.0, 0, -1, 29.9, 0, -1, 100.0, 0, 1, 1, 1, 53},
+        {14, 8.0, 300.0, 0, -1, 100.0, 0, -1, 29.9, 0, 1, 1, 1, 57},
+        {14, 6.0, 120.0, 0, -1, 23.9, 0, -1, 60.0, 0, 1, 1, 1, 51},
+        {14, 6.0, 120.0, 0, -1, 60.0, 0, -1, 23.9, 0, 1, 1, 1, 52},
+        {14, 8.0, 300.0, 0, -1, 100.0, 0, -1, 100.0, 0, 0, 1, 1, 61}, /* another species */
+        {14, 8.0, 300.0, 0, -1, 100.0, 0, -1, 100.0, 1, 0, 1, 1, 0},
+        {14, 6.0, 120.0, 0, -1, 60.0, 4, 0, 60.0, 0, 1, 1, 1, 34},   /* a board as member 2 */
+        {14, 6.0, 120.0, 0, -1, 60.0, 0, -1, 60.0, 0, 1, 0, 3, 64},  /* carbon steel, class 3 */
+        {14, 6.0, 120.0, 0, -1, 60.0, 0, -1, 60.0, 0, 1, 0, 2, 0},
+        {14, 4.0, 120.0, 0, -1, 60.0, 0, -1, 60.0, 0, 1, 0, 2, 65},  /* 4 mm beyond class 1 */
+        {14, 4.0, 120.0, 0, -1, 60.0, 0, -1, 60.0, 0, 1, 0, 1, 0},
+        {14, 2.9, 120.0, 0, -1, 60.0, 0, -1, 60.0, 0, 1, 1, 1, 4},
+        {14, 6.0, 19.0, 0, -1, 60.0, 0, -1, 60.0, 0, 1, 1, 1, 5},
+    };
+    Check_Limit_Rows(rows, sizeof rows / sizeof rows[0]);
+}
+
+TEST(RuleLimits, FirstScrewFamilyRowByRow)
+{
+    /* ETA-12/0114 screw of type 11 (13 for its own thickness rules), spruce, not pre-drilled,
+    ** 120 mm long through two 60 mm C24 members; each row breaks one rule */
+    Standard_Scope en(true);
+    const Limit_Row rows[] = {
+        {11, 6.0, 120.0, 0, -1, 60.0, 0, -1, 60.0, 0, 1, 0, 1, 0},
+        {11, 6.0, 120.0, 0, -1, 60.0, 4, 0, 60.0, 0, 1, 0, 1, 69},   /* a board as member 2 */
+        {11, 6.0, 120.0, 4, 0, 7.5, 0, -1, 60.0, 0, 1, 0, 1, 70},    /* OSB below 8 mm */
+        {11, 6.0, 120.0, 4, 0, 8.0, 0, -1, 60.0, 0, 1, 0, 1, 0},
+        {11, 4.0, 120.0, 6, 0, 5.5, 0, -1, 60.0, 0, 1, 0, 1, 70},    /* plywood below 6 mm */
+        {11, 6.0, 120.0, 0, -1, 11.9, 0, -1, 60.0, 0, 1, 0, 1, 70},  /* timber below 12 mm */
+        {11, 6.0, 120.0, 0, -1, 12.0, 0, -1, 60.0, 0, 1, 0, 1, 0},
+        {11, 6.0, 120.0, 5, 0, 60.0, 0, -1, 60.0, 0, 1, 0, 1, 31},   /* plasterboard */
+        {11, 6.0, 120.0, 9, 0, 60.0, 0, -1, 60.0, 0, 1, 0, 1, 32},   /* gypsum fibreboard */
+        {11, 12.0, 120.0, 6, 0, 60.0, 0, -1, 60.0, 0, 1, 0, 1, 38},  /* head 20 without washer */
+        {11, 12.0, 120.0, 0, -1, 60.0, 6, 0, 14.0, 0, 1, 0, 1, 37},  /* panel below 1.2 d */
+        {13, 6.0, 120.0, 0, -1, 29.9, 0, -1, 60.0, 0, 1, 0, 1, 40},
+        {13, 6.0, 120.0, 0, -1, 60.0, 0, -1, 29.9, 0, 1, 0, 1, 43},
+        {13, 12.0, 300.0, 0, -1, 79.9, 0, -1, 100.0, 0, 1, 0, 1, 42},
+        {13, 12.0, 300.0, 0, -1, 100.0, 0, -1, 79.9, 0, 1, 0, 1, 45},
+        {13, 10.0, 300.0, 0, -1, 39.9, 0, -1, 100.0, 0, 1, 0, 1, 41},
+        {13, 10.0, 300.0, 0, -1, 100.0, 0, -1, 39.9, 0, 1, 0, 1, 44},
+        {13, 12.0, 300.0, 0, -1, 100.0, 0, -1, 100.0, 0, 1, 0, 1, 0},
+        {11, 6.0, 120.0, 1, 0, 60.0, 0, -1, 60.0, 0, 1, 0, 1, 68},   /* hardwood */
+        {11, 6.0, 120.0, 1, 0, 60.0, 0, -1, 60.0, 1, 1, 0, 1, 0},
+        {11, 8.0, 120.0, 0, -1, 60.0, 0, -1, 60.0, 0, 0, 0, 1, 62},  /* another species */
+        {11, 2.9, 120.0, 0, -1, 60.0, 0, -1, 60.0, 0, 1, 0, 1, 4},
+        {11, 2.9, 9.0, 0, -1, 0.0, 0, -1, 60.0, 0, 1, 0, 1, 5},
+        {11, 6.0, 9.0, 12, 0, 5.0, 0, -1, 60.0, 0, 1, 0, 1, 5},
+    };
+    Check_Limit_Rows(rows, sizeof rows / sizeof rows[0]);
+}
+
 TEST(RuleAxial, WithdrawalAndThreadInsideTheMember)
 {
     Standard_Scope en(true);

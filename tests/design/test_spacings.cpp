@@ -554,3 +554,41 @@ TEST(MinSpacings, EdgeDistancesOfSpeciesSensitiveToSplitting)
         EXPECT_NEAR(a4c, c.a4c, 1e-9) << c.rho << " " << c.split;
     }
 }
+
+TEST(MinSpacings, LaminatedVeneerLumber)
+{
+    Standard_Scope en(true);
+    /* the spacings of Kerto-S (10) and Kerto-Q (11) at 0 and 90 degrees, a1 a2 a3,t a3,c a4,t a4,c:
+    ** Kerto-Q dowel d 12: (3 + |cos a|) d = 48 / 36, 3 d = 36, 4 d at least 60, (3 + |sin a|) d
+    **   = 36 / 48, (2 + 2 sin a) d at least 3 d = 36 / 48, 3 d = 36;
+    ** Kerto-Q bolt d 12: 4 d = 48, 48, 60, 48, 36 / 48, 36;
+    ** Kerto-S nail d 4: (5 + 5 |cos a|) d = 40 / 20, 5 d = 20, (10 + 5 |cos a|) d = 60 / 40,
+    **   10 d = 40, (5 + 2 |sin a|) d = 20 / 28, 5 d = 20;
+    ** Kerto-S nail d 5: (5 + 7 |cos a|) d = 60 / 25, 25, 75 / 50, 50, (5 + 5 |sin a|) d
+    **   = 25 / 50, 25;
+    ** Kerto-Q nail d 4: (5 + 2 |cos a|) d = 28 / 20, 20, (4 + 3 |cos a|) d = 28 / 16, 5 d = 20,
+    **   (3 + 4 |sin a|) d = 12 / 28, 3 d = 12; type 46 of 4.5 mm counts as 4 mm;
+    ** a DIN 571 screw of 8 mm as a bolt in Kerto-Q: 32, 32, 60, 32, 24 / 32, 24;
+    ** staple d 1.5 (crown at 0 degrees) in Kerto-S, a panel: (15 + 5 |cos a|) d * 0.85 = 25.5 /
+    **   19.125, 15 d * 0.85 = 19.125, (15 + 5 cos a) d = 30 / 22.5, 15 d = 22.5,
+    **   (15 + 5 |sin a|) d = 22.5 / 30, 10 d = 15 */
+    const struct { int type, mat; double d; double v0[6], v90[6]; } rows[] = {
+        {29, 11, 12.0, {48, 36, 60, 36, 36, 36}, {36, 36, 60, 48, 48, 36}},
+        {30, 11, 12.0, {48, 48, 60, 48, 36, 36}, {48, 48, 60, 48, 48, 36}},
+        {0, 10, 4.0, {40, 20, 60, 40, 20, 20}, {20, 20, 40, 40, 28, 20}},
+        {0, 10, 5.0, {60, 25, 75, 50, 25, 25}, {25, 25, 50, 50, 50, 25}},
+        {0, 11, 4.0, {28, 20, 28, 20, 12, 12}, {20, 20, 16, 20, 28, 12}},
+        {46, 11, 4.5, {28, 20, 28, 20, 12, 12}, {20, 20, 16, 20, 28, 12}},
+        {2, 11, 8.0, {32, 32, 60, 32, 24, 24}, {32, 32, 60, 32, 32, 24}},
+        {1, 10, 1.5, {25.5, 19.125, 30, 22.5, 22.5, 15}, {19.125, 19.125, 22.5, 22.5, 30, 15}},
+    };
+    for (const auto &c : rows) {
+        for (int k = 0; k < 2; k++) {
+            Six s;
+            Min_Spacings(s, c.type, c.mat, 480.0, c.d, k ? 90.0 : 0.0);
+            const double *e = k ? c.v90 : c.v0;
+            for (int i = 0; i < 6; i++)
+                EXPECT_NEAR(s.v[i], e[i], 1e-9) << c.type << " " << c.mat << " " << k << " " << i;
+        }
+    }
+}
