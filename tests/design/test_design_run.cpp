@@ -520,6 +520,74 @@ TEST(Admissibility, NailSplittingAndDinMinimum)
     EXPECT_EQ(Check_Connection_Input(in), 21);
 }
 
+TEST(Admissibility, NailSplittingThicknessesByRule)
+{
+    /* nail d 4 in C24: EN 1995-1-1, eq. (8.19) t = max(14 d, (13 d - 30) rho / 200) = max(56,
+    ** 38.5) = 56; with the rule for species less sensitive to splitting, eq. (8.18),
+    ** max(7 d, (13 d - 30) rho / 400) = max(28, 19.25) = 28. Member 2 first (15 single, 16
+    ** double shear; 19, 20 by the second rule), then member 1 (14; 18) */
+    Standard_Scope en(true);
+    const struct { int split, planes; double t1, t2; int pre, code; } rows[] = {
+        {0, 1, 30.0, 40.0, 0, 15}, {0, 2, 30.0, 40.0, 0, 16}, {0, 1, 30.0, 56.0, 0, 14},
+        {0, 1, 56.0, 56.0, 0, 0},  {0, 1, 30.0, 40.0, 1, 0},  {1, 1, 30.0, 27.9, 0, 19},
+        {1, 2, 30.0, 27.9, 0, 20}, {1, 1, 27.9, 28.0, 0, 18}, {1, 1, 28.0, 28.0, 0, 0},
+    };
+    for (const auto &c : rows) {
+        Connection_Input in = Nail_Input(100.0, c.planes);
+        in.split_rule = c.split;
+        in.t1 = c.t1;
+        in.t2 = c.t2;
+        in.predrilled = c.pre;
+        EXPECT_EQ(Check_Connection_Input(in), c.code) << c.split << " " << c.planes << " " << c.t1
+                                                      << " " << c.t2 << " " << c.pre;
+    }
+    /* a staple without a tensile strength: 87 */
+    Connection_Input st = Nail_Input(100.0, 1);
+    st.vbm_type = 1;
+    st.d = 1.5;
+    st.fu = 5.0;
+    EXPECT_EQ(Check_Connection_Input(st), 87);
+}
+
+TEST(Admissibility, UserScrewLinesBringTheirData)
+{
+    Connection_Input in = Dowel_Input();
+    Vbm_Screw_Line line{};
+    line.stainless = 1;
+    line.washer = 1;
+    line.d = 8.0;
+    line.d_k = 14.0;
+    line.d_2 = 5.0;
+    line.length = 160.0;
+    line.l_thread = 90.0;
+    line.washer_d = 30.0;
+    line.axis_angle = 45.0;
+    in.vbm_type = 43;
+    in.user_line_43 = line;
+    Apply_Screw43_Data(&in);
+    EXPECT_EQ(in.stainless, 1);
+    EXPECT_EQ(in.washer_d, 30.0);
+    EXPECT_EQ(in.d, 8.0);
+    EXPECT_EQ(in.d_k, 14.0);
+    EXPECT_EQ(in.d_2, 5.0);
+    EXPECT_EQ(in.length, 160.0);
+    EXPECT_EQ(in.axis_angle, 45.0);
+    EXPECT_EQ(in.l_thread, 90.0);
+    /* the other line's call leaves a type-43 input alone; a line without washer gives -1 */
+    Connection_Input other = Dowel_Input();
+    other.vbm_type = 43;
+    other.user_line_44 = line;
+    Apply_Screw44_Data(&other);
+    EXPECT_EQ(other.d, 12.0);
+    line.washer = 0;
+    other.vbm_type = 44;
+    other.user_line_44 = line;
+    Apply_Screw44_Data(&other);
+    EXPECT_EQ(other.washer_d, -1.0);
+    EXPECT_EQ(other.d, 8.0);
+    Apply_Screw43_Data(nullptr);
+}
+
 TEST(Admissibility, ConnectorThicknessesScrewsAndTheMinimumThickness)
 {
     Load_Test_Connectors("connector_data_admissibility");

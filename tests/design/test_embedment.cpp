@@ -197,6 +197,14 @@ TEST(Thickness, DowelSingleShearPointSideMember)
     const double half_pi = 3.14159265359 / 2.0;
     EXPECT_NEAR(Calc_T2_Req(1, 16.0, 200.0, 90.0, 29, 1, 0, 0, 0, 0.0, half_pi, 0.0, 400.0, 100.0,
                             100.0, 350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr), 106.050, 0.001);
+    /* the head-side form on member 2's embedment, 1.15 (2 sqrt(0.38611) + 2) 25.8530 = 96.408 */
+    EXPECT_NEAR(Calc_T1_Req_B(16.0, 29, 1, 0, 0, 0, 0.0, half_pi, 0.0, 400.0, 100.0, 100.0, 350.0,
+                              350.0, 0, 0, 0, 0, nullptr, nullptr), 96.408, 0.001);
+    /* a bolt not fitted embeds in the hole d + 1 = 17: fh,1 = 0.082 (1 - 0.17) 350 = 23.821,
+    ** k90 = 1.35 + 0.015 * 17 = 1.605, fh,2 = 14.8417, beta = 0.62305;
+    ** t2,req = 1.15 (2 + 2 / sqrt(1.62305)) sqrt(162141.1 / (14.8417 * 16)) = 107.274 */
+    EXPECT_NEAR(Calc_T2_Req(1, 16.0, 200.0, 90.0, 30, 1, 0, 0, 0, 0.0, half_pi, 0.0, 400.0, 100.0,
+                            100.0, 350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr), 107.274, 0.001);
     /* double shear keeps the middle-member form 1.15 * 4 / sqrt(1.62893) * 25.8530 = 93.178 */
     EXPECT_NEAR(Calc_T2_Req(2, 16.0, 200.0, 90.0, 29, 1, 0, 0, 0, 0.0, half_pi, 0.0, 400.0, 100.0,
                             100.0, 350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr), 93.178, 0.001);
