@@ -123,6 +123,46 @@ TEST(AxialValues, HeadPullThrough)
     EXPECT_EQ(Calc_Fhead_Screw_C(50, 0, 14.0, 5.0, 0, 40.0, 0), 14.0);
 }
 
+TEST(AxialValues, HeadPullThroughPanelRulesAndForms)
+{
+    /* the basic value 13 (head up to 19) or 10; in a panel of 12 to 20 mm 8; below 12 mm the
+    ** panel's own minimum (8 mm: OSB, particle board, LVL; 6 mm: plywood, fibreboard; never in
+    ** plaster or gypsum fibre; other panels 0), then t >= 1.2 D; always D >= 1.8 d1 */
+    const struct { double D, d1, t; int mat; double f; } rows[] = {
+        {12, 6, 40, 0, 13}, {20, 6, 40, 0, 10}, {10.7, 6, 40, 0, 0}, {10.8, 6, 40, 0, 13},
+        {12, 5, 15, 6, 8},   {12, 5, 25, 6, 13}, {12, 5, 12, 4, 8},   {12, 5, 20, 4, 8},
+        {6, 3, 7.9, 4, 0},   {8, 4, 10, 4, 13},  {8, 4, 10, 7, 13},   {8, 4, 7.9, 7, 0},
+        {8, 4, 10, 10, 13},  {8, 4, 7.9, 11, 0}, {8, 4, 10, 19, 13},  {8, 4, 7.9, 20, 0},
+        {8, 4, 10, -10, 13}, {8, 4, 7.9, -11, 0},
+        {4.5, 2.5, 5.9, 6, 0}, {4.5, 2.5, 6.0, 6, 13}, {4.5, 2.5, 5.9, 8, 0}, {4.5, 2.5, 6.0, 8, 13},
+        {8, 4, 10, 5, 0},    {8, 4, 10, 9, 0},   {8, 4, 10, 18, 0},   {8, 4, 15, 18, 8},
+        {10, 5, 11.9, 4, 0}, {8, 4, 9.6, 4, 13},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(Calc_Fhead_Screw_A(r.D, r.d1, r.t, r.mat), r.f) << r.D << " " << r.t << " " << r.mat;
+    /* the ETA-12/0114 forms: form 1 27 - D up to 16, 11 - 0.2 (D - 16) up to 32; form 2 29 - D,
+    ** 13 up to 22, 16 - 0.5 (D - 16) up to 32; a larger head counts as 32 */
+    const struct { double D; double f1, f2; } forms[] = {
+        {14, 13, 15}, {16, 11, 13}, {20, 10.2, 13}, {22, 9.8, 13}, {24, 9.4, 12}, {32, 7.8, 8},
+        {33, 7.8, 8}};
+    for (const auto &f : forms) {
+        EXPECT_NEAR(Calc_Fhead_Screw_B(13, 0, f.D, 5.0, 0, 40.0, 0), f.f1, 1e-9) << f.D;
+        EXPECT_NEAR(Calc_Fhead_Screw_B(13, 0, f.D, 5.0, 1, 40.0, 0), f.f2, 1e-9) << f.D;
+        /* the same by washer diameter (at most 1 counts as none) */
+        EXPECT_NEAR(Calc_Fhead_Screw_Eta12(13, 0, f.D, 5.0, 1.0, 40.0, 0), f.f1, 1e-9) << f.D;
+    }
+    /* type 44 takes form 1 only with head forms 1, 2 and 4 */
+    EXPECT_EQ(Calc_Fhead_Screw_B(44, 1, 14.0, 5.0, 0, 40.0, 0), 13.0);
+    EXPECT_EQ(Calc_Fhead_Screw_B(44, 2, 14.0, 5.0, 0, 40.0, 0), 13.0);
+    EXPECT_EQ(Calc_Fhead_Screw_B(44, 4, 14.0, 5.0, 0, 40.0, 0), 13.0);
+    EXPECT_EQ(Calc_Fhead_Screw_B(44, 3, 14.0, 5.0, 0, 40.0, 0), 15.0);
+    EXPECT_EQ(Calc_Fhead_Screw_B(12, 1, 14.0, 5.0, 0, 40.0, 0), 15.0);
+    /* ETA-11/0190: 10 above a head of 19 or with a washer, else 13 */
+    EXPECT_EQ(Calc_Fhead_Screw_Eta11(20.0, -1.0, 5.0, 40.0, 0), 10.0);
+    EXPECT_EQ(Calc_Fhead_Screw_Eta11(14.0, 30.0, 5.0, 40.0, 0), 10.0);
+    EXPECT_EQ(Calc_Fhead_Screw_Eta11(14.0, -1.0, 5.0, 40.0, 0), 13.0);
+}
+
 TEST(AxialValues, WasherAreasAndKef)
 {
     {
