@@ -382,6 +382,13 @@ TEST(AxialDin1052, ApprovedScrewsAndBolts)
     Connection_Input b = Axial_Input(11, 8.0);
     b.l_thread = 50.0;
     EXPECT_NEAR(Calc_Axial_Din1052(b, 60.0, 0.0, &r), 1000.0, 1e-9);
+    /* an axis at 30 degrees to the grain is allowed, below it nothing (1013) */
+    b.axis_angle = 30.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(b, 60.0, 0.0, &r), 1000.0, 1e-9);
+    b.axis_angle = 29.9;
+    EXPECT_EQ(Calc_Axial_Din1052(b, 60.0, 0.0, &r), 0.0);
+    EXPECT_EQ(r.msg_code, 1013);
+    b.axis_angle = 90.0;
     b.d_k = 25.0;
     EXPECT_NEAR(Calc_Axial_Din1052(b, 60.0, 0.0, &r), 4800.0, 1e-9);
     b.d_k = 10.0;
@@ -467,6 +474,11 @@ TEST(AxialEc5, NailsStaplesAndSpecialNails)
     t46.vbm_type = 46;
     t46.d = 5.0;
     EXPECT_NEAR(Calc_Axial_Ec5(t46, 40.0, 0.0, &r), 3000.0, 1e-9);
+    /* 15 from d = 4.1 on: 40 * 4.1 * 15 = 2460; 40 * 4.09 * 13.8 = 2257.68 */
+    t46.d = 4.1;
+    EXPECT_NEAR(Calc_Axial_Ec5(t46, 40.0, 0.0, &r), 2460.0, 1e-9);
+    t46.d = 4.09;
+    EXPECT_NEAR(Calc_Axial_Ec5(t46, 40.0, 0.0, &r), 2257.68, 1e-9);
     /* special nail of class 1 (type 16), head class A: point 40 * 4 * 3.675 = 588 below the head
     ** 10² * 60e-6 * 350² = 735; in OSB heads of 10 mm: 400 (up to 12 mm), 8 * 100 (up to 20 mm),
     ** 60e-6 * 380² * 100 = 866.4 beyond */

@@ -215,6 +215,8 @@ TEST(NumericFormulas, TablesAndPlainFormulas)
     /* EN: k = 5 / 10, R1 = 2.25 */
     EXPECT_NEAR(Calc_Min3_A(6.0, 3.0, 4.0, 2.0, 1.5, 0.8, 2.0, 10.0, 5.0, 20.0, &code, &r1, &r2, &r3), 2.25, 1e-12);
         EXPECT_EQ(code, 0);
+        /* x9 = 12 reaches x10 / 2 = 10: k stays 1, R1 = 4.5 */
+        EXPECT_NEAR(Calc_Min3_A(6.0, 3.0, 4.0, 2.0, 1.5, 0.8, 2.0, 10.0, 12.0, 20.0, &code, &r1, &r2, &r3), 4.5, 1e-12);
     }
     /* R = 2.5, 3, 1.8 */
     EXPECT_NEAR(Calc_Min3_B(10.0, 2.0, 3.0, 0.5, 4.0, 100.0, &code, &r1, &r2, &r3), 1.8, 1e-12);

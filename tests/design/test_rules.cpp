@@ -42,7 +42,26 @@ TEST(RuleInput, Defaults)
     in.screw_angle = 45.0;
     in.t1 = 7.0;
     in.t2 = 8.0;
+    /* fields whose default is 0 or null start otherwise */
+    Vbm_Layered_Member layers{};
+    in.layers1 = in.layers2 = &layers;
+    in.mat1 = in.mat2 = 7;
+    in.vbm_type = 9;
+    in.resin_coated = in.predrilled = in.stainless = in.fitted_bolt = in.threaded_rod = 1;
+    in.preset_value = 3.0;
+    in.alpha1 = in.alpha2 = 0.5;
+    in.preset_switch_1 = in.preset_switch_2 = in.preset_switch_3 = 1;
     Init_Vbm_Layout_Defaults(&in);
+    EXPECT_EQ(in.layers1, nullptr);
+    EXPECT_EQ(in.layers2, nullptr);
+    EXPECT_EQ(in.mat1, 0);
+    EXPECT_EQ(in.mat2, 0);
+    EXPECT_EQ(in.vbm_type, 0);
+    EXPECT_EQ(in.resin_coated + in.predrilled + in.stainless + in.fitted_bolt + in.threaded_rod, 0);
+    EXPECT_EQ(in.preset_value, 0.0);
+    EXPECT_EQ(in.alpha1, 0.0);
+    EXPECT_EQ(in.alpha2, 0.0);
+    EXPECT_EQ(in.preset_switch_1 + in.preset_switch_2 + in.preset_switch_3, 0);
     EXPECT_EQ(in.d, 6.0);
     EXPECT_EQ(in.length, 200.0);
     EXPECT_EQ(in.l_ef, 180.0);
