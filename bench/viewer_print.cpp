@@ -73,15 +73,10 @@ void BM_PrintAllCombinations(benchmark::State &state) {
     return;
   }
   std::string pdf = std::string(list) + ".pdf";
-  size_t pages = 0;
+  int pages = 0;
   for (auto _ : state) {
-    if (!Oli_Print_File_To_Pdf(list, pdf.c_str())) state.SkipWithError("PDF not written");
+    if (!Oli_Print_File_To_Pdf_Report(list, pdf.c_str(), nullptr, &pages)) state.SkipWithError("PDF not written");
   }
-  Oli_Document doc;
-  Oli_Read_File(list, &doc);
-  Oli_Layout layout;
-  Oli_Layout_Document(&doc, &layout);
-  pages = layout.pages.size();
   state.counters["pages"] = (double)pages;
   state.counters["pages_per_s"] = benchmark::Counter((double)pages, benchmark::Counter::kIsIterationInvariantRate);
   state.counters["rows"] = 10000;

@@ -21,6 +21,10 @@ int Oli_View_File(const char *path);
 ** or 0 after a message box (naming the file and the reason) when the list cannot be read or the
 ** PDF cannot be written; an older PDF then stays as it was. */
 int Oli_Print_File_To_Pdf(const char *path, const char *pdf_path);
+/* The same, telling the list's warnings (UTF-8) and the PDF's number of pages (either may be
+** null; both empty when nothing was printed). */
+int Oli_Print_File_To_Pdf_Report(const char *path, const char *pdf_path, std::vector<std::string> *warnings,
+                                 int *pages);
 
 /* Write page `page` (1-based) of the list as a PNG of `dpi` dots per inch. Answers 1, or 0 when
 ** the list cannot be read, the page does not exist or the file cannot be written. */

@@ -4,6 +4,7 @@
 */
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -72,10 +73,18 @@ Oli_Style Oli_Text_Style(int mode);
 
 /* A print list read block by block (the file itself is held, the blocks one at a time). */
 struct Oli_Reader;
-/* Null when the file cannot be read. */
+/* Null when the file cannot be read. The file is read a piece of 64 kB at a time, and only the
+** pieces from the block being read on are held. */
 Oli_Reader *Oli_Reader_Open(const char *path);
-/* The next block: 1, or 0 at the end of the list. */
+/* The same, reading pieces of chunk bytes. */
+Oli_Reader *Oli_Reader_Open_Chunked(const char *path, size_t chunk);
+/* The next block: 1, or 0 at the end of the list (or where reading the file failed: a warning
+** says so). */
 int Oli_Reader_Next(Oli_Reader *reader, Oli_Block *block);
+/* 1 when reading the file failed before its end. */
+int Oli_Reader_Failed(const Oli_Reader *reader);
+/* Bytes of the file held at the moment (the pieces from the line being read on). */
+size_t Oli_Reader_Held(const Oli_Reader *reader);
 /* The title, folder and warnings read so far (no blocks). */
 const Oli_Document *Oli_Reader_Document(const Oli_Reader *reader);
 void Oli_Reader_Close(Oli_Reader *reader);
@@ -85,3 +94,28 @@ void Oli_Reader_Close(Oli_Reader *reader);
 ** bookmarks and warnings; its pages stay empty. */
 void Oli_Layout_Stream(Oli_Reader *reader, Oli_Layout *layout, void (*sink)(void *user, int index, Oli_Page &page),
                        void *user);
+
+/* ---- pages kept in a temporary file ---- */
+
+/* Laid-out pages kept compressed in a nameless temporary file below TEMP (or /tmp), so that a
+** preview of a list of any length holds only the pages it shows. */
+struct Oli_Spool;
+/* Null (errno telling why) when no temporary file can be made. */
+Oli_Spool *Oli_Spool_Open(void);
+/* Keep the next page: 1, or 0 (errno telling why) when it cannot be written. */
+int Oli_Spool_Add(Oli_Spool *spool, const Oli_Page &page);
+int Oli_Spool_Count(const Oli_Spool *spool);
+/* Page index (0-based) as it was added, into *page: 1, or 0 when it cannot be read back. */
+int Oli_Spool_Get(Oli_Spool *spool, int index, Oli_Page *page);
+void Oli_Spool_Close(Oli_Spool *spool);
+
+/* ---- drawing and telling ---- */
+
+/* Draw one page, the index-th (0-based) of count, with its head (the list's title, "Seite i von
+** n") into a cairo context whose unit is 1 pt on the paper. */
+void Oli_Draw_Page_Items(void *cairo_context, const std::string &title_utf8, int index, int count,
+                         const Oli_Page &page);
+/* A message box of the GUI stand-in with lines given in UTF-8. */
+void Oli_Message_Box(const char *title, const std::vector<std::string> &lines);
+/* Report the warnings of a laid-out list: into the GUI log, and in a box when asked. */
+void Oli_Report_Warnings(const Oli_Layout &layout, bool box);

@@ -3,6 +3,7 @@
 ** (contents, page breaks, paragraphs, tables, graphics, pictures, page-layout commands).
 ** Every count and length is checked; what cannot be read is skipped with a warning.
 */
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -18,42 +19,106 @@ namespace {
 /* ---- line cursor ---- */
 
 /* The lines of the text one after the other: pos counts them (it only grows), peek gives the
-** line at pos without its line end, found when first asked for. */
+** line at pos without its line end, found when first asked for. The text is either all in
+** memory, or read from a file a piece at a time: then only the pieces from the line at pos on
+** are held, so that a list of any length costs the same memory. */
 struct Cursor {
-  const char *text = nullptr;
-  size_t len = 0;
+  /* the text held: bytes base_off .. base_off + base_len of the whole; complete when its end
+  ** is known (always for a text in memory) */
+  const char *base = nullptr;
+  size_t base_off = 0, base_len = 0;
+  bool complete = true;
+  /* reading from a file */
+  FILE *file = nullptr;
+  std::string window;            /* the bytes held of the file */
+  size_t chunk = 65536;          /* bytes read at a time */
+  size_t total = 0;              /* bytes read from the file so far */
+  bool read_failed = false;
   size_t pos = 0;
   Oli_Document *doc = nullptr;
   std::set<std::string> warned; /* one warning per kind of unknown record */
-  /* the line last found: its number, start and end */
+  /* the line last found: its number, start and end, and whether it is the text's end */
   size_t at_line = 0, at_start = 0, at_end = 0;
-  bool at_valid = false;
+  bool at_valid = false, at_nl = false, at_eof = false;
   std::string line;
+
+  /* Read the next piece of the file, dropping what lies before keep. */
+  void read_more(size_t keep) {
+    if (keep > base_off) {
+      size_t drop = std::min(keep - base_off, window.size());
+      window.erase(0, drop);
+      base_off += drop;
+    }
+    size_t had = window.size();
+    window.resize(had + chunk);
+    size_t n = fread(&window[had], 1, chunk, file);
+    window.resize(had + n);
+    total += n;
+    /* a file beyond 512 MB is read up to there, as it was when read whole */
+    if (n == 0 || total > (512u << 20)) {
+      complete = true;
+      read_failed = ferror(file) != 0;
+    }
+    base = window.data();
+    base_len = window.size();
+  }
+  /* The end of the line that starts at from (the offset of its '\n', or of the text's end);
+  ** *nl tells whether a '\n' ends it. */
+  size_t line_end(size_t from, bool *nl) {
+    size_t searched = from;
+    for (;;) {
+      const size_t held_end = base_off + base_len;
+      if (searched < held_end) {
+        const char *p = (const char *)memchr(base + (searched - base_off), '\n', held_end - searched);
+        if (p) {
+          *nl = true;
+          return base_off + (size_t)(p - base);
+        }
+        searched = held_end;
+      }
+      if (complete) {
+        *nl = false;
+        return std::max(from, held_end);
+      }
+      read_more(from);
+    }
+  }
+  /* Back to the first line (a file is read again from its start). */
+  void restart() {
+    at_line = 0;
+    at_start = 0;
+    if (file && base_off > 0) {
+      rewind(file);
+      window.clear();
+      base_off = base_len = total = 0;
+      base = window.data();
+      complete = false;
+    }
+  }
 
   /* Find line pos (0-based) from the one found last. */
   void sync() {
     if (at_valid && at_line == pos) return;
     if (!at_valid || at_line > pos) {
-      at_line = 0;
-      at_start = 0;
+      restart();
     } else {
-      at_start = at_end < len ? at_end + 1 : len;
+      at_start = at_nl ? at_end + 1 : at_end;
       at_line++;
     }
     for (;;) {
-      const char *nl = at_start < len ? (const char *)memchr(text + at_start, '\n', len - at_start) : nullptr;
-      at_end = nl ? (size_t)(nl - text) : len;
-      if (at_line == pos || at_start >= len) break;
-      at_start = at_end < len ? at_end + 1 : len;
+      at_end = line_end(at_start, &at_nl);
+      at_eof = !at_nl && at_start >= at_end;
+      if (at_line == pos || at_eof) break;
+      at_start = at_nl ? at_end + 1 : at_end;
       at_line++;
     }
     at_valid = true;
-    line.assign(text + at_start, at_end - at_start);
+    line.assign(base + (at_start - base_off), at_end - at_start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
   }
   bool eof() {
     sync();
-    return at_start >= len;
+    return at_eof;
   }
   const std::string &peek() {
     sync();
@@ -670,54 +735,61 @@ int Oli_Read_Text(const char *text, size_t len, Oli_Document *doc) {
   *doc = Oli_Document();
   Cursor c;
   c.doc = doc;
-  c.text = text;
-  c.len = len;
+  c.base = text;
+  c.base_len = len;
   bool conversion = false;
   Oli_Block b;
   while (Next_Block(c, &conversion, &b)) doc->blocks.push_back(std::move(b));
   return 1;
 }
 
-/* The whole file into data: 1, or 0 when it cannot be read. */
-static int Read_Whole_File(const char *path, std::string *data) {
-  FILE *f = fopen(path, "rb");
-  if (f == nullptr) return 0;
-  char buf[65536];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, f)) > 0) {
-    data->append(buf, n);
-    if (data->size() > (512u << 20)) break;
-  }
-  bool bad = ferror(f) != 0;
-  fclose(f);
-  return bad ? 0 : 1;
-}
-
 /* ---- reading block by block ---- */
 
 struct Oli_Reader {
-  std::string data;
   Cursor c;
   bool conversion = false;
+  bool failure_told = false;
   Oli_Document doc;             /* title, folder and warnings; no blocks */
+  ~Oli_Reader() {
+    if (c.file) fclose(c.file);
+  }
 };
 
-Oli_Reader *Oli_Reader_Open(const char *path) {
-  if (path == nullptr) return nullptr;
+Oli_Reader *Oli_Reader_Open_Chunked(const char *path, size_t chunk) {
+  if (path == nullptr || chunk == 0) return nullptr;
+  FILE *f = fopen(path, "rb");
+  if (f == nullptr) return nullptr;
   Oli_Reader *r = new Oli_Reader;
-  if (!Read_Whole_File(path, &r->data)) {
+  r->c.doc = &r->doc;
+  r->c.file = f;
+  r->c.chunk = chunk;
+  r->c.complete = false;
+  /* the first piece at once: a folder or an unreadable file fails here */
+  r->c.read_more(0);
+  if (r->c.read_failed) {
     delete r;
     return nullptr;
   }
-  r->c.doc = &r->doc;
-  r->c.text = r->data.data();
-  r->c.len = r->data.size();
   const char *slash = strrchr(path, '/');
   if (slash) r->doc.folder.assign(path, (size_t)(slash - path + 1));
   return r;
 }
 
-int Oli_Reader_Next(Oli_Reader *r, Oli_Block *b) { return r ? Next_Block(r->c, &r->conversion, b) : 0; }
+Oli_Reader *Oli_Reader_Open(const char *path) { return Oli_Reader_Open_Chunked(path, 65536); }
+
+int Oli_Reader_Next(Oli_Reader *r, Oli_Block *b) {
+  if (r == nullptr) return 0;
+  if (Next_Block(r->c, &r->conversion, b)) return 1;
+  if (r->c.read_failed && !r->failure_told) {
+    r->failure_told = true;
+    r->c.warn(r->c.lineno(), "Lesefehler: der Rest der Datei fehlt");
+  }
+  return 0;
+}
+
+int Oli_Reader_Failed(const Oli_Reader *r) { return r == nullptr || r->c.read_failed ? 1 : 0; }
+
+size_t Oli_Reader_Held(const Oli_Reader *r) { return r ? r->c.window.size() : 0; }
 
 const Oli_Document *Oli_Reader_Document(const Oli_Reader *r) { return r ? &r->doc : nullptr; }
 
@@ -725,10 +797,14 @@ void Oli_Reader_Close(Oli_Reader *r) { delete r; }
 
 int Oli_Read_File(const char *path, Oli_Document *doc) {
   if (path == nullptr || doc == nullptr) return 0;
-  std::string data;
-  if (!Read_Whole_File(path, &data)) return 0;
-  int ok = Oli_Read_Text(data.data(), data.size(), doc);
-  const char *slash = strrchr(path, '/');
-  if (slash) doc->folder.assign(path, (size_t)(slash - path + 1));
+  Oli_Reader *r = Oli_Reader_Open(path);
+  if (r == nullptr) return 0;
+  std::vector<Oli_Block> blocks;
+  Oli_Block b;
+  while (Oli_Reader_Next(r, &b)) blocks.push_back(std::move(b));
+  const int ok = r->c.read_failed ? 0 : 1;
+  *doc = std::move(r->doc);
+  doc->blocks = std::move(blocks);
+  Oli_Reader_Close(r);
   return ok;
 }

@@ -175,9 +175,10 @@ void Oli_Page_Head(const std::string &title_utf8, int i, int n, std::string *tit
   }
 }
 
-void Oli_Draw_Page(void *cairo_context, const Oli_Layout *layout, int index) {
+void Oli_Draw_Page_Items(void *cairo_context, const std::string &title_utf8, int index, int count,
+                         const Oli_Page &page) {
   cairo_t *cr = (cairo_t *)cairo_context;
-  if (cr == nullptr || layout == nullptr || index < 0 || index >= (int)layout->pages.size()) return;
+  if (cr == nullptr) return;
   const double k = OLI_CM_TO_PT;
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, OLI_PAGE_W * k, OLI_PAGE_H * k);
@@ -187,7 +188,7 @@ void Oli_Draw_Page(void *cairo_context, const Oli_Layout *layout, int index) {
   double right = OLI_TEXT_LEFT + OLI_TEXT_WIDTH;
   std::string title, number;
   double number_x = 0;
-  Oli_Page_Head(layout->title, index, (int)layout->pages.size(), &title, &number, &number_x);
+  Oli_Page_Head(title_utf8, index, count, &title, &number, &number_x);
   draw_text(cr, OLI_TEXT_LEFT, 1.75, title, 8.0, OLI_FACE_BOLD, 0, 0x303030);
   draw_text(cr, number_x, 1.75, number, 8.0, 0, 0, 0x303030);
   cairo_set_source_rgb(cr, 0.35, 0.35, 0.35);
@@ -196,9 +197,15 @@ void Oli_Draw_Page(void *cairo_context, const Oli_Layout *layout, int index) {
   cairo_line_to(cr, right * k, 1.95 * k);
   cairo_stroke(cr);
   int clips = 0;
-  for (const Oli_Item &it : layout->pages[index].items) draw_item(cr, it, &clips);
+  for (const Oli_Item &it : page.items) draw_item(cr, it, &clips);
   while (clips-- > 0) cairo_restore(cr);
   cairo_restore(cr);
+}
+
+void Oli_Draw_Page(void *cairo_context, const Oli_Layout *layout, int index) {
+  if (layout == nullptr || index < 0 || index >= (int)layout->pages.size()) return;
+  Oli_Draw_Page_Items(cairo_context, layout->title, index, (int)layout->pages.size(),
+                      layout->pages[(size_t)index]);
 }
 
 /* ---- files ---- */
@@ -233,8 +240,7 @@ int Oli_Write_Png(const Oli_Layout *layout, int index, double dpi, const char *p
 
 /* ---- entries ---- */
 
-/* A message box of the GUI stand-in with lines given in UTF-8. */
-static void message_box(const char *title, const std::vector<std::string> &lines) {
+void Oli_Message_Box(const char *title, const std::vector<std::string> &lines) {
   Init_Message();
   Set_Message_Title(zw::Utf8_To_Display(title).c_str());
   for (size_t i = 0; i < lines.size() && i < 12; i++) Fill_Message(zw::Utf8_To_Display(lines[i]).c_str());
@@ -242,45 +248,68 @@ static void message_box(const char *title, const std::vector<std::string> &lines
   Draw_Message();
 }
 
-/* Report the warnings of a laid-out list: into the GUI log, and in a box when asked. */
 void Oli_Report_Warnings(const Oli_Layout &layout, bool box) {
   for (const std::string &w : layout.warnings) zw::Log_Line("OLI-WARN " + w);
   if (box && !layout.warnings.empty())
-    message_box("Hinweise zur Druckliste", layout.warnings);
+    Oli_Message_Box("Hinweise zur Druckliste", layout.warnings);
 }
+
+/* The PDF being written and the pages it got. */
+struct Pdf_Sink {
+  Oli_Pdf *pdf;
+  int pages;
+};
 
 static void pdf_page(void *user, int index, Oli_Page &page) {
-  (void)index;
-  Oli_Pdf_Add_Page(static_cast<Oli_Pdf *>(user), page);
+  Pdf_Sink *s = static_cast<Pdf_Sink *>(user);
+  Oli_Pdf_Add_Page(s->pdf, page);
+  s->pages = index + 1;
 }
 
-int Oli_Print_File_To_Pdf(const char *path, const char *pdf_path) {
+int Oli_Print_File_To_Pdf_Report(const char *path, const char *pdf_path, std::vector<std::string> *warnings,
+                                 int *pages) {
+  if (warnings) warnings->clear();
+  if (pages) *pages = 0;
   if (path == nullptr || *path == 0) return 0;
   std::string pdf = pdf_path ? std::string(pdf_path) : std::string(path) + ".pdf";
   /* read, laid out and written page by page: a page in memory at a time, whatever the list's
   ** length */
   Oli_Reader *reader = Oli_Reader_Open(path);
   if (reader == nullptr) {
-    message_box("Fehler", {"Die Druckliste " + std::string(path), "kann nicht gelesen werden!"});
+    Oli_Message_Box("Fehler", {"Die Druckliste " + std::string(path), "kann nicht gelesen werden!"});
     return 0;
   }
-  Oli_Pdf *out = Oli_Pdf_Open(pdf.c_str());
+  Pdf_Sink sink{Oli_Pdf_Open(pdf.c_str()), 0};
   int ok = 0;
   Oli_Layout layout;
-  if (out != nullptr) {
-    Oli_Layout_Stream(reader, &layout, pdf_page, out);
-    ok = Oli_Pdf_Close(out, layout.title, layout.bookmarks, true);
+  bool unread = false;
+  if (sink.pdf != nullptr) {
+    Oli_Layout_Stream(reader, &layout, pdf_page, &sink);
+    /* a list that could not be read to its end is not printed: the older PDF stays */
+    unread = Oli_Reader_Failed(reader) != 0;
+    ok = Oli_Pdf_Close(sink.pdf, layout.title, layout.bookmarks, !unread);
   }
   Oli_Reader_Close(reader);
+  if (unread) {
+    Oli_Message_Box("Fehler", {"Die Druckliste " + std::string(path), "kann nicht zu Ende gelesen werden!",
+                           "Eine \xC3\xA4ltere PDF-Datei bleibt unver\xC3\xA4ndert."});
+    return 0;
+  }
   if (!ok) {
     const std::string why = zw::To_Utf8(Rt_Error_Text(errno), -1);
-    message_box("Fehler", {"Die Datei " + pdf, "kann nicht geschrieben werden!", why,
+    Oli_Message_Box("Fehler", {"Die Datei " + pdf, "kann nicht geschrieben werden!", why,
                            "Eine \xC3\xA4ltere PDF-Datei bleibt unver\xC3\xA4ndert."});
     return 0;
   }
   zw::Log_Line("OLI-PRINT " + pdf);
   Oli_Report_Warnings(layout, true);
+  if (warnings) *warnings = layout.warnings;
+  if (pages) *pages = sink.pages;
   return 1;
+}
+
+int Oli_Print_File_To_Pdf(const char *path, const char *pdf_path) {
+  return Oli_Print_File_To_Pdf_Report(path, pdf_path, nullptr, nullptr);
 }
 
 /* The one page a PNG is drawn of, taken from the pages as they come; the others are counted. */

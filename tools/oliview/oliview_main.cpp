@@ -5,8 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/oliview.h"
+#include "platform/oliview_internal.h"
 
 static int usage(const char *name) {
   fprintf(stderr,
@@ -17,18 +20,16 @@ static int usage(const char *name) {
   return 2;
 }
 
-/* Print the warnings of the list to standard error; answers their number. */
-static int report(const char *list) {
-  Oli_Document doc;
-  if (!Oli_Read_File(list, &doc)) {
-    fprintf(stderr, "%s: cannot be read\n", list);
-    return -1;
-  }
-  Oli_Layout layout;
-  Oli_Layout_Document(&doc, &layout);
-  for (const std::string &w : layout.warnings) fprintf(stderr, "%s: %s\n", list, w.c_str());
-  fprintf(stderr, "%s: %d pages\n", list, (int)layout.pages.size());
-  return (int)layout.warnings.size();
+/* Print the warnings of a list and its pages to standard error. */
+static void report(const char *list, const std::vector<std::string> &warnings, int pages) {
+  for (const std::string &w : warnings) fprintf(stderr, "%s: %s\n", list, w.c_str());
+  fprintf(stderr, "%s: %d pages\n", list, pages);
+}
+
+/* Pages of a list, laid out as it is read (a page in memory at a time). */
+static void count_page(void *user, int index, Oli_Page &page) {
+  (void)page;
+  *static_cast<int *>(user) = index + 1;
 }
 
 int main(int argc, char **argv) {
@@ -36,13 +37,26 @@ int main(int argc, char **argv) {
   if (argc >= 3 && strcmp(argv[1], "--pdf") == 0 && argc <= 4) {
     const char *list = argv[argc - 1];
     const char *pdf = argc == 4 ? argv[2] : nullptr;
-    if (report(list) < 0) return 1;
-    return Oli_Print_File_To_Pdf(list, pdf) ? 0 : 1;
+    std::vector<std::string> warnings;
+    int pages = 0;
+    const int ok = Oli_Print_File_To_Pdf_Report(list, pdf, &warnings, &pages);
+    if (ok) report(list, warnings, pages);
+    else fprintf(stderr, "%s: not printed\n", list);
+    return ok ? 0 : 1;
   }
   if (argc == 6 && strcmp(argv[1], "--png") == 0) {
     int page = atoi(argv[2]);
     double dpi = atof(argv[3]);
-    if (report(argv[5]) < 0) return 1;
+    Oli_Reader *reader = Oli_Reader_Open(argv[5]);
+    if (reader == nullptr) {
+      fprintf(stderr, "%s: cannot be read\n", argv[5]);
+      return 1;
+    }
+    int pages = 0;
+    Oli_Layout layout;
+    Oli_Layout_Stream(reader, &layout, count_page, &pages);
+    Oli_Reader_Close(reader);
+    report(argv[5], layout.warnings, pages);
     return Oli_Render_Page_Png(argv[5], page, dpi, argv[4]) ? 0 : 1;
   }
   return usage(argv[0]);
