@@ -169,6 +169,30 @@ TEST(Timber, SideTimbersPrintTheirReducedTensileStrength)
     EXPECT_NE(s.find("mit k\xCE\\red\xCEr = 0.4 nach DIN 1052, 11.1.2"), std::string::npos) << s;
 }
 
+/* The side timbers' design tensile strength is printed for every N_d from 0 on (a bending splice
+** without axial force too), not under compression. */
+TEST(Timber, SideTensionLineFromZeroAxialForceOn)
+{
+    const std::string line = "Seitenh\x94lzer: f\xCE\\t,0,d\xCEr = ";
+    for (double N : {0.0, 0.5, -0.5}) {
+        C24_Member_10_20();
+        Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Splice_Input.mat_side = 0;
+        Splice_Input.grade_side = 5;
+        Splice_Input.t_s = 6.0;
+        Splice_Input.h_s = 20.0;
+        Splice_Input.gamma_m_side = 1.3;
+        Set_Lkom(0, 0, 0.0, N, 0.0);
+        FILE *f = tmpfile();
+        Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
+        const std::string s = Slurp(f);
+        fclose(f);
+        if (N >= 0.0) EXPECT_NE(s.find(line), std::string::npos) << N << s;
+        else EXPECT_EQ(s.find(line), std::string::npos) << N << s;
+    }
+}
+
 /* In a bending splice the shear at the joint is V = max(|V_d|; |V_d| / 2 + k_xr |M_v,d| / 2);
 ** the report prints its derivation and calls it V, not V_d. */
 TEST(Timber, BendingSplicePrintsTheJointShear)
