@@ -5,6 +5,7 @@
 */
 #include "results_test_util.h"
 
+#include <cmath>
 #include <string>
 
 #include "printlist/printlist.h"
@@ -94,6 +95,24 @@ TEST(VbmCheck, EffectiveNumberByFamily)
     Splice_Input.two_sided = 0;
     EXPECT_TRUE(Has(Vbm_Text(), "Verbindungsmittel endet im Mittelholz, 2-schnittig, wechselseitig, "
                                 "Einschlagtiefe t = 30 mm"));
+}
+
+/* Two staples in a row: the line of n_ef names a1 as for longer rows; the row's n_ef and the
+** governing angle (tension along the grain: 0 degrees) come back to the caller.
+** a1 = 24 mm = 12 d: k_ef = 0.85 + 0.15 (12 - 10) / 4 = 0.925, n_ef = 2^0.925 = 1.8987 */
+TEST(VbmCheck, TwoStaplesInARow)
+{
+    Row_Splice(1, 2.0, 2, 2.4, 10.0);
+    Splice_Input.l = 60.0;
+    Splice_Input.t_s = 3.0;
+    Splice_Input.two_sided = 1;
+    const std::string s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "n = 2 => n\xCE\\" "ef\xCEr = 1.90, mit a\xCE\\" "1\xCEr = 24 mm\n")) << s;
+    int n = 0;
+    double alpha = -1.0;
+    EXPECT_NEAR(Get_Nail_Row_N_Ef(0, 0, 24.0, &n, &alpha), std::pow(2.0, 0.925), 1e-9);
+    EXPECT_EQ(n, 2);
+    EXPECT_DOUBLE_EQ(alpha, 0.0);
 }
 
 TEST(VbmCheck, NailThroughBothMembersInSingleShear)
@@ -213,8 +232,12 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
     s = Vbm_Text();
     EXPECT_TRUE(Has(s, "N\xCE\\R,d\xCEr = 4.62 kN (")) << s;
     EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 1.35 > 1 => \xCE" "bNachweis nicht erf\x81llt")) << s;
+    const size_t fail = s.find("u\xCE\\" "F\xCEr = 1.35 > 1");
+    EXPECT_NE(s.substr(fail, 200).find("!!"), std::string::npos) << s;      /* the line is marked */
     Get_Lkom_Entry(0, 0)->N_d = 70.0;
-    EXPECT_TRUE(Has(Vbm_Text(), "u\xCE\\" "F\xCEr = 0.95 \xF3 1 => "));
+    s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 0.95 \xF3 1 => ")) << s;
+    EXPECT_EQ(s.substr(s.find("u\xCE\\" "F\xCEr = 0.95"), 200).find("!!"), std::string::npos) << s;
 
     /* no steel factor: no bolt resistance, u = 10 */
     setup(true);
