@@ -1,7 +1,8 @@
 /*
 ** Tests of the fastener check of one combination: the effective number by fastener family, the
 ** penetration lines, the governing fastener among equals, the tension of the bolts of toothed
-** plates and the design capacity of the approved screws with a preset kmod.
+** plates, the design capacity of the approved screws with a preset kmod, and the table's columns
+** by fastener family.
 */
 #include "results_test_util.h"
 
@@ -300,4 +301,36 @@ TEST(VbmCheck, SingleDowelWorkedByHand)
     const std::string s = Vbm_Text(&u);
     EXPECT_NEAR(u, 0.9706, 2e-4) << s;
     EXPECT_TRUE(Has(s, "   7.4410   5.1515 ")) << s;
+}
+
+/* The columns of the fastener table by family: staples show neither the embedment strength nor
+** the reduction; bolts and dowels (26 to 30) both, with the line naming the reduction; nails the
+** reduction, and the embedment strength with the failure modes. */
+TEST(VbmCheck, TableColumnsByFamily)
+{
+    const std::string fh = "f\xCE\\h,", red = "f\xCE\\red\xCEr", line = "Kr\x84" "fte pro Scherfuge";
+    Row_Splice(1, 2.0, 2, 2.4, 10.0);
+    Splice_Input.l = 60.0;
+    Splice_Input.t_s = 3.0;
+    Splice_Input.two_sided = 1;
+    std::string s = Vbm_Text();
+    EXPECT_FALSE(Has(s, fh)) << s;
+    EXPECT_FALSE(Has(s, red)) << s;
+    EXPECT_FALSE(Has(s, line)) << s;
+    for (int type : {26, 30}) {
+        Row_Splice(type, 12.0, 3, 8.4, 30.0);
+        Splice_Input.l = 240.0;
+        s = Vbm_Text();
+        EXPECT_TRUE(Has(s, fh)) << type << s;
+        EXPECT_TRUE(Has(s, line + " (" + red)) << type << s;
+    }
+    Row_Splice(0, 4.0, 3, 4.0, 10.0);
+    Splice_Input.l = 100.0;
+    s = Vbm_Text();
+    EXPECT_FALSE(Has(s, fh)) << s;
+    EXPECT_TRUE(Has(s, line + " (" + red)) << s;
+    Splice_Input.failure_mode_switch = 1;
+    s = Vbm_Text();
+    EXPECT_TRUE(Has(s, fh)) << s;
+    EXPECT_TRUE(Has(s, line + ", Fall")) << s;
 }
