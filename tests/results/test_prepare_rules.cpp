@@ -1,7 +1,8 @@
 /*
 ** Tests of the preparation run's rules: the column sums of the forces across the grain, the
 ** materials that refuse connectors, the plate end distance chosen by the user, the row spacing
-** of nails, the plate values a splice without plates keeps and the clamp bolts of large rings.
+** of nails, the plate values a splice without plates keeps, the clamp bolts of large rings, plain
+** nails against splitting and the edge distance within a steel plate.
 */
 #include "results_test_util.h"
 
@@ -286,4 +287,62 @@ TEST(PrepareRules, LayoutsAndKindsThatPass)
     Splice_Input.L_user = 0;
     Set_Layout(2, 2);
     EXPECT_EQ(Prepare_Splice_Calc(), 111);
+}
+
+/* Plain nails not pre-drilled need members of t = max(14 d, (13 d - 30) rho_k / 200) against
+** splitting (EN 1995-1-1, eq. (8.20)); d = 4.2 mm in C24 (rho_k 350): max(58.8, 43.05) = 58.8 mm.
+** A member of 5.8 cm is refused (code 97), pre-drilled nails are not held to it. */
+TEST(PrepareRules, PlainNailsAgainstSplitting)
+{
+    struct Case {
+        double t_s, b;
+        int predrilled, code;
+    };
+    const Case cases[] = {{6.0, 12.0, 0, 0}, {5.8, 12.0, 0, 97}, {6.0, 5.8, 0, 97}, {5.8, 12.0, 1, -1}};
+    for (const Case &k : cases) {
+        Fresh_Splice(true);
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Set_Lkom(0, 0, 0.0, 20.0, 0.0);
+        Splice_Input.vbm_type = 0;
+        Splice_Input.d = 4.2;
+        Splice_Input.l = 110.0;
+        Splice_Input.mat_side = Splice_Input.mat_mid = 0;
+        Splice_Input.grade_side = Splice_Input.grade_mid = 5;
+        Splice_Input.split_rule = 0;
+        Splice_Input.predrilled = k.predrilled;
+        Splice_Input.t_s = k.t_s;
+        Splice_Input.t_s_user = 1;
+        Splice_Input.b = k.b;
+        Splice_Input.h = Splice_Input.h_s = 12.6;
+        Splice_Input.L_user = 0;
+        Set_Layout(4, 2);
+        const int code = Prepare_Splice_Calc();
+        if (k.code >= 0) EXPECT_EQ(code, k.code) << k.t_s << " " << k.b;
+        else EXPECT_NE(code, 97) << k.t_s << " " << k.b;
+    }
+}
+
+/* Fasteners in steel plates keep 1.2 d0 from the plate's edge across the grain (EN 1993-1-8,
+** Table 3.3) where the timber's edge distance, measured from the plate lying inside the timber,
+** leaves less: pre-drilled nails 2 mm, hole d0 = 3 mm: a4,c = 3 d = 6 mm from the timber's edge,
+** the plate (h - h_p) / 2 inside it, so 1.2 d0 = 3.6 mm counts. A single row needs 2 x 3.6 =
+** 7.2 mm of plate height (code 96 below). */
+TEST(PrepareRules, EdgeDistanceInTheSteelPlate)
+{
+    for (double h_p : {0.7, 0.75}) {
+        Fresh_Splice(true);
+        Splice_Input.connection_kind = CONN_OUTER_PLATES;
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Set_Lkom(0, 0, 0.0, 5.0, 0.0);
+        Splice_Input.vbm_type = 0;
+        Splice_Input.d = 2.0;
+        Splice_Input.l = 50.0;
+        Splice_Input.predrilled = 1;
+        Splice_Input.t_p = 0.2;
+        Splice_Input.h = 10.0;
+        Splice_Input.h_p = h_p;
+        Splice_Input.L_user = 0;
+        Set_Layout(4, 1);
+        EXPECT_EQ(Prepare_Splice_Calc(), h_p < 0.72 ? 96 : 0) << h_p;
+    }
 }
