@@ -26,6 +26,7 @@
 #include "checks/nchw_settings_dlg.h"
 #include "checks/nchw_tables.h"
 #include "checks/xtr_tables.h"
+#include "dialogs/comment.h"
 #include "foundation/ttool.h"
 #include "printlist/oli_util.h"
 #include "platform/zelkgrft.h"

@@ -6,6 +6,7 @@
 #include "checks/nchw_rec.h"
 #include "checks/nchw_settings.h"
 #include "checks/nchw_tables.h"
+#include "nad/nad_store.h"
 #include "platform/zelkwin.h"
 
 #include <cstdio>
@@ -36,6 +37,8 @@ Nchw_Rec *New_Nachweis(void)
         Draw_Message();
         return nullptr;
     }
+    /* the annex store counts the active checks of a Eurocode's rules through the hook */
+    NAD_Set_Check_Count_Hook(Count_Active_Nachweise_Of_Type);
     c->prev = Nchw_List_Tail;
     if (Nchw_List_Tail) Nchw_List_Tail->next = c;
     else Nchw_List_Head = c;

@@ -17,4 +17,5 @@
 #include "dialogs/dlg.h"
 #include "dialogs/area_rebar.h"
 #include "dialogs/columns_hints.h"
+#include "dialogs/comment.h"
 #include "dialogs/param_blocks.h"

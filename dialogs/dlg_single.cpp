@@ -15,6 +15,7 @@
 #include "dialogs/table.h"
 #include "dialogs/widgets.h"
 #include "dialogs/widgets_input.h"
+#include "foundation/ttool.h"
 #include "platform/zelkwin.h"
 
 static int Single_Cx = -1, Single_Cy = -1; /* the dialog centre */

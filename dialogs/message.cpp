@@ -406,6 +406,11 @@ static void Foundation_Hook(int kind, int mode, const char *text)
     else Msg_Error("%s", text);
     return;
   }
+  if (kind == FOUNDATION_MSG_SET_MODE) {
+    Msg_Set_Mode(mode);
+    Msg_Printf("%s", text);
+    return;
+  }
   if (kind == FOUNDATION_MSG_NO_MEMORY) {
     if (!Msg_Channel.enabled) return;
     snprintf(buf, sizeof buf, "%s", text);

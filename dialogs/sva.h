@@ -238,10 +238,7 @@ int SVA_Tooltip_Lines(const char *text, std::vector<std::string> *lines);
 int SVA_Text_List_Popup(SVA_Item *field, int x, int y);
 int SVA_Picture_List_Popup(SVA_Item *field, int x, int y, int area_top, int area_bottom);
 
-/* ---- small helpers kept with this module ---- */
-char *Str_Dup_N(const char *text, int n);
-int Str_Size(const char *text);
-void Free_If_Set(void *p);
+/* ---- small helpers kept with this module (the text copies are in foundation/ttool.h) ---- */
 int Text_Pixel_Width(const char *text, int length);
 void Editor_Text_Extent(const char *text, int length, int *left, int *right);
 

@@ -1,7 +1,7 @@
 /*
-** The foundation's message hook. The memory layer and the versioned data files report through
-** the toolkit's message output, which lives above the foundation; the toolkit installs a hook at
-** start-up so that the foundation never includes it.
+** The foundation's message hook. The memory layer, the versioned data files and the print-list
+** writers report through the toolkit's message output, which lives above them; the toolkit
+** installs a hook at start-up so that neither the foundation nor the writers include it.
 */
 #pragma once
 
@@ -11,6 +11,8 @@
 #define FOUNDATION_MSG_NO_MEMORY 2  /* "Speicher nicht aussreichend!" by the current mode; the program
                                     ** ends right after the hook returns. The hook must not allocate
                                     ** through the counted layer here (format into static storage). */
+#define FOUNDATION_MSG_SET_MODE  3  /* a plain message after the channel is switched to the mode,
+                                    ** which it keeps: like Msg_Set_Mode, then Msg_Printf */
 
 /*
 ** The hook receives the kind, the output mode (negative: the channel's current mode) and the text,

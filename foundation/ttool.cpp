@@ -201,6 +201,32 @@ int Str_Copy_Flags(const char *src, char *dst, int size, int flags)
     return n;
 }
 
+char *Str_Dup_N(const char *text, int n)
+{
+    if (n < 0) n = 0;
+    size_t size = (size_t)n + 1;
+    if (text == nullptr && size < 2) size = 2;
+    char *c = (char *)calloc(size, 1);
+    if (c == nullptr) return nullptr;
+    if (text == nullptr) {
+        c[0] = '\n';
+        return c;
+    }
+    size_t len = strnlen(text, (size_t)n);
+    memcpy(c, text, len);
+    return c;
+}
+
+int Str_Size(const char *text)
+{
+    return text ? (int)strlen(text) + 1 : 0;
+}
+
+void Free_If_Set(void *p)
+{
+    if (p) free(p);
+}
+
 /* ---------------------------------------------------------------- search */
 
 int Str_Find_From(int start, const char *s, const char *needle)

@@ -42,6 +42,11 @@ char *Str_Copy_Pad(char *dst, const char *src, int n);
 /* Copy at most size - 1 characters (overlap allowed); flags 1/2 trim as Str_Trim_White_Flags,
 ** 4 pads with blanks to size - 1. Answers the length; 0 for a null dst or size < 1. */
 int   Str_Copy_Flags(const char *src, char *dst, int size, int flags);
+/* A fresh zeroed block of n + 1 bytes (malloc family) holding at most n characters of text; a
+** null text gives "\n". Null when the allocation fails. */
+char *Str_Dup_N(const char *text, int n);
+int   Str_Size(const char *text);               /* strlen + 1, 0 for a null text */
+void  Free_If_Set(void *p);                     /* free a non-null pointer */
 
 /* ---------------------------------------------------------------- search, substrings, words */
 

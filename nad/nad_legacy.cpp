@@ -5,7 +5,6 @@
 */
 #include "nad/nad.h"
 #include "nad/nad_internal.h"
-#include "checks/checks.h"
 #include "foundation/foundation.h"
 #include "platform/runtime.h"
 
@@ -200,10 +199,17 @@ void Draw_Active_NAD_Flag_Stub(int x, int y) { Draw_Active_NAD_Flag(x, y); }
 
 /* ---------------------------------------------------------------- rule use */
 
+static NAD_Check_Count_Fn Check_Count = nullptr;
+
+void NAD_Set_Check_Count_Hook(NAD_Check_Count_Fn count)
+{
+    Check_Count = count;
+}
+
 static int Sum_Active(const int *types, int n)
 {
     int sum = 0;
-    for (int i = 0; i < n; i++) sum += Count_Active_Nachweise_Of_Type(types[i]);
+    for (int i = 0; i < n && Check_Count; i++) sum += Check_Count(types[i]);
     return sum;
 }
 

@@ -109,6 +109,13 @@ void Print_NAD_EC0_Page_If_Used_Stub(FILE *f);
 void Print_NAD_EC0_Page_If_Used_Stub2(FILE *f);
 void Draw_Active_NAD_Flag_Stub(int x, int y);
 
+/*
+** Whether the activated design checks use the rules of a Eurocode: the number of active checks
+** of the rule's check types. The design-check module, which lives above the annex store,
+** installs its counter when it creates its first check; without it there is no check to count.
+*/
+typedef int32_t (*NAD_Check_Count_Fn)(int32_t type_id);
+void NAD_Set_Check_Count_Hook(NAD_Check_Count_Fn count);
 int NAD_EC2_Rules_Used(void);
 int NAD_EC3_Rules_Used(void);
 int NAD_EC5_Rules_Used(void);

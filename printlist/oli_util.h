@@ -1,5 +1,6 @@
 /*
-** Print-list utilities: the user-comment dialog and its print-list block, wrapped texts, the
+** Print-list utilities: the print-list block of the user's comment (the dialog that edits it is
+** the toolkit's, dialogs/comment.h), wrapped texts, the
 ** error-list table sheet, copying a text stream into the list, names in guillemets, picture
 ** blocks and elements with their information record, and the title bitmap of a page.
 */
@@ -9,7 +10,6 @@
 #include <cstdio>
 
 /* ---- user comment ---- */
-char *Edit_User_Comment(char *text, const char *title);  /* malloc'ed; old text freed on change */
 void Print_Wrapped_Text(FILE *file, const char *text);
 void Print_User_Comment(FILE *file, const char *text);
 void Print_User_Comment_Plain(FILE *file, const char *text);

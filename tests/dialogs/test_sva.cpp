@@ -202,22 +202,6 @@ TEST_F(Areas, ScrollToFractionAndIntoView)
   EXPECT_EQ(SVA_Areas[a].scroll_y, 380 - 90);
 }
 
-TEST_F(Areas, StrDupNAndSmallHelpers)
-{
-  char *s = Str_Dup_N("Brettschichtholz", 5);
-  ASSERT_NE(s, nullptr);
-  EXPECT_STREQ(s, "Brett");
-  free(s);
-  s = Str_Dup_N(nullptr, 4);
-  EXPECT_STREQ(s, "\n");
-  free(s);
-  s = Str_Dup_N("ab", 6);
-  EXPECT_EQ(memcmp(s, "ab\0\0\0\0\0", 7), 0);
-  free(s);
-  EXPECT_EQ(Str_Size(nullptr), 0);
-  EXPECT_EQ(Str_Size("abc"), 4);
-}
-
 TEST_F(Areas, ConstructorEndsTheProgramWhenMemoryFails)
 {
   int a = SVA_Create(10, 10, 400, 300, 0, 0);

@@ -290,4 +290,20 @@ TEST(CodepageMaps, HtmlAndAcute)
     EXPECT_STREQ(Quote_To_Acute("it's 'x'"), "it\xB4s \xB4x\xB4");
 }
 
+TEST(TextTools, StrDupNAndSmallHelpers)
+{
+    char *s = Str_Dup_N("Brettschichtholz", 5);
+    ASSERT_NE(s, nullptr);
+    EXPECT_STREQ(s, "Brett");
+    free(s);
+    s = Str_Dup_N(nullptr, 4);
+    EXPECT_STREQ(s, "\n");
+    free(s);
+    s = Str_Dup_N("ab", 6);
+    EXPECT_EQ(memcmp(s, "ab\0\0\0\0\0", 7), 0);
+    free(s);
+    EXPECT_EQ(Str_Size(nullptr), 0);
+    EXPECT_EQ(Str_Size("abc"), 4);
+}
+
 } // namespace

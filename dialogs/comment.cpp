@@ -1,16 +1,18 @@
 /*
 ** The dialog in which the user writes a comment for the print list: a property sheet with a
 ** picture, three lines of explanation, the buttons "abbrechen", "Hilfe" and "bestätigen" and a
-** multi-line editor. The sheet's centre is remembered from one call to the next.
+** multi-line editor. The sheet's centre is remembered from one call to the next. The writers
+** print the comment (printlist/oli_util.h); the dialog is the toolkit's.
 */
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
+#include "dialogs/comment.h"
 #include "dialogs/sva.h"
 #include "foundation/codepage.h"
+#include "foundation/ttool.h"
 #include "platform/zelkwin.h"
-#include "printlist/oli_util.h"
 
 enum { COMMENT_CANCEL = 1, COMMENT_HELP = 2, COMMENT_CONFIRM = 3, COMMENT_AREA = 2000 };
 
