@@ -2,16 +2,14 @@
 ** Concrete and reinforcing-steel grades: the grade tables of DIN 1045-1 and EN 1992-1-1
 ** (normal and lightweight concrete, reinforcing steel) and the old grades of DIN 1045 (7.88),
 ** the formulas of the elastic modulus, tensile strength, strength development and partial
-** factors, the records with their versioned file form, the grade selection lists and the
-** dialogs of a user-defined concrete or steel.
+** factors, and the records with their versioned file form. The selection lists, parameter
+** blocks and dialogs of the input are in catalogue/concrete_input.h.
 ** Strengths and moduli in kN/m2, strains as signed numbers (compression negative), densities
 ** in kg/m3, ages in days.
 */
 #pragma once
 
 #include <cstdint>
-
-#include "dialogs/widgets_input.h"
 
 #define CONCRETE_NAME_SIZE 57     /* 56 characters and the terminator */
 #define CONCRETE_GRADES 15
@@ -124,40 +122,3 @@ int32_t Read_Concrete_Grade(Concrete_Grade *c);
 int32_t Write_Concrete_Grade(const Concrete_Grade *c);
 int32_t Read_Rebar_Grade(Rebar_Grade *r);
 int32_t Write_Rebar_Grade(const Rebar_Grade *r);
-
-/* ---- grade selection lists */
-
-#define GRADE_LIST_MAX 40
-#define GRADE_TEXT_SIZE 16
-#define GRADE_FLAG_DENSITY 0x2     /* the entry asks for a density */
-#define GRADE_FLAG_NO_CHOICE 0x1000 /* a separator */
-
-typedef struct Grade_Choice_List {
-  Wdg_Grade_List view;      /* what the choice field reads */
-  int32_t show_alpha;       /* the concrete choice shows the value after fck */
-  int32_t width;            /* text width in characters */
-  int32_t codes[GRADE_LIST_MAX];
-  int32_t colours[GRADE_LIST_MAX];
-  int32_t flags[GRADE_LIST_MAX];
-  char texts[GRADE_LIST_MAX][GRADE_TEXT_SIZE];
-} Grade_Choice_List;
-
-/* A new list (mask: 1 old grades, 2 lightweight grades, 4 "frei", 8 the list's flag), from
-** the counted memory layer; released with Free_Grade_List. */
-Grade_Choice_List *Build_Concrete_Grade_List(int32_t with_separators, int32_t mask);
-Grade_Choice_List *Build_Rebar_Grade_List(int32_t mode);
-int32_t Find_Grade_List_Index(const Grade_Choice_List *list, int32_t code, int32_t mask);
-/* 1 and the entry's code and colour, 0 for an index outside the list. */
-int32_t Get_Grade_List_Item(const Grade_Choice_List *list, int32_t index, int32_t *code,
-                            int32_t *colour);
-void Free_Grade_List(Grade_Choice_List *list);
-void Set_Grade_Dialog_Switch(int32_t value);
-int32_t Get_Grade_Dialog_Switch(void);
-
-/* ---- dialogs of a user-defined grade: 1 confirmed, 0 cancelled (record restored) */
-
-int32_t Edit_Concrete_Free(Concrete_Grade *c);
-int32_t Edit_Rebar_Free(Rebar_Grade *r);
-/* The records the running dialogs edit (null when none runs). */
-Concrete_Grade *Concrete_Dialog_Record(void);
-Rebar_Grade *Rebar_Dialog_Record(void);

@@ -5,9 +5,8 @@
 */
 #include <cstdio>
 
-#include "catalogue/concrete.h"
+#include "catalogue/concrete_input.h"
 #include "dialogs/dlg.h"
-#include "dialogs/param_blocks.h"
 
 static Concrete_Grade *Concrete_Record = nullptr;   /* the record of the running dialog */
 static Rebar_Grade *Rebar_Record = nullptr;

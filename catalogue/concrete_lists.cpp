@@ -3,7 +3,7 @@
 ** a colour and a flag word (0x1000 separator, 0x2 the entry asks for a density), and the
 ** switch that makes the grade choices open a parameter dialog for a user-defined grade.
 */
-#include "catalogue/concrete.h"
+#include "catalogue/concrete_input.h"
 #include "foundation/memory.h"
 #include "foundation/ttool.h"
 #include "platform/zelkwin.h"

@@ -18,4 +18,3 @@
 #include "dialogs/area_rebar.h"
 #include "dialogs/columns_hints.h"
 #include "dialogs/comment.h"
-#include "dialogs/param_blocks.h"

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/concrete_input.h"
 #include "dialogs/message.h"
 #include "foundation/datafile.h"
 #include "nad/nad.h"

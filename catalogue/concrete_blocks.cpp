@@ -3,7 +3,7 @@
 ** stress-strain law, the grade choices that show them or a link to the parameter dialogs, and
 ** the dialogs' page functions.
 */
-#include "dialogs/param_blocks.h"
+#include "catalogue/concrete_input.h"
 
 #include "dialogs/sva.h"
 #include "dialogs/widgets.h"

@@ -3,13 +3,14 @@
 ** modulus, the grade choices with inline blocks, density rows and links, and the parameter
 ** dialogs opened by a link (cancel restores the record, confirm keeps it).
 */
-#include "dialogs_fixture.h"
+#include "../dialogs/dialogs_fixture.h"
 
 #include <cmath>
 #include <cstring>
 #include <string>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/concrete_input.h"
 
 class Blocks : public DialogsTest {
 protected:
