@@ -11,14 +11,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "dialogs/dlg.h"
 #include "dialogs/message.h"
 #include "dialogs/screen.h"
 #include "dialogs/sva.h"
 #include "dialogs/widgets.h"
+#include "exchange/exchange.h"
 #include "foundation/foundation.h"
 #include "platform/zelkwin.h"
 
@@ -601,16 +600,4 @@ void Wdg_Release_Level(int level)
   Write_Shadows(level);
   for (auto &r : Wdg_Limit_Rows)
     if (r.var != nullptr && r.level == level) Drop_Row(&r, &Wdg_Limit_Count);
-}
-
-/* ------------------------------------------------------------------ outside tools */
-
-int Morvelab_Available(void)
-{
-  const char *exec = VELGetEnv("EXEC");
-  if (exec == nullptr || exec[0] == 0) return 0;
-  std::string path = std::string(exec) + "/Morvelab.exe";
-  struct stat st;
-  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
-  return access(path.c_str(), X_OK) == 0 ? 1 : 0;
 }

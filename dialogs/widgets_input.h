@@ -97,5 +97,3 @@ int Wdg_Commit_Fields(int level);
 /* Divide back, write the shadows and drop a level's rows (limit rows too) when a dialog ends. */
 void Wdg_Release_Level(int level);
 
-/* 1 when EXEC is set and "<EXEC>/Morvelab.exe" exists and may be executed. */
-int Morvelab_Available(void);

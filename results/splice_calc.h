@@ -12,7 +12,7 @@
 
 #include <cstdint>
 
-#include "splice/splice_input.h"
+#include "results/splice_input.h"
 #include "design/design.h"
 
 /* ---------------------------------------------------------------- fastener pattern */

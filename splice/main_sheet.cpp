@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "dialogs/dialogs.h"
+#include "exchange/exchange.h"
 #include "foundation/foundation.h"
 #include "nad/nad.h"
 #include "platform/oliview.h"
@@ -126,15 +127,7 @@ static void Print_Action(int code)
     if (code == MENU_PREVIEW) {
         Oli_View_File(Oli_File_Name);
     } else {
-        const char *exec = VELGetEnv("EXEC");
-        char tool[SPLICE_PATH_MAX];
-        snprintf(tool, sizeof tool, "%s/Planeditor", exec ? exec : ".");
-        FILE *probe = fopen(tool, "rb");
-        if (probe) {
-            fclose(probe);
-            const char *argv[] = {tool, Bauteilkennung, Oli_File_Name, nullptr};
-            VELSpawnv(tool, argv);
-        } else {
+        if (!Exchange_Start_Plan_Editor(Bauteilkennung, Oli_File_Name)) {
             Init_Message();
             Set_Message_Symbol(1, 0, 0, 0);
             Set_Message_Title("Pl\x84ne");

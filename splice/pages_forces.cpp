@@ -14,6 +14,7 @@
 
 #include "catalogue/catalogue.h"
 #include "dialogs/dialogs.h"
+#include "exchange/exchange.h"
 #include "foundation/foundation.h"
 #include "platform/zelkwin.h"
 #include "results/print_list.h"
@@ -291,22 +292,12 @@ static void Add_Group(void)
 }
 
 /* The import from another component: the selection tool writes its result as an ASCII import
-** file ("<component>_<nn>.mvl"), which is read like one. */
+** file, which is read like one; nothing when the tool was cancelled or chose nothing. */
 static void Component_Import(void)
 {
-    const char *exec = VELGetEnv("EXEC");
-    char tool[SPLICE_PATH_MAX], result[SPLICE_PATH_MAX];
-    snprintf(tool, sizeof tool, "%s/Morvelab.exe", exec ? exec : ".");
-    snprintf(result, sizeof result, "%s_%02d.mvl", Bauteilkennung, (int)Splice_File_Number);
-    const char *argv[] = {tool, Bauteilkennung, result, nullptr};
-    remove(result);
-    int rc = VELSpawnv(tool, argv);
-    FILE *f = fopen(result, "rb");
-    if (rc != 0 || !f) {
-        if (f) fclose(f);
-        return;   /* cancelled in the tool, or nothing chosen */
-    }
-    fclose(f);
+    char result[SPLICE_PATH_MAX];
+    if (!Exchange_Run_Selection_Tool(Bauteilkennung, (int)Splice_File_Number, result, sizeof result))
+        return;
     Import_Lkom_Ascii_With_Message(result, &Splice_Input.lkom);
 }
 

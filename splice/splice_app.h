@@ -4,7 +4,7 @@
 ** generation from the characteristic actions (docs/combinations.md), and the main sheet with its
 ** five pages and its icon menu.
 **
-** Units as in splice/splice_input.h: member dimensions in cm, fastener dimensions in mm, forces
+** Units as in results/splice_input.h: member dimensions in cm, fastener dimensions in mm, forces
 ** in kN, moments in kNm.
 */
 #pragma once
@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "splice/splice_input.h"
+#include "results/splice_input.h"
 
 /* ---------------------------------------------------------------- names of the component */
 

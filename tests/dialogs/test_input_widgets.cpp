@@ -3,6 +3,7 @@
 ** integer shadows, option groups, choice fields, the import button's activity.
 */
 #include "dialogs_fixture.h"
+#include "exchange/exchange.h"
 
 #include <cstdlib>
 #include <cstring>

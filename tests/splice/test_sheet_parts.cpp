@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "dialogs/dialogs.h"
+#include "exchange/exchange.h"
 #include "platform/zelkwin.h"
 #include "splice/pages_internal.h"
 #include "splice/splice_app.h"

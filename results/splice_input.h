@@ -1,7 +1,8 @@
 /*
 ** The splice input record: system, members, plates, fastener and its options, layouts per
 ** fastener type, design combinations, characteristic actions, print settings and remarks.
-** One global record (Splice_Input) lives for the whole run; everything reads and writes it.
+** One global record (Splice_Input) lives for the whole run: the pages of the main sheet edit it,
+** the input file reads and writes it, and the computation of this folder reads it.
 **
 ** Units: member dimensions in cm, fastener dimensions in mm, forces in kN, moments in kNm,
 ** strengths in N/mm², angles in degrees unless a field says otherwise.

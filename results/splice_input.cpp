@@ -1,8 +1,8 @@
 /*
 ** The global splice input record and the component identifier, with the defaults of a new
-** splice. Lengths in cm, fastener dimensions in mm (see splice/splice_input.h).
+** splice. Lengths in cm, fastener dimensions in mm (see results/splice_input.h).
 */
-#include "splice/splice_input.h"
+#include "results/splice_input.h"
 
 #include <cstdlib>
 #include <cstring>
