@@ -3,7 +3,8 @@
 ** fastest the favourable (1) / unfavourable (2) state of each load case, then the member
 ** chosen in each alternative group, then the signs of the applied imperfections, slowest the
 ** set of applied imperfections. Folder selection states are kept in the folder rows'
-** parent-id field, which the link step no longer needs.
+** parent-id field: once the folders are linked, the generator reads a folder's alternative
+** group from its alt_index, and the parent id is no longer needed.
 */
 #include "checks/lkom_gen.h"
 #include "checks/lkom_factors.h"
@@ -475,7 +476,7 @@ void Generate_Lkoms_Leading(void)
     N_GENERATED_LKOMS_EXIST = n;
 }
 
-/* Methods 2 and 3. */
+/* The combinations of DIN 18800 (method 2) and the characteristic combinations (method 3). */
 static void Generate_Lkoms_Plain(int32_t method)
 {
     setMouseCursor(6);

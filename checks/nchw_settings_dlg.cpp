@@ -108,7 +108,8 @@ void Apply_Nchw_Standard_Values(Nchw_Global_Settings_Rec *s, int gamma_m_std, in
 
 Nchw_Settings_Dialog_State Nchw_Settings_Dialog;
 
-/* Copies of the settings into the dialog state (step 1 of the dialog). */
+/* Copies of the settings into the dialog state, before the dialog opens: the dialog edits the
+** copies, and only Store_Nchw_Settings_Dialog (OK) writes them back. */
 void Prepare_Nchw_Settings_Dialog(Nchw_Settings_Dialog_State *d)
 {
     d->settings = Nchw_Global_Settings;

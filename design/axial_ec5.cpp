@@ -152,7 +152,9 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
             f_ax = d >= 4.1 ? 15.0 : 13.8;
         }
         F1 = l_t * d * f_ax;
-        F_h = 0.0;                      /* the head side is the plate's (result step 1) */
+        F_h = 0.0;                      /* no pull-through: with a plate on the head side the
+                                        ** head value is F1 (below), without one these nails
+                                        ** hold nothing axially */
     } else if (Is_Vbm_Special_Nail(type) || standard_staple) {
         if (Is_Vbm_Special_Nail(type)) {
             l_t = std::min(l_t, l_ef);

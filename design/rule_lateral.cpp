@@ -85,7 +85,9 @@ bool Covered_Type(int type)
     return Is_Vbm_Nail_Or_Screw(type) || type == 1 || type == 29 || type == 30;
 }
 
-/* Staple legs, gypsum fibre board and crown angle (step 4). */
+/* Applied to the value of the governing failure mode: a staple counts as its two legs (EN 1995-1-1,
+** 8.4(2)), in gypsum fibreboard as legs of at most 1.5 mm (factor 1.5 / d), and with its crown
+** at less than 30 degrees to the grain at 0.7 of that (EN 1995-1-1, 8.4(3)). */
 double Staple_Factors(const Vbm_Rule_Input *in, double v)
 {
     if (in->vbm_type != 1) return v;
@@ -95,7 +97,8 @@ double Staple_Factors(const Vbm_Rule_Input *in, double v)
     return v;
 }
 
-/* Aluminium member m caps the value by its bearing resistance (step 5). */
+/* Applied last, after the staple factors: the value never exceeds the bearing resistance of
+** member m (1 or 2) when that member is an aluminium plate. */
 double Alu_Cap(const Vbm_Rule_Input *in, int m, double v, Vbm_Rule_Result *res)
 {
     const int mat = m == 1 ? in->mat1 : in->mat2;
