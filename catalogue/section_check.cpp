@@ -158,30 +158,21 @@ static void Offer(Check_Slot *s, double u, uint32_t code)
   }
 }
 
-int32_t Nachweis_Holz_Querschnitt(const Section_Forces *forces, const Section_Check_Input *member_in,
-                                  const Section_Precomputed *pre, int32_t kind,
-                                  const Section_Dims *dims_in, Section_Check_Result *r)
+/* The residual section after notches and charring (without precomputed values) or the
+** precomputed section: its eccentricities e_y, e_z (m), the mask of its charred sides, and the
+** dimensions and kind it is checked with. The precomputed buckling factors go into m. */
+static void Checked_Section(Section_Check_Input *m, const Section_Precomputed *pre, int32_t *kind,
+                            Section_Dims *dims, double *e_y_out, double *e_z_out, int32_t *mask_out)
 {
-  if (!r) return 0;
-  memset(r, 0, sizeof *r);
-  static const Section_Forces no_forces = {};
-  const Section_Forces F = forces ? *forces : no_forces;
-  Section_Check_Input m = member_in ? *member_in : Section_Check_Template;
-  Section_Dims dims = {};
-  if (dims_in) dims = *dims_in;
-  const uint32_t fl = m.flags;
-  const int ec = (fl & SCI_EUROCODE) != 0;
-
-  /* geometry */
   double e_y = 0.0, e_z = 0.0;
   int32_t mask = 0;
   if (!pre) {
     double db = 0.0, dd = 0.0;
-    if (Calc_Restquerschnitt(kind, m.notch_position, m.notch_e, m.fire_exposure, m.fire_method,
-                             m.char_t, m.char_to, m.char_tl, m.char_tu, m.char_tr, &db, &dd, &e_y,
+    if (Calc_Restquerschnitt(*kind, m->notch_position, m->notch_e, m->fire_exposure, m->fire_method,
+                             m->char_t, m->char_to, m->char_tl, m->char_tu, m->char_tr, &db, &dd, &e_y,
                              &e_z, &mask)) {
-      dims.v[0] = static_cast<float>(dims.v[0] + db);
-      dims.v[1] = static_cast<float>(dims.v[1] + dd);
+      dims->v[0] = static_cast<float>(dims->v[0] + db);
+      dims->v[1] = static_cast<float>(dims->v[1] + dd);
     } else {
       e_y = e_z = 0.0;
       mask = 0;
@@ -190,56 +181,25 @@ int32_t Nachweis_Holz_Querschnitt(const Section_Forces *forces, const Section_Ch
     e_y = pre->e_y;
     e_z = pre->e_z;
     mask = pre->sides_mask;
-    kind = pre->section_kind;
-    for (int i = 0; i < 6; i++) dims.v[i] = static_cast<float>(pre->dims[i]);
-    m.k_c_y = pre->k_c_y;
-    m.k_c_z = pre->k_c_z;
-    m.k_crit_y = pre->k_crit_y;
-    m.k_crit_z = pre->k_crit_z;
+    *kind = pre->section_kind;
+    for (int i = 0; i < 6; i++) dims->v[i] = static_cast<float>(pre->dims[i]);
+    m->k_c_y = pre->k_c_y;
+    m->k_c_z = pre->k_c_z;
+    m->k_crit_y = pre->k_crit_y;
+    m->k_crit_z = pre->k_crit_z;
   }
-  e_y *= 0.01;                  /* cm -> m */
-  e_z *= 0.01;
+  *e_y_out = e_y * 0.01;        /* cm -> m */
+  *e_z_out = e_z * 0.01;
+  *mask_out = mask;
+}
 
-  double sv[10];
-  Calc_Querschnittswerte(kind, &dims, sv, 10);
-  sv[SV_A_QY] = sv[SV_A_QZ] = 2.0 / 3.0 * sv[SV_A];
-  if (m.overrides && m.n_overrides > 0 && m.override_mask != 0)
-    for (int i = 0; i < 10 && i < m.n_overrides; i++)
-      if (m.override_mask & (1u << i)) sv[i] = m.overrides[i];
-
-  /* stress factors: kN/cm2 and kNm/cm3 to N/mm2 */
-  const double kA = Stress_Factor(10.0, sv[SV_A]);
-  const double kT = Stress_Factor(1000.0, sv[SV_W_T]);
-  const double ku = Stress_Factor(1000.0, sv[SV_W_U]);
-  const double ko = Stress_Factor(1000.0, sv[SV_W_O_NEG]);
-  const double kzp = Stress_Factor(-1000.0, sv[SV_W_ZP]);
-  const double kzm = Stress_Factor(-1000.0, sv[SV_W_ZM_NEG]);
-  double kQy = Stress_Factor(10.0, sv[SV_A_QY]);
-  double kQz = Stress_Factor(10.0, sv[SV_A_QZ]);
-  if (ec) {                     /* EN 1995-1-1 (6.13a): b_ef = k_cr b */
-    if (m.k_cr_y > 0.0) kQy /= m.k_cr_y;
-    if (m.k_cr_z > 0.0) kQz /= m.k_cr_z;
-  }
-
-  /* stresses */
-  const double My = F.My + F.N * e_z, Mz = F.Mz - F.N * e_y;
-  const double sN = kA * F.N;
-  const double s_top = ko * My, s_bot = ku * My, s_py = kzp * Mz, s_my = kzm * Mz;
-  r->sigma_N = sN;
-  r->sigma_m_y_top = s_top;
-  r->sigma_m_y_bottom = s_bot;
-  r->sigma_m_z_pos = s_py;
-  r->sigma_m_z_neg = s_my;
-  r->tau_tor = fabs(F.T) * kT;
-  r->tau_v = sqrt(pow(kQz * F.Vz, 2) + pow(kQy * F.Vy, 2));
-  const double corners[4] = {sN + s_top + s_py, sN + s_top + s_my, sN + s_bot + s_py, sN + s_bot + s_my};
-  r->sigma_min = r->sigma_max = corners[0];
-  for (int i = 1; i < 4; i++) {
-    r->sigma_min = fmin(r->sigma_min, corners[i]);
-    r->sigma_max = fmax(r->sigma_max, corners[i]);
-  }
-
-  /* design strengths */
+/* The design strengths of the check (N/mm2) into r: kmod / gamma_M times the characteristic
+** values, in fire the reduced or precomputed values, by EN 1995-1-1 with the size and shape
+** factors. */
+static void Design_Strengths(const Section_Check_Input &m, const Section_Precomputed *pre, int ec,
+                             int32_t mask, const Section_Dims &dims, Section_Check_Result *r)
+{
+  const uint32_t fl = m.flags;
   const double kd = m.gamma_m > 0.0 ? m.kmod / m.gamma_m : m.kmod;
   double fmy = kd * m.f_m_y_k, fmz = kd * m.f_m_z_k, ft0 = kd * m.f_t_0_k, fc0 = kd * m.f_c_0_k;
   double fv = kd * m.f_v_k, ftor = fv;
@@ -275,10 +235,17 @@ int32_t Nachweis_Holz_Querschnitt(const Section_Forces *forces, const Section_Ch
   r->f_c_0_d = fc0;
   r->f_v_d = fv;
   r->f_tor_d = ftor;
+}
 
-  /* combined checks */
+/* The combined checks of axial force and bending (a second pass for lateral torsional buckling
+** by EN 1995-1-1) on the design strengths in r: the largest utilisation with its code. */
+static Check_Slot Combined_Checks(const Section_Check_Input &m, int ec, int tension, double sN,
+                                  double s_top, double s_bot, double s_py, double s_my,
+                                  const Section_Check_Result *r)
+{
+  const uint32_t fl = m.flags;
+  const double fmy = r->f_m_y_d, fmz = r->f_m_z_d, ft0 = r->f_t_0_d, fc0 = r->f_c_0_d;
   const int passes = (ec && (fl & SCI_KIPPEN)) ? 2 : 1;
-  const int tension = F.N >= 0.0;
   Check_Slot slot = {};
   double c1 = 0.0, c2 = 0.0, c3 = 0.0, c4 = 0.0, a_y = 0.0, a_z = 0.0;
   for (int pass = 0; pass < passes; pass++) {
@@ -343,6 +310,73 @@ int32_t Nachweis_Holz_Querschnitt(const Section_Forces *forces, const Section_Ch
       Offer(&slot, fabs(c4 * sN), pass_bits | 0x1002u);
     }
   }
+  return slot;
+}
+
+int32_t Nachweis_Holz_Querschnitt(const Section_Forces *forces, const Section_Check_Input *member_in,
+                                  const Section_Precomputed *pre, int32_t kind,
+                                  const Section_Dims *dims_in, Section_Check_Result *r)
+{
+  if (!r) return 0;
+  memset(r, 0, sizeof *r);
+  static const Section_Forces no_forces = {};
+  const Section_Forces F = forces ? *forces : no_forces;
+  Section_Check_Input m = member_in ? *member_in : Section_Check_Template;
+  Section_Dims dims = {};
+  if (dims_in) dims = *dims_in;
+  const uint32_t fl = m.flags;
+  const int ec = (fl & SCI_EUROCODE) != 0;
+
+  double e_y = 0.0, e_z = 0.0;
+  int32_t mask = 0;
+  Checked_Section(&m, pre, &kind, &dims, &e_y, &e_z, &mask);
+
+  double sv[10];
+  Calc_Querschnittswerte(kind, &dims, sv, 10);
+  sv[SV_A_QY] = sv[SV_A_QZ] = 2.0 / 3.0 * sv[SV_A];
+  if (m.overrides && m.n_overrides > 0 && m.override_mask != 0)
+    for (int i = 0; i < 10 && i < m.n_overrides; i++)
+      if (m.override_mask & (1u << i)) sv[i] = m.overrides[i];
+
+  /* stress factors: kN/cm2 and kNm/cm3 to N/mm2 */
+  const double kA = Stress_Factor(10.0, sv[SV_A]);
+  const double kT = Stress_Factor(1000.0, sv[SV_W_T]);
+  const double ku = Stress_Factor(1000.0, sv[SV_W_U]);
+  const double ko = Stress_Factor(1000.0, sv[SV_W_O_NEG]);
+  const double kzp = Stress_Factor(-1000.0, sv[SV_W_ZP]);
+  const double kzm = Stress_Factor(-1000.0, sv[SV_W_ZM_NEG]);
+  double kQy = Stress_Factor(10.0, sv[SV_A_QY]);
+  double kQz = Stress_Factor(10.0, sv[SV_A_QZ]);
+  if (ec) {                     /* EN 1995-1-1 (6.13a): b_ef = k_cr b */
+    if (m.k_cr_y > 0.0) kQy /= m.k_cr_y;
+    if (m.k_cr_z > 0.0) kQz /= m.k_cr_z;
+  }
+
+  /* stresses */
+  const double My = F.My + F.N * e_z, Mz = F.Mz - F.N * e_y;
+  const double sN = kA * F.N;
+  const double s_top = ko * My, s_bot = ku * My, s_py = kzp * Mz, s_my = kzm * Mz;
+  r->sigma_N = sN;
+  r->sigma_m_y_top = s_top;
+  r->sigma_m_y_bottom = s_bot;
+  r->sigma_m_z_pos = s_py;
+  r->sigma_m_z_neg = s_my;
+  r->tau_tor = fabs(F.T) * kT;
+  r->tau_v = sqrt(pow(kQz * F.Vz, 2) + pow(kQy * F.Vy, 2));
+  const double corners[4] = {sN + s_top + s_py, sN + s_top + s_my, sN + s_bot + s_py, sN + s_bot + s_my};
+  r->sigma_min = r->sigma_max = corners[0];
+  for (int i = 1; i < 4; i++) {
+    r->sigma_min = fmin(r->sigma_min, corners[i]);
+    r->sigma_max = fmax(r->sigma_max, corners[i]);
+  }
+
+  /* design strengths */
+  Design_Strengths(m, pre, ec, mask, dims, r);
+  const double fv = r->f_v_d, ftor = r->f_tor_d;
+
+  /* combined checks */
+  const int tension = F.N >= 0.0;
+  const Check_Slot slot = Combined_Checks(m, ec, tension, sN, s_top, s_bot, s_py, s_my, r);
   if (tension) r->U_t = slot.U;
   else r->U_c = slot.U;
   uint32_t code = slot.code;

@@ -301,12 +301,11 @@ static int Design_Current_Fastener(Connection_Result *res, int *in_kN)
     return 0;
 }
 
-void Page_Verbindungsmittel(int area)
+/* The type choice: the types of the list, and a type of a file that the list does not offer. */
+static void Fastener_Type_Row(int *r)
 {
     Splice_Input_Record *s = &Splice_Input;
-    int r = 0;
-    Page_Heading(r++, "Verbindungsmittel");
-    Page_Label(r, "Typ");
+    Page_Label(*r, "Typ");
     int32_t count = 0;
     int32_t codes[20];
     Mat_List_Item *list = Get_Vbm_Type_List(0xF, BLACK_CI, &count, codes);
@@ -327,12 +326,17 @@ void Page_Verbindungsmittel(int area)
     }
     Page_Shadow.type_count = nt;
     Page_Shadow.type_pos = pos < 0 ? 0 : pos;
-    Page_Choice(4, PAGE_FIELD_X, Page_Row_Y(r), types, Page_Shadow.type_count, &Page_Shadow.type_pos);
-    r++;
+    Page_Choice(4, PAGE_FIELD_X, Page_Row_Y(*r), types, Page_Shadow.type_count, &Page_Shadow.type_pos);
+    (*r)++;
+}
 
+/* The size and length choices of the catalogue rows, or the length as a number. */
+static void Fastener_Size_Rows(int *r)
+{
+    Splice_Input_Record *s = &Splice_Input;
     int32_t nd = 0;
     Mat_List_Item *diameters = Build_Vbm_Diameter_List((Vbm_Type_Code)s->vbm_type, BLACK_CI, &nd);
-    Page_Label(r, "Durchmesser");
+    Page_Label(*r, "Durchmesser");
     Page_Shadow.row_count = 0;
     if (diameters && nd > 0) {
         Page_Shadow.row_count = nd;
@@ -345,22 +349,22 @@ void Page_Verbindungsmittel(int area)
             items.push_back({BLACK_CI, own_size});
             Page_Shadow.row = nd;
         }
-        Page_Choice(5, PAGE_FIELD_X, Page_Row_Y(r), items.data(), (int)items.size(), &Page_Shadow.row);
+        Page_Choice(5, PAGE_FIELD_X, Page_Row_Y(*r), items.data(), (int)items.size(), &Page_Shadow.row);
         /* what the design takes from the row besides d */
         char more[64] = "";
         if (s->d_k > 0.0 && Get_Vbm_Row_Value((Vbm_Type_Code)s->vbm_type, s->vbm_row, "dk") > 0.0)
             snprintf(more, sizeof more, "d_k = %.1f mm", s->d_k);
         if (s->d_2 > 0.0 && Get_Vbm_Row_Value((Vbm_Type_Code)s->vbm_type, s->vbm_row, "d1") > 0.0)
             snprintf(more + strlen(more), sizeof more - strlen(more), "%sd_2 = %.1f mm", more[0] ? "  " : "", s->d_2);
-        if (more[0]) Wdg_Draw_Text(PAGE_FIELD_X + 130, Page_Row_Y(r), more, nullptr);
+        if (more[0]) Wdg_Draw_Text(PAGE_FIELD_X + 130, Page_Row_Y(*r), more, nullptr);
     } else {
-        Wdg_Draw_Text(PAGE_FIELD_X, Page_Row_Y(r), "keine Gr\x94\xe1" "en im Katalog", nullptr);
+        Wdg_Draw_Text(PAGE_FIELD_X, Page_Row_Y(*r), "keine Gr\x94\xe1" "en im Katalog", nullptr);
     }
-    r++;
+    (*r)++;
     int32_t nl = 0;
     Mat_List_Item *lengths = Build_Vbm_Length_List((Vbm_Type_Code)s->vbm_type, s->vbm_row, BLACK_CI, &nl);
     if (lengths && nl > 0) {
-        Page_Label(r, "L\x84nge");
+        Page_Label(*r, "L\x84nge");
         Page_Shadow.length_pos = Find_Vbm_Length_Index((Vbm_Type_Code)s->vbm_type, s->vbm_row, s->l);
         std::vector<Mat_List_Item> items(lengths, lengths + nl);
         static char own_length[32];
@@ -373,36 +377,42 @@ void Page_Verbindungsmittel(int area)
             items.push_back({BLACK_CI, own_length});
             Page_Shadow.length_pos = nl;
         }
-        Page_Choice(6, PAGE_FIELD_X, Page_Row_Y(r), items.data(), (int)items.size(), &Page_Shadow.length_pos);
-        r++;
+        Page_Choice(6, PAGE_FIELD_X, Page_Row_Y(*r), items.data(), (int)items.size(), &Page_Shadow.length_pos);
+        (*r)++;
     } else {
         Page_Shadow.length_pos = -1;
-        Page_Float(r++, "L\x84nge l [mm]", &s->l, 0, 10.0, 2000.0, "l");
+        Page_Float((*r)++, "L\x84nge l [mm]", &s->l, 0, 10.0, 2000.0, "l");
     }
+}
+
+/* Strength, staple angle, steel grades, the bolt of a connector and the washer, by type. */
+static void Fastener_Steel_Rows(int *r)
+{
+    Splice_Input_Record *s = &Splice_Input;
     if (s->vbm_type == 29 || s->vbm_type == 30) {
         /* the steel grade gives f_u,k: shown, not edited */
         static double fu_of_grade;
         fu_of_grade = Get_Fastener_Fu_K();
-        Page_Label(r, "Zugfestigkeit f_u,k [N/mm\xfd] (der Stahlg\x81te)");
+        Page_Label(*r, "Zugfestigkeit f_u,k [N/mm\xfd] (der Stahlg\x81te)");
         int ro = WDG_READ_ONLY;
-        Wdg_Float_Field(PAGE_FIELD_X, Page_Row_Y(r++), &fu_of_grade, 8, 0, &ro);
+        Wdg_Float_Field(PAGE_FIELD_X, Page_Row_Y((*r)++), &fu_of_grade, 8, 0, &ro);
     } else {
-        Page_Float(r++, "Zugfestigkeit f_u,k [N/mm\xfd]", &s->fu_k, 0, 200.0, 1500.0, "f_u,k");
+        Page_Float((*r)++, "Zugfestigkeit f_u,k [N/mm\xfd]", &s->fu_k, 0, 200.0, 1500.0, "f_u,k");
     }
     if (s->vbm_type == 1)
-        Page_Float(r++, "Winkel Klammerr\x81" "cken zur Faser [\xf8]", &s->staple_angle, 0, 0.0, 90.0, "Klammerwinkel");
+        Page_Float((*r)++, "Winkel Klammerr\x81" "cken zur Faser [\xf8]", &s->staple_angle, 0, 0.0, 90.0, "Klammerwinkel");
     if (s->vbm_type == 29 || s->vbm_type == 30) {
-        Page_Label(r, "Stahlg\x81te");
+        Page_Label(*r, "Stahlg\x81te");
         for (int i = 0; i < 3; i++)
-            Wdg_Option_Button(PAGE_FIELD_X + 115 * i, Page_Row_Y(r), Get_Stahlguete_Name(Steel_Codes[i]),
+            Wdg_Option_Button(PAGE_FIELD_X + 115 * i, Page_Row_Y(*r), Get_Stahlguete_Name(Steel_Codes[i]),
                               (int)Steel_Codes[i], &s->vbm_steel, &Page_Active);
-        r++;
+        (*r)++;
         if (s->vbm_type == 30) {
             /* the strength classes of bolts, three to a row */
             for (int i = 0; i < 6; i++) {
-                Wdg_Option_Button(PAGE_FIELD_X + 115 * (i % 3), Page_Row_Y(r), Get_Stahlguete_Name(Bolt_Class_Codes[i]),
+                Wdg_Option_Button(PAGE_FIELD_X + 115 * (i % 3), Page_Row_Y(*r), Get_Stahlguete_Name(Bolt_Class_Codes[i]),
                                   (int)Bolt_Class_Codes[i], &s->vbm_steel, &Page_Active);
-                if (i % 3 == 2) r++;
+                if (i % 3 == 2) (*r)++;
             }
         }
     }
@@ -417,30 +427,32 @@ void Page_Verbindungsmittel(int area)
             bolts[i] = {0, bolt_names[i]};
         }
         if (nb > 0) {
-            Page_Label(r, "Bolzen");
-            Page_Choice(9, PAGE_FIELD_X, Page_Row_Y(r), bolts, nb, &s->bolt_index);
-            r++;
+            Page_Label(*r, "Bolzen");
+            Page_Choice(9, PAGE_FIELD_X, Page_Row_Y(*r), bolts, nb, &s->bolt_index);
+            (*r)++;
         }
-        Page_Label(r, "Stahlg\x81te der Bolzen");
+        Page_Label(*r, "Stahlg\x81te der Bolzen");
         for (int i = 0; i < 3; i++)
-            Wdg_Option_Button(PAGE_FIELD_X + 115 * i, Page_Row_Y(r), Get_Stahlguete_Name(Steel_Codes[i]),
+            Wdg_Option_Button(PAGE_FIELD_X + 115 * i, Page_Row_Y(*r), Get_Stahlguete_Name(Steel_Codes[i]),
                               (int)Steel_Codes[i], &s->bolt_steel, &Page_Active);
-        r++;
+        (*r)++;
     }
     if (s->washer) {
-        Page_Float(r++, "Durchmesser der Unterlegscheibe [mm]", &s->washer_d, 0, 10.0, 200.0, "Scheibendurchmesser");
-        Page_Label(r, "Unterlegscheibe");
-        Wdg_Option_Button(PAGE_FIELD_X, Page_Row_Y(r), "gedreht", 0, &s->washer_kind, &Page_Active);
-        Wdg_Option_Button(PAGE_FIELD_X + 120, Page_Row_Y(r), "gepresst", 1, &s->washer_kind, &Page_Active);
-        r++;
+        Page_Float((*r)++, "Durchmesser der Unterlegscheibe [mm]", &s->washer_d, 0, 10.0, 200.0, "Scheibendurchmesser");
+        Page_Label(*r, "Unterlegscheibe");
+        Wdg_Option_Button(PAGE_FIELD_X, Page_Row_Y(*r), "gedreht", 0, &s->washer_kind, &Page_Active);
+        Wdg_Option_Button(PAGE_FIELD_X + 120, Page_Row_Y(*r), "gepresst", 1, &s->washer_kind, &Page_Active);
+        (*r)++;
     }
-    Page_Label(r, "Nachweisverfahren");
-    Page_Choice_Texts(7, PAGE_FIELD_X, Page_Row_Y(r), Method_Texts, 3, &s->calc_method);
-    r++;
-    Page_Heading(r++, "Optionen");
-    /* The options that apply to the fastener type; one that is set is shown whatever the type,
-    ** so that nothing set stays hidden, except the options of nails, screws and staples beside
-    ** a dowel, bolt or connector, whose design reads none of them. */
+}
+
+/* The options that apply to the fastener type; one that is set is shown whatever the type,
+** so that nothing set stays hidden, except the options of nails, screws and staples beside
+** a dowel, bolt or connector, whose design reads none of them. */
+static void Fastener_Option_Rows(int *r)
+{
+    Splice_Input_Record *s = &Splice_Input;
+    Page_Heading((*r)++, "Optionen");
     const Vbm_Type_Code t = (Vbm_Type_Code)s->vbm_type;
     const bool nss = Is_Vbm_Nail_Screw_Or_Staple(t) || t == 1;
     const bool nail = Is_Vbm_Nail(t);
@@ -474,11 +486,14 @@ void Page_Verbindungsmittel(int area)
         if (!o.applies && (*o.flag == 0 || (o.nail_family && pin_or_connector))) continue;
         int state = 1;
         if (o.flag == &s->failure_mode_switch && s->plate_count != 1.0) state = 0;
-        Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), o.label, o.flag, &state);
+        Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y((*r)++), o.label, o.flag, &state);
     }
+}
 
-    /* The design of the current fastener stands in a column right of the input. */
-    r = 0;
+/* The design of the current fastener, in a column right of the input. */
+static void Fastener_Design_Column(void)
+{
+    int r = 0;
     Wdg_Set_Font(4096 | 0x10000);
     Wdg_Draw_Text(VBM_RESULT_X, Page_Row_Y(r++), "Bemessung des Verbindungsmittels", nullptr);
     Wdg_Set_Font(4096);
@@ -529,6 +544,21 @@ void Page_Verbindungsmittel(int area)
             Wdg_Set_Fg_Colour(BLACK_CI);
         }
     }
+}
+
+void Page_Verbindungsmittel(int area)
+{
+    Splice_Input_Record *s = &Splice_Input;
+    int r = 0;
+    Page_Heading(r++, "Verbindungsmittel");
+    Fastener_Type_Row(&r);
+    Fastener_Size_Rows(&r);
+    Fastener_Steel_Rows(&r);
+    Page_Label(r, "Nachweisverfahren");
+    Page_Choice_Texts(7, PAGE_FIELD_X, Page_Row_Y(r), Method_Texts, 3, &s->calc_method);
+    r++;
+    Fastener_Option_Rows(&r);
+    Fastener_Design_Column();
     (void)area;
 }
 
