@@ -144,10 +144,9 @@ static int Read_Name(FILE *f, char *dst, size_t size, int width)
     return 1;
 }
 
-/* Read the rest of one check after its header; 0 when the reader must end. */
-static int Read_Check_Body(FILE *f, Nchw_Rec *c, int version, int32_t nx, int32_t nl, int32_t ng)
+/* The three selection lists and the option values of a check; 0 when the reader must end. */
+static int Read_Selections(FILE *f, Nchw_Rec *c)
 {
-    const Nchw_Type_Rec *t = c->type;
     for (int s = 0; s < 3; s++) {
         int n;
         if (fscanf(f, "%d", &n) != 1) return 0;
@@ -173,13 +172,20 @@ static int Read_Check_Body(FILE *f, Nchw_Rec *c, int version, int32_t nx, int32_
         if (fscanf(f, "%d", &v) != 1) return 0;
         if (i < 20) c->option_values[i] = v;
     }
+    return 1;
+}
+
+/* The nx extremal rules of a check, missing fields taken from its type; a rule that cannot be
+** read ends the rules, 0 when the reader must end. */
+static int Read_Xtr_Rules(FILE *f, Nchw_Rec *c, const Nchw_Type_Rec *t, int32_t nx)
+{
     for (int32_t r = 0; r < nx; r++) {
         int v[13];
         if (fscanf(f, "%d%d%d%d%d%d%d%d%d%d%d%d%d", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6],
                    &v[7], &v[8], &v[9], &v[10], &v[11], &v[12]) != 13)
-            break;
+            return 1;
         char name[32];
-        if (!Read_Name(f, name, sizeof name, 30)) break;
+        if (!Read_Name(f, name, sizeof name, 30)) return 1;
         Xtr_Rule_Rec *x = New_Xtr_Rule(c);
         if (!x) return 0;
         c->xtr_count++;
@@ -215,13 +221,19 @@ static int Read_Check_Body(FILE *f, Nchw_Rec *c, int version, int32_t nx, int32_
             }
         }
     }
+    return 1;
+}
+
+/* The nl load collectives of a check, as the extremal rules. */
+static int Read_Lkoms(FILE *f, Nchw_Rec *c, const Nchw_Type_Rec *t, int32_t nl)
+{
     for (int32_t r = 0; r < nl; r++) {
         int v[12];
         if (fscanf(f, "%d%d%d%d%d%d%d%d%d%d%d%d", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6],
                    &v[7], &v[8], &v[9], &v[10], &v[11]) != 12)
-            break;
+            return 1;
         char name[32];
-        if (!Read_Name(f, name, sizeof name, 30)) break;
+        if (!Read_Name(f, name, sizeof name, 30)) return 1;
         Lkom_Rec *l = New_Lkom(c);
         if (!l) return 0;
         c->lkom_count++;
@@ -262,15 +274,22 @@ static int Read_Check_Body(FILE *f, Nchw_Rec *c, int version, int32_t nx, int32_
             w.factor = w.psi * w.gamma;
         }
     }
+    return 1;
+}
+
+/* The ng generation rules of a check (the sixth setting from version 4, the factors from
+** version 3), as the extremal rules. */
+static int Read_GenRules(FILE *f, Nchw_Rec *c, int version, int32_t ng)
+{
     for (int32_t r = 0; r < ng; r++) {
         int v[11];
         if (fscanf(f, "%d%d%d%d%d%d%d%d%d%d", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7],
                    &v[8], &v[9]) != 10)
-            break;
+            return 1;
         v[10] = 0;
-        if (version >= 4 && fscanf(f, "%d", &v[10]) != 1) break;
+        if (version >= 4 && fscanf(f, "%d", &v[10]) != 1) return 1;
         char name[32];
-        if (!Read_Name(f, name, sizeof name, 30)) break;
+        if (!Read_Name(f, name, sizeof name, 30)) return 1;
         GenRule_Rec *g = New_GenRule(c);
         if (!g) return 0;
         c->genrule_count++;
@@ -298,6 +317,16 @@ static int Read_Check_Body(FILE *f, Nchw_Rec *c, int version, int32_t nx, int32_
         }
         if (version >= 3) Read_GenRule_Factors(f, g);
     }
+    return 1;
+}
+
+/* Read the rest of one check after its header; 0 when the reader must end. */
+static int Read_Check_Body(FILE *f, Nchw_Rec *c, int version, int32_t nx, int32_t nl, int32_t ng)
+{
+    const Nchw_Type_Rec *t = c->type;
+    if (!Read_Selections(f, c) || !Read_Xtr_Rules(f, c, t, nx) || !Read_Lkoms(f, c, t, nl)
+        || !Read_GenRules(f, c, version, ng))
+        return 0;
     if (version >= 5) c->comment = Read_Text_Block(f);
     return 1;
 }
