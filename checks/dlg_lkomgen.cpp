@@ -659,9 +659,11 @@ static int Build_Page(Gen_Dlg *d, int *lists, int *reg)
     return area;
 }
 
-void Lkom_Generation_Dialog(GenRule_Rec *rule)
+/* The check a generation is for: the rule's owner, else the current check (or the owner of the
+** current extremal rule or collective, or the first check), else the first check that allows
+** load collectives in the present mode. Null when there is none. */
+static Nchw_Rec *Generation_Check(GenRule_Rec *rule)
 {
-    Gen_Dlg d = {};
     Nchw_Rec *c = rule ? rule->owner : Nchw_Current;
     if (!rule) {
         if (!c && Nchw_Current_Xtr_Rule) c = Nchw_Current_Xtr_Rule->owner;
@@ -673,12 +675,14 @@ void Lkom_Generation_Dialog(GenRule_Rec *rule)
                 if (Allows_Lkoms(p)) c = p;
         }
     }
-    if (!c || !Allows_Lkoms(c)) {
-        static const char *const m[] = {"Es existiert zur Zeit kein Nachweis,", "dem im aktuellen Rechenmodus ein",
-                                        "Lastkollektiv zugeordnet werden kann.", nullptr};
-        Nchw_Dlg_Message(nullptr, m);
-        return;
-    }
+    return c;
+}
+
+/* The dialog's state for check c: from the rule being edited, or for a new rule from the
+** check's type; the generator's tables and settings follow it. */
+static void Open_Generation_State(Gen_Dlg *dp, GenRule_Rec *rule, Nchw_Rec *c)
+{
+    Gen_Dlg &d = *dp;
     d.check = c;
     d.rule = rule;
     d.check_pos = Nchw_List_Position(c);
@@ -708,6 +712,19 @@ void Lkom_Generation_Dialog(GenRule_Rec *rule)
     d.flags[3] = Lkom_Gen_Settings.Gen_Leading_Unfavourable;
     d.flags[4] = Lkom_Gen_Settings.Gen_Main_Combinations;
     To_Settings(&d);
+}
+
+void Lkom_Generation_Dialog(GenRule_Rec *rule)
+{
+    Gen_Dlg d = {};
+    Nchw_Rec *c = Generation_Check(rule);
+    if (!c || !Allows_Lkoms(c)) {
+        static const char *const m[] = {"Es existiert zur Zeit kein Nachweis,", "dem im aktuellen Rechenmodus ein",
+                                        "Lastkollektiv zugeordnet werden kann.", nullptr};
+        Nchw_Dlg_Message(nullptr, m);
+        return;
+    }
+    Open_Generation_State(&d, rule, c);
 
     if (Sheet_X < 0) {
         Sheet_X = (NPIXEL_X - LKOMGEN_W) / 2;

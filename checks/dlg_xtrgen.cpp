@@ -93,6 +93,48 @@ static int Fill_List(int list, const char *const *texts, int n, const Nchw_Rec *
     return list;
 }
 
+/* Open the sheet at its remembered place with the five lists of the rule's settings and the
+** buttons; the sheet's corner goes into d->x, d->y. */
+static void Build_Xtr_Sheet(Xtr_Dlg *d, Nchw_Rec *check)
+{
+    if (Origin_X < 0) {
+        Origin_X = (NPIXEL_X - XTRGEN_W) / 2;
+        Origin_Y = (NPIXEL_Y - XTRGEN_H) / 2;
+    }
+    int x1 = Origin_X, y1 = Origin_Y, x2 = Origin_X + XTRGEN_W - 1, y2 = Origin_Y + XTRGEN_H - 1;
+    Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
+    d->x = x1;
+    d->y = y1;
+    const int x = x1, y = y1;
+    Define_Prop_Sheet(x1, y1, x2, y2, 1, 1,
+                      "Generierung benutzerdefinierter Extremierungsvorschriften", 0, 1);
+    Draw_Funny_Text_to_PS(x + 12, y + 48, "\x9A" "berlagerungsregel:", 0, 0);
+    d->l_rule = Fill_List(Add_Stringlist_to_PS(x + 12, y + 52, x + 182, y + 152, &d->rule, 1),
+                          Rule_Texts, 6, check, NCHW_TI_RULES_USED);
+    Draw_Funny_Text_to_PS(x + 12, y + 172, "\x9A" "berlagerungsbasis:", 0, 0);
+    d->l_basis = Fill_List(Add_Stringlist_to_PS(x + 12, y + 176, x + 182, y + 212, &d->basis, 2),
+                           Basis_Texts, 2, check, -1);
+    Draw_Funny_Text_to_PS(x + 12, y + 232, "Nachweistyp:", 0, 0);
+    d->l_kind = Fill_List(Add_Stringlist_to_PS(x + 12, y + 236, x + 182, y + 272, &d->kind, 3),
+                          Kind_Texts, 2, check, NCHW_TI_KINDS_USED);
+    Draw_Funny_Text_to_PS(x + 12, y + 292, "Kombinationstyp:", 0, 0);
+    d->l_comb = Fill_List(Add_Stringlist_to_PS(x + 12, y + 296, x + 182, y + 348, &d->comb, 4),
+                          Comb_Texts, 3, check, NCHW_TI_COMBINATIONS_USED);
+    d->l_gamma = Fill_List(Add_Stringlist_to_PS(x + 193, y + 346, x + 360, y + 398, &d->gamma, 0),
+                           Gamma_Texts, 3, check, -1);
+    Draw_Funny_Text_to_PS(x + 412, y + 346, "alle Einstellungen", 0, 0);
+    Draw_Funny_Text_to_PS(x + 412, y + 360, "auf Standard setzen", 0, 0);
+    Add_Single_Button_to_PS(x + 510, y + 340, PS_RASTER(70, 24), "Standard", 20);
+    Add_Single_Button_to_PS(x + 193, y + 324, PS_RASTER(60, 20), "alle", 21);
+    Add_Single_Button_to_PS(x + 258, y + 324, PS_RASTER(60, 20), "keine", 22);
+    Add_Single_Button_to_PS(x + 323, y + 324, PS_RASTER(80, 20), "invertieren", 23);
+    Add_Single_Button_to_PS(x + 12, y + 410, PS_RASTER(80, 24), "abbrechen", 30);
+    Add_Single_Button_to_PS(x + 100, y + 410, PS_RASTER(60, 24), "Hilfe", 31);
+    Add_Single_Button_to_PS(x + 380, y + 380, PS_RASTER(200, 62),
+                            "Extremierungstabelle\nentsprechend der\naktuellen Einstellungen\nerzeugen", 32);
+    Set_Windows_Break_Button(30);
+}
+
 int Xtr_Generation_Dialog(Nchw_Rec *check, Xtr_Rule_Rec *rule)
 {
     if (!check || !rule) return 0;
@@ -108,42 +150,8 @@ int Xtr_Generation_Dialog(Nchw_Rec *check, Xtr_Rule_Rec *rule)
     if (d.comb > 2) d.comb = 0;
     if (d.gamma < 0 || d.gamma > 2) d.gamma = 0;
 
-    if (Origin_X < 0) {
-        Origin_X = (NPIXEL_X - XTRGEN_W) / 2;
-        Origin_Y = (NPIXEL_Y - XTRGEN_H) / 2;
-    }
-    int x1 = Origin_X, y1 = Origin_Y, x2 = Origin_X + XTRGEN_W - 1, y2 = Origin_Y + XTRGEN_H - 1;
-    Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
-    d.x = x1;
-    d.y = y1;
-    const int x = x1, y = y1;
-    Define_Prop_Sheet(x1, y1, x2, y2, 1, 1,
-                      "Generierung benutzerdefinierter Extremierungsvorschriften", 0, 1);
-    Draw_Funny_Text_to_PS(x + 12, y + 48, "\x9A" "berlagerungsregel:", 0, 0);
-    d.l_rule = Fill_List(Add_Stringlist_to_PS(x + 12, y + 52, x + 182, y + 152, &d.rule, 1),
-                         Rule_Texts, 6, check, NCHW_TI_RULES_USED);
-    Draw_Funny_Text_to_PS(x + 12, y + 172, "\x9A" "berlagerungsbasis:", 0, 0);
-    d.l_basis = Fill_List(Add_Stringlist_to_PS(x + 12, y + 176, x + 182, y + 212, &d.basis, 2),
-                          Basis_Texts, 2, check, -1);
-    Draw_Funny_Text_to_PS(x + 12, y + 232, "Nachweistyp:", 0, 0);
-    d.l_kind = Fill_List(Add_Stringlist_to_PS(x + 12, y + 236, x + 182, y + 272, &d.kind, 3),
-                         Kind_Texts, 2, check, NCHW_TI_KINDS_USED);
-    Draw_Funny_Text_to_PS(x + 12, y + 292, "Kombinationstyp:", 0, 0);
-    d.l_comb = Fill_List(Add_Stringlist_to_PS(x + 12, y + 296, x + 182, y + 348, &d.comb, 4),
-                         Comb_Texts, 3, check, NCHW_TI_COMBINATIONS_USED);
-    d.l_gamma = Fill_List(Add_Stringlist_to_PS(x + 193, y + 346, x + 360, y + 398, &d.gamma, 0),
-                          Gamma_Texts, 3, check, -1);
-    Draw_Funny_Text_to_PS(x + 412, y + 346, "alle Einstellungen", 0, 0);
-    Draw_Funny_Text_to_PS(x + 412, y + 360, "auf Standard setzen", 0, 0);
-    Add_Single_Button_to_PS(x + 510, y + 340, PS_RASTER(70, 24), "Standard", 20);
-    Add_Single_Button_to_PS(x + 193, y + 324, PS_RASTER(60, 20), "alle", 21);
-    Add_Single_Button_to_PS(x + 258, y + 324, PS_RASTER(60, 20), "keine", 22);
-    Add_Single_Button_to_PS(x + 323, y + 324, PS_RASTER(80, 20), "invertieren", 23);
-    Add_Single_Button_to_PS(x + 12, y + 410, PS_RASTER(80, 24), "abbrechen", 30);
-    Add_Single_Button_to_PS(x + 100, y + 410, PS_RASTER(60, 24), "Hilfe", 31);
-    Add_Single_Button_to_PS(x + 380, y + 380, PS_RASTER(200, 62),
-                            "Extremierungstabelle\nentsprechend der\naktuellen Einstellungen\nerzeugen", 32);
-    Set_Windows_Break_Button(30);
+    Build_Xtr_Sheet(&d, check);
+    const int x = d.x, y = d.y;
     Panel_Mode(&d);
     const int px1 = x + XTRGEN_PANEL_X1, py1 = y + XTRGEN_PANEL_Y1;
     const int px2 = x + XTRGEN_PANEL_X2, py2 = y + XTRGEN_PANEL_Y2;
