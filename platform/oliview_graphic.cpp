@@ -96,6 +96,173 @@ unsigned char *load_symbol(const std::string &ref, int *w, int *h) {
   return nullptr;
 }
 
+/* Where a block's window lands on the page: its corner (cm), size (cm) and window coordinates.
+** Points far outside the page are kept within 10 m of it, where cairo still draws them. */
+struct Gr_Frame {
+  double left_x, top, W, H;
+  double x0w, x1w, y0w, y1w;
+  double px(double x) const { return std::clamp(left_x + (x - x0w) / (x1w - x0w) * W, -1000.0, 1000.0); }
+  double py(double y) const { return std::clamp(top + (y1w - y) / (y1w - y0w) * H, -1000.0, 1000.0); }
+};
+
+/* Records that change the drawing state (and their saves); false for any other record. */
+bool state_element(const Oli_Gr_Element &e, Gr_State &st, Gr_State &saved_draw, Gr_State &saved_col) {
+  const std::vector<double> &v = e.v;
+  switch (e.code) {
+  case 6: st.line_w = std::clamp(v[0], 0.001, 1.0); break;
+  case 7: {
+    st.style = Oli_Int(v[0]);
+    Oli_Style s = Oli_Text_Style(st.style);
+    st.text_h = s.size_pt / OLI_CM_TO_PT * 0.73;
+    break;
+  }
+  case 13: st.text_h = std::clamp(v[0], 0.01, 5.0); break;
+  case 14: st.angle = v[0]; break;
+  case 20: st.fill = Oli_Int(v[0]); break;
+  case 30: saved_draw = st; break;
+  case 31:
+    st.line_w = saved_draw.line_w;
+    st.dash = saved_draw.dash;
+    st.fill = saved_draw.fill;
+    break;
+  case 52: saved_col = st; break;
+  case 53:
+    st.col50 = saved_col.col50;
+    st.col51 = saved_col.col51;
+    break;
+  case 50: st.col50 = rgb_of(v); break;
+  case 51: st.col51 = rgb_of(v); break;
+  case 38: {
+    int n = Oli_Int(v[0]);
+    st.dash.clear();
+    for (int k = 0; k < n; k++)
+      if (v[1 + k] > 0) st.dash.push_back(v[1 + k]);
+    break;
+  }
+  default: return false;
+  }
+  return true;
+}
+
+/* Record 27: a symbol file anchored at its top left corner, filling the window to the far
+** corner; our own comment symbol and the diameter sign where the file is missing. */
+void symbol_element(Lay &L, const Gr_Frame &f, const Gr_State &st, const Oli_Gr_Element &e, int line) {
+  const std::vector<double> &v = e.v;
+  /* symbol file anchored at its top left corner, filling the window to the far corner */
+  double ax = f.px(v[0]), ay = f.py(v[1]);
+  double w = std::max(0.2, f.left_x + f.W - ax), h = std::max(0.2, f.top + f.H - ay);
+  int iw = 0, ih = 0;
+  unsigned char *pix = load_symbol(e.text, &iw, &ih);
+  if (pix) {
+    double r = std::min(w / iw, h / ih);
+    Oli_Item it{};
+    it.kind = OLI_IT_IMAGE;
+    it.x = ax;
+    it.y = ay;
+    it.x2 = iw * r;
+    it.y2 = ih * r;
+    it.image_w = iw;
+    it.image_h = ih;
+    it.image.assign(pix, pix + (size_t)iw * ih * 4);
+    stbi_image_free(pix);
+    L.item(it);
+  } else if (has_name(e.text, "UserCommentLogo")) {
+    /* our own comment symbol: a speech bubble */
+    double s = std::min(w, h);
+    Oli_Item bub{};
+    bub.kind = OLI_IT_POLY;
+    double bx = ax + 0.08 * s, by = ay + 0.1 * s, bw = 0.84 * s, bh = 0.6 * s;
+    double p[] = {bx, by, bx + bw, by, bx + bw, by + bh, bx + 0.45 * s, by + bh,
+                  bx + 0.2 * s, by + bh + 0.2 * s, bx + 0.25 * s, by + bh, bx, by + bh};
+    bub.pts.assign(p, p + 14);
+    bub.fill = true;
+    bub.fill_rgb = 0xFFF3D0;
+    bub.stroke = true;
+    bub.size = 0.03;
+    bub.rgb = 0x8A6A2A;
+    L.item(bub);
+    for (int k = 0; k < 3; k++) {
+      Oli_Item l{};
+      l.kind = OLI_IT_LINE;
+      l.x = bx + 0.12 * s;
+      l.x2 = bx + bw - (k == 2 ? 0.3 : 0.12) * s;
+      l.y = l.y2 = by + (0.15 + 0.15 * k) * s;
+      l.size = 0.025;
+      l.rgb = 0x8A6A2A;
+      L.item(l);
+    }
+  } else if (has_name(e.text, "DURCHM")) {
+    /* the diameter sign of the symbol font in front of a bar label: the print font's own
+    ** sign at the block's text height, its top at the anchor */
+    Oli_Item it{};
+    it.kind = OLI_IT_TEXT;
+    it.size = std::max(st.text_h, 0.02) / 0.73 * OLI_CM_TO_PT;
+    it.x = ax;
+    it.y = ay + st.text_h;
+    it.rgb = st.col50;
+    it.text = "\xE2\x8C\x80";
+    L.item(it);
+  } else {
+    L.warn_once("sym" + e.text, line, "Symboldatei nicht vorhanden: " + Oli_Plain_Utf8(e.text));
+  }
+}
+
+/* Record 75: a picture from a file or from the record's own data. */
+void picture_element(Lay &L, const Gr_Frame &f, const Oli_Gr_Element &e, int line) {
+  const std::vector<double> &v = e.v;
+  uint32_t flags = Oli_Flags(v[0]);
+  double x = v[1], y = v[2];
+  size_t k = 3;
+  if (flags & 0x30) k++;
+  double w = -1, h = -1;
+  if ((flags & 0x1) && v.size() >= k + 2) {
+    w = v[k];
+    h = v[k + 1];
+    k += 2;
+  }
+  int iw = 0, ih = 0, comp = 0;
+  unsigned char *pix = nullptr;
+  if (flags & 0x1000) {
+    if (!e.data.empty())
+      pix = stbi_load_from_memory(e.data.data(), (int)e.data.size(), &iw, &ih, &comp, 4);
+  } else {
+    std::string name = e.text;
+    for (char &c : name)
+      if (c == '\\') c = '/';
+    std::string path = name[0] == '/' ? name : L.folder + name;
+    pix = stbi_load(path.c_str(), &iw, &ih, &comp, 4);
+  }
+  if (pix == nullptr || iw <= 0 || ih <= 0 || (size_t)iw * ih > (64u << 20)) {
+    if (pix) stbi_image_free(pix);
+    L.warn_once("pic" + std::to_string(line), line,
+                "Bild nicht lesbar: " + Oli_Plain_Utf8(e.text));
+    return;
+  }
+  Oli_Item it{};
+  it.kind = OLI_IT_IMAGE;
+  /* The picture stands at its corner point and reaches towards the far window corner:
+  ** upwards when the point lies in the lower half of the window. */
+  double ax = f.px(x), ay = f.py(y);
+  bool upward = ay - f.top > f.top + f.H - ay;
+  if (w <= 0 || h <= 0) {
+    w = f.left_x + f.W - ax;
+    h = upward ? ay - f.top : f.top + f.H - ay;
+    /* keep the picture's proportions inside the rest of the window */
+    double r = std::min(w / iw, h / ih);
+    w = iw * r;
+    h = ih * r;
+  }
+  it.x = ax;
+  it.y = upward ? ay - h : ay;
+  it.x2 = w;
+  it.y2 = h;
+  it.image_w = iw;
+  it.image_h = ih;
+  it.image.assign(pix, pix + (size_t)iw * ih * 4);
+  stbi_image_free(pix);
+  L.item(it);
+}
+
 } /* namespace */
 
 void Lay::graphic(const Oli_Block &b) {
@@ -120,9 +287,9 @@ void Lay::graphic(const Oli_Block &b) {
   } else {
     top = place(left_x, left_x + W, H);
   }
-  /* points far outside the page are kept within 10 m of it, where cairo still draws them */
-  auto px = [&](double x) { return std::clamp(left_x + (x - x0w) / (x1w - x0w) * W, -1000.0, 1000.0); };
-  auto py = [&](double y) { return std::clamp(top + (y1w - y) / (y1w - y0w) * H, -1000.0, 1000.0); };
+  const Gr_Frame f{left_x, top, W, H, x0w, x1w, y0w, y1w};
+  auto px = [&](double x) { return f.px(x); };
+  auto py = [&](double y) { return f.py(y); };
 
   Oli_Item clip{};
   clip.kind = OLI_IT_CLIP;
@@ -173,6 +340,7 @@ void Lay::graphic(const Oli_Block &b) {
 
   for (const Oli_Gr_Element &e : b.elements) {
     const std::vector<double> &v = e.v;
+    if (state_element(e, st, saved_draw, saved_col)) continue;
     switch (e.code) {
     case 1: line_item(v[0], v[1], v[2], v[3]); break;
     case 2: text_item(v[0], v[1], e.text, 0, 0.0); break;
@@ -185,36 +353,6 @@ void Lay::graphic(const Oli_Block &b) {
       break;
     }
     case 4: case 8: case 16: case 23: case 59: case 60: case 61: case 62: break;
-    case 6: st.line_w = std::clamp(v[0], 0.001, 1.0); break;
-    case 7: {
-      st.style = Oli_Int(v[0]);
-      Oli_Style s = Oli_Text_Style(st.style);
-      st.text_h = s.size_pt / OLI_CM_TO_PT * 0.73;
-      break;
-    }
-    case 13: st.text_h = std::clamp(v[0], 0.01, 5.0); break;
-    case 14: st.angle = v[0]; break;
-    case 20: st.fill = Oli_Int(v[0]); break;
-    case 30: saved_draw = st; break;
-    case 31:
-      st.line_w = saved_draw.line_w;
-      st.dash = saved_draw.dash;
-      st.fill = saved_draw.fill;
-      break;
-    case 52: saved_col = st; break;
-    case 53:
-      st.col50 = saved_col.col50;
-      st.col51 = saved_col.col51;
-      break;
-    case 50: st.col50 = rgb_of(v); break;
-    case 51: st.col51 = rgb_of(v); break;
-    case 38: {
-      int n = Oli_Int(v[0]);
-      st.dash.clear();
-      for (int k = 0; k < n; k++)
-        if (v[1 + k] > 0) st.dash.push_back(v[1 + k]);
-      break;
-    }
     case 18: {
       int n = Oli_Int(v[0]);
       if (n < 3) break;
@@ -238,120 +376,8 @@ void Lay::graphic(const Oli_Block &b) {
       area_item(it);
       break;
     }
-    case 27: {
-      /* symbol file anchored at its top left corner, filling the window to the far corner */
-      double ax = px(v[0]), ay = py(v[1]);
-      double w = std::max(0.2, left_x + W - ax), h = std::max(0.2, top + H - ay);
-      int iw = 0, ih = 0;
-      unsigned char *pix = load_symbol(e.text, &iw, &ih);
-      if (pix) {
-        double r = std::min(w / iw, h / ih);
-        Oli_Item it{};
-        it.kind = OLI_IT_IMAGE;
-        it.x = ax;
-        it.y = ay;
-        it.x2 = iw * r;
-        it.y2 = ih * r;
-        it.image_w = iw;
-        it.image_h = ih;
-        it.image.assign(pix, pix + (size_t)iw * ih * 4);
-        stbi_image_free(pix);
-        item(it);
-      } else if (has_name(e.text, "UserCommentLogo")) {
-        /* our own comment symbol: a speech bubble */
-        double s = std::min(w, h);
-        Oli_Item bub{};
-        bub.kind = OLI_IT_POLY;
-        double bx = ax + 0.08 * s, by = ay + 0.1 * s, bw = 0.84 * s, bh = 0.6 * s;
-        double p[] = {bx, by, bx + bw, by, bx + bw, by + bh, bx + 0.45 * s, by + bh,
-                      bx + 0.2 * s, by + bh + 0.2 * s, bx + 0.25 * s, by + bh, bx, by + bh};
-        bub.pts.assign(p, p + 14);
-        bub.fill = true;
-        bub.fill_rgb = 0xFFF3D0;
-        bub.stroke = true;
-        bub.size = 0.03;
-        bub.rgb = 0x8A6A2A;
-        item(bub);
-        for (int k = 0; k < 3; k++) {
-          Oli_Item l{};
-          l.kind = OLI_IT_LINE;
-          l.x = bx + 0.12 * s;
-          l.x2 = bx + bw - (k == 2 ? 0.3 : 0.12) * s;
-          l.y = l.y2 = by + (0.15 + 0.15 * k) * s;
-          l.size = 0.025;
-          l.rgb = 0x8A6A2A;
-          item(l);
-        }
-      } else if (has_name(e.text, "DURCHM")) {
-        /* the diameter sign of the symbol font in front of a bar label: the print font's own
-        ** sign at the block's text height, its top at the anchor */
-        Oli_Item it{};
-        it.kind = OLI_IT_TEXT;
-        it.size = std::max(st.text_h, 0.02) / 0.73 * OLI_CM_TO_PT;
-        it.x = ax;
-        it.y = ay + st.text_h;
-        it.rgb = st.col50;
-        it.text = "\xE2\x8C\x80";
-        item(it);
-      } else {
-        warn_once("sym" + e.text, b.line, "Symboldatei nicht vorhanden: " + Oli_Plain_Utf8(e.text));
-      }
-      break;
-    }
-    case 75: {
-      uint32_t flags = Oli_Flags(v[0]);
-      double x = v[1], y = v[2];
-      size_t k = 3;
-      if (flags & 0x30) k++;
-      double w = -1, h = -1;
-      if ((flags & 0x1) && v.size() >= k + 2) {
-        w = v[k];
-        h = v[k + 1];
-        k += 2;
-      }
-      int iw = 0, ih = 0, comp = 0;
-      unsigned char *pix = nullptr;
-      if (flags & 0x1000) {
-        if (!e.data.empty())
-          pix = stbi_load_from_memory(e.data.data(), (int)e.data.size(), &iw, &ih, &comp, 4);
-      } else {
-        std::string name = e.text;
-        for (char &c : name)
-          if (c == '\\') c = '/';
-        std::string path = name[0] == '/' ? name : folder + name;
-        pix = stbi_load(path.c_str(), &iw, &ih, &comp, 4);
-      }
-      if (pix == nullptr || iw <= 0 || ih <= 0 || (size_t)iw * ih > (64u << 20)) {
-        if (pix) stbi_image_free(pix);
-        warn_once("pic" + std::to_string(b.line), b.line,
-                  "Bild nicht lesbar: " + Oli_Plain_Utf8(e.text));
-        break;
-      }
-      Oli_Item it{};
-      it.kind = OLI_IT_IMAGE;
-      /* The picture stands at its corner point and reaches towards the far window corner:
-      ** upwards when the point lies in the lower half of the window. */
-      double ax = px(x), ay = py(y);
-      bool upward = ay - top > top + H - ay;
-      if (w <= 0 || h <= 0) {
-        w = left_x + W - ax;
-        h = upward ? ay - top : top + H - ay;
-        /* keep the picture's proportions inside the rest of the window */
-        double r = std::min(w / iw, h / ih);
-        w = iw * r;
-        h = ih * r;
-      }
-      it.x = ax;
-      it.y = upward ? ay - h : ay;
-      it.x2 = w;
-      it.y2 = h;
-      it.image_w = iw;
-      it.image_h = ih;
-      it.image.assign(pix, pix + (size_t)iw * ih * 4);
-      stbi_image_free(pix);
-      item(it);
-      break;
-    }
+    case 27: symbol_element(*this, f, st, e, b.line); break;
+    case 75: picture_element(*this, f, e, b.line); break;
     default: break;
     }
   }
