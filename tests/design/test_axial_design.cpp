@@ -440,6 +440,10 @@ TEST(AxialDin1052, ApprovedScrewsAndBolts)
     tp.d_bolt = 12.0;
     tp.washer_d = 44.0;
     EXPECT_NEAR(Calc_Axial_Din1052(tp, 60.0, 3.0, &r), 4650.0, 1e-9);
+    for (int type : {27, 28, 32, 33}) {
+        tp.vbm_type = type;
+        EXPECT_NEAR(Calc_Axial_Din1052(tp, 60.0, 3.0, &r), 4650.0, 1e-9) << type;
+    }
     /* without partial factors the design value is not determinable */
     Connection_Input nog = Axial_Input(0, 4.0);
     nog.gamma_m_1 = nog.gamma_m_2 = 0.0;
@@ -559,6 +563,10 @@ TEST(AxialEc5, BoltsConnectorsAndScrews)
     tp.d_bolt = 12.0;
     tp.washer_d = 44.0;
     EXPECT_NEAR(Calc_Axial_Ec5(tp, 60.0, 2.5, &r), 10408.49, 0.01);
+    for (int type : {27, 28, 32, 33}) {
+        tp.vbm_type = type;
+        EXPECT_NEAR(Calc_Axial_Ec5(tp, 60.0, 2.5, &r), 10408.49, 0.01) << type;
+    }
 
     /* wood screw to DIN 571, d 6, core 4, thread 50: point 3503.22 (k_d 0.75, eq. (8.40a));
     ** head 10² * 60e-6 * 350² = 735 governs; with a head of 30: 6615 and the point */

@@ -178,6 +178,33 @@ TEST(DesignFamilies, DowelInnerPlateEn1995)
     EXPECT_NEAR(r.k_ser, 8981.7, 0.05);
 }
 
+TEST(DesignFamilies, DowelBesideAnAluminiumPlateCappedByItsBearing)
+{
+    Standard_Scope en(true);
+    ASSERT_DOUBLE_EQ(Get_Alu_Fu(42), 310.0);            /* 6082 T6, up to 6 mm */
+    Connection_Input in = Base_Input(29, 12.0, 120.0, 60.0, 3.0);
+    in.proof_method = 1;
+    in.fu = 360.0;
+    in.mat_2 = 16;
+    in.grade_2 = 42;
+    Connection_Result r{};
+    ASSERT_EQ(Design_Connection(in, &r), 0);
+    /* hole d0 = 13: e1 = e2 = 1.2 d0 = 15.6, p1 = 2.2 d0 = 28.6, p2 = 2.4 d0 = 31.2;
+    ** alpha_b = min(15.6 / 39, 28.6 / 39 - 0.25) = 0.4, k1 = min(2.8 * 15.6 / 13 - 1.7,
+    ** 1.4 * 31.2 / 13 - 1.7, 2.5) = 1.66 (EN 1999-1-1, Table 8.5);
+    ** F_b,Rk = 1.66 * 0.4 * 310 * 12 * 3 = 7410.24 below the timber's 9111.70 and governs;
+    ** its design value 7410.24 / 1.1 = 6736.58 stays above the timber's design value */
+    EXPECT_NEAR(r.alu_k1, 1.66, 1e-9);
+    EXPECT_NEAR(r.alu_alpha_b, 0.4, 1e-9);
+    EXPECT_NEAR(r.alu_fb_rk, 7410.24, 0.01);
+    EXPECT_NEAR(r.rk_lateral, 7410.24, 0.01);
+    EXPECT_EQ(r.rule_char, MODE_ALU_BEARING);
+    EXPECT_DOUBLE_EQ(r.gamma_lateral, 1.1);
+    EXPECT_NEAR(r.alu_fb_rd, 6736.58, 0.01);
+    EXPECT_LT(r.rd_lateral, 6736.58);
+    EXPECT_NE(r.rule_design, MODE_ALU_BEARING);
+}
+
 TEST(DesignFamilies, FittedBoltOuterPlatesEn1995)
 {
     Standard_Scope en(true);

@@ -423,3 +423,23 @@ TEST(RuleAxialValues, BoundariesOfTheParameters)
     EXPECT_EQ(Get_Washer_Diameter(5.0, 1), 22.0);
     EXPECT_EQ(Get_Washer_Diameter(7.0, 2), 25.0);
 }
+
+TEST(RuleLateralValues, EmbedmentInLayeredMembers)
+{
+    Standard_Scope en(true);
+    Vbm_Layered_Member k0 = Two_Layers(0);
+    const double right = 3.14159265358979 / 2.0;
+    /* mean density of 30 mm C24 and 20 mm C30: (30 * 350 + 20 * 380) / 50 = 362. Screws
+    ** 20 d^-0.5: d 6 8.16497, below 4 mm nothing; dowels 0.082 (1 - 0.01 * 12) 362 = 26.1219
+    ** along the grain, over k90 = 1.35 + 0.015 * 12 = 1.53 across it: 17.0732; nails
+    ** 0.082 * 362 * 4^-0.3 = 19.5841, pre-drilled 0.082 (1 - 0.04) 362 = 28.4966
+    ** (EN 1995-1-1, eqs. (8.15), (8.16), (8.31), (8.32)) */
+    EXPECT_NEAR(Calc_Fh_Layered(&k0, 2, 6.0, 0.0, -1.0, 0, 0.0, right, 0), 8.16497, 1e-5);
+    EXPECT_EQ(Calc_Fh_Layered(&k0, 2, 3.5, 0.0, -1.0, 0, 0.0, right, 0), 0.0);
+    EXPECT_NEAR(Calc_Fh_Layered(&k0, 29, 12.0, 0.0, -1.0, 0, 0.0, right, 0), 26.1219, 1e-4);
+    EXPECT_NEAR(Calc_Fh_Layered(&k0, 30, 12.0, 0.0, -1.0, 0, right, right, 0), 17.0732, 1e-4);
+    EXPECT_NEAR(Calc_Fh_Layered(&k0, 0, 4.0, 0.0, -1.0, 0, 0.0, right, 0), 19.5841, 1e-4);
+    EXPECT_NEAR(Calc_Fh_Layered(&k0, 0, 4.0, 0.0, -1.0, 1, 0.0, right, 0), 28.4966, 1e-4);
+    EXPECT_EQ(Calc_Fh_Layered(&k0, 25, 65.0, 0.0, -1.0, 0, 0.0, right, 0), 0.0);
+    EXPECT_EQ(Calc_Fh_Layered(nullptr, 29, 12.0, 0.0, -1.0, 0, 0.0, right, 0), 0.0);
+}
