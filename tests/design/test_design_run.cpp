@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "design_test_util.h"
 
@@ -758,4 +759,33 @@ TEST(DesignRun, AxialValueOnlyWhereItCounts)
     Connection_Result n{};
     ASSERT_EQ(Design_Connection(Nail_Input(60.0, 1), &n), 0);
     EXPECT_EQ(n.msg_code, 165);
+}
+
+TEST(DesignRun, BaseDesignedAtTwoAnglesAsTheWholeRun)
+{
+    /* a nail of 4 mm under DIN 1052 (the point in member 2 leaves its messages in the list):
+    ** the base keeps the messages of the steps before the angles and gives at 0 and at 90
+    ** degrees what the whole run gives with those angles */
+    Standard_Scope din(false);
+    Connection_Input in = Nail_Input(60.0, 1);
+    in.split_rule = 1;
+    Connection_Base base{};
+    ASSERT_EQ(Design_Connection_Base(&in, &base), 0);
+    EXPECT_EQ(base.repeatable, 1);
+    for (double a : {0.0, 90.0}) {
+        Connection_Input whole = in;
+        whole.alpha_1 = whole.alpha_2 = a;
+        Connection_Result expect{}, got{};
+        ASSERT_EQ(Design_Connection(whole, &expect), 0);
+        const int n1 = Msg_Count, n2 = Msg_Count2;
+        std::vector<int> list(Msg_Codes.codes, Msg_Codes.codes + n1);
+        Msg_Count = Msg_Count2 = 0;
+        ASSERT_EQ(Design_Connection_At(&base, a, a, 1, &got), 0);
+        EXPECT_DOUBLE_EQ(got.rk_lateral, expect.rk_lateral) << a;
+        EXPECT_DOUBLE_EQ(got.rd_lateral, expect.rd_lateral) << a;
+        EXPECT_DOUBLE_EQ(got.spacing_1[0], expect.spacing_1[0]) << a;
+        EXPECT_EQ(Msg_Count, n1) << a;
+        EXPECT_EQ(Msg_Count2, n2) << a;
+        EXPECT_EQ(std::vector<int>(Msg_Codes.codes, Msg_Codes.codes + Msg_Count), list) << a;
+    }
 }
