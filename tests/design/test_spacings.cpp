@@ -592,3 +592,38 @@ TEST(MinSpacings, LaminatedVeneerLumber)
         }
     }
 }
+
+TEST(MinSpacings, PlatesScrewsAndTheFarEndOfDowels)
+{
+    Six s;
+    {
+        Standard_Scope en(true);
+        /* dowel d 12 with the force at 300 degrees: the unloaded end lies outside both bands,
+        ** a3,c = 3.5 d = 42; at 170 degrees (150 to 210) max(3.5 d, 40) = 42, for d 8 40 */
+        Min_Spacings(s, 29, 0, 350.0, 12.0, 300.0);
+        EXPECT_NEAR(s.v[3], 42.0, 1e-9);
+        Min_Spacings(s, 29, 0, 350.0, 12.0, 170.0);
+        EXPECT_NEAR(s.v[3], 42.0, 1e-9);
+        Min_Spacings(s, 29, 0, 350.0, 8.0, 170.0);
+        EXPECT_NEAR(s.v[3], 40.0, 1e-9);
+        /* an ETA-12/0114 screw of type 13, d 6, not pre-drilled: a3,t and a3,c at least 15 d =
+        ** 90 (at 90 degrees (10 + 0) 6 = 60 and 10 d = 60 otherwise) */
+        Min_Spacings(s, 13, 0, 350.0, 6.0, 90.0);
+        EXPECT_NEAR(s.v[2], 90.0, 1e-9);
+        EXPECT_NEAR(s.v[3], 90.0, 1e-9);
+        Min_Spacings(s, 13, 0, 350.0, 6.0, 90.0, 1);
+        EXPECT_NEAR(s.v[2], 42.0, 1e-9);                /* pre-drilled: (7 + 0) 6 */
+        /* a nail d 5 in a steel plate member: a1 and a2 times 0.7 (EN 1995-1-1, 8.3.1.4):
+        ** (5 + 7) 5 * 0.7 = 42, 5 * 5 * 0.7 = 17.5 */
+        Min_Spacings(s, 0, 12, 350.0, 5.0, 0.0);
+        EXPECT_NEAR(s.v[0], 42.0, 1e-9);
+        EXPECT_NEAR(s.v[1], 17.5, 1e-9);
+    }
+    Standard_Scope din(false);
+    /* DIN 1052: a nail not pre-drilled in a steel plate member: half of a1, at least 5 d:
+    ** max(60 / 2, 25) = 30; d 4: max(40 / 2, 20) = 20 */
+    Min_Spacings(s, 0, 12, 350.0, 5.0, 0.0);
+    EXPECT_NEAR(s.v[0], 30.0, 1e-9);
+    Min_Spacings(s, 0, 12, 350.0, 4.0, 0.0);
+    EXPECT_NEAR(s.v[0], 20.0, 1e-9);
+}
