@@ -573,6 +573,78 @@ TEST(RuleLimits, FirstScrewFamilyRowByRow)
     Check_Limit_Rows(rows, sizeof rows / sizeof rows[0]);
 }
 
+TEST(RuleLimits, NailsStaplesAndScrewsOfEveryStandard)
+{
+    int msg = -1, hint = -1;
+    {
+        /* EN 1995-1-1 with the annex variant: nail d 4 in C24 needs 14 d = 56 mm against
+        ** splitting (eq. (8.19)), 7 d = 28 mm by the rule for less sensitive species
+        ** (eq. (8.18)); member 2 first (15, 19), then member 1 (14, 18); not when pre-drilled */
+        Standard_Scope en(true, 1);
+        const struct { double t1, t2; int split, pre, message; } rows[] = {
+            {60, 60, 0, 0, 0},  {60, 50, 0, 0, 15}, {50, 60, 0, 0, 14}, {60, 27, 1, 0, 19},
+            {27, 60, 1, 0, 18}, {28, 28, 1, 0, 0},  {50, 50, 0, 1, 0},
+        };
+        for (const auto &c : rows) {
+            Vbm_Rule_Input in = Rule_Input(0, 4.0);
+            in.t1_a = in.t1 = c.t1;
+            in.t2_a = in.t2 = c.t2;
+            in.split_rule = c.split;
+            in.predrilled = c.pre;
+            EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, &hint), c.message ? 1 : 0) << c.t1 << " " << c.t2;
+            EXPECT_EQ(msg, c.message) << c.t1 << " " << c.t2;
+        }
+        /* hints: a special nail with less than 6 d = 24 of point (161), a pre-drilled nail (159),
+        ** a wood screw whose member 2 is thinner than 6 d (163), a staple with less than
+        ** 12 d = 18 of point (162) and through thin panels (147) */
+        Vbm_Rule_Input sp = Rule_Input(16, 4.0);
+        sp.length = 83.0;
+        EXPECT_EQ(Check_Vbm_Limits(1, &sp, &msg, &hint), 0);
+        EXPECT_EQ(hint, 161);
+        sp.length = 84.0;
+        Check_Vbm_Limits(1, &sp, &msg, &hint);
+        EXPECT_EQ(hint, 0);
+        Vbm_Rule_Input pre = Rule_Input(0, 4.0);
+        pre.predrilled = 1;
+        Check_Vbm_Limits(1, &pre, &msg, &hint);
+        EXPECT_EQ(hint, 159);
+        Vbm_Rule_Input ws = Rule_Input(2, 6.0);
+        ws.t2_a = ws.t2 = 35.0;
+        Check_Vbm_Limits(1, &ws, &msg, &hint);
+        EXPECT_EQ(hint, 163);
+        Vbm_Rule_Input st = Rule_Input(1, 1.5);
+        st.length = 77.0;
+        EXPECT_EQ(Check_Vbm_Limits(1, &st, &msg, &hint), 0);
+        EXPECT_EQ(hint, 162);
+        st.length = 100.0;
+        st.mat1 = 6;
+        st.grade1 = 0;
+        st.t1_a = st.t1 = 5.0;
+        Check_Vbm_Limits(1, &st, &msg, &hint);
+        EXPECT_EQ(hint, 147);
+        st.mat1 = 4;
+        st.t1_a = st.t1 = 7.0;
+        Check_Vbm_Limits(1, &st, &msg, &hint);
+        EXPECT_EQ(hint, 147);
+        st.t1_a = st.t1 = 8.0;
+        Check_Vbm_Limits(1, &st, &msg, &hint);
+        EXPECT_EQ(hint, 0);
+        /* no diameter (4) or no length (5) */
+        Vbm_Rule_Input none = Rule_Input(0, 0.05);
+        none.split_rule = 1;
+        EXPECT_EQ(Check_Vbm_Limits(1, &none, &msg, &hint), 1);
+        EXPECT_EQ(msg, 4);
+        none.length = 0.05;
+        EXPECT_EQ(Check_Vbm_Limits(1, &none, &msg, &hint), 1);
+        EXPECT_EQ(msg, 5);
+    }
+    /* without the annex variant special nails are not admitted (94) */
+    Standard_Scope en(true, 0);
+    Vbm_Rule_Input sp = Rule_Input(16, 4.0);
+    EXPECT_EQ(Check_Vbm_Limits(1, &sp, &msg, &hint), 1);
+    EXPECT_EQ(msg, 94);
+}
+
 TEST(RuleAxial, WithdrawalAndThreadInsideTheMember)
 {
     Standard_Scope en(true);
