@@ -571,6 +571,19 @@ TEST(RuleLimits, FirstScrewFamilyRowByRow)
         {11, 6.0, 9.0, 12, 0, 5.0, 0, -1, 60.0, 0, 1, 0, 1, 5},
     };
     Check_Limit_Rows(rows, sizeof rows / sizeof rows[0]);
+    /* a washer as wide as the head of 20 mm admits the 12 mm screw in the panel */
+    Vbm_Rule_Input w = Rule_Input(11, 12.0);
+    w.mat1 = 6;
+    w.grade1 = 0;
+    w.species_sfp = 1;
+    w.d_k = 20.0;
+    w.washer_d = 20.0;
+    int msg = -1;
+    EXPECT_EQ(Check_Vbm_Limits(1, &w, &msg, nullptr), 0);
+    EXPECT_EQ(msg, 0);
+    w.washer_d = 19.9;
+    EXPECT_EQ(Check_Vbm_Limits(1, &w, &msg, nullptr), 1);
+    EXPECT_EQ(msg, 38);
 }
 
 TEST(RuleLimits, NailsStaplesAndScrewsOfEveryStandard)
