@@ -248,34 +248,12 @@ void Oli_Table_Report_Error(FILE *file, int32_t code) {
   Oli_Write_Text(file, "Tabelle nicht ausgegeben: zu wenig Spalten allociert");
 }
 
-int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *columns,
-                const int32_t *row_mask, const int32_t *row_rules, int32_t highlight, int32_t flags,
-                const int32_t *title_counts, char **title_texts, int32_t extra_count,
-                char **extra_texts) {
-  if (ncols > columns_allocated) return OLI_TAB_TOO_FEW_COLUMNS;
-  if (file == nullptr || columns == nullptr || ncols <= 0 || nrows <= 0) {
-    if (flags & OLI_TAB_FLAGS_640) OLI_setFlags(file, 896);
-    return OLI_TAB_OK;
-  }
-  if (flags & OLI_TAB_FLAGS_640)
-    OLI_setFlags(file, 640);
-  else if (flags & OLI_TAB_FLAGS_896)
-    OLI_setFlags(file, 896);
-  else if (nrows >= long_table_rows)
-    OLI_setFlags(file, 640);
-
-  std::vector<int32_t> rows = printed_rows(ncols, nrows, columns, row_mask, flags);
-  std::vector<int> printed((size_t)nrows, 0);
-  for (int32_t r : rows) printed[(size_t)r] = 1;
-
-  /* widths */
-  Oli_Table_Layout lay;
-  Oli_Table_Compute_Layout(ncols, nrows, columns, flags, printed, &lay);
-  std::vector<int32_t> &w = lay.width;
-
-  /* emphasis: underline and bold rows per column */
-  std::vector<std::vector<int>> under((size_t)ncols, std::vector<int>((size_t)nrows, 0));
-  std::vector<std::vector<int>> bold = under;
+/* The emphasis of the cells: per column the rows to underline and to set bold by the column's
+** marks, and the one cell of the highlighted column(s) with the largest (highlight > 0) or
+** smallest value underlined. under and bold hold ncols x nrows flags. */
+static void table_emphasis(int32_t ncols, int32_t nrows, const Oli_Table_Column *columns,
+                           int32_t highlight, const std::vector<int> &printed,
+                           std::vector<std::vector<int>> &under, std::vector<std::vector<int>> &bold) {
   for (int32_t c = 0; c < ncols; c++) {
     const Oli_Table_Column *col = &columns[c];
     if (!Oli_Table_Is_Numeric(col)) continue;
@@ -317,37 +295,11 @@ int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *c
     }
     if (best_c >= 0) under[(size_t)best_c][(size_t)best_r] = 1;
   }
+}
 
-  /* block */
-  if (!(flags & OLI_TAB_NO_SPACING)) OLI_setYPositionCM(file, 1, 0.1);
-  fputs("#SHOWTABLE\n", file);
-  if (title_counts && title_texts) {
-    Oli_File_Printf(file, " %d %d %d\n", (int)title_counts[0], (int)title_counts[1], (int)title_counts[2]);
-    int32_t nt = title_counts[0] + title_counts[1] + title_counts[2];
-    for (int32_t i = 0; i < nt; i++) Oli_File_Printf(file, " %s\n", title_texts[i] ? title_texts[i] : "");
-  } else {
-    fputs(" 0 0 0\n", file);
-  }
-  int has_group = 0;
-  for (int32_t c = 0; c < ncols; c++)
-    if (columns[c].group_title[0]) has_group = 1;
-  /* Only separators that are written count: none stands before a column joining a group. */
-  int32_t nsep = 0;
-  for (int32_t c = 0; c + 1 < ncols; c++)
-    if (columns[c].separator && !joins_group(&columns[c + 1])) nsep++;
-  Oli_File_Printf(file, " %d %d -1 -1 %d", has_group ? 2 : 1, (flags & OLI_TAB_NO_UNIT) ? 0 : 1, (int)nsep);
-  if (flags & OLI_TAB_LAYOUT_2) Oli_File_Printf(file, " 0 0 0 0 0 0 0 %d", 2);
-  fputs("\n", file);
-  if (ncols > 1) {
-    int32_t pos = 0;
-    for (int32_t c = 0; c + 1 < ncols; c++) {
-      pos += w[(size_t)c] + 1;
-      if (columns[c].separator && !joins_group(&columns[c + 1])) Oli_File_Printf(file, " %f", (double)pos);
-    }
-    fputs("\n", file);
-  }
-
-  /* header lines */
+/* The group line (when a column has a group title), the title line and the unit line. */
+static void table_header_lines(FILE *file, int32_t ncols, const Oli_Table_Column *columns,
+                               const std::vector<int32_t> &w, int has_group, int32_t flags) {
   if (has_group) {
     std::string line;
     for (int32_t c = 0; c < ncols;) {
@@ -369,33 +321,13 @@ int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *c
   }
   Oli_File_Printf(file, " %.399s\n", tline.c_str());
   if (!(flags & OLI_TAB_NO_UNIT)) Oli_File_Printf(file, " %.399s\n", uline.c_str());
+}
 
-  /* rows */
-  for (size_t k = 0; k < rows.size(); k++) {
-    int32_t r = rows[k];
-    std::string line;
-    for (int32_t c = 0; c < ncols; c++) {
-      const Oli_Table_Column *col = &columns[c];
-      std::string cell = Oli_Table_Cell_Text(col, r, w[(size_t)c], lay.marker_width[(size_t)c]);
-      int b = col->bold_rows && col->bold_rows[r];
-      std::string e;
-      if (Oli_Table_Is_Numeric(col) && under[(size_t)c][(size_t)r])
-        e = " \xCEu" + cell + "\xCEr";
-      else if ((Oli_Table_Is_Numeric(col) && bold[(size_t)c][(size_t)r]) || b)
-        e = " \xCE" "b" + cell + "\xCEr";
-      else
-        e = " " + cell;
-      int32_t vis = Oli_Visible_Length(e.c_str());
-      if (vis < w[(size_t)c] + 1) e.append((size_t)(w[(size_t)c] + 1 - vis), ' ');
-      line += e;
-    }
-    fputs(line.c_str(), file);
-    if (Oli_Table_Thin_Rules && Oli_Table_Thin_Rules[r]) Oli_File_Printf(file, "\n \xCE{\xCEL 0 -1 -1 %f %f }", 0.5, 0.5);
-    if (row_rules && row_rules[r] && k + 1 < rows.size()) Oli_File_Printf(file, " \xCE{\xCEL 0 -1 -1 %f %f }", 1.0, 1.0);
-    fputs("\n", file);
-  }
-
-  /* sum row */
+/* The sum row under the printed rows, when a column asks for its sum: the sum of its values
+** (markers and values beyond 1e100 left out; "n.e." when a row holds that marker), the first
+** other column marked with the sum sign. */
+static void table_sum_row(FILE *file, int32_t ncols, const Oli_Table_Column *columns,
+                          const std::vector<int32_t> &w, const std::vector<int32_t> &rows) {
   int any_sum = 0;
   for (int32_t c = 0; c < ncols; c++)
     if (columns[c].sum) any_sum = 1;
@@ -427,6 +359,97 @@ int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *c
     }
     Oli_File_Printf(file, "%s \xCE{\xCEL 0 -1 -1 %f %f }\n", line.c_str(), 0.0, 0.0);
   }
+}
+
+int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *columns,
+                const int32_t *row_mask, const int32_t *row_rules, int32_t highlight, int32_t flags,
+                const int32_t *title_counts, char **title_texts, int32_t extra_count,
+                char **extra_texts) {
+  if (ncols > columns_allocated) return OLI_TAB_TOO_FEW_COLUMNS;
+  if (file == nullptr || columns == nullptr || ncols <= 0 || nrows <= 0) {
+    if (flags & OLI_TAB_FLAGS_640) OLI_setFlags(file, 896);
+    return OLI_TAB_OK;
+  }
+  if (flags & OLI_TAB_FLAGS_640)
+    OLI_setFlags(file, 640);
+  else if (flags & OLI_TAB_FLAGS_896)
+    OLI_setFlags(file, 896);
+  else if (nrows >= long_table_rows)
+    OLI_setFlags(file, 640);
+
+  std::vector<int32_t> rows = printed_rows(ncols, nrows, columns, row_mask, flags);
+  std::vector<int> printed((size_t)nrows, 0);
+  for (int32_t r : rows) printed[(size_t)r] = 1;
+
+  /* widths */
+  Oli_Table_Layout lay;
+  Oli_Table_Compute_Layout(ncols, nrows, columns, flags, printed, &lay);
+  std::vector<int32_t> &w = lay.width;
+
+  /* emphasis: underline and bold rows per column */
+  std::vector<std::vector<int>> under((size_t)ncols, std::vector<int>((size_t)nrows, 0));
+  std::vector<std::vector<int>> bold = under;
+  table_emphasis(ncols, nrows, columns, highlight, printed, under, bold);
+
+  /* block */
+  if (!(flags & OLI_TAB_NO_SPACING)) OLI_setYPositionCM(file, 1, 0.1);
+  fputs("#SHOWTABLE\n", file);
+  if (title_counts && title_texts) {
+    Oli_File_Printf(file, " %d %d %d\n", (int)title_counts[0], (int)title_counts[1], (int)title_counts[2]);
+    int32_t nt = title_counts[0] + title_counts[1] + title_counts[2];
+    for (int32_t i = 0; i < nt; i++) Oli_File_Printf(file, " %s\n", title_texts[i] ? title_texts[i] : "");
+  } else {
+    fputs(" 0 0 0\n", file);
+  }
+  int has_group = 0;
+  for (int32_t c = 0; c < ncols; c++)
+    if (columns[c].group_title[0]) has_group = 1;
+  /* Only separators that are written count: none stands before a column joining a group. */
+  int32_t nsep = 0;
+  for (int32_t c = 0; c + 1 < ncols; c++)
+    if (columns[c].separator && !joins_group(&columns[c + 1])) nsep++;
+  Oli_File_Printf(file, " %d %d -1 -1 %d", has_group ? 2 : 1, (flags & OLI_TAB_NO_UNIT) ? 0 : 1, (int)nsep);
+  if (flags & OLI_TAB_LAYOUT_2) Oli_File_Printf(file, " 0 0 0 0 0 0 0 %d", 2);
+  fputs("\n", file);
+  if (ncols > 1) {
+    int32_t pos = 0;
+    for (int32_t c = 0; c + 1 < ncols; c++) {
+      pos += w[(size_t)c] + 1;
+      if (columns[c].separator && !joins_group(&columns[c + 1])) Oli_File_Printf(file, " %f", (double)pos);
+    }
+    fputs("\n", file);
+  }
+
+  /* header lines */
+  table_header_lines(file, ncols, columns, w, has_group, flags);
+
+  /* rows */
+  for (size_t k = 0; k < rows.size(); k++) {
+    int32_t r = rows[k];
+    std::string line;
+    for (int32_t c = 0; c < ncols; c++) {
+      const Oli_Table_Column *col = &columns[c];
+      std::string cell = Oli_Table_Cell_Text(col, r, w[(size_t)c], lay.marker_width[(size_t)c]);
+      int b = col->bold_rows && col->bold_rows[r];
+      std::string e;
+      if (Oli_Table_Is_Numeric(col) && under[(size_t)c][(size_t)r])
+        e = " \xCEu" + cell + "\xCEr";
+      else if ((Oli_Table_Is_Numeric(col) && bold[(size_t)c][(size_t)r]) || b)
+        e = " \xCE" "b" + cell + "\xCEr";
+      else
+        e = " " + cell;
+      int32_t vis = Oli_Visible_Length(e.c_str());
+      if (vis < w[(size_t)c] + 1) e.append((size_t)(w[(size_t)c] + 1 - vis), ' ');
+      line += e;
+    }
+    fputs(line.c_str(), file);
+    if (Oli_Table_Thin_Rules && Oli_Table_Thin_Rules[r]) Oli_File_Printf(file, "\n \xCE{\xCEL 0 -1 -1 %f %f }", 0.5, 0.5);
+    if (row_rules && row_rules[r] && k + 1 < rows.size()) Oli_File_Printf(file, " \xCE{\xCEL 0 -1 -1 %f %f }", 1.0, 1.0);
+    fputs("\n", file);
+  }
+
+  /* sum row */
+  table_sum_row(file, ncols, columns, w, rows);
   fputs("#END_OF_TEXT\n", file);
   if (!(flags & OLI_TAB_NO_SPACING)) OLI_setYPositionCM(file, 1, -0.4);
   if (flags & OLI_TAB_FLAGS_640) OLI_setFlags(file, 896);
