@@ -12,15 +12,38 @@
 
 /* ---------------------------------------------------------------- failure-mode equations */
 
+/*
+** Return the factor by which the value of a failure mode is divided: 1.0 in the design-value
+** method; the annex's gamma_M of connections under EN 1995; under DIN 1052 1.3, 1.2 or 1.1 by the
+** mode (DIN 1052, 12.2.1), -1.0 for an unknown mode.
+*/
 double Get_Mode_Gamma(int mode, int proof_method);
+
+/*
+** Return the rope-effect term added to the mode value part, limited by fastener kind
+** (EN 1995-1-1, 8.2.2(2)): at most Fax/4, and at most 15 % of part for nails and staples, 25 % for
+** bolts, 50 % for special nails, 100 % for screws; type 45 adds 0.6 Fax.
+*/
 double Calc_Rope_Effect(int vbm_type, double part, double fax);
 
+/*
+** Characteristic lateral resistance per shear plane of a timber-to-timber (or panel, staple)
+** connection: every mode divided by its factor, the smallest governs, reported as its
+** characteristic value with the rope effect (EN 1995-1-1, 8.2.2). A member without embedment
+** strength gives 0 and the code 168. Returns 0; the values go into the result.
+*/
 int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double length,
                           double axis_angle, int predrilled, int stainless, int fitted_bolt,
                           int threaded_rod, int vbm_type, double alpha_1, double alpha_2,
                           double t1, double t2, double rho_1, double rho_2, int mat_1, int mat_2,
                           int grade_1, int grade_2, double fu, const Vbm_User_Embedment *user,
                           Connection_Result *result);
+
+/*
+** Design lateral resistance per shear plane of a timber-to-timber connection: the same modes with
+** design embedment strengths fh,d = fh,k kmod / gamma_M and My,d = My,k / gamma_steel, without mode
+** factors and rope effect. A member without embedment strength gives 0 (code 168).
+*/
 int Calc_Rd_Timber_Timber(double gamma_m_1, double gamma_m_2, double gamma_steel, double kmod_1,
                           double kmod_2, int shear_planes, double d, double length,
                           double axis_angle, int predrilled, int stainless, int fitted_bolt,
@@ -28,20 +51,44 @@ int Calc_Rd_Timber_Timber(double gamma_m_1, double gamma_m_2, double gamma_steel
                           double t1, double t2, double rho_1, double rho_2, int mat_1, int mat_2,
                           int grade_1, int grade_2, double fu, const Vbm_User_Embedment *user,
                           Connection_Result *result);
+
+/*
+** Characteristic lateral resistance of timber member 1 beside an inner steel plate (modes 16 to
+** 18, EN 1995-1-1, eq. (8.11)). Writes rk_lateral, rd_lateral (the governing value divided by its
+** factor), gamma_lateral, the mode and t_ef. Returns 0.
+*/
 int Calc_Rk_Inner_Plate(int proof_method, double d, int vbm_type, int predrilled, int stainless,
                         int threaded_rod, int fitted_bolt, double alpha_1, double t1,
                         double rho_1, int mat_1, int grade_1, double fu,
                         Connection_Result *result);
+
+/* Design lateral resistance of timber member 1 beside an inner steel plate. Returns 0. */
 int Calc_Rd_Inner_Plate(double gamma_m_1, double gamma_m_2, double gamma_steel, double kmod_1,
                         double d, int vbm_type, int predrilled, int stainless, int threaded_rod,
                         int fitted_bolt, double alpha_1, double t1, double rho_1, int mat_1,
                         int grade_1, double fu, Connection_Result *result);
+
+/*
+** Calc_Rk_Inner_Plate followed by Calc_Rd_Inner_Plate with the same fastener and member (and
+** the modification factor kmod_1), the embedment strength computed once. Returns 0.
+*/
 int Calc_Rk_Rd_Inner_Plate(int proof_method, double gamma_m_1, double gamma_m_2,
                            double gamma_steel, double kmod_1, double d, int vbm_type,
                            int predrilled, int stainless, int threaded_rod, int fitted_bolt,
                            double alpha_1, double t1, double rho_1, int mat_1, int grade_1,
                            double fu, Connection_Result *result);
+
+/*
+** Characteristic lateral resistance of a fastener through outer steel plates (member 1) into
+** timber member 2 (EN 1995-1-1, eq. (8.9), (8.10), (8.12), (8.13)), thin, thick or interpolated
+** between them. input alpha_2 in degrees. Returns 0; the values go into the result.
+*/
 int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result);
+
+/*
+** Design lateral resistance through outer steel plates: the same equations with fh,2,d = fh,2,k
+** kmod_2 / gamma_m_2 and My,d = My / gamma_steel, without mode factors, 1.15 and rope effect.
+*/
 int Calc_Rd_Outer_Plate(const Connection_Input &input, Connection_Result *result);
 
 /* ---------------------------------------------------------------- simplified proof */
@@ -54,12 +101,35 @@ int Calc_Rd_Outer_Plate(const Connection_Input &input, Connection_Result *result
         int mat_2, int grade_1, int grade_2, const Vbm_User_Embedment *user,                   \
         Connection_Result *result
 
+/* Nails through gypsum fibreboard (member 1): 0.7 k r7 r25 sqrt(2 My fh d). */
 double Calc_Rk_Nail_Gypsum_Fibre(SIMPLIFIED_RULE_ARGS);
+
+/* Staples through gypsum fibreboard (member 1): 1.4 k r7 sqrt(2 My fh d), two legs. */
 double Calc_Rk_Staple_Gypsum_Fibre(SIMPLIFIED_RULE_ARGS);
+
+/* Nails where exactly one member is a wood-based panel: k p sqrt(2 My fh,panel d). */
 double Calc_Rk_Nail_Panel(SIMPLIFIED_RULE_ARGS);
+
+/* Staples in other materials: 2 k, 2 k sqrt(2b/(1+b)) or 2 k p times sqrt(2 My fh d). */
 double Calc_Rk_Staple(SIMPLIFIED_RULE_ARGS);
+
+/* Wood screws to DIN 571: k sqrt(2b/(1+b)) sqrt(2 My fh d) with My = 0.15 fu d^2.6. */
 double Calc_Rk_Screw_Din571(SIMPLIFIED_RULE_ARGS);
+
+/* Screws of the approvals: k sqrt(2b/(1+b)) sqrt(2 My fh d) with the tabulated My; 0 for other
+** types. The thickness rule takes fu = 400 and the axis angle. */
 double Calc_Rk_Screw_Approved(SIMPLIFIED_RULE_ARGS);
+
+/*
+** Dowels and bolts (and the bolt of a connector): min(1, t1 / t1,req, t2 / t2,req)
+** sqrt(2b/(1+b)) sqrt(2 My fh,1 d) (DIN 1052, eq. (212)); the required thicknesses are kept at
+** their largest value of the run, the embedment status goes to msg_code.
+*/
 double Calc_Rk_Dowel_Bolt(SIMPLIFIED_RULE_ARGS);
+
+/* Nails with unequal embedment strengths: k sqrt(2b/(1+b)) sqrt(2 My fh d). */
 double Calc_Rk_Nail_Beta(SIMPLIFIED_RULE_ARGS);
+
+/* Return the tensile strength of a fastener wire by diameter: 950 or 680 N/mm² for type 5,
+** 800 for every other type. */
 double Get_Vbm_Fu_By_Diameter(double d, int type);

@@ -9,60 +9,154 @@
 
 /* ---------------------------------------------------------------- slip modulus, members, plates */
 
+/*
+** Return the slip modulus Kser of one fastener per shear plane in N/mm (EN 1995-1-1, Table 7.1,
+** with rho_m = 1.2 rho_k; DIN 1052, Table 11 with rho_k). Members of steel or aluminium double it
+** (EN 1995-1-1, 7.1(3)). 0 for a type without a rule.
+*/
 double Calc_Vbm_Kser(int type, int predrilled, double d, int mat1, int grade1, double x1,
                      int mat2, int grade2, double x2, const User_Material *user);
+
+/* The same from the characteristic densities rho1 and rho2 of the members (kg/m³) as Get_Rho_K
+** gives them. */
 double Calc_Vbm_Kser_Rho(int type, int predrilled, double d, int mat1, double rho1, int mat2,
                          double rho2);
+
+/* Return the outer diameter in mm of the washer of a bolt of diameter d; -1.0 without entry. */
 double Get_Washer_Diameter(double d, int kind);
+
+/* Return the design strength X_k kmod / gamma_M in N/mm² of the first value (bending). */
 double Get_Member_Design_Value_A(int material, int grade, int selector, double x1, double x2,
                                  double kmod, double gamma_m, const User_Material *user);
+
+/* Return the design strength of the second value (tension). */
 double Get_Member_Design_Value_C(int material, int grade, int selector, double x1, double x2,
                                  double kmod, double gamma_m, const User_Material *user);
+
+/* Return the design strength of the third value of (selector, kind 6) (compression). */
 double Get_Member_Design_Value_E(int material, int grade, int selector, double x, double kmod,
                                  double gamma_m);
+
+/*
+** Return the design shear strength fv,d in N/mm². Under EN 1995 with the German annex fv,k of
+** softwood is 4.0 and of glulam 3.5 N/mm² (NA to 6.1.7); with other annexes fv,k of softwood and
+** glulam is reduced by kcr = 0.67 (EN 1995-1-1, 6.1.7(2)).
+*/
 double Get_Member_Shear_Strength(int material, int grade, int selector, double x, double kmod,
                                  double gamma_m);
+
+/*
+** Return the factor on the tensile strength of the side members of a symmetric tension joint:
+** under DIN 1052 (or an annex that keeps its rule, NCI NA.8.1.6) 0.4 for staples, dowels and
+** pre-drilled nails, 1/1.5 for every other fastener; 1.0 under an annex without the rule.
+*/
 double Get_Member_Tension_Factor(int type, int predrilled);
+
+/*
+** Return the tensile strength of a member at a one-sided connection in N/mm², without kmod and
+** gamma_M: the catalogue value times Get_Member_Tension_Factor.
+*/
 double Get_Member_Design_Value_D(int type, int predrilled, int material, int grade,
                                  int selector, double x1, double x2, const User_Material *user);
+
+/*
+** Write the minimum hole geometry of a steel plate (EN 1993-1-8, Table 3.3): p1 = 2.2 d0,
+** e1 = e2 = 1.2 d0, p2 = 2.4 d0, with d0 = d + 1 mm, or d for a fitted bolt.
+*/
 void Calc_Plate_Hole_Geometry(double d, int fitted, double *p1, double *e1, double *e2,
                               double *p2);
+
+/*
+** Return the bearing resistance k1 alpha_b fu d t in N of a plate per bolt (EN 1993-1-8,
+** Table 3.4) at the minimum hole geometry; k1 and alpha_b go to the pointers given.
+*/
 double Calc_Plate_Bearing_Resistance(double d, double t, int fitted, double fu, double *k1,
                                      double *alpha_b);
+
+/*
+** Write the minimum spacings of a screw of the user-defined line in timber (its approval's rule)
+** and return 1; return 0 without writing when the screw is pre-drilled, the member is no timber
+** or the line's class is neither 1 nor 2. alpha in radians.
+*/
 int Calc_Screw_Line_Spacings(const Eta12_Spacing_Block *block, int predrilled_flag, int material,
                              double alpha, double *a1, double *a2, double *a3t, double *a3c,
                              double *a4t, double *a4c);
 
 /* ---------------------------------------------------------------- connectors */
 
+/*
+** Return the design value x sqrt(kmod1 kmod2) / gamma of a characteristic resistance x between
+** two members; 0 when gamma is not positive (the value cannot be determined).
+*/
 double Calc_Geometric_Mean_Ratio(double x, double kmod1, double kmod2, double gamma);
+
+/* Return the minimum timber thickness against splitting, EN 1995-1-1, eq. (8.19). */
 double Calc_T_Min_Splitting(double d, double rho_k);
+
+/* Return the minimum timber thickness against splitting, EN 1995-1-1, eq. (8.18). */
 double Calc_T_Min_Splitting_Alt(double d, double rho_k);
+
+/* Return k_alpha = 1 / ((1.3 + 0.001 dc) sin²a + cos²a), EN 1995-1-1, eq. (8.66)/(8.67). */
 double Calc_K_Alpha(double dc, double alpha_deg);
+
+/*
+** Return the characteristic resistance of one ring or shear-plate connector between two timbers,
+** EN 1995-1-1, 8.9: min(k1 35 dc^1.5, k1 31.5 dc he) k3 k_alpha, with k1 from the thicknesses
+** against 3 he and 5 he (at least 24 mm) and k3 = min(rho_k / 350, 1.75).
+*/
 double Calc_Ring_Connector_Rk(double dc, double he, double alpha_deg, double t1, double t2,
                               double rho_k, Connection_Result *result);
+
+/*
+** Return the resistance of a ring or shear-plate connector against a steel plate; t is the timber
+** thickness. Under EN 1995 the term 35 dc^1.5 is raised by 10 % (EN 1995-1-1, 8.9(4)).
+*/
 double Calc_Ring_Connector_Plate_Rk(double dc, double he, double alpha_deg, double t,
                                     double rho_k, Connection_Result *result);
+
+/* Return the resistance of one toothed-plate connector between two timbers; d the bolt. */
 double Calc_Toothed_Plate_Rk(int type, double dc, double d, double he, double t1, double t2,
                              double rho_k, Connection_Result *result);
+
+/* Return the resistance of one toothed-plate connector against a steel plate. */
 double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, double t,
                                    double rho_k, Connection_Result *result);
 
 /* ---------------------------------------------------------------- steel plates, simplified proof */
 
+/*
+** Return the class of a plate of thickness t for a fastener of diameter d: 0 thin (t <= 0.5 d),
+** 2 thick (t >= d), 1 between (EN 1995-1-1, 8.2.3(1)), with the interpolation factor to *factor.
+** An aluminium plate (16) scales the limits by 3^(1/3).
+*/
 int Classify_Plate_Thickness(int type, int plate_material, double d, double t, double *factor);
 /* Timber member (thickness t, material mat, grade, density rho_k, angle alpha in radians) beside
 ** a plate; variant selects the second yield-moment table of the approved screws. */
 double Calc_Rk_Thick_Plate(int type, double d, double t, int predrilled, int fitted, int grade,
                            int variant, int threaded_rod, double alpha, double fu, int mat,
                            double rho_k, Connection_Result *result);
+
+/*
+** Return the simplified resistance k sqrt(2 My fh d) of a fastener beside a thin steel plate;
+** selector 2 takes the second form of the required thickness.
+*/
 double Calc_Rk_Thin_Plate(int type, int selector, double d, double t, int predrilled, int fitted,
                           int grade, int variant, int threaded_rod, double alpha, double fu,
                           int mat, double rho_k, Connection_Result *result);
+
+/*
+** Return the simplified resistance beside a plate of any thickness: thin and thick by their rule,
+** between them c_p Rk,thick + (1 - c_p) Rk,thin (EN 1995-1-1, 8.2.3(1)).
+*/
 double Calc_Rk_Plate_Interpolated(int type, double d, double t, int predrilled, int fitted,
                                   int grade, int variant, int threaded_rod, double alpha,
                                   double fu, int mat, double rho_k, int plate_material,
                                   double plate_t, Connection_Result *result);
+
+/*
+** Return the simplified resistance k k_p sqrt(2 My fh d) of a nail or screw through a steel plate
+** (member 1) into timber member 2; k_p = 1 + 0.4 c_p between thin and thick plates.
+*/
 double Calc_Rk_Outer_Plate_Simplified(int type, double d, double length, int shear_planes,
                                       int predrilled, int fitted, int variant, int threaded_rod,
                                       double alpha_2, double fu, int plate_material,
@@ -72,6 +166,18 @@ double Calc_Rk_Outer_Plate_Simplified(int type, double d, double length, int she
 
 /* ---------------------------------------------------------------- effective numbers */
 
+/*
+** Return the effective number of bolts or dowels in a row of n (EN 1995-1-1, eq. (8.34) and
+** (8.35)): n^0.9 (a1 / (13 d))^0.25 at most n parallel to the grain, n at 90 degrees, linear
+** between. DIN 1052 takes 10 d in place of 13 d.
+*/
 double Calc_Bolt_N_Ef(double d, int n, double a1, double alpha_deg);
+
+/*
+** Return the effective number of connectors in a row of n: 2 + (1 - n / 20)(n - 2) under EN 1995
+** (EN 1995-1-1, eq. (8.71)); under DIN 1052 interpolated to n at 90 degrees and at most 10.
+*/
 double Calc_Connector_N_Ef(int n, double alpha_deg);
+
+/* Return the effective number n^kef of nails in a row of n (EN 1995-1-1, eq. (8.17)). */
 double Calc_Vbm_N_Ef(double d, int predrilled, int n, double a1);

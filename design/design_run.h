@@ -9,21 +9,61 @@
 
 /* ---------------------------------------------------------------- admissibility */
 
+/* Bring the data of the user-defined screw line of type 43 into the common fields. */
 void Apply_Screw43_Data(Connection_Input *input);
+
+/* Bring the data of the user-defined screw line of type 44 into the common fields. */
 void Apply_Screw44_Data(Connection_Input *input);
+
+/*
+** Return 0 when the connection may be designed, else the code of the first rule that fails
+** (DIN 1052, 7.2.3 and 12.5.2; EN 1995-1-1, 8.3.1.2(7) and 8.9 to 8.10; the screw approvals).
+*/
 int Check_Connection_Input(const Connection_Input &input);
+
+/* Return 0 or the first code of the rules of approval ETA-12/0114 (types 11, 12, 13, 44). */
 int Check_Eta12_Screw_Input(const Connection_Input &input);
+
+/* Return 0 or the first code of the rules of approval ETA-11/0190 (types 14, 15, 43). */
 int Check_Eta11_Screw_Input(const Connection_Input &input);
 
 /* ---------------------------------------------------------------- axial designs */
 
+/*
+** Return the characteristic axial capacity of one fastener by DIN 1052 (N) and fill the axial
+** fields of the result; a rule that forbids the axial share leaves its code in msg_code and gives
+** 0. l_ef is the penetration in the point-side member, f_c90 the compressive strength under the
+** washer (N/mm²). A null result computes with zero densities and modification factors.
+*/
 double Calc_Axial_Din1052(const Connection_Input &input, double l_ef, double f_c90,
                           Connection_Result *result);
+
+/*
+** Return the threaded length l_t of the fastener: the input's threaded length (the user line's for
+** types 43 and 44, l - t1 for a nail), reduced by the part of the length beyond t1 + t2; at least 0.
+*/
 double Calc_Screw_Thread_Length(const Connection_Input &input);
+
+/*
+** Return the characteristic axial capacity of one fastener by EN 1995-1-1 (N) and fill the axial
+** fields of the result; a rule that forbids the axial share leaves its code in msg_code and gives
+** 0. l_ef is the penetration in the point-side member, f_c90 the compressive strength under the
+** washer (N/mm²). Approved screws also run their compression check.
+*/
 double Calc_Axial_Ec5(const Connection_Input &input, double l_ef, double f_c90,
                       Connection_Result *result);
+
+/* Compression check of a fully threaded screw of approval ETA-11/0190. Returns 0. */
 int Calc_Screw_Buckling_Eta11(const Connection_Input &input, double l_ef, Connection_Result *result);
+
+/* Compression check of a fully threaded screw of approval ETA-12/0114. Returns 0. */
 int Calc_Screw_Buckling_Eta12(const Connection_Input &input, double l_ef, Connection_Result *result);
+
+/*
+** Return the rope-effect share of the lateral capacity (N), min(limit, Fax,Rk / 4), with the limit
+** by fastener kind as a share of F_ref (EN 1995-1-1, 8.2.2(2); DIN 1052, 12.2.2(5)), and write it
+** into rope_share. A fastener that may carry no axial share gets 0 and nothing is written.
+*/
 double Calc_Rope_Effect_Share(const Connection_Input &input, double f_ref, double l_ef, double f_c90,
                               Connection_Result *result);
 
@@ -50,15 +90,60 @@ typedef struct Connection_Base {
 } Connection_Base;
 
 
+/*
+** Return the partial factor of the dowel-type part: the aluminium factor when the bearing of an
+** aluminium plate governs (rule 30), 1.1 in the simplified proof, the annex's factor of
+** connections under EN 1995, 1.3 under DIN 1052.
+*/
 double Get_Connection_Gamma_M(const Connection_Input &input, int rule);
+
+/*
+** Design one fastener connection and fill the caller's result. Return 0 after a complete run, or
+** the first code that stopped it: a code of Check_Connection_Input (the result is then not
+** touched), or 6, 7 or 8 of the penetration (the result holds what was written so far).
+*/
 int Design_Connection(const Connection_Input &input, Connection_Result *result);
+
+/*
+** The older run: the axial value stays in the result and the rope-effect share (the whole axial
+** value) is added to rk_lateral; dowels are not treated as fitted.
+*/
 int Design_Connection_Old(const Connection_Input &input, Connection_Result *result);
+
+/*
+** Compute only the axial value of a connection: densities, partial factors, modification factors,
+** the working lengths of nails and screws, f_c90 and the axial design. Returns 0.
+*/
 int Design_Connection_Short(Connection_Input input, Connection_Result *result);
+
+/*
+** Prepare designs of one connection at changing force-to-grain angles: run the steps of
+** Design_Connection that do not read alpha_1 and alpha_2 once. Return 0, or the code of
+** Check_Connection_Input (every design of the base then returns it).
+*/
 int Design_Connection_Base(const Connection_Input *input, Connection_Base *base);
+
+/*
+** Design the connection of a base at the angles alpha_1 and alpha_2 (degrees): the same
+** result and return value as Design_Connection with those angles in the base's input, except
+** that without `spacings` the spacing fields of the result stay 0. The message lists end as
+** after Design_Connection. The base keeps the angles of the last design.
+*/
 int Design_Connection_At(Connection_Base *base, double alpha_1, double alpha_2,
                          int spacings, Connection_Result *result);
 
 /* ---------------------------------------------------------------- rule input record */
 
+/*
+** Store the defaults of a rule input record: 6 mm fastener of 200 mm with 180 mm effective
+** length, fu 600, members 60 and 200 mm of grade 5, layer angles pi/4. Fields without a default
+** (washer, head diameter, axis angle, thicknesses, ...) stay as the caller left them.
+*/
 void Init_Vbm_Layout_Defaults(Vbm_Rule_Input *input);
+
+/*
+** Return the fastener catalogue of a type 0..60 from the second index table: as the catalogue's
+** own index, and besides the tabulated nail (45) and screw (46) of the connector maker; null above
+** 60 and for types without a catalogue.
+*/
 const Vbm_Catalogue *Get_Vbm_Catalogue_Alt(int type);

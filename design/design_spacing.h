@@ -7,6 +7,11 @@
 
 /* ---------------------------------------------------------------- design run */
 
+/*
+** Write the minimum spacings a1, a2, a3,t, a3,c, a4,t, a4,c (mm) of one member through the
+** non-null pointers and return the rule index (mapped to EN 1995 numbering), or 0 without
+** writing for a fastener type without a rule. alpha in radians, staple_angle in degrees.
+*/
 int Calc_Min_Spacings(int vbm_type, int predrilled, int fitted_bolt, int douglas, int split_rule,
                       int mat, double rho_k, double d, double d_bolt, double alpha,
                       double staple_angle, double t1, double t2, double *a1, double *a2,
@@ -14,33 +19,55 @@ int Calc_Min_Spacings(int vbm_type, int predrilled, int fitted_bolt, int douglas
 
 /* ---------------------------------------------------------------- basic single distances */
 
+/* Return the minimum spacing a1 of the basic table (mm). */
 double Calc_Vbm_Min_A1(int mat, double rho_k, double t, int type, double d, double theta,
                        int predrilled, int fitted, int douglas, double alpha);
+
+/* Return the minimum spacing a2 of the basic table (mm). */
 double Calc_Vbm_Min_A2(int mat, double rho_k, double t, int type, double d, double theta,
                        int predrilled, int fitted, double alpha);
+
+/* Return the minimum distance a3,c of the basic table (mm). */
 double Calc_Vbm_Min_A3c(int mat, double rho_k, double t, int type, double d, int predrilled,
                         int fitted, double alpha);
+
+/* Return the minimum distance a3,t of the basic table (mm). */
 double Calc_Vbm_Min_A3t(int mat, double rho_k, double t, int type, double d, int predrilled,
                         int fitted, double alpha);
+
+/* Return the minimum distance a4,c of the basic table (mm). */
 double Calc_Vbm_Min_A4c(int mat, double rho_k, double t, int type, double d, double theta,
                         int predrilled, int fitted, double alpha);
+
+/* Return the minimum distance a4,t of the basic table (mm). */
 double Calc_Vbm_Min_A4t(int mat, double rho_k, double t, int type, double d, int predrilled,
                         int fitted, double alpha);
 
 /* ---------------------------------------------------------------- material-aware distances */
 
+/* Return the minimum spacing a1 of a member of material mat and grade (mm). */
 double Calc_Vbm_Min_A1_Mat(int mat, int grade, double t, int type, double d, double theta,
                            int predrilled, int fitted, int douglas, int screw_predrilled,
                            double alpha);
+
+/* Return the minimum spacing a2 (mm). */
 double Calc_Vbm_Min_A2_Mat(int mat, int grade, double t, int type, double d, double theta,
                            int predrilled, int fitted, int screw_predrilled, double alpha);
+
+/* Return the minimum distance a3,c (mm). */
 double Calc_Vbm_Min_A3c_Mat(int mat, int grade, double t, int type, double d, int predrilled,
                             int fitted, int douglas, int screw_predrilled, double alpha);
+
+/* Return the minimum distance a3,t (mm). */
 double Calc_Vbm_Min_A3t_Mat(int mat, int grade, double t, int type, double d, int predrilled,
                             int fitted, int douglas, int screw_predrilled, double alpha);
+
+/* Return the minimum distance a4,c (mm). */
 double Calc_Vbm_Min_A4c_Mat(int mat, int grade, double t, int type, double d, double theta,
                             int predrilled, int fitted, int split_rule, int screw_predrilled,
                             double alpha);
+
+/* Return the minimum distance a4,t (mm). */
 double Calc_Vbm_Min_A4t_Mat(int mat, int grade, double t, int type, double d, int predrilled,
                             int fitted, int split_rule, int screw_predrilled, double alpha);
 
@@ -61,6 +88,8 @@ double Calc_Vbm_A3c_Simple(int mat, int type, double d, int fitted, double alpha
 double Calc_Vbm_A2_Simple(int mat, int type, double d, int fitted);
 double Calc_Vbm_A4t_Simple(int mat, int type, double d, int fitted, double alpha);
 double Calc_Vbm_A4c_Simple(int mat, int type, double d);
+
+/* Write the twelve distances of Calc_Vbm_Spacings from the simple rules. */
 void Calc_Vbm_Spacings_Simple(int mat, int type, double d, int fitted, double *out);
 double Get_Screw_Factor_10(int mat, int type, double d);
 double Get_Screw_Factor_4(int mat, int type, double d);
@@ -77,5 +106,9 @@ typedef struct Vbm_Member_Layers {
     double thickness[SEGMENT_MAX_LAYERS];   /* mm */
 } Vbm_Member_Layers;
 
+/*
+** Return the part of the interval x0..x1 along a fastener that lies in layers of the given member;
+** 0 when x0 lies beyond the last layer.
+*/
 double Calc_Member_Segment_Length(const Vbm_Member_Layers *layers, double x0, double x1,
                                   int member);

@@ -39,4 +39,9 @@ inline bool Unloaded_End_Band(double alpha_deg)
 
 /* Values in the order a1, a2, a3t, a3c, a4t, a4c. Return the DIN rule index (0: no rule). */
 int Spacing_Rules_Lvl(const Spacing_Case &c, double v[6]);
+
+/*
+** Spacings in every other material: staples, connectors, bolts, dowels and fitted bolts, nails and
+** screws. Return the DIN rule index (8, 9, 10, 13, 18, 20, 21) or 0 for a type without a rule.
+*/
 int Spacing_Rules_General(const Spacing_Case &c, double v[6]);

@@ -28,6 +28,8 @@ void Plot_Frame_End(Plot_Frame *f);
 
 void Plot_Line_Width(double w);
 void Plot_Dash(const char *pattern);
+
+/* A dashed line between push and pop: line width 0.03 and the dash pattern. */
 void Plot_Dashed_Line(const char *pattern, double x1, double y1, double x2, double y2);
 void Plot_Member_Colours(void);     /* fill 43, the main member's colours */
 void Plot_Black_Lines(void);        /* colour 50 back to black */

@@ -61,20 +61,44 @@ void Oli_Vorbemerkungen(FILE *file);
 
 /* ---------------------------------------------------------------- input sections */
 
+/* The fastener section: heading, the block of the type, increases, method and count. */
 void Oli_Verbindungsmittel(FILE *file);
+
+/* The table of the design combinations that the splice kind lets through. */
 void Oli_Lkom_Table(FILE *file);
+
+/* The table of the used characteristic actions, with the class of the imposed load. */
 void Oli_Char_Actions(FILE *file);
+
+/* Word of a load-duration class 0..8, "undefiniert" otherwise; static buffer of this module. */
 const char *Get_Kled_Name(int kled);
+
+/*
+** Formula of a generated combination: the factored actions joined by " + ", then " / " and the
+** class word (or "Erdbeben" for an accidental combination). Cut to max_len - 1 characters.
+*/
 const char *Lkom_Formula_Text(int group, int entry, int max_len);
+
+/* The system section and the chosen drawings. Returns 0. */
 int Oli_Systemdarstellung(FILE *file);
 
 /* ---------------------------------------------------------------- spacing sketches, arrows */
 
+/* The sketch with the distance names of DIN 1052. */
 void Oli_Draw_Spacing_Sketch_A1_A2(FILE *file, int grid, double text_height);
+
+/* The sketch with the distance names of EN 1995-1-1, figure 8.7. */
 void Oli_Draw_Spacing_Sketch_A3_A4(FILE *file, int grid, double text_height);
+
+/* Arrow of the sketch with its tail at (x, 180), pointing away from it at angle + 180 degrees. */
 void Oli_Draw_Arrow(double x, double angle);
 void Oli_Draw_Arrow_Styled(double x, double y, double angle, double length, double head_length,
                            double head_width, int style);
+
+/*
+** The arrow with its middle on the graphic's origin (tip at length/2), turned by the angle.
+** The position is not applied: nothing calls this variant with one.
+*/
 void Oli_Draw_Arrow_Centred(double x, double y, double angle, double length, double head_length,
                             double head_width, int style);
 
@@ -101,17 +125,32 @@ double Plot_Scale_Querschnitt(double *x0, double *y0, double *x1, double *y1, do
 void Plot_Ansicht_01(FILE *file);
 void Plot_Laengsschnitt_02(FILE *file);
 void Plot_Querschnitt_03(FILE *file);
+
+/* One fastener symbol of the view at (x, y) for fastener index i. */
 void Oli_Draw_Vbm_Symbol(double x, double y, int penetration_case, int index);
 /* Heads of nails and screws in the sections: across the grain (longitudinal section, depth
 ** sign by the surface) and along it (cross section). */
 void Oli_Fill_Head_Across(double x, double surface, double r);
+
+/* The same in the cross section: 1.5r deep along x from the surface, 8r high. */
 void Oli_Fill_Head_Along(double surface, double y, double r);
+
+/* The legs of a staple in the cross section: two bars from the surface inward by depth (the
+** sign of depth points outward), at y - offset and y + offset, half_h high. */
 void Oli_Fill_Bar_Pair(double surface, double depth, double y, double offset, double half_h);
 
 /* ---------------------------------------------------------------- print-settings sheet */
 
+/* Run the sheet until the user confirms or cancels. Returns 0 in both cases. */
 int Run_Print_Settings_Sheet(void);
+
+/* Clear the view area and fill it with the page's items. */
 void Define_Print_Settings_Page(int area);
+
+/*
+** Run the remarks editor when it has been requested and return 1, else return 0. Either way
+** the lines of the working copy are counted again.
+*/
 int Edit_Vorbemerkungen(void);
 
 /* ---------------------------------------------------------------- pixel drawings */
@@ -132,7 +171,11 @@ void Draw_Nail_Pixel(int x, int y, int d);
 void Draw_Ks_Screw_Pixel(int x, int y, int d);
 void Draw_M_Screw_Pixel(int x, int y, int d, int view);
 void Draw_Washer_Pixel(int x, int y, int d);
+
+/* Fill the polygon, shade it along scan lines at the angle, light and shade its edges, outline. */
 void Fill_Shaded_Polygon_Pixel(int n, const int *xs, const int *ys, double angle);
+
+/* The head symbol: outline filled light and outlined, the kind's part dark, a line through. */
 void Draw_Fastener_Head_Pixel(int x, int y, int d, int circle, int kind, double angle);
 
 void Draw_Nail_World(double x, double y, double d);

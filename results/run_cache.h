@@ -6,5 +6,8 @@
 */
 #pragma once
 
+/* Open a design run: from now on a combination may take over the base of the one before. */
 void Open_Vbm_Design_Run(void);
+
+/* Close the design run: no base outlives it. */
 void Close_Vbm_Design_Run(void);

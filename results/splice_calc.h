@@ -56,60 +56,178 @@ typedef struct Fastener_Pattern_Rec {
 
 extern Fastener_Pattern_Rec Fastener_Pattern;
 
+/*
+** Return 1 when combination (group, entry) takes part in the design: it is used, one of its
+** three design values is not zero, and its normal force suits the splice kind.
+*/
 int Is_Lkom_Valid(int group, int entry);
+
+/* Thickness (cm) of each timber part between the n inner plates: (b - n t_p) / (n + 1). */
 double Calc_Timber_Part_Thickness(void);
+
+/* Return 1 for two or more ring or disc connectors of at least 130 mm in a row, else 0. */
 int Is_Big_Connector_Multi(void);
+
+/*
+** Lay out `columns` columns of the current type's row count, column i at x0 + i step_x, row j
+** at y0 + j step_y. Return 1, or 0 (nothing written) when the table would overflow.
+*/
 int Build_Regular_Pattern(double x0, double y0, double step_x, double step_y, int columns);
+
+/*
+** Staggered layout: a column every a1 / 2 from x0 up to x_end; even columns start at y0, odd
+** ones at y0 + a2, each with a fastener every 2 a2 up to y_end. Return 1, or 0 on overflow
+** (the records written so far stay, count is not changed).
+*/
 int Build_Staggered_Pattern(double x0, double y0, double x_end, double y_end, double a1,
                             double a2);
+
+/* Append the mirror image about x = x_m of every record; 0 (nothing done) on overflow. */
 int Mirror_Pattern(double x_m);
+
+/*
+** Centroid and polar moment of the first n records. Return 0 and change nothing when the
+** weights add up to (almost) zero, else write r and polar_angle of every record and return 1.
+*/
 int Calc_Pattern_Centroid(double *x_c, double *y_c, double *I_p, int n, Fastener_Rec *table);
+
+/* Minimum thickness (cm) of the middle member; the message code goes to *code when given. */
 double Min_Mid_Timber_Thickness(int *code, int split_rule);
+
+/* Minimum thickness (cm) of the side members; the message code goes to *code when given. */
 double Min_Side_Timber_Thickness(int *code, int split_rule);
+
+/* Clear the two-sided switch when the fasteners reach into the middle member from one side
+** only, so that they are driven alternately. Lengths in mm. */
 void Check_Nail_Sides(void);
+
+/*
+** Side-member thickness (cm) chosen for a required thickness t_req_mm: the next whole cm above,
+** at least 6 cm, and even.
+*/
 double Calc_Auto_Side_Thickness(double t_req_mm);
+
+/* Hole diameter d0 (cm) of the plates for the current fastener. */
 double Get_Plate_Hole_D0_Cm(void);
+
+/*
+** Validate the splice and build the pattern of one half. Return 0 or an error code whose
+** text Get_Error_Text gives; on an error the values written so far stay written.
+*/
 int Prepare_Splice_Calc(void);
 
 /* ---------------------------------------------------------------- forces and plate bearing */
 
+/*
+** Force on fastener i of n for combination (group, entry), per shear plane (kN). N_part and
+** V_part are always written (when given); the other values only for 0 <= i < n. The moment
+** for distribution is the one the preparation run stored; angle is the acute angle between
+** the force and the grain (rad).
+*/
 void Get_Fastener_Force(int group, int entry, int i, int n, double *N_part, double *V_part,
                         double *M_part, double *M_x, double *M_y, double *F_x, double *F_y,
                         double *F, double *angle);
+
+/*
+** Forces of all n fasteners of one combination at once (the preparation run and the checks):
+** the arrays (each optional, n values) get M_y, F_x, F_y, F and the angle as Get_Fastener_Force
+** gives them.
+*/
 void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F_x, double *F_y,
                              double *F, double *angle);
+
+/*
+** Set the partial factors of a combination in Splice_Input: gamma_M of the side and of the
+** middle member, gamma_M0 and gamma_M2 of the plates; clear the design's message lists.
+*/
 void Set_Design_Gammas(int accidental);
+
+/* Design yield strength f_y,k / gamma_M0 of the plates (N/mm²); f_y,k when accidental. */
 double Get_Plate_Fyd(int accidental);
+
+/* Tensile strength f_u of the plate steel (N/mm²). */
 double Get_Plate_Fu(void);
 double Calc_Alpha_B_End(double d0, double e1, double f_ub, double f_u);
 double Calc_Alpha_B_Inner(double d0, double p1, double f_ub, double f_u);
 double Calc_K1_Edge(double d0, double e2, double p2);
 double Calc_K1_Inner(double d0, double p2);
+
+/*
+** Bearing resistance F_b,Rd = k1 alpha_b f_u d t / gamma_M2 (EN 1993-1-8, Table 3.4) of an
+** edge and of an inner hole, kN. A single column of holes (p1 <= 0.1) takes the end factor
+** for both. Always 0.
+*/
 int Calc_Plate_Bearing_Ec(double d0, double d, double t, double e1, double e2, double p1,
                           double p2, double f_ub, double f_u, double *F_b_edge,
                           double *F_b_inner, double *alpha_b_end, double *alpha_b_inner,
                           double *k1_edge, double *k1_inner);
+
+/*
+** Bearing factor alpha_l of DIN 18800-1 (Table 8) for hole distances e, e1, e2, e3 and the
+** bearing diameter d_L (all mm): the smaller of the end and the inner factor, at most 3.0.
+** Return 0 or 131 (edge distance or spacing too small); the factor is written in any case.
+*/
 int Calc_Alpha_L_Din(double *alpha_l, double d_L, double e, double e1, double e2, double e3);
+
+/*
+** Bearing factor alpha_l of one hole of DIN 18800-1 (Table 8), at most 3.0: an end hole
+** (end_hole set) from its end distance e1 in the direction of the force, 1.1 e1 / d_L - 0.3 with
+** e1 counted up to 3 d_L; an inner hole from the hole spacing e, 1.08 e / d_L - 0.77 with e
+** counted up to 3.5 d_L. Both at e2 > 1.5 d_L and e3 > 3 d_L, else interpolated down to
+** e2 = 1.2 d_L where e3 >= 2.4 d_L or the pattern has one row. distance is e1 or e (mm).
+** Return 0 or 131 (edge distance or row spacing too small); the factor is written in any case.
+*/
 int Calc_Alpha_L_Din_Hole(double *alpha_l, double d_L, int end_hole, double distance, double e2,
                           double e3);
+
+/*
+** Design bearing resistance V_l,R,d = t d_L alpha_l f_y,d of a hole with both the end distance
+** e1 and the spacing e (DIN 18800-1, eq. (47)), kN. Return 0, 130 (plate thinner than 3 mm) or
+** 131 (distances too small).
+*/
 int Calc_Plate_Bearing_Din(double *V_lRd, double *alpha_l, double e, double e1, double e2,
                            double e3, int accidental);
+
+/*
+** The same for one kind of hole: an end hole (end_hole set) by its end distance, an inner hole by
+** the hole spacing (distance in mm).
+*/
 int Calc_Plate_Bearing_Din_Hole(double *V_lRd, double *alpha_l, int end_hole, double distance,
                                 double e2, double e3, int accidental);
 
 /* ---------------------------------------------------------------- connection input */
 
+/*
+** Fill the connection input of one combination (cleared first): load-duration class, the
+** force-to-grain angles of both members (degrees), the number of fasteners, the mode, the
+** accidental flag, the kmod source and the preset kmod. Sets the partial factors first. 1.
+*/
 int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, double angle_2,
                           int n_fasteners, int mode, int accidental, int kmod_source,
                           double kmod);
+
+/* Fill the rule input of the single-fastener rules for the angles of both members. 0. */
 int Fill_Joint_Members(Vbm_Rule_Input *rule, double angle_1, double angle_2);
+
+/* Fill the rule input of the block-shear check (cleared first). 1. */
 int Fill_Vbm_Rule_Input_Plate(Vbm_Rule_Input *rule);
+
+/* kmod of member 1 and member 2 into the result: the preset value, or the table value of each
+** timber member; a metal plate takes the other member's value. */
 void Get_Member_Kmod(const Connection_Input *input, Connection_Result *result);
 /* f_u,k of the fastener (N/mm²): a dowel's or bolt's from its steel grade, else the input's. */
 double Get_Fastener_Fu_K(void);
 /* kmod of group g for the middle member, the side members and the joint (each optional). */
 void Get_Group_Kmod(int group, double *kmod_mid, double *kmod_side, double *kmod_joint);
+
+/* Copy the results of the single-fastener rules into the result record (forces in kN when
+** in_kN is set); kmod of both members and any required thicknesses must be in the result
+** already. The design values of the lateral capacity, the yield moment and the bearing of an
+** aluminium plate are sqrt(kmod_1 kmod_2) / gamma with the larger gamma of both members. */
 void Copy_Vbm_Results(Connection_Result *result, const Vbm_Rule_Result *rule, int in_kN);
+
+/* Length of the fastener field along the member, mm: twice the largest x of the pattern,
+** doubled again for the lap. */
 double Get_Pattern_Length_Mm(void);
 
 /* Members of the connection by connection kind (member 1 first); thicknesses in mm. */
@@ -118,15 +236,34 @@ typedef struct Joint_Members {
     double t1, t2;                  /* mm */
     double gamma_1, gamma_2;
 } Joint_Members;
+
+/* Members of the connection by connection kind, member 1 first; thicknesses in mm. */
 void Get_Joint_Members(Joint_Members *m);
 
 /* ---------------------------------------------------------------- section values, labels */
 
+/*
+** Net area, moment of inertia and section modulus of the middle member and of one side
+** member at the joint (each pointer optional). Side values only for side timbers and outer
+** plates.
+*/
 void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, double *I_side,
                              double *W_mid, double *W_side);
+
+/* Net area, moment of inertia and section modulus of one plate (each pointer optional). */
 void Calc_Plate_Net_Section_Values(double *A, double *I, double *W);
+
+/* 1 when the block-shear check applies: exact method, plates and at least two rows. */
 int Is_Block_Shear_Check_On(void);
+
+/* Name of load type 0..6; an empty text for other indices. */
 const char *Get_Load_Type_Name(int i);
+
+/* Print label of the lateral capacity; without an annex the subscript stays open. */
 const char *Get_Fv_Rk_Label(void);
+
+/* Print label of the axial capacity; without an annex the subscript stays open. */
 const char *Get_Fax_Rk_Label(void);
+
+/* Clause of the lateral-capacity equations. */
 const char *Get_Fv_Rk_Standard_Ref(void);
