@@ -94,6 +94,13 @@ TEST(DesignFamilies, WoodScrewSimplifiedDin1052)
     EXPECT_NEAR(r.k_red, 0.96328, 1e-5);
     EXPECT_NEAR(r.rk_lateral, 1087.01, 0.01);
     EXPECT_NEAR(r.rd_lateral, 790.56, 0.01);
+    /* a screw of 60 mm reaches only p = 30 into member 2: k = 30 / 36.4868 = 0.822214 below
+    ** 30 / 31.1435; Rk = 0.822214 * 1128.45 = 927.83 */
+    in.length = 60.0;
+    Connection_Result s{};
+    ASSERT_EQ(Design_Connection(in, &s), 0);
+    EXPECT_NEAR(s.k_red, 0.822214, 1e-6);
+    EXPECT_NEAR(s.rk_lateral, 927.83, 0.01);
 }
 
 TEST(DesignFamilies, NailThroughOuterSteelPlateSimplifiedDin1052)
