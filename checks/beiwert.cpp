@@ -103,6 +103,129 @@ static bool Ec1_Takes_Psi_Sub(int32_t psi_index)
 }
 
 /*
+** The rows of one action's key: psi of the leading (PD) and accompanying (PS) action and the
+** unfavourable (GS) and favourable (GI) partial factors, by family F, limit state L, kind K,
+** variant V and check type T. Return false for a key without rows (which are then not read).
+*/
+static bool Select_Beiwert_Rows(const Einw_Beiwert_Key &k, const double **pd, const double **ps,
+                                const double **gs, const double **gi)
+{
+    const Beiwert_Tables_Rec &B = Beiwert_Tables;
+    const int32_t T = k.type_id, L = k.limit_state, F = k.family, V = k.variant, K = k.kind;
+    const bool snow = (k.flags & 1) != 0;
+    const double *PD = *pd, *PS = *ps, *GS = *gs, *GI = *gi;
+    bool ok = true;
+    const double *psi0 = snow ? B.DIN1045_psi_0snow : B.DIN1045_psi_0;
+    const double *psi1 = snow ? B.DIN1045_psi_1snow : B.DIN1045_psi_1;
+    const double *psi2 = snow ? B.DIN1045_psi_2snow : B.DIN1045_psi_2;
+    auto din_pair = [&](const double *s, const double *i) { GS = s; GI = i; };
+    auto din_spec = [&]() {
+        if (V == 2) din_pair(B.DIN1045_gamma_sup1_linear_spe1, B.DIN1045_gamma_inf1_linear_spe1);
+        else if (V == 4) din_pair(B.DIN1045_gamma_sup1_linear_spe2, B.DIN1045_gamma_inf1_linear_spe2);
+        else din_pair(B.DIN1045_gamma_sup1_linear_spec, B.DIN1045_gamma_inf1_linear_spec);
+    };
+    auto zero_rows = [&]() { PD = PS = GS = GI = Zero_Row; };
+
+    if (F == 1 && L == 1) {
+        if (K == 1 || K == 16) {
+            if (T == 33) {
+                PD = PS = B.DIN1045_psi_mued;
+                din_pair(B.DIN1045_gamma_sup1_linear_mued, B.DIN1045_gamma_inf1_linear_mued);
+            } else if (T == 71 || T == 72 || T == 124) {
+                din_pair(B.DIN1045_gamma_sup1_linear_spec, B.DIN1045_gamma_inf1_linear_spec);
+                PD = psi1;
+                PS = psi2;
+            } else {
+                if (V == 2) din_pair(B.DIN1045_gamma_sup1_linear_nor1, B.DIN1045_gamma_inf1_linear_nor1);
+                else if (V == 4) din_pair(B.DIN1045_gamma_sup1_linear_nor2, B.DIN1045_gamma_inf1_linear_nor2);
+                else din_pair(B.DIN1045_gamma_sup1_linear_norm, B.DIN1045_gamma_inf1_linear_norm);
+                PS = psi0;
+            }
+        } else if (K == 2) {
+            din_spec();
+            PD = psi1;
+            PS = psi2;
+        } else if (K == 4) {
+            din_spec();
+            PD = PS = psi2;
+        } else if (K == 8) {
+            zero_rows();
+        } else {
+            ok = false;
+        }
+    } else if (F == 1 && L == 2 && K == 1) {
+        din_pair(B.gamma_sup_gebrauch_allways, B.gamma_inf_gebrauch_allways);
+        if (V == 1) { PS = psi0; PD = B.DIN1045_psi_X; }
+        else if (V == 2) { PD = psi1; PS = psi2; }
+        else if (V == 4) { PD = PS = psi2; }
+        else { PD = PS = Zero_Row; }
+    } else if (F == 1) {
+        ok = false;
+    } else if (F == 2 && L == 1) {
+        if (K == 1) {
+            if (Is_Special_Ec_Type(T)) {
+                PD = B.Eurocode_psi_1;
+                PS = B.Eurocode_psi_2;
+                din_pair(B.Eurocode_gamma_sup1_spec, B.Eurocode_gamma_inf1_spec);
+            } else if (T == 43) {
+                din_pair(B.Eurocode_gamma_sup_gebrauch, B.Eurocode_gamma_inf_gebrauch);
+                if (k.flags & 0x10000) { PD = B.Eurocode_psi_1; PS = B.Eurocode_psi_2; }
+                else { PD = PS = B.Eurocode_psi_X; }
+            } else {
+                PD = B.Eurocode_psi_X;
+                PS = B.Eurocode_psi_0;
+                din_pair(B.Eurocode_gamma_sup1_norm, B.Eurocode_gamma_inf1_norm);
+            }
+        } else if (K == 2 || K == 16) {
+            PD = B.Eurocode_psi_1;
+            PS = B.Eurocode_psi_2;
+            din_pair(B.Eurocode_gamma_sup1_spec, B.Eurocode_gamma_inf1_spec);
+        } else if (K == 4) {
+            PD = PS = B.Eurocode_psi_2E;
+            din_pair(B.Eurocode_gamma_sup1_erdbeben, B.Eurocode_gamma_inf1_erdbeben);
+        } else if (K == 8) {
+            zero_rows();
+        } else {
+            ok = false;
+        }
+    } else if (F == 2 && L == 2 && K == 1) {
+        din_pair(B.Eurocode_gamma_sup_gebrauch, B.Eurocode_gamma_inf_gebrauch);
+        if (V == 1) { PD = B.Eurocode_psi_X; PS = B.Eurocode_psi_0; }
+        else if (V == 2) { PD = B.Eurocode_psi_1; PS = B.Eurocode_psi_2; }
+        else if (V == 4) { PD = PS = B.Eurocode_psi_2; }
+        else { PD = PS = Zero_Row; }
+    } else if (F == 2) {
+        ok = false;
+    } else if (F == 4) {
+        if (K == 1) {
+            PD = B.DIN18800_psi_N;
+            PS = B.DIN18800_psi_H;
+            din_pair(B.DIN18800_gamma_sup1_norm, B.DIN18800_gamma_inf1_norm);
+        } else if (K == 2 && L == 1) {
+            PD = PS = B.DIN18800_psi_H;
+            din_pair(B.DIN18800_gamma_sup1_spec, B.DIN18800_gamma_inf1_spec);
+        } else if (K == 4 || K == 8) {
+            zero_rows();
+        } else {
+            ok = false;
+        }
+    } else if (F == 8) {
+        PD = PS = B.DIN1045_psi_X;
+        GI = B.gamma_altenorm_allways_inf;
+        if (T == 1) GS = B.gamma_altenorm_NCHW001_sup;
+        else if (T == 2) GS = B.gamma_altenorm_NCHW002_sup;
+        else GS = B.gamma_altenorm_allways_sup;
+    } else {
+        ok = false;
+    }
+    *pd = PD;
+    *ps = PS;
+    *gs = GS;
+    *gi = GI;
+    return ok;
+}
+
+/*
 ** Answer the four factors of one action. A null key means the default key; every out pointer
 ** may be null. Return 1 when factors were found, else 0 with every given output 0.0.
 */
@@ -111,10 +234,9 @@ int Lookup_Einwirkung_Beiwerte(const Einw_Beiwert_Key *key, double *psi_dom, dou
 {
     const Einw_Beiwert_Key k = key ? *key : Default_Einw_Beiwert_Key;
     const Beiwert_Tables_Rec &B = Beiwert_Tables;
-    const int32_t T = k.type_id, L = k.limit_state, F = k.family, V = k.variant, K = k.kind;
+    const int32_t T = k.type_id, F = k.family, K = k.kind;
     int32_t Q = k.category;
     const int32_t P = k.psi_index;
-    const bool snow = (k.flags & 1) != 0;
     const double *PD = B.DIN1045_psi_X, *PS = nullptr;
     const double *GS = B.gamma_sup_gebrauch_allways, *GI = nullptr;
     double v[4] = {0, 0, 0, 0};
@@ -135,126 +257,21 @@ int Lookup_Einwirkung_Beiwerte(const Einw_Beiwert_Key *key, double *psi_dom, dou
     if ((K == 2 && Q == 7) || (K == 4 && Q == 6)) { ok = false; goto tests; }
     if (Q == 7 || Q >= 99) Q = 6;
 
-    {
-        const double *psi0 = snow ? B.DIN1045_psi_0snow : B.DIN1045_psi_0;
-        const double *psi1 = snow ? B.DIN1045_psi_1snow : B.DIN1045_psi_1;
-        const double *psi2 = snow ? B.DIN1045_psi_2snow : B.DIN1045_psi_2;
-        auto din_pair = [&](const double *s, const double *i) { GS = s; GI = i; };
-        auto din_spec = [&]() {
-            if (V == 2) din_pair(B.DIN1045_gamma_sup1_linear_spe1, B.DIN1045_gamma_inf1_linear_spe1);
-            else if (V == 4) din_pair(B.DIN1045_gamma_sup1_linear_spe2, B.DIN1045_gamma_inf1_linear_spe2);
-            else din_pair(B.DIN1045_gamma_sup1_linear_spec, B.DIN1045_gamma_inf1_linear_spec);
-        };
-        auto zero_rows = [&]() { PD = PS = GS = GI = Zero_Row; };
+    if (!Select_Beiwert_Rows(k, &PD, &PS, &GS, &GI)) { ok = false; goto tests; }
 
-        if (F == 1 && L == 1) {
-            if (K == 1 || K == 16) {
-                if (T == 33) {
-                    PD = PS = B.DIN1045_psi_mued;
-                    din_pair(B.DIN1045_gamma_sup1_linear_mued, B.DIN1045_gamma_inf1_linear_mued);
-                } else if (T == 71 || T == 72 || T == 124) {
-                    din_pair(B.DIN1045_gamma_sup1_linear_spec, B.DIN1045_gamma_inf1_linear_spec);
-                    PD = psi1;
-                    PS = psi2;
-                } else {
-                    if (V == 2) din_pair(B.DIN1045_gamma_sup1_linear_nor1, B.DIN1045_gamma_inf1_linear_nor1);
-                    else if (V == 4) din_pair(B.DIN1045_gamma_sup1_linear_nor2, B.DIN1045_gamma_inf1_linear_nor2);
-                    else din_pair(B.DIN1045_gamma_sup1_linear_norm, B.DIN1045_gamma_inf1_linear_norm);
-                    PS = psi0;
-                }
-            } else if (K == 2) {
-                din_spec();
-                PD = psi1;
-                PS = psi2;
-            } else if (K == 4) {
-                din_spec();
-                PD = PS = psi2;
-            } else if (K == 8) {
-                zero_rows();
-            } else {
-                ok = false;
-            }
-        } else if (F == 1 && L == 2 && K == 1) {
-            din_pair(B.gamma_sup_gebrauch_allways, B.gamma_inf_gebrauch_allways);
-            if (V == 1) { PS = psi0; PD = B.DIN1045_psi_X; }
-            else if (V == 2) { PD = psi1; PS = psi2; }
-            else if (V == 4) { PD = PS = psi2; }
-            else { PD = PS = Zero_Row; }
-        } else if (F == 1) {
-            ok = false;
-        } else if (F == 2 && L == 1) {
-            if (K == 1) {
-                if (Is_Special_Ec_Type(T)) {
-                    PD = B.Eurocode_psi_1;
-                    PS = B.Eurocode_psi_2;
-                    din_pair(B.Eurocode_gamma_sup1_spec, B.Eurocode_gamma_inf1_spec);
-                } else if (T == 43) {
-                    din_pair(B.Eurocode_gamma_sup_gebrauch, B.Eurocode_gamma_inf_gebrauch);
-                    if (k.flags & 0x10000) { PD = B.Eurocode_psi_1; PS = B.Eurocode_psi_2; }
-                    else { PD = PS = B.Eurocode_psi_X; }
-                } else {
-                    PD = B.Eurocode_psi_X;
-                    PS = B.Eurocode_psi_0;
-                    din_pair(B.Eurocode_gamma_sup1_norm, B.Eurocode_gamma_inf1_norm);
-                }
-            } else if (K == 2 || K == 16) {
-                PD = B.Eurocode_psi_1;
-                PS = B.Eurocode_psi_2;
-                din_pair(B.Eurocode_gamma_sup1_spec, B.Eurocode_gamma_inf1_spec);
-            } else if (K == 4) {
-                PD = PS = B.Eurocode_psi_2E;
-                din_pair(B.Eurocode_gamma_sup1_erdbeben, B.Eurocode_gamma_inf1_erdbeben);
-            } else if (K == 8) {
-                zero_rows();
-            } else {
-                ok = false;
-            }
-        } else if (F == 2 && L == 2 && K == 1) {
-            din_pair(B.Eurocode_gamma_sup_gebrauch, B.Eurocode_gamma_inf_gebrauch);
-            if (V == 1) { PD = B.Eurocode_psi_X; PS = B.Eurocode_psi_0; }
-            else if (V == 2) { PD = B.Eurocode_psi_1; PS = B.Eurocode_psi_2; }
-            else if (V == 4) { PD = PS = B.Eurocode_psi_2; }
-            else { PD = PS = Zero_Row; }
-        } else if (F == 2) {
-            ok = false;
-        } else if (F == 4) {
-            if (K == 1) {
-                PD = B.DIN18800_psi_N;
-                PS = B.DIN18800_psi_H;
-                din_pair(B.DIN18800_gamma_sup1_norm, B.DIN18800_gamma_inf1_norm);
-            } else if (K == 2 && L == 1) {
-                PD = PS = B.DIN18800_psi_H;
-                din_pair(B.DIN18800_gamma_sup1_spec, B.DIN18800_gamma_inf1_spec);
-            } else if (K == 4 || K == 8) {
-                zero_rows();
-            } else {
-                ok = false;
-            }
-        } else if (F == 8) {
-            PD = PS = B.DIN1045_psi_X;
-            GI = B.gamma_altenorm_allways_inf;
-            if (T == 1) GS = B.gamma_altenorm_NCHW001_sup;
-            else if (T == 2) GS = B.gamma_altenorm_NCHW002_sup;
-            else GS = B.gamma_altenorm_allways_sup;
-        } else {
-            ok = false;
-        }
-        if (!ok) goto tests;
-
-        /* Values. */
-        if ((uint32_t)(Q - 1) > 5u) { ok = false; goto tests; }
-        if (Q == 1 || Q == 3 || Q == 5 || Q == 6) {
-            v[0] = v[1] = 1.0;
-            v[2] = GS[Q - 1];
-            v[3] = GI[Q - 1];
-        } else {
-            if (P < 1 || P > 11) { ok = false; goto tests; }
-            v[0] = PD[P - 1];
-            v[1] = PS[P - 1];
-            v[2] = GS[Q - 1];
-            v[3] = GI[Q - 1];
-            if (Is_Special_Ec_Type(T) && Ec1_Takes_Psi_Sub(P)) v[0] = v[1];
-        }
+    /* Values. */
+    if ((uint32_t)(Q - 1) > 5u) { ok = false; goto tests; }
+    if (Q == 1 || Q == 3 || Q == 5 || Q == 6) {
+        v[0] = v[1] = 1.0;
+        v[2] = GS[Q - 1];
+        v[3] = GI[Q - 1];
+    } else {
+        if (P < 1 || P > 11) { ok = false; goto tests; }
+        v[0] = PD[P - 1];
+        v[1] = PS[P - 1];
+        v[2] = GS[Q - 1];
+        v[3] = GI[Q - 1];
+        if (Is_Special_Ec_Type(T) && Ec1_Takes_Psi_Sub(P)) v[0] = v[1];
     }
 
 tests:
