@@ -120,6 +120,10 @@ TEST(NumericFormulas, Charring)
     EXPECT_NEAR(Calc_Fire_Def_Unprotected(0.8, 10.0), 11.5, 1e-12);
     /* k0 = 24 / 30, ta = 25 / 2 / 0.8 + 30 */
     EXPECT_NEAR(Calc_Fire_Def_Protected_A(0.8, 24.0, 30.0), 30.6, 1e-12);
+    /* an early start of charring, t_ch = 10 (EN 1995-1-2, eq. (3.8) with k2 = 1, k3 = 2):
+    ** ta = 25 / (2 * 0.8) + 10 = 25.625, not capped at 2 t_ch; k0 = 10 / 20 = 0.5:
+    ** 7 * 0.5 + (25.625 - 10) 2 * 0.8 = 28.5 */
+    EXPECT_NEAR(Calc_Fire_Def_Protected_A(0.8, 10.0, 10.0), 28.5, 1e-12);
     EXPECT_NEAR(Calc_Fire_Def_Protected_B(0.8, 24.0, 35.0, 30.0, 1.5, 2.0), 19.1, 1e-12);
     EXPECT_NEAR(Calc_Fire_Def(0.8, 24.0, 35.0, 30.0, 1.5, 2.0), 19.1, 1e-12);
     /* x4 = x3: protected form A */
