@@ -2,7 +2,8 @@
 ** Tests of the preparation run's rules: the column sums of the forces across the grain, the
 ** materials that refuse connectors, the plate end distance chosen by the user, the row spacing
 ** of nails, the plate values a splice without plates keeps, the clamp bolts of large rings, plain
-** nails against splitting and the edge distance within a steel plate.
+** nails against splitting, the edge distance within a steel plate, the column sums of two rows
+** and the largest spacing of nails along the grain.
 */
 #include "results_test_util.h"
 
@@ -344,5 +345,48 @@ TEST(PrepareRules, EdgeDistanceInTheSteelPlate)
         Splice_Input.L_user = 0;
         Set_Layout(4, 1);
         EXPECT_EQ(Prepare_Splice_Calc(), h_p < 0.72 ? 96 : 0) << h_p;
+    }
+}
+
+/* Two rows of the dowels above: both dowels of a column add up across the grain. With the rows
+** at y = +/- e, I_p = 4 x 6.6² + 4 e²; per dowel and shear plane V share -10 / 4 / 2 = -1.25 kN,
+** moment share 150 x (-/+6.6) / I_p / 2: the first column carries 2 (-1.25 - 495 / I_p). */
+TEST(PrepareRules, ColumnSumsOfTwoRows)
+{
+    Two_Dowels();
+    Set_Layout(2, 2);
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Lkom_Entry *c = Set_Lkom(0, 0, 0.0, 0.0, -10.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Fastener_Pattern.count, 4);
+    const double e = std::fabs(Fastener_Pattern.recs[0].y);
+    ASSERT_GT(e, 1.0);
+    const double I_p = 4.0 * 6.6 * 6.6 + 4.0 * e * e;
+    EXPECT_NEAR(Fastener_Pattern.I_p, I_p, 1e-9);
+    EXPECT_NEAR(c->max_col_Fy, 2.0 * (1.25 + 495.0 / I_p), 1e-6);
+}
+
+/* Nails stand at most 40 d apart along the grain, 20 d staggered (code 107): d = 4.2 mm, two
+** per row in a half of length L / 2 between a3,t = 15 d = 6.3 cm at both ends: step = L / 2 -
+** 12.6 cm against 16.8 cm, so L = 58 cm passes and L = 60 cm (17.4 cm) does not. */
+TEST(PrepareRules, NailsAlongTheGrainAtMost40d)
+{
+    for (double L : {58.0, 60.0}) {
+        Fresh_Splice(true);
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Set_Lkom(0, 0, 0.0, 5.0, 0.0);
+        Splice_Input.vbm_type = 0;
+        Splice_Input.d = 4.2;
+        Splice_Input.l = 110.0;
+        Splice_Input.mat_side = Splice_Input.mat_mid = 0;
+        Splice_Input.grade_side = Splice_Input.grade_mid = 5;
+        Splice_Input.t_s = 6.0;
+        Splice_Input.t_s_user = 1;
+        Splice_Input.b = 12.0;
+        Splice_Input.h = Splice_Input.h_s = 12.0;
+        Splice_Input.L_user = 1;
+        Splice_Input.L = L;
+        Set_Layout(2, 1);
+        EXPECT_EQ(Prepare_Splice_Calc(), L < 59.0 ? 0 : 107) << L;
     }
 }
