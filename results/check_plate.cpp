@@ -172,10 +172,7 @@ double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry)
                        e3 / 10.0, SYM_ALPHA, a_end, R_end);
     } else {
         const double f_u = Get_Plate_Fu();
-        double f_ub = si->fu_k;
-        if (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)) f_ub = 500.0;
-        else if (type == 29 || type == 30 || Is_Vbm_Connector(type))
-            f_ub = Get_Stahlguete(((uint32_t)si->bolt_steel & 0xFFFFu) | STAHL_EC_TABLE)->fu;
+        const double f_ub = Plate_Bearing_Fu_B();
         double d = si->d, d0 = si->d;
         if (si->connection_kind == CONN_OUTER_PLATES && type != 29 && type != 30) {
             switch (type) {

@@ -58,19 +58,6 @@ void Get_Joint_Members(Joint_Members *m)
     }
 }
 
-/*
-** Tensile strength f_u,k of the fastener, N/mm²: a dowel's or bolt's is that of its steel grade,
-** the one its yield moment takes (EN 1995-1-1, 8.5.1.1); other fasteners have the value of
-** Splice_Input.
-*/
-double Get_Fastener_Fu_K(void)
-{
-    const Splice_Input_Record *si = &Splice_Input;
-    if ((si->vbm_type == 29 || si->vbm_type == 30) && si->vbm_steel >= 0)
-        return Get_Stahlguete((uint32_t)si->vbm_steel)->fu;
-    return si->fu_k;
-}
-
 /* Steel grade of the fastener design: a connector's is the steel of its bolt. */
 static int32_t Design_Steel_Grade(void)
 {
@@ -85,6 +72,34 @@ static double Design_Fu(void)
     const int t = Splice_Input.vbm_type;
     if (Is_Vbm_Din571_Screw(t) || t == 1 || Is_Vbm_Special_Nail(t)) return Splice_Input.fu_k;
     return 600.0;
+}
+
+/*
+** Tensile strength f_u,k of the fastener, N/mm², the one every check takes: a dowel's or bolt's is
+** that of its steel grade, the one its yield moment takes (EN 1995-1-1, 8.5.1.1); a connector's
+** that of the steel of its bolt; a plain nail's the 600 of its yield moment (EN 1995-1-1,
+** 8.3.1.1(3), the least wire strength of nails to EN 14592); other fasteners have the value of
+** Splice_Input.
+*/
+double Get_Fastener_Fu_K(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int t = si->vbm_type;
+    if ((t == 29 || t == 30) && si->vbm_steel >= 0)
+        return Get_Stahlguete((uint32_t)si->vbm_steel)->fu;
+    if (Is_Vbm_Connector(t) && si->bolt_steel >= 0)
+        return Get_Stahlguete((uint32_t)si->bolt_steel)->fu;
+    if (t == 0) return Design_Fu();
+    return si->fu_k;
+}
+
+/* f_ub of the fastener in the bearing of a steel plate (EN 1993-1-8, Table 3.4): 500 N/mm² for
+** approved screws, else the fastener's f_u,k. */
+double Plate_Bearing_Fu_B(void)
+{
+    const int t = Splice_Input.vbm_type;
+    if (Is_Vbm_Screw_Eta12(t) || Is_Vbm_Screw_Eta11(t)) return 500.0;
+    return Get_Fastener_Fu_K();
 }
 
 /* Bolt diameter (mm) of the connector's bolt index; 0 outside the list. */

@@ -211,10 +211,7 @@ static int Check_Plate_Bearing(const Lkom_Entry *c, const Pass_Spacings *p)
     case 32: d0 = d = si->d + 0.4; break;
     default: if (si->fitted_bolt) d0 = si->d; break;
     }
-    double f_ub = si->fu_k;
-    if (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)) f_ub = 500.0;
-    else if (type == 29 || type == 30)
-        f_ub = Get_Stahlguete(((uint32_t)si->vbm_steel & 0xFFFFu) | STAHL_EC_TABLE)->fu;
+    const double f_ub = Plate_Bearing_Fu_B();
     return Calc_Plate_Bearing_Ec(d0, d, si->t_p * 10.0, p->e1 * 10.0, si->e2 * 10.0,
                                  si->a1 * 10.0, si->a2 * 10.0, f_ub, Get_Plate_Fu(), nullptr,
                                  nullptr, nullptr, nullptr, nullptr, nullptr);

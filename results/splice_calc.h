@@ -215,8 +215,10 @@ int Fill_Vbm_Rule_Input_Plate(Vbm_Rule_Input *rule);
 /* kmod of member 1 and member 2 into the result: the preset value, or the table value of each
 ** timber member; a metal plate takes the other member's value. */
 void Get_Member_Kmod(const Connection_Input *input, Connection_Result *result);
-/* f_u,k of the fastener (N/mm²): a dowel's or bolt's from its steel grade, else the input's. */
+/* f_u,k of the fastener (N/mm²): a dowel's or bolt's from its steel grade, a connector's from
+** its bolt's, a plain nail's 600, else the input's; f_ub of the plate bearing from it. */
 double Get_Fastener_Fu_K(void);
+double Plate_Bearing_Fu_B(void);
 /* kmod of group g for the middle member, the side members and the joint (each optional). */
 void Get_Group_Kmod(int group, double *kmod_mid, double *kmod_side, double *kmod_joint);
 

@@ -389,11 +389,14 @@ static void Fastener_Size_Rows(int *r)
 static void Fastener_Steel_Rows(int *r)
 {
     Splice_Input_Record *s = &Splice_Input;
-    if (s->vbm_type == 29 || s->vbm_type == 30) {
-        /* the steel grade gives f_u,k: shown, not edited */
+    if (s->vbm_type == 29 || s->vbm_type == 30 || s->vbm_type == 0
+        || Is_Vbm_Connector((Vbm_Type_Code)s->vbm_type)) {
+        /* the steel grade (of a connector's bolt) gives f_u,k, a plain nail is designed with
+        ** 600: shown, not edited */
         static double fu_of_grade;
         fu_of_grade = Get_Fastener_Fu_K();
-        Page_Label(*r, "Zugfestigkeit f_u,k [N/mm\xfd] (der Stahlg\x81te)");
+        Page_Label(*r, s->vbm_type == 0 ? "Zugfestigkeit f_u,k [N/mm\xfd] (Nagel)"
+                                        : "Zugfestigkeit f_u,k [N/mm\xfd] (der Stahlg\x81te)");
         int ro = WDG_READ_ONLY;
         Wdg_Float_Field(PAGE_FIELD_X, Page_Row_Y((*r)++), &fu_of_grade, 8, 0, &ro);
     } else {

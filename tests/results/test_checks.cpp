@@ -808,17 +808,37 @@ TEST(Plates, DowelsBearOnThePlateWithTheirBoltSteel)
 {
     /* Dowels 12 mm of grade 4.6 (f_ub = 400) in S460 plates: alpha_b = f_ub / f_u governs the
     ** inner holes (p1 / 3 d0 - 1/4 = 1.42), so F_b,Rd = k1 f_ub d t / gamma_M2 = 2.5 * 400 *
-    ** 12 * 10 / 1.25 = 96 kN whatever the plate's f_u (EN 1993-1-8, Table 3.4); the fastener's
-    ** own f_u,k does not count */
+    ** 12 * 10 / 1.25 = 96 kN whatever the plate's f_u (EN 1993-1-8, Table 3.4); the field
+    ** f_u,k and the bolt steel of connectors do not count */
     Three_Dowels(false, 75.0);
     Splice_Input.plate_steel = 12;
-    Splice_Input.bolt_steel = 23;
+    Splice_Input.vbm_steel = 23;
+    Splice_Input.bolt_steel = 5;                        /* not the dowel's: S235 would give 86.4 */
     Splice_Input.fu_k = 800.0;
     FILE *f = tmpfile();
     Oli_Lochleibung_Nachweis(f, 0, 0);
     const std::string s = Slurp(f);
     fclose(f);
     EXPECT_NE(s.find("=> F\xCE\\" "b,Rd\xCEr = 96.00 kN"), std::string::npos) << s;
+}
+
+TEST(Plates, APlainNailBearsWithTheStrengthOfItsYieldMoment)
+{
+    /* Nails d = 6 mm in S235 plates (f_u 360), d0 = 7 mm, t = 10 mm, e1 = 24, e2 = 30, p1 = p2 =
+    ** 60 mm, f_ub = 600 whatever the field says (EN 1993-1-8, Table 3.4):
+    ** inner: alpha_b = min(60 / 21 - 0.25 = 2.61, 600 / 360, 1) = 1, k1 = min(1.4 * 60 / 7 - 1.7,
+    ** 2.5) = 2.5: F = 2.5 * 1 * 360 * 6 * 10 / 1.25 = 43.20 kN; end: alpha_b = min(24 / 21, 1)
+    ** = 1, the same 43.20 kN. With the field's 200, alpha_b would be 200 / 360 and F 24.00 kN. */
+    Three_Dowels(false, 75.0);
+    Splice_Input.vbm_type = 0;
+    Splice_Input.d = 6.0;
+    Splice_Input.fu_k = 200.0;
+    FILE *f = tmpfile();
+    Oli_Lochleibung_Nachweis(f, 0, 0);
+    const std::string s = Slurp(f);
+    fclose(f);
+    EXPECT_NE(s.find("k\xCE\\" "1\xCEr = 2.50 => F\xCE\\" "b,Rd\xCEr = 43.20 kN"), std::string::npos) << s;
+    EXPECT_NE(s.find("F\xCE\\" "b,Rd,Rand\xCEr = 43.20 kN"), std::string::npos) << s;
 }
 
 TEST(Plates, BearingTableShowsTheAngleInDegrees)

@@ -1,7 +1,7 @@
 /*
 ** Tests of the fastener's steel: a dowel's or bolt's f_u,k is that of its steel grade everywhere
-** (yield moment, required thicknesses, block shear), bolts of a strength class, a connector
-** designed with the steel of its bolt, and the refusal of a dowel or bolt too short for the
+** (yield moment, required thicknesses, block shear), a connector's that of its bolt, a plain
+** nail's 600, bolts of a strength class, a connector designed with the steel of its bolt, and the refusal of a dowel or bolt too short for the
 ** joint. Hand calculations in the comments.
 */
 #include "results_test_util.h"
@@ -72,8 +72,31 @@ TEST(FastenerSteel, WhoseTensileStrengthCounts)
     Splice_Input.vbm_steel = -1;
     EXPECT_EQ(Get_Fastener_Fu_K(), 1000.0);
     Splice_Input.vbm_steel = 5;
-    Splice_Input.vbm_type = 0;
+
+    /* connectors: the steel of their bolt (S355, 490), whatever the dowel steel and the field */
+    Splice_Input.bolt_steel = 7;
+    for (int type : {25, 26, 27, 28, 31, 32, 33}) {
+        Splice_Input.vbm_type = type;
+        EXPECT_EQ(Get_Fastener_Fu_K(), 490.0) << type;
+        EXPECT_EQ(Plate_Bearing_Fu_B(), 490.0) << type;
+    }
+    Splice_Input.bolt_steel = -1;
     EXPECT_EQ(Get_Fastener_Fu_K(), 1000.0);
+
+    /* a plain nail: the 600 its yield moment takes; DIN 571 screws, staples and special nails
+    ** the field; approved screws bear on a plate with 500 */
+    Splice_Input.vbm_type = 0;
+    EXPECT_EQ(Get_Fastener_Fu_K(), 600.0);
+    EXPECT_EQ(Plate_Bearing_Fu_B(), 600.0);
+    for (int type : {1, 2, 16}) {
+        Splice_Input.vbm_type = type;
+        EXPECT_EQ(Get_Fastener_Fu_K(), 1000.0) << type;
+        EXPECT_EQ(Plate_Bearing_Fu_B(), 1000.0) << type;
+    }
+    for (int type : {11, 14}) {
+        Splice_Input.vbm_type = type;
+        EXPECT_EQ(Plate_Bearing_Fu_B(), 500.0) << type;
+    }
 }
 
 TEST(FastenerSteel, TheRequiredThicknessesFollowTheDowelsSteel)

@@ -503,6 +503,19 @@ TEST_F(Pages, ABoltTakesAStrengthClassAndShowsItsTensileStrength)
     EXPECT_EQ(Splice_Input.fu_k, 400.0);            /* the file's value stays as it was */
 }
 
+/* A plain nail is designed with f_u,k 600 whatever the file holds, a connector with the steel of
+** its bolt: both are shown, not edited. */
+TEST_F(Pages, ANailOrConnectorShowsTheTensileStrengthItIsDesignedWith)
+{
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", ""), 1);
+    ASSERT_EQ(system("sed -i 's/^FASTENER 0 6 600 /FASTENER 0 6 800 /' zugstoss_nagel_01.inp"), 0);
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, Tab(PAGE_VERBINDUNGSMITTEL)), 1);
+    EXPECT_EQ(Splice_Input.fu_k, 800.0);
+    EXPECT_TRUE(Shown("Zugfestigkeit f_u,k [N/mm\xc2\xb2] (Nagel)"));
+    EXPECT_TRUE(Shown("     600"));
+    EXPECT_FALSE(Shown("     800"));
+}
+
 /* A dowel is offered none of the options of nails, screws and staples, even where the file
 ** has them set (the default splice drives two-sided); a dowel shorter than the joint is
 ** refused with its message before the design. */
