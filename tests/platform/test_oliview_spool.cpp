@@ -65,6 +65,16 @@ void take(void *user, int index, Oli_Page &page) {
   p->most_held = std::max(p->most_held, Oli_Reader_Held(p->reader));
 }
 
+/* Files this process has open. */
+int open_files() {
+  int n = 0;
+  if (DIR *d = opendir("/proc/self/fd")) {
+    while (dirent *e = readdir(d)) n += e->d_name[0] != '.';
+    closedir(d);
+  }
+  return n;
+}
+
 } /* namespace */
 
 TEST(OliviewReader, PiecesOfAnySizeGiveTheLayoutOfTheWholeText) {
@@ -134,9 +144,10 @@ TEST(OliviewSpool, EveryPageComesBackAsItWasKeptAndNoFileIsLeft) {
   const char *old = getenv("TEMP");
   const std::string old_temp = old ? old : "";
   setenv("TEMP", dir.c_str(), 1);
-  /* pages with every kind of item, each field set to a value of its own */
-  std::vector<Oli_Page> pages(5);
-  for (int p = 0; p < 5; p++) {
+  /* eight pages (a page beyond them lies beyond what the spool holds) with every kind of item,
+  ** each field set to a value of its own */
+  std::vector<Oli_Page> pages(8);
+  for (int p = 0; p < 8; p++) {
     if (p == 2) continue; /* an empty page */
     for (int k = OLI_IT_TEXT; k <= OLI_IT_UNCLIP; k++) {
       Oli_Item it{};
@@ -164,6 +175,7 @@ TEST(OliviewSpool, EveryPageComesBackAsItWasKeptAndNoFileIsLeft) {
       pages[(size_t)p].items.push_back(it);
     }
   }
+  const int fds = open_files();
   Oli_Spool *s = Oli_Spool_Open();
   ASSERT_NE(s, nullptr);
   /* nameless: the folder for temporary files stays empty */
@@ -174,8 +186,8 @@ TEST(OliviewSpool, EveryPageComesBackAsItWasKeptAndNoFileIsLeft) {
   closedir(d);
   EXPECT_EQ(entries, 0);
   for (const Oli_Page &p : pages) ASSERT_EQ(Oli_Spool_Add(s, p), 1);
-  EXPECT_EQ(Oli_Spool_Count(s), 5);
-  for (int p = 4; p >= 0; p--) {
+  EXPECT_EQ(Oli_Spool_Count(s), 8);
+  for (int p = 7; p >= 0; p--) {
     Oli_Page got;
     got.items.resize(3); /* what a page held before is replaced */
     ASSERT_EQ(Oli_Spool_Get(s, p, &got), 1);
@@ -205,9 +217,12 @@ TEST(OliviewSpool, EveryPageComesBackAsItWasKeptAndNoFileIsLeft) {
     }
   }
   Oli_Page none;
-  EXPECT_EQ(Oli_Spool_Get(s, 5, &none), 0);
+  EXPECT_EQ(Oli_Spool_Get(s, 8, &none), 0);
   EXPECT_EQ(Oli_Spool_Get(s, -1, &none), 0);
+  EXPECT_EQ(Oli_Spool_Get(s, 0, nullptr), 0);
+  EXPECT_EQ(Oli_Spool_Get(nullptr, 0, &none), 0);
   Oli_Spool_Close(s);
+  EXPECT_EQ(open_files(), fds); /* the temporary file is closed with the spool */
   if (old) setenv("TEMP", old_temp.c_str(), 1);
   else unsetenv("TEMP");
   EXPECT_EQ(rmdir(dir.c_str()), 0);
