@@ -35,6 +35,11 @@ for name, files in sorted(src.items()):
         for lit in re.findall(rb'"((?:[^"\\\n]|\\.)*)"', text):
             for w in re.findall(rb'[#*\-]?[A-Za-z_][A-Za-z_0-9/]*', lit):
                 if keyword(w): words[w] = 1
+        # the fixed text of a scanf format ("NAD/Version %d": "NAD/Version "), a gate of the reader
+        for fmt in re.findall(rb'scanf\s*\([^,;]*,\s*"((?:[^"\\\n]|\\.)*)"', text):
+            fmt = fmt.replace(b'\\n', b'\n').replace(b'\\t', b'\t')
+            for piece in re.split(rb'%[^a-zA-Z%]*[a-zA-Z]', fmt):
+                if re.search(rb'[A-Za-z]{2}', piece): words[piece] = 1
     # a word of the seeds counts when a quarter of the files hold it (mutated files hold debris)
     c = collections.Counter()
     files = os.listdir(os.path.join(root, name))
