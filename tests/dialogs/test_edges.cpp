@@ -75,6 +75,21 @@ TEST_F(Edges, PictureChoiceDropDown)
   EXPECT_EQ(index, 2);
 }
 
+/* A long picture list below a field near the top: the area leaves (600 - 70 - 36 - 25) / 34 = 13
+** rows, fewer than a third of 60 pictures, so the list takes the rows down to the screen's
+** foot, (960 - 70 - 34 - 10) / 34 = 24 (at most half the pictures). Picture 40 is shown
+** centred: the first row shows 40 - 24 / 2 = 28. */
+TEST_F(Edges, LongPictureListTakesTheRowsDownToTheScreensFoot)
+{
+  int a = SVA_Create(10, 40, 410, 600, 0, 0);
+  int index = 40, on = 1;
+  SVA_Add_Picture_Choice(a, 50, 30, "bilder.bmp", 40, 30, 60, 0, &index, &on);
+  ZW_Test_Set_Script("click 70 80\nmove 70 119\nclick 70 119\n");
+  for (int i = 0; i < 5 && !M_LEFT; i++) Get_Mouse_Event();
+  EXPECT_EQ(SVA_Handle_Input(a), 1);
+  EXPECT_EQ(index, 28);
+}
+
 TEST_F(Edges, EditorWheelScrollsAndLeavingResetsTheTop)
 {
   int a = SVA_Create(10, 40, 410, 340, 0, 0);

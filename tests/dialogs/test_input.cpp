@@ -416,6 +416,27 @@ TEST_F(ListBar, TheTrackScrollsToTheStartOrEndBesideTheThumb)
   EXPECT_EQ(Pick(Click(174, 400) + Click(174, 700)), 0);   /* above the thumb (824..897) */
 }
 
+/* The arrow keys move the mark and scroll it into view. Down 54 times from entry 0 marks entry
+** 54, one below the 54 rows shown: the list moves by one, row 0 shows entry 1. From entry 100
+** (shown from 100 - 54 / 2 = 73), Up 30 times marks 70, above the first row: row 0 shows 70;
+** Up 3 times from entry 10 (shown from 0) and Enter picks 7. */
+TEST_F(ListBar, ArrowKeysMoveTheMarkAndScrollItIntoView)
+{
+  std::string down;
+  for (int i = 0; i < 54; i++) down += "key Down\n";
+  EXPECT_EQ(Pick(down), 1);
+  std::string up;
+  for (int i = 0; i < 30; i++) up += "key Up\n";
+  index = 100;
+  Start(Click(70, 196) + up + Click(100, 214));
+  EXPECT_EQ(SVA_Handle_Input(area), 1);
+  EXPECT_EQ(index, 70);
+  index = 10;
+  Start(Click(70, 196) + "key Up\nkey Up\nkey Up\nkey Enter\n");
+  EXPECT_EQ(SVA_Handle_Input(area), 1);
+  EXPECT_EQ(index, 7);
+}
+
 /* The thumb dragged 201 pixels down: 201 * 446 / 603 = 148.67, the first row 149. */
 TEST_F(ListBar, TheThumbFollowsADrag)
 {
