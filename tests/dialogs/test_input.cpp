@@ -419,7 +419,7 @@ TEST_F(ListBar, TheTrackScrollsToTheStartOrEndBesideTheThumb)
 /* The arrow keys move the mark and scroll it into view. Down 54 times from entry 0 marks entry
 ** 54, one below the 54 rows shown: the list moves by one, row 0 shows entry 1. From entry 100
 ** (shown from 100 - 54 / 2 = 73), Up 30 times marks 70, above the first row: row 0 shows 70;
-** Up 3 times from entry 10 (shown from 0) and Enter picks 7. */
+** Up 3 times from entry 10 (shown from 0) and Enter picks 7. The mark stays within the list. */
 TEST_F(ListBar, ArrowKeysMoveTheMarkAndScrollItIntoView)
 {
   std::string down;
@@ -435,6 +435,15 @@ TEST_F(ListBar, ArrowKeysMoveTheMarkAndScrollItIntoView)
   Start(Click(70, 196) + "key Up\nkey Up\nkey Up\nkey Enter\n");
   EXPECT_EQ(SVA_Handle_Input(area), 1);
   EXPECT_EQ(index, 7);
+  /* the mark stops at either end of the list */
+  index = 499;
+  Start(Click(70, 196) + "key Down\nkey Enter\n");
+  EXPECT_EQ(SVA_Handle_Input(area), 1);
+  EXPECT_EQ(index, 499);
+  index = 0;
+  Start(Click(70, 196) + "key Up\nkey Enter\n");
+  EXPECT_EQ(SVA_Handle_Input(area), 1);
+  EXPECT_EQ(index, 0);
 }
 
 /* The thumb dragged 201 pixels down: 201 * 446 / 603 = 148.67, the first row 149. */

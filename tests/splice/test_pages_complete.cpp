@@ -516,6 +516,24 @@ TEST_F(Pages, ANailOrConnectorShowsTheTensileStrengthItIsDesignedWith)
     EXPECT_FALSE(Shown("     800"));
 }
 
+/* The fastener page marks the file's type where its list has it, the first entry as any other,
+** and adds no entry of its own for it. */
+TEST_F(Pages, TheFastenerPageMarksTheTypeOfTheFileInItsList)
+{
+    int32_t count = 0, codes[20] = {0};
+    Get_Vbm_Type_List(0xF, BLACK_CI, &count, codes);
+    ASSERT_GT(count, 10);
+    ASSERT_EQ(codes[0], 0);                        /* the nail heads the list */
+    for (const char *example : {"zugstoss_nagel", "druckstoss_bolzen"}) {
+        ASSERT_EQ(Run(example, example, Tab(PAGE_VERBINDUNGSMITTEL)), 1) << example;
+        EXPECT_EQ(Page_Shadow.type_count, count) << example;
+        const int pos = Page_Shadow.type_pos;
+        ASSERT_TRUE(pos >= 0 && pos < count) << example;
+        EXPECT_EQ(codes[pos], Splice_Input.vbm_type) << example;
+        EXPECT_EQ(Page_Shadow.type_codes[pos], Splice_Input.vbm_type) << example;
+    }
+}
+
 /* A dowel is offered none of the options of nails, screws and staples, even where the file
 ** has them set (the default splice drives two-sided); a dowel shorter than the joint is
 ** refused with its message before the design. */
