@@ -159,12 +159,8 @@ void Progress_Set(int slot, double fraction)
   s->extent = extent;
   pxFlsh();
   g.unlock();
-  if (s->delay > 0) {
-    auto end = std::chrono::steady_clock::now() +
-               std::chrono::milliseconds((long long)(s->delay * 1000));
-    while (std::chrono::steady_clock::now() < end) {
-    }
-  }
+  /* the wait after a visible change sleeps: it must not take a processor from the work */
+  if (s->delay > 0) std::this_thread::sleep_for(std::chrono::milliseconds((long long)(s->delay * 1000)));
 }
 
 void Progress_Set_Delay(int slot, double seconds)

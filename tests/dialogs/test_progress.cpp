@@ -5,6 +5,7 @@
 #include "dialogs_fixture.h"
 
 #include <chrono>
+#include <ctime>
 #include <thread>
 
 using Progress = DialogsTest;
@@ -37,6 +38,25 @@ TEST_F(Progress, SixSlotsThenMinusOne)
   Progress_Close(-1);
   Progress_Set_Delay(-1, 1.0);
   for (int i = 0; i < 6; i++) EXPECT_EQ(Progress_Slots[i].extent, 0);
+}
+
+/* The wait after a visible change lasts its delay and sleeps through it: the processor time of
+** the call stays far below the time it waits. A change that shows nothing does not wait. */
+TEST_F(Progress, DelayWaitsWithoutSpinning)
+{
+  int s = Progress_Open(100, 200, 100, 0);
+  Progress_Set_Delay(s, 0.2);
+  const auto wall0 = std::chrono::steady_clock::now();
+  const std::clock_t cpu0 = std::clock();
+  Progress_Set(s, 0.5);
+  const double cpu = (double)(std::clock() - cpu0) / CLOCKS_PER_SEC;
+  const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
+  EXPECT_GE(wall, 0.2);
+  EXPECT_LT(cpu, 0.03);
+  const auto again = std::chrono::steady_clock::now();
+  Progress_Set(s, 0.501);                       /* the same extent: nothing drawn, no wait */
+  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - again).count(), 0.2);
+  Progress_Close(s);
 }
 
 TEST_F(Progress, BarIsDrawnOnTheScreen)
