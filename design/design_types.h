@@ -33,16 +33,21 @@ enum {
 #define MSG_LIST_SIZE 500
 
 /* Two lists of message codes of the penetration rule, followed by their counters. Entries
-** 0..499 are list 1 (Msg_Count), 500..999 list 2 (Msg_Count2). Nothing reads them back. */
+** 0..499 are list 1 (Msg_Count), 500..999 list 2 (Msg_Count2). Nothing reads them back. The
+** block is part of the run record of the design (design_state.h): Msg_Codes, Msg_Count and
+** Msg_Count2 name those of the record current in the calling thread. */
 typedef struct Msg_Code_Block {
     int32_t codes[2 * MSG_LIST_SIZE];
     int32_t count;                  /* Msg_Count: entries used in list 1 */
     int32_t count2;                 /* Msg_Count2: entries used in list 2 */
 } Msg_Code_Block;
 
-extern Msg_Code_Block Msg_Codes;
-extern int32_t &Msg_Count;          /* Msg_Codes.count */
-extern int32_t &Msg_Count2;         /* Msg_Codes.count2 */
+typedef struct Design_Run_Rec Design_Run_Rec;
+Design_Run_Rec *Design_Run_Current(void);       /* the run record of the calling thread */
+Msg_Code_Block *Design_Run_Messages(void);      /* its message lists */
+#define Msg_Codes (*Design_Run_Messages())
+#define Msg_Count (Msg_Codes.count)
+#define Msg_Count2 (Msg_Codes.count2)
 
 /* ---------------------------------------------------------------- input pieces */
 

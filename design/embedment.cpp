@@ -11,6 +11,7 @@
 
 #include "catalogue/catalogue.h"
 #include "design/design_lateral.h"
+#include "design/design_state.h"
 #include "nad/nad.h"
 
 /* ---------------------------------------------------------------- basic formulas */
@@ -38,18 +39,18 @@ double Calc_K90(double d, int mat)
     return a + 0.015 * d;
 }
 
-/* sin and cos of an angle; the last angle's values are kept, as the characteristic and the
-** design resistance of one fastener ask for the same angle in turn. */
+/* sin and cos of an angle; the last angle's values are kept in the run record, as the
+** characteristic and the design resistance of one fastener ask for the same angle in turn. */
 static void Sin_Cos(double alpha, double *s, double *c)
 {
-    static double last_alpha = 0.0, last_s = 0.0, last_c = 1.0;
-    if (std::memcmp(&alpha, &last_alpha, sizeof alpha) != 0) {
-        last_s = std::sin(alpha);
-        last_c = std::cos(alpha);
-        last_alpha = alpha;
+    Design_Run_Rec *run = Design_Run_Current();
+    if (std::memcmp(&alpha, &run->sin_cos_alpha, sizeof alpha) != 0) {
+        run->sin_alpha = std::sin(alpha);
+        run->cos_alpha = std::cos(alpha);
+        run->sin_cos_alpha = alpha;
     }
-    *s = last_s;
-    *c = last_c;
+    *s = run->sin_alpha;
+    *c = run->cos_alpha;
 }
 
 /* Return fh0 / (cos²a + k90 sin²a), EN 1995-1-1, eq. (8.31). */
@@ -171,22 +172,6 @@ bool Design_Is_Approved_Screw(int type)
     return Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
 }
 
-/* The rule of dowels and bolts in solid timber, glulam and the like (EN 1995-1-1, (8.31) and
-** (8.32)) as the last call without user coefficients chose it: fh0 and k90 with the arguments
-** they came from, so that the designs of one member at many angles only turn the angle. */
-typedef struct Fh_Alpha_Plan {
-    bool valid;
-    bool din;                       /* no annex */
-    bool metal;                     /* the member is a metal plate */
-    int type, predrilled, mat, grade;
-    double d, t, rho_k;             /* mm, mm, kg/m³ */
-    double fh0;                     /* N/mm² */
-    double k90;
-    int status;                     /* 0 or 1008 */
-} Fh_Alpha_Plan;
-
-static Fh_Alpha_Plan Last_Fh_Plan;
-
 static bool Same_Value(double a, double b)
 {
     return std::memcmp(&a, &b, sizeof a) == 0;
@@ -202,7 +187,8 @@ int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, do
             double rho_k, int mat, int grade, const Vbm_User_Embedment *user)
 {
     if (out_fh == nullptr) return 0;
-    Fh_Alpha_Plan *plan = &Last_Fh_Plan;
+    /* the rule as the last call chose it (the run record's plan) */
+    Design_Fh_Plan *plan = &Design_Run_Current()->fh_plan;
     const bool din = Nad_Params == nullptr;
     if (user == nullptr && plan->valid && plan->din == din && plan->type == type
         && plan->predrilled == predrilled && plan->mat == mat && plan->grade == grade

@@ -13,6 +13,7 @@
 #include "catalogue/catalogue.h"
 #include "design/design_embedment.h"
 #include "design/design_plates.h"
+#include "design/design_state.h"
 #include "design/design_texts.h"
 #include "nad/nad.h"
 
@@ -74,13 +75,10 @@ double Mode_Yield_Moment(int type, double d, double fu, int stainless, int threa
                          My_Use use)
 {
     /* The designs of one fastener at many angles ask for the same value again and again: the
-    ** last value of the general formula is kept with what chose it (the type and the threaded
-    ** rod; stainless and use decide only within the other branches) and what fed it. */
-    static struct {
-        bool valid;
-        int type, threaded_rod;
-        double d, fu, my;
-    } last = {false, 0, 0, 0.0, 0.0, 0.0};
+    ** last value of the general formula is kept in the run record with what chose it (the type
+    ** and the threaded rod; stainless and use decide only within the other branches) and what
+    ** fed it. */
+    auto &last = Design_Run_Current()->yield;
     if (last.valid && last.type == type && last.threaded_rod == threaded_rod
         && std::memcmp(&d, &last.d, sizeof d) == 0 && std::memcmp(&fu, &last.fu, sizeof fu) == 0)
         return last.my;

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "catalogue/catalogue.h"
+#include "design/design_state.h"
 #include "nad/nad.h"
 
 /* ---------------------------------------------------------------- labels and rule indices */
@@ -18,19 +19,20 @@
 */
 const char *Get_Equation_Label(int index)
 {
-    static char label[64];
+    char *label = Design_Run_Current()->equation_label;     /* DESIGN_LABEL_SIZE bytes */
+    const size_t label_size = DESIGN_LABEL_SIZE;
     if (index == 30) {
-        snprintf(label, sizeof label, "Alu-Lochleibungsspannung");
+        snprintf(label, label_size, "Alu-Lochleibungsspannung");
     } else if (Nad_Params == nullptr) {
-        snprintf(label, sizeof label, "Gl.(%d)", index);
+        snprintf(label, label_size, "Gl.(%d)", index);
     } else if (index <= 10) {
         int i = index;
         if (i == 9 || i == 10) i++;             /* the equations skip the letter i */
-        snprintf(label, sizeof label, "Gl.(%c)", static_cast<char>(i + 96));
+        snprintf(label, label_size, "Gl.(%c)", static_cast<char>(i + 96));
     } else if (index <= 18) {
-        snprintf(label, sizeof label, "Gl.(%c)", static_cast<char>(index + 86));
+        snprintf(label, label_size, "Gl.(%c)", static_cast<char>(index + 86));
     } else {
-        snprintf(label, sizeof label, "Gl.(j)");
+        snprintf(label, label_size, "Gl.(j)");
     }
     return label;
 }
@@ -108,12 +110,12 @@ double Get_Gamma_M(int material, int sub_type, int accidental)
 /* Return the name of a proof method (0 simplified, 1 exact, 2 design values); empty otherwise. */
 const char *Get_Proof_Method_Text(int method, int long_form)
 {
-    static char text[64];
+    char *text = Design_Run_Current()->proof_method_text;  /* DESIGN_LABEL_SIZE bytes */
     const char *s = "";
     if (method == 0) s = long_form ? "Vereinfachter Nachweis nach NAD 8.2.1" : "Vereinfachter Nachweis";
     else if (method == 1) s = long_form ? "Genauer Nachweis nach DIN EN 1995, 8.2.2" : "Genauer Nachweis";
     else if (method == 2) s = "Bemessungswerte-Verfahren";
-    snprintf(text, sizeof text, "%s", s);
+    snprintf(text, DESIGN_LABEL_SIZE, "%s", s);
     return text;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "foundation/codepage.h"
+#include "design/design_state.h"
 #include "nad/nad.h"
 
 const char Sym_Diameter[] = "\x8C";
@@ -318,9 +319,6 @@ const Msg_Row Hint_Rows[] = {
 const Msg_Row Code5_Row = {5, "Länge des Verbindungsmittels zu gering"_cp850,
                            "Länge des Verbindungsmittels zu gering"_cp850, nullptr};
 
-char Error_Buffer[1024];
-char Hint_Buffer[1024];
-char Hint_Buffer_1252[1024];
 
 template <size_t N>
 const Msg_Row *Find_Row(const Msg_Row (&rows)[N], int32_t code)
@@ -389,13 +387,15 @@ void Replace_First(std::string &s, const char *from, const char *to)
 
 /*
 ** Return the error text of a code in the wording of the standard in force. Code 0 gives null; a
-** code without a text gives an empty text. The text lives in a static buffer until the next call.
+** code without a text gives an empty text. The text lives in a buffer of the run record of the
+** calling thread (design_state.h) until the next call there.
 */
 const char *Get_Error_Text(int32_t code)
 {
     if (code == 0) return nullptr;
     const Msg_Row *row = code == 5 ? &Code5_Row : Find_Row(Error_Rows, code);
-    return Row_Into_Buffer(Error_Buffer, sizeof Error_Buffer, row);
+    Design_Run_Rec *run = Design_Run_Current();
+    return Row_Into_Buffer(run->error_text, sizeof run->error_text, row);
 }
 
 /*
@@ -405,7 +405,8 @@ const char *Get_Error_Text(int32_t code)
 const char *Get_Hint_Text(int32_t code)
 {
     if (code == 0) return nullptr;
-    return Row_Into_Buffer(Hint_Buffer, sizeof Hint_Buffer, Find_Row(Hint_Rows, code));
+    Design_Run_Rec *run = Design_Run_Current();
+    return Row_Into_Buffer(run->hint_text, sizeof run->hint_text, Find_Row(Hint_Rows, code));
 }
 
 /*
@@ -417,13 +418,14 @@ const char *Get_Hint_Text_Cp1252(int32_t code)
     if (code == 0) return nullptr;
     const Msg_Row *row = Find_Row(Hint_Rows, code);
     const char *text = Row_Text(row);
-    if (text == nullptr) return Row_Into_Buffer(Hint_Buffer_1252, sizeof Hint_Buffer_1252, row);
+    char *buffer = Design_Run_Current()->hint_text_1252;
+    if (text == nullptr) return Row_Into_Buffer(buffer, DESIGN_TEXT_SIZE, row);
     std::string s(text);
     if (Symbol_Args(text) == ARGS_DELTA)
         Replace_First(s, "%s", (code == 1003 && Nad_Params == nullptr) ? "ds" : "d");
     else
         Replace_First(s, "mit %s %s 8 mm", "mit d>=8 mm");
     for (char &c : s) c = Cp850_Byte_To_1252(static_cast<unsigned char>(c));
-    Format_Text(Hint_Buffer_1252, sizeof Hint_Buffer_1252, s.c_str(), ARGS_NONE);
-    return Hint_Buffer_1252;
+    Format_Text(buffer, DESIGN_TEXT_SIZE, s.c_str(), ARGS_NONE);
+    return buffer;
 }

@@ -10,10 +10,6 @@
 #include "design/design_lateral.h"
 #include "nad/nad.h"
 
-Msg_Code_Block Msg_Codes;
-int32_t &Msg_Count = Msg_Codes.count;
-int32_t &Msg_Count2 = Msg_Codes.count2;
-
 /* ---------------------------------------------------------------- message lists */
 
 /* Append a code to list 1 or 2; codes beyond the 500th of a list are dropped. */
