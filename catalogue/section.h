@@ -22,6 +22,15 @@ enum {
 };
 
 /* Internal forces: N (tension positive), Vy, Vz (kN), T, My, Mz (kNm). */
+/* Material class of the section checks (Section_Check_Input.mat_group). */
+enum : int32_t {
+  SECTION_MAT_SOFTWOOD = 0,
+  SECTION_MAT_HARDWOOD = 1,
+  SECTION_MAT_GLULAM = 2,
+  SECTION_MAT_OTHER = 3,
+  SECTION_MAT_VENEER = 4    /* laminated veneer lumber and other veneer products */
+};
+
 typedef struct Section_Forces {
   double N, Vy, Vz, T, My, Mz;
 } Section_Forces;
@@ -45,7 +54,7 @@ typedef struct Section_Check_Input {
   int32_t notch_position;   /* 0 none, 1 top, 2 left, 3 bottom, 4 right */
   int32_t fire_exposure;    /* -1 none, 0 four-sided, 1..4 one side protected, 1000 per side */
   int32_t fire_method;      /* 1 reduced properties, 2 reduced cross-section */
-  int32_t mat_group;        /* 0 softwood, 1 hardwood, 2 glulam, 3 other, 4 veneer products */
+  int32_t mat_group;        /* SECTION_MAT_SOFTWOOD .. SECTION_MAT_VENEER */
   double gamma_m;
   double kmod;
   double k_m;

@@ -171,17 +171,42 @@ int32_t Is_Vbm_Special_Nail(Vbm_Type_Code c)
 
 int32_t Is_Vbm_Nail(Vbm_Type_Code c) { return c == 0 || Is_Vbm_Special_Nail(c); }
 
-/* One of the four screw families. */
-static int32_t Is_Any_Screw(Vbm_Type_Code c)
+int32_t Is_Vbm_Screw(Vbm_Type_Code c)
 {
   return Is_Vbm_Din571_Screw(c) || Is_Vbm_Screw_Eta12(c) || Is_Vbm_Screw_Eta11(c) ||
          Is_Vbm_Screw_Family_C(c);
 }
 
-int32_t Is_Vbm_Nail_Or_Screw(Vbm_Type_Code c) { return Is_Vbm_Nail(c) || Is_Any_Screw(c); }
+int32_t Is_Vbm_Nail_Or_Screw(Vbm_Type_Code c) { return Is_Vbm_Nail(c) || Is_Vbm_Screw(c); }
 int32_t Is_Vbm_Nail_Screw_Or_Staple(Vbm_Type_Code c) { return c == 1 || Is_Vbm_Nail_Or_Screw(c); }
 int32_t Is_Vbm_Nail_Screw_Or_Staple_B(Vbm_Type_Code c) { return Is_Vbm_Nail_Screw_Or_Staple(c); }
-int32_t Is_Vbm_Connector(Vbm_Type_Code c) { return (c >= 25 && c <= 28) || (c >= 31 && c <= 33); }
+int32_t Is_Vbm_Connector(Vbm_Type_Code c) { return Is_Vbm_Connector_Two_Sided(c) || Is_Vbm_Connector_One_Sided(c); }
+
+int32_t Is_Vbm_Connector_Two_Sided(Vbm_Type_Code c)
+{
+  return c >= VBM_RINGDUEBEL_A1 && c <= VBM_SCHEIBENDUEBEL_C10;
+}
+
+int32_t Is_Vbm_Connector_One_Sided(Vbm_Type_Code c)
+{
+  return c >= VBM_SCHEIBENDUEBEL_B1 && c <= VBM_SCHEIBENDUEBEL_C11;
+}
+
+int32_t Is_Vbm_Toothed_Plate(Vbm_Type_Code c)
+{
+  return (c >= VBM_SCHEIBENDUEBEL_C1 && c <= VBM_SCHEIBENDUEBEL_C10) || c == VBM_SCHEIBENDUEBEL_C2 ||
+         c == VBM_SCHEIBENDUEBEL_C11;
+}
+
+int32_t Is_Vbm_Dowel_Or_Bolt(Vbm_Type_Code c) { return c == VBM_STABDUEBEL || c == VBM_BOLZEN; }
+
+int32_t Is_Vbm_Special_Nail_Def(Vbm_Type_Code c)
+{
+  return c >= VBM_SONDERNAGEL_1D && c <= VBM_SONDERNAGEL_3F;
+}
+
+int32_t Is_Vbm_Simpson_Nail(Vbm_Type_Code c) { return c == VBM_SIMPSON_CNA || c == VBM_SIMPSON_CSA; }
+int32_t Is_Vbm_User_Screw(Vbm_Type_Code c) { return c == VBM_ASSY_BENUTZER || c == VBM_SPAX_BENUTZER; }
 
 int32_t Is_Vbm_Full_Thread_Screw(Vbm_Type_Code c, int32_t thread_43, int32_t thread_44)
 {
@@ -208,7 +233,7 @@ int32_t Is_Vbm_Countersunk_Head(Vbm_Type_Code c, int32_t head)
 
 Vbm_Type_Code Map_Screw_To_Rule_Type(Vbm_Type_Code code, double d_mm)
 {
-  if (!Is_Any_Screw(code)) return code;
+  if (!Is_Vbm_Screw(code)) return code;
   return d_mm > 6.001 ? 30 : 0;
 }
 

@@ -29,10 +29,18 @@ int32_t Is_Vbm_Screw_Eta11(Vbm_Type_Code code);           /* 14, 15, 43 */
 int32_t Is_Vbm_Screw_Family_C(Vbm_Type_Code code);        /* 47..60 */
 int32_t Is_Vbm_Special_Nail(Vbm_Type_Code code);          /* 16..24, 34..42, 45, 46 */
 int32_t Is_Vbm_Nail(Vbm_Type_Code code);                  /* 0 and the special nails */
+int32_t Is_Vbm_Screw(Vbm_Type_Code code);                 /* any of the four screw families */
 int32_t Is_Vbm_Nail_Or_Screw(Vbm_Type_Code code);
 int32_t Is_Vbm_Nail_Screw_Or_Staple(Vbm_Type_Code code);
 int32_t Is_Vbm_Nail_Screw_Or_Staple_B(Vbm_Type_Code code);
 int32_t Is_Vbm_Connector(Vbm_Type_Code code);             /* 25..28, 31..33 */
+int32_t Is_Vbm_Connector_Two_Sided(Vbm_Type_Code code);   /* 25..28: A1, C1, C5, C10 */
+int32_t Is_Vbm_Connector_One_Sided(Vbm_Type_Code code);   /* 31..33: B1, C2, C11 */
+int32_t Is_Vbm_Toothed_Plate(Vbm_Type_Code code);         /* 26..28, 32, 33: C1, C5, C10, C2, C11 */
+int32_t Is_Vbm_Dowel_Or_Bolt(Vbm_Type_Code code);         /* 29, 30 */
+int32_t Is_Vbm_Special_Nail_Def(Vbm_Type_Code code);      /* 34..42: head classes D..F */
+int32_t Is_Vbm_Simpson_Nail(Vbm_Type_Code code);          /* 45, 46 */
+int32_t Is_Vbm_User_Screw(Vbm_Type_Code code);            /* 43, 44 */
 int32_t Is_Vbm_Full_Thread_Screw(Vbm_Type_Code code, int32_t thread_43, int32_t thread_44);
 int32_t Is_Vbm_Countersunk_Head(Vbm_Type_Code code, int32_t head);
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "catalogue/catalogue.h"
+#include "design/error_codes.h"
 
 /* ---------------------------------------------------------------- codes */
 

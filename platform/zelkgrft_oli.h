@@ -8,6 +8,11 @@
 #include <cstdint>
 #include <cstdio>
 
+/* Layout flags and layout of a print list: the flags of running text (0x380) and of a long
+** table (0x280), the page layout of the list. */
+enum : uint32_t { OLI_FLAGS_TEXT = 896, OLI_FLAGS_LONG_TABLE = 640 };
+enum : int32_t { OLI_LAYOUT_LIST = 4115 };
+
 /* Each answers 0, or -1 for a null file or a failed write. */
 int OLI_setFlags(FILE *file, uint32_t flags);
 int OLI_setLayout(FILE *file, int32_t layout);

@@ -16,11 +16,13 @@
 /* Section-check material class of a material group. */
 static int32_t Section_Mat_Class(int mat)
 {
-    if (mat == 0) return 0;
-    if (mat == 1) return 1;
-    if (mat == 2 || mat == 3) return 2;
-    if (mat == 10 || mat == 11 || mat == 13 || (mat >= 17 && mat <= 21)) return 4;
-    return 3;
+    if (mat == MAT_NADELHOLZ) return SECTION_MAT_SOFTWOOD;
+    if (mat == MAT_LAUBHOLZ) return SECTION_MAT_HARDWOOD;
+    if (Is_Mat_Glulam(mat)) return SECTION_MAT_GLULAM;
+    if (mat == MAT_KERTO_S || mat == MAT_KERTO_Q || mat == MAT_FURNIERSCHICHTHOLZ ||
+        (mat >= MAT_BAUBUCHE_GL75 && mat <= MAT_POLLM_GLVL))
+        return SECTION_MAT_VENEER;
+    return SECTION_MAT_OTHER;
 }
 
 /* k_cr of EN 1995-1-1, 6.1.7(2), by the annex's rule: 1 its fixed values, any other value the
@@ -32,10 +34,10 @@ void Set_Kcr_Factor(Section_Check_Input *rec, int mat)
     if (Nad_Params->k_cr_rule == 1) {
         if (Is_Mat_Timber(mat) || Is_Mat_Glulam(mat)) k = Nad_Params->k_cr_solid;
     } else if (rec->f_v_k > 0.0) {
-        if (mat == 1) k = 0.67;
+        if (mat == MAT_LAUBHOLZ) k = 0.67;
         else if (Is_Mat_Glulam(mat)) k = 2.5 / rec->f_v_k;
         else if (Is_Mat_Timber(mat)) k = 2.0 / rec->f_v_k;
-        else if (mat == 17) k = 1.0;
+        else if (mat == MAT_BAUBUCHE_GL75) k = 1.0;
     }
     rec->k_cr_y = rec->k_cr_z = k;
     rec->flags |= SCI_EUROCODE;
@@ -272,10 +274,10 @@ double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, dou
 
     /* Tension perpendicular to the grain near the fasteners. */
     const int type = si->vbm_type;
-    if ((V90 != 0.0 && Is_Vbm_Nail_Or_Screw(type)) || type == 1) {
+    if ((V90 != 0.0 && Is_Vbm_Nail_Or_Screw(type)) || type == VBM_KLAMMER) {
         double t_m = si->b * 10.0;
         const double t_s = si->t_s * 10.0;
-        if (type == 0) {
+        if (type == VBM_NAGEL) {
             double rho_s = 0.0, rho_m = 0.0, pen = t_m;
             Get_Rho_K(si->mat_side, si->grade_side, t_s, &rho_s, nullptr);
             Get_Rho_K(si->mat_mid, si->grade_mid, t_m, &rho_m, nullptr);
@@ -329,7 +331,7 @@ double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, dou
         if (N >= 0.0) Write_Side_Tension_Line(file, &rec_s, ss.f_t_0_d);
     }
     if (std::fabs(sm.sm) < 1e-5 && N > 0.0 && kind == CONN_SIDE_TIMBERS
-        && ((type >= 25 && type <= 28) || (type >= 31 && type <= 33)))
+        && Is_Vbm_Connector(type))
         Oli_Write_Text(file, "%s", "Bei reinen Zugstößen gemäß DIN 1052, 11.1.2 (4) zusätzliche "
                                    "ausziehfeste Verbindungsmittel anordnen!"_cp850);
 

@@ -18,7 +18,7 @@
 
 static int Is_Nail_Screw_Staple(int type)
 {
-    return Is_Vbm_Nail_Or_Screw(type) || type == 1;
+    return Is_Vbm_Nail_Screw_Or_Staple(type);
 }
 
 /* ---------------------------------------------------------------- effective numbers */
@@ -335,12 +335,12 @@ static int Design_One(Design_Cache *cache, int group, int entry, int i, int n_ro
 
 static bool Shows_Reduction_Or_Mode(int type)
 {
-    return type == 0 || (type >= 26 && type <= 30) || type == 32 || type == 33;
+    return type == VBM_NAGEL || Is_Vbm_Toothed_Plate(type) || Is_Vbm_Dowel_Or_Bolt(type);
 }
 
 static bool Shows_Embedment(int type, int mode_switch)
 {
-    return (type >= 26 && type <= 30) || type == 32 || type == 33 || (type == 0 && mode_switch);
+    return Is_Vbm_Toothed_Plate(type) || Is_Vbm_Dowel_Or_Bolt(type) || (type == VBM_NAGEL && mode_switch);
 }
 
 /* Failure-mode label of a row (DIN codes 23 and 24 are the joint cases). */
@@ -533,8 +533,7 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
         nail_rule = true;
     } else if (Nad_Params == nullptr) {
         nail_rule = Is_Nail_Screw_Staple(type) && d > 6.0;
-    } else if ((type >= 2 && type <= 15) || type == 43 || type == 44 || (type >= 47 && type <= 60)
-               || type == 1) {
+    } else if (Is_Vbm_Screw(type) || type == VBM_KLAMMER) {
         nail_rule = d <= 6.0;
         bolt_rule = d > 6.0;
     }
@@ -544,7 +543,7 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
     int n_row = 1;
     double n_ef = 1.0, a_min = 0.0;
     const double n_col = Splice_N_Col(si);
-    if (!Is_Vbm_Connector(type) && (type == 29 || type == 30 || bolt_rule)) {
+    if (!Is_Vbm_Connector(type) && (Is_Vbm_Dowel_Or_Bolt(type) || bolt_rule)) {
         const double a1 = si->p1 * 10.0;
         n_row = Row_Count();
         a_min = Smallest_Angle_Deg(ang, n_f);
@@ -665,7 +664,7 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
     }
     Mem_Free(&rows);
 
-    if ((type == 26 || type == 27 || type == 28) && std::fabs(c->N_d) >= 1e-5)
+    if (type >= VBM_SCHEIBENDUEBEL_C1 && type <= VBM_SCHEIBENDUEBEL_C10 && std::fabs(c->N_d) >= 1e-5)
         u_max = std::fmax(u_max, Connector_Bolt_Check(file, group, c, n_f));
     return u_max;
 }

@@ -210,7 +210,7 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
                           && (si->mat_side != si->mat_mid || si->grade_side != si->grade_mid);
     Oli_Write_Heading(file, 3, "%s", "Festigkeiten und Tragfähigkeiten"_cp850);
     /* the diameter of the design's embedment: the hole d + 1 mm of a bolt that is not fitted */
-    const double d_h = (type == 30 && !in->fitted_bolt) ? d + 1.0 : d;
+    const double d_h = (type == VBM_BOLZEN && !in->fitted_bolt) ? d + 1.0 : d;
     const double k90_m = Calc_K90(d_h, si->mat_mid), k90_s = Calc_K90(d_h, si->mat_side);
     const double fh_m = Calc_Fh0_Bolt(d_h, rho_mid), fh_s = Calc_Fh0_Bolt(d_h, rho_side);
     auto embedment_lines = [&]() {
@@ -228,9 +228,9 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
                            "N/mm\xCE/2\xCEr", k90_m, fh_m);
         }
     };
-    if (type == 29 || type == 30) {
+    if (Is_Vbm_Dowel_Or_Bolt(type)) {
         embedment_lines();
-    } else if (type >= 26 && type <= 28) {
+    } else if (type >= VBM_SCHEIBENDUEBEL_C1 && type <= VBM_SCHEIBENDUEBEL_C10) {
         /* k_rho, k_t and the connector part of the resistance at the group's conditions */
         Connection_Result res{};
         Design_Connection(*in, &res);
@@ -238,11 +238,11 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
         Oli_Write_Text(file, "k\xCE\\%s\xCEr = %.2lf, k\xCE\\t\xCEr = %.2lf => \xCE" "bR\xCE\\ks\xCEr\xCE"
                        "b = %.2lf N", SYM_RHO, res.k_3, res.k_1, res.rk_connector * f);
         embedment_lines();
-    } else if (type == 0 && si->predrilled == 0) {
+    } else if (type == VBM_NAGEL && si->predrilled == 0) {
         Oli_Write_Text(file, "f\xCE\\" "1h,%s,k\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\" "2h,%s,k\xCEr = "
                        "%.2lf N/mm\xCE/2\xCEr", SYM_ALPHA, Calc_Fh_Nail(d, rho_side, 0), SYM_ALPHA,
                        Calc_Fh_Nail(d, rho_mid, 0));
-    } else if (type == 25) {
+    } else if (type == VBM_RINGDUEBEL_A1) {
         Oli_Write_Text(file, "k\xCE\\%s\xCEr = %.2lf, k\xCE\\%s\xCEr = %.2lf, k\xCE\\t\xCEr = %.2lf",
                        SYM_RHO, rho_mid > 0 ? std::fmin(rho_mid / 350.0, 1.75) : 0.0, SYM_ALPHA,
                        Calc_K_Alpha(d, 0.0), 1.0);

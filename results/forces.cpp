@@ -350,8 +350,8 @@ static int Din_Alpha(double *alpha, double upper, double lower, double e2r, doub
         *alpha = upper;
         return 0;
     }
-    if (e2r + 1e-6 < 1.2) return 131;
-    if (!relaxed) return 131;
+    if (e2r + 1e-6 < 1.2) return DERR_PLATE_EDGE_E2_E3;
+    if (!relaxed) return DERR_PLATE_EDGE_E2_E3;
     *alpha = (q - 1.2) * (upper - lower) / 0.3 + lower;
     return 0;
 }
@@ -362,14 +362,14 @@ static int Din_Alpha(double *alpha, double upper, double lower, double e2r, doub
 ** e1 counted up to 3 d_L; an inner hole from the hole spacing e, 1.08 e / d_L - 0.77 with e
 ** counted up to 3.5 d_L. Both at e2 > 1.5 d_L and e3 > 3 d_L, else interpolated down to
 ** e2 = 1.2 d_L where e3 >= 2.4 d_L or the pattern has one row. distance is e1 or e (mm).
-** Return 0 or 131 (edge distance or row spacing too small); the factor is written in any case.
+** Return 0 or DERR_PLATE_EDGE_E2_E3 (edge distance or row spacing too small); the factor is written in any case.
 */
 int Calc_Alpha_L_Din_Hole(double *alpha_l, double d_L, int end_hole, double distance, double e2,
                           double e3)
 {
     if (!(d_L > 0.0)) {
         if (alpha_l) *alpha_l = 0.0;
-        return 131;
+        return DERR_PLATE_EDGE_E2_E3;
     }
     const double r = std::fmin(distance / d_L, end_hole ? 3.0 : 3.5);
     const double e2r = e2 / d_L, e3r = e3 / d_L;
@@ -386,7 +386,7 @@ int Calc_Alpha_L_Din_Hole(double *alpha_l, double d_L, int end_hole, double dist
 /*
 ** Bearing factor alpha_l of DIN 18800-1 (Table 8) for hole distances e, e1, e2, e3 and the
 ** bearing diameter d_L (all mm): the smaller of the end and the inner factor, at most 3.0.
-** Return 0 or 131 (edge distance or spacing too small); the factor is written in any case.
+** Return 0 or DERR_PLATE_EDGE_E2_E3 (edge distance or spacing too small); the factor is written in any case.
 */
 int Calc_Alpha_L_Din(double *alpha_l, double d_L, double e, double e1, double e2, double e3)
 {
@@ -403,21 +403,22 @@ static double Din_Bearing_Diameter(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int t = si->vbm_type;
-    if (si->connection_kind == CONN_INNER_PLATES || t == 29 || t == 30) return si->d;
+    if (si->connection_kind == CONN_INNER_PLATES || Is_Vbm_Dowel_Or_Bolt(t)) return si->d;
     switch (t) {
-    case 31: return Get_Connector_Value(31, si->connector_index, "dc");
-    case 33: return Get_Connector_Value(33, si->connector_index, "d1");
-    case 32: return si->d + 0.4;
+    case VBM_SCHEIBENDUEBEL_B1: return Get_Connector_Value(t, si->connector_index, "dc");
+    case VBM_SCHEIBENDUEBEL_C11: return Get_Connector_Value(t, si->connector_index, "d1");
+    case VBM_SCHEIBENDUEBEL_C2: return si->d + 0.4;
     default: return si->d + (si->fitted_bolt ? 0.0 : 1.0);
     }
 }
 
-/* V_l,R,d = t d_L alpha_l f_y,d (DIN 18800-1, eq. (47)) in kN, or 130 for a plate below 3 mm. */
+/* V_l,R,d = t d_L alpha_l f_y,d (DIN 18800-1, eq. (47)) in kN; DERR_PLATE_MIN_3MM for a plate
+** below 3 mm. */
 static int Din_Bearing(double *V_lRd, double *alpha_l, int which, double e, double e1, double e2,
                        double e3, int accidental)
 {
     const double t = Splice_Input.t_p * 10.0;
-    if (t < 3.0) return 130;
+    if (t < 3.0) return DERR_PLATE_MIN_3MM;
     const double d_L = Din_Bearing_Diameter();
     double a = 0.0;
     const int rc = which < 0 ? Calc_Alpha_L_Din(&a, d_L, e, e1, e2, e3)
@@ -430,8 +431,8 @@ static int Din_Bearing(double *V_lRd, double *alpha_l, int which, double e, doub
 
 /*
 ** Design bearing resistance V_l,R,d = t d_L alpha_l f_y,d of a hole with both the end distance
-** e1 and the spacing e (DIN 18800-1, eq. (47)), kN. Return 0, 130 (plate thinner than 3 mm) or
-** 131 (distances too small).
+** e1 and the spacing e (DIN 18800-1, eq. (47)), kN. Return 0, DERR_PLATE_MIN_3MM (plate thinner
+** than 3 mm) or DERR_PLATE_EDGE_E2_E3 (distances too small).
 */
 int Calc_Plate_Bearing_Din(double *V_lRd, double *alpha_l, double e, double e1, double e2,
                            double e3, int accidental)

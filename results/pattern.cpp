@@ -43,7 +43,7 @@ double Calc_Timber_Part_Thickness(void)
 int Is_Big_Connector_Multi(void)
 {
     const int t = Splice_Input.vbm_type;
-    if (!((t >= 25 && t <= 28) || (t >= 31 && t <= 33))) return 0;
+    if (!Is_Vbm_Connector(t)) return 0;
     if ((int)Splice_N_Col(&Splice_Input) < 2) return 0;
     return Splice_Input.d >= 130.0 ? 1 : 0;
 }
@@ -159,7 +159,7 @@ static double Nail_Split_Thickness(double d, double rho_k, int split_rule)
 
 static int Is_Nail_Screw_Staple(int type)
 {
-    return Is_Vbm_Nail_Or_Screw(type) || type == 1;
+    return Is_Vbm_Nail_Screw_Or_Staple(type);
 }
 
 /* Minimum thickness (cm) of the middle member; the message code goes to *code when given. */
@@ -168,16 +168,16 @@ double Min_Mid_Timber_Thickness(int *code, int split_rule)
     const Splice_Input_Record *si = &Splice_Input;
     const int t = si->vbm_type;
     double tmin = 2.4;
-    int c = 111;
+    int c = DERR_MIDDLE_MIN_THICKNESS;
     if (Is_Vbm_Nail_Or_Screw(t)) {
         if (!si->predrilled) {
             tmin = Nail_Split_Thickness(si->d, Rho_K(si->mat_mid, si->grade_mid, si->b),
                                         split_rule) / 10.0;
-            c = 113;
+            c = DERR_SIDE_THIN_OR_NAIL_THICK;
         }
-    } else if ((t >= 25 && t <= 28) || (t >= 31 && t <= 33)) {
+    } else if (Is_Vbm_Connector(t)) {
         tmin = 3.75 * Get_Connector_Value(t, si->connector_index, "he") / 10.0;
-        c = 112;
+        c = DERR_CONNECTOR_TOO_HIGH;
     }
     if (code) *code = c;
     return tmin;
@@ -189,20 +189,20 @@ double Min_Side_Timber_Thickness(int *code, int split_rule)
     const Splice_Input_Record *si = &Splice_Input;
     const int t = si->vbm_type;
     double tmin = 2.4;
-    int c = 114;
+    int c = DERR_SIDE_MIN_24MM_MEMBER;
     if (Is_Vbm_Nail_Or_Screw(t)) {
         if (!si->predrilled) {
             tmin = Nail_Split_Thickness(si->d, Rho_K(si->mat_side, si->grade_side, si->t_s),
                                         split_rule) / 10.0;
-            c = 113;
+            c = DERR_SIDE_THIN_OR_NAIL_THICK;
         }
-    } else if (t >= 25 && t <= 28) {
+    } else if (Is_Vbm_Connector_Two_Sided(t)) {
         tmin = 2.25 * Get_Connector_Value(t, si->connector_index, "he") / 10.0;
-        c = 112;
+        c = DERR_CONNECTOR_TOO_HIGH;
     }
     if (Nad_Params == nullptr && tmin < 2.4) {
         tmin = 2.4;
-        c = 114;
+        c = DERR_SIDE_MIN_24MM_MEMBER;
     }
     if (code) *code = c;
     return tmin;
@@ -254,9 +254,9 @@ double Get_Plate_Hole_D0_Cm(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
     switch (si->vbm_type) {
-    case 31: return Get_Connector_Value(31, si->connector_index, "dc") / 10.0;
-    case 33: return Get_Connector_Value(33, si->connector_index, "d1") / 10.0;
-    case 32: return si->d / 10.0 + 0.04;
+    case VBM_SCHEIBENDUEBEL_B1: return Get_Connector_Value(si->vbm_type, si->connector_index, "dc") / 10.0;
+    case VBM_SCHEIBENDUEBEL_C11: return Get_Connector_Value(si->vbm_type, si->connector_index, "d1") / 10.0;
+    case VBM_SCHEIBENDUEBEL_C2: return si->d / 10.0 + 0.04;
     default: return si->d / 10.0 + (si->fitted_bolt ? 0.0 : 0.1);
     }
 }

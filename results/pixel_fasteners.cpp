@@ -43,7 +43,7 @@ static Sprite_Entry Square_Entry(int left, int top, int size)
 /* Bolt picture sizes: the diameter of entry k of the bolt tables. */
 static int M_Diameter(int k)
 {
-    if (k == 0) return 8;
+    if (k == 0) return 8;   /* bare-code: a diameter in mm, not a code */
     if (k <= 24) return 8 + 2 * k;
     return 56 + 4 * (k - 24);
 }
@@ -148,11 +148,13 @@ int Washer_Sprite_Index(int d)
 /* Size class of a value: 1 below 55.1, 2 below 70.1, 3 below 85.1, 4 below 100.1, else 5. */
 int Size_Class(double value)
 {
-    if (value < 55.1) return 1;
-    if (value < 70.1) return 2;
-    if (value < 85.1) return 3;
-    if (value < 100.1) return 4;
-    return 5;
+    static const double Upper[] = {55.1, 70.1, 85.1, 100.1};
+    int cls = 1;
+    for (double upper : Upper) {
+        if (value < upper) return cls;
+        cls++;
+    }
+    return cls;
 }
 
 /* Draw the entry's picture with its anchor on (x, y). */

@@ -222,7 +222,7 @@ int Plot_Penetration_Case(int mode)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int t = si->vbm_type;
-    if (!(Is_Vbm_Nail_Or_Screw(t) || t == 1)) return 0;
+    if (!Is_Vbm_Nail_Screw_Or_Staple(t)) return 0;
     double rho_side = 0.0, rho_mid = 0.0;
     Get_Rho_K(si->mat_side, si->grade_side, si->t_s * 10.0, &rho_side, nullptr);
     Get_Rho_K(si->mat_mid, si->grade_mid, si->b * 10.0, &rho_mid, nullptr);
@@ -276,7 +276,7 @@ void Oli_Draw_Vbm_Symbol(double x, double y, int penetration_case, int i)
     const int regular_even = Layout_Of_Type() == LAYOUT_REGULAR && m % 2 == 0;
     const int both = penetration_case == 2 && si->two_sided == 1;
 
-    if (t == 1) {
+    if (t == VBM_KLAMMER) {
         const double br = si->d_k / 10.0, a = si->staple_angle * M_PI / 180.0;
         const double dx = std::cos(a) * br / 2.0, dy = std::sin(a) * br / 2.0;
         if (both || Symbol_Flag) {
@@ -292,7 +292,7 @@ void Oli_Draw_Vbm_Symbol(double x, double y, int penetration_case, int i)
         }
         return;
     }
-    if (t == 25 || t == 26 || t == 28 || t == 31 || t == 32 || t == 33) {
+    if (Is_Vbm_Connector(t) && t != VBM_SCHEIBENDUEBEL_C5) {
         const double D = si->d / 10.0;
         if (D <= 5.5) {
             Oli_Graphic_Filled_Sector(x, y, D, 0.0, 90.0);
@@ -309,13 +309,13 @@ void Oli_Draw_Vbm_Symbol(double x, double y, int penetration_case, int i)
         Cross(x, y, 1.15 * r);
         return;
     }
-    if (t == 27) {
+    if (t == VBM_SCHEIBENDUEBEL_C5) {
         double px[4] = {x - r, x - r, x + r, x + r}, py[4] = {y - r, y + r, y + r, y - r};
         Oli_Graphic_Polyline(4, px, py);
         Cross(x, y, 1.15 * r);
         return;
     }
-    if (t == 29 || t == 30) {
+    if (Is_Vbm_Dowel_Or_Bolt(t)) {
         Cross(x, y, r);
         return;
     }

@@ -36,7 +36,7 @@ static Section_Sizes Sizes(void)
     z.lp = si->l / 10.0;
     z.D = si->d / 10.0;
     z.hc = z.connector ? Get_Connector_Value(t, si->connector_index, "hc") / 10.0 : 0.0;
-    z.ring_on_face = t == 26 || t == 31 || t == 32;
+    z.ring_on_face = t == VBM_SCHEIBENDUEBEL_C1 || t == VBM_SCHEIBENDUEBEL_B1 || t == VBM_SCHEIBENDUEBEL_C2;
     return z;
 }
 
@@ -131,7 +131,7 @@ static void Long_Through(double X, double Y0, double Y1, double b, const Section
     }
     Oli_Graphic_Set_Fill(55);
     const double r = z->connector ? z->r_b : z->r;
-    if (washers && (z->connector || type == 30)) {
+    if (washers && (z->connector || type == VBM_BOLZEN)) {
         Plot_Bar(X - 2 * r, Y0 - 1.4 * r, X + 2 * r, Y0);
         Plot_Bar(X - 2 * r, Y1, X + 2 * r, Y1 + 1.4 * r);
     }
@@ -201,7 +201,7 @@ void Plot_Laengsschnitt_02(FILE *file)
             if (!Plot_Is_Column_Drawn(i)) continue;
             for (int side = -1; side <= 1; side += 2) {
                 const double X = side * fp->recs[i].x;
-                if (type == 1) {
+                if (type == VBM_KLAMMER) {
                     if (both) {
                         Long_Staple(X, Y0, 1, c, &z);
                         Long_Staple(X, Y1, -1, c, &z);
@@ -210,7 +210,7 @@ void Plot_Laengsschnitt_02(FILE *file)
                         else Long_Staple(X, Y1, -1, c, &z);
                         flag = !flag;
                     }
-                } else if (z.connector || type == 29 || type == 30) {
+                } else if (z.connector || Is_Vbm_Dowel_Or_Bolt(type)) {
                     Long_Through(X, Y0, Y1, b, &z, type, 1);
                 } else if (Is_Vbm_Nail_Or_Screw(type)) {
                     if (both) {
@@ -284,7 +284,7 @@ void Plot_Laengsschnitt_02(FILE *file)
                 Plot_Bar(X - 2 * z.r_b, Y0 - 1.4 * z.r_b, X + 2 * z.r_b, Y0);
                 Plot_Bar(X - 2 * z.r_b, Y1, X + 2 * z.r_b, Y1 + 1.4 * z.r_b);
                 Plot_Bar(X - z.r_b, Y0, X + z.r_b, Y1);
-            } else if (type == 29 || type == 30) {
+            } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
                 Oli_Graphic_Set_Fill(55);
                 Long_Through(X, Y0, Y1, b, &z, type, 1);
             } else if (Is_Vbm_Nail_Or_Screw(type)) {
@@ -418,13 +418,13 @@ void Plot_Querschnitt_03(FILE *file)
         for (int i = 0; i < n; i++) {
             const double y = fp->recs[i].y;
             Plot_Chain_Add(V, 0.0, y);
-            if (type == 1) {
+            if (type == VBM_KLAMMER) {
                 if (both || i % 2 == 0) Oli_Fill_Bar_Pair(X1, z.lp, y, A, z.r);
                 if (both || i % 2 == 1) Oli_Fill_Bar_Pair(X0, -z.lp, y, A, z.r);
             } else if (z.connector) {
                 Cross_Through(X0, X1, y, b, &z, type, kind == CONN_OUTER_PLATES, 0);
-            } else if (type == 29 || type == 30) {
-                Cross_Through(X0, X1, y, b, &z, type, type == 30, 0);
+            } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
+                Cross_Through(X0, X1, y, b, &z, type, type == VBM_BOLZEN, 0);
             } else if (Is_Vbm_Nail_Or_Screw(type)) {
                 if (both || i % 2 == 0) Cross_Nail(X1, y, -1, &z);
                 if (both || i % 2 == 1) Cross_Nail(X0, y, 1, &z);
@@ -469,13 +469,13 @@ void Plot_Querschnitt_03(FILE *file)
         for (int i = 0; i < n; i++) {
             const double y = fp->recs[i].y;
             Plot_Chain_Add(V, 0.0, y);
-            if (type == 1) {
+            if (type == VBM_KLAMMER) {
                 if (both || i % 2 == 0) Oli_Fill_Bar_Pair(X1, z.lp, y, A, z.r);
                 if (both || i % 2 == 1) Oli_Fill_Bar_Pair(X0, -z.lp, y, A, z.r);
             } else if (z.connector) {
                 Cross_Through(X0, X1, y, b, &z, type, 0, 1);
-            } else if (type == 29 || type == 30) {
-                Cross_Through(X0, X1, y, b, &z, type, type == 30, 1);
+            } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
+                Cross_Through(X0, X1, y, b, &z, type, type == VBM_BOLZEN, 1);
             } else if (Is_Vbm_Nail_Or_Screw(type)) {
                 if (both || i % 2 == 0) Cross_Nail(X1, y, -1, &z);
                 if (both || i % 2 == 1) Cross_Nail(X0, y, 1, &z);

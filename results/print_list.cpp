@@ -197,8 +197,8 @@ int Write_Print_List(int write)
         Print_Note_Failure(Oli_Path, errno);
     } else {
         FILE *file = Rt_Safe_Stream(list);
-        OLI_setFlags(file, 896);
-        OLI_setLayout(file, 4115);
+        OLI_setFlags(file, OLI_FLAGS_TEXT);
+        OLI_setLayout(file, OLI_LAYOUT_LIST);
         Oli_Init_Writer(3, 2, 1);
         Oli_Write_Contents(file, Title_Line);
         Oli_Vorbemerkungen(file);

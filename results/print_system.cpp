@@ -42,14 +42,15 @@ static double Outer_Plate_Hole(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int t = si->vbm_type;
-    if (t == 31) {
+    if (t == VBM_SCHEIBENDUEBEL_B1) {
         const Connector_Catalogue *cat = Get_Connector_Catalogue(31);
         if (cat == nullptr || si->connector_index < 0 || si->connector_index >= cat->n_rows)
             return 0.0;
         return cat->rows[si->connector_index].dc / 10.0;
     }
-    if (t == 33) return Get_Connector_Value(33, si->connector_index, "d1") / 10.0;
-    if (t == 32) return si->d_bolt / 10.0 + 0.04;
+    if (t == VBM_SCHEIBENDUEBEL_C11)
+        return Get_Connector_Value(VBM_SCHEIBENDUEBEL_C11, si->connector_index, "d1") / 10.0;
+    if (t == VBM_SCHEIBENDUEBEL_C2) return si->d_bolt / 10.0 + 0.04;
     return si->d / 10.0 + (si->fitted_bolt ? 0.0 : 0.1);
 }
 
@@ -180,7 +181,9 @@ int Oli_Systemdarstellung(FILE *file)
     const double rho_side = Density(si->mat_side, si->grade_side, si->t_s);
     const double rho_mid = Density(si->mat_mid, si->grade_mid, si->b);
     const double rho_min = rho_side < rho_mid ? rho_side : rho_mid;
-    const double d_bolt = type == 31 ? Get_Connector_Value(31, si->connector_index, "d3") : si->d_bolt;
+    const double d_bolt = type == VBM_SCHEIBENDUEBEL_B1
+                              ? Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, si->connector_index, "d3")
+                              : si->d_bolt;
 
     /* 2.-5. headings, members, clamp bolts, block shear */
     Oli_Write_Heading(file, 1, "Systemdarstellung");

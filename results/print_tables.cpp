@@ -117,7 +117,7 @@ static void Write_Offset_Lines(FILE *file)
     int cond = 0;
     if (Nad_Params != nullptr)
         cond = (Is_Vbm_Din571_Screw(t) || Is_Vbm_Screw_Eta12(t) || Is_Vbm_Screw_Eta11(t)
-                || Is_Vbm_Screw_Family_C(t) || t == 1) && d <= 6.0;
+                || Is_Vbm_Screw_Family_C(t) || t == VBM_KLAMMER) && d <= 6.0;
     else
         cond = Is_Vbm_Nail_Screw_Or_Staple(t) && d > 6.0;
     if (cond && Splice_Input.offset_1d)
@@ -176,7 +176,7 @@ static void Write_Fastener_Block(FILE *file)
     } else if (Is_Vbm_Screw_Eta12(t) || Is_Vbm_Screw_Family_C(t)) {
         const int family_c = !Is_Vbm_Screw_Eta12(t);
         const char *prefix = family_c ? "HECO Topix plus " : "";
-        const int short_form = family_c ? Is_Vbm_Full_Thread_Screw(t, 0, 0) : t == 13;
+        const int short_form = family_c ? Is_Vbm_Full_Thread_Screw(t, 0, 0) : t == VBM_SPAX_SENKKOPF_VG;
         if (short_form)
             Oli_Write_Text(file, "%s%s, %.1lf x %.1lf mm, d\xCE\\k\xCEr = %.1lf mm", prefix, name,
                            si->d, si->l, si->d_k);
@@ -186,19 +186,19 @@ static void Write_Fastener_Block(FILE *file)
                            prefix, name, si->d, si->l, Side_Text(), si->d_k, si->l_ef);
         Write_Materials_Line(file);
         Write_Species_Line(file);
-        if (t == 13) Write_Washer_Line(file);
+        if (t == VBM_SPAX_SENKKOPF_VG) Write_Washer_Line(file);
         Write_Offset_Lines(file);
     } else if (Is_Vbm_Screw_Eta11(t)) {
         Oli_Write_Text(file, "%s, %.0lf x %.0lf mm, %s, d\xCE\\k\xCEr = %.1lf mm%s", name, si->d,
                        si->l, Side_Text(), si->d_k, si->douglas ? ", Douglasie" : "");
         Write_Materials_Line(file);
         Write_Species_Line(file);
-        if (t == 14) Write_Washer_Line(file);
-        if (t == 15 && si->washer)
+        if (t == VBM_ASSY_ZYLINDERKOPF_VG) Write_Washer_Line(file);
+        if (t == VBM_ASSY_SENKFRAESKOPF_VG && si->washer)
             Oli_Write_Text(file, "%s Unterlegscheibe d = %.0lf mm",
                            si->washer_kind == 1 ? "gepresste" : "gedrehte", si->washer_d);
         Write_Offset_Lines(file);
-    } else if (t == 1) {
+    } else if (t == VBM_KLAMMER) {
         Oli_Write_Text(file, "%s, %.2lf x %.0lf mm, %s, br = %.1lf mm %s%s", name, si->d, si->l,
                        Side_Text(), si->d_k, si->resin_coated ? ", geharzt" : "", Green_Text());
         const double a = si->staple_angle;
@@ -216,9 +216,9 @@ static void Write_Fastener_Block(FILE *file)
                        name, si->d, si->l, Side_Text(), si->d_k, si->l_ef, Pre_Text());
         Write_Washer_Line(file);
         Write_Offset_Lines(file);
-    } else if (t == 29) {
+    } else if (t == VBM_STABDUEBEL) {
         Oli_Write_Text(file, "Stabdübel %.0lf mm, %s"_cp850, si->d, Steel_Name());
-    } else if (t == 30) {
+    } else if (t == VBM_BOLZEN) {
         Oli_Write_Text(file, "%s %.0lf mm, %s %s\xCEr", Rod_Or_Bolt(), si->d, Steel_Name(),
                        Fitted_Text());
         Write_Washer_Line(file);
@@ -226,7 +226,7 @@ static void Write_Fastener_Block(FILE *file)
             && si->steel_hole
             && (si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES))
             Oli_Write_Text(file, "Bohrlochdurchmesser im Stahl: %.0lf mm", si->d + 1.0);
-    } else if (t == 25) {
+    } else if (t == VBM_RINGDUEBEL_A1) {
         Oli_Write_Text(file, "Ringdübel Typ A1 d\xCE\\c\xCEr = %.0lf mm\n"_cp850, si->d);
         Write_Bolt_Line(file);
     } else if (Is_Vbm_Connector(t)) {
@@ -242,11 +242,11 @@ static void Write_Increase_Lines(FILE *file)
     const Splice_Input_Record *si = &Splice_Input;
     const int t = si->vbm_type;
     if (!si->capacity_increase) return;
-    const int washer_types = t == 26 || t == 27 || t == 28 || t == 30 || t == 32 || t == 33;
+    const int washer_types = Is_Vbm_Toothed_Plate(t) || t == VBM_BOLZEN;
     if (si->eurocode_wording) {
         if (!washer_types)
             Oli_Write_Text(file, "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995-1-1, %s erhöht"_cp850,
-                           si->mat_side == 12 ? "8.2.3(4)" : "8.2.2(2)");
+                           si->mat_side == MAT_STAHLBLECH ? "8.2.3(4)" : "8.2.2(2)");
         else
             Oli_Write_Text(file, "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995, 8.2.2(2) erhöht mit Unterlegscheibe d = %.0lf mm"_cp850,
                            si->washer_d);
@@ -255,7 +255,7 @@ static void Write_Increase_Lines(FILE *file)
     } else {
         if (!washer_types)
             Oli_Write_Text(file, "R\xCE\\k\xCEr wird gemäß DIN 1052, %s erhöht"_cp850,
-                           si->mat_side == 12 ? "12.5.4 (3)" : "12.5.3 (9)");
+                           si->mat_side == MAT_STAHLBLECH ? "12.5.4 (3)" : "12.5.3 (9)");
         else
             Oli_Write_Text(file, "R\xCE\\k\xCEr wird gemäß DIN 1052, 12.3 (8) erhöht mit Unterlegscheibe d = %.0lf mm"_cp850,
                            si->washer_d);
@@ -269,7 +269,7 @@ static void Write_Method_Line(FILE *file)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int t = si->vbm_type;
-    if (t == 25 || t == 31) return;
+    if (t == VBM_RINGDUEBEL_A1 || t == VBM_SCHEIBENDUEBEL_B1) return;
     const char *approval = Get_Vbm_Approval_Text(t);
     if (approval == nullptr) approval = "";
     const char *rd = "R\xCE\\d\xCEr";
@@ -318,7 +318,7 @@ void Oli_Verbindungsmittel(FILE *file)
     Write_Increase_Lines(file);
     Write_Method_Line(file);
     int n = Fastener_Pattern.count;
-    if (Splice_Input.vbm_type == 0 && Splice_Input.two_sided == 1) n *= 2;
+    if (Splice_Input.vbm_type == VBM_NAGEL && Splice_Input.two_sided == 1) n *= 2;
     Oli_Write_Text(file, "\xCE" "b%d x %s", n, Get_Vbm_Type_Name(Splice_Input.vbm_type, 0));
 }
 

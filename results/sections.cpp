@@ -57,7 +57,7 @@ void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, doubl
     const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
     const int row = Catalogue_Row();
-    double w = (si->d + ((si->fitted_bolt && type != 29) ? 0.0 : 1.0)) / 10.0;
+    double w = (si->d + ((si->fitted_bolt && type != VBM_STABDUEBEL) ? 0.0 : 1.0)) / 10.0;
     double b_mid = si->b, t_side = 0.0, loss_mid = 0.0, loss_side = 0.0;
     bool side = false;
     auto loss = [&](double t_mm) {
@@ -81,8 +81,8 @@ void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, doubl
         double w_mm = 0.0;
         const double a = Calc_Vbm_Hole_Width(type, row, si->bolt_index, si->predrilled,
                                              si->fitted_bolt, si->t_p * 10.0, &w_mm);
-        if (type == 31) {
-            loss_side = Get_Connector_Value(31, si->connector_index, "d3") / 10.0 * si->t_p;
+        if (type == VBM_SCHEIBENDUEBEL_B1) {
+            loss_side = Get_Connector_Value(type, si->connector_index, "d3") / 10.0 * si->t_p;
         } else {
             loss_side = a / 100.0;
             w = w_mm / 10.0;
@@ -114,7 +114,7 @@ void Calc_Plate_Net_Section_Values(double *A, double *I, double *W)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
-    const int fitted = (type == 30 && si->steel_hole) ? 0 : si->fitted_bolt;
+    const int fitted = (type == VBM_BOLZEN && si->steel_hole) ? 0 : si->fitted_bolt;
     double w_mm = 0.0;
     const double a = Calc_Vbm_Hole_Width(type, Catalogue_Row(), si->bolt_index, si->predrilled,
                                          fitted, si->t_p * 10.0, &w_mm);

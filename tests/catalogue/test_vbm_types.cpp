@@ -73,11 +73,39 @@ TEST(VbmTypes, FastenerPredicates)
     EXPECT_EQ(Is_Vbm_Screw_Family_C(c), famc) << c;
     EXPECT_EQ(Is_Vbm_Special_Nail(c), special) << c;
     EXPECT_EQ(Is_Vbm_Nail(c), nail) << c;
+    EXPECT_EQ(Is_Vbm_Screw(c), din571 || eta12 || eta11 || famc) << c;
     EXPECT_EQ(Is_Vbm_Nail_Or_Screw(c), nail || din571 || eta12 || eta11 || famc) << c;
     EXPECT_EQ(Is_Vbm_Nail_Screw_Or_Staple(c), c == 1 || nail || din571 || eta12 || eta11 || famc) << c;
     EXPECT_EQ(Is_Vbm_Nail_Screw_Or_Staple_B(c), Is_Vbm_Nail_Screw_Or_Staple(c)) << c;
     EXPECT_EQ(Is_Vbm_Connector(c), conn) << c;
   }
+}
+
+TEST(VbmTypes, ConnectorDowelAndNailFamilies)
+{
+  for (int c = -2; c <= 61; c++) {
+    const bool two_sided = c >= 25 && c <= 28;        /* A1, C1, C5, C10 */
+    const bool one_sided = c >= 31 && c <= 33;        /* B1, C2, C11 */
+    EXPECT_EQ(Is_Vbm_Connector_Two_Sided(c), two_sided) << c;
+    EXPECT_EQ(Is_Vbm_Connector_One_Sided(c), one_sided) << c;
+    EXPECT_EQ(Is_Vbm_Toothed_Plate(c), c == 26 || c == 27 || c == 28 || c == 32 || c == 33) << c;
+    EXPECT_EQ(Is_Vbm_Dowel_Or_Bolt(c), c == 29 || c == 30) << c;
+    EXPECT_EQ(Is_Vbm_Special_Nail_Def(c), c >= 34 && c <= 42) << c;
+    EXPECT_EQ(Is_Vbm_Simpson_Nail(c), c == 45 || c == 46) << c;
+    EXPECT_EQ(Is_Vbm_User_Screw(c), c == 43 || c == 44) << c;
+  }
+  /* the names stand for the codes of the type table */
+  EXPECT_EQ(VBM_NAGEL, 0);
+  EXPECT_EQ(VBM_KLAMMER, 1);
+  EXPECT_EQ(VBM_DIN571_3C, 10);
+  EXPECT_EQ(VBM_SONDERNAGEL_3C, 24);
+  EXPECT_EQ(VBM_STABDUEBEL, 29);
+  EXPECT_EQ(VBM_BOLZEN, 30);
+  EXPECT_EQ(VBM_SONDERNAGEL_3F, 42);
+  EXPECT_EQ(VBM_SIMPSON_CSA, 46);
+  EXPECT_EQ(VBM_ZYLINDERSENKKOPF_VG, 60);
+  EXPECT_STREQ(Get_Vbm_Type_Name(VBM_SCHEIBENDUEBEL_C11, 0), "Scheibend\x81" "bel C11");
+  EXPECT_STREQ(Get_Vbm_Type_Name(VBM_SPAX_BENUTZER, 0), "SPAX benutzerdefiniert");
 }
 
 TEST(VbmTypes, ThreadHeadAndRuleType)
