@@ -81,31 +81,35 @@ double Calc_Axial_Din1052(const Connection_Input &in, double l_ef, double f_c90,
     int predrilled = in.predrilled;     /* the approved screws count as not pre-drilled */
     double F1 = 0.0, F2 = 0.0, f_2 = 0.0, f_ax = 0.0;
 
-    if (type == 0) l_g = l_ef;
-    if ((Is_Vbm_Special_Nail(type) || Is_Vbm_Din571_Screw(type) || type == 11 || type == 12)
+    if (type == VBM_NAGEL) l_g = l_ef;
+    if ((Is_Vbm_Special_Nail(type) || Is_Vbm_Din571_Screw(type) || type == VBM_SPAX_SENKKOPF_TG
+        || type == VBM_SPAX_TELLERKOPF_TG)
         && sa != 0.0)
         l_g = std::min(l_g, l_ef / sa);
-    if (type == 26 || type == 27 || type == 28 || type == 32 || type == 33) d = in.d_bolt;
+    if (Is_Vbm_Toothed_Plate(type)) d = in.d_bolt;
 
-    if (type == 0 && predrilled) return Forbidden(result, 1007);
-    if (Is_Vbm_Special_Nail(type) && predrilled) return Forbidden(result, 1007);
-    if (type == 1 && !in.resin_coated) return Forbidden(result, 164);
-    if ((type == 0 || type == 1 || type == 16 || type == 17 || type == 18) && l_ef < 12.0 * d)
-        return Forbidden(result, 165);
-    if (type >= 19 && type <= 24 && l_ef < 8.0 * d) return Forbidden(result, 166);
-    if ((type == 0 || type == 1) && l_ef > 20.0 * d) {
-        if (result != nullptr) result->msg_code = 167;
+    if (type == VBM_NAGEL && predrilled) return Forbidden(result, DNOTE_PREDRILLED_NAIL_NO_WITHDRAWAL);
+    if (Is_Vbm_Special_Nail(type) && predrilled)
+        return Forbidden(result, DNOTE_PREDRILLED_NAIL_NO_WITHDRAWAL);
+    if (type == VBM_KLAMMER && !in.resin_coated) return Forbidden(result, DERR_STAPLE_RESIN_LENGTH);
+    if ((type == VBM_NAGEL || type == VBM_KLAMMER || type == VBM_SONDERNAGEL_1A
+        || type == VBM_SONDERNAGEL_1B || type == VBM_SONDERNAGEL_1C) && l_ef < 12.0 * d)
+        return Forbidden(result, DERR_SMOOTH_NAIL_LEF);
+    if (type >= VBM_SONDERNAGEL_2A && type <= VBM_SONDERNAGEL_3C && l_ef < 8.0 * d)
+        return Forbidden(result, DERR_SPECIAL_NAIL_LEF);
+    if ((type == VBM_NAGEL || type == VBM_KLAMMER) && l_ef > 20.0 * d) {
+        if (result != nullptr) result->msg_code = DERR_LEF_LIMITED_20D;
         l_ef = 20.0 * d;
-        if (type == 0) l_g = l_ef;
+        if (type == VBM_NAGEL) l_g = l_ef;
     }
 
     /* DIN 1052, eq. (242): withdrawal of screws at an angle to the grain */
     const double k_a = sa * sa + 1.3333333333333333 * ca * ca;
     const bool k_a_ok = std::fabs(k_a) >= 0.00001;
 
-    if (type == 45 || type == 46) {
+    if (Is_Vbm_Simpson_Nail(type)) {
         l_g = std::min(l_g, l_ef);
-        if (type == 45) {
+        if (type == VBM_SIMPSON_CNA) {
             const double v1 = rho_2 * (1.0 + 1.5 * d / l_g) * 6.125 / 350.0;
             const double v2 = rho_2 * (rho_2 * (10.92 - 0.0158 * d - 0.0968 * l_g) / 320.0) / 320.0;
             f_ax = std::min(v1, v2);
@@ -114,20 +118,20 @@ double Calc_Axial_Din1052(const Connection_Input &in, double l_ef, double f_c90,
         }
         F1 = F2 = l_g * d * f_ax;
         double cap;
-        if (type == 45) cap = d < 3.2 ? 4500.0 : d < 3.8 ? 6500.0 : d < 4.1 ? 7500.0 : 17000.0;
+        if (type == VBM_SIMPSON_CNA) cap = d < 3.2 ? 4500.0 : d < 3.8 ? 6500.0 : d < 4.1 ? 7500.0 : 17000.0;
         else cap = d < 4.1 ? 3500.0 : 4900.0;
         if (F1 > cap) {
             F1 = cap;
             steel = true;
         }
-    } else if (Is_Vbm_Nail(type) || type == 1) {
+    } else if (Is_Vbm_Nail(type) || type == VBM_KLAMMER) {
         l_g = std::min(l_g, l_ef);
         const double f_1 = Calc_Fax_Nail_Param(type, in.moisture, predrilled, in.predrill_core, rho_2);
-        F1 = l_g * d * f_1 * (type == 1 ? 2.0 : 1.0);
+        F1 = l_g * d * f_1 * (type == VBM_KLAMMER ? 2.0 : 1.0);
         const int m = in.mat_1;
-        if (m == 4 || m == 6 || m == 7) {
+        if (m == MAT_OSB || m == MAT_SPERRHOLZ || m == MAT_SPANPLATTE) {
             if (in.t1 < 12.0) {
-                f_2 = type == 1 ? 400.0 / (d_k * d) : 400.0 / (d_k * d_k);
+                f_2 = type == VBM_KLAMMER ? 400.0 / (d_k * d) : 400.0 / (d_k * d_k);
             } else if (in.t1 < 20.0) {
                 f_2 = 8.0;
             } else {
@@ -135,12 +139,12 @@ double Calc_Axial_Din1052(const Connection_Input &in, double l_ef, double f_c90,
                 if (result != nullptr) result->rho_1 = rho_1;
                 f_2 = Calc_Fhead_Nail_Param(type, in.fibre_saturated, rho_1);
             }
-        } else if (m == 9) {
+        } else if (m == MAT_FERMACELL) {
             f_2 = 15.0;
         } else {
             f_2 = Calc_Fhead_Nail_Param(type, in.fibre_saturated, rho_1);
         }
-        F2 = type == 1 ? d_k * d * f_2 : d_k * d_k * f_2;
+        F2 = type == VBM_KLAMMER ? d_k * d * f_2 : d_k * d_k * f_2;
     } else if (Is_Vbm_Din571_Screw(type)) {
         if (!k_a_ok) return Forbidden(result, result != nullptr ? result->msg_code : 0);
         l_g = std::min(l_g, l_ef);
@@ -151,10 +155,10 @@ double Calc_Axial_Din1052(const Connection_Input &in, double l_ef, double f_c90,
         } else {
             F2 = F1;
         }
-    } else if (type == 14 || type == 15) {
+    } else if (type == VBM_ASSY_ZYLINDERKOPF_VG || type == VBM_ASSY_SENKFRAESKOPF_VG) {
         if (!k_a_ok || sa == 0.0) return Forbidden(result, result != nullptr ? result->msg_code : 0);
         const double f_t = in.stainless ? Get_Eta11_Screw_Ftens_Alt(d) : Get_Eta11_Screw_Ftens(d, 1);
-        if (type == 14) d_k = std::max(0.0, in.washer_d);
+        if (type == VBM_ASSY_ZYLINDERKOPF_VG) d_k = std::max(0.0, in.washer_d);
         d_k = std::min(d_k, 35.0);
         const double f_1 = Calc_Fax_Screw_Class(type, predrilled, 0, rho_2, d);
         F1 = (l_ef / sa) * d * f_1 / k_a;
@@ -167,20 +171,20 @@ double Calc_Axial_Din1052(const Connection_Input &in, double l_ef, double f_c90,
         const double F_w = d * f_1b * (std::min(l_g, in.t1) / sa) / k_a;
         F2 = !plate1 ? std::max(F_w, F_h) : F1;
         Approved_Screw_Limits(in, d, d_k, f_t, &F1, &F2, &steel);
-    } else if (type == 13) {
+    } else if (type == VBM_SPAX_SENKKOPF_VG) {
         if (!k_a_ok || sa == 0.0) return Forbidden(result, result != nullptr ? result->msg_code : 0);
         const double f_t = in.stainless ? Get_Eta12_Screw_Ftens_Alt(d) : Get_Eta12_Screw_Ftens(d);
         d_k = std::min(d_k, 35.0);
         predrilled = 0;
-        const double f_1 = Calc_Fax_Screw_Class(type, 0, in.mat_2 == 1, rho_2, d);
+        const double f_1 = Calc_Fax_Screw_Class(type, 0, in.mat_2 == MAT_LAUBHOLZ, rho_2, d);
         F1 = (l_ef / sa) * d * f_1 / k_a;
         f_2 = (panel1 && in.t1 >= 12.0 && in.t1 <= 20.0) ? 8.0 : 10.0;
         const double F_h = d_k * d_k * f_2;
-        const double f_1b = Calc_Fax_Screw_Class(type, 0, in.mat_1 == 1, rho_1, d);
+        const double f_1b = Calc_Fax_Screw_Class(type, 0, in.mat_1 == MAT_LAUBHOLZ, rho_1, d);
         const double F_w = d * f_1b * (std::min(l_g, in.t1) / sa) / k_a;
         F2 = !plate1 ? std::max(F_w, F_h) : F1;
         Approved_Screw_Limits(in, d, d_k, f_t, &F1, &F2, &steel);
-    } else if (type == 11 || type == 12) {
+    } else if (type == VBM_SPAX_SENKKOPF_TG || type == VBM_SPAX_TELLERKOPF_TG) {
         if (!k_a_ok) return Forbidden(result, result != nullptr ? result->msg_code : 0);
         const double f_t = in.stainless ? Get_Eta12_Screw_Ftens_Alt(d) : Get_Eta12_Screw_Ftens(d);
         d_k = std::min(d_k, 35.0);
@@ -193,11 +197,11 @@ double Calc_Axial_Din1052(const Connection_Input &in, double l_ef, double f_c90,
             F2 = F1;
         }
         Approved_Screw_Limits(in, d, d_k, f_t, &F1, &F2, &steel);
-    } else if (type == 30) {
+    } else if (type == VBM_BOLZEN) {
         F1 = F2 = Washer_Bearing_Area(d, in.washer_d) * f_c90;
         const double F_s = Bolt_Steel_Capacity(in, d);
         if (F_s < F2 || (plate1 && in.din_bolt_switch == 0)) F1 = F2 = F_s;
-    } else if (type == 26 || type == 27 || type == 28 || type == 32 || type == 33) {
+    } else if (Is_Vbm_Toothed_Plate(type)) {
         F1 = F2 = Washer_Bearing_Area(d, in.washer_d) * f_c90;
     }
 
@@ -205,22 +209,23 @@ double Calc_Axial_Din1052(const Connection_Input &in, double l_ef, double f_c90,
     double F = std::min(F1, F2);
     const double alpha = in.axis_angle;
     if (Is_Vbm_Screw_Eta12(type) && alpha < 30.0) {
-        if (result != nullptr) result->msg_code = 1013;
+        if (result != nullptr) result->msg_code = DNOTE_SPAX_ANGLE_30;
         F = 0.0;
     }
     if (Is_Vbm_Screw_Eta11(type) && alpha < 30.0) {
-        if (result != nullptr) result->msg_code = 1015;
+        if (result != nullptr) result->msg_code = DNOTE_ASSY_ANGLE_30;
         F = 0.0;
     }
-    if (type == 1 && in.moisture > 20.0 && result != nullptr) result->msg_code = 1009;
-    if (type == 1 && phi < 30.0) {
-        if (result != nullptr) result->msg_code = 1010;
+    if (type == VBM_KLAMMER && in.moisture > 20.0 && result != nullptr)
+        result->msg_code = DNOTE_STAPLE_F1K_THIRD;
+    if (type == VBM_KLAMMER && phi < 30.0) {
+        if (result != nullptr) result->msg_code = DNOTE_RAX_70_PERCENT;
         F *= 0.7;
     }
     if (F < 0.0) F = 0.0;
     if (result != nullptr) {
         result->r_ax = F;
-        if (type == 45 || type == 46) {
+        if (Is_Vbm_Simpson_Nail(type)) {
             result->f_ax_param = f_ax;
             result->f_head_param = f_ax;
         } else {
@@ -233,7 +238,7 @@ double Calc_Axial_Din1052(const Connection_Input &in, double l_ef, double f_c90,
                                                            std::max(in.gamma_m_1, in.gamma_m_2));
         /* without a partial factor the design value cannot be formed */
         if (!(std::max(in.gamma_m_1, in.gamma_m_2) > 0.0) && F > 0.0 && result->r_ax_d == 0.0)
-            result->msg_code = 168;
+            result->msg_code = DERR_FVRK_UNDEFINED;
     }
     return F;
 }

@@ -21,9 +21,9 @@
 double Calc_Screw_Thread_Length(const Connection_Input &in)
 {
     double l_t = in.l_thread;
-    if (in.vbm_type == 43) l_t = in.user_line_43.l_thread;
-    else if (in.vbm_type == 44) l_t = in.user_line_44.l_thread;
-    else if (in.vbm_type == 0) l_t = in.length - in.t1;
+    if (in.vbm_type == VBM_ASSY_BENUTZER) l_t = in.user_line_43.l_thread;
+    else if (in.vbm_type == VBM_SPAX_BENUTZER) l_t = in.user_line_44.l_thread;
+    else if (in.vbm_type == VBM_NAGEL) l_t = in.length - in.t1;
     if (in.length > in.t1 + in.t2) l_t -= in.length - (in.t1 + in.t2);
     return l_t < 0.0 ? 0.0 : l_t;
 }
@@ -105,35 +105,39 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
     Get_Rho_K(in.mat_1, in.grade_1, in.t1, &rho_1, &in.user_material);
     Get_Rho_K(in.mat_2, in.grade_2, in.t2, &rho_2, &in.user_material);
     double l_t = Calc_Screw_Thread_Length(in);
-    const bool standard_staple = type == 1 && in.resin_coated && in.staple_angle_1 > 29.9
+    const bool standard_staple = type == VBM_KLAMMER && in.resin_coated && in.staple_angle_1 > 29.9
                               && in.staple_angle_2 > 29.9 && variant != 0;
     const bool any_screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
                         || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
 
     /* admissibility */
-    if (type == 0 && in.predrilled && variant != 0) return Forbidden(result, 159);
-    if (Is_Vbm_Din571_Screw(type) && l_ef < 6.0 * d) return Forbidden(result, 163);
+    if (type == VBM_NAGEL && in.predrilled && variant != 0)
+        return Forbidden(result, DERR_SMOOTH_NAIL_PREDRILLED);
+    if (Is_Vbm_Din571_Screw(type) && l_ef < 6.0 * d) return Forbidden(result, DERR_SCREW_PENETRATION_6D);
     if (Is_Vbm_Screw_Eta12(type)) {
-        if ((in.mat_2 == 6 && in.t2 < 6.0) || (in.mat_1 == 6 && in.t1 < 6.0)) return Forbidden(result, 152);
-        if ((panel2 && in.t2 < 8.0) || (panel1 && in.t1 < 8.0)) return Forbidden(result, 153);
-        if (!plate1 && in.t1 < 1.2 * d) return Forbidden(result, 157);
-        if (in.t2 < 1.2 * d) return Forbidden(result, 158);
+        if ((in.mat_2 == MAT_SPERRHOLZ && in.t2 < 6.0) || (in.mat_1 == MAT_SPERRHOLZ && in.t1 < 6.0))
+            return Forbidden(result, DERR_SPAX_PLYWOOD_6MM);
+        if ((panel2 && in.t2 < 8.0) || (panel1 && in.t1 < 8.0)) return Forbidden(result, DERR_SPAX_PANEL_8MM);
+        if (!plate1 && in.t1 < 1.2 * d) return Forbidden(result, DERR_ASSY_HEAD_MEMBER_1_2D);
+        if (in.t2 < 1.2 * d) return Forbidden(result, DERR_ASSY_POINT_MEMBER_1_2D);
         if (alpha < 15.0 && (Is_Mat_Timber_B(in.mat_2) || Is_Mat_Timber_B(in.mat_1)))
-            return Forbidden(result, 1014);
-        if (alpha < 30.0) return Forbidden(result, 1013);
+            return Forbidden(result, DNOTE_SPAX_ANGLE_15);
+        if (alpha < 30.0) return Forbidden(result, DNOTE_SPAX_ANGLE_30);
     }
     if (Is_Vbm_Screw_Eta11(type)) {
-        if ((in.mat_1 == 6 && in.t1 < 6.0) || (in.mat_2 == 6 && in.t2 < 6.0)) return Forbidden(result, 150);
-        if ((panel1 && in.t1 < 8.0) || (panel2 && in.t2 < 8.0)) return Forbidden(result, 151);
-        if (!plate1 && in.t1 < 1.2 * d) return Forbidden(result, 157);
-        if (in.t2 < 1.2 * d) return Forbidden(result, 158);
-        if (alpha < 30.0) return Forbidden(result, 1015);
+        if ((in.mat_1 == MAT_SPERRHOLZ && in.t1 < 6.0) || (in.mat_2 == MAT_SPERRHOLZ && in.t2 < 6.0))
+            return Forbidden(result, DERR_ASSY_PLYWOOD_6MM);
+        if ((panel1 && in.t1 < 8.0) || (panel2 && in.t2 < 8.0)) return Forbidden(result, DERR_ASSY_PANEL_8MM);
+        if (!plate1 && in.t1 < 1.2 * d) return Forbidden(result, DERR_ASSY_HEAD_MEMBER_1_2D);
+        if (in.t2 < 1.2 * d) return Forbidden(result, DERR_ASSY_POINT_MEMBER_1_2D);
+        if (alpha < 30.0) return Forbidden(result, DNOTE_ASSY_ANGLE_30);
     }
-    if (type == 1 && variant != 0) {
+    if (type == VBM_KLAMMER && variant != 0) {
         l_t = std::min(l_t, 20.0 * d);
-        if (l_ef < 12.0 * d) return Forbidden(result, 162);
+        if (l_ef < 12.0 * d) return Forbidden(result, DERR_STAPLE_PENETRATION);
         const int m = in.mat_1;
-        if (((m == 6 || m == 8 || m == 10 || m == 11 || m == 20) && in.t1 < 6.0) || (m == 4 && in.t1 < 8.0))
+        if (((m == MAT_SPERRHOLZ || m == MAT_FASERPLATTE || m == MAT_KERTO_S || m == MAT_KERTO_Q
+            || m == MAT_POLLM_LVL_S) && in.t1 < 6.0) || (m == MAT_OSB && in.t1 < 8.0))
             return Forbidden(result, 0);
     }
     if ((Is_Vbm_Special_Nail(type) || any_screw) && sa != 0.0) l_t = std::min(l_t, l_ef / sa);
@@ -142,9 +146,9 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
     const double denom = sa * sa + 1.2 * ca * ca;
     const bool denom_ok = std::fabs(denom) >= 0.00001;
 
-    if (type == 45 || type == 46) {
+    if (Is_Vbm_Simpson_Nail(type)) {
         l_t = std::min(l_t, l_ef);
-        if (type == 45) {
+        if (type == VBM_SIMPSON_CNA) {
             const double v1 = rho_2 * (1.0 + 1.5 * d / l_t) * 6.125 / 350.0;
             const double v2 = rho_2 * (rho_2 * (10.92 - 0.0158 * d - 0.0968 * l_t) / 320.0) / 320.0;
             f_ax = std::min(v1, v2);
@@ -158,14 +162,15 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
     } else if (Is_Vbm_Special_Nail(type) || standard_staple) {
         if (Is_Vbm_Special_Nail(type)) {
             l_t = std::min(l_t, l_ef);
-            if (l_ef < 6.0 * d && result != nullptr) result->msg_code = 161;
+            if (l_ef < 6.0 * d && result != nullptr) result->msg_code = DERR_PROFILED_NAIL_PENETRATION;
             f_ax = Calc_Fax_Nail_Param(type, in.moisture, in.predrilled, in.predrill_core, rho_2);
             f_head = Calc_Fhead_Nail_Param(type, in.fibre_saturated, rho_1);
             const int m = in.mat_1;
-            if (m == 4 || m == 6 || m == 7 || m == 10 || m == 11 || m == 20) {
+            if (m == MAT_OSB || m == MAT_SPERRHOLZ || m == MAT_SPANPLATTE || m == MAT_KERTO_S
+                || m == MAT_KERTO_Q || m == MAT_POLLM_LVL_S) {
                 if (in.t1 <= 11.99) f_head = 400.0 / (d_k * d_k);
                 else if (in.t1 <= 19.99) f_head = 8.0;
-                else f_head = Calc_Fhead_Nail_Param(type >= 34 && type <= 42 ? 18 : type,
+                else f_head = Calc_Fhead_Nail_Param(Is_Vbm_Special_Nail_Def(type) ? VBM_SONDERNAGEL_1C : type,
                                                     in.fibre_saturated, 380.0);
             }
             F_h = d_k * d_k * f_head;
@@ -177,7 +182,7 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
         /* EN 1995-1-1, 8.3.2(7): points shorter than 8 d reduced */
         F1 = l_t * d * f_ax;
         if (l_t < 8.0 * d) F1 = std::max(F1 * (l_t / (2.0 * d) - 3.0), 0.0);
-        if (type == 1) {
+        if (type == VBM_KLAMMER) {
             F1 *= 2.0;
             if ((in.staple_angle_1 < 30.0 || in.staple_angle_2 < 30.0) && variant != 0) {
                 F1 *= 0.7;
@@ -185,7 +190,7 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
             }
             F_h *= 2.0;
         }
-    } else if (type == 1) {
+    } else if (type == VBM_KLAMMER) {
         if (variant != 0) {
             l_t = std::min(l_ef, 20.0 * d);
             f_ax = Calc_Fax_Nail_Param(1, in.moisture, 0, 0, rho_2);
@@ -202,9 +207,9 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
                 F_h *= 0.7;
             }
         }
-    } else if (type == 0) {
+    } else if (type == VBM_NAGEL) {
         l_t = l_ef;
-        if (l_t < 8.0 * d) return Forbidden(result, 160);
+        if (l_t < 8.0 * d) return Forbidden(result, DERR_SMOOTH_NAIL_PENETRATION);
         f_ax = Calc_Fax_Nail_Param(0, in.moisture, 0, 0, rho_2);
         f_head = Calc_Fhead_Nail_Param(0, in.fibre_saturated, rho_1);
         F1 = l_t * d * f_ax;
@@ -214,7 +219,7 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
             F1 *= k;
             F_h *= k;
         }
-    } else if (type == 30) {
+    } else if (type == VBM_BOLZEN) {
         double A = Calc_Washer_Area(d, wd);
         if (plate1 || Is_Mat_Metal_Plate(in.mat_2)) {
             const double A_p = Calc_Washer_Area_Alt(d, wd, in.t1);
@@ -226,7 +231,7 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
             F1 = F_h = F_s;
             steel = true;
         }
-    } else if (type == 26 || type == 27 || type == 28 || type == 32 || type == 33) {
+    } else if (Is_Vbm_Toothed_Plate(type)) {
         F1 = F_h = 3.0 * f_c90 * Calc_Washer_Area(in.d_bolt, wd);
     } else if (any_screw) {
         if (in.n_ef_switch && in.n_axial > 0) k_n = std::pow(in.n_axial, 0.9) / in.n_axial;
@@ -251,7 +256,7 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
         } else {
             approved = true;
             const double rho_h_panel = panel1 ? std::min(rho_1, 380.0) : rho_1;
-            if (type == 44) {
+            if (type == VBM_SPAX_BENUTZER) {
                 const double D = std::min(std::max(d_k, wd), 32.0);
                 const double f_t = in.stainless ? Get_Eta12_Screw_Ftens_Alt(d) : Get_Eta12_Screw_Ftens(d);
                 f_ax = Get_Fax_Table_B(d);
@@ -264,7 +269,7 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
                 F_h = k_h * f_head * D * D * std::pow(rho_h_panel / 350.0, 0.8);
                 if (in.t1 < 12.0 && panel1) F_h = std::min(F_h, 400.0);
             } else if (Is_Vbm_Screw_Eta12(type)) {
-                double D = type == 12 ? d_k : std::max(d_k, wd);
+                double D = type == VBM_SPAX_TELLERKOPF_TG ? d_k : std::max(d_k, wd);
                 const double l_max = sa != 0.0 ? l_ef / sa : l_t;
                 const double f_t = in.stainless ? Get_Eta12_Screw_Ftens_Alt(d) : Get_Eta12_Screw_Ftens(d);
                 l_t = std::min(l_t, l_max);
@@ -277,7 +282,7 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
                 F_h = k_h * f_head * D * D * std::pow(rho_h_panel / 350.0, 0.8);
                 if (panel1 && in.t1 < 12.0) F_h = std::min(F_h, 400.0);
                 if (d_k < 1.8 * d1) F_h = 0.0;
-                if (type == 13) {
+                if (type == VBM_SPAX_SENKKOPF_VG) {
                     l_r = in.l_thread - l_max;
                     const double f_ax1 = Calc_Fax_Screw_Class(type, in.predrilled, 0, rho_1, d);
                     F_w = denom_ok ? d * f_ax1 * l_r * std::pow(rho_1 / 350.0, 0.8) / denom : 0.0;
@@ -285,20 +290,21 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
             } else {
                 /* ETA-11/0190 */
                 const double D = std::min(std::max(d_k, wd), 32.0);
-                const int s = (type == 43 && in.user_line_43.thread_layout != 2) ? 0 : 1;
+                const int s = (type == VBM_ASSY_BENUTZER && in.user_line_43.thread_layout != 2) ? 0 : 1;
                 const double f_t = in.stainless ? Get_Eta11_Screw_Ftens_Alt(d) : Get_Eta11_Screw_Ftens(d, s);
                 rho_1 = std::min(rho_1, 590.0);
                 rho_2 = std::min(rho_2, 590.0);
                 double rho_h = rho_1;
                 const int m = in.mat_1;
-                if (m == 17 || m == 18) rho_h = std::min(rho_1, 730.0);
-                else if (m == 1 || m == 19 || m == 10 || m == 11) rho_h = std::min(rho_1, 590.0);
-                else if (m == 20) rho_h = std::min(rho_1, 550.0);
+                if (m == MAT_BAUBUCHE_GL75 || m == MAT_BAUBUCHE_PLATTE) rho_h = std::min(rho_1, 730.0);
+                else if (m == MAT_LAUBHOLZ || m == MAT_STEICO_LVL || m == MAT_KERTO_S || m == MAT_KERTO_Q)
+                    rho_h = std::min(rho_1, 590.0);
+                else if (m == MAT_POLLM_LVL_S) rho_h = std::min(rho_1, 550.0);
                 else if (panel1) rho_h = std::min(rho_1, 380.0);
                 f_ax = Get_Fax_Table_A(d);
                 f_head = Calc_Fhead_Screw_Eta11(D, wd, d1, in.t1, in.mat_1);
                 const double k_alpha = alpha < 45.0 ? 0.3 + 0.7 * alpha / 45.0 : 1.0;
-                if (type == 43) {
+                if (type == VBM_ASSY_BENUTZER) {
                     const int lay = in.user_line_43.thread_layout;
                     Line_Thread_Split(in.user_line_43, lay == 1 || lay == 3, l_ef, in.t1, sa, &l_t, &l_r);
                 } else {
@@ -309,7 +315,8 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
                 F_w = d * k_alpha * f_ax * l_r * std::pow(rho_1 / 350.0, 0.8);
                 F_h = f_head * D * D * std::pow(rho_h / 350.0, 0.8);
                 if (panel1 && in.t1 < 12.0) F_h = std::min(F_h, 400.0);
-                if ((type == 14 || type == 15) && d_k < 1.8 * d1) F_h = 0.0;
+                if ((type == VBM_ASSY_ZYLINDERKOPF_VG || type == VBM_ASSY_SENKFRAESKOPF_VG) && d_k < 1.8 * d1)
+                    F_h = 0.0;
             }
         }
     }
@@ -321,7 +328,7 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
         if (result != nullptr) {
             if (Is_Vbm_Screw_Eta12(type)) {
                 Calc_Screw_Buckling_Eta12(in, l_ef, result);
-                if (type == 13) Calc_Screw_Buckling_Eta12(in, l_ef, result);
+                if (type == VBM_SPAX_SENKKOPF_VG) Calc_Screw_Buckling_Eta12(in, l_ef, result);
             } else {
                 Calc_Screw_Buckling_Eta11(in, l_ef, result);
             }
@@ -330,7 +337,8 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
     if (plate1) head = F1;
     double F = std::min(F1, head) * k_n;
     if (F < 0.0) F = 0.0;
-    if (type == 1 && in.moisture > 20.0 && result != nullptr) result->msg_code = 1009;
+    if (type == VBM_KLAMMER && in.moisture > 20.0 && result != nullptr)
+        result->msg_code = DNOTE_STAPLE_F1K_THIRD;
 
     if (result != nullptr) {
         result->rho_1 = rho_1;
@@ -348,7 +356,7 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
         result->f_ax_head = F_h;
         result->r_ax = F;
         result->r_ax_copy = F;
-        if (type != 45 && type != 46)
+        if (!Is_Vbm_Simpson_Nail(type))
             result->f_ax_param = Calc_Fax_Nail_Param(standard_staple ? 19 : type, in.moisture,
                                                      in.predrilled, in.predrill_core, rho_2);
         result->f_head_param = f_head;
@@ -357,7 +365,7 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
                                                    std::max(in.gamma_m_1, in.gamma_m_2));
         /* without a partial factor the design value cannot be formed */
         if (!(std::max(in.gamma_m_1, in.gamma_m_2) > 0.0) && F > 0.0 && result->r_ax_d == 0.0)
-            result->msg_code = 168;
+            result->msg_code = DERR_FVRK_UNDEFINED;
     }
     return F;
 }

@@ -21,16 +21,16 @@ bool Annex_Variant(void) { return Nad_Params != nullptr && Nad_Params->variant !
 /* Withdrawal class 1..3 of a special nail of the types 16..24 and 34..42, else 0. */
 int Special_Nail_Withdrawal_Class(int type)
 {
-    if (type >= 16 && type <= 24) return (type - 16) / 3 + 1;
-    if (type >= 34 && type <= 42) return (type - 34) / 3 + 1;
+    if (type >= VBM_SONDERNAGEL_1A && type <= VBM_SONDERNAGEL_3C) return (type - VBM_SONDERNAGEL_1A) / 3 + 1;
+    if (Is_Vbm_Special_Nail_Def(type)) return (type - VBM_SONDERNAGEL_1D) / 3 + 1;
     return 0;
 }
 
 /* Head class 0 (A), 1 (B), 2 (C) of a special nail, or -1. */
 int Special_Nail_Head_Class(int type)
 {
-    if (type >= 16 && type <= 24) return (type - 16) % 3;
-    if (type >= 34 && type <= 42) return (type - 34) % 3;
+    if (type >= VBM_SONDERNAGEL_1A && type <= VBM_SONDERNAGEL_3C) return (type - VBM_SONDERNAGEL_1A) % 3;
+    if (Is_Vbm_Special_Nail_Def(type)) return (type - VBM_SONDERNAGEL_1D) % 3;
     return -1;
 }
 
@@ -55,9 +55,9 @@ double Calc_Fax_Nail_Param(int type, double moisture, int predrilled, int predri
     const double c = En1995() ? 20e-6 : 18e-6;
     double f = 0.0;
     const int cls = Special_Nail_Withdrawal_Class(type);
-    if (type == 0) {
+    if (type == VBM_NAGEL) {
         f = c * rho * rho;
-    } else if (type == 1) {
+    } else if (type == VBM_KLAMMER) {
         f = c * rho * rho;
         if (moisture > 20.0) f *= En1995() ? 0.6666666666666666 : 0.3333333;
     } else if (cls == 1 || cls == 2) {
@@ -77,11 +77,13 @@ double Calc_Fax_Screw_Class(int type, int predrilled, int unused, double rho_k, 
     if (En1995() && !Annex_Variant()) return 0.0;
     const double rho = std::min(rho_k, 500.0);
     switch (type) {
-    case 2: case 3: case 4: return 60e-6 * rho * rho;
-    case 5: case 6: case 7: return 70e-6 * rho * rho;
-    case 8: case 9: case 10: return 80e-6 * rho * rho;
-    case 11: case 12: case 13: case 44: return Get_Fax_Table_B(d);
-    case 14: case 15: case 43: return En1995() ? Get_Fax_Table_A(d) : 80e-6 * rho * rho;
+    case VBM_DIN571_1A: case VBM_DIN571_1B: case VBM_DIN571_1C: return 60e-6 * rho * rho;
+    case VBM_DIN571_2A: case VBM_DIN571_2B: case VBM_DIN571_2C: return 70e-6 * rho * rho;
+    case VBM_DIN571_3A: case VBM_DIN571_3B: case VBM_DIN571_3C: return 80e-6 * rho * rho;
+    case VBM_SPAX_SENKKOPF_TG: case VBM_SPAX_TELLERKOPF_TG: case VBM_SPAX_SENKKOPF_VG: case VBM_SPAX_BENUTZER:
+        return Get_Fax_Table_B(d);
+    case VBM_ASSY_ZYLINDERKOPF_VG: case VBM_ASSY_SENKFRAESKOPF_VG: case VBM_ASSY_BENUTZER:
+        return En1995() ? Get_Fax_Table_A(d) : 80e-6 * rho * rho;
     default: return 0.0;
     }
 }
@@ -128,14 +130,14 @@ const Fax_C_Row Fax_C_Rows[] = {
 
 double Fax_Family_C(double d, int mat, int predrilled, int column)
 {
-    if (mat == 17 || mat == 18) {
+    if (mat == MAT_BAUBUCHE_GL75 || mat == MAT_BAUBUCHE_PLATTE) {
         for (const Fax_C_Row &r : Fax_C_Rows) {
             const double v = predrilled ? r.beech_pre[column] : r.beech[column];
             if (v > 0.0 && Near(d, r.d)) return v;
         }
         return 10.0;
     }
-    if (mat == 4) {
+    if (mat == MAT_OSB) {
         double rho = 0.0;
         Get_Rho_K(4, 0, 20.0, &rho, nullptr);
         return (rho >= 549.9 && rho <= 700.1 && d >= 3.99 && d <= 6.01) ? 10.0 : 0.0;
@@ -176,12 +178,12 @@ double Calc_Fhead_Nail_Param(int type, int fibre_saturated, double rho_k)
     const double rho = std::min(rho_k, 500.0);
     double f = 0.0;
     const int head = Special_Nail_Head_Class(type);
-    if (type == 0 || type == 1) {
+    if (type == VBM_NAGEL || type == VBM_KLAMMER) {
         f = (En1995() ? 70e-6 : 60e-6) * rho * rho;
     } else if (head >= 0) {
         static const double low[3] = {60e-6, 80e-6, 100e-6};
         static const double high[3] = {120e-6, 140e-6, 160e-6};
-        f = (type <= 24 ? low[head] : high[head]) * rho * rho;
+        f = (type <= VBM_SONDERNAGEL_3C ? low[head] : high[head]) * rho * rho;
         if (En1995() && !Annex_Variant()) f = 0.0;
     }
     if (En1995() && fibre_saturated) f *= 0.6666666666666666;
@@ -199,13 +201,14 @@ double Panel_Head_Rules(double f, double t, int m, double d_head, bool *stop)
     if (t >= 11.999 && t <= 20.001) f = 8.0;
     if (t < 12.0) {
         switch (m) {
-        case -11: case -10: case 4: case 7: case 10: case 11: case 19: case 20:
+        case MAT_STEICO_GLVL: case MAT_C24_DENSITY: case MAT_OSB: case MAT_SPANPLATTE: case MAT_KERTO_S:
+        case MAT_KERTO_Q: case MAT_STEICO_LVL: case MAT_POLLM_LVL_S:
             if (t < 8.0) f = 0.0;
             break;
-        case 6: case 8:
+        case MAT_SPERRHOLZ: case MAT_FASERPLATTE:
             if (t < 6.0) f = 0.0;
             break;
-        case 5: case 9:
+        case MAT_GIPSKARTON: case MAT_FERMACELL:
             f = 0.0;
             break;
         default:
@@ -244,7 +247,8 @@ double Eta12_Head_Form(bool form1, double D)
 bool Eta12_Form1(int type, int head_form, bool washer)
 {
     if (washer) return false;
-    return type == 11 || type == 13 || (type == 44 && (head_form == 1 || head_form == 2 || head_form == 4));
+    return type == VBM_SPAX_SENKKOPF_TG || type == VBM_SPAX_SENKKOPF_VG
+        || (type == VBM_SPAX_BENUTZER && (head_form == 1 || head_form == 2 || head_form == 4));
 }
 
 } // namespace
@@ -254,18 +258,18 @@ double Calc_Fhead_Screw_Param(int type, int mat1, double rho_k, double t1, doubl
                               int washer)
 {
     if (En1995() && !Annex_Variant()) return 0.0;
-    if (type >= 2 && type <= 10) {
+    if (Is_Vbm_Din571_Screw(type)) {
         static const double c[3] = {60e-6, 80e-6, 100e-6};
         const double rho = std::min(rho_k, 500.0);
-        return c[(type - 2) % 3] * rho * rho;
+        return c[(type - VBM_DIN571_1A) % 3] * rho * rho;
     }
-    if (type < 2 || type > 13) return 0.0;
+    if (type < VBM_DIN571_1A || type > VBM_SPAX_SENKKOPF_VG) return 0.0;
     const double D = std::min(d_head, 32.0);
     double f;
     if (Is_Mat_Panel(mat1) && t1 <= 20.0) {
         const double rho = std::min(rho_k, 380.0);
         f = 80e-6 * rho * rho;
-    } else if ((type == 11 || type == 13) && !washer) {
+    } else if ((type == VBM_SPAX_SENKKOPF_TG || type == VBM_SPAX_SENKKOPF_VG) && !washer) {
         f = D <= 16.1 ? 27.0 - D : 11.0 - 0.2 * (D - 16.0);
     } else {
         f = D <= 16.1 ? 29.0 - D : (D <= 22.1 ? 13.0 : 16.0 - 0.5 * (D - 16.0));
@@ -321,20 +325,21 @@ double Calc_Fhead_Screw_C(int type, int head_form, double d_head, double d1, int
     double f = 0.0;
     if (t1 > 20.0) {
         switch (m) {
-        case 0: case 2: case 3: case 4: case 6: case 7: case 8: case 10: case 11: case 19:
-        case 20: case -11: case -10:
+        case MAT_NADELHOLZ: case MAT_BSH_EC: case MAT_BSH_DIN: case MAT_OSB: case MAT_SPERRHOLZ:
+        case MAT_SPANPLATTE: case MAT_FASERPLATTE: case MAT_KERTO_S: case MAT_KERTO_Q: case MAT_STEICO_LVL:
+        case MAT_POLLM_LVL_S: case MAT_STEICO_GLVL: case MAT_C24_DENSITY:
             if (D < 23.01) f = 14.0;
             else if (D < 35.01) f = 9.4;
             break;
-        case 1:
+        case MAT_LAUBHOLZ:
             f = (D > 20.01 || washer) ? 15.0 : 20.0;
             break;
         default:
             break;
         }
     }
-    if (t1 <= 20.0 && (Is_Mat_Board(m) || m == 6) && t1 > 11.5) f = 8.0;
-    if (t1 > 39.9 && (m == 17 || m == 18)) {
+    if (t1 <= 20.0 && (Is_Mat_Board(m) || m == MAT_SPERRHOLZ) && t1 > 11.5) f = 8.0;
+    if (t1 > 39.9 && (m == MAT_BAUBUCHE_GL75 || m == MAT_BAUBUCHE_PLATTE)) {
         if (D < 18.01) f = 32.0;
         else if (D < 22.01) f = 22.0;
     }
@@ -412,10 +417,10 @@ double Calc_Vbm_K_Ef(double d, double a1, int predrilled)
 int Check_Vbm_Material_Pair(int type, int resin_coated, int predrilled, int unused1, int mat1,
                             int mat2, int unused2, int unused3)
 {
-    const auto lvl_panel = [](int m) { return m == 10 || m == 11 || m == 20; };
-    if ((lvl_panel(mat1) && mat2 == 12) || (lvl_panel(mat2) && mat1 == 12)) return 0;
-    if (mat1 == 5) return 0;
-    if (type == 1) return resin_coated ? 1 : 0;
+    const auto lvl_panel = [](int m) { return m == MAT_KERTO_S || m == MAT_KERTO_Q || m == MAT_POLLM_LVL_S; };
+    if ((lvl_panel(mat1) && mat2 == MAT_STAHLBLECH) || (lvl_panel(mat2) && mat1 == MAT_STAHLBLECH)) return 0;
+    if (mat1 == MAT_GIPSKARTON) return 0;
+    if (type == VBM_KLAMMER) return resin_coated ? 1 : 0;
     if (Is_Vbm_Nail(type) && predrilled) return 0;
     int answer = 0;
     if (En1995() && Is_Vbm_Nail(type)) {
@@ -426,9 +431,9 @@ int Check_Vbm_Material_Pair(int type, int resin_coated, int predrilled, int unus
     }
     const bool panel_or_plate = Is_Mat_Panel(mat1) || Is_Mat_Metal_Plate(mat1);
     if (Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)
-        || Is_Vbm_Screw_Family_C(type) || type == 30 || type == 26 || type == 27 || type == 28
-        || type == 32 || type == 33 || ((type >= 22 && type <= 24) && panel_or_plate)
-        || (Is_Vbm_Nail(type) && mat1 == 9))
+        || Is_Vbm_Screw_Family_C(type) || type == VBM_BOLZEN || Is_Vbm_Toothed_Plate(type)
+        || ((type >= VBM_SONDERNAGEL_3A && type <= VBM_SONDERNAGEL_3C) && panel_or_plate)
+        || (Is_Vbm_Nail(type) && mat1 == MAT_FERMACELL))
         answer = 1;
     return answer;
 }

@@ -27,13 +27,15 @@ static void Apply_Screw_Line(Connection_Input *input, const Vbm_Screw_Line &line
 /* Bring the data of the user-defined screw line of type 43 into the common fields. */
 void Apply_Screw43_Data(Connection_Input *input)
 {
-    if (input != nullptr && input->vbm_type == 43) Apply_Screw_Line(input, input->user_line_43);
+    if (input != nullptr && input->vbm_type == VBM_ASSY_BENUTZER)
+        Apply_Screw_Line(input, input->user_line_43);
 }
 
 /* Bring the data of the user-defined screw line of type 44 into the common fields. */
 void Apply_Screw44_Data(Connection_Input *input)
 {
-    if (input != nullptr && input->vbm_type == 44) Apply_Screw_Line(input, input->user_line_44);
+    if (input != nullptr && input->vbm_type == VBM_SPAX_BENUTZER)
+        Apply_Screw_Line(input, input->user_line_44);
 }
 
 /* ---------------------------------------------------------------- approved screws */
@@ -44,31 +46,34 @@ int Check_Eta12_Screw_Input(const Connection_Input &in)
     if (!Is_Vbm_Screw_Eta12(in.vbm_type)) return 0;
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
     const bool panel1 = Is_Mat_Panel(in.mat_1), panel2 = Is_Mat_Panel(in.mat_2);
-    const bool t13 = in.vbm_type == 13, pre = in.predrilled != 0;
-    if (Is_Mat_Board(in.mat_2)) return 69;
-    if (Is_Mat_Board(in.mat_1) && in.t1 < 1.2 * in.d) return 70;
-    if ((in.mat_1 == 6 || in.mat_1 == 8 || in.mat_1 == 9) && in.t1 < 6.0) return 70;
-    if ((in.mat_1 == 4 || in.mat_1 == 7) && in.t1 < 8.0) return 70;
-    if (!plate1 && !panel1 && in.t1 < 12.0) return 70;
-    if (in.mat_1 == 5 || in.mat_2 == 5) return 31;
-    if (in.mat_1 == 9 || in.mat_2 == 9) return 32;
-    if (panel1 && in.d > 11.9 && in.d_k > in.washer_d) return 38;
-    if (panel1 && in.t1 < 1.2 * in.d) return 37;
-    if (panel2 && in.t2 < 1.2 * in.d) return 37;
+    const bool t13 = in.vbm_type == VBM_SPAX_SENKKOPF_VG, pre = in.predrilled != 0;
+    if (Is_Mat_Board(in.mat_2)) return DERR_SPAX_PANEL_HEAD_SIDE_ONLY;
+    if (Is_Mat_Board(in.mat_1) && in.t1 < 1.2 * in.d) return DERR_SPAX_MIN_THICKNESS;
+    if ((in.mat_1 == MAT_SPERRHOLZ || in.mat_1 == MAT_FASERPLATTE || in.mat_1 == MAT_FERMACELL)
+        && in.t1 < 6.0) return DERR_SPAX_MIN_THICKNESS;
+    if ((in.mat_1 == MAT_OSB || in.mat_1 == MAT_SPANPLATTE) && in.t1 < 8.0) return DERR_SPAX_MIN_THICKNESS;
+    if (!plate1 && !panel1 && in.t1 < 12.0) return DERR_SPAX_MIN_THICKNESS;
+    if (in.mat_1 == MAT_GIPSKARTON || in.mat_2 == MAT_GIPSKARTON) return DERR_SPAX_GYPSUM;
+    if (in.mat_1 == MAT_FERMACELL || in.mat_2 == MAT_FERMACELL) return DERR_SPAX_FERMACELL;
+    if (panel1 && in.d > 11.9 && in.d_k > in.washer_d) return DERR_SPAX_PANEL_WASHER_12MM;
+    if (panel1 && in.t1 < 1.2 * in.d) return DERR_SPAX_PANEL_1_2D;
+    if (panel2 && in.t2 < 1.2 * in.d) return DERR_SPAX_PANEL_1_2D;
     /* The thickness rules of member 2 mirror those of member 1: member 2 must not be a panel. */
-    if (t13 && !plate1 && !panel1 && in.t1 < 30.0 && !pre) return 40;
-    if (t13 && !plate2 && !panel2 && in.t2 < 30.0 && !pre) return 43;
-    if (t13 && !plate1 && in.d >= 12.0 && in.t1 < 80.0 && !pre) return 42;
-    if (t13 && !panel1 && !plate1 && in.d >= 10.0 && in.t1 < 40.0 && !pre) return 41;
-    if (t13 && !plate2 && in.d >= 12.0 && in.t2 < 80.0 && !pre) return 45;
-    if (t13 && !panel2 && !plate2 && in.d >= 10.0 && in.t2 < 40.0 && !pre) return 44;
-    if (!pre && (in.mat_1 == 1 || in.mat_2 == 1)) return 68;
+    if (t13 && !plate1 && !panel1 && in.t1 < 30.0 && !pre) return DERR_SPAX_SIDE_30MM_UNDRILLED;
+    if (t13 && !plate2 && !panel2 && in.t2 < 30.0 && !pre) return DERR_SPAX_MIDDLE_30MM_UNDRILLED;
+    if (t13 && !plate1 && in.d >= 12.0 && in.t1 < 80.0 && !pre) return DERR_SPAX_SIDE_80MM_UNDRILLED;
+    if (t13 && !panel1 && !plate1 && in.d >= 10.0 && in.t1 < 40.0 && !pre)
+        return DERR_SPAX_SIDE_40MM_UNDRILLED;
+    if (t13 && !plate2 && in.d >= 12.0 && in.t2 < 80.0 && !pre) return DERR_SPAX_MIDDLE_80MM_UNDRILLED;
+    if (t13 && !panel2 && !plate2 && in.d >= 10.0 && in.t2 < 40.0 && !pre)
+        return DERR_SPAX_MIDDLE_40MM_UNDRILLED;
+    if (!pre && (in.mat_1 == MAT_LAUBHOLZ || in.mat_2 == MAT_LAUBHOLZ)) return DERR_SPAX_HARDWOOD_UNDRILLED;
     if (in.d >= 8.0 && !pre && (Is_Mat_Timber_B(in.mat_1) || Is_Mat_Timber_B(in.mat_2))
         && in.species_sfp == 0)
-        return 62;
-    if (plate1 && in.shear_planes == 2) return 10;
-    if (in.d < 3.0) return 4;
-    if (in.length < 10.0) return 5;
+        return DERR_SPAX_SPECIES_8MM;
+    if (plate1 && in.shear_planes == 2) return DERR_PLATE_SINGLE_SHEAR_ONLY;
+    if (in.d < 3.0) return DERR_DIAMETER_NOT_POSITIVE;
+    if (in.length < 10.0) return DERR_LENGTH_TOO_SMALL;
     return 0;
 }
 
@@ -79,32 +84,34 @@ int Check_Eta11_Screw_Input(const Connection_Input &in)
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
     const bool free1 = !plate1 && !Is_Mat_Board(in.mat_1), free2 = !plate2 && !Is_Mat_Board(in.mat_2);
     const bool din = Nad_Params == nullptr, pre = in.predrilled != 0;
-    if (in.mat_1 == 5 || in.mat_2 == 5) return 33;
-    if (in.mat_1 == 9 || in.mat_2 == 9) return 35;
-    if (in.vbm_type == 14 && plate1) return 36;
-    if (Is_Mat_Panel(in.mat_1) && in.t1 < 1.2 * in.d) return 39;
-    if (free1 && in.d >= 12.0 && in.t1 < 80.0) return 55;
-    if (free1 && in.d >= 10.0 && in.t1 < 40.0) return 54;
-    if (free1 && in.d > 7.99 && in.t1 < 30.0) return 53;
-    if (free1 && in.t1 < 24.0) return 51;
-    if (free2 && in.d >= 12.0 && in.t2 < 80.0) return 59;
-    if (free2 && in.d >= 10.0 && in.t2 < 40.0) return 58;
-    if (free2 && in.d > 7.9 && in.t2 < 30.0) return 57;
-    if (free2 && in.t2 < 24.0) return 52;
+    if (in.mat_1 == MAT_GIPSKARTON || in.mat_2 == MAT_GIPSKARTON) return DERR_ASSY_GYPSUM;
+    if (in.mat_1 == MAT_FERMACELL || in.mat_2 == MAT_FERMACELL) return DERR_ASSY_FERMACELL;
+    if (in.vbm_type == VBM_ASSY_ZYLINDERKOPF_VG && plate1) return DERR_FLAT_HEAD_ON_STEEL;
+    if (Is_Mat_Panel(in.mat_1) && in.t1 < 1.2 * in.d) return DERR_ASSY_PANEL_1_2D;
+    if (free1 && in.d >= 12.0 && in.t1 < 80.0) return DERR_ASSY_SIDE_80MM;
+    if (free1 && in.d >= 10.0 && in.t1 < 40.0) return DERR_ASSY_SIDE_40MM;
+    if (free1 && in.d > 7.99 && in.t1 < 30.0) return DERR_ASSY_SIDE_30MM;
+    if (free1 && in.t1 < 24.0) return DERR_ASSY_SIDE_24MM;
+    if (free2 && in.d >= 12.0 && in.t2 < 80.0) return DERR_ASSY_MIDDLE_80MM;
+    if (free2 && in.d >= 10.0 && in.t2 < 40.0) return DERR_ASSY_MIDDLE_40MM;
+    if (free2 && in.d > 7.9 && in.t2 < 30.0) return DERR_ASSY_MIDDLE_30MM;
+    if (free2 && in.t2 < 24.0) return DERR_ASSY_MIDDLE_24MM;
     if (din && in.d >= 8.0 && !pre && in.species_sfp == 0
-        && (Is_Mat_Timber(in.mat_1) || Is_Mat_Timber(in.mat_2) || in.mat_1 == 3 || in.mat_2 == 3))
-        return 61;
+        && (Is_Mat_Timber(in.mat_1) || Is_Mat_Timber(in.mat_2) || in.mat_1 == MAT_BSH_DIN
+            || in.mat_2 == MAT_BSH_DIN))
+        return DERR_ASSY_SPECIES_8MM_UNDRILLED;
     if (!din && in.d >= 8.0 && (Is_Mat_Timber_B(in.mat_1) || Is_Mat_Timber_B(in.mat_2))
         && in.species_sfp == 0 && !pre)
-        return 61;
-    if (!din && (in.mat_2 == 5 || in.mat_2 == 8 || in.mat_2 == 9)) return 34;
+        return DERR_ASSY_SPECIES_8MM_UNDRILLED;
+    if (!din && (in.mat_2 == MAT_GIPSKARTON || in.mat_2 == MAT_FASERPLATTE || in.mat_2 == MAT_FERMACELL))
+        return DERR_ASSY_PANEL_HEAD_SIDE_ONLY;
     const bool sc3 = in.service_class_1 == 3 || in.service_class_2 == 3;
     const bool sc_not1 = in.service_class_1 != 1 || in.service_class_2 != 1;
-    if (in.stainless == 0 && in.d > 4.0 && sc3) return 64;
-    if (in.stainless == 0 && in.d < 4.001 && sc_not1) return 65;
-    if (plate1 && in.shear_planes == 2) return 10;
-    if (in.d < 3.0) return 4;
-    if (in.length < 20.0) return 5;
+    if (in.stainless == 0 && in.d > 4.0 && sc3) return DERR_ASSY_SERVICE_CLASS_1_2;
+    if (in.stainless == 0 && in.d < 4.001 && sc_not1) return DERR_ASSY_SERVICE_CLASS_1;
+    if (plate1 && in.shear_planes == 2) return DERR_PLATE_SINGLE_SHEAR_ONLY;
+    if (in.d < 3.0) return DERR_DIAMETER_NOT_POSITIVE;
+    if (in.length < 20.0) return DERR_LENGTH_TOO_SMALL;
     return 0;
 }
 
@@ -123,53 +130,57 @@ int Check_Connection_Input(const Connection_Input &in)
     const int type = in.vbm_type;
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
 
-    if (type == -1 || type == -2) return 0;
-    if (in.fu < 10.0 && (Is_Vbm_Din571_Screw(type) || type == 1 || Is_Vbm_Special_Nail(type)))
-        return 87;
-    if (din && Is_Mat_Timber(in.mat_1) && in.t1 < 24.0) return 21;
-    if (plate1 && plate2) return 12;
+    if (type == VBM_KLEBEVERBINDUNG || type == VBM_OHNE_VERBUND) return 0;
+    if (in.fu < 10.0 && (Is_Vbm_Din571_Screw(type) || type == VBM_KLAMMER || Is_Vbm_Special_Nail(type)))
+        return DERR_FUK_ZERO;
+    if (din && Is_Mat_Timber(in.mat_1) && in.t1 < 24.0) return DERR_SIDE_MIN_24MM;
+    if (plate1 && plate2) return DERR_STEEL_STEEL;
     if (int c = Check_Eta12_Screw_Input(in)) return c;
     if (int c = Check_Eta11_Screw_Input(in)) return c;
 
     if (Is_Vbm_Connector(type)) {
-        if (din && (in.mat_1 == 1 || in.mat_2 == 1) && (type == 26 || type == 27 || type == 28))
-            return 102;
+        if (din && (in.mat_1 == MAT_LAUBHOLZ || in.mat_2 == MAT_LAUBHOLZ)
+            && (type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C5
+            || type == VBM_SCHEIBENDUEBEL_C10))
+            return DERR_PRESSED_C1_HARDWOOD;
         /* A metal plate is no timber: its density (78500 for steel) says nothing about the
         ** connector, on either side. */
-        if (din && rho_2 >= 500.0 && !plate2) return 48;
-        if (din && rho_1 >= 500.0 && !plate1) return 48;
-        if (din && !Is_Mat_Timber(in.mat_1) && !Is_Mat_Timber(in.mat_2)) return 49;
+        if (din && rho_2 >= 500.0 && !plate2) return DERR_CONNECTOR_DENSITY_500;
+        if (din && rho_1 >= 500.0 && !plate1) return DERR_CONNECTOR_DENSITY_500;
+        if (din && !Is_Mat_Timber(in.mat_1) && !Is_Mat_Timber(in.mat_2)) return DERR_CONNECTOR_TIMBER_ONLY;
         const bool sc3 = in.service_class_1 == 3 || in.service_class_2 == 3;
-        if ((type == 25 || type == 31) && sc3 && (din || Nad_Params->variant != 0)) return 86;
-        if (type == 26 || type == 27 || type == 28 || type == 32 || type == 33) {
+        if ((type == VBM_RINGDUEBEL_A1 || type == VBM_SCHEIBENDUEBEL_B1) && sc3
+            && (din || Nad_Params->variant != 0)) return DERR_ALU_CONNECTOR_SERVICE_CLASS;
+        if (Is_Vbm_Toothed_Plate(type)) {
             const double he = Get_Connector_Value(type, in.vbm_row, "he");
             if (!plate1 && !plate2) {
-                if (in.shear_planes == 1 && (in.t1 < 2.25 * he || in.t2 < 2.25 * he)) return 29;
-                if (in.t1 < 3.0 * he) return 29;
-                if (in.shear_planes == 2 && in.t2 < 3.75 * he) return 30;
+                if (in.shear_planes == 1 && (in.t1 < 2.25 * he || in.t2 < 2.25 * he))
+                    return DERR_CONNECTOR_SIDE_2_25HE;
+                if (in.t1 < 3.0 * he) return DERR_CONNECTOR_SIDE_2_25HE;
+                if (in.shear_planes == 2 && in.t2 < 3.75 * he) return DERR_CONNECTOR_MIDDLE_3_75HE;
             } else {
                 const double t = plate2 ? in.t1 : in.t2;
-                if (in.shear_planes == 1 && t < 2.25 * he) return 29;
-                if (in.shear_planes == 2 && t < 3.75 * he) return 30;
+                if (in.shear_planes == 1 && t < 2.25 * he) return DERR_CONNECTOR_SIDE_2_25HE;
+                if (in.shear_planes == 2 && t < 3.75 * he) return DERR_CONNECTOR_MIDDLE_3_75HE;
             }
         }
     }
-    if (Is_Vbm_Special_Nail(type) && !din && Nad_Params->variant == 0) return 94;
+    if (Is_Vbm_Special_Nail(type) && !din && Nad_Params->variant == 0) return DERR_SPECIAL_NAIL_NEEDS_ANNEX;
 
     int code = 0;
-    if (Is_Vbm_Nail(type) || type == 1) {
+    if (Is_Vbm_Nail(type) || type == VBM_KLAMMER) {
         const bool t1_timber = Is_Mat_Timber(in.mat_1), t2_timber = Is_Mat_Timber(in.mat_2);
         const bool pre = in.predrilled != 0;
         if (t2_timber && !in.split_rule && !pre && in.t2 < Calc_T_Min_Splitting(in.d, rho_2))
-            code = in.shear_planes == 1 ? 15 : 16;
+            code = in.shear_planes == 1 ? DERR_SPLIT_SIDE2_818 : DERR_SPLIT_MIDDLE_818;
         else if (t1_timber && !in.split_rule && !pre && in.t1 < Calc_T_Min_Splitting(in.d, rho_1))
-            code = 14;
+            code = DERR_SPLIT_SIDE_818;
         else if (t2_timber && in.split_rule && !pre && in.t2 < Calc_T_Min_Splitting_Alt(in.d, rho_2))
-            code = in.shear_planes == 1 ? 19 : 20;
+            code = in.shear_planes == 1 ? DERR_SPLIT_SIDE2_819 : DERR_SPLIT_MIDDLE_819;
         else if (t1_timber && in.split_rule && !pre && in.t1 < Calc_T_Min_Splitting_Alt(in.d, rho_1))
-            code = 18;
+            code = DERR_SPLIT_SIDE_819;
     }
-    if (din && Is_Mat_Timber(in.mat_1) && in.t1 < 24.0) return 21;
-    if (din && Is_Mat_Timber(in.mat_2) && in.t2 < 24.0) return 26;
+    if (din && Is_Mat_Timber(in.mat_1) && in.t1 < 24.0) return DERR_SIDE_MIN_24MM;
+    if (din && Is_Mat_Timber(in.mat_2) && in.t2 < 24.0) return DERR_MIDDLE_MIN_24MM;
     return code;
 }

@@ -120,8 +120,7 @@ double Calc_Rope_Effect_Share(const Connection_Input &input, double f_ref, doubl
         return 0.0;
     const bool screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
                     || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
-    const bool bolt_like = type == 30 || type == 26 || type == 27 || type == 28 || type == 32
-                        || type == 33;
+    const bool bolt_like = type == VBM_BOLZEN || Is_Vbm_Toothed_Plate(type);
     double share;
     if (Nad_Params == nullptr) {
         if (screw) limit = f_ref;
@@ -129,12 +128,12 @@ double Calc_Rope_Effect_Share(const Connection_Input &input, double f_ref, doubl
         share = std::min(limit, 0.25 * Calc_Axial_Din1052(input, l_ef, f_c90, result));
     } else {
         if (screw) limit = f_ref;
-        else if (type == 0 || type == 1) limit = 0.15 * f_ref;
-        else if (type == 45) {
+        else if (type == VBM_NAGEL || type == VBM_KLAMMER) limit = 0.15 * f_ref;
+        else if (type == VBM_SIMPSON_CNA) {
             share = 0.6 * Calc_Axial_Ec5(input, l_ef, f_c90, result);
             if (result != nullptr) result->rope_share = share;
             return share;
-        } else if (type == 46) limit = 0.4 * f_ref;
+        } else if (type == VBM_SIMPSON_CSA) limit = 0.4 * f_ref;
         else if (Is_Vbm_Special_Nail(type)) limit = 0.5 * f_ref;
         else if (bolt_like) limit = 0.25 * f_ref;
         share = std::min(limit, 0.25 * Calc_Axial_Ec5(input, l_ef, f_c90, result));

@@ -111,13 +111,15 @@ static double Toothed_Plate_Rk(int type, double dc, double d, double k1, double 
                                Connection_Result *result)
 {
     double base = 0.0;
-    if (type == 26 || type == 27 || type == 32) base = 18.0 * std::pow(dc, 1.5);
-    else if (type == 28 || type == 33) base = 25.0 * std::pow(dc, 1.5);
+    if (type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C5 || type == VBM_SCHEIBENDUEBEL_C2)
+        base = 18.0 * std::pow(dc, 1.5);
+    else if (type == VBM_SCHEIBENDUEBEL_C10 || type == VBM_SCHEIBENDUEBEL_C11)
+        base = 25.0 * std::pow(dc, 1.5);
     double k3 = rho_k / 350.0;
     double k2 = 1.0, a3t = 0.0;
     if (Nad_Params != nullptr) {
         k3 = std::min(k3, 1.5);
-        const bool round = type == 28 || type == 33;
+        const bool round = type == VBM_SCHEIBENDUEBEL_C10 || type == VBM_SCHEIBENDUEBEL_C11;
         a3t = std::max({(round ? 1.5 : 1.1) * dc, 7.0 * d, 80.0});
         k2 = std::min(a3t / ((round ? 2.0 : 1.5) * dc), 1.0);
     }
@@ -159,12 +161,12 @@ double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, dou
 */
 int Classify_Plate_Thickness(int type, int plate_material, double d, double t, double *factor)
 {
-    const double s = plate_material == 16 ? 1.4422495703074083 : 1.0;
+    const double s = plate_material == MAT_ALUBLECH ? 1.4422495703074083 : 1.0;
     int cls;
     double f;
-    if (type >= 22 && type <= 24 && t >= 2.0 * s) {
+    if (type >= VBM_SONDERNAGEL_3A && type <= VBM_SONDERNAGEL_3C && t >= 2.0 * s) {
         cls = 2; f = 1.0;
-    } else if (type == 45 || type == 46) {
+    } else if (Is_Vbm_Simpson_Nail(type)) {
         cls = 2; f = -1.0;
     } else if (t + 0.0005 >= s * d) {
         cls = 2; f = 1.0;

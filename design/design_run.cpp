@@ -45,12 +45,12 @@ double Rad(double deg)
 
 bool Is_Toothed(int type)
 {
-    return type == 26 || type == 27 || type == 28 || type == 32 || type == 33;
+    return Is_Vbm_Toothed_Plate(type);
 }
 
 bool User_Defined(int mat, int grade)
 {
-    return mat == -999 || mat == 14 || grade == -999;
+    return mat == MAT_UNDEFINED || mat == MAT_FREI || grade == -999;
 }
 
 /* Tensile strength of the fastener for the yield moment: the steel grade's, or the given one. */
@@ -81,11 +81,12 @@ void Member_Spacings(const Connection_Input &in, Connection_Result *r)
         const double staple = m == 1 ? in.staple_angle_1 : in.staple_angle_2;
         double *s = m == 1 ? r->spacing_1 : r->spacing_2;
         int32_t *rule = m == 1 ? &r->spacing_rule_1 : &r->spacing_rule_2;
-        const int spacing_mat = (m == 2 && plate1) ? 12 : mat;
+        const int spacing_mat = (m == 2 && plate1) ? MAT_STAHLBLECH : mat;
         if (Is_Vbm_Connector(type)) {
             if (Is_Mat_Metal_Plate(mat)) {
                 double dia = in.d_bolt;
-                if (type == 31) dia = Get_Connector_Value(31, in.vbm_row, "d3");
+                if (type == VBM_SCHEIBENDUEBEL_B1)
+                    dia = Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, in.vbm_row, "d3");
                 Plate_Spacings(dia, in.fitted_bolt, s);
             } else {
                 *rule = Calc_Min_Spacings(type, in.predrilled, in.fitted_bolt, in.douglas,
@@ -96,9 +97,9 @@ void Member_Spacings(const Connection_Input &in, Connection_Result *r)
             continue;
         }
         if (Is_Mat_Metal_Plate(mat)) {
-            const int fitted = (type == 30 && in.bolt_clearance) ? 0 : in.fitted_bolt;
+            const int fitted = (type == VBM_BOLZEN && in.bolt_clearance) ? 0 : in.fitted_bolt;
             Plate_Spacings(in.d, fitted, s);
-        } else if (type == 44 && !in.predrilled && Is_Mat_Timber_B(mat)
+        } else if (type == VBM_SPAX_BENUTZER && !in.predrilled && Is_Mat_Timber_B(mat)
                    && (in.eta12_spacing_block.eta12_spacing_kind == 1
                        || in.eta12_spacing_block.eta12_spacing_kind == 2)) {
             Calc_Screw_Line_Spacings(&in.eta12_spacing_block, in.predrilled, mat, alpha, &s[0],
@@ -141,7 +142,7 @@ double Washer_Fc90(const Connection_Input &in, bool plate_value_2 = false)
     const double f1 = plate1 ? 0.0 : value(in.mat_1, in.grade_1, in.service_class_1);
     const double f2 = plate2 && !plate_value_2 ? 0.0 : value(in.mat_2, in.grade_2, in.service_class_2);
     double f;
-    if (in.shear_planes == 1 && in.vbm_type == 30) {
+    if (in.shear_planes == 1 && in.vbm_type == VBM_BOLZEN) {
         if (!plate1 && !plate2) f = std::min(f1, f2);
         else if (plate2) f = f1;
         else f = f2;
@@ -154,7 +155,7 @@ double Washer_Fc90(const Connection_Input &in, bool plate_value_2 = false)
 bool Penetrating_Type(int type)
 {
     return Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)
-        || Is_Vbm_Nail(type) || type == 1;
+        || Is_Vbm_Nail(type) || type == VBM_KLAMMER;
 }
 
 /* Step 13: the effective penetration length of the axial design. */
@@ -173,7 +174,7 @@ double Axial_Penetration(const Connection_Input &in, const Connection_Result *r)
 void Alu_Cap(const Connection_Input &in, int m, Connection_Result *r)
 {
     const int mat = m == 1 ? in.mat_1 : in.mat_2;
-    if (mat != 16) return;
+    if (mat != MAT_ALUBLECH) return;
     const int grade = m == 1 ? in.grade_1 : in.grade_2;
     const double t = m == 1 ? in.t1 : in.t2;
     r->alu_gamma = Get_Alu_Gamma_M();
@@ -226,7 +227,8 @@ void Dowel_Bolt_Lateral(const Connection_Input &in, Connection_Result *r, bool l
         return;
     }
     if (!plate1 && !plate2) {
-        const int fitted = (in.vbm_type == 29 && !legacy) ? 1 : in.fitted_bolt; /* dowels fit their holes */
+        /* dowels fit their holes */
+        const int fitted = (in.vbm_type == VBM_STABDUEBEL && !legacy) ? 1 : in.fitted_bolt;
         r->rk_lateral = Calc_Rk_Dowel_Bolt(in.vbm_type, in.d, in.length, fu, in.predrilled,
                                            in.stainless, fitted, in.threaded_rod,
                                            in.shear_planes, in.axis_angle, in.t1, in.t2, r->rho_1,
@@ -278,7 +280,7 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
 {
     const int type = in.vbm_type;
     const double fu_steel = Fastener_Fu(in);
-    if (type == 1 && in.fu <= 800.0) in.fu = 800.0;
+    if (type == VBM_KLAMMER && in.fu <= 800.0) in.fu = 800.0;
     if (!(in.d > 0.0 && in.length > 0.0)) return 0;
     const double d = in.d;
     const int cs = Calc_T_Req_Reduction(type, in.fu, in.shear_planes, d, in.length, in.axis_angle,
@@ -288,10 +290,10 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
                                         &r->point_member, nullptr, &r->t_req_1, &r->t_req_2);
     in.d_3 = d;
     const int sp = in.shear_planes;
-    if (sp == 1 && r->point_member == 0 && r->l_ef < 4.0 * d) return 8;
-    if (sp == 2 && r->point_member == 1 && r->l_ef < 4.0 * d) return 8;
-    if (sp == 2 && r->point_member < 2) return 7;
-    if (cs == 0) return 6;
+    if (sp == 1 && r->point_member == 0 && r->l_ef < 4.0 * d) return DERR_NAIL_PENETRATION_4D;
+    if (sp == 2 && r->point_member == 1 && r->l_ef < 4.0 * d) return DERR_NAIL_PENETRATION_4D;
+    if (sp == 2 && r->point_member < 2) return DERR_TOO_SHORT_DOUBLE_SHEAR;
+    if (cs == 0) return DERR_FASTENER_TOO_SHORT;
 
     double t1 = in.t1, t2 = in.t2;
     Working_Lengths(in, r->l_ef, &t1, &t2);
@@ -299,7 +301,7 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
     const double a1 = Rad(in.alpha_1), a2 = Rad(in.alpha_2);
     if (in.proof_method == 1 || in.proof_method == 2) {
-        if (type == 1 || (!plate1 && !plate2)) {
+        if (type == VBM_KLAMMER || (!plate1 && !plate2)) {
             Calc_Rk_Timber_Timber(in.proof_method, sp, d, in.length, in.axis_angle, in.predrilled,
                                   in.stainless, in.fitted_bolt, in.threaded_rod, type, a1, a2, t1,
                                   t2, r->rho_1, r->rho_2, in.mat_1, in.mat_2, in.grade_1,
@@ -309,7 +311,7 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
                                   in.fitted_bolt, in.threaded_rod, type, a1, a2, t1, t2, r->rho_1,
                                   r->rho_2, in.mat_1, in.mat_2, in.grade_1, in.grade_2, in.fu,
                                   &in.user_embedment, r);
-            if (type == 1) {                    /* two legs */
+            if (type == VBM_KLAMMER) {                    /* two legs */
                 r->rk_lateral *= 2.0;
                 r->rd_lateral *= 2.0;
             }
@@ -337,10 +339,10 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
                     in.threaded_rod, sp, in.axis_angle, t1, t2, r->rho_1, r->rho_2, a1, a2,
                     in.mat_1, in.mat_2, in.grade_1, in.grade_2, &in.user_embedment, r);
     };
-    if (in.mat_1 == 9) {
-        rk = args_rule(type == 1 ? Calc_Rk_Staple_Gypsum_Fibre : Calc_Rk_Nail_Gypsum_Fibre);
+    if (in.mat_1 == MAT_FERMACELL) {
+        rk = args_rule(type == VBM_KLAMMER ? Calc_Rk_Staple_Gypsum_Fibre : Calc_Rk_Nail_Gypsum_Fibre);
     } else if (!plate1 && !plate2) {
-        if (type == 1) rk = args_rule(Calc_Rk_Staple);
+        if (type == VBM_KLAMMER) rk = args_rule(Calc_Rk_Staple);
         else if (Is_Vbm_Din571_Screw(type)) rk = args_rule(Calc_Rk_Screw_Din571);
         else if (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)) rk = args_rule(Calc_Rk_Screw_Approved);
         else if (Is_Mat_Panel(in.mat_1) != Is_Mat_Panel(in.mat_2)) rk = args_rule(Calc_Rk_Nail_Panel);
@@ -361,7 +363,7 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
                                                        &in.user_embedment, r);
         Alu_Cap(in, 1, r);
     }
-    if (in.mat_1 == 9 || (!plate1 && !plate2)) r->rk_lateral = rk;
+    if (in.mat_1 == MAT_FERMACELL || (!plate1 && !plate2)) r->rk_lateral = rk;
     r->gamma_lateral = Get_Connection_Gamma_M(in, r->rule_char);
     return 0;
 }
@@ -395,7 +397,7 @@ void Restore_Base_Messages(const Connection_Base *b)
 bool Input_Kept_As_Given(const Connection_Input &in)
 {
     const int type = in.vbm_type;
-    if (type == 43 || type == 44 || type == 45 || type == 46) return false;
+    if (Is_Vbm_User_Screw(type) || Is_Vbm_Simpson_Nail(type)) return false;
     const bool screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
                     || Is_Vbm_Screw_Eta11(type);
     return screw || in.axis_angle == 90.0;
@@ -409,7 +411,7 @@ bool Input_Kept_As_Given(const Connection_Input &in)
 bool Axial_Only_For_Rope(const Connection_Input &in)
 {
     const int type = in.vbm_type;
-    return (type == 29 || type == 30 || Is_Vbm_Connector(type))
+    return (Is_Vbm_Dowel_Or_Bolt(type) || Is_Vbm_Connector(type))
         && std::max(in.gamma_m_1, in.gamma_m_2) > 0.0;
 }
 
@@ -425,7 +427,7 @@ int Run_Base(const Connection_Input &input, Connection_Base *b, bool legacy, Con
 {
     const bool single = r != &b->r;
     if (!single) b->input = input;     /* a base for designs at many angles */
-    b->code = -1;
+    b->code = -1;                       /* bare-code: not run yet, below every code */
     b->repeatable = 0;
     b->legacy = legacy;
     const bool own_copy = !single || !Input_Kept_As_Given(input);
@@ -449,7 +451,7 @@ int Run_Base(const Connection_Input &input, Connection_Base *b, bool legacy, Con
     r->msg_code = 0;
     Get_Rho_K(in.mat_1, in.grade_1, in.t1, &r->rho_1, &in.user_material);
     Get_Rho_K(in.mat_2, in.grade_2, in.t2, &r->rho_2, &in.user_material);
-    if (work != nullptr && (in.vbm_type == 45 || in.vbm_type == 46)) {
+    if (work != nullptr && Is_Vbm_Simpson_Nail(in.vbm_type)) {
         work->proof_method = 1;
         work->fu = 600.0;
     }
@@ -506,22 +508,22 @@ int Lateral_By_Family(const Connection_Input &in, Connection_Result *r, bool leg
     const int type = in.vbm_type;
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
     const int point_connector = in.shear_planes == 2 ? 2 : 1;
-    if (type == 25) {
-        const double he = Get_Connector_Value(25, in.vbm_row, "he");
+    if (type == VBM_RINGDUEBEL_A1) {
+        const double he = Get_Connector_Value(VBM_RINGDUEBEL_A1, in.vbm_row, "he");
         const double angle = Calc_K_Alpha(in.d, in.alpha_2) > Calc_K_Alpha(in.d, in.alpha_1)
                            ? in.alpha_1 : in.alpha_2;
         r->rk_connector = Calc_Ring_Connector_Rk(in.d, he, angle, in.t1, in.t2,
                                                  std::min(r->rho_1, r->rho_2), r);
         r->point_member = point_connector;
         r->gamma_connector = in.gamma_m_1;
-    } else if (type == 31) {
-        const double he = Get_Connector_Value(31, in.vbm_row, "he");
+    } else if (type == VBM_SCHEIBENDUEBEL_B1) {
+        const double he = Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, in.vbm_row, "he");
         /* the angle, thickness and density are those of the timber member */
         if (plate1) r->rk_connector = Calc_Ring_Connector_Plate_Rk(in.d, he, in.alpha_2, in.t2, r->rho_2, r);
         else if (plate2) r->rk_connector = Calc_Ring_Connector_Plate_Rk(in.d, he, in.alpha_1, in.t1, r->rho_1, r);
         r->point_member = point_connector;
         r->gamma_connector = in.gamma_m_1;
-    } else if (type == 29 || type == 30) {
+    } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
         Dowel_Bolt_Lateral(in, r, legacy);
         r->point_member = point_connector;
     } else if (Is_Toothed(type)) {
@@ -529,7 +531,7 @@ int Lateral_By_Family(const Connection_Input &in, Connection_Result *r, bool leg
         /* the unit's bolt, as a bolt of diameter d_bolt (also against an outer steel plate,
         ** whose class follows from the bolt, not from the connector) */
         Connection_Input bolt = in;
-        bolt.vbm_type = 30;
+        bolt.vbm_type = VBM_BOLZEN;
         bolt.d = in.d_bolt;
         Dowel_Bolt_Lateral(bolt, r, legacy);
         r->point_member = point_connector;
@@ -542,7 +544,7 @@ int Lateral_By_Family(const Connection_Input &in, Connection_Result *r, bool leg
         else
             r->rk_connector = Calc_Toothed_Plate_Plate_Rk(type, dc, in.d_bolt, he, in.t1, r->rho_1, r);
         r->gamma_connector = std::max(in.gamma_m_1, in.gamma_m_2);
-    } else if (Is_Vbm_Nail(type) || type == 1 || Is_Vbm_Din571_Screw(type)
+    } else if (Is_Vbm_Nail(type) || type == VBM_KLAMMER || Is_Vbm_Din571_Screw(type)
                || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)) {
         *work = in;
         *used = work;
@@ -591,7 +593,7 @@ int Run_Angle(Connection_Base *b, const Connection_Input &input, bool spacings,
     r->rk_total = r->rk_lateral;
 
     /* totals */
-    if (type == 1 && std::min(in.staple_angle_1, in.staple_angle_2) < 30.0) {
+    if (type == VBM_KLAMMER && std::min(in.staple_angle_1, in.staple_angle_2) < 30.0) {
         r->rk_lateral *= 0.7;                   /* EN 1995-1-1, 8.4(4) */
         r->rd_lateral *= 0.7;
     }
@@ -604,7 +606,8 @@ int Run_Angle(Connection_Base *b, const Connection_Input &input, bool spacings,
                                         : Calc_Axial_Ec5(in, l_ef_again, f_c90_again, r);
         r->rope_share = (in.rope_effect == 1 && pair_ok)
                       ? Calc_Rope_Effect_Share(in, r->r_ax, l_ef_again, f_c90_again, r) : 0.0;
-        if (type == 1 && std::min(in.staple_angle_1, in.staple_angle_2) < 30.0) r->rope_share *= 0.7;
+        if (type == VBM_KLAMMER && std::min(in.staple_angle_1, in.staple_angle_2) < 30.0)
+            r->rope_share *= 0.7;
         r->rk_lateral += r->rope_share;
     } else {
         r->rope_share = 0.0;
@@ -738,9 +741,11 @@ int Design_Connection_Short(Connection_Input in, Connection_Result *result)
     /* f_c90 by the value sets of the strengths getter (DIN 1052 selector per material) */
     const auto set_of = [](int mat) {
         switch (mat) {
-        case 4: case 5: case 6: case 10: case 11: case 18: case 19: case 20: case -11: return 1;
-        case 0: case 1: case 2: case 3: case 17: return 7;
-        case 7: case 8: case 9: return 4;
+        case MAT_OSB: case MAT_GIPSKARTON: case MAT_SPERRHOLZ: case MAT_KERTO_S: case MAT_KERTO_Q:
+        case MAT_BAUBUCHE_PLATTE: case MAT_STEICO_LVL: case MAT_POLLM_LVL_S: case MAT_STEICO_GLVL: return 1;
+        case MAT_NADELHOLZ: case MAT_LAUBHOLZ: case MAT_BSH_EC: case MAT_BSH_DIN: case MAT_BAUBUCHE_GL75:
+            return 7;   /* bare-code: value sets of the strengths getter, not codes */
+        case MAT_SPANPLATTE: case MAT_FASERPLATTE: case MAT_FERMACELL: return 4; /* bare-code: as above */
         default: return 1;
         }
     };

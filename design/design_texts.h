@@ -22,6 +22,19 @@ const char *Get_Hint_Text_Cp1252(int32_t code);
 
 /* ---------------------------------------------------------------- labels and factors */
 
+/* Spacing-rule indices (DIN 1052 numbering) that the spacing rules answer; Map_Rule_Index_Ec5
+** gives the EN 1995 number. */
+enum : int32_t {
+    SPACING_RULE_NONE = 0,
+    SPACING_RULE_DOWEL = 8,             /* dowels and fitted bolts */
+    SPACING_RULE_BOLT = 9,
+    SPACING_RULE_NAIL = 10,             /* nails and screws */
+    SPACING_RULE_STAPLE = 13,
+    SPACING_RULE_RING = 18,             /* ring and shear-plate connectors */
+    SPACING_RULE_TOOTHED = 20,          /* toothed plates C1, C2, C5 */
+    SPACING_RULE_TOOTHED_ROUND = 21     /* toothed plates C10, C11 */
+};
+
 const char *Get_Equation_Label(int index);
 int Map_Rule_Index_Ec5(int index);
 int Map_Rule_Index(int index);

@@ -25,13 +25,14 @@ double Calc_K90(double d, int mat)
     if (Nad_Params == nullptr && d <= 8.0) return 1.0;
     double a;
     switch (mat) {
-    case 0: case 2: case 3: case -10:
+    case MAT_NADELHOLZ: case MAT_BSH_EC: case MAT_BSH_DIN: case MAT_C24_DENSITY:
         a = 1.35; break;
-    case 1: case 17:
+    case MAT_LAUBHOLZ: case MAT_BAUBUCHE_GL75:
         a = 0.90; break;
-    case 10: case 11: case 20:
+    case MAT_KERTO_S: case MAT_KERTO_Q: case MAT_POLLM_LVL_S:
         a = 1.15; break;
-    case -13: case -12: case -11: case 13: case 18: case 19:
+    case MAT_STEICO_JOIST: case MAT_STEICO_WALL: case MAT_STEICO_GLVL: case MAT_FURNIERSCHICHTHOLZ:
+    case MAT_BAUBUCHE_PLATTE: case MAT_STEICO_LVL:
         a = 1.30; break;
     default:
         a = 0.0; break;
@@ -114,12 +115,12 @@ double Calc_Fh_Inclined(double d, double rho_k, double a, double b, double c)
 /* Return the factor k of the laminated-beech embedment formulas by fastener and grade. */
 double Calc_Fh_Beech_K(int type, int grade, double d)
 {
-    if (Is_Vbm_Nail(type) || type == 1) {
+    if (Is_Vbm_Nail(type) || type == VBM_KLAMMER) {
         if (grade == 0 || grade == 1) return 1.0;
         if (grade == 2) return 1.0 / std::max(1.0 - 2.0 / d, 0.333);
         return 1.0;
     }
-    if (type == 29 || type == 30) return std::max(d / (d - 2.0), 1.15);
+    if (Is_Vbm_Dowel_Or_Bolt(type)) return std::max(d / (d - 2.0), 1.15);
     if (Is_Vbm_Din571_Screw(type)) {
         if (grade == 0 || grade == 1) return d <= 12.0 ? 1.0 : std::max(d / (d - 2.0), 1.15);
         if (grade == 2) return d <= 12.0 ? std::max(d / (d - 2.0), 3.0)
@@ -137,15 +138,16 @@ double Calc_Fh_Beech_Lvl(int type, int mat, int grade, double rho_k, double d, i
 {
     const double k = Calc_Fh_Beech_K(type, grade, d);
     const double k90 = 1.15 + 0.015 * d;
-    const double rho = (mat == 17 || mat == 18) ? rho_k : std::min(rho_k, 550.0);
+    const bool beech = mat == MAT_BAUBUCHE_GL75 || mat == MAT_BAUBUCHE_PLATTE;
+    const double rho = beech ? rho_k : std::min(rho_k, 550.0);
     const double sb = std::sin(beta), cb = std::cos(beta), se = std::sin(eps), ce = std::cos(eps);
     const double sa = std::sin(alpha), ca = std::cos(alpha);
     const double B = k * cb * cb + sb * sb, E = 2.5 * ce * ce + se * se;
     const double A = k90 * sa * sa + ca * ca;
     double fh = 0.0;
-    if (Is_Vbm_Nail(type) || type == 1) {
+    if (Is_Vbm_Nail(type) || type == VBM_KLAMMER) {
         fh = predrilled ? 0.082 * (1.0 - 0.01 * d) * rho / B : 0.082 * rho * std::pow(d, -0.3) / B;
-    } else if (type == 29 || type == 30) {
+    } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
         fh = 0.082 * (1.0 - 0.01 * d) * rho / (B * A);
     } else if (Is_Vbm_Din571_Screw(type)) {
         if (!predrilled) fh = d < 12.1 ? 0.082 * rho * std::pow(d, -0.3) / (E * B) : 0.0;
@@ -208,34 +210,35 @@ int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, do
     if (Is_Vbm_Screw_Family_C(type) || Is_Vbm_Screw_Eta11(type)) rho_k = std::min(rho_k, 590.0);
     if ((Design_Is_Screw(type) && d > 8.01 && predrilled)
         || (Nad_Params != nullptr && Is_Vbm_Din571_Screw(type) && d > 6.01))
-        type = 29;
+        type = VBM_STABDUEBEL;
 
     if (!Is_Vbm_Nail_Screw_Or_Staple(type)) {
         /* dowels, bolts, connectors and everything else */
         double k90 = Calc_K90(d, mat);
         switch (mat) {
-        case 4: case 7:
+        case MAT_OSB: case MAT_SPANPLATTE:
             fh = Calc_Fh_Panel_Bolt_50(d, t);
             break;
-        case 6:
+        case MAT_SPERRHOLZ:
             fh = Calc_Fh_Plywood_Bolt(d, rho_k);
             break;
-        case 9:
+        case MAT_FERMACELL:
             fh = Calc_Fh_Panel_7(d, t);
             break;
-        case 10: case 11:
+        case MAT_KERTO_S: case MAT_KERTO_Q:
             if (Nad_Params == nullptr && d <= 8.0) { k90 = 1.0; status = 1008; }
             fh = Calc_Fh_Alpha(Calc_Fh_Panel_37(d), alpha, k90);
             break;
-        case 18:
+        case MAT_BAUBUCHE_PLATTE:
             fh = Calc_Fh_Beech_Lvl(type, 18, grade, rho_k, d, predrilled, alpha, DESIGN_PI / 4.0,
                                    DESIGN_PI / 4.0, nullptr, nullptr);
             break;
-        case 20:
+        case MAT_POLLM_LVL_S:
             fh = Calc_Fh_Alpha_Perp(Calc_Fh_Alpha(Calc_Fh0_Bolt(d, rho_k), alpha, k90),
                                     DESIGN_PI / 2.0, std::max(d / (d - 2.0), 1.15));
             break;
-        case -13: case -12: case -11: case 0: case 1: case 2: case 3: case 17: case 19:
+        case MAT_STEICO_JOIST: case MAT_STEICO_WALL: case MAT_STEICO_GLVL: case MAT_NADELHOLZ:
+        case MAT_LAUBHOLZ: case MAT_BSH_EC: case MAT_BSH_DIN: case MAT_BAUBUCHE_GL75: case MAT_STEICO_LVL:
             if (Nad_Params == nullptr && d <= 8.00001) { k90 = 1.0; status = 1008; }
             fh0 = Calc_Fh0_Bolt(d, rho_k);
             fh = Calc_Fh_Alpha(fh0, alpha, k90);
@@ -250,25 +253,25 @@ int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, do
         fh = Calc_Fh_Nail(d, rho_k, predrilled);
     } else {
         switch (mat) {
-        case 4: case 7:
+        case MAT_OSB: case MAT_SPANPLATTE:
             fh = Calc_Fh_Panel_50(d, t, predrilled);
             break;
-        case 5:
+        case MAT_GIPSKARTON:
             fh = Calc_Fh_Panel_3_9(d, t);
             break;
-        case 6:
+        case MAT_SPERRHOLZ:
             fh = Calc_Fh_Plywood(d, rho_k, predrilled);
             break;
-        case 8:
+        case MAT_FASERPLATTE:
             fh = Calc_Fh_Panel_30(d, t);
             break;
-        case 9:
+        case MAT_FERMACELL:
             fh = Calc_Fh_Panel_7(d, t);
             break;
-        case 10: case 11:
+        case MAT_KERTO_S: case MAT_KERTO_Q:
             fh = Calc_Fh_Alpha(Calc_Fh_Nail(d, rho_k, predrilled), alpha, Calc_K90(d, mat));
             break;
-        case 17:
+        case MAT_BAUBUCHE_GL75:
             if (Is_Vbm_Screw_Family_C(type)) {
                 fh = Calc_Fh_Eps(rho_k, d, alpha, 0.0, DESIGN_PI / 2.0);
             } else {
@@ -276,18 +279,18 @@ int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, do
                 if (grade == 1 && d > 7.9) fh *= 0.8;
             }
             break;
-        case 18:
+        case MAT_BAUBUCHE_PLATTE:
             fh = Is_Vbm_Screw_Family_C(type) ? Calc_Fh_Eps(rho_k, d, alpha, 0.0, DESIGN_PI / 2.0)
                                              : Calc_Fh_Nail(d, rho_k, predrilled);
             break;
-        case 20:
+        case MAT_POLLM_LVL_S:
             fh = Calc_Fh_Alpha_Perp(Calc_Fh_Alpha(Calc_Fh0_Bolt(d, rho_k), alpha,
                                                   Calc_K90(d, mat)),
                                     DESIGN_PI / 2.0, std::max(d / (d - 2.0), 1.15));
             break;
-        case -13: case -12: case -11: case 19:
+        case MAT_STEICO_JOIST: case MAT_STEICO_WALL: case MAT_STEICO_GLVL: case MAT_STEICO_LVL:
             fh = Calc_Fh_Nail(d, rho_k, predrilled);
-            if ((mat == -12 || mat == -13) && grade != 0 && t < 3.1) fh /= 3.0;
+            if ((mat == MAT_STEICO_WALL || mat == MAT_STEICO_JOIST) && grade != 0 && t < 3.1) fh /= 3.0;
             if (predrilled) fh *= 0.8;
             break;
         default:
@@ -296,7 +299,7 @@ int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, do
         }
     }
 
-    if (user != nullptr && user->active != 0 && (mat == -999 || grade == -999))
+    if (user != nullptr && user->active != 0 && (mat == MAT_UNDEFINED || grade == -999))
         fh = user->c0 * std::pow(d, user->c1) * std::pow(t, user->c2) * std::pow(rho_k, user->c3);
     const bool metal = Is_Mat_Metal_Plate(mat);
     if (user == nullptr) {

@@ -2,7 +2,8 @@
 ** Names of the error, rule and note codes of the connection design (Design_Error_Code) that the
 ** design and the splice checks raise. The texts are those of Get_Error_Text / Get_Hint_Text; the
 ** names say what the text says (SPAX: approved screws of the first line, ETA-12/0114; ASSY: the
-** second line, ETA-11/0190; 2.25he, 1.2d: the minimum thickness in connector or fastener sizes).
+** second line, ETA-11/0190; ETA19: the third line, ETA-19/0553; 2.25HE, 1.2D: the minimum thickness
+** in connector or fastener sizes).
 */
 #pragma once
 
@@ -18,6 +19,7 @@ enum : int32_t {
     DERR_NAIL_PENETRATION_4D = 8,
     DERR_SCREW_PENETRATION_4D = 9,
     DERR_PLATE_SINGLE_SHEAR_ONLY = 10,      /* nails, screws, staples with plates */
+    DERR_FASTENER_TOO_LONG = 11,
     DERR_STEEL_STEEL = 12,
     /* splitting of thin timber, EN 1995-1-1 eq. (8.18) and (8.19) */
     DERR_SPLIT_TIMBER_818 = 13,
@@ -68,8 +70,10 @@ enum : int32_t {
     DERR_ASSY_MIDDLE_80MM = 59,
     DERR_ASSY_SPECIES_8MM_UNDRILLED = 61,
     DERR_SPAX_SPECIES_8MM = 62,
+    DERR_ETA19_SPECIES_8MM = 63,
     DERR_ASSY_SERVICE_CLASS_1_2 = 64,       /* d > 4 mm */
     DERR_ASSY_SERVICE_CLASS_1 = 65,         /* d <= 4 mm */
+    DERR_ASSY_OSB_12MM = 66,
     DERR_SPAX_HARDWOOD_UNDRILLED = 68,
     DERR_SPAX_PANEL_HEAD_SIDE_ONLY = 69,
     DERR_SPAX_MIN_THICKNESS = 70,
@@ -104,11 +108,19 @@ enum : int32_t {
     DERR_PLATE_EDGE_E2_E3 = 131,
     DERR_FAX_BELOW_MIN = 133,
     DERR_LEF_BELOW_8D = 135,
+    DERR_ETA19_PENETRATION_TAB4 = 138,      /* undrilled penetration limits */
+    DERR_ETA19_PENETRATION_TAB5 = 139,
+    DERR_ETA19_PENETRATION_LVL = 140,
+    DERR_PENETRATION_BELOW_4D = 146,
+    DERR_OBSERVE_NA16 = 147,
     /* rules of the axial resistance (EN 1995-1-1 wording) */
     DERR_ASSY_PLYWOOD_6MM = 150,
     DERR_ASSY_PANEL_8MM = 151,
     DERR_SPAX_PLYWOOD_6MM = 152,
     DERR_SPAX_PANEL_8MM = 153,
+    DERR_ETA19_MIN_6MM = 154,
+    DERR_ETA19_MIN_8MM = 155,
+    DERR_ETA19_MIN_12MM = 156,
     DERR_ASSY_HEAD_MEMBER_1_2D = 157,
     DERR_ASSY_POINT_MEMBER_1_2D = 158,
     DERR_SMOOTH_NAIL_PREDRILLED = 159,

@@ -20,7 +20,10 @@ constexpr double Pi = 3.14159265359;
 
 /* ---------------------------------------------------------------- buckling and stability */
 
-double Get_Beta_C(int material) { return (material == 0 || material == 1) ? 0.2 : 0.1; }
+double Get_Beta_C(int material)
+{
+    return (material == MAT_NADELHOLZ || material == MAT_LAUBHOLZ) ? 0.2 : 0.1;
+}
 
 double Calc_Lambda_Rel(double lambda, double f_c0k, double e_005)
 {
@@ -95,10 +98,10 @@ double Calc_Angle_Factor(double x1, double x2, double x3, double angle)
 double Calc_Kc90(int material, double l1, double h, int flag)
 {
     switch (material) {
-    case 0: return l1 >= 2.0 * h ? 1.25 : 1.0;
-    case 2: case 3: return l1 >= 2.0 * h ? 1.5 : 1.0;
-    case 19: return (l1 >= 2.0 * h && h < 80.0) ? 1.25 : 1.0;
-    case 10: case 11: return flag ? 1.0 : (h < 45.0 ? 1.4 : 1.0);
+    case MAT_NADELHOLZ: return l1 >= 2.0 * h ? 1.25 : 1.0;
+    case MAT_BSH_EC: case MAT_BSH_DIN: return l1 >= 2.0 * h ? 1.5 : 1.0;
+    case MAT_STEICO_LVL: return (l1 >= 2.0 * h && h < 80.0) ? 1.25 : 1.0;
+    case MAT_KERTO_S: case MAT_KERTO_Q: return flag ? 1.0 : (h < 45.0 ? 1.4 : 1.0);
     default: return 1.0;
     }
 }
@@ -228,8 +231,8 @@ double Calc_Fire_Kmod_Residual(int exposure, double d_ef, double b, double h)
 double Calc_N_Ef_By_Type(int type, double d, int predrilled, int n, double a1, double alpha)
 {
     const int t = Map_Screw_To_Rule_Type(type, d);
-    if ((Is_Vbm_Nail_Or_Screw(t) || t == 1) && n > 1) return Calc_Vbm_N_Ef(d, predrilled, n, a1);
-    if (t == 29 || t == 30) return Calc_Bolt_N_Ef(d, n, a1, alpha);
+    if ((Is_Vbm_Nail_Screw_Or_Staple(t)) && n > 1) return Calc_Vbm_N_Ef(d, predrilled, n, a1);
+    if (Is_Vbm_Dowel_Or_Bolt(t)) return Calc_Bolt_N_Ef(d, n, a1, alpha);
     if (Is_Vbm_Connector(t)) return Calc_Connector_N_Ef(n, alpha);
     return n;
 }
@@ -289,12 +292,13 @@ int Calc_Screw_Line_Spacings_B(const Eta12_Spacing_Block *block, int predrilled_
 /* Fill the record of a user-defined screw line with its starting values; 0 for other types. */
 int Init_User_Screw_Record(int type, User_Screw_Record *r)
 {
-    if (r == nullptr || (type != 43 && type != 44)) return 0;
+    if (r == nullptr || (!Is_Vbm_User_Screw(type))) return 0;
     memset(r->name, ' ', 26);
     r->name[26] = '\0';
-    const char *name = type == 43 ? "Assy" : "Spax";
+    const char *name = type == VBM_ASSY_BENUTZER ? "Assy" : "Spax";
     memcpy(r->name, name, strlen(name));
-    const int32_t ints[8] = {1, type == 44 ? 1 : 6, 2, 0, 0, 0, type == 44 ? 3 : 1, 0};
+    const bool spax = type == VBM_SPAX_BENUTZER;
+    const int32_t ints[8] = {1, spax ? 1 : 6, 2, 0, 0, 0, spax ? 3 : 1, 0};
     for (int i = 0; i < 7; i++) r->ints[i] = ints[i];
     /* r->ints[7] stays as it was */
     r->ints[8] = 1;
@@ -570,17 +574,21 @@ double Calc_Area_Product(int kind, double x1, double x2)
 
 int Get_Material_Class(int material, double x1)
 {
-    if (material == -11 || (material >= 7 && material <= 11) || (material >= 18 && material <= 20)) return 5;
-    if ((material >= 0 && material <= 3) || material == 17) return std::fabs(x1) < 1.0 ? 6 : 7;
-    if (material >= 4 && material <= 6) return std::fabs(x1) < 1.0 ? 2 : 3;
+    if (material == MAT_STEICO_GLVL || (material >= MAT_SPANPLATTE && material <= MAT_KERTO_Q)
+        || (material >= MAT_BAUBUCHE_PLATTE && material <= MAT_POLLM_LVL_S))
+        return 5;   /* bare-code: a material class of the strengths tables, not a code */
+    if ((material >= MAT_NADELHOLZ && material <= MAT_BSH_DIN) || material == MAT_BAUBUCHE_GL75)
+        return std::fabs(x1) < 1.0 ? 6 : 7;
+    if (material >= MAT_OSB && material <= MAT_SPERRHOLZ) return std::fabs(x1) < 1.0 ? 2 : 3;
     return -1;
 }
 
 double Get_Material_Factor(int material)
 {
-    if ((material >= -13 && material <= -11) || (material >= 17 && material <= 19)) return 1.1;
-    if (material == 0 || material == 1) return 1.25;
-    if ((material >= 2 && material <= 11) || material == 20) return 1.15;
+    if ((material >= MAT_STEICO_JOIST && material <= MAT_STEICO_GLVL)
+        || (material >= MAT_BAUBUCHE_GL75 && material <= MAT_STEICO_LVL)) return 1.1;
+    if (material == MAT_NADELHOLZ || material == MAT_LAUBHOLZ) return 1.25;
+    if ((material >= MAT_BSH_EC && material <= MAT_KERTO_Q) || material == MAT_POLLM_LVL_S) return 1.15;
     return 1.0;
 }
 
@@ -603,9 +611,10 @@ double Calc_Kcr(int material, double f_vk)
 {
     if (Nad_Params == nullptr) return 1.0;
     if (Nad_Params->k_cr_rule == 1)
-        return (material >= 0 && material <= 3) ? Nad_Params->k_cr_solid : Nad_Params->k_cr_other;
-    if (material == 2 || material == 3) return 2.5 / f_vk;
-    if (material == 0) return 2.0 / f_vk;
-    if (material == 1) return 0.67;
+        return (material >= MAT_NADELHOLZ && material <= MAT_BSH_DIN) ? Nad_Params->k_cr_solid
+                                                                       : Nad_Params->k_cr_other;
+    if (material == MAT_BSH_EC || material == MAT_BSH_DIN) return 2.5 / f_vk;
+    if (material == MAT_NADELHOLZ) return 2.0 / f_vk;
+    if (material == MAT_LAUBHOLZ) return 0.67;
     return 1.0;
 }

@@ -55,11 +55,11 @@ double Calc_Rope_Effect(int vbm_type, double part, double fax)
     if (Is_Vbm_Din571_Screw(vbm_type) || Is_Vbm_Screw_Eta12(vbm_type)
         || Is_Vbm_Screw_Eta11(vbm_type) || Is_Vbm_Screw_Family_C(vbm_type))
         return std::min(part, cap);
-    if (vbm_type == 0 || vbm_type == 1) return std::min(0.15 * part, cap);
-    if (vbm_type == 45) return 0.6 * fax;
-    if (vbm_type == 46) return std::min(0.4 * part, cap);
+    if (vbm_type == VBM_NAGEL || vbm_type == VBM_KLAMMER) return std::min(0.15 * part, cap);
+    if (vbm_type == VBM_SIMPSON_CNA) return 0.6 * fax;
+    if (vbm_type == VBM_SIMPSON_CSA) return std::min(0.4 * part, cap);
     if (Is_Vbm_Special_Nail(vbm_type)) return std::min(0.5 * part, cap);
-    if (vbm_type == 30) return std::min(0.25 * part, cap);
+    if (vbm_type == VBM_BOLZEN) return std::min(0.25 * part, cap);
     return std::min(part, cap);
 }
 
@@ -82,7 +82,8 @@ double Mode_Yield_Moment(int type, double d, double fu, int stainless, int threa
     if (last.valid && last.type == type && last.threaded_rod == threaded_rod
         && std::memcmp(&d, &last.d, sizeof d) == 0 && std::memcmp(&fu, &last.fu, sizeof fu) == 0)
         return last.my;
-    if (type == 30 && threaded_rod) return Calc_Vbm_Yield_Moment(Get_Thread_Effective_Diameter(d), fu);
+    if (type == VBM_BOLZEN && threaded_rod)
+        return Calc_Vbm_Yield_Moment(Get_Thread_Effective_Diameter(d), fu);
     if (Is_Vbm_Screw_Eta12(type)) return stainless == 1 ? Get_Eta12_Screw_My_Alt(d) : Get_Eta12_Screw_My(d);
     if (Is_Vbm_Screw_Eta11(type)) return stainless == 1 ? Get_Eta11_Screw_My_Alt(d) : Get_Eta11_Screw_My(d);
     if (Is_Vbm_Screw_Family_C(type))
@@ -91,8 +92,8 @@ double Mode_Yield_Moment(int type, double d, double fu, int stainless, int threa
         if (use == MY_CHAR) return Calc_Vbm_Yield_Moment_Half(d, fu);
         return (use == MY_DESIGN_HALF ? 0.15 : 0.3) * 400.0 * std::pow(d, 2.6);
     }
-    if (type == 46) return Get_Nail46_Yield_Moment(d, 1);
-    if (type == 1) return Calc_Vbm_Yield_Moment_Cubic(d);
+    if (type == VBM_SIMPSON_CSA) return Get_Nail46_Yield_Moment(d, 1);
+    if (type == VBM_KLAMMER) return Calc_Vbm_Yield_Moment_Cubic(d);
     /* the general formula depends on d and fu alone */
     last.my = Calc_Vbm_Yield_Moment(d, fu);
     last.type = type;
@@ -105,12 +106,12 @@ double Mode_Yield_Moment(int type, double d, double fu, int stainless, int threa
 
 double Embedment_D(int type, int fitted_bolt, double d)
 {
-    return (type == 30 && !fitted_bolt) ? d + 1.0 : d;
+    return (type == VBM_BOLZEN && !fitted_bolt) ? d + 1.0 : d;
 }
 
 bool Penetration_Type(int type)
 {
-    return Is_Vbm_Din571_Screw(type) || type == 1 || type == 0 || Is_Vbm_Special_Nail(type);
+    return Is_Vbm_Din571_Screw(type) || type == VBM_KLAMMER || type == VBM_NAGEL || Is_Vbm_Special_Nail(type);
 }
 
 /* The raw values of the timber-to-timber modes 1..10 (index = mode), rope effect added where
@@ -198,7 +199,7 @@ int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double l
     const double t2p = Point_Side_Thickness(vbm_type, shear_planes, d, length, axis_angle, t1, t2,
                                             &planes);
     const double r_ax = result != nullptr ? result->r_ax : 0.0;
-    const double fax_single = vbm_type == 1 ? r_ax / 2.0 : r_ax;
+    const double fax_single = vbm_type == VBM_KLAMMER ? r_ax / 2.0 : r_ax;
 
     double rk = 0.0, gamma = 0.0, beta = 0.0;
     int mode = 0;
@@ -215,7 +216,7 @@ int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double l
         mode = planes == 1 ? Smallest_Mode(r, 1, 6) : Smallest_Mode(r, 7, 10);
         gamma = Get_Mode_Gamma(mode, proof_method);
         rk = gamma * r[mode];
-        if (vbm_type == 1 && mat_1 == 9 && d > 1.5) rk *= 1.5 / d;
+        if (vbm_type == VBM_KLAMMER && mat_1 == MAT_FERMACELL && d > 1.5) rk *= 1.5 / d;
     } else {
         Not_Determinable(result);
     }
@@ -278,7 +279,7 @@ int Calc_Rd_Timber_Timber(double gamma_m_1, double gamma_m_2, double gamma_steel
         Timber_Modes(fh1d, beta, t1, t2p, d, my, false, vbm_type, 0.0, 0.0, false, r);
         mode = planes == 1 ? Smallest_Mode(r, 1, 6) : Smallest_Mode(r, 7, 10);
         rd = r[mode];
-        if (vbm_type == 1 && mat_1 == 9 && d > 1.5) rd *= 1.5 / d;
+        if (vbm_type == VBM_KLAMMER && mat_1 == MAT_FERMACELL && d > 1.5) rd *= 1.5 / d;
     } else {
         Not_Determinable(result);
     }
@@ -464,20 +465,20 @@ Outer_Case Outer_Prepare(const Connection_Input &in, const Connection_Result *re
     Outer_Case c{};
     c.type = in.vbm_type;
     c.d = in.d;
-    if (c.type == 26 || c.type == 27 || c.type == 28 || c.type == 32 || c.type == 33) {
+    if (Is_Vbm_Toothed_Plate(c.type)) {
         c.d = in.d_bolt;
-        c.type = 30;
+        c.type = VBM_BOLZEN;
     }
     c.cls = Classify_Plate_Thickness(c.type, in.mat_1, in.d_3, in.t1, &c.k);
     c.fu = in.fu;
     const bool connector = Is_Vbm_Connector(in.vbm_type);
     /* A negative steel-grade code means the given fu applies, for dowels as for bolts. */
-    if ((c.type == 29 || c.type == 30 || connector) && in.steel_grade >= 0)
+    if ((Is_Vbm_Dowel_Or_Bolt(c.type) || connector) && in.steel_grade >= 0)
         c.fu = Get_Stahlguete(static_cast<uint32_t>(in.steel_grade))->fu;
     c.din571 = Is_Vbm_Din571_Screw(c.type);
     c.t = in.t2;
     const double l_ef = result != nullptr ? result->l_ef : 0.0;
-    if ((Is_Vbm_Nail_Or_Screw(c.type) || c.type == 1) && l_ef > 0.0 && l_ef < c.t) c.t = l_ef;
+    if ((Is_Vbm_Nail_Or_Screw(c.type) || c.type == VBM_KLAMMER) && l_ef > 0.0 && l_ef < c.t) c.t = l_ef;
     c.t_s = in.length - in.t1 - in.l_thread;
     return c;
 }

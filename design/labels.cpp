@@ -41,16 +41,13 @@ const char *Get_Equation_Label(int index)
 int Map_Rule_Index_Ec5(int index)
 {
     if (Nad_Params == nullptr) return index;
-    switch (index) {
-    case 8: return 5;
-    case 9: return 4;
-    case 10: return 2;
-    case 13: return 3;
-    case 18: return 7;
-    case 20: return 8;
-    case 21: return 9;
-    default: return index;
-    }
+    static const int32_t Ec5_Index[][2] = {
+        {SPACING_RULE_DOWEL, 5}, {SPACING_RULE_BOLT, 4},    {SPACING_RULE_NAIL, 2},
+        {SPACING_RULE_STAPLE, 3}, {SPACING_RULE_RING, 7},   {SPACING_RULE_TOOTHED, 8},
+        {SPACING_RULE_TOOTHED_ROUND, 9}};
+    for (const auto &row : Ec5_Index)
+        if (row[0] == index) return row[1];
+    return index;
 }
 
 /* Return the index of a governing failure mode as it is stored (unchanged). */
@@ -81,26 +78,27 @@ double Get_Gamma_M(int material, int sub_type, int accidental)
     const NAD_EC5_Params *p = Nad_Params;
     if (accidental) return p->gamma_m_accidental;
     switch (material) {
-    case 0: case 1:
+    case MAT_NADELHOLZ: case MAT_LAUBHOLZ:
         return p->gamma_m_solid;
-    case 2: case 3: case 10: case 11: case 17: case 18: case 19: case 20:
-    case -13: case -12: case -11:
+    case MAT_BSH_EC: case MAT_BSH_DIN: case MAT_KERTO_S: case MAT_KERTO_Q: case MAT_BAUBUCHE_GL75:
+    case MAT_BAUBUCHE_PLATTE: case MAT_STEICO_LVL: case MAT_POLLM_LVL_S:
+    case MAT_STEICO_JOIST: case MAT_STEICO_WALL: case MAT_STEICO_GLVL:
         return p->gamma_m_glulam;
-    case 4: case 6:
+    case MAT_OSB: case MAT_SPERRHOLZ:
         return p->gamma_m_lvl;
-    case 5: case 9:
+    case MAT_GIPSKARTON: case MAT_FERMACELL:
         return p->gamma_m_gypsum;
-    case 7:
+    case MAT_SPANPLATTE:
         return p->gamma_m_particleboard;
-    case 8:
+    case MAT_FASERPLATTE:
         if (sub_type == 0) return p->gamma_m_hardboard;
         if (sub_type == 1) return p->gamma_m_mediumboard;
         return p->gamma_m_softboard;
-    case 12:
+    case MAT_STAHLBLECH:
         return p->gamma_m_steel;
-    case 16:
+    case MAT_ALUBLECH:
         return Get_Alu_Gamma_M();
-    case 22:
+    case 22:    /* bare-code: a group beyond the named ones keeps its factor */
         return 1.3;
     default:
         return 0.0;
@@ -124,7 +122,7 @@ const char *Get_Proof_Method_Text(int method, int long_form)
 /* Bolt hole of a connector unit: bolt diameter of the bolt-size index + 1 mm, or the bolt alone. */
 static double Connector_Bolt_Hole(int bolt_index, int fitted)
 {
-    const double db = Get_Vbm_Diameter(30, bolt_index);
+    const double db = Get_Vbm_Diameter(VBM_BOLZEN, bolt_index);
     return fitted ? db : db + 1.0;
 }
 
@@ -135,26 +133,27 @@ static double Connector_Bolt_Hole(int bolt_index, int fitted)
 double Calc_Vbm_Net_Section_Loss(int type, double d, int connector_row, int bolt_index,
                                  int predrilled, int fitted, double t)
 {
-    if (Is_Vbm_Nail_Or_Screw(type)) type = 0;
-    if (type > 33) return 0.0;
+    if (Is_Vbm_Nail_Or_Screw(type)) type = VBM_NAGEL;
+    if (type > VBM_SCHEIBENDUEBEL_C11) return 0.0;
     const double f = Nad_Params != nullptr ? 1.0 : 0.9;
     switch (type) {
-    case 0:
+    case VBM_NAGEL:
         if (!predrilled && !(d > 6.0)) return 0.0;
         return f * d * t;
-    case 1:
+    case VBM_KLAMMER:
         if (!(d > 6.0)) return 0.0;
         return 2.0 * f * d * t;                 /* one hole per leg */
-    case 29:
+    case VBM_STABDUEBEL:
         return d * t;
-    case 30:
+    case VBM_BOLZEN:
         return fitted ? d * t : (d + 1.0) * t;
-    case 25: case 31: {
+    case VBM_RINGDUEBEL_A1: case VBM_SCHEIBENDUEBEL_B1: {
         const double he = Get_Connector_Value(type, connector_row, "he");
         const double F = Get_Connector_Value(type, connector_row, "F");
         return (t - he) * Connector_Bolt_Hole(bolt_index, fitted) + F;
     }
-    case 26: case 27: case 28: case 32: case 33:
+    case VBM_SCHEIBENDUEBEL_C1: case VBM_SCHEIBENDUEBEL_C5: case VBM_SCHEIBENDUEBEL_C10:
+    case VBM_SCHEIBENDUEBEL_C2: case VBM_SCHEIBENDUEBEL_C11:
         return t * Connector_Bolt_Hole(bolt_index, fitted)
              + Get_Connector_Value(type, connector_row, "F");
     default:
@@ -172,24 +171,24 @@ double Calc_Vbm_Hole_Width(int type, int catalogue_row, int bolt_index, int pred
     const double d = Get_Vbm_Diameter(type, catalogue_row);
     double w = d, area = 0.0;
     switch (type) {
-    case 0:
+    case VBM_NAGEL:
         w = d - 1.0;
         area = (predrilled || w > 6.0) ? 0.9 * t * w : 0.0;
         break;
-    case 29:
+    case VBM_STABDUEBEL:
         w = d;
         area = d * t;
         break;
-    case 30:
+    case VBM_BOLZEN:
         w = fitted ? d : d + 1.0;
         area = w * t;
         break;
-    case 31:
-        w = Get_Connector_Value(31, catalogue_row, "d3");
+    case VBM_SCHEIBENDUEBEL_B1:
+        w = Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, catalogue_row, "d3");
         area = w * t;
         break;
-    case 32: case 33: {
-        const double b = Get_Vbm_Diameter(30, bolt_index) + 1.0;
+    case VBM_SCHEIBENDUEBEL_C2: case VBM_SCHEIBENDUEBEL_C11: {
+        const double b = Get_Vbm_Diameter(VBM_BOLZEN, bolt_index) + 1.0;
         w = (b + d) / 2.0;
         area = b * t;
         break;

@@ -42,17 +42,17 @@ double Calc_Vbm_Kser_Rho(int type, int predrilled, double d, int mat1, double rh
     const bool screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
                     || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
     double k = 0.0;
-    if (type == 29 || type == 30 || screw || (Is_Vbm_Nail(type) && predrilled))
+    if (Is_Vbm_Dowel_Or_Bolt(type) || screw || (Is_Vbm_Nail(type) && predrilled))
         k = std::pow(rho, 1.5) * d / (ec5 ? 23.0 : 20.0);
     else if (Is_Vbm_Nail(type))
         k = std::pow(rho, 1.5) * std::pow(d, 0.8) / (ec5 ? 30.0 : 25.0);
-    else if (type == 1)
+    else if (type == VBM_KLAMMER)
         k = 2.0 * std::pow(rho, 1.5) * std::pow(d, 0.8) / (ec5 ? 80.0 : 60.0);
-    else if (type == 25 || type == 31)
+    else if (type == VBM_RINGDUEBEL_A1 || type == VBM_SCHEIBENDUEBEL_B1)
         k = (ec5 ? 0.5 : 0.6) * rho * d;
-    else if (type == 26 || type == 27 || type == 32)
+    else if (type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C5 || type == VBM_SCHEIBENDUEBEL_C2)
         k = (ec5 ? 0.375 : 0.3) * rho * d;
-    else if (type == 28 || type == 33)
+    else if (type == VBM_SCHEIBENDUEBEL_C10 || type == VBM_SCHEIBENDUEBEL_C11)
         k = (ec5 ? 0.5 : 0.45) * rho * d;
     if (plate1 || plate2) k *= 2.0;
     return k;
@@ -155,9 +155,9 @@ double Get_Member_Shear_Strength(int material, int grade, int selector, double x
     double fv = v[3];
     if (Nad_Params != nullptr) {
         if (Nad_Params->variant != 0) {
-            if (material == 0) fv = 4000.0;
-            else if (material == 2 || material == 3) fv = 3500.0;
-        } else if (material == 0 || material == 2 || material == 3) {
+            if (material == MAT_NADELHOLZ) fv = 4000.0;
+            else if (material == MAT_BSH_EC || material == MAT_BSH_DIN) fv = 3500.0;
+        } else if (material == MAT_NADELHOLZ || material == MAT_BSH_EC || material == MAT_BSH_DIN) {
             fv *= 0.67;
         }
     }
@@ -174,7 +174,7 @@ double Get_Member_Tension_Factor(int type, int predrilled)
     if (Nad_Params != nullptr && Nad_Params->na816_tension_reduction == 0) return 1.0;
     const bool screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
                     || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
-    if (type == 1 || type == 29 || (Is_Vbm_Nail_Or_Screw(type) && predrilled && !screw))
+    if (type == VBM_KLAMMER || type == VBM_STABDUEBEL || (Is_Vbm_Nail_Or_Screw(type) && predrilled && !screw))
         return 0.4;
     return 1.0 / 1.5;
 }

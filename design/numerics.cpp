@@ -36,10 +36,12 @@ double Calc_Kh_Of_Material(int mat, int grade, double h)
         return std::min(std::pow(150.0 / h, 0.2), 1.3);
     if (Is_Mat_Glulam(mat) && h > 1.0 && h <= 600.0) return Calc_Kh_Glulam(h);
     if (Is_Mat_Lvl(mat)) {
-        if (mat == 10 || mat == 11) return Calc_Kh_Lvl(h, 0.12);
-        if (mat == 19 || mat == -11 || mat == 20) return Calc_Kh_Lvl(h, 0.15);
-        if (mat == 17) return Calc_Kh(h);
-        if (mat == 18) return (h > 299.9 && h < 1000.0) ? std::min(std::pow(300.0 / h, 0.12), 1.2) : 1.0;
+        if (mat == MAT_KERTO_S || mat == MAT_KERTO_Q) return Calc_Kh_Lvl(h, 0.12);
+        if (mat == MAT_STEICO_LVL || mat == MAT_STEICO_GLVL || mat == MAT_POLLM_LVL_S)
+            return Calc_Kh_Lvl(h, 0.15);
+        if (mat == MAT_BAUBUCHE_GL75) return Calc_Kh(h);
+        if (mat == MAT_BAUBUCHE_PLATTE)
+            return (h > 299.9 && h < 1000.0) ? std::min(std::pow(300.0 / h, 0.12), 1.2) : 1.0;
     }
     return 1.0;
 }
@@ -111,10 +113,11 @@ double Calc_K_C_Of_Material(int mat, int grade, double l_ef, double h, double t,
     int set_e = 0, set_f = 0;
     double beta = 1.0;
     switch (mat) {
-    case 0: case 1: set_e = set_f = 6; beta = 0.2; break;
-    case 2: case 3: case 17: set_e = set_f = 6; beta = 0.1; break;
-    case 5: case 7: case 8: set_e = set_f = 5; beta = 0.1; break;
-    case 4: case 6: case 18: case 19: case -11: set_e = 2; set_f = 5; beta = 0.1; break;
+    case MAT_NADELHOLZ: case MAT_LAUBHOLZ: set_e = set_f = 6; beta = 0.2; break;
+    case MAT_BSH_EC: case MAT_BSH_DIN: case MAT_BAUBUCHE_GL75: set_e = set_f = 6; beta = 0.1; break;
+    case MAT_GIPSKARTON: case MAT_SPANPLATTE: case MAT_FASERPLATTE: set_e = set_f = 5; beta = 0.1; break;
+    case MAT_OSB: case MAT_SPERRHOLZ: case MAT_BAUBUCHE_PLATTE: case MAT_STEICO_LVL: case MAT_STEICO_GLVL:
+        set_e = 2; set_f = 5; beta = 0.1; break;
     default: break;
     }
     double e005 = 0.0, fc0 = 0.0;

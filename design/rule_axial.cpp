@@ -24,7 +24,7 @@ bool Annex_Variant(void) { return Nad_Params != nullptr && Nad_Params->variant !
 /* Withdrawal parameter of the tabulated nail (45) and screw (46) of the connector maker. */
 double Fax_45_46(int type, double d, double l, double rho)
 {
-    if (type == 45) {
+    if (type == VBM_SIMPSON_CNA) {
         const double v1 = rho * (1.0 + 1.5 * d / l) * 6.125 / 350.0;
         const double v2 = rho * (rho * (10.92 - 0.0158 * d - 0.0968 * l) / 320.0) / 320.0;
         return std::min(v1, v2);
@@ -48,7 +48,7 @@ double Calc_Vbm_Withdrawal(int type, int mat, double rho, int fibre_saturated, d
     const double sa = std::sin(a), ca = std::cos(a);
     const bool en = Nad_Params != nullptr;
     double F = 0.0, f = 0.0;
-    if (type == 1) {
+    if (type == VBM_KLAMMER) {
         if (resin_coated && Annex_Variant()) {
             const double lp = std::min(l, 20.0 * d);
             if (staple_angle > 29.9) {
@@ -61,21 +61,21 @@ double Calc_Vbm_Withdrawal(int type, int mat, double rho, int fibre_saturated, d
                 if (lp < 12.0 * d) F *= lp / (4.0 * d) - 2.0;
             }
         }
-    } else if (type == 0) {
+    } else if (type == VBM_NAGEL) {
         if (!predrilled && !predrill_core) {
             f = Calc_Fax_Nail_Param(0, fibre_saturated, 0, 0, rho);
             F = d * f * l;
             if (l < 12.0 * d) F *= l / (4.0 * d) - 2.0;       /* EN 1995-1-1, 8.3.2(7) */
         }
-    } else if (type == 45 || type == 46) {
+    } else if (Is_Vbm_Simpson_Nail(type)) {
         f = Fax_45_46(type, d, l, rho);
         F = d * f * l;
-        if (mat == -10 && f < 50e-6 * rho * rho - 0.001) F = 0.0;
+        if (mat == MAT_C24_DENSITY && f < 50e-6 * rho * rho - 0.001) F = 0.0;
     } else if (Is_Vbm_Special_Nail(type)) {
         f = Calc_Fax_Nail_Param(type, 0, predrilled, predrill_core, rho);
         F = f * d * l;
         if (l < 8.0 * d) F *= l / (2.0 * d) - 3.0;
-        if (mat == -10 && f < 50e-6 * rho * rho - 0.001) F = 0.0;
+        if (mat == MAT_C24_DENSITY && f < 50e-6 * rho * rho - 0.001) F = 0.0;
     } else if (Is_Vbm_Din571_Screw(type)) {
         /* EN 1995-1-1, eq. (8.38) to (8.40a) */
         const double fd = 0.52 * std::pow(d, -0.5) * std::pow(l, -0.1) * std::pow(rho, 0.8);
@@ -99,17 +99,17 @@ double Calc_Vbm_Withdrawal(int type, int mat, double rho, int fibre_saturated, d
     } else if (Is_Vbm_Screw_Family_C(type)) {
         rho = std::min(rho, 590.0);
         double rho_ref = 350.0;
-        if (mat == 17 || mat == 18) rho_ref = 730.0;
-        else if (mat == 4) rho_ref = 600.0;
+        if (mat == MAT_BAUBUCHE_GL75 || mat == MAT_BAUBUCHE_PLATTE) rho_ref = 730.0;
+        else if (mat == MAT_OSB) rho_ref = 600.0;
         double k_alpha = 1.0;
         if (!(alpha >= 44.0 && alpha < 91.0))
-            k_alpha = mat == 13 ? 0.5 + 0.5 * alpha / 45.0 : 0.3 + 0.7 * alpha / 45.0;
+            k_alpha = mat == MAT_FURNIERSCHICHTHOLZ ? 0.5 + 0.5 * alpha / 45.0 : 0.3 + 0.7 * alpha / 45.0;
         f = table ? Get_Fax_Family_C_B(d, mat, predrilled) : Get_Fax_Family_C_A(d, mat, predrilled);
         F = l * d * k_alpha * f * std::pow(rho / rho_ref, 0.8);
-        if (mat == 13) F /= sa * sa + 1.5 * ca * ca;
-        if (mat == 4 && rho < 549.0) F = 0.0;
+        if (mat == MAT_FURNIERSCHICHTHOLZ) F /= sa * sa + 1.5 * ca * ca;
+        if (mat == MAT_OSB && rho < 549.0) F = 0.0;
     }
-    if (type == 1 && staple_angle < 30.0 && en && Annex_Variant()) F *= 0.7;
+    if (type == VBM_KLAMMER && staple_angle < 30.0 && en && Annex_Variant()) F *= 0.7;
     if (F < 0.0) F = 0.0;
     if (out_f_ax != nullptr) *out_f_ax = f;
     return F;
@@ -137,24 +137,24 @@ double Calc_Vbm_Axial_Value(int type, int unused, const Vbm_Layered_Member *laye
     double rho = 0.0;
     Get_Rho_K(mat, grade, t, &rho, nullptr);
     const double s = std::sin(alpha * Deg);
-    if (mat == -10 && layered != nullptr) rho = Calc_Rho_K_Layered(layered, x_a * s, x_e * s);
+    if (mat == MAT_C24_DENSITY && layered != nullptr) rho = Calc_Rho_K_Layered(layered, x_a * s, x_e * s);
     double l;
     if (x_e > t) l = t - std::max({x_a, t - l_g, 0.0});
     else l = std::min(x_e, t) - std::max({x_a, x_e - l_g, 0.0});
     double F = 0.0, f = 0.0;
     const int kind = layered != nullptr ? layered->kind : -1;
-    if (layered != nullptr && mat == -10 && Is_Vbm_Special_Nail(type)
+    if (layered != nullptr && mat == MAT_C24_DENSITY && Is_Vbm_Special_Nail(type)
         && (kind == 0 || kind == 1 || kind == 2 || kind == 9 || kind == 21)) {
-        f = (type == 45 || type == 46) ? Fax_45_46(type, d, l, rho)
+        f = Is_Vbm_Simpson_Nail(type) ? Fax_45_46(type, d, l, rho)
                                        : Calc_Fax_Nail_Param(type, 0, predrilled, predrill_core, rho);
         int code = 0;
         if (kind == 2) {
-            if (f < 4.5) code = 133;
-            else if (l < 8.0 * d) code = 135;
+            if (f < 4.5) code = DERR_FAX_BELOW_MIN;
+            else if (l < 8.0 * d) code = DERR_LEF_BELOW_8D;
             else F = 14.0 * std::pow(d, 0.6) * l;
         } else {
             const double k = ((kind == 0 || kind == 9) && d < 5.99999) ? 0.8 : 1.0;
-            if (f < 50e-6 * rho * rho - 0.001) code = 133;
+            if (f < 50e-6 * rho * rho - 0.001) code = DERR_FAX_BELOW_MIN;
             else F = 14.0 * std::pow(d, 0.6) * l * k;
             if (code == 0 && (kind == 0 || kind == 9)) {
                 /* the fastener must cross more than two layers from x_a to t */
@@ -166,7 +166,7 @@ double Calc_Vbm_Axial_Value(int type, int unused, const Vbm_Layered_Member *laye
                     if (hi > x_a && pos < t) crossed++;
                     pos = hi;
                 }
-                if (crossed <= 2) code = 135;
+                if (crossed <= 2) code = DERR_LEF_BELOW_8D;
             }
             if (code != 0) F = 0.0;
         }
@@ -253,19 +253,20 @@ double Get_Vbm_Ftens_Rk(int type, int thread_layout, double d, int stainless, in
 {
     if (Is_Vbm_Screw_Eta11(type)) {
         if (stainless) return Get_Eta11_Screw_Ftens_Alt(d);
-        return Get_Eta11_Screw_Ftens(d, (type == 43 && thread_layout != 2) ? 0 : 1);
+        return Get_Eta11_Screw_Ftens(d, (type == VBM_ASSY_BENUTZER && thread_layout != 2) ? 0 : 1);
     }
     if (Is_Vbm_Screw_Eta12(type)) return stainless ? Get_Eta12_Screw_Ftens_Alt(d) : Get_Eta12_Screw_Ftens(d);
-    if (Is_Vbm_Screw_Family_C(type)) return stainless ? Get_Screw_C_Ftens_Alt(type, d) : Get_Screw_C_Ftens(type, d);
-    if (type == 45) return d < 3.2 ? 4500.0 : d < 3.8 ? 6500.0 : d < 4.1 ? 7500.0 : 17000.0;
-    if (type == 46) return d < 4.1 ? 3500.0 : 4900.0;
+    if (Is_Vbm_Screw_Family_C(type))
+        return stainless ? Get_Screw_C_Ftens_Alt(type, d) : Get_Screw_C_Ftens(type, d);
+    if (type == VBM_SIMPSON_CNA) return d < 3.2 ? 4500.0 : d < 3.8 ? 6500.0 : d < 4.1 ? 7500.0 : 17000.0;
+    if (type == VBM_SIMPSON_CSA) return d < 4.1 ? 3500.0 : 4900.0;
     const double area = Pi * d * d / 4.0;
-    if (type == 30) {
+    if (type == VBM_BOLZEN) {
         const double f_ub = Get_Stahlguete(static_cast<uint32_t>(steel_grade))->fu;
         if (Nad_Params != nullptr) return 0.9 * f_ub * Calc_Bolt_Stress_Area(d) / 1.25;
         return area * f_ub / 1.25;
     }
-    if (type == 1) return 2.0 * area * fu / 1.25;
+    if (type == VBM_KLAMMER) return 2.0 * area * fu / 1.25;
     return area * fu / 1.25;
 }
 
@@ -280,7 +281,7 @@ double Calc_Fax_Rk(int type, int mat, int grade, double t, int head_form, double
 {
     double rho = 0.0;
     Get_Rho_K(mat, grade, t, &rho, nullptr);
-    if (mat == -10) {
+    if (mat == MAT_C24_DENSITY) {
         rho = std::min(rho, 500.0);
         t *= 3.0;
     }
@@ -291,9 +292,10 @@ double Calc_Fax_Rk(int type, int mat, int grade, double t, int head_form, double
         D = std::min(D, 32.0);
         f_head = Calc_Fhead_Screw_B(type, head_form, D, d1, washer, t, mat);
     } else if (Is_Vbm_Screw_Family_C(type) || Is_Vbm_Screw_Eta11(type)) {
-        if (mat == 1 || mat == 10 || mat == 11 || mat == 19) rho = std::min(rho, 590.0);
-        else if (mat == 17 || mat == 18) rho = std::min(rho, 730.0);
-        else if (mat == 20) rho = std::min(rho, 550.0);
+        if (mat == MAT_LAUBHOLZ || mat == MAT_KERTO_S || mat == MAT_KERTO_Q || mat == MAT_STEICO_LVL)
+            rho = std::min(rho, 590.0);
+        else if (mat == MAT_BAUBUCHE_GL75 || mat == MAT_BAUBUCHE_PLATTE) rho = std::min(rho, 730.0);
+        else if (mat == MAT_POLLM_LVL_S) rho = std::min(rho, 550.0);
         else if (panel) rho = std::min(rho, 380.0);
         D = std::min(D, 32.0);
         f_head = Is_Vbm_Screw_Family_C(type) ? Calc_Fhead_Screw_C(type, head_form, D, d1, washer, t, mat)
@@ -303,19 +305,21 @@ double Calc_Fax_Rk(int type, int mat, int grade, double t, int head_form, double
     } else {
         f_head = Calc_Fhead_Nail_Param(type, fibre_saturated, rho);
     }
-    if (Is_Vbm_Special_Nail(type) && mat != -10
-        && (mat == 4 || mat == 6 || mat == 7 || mat == 10 || mat == 11 || mat == 20)) {
+    if (Is_Vbm_Special_Nail(type) && mat != MAT_C24_DENSITY
+        && (mat == MAT_OSB || mat == MAT_SPERRHOLZ || mat == MAT_SPANPLATTE || mat == MAT_KERTO_S
+            || mat == MAT_KERTO_Q || mat == MAT_POLLM_LVL_S)) {
         if (t <= 11.99) f_head = D > 0.0 ? 400.0 / (D * D) : 0.0;
         else if (t <= 19.99) f_head = 8.0;
-        else f_head = Calc_Fhead_Nail_Param(type >= 34 && type <= 42 ? 18 : type, fibre_saturated, 380.0);
+        else f_head = Calc_Fhead_Nail_Param(Is_Vbm_Special_Nail_Def(type) ? VBM_SONDERNAGEL_1C : type,
+                                            fibre_saturated, 380.0);
     }
-    if (mat == -10 && Is_Vbm_Nail(type)) {
+    if (mat == MAT_C24_DENSITY && Is_Vbm_Nail(type)) {
         if (f_head < 100e-6 * rho * rho - 0.001) f_head = 0.0;
-        if (out_code != nullptr) *out_code = 1023;
+        if (out_code != nullptr) *out_code = DNOTE_FHEAD_BELOW_MIN;
     }
     double F;
     const double kr = std::pow(rho / 350.0, 0.8);
-    if (type == 0) {
+    if (type == VBM_NAGEL) {
         F = D * D * Calc_Fhead_Nail_Param(0, fibre_saturated, rho);
     } else if (Is_Vbm_Screw_Eta12(type)) {
         const double k = D > 0.0 && t / D >= 3.0 ? 1.3 : 1.0;
@@ -326,12 +330,12 @@ double Calc_Fax_Rk(int type, int mat, int grade, double t, int head_form, double
     } else if (Is_Vbm_Screw_Family_C(type)) {
         F = f_head * D * D * kr;
         if (panel && t < 12.0) F = std::min(F, 400.0);
-    } else if (type == 1) {
+    } else if (type == VBM_KLAMMER) {
         F = 2.0 * f_head * D * d;
     } else {
         F = D * D * f_head;
     }
-    if (type == 1 && staple_angle < 30.0 && Annex_Variant()) F *= 0.7;
+    if (type == VBM_KLAMMER && staple_angle < 30.0 && Annex_Variant()) F *= 0.7;
     if (out_f_head != nullptr) *out_f_head = f_head;
     return F;
 }
@@ -359,11 +363,11 @@ static void Apply_Line(Vbm_Rule_Input *in, const Vbm_Screw_Line &line)
 /* Copy the user-defined line of type 43 into the rule input; other types stay unchanged. */
 void Apply_User_Screw_Line_43(Vbm_Rule_Input *input)
 {
-    if (input != nullptr && input->vbm_type == 43) Apply_Line(input, input->user_line_43);
+    if (input != nullptr && input->vbm_type == VBM_ASSY_BENUTZER) Apply_Line(input, input->user_line_43);
 }
 
 /* Copy the user-defined line of type 44 into the rule input; other types stay unchanged. */
 void Apply_User_Screw_Line_44(Vbm_Rule_Input *input)
 {
-    if (input != nullptr && input->vbm_type == 44) Apply_Line(input, input->user_line_44);
+    if (input != nullptr && input->vbm_type == VBM_SPAX_BENUTZER) Apply_Line(input, input->user_line_44);
 }

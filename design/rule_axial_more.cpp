@@ -124,8 +124,8 @@ double Calc_Vbm_Head_Capacity(const Vbm_Rule_Input *in, double *out_f_head, int 
     }
     if (Is_Mat_Metal_Plate(in->mat2) && selector == 1)
         return 3.0 * fc90(in->mat1, in->grade1) * std::min(Calc_Washer_Area_Alt(in->d, in->washer_d, in->t2), A);
-    const bool washer_type = !Is_Vbm_Nail(type) && type != 29 && type != 1;
-    if (washer_type && in->washer_d >= 0.0 && type == 30) {
+    const bool washer_type = !Is_Vbm_Nail(type) && type != VBM_STABDUEBEL && type != VBM_KLAMMER;
+    if (washer_type && in->washer_d >= 0.0 && type == VBM_BOLZEN) {
         double f = fc90(in->mat1, in->grade1);
         if (selector == 1) f = std::min(f, fc90(in->mat2, in->grade2));
         return 3.0 * A * f;

@@ -18,11 +18,11 @@ void Init_Vbm_Layout_Defaults(Vbm_Rule_Input *input)
     if (input == nullptr) return;
     input->layers1 = nullptr;
     input->layers2 = nullptr;
-    input->mat1 = 0;
+    input->mat1 = MAT_NADELHOLZ;
     input->grade1 = 5;
-    input->mat2 = 0;
+    input->mat2 = MAT_NADELHOLZ;
     input->grade2 = 5;
-    input->vbm_type = 0;
+    input->vbm_type = VBM_NAGEL;
     input->steel_grade = 23;
     input->resin_coated = 0;
     input->d = 6.0;
@@ -53,8 +53,8 @@ void Init_Vbm_Layout_Defaults(Vbm_Rule_Input *input)
 */
 const Vbm_Catalogue *Get_Vbm_Catalogue_Alt(int type)
 {
-    if (type < 0 || type > 60) return nullptr;
-    if (type == 45) return Get_Simpson_Catalogue(0);
-    if (type == 46) return Get_Simpson_Catalogue(1);
+    if (type < VBM_NAGEL || type > VBM_ZYLINDERSENKKOPF_VG) return nullptr;
+    if (type == VBM_SIMPSON_CNA) return Get_Simpson_Catalogue(0);
+    if (type == VBM_SIMPSON_CSA) return Get_Simpson_Catalogue(1);
     return Get_Vbm_Catalogue(type);
 }

@@ -34,9 +34,9 @@ double Member_Fh(const Vbm_Rule_Input *in, int m, bool whole_mm, bool beech, int
     const Vbm_User_Embedment *user = m == 1 ? in->user_embedment_1 : in->user_embedment_2;
     const User_Material *um = m == 1 ? in->user_material_1 : in->user_material_2;
     double d = whole_mm ? std::floor(in->d) : in->d;
-    if (in->vbm_type == 30 && !in->fitted_bolt) d += 1.0;
+    if (in->vbm_type == VBM_BOLZEN && !in->fitted_bolt) d += 1.0;
     *status = 0;
-    if (layers != nullptr && mat == -10) {
+    if (layers != nullptr && mat == MAT_C24_DENSITY) {
         const double x0 = m == 1 ? in->x_layers[0] : in->x_layers[2];
         const double x1 = m == 1 ? in->x_layers[1] : in->x_layers[3];
         return Calc_Fh_Layered(layers, in->vbm_type, d, x0, x1, in->predrilled, alpha,
@@ -46,7 +46,7 @@ double Member_Fh(const Vbm_Rule_Input *in, int m, bool whole_mm, bool beech, int
     double rho = 0.0;
     Get_Rho_K(mat, grade, t, &rho, um);
     double fh = 0.0;
-    if (beech && mat == 18) {
+    if (beech && mat == MAT_BAUBUCHE_PLATTE) {
         fh = Calc_Fh_Beech_Lvl(in->vbm_type, mat, grade, rho, d, in->predrilled, alpha, Pi / 4.0,
                                Pi / 4.0, nullptr, nullptr);
     } else {
@@ -59,7 +59,7 @@ double Member_Fh(const Vbm_Rule_Input *in, int m, bool whole_mm, bool beech, int
 double Plate_Fu(const Vbm_Rule_Input *in)
 {
     /* A negative steel-grade code means the given fu applies, for dowels as for bolts. */
-    if ((in->vbm_type == 29 || in->vbm_type == 30) && in->steel_grade >= 0)
+    if (Is_Vbm_Dowel_Or_Bolt(in->vbm_type) && in->steel_grade >= 0)
         return Get_Stahlguete(static_cast<uint32_t>(in->steel_grade))->fu;
     return in->fu;
 }
@@ -69,20 +69,23 @@ double Rule_My(const Vbm_Rule_Input *in, double fu)
 {
     const int type = in->vbm_type;
     const double d = in->d;
-    if (type == 30 && in->threaded_rod) return Calc_Vbm_Yield_Moment(Get_Thread_Effective_Diameter(d), fu);
-    if (Is_Vbm_Screw_Eta12(type)) return in->stainless == 1 ? Get_Eta12_Screw_My_Alt(d) : Get_Eta12_Screw_My(d);
-    if (Is_Vbm_Screw_Eta11(type)) return in->stainless == 1 ? Get_Eta11_Screw_My_Alt(d) : Get_Eta11_Screw_My(d);
+    if (type == VBM_BOLZEN && in->threaded_rod)
+        return Calc_Vbm_Yield_Moment(Get_Thread_Effective_Diameter(d), fu);
+    if (Is_Vbm_Screw_Eta12(type))
+        return in->stainless == 1 ? Get_Eta12_Screw_My_Alt(d) : Get_Eta12_Screw_My(d);
+    if (Is_Vbm_Screw_Eta11(type))
+        return in->stainless == 1 ? Get_Eta11_Screw_My_Alt(d) : Get_Eta11_Screw_My(d);
     if (Is_Vbm_Screw_Family_C(type))
         return in->stainless == 1 ? Get_Screw_C_My_By_Type(type, d) : Get_Screw_C_My(d);
     if (Is_Vbm_Din571_Screw(type)) return 0.15 * fu * std::pow(d, 2.6);
-    if (type == 46) return Get_Nail46_Yield_Moment(d, 1);
-    if (type == 1) return Calc_Vbm_Yield_Moment_Cubic(d);
+    if (type == VBM_SIMPSON_CSA) return Get_Nail46_Yield_Moment(d, 1);
+    if (type == VBM_KLAMMER) return Calc_Vbm_Yield_Moment_Cubic(d);
     return Calc_Vbm_Yield_Moment(d, fu);
 }
 
 bool Covered_Type(int type)
 {
-    return Is_Vbm_Nail_Or_Screw(type) || type == 1 || type == 29 || type == 30;
+    return Is_Vbm_Nail_Or_Screw(type) || type == VBM_KLAMMER || Is_Vbm_Dowel_Or_Bolt(type);
 }
 
 /* Applied to the value of the governing failure mode: a staple counts as its two legs (EN 1995-1-1,
@@ -90,9 +93,9 @@ bool Covered_Type(int type)
 ** at less than 30 degrees to the grain at 0.7 of that (EN 1995-1-1, 8.4(3)). */
 double Staple_Factors(const Vbm_Rule_Input *in, double v)
 {
-    if (in->vbm_type != 1) return v;
+    if (in->vbm_type != VBM_KLAMMER) return v;
     v *= 2.0;
-    if ((in->mat1 == 9 || in->mat2 == 9) && in->d > 1.5) v *= 1.5 / in->d;
+    if ((in->mat1 == MAT_FERMACELL || in->mat2 == MAT_FERMACELL) && in->d > 1.5) v *= 1.5 / in->d;
     if (in->staple_angle < 30.0) v *= 0.7;
     return v;
 }
@@ -102,7 +105,7 @@ double Staple_Factors(const Vbm_Rule_Input *in, double v)
 double Alu_Cap(const Vbm_Rule_Input *in, int m, double v, Vbm_Rule_Result *res)
 {
     const int mat = m == 1 ? in->mat1 : in->mat2;
-    if (mat != 16) return v;
+    if (mat != MAT_ALUBLECH) return v;
     const int grade = m == 1 ? in->grade1 : in->grade2;
     const double t = m == 1 ? in->t1_a : in->t2_a;
     double k1 = 0.0, ab = 0.0;
@@ -154,7 +157,7 @@ double Calc_Fv_Rk_Single_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
     const double fh1 = Member_Fh(in, 1, false, false, &s1);
     const double fh2 = Member_Fh(in, 2, false, false, &s2);
     const bool plate1 = Is_Mat_Metal_Plate(in->mat1);
-    const double fax = type == 1 ? in->f_ax_rope / 2.0 : in->f_ax_rope;
+    const double fax = type == VBM_KLAMMER ? in->f_ax_rope / 2.0 : in->f_ax_rope;
     const auto rope = [&](double part) { return Calc_Rope_Effect(type, part, fax); };
     double v = 0.0, my = 0.0, fu = in->fu;
     int mode = 0, cls = 0;
@@ -246,7 +249,7 @@ double Calc_Fv_Rk_Double_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
     const double fh1 = Member_Fh(in, 1, true, true, &s1);
     const double fh2 = Member_Fh(in, 2, true, true, &s2);
     const bool plate1 = Is_Mat_Metal_Plate(in->mat1), plate2 = Is_Mat_Metal_Plate(in->mat2);
-    const double fax = type == 1 ? in->f_ax_rope / 2.0 : in->f_ax_rope;
+    const double fax = type == VBM_KLAMMER ? in->f_ax_rope / 2.0 : in->f_ax_rope;
     const auto rope = [&](double part) { return Calc_Rope_Effect(type, part, fax); };
     const double fu = (plate1 || plate2) ? Plate_Fu(in) : in->fu;
     const double my = Rule_My(in, fu);
@@ -317,7 +320,7 @@ double Calc_Fv_Rk_Double_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
 int Calc_Fv_Rk(Vbm_Rule_Input *input, int shear_planes, Vbm_Rule_Result *result)
 {
     if (input == nullptr) return 0;
-    if (input->vbm_type == 1 && input->fu < 800.0) input->fu = 800.0;
+    if (input->vbm_type == VBM_KLAMMER && input->fu < 800.0) input->fu = 800.0;
     double v;
     if (shear_planes == 1) v = Calc_Fv_Rk_Single_Shear(input, result);
     else if (shear_planes == 2) v = Calc_Fv_Rk_Double_Shear(input, result);
@@ -343,7 +346,7 @@ void Calc_Fh_Members(Vbm_Rule_Input *in, Block_Shear_Values *bsv)
     const double fh = Member_Fh(in, timber, false, true, &status);
     double t = plate1 ? in->t2 : in->t1;
     const int type = in->vbm_type;
-    if (Is_Vbm_Nail_Or_Screw(type) || type == 1) t = std::min(0.5 * t, in->length - in->t1);
+    if (Is_Vbm_Nail_Screw_Or_Staple(type)) t = std::min(0.5 * t, in->length - in->t1);
     const double d = in->d;
     const double my = Rule_My(in, Plate_Fu(in));
     bsv->plate_class = Classify_Plate_Thickness(type, in->mat1, d, in->t1, nullptr);
@@ -400,11 +403,11 @@ double Calc_Fh_Layered(const Vbm_Layered_Member *member, int type, double d, dou
     if (member == nullptr) return 0.0;
     if (Design_Is_Screw(type)) return d < 4.0 ? 0.0 : 20.0 * std::pow(d, -0.5);
     const double rho = Calc_Rho_K_Layered(member, from, to);
-    if (type == 29 || type == 30) {
+    if (Is_Vbm_Dowel_Or_Bolt(type)) {
         const double k90 = Calc_K90(d, -10);
         const double s = std::sin(alpha), c = std::cos(alpha);
         return Calc_Fh0_Bolt(d, rho) / (k90 * s * s + c * c);
     }
-    if (Is_Vbm_Nail(type) || type == 1) return Calc_Fh_Nail(d, rho, predrilled);
+    if (Is_Vbm_Nail(type) || type == VBM_KLAMMER) return Calc_Fh_Nail(d, rho, predrilled);
     return 0.0;
 }

@@ -106,8 +106,9 @@ double Calc_Rk_Staple(SIMPLIFIED_RULE_ARGS)
                                t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user);
     const double p = Get_Panel_Factor(mat_1, grade_1, d, nullptr);
     double a;
-    if (mat_1 == 0 && mat_2 == 0) a = 2.0 * k;
-    else if (mat_1 >= 0 && mat_1 <= 3) a = 2.0 * k * Beta_Factor(fh1 > 0.0 ? fh2 / fh1 : 0.0);
+    if (mat_1 == MAT_NADELHOLZ && mat_2 == MAT_NADELHOLZ) a = 2.0 * k;
+    else if (mat_1 >= MAT_NADELHOLZ && mat_1 <= MAT_BSH_DIN)
+        a = 2.0 * k * Beta_Factor(fh1 > 0.0 ? fh2 / fh1 : 0.0);
     else a = 2.0 * k * p;
     const double rk = a * std::sqrt(2.0 * my * fh1 * d);
     Report(result, k, fu, my, fh1, fh2);
@@ -138,7 +139,8 @@ double Calc_Rk_Screw_Approved(SIMPLIFIED_RULE_ARGS)
     double my;
     if (Is_Vbm_Screw_Eta12(type)) my = stainless ? Get_Eta12_Screw_My_Alt(d) : Get_Eta12_Screw_My(d);
     else if (Is_Vbm_Screw_Eta11(type)) my = stainless ? Get_Eta11_Screw_My_Alt(d) : Get_Eta11_Screw_My(d);
-    else if (Is_Vbm_Screw_Family_C(type)) my = stainless ? Get_Screw_C_My_By_Type(type, d) : Get_Screw_C_My(d);
+    else if (Is_Vbm_Screw_Family_C(type))
+        my = stainless ? Get_Screw_C_My_By_Type(type, d) : Get_Screw_C_My(d);
     else return 0.0;
     double fh1 = 0.0, fh2 = 0.0;
     Calc_Fh_Both_Members(&fh1, &fh2, d, type, predrilled, alpha_1, alpha_2, t1, t2, rho_1, rho_2,
@@ -163,10 +165,10 @@ double Calc_Rk_Screw_Approved(SIMPLIFIED_RULE_ARGS)
 */
 double Calc_Rk_Dowel_Bolt(SIMPLIFIED_RULE_ARGS)
 {
-    const double my = threaded_rod && type == 30
+    const double my = threaded_rod && type == VBM_BOLZEN
         ? Calc_Vbm_Yield_Moment(Get_Thread_Effective_Diameter(d), fu)
         : 0.3 * fu * std::pow(d, 2.6);
-    const double de = (type == 30 && !fitted_bolt) ? d + 1.0 : d;
+    const double de = (type == VBM_BOLZEN && !fitted_bolt) ? d + 1.0 : d;
     double fh1 = 0.0, fh2 = 0.0;
     const int status = Calc_Fh_Both_Members(&fh1, &fh2, de, 29, 1, alpha_1, alpha_2, t1, t2,
                                             rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user,
@@ -218,7 +220,7 @@ double Calc_Rk_Nail_Beta(SIMPLIFIED_RULE_ARGS)
 ** 800 for every other type. */
 double Get_Vbm_Fu_By_Diameter(double d, int type)
 {
-    if (type == 5) {
+    if (type == VBM_DIN571_2A) {
         if (d >= 1.0 && d <= 1.25) return 950.0;
         if (d > 1.25 && d <= 1.6) return 680.0;
         return 0.0;

@@ -28,12 +28,11 @@ Basic_Group Basic_Group_Of(int type, double d)
 {
     const bool screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
                     || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
-    if (type == 43 || type == 44) return G_OTHER;
-    if ((screw && d > 6.1) || type == 30) return G_BOLT;
-    if (type == 29) return G_DOWEL;
-    if (type == 1) return G_STAPLE;
-    if (type == 0 || (type >= 2 && type <= 24) || (type >= 34 && type <= 42) || type == 45
-        || type == 46 || (type >= 47 && type <= 60))
+    if (Is_Vbm_User_Screw(type)) return G_OTHER;
+    if ((screw && d > 6.1) || type == VBM_BOLZEN) return G_BOLT;
+    if (type == VBM_STABDUEBEL) return G_DOWEL;
+    if (type == VBM_KLAMMER) return G_STAPLE;
+    if (Is_Vbm_Nail_Or_Screw(type))             /* the user screws 43 and 44 have left above */
         return G_NAIL;
     return G_OTHER;
 }
@@ -42,7 +41,7 @@ Basic_Group Basic_Group_Of(int type, double d)
 double Basic_Distance(int which, int mat, double rho_k, double t, int type, double d,
                       double theta, int predrilled, double alpha)
 {
-    const double dn = (type == 46 && d > 4.1 && d < 5.1) ? 4.0 : d;
+    const double dn = (type == VBM_SIMPSON_CSA && d > 4.1 && d < 5.1) ? 4.0 : d;
     const bool pre = predrilled || (Nad_Params == nullptr && Is_Vbm_Screw_Eta11(type) && t >= 5.0 * dn);
     const double a = alpha * Pi / 180.0;
     const double c = std::cos(a), s = std::sin(a), ac = std::fabs(c), as = std::fabs(s);
@@ -134,7 +133,7 @@ double Mat_Distance(int which, int mat, int grade, double t, int type, double d,
     }
     double rho = 0.0;
     Get_Rho_K(mat, grade, t, &rho, nullptr);
-    if (mat == 20) {
+    if (mat == MAT_POLLM_LVL_S) {
         return Basic_Distance(which, 20, rho, t, type, d, theta, predrilled, alpha);
     }
     Spacing_Case c{};
@@ -155,7 +154,7 @@ double Mat_Distance(int which, int mat, int grade, double t, int type, double d,
     c.screw_predrilled = screw_predrilled;
     double v[6];
     int index;
-    if (mat == 10 || mat == 11) index = Spacing_Rules_Lvl(c, v);
+    if (mat == MAT_KERTO_S || mat == MAT_KERTO_Q) index = Spacing_Rules_Lvl(c, v);
     else index = Spacing_Rules_General(c, v);
     if (index == 0) return Start_Value(which, d);
     static const int slot[6] = {0, 1, 2, 3, 4, 5};   /* a1, a2, a3t, a3c, a4t, a4c */
@@ -301,7 +300,7 @@ namespace {
 
 bool Simple_Nail_Or_Staple(int type)
 {
-    return type == 1 || Is_Vbm_Nail(type);
+    return type == VBM_KLAMMER || Is_Vbm_Nail(type);
 }
 
 double Cos_Deg(double a) { return std::cos(a * Pi / 180.0); }
@@ -313,8 +312,8 @@ double Calc_Vbm_A1_Simple(int mat, int type, double d, int fitted, double alpha)
 {
     if (Design_Is_Screw(type)) return 4.0 * d;
     if (Simple_Nail_Or_Staple(type)) return (3.0 + 3.0 * Cos_Deg(alpha)) * d;
-    if (type == 29 || (type == 30 && fitted)) return (3.0 + 2.0 * Cos_Deg(alpha)) * d;
-    if (type == 30) return std::min((3.0 + 2.0 * Cos_Deg(alpha)) * d, 4.0 * d);
+    if (type == VBM_STABDUEBEL || (type == VBM_BOLZEN && fitted)) return (3.0 + 2.0 * Cos_Deg(alpha)) * d;
+    if (type == VBM_BOLZEN) return std::min((3.0 + 2.0 * Cos_Deg(alpha)) * d, 4.0 * d);
     return 6.0 * d;
 }
 
@@ -322,20 +321,21 @@ double Calc_Vbm_A3t_Simple(int mat, int type, double d, int fitted, double alpha
 {
     if (Design_Is_Screw(type)) return 6.0 * d;
     if (Simple_Nail_Or_Staple(type)) return (7.0 + 3.0 * Cos_Deg(alpha)) * d;
-    if (type == 29 || type == 30) return 5.0 * d;
+    if (Is_Vbm_Dowel_Or_Bolt(type)) return 5.0 * d;
     return 10.0 * d;
 }
 
 double Calc_Vbm_A3c_Simple(int mat, int type, double d, int fitted, double alpha)
 {
-    if (type == 29 || type == 30) return 4.0 * d * Sin_Deg(alpha);
+    if (Is_Vbm_Dowel_Or_Bolt(type)) return 4.0 * d * Sin_Deg(alpha);
     return 6.0 * d;
 }
 
 double Calc_Vbm_A2_Simple(int mat, int type, double d, int fitted)
 {
     if (Design_Is_Screw(type)) return 2.5 * d;
-    if (Simple_Nail_Or_Staple(type) || type == 29 || (type == 30 && fitted)) return 3.0 * d;
+    if (Simple_Nail_Or_Staple(type) || type == VBM_STABDUEBEL || (type == VBM_BOLZEN && fitted))
+        return 3.0 * d;
     return 4.0 * d;
 }
 
@@ -343,7 +343,7 @@ double Calc_Vbm_A4t_Simple(int mat, int type, double d, int fitted, double alpha
 {
     if (Design_Is_Screw(type)) return 6.0 * d;
     if (Simple_Nail_Or_Staple(type)) return (3.0 + 4.0 * Sin_Deg(alpha)) * d;
-    if (type == 29 || type == 30) return 3.0 * d;
+    if (Is_Vbm_Dowel_Or_Bolt(type)) return 3.0 * d;
     return 7.0 * d;
 }
 

@@ -104,12 +104,13 @@ void Nail_Rules(const Spacing_Case &c, const Angles &g, bool ec5, int type, doub
     const bool raise_type = Is_Vbm_Nail(type) || Design_Is_Approved_Screw(type);
     if (!pre) {
         if (c.rho_k > 420.0) {
-            v[0] = c.mat == 5 ? 10.0 * d : (7.0 + 8.0 * g.ca) * d;
+            v[0] = c.mat == MAT_GIPSKARTON ? 10.0 * d : (7.0 + 8.0 * g.ca) * d;
             v[1] = 7.0 * d;
             v[2] = (15.0 + 5.0 * g.ca) * d;
             v[3] = 15.0 * d;
             v[4] = d >= 5.0 ? (7.0 + 5.0 * g.sa) * d : (7.0 + 2.0 * g.sa) * d;
-            v[5] = (ec5 && Nad_Params->variant != 0 && (c.mat == 4 || c.mat == 7)) ? 3.0 * d : 7.0 * d;
+            v[5] = (ec5 && Nad_Params->variant != 0
+                && (c.mat == MAT_OSB || c.mat == MAT_SPANPLATTE)) ? 3.0 * d : 7.0 * d;
         } else if (d >= 5.0) {
             v[0] = (5.0 + 7.0 * g.ca) * d;
             v[1] = 5.0 * d;
@@ -152,7 +153,7 @@ void Nail_Rules(const Spacing_Case &c, const Angles &g, bool ec5, int type, doub
         v[0] *= 0.7;
         v[1] *= 0.7;
     }
-    if (type == 13 && !pre) {
+    if (type == VBM_SPAX_SENKKOPF_VG && !pre) {
         v[2] = std::max(v[2], 15.0 * d);
         v[3] = std::max(v[3], 15.0 * d);
     }
@@ -165,12 +166,13 @@ void Nail_Rules(const Spacing_Case &c, const Angles &g, bool ec5, int type, doub
 /* Diameter of the nail rules: type 46 between 4.1 and 5.1 mm counts as a 4 mm nail. */
 double Nail_Diameter(int type, double d)
 {
-    return (type == 46 && d > 4.1 && d < 5.1) ? 4.0 : d;
+    return (type == VBM_SIMPSON_CSA && d > 4.1 && d < 5.1) ? 4.0 : d;
 }
 
 bool In_Nail_Group(int type)
 {
-    return type >= 0 && type <= 60 && type != 1 && !(type >= 25 && type <= 33);
+    return type >= VBM_NAGEL && type <= VBM_ZYLINDERSENKKOPF_VG && type != VBM_KLAMMER
+        && !(type >= VBM_RINGDUEBEL_A1 && type <= VBM_SCHEIBENDUEBEL_C11);
 }
 
 } // namespace
@@ -187,33 +189,33 @@ int Spacing_Rules_Lvl(const Spacing_Case &c, double v[6])
     const bool ec5 = Nad_Params != nullptr;
     int type = c.type;
     double d = c.d;
-    if (Design_Is_Screw(type) && d > 6.1) type = 30;
-    if (type == 1) {
+    if (Design_Is_Screw(type) && d > 6.1) type = VBM_BOLZEN;
+    if (type == VBM_KLAMMER) {
         Staple_Rules(c, g, ec5, v);
-        return 13;
+        return SPACING_RULE_STAPLE;
     }
-    const bool q = c.mat == 11;
-    if (type == 29 || type == 30) {
-        v[1] = q ? (type == 29 ? 3.0 : 4.0) * d : 4.0 * d;
+    const bool q = c.mat == MAT_KERTO_Q;
+    if (Is_Vbm_Dowel_Or_Bolt(type)) {
+        v[1] = q ? (type == VBM_STABDUEBEL ? 3.0 : 4.0) * d : 4.0 * d;
         v[4] = std::max((2.0 + 2.0 * g.s) * d, 3.0 * d);
         v[5] = 3.0 * d;
         if (!q) {
             v[0] = (4.0 + 3.0 * g.ca) * d;
             v[2] = std::max(7.0 * d, 105.0);
-            if (type == 29)
+            if (type == VBM_STABDUEBEL)
                 v[3] = Unloaded_End_Band(g.deg) ? std::max(g.sa * v[2], 3.0 * d) : 3.0 * d;
             else
                 v[3] = Bolt_A3c_Ec5(g, d);
         } else {
-            v[0] = type == 29 ? (3.0 + g.ca) * d : 4.0 * d;
+            v[0] = type == VBM_STABDUEBEL ? (3.0 + g.ca) * d : 4.0 * d;
             v[2] = std::max(4.0 * d, 60.0);
-            v[3] = type == 29 ? (3.0 + g.sa) * d : 4.0 * d;
+            v[3] = type == VBM_STABDUEBEL ? (3.0 + g.sa) * d : 4.0 * d;
         }
-        return 9;
+        return SPACING_RULE_BOLT;
     }
-    if (In_Nail_Group(type) && type != 46) {
+    if (In_Nail_Group(type) && type != VBM_SIMPSON_CSA) {
         /* nail group below */
-    } else if (type == 46) {
+    } else if (type == VBM_SIMPSON_CSA) {
         d = Nail_Diameter(type, d);
     } else {
         return 0;
@@ -233,7 +235,7 @@ int Spacing_Rules_Lvl(const Spacing_Case &c, double v[6])
         v[4] = (3.0 + 4.0 * g.sa) * d;
         v[5] = 3.0 * d;
     }
-    return 10;
+    return SPACING_RULE_NAIL;
 }
 
 /*
@@ -247,11 +249,11 @@ int Spacing_Rules_General(const Spacing_Case &c, double v[6])
     const int type = c.type;
     const double d = c.d;
 
-    if (type == 1) {
+    if (type == VBM_KLAMMER) {
         Staple_Rules(c, g, ec5, v);
-        return 13;
+        return SPACING_RULE_STAPLE;
     }
-    if ((type >= 25 && type <= 28) || (type >= 31 && type <= 33)) {
+    if (Is_Vbm_Connector(type)) {
         if (c.rule_functions) return 0;
         const double db = c.d_bolt, dc = d;
         double b[6];
@@ -262,7 +264,8 @@ int Spacing_Rules_General(const Spacing_Case &c, double v[6])
         else b[3] = 7.0 * db * g.sa > 3.0 * db ? 7.0 * db * g.sa : 4.0 * db;
         b[4] = ec5 ? std::max((2.0 + 2.0 * g.s) * db, 3.0 * db) : 3.0 * db;
         b[5] = 3.0 * db;
-        const bool toothed = type == 26 || type == 32 || type == 27;
+        const bool toothed = type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C2
+            || type == VBM_SCHEIBENDUEBEL_C5;
         if (!toothed) {
             v[0] = (1.2 + 0.8 * g.ca) * dc;
             v[2] = 2.0 * dc;
@@ -276,21 +279,21 @@ int Spacing_Rules_General(const Spacing_Case &c, double v[6])
         v[4] = (0.6 + 0.2 * g.sa) * dc;
         v[5] = 0.6 * dc;
         for (int i = 0; i < 6; i++) v[i] = std::max(v[i], b[i]);
-        if (type == 25 || type == 31) return 18;
-        if (toothed) return 20;
-        return 21;
+        if (type == VBM_RINGDUEBEL_A1 || type == VBM_SCHEIBENDUEBEL_B1) return SPACING_RULE_RING;
+        if (toothed) return SPACING_RULE_TOOTHED;
+        return SPACING_RULE_TOOTHED_ROUND;
     }
-    if (type == 30 && !c.fitted) {
+    if (type == VBM_BOLZEN && !c.fitted) {
         Bolt_Rules(g, d, ec5, v);
-        return 9;
+        return SPACING_RULE_BOLT;
     }
-    if (type == 29 || type == 30) {
+    if (Is_Vbm_Dowel_Or_Bolt(type)) {
         Dowel_Rules(g, d, ec5, v);
-        return 8;
+        return SPACING_RULE_DOWEL;
     }
     if (In_Nail_Group(type)) {
         Nail_Rules(c, g, ec5, type, Nail_Diameter(type, d), v);
-        return 10;
+        return SPACING_RULE_NAIL;
     }
     return 0;
 }
@@ -308,7 +311,7 @@ int Calc_Min_Spacings(int vbm_type, int predrilled, int fitted_bolt, int douglas
                       double *a3t, double *a3c, double *a4t, double *a4c)
 {
     double *out[6] = {a1, a2, a3t, a3c, a4t, a4c};
-    if (mat == 20) {
+    if (mat == MAT_POLLM_LVL_S) {
         const double deg = alpha * 180.0 / DESIGN_PI;
         if (a1) *a1 = Calc_Vbm_Min_A1(20, rho_k, t1, vbm_type, d, staple_angle, predrilled,
                                       fitted_bolt, douglas, deg);
@@ -323,7 +326,7 @@ int Calc_Min_Spacings(int vbm_type, int predrilled, int fitted_bolt, int douglas
     }
     Spacing_Case c{};
     c.type = vbm_type;
-    if (Is_Vbm_Din571_Screw(vbm_type) && d > 6.01) c.type = 30;
+    if (Is_Vbm_Din571_Screw(vbm_type) && d > 6.01) c.type = VBM_BOLZEN;
     c.mat = mat;
     c.rho_k = rho_k;
     c.d = d;
@@ -339,8 +342,8 @@ int Calc_Min_Spacings(int vbm_type, int predrilled, int fitted_bolt, int douglas
     c.pi = DESIGN_PI;
     c.rule_functions = false;
     double v[6];
-    const bool connector = (vbm_type >= 25 && vbm_type <= 28) || (vbm_type >= 31 && vbm_type <= 33);
-    const int index = ((mat == 10 || mat == 11) && !connector) ? Spacing_Rules_Lvl(c, v)
+    const bool connector = Is_Vbm_Connector(vbm_type);
+    const int index = ((mat == MAT_KERTO_S || mat == MAT_KERTO_Q) && !connector) ? Spacing_Rules_Lvl(c, v)
                                                                : Spacing_Rules_General(c, v);
     if (index == 0) return 0;
     for (int i = 0; i < 6; i++)

@@ -27,17 +27,17 @@ double Calc_Vbm_My_Rk(int type, double d, double fu, int variant, int threaded, 
     if (Is_Vbm_Screw_Eta11(type)) return variant ? Get_Eta11_Screw_My_Alt(d) : Get_Eta11_Screw_My(d);
     if (Is_Vbm_Screw_Family_C(type))
         return variant == 1 ? Get_Screw_C_My_By_Type(type, d) : Get_Screw_C_My(d);
-    if (type == 30 && threaded) return Calc_Vbm_Yield_Moment(Get_Thread_Effective_Diameter(d), fu);
+    if (type == VBM_BOLZEN && threaded) return Calc_Vbm_Yield_Moment(Get_Thread_Effective_Diameter(d), fu);
     if (Is_Vbm_Din571_Screw(type) && din571 == 1) return Calc_Vbm_Yield_Moment_Half(d, fu);
     if (Is_Vbm_Din571_Screw(type) && din571 == 2) return Calc_Vbm_Yield_Moment_Half(d, 400.0);
-    if (type == 46) return Get_Nail46_Yield_Moment(d, 1);
+    if (type == VBM_SIMPSON_CSA) return Get_Nail46_Yield_Moment(d, 1);
     return Calc_Vbm_Yield_Moment(d, fu);
 }
 
 /* Embedment diameter: d + 1 mm for a bolt that is not fitted. */
 static double Embedment_Diameter(int type, int fitted, double d)
 {
-    return (type == 30 && !fitted) ? d + 1.0 : d;
+    return (type == VBM_BOLZEN && !fitted) ? d + 1.0 : d;
 }
 
 /* sqrt(My / (fh d)), 0 when fh d is not positive. */
@@ -59,7 +59,7 @@ double Calc_T1_Req(double d, int type, int predrilled, int variant, int fitted, 
                    const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2)
 {
     if (Is_Mat_Metal_Plate(mat1)) return 0.1;
-    if (type >= 25 && type <= 28) return Calc_T_Min_3d(dc);
+    if (Is_Vbm_Connector_Two_Sided(type)) return Calc_T_Min_3d(dc);
     const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, 2);
     double fh1 = 0.0, fh2 = 0.0;
     Calc_Fh_Both_Members(&fh1, &fh2, Embedment_Diameter(type, fitted, d), type, predrilled,
@@ -77,7 +77,7 @@ double Calc_T1_Req_B(double d, int type, int predrilled, int variant, int fitted
                      double rho1, double rho2, int mat1, int mat2, int g1, int g2,
                      const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2)
 {
-    if (type >= 25 && type <= 28) return Calc_T_Min_3d(dc);
+    if (Is_Vbm_Connector_Two_Sided(type)) return Calc_T_Min_3d(dc);
     const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, 0);
     double fh1 = 0.0, fh2 = 0.0;
     Calc_Fh_Both_Members(&fh1, &fh2, Embedment_Diameter(type, fitted, d), type, predrilled,
@@ -101,7 +101,7 @@ double Calc_T2_Req(int kind, double d, double length, double axis_angle, int typ
                    double rho2, int mat1, int mat2, int g1, int g2,
                    const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2)
 {
-    if (type >= 25 && type <= 28) return Calc_T_Min_5d(dc);
+    if (Is_Vbm_Connector_Two_Sided(type)) return Calc_T_Min_5d(dc);
     const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, 0);
     double fh1 = 0.0, fh2 = 0.0;
     Calc_Fh_Both_Members(&fh1, &fh2, Embedment_Diameter(type, fitted, d), type, predrilled,
@@ -109,13 +109,13 @@ double Calc_T2_Req(int kind, double d, double length, double axis_angle, int typ
     const double beta = fh1 != 0.0 ? fh2 / fh1 : 0.0;
     const double root = Hinge_Root(my, fh2, d);
     const double single = 1.15 * (2.0 + 2.0 / std::sqrt(1.0 + beta)) * root;
-    if (type == 0) {
+    if (type == VBM_NAGEL) {
         const int cs = Calc_Vbm_Penetration(kind, d, length, axis_angle, t1, t2, nullptr, nullptr);
         if (cs == 1 || cs == 2) return single;
     }
     /* a dowel or bolt in single shear: the point-side member of eq. (209), not the middle
     ** member of a double-shear joint */
-    if ((type == 29 || type == 30) && kind == 1) return single;
+    if (Is_Vbm_Dowel_Or_Bolt(type) && kind == 1) return single;
     return 1.15 * (4.0 / std::sqrt(1.0 + beta)) * root;
 }
 
@@ -124,7 +124,7 @@ static double T_Req_Plate(double factor, double d, int type, int predrilled, int
                           int fitted, int threaded, double alpha, double dc, double fu, double t,
                           double rho, int mat, int g, const Vbm_User_Embedment *user)
 {
-    if (type >= 25 && type <= 28) return Calc_T_Min_5d(dc);
+    if (Is_Vbm_Connector_Two_Sided(type)) return Calc_T_Min_5d(dc);
     const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, 0);
     double fh = 0.0;
     Calc_Fh(&fh, Embedment_Diameter(type, fitted, d), type, predrilled, alpha, t, rho, mat, g,
@@ -169,18 +169,18 @@ double Get_Panel_Factor(int mat, int grade, double d, double *t_min)
 {
     double f = 0.0, tm = -1.0;
     switch (mat) {
-    case 4: case 7:
+    case MAT_OSB: case MAT_SPANPLATTE:
         tm = 7.0 * d; f = 0.8; break;
-    case 5:
+    case MAT_GIPSKARTON:
         tm = 10.0 * d; f = 1.1; break;
-    case 6:
+    case MAT_SPERRHOLZ:
         if (grade == 0 || grade == 1 || grade == 2 || grade == 14 || grade == -999) {
             tm = 7.0 * d; f = 0.9;
         } else {
             tm = 6.0 * d; f = 0.8;
         }
         break;
-    case 8:
+    case MAT_FASERPLATTE:
         tm = 6.0 * d; f = 0.7; break;
     default:
         return 0.0;
@@ -213,7 +213,7 @@ int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
     const double right = DESIGN_PI / 2.0;
     double t1_req = Calc_T1_Req(d, type, predrilled, variant, fitted, 1, right, right, 0.0, fu,
                                 t1, t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2);
-    if (!Is_Vbm_Nail_Or_Screw(type) && type != 1) return 0;
+    if (!Is_Vbm_Nail_Or_Screw(type) && type != VBM_KLAMMER) return 0;
 
     double p = 0.0;
     int member = 0;
@@ -234,12 +234,12 @@ int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
                                   rho2, mat2, g1, g2, user1, user2);
     }
 
-    if (mat1 >= 4 && mat1 <= 8) {
+    if (mat1 >= MAT_OSB && mat1 <= MAT_FASERPLATTE) {
         double t_min = 0.0;
         if (Get_Panel_Factor(mat1, g1, d, &t_min) > 0.0) t1_req = std::max(t1_req, t_min);
         if (Design_Is_Approved_Screw(type))
             t1_req = std::max(t1_req, 1.2 * d);
-    } else if (mat1 == 9) {
+    } else if (mat1 == MAT_FERMACELL) {
         t1_req = 7.0 * d;
     }
 
@@ -300,8 +300,8 @@ double Calc_Nail_Simplified_Rk(int kind, double d, double length, double fu, int
     const int cs = Calc_T_Req_Reduction(0, fu, kind, d, length, 90.0, predrilled, variant, 0, t1,
                                         t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2, nullptr,
                                         nullptr, &k, nullptr, nullptr);
-    if (cs == 4) hint = 11;
-    else if (cs == 0) hint = 6;
+    if (cs == 4) hint = DERR_FASTENER_TOO_LONG;
+    else if (cs == 0) hint = DERR_FASTENER_TOO_SHORT;
     const double rk = k * std::sqrt(2.0 * my * fh1 * d);
     if (result != nullptr) {
         result->rk_lateral = rk;
