@@ -109,17 +109,9 @@ double Calc_Axial_Din1052(const Connection_Input &in, double l_ef, double f_c90,
 
     if (Is_Vbm_Simpson_Nail(type)) {
         l_g = std::min(l_g, l_ef);
-        if (type == VBM_SIMPSON_CNA) {
-            const double v1 = rho_2 * (1.0 + 1.5 * d / l_g) * 6.125 / 350.0;
-            const double v2 = rho_2 * (rho_2 * (10.92 - 0.0158 * d - 0.0968 * l_g) / 320.0) / 320.0;
-            f_ax = std::min(v1, v2);
-        } else {
-            f_ax = d >= 4.1 ? 15.0 : 13.8;
-        }
+        f_ax = Calc_Fax_Simpson_Nail(type, d, l_g, rho_2);
         F1 = F2 = l_g * d * f_ax;
-        double cap;
-        if (type == VBM_SIMPSON_CNA) cap = d < 3.2 ? 4500.0 : d < 3.8 ? 6500.0 : d < 4.1 ? 7500.0 : 17000.0;
-        else cap = d < 4.1 ? 3500.0 : 4900.0;
+        const double cap = Get_Simpson_Nail_Ftens(type, d);
         if (F1 > cap) {
             F1 = cap;
             steel = true;

@@ -148,13 +148,7 @@ double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Con
 
     if (Is_Vbm_Simpson_Nail(type)) {
         l_t = std::min(l_t, l_ef);
-        if (type == VBM_SIMPSON_CNA) {
-            const double v1 = rho_2 * (1.0 + 1.5 * d / l_t) * 6.125 / 350.0;
-            const double v2 = rho_2 * (rho_2 * (10.92 - 0.0158 * d - 0.0968 * l_t) / 320.0) / 320.0;
-            f_ax = std::min(v1, v2);
-        } else {
-            f_ax = d >= 4.1 ? 15.0 : 13.8;
-        }
+        f_ax = Calc_Fax_Simpson_Nail(type, d, l_t, rho_2);
         F1 = l_t * d * f_ax;
         F_h = 0.0;                      /* no pull-through: with a plate on the head side the
                                         ** head value is F1 (below), without one these nails

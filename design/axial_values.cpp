@@ -71,6 +71,22 @@ double Calc_Fax_Nail_Param(int type, double moisture, int predrilled, int predri
     return f;
 }
 
+double Calc_Fax_Simpson_Nail(int type, double d, double l, double rho_k)
+{
+    if (type == VBM_SIMPSON_CNA) {
+        const double v1 = rho_k * (1.0 + 1.5 * d / l) * 6.125 / 350.0;
+        const double v2 = rho_k * (rho_k * (10.92 - 0.0158 * d - 0.0968 * l) / 320.0) / 320.0;
+        return std::min(v1, v2);
+    }
+    return d >= 4.1 ? 15.0 : 13.8;
+}
+
+double Get_Simpson_Nail_Ftens(int type, double d)
+{
+    if (type == VBM_SIMPSON_CNA) return d < 3.2 ? 4500.0 : d < 3.8 ? 6500.0 : d < 4.1 ? 7500.0 : 17000.0;
+    return d < 4.1 ? 3500.0 : 4900.0;
+}
+
 /* Return the withdrawal parameter of wood screws and of the two approved screw lines. */
 double Calc_Fax_Screw_Class(int type, int predrilled, int unused, double rho_k, double d)
 {

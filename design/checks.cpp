@@ -7,35 +7,31 @@
 #include "design/design_run.h"
 
 #include "catalogue/catalogue.h"
+#include "design/design_numeric.h"
 #include "design/design_plates.h"
 #include "nad/nad.h"
 
 /* ---------------------------------------------------------------- user screw lines */
 
-static void Apply_Screw_Line(Connection_Input *input, const Vbm_Screw_Line &line)
+/* The fields of the connection input that a user screw line fills. */
+static User_Screw_Target Screw_Target(Connection_Input *in)
 {
-    input->stainless = line.stainless;
-    input->washer_d = line.washer ? line.washer_d : -1.0;
-    input->d = line.d;
-    input->d_k = line.d_k;
-    input->d_2 = line.d_2;
-    input->length = line.length;
-    input->axis_angle = line.axis_angle;
-    input->l_thread = line.l_thread;
+    return {&in->stainless, &in->washer_d, &in->d, &in->d_k, &in->d_2, &in->length, &in->l_thread,
+            &in->axis_angle};
 }
 
 /* Bring the data of the user-defined screw line of type 43 into the common fields. */
 void Apply_Screw43_Data(Connection_Input *input)
 {
     if (input != nullptr && input->vbm_type == VBM_ASSY_BENUTZER)
-        Apply_Screw_Line(input, input->user_line_43);
+        Apply_User_Screw_Line(input->user_line_43, Screw_Target(input));
 }
 
 /* Bring the data of the user-defined screw line of type 44 into the common fields. */
 void Apply_Screw44_Data(Connection_Input *input)
 {
     if (input != nullptr && input->vbm_type == VBM_SPAX_BENUTZER)
-        Apply_Screw_Line(input, input->user_line_44);
+        Apply_User_Screw_Line(input->user_line_44, Screw_Target(input));
 }
 
 /* ---------------------------------------------------------------- approved screws */

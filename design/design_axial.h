@@ -14,6 +14,10 @@ double Get_Fax_Table_B(double d);
 double Get_Fax_Family_C_A(double d, int mat, int predrilled);
 double Get_Fax_Family_C_B(double d, int mat, int predrilled);
 double Calc_Fhead_Nail_Param(int type, int fibre_saturated, double rho_k);
+/* Withdrawal parameter f_ax (N/mm²) of the approved nails CNA and CSA for a penetration l (mm)
+** and the density rho_k, and their characteristic tensile capacity (N) by diameter (ETA-04/0013). */
+double Calc_Fax_Simpson_Nail(int type, double d, double l, double rho_k);
+double Get_Simpson_Nail_Ftens(int type, double d);
 double Calc_Fhead_Screw_Param(int type, int mat1, double rho_k, double t1, double d_head,
                               int washer);
 double Calc_Fhead_Screw_Eta12(int type, int head_form, double d_head, double d1,

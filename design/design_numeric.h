@@ -89,6 +89,23 @@ typedef struct User_Screw_Record {
 
 int Init_User_Screw_Record(int type, User_Screw_Record *record);
 
+/* The fields of an input record that a user-defined screw line fills (the adapter of the design
+** run's Connection_Input and the rule functions' Vbm_Rule_Input); a null field is one the record
+** does not have. */
+typedef struct User_Screw_Target {
+    int32_t *stainless;
+    double *washer_d;               /* mm, -1 when the line has no washer */
+    double *d;                      /* mm */
+    double *d_k;                    /* mm, head diameter */
+    double *d_2;                    /* mm, core diameter */
+    double *length;                 /* mm */
+    double *l_thread;               /* mm, threaded length */
+    double *axis_angle;             /* degrees */
+} User_Screw_Target;
+
+/* Copy a user-defined screw line into the fields of an input record. */
+void Apply_User_Screw_Line(const Vbm_Screw_Line &line, const User_Screw_Target &target);
+
 /* ---------------------------------------------------------------- tables and plain formulas */
 
 double Get_Load_Coeff_A(int n);

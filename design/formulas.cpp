@@ -289,6 +289,18 @@ int Calc_Screw_Line_Spacings_B(const Eta12_Spacing_Block *block, int predrilled_
     return 1;
 }
 
+void Apply_User_Screw_Line(const Vbm_Screw_Line &line, const User_Screw_Target &to)
+{
+    *to.stainless = line.stainless;
+    *to.washer_d = line.washer ? line.washer_d : -1.0;
+    *to.d = line.d;
+    *to.d_k = line.d_k;
+    *to.d_2 = line.d_2;
+    *to.length = line.length;
+    if (to.axis_angle != nullptr) *to.axis_angle = line.axis_angle;
+    *to.l_thread = line.l_thread;
+}
+
 /* Fill the record of a user-defined screw line with its starting values; 0 for other types. */
 int Init_User_Screw_Record(int type, User_Screw_Record *r)
 {

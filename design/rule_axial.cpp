@@ -12,6 +12,7 @@
 
 #include "catalogue/catalogue.h"
 #include "design/design_axial.h"
+#include "design/design_numeric.h"
 #include "nad/nad.h"
 
 namespace {
@@ -20,17 +21,6 @@ constexpr double Pi = std::numbers::pi;
 constexpr double Deg = 0.017453292519943295;
 
 bool Annex_Variant(void) { return Nad_Params != nullptr && Nad_Params->variant != 0; }
-
-/* Withdrawal parameter of the tabulated nail (45) and screw (46) of the connector maker. */
-double Fax_45_46(int type, double d, double l, double rho)
-{
-    if (type == VBM_SIMPSON_CNA) {
-        const double v1 = rho * (1.0 + 1.5 * d / l) * 6.125 / 350.0;
-        const double v2 = rho * (rho * (10.92 - 0.0158 * d - 0.0968 * l) / 320.0) / 320.0;
-        return std::min(v1, v2);
-    }
-    return d >= 4.1 ? 15.0 : 13.8;
-}
 
 } // namespace
 
@@ -68,7 +58,7 @@ double Calc_Vbm_Withdrawal(int type, int mat, double rho, int fibre_saturated, d
             if (l < 12.0 * d) F *= l / (4.0 * d) - 2.0;       /* EN 1995-1-1, 8.3.2(7) */
         }
     } else if (Is_Vbm_Simpson_Nail(type)) {
-        f = Fax_45_46(type, d, l, rho);
+        f = Calc_Fax_Simpson_Nail(type, d, l, rho);
         F = d * f * l;
         if (mat == MAT_C24_DENSITY && f < 50e-6 * rho * rho - 0.001) F = 0.0;
     } else if (Is_Vbm_Special_Nail(type)) {
@@ -145,7 +135,7 @@ double Calc_Vbm_Axial_Value(int type, int unused, const Vbm_Layered_Member *laye
     const int kind = layered != nullptr ? layered->kind : -1;
     if (layered != nullptr && mat == MAT_C24_DENSITY && Is_Vbm_Special_Nail(type)
         && (kind == 0 || kind == 1 || kind == 2 || kind == 9 || kind == 21)) {
-        f = Is_Vbm_Simpson_Nail(type) ? Fax_45_46(type, d, l, rho)
+        f = Is_Vbm_Simpson_Nail(type) ? Calc_Fax_Simpson_Nail(type, d, l, rho)
                                        : Calc_Fax_Nail_Param(type, 0, predrilled, predrill_core, rho);
         int code = 0;
         if (kind == 2) {
@@ -258,8 +248,7 @@ double Get_Vbm_Ftens_Rk(int type, int thread_layout, double d, int stainless, in
     if (Is_Vbm_Screw_Eta12(type)) return stainless ? Get_Eta12_Screw_Ftens_Alt(d) : Get_Eta12_Screw_Ftens(d);
     if (Is_Vbm_Screw_Family_C(type))
         return stainless ? Get_Screw_C_Ftens_Alt(type, d) : Get_Screw_C_Ftens(type, d);
-    if (type == VBM_SIMPSON_CNA) return d < 3.2 ? 4500.0 : d < 3.8 ? 6500.0 : d < 4.1 ? 7500.0 : 17000.0;
-    if (type == VBM_SIMPSON_CSA) return d < 4.1 ? 3500.0 : 4900.0;
+    if (Is_Vbm_Simpson_Nail(type)) return Get_Simpson_Nail_Ftens(type, d);
     const double area = Pi * d * d / 4.0;
     if (type == VBM_BOLZEN) {
         const double f_ub = Get_Stahlguete(static_cast<uint32_t>(steel_grade))->fu;
@@ -348,26 +337,23 @@ double Calc_Vbm_Washer_Bearing(int mat, double f_c90, double t, double d, double
     return 3.0 * f_c90 * A;
 }
 
-/* Copy a user-defined screw line into the generic fields of the rule input. */
-static void Apply_Line(Vbm_Rule_Input *in, const Vbm_Screw_Line &line)
+/* The generic fields of the rule input that a user screw line fills (its l_ef takes the threaded
+** length; the rule input keeps no axis angle of the line). */
+static User_Screw_Target Screw_Target(Vbm_Rule_Input *in)
 {
-    in->stainless = line.stainless;
-    in->washer_d = line.washer ? line.washer_d : -1.0;
-    in->d = line.d;
-    in->d2 = line.d_2;
-    in->d_k = line.d_k;
-    in->length = line.length;
-    in->l_ef = line.l_thread;
+    return {&in->stainless, &in->washer_d, &in->d, &in->d_k, &in->d2, &in->length, &in->l_ef, nullptr};
 }
 
 /* Copy the user-defined line of type 43 into the rule input; other types stay unchanged. */
 void Apply_User_Screw_Line_43(Vbm_Rule_Input *input)
 {
-    if (input != nullptr && input->vbm_type == VBM_ASSY_BENUTZER) Apply_Line(input, input->user_line_43);
+    if (input != nullptr && input->vbm_type == VBM_ASSY_BENUTZER)
+        Apply_User_Screw_Line(input->user_line_43, Screw_Target(input));
 }
 
 /* Copy the user-defined line of type 44 into the rule input; other types stay unchanged. */
 void Apply_User_Screw_Line_44(Vbm_Rule_Input *input)
 {
-    if (input != nullptr && input->vbm_type == VBM_SPAX_BENUTZER) Apply_Line(input, input->user_line_44);
+    if (input != nullptr && input->vbm_type == VBM_SPAX_BENUTZER)
+        Apply_User_Screw_Line(input->user_line_44, Screw_Target(input));
 }
