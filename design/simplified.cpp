@@ -24,15 +24,47 @@ void Report(Connection_Result *result, double k, double fu, double my, double fh
     result->fh2_k = fh2;
 }
 
-/* Reduction factor k of the thickness rule for the given rule type, kind and fu. */
-double Reduction(int rule_type, double fu, int kind, double d, double length, double axis_angle,
-                 int predrilled, int stainless, double t1, double t2, double rho_1, double rho_2,
-                 int mat_1, int mat_2, int grade_1, int grade_2, const Vbm_User_Embedment *user)
+/* The arguments of every family rule as one record, so that the rules share their opening. */
+struct Rule_Case {
+    int type;
+    double d, length, fu;                           /* mm, mm, N/mm² */
+    int predrilled, stainless, shear_planes;
+    double axis_angle, t1, t2, rho_1, rho_2;        /* degrees, mm, mm, kg/m³, kg/m³ */
+    double alpha_1, alpha_2;                        /* force to grain in members 1 and 2 */
+    int mat_1, mat_2, grade_1, grade_2;
+    const Vbm_User_Embedment *user;
+};
+
+/* The record of the arguments of the family rule it is used in. */
+#define RULE_CASE                                                                          \
+    Rule_Case{type, d, length, fu, predrilled, stainless, shear_planes, axis_angle, t1, t2,    \
+              rho_1, rho_2, alpha_1, alpha_2, mat_1, mat_2, grade_1, grade_2, user}
+
+/* Yield moment My = 0.3 fu d^2.6 of nails, staples, dowels and bolts (Nmm). */
+double Nail_My(const Rule_Case &c)
+{
+    return 0.3 * c.fu * std::pow(c.d, 2.6);
+}
+
+/* Embedment strengths of both members (N/mm²) by the rule of fh_type, pre-drilled as given; with
+** along_grain the force runs along the grain in both members, else at the case's angles. */
+void Both_Fh(const Rule_Case &c, int fh_type, int predrilled, bool along_grain, double *fh1,
+             double *fh2)
+{
+    *fh1 = 0.0;
+    *fh2 = 0.0;
+    Calc_Fh_Both_Members(fh1, fh2, c.d, fh_type, predrilled, along_grain ? 0.0 : c.alpha_1,
+                         along_grain ? 0.0 : c.alpha_2, c.t1, c.t2, c.rho_1, c.rho_2, c.mat_1,
+                         c.mat_2, c.grade_1, c.grade_2, c.user, nullptr);
+}
+
+/* Reduction factor k of the thickness rule for the rule type, kind, fu and axis angle. */
+double Reduction(const Rule_Case &c, int rule_type, double fu, int kind, double axis_angle)
 {
     double k = 1.0;
-    Calc_T_Req_Reduction(rule_type, fu, kind, d, length, axis_angle, predrilled, stainless, 0, t1,
-                         t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user, nullptr, nullptr,
-                         nullptr, &k, nullptr, nullptr);
+    Calc_T_Req_Reduction(rule_type, fu, kind, c.d, c.length, axis_angle, c.predrilled, c.stainless,
+                         0, c.t1, c.t2, c.rho_1, c.rho_2, c.mat_1, c.mat_2, c.grade_1, c.grade_2,
+                         c.user, nullptr, nullptr, nullptr, &k, nullptr, nullptr);
     return k;
 }
 
@@ -51,12 +83,11 @@ double R25(double t1, double d) { return (t1 <= 12.5 && d > 2.5) ? 2.5 / d : 1.0
 /* Nails through gypsum fibreboard (member 1): 0.7 k r7 r25 sqrt(2 My fh d). */
 double Calc_Rk_Nail_Gypsum_Fibre(SIMPLIFIED_RULE_ARGS)
 {
-    const double my = 0.3 * fu * std::pow(d, 2.6);
-    double fh1 = 0.0, fh2 = 0.0;
-    Calc_Fh_Both_Members(&fh1, &fh2, d, 0, predrilled, 0.0, 0.0, t1, t2, rho_1, rho_2, mat_1,
-                         mat_2, grade_1, grade_2, user, nullptr);
-    const double k = Reduction(0, fu, 1, d, length, 90.0, predrilled, stainless, t1, t2, rho_1,
-                               rho_2, mat_1, mat_2, grade_1, grade_2, user);
+    const Rule_Case c = RULE_CASE;
+    const double my = Nail_My(c);
+    double fh1, fh2;
+    Both_Fh(c, VBM_NAGEL, predrilled, true, &fh1, &fh2);
+    const double k = Reduction(c, VBM_NAGEL, fu, 1, 90.0);
     const double rk = 0.7 * k * R7(t1, d) * R25(t1, d) * std::sqrt(2.0 * my * fh1 * d);
     Report(result, k, fu, my, fh1, fh2);
     return rk;
@@ -65,12 +96,11 @@ double Calc_Rk_Nail_Gypsum_Fibre(SIMPLIFIED_RULE_ARGS)
 /* Staples through gypsum fibreboard (member 1): 1.4 k r7 sqrt(2 My fh d), two legs. */
 double Calc_Rk_Staple_Gypsum_Fibre(SIMPLIFIED_RULE_ARGS)
 {
-    const double my = 0.3 * fu * std::pow(d, 2.6);
-    double fh1 = 0.0, fh2 = 0.0;
-    Calc_Fh_Both_Members(&fh1, &fh2, d, 0, 0, 0.0, 0.0, t1, t2, rho_1, rho_2, mat_1, mat_2,
-                         grade_1, grade_2, user, nullptr);
-    const double k = Reduction(1, fu, 1, d, length, 90.0, predrilled, stainless, t1, t2, rho_1,
-                               rho_2, mat_1, mat_2, grade_1, grade_2, user);
+    const Rule_Case c = RULE_CASE;
+    const double my = Nail_My(c);
+    double fh1, fh2;
+    Both_Fh(c, VBM_NAGEL, 0, true, &fh1, &fh2);
+    const double k = Reduction(c, VBM_KLAMMER, fu, 1, 90.0);
     const double rk = 1.4 * k * R7(t1, d) * std::sqrt(2.0 * my * fh1 * d);
     Report(result, k, fu, my, fh1, fh2);
     return rk;
@@ -79,12 +109,11 @@ double Calc_Rk_Staple_Gypsum_Fibre(SIMPLIFIED_RULE_ARGS)
 /* Nails where exactly one member is a wood-based panel: k p sqrt(2 My fh,panel d). */
 double Calc_Rk_Nail_Panel(SIMPLIFIED_RULE_ARGS)
 {
-    const double my = 0.3 * fu * std::pow(d, 2.6);
-    double fh1 = 0.0, fh2 = 0.0;
-    Calc_Fh_Both_Members(&fh1, &fh2, d, 0, predrilled, alpha_1, alpha_2, t1, t2, rho_1, rho_2,
-                         mat_1, mat_2, grade_1, grade_2, user, nullptr);
-    const double k = Reduction(0, fu, shear_planes, d, length, 90.0, predrilled, stainless, t1,
-                               t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user);
+    const Rule_Case c = RULE_CASE;
+    const double my = Nail_My(c);
+    double fh1, fh2;
+    Both_Fh(c, VBM_NAGEL, predrilled, false, &fh1, &fh2);
+    const double k = Reduction(c, VBM_NAGEL, fu, shear_planes, 90.0);
     const bool panel2 = Is_Mat_Panel(mat_2);
     const double p = panel2 ? Get_Panel_Factor(mat_2, grade_2, d, nullptr)
                             : Get_Panel_Factor(mat_1, grade_1, d, nullptr);
@@ -98,12 +127,11 @@ double Calc_Rk_Nail_Panel(SIMPLIFIED_RULE_ARGS)
 /* Staples in other materials: 2 k, 2 k sqrt(2b/(1+b)) or 2 k p times sqrt(2 My fh d). */
 double Calc_Rk_Staple(SIMPLIFIED_RULE_ARGS)
 {
-    const double my = 0.3 * fu * std::pow(d, 2.6);
-    double fh1 = 0.0, fh2 = 0.0;
-    Calc_Fh_Both_Members(&fh1, &fh2, d, 0, 0, 0.0, 0.0, t1, t2, rho_1, rho_2, mat_1, mat_2,
-                         grade_1, grade_2, user, nullptr);
-    const double k = Reduction(1, fu, shear_planes, d, length, 90.0, predrilled, stainless, t1,
-                               t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user);
+    const Rule_Case c = RULE_CASE;
+    const double my = Nail_My(c);
+    double fh1, fh2;
+    Both_Fh(c, VBM_NAGEL, 0, true, &fh1, &fh2);
+    const double k = Reduction(c, VBM_KLAMMER, fu, shear_planes, 90.0);
     const double p = Get_Panel_Factor(mat_1, grade_1, d, nullptr);
     double a;
     if (mat_1 == MAT_NADELHOLZ && mat_2 == MAT_NADELHOLZ) a = 2.0 * k;
@@ -119,12 +147,11 @@ double Calc_Rk_Staple(SIMPLIFIED_RULE_ARGS)
 /* Wood screws to DIN 571: k sqrt(2b/(1+b)) sqrt(2 My fh d) with My = 0.15 fu d^2.6. */
 double Calc_Rk_Screw_Din571(SIMPLIFIED_RULE_ARGS)
 {
+    const Rule_Case c = RULE_CASE;
     const double my = 0.15 * fu * std::pow(d, 2.6);
-    double fh1 = 0.0, fh2 = 0.0;
-    Calc_Fh_Both_Members(&fh1, &fh2, d, 2, 0, alpha_1, alpha_2, t1, t2, rho_1, rho_2, mat_1,
-                         mat_2, grade_1, grade_2, user, nullptr);
-    const double k = Reduction(2, fu, shear_planes, d, length, 90.0, predrilled, stainless, t1,
-                               t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user);
+    double fh1, fh2;
+    Both_Fh(c, VBM_DIN571_1A, 0, false, &fh1, &fh2);
+    const double k = Reduction(c, VBM_DIN571_1A, fu, shear_planes, 90.0);
     const double beta = fh1 > 0.0 ? fh2 / fh1 : 0.0;
     const double rk = k * Beta_Factor(beta) * std::sqrt(2.0 * my * fh1 * d);
     Report(result, k, fu, my, fh1, fh2);
@@ -142,12 +169,10 @@ double Calc_Rk_Screw_Approved(SIMPLIFIED_RULE_ARGS)
     else if (Is_Vbm_Screw_Family_C(type))
         my = stainless ? Get_Screw_C_My_By_Type(type, d) : Get_Screw_C_My(d);
     else return 0.0;
-    double fh1 = 0.0, fh2 = 0.0;
-    Calc_Fh_Both_Members(&fh1, &fh2, d, type, predrilled, alpha_1, alpha_2, t1, t2, rho_1, rho_2,
-                         mat_1, mat_2, grade_1, grade_2, user, nullptr);
-    const double k = Reduction(type, 400.0, shear_planes, d, length, axis_angle, predrilled,
-                               stainless, t1, t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2,
-                               user);
+    const Rule_Case c = RULE_CASE;
+    double fh1, fh2;
+    Both_Fh(c, type, predrilled, false, &fh1, &fh2);
+    const double k = Reduction(c, type, 400.0, shear_planes, axis_angle);
     const double beta = fh1 > 0.0 ? fh2 / fh1 : 0.0;
     const double rk = k * Beta_Factor(beta) * std::sqrt(2.0 * my * fh1 * d);
     Report(result, k, 400.0, my, fh1, fh2);
@@ -170,15 +195,15 @@ double Calc_Rk_Dowel_Bolt(SIMPLIFIED_RULE_ARGS)
         : 0.3 * fu * std::pow(d, 2.6);
     const double de = (type == VBM_BOLZEN && !fitted_bolt) ? d + 1.0 : d;
     double fh1 = 0.0, fh2 = 0.0;
-    const int status = Calc_Fh_Both_Members(&fh1, &fh2, de, 29, 1, alpha_1, alpha_2, t1, t2,
-                                            rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user,
-                                            nullptr);
-    const double t1_req = Calc_T1_Req(d, 29, 1, 0, fitted_bolt, threaded_rod, alpha_1, alpha_2,
-                                      0.0, fu, t1, t2, rho_1, rho_2, mat_1, mat_2, grade_1,
+    const int status = Calc_Fh_Both_Members(&fh1, &fh2, de, VBM_STABDUEBEL, 1, alpha_1, alpha_2,
+                                            t1, t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2,
+                                            user, nullptr);
+    const double t1_req = Calc_T1_Req(d, VBM_STABDUEBEL, 1, 0, fitted_bolt, threaded_rod, alpha_1,
+                                      alpha_2, 0.0, fu, t1, t2, rho_1, rho_2, mat_1, mat_2, grade_1,
                                       grade_2, user, nullptr);
-    const double t2_req = Calc_T2_Req(shear_planes, d, length, 90.0, 29, 1, 0, fitted_bolt,
-                                      threaded_rod, alpha_1, alpha_2, 0.0, fu, t1, t2, rho_1,
-                                      rho_2, mat_1, mat_2, grade_1, grade_2, user, nullptr);
+    const double t2_req = Calc_T2_Req(shear_planes, d, length, 90.0, VBM_STABDUEBEL, 1, 0,
+                                      fitted_bolt, threaded_rod, alpha_1, alpha_2, 0.0, fu, t1, t2,
+                                      rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user, nullptr);
     double ratio = 1.0;
     if (!(t1_req <= t1 && t2_req <= t2)) {
         ratio = std::min(t1_req > 0.0 ? t1 / t1_req : 1.0, t2_req > 0.0 ? t2 / t2_req : 1.0);
@@ -200,12 +225,11 @@ double Calc_Rk_Dowel_Bolt(SIMPLIFIED_RULE_ARGS)
 /* Nails with unequal embedment strengths: k sqrt(2b/(1+b)) sqrt(2 My fh d). */
 double Calc_Rk_Nail_Beta(SIMPLIFIED_RULE_ARGS)
 {
-    const double my = 0.3 * fu * std::pow(d, 2.6);
-    double fh1 = 0.0, fh2 = 0.0;
-    Calc_Fh_Both_Members(&fh1, &fh2, d, 0, predrilled, alpha_1, alpha_2, t1, t2, rho_1, rho_2,
-                         mat_1, mat_2, grade_1, grade_2, user, nullptr);
-    const double k = Reduction(0, fu, shear_planes, d, length, 90.0, predrilled, stainless, t1,
-                               t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user);
+    const Rule_Case c = RULE_CASE;
+    const double my = Nail_My(c);
+    double fh1, fh2;
+    Both_Fh(c, VBM_NAGEL, predrilled, false, &fh1, &fh2);
+    const double k = Reduction(c, VBM_NAGEL, fu, shear_planes, 90.0);
     const double beta = fh1 > 0.0 ? fh2 / fh1 : 0.0;
     const double rk = k * Beta_Factor(beta) * std::sqrt(2.0 * my * fh1 * d);
     Report(result, k, fu, my, fh1, fh2);
