@@ -61,6 +61,64 @@ inline Lkom_Entry *Set_Lkom(int g, int e, double M, double N, double V, int acci
     return c;
 }
 
+/* ---------------------------------------------------------------- reference splices */
+
+/* One tension combination N (kN) in group 0 with kmod 0.9, the side-timber length computed. */
+inline void Tension_Splice(double N)
+{
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.L_user = 0;
+    Splice_Input.lkom.groups[0].kmod_source = 0;
+    Splice_Input.lkom.groups[0].kmod = 0.9;
+    Set_Lkom(0, 0, 0.0, N, 0.0);
+}
+
+/* Nails 4.2 x 110 mm, side timbers 6 cm, middle 12 cm, height 20 cm, 4 x 3 nails per half;
+** the built-in annex, no combination yet. */
+inline void Side_Timber_Nail_Splice(void)
+{
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = VBM_NAGEL;
+    Splice_Input.vbm_row = 0;
+    Splice_Input.d = 4.2;
+    Splice_Input.l = 110.0;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = 20.0;
+    Splice_Input.h_s = 20.0;
+    Set_Layout(4, 3);
+}
+
+/* Two inner plates 1 x 20 cm in a 16 x 24 cm member, 12 mm dowels (the defaults), 2 x 3 per
+** half, block shear checked; the built-in annex, no combination yet. */
+inline void Inner_Plate_Dowel_Splice(void)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.b = 16.0;
+    Splice_Input.h = 24.0;
+    Splice_Input.h_p = 20.0;
+    Splice_Input.block_shear = 1;
+    Set_Layout(2, 3);
+}
+
+/* Outer steel plates 1 x 24 cm on a 12 x 24 cm member, M12 bolts, 2 x 2 per half, no block
+** shear; the built-in annex, no combination yet. */
+inline void Outer_Plate_Bolt_Splice(void)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.vbm_type = VBM_BOLZEN;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.d = 12.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = 24.0;
+    Splice_Input.h_p = 24.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.block_shear = 0;
+    Set_Layout(2, 2);
+}
+
 /* The bytes a print-list writer put into f (rewound and read whole); the writer's margin is
 ** set back to 0 as a new print list expects it. */
 inline std::string Slurp_Print(FILE *f)

@@ -18,15 +18,6 @@ static double Row(const char *name)
     return -1.0;
 }
 
-static void Tension(double N)
-{
-    Splice_Input.splice_kind = SPLICE_TENSION;
-    Splice_Input.L_user = 0;
-    Splice_Input.lkom.groups[0].kmod_source = 0;
-    Splice_Input.lkom.groups[0].kmod = 0.9;
-    Set_Lkom(0, 0, 0.0, N, 0.0);
-}
-
 TEST(FastenerSteel, ABoltOfStrengthClass88)
 {
     /* Outer plates 1 x 24 cm on a 12 x 24 cm C24 member, M12 bolts FK 8.8 (f_u,k 800), 2 x 2
@@ -38,20 +29,10 @@ TEST(FastenerSteel, ABoltOfStrengthClass88)
     ** R_d = 0.9 * 14.075 / 1.3 = 9.7441 kN; F = 60 / 8 = 7.5 kN, n_ef = 2^0.9 (60 / 156)^0.25
     ** = 1.46955: u = 7.5 * 2 / 1.46955 / 9.7441 = 1.04752. The f_u,k of the input (360) is not
     ** the bolt's. */
-    Fresh_Splice(true);
-    Splice_Input.connection_kind = CONN_OUTER_PLATES;
-    Splice_Input.vbm_type = 30;
-    Splice_Input.vbm_row = 3;
-    Splice_Input.d = 12.0;
-    Splice_Input.b = 12.0;
-    Splice_Input.h = 24.0;
-    Splice_Input.h_p = 24.0;
-    Splice_Input.t_p = 1.0;
-    Splice_Input.block_shear = 0;
+    Outer_Plate_Bolt_Splice();
     Splice_Input.vbm_steel = 27;                 /* FK 8.8 */
     Splice_Input.fu_k = 360.0;
-    Set_Layout(2, 2);
-    Tension(60.0);
+    Tension_Splice(60.0);
     EXPECT_EQ(Get_Fastener_Fu_K(), 800.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     Run_Nachweise(nullptr, 0);
@@ -114,7 +95,7 @@ TEST(FastenerSteel, TheRequiredThicknessesFollowTheDowelsSteel)
         Splice_Input.l = 400.0;
         Splice_Input.fu_k = fu;
         Set_Layout(2, 2);
-        Tension(10.0);
+        Tension_Splice(10.0);
         ASSERT_EQ(Prepare_Splice_Calc(), 0);
         EXPECT_DOUBLE_EQ(Splice_Input.t_s, 8.0) << fu;
         Splice_Input.vbm_steel = 7;              /* S355 */
@@ -130,7 +111,7 @@ TEST(FastenerSteel, TheRequiredThicknessesFollowTheDowelsSteel)
         Splice_Input.fu_k = 1000.0;
         Splice_Input.vbm_steel = steel;
         Set_Layout(2, 2);
-        Tension(10.0);
+        Tension_Splice(10.0);
         ASSERT_EQ(Prepare_Splice_Calc(), 0);
         FILE *f = tmpfile();
         ASSERT_NE(f, nullptr);
@@ -159,7 +140,7 @@ TEST(FastenerSteel, BlockShearTakesTheYieldMomentOfTheDowelsSteel)
         Splice_Input.block_shear = 1;
         Splice_Input.vbm_steel = steel;
         Set_Layout(2, 3);
-        Tension(100.0);
+        Tension_Splice(100.0);
         ASSERT_EQ(Prepare_Splice_Calc(), 0);
         FILE *f = tmpfile();
         ASSERT_NE(f, nullptr);
@@ -203,7 +184,7 @@ TEST(FastenerSteel, ADowelOrBoltShorterThanTheJointIsRefused)
             Splice_Input.t_p = 0.8;
             Splice_Input.h_p = 24.0;
             Set_Layout(2, 2);
-            Tension(10.0);
+            Tension_Splice(10.0);
             Splice_Input.l = j.thickness_mm;
             EXPECT_EQ(Prepare_Splice_Calc(), 0) << j.kind << " " << type;
             Splice_Input.l = j.thickness_mm - 1.0;

@@ -117,32 +117,14 @@ static void All_Sections(void)
                                   | PRINT_SEC_PLOT_CROSS | PRINT_SEC_SKETCHES;
 }
 
-static void Tension(double N)
-{
-    Splice_Input.splice_kind = SPLICE_TENSION;
-    Splice_Input.L_user = 0;
-    Splice_Input.lkom.groups[0].kmod_source = 0;
-    Splice_Input.lkom.groups[0].kmod = 0.9;
-    Set_Lkom(0, 0, 0.0, N, 0.0);
-}
-
 /* ---------------------------------------------------------------- the three references */
 
 TEST(PrintGolden, SideTimbersWithNails)
 {
-    Fresh_Splice(true);
-    Splice_Input.vbm_type = 0;
-    Splice_Input.vbm_row = 0;
-    Splice_Input.d = 4.2;
-    Splice_Input.l = 110.0;
+    Side_Timber_Nail_Splice();
     Splice_Input.d_k = 9.0;
-    Splice_Input.t_s = 6.0;
-    Splice_Input.b = 12.0;
-    Splice_Input.h = 20.0;
-    Splice_Input.h_s = 20.0;
     Splice_Input.two_sided = 0;
-    Set_Layout(4, 3);
-    Tension(30.0);
+    Tension_Splice(30.0);
     Set_Lkom(0, 1, 0.0, 24.0, 0.0);
     snprintf(Get_Lkom_Entry(0, 1)->comment, LKOM_COMMENT_MAX + 1, "%s", "Wind");
     All_Sections();
@@ -151,14 +133,8 @@ TEST(PrintGolden, SideTimbersWithNails)
 
 TEST(PrintGolden, InnerPlatesWithDowelsAndBlockShear)
 {
-    Fresh_Splice(true);
-    Splice_Input.connection_kind = CONN_INNER_PLATES;
-    Splice_Input.b = 16.0;
-    Splice_Input.h = 24.0;
-    Splice_Input.h_p = 20.0;
-    Splice_Input.block_shear = 1;
-    Set_Layout(2, 3);
-    Tension(100.0);
+    Inner_Plate_Dowel_Splice();
+    Tension_Splice(100.0);
     Set_Lkom(0, 1, 0.0, 80.0, 0.0);
     All_Sections();
     Splice_Input.print.combinations = 1;
@@ -168,20 +144,10 @@ TEST(PrintGolden, InnerPlatesWithDowelsAndBlockShear)
 
 TEST(PrintGolden, OuterPlatesWithBolts)
 {
-    Fresh_Splice(true);
-    Splice_Input.connection_kind = CONN_OUTER_PLATES;
-    Splice_Input.vbm_type = 30;
-    Splice_Input.vbm_row = 3;
-    Splice_Input.d = 12.0;
-    Splice_Input.b = 12.0;
-    Splice_Input.h = 24.0;
-    Splice_Input.h_p = 24.0;
-    Splice_Input.t_p = 1.0;
-    Splice_Input.block_shear = 0;
+    Outer_Plate_Bolt_Splice();
     Splice_Input.washer = 1;
     Splice_Input.washer_d = 44.0;
-    Set_Layout(2, 2);
-    Tension(60.0);
+    Tension_Splice(60.0);
     All_Sections();
     Check_Golden("gold_bolts", "Zugstoss mit aussenliegenden Blechen");
 }
@@ -229,7 +195,7 @@ TEST(PrintGolden, LapWithDowels)
     Splice_Input.l = 160.0;
     Splice_Input.shear_planes = 1;
     Set_Layout(3, 3);
-    Tension(20.0);
+    Tension_Splice(20.0);
     All_Sections();
     Check_Golden("gold_lap", "Blattstoss");
 }

@@ -24,15 +24,6 @@ static std::string Slurp(FILE *f)
     return s;
 }
 
-static void Tension_Splice(double N)
-{
-    Splice_Input.splice_kind = SPLICE_TENSION;
-    Splice_Input.L_user = 0;
-    Splice_Input.lkom.groups[0].kmod_source = 0;
-    Splice_Input.lkom.groups[0].kmod = 0.9;
-    Set_Lkom(0, 0, 0.0, N, 0.0);
-}
-
 static void Expect_Row(int i, const char *name, double value)
 {
     ASSERT_LT(i, Splice_Input.utilisation.count);
@@ -52,16 +43,7 @@ TEST(Run, SideTimbersWithNails)
     ** u = 1.25 * 4 / 3.2490 / 0.86387 = 1.7814.
     ** Middle: 300 kN/10 / (12 * 20) = 1.25 N/mm² / (14.5 * 0.9 / 1.3 = 10.0385) = 0.12452;
     ** side timbers: 2 * 6 * 20 = 240 cm², the same stress and strength: 0.12452. */
-    Fresh_Splice(true);
-    Splice_Input.vbm_type = 0;
-    Splice_Input.vbm_row = 0;
-    Splice_Input.d = 4.2;
-    Splice_Input.l = 110.0;
-    Splice_Input.t_s = 6.0;
-    Splice_Input.b = 12.0;
-    Splice_Input.h = 20.0;
-    Splice_Input.h_s = 20.0;
-    Set_Layout(4, 3);
+    Side_Timber_Nail_Splice();
     Tension_Splice(30.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     EXPECT_NEAR(Splice_Input.L, 2.0 * (3.0 * 4.2 + 2.0 * 6.3), 1e-9);
@@ -91,13 +73,7 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     ** 8.3333 / 30.451 = 0.27366.
     ** Block shear (Annex A): L_t = 168, L_v = 288 mm, t = 46.667: 1.5 * 7840 * 14.5 = 170.52 kN
     ** > 0.7 * 13440 * 4.0; F_Rd = 170.52 * 0.9 / 1.3 = 118.05; N = 100 / 3: u = 0.28236. */
-    Fresh_Splice(true);
-    Splice_Input.connection_kind = CONN_INNER_PLATES;
-    Splice_Input.b = 16.0;
-    Splice_Input.h = 24.0;
-    Splice_Input.h_p = 20.0;
-    Splice_Input.block_shear = 1;
-    Set_Layout(2, 3);
+    Inner_Plate_Dowel_Splice();
     Tension_Splice(100.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     EXPECT_NEAR(Splice_Input.a2, 8.4, 1e-9);
@@ -123,17 +99,7 @@ TEST(Run, OuterPlatesWithBoltsWithoutBlockShear)
     ** Plates: 2 (24 - 2 * 1.3) = 42.8 cm²; 600 / 42.8 = 14.019 / 235 = 0.059654.
     ** Bearing: d0 = 13, e1 = 15.6: alpha = 0.4, k1 = 2.5: 2.5 * 0.4 * 360 * 120 / 1.25 =
     ** 34.56 kN; 7.5 / 34.56 = 0.21701. */
-    Fresh_Splice(true);
-    Splice_Input.connection_kind = CONN_OUTER_PLATES;
-    Splice_Input.vbm_type = 30;
-    Splice_Input.vbm_row = 3;
-    Splice_Input.d = 12.0;
-    Splice_Input.b = 12.0;
-    Splice_Input.h = 24.0;
-    Splice_Input.h_p = 24.0;
-    Splice_Input.t_p = 1.0;
-    Splice_Input.block_shear = 0;
-    Set_Layout(2, 2);
+    Outer_Plate_Bolt_Splice();
     Tension_Splice(60.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     Run_Nachweise(nullptr, 0);
@@ -287,17 +253,8 @@ TEST(Run, FastenerSectionOfATensionSplice)
 TEST(Run, TensionPerpendicularToTheGrainInKiloNewton)
 {
     /* The nailed splice in bending: V_90 is the largest column sum of F_y, a force in kN. */
-    Fresh_Splice(true);
-    Splice_Input.vbm_type = 0;
-    Splice_Input.vbm_row = 0;
-    Splice_Input.d = 4.2;
-    Splice_Input.l = 110.0;
-    Splice_Input.t_s = 6.0;
-    Splice_Input.b = 12.0;
-    Splice_Input.h = 20.0;
-    Splice_Input.h_s = 20.0;
+    Side_Timber_Nail_Splice();
     Splice_Input.L_user = 0;
-    Set_Layout(4, 3);
     Lkom_Entry *c = Set_Lkom(0, 0, 1.0, 0.0, 2.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     ASSERT_GT(c->max_col_Fy, 0.0);

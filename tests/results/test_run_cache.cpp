@@ -62,58 +62,24 @@ static Msg_Code_Block Leftover_Messages(void)
 
 /* ---------------------------------------------------------------- reference splices */
 
-static void Tension_Splice(double N)
-{
-    Splice_Input.splice_kind = SPLICE_TENSION;
-    Splice_Input.L_user = 0;
-    Splice_Input.lkom.groups[0].kmod_source = 0;
-    Splice_Input.lkom.groups[0].kmod = 0.9;
-    Set_Lkom(0, 0, 0.0, N, 0.0);
-}
-
 /* Two inner plates 1 x 20 cm in a 16 x 24 cm C24 member, 12 mm dowels, 2 x 3 per half. */
 static void Inner_Plate_Dowels(double N)
 {
-    Fresh_Splice(true);
-    Splice_Input.connection_kind = CONN_INNER_PLATES;
-    Splice_Input.b = 16.0;
-    Splice_Input.h = 24.0;
-    Splice_Input.h_p = 20.0;
-    Splice_Input.block_shear = 1;
-    Set_Layout(2, 3);
+    Inner_Plate_Dowel_Splice();
     Tension_Splice(N);
 }
 
 /* Outer plates 1 x 24 cm on a 12 x 24 cm member, M12 bolts, 2 x 2 per half. */
 static void Outer_Plate_Bolts(double N)
 {
-    Fresh_Splice(true);
-    Splice_Input.connection_kind = CONN_OUTER_PLATES;
-    Splice_Input.vbm_type = 30;
-    Splice_Input.vbm_row = 3;
-    Splice_Input.d = 12.0;
-    Splice_Input.b = 12.0;
-    Splice_Input.h = 24.0;
-    Splice_Input.h_p = 24.0;
-    Splice_Input.t_p = 1.0;
-    Splice_Input.block_shear = 0;
-    Set_Layout(2, 2);
+    Outer_Plate_Bolt_Splice();
     Tension_Splice(N);
 }
 
 /* Nails 4.2 x 110 mm, side timbers 6 cm, middle 12 cm, height 20 cm, 4 x 3 nails per half. */
 static void Side_Timber_Nails(double N)
 {
-    Fresh_Splice(true);
-    Splice_Input.vbm_type = 0;
-    Splice_Input.vbm_row = 0;
-    Splice_Input.d = 4.2;
-    Splice_Input.l = 110.0;
-    Splice_Input.t_s = 6.0;
-    Splice_Input.b = 12.0;
-    Splice_Input.h = 20.0;
-    Splice_Input.h_s = 20.0;
-    Set_Layout(4, 3);
+    Side_Timber_Nail_Splice();
     Tension_Splice(N);
 }
 
