@@ -29,7 +29,7 @@ static int Row_Count(void)
     const Splice_Input_Record *si = &Splice_Input;
     int n = (int)std::lround(Splice_N_Col(si));
     const int t = si->vbm_type;
-    if (t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST && si->layout[VBM_TYPE_SLOT(t)] == 1)
+    if (t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED)
         n = (n + 1) / 2;
     return n;
 }

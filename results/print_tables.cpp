@@ -364,7 +364,8 @@ void Oli_Lkom_Table(FILE *file)
     static const char *const kinds[3] = {
         "Bemessungsschnittgrößen (Biegestoß)"_cp850, "Bemessungsschnittgrößen (Zugstoß)"_cp850,
         "Bemessungsschnittgrößen (Druckstoß)"_cp850};
-    const int kind = si->splice_kind >= 0 && si->splice_kind <= 2 ? si->splice_kind : 0;
+    const bool known = si->splice_kind >= SPLICE_BENDING && si->splice_kind <= SPLICE_COMPRESSION;
+    const int kind = known ? si->splice_kind : SPLICE_BENDING;
     const int bending = si->splice_kind == SPLICE_BENDING;
     Oli_Write_Heading(file, 2, "%s", kinds[kind]);
     Oli_Write_Text(file, "Nutzungsklasse %d", si->service_class);

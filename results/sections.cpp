@@ -31,7 +31,7 @@ static int Deducted_Rows(void)
     const Splice_Input_Record *si = &Splice_Input;
     int m = (int)Splice_N_Row(si);
     const int t = si->vbm_type;
-    if (t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST && si->layout[VBM_TYPE_SLOT(t)] == 1)
+    if (t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED)
         m = m / 2 + 1;
     if (m > Fastener_Pattern.count) m = Fastener_Pattern.count;
     return m < 0 ? 0 : m;
