@@ -304,7 +304,7 @@ void Apply_User_Screw_Line(const Vbm_Screw_Line &line, const User_Screw_Target &
 /* Fill the record of a user-defined screw line with its starting values; 0 for other types. */
 int Init_User_Screw_Record(int type, User_Screw_Record *r)
 {
-    if (r == nullptr || (!Is_Vbm_User_Screw(type))) return 0;
+    if (r == nullptr || !Is_Vbm_User_Screw(type)) return 0;
     memset(r->name, ' ', 26);
     r->name[26] = '\0';
     const char *name = type == VBM_ASSY_BENUTZER ? "Assy" : "Spax";
