@@ -150,7 +150,7 @@ double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry)
                                          ? "Lochleibungskr\x84" "fte gem\x84\xE1 DIN EN 1993-1-8"
                                          : "Lochleibungskr\x84" "fte gem\x84\xE1 DIN 18800");
     if ((int)Splice_N_Row(si) == 1 && Splice_N_Row(si) == 1.0) si->p2 = si->h_p;
-    const bool fitted = si->fitted_bolt && !(type == 30 && si->steel_hole);
+    const bool fitted = si->fitted_bolt && !(type == VBM_BOLZEN && si->steel_hole);
     double R_in = 0.0, R_end = 0.0;
 
     if (Nad_Params == nullptr) {
@@ -174,15 +174,15 @@ double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry)
         const double f_u = Get_Plate_Fu();
         const double f_ub = Plate_Bearing_Fu_B();
         double d = si->d, d0 = si->d;
-        if (si->connection_kind == CONN_OUTER_PLATES && type != 29 && type != 30) {
+        if (si->connection_kind == CONN_OUTER_PLATES && !Is_Vbm_Dowel_Or_Bolt(type)) {
             switch (type) {
-            case 31: d = d0 = Get_Connector_Value(31, si->connector_index, "dc"); break;
-            case 33: d = d0 = Get_Connector_Value(33, si->connector_index, "d1"); break;
-            case 32: d = d0 = si->d_bolt + 0.4; break;
+            case VBM_SCHEIBENDUEBEL_B1: d = d0 = Get_Connector_Value(type, si->connector_index, "dc"); break;
+            case VBM_SCHEIBENDUEBEL_C11: d = d0 = Get_Connector_Value(type, si->connector_index, "d1"); break;
+            case VBM_SCHEIBENDUEBEL_C2: d = d0 = si->d_bolt + 0.4; break;
             default: d0 = si->d + (fitted ? 0.0 : 1.0); break;
             }
         }
-        if (type == 30 && !fitted) d0 += 1.0;
+        if (type == VBM_BOLZEN && !fitted) d0 += 1.0;
         double ab_e = 0, ab_i = 0, k_e = 0, k_i = 0;
         Calc_Plate_Bearing_Ec(d0, d, si->t_p * 10.0, si->e1 * 10.0, si->e2 * 10.0, si->p1 * 10.0,
                               si->p2 * 10.0, f_ub, f_u, &R_end, &R_in, &ab_e, &ab_i, &k_e, &k_i);

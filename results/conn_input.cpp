@@ -12,7 +12,7 @@
 
 static int Is_Nail_Screw_Staple(int type)
 {
-    return Is_Vbm_Nail_Or_Screw(type) || type == 1;
+    return Is_Vbm_Nail_Screw_Or_Staple(type);
 }
 
 /* Members of the connection by connection kind, member 1 first; thicknesses in mm. */
@@ -70,7 +70,7 @@ static int32_t Design_Steel_Grade(void)
 static double Design_Fu(void)
 {
     const int t = Splice_Input.vbm_type;
-    if (Is_Vbm_Din571_Screw(t) || t == 1 || Is_Vbm_Special_Nail(t)) return Splice_Input.fu_k;
+    if (Is_Vbm_Din571_Screw(t) || t == VBM_KLAMMER || Is_Vbm_Special_Nail(t)) return Splice_Input.fu_k;
     return 600.0;
 }
 
@@ -85,11 +85,11 @@ double Get_Fastener_Fu_K(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int t = si->vbm_type;
-    if ((t == 29 || t == 30) && si->vbm_steel >= 0)
+    if (Is_Vbm_Dowel_Or_Bolt(t) && si->vbm_steel >= 0)
         return Get_Stahlguete((uint32_t)si->vbm_steel)->fu;
     if (Is_Vbm_Connector(t) && si->bolt_steel >= 0)
         return Get_Stahlguete((uint32_t)si->bolt_steel)->fu;
-    if (t == 0) return Design_Fu();
+    if (t == VBM_NAGEL) return Design_Fu();
     return si->fu_k;
 }
 
@@ -142,7 +142,8 @@ int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, dou
     input->d = si->d;
     input->d_2 = si->d_2;
     input->d_bolt = Connector_Bolt_Diameter();
-    if (type == 31) input->d_3 = Get_Connector_Value(31, si->connector_index, "d3");
+    if (type == VBM_SCHEIBENDUEBEL_B1)
+        input->d_3 = Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, si->connector_index, "d3");
     else if (Is_Vbm_Connector(type)) input->d_3 = input->d_bolt;
     input->d_k = si->d_k;
     input->length = si->l;
@@ -212,7 +213,7 @@ static void Fill_Rule_Common(Vbm_Rule_Input *rule, double w1, double w2)
     rule->species_sfp = si->species_sfp;
     rule->fu = Design_Fu();
     /* the yield moment of a dowel or bolt follows its steel grade, as in the fastener design */
-    if (type == 29 || type == 30) rule->steel_grade = si->vbm_steel;
+    if (Is_Vbm_Dowel_Or_Bolt(type)) rule->steel_grade = si->vbm_steel;
     rule->washer_d = si->washer ? si->washer_d : -1.0;
     if (Is_Nail_Screw_Staple(type)) {
         w2 = std::fmin(si->l - w1, w2);
@@ -253,7 +254,8 @@ int Fill_Joint_Members(Vbm_Rule_Input *rule, double angle_1, double angle_2)
     if (Is_Vbm_Screw_Family_C(si->vbm_type) && rule->washer_d > 32.0) rule->washer_d = 32.0;
     rule->service_class = si->service_class;
     rule->split_rule = si->split_rule;
-    if (si->vbm_type == 47 || si->vbm_type == 48) rule->preset_switch_1 = 2;
+    if (si->vbm_type == VBM_KOMBI_SECHSKANT_VG || si->vbm_type == VBM_KOMBI_SECHSKANT_TG)
+        rule->preset_switch_1 = 2;
     return 0;
 }
 

@@ -16,7 +16,7 @@
 
 static int Is_Nail_Screw_Staple(int type)
 {
-    return Is_Vbm_Nail_Or_Screw(type) || type == 1;
+    return Is_Vbm_Nail_Screw_Or_Staple(type);
 }
 
 static double Rho_K_Of(int mat, int grade, double t_cm)
@@ -83,10 +83,10 @@ static int Calc_Pass_Spacings(double rho_min, double alpha_1, double alpha_2, Pa
     if (si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES) {
         const double d0 = Get_Plate_Hole_D0_Cm();
         p->d0 = d0;
-        const bool pin = type == 29 || type == 30;
+        const bool pin = Is_Vbm_Dowel_Or_Bolt(type);
         if (si->e1_user) {
-            const double e1_min = (type == 0 || pin) ? 1.2 * d0 : si->d / 20.0;
-            if (si->e1 < e1_min) return 50;
+            const double e1_min = (type == VBM_NAGEL || pin) ? 1.2 * d0 : si->d / 20.0;
+            if (si->e1 < e1_min) return DERR_PLATE_END_DISTANCE_E1;
             p->e1 = si->e1;
         } else {
             p->e1 = (pin || Is_Nail_Screw_Staple(type)) ? 1.2 * d0 : si->d / 20.0;
@@ -157,12 +157,13 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
     else y0 = 0.0;
 
     const long mirror = grouped ? 2 : 1;
-    if ((long)n_c * n_r > PATTERN_MAX || (long)n_c * n_r * mirror > PATTERN_MAX) return 96;
+    if ((long)n_c * n_r > PATTERN_MAX || (long)n_c * n_r * mirror > PATTERN_MAX)
+        return DERR_MEMBER_NOT_HIGH_ENOUGH;
 
     double step_x = 0.0;
     if (grouped) {
         step_x = p->a1;
-        if (type == 0) {
+        if (type == VBM_NAGEL) {
             step_x = std::fmin(step_x, 40.0 * d_cm);
             step_y = std::fmin(step_y, 20.0 * d_cm);
         }
@@ -170,18 +171,18 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
         if (!staggered) ok = Build_Regular_Pattern(x0, y0, step_x, step_y, n_c / 2);
         else ok = Build_Staggered_Pattern(x0, y0, x0 + (n_c / 2 - 1) * p->a1, y_end, step_x,
                                           step_y);
-        if (!ok || !Mirror_Pattern(lap ? 0.0 : (x0 + x_end) / 2.0)) return 96;
+        if (!ok || !Mirror_Pattern(lap ? 0.0 : (x0 + x_end) / 2.0)) return DERR_MEMBER_NOT_HIGH_ENOUGH;
     } else {
         if (n_c >= 2) step_x = (x_end - x0) / (n_c - 1);
         else if (!plates) x0 = si->L / 4.0;
-        if (type == 0) {
-            if (step_x > (staggered ? 20.0 : 40.0) * d_cm) return 107;
-            if (step_y > (staggered ? 10.0 : 20.0) * d_cm) return 109;
+        if (type == VBM_NAGEL) {
+            if (step_x > (staggered ? 20.0 : 40.0) * d_cm) return DERR_SPACING_TOO_LONG;
+            if (step_y > (staggered ? 10.0 : 20.0) * d_cm) return DERR_SPACING_TOO_HIGH;
         }
         int ok;
         if (!staggered) ok = Build_Regular_Pattern(x0, y0, step_x, step_y, n_c);
         else ok = Build_Staggered_Pattern(x0, y0, x_end, y_end, step_x, step_y);
-        if (!ok) return 96;
+        if (!ok) return DERR_MEMBER_NOT_HIGH_ENOUGH;
     }
     if (!si->a1_user) si->a1 = staggered ? 2.0 * step_x : step_x;
     si->a2 = staggered ? 2.0 * step_y : step_y;
@@ -190,7 +191,8 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
     return 0;
 }
 
-/* Plate bearing of one combination in the preparation run. Return 0, 130 or 131. */
+/* Plate bearing of one combination in the preparation run. Return 0, DERR_PLATE_MIN_3MM or
+** DERR_PLATE_EDGE_E2_E3. */
 static int Check_Plate_Bearing(const Lkom_Entry *c, const Pass_Spacings *p)
 {
     Splice_Input_Record *si = &Splice_Input;
@@ -205,10 +207,10 @@ static int Check_Plate_Bearing(const Lkom_Entry *c, const Pass_Spacings *p)
     si->e2 = (si->h_p - (n_r - 1) * si->a2) / 2.0;
     double d0 = si->d + 1.0, d = si->d;
     switch (type) {
-    case 29: d0 = si->d; break;
-    case 31: d0 = d = Get_Connector_Value(31, si->connector_index, "dc"); break;
-    case 33: d0 = d = Get_Connector_Value(33, si->connector_index, "d1"); break;
-    case 32: d0 = d = si->d + 0.4; break;
+    case VBM_STABDUEBEL: d0 = si->d; break;
+    case VBM_SCHEIBENDUEBEL_B1: d0 = d = Get_Connector_Value(type, si->connector_index, "dc"); break;
+    case VBM_SCHEIBENDUEBEL_C11: d0 = d = Get_Connector_Value(type, si->connector_index, "d1"); break;
+    case VBM_SCHEIBENDUEBEL_C2: d0 = d = si->d + 0.4; break;
     default: if (si->fitted_bolt) d0 = si->d; break;
     }
     const double f_ub = Plate_Bearing_Fu_B();
@@ -217,7 +219,8 @@ static int Check_Plate_Bearing(const Lkom_Entry *c, const Pass_Spacings *p)
                                  nullptr, nullptr, nullptr, nullptr, nullptr);
 }
 
-/* Distribute every valid combination to the pattern (step 18). Return 0, 130 or 131. */
+/* Distribute every valid combination to the pattern (step 18). Return 0, DERR_PLATE_MIN_3MM or
+** DERR_PLATE_EDGE_E2_E3. */
 static int Distribute_Combinations(const Pass_Spacings *p)
 {
     Splice_Input_Record *si = &Splice_Input;
@@ -339,17 +342,17 @@ int Prepare_Splice_Calc(void)
     const int kind = si->connection_kind;
     const bool lap = kind == CONN_LAP;
     const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
-    if (type < VBM_TYPE_FIRST || type > VBM_TYPE_LAST) return 101;
+    if (type < VBM_TYPE_FIRST || type > VBM_TYPE_LAST) return DERR_TWO_FASTENERS_PER_HALF;
     const int slot = VBM_TYPE_SLOT(type);
 
     /* 1. counts, two-sided nailing, densities */
     const int n_r = (int)si->n_row[slot];
     const int n_c = (int)si->n_col[slot];
     /* Input that leaves no fastener or no plate is refused before anything is derived. */
-    if (!(si->d > 0.0)) return 4;
+    if (!(si->d > 0.0)) return DERR_DIAMETER_NOT_POSITIVE;
     if (plates && (!(si->t_p > 0.0)
                    || (kind == CONN_INNER_PLATES && (int)si->plate_count < 1)))
-        return 130;
+        return DERR_PLATE_MIN_3MM;
     Check_Nail_Sides();
     const double rho_side = Rho_K_Of(si->mat_side, si->grade_side, si->t_s);
     const double rho_mid = Rho_K_Of(si->mat_mid, si->grade_mid, si->b);
@@ -359,7 +362,7 @@ int Prepare_Splice_Calc(void)
     int valid = 0;
     for (int g = 0; g < LKOM_GROUPS; g++)
         for (int e = 0; e < LKOM_ENTRIES; e++) valid += Is_Lkom_Valid(g, e);
-    if (valid == 0) return 124;
+    if (valid == 0) return DERR_NO_VALID_COMBINATION;
 
     /* 3. automatic side-member thickness */
     if (kind == CONN_SIDE_TIMBERS && si->t_s_user == 0) {
@@ -372,13 +375,15 @@ int Prepare_Splice_Calc(void)
     }
 
     /* A dowel or bolt passes through every member and plate of the joint. */
-    if ((type == 29 || type == 30) && si->l < 10.0 * Joint_Thickness() - LENGTH_TOL) return 5;
+    if (Is_Vbm_Dowel_Or_Bolt(type) && si->l < 10.0 * Joint_Thickness() - LENGTH_TOL)
+        return DERR_LENGTH_TOO_SMALL;
 
     /* 4. plain nails against splitting */
-    if (type == 0 && !si->predrilled) {
-        if (Min_Mid_Timber_Thickness(nullptr, si->split_rule) > si->b) return 97;
+    if (type == VBM_NAGEL && !si->predrilled) {
+        if (Min_Mid_Timber_Thickness(nullptr, si->split_rule) > si->b)
+            return DERR_SPLIT_SIDE_OR_NAIL_THICK;
         if (kind == CONN_SIDE_TIMBERS && Min_Side_Timber_Thickness(nullptr, si->split_rule) > si->t_s)
-            return 97;
+            return DERR_SPLIT_SIDE_OR_NAIL_THICK;
     }
 
     /* 5. thickness rule of nails, screws and staples */
@@ -391,7 +396,7 @@ int Prepare_Splice_Calc(void)
         Calc_T_Req_Reduction(type, Get_Fastener_Fu_K(), 2, si->d, si->l, 90.0, si->predrilled, 0,
                              si->fitted_bolt, m.t1, m.t2, rho1, rho2, m.mat_1, m.mat_2, m.grade_1,
                              m.grade_2, nullptr, nullptr, nullptr, nullptr, &k, nullptr, nullptr);
-        if (k <= 0.0) return 110;
+        if (k <= 0.0) return DERR_SHORT_OR_SIDE_THICK;
     }
 
     /* 6. minimum thicknesses */
@@ -422,21 +427,21 @@ int Prepare_Splice_Calc(void)
         /* 12. arrangement and counts */
         const bool staggered = si->layout[slot] == LAYOUT_STAGGERED;
         const bool grouped = si->grouped[slot] != 0;
-        if (staggered && n_r % 2 == 0) return 98;
-        if (staggered && n_c <= 2) return 100;
-        if (grouped && (n_c <= 3 || n_c % 2 != 0)) return 99;
-        if (n_c <= 1 && n_r <= 1) return 101;
-        if (n_c < 1 || n_r < 1) return 101;             /* no column or no row: no fastener */
+        if (staggered && n_r % 2 == 0) return DERR_STAGGERED_ROWS_ODD;
+        if (staggered && n_c <= 2) return DERR_STAGGERED_COLUMNS_3;
+        if (grouped && (n_c <= 3 || n_c % 2 != 0)) return DERR_GROUPED_COLUMNS_EVEN;
+        if (n_c <= 1 && n_r <= 1) return DERR_TWO_FASTENERS_PER_HALF;
+        if (n_c < 1 || n_r < 1) return DERR_TWO_FASTENERS_PER_HALF; /* no column or no row */
 
         /* 13. materials */
-        if (si->mat_mid == 1 || si->mat_side == 1) {
-            if (type == 26) return 102;
-            if (type == 27) return 104;
-            if (type == 28) return 105;
+        if (si->mat_mid == MAT_LAUBHOLZ || si->mat_side == MAT_LAUBHOLZ) {
+            if (type == VBM_SCHEIBENDUEBEL_C1) return DERR_PRESSED_C1_HARDWOOD;
+            if (type == VBM_SCHEIBENDUEBEL_C5) return DERR_PRESSED_C5_HARDWOOD;
+            if (type == VBM_SCHEIBENDUEBEL_C10) return DERR_PRESSED_C10_HARDWOOD;
         }
-        if (si->mat_mid == 1 && type == 32) return 103;
-        if (si->mat_mid == 1 && type == 33) return 106;
-        if (kind == CONN_INNER_PLATES && Calc_Timber_Part_Thickness() < 2.4) return 111;
+        if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C2) return DERR_PRESSED_C2_HARDWOOD;
+        if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C11) return DERR_PRESSED_C11_HARDWOOD;
+        if (kind == CONN_INNER_PLATES && Calc_Timber_Part_Thickness() < 2.4) return DERR_MIDDLE_MIN_THICKNESS;
 
         /* 14. shear planes */
         if (lap) {
@@ -455,7 +460,7 @@ int Prepare_Splice_Calc(void)
         /* 15.-16. the pattern */
         rc = Lay_Out_Pattern(&p);
         if (rc != 0) return rc;
-        if (fp->count < 2) return 101;
+        if (fp->count < 2) return DERR_TWO_FASTENERS_PER_HALF;
 
         /* 17. centroid and reset of the extremes */
         Calc_Pattern_Centroid(&fp->x_c, &fp->y_c, &fp->I_p, fp->count, fp->recs);
@@ -476,7 +481,7 @@ int Prepare_Splice_Calc(void)
     fp->passes = pass;
 
     /* 19. length */
-    if (p.L_req > si->L + LENGTH_TOL) return 95;
+    if (p.L_req > si->L + LENGTH_TOL) return DERR_SIDE_TIMBER_TOO_SHORT;
 
     /* 20. user's spacings against the minimum of the final angles */
     Pass_Spacings m{};
@@ -491,20 +496,20 @@ int Prepare_Splice_Calc(void)
     if (rc != 0) return rc;
     /* Rows closer than the minimum a2 are refused whether the edge distance is the user's or
     ** the program's: a low member would otherwise squeeze the rows silently. */
-    if (n_r >= 2 && m.a2 > si->a2 + LENGTH_TOL) return 25;
-    if (a4u && m.a4 > si->a4 + LENGTH_TOL) return 120;
-    if (a3u && m.a3 > si->a3 + LENGTH_TOL) return 119;
-    if (a1u && m.a1 > si->a1 + LENGTH_TOL) return 24;
+    if (n_r >= 2 && m.a2 > si->a2 + LENGTH_TOL) return DERR_SPACING_A2;
+    if (a4u && m.a4 > si->a4 + LENGTH_TOL) return DERR_EDGE_DISTANCE_A4;
+    if (a3u && m.a3 > si->a3 + LENGTH_TOL) return DERR_END_DISTANCE_A3;
+    if (a1u && m.a1 > si->a1 + LENGTH_TOL) return DERR_SPACING_A1;
 
     /* 21. the rows must fit into the height; every fastener inside the plate */
     const double H = fp->layout_height;
     /* the pitch of the rows: a staggered layout stores the spacing within a column, 2 pitches */
     const double pitch = si->layout[slot] == LAYOUT_STAGGERED ? si->a2 / 2.0 : si->a2;
     const double a2_used = n_r >= 2 ? pitch : 0.0;
-    if ((n_r - 1) * a2_used + 2.0 * p.a4 > H + LENGTH_TOL) return 96;
+    if ((n_r - 1) * a2_used + 2.0 * p.a4 > H + LENGTH_TOL) return DERR_MEMBER_NOT_HIGH_ENOUGH;
     if (plates) {
         si->e2 = (si->h_p - (n_r - 1) * a2_used) / 2.0;
-        if (si->e2 < -LENGTH_TOL) return 96;
+        if (si->e2 < -LENGTH_TOL) return DERR_MEMBER_NOT_HIGH_ENOUGH;
         si->e_rand_ec = si->e1;
         si->e_rand_din = si->e1;
     }
