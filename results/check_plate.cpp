@@ -44,40 +44,55 @@ double Get_Plate_Shear_Strength(int accidental)
     return Get_Plate_Fyd(accidental) / std::sqrt(3.0);
 }
 
-/* Plate utilisation of combination (group, entry); writes the plate section when given a
-** file. */
-double Oli_Blech_Nachweis(FILE *file, int group, int entry)
+int Calc_Plate_Check(int group, int entry, Plate_Check *out)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
-    if (c == nullptr) return 0.0;
-    const bool bending = si->splice_kind == SPLICE_BENDING;
-    const double M = bending ? c->M_distr : 0.0;
-    double Vs = bending ? std::fabs(c->V_d) / 2.0 + si->k_xr * (std::fabs(M) * 100.0) / 2.0 : 0.0;
+    if (c == nullptr) return 0;
+    Plate_Check r{};
+    r.bending = si->splice_kind == SPLICE_BENDING;
+    const double M = r.bending ? c->M_distr : 0.0;
+    double Vs = r.bending ? std::fabs(c->V_d) / 2.0 + si->k_xr * (std::fabs(M) * 100.0) / 2.0 : 0.0;
     if (std::fabs(Vs) < std::fabs(c->V_d)) Vs = c->V_d;
+    r.V = Vs;
+    if (!Calc_Plate_Stresses(c->N_d, Vs, M, &r.sigma, &r.tau, &r.sigma_v)) {
+        r.state = PLATE_CHECK_NO_SECTION;
+    } else {
+        const double fyd = Get_Plate_Fyd(c->accidental);
+        const double tRd = Get_Plate_Shear_Strength(c->accidental);
+        if (!(fyd > 0.0) || !(tRd > 0.0)) {
+            r.state = PLATE_CHECK_NO_FYD;
+        } else {
+            r.state = PLATE_CHECK_DONE;
+            r.u = std::fmax(std::fmax(std::fabs(r.sigma / fyd), std::fabs(r.tau / tRd)),
+                            std::fabs(r.sigma_v / fyd));
+        }
+    }
+    *out = r;
+    return 1;
+}
 
+void Print_Plate_Check(FILE *file, const Plate_Check *r)
+{
     Oli_Write_Heading(file, 3, "%s", Nad_Params != nullptr ? "Bleche gem\x84\xE1 DIN EN 1993-1-1"
                                                            : "Bleche gem\x84\xE1 DIN 18800");
-    double s = 0, t = 0, sv = 0;
-    if (!Calc_Plate_Stresses(c->N_d, Vs, M, &s, &t, &sv)) {
+    if (r->state == PLATE_CHECK_NO_SECTION) {
         Oli_Write_Text_Flagged(file, "Nettoquerschnitt des Bleches = 0 => \xCE" "bSpannungen nicht "
                                "bestimmbar\xCEr", 0);
-        return 10.0;
+        return;
     }
-    const double fyd = Get_Plate_Fyd(c->accidental);
-    const double tRd = Get_Plate_Shear_Strength(c->accidental);
-    if (!(fyd > 0.0) || !(tRd > 0.0)) {
+    if (r->state == PLATE_CHECK_NO_FYD) {
         Oli_Write_Text_Flagged(file, "f\xCE\\y,d\xCEr nicht bestimmbar => \xCE" "bNachweis kann nicht "
                                "gef\x81hrt werden!\xCEr", 0);
-        return 10.0;
+        return;
     }
-    const double u = std::fmax(std::fmax(std::fabs(s / fyd), std::fabs(t / tRd)),
-                               std::fabs(sv / fyd));
+    /* V: the joint shear of the timber checks */
     Oli_Write_Text(file, "%s = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\v\xCEr = %.2lf N/mm\xCE/2\xCEr, %s = "
                    "%.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN)",
-                   SYM_SIGMA, s, SYM_SIGMA, sv, SYM_TAU, t,
-                   bending ? "V" : "V\xCE\\" "d\xCEr", Vs);   /* V: the joint shear of the timber checks */
+                   SYM_SIGMA, r->sigma, SYM_SIGMA, r->sigma_v, SYM_TAU, r->tau,
+                   r->bending ? "V" : "V\xCE\\" "d\xCEr", r->V);
     if (file != nullptr) {
+        const double u = r->u;
         char line[256];
         if (u <= UTIL_LIMIT)
             snprintf(line, sizeof line, "Maximale Ausnutzung des Bleches u\xCE\\max\xCEr = %.2lf %s 1 "
@@ -87,7 +102,16 @@ double Oli_Blech_Nachweis(FILE *file, int group, int entry)
                      "=> \xCE" "bNachweis nicht erf\x81llt\xCEr", u);
         Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
     }
-    return u;
+}
+
+/* Plate utilisation of combination (group, entry), 10 when the check cannot be made; writes the
+** plate section when given a file. */
+double Oli_Blech_Nachweis(FILE *file, int group, int entry)
+{
+    Plate_Check r;
+    if (!Calc_Plate_Check(group, entry, &r)) return 0.0;
+    Print_Plate_Check(file, &r);
+    return r.state == PLATE_CHECK_DONE ? r.u : 10.0;
 }
 
 /* ---------------------------------------------------------------- bearing of the holes */

@@ -46,6 +46,23 @@ double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, dou
 int Calc_Plate_Stresses(double N, double V, double M, double *sigma, double *tau,
                         double *sigma_v);
 double Get_Plate_Shear_Strength(int accidental);
+
+/* The plate check of one combination as Calc_Plate_Check computes it and Print_Plate_Check
+** writes it. */
+enum { PLATE_CHECK_DONE = 0, PLATE_CHECK_NO_SECTION = 1, PLATE_CHECK_NO_FYD = 2 };
+typedef struct Plate_Check {
+    int32_t state;                  /* PLATE_CHECK_DONE or why the check cannot be made */
+    int32_t bending;                /* 1 for the bending splice */
+    double V;                       /* kN, the shear of the joint */
+    double sigma, tau, sigma_v;     /* N/mm², stresses of the net section */
+    double u;                       /* utilisation, valid when state is PLATE_CHECK_DONE */
+} Plate_Check;
+
+/* Compute the plate check of combination (group, entry) into *out; 0 when there is no such
+** combination (then *out is untouched). Writes nothing. */
+int Calc_Plate_Check(int group, int entry, Plate_Check *out);
+/* Write the plate section of a computed check; nothing without a file. */
+void Print_Plate_Check(FILE *file, const Plate_Check *check);
 double Oli_Blech_Nachweis(FILE *file, int group, int entry);
 double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry);
 
