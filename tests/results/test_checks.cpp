@@ -1126,3 +1126,41 @@ TEST(Plates, DinBearingOfInnerAndEndFasteners)
                      "e\xCE\\" "3\xCEr = 3.12 cm, \xBA\xCE\\l\xCEr = 0.88 => V\xCE\\l,R,d,Rand\xCEr = 22.94 kN"),
               std::string::npos) << s;
 }
+
+TEST(PlateCheck, ComputedIntoARecordAndPrintedFromIt)
+{
+    /* Outer plates 1 x 24 cm on 12 x 24 cm, M12 bolts 2 x 2 per half, N = 60 kN (annex): net
+    ** plate section 2 * (24 - 2 * 1.3) * 1.0 = 42.8 cm² (holes d + 1 mm); sigma = 60 * 10 / 42.8
+    ** = 14.019 N/mm², tau = 0, sigma_v = sigma; f_y,d = 235 N/mm²: u = 14.019 / 235 = 0.059654. */
+    Outer_Plate_Bolt_Splice();
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Set_Design_Gammas(0);
+    Plate_Check r;
+    ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.state, PLATE_CHECK_DONE);
+    EXPECT_NEAR(r.sigma, 14.019, 5e-4);
+    EXPECT_NEAR(r.sigma_v, 14.019, 5e-4);
+    EXPECT_NEAR(r.tau, 0.0, 1e-12);
+    EXPECT_NEAR(r.u, 0.059654, 5e-6);
+    /* the printer writes from the record what the check writes (headings numbered afresh) */
+    FILE *a = tmpfile(), *b = tmpfile();
+    Oli_Init_Writer(3, 2, 1);
+    Print_Plate_Check(a, &r);
+    Oli_Init_Writer(3, 2, 1);
+    EXPECT_EQ(Oli_Blech_Nachweis(b, 0, 0), r.u);
+    const std::string sa = Slurp(a), sb = Slurp(b);
+    fclose(a);
+    fclose(b);
+    EXPECT_EQ(sa, sb);
+    EXPECT_NE(sa.find("14.02 N/mm"), std::string::npos) << sa;
+    /* no combination: nothing computed, the record untouched */
+    Plate_Check untouched = r;
+    EXPECT_EQ(Calc_Plate_Check(-1, 0, &untouched), 0);
+    EXPECT_EQ(untouched.u, r.u);
+    /* no plate thickness, no net section: the record says why, the check keeps its 10 */
+    Splice_Input.t_p = 0.0;
+    ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.state, PLATE_CHECK_NO_SECTION);
+    EXPECT_EQ(Oli_Blech_Nachweis(nullptr, 0, 0), 10.0);
+}
