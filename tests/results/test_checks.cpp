@@ -1158,6 +1158,28 @@ TEST(PlateCheck, ComputedIntoARecordAndPrintedFromIt)
     Plate_Check untouched = r;
     EXPECT_EQ(Calc_Plate_Check(-1, 0, &untouched), 0);
     EXPECT_EQ(untouched.u, r.u);
+    /* gamma_M0 = 1000: f_y,d = 0.235 N/mm², still a strength: u = 14.019 / 0.235 = 59.654 */
+    Splice_Input.gamma_m0 = 1000.0;
+    ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.state, PLATE_CHECK_DONE);
+    EXPECT_NEAR(r.u, 59.654, 5e-3);
+    /* no f_y,d (gamma_M0 = 0): the record says so, the section says it as a failed line */
+    Splice_Input.gamma_m0 = 0.0;
+    ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.state, PLATE_CHECK_NO_FYD);
+    EXPECT_EQ(Oli_Blech_Nachweis(nullptr, 0, 0), 10.0);
+    FILE *g = tmpfile(), *h = tmpfile();
+    Oli_Init_Writer(3, 2, 1);
+    Print_Plate_Check(g, &r);
+    Oli_Init_Writer(3, 2, 1);
+    Oli_Write_Heading(h, 3, "%s", "Bleche gem\x84\xE1 DIN EN 1993-1-1");
+    Oli_Write_Text_Flagged(h, "f\xCE\\y,d\xCEr nicht bestimmbar => \xCE" "bNachweis kann nicht "
+                           "gef\x81hrt werden!\xCEr", 0);
+    const std::string sg = Slurp(g), sh = Slurp(h);
+    fclose(g);
+    fclose(h);
+    EXPECT_EQ(sg, sh);
+    Splice_Input.gamma_m0 = 1.0;
     /* no plate thickness, no net section: the record says why, the check keeps its 10 */
     Splice_Input.t_p = 0.0;
     ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
