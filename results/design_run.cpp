@@ -340,7 +340,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
     const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
     const int type = si->vbm_type;
 
-    /* 1.-2. factors, densities, required thicknesses */
+    /* The members' bending factors and densities and the required thicknesses, once for the run */
     const double f_mid = Bending_Factor(si->mat_mid, si->edgewise_mid);
     const double f_side = Bending_Factor(si->mat_side, si->edgewise_side);
     double rho_side = 0.0, rho_mid = 0.0;
@@ -358,7 +358,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                                       si->mat_side, si->mat_mid, si->grade_side, si->grade_mid,
                                       nullptr, nullptr);
 
-    /* 3. the list is filled only by a run without file */
+    /* The utilisation list is emptied here and filled only by a run that writes no print list */
     si->utilisation.count = 0;
     Open_Vbm_Design_Run();
     const bool whole_table = group < 0 && entry < 0;
@@ -368,7 +368,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
         Governing_Lkom.entry = -1;
     }
 
-    /* 4. head */
+    /* The print list's head of the checks */
     if (file != nullptr) {
         Set_Design_Gammas(0);
         Write_Check_Head(file, f_mid, f_side, rho_side, rho_mid, t1_req, t2_req);
@@ -443,11 +443,11 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
 
     Close_Vbm_Design_Run();
 
-    /* 6. overall */
+    /* The largest utilisation of all checks over every combination */
     double u_max = std::fmax(std::fmax(m_vbm, m_plate), std::fmax(m_bs, m_hole));
     u_max = std::fmax(u_max, std::fmax(m_mid, m_side));
 
-    /* 7. the utilisation list */
+    /* A run without print list hands its utilisation list to the page */
     if (file == nullptr) {
         Utilisation_List *ul = &si->utilisation;
         auto add = [&](const char *name, double v) {
@@ -467,7 +467,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
         return u_max;
     }
 
-    /* 8. summary */
+    /* The print list's summary of the checks */
     Write_Nachweis_Summary(file, u_max);
     return u_max;
 }
