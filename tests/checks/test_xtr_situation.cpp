@@ -145,9 +145,9 @@ TEST_F(Situation, Din1055Ultimate)
         EXPECT_EQ(Q_Row(1, M, 1, 1, 0), (V{0.18, 0.18, 1.07, 0.07}));      /* mued rows */
         type.ints4_10[3] = 2;
         type.ints0_3[0] = 72;
-        EXPECT_EQ(Q_Row(1, M, 1, 1, 2), (V{0.13, 0.14, 1.04, 0.04}));      /* psi_1 / psi_2, spec */
+        EXPECT_EQ(Q_Row(1, M, 1, 1, 2), (V{0.13, 0.14, 1.04, 0.04}));      /* psi_1 / psi_2 */
         type.ints0_3[0] = 82;
-        EXPECT_EQ(Q_Row(1, M, 1, 1, 2), (V{0.14, 0.14, 1.04, 0.04}));      /* psi_2 twice, spec */
+        EXPECT_EQ(Q_Row(1, M, 1, 1, 2), (V{0.14, 0.14, 1.04, 0.04}));      /* psi_2 twice */
         type.ints0_3[0] = 500;
         Taking_Part(1, 1);                  /* accidental before earthquake */
         EXPECT_EQ(Q_Row(1, M, 1, 1, 0), (V{0.13, 0.14, 1.04, 0.04}));
@@ -361,14 +361,14 @@ TEST_F(StandardTable, Din1055)
     EXPECT_EQ(Q_Std(1, 1, 2), (V{0.18, 0.18, 1.07, 0.07}));              /* mued rows */
     for (int32_t T : {71, 72, 124}) {
         type.ints0_3[0] = T;
-        EXPECT_EQ(Q_Std(1, 1, 2), (V{0.13, 0.14, 1.04, 0.04})) << T;     /* psi_1 / psi_2, spec */
+        EXPECT_EQ(Q_Std(1, 1, 2), (V{0.13, 0.14, 1.04, 0.04})) << T;     /* psi_1 / psi_2 */
     }
     Nchw_Global_Settings.altitude_switch = 1;
     EXPECT_EQ(Q_Std(1, 1, 2), (V{0.16, 0.17, 1.04, 0.04}));              /* snow rows */
     Nchw_Global_Settings.altitude_switch = 0;
     for (int32_t T : {81, 82}) {
         type.ints0_3[0] = T;
-        EXPECT_EQ(Q_Std(1, 1, 2), (V{0.14, 0.14, 1.04, 0.04})) << T;     /* psi_2 twice, spec */
+        EXPECT_EQ(Q_Std(1, 1, 2), (V{0.14, 0.14, 1.04, 0.04})) << T;     /* psi_2 twice */
     }
     type.ints0_3[0] = 500;
     EXPECT_EQ(Q_Std(1, 2, 1), (V{0.11, 0.12, 1.41, 0.41}));
