@@ -58,147 +58,262 @@ void Approved_Screw_Limits(const Connection_Input &in, double d, double d_k, dou
     *F1 = *F2 = F;
 }
 
-} // namespace
+/* ---------------------------------------------------------------- the steps of one design */
 
-/*
-** Return the characteristic axial capacity of one fastener by DIN 1052 (N) and fill the axial
-** fields of the result; a rule that forbids the axial share leaves its code in msg_code and gives
-** 0. l_ef is the penetration in the point-side member, f_c90 the compressive strength under the
-** washer (N/mm²). A null result computes with zero densities and modification factors.
-*/
-double Calc_Axial_Din1052(const Connection_Input &in, double l_ef, double f_c90,
-                          Connection_Result *result)
+constexpr int AXIAL_GO = -1;        /* a step's "go on"; any other value is a code for Forbidden */
+
+/* What the steps of one axial design share: the input, values derived from it once, and the
+** capacities found so far. N, mm, N/mm², kg/m³. */
+struct Din_Axial {
+    const Connection_Input &in;
+    double l_ef;                    /* mm, penetration in the point-side member (at most 20 d) */
+    double f_c90;                   /* N/mm², compressive strength under the washer */
+    int type = 0;
+    double sa = 0.0, ca = 0.0;      /* sine and cosine of the axis-to-grain angle */
+    double rho_1 = 0.0, rho_2 = 0.0;
+    double d = 0.0, d_k = 0.0;
+    double l_g = 0.0;               /* mm, thread length that anchors the point */
+    bool plate1 = false, panel1 = false;
+    int predrilled = 0;             /* the approved screws count as not pre-drilled */
+    double k_a = 0.0;               /* sin² + 4/3 cos², DIN 1052, eq. (242) */
+    bool k_a_ok = false;
+    double F1 = 0.0;                /* N, withdrawal of the point side */
+    double F2 = 0.0;                /* N, the head side */
+    double f_2 = 0.0, f_ax = 0.0;
+    bool steel = false;             /* the steel's tensile capacity governs */
+};
+
+/* The code with which a step that cannot go on leaves the message of the result as it is. */
+int Kept_Code(const Connection_Result *result)
 {
-    const int type = in.vbm_type;
-    const double a = DESIGN_PI * in.axis_angle / 180.0;
-    const double sa = std::sin(a), ca = std::cos(a);
-    const double phi = std::min(in.staple_angle_1, in.staple_angle_2);
-    double rho_1 = result != nullptr ? result->rho_1 : 0.0;
-    const double rho_2 = result != nullptr ? result->rho_2 : 0.0;
-    double d = in.d, d_k = in.d_k, l_g = in.l_thread;
-    const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), panel1 = Is_Mat_Panel(in.mat_1);
-    bool steel = false;
-    int predrilled = in.predrilled;     /* the approved screws count as not pre-drilled */
-    double F1 = 0.0, F2 = 0.0, f_2 = 0.0, f_ax = 0.0;
+    return result != nullptr ? result->msg_code : 0;
+}
 
-    if (type == VBM_NAGEL) l_g = l_ef;
+/* Fill the values that the steps derive from the input and the densities of the result. */
+void Din_Derive(Din_Axial &w, const Connection_Result *result)
+{
+    const Connection_Input &in = w.in;
+    const int type = in.vbm_type;
+    w.type = type;
+    const double a = DESIGN_PI * in.axis_angle / 180.0;
+    w.sa = std::sin(a);
+    w.ca = std::cos(a);
+    w.rho_1 = result != nullptr ? result->rho_1 : 0.0;
+    w.rho_2 = result != nullptr ? result->rho_2 : 0.0;
+    w.d = in.d;
+    w.d_k = in.d_k;
+    w.l_g = in.l_thread;
+    w.plate1 = Is_Mat_Metal_Plate(in.mat_1);
+    w.panel1 = Is_Mat_Panel(in.mat_1);
+    w.predrilled = in.predrilled;
+    if (type == VBM_NAGEL) w.l_g = w.l_ef;
     if ((Is_Vbm_Special_Nail(type) || Is_Vbm_Din571_Screw(type) || type == VBM_SPAX_SENKKOPF_TG
         || type == VBM_SPAX_TELLERKOPF_TG)
-        && sa != 0.0)
-        l_g = std::min(l_g, l_ef / sa);
-    if (Is_Vbm_Toothed_Plate(type)) d = in.d_bolt;
+        && w.sa != 0.0)
+        w.l_g = std::min(w.l_g, w.l_ef / w.sa);
+    if (Is_Vbm_Toothed_Plate(type)) w.d = in.d_bolt;
+    w.k_a = w.sa * w.sa + 1.3333333333333333 * w.ca * w.ca;
+    w.k_a_ok = std::fabs(w.k_a) >= 0.00001;
+}
 
-    if (type == VBM_NAGEL && predrilled) return Forbidden(result, DNOTE_PREDRILLED_NAIL_NO_WITHDRAWAL);
-    if (Is_Vbm_Special_Nail(type) && predrilled)
-        return Forbidden(result, DNOTE_PREDRILLED_NAIL_NO_WITHDRAWAL);
-    if (type == VBM_KLAMMER && !in.resin_coated) return Forbidden(result, DERR_STAPLE_RESIN_LENGTH);
+/* Return AXIAL_GO when the fastener may carry an axial share, else the code of the first rule
+** that forbids it; a nail or staple penetrating more than 20 d counts with 20 d. */
+int Din_Admissible(Din_Axial &w, Connection_Result *result)
+{
+    const Connection_Input &in = w.in;
+    const int type = w.type;
+    const double d = w.d, l_ef = w.l_ef;
+    if (type == VBM_NAGEL && w.predrilled) return DNOTE_PREDRILLED_NAIL_NO_WITHDRAWAL;
+    if (Is_Vbm_Special_Nail(type) && w.predrilled) return DNOTE_PREDRILLED_NAIL_NO_WITHDRAWAL;
+    if (type == VBM_KLAMMER && !in.resin_coated) return DERR_STAPLE_RESIN_LENGTH;
     if ((type == VBM_NAGEL || type == VBM_KLAMMER || type == VBM_SONDERNAGEL_1A
         || type == VBM_SONDERNAGEL_1B || type == VBM_SONDERNAGEL_1C) && l_ef < 12.0 * d)
-        return Forbidden(result, DERR_SMOOTH_NAIL_LEF);
+        return DERR_SMOOTH_NAIL_LEF;
     if (type >= VBM_SONDERNAGEL_2A && type <= VBM_SONDERNAGEL_3C && l_ef < 8.0 * d)
-        return Forbidden(result, DERR_SPECIAL_NAIL_LEF);
+        return DERR_SPECIAL_NAIL_LEF;
     if ((type == VBM_NAGEL || type == VBM_KLAMMER) && l_ef > 20.0 * d) {
         if (result != nullptr) result->msg_code = DERR_LEF_LIMITED_20D;
-        l_ef = 20.0 * d;
-        if (type == VBM_NAGEL) l_g = l_ef;
+        w.l_ef = 20.0 * d;
+        if (type == VBM_NAGEL) w.l_g = w.l_ef;
     }
+    return AXIAL_GO;
+}
 
-    /* DIN 1052, eq. (242): withdrawal of screws at an angle to the grain */
-    const double k_a = sa * sa + 1.3333333333333333 * ca * ca;
-    const bool k_a_ok = std::fabs(k_a) >= 0.00001;
+/* Approved nails CNA and CSA: withdrawal, limited by the nail's tensile capacity. */
+void Din_Simpson_Nail(Din_Axial &w)
+{
+    const double d = w.d;
+    w.l_g = std::min(w.l_g, w.l_ef);
+    w.f_ax = Calc_Fax_Simpson_Nail(w.type, d, w.l_g, w.rho_2);
+    w.F1 = w.F2 = w.l_g * d * w.f_ax;
+    const double cap = Get_Simpson_Nail_Ftens(w.type, d);
+    if (w.F1 > cap) {
+        w.F1 = cap;
+        w.steel = true;
+    }
+}
 
+/* Nails and staples: withdrawal and head pull-through, with the fixed values of panels. */
+void Din_Nail(Din_Axial &w, Connection_Result *result)
+{
+    const Connection_Input &in = w.in;
+    const int type = w.type;
+    const double d = w.d, d_k = w.d_k;
+    w.l_g = std::min(w.l_g, w.l_ef);
+    const double f_1 = Calc_Fax_Nail_Param(type, in.moisture, w.predrilled, in.predrill_core, w.rho_2);
+    w.F1 = w.l_g * d * f_1 * (type == VBM_KLAMMER ? 2.0 : 1.0);
+    const int m = in.mat_1;
+    if (m == MAT_OSB || m == MAT_SPERRHOLZ || m == MAT_SPANPLATTE) {
+        if (in.t1 < 12.0) {
+            w.f_2 = type == VBM_KLAMMER ? 400.0 / (d_k * d) : 400.0 / (d_k * d_k);
+        } else if (in.t1 < 20.0) {
+            w.f_2 = 8.0;
+        } else {
+            w.rho_1 = std::min(w.rho_1, 380.0);
+            if (result != nullptr) result->rho_1 = w.rho_1;
+            w.f_2 = Calc_Fhead_Nail_Param(type, in.fibre_saturated, w.rho_1);
+        }
+    } else if (m == MAT_FERMACELL) {
+        w.f_2 = 15.0;
+    } else {
+        w.f_2 = Calc_Fhead_Nail_Param(type, in.fibre_saturated, w.rho_1);
+    }
+    w.F2 = type == VBM_KLAMMER ? d_k * d * w.f_2 : d_k * d_k * w.f_2;
+}
+
+/* Wood screws of DIN 571: return AXIAL_GO, or keep the message when eq. (242) is undefined. */
+int Din_Din571_Screw(Din_Axial &w, const Connection_Result *result)
+{
+    const Connection_Input &in = w.in;
+    const double d = w.d, d_k = w.d_k;
+    if (!w.k_a_ok) return Kept_Code(result);
+    w.l_g = std::min(w.l_g, w.l_ef);
+    w.F1 = w.l_g * d * Calc_Fax_Screw_Class(w.type, w.predrilled, 0, w.rho_2, d) / w.k_a;
+    if (!w.plate1) {
+        w.f_2 = Calc_Fhead_Screw_Param(w.type, in.mat_1, w.rho_1, in.t1, d_k, in.washer_d > d);
+        w.F2 = d_k * d_k * w.f_2;
+    } else {
+        w.F2 = w.F1;
+    }
+    return AXIAL_GO;
+}
+
+/* Fully threaded screws of approval ETA-11/0190: return AXIAL_GO, or keep the message when the
+** angle leaves the withdrawal undefined. */
+int Din_Screw_Eta11_Vg(Din_Axial &w, Connection_Result *result)
+{
+    const Connection_Input &in = w.in;
+    const int type = w.type;
+    const double d = w.d, sa = w.sa, k_a = w.k_a;
+    if (!w.k_a_ok || sa == 0.0) return Kept_Code(result);
+    const double f_t = in.stainless ? Get_Eta11_Screw_Ftens_Alt(d) : Get_Eta11_Screw_Ftens(d, 1);
+    if (type == VBM_ASSY_ZYLINDERKOPF_VG) w.d_k = std::max(0.0, in.washer_d);
+    w.d_k = std::min(w.d_k, 35.0);
+    const double d_k = w.d_k;
+    const double f_1 = Calc_Fax_Screw_Class(type, w.predrilled, 0, w.rho_2, d);
+    w.F1 = (w.l_ef / sa) * d * f_1 / k_a;
+    if (w.panel1) {
+        w.rho_1 = 380.0;
+        if (result != nullptr) result->rho_1 = w.rho_1;
+    }
+    const double rho_1 = w.rho_1;
+    const double F_h = 80e-6 * d_k * d_k * rho_1 * rho_1;
+    const double f_1b = Calc_Fax_Screw_Class(type, w.predrilled, 0, rho_1, d);
+    const double F_w = d * f_1b * (std::min(w.l_g, in.t1) / sa) / k_a;
+    w.F2 = !w.plate1 ? std::max(F_w, F_h) : w.F1;
+    Approved_Screw_Limits(in, d, d_k, f_t, &w.F1, &w.F2, &w.steel);
+    return AXIAL_GO;
+}
+
+/* The fully threaded countersunk screw of approval ETA-12/0114: return AXIAL_GO, or keep the
+** message when the angle leaves the withdrawal undefined. */
+int Din_Screw_Eta12_Vg(Din_Axial &w, const Connection_Result *result)
+{
+    const Connection_Input &in = w.in;
+    const int type = w.type;
+    const double d = w.d, sa = w.sa, k_a = w.k_a;
+    if (!w.k_a_ok || sa == 0.0) return Kept_Code(result);
+    const double f_t = in.stainless ? Get_Eta12_Screw_Ftens_Alt(d) : Get_Eta12_Screw_Ftens(d);
+    w.d_k = std::min(w.d_k, 35.0);
+    const double d_k = w.d_k;
+    w.predrilled = 0;
+    const double f_1 = Calc_Fax_Screw_Class(type, 0, in.mat_2 == MAT_LAUBHOLZ, w.rho_2, d);
+    w.F1 = (w.l_ef / sa) * d * f_1 / k_a;
+    w.f_2 = (w.panel1 && in.t1 >= 12.0 && in.t1 <= 20.0) ? 8.0 : 10.0;
+    const double F_h = d_k * d_k * w.f_2;
+    const double f_1b = Calc_Fax_Screw_Class(type, 0, in.mat_1 == MAT_LAUBHOLZ, w.rho_1, d);
+    const double F_w = d * f_1b * (std::min(w.l_g, in.t1) / sa) / k_a;
+    w.F2 = !w.plate1 ? std::max(F_w, F_h) : w.F1;
+    Approved_Screw_Limits(in, d, d_k, f_t, &w.F1, &w.F2, &w.steel);
+    return AXIAL_GO;
+}
+
+/* The partly threaded screws of approval ETA-12/0114: return AXIAL_GO, or keep the message when
+** eq. (242) is undefined. */
+int Din_Screw_Eta12_Tg(Din_Axial &w, const Connection_Result *result)
+{
+    const Connection_Input &in = w.in;
+    const double d = w.d;
+    if (!w.k_a_ok) return Kept_Code(result);
+    const double f_t = in.stainless ? Get_Eta12_Screw_Ftens_Alt(d) : Get_Eta12_Screw_Ftens(d);
+    w.d_k = std::min(w.d_k, 35.0);
+    const double d_k = w.d_k;
+    w.predrilled = 0;
+    w.F1 = w.l_g * d * Calc_Fax_Screw_Class(w.type, 0, 0, w.rho_2, d) / w.k_a;
+    if (!w.plate1) {
+        w.f_2 = (w.panel1 && in.t1 >= 12.0 && in.t1 <= 20.0) ? 8.0 : 10.0;
+        w.F2 = d_k * d_k * w.f_2;
+    } else {
+        w.F2 = w.F1;
+    }
+    Approved_Screw_Limits(in, d, d_k, f_t, &w.F1, &w.F2, &w.steel);
+    return AXIAL_GO;
+}
+
+/* Bolts: washer bearing unless the bolt's steel holds less (always the steel on a head-side
+** plate unless the bolt switch says otherwise). */
+void Din_Bolt(Din_Axial &w)
+{
+    const Connection_Input &in = w.in;
+    w.F1 = w.F2 = Washer_Bearing_Area(w.d, in.washer_d) * w.f_c90;
+    const double F_s = Bolt_Steel_Capacity(in, w.d);
+    if (F_s < w.F2 || (w.plate1 && in.din_bolt_switch == 0)) w.F1 = w.F2 = F_s;
+}
+
+/* The capacities F1 and F2 of the fastener's kind: return AXIAL_GO, or the code with which the
+** axial share is forbidden. */
+int Din_Capacities(Din_Axial &w, Connection_Result *result)
+{
+    const int type = w.type;
     if (Is_Vbm_Simpson_Nail(type)) {
-        l_g = std::min(l_g, l_ef);
-        f_ax = Calc_Fax_Simpson_Nail(type, d, l_g, rho_2);
-        F1 = F2 = l_g * d * f_ax;
-        const double cap = Get_Simpson_Nail_Ftens(type, d);
-        if (F1 > cap) {
-            F1 = cap;
-            steel = true;
-        }
+        Din_Simpson_Nail(w);
     } else if (Is_Vbm_Nail(type) || type == VBM_KLAMMER) {
-        l_g = std::min(l_g, l_ef);
-        const double f_1 = Calc_Fax_Nail_Param(type, in.moisture, predrilled, in.predrill_core, rho_2);
-        F1 = l_g * d * f_1 * (type == VBM_KLAMMER ? 2.0 : 1.0);
-        const int m = in.mat_1;
-        if (m == MAT_OSB || m == MAT_SPERRHOLZ || m == MAT_SPANPLATTE) {
-            if (in.t1 < 12.0) {
-                f_2 = type == VBM_KLAMMER ? 400.0 / (d_k * d) : 400.0 / (d_k * d_k);
-            } else if (in.t1 < 20.0) {
-                f_2 = 8.0;
-            } else {
-                rho_1 = std::min(rho_1, 380.0);
-                if (result != nullptr) result->rho_1 = rho_1;
-                f_2 = Calc_Fhead_Nail_Param(type, in.fibre_saturated, rho_1);
-            }
-        } else if (m == MAT_FERMACELL) {
-            f_2 = 15.0;
-        } else {
-            f_2 = Calc_Fhead_Nail_Param(type, in.fibre_saturated, rho_1);
-        }
-        F2 = type == VBM_KLAMMER ? d_k * d * f_2 : d_k * d_k * f_2;
+        Din_Nail(w, result);
     } else if (Is_Vbm_Din571_Screw(type)) {
-        if (!k_a_ok) return Forbidden(result, result != nullptr ? result->msg_code : 0);
-        l_g = std::min(l_g, l_ef);
-        F1 = l_g * d * Calc_Fax_Screw_Class(type, predrilled, 0, rho_2, d) / k_a;
-        if (!plate1) {
-            f_2 = Calc_Fhead_Screw_Param(type, in.mat_1, rho_1, in.t1, d_k, in.washer_d > d);
-            F2 = d_k * d_k * f_2;
-        } else {
-            F2 = F1;
-        }
+        return Din_Din571_Screw(w, result);
     } else if (type == VBM_ASSY_ZYLINDERKOPF_VG || type == VBM_ASSY_SENKFRAESKOPF_VG) {
-        if (!k_a_ok || sa == 0.0) return Forbidden(result, result != nullptr ? result->msg_code : 0);
-        const double f_t = in.stainless ? Get_Eta11_Screw_Ftens_Alt(d) : Get_Eta11_Screw_Ftens(d, 1);
-        if (type == VBM_ASSY_ZYLINDERKOPF_VG) d_k = std::max(0.0, in.washer_d);
-        d_k = std::min(d_k, 35.0);
-        const double f_1 = Calc_Fax_Screw_Class(type, predrilled, 0, rho_2, d);
-        F1 = (l_ef / sa) * d * f_1 / k_a;
-        if (panel1) {
-            rho_1 = 380.0;
-            if (result != nullptr) result->rho_1 = rho_1;
-        }
-        const double F_h = 80e-6 * d_k * d_k * rho_1 * rho_1;
-        const double f_1b = Calc_Fax_Screw_Class(type, predrilled, 0, rho_1, d);
-        const double F_w = d * f_1b * (std::min(l_g, in.t1) / sa) / k_a;
-        F2 = !plate1 ? std::max(F_w, F_h) : F1;
-        Approved_Screw_Limits(in, d, d_k, f_t, &F1, &F2, &steel);
+        return Din_Screw_Eta11_Vg(w, result);
     } else if (type == VBM_SPAX_SENKKOPF_VG) {
-        if (!k_a_ok || sa == 0.0) return Forbidden(result, result != nullptr ? result->msg_code : 0);
-        const double f_t = in.stainless ? Get_Eta12_Screw_Ftens_Alt(d) : Get_Eta12_Screw_Ftens(d);
-        d_k = std::min(d_k, 35.0);
-        predrilled = 0;
-        const double f_1 = Calc_Fax_Screw_Class(type, 0, in.mat_2 == MAT_LAUBHOLZ, rho_2, d);
-        F1 = (l_ef / sa) * d * f_1 / k_a;
-        f_2 = (panel1 && in.t1 >= 12.0 && in.t1 <= 20.0) ? 8.0 : 10.0;
-        const double F_h = d_k * d_k * f_2;
-        const double f_1b = Calc_Fax_Screw_Class(type, 0, in.mat_1 == MAT_LAUBHOLZ, rho_1, d);
-        const double F_w = d * f_1b * (std::min(l_g, in.t1) / sa) / k_a;
-        F2 = !plate1 ? std::max(F_w, F_h) : F1;
-        Approved_Screw_Limits(in, d, d_k, f_t, &F1, &F2, &steel);
+        return Din_Screw_Eta12_Vg(w, result);
     } else if (type == VBM_SPAX_SENKKOPF_TG || type == VBM_SPAX_TELLERKOPF_TG) {
-        if (!k_a_ok) return Forbidden(result, result != nullptr ? result->msg_code : 0);
-        const double f_t = in.stainless ? Get_Eta12_Screw_Ftens_Alt(d) : Get_Eta12_Screw_Ftens(d);
-        d_k = std::min(d_k, 35.0);
-        predrilled = 0;
-        F1 = l_g * d * Calc_Fax_Screw_Class(type, 0, 0, rho_2, d) / k_a;
-        if (!plate1) {
-            f_2 = (panel1 && in.t1 >= 12.0 && in.t1 <= 20.0) ? 8.0 : 10.0;
-            F2 = d_k * d_k * f_2;
-        } else {
-            F2 = F1;
-        }
-        Approved_Screw_Limits(in, d, d_k, f_t, &F1, &F2, &steel);
+        return Din_Screw_Eta12_Tg(w, result);
     } else if (type == VBM_BOLZEN) {
-        F1 = F2 = Washer_Bearing_Area(d, in.washer_d) * f_c90;
-        const double F_s = Bolt_Steel_Capacity(in, d);
-        if (F_s < F2 || (plate1 && in.din_bolt_switch == 0)) F1 = F2 = F_s;
+        Din_Bolt(w);
     } else if (Is_Vbm_Toothed_Plate(type)) {
-        F1 = F2 = Washer_Bearing_Area(d, in.washer_d) * f_c90;
+        w.F1 = w.F2 = Washer_Bearing_Area(w.d, w.in.washer_d) * w.f_c90;
     }
+    return AXIAL_GO;
+}
 
-    if (plate1) F2 = F1;
-    double F = std::min(F1, F2);
+/* Return the axial capacity from the point and the head side, with the angle limits of the
+** approved screws and the reductions of staples. */
+double Din_Combine(const Din_Axial &w, Connection_Result *result)
+{
+    const Connection_Input &in = w.in;
+    const int type = w.type;
+    const double phi = std::min(in.staple_angle_1, in.staple_angle_2);
+    const double F2 = w.plate1 ? w.F1 : w.F2;
+    double F = std::min(w.F1, F2);
     const double alpha = in.axis_angle;
     if (Is_Vbm_Screw_Eta12(type) && alpha < 30.0) {
         if (result != nullptr) result->msg_code = DNOTE_SPAX_ANGLE_30;
@@ -215,22 +330,41 @@ double Calc_Axial_Din1052(const Connection_Input &in, double l_ef, double f_c90,
         F *= 0.7;
     }
     if (F < 0.0) F = 0.0;
-    if (result != nullptr) {
-        result->r_ax = F;
-        if (Is_Vbm_Simpson_Nail(type)) {
-            result->f_ax_param = f_ax;
-            result->f_head_param = f_ax;
-        } else {
-            result->f_ax_param = Calc_Fax_Nail_Param(type, in.moisture, predrilled,
-                                                     in.predrill_core, rho_2);
-            result->f_head_param = f_2;
-        }
-        result->r_ax_d = steel ? F / 1.25
-                               : Calc_Geometric_Mean_Ratio(F, result->kmod_1, result->kmod_2,
-                                                           std::max(in.gamma_m_1, in.gamma_m_2));
-        /* without a partial factor the design value cannot be formed */
-        if (!(std::max(in.gamma_m_1, in.gamma_m_2) > 0.0) && F > 0.0 && result->r_ax_d == 0.0)
-            result->msg_code = DERR_FVRK_UNDEFINED;
+    return F;
+}
+
+/* Write the axial fields of the result for the capacity F (N), with its design value. */
+void Din_Store(const Din_Axial &w, double F, Connection_Result *result)
+{
+    const Connection_Input &in = w.in;
+    result->r_ax = F;
+    if (Is_Vbm_Simpson_Nail(w.type)) {
+        result->f_ax_param = w.f_ax;
+        result->f_head_param = w.f_ax;
+    } else {
+        result->f_ax_param = Calc_Fax_Nail_Param(w.type, in.moisture, w.predrilled,
+                                                 in.predrill_core, w.rho_2);
+        result->f_head_param = w.f_2;
     }
+    result->r_ax_d = w.steel ? F / 1.25
+                             : Calc_Geometric_Mean_Ratio(F, result->kmod_1, result->kmod_2,
+                                                         std::max(in.gamma_m_1, in.gamma_m_2));
+    /* without a partial factor the design value cannot be formed */
+    if (!(std::max(in.gamma_m_1, in.gamma_m_2) > 0.0) && F > 0.0 && result->r_ax_d == 0.0)
+        result->msg_code = DERR_FVRK_UNDEFINED;
+}
+
+} // namespace
+
+double Calc_Axial_Din1052(const Connection_Input &in, double l_ef, double f_c90,
+                          Connection_Result *result)
+{
+    Din_Axial w{in, l_ef, f_c90};
+    Din_Derive(w, result);
+    int code = Din_Admissible(w, result);
+    if (code == AXIAL_GO) code = Din_Capacities(w, result);
+    if (code != AXIAL_GO) return Forbidden(result, code);
+    const double F = Din_Combine(w, result);
+    if (result != nullptr) Din_Store(w, F, result);
     return F;
 }
