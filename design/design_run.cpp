@@ -566,7 +566,9 @@ int Run_Angle(Connection_Base *b, const Connection_Input &input, bool spacings,
     /* The nails and screws change their input on the way: they work on a copy. */
     const Connection_Input *cur = &input;
     Connection_Input work;
-    if (!base_in_r) *r = b->r;   /* a single design has its base's result in *r already */
+    /* a single design has its base's result in *r already (a plain record: memcpy copies it in
+    ** wide moves, where the assignment is a string move that costs more on every angle) */
+    if (!base_in_r) std::memcpy(static_cast<void *>(r), &b->r, sizeof *r);
     if (spacings) {
         /* the spacing rules read the input as it stood before the axis angle was set and the
         ** densities as they were then */

@@ -31,6 +31,11 @@ struct Design_Run_Rec {
     /* sin and cos of the last angle (rad) the embedment rule turned */
     double sin_cos_alpha = 0.0, sin_alpha = 0.0, cos_alpha = 1.0;
     Design_Fh_Plan fh_plan{};
+    /* the last density of the slip modulus (kg/m³) and its power 1.5 */
+    struct {
+        bool valid;
+        double rho, rho_15;
+    } kser{};
     /* the last yield moment of the general formula, with what chose and fed it */
     struct {
         bool valid;
@@ -50,6 +55,12 @@ struct Design_Run_Rec {
 ** initialised Design_Run_Rec.
 */
 Design_Run_Rec *Design_Run_Use(Design_Run_Rec *run);
+
+/*
+** Write sin(alpha) and cos(alpha) (radians, bitwise std::sin and std::cos) through s and c; the
+** values of the last angle are kept in the current run record.
+*/
+void Design_Sin_Cos(double alpha, double *s, double *c);
 
 /* While it lives, *run is the record of the calling thread's designs; the one before after it. */
 class Design_Run_Scope {

@@ -41,8 +41,9 @@ double Calc_K90(double d, int mat)
 }
 
 /* sin and cos of an angle; the last angle's values are kept in the run record, as the
-** characteristic and the design resistance of one fastener ask for the same angle in turn. */
-static void Sin_Cos(double alpha, double *s, double *c)
+** spacing rules and the characteristic and the design resistance of one fastener ask for the
+** same angle in turn. */
+void Design_Sin_Cos(double alpha, double *s, double *c)
 {
     Design_Run_Rec *run = Design_Run_Current();
     if (std::memcmp(&alpha, &run->sin_cos_alpha, sizeof alpha) != 0) {
@@ -58,7 +59,7 @@ static void Sin_Cos(double alpha, double *s, double *c)
 double Calc_Fh_Alpha(double fh0, double alpha, double k90)
 {
     double s = 0.0, c = 0.0;
-    Sin_Cos(alpha, &s, &c);
+    Design_Sin_Cos(alpha, &s, &c);
     return fh0 / (c * c + k90 * s * s);
 }
 

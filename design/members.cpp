@@ -8,10 +8,26 @@
 #include <algorithm>
 #include <cmath>
 
+#include <cstring>
+
 #include "catalogue/catalogue.h"
+#include "design/design_state.h"
 #include "nad/nad.h"
 
 /* ---------------------------------------------------------------- slip modulus */
+
+/* rho^1.5 of the slip modulus: a design asks for the value of the same density again and again,
+** so the last one is kept in the run record with the density it came from. */
+static double Rho_Pow_15(double rho)
+{
+    auto &last = Design_Run_Current()->kser;
+    if (!last.valid || std::memcmp(&rho, &last.rho, sizeof rho) != 0) {
+        last.rho_15 = std::pow(rho, 1.5);
+        last.rho = rho;
+        last.valid = true;
+    }
+    return last.rho_15;
+}
 
 /*
 ** Return the slip modulus Kser of one fastener per shear plane in N/mm (EN 1995-1-1, Table 7.1,
@@ -43,11 +59,11 @@ double Calc_Vbm_Kser_Rho(int type, int predrilled, double d, int mat1, double rh
                     || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
     double k = 0.0;
     if (Is_Vbm_Dowel_Or_Bolt(type) || screw || (Is_Vbm_Nail(type) && predrilled))
-        k = std::pow(rho, 1.5) * d / (ec5 ? 23.0 : 20.0);
+        k = Rho_Pow_15(rho) * d / (ec5 ? 23.0 : 20.0);
     else if (Is_Vbm_Nail(type))
-        k = std::pow(rho, 1.5) * std::pow(d, 0.8) / (ec5 ? 30.0 : 25.0);
+        k = Rho_Pow_15(rho) * std::pow(d, 0.8) / (ec5 ? 30.0 : 25.0);
     else if (type == VBM_KLAMMER)
-        k = 2.0 * std::pow(rho, 1.5) * std::pow(d, 0.8) / (ec5 ? 80.0 : 60.0);
+        k = 2.0 * Rho_Pow_15(rho) * std::pow(d, 0.8) / (ec5 ? 80.0 : 60.0);
     else if (type == VBM_RINGDUEBEL_A1 || type == VBM_SCHEIBENDUEBEL_B1)
         k = (ec5 ? 0.5 : 0.6) * rho * d;
     else if (type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C5 || type == VBM_SCHEIBENDUEBEL_C2)

@@ -7,9 +7,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "catalogue/catalogue.h"
 #include "design/design_lateral.h"
+#include "design/design_state.h"
 #include "design/design_texts.h"
 #include "design/spacing_core.h"
 #include "nad/nad.h"
@@ -21,14 +23,25 @@ struct Angles {
     double ca, sa, s, deg;
 };
 
+bool Same_Bits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
 Angles Angles_Of(const Spacing_Case &c)
 {
     double a = c.alpha;
     const double pi = DESIGN_PI;
     while (a > pi / 2.0) a -= pi;
     while (a < 0.0) a += pi;
-    a = std::asin(std::sin(a));
-    return Angles{std::fabs(std::cos(a)), std::fabs(std::sin(a)), std::sin(c.alpha),
+    /* sin and cos of the given angle are those the embedment rule asks for next (kept in the run
+    ** record); an angle that the folding moved needs its own */
+    double s_given = 0.0, c_given = 0.0;
+    Design_Sin_Cos(c.alpha, &s_given, &c_given);
+    a = std::asin(Same_Bits(a, c.alpha) ? s_given : std::sin(a));
+    if (Same_Bits(a, c.alpha))
+        return Angles{std::fabs(c_given), std::fabs(s_given), s_given, c.alpha * 180.0 / c.pi};
+    return Angles{std::fabs(std::cos(a)), std::fabs(std::sin(a)), s_given,
                   c.alpha * 180.0 / c.pi};
 }
 

@@ -186,6 +186,27 @@ TEST(MinSpacings, ConnectorsAndUncoveredTypes)
     EXPECT_NEAR(a2, 20.0, 1e-9);
 }
 
+/* The angle terms of one member in turn at angles that fold back (beyond 90 degrees, beyond
+** 180) and that do not: each takes its own sines, not those of the angle before. */
+TEST(MinSpacings, AnglesInTurnFoldedAndNot)
+{
+    Standard_Scope en(true);
+    /* EN 1995-1-1, Table 8.5, dowel d 12: a1 = (3 + 2 |cos a|) d, a4,t = max((2 + 2 sin a) d, 3 d)
+    **   60: a1 = (3 + 2 * 0.5) 12 = 48, a4,t = (2 + 2 * 0.866025) 12 = 44.785
+    **  280: |cos| = 0.173648: a1 = (3 + 0.347296) 12 = 40.168; sin = -0.984808: a4,t = 3 d = 36
+    **  100: a1 = 40.168 as well; sin = 0.984808: a4,t = (2 + 1.969616) 12 = 47.635
+    **   10: a1 = (3 + 2 * 0.984808) 12 = 59.635, a4,t = (2 + 2 * 0.173648) 12 = 28.168 -> 36 */
+    const double angles[] = {60.0, 280.0, 100.0, 60.0, 10.0, 100.0};
+    const double a1[] = {48.0, 40.168, 40.168, 48.0, 59.635, 40.168};
+    const double a4t[] = {44.785, 36.0, 47.635, 44.785, 36.0, 47.635};
+    for (int i = 0; i < 6; i++) {
+        Six s;
+        EXPECT_EQ(Min_Spacings(s, 29, 0, 350.0, 12.0, angles[i]), 5) << angles[i];
+        EXPECT_NEAR(s.v[0], a1[i], 0.001) << angles[i];
+        EXPECT_NEAR(s.v[4], a4t[i], 0.001) << angles[i];
+    }
+}
+
 TEST(MinSpacings, BoltUnloadedEndByAngle)
 {
     Standard_Scope en(true);
