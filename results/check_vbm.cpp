@@ -104,12 +104,6 @@ double Get_Connector_Row_N_Ef(int group, int entry, int *n, double *alpha_min)
 
 /* ---------------------------------------------------------------- one fastener */
 
-typedef struct Vbm_Row {
-    double F_M, F_MH, F_MV, F_totH, F_totV, F_tot, alpha_deg;
-    double fh, f_red, R_k, R_d, u;
-    int32_t mode;
-} Vbm_Row;
-
 /* What the design of one fastener gives at one force-to-grain angle. */
 typedef struct Vbm_Design {
     double alpha_deg;
@@ -305,7 +299,7 @@ static const Vbm_Design *Cached_Design(Design_Cache *cache, int group, int entry
 
 /*
 ** Forces and design of fastener i of combination (group, entry); u = F n / n_ef / R_d with n
-** the fasteners of the row. Return 0 or the code of the design (u = 10 without resistance).
+** the fasteners of the row (no_capacity without a resistance). Return 0 or the code of the design.
 */
 static int Design_One(Design_Cache *cache, int group, int entry, int i, int n_row, double n_ef,
                       Vbm_Row *row)
@@ -327,7 +321,8 @@ static int Design_One(Design_Cache *cache, int group, int entry, int i, int n_ro
     row->f_red = d->f_red;
     row->mode = d->mode;
     row->fh = d->fh;
-    row->u = (d->rd > 0.0 && n_ef > 0.0) ? F * n_row / n_ef / d->rd : 10.0;
+    row->no_capacity = !(d->rd > 0.0 && n_ef > 0.0);
+    row->u = row->no_capacity ? 0.0 : F * n_row / n_ef / d->rd;
     return d->code;
 }
 
@@ -384,7 +379,7 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n, int first_nu
         v[8][r] = rows[r].f_red;
         v[9][r] = rows[r].R_k;
         v[10][r] = rows[r].R_d;
-        v[11][r] = rows[r].u;
+        v[11][r] = Shown_Util(rows[r].no_capacity, rows[r].u);
         Mode_Label(labels + (size_t)r * (size_t)slot, (size_t)slot, rows[r].mode);
     }
     Oli_Table_Column *tc = nullptr;
@@ -441,92 +436,67 @@ static double Washer_Gamma_M(int accidental)
 ** is in the area of Calc_Thread_Area), or the effective area of the DIN 1052 washer table; being
 ** a resistance in a design check, the bearing takes the side timber's kmod of the group and gamma_M.
 */
-static double Connector_Bolt_Check(FILE *file, int group, const Lkom_Entry *c, int n)
+static void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_Check *out)
 {
     const Splice_Input_Record *si = &Splice_Input;
+    Vbm_Bolt_Check &r = *out;
+    r = Vbm_Bolt_Check{};
+    r.done = 1;
+    r.na_rule = Nad_Params != nullptr && Nad_Params->na816_tension_reduction != 0;
     const double db = si->d_bolt;
-    const double A_b = M_PI * db * db / 4.0;
+    r.A_b = M_PI * db * db / 4.0;
     const double fu = Get_Stahlguete(((uint32_t)si->bolt_steel & 0xFFFFu)
                                      | (Nad_Params != nullptr ? STAHL_EC_TABLE : 0u))->fu;
-    const double sRd = si->gamma_s > 0.0 ? fu / 1.1 / si->gamma_s : 0.0;
-    const double N_b = sRd * A_b / 1000.0;
+    r.sigma_Rd = si->gamma_s > 0.0 ? fu / 1.1 / si->gamma_s : 0.0;
+    const double N_b = r.sigma_Rd * r.A_b / 1000.0;
     double fc90 = 0.0, fm = 0, ft = 0, fc = 0, fv = 0;
     Get_Mat_Strengths(si->mat_side, si->grade_side, 1, 8, si->h * 10.0, si->b * 10.0, &fm, &ft,
                       &fc, &fv, &fc90, nullptr);
     const double f = fc90 / 1000.0;
-    const double dU = Get_Washer_Diameter(db, 0);
-    double a_w = std::fmin(dU + 60.0 - db, 4.0 * db);
-    double A_w = Calc_Thread_Area(db, dU);
-    if (!(A_w > 0.0)) A_w = a_w * dU;
+    r.d_washer = Get_Washer_Diameter(db, 0);
+    double a_w = std::fmin(r.d_washer + 60.0 - db, 4.0 * db);
+    double A_w = Calc_Thread_Area(db, r.d_washer);
+    if (!(A_w > 0.0)) A_w = a_w * r.d_washer;
     double kmod_side = 0.0;
     Get_Group_Kmod(group, nullptr, &kmod_side, nullptr);
     const double gamma = Washer_Gamma_M(c->accidental);
     const double N_w = gamma > 0.0 ? f * A_w / 1000.0 * kmod_side / gamma : 0.0;
-    const double N_Rd = std::fmin(N_w, N_b);
+    r.N_Rd = std::fmin(N_w, N_b);
     const double p1 = si->p1;
-    const double F_td = (n > 0 && p1 > 0.0) ? si->t_s * std::fabs(c->N_d) / 2.0 / n / p1 : 0.0;
-    const double u = N_Rd > 0.0 ? std::fabs(F_td / N_Rd) : 10.0;
-    if (file != nullptr) {
-        if (Nad_Params != nullptr && Nad_Params->na816_tension_reduction != 0)
-            Oli_Write_Text(file, "\n\xCE" "bNachweis gem\x84\xE1 DIN EN 1995-1-1 NA:2010-12 NCI NA.8.1.6\xCEr");
-        else
-            Oli_Write_Text(file, "\n\xCE" "bNachweis gem\x84\xE1 DIN 1052, 11.1.2 (3)\xCEr");
-        char line[300];
-        snprintf(line, sizeof line, "A\xCE\\" "Bolzen\xCEr = %.2lf mm\xCE/2\xCEr, %s\xCE\\R,d\xCEr = "
-                 "%.2lf N/mm\xCE/2\xCEr, N\xCE\\R,d\xCEr = %.2lf kN (%s\xCE\\ Unterleg\xCEr = %.0lf mm),"
-                 " F\xCE\\t,d\xCEr = %.2lf kN\n u\xCE\\" "F\xCEr = %.2lf %s => \xCE" "bNachweis %s\xCEr",
-                 A_b, SYM_SIGMA, sRd, N_Rd, SYM_DIAMETER, dU, F_td, u,
-                 u <= UTIL_LIMIT ? SYM_LE " 1" : "> 1",
-                 u <= UTIL_LIMIT ? "erf\x81llt" : "nicht erf\x81llt");
-        Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
-    }
-    return u;
+    r.F_td = (n > 0 && p1 > 0.0) ? si->t_s * std::fabs(c->N_d) / 2.0 / n / p1 : 0.0;
+    r.no_capacity = !(r.N_Rd > 0.0);
+    r.u = r.no_capacity ? 0.0 : std::fabs(r.F_td / r.N_Rd);
+}
+
+/* ---------------------------------------------------------------- computing the check */
+
+/* The share of N_d and V_d of one fastener and shear plane, the kmod of the connection. */
+static void Calc_Vbm_Head(int group, int entry, const Lkom_Entry *c, Vbm_Check *r)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    r->bending = si->splice_kind == SPLICE_BENDING;
+    r->N_d = c->N_d;
+    r->V_d = c->V_d;
+    r->M_d = c->M_d;
+    r->M_distr = c->M_distr;
+    r->e_x = si->e_x;
+    r->shear_planes = si->shear_planes;
+    r->n_f = Fastener_Pattern.count;
+    Get_Fastener_Force(group, entry, -1, r->n_f, &r->F_H, &r->F_V, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, nullptr, nullptr);
+    Get_Group_Kmod(group, nullptr, nullptr, &r->kmod);
 }
 
 /*
-** Design every fastener of combination (group, entry); write the section "Verbindungsmittel"
-** when given a file. Return the largest utilisation; *error gets the code of a design error
-** (0 when none). A broken limit of the screw rules counts the fastener as failed (10.0).
+** The effective number of fasteners in a row and the lines that report it: the bolt rule
+** (EN 1995-1-1, 8.5.1.1(4)) for dowels and bolts and for screws above 6 mm, the connector rule
+** (8.9(2)), the nail rule (8.3.1.1(8)) for nails and thin screws and staples (DIN 1052: above
+** 6 mm). ang: the force-to-grain angles of the n_f fasteners (rad).
 */
-double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
+static void Calc_Vbm_N_Ef(const double *ang, int n_f, Vbm_Check *r)
 {
-    Splice_Input_Record *si = &Splice_Input;
-    if (error) *error = 0;
-    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
-    if (c == nullptr) return 0.0;
+    const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
-    const bool bending = si->splice_kind == SPLICE_BENDING;
-    const int n_f = Fastener_Pattern.count;
-    const int m = si->shear_planes;
-    if (n_f <= 0) return 0.0;
-
-    /* n_print: fasteners printed; n_f: fasteners of the half; n_row: fasteners in a row. */
-    int n_print = n_f;
-    if (!bending || (std::fabs(c->M_d) < 1e-5 && std::fabs(c->V_d) < 1e-5)) n_print = 1;
-
-    double F_H = 0, F_V = 0;
-    Get_Fastener_Force(group, entry, -1, n_f, &F_H, &F_V, nullptr, nullptr, nullptr, nullptr,
-                       nullptr, nullptr, nullptr);
-
-    Oli_Write_Heading(file, 3, "Verbindungsmittel");
-    /* the kmod of the connection that its design takes */
-    double kmod_joint = 0.0;
-    Get_Group_Kmod(group, nullptr, nullptr, &kmod_joint);
-    if (bending)
-        Oli_Write_Text(file, "N\xCE\\" "d\xCEr = %.2lf kN, V\xCE\\" "d\xCEr = %.2lf kN, M\xCE\\v,d\xCEr"
-                       " = |%.2lf| + |%.2lf x %.2lf| = %.2lf kNm, k\xCE\\mod\xCEr = %.2lf",
-                       c->N_d, c->V_d, c->M_d, si->e_x / 100.0, c->V_d, c->M_distr, kmod_joint);
-    else  /* V_d enters the timber and plate checks of tension and compression splices too */
-        Oli_Write_Text(file, "N\xCE\\" "d\xCEr = %.2lf kN, V\xCE\\" "d\xCEr = %.2lf kN, k\xCE\\mod\xCEr"
-                       " = %.2lf", c->N_d, c->V_d, kmod_joint);
-    if (std::fabs(c->N_d) >= 1e-5)
-        Oli_Write_Text(file, "F\xCE\\Hi,d\xCEr = %.2lf / (%d x %d) = %.2lf kN", c->N_d, m, n_f,
-                       F_H);
-    if (std::fabs(c->V_d) >= 1e-5 && bending)
-        Oli_Write_Text(file, "F\xCE\\Vi,d\xCEr = %.2lf / (%d x %d) = %.2lf kN", c->V_d, m, n_f,
-                       F_V);
-
-    /* Rule of the effective number. */
     const double d = si->d;
     bool nail_rule = false, bolt_rule = false;
     if (Is_Vbm_Nail(type)) {
@@ -537,134 +507,253 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
         nail_rule = d <= 6.0;
         bolt_rule = d > 6.0;
     }
-    /* The forces and angles of all fasteners, for the effective number and the search. */
-    static double Fa[PATTERN_MAX], ang[PATTERN_MAX];
-    Get_Fastener_Forces_All(group, entry, n_f, nullptr, nullptr, nullptr, Fa, ang);
-    int n_row = 1;
-    double n_ef = 1.0, a_min = 0.0;
-    const double n_col = Splice_N_Col(si);
-    if (!Is_Vbm_Connector(type) && (Is_Vbm_Dowel_Or_Bolt(type) || bolt_rule)) {
-        const double a1 = si->p1 * 10.0;
-        n_row = Row_Count();
-        a_min = Smallest_Angle_Deg(ang, n_f);
-        n_ef = Bolt_N_Ef(n_row, a1, a_min);
-        if (n_col < 2)
-            Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
-                           SYM_ALPHA, a_min, n_row, n_ef);
-        else
-            Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf \xF8, a\xCE\\" "1\xCEr = %.0lf mm, n = %d => "
-                           "n\xCE\\" "ef\xCEr = %.2lf", SYM_ALPHA, a_min, a1, n_row, n_ef);
-    } else if (Is_Vbm_Connector(type)) {
-        n_row = Row_Count();
-        a_min = Smallest_Angle_Deg(ang, n_f);
-        n_ef = Connector_N_Ef(n_row, a_min);
-        Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
-                       SYM_ALPHA, a_min, n_row, n_ef);
-    }
-    if (Is_Nail_Screw_Staple(type)) {
-        if (nail_rule) {
-            const double a1 = si->p1 * (si->offset_1d ? 20.0 : 10.0);
-            n_row = Row_Count();
-            a_min = Smallest_Angle_Deg(ang, n_f);
-            n_ef = Nail_N_Ef(n_row, a1);
-            if (n_col < 2)
-                Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
-                               SYM_ALPHA, a_min, n_row, n_ef);
-            else
-                Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\" "ef\xCEr = %.2lf, "
-                               "mit a\xCE\\" "1\xCEr = %.0lf mm", SYM_ALPHA, a_min, n_row, n_ef, a1);
-        }
-        double rho_s = 0, rho_m = 0, t = 0;
-        int member = 0;
-        Get_Rho_K(si->mat_side, si->grade_side, si->t_s * 10.0, &rho_s, nullptr);
-        Get_Rho_K(si->mat_mid, si->grade_mid, si->b * 10.0, &rho_m, nullptr);
-        const int pc = Calc_T_Req_Reduction(type, Get_Fastener_Fu_K(), m == 2 ? 2 : 1, d, si->l, 90.0,
-                                            si->predrilled, 0, si->fitted_bolt, si->t_s * 10.0,
-                                            si->b * 10.0, rho_s, rho_m, si->mat_side,
-                                            si->mat_mid, si->grade_side, si->grade_mid, nullptr,
-                                            nullptr, &t, &member, nullptr, nullptr, nullptr);
-        const int kind = si->connection_kind;
-        const bool side_or_outer = kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES;
-        if (pc == 0)
-            Oli_Write_Text(file, "Verbindungsmittel endet im Seitenholz => \xCE" "bNachweis kann "
-                           "nicht gef\x81hrt werden!\xCEr");
-        else if (pc == 4 && m == 1 && side_or_outer)
-            Oli_Write_Text(file, "Verbindungsmittel zu kurz f\x81r 2-schnittige Verbindung!\xCEr");
-        else if (pc == 4)
-            Oli_Write_Text(file, "\xCE" "bVerbindungsmittel ist zu lang => k\x81rzeres "
-                           "Verbindungsmittel w\x84hlen!\xCEr");
-        else if (side_or_outer && !si->two_sided)
-            Oli_Write_Text(file, "Verbindungsmittel endet im Mittelholz, %d-schnittig, "
-                           "wechselseitig, Einschlagtiefe t = %.0lf mm", m, t);
-        else if (side_or_outer)
-            Oli_Write_Text(file, "Verbindungsmittel endet im Mittelholz, Verbindungsmittel "
-                           "zweiseitig, Einschlagtiefe t = %.0lf mm", t);
-        else if (kind == CONN_LAP)
-            Oli_Write_Text(file, "%d-schnittige Verbindung, Verbindungsmittel wechselseitig, "
-                           "Einschlagtiefe t = %.0lf mm", m, t);
-        else
-            Oli_Write_Text(file, "undefinierter Fehler");
-    }
+    r->n_row = 1;
+    r->n_ef = 1.0;
+    r->n_ef_line_count = 0;
+    const bool long_rows = !(Splice_N_Col(si) < 2);
+    auto line = [&](int rule, double a1, bool with_a1) {
+        Vbm_N_Ef_Line &l = r->n_ef_lines[r->n_ef_line_count++];
+        l.rule = rule;
+        l.alpha_min = Smallest_Angle_Deg(ang, n_f);
+        l.a1 = a1;
+        l.with_a1 = with_a1;
+        l.n = Row_Count();
+        l.n_ef = rule == VBM_NEF_NAIL ? Nail_N_Ef(l.n, a1)
+                 : rule == VBM_NEF_BOLT ? Bolt_N_Ef(l.n, a1, l.alpha_min)
+                                        : Connector_N_Ef(l.n, l.alpha_min);
+        r->n_row = l.n;
+        r->n_ef = l.n_ef;
+    };
+    if (!Is_Vbm_Connector(type) && (Is_Vbm_Dowel_Or_Bolt(type) || bolt_rule))
+        line(VBM_NEF_BOLT, si->p1 * 10.0, long_rows);
+    else if (Is_Vbm_Connector(type))
+        line(VBM_NEF_CONNECTOR, 0.0, false);
+    if (Is_Nail_Screw_Staple(type) && nail_rule)
+        line(VBM_NEF_NAIL, si->p1 * (si->offset_1d ? 20.0 : 10.0), long_rows);
+}
 
-    /* The governing fastener (first of the largest), or all fasteners from the first. */
+/* Where a nail, screw or staple ends (VBM_PEN_*) and its penetration t (mm). */
+static int32_t Calc_Vbm_Penetration(double *t)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type, m = si->shear_planes;
+    double rho_s = 0, rho_m = 0;
+    int member = 0;
+    Get_Rho_K(si->mat_side, si->grade_side, si->t_s * 10.0, &rho_s, nullptr);
+    Get_Rho_K(si->mat_mid, si->grade_mid, si->b * 10.0, &rho_m, nullptr);
+    const int pc = Calc_T_Req_Reduction(type, Get_Fastener_Fu_K(), m == 2 ? 2 : 1, si->d, si->l, 90.0,
+                                        si->predrilled, 0, si->fitted_bolt, si->t_s * 10.0,
+                                        si->b * 10.0, rho_s, rho_m, si->mat_side,
+                                        si->mat_mid, si->grade_side, si->grade_mid, nullptr,
+                                        nullptr, t, &member, nullptr, nullptr, nullptr);
+    const int kind = si->connection_kind;
+    const bool side_or_outer = kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES;
+    if (pc == 0) return VBM_PEN_ENDS_IN_SIDE;
+    if (pc == 4 && m == 1 && side_or_outer) return VBM_PEN_TOO_SHORT;
+    if (pc == 4) return VBM_PEN_TOO_LONG;
+    if (side_or_outer && !si->two_sided) return VBM_PEN_ALTERNATE;
+    if (side_or_outer) return VBM_PEN_TWO_SIDED;
+    if (kind == CONN_LAP) return VBM_PEN_LAP;
+    return VBM_PEN_UNDEFINED;
+}
+
+/*
+** Design the rows of the check: the governing fastener only (the first of the largest, a
+** fastener without resistance counting UTIL_NO_CHECK) when not every fastener is printed, else
+** the first n_print fasteners. Fa, ang: forces (kN) and angles (rad) of all fasteners.
+*/
+static void Calc_Vbm_Rows(int group, int entry, int n_print, const double *Fa, const double *ang,
+                          Vbm_Check *r)
+{
+    const int n_f = r->n_f;
     Design_Cache &cache = Vbm_Designs;
     Clear_Design_Cache(&cache);
-    Vbm_Row *rows = nullptr;
-    double u_max = 0.0;
-    int first = 0;                              /* pattern index of the first printed fastener */
-    if (si->print.fasteners == 0 && n_print > 1) {
+    r->u_max = 0.0;
+    r->first = 0;
+    r->governing = -1;
+    if (Splice_Input.print.fasteners == 0 && n_print > 1) {
         double best = -1.0;
         for (int i = 0; i < n_f; i++) {
             const Vbm_Design *des = Cached_Design(&cache, group, entry, ang[i] * 180.0 / M_PI);
-            if (des->code != 0 && error) *error = des->code;
-            const double u = (des->rd > 0.0 && n_ef > 0.0) ? Fa[i] * n_row / n_ef / des->rd
-                                                           : 10.0;
+            if (des->code != 0) r->error = des->code;
+            const bool none = !(des->rd > 0.0 && r->n_ef > 0.0);
+            const double u = Shown_Util(none, none ? 0.0 : Fa[i] * r->n_row / r->n_ef / des->rd);
             if (u > best) {
                 best = u;
-                first = i;
+                r->first = i;
             }
         }
-        n_print = 1;
-        rows = (Vbm_Row *)Mem_Calloc(sizeof(Vbm_Row));
-        Design_One(&cache, group, entry, first, n_row, n_ef, &rows[0]);
-        u_max = std::fmax(rows[0].u, 0.0);
-        if (rows[0].u > 0.0) si->governing_vbm = first;
+        r->rows.assign(1, Vbm_Row{});
+        Design_One(&cache, group, entry, r->first, r->n_row, r->n_ef, &r->rows[0]);
+        const double u = Shown_Util(r->rows[0].no_capacity, r->rows[0].u);
+        r->u_max = std::fmax(u, 0.0);
+        if (u > 0.0) r->governing = r->first;
     } else {
-        rows = (Vbm_Row *)Mem_Calloc((size_t)n_print * sizeof(Vbm_Row));
-        for (int r = 0; r < n_print; r++) {
-            const int code = Design_One(&cache, group, entry, r, n_row, n_ef, &rows[r]);
-            if (code != 0 && error) *error = code;
-            if (rows[r].u > u_max) {
-                u_max = rows[r].u;
-                si->governing_vbm = r;
+        r->rows.assign((size_t)n_print, Vbm_Row{});
+        for (int i = 0; i < n_print; i++) {
+            const int code = Design_One(&cache, group, entry, i, r->n_row, r->n_ef, &r->rows[(size_t)i]);
+            if (code != 0) r->error = code;
+            const double u = Shown_Util(r->rows[(size_t)i].no_capacity, r->rows[(size_t)i].u);
+            if (u > r->u_max) {
+                r->u_max = u;
+                r->governing = i;
             }
         }
     }
-    if (file != nullptr) {
-        if (Shows_Reduction_Or_Mode(type)) {
-            if (!si->failure_mode_switch)
-                Oli_Write_Text(file, "Kr\x84" "fte pro Scherfuge (f\xCE\\red\xCEr = t\xCE\\vorh\xCEr / "
-                               "t\xCE\\req\xCEr)");
-            else
-                Oli_Write_Text(file, "Kr\x84" "fte pro Scherfuge, Fall = ma\xE1gebender Versagensfall "
-                               "nach %s%s", Get_Fv_Rk_Standard_Ref(),
-                               Get_Vbm_Approval_Text(type) ? Get_Vbm_Approval_Text(type) : "");
-        } else {
-            Oli_Write_Text(file, " ");
-        }
-        Write_Vbm_Table(file, rows, n_print, first + 1);
-        char line[256];
-        if (u_max <= UTIL_LIMIT)
-            snprintf(line, sizeof line, "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
-                     "%.2lf %s 1 => \xCE" "bNachweis erf\x81llt\xCEr", u_max, SYM_LE);
-        else
-            snprintf(line, sizeof line, "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
-                     "%.2lf > 1 => \xCE" "bNachweis nicht erf\x81llt\xCEr", u_max);
-        Oli_Write_Text_Flagged(file, line, u_max <= UTIL_LIMIT ? 1 : 0);
-    }
-    Mem_Free(&rows);
+}
 
-    if (type >= VBM_SCHEIBENDUEBEL_C1 && type <= VBM_SCHEIBENDUEBEL_C10 && std::fabs(c->N_d) >= 1e-5)
-        u_max = std::fmax(u_max, Connector_Bolt_Check(file, group, c, n_f));
-    return u_max;
+int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    Vbm_Check &r = *out;
+    r = Vbm_Check{};
+    r.governing = -1;
+    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
+    if (c == nullptr || Fastener_Pattern.count <= 0) return 0;
+    const int type = si->vbm_type;
+    Calc_Vbm_Head(group, entry, c, &r);
+    /* every fastener is printed in a bending splice with moment or shear, else the first */
+    int n_print = r.n_f;
+    if (!r.bending || (std::fabs(c->M_d) < 1e-5 && std::fabs(c->V_d) < 1e-5)) n_print = 1;
+
+    /* The forces and angles of all fasteners, for the effective number and the search. */
+    static double Fa[PATTERN_MAX], ang[PATTERN_MAX];
+    Get_Fastener_Forces_All(group, entry, r.n_f, nullptr, nullptr, nullptr, Fa, ang);
+    Calc_Vbm_N_Ef(ang, r.n_f, &r);
+    if (Is_Nail_Screw_Staple(type)) r.penetration = Calc_Vbm_Penetration(&r.t_penetration);
+    Calc_Vbm_Rows(group, entry, n_print, Fa, ang, &r);
+    r.u = r.u_max;
+    if (type >= VBM_SCHEIBENDUEBEL_C1 && type <= VBM_SCHEIBENDUEBEL_C10 && std::fabs(c->N_d) >= 1e-5) {
+        Calc_Connector_Bolt_Check(group, c, r.n_f, &r.bolts);
+        r.u = std::fmax(r.u, Shown_Util(r.bolts.no_capacity, r.bolts.u));
+    }
+    r.done = 1;
+    return 1;
+}
+
+/* ---------------------------------------------------------------- printing the check */
+
+static void Print_Vbm_Head(FILE *file, const Vbm_Check *r)
+{
+    Oli_Write_Heading(file, 3, "Verbindungsmittel");
+    if (r->bending)
+        Oli_Write_Text(file, "N\xCE\\" "d\xCEr = %.2lf kN, V\xCE\\" "d\xCEr = %.2lf kN, M\xCE\\v,d\xCEr"
+                       " = |%.2lf| + |%.2lf x %.2lf| = %.2lf kNm, k\xCE\\mod\xCEr = %.2lf",
+                       r->N_d, r->V_d, r->M_d, r->e_x / 100.0, r->V_d, r->M_distr, r->kmod);
+    else  /* V_d enters the timber and plate checks of tension and compression splices too */
+        Oli_Write_Text(file, "N\xCE\\" "d\xCEr = %.2lf kN, V\xCE\\" "d\xCEr = %.2lf kN, k\xCE\\mod\xCEr"
+                       " = %.2lf", r->N_d, r->V_d, r->kmod);
+    if (std::fabs(r->N_d) >= 1e-5)
+        Oli_Write_Text(file, "F\xCE\\Hi,d\xCEr = %.2lf / (%d x %d) = %.2lf kN", r->N_d,
+                       r->shear_planes, r->n_f, r->F_H);
+    if (std::fabs(r->V_d) >= 1e-5 && r->bending)
+        Oli_Write_Text(file, "F\xCE\\Vi,d\xCEr = %.2lf / (%d x %d) = %.2lf kN", r->V_d,
+                       r->shear_planes, r->n_f, r->F_V);
+}
+
+static void Print_Vbm_N_Ef_Line(FILE *file, const Vbm_N_Ef_Line *l)
+{
+    if (l->rule == VBM_NEF_BOLT && l->with_a1)
+        Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf \xF8, a\xCE\\" "1\xCEr = %.0lf mm, n = %d => "
+                       "n\xCE\\" "ef\xCEr = %.2lf", SYM_ALPHA, l->alpha_min, l->a1, l->n, l->n_ef);
+    else if (l->rule == VBM_NEF_NAIL && l->with_a1)
+        Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\" "ef\xCEr = %.2lf, "
+                       "mit a\xCE\\" "1\xCEr = %.0lf mm", SYM_ALPHA, l->alpha_min, l->n, l->n_ef, l->a1);
+    else
+        Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
+                       SYM_ALPHA, l->alpha_min, l->n, l->n_ef);
+}
+
+static void Print_Vbm_Penetration(FILE *file, const Vbm_Check *r)
+{
+    switch (r->penetration) {
+    case VBM_PEN_NONE: break;
+    case VBM_PEN_ENDS_IN_SIDE:
+        Oli_Write_Text(file, "Verbindungsmittel endet im Seitenholz => \xCE" "bNachweis kann "
+                       "nicht gef\x81hrt werden!\xCEr");
+        break;
+    case VBM_PEN_TOO_SHORT:
+        Oli_Write_Text(file, "Verbindungsmittel zu kurz f\x81r 2-schnittige Verbindung!\xCEr");
+        break;
+    case VBM_PEN_TOO_LONG:
+        Oli_Write_Text(file, "\xCE" "bVerbindungsmittel ist zu lang => k\x81rzeres "
+                       "Verbindungsmittel w\x84hlen!\xCEr");
+        break;
+    case VBM_PEN_ALTERNATE:
+        Oli_Write_Text(file, "Verbindungsmittel endet im Mittelholz, %d-schnittig, "
+                       "wechselseitig, Einschlagtiefe t = %.0lf mm", r->shear_planes, r->t_penetration);
+        break;
+    case VBM_PEN_TWO_SIDED:
+        Oli_Write_Text(file, "Verbindungsmittel endet im Mittelholz, Verbindungsmittel "
+                       "zweiseitig, Einschlagtiefe t = %.0lf mm", r->t_penetration);
+        break;
+    case VBM_PEN_LAP:
+        Oli_Write_Text(file, "%d-schnittige Verbindung, Verbindungsmittel wechselseitig, "
+                       "Einschlagtiefe t = %.0lf mm", r->shear_planes, r->t_penetration);
+        break;
+    default:
+        Oli_Write_Text(file, "undefinierter Fehler");
+        break;
+    }
+}
+
+static void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *b)
+{
+    if (b->na_rule)
+        Oli_Write_Text(file, "\n\xCE" "bNachweis gem\x84\xE1 DIN EN 1995-1-1 NA:2010-12 NCI NA.8.1.6\xCEr");
+    else
+        Oli_Write_Text(file, "\n\xCE" "bNachweis gem\x84\xE1 DIN 1052, 11.1.2 (3)\xCEr");
+    const double u = Shown_Util(b->no_capacity, b->u);
+    char line[300];
+    snprintf(line, sizeof line, "A\xCE\\" "Bolzen\xCEr = %.2lf mm\xCE/2\xCEr, %s\xCE\\R,d\xCEr = "
+             "%.2lf N/mm\xCE/2\xCEr, N\xCE\\R,d\xCEr = %.2lf kN (%s\xCE\\ Unterleg\xCEr = %.0lf mm),"
+             " F\xCE\\t,d\xCEr = %.2lf kN\n u\xCE\\" "F\xCEr = %.2lf %s => \xCE" "bNachweis %s\xCEr",
+             b->A_b, SYM_SIGMA, b->sigma_Rd, b->N_Rd, SYM_DIAMETER, b->d_washer, b->F_td, u,
+             u <= UTIL_LIMIT ? SYM_LE " 1" : "> 1",
+             u <= UTIL_LIMIT ? "erf\x81llt" : "nicht erf\x81llt");
+    Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
+}
+
+void Print_Vbm_Check(FILE *file, const Vbm_Check *r)
+{
+    if (file == nullptr || !r->done) return;
+    const int type = Splice_Input.vbm_type;
+    Print_Vbm_Head(file, r);
+    for (int i = 0; i < r->n_ef_line_count && i < 2; i++) Print_Vbm_N_Ef_Line(file, &r->n_ef_lines[i]);
+    Print_Vbm_Penetration(file, r);
+    if (Shows_Reduction_Or_Mode(type)) {
+        if (!Splice_Input.failure_mode_switch)
+            Oli_Write_Text(file, "Kr\x84" "fte pro Scherfuge (f\xCE\\red\xCEr = t\xCE\\vorh\xCEr / "
+                           "t\xCE\\req\xCEr)");
+        else
+            Oli_Write_Text(file, "Kr\x84" "fte pro Scherfuge, Fall = ma\xE1gebender Versagensfall "
+                           "nach %s%s", Get_Fv_Rk_Standard_Ref(),
+                           Get_Vbm_Approval_Text(type) ? Get_Vbm_Approval_Text(type) : "");
+    } else {
+        Oli_Write_Text(file, " ");
+    }
+    Write_Vbm_Table(file, r->rows.data(), (int)r->rows.size(), r->first + 1);
+    char line[256];
+    if (r->u_max <= UTIL_LIMIT)
+        snprintf(line, sizeof line, "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
+                 "%.2lf %s 1 => \xCE" "bNachweis erf\x81llt\xCEr", r->u_max, SYM_LE);
+    else
+        snprintf(line, sizeof line, "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
+                 "%.2lf > 1 => \xCE" "bNachweis nicht erf\x81llt\xCEr", r->u_max);
+    Oli_Write_Text_Flagged(file, line, r->u_max <= UTIL_LIMIT ? 1 : 0);
+    if (r->bolts.done) Print_Vbm_Bolt_Check(file, &r->bolts);
+}
+
+/*
+** Design every fastener of combination (group, entry); write the section "Verbindungsmittel"
+** when given a file. Return the largest utilisation; *error gets the code of a design error
+** (0 when none).
+*/
+double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error)
+{
+    Vbm_Check r;
+    Calc_Vbm_Check(group, entry, &r);
+    Print_Vbm_Check(file, &r);
+    if (error) *error = r.error;
+    return r.u;
 }

@@ -405,12 +405,16 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 strengths_written = true;
             }
 
-            int err = 0;
-            double u_vbm = Oli_Vbm_Nachweis(file, g, e, &err);
-            if (err != 0) {
-                u_vbm = 10.0;
-                Show_Error_Code(-1, -1, -1, -1, -1, err);
-                Run_Errors.push_back(err);
+            Vbm_Check vbm;
+            Calc_Vbm_Check(g, e, &vbm);
+            Print_Vbm_Check(file, &vbm);
+            /* the governing fastener's angle serves the strength lines of the next print */
+            if (vbm.governing >= 0) si->governing_vbm = vbm.governing;
+            double u_vbm = vbm.u;
+            if (vbm.error != 0) {
+                u_vbm = UTIL_NO_CHECK;
+                Show_Error_Code(-1, -1, -1, -1, -1, vbm.error);
+                Run_Errors.push_back(vbm.error);
             }
             m_vbm = std::fmax(m_vbm, u_vbm);
 

@@ -10,12 +10,24 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 #include "results/splice_calc.h"
 #include "catalogue/catalogue.h"
 
 /* A partial check counts as satisfied up to this utilisation. */
 #define UTIL_LIMIT 1.005
+
+/* The utilisation that stands for a check that cannot be made (no resistance, a design error,
+** no partial factor): it reads as failed on the page and in the print list and governs every
+** maximum. Checks report such a state explicitly; this number is only what is shown of it. */
+#define UTIL_NO_CHECK 10.0
+
+/* The utilisation shown of a check: u, or UTIL_NO_CHECK when the check has no capacity. */
+static inline double Shown_Util(int no_capacity, double u)
+{
+    return no_capacity ? UTIL_NO_CHECK : u;
+}
 
 /* Symbols of the print list's font. */
 #define SYM_ALPHA "\xBA"
@@ -71,6 +83,78 @@ double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry);
 double Get_Nail_Row_N_Ef(int group, int entry, double a1_mm, int *n, double *alpha_min);
 double Get_Bolt_Row_N_Ef(int group, int entry, double a1_mm, int *n, double *alpha_min);
 double Get_Connector_Row_N_Ef(int group, int entry, int *n, double *alpha_min);
+
+/* One fastener of the fastener check: forces per shear plane (kN), force-to-grain angle
+** (degrees), embedment strength (N/mm²), reduction factor and resistances of the fastener (kN). */
+typedef struct Vbm_Row {
+    double F_M, F_MH, F_MV, F_totH, F_totV, F_tot, alpha_deg;
+    double fh, f_red, R_k, R_d;
+    double u;                       /* F n / n_ef / R_d; 0 when no_capacity */
+    int32_t mode;                   /* equation code of the governing failure mode */
+    int32_t no_capacity;            /* 1: no design resistance or no effective number */
+} Vbm_Row;
+
+/* A line of the effective number of fasteners in a row: the rule it comes from. */
+enum { VBM_NEF_BOLT = 1, VBM_NEF_CONNECTOR = 2, VBM_NEF_NAIL = 3 };
+typedef struct Vbm_N_Ef_Line {
+    int32_t rule;                   /* VBM_NEF_* */
+    int32_t with_a1;                /* 1: the line names the spacing (more than one per row) */
+    int32_t n;                      /* fasteners in a row */
+    double alpha_min;               /* degrees, smallest force-to-grain angle */
+    double a1;                      /* mm, spacing in the row */
+    double n_ef;
+} Vbm_N_Ef_Line;
+
+/* Where a nail, screw or staple ends, as the check reports it (NONE for other fasteners). */
+enum {
+    VBM_PEN_NONE = 0, VBM_PEN_ENDS_IN_SIDE, VBM_PEN_TOO_SHORT, VBM_PEN_TOO_LONG,
+    VBM_PEN_ALTERNATE, VBM_PEN_TWO_SIDED, VBM_PEN_LAP, VBM_PEN_UNDEFINED
+};
+
+/* Tension check of the bolts of toothed-plate connectors. */
+typedef struct Vbm_Bolt_Check {
+    int32_t done;                   /* 1 when the check applies */
+    int32_t na_rule;                /* 1: made after the annex's rule, 0 after DIN 1052 */
+    double A_b;                     /* mm², bolt area */
+    double sigma_Rd;                /* N/mm², design tensile stress of the bolt */
+    double N_Rd;                    /* kN, the smaller of bolt and washer bearing */
+    double d_washer;                /* mm */
+    double F_td;                    /* kN, tension of one bolt */
+    double u;                       /* F_td / N_Rd; 0 when no_capacity */
+    int32_t no_capacity;            /* 1: N_Rd is not positive */
+} Vbm_Bolt_Check;
+
+/* The fastener check of one combination as Calc_Vbm_Check computes it and Print_Vbm_Check
+** writes it. */
+typedef struct Vbm_Check {
+    int32_t done;                   /* 0: no such combination or no fastener (nothing to write) */
+    int32_t bending;                /* 1 for the bending splice */
+    double N_d, V_d, M_d, M_distr;  /* kN, kNm: the combination */
+    double e_x;                     /* cm, eccentricity of the fastener group */
+    double kmod;                    /* kmod of the connection */
+    int32_t shear_planes, n_f;      /* shear planes per fastener, fasteners per half */
+    double F_H, F_V;                /* kN, share of N_d and V_d of one fastener and shear plane */
+    Vbm_N_Ef_Line n_ef_lines[2];    /* the lines of the effective number, in order */
+    int32_t n_ef_line_count;
+    int32_t n_row;                  /* fasteners in a row that the rows' u take */
+    double n_ef;                    /* their effective number */
+    int32_t penetration;            /* VBM_PEN_* */
+    double t_penetration;           /* mm */
+    int32_t first;                  /* pattern index of the first row */
+    std::vector<Vbm_Row> rows;      /* the designed fasteners: the governing one, or from 0 */
+    double u_max;                   /* largest shown utilisation of the rows, 0 at least */
+    int32_t governing;              /* pattern index of the governing fastener, -1 when no row
+                                    ** has a positive utilisation */
+    int32_t error;                  /* code of a design error of the combination, 0 when none */
+    Vbm_Bolt_Check bolts;
+    double u;                       /* u_max and the bolts' shown utilisation */
+} Vbm_Check;
+
+/* Compute the fastener check of combination (group, entry) into *out: 0 (and out->done 0) when
+** there is no such combination or no fastener. Writes nothing, neither a file nor the input. */
+int Calc_Vbm_Check(int group, int entry, Vbm_Check *out);
+/* Write the section "Verbindungsmittel" of a computed check; nothing without a file. */
+void Print_Vbm_Check(FILE *file, const Vbm_Check *check);
 double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error);
 
 /* ---------------------------------------------------------------- design run */

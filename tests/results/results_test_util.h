@@ -119,6 +119,25 @@ inline void Outer_Plate_Bolt_Splice(void)
     Set_Layout(2, 2);
 }
 
+/* Side timbers with screws 2.5 x 200 mm of no tensile strength, 6 x 4 per half, tension
+** N (kN) in combination (0, 0): the screw rules refuse every fastener's design (a design
+** error, no resistance). Prepared. */
+inline void Failing_Screw_Splice(double N)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.vbm_type = 3;
+    Splice_Input.vbm_row = 2;
+    Splice_Input.d = 2.5;
+    Splice_Input.l = 200.0;
+    Splice_Input.fu_k = 0.0;
+    Splice_Input.t_s_user = 0;
+    Splice_Input.L_user = 0;
+    Set_Layout(6, 4);
+    Set_Lkom(0, 0, 0.0, N, 0.0);
+}
+
 /* The bytes a print-list writer put into f (rewound and read whole); the writer's margin is
 ** set back to 0 as a new print list expects it. */
 inline std::string Slurp_Print(FILE *f)

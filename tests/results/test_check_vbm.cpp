@@ -165,7 +165,12 @@ TEST(VbmCheck, FirstOfEqualFastenersGoverns)
     const std::string s = Vbm_Text(&u);
     EXPECT_GT(u, 0.0);
     EXPECT_LT(u, 1.0);
-    EXPECT_EQ(Splice_Input.governing_vbm, 0) << s;
+    Vbm_Check r;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.governing, 0) << s;
+    EXPECT_EQ(r.first, 0);
+    /* the check leaves the input alone: the run stores the governing fastener */
+    EXPECT_EQ(Splice_Input.governing_vbm, 99);
     EXPECT_TRUE(Has(s, "    0.52   16.70 ")) << s;
 }
 
@@ -333,4 +338,126 @@ TEST(VbmCheck, TableColumnsByFamily)
     s = Vbm_Text();
     EXPECT_TRUE(Has(s, fh)) << s;
     EXPECT_TRUE(Has(s, line + ", Fall")) << s;
+}
+
+/* ---------------------------------------------------------------- the check record */
+
+TEST(VbmCheck, RecordOfARowOfDowelsWorkedByHand)
+{
+    /* Three dowels 12 mm (f_u = 360) 84 mm apart in a row, double shear through 60 / 120 / 60 mm
+    ** C24, tension N = 30 kN, kmod 0.9: F_H = 30 / (2 x 3) = 5 kN per fastener and shear plane.
+    ** n_ef = 3^0.9 (84 / (13 * 12))^0.25 = 2.68788 * 0.85662 = 2.30249 (EN 1995-1-1, (8.34)).
+    ** R_d = 0.9 * 7.441 / 1.3 = 5.1515 kN of one dowel (see SingleDowelWorkedByHand); the row
+    ** gives each dowel R_d n_ef / n = 5.1515 * 2.30249 / 3 = 3.9537 kN,
+    ** u = 5 * 3 / 2.30249 / 5.1515 = 1.2646 (failed). */
+    Row_Splice(29, 12.0, 3, 8.4, 30.0);
+    Splice_Input.vbm_steel = 5;
+    Splice_Input.governing_vbm = 7;
+    Vbm_Check r;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.done, 1);
+    EXPECT_EQ(r.bending, 0);
+    EXPECT_NEAR(r.F_H, 5.0, 1e-9);
+    EXPECT_EQ(r.n_f, 3);
+    EXPECT_EQ(r.shear_planes, 2);
+    EXPECT_NEAR(r.kmod, 0.9, 1e-12);
+    ASSERT_EQ(r.n_ef_line_count, 1);
+    EXPECT_EQ(r.n_ef_lines[0].rule, VBM_NEF_BOLT);
+    EXPECT_EQ(r.n_ef_lines[0].with_a1, 1);
+    EXPECT_EQ(r.n_ef_lines[0].n, 3);
+    EXPECT_NEAR(r.n_ef_lines[0].a1, 84.0, 1e-9);
+    EXPECT_NEAR(r.n_ef_lines[0].alpha_min, 0.0, 1e-9);
+    EXPECT_NEAR(r.n_ef, 2.30249, 1e-5);
+    EXPECT_EQ(r.n_row, 3);
+    EXPECT_EQ(r.penetration, VBM_PEN_NONE);
+    /* a tension splice prints its first fastener only */
+    ASSERT_EQ(r.rows.size(), 1u);
+    EXPECT_EQ(r.first, 0);
+    EXPECT_EQ(r.governing, 0);
+    EXPECT_EQ(r.rows[0].no_capacity, 0);
+    EXPECT_NEAR(r.rows[0].F_tot, 5.0, 1e-9);
+    EXPECT_NEAR(r.rows[0].R_k, 7.441, 1e-3);
+    EXPECT_NEAR(r.rows[0].R_d, 3.9537, 2e-4);
+    EXPECT_NEAR(r.rows[0].u, 1.2646, 2e-4);
+    EXPECT_DOUBLE_EQ(r.u_max, r.rows[0].u);
+    EXPECT_DOUBLE_EQ(r.u, r.u_max);
+    EXPECT_EQ(r.error, 0);
+    EXPECT_EQ(r.bolts.done, 0);
+    /* computing writes nothing into the input */
+    EXPECT_EQ(Splice_Input.governing_vbm, 7);
+    /* the printer writes the record: the failed utilisation and the line of n_ef */
+    const std::string s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "a\xCE\\" "1\xCEr = 84 mm, n = 3 => n\xCE\\" "ef\xCEr = 2.30\n")) << s;
+    EXPECT_TRUE(Has(s, "u\xCE\\max\xCEr = 1.26 > 1 => ")) << s;
+    /* no combination, or no fastener: nothing to compute or write */
+    EXPECT_EQ(Calc_Vbm_Check(-1, 0, &r), 0);
+    EXPECT_EQ(r.done, 0);
+    Fastener_Pattern.count = 0;
+    EXPECT_EQ(Calc_Vbm_Check(0, 0, &r), 0);
+    EXPECT_EQ(r.done, 0);
+    FILE *f = tmpfile();
+    Print_Vbm_Check(f, &r);
+    EXPECT_EQ(Slurp_Print(f), "");
+    fclose(f);
+}
+
+TEST(VbmCheck, RecordOfStaplesNamesTheNailRuleAndThePenetration)
+{
+    /* staples 2 mm, a1 = 24 mm = 12 d: k_ef = 0.85 + 0.15 (12 - 10) / 4 = 0.925 (EN 1995-1-1,
+    ** Table 8.1), n_ef = 4^0.925 = 3.6050 (8.17); the point passes l - t_s = 60 - 30 = 30 mm
+    ** into the middle member, driven from both sides */
+    Row_Splice(1, 2.0, 4, 2.4, 10.0);
+    Splice_Input.l = 60.0;
+    Splice_Input.t_s = 3.0;
+    Splice_Input.two_sided = 1;
+    Vbm_Check r;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    ASSERT_EQ(r.n_ef_line_count, 1);
+    EXPECT_EQ(r.n_ef_lines[0].rule, VBM_NEF_NAIL);
+    EXPECT_NEAR(r.n_ef_lines[0].a1, 24.0, 1e-9);
+    EXPECT_NEAR(r.n_ef, std::pow(4.0, 0.925), 1e-9);
+    EXPECT_EQ(r.penetration, VBM_PEN_TWO_SIDED);
+    EXPECT_NEAR(r.t_penetration, 30.0, 1e-9);
+    Splice_Input.two_sided = 0;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.penetration, VBM_PEN_ALTERNATE);
+    /* nails 4.2 x 200 mm, one-sided in single shear through 60 + 120 mm: too short for the
+    ** far side */
+    Row_Splice(0, 4.2, 4, 4.2, 10.0);
+    Splice_Input.l = 200.0;
+    Splice_Input.shear_planes = 1;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.penetration, VBM_PEN_TOO_SHORT);
+}
+
+TEST(VbmCheck, AFastenerWithoutResistanceIsAStateNotANumber)
+{
+    /* screws without a tensile strength: the screw rules refuse the design, the record keeps
+    ** the error and marks the rows as without capacity; only what is shown of them is 10 */
+    Failing_Screw_Splice(30.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Vbm_Check r;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_NE(r.error, 0);
+    ASSERT_FALSE(r.rows.empty());
+    EXPECT_EQ(r.rows[0].no_capacity, 1);
+    EXPECT_EQ(r.rows[0].u, 0.0);
+    EXPECT_EQ(r.u_max, UTIL_NO_CHECK);
+    int err = 0;
+    double u = 0.0;
+    const std::string s = Vbm_Text(&u, &err);
+    EXPECT_EQ(err, r.error);
+    EXPECT_EQ(u, UTIL_NO_CHECK);
+    EXPECT_TRUE(Has(s, "u\xCE\\max\xCEr = 10.00 > 1 => ")) << s;
+    /* the bolts of toothed plates without a washer factor: no capacity, shown as 10 */
+    Row_Splice(26, 62.0, 4, 12.0, 100.0);
+    Nad_Record.ec3.ec3_1.gamma_m0 = 1.1;
+    Splice_Input.d_bolt = 16.0;
+    Splice_Input.bolt_steel = 23;
+    Nad_Record.ec5.gamma_m_connections = 0.0;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.bolts.done, 1);
+    EXPECT_EQ(r.bolts.no_capacity, 1);
+    EXPECT_EQ(r.u, UTIL_NO_CHECK);
+    EXPECT_LT(r.u_max, UTIL_NO_CHECK);
 }

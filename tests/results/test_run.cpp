@@ -299,16 +299,24 @@ TEST(Run, GoverningFastenerIsTheLargestOfAll)
     Set_Lkom(0, 0, 8.0, 20.0, 12.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     Splice_Input.print.fasteners = 1;
-    int err = 0;
-    const double u_all = Oli_Vbm_Nachweis(nullptr, 0, 0, &err);
-    const int gov_all = Splice_Input.governing_vbm;
-    Splice_Input.governing_vbm = -1;
+    Vbm_Check all, gov;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &all), 1);
     Splice_Input.print.fasteners = 0;
-    const double u_gov = Oli_Vbm_Nachweis(nullptr, 0, 0, &err);
-    EXPECT_EQ(err, 0);
-    EXPECT_DOUBLE_EQ(u_gov, u_all);
-    EXPECT_EQ(Splice_Input.governing_vbm, gov_all);
-    EXPECT_GT(u_all, 0.0);
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &gov), 1);
+    EXPECT_EQ(gov.error, 0);
+    EXPECT_EQ(all.rows.size(), 9u);
+    ASSERT_EQ(gov.rows.size(), 1u);
+    EXPECT_DOUBLE_EQ(gov.u, all.u);
+    EXPECT_EQ(gov.governing, all.governing);
+    EXPECT_EQ(gov.first, all.governing);
+    EXPECT_DOUBLE_EQ(gov.rows[0].u, all.rows[(size_t)all.governing].u);
+    EXPECT_GT(all.u, 0.0);
+    /* the check leaves the input alone; the run stores the governing fastener for the print */
+    Splice_Input.governing_vbm = -1;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &gov), 1);
+    EXPECT_EQ(Splice_Input.governing_vbm, -1);
+    Run_Nachweise(nullptr, 0);
+    EXPECT_EQ(Splice_Input.governing_vbm, all.governing);
 }
 
 TEST(Run, UserMaterialWithoutPartialFactorFailsTheTimberCheck)
