@@ -333,6 +333,8 @@ void Write_Nachweis_Summary(FILE *file, double u_max)
 */
 double Run_Nachweise_Lkom(FILE *file, int group, int entry)
 {
+    /* the run's designs work in the run's own record, fresh for every run */
+    Splice_Design_Run run;
     Splice_Calc_Serial++;
     Run_Errors.clear();
     Splice_Input_Record *si = &Splice_Input;
@@ -360,7 +362,6 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
 
     /* The utilisation list is emptied here and filled only by a run that writes no print list */
     si->utilisation.count = 0;
-    Open_Vbm_Design_Run();
     const bool whole_table = group < 0 && entry < 0;
     double governing = 0.0;
     if (whole_table) {
@@ -444,8 +445,6 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
             }
         }
     }
-
-    Close_Vbm_Design_Run();
 
     /* The largest utilisation of all checks over every combination */
     double u_max = std::fmax(std::fmax(m_vbm, m_plate), std::fmax(m_bs, m_hole));

@@ -10,6 +10,7 @@
 
 #include "catalogue/catalogue.h"
 #include "results/calc_cache.h"
+#include "results/run_cache.h"
 
 /* Tolerance of the comparisons of lengths that are equal by construction (cm). */
 #define LENGTH_TOL 1e-6
@@ -335,6 +336,8 @@ static double Joint_Thickness(void)
 */
 int Prepare_Splice_Calc(void)
 {
+    /* the preparation's designs work in a record of its own, fresh for every preparation */
+    Splice_Design_Record run;
     Splice_Calc_Serial++;
     Splice_Input_Record *si = &Splice_Input;
     Fastener_Pattern_Rec *fp = &Fastener_Pattern;
