@@ -264,16 +264,28 @@ double Calc_Rk_Plate_Interpolated(int type, double d, double t, int predrilled, 
     const int cls = Classify_Plate_Thickness(type, plate_material, d, plate_t, &c_p);
     double rk;
     if (cls == 2) {
-        rk = Calc_Rk_Thick_Plate(type, d, t, predrilled, fitted, grade, variant, threaded_rod,
-                                 alpha, fu, mat, rho_k, result);
+        rk = Calc_Rk_Thick_Plate(/*type=*/type, /*d=*/d, /*t=*/t, /*predrilled=*/predrilled,
+                                 /*fitted=*/fitted, /*grade=*/grade, /*variant=*/variant,
+                                 /*threaded_rod=*/threaded_rod, /*alpha=*/alpha, /*fu=*/fu,
+                                 /*mat=*/mat, /*rho_k=*/rho_k, /*result=*/result);
     } else if (cls == 0) {
-        rk = Calc_Rk_Thin_Plate(type, 1, d, t, predrilled, fitted, grade, variant, threaded_rod,
-                                alpha, fu, mat, rho_k, result);
+        rk = Calc_Rk_Thin_Plate(/*type=*/type, /*selector=*/1, /*d=*/d, /*t=*/t,
+                                /*predrilled=*/predrilled, /*fitted=*/fitted, /*grade=*/grade,
+                                /*variant=*/variant, /*threaded_rod=*/threaded_rod, /*alpha=*/alpha,
+                                /*fu=*/fu, /*mat=*/mat, /*rho_k=*/rho_k, /*result=*/result);
     } else {
-        const double thick = Calc_Rk_Thick_Plate(type, d, t, predrilled, fitted, grade, variant,
-                                                 threaded_rod, alpha, fu, mat, rho_k, result);
-        const double thin = Calc_Rk_Thin_Plate(type, 1, d, t, predrilled, fitted, grade, variant,
-                                               threaded_rod, alpha, fu, mat, rho_k, result);
+        const double thick = Calc_Rk_Thick_Plate(/*type=*/type, /*d=*/d, /*t=*/t,
+                                                 /*predrilled=*/predrilled, /*fitted=*/fitted,
+                                                 /*grade=*/grade, /*variant=*/variant,
+                                                 /*threaded_rod=*/threaded_rod, /*alpha=*/alpha,
+                                                 /*fu=*/fu, /*mat=*/mat, /*rho_k=*/rho_k,
+                                                 /*result=*/result);
+        const double thin = Calc_Rk_Thin_Plate(/*type=*/type, /*selector=*/1, /*d=*/d, /*t=*/t,
+                                               /*predrilled=*/predrilled, /*fitted=*/fitted,
+                                               /*grade=*/grade, /*variant=*/variant,
+                                               /*threaded_rod=*/threaded_rod, /*alpha=*/alpha,
+                                               /*fu=*/fu, /*mat=*/mat, /*rho_k=*/rho_k,
+                                               /*result=*/result);
         rk = c_p * thick + (1.0 - c_p) * thin;
     }
     if (result != nullptr) {

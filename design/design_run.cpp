@@ -202,20 +202,36 @@ void Dowel_Bolt_Lateral(const Connection_Input &in, Connection_Result *r, bool l
     const double a1 = Rad(in.alpha_1), a2 = Rad(in.alpha_2);
     if (in.proof_method == 1 || in.proof_method == 2) {
         if (!plate1 && !plate2) {
-            Calc_Rk_Timber_Timber(in.proof_method, in.shear_planes, in.d, in.length, in.axis_angle,
-                                  in.predrilled, in.stainless, in.fitted_bolt, in.threaded_rod,
-                                  in.vbm_type, a1, a2, in.t1, in.t2, r->rho_1, r->rho_2, in.mat_1,
-                                  in.mat_2, in.grade_1, in.grade_2, fu, &in.user_embedment, r);
-            Calc_Rd_Timber_Timber(in.gamma_m_1, in.gamma_m_2, in.gamma_steel, r->kmod_1, r->kmod_2,
-                                  in.shear_planes, in.d, in.length, in.axis_angle, in.predrilled,
-                                  in.stainless, in.fitted_bolt, in.threaded_rod, in.vbm_type, a1,
-                                  a2, in.t1, in.t2, r->rho_1, r->rho_2, in.mat_1, in.mat_2,
-                                  in.grade_1, in.grade_2, fu, &in.user_embedment, r);
+            Calc_Rk_Timber_Timber(/*proof_method=*/in.proof_method,
+                                  /*shear_planes=*/in.shear_planes, /*d=*/in.d,
+                                  /*length=*/in.length, /*axis_angle=*/in.axis_angle,
+                                  /*predrilled=*/in.predrilled, /*stainless=*/in.stainless,
+                                  /*fitted_bolt=*/in.fitted_bolt, /*threaded_rod=*/in.threaded_rod,
+                                  /*vbm_type=*/in.vbm_type, /*alpha_1=*/a1, /*alpha_2=*/a2,
+                                  /*t1=*/in.t1, /*t2=*/in.t2, /*rho_1=*/r->rho_1,
+                                  /*rho_2=*/r->rho_2, /*mat_1=*/in.mat_1, /*mat_2=*/in.mat_2,
+                                  /*grade_1=*/in.grade_1, /*grade_2=*/in.grade_2, /*fu=*/fu,
+                                  /*user=*/&in.user_embedment, /*result=*/r);
+            Calc_Rd_Timber_Timber(/*gamma_m_1=*/in.gamma_m_1, /*gamma_m_2=*/in.gamma_m_2,
+                                  /*gamma_steel=*/in.gamma_steel, /*kmod_1=*/r->kmod_1,
+                                  /*kmod_2=*/r->kmod_2, /*shear_planes=*/in.shear_planes,
+                                  /*d=*/in.d, /*length=*/in.length, /*axis_angle=*/in.axis_angle,
+                                  /*predrilled=*/in.predrilled, /*stainless=*/in.stainless,
+                                  /*fitted_bolt=*/in.fitted_bolt, /*threaded_rod=*/in.threaded_rod,
+                                  /*vbm_type=*/in.vbm_type, /*alpha_1=*/a1, /*alpha_2=*/a2,
+                                  /*t1=*/in.t1, /*t2=*/in.t2, /*rho_1=*/r->rho_1,
+                                  /*rho_2=*/r->rho_2, /*mat_1=*/in.mat_1, /*mat_2=*/in.mat_2,
+                                  /*grade_1=*/in.grade_1, /*grade_2=*/in.grade_2, /*fu=*/fu,
+                                  /*user=*/&in.user_embedment, /*result=*/r);
         } else if (plate2) {
-            Calc_Rk_Rd_Inner_Plate(in.proof_method, in.gamma_m_1, in.gamma_m_2, in.gamma_steel,
-                                   r->kmod_1, in.d, in.vbm_type, in.predrilled, in.stainless,
-                                   in.threaded_rod, in.fitted_bolt, a1, in.t1, r->rho_1,
-                                   in.mat_1, in.grade_1, fu, r);
+            Calc_Rk_Rd_Inner_Plate(/*proof_method=*/in.proof_method, /*gamma_m_1=*/in.gamma_m_1,
+                                   /*gamma_m_2=*/in.gamma_m_2, /*gamma_steel=*/in.gamma_steel,
+                                   /*kmod_1=*/r->kmod_1, /*d=*/in.d, /*vbm_type=*/in.vbm_type,
+                                   /*predrilled=*/in.predrilled, /*stainless=*/in.stainless,
+                                   /*threaded_rod=*/in.threaded_rod, /*fitted_bolt=*/in.fitted_bolt,
+                                   /*alpha_1=*/a1, /*t1=*/in.t1, /*rho_1=*/r->rho_1,
+                                   /*mat_1=*/in.mat_1, /*grade_1=*/in.grade_1, /*fu=*/fu,
+                                   /*result=*/r);
             Alu_Cap(in, 2, r);
         } else {
             Connection_Input work = in;
@@ -229,21 +245,33 @@ void Dowel_Bolt_Lateral(const Connection_Input &in, Connection_Result *r, bool l
     if (!plate1 && !plate2) {
         /* dowels fit their holes */
         const int fitted = (in.vbm_type == VBM_STABDUEBEL && !legacy) ? 1 : in.fitted_bolt;
-        r->rk_lateral = Calc_Rk_Dowel_Bolt(in.vbm_type, in.d, in.length, fu, in.predrilled,
-                                           in.stainless, fitted, in.threaded_rod,
-                                           in.shear_planes, in.axis_angle, in.t1, in.t2, r->rho_1,
-                                           r->rho_2, a1, a2, in.mat_1, in.mat_2, in.grade_1,
-                                           in.grade_2, &in.user_embedment, r);
+        r->rk_lateral = Calc_Rk_Dowel_Bolt(/*type=*/in.vbm_type, /*d=*/in.d, /*length=*/in.length,
+                                           /*fu=*/fu, /*predrilled=*/in.predrilled,
+                                           /*stainless=*/in.stainless, /*fitted_bolt=*/fitted,
+                                           /*threaded_rod=*/in.threaded_rod,
+                                           /*shear_planes=*/in.shear_planes,
+                                           /*axis_angle=*/in.axis_angle, /*t1=*/in.t1, /*t2=*/in.t2,
+                                           /*rho_1=*/r->rho_1, /*rho_2=*/r->rho_2, /*alpha_1=*/a1,
+                                           /*alpha_2=*/a2, /*mat_1=*/in.mat_1, /*mat_2=*/in.mat_2,
+                                           /*grade_1=*/in.grade_1, /*grade_2=*/in.grade_2,
+                                           /*user=*/&in.user_embedment, /*result=*/r);
     } else if (plate2) {
-        r->rk_lateral = Calc_Rk_Thick_Plate(in.vbm_type, in.d, in.t1, in.predrilled, in.fitted_bolt,
-                                            in.grade_1, in.stainless, in.threaded_rod, a1, fu,
-                                            in.mat_1, r->rho_1, r);
+        r->rk_lateral = Calc_Rk_Thick_Plate(/*type=*/in.vbm_type, /*d=*/in.d, /*t=*/in.t1,
+                                            /*predrilled=*/in.predrilled, /*fitted=*/in.fitted_bolt,
+                                            /*grade=*/in.grade_1, /*variant=*/in.stainless,
+                                            /*threaded_rod=*/in.threaded_rod, /*alpha=*/a1,
+                                            /*fu=*/fu, /*mat=*/in.mat_1, /*rho_k=*/r->rho_1,
+                                            /*result=*/r);
         Alu_Cap(in, 2, r);
     } else {
-        r->rk_lateral = Calc_Rk_Plate_Interpolated(in.vbm_type, in.d, in.t2, in.predrilled,
-                                                   in.fitted_bolt, in.grade_2, in.stainless,
-                                                   in.threaded_rod, a2, fu, in.mat_2, r->rho_2,
-                                                   in.mat_1, in.t1, r);
+        r->rk_lateral = Calc_Rk_Plate_Interpolated(/*type=*/in.vbm_type, /*d=*/in.d, /*t=*/in.t2,
+                                                   /*predrilled=*/in.predrilled,
+                                                   /*fitted=*/in.fitted_bolt, /*grade=*/in.grade_2,
+                                                   /*variant=*/in.stainless,
+                                                   /*threaded_rod=*/in.threaded_rod, /*alpha=*/a2,
+                                                   /*fu=*/fu, /*mat=*/in.mat_2, /*rho_k=*/r->rho_2,
+                                                   /*plate_material=*/in.mat_1, /*plate_t=*/in.t1,
+                                                   /*result=*/r);
         Alu_Cap(in, 1, r);
     }
     r->gamma_lateral = Get_Connection_Gamma_M(in, r->rule_char);
@@ -302,15 +330,26 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
     const double a1 = Rad(in.alpha_1), a2 = Rad(in.alpha_2);
     if (in.proof_method == 1 || in.proof_method == 2) {
         if (type == VBM_KLAMMER || (!plate1 && !plate2)) {
-            Calc_Rk_Timber_Timber(in.proof_method, sp, d, in.length, in.axis_angle, in.predrilled,
-                                  in.stainless, in.fitted_bolt, in.threaded_rod, type, a1, a2, t1,
-                                  t2, r->rho_1, r->rho_2, in.mat_1, in.mat_2, in.grade_1,
-                                  in.grade_2, in.fu, &in.user_embedment, r);
-            Calc_Rd_Timber_Timber(in.gamma_m_1, in.gamma_m_2, in.gamma_steel, r->kmod_1, r->kmod_2,
-                                  sp, d, in.length, in.axis_angle, in.predrilled, in.stainless,
-                                  in.fitted_bolt, in.threaded_rod, type, a1, a2, t1, t2, r->rho_1,
-                                  r->rho_2, in.mat_1, in.mat_2, in.grade_1, in.grade_2, in.fu,
-                                  &in.user_embedment, r);
+            Calc_Rk_Timber_Timber(/*proof_method=*/in.proof_method, /*shear_planes=*/sp, /*d=*/d,
+                                  /*length=*/in.length, /*axis_angle=*/in.axis_angle,
+                                  /*predrilled=*/in.predrilled, /*stainless=*/in.stainless,
+                                  /*fitted_bolt=*/in.fitted_bolt, /*threaded_rod=*/in.threaded_rod,
+                                  /*vbm_type=*/type, /*alpha_1=*/a1, /*alpha_2=*/a2, /*t1=*/t1,
+                                  /*t2=*/t2, /*rho_1=*/r->rho_1, /*rho_2=*/r->rho_2,
+                                  /*mat_1=*/in.mat_1, /*mat_2=*/in.mat_2, /*grade_1=*/in.grade_1,
+                                  /*grade_2=*/in.grade_2, /*fu=*/in.fu, /*user=*/&in.user_embedment,
+                                  /*result=*/r);
+            Calc_Rd_Timber_Timber(/*gamma_m_1=*/in.gamma_m_1, /*gamma_m_2=*/in.gamma_m_2,
+                                  /*gamma_steel=*/in.gamma_steel, /*kmod_1=*/r->kmod_1,
+                                  /*kmod_2=*/r->kmod_2, /*shear_planes=*/sp, /*d=*/d,
+                                  /*length=*/in.length, /*axis_angle=*/in.axis_angle,
+                                  /*predrilled=*/in.predrilled, /*stainless=*/in.stainless,
+                                  /*fitted_bolt=*/in.fitted_bolt, /*threaded_rod=*/in.threaded_rod,
+                                  /*vbm_type=*/type, /*alpha_1=*/a1, /*alpha_2=*/a2, /*t1=*/t1,
+                                  /*t2=*/t2, /*rho_1=*/r->rho_1, /*rho_2=*/r->rho_2,
+                                  /*mat_1=*/in.mat_1, /*mat_2=*/in.mat_2, /*grade_1=*/in.grade_1,
+                                  /*grade_2=*/in.grade_2, /*fu=*/in.fu, /*user=*/&in.user_embedment,
+                                  /*result=*/r);
             if (type == VBM_KLAMMER) {                    /* two legs */
                 r->rk_lateral *= 2.0;
                 r->rd_lateral *= 2.0;
@@ -323,10 +362,14 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
             Calc_Rk_Outer_Plate(work, r);
             Calc_Rd_Outer_Plate(work, r);
         } else {
-            Calc_Rk_Rd_Inner_Plate(in.proof_method, in.gamma_m_1, in.gamma_m_2, in.gamma_steel,
-                                   r->kmod_1, d, type, in.predrilled, in.stainless,
-                                   in.threaded_rod, in.fitted_bolt, a1, t1, r->rho_1, in.mat_1,
-                                   in.grade_1, fu_steel, r);
+            Calc_Rk_Rd_Inner_Plate(/*proof_method=*/in.proof_method, /*gamma_m_1=*/in.gamma_m_1,
+                                   /*gamma_m_2=*/in.gamma_m_2, /*gamma_steel=*/in.gamma_steel,
+                                   /*kmod_1=*/r->kmod_1, /*d=*/d, /*vbm_type=*/type,
+                                   /*predrilled=*/in.predrilled, /*stainless=*/in.stainless,
+                                   /*threaded_rod=*/in.threaded_rod, /*fitted_bolt=*/in.fitted_bolt,
+                                   /*alpha_1=*/a1, /*t1=*/t1, /*rho_1=*/r->rho_1,
+                                   /*mat_1=*/in.mat_1, /*grade_1=*/in.grade_1, /*fu=*/fu_steel,
+                                   /*result=*/r);
             Alu_Cap(in, 2, r);
         }
         Alu_Cap(in, 1, r);
@@ -335,9 +378,13 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
 
     double rk = 0.0;
     const auto args_rule = [&](double (*rule)(SIMPLIFIED_RULE_ARGS)) {
-        return rule(type, d, in.length, in.fu, in.predrilled, in.stainless, in.fitted_bolt,
-                    in.threaded_rod, sp, in.axis_angle, t1, t2, r->rho_1, r->rho_2, a1, a2,
-                    in.mat_1, in.mat_2, in.grade_1, in.grade_2, &in.user_embedment, r);
+        return rule(/*type=*/type, /*d=*/d, /*length=*/in.length, /*fu=*/in.fu,
+                    /*predrilled=*/in.predrilled, /*stainless=*/in.stainless,
+                    /*fitted_bolt=*/in.fitted_bolt, /*threaded_rod=*/in.threaded_rod,
+                    /*shear_planes=*/sp, /*axis_angle=*/in.axis_angle, /*t1=*/t1, /*t2=*/t2,
+                    /*rho_1=*/r->rho_1, /*rho_2=*/r->rho_2, /*alpha_1=*/a1, /*alpha_2=*/a2,
+                    /*mat_1=*/in.mat_1, /*mat_2=*/in.mat_2, /*grade_1=*/in.grade_1,
+                    /*grade_2=*/in.grade_2, /*user=*/&in.user_embedment, /*result=*/r);
     };
     if (in.mat_1 == MAT_FERMACELL) {
         rk = args_rule(type == VBM_KLAMMER ? Calc_Rk_Staple_Gypsum_Fibre : Calc_Rk_Nail_Gypsum_Fibre);
@@ -346,21 +393,34 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
         else if (Is_Vbm_Din571_Screw(type)) rk = args_rule(Calc_Rk_Screw_Din571);
         else if (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)) rk = args_rule(Calc_Rk_Screw_Approved);
         else if (Is_Mat_Panel(in.mat_1) != Is_Mat_Panel(in.mat_2)) rk = args_rule(Calc_Rk_Nail_Panel);
-        else rk = Calc_Nail_Simplified_Rk(sp, d, in.length, in.fu, in.predrilled, in.stainless, t1,
-                                          t2, r->rho_1, r->rho_2, a1, a2, in.mat_1, in.mat_2,
-                                          in.grade_1, in.grade_2, &in.user_embedment, nullptr, r);
+        else rk = Calc_Nail_Simplified_Rk(/*kind=*/sp, /*d=*/d, /*length=*/in.length, /*fu=*/in.fu,
+                                          /*predrilled=*/in.predrilled, /*variant=*/in.stainless,
+                                          /*t1=*/t1, /*t2=*/t2, /*rho1=*/r->rho_1,
+                                          /*rho2=*/r->rho_2, /*alpha1=*/a1, /*alpha2=*/a2,
+                                          /*mat1=*/in.mat_1, /*mat2=*/in.mat_2, /*g1=*/in.grade_1,
+                                          /*g2=*/in.grade_2, /*user1=*/&in.user_embedment,
+                                          /*user2=*/nullptr, /*result=*/r);
         r->rk_lateral = rk;
     } else if (plate2) {
-        r->rk_lateral = Calc_Rk_Thick_Plate(type, d, t1, in.predrilled, in.fitted_bolt, in.grade_1,
-                                            in.stainless, in.threaded_rod, a1, fu_steel, in.mat_1,
-                                            r->rho_1, r);
+        r->rk_lateral = Calc_Rk_Thick_Plate(/*type=*/type, /*d=*/d, /*t=*/t1,
+                                            /*predrilled=*/in.predrilled, /*fitted=*/in.fitted_bolt,
+                                            /*grade=*/in.grade_1, /*variant=*/in.stainless,
+                                            /*threaded_rod=*/in.threaded_rod, /*alpha=*/a1,
+                                            /*fu=*/fu_steel, /*mat=*/in.mat_1, /*rho_k=*/r->rho_1,
+                                            /*result=*/r);
         Alu_Cap(in, 2, r);
     } else {
-        r->rk_lateral = Calc_Rk_Outer_Plate_Simplified(type, d, in.length, sp, in.predrilled,
-                                                       in.fitted_bolt, in.stainless,
-                                                       in.threaded_rod, a2, fu_steel, in.mat_1,
-                                                       t1, in.mat_2, in.grade_2, t2, r->rho_2,
-                                                       &in.user_embedment, r);
+        r->rk_lateral = Calc_Rk_Outer_Plate_Simplified(/*type=*/type, /*d=*/d, /*length=*/in.length,
+                                                       /*shear_planes=*/sp,
+                                                       /*predrilled=*/in.predrilled,
+                                                       /*fitted=*/in.fitted_bolt,
+                                                       /*variant=*/in.stainless,
+                                                       /*threaded_rod=*/in.threaded_rod,
+                                                       /*alpha_2=*/a2, /*fu=*/fu_steel,
+                                                       /*plate_material=*/in.mat_1, /*plate_t=*/t1,
+                                                       /*mat_2=*/in.mat_2, /*grade_2=*/in.grade_2,
+                                                       /*t2=*/t2, /*rho_2=*/r->rho_2,
+                                                       /*user=*/&in.user_embedment, /*result=*/r);
         Alu_Cap(in, 1, r);
     }
     if (in.mat_1 == MAT_FERMACELL || (!plate1 && !plate2)) r->rk_lateral = rk;

@@ -166,8 +166,11 @@ TEST(Thickness, RequiredThicknessesAndReduction)
     EXPECT_EQ(k, -2.0);
     /* a nail shorter than member 1: k = 0, hint 6, Rk 0 */
     Connection_Result r{};
-    EXPECT_EQ(Calc_Nail_Simplified_Rk(1, 4.0, 40.0, 600.0, 0, 0, 50.0, 40.0, 350.0, 350.0, 0.0,
-                                      0.0, 0, 0, 0, 0, nullptr, nullptr, &r), 0.0);
+    EXPECT_EQ(Calc_Nail_Simplified_Rk(/*kind=*/1, /*d=*/4.0, /*length=*/40.0, /*fu=*/600.0,
+                                      /*predrilled=*/0, /*variant=*/0, /*t1=*/50.0, /*t2=*/40.0,
+                                      /*rho1=*/350.0, /*rho2=*/350.0, /*alpha1=*/0.0,
+                                      /*alpha2=*/0.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0, /*g2=*/0,
+                                      /*user1=*/nullptr, /*user2=*/nullptr, /*result=*/&r), 0.0);
     EXPECT_EQ(r.msg_code, 6);
     EXPECT_EQ(r.k_red, 0.0);
     /* panels and nailed plates */
@@ -211,8 +214,14 @@ TEST(Thickness, DowelSingleShearPointSideMember)
     /* the simplified rule with t1 = t2 = 100: ratio 100 / 106.050 = 0.94295;
     ** Rk = 0.94295 sqrt(2 * 0.62893 / 1.62893) sqrt(2 * 162141.1 * 24.108 * 16) = 9267.39 */
     Connection_Result r{};
-    const double rk = Calc_Rk_Dowel_Bolt(29, 16.0, 200.0, 400.0, 1, 0, 1, 0, 1, 90.0, 100.0, 100.0,
-                                         350.0, 350.0, 0.0, half_pi, 0, 0, 0, 0, nullptr, &r);
+    const double rk = Calc_Rk_Dowel_Bolt(/*type=*/29, /*d=*/16.0, /*length=*/200.0, /*fu=*/400.0,
+                                         /*predrilled=*/1, /*stainless=*/0, /*fitted_bolt=*/1,
+                                         /*threaded_rod=*/0, /*shear_planes=*/1,
+                                         /*axis_angle=*/90.0, /*t1=*/100.0, /*t2=*/100.0,
+                                         /*rho_1=*/350.0, /*rho_2=*/350.0, /*alpha_1=*/0.0,
+                                         /*alpha_2=*/half_pi, /*mat_1=*/0, /*mat_2=*/0,
+                                         /*grade_1=*/0, /*grade_2=*/0, /*user=*/nullptr,
+                                         /*result=*/&r);
     EXPECT_NEAR(r.t_req_1, 76.457, 0.001);
     EXPECT_NEAR(r.t_req_2, 106.050, 0.001);
     EXPECT_NEAR(r.k_red, 0.94295, 0.00001);
@@ -760,8 +769,12 @@ TEST(Thickness, ReductionByPenetrationCase)
     ** sqrt(2 * 6616.50 * 18.935 * 4) = 1001.13 */
     Standard_Scope din2(false);
     Connection_Result r{};
-    EXPECT_NEAR(Calc_Nail_Simplified_Rk(1, 4.0, 100.0, 600.0, 0, 0, 30.0, 20.0, 350.0, 350.0,
-                                        0.0, 0.0, 0, 0, 0, 0, nullptr, nullptr, &r), 1001.132, 0.001);
+    EXPECT_NEAR(Calc_Nail_Simplified_Rk(/*kind=*/1, /*d=*/4.0, /*length=*/100.0, /*fu=*/600.0,
+                                        /*predrilled=*/0, /*variant=*/0, /*t1=*/30.0, /*t2=*/20.0,
+                                        /*rho1=*/350.0, /*rho2=*/350.0, /*alpha1=*/0.0,
+                                        /*alpha2=*/0.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0, /*g2=*/0,
+                                        /*user1=*/nullptr, /*user2=*/nullptr,
+                                        /*result=*/&r), 1001.132, 0.001);
     EXPECT_EQ(r.msg_code, 11);
     EXPECT_DOUBLE_EQ(r.k_red, 1.0);
     EXPECT_NEAR(r.my_rk, 6616.5025, 1e-4);

@@ -27,8 +27,12 @@ const double FH = 25.256, MY = 69070.9;
 Connection_Result Timber_Pair(int proof_method, int shear_planes)
 {
     Connection_Result r{};
-    Calc_Rk_Timber_Timber(proof_method, shear_planes, 12.0, 120.0, 90.0, 0, 0, 0, 0, 29, 0.0, 0.0,
-                          60.0, 60.0, 350.0, 350.0, 0, 0, 0, 0, 360.0, nullptr, &r);
+    Calc_Rk_Timber_Timber(/*proof_method=*/proof_method, /*shear_planes=*/shear_planes, /*d=*/12.0,
+                          /*length=*/120.0, /*axis_angle=*/90.0, /*predrilled=*/0, /*stainless=*/0,
+                          /*fitted_bolt=*/0, /*threaded_rod=*/0, /*vbm_type=*/29, /*alpha_1=*/0.0,
+                          /*alpha_2=*/0.0, /*t1=*/60.0, /*t2=*/60.0, /*rho_1=*/350.0,
+                          /*rho_2=*/350.0, /*mat_1=*/0, /*mat_2=*/0, /*grade_1=*/0, /*grade_2=*/0,
+                          /*fu=*/360.0, /*user=*/nullptr, /*result=*/&r);
     return r;
 }
 
@@ -96,8 +100,13 @@ TEST(Johansen, DesignTwinUsesDesignStrengths)
     ** R3 = 15.5422 * 60 * 12 / 2 * (sqrt 8 - 2) = 5595.17 * 0.828427 = 4635.2
     ** R4 = 15.5422 * 720 / 3 * (sqrt(4 + 12 * 62791.7 / (15.5422 * 12 * 3600)) - 1) = 4712.0
     ** R6 = sqrt(2 * 62791.7 * 15.5422 * 12) = 4839.6 -> mode 3 */
-    Calc_Rd_Timber_Timber(1.3, 1.3, 1.1, 0.8, 0.8, 1, 12.0, 120.0, 90.0, 0, 0, 0, 0, 29, 0.0, 0.0,
-                          60.0, 60.0, 350.0, 350.0, 0, 0, 0, 0, 360.0, nullptr, &r);
+    Calc_Rd_Timber_Timber(/*gamma_m_1=*/1.3, /*gamma_m_2=*/1.3, /*gamma_steel=*/1.1, /*kmod_1=*/0.8,
+                          /*kmod_2=*/0.8, /*shear_planes=*/1, /*d=*/12.0, /*length=*/120.0,
+                          /*axis_angle=*/90.0, /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                          /*threaded_rod=*/0, /*vbm_type=*/29, /*alpha_1=*/0.0, /*alpha_2=*/0.0,
+                          /*t1=*/60.0, /*t2=*/60.0, /*rho_1=*/350.0, /*rho_2=*/350.0, /*mat_1=*/0,
+                          /*mat_2=*/0, /*grade_1=*/0, /*grade_2=*/0, /*fu=*/360.0, /*user=*/nullptr,
+                          /*result=*/&r);
     EXPECT_NEAR(r.fh1_d, 15.5422, 1e-4);
     EXPECT_NEAR(r.my_d, 62791.7, 0.1);
     EXPECT_EQ(r.rule_design, 3);
@@ -109,17 +118,29 @@ TEST(Johansen, ZeroEmbedmentGivesZeroAndNotDeterminable)
     Standard_Scope en(true);
     Connection_Result r{};
     /* material 15 ("ohne") has no embedment strength */
-    Calc_Rk_Timber_Timber(1, 1, 12.0, 120.0, 90.0, 0, 0, 0, 0, 29, 0.0, 0.0, 60.0, 60.0, 350.0,
-                          350.0, 15, 0, 0, 0, 360.0, nullptr, &r);
+    Calc_Rk_Timber_Timber(/*proof_method=*/1, /*shear_planes=*/1, /*d=*/12.0, /*length=*/120.0,
+                          /*axis_angle=*/90.0, /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                          /*threaded_rod=*/0, /*vbm_type=*/29, /*alpha_1=*/0.0, /*alpha_2=*/0.0,
+                          /*t1=*/60.0, /*t2=*/60.0, /*rho_1=*/350.0, /*rho_2=*/350.0, /*mat_1=*/15,
+                          /*mat_2=*/0, /*grade_1=*/0, /*grade_2=*/0, /*fu=*/360.0, /*user=*/nullptr,
+                          /*result=*/&r);
     EXPECT_EQ(r.rk_lateral, 0.0);
     EXPECT_TRUE(std::isfinite(r.rk_lateral));
     EXPECT_EQ(r.msg_code, 168);
     Connection_Result d{};
-    Calc_Rd_Timber_Timber(1.3, 1.3, 1.1, 0.8, 0.8, 1, 12.0, 120.0, 90.0, 0, 0, 0, 0, 29, 0.0, 0.0,
-                          60.0, 60.0, 350.0, 350.0, 15, 0, 0, 0, 360.0, nullptr, &d);
+    Calc_Rd_Timber_Timber(/*gamma_m_1=*/1.3, /*gamma_m_2=*/1.3, /*gamma_steel=*/1.1, /*kmod_1=*/0.8,
+                          /*kmod_2=*/0.8, /*shear_planes=*/1, /*d=*/12.0, /*length=*/120.0,
+                          /*axis_angle=*/90.0, /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                          /*threaded_rod=*/0, /*vbm_type=*/29, /*alpha_1=*/0.0, /*alpha_2=*/0.0,
+                          /*t1=*/60.0, /*t2=*/60.0, /*rho_1=*/350.0, /*rho_2=*/350.0, /*mat_1=*/15,
+                          /*mat_2=*/0, /*grade_1=*/0, /*grade_2=*/0, /*fu=*/360.0, /*user=*/nullptr,
+                          /*result=*/&d);
     EXPECT_EQ(d.rd_lateral, 0.0);
     Connection_Result p{};
-    Calc_Rk_Inner_Plate(1, 12.0, 29, 0, 0, 0, 0, 0.0, 60.0, 350.0, 15, 0, 360.0, &p);
+    Calc_Rk_Inner_Plate(/*proof_method=*/1, /*d=*/12.0, /*vbm_type=*/29, /*predrilled=*/0,
+                        /*stainless=*/0, /*threaded_rod=*/0, /*fitted_bolt=*/0, /*alpha_1=*/0.0,
+                        /*t1=*/60.0, /*rho_1=*/350.0, /*mat_1=*/15, /*grade_1=*/0, /*fu=*/360.0,
+                        /*result=*/&p);
     EXPECT_EQ(p.rk_lateral, 0.0);
     EXPECT_EQ(p.msg_code, 168);
 }
@@ -131,7 +152,10 @@ TEST(Johansen, InnerPlateThickModes)
     /* R16 = 18184.32; R17 = 18184.32 (sqrt(2 + 4 * 0.063306) - 1) = 18184.32 * 0.501074 = 9111.70;
     ** R18 = 1.15 sqrt 2 * 6470.46 = 10523.2 -> mode 17
     ** t_ef = 60 (sqrt(0.063306 + 2) - 1) = 26.185 */
-    Calc_Rk_Inner_Plate(1, 12.0, 29, 0, 0, 0, 0, 0.0, 60.0, 350.0, 0, 0, 360.0, &r);
+    Calc_Rk_Inner_Plate(/*proof_method=*/1, /*d=*/12.0, /*vbm_type=*/29, /*predrilled=*/0,
+                        /*stainless=*/0, /*threaded_rod=*/0, /*fitted_bolt=*/0, /*alpha_1=*/0.0,
+                        /*t1=*/60.0, /*rho_1=*/350.0, /*mat_1=*/0, /*grade_1=*/0, /*fu=*/360.0,
+                        /*result=*/&r);
     EXPECT_EQ(r.rule_char, 17);
     EXPECT_NEAR(r.rk_lateral, 9111.70, 0.05);
     EXPECT_NEAR(r.rd_lateral, 9111.70 / 1.3, 0.05);
@@ -267,8 +291,12 @@ TEST(Johansen, RopeEffectAddedToHingeModes)
     r.r_ax = 4000.0;
     /* bolt, fitted, same members: rope = min(0.25 share, 1000); mode 6 share 7441.03 gets 1000
     ** -> 8441.03; mode 3 share 7532.19 -> 8532.19; mode 4 7520.74 -> 8520.74: mode 6 with 8441.0 */
-    Calc_Rk_Timber_Timber(1, 1, 12.0, 120.0, 90.0, 0, 0, 1, 0, 30, 0.0, 0.0, 60.0, 60.0, 350.0,
-                          350.0, 0, 0, 0, 0, 360.0, nullptr, &r);
+    Calc_Rk_Timber_Timber(/*proof_method=*/1, /*shear_planes=*/1, /*d=*/12.0, /*length=*/120.0,
+                          /*axis_angle=*/90.0, /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/1,
+                          /*threaded_rod=*/0, /*vbm_type=*/30, /*alpha_1=*/0.0, /*alpha_2=*/0.0,
+                          /*t1=*/60.0, /*t2=*/60.0, /*rho_1=*/350.0, /*rho_2=*/350.0, /*mat_1=*/0,
+                          /*mat_2=*/0, /*grade_1=*/0, /*grade_2=*/0, /*fu=*/360.0, /*user=*/nullptr,
+                          /*result=*/&r);
     EXPECT_EQ(r.rule_char, 6);
     EXPECT_NEAR(r.rk_lateral, 8441.03, 0.05);
 }
@@ -350,16 +378,21 @@ TEST(Johansen, DesignValuesBesideInnerAndOuterPlates)
     ** R16 = 15.54215 * 60 * 12 = 11190.35; R17 = 11190.35 (sqrt(2 + 4 My,d / (fh,d d t^2)) - 1)
     ** = 6051.81; R18 = 2 sqrt(My,d fh,d d) = 6844.27 -> mode 17 */
     Connection_Result in{};
-    Calc_Rd_Inner_Plate(1.3, 1.3, 1.1, 0.8, 12.0, 29, 0, 0, 0, 0, 0.0, 60.0, 350.0, 0, 0, 360.0,
-                        &in);
+    Calc_Rd_Inner_Plate(/*gamma_m_1=*/1.3, /*gamma_m_2=*/1.3, /*gamma_steel=*/1.1, /*kmod_1=*/0.8,
+                        /*d=*/12.0, /*vbm_type=*/29, /*predrilled=*/0, /*stainless=*/0,
+                        /*threaded_rod=*/0, /*fitted_bolt=*/0, /*alpha_1=*/0.0, /*t1=*/60.0,
+                        /*rho_1=*/350.0, /*mat_1=*/0, /*grade_1=*/0, /*fu=*/360.0, /*result=*/&in);
     EXPECT_NEAR(in.fh1_d, 15.54215, 1e-5);
     EXPECT_NEAR(in.my_d, 62791.71, 0.01);
     EXPECT_EQ(in.rule_design & 0xFF, 17);
     EXPECT_NEAR(in.rd_lateral, 6051.81, 0.01);
     /* without a steel factor nothing is determinable */
     Connection_Result none{};
-    Calc_Rd_Inner_Plate(1.3, 1.3, 0.0, 0.8, 12.0, 29, 0, 0, 0, 0, 0.0, 60.0, 350.0, 0, 0, 360.0,
-                        &none);
+    Calc_Rd_Inner_Plate(/*gamma_m_1=*/1.3, /*gamma_m_2=*/1.3, /*gamma_steel=*/0.0, /*kmod_1=*/0.8,
+                        /*d=*/12.0, /*vbm_type=*/29, /*predrilled=*/0, /*stainless=*/0,
+                        /*threaded_rod=*/0, /*fitted_bolt=*/0, /*alpha_1=*/0.0, /*t1=*/60.0,
+                        /*rho_1=*/350.0, /*mat_1=*/0, /*grade_1=*/0, /*fu=*/360.0,
+                        /*result=*/&none);
     EXPECT_EQ(none.rd_lateral, 0.0);
 
     /* outer plates, timber member 2 t = 60: thin (t = 5) R11 = (sqrt 2 - 1) 11190.35 = 4635.20,
@@ -416,22 +449,34 @@ TEST(Johansen, StaplesThroughGypsumFibreboardAboveOnePointFiveMillimetres)
     ** My = 150 d^3 = 1200; mode 4 = 1.05 fh,1 t1 d / (2 + b) [sqrt(2b(1 + b) +
     ** 4b(2 + b) My / (fh,1 d t1^2)) - b] = 406.128, times 1.5 / d = 304.596 */
     Connection_Result r{};
-    Calc_Rk_Timber_Timber(1, 1, 2.0, 50.0, 90.0, 0, 0, 0, 0, 1, 0.0, 0.0, 12.5, 40.0, 1150.0,
-                          350.0, 9, 0, 0, 0, 800.0, nullptr, &r);
+    Calc_Rk_Timber_Timber(/*proof_method=*/1, /*shear_planes=*/1, /*d=*/2.0, /*length=*/50.0,
+                          /*axis_angle=*/90.0, /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                          /*threaded_rod=*/0, /*vbm_type=*/1, /*alpha_1=*/0.0, /*alpha_2=*/0.0,
+                          /*t1=*/12.5, /*t2=*/40.0, /*rho_1=*/1150.0, /*rho_2=*/350.0, /*mat_1=*/9,
+                          /*mat_2=*/0, /*grade_1=*/0, /*grade_2=*/0, /*fu=*/800.0, /*user=*/nullptr,
+                          /*result=*/&r);
     EXPECT_EQ(r.rule_char, 4);
     EXPECT_NEAR(r.my_rk, 1200.0, 1e-9);
     EXPECT_NEAR(r.rk_lateral, 304.596, 0.001);
     /* d 1.5: no reduction; My = 506.25, mode 6 = 1.15 sqrt(2b / (1 + b)) sqrt(2 My fh,1 d)
     ** = 261.175 */
     Connection_Result s{};
-    Calc_Rk_Timber_Timber(1, 1, 1.5, 50.0, 90.0, 0, 0, 0, 0, 1, 0.0, 0.0, 12.5, 40.0, 1150.0,
-                          350.0, 9, 0, 0, 0, 800.0, nullptr, &s);
+    Calc_Rk_Timber_Timber(/*proof_method=*/1, /*shear_planes=*/1, /*d=*/1.5, /*length=*/50.0,
+                          /*axis_angle=*/90.0, /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                          /*threaded_rod=*/0, /*vbm_type=*/1, /*alpha_1=*/0.0, /*alpha_2=*/0.0,
+                          /*t1=*/12.5, /*t2=*/40.0, /*rho_1=*/1150.0, /*rho_2=*/350.0, /*mat_1=*/9,
+                          /*mat_2=*/0, /*grade_1=*/0, /*grade_2=*/0, /*fu=*/800.0, /*user=*/nullptr,
+                          /*result=*/&s);
     EXPECT_EQ(s.rule_char, 6);
     EXPECT_NEAR(s.rk_lateral, 261.175, 0.001);
     /* a nail of 2 mm is not reduced: mode 4 with My = 0.3 * 800 * 2^2.6 = 1455.09: 421.826 */
     Connection_Result n{};
-    Calc_Rk_Timber_Timber(1, 1, 2.0, 50.0, 90.0, 0, 0, 0, 0, 0, 0.0, 0.0, 12.5, 40.0, 1150.0,
-                          350.0, 9, 0, 0, 0, 800.0, nullptr, &n);
+    Calc_Rk_Timber_Timber(/*proof_method=*/1, /*shear_planes=*/1, /*d=*/2.0, /*length=*/50.0,
+                          /*axis_angle=*/90.0, /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                          /*threaded_rod=*/0, /*vbm_type=*/0, /*alpha_1=*/0.0, /*alpha_2=*/0.0,
+                          /*t1=*/12.5, /*t2=*/40.0, /*rho_1=*/1150.0, /*rho_2=*/350.0, /*mat_1=*/9,
+                          /*mat_2=*/0, /*grade_1=*/0, /*grade_2=*/0, /*fu=*/800.0, /*user=*/nullptr,
+                          /*result=*/&n);
     EXPECT_NEAR(n.rk_lateral, 421.826, 0.001);
 }
 
@@ -444,15 +489,23 @@ TEST(Johansen, DoubleShearRopeEffectOfTheHingeModes)
     ** 6260.44; mode 10 = 1.15 sqrt(2 My fh d) + 1000 = 8441.03; modes 7 and 8 9092.16 */
     Connection_Result r{};
     r.r_ax = 4000.0;
-    Calc_Rk_Timber_Timber(1, 2, 12.0, 120.0, 90.0, 0, 0, 1, 0, 30, 0.0, 0.0, 30.0, 60.0, 350.0,
-                          350.0, 0, 0, 0, 0, 360.0, nullptr, &r);
+    Calc_Rk_Timber_Timber(/*proof_method=*/1, /*shear_planes=*/2, /*d=*/12.0, /*length=*/120.0,
+                          /*axis_angle=*/90.0, /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/1,
+                          /*threaded_rod=*/0, /*vbm_type=*/30, /*alpha_1=*/0.0, /*alpha_2=*/0.0,
+                          /*t1=*/30.0, /*t2=*/60.0, /*rho_1=*/350.0, /*rho_2=*/350.0, /*mat_1=*/0,
+                          /*mat_2=*/0, /*grade_1=*/0, /*grade_2=*/0, /*fu=*/360.0, /*user=*/nullptr,
+                          /*result=*/&r);
     EXPECT_EQ(r.rule_char, 9);
     EXPECT_NEAR(r.rk_lateral, 6260.444, 0.001);
     /* member 1 of 80 mm: mode 10 governs, 8441.03 */
     Connection_Result s{};
     s.r_ax = 4000.0;
-    Calc_Rk_Timber_Timber(1, 2, 12.0, 120.0, 90.0, 0, 0, 1, 0, 30, 0.0, 0.0, 80.0, 60.0, 350.0,
-                          350.0, 0, 0, 0, 0, 360.0, nullptr, &s);
+    Calc_Rk_Timber_Timber(/*proof_method=*/1, /*shear_planes=*/2, /*d=*/12.0, /*length=*/120.0,
+                          /*axis_angle=*/90.0, /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/1,
+                          /*threaded_rod=*/0, /*vbm_type=*/30, /*alpha_1=*/0.0, /*alpha_2=*/0.0,
+                          /*t1=*/80.0, /*t2=*/60.0, /*rho_1=*/350.0, /*rho_2=*/350.0, /*mat_1=*/0,
+                          /*mat_2=*/0, /*grade_1=*/0, /*grade_2=*/0, /*fu=*/360.0, /*user=*/nullptr,
+                          /*result=*/&s);
     EXPECT_EQ(s.rule_char, 10);
     EXPECT_NEAR(s.rk_lateral, 8441.033, 0.001);
 }

@@ -180,9 +180,14 @@ TEST(SimplifiedRules, NailWithPanel)
     ** My = 0.3 * 600 * 3^2.6 = 3131.75; fh,panel = 0.11 * 450 * 3^-0.3 = 35.602;
     ** t1,req = max(20.0, 7 d = 21) -> k = 12 / 21; Rk = 12/21 * 0.9 * sqrt(2 * 3131.75 * 35.602 * 3)
     ** = 420.64 */
-    const double rk = Calc_Rk_Nail_Panel(0, 3.0, 50.0, 600.0, 0, 0, 0, 0, 1, 90.0, 12.0, 40.0,
-                                         450.0, 350.0, 0.0, 0.0, 6, 0, 0,
-                                         Grade_Index(0, "C24"), nullptr, &r);
+    const double rk = Calc_Rk_Nail_Panel(/*type=*/0, /*d=*/3.0, /*length=*/50.0, /*fu=*/600.0,
+                                         /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                                         /*threaded_rod=*/0, /*shear_planes=*/1,
+                                         /*axis_angle=*/90.0, /*t1=*/12.0, /*t2=*/40.0,
+                                         /*rho_1=*/450.0, /*rho_2=*/350.0, /*alpha_1=*/0.0,
+                                         /*alpha_2=*/0.0, /*mat_1=*/6, /*mat_2=*/0, /*grade_1=*/0,
+                                         /*grade_2=*/Grade_Index(0, "C24"), /*user=*/nullptr,
+                                         /*result=*/&r);
     EXPECT_NEAR(rk, 420.64, 0.01);
     EXPECT_DOUBLE_EQ(r.panel_factor, 0.9);
     EXPECT_NEAR(r.k_red, 12.0 / 21.0, 1e-12);
@@ -195,22 +200,42 @@ TEST(SimplifiedRules, ApprovedScrewAndStaple)
     Connection_Result r{};
     /* ETA-12/0114 screw of 6 mm: My = 90 * 6^2.6 = 9493.71; fh = 16.766; t1,req = 38.14 <= 40,
     ** t2,req = 31.60 <= 60: k = 1; Rk = sqrt(2 * 9493.71 * 16.766 * 6) = 1382.06 */
-    EXPECT_NEAR(Calc_Rk_Screw_Approved(11, 6.0, 100.0, 600.0, 0, 0, 0, 0, 1, 90.0, 40.0, 60.0,
-                                       350.0, 350.0, 0.0, 0.0, 0, 0, c24, c24, nullptr, &r),
+    EXPECT_NEAR(Calc_Rk_Screw_Approved(/*type=*/11, /*d=*/6.0, /*length=*/100.0, /*fu=*/600.0,
+                                       /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                                       /*threaded_rod=*/0, /*shear_planes=*/1, /*axis_angle=*/90.0,
+                                       /*t1=*/40.0, /*t2=*/60.0, /*rho_1=*/350.0, /*rho_2=*/350.0,
+                                       /*alpha_1=*/0.0, /*alpha_2=*/0.0, /*mat_1=*/0, /*mat_2=*/0,
+                                       /*grade_1=*/c24, /*grade_2=*/c24, /*user=*/nullptr,
+                                       /*result=*/&r),
                 1382.06, 0.01);
     EXPECT_DOUBLE_EQ(r.fu_used, 400.0);
-    EXPECT_EQ(Calc_Rk_Screw_Approved(0, 6.0, 100.0, 600.0, 0, 0, 0, 0, 1, 90.0, 40.0, 60.0,
-                                     350.0, 350.0, 0.0, 0.0, 0, 0, c24, c24, nullptr, &r), 0.0);
+    EXPECT_EQ(Calc_Rk_Screw_Approved(/*type=*/0, /*d=*/6.0, /*length=*/100.0, /*fu=*/600.0,
+                                     /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                                     /*threaded_rod=*/0, /*shear_planes=*/1, /*axis_angle=*/90.0,
+                                     /*t1=*/40.0, /*t2=*/60.0, /*rho_1=*/350.0, /*rho_2=*/350.0,
+                                     /*alpha_1=*/0.0, /*alpha_2=*/0.0, /*mat_1=*/0, /*mat_2=*/0,
+                                     /*grade_1=*/c24, /*grade_2=*/c24, /*user=*/nullptr,
+                                     /*result=*/&r), 0.0);
     /* member 1 without embedment strength (material 15): 0, not a number */
-    const double none = Calc_Rk_Screw_Approved(11, 6.0, 100.0, 600.0, 0, 0, 0, 0, 1, 90.0, 40.0,
-                                               60.0, 350.0, 350.0, 0.0, 0.0, 15, 0, 0, c24,
-                                               nullptr, &r);
+    const double none = Calc_Rk_Screw_Approved(/*type=*/11, /*d=*/6.0, /*length=*/100.0,
+                                               /*fu=*/600.0, /*predrilled=*/0, /*stainless=*/0,
+                                               /*fitted_bolt=*/0, /*threaded_rod=*/0,
+                                               /*shear_planes=*/1, /*axis_angle=*/90.0, /*t1=*/40.0,
+                                               /*t2=*/60.0, /*rho_1=*/350.0, /*rho_2=*/350.0,
+                                               /*alpha_1=*/0.0, /*alpha_2=*/0.0, /*mat_1=*/15,
+                                               /*mat_2=*/0, /*grade_1=*/0, /*grade_2=*/c24,
+                                               /*user=*/nullptr, /*result=*/&r);
     EXPECT_EQ(none, 0.0);
     /* staple 1.5 mm, fu 800, two softwood members: A = 2 k, beta ignored;
     ** Rk = 2 sqrt(2 * 688.73 * 25.413 * 1.5) = 458.29 */
     Connection_Result s{};
-    EXPECT_NEAR(Calc_Rk_Staple(1, 1.5, 45.0, 800.0, 0, 0, 0, 0, 1, 90.0, 20.0, 40.0, 350.0, 350.0,
-                               0.0, 0.0, 0, 0, c24, c24, nullptr, &s), 458.29, 0.01);
+    EXPECT_NEAR(Calc_Rk_Staple(/*type=*/1, /*d=*/1.5, /*length=*/45.0, /*fu=*/800.0,
+                               /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                               /*threaded_rod=*/0, /*shear_planes=*/1, /*axis_angle=*/90.0,
+                               /*t1=*/20.0, /*t2=*/40.0, /*rho_1=*/350.0, /*rho_2=*/350.0,
+                               /*alpha_1=*/0.0, /*alpha_2=*/0.0, /*mat_1=*/0, /*mat_2=*/0,
+                               /*grade_1=*/c24, /*grade_2=*/c24, /*user=*/nullptr,
+                               /*result=*/&s), 458.29, 0.01);
     EXPECT_DOUBLE_EQ(s.k_red, 1.0);
 }
 
@@ -221,9 +246,14 @@ TEST(SimplifiedRules, GypsumFibreReductionsAndFu)
     /* 3 mm nail through a 12.5 mm gypsum fibre board (material 9) into softwood:
     ** fh,1 = 7 * 3^-0.7 * 12.5^0.9 = 31.502; t1,req = 7 d = 21 -> k = 12.5 / 21;
     ** r7 = 12.5 / 21, r25 = 2.5 / 3; Rk = 0.7 k r7 r25 sqrt(2 * 3131.75 * 31.502 * 3) = 159.01 */
-    EXPECT_NEAR(Calc_Rk_Nail_Gypsum_Fibre(0, 3.0, 50.0, 600.0, 0, 0, 0, 0, 1, 90.0, 12.5, 40.0,
-                                          1150.0, 350.0, 0.0, 0.0, 9, 0, 0,
-                                          Grade_Index(0, "C24"), nullptr, &r),
+    EXPECT_NEAR(Calc_Rk_Nail_Gypsum_Fibre(/*type=*/0, /*d=*/3.0, /*length=*/50.0, /*fu=*/600.0,
+                                          /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                                          /*threaded_rod=*/0, /*shear_planes=*/1,
+                                          /*axis_angle=*/90.0, /*t1=*/12.5, /*t2=*/40.0,
+                                          /*rho_1=*/1150.0, /*rho_2=*/350.0, /*alpha_1=*/0.0,
+                                          /*alpha_2=*/0.0, /*mat_1=*/9, /*mat_2=*/0, /*grade_1=*/0,
+                                          /*grade_2=*/Grade_Index(0, "C24"), /*user=*/nullptr,
+                                          /*result=*/&r),
                 159.01, 0.01);
     EXPECT_NEAR(r.fh1_k, 31.502, 0.001);
     EXPECT_NEAR(r.k_red, 12.5 / 21.0, 1e-12);
@@ -241,41 +271,72 @@ TEST(SimplifiedRules, EveryFamilyFactor)
     /* staple d 1.5, fu 800, through 12.5 mm gypsum fibre (1.4 k r7; 7 d = 10.5 <= 12.5: r7 1,
     ** k 1): My = 0.3 * 800 * 1.5^2.6 = 688.73, fh1 = 7 * 1.5^-0.7 * 12.5^0.9 = 51.174:
     ** 1.4 sqrt(2 * 688.73 * 51.174 * 1.5) = 455.24 */
-    EXPECT_NEAR(Calc_Rk_Staple_Gypsum_Fibre(1, 1.5, 45.0, 800.0, 0, 0, 0, 0, 1, 90.0, 12.5, 40.0,
-                                            1150.0, 350.0, 0.0, 0.0, 9, 0, 0, c24, nullptr, &r),
+    EXPECT_NEAR(Calc_Rk_Staple_Gypsum_Fibre(/*type=*/1, /*d=*/1.5, /*length=*/45.0, /*fu=*/800.0,
+                                            /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                                            /*threaded_rod=*/0, /*shear_planes=*/1,
+                                            /*axis_angle=*/90.0, /*t1=*/12.5, /*t2=*/40.0,
+                                            /*rho_1=*/1150.0, /*rho_2=*/350.0, /*alpha_1=*/0.0,
+                                            /*alpha_2=*/0.0, /*mat_1=*/9, /*mat_2=*/0,
+                                            /*grade_1=*/0, /*grade_2=*/c24, /*user=*/nullptr,
+                                            /*result=*/&r),
                 455.239, 0.001);
     EXPECT_DOUBLE_EQ(r.k_red, 1.0);
     EXPECT_NEAR(r.my_rk, 688.729, 0.001);
     /* a staple from softwood (350) into glulam of 420: A = 2 k sqrt(2 beta / (1 + beta)) with
     ** beta = 1.2: 2 * 1.02129 * sqrt(2 * 688.73 * 25.413 * 1.5) = 478.67 */
     Connection_Result s{};
-    EXPECT_NEAR(Calc_Rk_Staple(1, 1.5, 45.0, 800.0, 0, 0, 0, 0, 1, 90.0, 20.0, 40.0, 350.0, 420.0,
-                               0.0, 0.0, 0, 2, c24, 0, nullptr, &s), 478.670, 0.001);
+    EXPECT_NEAR(Calc_Rk_Staple(/*type=*/1, /*d=*/1.5, /*length=*/45.0, /*fu=*/800.0,
+                               /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                               /*threaded_rod=*/0, /*shear_planes=*/1, /*axis_angle=*/90.0,
+                               /*t1=*/20.0, /*t2=*/40.0, /*rho_1=*/350.0, /*rho_2=*/420.0,
+                               /*alpha_1=*/0.0, /*alpha_2=*/0.0, /*mat_1=*/0, /*mat_2=*/2,
+                               /*grade_1=*/c24, /*grade_2=*/0, /*user=*/nullptr,
+                               /*result=*/&s), 478.670, 0.001);
     /* through OSB (panel factor 0.8): A = 2 k 0.8 */
     Connection_Result o{};
-    const double rk_osb = Calc_Rk_Staple(1, 1.5, 45.0, 800.0, 0, 0, 0, 0, 1, 90.0, 12.0, 40.0,
-                                         550.0, 350.0, 0.0, 0.0, 4, 0, 1, c24, nullptr, &o);
+    const double rk_osb = Calc_Rk_Staple(/*type=*/1, /*d=*/1.5, /*length=*/45.0, /*fu=*/800.0,
+                                         /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                                         /*threaded_rod=*/0, /*shear_planes=*/1,
+                                         /*axis_angle=*/90.0, /*t1=*/12.0, /*t2=*/40.0,
+                                         /*rho_1=*/550.0, /*rho_2=*/350.0, /*alpha_1=*/0.0,
+                                         /*alpha_2=*/0.0, /*mat_1=*/4, /*mat_2=*/0, /*grade_1=*/1,
+                                         /*grade_2=*/c24, /*user=*/nullptr, /*result=*/&o);
     EXPECT_DOUBLE_EQ(o.panel_factor, 0.8);
     EXPECT_NEAR(rk_osb, 2.0 * o.k_red * 0.8 * std::sqrt(2.0 * 688.72923 * o.fh1_k * 1.5), 1e-4);
     EXPECT_GT(o.k_red, 0.0);
     /* wood screw to DIN 571, d 6, fu 400: My = 0.15 * 400 * 6^2.6 = 6329.14, fh1 16.766,
     ** beta 420 / 350 = 1.2: sqrt(2.4 / 2.2) sqrt(2 * 6329.14 * 16.766 * 6) = 1178.62 */
     Connection_Result w{};
-    EXPECT_NEAR(Calc_Rk_Screw_Din571(2, 6.0, 100.0, 400.0, 0, 0, 0, 0, 1, 90.0, 40.0, 60.0, 350.0,
-                                     420.0, 0.0, 0.0, 0, 0, c24, c24, nullptr, &w), 1178.624, 0.001);
+    EXPECT_NEAR(Calc_Rk_Screw_Din571(/*type=*/2, /*d=*/6.0, /*length=*/100.0, /*fu=*/400.0,
+                                     /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                                     /*threaded_rod=*/0, /*shear_planes=*/1, /*axis_angle=*/90.0,
+                                     /*t1=*/40.0, /*t2=*/60.0, /*rho_1=*/350.0, /*rho_2=*/420.0,
+                                     /*alpha_1=*/0.0, /*alpha_2=*/0.0, /*mat_1=*/0, /*mat_2=*/0,
+                                     /*grade_1=*/c24, /*grade_2=*/c24, /*user=*/nullptr,
+                                     /*result=*/&w), 1178.624, 0.001);
     EXPECT_NEAR(w.beta, 1.2, 1e-12);
     EXPECT_NEAR(w.my_rk, 6329.137, 0.001);
     /* a nail with unequal embedment: d 4, fu 600, beta 1.2: 1045.65 */
     Connection_Result n{};
-    EXPECT_NEAR(Calc_Rk_Nail_Beta(0, 4.0, 100.0, 600.0, 0, 0, 0, 0, 1, 90.0, 40.0, 60.0, 350.0,
-                                  420.0, 0.0, 0.0, 0, 0, c24, c24, nullptr, &n), 1045.648, 0.001);
+    EXPECT_NEAR(Calc_Rk_Nail_Beta(/*type=*/0, /*d=*/4.0, /*length=*/100.0, /*fu=*/600.0,
+                                  /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                                  /*threaded_rod=*/0, /*shear_planes=*/1, /*axis_angle=*/90.0,
+                                  /*t1=*/40.0, /*t2=*/60.0, /*rho_1=*/350.0, /*rho_2=*/420.0,
+                                  /*alpha_1=*/0.0, /*alpha_2=*/0.0, /*mat_1=*/0, /*mat_2=*/0,
+                                  /*grade_1=*/c24, /*grade_2=*/c24, /*user=*/nullptr,
+                                  /*result=*/&n), 1045.648, 0.001);
     EXPECT_NEAR(n.rk_lateral, 1045.648, 0.001);
     /* a threaded rod of M12 (effective 10.9): My = 0.3 * 400 * 10.9^2.6 = 59770.95, the hole 13
     ** embeds 0.082 * 0.87 * 350 = 24.969, the root with the nominal 12:
     ** sqrt(2 * 59770.95 * 24.969 * 12) = 5984.82 (thick members: ratio 1) */
     Connection_Result t{};
-    EXPECT_NEAR(Calc_Rk_Dowel_Bolt(30, 12.0, 200.0, 400.0, 1, 0, 0, 1, 2, 90.0, 80.0, 80.0, 350.0,
-                                   350.0, 0.0, 0.0, 0, 0, c24, c24, nullptr, &t), 5984.822, 0.001);
+    EXPECT_NEAR(Calc_Rk_Dowel_Bolt(/*type=*/30, /*d=*/12.0, /*length=*/200.0, /*fu=*/400.0,
+                                   /*predrilled=*/1, /*stainless=*/0, /*fitted_bolt=*/0,
+                                   /*threaded_rod=*/1, /*shear_planes=*/2, /*axis_angle=*/90.0,
+                                   /*t1=*/80.0, /*t2=*/80.0, /*rho_1=*/350.0, /*rho_2=*/350.0,
+                                   /*alpha_1=*/0.0, /*alpha_2=*/0.0, /*mat_1=*/0, /*mat_2=*/0,
+                                   /*grade_1=*/c24, /*grade_2=*/c24, /*user=*/nullptr,
+                                   /*result=*/&t), 5984.822, 0.001);
     EXPECT_NEAR(t.fh1_k, 24.969, 1e-9);
     EXPECT_DOUBLE_EQ(t.k_red, 1.0);
 }

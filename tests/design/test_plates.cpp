@@ -193,7 +193,10 @@ TEST(Connectors, ThickPlateSimplified)
     /* 12 mm dowel, fu 360, 60 mm softwood rho 350, alpha 0: fh = 25.256, My = 69070.9;
     ** t_req = 4.6 sqrt(69070.9 / (25.256 * 12)) = 4.6 * 15.09644 = 69.4436 -> k = 60 / 69.4436 = 0.864010;
     ** Rk = sqrt 2 * 0.86402 * sqrt(2 * 69070.9 * 25.256 * 12) = 1.221904 * 6470.46 = 7906.23 */
-    const double rk = Calc_Rk_Thick_Plate(29, 12.0, 60.0, 0, 0, 0, 0, 0, 0.0, 360.0, 0, 350.0, &r);
+    const double rk = Calc_Rk_Thick_Plate(/*type=*/29, /*d=*/12.0, /*t=*/60.0, /*predrilled=*/0,
+                                          /*fitted=*/0, /*grade=*/0, /*variant=*/0,
+                                          /*threaded_rod=*/0, /*alpha=*/0.0, /*fu=*/360.0,
+                                          /*mat=*/0, /*rho_k=*/350.0, /*result=*/&r);
     EXPECT_NEAR(r.k_red, 0.864010, 1e-5);
     EXPECT_NEAR(rk, 7906.23, 0.05);
     EXPECT_NEAR(r.t_req_1, 69.4436, 0.001);
@@ -314,22 +317,40 @@ TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
         ** 49.104: k = 0.81460, 0.81460 * 6470.46 = 5270.82; form C 3.92635 root = 59.274:
         ** 4366.49 */
         Connection_Result b{}, c{};
-        EXPECT_NEAR(Calc_Rk_Thin_Plate(29, 1, 12.0, 40.0, 0, 1, 0, 0, 0, 0.0, 360.0, 0, 350.0, &b), 5270.817, 0.001);
+        EXPECT_NEAR(Calc_Rk_Thin_Plate(/*type=*/29, /*selector=*/1, /*d=*/12.0, /*t=*/40.0,
+                                       /*predrilled=*/0, /*fitted=*/1, /*grade=*/0, /*variant=*/0,
+                                       /*threaded_rod=*/0, /*alpha=*/0.0, /*fu=*/360.0, /*mat=*/0,
+                                       /*rho_k=*/350.0, /*result=*/&b), 5270.817, 0.001);
         EXPECT_NEAR(b.t_req_1, 49.1041, 1e-4);
-        EXPECT_NEAR(Calc_Rk_Thin_Plate(29, 2, 12.0, 40.0, 0, 1, 0, 0, 0, 0.0, 360.0, 0, 350.0, &c), 4366.488, 0.001);
+        EXPECT_NEAR(Calc_Rk_Thin_Plate(/*type=*/29, /*selector=*/2, /*d=*/12.0, /*t=*/40.0,
+                                       /*predrilled=*/0, /*fitted=*/1, /*grade=*/0, /*variant=*/0,
+                                       /*threaded_rod=*/0, /*alpha=*/0.0, /*fu=*/360.0, /*mat=*/0,
+                                       /*rho_k=*/350.0, /*result=*/&c), 4366.488, 0.001);
         EXPECT_NEAR(c.k_red, 40.0 / 59.2738, 1e-5);
         /* interpolated by the plate: 6 mm (<= d / 2) thin, 12 mm thick, 9 mm c_p = 0.5; with 100
         ** mm of timber both rules reach k = 1: thin 6470.464, thick sqrt 2 * 6470.464 = 9150.617,
         ** between 7810.541 */
         Connection_Result i{};
-        EXPECT_NEAR(Calc_Rk_Plate_Interpolated(29, 12.0, 100.0, 0, 1, 0, 0, 0, 0.0, 360.0, 0, 350.0,
-                                               12, 6.0, &i), 6470.4637, 0.001);
+        EXPECT_NEAR(Calc_Rk_Plate_Interpolated(/*type=*/29, /*d=*/12.0, /*t=*/100.0,
+                                               /*predrilled=*/0, /*fitted=*/1, /*grade=*/0,
+                                               /*variant=*/0, /*threaded_rod=*/0, /*alpha=*/0.0,
+                                               /*fu=*/360.0, /*mat=*/0, /*rho_k=*/350.0,
+                                               /*plate_material=*/12, /*plate_t=*/6.0,
+                                               /*result=*/&i), 6470.4637, 0.001);
         EXPECT_EQ(i.plate_class, 0);
-        EXPECT_NEAR(Calc_Rk_Plate_Interpolated(29, 12.0, 100.0, 0, 1, 0, 0, 0, 0.0, 360.0, 0, 350.0,
-                                               12, 12.0, &i), 9150.6175, 0.001);
+        EXPECT_NEAR(Calc_Rk_Plate_Interpolated(/*type=*/29, /*d=*/12.0, /*t=*/100.0,
+                                               /*predrilled=*/0, /*fitted=*/1, /*grade=*/0,
+                                               /*variant=*/0, /*threaded_rod=*/0, /*alpha=*/0.0,
+                                               /*fu=*/360.0, /*mat=*/0, /*rho_k=*/350.0,
+                                               /*plate_material=*/12, /*plate_t=*/12.0,
+                                               /*result=*/&i), 9150.6175, 0.001);
         EXPECT_EQ(i.plate_class, 2);
-        EXPECT_NEAR(Calc_Rk_Plate_Interpolated(29, 12.0, 100.0, 0, 1, 0, 0, 0, 0.0, 360.0, 0, 350.0,
-                                               12, 9.0, &i), 7810.5406, 0.001);
+        EXPECT_NEAR(Calc_Rk_Plate_Interpolated(/*type=*/29, /*d=*/12.0, /*t=*/100.0,
+                                               /*predrilled=*/0, /*fitted=*/1, /*grade=*/0,
+                                               /*variant=*/0, /*threaded_rod=*/0, /*alpha=*/0.0,
+                                               /*fu=*/360.0, /*mat=*/0, /*rho_k=*/350.0,
+                                               /*plate_material=*/12, /*plate_t=*/9.0,
+                                               /*result=*/&i), 7810.5406, 0.001);
         EXPECT_EQ(i.plate_class, 1);
         EXPECT_NEAR(i.c_p, 0.5, 1e-12);
         EXPECT_NEAR(i.rk_lateral, 7810.5406, 0.001);
@@ -337,8 +358,14 @@ TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
         ** k_p = 1 + 0.4 * 0.5 = 1.2, t_req = (10 * 0.5 + 9 * 0.5) 4 = 38 below the point 57:
         ** 1.2 sqrt(2 * 6616.50 * 18.935 * 4) = 1201.36 */
         Connection_Result o{};
-        EXPECT_NEAR(Calc_Rk_Outer_Plate_Simplified(0, 4.0, 60.0, 1, 0, 0, 0, 0, 0.0, 600.0, 12, 3.0,
-                                                   0, Grade_Index(0, "C24"), 60.0, 350.0, nullptr, &o),
+        EXPECT_NEAR(Calc_Rk_Outer_Plate_Simplified(/*type=*/0, /*d=*/4.0, /*length=*/60.0,
+                                                   /*shear_planes=*/1, /*predrilled=*/0,
+                                                   /*fitted=*/0, /*variant=*/0, /*threaded_rod=*/0,
+                                                   /*alpha_2=*/0.0, /*fu=*/600.0,
+                                                   /*plate_material=*/12, /*plate_t=*/3.0,
+                                                   /*mat_2=*/0, /*grade_2=*/Grade_Index(0, "C24"),
+                                                   /*t2=*/60.0, /*rho_2=*/350.0, /*user=*/nullptr,
+                                                   /*result=*/&o),
                     1201.358, 0.001);
         EXPECT_NEAR(o.k_p, 1.2, 1e-12);
         EXPECT_NEAR(o.t_req_2, 38.0, 1e-12);

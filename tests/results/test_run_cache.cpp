@@ -317,11 +317,17 @@ TEST(RunCache, YieldMomentFollowsTheDiameter)
     const double d[3] = {12.0, 16.0, 12.0};
     for (int k = 0; k < 3; k++) {
         Connection_Result r{};
-        Calc_Rk_Inner_Plate(1, d[k], 29, 0, 0, 0, 0, 0.0, 60.0, 350.0, 0, 0, 360.0, &r);
+        Calc_Rk_Inner_Plate(/*proof_method=*/1, /*d=*/d[k], /*vbm_type=*/29, /*predrilled=*/0,
+                            /*stainless=*/0, /*threaded_rod=*/0, /*fitted_bolt=*/0, /*alpha_1=*/0.0,
+                            /*t1=*/60.0, /*rho_1=*/350.0, /*mat_1=*/0, /*grade_1=*/0, /*fu=*/360.0,
+                            /*result=*/&r);
         EXPECT_NEAR(r.my_rk, expected[k], 0.5) << d[k];
     }
     Connection_Result r{};
-    Calc_Rk_Inner_Plate(1, 12.0, 29, 0, 0, 0, 0, 0.0, 60.0, 350.0, 0, 0, 400.0, &r);
+    Calc_Rk_Inner_Plate(/*proof_method=*/1, /*d=*/12.0, /*vbm_type=*/29, /*predrilled=*/0,
+                        /*stainless=*/0, /*threaded_rod=*/0, /*fitted_bolt=*/0, /*alpha_1=*/0.0,
+                        /*t1=*/60.0, /*rho_1=*/350.0, /*mat_1=*/0, /*grade_1=*/0, /*fu=*/400.0,
+                        /*result=*/&r);
     EXPECT_NEAR(r.my_rk, 69071.0 * 400.0 / 360.0, 0.5);
 }
 
