@@ -210,9 +210,12 @@ double Calc_Rk_Thick_Plate(int type, double d, double t, int predrilled, int fit
 {
     const double my = Plate_Rule_My(type, d, fu, variant, threaded_rod);
     const double fh = Plate_Timber_Fh(d, alpha, mat, rho_k, result);
-    const double t_req = Calc_T_Req_Plate(d, type, predrilled, variant, fitted, threaded_rod,
-                                          alpha, 0.0, fu, t, rho_k, mat, grade, grade, nullptr,
-                                          nullptr);
+    const double t_req = Calc_T_Req_Plate(/*d=*/d, /*type=*/type, /*predrilled=*/predrilled,
+                                          /*variant=*/variant, /*fitted=*/fitted,
+                                          /*threaded=*/threaded_rod, /*alpha=*/alpha, /*dc=*/0.0,
+                                          /*fu=*/fu, /*t=*/t, /*rho=*/rho_k, /*mat=*/mat,
+                                          /*g1=*/grade, /*g2=*/grade, /*user1=*/nullptr,
+                                          /*user2=*/nullptr);
     const double k = t_req > 0.0 ? std::min(1.0, t / t_req) : 1.0;
     const double rk = std::sqrt(2.0) * k * std::sqrt(2.0 * my * fh * d);
     if (result != nullptr) {
@@ -236,10 +239,14 @@ double Calc_Rk_Thin_Plate(int type, int selector, double d, double t, int predri
     const double my = Plate_Rule_My(type, d, fu, variant, threaded_rod);
     const double fh = Plate_Timber_Fh(d, alpha, mat, rho_k, result);
     const double t_req = selector == 2
-        ? Calc_T_Req_Plate_C(d, type, predrilled, variant, fitted, threaded_rod, alpha, 0.0, fu,
-                             t, rho_k, mat, grade, nullptr, nullptr)
-        : Calc_T_Req_Plate_B(d, type, predrilled, variant, fitted, threaded_rod, alpha, 0.0, fu,
-                             t, rho_k, mat, grade, nullptr, nullptr);
+        ? Calc_T_Req_Plate_C(/*d=*/d, /*type=*/type, /*predrilled=*/predrilled, /*variant=*/variant,
+                             /*fitted=*/fitted, /*threaded=*/threaded_rod, /*alpha=*/alpha,
+                             /*dc=*/0.0, /*fu=*/fu, /*t=*/t, /*rho=*/rho_k, /*mat=*/mat,
+                             /*g=*/grade, /*user1=*/nullptr, /*user2=*/nullptr)
+        : Calc_T_Req_Plate_B(/*d=*/d, /*type=*/type, /*predrilled=*/predrilled, /*variant=*/variant,
+                             /*fitted=*/fitted, /*threaded=*/threaded_rod, /*alpha=*/alpha,
+                             /*dc=*/0.0, /*fu=*/fu, /*t=*/t, /*rho=*/rho_k, /*mat=*/mat,
+                             /*g=*/grade, /*user1=*/nullptr, /*user2=*/nullptr);
     const double k = t_req > 0.0 ? std::min(1.0, t / t_req) : 1.0;
     const double rk = k * std::sqrt(2.0 * my * fh * d);
     if (result != nullptr) {
@@ -313,12 +320,19 @@ double Calc_Rk_Outer_Plate_Simplified(int type, double d, double length, int she
     const double k_p = 1.4 * c_p + (1.0 - c_p);
     const double t_req = c_p * 10.0 * d + (1.0 - c_p) * 9.0 * d;
     double k = 1.0;
-    Calc_T_Req_Reduction(type, 600.0, shear_planes, d, length, 90.0, predrilled, variant, fitted,
-                         plate_t, t2, 0.0, rho_2, plate_material, mat_2, -1, grade_2, nullptr,
-                         user, nullptr, nullptr, &k, nullptr, nullptr);
+    Calc_T_Req_Reduction(/*type=*/type, /*fu=*/600.0, /*kind=*/shear_planes, /*d=*/d,
+                         /*length=*/length, /*axis_angle=*/90.0, /*predrilled=*/predrilled,
+                         /*variant=*/variant, /*fitted=*/fitted, /*t1=*/plate_t, /*t2=*/t2,
+                         /*rho1=*/0.0, /*rho2=*/rho_2, /*mat1=*/plate_material, /*mat2=*/mat_2,
+                         /*g1=*/-1, /*g2=*/grade_2, /*user1=*/nullptr, /*user2=*/user,
+                         /*out_penetration=*/nullptr, /*out_member=*/nullptr, /*out_k=*/&k,
+                         /*out_t1_req=*/nullptr, /*out_t2_req=*/nullptr);
     double fh1 = 0.0, fh2 = 0.0;
-    Calc_Fh_Both_Members(&fh1, &fh2, d, type, predrilled, 0.0, alpha_2, plate_t, t2, 0.0, rho_2,
-                         plate_material, mat_2, -1, grade_2, nullptr, user);
+    Calc_Fh_Both_Members(/*out_fh1=*/&fh1, /*out_fh2=*/&fh2, /*d=*/d, /*type=*/type,
+                         /*predrilled=*/predrilled, /*alpha1=*/0.0, /*alpha2=*/alpha_2,
+                         /*t1=*/plate_t, /*t2=*/t2, /*rho1=*/0.0, /*rho2=*/rho_2,
+                         /*mat1=*/plate_material, /*mat2=*/mat_2, /*g1=*/-1, /*g2=*/grade_2,
+                         /*user1=*/nullptr, /*user2=*/user);
     const double rk = k * k_p * std::sqrt(2.0 * my * fh2 * d);
     if (result != nullptr) {
         result->plate_class = cls;

@@ -163,10 +163,14 @@ double Axial_Penetration(const Connection_Input &in, const Connection_Result *r)
 {
     if (!Penetrating_Type(in.vbm_type)) return in.t2;
     double p = 0.0;
-    Calc_T_Req_Reduction(in.vbm_type, in.fu, in.shear_planes, in.d, in.length, in.axis_angle,
-                         in.predrilled, in.stainless, in.fitted_bolt, in.t1, in.t2, r->rho_1,
-                         r->rho_2, in.mat_1, in.mat_2, in.grade_1, in.grade_2, &in.user_embedment,
-                         nullptr, &p, nullptr, nullptr, nullptr, nullptr);
+    Calc_T_Req_Reduction(/*type=*/in.vbm_type, /*fu=*/in.fu, /*kind=*/in.shear_planes, /*d=*/in.d,
+                         /*length=*/in.length, /*axis_angle=*/in.axis_angle,
+                         /*predrilled=*/in.predrilled, /*variant=*/in.stainless,
+                         /*fitted=*/in.fitted_bolt, /*t1=*/in.t1, /*t2=*/in.t2, /*rho1=*/r->rho_1,
+                         /*rho2=*/r->rho_2, /*mat1=*/in.mat_1, /*mat2=*/in.mat_2, /*g1=*/in.grade_1,
+                         /*g2=*/in.grade_2, /*user1=*/&in.user_embedment, /*user2=*/nullptr,
+                         /*out_penetration=*/&p, /*out_member=*/nullptr, /*out_k=*/nullptr,
+                         /*out_t1_req=*/nullptr, /*out_t2_req=*/nullptr);
     return p;
 }
 
@@ -311,11 +315,16 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
     if (type == VBM_KLAMMER && in.fu <= 800.0) in.fu = 800.0;
     if (!(in.d > 0.0 && in.length > 0.0)) return 0;
     const double d = in.d;
-    const int cs = Calc_T_Req_Reduction(type, in.fu, in.shear_planes, d, in.length, in.axis_angle,
-                                        in.predrilled, in.stainless, in.fitted_bolt, in.t1, in.t2,
-                                        r->rho_1, r->rho_2, in.mat_1, in.mat_2, in.grade_1,
-                                        in.grade_2, &in.user_embedment, nullptr, &r->l_ef,
-                                        &r->point_member, nullptr, &r->t_req_1, &r->t_req_2);
+    const int cs = Calc_T_Req_Reduction(/*type=*/type, /*fu=*/in.fu, /*kind=*/in.shear_planes,
+                                        /*d=*/d, /*length=*/in.length, /*axis_angle=*/in.axis_angle,
+                                        /*predrilled=*/in.predrilled, /*variant=*/in.stainless,
+                                        /*fitted=*/in.fitted_bolt, /*t1=*/in.t1, /*t2=*/in.t2,
+                                        /*rho1=*/r->rho_1, /*rho2=*/r->rho_2, /*mat1=*/in.mat_1,
+                                        /*mat2=*/in.mat_2, /*g1=*/in.grade_1, /*g2=*/in.grade_2,
+                                        /*user1=*/&in.user_embedment, /*user2=*/nullptr,
+                                        /*out_penetration=*/&r->l_ef,
+                                        /*out_member=*/&r->point_member, /*out_k=*/nullptr,
+                                        /*out_t1_req=*/&r->t_req_1, /*out_t2_req=*/&r->t_req_2);
     in.d_3 = d;
     const int sp = in.shear_planes;
     if (sp == 1 && r->point_member == 0 && r->l_ef < 4.0 * d) return DERR_NAIL_PENETRATION_4D;
@@ -792,10 +801,15 @@ int Design_Connection_Short(Connection_Input in, Connection_Result *result)
         in.axis_angle = 90.0;
     if (Penetrating_Type(type) && in.d > 0.0 && in.length > 0.0) {
         double p = 0.0;
-        Calc_T_Req_Reduction(type, in.fu, in.shear_planes, in.d, in.length, in.axis_angle,
-                             in.predrilled, in.stainless, in.fitted_bolt, in.t1, in.t2, r->rho_1,
-                             r->rho_2, in.mat_1, in.mat_2, in.grade_1, in.grade_2,
-                             &in.user_embedment, nullptr, &p, nullptr, nullptr, nullptr, nullptr);
+        Calc_T_Req_Reduction(/*type=*/type, /*fu=*/in.fu, /*kind=*/in.shear_planes, /*d=*/in.d,
+                             /*length=*/in.length, /*axis_angle=*/in.axis_angle,
+                             /*predrilled=*/in.predrilled, /*variant=*/in.stainless,
+                             /*fitted=*/in.fitted_bolt, /*t1=*/in.t1, /*t2=*/in.t2,
+                             /*rho1=*/r->rho_1, /*rho2=*/r->rho_2, /*mat1=*/in.mat_1,
+                             /*mat2=*/in.mat_2, /*g1=*/in.grade_1, /*g2=*/in.grade_2,
+                             /*user1=*/&in.user_embedment, /*user2=*/nullptr,
+                             /*out_penetration=*/&p, /*out_member=*/nullptr, /*out_k=*/nullptr,
+                             /*out_t1_req=*/nullptr, /*out_t2_req=*/nullptr);
         in.d_3 = in.d;
         double t1 = in.t1, t2 = in.t2;          /* the working thicknesses serve the lateral rules */
         Working_Lengths(in, p, &t1, &t2);

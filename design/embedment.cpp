@@ -343,8 +343,11 @@ int Calc_Fh_Both_Members_Scaled(double c1, double c2, double c3, double c4, doub
                                 const Vbm_User_Embedment *user1,
                                 const Vbm_User_Embedment *user2)
 {
-    const int s = Calc_Fh_Both_Members(out_fh1, out_fh2, d, type, predrilled, alpha1, alpha2, t1,
-                                       t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2);
+    const int s = Calc_Fh_Both_Members(/*out_fh1=*/out_fh1, /*out_fh2=*/out_fh2, /*d=*/d,
+                                       /*type=*/type, /*predrilled=*/predrilled, /*alpha1=*/alpha1,
+                                       /*alpha2=*/alpha2, /*t1=*/t1, /*t2=*/t2, /*rho1=*/rho1,
+                                       /*rho2=*/rho2, /*mat1=*/mat1, /*mat2=*/mat2, /*g1=*/g1,
+                                       /*g2=*/g2, /*user1=*/user1, /*user2=*/user2);
     if (out_fh1 != nullptr && c1 != 0.0) *out_fh1 *= c3 / c1;
     if (out_fh2 != nullptr && c2 != 0.0) *out_fh2 *= c4 / c2;
     return s;

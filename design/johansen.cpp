@@ -192,9 +192,12 @@ int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double l
 {
     const double my = Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_CHAR);
     double fh1 = 0.0, fh2 = 0.0;
-    Calc_Fh_Both_Members(&fh1, &fh2, Embedment_D(vbm_type, fitted_bolt, d), vbm_type, predrilled,
-                         alpha_1, alpha_2, t1, t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2,
-                         user, nullptr);
+    Calc_Fh_Both_Members(/*out_fh1=*/&fh1, /*out_fh2=*/&fh2,
+                         /*d=*/Embedment_D(vbm_type, fitted_bolt, d), /*type=*/vbm_type,
+                         /*predrilled=*/predrilled, /*alpha1=*/alpha_1, /*alpha2=*/alpha_2,
+                         /*t1=*/t1, /*t2=*/t2, /*rho1=*/rho_1, /*rho2=*/rho_2, /*mat1=*/mat_1,
+                         /*mat2=*/mat_2, /*g1=*/grade_1, /*g2=*/grade_2, /*user1=*/user,
+                         /*user2=*/nullptr);
     int planes = shear_planes;
     const double t2p = Point_Side_Thickness(vbm_type, shear_planes, d, length, axis_angle, t1, t2,
                                             &planes);
@@ -249,9 +252,12 @@ int Calc_Rd_Timber_Timber(double gamma_m_1, double gamma_m_2, double gamma_steel
 {
     double my = Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_DESIGN_HALF);
     double fh1 = 0.0, fh2 = 0.0;
-    Calc_Fh_Both_Members(&fh1, &fh2, Embedment_D(vbm_type, fitted_bolt, d), vbm_type, predrilled,
-                         alpha_1, alpha_2, t1, t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2,
-                         user, nullptr);
+    Calc_Fh_Both_Members(/*out_fh1=*/&fh1, /*out_fh2=*/&fh2,
+                         /*d=*/Embedment_D(vbm_type, fitted_bolt, d), /*type=*/vbm_type,
+                         /*predrilled=*/predrilled, /*alpha1=*/alpha_1, /*alpha2=*/alpha_2,
+                         /*t1=*/t1, /*t2=*/t2, /*rho1=*/rho_1, /*rho2=*/rho_2, /*mat1=*/mat_1,
+                         /*mat2=*/mat_2, /*g1=*/grade_1, /*g2=*/grade_2, /*user1=*/user,
+                         /*user2=*/nullptr);
     const bool factors_ok = gamma_m_1 > 0.0 && gamma_m_2 > 0.0 && gamma_steel > 0.0;
     const double fh1d = factors_ok ? fh1 * kmod_1 / gamma_m_1 : 0.0;
     const double fh2d = factors_ok ? fh2 * kmod_2 / gamma_m_2 : 0.0;

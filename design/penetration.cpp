@@ -186,8 +186,10 @@ int Check_Nail_Overlap(double t1, double t_mid, double t3, int staggered, double
 void Check_Nail_Overlap_Same(double t1, double t_mid, double t3, int staggered, double l,
                              double d)
 {
-    Check_Nail_Overlap(t1, t_mid, t3, staggered, l, d, 90.0, nullptr, nullptr, nullptr, l, d,
-                       90.0, nullptr, nullptr, nullptr);
+    Check_Nail_Overlap(/*t1=*/t1, /*t_mid=*/t_mid, /*t3=*/t3, /*staggered=*/staggered, /*l1=*/l,
+                       /*d1=*/d, /*angle1=*/90.0, /*out_pen1=*/nullptr, /*out_count1=*/nullptr,
+                       /*out_state1=*/nullptr, /*l2=*/l, /*d2=*/d, /*angle2=*/90.0,
+                       /*out_pen2=*/nullptr, /*out_count2=*/nullptr, /*out_state2=*/nullptr);
 }
 
 /* ---------------------------------------------------------------- minimum thicknesses */

@@ -53,18 +53,25 @@ void Both_Fh(const Rule_Case &c, int fh_type, int predrilled, bool along_grain, 
 {
     *fh1 = 0.0;
     *fh2 = 0.0;
-    Calc_Fh_Both_Members(fh1, fh2, c.d, fh_type, predrilled, along_grain ? 0.0 : c.alpha_1,
-                         along_grain ? 0.0 : c.alpha_2, c.t1, c.t2, c.rho_1, c.rho_2, c.mat_1,
-                         c.mat_2, c.grade_1, c.grade_2, c.user, nullptr);
+    Calc_Fh_Both_Members(/*out_fh1=*/fh1, /*out_fh2=*/fh2, /*d=*/c.d, /*type=*/fh_type,
+                         /*predrilled=*/predrilled, /*alpha1=*/along_grain ? 0.0 : c.alpha_1,
+                         /*alpha2=*/along_grain ? 0.0 : c.alpha_2, /*t1=*/c.t1, /*t2=*/c.t2,
+                         /*rho1=*/c.rho_1, /*rho2=*/c.rho_2, /*mat1=*/c.mat_1, /*mat2=*/c.mat_2,
+                         /*g1=*/c.grade_1, /*g2=*/c.grade_2, /*user1=*/c.user, /*user2=*/nullptr);
 }
 
 /* Reduction factor k of the thickness rule for the rule type, kind, fu and axis angle. */
 double Reduction(const Rule_Case &c, int rule_type, double fu, int kind, double axis_angle)
 {
     double k = 1.0;
-    Calc_T_Req_Reduction(rule_type, fu, kind, c.d, c.length, axis_angle, c.predrilled, c.stainless,
-                         0, c.t1, c.t2, c.rho_1, c.rho_2, c.mat_1, c.mat_2, c.grade_1, c.grade_2,
-                         c.user, nullptr, nullptr, nullptr, &k, nullptr, nullptr);
+    Calc_T_Req_Reduction(/*type=*/rule_type, /*fu=*/fu, /*kind=*/kind, /*d=*/c.d,
+                         /*length=*/c.length, /*axis_angle=*/axis_angle,
+                         /*predrilled=*/c.predrilled, /*variant=*/c.stainless, /*fitted=*/0,
+                         /*t1=*/c.t1, /*t2=*/c.t2, /*rho1=*/c.rho_1, /*rho2=*/c.rho_2,
+                         /*mat1=*/c.mat_1, /*mat2=*/c.mat_2, /*g1=*/c.grade_1, /*g2=*/c.grade_2,
+                         /*user1=*/c.user, /*user2=*/nullptr, /*out_penetration=*/nullptr,
+                         /*out_member=*/nullptr, /*out_k=*/&k, /*out_t1_req=*/nullptr,
+                         /*out_t2_req=*/nullptr);
     return k;
 }
 
@@ -195,15 +202,27 @@ double Calc_Rk_Dowel_Bolt(SIMPLIFIED_RULE_ARGS)
         : 0.3 * fu * std::pow(d, 2.6);
     const double de = (type == VBM_BOLZEN && !fitted_bolt) ? d + 1.0 : d;
     double fh1 = 0.0, fh2 = 0.0;
-    const int status = Calc_Fh_Both_Members(&fh1, &fh2, de, VBM_STABDUEBEL, 1, alpha_1, alpha_2,
-                                            t1, t2, rho_1, rho_2, mat_1, mat_2, grade_1, grade_2,
-                                            user, nullptr);
-    const double t1_req = Calc_T1_Req(d, VBM_STABDUEBEL, 1, 0, fitted_bolt, threaded_rod, alpha_1,
-                                      alpha_2, 0.0, fu, t1, t2, rho_1, rho_2, mat_1, mat_2, grade_1,
-                                      grade_2, user, nullptr);
-    const double t2_req = Calc_T2_Req(shear_planes, d, length, 90.0, VBM_STABDUEBEL, 1, 0,
-                                      fitted_bolt, threaded_rod, alpha_1, alpha_2, 0.0, fu, t1, t2,
-                                      rho_1, rho_2, mat_1, mat_2, grade_1, grade_2, user, nullptr);
+    const int status = Calc_Fh_Both_Members(/*out_fh1=*/&fh1, /*out_fh2=*/&fh2, /*d=*/de,
+                                            /*type=*/VBM_STABDUEBEL, /*predrilled=*/1,
+                                            /*alpha1=*/alpha_1, /*alpha2=*/alpha_2, /*t1=*/t1,
+                                            /*t2=*/t2, /*rho1=*/rho_1, /*rho2=*/rho_2,
+                                            /*mat1=*/mat_1, /*mat2=*/mat_2, /*g1=*/grade_1,
+                                            /*g2=*/grade_2, /*user1=*/user, /*user2=*/nullptr);
+    const double t1_req = Calc_T1_Req(/*d=*/d, /*type=*/VBM_STABDUEBEL, /*predrilled=*/1,
+                                      /*variant=*/0, /*fitted=*/fitted_bolt,
+                                      /*threaded=*/threaded_rod, /*alpha1=*/alpha_1,
+                                      /*alpha2=*/alpha_2, /*dc=*/0.0, /*fu=*/fu, /*t1=*/t1,
+                                      /*t2=*/t2, /*rho1=*/rho_1, /*rho2=*/rho_2, /*mat1=*/mat_1,
+                                      /*mat2=*/mat_2, /*g1=*/grade_1, /*g2=*/grade_2,
+                                      /*user1=*/user, /*user2=*/nullptr);
+    const double t2_req = Calc_T2_Req(/*kind=*/shear_planes, /*d=*/d, /*length=*/length,
+                                      /*axis_angle=*/90.0, /*type=*/VBM_STABDUEBEL,
+                                      /*predrilled=*/1, /*variant=*/0, /*fitted=*/fitted_bolt,
+                                      /*threaded=*/threaded_rod, /*alpha1=*/alpha_1,
+                                      /*alpha2=*/alpha_2, /*dc=*/0.0, /*fu=*/fu, /*t1=*/t1,
+                                      /*t2=*/t2, /*rho1=*/rho_1, /*rho2=*/rho_2, /*mat1=*/mat_1,
+                                      /*mat2=*/mat_2, /*g1=*/grade_1, /*g2=*/grade_2,
+                                      /*user1=*/user, /*user2=*/nullptr);
     double ratio = 1.0;
     if (!(t1_req <= t1 && t2_req <= t2)) {
         ratio = std::min(t1_req > 0.0 ? t1 / t1_req : 1.0, t2_req > 0.0 ? t2 / t2_req : 1.0);

@@ -62,8 +62,11 @@ double Calc_T1_Req(double d, int type, int predrilled, int variant, int fitted, 
     if (Is_Vbm_Connector_Two_Sided(type)) return Calc_T_Min_3d(dc);
     const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, 2);
     double fh1 = 0.0, fh2 = 0.0;
-    Calc_Fh_Both_Members(&fh1, &fh2, Embedment_Diameter(type, fitted, d), type, predrilled,
-                         alpha1, alpha2, t1, t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2);
+    Calc_Fh_Both_Members(/*out_fh1=*/&fh1, /*out_fh2=*/&fh2,
+                         /*d=*/Embedment_Diameter(type, fitted, d), /*type=*/type,
+                         /*predrilled=*/predrilled, /*alpha1=*/alpha1, /*alpha2=*/alpha2, /*t1=*/t1,
+                         /*t2=*/t2, /*rho1=*/rho1, /*rho2=*/rho2, /*mat1=*/mat1, /*mat2=*/mat2,
+                         /*g1=*/g1, /*g2=*/g2, /*user1=*/user1, /*user2=*/user2);
     const double beta = fh1 != 0.0 ? fh2 / fh1 : 0.0;
     double t = 1.15 * (2.0 * std::sqrt(beta / (1.0 + beta)) + 2.0) * Hinge_Root(my, fh1, d);
     if (Is_Mat_Panel(mat1) && Design_Is_Approved_Screw(type))
@@ -80,8 +83,11 @@ double Calc_T1_Req_B(double d, int type, int predrilled, int variant, int fitted
     if (Is_Vbm_Connector_Two_Sided(type)) return Calc_T_Min_3d(dc);
     const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, 0);
     double fh1 = 0.0, fh2 = 0.0;
-    Calc_Fh_Both_Members(&fh1, &fh2, Embedment_Diameter(type, fitted, d), type, predrilled,
-                         alpha1, alpha2, t1, t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2);
+    Calc_Fh_Both_Members(/*out_fh1=*/&fh1, /*out_fh2=*/&fh2,
+                         /*d=*/Embedment_Diameter(type, fitted, d), /*type=*/type,
+                         /*predrilled=*/predrilled, /*alpha1=*/alpha1, /*alpha2=*/alpha2, /*t1=*/t1,
+                         /*t2=*/t2, /*rho1=*/rho1, /*rho2=*/rho2, /*mat1=*/mat1, /*mat2=*/mat2,
+                         /*g1=*/g1, /*g2=*/g2, /*user1=*/user1, /*user2=*/user2);
     const double beta = fh1 != 0.0 ? fh2 / fh1 : 0.0;
     double t = 1.15 * (2.0 * std::sqrt(beta / (1.0 + beta)) + 2.0) * Hinge_Root(my, fh2, d);
     if ((Is_Mat_Panel(mat1) || Is_Mat_Panel(mat2)) && Design_Is_Approved_Screw(type))
@@ -104,8 +110,11 @@ double Calc_T2_Req(int kind, double d, double length, double axis_angle, int typ
     if (Is_Vbm_Connector_Two_Sided(type)) return Calc_T_Min_5d(dc);
     const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, 0);
     double fh1 = 0.0, fh2 = 0.0;
-    Calc_Fh_Both_Members(&fh1, &fh2, Embedment_Diameter(type, fitted, d), type, predrilled,
-                         alpha1, alpha2, t1, t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2);
+    Calc_Fh_Both_Members(/*out_fh1=*/&fh1, /*out_fh2=*/&fh2,
+                         /*d=*/Embedment_Diameter(type, fitted, d), /*type=*/type,
+                         /*predrilled=*/predrilled, /*alpha1=*/alpha1, /*alpha2=*/alpha2, /*t1=*/t1,
+                         /*t2=*/t2, /*rho1=*/rho1, /*rho2=*/rho2, /*mat1=*/mat1, /*mat2=*/mat2,
+                         /*g1=*/g1, /*g2=*/g2, /*user1=*/user1, /*user2=*/user2);
     const double beta = fh1 != 0.0 ? fh2 / fh1 : 0.0;
     const double root = Hinge_Root(my, fh2, d);
     const double single = 1.15 * (2.0 + 2.0 / std::sqrt(1.0 + beta)) * root;
@@ -138,8 +147,10 @@ double Calc_T_Req_Plate(double d, int type, int predrilled, int variant, int fit
                         int mat, int g1, int g2, const Vbm_User_Embedment *user1,
                         const Vbm_User_Embedment *user2)
 {
-    return T_Req_Plate(4.6, d, type, predrilled, variant, fitted, threaded, alpha, dc, fu, t, rho,
-                       mat, g2, user2);
+    return T_Req_Plate(/*factor=*/4.6, /*d=*/d, /*type=*/type, /*predrilled=*/predrilled,
+                       /*variant=*/variant, /*fitted=*/fitted, /*threaded=*/threaded,
+                       /*alpha=*/alpha, /*dc=*/dc, /*fu=*/fu, /*t=*/t, /*rho=*/rho, /*mat=*/mat,
+                       /*g=*/g2, /*user=*/user2);
 }
 
 /* Return the required timber thickness 1.15 2 sqrt(2) sqrt(My / (fh d)) beside a thin plate. */
@@ -148,8 +159,10 @@ double Calc_T_Req_Plate_B(double d, int type, int predrilled, int variant, int f
                           int mat, int g, const Vbm_User_Embedment *user1,
                           const Vbm_User_Embedment *user2)
 {
-    return T_Req_Plate(3.2526911934581184, d, type, predrilled, variant, fitted, threaded, alpha,
-                       dc, fu, t, rho, mat, g, user2);
+    return T_Req_Plate(/*factor=*/3.2526911934581184, /*d=*/d, /*type=*/type,
+                       /*predrilled=*/predrilled, /*variant=*/variant, /*fitted=*/fitted,
+                       /*threaded=*/threaded, /*alpha=*/alpha, /*dc=*/dc, /*fu=*/fu, /*t=*/t,
+                       /*rho=*/rho, /*mat=*/mat, /*g=*/g, /*user=*/user2);
 }
 
 /* Return the required timber thickness 1.15 (2 + sqrt(2)) sqrt(My / (fh d)). */
@@ -158,8 +171,10 @@ double Calc_T_Req_Plate_C(double d, int type, int predrilled, int variant, int f
                           int mat, int g, const Vbm_User_Embedment *user1,
                           const Vbm_User_Embedment *user2)
 {
-    return T_Req_Plate(3.926345596729059, d, type, predrilled, variant, fitted, threaded, alpha,
-                       dc, fu, t, rho, mat, g, user2);
+    return T_Req_Plate(/*factor=*/3.926345596729059, /*d=*/d, /*type=*/type,
+                       /*predrilled=*/predrilled, /*variant=*/variant, /*fitted=*/fitted,
+                       /*threaded=*/threaded, /*alpha=*/alpha, /*dc=*/dc, /*fu=*/fu, /*t=*/t,
+                       /*rho=*/rho, /*mat=*/mat, /*g=*/g, /*user=*/user2);
 }
 
 /* ---------------------------------------------------------------- panels and plates */
@@ -211,8 +226,12 @@ int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
                          double *out_t1_req, double *out_t2_req)
 {
     const double right = DESIGN_PI / 2.0;
-    double t1_req = Calc_T1_Req(d, type, predrilled, variant, fitted, 1, right, right, 0.0, fu,
-                                t1, t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2);
+    double t1_req = Calc_T1_Req(/*d=*/d, /*type=*/type, /*predrilled=*/predrilled,
+                                /*variant=*/variant, /*fitted=*/fitted, /*threaded=*/1,
+                                /*alpha1=*/right, /*alpha2=*/right, /*dc=*/0.0, /*fu=*/fu,
+                                /*t1=*/t1, /*t2=*/t2, /*rho1=*/rho1, /*rho2=*/rho2, /*mat1=*/mat1,
+                                /*mat2=*/mat2, /*g1=*/g1, /*g2=*/g2, /*user1=*/user1,
+                                /*user2=*/user2);
     if (!Is_Vbm_Nail_Or_Screw(type) && type != VBM_KLAMMER) return 0;
 
     double p = 0.0;
@@ -226,12 +245,18 @@ int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
         Classify_Plate_Thickness(type, mat1, d, t1, &s);
         Calc_Plate_Share_Factor(d, s, &t2_req);
     } else if (!plate1) {
-        t2_req = Calc_T2_Req(kind, d, length, axis_angle, type, predrilled, variant, fitted, 1,
-                             right, right, 0.0, fu, t1, t2, rho1, rho2, mat1, mat2, g1, g2, user1,
-                             user2);
+        t2_req = Calc_T2_Req(/*kind=*/kind, /*d=*/d, /*length=*/length, /*axis_angle=*/axis_angle,
+                             /*type=*/type, /*predrilled=*/predrilled, /*variant=*/variant,
+                             /*fitted=*/fitted, /*threaded=*/1, /*alpha1=*/right, /*alpha2=*/right,
+                             /*dc=*/0.0, /*fu=*/fu, /*t1=*/t1, /*t2=*/t2, /*rho1=*/rho1,
+                             /*rho2=*/rho2, /*mat1=*/mat1, /*mat2=*/mat2, /*g1=*/g1, /*g2=*/g2,
+                             /*user1=*/user1, /*user2=*/user2);
     } else {
-        t2_req = Calc_T_Req_Plate(d, type, predrilled, variant, fitted, 1, right, 0.0, fu, t2,
-                                  rho2, mat2, g1, g2, user1, user2);
+        t2_req = Calc_T_Req_Plate(/*d=*/d, /*type=*/type, /*predrilled=*/predrilled,
+                                  /*variant=*/variant, /*fitted=*/fitted, /*threaded=*/1,
+                                  /*alpha=*/right, /*dc=*/0.0, /*fu=*/fu, /*t=*/t2, /*rho=*/rho2,
+                                  /*mat=*/mat2, /*g1=*/g1, /*g2=*/g2, /*user1=*/user1,
+                                  /*user2=*/user2);
     }
 
     if (mat1 >= MAT_OSB && mat1 <= MAT_FASERPLATTE) {
@@ -294,12 +319,21 @@ double Calc_Nail_Simplified_Rk(int kind, double d, double length, double fu, int
 {
     const double my = 0.3 * fu * std::pow(d, 2.6);
     double fh1 = 0.0, fh2 = 0.0;
-    int hint = Calc_Fh_Both_Members(&fh1, &fh2, d, 0, predrilled, alpha1, alpha2, t1, t2, rho1,
-                                    rho2, mat1, mat2, g1, g2, user1, user2);
+    int hint = Calc_Fh_Both_Members(/*out_fh1=*/&fh1, /*out_fh2=*/&fh2, /*d=*/d, /*type=*/0,
+                                    /*predrilled=*/predrilled, /*alpha1=*/alpha1, /*alpha2=*/alpha2,
+                                    /*t1=*/t1, /*t2=*/t2, /*rho1=*/rho1, /*rho2=*/rho2,
+                                    /*mat1=*/mat1, /*mat2=*/mat2, /*g1=*/g1, /*g2=*/g2,
+                                    /*user1=*/user1, /*user2=*/user2);
     double k = 0.0;
-    const int cs = Calc_T_Req_Reduction(0, fu, kind, d, length, 90.0, predrilled, variant, 0, t1,
-                                        t2, rho1, rho2, mat1, mat2, g1, g2, user1, user2, nullptr,
-                                        nullptr, &k, nullptr, nullptr);
+    const int cs = Calc_T_Req_Reduction(/*type=*/0, /*fu=*/fu, /*kind=*/kind, /*d=*/d,
+                                        /*length=*/length, /*axis_angle=*/90.0,
+                                        /*predrilled=*/predrilled, /*variant=*/variant,
+                                        /*fitted=*/0, /*t1=*/t1, /*t2=*/t2, /*rho1=*/rho1,
+                                        /*rho2=*/rho2, /*mat1=*/mat1, /*mat2=*/mat2, /*g1=*/g1,
+                                        /*g2=*/g2, /*user1=*/user1, /*user2=*/user2,
+                                        /*out_penetration=*/nullptr, /*out_member=*/nullptr,
+                                        /*out_k=*/&k, /*out_t1_req=*/nullptr,
+                                        /*out_t2_req=*/nullptr);
     if (cs == 4) hint = DERR_FASTENER_TOO_LONG;
     else if (cs == 0) hint = DERR_FASTENER_TOO_SHORT;
     const double rk = k * std::sqrt(2.0 * my * fh1 * d);

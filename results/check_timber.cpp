@@ -282,11 +282,16 @@ double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, dou
             Get_Rho_K(si->mat_side, si->grade_side, t_s, &rho_s, nullptr);
             Get_Rho_K(si->mat_mid, si->grade_mid, t_m, &rho_m, nullptr);
             const bool outer = kind == CONN_OUTER_PLATES;
-            Calc_T_Req_Reduction(type, Get_Fastener_Fu_K(), 2, si->d, si->l, 90.0, si->predrilled, 0,
-                                 si->fitted_bolt, outer ? si->t_p * 10.0 : t_s, t_m, rho_s,
-                                 rho_m, outer ? 12 : si->mat_side, si->mat_mid,
-                                 outer ? si->plate_steel : si->grade_side, si->grade_mid,
-                                 nullptr, nullptr, &pen, nullptr, nullptr, nullptr, nullptr);
+            Calc_T_Req_Reduction(/*type=*/type, /*fu=*/Get_Fastener_Fu_K(), /*kind=*/2, /*d=*/si->d,
+                                 /*length=*/si->l, /*axis_angle=*/90.0,
+                                 /*predrilled=*/si->predrilled, /*variant=*/0,
+                                 /*fitted=*/si->fitted_bolt, /*t1=*/outer ? si->t_p * 10.0 : t_s,
+                                 /*t2=*/t_m, /*rho1=*/rho_s, /*rho2=*/rho_m,
+                                 /*mat1=*/outer ? 12 : si->mat_side, /*mat2=*/si->mat_mid,
+                                 /*g1=*/outer ? si->plate_steel : si->grade_side,
+                                 /*g2=*/si->grade_mid, /*user1=*/nullptr, /*user2=*/nullptr,
+                                 /*out_penetration=*/&pen, /*out_member=*/nullptr,
+                                 /*out_k=*/nullptr, /*out_t1_req=*/nullptr, /*out_t2_req=*/nullptr);
             t_m = std::fmin(t_m, pen);
         }
         const double d_ef = si->d + (si->fitted_bolt ? 0.0 : 1.0);

@@ -541,11 +541,16 @@ static int32_t Calc_Vbm_Penetration(double *t)
     int member = 0;
     Get_Rho_K(si->mat_side, si->grade_side, si->t_s * 10.0, &rho_s, nullptr);
     Get_Rho_K(si->mat_mid, si->grade_mid, si->b * 10.0, &rho_m, nullptr);
-    const int pc = Calc_T_Req_Reduction(type, Get_Fastener_Fu_K(), m == 2 ? 2 : 1, si->d, si->l, 90.0,
-                                        si->predrilled, 0, si->fitted_bolt, si->t_s * 10.0,
-                                        si->b * 10.0, rho_s, rho_m, si->mat_side,
-                                        si->mat_mid, si->grade_side, si->grade_mid, nullptr,
-                                        nullptr, t, &member, nullptr, nullptr, nullptr);
+    const int pc = Calc_T_Req_Reduction(/*type=*/type, /*fu=*/Get_Fastener_Fu_K(),
+                                        /*kind=*/m == 2 ? 2 : 1, /*d=*/si->d, /*length=*/si->l,
+                                        /*axis_angle=*/90.0, /*predrilled=*/si->predrilled,
+                                        /*variant=*/0, /*fitted=*/si->fitted_bolt,
+                                        /*t1=*/si->t_s * 10.0, /*t2=*/si->b * 10.0, /*rho1=*/rho_s,
+                                        /*rho2=*/rho_m, /*mat1=*/si->mat_side, /*mat2=*/si->mat_mid,
+                                        /*g1=*/si->grade_side, /*g2=*/si->grade_mid,
+                                        /*user1=*/nullptr, /*user2=*/nullptr, /*out_penetration=*/t,
+                                        /*out_member=*/&member, /*out_k=*/nullptr,
+                                        /*out_t1_req=*/nullptr, /*out_t2_req=*/nullptr);
     const int kind = si->connection_kind;
     const bool side_or_outer = kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES;
     if (pc == 0) return VBM_PEN_ENDS_IN_SIDE;

@@ -349,16 +349,24 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
     Get_Rho_K(si->mat_side, si->grade_side, si->t_s * 10.0, &rho_side, nullptr);
     Get_Rho_K(si->mat_mid, si->grade_mid, si->b * 10.0, &rho_mid, nullptr);
     const double a_max = Fastener_Pattern.alpha_max;
-    const double t1_req = Calc_T1_Req(si->d, type, si->predrilled, 0, si->fitted_bolt,
-                                      si->threaded_rod, a_max, a_max, si->d, Get_Fastener_Fu_K(),
-                                      si->t_s * 10.0, si->b * 10.0, rho_side, rho_mid,
-                                      si->mat_side, si->mat_mid, si->grade_side, si->grade_mid,
-                                      nullptr, nullptr);
-    const double t2_req = Calc_T2_Req(2, si->d, si->l, 90.0, type, si->predrilled, 0,
-                                      si->fitted_bolt, si->threaded_rod, a_max, a_max, si->d,
-                                      Get_Fastener_Fu_K(), si->t_s * 10.0, si->b * 10.0, rho_side, rho_mid,
-                                      si->mat_side, si->mat_mid, si->grade_side, si->grade_mid,
-                                      nullptr, nullptr);
+    const double t1_req = Calc_T1_Req(/*d=*/si->d, /*type=*/type, /*predrilled=*/si->predrilled,
+                                      /*variant=*/0, /*fitted=*/si->fitted_bolt,
+                                      /*threaded=*/si->threaded_rod, /*alpha1=*/a_max,
+                                      /*alpha2=*/a_max, /*dc=*/si->d, /*fu=*/Get_Fastener_Fu_K(),
+                                      /*t1=*/si->t_s * 10.0, /*t2=*/si->b * 10.0, /*rho1=*/rho_side,
+                                      /*rho2=*/rho_mid, /*mat1=*/si->mat_side, /*mat2=*/si->mat_mid,
+                                      /*g1=*/si->grade_side, /*g2=*/si->grade_mid,
+                                      /*user1=*/nullptr, /*user2=*/nullptr);
+    const double t2_req = Calc_T2_Req(/*kind=*/2, /*d=*/si->d, /*length=*/si->l,
+                                      /*axis_angle=*/90.0, /*type=*/type,
+                                      /*predrilled=*/si->predrilled, /*variant=*/0,
+                                      /*fitted=*/si->fitted_bolt, /*threaded=*/si->threaded_rod,
+                                      /*alpha1=*/a_max, /*alpha2=*/a_max, /*dc=*/si->d,
+                                      /*fu=*/Get_Fastener_Fu_K(), /*t1=*/si->t_s * 10.0,
+                                      /*t2=*/si->b * 10.0, /*rho1=*/rho_side, /*rho2=*/rho_mid,
+                                      /*mat1=*/si->mat_side, /*mat2=*/si->mat_mid,
+                                      /*g1=*/si->grade_side, /*g2=*/si->grade_mid,
+                                      /*user1=*/nullptr, /*user2=*/nullptr);
 
     /* The utilisation list is emptied here and filled only by a run that writes no print list */
     si->utilisation.count = 0;

@@ -226,11 +226,15 @@ int Plot_Penetration_Case(int mode)
     double rho_side = 0.0, rho_mid = 0.0;
     Get_Rho_K(si->mat_side, si->grade_side, si->t_s * 10.0, &rho_side, nullptr);
     Get_Rho_K(si->mat_mid, si->grade_mid, si->b * 10.0, &rho_mid, nullptr);
-    return Calc_T_Req_Reduction(t, Get_Fastener_Fu_K(), mode, si->d, si->l, 90.0, si->predrilled,
-                                si->stainless, si->threaded_rod, si->t_s * 10.0, si->b * 10.0,
-                                rho_side, rho_mid, si->mat_side, si->mat_mid, si->grade_side,
-                                si->grade_mid, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                nullptr, nullptr);
+    return Calc_T_Req_Reduction(/*type=*/t, /*fu=*/Get_Fastener_Fu_K(), /*kind=*/mode, /*d=*/si->d,
+                                /*length=*/si->l, /*axis_angle=*/90.0,
+                                /*predrilled=*/si->predrilled, /*variant=*/si->stainless,
+                                /*fitted=*/si->threaded_rod, /*t1=*/si->t_s * 10.0,
+                                /*t2=*/si->b * 10.0, /*rho1=*/rho_side, /*rho2=*/rho_mid,
+                                /*mat1=*/si->mat_side, /*mat2=*/si->mat_mid, /*g1=*/si->grade_side,
+                                /*g2=*/si->grade_mid, /*user1=*/nullptr, /*user2=*/nullptr,
+                                /*out_penetration=*/nullptr, /*out_member=*/nullptr,
+                                /*out_k=*/nullptr, /*out_t1_req=*/nullptr, /*out_t2_req=*/nullptr);
 }
 
 static int Rows_Of_Type(void)

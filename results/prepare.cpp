@@ -369,11 +369,15 @@ int Prepare_Splice_Calc(void)
 
     /* 3. automatic side-member thickness */
     if (kind == CONN_SIDE_TIMBERS && si->t_s_user == 0) {
-        const double t = Calc_T1_Req(si->d, type, si->predrilled, 0, si->fitted_bolt,
-                                     si->threaded_rod, M_PI / 2.0, M_PI / 2.0, si->d, Get_Fastener_Fu_K(),
-                                     si->t_s * 10.0, si->b * 10.0, rho_side, rho_mid,
-                                     si->mat_side, si->mat_mid, si->grade_side, si->grade_mid,
-                                     nullptr, nullptr);
+        const double t = Calc_T1_Req(/*d=*/si->d, /*type=*/type, /*predrilled=*/si->predrilled,
+                                     /*variant=*/0, /*fitted=*/si->fitted_bolt,
+                                     /*threaded=*/si->threaded_rod, /*alpha1=*/M_PI / 2.0,
+                                     /*alpha2=*/M_PI / 2.0, /*dc=*/si->d,
+                                     /*fu=*/Get_Fastener_Fu_K(), /*t1=*/si->t_s * 10.0,
+                                     /*t2=*/si->b * 10.0, /*rho1=*/rho_side, /*rho2=*/rho_mid,
+                                     /*mat1=*/si->mat_side, /*mat2=*/si->mat_mid,
+                                     /*g1=*/si->grade_side, /*g2=*/si->grade_mid, /*user1=*/nullptr,
+                                     /*user2=*/nullptr);
         si->t_s = Calc_Auto_Side_Thickness(t);
     }
 
@@ -396,9 +400,13 @@ int Prepare_Splice_Calc(void)
         const double rho1 = Is_Mat_Metal_Plate(m.mat_1) ? 0.0 : Rho_K_Of(m.mat_1, m.grade_1, m.t1 / 10.0);
         const double rho2 = Rho_K_Of(m.mat_2, m.grade_2, m.t2 / 10.0);
         double k = 1.0;
-        Calc_T_Req_Reduction(type, Get_Fastener_Fu_K(), 2, si->d, si->l, 90.0, si->predrilled, 0,
-                             si->fitted_bolt, m.t1, m.t2, rho1, rho2, m.mat_1, m.mat_2, m.grade_1,
-                             m.grade_2, nullptr, nullptr, nullptr, nullptr, &k, nullptr, nullptr);
+        Calc_T_Req_Reduction(/*type=*/type, /*fu=*/Get_Fastener_Fu_K(), /*kind=*/2, /*d=*/si->d,
+                             /*length=*/si->l, /*axis_angle=*/90.0, /*predrilled=*/si->predrilled,
+                             /*variant=*/0, /*fitted=*/si->fitted_bolt, /*t1=*/m.t1, /*t2=*/m.t2,
+                             /*rho1=*/rho1, /*rho2=*/rho2, /*mat1=*/m.mat_1, /*mat2=*/m.mat_2,
+                             /*g1=*/m.grade_1, /*g2=*/m.grade_2, /*user1=*/nullptr,
+                             /*user2=*/nullptr, /*out_penetration=*/nullptr, /*out_member=*/nullptr,
+                             /*out_k=*/&k, /*out_t1_req=*/nullptr, /*out_t2_req=*/nullptr);
         if (k <= 0.0) return DERR_SHORT_OR_SIDE_THICK;
     }
 

@@ -76,8 +76,11 @@ TEST(Embedment, NailsBeechAndUserMaterial)
     EXPECT_DOUBLE_EQ(fh, 10.0);
     double fh1 = 0.0, fh2 = 0.0;
     /* both members; the larger status wins */
-    EXPECT_EQ(Calc_Fh_Both_Members(&fh1, &fh2, 4.0, 0, 0, 0.0, 0.0, 40.0, 40.0, 350.0, 350.0, 0,
-                                   15, 0, 0, nullptr, nullptr), 169);
+    EXPECT_EQ(Calc_Fh_Both_Members(/*out_fh1=*/&fh1, /*out_fh2=*/&fh2, /*d=*/4.0, /*type=*/0,
+                                   /*predrilled=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0, /*t1=*/40.0,
+                                   /*t2=*/40.0, /*rho1=*/350.0, /*rho2=*/350.0, /*mat1=*/0,
+                                   /*mat2=*/15, /*g1=*/0, /*g2=*/0, /*user1=*/nullptr,
+                                   /*user2=*/nullptr), 169);
     EXPECT_NEAR(fh1, 18.935, 0.001);
 }
 
@@ -151,16 +154,27 @@ TEST(Thickness, RequiredThicknessesAndReduction)
     /* nail 4 mm, fu 600, both members softwood 350 (beta = 1):
     ** My = 0.3 * 600 * 4^2.6 = 6616.50, fh = 18.935;
     ** t1,req = 1.15 (2 sqrt 0.5 + 2) sqrt(6616.50 / (18.935 * 4)) = 3.92635 * 9.34655 = 36.698 */
-    EXPECT_NEAR(Calc_T1_Req(4.0, 0, 0, 0, 0, 0, M_PI / 2, M_PI / 2, 0.0, 600.0, 40.0, 40.0, 350.0,
-                            350.0, 0, 0, 0, 0, nullptr, nullptr), 36.698, 0.001);
+    EXPECT_NEAR(Calc_T1_Req(/*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*variant=*/0, /*fitted=*/0,
+                            /*threaded=*/0, /*alpha1=*/M_PI / 2, /*alpha2=*/M_PI / 2, /*dc=*/0.0,
+                            /*fu=*/600.0, /*t1=*/40.0, /*t2=*/40.0, /*rho1=*/350.0, /*rho2=*/350.0,
+                            /*mat1=*/0, /*mat2=*/0, /*g1=*/0, /*g2=*/0, /*user1=*/nullptr,
+                            /*user2=*/nullptr), 36.698, 0.001);
     /* steel plate member 1 */
-    EXPECT_DOUBLE_EQ(Calc_T1_Req(4.0, 0, 0, 0, 0, 0, 0.0, 0.0, 0.0, 600.0, 5.0, 40.0, 0.0, 350.0,
-                                 12, 0, 0, 0, nullptr, nullptr), 0.1);
+    EXPECT_DOUBLE_EQ(Calc_T1_Req(/*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*variant=*/0,
+                                 /*fitted=*/0, /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0,
+                                 /*dc=*/0.0, /*fu=*/600.0, /*t1=*/5.0, /*t2=*/40.0, /*rho1=*/0.0,
+                                 /*rho2=*/350.0, /*mat1=*/12, /*mat2=*/0, /*g1=*/0, /*g2=*/0,
+                                 /*user1=*/nullptr, /*user2=*/nullptr), 0.1);
     /* a dowel gets no reduction values */
     double p = -2.0, k = -2.0, t1r = -2.0, t2r = -2.0;
     int m = -2;
-    EXPECT_EQ(Calc_T_Req_Reduction(29, 360.0, 1, 12.0, 120.0, 90.0, 0, 0, 0, 60.0, 60.0, 350.0,
-                                   350.0, 0, 0, 0, 0, nullptr, nullptr, &p, &m, &k, &t1r, &t2r), 0);
+    EXPECT_EQ(Calc_T_Req_Reduction(/*type=*/29, /*fu=*/360.0, /*kind=*/1, /*d=*/12.0,
+                                   /*length=*/120.0, /*axis_angle=*/90.0, /*predrilled=*/0,
+                                   /*variant=*/0, /*fitted=*/0, /*t1=*/60.0, /*t2=*/60.0,
+                                   /*rho1=*/350.0, /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0,
+                                   /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr,
+                                   /*out_penetration=*/&p, /*out_member=*/&m, /*out_k=*/&k,
+                                   /*out_t1_req=*/&t1r, /*out_t2_req=*/&t2r), 0);
     EXPECT_EQ(p, -2.0);
     EXPECT_EQ(m, -2);
     EXPECT_EQ(k, -2.0);
@@ -198,19 +212,34 @@ TEST(Thickness, DowelSingleShearPointSideMember)
     ** (the head-side form 2 sqrt(beta / (1 + beta)) + 2 would give 96.41);
     ** t1,req = 1.15 (2 sqrt(0.38611) + 2) sqrt(162141.1 / (24.108 * 16)) = 76.457 */
     const double half_pi = 3.14159265359 / 2.0;
-    EXPECT_NEAR(Calc_T2_Req(1, 16.0, 200.0, 90.0, 29, 1, 0, 0, 0, 0.0, half_pi, 0.0, 400.0, 100.0,
-                            100.0, 350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr), 106.050, 0.001);
+    EXPECT_NEAR(Calc_T2_Req(/*kind=*/1, /*d=*/16.0, /*length=*/200.0, /*axis_angle=*/90.0,
+                            /*type=*/29, /*predrilled=*/1, /*variant=*/0, /*fitted=*/0,
+                            /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/half_pi, /*dc=*/0.0,
+                            /*fu=*/400.0, /*t1=*/100.0, /*t2=*/100.0, /*rho1=*/350.0,
+                            /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0, /*g2=*/0,
+                            /*user1=*/nullptr, /*user2=*/nullptr), 106.050, 0.001);
     /* the head-side form on member 2's embedment, 1.15 (2 sqrt(0.38611) + 2) 25.8530 = 96.408 */
-    EXPECT_NEAR(Calc_T1_Req_B(16.0, 29, 1, 0, 0, 0, 0.0, half_pi, 0.0, 400.0, 100.0, 100.0, 350.0,
-                              350.0, 0, 0, 0, 0, nullptr, nullptr), 96.408, 0.001);
+    EXPECT_NEAR(Calc_T1_Req_B(/*d=*/16.0, /*type=*/29, /*predrilled=*/1, /*variant=*/0,
+                              /*fitted=*/0, /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/half_pi,
+                              /*dc=*/0.0, /*fu=*/400.0, /*t1=*/100.0, /*t2=*/100.0, /*rho1=*/350.0,
+                              /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0, /*g2=*/0,
+                              /*user1=*/nullptr, /*user2=*/nullptr), 96.408, 0.001);
     /* a bolt not fitted embeds in the hole d + 1 = 17: fh,1 = 0.082 (1 - 0.17) 350 = 23.821,
     ** k90 = 1.35 + 0.015 * 17 = 1.605, fh,2 = 14.8417, beta = 0.62305;
     ** t2,req = 1.15 (2 + 2 / sqrt(1.62305)) sqrt(162141.1 / (14.8417 * 16)) = 107.274 */
-    EXPECT_NEAR(Calc_T2_Req(1, 16.0, 200.0, 90.0, 30, 1, 0, 0, 0, 0.0, half_pi, 0.0, 400.0, 100.0,
-                            100.0, 350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr), 107.274, 0.001);
+    EXPECT_NEAR(Calc_T2_Req(/*kind=*/1, /*d=*/16.0, /*length=*/200.0, /*axis_angle=*/90.0,
+                            /*type=*/30, /*predrilled=*/1, /*variant=*/0, /*fitted=*/0,
+                            /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/half_pi, /*dc=*/0.0,
+                            /*fu=*/400.0, /*t1=*/100.0, /*t2=*/100.0, /*rho1=*/350.0,
+                            /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0, /*g2=*/0,
+                            /*user1=*/nullptr, /*user2=*/nullptr), 107.274, 0.001);
     /* double shear keeps the middle-member form 1.15 * 4 / sqrt(1.62893) * 25.8530 = 93.178 */
-    EXPECT_NEAR(Calc_T2_Req(2, 16.0, 200.0, 90.0, 29, 1, 0, 0, 0, 0.0, half_pi, 0.0, 400.0, 100.0,
-                            100.0, 350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr), 93.178, 0.001);
+    EXPECT_NEAR(Calc_T2_Req(/*kind=*/2, /*d=*/16.0, /*length=*/200.0, /*axis_angle=*/90.0,
+                            /*type=*/29, /*predrilled=*/1, /*variant=*/0, /*fitted=*/0,
+                            /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/half_pi, /*dc=*/0.0,
+                            /*fu=*/400.0, /*t1=*/100.0, /*t2=*/100.0, /*rho1=*/350.0,
+                            /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0, /*g2=*/0,
+                            /*user1=*/nullptr, /*user2=*/nullptr), 93.178, 0.001);
     /* the simplified rule with t1 = t2 = 100: ratio 100 / 106.050 = 0.94295;
     ** Rk = 0.94295 sqrt(2 * 0.62893 / 1.62893) sqrt(2 * 162141.1 * 24.108 * 16) = 9267.39 */
     Connection_Result r{};
@@ -372,12 +401,18 @@ TEST(Embedment, NailsAndScrewsInEveryMaterial)
     EXPECT_EQ(Calc_Fh(&fh, 4.0, 0, 0, 0.0, 5.0, 0.0, 16, 0, nullptr), 0);
     /* scaled: fh1 * c3 / c1, fh2 * c4 / c2 */
     double a = 0.0, b = 0.0;
-    Calc_Fh_Both_Members_Scaled(2.0, 4.0, 3.0, 1.0, &a, &b, 4.0, 0, 0, 0.0, 0.0, 40.0, 40.0,
-                                350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr);
+    Calc_Fh_Both_Members_Scaled(/*c1=*/2.0, /*c2=*/4.0, /*c3=*/3.0, /*c4=*/1.0, /*out_fh1=*/&a,
+                                /*out_fh2=*/&b, /*d=*/4.0, /*type=*/0, /*predrilled=*/0,
+                                /*alpha1=*/0.0, /*alpha2=*/0.0, /*t1=*/40.0, /*t2=*/40.0,
+                                /*rho1=*/350.0, /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0,
+                                /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr);
     EXPECT_NEAR(a, 18.935 * 1.5, 0.002);
     EXPECT_NEAR(b, 18.935 * 0.25, 0.001);
-    Calc_Fh_Both_Members_Scaled(0.0, 0.0, 3.0, 1.0, &a, &b, 4.0, 0, 0, 0.0, 0.0, 40.0, 40.0,
-                                350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr);
+    Calc_Fh_Both_Members_Scaled(/*c1=*/0.0, /*c2=*/0.0, /*c3=*/3.0, /*c4=*/1.0, /*out_fh1=*/&a,
+                                /*out_fh2=*/&b, /*d=*/4.0, /*type=*/0, /*predrilled=*/0,
+                                /*alpha1=*/0.0, /*alpha2=*/0.0, /*t1=*/40.0, /*t2=*/40.0,
+                                /*rho1=*/350.0, /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0,
+                                /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr);
     EXPECT_NEAR(a, 18.935, 0.001);
     EXPECT_NEAR(b, 18.935, 0.001);                          /* c2 = 0: fh2 unscaled */
     /* the small formulas: fh0 / (sin² + k cos²); eq. (8.36); the inclined form */
@@ -589,8 +624,11 @@ TEST(Penetration, NailsFromBothSides)
     ** member; a nail ending inside the middle member counts p = 40.
     ** 100 mm from both sides: 70 and 30 beyond: two each, both state 4; the point passes the
     ** far side member (30 < 30 + 1) */
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 100.0, 4.0, 90.0, &p1, &c1, &s1, 100.0, 4.0,
-                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/0,
+                                 /*l1=*/100.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
+                                 /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/100.0, /*d2=*/4.0,
+                                 /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
+                                 /*out_state2=*/&s2), 0);
     EXPECT_EQ(c1, 2);
     EXPECT_EQ(c2, 2);
     EXPECT_DOUBLE_EQ(p1, 30.0);
@@ -599,91 +637,139 @@ TEST(Penetration, NailsFromBothSides)
     EXPECT_EQ(s2, 4);
     /* 100 against a 60 mm far side with 80: two against one: side 1 state 4; then side 2 state 4
     ** because side 1's partner passes (30 < 40 + 1) */
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 60.0, 0, 100.0, 4.0, 90.0, &p1, &c1, &s1, 80.0, 4.0,
-                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/60.0, /*staggered=*/0,
+                                 /*l1=*/100.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
+                                 /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/80.0, /*d2=*/4.0,
+                                 /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
+                                 /*out_state2=*/&s2), 0);
     EXPECT_EQ(c2, 1);
     EXPECT_DOUBLE_EQ(p2, 40.0);
     EXPECT_EQ(s1, 4);
     EXPECT_EQ(s2, 4);
     /* 80 against 100: one against two: side 2 state 4, side 1 stays 1 */
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 80.0, 4.0, 90.0, &p1, &c1, &s1, 100.0, 4.0,
-                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/0,
+                                 /*l1=*/80.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
+                                 /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/100.0, /*d2=*/4.0,
+                                 /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
+                                 /*out_state2=*/&s2), 0);
     EXPECT_EQ(c1, 1);
     EXPECT_DOUBLE_EQ(p1, 10.0);
     EXPECT_EQ(s1, 1);
     EXPECT_EQ(s2, 4);
     /* 100 against 80: side 1 state 4, side 2 stays 1 (30 >= 10 + 1) */
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 100.0, 4.0, 90.0, &p1, &c1, &s1, 80.0, 4.0,
-                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/0,
+                                 /*l1=*/100.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
+                                 /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/80.0, /*d2=*/4.0,
+                                 /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
+                                 /*out_state2=*/&s2), 0);
     EXPECT_EQ(s1, 4);
     EXPECT_EQ(s2, 1);
     /* one each, 80 from both sides, 10 beyond the middle: not staggered 40 - 10 + 1 = 31 > 16
     ** on both sides: state 2, accepted; staggered 40 + 1 > 10 + 10: accepted */
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 80.0, 4.0, 90.0, &p1, &c1, &s1, 80.0, 4.0,
-                                 90.0, &p2, &c2, &s2), 1);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/0,
+                                 /*l1=*/80.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
+                                 /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/80.0, /*d2=*/4.0,
+                                 /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
+                                 /*out_state2=*/&s2), 1);
     EXPECT_EQ(s1, 2);
     EXPECT_EQ(s2, 2);
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 1, 80.0, 4.0, 90.0, nullptr, nullptr, &s1, 80.0,
-                                 4.0, 90.0, nullptr, nullptr, &s2), 1);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/1,
+                                 /*l1=*/80.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/nullptr,
+                                 /*out_count1=*/nullptr, /*out_state1=*/&s1, /*l2=*/80.0,
+                                 /*d2=*/4.0, /*angle2=*/90.0, /*out_pen2=*/nullptr,
+                                 /*out_count2=*/nullptr, /*out_state2=*/&s2), 1);
     /* 62 ends inside the middle member (p 40): not staggered 40 - 40 + 1 <= 16, staggered
     ** 41 <= 40 + 10: both apart, state 4 */
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 62.0, 4.0, 90.0, &p1, &c1, &s1, 80.0, 4.0,
-                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/0,
+                                 /*l1=*/62.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
+                                 /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/80.0, /*d2=*/4.0,
+                                 /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
+                                 /*out_state2=*/&s2), 0);
     EXPECT_DOUBLE_EQ(p1, 40.0);
     EXPECT_EQ(s1, 4);
     EXPECT_EQ(s2, 4);
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 1, 62.0, 4.0, 90.0, nullptr, nullptr, &s1, 80.0,
-                                 4.0, 90.0, nullptr, nullptr, &s2), 0);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/1,
+                                 /*l1=*/62.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/nullptr,
+                                 /*out_count1=*/nullptr, /*out_state1=*/&s1, /*l2=*/80.0,
+                                 /*d2=*/4.0, /*angle2=*/90.0, /*out_pen2=*/nullptr,
+                                 /*out_count2=*/nullptr, /*out_state2=*/&s2), 0);
     EXPECT_EQ(s1, 4);
     /* the same from the other side: the first nail (80, p 10) keeps 40 - 10 + 1 = 31 > 16, the
     ** second (62, p 40) 40 - 40 + 1 <= 16: apart, state 4 */
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 80.0, 4.0, 90.0, &p1, &c1, &s1, 62.0, 4.0,
-                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/0,
+                                 /*l1=*/80.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
+                                 /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/62.0, /*d2=*/4.0,
+                                 /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
+                                 /*out_state2=*/&s2), 0);
     EXPECT_DOUBLE_EQ(p1, 10.0);
     EXPECT_DOUBLE_EQ(p2, 40.0);
     EXPECT_EQ(s1, 4);
     EXPECT_EQ(s2, 4);
     /* 70 mm end exactly at the middle member's far face: p counts 40 */
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 70.0, 4.0, 90.0, &p1, &c1, &s1, 80.0, 4.0,
-                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/0,
+                                 /*l1=*/70.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
+                                 /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/80.0, /*d2=*/4.0,
+                                 /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
+                                 /*out_state2=*/&s2), 0);
     EXPECT_DOUBLE_EQ(p1, 40.0);
     /* the second nail shorter than its side member: state 0, p = l; the first: state 0 */
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 48.0, 4.0, 90.0, &p1, &c1, &s1, 25.0, 4.0,
-                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/0,
+                                 /*l1=*/48.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
+                                 /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/25.0, /*d2=*/4.0,
+                                 /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
+                                 /*out_state2=*/&s2), 0);
     EXPECT_EQ(s1, 1);
     EXPECT_EQ(s2, 0);
     EXPECT_DOUBLE_EQ(p2, 25.0);
     EXPECT_EQ(c2, 0);
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 25.0, 4.0, 90.0, &p1, &c1, &s1, 48.0, 4.0,
-                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/0,
+                                 /*l1=*/25.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
+                                 /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/48.0, /*d2=*/4.0,
+                                 /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
+                                 /*out_state2=*/&s2), 0);
     EXPECT_EQ(s1, 0);
     EXPECT_EQ(s2, 1);
     /* at 30 degrees 48 mm reach only 24 < 30: both 0 */
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 48.0, 4.0, 30.0, nullptr, nullptr, &s1, 48.0,
-                                 4.0, 30.0, nullptr, nullptr, &s2), 0);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/0,
+                                 /*l1=*/48.0, /*d1=*/4.0, /*angle1=*/30.0, /*out_pen1=*/nullptr,
+                                 /*out_count1=*/nullptr, /*out_state1=*/&s1, /*l2=*/48.0,
+                                 /*d2=*/4.0, /*angle2=*/30.0, /*out_pen2=*/nullptr,
+                                 /*out_count2=*/nullptr, /*out_state2=*/&s2), 0);
     EXPECT_EQ(s1, 0);
     EXPECT_EQ(s2, 0);
     Check_Nail_Overlap_Same(30.0, 40.0, 30.0, 0, 48.0, 4.0);
     /* middle member 30: 70 from side 1 ends 10 beyond it (one anchorage, 30 - 10 + 1 = 21 >
     ** 16), 75 from side 2 ends 15 beyond it (15 < 16: still one anchorage) and keeps
     ** 30 - 15 + 1 = 16 <= 16 in the middle member: apart, both state 4 */
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 30.0, 30.0, 0, 70.0, 4.0, 90.0, &p1, &c1, &s1, 75.0, 4.0,
-                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/30.0, /*t3=*/30.0, /*staggered=*/0,
+                                 /*l1=*/70.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
+                                 /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/75.0, /*d2=*/4.0,
+                                 /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
+                                 /*out_state2=*/&s2), 0);
     EXPECT_EQ(c1, 1);
     EXPECT_EQ(c2, 1);
     EXPECT_DOUBLE_EQ(p2, 15.0);
     EXPECT_EQ(s1, 4);
     EXPECT_EQ(s2, 4);
     /* staggered, 75.5 from both sides: 15.5 + 15.5 = 31 reaches 30 + 1: apart, state 4 */
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 30.0, 30.0, 1, 75.5, 4.0, 90.0, nullptr, nullptr, &s1, 75.5,
-                                 4.0, 90.0, nullptr, nullptr, &s2), 0);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/30.0, /*t3=*/30.0, /*staggered=*/1,
+                                 /*l1=*/75.5, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/nullptr,
+                                 /*out_count1=*/nullptr, /*out_state1=*/&s1, /*l2=*/75.5,
+                                 /*d2=*/4.0, /*angle2=*/90.0, /*out_pen2=*/nullptr,
+                                 /*out_count2=*/nullptr, /*out_state2=*/&s2), 0);
     EXPECT_EQ(s1, 4);
     EXPECT_EQ(s2, 4);
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 30.0, 30.0, 1, 75.4, 4.0, 90.0, nullptr, nullptr, &s1, 75.5,
-                                 4.0, 90.0, nullptr, nullptr, &s2), 1);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/30.0, /*t3=*/30.0, /*staggered=*/1,
+                                 /*l1=*/75.4, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/nullptr,
+                                 /*out_count1=*/nullptr, /*out_state1=*/&s1, /*l2=*/75.5,
+                                 /*d2=*/4.0, /*angle2=*/90.0, /*out_pen2=*/nullptr,
+                                 /*out_count2=*/nullptr, /*out_state2=*/&s2), 1);
     /* 74 from side 2 (p 14): 30 - 14 + 1 = 17 > 16 on both sides: state 2, accepted */
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 30.0, 30.0, 0, 70.0, 4.0, 90.0, &p1, &c1, &s1, 74.0, 4.0,
-                                 90.0, &p2, &c2, &s2), 1);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/30.0, /*t3=*/30.0, /*staggered=*/0,
+                                 /*l1=*/70.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
+                                 /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/74.0, /*d2=*/4.0,
+                                 /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
+                                 /*out_state2=*/&s2), 1);
     EXPECT_EQ(s1, 2);
     EXPECT_EQ(s2, 2);
 }
@@ -698,8 +784,13 @@ TEST(Thickness, ReductionByPenetrationCase)
     double p = 0, k = 0, t1r = 0, t2r = 0;
     int m = 0;
     const auto reduce = [&](int kind, double length, double t1, double t2, int mat1 = 0) {
-        return Calc_T_Req_Reduction(0, 600.0, kind, 4.0, length, 90.0, 0, 0, 0, t1, t2, 350.0,
-                                    350.0, mat1, 0, 0, 0, nullptr, nullptr, &p, &m, &k, &t1r, &t2r);
+        return Calc_T_Req_Reduction(/*type=*/0, /*fu=*/600.0, /*kind=*/kind, /*d=*/4.0,
+                                    /*length=*/length, /*axis_angle=*/90.0, /*predrilled=*/0,
+                                    /*variant=*/0, /*fitted=*/0, /*t1=*/t1, /*t2=*/t2,
+                                    /*rho1=*/350.0, /*rho2=*/350.0, /*mat1=*/mat1, /*mat2=*/0,
+                                    /*g1=*/0, /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr,
+                                    /*out_penetration=*/&p, /*out_member=*/&m, /*out_k=*/&k,
+                                    /*out_t1_req=*/&t1r, /*out_t2_req=*/&t2r);
     };
     /* single shear, point 40 in member 2: k = t1 / t1,req = 30 / 36.698 = 0.81749 */
     EXPECT_EQ(reduce(1, 70.0, 30.0, 60.0), 1);
@@ -736,35 +827,68 @@ TEST(Thickness, ReductionByPenetrationCase)
     EXPECT_NEAR(t2r, 40.0, 1e-9);
     EXPECT_NEAR(k, 0.875, 1e-12);
     /* a DIN 571 screw beside a plate: 4.6 root = 42.994 (My with the full formula) */
-    Calc_T_Req_Reduction(2, 600.0, 1, 4.0, 40.0, 90.0, 0, 0, 0, 5.0, 60.0, 350.0, 350.0, 12, 0,
-                         0, 0, nullptr, nullptr, &p, &m, &k, &t1r, &t2r);
+    Calc_T_Req_Reduction(/*type=*/2, /*fu=*/600.0, /*kind=*/1, /*d=*/4.0, /*length=*/40.0,
+                         /*axis_angle=*/90.0, /*predrilled=*/0, /*variant=*/0, /*fitted=*/0,
+                         /*t1=*/5.0, /*t2=*/60.0, /*rho1=*/350.0, /*rho2=*/350.0, /*mat1=*/12,
+                         /*mat2=*/0, /*g1=*/0, /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr,
+                         /*out_penetration=*/&p, /*out_member=*/&m, /*out_k=*/&k,
+                         /*out_t1_req=*/&t1r, /*out_t2_req=*/&t2r);
     EXPECT_NEAR(t2r, 42.9942, 1e-4);
     /* the plate forms B and C: 3.25269 root = 30.4015, 3.92635 root = 36.6979 */
-    EXPECT_NEAR(Calc_T_Req_Plate_B(4.0, 0, 0, 0, 0, 0, 0.0, 0.0, 600.0, 60.0, 350.0, 0, 0,
-                                   nullptr, nullptr), 30.4015, 1e-4);
-    EXPECT_NEAR(Calc_T_Req_Plate_C(4.0, 0, 0, 0, 0, 0, 0.0, 0.0, 600.0, 60.0, 350.0, 0, 0,
-                                   nullptr, nullptr), 36.6979, 1e-4);
+    EXPECT_NEAR(Calc_T_Req_Plate_B(/*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*variant=*/0,
+                                   /*fitted=*/0, /*threaded=*/0, /*alpha=*/0.0, /*dc=*/0.0,
+                                   /*fu=*/600.0, /*t=*/60.0, /*rho=*/350.0, /*mat=*/0, /*g=*/0,
+                                   /*user1=*/nullptr, /*user2=*/nullptr), 30.4015, 1e-4);
+    EXPECT_NEAR(Calc_T_Req_Plate_C(/*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*variant=*/0,
+                                   /*fitted=*/0, /*threaded=*/0, /*alpha=*/0.0, /*dc=*/0.0,
+                                   /*fu=*/600.0, /*t=*/60.0, /*rho=*/350.0, /*mat=*/0, /*g=*/0,
+                                   /*user1=*/nullptr, /*user2=*/nullptr), 36.6979, 1e-4);
     /* connectors: 3 dc and 5 dc with at least 24 */
-    EXPECT_DOUBLE_EQ(Calc_T_Req_Plate(4.0, 26, 0, 0, 0, 0, 0.0, 50.0, 600.0, 60.0, 350.0, 0, 0, 0,
-                                      nullptr, nullptr), 250.0);
-    EXPECT_DOUBLE_EQ(Calc_T1_Req(4.0, 25, 0, 0, 0, 0, 0.0, 0.0, 10.0, 600.0, 60.0, 60.0, 350.0,
-                                 350.0, 0, 0, 0, 0, nullptr, nullptr), 30.0);
-    EXPECT_DOUBLE_EQ(Calc_T1_Req_B(4.0, 28, 0, 0, 0, 0, 0.0, 0.0, 6.0, 600.0, 60.0, 60.0, 350.0,
-                                   350.0, 0, 0, 0, 0, nullptr, nullptr), 24.0);
-    EXPECT_DOUBLE_EQ(Calc_T1_Req_B(4.0, 25, 0, 0, 0, 0, 0.0, 0.0, 10.0, 600.0, 60.0, 60.0, 350.0,
-                                   350.0, 0, 0, 0, 0, nullptr, nullptr), 30.0);
-    EXPECT_DOUBLE_EQ(Calc_T2_Req(1, 4.0, 40.0, 90.0, 27, 0, 0, 0, 0, 0.0, 0.0, 10.0, 600.0, 60.0,
-                                 60.0, 350.0, 350.0, 0, 0, 0, 0, nullptr, nullptr), 50.0);
+    EXPECT_DOUBLE_EQ(Calc_T_Req_Plate(/*d=*/4.0, /*type=*/26, /*predrilled=*/0, /*variant=*/0,
+                                      /*fitted=*/0, /*threaded=*/0, /*alpha=*/0.0, /*dc=*/50.0,
+                                      /*fu=*/600.0, /*t=*/60.0, /*rho=*/350.0, /*mat=*/0, /*g1=*/0,
+                                      /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr), 250.0);
+    EXPECT_DOUBLE_EQ(Calc_T1_Req(/*d=*/4.0, /*type=*/25, /*predrilled=*/0, /*variant=*/0,
+                                 /*fitted=*/0, /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0,
+                                 /*dc=*/10.0, /*fu=*/600.0, /*t1=*/60.0, /*t2=*/60.0,
+                                 /*rho1=*/350.0, /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0,
+                                 /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr), 30.0);
+    EXPECT_DOUBLE_EQ(Calc_T1_Req_B(/*d=*/4.0, /*type=*/28, /*predrilled=*/0, /*variant=*/0,
+                                   /*fitted=*/0, /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0,
+                                   /*dc=*/6.0, /*fu=*/600.0, /*t1=*/60.0, /*t2=*/60.0,
+                                   /*rho1=*/350.0, /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0,
+                                   /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr), 24.0);
+    EXPECT_DOUBLE_EQ(Calc_T1_Req_B(/*d=*/4.0, /*type=*/25, /*predrilled=*/0, /*variant=*/0,
+                                   /*fitted=*/0, /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0,
+                                   /*dc=*/10.0, /*fu=*/600.0, /*t1=*/60.0, /*t2=*/60.0,
+                                   /*rho1=*/350.0, /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0,
+                                   /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr), 30.0);
+    EXPECT_DOUBLE_EQ(Calc_T2_Req(/*kind=*/1, /*d=*/4.0, /*length=*/40.0, /*axis_angle=*/90.0,
+                                 /*type=*/27, /*predrilled=*/0, /*variant=*/0, /*fitted=*/0,
+                                 /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0, /*dc=*/10.0,
+                                 /*fu=*/600.0, /*t1=*/60.0, /*t2=*/60.0, /*rho1=*/350.0,
+                                 /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0, /*g2=*/0,
+                                 /*user1=*/nullptr, /*user2=*/nullptr), 50.0);
     /* DIN 1052 has no yield moment for the second ETA-12/0114 row (variant 1): the equation
     ** gives 0, in a panel (OSB) at least 1.2 d = 9.6, in timber it stays 0 */
-    EXPECT_DOUBLE_EQ(Calc_T1_Req(8.0, 11, 0, 1, 0, 0, 0.0, 0.0, 0.0, 600.0, 6.0, 60.0, 550.0, 350.0,
-                                 4, 0, 1, 0, nullptr, nullptr), 9.6);
-    EXPECT_DOUBLE_EQ(Calc_T1_Req(8.0, 11, 0, 1, 0, 0, 0.0, 0.0, 0.0, 600.0, 6.0, 60.0, 350.0, 350.0,
-                                 0, 0, Grade_Index(0, "C24"), 0, nullptr, nullptr), 0.0);
+    EXPECT_DOUBLE_EQ(Calc_T1_Req(/*d=*/8.0, /*type=*/11, /*predrilled=*/0, /*variant=*/1,
+                                 /*fitted=*/0, /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0,
+                                 /*dc=*/0.0, /*fu=*/600.0, /*t1=*/6.0, /*t2=*/60.0, /*rho1=*/550.0,
+                                 /*rho2=*/350.0, /*mat1=*/4, /*mat2=*/0, /*g1=*/1, /*g2=*/0,
+                                 /*user1=*/nullptr, /*user2=*/nullptr), 9.6);
+    EXPECT_DOUBLE_EQ(Calc_T1_Req(/*d=*/8.0, /*type=*/11, /*predrilled=*/0, /*variant=*/1,
+                                 /*fitted=*/0, /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0,
+                                 /*dc=*/0.0, /*fu=*/600.0, /*t1=*/6.0, /*t2=*/60.0, /*rho1=*/350.0,
+                                 /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0,
+                                 /*g1=*/Grade_Index(0, "C24"), /*g2=*/0, /*user1=*/nullptr,
+                                 /*user2=*/nullptr), 0.0);
     /* an approved screw in a panel needs at least 1.2 d of it (ETA-12/0114 d 8 in 6 mm OSB) */
     Standard_Scope en(true);
-    EXPECT_GE(Calc_T1_Req(8.0, 11, 0, 0, 0, 0, 0.0, 0.0, 0.0, 600.0, 6.0, 60.0, 550.0, 350.0, 4, 0,
-                          1, 0, nullptr, nullptr), 9.6);
+    EXPECT_GE(Calc_T1_Req(/*d=*/8.0, /*type=*/11, /*predrilled=*/0, /*variant=*/0, /*fitted=*/0,
+                          /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0, /*dc=*/0.0, /*fu=*/600.0,
+                          /*t1=*/6.0, /*t2=*/60.0, /*rho1=*/550.0, /*rho2=*/350.0, /*mat1=*/4,
+                          /*mat2=*/0, /*g1=*/1, /*g2=*/0, /*user1=*/nullptr,
+                          /*user2=*/nullptr), 9.6);
     /* the simplified nail through member 2: case 4, hint 11, k 1:
     ** sqrt(2 * 6616.50 * 18.935 * 4) = 1001.13 */
     Standard_Scope din2(false);

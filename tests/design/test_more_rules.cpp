@@ -158,16 +158,22 @@ TEST(NailOverlap, BothSides)
     /* 80 mm nails through 30 mm side members into a 40 mm middle member: 50 beyond the side
     ** member (>= 4 d = 16, count 1), 10 beyond the middle member (< 16): p = 10 on each side;
     ** staggered: 40 + 1 > 10 + 10, so both sides end in state 2: accepted */
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 1, 80.0, 4.0, 90.0, &p1, &c1, &s1, 80.0, 4.0,
-                                 90.0, &p2, &c2, &s2), 1);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/1,
+                                 /*l1=*/80.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
+                                 /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/80.0, /*d2=*/4.0,
+                                 /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
+                                 /*out_state2=*/&s2), 1);
     EXPECT_NEAR(p1, 10.0, 1e-9);
     EXPECT_EQ(c1, 1);
     EXPECT_EQ(s1, 2);
     EXPECT_EQ(s2, 2);
     /* 60 mm nails end inside the middle member: p given back as t_mid = 40;
     ** 40 - 40 + 1 <= 16: the overlap is not accepted (state 4) */
-    EXPECT_EQ(Check_Nail_Overlap(30.0, 40.0, 30.0, 0, 60.0, 4.0, 90.0, &p1, &c1, &s1, 60.0, 4.0,
-                                 90.0, &p2, &c2, &s2), 0);
+    EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/0,
+                                 /*l1=*/60.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
+                                 /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/60.0, /*d2=*/4.0,
+                                 /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
+                                 /*out_state2=*/&s2), 0);
     EXPECT_NEAR(p1, 40.0, 1e-9);
     EXPECT_EQ(s1, 4);
 }
