@@ -89,10 +89,13 @@ void Member_Spacings(const Connection_Input &in, Connection_Result *r)
                     dia = Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, in.vbm_row, "d3");
                 Plate_Spacings(dia, in.fitted_bolt, s);
             } else {
-                *rule = Calc_Min_Spacings(type, in.predrilled, in.fitted_bolt, in.douglas,
-                                          in.split_rule, spacing_mat, rho, in.d, in.d_bolt, alpha,
-                                          staple, in.t1, in.t2, &s[0], &s[1], &s[2], &s[3], &s[4],
-                                          &s[5]);
+                *rule = Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/in.predrilled,
+                                          /*fitted_bolt=*/in.fitted_bolt, /*douglas=*/in.douglas,
+                                          /*split_rule=*/in.split_rule, /*mat=*/spacing_mat,
+                                          /*rho_k=*/rho, /*d=*/in.d, /*d_bolt=*/in.d_bolt,
+                                          /*alpha=*/alpha, /*staple_angle=*/staple, /*t1=*/in.t1,
+                                          /*t2=*/in.t2, /*a1=*/&s[0], /*a2=*/&s[1], /*a3t=*/&s[2],
+                                          /*a3c=*/&s[3], /*a4t=*/&s[4], /*a4c=*/&s[5]);
             }
             continue;
         }
@@ -105,9 +108,13 @@ void Member_Spacings(const Connection_Input &in, Connection_Result *r)
             Calc_Screw_Line_Spacings(&in.eta12_spacing_block, in.predrilled, mat, alpha, &s[0],
                                      &s[1], &s[2], &s[3], &s[4], &s[5]);
         } else {
-            *rule = Calc_Min_Spacings(type, in.predrilled, in.fitted_bolt, in.douglas,
-                                      in.split_rule, spacing_mat, rho, in.d, in.d, alpha, staple,
-                                      in.t1, in.t2, &s[0], &s[1], &s[2], &s[3], &s[4], &s[5]);
+            *rule = Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/in.predrilled,
+                                      /*fitted_bolt=*/in.fitted_bolt, /*douglas=*/in.douglas,
+                                      /*split_rule=*/in.split_rule, /*mat=*/spacing_mat,
+                                      /*rho_k=*/rho, /*d=*/in.d, /*d_bolt=*/in.d, /*alpha=*/alpha,
+                                      /*staple_angle=*/staple, /*t1=*/in.t1, /*t2=*/in.t2,
+                                      /*a1=*/&s[0], /*a2=*/&s[1], /*a3t=*/&s[2], /*a3c=*/&s[3],
+                                      /*a4t=*/&s[4], /*a4c=*/&s[5]);
         }
     }
 }

@@ -209,7 +209,9 @@ int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double l
     if (fh1 > 1e-5 && fh2 > 1e-5 && t1 > 0.0 && t2p > 0.0) {
         beta = fh2 / fh1;
         double r[11];
-        Timber_Modes(fh1, beta, t1, t2p, d, my, true, vbm_type, fax_single, r_ax, true, r);
+        Timber_Modes(/*fh=*/fh1, /*beta=*/beta, /*t1=*/t1, /*t2=*/t2p, /*d=*/d, /*my=*/my,
+                     /*factors=*/true, /*type=*/vbm_type, /*fax_single=*/fax_single,
+                     /*fax_double=*/r_ax, /*rope=*/true, /*r=*/r);
         const bool ec5_design = Nad_Params != nullptr && proof_method == 2;
         for (int m = 1; m <= 10; m++) {
             r[m] /= Get_Mode_Gamma(m, proof_method);
@@ -282,7 +284,9 @@ int Calc_Rd_Timber_Timber(double gamma_m_1, double gamma_m_2, double gamma_steel
     int mode = 0;
     if (t1 > 0.0 && t2p > 0.0) {
         double r[11];
-        Timber_Modes(fh1d, beta, t1, t2p, d, my, false, vbm_type, 0.0, 0.0, false, r);
+        Timber_Modes(/*fh=*/fh1d, /*beta=*/beta, /*t1=*/t1, /*t2=*/t2p, /*d=*/d, /*my=*/my,
+                     /*factors=*/false, /*type=*/vbm_type, /*fax_single=*/0.0, /*fax_double=*/0.0,
+                     /*rope=*/false, /*r=*/r);
         mode = planes == 1 ? Smallest_Mode(r, 1, 6) : Smallest_Mode(r, 7, 10);
         rd = r[mode];
         if (vbm_type == VBM_KLAMMER && mat_1 == MAT_FERMACELL && d > 1.5) rd *= 1.5 / d;

@@ -164,8 +164,11 @@ double Calc_Vbm_Axial_Value(int type, int unused, const Vbm_Layered_Member *laye
         if (out_code != nullptr) *out_code = code;
     } else {
         /* the withdrawal already carries the 0.7 of a flat staple crown; it is applied once */
-        F = Calc_Vbm_Withdrawal(type, mat, rho, fibre_saturated, 0.0, predrilled, predrill_core,
-                                d, d1, l, alpha, resin_coated, staple_angle, table, &f);
+        F = Calc_Vbm_Withdrawal(/*type=*/type, /*mat=*/mat, /*rho_k=*/rho,
+                                /*fibre_saturated=*/fibre_saturated, /*unused_d=*/0.0,
+                                /*predrilled=*/predrilled, /*predrill_core=*/predrill_core, /*d=*/d,
+                                /*d1=*/d1, /*l=*/l, /*alpha=*/alpha, /*resin_coated=*/resin_coated,
+                                /*staple_angle=*/staple_angle, /*table=*/table, /*out_f_ax=*/&f);
     }
     if (out_f_ax != nullptr) *out_f_ax = f;
     if (out_l != nullptr) *out_l = l;

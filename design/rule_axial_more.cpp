@@ -92,8 +92,11 @@ double Calc_Fax_Rk_Member(const Vbm_Member_Record *member, int type, int head_fo
                           double staple_angle, double *out_f_head, int *out_code)
 {
     if (member == nullptr) return 0.0;
-    return Calc_Fax_Rk(type, member->mat, member->grade, member->thickness, head_form, d, D, d1,
-                       washer, fibre_saturated, unused, staple_angle, out_f_head, out_code);
+    return Calc_Fax_Rk(/*type=*/type, /*mat=*/member->mat, /*grade=*/member->grade,
+                       /*t=*/member->thickness, /*head_form=*/head_form, /*d=*/d, /*D=*/D,
+                       /*d1=*/d1, /*washer=*/washer, /*fibre_saturated=*/fibre_saturated,
+                       /*unused=*/unused, /*staple_angle=*/staple_angle, /*out_f_head=*/out_f_head,
+                       /*out_code=*/out_code);
 }
 
 /* Return the washer bearing 3 A f_c90 of the member of a record (EN 1995-1-1, 8.5.2(2)). */
@@ -131,9 +134,11 @@ double Calc_Vbm_Head_Capacity(const Vbm_Rule_Input *in, double *out_f_head, int 
         return 3.0 * A * f;
     }
     const double D = in->washer_d > 0.0 ? in->washer_d : in->d_k;
-    return Calc_Fax_Rk(type, in->mat1, in->grade1, in->t1, in->head_form, in->d, D, in->d2,
-                       in->washer_d > 0.0, in->fibre_saturated, 0, in->staple_angle, out_f_head,
-                       nullptr);
+    return Calc_Fax_Rk(/*type=*/type, /*mat=*/in->mat1, /*grade=*/in->grade1, /*t=*/in->t1,
+                       /*head_form=*/in->head_form, /*d=*/in->d, /*D=*/D, /*d1=*/in->d2,
+                       /*washer=*/in->washer_d > 0.0, /*fibre_saturated=*/in->fibre_saturated,
+                       /*unused=*/0, /*staple_angle=*/in->staple_angle, /*out_f_head=*/out_f_head,
+                       /*out_code=*/nullptr);
 }
 
 /*

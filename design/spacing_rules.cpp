@@ -214,32 +214,40 @@ double Calc_Vbm_Min_A1_Mat(int mat, int grade, double t, int type, double d, dou
                            int predrilled, int fitted, int douglas, int screw_predrilled,
                            double alpha)
 {
-    return Mat_Distance(A1, mat, grade, t, type, d, theta, predrilled, fitted, douglas, 0,
-                        screw_predrilled, alpha);
+    return Mat_Distance(/*which=*/A1, /*mat=*/mat, /*grade=*/grade, /*t=*/t, /*type=*/type, /*d=*/d,
+                        /*theta=*/theta, /*predrilled=*/predrilled, /*fitted=*/fitted,
+                        /*douglas=*/douglas, /*split_rule=*/0,
+                        /*screw_predrilled=*/screw_predrilled, /*alpha=*/alpha);
 }
 
 /* Return the minimum spacing a2 (mm). */
 double Calc_Vbm_Min_A2_Mat(int mat, int grade, double t, int type, double d, double theta,
                            int predrilled, int fitted, int screw_predrilled, double alpha)
 {
-    return Mat_Distance(A2, mat, grade, t, type, d, theta, predrilled, fitted, 0, 0,
-                        screw_predrilled, alpha);
+    return Mat_Distance(/*which=*/A2, /*mat=*/mat, /*grade=*/grade, /*t=*/t, /*type=*/type, /*d=*/d,
+                        /*theta=*/theta, /*predrilled=*/predrilled, /*fitted=*/fitted,
+                        /*douglas=*/0, /*split_rule=*/0, /*screw_predrilled=*/screw_predrilled,
+                        /*alpha=*/alpha);
 }
 
 /* Return the minimum distance a3,c (mm). */
 double Calc_Vbm_Min_A3c_Mat(int mat, int grade, double t, int type, double d, int predrilled,
                             int fitted, int douglas, int screw_predrilled, double alpha)
 {
-    return Mat_Distance(A3C, mat, grade, t, type, d, 0.0, predrilled, fitted, douglas, 0,
-                        screw_predrilled, alpha);
+    return Mat_Distance(/*which=*/A3C, /*mat=*/mat, /*grade=*/grade, /*t=*/t, /*type=*/type,
+                        /*d=*/d, /*theta=*/0.0, /*predrilled=*/predrilled, /*fitted=*/fitted,
+                        /*douglas=*/douglas, /*split_rule=*/0,
+                        /*screw_predrilled=*/screw_predrilled, /*alpha=*/alpha);
 }
 
 /* Return the minimum distance a3,t (mm). */
 double Calc_Vbm_Min_A3t_Mat(int mat, int grade, double t, int type, double d, int predrilled,
                             int fitted, int douglas, int screw_predrilled, double alpha)
 {
-    return Mat_Distance(A3T, mat, grade, t, type, d, 0.0, predrilled, fitted, douglas, 0,
-                        screw_predrilled, alpha);
+    return Mat_Distance(/*which=*/A3T, /*mat=*/mat, /*grade=*/grade, /*t=*/t, /*type=*/type,
+                        /*d=*/d, /*theta=*/0.0, /*predrilled=*/predrilled, /*fitted=*/fitted,
+                        /*douglas=*/douglas, /*split_rule=*/0,
+                        /*screw_predrilled=*/screw_predrilled, /*alpha=*/alpha);
 }
 
 /* Return the minimum distance a4,c (mm). */
@@ -247,16 +255,20 @@ double Calc_Vbm_Min_A4c_Mat(int mat, int grade, double t, int type, double d, do
                             int predrilled, int fitted, int split_rule, int screw_predrilled,
                             double alpha)
 {
-    return Mat_Distance(A4C, mat, grade, t, type, d, theta, predrilled, fitted, 0, split_rule,
-                        screw_predrilled, alpha);
+    return Mat_Distance(/*which=*/A4C, /*mat=*/mat, /*grade=*/grade, /*t=*/t, /*type=*/type,
+                        /*d=*/d, /*theta=*/theta, /*predrilled=*/predrilled, /*fitted=*/fitted,
+                        /*douglas=*/0, /*split_rule=*/split_rule,
+                        /*screw_predrilled=*/screw_predrilled, /*alpha=*/alpha);
 }
 
 /* Return the minimum distance a4,t (mm). */
 double Calc_Vbm_Min_A4t_Mat(int mat, int grade, double t, int type, double d, int predrilled,
                             int fitted, int split_rule, int screw_predrilled, double alpha)
 {
-    return Mat_Distance(A4T, mat, grade, t, type, d, 0.0, predrilled, fitted, 0, split_rule,
-                        screw_predrilled, alpha);
+    return Mat_Distance(/*which=*/A4T, /*mat=*/mat, /*grade=*/grade, /*t=*/t, /*type=*/type,
+                        /*d=*/d, /*theta=*/0.0, /*predrilled=*/predrilled, /*fitted=*/fitted,
+                        /*douglas=*/0, /*split_rule=*/split_rule,
+                        /*screw_predrilled=*/screw_predrilled, /*alpha=*/alpha);
 }
 
 /* Write a1, a2, a3,c, a3,t, a4,t, a4,c of one member at the angle alpha (degrees) into out[6]. */
@@ -288,10 +300,14 @@ void Calc_Vbm_Spacings(int mat, int grade, double t, int type, double d, double 
                        int screw_predrilled, double *out)
 {
     if (out == nullptr) return;
-    Calc_Vbm_Spacings_Rec(mat, grade, t, type, d, theta, predrilled, fitted, douglas, split_rule,
-                          screw_predrilled, 0.0, out);
-    Calc_Vbm_Spacings_Rec(mat, grade, t, type, d, theta, predrilled, fitted, douglas, split_rule,
-                          screw_predrilled, 90.0, out + 6);
+    Calc_Vbm_Spacings_Rec(/*mat=*/mat, /*grade=*/grade, /*t=*/t, /*type=*/type, /*d=*/d,
+                          /*theta=*/theta, /*predrilled=*/predrilled, /*fitted=*/fitted,
+                          /*douglas=*/douglas, /*split_rule=*/split_rule,
+                          /*screw_predrilled=*/screw_predrilled, /*alpha=*/0.0, /*out=*/out);
+    Calc_Vbm_Spacings_Rec(/*mat=*/mat, /*grade=*/grade, /*t=*/t, /*type=*/type, /*d=*/d,
+                          /*theta=*/theta, /*predrilled=*/predrilled, /*fitted=*/fitted,
+                          /*douglas=*/douglas, /*split_rule=*/split_rule,
+                          /*screw_predrilled=*/screw_predrilled, /*alpha=*/90.0, /*out=*/out + 6);
 }
 
 /* ---------------------------------------------------------------- simple rules */

@@ -151,36 +151,59 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
                             si->l, 90.0, si->predrilled, buckling);
         double f_ax = 0, l_g = 0;
         int ax_code = 0;
-        const double ax_head = Calc_Vbm_Axial_Value(type, 0, nullptr, rule.mat1, rule.grade1,
-                                                    si->green_timber, si->resin_coated,
-                                                    si->staple_angle, 0.0, si->predrilled,
-                                                    si->predrill_core, si->d, si->d_2, rule.t1,
-                                                    si->l_ef, 0.0, rule.t1, 90.0, 0, &f_ax, &l_g,
-                                                    &ax_code);
-        const double ax_point = Calc_Vbm_Axial_Value(type, 0, nullptr, rule.mat2, rule.grade2,
-                                                     si->green_timber, si->resin_coated,
-                                                     si->staple_angle, 0.0, si->predrilled,
-                                                     si->predrill_core, si->d, si->d_2, rule.t2,
-                                                     si->l_ef, rule.t1, si->l, 90.0, 0, &f_ax,
-                                                     &l_g, &ax_code);
+        const double ax_head = Calc_Vbm_Axial_Value(/*type=*/type, /*unused=*/0,
+                                                    /*layered=*/nullptr, /*mat=*/rule.mat1,
+                                                    /*grade=*/rule.grade1,
+                                                    /*fibre_saturated=*/si->green_timber,
+                                                    /*resin_coated=*/si->resin_coated,
+                                                    /*staple_angle=*/si->staple_angle,
+                                                    /*unused_d=*/0.0, /*predrilled=*/si->predrilled,
+                                                    /*predrill_core=*/si->predrill_core,
+                                                    /*d=*/si->d, /*d1=*/si->d_2, /*t=*/rule.t1,
+                                                    /*l_g=*/si->l_ef, /*x_a=*/0.0, /*x_e=*/rule.t1,
+                                                    /*alpha=*/90.0, /*table=*/0, /*out_f_ax=*/&f_ax,
+                                                    /*out_l=*/&l_g, /*out_code=*/&ax_code);
+        const double ax_point = Calc_Vbm_Axial_Value(/*type=*/type, /*unused=*/0,
+                                                     /*layered=*/nullptr, /*mat=*/rule.mat2,
+                                                     /*grade=*/rule.grade2,
+                                                     /*fibre_saturated=*/si->green_timber,
+                                                     /*resin_coated=*/si->resin_coated,
+                                                     /*staple_angle=*/si->staple_angle,
+                                                     /*unused_d=*/0.0,
+                                                     /*predrilled=*/si->predrilled,
+                                                     /*predrill_core=*/si->predrill_core,
+                                                     /*d=*/si->d, /*d1=*/si->d_2, /*t=*/rule.t2,
+                                                     /*l_g=*/si->l_ef, /*x_a=*/rule.t1,
+                                                     /*x_e=*/si->l, /*alpha=*/90.0, /*table=*/0,
+                                                     /*out_f_ax=*/&f_ax, /*out_l=*/&l_g,
+                                                     /*out_code=*/&ax_code);
         double F_ax = F_t;
         if (!Is_Mat_Metal_Plate(rule.mat1)) {
             double f_head = 0;
             int head_code = 0;
-            F_ax = Calc_Fax_Rk(type, rule.mat1, rule.grade1, rule.t1, rule.head_form, si->d,
-                               si->washer ? si->washer_d : si->d_k, si->d_2, si->washer,
-                               si->green_timber, 0, si->staple_angle, &f_head, &head_code);
+            F_ax = Calc_Fax_Rk(/*type=*/type, /*mat=*/rule.mat1, /*grade=*/rule.grade1,
+                               /*t=*/rule.t1, /*head_form=*/rule.head_form, /*d=*/si->d,
+                               /*D=*/si->washer ? si->washer_d : si->d_k, /*d1=*/si->d_2,
+                               /*washer=*/si->washer, /*fibre_saturated=*/si->green_timber,
+                               /*unused=*/0, /*staple_angle=*/si->staple_angle,
+                               /*out_f_head=*/&f_head, /*out_code=*/&head_code);
         }
         rule.f_ax_rope = std::fmin(std::fmax(std::fmin(F_t, ax_head), F_ax),
                                    std::fmin(F_t, ax_point));
         Vbm_Rule_Result rr{};
         Calc_Fv_Rk(&rule, si->shear_planes >= 2 ? 2 : 1, &rr);
-        Calc_Vbm_Spacings_Rec(rule.mat1, rule.grade1, rule.t1, type, si->d, 90.0, si->predrilled,
-                              si->fitted_bolt, si->douglas, si->split_rule, si->predrill_core,
-                              alpha_deg, res.spacing_1);
-        Calc_Vbm_Spacings_Rec(rule.mat2, rule.grade2, rule.t2, type, si->d, 90.0, si->predrilled,
-                              si->fitted_bolt, si->douglas, si->split_rule, si->predrill_core,
-                              alpha_deg, res.spacing_2);
+        Calc_Vbm_Spacings_Rec(/*mat=*/rule.mat1, /*grade=*/rule.grade1, /*t=*/rule.t1,
+                              /*type=*/type, /*d=*/si->d, /*theta=*/90.0,
+                              /*predrilled=*/si->predrilled, /*fitted=*/si->fitted_bolt,
+                              /*douglas=*/si->douglas, /*split_rule=*/si->split_rule,
+                              /*screw_predrilled=*/si->predrill_core, /*alpha=*/alpha_deg,
+                              /*out=*/res.spacing_1);
+        Calc_Vbm_Spacings_Rec(/*mat=*/rule.mat2, /*grade=*/rule.grade2, /*t=*/rule.t2,
+                              /*type=*/type, /*d=*/si->d, /*theta=*/90.0,
+                              /*predrilled=*/si->predrilled, /*fitted=*/si->fitted_bolt,
+                              /*douglas=*/si->douglas, /*split_rule=*/si->split_rule,
+                              /*screw_predrilled=*/si->predrill_core, /*alpha=*/alpha_deg,
+                              /*out=*/res.spacing_2);
         /* kmod per member unless a preset value is given; a metal plate takes the other
         ** member's value */
         in.kmod_by_member = in.kmod_by_member != 0 || in.kmod_given < 1e-7;

@@ -57,12 +57,18 @@ static int Calc_Pass_Spacings(double rho_min, double alpha_1, double alpha_2, Pa
     /* The spacing rules compare the staple angle in degrees. */
     const double staple = si->staple_angle;
     double a1 = 0, a2 = 0, a3t = 0, a3c = 0, a4t = 0, a4c = 0, dummy = 0;
-    Calc_Min_Spacings(type, si->predrilled, si->fitted_bolt, si->douglas, si->split_rule, mat,
-                      rho_min, si->d, si->d_bolt, alpha_1, staple, t1, t2, &a1, &dummy, &a3t,
-                      &a3c, &dummy, &dummy);
-    Calc_Min_Spacings(type, si->predrilled, si->fitted_bolt, si->douglas, si->split_rule, mat,
-                      rho_min, si->d, si->d_bolt, alpha_2, staple, t1, t2, &dummy, &a2, &dummy,
-                      &dummy, &a4t, &a4c);
+    Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/si->predrilled,
+                      /*fitted_bolt=*/si->fitted_bolt, /*douglas=*/si->douglas,
+                      /*split_rule=*/si->split_rule, /*mat=*/mat, /*rho_k=*/rho_min, /*d=*/si->d,
+                      /*d_bolt=*/si->d_bolt, /*alpha=*/alpha_1, /*staple_angle=*/staple, /*t1=*/t1,
+                      /*t2=*/t2, /*a1=*/&a1, /*a2=*/&dummy, /*a3t=*/&a3t, /*a3c=*/&a3c,
+                      /*a4t=*/&dummy, /*a4c=*/&dummy);
+    Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/si->predrilled,
+                      /*fitted_bolt=*/si->fitted_bolt, /*douglas=*/si->douglas,
+                      /*split_rule=*/si->split_rule, /*mat=*/mat, /*rho_k=*/rho_min, /*d=*/si->d,
+                      /*d_bolt=*/si->d_bolt, /*alpha=*/alpha_2, /*staple_angle=*/staple, /*t1=*/t1,
+                      /*t2=*/t2, /*a1=*/&dummy, /*a2=*/&a2, /*a3t=*/&dummy, /*a3c=*/&dummy,
+                      /*a4t=*/&a4t, /*a4c=*/&a4c);
     p->a1 = a1 / 10.0;
     p->a2 = a2 / 10.0;
     p->a3t = a3t / 10.0;

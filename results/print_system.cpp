@@ -206,9 +206,13 @@ int Oli_Systemdarstellung(FILE *file)
                    alpha * 180.0 / PI);
     double a1 = 0, a2 = 0, a3t = 0, a3c = 0, a4t = 0, a4c = 0;
     /* The spacing rules compare the staple's crown angle in degrees, as the validation does. */
-    Calc_Min_Spacings(type, si->predrilled, si->fitted_bolt, si->douglas, si->split_rule,
-                      si->mat_side, rho_min, si->d, d_bolt, alpha, si->staple_angle,
-                      si->t_s * 10.0, si->b * 10.0, &a1, &a2, &a3t, &a3c, &a4t, &a4c);
+    Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/si->predrilled,
+                      /*fitted_bolt=*/si->fitted_bolt, /*douglas=*/si->douglas,
+                      /*split_rule=*/si->split_rule, /*mat=*/si->mat_side, /*rho_k=*/rho_min,
+                      /*d=*/si->d, /*d_bolt=*/d_bolt, /*alpha=*/alpha,
+                      /*staple_angle=*/si->staple_angle, /*t1=*/si->t_s * 10.0, /*t2=*/si->b * 10.0,
+                      /*a1=*/&a1, /*a2=*/&a2, /*a3t=*/&a3t, /*a3c=*/&a3c, /*a4t=*/&a4t,
+                      /*a4c=*/&a4c);
     Oli_Write_Text(file,
                    "a\xCE\\1\xCEr = %.1lf cm, a\xCE\\2\xCEr = %.1lf cm, a\xCE\\3,t\xCEr = %.1lf cm, a\xCE\\3,c\xCEr = %.1lf cm, a\xCE\\4,t\xCEr = %.1lf cm, a\xCE\\4,c\xCEr = %.1lf cm",
                    a1 / 10.0, a2 / 10.0, a3t / 10.0, a3c / 10.0, a4t / 10.0, a4c / 10.0);

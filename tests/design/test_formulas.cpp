@@ -83,7 +83,10 @@ TEST(NumericFormulas, BearingPerpendicularToTheGrain)
     EXPECT_NEAR(Calc_Fc90_Capacity(2, 2.5, 299.0, 150.0, 20.0, 45.0, 100.0, 2.0, 2), 1550, 1e-09);
     double o = 0.0;
     /* R = 1937.5: 3 * 5 / (4 * 5 + R) / 5 */
-    EXPECT_NEAR(Calc_Fc90_Share(0, 300.0, 150.0, 20.0, 45.0, 100.0, 2.0, 2, 3.0, 4.0, 5.0, 2.5, &o), 0.00153256704980843, 1e-12);
+    EXPECT_NEAR(Calc_Fc90_Share(/*material=*/0, /*x1=*/300.0, /*x2=*/150.0, /*x3=*/20.0,
+                                /*x4=*/45.0, /*x5=*/100.0, /*x6=*/2.0, /*n=*/2, /*x7=*/3.0,
+                                /*x8=*/4.0, /*x9=*/5.0, /*x10=*/2.5,
+                                /*out=*/&o), 0.00153256704980843, 1e-12);
     EXPECT_NEAR(o, 0.00766283524904215, 1e-12);
     {
         Standard_Scope din(false);
@@ -208,7 +211,9 @@ TEST(NumericFormulas, TablesAndPlainFormulas)
     {
         Standard_Scope din(false);
     /* R1 = 1.5 * 6 / 2 = 4.5, R2 = 1.5 * 0.8 * 3 * 2 = 7.2, R3 = 1.5 * 0.8 * 3 * 35 * 4 / 10 = 50.4 */
-    EXPECT_NEAR(Calc_Min3_A(6.0, 3.0, 4.0, 2.0, 1.5, 0.8, 2.0, 10.0, 5.0, 20.0, &code, &r1, &r2, &r3), 4.5, 1e-12);
+    EXPECT_NEAR(Calc_Min3_A(/*x1=*/6.0, /*x2=*/3.0, /*x3=*/4.0, /*x4=*/2.0, /*x5=*/1.5, /*x6=*/0.8,
+                            /*x7=*/2.0, /*x8=*/10.0, /*x9=*/5.0, /*x10=*/20.0, /*code=*/&code,
+                            /*r1=*/&r1, /*r2=*/&r2, /*r3=*/&r3), 4.5, 1e-12);
         EXPECT_EQ(code, 0);
     EXPECT_NEAR(r1, 4.5, 1e-12);
     EXPECT_NEAR(r2, 7.2, 1e-12);
@@ -217,10 +222,14 @@ TEST(NumericFormulas, TablesAndPlainFormulas)
     {
         Standard_Scope en(true);
     /* EN: k = 5 / 10, R1 = 2.25 */
-    EXPECT_NEAR(Calc_Min3_A(6.0, 3.0, 4.0, 2.0, 1.5, 0.8, 2.0, 10.0, 5.0, 20.0, &code, &r1, &r2, &r3), 2.25, 1e-12);
+    EXPECT_NEAR(Calc_Min3_A(/*x1=*/6.0, /*x2=*/3.0, /*x3=*/4.0, /*x4=*/2.0, /*x5=*/1.5, /*x6=*/0.8,
+                            /*x7=*/2.0, /*x8=*/10.0, /*x9=*/5.0, /*x10=*/20.0, /*code=*/&code,
+                            /*r1=*/&r1, /*r2=*/&r2, /*r3=*/&r3), 2.25, 1e-12);
         EXPECT_EQ(code, 0);
         /* x9 = 12 reaches x10 / 2 = 10: k stays 1, R1 = 4.5 */
-        EXPECT_NEAR(Calc_Min3_A(6.0, 3.0, 4.0, 2.0, 1.5, 0.8, 2.0, 10.0, 12.0, 20.0, &code, &r1, &r2, &r3), 4.5, 1e-12);
+        EXPECT_NEAR(Calc_Min3_A(/*x1=*/6.0, /*x2=*/3.0, /*x3=*/4.0, /*x4=*/2.0, /*x5=*/1.5,
+                                /*x6=*/0.8, /*x7=*/2.0, /*x8=*/10.0, /*x9=*/12.0, /*x10=*/20.0,
+                                /*code=*/&code, /*r1=*/&r1, /*r2=*/&r2, /*r3=*/&r3), 4.5, 1e-12);
     }
     /* R = 2.5, 3, 1.8 */
     EXPECT_NEAR(Calc_Min3_B(10.0, 2.0, 3.0, 0.5, 4.0, 100.0, &code, &r1, &r2, &r3), 1.8, 1e-12);

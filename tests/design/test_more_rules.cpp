@@ -15,9 +15,12 @@ const double Rad = 3.14159265359 / 180.0;
 void Spacings(double v[6], int type, int mat, double rho, double d, double alpha_deg,
               int predrilled, double staple = 0.0, int douglas = 0, int split = 0, int *index = nullptr)
 {
-    const int i = Calc_Min_Spacings(type, predrilled, 0, douglas, split, mat, rho, d, d,
-                                    alpha_deg * Rad, staple, 40.0, 40.0, &v[0], &v[1], &v[2],
-                                    &v[3], &v[4], &v[5]);
+    const int i = Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/predrilled, /*fitted_bolt=*/0,
+                                    /*douglas=*/douglas, /*split_rule=*/split, /*mat=*/mat,
+                                    /*rho_k=*/rho, /*d=*/d, /*d_bolt=*/d, /*alpha=*/alpha_deg * Rad,
+                                    /*staple_angle=*/staple, /*t1=*/40.0, /*t2=*/40.0, /*a1=*/&v[0],
+                                    /*a2=*/&v[1], /*a3t=*/&v[2], /*a3c=*/&v[3], /*a4t=*/&v[4],
+                                    /*a4c=*/&v[5]);
     if (index != nullptr) *index = i;
 }
 
@@ -131,14 +134,19 @@ TEST(SpacingTables, WoodScrewPreDrillingAsInTheDesignRun)
     const double drilled[12] = {25, 15, 35, 60, 15, 15, 20, 20, 35, 35, 35, 15};
     for (int pre = 0; pre <= 1; pre++) {
         double out[12];
-        Calc_Vbm_Spacings(0, c24, 40.0, 2, 5.0, 0.0, pre, 0, 0, 0, 0, out);
+        Calc_Vbm_Spacings(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/2, /*d=*/5.0,
+                          /*theta=*/0.0, /*predrilled=*/pre, /*fitted=*/0, /*douglas=*/0,
+                          /*split_rule=*/0, /*screw_predrilled=*/0, /*out=*/out);
         const double *expect = pre ? drilled : loose;
         for (int i = 0; i < 12; i++) EXPECT_NEAR(out[i], expect[i], 1e-9) << pre << " " << i;
         /* the design run demands the same */
         for (int k = 0; k < 2; k++) {
             double a1, a2, a3t, a3c, a4t, a4c;
-            Calc_Min_Spacings(2, pre, 0, 0, 0, 0, 350.0, 5.0, 5.0, k * 3.14159265359 / 2.0, 0.0,
-                              40.0, 40.0, &a1, &a2, &a3t, &a3c, &a4t, &a4c);
+            Calc_Min_Spacings(/*vbm_type=*/2, /*predrilled=*/pre, /*fitted_bolt=*/0, /*douglas=*/0,
+                              /*split_rule=*/0, /*mat=*/0, /*rho_k=*/350.0, /*d=*/5.0,
+                              /*d_bolt=*/5.0, /*alpha=*/k * 3.14159265359 / 2.0,
+                              /*staple_angle=*/0.0, /*t1=*/40.0, /*t2=*/40.0, /*a1=*/&a1,
+                              /*a2=*/&a2, /*a3t=*/&a3t, /*a3c=*/&a3c, /*a4t=*/&a4t, /*a4c=*/&a4c);
             const double *e = expect + 6 * k;
             EXPECT_NEAR(a1, e[0], 1e-9) << pre << " " << k;
             EXPECT_NEAR(a2, e[1], 1e-9) << pre << " " << k;

@@ -34,61 +34,169 @@ TEST(RuleAxialValues, WithdrawalByFamily)
     /* resin-coated staple d 1.5, crown at 90 degrees: f = 40e-6 * 350² = 4.9 (as a class-2
     ** special nail), F = 2 * 4.9 * 1.5 * min(30, 20 * 1.5) = 441; l = 10 < 8 d:
     ** 2 * 4.9 * 1.5 * 10 * (10 / 3 - 3) = 49 */
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(1, 0, 350.0, 0, 0.0, 0, 0, 1.5, 0.0, 30.0, 90.0, 1, 90.0, 0, &f), 441.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/1, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/1.5, /*d1=*/0.0, /*l=*/30.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/1, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 441.0, 1e-9);
     EXPECT_NEAR(f, 4.9, 1e-12);
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(1, 0, 350.0, 0, 0.0, 0, 0, 1.5, 0.0, 10.0, 90.0, 1, 90.0, 0, &f), 49.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/1, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/1.5, /*d1=*/0.0, /*l=*/10.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/1, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 49.0, 1e-9);
     /* crown at 20 degrees: f = 20e-6 * 350² = 2.45, 2 * 2.45 * 1.5 * 30 = 220.5, times 0.7 for the
     ** flat crown = 154.35; l = 15 < 12 d: times (15 / 6 - 2) = 0.5 -> 38.5875 */
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(1, 0, 350.0, 0, 0.0, 0, 0, 1.5, 0.0, 30.0, 90.0, 1, 20.0, 0, &f), 154.35, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/1, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/1.5, /*d1=*/0.0, /*l=*/30.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/1, /*staple_angle=*/20.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 154.35, 1e-9);
     EXPECT_NEAR(f, 2.45, 1e-12);
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(1, 0, 350.0, 0, 0.0, 0, 0, 1.5, 0.0, 15.0, 90.0, 1, 20.0, 0, &f), 38.5875, 1e-9);
-    EXPECT_EQ(Calc_Vbm_Withdrawal(1, 0, 350.0, 0, 0.0, 0, 0, 1.5, 0.0, 30.0, 90.0, 0, 90.0, 0, &f), 0.0);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/1, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/1.5, /*d1=*/0.0, /*l=*/15.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/1, /*staple_angle=*/20.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 38.5875, 1e-9);
+    EXPECT_EQ(Calc_Vbm_Withdrawal(/*type=*/1, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                  /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                  /*d=*/1.5, /*d1=*/0.0, /*l=*/30.0, /*alpha=*/90.0,
+                                  /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                  /*out_f_ax=*/&f), 0.0);
     /* smooth nail d 4: 4 * 2.45 * 60 = 588; l = 40 < 12 d: 4 * 2.45 * 40 (40 / 16 - 2) = 196;
     ** pre-drilled: nothing */
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(0, 0, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 60.0, 90.0, 0, 90.0, 0, &f), 588.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(0, 0, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 40.0, 90.0, 0, 90.0, 0, &f), 196.0, 1e-9);
-    EXPECT_EQ(Calc_Vbm_Withdrawal(0, 0, 350.0, 0, 0.0, 1, 0, 4.0, 0.0, 60.0, 90.0, 0, 90.0, 0, &f), 0.0);
-    EXPECT_EQ(Calc_Vbm_Withdrawal(0, 0, 350.0, 0, 0.0, 0, 1, 4.0, 0.0, 60.0, 90.0, 0, 90.0, 0, &f), 0.0);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/0, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/4.0, /*d1=*/0.0, /*l=*/60.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 588.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/0, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/4.0, /*d1=*/0.0, /*l=*/40.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 196.0, 1e-9);
+    EXPECT_EQ(Calc_Vbm_Withdrawal(/*type=*/0, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                  /*unused_d=*/0.0, /*predrilled=*/1, /*predrill_core=*/0,
+                                  /*d=*/4.0, /*d1=*/0.0, /*l=*/60.0, /*alpha=*/90.0,
+                                  /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                  /*out_f_ax=*/&f), 0.0);
+    EXPECT_EQ(Calc_Vbm_Withdrawal(/*type=*/0, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                  /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/1,
+                                  /*d=*/4.0, /*d1=*/0.0, /*l=*/60.0, /*alpha=*/90.0,
+                                  /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                  /*out_f_ax=*/&f), 0.0);
     /* type 45, d 4, l 40: min(350 (1 + 0.15) 6.125 / 350 = 7.04375,
     ** 350 (350 (10.92 - 0.0632 - 3.872) / 320) / 320 = 8.3558) -> 4 * 7.04375 * 40 = 1127;
     ** type 46 with d >= 4.1: 15 * 5 * 40 = 3000 */
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(45, 0, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 40.0, 90.0, 0, 90.0, 0, &f), 1127.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/45, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/4.0, /*d1=*/0.0, /*l=*/40.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 1127.0, 1e-9);
     EXPECT_NEAR(f, 7.04375, 1e-12);
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(46, 0, 350.0, 0, 0.0, 0, 0, 5.0, 0.0, 40.0, 90.0, 0, 90.0, 0, &f), 3000.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(46, 0, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 40.0, 90.0, 0, 90.0, 0, &f), 13.8 * 160.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/46, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/5.0, /*d1=*/0.0, /*l=*/40.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 3000.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/46, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/4.0, /*d1=*/0.0, /*l=*/40.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 13.8 * 160.0, 1e-9);
     /* special nail of class 1 (type 16): f = 30e-6 * 350² = 3.675, 3.675 * 4 * 40 = 588;
     ** l = 28 < 8 d: times (28 / 8 - 3) = 0.5 -> 205.8 */
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(16, 0, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 40.0, 90.0, 0, 90.0, 0, &f), 588.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(16, 0, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 28.0, 90.0, 0, 90.0, 0, &f), 205.8, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/16, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/4.0, /*d1=*/0.0, /*l=*/40.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 588.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/16, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/4.0, /*d1=*/0.0, /*l=*/28.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 205.8, 1e-9);
     /* wood screw to DIN 571, d 6, core 4 (k_d = min(6 / 8, 1) = 0.75), l 50 at 90 degrees
     ** (EN 1995-1-1, eq. (8.40a)): f = 0.52 6^-0.5 50^-0.1 350^0.8, 50 * 6 * f * 0.75 = 3503.22;
     ** without a core diameter at 45 degrees: 50 * 6 * f / (0.5 + 1.2 * 0.5) = 4246.33 */
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(2, 0, 350.0, 0, 0.0, 0, 0, 6.0, 4.0, 50.0, 90.0, 0, 90.0, 0, &f), 3503.222, 0.001);
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(2, 0, 350.0, 0, 0.0, 0, 0, 6.0, 0.0, 50.0, 45.0, 0, 90.0, 0, &f), 4246.330, 0.001);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/2, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/6.0, /*d1=*/4.0, /*l=*/50.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 3503.222, 0.001);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/2, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/6.0, /*d1=*/0.0, /*l=*/50.0, /*alpha=*/45.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 4246.330, 0.001);
     /* ETA-11/0190, d 8, l 60: 8 * 11.0 * 60 = 5280; at 30 degrees times 0.3 + 0.7 * 30 / 45
     ** = 0.76667; rho_k 650 counts as 590: times (590 / 350)^0.8 = 1.518543 */
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(14, 0, 350.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 90.0, 0, 90.0, 0, &f), 5280.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/14, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 5280.0, 1e-9);
     EXPECT_NEAR(f, 11.0, 1e-12);
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(14, 0, 350.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 30.0, 0, 90.0, 0, &f), 5280.0 * 0.7666667, 0.001);
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(14, 0, 650.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 90.0, 0, 90.0, 0, &f), 5280.0 * 1.518543, 0.01);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/14, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/30.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 5280.0 * 0.7666667, 0.001);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/14, /*mat=*/0, /*rho_k=*/650.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 5280.0 * 1.518543, 0.01);
     /* ETA-12/0114, d 8: 8 * 12.0 * 60 = 5760, no cap of rho: (650 / 350)^0.8 = 1.640878 */
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(11, 0, 650.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 90.0, 0, 90.0, 0, &f), 5760.0 * 1.640878, 0.01);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/11, /*mat=*/0, /*rho_k=*/650.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 5760.0 * 1.640878, 0.01);
     /* third family, d 8, timber: set A 12.3, set B 14.0; 60 * 8 * 12.3 = 5904; rho 480:
     ** (480 / 350)^0.8 = 1.287474; at 30 degrees k_alpha = 0.76667 */
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(50, 0, 350.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 90.0, 0, 90.0, 0, &f), 5904.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(50, 0, 350.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 90.0, 0, 90.0, 1, &f), 60.0 * 8.0 * 14.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(50, 0, 480.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 30.0, 0, 90.0, 0, &f), 5904.0 * 0.7666667 * 1.287474, 0.01);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/50, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 5904.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/50, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/1,
+                                    /*out_f_ax=*/&f), 60.0 * 8.0 * 14.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/50, /*mat=*/0, /*rho_k=*/480.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/30.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 5904.0 * 0.7666667 * 1.287474, 0.01);
     /* in material 13 at 30 degrees: k_alpha 0.5 + 0.5 * 30 / 45 = 0.83333 and the division by
     ** sin² + 1.5 cos² = 1.375 */
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(50, 13, 350.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 30.0, 0, 90.0, 0, &f) * 1.375,
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/50, /*mat=*/13, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/30.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f) * 1.375,
                 60.0 * 8.0 * 0.8333333 * Get_Fax_Family_C_A(8.0, 13, 0), 0.01);
     /* beech LVL (material 18, rho capped at 590, reference 730): not pre-drilled d 8: 39.2;
     ** 60 * 8 * 39.2 * (590 / 730)^0.8 = 18816 * 0.843380 = 15869.04 */
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(50, 18, 730.0, 0, 0.0, 0, 0, 8.0, 5.0, 60.0, 90.0, 0, 90.0, 0, &f), 15869.04, 0.01);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/50, /*mat=*/18, /*rho_k=*/730.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 15869.04, 0.01);
     /* OSB below 549 kg/m³ carries nothing */
-    EXPECT_EQ(Calc_Vbm_Withdrawal(50, 4, 540.0, 0, 0.0, 0, 0, 5.0, 3.0, 20.0, 90.0, 0, 90.0, 0, &f), 0.0);
+    EXPECT_EQ(Calc_Vbm_Withdrawal(/*type=*/50, /*mat=*/4, /*rho_k=*/540.0, /*fibre_saturated=*/0,
+                                  /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                  /*d=*/5.0, /*d1=*/3.0, /*l=*/20.0, /*alpha=*/90.0,
+                                  /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                  /*out_f_ax=*/&f), 0.0);
     /* a dowel has no withdrawal value */
-    EXPECT_EQ(Calc_Vbm_Withdrawal(29, 0, 350.0, 0, 0.0, 0, 0, 8.0, 0.0, 60.0, 90.0, 0, 90.0, 0, &f), 0.0);
+    EXPECT_EQ(Calc_Vbm_Withdrawal(/*type=*/29, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                  /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                  /*d=*/8.0, /*d1=*/0.0, /*l=*/60.0, /*alpha=*/90.0,
+                                  /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                  /*out_f_ax=*/&f), 0.0);
 }
 
 TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
@@ -99,71 +207,145 @@ TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
     int code = -1;
     /* the tip at 50 inside 60 mm, threaded 30, from 10: l = 50 - max(10, 20, 0) = 30;
     ** smooth nail d 4: 4 * 2.45 * 30 (30 / 16 - 2) < 0 -> 0 */
-    EXPECT_NEAR(Calc_Vbm_Axial_Value(16, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
-                                     30.0, 10.0, 50.0, 90.0, 0, &f, &l, &code), 3.675 * 4.0 * 30.0 * (30.0 / 8.0 - 3.0), 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(/*type=*/16, /*unused=*/0, /*layered=*/nullptr, /*mat=*/0,
+                                     /*grade=*/c24, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                     /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                     /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
+                                     /*l_g=*/30.0, /*x_a=*/10.0, /*x_e=*/50.0, /*alpha=*/90.0,
+                                     /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                     /*out_code=*/&code), 3.675 * 4.0 * 30.0 * (30.0 / 8.0 - 3.0), 1e-9);
     EXPECT_DOUBLE_EQ(l, 30.0);
     EXPECT_EQ(code, 0);
     /* the tip beyond the member (80 > 60): l = 60 - max(10, 60 - 30, 0) = 30; a thread of 100
     ** counts from x_a: 60 - 10 = 50 */
-    Calc_Vbm_Axial_Value(16, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0, 30.0, 10.0,
-                         80.0, 90.0, 0, &f, &l, &code);
+    Calc_Vbm_Axial_Value(/*type=*/16, /*unused=*/0, /*layered=*/nullptr, /*mat=*/0, /*grade=*/c24,
+                         /*fibre_saturated=*/0, /*resin_coated=*/0, /*staple_angle=*/90.0,
+                         /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0, /*d=*/4.0,
+                         /*d1=*/0.0, /*t=*/60.0, /*l_g=*/30.0, /*x_a=*/10.0, /*x_e=*/80.0,
+                         /*alpha=*/90.0, /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                         /*out_code=*/&code);
     EXPECT_DOUBLE_EQ(l, 30.0);
-    EXPECT_NEAR(Calc_Vbm_Axial_Value(16, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
-                                     100.0, 10.0, 80.0, 90.0, 0, &f, &l, &code), 3.675 * 4.0 * 50.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(/*type=*/16, /*unused=*/0, /*layered=*/nullptr, /*mat=*/0,
+                                     /*grade=*/c24, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                     /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                     /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
+                                     /*l_g=*/100.0, /*x_a=*/10.0, /*x_e=*/80.0, /*alpha=*/90.0,
+                                     /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                     /*out_code=*/&code), 3.675 * 4.0 * 50.0, 1e-9);
     EXPECT_DOUBLE_EQ(l, 50.0);
     /* no member, no thread, no length, a steel plate: 0 everywhere */
-    EXPECT_EQ(Calc_Vbm_Axial_Value(16, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 0.05,
-                                   100.0, 10.0, 80.0, 90.0, 0, &f, &l, &code), 0.0);
+    EXPECT_EQ(Calc_Vbm_Axial_Value(/*type=*/16, /*unused=*/0, /*layered=*/nullptr, /*mat=*/0,
+                                   /*grade=*/c24, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                   /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                   /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/0.05,
+                                   /*l_g=*/100.0, /*x_a=*/10.0, /*x_e=*/80.0, /*alpha=*/90.0,
+                                   /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                   /*out_code=*/&code), 0.0);
     EXPECT_EQ(f, 0.0);
     EXPECT_EQ(l, 0.0);
-    EXPECT_EQ(Calc_Vbm_Axial_Value(16, 0, nullptr, 12, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
-                                   100.0, 10.0, 80.0, 90.0, 0, &f, &l, &code), 0.0);
-    EXPECT_EQ(Calc_Vbm_Axial_Value(16, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
-                                   0.05, 10.0, 80.0, 90.0, 0, &f, &l, &code), 0.0);
-    EXPECT_EQ(Calc_Vbm_Axial_Value(16, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
-                                   30.0, 10.0, 10.05, 90.0, 0, &f, &l, &code), 0.0);
+    EXPECT_EQ(Calc_Vbm_Axial_Value(/*type=*/16, /*unused=*/0, /*layered=*/nullptr, /*mat=*/12,
+                                   /*grade=*/0, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                   /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                   /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
+                                   /*l_g=*/100.0, /*x_a=*/10.0, /*x_e=*/80.0, /*alpha=*/90.0,
+                                   /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                   /*out_code=*/&code), 0.0);
+    EXPECT_EQ(Calc_Vbm_Axial_Value(/*type=*/16, /*unused=*/0, /*layered=*/nullptr, /*mat=*/0,
+                                   /*grade=*/c24, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                   /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                   /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
+                                   /*l_g=*/0.05, /*x_a=*/10.0, /*x_e=*/80.0, /*alpha=*/90.0,
+                                   /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                   /*out_code=*/&code), 0.0);
+    EXPECT_EQ(Calc_Vbm_Axial_Value(/*type=*/16, /*unused=*/0, /*layered=*/nullptr, /*mat=*/0,
+                                   /*grade=*/c24, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                   /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                   /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
+                                   /*l_g=*/30.0, /*x_a=*/10.0, /*x_e=*/10.05, /*alpha=*/90.0,
+                                   /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                   /*out_code=*/&code), 0.0);
 
     /* layered member, rho the mean over the nail's depth 0 to 40: (350 * 30 + 380 * 10) / 40
     ** = 357.5; a class-3 special nail (type 22), f = 50e-6 * 357.5² = 6.3903 >= 4.5: kind 2:
     ** 14 d^0.6 l = 14 * 4^0.6 * 40 = 1286.54;
     ** kind 0: the same times 0.8 for d < 6 = 1029.23 when it crosses more than two layers */
     Vbm_Layered_Member k2 = Two_Layers(2);
-    EXPECT_NEAR(Calc_Vbm_Axial_Value(22, 0, &k2, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 50.0,
-                                     50.0, 0.0, 40.0, 90.0, 0, &f, &l, &code), 1286.542, 0.001);
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(/*type=*/22, /*unused=*/0, /*layered=*/&k2, /*mat=*/-10,
+                                     /*grade=*/0, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                     /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                     /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/50.0,
+                                     /*l_g=*/50.0, /*x_a=*/0.0, /*x_e=*/40.0, /*alpha=*/90.0,
+                                     /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                     /*out_code=*/&code), 1286.542, 0.001);
     EXPECT_EQ(code, 0);
     EXPECT_NEAR(f, 6.3903125, 1e-9);
     /* class 1 (type 16): f = 30e-6 * 357.5² = 3.834 < 4.5: code 133 and 0 */
-    EXPECT_EQ(Calc_Vbm_Axial_Value(16, 0, &k2, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 50.0, 50.0,
-                                   0.0, 40.0, 90.0, 0, &f, &l, &code), 0.0);
+    EXPECT_EQ(Calc_Vbm_Axial_Value(/*type=*/16, /*unused=*/0, /*layered=*/&k2, /*mat=*/-10,
+                                   /*grade=*/0, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                   /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                   /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/50.0,
+                                   /*l_g=*/50.0, /*x_a=*/0.0, /*x_e=*/40.0, /*alpha=*/90.0,
+                                   /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                   /*out_code=*/&code), 0.0);
     EXPECT_EQ(code, 133);
     /* l = 30 < 8 d = 32: code 135 */
-    EXPECT_EQ(Calc_Vbm_Axial_Value(22, 0, &k2, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 50.0, 30.0,
-                                   0.0, 40.0, 90.0, 0, &f, &l, &code), 0.0);
+    EXPECT_EQ(Calc_Vbm_Axial_Value(/*type=*/22, /*unused=*/0, /*layered=*/&k2, /*mat=*/-10,
+                                   /*grade=*/0, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                   /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                   /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/50.0,
+                                   /*l_g=*/30.0, /*x_a=*/0.0, /*x_e=*/40.0, /*alpha=*/90.0,
+                                   /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                   /*out_code=*/&code), 0.0);
     EXPECT_EQ(code, 135);
     Vbm_Layered_Member k1 = Two_Layers(1);
-    EXPECT_NEAR(Calc_Vbm_Axial_Value(22, 0, &k1, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 50.0,
-                                     50.0, 0.0, 40.0, 90.0, 0, &f, &l, &code), 1286.542, 0.001);
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(/*type=*/22, /*unused=*/0, /*layered=*/&k1, /*mat=*/-10,
+                                     /*grade=*/0, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                     /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                     /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/50.0,
+                                     /*l_g=*/50.0, /*x_a=*/0.0, /*x_e=*/40.0, /*alpha=*/90.0,
+                                     /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                     /*out_code=*/&code), 1286.542, 0.001);
     EXPECT_EQ(code, 0);
     /* kind 21 as kind 1; any other kind takes the general withdrawal of a class-3 nail,
     ** f d l = 6.3903125 * 4 * 40 = 1022.45 */
     Vbm_Layered_Member k21 = Two_Layers(21);
-    EXPECT_NEAR(Calc_Vbm_Axial_Value(22, 0, &k21, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 50.0,
-                                     50.0, 0.0, 40.0, 90.0, 0, &f, &l, &code), 1286.542, 0.001);
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(/*type=*/22, /*unused=*/0, /*layered=*/&k21, /*mat=*/-10,
+                                     /*grade=*/0, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                     /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                     /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/50.0,
+                                     /*l_g=*/50.0, /*x_a=*/0.0, /*x_e=*/40.0, /*alpha=*/90.0,
+                                     /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                     /*out_code=*/&code), 1286.542, 0.001);
     Vbm_Layered_Member k3 = Two_Layers(3);
-    EXPECT_NEAR(Calc_Vbm_Axial_Value(22, 0, &k3, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 50.0,
-                                     50.0, 0.0, 40.0, 90.0, 0, &f, &l, &code), 1022.45, 0.001);
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(/*type=*/22, /*unused=*/0, /*layered=*/&k3, /*mat=*/-10,
+                                     /*grade=*/0, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                     /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                     /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/50.0,
+                                     /*l_g=*/50.0, /*x_a=*/0.0, /*x_e=*/40.0, /*alpha=*/90.0,
+                                     /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                     /*out_code=*/&code), 1022.45, 0.001);
     EXPECT_EQ(code, 0);
     /* kind 0 with two layers only: code 135 */
     Vbm_Layered_Member k0 = Two_Layers(0);
-    EXPECT_EQ(Calc_Vbm_Axial_Value(22, 0, &k0, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 50.0, 50.0,
-                                   0.0, 40.0, 90.0, 0, &f, &l, &code), 0.0);
+    EXPECT_EQ(Calc_Vbm_Axial_Value(/*type=*/22, /*unused=*/0, /*layered=*/&k0, /*mat=*/-10,
+                                   /*grade=*/0, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                   /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                   /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/50.0,
+                                   /*l_g=*/50.0, /*x_a=*/0.0, /*x_e=*/40.0, /*alpha=*/90.0,
+                                   /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                   /*out_code=*/&code), 0.0);
     EXPECT_EQ(code, 135);
     k0.layer_count = 3;
     k0.layers[2] = Vbm_Layer{0, c24, 10.0};
     k0.thickness = 60.0;
     /* three layers (the nail's depth 0 to 40 as before) */
-    EXPECT_NEAR(Calc_Vbm_Axial_Value(22, 0, &k0, -10, 0, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
-                                     60.0, 0.0, 40.0, 90.0, 0, &f, &l, &code), 1029.234, 0.001);
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(/*type=*/22, /*unused=*/0, /*layered=*/&k0, /*mat=*/-10,
+                                     /*grade=*/0, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                     /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                     /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
+                                     /*l_g=*/60.0, /*x_a=*/0.0, /*x_e=*/40.0, /*alpha=*/90.0,
+                                     /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                     /*out_code=*/&code), 1029.234, 0.001);
     EXPECT_EQ(code, 0);
     EXPECT_NEAR(Calc_Rho_K_Layered(&k0, 0.0, -1.0), 360.0, 1e-9);
     /* a part of the depth: 20 to 40 lies 10 in C24 and 10 in C30: 365 */
@@ -293,46 +475,103 @@ TEST(RuleAxialValues, HeadPullThroughByFamily)
     int code = -1;
     /* ETA-12/0114 screw (type 11) without washer, head 14 > 1.8 d1: f_head = 27 - 14 = 13;
     ** F = 14² * 13 = 2548 in 40 mm; t / D >= 3 (60 mm) raises by 1.3: 3312.4 */
-    EXPECT_NEAR(Calc_Fax_Rk(11, 0, c24, 40.0, 0, 8.0, 14.0, 5.0, 0, 0, 0, 90.0, &f, &code), 2548.0, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/11, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
+                            /*d=*/8.0, /*D=*/14.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 2548.0, 1e-9);
     EXPECT_DOUBLE_EQ(f, 13.0);
-    EXPECT_NEAR(Calc_Fax_Rk(11, 0, c24, 60.0, 0, 8.0, 14.0, 5.0, 0, 0, 0, 90.0, &f, &code), 3312.4, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/11, /*mat=*/0, /*grade=*/c24, /*t=*/60.0, /*head_form=*/0,
+                            /*d=*/8.0, /*D=*/14.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 3312.4, 1e-9);
     /* t / D = 42 / 14 = 3 exactly raises as well */
-    EXPECT_NEAR(Calc_Fax_Rk(11, 0, c24, 42.0, 0, 8.0, 14.0, 5.0, 0, 0, 0, 90.0, &f, &code), 3312.4, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/11, /*mat=*/0, /*grade=*/c24, /*t=*/42.0, /*head_form=*/0,
+                            /*d=*/8.0, /*D=*/14.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 3312.4, 1e-9);
     /* with a washer the second formula: 29 - 14 = 15 -> 2940 */
-    EXPECT_NEAR(Calc_Fax_Rk(11, 0, c24, 40.0, 0, 8.0, 14.0, 5.0, 1, 0, 0, 90.0, &f, &code), 2940.0, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/11, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
+                            /*d=*/8.0, /*D=*/14.0, /*d1=*/5.0, /*washer=*/1, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 2940.0, 1e-9);
     /* a head below 1.8 d1 pulls through: 0 */
-    EXPECT_EQ(Calc_Fax_Rk(11, 0, c24, 40.0, 0, 8.0, 8.0, 5.0, 0, 0, 0, 90.0, &f, &code), 0.0);
+    EXPECT_EQ(Calc_Fax_Rk(/*type=*/11, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
+                          /*d=*/8.0, /*D=*/8.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
+                          /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                          /*out_code=*/&code), 0.0);
     /* in OSB of 10 mm (rho counted 380): head 8, f 27 - 8 = 19: 64 * 19 (380 / 350)^0.8 =
     ** 1298.69, at most 400 below 12 mm */
-    EXPECT_NEAR(Calc_Fax_Rk(11, 4, 1, 10.0, 0, 4.0, 8.0, 2.5, 0, 0, 0, 90.0, &f, &code), 400.0, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/11, /*mat=*/4, /*grade=*/1, /*t=*/10.0, /*head_form=*/0,
+                            /*d=*/4.0, /*D=*/8.0, /*d1=*/2.5, /*washer=*/0, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 400.0, 1e-9);
     EXPECT_DOUBLE_EQ(f, 19.0);
     /* ETA-11/0190 screw (type 14): 13 for heads up to 19 mm, 10 above: 14² * 13 = 2548,
     ** 20² * 10 = 4000 */
-    EXPECT_NEAR(Calc_Fax_Rk(14, 0, c24, 40.0, 0, 8.0, 14.0, 5.0, 0, 0, 0, 90.0, &f, &code), 2548.0, 1e-9);
-    EXPECT_NEAR(Calc_Fax_Rk(14, 0, c24, 40.0, 0, 8.0, 20.0, 5.0, 0, 0, 0, 90.0, &f, &code), 4000.0, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/14, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
+                            /*d=*/8.0, /*D=*/14.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 2548.0, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/14, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
+                            /*d=*/8.0, /*D=*/20.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 4000.0, 1e-9);
     /* third family in 30 mm softwood: 14 for heads below 23 mm: 14 * 196 = 2744; in 10 mm OSB
     ** capped at 400 */
-    EXPECT_NEAR(Calc_Fax_Rk(50, 0, c24, 30.0, 0, 8.0, 14.0, 5.0, 0, 0, 0, 90.0, &f, &code), 2744.0, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/50, /*mat=*/0, /*grade=*/c24, /*t=*/30.0, /*head_form=*/0,
+                            /*d=*/8.0, /*D=*/14.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 2744.0, 1e-9);
     /* third family in 30 mm of hardwood D30 (530, (530 / 350)^0.8 = 1.393690): heads above
     ** 20 mm or with a washer 15, else 20: 15 * 24² * 1.393690 = 12041.48, 15 * 20² * 1.393690 =
     ** 8362.14, 20 * 20² * 1.393690 = 11149.52 */
     const int d30 = Grade_Index(1, "D30");
-    EXPECT_NEAR(Calc_Fax_Rk(50, 1, d30, 30.0, 0, 8.0, 24.0, 5.0, 0, 0, 0, 90.0, &f, &code), 12041.48, 0.01);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/50, /*mat=*/1, /*grade=*/d30, /*t=*/30.0, /*head_form=*/0,
+                            /*d=*/8.0, /*D=*/24.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 12041.48, 0.01);
     EXPECT_DOUBLE_EQ(f, 15.0);
-    EXPECT_NEAR(Calc_Fax_Rk(50, 1, d30, 30.0, 0, 8.0, 20.0, 5.0, 1, 0, 0, 90.0, &f, &code), 8362.14, 0.01);
-    EXPECT_NEAR(Calc_Fax_Rk(50, 1, d30, 30.0, 0, 8.0, 20.0, 5.0, 0, 0, 0, 90.0, &f, &code), 11149.52, 0.01);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/50, /*mat=*/1, /*grade=*/d30, /*t=*/30.0, /*head_form=*/0,
+                            /*d=*/8.0, /*D=*/20.0, /*d1=*/5.0, /*washer=*/1, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 8362.14, 0.01);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/50, /*mat=*/1, /*grade=*/d30, /*t=*/30.0, /*head_form=*/0,
+                            /*d=*/8.0, /*D=*/20.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 11149.52, 0.01);
     /* wood screw to DIN 571 (type 2): 60e-6 * 350² = 7.35, 14² * 7.35 = 1440.6 */
-    EXPECT_NEAR(Calc_Fax_Rk(2, 0, c24, 40.0, 0, 6.0, 14.0, 4.0, 0, 0, 0, 90.0, &f, &code), 1440.6, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/2, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
+                            /*d=*/6.0, /*D=*/14.0, /*d1=*/4.0, /*washer=*/0, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 1440.6, 1e-9);
     /* smooth nail: 10² * 70e-6 * 350² = 857.5 */
-    EXPECT_NEAR(Calc_Fax_Rk(0, 0, c24, 40.0, 0, 4.0, 10.0, 0.0, 0, 0, 0, 90.0, &f, &code), 857.5, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/0, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
+                            /*d=*/4.0, /*D=*/10.0, /*d1=*/0.0, /*washer=*/0, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 857.5, 1e-9);
     /* staple: 2 * 8.575 * 10 * 1.5 = 257.25; crown at 20 degrees times 0.7 */
-    EXPECT_NEAR(Calc_Fax_Rk(1, 0, c24, 40.0, 0, 1.5, 10.0, 0.0, 0, 0, 0, 90.0, &f, &code), 257.25, 1e-9);
-    EXPECT_NEAR(Calc_Fax_Rk(1, 0, c24, 40.0, 0, 1.5, 10.0, 0.0, 0, 0, 0, 20.0, &f, &code), 180.075, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/1, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
+                            /*d=*/1.5, /*D=*/10.0, /*d1=*/0.0, /*washer=*/0, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 257.25, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/1, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
+                            /*d=*/1.5, /*D=*/10.0, /*d1=*/0.0, /*washer=*/0, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/20.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 180.075, 1e-9);
     /* special nail (type 17, head class B) in OSB: up to 11.99 mm 400 / D², up to 19.99 mm 8,
     ** thicker 80e-6 * 380² = 11.552: with D 10: 400, 800, 1155.2 */
-    EXPECT_NEAR(Calc_Fax_Rk(17, 4, 1, 10.0, 0, 4.0, 10.0, 0.0, 0, 0, 0, 90.0, &f, &code), 400.0, 1e-9);
-    EXPECT_NEAR(Calc_Fax_Rk(17, 4, 1, 15.0, 0, 4.0, 10.0, 0.0, 0, 0, 0, 90.0, &f, &code), 800.0, 1e-9);
-    EXPECT_NEAR(Calc_Fax_Rk(17, 4, 1, 25.0, 0, 4.0, 10.0, 0.0, 0, 0, 0, 90.0, &f, &code), 1155.2, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/17, /*mat=*/4, /*grade=*/1, /*t=*/10.0, /*head_form=*/0,
+                            /*d=*/4.0, /*D=*/10.0, /*d1=*/0.0, /*washer=*/0, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 400.0, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/17, /*mat=*/4, /*grade=*/1, /*t=*/15.0, /*head_form=*/0,
+                            /*d=*/4.0, /*D=*/10.0, /*d1=*/0.0, /*washer=*/0, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 800.0, 1e-9);
+    EXPECT_NEAR(Calc_Fax_Rk(/*type=*/17, /*mat=*/4, /*grade=*/1, /*t=*/25.0, /*head_form=*/0,
+                            /*d=*/4.0, /*D=*/10.0, /*d1=*/0.0, /*washer=*/0, /*fibre_saturated=*/0,
+                            /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
+                            /*out_code=*/&code), 1155.2, 1e-9);
 
     /* the user-defined screw lines come into the common fields */
     Vbm_Rule_Input in{};
@@ -403,10 +642,26 @@ TEST(RuleAxialValues, BoundariesOfTheParameters)
     double f = 0.0;
     /* type 46 from 4.1 mm: 15; a special nail of class 1 in a layered user material (-10) whose
     ** f_ax 3.675 lies below 50e-6 * 350² = 6.125: nothing; in timber 588 */
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(46, 0, 350.0, 0, 0.0, 0, 0, 4.2, 0.0, 40.0, 90.0, 0, 90.0, 0, &f), 15.0 * 4.2 * 40.0, 1e-9);
-    EXPECT_EQ(Calc_Vbm_Withdrawal(16, -10, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 40.0, 90.0, 0, 90.0, 0, &f), 0.0);
-    EXPECT_NEAR(Calc_Vbm_Withdrawal(16, 10, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 40.0, 90.0, 0, 90.0, 0, &f), 588.0, 1e-9);
-    EXPECT_EQ(Calc_Vbm_Withdrawal(45, -10, 350.0, 0, 0.0, 0, 0, 4.0, 0.0, 100.0, 90.0, 0, 90.0, 0, &f), 0.0);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/46, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/4.2, /*d1=*/0.0, /*l=*/40.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 15.0 * 4.2 * 40.0, 1e-9);
+    EXPECT_EQ(Calc_Vbm_Withdrawal(/*type=*/16, /*mat=*/-10, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                  /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                  /*d=*/4.0, /*d1=*/0.0, /*l=*/40.0, /*alpha=*/90.0,
+                                  /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                  /*out_f_ax=*/&f), 0.0);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/16, /*mat=*/10, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                    /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                    /*d=*/4.0, /*d1=*/0.0, /*l=*/40.0, /*alpha=*/90.0,
+                                    /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                    /*out_f_ax=*/&f), 588.0, 1e-9);
+    EXPECT_EQ(Calc_Vbm_Withdrawal(/*type=*/45, /*mat=*/-10, /*rho_k=*/350.0, /*fibre_saturated=*/0,
+                                  /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
+                                  /*d=*/4.0, /*d1=*/0.0, /*l=*/100.0, /*alpha=*/90.0,
+                                  /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
+                                  /*out_f_ax=*/&f), 0.0);
     /* the head classes of the special nails 34 to 42 (the higher values): type 37 head A
     ** 120e-6 * 350² = 14.7, type 38 B 140e-6, type 39 C 160e-6; 16 to 24 the lower ones */
     EXPECT_NEAR(Calc_Fhead_Nail_Param(37, 0, 350.0), 14.7, 1e-9);

@@ -665,19 +665,34 @@ TEST(RuleAxial, WithdrawalAndThreadInsideTheMember)
     double f = -1.0, l = -1.0;
     int code = -1;
     /* nothing of the fastener inside the member */
-    EXPECT_EQ(Calc_Vbm_Axial_Value(0, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
-                                   100.0, 10.0, 10.05, 90.0, 0, &f, &l, &code), 0.0);
+    EXPECT_EQ(Calc_Vbm_Axial_Value(/*type=*/0, /*unused=*/0, /*layered=*/nullptr, /*mat=*/0,
+                                   /*grade=*/c24, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                   /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                   /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
+                                   /*l_g=*/100.0, /*x_a=*/10.0, /*x_e=*/10.05, /*alpha=*/90.0,
+                                   /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                   /*out_code=*/&code), 0.0);
     EXPECT_EQ(f, 0.0);
     EXPECT_EQ(l, 0.0);
     EXPECT_EQ(code, 0);
     /* the tip passes the 60 mm member: l = 60; 20e-6 * 350² = 2.45; 4 * 2.45 * 60 = 588 */
-    EXPECT_NEAR(Calc_Vbm_Axial_Value(0, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
-                                     100.0, 0.0, 70.0, 90.0, 0, &f, &l, &code), 588.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(/*type=*/0, /*unused=*/0, /*layered=*/nullptr, /*mat=*/0,
+                                     /*grade=*/c24, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                     /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                     /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
+                                     /*l_g=*/100.0, /*x_a=*/0.0, /*x_e=*/70.0, /*alpha=*/90.0,
+                                     /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                     /*out_code=*/&code), 588.0, 1e-9);
     EXPECT_NEAR(l, 60.0, 1e-12);
     EXPECT_NEAR(f, 2.45, 1e-12);
     /* tip at 50, thread 100 long: only the 50 mm inside count: 4 * 2.45 * 50 = 490 */
-    EXPECT_NEAR(Calc_Vbm_Axial_Value(0, 0, nullptr, 0, c24, 0, 0, 90.0, 0.0, 0, 0, 4.0, 0.0, 60.0,
-                                     100.0, 0.0, 50.0, 90.0, 0, &f, &l, &code), 490.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Axial_Value(/*type=*/0, /*unused=*/0, /*layered=*/nullptr, /*mat=*/0,
+                                     /*grade=*/c24, /*fibre_saturated=*/0, /*resin_coated=*/0,
+                                     /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
+                                     /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
+                                     /*l_g=*/100.0, /*x_a=*/0.0, /*x_e=*/50.0, /*alpha=*/90.0,
+                                     /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
+                                     /*out_code=*/&code), 490.0, 1e-9);
 }
 
 TEST(RuleAxial, TensileCompressionAndHead)
@@ -698,7 +713,9 @@ TEST(RuleAxial, TensileCompressionAndHead)
     /* a plain nail in a layered user material sets 1023 */
     int code = 0;
     double fh = -1.0;
-    Calc_Fax_Rk(0, -10, 0, 20.0, 0, 4.0, 10.0, 0.0, 0, 0, 0, 90.0, &fh, &code);
+    Calc_Fax_Rk(/*type=*/0, /*mat=*/-10, /*grade=*/0, /*t=*/20.0, /*head_form=*/0, /*d=*/4.0,
+                /*D=*/10.0, /*d1=*/0.0, /*washer=*/0, /*fibre_saturated=*/0, /*unused=*/0,
+                /*staple_angle=*/90.0, /*out_f_head=*/&fh, /*out_code=*/&code);
     EXPECT_EQ(code, 1023);
     /* washer bearing: 3 * 2.5 * pi/4 (44² - 13²) = 3 * 2.5 * 1387.81 = 10408.5 */
     EXPECT_NEAR(Calc_Vbm_Washer_Bearing(0, 2.5, 60.0, 12.0, 44.0), 10408.5, 0.1);

@@ -20,9 +20,11 @@ struct Six {
 int Min_Spacings(Six &s, int type, int mat, double rho, double d, double alpha_deg,
                  int predrilled = 0, int fitted = 0, double d_bolt = 0.0)
 {
-    return Calc_Min_Spacings(type, predrilled, fitted, 0, 0, mat, rho, d, d_bolt, alpha_deg * Rad,
-                             0.0, 40.0, 40.0, &s.v[0], &s.v[1], &s.v[2], &s.v[3], &s.v[4],
-                             &s.v[5]);
+    return Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/predrilled, /*fitted_bolt=*/fitted,
+                             /*douglas=*/0, /*split_rule=*/0, /*mat=*/mat, /*rho_k=*/rho, /*d=*/d,
+                             /*d_bolt=*/d_bolt, /*alpha=*/alpha_deg * Rad, /*staple_angle=*/0.0,
+                             /*t1=*/40.0, /*t2=*/40.0, /*a1=*/&s.v[0], /*a2=*/&s.v[1],
+                             /*a3t=*/&s.v[2], /*a3c=*/&s.v[3], /*a4t=*/&s.v[4], /*a4c=*/&s.v[5]);
 }
 
 } // namespace
@@ -33,7 +35,9 @@ TEST(SpacingRules, FourMillimetreNailInSoftwoodEn1995)
     const int c24 = Grade_Index(0, "C24");
     ASSERT_GE(c24, 0);
     double out[12];
-    Calc_Vbm_Spacings(0, c24, 40.0, 0, 4.0, 0.0, 0, 0, 0, 0, 0, out);
+    Calc_Vbm_Spacings(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/0, /*d=*/4.0, /*theta=*/0.0,
+                      /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0, /*split_rule=*/0,
+                      /*screw_predrilled=*/0, /*out=*/out);
     /* rho_k 350 <= 420, d < 5, not pre-drilled:
     ** 0 degrees:  a1 (5 + 5) 4 = 40, a2 5 d = 20, a3,c 10 d = 40, a3,t (10 + 5) 4 = 60,
     **             a4,t (5 + 0) 4 = 20, a4,c 5 d = 20
@@ -48,7 +52,9 @@ TEST(SpacingRules, BoltInSteelPlate)
     double out[12];
     /* 12 mm bolt, not fitted: d0 = 13; a1 = p1 = 2.2 * 13 = 28.6 (not the end distance 15.6),
     ** a2 = p2 = 2.4 * 13 = 31.2, the four distances 1.2 * 13 = 15.6 */
-    Calc_Vbm_Spacings(12, 0, 10.0, 30, 12.0, 0.0, 0, 0, 0, 0, 0, out);
+    Calc_Vbm_Spacings(/*mat=*/12, /*grade=*/0, /*t=*/10.0, /*type=*/30, /*d=*/12.0, /*theta=*/0.0,
+                      /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0, /*split_rule=*/0,
+                      /*screw_predrilled=*/0, /*out=*/out);
     const double expect[6] = {28.6, 31.2, 15.6, 15.6, 15.6, 15.6};
     for (int i = 0; i < 12; i++) EXPECT_NEAR(out[i], expect[i % 6], 1e-9) << i;
 }
@@ -181,8 +187,11 @@ TEST(MinSpacings, ConnectorsAndUncoveredTypes)
     for (double v : u.v) EXPECT_EQ(v, -1.0);
     /* null pointers are skipped */
     double a2 = -1.0;
-    EXPECT_EQ(Calc_Min_Spacings(0, 0, 0, 0, 0, 0, 350.0, 4.0, 0.0, 0.0, 0.0, 40.0, 40.0, nullptr,
-                                &a2, nullptr, nullptr, nullptr, nullptr), 2);
+    EXPECT_EQ(Calc_Min_Spacings(/*vbm_type=*/0, /*predrilled=*/0, /*fitted_bolt=*/0, /*douglas=*/0,
+                                /*split_rule=*/0, /*mat=*/0, /*rho_k=*/350.0, /*d=*/4.0,
+                                /*d_bolt=*/0.0, /*alpha=*/0.0, /*staple_angle=*/0.0, /*t1=*/40.0,
+                                /*t2=*/40.0, /*a1=*/nullptr, /*a2=*/&a2, /*a3t=*/nullptr,
+                                /*a3c=*/nullptr, /*a4t=*/nullptr, /*a4c=*/nullptr), 2);
     EXPECT_NEAR(a2, 20.0, 1e-9);
 }
 
@@ -549,11 +558,18 @@ TEST(SpacingRules, SimpleRulesAndMaterialPaths)
     EXPECT_NEAR(Calc_Vbm_Min_A3t_Mat(0, c24, 40.0, 14, 6.0, 0, 0, 1, 0, 0.0), 135.0, 1e-9);
     /* the record form writes the six distances of one angle */
     double rec[6];
-    Calc_Vbm_Spacings_Rec(0, c24, 40.0, 0, 4.0, 0.0, 0, 0, 0, 0, 0, 90.0, rec);
+    Calc_Vbm_Spacings_Rec(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/0, /*d=*/4.0,
+                          /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                          /*split_rule=*/0, /*screw_predrilled=*/0, /*alpha=*/90.0, /*out=*/rec);
     const double at90[6] = {20, 20, 40, 40, 28, 20};
     for (int i = 0; i < 6; i++) EXPECT_NEAR(rec[i], at90[i], 1e-9) << i;
-    Calc_Vbm_Spacings_Rec(0, c24, 40.0, 0, 4.0, 0.0, 0, 0, 0, 0, 0, 90.0, nullptr);
-    Calc_Vbm_Spacings(0, c24, 40.0, 0, 4.0, 0.0, 0, 0, 0, 0, 0, nullptr);
+    Calc_Vbm_Spacings_Rec(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/0, /*d=*/4.0,
+                          /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                          /*split_rule=*/0, /*screw_predrilled=*/0, /*alpha=*/90.0,
+                          /*out=*/nullptr);
+    Calc_Vbm_Spacings(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/0, /*d=*/4.0, /*theta=*/0.0,
+                      /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0, /*split_rule=*/0,
+                      /*screw_predrilled=*/0, /*out=*/nullptr);
     Calc_Vbm_Spacings_Simple(0, 0, 4.0, 0, nullptr);
 }
 
@@ -569,8 +585,11 @@ TEST(MinSpacings, EdgeDistancesOfSpeciesSensitiveToSplitting)
     };
     for (const auto &c : rows) {
         double a4t = -1.0, a4c = -1.0;
-        Calc_Min_Spacings(0, 0, 0, 0, c.split, 0, c.rho, 4.0, 0.0, 90.0 * Rad, 0.0, 40.0, 40.0,
-                          nullptr, nullptr, nullptr, nullptr, &a4t, &a4c);
+        Calc_Min_Spacings(/*vbm_type=*/0, /*predrilled=*/0, /*fitted_bolt=*/0, /*douglas=*/0,
+                          /*split_rule=*/c.split, /*mat=*/0, /*rho_k=*/c.rho, /*d=*/4.0,
+                          /*d_bolt=*/0.0, /*alpha=*/90.0 * Rad, /*staple_angle=*/0.0, /*t1=*/40.0,
+                          /*t2=*/40.0, /*a1=*/nullptr, /*a2=*/nullptr, /*a3t=*/nullptr,
+                          /*a3c=*/nullptr, /*a4t=*/&a4t, /*a4c=*/&a4c);
         EXPECT_NEAR(a4t, c.a4t, 1e-9) << c.rho << " " << c.split;
         EXPECT_NEAR(a4c, c.a4c, 1e-9) << c.rho << " " << c.split;
     }
