@@ -835,7 +835,9 @@ int Design_Connection_Short(Connection_Input in, Connection_Result *result)
     const auto fc90_of = [&](int mat, int grade) {
         if (User_Defined(mat, grade)) return in.user_material.f_c90_k * 1000.0;
         double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0, kh = 0;
-        Get_Mat_Strengths(mat, grade, 2, set_of(mat), 0.0, 0.0, &fm, &ft, &fc, &fv, &fc90, &kh);
+        Get_Mat_Strengths(/*group=*/mat, /*grade=*/grade, /*use=*/2, /*kind=*/set_of(mat),
+                          /*width=*/0.0, /*depth=*/0.0, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                          /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/&kh);
         return fc90;
     };
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1);

@@ -126,7 +126,9 @@ void Member_Strengths(int material, int grade, int use, int kind, double x1, dou
 {
     double fc90 = 0.0, kh = 0.0;
     v[0] = v[1] = v[2] = v[3] = 0.0;
-    Get_Mat_Strengths(material, grade, use, kind, x1, x2, &v[0], &v[1], &v[2], &v[3], &fc90, &kh);
+    Get_Mat_Strengths(/*group=*/material, /*grade=*/grade, /*use=*/use, /*kind=*/kind, /*width=*/x1,
+                      /*depth=*/x2, /*f_m_k=*/&v[0], /*f_t_k=*/&v[1], /*f_c_k=*/&v[2],
+                      /*f_v_k=*/&v[3], /*f_c90_k=*/&fc90, /*k_h=*/&kh);
 }
 
 } // namespace

@@ -126,7 +126,9 @@ double Calc_K_C_Of_Material(int mat, int grade, double l_ef, double h, double t,
         Get_Mat_Stiffness(mat, grade, set_e, t, &e0, &g, &e05, &g05);
         e005 = e05 / 1000.0;
         double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0, kh = 0;
-        Get_Mat_Strengths(mat, grade, 2, set_f, t, t, &fm, &ft, &fc, &fv, &fc90, &kh);
+        Get_Mat_Strengths(/*group=*/mat, /*grade=*/grade, /*use=*/2, /*kind=*/set_f, /*width=*/t,
+                          /*depth=*/t, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc, /*f_v_k=*/&fv,
+                          /*f_c90_k=*/&fc90, /*k_h=*/&kh);
         fc0 = fc / 1000.0;
     }
     return Calc_K_C(e005, fc0, beta, l_ef, h, i, lambda, lambda_rel, k);

@@ -123,7 +123,9 @@ typedef struct Fastener_Forces {
 static Fastener_Forces Forces_Of(int group, int entry, int i, int n, double f)
 {
     double Np = 0, Vp = 0, Mp = 0, Mx = 0, My = 0, Fx = 0, Fy = 0, F = 0, a = 0;
-    Get_Fastener_Force(group, entry, i, n, &Np, &Vp, &Mp, &Mx, &My, &Fx, &Fy, &F, &a);
+    Get_Fastener_Force(/*group=*/group, /*entry=*/entry, /*i=*/i, /*n=*/n, /*N_part=*/&Np,
+                       /*V_part=*/&Vp, /*M_part=*/&Mp, /*M_x=*/&Mx, /*M_y=*/&My, /*F_x=*/&Fx,
+                       /*F_y=*/&Fy, /*F=*/&F, /*angle=*/&a);
     Fastener_Forces r;
     r.F_M = f * Mp;
     r.F_MH = f * Mx;
@@ -208,8 +210,11 @@ double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry)
         }
         if (type == VBM_BOLZEN && !fitted) d0 += 1.0;
         double ab_e = 0, ab_i = 0, k_e = 0, k_i = 0;
-        Calc_Plate_Bearing_Ec(d0, d, si->t_p * 10.0, si->e1 * 10.0, si->e2 * 10.0, si->p1 * 10.0,
-                              si->p2 * 10.0, f_ub, f_u, &R_end, &R_in, &ab_e, &ab_i, &k_e, &k_i);
+        Calc_Plate_Bearing_Ec(/*d0=*/d0, /*d=*/d, /*t=*/si->t_p * 10.0, /*e1=*/si->e1 * 10.0,
+                              /*e2=*/si->e2 * 10.0, /*p1=*/si->p1 * 10.0, /*p2=*/si->p2 * 10.0,
+                              /*f_ub=*/f_ub, /*f_u=*/f_u, /*F_b_edge=*/&R_end, /*F_b_inner=*/&R_in,
+                              /*alpha_b_end=*/&ab_e, /*alpha_b_inner=*/&ab_i, /*k1_edge=*/&k_e,
+                              /*k1_inner=*/&k_i);
         Oli_Write_Text(file, "p\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr"
                        " = %.2lf cm, p\xCE\\" "2\xCEr = %.2lf cm, %s\xCE\\" "b\xCEr = %.2lf, k\xCE\\" "1"
                        "\xCEr = %.2lf => F\xCE\\" "b,Rd\xCEr = %.2lf kN", si->p1, si->e1, si->e2,

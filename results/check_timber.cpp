@@ -64,7 +64,9 @@ static int Init_Member(Section_Check_Input *rec, double kmod, Section_Dims *dims
     *rec = Section_Check_Template;
     rec->kmod = kmod;
     double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0;
-    Get_Mat_Strengths(mat, grade, 1, 8, h * 10.0, b * 10.0, &fm, &ft, &fc, &fv, &fc90, nullptr);
+    Get_Mat_Strengths(/*group=*/mat, /*grade=*/grade, /*use=*/1, /*kind=*/8, /*width=*/h * 10.0,
+                      /*depth=*/b * 10.0, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                      /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr);
     rec->f_m_y_k = fm * Bending_Factor(mat, side ? si->edgewise_side : si->edgewise_mid) / 1000.0;
     rec->f_m_z_k = rec->f_m_y_k;
     rec->f_t_0_k = ft / 1000.0;
@@ -200,8 +202,9 @@ static void Write_Side_Tension_Line(FILE *file, const Section_Check_Input *rec, 
     const Splice_Input_Record *si = &Splice_Input;
     const double k = Get_Member_Tension_Factor(si->vbm_type, si->predrilled);
     double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0, kh = 0;
-    Get_Mat_Strengths(si->mat_side, si->grade_side, 2, 8, si->h_s * 10.0, si->t_s * 10.0, &fm, &ft,
-                      &fc, &fv, &fc90, &kh);
+    Get_Mat_Strengths(/*group=*/si->mat_side, /*grade=*/si->grade_side, /*use=*/2, /*kind=*/8,
+                      /*width=*/si->h_s * 10.0, /*depth=*/si->t_s * 10.0, /*f_m_k=*/&fm,
+                      /*f_t_k=*/&ft, /*f_c_k=*/&fc, /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/&kh);
     if (!(kh > 0.0)) kh = 1.0;
     const double f_t_0_k = rec->f_t_0_k / k / kh;
     char names[128] = "", values[128] = "";

@@ -329,7 +329,9 @@ static int Design_One(Design_Cache *cache, int group, int entry, int i, int n_ro
 {
     const int n_f = Fastener_Pattern.count;
     double Np = 0, Vp = 0, Mp = 0, Mx = 0, My = 0, Fx = 0, Fy = 0, F = 0, a = 0;
-    Get_Fastener_Force(group, entry, i, n_f, &Np, &Vp, &Mp, &Mx, &My, &Fx, &Fy, &F, &a);
+    Get_Fastener_Force(/*group=*/group, /*entry=*/entry, /*i=*/i, /*n=*/n_f, /*N_part=*/&Np,
+                       /*V_part=*/&Vp, /*M_part=*/&Mp, /*M_x=*/&Mx, /*M_y=*/&My, /*F_x=*/&Fx,
+                       /*F_y=*/&Fy, /*F=*/&F, /*angle=*/&a);
     *row = Vbm_Row{};
     row->F_M = Mp;
     row->F_MH = Mx;
@@ -473,8 +475,9 @@ static void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm
     r.sigma_Rd = si->gamma_s > 0.0 ? fu / 1.1 / si->gamma_s : 0.0;
     const double N_b = r.sigma_Rd * r.A_b / 1000.0;
     double fc90 = 0.0, fm = 0, ft = 0, fc = 0, fv = 0;
-    Get_Mat_Strengths(si->mat_side, si->grade_side, 1, 8, si->h * 10.0, si->b * 10.0, &fm, &ft,
-                      &fc, &fv, &fc90, nullptr);
+    Get_Mat_Strengths(/*group=*/si->mat_side, /*grade=*/si->grade_side, /*use=*/1, /*kind=*/8,
+                      /*width=*/si->h * 10.0, /*depth=*/si->b * 10.0, /*f_m_k=*/&fm, /*f_t_k=*/&ft,
+                      /*f_c_k=*/&fc, /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr);
     const double f = fc90 / 1000.0;
     r.d_washer = Get_Washer_Diameter(db, 0);
     double a_w = std::fmin(r.d_washer + 60.0 - db, 4.0 * db);
@@ -505,8 +508,9 @@ static void Calc_Vbm_Head(int group, int entry, const Lkom_Entry *c, Vbm_Check *
     r->e_x = si->e_x;
     r->shear_planes = si->shear_planes;
     r->n_f = Fastener_Pattern.count;
-    Get_Fastener_Force(group, entry, -1, r->n_f, &r->F_H, &r->F_V, nullptr, nullptr, nullptr,
-                       nullptr, nullptr, nullptr, nullptr);
+    Get_Fastener_Force(/*group=*/group, /*entry=*/entry, /*i=*/-1, /*n=*/r->n_f, /*N_part=*/&r->F_H,
+                       /*V_part=*/&r->F_V, /*M_part=*/nullptr, /*M_x=*/nullptr, /*M_y=*/nullptr,
+                       /*F_x=*/nullptr, /*F_y=*/nullptr, /*F=*/nullptr, /*angle=*/nullptr);
     Get_Group_Kmod(group, nullptr, nullptr, &r->kmod);
 }
 

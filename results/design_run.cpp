@@ -96,8 +96,9 @@ double Oli_Blockscher_Nachweis(FILE *file, int group, int entry, int *error)
     if (error) *error = 0;
 
     double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0;
-    Get_Mat_Strengths(si->mat_mid, si->grade_mid, 1, 8, si->h * 10.0, si->b * 10.0, &fm, &ft,
-                      &fc, &fv, &fc90, nullptr);
+    Get_Mat_Strengths(/*group=*/si->mat_mid, /*grade=*/si->grade_mid, /*use=*/1, /*kind=*/8,
+                      /*width=*/si->h * 10.0, /*depth=*/si->b * 10.0, /*f_m_k=*/&fm, /*f_t_k=*/&ft,
+                      /*f_c_k=*/&fc, /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr);
     si->bs_f_t0_k = ft / 1000.0;
     si->bs_f_v_k = fv / 1000.0;
     Vbm_Rule_Input rule;
@@ -180,7 +181,9 @@ static Design_Strengths Member_Design_Strengths(int mat, int grade, double h, do
                                                 double kmod, double gamma, double fm_factor)
 {
     double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0;
-    Get_Mat_Strengths(mat, grade, 1, 8, h * 10.0, b * 10.0, &fm, &ft, &fc, &fv, &fc90, nullptr);
+    Get_Mat_Strengths(/*group=*/mat, /*grade=*/grade, /*use=*/1, /*kind=*/8, /*width=*/h * 10.0,
+                      /*depth=*/b * 10.0, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                      /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr);
     Design_Strengths s{};
     if (gamma > 0.0) {
         s.ft = ft * kmod / 1000.0 / gamma;

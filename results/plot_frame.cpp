@@ -46,7 +46,8 @@ double Plot_Fit_Scale(double bx0, double by0, double bx1, double by1, double w, 
     double wx0, wy0, wx1, wy1;
     for (int round = 0; std::fabs(s / prev - 1.0) > 0.0001 && round < 999; round++) {
         prev = s;
-        Widen(bx0, by0, bx1, by1, s, ml, mr, mb, mt, &wx0, &wy0, &wx1, &wy1);
+        Widen(/*bx0=*/bx0, /*by0=*/by0, /*bx1=*/bx1, /*by1=*/by1, /*s=*/s, /*ml=*/ml, /*mr=*/mr,
+              /*mb=*/mb, /*mt=*/mt, /*x0=*/&wx0, /*y0=*/&wy0, /*x1=*/&wx1, /*y1=*/&wy1);
         double sx = w / (wx1 - wx0), sy = h / (wy1 - wy0);
         s = sx < sy ? sx : sy;
         if (!(s > 0.0)) break;
@@ -59,7 +60,8 @@ double Plot_Fit_Scale(double bx0, double by0, double bx1, double by1, double w, 
         }
     }
     s = 1.0 / k;
-    Widen(bx0, by0, bx1, by1, s, ml, mr, mb, mt, &wx0, &wy0, &wx1, &wy1);
+    Widen(/*bx0=*/bx0, /*by0=*/by0, /*bx1=*/bx1, /*by1=*/by1, /*s=*/s, /*ml=*/ml, /*mr=*/mr,
+          /*mb=*/mb, /*mt=*/mt, /*x0=*/&wx0, /*y0=*/&wy0, /*x1=*/&wx1, /*y1=*/&wy1);
     if (x0) *x0 = wx0;
     if (y0) *y0 = wy0;
     if (x1) *x1 = wx1;
@@ -72,8 +74,9 @@ double Plot_Scale_Ansicht(double *x0, double *y0, double *x1, double *y1, double
 {
     const Splice_Input_Record *si = &Splice_Input;
     const double a = 1.05 * si->L / 2.0, b = 1.02 * si->h / 2.0;
-    return Plot_Fit_Scale(-a, -b, a, b, si->print.view_w, si->print.view_h, ml, mr, mb, mt, x0,
-                          y0, x1, y1);
+    return Plot_Fit_Scale(/*bx0=*/-a, /*by0=*/-b, /*bx1=*/a, /*by1=*/b, /*w=*/si->print.view_w,
+                          /*h=*/si->print.view_h, /*ml=*/ml, /*mr=*/mr, /*mb=*/mb, /*mt=*/mt,
+                          /*x0=*/x0, /*y0=*/y0, /*x1=*/x1, /*y1=*/y1);
 }
 
 /* ---------------------------------------------------------------- frame */

@@ -221,9 +221,12 @@ static int Check_Plate_Bearing(const Lkom_Entry *c, const Pass_Spacings *p)
     default: if (si->fitted_bolt) d0 = si->d; break;
     }
     const double f_ub = Plate_Bearing_Fu_B();
-    return Calc_Plate_Bearing_Ec(d0, d, si->t_p * 10.0, p->e1 * 10.0, si->e2 * 10.0,
-                                 si->a1 * 10.0, si->a2 * 10.0, f_ub, Get_Plate_Fu(), nullptr,
-                                 nullptr, nullptr, nullptr, nullptr, nullptr);
+    return Calc_Plate_Bearing_Ec(/*d0=*/d0, /*d=*/d, /*t=*/si->t_p * 10.0, /*e1=*/p->e1 * 10.0,
+                                 /*e2=*/si->e2 * 10.0, /*p1=*/si->a1 * 10.0, /*p2=*/si->a2 * 10.0,
+                                 /*f_ub=*/f_ub, /*f_u=*/Get_Plate_Fu(), /*F_b_edge=*/nullptr,
+                                 /*F_b_inner=*/nullptr, /*alpha_b_end=*/nullptr,
+                                 /*alpha_b_inner=*/nullptr, /*k1_edge=*/nullptr,
+                                 /*k1_inner=*/nullptr);
 }
 
 /* Distribute every valid combination to the pattern (step 18). Return 0, DERR_PLATE_MIN_3MM or

@@ -174,12 +174,18 @@ TEST(MatValues, ValueSetSwitchesAtEveryCall)
 {
   double fv = 0.0;
   Nad_Scope din(false);
-  ASSERT_EQ(Get_Mat_Strengths(0, 5, 2, 6, 100, 200, nullptr, nullptr, nullptr, &fv, nullptr, nullptr), 1);
+  ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*kind=*/6, /*width=*/100,
+                              /*depth=*/200, /*f_m_k=*/nullptr, /*f_t_k=*/nullptr,
+                              /*f_c_k=*/nullptr, /*f_v_k=*/&fv, /*f_c90_k=*/nullptr,
+                              /*k_h=*/nullptr), 1);
   EXPECT_DOUBLE_EQ(fv, 2000.0);
   EXPECT_STREQ(Get_Timber_Grade(1, 0)->name, "D30");
   {
     Nad_Scope en(true);
-    ASSERT_EQ(Get_Mat_Strengths(0, 5, 2, 6, 100, 200, nullptr, nullptr, nullptr, &fv, nullptr, nullptr), 1);
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*kind=*/6, /*width=*/100,
+                                /*depth=*/200, /*f_m_k=*/nullptr, /*f_t_k=*/nullptr,
+                                /*f_c_k=*/nullptr, /*f_v_k=*/&fv, /*f_c90_k=*/nullptr,
+                                /*k_h=*/nullptr), 1);
     EXPECT_DOUBLE_EQ(fv, 4000.0);
     EXPECT_STREQ(Get_Timber_Grade(1, 0)->name, "D18");
     EXPECT_EQ(Get_Mat_E90_Mean(1, 7, nullptr), 1);
@@ -197,7 +203,9 @@ TEST(MatValues, DepthFactorOfSolidTimber)
   double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0, kh = 0;
   {
     Nad_Scope en(true);
-    ASSERT_EQ(Get_Mat_Strengths(0, 5, 2, 6, 80, 100, &fm, &ft, &fc, &fv, &fc90, &kh), 1);
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*kind=*/6, /*width=*/80,
+                                /*depth=*/100, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                                /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/&kh), 1);
     /* EN 1995-1-1 (3.1): kh = min((150/100)^0.2, 1.3) = 1.5^0.2 = 1.084472 */
     EXPECT_NEAR(kh, 1.0845, 5e-5);
     EXPECT_NEAR(fm, 26027.3, 0.05);                          /* 24000 * 1.084472 */
@@ -205,22 +213,30 @@ TEST(MatValues, DepthFactorOfSolidTimber)
     EXPECT_DOUBLE_EQ(fc, 21000.0);
     EXPECT_DOUBLE_EQ(fc90, 2500.0);
     /* 40 mm: (150/40)^0.2 = 3.75^0.2 = 1.302 -> capped at 1.3 */
-    ASSERT_EQ(Get_Mat_Strengths(0, 5, 2, 6, 30, 40, &fm, nullptr, nullptr, nullptr, nullptr, &kh), 1);
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*kind=*/6, /*width=*/30,
+                                /*depth=*/40, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
+                                /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/&kh), 1);
     EXPECT_DOUBLE_EQ(kh, 1.3);
     EXPECT_DOUBLE_EQ(fm, 24000.0 * 1.3);
     /* above 150 mm no kh is written */
     kh = -1.0;
-    ASSERT_EQ(Get_Mat_Strengths(0, 5, 2, 6, 100, 200, &fm, nullptr, nullptr, nullptr, nullptr, &kh), 1);
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*kind=*/6, /*width=*/100,
+                                /*depth=*/200, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
+                                /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/&kh), 1);
     EXPECT_DOUBLE_EQ(kh, -1.0);
     EXPECT_DOUBLE_EQ(fm, 24000.0);
     /* perpendicular kinds write ft,90 and fc,90 */
-    ASSERT_EQ(Get_Mat_Strengths(13, 5, 2, 9, 100, 200, nullptr, &ft, &fc, nullptr, nullptr, nullptr), 1);
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/13, /*grade=*/5, /*use=*/2, /*kind=*/9, /*width=*/100,
+                                /*depth=*/200, /*f_m_k=*/nullptr, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                                /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/nullptr), 1);
     EXPECT_DOUBLE_EQ(ft, 400.0);
     EXPECT_DOUBLE_EQ(fc, 2500.0);
   }
   Nad_Scope din(false);
   kh = -1.0;
-  ASSERT_EQ(Get_Mat_Strengths(0, 5, 2, 6, 80, 100, &fm, nullptr, nullptr, nullptr, nullptr, &kh), 1);
+  ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*kind=*/6, /*width=*/80,
+                              /*depth=*/100, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
+                              /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/&kh), 1);
   EXPECT_DOUBLE_EQ(kh, -1.0);
   EXPECT_DOUBLE_EQ(fm, 24000.0);
 }
@@ -230,25 +246,37 @@ TEST(MatValues, DepthFactorAndShearOfGlulam)
   double fm = 0, ft = 0, fv = 0, kh = -1;
   {
     Nad_Scope en(true);
-    ASSERT_EQ(Get_Mat_Strengths(2, 2, 2, 6, 100, 300, &fm, &ft, nullptr, &fv, nullptr, &kh), 1);
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/2, /*grade=*/2, /*use=*/2, /*kind=*/6, /*width=*/100,
+                                /*depth=*/300, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/nullptr,
+                                /*f_v_k=*/&fv, /*f_c90_k=*/nullptr, /*k_h=*/&kh), 1);
     /* EN 1995-1-1 (3.2): (600/300)^0.1 = 2^0.1 = 1.071773 */
     EXPECT_NEAR(kh, 1.071773, 1e-6);
     EXPECT_NEAR(fm, 24000.0 * 1.071773, 0.05);
     EXPECT_NEAR(ft, 19200.0 * 1.071773, 0.05);
     EXPECT_DOUBLE_EQ(fv, 3500.0);
     kh = -1.0;
-    ASSERT_EQ(Get_Mat_Strengths(2, 2, 2, 6, 100, 600, &fm, nullptr, nullptr, nullptr, nullptr, &kh), 1);
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/2, /*grade=*/2, /*use=*/2, /*kind=*/6, /*width=*/100,
+                                /*depth=*/600, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
+                                /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/&kh), 1);
     EXPECT_DOUBLE_EQ(kh, -1.0);                              /* 600 mm and more: none */
     EXPECT_DOUBLE_EQ(fm, 24000.0);
     /* BS classes under EN: fv from the EN column, or 3.5 under the annex rules of k_cr */
-    ASSERT_EQ(Get_Mat_Strengths(3, 6, 2, 6, 100, 700, nullptr, nullptr, nullptr, &fv, nullptr, nullptr), 1);
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/3, /*grade=*/6, /*use=*/2, /*kind=*/6, /*width=*/100,
+                                /*depth=*/700, /*f_m_k=*/nullptr, /*f_t_k=*/nullptr,
+                                /*f_c_k=*/nullptr, /*f_v_k=*/&fv, /*f_c90_k=*/nullptr,
+                                /*k_h=*/nullptr), 1);
     EXPECT_DOUBLE_EQ(fv, 4300.0);
     en.block()->k_cr_rule = 0;
-    ASSERT_EQ(Get_Mat_Strengths(3, 6, 2, 6, 100, 700, nullptr, nullptr, nullptr, &fv, nullptr, nullptr), 1);
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/3, /*grade=*/6, /*use=*/2, /*kind=*/6, /*width=*/100,
+                                /*depth=*/700, /*f_m_k=*/nullptr, /*f_t_k=*/nullptr,
+                                /*f_c_k=*/nullptr, /*f_v_k=*/&fv, /*f_c90_k=*/nullptr,
+                                /*k_h=*/nullptr), 1);
     EXPECT_DOUBLE_EQ(fv, 3500.0);
   }
   Nad_Scope din(false);
-  ASSERT_EQ(Get_Mat_Strengths(3, 6, 2, 6, 100, 300, &fm, nullptr, nullptr, &fv, nullptr, &kh), 1);
+  ASSERT_EQ(Get_Mat_Strengths(/*group=*/3, /*grade=*/6, /*use=*/2, /*kind=*/6, /*width=*/100,
+                              /*depth=*/300, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
+                              /*f_v_k=*/&fv, /*f_c90_k=*/nullptr, /*k_h=*/&kh), 1);
   /* DIN 1052: (600/300)^0.14 = 2^0.14 = 1.101905 -> capped at 1.1 */
   EXPECT_DOUBLE_EQ(kh, 1.1);
   EXPECT_DOUBLE_EQ(fm, 36000.0 * 1.1);
@@ -260,7 +288,9 @@ TEST(MatValues, PanelAndProductStrengths)
   Nad_Scope en(true);
   double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0;
   /* particle board P5, 10 mm, in plane: ft, ft, fc and the panel shear strength */
-  ASSERT_EQ(Get_Mat_Strengths(7, 1, 2, 5, 0, 10, &fm, &ft, &fc, &fv, &fc90, nullptr), 1);
+  ASSERT_EQ(Get_Mat_Strengths(/*group=*/7, /*grade=*/1, /*use=*/2, /*kind=*/5, /*width=*/0,
+                              /*depth=*/10, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                              /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr), 1);
   EXPECT_DOUBLE_EQ(fm, 9400.0);
   EXPECT_DOUBLE_EQ(ft, 9400.0);
   EXPECT_DOUBLE_EQ(fc, 12700.0);
@@ -268,45 +298,69 @@ TEST(MatValues, PanelAndProductStrengths)
   EXPECT_DOUBLE_EQ(fc90, 10000.0);
   /* outside 6..50 mm: result 1, nothing written */
   fm = -1.0;
-  ASSERT_EQ(Get_Mat_Strengths(7, 1, 2, 5, 0, 55, &fm, nullptr, nullptr, nullptr, nullptr, nullptr), 1);
+  ASSERT_EQ(Get_Mat_Strengths(/*group=*/7, /*grade=*/1, /*use=*/2, /*kind=*/5, /*width=*/0,
+                              /*depth=*/55, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
+                              /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/nullptr), 1);
   EXPECT_DOUBLE_EQ(fm, -1.0);
   /* plywood F40/30, out of plane perpendicular */
-  ASSERT_EQ(Get_Mat_Strengths(6, 3, 2, 4, 0, 12, &fm, &ft, &fc, &fv, &fc90, nullptr), 1);
+  ASSERT_EQ(Get_Mat_Strengths(/*group=*/6, /*grade=*/3, /*use=*/2, /*kind=*/4, /*width=*/0,
+                              /*depth=*/12, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                              /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr), 1);
   EXPECT_DOUBLE_EQ(fm, 30000.0);
   EXPECT_DOUBLE_EQ(ft, 31000.0);
   EXPECT_DOUBLE_EQ(fc, 22000.0);
   EXPECT_DOUBLE_EQ(fc90, 9000.0);
   EXPECT_DOUBLE_EQ(fv, 2200.0);
   /* OSB/3, 15 mm, in-plane shear and planar shear */
-  ASSERT_EQ(Get_Mat_Strengths(4, 1, 2, 2, 0, 15, &fm, &ft, &fc, &fv, &fc90, nullptr), 1);
+  ASSERT_EQ(Get_Mat_Strengths(/*group=*/4, /*grade=*/1, /*use=*/2, /*kind=*/2, /*width=*/0,
+                              /*depth=*/15, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                              /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr), 1);
   EXPECT_DOUBLE_EQ(fv, 6800.0);
   EXPECT_DOUBLE_EQ(fc90, 10000.0);
-  ASSERT_EQ(Get_Mat_Strengths(4, 1, 2, 0, 0, 15, &fm, &ft, &fc, &fv, &fc90, nullptr), 1);
+  ASSERT_EQ(Get_Mat_Strengths(/*group=*/4, /*grade=*/1, /*use=*/2, /*kind=*/0, /*width=*/0,
+                              /*depth=*/15, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                              /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr), 1);
   EXPECT_DOUBLE_EQ(fv, 1000.0);
   /* Kerto-Q 27-69 mm flatwise */
-  ASSERT_EQ(Get_Mat_Strengths(11, 1, 2, 1, 0, 40, &fm, &ft, &fc, &fv, &fc90, nullptr), 1);
+  ASSERT_EQ(Get_Mat_Strengths(/*group=*/11, /*grade=*/1, /*use=*/2, /*kind=*/1, /*width=*/0,
+                              /*depth=*/40, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                              /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr), 1);
   EXPECT_DOUBLE_EQ(fm, 36000.0);
   EXPECT_DOUBLE_EQ(ft, 26000.0);
   EXPECT_DOUBLE_EQ(fc90, 2200.0);
   EXPECT_DOUBLE_EQ(fv, 1300.0);
   /* Steico LVL X t>=27 kind 6: ft 22 */
-  ASSERT_EQ(Get_Mat_Strengths(19, 2, 2, 6, 0, 40, &fm, &ft, &fc, &fv, &fc90, nullptr), 1);
+  ASSERT_EQ(Get_Mat_Strengths(/*group=*/19, /*grade=*/2, /*use=*/2, /*kind=*/6, /*width=*/0,
+                              /*depth=*/40, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                              /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr), 1);
   EXPECT_DOUBLE_EQ(ft, 22000.0);
   EXPECT_DOUBLE_EQ(fc, 30000.0);
-  EXPECT_EQ(Get_Mat_Strengths(19, 3, 2, 6, 0, 40, &fm, &ft, &fc, &fv, &fc90, nullptr), 0);
-  EXPECT_EQ(Get_Mat_Strengths(12, 0, 2, 6, 0, 40, &fm, &ft, &fc, &fv, &fc90, nullptr), 0);
+  EXPECT_EQ(Get_Mat_Strengths(/*group=*/19, /*grade=*/3, /*use=*/2, /*kind=*/6, /*width=*/0,
+                              /*depth=*/40, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                              /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr), 0);
+  EXPECT_EQ(Get_Mat_Strengths(/*group=*/12, /*grade=*/0, /*use=*/2, /*kind=*/6, /*width=*/0,
+                              /*depth=*/40, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                              /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr), 0);
   fm = -1.0;                                                 /* a stress kind above 9: no values */
-  EXPECT_EQ(Get_Mat_Strengths(0, 5, 2, 10, 0, 40, &fm, nullptr, nullptr, nullptr, nullptr, nullptr), 1);
+  EXPECT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*kind=*/10, /*width=*/0,
+                              /*depth=*/40, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
+                              /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/nullptr), 1);
   EXPECT_DOUBLE_EQ(fm, -1.0);
-  EXPECT_EQ(Get_Mat_Strengths(0, 12, 2, 10, 0, 40, &fm, nullptr, nullptr, nullptr, nullptr, nullptr), 0);
-  EXPECT_EQ(Get_Mat_Strengths(-12, 0, 2, 6, 0, 40, &fm, &ft, &fc, &fv, &fc90, nullptr), 0);
+  EXPECT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/12, /*use=*/2, /*kind=*/10, /*width=*/0,
+                              /*depth=*/40, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
+                              /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/nullptr), 0);
+  EXPECT_EQ(Get_Mat_Strengths(/*group=*/-12, /*grade=*/0, /*use=*/2, /*kind=*/6, /*width=*/0,
+                              /*depth=*/40, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                              /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr), 0);
 }
 
 TEST(MatValues, LaminatedBeech)
 {
   Nad_Scope en(true);
   double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0, kh = 0;
-  ASSERT_EQ(Get_Mat_Strengths(17, 1, 1, 8, 200, 300, &fm, &ft, &fc, &fv, &fc90, &kh), 1);
+  ASSERT_EQ(Get_Mat_Strengths(/*group=*/17, /*grade=*/1, /*use=*/1, /*kind=*/8, /*width=*/200,
+                              /*depth=*/300, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                              /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/&kh), 1);
   /* kh = min((600/300)^0.1, 1.2) = 1.071773; fv * min(2^0.13, 1.2) = 4500 * 1.094294 */
   EXPECT_NEAR(kh, 1.071773, 1e-6);
   EXPECT_NEAR(fm, 75000.0 * 1.071773, 0.05);
@@ -314,7 +368,9 @@ TEST(MatValues, LaminatedBeech)
   EXPECT_NEAR(fv, 4500.0 * 1.094294, 0.05);
   EXPECT_DOUBLE_EQ(fc, 59400.0);
   EXPECT_DOUBLE_EQ(fc90, 14800.0);
-  ASSERT_EQ(Get_Mat_Strengths(17, 0, 2, 9, 200, 300, nullptr, &ft, &fc, nullptr, &fc90, nullptr), 1);
+  ASSERT_EQ(Get_Mat_Strengths(/*group=*/17, /*grade=*/0, /*use=*/2, /*kind=*/9, /*width=*/200,
+                              /*depth=*/300, /*f_m_k=*/nullptr, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                              /*f_v_k=*/nullptr, /*f_c90_k=*/&fc90, /*k_h=*/nullptr), 1);
   EXPECT_DOUBLE_EQ(ft, 600.0);
   /* (0.892 + 0.0009 * 300) * 49500 = 1.162 * 49500 = 57519 */
   EXPECT_NEAR(fc, 57519.0, 1e-6);

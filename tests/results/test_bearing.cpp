@@ -9,8 +9,10 @@ TEST(Bearing, EurocodeEdgeAndInner)
     Fresh_Splice(true);
     Splice_Input.gamma_m2 = 1.25;
     double Fe = 0, Fi = 0, ae = 0, ai = 0, ke = 0, ki = 0;
-    EXPECT_EQ(Calc_Plate_Bearing_Ec(13, 12, 10, 30, 20, 40, 40, 800, 360, &Fe, &Fi, &ae, &ai, &ke,
-                                    &ki), 0);
+    EXPECT_EQ(Calc_Plate_Bearing_Ec(/*d0=*/13, /*d=*/12, /*t=*/10, /*e1=*/30, /*e2=*/20, /*p1=*/40,
+                                    /*p2=*/40, /*f_ub=*/800, /*f_u=*/360, /*F_b_edge=*/&Fe,
+                                    /*F_b_inner=*/&Fi, /*alpha_b_end=*/&ae, /*alpha_b_inner=*/&ai,
+                                    /*k1_edge=*/&ke, /*k1_inner=*/&ki), 0);
     /* alpha_end = min(30 / 39, 1, 800 / 360) = 0.76923; k1 = min(2.8 * 20 / 13 - 1.7,
     ** 1.4 * 40 / 13 - 1.7, 2.5) = 2.5; F = 2.5 * 0.76923 * 360 * 12 * 10 / 1.25 / 1000 = 66.46 */
     EXPECT_NEAR(ae, 30.0 / 39.0, 1e-12);
@@ -21,8 +23,10 @@ TEST(Bearing, EurocodeEdgeAndInner)
     EXPECT_NEAR(Fi, 67.02, 5e-3);
 
     /* A single column of holes takes the end factor for both. */
-    Calc_Plate_Bearing_Ec(13, 12, 10, 30, 20, 0.0, 40, 800, 360, nullptr, &Fi, nullptr, &ai,
-                          nullptr, nullptr);
+    Calc_Plate_Bearing_Ec(/*d0=*/13, /*d=*/12, /*t=*/10, /*e1=*/30, /*e2=*/20, /*p1=*/0.0,
+                          /*p2=*/40, /*f_ub=*/800, /*f_u=*/360, /*F_b_edge=*/nullptr,
+                          /*F_b_inner=*/&Fi, /*alpha_b_end=*/nullptr, /*alpha_b_inner=*/&ai,
+                          /*k1_edge=*/nullptr, /*k1_inner=*/nullptr);
     EXPECT_DOUBLE_EQ(ai, ae);
     EXPECT_NEAR(Fi, Fe, 1e-12);
 

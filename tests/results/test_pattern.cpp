@@ -144,7 +144,9 @@ TEST(Forces, BendingOnTwoByTwo)
     /* moment for distribution |M_d| + |x_c V_d / 100| = 10 + 10 * 20 / 100 = 12 kNm */
     c->M_distr = 12.0;
     double Np = -1, Vp = -1, Mp, Mx, My, Fx, Fy, F, a;
-    Get_Fastener_Force(0, 0, 0, 4, &Np, &Vp, &Mp, &Mx, &My, &Fx, &Fy, &F, &a);
+    Get_Fastener_Force(/*group=*/0, /*entry=*/0, /*i=*/0, /*n=*/4, /*N_part=*/&Np, /*V_part=*/&Vp,
+                       /*M_part=*/&Mp, /*M_x=*/&Mx, /*M_y=*/&My, /*F_x=*/&Fx, /*F_y=*/&Fy, /*F=*/&F,
+                       /*angle=*/&a);
     /* N = 0; V = 20 / 4 / 2 = 2.5; M = 1200 kNcm; dx = dy = -5:
     ** M_x = M_y = 1200 * -5 / 200 / 2 = -15; F_x = -15, F_y = -12.5;
     ** F = sqrt(225 + 156.25) = 19.526; angle atan2(-12.5, -15) + 180 deg = 39.81 deg */
@@ -155,7 +157,9 @@ TEST(Forces, BendingOnTwoByTwo)
     EXPECT_NEAR(Mp, std::sqrt(2.0 * 30.0 * 30.0) / 2.0, 1e-12);
     EXPECT_NEAR(F, 19.526, 5e-4);
     EXPECT_NEAR(a * 180.0 / M_PI, 39.81, 5e-3);
-    Get_Fastener_Force(0, 0, 2, 4, nullptr, nullptr, nullptr, nullptr, nullptr, &Fx, &Fy, &F, &a);
+    Get_Fastener_Force(/*group=*/0, /*entry=*/0, /*i=*/2, /*n=*/4, /*N_part=*/nullptr,
+                       /*V_part=*/nullptr, /*M_part=*/nullptr, /*M_x=*/nullptr, /*M_y=*/nullptr,
+                       /*F_x=*/&Fx, /*F_y=*/&Fy, /*F=*/&F, /*angle=*/&a);
     /* (15,-5): dx = 5, dy = -5: F_x = -15, F_y = 2.5 + 15 = 17.5; F = sqrt(225 + 306.25)
     ** = 23.049; atan2(17.5, -15) = 130.60 deg -> acute 49.40 deg */
     EXPECT_NEAR(Fx, -15.0, 1e-12);
@@ -165,14 +169,17 @@ TEST(Forces, BendingOnTwoByTwo)
 
     /* A negative moment mirrors the lever arm along the grain only. */
     c->M_d = -10.0;
-    Get_Fastener_Force(0, 0, 2, 4, nullptr, nullptr, nullptr, nullptr, nullptr, &Fx, &Fy, &F, &a);
+    Get_Fastener_Force(/*group=*/0, /*entry=*/0, /*i=*/2, /*n=*/4, /*N_part=*/nullptr,
+                       /*V_part=*/nullptr, /*M_part=*/nullptr, /*M_x=*/nullptr, /*M_y=*/nullptr,
+                       /*F_x=*/&Fx, /*F_y=*/&Fy, /*F=*/&F, /*angle=*/&a);
     EXPECT_NEAR(Fx, -15.0, 1e-12);
     EXPECT_NEAR(Fy, 2.5 - 15.0, 1e-12);
 
     /* An index outside the pattern leaves the per-fastener outputs alone. */
     double untouched = 77.0;
-    Get_Fastener_Force(0, 0, -1, 4, &Np, &Vp, nullptr, nullptr, nullptr, nullptr, nullptr,
-                       &untouched, nullptr);
+    Get_Fastener_Force(/*group=*/0, /*entry=*/0, /*i=*/-1, /*n=*/4, /*N_part=*/&Np, /*V_part=*/&Vp,
+                       /*M_part=*/nullptr, /*M_x=*/nullptr, /*M_y=*/nullptr, /*F_x=*/nullptr,
+                       /*F_y=*/nullptr, /*F=*/&untouched, /*angle=*/nullptr);
     EXPECT_EQ(untouched, 77.0);
     EXPECT_DOUBLE_EQ(Vp, 2.5);
 }
@@ -190,8 +197,9 @@ TEST(Forces, TensionSpliceSameForceAlongTheGrain)
     c->M_distr = 12.0;                              /* ignored for a tension splice */
     for (int i = 0; i < 4; i++) {
         double F = 0, a = 1, Fy = 1;
-        Get_Fastener_Force(0, 0, i, 4, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &Fy,
-                           &F, &a);
+        Get_Fastener_Force(/*group=*/0, /*entry=*/0, /*i=*/i, /*n=*/4, /*N_part=*/nullptr,
+                           /*V_part=*/nullptr, /*M_part=*/nullptr, /*M_x=*/nullptr, /*M_y=*/nullptr,
+                           /*F_x=*/nullptr, /*F_y=*/&Fy, /*F=*/&F, /*angle=*/&a);
         EXPECT_DOUBLE_EQ(F, 10.0);                  /* 80 / (4 * 2) */
         EXPECT_DOUBLE_EQ(Fy, 0.0);
         EXPECT_DOUBLE_EQ(a, 0.0);
