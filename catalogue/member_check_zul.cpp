@@ -21,6 +21,123 @@ static double Min2(double a, double b) { return a < b ? a : b; }
 
 /* ---------------------------------------------------------------- admissible stresses */
 
+/* The stresses and ratios of one admissible-stress check, kept for its print. */
+typedef struct Zul_Work {
+  double N, Vy, Vz, T, My, Mz;     /* forces used (N times the normal-force factor) */
+  double sN, so, su, bmin, bmax;   /* normal and bending stresses, MN/m2 */
+  double tQ, tT;                   /* shear stresses from Q and T */
+  double t, c;                     /* tension and compression edge interaction stresses */
+  double a, q, Uv;                 /* torsion and shear ratios, their interaction */
+  Zul_Spannungen z;                /* admissible stresses times the factor */
+} Zul_Work;
+
+/* The stresses of the section under the forces, in MN/m2 from kN, kNm and cm. */
+static void Zul_Stresses(const Member_Record *m, const Section_Forces *f, double n_factor,
+                         uint32_t spatial, uint32_t flags, Zul_Work *w)
+{
+  double v[10];
+  Calc_Querschnittswerte(m->section_kind, &m->dims, v, 10);
+  w->N = f->N * n_factor;
+  w->Vy = spatial ? f->Vy : 0.0;
+  w->Vz = f->Vz;
+  w->T = spatial ? f->T : 0.0;
+  w->My = f->My;
+  w->Mz = spatial ? f->Mz : 0.0;
+  w->sN = v[SV_A] == 0.0 ? 0.0 : 10.0 * w->N / v[SV_A];
+  if (f->N <= 0.0 && (m->switches & MEMBER_OMEGA) && !(flags & ZUL_NO_OMEGA))
+    w->sN *= Max2(m->omega, 1.0);
+  double sr = 0.0, sl = 0.0;
+  if (m->section_kind == SECTION_KREIS) {
+    const double M = std::sqrt(w->My * w->My + w->Mz * w->Mz);
+    w->so = 0.0 - K_W(v[SV_W_O_NEG]) * M;   /* no negative zero in the print */
+    w->su = K_W(v[SV_W_U]) * M;
+  } else {
+    w->so = 0.0 - K_W(v[SV_W_O_NEG]) * w->My;
+    w->su = K_W(v[SV_W_U]) * w->My;
+    sr = 0.0 - K_W(v[SV_W_ZP]) * w->Mz;
+    sl = K_W(v[SV_W_ZM_NEG]) * w->Mz;
+  }
+  w->bmax = Max2(w->so, w->su) + Max2(sr, sl);
+  w->bmin = Min2(w->so, w->su) + Min2(sr, sl);
+  const double Q = std::sqrt(w->Vy * w->Vy + w->Vz * w->Vz);
+  w->tQ = v[SV_A] == 0.0 ? 0.0 : 1.5 * 10.0 * Q / v[SV_A];
+  w->tT = K_W(v[SV_W_T]) * std::fabs(w->T);
+}
+
+/* The forces and stresses lines of the print. */
+static void Print_Zul_Stresses(FILE *o, const char *in, const Section_Forces *f, double n_factor,
+                               const char *n_factor_name, uint32_t spatial, int normal, int shear,
+                               int torsion, const Zul_Work *w, const double res[7])
+{
+  if (!spatial) {
+    File_Printf(o, "%sSchnittgr" OE SZ "en:  N = %.2f kN,  Q = %.2f kN,  M = %.2f kNm", in, f->N, w->Vz, w->My);
+  } else {
+    File_Printf(o, "%sSchnittkr" AE "fte:  N = %.2f kN,  Q" SUB "%s" NRM " = %.2f kN,  Q" SUB "%s" NRM " = %.2f kN",
+                in, f->N, AY, w->Vy, AZ, w->Vz);
+  }
+  if (n_factor != 1.0 && n_factor_name) File_Printf(o, ",  N * %s = %.2f kN", n_factor_name, w->N);
+  File_Printf(o, "\n");
+  if (spatial)
+    File_Printf(o, "%sMomente:  T = %.2f kNm,  M" SUB "%s" NRM " = %.2f kNm,  M" SUB "%s" NRM " = %.2f kNm\n",
+                in, w->T, AY, w->My, AZ, w->Mz);
+  if (normal && w->sN != 0.0)
+    File_Printf(o, "%sSpannung aus Normalkraft:  %s" SUB "N" NRM " = %.2f" MNM2 "\n", in, SIGMA, w->sN);
+  if (!spatial) {
+    if (normal) {
+      File_Printf(o, "%sSpannungen:  %s" SUB "o" NRM " = %.2f" MNM2 ",  %s" SUB "u" NRM " = %.2f" MNM2,
+                  in, SIGMA, w->so, SIGMA, w->su);
+      if (shear) File_Printf(o, ",  %s" SUB "Q" NRM " = %.2f" MNM2, TAU, w->tQ);
+      File_Printf(o, "\n");
+    } else if (shear) {
+      File_Printf(o, "%sSchubspannung:  %s" SUB "Q" NRM " = %.2f" MNM2 "\n", in, TAU, w->tQ);
+    }
+  } else {
+    if (normal)
+      File_Printf(o, "%sNormalspannungen:  %s" SUB "max" NRM " = %.2f" MNM2 ",  %s" SUB "min" NRM " = %.2f" MNM2 "\n",
+                  in, SIGMA, res[0], SIGMA, res[1]);
+    if (shear && torsion)
+      File_Printf(o, "%sSchubspannungen:  %s" SUB "Q" NRM " = %.2f" MNM2 ",  %s" SUB "T" NRM " = %.2f" MNM2 "\n",
+                  in, TAU, w->tQ, TAU, w->tT);
+    else if (shear)
+      File_Printf(o, "%sSchubspannung:  %s" SUB "Q" NRM " = %.2f" MNM2 "\n", in, TAU, w->tQ);
+    else if (torsion)
+      File_Printf(o, "%sSchubspannung:  %s" SUB "T" NRM " = %.2f" MNM2 "\n", in, TAU, w->tT);
+  }
+}
+
+/* The ratio lines of the print: stress over admissible stress. */
+static void Print_Zul_Ratios(FILE *o, const char *in, int normal, int shear, int torsion,
+                             const Zul_Work *w, const double res[7])
+{
+  const Zul_Spannungen &z = w->z;
+  if (normal) {
+    if (w->t > 0.0)
+      File_Printf(o, "%s%s" SUB "Z" NRM "/zul %s" SUB "Z" NRM " = %.2f/%.2f = %.3f\n", in, SIGMA, SIGMA,
+                  res[4], z.sigma_Z, res[4] / z.sigma_Z);
+    if (w->c < 0.0) {
+      if (w->bmin != 0.0 || w->bmax != 0.0)
+        File_Printf(o, "%s%s" SUB "D" NRM "/zul %s" SUB "D" NRM " = %.2f/%.2f = %.3f\n", in, SIGMA, SIGMA,
+                    res[3], z.sigma_D, res[3] / z.sigma_D);
+      else
+        File_Printf(o, "%s%s" SUB "N" NRM "/zul %s" SUB "D" NRM " = %.2f/%.2f = %.3f\n", in, SIGMA, SIGMA,
+                    res[3], z.sigma_D, res[3] / z.sigma_D);
+    }
+  }
+  if (shear && torsion) {
+    File_Printf(o, "%s", in);
+    File_Printf(o, "%s" SUB "T" NRM "/zul %s" SUB "T" NRM " = %.2f/%.2f = %.3f%s%s" SUB "Q" NRM "/zul %s" SUB "Q" NRM
+                " = %.2f/%.2f = %.3f\n", TAU, TAU, w->tT, z.tau_T, w->a, ",  ", TAU, TAU, w->tQ, z.tau_Q, w->q);
+    File_Printf(o, "%s", in);
+    File_Printf(o, "(%s" SUB "T" NRM "/U" SUB "%s" NRM ")/zul %s" SUB "T" NRM " + ((%s" SUB "Q" NRM "/U" SUB "%s" NRM
+                ")/zul %s" SUB "Q" NRM ")" SUP "m" NRM " = 1  %s  U" SUB "%s" NRM " = %.3f\n",
+                TAU, "v", TAU, TAU, "v", TAU, ARROW, "v", w->Uv);
+  } else if (torsion) {
+    File_Printf(o, "%s%s" SUB "T" NRM "/zul %s" SUB "T" NRM " = %.2f/%.2f = %.3f\n", in, TAU, TAU, w->tT, z.tau_T, w->a);
+  } else if (shear) {
+    File_Printf(o, "%s%s" SUB "Q" NRM "/zul %s" SUB "Q" NRM " = %.2f/%.2f = %.3f\n", in, TAU, TAU, w->tQ, z.tau_Q, w->q);
+  }
+}
+
 /* results: 0 sigma_N + largest bending edge stress, 1 sigma_N + smallest, 2 tau_Q,
 ** 3 compression-combined stress, 4 tension-combined stress, 5 tau_T, 6 utilisation U. */
 uint32_t Print_Nachweis_Zul(const Member_Record *m, const Section_Forces *f, double factor,
@@ -35,32 +152,9 @@ uint32_t Print_Nachweis_Zul(const Member_Record *m, const Section_Forces *f, dou
   if (factor <= 0.0) factor = 1.0;
   if (n_factor <= 0.0) n_factor = 1.0;
 
-  /* stresses (MN/m2) from forces in kN, moments in kNm and section values in cm */
-  double v[10];
-  Calc_Querschnittswerte(m->section_kind, &m->dims, v, 10);
-  const double N = f->N * n_factor;
-  const double Vy = spatial ? f->Vy : 0.0, Vz = f->Vz;
-  const double T = spatial ? f->T : 0.0, My = f->My, Mz = spatial ? f->Mz : 0.0;
-  double sN = v[SV_A] == 0.0 ? 0.0 : 10.0 * N / v[SV_A];
-  if (f->N <= 0.0 && (m->switches & MEMBER_OMEGA) && !(flags & ZUL_NO_OMEGA))
-    sN *= Max2(m->omega, 1.0);
-  double so, su, sr = 0.0, sl = 0.0;
-  if (m->section_kind == SECTION_KREIS) {
-    const double M = std::sqrt(My * My + Mz * Mz);
-    so = 0.0 - K_W(v[SV_W_O_NEG]) * M;   /* no negative zero in the print */
-    su = K_W(v[SV_W_U]) * M;
-  } else {
-    so = 0.0 - K_W(v[SV_W_O_NEG]) * My;
-    su = K_W(v[SV_W_U]) * My;
-    sr = 0.0 - K_W(v[SV_W_ZP]) * Mz;
-    sl = K_W(v[SV_W_ZM_NEG]) * Mz;
-  }
-  const double bmax = Max2(so, su) + Max2(sr, sl), bmin = Min2(so, su) + Min2(sr, sl);
-  const double Q = std::sqrt(Vy * Vy + Vz * Vz);
-  const double tQ = v[SV_A] == 0.0 ? 0.0 : 1.5 * 10.0 * Q / v[SV_A];
-  const double tT = K_W(v[SV_W_T]) * std::fabs(T);
-
-  Zul_Spannungen z;
+  Zul_Work w;
+  Zul_Stresses(m, f, n_factor, spatial, flags, &w);
+  Zul_Spannungen &z = w.z;
   Get_Zul_Spannungen(m->old_kind ? m->old_grade : m->grade_code, m->load_case_set, &z);
   z.sigma_D *= factor;
   z.sigma_Z *= factor;
@@ -70,93 +164,33 @@ uint32_t Print_Nachweis_Zul(const Member_Record *m, const Section_Forces *f, dou
 
   /* DIN 1052 (1988): sigma_Z/zul sigma_Z + sigma_B/zul sigma_B <= 1, at the tension edge, and
   ** likewise with compression at the compression edge */
-  const double t = sN + bmax * z.sigma_Z / z.sigma_B;
-  const double c = sN + bmin * z.sigma_D / z.sigma_B;
-  res[0] = sN + bmax;
-  res[1] = sN + bmin;
-  res[2] = tQ;
-  res[3] = c < 0.0 ? std::fabs(c) : 0.0;
-  res[4] = t > 0.0 ? t : 0.0;
-  res[5] = tT;
+  w.t = w.sN + w.bmax * z.sigma_Z / z.sigma_B;
+  w.c = w.sN + w.bmin * z.sigma_D / z.sigma_B;
+  res[0] = w.sN + w.bmax;
+  res[1] = w.sN + w.bmin;
+  res[2] = w.tQ;
+  res[3] = w.c < 0.0 ? std::fabs(w.c) : 0.0;
+  res[4] = w.t > 0.0 ? w.t : 0.0;
+  res[5] = w.tT;
   double U = 0.0;
   uint32_t code = 0;
   if (normal) {
     code |= 0x100000u;
     U = Max2(res[4] / z.sigma_Z, res[3] / z.sigma_D);
   }
-  const double a = torsion ? tT / z.tau_T : 0.0, q = shear ? tQ / z.tau_Q : 0.0;
+  w.a = torsion ? w.tT / z.tau_T : 0.0;
+  w.q = shear ? w.tQ / z.tau_Q : 0.0;
   if (shear) code |= 0x200000u;
   if (torsion) code |= 0x400000u;
-  double Uv = 0.0;
-  if (shear && torsion) Uv = Zul_Interaction(a, q, z.m);
-  else Uv = shear ? q : a;
-  res[6] = Max2(U, Uv);
+  if (shear && torsion) w.Uv = Zul_Interaction(w.a, w.q, z.m);
+  else w.Uv = shear ? w.q : w.a;
+  res[6] = Max2(U, w.Uv);
   if (results) memcpy(results, res, sizeof res);
 
-  /* the print */
   FILE *o = MC_Second;
   if (!o) return code;
-  const char *in = MC_Ind2;
-  if (!spatial) {
-    File_Printf(o, "%sSchnittgr" OE SZ "en:  N = %.2f kN,  Q = %.2f kN,  M = %.2f kNm", in, f->N, Vz, My);
-  } else {
-    File_Printf(o, "%sSchnittkr" AE "fte:  N = %.2f kN,  Q" SUB "%s" NRM " = %.2f kN,  Q" SUB "%s" NRM " = %.2f kN",
-                in, f->N, AY, Vy, AZ, Vz);
-  }
-  if (n_factor != 1.0 && n_factor_name) File_Printf(o, ",  N * %s = %.2f kN", n_factor_name, N);
-  File_Printf(o, "\n");
-  if (spatial)
-    File_Printf(o, "%sMomente:  T = %.2f kNm,  M" SUB "%s" NRM " = %.2f kNm,  M" SUB "%s" NRM " = %.2f kNm\n",
-                in, T, AY, My, AZ, Mz);
-  if (normal && sN != 0.0)
-    File_Printf(o, "%sSpannung aus Normalkraft:  %s" SUB "N" NRM " = %.2f" MNM2 "\n", in, SIGMA, sN);
-  if (!spatial) {
-    if (normal) {
-      File_Printf(o, "%sSpannungen:  %s" SUB "o" NRM " = %.2f" MNM2 ",  %s" SUB "u" NRM " = %.2f" MNM2,
-                  in, SIGMA, so, SIGMA, su);
-      if (shear) File_Printf(o, ",  %s" SUB "Q" NRM " = %.2f" MNM2, TAU, tQ);
-      File_Printf(o, "\n");
-    } else if (shear) {
-      File_Printf(o, "%sSchubspannung:  %s" SUB "Q" NRM " = %.2f" MNM2 "\n", in, TAU, tQ);
-    }
-  } else {
-    if (normal)
-      File_Printf(o, "%sNormalspannungen:  %s" SUB "max" NRM " = %.2f" MNM2 ",  %s" SUB "min" NRM " = %.2f" MNM2 "\n",
-                  in, SIGMA, res[0], SIGMA, res[1]);
-    if (shear && torsion)
-      File_Printf(o, "%sSchubspannungen:  %s" SUB "Q" NRM " = %.2f" MNM2 ",  %s" SUB "T" NRM " = %.2f" MNM2 "\n",
-                  in, TAU, tQ, TAU, tT);
-    else if (shear)
-      File_Printf(o, "%sSchubspannung:  %s" SUB "Q" NRM " = %.2f" MNM2 "\n", in, TAU, tQ);
-    else if (torsion)
-      File_Printf(o, "%sSchubspannung:  %s" SUB "T" NRM " = %.2f" MNM2 "\n", in, TAU, tT);
-  }
-  if (normal) {
-    if (t > 0.0)
-      File_Printf(o, "%s%s" SUB "Z" NRM "/zul %s" SUB "Z" NRM " = %.2f/%.2f = %.3f\n", in, SIGMA, SIGMA,
-                  res[4], z.sigma_Z, res[4] / z.sigma_Z);
-    if (c < 0.0) {
-      if (bmin != 0.0 || bmax != 0.0)
-        File_Printf(o, "%s%s" SUB "D" NRM "/zul %s" SUB "D" NRM " = %.2f/%.2f = %.3f\n", in, SIGMA, SIGMA,
-                    res[3], z.sigma_D, res[3] / z.sigma_D);
-      else
-        File_Printf(o, "%s%s" SUB "N" NRM "/zul %s" SUB "D" NRM " = %.2f/%.2f = %.3f\n", in, SIGMA, SIGMA,
-                    res[3], z.sigma_D, res[3] / z.sigma_D);
-    }
-  }
-  if (shear && torsion) {
-    File_Printf(o, "%s", in);
-    File_Printf(o, "%s" SUB "T" NRM "/zul %s" SUB "T" NRM " = %.2f/%.2f = %.3f%s%s" SUB "Q" NRM "/zul %s" SUB "Q" NRM
-                " = %.2f/%.2f = %.3f\n", TAU, TAU, tT, z.tau_T, a, ",  ", TAU, TAU, tQ, z.tau_Q, q);
-    File_Printf(o, "%s", in);
-    File_Printf(o, "(%s" SUB "T" NRM "/U" SUB "%s" NRM ")/zul %s" SUB "T" NRM " + ((%s" SUB "Q" NRM "/U" SUB "%s" NRM
-                ")/zul %s" SUB "Q" NRM ")" SUP "m" NRM " = 1  %s  U" SUB "%s" NRM " = %.3f\n",
-                TAU, "v", TAU, TAU, "v", TAU, ARROW, "v", Uv);
-  } else if (torsion) {
-    File_Printf(o, "%s%s" SUB "T" NRM "/zul %s" SUB "T" NRM " = %.2f/%.2f = %.3f\n", in, TAU, TAU, tT, z.tau_T, a);
-  } else if (shear) {
-    File_Printf(o, "%s%s" SUB "Q" NRM "/zul %s" SUB "Q" NRM " = %.2f/%.2f = %.3f\n", in, TAU, TAU, tQ, z.tau_Q, q);
-  }
+  Print_Zul_Stresses(o, MC_Ind2, f, n_factor, n_factor_name, spatial, normal, shear, torsion, &w, res);
+  Print_Zul_Ratios(o, MC_Ind2, normal, shear, torsion, &w, res);
   return code;
 }
 

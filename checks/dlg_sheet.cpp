@@ -398,40 +398,12 @@ static int Sheet_Moved(void)
     return Nchw_Sheet.x != Sheet_X0 + dx || Nchw_Sheet.y != Sheet_Y0 + dy;
 }
 
-/* Handle one code of the sheet; 0 when the sheet ends. */
-static int Handle(int code)
+/* Codes 13..24: the page of one check. */
+static void Handle_Check_Code(int code)
 {
     Nchw_Sheet_Rec &s = Nchw_Sheet;
     Nchw_Rec *c = Nchw_Current;
-    Xtr_Rule_Rec *x = Nchw_Current_Xtr_Rule;
-    Lkom_Rec *l = Nchw_Current_Lkom;
-    GenRule_Rec *g = Nchw_Current_GenRule;
     switch (code) {
-    case 1: New_Nachweis_Dialog(); break;
-    case 2: New_Xtr_Dialog(); break;
-    case 3: New_Lkom_Dialog(); break;
-    case 4:
-        Nchw_Global_Settings_Dialog();
-        Apply_NAD_EC0_Factors_To_Lkom_Tables();
-        break;
-    case 5:
-        Lkom_Generation_Dialog(nullptr);
-        break;
-    case 6: Delete_Current_Nchw_Object(); break;
-    case 7:
-        Show_Nchw_Check_Report();
-        break;
-    case 8: case 11: case -1: return 0;
-    case 9: {
-        const int key = hitkey() >= 0 ? getkey() : -1;
-        if (key == KEY_DEL) Delete_Current_Nchw_Object();
-        else if (key == KEY_UP || key == KEY_DOWN) Nchw_Select_Neighbour(key == KEY_DOWN ? 1 : -1);
-        else if (key == KEY_PGDN || key == KEY_PGUP)
-            Scroll_Nchw_Page_Table((key == KEY_PGDN ? 1 : -1) * (Nchw_Current_Xtr_Rule ? XTR_PAGE_ROWS : LKOM_PAGE_ROWS));
-        break;
-    }
-    case 10: Helpview(Nchw_Help_Key); break;
-    case NCHW_CODE_TREE_MOVED: Follow_Sheet_Move(); break;
     case 13:
         if (c) {
             if (s.chk_number < 1) s.chk_number = 1;
@@ -470,6 +442,16 @@ static int Handle(int code)
         if (c && c->type && c->type->option_count > 0) Edit_Nchw_Options(c->type, c->option_values);
         break;
     case 19: case 20: case 21: case 22: case 23: case 24: Selector_Event(code); break;
+    default: break;
+    }
+}
+
+/* Codes 25..30: the page of one extremal-situation rule. */
+static void Handle_Xtr_Code(int code)
+{
+    Nchw_Sheet_Rec &s = Nchw_Sheet;
+    Xtr_Rule_Rec *x = Nchw_Current_Xtr_Rule;
+    switch (code) {
     case 25:
         if (x) {
             x->number = (int32_t)std::lround(s.xtr_number);
@@ -489,6 +471,16 @@ static int Handle(int code)
         }
         break;
     case 30: Take_Xtr_Page_Table(); break;
+    default: break;
+    }
+}
+
+/* Codes 31..42: the page of one load combination. */
+static void Handle_Lkom_Code(int code)
+{
+    Nchw_Sheet_Rec &s = Nchw_Sheet;
+    Lkom_Rec *l = Nchw_Current_Lkom;
+    switch (code) {
     case 31:
         if (l) {
             l->number = (int32_t)std::lround(s.lkom_number);
@@ -517,6 +509,16 @@ static int Handle(int code)
         }
         break;
     case 42: Take_Lkom_Page_Table(); break;
+    default: break;
+    }
+}
+
+/* Codes 43..50: the page of one generation rule. */
+static void Handle_GenRule_Code(int code)
+{
+    Nchw_Sheet_Rec &s = Nchw_Sheet;
+    GenRule_Rec *g = Nchw_Current_GenRule;
+    switch (code) {
     case 43:
         if (g) {
             g->number = (int32_t)std::lround(s.gen_number);
@@ -535,6 +537,44 @@ static int Handle(int code)
         }
         break;
     default: break;
+    }
+}
+
+/* Handle one code of the sheet; 0 when the sheet ends. */
+static int Handle(int code)
+{
+    switch (code) {
+    case 1: New_Nachweis_Dialog(); break;
+    case 2: New_Xtr_Dialog(); break;
+    case 3: New_Lkom_Dialog(); break;
+    case 4:
+        Nchw_Global_Settings_Dialog();
+        Apply_NAD_EC0_Factors_To_Lkom_Tables();
+        break;
+    case 5:
+        Lkom_Generation_Dialog(nullptr);
+        break;
+    case 6: Delete_Current_Nchw_Object(); break;
+    case 7:
+        Show_Nchw_Check_Report();
+        break;
+    case 8: case 11: case -1: return 0;
+    case 9: {
+        const int key = hitkey() >= 0 ? getkey() : -1;
+        if (key == KEY_DEL) Delete_Current_Nchw_Object();
+        else if (key == KEY_UP || key == KEY_DOWN) Nchw_Select_Neighbour(key == KEY_DOWN ? 1 : -1);
+        else if (key == KEY_PGDN || key == KEY_PGUP)
+            Scroll_Nchw_Page_Table((key == KEY_PGDN ? 1 : -1) * (Nchw_Current_Xtr_Rule ? XTR_PAGE_ROWS : LKOM_PAGE_ROWS));
+        break;
+    }
+    case 10: Helpview(Nchw_Help_Key); break;
+    case NCHW_CODE_TREE_MOVED: Follow_Sheet_Move(); break;
+    default:
+        if (code >= 13 && code <= 24) Handle_Check_Code(code);
+        else if (code >= 25 && code <= 30) Handle_Xtr_Code(code);
+        else if (code >= 31 && code <= 42) Handle_Lkom_Code(code);
+        else if (code >= 43 && code <= 50) Handle_GenRule_Code(code);
+        break;
     }
     return 1;
 }
