@@ -7,6 +7,7 @@
 #include "results/splice_checks.h"
 
 #include <cmath>
+#include <vector>
 
 #include "design/design.h"
 #include "foundation/foundation.h"
@@ -42,6 +43,20 @@ int Calc_Plate_Stresses(double N, double V, double M, double *sigma, double *tau
 double Get_Plate_Shear_Strength(int accidental)
 {
     return Get_Plate_Fyd(accidental) / std::sqrt(3.0);
+}
+
+/* The closing line of a plate section: the largest utilisation u of what (a genitive, e.g.
+** "des Bleches") and whether the check is satisfied. */
+static void Write_Max_Util_Line(FILE *file, const char *what, double u)
+{
+    char line[256];
+    if (u <= UTIL_LIMIT)
+        snprintf(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 => \xCE"
+                 "bNachweis erf\x81llt\xCEr", what, u, SYM_LE);
+    else
+        snprintf(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf > 1 => \xCE"
+                 "bNachweis nicht erf\x81llt\xCEr", what, u);
+    Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
 }
 
 int Calc_Plate_Check(int group, int entry, Plate_Check *out)
@@ -91,17 +106,7 @@ void Print_Plate_Check(FILE *file, const Plate_Check *r)
                    "%.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN)",
                    SYM_SIGMA, r->sigma, SYM_SIGMA, r->sigma_v, SYM_TAU, r->tau,
                    r->bending ? "V" : "V\xCE\\" "d\xCEr", r->V);
-    if (file != nullptr) {
-        const double u = r->u;
-        char line[256];
-        if (u <= UTIL_LIMIT)
-            snprintf(line, sizeof line, "Maximale Ausnutzung des Bleches u\xCE\\max\xCEr = %.2lf %s 1 "
-                     "=> \xCE" "bNachweis erf\x81llt\xCEr", u, SYM_LE);
-        else
-            snprintf(line, sizeof line, "Maximale Ausnutzung des Bleches u\xCE\\max\xCEr = %.2lf > 1 "
-                     "=> \xCE" "bNachweis nicht erf\x81llt\xCEr", u);
-        Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
-    }
+    Write_Max_Util_Line(file, "des Bleches", r->u);
 }
 
 /* Plate utilisation of combination (group, entry), 10 when the check cannot be made; writes the
@@ -164,77 +169,79 @@ static double Ratio(double F, double R)
     return R > 0.0 ? std::fabs(F / R) : 10.0;
 }
 
-/* Largest bearing utilisation of combination (group, entry); writes the bearing section with
-** the force table when given a file. */
-double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry)
+double Plate_Row_Spacing(const Splice_Input_Record *si)
 {
-    Splice_Input_Record *si = &Splice_Input;
-    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
-    if (c == nullptr) return 0.0;
-    const int type = si->vbm_type;
-    Oli_Write_Heading(file, 3, "%s", Nad_Params != nullptr
-                                         ? "Lochleibungskr\x84" "fte gem\x84\xE1 DIN EN 1993-1-8"
-                                         : "Lochleibungskr\x84" "fte gem\x84\xE1 DIN 18800");
-    if ((int)Splice_N_Row(si) == 1 && Splice_N_Row(si) == 1.0) si->p2 = si->h_p;
-    const bool fitted = si->fitted_bolt && !(type == VBM_BOLZEN && si->steel_hole);
-    double R_in = 0.0, R_end = 0.0;
+    if ((int)Splice_N_Row(si) == 1 && Splice_N_Row(si) == 1.0) return si->h_p;
+    return si->p2;
+}
 
-    if (Nad_Params == nullptr) {
+/* Resistances of an inner and of an end hole with the factors and distances they come from. */
+static void Calc_Hole_Resistances(const Lkom_Entry *c, Bearing_Check *r)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    const bool fitted = si->fitted_bolt && !(type == VBM_BOLZEN && si->steel_hole);
+    if (!r->annex) {
         const double d0 = si->d + (fitted ? 0.0 : 1.0);
         double e = 0, e1 = 0, e2 = 0, e3 = 0;
         Calc_Plate_Hole_Geometry(d0, 1, &e, &e1, &e2, &e3);
         /* DIN 18800-1, Table 8, hole by hole: the inner fasteners bear by the hole spacing e,
         ** the end fasteners by their end distance e_Rand in the direction of the force. */
-        double a_in = 0, a_end = 0;
-        Calc_Plate_Bearing_Din_Hole(&R_in, &a_in, 0, e, e2, e3, c->accidental);
-        Calc_Plate_Bearing_Din_Hole(&R_end, &a_end, 1, si->e_rand_din * 10.0, e2, e3,
+        Calc_Plate_Bearing_Din_Hole(&r->R_in, &r->alpha_in, 0, e, e2, e3, c->accidental);
+        Calc_Plate_Bearing_Din_Hole(&r->R_end, &r->alpha_end, 1, si->e_rand_din * 10.0, e2, e3,
                                     c->accidental);
-        Oli_Write_Text(file, "e = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr = %.2lf cm, "
-                       "e\xCE\\" "3\xCEr = %.2lf cm, %s\xCE\\l\xCEr = %.2lf => V\xCE\\l,R,d\xCEr = "
-                       "%.2lf kN", e / 10.0, e1 / 10.0, e2 / 10.0, e3 / 10.0, SYM_ALPHA, a_in, R_in);
-        Oli_Write_Text(file, "e\xCE\\Rand\xCEr = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr"
-                       " = %.2lf cm, e\xCE\\" "3\xCEr = %.2lf cm, %s\xCE\\l\xCEr = %.2lf => "
-                       "V\xCE\\l,R,d,Rand\xCEr = %.2lf kN", si->e_rand_din, e1 / 10.0, e2 / 10.0,
-                       e3 / 10.0, SYM_ALPHA, a_end, R_end);
-    } else {
-        const double f_u = Get_Plate_Fu();
-        const double f_ub = Plate_Bearing_Fu_B();
-        double d = si->d, d0 = si->d;
-        if (si->connection_kind == CONN_OUTER_PLATES && !Is_Vbm_Dowel_Or_Bolt(type)) {
-            switch (type) {
-            case VBM_SCHEIBENDUEBEL_B1: d = d0 = Get_Connector_Value(type, si->connector_index, "dc"); break;
-            case VBM_SCHEIBENDUEBEL_C11: d = d0 = Get_Connector_Value(type, si->connector_index, "d1"); break;
-            case VBM_SCHEIBENDUEBEL_C2: d = d0 = si->d_bolt + 0.4; break;
-            default: d0 = si->d + (fitted ? 0.0 : 1.0); break;
-            }
-        }
-        if (type == VBM_BOLZEN && !fitted) d0 += 1.0;
-        double ab_e = 0, ab_i = 0, k_e = 0, k_i = 0;
-        Calc_Plate_Bearing_Ec(/*d0=*/d0, /*d=*/d, /*t=*/si->t_p * 10.0, /*e1=*/si->e1 * 10.0,
-                              /*e2=*/si->e2 * 10.0, /*p1=*/si->p1 * 10.0, /*p2=*/si->p2 * 10.0,
-                              /*f_ub=*/f_ub, /*f_u=*/f_u, /*F_b_edge=*/&R_end, /*F_b_inner=*/&R_in,
-                              /*alpha_b_end=*/&ab_e, /*alpha_b_inner=*/&ab_i, /*k1_edge=*/&k_e,
-                              /*k1_inner=*/&k_i);
-        Oli_Write_Text(file, "p\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr"
-                       " = %.2lf cm, p\xCE\\" "2\xCEr = %.2lf cm, %s\xCE\\" "b\xCEr = %.2lf, k\xCE\\" "1"
-                       "\xCEr = %.2lf => F\xCE\\" "b,Rd\xCEr = %.2lf kN", si->p1, si->e1, si->e2,
-                       si->p2, SYM_ALPHA, ab_i, k_i, R_in);
-        Oli_Write_Text(file, "e\xCE\\Rand\xCEr = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr"
-                       " = %.2lf cm, p\xCE\\" "2\xCEr = %.2lf cm, %s\xCE\\" "b\xCEr = %.2lf, k\xCE\\" "1"
-                       "\xCEr = %.2lf => F\xCE\\" "b,Rd,Rand\xCEr = %.2lf kN", si->e_rand_ec, si->e1,
-                       si->e2, si->p2, SYM_ALPHA, ab_e, k_e, R_end);
+        r->e = e / 10.0;
+        r->e1 = e1 / 10.0;
+        r->e2 = e2 / 10.0;
+        r->e3 = e3 / 10.0;
+        r->e_rand = si->e_rand_din;
+        return;
     }
+    const double f_u = Get_Plate_Fu();
+    const double f_ub = Plate_Bearing_Fu_B();
+    double d = si->d, d0 = si->d;
+    if (si->connection_kind == CONN_OUTER_PLATES && !Is_Vbm_Dowel_Or_Bolt(type)) {
+        switch (type) {
+        case VBM_SCHEIBENDUEBEL_B1: d = d0 = Get_Connector_Value(type, si->connector_index, "dc"); break;
+        case VBM_SCHEIBENDUEBEL_C11: d = d0 = Get_Connector_Value(type, si->connector_index, "d1"); break;
+        case VBM_SCHEIBENDUEBEL_C2: d = d0 = si->d_bolt + 0.4; break;
+        default: d0 = si->d + (fitted ? 0.0 : 1.0); break;
+        }
+    }
+    if (type == VBM_BOLZEN && !fitted) d0 += 1.0;
+    const double p2 = Plate_Row_Spacing(si);
+    Calc_Plate_Bearing_Ec(/*d0=*/d0, /*d=*/d, /*t=*/si->t_p * 10.0, /*e1=*/si->e1 * 10.0,
+                          /*e2=*/si->e2 * 10.0, /*p1=*/si->p1 * 10.0, /*p2=*/p2 * 10.0,
+                          /*f_ub=*/f_ub, /*f_u=*/f_u, /*F_b_edge=*/&r->R_end,
+                          /*F_b_inner=*/&r->R_in, /*alpha_b_end=*/&r->alpha_end,
+                          /*alpha_b_inner=*/&r->alpha_in, /*k1_edge=*/&r->k1_end,
+                          /*k1_inner=*/&r->k1_in);
+    r->p1 = si->p1;
+    r->p2 = p2;
+    r->e1 = si->e1;
+    r->e2 = si->e2;
+    r->e_rand = si->e_rand_ec;
+}
+
+int Calc_Bearing_Check(int group, int entry, Bearing_Check *out)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
+    if (c == nullptr) return 0;
+    Bearing_Check r{};
+    r.annex = Nad_Params != nullptr;
+    Calc_Hole_Resistances(c, &r);
 
     const int n_f = Fastener_Pattern.count;
     const double f = si->connection_kind == CONN_INNER_PLATES ? 2.0 : 1.0;
     const double x_end = End_Column_X();
     int first = 0, n = n_f;
     if (si->print.fasteners == 0 && n_f > 1) {
-        static double fx[PATTERN_MAX], F[PATTERN_MAX];
-        Get_Fastener_Forces_All(group, entry, n_f, nullptr, fx, nullptr, F, nullptr);
+        std::vector<double> fx((size_t)n_f), F((size_t)n_f);
+        Get_Fastener_Forces_All(group, entry, n_f, nullptr, fx.data(), nullptr, F.data(), nullptr);
         double best = -1.0;
         for (int i = 0; i < n_f; i++) {
-            const double u = Ratio(f * F[i], Hole_Resistance(i, x_end, f * fx[i], R_in, R_end));
+            const double u = Ratio(f * F[i], Hole_Resistance(i, x_end, f * fx[i], r.R_in, r.R_end));
             if (u > best) {
                 best = u;
                 first = i;
@@ -243,28 +250,55 @@ double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry)
         n = 1;
     }
     if (n < 0) n = 0;
-    double *cols[9] = {};
-    for (int k = 0; k < 9; k++)
-        cols[k] = (double *)Mem_Calloc((size_t)(n > 0 ? n : 1) * sizeof(double));
-    double u_max = 0.0;
-    for (int r = 0; r < n; r++) {
-        const int i = first + r;
+    r.first = first;
+    r.n = n;
+    r.rows = n > 0 ? (Bearing_Row *)Mem_Calloc((size_t)n * sizeof(Bearing_Row)) : nullptr;
+    for (int k = 0; k < n && r.rows != nullptr; k++) {
+        const int i = first + k;
         const Fastener_Forces ff = Forces_Of(group, entry, i, n_f, f);
-        const double R = Hole_Resistance(i, x_end, ff.F_totH, R_in, R_end);
-        const double u = Ratio(ff.F_tot, R);
-        u_max = std::fmax(u_max, u);
-        if (cols[0] == nullptr) continue;
-        cols[0][r] = ff.F_M;
-        cols[1][r] = ff.F_MH;
-        cols[2][r] = ff.F_MV;
-        cols[3][r] = ff.F_totH;
-        cols[4][r] = ff.F_totV;
-        cols[5][r] = ff.F_tot;
-        cols[6][r] = ff.alpha * 180.0 / M_PI;
-        cols[7][r] = R;
-        cols[8][r] = u;
+        Bearing_Row *row = &r.rows[k];
+        row->F_M = ff.F_M;
+        row->F_MH = ff.F_MH;
+        row->F_MV = ff.F_MV;
+        row->F_totH = ff.F_totH;
+        row->F_totV = ff.F_totV;
+        row->F_tot = ff.F_tot;
+        row->alpha = ff.alpha * 180.0 / M_PI;
+        row->R = Hole_Resistance(i, x_end, ff.F_totH, r.R_in, r.R_end);
+        row->u = Ratio(ff.F_tot, row->R);
+        r.u_max = std::fmax(r.u_max, row->u);
     }
-    if (file != nullptr && n > 0 && cols[8] != nullptr) {
+    *out = r;
+    return 1;
+}
+
+void Free_Bearing_Check(Bearing_Check *r)
+{
+    if (r == nullptr) return;
+    Mem_Free(&r->rows);
+    r->n = 0;
+}
+
+/* The force table of the checked fasteners, one row each, numbered from the first one's own
+** number. */
+static void Print_Bearing_Table(FILE *file, const Bearing_Check *r)
+{
+    const int n = r->n;
+    double *cols[9] = {};
+    for (int k = 0; k < 9; k++) cols[k] = (double *)Mem_Calloc((size_t)n * sizeof(double));
+    for (int i = 0; i < n && cols[8] != nullptr; i++) {
+        const Bearing_Row *row = &r->rows[i];
+        cols[0][i] = row->F_M;
+        cols[1][i] = row->F_MH;
+        cols[2][i] = row->F_MV;
+        cols[3][i] = row->F_totH;
+        cols[4][i] = row->F_totV;
+        cols[5][i] = row->F_tot;
+        cols[6][i] = row->alpha;
+        cols[7][i] = row->R;
+        cols[8][i] = row->u;
+    }
+    if (cols[8] != nullptr) {
         Oli_Write_Text(file, "%s", "Kr\x84" "fte pro Scherfuge ");
         Oli_Table_Column *tc = nullptr;
         Oli_Alloc_Table_Columns(10, &tc);
@@ -279,7 +313,7 @@ double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry)
             snprintf(tc[k].unit, sizeof tc[k].unit, "%s", units[k]);
             tc[k].width = k == 0 ? 3 : (k == 9 ? 5 : 7);
             /* the row number of "ZZ" starts at the first printed fastener's own number */
-            tc[k].decimals = k == 0 ? first + 1 : 2;
+            tc[k].decimals = k == 0 ? r->first + 1 : 2;
             tc[k].values = k == 0 ? nullptr : cols[k - 1];
             tc[k].factor = 1.0;
         }
@@ -287,15 +321,42 @@ double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry)
         free(tc);
     }
     for (int k = 0; k < 9; k++) Mem_Free(&cols[k]);
-    if (file != nullptr) {
-        char line[256];
-        if (u_max <= UTIL_LIMIT)
-            snprintf(line, sizeof line, "Maximale Ausnutzung der Lochleibungskraft u\xCE\\max\xCEr = "
-                     "%.2lf %s 1 => \xCE" "bNachweis erf\x81llt\xCEr", u_max, SYM_LE);
-        else
-            snprintf(line, sizeof line, "Maximale Ausnutzung der Lochleibungskraft u\xCE\\max\xCEr = "
-                     "%.2lf > 1 => \xCE" "bNachweis nicht erf\x81llt\xCEr", u_max);
-        Oli_Write_Text_Flagged(file, line, u_max <= UTIL_LIMIT ? 1 : 0);
+}
+
+void Print_Bearing_Check(FILE *file, const Bearing_Check *r)
+{
+    if (file == nullptr) return;
+    Oli_Write_Heading(file, 3, "%s", r->annex ? "Lochleibungskr\x84" "fte gem\x84\xE1 DIN EN 1993-1-8"
+                                              : "Lochleibungskr\x84" "fte gem\x84\xE1 DIN 18800");
+    if (!r->annex) {
+        Oli_Write_Text(file, "e = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr = %.2lf cm, "
+                       "e\xCE\\" "3\xCEr = %.2lf cm, %s\xCE\\l\xCEr = %.2lf => V\xCE\\l,R,d\xCEr = "
+                       "%.2lf kN", r->e, r->e1, r->e2, r->e3, SYM_ALPHA, r->alpha_in, r->R_in);
+        Oli_Write_Text(file, "e\xCE\\Rand\xCEr = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr"
+                       " = %.2lf cm, e\xCE\\" "3\xCEr = %.2lf cm, %s\xCE\\l\xCEr = %.2lf => "
+                       "V\xCE\\l,R,d,Rand\xCEr = %.2lf kN", r->e_rand, r->e1, r->e2, r->e3, SYM_ALPHA,
+                       r->alpha_end, r->R_end);
+    } else {
+        Oli_Write_Text(file, "p\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr"
+                       " = %.2lf cm, p\xCE\\" "2\xCEr = %.2lf cm, %s\xCE\\" "b\xCEr = %.2lf, k\xCE\\" "1"
+                       "\xCEr = %.2lf => F\xCE\\" "b,Rd\xCEr = %.2lf kN", r->p1, r->e1, r->e2, r->p2,
+                       SYM_ALPHA, r->alpha_in, r->k1_in, r->R_in);
+        Oli_Write_Text(file, "e\xCE\\Rand\xCEr = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr"
+                       " = %.2lf cm, p\xCE\\" "2\xCEr = %.2lf cm, %s\xCE\\" "b\xCEr = %.2lf, k\xCE\\" "1"
+                       "\xCEr = %.2lf => F\xCE\\" "b,Rd,Rand\xCEr = %.2lf kN", r->e_rand, r->e1, r->e2,
+                       r->p2, SYM_ALPHA, r->alpha_end, r->k1_end, r->R_end);
     }
-    return u_max;
+    if (r->n > 0 && r->rows != nullptr) Print_Bearing_Table(file, r);
+    Write_Max_Util_Line(file, "der Lochleibungskraft", r->u_max);
+}
+
+/* Largest bearing utilisation of combination (group, entry); writes the bearing section with
+** the force table when given a file. */
+double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry)
+{
+    Bearing_Check r;
+    if (!Calc_Bearing_Check(group, entry, &r)) return 0.0;
+    Print_Bearing_Check(file, &r);
+    Free_Bearing_Check(&r);
+    return r.u_max;
 }

@@ -178,26 +178,60 @@ static Member_Stresses Run_Section(const Section_Check_Input *rec, const Section
     return s;
 }
 
-/* k_cr is a number: the rule k_cr = 2.0 / f_v,k of the German annex takes f_v,k in N/mm². */
-static void Write_Kcr_Line(FILE *file, const Section_Check_Input *rec)
+/* Stresses and utilisation of one member from its section check. */
+static Timber_Member_Check Member_Result(const Section_Check_Input *rec, const Member_Stresses *s,
+                                         double V)
 {
-    if (Nad_Params == nullptr) return;
-    Oli_Write_Text(file, "mit k\xCE\\cr\xCEr = %.3lf", rec->k_cr_y);
+    Timber_Member_Check m{};
+    m.sigma_0 = s->s0;
+    m.sigma_m = s->sm;
+    m.tau = s->tau;
+    m.V = V;
+    m.k_cr = rec->k_cr_y;
+    m.u = s->u;
+    return m;
 }
 
-/* The shear at the joint of a bending splice and where it comes from: V_d, M_v,d and the
-** pattern factor k_xr = sum |x_i| / sum r_i² (printed per metre, M in kNm). */
-static void Write_Joint_Shear_Line(FILE *file, double V_d, double M, double V)
+/* Tension perpendicular to the grain near the fasteners (nails, screws and staples): the
+** largest column force across the grain spread over 24 d_ef t, per member. */
+static void Calc_T90(int group, const Lkom_Entry *c, Timber_Check *r)
 {
-    Oli_Write_Text(file, "V = max(|V\xCE\\d\xCEr|; |V\xCE\\d\xCEr| / 2 + k\xCE\\xr\xCEr x |M\xCE\\v,d"
-                   "\xCEr| / 2) = max(%.2lf; %.2lf / 2 + %.4lf 1/m x %.2lf kNm / 2) = %.2lf kN",
-                   std::fabs(V_d), std::fabs(V_d), Splice_Input.k_xr * 100.0, std::fabs(M), V);
-    Oli_Write_Text(file, "mit k\xCE\\xr\xCEr = %s|x\xCE\\i\xCEr| / %sr\xCE\\i\xCEr\xFD", SYM_SUM, SYM_SUM);
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    const int kind = si->connection_kind;
+    const double V90 = r->V90;
+    double t_m = si->b * 10.0;
+    const double t_s = si->t_s * 10.0;
+    if (type == VBM_NAGEL) {
+        double rho_s = 0.0, rho_m = 0.0, pen = t_m;
+        Get_Rho_K(si->mat_side, si->grade_side, t_s, &rho_s, nullptr);
+        Get_Rho_K(si->mat_mid, si->grade_mid, t_m, &rho_m, nullptr);
+        const bool outer = kind == CONN_OUTER_PLATES;
+        Calc_T_Req_Reduction(/*type=*/type, /*fu=*/Get_Fastener_Fu_K(), /*kind=*/2, /*d=*/si->d,
+                             /*length=*/si->l, /*axis_angle=*/90.0,
+                             /*predrilled=*/si->predrilled, /*variant=*/0,
+                             /*fitted=*/si->fitted_bolt, /*t1=*/outer ? si->t_p * 10.0 : t_s,
+                             /*t2=*/t_m, /*rho1=*/rho_s, /*rho2=*/rho_m,
+                             /*mat1=*/outer ? 12 : si->mat_side, /*mat2=*/si->mat_mid,
+                             /*g1=*/outer ? si->plate_steel : si->grade_side,
+                             /*g2=*/si->grade_mid, /*user1=*/nullptr, /*user2=*/nullptr,
+                             /*out_penetration=*/&pen, /*out_member=*/nullptr,
+                             /*out_k=*/nullptr, /*out_t1_req=*/nullptr, /*out_t2_req=*/nullptr);
+        t_m = std::fmin(t_m, pen);
+    }
+    const double d_ef = si->d + (si->fitted_bolt ? 0.0 : 1.0);
+    r->t90 = 1;
+    r->sigma_90_side = (d_ef > 0 && t_s > 0) ? V90 * 1000.0 / 24.0 / d_ef / t_s : 0.0;
+    r->sigma_90_mid = (d_ef > 0 && t_m > 0) ? V90 * 1000.0 / 24.0 / d_ef / t_m : 0.0;
+    r->f_t90_mid = Get_Ft90d_Middle(group, c->accidental);
+    r->f_t90_side = Get_Ft90d_Side(group, c->accidental);
+    r->u90_mid = r->f_t90_mid > 0.0 ? r->sigma_90_mid / r->f_t90_mid : 10.0;
+    r->u90_side = r->f_t90_side > 0.0 ? r->sigma_90_side / r->f_t90_side : 10.0;
 }
 
 /* The design tensile strength of the side timbers with its factors: the reduction of symmetric
-** tension joints with its rule, and the size factor k_h that the side timbers' value carries. */
-static void Write_Side_Tension_Line(FILE *file, const Section_Check_Input *rec, double f_t_0_d)
+** tension joints, and the size factor k_h that the side timbers' value carries. */
+static void Calc_Side_Tension(const Section_Check_Input *rec, double f_t_0_d, Timber_Check *r)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const double k = Get_Member_Tension_Factor(si->vbm_type, si->predrilled);
@@ -206,7 +240,97 @@ static void Write_Side_Tension_Line(FILE *file, const Section_Check_Input *rec, 
                       /*width=*/si->h_s * 10.0, /*depth=*/si->t_s * 10.0, /*f_m_k=*/&fm,
                       /*f_t_k=*/&ft, /*f_c_k=*/&fc, /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/&kh);
     if (!(kh > 0.0)) kh = 1.0;
-    const double f_t_0_k = rec->f_t_0_k / k / kh;
+    r->side_tension = 1;
+    r->k_red = k;
+    r->k_h = kh;
+    r->f_t_0_k = rec->f_t_0_k / k / kh;
+    r->kmod_side = rec->kmod;
+    r->gamma_m_side = rec->gamma_m;
+    r->f_t_0_d_side = f_t_0_d;
+}
+
+int Calc_Timber_Check(int group, int entry, Timber_Check *out)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
+    if (c == nullptr) return 0;
+    Timber_Check r{};
+    double kmod_mid = 0.0, kmod_side = 0.0;
+    Get_Group_Kmod(group, &kmod_mid, &kmod_side, nullptr);
+    const bool bending = si->splice_kind == SPLICE_BENDING;
+    const int kind = si->connection_kind;
+    r.annex = Nad_Params != nullptr;
+    r.kind = kind;
+    r.bending = bending;
+    r.N = c->N_d;
+    r.V_d = c->V_d;
+    r.M = bending ? c->M_distr : 0.0;
+    r.k_xr = si->k_xr;
+    r.V90 = bending ? std::fabs(c->max_col_Fy) : 0.0;
+    const double N = r.N, M = r.M;
+
+    /* Without a partial factor the stresses cannot be compared with a strength. */
+    if (si->gamma_m_mid <= 0.0 || (kind == CONN_SIDE_TIMBERS && si->gamma_m_side <= 0.0)) {
+        r.state = TIMBER_CHECK_NO_GAMMA;
+        *out = r;
+        return 1;
+    }
+
+    const double Vs = Joint_Shear(c->V_d, M);
+    r.V = Vs;
+    Section_Check_Input rec_s{}, rec_m{};
+    Section_Dims dim_s{}, dim_m{};
+    double geo_s[10], geo_m[10];
+    if (kind == CONN_SIDE_TIMBERS) {
+        Init_Side_Timber_Check(&rec_s, kmod_side, &dim_s, geo_s, nullptr, nullptr);
+        const Member_Stresses ss = Run_Section(&rec_s, &dim_s, N, Vs, M);
+        r.side = Member_Result(&rec_s, &ss, Vs);
+        if (N >= 0.0) Calc_Side_Tension(&rec_s, ss.f_t_0_d, &r);
+    }
+    double Vm = 0.0;
+    if (kind == CONN_INNER_PLATES) Vm = Vs;
+    else if (bending) Vm = Joint_Shear(c->V_d, M);
+    if (std::fabs(Vm) < std::fabs(c->V_d)) Vm = c->V_d;
+    Init_Middle_Timber_Check(&rec_m, kmod_mid, &dim_m, geo_m, nullptr, nullptr);
+    const Member_Stresses sm = Run_Section(&rec_m, &dim_m, N, Vm, M);
+    r.mid = Member_Result(&rec_m, &sm, Vm);
+
+    const int type = si->vbm_type;
+    if ((r.V90 != 0.0 && Is_Vbm_Nail_Or_Screw(type)) || type == VBM_KLAMMER) {
+        Calc_T90(group, c, &r);
+        r.mid.u = std::fmax(r.mid.u, r.u90_mid);
+        if (kind == CONN_SIDE_TIMBERS) r.side.u = std::fmax(r.side.u, r.u90_side);
+    }
+    r.withdrawal_hint = std::fabs(sm.sm) < 1e-5 && N > 0.0 && kind == CONN_SIDE_TIMBERS
+                        && Is_Vbm_Connector(type);
+    r.u = std::fmax(r.mid.u, r.side.u);
+    *out = r;
+    return 1;
+}
+
+/* ---------------------------------------------------------------- the section "Hölzer" */
+
+/* k_cr is a number: the rule k_cr = 2.0 / f_v,k of the German annex takes f_v,k in N/mm². */
+static void Write_Kcr_Line(FILE *file, const Timber_Check *r, const Timber_Member_Check *m)
+{
+    if (!r->annex) return;
+    Oli_Write_Text(file, "mit k\xCE\\cr\xCEr = %.3lf", m->k_cr);
+}
+
+/* The shear at the joint of a bending splice and where it comes from: V_d, M_v,d and the
+** pattern factor k_xr = sum |x_i| / sum r_i² (printed per metre, M in kNm). */
+static void Write_Joint_Shear_Line(FILE *file, const Timber_Check *r)
+{
+    Oli_Write_Text(file, "V = max(|V\xCE\\d\xCEr|; |V\xCE\\d\xCEr| / 2 + k\xCE\\xr\xCEr x |M\xCE\\v,d"
+                   "\xCEr| / 2) = max(%.2lf; %.2lf / 2 + %.4lf 1/m x %.2lf kNm / 2) = %.2lf kN",
+                   std::fabs(r->V_d), std::fabs(r->V_d), r->k_xr * 100.0, std::fabs(r->M), r->V);
+    Oli_Write_Text(file, "mit k\xCE\\xr\xCEr = %s|x\xCE\\i\xCEr| / %sr\xCE\\i\xCEr\xFD", SYM_SUM, SYM_SUM);
+}
+
+/* The design tensile strength of the side timbers with the factors it carries. */
+static void Write_Side_Tension_Line(FILE *file, const Timber_Check *r)
+{
+    const double k = r->k_red, kh = r->k_h;
     char names[128] = "", values[128] = "";
     if (k != 1.0) {
         snprintf(names, sizeof names, "k\xCE\\red\xCEr x ");
@@ -218,11 +342,93 @@ static void Write_Side_Tension_Line(FILE *file, const Section_Check_Input *rec, 
     }
     Oli_Write_Text(file, "Seitenh\x94lzer: f\xCE\\t,0,d\xCEr = %sf\xCE\\t,0,k\xCEr x k\xCE\\mod\xCEr / "
                    "%s\xCE\\M\xCEr = %s%.2lf x %.2lf / %.2lf = %.2lf N/mm\xCE/2\xCEr", names, SYM_GAMMA,
-                   values, f_t_0_k, rec->kmod, rec->gamma_m, f_t_0_d);
+                   values, r->f_t_0_k, r->kmod_side, r->gamma_m_side, r->f_t_0_d_side);
     if (k != 1.0)
         Oli_Write_Text(file, "mit k\xCE\\red\xCEr = %s nach %s (symmetrische Zugverbindung)",
                        k == 0.4 ? "0.4" : "1/1.5",
-                       Nad_Params != nullptr ? "DIN EN 1995-1-1/NA, NCI NA.8.1.6" : "DIN 1052, 11.1.2");
+                       r->annex ? "DIN EN 1995-1-1/NA, NCI NA.8.1.6" : "DIN 1052, 11.1.2");
+}
+
+/* The lines of tension perpendicular to the grain; V_90 is a force in kN. */
+static void Write_T90_Lines(FILE *file, const Timber_Check *r)
+{
+    Oli_Write_Text(file, "Mittelholz  : max V\xCE\\" "90,d\xCEr = %.2lf kN, %s\xCE\\" "90,d\xCEr"
+                   " = %.2lf N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = %.2lf N/mm\xCE/2\xCEr %s u = %.2lf",
+                   r->V90, SYM_SIGMA, r->sigma_90_mid, r->f_t90_mid, SYM_ARROW, r->u90_mid);
+    if (r->kind == CONN_SIDE_TIMBERS)
+        Oli_Write_Text(file, "%s: max V\xCE\\" "90,d\xCEr = %.2lf kN, %s\xCE\\" "90,d\xCEr = "
+                       "%.2lf N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = %.2lf N/mm\xCE/2\xCEr %s u = %.2lf",
+                       "Seitenhölzer"_cp850, r->V90, SYM_SIGMA, r->sigma_90_side, r->f_t90_side,
+                       SYM_ARROW, r->u90_side);
+}
+
+/* The closing line: the largest utilisation and, on failure, which timber fails. */
+static void Write_Timber_Result_Line(FILE *file, const Timber_Check *r)
+{
+    const int kind = r->kind;
+    const double um = r->mid.u, us = r->side.u, u = r->u;
+    char line[256];
+    if (um <= UTIL_LIMIT && us <= UTIL_LIMIT) {
+        snprintf(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 %s "
+                 "\xCE" "bNachweis erf\x81llt\xCEr",
+                 kind == CONN_SIDE_TIMBERS   ? "des Mittelholzes bzw. der Seitenh\x94lzer"
+                 : kind == CONN_INNER_PLATES ? "der Holzlamellen"
+                                             : "des Holzes",
+                 u, SYM_LE, SYM_ARROW);
+    } else {
+        const char *who = "des Holzes";
+        if (kind == CONN_SIDE_TIMBERS) {
+            if (um > 1.0 && us > 1.0) who = "der Seitenh\x94lzer und des Tr\x84gers";
+            else if (us > 1.0) who = "der Seitenh\x94lzer";
+            else who = "des Mittelholzes";
+        } else if (kind == CONN_INNER_PLATES) {
+            who = "der Holzlamellen";
+        }
+        snprintf(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf > 1 %s "
+                 "\xCE" "bNachweis nicht erf\x81llt\xCEr", who, u, SYM_ARROW);
+    }
+    Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
+}
+
+void Print_Timber_Check(FILE *file, const Timber_Check *r)
+{
+    if (file == nullptr) return;
+    Oli_Write_Heading(file, 3, "%s", "Hölzer"_cp850);
+    if (r->state == TIMBER_CHECK_NO_GAMMA) {
+        char line[256];
+        snprintf(line, sizeof line, "%s\xCE\\M\xCEr nicht bestimmbar => \xCE" "bNachweis kann "
+                 "nicht gef\x81hrt werden!\xCEr", SYM_GAMMA);
+        Oli_Write_Text_Flagged(file, line, 0);
+        return;
+    }
+    const int kind = r->kind;
+    if (r->t90) Write_T90_Lines(file, r);
+    const char *name = (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES) ? "Mittelholz"
+                                                                                : "Holzlamellen";
+    const char *axial = r->N >= 0.0 ? "t,d" : "c,d";
+    /* In a bending splice the shear at the joint is not V_d: its own line says how it arises,
+    ** and the member lines call it V. */
+    if (r->bending) Write_Joint_Shear_Line(file, r);
+    const char *shear = r->bending ? "V" : "V\xCE\\" "d\xCEr";
+    Oli_Write_Text(file, "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
+                   "N/mm\xCE/2\xCEr, %s\xCE\\" "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) %s "
+                   "u = %.2lf",
+                   name, SYM_SIGMA, axial, r->mid.sigma_0, SYM_SIGMA, r->mid.sigma_m, SYM_TAU,
+                   r->mid.tau, shear, r->mid.V, SYM_ARROW, r->mid.u);
+    Write_Kcr_Line(file, r, &r->mid);
+    if (kind == CONN_SIDE_TIMBERS) {
+        Oli_Write_Text(file, "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
+                       "N/mm\xCE/2\xCEr, %s\xCE\\" "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) "
+                       "\x88 u = %.2lf",
+                       "Seitenhölzer"_cp850, SYM_SIGMA, axial, r->side.sigma_0, SYM_SIGMA,
+                       r->side.sigma_m, SYM_TAU, r->side.tau, shear, r->side.V, r->side.u);
+        Write_Kcr_Line(file, r, &r->side);
+        if (r->side_tension) Write_Side_Tension_Line(file, r);
+    }
+    if (r->withdrawal_hint)
+        Oli_Write_Text(file, "%s", "Bei reinen Zugstößen gemäß DIN 1052, 11.1.2 (4) zusätzliche "
+                                   "ausziehfeste Verbindungsmittel anordnen!"_cp850);
+    Write_Timber_Result_Line(file, r);
 }
 
 /*
@@ -231,143 +437,15 @@ static void Write_Side_Tension_Line(FILE *file, const Section_Check_Input *rec, 
 */
 double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, double *u_side)
 {
-    const Splice_Input_Record *si = &Splice_Input;
-    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
-    if (c == nullptr) return 0.0;
-    double kmod_mid = 0.0, kmod_side = 0.0;
-    Get_Group_Kmod(group, &kmod_mid, &kmod_side, nullptr);
-    const bool bending = si->splice_kind == SPLICE_BENDING;
-    const int kind = si->connection_kind;
-    const double N = c->N_d;
-    const double M = bending ? c->M_distr : 0.0;
-    const double V90 = bending ? std::fabs(c->max_col_Fy) : 0.0;
-    double um = 0.0, us = 0.0;
-
-    Oli_Write_Heading(file, 3, "%s", "Hölzer"_cp850);
-
-    /* Without a partial factor the stresses cannot be compared with a strength. */
-    const bool no_gamma = si->gamma_m_mid <= 0.0 || (kind == CONN_SIDE_TIMBERS && si->gamma_m_side <= 0.0);
-    if (no_gamma) {
-        char line[256];
-        snprintf(line, sizeof line, "%s\xCE\\M\xCEr nicht bestimmbar => \xCE" "bNachweis kann "
-                 "nicht gef\x81hrt werden!\xCEr", SYM_GAMMA);
-        Oli_Write_Text_Flagged(file, line, 0);
+    Timber_Check r;
+    if (!Calc_Timber_Check(group, entry, &r)) return 0.0;
+    Print_Timber_Check(file, &r);
+    if (r.state != TIMBER_CHECK_DONE) {
         if (u_middle) *u_middle = 10.0;
-        if (u_side) *u_side = kind == CONN_SIDE_TIMBERS ? 10.0 : 0.0;
+        if (u_side) *u_side = r.kind == CONN_SIDE_TIMBERS ? 10.0 : 0.0;
         return 10.0;
     }
-
-    const double Vs = Joint_Shear(c->V_d, M);
-    Section_Check_Input rec_s{}, rec_m{};
-    Section_Dims dim_s{}, dim_m{};
-    double geo_s[10], geo_m[10];
-    Member_Stresses ss{}, sm{};
-    if (kind == CONN_SIDE_TIMBERS) {
-        Init_Side_Timber_Check(&rec_s, kmod_side, &dim_s, geo_s, nullptr, nullptr);
-        ss = Run_Section(&rec_s, &dim_s, N, Vs, M);
-        us = ss.u;
-    }
-    double Vm = 0.0;
-    if (kind == CONN_INNER_PLATES) Vm = Vs;
-    else if (bending) Vm = Joint_Shear(c->V_d, M);
-    if (std::fabs(Vm) < std::fabs(c->V_d)) Vm = c->V_d;
-    Init_Middle_Timber_Check(&rec_m, kmod_mid, &dim_m, geo_m, nullptr, nullptr);
-    sm = Run_Section(&rec_m, &dim_m, N, Vm, M);
-    um = sm.u;
-
-    /* Tension perpendicular to the grain near the fasteners. */
-    const int type = si->vbm_type;
-    if ((V90 != 0.0 && Is_Vbm_Nail_Or_Screw(type)) || type == VBM_KLAMMER) {
-        double t_m = si->b * 10.0;
-        const double t_s = si->t_s * 10.0;
-        if (type == VBM_NAGEL) {
-            double rho_s = 0.0, rho_m = 0.0, pen = t_m;
-            Get_Rho_K(si->mat_side, si->grade_side, t_s, &rho_s, nullptr);
-            Get_Rho_K(si->mat_mid, si->grade_mid, t_m, &rho_m, nullptr);
-            const bool outer = kind == CONN_OUTER_PLATES;
-            Calc_T_Req_Reduction(/*type=*/type, /*fu=*/Get_Fastener_Fu_K(), /*kind=*/2, /*d=*/si->d,
-                                 /*length=*/si->l, /*axis_angle=*/90.0,
-                                 /*predrilled=*/si->predrilled, /*variant=*/0,
-                                 /*fitted=*/si->fitted_bolt, /*t1=*/outer ? si->t_p * 10.0 : t_s,
-                                 /*t2=*/t_m, /*rho1=*/rho_s, /*rho2=*/rho_m,
-                                 /*mat1=*/outer ? 12 : si->mat_side, /*mat2=*/si->mat_mid,
-                                 /*g1=*/outer ? si->plate_steel : si->grade_side,
-                                 /*g2=*/si->grade_mid, /*user1=*/nullptr, /*user2=*/nullptr,
-                                 /*out_penetration=*/&pen, /*out_member=*/nullptr,
-                                 /*out_k=*/nullptr, /*out_t1_req=*/nullptr, /*out_t2_req=*/nullptr);
-            t_m = std::fmin(t_m, pen);
-        }
-        const double d_ef = si->d + (si->fitted_bolt ? 0.0 : 1.0);
-        const double s90s = (d_ef > 0 && t_s > 0) ? V90 * 1000.0 / 24.0 / d_ef / t_s : 0.0;
-        const double s90m = (d_ef > 0 && t_m > 0) ? V90 * 1000.0 / 24.0 / d_ef / t_m : 0.0;
-        const double f90m = Get_Ft90d_Middle(group, c->accidental);
-        const double f90s = Get_Ft90d_Side(group, c->accidental);
-        const double u90m = f90m > 0.0 ? s90m / f90m : 10.0;
-        const double u90s = f90s > 0.0 ? s90s / f90s : 10.0;
-        um = std::fmax(um, u90m);
-        if (kind == CONN_SIDE_TIMBERS) us = std::fmax(us, u90s);
-        /* V_90 is a force in kN. */
-        Oli_Write_Text(file, "Mittelholz  : max V\xCE\\" "90,d\xCEr = %.2lf kN, %s\xCE\\" "90,d\xCEr"
-                       " = %.2lf N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = %.2lf N/mm\xCE/2\xCEr %s u = %.2lf",
-                       V90, SYM_SIGMA, s90m, f90m, SYM_ARROW, u90m);
-        if (kind == CONN_SIDE_TIMBERS)
-            Oli_Write_Text(file, "%s: max V\xCE\\" "90,d\xCEr = %.2lf kN, %s\xCE\\" "90,d\xCEr = "
-                           "%.2lf N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = %.2lf N/mm\xCE/2\xCEr %s u = %.2lf",
-                           "Seitenhölzer"_cp850, V90, SYM_SIGMA, s90s, f90s, SYM_ARROW, u90s);
-    }
-
-    const char *name = (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES) ? "Mittelholz"
-                                                                                : "Holzlamellen";
-    const char *axial = N >= 0.0 ? "t,d" : "c,d";
-    /* In a bending splice the shear at the joint is not V_d: its own line says how it arises,
-    ** and the member lines call it V. */
-    if (bending) Write_Joint_Shear_Line(file, c->V_d, M, Vs);
-    const char *shear = bending ? "V" : "V\xCE\\" "d\xCEr";
-    Oli_Write_Text(file, "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
-                   "N/mm\xCE/2\xCEr, %s\xCE\\" "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) %s "
-                   "u = %.2lf",
-                   name, SYM_SIGMA, axial, sm.s0, SYM_SIGMA, sm.sm, SYM_TAU, sm.tau, shear, Vm,
-                   SYM_ARROW, um);
-    Write_Kcr_Line(file, &rec_m);
-    if (kind == CONN_SIDE_TIMBERS) {
-        Oli_Write_Text(file, "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
-                       "N/mm\xCE/2\xCEr, %s\xCE\\" "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) "
-                       "\x88 u = %.2lf",
-                       "Seitenhölzer"_cp850, SYM_SIGMA, axial, ss.s0, SYM_SIGMA, ss.sm, SYM_TAU,
-                       ss.tau, shear, Vs, us);
-        Write_Kcr_Line(file, &rec_s);
-        if (N >= 0.0) Write_Side_Tension_Line(file, &rec_s, ss.f_t_0_d);
-    }
-    if (std::fabs(sm.sm) < 1e-5 && N > 0.0 && kind == CONN_SIDE_TIMBERS
-        && Is_Vbm_Connector(type))
-        Oli_Write_Text(file, "%s", "Bei reinen Zugstößen gemäß DIN 1052, 11.1.2 (4) zusätzliche "
-                                   "ausziehfeste Verbindungsmittel anordnen!"_cp850);
-
-    const double u = std::fmax(um, us);
-    if (file != nullptr) {
-        char line[256];
-        if (um <= UTIL_LIMIT && us <= UTIL_LIMIT) {
-            snprintf(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 %s "
-                     "\xCE" "bNachweis erf\x81llt\xCEr",
-                     kind == CONN_SIDE_TIMBERS   ? "des Mittelholzes bzw. der Seitenh\x94lzer"
-                     : kind == CONN_INNER_PLATES ? "der Holzlamellen"
-                                                 : "des Holzes",
-                     u, SYM_LE, SYM_ARROW);
-        } else {
-            const char *who = "des Holzes";
-            if (kind == CONN_SIDE_TIMBERS) {
-                if (um > 1.0 && us > 1.0) who = "der Seitenh\x94lzer und des Tr\x84gers";
-                else if (us > 1.0) who = "der Seitenh\x94lzer";
-                else who = "des Mittelholzes";
-            } else if (kind == CONN_INNER_PLATES) {
-                who = "der Holzlamellen";
-            }
-            snprintf(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf > 1 %s "
-                     "\xCE" "bNachweis nicht erf\x81llt\xCEr", who, u, SYM_ARROW);
-        }
-        Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
-    }
-    if (u_middle) *u_middle = um;
-    if (u_side) *u_side = us;
-    return u;
+    if (u_middle) *u_middle = r.mid.u;
+    if (u_side) *u_side = r.side.u;
+    return r.u;
 }

@@ -443,6 +443,9 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 m_bs = std::fmax(m_bs, u_bs);
                 u = std::fmax(u, u_bs);
                 Set_Design_Gammas(c->accidental);
+                /* the row spacing of the plate holes as the bearing check takes it is saved with
+                ** the splice */
+                si->p2 = Plate_Row_Spacing(si);
                 const double u_p = Oli_Blech_Nachweis(file, g, e);
                 const double u_h = Oli_Lochleibung_Nachweis(file, g, e);
                 m_plate = std::fmax(m_plate, u_p);

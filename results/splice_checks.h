@@ -2,7 +2,8 @@
 ** Checks of one design combination of a splice (timber members, steel plates and plate holes,
 ** fasteners, block shear) and the design run over all combinations with the governing
 ** combination and the utilisation list. Every check computes and, given a print-list file,
-** writes its section; a null file computes only.
+** writes its section; a null file computes only. The timber, plate and bearing checks compute
+** into a record (Calc_*) that their printer (Print_*) writes; Oli_*_Nachweis does both.
 **
 ** Units: forces in kN, moments in kNm, stresses in N/mm², member dimensions in cm.
 */
@@ -51,6 +52,52 @@ int Init_Side_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *
 void Set_Kcr_Factor(Section_Check_Input *rec, int mat);
 double Get_Ft90d_Middle(int group, int accidental);
 double Get_Ft90d_Side(int group, int accidental);
+
+/* One member's stresses in the net section at the joint. */
+typedef struct Timber_Member_Check {
+    double sigma_0;                 /* N/mm², axial stress */
+    double sigma_m;                 /* N/mm², bending stress of the governing edge */
+    double tau;                     /* N/mm², shear stress */
+    double V;                       /* kN, shear the member takes */
+    double k_cr;                    /* crack factor of its shear check (printed with an annex) */
+    double u;                       /* utilisation, tension perpendicular to the grain included */
+} Timber_Member_Check;
+
+/* The timber check of one combination as Calc_Timber_Check computes it and Print_Timber_Check
+** writes it. */
+enum { TIMBER_CHECK_DONE = 0, TIMBER_CHECK_NO_GAMMA = 1 };
+typedef struct Timber_Check {
+    int32_t state;                  /* TIMBER_CHECK_DONE, or no partial factor gamma_M */
+    int32_t annex;                  /* 1: EN 1995-1-1 with the German annex, 0: DIN 1052 */
+    int32_t kind;                   /* connection kind (CONN_*) */
+    int32_t bending;                /* 1 for the bending splice */
+    double N;                       /* kN, axial force, tension positive */
+    double V_d;                     /* kN, shear of the combination */
+    double M;                       /* kNm, moment of a bending splice, else 0 */
+    double k_xr;                    /* 1/cm, pattern factor sum |x_i| / sum r_i² */
+    double V;                       /* kN, shear at the joint */
+    Timber_Member_Check mid;        /* middle member or lamellas between inner plates */
+    Timber_Member_Check side;       /* both side timbers together (side-timber splices) */
+    int32_t t90;                    /* 1: tension perpendicular to the grain was checked */
+    double V90;                     /* kN, largest column force across the grain */
+    double sigma_90_mid, f_t90_mid, u90_mid;    /* N/mm², N/mm², - of the middle member */
+    double sigma_90_side, f_t90_side, u90_side; /* the same of the side timbers */
+    int32_t side_tension;           /* 1: the side timbers' tensile strength is written */
+    double k_red;                   /* reduction of symmetric tension joints, 1 without */
+    double k_h;                     /* size factor the side timbers' strength carries */
+    double f_t_0_k;                 /* N/mm², side timbers, without k_red and k_h */
+    double kmod_side, gamma_m_side; /* factors of the side timbers' design strength */
+    double f_t_0_d_side;            /* N/mm², design tensile strength of the side timbers */
+    int32_t withdrawal_hint;        /* 1: a pure tension splice of connectors needs fasteners
+                                       that resist withdrawal */
+    double u;                       /* max(mid.u, side.u), valid when state is TIMBER_CHECK_DONE */
+} Timber_Check;
+
+/* Compute the timber check of combination (group, entry) into *out; 0 when there is no such
+** combination (then *out is untouched). Writes nothing. */
+int Calc_Timber_Check(int group, int entry, Timber_Check *out);
+/* Write the section "Hölzer" of a computed check; nothing without a file. */
+void Print_Timber_Check(FILE *file, const Timber_Check *check);
 double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, double *u_side);
 
 /* ---------------------------------------------------------------- steel plates */
@@ -76,6 +123,44 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out);
 /* Write the plate section of a computed check; nothing without a file. */
 void Print_Plate_Check(FILE *file, const Plate_Check *check);
 double Oli_Blech_Nachweis(FILE *file, int group, int entry);
+
+/* Row spacing p2 of the plate holes (cm) that the bearing check takes: the plate height when
+** the fasteners stand in one row, else the spacing of the pattern. */
+double Plate_Row_Spacing(const Splice_Input_Record *si);
+
+/* One fastener's row of the bearing table: its forces per shear plane and its hole. */
+typedef struct Bearing_Row {
+    double F_M, F_MH, F_MV;         /* kN, share of the moment and its two components */
+    double F_totH, F_totV, F_tot;   /* kN, resultant along and across the grain, total */
+    double alpha;                   /* degrees, direction of F_tot */
+    double R;                       /* kN, bearing resistance of the hole */
+    double u;                       /* F_tot / R */
+} Bearing_Row;
+
+/* The bearing check of one combination as Calc_Bearing_Check computes it and
+** Print_Bearing_Check writes it. */
+typedef struct Bearing_Check {
+    int32_t annex;                  /* 1: EN 1993-1-8, 0: DIN 18800-1 */
+    double e, e3;                   /* cm, DIN: hole spacing and row spacing */
+    double p1, p2;                  /* cm, EN: hole spacing in a row and of the rows */
+    double e1, e2;                  /* cm, end and edge distance of the holes */
+    double e_rand;                  /* cm, end distance of the end fasteners */
+    double alpha_in, alpha_end;     /* alpha_l (DIN) or alpha_b (EN) of inner and end holes */
+    double k1_in, k1_end;           /* EN: k1 of inner and end holes */
+    double R_in, R_end;             /* kN, resistance of an inner and of an end hole */
+    int32_t first;                  /* index of the first fastener in the table */
+    int32_t n;                      /* rows: all fasteners, or the governing one */
+    Bearing_Row *rows;              /* n rows (null when n is 0), released by Free_Bearing_Check */
+    double u_max;                   /* largest utilisation of the rows, 0 without rows */
+} Bearing_Check;
+
+/* Compute the bearing check of combination (group, entry) into *out; 0 when there is no such
+** combination (then *out is untouched). Writes nothing; *out owns its rows. */
+int Calc_Bearing_Check(int group, int entry, Bearing_Check *out);
+/* Write the bearing section with the force table of a computed check; nothing without a file. */
+void Print_Bearing_Check(FILE *file, const Bearing_Check *check);
+/* Release the rows of a computed check (safe twice). */
+void Free_Bearing_Check(Bearing_Check *check);
 double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry);
 
 /* ---------------------------------------------------------------- fasteners */

@@ -1,0 +1,554 @@
+/*
+** Tests of the timber check and of the bearing check of the plate holes computed into their
+** records, and of their printers, which write the section from nothing but the record.
+*/
+#include "results_test_util.h"
+
+#include <cmath>
+#include <string>
+
+#include "foundation/codepage.h"
+
+/* The section one printer call writes, with heading numbers counted afresh. */
+template <typename Rec>
+static std::string Printed(void (*print)(FILE *, const Rec *), const Rec *r)
+{
+    FILE *f = tmpfile();
+    Oli_Init_Writer(3, 2, 1);
+    print(f, r);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    return s;
+}
+
+static bool Has(const std::string &s, const char *part)
+{
+    return s.find(part) != std::string::npos;
+}
+
+/* ---------------------------------------------------------------- timber */
+
+/* The nailed side-timber splice (C24 throughout, side timbers 2 x 6/20 cm, middle 12/20 cm),
+** kmod 0.9 and gamma_M = gamma_M,t90 = 1.3, one tension combination N (kN); the annex's
+** reduction of symmetric tension joints on. */
+static void Nailed_Timber_Splice(double N)
+{
+    Side_Timber_Nail_Splice();
+    Tension_Splice(N);
+    Nad_Record.ec5.na816_tension_reduction = 1;
+    Splice_Input.predrilled = 0;
+    Splice_Input.gamma_m_mid = Splice_Input.gamma_m_side = Splice_Input.gamma_m_t90 = 1.3;
+}
+
+TEST(TimberCheck, TensionSpliceComputedIntoTheRecord)
+{
+    /* N = 48 kN, gross sections (the nails are not deducted):
+    ** sigma_t,0,d = 48 * 10 / (12 * 20) = 2.0 N/mm² in the middle member and
+    ** 48 * 10 / (2 * 6 * 20) = 2.0 N/mm² in both side timbers together.
+    ** Middle: f_t,0,d = k_mod f_t,0,k / gamma_M = 0.9 * 14.5 / 1.3 = 10.03846 (EN 338 C24),
+    ** u = 2.0 / 10.03846 = 0.199234.
+    ** Side timbers: symmetric tension joint of nails not pre-drilled, k_red = 1 / 1.5; h = 200 mm
+    ** >= 150 mm: k_h = 1 (EN 1995-1-1, 3.2(3)); f_t,0,d = 10.03846 / 1.5 = 6.69231,
+    ** u = 2.0 / 6.69231 = 0.298851.
+    ** k_cr of solid timber in the built-in annex: 0.67. No shear, no bending. */
+    Nailed_Timber_Splice(48.0);
+    Timber_Check r;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.state, TIMBER_CHECK_DONE);
+    EXPECT_EQ(r.annex, 1);
+    EXPECT_EQ(r.kind, CONN_SIDE_TIMBERS);
+    EXPECT_EQ(r.bending, 0);
+    EXPECT_DOUBLE_EQ(r.N, 48.0);
+    EXPECT_NEAR(r.mid.sigma_0, 2.0, 1e-9);
+    EXPECT_NEAR(r.side.sigma_0, 2.0, 1e-9);
+    EXPECT_NEAR(r.mid.sigma_m, 0.0, 1e-12);
+    EXPECT_NEAR(r.mid.tau, 0.0, 1e-12);
+    EXPECT_NEAR(r.mid.u, 0.199234, 1e-6);
+    EXPECT_NEAR(r.side.u, 0.298851, 1e-6);
+    EXPECT_DOUBLE_EQ(r.u, r.side.u);
+    EXPECT_DOUBLE_EQ(r.mid.k_cr, 0.67);
+    EXPECT_DOUBLE_EQ(r.side.k_cr, 0.67);
+    EXPECT_EQ(r.side_tension, 1);
+    EXPECT_NEAR(r.k_red, 1.0 / 1.5, 1e-12);
+    EXPECT_DOUBLE_EQ(r.k_h, 1.0);
+    EXPECT_NEAR(r.f_t_0_k, 14.5, 1e-9);
+    EXPECT_DOUBLE_EQ(r.kmod_side, 0.9);
+    EXPECT_DOUBLE_EQ(r.gamma_m_side, 1.3);
+    EXPECT_NEAR(r.f_t_0_d_side, 6.69231, 1e-5);
+    EXPECT_EQ(r.t90, 0);                                /* a tension splice: no V_90 */
+    EXPECT_EQ(r.withdrawal_hint, 0);                    /* nails hold against withdrawal */
+
+    /* Compression N = -48 kN: sigma_c,0,d = -2.0 N/mm², f_c,0,d = 0.9 * 21 / 1.3 = 14.53846,
+    ** u = 2.0 / 14.53846 = 0.137566 (both members); no tensile strength of the side timbers. */
+    Get_Lkom_Entry(0, 0)->N_d = -48.0;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.mid.sigma_0, -2.0, 1e-9);
+    EXPECT_NEAR(r.mid.u, 0.137566, 1e-6);
+    EXPECT_NEAR(r.side.u, 0.137566, 1e-6);
+    EXPECT_EQ(r.side_tension, 0);
+
+    /* Outer plates: the middle member alone, no side timbers. */
+    Get_Lkom_Entry(0, 0)->N_d = 48.0;
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.t_p = 1.0;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.mid.u, 0.199234, 1e-6);
+    EXPECT_DOUBLE_EQ(r.side.u, 0.0);
+    EXPECT_EQ(r.side_tension, 0);
+    EXPECT_DOUBLE_EQ(r.u, r.mid.u);
+
+    /* no such combination: nothing computed, the record untouched */
+    Timber_Check untouched = r;
+    EXPECT_EQ(Calc_Timber_Check(0, LKOM_ENTRIES, &untouched), 0);
+    EXPECT_EQ(untouched.u, r.u);
+}
+
+TEST(TimberCheck, ConnectorsInPureTensionGetTheWithdrawalHint)
+{
+    /* Split-ring connectors in side timbers under tension, no bending: the hint; under
+    ** compression or between steel plates none. */
+    Nailed_Timber_Splice(48.0);
+    Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_C11;
+    ASSERT_TRUE(Is_Vbm_Connector(Splice_Input.vbm_type));
+    Timber_Check r;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.withdrawal_hint, 1);
+    Get_Lkom_Entry(0, 0)->N_d = -48.0;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.withdrawal_hint, 0);
+    Get_Lkom_Entry(0, 0)->N_d = 48.0;
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.withdrawal_hint, 0);
+}
+
+TEST(TimberCheck, BendingSpliceWithTensionPerpendicularToTheGrain)
+{
+    /* M_v,d = 1 kNm, V_d = 4 kN, k_xr = 0.1 1/cm (10 1/m), max V_90,d = 2 kN:
+    ** joint shear V = max(4; 4 / 2 + 10 * 1 / 2) = 7 kN, taken by both members.
+    ** W = 12 * 20² / 6 = 2 * 6 * 20² / 6 = 800 cm³: sigma_m,d = 1000 / 800 = 1.25 N/mm².
+    ** tau_d = 1.5 V / (k_cr A) = 1.5 * 70 / (0.67 * 240) = 0.652985 N/mm² (EN 1995-1-1, 6.1.7).
+    ** Tension perpendicular to the grain, d_ef = 4.2 + 1 = 5.2 mm; the nails reach
+    ** 110 - 60 = 50 mm into the middle member: sigma_90 = 2000 / 24 / 5.2 / 50 = 0.320513 and
+    ** 2000 / 24 / 5.2 / 60 = 0.267094 N/mm² (side); f_t,90,d = 0.9 * 0.4 / 1.3 = 0.276923:
+    ** u = 1.157407 (middle) and 0.964506 (side), above shear 0.652985 / (0.9 * 4.0 / 1.3) =
+    ** 0.235800 and bending 1.25 / (0.9 * 24 / 1.3) = 0.075231. */
+    Nailed_Timber_Splice(0.0);
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Splice_Input.k_xr = 0.1;
+    Lkom_Entry *c = Set_Lkom(0, 0, 1.0, 0.0, 4.0);
+    c->M_distr = 1.0;
+    c->max_col_Fy = -2.0;
+    Timber_Check r;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.bending, 1);
+    EXPECT_DOUBLE_EQ(r.M, 1.0);
+    EXPECT_DOUBLE_EQ(r.V_d, 4.0);
+    EXPECT_DOUBLE_EQ(r.k_xr, 0.1);
+    EXPECT_NEAR(r.V, 7.0, 1e-12);
+    EXPECT_NEAR(r.mid.V, 7.0, 1e-12);
+    EXPECT_NEAR(r.side.V, 7.0, 1e-12);
+    EXPECT_NEAR(std::fabs(r.mid.sigma_m), 1.25, 1e-9);
+    EXPECT_NEAR(std::fabs(r.side.sigma_m), 1.25, 1e-9);
+    EXPECT_NEAR(r.mid.tau, 0.652985, 1e-6);
+    EXPECT_NEAR(r.side.tau, 0.652985, 1e-6);
+    EXPECT_EQ(r.t90, 1);
+    EXPECT_DOUBLE_EQ(r.V90, 2.0);
+    EXPECT_NEAR(r.sigma_90_mid, 0.320513, 1e-6);
+    EXPECT_NEAR(r.sigma_90_side, 0.267094, 1e-6);
+    EXPECT_NEAR(r.f_t90_mid, 0.276923, 1e-6);
+    EXPECT_NEAR(r.f_t90_side, 0.276923, 1e-6);
+    EXPECT_NEAR(r.u90_mid, 1.157407, 1e-6);
+    EXPECT_NEAR(r.u90_side, 0.964506, 1e-6);
+    EXPECT_NEAR(r.mid.u, 1.157407, 1e-6);
+    EXPECT_NEAR(r.side.u, 0.964506, 1e-6);
+    EXPECT_NEAR(r.u, 1.157407, 1e-6);
+
+    /* A small pattern factor: 4 / 2 + 0.1 * 1 / 2 = 2.05 < 4, so V = V_d = 4 kN;
+    ** tau_d = 1.5 * 40 / (0.67 * 240) = 0.373134 N/mm². Without V_90 no tension
+    ** perpendicular: the shear governs, 0.373134 / 2.769231 = 0.134743. */
+    Splice_Input.k_xr = 0.001;
+    c->max_col_Fy = 0.0;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.V, 4.0, 1e-12);
+    EXPECT_NEAR(r.mid.tau, 0.373134, 1e-6);
+    EXPECT_EQ(r.t90, 0);
+    EXPECT_NEAR(r.mid.u, 0.134743, 1e-6);
+}
+
+TEST(TimberCheck, NoPartialFactorLeavesTheStressesUncomputed)
+{
+    Nailed_Timber_Splice(48.0);
+    Splice_Input.gamma_m_side = 0.0;
+    Timber_Check r;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.state, TIMBER_CHECK_NO_GAMMA);
+    EXPECT_DOUBLE_EQ(r.mid.sigma_0, 0.0);
+    double um = 0, us = 0;
+    EXPECT_DOUBLE_EQ(Oli_Holz_Nachweis(nullptr, 0, 0, &um, &us), 10.0);
+    EXPECT_DOUBLE_EQ(us, 10.0);
+    /* the side timbers' factor does not count between steel plates */
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.state, TIMBER_CHECK_DONE);
+    Splice_Input.gamma_m_mid = 0.0;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.state, TIMBER_CHECK_NO_GAMMA);
+}
+
+TEST(TimberCheck, PrinterWritesTheRecord)
+{
+    Nailed_Timber_Splice(48.0);
+    Timber_Check r;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    /* the printer writes what the check writes */
+    FILE *b = tmpfile();
+    Oli_Init_Writer(3, 2, 1);
+    Oli_Holz_Nachweis(b, 0, 0, nullptr, nullptr);
+    const std::string whole = Slurp_Print(b);
+    fclose(b);
+    const std::string s = Printed(Print_Timber_Check, &r);
+    EXPECT_EQ(s, whole);
+    EXPECT_TRUE(Has(s, "Seitenh\x94lzer: \xCC\xCE\\t,d\xCEr = 2.00 N/mm")) << s;
+    EXPECT_TRUE(Has(s, "mit k\xCE\\cr\xCEr = 0.670")) << s;
+    EXPECT_TRUE(Has(s, "= 0.667 x 14.50 x 0.90 / 1.30 = 6.69 N/mm")) << s;
+
+    /* every value printed comes from the record */
+    Timber_Check m = r;
+    m.mid.sigma_0 = 9.87;
+    m.side.tau = 3.21;
+    m.side.V = 5.43;
+    m.mid.k_cr = 0.5;
+    m.k_red = 0.4;
+    m.k_h = 1.1;
+    m.f_t_0_k = 11.0;
+    m.kmod_side = 0.8;
+    m.gamma_m_side = 1.25;
+    m.f_t_0_d_side = 7.77;
+    std::string t = Printed(Print_Timber_Check, &m);
+    EXPECT_TRUE(Has(t, "Mittelholz: \xCC\xCE\\t,d\xCEr = 9.87 N/mm")) << t;
+    EXPECT_TRUE(Has(t, "\xD6\xCE\\" "d\xCEr = 3.21 N/mm\xCE/2\xCEr (mit V\xCE\\" "d\xCEr = 5.43 kN)")) << t;
+    EXPECT_TRUE(Has(t, "mit k\xCE\\cr\xCEr = 0.500")) << t;
+    EXPECT_TRUE(Has(t, "= 0.400 x 1.100 x 11.00 x 0.80 / 1.25 = 7.77 N/mm")) << t;
+    EXPECT_TRUE(Has(t, "mit k\xCE\\red\xCEr = 0.4 nach DIN EN 1995-1-1/NA")) << t;
+
+    /* DIN 1052: no k_cr lines, the DIN rule named */
+    m.annex = 0;
+    t = Printed(Print_Timber_Check, &m);
+    EXPECT_FALSE(Has(t, "k\xCE\\cr")) << t;
+    EXPECT_TRUE(Has(t, "mit k\xCE\\red\xCEr = 0.4 nach DIN 1052, 11.1.2")) << t;
+
+    /* compression: "c,d", and no tensile strength of the side timbers once it is not set */
+    m = r;
+    m.N = -1.0;
+    m.side_tension = 0;
+    t = Printed(Print_Timber_Check, &m);
+    EXPECT_TRUE(Has(t, "\xCC\xCE\\" "c,d\xCEr = 2.00")) << t;
+    EXPECT_FALSE(Has(t, "f\xCE\\t,0,d")) << t;
+
+    /* the bending splice's joint shear, the tension perpendicular lines and the hint */
+    m = r;
+    m.bending = 1;
+    m.V_d = -4.0;
+    m.M = -1.0;
+    m.k_xr = 0.1;
+    m.V = 7.0;
+    m.t90 = 1;
+    m.V90 = 2.0;
+    m.sigma_90_mid = 0.32;
+    m.f_t90_mid = 0.28;
+    m.u90_mid = 1.16;
+    m.sigma_90_side = 0.27;
+    m.f_t90_side = 0.29;
+    m.u90_side = 0.96;
+    m.withdrawal_hint = 1;
+    t = Printed(Print_Timber_Check, &m);
+    EXPECT_TRUE(Has(t, "= max(4.00; 4.00 / 2 + 10.0000 1/m x 1.00 kNm / 2) = 7.00 kN")) << t;
+    EXPECT_TRUE(Has(t, "(mit V = ")) << t;
+    EXPECT_TRUE(Has(t, "Mittelholz  : max V\xCE\\" "90,d\xCEr = 2.00 kN, \xCC\xCE\\" "90,d\xCEr = 0.32 "
+                       "N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = 0.28 N/mm\xCE/2\xCEr \x88 u = 1.16")) << t;
+    EXPECT_TRUE(Has(t, "Seitenh\x94lzer: max V\xCE\\" "90,d\xCEr = 2.00 kN, \xCC\xCE\\" "90,d\xCEr = 0.27 "
+                       "N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = 0.29 N/mm\xCE/2\xCEr \x88 u = 0.96")) << t;
+    EXPECT_TRUE(Has(t, "ausziehfeste Verbindungsmittel anordnen!"_cp850)) << t;
+
+    /* the result line names the failing timber */
+    m = r;
+    m.side.u = 1.2;
+    m.u = 1.2;
+    t = Printed(Print_Timber_Check, &m);
+    EXPECT_TRUE(Has(t, "Maximale Ausnutzung der Seitenh\x94lzer u\xCE\\max\xCEr = 1.20 > 1")) << t;
+    m.mid.u = 1.1;
+    t = Printed(Print_Timber_Check, &m);
+    EXPECT_TRUE(Has(t, "der Seitenh\x94lzer und des Tr\x84gers u\xCE\\max\xCEr = 1.20 > 1")) << t;
+    m.kind = CONN_INNER_PLATES;
+    t = Printed(Print_Timber_Check, &m);
+    EXPECT_TRUE(Has(t, "Holzlamellen: ")) << t;
+    EXPECT_TRUE(Has(t, "Maximale Ausnutzung der Holzlamellen u\xCE\\max\xCEr = 1.20 > 1")) << t;
+    EXPECT_FALSE(Has(t, "Seitenh\x94lzer")) << t;
+
+    /* no partial factor: the heading and the failed line, nothing else */
+    m = r;
+    m.state = TIMBER_CHECK_NO_GAMMA;
+    t = Printed(Print_Timber_Check, &m);
+    EXPECT_TRUE(Has(t, "\xC0\xCE\\M\xCEr nicht bestimmbar")) << t;
+    EXPECT_FALSE(Has(t, "Mittelholz")) << t;
+
+    Print_Timber_Check(nullptr, &r);                    /* no file: nothing, no fault */
+}
+
+/* ---------------------------------------------------------------- bearing of the plate holes */
+
+/* The outer-plate bolt splice (M12, 2 x 2 per half) under N = 60 kN, prepared, with the hole
+** distances set to e1 = 2.4, e2 = 1.6, p1 = 4.0, p2 = 3.5 cm on S235 plates 10 mm thick,
+** gamma_M2 = 1.25, every fastener in the table. */
+static void Bolted_Plate_Splice(void)
+{
+    Outer_Plate_Bolt_Splice();
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Set_Design_Gammas(0);
+    Splice_Input.plate_steel = 5;
+    Splice_Input.gamma_m2 = 1.25;
+    Splice_Input.e1 = 2.4;
+    Splice_Input.e2 = 1.6;
+    Splice_Input.p1 = 4.0;
+    Splice_Input.p2 = 3.5;
+    Splice_Input.e_rand_ec = 2.4;
+    Splice_Input.print.fasteners = 1;
+}
+
+static double Largest_X(void)
+{
+    double x = -1e300;
+    for (int i = 0; i < Fastener_Pattern.count; i++) x = std::fmax(x, Fastener_Pattern.recs[i].x);
+    return x;
+}
+
+TEST(BearingCheck, EurocodeComputedIntoTheRecord)
+{
+    /* EN 1993-1-8, Table 3.4, d = 12 mm, d0 = 13 mm, t = 10 mm, f_u = 360 N/mm² (S235), the
+    ** bolt's f_ub / f_u >= 1 does not govern:
+    ** end holes: alpha_b = e1 / 3 d0 = 24 / 39 = 0.615385;
+    **   k1 = min(2.8 e2 / d0 - 1.7, 1.4 p2 / d0 - 1.7, 2.5) = min(1.746154, 2.069231, 2.5)
+    **   = 1.746154; F_b,Rd = 1.746154 * 0.615385 * 360 * 12 * 10 / 1.25 = 37.1367 kN;
+    ** inner holes: alpha_b = p1 / 3 d0 - 1/4 = 40 / 39 - 0.25 = 0.775641;
+    **   k1 = min(1.4 p2 / d0 - 1.7, 2.5) = 2.069231;
+    **   F_b,Rd = 2.069231 * 0.775641 * 43200 / 1.25 = 55.4681 kN.
+    ** Each bolt carries 60 / (4 * 2) = 7.5 kN per shear plane along the grain, towards the plate
+    ** end: the column at the plate end u = 7.5 / 37.1367 = 0.201957, the inner column
+    ** 7.5 / 55.4681 = 0.135213. */
+    Bolted_Plate_Splice();
+    ASSERT_GE(Plate_Bearing_Fu_B(), 360.0);
+    Bearing_Check r;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.annex, 1);
+    EXPECT_DOUBLE_EQ(r.p1, 4.0);
+    EXPECT_DOUBLE_EQ(r.p2, 3.5);
+    EXPECT_DOUBLE_EQ(r.e1, 2.4);
+    EXPECT_DOUBLE_EQ(r.e2, 1.6);
+    EXPECT_DOUBLE_EQ(r.e_rand, 2.4);
+    EXPECT_NEAR(r.alpha_end, 0.615385, 1e-6);
+    EXPECT_NEAR(r.alpha_in, 0.775641, 1e-6);
+    EXPECT_NEAR(r.k1_end, 1.746154, 1e-6);
+    EXPECT_NEAR(r.k1_in, 2.069231, 1e-6);
+    EXPECT_NEAR(r.R_end, 37.1367, 1e-4);
+    EXPECT_NEAR(r.R_in, 55.4681, 1e-4);
+    ASSERT_EQ(r.n, Fastener_Pattern.count);
+    ASSERT_EQ(r.n, 4);
+    EXPECT_EQ(r.first, 0);
+    const double x_end = Largest_X();
+    int n_end = 0;
+    for (int i = 0; i < r.n; i++) {
+        const Bearing_Row &row = r.rows[i];
+        const bool end = Fastener_Pattern.recs[i].x >= x_end - 1e-4;
+        n_end += end;
+        EXPECT_NEAR(row.F_tot, 7.5, 1e-9) << i;
+        EXPECT_NEAR(row.F_totH, 7.5, 1e-9) << i;
+        EXPECT_NEAR(row.F_totV, 0.0, 1e-9) << i;
+        EXPECT_NEAR(row.alpha, 0.0, 1e-9) << i;
+        EXPECT_DOUBLE_EQ(row.R, end ? r.R_end : r.R_in) << i;
+        EXPECT_NEAR(row.u, end ? 0.201957 : 0.135213, 1e-6) << i;
+    }
+    EXPECT_EQ(n_end, 2);
+    EXPECT_NEAR(r.u_max, 0.201957, 1e-6);
+    Free_Bearing_Check(&r);
+    EXPECT_EQ(r.rows, nullptr);
+    Free_Bearing_Check(&r);                             /* twice is harmless */
+
+    /* the governing fastener alone: one of the end column */
+    Splice_Input.print.fasteners = 0;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    ASSERT_EQ(r.n, 1);
+    EXPECT_GE(Fastener_Pattern.recs[r.first].x, x_end - 1e-4);
+    EXPECT_DOUBLE_EQ(r.rows[0].R, r.R_end);
+    EXPECT_NEAR(r.u_max, 0.201957, 1e-6);
+    Free_Bearing_Check(&r);
+
+    /* inner plates: each of the two shear planes of a bolt between the plates takes twice the
+    ** force: 15 / 37.1367 = 0.403914 */
+    Splice_Input.print.fasteners = 1;
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.u_max, 0.403914, 1e-6);
+    Free_Bearing_Check(&r);
+
+    /* compression: every fastener bears by the inner resistance, 7.5 / 55.4681 */
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Get_Lkom_Entry(0, 0)->N_d = -60.0;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.u_max, 0.135213, 1e-6);
+    Free_Bearing_Check(&r);
+
+    /* no fastener: no rows, u = 0 */
+    Fastener_Pattern.count = 0;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.n, 0);
+    EXPECT_EQ(r.rows, nullptr);
+    EXPECT_DOUBLE_EQ(r.u_max, 0.0);
+
+    /* no such combination: the record untouched */
+    Bearing_Check untouched = r;
+    EXPECT_EQ(Calc_Bearing_Check(-1, 0, &untouched), 0);
+    EXPECT_EQ(untouched.rows, nullptr);
+    EXPECT_EQ(untouched.n, 0);
+}
+
+TEST(BearingCheck, OneRowBearsByThePlateHeightWithoutChangingTheInput)
+{
+    /* one row of bolts: p2 is the plate height, 24 cm, so k1 of the inner holes is 2.5 and
+    ** that of the end holes 2.8 e2 / d0 - 1.7 = 1.746154; inner F_b,Rd = 2.5 * 0.775641 * 43200
+    ** / 1.25 = 67.0154 kN. The input keeps its own p2. */
+    Bolted_Plate_Splice();
+    Set_Layout(2, 1);
+    Splice_Input.h_p = 24.0;
+    EXPECT_DOUBLE_EQ(Plate_Row_Spacing(&Splice_Input), 24.0);
+    Bearing_Check r;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    EXPECT_DOUBLE_EQ(r.p2, 24.0);
+    EXPECT_DOUBLE_EQ(r.k1_in, 2.5);
+    EXPECT_NEAR(r.k1_end, 1.746154, 1e-6);
+    EXPECT_NEAR(r.R_in, 67.0154, 1e-4);
+    EXPECT_DOUBLE_EQ(Splice_Input.p2, 3.5);
+    Free_Bearing_Check(&r);
+    Set_Layout(2, 2);
+    EXPECT_DOUBLE_EQ(Plate_Row_Spacing(&Splice_Input), 3.5);
+
+    /* the design run keeps the spacing the check took with the splice (it is saved with it) */
+    Outer_Plate_Bolt_Splice();
+    Set_Layout(2, 1);
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Run_Nachweise(nullptr, 0);
+    EXPECT_DOUBLE_EQ(Splice_Input.p2, 24.0);
+}
+
+TEST(BearingCheck, DinComputedIntoTheRecord)
+{
+    /* DIN 18800-1, M12 bolts in 10 mm plates, d_L = 12, d0 = 13 mm: e = 2.2 d0 = 28.6,
+    ** e1 = e2 = 1.2 d0 = 15.6, e3 = 2.4 d0 = 31.2 mm; Table 8 hole by hole with q = e2 / d_L
+    ** = 1.3 interpolated between 1.2 and 1.5:
+    ** inner by e / d_L = 2.3833: 1.08 * 2.3833 - 0.77 = 1.804 and 0.72 * 2.3833 - 0.51 = 1.206,
+    **   alpha_l = 1.206 + 0.1 / 0.3 * (1.804 - 1.206) = 1.4053;
+    **   V_l,R,d = t d_L alpha_l f_y,k / gamma_M = 10 * 12 * 1.4053 * 240 / 1.1 = 36.794 kN;
+    ** end by e_Rand / d_L = 15.6 / 12 = 1.3: 1.1 * 1.3 - 0.3 = 1.13 and 0.73 * 1.3 - 0.2 =
+    **   0.749, alpha_l = 0.749 + (1.13 - 0.749) / 3 = 0.876: 120 * 0.876 * 218.18 = 22.935 kN. */
+    Outer_Plate_Bolt_Splice();
+    Use_Annex(false);
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Set_Design_Gammas(0);
+    Bearing_Check r;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.annex, 0);
+    EXPECT_NEAR(r.e, 2.86, 1e-9);
+    EXPECT_NEAR(r.e1, 1.56, 1e-9);
+    EXPECT_NEAR(r.e2, 1.56, 1e-9);
+    EXPECT_NEAR(r.e3, 3.12, 1e-9);
+    EXPECT_NEAR(r.e_rand, 1.56, 1e-9);
+    EXPECT_NEAR(r.alpha_in, 1.4053, 1e-4);
+    EXPECT_NEAR(r.alpha_end, 0.876, 1e-4);
+    EXPECT_NEAR(r.R_in, 36.794, 1e-3);
+    EXPECT_NEAR(r.R_end, 22.935, 1e-3);
+    EXPECT_NEAR(r.u_max, 7.5 / 22.935, 1e-4);
+    Free_Bearing_Check(&r);
+}
+
+TEST(BearingCheck, PrinterWritesTheRecord)
+{
+    Bolted_Plate_Splice();
+    Bearing_Check r;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    FILE *b = tmpfile();
+    Oli_Init_Writer(3, 2, 1);
+    EXPECT_EQ(Oli_Lochleibung_Nachweis(b, 0, 0), r.u_max);
+    const std::string whole = Slurp_Print(b);
+    fclose(b);
+    const std::string s = Printed(Print_Bearing_Check, &r);
+    EXPECT_EQ(s, whole);
+    EXPECT_TRUE(Has(s, "p\xCE\\" "1\xCEr = 4.00 cm, e\xCE\\" "1\xCEr = 2.40 cm, e\xCE\\" "2\xCEr = 1.60 cm, "
+                       "p\xCE\\" "2\xCEr = 3.50 cm, \xBA\xCE\\" "b\xCEr = 0.78, k\xCE\\" "1\xCEr = 2.07 => "
+                       "F\xCE\\" "b,Rd\xCEr = 55.47 kN")) << s;
+    EXPECT_TRUE(Has(s, "e\xCE\\Rand\xCEr = 2.40 cm, e\xCE\\" "1\xCEr = 2.40 cm, e\xCE\\" "2\xCEr = 1.60 cm, "
+                       "p\xCE\\" "2\xCEr = 3.50 cm, \xBA\xCE\\" "b\xCEr = 0.62, k\xCE\\" "1\xCEr = 1.75 => "
+                       "F\xCE\\" "b,Rd,Rand\xCEr = 37.14 kN")) << s;
+    EXPECT_TRUE(Has(s, "#SHOWTABLE")) << s;
+    EXPECT_TRUE(Has(s, "u\xCE\\max\xCEr = 0.20 \xF3 1")) << s;
+
+    /* every value printed comes from the record */
+    Bearing_Check m = r;
+    m.p1 = 9.11;
+    m.p2 = 9.22;
+    m.alpha_in = 0.33;
+    m.k1_in = 1.44;
+    m.R_in = 55.55;
+    m.e_rand = 6.66;
+    m.alpha_end = 0.77;
+    m.k1_end = 1.88;
+    m.R_end = 99.99;
+    m.u_max = 1.5;
+    std::string t = Printed(Print_Bearing_Check, &m);
+    EXPECT_TRUE(Has(t, "p\xCE\\" "1\xCEr = 9.11 cm, e\xCE\\" "1\xCEr = 2.40 cm, e\xCE\\" "2\xCEr = 1.60 cm, "
+                       "p\xCE\\" "2\xCEr = 9.22 cm, \xBA\xCE\\" "b\xCEr = 0.33, k\xCE\\" "1\xCEr = 1.44 => "
+                       "F\xCE\\" "b,Rd\xCEr = 55.55 kN")) << t;
+    EXPECT_TRUE(Has(t, "e\xCE\\Rand\xCEr = 6.66 cm, e\xCE\\" "1\xCEr = 2.40 cm, e\xCE\\" "2\xCEr = 1.60 cm, "
+                       "p\xCE\\" "2\xCEr = 9.22 cm, \xBA\xCE\\" "b\xCEr = 0.77, k\xCE\\" "1\xCEr = 1.88 => "
+                       "F\xCE\\" "b,Rd,Rand\xCEr = 99.99 kN")) << t;
+    EXPECT_TRUE(Has(t, "u\xCE\\max\xCEr = 1.50 > 1 => \xCE" "bNachweis nicht erf\x81llt")) << t;
+
+    /* the table's rows are the record's rows: a changed force changes the table */
+    const std::string before = Printed(Print_Bearing_Check, &r);
+    r.rows[1].F_tot = 12.34;
+    const std::string after = Printed(Print_Bearing_Check, &r);
+    EXPECT_NE(before, after);
+    EXPECT_FALSE(Has(before, "12.34")) << before;
+    EXPECT_TRUE(Has(after, "12.34")) << after;
+
+    /* no rows: no table */
+    m = r;
+    m.n = 0;
+    t = Printed(Print_Bearing_Check, &m);
+    EXPECT_FALSE(Has(t, "#SHOWTABLE")) << t;
+    EXPECT_FALSE(Has(t, "Kr\x84" "fte pro Scherfuge")) << t;
+
+    /* DIN 18800: its heading and its lines */
+    m.annex = 0;
+    m.e = 2.86;
+    m.e1 = 1.56;
+    m.e2 = 1.57;
+    m.e3 = 3.12;
+    m.e_rand = 1.58;
+    m.alpha_in = 1.41;
+    m.alpha_end = 0.88;
+    m.R_in = 36.79;
+    m.R_end = 22.94;
+    t = Printed(Print_Bearing_Check, &m);
+    EXPECT_TRUE(Has(t, "Lochleibungskr\x84" "fte gem\x84\xE1 DIN 18800")) << t;
+    EXPECT_TRUE(Has(t, "e = 2.86 cm, e\xCE\\" "1\xCEr = 1.56 cm, e\xCE\\" "2\xCEr = 1.57 cm, e\xCE\\"
+                       "3\xCEr = 3.12 cm, \xBA\xCE\\l\xCEr = 1.41 => V\xCE\\l,R,d\xCEr = 36.79 kN")) << t;
+    EXPECT_TRUE(Has(t, "e\xCE\\Rand\xCEr = 1.58 cm, e\xCE\\" "1\xCEr = 1.56 cm, e\xCE\\" "2\xCEr = 1.57 cm, "
+                       "e\xCE\\" "3\xCEr = 3.12 cm, \xBA\xCE\\l\xCEr = 0.88 => V\xCE\\l,R,d,Rand\xCEr = "
+                       "22.94 kN")) << t;
+
+    Print_Bearing_Check(nullptr, &r);                   /* no file: nothing, no fault */
+    Free_Bearing_Check(&r);
+}
