@@ -155,7 +155,8 @@ static void Keep(int kind, uint32_t generation, int code, double total)
     memcpy(k->pattern, &Fastener_Pattern, offsetof(Fastener_Pattern_Rec, recs) + used * sizeof(Fastener_Rec));
     k->governing = Governing_Lkom;
     k->errors.clear();
-    if (kind == KEPT_CHECKED)
+    /* only a run that ran has errors: after a refused preparation they are another input's */
+    if (kind == KEPT_CHECKED && code == 0)
         for (int i = 0; i < Run_Error_Count(); i++) k->errors.push_back(Run_Error_Codes()[i]);
     Owner = kind;
     Owner_Serial = Splice_Calc_Serial;
@@ -174,6 +175,7 @@ static void Restore(int kind)
                                      ? k->pattern->count : 0);
     memcpy(&Fastener_Pattern, k->pattern, offsetof(Fastener_Pattern_Rec, recs) + used * sizeof(Fastener_Rec));
     Governing_Lkom = k->governing;
+    Set_Run_Errors(k->errors.data(), (int)k->errors.size());
     Owner = kind;
     Owner_Serial = Splice_Calc_Serial;
     Absorb();
@@ -205,7 +207,6 @@ double Splice_Calc_Checked(int *code)
     Kept_Result *k = &Kept[KEPT_CHECKED];
     if (k->generation == g) {
         Restore(KEPT_CHECKED);
-        for (int e : k->errors) Show_Error_Code(-1, -1, -1, -1, -1, e);
         *code = k->code;
         return k->total;
     }

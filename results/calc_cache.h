@@ -18,8 +18,8 @@ int Splice_Calc_Prepared(void);
 
 /* Prepare_Splice_Calc and, when it succeeds, Run_Nachweise without a file, once per
 ** generation: *code gets the preparation's code, the answer is the largest utilisation (0 after
-** a failed preparation). The error boxes the run showed on the utilisation page are shown again
-** when the run is not repeated. */
+** a failed preparation). The design errors of the run (Run_Error_Codes) are put back when the
+** run is not repeated, for the page to show; none after a failed preparation. */
 double Splice_Calc_Checked(int *code);
 
 /* A computation outside the pages' ones (the print list) ran on the input of generation g and

@@ -1,8 +1,8 @@
 /*
 ** The design run over the combinations: fasteners, timber members and, for plate connections,
-** block shear (EN 1995-1-1, Annex A), plates and plate holes of every valid combination; the
+** block shear, plates and plate holes of every valid combination; the
 ** governing combination, the utilisation list of the utilisation page and the summary of the
-** print list; the error box of a design error.
+** print list; the error boxes of the design errors a run found, which its caller shows.
 */
 #include "results/splice_checks.h"
 #include "results/run_cache.h"
@@ -36,11 +36,16 @@ void Set_Utilisation_Page_Area(int area, int x0, int y0, int x1, int y1)
 
 /* ---------------------------------------------------------------- error box */
 
-/* The error codes the last run showed, in order. */
+/* The error codes of the fastener design that the last run found, in order. */
 static std::vector<int> Run_Errors;
 
 int Run_Error_Count(void) { return (int)Run_Errors.size(); }
 const int *Run_Error_Codes(void) { return Run_Errors.data(); }
+
+void Set_Run_Errors(const int *codes, int n)
+{
+    Run_Errors.assign(codes, codes + (n > 0 ? n : 0));
+}
 
 /* Add a red frame, a light green box and the text centred at (x, y) to view area `area`. */
 void Show_Error_Box_At(int area, int x, int y, const char *text)
@@ -72,95 +77,9 @@ void Show_Error_Code(int area, int x0, int y0, int x1, int y1, int code)
     Show_Error_Box_At(area, (x0 + x1) / 2, (y0 + y1) / 2, Get_Error_Text(code));
 }
 
-/* ---------------------------------------------------------------- block shear */
-
-/* Failure load of one area pair (kN): EN 1995-1-1, (A.1). */
-static double Block_Shear_F(double A_t, double A_v, double f_t, double f_v)
+void Show_Run_Errors(void)
 {
-    const double t = 1.5 * A_t * f_t, v = 0.7 * A_v * f_v;
-    return (t > v ? t : v) / 1000.0;
-}
-
-/*
-** Block-shear utilisation of combination (group, entry) of a plate connection in tension
-** (EN 1995-1-1, Annex A); 0 when the check does not apply. *error gets 0.
-*/
-double Oli_Blockscher_Nachweis(FILE *file, int group, int entry, int *error)
-{
-    Splice_Input_Record *si = &Splice_Input;
-    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
-    const int kind = si->connection_kind;
-    if (c == nullptr || (kind != CONN_INNER_PLATES && kind != CONN_OUTER_PLATES)) return 0.0;
-    const int n_r = (int)Splice_N_Row(si);
-    if (n_r < 2 || !(c->N_d > 0.0) || !Is_Block_Shear_Check_On() || !si->block_shear) return 0.0;
-    if (error) *error = 0;
-
-    double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0;
-    Get_Mat_Strengths(/*group=*/si->mat_mid, /*grade=*/si->grade_mid, /*use=*/1, /*kind=*/8,
-                      /*width=*/si->h * 10.0, /*depth=*/si->b * 10.0, /*f_m_k=*/&fm, /*f_t_k=*/&ft,
-                      /*f_c_k=*/&fc, /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr);
-    si->bs_f_t0_k = ft / 1000.0;
-    si->bs_f_v_k = fv / 1000.0;
-    Vbm_Rule_Input rule;
-    Fill_Vbm_Rule_Input_Plate(&rule);
-    Calc_Fh_Members(&rule, &si->block_shear_values);
-    const Block_Shear_Values *bs = &si->block_shear_values;
-
-    const double t1 = bs->t;
-    const double L_t = si->a2 * (n_r - 1) * 10.0;
-    const double L_v = Get_Pattern_Length_Mm();
-    const double A_t = t1 * L_t, A_v = t1 * L_v;
-    double F = Block_Shear_F(A_t, A_v, si->bs_f_t0_k, si->bs_f_v_k);
-    char mode = '-';
-    double A_v_used = A_v, t_ef_used = t1;
-    auto offer = [&](char m, double t_ef) {
-        const double Av = L_v / 2.0 * (L_t + 2.0 * t_ef);
-        const double Fm = Block_Shear_F(A_t, Av, si->bs_f_t0_k, si->bs_f_v_k);
-        if (Fm < F) {
-            F = Fm;
-            mode = m;
-            A_v_used = Av;
-            t_ef_used = t_ef;
-        }
-    };
-    const bool inner = kind == CONN_INNER_PLATES;
-    if (bs->plate_class == 0 || bs->plate_class == 1) {
-        offer('a', bs->t_ef_a);
-        offer('b', bs->t_ef_b);
-    }
-    if (bs->plate_class == 2 || bs->plate_class == 1) {
-        offer(inner ? 'h' : 'e', bs->t_ef_e);
-        offer(inner ? 'g' : 'd', bs->t_ef_d);
-    }
-    double kmod = 0.0;
-    Get_Group_Kmod(group, &kmod, nullptr, nullptr);
-    const double gamma = si->gamma_m_mid;
-    double N = c->N_d;
-    if (inner && si->plate_count + 1.0 > 0.0) N = c->N_d / (si->plate_count + 1.0);
-    else if (Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type)) N = c->N_d * 0.5;
-
-    Oli_Write_Heading(file, 3, "%s", "Nachweis Blockscherversagen gemäß DIN EN 1995-1-1, Anhang A"_cp850);
-    if (!(gamma > 0.0)) {
-        Oli_Write_Text_Flagged(file, SYM_GAMMA "\xCE\\M\xCEr nicht bestimmbar => \xCE" "bNachweis "
-                               "kann nicht gef\x81hrt werden!\xCEr", 0);
-        return 10.0;
-    }
-    const double F_Rd = F * kmod / gamma;
-    const double u = F_Rd > 0.0 ? N / F_Rd : 10.0;
-    Oli_Write_Text(file, "L\xCE\\net,t\xCEr = %.0lf mm, t\xCE\\" "1\xCEr = %.0lf mm " SYM_ARROW " A\xCE\\net,t"
-                   "\xCEr = %.0lf mm\xFD, M\xCE\\y,k\xCEr = %.1lf Nmm", L_t, t1, A_t, bs->My);
-    if (mode == '-')
-        Oli_Write_Text(file, "L\xCE\\net,v\xCEr = %.0lf mm, t\xCE\\" "ef\xCEr = %.0lf mm " SYM_ARROW
-                       " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus c,f,j/l,k,m)", L_v,
-                       t_ef_used, A_v_used);
-    else
-        Oli_Write_Text(file, "L\xCE\\net,v\xCEr = %.0lf mm, t\xCE\\" "ef\xCEr = %.0lf mm " SYM_ARROW
-                       " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus %c)", L_v, t_ef_used,
-                       A_v_used, mode);
-    Oli_Write_Text(file, "F\xCE\\" "bs,Rk\xCEr = %.2lf kN, k\xCE\\mod\xCEr = %.2lf " SYM_ARROW " F\xCE\\"
-                   "bs,Rd\xCEr = %.2lf kN, N\xCE\\" "d\xCEr = %.2lf kN " SYM_ARROW " u\xCE\\" "bs\xCEr = "
-                   "%.3lf", F, kmod, F_Rd, N, u);
-    return u;
+    for (int code : Run_Errors) Show_Error_Code(-1, -1, -1, -1, -1, code);
 }
 
 /* ---------------------------------------------------------------- the run */
@@ -425,7 +344,6 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
             double u_vbm = vbm.u;
             if (vbm.error != 0) {
                 u_vbm = UTIL_NO_CHECK;
-                Show_Error_Code(-1, -1, -1, -1, -1, vbm.error);
                 Run_Errors.push_back(vbm.error);
             }
             m_vbm = std::fmax(m_vbm, u_vbm);
@@ -491,7 +409,8 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
 
 /*
 ** Run the checks: all combinations, or (governing_only) a silent run followed by a printing run
-** of the governing combination. A null file computes only. Return the largest utilisation.
+** of the governing combination. A null file computes only. Return the largest utilisation; the
+** design errors of both runs are left in order for the caller (Run_Error_Codes).
 */
 double Run_Nachweise(FILE *file, int governing_only)
 {
@@ -501,5 +420,8 @@ double Run_Nachweise(FILE *file, int governing_only)
         Oli_Write_Text(file, "%s", "Keine maßgebende Lastkombination vorhanden."_cp850);
         return 0.0;
     }
-    return Run_Nachweise_Lkom(file, Governing_Lkom.group, Governing_Lkom.entry);
+    const std::vector<int> silent = Run_Errors;
+    const double u = Run_Nachweise_Lkom(file, Governing_Lkom.group, Governing_Lkom.entry);
+    Run_Errors.insert(Run_Errors.begin(), silent.begin(), silent.end());
+    return u;
 }

@@ -212,6 +212,7 @@ int Write_Print_List(int write)
         else
             Oli_Write_Heading(file, 1, "Nachweise nach DIN 1052:2008");
         Run_Nachweise(file, Splice_Input.print.combinations == 0 ? 1 : 0);
+        Show_Run_Errors();
         /* The writer forgets the closed levels, so that a later list closes only its own. */
         Oli_Close_Bookmarks(file);
     }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "results/splice_calc.h"
+#include "design/design_types.h"
 #include "catalogue/catalogue.h"
 
 /* A partial check counts as satisfied up to this utilisation. */
@@ -242,7 +243,7 @@ int Calc_Vbm_Check(int group, int entry, Vbm_Check *out);
 void Print_Vbm_Check(FILE *file, const Vbm_Check *check);
 double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error);
 
-/* ---------------------------------------------------------------- design run */
+/* ---------------------------------------------------------------- governing combination */
 
 typedef struct Governing_Lkom_Rec {
     int32_t group;                  /* -1 when no combination governs */
@@ -251,13 +252,55 @@ typedef struct Governing_Lkom_Rec {
 
 extern Governing_Lkom_Rec Governing_Lkom;
 
+/* ---------------------------------------------------------------- block shear */
+
+/* The block-shear check of one combination as Calc_Block_Shear_Check computes it and
+** Print_Block_Shear_Check writes it. */
+enum {
+    BLOCK_SHEAR_NOT_APPLIED = 0,    /* no plate connection in tension with two rows, or switched off */
+    BLOCK_SHEAR_DONE = 1,
+    BLOCK_SHEAR_NO_GAMMA = 2,       /* no partial factor of the middle member */
+    BLOCK_SHEAR_NO_CAPACITY = 3     /* F_bs,Rd is not positive */
+};
+typedef struct Block_Shear_Check {
+    int32_t state;                  /* BLOCK_SHEAR_* */
+    double f_t0_k, f_v_k;           /* N/mm², tensile and shear strength of the middle member */
+    Block_Shear_Values values;      /* plate class, M_y,k and effective thicknesses of the design */
+    double t1;                      /* mm, timber thickness of the failure areas */
+    double L_t, L_v;                /* mm, net lengths across and along the grain */
+    double A_t, A_v;                /* mm², net areas; A_v of the governing failure mode */
+    double t_ef;                    /* mm, effective thickness of the governing failure mode */
+    char mode;                      /* governing failure mode, '-' for the full areas */
+    double F_Rk;                    /* kN, F_bs,Rk */
+    double kmod;
+    double F_Rd;                    /* kN, F_bs,Rd (not with BLOCK_SHEAR_NO_GAMMA) */
+    double N;                       /* kN, the share of N_d of one timber part */
+    double u;                       /* N / F_bs,Rd, valid with BLOCK_SHEAR_DONE */
+} Block_Shear_Check;
+
+/* Compute the block-shear check of combination (group, entry) into *out: 0 (state NOT_APPLIED)
+** when it does not apply. Writes nothing, neither a file nor the input. */
+int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out);
+/* Write the block-shear section of a computed check; nothing without a file or when the check
+** does not apply. */
+void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *check);
+/* The utilisation shown of a block-shear check: 0 when it does not apply, UTIL_NO_CHECK when it
+** cannot be made. */
+double Block_Shear_Shown_Util(const Block_Shear_Check *check);
 double Oli_Blockscher_Nachweis(FILE *file, int group, int entry, int *error);
+
+/* ---------------------------------------------------------------- design run */
+
 double Run_Nachweise_Lkom(FILE *file, int group, int entry);
 double Run_Nachweise(FILE *file, int governing_only);
-/* The error codes of the fastener design that the last run showed on the utilisation page, in
-** the order shown. */
+/* The error codes of the fastener design that the last run (Run_Nachweise_Lkom, or both runs of
+** Run_Nachweise) found, in order. The run shows no box: its caller shows them afterwards with
+** Show_Run_Errors. Set_Run_Errors puts back the codes of a kept run. */
 int Run_Error_Count(void);
 const int *Run_Error_Codes(void);
+void Set_Run_Errors(const int *codes, int n);
+/* Show the error box of each code of the last run on the utilisation page, in order. */
+void Show_Run_Errors(void);
 void Write_Nachweis_Summary(FILE *file, double u_max);
 void Show_Error_Code(int area, int x0, int y0, int x1, int y1, int code);
 void Show_Error_Box_At(int area, int x, int y, const char *text);

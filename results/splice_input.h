@@ -13,7 +13,6 @@
 
 #include "nad/nad_store.h"          /* Nad_Params, Nad_EC3_Params_Ptr */
 #include "checks/char_actions.h"    /* Char_Actions, Init_Char_Actions */
-#include "design/design_types.h"    /* Block_Shear_Values */
 
 /* ---------------------------------------------------------------- sizes and codes */
 
@@ -198,9 +197,6 @@ typedef struct Splice_Input_Record {
 
     /* results kept with the input */
     int32_t governing_vbm;          /* index of the governing fastener */
-    Block_Shear_Values block_shear_values; /* filled by the design for the block-shear check */
-    double bs_f_t0_k;               /* N/mm², tensile strength of the middle member (block shear) */
-    double bs_f_v_k;                /* N/mm², shear strength of the middle member (block shear) */
     Utilisation_List utilisation;
 
     /* combinations, actions, print */

@@ -228,6 +228,7 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
         Show_Error_Code(-1, 0, 0, 0, 0, code);
         return;
     }
+    Show_Run_Errors();
     const Utilisation_List *u = &Splice_Input.utilisation;
     for (int i = 0; i < u->count && i < UTIL_LIST_MAX; i++) {
         int y = Page_Row_Y(r++);

@@ -119,6 +119,31 @@ inline void Outer_Plate_Bolt_Splice(void)
     Set_Layout(2, 2);
 }
 
+/* Tension splice: GL24h 14 x 24 cm (f_t,0,k 19.2, f_v,k 3.5, rho_k 385), one inner plate
+** 10 mm S235 of 20 cm, dowels 12 mm S235 in 3 rows x 3 columns, service class 1, built-in
+** annex (gamma_M 1.3, gamma_M0 1.0), block-shear check on; no combination yet. */
+inline void Glulam_Inner_Plate_Splice(void)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.service_class = 1;
+    Splice_Input.L_user = 0;
+    Splice_Input.mat_mid = 2;
+    Splice_Input.grade_mid = 2;                  /* GL24h */
+    Splice_Input.b = 14.0;
+    Splice_Input.h = 24.0;
+    Splice_Input.plate_count = 1.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.h_p = 20.0;
+    Splice_Input.plate_steel = 5;
+    Splice_Input.vbm_type = VBM_STABDUEBEL;
+    Splice_Input.d = 12.0;
+    Splice_Input.vbm_steel = 5;
+    Splice_Input.block_shear = 1;
+    Set_Layout(3, 3);
+}
+
 /* Side timbers with screws 2.5 x 200 mm of no tensile strength, 6 x 4 per half, tension
 ** N (kN) in combination (0, 0): the screw rules refuse every fastener's design (a design
 ** error, no resistance). Prepared. */

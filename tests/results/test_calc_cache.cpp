@@ -315,23 +315,44 @@ TEST_F(CalcCache, TheRunsErrorBoxesAreShownAgain)
     Splice_Input.l = 200.0;
     Splice_Input.fu_k = 0.0;
     int code = -1;
-    Splice_Calc_Checked(&code);
-    ASSERT_EQ(code, 0);
-    const int errors = Run_Error_Count();
-    ASSERT_GT(errors, 0);
     auto texts = [area]() {
         std::vector<std::string> t;
         for (const SVA_Item *it = SVA_Get(area)->first; it; it = it->next)
             if (it->kind == SVA_TEXT) t.push_back(it->text);
         return t;
     };
+    /* the computation shows nothing itself; the page shows the run's errors after it */
+    Splice_Calc_Checked(&code);
+    ASSERT_EQ(code, 0);
+    EXPECT_TRUE(texts().empty());
+    const int errors = Run_Error_Count();
+    ASSERT_GT(errors, 0);
+    Show_Run_Errors();
     const std::vector<std::string> first = texts();
     EXPECT_EQ((int)first.size(), errors);
+    EXPECT_EQ(first[0], Get_Error_Text(Run_Error_Codes()[0]));
     SVA_Clear(area);
+    /* a run that is not repeated puts its errors back, for the page to show the same boxes
+    ** (the preparation ran since: the globals must be put back) */
+    Set_Run_Errors(nullptr, 0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
     const uint32_t serial = Splice_Calc_Serial;
     Splice_Calc_Checked(&code);
     EXPECT_EQ(Splice_Calc_Serial, serial);
+    EXPECT_TRUE(texts().empty());
+    EXPECT_EQ(Run_Error_Count(), errors);
+    Show_Run_Errors();
     EXPECT_EQ(texts(), first);
+    /* a refused preparation keeps no errors of an earlier run */
+    SVA_Clear(area);
+    Set_Layout(1, 1);
+    Splice_Calc_Checked(&code);
+    EXPECT_NE(code, 0);
+    EXPECT_GT(Run_Error_Count(), 0);        /* still the last run's */
+    Prepare_Splice_Calc();
+    Splice_Calc_Checked(&code);
+    EXPECT_NE(code, 0);
+    EXPECT_EQ(Run_Error_Count(), 0);
     SVA_Delete(area);
     Set_Utilisation_Page_Area(-1, 0, 0, 0, 0);
     Undefine_Prop_Sheet();

@@ -537,3 +537,40 @@ TEST(PrintSystem, StaggeredLayoutPrintsHalfTheRowSpacing)
     EXPECT_NE(s.find("a\xCE\\2,vorh\xCEr = 5.00 cm"), std::string::npos) << s;
     EXPECT_NE(s.find("Bleche 10.0 x 240.0 mm in "), std::string::npos) << s;
 }
+
+/* The print command shows the error boxes of the design after its run, those of the silent run
+** over all combinations first, then those of the printed governing combination. */
+TEST(PrintList, DesignErrorsAreShownAfterTheRun)
+{
+    ZW_Test_Reset();
+    const int area = SVA_Create(10, 10, 600, 400, 0, 0);
+    Set_Utilisation_Page_Area(area, 0, 0, 580, 380);
+    Failing_Screw_Splice(30.0);
+    Set_Lkom(0, 1, 0.0, 35.0, 0.0);
+    Set_Print_List_Names(Oli_Name, "Stoss 1");
+    auto texts = [area]() {
+        std::vector<std::string> t;
+        for (const SVA_Item *it = SVA_Get(area)->first; it; it = it->next)
+            if (it->kind == SVA_TEXT) t.push_back(it->text);
+        return t;
+    };
+    /* the run alone shows nothing */
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Run_Nachweise(nullptr, 0);
+    ASSERT_EQ(Run_Error_Count(), 2);
+    EXPECT_TRUE(texts().empty());
+    const std::string text = Get_Error_Text(Run_Error_Codes()[0]);
+    /* governing combination only: two silent errors, then the printed one */
+    Splice_Input.print.combinations = 0;
+    ASSERT_EQ(Write_Print_List(1), 0);
+    EXPECT_EQ(Run_Error_Count(), 3);
+    EXPECT_EQ(texts(), std::vector<std::string>(3, text));
+    SVA_Clear(area);
+    Splice_Input.print.combinations = 1;
+    ASSERT_EQ(Write_Print_List(1), 0);
+    EXPECT_EQ(texts(), std::vector<std::string>(2, text));
+    /* the printed utilisation of the failed fasteners */
+    EXPECT_NE(Read_File(Oli_Name).find("u\xCE\\max\xCEr = 10.00 > 1"), std::string::npos);
+    SVA_Delete(area);
+    Set_Utilisation_Page_Area(-1, 0, 0, 0, 0);
+}
