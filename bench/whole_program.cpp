@@ -274,6 +274,47 @@ BENCHMARK(BM_Page_After_Change)
     ->Args({0, 1})->Args({0, 1000})->Args({2, 1000})->Args({4, 1})->Args({4, 1000})
     ->Unit(benchmark::kMillisecond);
 
+/* The first visit of "Ausnutzungen" after a change made on an input page: a combination changed
+** and page "System" drawn with it (not timed), then "Ausnutzungen" drawn (timed). The page
+** "System" left the preparation of the changed input; the visit runs the design on it. */
+void BM_Utilisation_After_Input_Page(benchmark::State &state)
+{
+    Set_Up_Splice(static_cast<int>(state.range(0)), 6);
+    ZW_Test_Reset();
+    ZW_Test_Keep_Log(0);
+    Set_Nad_Pointers();
+    const int x2 = NPIXEL_X - 1, y2 = NPIXEL_Y - 1;
+    Define_Prop_Sheet(0, 0, x2, y2, 0, 0, "Benchmark", 0, 1);
+    const int ax1 = 10, ay1 = 80, ax2 = x2 - 10, ay2 = y2 - 10;
+    const int area = SVA_Create(ax1, ay1, ax2, ay2, 0, 1);
+    Activate_Prop_Sheet();
+    Lkom_Entry *edited = &Splice_Input.lkom.groups[0].entries[0];
+    const double M_d = edited->M_d;
+    int step = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        edited->M_d = M_d + 0.5 * (++step % 2);
+        SVA_Clear(area);
+        Wdg_Select_Area(area);
+        Wdg_Set_Font(4096);
+        Page_System(area);
+        SVA_Update(area);
+        pxFlsh();
+        state.ResumeTiming();
+        SVA_Clear(area);
+        Wdg_Select_Area(area);
+        Wdg_Set_Font(4096);
+        Page_Ausnutzungen(area, 0, 0, ax2 - ax1 - 17, ay2 - ay1);
+        SVA_Update(area);
+        pxFlsh();
+    }
+    edited->M_d = M_d;
+    SVA_Delete(area);
+    Undefine_Prop_Sheet();
+    state.counters["combinations"] = 10.0 * state.range(0);
+}
+BENCHMARK(BM_Utilisation_After_Input_Page)->Arg(1)->Arg(1000)->Unit(benchmark::kMillisecond);
+
 /* ---------------------------------------------------------------- start-up */
 
 /* The whole program on an example component up to its first drawn page; the script then

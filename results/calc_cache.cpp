@@ -210,7 +210,9 @@ double Splice_Calc_Checked(int *code)
         *code = k->code;
         return k->total;
     }
-    *code = Prepare_Splice_Calc();
+    /* A page of the preparation drawn since the change left its state: the preparation would
+    ** give that state again (it is idempotent), so the run starts from it. */
+    *code = Left_By(KEPT_PREPARED, g) ? Kept[KEPT_PREPARED].code : Prepare_Splice_Calc();
     const double total = *code == 0 ? Run_Nachweise(nullptr, 0) : 0.0;
     Keep(KEPT_CHECKED, g, *code, total);
     return total;

@@ -18,8 +18,10 @@ int Splice_Calc_Prepared(void);
 
 /* Prepare_Splice_Calc and, when it succeeds, Run_Nachweise without a file, once per
 ** generation: *code gets the preparation's code, the answer is the largest utilisation (0 after
-** a failed preparation). The design errors of the run (Run_Error_Codes) are put back when the
-** run is not repeated, for the page to show; none after a failed preparation. */
+** a failed preparation). The preparation is not repeated while the globals hold what it left
+** for this generation (a page of the preparation drawn since the change). The design errors of
+** the run (Run_Error_Codes) are put back when the run is not repeated, for the page to show;
+** none after a failed preparation. */
 double Splice_Calc_Checked(int *code);
 
 /* A computation outside the pages' ones (the print list) ran on the input of generation g and

@@ -277,7 +277,7 @@ TEST_F(CalcCache, APageWithoutAChangeComputesNothing)
     const double total = Splice_Calc_Checked(&code);
     EXPECT_EQ(code, 0);
     EXPECT_GT(total, 0.0);
-    EXPECT_EQ(Splice_Calc_Serial, serial + 2); /* a preparation and a run */
+    EXPECT_EQ(Splice_Calc_Serial, serial + 1); /* the run alone: the preparation stands */
     serial = Splice_Calc_Serial;
     /* the utilisation page again, after the first page and after a print: the run is not
     ** repeated, its results are back */
@@ -296,10 +296,25 @@ TEST_F(CalcCache, APageWithoutAChangeComputesNothing)
     EXPECT_EQ(Splice_Calc_Serial, serial);
     EXPECT_EQ(Splice_Input.utilisation.count, 4);
 
-    /* a change computes again */
+    /* a change computes again: the preparation and the run */
     Splice_Input.lkom.groups[0].entries[2].M_d = 80.0;
-    EXPECT_NE(Splice_Calc_Checked(&code), total);
+    const double changed = Splice_Calc_Checked(&code);
+    EXPECT_NE(changed, total);
     EXPECT_EQ(Splice_Calc_Serial, serial + 2);
+    /* the preparation's state of the present input is taken when nothing ran since it... */
+    Splice_Input.lkom.groups[0].entries[2].M_d = 70.0;
+    ASSERT_EQ(Splice_Calc_Prepared(), 0);
+    serial = Splice_Calc_Serial;
+    const double after_page = Splice_Calc_Checked(&code);
+    EXPECT_EQ(Splice_Calc_Serial, serial + 1);
+    /* ...not when something computed since (a print ran both) */
+    Splice_Input.lkom.groups[0].entries[2].M_d = 80.0;
+    ASSERT_EQ(Splice_Calc_Prepared(), 0);
+    Print_Run(true);
+    serial = Splice_Calc_Serial;
+    EXPECT_EQ(Splice_Calc_Checked(&code), changed);
+    EXPECT_EQ(Splice_Calc_Serial, serial + 2);
+    EXPECT_NE(after_page, changed);
 }
 
 TEST_F(CalcCache, TheRunsErrorBoxesAreShownAgain)
