@@ -304,6 +304,8 @@ static std::string Next_Nonblank_Line(FILE *f)
     return std::string();
 }
 
+static void Activate_NAD_Name_Here(FILE *f, bool found);
+
 /*
 ** Read the section "ACTIV_NADNAME" of the input file being read and activate the name found
 ** there, its guillemets in code page 850, 1252 or UTF-8 (docs/code-pages.md); a name without
@@ -312,7 +314,29 @@ static std::string Next_Nonblank_Line(FILE *f)
 */
 void Read_Active_NAD_Name(FILE *f)
 {
-    if (f && Seek_Keyword_Prefix_Line("ACTIV_NADNAME", f, nullptr)) {
+    Activate_NAD_Name_Here(f, f && Seek_Keyword_Prefix_Line("ACTIV_NADNAME", f, nullptr));
+}
+
+/*
+** As Read_Active_NAD_Name, for a reader that has read the file up to a line start: `at` is the
+** offset just after the first line read that begins with "ACTIV_NADNAME", -1 when none of the
+** lines read begins so (the rest of the file is searched), -2 when one did but its offset is not
+** known (the whole file is searched). The file is not read twice.
+*/
+void Read_Active_NAD_Name_From(FILE *f, long at)
+{
+    if (at == -2 || f == nullptr) {
+        Read_Active_NAD_Name(f);
+        return;
+    }
+    Activate_NAD_Name_Here(f, at >= 0 ? fseek(f, at, SEEK_SET) == 0
+                                      : Find_Keyword_Line(f, "ACTIV_NADNAME", 0) == 1);
+}
+
+/* The name at the line after the section's keyword (found), or "Deutschland" without it. */
+static void Activate_NAD_Name_Here(FILE *f, bool found)
+{
+    if (found) {
         const long at = ftell(f);
         char text[256];
         const int n = Read_Guillemet_String(f, text);

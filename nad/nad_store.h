@@ -40,6 +40,10 @@ void Build_NAD_List(void);
 int Activate_NAD(void);                       /* 1 file read, 0 defaults only */
 void Set_Active_NAD(const char *name);
 void Read_Active_NAD_Name(FILE *f);
+/* The same for a reader that read the file up to a line start without reading it again: at is
+** the offset just after the first line it read that begins with "ACTIV_NADNAME", -1 when none
+** did (the rest of the file is searched), -2 when one did at an offset not known. */
+void Read_Active_NAD_Name_From(FILE *f, long at);
 void Write_Active_NAD_Name(FILE *f);
 /* The input file's annex name that is not available here (kept for the save), or null. */
 const char *Nad_Kept_Name(void);

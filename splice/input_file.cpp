@@ -6,10 +6,12 @@
 #include "splice/splice_app.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <sys/stat.h>
@@ -372,26 +374,71 @@ int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
 
 static const size_t LINE_MAX_BYTES = 1 << 20;
 
-/* One line without its end; 0 at the end of the file. *too_long when it was cut. The file is
-** read by this thread alone: its bytes are taken without locking the stream for each one. */
-static int Get_Line(FILE *f, std::string &line, int *too_long)
+/* Lines of a stream, read a block at a time; once the reader is done, the stream stands just
+** after the last line taken, as if it had been read a byte at a time. A stream that cannot tell
+** its offset (a pipe) is read a byte at a time, so that it never stands beyond those lines. */
+typedef struct Line_Reader {
+    FILE *f;
+    long base;                  /* offset of the block's first byte; -1 when not known */
+    std::vector<char> block;
+    size_t at, end;             /* next byte of the block; end of the bytes in it */
+} Line_Reader;
+
+static void Line_Reader_Open(Line_Reader *lr, FILE *f)
+{
+    lr->f = f;
+    lr->base = ftell(f);
+    lr->block.resize(lr->base >= 0 ? (size_t)1 << 16 : 1);
+    lr->at = lr->end = 0;
+}
+
+/* Offset of the next byte, -1 when not known. */
+static long Line_Reader_Offset(const Line_Reader *lr)
+{
+    return lr->base >= 0 ? lr->base + (long)lr->at : -1;
+}
+
+static bool Line_Reader_Fill(Line_Reader *lr)
+{
+    if (lr->base >= 0) lr->base += (long)lr->end;
+    lr->at = 0;
+    lr->end = fread(lr->block.data(), 1, lr->block.size(), lr->f);
+    return lr->end > 0;
+}
+
+static void Line_Reader_Done(Line_Reader *lr)
+{
+    if (lr->base >= 0 && lr->at < lr->end) fseek(lr->f, Line_Reader_Offset(lr), SEEK_SET);
+}
+
+/* One line without its end; 0 at the end of the file. *too_long when it was cut. */
+static int Get_Line(Line_Reader *lr, std::string &line, int *too_long)
 {
     line.clear();
     *too_long = 0;
-    int c;
     int any = 0;
-    while ((c = getc_unlocked(f)) != EOF) {
+    for (;;) {
+        if (lr->at == lr->end && !Line_Reader_Fill(lr)) break;
         any = 1;
-        if (c == '\n') break;
-        if (line.size() < LINE_MAX_BYTES) line.push_back((char)c);
-        else *too_long = 1;
+        const char *from = lr->block.data() + lr->at;
+        const size_t avail = lr->end - lr->at;
+        const char *nl = (const char *)memchr(from, '\n', avail);
+        const size_t take = nl != nullptr ? (size_t)(nl - from) : avail;
+        const size_t room = LINE_MAX_BYTES - line.size();
+        if (take > room) *too_long = 1;
+        line.append(from, take < room ? take : room);
+        lr->at += take + (nl != nullptr ? 1 : 0);
+        if (nl != nullptr) break;
     }
     if (!any) return 0;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return 1;
 }
 
-static void Split(const std::string &line, std::vector<std::string> &w)
+/* The words of a line, as views into it. */
+typedef std::string_view Word;
+
+static void Split(const std::string &line, std::vector<Word> &w)
 {
     w.clear();
     size_t i = 0, n = line.size();
@@ -400,77 +447,112 @@ static void Split(const std::string &line, std::vector<std::string> &w)
         if (i >= n) break;
         size_t j = i;
         while (j < n && line[j] != ' ' && line[j] != '\t') j++;
-        w.push_back(line.substr(i, j - i));
+        w.push_back(Word(line.data() + i, j - i));
         i = j;
     }
 }
 
-static int Parse_Int(const std::string &s, double lo, double hi, int64_t *out)
+/* A word of an optional minus and 1 to `digits` decimal digits: its value into *out. */
+static bool Plain_Integer(Word s, size_t digits, int64_t *out)
+{
+    const size_t first = !s.empty() && s[0] == '-' ? 1 : 0;
+    if (s.size() <= first || s.size() - first > digits) return false;
+    int64_t x = 0;
+    for (size_t i = first; i < s.size(); i++) {
+        if (s[i] < '0' || s[i] > '9') return false;
+        x = 10 * x + (s[i] - '0');
+    }
+    *out = first ? -x : x;
+    return true;
+}
+
+/* The number a word gives as strtoll reads it; most words are plain integers and take the
+** short way, which gives the same value. */
+static int Parse_Int(Word s, double lo, double hi, int64_t *out)
 {
     if (s.empty()) return 0;
-    char *end = nullptr;
-    errno = 0;
-    long long x = strtoll(s.c_str(), &end, 10);
-    if (errno || *end != '\0' || end == s.c_str()) return 0;
+    long long x = 0;
+    int64_t plain = 0;
+    if (Plain_Integer(s, 18, &plain)) {
+        x = plain;
+    } else {
+        const std::string z(s);
+        char *end = nullptr;
+        errno = 0;
+        x = strtoll(z.c_str(), &end, 10);
+        if (errno || *end != '\0' || end == z.c_str()) return 0;
+    }
     if ((double)x < lo || (double)x > hi) return 0;
     *out = x;
     return 1;
 }
 
-static int Parse_Double(const std::string &s, double lo, double hi, double *out)
+/* The number a word gives as strtod reads it. A plain integer of up to 15 digits is exact in a
+** double (a minus zero stays one); std::from_chars rounds a decimal number correctly, as strtod
+** does; what it does not read whole (hexadecimal, a plus sign, a value out of range, bytes
+** after the number) goes to strtod itself. */
+static int Parse_Double(Word s, double lo, double hi, double *out)
 {
     if (s.empty()) return 0;
-    char *end = nullptr;
-    errno = 0;
-    double x = strtod(s.c_str(), &end);
-    if (*end != '\0' || end == s.c_str() || !std::isfinite(x)) return 0;
+    double x = 0.0;
+    int64_t plain = 0;
+    if (Plain_Integer(s, 15, &plain)) {
+        x = (double)plain;
+        if (s[0] == '-') x = -std::fabs(x);
+    } else {
+        const std::from_chars_result r = std::from_chars(s.data(), s.data() + s.size(), x);
+        if (r.ec != std::errc() || r.ptr != s.data() + s.size()) {
+            const std::string z(s);
+            char *end = nullptr;
+            errno = 0;
+            x = strtod(z.c_str(), &end);
+            if (*end != '\0' || end == z.c_str()) return 0;
+        }
+    }
+    if (!std::isfinite(x)) return 0;
     if (x < lo || x > hi) return 0;
     *out = x;
     return 1;
 }
 
+/* Scratch of the reader, kept from line to line so that a line allocates nothing. */
+typedef struct Read_Scratch {
+    std::vector<Fld> fields;
+    std::vector<double> dv;
+    std::vector<int64_t> iv;
+} Read_Scratch;
+
 /* Parse words[first..] into the fields (all or nothing); 1 when every field was taken. */
-static int Take_Fields(const std::vector<std::string> &w, size_t first, const std::vector<Fld> &v,
+static int Take_Fields(const std::vector<Word> &w, size_t first, Read_Scratch *sc,
                        const char **why)
 {
+    const std::vector<Fld> &v = sc->fields;
     if (w.size() < first + v.size()) { *why = "zu wenige Werte"; return 0; }
-    std::vector<double> dv(v.size());
-    std::vector<int64_t> iv(v.size());
+    sc->dv.assign(v.size(), 0.0);
+    sc->iv.assign(v.size(), 0);
     for (size_t k = 0; k < v.size(); k++) {
         const Fld &fd = v[k];
-        int ok = fd.kind == F_DBL ? Parse_Double(w[first + k], fd.lo, fd.hi, &dv[k])
-                                  : Parse_Int(w[first + k], fd.lo, fd.hi, &iv[k]);
+        int ok = fd.kind == F_DBL ? Parse_Double(w[first + k], fd.lo, fd.hi, &sc->dv[k])
+                                  : Parse_Int(w[first + k], fd.lo, fd.hi, &sc->iv[k]);
         if (!ok) { *why = "ein Wert ist keine Zahl oder liegt außerhalb seiner Grenzen"; return 0; }
     }
     for (size_t k = 0; k < v.size(); k++) {
         const Fld &fd = v[k];
-        if (fd.kind == F_DBL) *(double *)fd.p = dv[k];
-        else if (fd.kind == F_BITS) *(uint32_t *)fd.p = (uint32_t)iv[k];
-        else *(int32_t *)fd.p = (int32_t)iv[k];
+        if (fd.kind == F_DBL) *(double *)fd.p = sc->dv[k];
+        else if (fd.kind == F_BITS) *(uint32_t *)fd.p = (uint32_t)sc->iv[k];
+        else *(int32_t *)fd.p = (int32_t)sc->iv[k];
     }
     return 1;
 }
 
-/* A record whose fields stand in a scratch copy first (texts at the end). */
-template <typename T, typename Fn>
-static int Take_Into(const std::vector<std::string> &w, size_t first, T *target, Fn fields,
-                     const char **why)
-{
-    T scratch = *target;
-    std::vector<Fld> v;
-    fields(&scratch, v);
-    if (!Take_Fields(w, first, v, why)) return 0;
-    *target = scratch;
-    return 1;
-}
-
-static int Take_Text(const std::vector<std::string> &w, size_t index, char *out, int size,
+static int Take_Text(const std::vector<Word> &w, size_t index, char *out, int size,
                      const char **why)
 {
     if (w.size() <= index) { out[0] = '\0'; return 1; }   /* empty text */
     if (w.size() > index + 1) { *why = "zu viele Werte"; return 0; }
-    std::vector<char> buf(w[index].size() + 1);
-    if (!Inp_Decode_Text(w[index].c_str(), buf.data(), (int)buf.size())) {
+    const std::string word(w[index]);
+    std::vector<char> buf(word.size() + 1);
+    if (!Inp_Decode_Text(word.c_str(), buf.data(), (int)buf.size())) {
         *why = "ein Text ist nicht lesbar";
         return 0;
     }
@@ -478,11 +560,12 @@ static int Take_Text(const std::vector<std::string> &w, size_t index, char *out,
     return 1;
 }
 
-static int Take_Record(const std::vector<std::string> &w, Splice_Input_Record *si,
-                       Inp_Read_Report *r, const char **why)
+static int Take_Record(const std::vector<Word> &w, Splice_Input_Record *si,
+                       Inp_Read_Report *r, Read_Scratch *sc, const char **why)
 {
-    const std::string &key = w[0];
-    std::vector<Fld> v;
+    const Word key = w[0];
+    std::vector<Fld> &v = sc->fields;
+    v.clear();
     int64_t a = 0, b = 0;
 
     if (key == "SYSTEM") { System_Fields(si, v); }
@@ -500,7 +583,7 @@ static int Take_Record(const std::vector<std::string> &w, Splice_Input_Record *s
         }
         Layout_Fields(si, VBM_TYPE_SLOT((int)a), v);
         if (w.size() != 2 + v.size()) { *why = "falsche Anzahl Werte"; return 0; }
-        return Take_Fields(w, 2, v, why);
+        return Take_Fields(w, 2, sc, why);
     } else if (key == "CATALOGUES") {
         int32_t h[CAT_HEADER_COUNT];
         if (w.size() != 1 + CAT_HEADER_COUNT) { *why = "falsche Anzahl Werte"; return 0; }
@@ -515,7 +598,7 @@ static int Take_Record(const std::vector<std::string> &w, Splice_Input_Record *s
         Lkom_Group *g = &si->lkom.groups[a];
         Group_Fields(g, v);
         if (w.size() != 2 + v.size()) { *why = "falsche Anzahl Werte"; return 0; }
-        return Take_Fields(w, 2, v, why);
+        return Take_Fields(w, 2, sc, why);
     } else if (key == "ENTRY") {
         if (w.size() < 3 || !Parse_Int(w[1], 0, LKOM_GROUPS - 1, &a)
             || !Parse_Int(w[2], 0, LKOM_ENTRIES - 1, &b)) {
@@ -526,7 +609,7 @@ static int Take_Record(const std::vector<std::string> &w, Splice_Input_Record *s
         Lkom_Entry scratch = *e;
         Entry_Fields(&scratch, v);
         if (w.size() > 3 + v.size() + 1) { *why = "zu viele Werte"; return 0; }
-        if (!Take_Fields(w, 3, v, why)) return 0;
+        if (!Take_Fields(w, 3, sc, why)) return 0;
         if (!Take_Text(w, 3 + v.size(), scratch.comment, sizeof scratch.comment, why)) return 0;
         *e = scratch;
         return 1;
@@ -535,7 +618,7 @@ static int Take_Record(const std::vector<std::string> &w, Splice_Input_Record *s
         Char_Action_Rec scratch = si->Char_Actions[a];
         Action_Fields(&scratch, v);
         if (w.size() > 2 + v.size() + 1) { *why = "zu viele Werte"; return 0; }
-        if (!Take_Fields(w, 2, v, why)) return 0;
+        if (!Take_Fields(w, 2, sc, why)) return 0;
         if (!Take_Text(w, 2 + v.size(), scratch.remark, sizeof scratch.remark, why)) return 0;
         si->Char_Actions[a] = scratch;
         return 1;
@@ -548,7 +631,7 @@ static int Take_Record(const std::vector<std::string> &w, Splice_Input_Record *s
             return 1;
         }
         if (w.size() > 3) { *why = "zu viele Werte"; return 0; }
-        std::string word = w.size() == 3 ? w[2] : std::string();
+        const std::string word = w.size() == 3 ? std::string(w[2]) : std::string();
         char *text = (char *)malloc(word.size() + 1);
         Check_Alloc_Or_Exit(text);
         if (!Inp_Decode_Text(word.c_str(), text, (int)word.size() + 1)) {
@@ -566,18 +649,18 @@ static int Take_Record(const std::vector<std::string> &w, Splice_Input_Record *s
     }
     if (w.size() != 1 + v.size()) { *why = "falsche Anzahl Werte"; return 0; }
     /* Whole-record groups are parsed first and then assigned, so a bad value changes nothing. */
-    return Take_Fields(w, 1, v, why);
+    return Take_Fields(w, 1, sc, why);
 }
 
-int Read_Splice_Input_Stream(FILE *f, Splice_Input_Record *si, Inp_Read_Report *report)
-{
-    Inp_Read_Report local;
-    Inp_Read_Report *r = report ? report : &local;
-    memset(r, 0, sizeof *r);
-    if (!f || !si) return 0;
+/* The line that opens the annex section (nad/ reads it): the first line that begins so. */
+static const char Annex_Keyword[] = "ACTIV_NADNAME";
 
+/* The records of the lines into si, the report into r (Read_Records). */
+static int Read_Lines(Line_Reader *lr, Splice_Input_Record *si, Inp_Read_Report *r, long *annex_at)
+{
     std::string line;
-    std::vector<std::string> w;
+    std::vector<Word> w;
+    Read_Scratch scratch;
     int too_long = 0, line_no = 0, seen_head = 0;
     auto bad = [&](const char *why) {
         r->damaged++;
@@ -586,8 +669,12 @@ int Read_Splice_Input_Stream(FILE *f, Splice_Input_Record *si, Inp_Read_Report *
             snprintf(r->reason, sizeof r->reason, "%s", why);
         }
     };
-    while (Get_Line(f, line, &too_long)) {
+    while (Get_Line(lr, line, &too_long)) {
         line_no++;
+        if (*annex_at == -1 && line.compare(0, sizeof Annex_Keyword - 1, Annex_Keyword) == 0) {
+            const long at = Line_Reader_Offset(lr);
+            *annex_at = at >= 0 ? at : -2;
+        }
         if (too_long) { bad("Zeile zu lang"); continue; }
         Split(line, w);
         if (w.empty() || w[0][0] == '#') continue;
@@ -602,9 +689,9 @@ int Read_Splice_Input_Stream(FILE *f, Splice_Input_Record *si, Inp_Read_Report *
             continue;
         }
         if (w[0] == "END") { r->complete = 1; break; }
-        if (w[0] == "ACTIV_NADNAME") break;
+        if (w[0] == Annex_Keyword) break;
         const char *why = "unlesbar";
-        if (Take_Record(w, si, r, &why)) r->records++;
+        if (Take_Record(w, si, r, &scratch, &why)) r->records++;
         else bad(why);
     }
     if (!seen_head && !r->first_bad_line) {
@@ -617,6 +704,29 @@ int Read_Splice_Input_Stream(FILE *f, Splice_Input_Record *si, Inp_Read_Report *
         snprintf(r->reason, sizeof r->reason, "%s", "die Datei ist unvollständig");
     }
     return (seen_head && r->complete && r->damaged == 0) ? 1 : 0;
+}
+
+/* Read_Splice_Input_Stream; *annex_at gets what Read_Active_NAD_Name_From takes: the offset
+** just after the first line read that begins with the annex keyword, -1 when none did, -2 when
+** one did but the stream did not tell its offset. */
+static int Read_Records(FILE *f, Splice_Input_Record *si, Inp_Read_Report *report, long *annex_at)
+{
+    *annex_at = -1;
+    Inp_Read_Report local;
+    Inp_Read_Report *r = report ? report : &local;
+    memset(r, 0, sizeof *r);
+    if (!f || !si) return 0;
+    Line_Reader lr;
+    Line_Reader_Open(&lr, f);
+    const int whole = Read_Lines(&lr, si, r, annex_at);
+    Line_Reader_Done(&lr);
+    return whole;
+}
+
+int Read_Splice_Input_Stream(FILE *f, Splice_Input_Record *si, Inp_Read_Report *report)
+{
+    long annex_at;
+    return Read_Records(f, si, report, &annex_at);
 }
 
 int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activate_nad)
@@ -637,7 +747,8 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
         return 0;
     }
     Inp_Read_Report r;
-    int whole = Read_Splice_Input_Stream(f, si, &r);
+    long annex_at = -1;
+    int whole = Read_Records(f, si, &r, &annex_at);
     if (!whole) {
         char l1[SPLICE_PATH_MAX + 64], l2[200], l3[200];
         snprintf(l1, sizeof l1, "Die Eingabedatei %s ist beschädigt"_cp850, path);
@@ -647,7 +758,8 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
         std::string reason = Utf8_To_Cp850(l2);
         Show_File_Message("Fehler", l1, reason.c_str(), l3);
     }
-    if (activate_nad) Read_Active_NAD_Name(f);
+    /* the annex section from where the records ended, without reading the file again */
+    if (activate_nad) Read_Active_NAD_Name_From(f, annex_at);
     fclose(f);
     return 1;
 }

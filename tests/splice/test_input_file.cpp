@@ -4,11 +4,13 @@
 */
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -459,4 +461,115 @@ TEST_F(InputFile, MutatedFilesKeepEveryFieldInsideItsLimits)
         for (int i = 0; i < CHAR_ACTION_COUNT; i++) EXPECT_LE(strlen(r->Char_Actions[i].remark), 32u);
         if (rep.damaged == 0 && rep.complete) EXPECT_EQ(rep.first_bad_line, 0);
     }
+}
+
+/* ---------------------------------------------------------------- numbers and the annex line */
+
+/* The combination line of group 0, entry e with M_d, kled and the first action given as words. */
+static std::string Entry_Line(int e, const std::string &M_d, const std::string &kled = "-1",
+                       const std::string &action = "-1")
+{
+    return "ENTRY 0 " + std::to_string(e) + " 1 0 " + M_d + " 2 3 0 0 0 0 " + kled + " " + action
+           + " -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0 0 0 0\n";
+}
+
+/* Every word is read as strtod and strtoll read it, whichever way the reader takes: words of
+** digits alone, decimal numbers, and what only the C library reads (hexadecimal, a plus sign,
+** values beyond a double's range). A word the C library does not read whole is refused. */
+TEST_F(InputFile, NumbersAreReadAsTheCLibraryReadsThem)
+{
+    std::vector<std::string> words = {"0", "-0", "7", "-12", "000123", "999999999", "1000000001",
+                                      "123456789012345", "1234567890123456", "0.1", "-2.5e-3",
+                                      "10.382870965732065", "1.1000000000000001", ".5", "5.",
+                                      "1e5", "1E+5", "+5", "0x10", "-0x1p-2", "1e-400", "1e400",
+                                      "inf", "nan", "12abc", "1e", "-", "+", "0.000000000000000000001",
+                                      "2.2250738585072011e-308", "4.9406564584124654e-324",
+                                      "9007199254740993", "0.30000000000000004441"};
+    /* decimal words of random digits, points and exponents */
+    uint32_t seed = 77u;
+    auto next = [&seed]() { seed = seed * 1103515245u + 12345u; return (seed >> 8) & 0xFFFFu; };
+    for (int k = 0; k < 400; k++) {
+        std::string w = next() % 3 == 0 ? "-" : "";
+        const int digits = 1 + (int)(next() % 22);
+        const int point = (int)(next() % (digits + 2));
+        for (int i = 0; i < digits; i++) {
+            if (i == point) w += '.';
+            w += (char)('0' + next() % 10);
+        }
+        if (next() % 4 == 0) w += "e" + std::to_string((int)(next() % 40) - 20);
+        words.push_back(w);
+    }
+    for (const std::string &w : words) {
+        Rec r;
+        Spit("number.inp", "SPLICE 200\n" + Entry_Line(5, w) + "END\n");
+        Read_Splice_Input_File("number.inp", r.p, 0);
+        char *end = nullptr;
+        const double x = strtod(w.c_str(), &end);
+        const bool taken = *end == '\0' && std::isfinite(x) && std::fabs(x) <= 1e9;
+        const Lkom_Entry *en = &r->lkom.groups[0].entries[5];
+        ASSERT_EQ(en->used, taken ? 1 : 0) << w;
+        if (taken) {
+            EXPECT_EQ(memcmp(&en->M_d, &x, sizeof x), 0) << w;   /* bit for bit, -0 included */
+            EXPECT_EQ(en->V_d, 3.0);
+        }
+    }
+    /* whole numbers: strtoll's reading, the field's limits */
+    const struct { const char *kled, *action; int taken, kled_value, action_value; } ints[] = {
+        {"3", "5", 1, 3, 5},    {"+3", "005", 1, 3, 5}, {"-1", "-0", 1, -1, 0},
+        {"8", "0", 0, 0, 0},    {"3", "6", 0, 0, 0},    {"3.0", "1", 0, 0, 0},
+        {"0x3", "1", 0, 0, 0},  {"99999999999999999999", "1", 0, 0, 0}, {"-2", "1", 0, 0, 0},
+    };
+    for (const auto &c : ints) {
+        Rec r;
+        Spit("whole.inp", "SPLICE 200\n" + Entry_Line(2, "1", c.kled, c.action) + "END\n");
+        Read_Splice_Input_File("whole.inp", r.p, 0);
+        const Lkom_Entry *en = &r->lkom.groups[0].entries[2];
+        ASSERT_EQ(en->used, c.taken) << c.kled << " " << c.action;
+        if (c.taken) {
+            EXPECT_EQ(en->kled, c.kled_value);
+            EXPECT_EQ(en->actions[0], c.action_value);
+        }
+    }
+}
+
+/* The annex section is the line after the first line that begins with "ACTIV_NADNAME", wherever
+** it stands: behind the end record (as written), before it (the records stop there), or after
+** a line that only begins so; a stream read by the records stands just after the last line read. */
+TEST_F(InputFile, TheAnnexLineIsTheFirstLineThatBeginsWithItsKeyword)
+{
+    const std::string standard = "\xAE" "EC-Standardparameter\xAF\n", germany = "\xAE" "Deutschland\xAF\n";
+    struct Case { std::string text; const char *annex; double t_p; };
+    const Case cases[] = {
+        {"SPLICE 200\nPLATES 3 0.8 18 5 0 0\nEND\n\n\nACTIV_NADNAME\n" + standard, "EC-Standardparameter", 0.8},
+        {"SPLICE 200\nPLATES 3 0.8 18 5 0 0\nEND\n", "Deutschland", 0.8},
+        {"SPLICE 200\nACTIV_NADNAME\n" + standard + "PLATES 3 0.8 18 5 0 0\nEND\n", "EC-Standardparameter", -1.0},
+        {"SPLICE 200\nPLATES 3 0.8 18 5 0 0\nEND\n\n\nACTIV_NADNAME\n" + germany, "Deutschland", 0.8},
+        {"SPLICE 200\nACTIV_NADNAMES\n" + standard + "PLATES 3 0.8 18 5 0 0\nEND\n\nACTIV_NADNAME\n" + germany,
+         "EC-Standardparameter", 0.8},
+        {"SPLICE 200\nPLATES 3 0.8 18 5 0 0\nEND\nACTIV_NADNAME\r\n" + standard, "EC-Standardparameter", 0.8},
+    };
+    Rec defaults;
+    for (const Case &c : cases) {
+        Rec r;
+        Spit("annex_01.inp", c.text);
+        ASSERT_EQ(Read_Splice_Input_File("annex_01.inp", r.p, 1), 1);
+        EXPECT_STREQ(Get_Active_NAD_Name(), c.annex) << c.text;
+        EXPECT_EQ(r->t_p, c.t_p < 0.0 ? defaults->t_p : c.t_p) << c.text;
+    }
+    /* the stream after the records: the line after the end record, in a file of many blocks */
+    std::string text = "SPLICE 200\n";
+    for (int e = 0; e < 900; e++) text += Entry_Line(e, std::to_string(e) + ".25");
+    text += "END\nnext line\n";
+    Spit("long.inp", text);
+    FILE *f = fopen("long.inp", "rb");
+    ASSERT_NE(f, nullptr);
+    Rec r;
+    Inp_Read_Report rep;
+    EXPECT_EQ(Read_Splice_Input_Stream(f, r.p, &rep), 1);
+    char line[32] = "";
+    ASSERT_NE(fgets(line, sizeof line, f), nullptr);
+    fclose(f);
+    EXPECT_STREQ(line, "next line\n");
+    EXPECT_EQ(rep.records, 900);
+    EXPECT_EQ(r->lkom.groups[0].entries[899].M_d, 899.25);
 }
