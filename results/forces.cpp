@@ -5,9 +5,9 @@
 */
 #include "results/splice_calc.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "catalogue/catalogue.h"
@@ -86,13 +86,16 @@ void Get_Fastener_Force(int group, int entry, int i, int n, double *N_part, doub
 /* ---------------------------------------------------------------- forces of all fasteners */
 
 /*
-** The forces of all fasteners of every combination as they were last computed (M_y, F_x, F_y,
-** the resultant and the angle): the preparation run computes them in each pass of its angle
-** loop and the checks ask for them again. A kept value is given back only when everything it
-** was computed from is bitwise the same: the pattern (count, centroid, I_p and every position),
-** the shear planes, the kind of splice, the combination's forces and the number n.
+** The forces of all fasteners of every combination as they were last computed: the preparation
+** run computes them in each pass of its angle loop and the checks ask for them again. A kept
+** value is given back only when everything it was computed from is bitwise the same: the
+** pattern (count, centroid, I_p and every position), the shear planes, the kind of splice, the
+** combination's forces and the number n. Only the resultant and the angle are kept (a root and
+** an arc tangent each); M_y, F_x and F_y, a few products and sums, are computed again from the
+** same values, which gives them bit for bit, and the kept memory stays small enough that a
+** start-up with many combinations does not wait on fresh pages.
 */
-#define FORCE_MEMO_ARRAYS 5                 /* M_y, F_x, F_y, F, angle */
+#define FORCE_MEMO_ARRAYS 2                 /* F, angle */
 #define FORCE_MEMO_MAX_VALUES (4u << 20)    /* doubles at most per pattern (32 MB) */
 
 typedef struct Force_Key {
@@ -107,7 +110,10 @@ typedef struct Force_Memo {
     double x_c = 0.0, y_c = 0.0, I_p = 0.0;
     std::vector<double> xy;                 /* positions of the kept pattern */
     std::vector<Force_Key> keys;            /* per combination */
-    std::vector<double> values;             /* per slot: FORCE_MEMO_ARRAYS arrays of count values */
+    /* per slot: FORCE_MEMO_ARRAYS arrays of count values; room for every combination, taken
+    ** once and left uninitialised, so that only the slots written are ever touched */
+    std::unique_ptr<double[]> values;
+    size_t capacity = 0;                    /* doubles */
     int32_t slots = 0;
 } Force_Memo;
 
@@ -170,6 +176,11 @@ static Force_Memo *Memo_Of_Pattern(void)
         m->xy[2 * (size_t)i + 1] = fp->recs[i].y;
     }
     m->keys.assign((size_t)LKOM_GROUPS * LKOM_ENTRIES, Force_Key{0.0, 0.0, 0.0, 0.0, 0, -1});
+    const size_t need = (size_t)count * FORCE_MEMO_ARRAYS * LKOM_GROUPS * LKOM_ENTRIES;
+    if (m->capacity < need) {
+        m->values.reset(new double[need]);
+        m->capacity = need;
+    }
     m->pattern_kept = true;
     return m;
 }
@@ -221,25 +232,21 @@ void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F
     Force_Key *key = &m->keys[(size_t)group * LKOM_ENTRIES + (size_t)entry];
     const size_t stride = (size_t)m->count;
     if (!Key_Matches(key, c, n)) {
-        /* computed into the combination's slot: all five arrays, whatever was asked */
-        if (key->slot < 0) {
-            key->slot = m->slots++;
-            const size_t need = (size_t)m->slots * FORCE_MEMO_ARRAYS * stride;
-            if (m->values.size() < need) m->values.resize(std::max(m->values.size() * 2, need));
-        }
+        /* the resultant and the angle computed into the combination's slot, whatever was asked */
+        if (key->slot < 0) key->slot = m->slots++;
         double *kept = &m->values[(size_t)key->slot * FORCE_MEMO_ARRAYS * stride];
-        Compute_Forces_All(c, n, kept, kept + stride, kept + 2 * stride, kept + 3 * stride,
-                           kept + 4 * stride);
+        Compute_Forces_All(c, n, M_y, F_x, F_y, kept, kept + stride);
         key->M_distr = c->M_distr;
         key->M_d = c->M_d;
         key->N_d = c->N_d;
         key->V_d = c->V_d;
         key->n = n;
+    } else if (M_y != nullptr || F_x != nullptr || F_y != nullptr) {
+        Compute_Forces_All(c, n, M_y, F_x, F_y, nullptr, nullptr);
     }
     const double *kept = &m->values[(size_t)key->slot * FORCE_MEMO_ARRAYS * stride];
-    double *out[FORCE_MEMO_ARRAYS] = {M_y, F_x, F_y, F, angle};
-    for (int k = 0; k < FORCE_MEMO_ARRAYS; k++)
-        if (out[k] != nullptr) std::memcpy(out[k], kept + (size_t)k * stride, (size_t)n * sizeof(double));
+    if (F != nullptr) std::memcpy(F, kept, (size_t)n * sizeof(double));
+    if (angle != nullptr) std::memcpy(angle, kept + stride, (size_t)n * sizeof(double));
 }
 
 /* ---------------------------------------------------------------- partial factors */
