@@ -2,6 +2,7 @@
 ** Benchmark of the splice's print list: Write_Print_List with the checks of all 10 x 1000
 ** combinations (print setting "all combinations"), the system section, the spacing sketch and
 ** the three drawings with their plot files. Reports the time per list and its size in bytes.
+** With SPLICE_BENCH_KEEP set the files stay in the working folder (to compare their bytes).
 */
 #include <benchmark/benchmark.h>
 
@@ -9,6 +10,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "bench/bench_util.h"
 
@@ -30,6 +32,7 @@ static void BM_Write_Print_List_All_Combinations(benchmark::State &state)
     stat("benchprint_01.oli", &st);
     state.counters["code"] = rc;
     state.counters["bytes"] = (double)st.st_size;
+    if (getenv("SPLICE_BENCH_KEEP") != nullptr) return;
     for (const char *name : {"benchprint_01.oli", "benchprint01.SPF", "benchprint02.SPF",
                              "benchprint03.SPF"})
         unlink(name);

@@ -130,43 +130,220 @@ static void Put_Field(Sink *o, const char *prefix, int prefix_len, int zeros, co
 
 typedef enum { LEN_NONE, LEN_HH, LEN_H, LEN_L, LEN_LL, LEN_Z, LEN_J, LEN_T, LEN_BIG_L } Length;
 
-/* Hand one conversion of a floating-point number or a pointer to the C library, with the
-** flags, width and precision (-1: none) already read. Return 0, or -1 when the library refuses
-** or the field is wider than a line (the caller then hands over the whole text). */
-static int Put_By_Library(Sink *o, const char *flags, int width, int prec, Length len, char conv,
-                          va_list *ap)
+/* One conversion as the format states it. */
+typedef struct Spec {
+    bool left, plus, space, zero, alt;
+    int width;          /* 0 when none */
+    int prec;           /* -1 when none */
+    Length len;
+    char conv;
+} Spec;
+
+/* The flags of a conversion as text. */
+static void Format_Flags(char *out, const Spec *sp)
 {
+    int k = 0;
+    if (sp->left) out[k++] = '-';
+    if (sp->plus) out[k++] = '+';
+    if (sp->space) out[k++] = ' ';
+    if (sp->zero) out[k++] = '0';
+    if (sp->alt) out[k++] = '#';
+    out[k] = 0;
+}
+
+/* Read the conversion after a '%' at *f (flags, width, precision, length, conversion) and
+** move *f past it; '*' takes its value from the arguments. */
+static void Parse_Spec(const char **fp, va_list *ap, Spec *sp)
+{
+    const char *f = *fp;
+    *sp = Spec{false, false, false, false, false, 0, -1, LEN_NONE, 0};
+    for (;; f++) {
+        if (*f == '-') sp->left = true;
+        else if (*f == '+') sp->plus = true;
+        else if (*f == ' ') sp->space = true;
+        else if (*f == '0') sp->zero = true;
+        else if (*f == '#') sp->alt = true;
+        else break;
+    }
+    if (*f == '*') {
+        sp->width = va_arg(*ap, int);
+        if (sp->width < 0) {
+            sp->left = true;
+            sp->width = -sp->width;
+        }
+        f++;
+    } else {
+        while (*f >= '0' && *f <= '9') sp->width = sp->width * 10 + (*f++ - '0');
+    }
+    if (*f == '.') {
+        f++;
+        if (*f == '*') {
+            sp->prec = va_arg(*ap, int);
+            if (sp->prec < 0) sp->prec = -1;
+            f++;
+        } else {
+            sp->prec = 0;
+            while (*f >= '0' && *f <= '9') sp->prec = sp->prec * 10 + (*f++ - '0');
+        }
+    }
+    if (f[0] == 'h' && f[1] == 'h') { sp->len = LEN_HH; f += 2; }
+    else if (f[0] == 'h') { sp->len = LEN_H; f++; }
+    else if (f[0] == 'l' && f[1] == 'l') { sp->len = LEN_LL; f += 2; }
+    else if (f[0] == 'l') { sp->len = LEN_L; f++; }
+    else if (f[0] == 'z') { sp->len = LEN_Z; f++; }
+    else if (f[0] == 'j') { sp->len = LEN_J; f++; }
+    else if (f[0] == 't') { sp->len = LEN_T; f++; }
+    else if (f[0] == 'L') { sp->len = LEN_BIG_L; f++; }
+    sp->conv = *f;
+    if (*f) f++;
+    *fp = f;
+}
+
+/* The sign a non-negative number gets from the flags. */
+static const char *Plus_Sign(const Spec *sp)
+{
+    return sp->plus ? "+" : sp->space ? " " : "";
+}
+
+/* Hand one conversion of a floating-point number or a pointer to the C library. Return 0, or
+** -1 when the library refuses or the field is wider than a line (the caller then hands over
+** the whole text). */
+static int Put_By_Library(Sink *o, const Spec *sp, va_list *ap)
+{
+    char flags[8];
+    Format_Flags(flags, sp);
+    const char *big = sp->len == LEN_BIG_L ? "L" : "";
     char fmt[64];
-    if (prec >= 0)
-        snprintf(fmt, sizeof fmt, "%%%s%d.%d%s%c", flags, width, prec, len == LEN_BIG_L ? "L" : "", conv);
+    if (sp->prec >= 0)
+        snprintf(fmt, sizeof fmt, "%%%s%d.%d%s%c", flags, sp->width, sp->prec, big, sp->conv);
     else
-        snprintf(fmt, sizeof fmt, "%%%s%d%s%c", flags, width, len == LEN_BIG_L ? "L" : "", conv);
+        snprintf(fmt, sizeof fmt, "%%%s%d%s%c", flags, sp->width, big, sp->conv);
     char small[512];
     int n;
-    if (conv == 'p') n = snprintf(small, sizeof small, fmt, va_arg(*ap, void *));
-    else if (len == LEN_BIG_L) n = snprintf(small, sizeof small, fmt, va_arg(*ap, long double));
+    if (sp->conv == 'p') n = snprintf(small, sizeof small, fmt, va_arg(*ap, void *));
+    else if (sp->len == LEN_BIG_L) n = snprintf(small, sizeof small, fmt, va_arg(*ap, long double));
     else n = snprintf(small, sizeof small, fmt, va_arg(*ap, double));
     if (n < 0 || (size_t)n >= sizeof small) return -1;
     Put(o, small, (size_t)n);
     return 0;
 }
 
-/* The flags of a conversion as text. */
-static void Format_Flags(char *out, bool left, bool plus, bool space, bool zero, bool alt)
+/* %d and %i. Return 0, or -1 for a flag the conversion does not take. */
+static int Put_Signed(Sink *o, const Spec *sp, va_list *ap)
 {
-    int k = 0;
-    if (left) out[k++] = '-';
-    if (plus) out[k++] = '+';
-    if (space) out[k++] = ' ';
-    if (zero) out[k++] = '0';
-    if (alt) out[k++] = '#';
-    out[k] = 0;
+    long long v;
+    switch (sp->len) {
+    case LEN_HH: v = (signed char)va_arg(*ap, int); break;
+    case LEN_H: v = (short)va_arg(*ap, int); break;
+    case LEN_L: v = va_arg(*ap, long); break;
+    case LEN_LL: v = va_arg(*ap, long long); break;
+    case LEN_Z: v = (long long)va_arg(*ap, size_t); break;
+    case LEN_J: v = (long long)va_arg(*ap, intmax_t); break;
+    case LEN_T: v = (long long)va_arg(*ap, ptrdiff_t); break;
+    default: v = va_arg(*ap, int); break;
+    }
+    if (sp->alt || sp->len == LEN_BIG_L) return -1;
+    const unsigned long long u = v < 0 ? 0ull - (unsigned long long)v : (unsigned long long)v;
+    char body[32];
+    const int n = (sp->prec == 0 && u == 0) ? 0 : Digits_U128(u, body);
+    const int zeros = sp->prec > n ? sp->prec - n : 0;
+    const char *pre = v < 0 ? "-" : Plus_Sign(sp);
+    Put_Field(o, pre, (int)std::strlen(pre), zeros, body, n, sp->width, sp->left,
+              sp->zero && !sp->left && sp->prec < 0);
+    return 0;
+}
+
+/* %u, %x, %X and %o. Return 0, or -1 for a flag the conversion does not take here. */
+static int Put_Unsigned(Sink *o, const Spec *sp, va_list *ap)
+{
+    unsigned long long u;
+    switch (sp->len) {
+    case LEN_HH: u = (unsigned char)va_arg(*ap, unsigned); break;
+    case LEN_H: u = (unsigned short)va_arg(*ap, unsigned); break;
+    case LEN_L: u = va_arg(*ap, unsigned long); break;
+    case LEN_LL: u = va_arg(*ap, unsigned long long); break;
+    case LEN_Z: u = va_arg(*ap, size_t); break;
+    case LEN_J: u = (unsigned long long)va_arg(*ap, uintmax_t); break;
+    case LEN_T: u = (unsigned long long)va_arg(*ap, ptrdiff_t); break;
+    default: u = va_arg(*ap, unsigned); break;
+    }
+    if (sp->alt || sp->len == LEN_BIG_L) return -1;
+    char body[32];
+    int n = 0;
+    if (!(sp->prec == 0 && u == 0)) {
+        const unsigned base = sp->conv == 'u' ? 10u : sp->conv == 'o' ? 8u : 16u;
+        const char *set = sp->conv == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
+        char tmp[32];
+        unsigned long long w = u;
+        do {
+            tmp[n++] = set[w % base];
+            w /= base;
+        } while (w != 0);
+        for (int k = 0; k < n; k++) body[k] = tmp[n - 1 - k];
+    }
+    const int zeros = sp->prec > n ? sp->prec - n : 0;
+    Put_Field(o, "", 0, zeros, body, n, sp->width, sp->left, sp->zero && !sp->left && sp->prec < 0);
+    return 0;
+}
+
+/* %c and %s. Return 0, or -1 for a length or flag the conversion does not take here. */
+static int Put_Text(Sink *o, const Spec *sp, va_list *ap)
+{
+    if (sp->conv == 'c') {
+        const char c = (char)va_arg(*ap, int);
+        if (sp->len != LEN_NONE || sp->zero) return -1;
+        Put_Field(o, "", 0, 0, &c, 1, sp->width, sp->left, false);
+        return 0;
+    }
+    const char *s = va_arg(*ap, const char *);
+    if (sp->len != LEN_NONE || sp->zero) return -1;
+    if (s == nullptr) s = sp->prec < 0 || sp->prec >= 6 ? "(null)" : "";
+    const size_t n = sp->prec < 0 ? std::strlen(s) : strnlen(s, (size_t)sp->prec);
+    Put_Field(o, "", 0, 0, s, (int)n, sp->width, sp->left, false);
+    return 0;
+}
+
+/* %f and %F: the digits of Format_Fixed_Digits, or the library's text where those give none.
+** Return 0, or -1 when the library refuses. */
+static int Put_Fixed(Sink *o, const Spec *sp, va_list *ap)
+{
+    if (sp->len == LEN_BIG_L || sp->alt) return Put_By_Library(o, sp, ap);
+    const double v = va_arg(*ap, double);
+    char body[48];
+    const int n = Format_Fixed_Digits(v, sp->prec < 0 ? 6 : sp->prec, body);
+    if (n < 0) {
+        /* not finite, very large, or many decimals: the library's own text */
+        char flags[8];
+        Format_Flags(flags, sp);
+        char fmt[48];
+        if (sp->prec >= 0) snprintf(fmt, sizeof fmt, "%%%s%d.%d%c", flags, sp->width, sp->prec, sp->conv);
+        else snprintf(fmt, sizeof fmt, "%%%s%d%c", flags, sp->width, sp->conv);
+        char small[512];
+        const int m = snprintf(small, sizeof small, fmt, v);
+        if (m < 0 || (size_t)m >= sizeof small) return -1;
+        Put(o, small, (size_t)m);
+        return 0;
+    }
+    const char *pre = std::signbit(v) ? "-" : Plus_Sign(sp);
+    Put_Field(o, pre, (int)std::strlen(pre), 0, body, n, sp->width, sp->left, sp->zero && !sp->left);
+    return 0;
+}
+
+/* One conversion into o. Return 0, or -1 for what this formatter does not know. */
+static int Put_Conversion(Sink *o, const Spec *sp, va_list *ap)
+{
+    switch (sp->conv) {
+    case 'd': case 'i': return Put_Signed(o, sp, ap);
+    case 'u': case 'x': case 'X': case 'o': return Put_Unsigned(o, sp, ap);
+    case 'c': case 's': return Put_Text(o, sp, ap);
+    case 'f': case 'F': return Put_Fixed(o, sp, ap);
+    case 'e': case 'E': case 'g': case 'G': case 'a': case 'A': case 'p': return Put_By_Library(o, sp, ap);
+    default: return -1;
+    }
 }
 
 int Format_V(char *buf, size_t size, const char *format, va_list ap_in)
 {
-    va_list whole;
-    va_copy(whole, ap_in);
     va_list ap;
     va_copy(ap, ap_in);
     Sink o = {buf, size, 0};
@@ -186,177 +363,19 @@ int Format_V(char *buf, size_t size, const char *format, va_list ap_in)
             f++;
             continue;
         }
-        bool left = false, plus = false, space = false, zero = false, alt = false;
-        for (;; f++) {
-            if (*f == '-') left = true;
-            else if (*f == '+') plus = true;
-            else if (*f == ' ') space = true;
-            else if (*f == '0') zero = true;
-            else if (*f == '#') alt = true;
-            else break;
-        }
-        int width = 0;
-        if (*f == '*') {
-            width = va_arg(ap, int);
-            if (width < 0) {
-                left = true;
-                width = -width;
-            }
-            f++;
-        } else {
-            while (*f >= '0' && *f <= '9') width = width * 10 + (*f++ - '0');
-        }
-        int prec = -1;
-        if (*f == '.') {
-            f++;
-            if (*f == '*') {
-                prec = va_arg(ap, int);
-                if (prec < 0) prec = -1;
-                f++;
-            } else {
-                prec = 0;
-                while (*f >= '0' && *f <= '9') prec = prec * 10 + (*f++ - '0');
-            }
-        }
-        Length len = LEN_NONE;
-        if (f[0] == 'h' && f[1] == 'h') { len = LEN_HH; f += 2; }
-        else if (f[0] == 'h') { len = LEN_H; f++; }
-        else if (f[0] == 'l' && f[1] == 'l') { len = LEN_LL; f += 2; }
-        else if (f[0] == 'l') { len = LEN_L; f++; }
-        else if (f[0] == 'z') { len = LEN_Z; f++; }
-        else if (f[0] == 'j') { len = LEN_J; f++; }
-        else if (f[0] == 't') { len = LEN_T; f++; }
-        else if (f[0] == 'L') { len = LEN_BIG_L; f++; }
-        const char conv = *f;
-        if (conv == 0) {
-            refused = true;
-            break;
-        }
-        f++;
-        const char *sign = plus ? "+" : space ? " " : "";
-        char flags[8];
-        Format_Flags(flags, left, plus, space, zero, alt);
-        switch (conv) {
-        case 'd': case 'i': {
-            long long v;
-            switch (len) {
-            case LEN_HH: v = (signed char)va_arg(ap, int); break;
-            case LEN_H: v = (short)va_arg(ap, int); break;
-            case LEN_L: v = va_arg(ap, long); break;
-            case LEN_LL: v = va_arg(ap, long long); break;
-            case LEN_Z: v = (long long)va_arg(ap, size_t); break;
-            case LEN_J: v = (long long)va_arg(ap, intmax_t); break;
-            case LEN_T: v = (long long)va_arg(ap, ptrdiff_t); break;
-            default: v = va_arg(ap, int); break;
-            }
-            if (alt || len == LEN_BIG_L) {
-                refused = true;
-                break;
-            }
-            const unsigned long long u = v < 0 ? 0ull - (unsigned long long)v : (unsigned long long)v;
-            char body[32];
-            int n = (prec == 0 && u == 0) ? 0 : Digits_U128(u, body);
-            const int zeros = prec > n ? prec - n : 0;
-            const char *pre = v < 0 ? "-" : sign;
-            Put_Field(&o, pre, (int)std::strlen(pre), zeros, body, n, width, left,
-                      zero && !left && prec < 0);
-            break;
-        }
-        case 'u': case 'x': case 'X': case 'o': {
-            unsigned long long u;
-            switch (len) {
-            case LEN_HH: u = (unsigned char)va_arg(ap, unsigned); break;
-            case LEN_H: u = (unsigned short)va_arg(ap, unsigned); break;
-            case LEN_L: u = va_arg(ap, unsigned long); break;
-            case LEN_LL: u = va_arg(ap, unsigned long long); break;
-            case LEN_Z: u = va_arg(ap, size_t); break;
-            case LEN_J: u = (unsigned long long)va_arg(ap, uintmax_t); break;
-            case LEN_T: u = (unsigned long long)va_arg(ap, ptrdiff_t); break;
-            default: u = va_arg(ap, unsigned); break;
-            }
-            if (alt || len == LEN_BIG_L) {
-                refused = true;
-                break;
-            }
-            char body[32];
-            int n = 0;
-            if (!(prec == 0 && u == 0)) {
-                const unsigned base = conv == 'u' ? 10u : conv == 'o' ? 8u : 16u;
-                const char *set = conv == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
-                char tmp[32];
-                unsigned long long w = u;
-                do {
-                    tmp[n++] = set[w % base];
-                    w /= base;
-                } while (w != 0);
-                for (int k = 0; k < n; k++) body[k] = tmp[n - 1 - k];
-            }
-            const int zeros = prec > n ? prec - n : 0;
-            Put_Field(&o, "", 0, zeros, body, n, width, left, zero && !left && prec < 0);
-            break;
-        }
-        case 'c': {
-            const char c = (char)va_arg(ap, int);
-            if (len != LEN_NONE || zero) {
-                refused = true;
-                break;
-            }
-            Put_Field(&o, "", 0, 0, &c, 1, width, left, false);
-            break;
-        }
-        case 's': {
-            const char *s = va_arg(ap, const char *);
-            if (len != LEN_NONE || zero) {
-                refused = true;
-                break;
-            }
-            if (s == nullptr) s = prec < 0 || prec >= 6 ? "(null)" : "";
-            const size_t n = prec < 0 ? std::strlen(s) : strnlen(s, (size_t)prec);
-            Put_Field(&o, "", 0, 0, s, (int)n, width, left, false);
-            break;
-        }
-        case 'f': case 'F': {
-            if (len == LEN_BIG_L || alt) {
-                if (Put_By_Library(&o, flags, width, prec, len, conv, &ap) != 0) refused = true;
-                break;
-            }
-            const double v = va_arg(ap, double);
-            char body[48];
-            const int n = Format_Fixed_Digits(v, prec < 0 ? 6 : prec, body);
-            if (n < 0) {
-                /* not finite, very large, or many decimals: the library's own text */
-                char fmt[48];
-                if (prec >= 0) snprintf(fmt, sizeof fmt, "%%%s%d.%d%c", flags, width, prec, conv);
-                else snprintf(fmt, sizeof fmt, "%%%s%d%c", flags, width, conv);
-                char small[512];
-                const int m = snprintf(small, sizeof small, fmt, v);
-                if (m < 0 || (size_t)m >= sizeof small) {
-                    refused = true;
-                    break;
-                }
-                Put(&o, small, (size_t)m);
-                break;
-            }
-            const char *pre = std::signbit(v) ? "-" : sign;
-            Put_Field(&o, pre, (int)std::strlen(pre), 0, body, n, width, left, zero && !left);
-            break;
-        }
-        case 'e': case 'E': case 'g': case 'G': case 'a': case 'A': case 'p':
-            if (Put_By_Library(&o, flags, width, prec, len, conv, &ap) != 0) refused = true;
-            break;
-        default:
-            refused = true;
-            break;
-        }
+        Spec sp;
+        Parse_Spec(&f, &ap, &sp);
+        refused = sp.conv == 0 || Put_Conversion(&o, &sp, &ap) != 0;
     }
     va_end(ap);
     if (refused) {
         /* what this function does not know: the library formats the whole text */
+        va_list whole;
+        va_copy(whole, ap_in);
         const int n = vsnprintf(buf, size, format, whole);
         va_end(whole);
         return n;
     }
-    va_end(whole);
     if (size > 0) buf[o.len < size ? o.len : size - 1] = 0;
     return (int)o.len;
 }
@@ -372,6 +391,16 @@ int Format_N(char *buf, size_t size, const char *format, ...)
 
 int Format_To_File(FILE *file, const char *format, va_list ap)
 {
+    if (format[0] == '%' && format[1] == 's' && format[2] == 0) {
+        /* a text handed on as it is (the paragraph writer's lines) */
+        va_list one;
+        va_copy(one, ap);
+        const char *s = va_arg(one, const char *);
+        va_end(one);
+        if (s == nullptr) s = "(null)";
+        const size_t n = std::strlen(s);
+        return std::fwrite(s, 1, n, file) == n ? (int)n : -1;
+    }
     va_list again;
     va_copy(again, ap);
     char text[2048];
@@ -382,4 +411,40 @@ int Format_To_File(FILE *file, const char *format, va_list ap)
         n = vfprintf(file, format, again);     /* a longer text: straight to the stream */
     va_end(again);
     return n;
+}
+
+/* ---------------------------------------------------------------- short numbers */
+
+int Format_Int(char *out, long long v)
+{
+    const unsigned long long u = v < 0 ? 0ull - (unsigned long long)v : (unsigned long long)v;
+    int n = 0;
+    if (v < 0) out[n++] = '-';
+    return n + Digits_U128(u, out + n);
+}
+
+int Format_G6(char *out, double x)
+{
+    /* The print list writes a few lengths (margins, offsets, tab stops) over and over: the texts
+    ** of the last values are kept, one per slot chosen by the value's bits. */
+    struct Slot {
+        uint64_t bits;
+        int len;            /* 0: empty */
+        char text[FORMAT_G6_SIZE];
+    };
+    static thread_local Slot cache[64];
+    uint64_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
+    Slot &slot = cache[(bits ^ (bits >> 29) ^ (bits >> 52)) & 63];
+    if (slot.len == 0 || slot.bits != bits) {
+        const int n = snprintf(slot.text, sizeof slot.text, "%.6g", x);
+        if (n <= 0 || (size_t)n >= sizeof slot.text) {
+            slot.len = 0;
+            return snprintf(out, FORMAT_G6_SIZE, "%.6g", x);
+        }
+        slot.bits = bits;
+        slot.len = n;
+    }
+    std::memcpy(out, slot.text, (size_t)slot.len + 1);
+    return slot.len;
 }

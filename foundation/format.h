@@ -32,3 +32,13 @@ int Format_N(char *buf, size_t size, const char *format, ...) __attribute__((for
 ** |x| >= 2^63 or decimals lies outside 0..17 (the caller then asks the C library).
 */
 int Format_Fixed_Digits(double x, int decimals, char *out);
+
+/*
+** Write x as "%.6g" does into out (FORMAT_G6_SIZE bytes) and return the length. The texts of
+** recent values are kept, so that a length written again and again costs a copy.
+*/
+enum { FORMAT_G6_SIZE = 32 };
+int Format_G6(char *out, double x);
+
+/* Write v as "%lld" does into out (room for 24 bytes, no terminator) and return the length. */
+int Format_Int(char *out, long long v);

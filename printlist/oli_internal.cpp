@@ -5,6 +5,7 @@
 */
 #include "printlist/oli_internal.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 
@@ -12,6 +13,7 @@
 #include "foundation/geometry.h"
 #include "foundation/numeric.h"
 #include "printlist/oli_graphic.h"
+#include "printlist/oli_writer.h"
 
 int Oli_File_Printf(FILE *file, const char *format, ...) {
   if (file == nullptr) return 0;
@@ -19,7 +21,48 @@ int Oli_File_Printf(FILE *file, const char *format, ...) {
   va_start(ap, format);
   int rc = Format_To_File(file, format, ap);
   va_end(ap);
+  if (rc < 0) Oli_Note_Write_Error(file, errno);
   return rc;
+}
+
+/* ---- checked writes ---- */
+
+/* The first failure per file, for the few files a print writes at once (the list and its
+** plots); when every slot is taken, the last one is reused. */
+enum { WRITE_ERROR_SLOTS = 8 };
+static struct {
+  FILE *file;
+  int error;
+} write_errors[WRITE_ERROR_SLOTS];
+
+void Oli_Note_Write_Error(FILE *file, int err) {
+  if (file == nullptr) return;
+  int free_slot = WRITE_ERROR_SLOTS - 1;
+  for (int i = WRITE_ERROR_SLOTS - 1; i >= 0; i--) {
+    if (write_errors[i].file == file) return;   /* the first failure stays */
+    if (write_errors[i].file == nullptr) free_slot = i;
+  }
+  write_errors[free_slot].file = file;
+  write_errors[free_slot].error = err != 0 ? err : EIO;
+}
+
+int Oli_List_Error(FILE *file) {
+  if (file == nullptr) return 0;
+  for (int i = 0; i < WRITE_ERROR_SLOTS; i++)
+    if (write_errors[i].file == file) return write_errors[i].error;
+  return 0;
+}
+
+void Oli_Forget_Write_Errors(FILE *file) {
+  for (int i = 0; i < WRITE_ERROR_SLOTS; i++)
+    if (file == nullptr || write_errors[i].file == file) write_errors[i].file = nullptr;
+}
+
+int Oli_Put(FILE *file, const char *text, size_t n) {
+  if (file == nullptr) return -1;
+  if (n == 0 || fwrite(text, 1, n, file) == n) return 0;
+  Oli_Note_Write_Error(file, errno);
+  return -1;
 }
 
 int Oli_Vformat(char *buf, size_t size, const char *format, va_list ap) {

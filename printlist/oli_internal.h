@@ -13,8 +13,25 @@
 #include <cstdio>
 
 /* Write the formatted text into file; nothing for a null file. Answers what vfprintf answers
-** (0 for a null file). */
+** (0 for a null file); a failed write is kept for Oli_List_Error. */
 int Oli_File_Printf(FILE *file, const char *format, ...) __attribute__((format(printf, 2, 3)));
+
+/* ---- checked writes ---- */
+
+/* Write the n bytes of text into file. Answers 0, or -1 for a null file or a failed write (kept
+** for Oli_List_Error). */
+int Oli_Put(FILE *file, const char *text, size_t n);
+
+/* Keep the first failed write into file; err is its errno (0 is kept as EIO). */
+void Oli_Note_Write_Error(FILE *file, int err);
+
+/* Forget the failures of file (every file when file is null). */
+void Oli_Forget_Write_Errors(FILE *file);
+
+/* The paragraph text of the body writers: text, and a line feed when it does not end in one,
+** printed like Oli_Printf(file, "%s%s", text, "\n" or ""), without a second pass through the
+** format. */
+int Oli_Para_Print_Line(FILE *file, const char *text);
 
 /* Format into buf of size bytes; a longer result is cut. Answers the length written, or -1 on
 ** a formatting error (buf then empty). */

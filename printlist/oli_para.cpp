@@ -5,6 +5,7 @@
 */
 #include "printlist/oli_para.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstring>
 
@@ -54,17 +55,91 @@ static int para_same(const Oli_Para_State *a, const Oli_Para_State *b) {
          a->tab_hook == b->tab_hook && a->hook_arg == b->hook_arg;
 }
 
-static int put(FILE *file, const char *format, ...) __attribute__((format(printf, 2, 3)));
-/* Every line goes through the formatted-write slot of the standard-I/O table that the program
+/* ---- output ---- */
+
+/* What one operation writes is gathered here and handed on in pieces of whole lines: every
+** piece goes through the formatted-write slot of the standard-I/O table that the program
 ** handed to the GUI library. */
-static int put(FILE *file, const char *format, ...) {
-  char buf[OLI_PARA_PRINTF_SIZE + 64];
-  va_list ap;
-  va_start(ap, format);
-  int n = Format_V(buf, sizeof buf, format, ap);
-  va_end(ap);
-  if (n < 0) return -1;
-  return VEL_STDIO_FCT->p_fprintf(file, "%s", buf) < 0 ? -1 : 0;
+enum { PARA_OUT_SIZE = 4096 };
+struct Para_Out {
+  FILE *file;
+  int rc;                   /* 0, or -1 after a failed write */
+  size_t len;
+  char buf[PARA_OUT_SIZE];
+};
+
+static void out_begin(Para_Out *o, FILE *file) {
+  o->file = file;
+  o->rc = 0;
+  o->len = 0;
+}
+
+/* Hand the gathered bytes to the stream; answers o->rc. */
+static int out_flush(Para_Out *o) {
+  if (o->len == 0) return o->rc;
+  o->buf[o->len] = 0;
+  o->len = 0;
+  if (VEL_STDIO_FCT->p_fprintf(o->file, "%s", o->buf) < 0) {
+    Oli_Note_Write_Error(o->file, errno);
+    o->rc = -1;
+  }
+  return o->rc;
+}
+
+/* After a failed write the operation writes nothing more. */
+static void out_bytes(Para_Out *o, const char *s, size_t n) {
+  while (n > 0 && o->rc == 0) {
+    size_t room = sizeof o->buf - 1 - o->len;
+    if (room == 0) {
+      out_flush(o);
+      room = sizeof o->buf - 1;
+    }
+    size_t k = n < room ? n : room;
+    memcpy(o->buf + o->len, s, k);
+    o->len += k;
+    s += k;
+    n -= k;
+  }
+}
+
+#define OUT_LITERAL(o, s) out_bytes((o), (s), sizeof(s) - 1)
+
+static void out_int(Para_Out *o, long long v) {
+  char t[24];
+  out_bytes(o, t, (size_t)Format_Int(t, v));
+}
+
+/* "0x%x" */
+static void out_hex(Para_Out *o, uint32_t v) {
+  char t[12];
+  int n = 0;
+  do {
+    t[sizeof t - 1 - n++] = "0123456789abcdef"[v & 0xF];
+    v >>= 4;
+  } while (v != 0);
+  OUT_LITERAL(o, "0x");
+  out_bytes(o, t + sizeof t - n, (size_t)n);
+}
+
+/* "%.6g" */
+static void out_g6(Para_Out *o, double v) {
+  char t[FORMAT_G6_SIZE];
+  int n = Format_G6(t, v);
+  if (n > 0) out_bytes(o, t, (size_t)n);
+}
+
+/* "%d %.6g\n": a unit code and a length */
+static void out_length(Para_Out *o, uint32_t unit, double v) {
+  out_int(o, Oli_Para_Unit_Code(unit));
+  OUT_LITERAL(o, " ");
+  out_g6(o, v);
+  OUT_LITERAL(o, "\n");
+}
+
+/* A hook of a record writes into the stream itself: what was gathered goes first. */
+static void out_hook(Para_Out *o, Oli_Para_Hook hook, uint32_t arg) {
+  if (out_flush(o) < 0) return;
+  if (hook(o->file, arg) < 0) o->rc = -1;
 }
 
 /* The end record that closes the current text part. */
@@ -79,10 +154,24 @@ static Oli_Para_End para_end_record(void) {
   return e;
 }
 
-/* ---- stream-level writers ---- */
+/* ---- records ---- */
 
-int Oli_Para_Write_Header(FILE *file, const Oli_Para_State *record, int with_keyword) {
-  if (file == nullptr) return -1;
+static void out_tab_list(Para_Out *o, uint32_t kind, const uint32_t *kinds, const double *positions,
+                         int32_t n) {
+  if (n > OLI_PARA_MAX_TABS) n = OLI_PARA_MAX_TABS;
+  if (positions == nullptr) n = 0;
+  OUT_LITERAL(o, "0x0 ");
+  out_int(o, n < 0 ? 0 : n);
+  OUT_LITERAL(o, "\n");
+  for (int32_t i = 0; i < n; i++) out_length(o, kinds ? kinds[i] : kind, positions[i]);
+}
+
+static void out_tab_step(Para_Out *o, uint32_t kind, double step) {
+  OUT_LITERAL(o, "0x2\n");
+  out_length(o, kind, step);
+}
+
+static void out_header(Para_Out *o, const Oli_Para_State *record, int with_keyword) {
   const Oli_Para_State *r = record ? record : &para_defaults;
   uint32_t f = r->flags & ~(uint32_t)(0x1 | 0x2 | 0x10 | 0x20 | 0x40 | 0x200 | 0x400 | 0x800);
   if (r->hook_a) f |= 0x1;
@@ -93,34 +182,69 @@ int Oli_Para_Write_Header(FILE *file, const Oli_Para_State *record, int with_key
   if (r->value_e != 1.0) f |= 0x400;
   if (r->value_b != 0.0) f |= 0x800;
   if (r->pair_1 != 0 || r->pair_2 != 0) f |= 0x200;
-  if (with_keyword && put(file, "\n#SHOWPARA\n") < 0) return -1;
-  if (put(file, "0x%x\n", (unsigned)f) < 0) return -1;
-  if (r->hook_a && r->hook_a(file, r->hook_arg) < 0) return -1;
-  if (r->hook_b && r->hook_b(file, r->hook_arg) < 0) return -1;
-  if (put(file, "%d\n", (int)r->mode) < 0) return -1;
-  if ((f & 0x10) && put(file, "%d %.6g\n", Oli_Para_Unit_Code(r->unit_a), r->offset) < 0) return -1;
-  if ((f & 0x20) && put(file, "%d %.6g %d %.6g\n", Oli_Para_Unit_Code(r->unit_c), r->value_c,
-                        Oli_Para_Unit_Code(r->unit_d), r->value_d) < 0)
-    return -1;
-  if ((f & 0x40) && r->tab_hook(file, r->hook_arg) < 0) return -1;
-  if ((f & 0x400) && put(file, "%.6g\n", r->value_e) < 0) return -1;
-  if ((f & 0x800) && put(file, "%d %.6g\n", Oli_Para_Unit_Code(r->unit_b), r->value_b) < 0) return -1;
-  if ((f & 0x200) && put(file, "%d %d\n", (int)r->pair_1, (int)r->pair_2) < 0) return -1;
-  return 0;
+  if (with_keyword) OUT_LITERAL(o, "\n#SHOWPARA\n");
+  out_hex(o, f);
+  OUT_LITERAL(o, "\n");
+  if (r->hook_a) out_hook(o, r->hook_a, r->hook_arg);
+  if (r->hook_b) out_hook(o, r->hook_b, r->hook_arg);
+  out_int(o, r->mode);
+  OUT_LITERAL(o, "\n");
+  if (f & 0x10) out_length(o, r->unit_a, r->offset);
+  if (f & 0x20) {
+    out_int(o, Oli_Para_Unit_Code(r->unit_c));
+    OUT_LITERAL(o, " ");
+    out_g6(o, r->value_c);
+    OUT_LITERAL(o, " ");
+    out_length(o, r->unit_d, r->value_d);
+  }
+  if (f & 0x40) {
+    if (r->tab_hook != para_tab_writer)
+      out_hook(o, r->tab_hook, r->hook_arg);
+    else if (tab_count < 0)
+      out_tab_step(o, tab_kinds[0], tab_positions[0]);
+    else
+      out_tab_list(o, 0, tab_kinds, tab_positions, tab_count);
+  }
+  if (f & 0x400) {
+    out_g6(o, r->value_e);
+    OUT_LITERAL(o, "\n");
+  }
+  if (f & 0x800) out_length(o, r->unit_b, r->value_b);
+  if (f & 0x200) {
+    out_int(o, r->pair_1);
+    OUT_LITERAL(o, " ");
+    out_int(o, r->pair_2);
+    OUT_LITERAL(o, "\n");
+  }
 }
 
-int Oli_Para_Write_End(FILE *file, Oli_Para_End *end_record, int final) {
-  if (file == nullptr || end_record == nullptr) return -1;
+static void out_end(Para_Out *o, Oli_Para_End *end_record, int final) {
   if (final)
     end_record->flags &= ~(uint32_t)0x4;
   else
     end_record->flags |= 0x4;
-  if (put(file, "0x%x\n", (unsigned)end_record->flags) < 0) return -1;
-  if ((end_record->flags & 0x1000) &&
-      put(file, "%d %.6g\n", Oli_Para_Unit_Code(end_record->unit), end_record->value) < 0)
-    return -1;
-  if (final && put(file, "-1\n") < 0) return -1;
-  return 0;
+  out_hex(o, end_record->flags);
+  OUT_LITERAL(o, "\n");
+  if (end_record->flags & 0x1000) out_length(o, end_record->unit, end_record->value);
+  if (final) OUT_LITERAL(o, "-1\n");
+}
+
+/* ---- stream-level writers ---- */
+
+int Oli_Para_Write_Header(FILE *file, const Oli_Para_State *record, int with_keyword) {
+  if (file == nullptr) return -1;
+  Para_Out o;
+  out_begin(&o, file);
+  out_header(&o, record, with_keyword);
+  return out_flush(&o);
+}
+
+int Oli_Para_Write_End(FILE *file, Oli_Para_End *end_record, int final) {
+  if (file == nullptr || end_record == nullptr) return -1;
+  Para_Out o;
+  out_begin(&o, file);
+  out_end(&o, end_record, final);
+  return out_flush(&o);
 }
 
 int Oli_Para_Begin_Block(FILE *file, const Oli_Para_State *record) {
@@ -130,8 +254,11 @@ int Oli_Para_Begin_Block(FILE *file, const Oli_Para_State *record) {
 int Oli_Para_Continue_Block(FILE *file, Oli_Para_End *end_record, const Oli_Para_State *record) {
   if (file == nullptr || end_record == nullptr) return -1;
   if (end_record->value != 0.0) end_record->flags |= 0x1000;
-  if (Oli_Para_Write_End(file, end_record, 0) < 0) return -1;
-  return Oli_Para_Write_Header(file, record, 0);
+  Para_Out o;
+  out_begin(&o, file);
+  out_end(&o, end_record, 0);
+  out_header(&o, record, 0);
+  return out_flush(&o);
 }
 
 int Oli_Para_Close_Block(FILE *file, Oli_Para_End *end_record) {
@@ -140,30 +267,35 @@ int Oli_Para_Close_Block(FILE *file, Oli_Para_End *end_record) {
 
 int Oli_Para_Write_Header_End(FILE *file) {
   if (file == nullptr) return -1;
-  return put(file, "-1\n");
+  Para_Out o;
+  out_begin(&o, file);
+  OUT_LITERAL(&o, "-1\n");
+  return out_flush(&o);
 }
 
 int Oli_Para_Write_End_Of_Text(FILE *file) {
   if (file == nullptr) return -1;
-  return put(file, "#END_OF_TEXT\n");
+  Para_Out o;
+  out_begin(&o, file);
+  OUT_LITERAL(&o, "#END_OF_TEXT\n");
+  return out_flush(&o);
 }
 
 int Oli_Para_Write_Tab_List(FILE *file, uint32_t kind, const uint32_t *kinds,
                             const double *positions, int32_t n) {
   if (file == nullptr) return -1;
-  if (n > OLI_PARA_MAX_TABS) n = OLI_PARA_MAX_TABS;
-  if (positions == nullptr) n = 0;
-  if (put(file, "0x%x %d\n", 0u, n < 0 ? 0 : (int)n) < 0) return -1;
-  for (int32_t i = 0; i < n; i++)
-    if (put(file, "%d %.6g\n", Oli_Para_Unit_Code(kinds ? kinds[i] : kind), positions[i]) < 0)
-      return -1;
-  return 0;
+  Para_Out o;
+  out_begin(&o, file);
+  out_tab_list(&o, kind, kinds, positions, n);
+  return out_flush(&o);
 }
 
 int Oli_Para_Write_Tab_Step(FILE *file, uint32_t kind, double step) {
   if (file == nullptr) return -1;
-  if (put(file, "0x2\n") < 0) return -1;
-  return put(file, "%d %.6g\n", Oli_Para_Unit_Code(kind), step);
+  Para_Out o;
+  out_begin(&o, file);
+  out_tab_step(&o, kind, step);
+  return out_flush(&o);
 }
 
 /* The tab hook: the current tab list in one of its two forms. */
@@ -176,22 +308,57 @@ static int para_tab_writer(FILE *file, uint32_t arg) {
 /* ---- printing ---- */
 
 /* Write text into the open paragraph, piece by piece at the line feeds. */
-static int para_write_text(FILE *file, const char *text) {
-  const char *p = text;
-  while (*p) {
-    const char *lf = strchr(p, '\n');
-    size_t n = lf ? (size_t)(lf - p) : strlen(p);
+static void para_write_text(Para_Out *o, const char *p, size_t len) {
+  const char *end = p + len;
+  while (p < end) {
+    const char *lf = (const char *)memchr(p, '\n', (size_t)(end - p));
+    size_t n = lf ? (size_t)(lf - p) : (size_t)(end - p);
     if (para_state != PARA_IN_LINE) {
-      if (put(file, " ") < 0) return -1;
+      OUT_LITERAL(o, " ");
       para_state = PARA_IN_LINE;
     }
-    if (n > 0 && VEL_STDIO_FCT->p_fprintf(file, "%.*s", (int)n, p) < 0) return -1;
+    out_bytes(o, p, n);
     if (lf == nullptr) break;
-    if (put(file, "\n") < 0) return -1;
+    OUT_LITERAL(o, "\n");
     para_state = PARA_LINE_START;
     p = lf + 1;
   }
-  return 0;
+}
+
+/* Oli_Printf after the format: the len bytes of text (no zero byte among them). */
+static int para_print(FILE *file, const char *text, size_t len) {
+  if (para_state == PARA_UNSET) {
+    para_state = PARA_IDLE;
+    para_current = para_defaults;
+    para_written = para_defaults;
+    tab_count = 0;
+    change_counter = header_counter = 0;
+  }
+  Para_Out o;
+  out_begin(&o, file);
+  if (para_state == PARA_IDLE) {
+    out_header(&o, &para_current, 1);
+    OUT_LITERAL(&o, "-1\n");
+    para_current.offset = 0.0;
+    para_written = para_current;
+    para_state = PARA_LINE_START;
+    change_counter = header_counter = 0;
+  } else if (!para_same(&para_current, &para_written) || change_counter != header_counter) {
+    if (para_state == PARA_IN_LINE) {
+      OUT_LITERAL(&o, "\n");
+      para_state = PARA_LINE_START;
+    }
+    Oli_Para_End e = para_end_record();
+    para_current.offset = 0.0;
+    OUT_LITERAL(&o, "#END_OF_TEXT\n");
+    out_end(&o, &e, 0);
+    out_header(&o, &para_current, 0);
+    OUT_LITERAL(&o, "-1\n");
+    para_written = para_current;
+    header_counter = change_counter;
+  }
+  para_write_text(&o, text, len);
+  return out_flush(&o);
 }
 
 int Oli_Printf(FILE *file, const char *format, ...) {
@@ -201,51 +368,44 @@ int Oli_Printf(FILE *file, const char *format, ...) {
   va_start(ap, format);
   int n = Oli_Vformat(text, sizeof text, format, ap);
   va_end(ap);
-  if (n < 0) return -1;
-  if (para_state == PARA_UNSET) {
-    para_state = PARA_IDLE;
-    para_current = para_defaults;
-    para_written = para_defaults;
-    tab_count = 0;
-    change_counter = header_counter = 0;
+  if (n < 0) {
+    Oli_Note_Write_Error(file, EILSEQ);   /* a text that cannot be formatted is lost */
+    return -1;
   }
-  if (para_state == PARA_IDLE) {
-    if (Oli_Para_Write_Header(file, &para_current, 1) < 0) return -1;
-    if (put(file, "-1\n") < 0) return -1;
-    para_current.offset = 0.0;
-    para_written = para_current;
-    para_state = PARA_LINE_START;
-    change_counter = header_counter = 0;
-  } else if (!para_same(&para_current, &para_written) || change_counter != header_counter) {
-    if (para_state == PARA_IN_LINE) {
-      if (put(file, "\n") < 0) return -1;
-      para_state = PARA_LINE_START;
+  return para_print(file, text, strnlen(text, (size_t)n));   /* the text ends at a zero byte */
+}
+
+int Oli_Para_Print_Line(FILE *file, const char *text) {
+  if (file == nullptr || text == nullptr) return -1;
+  /* what Oli_Printf(file, "%s%s", text, line feed or "") would keep of its 1000 bytes */
+  size_t n = strlen(text);
+  const size_t keep = OLI_PARA_PRINTF_SIZE - 1;
+  if (n == 0 || text[n - 1] != '\n') {
+    if (n < keep) {
+      char line[OLI_PARA_PRINTF_SIZE];
+      memcpy(line, text, n);
+      line[n] = '\n';
+      return para_print(file, line, n + 1);
     }
-    Oli_Para_End e = para_end_record();
-    para_current.offset = 0.0;
-    if (put(file, "#END_OF_TEXT\n") < 0) return -1;
-    if (Oli_Para_Write_End(file, &e, 0) < 0) return -1;
-    if (Oli_Para_Write_Header(file, &para_current, 0) < 0) return -1;
-    if (put(file, "-1\n") < 0) return -1;
-    para_written = para_current;
-    header_counter = change_counter;
   }
-  if (text[0] == 0) return 0;
-  return para_write_text(file, text);
+  return para_print(file, text, n < keep ? n : keep);
 }
 
 int Oli_End_Text(FILE *file) {
   if (file == nullptr) return -1;
   int rc = -1;
   if (para_state == PARA_UNSET) para_written = para_defaults;
+  Para_Out o;
+  out_begin(&o, file);
   if (para_state == PARA_IN_LINE) {
-    rc = put(file, "\n");
+    OUT_LITERAL(&o, "\n");
     para_state = PARA_LINE_START;
   }
   if (para_state == PARA_LINE_START) {
     Oli_Para_End e = para_end_record();
-    rc = put(file, "#END_OF_TEXT\n");
-    if (rc == 0) rc = Oli_Para_Write_End(file, &e, 1);
+    OUT_LITERAL(&o, "#END_OF_TEXT\n");
+    out_end(&o, &e, 1);
+    rc = out_flush(&o);
   }
   change_counter++;
   para_current = para_defaults;

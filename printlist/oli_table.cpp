@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/format.h"
 #include "platform/zelkgrft_oli.h"
 #include "platform/zelkwin.h"
 #include "printlist/oli_internal.h"
@@ -86,8 +87,14 @@ int32_t Oli_Table_With_Options(FILE *file, int32_t nrows, int32_t ncols, Oli_Tab
 
 int Oli_Table_Is_Numeric(const Oli_Table_Column *column) {
   if (column == nullptr) return 0;
-  return strcmp(column->unit, "TXT") && strcmp(column->unit, "CHAR") && strcmp(column->unit, "GEW") &&
-         strcmp(column->unit, "ZZ");
+  const char *u = column->unit;
+  switch (u[0]) {   /* most units are none of the four */
+  case 'T': return strcmp(u, "TXT") != 0;
+  case 'C': return strcmp(u, "CHAR") != 0;
+  case 'G': return strcmp(u, "GEW") != 0;
+  case 'Z': return strcmp(u, "ZZ") != 0;
+  default: return 1;
+  }
 }
 
 int Oli_Table_Is_Marker(double v) {
@@ -95,12 +102,15 @@ int Oli_Table_Is_Marker(double v) {
          Oli_Rounds_To_Zero(v - OLI_MARK_NONE, 2) || Oli_Rounds_To_Zero(v - OLI_MARK_BLANK, 2);
 }
 
-int32_t Oli_Find_Extreme_Row(int32_t mode, int32_t n, const double *values, const int32_t *row_mask) {
+/* The row of the extreme value (mode 0 largest, 1 smallest, 2 largest and 3 smallest in size)
+** among the rows not skipped and not holding a marker; -1 when none. */
+template <class Value, class Skip>
+static int32_t extreme_row(int32_t mode, int32_t n, Value value, Skip skip) {
   int32_t best = -1;
   double bv = 0;
-  for (int32_t i = 0; values && i < n; i++) {
-    if (row_mask && !row_mask[i]) continue;
-    double v = values[i];
+  for (int32_t i = 0; i < n; i++) {
+    if (skip(i)) continue;
+    double v = value(i);
     if (Oli_Table_Is_Marker(v)) continue;
     double key = mode >= 2 ? fabs(v) : v;
     int better = best < 0 || ((mode == 0 || mode == 2) ? key > bv : key < bv);
@@ -112,16 +122,18 @@ int32_t Oli_Find_Extreme_Row(int32_t mode, int32_t n, const double *values, cons
   return best;
 }
 
-/* Extreme row of a column (values through the stride); mode as Oli_Find_Extreme_Row. */
+int32_t Oli_Find_Extreme_Row(int32_t mode, int32_t n, const double *values, const int32_t *row_mask) {
+  if (values == nullptr) return -1;
+  return extreme_row(mode, n, [&](int32_t i) { return values[i]; },
+                     [&](int32_t i) { return row_mask && !row_mask[i]; });
+}
+
+/* Extreme row of a column (values through the stride) among the printed rows; mode as
+** Oli_Find_Extreme_Row. */
 static int32_t column_extreme(const Oli_Table_Column *c, int32_t mode, int32_t nrows,
                               const std::vector<int> &printed) {
-  std::vector<double> v((size_t)nrows);
-  std::vector<int32_t> m((size_t)nrows);
-  for (int32_t i = 0; i < nrows; i++) {
-    v[(size_t)i] = Oli_Table_Value(c, i);
-    m[(size_t)i] = printed[(size_t)i];
-  }
-  return Oli_Find_Extreme_Row(mode, nrows, v.data(), m.data());
+  return extreme_row(mode, nrows, [&](int32_t i) { return Oli_Table_Value(c, i); },
+                     [&](int32_t i) { return !printed[(size_t)i]; });
 }
 
 /* ---- row selection ---- */
@@ -190,12 +202,28 @@ static std::vector<int32_t> printed_rows(int32_t ncols, int32_t nrows, const Oli
   return rows;
 }
 
+/* ---- the block's text ---- */
+
+/* The text of a table is gathered here and written in pieces of about this size. */
+enum { TABLE_PIECE = 1 << 16 };
+
+static void append_int(std::string &out, long long v) {
+  char t[24];
+  out.append(t, (size_t)Format_Int(t, v));
+}
+
+/* Write what was gathered (checked) and start again. */
+static void flush_piece(FILE *file, std::string &out) {
+  Oli_Put(file, out.data(), out.size());
+  out.clear();
+}
+
 /* ---- header lines ---- */
 
-/* text placed into a field of width w: align -1 left after one blank, 1 right, 0 centred
-** (a centred text that would end left of limit is moved right to end there). */
-static std::string place(const std::string &text, int32_t w, int align, int32_t limit) {
-  int32_t len = Oli_Visible_Length(text.c_str());
+/* text placed into a field of width w, appended to out: align -1 left after one blank, 1 right,
+** 0 centred (a centred text that would end left of limit is moved right to end there). */
+static void append_placed(std::string &out, const char *text, int32_t w, int align, int32_t limit) {
+  int32_t len = Oli_Visible_Length(text);
   int32_t lead;
   if (align < 0)
     lead = 1;
@@ -206,21 +234,20 @@ static std::string place(const std::string &text, int32_t w, int align, int32_t 
     if (limit > 0 && lead + len < limit) lead = limit - len;
   }
   if (lead < 0) lead = 0;
-  std::string s(lead, ' ');
-  s += text;
+  out.append((size_t)lead, ' ');
+  out += text;
   int32_t vis = lead + len;
-  if (vis < w) s.append((size_t)(w - vis), ' ');
-  return s;
+  if (vis < w) out.append((size_t)(w - vis), ' ');
 }
 
-static std::string unit_text(const Oli_Table_Column *c) {
+static const char *unit_text(const Oli_Table_Column *c) {
   if (!strcmp(c->unit, "CHAR") || !strcmp(c->unit, "ZZ")) return "";
   if (!strncmp(c->unit, "TXT", 3) || !strncmp(c->unit, "GEW", 3))
-    return strlen(c->unit) > 3 ? std::string(c->unit + (strlen(c->unit) > 4 ? 4 : 3)) : "";
+    return strlen(c->unit) > 3 ? c->unit + (strlen(c->unit) > 4 ? 4 : 3) : "";
   return c->unit;
 }
 
-static std::string title_text(const Oli_Table_Column *c, int *align) {
+static const char *title_text(const Oli_Table_Column *c, int *align) {
   *align = 0;
   if (c->title[0] == '-') {
     *align = -1;
@@ -234,6 +261,12 @@ static std::string title_text(const Oli_Table_Column *c, int *align) {
 }
 
 static int joins_group(const Oli_Table_Column *c) { return c->group_title[0] == '='; }
+
+/* A header line is cut at 399 bytes: the line from start on, and its line feed. */
+static void end_header_line(std::string &out, size_t start) {
+  if (out.size() - start > 399) out.resize(start + 399);
+  out += '\n';
+}
 
 /* ---- the table ---- */
 
@@ -250,16 +283,17 @@ void Oli_Table_Report_Error(FILE *file, int32_t code) {
 
 /* The emphasis of the cells: per column the rows to underline and to set bold by the column's
 ** marks, and the one cell of the highlighted column(s) with the largest (highlight > 0) or
-** smallest value underlined. under and bold hold ncols x nrows flags. */
+** smallest value underlined. under and bold hold a flag per cell, column by column (nrows
+** each). */
 static void table_emphasis(int32_t ncols, int32_t nrows, const Oli_Table_Column *columns,
                            int32_t highlight, const std::vector<int> &printed,
-                           std::vector<std::vector<int>> &under, std::vector<std::vector<int>> &bold) {
+                           std::vector<char> &under, std::vector<char> &bold) {
   for (int32_t c = 0; c < ncols; c++) {
     const Oli_Table_Column *col = &columns[c];
     if (!Oli_Table_Is_Numeric(col)) continue;
     for (int pass = 0; pass < 2; pass++) {
       int32_t mark = pass ? col->bold_mark : col->underline_mark;
-      std::vector<int> &t = pass ? bold[(size_t)c] : under[(size_t)c];
+      char *t = (pass ? bold.data() : under.data()) + (size_t)c * (size_t)nrows;
       int modes[2] = {-1, -1};
       if (mark == 1) modes[0] = 0;
       if (mark == -1) modes[0] = 1;
@@ -272,7 +306,7 @@ static void table_emphasis(int32_t ncols, int32_t nrows, const Oli_Table_Column 
       for (int m : modes)
         if (m >= 0) {
           int32_t r = column_extreme(col, m, nrows, printed);
-          if (r >= 0) t[(size_t)r] = 1;
+          if (r >= 0) t[r] = 1;
         }
     }
   }
@@ -293,72 +327,153 @@ static void table_emphasis(int32_t ncols, int32_t nrows, const Oli_Table_Column 
         best = v;
       }
     }
-    if (best_c >= 0) under[(size_t)best_c][(size_t)best_r] = 1;
+    if (best_c >= 0) under[(size_t)best_c * (size_t)nrows + (size_t)best_r] = 1;
+  }
+}
+
+/* The opening of the block: keyword, title texts, line counts and the separators' positions. */
+static void table_block_head(std::string &out, int32_t ncols, const Oli_Table_Column *columns,
+                             const std::vector<int32_t> &w, int has_group, int32_t flags,
+                             const int32_t *title_counts, char **title_texts) {
+  out += "#SHOWTABLE\n";
+  if (title_counts && title_texts) {
+    for (int i = 0; i < 3; i++) {
+      out += ' ';
+      append_int(out, title_counts[i]);
+    }
+    out += '\n';
+    int32_t nt = title_counts[0] + title_counts[1] + title_counts[2];
+    for (int32_t i = 0; i < nt; i++) {
+      out += ' ';
+      out += title_texts[i] ? title_texts[i] : "";
+      out += '\n';
+    }
+  } else {
+    out += " 0 0 0\n";
+  }
+  /* Only separators that are written count: none stands before a column joining a group. */
+  int32_t nsep = 0;
+  for (int32_t c = 0; c + 1 < ncols; c++)
+    if (columns[c].separator && !joins_group(&columns[c + 1])) nsep++;
+  out += has_group ? " 2" : " 1";
+  out += (flags & OLI_TAB_NO_UNIT) ? " 0" : " 1";
+  out += " -1 -1 ";
+  append_int(out, nsep);
+  if (flags & OLI_TAB_LAYOUT_2) out += " 0 0 0 0 0 0 0 2";
+  out += '\n';
+  if (ncols > 1) {
+    int32_t pos = 0;
+    for (int32_t c = 0; c + 1 < ncols; c++) {
+      pos += w[(size_t)c] + 1;
+      if (columns[c].separator && !joins_group(&columns[c + 1])) {
+        out += ' ';
+        append_int(out, pos);      /* "%f" of a whole number */
+        out += ".000000";
+      }
+    }
+    out += '\n';
   }
 }
 
 /* The group line (when a column has a group title), the title line and the unit line. */
-static void table_header_lines(FILE *file, int32_t ncols, const Oli_Table_Column *columns,
+static void table_header_lines(std::string &out, int32_t ncols, const Oli_Table_Column *columns,
                                const std::vector<int32_t> &w, int has_group, int32_t flags) {
   if (has_group) {
-    std::string line;
+    out += ' ';
+    size_t start = out.size();
     for (int32_t c = 0; c < ncols;) {
       int32_t e = c + 1, gw = w[(size_t)c] + 1;
       while (e < ncols && joins_group(&columns[e])) gw += w[(size_t)e++] + 1;
-      line += "\xCEr" + place(columns[c].group_title, gw, 0, 0);
+      out += "\xCEr";
+      append_placed(out, columns[c].group_title, gw, 0, 0);
       c = e;
     }
-    Oli_File_Printf(file, " %.399s\n", line.c_str());
+    end_header_line(out, start);
   }
-  std::string tline, uline;
-  for (int32_t c = 0; c < ncols; c++) {
-    const Oli_Table_Column *col = &columns[c];
-    int align;
-    std::string t = title_text(col, &align);
-    int32_t limit = Oli_Table_Is_Numeric(col) && col->decimals > 0 && align == 0 ? w[(size_t)c] - col->decimals : 0;
-    tline += "\xCEr" + place(t, w[(size_t)c], align, limit) + " ";
-    uline += "\xCEr" + place(unit_text(col), w[(size_t)c], align, limit) + " ";
+  for (int line = 0; line < 2; line++) {
+    if (line == 1 && (flags & OLI_TAB_NO_UNIT)) break;
+    out += ' ';
+    size_t start = out.size();
+    for (int32_t c = 0; c < ncols; c++) {
+      const Oli_Table_Column *col = &columns[c];
+      int align;
+      const char *t = title_text(col, &align);
+      int32_t limit = Oli_Table_Is_Numeric(col) && col->decimals > 0 && align == 0 ? w[(size_t)c] - col->decimals : 0;
+      out += "\xCEr";
+      append_placed(out, line == 0 ? t : unit_text(col), w[(size_t)c], align, limit);
+      out += ' ';
+    }
+    end_header_line(out, start);
   }
-  Oli_File_Printf(file, " %.399s\n", tline.c_str());
-  if (!(flags & OLI_TAB_NO_UNIT)) Oli_File_Printf(file, " %.399s\n", uline.c_str());
+}
+
+/* The printed rows: each cell in its field, emphasised as table_emphasis says. */
+static void table_rows(FILE *file, std::string &out, int32_t ncols, int32_t nrows,
+                       const Oli_Table_Column *columns, const Oli_Table_Layout &lay,
+                       const std::vector<int32_t> &rows, const std::vector<char> &under,
+                       const std::vector<char> &bold, const int32_t *row_rules) {
+  const std::vector<int32_t> &w = lay.width;
+  for (size_t k = 0; k < rows.size(); k++) {
+    int32_t r = rows[k];
+    size_t row_start = out.size();
+    for (int32_t c = 0; c < ncols; c++) {
+      const Oli_Table_Column *col = &columns[c];
+      size_t at = (size_t)c * (size_t)nrows + (size_t)r;
+      int numeric = Oli_Table_Is_Numeric(col);
+      int u = numeric && under[at];
+      int b = !u && ((numeric && bold[at]) || (col->bold_rows && col->bold_rows[r]));
+      size_t start = out.size();
+      out += u ? " \xCEu" : b ? " \xCE" "b" : " ";
+      Oli_Table_Append_Cell(out, col, r, w[(size_t)c], lay.marker_width[(size_t)c]);
+      if (u || b) out += "\xCEr";
+      int32_t vis = Oli_Visible_Length(out.c_str() + start);
+      if (vis < w[(size_t)c] + 1) out.append((size_t)(w[(size_t)c] + 1 - vis), ' ');
+    }
+    /* a row is a text: it ends at a zero byte (a character column's 0) */
+    size_t zero = out.find('\0', row_start);
+    if (zero != std::string::npos) out.resize(zero);
+    if (Oli_Table_Thin_Rules && Oli_Table_Thin_Rules[r]) out += "\n \xCE{\xCEL 0 -1 -1 0.500000 0.500000 }";
+    if (row_rules && row_rules[r] && k + 1 < rows.size()) out += " \xCE{\xCEL 0 -1 -1 1.000000 1.000000 }";
+    out += '\n';
+    if (out.size() >= TABLE_PIECE) flush_piece(file, out);
+  }
 }
 
 /* The sum row under the printed rows, when a column asks for its sum: the sum of its values
 ** (markers and values beyond 1e100 left out; "n.e." when a row holds that marker), the first
 ** other column marked with the sum sign. */
-static void table_sum_row(FILE *file, int32_t ncols, const Oli_Table_Column *columns,
+static void table_sum_row(std::string &out, int32_t ncols, const Oli_Table_Column *columns,
                           const std::vector<int32_t> &w, const std::vector<int32_t> &rows) {
   int any_sum = 0;
   for (int32_t c = 0; c < ncols; c++)
     if (columns[c].sum) any_sum = 1;
-  if (any_sum) {
-    std::string line;
-    int marked = 0;
-    for (int32_t c = 0; c < ncols; c++) {
-      const Oli_Table_Column *col = &columns[c];
-      std::string cell;
-      if (col->sum && Oli_Table_Is_Numeric(col)) {
-        double s = 0;
-        int ne = 0;
-        for (int32_t r : rows) {
-          double v = Oli_Table_Value(col, r);
-          if (Oli_Rounds_To_Zero(v - OLI_MARK_NE, 2)) ne = 1;
-          if (Oli_Table_Is_Marker(v) || fabs(v) >= 1e100) continue;
-          s += v * col->factor;
-        }
-        cell = ne ? Oli_Table_Marker_Text(OLI_MARK_NE, w[(size_t)c]) : Oli_Table_Number_Text(col, s, w[(size_t)c]);
-      } else {
-        cell.assign((size_t)w[(size_t)c], ' ');
-        if (!marked && !cell.empty()) {
-          marked = 1;
-          size_t at = !strcmp(col->unit, "ZZ") ? cell.size() - 1 : (cell.size() > 1 ? 1 : 0);
-          cell[at] = '\xB2';
-        }
+  if (!any_sum) return;
+  int marked = 0;
+  for (int32_t c = 0; c < ncols; c++) {
+    const Oli_Table_Column *col = &columns[c];
+    std::string cell;
+    if (col->sum && Oli_Table_Is_Numeric(col)) {
+      double s = 0;
+      int ne = 0;
+      for (int32_t r : rows) {
+        double v = Oli_Table_Value(col, r);
+        if (Oli_Rounds_To_Zero(v - OLI_MARK_NE, 2)) ne = 1;
+        if (Oli_Table_Is_Marker(v) || fabs(v) >= 1e100) continue;
+        s += v * col->factor;
       }
-      line += " " + cell;
+      cell = ne ? Oli_Table_Marker_Text(OLI_MARK_NE, w[(size_t)c]) : Oli_Table_Number_Text(col, s, w[(size_t)c]);
+    } else {
+      cell.assign((size_t)w[(size_t)c], ' ');
+      if (!marked && !cell.empty()) {
+        marked = 1;
+        size_t at = !strcmp(col->unit, "ZZ") ? cell.size() - 1 : (cell.size() > 1 ? 1 : 0);
+        cell[at] = '\xB2';
+      }
     }
-    Oli_File_Printf(file, "%s \xCE{\xCEL 0 -1 -1 %f %f }\n", line.c_str(), 0.0, 0.0);
+    out += ' ';
+    out += cell;
   }
+  out += " \xCE{\xCEL 0 -1 -1 0.000000 0.000000 }\n";
 }
 
 int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *columns,
@@ -384,73 +499,24 @@ int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *c
   /* widths */
   Oli_Table_Layout lay;
   Oli_Table_Compute_Layout(ncols, nrows, columns, flags, printed, &lay);
-  std::vector<int32_t> &w = lay.width;
 
   /* emphasis: underline and bold rows per column */
-  std::vector<std::vector<int>> under((size_t)ncols, std::vector<int>((size_t)nrows, 0));
-  std::vector<std::vector<int>> bold = under;
+  std::vector<char> under((size_t)ncols * (size_t)nrows, 0), bold = under;
   table_emphasis(ncols, nrows, columns, highlight, printed, under, bold);
 
   /* block */
   if (!(flags & OLI_TAB_NO_SPACING)) OLI_setYPositionCM(file, 1, 0.1);
-  fputs("#SHOWTABLE\n", file);
-  if (title_counts && title_texts) {
-    Oli_File_Printf(file, " %d %d %d\n", (int)title_counts[0], (int)title_counts[1], (int)title_counts[2]);
-    int32_t nt = title_counts[0] + title_counts[1] + title_counts[2];
-    for (int32_t i = 0; i < nt; i++) Oli_File_Printf(file, " %s\n", title_texts[i] ? title_texts[i] : "");
-  } else {
-    fputs(" 0 0 0\n", file);
-  }
   int has_group = 0;
   for (int32_t c = 0; c < ncols; c++)
     if (columns[c].group_title[0]) has_group = 1;
-  /* Only separators that are written count: none stands before a column joining a group. */
-  int32_t nsep = 0;
-  for (int32_t c = 0; c + 1 < ncols; c++)
-    if (columns[c].separator && !joins_group(&columns[c + 1])) nsep++;
-  Oli_File_Printf(file, " %d %d -1 -1 %d", has_group ? 2 : 1, (flags & OLI_TAB_NO_UNIT) ? 0 : 1, (int)nsep);
-  if (flags & OLI_TAB_LAYOUT_2) Oli_File_Printf(file, " 0 0 0 0 0 0 0 %d", 2);
-  fputs("\n", file);
-  if (ncols > 1) {
-    int32_t pos = 0;
-    for (int32_t c = 0; c + 1 < ncols; c++) {
-      pos += w[(size_t)c] + 1;
-      if (columns[c].separator && !joins_group(&columns[c + 1])) Oli_File_Printf(file, " %f", (double)pos);
-    }
-    fputs("\n", file);
-  }
-
-  /* header lines */
-  table_header_lines(file, ncols, columns, w, has_group, flags);
-
-  /* rows */
-  for (size_t k = 0; k < rows.size(); k++) {
-    int32_t r = rows[k];
-    std::string line;
-    for (int32_t c = 0; c < ncols; c++) {
-      const Oli_Table_Column *col = &columns[c];
-      std::string cell = Oli_Table_Cell_Text(col, r, w[(size_t)c], lay.marker_width[(size_t)c]);
-      int b = col->bold_rows && col->bold_rows[r];
-      std::string e;
-      if (Oli_Table_Is_Numeric(col) && under[(size_t)c][(size_t)r])
-        e = " \xCEu" + cell + "\xCEr";
-      else if ((Oli_Table_Is_Numeric(col) && bold[(size_t)c][(size_t)r]) || b)
-        e = " \xCE" "b" + cell + "\xCEr";
-      else
-        e = " " + cell;
-      int32_t vis = Oli_Visible_Length(e.c_str());
-      if (vis < w[(size_t)c] + 1) e.append((size_t)(w[(size_t)c] + 1 - vis), ' ');
-      line += e;
-    }
-    fputs(line.c_str(), file);
-    if (Oli_Table_Thin_Rules && Oli_Table_Thin_Rules[r]) Oli_File_Printf(file, "\n \xCE{\xCEL 0 -1 -1 %f %f }", 0.5, 0.5);
-    if (row_rules && row_rules[r] && k + 1 < rows.size()) Oli_File_Printf(file, " \xCE{\xCEL 0 -1 -1 %f %f }", 1.0, 1.0);
-    fputs("\n", file);
-  }
-
-  /* sum row */
-  table_sum_row(file, ncols, columns, w, rows);
-  fputs("#END_OF_TEXT\n", file);
+  std::string out;
+  out.reserve(4096);
+  table_block_head(out, ncols, columns, lay.width, has_group, flags, title_counts, title_texts);
+  table_header_lines(out, ncols, columns, lay.width, has_group, flags);
+  table_rows(file, out, ncols, nrows, columns, lay, rows, under, bold, row_rules);
+  table_sum_row(out, ncols, columns, lay.width, rows);
+  out += "#END_OF_TEXT\n";
+  flush_piece(file, out);
   if (!(flags & OLI_TAB_NO_SPACING)) OLI_setYPositionCM(file, 1, -0.4);
   if (flags & OLI_TAB_FLAGS_640) OLI_setFlags(file, 896);
 

@@ -97,101 +97,132 @@ int32_t Oli_Table_Text_Width(const char *text) {
   return n - (int32_t)Oli_Round_Half_Away(0.2 * raised);
 }
 
-static std::string right(const std::string &s, int32_t width) {
-  int32_t vis = Oli_Visible_Length(s.c_str());
-  return vis < width ? std::string((size_t)(width - vis), ' ') + s : s;
+/* s right-aligned in a field of width visible characters (not cut when wider). */
+static void append_right(std::string &out, const char *s, int32_t width) {
+  int32_t vis = Oli_Visible_Length(s);
+  if (vis < width) out.append((size_t)(width - vis), ' ');
+  out += s;
 }
 
-std::string Oli_Table_Marker_Text(double v, int32_t width) {
-  const char *t = "";
-  if (Oli_Rounds_To_Zero(v - OLI_MARK_INF_NEG, 2)) t = "-\xEC ";
-  else if (Oli_Rounds_To_Zero(v - OLI_MARK_INF_POS, 2)) t = " \xEC ";
-  else if (Oli_Rounds_To_Zero(v - OLI_MARK_NE, 2)) t = "n.e.";
-  else if (Oli_Rounds_To_Zero(v - OLI_MARK_AUTO, 2)) t = "auto";
-  else if (Oli_Rounds_To_Zero(v - OLI_MARK_NONE, 2)) t = "---";
-  return right(t, width);
+static std::string right(const char *s, int32_t width) {
+  std::string out;
+  append_right(out, s, width);
+  return out;
 }
+
+static const char *marker_text(double v) {
+  if (Oli_Rounds_To_Zero(v - OLI_MARK_INF_NEG, 2)) return "-\xEC ";
+  if (Oli_Rounds_To_Zero(v - OLI_MARK_INF_POS, 2)) return " \xEC ";
+  if (Oli_Rounds_To_Zero(v - OLI_MARK_NE, 2)) return "n.e.";
+  if (Oli_Rounds_To_Zero(v - OLI_MARK_AUTO, 2)) return "auto";
+  if (Oli_Rounds_To_Zero(v - OLI_MARK_NONE, 2)) return "---";
+  return "";
+}
+
+std::string Oli_Table_Marker_Text(double v, int32_t width) { return right(marker_text(v), width); }
 
 static int any_marker(double v) {
+  /* every marker lies beyond 1e99: a usual value is none without the six comparisons */
+  if (fabs(v) < 1e99) return 0;
   return Oli_Table_Is_Marker(v) || Oli_Rounds_To_Zero(v - OLI_MARK_INF_NEG, 2) ||
          Oli_Rounds_To_Zero(v - OLI_MARK_INF_POS, 2);
 }
 
-std::string Oli_Table_Number_Text(const Oli_Table_Column *c, double scaled, int32_t width) {
+static void append_number(std::string &out, const Oli_Table_Column *c, double scaled, int32_t width) {
   char b[64];
   Oli_Format_Fixed(b, sizeof b, scaled, c->decimals > 0 ? c->decimals : 0);
   if (!strcmp(b, "-0")) strcpy(b, "0");
-  return right(b, width);
+  append_right(out, b, width);
+}
+
+std::string Oli_Table_Number_Text(const Oli_Table_Column *c, double scaled, int32_t width) {
+  std::string out;
+  append_number(out, c, scaled, width);
+  return out;
 }
 
 static const double bar_table[12] = {0.006, 0.008, 0.01, 0.012, 0.014, 0.016,
                                      0.02,  0.025, 0.028, 0.032, 0.018, 0.022};
 
-static std::string cell_text(const Oli_Table_Column *c, int32_t row, int32_t width) {
+static void append_text_cell(std::string &out, const Oli_Table_Column *c, int32_t row, int32_t width) {
   char b[1100];
-  if (!strcmp(c->unit, "TXT")) {
-    int32_t slot = c->width > 0 ? c->width : 1;
-    const char *t = c->values ? (const char *)c->values + (size_t)row * (size_t)slot : "";
-    std::string text(t, strnlen(t, (size_t)slot));
-    int32_t p = c->decimals > 0 ? c->decimals : width - 1;
-    if (p < 1) p = 1;
-    if (text.size() > 999)
-      snprintf(b, sizeof b, "?????");
-    else
-      Format_N(b, sizeof b, "  %-*.*s", (int)(p - 1), (int)(p - 1), text.c_str());
-    std::string s = b;
-    int32_t hidden = (int32_t)s.size() - Oli_Visible_Length(s.c_str());
-    if (hidden > 0) s.append((size_t)hidden, ' ');
-    return s;
-  }
+  int32_t slot = c->width > 0 ? c->width : 1;
+  const char *t = c->values ? (const char *)c->values + (size_t)row * (size_t)slot : "";
+  std::string text(t, strnlen(t, (size_t)slot));
+  int32_t p = c->decimals > 0 ? c->decimals : width - 1;
+  if (p < 1) p = 1;
+  if (text.size() > 999)
+    snprintf(b, sizeof b, "?????");
+  else
+    Format_N(b, sizeof b, "  %-*.*s", (int)(p - 1), (int)(p - 1), text.c_str());
+  out += b;
+  int32_t hidden = (int32_t)strlen(b) - Oli_Visible_Length(b);
+  if (hidden > 0) out.append((size_t)hidden, ' ');
+}
+
+static void append_rebar_cell(std::string &out, const Oli_Table_Column *c, int32_t row, int32_t width) {
+  const Oli_Rebar *r = c->values ? (const Oli_Rebar *)c->values + row : nullptr;
+  if (r == nullptr || r->count == 0) return append_right(out, "", width);
+  if (r->count < 0) return append_right(out, "---  ", width);
+  int32_t i = r->diameter_index < 0 ? 0 : r->diameter_index > 11 ? 11 : r->diameter_index;
+  char d[32], b[128];
+  Oli_Format_Fixed(d, sizeof d, 1000 * bar_table[i], 0);
+  if (r->bundle >= 2)
+    snprintf(b, sizeof b, " \xCE" "b%s%d %s %s %der Bnd.\xCEr", "\xCEu", (int)r->count, "\x8C", d, (int)r->bundle);
+  else
+    snprintf(b, sizeof b, " \xCE" "b%s%d %s %s\xCEr", "\xCEu", (int)r->count, "\x8C", d);
+  append_right(out, b, width);
+}
+
+/* The cell of row in its field of width characters, appended to out. */
+static void append_cell(std::string &out, const Oli_Table_Column *c, int32_t row, int32_t width) {
+  if (!strcmp(c->unit, "TXT")) return append_text_cell(out, c, row, width);
   if (!strcmp(c->unit, "CHAR")) {
     std::string s((size_t)(width > 0 ? width : 1), ' ');
     s[(size_t)(width / 2 < (int32_t)s.size() ? width / 2 : 0)] = c->values ? ((const char *)c->values)[row] : ' ';
-    return s;
+    out += s;
+    return;
   }
-  if (!strcmp(c->unit, "GEW")) {
-    const Oli_Rebar *r = c->values ? (const Oli_Rebar *)c->values + row : nullptr;
-    if (r == nullptr || r->count == 0) return right("", width);
-    if (r->count < 0) return right("---  ", width);
-    int32_t i = r->diameter_index < 0 ? 0 : r->diameter_index > 11 ? 11 : r->diameter_index;
-    char d[32];
-    Oli_Format_Fixed(d, sizeof d, 1000 * bar_table[i], 0);
-    if (r->bundle >= 2)
-      snprintf(b, sizeof b, " \xCE" "b%s%d %s %s %der Bnd.\xCEr", "\xCEu", (int)r->count, "\x8C", d, (int)r->bundle);
-    else
-      snprintf(b, sizeof b, " \xCE" "b%s%d %s %s\xCEr", "\xCEu", (int)r->count, "\x8C", d);
-    return right(b, width);
-  }
+  if (!strcmp(c->unit, "GEW")) return append_rebar_cell(out, c, row, width);
   if (!strcmp(c->unit, "ZZ")) {
+    char b[64];
     Format_N(b, sizeof b, "%*d", (int)width, (int)(row + (c->decimals > 1 ? c->decimals : 1)));
-    return b;
+    out += b;
+    return;
   }
   double v = Oli_Table_Value(c, row);
-  if (any_marker(v)) return Oli_Table_Marker_Text(v, width);
+  if (any_marker(v)) return append_right(out, marker_text(v), width);
   double s = v * c->factor;
   if (strstr(c->unit, "cm\xCE/2") && fabs(s) <= 1e-8) {
     std::string t((size_t)(width > 0 ? width : 1), ' ');
     t[(size_t)(width / 2)] = '-';
-    return t;
+    out += t;
+    return;
   }
-  return Oli_Table_Number_Text(c, s, width);
+  append_number(out, c, s, width);
 }
 
-std::string Oli_Table_Cell_Text(const Oli_Table_Column *c, int32_t row, int32_t width, int32_t marker_width) {
-  if (marker_width <= 0) return cell_text(c, row, width);
-  std::string s = cell_text(c, row, width - marker_width);
+static std::string cell_text(const Oli_Table_Column *c, int32_t row, int32_t width) {
+  std::string out;
+  append_cell(out, c, row, width);
+  return out;
+}
+
+void Oli_Table_Append_Cell(std::string &out, const Oli_Table_Column *c, int32_t row, int32_t width,
+                           int32_t marker_width) {
+  if (marker_width <= 0) return append_cell(out, c, row, width);
+  append_cell(out, c, row, width - marker_width);
   Table_Note *n = note_of(c, row);
   if (n) {
     n->uses++;
-    s += "\xCE/";
-    s += n->marker;
-    s += "\xCEr";
+    out += "\xCE/";
+    out += n->marker;
+    out += "\xCEr";
     int32_t pad = marker_width - (int32_t)strlen(n->marker);
-    if (pad > 0) s.append((size_t)pad, ' ');
+    if (pad > 0) out.append((size_t)pad, ' ');
   } else {
-    s.append((size_t)marker_width, ' ');
+    out.append((size_t)marker_width, ' ');
   }
-  return s;
 }
 
 void Oli_Format_Table_Cell(const Oli_Table_Column *column, int32_t row, char *cell, size_t size) {
@@ -219,10 +250,10 @@ void Oli_Table_Compute_Layout(int32_t ncols, int32_t nrows, const Oli_Table_Colu
       const char *t = col->title[0] == '-' || col->title[0] == '+' ? col->title + 1 : col->title;
       int32_t tw = Oli_Table_Text_Width(t) + (c > 0 ? 1 : 0);
       if (tw > w) w = tw;
-      std::string unit = !strcmp(col->unit, "ZZ") || !strcmp(col->unit, "CHAR") ? "" : col->unit;
+      const char *unit = !strcmp(col->unit, "ZZ") || !strcmp(col->unit, "CHAR") ? "" : col->unit;
       if (!strncmp(col->unit, "TXT", 3) || !strncmp(col->unit, "GEW", 3))
         unit = strlen(col->unit) > 4 ? col->unit + 4 : "";
-      int32_t uw = unit.empty() ? 0 : Oli_Table_Text_Width(unit.c_str()) + 1;
+      int32_t uw = unit[0] == 0 ? 0 : Oli_Table_Text_Width(unit) + 1;
       if (uw > w) w = uw;
       if (!strcmp(col->unit, "TXT") && col->decimals + 1 > w) w = col->decimals + 1;
       if ((flags & OLI_TAB_FIT_VALUES) && Oli_Table_Is_Numeric(col)) {
@@ -294,7 +325,7 @@ void Oli_Record_Table(FILE *file, int32_t nrecords, int32_t nvalues, const Oli_T
   };
   for (int32_t k = 0; k < nrecords; k++) {
     std::string line = " " + pad(titles[(size_t)k], wt) + " " + pad(units[(size_t)k], wu + 1);
-    for (int32_t i = 0; i < nvalues; i++) line += " " + right(cells[(size_t)k][(size_t)i], wc);
+    for (int32_t i = 0; i < nvalues; i++) line += " " + right(cells[(size_t)k][(size_t)i].c_str(), wc);
     fprintf(file, "%s\n", line.c_str());
   }
   fputs("#END_OF_TEXT\n", file);

@@ -44,17 +44,25 @@ void Oli_Format_Fixed(char *out, size_t size, double value, int32_t decimals) {
     snprintf(out, size, "%.*f", (int)decimals, value);
     return;
   }
-  unsigned long long u = (unsigned long long)r;
-  char digits[40];
-  Format_N(digits, sizeof digits, "%0*llu", (int)decimals + 1, u);
-  size_t n = strlen(digits);
-  std::string s = std::signbit(value) && u != 0 ? "-" : "";
-  s.append(digits, n - (size_t)decimals);
+  /* r < 9e15: at most 16 digits, led by zeros up to decimals + 1 */
+  char t[24], digits[32];
+  int m = Format_Int(t, (long long)r);
+  int n = 0;
+  while (n + m < decimals + 1) digits[n++] = '0';
+  memcpy(digits + n, t, (size_t)m);
+  n += m;
+  char s[48];
+  size_t k = 0;
+  if (std::signbit(value) && r != 0) s[k++] = '-';
+  memcpy(s + k, digits, (size_t)(n - decimals));
+  k += (size_t)(n - decimals);
   if (decimals > 0) {
-    s += '.';
-    s.append(digits + n - decimals);
+    s[k++] = '.';
+    memcpy(s + k, digits + n - decimals, (size_t)decimals);
+    k += (size_t)decimals;
   }
-  Oli_Copy(out, s.c_str(), size);
+  s[k] = 0;
+  Oli_Copy(out, s, size);
 }
 
 /* ---- escapes ---- */
@@ -161,8 +169,7 @@ void Oli_Prepare_Text(const char *text, char *out, size_t size) {
 /* One paragraph in the given style; a line feed is added when missing. */
 static void write_paragraph(FILE *file, int32_t mode, const char *text) {
   Oli_Para_Set_Mode(mode);
-  size_t n = strlen(text);
-  Oli_Printf(file, "%s%s", text, n > 0 && text[n - 1] == '\n' ? "" : "\n");
+  Oli_Para_Print_Line(file, text);
   Oli_End_Text(file);
 }
 

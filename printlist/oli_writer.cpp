@@ -5,6 +5,7 @@
 */
 #include "printlist/oli_writer.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstring>
 
@@ -53,6 +54,7 @@ void Oli_Init_Writer(int32_t depth, int32_t spacing_mode, int32_t flags) {
   /* A new print list starts at the page's own margins, whatever the previous one left. */
   base_margin = 0.0;
   left_margin = right_margin = 0.0f;
+  Oli_Forget_Write_Errors(nullptr);
 }
 
 void Oli_Set_Level_Spacing(const int32_t *modes) {
@@ -159,6 +161,15 @@ void Oli_Free_All_Positions(void) {
 
 void Oli_Write_Contents(FILE *file, const char *title) {
   Oli_File_Printf(file, "#CONTENTS\n %s\n \n", title ? title : "");
+}
+
+int Oli_End_List(FILE *file) {
+  if (file == nullptr) return EINVAL;
+  errno = 0;
+  if (fflush(file) != 0 || ferror(file)) Oli_Note_Write_Error(file, errno);
+  int err = Oli_List_Error(file);
+  Oli_Forget_Write_Errors(file);
+  return err;
 }
 
 /* ---- headings ---- */

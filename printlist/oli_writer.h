@@ -64,3 +64,17 @@ void Oli_Free_All_Positions(void);
 
 /* The contents record at the start of a print list: "#CONTENTS", " %s", " ". */
 void Oli_Write_Contents(FILE *file, const char *title);
+
+/* ---- write errors ---- */
+/* Every write of the writers into a file is checked: the first that fails (a full disk, a
+** closed descriptor, a text that cannot be formatted) is kept for that file until the list is
+** ended or the writer set up again; the stream's own error flag keeps those of the writes that
+** go straight to it (page-layout records, drawings). */
+
+/* errno of the first failed write into file so far, 0 when none. */
+int Oli_List_Error(FILE *file);
+
+/* End the writes of a list into file: flush the stream and answer 0 when every write reached
+** it, else the errno of the first failure (EIO when the stream gives none). The failure is
+** then forgotten; closing the file stays the caller's (and is checked there). */
+int Oli_End_List(FILE *file);

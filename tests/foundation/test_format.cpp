@@ -12,6 +12,8 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "foundation/format.h"
 #include "foundation/numeric.h"
@@ -110,6 +112,30 @@ TEST(Format, SameBytesAsTheCLibrary)
         }
     }
     EXPECT_EQ(differ, 0);
+}
+
+/* "%.6g" of lengths written again and again: the kept texts are those of their own values, also
+** when two values share a slot of the cache, and the sign of zero is kept apart. */
+TEST(Format, ShortNumbersAsTheLibraryWritesThem)
+{
+    std::mt19937_64 rng(7);
+    std::vector<double> values = {0.0, -0.0, 0.254, -0.4, 0.76, 3.0, 1e-7, 123456789.0, -1.5e300,
+                                  HUGE_VAL, NAN};
+    for (int i = 0; i < 2000; i++) values.push_back((double)(int64_t)(rng() % 20001 - 10000) / 100.0);
+    for (int round = 0; round < 3; round++) {
+        for (double v : values) {
+            char ours[FORMAT_G6_SIZE], theirs[64];
+            const int n = Format_G6(ours, v);
+            const int m = snprintf(theirs, sizeof theirs, "%.6g", v);
+            ASSERT_EQ(n, m) << theirs;
+            ASSERT_STREQ(ours, theirs);
+        }
+    }
+    char t[24];
+    const std::pair<long long, const char *> ints[] = {
+        {0, "0"}, {7, "7"}, {-1, "-1"}, {10, "10"}, {-3000000000LL, "-3000000000"},
+        {INT64_MAX, "9223372036854775807"}, {INT64_MIN, "-9223372036854775808"}};
+    for (const auto &[v, text] : ints) EXPECT_EQ(std::string(t, (size_t)Format_Int(t, v)), text);
 }
 
 TEST(Format, ToAFileWritesTheSameBytes)
