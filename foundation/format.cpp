@@ -106,10 +106,12 @@ static void Put(Sink *o, const char *s, size_t n)
 
 static void Put_Repeat(Sink *o, char c, int n)
 {
-    for (int k = 0; k < n; k++) {
-        if (o->len + 1 < o->size) o->buf[o->len] = c;
-        o->len++;
+    if (n <= 0) return;
+    if (o->len + 1 < o->size) {
+        const size_t room = o->size - 1 - o->len;
+        std::memset(o->buf + o->len, c, (size_t)n < room ? (size_t)n : room);
     }
+    o->len += (size_t)n;
 }
 
 /* One field: sign or prefix, then zeros, then the body, padded to width. */

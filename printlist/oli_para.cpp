@@ -325,8 +325,9 @@ static void para_write_text(Para_Out *o, const char *p, size_t len) {
   }
 }
 
-/* Oli_Printf after the format: the len bytes of text (no zero byte among them). */
-static int para_print(FILE *file, const char *text, size_t len) {
+/* Oli_Printf after the format: the len bytes of text (no zero byte among them), and a line feed
+** after them when line_feed is set. */
+static int para_print(FILE *file, const char *text, size_t len, int line_feed) {
   if (para_state == PARA_UNSET) {
     para_state = PARA_IDLE;
     para_current = para_defaults;
@@ -358,6 +359,7 @@ static int para_print(FILE *file, const char *text, size_t len) {
     header_counter = change_counter;
   }
   para_write_text(&o, text, len);
+  if (line_feed) para_write_text(&o, "\n", 1);
   return out_flush(&o);
 }
 
@@ -372,7 +374,7 @@ int Oli_Printf(FILE *file, const char *format, ...) {
     Oli_Note_Write_Error(file, EILSEQ);   /* a text that cannot be formatted is lost */
     return -1;
   }
-  return para_print(file, text, strnlen(text, (size_t)n));   /* the text ends at a zero byte */
+  return para_print(file, text, strnlen(text, (size_t)n), 0);   /* the text ends at a zero byte */
 }
 
 int Oli_Para_Print_Line(FILE *file, const char *text) {
@@ -380,15 +382,8 @@ int Oli_Para_Print_Line(FILE *file, const char *text) {
   /* what Oli_Printf(file, "%s%s", text, line feed or "") would keep of its 1000 bytes */
   size_t n = strlen(text);
   const size_t keep = OLI_PARA_PRINTF_SIZE - 1;
-  if (n == 0 || text[n - 1] != '\n') {
-    if (n < keep) {
-      char line[OLI_PARA_PRINTF_SIZE];
-      memcpy(line, text, n);
-      line[n] = '\n';
-      return para_print(file, line, n + 1);
-    }
-  }
-  return para_print(file, text, n < keep ? n : keep);
+  if ((n == 0 || text[n - 1] != '\n') && n < keep) return para_print(file, text, n, 1);
+  return para_print(file, text, n < keep ? n : keep, 0);
 }
 
 int Oli_End_Text(FILE *file) {

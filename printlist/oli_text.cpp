@@ -174,8 +174,12 @@ static void write_paragraph(FILE *file, int32_t mode, const char *text) {
 }
 
 static void write_text_prepared(FILE *file, const char *raw) {
-  char text[OLI_TEXT_SIZE * 4];
-  Oli_Prepare_Text(raw, text, sizeof text);
+  char prepared[OLI_TEXT_SIZE * 4];
+  const char *text = raw;   /* most texts: nothing to change, no copy */
+  if (strip_zeros || !prepared_as_it_is(raw) || strlen(raw) >= sizeof prepared) {
+    Oli_Prepare_Text(raw, prepared, sizeof prepared);
+    text = prepared;
+  }
   if (Oli_Get_Format_Version() >= 335) {
     write_paragraph(file, Oli_Get_Body_Mode(), text);
     return;

@@ -215,6 +215,9 @@ int Write_Print_List(int write)
         Show_Run_Errors();
         /* The writer forgets the closed levels, so that a later list closes only its own. */
         Oli_Close_Bookmarks(file);
+        /* a write that failed anywhere in the list fails the print (the file's own reason first) */
+        const int err = Oli_End_List(file);
+        if (err != 0) Print_Note_Failure(Oli_Path, Rt_Safe_Error(list) != 0 ? Rt_Safe_Error(list) : err);
     }
     return End_Print(list) ? 0 : WRITE_PRINT_LIST_NO_FILE;
 }
