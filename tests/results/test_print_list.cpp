@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -202,6 +203,25 @@ TEST(PrintList, FullDiskKeepsTheLastPrintAndSaysWhy)
                 std::vector<std::string>(before.begin() + 1, before.end()));
     EXPECT_FALSE(Message_Says("Fehler"));
     Expect_No_Temporary_Files(names);
+}
+
+/* A disk that takes every byte but fails to keep them when the files are closed (their sync):
+** the print fails with the box and its reason, and the last print stays byte for byte. */
+TEST(PrintList, AFailureWhenTheFilesAreClosedFailsThePrint)
+{
+    Valid_Print_With_Plots("Stoss 1");
+    ASSERT_EQ(Write_Print_List(1), 0);
+    const std::vector<std::string> names = Print_Files();
+    const std::vector<std::string> before = Read_All(names);
+    Set_Print_List_Names(Oli_Name, "Stoss 2");
+    ZW_Test_Reset();
+    Rt_Set_Sync_Error(EIO);
+    EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
+    Rt_Set_Sync_Error(0);
+    EXPECT_TRUE(Read_All(names) == before);
+    Expect_No_Temporary_Files(names);
+    EXPECT_TRUE(Message_Says("Die Druckliste kann nicht erzeugt werden!"));
+    EXPECT_TRUE(Message_Says("Ein-/Ausgabefehler des Datenträgers."));
 }
 
 /* A plot file whose name is taken by a folder: the print fails and names it; nothing is put in
