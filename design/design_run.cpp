@@ -105,8 +105,10 @@ void Member_Spacings(const Connection_Input &in, Connection_Result *r)
         } else if (type == VBM_SPAX_BENUTZER && !in.predrilled && Is_Mat_Timber_B(mat)
                    && (in.eta12_spacing_block.eta12_spacing_kind == 1
                        || in.eta12_spacing_block.eta12_spacing_kind == 2)) {
-            Calc_Screw_Line_Spacings(&in.eta12_spacing_block, in.predrilled, mat, alpha, &s[0],
-                                     &s[1], &s[2], &s[3], &s[4], &s[5]);
+            Calc_Screw_Line_Spacings(/*block=*/&in.eta12_spacing_block,
+                                     /*predrilled_flag=*/in.predrilled, /*material=*/mat,
+                                     /*alpha=*/alpha, /*a1=*/&s[0], /*a2=*/&s[1], /*a3t=*/&s[2],
+                                     /*a3c=*/&s[3], /*a4t=*/&s[4], /*a4c=*/&s[5]);
         } else {
             *rule = Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/in.predrilled,
                                       /*fitted_bolt=*/in.fitted_bolt, /*douglas=*/in.douglas,

@@ -231,8 +231,10 @@ int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, do
             fh = Calc_Fh_Alpha(Calc_Fh_Panel_37(d), alpha, k90);
             break;
         case MAT_BAUBUCHE_PLATTE:
-            fh = Calc_Fh_Beech_Lvl(type, 18, grade, rho_k, d, predrilled, alpha, DESIGN_PI / 4.0,
-                                   DESIGN_PI / 4.0, nullptr, nullptr);
+            fh = Calc_Fh_Beech_Lvl(/*type=*/type, /*mat=*/18, /*grade=*/grade, /*rho_k=*/rho_k,
+                                   /*d=*/d, /*predrilled=*/predrilled, /*alpha=*/alpha,
+                                   /*beta=*/DESIGN_PI / 4.0, /*eps=*/DESIGN_PI / 4.0,
+                                   /*out_k=*/nullptr, /*out_k90=*/nullptr);
             break;
         case MAT_POLLM_LVL_S:
             fh = Calc_Fh_Alpha_Perp(Calc_Fh_Alpha(Calc_Fh0_Bolt(d, rho_k), alpha, k90),
@@ -330,8 +332,12 @@ int Calc_Fh_Both_Members(double *out_fh1, double *out_fh2, double d, int type, i
                          double rho2, int mat1, int mat2, int g1, int g2,
                          const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2)
 {
-    const int s1 = Calc_Fh(out_fh1, d, type, predrilled, alpha1, t1, rho1, mat1, g1, user1);
-    const int s2 = Calc_Fh(out_fh2, d, type, predrilled, alpha2, t2, rho2, mat2, g2, user2);
+    const int s1 = Calc_Fh(/*out_fh=*/out_fh1, /*d=*/d, /*type=*/type, /*predrilled=*/predrilled,
+                           /*alpha=*/alpha1, /*t=*/t1, /*rho_k=*/rho1, /*mat=*/mat1, /*grade=*/g1,
+                           /*user=*/user1);
+    const int s2 = Calc_Fh(/*out_fh=*/out_fh2, /*d=*/d, /*type=*/type, /*predrilled=*/predrilled,
+                           /*alpha=*/alpha2, /*t=*/t2, /*rho_k=*/rho2, /*mat=*/mat2, /*grade=*/g2,
+                           /*user=*/user2);
     return s1 > s2 ? s1 : s2;
 }
 

@@ -316,8 +316,9 @@ double Plate_Side_Fh(int type, int fitted_bolt, double d, int predrilled, double
                      double t, double rho, int mat, int grade, const Vbm_User_Embedment *user)
 {
     double fh = 0.0;
-    Calc_Fh(&fh, Embedment_D(type, fitted_bolt, d), type, predrilled, alpha, t, rho, mat, grade,
-            user);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/Embedment_D(type, fitted_bolt, d), /*type=*/type,
+            /*predrilled=*/predrilled, /*alpha=*/alpha, /*t=*/t, /*rho_k=*/rho, /*mat=*/mat,
+            /*grade=*/grade, /*user=*/user);
     return fh;
 }
 
@@ -415,8 +416,10 @@ int Calc_Rk_Inner_Plate(int proof_method, double d, int vbm_type, int predrilled
                         double rho_1, int mat_1, int grade_1, double fu,
                         Connection_Result *result)
 {
-    const double fh = Plate_Side_Fh(vbm_type, fitted_bolt, d, predrilled, alpha_1, t1, rho_1, mat_1,
-                                    grade_1, nullptr);
+    const double fh = Plate_Side_Fh(/*type=*/vbm_type, /*fitted_bolt=*/fitted_bolt, /*d=*/d,
+                                    /*predrilled=*/predrilled, /*alpha=*/alpha_1, /*t=*/t1,
+                                    /*rho=*/rho_1, /*mat=*/mat_1, /*grade=*/grade_1,
+                                    /*user=*/nullptr);
     Inner_Plate_Rk(proof_method, d, vbm_type, stainless, threaded_rod, t1, fu, fh, result);
     return 0;
 }
@@ -427,10 +430,13 @@ int Calc_Rd_Inner_Plate(double gamma_m_1, double gamma_m_2, double gamma_steel, 
                         int fitted_bolt, double alpha_1, double t1, double rho_1, int mat_1,
                         int grade_1, double fu, Connection_Result *result)
 {
-    const double fh = Plate_Side_Fh(vbm_type, fitted_bolt, d, predrilled, alpha_1, t1, rho_1, mat_1,
-                                    grade_1, nullptr);
-    Inner_Plate_Rd(gamma_m_1, gamma_steel, kmod_1, d, vbm_type, stainless, threaded_rod, t1, fu,
-                   fh, result);
+    const double fh = Plate_Side_Fh(/*type=*/vbm_type, /*fitted_bolt=*/fitted_bolt, /*d=*/d,
+                                    /*predrilled=*/predrilled, /*alpha=*/alpha_1, /*t=*/t1,
+                                    /*rho=*/rho_1, /*mat=*/mat_1, /*grade=*/grade_1,
+                                    /*user=*/nullptr);
+    Inner_Plate_Rd(/*gamma_m_1=*/gamma_m_1, /*gamma_steel=*/gamma_steel, /*kmod_1=*/kmod_1, /*d=*/d,
+                   /*vbm_type=*/vbm_type, /*stainless=*/stainless, /*threaded_rod=*/threaded_rod,
+                   /*t1=*/t1, /*fu=*/fu, /*fh=*/fh, /*result=*/result);
     return 0;
 }
 
@@ -444,11 +450,14 @@ int Calc_Rk_Rd_Inner_Plate(int proof_method, double gamma_m_1, double gamma_m_2,
                            double alpha_1, double t1, double rho_1, int mat_1, int grade_1,
                            double fu, Connection_Result *result)
 {
-    const double fh = Plate_Side_Fh(vbm_type, fitted_bolt, d, predrilled, alpha_1, t1, rho_1, mat_1,
-                                    grade_1, nullptr);
+    const double fh = Plate_Side_Fh(/*type=*/vbm_type, /*fitted_bolt=*/fitted_bolt, /*d=*/d,
+                                    /*predrilled=*/predrilled, /*alpha=*/alpha_1, /*t=*/t1,
+                                    /*rho=*/rho_1, /*mat=*/mat_1, /*grade=*/grade_1,
+                                    /*user=*/nullptr);
     Inner_Plate_Rk(proof_method, d, vbm_type, stainless, threaded_rod, t1, fu, fh, result);
-    Inner_Plate_Rd(gamma_m_1, gamma_steel, kmod_1, d, vbm_type, stainless, threaded_rod, t1, fu,
-                   fh, result);
+    Inner_Plate_Rd(/*gamma_m_1=*/gamma_m_1, /*gamma_steel=*/gamma_steel, /*kmod_1=*/kmod_1, /*d=*/d,
+                   /*vbm_type=*/vbm_type, /*stainless=*/stainless, /*threaded_rod=*/threaded_rod,
+                   /*t1=*/t1, /*fu=*/fu, /*fh=*/fh, /*result=*/result);
     return 0;
 }
 
@@ -590,10 +599,11 @@ double Outer_T_Ef(int mode, const Outer_Case &c, int planes, double t2)
 int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result)
 {
     Outer_Case c = Outer_Prepare(input, result);
-    c.fh = Plate_Side_Fh(c.type, input.fitted_bolt, c.d, input.predrilled,
-                         input.alpha_2 * DESIGN_PI / 180.0, input.t2,
-                         result != nullptr ? result->rho_2 : 0.0, input.mat_2, input.grade_2,
-                         &input.user_embedment);
+    c.fh = Plate_Side_Fh(/*type=*/c.type, /*fitted_bolt=*/input.fitted_bolt, /*d=*/c.d,
+                         /*predrilled=*/input.predrilled,
+                         /*alpha=*/input.alpha_2 * DESIGN_PI / 180.0, /*t=*/input.t2,
+                         /*rho=*/result != nullptr ? result->rho_2 : 0.0, /*mat=*/input.mat_2,
+                         /*grade=*/input.grade_2, /*user=*/&input.user_embedment);
     c.my = Mode_Yield_Moment(c.type, c.d, c.fu, input.stainless, input.threaded_rod, MY_CHAR);
     c.my_f = Calc_Vbm_Yield_Moment(c.d, c.fu);
     const int planes = input.shear_planes == 1 ? 1 : 2;
@@ -650,10 +660,12 @@ int Calc_Rd_Outer_Plate(const Connection_Input &input, Connection_Result *result
     Outer_Case c = Outer_Prepare(input, result);
     const bool factors_ok = input.gamma_m_2 > 0.0 && input.gamma_steel > 0.0;
     const double kmod_2 = result != nullptr ? result->kmod_2 : 0.0;
-    const double fhk = Plate_Side_Fh(c.type, input.fitted_bolt, c.d, input.predrilled,
-                                     input.alpha_2 * DESIGN_PI / 180.0, input.t2,
-                                     result != nullptr ? result->rho_2 : 0.0, input.mat_2,
-                                     input.grade_2, &input.user_embedment);
+    const double fhk = Plate_Side_Fh(/*type=*/c.type, /*fitted_bolt=*/input.fitted_bolt, /*d=*/c.d,
+                                     /*predrilled=*/input.predrilled,
+                                     /*alpha=*/input.alpha_2 * DESIGN_PI / 180.0, /*t=*/input.t2,
+                                     /*rho=*/result != nullptr ? result->rho_2 : 0.0,
+                                     /*mat=*/input.mat_2, /*grade=*/input.grade_2,
+                                     /*user=*/&input.user_embedment);
     c.fh = factors_ok ? fhk * kmod_2 / input.gamma_m_2 : 0.0;
     const double gs = factors_ok ? input.gamma_steel : 1.0;
     c.my = Mode_Yield_Moment(c.type, c.d, c.fu, input.stainless, input.threaded_rod,

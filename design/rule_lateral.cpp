@@ -47,10 +47,14 @@ double Member_Fh(const Vbm_Rule_Input *in, int m, bool whole_mm, bool beech, int
     Get_Rho_K(mat, grade, t, &rho, um);
     double fh = 0.0;
     if (beech && mat == MAT_BAUBUCHE_PLATTE) {
-        fh = Calc_Fh_Beech_Lvl(in->vbm_type, mat, grade, rho, d, in->predrilled, alpha, Pi / 4.0,
-                               Pi / 4.0, nullptr, nullptr);
+        fh = Calc_Fh_Beech_Lvl(/*type=*/in->vbm_type, /*mat=*/mat, /*grade=*/grade, /*rho_k=*/rho,
+                               /*d=*/d, /*predrilled=*/in->predrilled, /*alpha=*/alpha,
+                               /*beta=*/Pi / 4.0, /*eps=*/Pi / 4.0, /*out_k=*/nullptr,
+                               /*out_k90=*/nullptr);
     } else {
-        *status = Calc_Fh(&fh, d, in->vbm_type, in->predrilled, alpha, t, rho, mat, grade, user);
+        *status = Calc_Fh(/*out_fh=*/&fh, /*d=*/d, /*type=*/in->vbm_type,
+                          /*predrilled=*/in->predrilled, /*alpha=*/alpha, /*t=*/t, /*rho_k=*/rho,
+                          /*mat=*/mat, /*grade=*/grade, /*user=*/user);
     }
     return fh;
 }

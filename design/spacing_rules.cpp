@@ -277,18 +277,27 @@ void Calc_Vbm_Spacings_Rec(int mat, int grade, double t, int type, double d, dou
                            int screw_predrilled, double alpha, double *out)
 {
     if (out == nullptr) return;
-    out[0] = Calc_Vbm_Min_A1_Mat(mat, grade, t, type, d, theta, predrilled, fitted, douglas,
-                                 screw_predrilled, alpha);
-    out[1] = Calc_Vbm_Min_A2_Mat(mat, grade, t, type, d, theta, predrilled, fitted,
-                                 screw_predrilled, alpha);
-    out[2] = Calc_Vbm_Min_A3c_Mat(mat, grade, t, type, d, predrilled, fitted, douglas,
-                                  screw_predrilled, alpha);
-    out[3] = Calc_Vbm_Min_A3t_Mat(mat, grade, t, type, d, predrilled, fitted, douglas,
-                                  screw_predrilled, alpha);
-    out[4] = Calc_Vbm_Min_A4t_Mat(mat, grade, t, type, d, predrilled, fitted, split_rule,
-                                  screw_predrilled, alpha);
-    out[5] = Calc_Vbm_Min_A4c_Mat(mat, grade, t, type, d, theta, predrilled, fitted, split_rule,
-                                  screw_predrilled, alpha);
+    out[0] = Calc_Vbm_Min_A1_Mat(/*mat=*/mat, /*grade=*/grade, /*t=*/t, /*type=*/type, /*d=*/d,
+                                 /*theta=*/theta, /*predrilled=*/predrilled, /*fitted=*/fitted,
+                                 /*douglas=*/douglas, /*screw_predrilled=*/screw_predrilled,
+                                 /*alpha=*/alpha);
+    out[1] = Calc_Vbm_Min_A2_Mat(/*mat=*/mat, /*grade=*/grade, /*t=*/t, /*type=*/type, /*d=*/d,
+                                 /*theta=*/theta, /*predrilled=*/predrilled, /*fitted=*/fitted,
+                                 /*screw_predrilled=*/screw_predrilled, /*alpha=*/alpha);
+    out[2] = Calc_Vbm_Min_A3c_Mat(/*mat=*/mat, /*grade=*/grade, /*t=*/t, /*type=*/type, /*d=*/d,
+                                  /*predrilled=*/predrilled, /*fitted=*/fitted, /*douglas=*/douglas,
+                                  /*screw_predrilled=*/screw_predrilled, /*alpha=*/alpha);
+    out[3] = Calc_Vbm_Min_A3t_Mat(/*mat=*/mat, /*grade=*/grade, /*t=*/t, /*type=*/type, /*d=*/d,
+                                  /*predrilled=*/predrilled, /*fitted=*/fitted, /*douglas=*/douglas,
+                                  /*screw_predrilled=*/screw_predrilled, /*alpha=*/alpha);
+    out[4] = Calc_Vbm_Min_A4t_Mat(/*mat=*/mat, /*grade=*/grade, /*t=*/t, /*type=*/type, /*d=*/d,
+                                  /*predrilled=*/predrilled, /*fitted=*/fitted,
+                                  /*split_rule=*/split_rule, /*screw_predrilled=*/screw_predrilled,
+                                  /*alpha=*/alpha);
+    out[5] = Calc_Vbm_Min_A4c_Mat(/*mat=*/mat, /*grade=*/grade, /*t=*/t, /*type=*/type, /*d=*/d,
+                                  /*theta=*/theta, /*predrilled=*/predrilled, /*fitted=*/fitted,
+                                  /*split_rule=*/split_rule, /*screw_predrilled=*/screw_predrilled,
+                                  /*alpha=*/alpha);
 }
 
 /*

@@ -326,8 +326,9 @@ int Calc_Min_Spacings(int vbm_type, int predrilled, int fitted_bolt, int douglas
     double *out[6] = {a1, a2, a3t, a3c, a4t, a4c};
     if (mat == MAT_POLLM_LVL_S) {
         const double deg = alpha * 180.0 / DESIGN_PI;
-        if (a1) *a1 = Calc_Vbm_Min_A1(20, rho_k, t1, vbm_type, d, staple_angle, predrilled,
-                                      fitted_bolt, douglas, deg);
+        if (a1) *a1 = Calc_Vbm_Min_A1(/*mat=*/20, /*rho_k=*/rho_k, /*t=*/t1, /*type=*/vbm_type,
+                                      /*d=*/d, /*theta=*/staple_angle, /*predrilled=*/predrilled,
+                                      /*fitted=*/fitted_bolt, /*douglas=*/douglas, /*alpha=*/deg);
         if (a2) *a2 = Calc_Vbm_Min_A2(20, rho_k, t1, vbm_type, d, staple_angle, predrilled,
                                       fitted_bolt, deg);
         if (a3t) *a3t = Calc_Vbm_Min_A3t(20, rho_k, t1, vbm_type, d, predrilled, fitted_bolt, deg);

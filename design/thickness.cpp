@@ -136,8 +136,9 @@ static double T_Req_Plate(double factor, double d, int type, int predrilled, int
     if (Is_Vbm_Connector_Two_Sided(type)) return Calc_T_Min_5d(dc);
     const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, 0);
     double fh = 0.0;
-    Calc_Fh(&fh, Embedment_Diameter(type, fitted, d), type, predrilled, alpha, t, rho, mat, g,
-            user);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/Embedment_Diameter(type, fitted, d), /*type=*/type,
+            /*predrilled=*/predrilled, /*alpha=*/alpha, /*t=*/t, /*rho_k=*/rho, /*mat=*/mat,
+            /*grade=*/g, /*user=*/user);
     return factor * Hinge_Root(my, fh, d);
 }
 

@@ -147,8 +147,10 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
         const double F_t = Get_Vbm_Ftens_Rk(type, 0, si->d, si->stainless, si->vbm_steel,
                                             si->fu_k);
         double buckling[CONN_COMPRESSION_VALUES] = {};
-        Calc_Screw_Buckling(rule.mat2, rule.grade2, type, si->stainless, si->d, si->d_2, rule.t2,
-                            si->l, 90.0, si->predrilled, buckling);
+        Calc_Screw_Buckling(/*mat=*/rule.mat2, /*grade=*/rule.grade2, /*type=*/type,
+                            /*stainless=*/si->stainless, /*d=*/si->d, /*d1=*/si->d_2, /*t=*/rule.t2,
+                            /*l=*/si->l, /*alpha=*/90.0, /*predrilled=*/si->predrilled,
+                            /*out=*/buckling);
         double f_ax = 0, l_g = 0;
         int ax_code = 0;
         const double ax_head = Calc_Vbm_Axial_Value(/*type=*/type, /*unused=*/0,

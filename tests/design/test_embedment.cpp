@@ -18,23 +18,32 @@ TEST(Embedment, K90AndBolts)
         EXPECT_EQ(Calc_K90(12.0, 12), 0.18);
         double fh = 0.0;
         /* plywood, bolt 12 mm, rho 500: 0.11 * 0.88 * 500 = 48.4 */
-        EXPECT_EQ(Calc_Fh(&fh, 12.0, 30, 0, 0.0, 20.0, 500.0, 6, 0, nullptr), 0);
+        EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/30, /*predrilled=*/0, /*alpha=*/0.0,
+                          /*t=*/20.0, /*rho_k=*/500.0, /*mat=*/6, /*grade=*/0,
+                          /*user=*/nullptr), 0);
         EXPECT_NEAR(fh, 48.4, 1e-9);
         /* softwood at 90 degrees: 25.256 / 1.53 = 16.507 */
-        Calc_Fh(&fh, 12.0, 29, 0, M_PI / 2, 60.0, 350.0, 0, 0, nullptr);
+        Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/M_PI / 2,
+                /*t=*/60.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
         EXPECT_NEAR(fh, 16.5072, 1e-4);
         /* steel plate: 0 without status 169 */
-        EXPECT_EQ(Calc_Fh(&fh, 12.0, 29, 0, 0.0, 10.0, 0.0, 12, 0, nullptr), 0);
+        EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
+                          /*t=*/10.0, /*rho_k=*/0.0, /*mat=*/12, /*grade=*/0, /*user=*/nullptr), 0);
         EXPECT_EQ(fh, 0.0);
         /* material without formula: 169 */
-        EXPECT_EQ(Calc_Fh(&fh, 12.0, 29, 0, 0.0, 10.0, 350.0, 15, 0, nullptr), 169);
-        EXPECT_EQ(Calc_Fh(nullptr, 12.0, 29, 0, 0.0, 10.0, 350.0, 15, 0, nullptr), 0);
+        EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
+                          /*t=*/10.0, /*rho_k=*/350.0, /*mat=*/15, /*grade=*/0,
+                          /*user=*/nullptr), 169);
+        EXPECT_EQ(Calc_Fh(/*out_fh=*/nullptr, /*d=*/12.0, /*type=*/29, /*predrilled=*/0,
+                          /*alpha=*/0.0, /*t=*/10.0, /*rho_k=*/350.0, /*mat=*/15, /*grade=*/0,
+                          /*user=*/nullptr), 0);
     }
     Standard_Scope din(false);
     EXPECT_EQ(Calc_K90(8.0, 0), 1.0);
     double fh = 0.0;
     /* DIN 1052: an 8 mm bolt takes k90 = 1 and reports 1008; 0.082 * 0.92 * 350 = 26.404 */
-    EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, M_PI / 2, 60.0, 350.0, 0, 0, nullptr), 1008);
+    EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/M_PI / 2,
+                      /*t=*/60.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 1008);
     EXPECT_NEAR(fh, 26.404, 1e-9);
 }
 
@@ -43,11 +52,14 @@ TEST(Embedment, NailsBeechAndUserMaterial)
     Standard_Scope en(true);
     double fh = 0.0;
     /* nail 4 mm, rho 350: 0.082 * 350 * 4^-0.3 = 18.935 */
-    EXPECT_EQ(Calc_Fh(&fh, 4.0, 0, 0, 0.0, 40.0, 350.0, 0, 0, nullptr), 0);
+    EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0,
+                      /*t=*/40.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 0);
     EXPECT_NEAR(fh, 18.935, 0.001);
     /* laminated beech (18), no density cap: 0.082 * 800 * 4^-0.3 / 1 = 43.280 */
     double k = 0.0, k90 = 0.0;
-    EXPECT_NEAR(Calc_Fh_Beech_Lvl(0, 18, 0, 800.0, 4.0, 0, 0.0, M_PI / 4, M_PI / 4, &k, &k90),
+    EXPECT_NEAR(Calc_Fh_Beech_Lvl(/*type=*/0, /*mat=*/18, /*grade=*/0, /*rho_k=*/800.0, /*d=*/4.0,
+                                  /*predrilled=*/0, /*alpha=*/0.0, /*beta=*/M_PI / 4,
+                                  /*eps=*/M_PI / 4, /*out_k=*/&k, /*out_k90=*/&k90),
                 43.280, 0.001);
     EXPECT_DOUBLE_EQ(k, 1.0);
     EXPECT_NEAR(k90, 1.21, 1e-12);
@@ -56,23 +68,40 @@ TEST(Embedment, NailsBeechAndUserMaterial)
     ** 0.082 * 730 * 8^-0.3 / 1.75 = 18.3304, pre-drilled 0.082 * 0.92 * 730 / 1.75 = 31.4693;
     ** d 16 pre-drilled across the grain: B = 0.5 * 1.15 + 0.5, A = 1.15 + 0.24:
     ** 0.082 * 0.84 * 730 / (1.75 * 1.075 * 1.39) = 19.2289; not pre-drilled above 12.1 mm: 0 */
-    EXPECT_NEAR(Calc_Fh_Beech_Lvl(0, 18, 0, 730.0, 4.0, 1, 0.0, M_PI / 4, M_PI / 4, nullptr, nullptr),
+    EXPECT_NEAR(Calc_Fh_Beech_Lvl(/*type=*/0, /*mat=*/18, /*grade=*/0, /*rho_k=*/730.0, /*d=*/4.0,
+                                  /*predrilled=*/1, /*alpha=*/0.0, /*beta=*/M_PI / 4,
+                                  /*eps=*/M_PI / 4, /*out_k=*/nullptr, /*out_k90=*/nullptr),
                 57.4656, 1e-4);
-    EXPECT_NEAR(Calc_Fh_Beech_Lvl(2, 18, 0, 730.0, 8.0, 0, 0.0, M_PI / 4, M_PI / 4, nullptr, nullptr),
+    EXPECT_NEAR(Calc_Fh_Beech_Lvl(/*type=*/2, /*mat=*/18, /*grade=*/0, /*rho_k=*/730.0, /*d=*/8.0,
+                                  /*predrilled=*/0, /*alpha=*/0.0, /*beta=*/M_PI / 4,
+                                  /*eps=*/M_PI / 4, /*out_k=*/nullptr, /*out_k90=*/nullptr),
                 18.3304, 1e-4);
-    EXPECT_NEAR(Calc_Fh_Beech_Lvl(2, 18, 0, 730.0, 8.0, 1, 0.0, M_PI / 4, M_PI / 4, nullptr, nullptr),
+    EXPECT_NEAR(Calc_Fh_Beech_Lvl(/*type=*/2, /*mat=*/18, /*grade=*/0, /*rho_k=*/730.0, /*d=*/8.0,
+                                  /*predrilled=*/1, /*alpha=*/0.0, /*beta=*/M_PI / 4,
+                                  /*eps=*/M_PI / 4, /*out_k=*/nullptr, /*out_k90=*/nullptr),
                 31.4693, 1e-4);
-    EXPECT_NEAR(Calc_Fh_Beech_Lvl(2, 18, 0, 730.0, 16.0, 1, M_PI / 2, M_PI / 4, M_PI / 4, nullptr, nullptr),
+    EXPECT_NEAR(Calc_Fh_Beech_Lvl(/*type=*/2, /*mat=*/18, /*grade=*/0, /*rho_k=*/730.0, /*d=*/16.0,
+                                  /*predrilled=*/1, /*alpha=*/M_PI / 2, /*beta=*/M_PI / 4,
+                                  /*eps=*/M_PI / 4, /*out_k=*/nullptr, /*out_k90=*/nullptr),
                 19.2289, 1e-4);
-    EXPECT_EQ(Calc_Fh_Beech_Lvl(2, 18, 0, 730.0, 16.0, 0, 0.0, M_PI / 4, M_PI / 4, nullptr, nullptr), 0.0);
-    EXPECT_NEAR(Calc_Fh_Beech_Lvl(50, 18, 0, 730.0, 4.0, 0, 0.0, M_PI / 4, M_PI / 4, nullptr, nullptr),
+    EXPECT_EQ(Calc_Fh_Beech_Lvl(/*type=*/2, /*mat=*/18, /*grade=*/0, /*rho_k=*/730.0, /*d=*/16.0,
+                                /*predrilled=*/0, /*alpha=*/0.0, /*beta=*/M_PI / 4,
+                                /*eps=*/M_PI / 4, /*out_k=*/nullptr, /*out_k90=*/nullptr), 0.0);
+    EXPECT_NEAR(Calc_Fh_Beech_Lvl(/*type=*/50, /*mat=*/18, /*grade=*/0, /*rho_k=*/730.0, /*d=*/4.0,
+                                  /*predrilled=*/0, /*alpha=*/0.0, /*beta=*/M_PI / 4,
+                                  /*eps=*/M_PI / 4, /*out_k=*/nullptr, /*out_k90=*/nullptr),
                 0.082 * 730.0 * std::pow(4.0, -0.3), 1e-9);
-    EXPECT_EQ(Calc_Fh_Beech_Lvl(25, 18, 0, 730.0, 4.0, 0, 0.0, M_PI / 4, M_PI / 4, nullptr, nullptr), 0.0);
+    EXPECT_EQ(Calc_Fh_Beech_Lvl(/*type=*/25, /*mat=*/18, /*grade=*/0, /*rho_k=*/730.0, /*d=*/4.0,
+                                /*predrilled=*/0, /*alpha=*/0.0, /*beta=*/M_PI / 4,
+                                /*eps=*/M_PI / 4, /*out_k=*/nullptr, /*out_k90=*/nullptr), 0.0);
     /* LVL 19 caps rho at 550: 0.082 * 550 * 4^-0.3 = 29.755 */
-    EXPECT_NEAR(Calc_Fh_Beech_Lvl(0, 19, 0, 800.0, 4.0, 0, 0.0, M_PI / 4, M_PI / 4, nullptr, nullptr),
+    EXPECT_NEAR(Calc_Fh_Beech_Lvl(/*type=*/0, /*mat=*/19, /*grade=*/0, /*rho_k=*/800.0, /*d=*/4.0,
+                                  /*predrilled=*/0, /*alpha=*/0.0, /*beta=*/M_PI / 4,
+                                  /*eps=*/M_PI / 4, /*out_k=*/nullptr, /*out_k90=*/nullptr),
                 29.755, 0.001);
     Vbm_User_Embedment user{10.0, 0.0, 0.0, 0.0, 1};
-    EXPECT_EQ(Calc_Fh(&fh, 7.0, 0, 0, 0.0, 33.0, 420.0, -999, 0, &user), 0);
+    EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/7.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0,
+                      /*t=*/33.0, /*rho_k=*/420.0, /*mat=*/-999, /*grade=*/0, /*user=*/&user), 0);
     EXPECT_DOUBLE_EQ(fh, 10.0);
     double fh1 = 0.0, fh2 = 0.0;
     /* both members; the larger status wins */
@@ -264,33 +293,44 @@ TEST(Embedment, DowelsAndBoltsInEveryMaterial)
     const double right = 3.14159265359 / 2.0;
     /* EN 1995-1-1, 8.5.1 with d 12: OSB and particle board (8.37) 50 * 12^-0.6 * 20^0.2 =
     ** 20.4959; gypsum fibre 7 * 12^-0.7 * 20^0.9 = 18.2221 */
-    EXPECT_EQ(Calc_Fh(&fh, 12.0, 29, 0, 0.0, 20.0, 550.0, 4, 1, nullptr), 0);
+    EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
+                      /*t=*/20.0, /*rho_k=*/550.0, /*mat=*/4, /*grade=*/1, /*user=*/nullptr), 0);
     EXPECT_NEAR(fh, 20.4959, 1e-4);
-    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 20.0, 650.0, 7, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/20.0,
+            /*rho_k=*/650.0, /*mat=*/7, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 20.4959, 1e-4);
-    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 20.0, 1150.0, 9, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/20.0,
+            /*rho_k=*/1150.0, /*mat=*/9, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 18.2221, 1e-4);
     /* Kerto: 37 (1 - 0.12) = 32.56 along the grain, / (1.15 + 0.18) across: 24.4812 */
-    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 40.0, 480.0, 10, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
+            /*rho_k=*/480.0, /*mat=*/10, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 32.56, 1e-9);
-    Calc_Fh(&fh, 12.0, 29, 0, right, 40.0, 480.0, 11, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right, /*t=*/40.0,
+            /*rho_k=*/480.0, /*mat=*/11, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 24.4812, 1e-4);
     /* laminated beech 730, axis and layers at 45 degrees: B = 1.2 * 0.5 + 0.5 = 1.1 (k =
     ** max(12 / 10, 1.15)); 0.082 * 0.88 * 730 / 1.1 = 47.888; across the grain / 1.33 */
-    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 40.0, 730.0, 18, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
+            /*rho_k=*/730.0, /*mat=*/18, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 47.888, 1e-9);
-    Calc_Fh(&fh, 12.0, 29, 0, right, 40.0, 730.0, 18, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right, /*t=*/40.0,
+            /*rho_k=*/730.0, /*mat=*/18, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 36.0060, 1e-4);
     /* material 20: 0.082 * 0.88 * 480 = 34.6368 along, / 1.33 across = 26.0427 */
-    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 40.0, 480.0, 20, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
+            /*rho_k=*/480.0, /*mat=*/20, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 34.6368, 1e-9);
-    Calc_Fh(&fh, 12.0, 29, 0, right, 40.0, 480.0, 20, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right, /*t=*/40.0,
+            /*rho_k=*/480.0, /*mat=*/20, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 26.0427, 1e-4);
     /* hardwood (k90 0.90 + 0.18 = 1.08) at 90 degrees, rho 530: 0.082 * 0.88 * 530 / 1.08 =
     ** 35.4119; LVL 17 with 480: 32.0711 */
-    Calc_Fh(&fh, 12.0, 30, 0, right, 40.0, 530.0, 1, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/30, /*predrilled=*/0, /*alpha=*/right, /*t=*/40.0,
+            /*rho_k=*/530.0, /*mat=*/1, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 35.4119, 1e-4);
-    Calc_Fh(&fh, 12.0, 30, 0, right, 40.0, 480.0, 17, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/30, /*predrilled=*/0, /*alpha=*/right, /*t=*/40.0,
+            /*rho_k=*/480.0, /*mat=*/17, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 32.0711, 1e-4);
     /* k90 of the remaining groups: LVL 10 and 20 1.15 + 0.015 d, beech products and special
     ** panels 1.30 + 0.015 d */
@@ -302,29 +342,39 @@ TEST(Embedment, DowelsAndBoltsInEveryMaterial)
     EXPECT_NEAR(Calc_K90(12.0, 17), 1.08, 1e-12);
     /* a DIN 571 screw above 6 mm under EN counts as a dowel; a screw above 8 mm pre-drilled
     ** too: 0.082 * 0.92 * 350 = 26.404 */
-    Calc_Fh(&fh, 8.0, 2, 0, 0.0, 40.0, 350.0, 0, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/2, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 26.404, 1e-9);
-    Calc_Fh(&fh, 10.0, 11, 1, 0.0, 40.0, 350.0, 0, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/10.0, /*type=*/11, /*predrilled=*/1, /*alpha=*/0.0, /*t=*/40.0,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 0.082 * 0.9 * 350.0, 1e-9);
     /* not pre-drilled it stays a nail-like screw: 0.082 * 350 * 10^-0.3 = 14.384 */
-    Calc_Fh(&fh, 10.0, 11, 0, 0.0, 40.0, 350.0, 0, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/10.0, /*type=*/11, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 0.082 * 350.0 * std::pow(10.0, -0.3), 1e-9);
     /* ETA-11/0190 and the third family count rho up to 590: a 10 mm screw pre-drilled in 650 */
-    Calc_Fh(&fh, 10.0, 14, 1, 0.0, 40.0, 650.0, 1, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/10.0, /*type=*/14, /*predrilled=*/1, /*alpha=*/0.0, /*t=*/40.0,
+            /*rho_k=*/650.0, /*mat=*/1, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 0.082 * 0.9 * 590.0, 1e-9);
     {
         Standard_Scope din(false);
         /* DIN 1052 Kerto with 8 mm: k90 = 1 and 1008 */
-        EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, right, 40.0, 480.0, 10, 0, nullptr), 1008);
+        EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right,
+                          /*t=*/40.0, /*rho_k=*/480.0, /*mat=*/10, /*grade=*/0,
+                          /*user=*/nullptr), 1008);
         EXPECT_NEAR(fh, 37.0 * 0.92, 1e-9);
         /* with 8.5 mm k90 = 1.15 + 0.015 * 8.5 = 1.2775: 37 * 0.915 / 1.2775 = 26.5010 */
-        EXPECT_EQ(Calc_Fh(&fh, 8.5, 29, 0, right, 40.0, 480.0, 10, 0, nullptr), 0);
+        EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.5, /*type=*/29, /*predrilled=*/0, /*alpha=*/right,
+                          /*t=*/40.0, /*rho_k=*/480.0, /*mat=*/10, /*grade=*/0,
+                          /*user=*/nullptr), 0);
         EXPECT_NEAR(fh, 26.5010, 1e-4);
         /* a DIN 571 screw of 8 mm counts as pre-drilled: 0.082 * 0.92 * 350 = 26.404 */
-        Calc_Fh(&fh, 8.0, 2, 0, 0.0, 40.0, 350.0, 0, 0, nullptr);
+        Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/2, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
+                /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
         EXPECT_NEAR(fh, 26.404, 1e-9);
         /* DIN 571 screw of 7 mm stays a screw under DIN 1052: 0.082 * 350 * 7^-0.3 */
-        Calc_Fh(&fh, 7.0, 2, 0, 0.0, 40.0, 350.0, 0, 0, nullptr);
+        Calc_Fh(/*out_fh=*/&fh, /*d=*/7.0, /*type=*/2, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
+                /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
         EXPECT_NEAR(fh, 0.082 * 350.0 * std::pow(7.0, -0.3), 1e-9);
     }
     /* the laminated-beech factor k: nails 1.0 in grades 0 and 1, 1 / max(1 - 2 / d, 0.333) in
@@ -353,52 +403,72 @@ TEST(Embedment, NailsAndScrewsInEveryMaterial)
     /* EN 1995-1-1, 8.3.1 with d 4, t 20: OSB 65 * 4^-0.7 * 20^0.1 = 33.2334; plasterboard
     ** 3.9 * 4^-0.6 * 20^0.7 = 13.8213; plywood 0.11 * 500 * 4^-0.3 = 36.2865; fibreboard
     ** 30 * 4^-0.3 * 20^0.6 = 119.4322; gypsum fibre 7 * 4^-0.7 * 20^0.9 = 39.3172 */
-    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 20.0, 550.0, 4, 1, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/20.0,
+            /*rho_k=*/550.0, /*mat=*/4, /*grade=*/1, /*user=*/nullptr);
     EXPECT_NEAR(fh, 33.2334, 1e-4);
-    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 20.0, 680.0, 5, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/20.0,
+            /*rho_k=*/680.0, /*mat=*/5, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 13.8213, 1e-4);
-    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 20.0, 500.0, 6, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/20.0,
+            /*rho_k=*/500.0, /*mat=*/6, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 36.2865, 1e-4);
-    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 20.0, 800.0, 8, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/20.0,
+            /*rho_k=*/800.0, /*mat=*/8, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 119.4322, 1e-4);
-    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 20.0, 1150.0, 9, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/20.0,
+            /*rho_k=*/1150.0, /*mat=*/9, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 39.3172, 1e-4);
     /* Kerto across the grain: 0.082 * 480 * 4^-0.3 / (1.15 + 0.06) = 21.4611 */
-    Calc_Fh(&fh, 4.0, 0, 0, right, 40.0, 480.0, 10, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/right, /*t=*/40.0,
+            /*rho_k=*/480.0, /*mat=*/10, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 21.4611, 1e-4);
     /* LVL 17: a screw of the third family 0.082 * 480 * 4^-0.15 (layers across) = 31.9703;
     ** a nail of 8 mm in grade 1 times 0.8: 0.082 * 480 * 8^-0.3 * 0.8 = 16.8740 */
-    Calc_Fh(&fh, 4.0, 50, 0, 0.0, 40.0, 480.0, 17, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/50, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
+            /*rho_k=*/480.0, /*mat=*/17, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 31.9703, 1e-4);
-    Calc_Fh(&fh, 8.0, 0, 0, 0.0, 40.0, 480.0, 17, 1, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
+            /*rho_k=*/480.0, /*mat=*/17, /*grade=*/1, /*user=*/nullptr);
     EXPECT_NEAR(fh, 16.8740, 1e-4);
-    Calc_Fh(&fh, 8.0, 0, 0, 0.0, 40.0, 480.0, 17, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
+            /*rho_k=*/480.0, /*mat=*/17, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 16.8740 / 0.8, 1e-4);
-    Calc_Fh(&fh, 4.0, 50, 0, 0.0, 40.0, 730.0, 18, 0, nullptr);   /* the screw counts rho 590 */
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/50, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
+            /*rho_k=*/730.0, /*mat=*/18, /*grade=*/0,
+            /*user=*/nullptr);   /* the screw counts rho 590 */
     EXPECT_NEAR(fh, 0.082 * 590.0 * std::pow(4.0, -0.15), 1e-9);
-    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 40.0, 730.0, 18, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
+            /*rho_k=*/730.0, /*mat=*/18, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 0.082 * 730.0 * std::pow(4.0, -0.3), 1e-9);
     /* material 20 (nails): 0.082 * 0.96 * 480 along the grain */
-    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 40.0, 480.0, 20, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
+            /*rho_k=*/480.0, /*mat=*/20, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 0.082 * 0.96 * 480.0, 1e-9);
     /* 19: pre-drilled 0.082 * 0.96 * 480 * 0.8 = 30.2285; special panels of grade 1 below 3.1
     ** mm a third: 0.082 * 480 * 4^-0.3 / 3 = 8.6560 */
-    Calc_Fh(&fh, 4.0, 0, 1, 0.0, 40.0, 480.0, 19, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/1, /*alpha=*/0.0, /*t=*/40.0,
+            /*rho_k=*/480.0, /*mat=*/19, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 30.2285, 1e-4);
-    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 3.0, 480.0, -12, 1, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/3.0,
+            /*rho_k=*/480.0, /*mat=*/-12, /*grade=*/1, /*user=*/nullptr);
     EXPECT_NEAR(fh, 8.6560, 1e-4);
-    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 3.0, 480.0, -12, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/3.0,
+            /*rho_k=*/480.0, /*mat=*/-12, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 8.6560 * 3.0, 1e-4);
-    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 3.2, 480.0, -13, 1, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/3.2,
+            /*rho_k=*/480.0, /*mat=*/-13, /*grade=*/1, /*user=*/nullptr);
     EXPECT_NEAR(fh, 8.6560 * 3.0, 1e-4);
     /* a user material without its switch keeps the rule; aluminium has none: 169 */
     Vbm_User_Embedment off{10.0, 0.0, 0.0, 0.0, 0};
-    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 40.0, 350.0, 0, -999, &off);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/-999, /*user=*/&off);
     EXPECT_NEAR(fh, 18.935, 0.001);
     Vbm_User_Embedment on{2.0, 0.5, 0.5, 0.5, 1};
-    Calc_Fh(&fh, 4.0, 0, 0, 0.0, 16.0, 400.0, 0, -999, &on);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/16.0,
+            /*rho_k=*/400.0, /*mat=*/0, /*grade=*/-999, /*user=*/&on);
     EXPECT_NEAR(fh, 2.0 * 2.0 * 4.0 * 20.0, 1e-9);           /* 2 * 4^0.5 * 16^0.5 * 400^0.5 */
-    EXPECT_EQ(Calc_Fh(&fh, 4.0, 0, 0, 0.0, 5.0, 0.0, 16, 0, nullptr), 0);
+    EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0,
+                      /*t=*/5.0, /*rho_k=*/0.0, /*mat=*/16, /*grade=*/0, /*user=*/nullptr), 0);
     /* scaled: fh1 * c3 / c1, fh2 * c4 / c2 */
     double a = 0.0, b = 0.0;
     Calc_Fh_Both_Members_Scaled(/*c1=*/2.0, /*c2=*/4.0, /*c3=*/3.0, /*c4=*/1.0, /*out_fh1=*/&a,
@@ -434,47 +504,66 @@ TEST(Embedment, KeptRuleFollowsEveryArgumentThatMatters)
     /* the rule of (8.31)/(8.32) is kept between calls; each argument that enters must renew it:
     ** softwood 25.256 / 1.53 = 16.5072, hardwood 25.256 / 1.08 = 23.3852, rho 380:
     ** 0.082 * 0.88 * 380 / 1.53 = 17.9221, d 16: 0.082 * 0.84 * 350 / 1.59 = 15.1623 */
-    Calc_Fh(&fh, 12.0, 29, 0, right, 60.0, 350.0, 0, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right, /*t=*/60.0,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 16.5072, 1e-4);
-    Calc_Fh(&fh, 12.0, 29, 0, right, 60.0, 350.0, 1, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right, /*t=*/60.0,
+            /*rho_k=*/350.0, /*mat=*/1, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 23.3852, 1e-4);
-    Calc_Fh(&fh, 12.0, 29, 0, right, 60.0, 380.0, 1, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right, /*t=*/60.0,
+            /*rho_k=*/380.0, /*mat=*/1, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 17.9221 * 1.53 / 1.08, 1e-4);
-    Calc_Fh(&fh, 16.0, 29, 0, right, 60.0, 380.0, 1, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/16.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right, /*t=*/60.0,
+            /*rho_k=*/380.0, /*mat=*/1, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 0.082 * 0.84 * 380.0 / 1.14, 1e-9);
-    Calc_Fh(&fh, 16.0, 29, 0, right, 60.0, 350.0, 0, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/16.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right, /*t=*/60.0,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 15.1623, 1e-4);
     /* the same data again, another angle: the kept rule */
-    Calc_Fh(&fh, 16.0, 29, 0, 0.0, 60.0, 350.0, 0, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/16.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/60.0,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 0.082 * 0.84 * 350.0, 1e-9);
     /* a nail with the dowel's data is no dowel: 0.082 * 350 * 16^-0.3 */
-    Calc_Fh(&fh, 16.0, 0, 0, 0.0, 60.0, 350.0, 0, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/16.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/60.0,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 0.082 * 350.0 * std::pow(16.0, -0.3), 1e-9);
     /* a DIN 571 screw of 10 mm (a dowel under EN) after a dowel of the same data */
-    Calc_Fh(&fh, 10.0, 29, 0, 0.0, 60.0, 350.0, 0, 0, nullptr);
-    Calc_Fh(&fh, 10.0, 2, 1, 0.0, 60.0, 350.0, 0, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/10.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/60.0,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/10.0, /*type=*/2, /*predrilled=*/1, /*alpha=*/0.0, /*t=*/60.0,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 0.082 * 0.9 * 350.0, 1e-9);
     /* the standard: 8 mm under EN 0.082 * 0.92 * 350 / 1.47 = 17.9619, under DIN k90 = 1 with
     ** 1008, then EN again */
-    EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, right, 60.0, 350.0, 0, 0, nullptr), 0);
+    EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right,
+                      /*t=*/60.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 0);
     EXPECT_NEAR(fh, 17.9619, 1e-4);
     {
         Standard_Scope din(false);
-        EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, right, 60.0, 350.0, 0, 0, nullptr), 1008);
+        EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right,
+                          /*t=*/60.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0,
+                          /*user=*/nullptr), 1008);
         EXPECT_NEAR(fh, 26.404, 1e-9);
-        EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, 0.0, 60.0, 350.0, 0, 0, nullptr), 1008);
+        EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
+                          /*t=*/60.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0,
+                          /*user=*/nullptr), 1008);
         EXPECT_NEAR(fh, 26.404, 1e-9);
     }
-    EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, right, 60.0, 350.0, 0, 0, nullptr), 0);
+    EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right,
+                      /*t=*/60.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 0);
     EXPECT_NEAR(fh, 17.9619, 1e-4);
     /* no density: 169, kept and again */
-    EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, right, 60.0, 0.0, 0, 0, nullptr), 169);
-    EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, 0.0, 60.0, 0.0, 0, 0, nullptr), 169);
+    EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right,
+                      /*t=*/60.0, /*rho_k=*/0.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 169);
+    EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
+                      /*t=*/60.0, /*rho_k=*/0.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 169);
     /* a user material is never kept */
     Vbm_User_Embedment on{2.0, 0.0, 0.0, 0.0, 1};
-    Calc_Fh(&fh, 8.0, 29, 0, 0.0, 60.0, 350.0, 0, -999, &on);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/60.0,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/-999, /*user=*/&on);
     EXPECT_DOUBLE_EQ(fh, 2.0);
-    Calc_Fh(&fh, 8.0, 29, 0, 0.0, 60.0, 350.0, 0, -999, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/60.0,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/-999, /*user=*/nullptr);
     EXPECT_NEAR(fh, 0.082 * 0.92 * 350.0, 1e-9);
 }
 

@@ -91,14 +91,18 @@ TEST(NumericFormulas, BearingPerpendicularToTheGrain)
     {
         Standard_Scope din(false);
     /* R / (3 * 4 + R) */
-    EXPECT_NEAR(Calc_Fc90_Ratio(0, 300.0, 150.0, 20.0, 45.0, 100.0, 2.0, 2, 3.0, 4.0, 2.5), 0.993844575532188, 1e-12);
+    EXPECT_NEAR(Calc_Fc90_Ratio(/*material=*/0, /*x1=*/300.0, /*x2=*/150.0, /*x3=*/20.0,
+                                /*x4=*/45.0, /*x5=*/100.0, /*x6=*/2.0, /*n=*/2, /*x7=*/3.0,
+                                /*x8=*/4.0, /*x9=*/2.5), 0.993844575532188, 1e-12);
     EXPECT_DOUBLE_EQ(Calc_Fc90_Factor_Din(6.0, 10.0, 1), 0.67);
     EXPECT_DOUBLE_EQ(Calc_Fc90_Factor_Din(6.0, 10.0, 0), 0.75);
     EXPECT_DOUBLE_EQ(Calc_Fc90_Factor_Din(5.0, 10.0, 0), 1.0);
     }
     {
         Standard_Scope en(true);
-    EXPECT_DOUBLE_EQ(Calc_Fc90_Ratio(0, 300.0, 150.0, 20.0, 45.0, 100.0, 2.0, 2, 3.0, 4.0, 2.5), 1.0);
+    EXPECT_DOUBLE_EQ(Calc_Fc90_Ratio(/*material=*/0, /*x1=*/300.0, /*x2=*/150.0, /*x3=*/20.0,
+                                     /*x4=*/45.0, /*x5=*/100.0, /*x6=*/2.0, /*n=*/2, /*x7=*/3.0,
+                                     /*x8=*/4.0, /*x9=*/2.5), 1.0);
     EXPECT_DOUBLE_EQ(Calc_Fc90_Factor_Din(6.0, 10.0, 1), 1.0);
     }
     EXPECT_DOUBLE_EQ(Calc_Kc90_By_Ratio(1, 2.0, 3.0), 1.2);
@@ -232,13 +236,19 @@ TEST(NumericFormulas, TablesAndPlainFormulas)
                                 /*code=*/&code, /*r1=*/&r1, /*r2=*/&r2, /*r3=*/&r3), 4.5, 1e-12);
     }
     /* R = 2.5, 3, 1.8 */
-    EXPECT_NEAR(Calc_Min3_B(10.0, 2.0, 3.0, 0.5, 4.0, 100.0, &code, &r1, &r2, &r3), 1.8, 1e-12);
+    EXPECT_NEAR(Calc_Min3_B(/*x1=*/10.0, /*x2=*/2.0, /*x3=*/3.0, /*x4=*/0.5, /*x5=*/4.0,
+                            /*x6=*/100.0, /*code=*/&code, /*r1=*/&r1, /*r2=*/&r2,
+                            /*r3=*/&r3), 1.8, 1e-12);
     EXPECT_EQ(code, 2);
     /* R = 5, 3, 1.8 */
-    EXPECT_NEAR(Calc_Min3_B(10.0, 2.0, 3.0, 0.5, 2.0, 100.0, &code, &r1, &r2, &r3), 1.8, 1e-12);
+    EXPECT_NEAR(Calc_Min3_B(/*x1=*/10.0, /*x2=*/2.0, /*x3=*/3.0, /*x4=*/0.5, /*x5=*/2.0,
+                            /*x6=*/100.0, /*code=*/&code, /*r1=*/&r1, /*r2=*/&r2,
+                            /*r3=*/&r3), 1.8, 1e-12);
     EXPECT_EQ(code, 2);
     /* R = 10, 3, 0.6 */
-    EXPECT_NEAR(Calc_Min3_B(10.0, 2.0, 3.0, 0.5, 1.0, 300.0, &code, &r1, &r2, &r3), 0.6, 1e-12);
+    EXPECT_NEAR(Calc_Min3_B(/*x1=*/10.0, /*x2=*/2.0, /*x3=*/3.0, /*x4=*/0.5, /*x5=*/1.0,
+                            /*x6=*/300.0, /*code=*/&code, /*r1=*/&r1, /*r2=*/&r2,
+                            /*r3=*/&r3), 0.6, 1e-12);
     EXPECT_EQ(code, 2);
     EXPECT_NEAR(Calc_Limit_By_Ratio(0.4), -1, 1e-12);
     EXPECT_NEAR(Calc_Limit_By_Ratio(0.75), 135, 1e-12);
@@ -352,7 +362,9 @@ TEST(NumericFormulas, ScrewLineRecordsAndClassBoundaries)
     b.d = 6.0;
     b.eta12_spacing_kind = 2;
     double a1 = 0, a2 = 0, a3t = 0, a3c = 0, a4t = 0, a4c = 0;
-    ASSERT_EQ(Calc_Screw_Line_Spacings_B(&b, 0, 0, 0.5, &a1, &a2, &a3t, &a3c, &a4t, &a4c), 1);
+    ASSERT_EQ(Calc_Screw_Line_Spacings_B(/*block=*/&b, /*predrilled_flag=*/0, /*material=*/0,
+                                         /*alpha=*/0.5, /*a1=*/&a1, /*a2=*/&a2, /*a3t=*/&a3t,
+                                         /*a3c=*/&a3c, /*a4t=*/&a4t, /*a4c=*/&a4c), 1);
     EXPECT_DOUBLE_EQ(a1, 30.0);
     EXPECT_DOUBLE_EQ(a2, 15.0);
     EXPECT_DOUBLE_EQ(a3t, 72.0);
@@ -361,20 +373,28 @@ TEST(NumericFormulas, ScrewLineRecordsAndClassBoundaries)
     EXPECT_DOUBLE_EQ(a4c, 18.0);
     b.d = 4.0;
     b.eta12_spacing_kind = 3;
-    ASSERT_EQ(Calc_Screw_Line_Spacings_B(&b, 0, 2, 0.5, nullptr, nullptr, nullptr, nullptr, &a4t,
-                                         nullptr), 1);
+    ASSERT_EQ(Calc_Screw_Line_Spacings_B(/*block=*/&b, /*predrilled_flag=*/0, /*material=*/2,
+                                         /*alpha=*/0.5, /*a1=*/nullptr, /*a2=*/nullptr,
+                                         /*a3t=*/nullptr, /*a3c=*/nullptr, /*a4t=*/&a4t,
+                                         /*a4c=*/nullptr), 1);
     EXPECT_NEAR(a4t, (3.0 + 2.0 * std::sin(0.5)) * 4.0, 1e-12);
     a1 = -1.0;
     b.eta12_spacing_kind = 1;
-    EXPECT_EQ(Calc_Screw_Line_Spacings_B(&b, 0, 0, 0.5, &a1, nullptr, nullptr, nullptr, nullptr,
-                                         nullptr), 0);
+    EXPECT_EQ(Calc_Screw_Line_Spacings_B(/*block=*/&b, /*predrilled_flag=*/0, /*material=*/0,
+                                         /*alpha=*/0.5, /*a1=*/&a1, /*a2=*/nullptr, /*a3t=*/nullptr,
+                                         /*a3c=*/nullptr, /*a4t=*/nullptr, /*a4c=*/nullptr), 0);
     b.eta12_spacing_kind = 2;
-    EXPECT_EQ(Calc_Screw_Line_Spacings_B(&b, 1, 0, 0.5, &a1, nullptr, nullptr, nullptr, nullptr,
-                                         nullptr), 0);                  /* pre-drilled */
-    EXPECT_EQ(Calc_Screw_Line_Spacings_B(&b, 0, 6, 0.5, &a1, nullptr, nullptr, nullptr, nullptr,
-                                         nullptr), 0);                  /* plywood */
-    EXPECT_EQ(Calc_Screw_Line_Spacings_B(nullptr, 0, 0, 0.5, &a1, nullptr, nullptr, nullptr,
-                                         nullptr, nullptr), 0);
+    EXPECT_EQ(Calc_Screw_Line_Spacings_B(/*block=*/&b, /*predrilled_flag=*/1, /*material=*/0,
+                                         /*alpha=*/0.5, /*a1=*/&a1, /*a2=*/nullptr, /*a3t=*/nullptr,
+                                         /*a3c=*/nullptr, /*a4t=*/nullptr,
+                                         /*a4c=*/nullptr), 0);                  /* pre-drilled */
+    EXPECT_EQ(Calc_Screw_Line_Spacings_B(/*block=*/&b, /*predrilled_flag=*/0, /*material=*/6,
+                                         /*alpha=*/0.5, /*a1=*/&a1, /*a2=*/nullptr, /*a3t=*/nullptr,
+                                         /*a3c=*/nullptr, /*a4t=*/nullptr,
+                                         /*a4c=*/nullptr), 0);                  /* plywood */
+    EXPECT_EQ(Calc_Screw_Line_Spacings_B(/*block=*/nullptr, /*predrilled_flag=*/0, /*material=*/0,
+                                         /*alpha=*/0.5, /*a1=*/&a1, /*a2=*/nullptr, /*a3t=*/nullptr,
+                                         /*a3c=*/nullptr, /*a4t=*/nullptr, /*a4c=*/nullptr), 0);
     EXPECT_EQ(a1, -1.0);
 
     User_Screw_Record r;

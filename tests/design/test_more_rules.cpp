@@ -110,14 +110,26 @@ TEST(SpacingTables, RuleFunctionDifferences)
     const int c24 = Grade_Index(0, "C24");
     /* a DIN 571 screw of 10 mm takes the pre-drilled nail rules here, not the bolt rules:
     ** a1 (4 + 1) 10 = 50, a2 3 * 10 = 30 */
-    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(0, c24, 40.0, 2, 10.0, 0.0, 0, 0, 0, 0, 0.0), 50.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A2_Mat(0, c24, 40.0, 2, 10.0, 0.0, 0, 0, 0, 0.0), 30.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/2, /*d=*/10.0,
+                                    /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 50.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A2_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/2, /*d=*/10.0,
+                                    /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0,
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 30.0, 1e-9);
     /* an ETA-11/0190 screw without and with the screw pre-drilling flag: 72 and (4 + 1) 6 = 30 */
-    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(0, c24, 40.0, 14, 6.0, 0.0, 0, 0, 0, 0, 0.0), 72.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(0, c24, 40.0, 14, 6.0, 0.0, 0, 0, 0, 1, 0.0), 30.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/14, /*d=*/6.0,
+                                    /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 72.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/14, /*d=*/6.0,
+                                    /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                                    /*screw_predrilled=*/1, /*alpha=*/0.0), 30.0, 1e-9);
     /* connectors have no rule here: the starting values */
-    EXPECT_NEAR(Calc_Vbm_Min_A3t_Mat(0, c24, 40.0, 25, 65.0, 0, 0, 0, 0, 0.0), 650.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A2_Mat(0, c24, 40.0, 25, 65.0, 0.0, 0, 0, 0, 0.0), 260.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A3t_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/25, /*d=*/65.0,
+                                     /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 650.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A2_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/25, /*d=*/65.0,
+                                    /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0,
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 260.0, 1e-9);
 }
 
 TEST(SpacingTables, WoodScrewPreDrillingAsInTheDesignRun)

@@ -100,7 +100,9 @@ TEST(Numeric, SmallFormulas)
     EXPECT_EQ(Calc_Table_Interp(0.95), 2.0);
     int code = -1;
     /* R1 = 100 / 2 = 50, R2 = 4 * 2 * 3 = 24, R3 = 4 * 2 * 20 * 9 / 1000 = 1.44 */
-    EXPECT_NEAR(Calc_Min3_B(100.0, 2.0, 3.0, 4.0, 2.0, 1000.0, &code, nullptr, nullptr, nullptr), 1.44, 1e-12);
+    EXPECT_NEAR(Calc_Min3_B(/*x1=*/100.0, /*x2=*/2.0, /*x3=*/3.0, /*x4=*/4.0, /*x5=*/2.0,
+                            /*x6=*/1000.0, /*code=*/&code, /*r1=*/nullptr, /*r2=*/nullptr,
+                            /*r3=*/nullptr), 1.44, 1e-12);
     EXPECT_EQ(code, 2);
     User_Screw_Record rec{};
     EXPECT_EQ(Init_User_Screw_Record(43, &rec), 1);

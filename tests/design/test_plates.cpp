@@ -14,37 +14,71 @@ TEST(SlipModulus, DowelAndNail)
     {
         Standard_Scope en(true);
         /* rho = 1.2 * sqrt(350 * 350) = 420; 420^1.5 * 12 / 23 = 8607.44 * 12 / 23 = 4490.84 */
-        EXPECT_NEAR(Calc_Vbm_Kser(29, 0, 12.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 4490.8, 0.05);
+        EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/29, /*predrilled=*/0, /*d=*/12.0, /*mat1=*/-10,
+                                  /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
+                                  /*x2=*/60.0, /*user=*/nullptr), 4490.8, 0.05);
         /* a steel plate as member 1 takes member 2's density and doubles the value */
-        EXPECT_NEAR(Calc_Vbm_Kser(29, 0, 12.0, 12, 0, 10.0, -10, 0, 60.0, nullptr), 8981.7, 0.05);
+        EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/29, /*predrilled=*/0, /*d=*/12.0, /*mat1=*/12,
+                                  /*grade1=*/0, /*x1=*/10.0, /*mat2=*/-10, /*grade2=*/0,
+                                  /*x2=*/60.0, /*user=*/nullptr), 8981.7, 0.05);
         /* ring connector 25: 0.5 * 420 * 65 = 13650 */
-        EXPECT_NEAR(Calc_Vbm_Kser(25, 0, 65.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 13650.0, 1e-9);
-        EXPECT_EQ(Calc_Vbm_Kser(61, 0, 12.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 0.0);
+        EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/25, /*predrilled=*/0, /*d=*/65.0, /*mat1=*/-10,
+                                  /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
+                                  /*x2=*/60.0, /*user=*/nullptr), 13650.0, 1e-9);
+        EXPECT_EQ(Calc_Vbm_Kser(/*type=*/61, /*predrilled=*/0, /*d=*/12.0, /*mat1=*/-10,
+                                /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0, /*x2=*/60.0,
+                                /*user=*/nullptr), 0.0);
         /* staple d 1.5: 2 * 420^1.5 * 1.5^0.8 / 80 = 297.637; nail d 4: 420^1.5 * 4^0.8 / 30 =
         ** 869.762; connectors 26 (0.375 * 420 * 65 = 10237.5) and 33 (0.5 * 420 * 50 = 10500) */
-        EXPECT_NEAR(Calc_Vbm_Kser(1, 0, 1.5, -10, 0, 40.0, -10, 0, 40.0, nullptr), 297.637, 0.001);
-        EXPECT_NEAR(Calc_Vbm_Kser(0, 0, 4.0, -10, 0, 40.0, -10, 0, 40.0, nullptr), 869.762, 0.001);
-        EXPECT_NEAR(Calc_Vbm_Kser(26, 0, 65.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 10237.5, 1e-9);
-        EXPECT_NEAR(Calc_Vbm_Kser(33, 0, 50.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 10500.0, 1e-9);
+        EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/1, /*predrilled=*/0, /*d=*/1.5, /*mat1=*/-10,
+                                  /*grade1=*/0, /*x1=*/40.0, /*mat2=*/-10, /*grade2=*/0,
+                                  /*x2=*/40.0, /*user=*/nullptr), 297.637, 0.001);
+        EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/0, /*predrilled=*/0, /*d=*/4.0, /*mat1=*/-10,
+                                  /*grade1=*/0, /*x1=*/40.0, /*mat2=*/-10, /*grade2=*/0,
+                                  /*x2=*/40.0, /*user=*/nullptr), 869.762, 0.001);
+        EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/26, /*predrilled=*/0, /*d=*/65.0, /*mat1=*/-10,
+                                  /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
+                                  /*x2=*/60.0, /*user=*/nullptr), 10237.5, 1e-9);
+        EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/33, /*predrilled=*/0, /*d=*/50.0, /*mat1=*/-10,
+                                  /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
+                                  /*x2=*/60.0, /*user=*/nullptr), 10500.0, 1e-9);
         /* the other toothed plates 27 and 32 as 26, 28 as 33, the shear plate 31 as the ring */
-        EXPECT_NEAR(Calc_Vbm_Kser(27, 0, 65.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 10237.5, 1e-9);
-        EXPECT_NEAR(Calc_Vbm_Kser(32, 0, 65.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 10237.5, 1e-9);
-        EXPECT_NEAR(Calc_Vbm_Kser(28, 0, 50.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 10500.0, 1e-9);
-        EXPECT_NEAR(Calc_Vbm_Kser(31, 0, 65.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 13650.0, 1e-9);
+        EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/27, /*predrilled=*/0, /*d=*/65.0, /*mat1=*/-10,
+                                  /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
+                                  /*x2=*/60.0, /*user=*/nullptr), 10237.5, 1e-9);
+        EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/32, /*predrilled=*/0, /*d=*/65.0, /*mat1=*/-10,
+                                  /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
+                                  /*x2=*/60.0, /*user=*/nullptr), 10237.5, 1e-9);
+        EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/28, /*predrilled=*/0, /*d=*/50.0, /*mat1=*/-10,
+                                  /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
+                                  /*x2=*/60.0, /*user=*/nullptr), 10500.0, 1e-9);
+        EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/31, /*predrilled=*/0, /*d=*/65.0, /*mat1=*/-10,
+                                  /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
+                                  /*x2=*/60.0, /*user=*/nullptr), 13650.0, 1e-9);
     }
     /* DIN: staple 2 * 350^1.5 * 1.5^0.8 / 60 = 301.894; connectors 26 0.3 * 350 * 65 = 6825 and
     ** 31 0.6 * 350 * 65 = 13650 */
     {
         Standard_Scope din(false);
-        EXPECT_NEAR(Calc_Vbm_Kser(1, 0, 1.5, -10, 0, 40.0, -10, 0, 40.0, nullptr), 301.894, 0.001);
-        EXPECT_NEAR(Calc_Vbm_Kser(26, 0, 65.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 6825.0, 1e-9);
-        EXPECT_NEAR(Calc_Vbm_Kser(31, 0, 65.0, -10, 0, 60.0, -10, 0, 60.0, nullptr), 13650.0, 1e-9);
+        EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/1, /*predrilled=*/0, /*d=*/1.5, /*mat1=*/-10,
+                                  /*grade1=*/0, /*x1=*/40.0, /*mat2=*/-10, /*grade2=*/0,
+                                  /*x2=*/40.0, /*user=*/nullptr), 301.894, 0.001);
+        EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/26, /*predrilled=*/0, /*d=*/65.0, /*mat1=*/-10,
+                                  /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
+                                  /*x2=*/60.0, /*user=*/nullptr), 6825.0, 1e-9);
+        EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/31, /*predrilled=*/0, /*d=*/65.0, /*mat1=*/-10,
+                                  /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
+                                  /*x2=*/60.0, /*user=*/nullptr), 13650.0, 1e-9);
     }
     Standard_Scope din(false);
     /* DIN: 350^1.5 * 4^0.8 / 25 = 6547.90 * 3.031433 / 25 = 793.98 */
-    EXPECT_NEAR(Calc_Vbm_Kser(0, 0, 4.0, -10, 0, 40.0, -10, 0, 40.0, nullptr), 793.98, 0.01);
+    EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/0, /*predrilled=*/0, /*d=*/4.0, /*mat1=*/-10, /*grade1=*/0,
+                              /*x1=*/40.0, /*mat2=*/-10, /*grade2=*/0, /*x2=*/40.0,
+                              /*user=*/nullptr), 793.98, 0.01);
     /* pre-drilled: 6547.90 * 4 / 20 = 1309.58 */
-    EXPECT_NEAR(Calc_Vbm_Kser(0, 1, 4.0, -10, 0, 40.0, -10, 0, 40.0, nullptr), 1309.58, 0.01);
+    EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/0, /*predrilled=*/1, /*d=*/4.0, /*mat1=*/-10, /*grade1=*/0,
+                              /*x1=*/40.0, /*mat2=*/-10, /*grade2=*/0, /*x2=*/40.0,
+                              /*user=*/nullptr), 1309.58, 0.01);
 }
 
 TEST(Washers, Bands)
@@ -85,7 +119,10 @@ TEST(SteelPlate, ScrewLineSpacings)
     b.eta12_spacing_kind = 1;
     double a[6] = {-1, -1, -1, -1, -1, -1};
     /* alpha 90 degrees: a2 = (3 + 1) 8 = 32, a4,t = (3 + 4) 8 = 56 */
-    EXPECT_EQ(Calc_Screw_Line_Spacings(&b, 0, 0, M_PI / 2, &a[0], &a[1], &a[2], &a[3], &a[4], &a[5]), 1);
+    EXPECT_EQ(Calc_Screw_Line_Spacings(/*block=*/&b, /*predrilled_flag=*/0, /*material=*/0,
+                                       /*alpha=*/M_PI / 2, /*a1=*/&a[0], /*a2=*/&a[1],
+                                       /*a3t=*/&a[2], /*a3c=*/&a[3], /*a4t=*/&a[4],
+                                       /*a4c=*/&a[5]), 1);
     EXPECT_NEAR(a[0], 40.0, 1e-9);
     EXPECT_NEAR(a[1], 32.0, 1e-9);
     EXPECT_NEAR(a[2], 96.0, 1e-9);
@@ -93,9 +130,13 @@ TEST(SteelPlate, ScrewLineSpacings)
     EXPECT_NEAR(a[4], 56.0, 1e-9);
     EXPECT_NEAR(a[5], 24.0, 1e-9);
     double x = -1.0;
-    EXPECT_EQ(Calc_Screw_Line_Spacings(&b, 1, 0, 0.0, &x, nullptr, nullptr, nullptr, nullptr, nullptr), 0);
+    EXPECT_EQ(Calc_Screw_Line_Spacings(/*block=*/&b, /*predrilled_flag=*/1, /*material=*/0,
+                                       /*alpha=*/0.0, /*a1=*/&x, /*a2=*/nullptr, /*a3t=*/nullptr,
+                                       /*a3c=*/nullptr, /*a4t=*/nullptr, /*a4c=*/nullptr), 0);
     b.eta12_spacing_kind = 3;
-    EXPECT_EQ(Calc_Screw_Line_Spacings(&b, 0, 0, 0.0, &x, nullptr, nullptr, nullptr, nullptr, nullptr), 0);
+    EXPECT_EQ(Calc_Screw_Line_Spacings(/*block=*/&b, /*predrilled_flag=*/0, /*material=*/0,
+                                       /*alpha=*/0.0, /*a1=*/&x, /*a2=*/nullptr, /*a3t=*/nullptr,
+                                       /*a3c=*/nullptr, /*a4t=*/nullptr, /*a4c=*/nullptr), 0);
     EXPECT_EQ(x, -1.0);
 }
 
@@ -287,7 +328,9 @@ TEST(MemberValues, DesignStrengthsAndTensionFactor)
     EXPECT_EQ(Get_Washer_Diameter(18.0, 0), -1.0);
     EXPECT_EQ(Get_Washer_Diameter(12.0, 4), -1.0);
     /* slip modulus of connectors 28 and 33 (DIN 0.45 rho d): 0.45 * 350 * 50 = 7875 */
-    EXPECT_NEAR(Calc_Vbm_Kser(28, 0, 50.0, 0, Grade_Index(0, "C24"), 60.0, 0, Grade_Index(0, "C24"), 60.0, nullptr),
+    EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/28, /*predrilled=*/0, /*d=*/50.0, /*mat1=*/0,
+                              /*grade1=*/Grade_Index(0, "C24"), /*x1=*/60.0, /*mat2=*/0,
+                              /*grade2=*/Grade_Index(0, "C24"), /*x2=*/60.0, /*user=*/nullptr),
                 7875.0, 1e-9);
 }
 

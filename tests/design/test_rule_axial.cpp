@@ -611,7 +611,9 @@ TEST(RuleAxialValues, CompressionOfApprovedScrews)
     ** N_pl = 1000 pi 25 / 4 = 19634.95; c_h = (0.19 + 0.096) 350 = 100.1; I = 30.6796;
     ** N_ki = sqrt(100.1 * 210000 * 30.6796) = 25395.20; lambda 0.879304, k 1.053017,
     ** kappa 0.612600 -> kappa N_pl = 12028.36 above F_ax: the withdrawal governs */
-    Calc_Screw_Buckling(0, c24, 11, 0, 8.0, 5.0, 60.0, 60.0, 90.0, 0, out);
+    Calc_Screw_Buckling(/*mat=*/0, /*grade=*/c24, /*type=*/11, /*stainless=*/0, /*d=*/8.0,
+                        /*d1=*/5.0, /*t=*/60.0, /*l=*/60.0, /*alpha=*/90.0, /*predrilled=*/0,
+                        /*out=*/out);
     EXPECT_NEAR(out[0], 100.1, 1e-9);
     EXPECT_NEAR(out[1], 30.679616, 1e-6);
     EXPECT_NEAR(out[2], 0.612600, 1e-6);
@@ -623,16 +625,24 @@ TEST(RuleAxialValues, CompressionOfApprovedScrews)
     EXPECT_NEAR(out[8], 5760.0, 1e-9);
     EXPECT_EQ(out[9], 0.0);
     /* at 0 degrees the withdrawal is divided by 1.2: 4800; l 200: 19200 above the buckling */
-    Calc_Screw_Buckling(0, c24, 11, 0, 8.0, 5.0, 60.0, 60.0, 0.0, 0, out);
+    Calc_Screw_Buckling(/*mat=*/0, /*grade=*/c24, /*type=*/11, /*stainless=*/0, /*d=*/8.0,
+                        /*d1=*/5.0, /*t=*/60.0, /*l=*/60.0, /*alpha=*/0.0, /*predrilled=*/0,
+                        /*out=*/out);
     EXPECT_NEAR(out[8], 4800.0, 1e-9);
-    Calc_Screw_Buckling(0, c24, 11, 0, 8.0, 5.0, 60.0, 240.0, 90.0, 0, out);
+    Calc_Screw_Buckling(/*mat=*/0, /*grade=*/c24, /*type=*/11, /*stainless=*/0, /*d=*/8.0,
+                        /*d1=*/5.0, /*t=*/60.0, /*l=*/240.0, /*alpha=*/90.0, /*predrilled=*/0,
+                        /*out=*/out);
     EXPECT_NEAR(out[8], 12028.36, 0.01);
     EXPECT_EQ(out[9], 1.0);
     /* ETA-11/0190: F_ax = 8 * 11.0 * 240 = 21120 without density factor */
-    Calc_Screw_Buckling(0, c24, 14, 0, 8.0, 5.0, 60.0, 240.0, 90.0, 0, out);
+    Calc_Screw_Buckling(/*mat=*/0, /*grade=*/c24, /*type=*/14, /*stainless=*/0, /*d=*/8.0,
+                        /*d1=*/5.0, /*t=*/60.0, /*l=*/240.0, /*alpha=*/90.0, /*predrilled=*/0,
+                        /*out=*/out);
     EXPECT_DOUBLE_EQ(out[6], 11.0);
     EXPECT_NEAR(out[8], 12028.36, 0.01);
-    Calc_Screw_Buckling(0, c24, 14, 0, 8.0, 5.0, 60.0, 10.0, 90.0, 0, out);
+    Calc_Screw_Buckling(/*mat=*/0, /*grade=*/c24, /*type=*/14, /*stainless=*/0, /*d=*/8.0,
+                        /*d1=*/5.0, /*t=*/60.0, /*l=*/10.0, /*alpha=*/90.0, /*predrilled=*/0,
+                        /*out=*/out);
     EXPECT_NEAR(out[8], 880.0, 1e-9);
 }
 

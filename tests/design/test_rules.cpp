@@ -706,9 +706,13 @@ TEST(RuleAxial, TensileCompressionAndHead)
     EXPECT_EQ(Get_Vbm_Ftens_Rk(45, 0, 3.1, 0, -1, 0.0), 4500.0);
     /* third family, 8 mm, t = 400: f_y,k 800 -> N_pl = 800 pi 5.4² / 4 = 18321.8 */
     double out[10];
-    Calc_Screw_Buckling(0, Grade_Index(0, "C24"), 50, 0, 8.0, 5.4, 400.0, 100.0, 90.0, 0, out);
+    Calc_Screw_Buckling(/*mat=*/0, /*grade=*/Grade_Index(0, "C24"), /*type=*/50, /*stainless=*/0,
+                        /*d=*/8.0, /*d1=*/5.4, /*t=*/400.0, /*l=*/100.0, /*alpha=*/90.0,
+                        /*predrilled=*/0, /*out=*/out);
     EXPECT_NEAR(out[7], 18321.77, 0.01);
-    Calc_Screw_Buckling(0, Grade_Index(0, "C24"), 29, 0, 8.0, 5.4, 400.0, 100.0, 90.0, 0, out);
+    Calc_Screw_Buckling(/*mat=*/0, /*grade=*/Grade_Index(0, "C24"), /*type=*/29, /*stainless=*/0,
+                        /*d=*/8.0, /*d1=*/5.4, /*t=*/400.0, /*l=*/100.0, /*alpha=*/90.0,
+                        /*predrilled=*/0, /*out=*/out);
     EXPECT_EQ(out[8], 0.0);
     /* a plain nail in a layered user material sets 1023 */
     int code = 0;

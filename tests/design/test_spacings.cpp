@@ -65,7 +65,9 @@ TEST(SpacingRules, BasicFunctions)
     /* pre-drilled 5 mm nail at 90 degrees: a2 = (3 + 1) 5 = 20 */
     EXPECT_NEAR(Calc_Vbm_Min_A2(20, 350.0, 40.0, 0, 5.0, 0.0, 1, 0, 90.0), 20.0, 1e-9);
     /* type 61: 6 d everywhere */
-    EXPECT_NEAR(Calc_Vbm_Min_A1(20, 350.0, 40.0, 61, 5.0, 0.0, 0, 0, 0, 0.0), 30.0, 1e-12);
+    EXPECT_NEAR(Calc_Vbm_Min_A1(/*mat=*/20, /*rho_k=*/350.0, /*t=*/40.0, /*type=*/61, /*d=*/5.0,
+                                /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                                /*alpha=*/0.0), 30.0, 1e-12);
     EXPECT_NEAR(Calc_Vbm_Min_A4t(20, 350.0, 40.0, 61, 5.0, 0, 0, 90.0), 30.0, 1e-12);
     /* type 46 with d 4.5 takes d' = 4: a2 = 5 * 4 = 20 */
     EXPECT_NEAR(Calc_Vbm_Min_A2(20, 350.0, 40.0, 46, 4.5, 0.0, 0, 0, 0.0), 20.0, 1e-12);
@@ -235,7 +237,9 @@ TEST(MinSpacings, BoltUnloadedEndByAngle)
         EXPECT_EQ(Min_Spacings(s, 30, 0, 350.0, 16.0, angles[i]), 4) << angles[i];
         EXPECT_NEAR(s.v[3], expect[i], 0.001) << angles[i];
         /* the rule functions of the fastener page give the same value */
-        EXPECT_NEAR(Calc_Vbm_Min_A3c_Mat(0, c24, 100.0, 30, 16.0, 0, 0, 0, 0, angles[i]),
+        EXPECT_NEAR(Calc_Vbm_Min_A3c_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/100.0, /*type=*/30,
+                                         /*d=*/16.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                                         /*screw_predrilled=*/0, /*alpha=*/angles[i]),
                     expect[i], 0.001) << angles[i];
         /* and so does the basic table (material 20) */
         EXPECT_NEAR(Calc_Vbm_Min_A3c(20, 350.0, 100.0, 30, 16.0, 0, 0, angles[i]), expect[i],
@@ -465,7 +469,9 @@ TEST(SpacingRules, BasicTableOfEveryGroup)
     Standard_Scope en(true);
     for (const Row &r : rows) {
         const double got[6] = {
-            Calc_Vbm_Min_A1(20, 350.0, 100.0, r.type, r.d, r.theta, r.pre, 0, 0, r.alpha),
+            Calc_Vbm_Min_A1(/*mat=*/20, /*rho_k=*/350.0, /*t=*/100.0, /*type=*/r.type, /*d=*/r.d,
+                            /*theta=*/r.theta, /*predrilled=*/r.pre, /*fitted=*/0, /*douglas=*/0,
+                            /*alpha=*/r.alpha),
             Calc_Vbm_Min_A2(20, 350.0, 100.0, r.type, r.d, r.theta, r.pre, 0, r.alpha),
             Calc_Vbm_Min_A3c(20, 350.0, 100.0, r.type, r.d, r.pre, 0, r.alpha),
             Calc_Vbm_Min_A3t(20, 350.0, 100.0, r.type, r.d, r.pre, 0, r.alpha),
@@ -476,17 +482,25 @@ TEST(SpacingRules, BasicTableOfEveryGroup)
                                                << " pre " << r.pre << " alpha " << r.alpha << " value " << k;
     }
     /* staples in a panel under EN: a1 and a2 times 0.85 (theta 45: (10 + 5) 1.5 * 0.85) */
-    EXPECT_NEAR(Calc_Vbm_Min_A1(6, 350.0, 100.0, 1, 1.5, 45.0, 0, 0, 0, 0.0), 22.5 * 0.85, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A1(/*mat=*/6, /*rho_k=*/350.0, /*t=*/100.0, /*type=*/1, /*d=*/1.5,
+                                /*theta=*/45.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                                /*alpha=*/0.0), 22.5 * 0.85, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A2(4, 350.0, 100.0, 1, 1.5, 20.0, 0, 0, 0.0), 15.0 * 0.85, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A3t(6, 350.0, 100.0, 1, 1.5, 0, 0, 0.0), 30.0, 1e-9);
     Standard_Scope din(false);
     /* DIN 1052: an ETA-11/0190 screw counts as pre-drilled in a member of at least 5 d:
     ** d 6 in 30 mm: a1 (4 + 1) 6 = 30; in 29 mm not: (5 + 7) 6 = 72 */
-    EXPECT_NEAR(Calc_Vbm_Min_A1(20, 350.0, 30.0, 14, 6.0, 0.0, 0, 0, 0, 0.0), 30.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A1(20, 350.0, 29.0, 14, 6.0, 0.0, 0, 0, 0, 0.0), 72.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A1(/*mat=*/20, /*rho_k=*/350.0, /*t=*/30.0, /*type=*/14, /*d=*/6.0,
+                                /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                                /*alpha=*/0.0), 30.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A1(/*mat=*/20, /*rho_k=*/350.0, /*t=*/29.0, /*type=*/14, /*d=*/6.0,
+                                /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                                /*alpha=*/0.0), 72.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A3c(20, 350.0, 30.0, 14, 6.0, 0, 0, 0.0), 42.0, 1e-9);
     /* and DIN keeps the staple's panel values */
-    EXPECT_NEAR(Calc_Vbm_Min_A1(6, 350.0, 100.0, 1, 1.5, 45.0, 0, 0, 0, 0.0), 22.5, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A1(/*mat=*/6, /*rho_k=*/350.0, /*t=*/100.0, /*type=*/1, /*d=*/1.5,
+                                /*theta=*/45.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                                /*alpha=*/0.0), 22.5, 1e-9);
 }
 
 TEST(SpacingRules, SimpleRulesAndMaterialPaths)
@@ -534,28 +548,65 @@ TEST(SpacingRules, SimpleRulesAndMaterialPaths)
     ** (5 + 5) 4 = 40); Kerto (material 10) the LVL rules: a bolt of 12 at 0 a3,t max(84, 105);
     ** a steel plate the hole geometry of EN 1993-1-8 (bolt 12, d0 13: a1 28.6, a2 31.2, the
     ** distances 15.6) */
-    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(20, 0, 40.0, 0, 4.0, 0.0, 0, 0, 0, 0, 0.0), 40.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A3t_Mat(10, 0, 40.0, 30, 12.0, 0, 0, 0, 0, 0.0), 105.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(12, 0, 10.0, 30, 12.0, 0.0, 0, 0, 0, 0, 0.0), 28.6, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A2_Mat(12, 0, 10.0, 30, 12.0, 0.0, 0, 0, 0, 0.0), 31.2, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A4t_Mat(12, 0, 10.0, 30, 12.0, 0, 0, 0, 0, 0.0), 15.6, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A3c_Mat(12, 0, 10.0, 30, 12.0, 0, 1, 0, 0, 0.0), 14.4, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(/*mat=*/20, /*grade=*/0, /*t=*/40.0, /*type=*/0, /*d=*/4.0,
+                                    /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 40.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A3t_Mat(/*mat=*/10, /*grade=*/0, /*t=*/40.0, /*type=*/30, /*d=*/12.0,
+                                     /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 105.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(/*mat=*/12, /*grade=*/0, /*t=*/10.0, /*type=*/30, /*d=*/12.0,
+                                    /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 28.6, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A2_Mat(/*mat=*/12, /*grade=*/0, /*t=*/10.0, /*type=*/30, /*d=*/12.0,
+                                    /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0,
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 31.2, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A4t_Mat(/*mat=*/12, /*grade=*/0, /*t=*/10.0, /*type=*/30, /*d=*/12.0,
+                                     /*predrilled=*/0, /*fitted=*/0, /*split_rule=*/0,
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 15.6, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A3c_Mat(/*mat=*/12, /*grade=*/0, /*t=*/10.0, /*type=*/30, /*d=*/12.0,
+                                     /*predrilled=*/0, /*fitted=*/1, /*douglas=*/0,
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 14.4, 1e-9);
     /* a connector has no rule here: the starting values 6 d, 4 d, 10 d, 3 d, 7 d */
-    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(0, c24, 40.0, 26, 50.0, 0.0, 0, 0, 0, 0, 0.0), 300.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A3c_Mat(0, c24, 40.0, 26, 50.0, 0, 0, 0, 0, 0.0), 300.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A4c_Mat(0, c24, 40.0, 26, 50.0, 0.0, 0, 0, 0, 0, 0.0), 150.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A4t_Mat(0, c24, 40.0, 26, 50.0, 0, 0, 0, 0, 0.0), 350.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/26, /*d=*/50.0,
+                                    /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 300.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A3c_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/26, /*d=*/50.0,
+                                     /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 300.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A4c_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/26, /*d=*/50.0,
+                                     /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0,
+                                     /*split_rule=*/0, /*screw_predrilled=*/0,
+                                     /*alpha=*/0.0), 150.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A4t_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/26, /*d=*/50.0,
+                                     /*predrilled=*/0, /*fitted=*/0, /*split_rule=*/0,
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 350.0, 1e-9);
     /* the rule functions raise the edge distances by the splitting rule only without
     ** pre-drilling: a 4 mm nail, rule 1: 10 d = 40; pre-drilled (3 + 2 sin 0) 4 = 12 */
-    EXPECT_NEAR(Calc_Vbm_Min_A4t_Mat(0, c24, 40.0, 0, 4.0, 0, 0, 1, 0, 0.0), 40.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A4c_Mat(0, c24, 40.0, 0, 4.0, 0.0, 0, 0, 1, 0, 0.0), 40.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A4t_Mat(0, c24, 40.0, 0, 4.0, 1, 0, 1, 0, 0.0), 12.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A4c_Mat(0, c24, 40.0, 0, 4.0, 0.0, 1, 0, 1, 0, 0.0), 12.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A4t_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/0, /*d=*/4.0,
+                                     /*predrilled=*/0, /*fitted=*/0, /*split_rule=*/1,
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 40.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A4c_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/0, /*d=*/4.0,
+                                     /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0,
+                                     /*split_rule=*/1, /*screw_predrilled=*/0,
+                                     /*alpha=*/0.0), 40.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A4t_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/0, /*d=*/4.0,
+                                     /*predrilled=*/1, /*fitted=*/0, /*split_rule=*/1,
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 12.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A4c_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/0, /*d=*/4.0,
+                                     /*theta=*/0.0, /*predrilled=*/1, /*fitted=*/0,
+                                     /*split_rule=*/1, /*screw_predrilled=*/0,
+                                     /*alpha=*/0.0), 12.0, 1e-9);
     /* an approved screw in Douglas fir, not pre-drilled: a1, a3,t and a3,c times 1.5:
     ** ETA-11/0190 d 6: a1 (5 + 7) 6 * 1.5 = 108 */
-    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(0, c24, 40.0, 14, 6.0, 0.0, 0, 0, 1, 0, 0.0), 108.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A3c_Mat(0, c24, 40.0, 14, 6.0, 0, 0, 1, 0, 0.0), 90.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Min_A3t_Mat(0, c24, 40.0, 14, 6.0, 0, 0, 1, 0, 0.0), 135.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/14, /*d=*/6.0,
+                                    /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/1,
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 108.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A3c_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/14, /*d=*/6.0,
+                                     /*predrilled=*/0, /*fitted=*/0, /*douglas=*/1,
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 90.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Min_A3t_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/14, /*d=*/6.0,
+                                     /*predrilled=*/0, /*fitted=*/0, /*douglas=*/1,
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 135.0, 1e-9);
     /* the record form writes the six distances of one angle */
     double rec[6];
     Calc_Vbm_Spacings_Rec(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/0, /*d=*/4.0,

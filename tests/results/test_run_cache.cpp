@@ -265,47 +265,64 @@ TEST(RunCache, EmbedmentOfDowelsFollowsEveryArgument)
     Use_Annex(true);
     double fh = -1.0;
     const double deg90 = M_PI / 2.0;
-    EXPECT_EQ(Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 350.0, 0, 0, nullptr), 0);
+    EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
+                      /*t=*/46.7, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 0);
     EXPECT_NEAR(fh, 25.256, 1e-9);
-    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 420.0, 0, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/46.7,
+            /*rho_k=*/420.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 30.3072, 1e-9);
-    Calc_Fh(&fh, 16.0, 29, 0, 0.0, 46.7, 350.0, 0, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/16.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/46.7,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 24.108, 1e-9);
     /* 90 deg: k90 = 1.53: 25.256 / 1.53 = 16.507; 45 deg: 25.256 / (0.5 + 0.765) = 19.965 */
-    Calc_Fh(&fh, 12.0, 29, 0, deg90, 46.7, 350.0, 0, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/deg90, /*t=*/46.7,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 16.5072, 5e-5);
-    Calc_Fh(&fh, 12.0, 29, 0, M_PI / 4.0, 46.7, 350.0, 0, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/M_PI / 4.0,
+            /*t=*/46.7, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 19.9652, 5e-5);
     /* material 1: k90 = 1.08: 25.256 / 1.08 = 23.385 */
-    Calc_Fh(&fh, 12.0, 29, 0, deg90, 46.7, 350.0, 1, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/deg90, /*t=*/46.7,
+            /*rho_k=*/350.0, /*mat=*/1, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 23.3852, 5e-5);
-    Calc_Fh(&fh, 12.0, 29, 0, deg90, 46.7, 350.0, 0, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/deg90, /*t=*/46.7,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 16.5072, 5e-5);
     /* 8 mm: fh,0 = 26.404; under EN k90 = 1.47: 17.962; under DIN 1052 k90 = 1 up to 8 mm
     ** (note 1008) */
-    EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, deg90, 46.7, 350.0, 0, 0, nullptr), 0);
+    EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/deg90,
+                      /*t=*/46.7, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 0);
     EXPECT_NEAR(fh, 17.9619, 5e-5);
     Use_Annex(false);
-    EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, deg90, 46.7, 350.0, 0, 0, nullptr), 1008);
+    EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/deg90,
+                      /*t=*/46.7, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 1008);
     EXPECT_NEAR(fh, 26.404, 1e-9);
     Use_Annex(true);
-    EXPECT_EQ(Calc_Fh(&fh, 8.0, 29, 0, deg90, 46.7, 350.0, 0, 0, nullptr), 0);
+    EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/deg90,
+                      /*t=*/46.7, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 0);
     EXPECT_NEAR(fh, 17.9619, 5e-5);
     /* a user-defined member with coefficients: fh = 2 * 12^1 * t^0 * rho^0 = 24 */
     Vbm_User_Embedment user{2.0, 1.0, 0.0, 0.0, 1};
-    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 350.0, 0, -999, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/46.7,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/-999, /*user=*/nullptr);
     EXPECT_NEAR(fh, 25.256, 1e-9);
-    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 350.0, 0, -999, &user);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/46.7,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/-999, /*user=*/&user);
     EXPECT_NEAR(fh, 24.0, 1e-12);
     user.c0 = 3.0;
-    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 350.0, 0, -999, &user);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/46.7,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/-999, /*user=*/&user);
     EXPECT_NEAR(fh, 36.0, 1e-12);
-    Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 350.0, 0, 0, nullptr);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/46.7,
+            /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 25.256, 1e-9);
     /* no density: not determinable (169) */
-    EXPECT_EQ(Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 0.0, 0, 0, nullptr), 169);
-    EXPECT_EQ(Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 0.0, 0, 0, nullptr), 169);
-    EXPECT_EQ(Calc_Fh(&fh, 12.0, 29, 0, 0.0, 46.7, 350.0, 0, 0, nullptr), 0);
+    EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
+                      /*t=*/46.7, /*rho_k=*/0.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 169);
+    EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
+                      /*t=*/46.7, /*rho_k=*/0.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 169);
+    EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
+                      /*t=*/46.7, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 0);
 }
 
 TEST(RunCache, YieldMomentFollowsTheDiameter)
