@@ -225,8 +225,9 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
 
 /* Designs of one combination, kept by angle: fasteners at the same angle share one design.
 ** The connection input of the combination is filled once and the part of its design that
-** does not depend on the angle is run once; only the angles change. */
-typedef struct Design_Cache {
+** does not depend on the angle is run once; only the angles change. A design run owns one
+** (Open_Vbm_Design_Run); a check outside a run uses the loose one. */
+struct Vbm_Design_Cache {
     std::vector<Vbm_Design> items;          /* in the order they were designed */
     std::vector<int32_t> by_angle;          /* indices of items, ascending by angle */
     bool filled = false;
@@ -234,10 +235,15 @@ typedef struct Design_Cache {
     Connection_Base base;
     bool base_kept = false;                 /* base may serve the next combination */
     Connection_Input base_input;            /* input of the base, angles 0 */
-} Design_Cache;
+    Vbm_Design_Cache *outer = nullptr;      /* the cache of the run around this one */
+};
+typedef Vbm_Design_Cache Design_Cache;
 
-static Design_Cache Vbm_Designs;
-static bool Design_Run_Open = false;
+static Design_Cache Loose_Designs;
+static Design_Cache *Run_Designs = nullptr;     /* the open run's, or null */
+
+/* Whether the cache is the open run's: only there a base may serve the next combination. */
+static bool In_Open_Run(const Design_Cache *cache) { return cache == Run_Designs; }
 
 /* Forget the designs of a combination (the base is kept only within an open run). */
 static void Clear_Design_Cache(Design_Cache *cache)
@@ -245,21 +251,22 @@ static void Clear_Design_Cache(Design_Cache *cache)
     cache->items.clear();
     cache->by_angle.clear();
     cache->filled = false;
-    if (!Design_Run_Open) cache->base_kept = false;
+    if (!In_Open_Run(cache)) cache->base_kept = false;
 }
 
-/* Open a design run: from now on a combination may take over the base of the one before. */
-void Open_Vbm_Design_Run(void)
+Vbm_Design_Cache *Open_Vbm_Design_Run(void)
 {
-    Design_Run_Open = true;
-    Vbm_Designs.base_kept = false;
+    Design_Cache *cache = new Design_Cache();
+    cache->outer = Run_Designs;
+    Run_Designs = cache;
+    return cache;
 }
 
-/* Close the design run: no base outlives it. */
-void Close_Vbm_Design_Run(void)
+void Close_Vbm_Design_Run(Vbm_Design_Cache *cache)
 {
-    Design_Run_Open = false;
-    Vbm_Designs.base_kept = false;
+    if (cache == nullptr) return;
+    if (Run_Designs == cache) Run_Designs = cache->outer;
+    delete cache;
 }
 
 /* The angle-independent part of the design of the cache's input: taken over within an open run
@@ -270,12 +277,12 @@ static void Design_Base_Of_Input(Design_Cache *cache)
     std::memcpy(&probe, &cache->input, sizeof probe);
     probe.alpha_1 = 0.0;
     probe.alpha_2 = 0.0;
-    if (Design_Run_Open && cache->base_kept
+    if (In_Open_Run(cache) && cache->base_kept
         && std::memcmp(&probe, &cache->base_input, sizeof probe) == 0)
         return;
     Design_Connection_Base(&cache->input, &cache->base);
     std::memcpy(&cache->base_input, &probe, sizeof probe);
-    cache->base_kept = Design_Run_Open;
+    cache->base_kept = In_Open_Run(cache);
 }
 
 /* The first design (in design order) whose angle lies within 1e-9 degrees of alpha_deg, or
@@ -600,7 +607,7 @@ static void Calc_Vbm_Rows(int group, int entry, int n_print, const double *Fa, c
                           Vbm_Check *r)
 {
     const int n_f = r->n_f;
-    Design_Cache &cache = Vbm_Designs;
+    Design_Cache &cache = Run_Designs != nullptr ? *Run_Designs : Loose_Designs;
     Clear_Design_Cache(&cache);
     r->u_max = 0.0;
     r->first = 0;

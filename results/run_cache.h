@@ -1,8 +1,9 @@
 /*
-** The run records the preparation and the design run over the combinations own while they run,
-** and the reuse within one design run (the fastener design of a combination takes the
-** angle-independent part of the design over from the combination before when its connection
-** input is bitwise the same; catalogues and annex stay unchanged during a run).
+** What the preparation and the design run over the combinations own while they run: a fresh run
+** record of the designs each, and for the design run its design cache, through which the
+** fastener design of a combination takes the angle-independent part of the design over from the
+** combination before when its connection input is bitwise the same (catalogues and annex stay
+** unchanged during a run).
 */
 #pragma once
 
@@ -10,11 +11,17 @@
 
 #include "design/design_state.h"
 
-/* Open a design run: from now on a combination may take over the base of the one before. */
-void Open_Vbm_Design_Run(void);
+/* The designs of the combination at hand, kept by angle, with the base that the next
+** combination of the same run may take over (results/check_vbm.cpp). */
+typedef struct Vbm_Design_Cache Vbm_Design_Cache;
 
-/* Close the design run: no base outlives it. */
-void Close_Vbm_Design_Run(void);
+/* Open a design run: a fresh design cache becomes the one the fastener checks use, and from now
+** on a combination may take over the base of the one before. Return the cache. */
+Vbm_Design_Cache *Open_Vbm_Design_Run(void);
+
+/* Close the design run of `cache` and free the cache: no design or base outlives the run. The
+** checks use the cache of the run around it again, or none. */
+void Close_Vbm_Design_Run(Vbm_Design_Cache *cache);
 
 /*
 ** A fresh run record of the connection designs (message lists, kept sines, embedment plan and
@@ -37,11 +44,11 @@ private:
 };
 
 /* A design run over the combinations, for as long as the object lives: its own run record of
-** the designs, and the reuse of the designs opened. */
+** the designs and its own design cache. */
 class Splice_Design_Run {
 public:
-    Splice_Design_Run() { Open_Vbm_Design_Run(); }
-    ~Splice_Design_Run() { Close_Vbm_Design_Run(); }
+    Splice_Design_Run() : designs_(Open_Vbm_Design_Run()) {}
+    ~Splice_Design_Run() { Close_Vbm_Design_Run(designs_); }
     Splice_Design_Run(const Splice_Design_Run &) = delete;
     Splice_Design_Run &operator=(const Splice_Design_Run &) = delete;
 
@@ -49,4 +56,5 @@ public:
 
 private:
     Splice_Design_Record record_;
+    Vbm_Design_Cache *designs_;
 };
