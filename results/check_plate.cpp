@@ -317,7 +317,12 @@ static void Print_Bearing_Table(FILE *file, const Bearing_Check *r)
             tc[k].values = k == 0 ? nullptr : cols[k - 1];
             tc[k].factor = 1.0;
         }
-        Oli_Table_Report_Error(file, OliTabelle(file, 10, n, tc, nullptr, nullptr, 11, 0, nullptr, nullptr, 0, nullptr));
+        Oli_Table_Report_Error(file, OliTabelle(/*file=*/file, /*ncols=*/10, /*nrows=*/n,
+                                                /*columns=*/tc, /*row_mask=*/nullptr,
+                                                /*row_rules=*/nullptr, /*highlight=*/11,
+                                                /*flags=*/0, /*title_counts=*/nullptr,
+                                                /*title_texts=*/nullptr, /*extra_count=*/0,
+                                                /*extra_texts=*/nullptr));
         free(tc);
     }
     for (int k = 0; k < 9; k++) Mem_Free(&cols[k]);

@@ -448,7 +448,11 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n, int first_nu
     col("u", "-", 5, 2, v[11]);
     tc[k - 1].underline_mark = 1;
     Oli_Table_Report_Error(file,
-                           OliTabelle(file, ncols, n, tc, nullptr, nullptr, ncols + 1, 0, nullptr, nullptr, 0, nullptr));
+                           OliTabelle(/*file=*/file, /*ncols=*/ncols, /*nrows=*/n, /*columns=*/tc,
+                                      /*row_mask=*/nullptr, /*row_rules=*/nullptr,
+                                      /*highlight=*/ncols + 1, /*flags=*/0,
+                                      /*title_counts=*/nullptr, /*title_texts=*/nullptr,
+                                      /*extra_count=*/0, /*extra_texts=*/nullptr));
     free(tc);
     for (int j = 0; j < 12; j++) Mem_Free(&v[j]);
     Mem_Free(&labels);

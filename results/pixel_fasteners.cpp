@@ -163,8 +163,10 @@ static void Draw_Sprite(int sheet, const Sprite_Entry *e, int x, int y)
     if (e == nullptr) return;
     const int tx = x + e->left - e->anchor_x, ty = y + e->top - e->anchor_y;
     const int w = e->right - e->left, h = e->bottom - e->top;
-    pxDrawPartialTransparentDIB(Sheet_Files[sheet], e->left, e->top, e->right, e->bottom, tx, ty,
-                                tx + w, ty + h, 201, -1, 0, Sheet_Green[sheet], 0);
+    pxDrawPartialTransparentDIB(/*file=*/Sheet_Files[sheet], /*sx1=*/e->left, /*sy1=*/e->top,
+                                /*sx2=*/e->right, /*sy2=*/e->bottom, /*x1=*/tx, /*y1=*/ty,
+                                /*x2=*/tx + w, /*y2=*/ty + h, /*mode=*/201, /*flag=*/-1, /*r=*/0,
+                                /*g=*/Sheet_Green[sheet], /*b=*/0);
 }
 
 void Draw_Nail_Pixel(int x, int y, int d)

@@ -162,7 +162,11 @@ static void Write_Coordinates(FILE *file)
         cols[k].values = values[k];
         cols[k].factor = 1.0;
     }
-    Oli_Table_Report_Error(file, OliTabelle(file, 5, n, cols, nullptr, nullptr, 6, 0, nullptr, nullptr, 0, nullptr));
+    Oli_Table_Report_Error(file, OliTabelle(/*file=*/file, /*ncols=*/5, /*nrows=*/n,
+                                            /*columns=*/cols, /*row_mask=*/nullptr,
+                                            /*row_rules=*/nullptr, /*highlight=*/6, /*flags=*/0,
+                                            /*title_counts=*/nullptr, /*title_texts=*/nullptr,
+                                            /*extra_count=*/0, /*extra_texts=*/nullptr));
     free(cols);
     Dbg_Free("results", __LINE__, "system", X);
     Dbg_Free("results", __LINE__, "system", Y);

@@ -347,7 +347,10 @@ static void Set_Column(Oli_Table_Column *c, const char *title, const char *unit,
 static void Write_Table(FILE *file, int ncols, int nrows, Oli_Table_Column *cols)
 {
     Oli_Table_Report_Error(
-        file, OliTabelle(file, ncols, nrows, cols, nullptr, nullptr, ncols + 1, 0, nullptr, nullptr, 0, nullptr));
+        file, OliTabelle(/*file=*/file, /*ncols=*/ncols, /*nrows=*/nrows, /*columns=*/cols,
+                         /*row_mask=*/nullptr, /*row_rules=*/nullptr, /*highlight=*/ncols + 1,
+                         /*flags=*/0, /*title_counts=*/nullptr, /*title_texts=*/nullptr,
+                         /*extra_count=*/0, /*extra_texts=*/nullptr));
 }
 
 /* The table of the design combinations that the splice kind lets through. */
