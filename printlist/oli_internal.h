@@ -28,6 +28,10 @@ void Oli_Note_Write_Error(FILE *file, int err);
 /* Forget the failures of file (every file when file is null). */
 void Oli_Forget_Write_Errors(FILE *file);
 
+/* Print text into the paragraph as Oli_Printf(file, line_feed ? "%s\n" : "%s", text) does,
+** without a pass through the format. */
+int Oli_Para_Print_Text(FILE *file, const char *text, int line_feed);
+
 /* The paragraph text of the body writers: text, and a line feed when it does not end in one,
 ** printed like Oli_Printf(file, "%s%s", text, "\n" or ""), without a second pass through the
 ** format. */

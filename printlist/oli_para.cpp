@@ -377,13 +377,19 @@ int Oli_Printf(FILE *file, const char *format, ...) {
   return para_print(file, text, strnlen(text, (size_t)n), 0);   /* the text ends at a zero byte */
 }
 
-int Oli_Para_Print_Line(FILE *file, const char *text) {
+int Oli_Para_Print_Text(FILE *file, const char *text, int line_feed) {
   if (file == nullptr || text == nullptr) return -1;
-  /* what Oli_Printf(file, "%s%s", text, line feed or "") would keep of its 1000 bytes */
+  /* what Oli_Printf keeps of its 1000 bytes */
   size_t n = strlen(text);
   const size_t keep = OLI_PARA_PRINTF_SIZE - 1;
-  if ((n == 0 || text[n - 1] != '\n') && n < keep) return para_print(file, text, n, 1);
-  return para_print(file, text, n < keep ? n : keep, 0);
+  if (n >= keep) return para_print(file, text, keep, 0);
+  return para_print(file, text, n, line_feed);
+}
+
+int Oli_Para_Print_Line(FILE *file, const char *text) {
+  if (text == nullptr) return -1;
+  size_t n = strlen(text);
+  return Oli_Para_Print_Text(file, text, n == 0 || text[n - 1] != '\n');
 }
 
 int Oli_End_Text(FILE *file) {

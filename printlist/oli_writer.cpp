@@ -209,6 +209,18 @@ static void heading_old_form(FILE *file, int32_t level, const char *number, cons
   left_margin = (!no_indent && base_margin == 0.0) ? (float)number_column_width() : 0.0f;
 }
 
+/* "\xCE@" and the three texts one after the other into out (size bytes, cut there). */
+static void join_texts(char *out, size_t size, const char *a, const char *b, const char *c) {
+  size_t n = 0;
+  for (const char *part : {"\xCE@", a, b, c}) {
+    size_t k = strlen(part);
+    if (n + k >= size) k = size - 1 - n;
+    memcpy(out + n, part, k);
+    n += k;
+  }
+  out[n] = 0;
+}
+
 /* Numbered heading: counters, number, bookmark and the printed paragraph. */
 static void numbered_heading(FILE *file, int32_t level, const char *text, int bookmark,
                              int32_t kind) {
@@ -221,9 +233,12 @@ static void numbered_heading(FILE *file, int32_t level, const char *text, int bo
 
   char number[101] = "";
   if (!unnumbered) {
-    size_t used = 0;
-    for (int i = 1; i <= lv; i++)
-      used += (size_t)Format_N(number + used, sizeof number - used, "%d.", (int)heading_counter[i]);
+    size_t used = 0;   /* at most six levels of "%d.": far below the room */
+    for (int i = 1; i <= lv; i++) {
+      used += (size_t)Format_Int(number + used, heading_counter[i]);
+      number[used++] = '.';
+    }
+    number[used] = 0;
     Oli_Copy(current_number, number, sizeof current_number);
   }
   char printed[OLI_TEXT_SIZE + 110], mark[OLI_TEXT_SIZE + 110];
@@ -231,8 +246,8 @@ static void numbered_heading(FILE *file, int32_t level, const char *text, int bo
     Oli_Copy(printed, text, sizeof printed);
     Oli_Copy(mark, text, sizeof mark);
   } else {
-    Format_N(printed, sizeof printed, "\xCE@%s%s%s", number, no_indent ? " " : "\xCEt", text);
-    Format_N(mark, sizeof mark, "\xCE@%s %s", number, text);
+    join_texts(printed, sizeof printed, number, no_indent ? " " : "\xCEt", text);
+    join_texts(mark, sizeof mark, number, " ", text);
   }
 
   if (Oli_Get_Format_Version() < 335) {
@@ -253,12 +268,17 @@ static void numbered_heading(FILE *file, int32_t level, const char *text, int bo
       Oli_Para_Set_Tabs(17, nullptr, &w, 1);
     }
     if (lv == 1) {
-      Oli_Printf(file, "%s\n", printed);
+      Oli_Para_Print_Text(file, printed, 1);   /* Oli_Printf(file, "%s\n", printed) */
       Oli_Para_Add_Offset(0.1);
       Oli_End_Text(file);
       OLI_setYPositionCM(file, 1, 0.1);
     } else {
-      Oli_Printf(file, "\xCEH%s\xCEr\n", printed);
+      char face[OLI_TEXT_SIZE + 120];     /* Oli_Printf(file, "\xCEH%s\xCEr\n", printed) */
+      size_t n = strlen(printed);
+      memcpy(face, "\xCEH", 2);
+      memcpy(face + 2, printed, n);
+      memcpy(face + 2 + n, "\xCEr\n", 4);
+      Oli_Para_Print_Text(file, face, 0);
       Oli_End_Text(file);
     }
   }
