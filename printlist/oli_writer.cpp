@@ -212,7 +212,8 @@ static void heading_old_form(FILE *file, int32_t level, const char *number, cons
 /* "\xCE@" and the three texts one after the other into out (size bytes, cut there). */
 static void join_texts(char *out, size_t size, const char *a, const char *b, const char *c) {
   size_t n = 0;
-  for (const char *part : {"\xCE@", a, b, c}) {
+  const char *parts[4] = {"\xCE@", a, b, c};
+  for (const char *part : parts) {
     size_t k = strlen(part);
     if (n + k >= size) k = size - 1 - n;
     memcpy(out + n, part, k);
