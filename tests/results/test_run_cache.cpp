@@ -371,7 +371,9 @@ static void Expect_Forces(int n, double F0, double a0, double F2, double a2, con
     Get_Fastener_Forces_All(0, 0, n, My1, Fx1, Fy1, F1, ang1);
     for (int i = 0; i < n; i++) {
         double my = -1, fx = -1, fy = -1, f = -1, a = -1;
-        Get_Fastener_Force(0, 0, i, n, nullptr, nullptr, nullptr, nullptr, &my, &fx, &fy, &f, &a);
+        Get_Fastener_Force(/*group=*/0, /*entry=*/0, /*i=*/i, /*n=*/n, /*N_part=*/nullptr,
+                           /*V_part=*/nullptr, /*M_part=*/nullptr, /*M_x=*/nullptr, /*M_y=*/&my,
+                           /*F_x=*/&fx, /*F_y=*/&fy, /*F=*/&f, /*angle=*/&a);
         EXPECT_EQ(My1[i], my) << when << " " << i;
         EXPECT_EQ(Fx1[i], fx) << when << " " << i;
         EXPECT_EQ(Fy1[i], fy) << when << " " << i;
