@@ -25,30 +25,29 @@ const double Plot_Scale_Denominators[PLOT_SCALE_COUNT] = {
 
 /* ---------------------------------------------------------------- scale */
 
-static void Widen(double bx0, double by0, double bx1, double by1, double s, double ml, double mr,
-                  double mb, double mt, double *x0, double *y0, double *x1, double *y1)
+/* The base window widened by the margins at scale s. */
+static Plot_Window Widen(const Plot_Window &base, double s, const Plot_Margins &m)
 {
-    *x0 = bx0 - ml * 0.6 / s;
-    *x1 = bx1 + mr * 0.6 / s;
-    *y0 = by0 - mb * 0.6 / s;
-    *y1 = by1 + mt * 0.6 / s;
+    Plot_Window win;
+    win.x0 = base.x0 - m.left * 0.6 / s;
+    win.x1 = base.x1 + m.right * 0.6 / s;
+    win.y0 = base.y0 - m.bottom * 0.6 / s;
+    win.y1 = base.y1 + m.top * 0.6 / s;
+    return win;
 }
 
 /*
 ** Fit the scale: iterate s = min(W / width, H / height) of the window widened by the margins,
 ** then take the first standard denominator k with 1/k <= s (10000 when none fits).
 */
-double Plot_Fit_Scale(double bx0, double by0, double bx1, double by1, double w, double h,
-                      double ml, double mr, double mb, double mt, double *x0, double *y0,
-                      double *x1, double *y1)
+double Plot_Fit_Scale(const Plot_Window &base, double w, double h, const Plot_Margins &margins,
+                      Plot_Window *widened)
 {
     double s = 1.0, prev = 0.1;
-    double wx0, wy0, wx1, wy1;
     for (int round = 0; std::fabs(s / prev - 1.0) > 0.0001 && round < 999; round++) {
         prev = s;
-        Widen(/*bx0=*/bx0, /*by0=*/by0, /*bx1=*/bx1, /*by1=*/by1, /*s=*/s, /*ml=*/ml, /*mr=*/mr,
-              /*mb=*/mb, /*mt=*/mt, /*x0=*/&wx0, /*y0=*/&wy0, /*x1=*/&wx1, /*y1=*/&wy1);
-        double sx = w / (wx1 - wx0), sy = h / (wy1 - wy0);
+        const Plot_Window win = Widen(base, s, margins);
+        double sx = w / (win.x1 - win.x0), sy = h / (win.y1 - win.y0);
         s = sx < sy ? sx : sy;
         if (!(s > 0.0)) break;
     }
@@ -60,12 +59,7 @@ double Plot_Fit_Scale(double bx0, double by0, double bx1, double by1, double w, 
         }
     }
     s = 1.0 / k;
-    Widen(/*bx0=*/bx0, /*by0=*/by0, /*bx1=*/bx1, /*by1=*/by1, /*s=*/s, /*ml=*/ml, /*mr=*/mr,
-          /*mb=*/mb, /*mt=*/mt, /*x0=*/&wx0, /*y0=*/&wy0, /*x1=*/&wx1, /*y1=*/&wy1);
-    if (x0) *x0 = wx0;
-    if (y0) *y0 = wy0;
-    if (x1) *x1 = wx1;
-    if (y1) *y1 = wy1;
+    if (widened != nullptr) *widened = Widen(base, s, margins);
     return s;
 }
 
@@ -74,9 +68,12 @@ double Plot_Scale_Ansicht(double *x0, double *y0, double *x1, double *y1, double
 {
     const Splice_Input_Record *si = &Splice_Input;
     const double a = 1.05 * si->L / 2.0, b = 1.02 * si->h / 2.0;
-    return Plot_Fit_Scale(/*bx0=*/-a, /*by0=*/-b, /*bx1=*/a, /*by1=*/b, /*w=*/si->print.view_w,
-                          /*h=*/si->print.view_h, /*ml=*/ml, /*mr=*/mr, /*mb=*/mb, /*mt=*/mt,
-                          /*x0=*/x0, /*y0=*/y0, /*x1=*/x1, /*y1=*/y1);
+    Plot_Window win;
+    const double s = Plot_Fit_Scale({.x0 = -a, .y0 = -b, .x1 = a, .y1 = b}, si->print.view_w,
+                                    si->print.view_h,
+                                    {.left = ml, .right = mr, .bottom = mb, .top = mt}, &win);
+    Plot_Window_Out(win, x0, y0, x1, y1);
+    return s;
 }
 
 /* ---------------------------------------------------------------- frame */

@@ -94,9 +94,12 @@ double Plot_Scale_Laengsschnitt(double *x0, double *y0, double *x1, double *y1, 
     const double a = 1.05 * si->L / 2.0;
     const double b = (k == CONN_SIDE_TIMBERS || k == CONN_OUTER_PLATES)
                          ? (si->b / 2.0 + Outer_Part_Thickness()) * 1.02 : (si->b / 2.0) * 1.02;
-    return Plot_Fit_Scale(/*bx0=*/-a, /*by0=*/-b, /*bx1=*/a, /*by1=*/b, /*w=*/si->print.long_w,
-                          /*h=*/si->print.long_h, /*ml=*/ml, /*mr=*/mr, /*mb=*/mb, /*mt=*/mt,
-                          /*x0=*/x0, /*y0=*/y0, /*x1=*/x1, /*y1=*/y1);
+    Plot_Window win;
+    const double s = Plot_Fit_Scale({.x0 = -a, .y0 = -b, .x1 = a, .y1 = b}, si->print.long_w,
+                                    si->print.long_h,
+                                    {.left = ml, .right = mr, .bottom = mb, .top = mt}, &win);
+    Plot_Window_Out(win, x0, y0, x1, y1);
+    return s;
 }
 
 /* Shank of a nail or screw at X from the surface Y (inward sign dir) with its head. */
@@ -324,9 +327,12 @@ double Plot_Scale_Querschnitt(double *x0, double *y0, double *x1, double *y1, do
     double a = 1.05 * si->b / 2.0;
     if (k == CONN_SIDE_TIMBERS || k == CONN_OUTER_PLATES) a += 1.05 * Outer_Part_Thickness();
     const double h = 1.02 * si->h / 2.0;
-    return Plot_Fit_Scale(/*bx0=*/-a, /*by0=*/-h, /*bx1=*/a, /*by1=*/h, /*w=*/si->print.cross_w,
-                          /*h=*/si->print.cross_h, /*ml=*/ml, /*mr=*/mr, /*mb=*/mb, /*mt=*/mt,
-                          /*x0=*/x0, /*y0=*/y0, /*x1=*/x1, /*y1=*/y1);
+    Plot_Window win;
+    const double s = Plot_Fit_Scale({.x0 = -a, .y0 = -h, .x1 = a, .y1 = h}, si->print.cross_w,
+                                    si->print.cross_h,
+                                    {.left = ml, .right = mr, .bottom = mb, .top = mt}, &win);
+    Plot_Window_Out(win, x0, y0, x1, y1);
+    return s;
 }
 
 /* Shank of a nail or screw at height y from the surface X (inward sign dir) with its head. */

@@ -108,13 +108,32 @@ void Oli_Draw_Arrow_Centred(double x, double y, double angle, double length, dou
 #define PLOT_SCALE_COUNT 28
 extern const double Plot_Scale_Denominators[PLOT_SCALE_COUNT];
 
+/* A window of a drawing in model cm: (x0, y0) lower left, (x1, y1) upper right. */
+typedef struct Plot_Window {
+    double x0, y0, x1, y1;
+} Plot_Window;
+
+/* The margins round a drawing, counted in 0.6 paper cm. */
+typedef struct Plot_Margins {
+    double left, right, bottom, top;
+} Plot_Margins;
+
 /*
-** Fit a scale (paper cm per model cm) for the base window (bx0, by0)-(bx1, by1) on a plot of
-** w x h paper cm with margins counted in 0.6 paper cm; write the widened window. Return s.
+** Fit a scale (paper cm per model cm) for the base window on a plot of w x h paper cm with the
+** margins; write the base window widened by the margins at that scale to *widened (unless null).
+** Return s.
 */
-double Plot_Fit_Scale(double bx0, double by0, double bx1, double by1, double w, double h,
-                      double m_left, double m_right, double m_bottom, double m_top, double *x0,
-                      double *y0, double *x1, double *y1);
+double Plot_Fit_Scale(const Plot_Window &base, double w, double h, const Plot_Margins &margins,
+                      Plot_Window *widened);
+
+/* Copy a window to those of x0, y0, x1, y1 that are not null. */
+inline void Plot_Window_Out(const Plot_Window &win, double *x0, double *y0, double *x1, double *y1)
+{
+    if (x0) *x0 = win.x0;
+    if (y0) *y0 = win.y0;
+    if (x1) *x1 = win.x1;
+    if (y1) *y1 = win.y1;
+}
 double Plot_Scale_Ansicht(double *x0, double *y0, double *x1, double *y1, double m_left,
                           double m_right, double m_bottom, double m_top);
 double Plot_Scale_Laengsschnitt(double *x0, double *y0, double *x1, double *y1, double m_left,

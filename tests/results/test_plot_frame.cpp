@@ -85,14 +85,12 @@ TEST(PlotScale, ViewOfTwoMetresOnTenByEight)
     EXPECT_DOUBLE_EQ(Plot_Scale_Ansicht(&x0, &y0, &x1, &y1, 2, 0, 3, 1), 1.0 / 10000.0);
 
     /* a short member on a large plot stops at 1:1 */
-    EXPECT_DOUBLE_EQ(Plot_Fit_Scale(/*bx0=*/-1, /*by0=*/-1, /*bx1=*/1, /*by1=*/1, /*w=*/50,
-                                    /*h=*/50, /*ml=*/0, /*mr=*/0, /*mb=*/0, /*mt=*/0,
-                                    /*x0=*/nullptr, /*y0=*/nullptr, /*x1=*/nullptr,
-                                    /*y1=*/nullptr), 1.0);
+    const Plot_Margins none = {.left = 0, .right = 0, .bottom = 0, .top = 0};
+    EXPECT_DOUBLE_EQ(Plot_Fit_Scale({.x0 = -1, .y0 = -1, .x1 = 1, .y1 = 1}, 50, 50, none, nullptr),
+                     1.0);
     /* 4 cm of model on 1 cm of paper: 1/4 lies between 1:2 and 1:5 */
-    EXPECT_DOUBLE_EQ(Plot_Fit_Scale(/*bx0=*/-2, /*by0=*/-2, /*bx1=*/2, /*by1=*/2, /*w=*/1, /*h=*/1,
-                                    /*ml=*/0, /*mr=*/0, /*mb=*/0, /*mt=*/0, /*x0=*/nullptr,
-                                    /*y0=*/nullptr, /*x1=*/nullptr, /*y1=*/nullptr), 1.0 / 5.0);
+    EXPECT_DOUBLE_EQ(Plot_Fit_Scale({.x0 = -2, .y0 = -2, .x1 = 2, .y1 = 2}, 1, 1, none, nullptr),
+                     1.0 / 5.0);
 }
 
 TEST(PlotScale, ViewFrameReserveCaptionAndPlotFile)
