@@ -90,12 +90,11 @@ void Get_Fastener_Force(int group, int entry, int i, int n, double *N_part, doub
 ** run computes them in each pass of its angle loop and the checks ask for them again. A kept
 ** value is given back only when everything it was computed from is bitwise the same: the
 ** pattern (count, centroid, I_p and every position), the shear planes, the kind of splice, the
-** combination's forces and the number n. Only the resultant and the angle are kept (a root and
-** an arc tangent each); M_y, F_x and F_y, a few products and sums, are computed again from the
-** same values, which gives them bit for bit, and the kept memory stays small enough that a
-** start-up with many combinations does not wait on fresh pages.
+** combination's forces and the number n. F_y is not kept: it is V_d's share and M_y added
+** again, which gives it bit for bit, and the kept memory stays smaller for a start-up with many
+** combinations, which waits on every fresh page.
 */
-#define FORCE_MEMO_ARRAYS 2                 /* F, angle */
+#define FORCE_MEMO_ARRAYS 4                 /* M_y, F_x, F, angle */
 #define FORCE_MEMO_MAX_VALUES (4u << 20)    /* doubles at most per pattern (32 MB) */
 
 typedef struct Force_Key {
@@ -232,21 +231,25 @@ void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F
     Force_Key *key = &m->keys[(size_t)group * LKOM_ENTRIES + (size_t)entry];
     const size_t stride = (size_t)m->count;
     if (!Key_Matches(key, c, n)) {
-        /* the resultant and the angle computed into the combination's slot, whatever was asked */
+        /* computed into the combination's slot, whatever was asked */
         if (key->slot < 0) key->slot = m->slots++;
         double *kept = &m->values[(size_t)key->slot * FORCE_MEMO_ARRAYS * stride];
-        Compute_Forces_All(c, n, M_y, F_x, F_y, kept, kept + stride);
+        Compute_Forces_All(c, n, kept, kept + stride, F_y, kept + 2 * stride, kept + 3 * stride);
         key->M_distr = c->M_distr;
         key->M_d = c->M_d;
         key->N_d = c->N_d;
         key->V_d = c->V_d;
         key->n = n;
-    } else if (M_y != nullptr || F_x != nullptr || F_y != nullptr) {
-        Compute_Forces_All(c, n, M_y, F_x, F_y, nullptr, nullptr);
+    } else if (F_y != nullptr) {
+        /* as Compute_Forces_All adds them */
+        const double vp = Basis_Of(c, n).vp;
+        const double *my = &m->values[(size_t)key->slot * FORCE_MEMO_ARRAYS * stride];
+        for (int i = 0; i < n; i++) F_y[i] = vp + my[i];
     }
     const double *kept = &m->values[(size_t)key->slot * FORCE_MEMO_ARRAYS * stride];
-    if (F != nullptr) std::memcpy(F, kept, (size_t)n * sizeof(double));
-    if (angle != nullptr) std::memcpy(angle, kept + stride, (size_t)n * sizeof(double));
+    double *out[FORCE_MEMO_ARRAYS] = {M_y, F_x, F, angle};
+    for (int k = 0; k < FORCE_MEMO_ARRAYS; k++)
+        if (out[k] != nullptr) std::memcpy(out[k], kept + (size_t)k * stride, (size_t)n * sizeof(double));
 }
 
 /* ---------------------------------------------------------------- partial factors */
