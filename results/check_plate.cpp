@@ -109,14 +109,14 @@ void Print_Plate_Check(FILE *file, const Plate_Check *r)
     Write_Max_Util_Line(file, "des Bleches", r->u);
 }
 
-/* Plate utilisation of combination (group, entry), 10 when the check cannot be made; writes the
-** plate section when given a file. */
+/* Plate utilisation of combination (group, entry), UTIL_NO_CHECK when the check cannot be
+** made; writes the plate section when given a file. */
 double Oli_Blech_Nachweis(FILE *file, int group, int entry)
 {
     Plate_Check r;
     if (!Calc_Plate_Check(group, entry, &r)) return 0.0;
     Print_Plate_Check(file, &r);
-    return r.state == PLATE_CHECK_DONE ? r.u : 10.0;
+    return r.state == PLATE_CHECK_DONE ? r.u : UTIL_NO_CHECK;
 }
 
 /* ---------------------------------------------------------------- bearing of the holes */
@@ -166,7 +166,7 @@ static double Hole_Resistance(int i, double x_end, double F_totH, double R_inner
 
 static double Ratio(double F, double R)
 {
-    return R > 0.0 ? std::fabs(F / R) : 10.0;
+    return R > 0.0 ? std::fabs(F / R) : UTIL_NO_CHECK;
 }
 
 double Plate_Row_Spacing(const Splice_Input_Record *si)

@@ -225,8 +225,8 @@ static void Calc_T90(int group, const Lkom_Entry *c, Timber_Check *r)
     r->sigma_90_mid = (d_ef > 0 && t_m > 0) ? V90 * 1000.0 / 24.0 / d_ef / t_m : 0.0;
     r->f_t90_mid = Get_Ft90d_Middle(group, c->accidental);
     r->f_t90_side = Get_Ft90d_Side(group, c->accidental);
-    r->u90_mid = r->f_t90_mid > 0.0 ? r->sigma_90_mid / r->f_t90_mid : 10.0;
-    r->u90_side = r->f_t90_side > 0.0 ? r->sigma_90_side / r->f_t90_side : 10.0;
+    r->u90_mid = r->f_t90_mid > 0.0 ? r->sigma_90_mid / r->f_t90_mid : UTIL_NO_CHECK;
+    r->u90_side = r->f_t90_side > 0.0 ? r->sigma_90_side / r->f_t90_side : UTIL_NO_CHECK;
 }
 
 /* The design tensile strength of the side timbers with its factors: the reduction of symmetric
@@ -441,9 +441,9 @@ double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, dou
     if (!Calc_Timber_Check(group, entry, &r)) return 0.0;
     Print_Timber_Check(file, &r);
     if (r.state != TIMBER_CHECK_DONE) {
-        if (u_middle) *u_middle = 10.0;
-        if (u_side) *u_side = r.kind == CONN_SIDE_TIMBERS ? 10.0 : 0.0;
-        return 10.0;
+        if (u_middle) *u_middle = UTIL_NO_CHECK;
+        if (u_side) *u_side = r.kind == CONN_SIDE_TIMBERS ? UTIL_NO_CHECK : 0.0;
+        return UTIL_NO_CHECK;
     }
     if (u_middle) *u_middle = r.mid.u;
     if (u_side) *u_side = r.side.u;

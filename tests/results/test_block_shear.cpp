@@ -135,6 +135,26 @@ TEST(BlockShear, StatesOfACheckThatDoesNotApplyOrCannotBeMade)
     EXPECT_NE(s.find("u\xCE\\" "bs\xCEr = 10.000"), std::string::npos) << s;
 }
 
+TEST(BlockShear, ShareOfTheNormalForce)
+{
+    /* The normal force on one timber part: inner plates split the member into plate_count + 1
+    ** parts (180 / 2 = 90 kN, two plates 180 / 3 = 60 kN); beside outer plates the member takes
+    ** all of it from dowels and bolts, and half from the nails and screws of each side. */
+    Prepared_Splice();
+    Block_Shear_Check r;
+    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    EXPECT_DOUBLE_EQ(r.N, 90.0);
+    Splice_Input.plate_count = 2.0;
+    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    EXPECT_DOUBLE_EQ(r.N, 60.0);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    EXPECT_DOUBLE_EQ(r.N, 180.0);
+    Splice_Input.vbm_type = VBM_NAGEL;
+    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    EXPECT_DOUBLE_EQ(r.N, 90.0);
+}
+
 TEST(BlockShear, ComputingLeavesTheInputAlone)
 {
     Prepared_Splice();

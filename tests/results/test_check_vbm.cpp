@@ -171,6 +171,21 @@ TEST(VbmCheck, FirstOfEqualFastenersGoverns)
     EXPECT_EQ(r.first, 0);
     /* the check leaves the input alone: the run stores the governing fastener */
     EXPECT_EQ(Splice_Input.governing_vbm, 99);
+    /* every fastener printed: both rows, the first of the equals governs */
+    Splice_Input.print.fasteners = 1;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    ASSERT_EQ(r.rows.size(), 2u);
+    EXPECT_DOUBLE_EQ(r.rows[0].u, r.rows[1].u);
+    EXPECT_EQ(r.governing, 0);
+    /* shear without moment still loads the fasteners unequally: all are printed; neither
+    ** moment nor shear: the first only */
+    c->M_d = 0.0;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.rows.size(), 2u);
+    c->V_d = 0.0;
+    c->N_d = 1.0;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.rows.size(), 1u);
     EXPECT_TRUE(Has(s, "    0.52   16.70 ")) << s;
 }
 
@@ -421,6 +436,18 @@ TEST(VbmCheck, RecordOfStaplesNamesTheNailRuleAndThePenetration)
     Splice_Input.two_sided = 0;
     ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
     EXPECT_EQ(r.penetration, VBM_PEN_ALTERNATE);
+    /* one staple in a row: k_ef does not matter, n_ef = 1^0.925 = 1, and the line names no
+    ** spacing */
+    Row_Splice(1, 2.0, 1, 2.4, 10.0);
+    Splice_Input.l = 60.0;
+    Splice_Input.t_s = 3.0;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    ASSERT_EQ(r.n_ef_line_count, 1);
+    EXPECT_EQ(r.n_ef_lines[0].with_a1, 0);
+    EXPECT_NEAR(r.n_ef, 1.0, 1e-12);
+    const std::string s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "n = 1 => n\xCE\\" "ef\xCEr = 1.00\n")) << s;
+    EXPECT_FALSE(Has(s, "mit a")) << s;
     /* nails 4.2 x 200 mm, one-sided in single shear through 60 + 120 mm: too short for the
     ** far side */
     Row_Splice(0, 4.2, 4, 4.2, 10.0);
