@@ -3,6 +3,8 @@
 */
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "capture.h"
 
 TEST(OliPara, TwoPrintfCallsJoinOneLine) {
@@ -147,4 +149,35 @@ TEST(OliPara, TabListIsCutAtHundred) {
   std::string t = c.text();
   EXPECT_EQ(t.substr(0, 8), "0x0 100\n");
   EXPECT_EQ(std::count(t.begin(), t.end(), '\n'), 101);
+}
+
+/* The two forms of the tab record as operations of their own: a repeating step, a list of stops
+** with a kind each, and no stops without positions; nothing for a null file. */
+TEST(OliPara, TabRecordsOnTheirOwn) {
+  Capture c;
+  const uint32_t kinds[2] = {1, 4};
+  const double pos[2] = {1.5, 3.25};
+  EXPECT_EQ(Oli_Para_Write_Tab_Step(c.f, 2, 0.75), 0);
+  EXPECT_EQ(Oli_Para_Write_Tab_List(c.f, 2, kinds, pos, 2), 0);
+  EXPECT_EQ(Oli_Para_Write_Tab_List(c.f, 2, nullptr, nullptr, 5), 0);
+  EXPECT_EQ(c.text(), "0x2\n2 0.75\n0x0 2\n1 1.5\n4 3.25\n0x0 0\n");
+  EXPECT_EQ(Oli_Para_Write_Tab_Step(nullptr, 2, 1.0), -1);
+  EXPECT_EQ(Oli_Para_Write_Tab_List(nullptr, 2, kinds, pos, 2), -1);
+}
+
+/* A body text longer than the 999 bytes of a paragraph's formatted text is cut there, as
+** Oli_Printf cuts it: without the line feed that a shorter text gets. */
+TEST(OliPara, ALongBodyTextIsCutAsOliPrintfCutsIt) {
+  Reset_Writers();
+  const std::string squares(255, '\xFD');   /* each becomes "\xCE/2\xCEr": 1,275 bytes */
+  char prepared[OLI_TEXT_SIZE * 4];
+  Oli_Prepare_Text(squares.c_str(), prepared, sizeof prepared);
+  ASSERT_GT(strlen(prepared), 999u);
+  Capture ours, reference;
+  Oli_Write_Text(ours.f, "%s", squares.c_str());
+  Oli_Para_Set_Mode(Oli_Get_Body_Mode());
+  Oli_Printf(reference.f, "%s%s", prepared, "\n");
+  Oli_End_Text(reference.f);
+  EXPECT_EQ(ours.text(), reference.text());
+  EXPECT_EQ(ours.text().find(std::string(prepared, 999) + "\n#END_OF_TEXT\n"), 21u);
 }

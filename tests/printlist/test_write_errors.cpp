@@ -130,3 +130,21 @@ TEST(OliWriteErrors, ATextThatCannotBeFormattedFailsTheList) {
   EXPECT_EQ(Oli_End_List(c.f), EILSEQ);
   EXPECT_EQ(Oli_End_List(c.f), 0);
 }
+
+/* More failing files than the writer keeps apart: the first ones keep their failure, and the
+** latest failure takes the last place. */
+TEST(OliWriteErrors, ManyFailingFilesKeepTheirFailures) {
+  Reset_Writers();
+  std::vector<FILE *> files;
+  for (int i = 0; i < 9; i++) {
+    files.push_back(Full_Disk(0));
+    ASSERT_NE(files.back(), nullptr);
+    Oli_Write_Contents(files.back(), "Titel");
+  }
+  for (int i = 0; i < 7; i++) EXPECT_EQ(Oli_List_Error(files[(size_t)i]), ENOSPC) << i;
+  EXPECT_EQ(Oli_List_Error(files[8]), ENOSPC);
+  for (FILE *f : files) {
+    Oli_End_List(f);
+    fclose(f);
+  }
+}
