@@ -212,7 +212,7 @@ static void Calc_T90(int group, const Lkom_Entry *c, Timber_Check *r)
                              /*predrilled=*/si->predrilled, /*variant=*/0,
                              /*fitted=*/si->fitted_bolt, /*t1=*/outer ? si->t_p * 10.0 : t_s,
                              /*t2=*/t_m, /*rho1=*/rho_s, /*rho2=*/rho_m,
-                             /*mat1=*/outer ? 12 : si->mat_side, /*mat2=*/si->mat_mid,
+                             /*mat1=*/outer ? MAT_STAHLBLECH : si->mat_side, /*mat2=*/si->mat_mid,
                              /*g1=*/outer ? si->plate_steel : si->grade_side,
                              /*g2=*/si->grade_mid, /*user1=*/nullptr, /*user2=*/nullptr,
                              /*out_penetration=*/&pen, /*out_member=*/nullptr,

@@ -399,6 +399,21 @@ TEST(BearingCheck, EurocodeComputedIntoTheRecord)
     EXPECT_NEAR(r.u_max, 0.135213, 1e-6);
     Free_Bearing_Check(&r);
 
+    /* a small force towards the plate end still bears by the end resistance: N = 4 kN,
+    ** 4 / 8 = 0.5 kN per bolt and plane, u = 0.5 / 37.1367 = 0.013464 */
+    Get_Lkom_Entry(0, 0)->N_d = 4.0;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.u_max, 0.013464, 1e-6);
+    Free_Bearing_Check(&r);
+
+    /* the end column is the one of the largest x, whichever fastener stands there: the first
+    ** fastener moved beyond the others is the only one bearing by the end resistance */
+    Get_Lkom_Entry(0, 0)->N_d = 60.0;
+    Fastener_Pattern.recs[0].x = x_end + 1.0;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    for (int i = 0; i < r.n; i++) EXPECT_DOUBLE_EQ(r.rows[i].R, i == 0 ? r.R_end : r.R_in) << i;
+    Free_Bearing_Check(&r);
+
     /* no fastener: no rows, u = 0 */
     Fastener_Pattern.count = 0;
     ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
@@ -411,6 +426,51 @@ TEST(BearingCheck, EurocodeComputedIntoTheRecord)
     EXPECT_EQ(Calc_Bearing_Check(-1, 0, &untouched), 0);
     EXPECT_EQ(untouched.rows, nullptr);
     EXPECT_EQ(untouched.n, 0);
+}
+
+TEST(BearingCheck, ForcesAcrossTheGrainBearByTheInnerResistance)
+{
+    /* A bending splice with V_d = 8 kN and neither moment nor axial force: 8 / (4 * 2) = 1 kN
+    ** per bolt and plane across the grain, nothing towards the plate end, so every hole bears by
+    ** F_b,Rd = 55.4681 kN: u = 1 / 55.4681 = 0.018028 */
+    Bolted_Plate_Splice();
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Lkom_Entry *c = Get_Lkom_Entry(0, 0);
+    c->N_d = 0.0;
+    c->V_d = 8.0;
+    c->M_d = c->M_distr = 0.0;
+    Bearing_Check r;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    ASSERT_EQ(r.n, 4);
+    for (int i = 0; i < r.n; i++) {
+        EXPECT_NEAR(r.rows[i].F_totH, 0.0, 1e-12) << i;
+        EXPECT_NEAR(r.rows[i].F_tot, 1.0, 1e-9) << i;
+        EXPECT_DOUBLE_EQ(r.rows[i].R, r.R_in) << i;
+    }
+    EXPECT_NEAR(r.u_max, 0.018028, 1e-6);
+    Free_Bearing_Check(&r);
+}
+
+TEST(BearingCheck, SplitRingConnectorsBearByTheirBoltHole)
+{
+    /* Connectors of type C2 on outer plates bear by their bolt, d = d0 = 12 + 0.4 = 12.4 mm:
+    ** end: alpha_b = 24 / 37.2 = 0.645161, k1 = min(2.8 * 16 / 12.4 - 1.7 = 1.912903,
+    **   1.4 * 35 / 12.4 - 1.7 = 2.251613, 2.5) = 1.912903;
+    **   F_b,Rd = 1.912903 * 0.645161 * 360 * 12.4 * 10 / 1.25 = 44.0733 kN;
+    ** inner: alpha_b = 40 / 37.2 - 0.25 = 0.825269, k1 = 2.251613;
+    **   F_b,Rd = 2.251613 * 0.825269 * 360 * 124 / 1.25 = 66.3595 kN. */
+    Bolted_Plate_Splice();
+    Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_C2;
+    Splice_Input.d_bolt = 12.0;
+    ASSERT_GE(Plate_Bearing_Fu_B(), 360.0);
+    Bearing_Check r;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.alpha_end, 0.645161, 1e-6);
+    EXPECT_NEAR(r.k1_end, 1.912903, 1e-6);
+    EXPECT_NEAR(r.R_end, 44.0733, 1e-4);
+    EXPECT_NEAR(r.alpha_in, 0.825269, 1e-6);
+    EXPECT_NEAR(r.R_in, 66.3595, 1e-4);
+    Free_Bearing_Check(&r);
 }
 
 TEST(BearingCheck, OneRowBearsByThePlateHeightWithoutChangingTheInput)
@@ -431,6 +491,8 @@ TEST(BearingCheck, OneRowBearsByThePlateHeightWithoutChangingTheInput)
     EXPECT_DOUBLE_EQ(Splice_Input.p2, 3.5);
     Free_Bearing_Check(&r);
     Set_Layout(2, 2);
+    EXPECT_DOUBLE_EQ(Plate_Row_Spacing(&Splice_Input), 3.5);
+    Set_Layout(2, 1.5);                                 /* not one whole row */
     EXPECT_DOUBLE_EQ(Plate_Row_Spacing(&Splice_Input), 3.5);
 
     /* the design run keeps the spacing the check took with the splice (it is saved with it) */
