@@ -58,6 +58,9 @@ char *Edit_User_Comment(char *text, const char *title) {
   int result = 0, active = 1;
   comment_items(area, buffer, capacity, &result, &active, ax2 - ax1, ay2 - ay1);
   Activate_Prop_Sheet();
+  /* the editor has the keyboard from the start: the user writes at once */
+  SVA_Update(area);
+SVA_Focus_Editor(area);
   while (result != COMMENT_CANCEL && result != COMMENT_CONFIRM) {
     SVA_Update(area);
     int code = Edit_Prop_Sheet();

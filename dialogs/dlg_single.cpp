@@ -133,17 +133,28 @@ int Dlg_Run_Single(Dlg_Desc *d, Dlg_Page *page)
 
 /* ------------------------------------------------------------------ remark editor */
 
-enum { REMARK_MAX = 5000 };
+/* REMARK_FOCUS: the first event of the dialog, outside the codes of the sheet's controls; it
+** gives the editor the keyboard as soon as the dialog is drawn. */
+enum { REMARK_MAX = 5000, REMARK_FOCUS = DLG_AREA_CODE + 1000 };
 
 static char Remark_Buffer[REMARK_MAX + 1];
 static Dlg_Desc Remark_Desc;
 static Dlg_Page Remark_Page;
 static int Remark_Ready = 0;
+static int Remark_Area = -1; /* the page's view area, as last drawn */
 
 static void Draw_Remark(int area, int, void *)
 {
+  Remark_Area = area;
   SVA_Add_Text_Editor(area, 10, 10, 430, 210, Remark_Buffer, REMARK_MAX, BLACK_CI, WHITE_CI, 1,
                       &Wdg_State.editable_cell);
+}
+
+static int Remark_Event(int code)
+{
+  if (code != REMARK_FOCUS) return 0;
+  SVA_Focus_Editor(Remark_Area);
+  return 1;
 }
 
 int Wdg_Edit_Remark(char **text)
@@ -155,6 +166,7 @@ int Wdg_Edit_Remark(char **text)
     Remark_Desc.sheet_value = 40;
     Dlg_Init_Pages(1, &Remark_Page);
     Remark_Page.draw = Draw_Remark;
+    Remark_Desc.event = Remark_Event;
     Remark_Ready = 1;
   }
   memset(Remark_Buffer, 0, sizeof Remark_Buffer);
@@ -169,7 +181,9 @@ int Wdg_Edit_Remark(char **text)
   snprintf(Remark_Page.label, sizeof Remark_Page.label, "Vorbemerkung");
   Remark_Desc.max_height = 220;
   Remark_Desc.max_width = 440;
+Remark_Desc.preset_event = REMARK_FOCUS;
   int r = Dlg_Run_Single(&Remark_Desc, &Remark_Page);
+  Remark_Area = -1;
   if (r == 1) {
     char *fresh = strdup(Remark_Buffer);
     if (fresh) {

@@ -230,6 +230,10 @@ void SVA_Draw_Arrow_Mark(int x1, int y1, int x2, int y2, int colour);
 
 /* ---- input (sva_input.cpp) ---- */
 int SVA_Handle_Input(int area);
+/* Give the keyboard to the area's first multi-line editor as a dialog opens: its editing loop
+** runs at once, with the cursor after the text, until a press outside it, Esc or the window's
+** end. Return 1 if the area has an editor, else 0. */
+int SVA_Focus_Editor(int area);
 void SVA_Track_Mouse(int area);
 void SVA_Show_Tooltip(const char *text, int line);
 /* Split a tooltip text at its line ends into lines; answers the widest line's width in pixels

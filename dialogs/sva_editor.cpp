@@ -14,7 +14,7 @@
 #include "foundation/foundation.h"
 #include "platform/zelkwin.h"
 
-enum { ED_LINE_STEP = 14, ED_INITIAL_LINES = 50, ED_PASTE_MAX = 5000 };
+enum { ED_LINE_STEP = 14, ED_INITIAL_LINES = 50, ED_PASTE_MAX = 5000, ED_ESCAPE = 27 };
 
 static SVA_Editor_State *Current_Editor = nullptr;
 static int Caret_Colour, Selection_Colour, Length_Bar_Colour, Line_Bar_Colour;
@@ -475,7 +475,9 @@ static void Press(SVA_Editor_State *e)
   Redraw(e);
 }
 
-void SVA_Editor_Run(SVA_Item *item, int X1, int Y1, int X2, int Y2)
+/* The editing loop; entered by a press at the mouse (cursor there) or, with at_mouse 0, by the
+** dialog that opens with the editor focused (cursor after the text, nothing to release). */
+static void Run(SVA_Item *item, int X1, int Y1, int X2, int Y2, int at_mouse)
 {
   SVA_Editor_State *e = item->editor;
   if (e == nullptr) return;
@@ -494,7 +496,12 @@ void SVA_Editor_Run(SVA_Item *item, int X1, int Y1, int X2, int Y2)
   int width;
   Text_Rect(e, &width);
   SVA_Editor_Layout(e, width);
-  SVA_Editor_Cursor_To(e, M_XPOS, M_YPOS);
+  if (at_mouse) {
+    SVA_Editor_Cursor_To(e, M_XPOS, M_YPOS);
+  } else {
+    e->cursor = Text_End(e);
+    Keep_Visible(e);
+  }
   Redraw(e);
   /* wait for the release of the click that entered */
   while (M_LEFT && !getkeymask()) Get_Mouse_Event();
@@ -536,11 +543,19 @@ void SVA_Editor_Run(SVA_Item *item, int X1, int Y1, int X2, int Y2)
       continue;
     }
     if (cls & VELMSG_KEY) {
+      bool escape = false;
       while (hitkey() != -1) {
         int key = getkey();
         if (key < 0) break;
+        if (key == ED_ESCAPE) {
+          /* Esc is the sheet's (cancel), not a character: it leaves the editor and acts there */
+          Pass_On_Key(key);
+          escape = true;
+          break;
+        }
         SVA_Editor_Key(e, key);
       }
+      if (escape) break;
       Redraw(e);
     }
   }
@@ -553,4 +568,14 @@ void SVA_Editor_Run(SVA_Item *item, int X1, int Y1, int X2, int Y2)
   Push_RFont();
   pxView(vx1, vy1, vx2, vy2);
   pxFlsh();
+}
+
+void SVA_Editor_Run(SVA_Item *item, int X1, int Y1, int X2, int Y2)
+{
+  Run(item, X1, Y1, X2, Y2, 1);
+}
+
+void SVA_Editor_Run_Focused(SVA_Item *item, int X1, int Y1, int X2, int Y2)
+{
+  Run(item, X1, Y1, X2, Y2, 0);
 }

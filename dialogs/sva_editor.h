@@ -1,7 +1,7 @@
 /*
 ** Multi-line text editor item of the view areas (kind 19): a word-wrapping editor over a
 ** rectangle that edits the caller's buffer in place. Drawn with the area; editing runs a nested
-** event loop entered by a click into the editor.
+** event loop entered by a click into the editor, or at once by a dialog that opens with it focused.
 */
 #pragma once
 
@@ -52,5 +52,10 @@ int SVA_Editor_Insert(SVA_Editor_State *e, int byte);
 void SVA_Editor_Delete_Selection(SVA_Editor_State *e);
 /* Place the cursor at a screen position. */
 void SVA_Editor_Cursor_To(SVA_Editor_State *e, int mx, int my);
-/* Run the editing loop for a clicked editor item whose screen rectangle is given. */
+/* Run the editing loop for a clicked editor item whose screen rectangle is given. It ends at a
+** press outside the rectangle (passed on to what lies there), at Esc (passed on to the sheet)
+** or when the window closes. */
 void SVA_Editor_Run(SVA_Item *item, int X1, int Y1, int X2, int Y2);
+/* The same loop entered without a click, with the cursor after the text: the editor has the
+** keyboard from the moment its dialog opens. */
+void SVA_Editor_Run_Focused(SVA_Item *item, int X1, int Y1, int X2, int Y2);

@@ -1,8 +1,8 @@
 /*
 ** Input handling of a view area: the mouse-over loop with cursor shapes, button highlights and
 ** tooltips, the hit test of a click against the items, in-place editing of float, text, choice
-** and picture fields with chaining to the next field, the two drop-down popups and the short
-** keys. Screen coordinates: x' = X1 + x - sx, y' = Y1 + y - sy.
+** and picture fields with chaining to the next field, the two drop-down popups, the short keys
+** and the keyboard focus of a dialog's editor. Screen coordinates: x' = X1 + x - sx, y' = Y1 + y - sy.
 */
 #include <algorithm>
 #include <cmath>
@@ -762,5 +762,20 @@ int SVA_Handle_Input(int area)
     return 1;
   }
   Wait_Release();
+  return 0;
+}
+
+int SVA_Focus_Editor(int area)
+{
+  Scrollable_View_Area *a = SVA_Get(area);
+  if (a == nullptr || getkeymask() == 1) return 0;
+  View v;
+  Get_View(a, &v);
+  for (SVA_Item *it = a->first; it; it = it->next) {
+    if (it->kind != SVA_EDITOR) continue;
+    int x = v.X1 + it->x1 - v.sx, y = v.Y1 + it->y1 - v.sy;
+    SVA_Editor_Run_Focused(it, x, y, v.X1 + it->x2 - v.sx, v.Y1 + it->y2 - v.sy);
+    return 1;
+  }
   return 0;
 }

@@ -156,6 +156,9 @@ int Get_Mouse_Event(void); /* waits for the next mouse event (move, button, whee
 /* Puts the left press just taken (at M_XPOS, M_YPOS) back in front of the event queue, so that
 ** the next wait sees it again (a loop that ends on a press elsewhere passes it on); M_LEFT goes up. */
 void Pass_On_Mouse_Press(void);
+/* Puts a key just taken back in front of the event queue (a loop that ends on a key that is not
+** its own passes it on to the loop below it). */
+void Pass_On_Key(int key);
 int hitkey(void);          /* the next pending key without taking it, -1 when none */
 int getkey(void);          /* takes the next key (waits for one); -1 when the window was closed */
 int getkeymask(void);      /* 1 once the window is closed for good (the script ended; every loop should end), else 0 */

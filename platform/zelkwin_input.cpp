@@ -292,6 +292,16 @@ void Pass_On_Mouse_Press(void) {
   M_LEFT = 0;
 }
 
+void Pass_On_Key(int key) {
+  Ensure_Init();
+  State &s = St();
+  if (s.closed) return;
+  Event ev;
+  ev.type = EV_KEY;
+  ev.key = key;
+  s.queue.push_front(ev);
+}
+
 void msVisi(int visible) {
   Ensure_Init();
   St().cursor_visible = visible >= 0;
