@@ -178,6 +178,14 @@ TEST_F(Pages, TheLayoutPageDrawsEveryFastenerOfBothHalves)
     EXPECT_EQ(Count_Colour_In_Png("muster4.png", 10, 400, 900, 900, 0xAA0000u), 2L * 8 * 4 * 25);
 }
 
+/* One row of nails lies on the members' axis: its edge distance is half the smaller height of
+** the middle and side members, min(20, 20) / 2 = 10.0 cm. */
+TEST_F(Pages, TheLayoutPageShowsTheEdgeDistanceOfASingleRow)
+{
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", Tab(PAGE_ANORDNUNG) + Enter_Value(360, 2, "1")), 1);
+    EXPECT_TRUE(Shown_Part("a4 = 10.0 cm  Scherfugen")) << "single row";
+}
+
 /* Inner plates with dowels 16 mm: hole d0 = 1.7 cm, plate end distance e1 = 1.2 d0 = 2.04 cm;
 ** 4 rows at 10.42 cm in a plate 40 cm high: e2 = 20 - 1.5 * 10.42 = 4.37 cm. */
 TEST_F(Pages, WithPlatesTheLayoutPageShowsThePlateDistances)

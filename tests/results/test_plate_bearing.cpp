@@ -1,0 +1,90 @@
+/*
+** Bearing of the plate holes under EN 1993-1-8: the row spacing p2 in k1 of the inner and the
+** end fasteners, and the moment column of the force table of a bending splice.
+*/
+#include "results_test_util.h"
+
+namespace {
+
+/* Outer plates 10 mm of S235 (f_u 360), gamma_M2 1.25, one row of three 12 mm dowels at x = 5,
+** 11 and 17 cm, two shear planes, e1 = 2.4, e2 = 3.0, p1 = 6.0 cm, every fastener printed. */
+void Three_Dowels(double p2)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.vbm_type = 29;
+    Splice_Input.d = 12.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.e1 = 2.4;
+    Splice_Input.e2 = 3.0;
+    Splice_Input.p1 = 6.0;
+    Splice_Input.p2 = p2;
+    Splice_Input.plate_steel = 5;
+    Splice_Input.bolt_steel = 5;
+    Splice_Input.gamma_m2 = 1.25;
+    Splice_Input.shear_planes = 2;
+    Splice_Input.print.fasteners = 1;
+    Set_Layout(3, 2);
+    Fastener_Pattern.count = 3;
+    for (int i = 0; i < 3; i++) {
+        Fastener_Pattern.recs[i] = Fastener_Rec{};
+        Fastener_Pattern.recs[i].x = 5.0 + 6.0 * i;
+        Fastener_Pattern.recs[i].weight = 1.0;
+    }
+    Calc_Pattern_Centroid(&Fastener_Pattern.x_c, &Fastener_Pattern.y_c, &Fastener_Pattern.I_p, 3,
+                          Fastener_Pattern.recs);
+    Set_Lkom(0, 0, 0.0, 75.0, 0.0);
+}
+
+} // namespace
+
+TEST(PlateBearing, CloseRowsLowerK1OfInnerAndEndFasteners)
+{
+    /* EN 1993-1-8, Table 3.4, d0 = 12 mm, p2 = 30 mm:
+    ** inner: k1 = min(1.4 * 30 / 12 - 1.7, 2.5) = 1.8, alpha_b = min(60 / 36 - 0.25, 1) = 1:
+    **   F_b,Rd = 1.8 * 1 * 360 * 12 * 10 / 1.25 = 62208 N = 62.21 kN;
+    ** end: k1 = min(2.8 * 30 / 12 - 1.7, 1.4 * 30 / 12 - 1.7, 2.5) = 1.8, alpha_b = 24 / 36:
+    **   F_b,Rd = 1.8 * 0.6667 * 360 * 12 * 10 / 1.25 = 41472 N = 41.47 kN;
+    ** tension 75 kN: 12.5 kN per fastener and plane, the end column governs: 12.5 / 41.472 */
+    Three_Dowels(3.0);
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    EXPECT_NEAR(Oli_Lochleibung_Nachweis(f, 0, 0), 12.5 / 41.472, 1e-9);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("k\xCE\\" "1\xCEr = 1.80 => F\xCE\\" "b,Rd\xCEr = 62.21 kN"), std::string::npos) << s;
+    EXPECT_NE(s.find("k\xCE\\" "1\xCEr = 1.80 => F\xCE\\" "b,Rd,Rand\xCEr = 41.47 kN"), std::string::npos) << s;
+}
+
+TEST(PlateBearing, TheMomentColumnOfABendingSplice)
+{
+    /* M = 0.6 kNm = 60 kNcm about the centroid x = 11 cm, I_p = 6² + 0 + 6² = 72 cm², two shear
+    ** planes: the outer fasteners take 60 * 6 / 72 / 2 = 2.5 kN across the grain (F_M = F_MV,
+    ** F_MH = 0), the middle one none; with 12.5 kN along the grain: F = sqrt(12.5² + 2.5²) =
+    ** 12.75 kN at atan(2.5 / 12.5) = 11.31 degrees; resistances 86.40 inside, 57.60 at the end
+    ** (p2 = 6 cm: k1 = 2.5) */
+    Three_Dowels(6.0);
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Lkom_Entry *c = Get_Lkom_Entry(0, 0);
+    c->M_d = 0.6;
+    c->M_distr = 0.6;
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Oli_Lochleibung_Nachweis(f, 0, 0);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    /* (the row with the largest force is underlined: its resistance is not compared here) */
+    EXPECT_NE(s.find("   1    2.50    0.00   -2.50   12.50   -2.50   12.75   11.31 "), std::string::npos) << s;
+    EXPECT_NE(s.find("   2    0.00    0.00    0.00   12.50    0.00   12.50    0.00   86.40  0.14\n"), std::string::npos) << s;
+    EXPECT_NE(s.find("   3    2.50    0.00    2.50   12.50    2.50   12.75   11.31   57.60  0.22\n"), std::string::npos) << s;
+    /* inner plates carry twice the force per plane of the hole */
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.plate_count = 1.0;
+    f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Oli_Lochleibung_Nachweis(f, 0, 0);
+    const std::string t = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(t.find("   1    5.00    0.00   -5.00   25.00   -5.00   25.50   11.31 "), std::string::npos) << t;
+}
