@@ -17,6 +17,7 @@
 #include "design/design_lateral.h"
 #include "design/design_plates.h"
 #include "design/design_spacing.h"
+#include "design/design_state.h"
 #include "design/design_texts.h"
 #include "nad/nad.h"
 
@@ -788,6 +789,39 @@ int Design_Connection_At(Connection_Base *base, double alpha_1, double alpha_2,
     base->in.alpha_1 = alpha_1;
     base->in.alpha_2 = alpha_2;
     return Run_Angle(base, base->in, spacings != 0, r);
+}
+
+/*
+** Design the base at 90 degrees and tell whether its design resistance rd_total can only fall (or
+** stay) as the force-to-grain angle grows from 0 to 90 degrees. It does for a dowel or bolt in a
+** timber member beside an inner steel plate in the exact proof whose embedment strength follows
+** EN 1995-1-1, eq. (8.31), with k90 >= 1: fh falls with the angle, and each failure mode of
+** EN 1995-1-1, eq. (8.11), with its rope-effect share, grows with fh, and so does the smallest
+** of them. A design at any angle from 0 to 90 degrees then gives at least the value at 90 degrees,
+** short of the rounding of its arithmetic (far below a relative 1e-12). Return 1 and write that
+** value (> 0, in the unit of the result) to *rd_90 when this holds, else 0. The base keeps the
+** angles 90 degrees.
+*/
+int Design_Connection_Falling(Connection_Base *base, double *rd_90)
+{
+    if (base->code != 0 || !base->repeatable || base->legacy) return 0;
+    const Connection_Input &in = base->in;
+    if (!Is_Vbm_Dowel_Or_Bolt(in.vbm_type) || in.proof_method != 1) return 0;
+    if (Is_Mat_Metal_Plate(in.mat_1) || !Is_Mat_Metal_Plate(in.mat_2) || in.mat_2 == MAT_ALUBLECH)
+        return 0;
+    for (int mode = 16; mode <= 18; mode++)
+        if (!(Get_Mode_Gamma(mode, 1) > 0.0)) return 0;
+    Connection_Result r;
+    if (Design_Connection_At(base, 90.0, 90.0, 0, &r) != 0) return 0;
+    /* the embedment rule the design took for member 1 (the only one it asked for) */
+    const Design_Fh_Plan &plan = Design_Run_Current()->fh_plan;
+    if (!plan.valid || plan.metal || plan.mat != in.mat_1 || !(plan.k90 >= 1.0)) return 0;
+    /* a yield moment and an embedment strength well above the limit (1e-5) below which no
+    ** resistance is determined, and a resistance from the failure modes */
+    if (!(r.my_rk > 0.0) || !(r.fh1_k > 1e-4) || !(r.gamma_lateral > 0.0)) return 0;
+    if (!(r.rd_total > 0.0) || !std::isfinite(r.rd_total)) return 0;
+    *rd_90 = r.rd_total;
+    return 1;
 }
 
 /*

@@ -132,6 +132,16 @@ int Design_Connection_Base(const Connection_Input *input, Connection_Base *base)
 int Design_Connection_At(Connection_Base *base, double alpha_1, double alpha_2,
                          int spacings, Connection_Result *result);
 
+/*
+** Design the base at 90 degrees and tell whether its design resistance rd_total can only fall (or
+** stay) as the force-to-grain angle grows from 0 to 90 degrees, short of the rounding of its
+** arithmetic (far below a relative 1e-12): return 1 and write the value at 90 degrees (> 0) to
+** *rd_90 when this holds, 0 when it is not known for the connection. Holds for dowels and bolts
+** in a timber member beside an inner steel plate in the exact proof whose embedment strength
+** falls with the angle (EN 1995-1-1, eq. (8.31) with k90 >= 1). The base keeps the angles 90.
+*/
+int Design_Connection_Falling(Connection_Base *base, double *rd_90);
+
 /* ---------------------------------------------------------------- rule input record */
 
 /*

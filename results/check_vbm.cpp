@@ -110,6 +110,7 @@ typedef struct Vbm_Design {
     double rd, rk, f_red, fh;
     int32_t mode;
     int code;
+    int32_t pending;                    /* placed by its angle, not designed yet */
 } Vbm_Design;
 
 /*
@@ -235,6 +236,10 @@ struct Vbm_Design_Cache {
     Connection_Base base;
     bool base_kept = false;                 /* base may serve the next combination */
     Connection_Input base_input;            /* input of the base, angles 0 */
+    bool falls_known = false;               /* falls and rd_90 are those of the base */
+    bool falls = false;                     /* its design resistance falls with the angle */
+    double rd_90 = 0.0;                     /* its design resistance at 90 degrees */
+    std::vector<int32_t> item_of;           /* per fastener: its item (Governing_By_Bound) */
     Vbm_Design_Cache *outer = nullptr;      /* the cache of the run around this one */
 };
 typedef Vbm_Design_Cache Design_Cache;
@@ -281,15 +286,17 @@ static void Design_Base_Of_Input(Design_Cache *cache)
         && std::memcmp(&probe, &cache->base_input, sizeof probe) == 0)
         return;
     Design_Connection_Base(&cache->input, &cache->base);
+    cache->falls_known = false;
     std::memcpy(&cache->base_input, &probe, sizeof probe);
     cache->base_kept = In_Open_Run(cache);
 }
 
-/* The first design (in design order) whose angle lies within 1e-9 degrees of alpha_deg, or
-** null. Only neighbours in angle order can lie that near: they are looked up in by_angle. */
-static const Vbm_Design *Find_Design(const Design_Cache *cache, double alpha_deg)
+/* The index of the first design (in design order) whose angle lies within 1e-9 degrees of
+** alpha_deg, or -1. Only neighbours in angle order can lie that near: they are looked up in
+** by_angle. */
+static int32_t Find_Design(const Design_Cache *cache, double alpha_deg)
 {
-    if (std::isnan(alpha_deg)) return nullptr;
+    if (std::isnan(alpha_deg)) return -1;
     const std::vector<Vbm_Design> &items = cache->items;
     /* A window a little wider than the tolerance; the test below is the exact one. */
     const double lo = alpha_deg - 2e-9, hi = alpha_deg + 2e-9;
@@ -299,34 +306,113 @@ static const Vbm_Design *Find_Design(const Design_Cache *cache, double alpha_deg
     for (; it != cache->by_angle.end() && !(items[(size_t)*it].alpha_deg > hi); ++it)
         if (std::fabs(items[(size_t)*it].alpha_deg - alpha_deg) <= 1e-9 && (best < 0 || *it < best))
             best = *it;
-    return best >= 0 ? &items[(size_t)best] : nullptr;
+    return best;
 }
 
-static const Vbm_Design *Cached_Design(Design_Cache *cache, int group, int entry, double alpha_deg)
+/* Fill the connection input of combination (group, entry) and design the part of its design
+** that does not depend on the angle; alpha_deg goes into the input (every design sets its own). */
+static void Fill_Design_Cache(Design_Cache *cache, int group, int entry, double alpha_deg)
 {
-    if (const Vbm_Design *kept = Find_Design(cache, alpha_deg)) return kept;
-    if (!cache->filled) {
-        const Lkom_Group *grp = &Splice_Input.lkom.groups[group];
-        const Lkom_Entry *c = &grp->entries[entry];
-        Fill_Vbm_Design_Input(&cache->input, grp->kled, alpha_deg, alpha_deg,
-                              Fastener_Pattern.count, 1, c->accidental, grp->kmod_source,
-                              grp->kmod);
-        if (!Is_Vbm_Screw_Family_C(Splice_Input.vbm_type)) Design_Base_Of_Input(cache);
-        cache->items.reserve((size_t)Fastener_Pattern.count + 1);
-        cache->filled = true;
-    }
+    const Lkom_Group *grp = &Splice_Input.lkom.groups[group];
+    const Lkom_Entry *c = &grp->entries[entry];
+    Fill_Vbm_Design_Input(&cache->input, grp->kled, alpha_deg, alpha_deg, Fastener_Pattern.count,
+                          1, c->accidental, grp->kmod_source, grp->kmod);
+    if (!Is_Vbm_Screw_Family_C(Splice_Input.vbm_type)) Design_Base_Of_Input(cache);
+    cache->items.reserve((size_t)Fastener_Pattern.count + 1);
+    cache->filled = true;
+}
+
+/* The design of item k, designed now if it was only placed. */
+static const Vbm_Design *Designed(Design_Cache *cache, int32_t k)
+{
+    Vbm_Design *d = &cache->items[(size_t)k];
     /* The design works on its own copy; only the angles of the kept input change, and the
     ** kmod switch of the screw rules is set the same way for every angle. */
+    if (d->pending) Design_At_Angle(&cache->input, &cache->base, d->alpha_deg, d);
+    return d;
+}
+
+/* The item of the design at alpha_deg: a kept one within 1e-9 degrees, or a new one placed
+** (not yet designed) after the others. */
+static int32_t Design_Item(Design_Cache *cache, int group, int entry, double alpha_deg)
+{
+    const int32_t kept = Find_Design(cache, alpha_deg);
+    if (kept >= 0) return kept;
+    if (!cache->filled) Fill_Design_Cache(cache, group, entry, alpha_deg);
     const int32_t k = (int32_t)cache->items.size();
     cache->items.emplace_back();
-    Design_At_Angle(&cache->input, &cache->base, alpha_deg, &cache->items.back());
+    cache->items.back().alpha_deg = alpha_deg;
+    cache->items.back().pending = 1;
     if (!std::isnan(alpha_deg)) {
         const std::vector<Vbm_Design> &items = cache->items;
         auto at = std::upper_bound(cache->by_angle.begin(), cache->by_angle.end(), alpha_deg,
                                    [&](double v, int32_t j) { return v < items[(size_t)j].alpha_deg; });
         cache->by_angle.insert(at, k);
     }
-    return &cache->items.back();
+    return k;
+}
+
+static const Vbm_Design *Cached_Design(Design_Cache *cache, int group, int entry, double alpha_deg)
+{
+    return Designed(cache, Design_Item(cache, group, entry, alpha_deg));
+}
+
+/* A bound is widened by this share: it covers the rounding of a design against another. */
+#define BOUND_SLACK 1e-9
+
+/*
+** The governing fastener of combination (group, entry), the first of the largest utilisation
+** u = F n / n_ef / R_d, without designing every fastener where the design resistance falls with
+** the angle (Design_Connection_Falling): the resistance at 90 degrees bounds each fastener's
+** utilisation from above, and a fastener whose bound stays below the largest utilisation found
+** is not designed. Every fastener takes the same design as when all are designed in turn (that
+** of the first one within 1e-9 degrees): the items are placed in that order by their angles
+** alone, and only those asked for are designed. Fa, ang: forces (kN) and angles (rad) of the n_f
+** fasteners. Return 1 with *first set, or 0 when the bound does not apply.
+*/
+static int Governing_By_Bound(Design_Cache *cache, int group, int entry, const double *Fa,
+                              const double *ang, int n_f, int n_row, double n_ef, int *first)
+{
+    if (n_f <= 0 || !(n_ef > 0.0) || Is_Vbm_Screw_Family_C(Splice_Input.vbm_type)) return 0;
+    if (!cache->filled) Fill_Design_Cache(cache, group, entry, ang[0] * 180.0 / M_PI);
+    if (!cache->falls_known) {
+        cache->falls = Design_Connection_Falling(&cache->base, &cache->rd_90) != 0;
+        cache->falls_known = true;
+    }
+    if (!cache->falls) return 0;
+    std::vector<int32_t> &item_of = cache->item_of;
+    item_of.resize((size_t)n_f);
+    int i_max = -1;                             /* the first of the largest force */
+    for (int i = 0; i < n_f; i++) {
+        const double a = ang[i] * 180.0 / M_PI;
+        if (!(a >= 0.0 && a <= 90.0) || !(Fa[i] >= 0.0) || !std::isfinite(Fa[i])) return 0;
+        item_of[(size_t)i] = Design_Item(cache, group, entry, a);
+        if (i_max < 0 || Fa[i] > Fa[i_max]) i_max = i;
+    }
+    double best = -1.0;
+    int best_i = -1;
+    /* u of fastener i, the first of the largest kept; false for a design with a code */
+    const auto consider = [&](int i) {
+        const Vbm_Design *des = Designed(cache, item_of[(size_t)i]);
+        if (des->code != 0) return false;
+        const bool none = !(des->rd > 0.0 && n_ef > 0.0);
+        const double u = Shown_Util(none, none ? 0.0 : Fa[i] * n_row / n_ef / des->rd);
+        if (u > best || (u == best && i < best_i)) {
+            best = u;
+            best_i = i;
+        }
+        return true;
+    };
+    if (!consider(i_max)) return 0;
+    for (int i = 0; i < n_f; i++) {
+        if (i == i_max) continue;
+        const double bound = Fa[i] * n_row / n_ef / cache->rd_90;
+        if (bound * (1.0 + BOUND_SLACK) < best) continue;
+        if (!consider(i)) return 0;
+    }
+    if (best_i < 0) return 0;
+    *first = best_i;
+    return 1;
 }
 
 /*
@@ -617,15 +703,17 @@ static void Calc_Vbm_Rows(int group, int entry, int n_print, const double *Fa, c
     r->first = 0;
     r->governing = -1;
     if (Splice_Input.print.fasteners == 0 && n_print > 1) {
-        double best = -1.0;
-        for (int i = 0; i < n_f; i++) {
-            const Vbm_Design *des = Cached_Design(&cache, group, entry, ang[i] * 180.0 / M_PI);
-            if (des->code != 0) r->error = des->code;
-            const bool none = !(des->rd > 0.0 && r->n_ef > 0.0);
-            const double u = Shown_Util(none, none ? 0.0 : Fa[i] * r->n_row / r->n_ef / des->rd);
-            if (u > best) {
-                best = u;
-                r->first = i;
+        if (!Governing_By_Bound(&cache, group, entry, Fa, ang, n_f, r->n_row, r->n_ef, &r->first)) {
+            double best = -1.0;
+            for (int i = 0; i < n_f; i++) {
+                const Vbm_Design *des = Cached_Design(&cache, group, entry, ang[i] * 180.0 / M_PI);
+                if (des->code != 0) r->error = des->code;
+                const bool none = !(des->rd > 0.0 && r->n_ef > 0.0);
+                const double u = Shown_Util(none, none ? 0.0 : Fa[i] * r->n_row / r->n_ef / des->rd);
+                if (u > best) {
+                    best = u;
+                    r->first = i;
+                }
             }
         }
         r->rows.assign(1, Vbm_Row{});
