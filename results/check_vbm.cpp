@@ -240,6 +240,7 @@ struct Vbm_Design_Cache {
     bool falls = false;                     /* its design resistance falls with the angle */
     double rd_90 = 0.0;                     /* its design resistance at 90 degrees */
     std::vector<int32_t> item_of;           /* per fastener: its item (Governing_By_Bound) */
+    std::vector<double> alpha_of;           /* per fastener: its angle, degrees */
     Vbm_Design_Cache *outer = nullptr;      /* the cache of the run around this one */
 };
 typedef Vbm_Design_Cache Design_Cache;
@@ -381,19 +382,40 @@ static int Governing_By_Bound(Design_Cache *cache, int group, int entry, const d
     }
     if (!cache->falls) return 0;
     std::vector<int32_t> &item_of = cache->item_of;
-    item_of.resize((size_t)n_f);
+    std::vector<double> &alpha = cache->alpha_of;
+    item_of.assign((size_t)n_f, -1);
+    alpha.resize((size_t)n_f);
     int i_max = -1;                             /* the first of the largest force */
     for (int i = 0; i < n_f; i++) {
-        const double a = ang[i] * 180.0 / M_PI;
+        alpha[(size_t)i] = ang[i] * 180.0 / M_PI;
+        const double a = alpha[(size_t)i];
         if (!(a >= 0.0 && a <= 90.0) || !(Fa[i] >= 0.0) || !std::isfinite(Fa[i])) return 0;
-        item_of[(size_t)i] = Design_Item(cache, group, entry, a);
         if (i_max < 0 || Fa[i] > Fa[i_max]) i_max = i;
     }
+    /* The item of fastener i. No fastener before it within 1e-9 degrees: its own design, placed
+    ** when asked for (no other item placed lies that near). Else every fastener is placed in
+    ** turn, as designing every fastener places them, and the items placed so far are dropped. */
+    bool in_turn = false;
+    const auto item = [&](int i) {
+        if (item_of[(size_t)i] >= 0) return item_of[(size_t)i];
+        bool alone = true;
+        for (int j = 0; j < i && alone; j++)
+            alone = !(std::fabs(alpha[(size_t)j] - alpha[(size_t)i]) <= 1e-9);
+        if (!alone && !in_turn) {
+            cache->items.clear();
+            cache->by_angle.clear();
+            for (int j = 0; j < n_f; j++)
+                item_of[(size_t)j] = Design_Item(cache, group, entry, alpha[(size_t)j]);
+            in_turn = true;
+        }
+        if (!in_turn) item_of[(size_t)i] = Design_Item(cache, group, entry, alpha[(size_t)i]);
+        return item_of[(size_t)i];
+    };
     double best = -1.0;
     int best_i = -1;
     /* u of fastener i, the first of the largest kept; false for a design with a code */
     const auto consider = [&](int i) {
-        const Vbm_Design *des = Designed(cache, item_of[(size_t)i]);
+        const Vbm_Design *des = Designed(cache, item(i));
         if (des->code != 0) return false;
         const bool none = !(des->rd > 0.0 && n_ef > 0.0);
         const double u = Shown_Util(none, none ? 0.0 : Fa[i] * n_row / n_ef / des->rd);
@@ -403,14 +425,20 @@ static int Governing_By_Bound(Design_Cache *cache, int group, int entry, const d
         }
         return true;
     };
-    if (!consider(i_max)) return 0;
+    /* without a result the items go: designing every fastener places them in its own order */
+    const auto give_up = [&]() {
+        cache->items.clear();
+        cache->by_angle.clear();
+        return 0;
+    };
+    if (!consider(i_max)) return give_up();
     for (int i = 0; i < n_f; i++) {
         if (i == i_max) continue;
         const double bound = Fa[i] * n_row / n_ef / cache->rd_90;
         if (bound * (1.0 + BOUND_SLACK) < best) continue;
-        if (!consider(i)) return 0;
+        if (!consider(i)) return give_up();
     }
-    if (best_i < 0) return 0;
+    if (best_i < 0) return give_up();
     *first = best_i;
     return 1;
 }
