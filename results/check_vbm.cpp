@@ -228,6 +228,9 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
 ** The connection input of the combination is filled once and the part of its design that
 ** does not depend on the angle is run once; only the angles change. A design run owns one
 ** (Open_Vbm_Design_Run); a check outside a run uses the loose one. */
+#define BOUND_STEP 5.0                      /* degrees between the angles of the bounds */
+#define BOUND_ANGLES 19                     /* 0 to 90 degrees */
+
 struct Vbm_Design_Cache {
     std::vector<Vbm_Design> items;          /* in the order they were designed */
     std::vector<int32_t> by_angle;          /* indices of items, ascending by angle */
@@ -236,11 +239,12 @@ struct Vbm_Design_Cache {
     Connection_Base base;
     bool base_kept = false;                 /* base may serve the next combination */
     Connection_Input base_input;            /* input of the base, angles 0 */
-    bool falls_known = false;               /* falls and rd_90 are those of the base */
+    bool falls_known = false;               /* falls and rd_at are those of the base */
     bool falls = false;                     /* its design resistance falls with the angle */
-    double rd_90 = 0.0;                     /* its design resistance at 90 degrees */
+    double rd_at[BOUND_ANGLES] = {};        /* its design resistance at 0, 5, .. 90 degrees */
     std::vector<int32_t> item_of;           /* per fastener: its item (Governing_By_Bound) */
     std::vector<double> alpha_of;           /* per fastener: its angle, degrees */
+    std::vector<double> bound_of;           /* per fastener: the bound of its utilisation */
     Vbm_Design_Cache *outer = nullptr;      /* the cache of the run around this one */
 };
 typedef Vbm_Design_Cache Design_Cache;
@@ -361,36 +365,60 @@ static const Vbm_Design *Cached_Design(Design_Cache *cache, int group, int entry
 /* A bound is widened by this share: it covers the rounding of a design against another. */
 #define BOUND_SLACK 1e-9
 
+/* Whether the design resistance of the cache's base falls with the angle, and its values at
+** the angles of the bounds (designed once per base). */
+static void Bound_Resistances(Design_Cache *cache)
+{
+    double rd_90 = 0.0;
+    cache->falls = Design_Connection_Falling(&cache->base, &rd_90) != 0;
+    cache->falls_known = true;
+    for (int k = 0; cache->falls && k < BOUND_ANGLES; k++) {
+        Vbm_Design d;
+        Design_At_Angle(&cache->input, &cache->base, BOUND_STEP * k, &d);
+        cache->rd_at[k] = d.rd;
+        if (d.code != 0 || !(d.rd >= rd_90)) cache->falls = false;
+    }
+}
+
+/* The design resistance at the first angle of the bounds at or above alpha_deg (0 to 90): by
+** the fall with the angle, no design at alpha_deg gives less (short of rounding). */
+static double Bound_Resistance(const Design_Cache *cache, double alpha_deg)
+{
+    int k = (int)std::ceil(alpha_deg / BOUND_STEP);
+    if (k < 0) k = 0;
+    while (k < BOUND_ANGLES - 1 && BOUND_STEP * k < alpha_deg) k++;
+    if (k > BOUND_ANGLES - 1) k = BOUND_ANGLES - 1;
+    return cache->rd_at[k];
+}
+
 /*
 ** The governing fastener of combination (group, entry), the first of the largest utilisation
 ** u = F n / n_ef / R_d, without designing every fastener where the design resistance falls with
-** the angle (Design_Connection_Falling): the resistance at 90 degrees bounds each fastener's
-** utilisation from above, and a fastener whose bound stays below the largest utilisation found
-** is not designed. Every fastener takes the same design as when all are designed in turn (that
-** of the first one within 1e-9 degrees): the items are placed in that order by their angles
-** alone, and only those asked for are designed. Fa, ang: forces (kN) and angles (rad) of the n_f
-** fasteners. Return 1 with *first set, or 0 when the bound does not apply.
+** the angle (Design_Connection_Falling): the resistance at the next angle of the bounds above a
+** fastener's angle bounds its utilisation from above, and a fastener whose bound stays below the
+** largest utilisation found is not designed. Every fastener takes the same design as when all
+** are designed in turn (that of the first one within 1e-9 degrees). Fa, ang: forces (kN) and
+** angles (rad) of the n_f fasteners. Return 1 with *first set, or 0 when the bound does not apply.
 */
 static int Governing_By_Bound(Design_Cache *cache, int group, int entry, const double *Fa,
                               const double *ang, int n_f, int n_row, double n_ef, int *first)
 {
     if (n_f <= 0 || !(n_ef > 0.0) || Is_Vbm_Screw_Family_C(Splice_Input.vbm_type)) return 0;
     if (!cache->filled) Fill_Design_Cache(cache, group, entry, ang[0] * 180.0 / M_PI);
-    if (!cache->falls_known) {
-        cache->falls = Design_Connection_Falling(&cache->base, &cache->rd_90) != 0;
-        cache->falls_known = true;
-    }
+    if (!cache->falls_known) Bound_Resistances(cache);
     if (!cache->falls) return 0;
     std::vector<int32_t> &item_of = cache->item_of;
-    std::vector<double> &alpha = cache->alpha_of;
+    std::vector<double> &alpha = cache->alpha_of, &bound = cache->bound_of;
     item_of.assign((size_t)n_f, -1);
     alpha.resize((size_t)n_f);
-    int i_max = -1;                             /* the first of the largest force */
+    bound.resize((size_t)n_f);
+    int i_max = -1;                             /* the first of the largest bound */
     for (int i = 0; i < n_f; i++) {
         alpha[(size_t)i] = ang[i] * 180.0 / M_PI;
         const double a = alpha[(size_t)i];
         if (!(a >= 0.0 && a <= 90.0) || !(Fa[i] >= 0.0) || !std::isfinite(Fa[i])) return 0;
-        if (i_max < 0 || Fa[i] > Fa[i_max]) i_max = i;
+        bound[(size_t)i] = Fa[i] * n_row / n_ef / Bound_Resistance(cache, a);
+        if (i_max < 0 || bound[(size_t)i] > bound[(size_t)i_max]) i_max = i;
     }
     /* The item of fastener i. No fastener before it within 1e-9 degrees: its own design, placed
     ** when asked for (no other item placed lies that near). Else every fastener is placed in
@@ -434,8 +462,7 @@ static int Governing_By_Bound(Design_Cache *cache, int group, int entry, const d
     if (!consider(i_max)) return give_up();
     for (int i = 0; i < n_f; i++) {
         if (i == i_max) continue;
-        const double bound = Fa[i] * n_row / n_ef / cache->rd_90;
-        if (bound * (1.0 + BOUND_SLACK) < best) continue;
+        if (bound[(size_t)i] * (1.0 + BOUND_SLACK) < best) continue;
         if (!consider(i)) return give_up();
     }
     if (best_i < 0) return give_up();
