@@ -8,11 +8,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "catalogue/catalogue.h"
 #include "design/design_axial.h"
 #include "design/design_embedment.h"
 #include "design/design_lateral.h"
+#include "design/design_state.h"
 #include "nad/nad.h"
 
 /* Keep the larger required thickness in the result. */
@@ -362,7 +364,19 @@ double Calc_Bolt_N_Ef(double d, int n, double a1, double alpha_deg)
     if (a > 90.0) a = 180.0 - a;
     if (n < 2) return n;
     const double ref = Nad_Params != nullptr ? 13.0 : 10.0;
-    const double n0 = std::pow(n, 0.9) * std::pow(a1 / (ref * d), 0.25);
+    /* the run asks for the same row in every combination: the value parallel to the grain is
+    ** kept in the run record with what it came from */
+    auto &last = Design_Run_Current()->bolt_n_ef;
+    if (!last.valid || last.n != n || std::memcmp(&last.d, &d, sizeof d) != 0
+        || std::memcmp(&last.a1, &a1, sizeof a1) != 0 || last.ref != ref) {
+        last.n0 = std::pow(n, 0.9) * std::pow(a1 / (ref * d), 0.25);
+        last.n = n;
+        last.d = d;
+        last.a1 = a1;
+        last.ref = ref;
+        last.valid = true;
+    }
+    const double n0 = last.n0;
     return (90.0 - a) * std::min(n0, static_cast<double>(n)) / 90.0 + n * a / 90.0;
 }
 

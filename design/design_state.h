@@ -36,6 +36,12 @@ struct Design_Run_Rec {
         bool valid;
         double rho, rho_15;
     } kser{};
+    /* the last effective number of a row of bolts parallel to the grain, with its arguments */
+    struct {
+        bool valid;
+        int n;
+        double d, a1, ref, n0;      /* mm, mm, -, - */
+    } bolt_n_ef{};
     /* the last yield moment of the general formula, with what chose and fed it */
     struct {
         bool valid;

@@ -268,10 +268,18 @@ TEST(Connectors, EffectiveNumbers)
         EXPECT_NEAR(Calc_Bolt_N_Ef(12.0, 4, 156.0, 270.0), 4.0, 1e-12);
         /* 45 degrees: (3.4822 + 4) / 2 */
         EXPECT_NEAR(Calc_Bolt_N_Ef(12.0, 4, 156.0, 45.0), 3.74110, 1e-5);
+        /* each argument in turn: n 5: 5^0.9 = 4.25670; a1 200: 3.4822 (200 / 156)^0.25 =
+        ** 3.70536; d 16: 3.4822 (156 / 208)^0.25 = 3.24055; and back */
+        EXPECT_NEAR(Calc_Bolt_N_Ef(12.0, 5, 156.0, 0.0), 4.25670, 1e-5);
+        EXPECT_NEAR(Calc_Bolt_N_Ef(12.0, 4, 200.0, 0.0), 3.70536, 1e-5);
+        EXPECT_NEAR(Calc_Bolt_N_Ef(16.0, 4, 156.0, 0.0), 3.24055, 1e-5);
+        EXPECT_NEAR(Calc_Bolt_N_Ef(12.0, 4, 156.0, 0.0), 3.48220, 1e-5);
         /* nails: a1 = 10 d -> kef 0.85; 4^0.85 = 3.2490 */
         EXPECT_NEAR(Calc_Vbm_N_Ef(4.0, 0, 4, 40.0), 3.24901, 1e-5);
     }
     Standard_Scope din(false);
+    /* DIN takes 10 d: 3.4822 (156 / 120)^0.25 = 3.71826 for the same row */
+    EXPECT_NEAR(Calc_Bolt_N_Ef(12.0, 4, 156.0, 0.0), 3.71826, 1e-5);
     /* DIN: 20 connectors at 0 degrees: b = 0, n_ef = 2; 12 at 90: min(12, 10) */
     EXPECT_NEAR(Calc_Connector_N_Ef(20, 0.0), 2.0, 1e-12);
     EXPECT_NEAR(Calc_Connector_N_Ef(12, 90.0), 10.0, 1e-12);
