@@ -89,6 +89,7 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
 
 void Print_Plate_Check(FILE *file, const Plate_Check *r)
 {
+    if (file == nullptr) return;
     Oli_Write_Heading(file, 3, "%s", Nad_Params != nullptr ? "Bleche gem\x84\xE1 DIN EN 1993-1-1"
                                                            : "Bleche gem\x84\xE1 DIN 18800");
     if (r->state == PLATE_CHECK_NO_SECTION) {
