@@ -186,6 +186,15 @@ TEST(VbmCheck, FirstOfEqualFastenersGoverns)
     c->N_d = 1.0;
     ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
     EXPECT_EQ(r.rows.size(), 1u);
+    /* no force at all: no fastener is utilised, none governs */
+    c->N_d = 0.0;
+    c->M_distr = 0.0;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.u_max, 0.0);
+    EXPECT_EQ(r.governing, -1);
+    Splice_Input.print.fasteners = 0;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.governing, -1);
     EXPECT_TRUE(Has(s, "    0.52   16.70 ")) << s;
 }
 
