@@ -340,26 +340,17 @@ static double Joint_Thickness(void)
 }
 
 /*
-** Validate the splice and build the pattern of one half. Return 0 or an error code whose
-** text Get_Error_Text gives; on an error the values written so far stay written.
+** Refuse input that leaves no fastener, no plate or no valid combination, and derive the side
+** timbers' thickness where the program chooses it. Return 0 or an error code; *rho_min receives
+** the smaller characteristic density of side and middle member (kg/m³).
 */
-int Prepare_Splice_Calc(void)
+static int Prepare_Members(double *rho_min)
 {
-    /* the preparation's designs work in a record of its own, fresh for every preparation */
-    Splice_Design_Record run;
-    Splice_Calc_Serial++;
     Splice_Input_Record *si = &Splice_Input;
-    Fastener_Pattern_Rec *fp = &Fastener_Pattern;
     const int type = si->vbm_type;
     const int kind = si->connection_kind;
-    const bool lap = kind == CONN_LAP;
     const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
-    if (type < VBM_TYPE_FIRST || type > VBM_TYPE_LAST) return DERR_TWO_FASTENERS_PER_HALF;
-    const int slot = VBM_TYPE_SLOT(type);
 
-    /* 1. counts, two-sided nailing, densities */
-    const int n_r = (int)si->n_row[slot];
-    const int n_c = (int)si->n_col[slot];
     /* Input that leaves no fastener or no plate is refused before anything is derived. */
     if (!(si->d > 0.0)) return DERR_DIAMETER_NOT_POSITIVE;
     if (plates && (!(si->t_p > 0.0)
@@ -368,15 +359,14 @@ int Prepare_Splice_Calc(void)
     Check_Nail_Sides();
     const double rho_side = Rho_K_Of(si->mat_side, si->grade_side, si->t_s);
     const double rho_mid = Rho_K_Of(si->mat_mid, si->grade_mid, si->b);
-    const double rho_min = std::fmin(rho_side, rho_mid);
+    *rho_min = std::fmin(rho_side, rho_mid);
 
-    /* 2. valid combinations */
     int valid = 0;
     for (int g = 0; g < LKOM_GROUPS; g++)
         for (int e = 0; e < LKOM_ENTRIES; e++) valid += Is_Lkom_Valid(g, e);
     if (valid == 0) return DERR_NO_VALID_COMBINATION;
 
-    /* 3. automatic side-member thickness */
+    /* automatic side-member thickness */
     if (kind == CONN_SIDE_TIMBERS && si->t_s_user == 0) {
         const double t = Calc_T1_Req(/*d=*/si->d, /*type=*/type, /*predrilled=*/si->predrilled,
                                      /*variant=*/0, /*fitted=*/si->fitted_bolt,
@@ -393,8 +383,18 @@ int Prepare_Splice_Calc(void)
     /* A dowel or bolt passes through every member and plate of the joint. */
     if (Is_Vbm_Dowel_Or_Bolt(type) && si->l < 10.0 * Joint_Thickness() - LENGTH_TOL)
         return DERR_LENGTH_TOO_SMALL;
+    return 0;
+}
 
-    /* 4. plain nails against splitting */
+/* The member thicknesses the fastener needs: against splitting by plain nails, the thickness
+** rule of nails, screws and staples, and the minimum thicknesses. Return 0 or an error code. */
+static int Prepare_Thicknesses(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    const int kind = si->connection_kind;
+
+    /* plain nails against splitting */
     if (type == VBM_NAGEL && !si->predrilled) {
         if (Min_Mid_Timber_Thickness(nullptr, si->split_rule) > si->b)
             return DERR_SPLIT_SIDE_OR_NAIL_THICK;
@@ -402,7 +402,7 @@ int Prepare_Splice_Calc(void)
             return DERR_SPLIT_SIDE_OR_NAIL_THICK;
     }
 
-    /* 5. thickness rule of nails, screws and staples */
+    /* thickness rule of nails, screws and staples */
     if (Is_Nail_Screw_Staple(type)) {
         Joint_Members m;
         Get_Joint_Members(&m);
@@ -419,96 +419,113 @@ int Prepare_Splice_Calc(void)
         if (k <= 0.0) return DERR_SHORT_OR_SIDE_THICK;
     }
 
-    /* 6. minimum thicknesses */
+    /* minimum thicknesses */
     int code = 0;
     if (Min_Mid_Timber_Thickness(&code, si->split_rule) > si->b) return code;
-    if (lap && Min_Side_Timber_Thickness(&code, si->split_rule) > si->b / 2.0) return code;
+    if (kind == CONN_LAP && Min_Side_Timber_Thickness(&code, si->split_rule) > si->b / 2.0) return code;
     if (kind == CONN_SIDE_TIMBERS && Min_Side_Timber_Thickness(&code, si->split_rule) > si->t_s)
         return code;
+    return 0;
+}
 
-    /* A new pattern: the governing fastener of an earlier run no longer exists. */
-    si->governing_vbm = 0;
+/* The arrangement of n_r rows and n_c columns and the materials the fastener admits. Return 0 or
+** an error code. */
+static int Check_Arrangement(int n_r, int n_c)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    const int slot = VBM_TYPE_SLOT(type);
+    const bool staggered = si->layout[slot] == LAYOUT_STAGGERED;
+    const bool grouped = si->grouped[slot] != 0;
+    if (staggered && n_r % 2 == 0) return DERR_STAGGERED_ROWS_ODD;
+    if (staggered && n_c <= 2) return DERR_STAGGERED_COLUMNS_3;
+    if (grouped && (n_c <= 3 || n_c % 2 != 0)) return DERR_GROUPED_COLUMNS_EVEN;
+    if (n_c <= 1 && n_r <= 1) return DERR_TWO_FASTENERS_PER_HALF;
+    if (n_c < 1 || n_r < 1) return DERR_TWO_FASTENERS_PER_HALF; /* no column or no row */
 
-    /* 7. the angle loop */
-    double alpha_prev = M_PI / 2.0, alpha_min = 0.0, alpha_max = M_PI / 2.0;
-    int pass = 0;
-    Pass_Spacings p{};
-    while ((std::fabs(alpha_prev - alpha_min) > 0.01 && pass < 999) || pass == 1) {
-        pass++;
-        alpha_prev = alpha_min;
-        if (pass == 999) alpha_prev = 0.0;
-
-        /* 8.-10. spacings and required length */
-        int rc = Calc_Pass_Spacings(rho_min, alpha_prev, alpha_max, &p);
-        if (rc != 0) return rc;
-        /* 11. automatic length */
-        if (si->L_user == 0) si->L = p.L_req;
-
-        /* 12. arrangement and counts */
-        const bool staggered = si->layout[slot] == LAYOUT_STAGGERED;
-        const bool grouped = si->grouped[slot] != 0;
-        if (staggered && n_r % 2 == 0) return DERR_STAGGERED_ROWS_ODD;
-        if (staggered && n_c <= 2) return DERR_STAGGERED_COLUMNS_3;
-        if (grouped && (n_c <= 3 || n_c % 2 != 0)) return DERR_GROUPED_COLUMNS_EVEN;
-        if (n_c <= 1 && n_r <= 1) return DERR_TWO_FASTENERS_PER_HALF;
-        if (n_c < 1 || n_r < 1) return DERR_TWO_FASTENERS_PER_HALF; /* no column or no row */
-
-        /* 13. materials */
-        if (si->mat_mid == MAT_LAUBHOLZ || si->mat_side == MAT_LAUBHOLZ) {
-            if (type == VBM_SCHEIBENDUEBEL_C1) return DERR_PRESSED_C1_HARDWOOD;
-            if (type == VBM_SCHEIBENDUEBEL_C5) return DERR_PRESSED_C5_HARDWOOD;
-            if (type == VBM_SCHEIBENDUEBEL_C10) return DERR_PRESSED_C10_HARDWOOD;
-        }
-        if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C2) return DERR_PRESSED_C2_HARDWOOD;
-        if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C11) return DERR_PRESSED_C11_HARDWOOD;
-        if (kind == CONN_INNER_PLATES && Calc_Timber_Part_Thickness() < 2.4) return DERR_MIDDLE_MIN_THICKNESS;
-
-        /* 14. shear planes */
-        if (lap) {
-            si->shear_planes = 1;
-        } else if (kind == CONN_INNER_PLATES) {
-            si->shear_planes = (int)(2.0 * si->plate_count);
-        } else {
-            si->shear_planes = 2;
-            if (Is_Nail_Screw_Staple(type) && !si->two_sided) {
-                si->shear_planes = Calc_Vbm_Penetration(2, si->d, si->l, 90.0, 10.0 * si->t_s,
-                                                        10.0 * si->b, nullptr, nullptr) == 2
-                                       ? 2 : 1;
-            }
-        }
-
-        /* 15.-16. the pattern */
-        rc = Lay_Out_Pattern(&p);
-        if (rc != 0) return rc;
-        if (fp->count < 2) return DERR_TWO_FASTENERS_PER_HALF;
-
-        /* 17. centroid and reset of the extremes */
-        Calc_Pattern_Centroid(&fp->x_c, &fp->y_c, &fp->I_p, fp->count, fp->recs);
-        si->e_x = fp->x_c;
-        fp->alpha_min = M_PI / 2.0;
-        fp->alpha_max = 0.0;
-        fp->index_of_angle_min = 0;
-        fp->index_of_angle_max = 0;
-        fp->max_My = 0.0;
-        fp->max_sum_My_pos = 0.0;
-
-        /* 18. distribution of every combination */
-        rc = Distribute_Combinations(&p);
-        if (rc != 0) return rc;
-        alpha_min = fp->alpha_min;
-        alpha_max = fp->alpha_max;
+    /* materials */
+    if (si->mat_mid == MAT_LAUBHOLZ || si->mat_side == MAT_LAUBHOLZ) {
+        if (type == VBM_SCHEIBENDUEBEL_C1) return DERR_PRESSED_C1_HARDWOOD;
+        if (type == VBM_SCHEIBENDUEBEL_C5) return DERR_PRESSED_C5_HARDWOOD;
+        if (type == VBM_SCHEIBENDUEBEL_C10) return DERR_PRESSED_C10_HARDWOOD;
     }
-    fp->passes = pass;
+    if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C2) return DERR_PRESSED_C2_HARDWOOD;
+    if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C11) return DERR_PRESSED_C11_HARDWOOD;
+    if (si->connection_kind == CONN_INNER_PLATES && Calc_Timber_Part_Thickness() < 2.4)
+        return DERR_MIDDLE_MIN_THICKNESS;
+    return 0;
+}
 
-    /* 19. length */
-    if (p.L_req > si->L + LENGTH_TOL) return DERR_SIDE_TIMBER_TOO_SHORT;
+/* Write the number of shear planes of the connection into the splice input. */
+static void Set_Shear_Planes(void)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind;
+    if (kind == CONN_LAP) {
+        si->shear_planes = 1;
+    } else if (kind == CONN_INNER_PLATES) {
+        si->shear_planes = (int)(2.0 * si->plate_count);
+    } else {
+        si->shear_planes = 2;
+        if (Is_Nail_Screw_Staple(si->vbm_type) && !si->two_sided) {
+            si->shear_planes = Calc_Vbm_Penetration(2, si->d, si->l, 90.0, 10.0 * si->t_s,
+                                                    10.0 * si->b, nullptr, nullptr) == 2
+                                   ? 2 : 1;
+        }
+    }
+}
 
-    /* 20. user's spacings against the minimum of the final angles */
+/* Centroid of the new pattern, and the extremes of the angles and moments reset for the
+** distribution. */
+static void Reset_Pattern_Extremes(void)
+{
+    Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    Calc_Pattern_Centroid(&fp->x_c, &fp->y_c, &fp->I_p, fp->count, fp->recs);
+    Splice_Input.e_x = fp->x_c;
+    fp->alpha_min = M_PI / 2.0;
+    fp->alpha_max = 0.0;
+    fp->index_of_angle_min = 0;
+    fp->index_of_angle_max = 0;
+    fp->max_My = 0.0;
+    fp->max_sum_My_pos = 0.0;
+}
+
+/*
+** One pass of the angle loop: spacings and length at the angles alpha_1 and alpha_2, the checks
+** of the arrangement, the shear planes, the pattern and the distribution of every combination.
+** Return 0 or an error code; p receives the pass's spacings.
+*/
+static int Prepare_Pass(double rho_min, double alpha_1, double alpha_2, int n_r, int n_c,
+                        Pass_Spacings *p)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    int rc = Calc_Pass_Spacings(rho_min, alpha_1, alpha_2, p);
+    if (rc != 0) return rc;
+    /* automatic length */
+    if (si->L_user == 0) si->L = p->L_req;
+    rc = Check_Arrangement(n_r, n_c);
+    if (rc != 0) return rc;
+    Set_Shear_Planes();
+    rc = Lay_Out_Pattern(p);
+    if (rc != 0) return rc;
+    if (Fastener_Pattern.count < 2) return DERR_TWO_FASTENERS_PER_HALF;
+    Reset_Pattern_Extremes();
+    return Distribute_Combinations(p);
+}
+
+/*
+** The user's spacings against the minimum at the final angles alpha_1 and alpha_2, with the
+** program's own spacings as it would choose them; the user's choices stay as they are. Return 0
+** or an error code.
+*/
+static int Check_User_Spacings(double rho_min, double alpha_1, double alpha_2, int n_r)
+{
+    Splice_Input_Record *si = &Splice_Input;
     Pass_Spacings m{};
     const int a1u = si->a1_user, a3u = si->a3_user, a4u = si->a4_user;
     si->a1_user = si->a3_user = si->a4_user = 0;
     const double stored_a1 = si->a1;
-    int rc = Calc_Pass_Spacings(rho_min, alpha_prev, alpha_max, &m);
+    int rc = Calc_Pass_Spacings(rho_min, alpha_1, alpha_2, &m);
     si->a1_user = a1u;
     si->a3_user = a3u;
     si->a4_user = a4u;
@@ -520,26 +537,78 @@ int Prepare_Splice_Calc(void)
     if (a4u && m.a4 > si->a4 + LENGTH_TOL) return DERR_EDGE_DISTANCE_A4;
     if (a3u && m.a3 > si->a3 + LENGTH_TOL) return DERR_END_DISTANCE_A3;
     if (a1u && m.a1 > si->a1 + LENGTH_TOL) return DERR_SPACING_A1;
+    return 0;
+}
 
-    /* 21. the rows must fit into the height; every fastener inside the plate */
+/* The n_r rows must fit into the height, every fastener inside the plate; sets the plates' edge
+** and end distances and the clamp bolts of large connectors. Return 0 or an error code. */
+static int Fit_Rows(const Pass_Spacings *p, int n_r)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    const int kind = si->connection_kind;
+    const int slot = VBM_TYPE_SLOT(si->vbm_type);
     const double H = fp->layout_height;
     /* the pitch of the rows: a staggered layout stores the spacing within a column, 2 pitches */
     const double pitch = si->layout[slot] == LAYOUT_STAGGERED ? si->a2 / 2.0 : si->a2;
     const double a2_used = n_r >= 2 ? pitch : 0.0;
-    if ((n_r - 1) * a2_used + 2.0 * p.a4 > H + LENGTH_TOL) return DERR_MEMBER_NOT_HIGH_ENOUGH;
-    if (plates) {
+    if ((n_r - 1) * a2_used + 2.0 * p->a4 > H + LENGTH_TOL) return DERR_MEMBER_NOT_HIGH_ENOUGH;
+    if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES) {
         si->e2 = (si->h_p - (n_r - 1) * a2_used) / 2.0;
         if (si->e2 < -LENGTH_TOL) return DERR_MEMBER_NOT_HIGH_ENOUGH;
         si->e_rand_ec = si->e1;
         si->e_rand_din = si->e1;
     }
 
-    /* 22. clamp bolts of large connectors */
+    /* clamp bolts of large connectors */
     if (Is_Big_Connector_Multi()) {
-        const double y0 = -H / 2.0 + p.a4;
-        fp->clamp_x[0] = fp->clamp_x[1] = si->L / 2.0 - p.a3 / 2.0;
+        const double y0 = -H / 2.0 + p->a4;
+        fp->clamp_x[0] = fp->clamp_x[1] = si->L / 2.0 - p->a3 / 2.0;
         fp->clamp_y[0] = y0;
         fp->clamp_y[1] = -y0;
     }
     return 0;
+}
+
+int Prepare_Splice_Calc(void)
+{
+    /* the preparation's designs work in a record of its own, fresh for every preparation */
+    Splice_Design_Record run;
+    Splice_Calc_Serial++;
+    Splice_Input_Record *si = &Splice_Input;
+    Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    const int type = si->vbm_type;
+    if (type < VBM_TYPE_FIRST || type > VBM_TYPE_LAST) return DERR_TWO_FASTENERS_PER_HALF;
+    const int slot = VBM_TYPE_SLOT(type);
+    const int n_r = (int)si->n_row[slot];
+    const int n_c = (int)si->n_col[slot];
+
+    double rho_min = 0.0;
+    int rc = Prepare_Members(&rho_min);
+    if (rc != 0) return rc;
+    rc = Prepare_Thicknesses();
+    if (rc != 0) return rc;
+
+    /* A new pattern: the governing fastener of an earlier run no longer exists. */
+    si->governing_vbm = 0;
+
+    /* Passes until the smallest force-to-grain angle settles (and at least two). */
+    double alpha_prev = M_PI / 2.0, alpha_min = 0.0, alpha_max = M_PI / 2.0;
+    int pass = 0;
+    Pass_Spacings p{};
+    while ((std::fabs(alpha_prev - alpha_min) > 0.01 && pass < 999) || pass == 1) {
+        pass++;
+        alpha_prev = alpha_min;
+        if (pass == 999) alpha_prev = 0.0;
+        rc = Prepare_Pass(rho_min, alpha_prev, alpha_max, n_r, n_c, &p);
+        if (rc != 0) return rc;
+        alpha_min = fp->alpha_min;
+        alpha_max = fp->alpha_max;
+    }
+    fp->passes = pass;
+
+    if (p.L_req > si->L + LENGTH_TOL) return DERR_SIDE_TIMBER_TOO_SHORT;
+    rc = Check_User_Spacings(rho_min, alpha_prev, alpha_max, n_r);
+    if (rc != 0) return rc;
+    return Fit_Rows(&p, n_r);
 }
