@@ -142,23 +142,24 @@ static void Long_Through(double X, double Y0, double Y1, double b, const Section
     Plot_Bar(X - r, Y0, X + r, Y1);
 }
 
-void Plot_Laengsschnitt_02(FILE *file)
+/* What the parts of one longitudinal section share. */
+typedef struct Long_View {
+    const Splice_Input_Record *si;
+    const Fastener_Pattern_Rec *fp;
+    int kind, type;
+    double L, b;                    /* cm, length of the splice and thickness of the member */
+    double s;                       /* scale of the plot */
+    Section_Sizes z;
+    Ptr_Array *C, *V, *H, *V2;      /* dimension chains: along, across, overall length, lap */
+    int both;                       /* nails or staples driven from both faces */
+    double c;                       /* cm, half the projected back width of a staple */
+    int big_multi;                  /* large connectors with clamp bolts */
+    int flag;                       /* face of the next single nail or staple: 1 the lower one */
+} Long_View;
+
+/* The middle member between its cut lines, with the joint of the halves. */
+static void Long_Middle_Member(double a, double b, int kind)
 {
-    if (file == nullptr) return;
-    const Splice_Input_Record *si = &Splice_Input;
-    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
-    const int kind = si->connection_kind, type = si->vbm_type;
-    const double L = si->L, b = si->b, a = 1.05 * L / 2.0;
-    const Section_Sizes z = Sizes();
-
-    Plot_Frame f;
-    double x0, y0, x1, y1;
-    const double s = Plot_Scale_Laengsschnitt(&x0, &y0, &x1, &y1, 2, 0, 3, 1);
-    Plot_Frame_Begin(&f, file, 2, s, x0, y0, x1, y1);
-    Ptr_Array *C = f.chain[0], *V = f.chain[1], *H = f.chain[2], *V2 = f.chain[3];
-    int flag = 0;
-
-    /* 1. the middle member */
     Plot_Member_Colours();
     Plot_Bar(-a, -b / 2, a, b / 2);
     Oli_Graphic_Line(-a, -b / 2, a, -b / 2);
@@ -167,153 +168,201 @@ void Plot_Laengsschnitt_02(FILE *file)
     Plot_Dashed_Line("0.10 0.10", -a, -1.02 * b / 2, -a, 1.02 * b / 2);
     Plot_Dashed_Line("0.10 0.10", a, -1.02 * b / 2, a, 1.02 * b / 2);
     if (kind != CONN_LAP) Oli_Graphic_Line(0.0, -b / 2, 0.0, b / 2);
+}
 
-    /* 2. chain C */
-    Plot_Chain_Add(C, -L / 2, -b / 2);
-    Plot_Chain_Add(C, L / 2, -b / 2);
-    for (int i = 0; i < fp->count; i++) Plot_Chain_Add(C, fp->recs[i].x, fp->recs[i].y);
-    if (kind != CONN_LAP) Plot_Chain_Add(C, 0.0, 0.0);
+/* A nail or screw (or a staple) at X from the faces Y0 and Y1: driven from both faces one from
+** each, else single ones alternating between the faces. */
+static void Long_Driven(Long_View *v, double X, double Y0, double Y1, int staple)
+{
+    const auto one = [&](double Y, int dir) {
+        if (staple) Long_Staple(X, Y, dir, v->c, &v->z);
+        else Long_Nail(X, Y, dir, &v->z);
+    };
+    if (v->both) {
+        one(Y0, 1);
+        one(Y1, -1);
+    } else {
+        if (v->flag) one(Y0, 1);
+        else one(Y1, -1);
+        v->flag = !v->flag;
+    }
+}
 
-    /* 3. penetration case */
-    const int pcase = Plot_Penetration_Case(2);
-    const int both = pcase == 2 && si->two_sided == 1;
-    const double c = std::cos(si->staple_angle * M_PI / 180.0) * (si->d_k / 10.0) / 2.0;
-    const int big_multi = Is_Big_Connector_Multi();
-    double chain_c_y = -b / 2 - 0.9 / s;
+/* Side timbers or outside plates with their dimensions and the fasteners through them; return
+** the height of chain C below them. */
+static double Long_Outer_Parts(Long_View *v)
+{
+    const Splice_Input_Record *si = v->si;
+    const Fastener_Pattern_Rec *fp = v->fp;
+    const int kind = v->kind, type = v->type;
+    const double L = v->L, b = v->b, s = v->s;
+    const Section_Sizes &z = v->z;
+    const double t = kind == CONN_SIDE_TIMBERS ? si->t_s - 0.005 : si->t_p;
+    const double xv = -1.05 * L / 2 - 0.3 / s;
+    Plot_Chain_Add(v->V, xv, -b / 2 - t);
+    Plot_Chain_Add(v->V, xv, -b / 2);
+    Plot_Chain_Add(v->V, xv, b / 2);
+    Plot_Chain_Add(v->V, xv, b / 2 + t);
+    Plot_Chain_Draw(v->V, 3, xv);
+    Plot_Chain_Add(v->H, -L / 2, 0.0);
+    Plot_Chain_Add(v->H, L / 2, 0.0);
+    Plot_Chain_Draw(v->H, 2, -b / 2 - t - 1.5 / s);
+    Oli_Graphic_Set_Fill(32);
+    if (kind == CONN_OUTER_PLATES) Oli_Graphic_Rgb_51(20, 180, 240);
+    else Oli_Graphic_Rgb_51(235, 163, 93);
+    Plot_Box(-L / 2, -b / 2 - t, L / 2, -b / 2);
+    Plot_Box(-L / 2, b / 2, L / 2, b / 2 + t);
 
-    if (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES) {
-        /* 4. side timbers or outside plates */
-        const double t = kind == CONN_SIDE_TIMBERS ? si->t_s - 0.005 : si->t_p;
-        const double xv = -1.05 * L / 2 - 0.3 / s;
-        Plot_Chain_Add(V, xv, -b / 2 - t);
-        Plot_Chain_Add(V, xv, -b / 2);
-        Plot_Chain_Add(V, xv, b / 2);
-        Plot_Chain_Add(V, xv, b / 2 + t);
-        Plot_Chain_Draw(V, 3, xv);
-        Plot_Chain_Add(H, -L / 2, 0.0);
-        Plot_Chain_Add(H, L / 2, 0.0);
-        Plot_Chain_Draw(H, 2, -b / 2 - t - 1.5 / s);
-        Oli_Graphic_Set_Fill(32);
-        if (kind == CONN_OUTER_PLATES) Oli_Graphic_Rgb_51(20, 180, 240);
-        else Oli_Graphic_Rgb_51(235, 163, 93);
-        Plot_Box(-L / 2, -b / 2 - t, L / 2, -b / 2);
-        Plot_Box(-L / 2, b / 2, L / 2, b / 2 + t);
-
-        Oli_Graphic_Set_Fill(55);
-        const double Y0 = -b / 2 - Outer_Part_Thickness(), Y1 = b / 2 + Outer_Part_Thickness();
-        for (int i = 0; i < fp->count; i++) {
-            if (!Plot_Is_Column_Drawn(i)) continue;
-            for (int side = -1; side <= 1; side += 2) {
-                const double X = side * fp->recs[i].x;
-                if (type == VBM_KLAMMER) {
-                    if (both) {
-                        Long_Staple(X, Y0, 1, c, &z);
-                        Long_Staple(X, Y1, -1, c, &z);
-                    } else {
-                        if (flag) Long_Staple(X, Y0, 1, c, &z);
-                        else Long_Staple(X, Y1, -1, c, &z);
-                        flag = !flag;
-                    }
-                } else if (z.connector || Is_Vbm_Dowel_Or_Bolt(type)) {
-                    Long_Through(X, Y0, Y1, b, &z, type, 1);
-                } else if (Is_Vbm_Nail_Or_Screw(type)) {
-                    if (both) {
-                        Long_Nail(X, Y0, 1, &z);
-                        Long_Nail(X, Y1, -1, &z);
-                    } else {
-                        if (flag) Long_Nail(X, Y0, 1, &z);
-                        else Long_Nail(X, Y1, -1, &z);
-                        flag = !flag;
-                    }
-                }
-            }
-        }
-        if (big_multi) {
-            Oli_Graphic_Set_Fill(55);
-            for (int side = -1; side <= 1; side += 2)
-                Plot_Bar(side * fp->clamp_x[0] - z.r, Y0, side * fp->clamp_x[0] + z.r, Y1);
-            Plot_Chain_Add(C, fp->clamp_x[1], 0.0);
-        }
-        chain_c_y = -b / 2 - Outer_Part_Thickness() - 0.9 / s;
-    } else if (kind == CONN_INNER_PLATES) {
-        /* 5. inner plates */
-        const double tp = Calc_Timber_Part_Thickness(), t = si->t_p;
-        Plot_Chain_Add(H, -L / 2, 0.0);
-        Plot_Chain_Add(H, L / 2, 0.0);
-        Plot_Chain_Draw(H, 2, -b / 2 - 1.2 / s);
-        chain_c_y = -b / 2 - 0.6 / s;
-        Oli_Graphic_Set_Fill(50);
-        for (int i = 0; i < fp->count; i++) {
-            if (!Plot_Is_Column_Drawn(i)) continue;
-            for (int side = -1; side <= 1; side += 2)
-                Plot_Bar(side * fp->recs[i].x - z.r, -b / 2, side * fp->recs[i].x + z.r, b / 2);
-        }
-        Oli_Graphic_Set_Fill(55);
-        Oli_Graphic_Rgb_51(20, 180, 240);   /* steel plates */
-        const double xv = -1.05 * L / 2 - 0.3 / s;
-        Plot_Chain_Add(V, xv, -b / 2);
-        Plot_Chain_Add(V, xv, b / 2);
-        for (int j = 0; j < (int)si->plate_count; j++) {
-            const double ya = -b / 2 + (j + 1) * tp + j * t, yb = -b / 2 + (j + 1) * (tp + t);
-            Plot_Bar(-L / 2, ya, L / 2, yb);
-            Plot_Chain_Add(V, xv, ya);
-            Plot_Chain_Add(V, xv, yb);
-        }
-        Plot_Chain_Draw(V, 3, xv);
-        Plot_Dimension_Cm_Vertical(-1.05 * L / 2 - 0.9 / s, -b / 2, b / 2);
-    } else if (kind == CONN_LAP) {
-        /* 6. the lap */
-        Oli_Graphic_Line(L / 2, 0.0, L / 2, b / 2);
-        Oli_Graphic_Line(-L / 2, 0.0, -L / 2, -b / 2);
-        Oli_Graphic_Line(-L / 2, 0.0, L / 2, 0.0);
-        Plot_Chain_Add(H, -L / 2, 0.0);
-        Plot_Chain_Add(H, L / 2, 0.0);
-        Plot_Chain_Draw(H, 2, -b / 2 - 1.5 / s);
-        Plot_Chain_Add(V, -L / 2 - 1.2 / s, -b / 2);
-        Plot_Chain_Add(V, -L / 2 - 1.2 / s, b / 2);
-        Plot_Chain_Draw(V, 3, -L / 2 - 1.2 / s);
-        Plot_Chain_Add(V2, -L / 2 - 0.6 / s, -b / 2);
-        Plot_Chain_Add(V2, -L / 2 - 0.6 / s, 0.0);
-        Plot_Chain_Add(V2, -L / 2 - 0.6 / s, b / 2);
-        Plot_Chain_Draw(V2, 3, -L / 2 - 0.6 / s);
-        /* the lap's outer surfaces are the member's faces: heads sit there too */
-        const double Y0 = -b / 2, Y1 = b / 2;
-        for (int i = 0; i < fp->count; i++) {
-            if (!Plot_Is_Column_Drawn(i)) continue;
-            const double X = fp->recs[i].x;
-            if (z.connector) {
-                Oli_Graphic_Set_Fill(50);
-                Plot_Bar(X - z.D / 2, -z.hc / 2, X + z.D / 2, z.hc / 2);
-                Oli_Graphic_Set_Fill(55);
-                Plot_Bar(X - 2 * z.r_b, Y0 - 1.4 * z.r_b, X + 2 * z.r_b, Y0);
-                Plot_Bar(X - 2 * z.r_b, Y1, X + 2 * z.r_b, Y1 + 1.4 * z.r_b);
-                Plot_Bar(X - z.r_b, Y0, X + z.r_b, Y1);
-            } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
-                Oli_Graphic_Set_Fill(55);
-                Long_Through(X, Y0, Y1, b, &z, type, 1);
-            } else if (Is_Vbm_Nail_Or_Screw(type)) {
-                Oli_Graphic_Set_Fill(55);
-                if (both) {
-                    Long_Nail(X, Y0, 1, &z);
-                    Long_Nail(X, Y1, -1, &z);
-                } else {
-                    if (flag) Long_Nail(X, Y0, 1, &z);
-                    else Long_Nail(X, Y1, -1, &z);
-                    flag = !flag;
-                }
-            }
-        }
-        if (big_multi) {
-            Oli_Graphic_Set_Fill(55);
-            for (int k = 0; k < 2; k++) {
-                Plot_Bar(fp->clamp_x[k] - z.r, Y0, fp->clamp_x[k] + z.r, Y1);
-                Plot_Chain_Add(C, fp->clamp_x[k], 0.0);
-            }
+    Oli_Graphic_Set_Fill(55);
+    const double Y0 = -b / 2 - Outer_Part_Thickness(), Y1 = b / 2 + Outer_Part_Thickness();
+    for (int i = 0; i < fp->count; i++) {
+        if (!Plot_Is_Column_Drawn(i)) continue;
+        for (int side = -1; side <= 1; side += 2) {
+            const double X = side * fp->recs[i].x;
+            if (type == VBM_KLAMMER) Long_Driven(v, X, Y0, Y1, 1);
+            else if (z.connector || Is_Vbm_Dowel_Or_Bolt(type)) Long_Through(X, Y0, Y1, b, &z, type, 1);
+            else if (Is_Vbm_Nail_Or_Screw(type)) Long_Driven(v, X, Y0, Y1, 0);
         }
     }
+    if (v->big_multi) {
+        Oli_Graphic_Set_Fill(55);
+        for (int side = -1; side <= 1; side += 2)
+            Plot_Bar(side * fp->clamp_x[0] - z.r, Y0, side * fp->clamp_x[0] + z.r, Y1);
+        Plot_Chain_Add(v->C, fp->clamp_x[1], 0.0);
+    }
+    return -b / 2 - Outer_Part_Thickness() - 0.9 / s;
+}
 
-    /* 7. chain C */
-    Plot_Chain_Draw(C, 2, chain_c_y);
+/* Inner plates with their dimensions and the fasteners through the member; return the height of
+** chain C below them. */
+static double Long_Inner_Plates(Long_View *v)
+{
+    const Splice_Input_Record *si = v->si;
+    const Fastener_Pattern_Rec *fp = v->fp;
+    const double L = v->L, b = v->b, s = v->s;
+    const double tp = Calc_Timber_Part_Thickness(), t = si->t_p;
+    Plot_Chain_Add(v->H, -L / 2, 0.0);
+    Plot_Chain_Add(v->H, L / 2, 0.0);
+    Plot_Chain_Draw(v->H, 2, -b / 2 - 1.2 / s);
+    Oli_Graphic_Set_Fill(50);
+    for (int i = 0; i < fp->count; i++) {
+        if (!Plot_Is_Column_Drawn(i)) continue;
+        for (int side = -1; side <= 1; side += 2)
+            Plot_Bar(side * fp->recs[i].x - v->z.r, -b / 2, side * fp->recs[i].x + v->z.r, b / 2);
+    }
+    Oli_Graphic_Set_Fill(55);
+    Oli_Graphic_Rgb_51(20, 180, 240);   /* steel plates */
+    const double xv = -1.05 * L / 2 - 0.3 / s;
+    Plot_Chain_Add(v->V, xv, -b / 2);
+    Plot_Chain_Add(v->V, xv, b / 2);
+    for (int j = 0; j < (int)si->plate_count; j++) {
+        const double ya = -b / 2 + (j + 1) * tp + j * t, yb = -b / 2 + (j + 1) * (tp + t);
+        Plot_Bar(-L / 2, ya, L / 2, yb);
+        Plot_Chain_Add(v->V, xv, ya);
+        Plot_Chain_Add(v->V, xv, yb);
+    }
+    Plot_Chain_Draw(v->V, 3, xv);
+    Plot_Dimension_Cm_Vertical(-1.05 * L / 2 - 0.9 / s, -b / 2, b / 2);
+    return -b / 2 - 0.6 / s;
+}
+
+/* The fasteners of a lap, whose outer surfaces are the member's faces: heads sit there too. */
+static void Long_Lap_Fasteners(Long_View *v)
+{
+    const Fastener_Pattern_Rec *fp = v->fp;
+    const int type = v->type;
+    const double b = v->b;
+    const Section_Sizes &z = v->z;
+    const double Y0 = -b / 2, Y1 = b / 2;
+    for (int i = 0; i < fp->count; i++) {
+        if (!Plot_Is_Column_Drawn(i)) continue;
+        const double X = fp->recs[i].x;
+        if (z.connector) {
+            Oli_Graphic_Set_Fill(50);
+            Plot_Bar(X - z.D / 2, -z.hc / 2, X + z.D / 2, z.hc / 2);
+            Oli_Graphic_Set_Fill(55);
+            Plot_Bar(X - 2 * z.r_b, Y0 - 1.4 * z.r_b, X + 2 * z.r_b, Y0);
+            Plot_Bar(X - 2 * z.r_b, Y1, X + 2 * z.r_b, Y1 + 1.4 * z.r_b);
+            Plot_Bar(X - z.r_b, Y0, X + z.r_b, Y1);
+        } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
+            Oli_Graphic_Set_Fill(55);
+            Long_Through(X, Y0, Y1, b, &z, type, 1);
+        } else if (Is_Vbm_Nail_Or_Screw(type)) {
+            Oli_Graphic_Set_Fill(55);
+            Long_Driven(v, X, Y0, Y1, 0);
+        }
+    }
+    if (v->big_multi) {
+        Oli_Graphic_Set_Fill(55);
+        for (int k = 0; k < 2; k++) {
+            Plot_Bar(fp->clamp_x[k] - z.r, Y0, fp->clamp_x[k] + z.r, Y1);
+            Plot_Chain_Add(v->C, fp->clamp_x[k], 0.0);
+        }
+    }
+}
+
+/* The lap's step with its dimensions and fasteners. */
+static void Long_Lap(Long_View *v)
+{
+    const double L = v->L, b = v->b, s = v->s;
+    Oli_Graphic_Line(L / 2, 0.0, L / 2, b / 2);
+    Oli_Graphic_Line(-L / 2, 0.0, -L / 2, -b / 2);
+    Oli_Graphic_Line(-L / 2, 0.0, L / 2, 0.0);
+    Plot_Chain_Add(v->H, -L / 2, 0.0);
+    Plot_Chain_Add(v->H, L / 2, 0.0);
+    Plot_Chain_Draw(v->H, 2, -b / 2 - 1.5 / s);
+    Plot_Chain_Add(v->V, -L / 2 - 1.2 / s, -b / 2);
+    Plot_Chain_Add(v->V, -L / 2 - 1.2 / s, b / 2);
+    Plot_Chain_Draw(v->V, 3, -L / 2 - 1.2 / s);
+    Plot_Chain_Add(v->V2, -L / 2 - 0.6 / s, -b / 2);
+    Plot_Chain_Add(v->V2, -L / 2 - 0.6 / s, 0.0);
+    Plot_Chain_Add(v->V2, -L / 2 - 0.6 / s, b / 2);
+    Plot_Chain_Draw(v->V2, 3, -L / 2 - 0.6 / s);
+    Long_Lap_Fasteners(v);
+}
+
+void Plot_Laengsschnitt_02(FILE *file)
+{
+    if (file == nullptr) return;
+    Long_View v;
+    v.si = &Splice_Input;
+    v.fp = &Fastener_Pattern;
+    v.kind = v.si->connection_kind;
+    v.type = v.si->vbm_type;
+    v.L = v.si->L;
+    v.b = v.si->b;
+    v.z = Sizes();
+    const double L = v.L, b = v.b, a = 1.05 * L / 2.0;
+
+    Plot_Frame f;
+    double x0, y0, x1, y1;
+    v.s = Plot_Scale_Laengsschnitt(&x0, &y0, &x1, &y1, 2, 0, 3, 1);
+    Plot_Frame_Begin(&f, file, 2, v.s, x0, y0, x1, y1);
+    v.C = f.chain[0];
+    v.V = f.chain[1];
+    v.H = f.chain[2];
+    v.V2 = f.chain[3];
+    v.flag = 0;
+
+    Long_Middle_Member(a, b, v.kind);
+
+    /* chain C: the ends, every fastener and the joint */
+    Plot_Chain_Add(v.C, -L / 2, -b / 2);
+    Plot_Chain_Add(v.C, L / 2, -b / 2);
+    for (int i = 0; i < v.fp->count; i++) Plot_Chain_Add(v.C, v.fp->recs[i].x, v.fp->recs[i].y);
+    if (v.kind != CONN_LAP) Plot_Chain_Add(v.C, 0.0, 0.0);
+
+    const int pcase = Plot_Penetration_Case(2);
+    v.both = pcase == 2 && v.si->two_sided == 1;
+    v.c = std::cos(v.si->staple_angle * M_PI / 180.0) * (v.si->d_k / 10.0) / 2.0;
+    v.big_multi = Is_Big_Connector_Multi();
+    double chain_c_y = -b / 2 - 0.9 / v.s;
+
+    if (v.kind == CONN_SIDE_TIMBERS || v.kind == CONN_OUTER_PLATES) chain_c_y = Long_Outer_Parts(&v);
+    else if (v.kind == CONN_INNER_PLATES) chain_c_y = Long_Inner_Plates(&v);
+    else if (v.kind == CONN_LAP) Long_Lap(&v);
+
+    Plot_Chain_Draw(v.C, 2, chain_c_y);
     Plot_Frame_End(&f);
 }
 
