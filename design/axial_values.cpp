@@ -43,11 +43,6 @@ bool Near(double d, double n)
 
 /* ---------------------------------------------------------------- withdrawal parameters */
 
-/*
-** Return the withdrawal parameter of nails and staples: c rho² (EN 1995-1-1, eq. (8.25):
-** 20e-6; DIN 1052: 18e-6), with rho = min(rho_k, 500); staples of moist timber (> 20 %) reduced;
-** special nails by their withdrawal class.
-*/
 double Calc_Fax_Nail_Param(int type, double moisture, int predrilled, int predrill_core,
                            double rho_k)
 {
@@ -87,7 +82,6 @@ double Get_Simpson_Nail_Ftens(int type, double d)
     return d < 4.1 ? 3500.0 : 4900.0;
 }
 
-/* Return the withdrawal parameter of wood screws and of the two approved screw lines. */
 double Calc_Fax_Screw_Class(int type, int predrilled, int unused, double rho_k, double d)
 {
     if (En1995() && !Annex_Variant()) return 0.0;
@@ -104,7 +98,6 @@ double Calc_Fax_Screw_Class(int type, int predrilled, int unused, double rho_k, 
     }
 }
 
-/* Return the tabulated withdrawal parameter of the screws of approval ETA-11/0190. */
 double Get_Fax_Table_A(double d)
 {
     if (d >= 2.9 && d <= 5.1) return 12.0;
@@ -113,7 +106,6 @@ double Get_Fax_Table_A(double d)
     return 10.0;
 }
 
-/* Return the tabulated withdrawal parameter of the screws of approval ETA-12/0114. */
 double Get_Fax_Table_B(double d)
 {
     if (d < 6.0) return 14.0;
@@ -170,13 +162,11 @@ double Fax_Family_C(double d, int mat, int predrilled, int column)
 
 } // namespace
 
-/* Return the withdrawal parameter of the third screw family, value set A. */
 double Get_Fax_Family_C_A(double d, int mat, int predrilled)
 {
     return Fax_Family_C(d, mat, predrilled, 0);
 }
 
-/* Return the withdrawal parameter of the third screw family, value set B. */
 double Get_Fax_Family_C_B(double d, int mat, int predrilled)
 {
     return Fax_Family_C(d, mat, predrilled, 1);
@@ -184,11 +174,6 @@ double Get_Fax_Family_C_B(double d, int mat, int predrilled)
 
 /* ---------------------------------------------------------------- head pull-through */
 
-/*
-** Return the head pull-through parameter of nails and staples: 70e-6 rho² (EN 1995-1-1, eq.
-** (8.26)) or 60e-6 rho² (DIN 1052), special nails by head class; reduced to 2/3 at fibre
-** saturation under EN 1995.
-*/
 double Calc_Fhead_Nail_Param(int type, int fibre_saturated, double rho_k)
 {
     const double rho = std::min(rho_k, 500.0);
@@ -269,7 +254,6 @@ bool Eta12_Form1(int type, int head_form, bool washer)
 
 } // namespace
 
-/* Return the head pull-through parameter of wood screws and the screws of ETA-12/0114. */
 double Calc_Fhead_Screw_Param(int type, int mat1, double rho_k, double t1, double d_head,
                               int washer)
 {
@@ -295,7 +279,6 @@ double Calc_Fhead_Screw_Param(int type, int mat1, double rho_k, double t1, doubl
     return stop ? 0.0 : f;
 }
 
-/* Return the head pull-through parameter of the screws of ETA-12/0114 (EN 1995 design). */
 double Calc_Fhead_Screw_Eta12(int type, int head_form, double d_head, double d1,
                               double washer_d, double t1, int mat1)
 {
@@ -305,7 +288,6 @@ double Calc_Fhead_Screw_Eta12(int type, int head_form, double d_head, double d1,
     return Head_Rules(f, t1, mat1, D, d1);
 }
 
-/* Return the same with a washer switch in place of the washer diameter. */
 double Calc_Fhead_Screw_B(int type, int head_form, double d_head, double d1, int washer,
                           double t1, int mat1)
 {
@@ -314,7 +296,6 @@ double Calc_Fhead_Screw_B(int type, int head_form, double d_head, double d1, int
     return Head_Rules(f, t1, mat1, D, d1);
 }
 
-/* Return the head pull-through parameter of the screws of ETA-11/0190. */
 double Calc_Fhead_Screw_Eta11(double d_head_eff, double washer_d, double d1, double t1,
                               int mat1)
 {
@@ -325,14 +306,12 @@ double Calc_Fhead_Screw_Eta11(double d_head_eff, double washer_d, double d1, dou
     return Head_Rules(f, t1, mat1, d_head_eff, d1);
 }
 
-/* Return the head pull-through parameter of a screw head in timber or a panel. */
 double Calc_Fhead_Screw_A(double d_head, double d1, double t1, int mat1)
 {
     const double D = std::min(d_head, 32.0);
     return Head_Rules(D > 19.0 ? 10.0 : 13.0, t1, mat1, D, d1);
 }
 
-/* Return the head pull-through parameter of the third screw family. */
 double Calc_Fhead_Screw_C(int type, int head_form, double d_head, double d1, int washer,
                           double t1, int mat1)
 {
@@ -366,22 +345,16 @@ double Calc_Fhead_Screw_C(int type, int head_form, double d_head, double d1, int
 
 /* ---------------------------------------------------------------- washers */
 
-/* Return the bearing area pi/4 (D² - (d + 1)²) of a washer of outer diameter D. */
 double Calc_Washer_Area(double d, double outer_d)
 {
     return DESIGN_PI / 4.0 * (outer_d * outer_d - (d + 1.0) * (d + 1.0));
 }
 
-/* Return the bearing area of a steel plate under the nut: D = min(12 t, 4 d). */
 double Calc_Washer_Area_Alt(double d, double washer_d, double t)
 {
     return Calc_Washer_Area(d, std::min(12.0 * t, 4.0 * d));
 }
 
-/*
-** Return the bearing area of a washer in mm²: EN 1995-1-1, 8.5.2(2) with 3 fc,90,k counted in,
-** 3 (pi D²/4 - pi (d + 2)²/4); DIN 1052 the tabulated areas of the standard washers.
-*/
 double Calc_Thread_Area(double d, double washer_d)
 {
     const double D = washer_d;
@@ -395,11 +368,8 @@ double Calc_Thread_Area(double d, double washer_d)
          - DESIGN_PI * (d + 2.0) * (d + 2.0) / 4.0;
 }
 
-/*
-** Return the tensile stress area A_s of a metric bolt with coarse thread of nominal diameter d in
-** mm² (ISO 898-1, M6 to M48): the area of the largest standard size not above d; below M6
-** pi (0.85 d)² / 4, above M48 pi (0.9 d)² / 4, both close to pi (d - 0.9382 P)² / 4.
-*/
+/* Outside M6..M48 the areas pi (0.85 d)² / 4 and pi (0.9 d)² / 4 stay close to the standard's
+** pi (d - 0.9382 P)² / 4. */
 double Calc_Bolt_Stress_Area(double d)
 {
     static const struct { double d, area; } sizes[] = {
@@ -416,7 +386,6 @@ double Calc_Bolt_Stress_Area(double d)
 
 /* ---------------------------------------------------------------- effective number */
 
-/* Return k_ef of EN 1995-1-1, Table 8.1, interpolated linearly in the spacing a1. */
 double Calc_Vbm_K_Ef(double d, double a1, int predrilled)
 {
     if (a1 > 14.0 * d) return 1.0;
@@ -429,7 +398,6 @@ double Calc_Vbm_K_Ef(double d, double a1, int predrilled)
 
 /* ---------------------------------------------------------------- member pairing */
 
-/* Return 1 when the fastener may carry an axial share between these member materials, else 0. */
 int Check_Vbm_Material_Pair(int type, int resin_coated, int predrilled, int unused1, int mat1,
                             int mat2, int unused2, int unused3)
 {
