@@ -16,8 +16,22 @@ extern const char Sym_Delta[];          /* "\xA3" Delta sign */
 
 /* ---------------------------------------------------------------- message catalogue */
 
+/*
+** Return the error text of a code in the wording of the standard in force (DIN 1052 without a
+** national annex, else EN 1995). Code 0 gives null; a code without a text gives an empty text.
+** The text lives in a buffer of the run record of the calling thread (design_state.h) until
+** the next call there.
+*/
 const char *Get_Error_Text(int32_t code);
+
+/* Return the note text of a hint code (or the long form of an error code), in a buffer of the
+** calling thread's run record like Get_Error_Text; null for code 0, an empty text for a code
+** without a note. */
 const char *Get_Hint_Text(int32_t code);
+
+/* Return the note text of Get_Hint_Text in code page 1252, with the display-font symbols written
+** as plain letters ("Anteil dRk", "Schrauben mit d>=8 mm"); null for code 0. A buffer of its own
+** in the calling thread's run record. */
 const char *Get_Hint_Text_Cp1252(int32_t code);
 
 /* ---------------------------------------------------------------- labels and factors */
@@ -35,15 +49,54 @@ enum : int32_t {
     SPACING_RULE_TOOTHED_ROUND = 21     /* toothed plates C10, C11 */
 };
 
+/*
+** Return the print-list label of the governing equation index: "Gl.(%d)" under DIN 1052, a
+** letter under EN 1995 ("Gl.(a)" .. "Gl.(k)" without i for the equations of EN 1995-1-1, 8.2.2
+** and 8.2.3, "Gl.(j)" beyond 18); index 30 is the aluminium bearing stress. The label lives in a
+** buffer of the calling thread's run record until the next call.
+*/
 const char *Get_Equation_Label(int index);
+
+/* Return the EN 1995 number of a DIN 1052 spacing-rule index (SPACING_RULE_*); unchanged under
+** DIN 1052 and for an index without an EN 1995 number. */
 int Map_Rule_Index_Ec5(int index);
+
+/* Return the index of a governing failure mode as it is stored (unchanged). */
 int Map_Rule_Index(int index);
+
+/*
+** Return the partial factor gamma_M of a material group (EN 1995-1-1, 2.4.1 and the national
+** annex): under DIN 1052 1.3, or 1.0 in the accidental situation; under EN 1995 the annex's
+** factor of the material (fibreboards by sub_type: 0 hard, 1 medium, else soft; aluminium by
+** Get_Alu_Gamma_M), its accidental factor, or 0.0 for a material without one.
+*/
 double Get_Gamma_M(int material, int sub_type, int accidental);
+
+/* Return the name of a proof method (0 simplified, 1 exact, 2 design values), the long form when
+** long_form is set; empty for any other method. A buffer of the calling thread's run record. */
 const char *Get_Proof_Method_Text(int method, int long_form);
+
+/*
+** Return the area in mm² that one fastener of diameter d (mm) removes from a member of
+** thickness t (mm) (EN 1995-1-1, 5.2(3); DIN 1052 takes nail and staple holes with 0.9 d):
+** nails and screws only when pre-drilled or thicker than 6 mm, staples thicker than 6 mm with
+** two holes, dowels d, bolts d + 1 unless fitted; ring and shear-plate connectors (A1, B1) their
+** bolt hole (bolt_index, fitted) over t - he, toothed plates over t, each plus the connector's
+** area F of catalogue row connector_row. 0 for other types.
+*/
 double Calc_Vbm_Net_Section_Loss(int type, double d, int connector_row, int bolt_index,
                                  int predrilled, int fitted, double t);
+
+/*
+** Return the projected hole area in mm² of one fastener of the catalogue row catalogue_row in a
+** member of thickness t (mm), and write the hole width in mm to *width when given: nails d - 1
+** (an area 0.9 t w only when pre-drilled or wider than 6 mm), dowels d, bolts d + 1 unless
+** fitted, B1 connectors their d3, C2 and C11 the mean of bolt hole and d (area: the bolt hole).
+** Types without a hole rule give 0 and the catalogue diameter d as width.
+*/
 double Calc_Vbm_Hole_Width(int type, int catalogue_row, int bolt_index, int predrilled,
                            int fitted, double t, double *width);
 
-/* Partial factor of aluminium-plate bearing (EN 1999 block's second factor, 1.1 by default). */
+/* Return the partial factor of aluminium-plate bearing: the second factor of the annex's
+** EN 1999 block, or 1.1 when the block holds none. */
 double Get_Alu_Gamma_M(void);

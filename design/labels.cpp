@@ -13,10 +13,6 @@
 
 /* ---------------------------------------------------------------- labels and rule indices */
 
-/*
-** Return the label of the governing equation: "Gl.(%d)" under DIN 1052, a letter under EN 1995
-** (EN 1995-1-1, 8.2.2 equations (a) to (k) and 8.2.3 (a) to (h)). Static buffer.
-*/
 const char *Get_Equation_Label(int index)
 {
     char *label = Design_Run_Current()->equation_label;     /* DESIGN_LABEL_SIZE bytes */
@@ -37,7 +33,6 @@ const char *Get_Equation_Label(int index)
     return label;
 }
 
-/* Return the EN 1995 rule index of a DIN 1052 spacing-rule index (unchanged under DIN 1052). */
 int Map_Rule_Index_Ec5(int index)
 {
     if (Nad_Params == nullptr) return index;
@@ -50,7 +45,6 @@ int Map_Rule_Index_Ec5(int index)
     return index;
 }
 
-/* Return the index of a governing failure mode as it is stored (unchanged). */
 int Map_Rule_Index(int index)
 {
     return index;
@@ -58,8 +52,6 @@ int Map_Rule_Index(int index)
 
 /* ---------------------------------------------------------------- partial factors */
 
-/* Partial factor of aluminium-plate bearing: the second factor of the EN 1999 block (1.1 in the
-** built-in defaults); 1.1 when the block holds none. */
 double Get_Alu_Gamma_M(void)
 {
     const NAD_EC9_Params *ec9 = Get_NAD_EC9_Params();
@@ -67,11 +59,6 @@ double Get_Alu_Gamma_M(void)
     return ec9->gamma_m1b;
 }
 
-/*
-** Return the partial factor gamma_M of a material (EN 1995-1-1, 2.4.1 and the national annex):
-** under DIN 1052 1.3, or 1.0 in the accidental situation; under EN 1995 the annex's factor of the
-** material, its accidental factor, or 0.0 for a material without one.
-*/
 double Get_Gamma_M(int material, int sub_type, int accidental)
 {
     if (Nad_Params == nullptr) return accidental ? 1.0 : 1.3;
@@ -105,7 +92,6 @@ double Get_Gamma_M(int material, int sub_type, int accidental)
     }
 }
 
-/* Return the name of a proof method (0 simplified, 1 exact, 2 design values); empty otherwise. */
 const char *Get_Proof_Method_Text(int method, int long_form)
 {
     char *text = Design_Run_Current()->proof_method_text;  /* DESIGN_LABEL_SIZE bytes */
@@ -126,10 +112,6 @@ static double Connector_Bolt_Hole(int bolt_index, int fitted)
     return fitted ? db : db + 1.0;
 }
 
-/*
-** Return the area in mm² that one fastener of diameter d removes from a member of thickness t
-** (EN 1995-1-1, 5.2(3); DIN 1052 takes nail holes with 0.9 d).
-*/
 double Calc_Vbm_Net_Section_Loss(int type, double d, int connector_row, int bolt_index,
                                  int predrilled, int fitted, double t)
 {
@@ -161,10 +143,6 @@ double Calc_Vbm_Net_Section_Loss(int type, double d, int connector_row, int bolt
     }
 }
 
-/*
-** Return the projected hole area in mm² of one fastener in a member of thickness t and write the
-** hole width in mm to *width when given. The diameter comes from the fastener catalogue.
-*/
 double Calc_Vbm_Hole_Width(int type, int catalogue_row, int bolt_index, int predrilled,
                            int fitted, double t, double *width)
 {

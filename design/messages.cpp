@@ -385,11 +385,6 @@ void Replace_First(std::string &s, const char *from, const char *to)
 
 } // namespace
 
-/*
-** Return the error text of a code in the wording of the standard in force. Code 0 gives null; a
-** code without a text gives an empty text. The text lives in a buffer of the run record of the
-** calling thread (design_state.h) until the next call there.
-*/
 const char *Get_Error_Text(int32_t code)
 {
     if (code == 0) return nullptr;
@@ -398,10 +393,6 @@ const char *Get_Error_Text(int32_t code)
     return Row_Into_Buffer(run->error_text, sizeof run->error_text, row);
 }
 
-/*
-** Return the note text of a hint code (or the long form of an error code); null for code 0,
-** an empty text for a code without a note.
-*/
 const char *Get_Hint_Text(int32_t code)
 {
     if (code == 0) return nullptr;
@@ -409,10 +400,6 @@ const char *Get_Hint_Text(int32_t code)
     return Row_Into_Buffer(run->hint_text, sizeof run->hint_text, Find_Row(Hint_Rows, code));
 }
 
-/*
-** Return the note text of Get_Hint_Text in code page 1252, with the display-font symbols written
-** as plain letters ("Anteil dRk", "Schrauben mit d>=8 mm").
-*/
 const char *Get_Hint_Text_Cp1252(int32_t code)
 {
     if (code == 0) return nullptr;
