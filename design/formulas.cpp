@@ -76,7 +76,6 @@ double Calc_Interaction_Root_B(double x1, double x2, double x3, double x4)
     return 1.0 / std::sqrt(a * a + 1.0 + b * b);
 }
 
-/* Strength at an angle to the grain (Hankinson-type interaction). */
 double Calc_Strength_At_Angle(double angle, double x2, double x3, double x4)
 {
     if (!(x2 > 0.0) || !(x3 > 0.0) || !(x4 > 0.0)) return 0.0;
@@ -94,7 +93,6 @@ double Calc_Angle_Factor(double x1, double x2, double x3, double angle)
 
 /* ---------------------------------------------------------------- bearing perpendicular to grain */
 
-/* Return k_c,90 (EN 1995-1-1, 6.1.5(4) and the product approvals) by material and geometry. */
 double Calc_Kc90(int material, double l1, double h, int flag)
 {
     switch (material) {
@@ -111,7 +109,6 @@ double Calc_Kc90_B(int material, double l1, double h, int flag)
     return Calc_Kc90(material, l1, h, flag);
 }
 
-/* Effective contact lengths of EN 1995-1-1, 6.1.5(1), times the width b. */
 void Calc_Contact_Lengths(double a1, double a2, double l, double l2, double b, double *out1,
                           double *out2, double *out3)
 {
@@ -254,7 +251,6 @@ int Is_Vbm_Nail_Or_Staple_Type(int type)
     return (Is_Vbm_Nail_Screw_Or_Staple(type) || Is_Vbm_Special_Nail(type)) ? 1 : 0;
 }
 
-/* Return the clearance hole of a bolt: d + 1 below 16 mm, d + 2 up to 24 mm, else d + 3. */
 double Calc_Bolt_Hole_Diameter(double d)
 {
     if (d < 15.99) return d + 1.0;
@@ -272,7 +268,6 @@ int Check_Distance_4d(double x1, double x2, double x3)
     return x1 - x3 >= 4.0 * x2 ? 1 : 0;
 }
 
-/* Screw-line spacings of classes 2 and 3 (a second form of the approval's rule). */
 int Calc_Screw_Line_Spacings_B(const Eta12_Spacing_Block *block, int predrilled_flag,
                                int material, double alpha, double *a1, double *a2, double *a3t,
                                double *a3c, double *a4t, double *a4c)
@@ -301,7 +296,6 @@ void Apply_User_Screw_Line(const Vbm_Screw_Line &line, const User_Screw_Target &
     *to.l_thread = line.l_thread;
 }
 
-/* Fill the record of a user-defined screw line with its starting values; 0 for other types. */
 int Init_User_Screw_Record(int type, User_Screw_Record *r)
 {
     if (r == nullptr || !Is_Vbm_User_Screw(type)) return 0;
@@ -488,7 +482,6 @@ double Calc_Table_Interp(double x1)
     return 2.0;
 }
 
-/* Return k_v of a notched beam, EN 1995-1-1, eq. (6.62), at most 1.0. */
 double Calc_Kv_Notch(double kn, double i, double h, double alpha, double x)
 {
     const double sh = std::sqrt(h);
@@ -614,11 +607,6 @@ double Get_Member_Design_Value_D_Scaled(int type, int predrilled, int material, 
 
 double Calc_Kh_Disabled(int material, double h) { return 1.0; }
 
-/*
-** Return the crack factor k_cr (EN 1995-1-1, 6.1.7(2)): 1.0 under DIN 1052; with the annex's
-** switch k_cr_rule 1 its fixed values for timber and other materials, with any other value the
-** annex's rules (2.0 / fv,k softwood, 0.67 hardwood, 2.5 / fv,k glulam, 1.0 otherwise).
-*/
 double Calc_Kcr(int material, double f_vk)
 {
     if (Nad_Params == nullptr) return 1.0;

@@ -13,21 +13,18 @@
 
 /* ---------------------------------------------------------------- size factors */
 
-/* Return k_h of glulam, min((600 / h)^0.14, 1.1), EN 1995-1-1, eq. (3.2); 1.0 outside 1..600. */
 double Calc_Kh_Glulam(double h)
 {
     if (h <= 1.0 || h > 600.0) return 1.0;
     return std::min(std::pow(600.0 / h, 0.14), 1.1);
 }
 
-/* Return k_h of laminated veneer lumber, min((300 / h)^s, 1.2), EN 1995-1-1, eq. (3.3). */
 double Calc_Kh_Lvl(double h, double s)
 {
     if (h <= 1.0) return 1.0;
     return std::min(std::pow(300.0 / h, s), 1.2);
 }
 
-/* Return the depth factor k_h of a member of depth h by material (EN 1995-1-1, 3.2 to 3.4). */
 double Calc_Kh_Of_Material(int mat, int grade, double h)
 {
     double rho = 0.0;
@@ -48,7 +45,6 @@ double Calc_Kh_Of_Material(int mat, int grade, double h)
 
 /* ---------------------------------------------------------------- stability */
 
-/* Return the torsion constant eta b_s³ h_s of a rectangle with sides a and b. */
 double Calc_Torsion_Constant(double a, double b)
 {
     static const double r_pts[] = {1.0, 1.25, 1.5, 2.0, 3.0, 4.0, 6.0, 10.0, 1000.0};
@@ -67,10 +63,6 @@ double Calc_Torsion_Constant(double a, double b)
     return eta * bs * bs * bs * hs;
 }
 
-/*
-** Return k_crit of lateral torsional buckling, EN 1995-1-1, eq. (6.34), of a rectangle a x b
-** (cm), length l_ef, with f_m,k, E_0,05 and G_0,05; use_annex applies the annex's factor.
-*/
 double Calc_K_Crit(int use_annex, double a, double b, double l_ef, double f_mk, double e_005,
                    double g_005)
 {
@@ -90,7 +82,6 @@ double Calc_K_Crit(int use_annex, double a, double b, double l_ef, double f_mk, 
     return 1.0 / (lr * lr);
 }
 
-/* Return k_c of a compression member, EN 1995-1-1, eq. (6.25) to (6.29), at most 1.0. */
 double Calc_K_C(double e_005, double f_c0k, double beta_c, double l_ef, double h, double *i,
                 double *lambda, double *lambda_rel, double *k)
 {
@@ -106,7 +97,6 @@ double Calc_K_C(double e_005, double f_c0k, double beta_c, double l_ef, double h
     return kc;
 }
 
-/* Return k_c of a member of a material, E_0,05 and f_c,0,k from the catalogue. */
 double Calc_K_C_Of_Material(int mat, int grade, double l_ef, double h, double t, double *i,
                             double *lambda, double *lambda_rel, double *k)
 {
@@ -136,11 +126,6 @@ double Calc_K_C_Of_Material(int mat, int grade, double l_ef, double h, double t,
 
 /* ---------------------------------------------------------------- fastener group */
 
-/*
-** Add a row of n fasteners of weight w from a to b to the running second moment about the centroid
-** (i), the centroid (s), the first moment (sx) and the weight (n_io); null pointers start at 0.
-** n = 0 takes a band off the sums (the net section of a member).
-*/
 void Calc_Vbm_Group_Inertia(double *i_io, double *s_io, double *sx_io, double *n_io, double b,
                             double a, double w, double n)
 {
@@ -159,7 +144,6 @@ void Calc_Vbm_Group_Inertia(double *i_io, double *s_io, double *sx_io, double *n
     if (n_io != nullptr) *n_io = N;
 }
 
-/* Return the second diameter of a nominal screw diameter (kind 1 or other), -1.0 otherwise. */
 double Map_Screw_Nominal_Diameter(int kind, double d)
 {
     static const double nominal[] = {4.0, 4.5, 5.0, 6.0, 7.0, 8.0, 10.0, 12.0, 14.0};
