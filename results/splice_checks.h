@@ -46,11 +46,29 @@ static inline double Shown_Util(int no_capacity, double u)
 
 /* ---------------------------------------------------------------- timber members */
 
+/*
+** Fill the section-check record, the section (net width, height in cm) and the 10 geometry
+** values geo (net area, moduli, shear area and second moment, cm units) of the middle member
+** (Init_Middle_Timber_Check) or of both side timbers together (Init_Side_Timber_Check) for the
+** modification factor kmod, with the characteristic strengths of the catalogue; the record
+** points at geo. *code_a and *code_b (when given) get the codes the section check expects.
+** Return 1, or 0 with nothing written when rec or dims is null.
+*/
 int Init_Middle_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *dims,
                              double *geo, int *code_a, int *code_b);
 int Init_Side_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *dims,
                            double *geo, int *code_a, int *code_b);
+
+/* Set k_cr (EN 1995-1-1, 6.1.7(2)) of a member of material group mat in both directions of
+** the record, by the annex's rule: 1 its fixed values, any other value the rules of the German
+** annex from the record's f_v,k; and mark the record as a Eurocode check. Without an annex the
+** record stays as it is. */
 void Set_Kcr_Factor(Section_Check_Input *rec, int mat);
+
+/* Return the design tensile strength perpendicular to the grain (N/mm²) of the middle member
+** (Get_Ft90d_Middle) or of the side members (Get_Ft90d_Side) with the kmod of combination
+** group `group`; the partial factor is not applied when accidental is set, and a missing
+** partial factor gives 0. */
 double Get_Ft90d_Middle(int group, int accidental);
 double Get_Ft90d_Side(int group, int accidental);
 
@@ -99,12 +117,25 @@ typedef struct Timber_Check {
 int Calc_Timber_Check(int group, int entry, Timber_Check *out);
 /* Write the section "Hölzer" of a computed check; nothing without a file. */
 void Print_Timber_Check(FILE *file, const Timber_Check *check);
+/*
+** Check the timber of combination (group, entry); write the section "Hölzer" when a file is
+** given. Return max(u_middle, u_side); the out-pointers (optional) get both values.
+*/
 double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, double *u_side);
 
 /* ---------------------------------------------------------------- steel plates */
 
+/*
+** Stresses of all plates together for N (kN), V (kN) and M (kNm): sigma = M / W + N / A,
+** tau = 1.5 V / A, sigma_v = sqrt(sigma² + 3 tau²) (N/mm²), each written when its pointer is
+** given (sigma_v only with sigma and tau). Return 1, or 0 when the net area is below 1e-5 cm²
+** (the stresses are then not defined and not written).
+*/
 int Calc_Plate_Stresses(double N, double V, double M, double *sigma, double *tau,
                         double *sigma_v);
+
+/* Return the design shear strength f_y,d / sqrt(3) of the plates (N/mm²), f_y,d of the
+** accidental situation when accidental is set. */
 double Get_Plate_Shear_Strength(int accidental);
 
 /* The plate check of one combination as Calc_Plate_Check computes it and Print_Plate_Check
@@ -123,6 +154,8 @@ typedef struct Plate_Check {
 int Calc_Plate_Check(int group, int entry, Plate_Check *out);
 /* Write the plate section of a computed check; nothing without a file. */
 void Print_Plate_Check(FILE *file, const Plate_Check *check);
+/* Return the plate utilisation of combination (group, entry), 10 when the check cannot be
+** made and 0 without such a combination; write the plate section when given a file. */
 double Oli_Blech_Nachweis(FILE *file, int group, int entry);
 
 /* Row spacing p2 of the plate holes (cm) that the bearing check takes: the plate height when
@@ -162,10 +195,19 @@ int Calc_Bearing_Check(int group, int entry, Bearing_Check *out);
 void Print_Bearing_Check(FILE *file, const Bearing_Check *check);
 /* Release the rows of a computed check (safe twice). */
 void Free_Bearing_Check(Bearing_Check *check);
+/* Return the largest bearing utilisation of combination (group, entry); write the bearing
+** section with the force table when given a file. */
 double Oli_Lochleibung_Nachweis(FILE *file, int group, int entry);
 
 /* ---------------------------------------------------------------- fasteners */
 
+/*
+** Return the effective number n_ef of a row of the pattern's fasteners in combination (group,
+** entry): Get_Nail_Row_N_Ef of nails (EN 1995-1-1, 8.3.1.1(8)) and Get_Bolt_Row_N_Ef of bolts
+** or dowels (8.5.1.1(4)) with the spacing a1_mm (mm), Get_Connector_Row_N_Ef of connectors
+** (8.9(2); the number itself below three). *n gets the fasteners in a row, *alpha_min the
+** smallest force-to-grain angle of the combination (degrees, at most 90), each when given.
+*/
 double Get_Nail_Row_N_Ef(int group, int entry, double a1_mm, int *n, double *alpha_min);
 double Get_Bolt_Row_N_Ef(int group, int entry, double a1_mm, int *n, double *alpha_min);
 double Get_Connector_Row_N_Ef(int group, int entry, int *n, double *alpha_min);
@@ -241,6 +283,11 @@ typedef struct Vbm_Check {
 int Calc_Vbm_Check(int group, int entry, Vbm_Check *out);
 /* Write the section "Verbindungsmittel" of a computed check; nothing without a file. */
 void Print_Vbm_Check(FILE *file, const Vbm_Check *check);
+/*
+** Design every fastener of combination (group, entry); write the section "Verbindungsmittel"
+** when given a file. Return the largest utilisation; *error gets the code of a design error
+** (0 when none).
+*/
 double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error);
 
 /* ---------------------------------------------------------------- governing combination */
@@ -287,22 +334,50 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *check);
 /* The utilisation shown of a block-shear check: 0 when it does not apply, UTIL_NO_CHECK when it
 ** cannot be made. */
 double Block_Shear_Shown_Util(const Block_Shear_Check *check);
+/*
+** Return the block-shear utilisation of combination (group, entry) of a plate connection in
+** tension (EN 1995-1-1, Annex A) as Block_Shear_Shown_Util gives it (0 when the check does not
+** apply); write its section when given a file. *error gets 0 when the check applies.
+*/
 double Oli_Blockscher_Nachweis(FILE *file, int group, int entry, int *error);
 
 /* ---------------------------------------------------------------- design run */
 
+/*
+** Run the checks of all valid combinations (group and entry -1) or of one group or entry.
+** Without a file fill the utilisation list; with a file write every treated combination and
+** the summary. Return the largest utilisation of all checks.
+*/
 double Run_Nachweise_Lkom(FILE *file, int group, int entry);
+
+/*
+** Run the checks: all combinations, or (governing_only) a silent run followed by a printing run
+** of the governing combination. A null file computes only. Return the largest utilisation; the
+** design errors of both runs are left in order for the caller (Run_Error_Codes).
+*/
 double Run_Nachweise(FILE *file, int governing_only);
 /* The error codes of the fastener design that the last run (Run_Nachweise_Lkom, or both runs of
 ** Run_Nachweise) found, in order. The run shows no box: its caller shows them afterwards with
-** Show_Run_Errors. Set_Run_Errors puts back the codes of a kept run. */
+** Show_Run_Errors. Run_Error_Count codes stand at Run_Error_Codes (valid until the next run);
+** Set_Run_Errors puts back the n codes of a kept run. */
 int Run_Error_Count(void);
 const int *Run_Error_Codes(void);
 void Set_Run_Errors(const int *codes, int n);
 /* Show the error box of each code of the last run on the utilisation page, in order. */
 void Show_Run_Errors(void);
+
+/* Write the summary of the checks with the largest utilisation u_max of all checks (satisfied
+** up to UTIL_LIMIT) and, when the print settings ask for them, the annex's tables; nothing
+** without a file. */
 void Write_Nachweis_Summary(FILE *file, double u_max);
+
+/* Show the text of a design error code in the middle of the rectangle x0..x1, y0..y1 of view
+** area `area` (area < 0: the rectangle the utilisation page last drew, nothing when none was
+** drawn); nothing for code 0. */
 void Show_Error_Code(int area, int x0, int y0, int x1, int y1, int code);
+
+/* Add a red frame, a light green box and the text (a fallback text for null) centred at
+** (x, y) to view area `area`. */
 void Show_Error_Box_At(int area, int x, int y, const char *text);
 
 /* The view area and rectangle that the utilisation page last drew (for Show_Error_Code). */
