@@ -82,6 +82,18 @@ void Calc_Vbm_Spacings_Rec(int mat, int grade, double t, int type, double d, dou
 
 /* ---------------------------------------------------------------- simple rules */
 
+/*
+** The simple spacing rules of a fastener type with diameter d (mm) at the force-to-grain angle
+** alpha (degrees), in mm; mat is not read. Screws, nails and staples, dowels and fitted bolts,
+** bolts and the rest (connectors):
+**   Calc_Vbm_A1_Simple   a1    4 d, (3 + 3 cos) d, (3 + 2 cos) d, min((3 + 2 cos) d, 4 d), 6 d;
+**   Calc_Vbm_A3t_Simple  a3,t  6 d, (7 + 3 cos) d, 5 d (dowels and every bolt), 10 d;
+**   Calc_Vbm_A3c_Simple  a3,c  4 d sin for dowels and bolts, else 6 d;
+**   Calc_Vbm_A2_Simple   a2    2.5 d for screws, 3 d for nails, staples, dowels and fitted bolts,
+**                              else 4 d;
+**   Calc_Vbm_A4t_Simple  a4,t  6 d, (3 + 4 sin) d, 3 d (dowels and every bolt), 7 d;
+**   Calc_Vbm_A4c_Simple  a4,c  2.5 d for screws, else 3 d.
+*/
 double Calc_Vbm_A1_Simple(int mat, int type, double d, int fitted, double alpha);
 double Calc_Vbm_A3t_Simple(int mat, int type, double d, int fitted, double alpha);
 double Calc_Vbm_A3c_Simple(int mat, int type, double d, int fitted, double alpha);
@@ -89,8 +101,13 @@ double Calc_Vbm_A2_Simple(int mat, int type, double d, int fitted);
 double Calc_Vbm_A4t_Simple(int mat, int type, double d, int fitted, double alpha);
 double Calc_Vbm_A4c_Simple(int mat, int type, double d);
 
-/* Write the twelve distances of Calc_Vbm_Spacings from the simple rules. */
+/* Write the twelve distances of Calc_Vbm_Spacings from the simple rules: a1, a2, a3,c, a3,t,
+** a4,t, a4,c at 0 degrees, then at 90 degrees (mm); nothing for a null out. */
 void Calc_Vbm_Spacings_Simple(int mat, int type, double d, int fitted, double *out);
+
+/* Return the multiple of d (mm) in the name: Get_Screw_Factor_10 10 d, Get_Screw_Factor_4 4 d,
+** Get_Screw_Factor_12 12 d, Get_Screw_Factor_7 7 d, Get_Screw_Factor_6 6 d, Get_Screw_Factor_3
+** 3 d, for every material and type. */
 double Get_Screw_Factor_10(int mat, int type, double d);
 double Get_Screw_Factor_4(int mat, int type, double d);
 double Get_Screw_Factor_12(int mat, int type, double d);

@@ -377,7 +377,6 @@ double Calc_Vbm_A4c_Simple(int mat, int type, double d)
     return Design_Is_Screw(type) ? 2.5 * d : 3.0 * d;
 }
 
-/* Write the twelve distances of Calc_Vbm_Spacings from the simple rules. */
 void Calc_Vbm_Spacings_Simple(int mat, int type, double d, int fitted, double *out)
 {
     if (out == nullptr) return;
