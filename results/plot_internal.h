@@ -26,6 +26,8 @@ void Plot_Frame_Begin(Plot_Frame *f, FILE *oli, int number, double s, double x0,
 /* Close the drawing: end of block, plot file handed to the print, point lists released. */
 void Plot_Frame_End(Plot_Frame *f);
 
+/* Plot_Line_Width and Plot_Dash: write the line width w (cm) or the dash pattern (lengths in
+** cm, "0.10 0.10") into the plot file of the current drawing. */
 void Plot_Line_Width(double w);
 void Plot_Dash(const char *pattern);
 
@@ -35,8 +37,9 @@ void Plot_Member_Colours(void);     /* fill 43, the main member's colours */
 void Plot_Black_Lines(void);        /* colour 50 back to black */
 void Plot_Bar(double x0, double y0, double x1, double y1);        /* filled rectangle */
 void Plot_Box(double x0, double y0, double x1, double y1);        /* filled and outlined */
-void Plot_Chain_Add(Ptr_Array *list, double x, double y);
+void Plot_Chain_Add(Ptr_Array *list, double x, double y);        /* a point of a dimension chain */
 void Plot_Chain_Draw(Ptr_Array *list, int mode, double position); /* black, points released */
+/* A black vertical dimension from y0 to y1 at x, in cm, fitted to the drawing. */
 void Plot_Dimension_Cm_Vertical(double x, double y0, double y1);
 
 /* Penetration case of nails, screws and staples for the drawings (mode 2 or 1), else 0. */

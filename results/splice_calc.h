@@ -147,6 +147,15 @@ double Get_Plate_Fyd(int accidental);
 
 /* Tensile strength f_u of the plate steel (N/mm²). */
 double Get_Plate_Fu(void);
+
+/*
+** Factors of the bearing resistance, EN 1993-1-8, Table 3.4, for the hole diameter d0 and the
+** distances e1, e2, p1, p2 in one unit and the strengths f_ub of the bolt and f_u of the plate:
+** alpha_b of an end hole (Calc_Alpha_B_End) min(e1 / (3 d0), 1, f_ub / f_u) and of an inner
+** hole (Calc_Alpha_B_Inner) min(p1 / (3 d0) - 1/4, 1, f_ub / f_u), 0 for a negative d0 or f_u;
+** k1 of an edge hole (Calc_K1_Edge) min(2.8 e2 / d0 - 1.7, 1.4 p2 / d0 - 1.7, 2.5) and of an
+** inner hole (Calc_K1_Inner) min(1.4 p2 / d0 - 1.7, 2.5), 0 for a negative d0.
+*/
 double Calc_Alpha_B_End(double d0, double e1, double f_ub, double f_u);
 double Calc_Alpha_B_Inner(double d0, double p1, double f_ub, double f_u);
 double Calc_K1_Edge(double d0, double e2, double p2);
@@ -216,7 +225,8 @@ int Fill_Vbm_Rule_Input_Plate(Vbm_Rule_Input *rule);
 ** timber member; a metal plate takes the other member's value. */
 void Get_Member_Kmod(const Connection_Input *input, Connection_Result *result);
 /* f_u,k of the fastener (N/mm²): a dowel's or bolt's from its steel grade, a connector's from
-** its bolt's, a plain nail's 600, else the input's; f_ub of the plate bearing from it. */
+** its bolt's, a plain nail's 600, else the input's. Plate_Bearing_Fu_B: f_ub of the plate
+** bearing (N/mm²), 500 for the approved screws, else Get_Fastener_Fu_K. */
 double Get_Fastener_Fu_K(void);
 double Plate_Bearing_Fu_B(void);
 /* kmod of group g for the middle member, the side members and the joint (each optional). */

@@ -222,6 +222,7 @@ void Set_Splice_Input_Defaults(Splice_Input_Record *si);
 /* Pointer to the combination of group g, entry e; null outside the table. */
 Lkom_Entry *Get_Lkom_Entry(int g, int e);
 
-/* Column and row count of the current fastener type. */
+/* Splice_N_Col and Splice_N_Row: column and row count of the current fastener type; 0 for a
+** type without a slot. */
 double Splice_N_Col(const Splice_Input_Record *si);
 double Splice_N_Row(const Splice_Input_Record *si);
