@@ -24,6 +24,9 @@
 ** The start-up forms them from the component identifier and the file number.
 */
 void Set_Print_List_Names(const char *oli_path, const char *title_line);
+/* Get_Print_List_Path and Get_Print_List_Title: the print-list path and the title line as last
+** handed over (empty before the first and after clearing); valid until the next
+** Set_Print_List_Names. */
 const char *Get_Print_List_Path(void);
 const char *Get_Print_List_Title(void);
 
@@ -92,6 +95,9 @@ void Oli_Draw_Spacing_Sketch_A3_A4(FILE *file, int grid, double text_height);
 
 /* Arrow of the sketch with its tail at (x, 180), pointing away from it at angle + 180 degrees. */
 void Oli_Draw_Arrow(double x, double angle);
+
+/* An arrow of the given length, head length and head width with its tail at (x, y), pointing
+** away from it at the angle (radians) plus a half turn, drawn in the style. */
 void Oli_Draw_Arrow_Styled(double x, double y, double angle, double length, double head_length,
                            double head_width, int style);
 
@@ -134,6 +140,14 @@ inline void Plot_Window_Out(const Plot_Window &win, double *x0, double *y0, doub
     if (x1) *x1 = win.x1;
     if (y1) *y1 = win.y1;
 }
+
+/*
+** Plot_Fit_Scale for the window of one drawing of the splice on its paper size of the print
+** settings: Plot_Scale_Ansicht the view (1.05 L by 1.02 h), Plot_Scale_Laengsschnitt the
+** longitudinal section (1.05 L by 1.02 times the thickness with the outer parts),
+** Plot_Scale_Querschnitt the cross section (the thickness with the outer parts, 5 % wider, by
+** 1.02 h). Return the scale; the widened window goes to x0..y1 (model cm).
+*/
 double Plot_Scale_Ansicht(double *x0, double *y0, double *x1, double *y1, double m_left,
                           double m_right, double m_bottom, double m_top);
 double Plot_Scale_Laengsschnitt(double *x0, double *y0, double *x1, double *y1, double m_left,
@@ -141,6 +155,9 @@ double Plot_Scale_Laengsschnitt(double *x0, double *y0, double *x1, double *y1, 
 double Plot_Scale_Querschnitt(double *x0, double *y0, double *x1, double *y1, double m_left,
                               double m_right, double m_bottom, double m_top);
 
+/* Draw the view (Plot_Ansicht_01, plot file 1), the longitudinal section (Plot_Laengsschnitt_02,
+** 2) or the cross section (Plot_Querschnitt_03, 3) of the splice with its dimensions into the
+** print list `file`; nothing without a file. */
 void Plot_Ansicht_01(FILE *file);
 void Plot_Laengsschnitt_02(FILE *file);
 void Plot_Querschnitt_03(FILE *file);
@@ -179,13 +196,24 @@ typedef struct Sprite_Entry {
     int32_t anchor_x, anchor_y;       /* sheet point placed on the target */
 } Sprite_Entry;
 
+/*
+** Return the sprite index of a fastener of d pixels on its sheet: Nail_Sprite_Index d - 2 for
+** d within 2..19; Ks_Screw_Sprite_Index by even sizes 6..60; M_Screw_Sprite_Index by even sizes
+** 8..56, then by steps of 4 up to 88; Washer_Sprite_Index by tens. Sizes outside take the
+** nearest end.
+*/
 int Nail_Sprite_Index(int d);
 int Ks_Screw_Sprite_Index(int d);
 int M_Screw_Sprite_Index(int d);
 int Washer_Sprite_Index(int d);
 const Sprite_Entry *Get_Sprite_Entry(int sheet, int view, int index); /* sheet 0..3, null outside */
+
+/* Return the size class 1..5 of a value: below 55.1, 70.1, 85.1, 100.1, and above. */
 int Size_Class(double value);
 
+/* Draw_Nail_Pixel, Draw_Ks_Screw_Pixel, Draw_M_Screw_Pixel (in the view `view`) and
+** Draw_Washer_Pixel: the sprite of a fastener of d pixels anchored at the pixel (x, y); screws
+** and washers too small for their sheet (below 5, M screws below 7) are drawn as nails. */
 void Draw_Nail_Pixel(int x, int y, int d);
 void Draw_Ks_Screw_Pixel(int x, int y, int d);
 void Draw_M_Screw_Pixel(int x, int y, int d, int view);
@@ -197,6 +225,10 @@ void Fill_Shaded_Polygon_Pixel(int n, const int *xs, const int *ys, double angle
 /* The head symbol: outline filled light and outlined, the kind's part dark, a line through. */
 void Draw_Fastener_Head_Pixel(int x, int y, int d, int circle, int kind, double angle);
 
+/* Draw_Nail_World, Draw_Ks_Screw_World, Draw_M_Screw_World, Draw_Washer_World,
+** Fill_Shaded_Polygon_World and Draw_Fastener_Head_World: the pixel drawings at world points
+** and sizes, rounded to pixels through the screen's world transformation (a polygon of at most
+** 500 points; fewer than 3 or null coordinates draw nothing). */
 void Draw_Nail_World(double x, double y, double d);
 void Draw_Ks_Screw_World(double x, double y, double d);
 void Draw_M_Screw_World(double x, double y, double d, int view);
