@@ -14,10 +14,6 @@
 #include "design/design_plates.h"
 #include "nad/nad.h"
 
-/*
-** Return the threaded length l_t of the fastener: the input's threaded length (the user line's for
-** types 43 and 44, l - t1 for a nail), reduced by the part of the length beyond t1 + t2; at least 0.
-*/
 double Calc_Screw_Thread_Length(const Connection_Input &in)
 {
     double l_t = in.l_thread;

@@ -20,14 +20,12 @@ static User_Screw_Target Screw_Target(Connection_Input *in)
             &in->axis_angle};
 }
 
-/* Bring the data of the user-defined screw line of type 43 into the common fields. */
 void Apply_Screw43_Data(Connection_Input *input)
 {
     if (input != nullptr && input->vbm_type == VBM_ASSY_BENUTZER)
         Apply_User_Screw_Line(input->user_line_43, Screw_Target(input));
 }
 
-/* Bring the data of the user-defined screw line of type 44 into the common fields. */
 void Apply_Screw44_Data(Connection_Input *input)
 {
     if (input != nullptr && input->vbm_type == VBM_SPAX_BENUTZER)
@@ -36,7 +34,6 @@ void Apply_Screw44_Data(Connection_Input *input)
 
 /* ---------------------------------------------------------------- approved screws */
 
-/* Return 0 or the first code of the rules of approval ETA-12/0114 (types 11, 12, 13, 44). */
 int Check_Eta12_Screw_Input(const Connection_Input &in)
 {
     if (!Is_Vbm_Screw_Eta12(in.vbm_type)) return 0;
@@ -73,7 +70,6 @@ int Check_Eta12_Screw_Input(const Connection_Input &in)
     return 0;
 }
 
-/* Return 0 or the first code of the rules of approval ETA-11/0190 (types 14, 15, 43). */
 int Check_Eta11_Screw_Input(const Connection_Input &in)
 {
     if (!Is_Vbm_Screw_Eta11(in.vbm_type)) return 0;
@@ -113,10 +109,6 @@ int Check_Eta11_Screw_Input(const Connection_Input &in)
 
 /* ---------------------------------------------------------------- the connection */
 
-/*
-** Return 0 when the connection may be designed, else the code of the first rule that fails
-** (DIN 1052, 7.2.3 and 12.5.2; EN 1995-1-1, 8.3.1.2(7) and 8.9 to 8.10; the screw approvals).
-*/
 int Check_Connection_Input(const Connection_Input &in)
 {
     double rho_1 = 0.0, rho_2 = 0.0;

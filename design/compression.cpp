@@ -91,25 +91,18 @@ void Screw_Buckling(const Connection_Input &in, bool eta12, Connection_Result *r
 
 } // namespace
 
-/* Compression check of a fully threaded screw of approval ETA-11/0190. Returns 0. */
 int Calc_Screw_Buckling_Eta11(const Connection_Input &input, double l_ef, Connection_Result *result)
 {
     Screw_Buckling(input, false, result);
     return 0;
 }
 
-/* Compression check of a fully threaded screw of approval ETA-12/0114. Returns 0. */
 int Calc_Screw_Buckling_Eta12(const Connection_Input &input, double l_ef, Connection_Result *result)
 {
     Screw_Buckling(input, true, result);
     return 0;
 }
 
-/*
-** Return the rope-effect share of the lateral capacity (N), min(limit, Fax,Rk / 4), with the limit
-** by fastener kind as a share of F_ref (EN 1995-1-1, 8.2.2(2); DIN 1052, 12.2.2(5)), and write it
-** into rope_share. A fastener that may carry no axial share gets 0 and nothing is written.
-*/
 double Calc_Rope_Effect_Share(const Connection_Input &input, double f_ref, double l_ef, double f_c90,
                               Connection_Result *result)
 {

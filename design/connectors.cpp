@@ -27,23 +27,17 @@ static void Keep_T_Req(Connection_Result *result, double t1_req, double t2_req)
 
 /* ---------------------------------------------------------------- design values, splitting */
 
-/*
-** Return the design value x sqrt(kmod1 kmod2) / gamma of a characteristic resistance x between
-** two members; 0 when gamma is not positive (the value cannot be determined).
-*/
 double Calc_Geometric_Mean_Ratio(double x, double kmod1, double kmod2, double gamma)
 {
     if (!(gamma > 0.0)) return 0.0;
     return x * std::sqrt(kmod1 * kmod2) / gamma;
 }
 
-/* Return the minimum timber thickness against splitting, EN 1995-1-1, eq. (8.19). */
 double Calc_T_Min_Splitting(double d, double rho_k)
 {
     return std::max(14.0 * d, (13.0 * d - 30.0) * rho_k / 200.0);
 }
 
-/* Return the minimum timber thickness against splitting, EN 1995-1-1, eq. (8.18). */
 double Calc_T_Min_Splitting_Alt(double d, double rho_k)
 {
     return std::max(7.0 * d, (13.0 * d - 30.0) * rho_k / 400.0);
@@ -51,7 +45,6 @@ double Calc_T_Min_Splitting_Alt(double d, double rho_k)
 
 /* ---------------------------------------------------------------- ring and shear-plate connectors */
 
-/* Return k_alpha = 1 / ((1.3 + 0.001 dc) sin²a + cos²a), EN 1995-1-1, eq. (8.66)/(8.67). */
 double Calc_K_Alpha(double dc, double alpha_deg)
 {
     const double a = alpha_deg * DESIGN_PI / 180.0;
@@ -59,11 +52,6 @@ double Calc_K_Alpha(double dc, double alpha_deg)
     return 1.0 / ((1.3 + 0.001 * dc) * s * s + c * c);
 }
 
-/*
-** Return the characteristic resistance of one ring or shear-plate connector between two timbers,
-** EN 1995-1-1, 8.9: min(k1 35 dc^1.5, k1 31.5 dc he) k3 k_alpha, with k1 from the thicknesses
-** against 3 he and 5 he (at least 24 mm) and k3 = min(rho_k / 350, 1.75).
-*/
 double Calc_Ring_Connector_Rk(double dc, double he, double alpha_deg, double t1, double t2,
                               double rho_k, Connection_Result *result)
 {
@@ -83,10 +71,6 @@ double Calc_Ring_Connector_Rk(double dc, double he, double alpha_deg, double t1,
     return rk;
 }
 
-/*
-** Return the resistance of a ring or shear-plate connector against a steel plate; t is the timber
-** thickness. Under EN 1995 the term 35 dc^1.5 is raised by 10 % (EN 1995-1-1, 8.9(4)).
-*/
 double Calc_Ring_Connector_Plate_Rk(double dc, double he, double alpha_deg, double t,
                                     double rho_k, Connection_Result *result)
 {
@@ -134,7 +118,6 @@ static double Toothed_Plate_Rk(int type, double dc, double d, double k1, double 
     return base * k3 * k1;                      /* k2 is reported, it does not enter Rk */
 }
 
-/* Return the resistance of one toothed-plate connector between two timbers; d the bolt. */
 double Calc_Toothed_Plate_Rk(int type, double dc, double d, double he, double t1, double t2,
                              double rho_k, Connection_Result *result)
 {
@@ -145,7 +128,6 @@ double Calc_Toothed_Plate_Rk(int type, double dc, double d, double he, double t1
     return Toothed_Plate_Rk(type, dc, d, k1, rho_k, result);
 }
 
-/* Return the resistance of one toothed-plate connector against a steel plate. */
 double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, double t,
                                    double rho_k, Connection_Result *result)
 {
@@ -156,11 +138,6 @@ double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, dou
 
 /* ---------------------------------------------------------------- steel plates, simplified proof */
 
-/*
-** Return the class of a plate of thickness t for a fastener of diameter d: 0 thin (t <= 0.5 d),
-** 2 thick (t >= d), 1 between (EN 1995-1-1, 8.2.3(1)), with the interpolation factor to *factor.
-** An aluminium plate (16) scales the limits by 3^(1/3).
-*/
 int Classify_Plate_Thickness(int type, int plate_material, double d, double t, double *factor)
 {
     const double s = plate_material == MAT_ALUBLECH ? 1.4422495703074083 : 1.0;
@@ -230,10 +207,6 @@ double Calc_Rk_Thick_Plate(int type, double d, double t, int predrilled, int fit
     return rk;
 }
 
-/*
-** Return the simplified resistance k sqrt(2 My fh d) of a fastener beside a thin steel plate;
-** selector 2 takes the second form of the required thickness.
-*/
 double Calc_Rk_Thin_Plate(int type, int selector, double d, double t, int predrilled, int fitted,
                           int grade, int variant, int threaded_rod, double alpha, double fu,
                           int mat, double rho_k, Connection_Result *result)
@@ -260,10 +233,6 @@ double Calc_Rk_Thin_Plate(int type, int selector, double d, double t, int predri
     return rk;
 }
 
-/*
-** Return the simplified resistance beside a plate of any thickness: thin and thick by their rule,
-** between them c_p Rk,thick + (1 - c_p) Rk,thin (EN 1995-1-1, 8.2.3(1)).
-*/
 double Calc_Rk_Plate_Interpolated(int type, double d, double t, int predrilled, int fitted,
                                   int grade, int variant, int threaded_rod, double alpha,
                                   double fu, int mat, double rho_k, int plate_material,
@@ -305,10 +274,6 @@ double Calc_Rk_Plate_Interpolated(int type, double d, double t, int predrilled, 
     return rk;
 }
 
-/*
-** Return the simplified resistance k k_p sqrt(2 My fh d) of a nail or screw through a steel plate
-** (member 1) into timber member 2; k_p = 1 + 0.4 c_p between thin and thick plates.
-*/
 double Calc_Rk_Outer_Plate_Simplified(int type, double d, double length, int shear_planes,
                                       int predrilled, int fitted, int variant, int threaded_rod,
                                       double alpha_2, double fu, int plate_material,
@@ -352,11 +317,6 @@ double Calc_Rk_Outer_Plate_Simplified(int type, double d, double length, int she
 
 /* ---------------------------------------------------------------- effective numbers */
 
-/*
-** Return the effective number of bolts or dowels in a row of n (EN 1995-1-1, eq. (8.34) and
-** (8.35)): n^0.9 (a1 / (13 d))^0.25 at most n parallel to the grain, n at 90 degrees, linear
-** between. DIN 1052 takes 10 d in place of 13 d.
-*/
 double Calc_Bolt_N_Ef(double d, int n, double a1, double alpha_deg)
 {
     double a = std::fabs(alpha_deg);
@@ -380,10 +340,6 @@ double Calc_Bolt_N_Ef(double d, int n, double a1, double alpha_deg)
     return (90.0 - a) * std::min(n0, static_cast<double>(n)) / 90.0 + n * a / 90.0;
 }
 
-/*
-** Return the effective number of connectors in a row of n: 2 + (1 - n / 20)(n - 2) under EN 1995
-** (EN 1995-1-1, eq. (8.71)); under DIN 1052 interpolated to n at 90 degrees and at most 10.
-*/
 double Calc_Connector_N_Ef(int n, double alpha_deg)
 {
     if (n <= 1) return n;
@@ -393,7 +349,6 @@ double Calc_Connector_N_Ef(int n, double alpha_deg)
     return std::min(nef, 10.0);
 }
 
-/* Return the effective number n^kef of nails in a row of n (EN 1995-1-1, eq. (8.17)). */
 double Calc_Vbm_N_Ef(double d, int predrilled, int n, double a1)
 {
     if (n < 2) return n;

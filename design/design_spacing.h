@@ -75,7 +75,7 @@ double Calc_Vbm_Min_A4t_Mat(int mat, int grade, double t, int type, double d, in
 void Calc_Vbm_Spacings(int mat, int grade, double t, int type, double d, double theta,
                        int predrilled, int fitted, int douglas, int split_rule,
                        int screw_predrilled, double *out);
-/* out[6]: a1, a2, a3c, a3t, a4t, a4c at the angle alpha (degrees). */
+/* Write a1, a2, a3,c, a3,t, a4,t, a4,c of one member at the angle alpha (degrees) into out[6]. */
 void Calc_Vbm_Spacings_Rec(int mat, int grade, double t, int type, double d, double theta,
                            int predrilled, int fitted, int douglas, int split_rule,
                            int screw_predrilled, double alpha, double *out);

@@ -16,10 +16,6 @@
 
 /* ---------------------------------------------------------------- basic formulas */
 
-/*
-** Return k90 = a + 0.015 d (EN 1995-1-1, eq. (8.33)) with a by material; under DIN 1052 fasteners
-** up to 8 mm take k90 = 1 (DIN 1052, 12.3(4)).
-*/
 double Calc_K90(double d, int mat)
 {
     if (Nad_Params == nullptr && d <= 8.0) return 1.0;
@@ -55,7 +51,6 @@ void Design_Sin_Cos(double alpha, double *s, double *c)
     *c = run->cos_alpha;
 }
 
-/* Return fh0 / (cos²a + k90 sin²a), EN 1995-1-1, eq. (8.31). */
 double Calc_Fh_Alpha(double fh0, double alpha, double k90)
 {
     double s = 0.0, c = 0.0;
@@ -63,45 +58,38 @@ double Calc_Fh_Alpha(double fh0, double alpha, double k90)
     return fh0 / (c * c + k90 * s * s);
 }
 
-/* Return fh0 / (sin²a + k cos²a). */
 double Calc_Fh_Alpha_Perp(double fh0, double alpha, double k)
 {
     const double s = std::sin(alpha), c = std::cos(alpha);
     return fh0 / (s * s + k * c * c);
 }
 
-/* Return fh,0,k = 0.082 (1 - 0.01 d) rho_k, EN 1995-1-1, eq. (8.32). */
 double Calc_Fh0_Bolt(double d, double rho_k)
 {
     return 0.082 * (1.0 - 0.01 * d) * rho_k;
 }
 
-/* Return fh,k = 0.11 (1 - 0.01 d) rho_k of plywood, EN 1995-1-1, eq. (8.36). */
 double Calc_Fh_Plywood_Bolt(double d, double rho_k)
 {
     return 0.11 * (1.0 - 0.01 * d) * rho_k;
 }
 
-/* Return fh,k = 50 d^-0.6 t^0.2 of particle board and OSB, EN 1995-1-1, eq. (8.37). */
 double Calc_Fh_Panel_Bolt_50(double d, double t)
 {
     return 50.0 * std::pow(d, -0.6) * std::pow(t, 0.2);
 }
 
-/* Return fh,k = 7 d^-0.7 t^0.9 of gypsum fibreboard. */
 double Calc_Fh_Panel_7(double d, double t)
 {
     return 7.0 * std::pow(d, -0.7) * std::pow(t, 0.9);
 }
 
-/* Return 0.082 rho_k d^-0.15 / (sin²eps + 2.5 cos²eps); alpha and beta are not used. */
 double Calc_Fh_Eps(double rho_k, double d, double alpha, double beta, double eps)
 {
     const double s = std::sin(eps), c = std::cos(eps);
     return 0.082 * rho_k * std::pow(d, -0.15) / (s * s + 2.5 * c * c);
 }
 
-/* Return the embedment strength of a fastener inclined by a, b and c to the grain. */
 double Calc_Fh_Inclined(double d, double rho_k, double a, double b, double c)
 {
     const double sa = std::sin(a), ca = std::cos(a), sb = std::sin(b), cb = std::cos(b);
@@ -113,7 +101,6 @@ double Calc_Fh_Inclined(double d, double rho_k, double a, double b, double c)
 
 /* ---------------------------------------------------------------- laminated beech */
 
-/* Return the factor k of the laminated-beech embedment formulas by fastener and grade. */
 double Calc_Fh_Beech_K(int type, int grade, double d)
 {
     if (Is_Vbm_Nail(type) || type == VBM_KLAMMER) {
@@ -130,10 +117,6 @@ double Calc_Fh_Beech_K(int type, int grade, double d)
     return 1.0;
 }
 
-/*
-** Return fh of laminated beech (material 18) and related products; k and k90 go to the pointers
-** given. beta is the angle of the fastener axis to the grain, eps that to the layers.
-*/
 double Calc_Fh_Beech_Lvl(int type, int mat, int grade, double rho_k, double d, int predrilled,
                          double alpha, double beta, double eps, double *out_k, double *out_k90)
 {
@@ -180,12 +163,6 @@ static bool Same_Value(double a, double b)
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-/*
-** Write the characteristic embedment strength of one member to *out_fh and return its status:
-** 0, 169 when it cannot be determined (fh <= 0.001 for a member that is no metal plate), or 1008
-** when DIN 1052 set k90 = 1 for a fastener up to 8 mm. A null out_fh returns 0 at once.
-** EN 1995-1-1, 8.3.1 (nails, staples, small screws) and 8.5.1 (bolts, dowels, large screws).
-*/
 int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, double t,
             double rho_k, int mat, int grade, const Vbm_User_Embedment *user)
 {
@@ -326,7 +303,6 @@ int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, do
     return status;
 }
 
-/* Compute fh of both members with the common fastener data; return the larger status. */
 int Calc_Fh_Both_Members(double *out_fh1, double *out_fh2, double d, int type, int predrilled,
                          double alpha1, double alpha2, double t1, double t2, double rho1,
                          double rho2, int mat1, int mat2, int g1, int g2,
@@ -341,7 +317,6 @@ int Calc_Fh_Both_Members(double *out_fh1, double *out_fh2, double d, int type, i
     return s1 > s2 ? s1 : s2;
 }
 
-/* As Calc_Fh_Both_Members, then fh1 times c3 / c1 and fh2 times c4 / c2. */
 int Calc_Fh_Both_Members_Scaled(double c1, double c2, double c3, double c4, double *out_fh1,
                                 double *out_fh2, double d, int type, int predrilled,
                                 double alpha1, double alpha2, double t1, double t2, double rho1,

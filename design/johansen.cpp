@@ -22,11 +22,6 @@
 
 /* ---------------------------------------------------------------- mode factors, rope effect */
 
-/*
-** Return the factor by which the value of a failure mode is divided: 1.0 in the design-value
-** method; the annex's gamma_M of connections under EN 1995; under DIN 1052 1.3, 1.2 or 1.1 by the
-** mode (DIN 1052, 12.2.1), -1.0 for an unknown mode.
-*/
 double Get_Mode_Gamma(int mode, int proof_method)
 {
     if (proof_method == 2) return 1.0;
@@ -44,11 +39,6 @@ double Get_Mode_Gamma(int mode, int proof_method)
     }
 }
 
-/*
-** Return the rope-effect term added to the mode value part, limited by fastener kind
-** (EN 1995-1-1, 8.2.2(2)): at most Fax/4, and at most 15 % of part for nails and staples, 25 % for
-** bolts, 50 % for special nails, 100 % for screws; type 45 adds 0.6 Fax.
-*/
 double Calc_Rope_Effect(int vbm_type, double part, double fax)
 {
     const double cap = 0.25 * fax;
@@ -177,12 +167,6 @@ void Not_Determinable(Connection_Result *result)
 
 /* ---------------------------------------------------------------- timber to timber */
 
-/*
-** Characteristic lateral resistance per shear plane of a timber-to-timber (or panel, staple)
-** connection: every mode divided by its factor, the smallest governs, reported as its
-** characteristic value with the rope effect (EN 1995-1-1, 8.2.2). A member without embedment
-** strength gives 0 and the code 168. Returns 0; the values go into the result.
-*/
 int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double length,
                           double axis_angle, int predrilled, int stainless, int fitted_bolt,
                           int threaded_rod, int vbm_type, double alpha_1, double alpha_2,
@@ -239,11 +223,6 @@ int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double l
     return 0;
 }
 
-/*
-** Design lateral resistance per shear plane of a timber-to-timber connection: the same modes with
-** design embedment strengths fh,d = fh,k kmod / gamma_M and My,d = My,k / gamma_steel, without mode
-** factors and rope effect. A member without embedment strength gives 0 (code 168).
-*/
 int Calc_Rd_Timber_Timber(double gamma_m_1, double gamma_m_2, double gamma_steel, double kmod_1,
                           double kmod_2, int shear_planes, double d, double length,
                           double axis_angle, int predrilled, int stainless, int fitted_bolt,
@@ -406,11 +385,6 @@ void Inner_Plate_Rd(double gamma_m_1, double gamma_steel, double kmod_1, double 
 
 } // namespace
 
-/*
-** Characteristic lateral resistance of timber member 1 beside an inner steel plate (modes 16 to
-** 18, EN 1995-1-1, eq. (8.11)). Writes rk_lateral, rd_lateral (the governing value divided by its
-** factor), gamma_lateral, the mode and t_ef. Returns 0.
-*/
 int Calc_Rk_Inner_Plate(int proof_method, double d, int vbm_type, int predrilled, int stainless,
                         int threaded_rod, int fitted_bolt, double alpha_1, double t1,
                         double rho_1, int mat_1, int grade_1, double fu,
@@ -424,7 +398,6 @@ int Calc_Rk_Inner_Plate(int proof_method, double d, int vbm_type, int predrilled
     return 0;
 }
 
-/* Design lateral resistance of timber member 1 beside an inner steel plate. Returns 0. */
 int Calc_Rd_Inner_Plate(double gamma_m_1, double gamma_m_2, double gamma_steel, double kmod_1,
                         double d, int vbm_type, int predrilled, int stainless, int threaded_rod,
                         int fitted_bolt, double alpha_1, double t1, double rho_1, int mat_1,
@@ -440,10 +413,6 @@ int Calc_Rd_Inner_Plate(double gamma_m_1, double gamma_m_2, double gamma_steel, 
     return 0;
 }
 
-/*
-** Calc_Rk_Inner_Plate followed by Calc_Rd_Inner_Plate with the same fastener and member (and
-** the modification factor kmod_1), the embedment strength computed once. Returns 0.
-*/
 int Calc_Rk_Rd_Inner_Plate(int proof_method, double gamma_m_1, double gamma_m_2,
                            double gamma_steel, double kmod_1, double d, int vbm_type,
                            int predrilled, int stainless, int threaded_rod, int fitted_bolt,
@@ -591,11 +560,6 @@ double Outer_T_Ef(int mode, const Outer_Case &c, int planes, double t2)
 
 } // namespace
 
-/*
-** Characteristic lateral resistance of a fastener through outer steel plates (member 1) into
-** timber member 2 (EN 1995-1-1, eq. (8.9), (8.10), (8.12), (8.13)), thin, thick or interpolated
-** between them. input alpha_2 in degrees. Returns 0; the values go into the result.
-*/
 int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result)
 {
     Outer_Case c = Outer_Prepare(input, result);
@@ -651,10 +615,6 @@ int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result
     return 0;
 }
 
-/*
-** Design lateral resistance through outer steel plates: the same equations with fh,2,d = fh,2,k
-** kmod_2 / gamma_m_2 and My,d = My / gamma_steel, without mode factors, 1.15 and rope effect.
-*/
 int Calc_Rd_Outer_Plate(const Connection_Input &input, Connection_Result *result)
 {
     Outer_Case c = Outer_Prepare(input, result);

@@ -29,11 +29,6 @@ static double Rho_Pow_15(double rho)
     return last.rho_15;
 }
 
-/*
-** Return the slip modulus Kser of one fastener per shear plane in N/mm (EN 1995-1-1, Table 7.1,
-** with rho_m = 1.2 rho_k; DIN 1052, Table 11 with rho_k). Members of steel or aluminium double it
-** (EN 1995-1-1, 7.1(3)). 0 for a type without a rule.
-*/
 double Calc_Vbm_Kser(int type, int predrilled, double d, int mat1, int grade1, double x1,
                      int mat2, int grade2, double x2, const User_Material *user)
 {
@@ -43,8 +38,6 @@ double Calc_Vbm_Kser(int type, int predrilled, double d, int mat1, int grade1, d
     return Calc_Vbm_Kser_Rho(type, predrilled, d, mat1, rho1, mat2, rho2);
 }
 
-/* The same from the characteristic densities rho1 and rho2 of the members (kg/m³) as Get_Rho_K
-** gives them. */
 double Calc_Vbm_Kser_Rho(int type, int predrilled, double d, int mat1, double rho1, int mat2,
                          double rho2)
 {
@@ -104,7 +97,6 @@ double Washer_Lookup(const Washer_Band (&bands)[N], double d)
 
 } // namespace
 
-/* Return the outer diameter in mm of the washer of a bolt of diameter d; -1.0 without entry. */
 double Get_Washer_Diameter(double d, int kind)
 {
     switch (kind) {
@@ -133,7 +125,6 @@ void Member_Strengths(int material, int grade, int use, int kind, double x1, dou
 
 } // namespace
 
-/* Return the design strength X_k kmod / gamma_M in N/mm² of the first value (bending). */
 double Get_Member_Design_Value_A(int material, int grade, int selector, double x1, double x2,
                                  double kmod, double gamma_m, const User_Material *user)
 {
@@ -142,7 +133,6 @@ double Get_Member_Design_Value_A(int material, int grade, int selector, double x
     return v[0] * kmod / 1000.0 / gamma_m;
 }
 
-/* Return the design strength of the second value (tension). */
 double Get_Member_Design_Value_C(int material, int grade, int selector, double x1, double x2,
                                  double kmod, double gamma_m, const User_Material *user)
 {
@@ -151,7 +141,6 @@ double Get_Member_Design_Value_C(int material, int grade, int selector, double x
     return v[1] * kmod / 1000.0 / gamma_m;
 }
 
-/* Return the design strength of the third value of (selector, kind 6) (compression). */
 double Get_Member_Design_Value_E(int material, int grade, int selector, double x, double kmod,
                                  double gamma_m)
 {
@@ -160,11 +149,6 @@ double Get_Member_Design_Value_E(int material, int grade, int selector, double x
     return v[2] * kmod / 1000.0 / gamma_m;
 }
 
-/*
-** Return the design shear strength fv,d in N/mm². Under EN 1995 with the German annex fv,k of
-** softwood is 4.0 and of glulam 3.5 N/mm² (NA to 6.1.7); with other annexes fv,k of softwood and
-** glulam is reduced by kcr = 0.67 (EN 1995-1-1, 6.1.7(2)).
-*/
 double Get_Member_Shear_Strength(int material, int grade, int selector, double x, double kmod,
                                  double gamma_m)
 {
@@ -182,11 +166,6 @@ double Get_Member_Shear_Strength(int material, int grade, int selector, double x
     return fv * kmod / 1000.0 / gamma_m;
 }
 
-/*
-** Return the factor on the tensile strength of the side members of a symmetric tension joint:
-** under DIN 1052 (or an annex that keeps its rule, NCI NA.8.1.6) 0.4 for staples, dowels and
-** pre-drilled nails, 1/1.5 for every other fastener; 1.0 under an annex without the rule.
-*/
 double Get_Member_Tension_Factor(int type, int predrilled)
 {
     if (Nad_Params != nullptr && Nad_Params->na816_tension_reduction == 0) return 1.0;
@@ -197,10 +176,6 @@ double Get_Member_Tension_Factor(int type, int predrilled)
     return 1.0 / 1.5;
 }
 
-/*
-** Return the tensile strength of a member at a one-sided connection in N/mm², without kmod and
-** gamma_M: the catalogue value times Get_Member_Tension_Factor.
-*/
 double Get_Member_Design_Value_D(int type, int predrilled, int material, int grade,
                                  int selector, double x1, double x2, const User_Material *user)
 {
@@ -215,10 +190,6 @@ double Get_Member_Design_Value_D(int type, int predrilled, int material, int gra
 
 /* ---------------------------------------------------------------- steel plates */
 
-/*
-** Write the minimum hole geometry of a steel plate (EN 1993-1-8, Table 3.3): p1 = 2.2 d0,
-** e1 = e2 = 1.2 d0, p2 = 2.4 d0, with d0 = d + 1 mm, or d for a fitted bolt.
-*/
 void Calc_Plate_Hole_Geometry(double d, int fitted, double *p1, double *e1, double *e2,
                               double *p2)
 {
@@ -229,10 +200,6 @@ void Calc_Plate_Hole_Geometry(double d, int fitted, double *p1, double *e1, doub
     if (p2 != nullptr) *p2 = 2.4 * d0;
 }
 
-/*
-** Return the bearing resistance k1 alpha_b fu d t in N of a plate per bolt (EN 1993-1-8,
-** Table 3.4) at the minimum hole geometry; k1 and alpha_b go to the pointers given.
-*/
 double Calc_Plate_Bearing_Resistance(double d, double t, int fitted, double fu, double *k1,
                                      double *alpha_b)
 {
@@ -248,11 +215,6 @@ double Calc_Plate_Bearing_Resistance(double d, double t, int fitted, double fu, 
     return k * ab * fu * d * t;
 }
 
-/*
-** Write the minimum spacings of a screw of the user-defined line in timber (its approval's rule)
-** and return 1; return 0 without writing when the screw is pre-drilled, the member is no timber
-** or the line's class is neither 1 nor 2. alpha in radians.
-*/
 int Calc_Screw_Line_Spacings(const Eta12_Spacing_Block *block, int predrilled_flag, int material,
                              double alpha, double *a1, double *a2, double *a3t, double *a3c,
                              double *a4t, double *a4c)

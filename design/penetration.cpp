@@ -22,7 +22,6 @@ void Msg_Codes_Append(int list, int32_t code)
     (*count)++;
 }
 
-/* Clear both lists and their counters. */
 void Msg_Codes_Clear(void)
 {
     Msg_Codes = Msg_Code_Block{};
@@ -37,12 +36,6 @@ static double Min_Point_Length(double d)
 
 /* ---------------------------------------------------------------- penetration */
 
-/*
-** Return the penetration case of a fastener of length l at angle (degrees) through member 1 (t1)
-** into member 2 (t2): 0 the point stays in member 1, 1 or 2 it ends in member 2, 3 or 4 it comes
-** out of member 2. The penetration and the anchoring member (0, 1, 2) go to the pointers given;
-** the notes go to the message lists (EN 1995-1-1, 8.3.1.2(1)).
-*/
 int Calc_Vbm_Penetration(int kind, double d, double length, double angle, double t1, double t2,
                          double *out_penetration, int *out_member)
 {
@@ -140,10 +133,6 @@ Overlap_Side Overlap_Side_Of(double l, double t_side, double t_mid, double m)
 
 } // namespace
 
-/*
-** Return 1 when nails driven from both side members (t1, t3) into the middle member t_mid overlap
-** acceptably (both sides in state 2), else 0 (EN 1995-1-1, 8.3.1.1(7)). Out-pointers may be null.
-*/
 int Check_Nail_Overlap(double t1, double t_mid, double t3, int staggered, double l1, double d1,
                        double angle1, double *out_pen1, int *out_count1, int *out_state1,
                        double l2, double d2, double angle2, double *out_pen2, int *out_count2,
@@ -182,7 +171,6 @@ int Check_Nail_Overlap(double t1, double t_mid, double t3, int staggered, double
     return ok;
 }
 
-/* Check the same nail from both sides at right angles; the answer is not kept. */
 void Check_Nail_Overlap_Same(double t1, double t_mid, double t3, int staggered, double l,
                              double d)
 {
@@ -194,13 +182,11 @@ void Check_Nail_Overlap_Same(double t1, double t_mid, double t3, int staggered, 
 
 /* ---------------------------------------------------------------- minimum thicknesses */
 
-/* Return 3 d, at least 24 mm. */
 double Calc_T_Min_3d(double d)
 {
     return 3.0 * d > 24.0 ? 3.0 * d : 24.0;
 }
 
-/* Return 5 d, at least 24 mm. */
 double Calc_T_Min_5d(double d)
 {
     return 5.0 * d > 24.0 ? 5.0 * d : 24.0;

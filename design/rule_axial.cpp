@@ -24,11 +24,6 @@ bool Annex_Variant(void) { return Nad_Params != nullptr && Nad_Params->variant !
 
 } // namespace
 
-/*
-** Return the withdrawal capacity for a penetration l (mm): staples (resin-coated, by crown angle),
-** nails with the reduction of short points, special nails, DIN 571 and approved screws by their
-** approvals' parameters; f_ax goes to out_f_ax. Negative results become 0.
-*/
 double Calc_Vbm_Withdrawal(int type, int mat, double rho, int fibre_saturated, double unused_d,
                            int predrilled, int predrill_core, double d, double d1, double l,
                            double alpha, int resin_coated, double staple_angle, int table,
@@ -105,12 +100,6 @@ double Calc_Vbm_Withdrawal(int type, int mat, double rho, int fibre_saturated, d
     return F;
 }
 
-/*
-** Return the withdrawal capacity of the point side of a fastener that occupies the depths x_a to
-** x_e of a member of thickness t (its threaded part the last l_g before the tip at x_e). The
-** withdrawal parameter and the effective length go to the outputs; the message code (133, 135)
-** only for layered user materials.
-*/
 double Calc_Vbm_Axial_Value(int type, int unused, const Vbm_Layered_Member *layered, int mat,
                             int grade, int fibre_saturated, int resin_coated,
                             double staple_angle, double unused_d, int predrilled,
@@ -187,10 +176,6 @@ void Screw_Buckling_Values(double d, double d1, double rho, double alpha, double
     b->kappa = b->lambda <= 0.2 ? 1.0 : 1.0 / (b->k + std::sqrt(b->k * b->k - b->lambda * b->lambda));
 }
 
-/*
-** Write the compression check of an approved screw into out[10]: c_h, I, kappa, k, lambda, N_ki,
-** f_ax, N_pl, F and the governing flag (1.0 when buckling governs). Other types give F = 0.
-*/
 void Calc_Screw_Buckling(int mat, int grade, int type, int stainless, double d, double d1,
                          double t, double l, double alpha, int predrilled, double *out)
 {
@@ -235,12 +220,6 @@ void Calc_Screw_Buckling(int mat, int grade, int type, int stainless, double d, 
     out[9] = buckling ? 1.0 : 0.0;
 }
 
-/*
-** Return the characteristic tensile capacity of the fastener steel (N): the approvals' tables of
-** the screws, the caps of types 45 and 46, for bolts (fu of the steel grade) 0.9 fu A_s / 1.25
-** under EN 1993-1-8 (Table 3.4, tensile stress area A_s) and pi d²/4 fu / 1.25 under DIN, for
-** every other type pi d²/4 fu / 1.25 (the given fu), staples with two legs.
-*/
 double Get_Vbm_Ftens_Rk(int type, int thread_layout, double d, int stainless, int steel_grade,
                         double fu)
 {
@@ -262,11 +241,6 @@ double Get_Vbm_Ftens_Rk(int type, int thread_layout, double d, int stainless, in
     return area * fu / 1.25;
 }
 
-/*
-** Return the head-side capacity (N) of a fastener with head (or washer) diameter D on a member of
-** material mat: head pull-through by the approvals and EN 1995-1-1, 8.3.2 and 8.7.2. f_head goes
-** to out_f_head; code 1023 for a nail in a layered user material.
-*/
 double Calc_Fax_Rk(int type, int mat, int grade, double t, int head_form, double d, double D,
                    double d1, int washer, int fibre_saturated, int unused, double staple_angle,
                    double *out_f_head, int *out_code)
@@ -332,7 +306,6 @@ double Calc_Fax_Rk(int type, int mat, int grade, double t, int head_form, double
     return F;
 }
 
-/* Return the washer bearing 3 f_c90 A (EN 1995-1-1, 8.5.2(2)); the plate rule for a plate. */
 double Calc_Vbm_Washer_Bearing(int mat, double f_c90, double t, double d, double washer_d)
 {
     const double A = Is_Mat_Metal_Plate(mat) ? Calc_Washer_Area_Alt(d, washer_d, t)
@@ -347,14 +320,12 @@ static User_Screw_Target Screw_Target(Vbm_Rule_Input *in)
     return {&in->stainless, &in->washer_d, &in->d, &in->d_k, &in->d2, &in->length, &in->l_ef, nullptr};
 }
 
-/* Copy the user-defined line of type 43 into the rule input; other types stay unchanged. */
 void Apply_User_Screw_Line_43(Vbm_Rule_Input *input)
 {
     if (input != nullptr && input->vbm_type == VBM_ASSY_BENUTZER)
         Apply_User_Screw_Line(input->user_line_43, Screw_Target(input));
 }
 
-/* Copy the user-defined line of type 44 into the rule input; other types stay unchanged. */
 void Apply_User_Screw_Line_44(Vbm_Rule_Input *input)
 {
     if (input != nullptr && input->vbm_type == VBM_SPAX_BENUTZER)

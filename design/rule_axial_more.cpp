@@ -19,7 +19,6 @@ constexpr double Pi = std::numbers::pi;
 constexpr double Deg = 0.017453292519943295;
 }
 
-/* Return the withdrawal capacity of a fastener in a layered material by the material's kind. */
 double Calc_Vbm_Withdrawal_Layered(const Vbm_Layered_Member *layered, int type, int predrilled,
                                    int predrill_core, double d, double l, double alpha)
 {
@@ -66,7 +65,6 @@ double Calc_Vbm_Withdrawal_Layered(const Vbm_Layered_Member *layered, int type, 
     return 0.0;
 }
 
-/* Return min(F_ax, kappa N_pl) of an approved screw in a layered material; 0 for other types. */
 double Calc_Screw_Compression_Layered(const Vbm_Layered_Member *layered, int type, int stainless,
                                       double d, double d1, double l, double alpha)
 {
@@ -86,7 +84,6 @@ double Calc_Screw_Compression_Layered(const Vbm_Layered_Member *layered, int typ
     return std::min(F_ax, b.kappa * b.N_pl);
 }
 
-/* Return Calc_Fax_Rk with the material, grade and thickness of a member record. */
 double Calc_Fax_Rk_Member(const Vbm_Member_Record *member, int type, int head_form, double d,
                           double D, double d1, int washer, int fibre_saturated, int unused,
                           double staple_angle, double *out_f_head, int *out_code)
@@ -99,7 +96,6 @@ double Calc_Fax_Rk_Member(const Vbm_Member_Record *member, int type, int head_fo
                        /*out_code=*/out_code);
 }
 
-/* Return the washer bearing 3 A f_c90 of the member of a record (EN 1995-1-1, 8.5.2(2)). */
 double Calc_Vbm_Washer_Bearing_Member(const Vbm_Member_Record *member, int material,
                                       int selector, double d, double washer_d)
 {
@@ -111,7 +107,6 @@ double Calc_Vbm_Washer_Bearing_Member(const Vbm_Member_Record *member, int mater
     return 3.0 * A * f_c90;
 }
 
-/* Return the head-side capacity of the fastener of a rule input (0 when the pair carries none). */
 double Calc_Vbm_Head_Capacity(const Vbm_Rule_Input *in, double *out_f_head, int selector)
 {
     if (in == nullptr) return 0.0;
@@ -141,11 +136,6 @@ double Calc_Vbm_Head_Capacity(const Vbm_Rule_Input *in, double *out_f_head, int 
                        /*out_code=*/nullptr);
 }
 
-/*
-** Copy the values of a rule result into a connection result: characteristic values as they are,
-** design embedment strengths fh kmod / gamma per member, design capacity and yield moment by
-** Calc_Geometric_Mean_Ratio with the larger partial factor.
-*/
 void Copy_Vbm_Rule_Result(Connection_Result *r, const Vbm_Rule_Result *rule, double gamma_1,
                           double gamma_2)
 {

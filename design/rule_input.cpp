@@ -8,11 +8,6 @@
 
 #include "catalogue/catalogue.h"
 
-/*
-** Store the defaults of a rule input record: 6 mm fastener of 200 mm with 180 mm effective
-** length, fu 600, members 60 and 200 mm of grade 5, layer angles pi/4. Fields without a default
-** (washer, head diameter, axis angle, thicknesses, ...) stay as the caller left them.
-*/
 void Init_Vbm_Layout_Defaults(Vbm_Rule_Input *input)
 {
     if (input == nullptr) return;
@@ -46,11 +41,6 @@ void Init_Vbm_Layout_Defaults(Vbm_Rule_Input *input)
     input->preset_switch_3 = 0;
 }
 
-/*
-** Return the fastener catalogue of a type 0..60 from the second index table: as the catalogue's
-** own index, and besides the tabulated nail (45) and screw (46) of the connector maker; null above
-** 60 and for types without a catalogue.
-*/
 const Vbm_Catalogue *Get_Vbm_Catalogue_Alt(int type)
 {
     if (type < VBM_NAGEL || type > VBM_ZYLINDERSENKKOPF_VG) return nullptr;

@@ -147,11 +147,6 @@ void Report(Vbm_Rule_Result *res, int s1, int s2, double fh1, double fh2, double
 
 /* ---------------------------------------------------------------- single and double shear */
 
-/*
-** Return the characteristic lateral capacity per shear plane of a fastener in single shear
-** (EN 1995-1-1, eq. (8.6), (8.9), (8.10)) and fill the rule result; 0 for types without a rule,
-** a missing embedment strength or a steel plate as member 2.
-*/
 double Calc_Fv_Rk_Single_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
 {
     const int type = in->vbm_type;
@@ -240,10 +235,6 @@ double Calc_Fv_Rk_Single_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
     return v;
 }
 
-/*
-** Return the characteristic lateral capacity per shear plane in double shear (EN 1995-1-1,
-** eq. (8.7), (8.11), (8.12), (8.13)); the embedment strengths take d in whole millimetres.
-*/
 double Calc_Fv_Rk_Double_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
 {
     const int type = in->vbm_type;
@@ -316,11 +307,6 @@ double Calc_Fv_Rk_Double_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
     return v;
 }
 
-/*
-** Compute the lateral capacity per shear plane into result->Fv_Rk (1 single, 2 double shear;
-** any other value does nothing). A staple's fu is raised to at least 800 in the caller's input.
-** Returns 0.
-*/
 int Calc_Fv_Rk(Vbm_Rule_Input *input, int shear_planes, Vbm_Rule_Result *result)
 {
     if (input == nullptr) return 0;
@@ -335,11 +321,6 @@ int Calc_Fv_Rk(Vbm_Rule_Input *input, int shear_planes, Vbm_Rule_Result *result)
 
 /* ---------------------------------------------------------------- block shear */
 
-/*
-** Fill the block-shear values of a steel-to-timber splice: the timber's embedment strength,
-** thickness, the yield moment and the effective thicknesses of the failure modes (EN 1995-1-1,
-** Annex A), each at most t. Nothing is written when neither member is a metal plate.
-*/
 void Calc_Fh_Members(Vbm_Rule_Input *in, Block_Shear_Values *bsv)
 {
     if (in == nullptr || bsv == nullptr) return;
@@ -366,11 +347,6 @@ void Calc_Fh_Members(Vbm_Rule_Input *in, Block_Shear_Values *bsv)
 
 /* ---------------------------------------------------------------- layered members */
 
-/*
-** Return the mean characteristic density of a layered member over the depths from..to (mm),
-** weighted by the overlap with each layer; a range with a negative end or an end before its
-** start covers the whole member.
-*/
 double Calc_Rho_K_Layered(const Vbm_Layered_Member *member, double from, double to)
 {
     if (member == nullptr) return 0.0;
@@ -396,11 +372,6 @@ double Calc_Rho_K_Layered(const Vbm_Layered_Member *member, double from, double 
     return weight > 0.0 ? sum / weight : 0.0;
 }
 
-/*
-** Return the embedment strength of a fastener in a layered member over the depths from..to:
-** screws 20 d^-0.5 (0 below 4 mm), dowels and bolts the bolt embedment with the mean density and
-** k90 of material -10, nails the nail embedment with the mean density. Angles in radians.
-*/
 double Calc_Fh_Layered(const Vbm_Layered_Member *member, int type, double d, double from,
                        double to, int predrilled, double alpha, double axis_angle, int flag)
 {

@@ -87,7 +87,6 @@ double R25(double t1, double d) { return (t1 <= 12.5 && d > 2.5) ? 2.5 / d : 1.0
 
 } // namespace
 
-/* Nails through gypsum fibreboard (member 1): 0.7 k r7 r25 sqrt(2 My fh d). */
 double Calc_Rk_Nail_Gypsum_Fibre(SIMPLIFIED_RULE_ARGS)
 {
     const Rule_Case c = RULE_CASE;
@@ -100,7 +99,6 @@ double Calc_Rk_Nail_Gypsum_Fibre(SIMPLIFIED_RULE_ARGS)
     return rk;
 }
 
-/* Staples through gypsum fibreboard (member 1): 1.4 k r7 sqrt(2 My fh d), two legs. */
 double Calc_Rk_Staple_Gypsum_Fibre(SIMPLIFIED_RULE_ARGS)
 {
     const Rule_Case c = RULE_CASE;
@@ -113,7 +111,6 @@ double Calc_Rk_Staple_Gypsum_Fibre(SIMPLIFIED_RULE_ARGS)
     return rk;
 }
 
-/* Nails where exactly one member is a wood-based panel: k p sqrt(2 My fh,panel d). */
 double Calc_Rk_Nail_Panel(SIMPLIFIED_RULE_ARGS)
 {
     const Rule_Case c = RULE_CASE;
@@ -131,7 +128,6 @@ double Calc_Rk_Nail_Panel(SIMPLIFIED_RULE_ARGS)
     return rk;
 }
 
-/* Staples in other materials: 2 k, 2 k sqrt(2b/(1+b)) or 2 k p times sqrt(2 My fh d). */
 double Calc_Rk_Staple(SIMPLIFIED_RULE_ARGS)
 {
     const Rule_Case c = RULE_CASE;
@@ -151,7 +147,6 @@ double Calc_Rk_Staple(SIMPLIFIED_RULE_ARGS)
     return rk;
 }
 
-/* Wood screws to DIN 571: k sqrt(2b/(1+b)) sqrt(2 My fh d) with My = 0.15 fu d^2.6. */
 double Calc_Rk_Screw_Din571(SIMPLIFIED_RULE_ARGS)
 {
     const Rule_Case c = RULE_CASE;
@@ -166,8 +161,6 @@ double Calc_Rk_Screw_Din571(SIMPLIFIED_RULE_ARGS)
     return rk;
 }
 
-/* Screws of the approvals: k sqrt(2b/(1+b)) sqrt(2 My fh d) with the tabulated My; 0 for other
-** types. The thickness rule takes fu = 400 and the axis angle. */
 double Calc_Rk_Screw_Approved(SIMPLIFIED_RULE_ARGS)
 {
     double my;
@@ -190,11 +183,6 @@ double Calc_Rk_Screw_Approved(SIMPLIFIED_RULE_ARGS)
     return rk;
 }
 
-/*
-** Dowels and bolts (and the bolt of a connector): min(1, t1 / t1,req, t2 / t2,req)
-** sqrt(2b/(1+b)) sqrt(2 My fh,1 d) (DIN 1052, eq. (212)); the required thicknesses are kept at
-** their largest value of the run, the embedment status goes to msg_code.
-*/
 double Calc_Rk_Dowel_Bolt(SIMPLIFIED_RULE_ARGS)
 {
     const double my = threaded_rod && type == VBM_BOLZEN
@@ -241,7 +229,6 @@ double Calc_Rk_Dowel_Bolt(SIMPLIFIED_RULE_ARGS)
     return rk;
 }
 
-/* Nails with unequal embedment strengths: k sqrt(2b/(1+b)) sqrt(2 My fh d). */
 double Calc_Rk_Nail_Beta(SIMPLIFIED_RULE_ARGS)
 {
     const Rule_Case c = RULE_CASE;
@@ -259,8 +246,6 @@ double Calc_Rk_Nail_Beta(SIMPLIFIED_RULE_ARGS)
     return rk;
 }
 
-/* Return the tensile strength of a fastener wire by diameter: 950 or 680 N/mm² for type 5,
-** 800 for every other type. */
 double Get_Vbm_Fu_By_Diameter(double d, int type)
 {
     if (type == VBM_DIN571_2A) {

@@ -165,42 +165,36 @@ double Mat_Distance(int which, int mat, int grade, double t, int type, double d,
 
 /* ---------------------------------------------------------------- basic single distances */
 
-/* Return the minimum spacing a1 of the basic table (mm). */
 double Calc_Vbm_Min_A1(int mat, double rho_k, double t, int type, double d, double theta,
                        int predrilled, int fitted, int douglas, double alpha)
 {
     return Basic_Distance(A1, mat, rho_k, t, type, d, theta, predrilled, alpha);
 }
 
-/* Return the minimum spacing a2 of the basic table (mm). */
 double Calc_Vbm_Min_A2(int mat, double rho_k, double t, int type, double d, double theta,
                        int predrilled, int fitted, double alpha)
 {
     return Basic_Distance(A2, mat, rho_k, t, type, d, theta, predrilled, alpha);
 }
 
-/* Return the minimum distance a3,c of the basic table (mm). */
 double Calc_Vbm_Min_A3c(int mat, double rho_k, double t, int type, double d, int predrilled,
                         int fitted, double alpha)
 {
     return Basic_Distance(A3C, mat, rho_k, t, type, d, 0.0, predrilled, alpha);
 }
 
-/* Return the minimum distance a3,t of the basic table (mm). */
 double Calc_Vbm_Min_A3t(int mat, double rho_k, double t, int type, double d, int predrilled,
                         int fitted, double alpha)
 {
     return Basic_Distance(A3T, mat, rho_k, t, type, d, 0.0, predrilled, alpha);
 }
 
-/* Return the minimum distance a4,c of the basic table (mm). */
 double Calc_Vbm_Min_A4c(int mat, double rho_k, double t, int type, double d, double theta,
                         int predrilled, int fitted, double alpha)
 {
     return Basic_Distance(A4C, mat, rho_k, t, type, d, theta, predrilled, alpha);
 }
 
-/* Return the minimum distance a4,t of the basic table (mm). */
 double Calc_Vbm_Min_A4t(int mat, double rho_k, double t, int type, double d, int predrilled,
                         int fitted, double alpha)
 {
@@ -209,7 +203,6 @@ double Calc_Vbm_Min_A4t(int mat, double rho_k, double t, int type, double d, int
 
 /* ---------------------------------------------------------------- material-aware distances */
 
-/* Return the minimum spacing a1 of a member of material mat and grade (mm). */
 double Calc_Vbm_Min_A1_Mat(int mat, int grade, double t, int type, double d, double theta,
                            int predrilled, int fitted, int douglas, int screw_predrilled,
                            double alpha)
@@ -220,7 +213,6 @@ double Calc_Vbm_Min_A1_Mat(int mat, int grade, double t, int type, double d, dou
                         /*screw_predrilled=*/screw_predrilled, /*alpha=*/alpha);
 }
 
-/* Return the minimum spacing a2 (mm). */
 double Calc_Vbm_Min_A2_Mat(int mat, int grade, double t, int type, double d, double theta,
                            int predrilled, int fitted, int screw_predrilled, double alpha)
 {
@@ -230,7 +222,6 @@ double Calc_Vbm_Min_A2_Mat(int mat, int grade, double t, int type, double d, dou
                         /*alpha=*/alpha);
 }
 
-/* Return the minimum distance a3,c (mm). */
 double Calc_Vbm_Min_A3c_Mat(int mat, int grade, double t, int type, double d, int predrilled,
                             int fitted, int douglas, int screw_predrilled, double alpha)
 {
@@ -240,7 +231,6 @@ double Calc_Vbm_Min_A3c_Mat(int mat, int grade, double t, int type, double d, in
                         /*screw_predrilled=*/screw_predrilled, /*alpha=*/alpha);
 }
 
-/* Return the minimum distance a3,t (mm). */
 double Calc_Vbm_Min_A3t_Mat(int mat, int grade, double t, int type, double d, int predrilled,
                             int fitted, int douglas, int screw_predrilled, double alpha)
 {
@@ -250,7 +240,6 @@ double Calc_Vbm_Min_A3t_Mat(int mat, int grade, double t, int type, double d, in
                         /*screw_predrilled=*/screw_predrilled, /*alpha=*/alpha);
 }
 
-/* Return the minimum distance a4,c (mm). */
 double Calc_Vbm_Min_A4c_Mat(int mat, int grade, double t, int type, double d, double theta,
                             int predrilled, int fitted, int split_rule, int screw_predrilled,
                             double alpha)
@@ -261,7 +250,6 @@ double Calc_Vbm_Min_A4c_Mat(int mat, int grade, double t, int type, double d, do
                         /*screw_predrilled=*/screw_predrilled, /*alpha=*/alpha);
 }
 
-/* Return the minimum distance a4,t (mm). */
 double Calc_Vbm_Min_A4t_Mat(int mat, int grade, double t, int type, double d, int predrilled,
                             int fitted, int split_rule, int screw_predrilled, double alpha)
 {
@@ -271,7 +259,6 @@ double Calc_Vbm_Min_A4t_Mat(int mat, int grade, double t, int type, double d, in
                         /*screw_predrilled=*/screw_predrilled, /*alpha=*/alpha);
 }
 
-/* Write a1, a2, a3,c, a3,t, a4,t, a4,c of one member at the angle alpha (degrees) into out[6]. */
 void Calc_Vbm_Spacings_Rec(int mat, int grade, double t, int type, double d, double theta,
                            int predrilled, int fitted, int douglas, int split_rule,
                            int screw_predrilled, double alpha, double *out)
@@ -399,10 +386,6 @@ double Get_Screw_Factor_7(int mat, int type, double d) { return 7.0 * d; }
 double Get_Screw_Factor_6(int mat, int type, double d) { return 6.0 * d; }
 double Get_Screw_Factor_3(int mat, int type, double d) { return 3.0 * d; }
 
-/*
-** Return the part of the interval x0..x1 along a fastener that lies in layers of the given member;
-** 0 when x0 lies beyond the last layer.
-*/
 double Calc_Member_Segment_Length(const Vbm_Member_Layers *layers, double x0, double x1,
                                   int member)
 {

@@ -251,10 +251,6 @@ int Spacing_Rules_Lvl(const Spacing_Case &c, double v[6])
     return SPACING_RULE_NAIL;
 }
 
-/*
-** Spacings in every other material: staples, connectors, bolts, dowels and fitted bolts, nails and
-** screws. Return the DIN rule index (8, 9, 10, 13, 18, 20, 21) or 0 for a type without a rule.
-*/
 int Spacing_Rules_General(const Spacing_Case &c, double v[6])
 {
     const Angles g = Angles_Of(c);
@@ -313,11 +309,6 @@ int Spacing_Rules_General(const Spacing_Case &c, double v[6])
 
 /* ---------------------------------------------------------------- design run */
 
-/*
-** Write the minimum spacings a1, a2, a3,t, a3,c, a4,t, a4,c (mm) of one member through the
-** non-null pointers and return the rule index (mapped to EN 1995 numbering), or 0 without
-** writing for a fastener type without a rule. alpha in radians, staple_angle in degrees.
-*/
 int Calc_Min_Spacings(int vbm_type, int predrilled, int fitted_bolt, int douglas, int split_rule,
                       int mat, double rho_k, double d, double d_bolt, double alpha,
                       double staple_angle, double t1, double t2, double *a1, double *a2,

@@ -15,12 +15,6 @@
 
 /* ---------------------------------------------------------------- yield moment */
 
-/*
-** Return My,Rk of a fastener (EN 1995-1-1, eq. (8.14), 0.3 fu d^2.6) or of the approvals' tables.
-** variant selects the second table of the approved screws; threaded takes a bolt's effective
-** thread diameter. din571: 0 full formula for DIN 571 screws, 1 half of it (0.15 fu d^2.6),
-** 2 half of it with fu = 400.
-*/
 double Calc_Vbm_My_Rk(int type, double d, double fu, int variant, int threaded, int din571)
 {
     if (Is_Vbm_Screw_Eta12(type)) return variant ? Get_Eta12_Screw_My_Alt(d) : Get_Eta12_Screw_My(d);
@@ -49,10 +43,6 @@ static double Hinge_Root(double my, double fh, double d)
 
 /* ---------------------------------------------------------------- required thicknesses */
 
-/*
-** Return the required thickness of the head-side member, 1.15 (2 sqrt(b / (1 + b)) + 2)
-** sqrt(My / (fh,1 d)) (DIN 1052, eq. (208)); 0.1 for a metal plate, 3 dc for connectors.
-*/
 double Calc_T1_Req(double d, int type, int predrilled, int variant, int fitted, int threaded,
                    double alpha1, double alpha2, double dc, double fu, double t1, double t2,
                    double rho1, double rho2, int mat1, int mat2, int g1, int g2,
@@ -74,7 +64,6 @@ double Calc_T1_Req(double d, int type, int predrilled, int variant, int fitted, 
     return t;
 }
 
-/* As Calc_T1_Req with the embedment strength of member 2 and no plate shortcut. */
 double Calc_T1_Req_B(double d, int type, int predrilled, int variant, int fitted, int threaded,
                      double alpha1, double alpha2, double dc, double fu, double t1, double t2,
                      double rho1, double rho2, int mat1, int mat2, int g1, int g2,
@@ -95,12 +84,6 @@ double Calc_T1_Req_B(double d, int type, int predrilled, int variant, int fitted
     return t;
 }
 
-/*
-** Return the required thickness of the point-side member: 1.15 (2 + 2 / sqrt(1 + b))
-** sqrt(My / (fh,2 d)) for a plain nail ending in member 2 and for a dowel or bolt in single shear
-** (kind 1), else 1.15 (4 / sqrt(1 + b)) sqrt(My / (fh,2 d)) (DIN 1052, eq. (209), (210));
-** 5 dc for connectors.
-*/
 double Calc_T2_Req(int kind, double d, double length, double axis_angle, int type,
                    int predrilled, int variant, int fitted, int threaded, double alpha1,
                    double alpha2, double dc, double fu, double t1, double t2, double rho1,
@@ -142,7 +125,6 @@ static double T_Req_Plate(double factor, double d, int type, int predrilled, int
     return factor * Hinge_Root(my, fh, d);
 }
 
-/* Return the required timber thickness 4.6 sqrt(My / (fh d)) between two thick steel plates. */
 double Calc_T_Req_Plate(double d, int type, int predrilled, int variant, int fitted,
                         int threaded, double alpha, double dc, double fu, double t, double rho,
                         int mat, int g1, int g2, const Vbm_User_Embedment *user1,
@@ -154,7 +136,6 @@ double Calc_T_Req_Plate(double d, int type, int predrilled, int variant, int fit
                        /*g=*/g2, /*user=*/user2);
 }
 
-/* Return the required timber thickness 1.15 2 sqrt(2) sqrt(My / (fh d)) beside a thin plate. */
 double Calc_T_Req_Plate_B(double d, int type, int predrilled, int variant, int fitted,
                           int threaded, double alpha, double dc, double fu, double t, double rho,
                           int mat, int g, const Vbm_User_Embedment *user1,
@@ -166,7 +147,6 @@ double Calc_T_Req_Plate_B(double d, int type, int predrilled, int variant, int f
                        /*rho=*/rho, /*mat=*/mat, /*g=*/g, /*user=*/user2);
 }
 
-/* Return the required timber thickness 1.15 (2 + sqrt(2)) sqrt(My / (fh d)). */
 double Calc_T_Req_Plate_C(double d, int type, int predrilled, int variant, int fitted,
                           int threaded, double alpha, double dc, double fu, double t, double rho,
                           int mat, int g, const Vbm_User_Embedment *user1,
@@ -180,7 +160,6 @@ double Calc_T_Req_Plate_C(double d, int type, int predrilled, int variant, int f
 
 /* ---------------------------------------------------------------- panels and plates */
 
-/* Return the factor of a panel in the simplified proof and write its minimum thickness. */
 double Get_Panel_Factor(int mat, int grade, double d, double *t_min)
 {
     double f = 0.0, tm = -1.0;
@@ -205,7 +184,6 @@ double Get_Panel_Factor(int mat, int grade, double d, double *t_min)
     return f;
 }
 
-/* Write t = (10 s + 9 (1 - s)) d and return 1 + 0.4 s (nailed steel plates, share s thick). */
 double Calc_Plate_Share_Factor(double d, double s, double *t)
 {
     if (t != nullptr) *t = (10.0 * s + 9.0 * (1.0 - s)) * d;
@@ -214,11 +192,6 @@ double Calc_Plate_Share_Factor(double d, double s, double *t)
 
 /* ---------------------------------------------------------------- reduction factor */
 
-/*
-** Return the penetration case of a nail, screw or staple (0 for other fasteners, which get no
-** out-values) and write the point length, the anchoring member, the reduction factor
-** k = min(t1 / t1,req, p / t2,req) and the required thicknesses to the pointers given.
-*/
 int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
                          double axis_angle, int predrilled, int variant, int fitted, double t1,
                          double t2, double rho1, double rho2, int mat1, int mat2, int g1, int g2,
@@ -307,11 +280,6 @@ int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
 
 /* ---------------------------------------------------------------- simplified nail */
 
-/*
-** Return the simplified characteristic resistance k sqrt(2 My fh,1 d) of a nail per shear plane
-** (DIN 1052, eq. (211)) and fill the result: rk_lateral, k_red, fu_used, my_rk, fh1_k, fh2_k and
-** the hint code (embedment status; 6 when the point stays in member 1, 11 when it comes out).
-*/
 double Calc_Nail_Simplified_Rk(int kind, double d, double length, double fu, int predrilled,
                                int variant, double t1, double t2, double rho1, double rho2,
                                double alpha1, double alpha2, int mat1, int mat2, int g1, int g2,
