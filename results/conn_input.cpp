@@ -15,7 +15,6 @@ static int Is_Nail_Screw_Staple(int type)
     return Is_Vbm_Nail_Screw_Or_Staple(type);
 }
 
-/* Members of the connection by connection kind, member 1 first; thicknesses in mm. */
 void Get_Joint_Members(Joint_Members *m)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -110,11 +109,6 @@ static double Connector_Bolt_Diameter(void)
     return (i >= 0 && i < l->count) ? l->d[i] : 0.0;
 }
 
-/*
-** Fill the connection input of one combination (cleared first): load-duration class, the
-** force-to-grain angles of both members (degrees), the number of fasteners, the mode, the
-** accidental flag, the kmod source and the preset kmod. Sets the partial factors first. 1.
-*/
 int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, double angle_2,
                           int n_fasteners, int mode, int accidental, int kmod_source,
                           double kmod)
@@ -231,7 +225,6 @@ static void Fill_Rule_Common(Vbm_Rule_Input *rule, double w1, double w2)
     rule->t2_eff = w2;
 }
 
-/* Fill the rule input of the single-fastener rules for the angles of both members. 0. */
 int Fill_Joint_Members(Vbm_Rule_Input *rule, double angle_1, double angle_2)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -259,7 +252,6 @@ int Fill_Joint_Members(Vbm_Rule_Input *rule, double angle_1, double angle_2)
     return 0;
 }
 
-/* Fill the rule input of the block-shear check (cleared first). 1. */
 int Fill_Vbm_Rule_Input_Plate(Vbm_Rule_Input *rule)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -285,8 +277,6 @@ int Fill_Vbm_Rule_Input_Plate(Vbm_Rule_Input *rule)
     return 1;
 }
 
-/* kmod of member 1 and member 2 into the result: the preset value, or the table value of each
-** timber member; a metal plate takes the other member's value. */
 void Get_Member_Kmod(const Connection_Input *input, Connection_Result *result)
 {
     if (input->kmod_by_member == 0 && input->kmod_given >= 1e-7) {
@@ -361,10 +351,6 @@ static int32_t Just_Below(double t, double t_req)
     return short_by > 0.0 && short_by < 0.001 ? 1 : 0;
 }
 
-/* Copy the results of the single-fastener rules into the result record (forces in kN when
-** in_kN is set); kmod of both members and any required thicknesses must be in the result
-** already. The design values of the lateral capacity, the yield moment and the bearing of an
-** aluminium plate are sqrt(kmod_1 kmod_2) / gamma with the larger gamma of both members. */
 void Copy_Vbm_Results(Connection_Result *result, const Vbm_Rule_Result *rule, int in_kN)
 {
     Joint_Members m;
@@ -395,8 +381,6 @@ void Copy_Vbm_Results(Connection_Result *result, const Vbm_Rule_Result *rule, in
     result->msg_code = 0;
 }
 
-/* Length of the fastener field along the member, mm: twice the largest x of the pattern,
-** doubled again for the lap. */
 double Get_Pattern_Length_Mm(void)
 {
     double x_max = 0.0;

@@ -45,12 +45,6 @@ static double Acute_Angle(double fx, double fy)
     return a > M_PI / 2.0 ? M_PI - a : a;
 }
 
-/*
-** Force on fastener i of n for combination (group, entry), per shear plane (kN). N_part and
-** V_part are always written (when given); the other values only for 0 <= i < n. The moment
-** for distribution is the one the preparation run stored; angle is the acute angle between
-** the force and the grain (rad).
-*/
 void Get_Fastener_Force(int group, int entry, int i, int n, double *N_part, double *V_part,
                         double *M_part, double *M_x, double *M_y, double *F_x, double *F_y,
                         double *F, double *angle)
@@ -212,11 +206,6 @@ static void Compute_Forces_All(const Lkom_Entry *c, int n, double *M_y, double *
     }
 }
 
-/*
-** Forces of all n fasteners of one combination at once (the preparation run and the checks):
-** the arrays (each optional, n values) get M_y, F_x, F_y, F and the angle as Get_Fastener_Force
-** gives them.
-*/
 void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F_x, double *F_y,
                              double *F, double *angle)
 {
@@ -254,10 +243,6 @@ void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F
 
 /* ---------------------------------------------------------------- partial factors */
 
-/*
-** Set the partial factors of a combination in Splice_Input: gamma_M of the side and of the
-** middle member, gamma_M0 and gamma_M2 of the plates; clear the design's message lists.
-*/
 void Set_Design_Gammas(int accidental)
 {
     Splice_Input_Record *si = &Splice_Input;
@@ -285,7 +270,6 @@ static const Stahlguete *Plate_Steel(void)
     return Get_Stahlguete(code);
 }
 
-/* Design yield strength f_y,k / gamma_M0 of the plates (N/mm²); f_y,k when accidental. */
 double Get_Plate_Fyd(int accidental)
 {
     const double fy = Plate_Steel()->fy1;
@@ -293,7 +277,6 @@ double Get_Plate_Fyd(int accidental)
     return Splice_Input.gamma_m0 > 0.0 ? fy / Splice_Input.gamma_m0 : 0.0;
 }
 
-/* Tensile strength f_u of the plate steel (N/mm²). */
 double Get_Plate_Fu(void)
 {
     return Plate_Steel()->fu;
@@ -325,11 +308,6 @@ double Calc_K1_Inner(double d0, double p2)
     return std::fmin(1.4 * p2 / d0 - 1.7, 2.5);
 }
 
-/*
-** Bearing resistance F_b,Rd = k1 alpha_b f_u d t / gamma_M2 (EN 1993-1-8, Table 3.4) of an
-** edge and of an inner hole, kN. A single column of holes (p1 <= 0.1) takes the end factor
-** for both. Always 0.
-*/
 int Calc_Plate_Bearing_Ec(double d0, double d, double t, double e1, double e2, double p1,
                           double p2, double f_ub, double f_u, double *F_b_edge,
                           double *F_b_inner, double *alpha_b_end, double *alpha_b_inner,
@@ -366,14 +344,6 @@ static int Din_Alpha(double *alpha, double upper, double lower, double e2r, doub
     return 0;
 }
 
-/*
-** Bearing factor alpha_l of one hole of DIN 18800-1 (Table 8), at most 3.0: an end hole
-** (end_hole set) from its end distance e1 in the direction of the force, 1.1 e1 / d_L - 0.3 with
-** e1 counted up to 3 d_L; an inner hole from the hole spacing e, 1.08 e / d_L - 0.77 with e
-** counted up to 3.5 d_L. Both at e2 > 1.5 d_L and e3 > 3 d_L, else interpolated down to
-** e2 = 1.2 d_L where e3 >= 2.4 d_L or the pattern has one row. distance is e1 or e (mm).
-** Return 0 or DERR_PLATE_EDGE_E2_E3 (edge distance or row spacing too small); the factor is written in any case.
-*/
 int Calc_Alpha_L_Din_Hole(double *alpha_l, double d_L, int end_hole, double distance, double e2,
                           double e3)
 {
@@ -393,11 +363,6 @@ int Calc_Alpha_L_Din_Hole(double *alpha_l, double d_L, int end_hole, double dist
     return rc;
 }
 
-/*
-** Bearing factor alpha_l of DIN 18800-1 (Table 8) for hole distances e, e1, e2, e3 and the
-** bearing diameter d_L (all mm): the smaller of the end and the inner factor, at most 3.0.
-** Return 0 or DERR_PLATE_EDGE_E2_E3 (edge distance or spacing too small); the factor is written in any case.
-*/
 int Calc_Alpha_L_Din(double *alpha_l, double d_L, double e, double e1, double e2, double e3)
 {
     double a_end = 0.0, a_in = 0.0;
@@ -439,21 +404,12 @@ static int Din_Bearing(double *V_lRd, double *alpha_l, int which, double e, doub
     return 0;
 }
 
-/*
-** Design bearing resistance V_l,R,d = t d_L alpha_l f_y,d of a hole with both the end distance
-** e1 and the spacing e (DIN 18800-1, eq. (47)), kN. Return 0, DERR_PLATE_MIN_3MM (plate thinner
-** than 3 mm) or DERR_PLATE_EDGE_E2_E3 (distances too small).
-*/
 int Calc_Plate_Bearing_Din(double *V_lRd, double *alpha_l, double e, double e1, double e2,
                            double e3, int accidental)
 {
     return Din_Bearing(V_lRd, alpha_l, -1, e, e1, e2, e3, accidental);
 }
 
-/*
-** The same for one kind of hole: an end hole (end_hole set) by its end distance, an inner hole by
-** the hole spacing (distance in mm).
-*/
 int Calc_Plate_Bearing_Din_Hole(double *V_lRd, double *alpha_l, int end_hole, double distance,
                                 double e2, double e3, int accidental)
 {

@@ -65,10 +65,6 @@ static void Count_Lines(void)
     Remarks_Lines++;
 }
 
-/*
-** Run the remarks editor when it has been requested and return 1, else return 0. Either way
-** the lines of the working copy are counted again.
-*/
 int Edit_Vorbemerkungen(void)
 {
     int ran = 0;
@@ -109,7 +105,6 @@ static void Size_Row(int area, int y, int bit, double *w, double *h, int grey)
     }
 }
 
-/* Clear the view area and fill it with the page's items. */
 void Define_Print_Settings_Page(int area)
 {
     if (Remarks_Click) {
@@ -205,7 +200,6 @@ static void Write_Back(void)
         Splice_Input.Vorbemerkungen_Text = Copy_Or_Abort(Remarks_Work);
 }
 
-/* Run the sheet until the user confirms or cancels. Returns 0 in both cases. */
 int Run_Print_Settings_Sheet(void)
 {
     if (Sheet_Cx < 0) {

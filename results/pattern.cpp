@@ -13,10 +13,6 @@ Fastener_Pattern_Rec Fastener_Pattern;
 
 /* ---------------------------------------------------------------- small predicates */
 
-/*
-** Return 1 when combination (group, entry) takes part in the design: it is used, one of its
-** three design values is not zero, and its normal force suits the splice kind.
-*/
 int Is_Lkom_Valid(int group, int entry)
 {
     const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
@@ -31,7 +27,6 @@ int Is_Lkom_Valid(int group, int entry)
     }
 }
 
-/* Thickness (cm) of each timber part between the n inner plates: (b - n t_p) / (n + 1). */
 double Calc_Timber_Part_Thickness(void)
 {
     const int n = (int)Splice_Input.plate_count;
@@ -39,7 +34,6 @@ double Calc_Timber_Part_Thickness(void)
     return (Splice_Input.b - n * Splice_Input.t_p) / (n + 1);
 }
 
-/* Return 1 for two or more ring or disc connectors of at least 130 mm in a row, else 0. */
 int Is_Big_Connector_Multi(void)
 {
     const int t = Splice_Input.vbm_type;
@@ -59,10 +53,6 @@ static void Set_Rec(Fastener_Rec *r, double x, double y)
     r->angle_min = M_PI / 2.0;
 }
 
-/*
-** Lay out `columns` columns of the current type's row count, column i at x0 + i step_x, row j
-** at y0 + j step_y. Return 1, or 0 (nothing written) when the table would overflow.
-*/
 int Build_Regular_Pattern(double x0, double y0, double step_x, double step_y, int columns)
 {
     const int rows = (int)Splice_N_Row(&Splice_Input);
@@ -76,11 +66,6 @@ int Build_Regular_Pattern(double x0, double y0, double step_x, double step_y, in
     return 1;
 }
 
-/*
-** Staggered layout: a column every a1 / 2 from x0 up to x_end; even columns start at y0, odd
-** ones at y0 + a2, each with a fastener every 2 a2 up to y_end. Return 1, or 0 on overflow
-** (the records written so far stay, count is not changed).
-*/
 int Build_Staggered_Pattern(double x0, double y0, double x_end, double y_end, double a1,
                             double a2)
 {
@@ -99,7 +84,6 @@ int Build_Staggered_Pattern(double x0, double y0, double x_end, double y_end, do
     return 1;
 }
 
-/* Append the mirror image about x = x_m of every record; 0 (nothing done) on overflow. */
 int Mirror_Pattern(double x_m)
 {
     const int n = Fastener_Pattern.count;
@@ -113,10 +97,6 @@ int Mirror_Pattern(double x_m)
     return 1;
 }
 
-/*
-** Centroid and polar moment of the first n records. Return 0 and change nothing when the
-** weights add up to (almost) zero, else write r and polar_angle of every record and return 1.
-*/
 int Calc_Pattern_Centroid(double *x_c, double *y_c, double *I_p, int n, Fastener_Rec *table)
 {
     double W = 0.0, sx = 0.0, sy = 0.0;
@@ -162,7 +142,6 @@ static int Is_Nail_Screw_Staple(int type)
     return Is_Vbm_Nail_Screw_Or_Staple(type);
 }
 
-/* Minimum thickness (cm) of the middle member; the message code goes to *code when given. */
 double Min_Mid_Timber_Thickness(int *code, int split_rule)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -183,7 +162,6 @@ double Min_Mid_Timber_Thickness(int *code, int split_rule)
     return tmin;
 }
 
-/* Minimum thickness (cm) of the side members; the message code goes to *code when given. */
 double Min_Side_Timber_Thickness(int *code, int split_rule)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -208,8 +186,6 @@ double Min_Side_Timber_Thickness(int *code, int split_rule)
     return tmin;
 }
 
-/* Clear the two-sided switch when the fasteners reach into the middle member from one side
-** only, so that they are driven alternately. Lengths in mm. */
 void Check_Nail_Sides(void)
 {
     Splice_Input_Record *si = &Splice_Input;
@@ -237,10 +213,6 @@ void Check_Nail_Sides(void)
     if (first > 0 && second != 2) si->two_sided = 0;
 }
 
-/*
-** Side-member thickness (cm) chosen for a required thickness t_req_mm: the next whole cm above,
-** at least 6 cm, and even.
-*/
 double Calc_Auto_Side_Thickness(double t_req_mm)
 {
     double t = std::trunc(t_req_mm / 10.0) + 1.0;
@@ -249,7 +221,6 @@ double Calc_Auto_Side_Thickness(double t_req_mm)
     return t;
 }
 
-/* Hole diameter d0 (cm) of the plates for the current fastener. */
 double Get_Plate_Hole_D0_Cm(void)
 {
     const Splice_Input_Record *si = &Splice_Input;

@@ -226,7 +226,6 @@ static void Unrotate(double xr, double yr, double a, double *x, double *y)
     *y = xr * std::sin(a) + yr * std::cos(a);
 }
 
-/* Fill the polygon, shade it along scan lines at the angle, light and shade its edges, outline. */
 void Fill_Shaded_Polygon_Pixel(int n, const int *xs, const int *ys, double angle)
 {
     if (n < 3 || xs == nullptr || ys == nullptr) return;
@@ -376,7 +375,6 @@ static void To_Screen(const std::vector<double> &px, const std::vector<double> &
     }
 }
 
-/* The head symbol: outline filled light and outlined, the kind's part dark, a line through. */
 void Draw_Fastener_Head_Pixel(int x, int y, int d, int circle, int kind, double angle)
 {
     const double h = d / 2.0;

@@ -154,7 +154,6 @@ void Plot_Dash(const char *pattern)
     File_Printf(Oli_Graphic.file, " 38 %d %s %d\n", 2, pattern, 0);
 }
 
-/* A dashed line between push and pop: line width 0.03 and the dash pattern. */
 void Plot_Dashed_Line(const char *pattern, double x1, double y1, double x2, double y2)
 {
     Oli_Graphic_Push();
@@ -269,7 +268,6 @@ static void Cross(double x, double y, double half)
     Oli_Graphic_Line(x, y - half, x, y + half);
 }
 
-/* One fastener symbol of the view at (x, y) for fastener index i. */
 void Oli_Draw_Vbm_Symbol(double x, double y, int penetration_case, int i)
 {
     const Splice_Input_Record *si = &Splice_Input;

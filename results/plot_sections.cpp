@@ -66,7 +66,6 @@ void Oli_Fill_Head_Across(double x, double surface, double r)
     Oli_Graphic_Filled_Polygon(4, px, py);
 }
 
-/* The same in the cross section: 1.5r deep along x from the surface, 8r high. */
 void Oli_Fill_Head_Along(double surface, double y, double r)
 {
     const double w = 4.0 * std::fabs(r);
@@ -75,8 +74,6 @@ void Oli_Fill_Head_Along(double surface, double y, double r)
     Oli_Graphic_Filled_Polygon(4, px, py);
 }
 
-/* The legs of a staple in the cross section: two bars from the surface inward by depth (the
-** sign of depth points outward), at y - offset and y + offset, half_h high. */
 void Oli_Fill_Bar_Pair(double surface, double depth, double y, double offset, double half_h)
 {
     const double inner = surface - depth;

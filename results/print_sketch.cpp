@@ -41,7 +41,6 @@ static void Arrow_Draw(double *x, double *y, int style)
     Oli_Graphic_Pop();
 }
 
-/* Arrow of the sketch with its tail at (x, 180), pointing away from it at angle + 180 degrees. */
 void Oli_Draw_Arrow(double x, double angle)
 {
     double px[5], py[5];
@@ -63,10 +62,6 @@ void Oli_Draw_Arrow_Styled(double x, double y, double angle, double length, doub
     Arrow_Draw(px, py, style);
 }
 
-/*
-** The arrow with its middle on the graphic's origin (tip at length/2), turned by the angle.
-** The position is not applied: nothing calls this variant with one.
-*/
 void Oli_Draw_Arrow_Centred(double x, double y, double angle, double length, double head_length,
                             double head_width, int style)
 {
@@ -170,7 +165,6 @@ static void Draw_Sketch(FILE *file, int grid, double th, const Sketch_Labels *t)
     File_Printf(Oli_Graphic.file, " -1\n");
 }
 
-/* The sketch with the distance names of DIN 1052. */
 void Oli_Draw_Spacing_Sketch_A1_A2(FILE *file, int grid, double text_height)
 {
     static const Sketch_Labels labels = {"a1,t", "a1,c", "a2,t", "a2,c",
@@ -178,7 +172,6 @@ void Oli_Draw_Spacing_Sketch_A1_A2(FILE *file, int grid, double text_height)
     Draw_Sketch(file, grid, text_height, &labels);
 }
 
-/* The sketch with the distance names of EN 1995-1-1, figure 8.7. */
 void Oli_Draw_Spacing_Sketch_A3_A4(FILE *file, int grid, double text_height)
 {
     static const Sketch_Labels labels = {"a3,t", "a3,c", "a4,t", "a4,c",

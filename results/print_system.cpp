@@ -174,7 +174,6 @@ static void Write_Coordinates(FILE *file)
     Dbg_Free("results", __LINE__, "system", R);
 }
 
-/* The system section and the chosen drawings. Returns 0. */
 int Oli_Systemdarstellung(FILE *file)
 {
     const Splice_Input_Record *si = &Splice_Input;

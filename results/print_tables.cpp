@@ -20,7 +20,6 @@ static const char *const Kled_Names[9] = {
     "ständig"_cp850, "lang", "mittel", "kurz", "sehr kurz", "kurz/sehr kurz",
     "außergewöhnlich"_cp850, "Erdbeben", "frei"};
 
-/* Word of a load-duration class 0..8, "undefiniert" otherwise; static buffer of this module. */
 const char *Get_Kled_Name(int kled)
 {
     static char buffer[32];
@@ -29,10 +28,6 @@ const char *Get_Kled_Name(int kled)
     return buffer;
 }
 
-/*
-** Formula of a generated combination: the factored actions joined by " + ", then " / " and the
-** class word (or "Erdbeben" for an accidental combination). Cut to max_len - 1 characters.
-*/
 const char *Lkom_Formula_Text(int group, int entry, int max_len)
 {
     static char text[256];
@@ -309,7 +304,6 @@ static void Write_Method_Line(FILE *file)
     }
 }
 
-/* The fastener section: heading, the block of the type, increases, method and count. */
 void Oli_Verbindungsmittel(FILE *file)
 {
     if (file == nullptr) return;
@@ -353,7 +347,6 @@ static void Write_Table(FILE *file, int ncols, int nrows, Oli_Table_Column *cols
                          /*extra_count=*/0, /*extra_texts=*/nullptr));
 }
 
-/* The table of the design combinations that the splice kind lets through. */
 void Oli_Lkom_Table(FILE *file)
 {
     if (file == nullptr) return;
@@ -420,7 +413,6 @@ void Oli_Lkom_Table(FILE *file)
     Dbg_Free("results", __LINE__, "print", C);
 }
 
-/* The table of the used characteristic actions, with the class of the imposed load. */
 void Oli_Char_Actions(FILE *file)
 {
     if (file == nullptr) return;

@@ -46,11 +46,6 @@ static void Deduct_Rows(double *I, double *A, double w, double loss)
     }
 }
 
-/*
-** Net area, moment of inertia and section modulus of the middle member and of one side
-** member at the joint (each pointer optional). Side values only for side timbers and outer
-** plates.
-*/
 void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, double *I_side,
                              double *W_mid, double *W_side)
 {
@@ -109,7 +104,6 @@ void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, doubl
     }
 }
 
-/* Net area, moment of inertia and section modulus of one plate (each pointer optional). */
 void Calc_Plate_Net_Section_Values(double *A, double *I, double *W)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -125,7 +119,6 @@ void Calc_Plate_Net_Section_Values(double *A, double *I, double *W)
     if (W) *W = si->h_p > 0.0 ? 2.0 * Ip / si->h_p : 0.0;
 }
 
-/* 1 when the block-shear check applies: exact method, plates and at least two rows. */
 int Is_Block_Shear_Check_On(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -137,7 +130,6 @@ int Is_Block_Shear_Check_On(void)
 
 /* ---------------------------------------------------------------- texts */
 
-/* Name of load type 0..6; an empty text for other indices. */
 const char *Get_Load_Type_Name(int i)
 {
     static const char *const names[7] = {
@@ -146,19 +138,16 @@ const char *Get_Load_Type_Name(int i)
     return (i >= 0 && i < 7) ? names[i] : "";
 }
 
-/* Print label of the lateral capacity; without an annex the subscript stays open. */
 const char *Get_Fv_Rk_Label(void)
 {
     return Nad_Params != nullptr ? "F\xCE\\v,R" : "R\xCE\\";
 }
 
-/* Print label of the axial capacity; without an annex the subscript stays open. */
 const char *Get_Fax_Rk_Label(void)
 {
     return Nad_Params != nullptr ? "F\xCE\\ax,R" : "R\xCE\\ax,";
 }
 
-/* Clause of the lateral-capacity equations. */
 const char *Get_Fv_Rk_Standard_Ref(void)
 {
     if (Nad_Params == nullptr) return "DIN 1052, Anhang G.2";

@@ -174,7 +174,8 @@ int Calc_Plate_Bearing_Ec(double d0, double d, double t, double e1, double e2, d
 /*
 ** Bearing factor alpha_l of DIN 18800-1 (Table 8) for hole distances e, e1, e2, e3 and the
 ** bearing diameter d_L (all mm): the smaller of the end and the inner factor, at most 3.0.
-** Return 0 or 131 (edge distance or spacing too small); the factor is written in any case.
+** Return 0 or DERR_PLATE_EDGE_E2_E3 (edge distance or spacing too small); the factor is
+** written in any case.
 */
 int Calc_Alpha_L_Din(double *alpha_l, double d_L, double e, double e1, double e2, double e3);
 
@@ -184,15 +185,16 @@ int Calc_Alpha_L_Din(double *alpha_l, double d_L, double e, double e1, double e2
 ** e1 counted up to 3 d_L; an inner hole from the hole spacing e, 1.08 e / d_L - 0.77 with e
 ** counted up to 3.5 d_L. Both at e2 > 1.5 d_L and e3 > 3 d_L, else interpolated down to
 ** e2 = 1.2 d_L where e3 >= 2.4 d_L or the pattern has one row. distance is e1 or e (mm).
-** Return 0 or 131 (edge distance or row spacing too small); the factor is written in any case.
+** Return 0 or DERR_PLATE_EDGE_E2_E3 (edge distance or row spacing too small); the factor is
+** written in any case.
 */
 int Calc_Alpha_L_Din_Hole(double *alpha_l, double d_L, int end_hole, double distance, double e2,
                           double e3);
 
 /*
 ** Design bearing resistance V_l,R,d = t d_L alpha_l f_y,d of a hole with both the end distance
-** e1 and the spacing e (DIN 18800-1, eq. (47)), kN. Return 0, 130 (plate thinner than 3 mm) or
-** 131 (distances too small).
+** e1 and the spacing e (DIN 18800-1, eq. (47)), kN. Return 0, DERR_PLATE_MIN_3MM (plate thinner
+** than 3 mm) or DERR_PLATE_EDGE_E2_E3 (distances too small).
 */
 int Calc_Plate_Bearing_Din(double *V_lRd, double *alpha_l, double e, double e1, double e2,
                            double e3, int accidental);

@@ -92,7 +92,6 @@ void Set_Splice_Input_Defaults(Splice_Input_Record *si)
     si->print.cross_h = 8.0;
 }
 
-/* Pointer to the combination of group g, entry e; null outside the table. */
 Lkom_Entry *Get_Lkom_Entry(int g, int e)
 {
     if (g < 0 || g >= LKOM_GROUPS || e < 0 || e >= LKOM_ENTRIES) return nullptr;
