@@ -25,17 +25,17 @@ static int Grade_Of(int group, const char *name)
 static Connection_Input Dowel_Inner_Plate(void)
 {
     Connection_Input in{};
-    in.vbm_type = 29;                 /* dowel */
+    in.vbm_type = 29; /* dowel */
     in.steel_grade = -1;
-    in.fu = 360.0;                    /* N/mm2 */
-    in.d = 12.0;                      /* mm */
+    in.fu = 360.0; /* N/mm2 */
+    in.d = 12.0;   /* mm */
     in.d_k = 24.0;
     in.length = 120.0;
     in.shear_planes = 1;
     in.proof_method = 1;
     in.mat_1 = 0;
     in.grade_1 = Grade_Of(0, "C24");
-    in.mat_2 = 12;                    /* steel plate */
+    in.mat_2 = 12; /* steel plate */
     in.grade_2 = 0;
     in.t1 = 60.0;
     in.t2 = 10.0;
@@ -78,7 +78,7 @@ static void BM_Design_Connection_At_Angle(benchmark::State &state)
     Connection_Result r;
     double alpha = 0.0;
     for (auto _ : state) {
-        alpha = alpha < 89.0 ? alpha + 0.731 : 0.0;     /* a new angle every time */
+        alpha = alpha < 89.0 ? alpha + 0.731 : 0.0; /* a new angle every time */
         const int code = Design_Connection_At(&base, alpha, alpha, 0, &r);
         benchmark::DoNotOptimize(code);
         benchmark::DoNotOptimize(r.rd_total);

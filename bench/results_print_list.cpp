@@ -33,8 +33,8 @@ static void BM_Write_Print_List_All_Combinations(benchmark::State &state)
     state.counters["code"] = rc;
     state.counters["bytes"] = (double)st.st_size;
     if (getenv("SPLICE_BENCH_KEEP") != nullptr) return;
-    for (const char *name : {"benchprint_01.oli", "benchprint01.SPF", "benchprint02.SPF",
-                             "benchprint03.SPF"})
+    for (const char *name :
+         {"benchprint_01.oli", "benchprint01.SPF", "benchprint02.SPF", "benchprint03.SPF"})
         unlink(name);
 }
 BENCHMARK(BM_Write_Print_List_All_Combinations)->Unit(benchmark::kMillisecond);

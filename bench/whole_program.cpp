@@ -56,7 +56,8 @@ void Set_Up_Splice(int per_group, int side)
 
 void Remove_Outputs(void)
 {
-    for (const char *name : {"bench_01.oli", "bench01.SPF", "bench02.SPF", "bench03.SPF", "bench_01.pdf"})
+    for (const char *name :
+         {"bench_01.oli", "bench01.SPF", "bench02.SPF", "bench03.SPF", "bench_01.pdf"})
         unlink(name);
 }
 
@@ -149,7 +150,8 @@ void Reset_Peak(void)
 ** every iteration. Counters: pages, pages per second, the memory the process held before
 ** (held_MB: the splice, its results) and its peak while showing (peak_MB), whose difference is
 ** what showing costs. */
-template <typename Show> void Show_Print_List(benchmark::State &state, Show show)
+template <typename Show>
+void Show_Print_List(benchmark::State &state, Show show)
 {
     Set_Up_Splice(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     if (Write_Print_List(1) != 0) {
@@ -163,7 +165,8 @@ template <typename Show> void Show_Print_List(benchmark::State &state, Show show
     const double peak = Memory_MB("VmHWM");
     const double pages = Count_Pages("bench_01.oli");
     state.counters["pages"] = pages;
-    state.counters["pages_per_s"] = benchmark::Counter(pages, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["pages_per_s"] =
+        benchmark::Counter(pages, benchmark::Counter::kIsIterationInvariantRate);
     state.counters["held_MB"] = held;
     state.counters["peak_MB"] = peak;
     Remove_Outputs();
@@ -172,7 +175,8 @@ template <typename Show> void Show_Print_List(benchmark::State &state, Show show
 /* The print: read, laid out and written to PDF page by page, as the program prints. */
 void BM_Print_List_To_Pdf(benchmark::State &state)
 {
-    Show_Print_List(state, [] { return Oli_Print_File_To_Pdf("bench_01.oli", "bench_01.pdf") != 0; });
+    Show_Print_List(state,
+                    [] { return Oli_Print_File_To_Pdf("bench_01.oli", "bench_01.pdf") != 0; });
 }
 BENCHMARK(BM_Print_List_To_Pdf)->Apply(Scaling)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -187,7 +191,11 @@ void BM_Preview_Print_List(benchmark::State &state)
         return Oli_View_File("bench_01.oli") != 0;
     });
 }
-BENCHMARK(BM_Preview_Print_List)->Args({100, 6})->Args({1000, 6})->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_Preview_Print_List)
+    ->Args({100, 6})
+    ->Args({1000, 6})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 /* ---------------------------------------------------------------- pages */
 
@@ -198,7 +206,7 @@ void BM_Page_Redraw(benchmark::State &state)
     const int page = static_cast<int>(state.range(0));
     Set_Up_Splice(static_cast<int>(state.range(1)), static_cast<int>(state.range(2)));
     ZW_Test_Reset();
-    ZW_Test_Keep_Log(0);    /* as the program: no log asked for */
+    ZW_Test_Keep_Log(0); /* as the program: no log asked for */
     Set_Nad_Pointers();
     const int x2 = NPIXEL_X - 1, y2 = NPIXEL_Y - 1;
     Define_Prop_Sheet(0, 0, x2, y2, 0, 0, "Benchmark", 0, 1);
@@ -271,7 +279,11 @@ void BM_Page_After_Change(benchmark::State &state)
 }
 BENCHMARK(BM_Page_After_Change)
     ->ArgNames({"page", "per_group"})
-    ->Args({0, 1})->Args({0, 1000})->Args({2, 1000})->Args({4, 1})->Args({4, 1000})
+    ->Args({0, 1})
+    ->Args({0, 1000})
+    ->Args({2, 1000})
+    ->Args({4, 1})
+    ->Args({4, 1000})
     ->Unit(benchmark::kMillisecond);
 
 /* The first visit of "Ausnutzungen" after a change made on an input page: a combination changed

@@ -14,14 +14,15 @@ static const char Unknown_Text[] = "?????";
 
 /* Row values without the common E, G, nu and alpha_T. */
 typedef struct Alu_Row {
-  const char *name, *alloy, *temper;
-  double t_from, t_to, f0, fu, A50, fo_haz, fu_haz, rho_o_haz, rho_u_haz;
-  const char *buckling_class;
-  double n;
+    const char *name, *alloy, *temper;
+    double t_from, t_to, f0, fu, A50, fo_haz, fu_haz, rho_o_haz, rho_u_haz;
+    const char *buckling_class;
+    double n;
 } Alu_Row;
 
 /* The sign <= of the names is the display font's byte 0xF3. */
 static const Alu_Row Alu_Rows[ALU_GRADE_COUNT] = {
+    // clang-format off
   {"3004 H14", "3004", "H14", 0, 6, 180, 220, 1, 75, 155, 0.42, 0.7, "B", 23}, /* 0 */
   {"3004 H24/H34", "3004", "H24/H34", 0, 3, 170, 220, 3, 75, 155, 0.44, 0.7, "B", 18}, /* 1 */
   {"3004 H16", "3004", "H16", 0, 4, 200, 240, 1, 75, 155, 0.38, 0.65, "B", 25}, /* 2 */
@@ -119,6 +120,7 @@ static const Alu_Row Alu_Rows[ALU_GRADE_COUNT] = {
   {"5083 H112 (T)", "5083", "H112", 0, 150, 110, 260, 10, 110, 260, 0, 0, "B", 0}, /* 94 */
   {"6082 T6 (L)", "6082", "T6", 0, 100, 260, 310, 6, 125, 185, 0, 0, "A", 0}, /* 95 */
   {"6082 T6 (T)", "6082", "T6", 0, 100, 250, 290, 5, 125, 185, 0, 0, "A", 0}, /* 96 */
+    // clang-format on
 };
 
 static Alu_Grade Alu_Table[ALU_GRADE_COUNT], Alu_Fallback_Row;
@@ -130,36 +132,36 @@ static int32_t User_Count = 0, User_Capacity = 0, User_Last = 0;
 
 static void Build_Table(void)
 {
-  if (Table_Built) return;
-  for (int32_t i = 0; i < ALU_GRADE_COUNT; i++) {
-    const Alu_Row *r = &Alu_Rows[i];
-    Alu_Grade *g = &Alu_Table[i];
-    g->code = static_cast<uint32_t>(i);
-    g->name = r->name;
-    g->alloy = r->alloy;
-    g->temper = r->temper;
-    g->t_from = r->t_from;
-    g->t_to = r->t_to;
-    g->E = 70000.0;
-    g->G = 27000.0;
-    g->nu = 0.3;
-    g->alpha_T = 2.3e-05;
-    g->f0 = r->f0;
-    g->fu = r->fu;
-    g->A50 = r->A50;
-    g->fo_haz = r->fo_haz;
-    g->fu_haz = r->fu_haz;
-    g->rho_o_haz = r->rho_o_haz;
-    g->rho_u_haz = r->rho_u_haz;
-    g->buckling_class = r->buckling_class;
-    g->n = r->n;
-  }
-  Alu_Fallback_Row = Alu_Table[0];
-  Alu_Fallback_Row.code = ALU_GRADE_COUNT;
-  Alu_Fallback_Row.name = Alu_Fallback_Row.alloy = Alu_Fallback_Row.temper = Unknown_Text;
-  Alu_Fallback_Row.t_from = 0.0;
-  Alu_Fallback_Row.t_to = 10.0;
-  Table_Built = 1;
+    if (Table_Built) return;
+    for (int32_t i = 0; i < ALU_GRADE_COUNT; i++) {
+        const Alu_Row *r = &Alu_Rows[i];
+        Alu_Grade *g = &Alu_Table[i];
+        g->code = static_cast<uint32_t>(i);
+        g->name = r->name;
+        g->alloy = r->alloy;
+        g->temper = r->temper;
+        g->t_from = r->t_from;
+        g->t_to = r->t_to;
+        g->E = 70000.0;
+        g->G = 27000.0;
+        g->nu = 0.3;
+        g->alpha_T = 2.3e-05;
+        g->f0 = r->f0;
+        g->fu = r->fu;
+        g->A50 = r->A50;
+        g->fo_haz = r->fo_haz;
+        g->fu_haz = r->fu_haz;
+        g->rho_o_haz = r->rho_o_haz;
+        g->rho_u_haz = r->rho_u_haz;
+        g->buckling_class = r->buckling_class;
+        g->n = r->n;
+    }
+    Alu_Fallback_Row = Alu_Table[0];
+    Alu_Fallback_Row.code = ALU_GRADE_COUNT;
+    Alu_Fallback_Row.name = Alu_Fallback_Row.alloy = Alu_Fallback_Row.temper = Unknown_Text;
+    Alu_Fallback_Row.t_from = 0.0;
+    Alu_Fallback_Row.t_to = 10.0;
+    Table_Built = 1;
 }
 
 /* Stored form of a user code: low 15 bits with bit 15. */
@@ -167,123 +169,161 @@ static uint32_t User_Key(int32_t code) { return (static_cast<uint32_t>(code) & 0
 
 static int32_t Find_User(uint32_t key)
 {
-  if (User_Last >= 0 && User_Last < User_Count && User_Rows[User_Last].code == key) return User_Last;
-  for (int32_t i = 0; i < User_Count; i++)
-    if (User_Rows[i].code == key) { User_Last = i; return i; }
-  return -1;
+    if (User_Last >= 0 && User_Last < User_Count && User_Rows[User_Last].code == key)
+        return User_Last;
+    for (int32_t i = 0; i < User_Count; i++)
+        if (User_Rows[i].code == key) {
+            User_Last = i;
+            return i;
+        }
+    return -1;
 }
 
 /* The row of a code, or null. A code is a signed 16-bit value: negative names a user row. */
 static const Alu_Grade *Lookup(int32_t code)
 {
-  Build_Table();
-  if (code < -32768 || code > 0xFFFF) return nullptr;
-  if (code < 0 || (code & 0x8000)) {   /* the 16-bit form, signed or as stored */
-    const int32_t i = Find_User(User_Key(code));
-    return i >= 0 ? &User_Rows[i] : nullptr;
-  }
-  return code < ALU_GRADE_COUNT ? &Alu_Table[code] : nullptr;
+    Build_Table();
+    if (code < -32768 || code > 0xFFFF) return nullptr;
+    if (code < 0 || (code & 0x8000)) { /* the 16-bit form, signed or as stored */
+        const int32_t i = Find_User(User_Key(code));
+        return i >= 0 ? &User_Rows[i] : nullptr;
+    }
+    return code < ALU_GRADE_COUNT ? &Alu_Table[code] : nullptr;
 }
 
-const Alu_Grade *Get_Alu_Fallback(void) { Build_Table(); return &Alu_Fallback_Row; }
+const Alu_Grade *Get_Alu_Fallback(void)
+{
+    Build_Table();
+    return &Alu_Fallback_Row;
+}
 
 const Alu_Grade *Get_Alu_Grade(int32_t code)
 {
-  const Alu_Grade *g = Lookup(code);
-  return g ? g : Get_Alu_Fallback();
+    const Alu_Grade *g = Lookup(code);
+    return g ? g : Get_Alu_Fallback();
 }
 
-double Get_Alu_Fu(int32_t code) { const Alu_Grade *g = Lookup(code); return g ? g->fu : 220.0; }
-double Get_Alu_F0(int32_t code) { const Alu_Grade *g = Lookup(code); return g ? g->f0 : 180.0; }
-double Get_Alu_T_From(int32_t code) { const Alu_Grade *g = Lookup(code); return g ? g->t_from : 0.0; }
-double Get_Alu_T_To(int32_t code) { const Alu_Grade *g = Lookup(code); return g ? g->t_to : 10.0; }
+double Get_Alu_Fu(int32_t code)
+{
+    const Alu_Grade *g = Lookup(code);
+    return g ? g->fu : 220.0;
+}
+double Get_Alu_F0(int32_t code)
+{
+    const Alu_Grade *g = Lookup(code);
+    return g ? g->f0 : 180.0;
+}
+double Get_Alu_T_From(int32_t code)
+{
+    const Alu_Grade *g = Lookup(code);
+    return g ? g->t_from : 0.0;
+}
+double Get_Alu_T_To(int32_t code)
+{
+    const Alu_Grade *g = Lookup(code);
+    return g ? g->t_to : 10.0;
+}
 
 static const char *Text_Or_Unknown(const char *t) { return t ? t : Unknown_Text; }
 
-const char *Get_Alu_Grade_Name(int32_t code) { const Alu_Grade *g = Lookup(code); return g ? Text_Or_Unknown(g->name) : Unknown_Text; }
-const char *Get_Alu_Alloy_Name(int32_t code) { const Alu_Grade *g = Lookup(code); return g ? Text_Or_Unknown(g->alloy) : Unknown_Text; }
-const char *Get_Alu_Temper_Name(int32_t code) { const Alu_Grade *g = Lookup(code); return g ? Text_Or_Unknown(g->temper) : Unknown_Text; }
+const char *Get_Alu_Grade_Name(int32_t code)
+{
+    const Alu_Grade *g = Lookup(code);
+    return g ? Text_Or_Unknown(g->name) : Unknown_Text;
+}
+const char *Get_Alu_Alloy_Name(int32_t code)
+{
+    const Alu_Grade *g = Lookup(code);
+    return g ? Text_Or_Unknown(g->alloy) : Unknown_Text;
+}
+const char *Get_Alu_Temper_Name(int32_t code)
+{
+    const Alu_Grade *g = Lookup(code);
+    return g ? Text_Or_Unknown(g->temper) : Unknown_Text;
+}
 
 int32_t Get_Alu_Code_At(int32_t index, const int32_t *codes, int32_t count)
 {
-  if (!codes || index < 0 || index >= count) return 0;
-  return codes[index];
+    if (!codes || index < 0 || index >= count) return 0;
+    return codes[index];
 }
 
 /* ---- user list: every text of a user row is a copy owned by the list */
 
 static const char *Copy_Text(const char *t)
 {
-  if (!t) return Unknown_Text;
-  char *c = Dbg_Strdup("alguete", __LINE__, "alguete", t);
-  return c ? c : Unknown_Text;
+    if (!t) return Unknown_Text;
+    char *c = Dbg_Strdup("alguete", __LINE__, "alguete", t);
+    return c ? c : Unknown_Text;
 }
 
 static void Free_Text(const char **t)
 {
-  if (*t && *t != Unknown_Text) Dbg_Free("alguete", __LINE__, "alguete", const_cast<char *>(*t));
-  *t = Unknown_Text;
+    if (*t && *t != Unknown_Text) Dbg_Free("alguete", __LINE__, "alguete", const_cast<char *>(*t));
+    *t = Unknown_Text;
 }
 
 static void Free_Texts(Alu_Grade *g)
 {
-  Free_Text(&g->name);
-  Free_Text(&g->alloy);
-  Free_Text(&g->temper);
-  Free_Text(&g->buckling_class);
+    Free_Text(&g->name);
+    Free_Text(&g->alloy);
+    Free_Text(&g->temper);
+    Free_Text(&g->buckling_class);
 }
 
 int32_t Add_User_Alu_Grade(const Alu_Grade *row)
 {
-  if (!row) return 0;
-  Build_Table();
-  Alu_Grade in = *row;          /* the row may live in the list itself */
-  const uint32_t key = User_Key(static_cast<int32_t>(in.code));
-  int32_t i = Find_User(key);
-  if (i < 0 && User_Count == User_Capacity) {
-    void *p = Dbg_Realloc("alguete", __LINE__, "alguete", User_Rows,
-                          sizeof(Alu_Grade) * static_cast<size_t>(User_Capacity + 10));
-    if (!p) return 0;
-    User_Rows = static_cast<Alu_Grade *>(p);
-    User_Capacity += 10;
-  }
-  in.name = Copy_Text(in.name);
-  in.alloy = Copy_Text(in.alloy);
-  in.temper = Copy_Text(in.temper);
-  in.buckling_class = Copy_Text(in.buckling_class);
-  if (i < 0) {
-    i = User_Count++;
-    User_Rows[i].name = User_Rows[i].alloy = User_Rows[i].temper = User_Rows[i].buckling_class = Unknown_Text;
-  }
-  Free_Texts(&User_Rows[i]);
-  in.code = key;
-  User_Rows[i] = in;
-  return static_cast<int32_t>(key);
+    if (!row) return 0;
+    Build_Table();
+    Alu_Grade in = *row; /* the row may live in the list itself */
+    const uint32_t key = User_Key(static_cast<int32_t>(in.code));
+    int32_t i = Find_User(key);
+    if (i < 0 && User_Count == User_Capacity) {
+        void *p = Dbg_Realloc("alguete", __LINE__, "alguete", User_Rows,
+                              sizeof(Alu_Grade) * static_cast<size_t>(User_Capacity + 10));
+        if (!p) return 0;
+        User_Rows = static_cast<Alu_Grade *>(p);
+        User_Capacity += 10;
+    }
+    in.name = Copy_Text(in.name);
+    in.alloy = Copy_Text(in.alloy);
+    in.temper = Copy_Text(in.temper);
+    in.buckling_class = Copy_Text(in.buckling_class);
+    if (i < 0) {
+        i = User_Count++;
+        User_Rows[i].name = User_Rows[i].alloy = User_Rows[i].temper = User_Rows[i].buckling_class =
+            Unknown_Text;
+    }
+    Free_Texts(&User_Rows[i]);
+    in.code = key;
+    User_Rows[i] = in;
+    return static_cast<int32_t>(key);
 }
 
 int32_t Remove_User_Alu_Grade(int32_t code)
 {
-  if (User_Count == 0) return 0;
-  const int32_t i = Find_User(User_Key(code));
-  if (i < 0) return 0;
-  Free_Texts(&User_Rows[i]);
-  memmove(&User_Rows[i], &User_Rows[i + 1], sizeof(Alu_Grade) * static_cast<size_t>(User_Count - i - 1));
-  User_Count--;
-  User_Last = 0;
-  return 1;
+    if (User_Count == 0) return 0;
+    const int32_t i = Find_User(User_Key(code));
+    if (i < 0) return 0;
+    Free_Texts(&User_Rows[i]);
+    memmove(&User_Rows[i], &User_Rows[i + 1],
+            sizeof(Alu_Grade) * static_cast<size_t>(User_Count - i - 1));
+    User_Count--;
+    User_Last = 0;
+    return 1;
 }
 
 void Clear_User_Alu_Grades(void)
 {
-  for (int32_t i = 0; i < User_Count; i++) Free_Texts(&User_Rows[i]);
-  User_Count = 0;
-  User_Last = 0;
+    for (int32_t i = 0; i < User_Count; i++) Free_Texts(&User_Rows[i]);
+    User_Count = 0;
+    User_Last = 0;
 }
 
 int32_t Get_User_Alu_Grade_Count(void) { return User_Count; }
 
 const Alu_Grade *Get_User_Alu_Grade_At(int32_t index)
 {
-  if (index < 0 || index >= User_Count) return Get_Alu_Fallback();
-  return &User_Rows[index];
+    if (index < 0 || index >= User_Count) return Get_Alu_Fallback();
+    return &User_Rows[index];
 }

@@ -11,57 +11,57 @@
 
 #include <cstdint>
 
-#define CONCRETE_NAME_SIZE 57     /* 56 characters and the terminator */
-#define CONCRETE_GRADES 15
+#define CONCRETE_NAME_SIZE  57 /* 56 characters and the terminator */
+#define CONCRETE_GRADES     15
 #define OLD_CONCRETE_GRADES 5
-#define REBAR_GRADES 2
-#define OLD_REBAR_GRADES 3
+#define REBAR_GRADES        2
+#define OLD_REBAR_GRADES    3
 
 /* One concrete. */
 typedef struct Concrete_Grade {
-  char name[CONCRETE_NAME_SIZE];
-  double fck;               /* kN/m2 */
-  double alpha;             /* 0.85 normal, 0.8 lightweight concrete */
-  double eps_c1;            /* strain at the peak stress (negative) */
-  double eps_c1u;           /* ultimate strain of the curved law (negative) */
-  double eps_c2;            /* strain at the peak of the parabola (negative) */
-  double eps_c2u;           /* ultimate strain of the parabola (negative) */
-  double n;                 /* exponent of the parabola */
-  int32_t lightweight;      /* 1 lightweight concrete */
-  double density;           /* kg/m3; 2200 for normal concrete */
-  int32_t auto_modulus;     /* 1 when E is computed from fck */
-  double E;                 /* kN/m2 */
+    char name[CONCRETE_NAME_SIZE];
+    double fck;           /* kN/m2 */
+    double alpha;         /* 0.85 normal, 0.8 lightweight concrete */
+    double eps_c1;        /* strain at the peak stress (negative) */
+    double eps_c1u;       /* ultimate strain of the curved law (negative) */
+    double eps_c2;        /* strain at the peak of the parabola (negative) */
+    double eps_c2u;       /* ultimate strain of the parabola (negative) */
+    double n;             /* exponent of the parabola */
+    int32_t lightweight;  /* 1 lightweight concrete */
+    double density;       /* kg/m3; 2200 for normal concrete */
+    int32_t auto_modulus; /* 1 when E is computed from fck */
+    double E;             /* kN/m2 */
 } Concrete_Grade;
 
 /* One reinforcing steel. */
 typedef struct Rebar_Grade {
-  char name[CONCRETE_NAME_SIZE];
-  double fyk;               /* kN/m2 */
-  double ftk;               /* kN/m2 */
-  double eps_uk;            /* strain at the maximum force */
-  double Es;                /* kN/m2 */
+    char name[CONCRETE_NAME_SIZE];
+    double fyk;    /* kN/m2 */
+    double ftk;    /* kN/m2 */
+    double eps_uk; /* strain at the maximum force */
+    double Es;     /* kN/m2 */
 } Rebar_Grade;
 
 /* The shorter records of the older file layout (DIN 1045 (7.88)). */
 typedef struct Old_Concrete_Grade {
-  char name[CONCRETE_NAME_SIZE];
-  double beta_wn;           /* nominal strength, kN/m2 */
-  double beta_r;            /* rated strength, kN/m2 */
-  double tau_011;           /* shear stress limits of DIN 1045 table 13, kN/m2 */
-  double tau_012;
-  double tau_02;
-  double tau_02_slab;
-  double tau_01_slab;
-  double E;                 /* kN/m2 */
+    char name[CONCRETE_NAME_SIZE];
+    double beta_wn; /* nominal strength, kN/m2 */
+    double beta_r;  /* rated strength, kN/m2 */
+    double tau_011; /* shear stress limits of DIN 1045 table 13, kN/m2 */
+    double tau_012;
+    double tau_02;
+    double tau_02_slab;
+    double tau_01_slab;
+    double E; /* kN/m2 */
 } Old_Concrete_Grade;
 
 typedef struct Old_Rebar_Grade {
-  char name[CONCRETE_NAME_SIZE];
-  double beta_s;            /* yield strength, kN/m2 */
-  double beta_z;            /* tensile strength, kN/m2 */
-  double eps;               /* limit strain */
-  double ratio;             /* beta_z / beta_s */
-  double Es;                /* kN/m2 */
+    char name[CONCRETE_NAME_SIZE];
+    double beta_s; /* yield strength, kN/m2 */
+    double beta_z; /* tensile strength, kN/m2 */
+    double eps;    /* limit strain */
+    double ratio;  /* beta_z / beta_s */
+    double Es;     /* kN/m2 */
 } Old_Rebar_Grade;
 
 /* ---- grade records */
@@ -101,20 +101,20 @@ double Neg_Product_Ratio(double x, double y, double z);
 
 /* Partial factors of the active national annex's EN 1992 block, cached on first use. */
 typedef struct Concrete_Factors {
-  int32_t loaded;
-  double gamma_c[4];        /* per design situation */
-  double gamma_s[4];
-  double alpha_cc;
-  double alpha_lct;
+    int32_t loaded;
+    double gamma_c[4]; /* per design situation */
+    double gamma_s[4];
+    double alpha_cc;
+    double alpha_lct;
 } Concrete_Factors;
 
 void Load_Concrete_Factors(void);
-double Get_Concrete_Factor_A(int32_t i);          /* gamma_c of situation i, 0 outside 0..3 */
-double Get_Concrete_Factor_B(int32_t i);          /* gamma_s of situation i, 0 outside 0..3 */
+double Get_Concrete_Factor_A(int32_t i); /* gamma_c of situation i, 0 outside 0..3 */
+double Get_Concrete_Factor_B(int32_t i); /* gamma_s of situation i, 0 outside 0..3 */
 const Concrete_Factors *Get_Concrete_Factors(void);
 const Concrete_Factors *Get_Concrete_Factor_Head(void);
-double Apply_Concrete_Factor(double value, int32_t i);  /* value * alpha_cc / gamma_c[i] */
-void Reset_Concrete_Factors(void);                /* the next use copies them again */
+double Apply_Concrete_Factor(double value, int32_t i); /* value * alpha_cc / gamma_c[i] */
+void Reset_Concrete_Factors(void);                     /* the next use copies them again */
 
 /* ---- versioned files (0 success, 1 failure, as the data-file layer) */
 

@@ -14,19 +14,19 @@
 
 /* ---- grade selection lists */
 
-#define GRADE_LIST_MAX 40
-#define GRADE_TEXT_SIZE 16
-#define GRADE_FLAG_DENSITY 0x2     /* the entry asks for a density */
+#define GRADE_LIST_MAX       40
+#define GRADE_TEXT_SIZE      16
+#define GRADE_FLAG_DENSITY   0x2    /* the entry asks for a density */
 #define GRADE_FLAG_NO_CHOICE 0x1000 /* a separator */
 
 typedef struct Grade_Choice_List {
-  Wdg_Grade_List view;      /* what the choice field reads */
-  int32_t show_alpha;       /* the concrete choice shows the value after fck */
-  int32_t width;            /* text width in characters */
-  int32_t codes[GRADE_LIST_MAX];
-  int32_t colours[GRADE_LIST_MAX];
-  int32_t flags[GRADE_LIST_MAX];
-  char texts[GRADE_LIST_MAX][GRADE_TEXT_SIZE];
+    Wdg_Grade_List view; /* what the choice field reads */
+    int32_t show_alpha;  /* the concrete choice shows the value after fck */
+    int32_t width;       /* text width in characters */
+    int32_t codes[GRADE_LIST_MAX];
+    int32_t colours[GRADE_LIST_MAX];
+    int32_t flags[GRADE_LIST_MAX];
+    char texts[GRADE_LIST_MAX][GRADE_TEXT_SIZE];
 } Grade_Choice_List;
 
 /* A new list (mask: 1 old grades, 2 lightweight grades, 4 "frei", 8 the list's flag), from
@@ -53,11 +53,11 @@ Rebar_Grade *Rebar_Dialog_Record(void);
 
 /* A link request: when variable equals value, the next drawing opens the parameter dialog. */
 struct Wdg_Link_Request {
-  int value;
-  int variable;
+    int value;
+    int variable;
 };
-extern Wdg_Link_Request Wdg_Concrete_Link;   /* {1, 0} */
-extern Wdg_Link_Request Wdg_Steel_Link;      /* {1, 0} */
+extern Wdg_Link_Request Wdg_Concrete_Link; /* {1, 0} */
+extern Wdg_Link_Request Wdg_Steel_Link;    /* {1, 0} */
 
 /* The blocks at (x, y): answer their heights, 183 and 107. */
 int Wdg_Concrete_Block(int area, int x, int y, Concrete_Grade *record);

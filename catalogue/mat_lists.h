@@ -10,8 +10,11 @@
 
 /* List codes of Get_Material_List besides the group codes 0..21. */
 enum {
-  MAT_LIST_TIMBER_GROUPS = -1, MAT_LIST_SERVICE_CLASSES = -2, MAT_LIST_NINE_GROUPS = -3,
-  MAT_LIST_PANEL_LOADING = -4, MAT_LIST_TIMBER_GROUPS_GREY = -5
+    MAT_LIST_TIMBER_GROUPS = -1,
+    MAT_LIST_SERVICE_CLASSES = -2,
+    MAT_LIST_NINE_GROUPS = -3,
+    MAT_LIST_PANEL_LOADING = -4,
+    MAT_LIST_TIMBER_GROUPS_GREY = -5
 };
 
 int32_t Ensure_Material_Lists(void);
@@ -50,13 +53,14 @@ const char *Get_Screw_Tip_Name_A(int32_t index);
 const char *Get_Screw_Tip_Name_B(int32_t index);
 
 /* Popup of a coded list (fewer than 100 items) at (x, y); the chosen code or -1. */
-int32_t Popup_Coded_List(const Mat_Coded_Item *items, int32_t count, int32_t start, int32_t x, int32_t y);
+int32_t Popup_Coded_List(const Mat_Coded_Item *items, int32_t count, int32_t start, int32_t x,
+                         int32_t y);
 /* Picture of a fastener type in a box of 153 x 100 pixels at (x, y). */
 int32_t Draw_Vbm_Bitmap(Vbm_Type_Code code, int32_t x, int32_t y);
 
 Vbm_Type_Code Map_List_To_Vbm_Type(int32_t position, int32_t sub_class, int32_t sub_variant);
 int32_t Map_Vbm_Type_To_List(Vbm_Type_Code code, int32_t *sub_class, int32_t *sub_variant);
-double Get_Fermacell_Thickness(int32_t grade);            /* mm */
+double Get_Fermacell_Thickness(int32_t grade); /* mm */
 Vbm_Type_Code Get_Connector_Mirror(Vbm_Type_Code code);
 Vbm_Type_Code Get_Connector_Base(Vbm_Type_Code code);
 double Get_Panel_Angle_Limit(int32_t mode);

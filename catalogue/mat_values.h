@@ -11,17 +11,17 @@
 
 /* One timber or glulam grade (N/mm2, kg/m3). */
 typedef struct Timber_Grade {
-  const char *name;         /* grade text, e.g. "C24" */
-  double E0_mean;           /* N/mm2 */
-  double E90_mean;          /* N/mm2 */
-  double G_mean;            /* N/mm2 */
-  double rho_k;             /* kg/m3 */
-  double f_m_k;             /* N/mm2 */
-  double f_t0_k;            /* N/mm2 */
-  double f_t90_k;           /* N/mm2 */
-  double f_c0_k;            /* N/mm2 */
-  double f_c90_k;           /* N/mm2 */
-  double f_v_k;             /* N/mm2 */
+    const char *name; /* grade text, e.g. "C24" */
+    double E0_mean;   /* N/mm2 */
+    double E90_mean;  /* N/mm2 */
+    double G_mean;    /* N/mm2 */
+    double rho_k;     /* kg/m3 */
+    double f_m_k;     /* N/mm2 */
+    double f_t0_k;    /* N/mm2 */
+    double f_t90_k;   /* N/mm2 */
+    double f_c0_k;    /* N/mm2 */
+    double f_c90_k;   /* N/mm2 */
+    double f_v_k;     /* N/mm2 */
 } Timber_Grade;
 
 /* The grade row of a timber group (0, 1, 2, 3, 13, 17; -10 is C24) of the active value set,
@@ -44,8 +44,8 @@ int32_t Get_Rho_K(Mat_Group_Code group, int32_t grade, double thickness_mm, doub
 
 /* E0,mean, Gmean, E0,05, G05 in kN/m2 for a stress kind 0..9 at a thickness in mm. */
 int32_t Get_Mat_Stiffness(Mat_Group_Code group, int32_t grade, int32_t stress_kind,
-                          double thickness_mm, double *e0_mean, double *g_mean,
-                          double *e0_05, double *g_05);
+                          double thickness_mm, double *e0_mean, double *g_mean, double *e0_05,
+                          double *g_05);
 
 /* fm,k, ft,k, fc,k, fv,k, fc,90,k in kN/m2 and the size factor kh for a stress kind 0..9;
 ** use 1 or 2 (laminated beech); width and depth (or panel thickness) in mm. */
@@ -79,8 +79,8 @@ int32_t Get_Lvl_Strengths(int32_t grade, int32_t stress_kind, double h_mm, doubl
 
 /* Weight density (kN/m3; I-joists: weight per metre, kN/m). */
 double Get_Mat_Weight_Density(Mat_Group_Code group, int32_t grade);
-double Get_Panel_Min_Thickness(Mat_Group_Code group);     /* mm */
-double Get_Panel_Max_Thickness(Mat_Group_Code group);     /* mm */
+double Get_Panel_Min_Thickness(Mat_Group_Code group); /* mm */
+double Get_Panel_Max_Thickness(Mat_Group_Code group); /* mm */
 double Get_Mat_Factor_Density(Mat_Group_Code group, int32_t grade);
 int32_t Get_Kdef(Mat_Group_Code group, int32_t grade, int32_t service_class, double *kdef);
 

@@ -10,21 +10,21 @@
 
 /* One grade of the member check. */
 typedef struct Holzguete_Record {
-  int32_t code;             /* grade code, see Get_Holzgruppe */
-  const char *name;         /* code page 850 */
-  double E_0_mean;          /* MN/m2 */
-  double E_90_mean;         /* MN/m2 */
-  double G_mean;            /* MN/m2 */
-  double rho_k;             /* kg/m3 */
-  double f_m_k;             /* MN/m2 */
-  double f_t_0_k;           /* MN/m2 */
-  double f_t_90_k;          /* MN/m2 */
-  double f_c_0_k;           /* MN/m2 */
-  double f_c_90_k;          /* MN/m2 */
-  double f_v_k;             /* MN/m2 */
+    int32_t code;     /* grade code, see Get_Holzgruppe */
+    const char *name; /* code page 850 */
+    double E_0_mean;  /* MN/m2 */
+    double E_90_mean; /* MN/m2 */
+    double G_mean;    /* MN/m2 */
+    double rho_k;     /* kg/m3 */
+    double f_m_k;     /* MN/m2 */
+    double f_t_0_k;   /* MN/m2 */
+    double f_t_90_k;  /* MN/m2 */
+    double f_c_0_k;   /* MN/m2 */
+    double f_c_90_k;  /* MN/m2 */
+    double f_v_k;     /* MN/m2 */
 } Holzguete_Record;
 
-#define HOLZ_GROUPS 10
+#define HOLZ_GROUPS         10
 #define MATERIAL_HOOK_WORDS 46
 
 /* Group index 0..9 of a grade code, -1 for a code of no group. */

@@ -21,110 +21,110 @@
 
 /* Admissible stresses of one grade, MN/m2. */
 typedef struct Zul_Spannungen {
-  double sigma_D;           /* compression */
-  double sigma_Z;           /* tension */
-  double sigma_B;           /* bending */
-  double tau_Q;             /* shear */
-  double tau_T;             /* torsion */
-  double m;                 /* exponent of the shear-torsion interaction */
+    double sigma_D; /* compression */
+    double sigma_Z; /* tension */
+    double sigma_B; /* bending */
+    double tau_Q;   /* shear */
+    double tau_T;   /* torsion */
+    double m;       /* exponent of the shear-torsion interaction */
 } Zul_Spannungen;
 
 /* Deflection settings. */
-#define DB_RARE        0x1000u     /* rare combination */
-#define DB_QUASI       0x2000u     /* quasi-permanent combination */
-#define DB_PRECAMBER   0x4000u     /* third kind: the only one with precambers */
-#define DB_ONLY_SECOND 0x2000000u  /* only the second direction is checked */
+#define DB_RARE        0x1000u    /* rare combination */
+#define DB_QUASI       0x2000u    /* quasi-permanent combination */
+#define DB_PRECAMBER   0x4000u    /* third kind: the only one with precambers */
+#define DB_ONLY_SECOND 0x2000000u /* only the second direction is checked */
 
 typedef struct Durchbiegung_Input {
-  uint32_t flags;
-  double L_v1;              /* m */
-  double div_rare1, div_quasi1, div_precamber1;   /* <= 0: 300, 200, 200 */
-  double w_0_1;             /* precamber, cm */
-  double L_v2;              /* m */
-  double div_rare2, div_quasi2, div_precamber2;
-  double w_0_2;             /* cm */
+    uint32_t flags;
+    double L_v1;                                  /* m */
+    double div_rare1, div_quasi1, div_precamber1; /* <= 0: 300, 200, 200 */
+    double w_0_1;                                 /* precamber, cm */
+    double L_v2;                                  /* m */
+    double div_rare2, div_quasi2, div_precamber2;
+    double w_0_2; /* cm */
 } Durchbiegung_Input;
 
 typedef struct Durchbiegung_Result {
-  uint32_t code1, code2;
-  double w_0_1, w_1, w_req1, U_1;   /* mm, mm, mm, - */
-  double w_0_2, w_2, w_req2, U_2;
-  double U_max;
+    uint32_t code1, code2;
+    double w_0_1, w_1, w_req1, U_1; /* mm, mm, mm, - */
+    double w_0_2, w_2, w_req2, U_2;
+    double U_max;
 } Durchbiegung_Result;
 
 /* Deflections of a member under one combination, mm. */
 typedef struct Durchbiegung_Werte {
-  double w_res;             /* resultant (not read by the check) */
-  double w_1;               /* direction 1 */
-  double w_2;               /* direction 2 */
+    double w_res; /* resultant (not read by the check) */
+    double w_1;   /* direction 1 */
+    double w_2;   /* direction 2 */
 } Durchbiegung_Werte;
 
 /* ---------------------------------------------------------------- the member record */
 
 /* Switches of a member. */
-#define MEMBER_KNICK_Y   0x1u      /* buckling about y */
-#define MEMBER_KNICK_Z   0x2u      /* buckling about z */
-#define MEMBER_KIPPEN    0x4u      /* lateral-torsional buckling */
-#define MEMBER_OMEGA     0x8u      /* admissible-stress check: axial stress times omega */
-#define MEMBER_NO_CHECK  0x100u    /* load-bearing capacity not checked */
-#define MEMBER_NO_DEFORM 0x200u    /* deformations not checked */
+#define MEMBER_KNICK_Y   0x1u   /* buckling about y */
+#define MEMBER_KNICK_Z   0x2u   /* buckling about z */
+#define MEMBER_KIPPEN    0x4u   /* lateral-torsional buckling */
+#define MEMBER_OMEGA     0x8u   /* admissible-stress check: axial stress times omega */
+#define MEMBER_NO_CHECK  0x100u /* load-bearing capacity not checked */
+#define MEMBER_NO_DEFORM 0x200u /* deformations not checked */
 
 /* Limit-state factors of one layout (DIN 1052-2008 or DIN EN 1995). */
 typedef struct Member_Design_Values {
-  double gamma_m, kmod;
-  double k_m, k_h_y, k_h_z, k_h_t, k_red;
-  double k_cr_y, k_cr_z, k_shape;
-  double k_c_y, k_c_z, k_crit_y, k_crit_z;
+    double gamma_m, kmod;
+    double k_m, k_h_y, k_h_z, k_h_t, k_red;
+    double k_cr_y, k_cr_z, k_shape;
+    double k_c_y, k_c_z, k_crit_y, k_crit_z;
 } Member_Design_Values;
 
 /* Stored results of a fire check of one method. */
 typedef struct Member_Fire_Values {
-  int32_t valid;            /* 1 when the values below were computed */
-  double k_c_y, k_c_z, k_crit_y, k_crit_z;   /* 0: none, printed and used as 1.0 */
-  double b, d;              /* residual section, cm */
-  double e_y, e_z;          /* eccentricities, cm */
-  double f_m_y_d, f_m_z_d, f_t_0_d, f_c_0_d; /* MN/m2 */
+    int32_t valid;                             /* 1 when the values below were computed */
+    double k_c_y, k_c_z, k_crit_y, k_crit_z;   /* 0: none, printed and used as 1.0 */
+    double b, d;                               /* residual section, cm */
+    double e_y, e_z;                           /* eccentricities, cm */
+    double f_m_y_d, f_m_z_d, f_t_0_d, f_c_0_d; /* MN/m2 */
 } Member_Fire_Values;
 
 /* Deformation limits per direction (index 0 m, 1 n): spans, and the divisors of the limits
 ** w_req = 1000 L_v / divisor of Teil A, B and C (the quasi-permanent check uses Teil A). */
 typedef struct Member_Deform_Values {
-  double gamma_m_emod;      /* partial factor of the moduli */
-  double L_v[2];            /* m; 0: the direction is not checked */
-  double div_A[2], div_B[2], div_C[2];
-  int32_t precamber_position; /* 1, 3: n direction; 2, 4: m direction */
-  double precamber;         /* cm */
+    double gamma_m_emod; /* partial factor of the moduli */
+    double L_v[2];       /* m; 0: the direction is not checked */
+    double div_A[2], div_B[2], div_C[2];
+    int32_t precamber_position; /* 1, 3: n direction; 2, 4: m direction */
+    double precamber;           /* cm */
 } Member_Deform_Values;
 
 /* One member of the calling program. */
 typedef struct Member_Record {
-  int32_t old_kind;         /* 1: grade named by the old name lists */
-  int32_t old_group, old_grade;   /* indexes into the old name lists */
-  int32_t grade_code;       /* grade of DIN 1052-2008 (member-check grade tables) */
-  int32_t grade_code_ec;    /* grade of DIN EN 1995 */
-  int32_t load_case_set;    /* admissible stresses: 1 H, 2 HZ, else base */
-  int32_t section_kind;     /* SECTION_* */
-  Section_Dims dims;        /* gross section */
-  uint32_t switches;        /* MEMBER_* */
-  double omega;             /* buckling factor of the admissible-stress check */
-  Member_Design_Values ds[2];   /* [0] DIN 1052-2008, [1] DIN EN 1995 */
-  int32_t notch_position;   /* 0 none, 1 top, 2 left, 3 bottom, 4 right */
-  double notch_e;           /* cm */
-  int32_t fire_exposure;    /* -1 none, 0 four-sided, 1..4 one side protected */
-  double char_t;            /* charring depth, cm */
-  Member_Fire_Values fire[2];   /* [0] reduced properties, [1] reduced cross-section */
-  Member_Deform_Values deform;
+    int32_t old_kind;             /* 1: grade named by the old name lists */
+    int32_t old_group, old_grade; /* indexes into the old name lists */
+    int32_t grade_code;           /* grade of DIN 1052-2008 (member-check grade tables) */
+    int32_t grade_code_ec;        /* grade of DIN EN 1995 */
+    int32_t load_case_set;        /* admissible stresses: 1 H, 2 HZ, else base */
+    int32_t section_kind;         /* SECTION_* */
+    Section_Dims dims;            /* gross section */
+    uint32_t switches;            /* MEMBER_* */
+    double omega;                 /* buckling factor of the admissible-stress check */
+    Member_Design_Values ds[2];   /* [0] DIN 1052-2008, [1] DIN EN 1995 */
+    int32_t notch_position;       /* 0 none, 1 top, 2 left, 3 bottom, 4 right */
+    double notch_e;               /* cm */
+    int32_t fire_exposure;        /* -1 none, 0 four-sided, 1..4 one side protected */
+    double char_t;                /* charring depth, cm */
+    Member_Fire_Values fire[2];   /* [0] reduced properties, [1] reduced cross-section */
+    Member_Deform_Values deform;
 } Member_Record;
 
 /* Flags of the caller's check. */
-#define MC_SPATIAL        0x1u       /* spatial forces (N, Vy, Vz, T, My, Mz) */
-#define MC_NO_KNICK_Y     0x8u
-#define MC_NO_KIPPEN      0x10u
-#define MC_NO_KNICK_Z     0x20u
-#define MC_FIRE           0x10000u
-#define MC_FIRE_METHOD_2  0x20000u
-#define MC_AXIAL_BENDING  0x100000u
-#define MC_EUROCODE       0x200000u
+#define MC_SPATIAL       0x1u /* spatial forces (N, Vy, Vz, T, My, Mz) */
+#define MC_NO_KNICK_Y    0x8u
+#define MC_NO_KIPPEN     0x10u
+#define MC_NO_KNICK_Z    0x20u
+#define MC_FIRE          0x10000u
+#define MC_FIRE_METHOD_2 0x20000u
+#define MC_AXIAL_BENDING 0x100000u
+#define MC_EUROCODE      0x200000u
 
 /* Flags of the admissible-stress check. */
 #define ZUL_NO_NORMAL  0x1u
@@ -134,8 +134,8 @@ typedef struct Member_Record {
 
 /* One check of the whole limit-state print. */
 typedef struct Member_Check {
-  int32_t kind;             /* 122..125 (DIN 1052-2008), 222, 224 (DIN EN 1995) */
-  uint32_t flags;           /* MC_* */
+    int32_t kind;   /* 122..125 (DIN 1052-2008), 222, 224 (DIN EN 1995) */
+    uint32_t flags; /* MC_* */
 } Member_Check;
 
 /* ---------------------------------------------------------------- output state */

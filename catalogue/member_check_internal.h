@@ -14,22 +14,22 @@
 #define NRM "\xCEr"
 /* symbol bytes of the print font */
 #define SIGMA "\xCC"
-#define TAU "\xD6"
+#define TAU   "\xD6"
 #define GAMMA "\xC0"
-#define LEQ "\xF3"
+#define LEQ   "\xF3"
 #define ARROW "\x88"
 /* code page 850 letters inside formats with escapes */
-#define AE "\x84"
-#define OE "\x94"
-#define UE "\x81"
-#define SZ "\xE1"
+#define AE     "\x84"
+#define OE     "\x94"
+#define UE     "\x81"
+#define SZ     "\xE1"
 #define UE_CAP "\x9A"
-#define MNM2 " MN/m" SUP "2" NRM
+#define MNM2   " MN/m" SUP "2" NRM
 
-extern FILE *MC_First;        /* section, material, fire values, whole limit-state print */
-extern FILE *MC_Second;       /* admissible-stress and limit-state checks, deflections */
-extern const char *const MC_Ind1;   /* "  " */
-extern const char *const MC_Ind2;   /* "   " */
+extern FILE *MC_First;            /* section, material, fire values, whole limit-state print */
+extern FILE *MC_Second;           /* admissible-stress and limit-state checks, deflections */
+extern const char *const MC_Ind1; /* "  " */
+extern const char *const MC_Ind2; /* "   " */
 
 /* The axis names: 0 y, 1 z, 2 m, 3 n. */
 #define AY MC_Axis_Name(0)

@@ -8,25 +8,25 @@
 
 #include <cstdint>
 
-#define STAHL_EC_TABLE 0x10000u   /* or-ed into a code: the Eurocode table */
-#define STAHL_USER_BIT 0x8000u    /* a user-defined grade */
+#define STAHL_EC_TABLE 0x10000u /* or-ed into a code: the Eurocode table */
+#define STAHL_USER_BIT 0x8000u  /* a user-defined grade */
 
 typedef struct Stahlguete {
-  uint32_t code;            /* grade code (user rows with bit 15) */
-  const char *name;         /* name; "?????" when none */
-  double E;                 /* N/mm2 */
-  double G;                 /* N/mm2 */
-  double nu;                /* Poisson's ratio */
-  double alpha_T;           /* 1/K */
-  double fy1;               /* N/mm2, thickness up to t1 */
-  double fy2;               /* N/mm2, thickness above t1 */
-  double t1;                /* mm */
-  double t2;                /* mm */
-  double fu;                /* N/mm2 */
-  double alpha_w;           /* weld factor */
+    uint32_t code;    /* grade code (user rows with bit 15) */
+    const char *name; /* name; "?????" when none */
+    double E;         /* N/mm2 */
+    double G;         /* N/mm2 */
+    double nu;        /* Poisson's ratio */
+    double alpha_T;   /* 1/K */
+    double fy1;       /* N/mm2, thickness up to t1 */
+    double fy2;       /* N/mm2, thickness above t1 */
+    double t1;        /* mm */
+    double t2;        /* mm */
+    double fu;        /* N/mm2 */
+    double alpha_w;   /* weld factor */
 } Stahlguete;
 
-const Stahlguete *Get_Stahlguete(uint32_t code);                 /* never null */
+const Stahlguete *Get_Stahlguete(uint32_t code); /* never null */
 const char *Get_Stahlguete_Name(uint32_t code);
 double Get_Stahlguete_Fy(uint32_t code, double t_mm);
 double Get_Stahlguete_E_G(uint32_t code, double *G);
@@ -40,4 +40,4 @@ int32_t Remove_User_Stahlguete(uint32_t code);
 void Clear_User_Stahlgueten(void);
 int32_t Get_User_Stahlguete_Count(void);
 const Stahlguete *Get_User_Stahlguete_At(int32_t index);
-const Stahlguete *Get_Stahlguete_Fallback(int32_t which);        /* 1 Eurocode, else DIN */
+const Stahlguete *Get_Stahlguete_Fallback(int32_t which); /* 1 Eurocode, else DIN */

@@ -8,53 +8,53 @@
 #include <cstdint>
 #include "catalogue/cat_types.h"
 
-#define VBM_CAT_MAX_ROWS 30       /* rows of every catalogue table */
-#define VBM_CAT_MAX_LENGTHS 30    /* lengths of one nail or screw row */
+#define VBM_CAT_MAX_ROWS    30 /* rows of every catalogue table */
+#define VBM_CAT_MAX_LENGTHS 30 /* lengths of one nail or screw row */
 
 /* One size of a nail or screw family. */
 typedef struct Vbm_Catalogue_Row {
-  double d;                 /* nominal diameter, mm */
-  double d1;                /* core diameter, mm */
-  double dk;                /* head diameter, mm */
-  double ds;                /* shank diameter, mm */
-  double fak_lef;           /* effective length / length */
-  double k;                 /* head height, mm */
-  double xLE100;            /* deduction from a length below 100 mm */
-  double xLE200;            /* deduction from a length from 100 to below 200 mm */
-  double xGT200;            /* deduction from a length of 200 mm and more */
-  int32_t n_l;              /* number of lengths */
-  double l[VBM_CAT_MAX_LENGTHS];    /* lengths, mm */
-  double l_ef[VBM_CAT_MAX_LENGTHS]; /* effective length of each length, mm */
+    double d;                         /* nominal diameter, mm */
+    double d1;                        /* core diameter, mm */
+    double dk;                        /* head diameter, mm */
+    double ds;                        /* shank diameter, mm */
+    double fak_lef;                   /* effective length / length */
+    double k;                         /* head height, mm */
+    double xLE100;                    /* deduction from a length below 100 mm */
+    double xLE200;                    /* deduction from a length from 100 to below 200 mm */
+    double xGT200;                    /* deduction from a length of 200 mm and more */
+    int32_t n_l;                      /* number of lengths */
+    double l[VBM_CAT_MAX_LENGTHS];    /* lengths, mm */
+    double l_ef[VBM_CAT_MAX_LENGTHS]; /* effective length of each length, mm */
 } Vbm_Catalogue_Row;
 
 /* One nail or screw family. */
 typedef struct Vbm_Catalogue {
-  int32_t header;           /* format number, first number of the file */
-  int32_t n_rows;           /* rows in use */
-  Vbm_Catalogue_Row rows[VBM_CAT_MAX_ROWS];
+    int32_t header; /* format number, first number of the file */
+    int32_t n_rows; /* rows in use */
+    Vbm_Catalogue_Row rows[VBM_CAT_MAX_ROWS];
 } Vbm_Catalogue;
 
 /* One size of a ring or shear-plate connector (mm; F as tabulated). */
 typedef struct Connector_Row {
-  double dc, hc, he, t, r, t1, a1, a2, d1, d2, d3, d4, d5, h1, h2, h3, db_min, db_max, F;
-  int32_t int_a, int_b;     /* integer columns, kept but not answered */
+    double dc, hc, he, t, r, t1, a1, a2, d1, d2, d3, d4, d5, h1, h2, h3, db_min, db_max, F;
+    int32_t int_a, int_b; /* integer columns, kept but not answered */
 } Connector_Row;
 
 typedef struct Connector_Catalogue {
-  int32_t header;
-  int32_t n_rows;
-  Connector_Row rows[VBM_CAT_MAX_ROWS];
+    int32_t header;
+    int32_t n_rows;
+    Connector_Row rows[VBM_CAT_MAX_ROWS];
 } Connector_Catalogue;
 
 /* The fixed diameter lists of dowels (code 29) and bolts (code 30), mm. */
 typedef struct Diameter_List {
-  int32_t count;
-  double d[8];
+    int32_t count;
+    double d[8];
 } Diameter_List;
 
 typedef struct Dowel_Bolt_Diameter_Lists {
-  Diameter_List dowel;      /* 6, 8, 10, 12, 16, 20, 24 */
-  Diameter_List bolt;       /* 6, 8, 10, 12, 16, 20, 24, 30 */
+    Diameter_List dowel; /* 6, 8, 10, 12, 16, 20, 24 */
+    Diameter_List bolt;  /* 6, 8, 10, 12, 16, 20, 24, 30 */
 } Dowel_Bolt_Diameter_Lists;
 
 extern Dowel_Bolt_Diameter_Lists Dowel_Bolt_Diameters;
@@ -125,7 +125,8 @@ int32_t Find_Vbm_Length_Index(Vbm_Type_Code code, int32_t row, double l);
 
 /* Selection lists of lengths ("%3.0lf mm") and diameters ("%6.2lf mm"); each builder owns one
 ** static list, valid until its next call; *count receives the number of items. */
-Mat_List_Item *Build_Vbm_Length_List(Vbm_Type_Code code, int32_t row, int32_t colour, int32_t *count);
+Mat_List_Item *Build_Vbm_Length_List(Vbm_Type_Code code, int32_t row, int32_t colour,
+                                     int32_t *count);
 Mat_List_Item *Build_Vbm_Diameter_List(Vbm_Type_Code code, int32_t colour, int32_t *count);
 Mat_List_Item *Build_Vbm_Diameter_List_B(Vbm_Type_Code code, int32_t colour, int32_t *count);
 

@@ -16,9 +16,13 @@ static const char Not_Defined[] = "nicht definiert";
 /* ---- name tables */
 
 /* Full designation (flag 0) and family name (flag 1, null: same) of codes -2..60. */
-typedef struct Vbm_Name { const char *full; const char *family; } Vbm_Name;
+typedef struct Vbm_Name {
+    const char *full;
+    const char *family;
+} Vbm_Name;
 
 static const Vbm_Name Vbm_Names[63] = {
+    // clang-format off
   {"ohne Verbund", nullptr},                                   /* -2 */
   {"Klebeverbindung", nullptr},                                /* -1 */
   {"Nagel", nullptr},                                          /* 0 */
@@ -68,10 +72,12 @@ static const Vbm_Name Vbm_Names[63] = {
   {"Tellerkopf Vollgewinde", nullptr},                         /* 58 */
   {"Zylinderkopf Vollgewinde", nullptr},                       /* 59 */
   {"Zylindersenkkopf Vollgewinde", nullptr},                   /* 60 */
+    // clang-format on
 };
 
 /* The same texts in code page 1252 for the class names (codes -2..46). */
 static const Vbm_Name Vbm_Class_Names_1252[] = {
+    // clang-format off
   {"Ringdübel A1"_cp1252, "Ringdübel A1/B1"_cp1252},
   {"Scheibendübel C1"_cp1252, "Scheibendübel C1/C2"_cp1252},
   {"Scheibendübel C5"_cp1252, nullptr},
@@ -81,80 +87,84 @@ static const Vbm_Name Vbm_Class_Names_1252[] = {
   {"Scheibendübel B1"_cp1252, "Scheibendübel B1/A1"_cp1252},
   {"Scheibendübel C2"_cp1252, "Scheibendübel C2/C1"_cp1252},
   {"Scheibendübel C11"_cp1252, "Scheibendübel C11/C10"_cp1252},
+    // clang-format on
 };
 
-static const char *const Screw_Class_Names[9] = {
-  "Schraube 1A", "Schraube 1B", "Schraube 1C", "Schraube 2A", "Schraube 2B",
-  "Schraube 2C", "Schraube 3A", "Schraube 3B", "Schraube 3C"
-};
+static const char *const Screw_Class_Names[9] = {"Schraube 1A", "Schraube 1B", "Schraube 1C",
+                                                 "Schraube 2A", "Schraube 2B", "Schraube 2C",
+                                                 "Schraube 3A", "Schraube 3B", "Schraube 3C"};
 
 /* One buffer per code, so a name stays valid until the next call for the same code. */
 static char Vbm_Name_Buffers[63][50];
 
 const char *Get_Vbm_Type_Name(Vbm_Type_Code code, int32_t flag)
 {
-  if (code < -2 || code > 60) return Not_Defined;
-  const Vbm_Name *n = &Vbm_Names[code + 2];
-  const char *text = (flag == 1 && n->family) ? n->family : n->full;
-  char *buf = Vbm_Name_Buffers[code + 2];
-  snprintf(buf, sizeof Vbm_Name_Buffers[0], "%s", text);
-  return buf;
+    if (code < -2 || code > 60) return Not_Defined;
+    const Vbm_Name *n = &Vbm_Names[code + 2];
+    const char *text = (flag == 1 && n->family) ? n->family : n->full;
+    char *buf = Vbm_Name_Buffers[code + 2];
+    snprintf(buf, sizeof Vbm_Name_Buffers[0], "%s", text);
+    return buf;
 }
 
 const char *Get_Vbm_Class_Name(Vbm_Type_Code code, int32_t flag)
 {
-  if (code < -2 || code > 46) return Not_Defined;
-  if (code >= 2 && code <= 10) return flag == 1 ? "Holzschraube" : Screw_Class_Names[code - 2];
-  if (code >= 25 && code <= 33) {
-    const Vbm_Name *n = &Vbm_Class_Names_1252[code - 25];
-    return (flag == 1 && n->family) ? n->family : n->full;
-  }
-  /* Every other name of the range is plain ASCII and equal in both code pages
+    if (code < -2 || code > 46) return Not_Defined;
+    if (code >= 2 && code <= 10) return flag == 1 ? "Holzschraube" : Screw_Class_Names[code - 2];
+    if (code >= 25 && code <= 33) {
+        const Vbm_Name *n = &Vbm_Class_Names_1252[code - 25];
+        return (flag == 1 && n->family) ? n->family : n->full;
+    }
+    /* Every other name of the range is plain ASCII and equal in both code pages
   ** except 15, whose "ä" differs. */
-  if (code == 15) return "ASSY-plus VG Senkfräst.kopf"_cp1252;
-  const Vbm_Name *n = &Vbm_Names[code + 2];
-  return (flag == 1 && n->family) ? n->family : n->full;
+    if (code == 15) return "ASSY-plus VG Senkfräst.kopf"_cp1252;
+    const Vbm_Name *n = &Vbm_Names[code + 2];
+    return (flag == 1 && n->family) ? n->family : n->full;
 }
 
 const char *Get_Vbm_Approval_Text(Vbm_Type_Code code)
 {
-  static char buf[32];
-  const int en = Nad_Params != nullptr;
-  const char *text = nullptr;
-  switch (code) {
-    case 11: case 12: text = ", ABZ-9.1-449"; break;
+    static char buf[32];
+    const int en = Nad_Params != nullptr;
+    const char *text = nullptr;
+    switch (code) {
+    case 11:
+    case 12: text = ", ABZ-9.1-449"; break;
     case 13: text = en ? ", ETA-12/0114" : ", ABZ-9.1-519"; break;
-    case 14: case 15: text = en ? ", ETA-11/0190" : ", Z-9.1-614"; break;
-    case 45: case 46: text = en ? ", ETA-04/0013" : nullptr; break;
+    case 14:
+    case 15: text = en ? ", ETA-11/0190" : ", Z-9.1-614"; break;
+    case 45:
+    case 46: text = en ? ", ETA-04/0013" : nullptr; break;
     default: break;
-  }
-  if (!text) return "";
-  snprintf(buf, sizeof buf, "%s", text);
-  return buf;
+    }
+    if (!text) return "";
+    snprintf(buf, sizeof buf, "%s", text);
+    return buf;
 }
 
 /* Copy src to dst (size n) without its trailing blanks. */
 static void Copy_Trimmed(char *dst, size_t n, const char *src)
 {
-  snprintf(dst, n, "%s", src);
-  size_t len = strlen(dst);
-  while (len > 0 && dst[len - 1] == ' ') dst[--len] = '\0';
+    snprintf(dst, n, "%s", src);
+    size_t len = strlen(dst);
+    while (len > 0 && dst[len - 1] == ' ') dst[--len] = '\0';
 }
 
-const char *Get_Material_Name_Or_Custom(Mat_Group_Code group, int32_t grade, const User_Material *custom)
+const char *Get_Material_Name_Or_Custom(Mat_Group_Code group, int32_t grade,
+                                        const User_Material *custom)
 {
-  static char buf[128];
-  if (group != -999 && group != 14 && grade != -999) return Get_Material_Name(group, grade);
-  if (!custom) return nullptr;
-  char name[sizeof custom->name + 1];
-  memcpy(name, custom->name, sizeof custom->name);
-  name[sizeof custom->name] = '\0';       /* a record without terminator stays bounded */
-  char trimmed[sizeof name];
-  Copy_Trimmed(trimmed, sizeof trimmed, name);
-  char whole[sizeof buf];
-  snprintf(whole, sizeof whole, "%s (benutzerdefiniert)", trimmed);
-  Copy_Trimmed(buf, sizeof buf, whole);
-  return buf;
+    static char buf[128];
+    if (group != -999 && group != 14 && grade != -999) return Get_Material_Name(group, grade);
+    if (!custom) return nullptr;
+    char name[sizeof custom->name + 1];
+    memcpy(name, custom->name, sizeof custom->name);
+    name[sizeof custom->name] = '\0'; /* a record without terminator stays bounded */
+    char trimmed[sizeof name];
+    Copy_Trimmed(trimmed, sizeof trimmed, name);
+    char whole[sizeof buf];
+    snprintf(whole, sizeof whole, "%s (benutzerdefiniert)", trimmed);
+    Copy_Trimmed(buf, sizeof buf, whole);
+    return buf;
 }
 
 /* ---- fastener predicates */
@@ -166,75 +176,101 @@ int32_t Is_Vbm_Screw_Family_C(Vbm_Type_Code c) { return c >= 47 && c <= 60; }
 
 int32_t Is_Vbm_Special_Nail(Vbm_Type_Code c)
 {
-  return (c >= 16 && c <= 24) || (c >= 34 && c <= 42) || c == 45 || c == 46;
+    return (c >= 16 && c <= 24) || (c >= 34 && c <= 42) || c == 45 || c == 46;
 }
 
 int32_t Is_Vbm_Nail(Vbm_Type_Code c) { return c == 0 || Is_Vbm_Special_Nail(c); }
 
 int32_t Is_Vbm_Screw(Vbm_Type_Code c)
 {
-  return Is_Vbm_Din571_Screw(c) || Is_Vbm_Screw_Eta12(c) || Is_Vbm_Screw_Eta11(c) ||
-         Is_Vbm_Screw_Family_C(c);
+    return Is_Vbm_Din571_Screw(c) || Is_Vbm_Screw_Eta12(c) || Is_Vbm_Screw_Eta11(c)
+           || Is_Vbm_Screw_Family_C(c);
 }
 
 int32_t Is_Vbm_Nail_Or_Screw(Vbm_Type_Code c) { return Is_Vbm_Nail(c) || Is_Vbm_Screw(c); }
 int32_t Is_Vbm_Nail_Screw_Or_Staple(Vbm_Type_Code c) { return c == 1 || Is_Vbm_Nail_Or_Screw(c); }
 int32_t Is_Vbm_Nail_Screw_Or_Staple_B(Vbm_Type_Code c) { return Is_Vbm_Nail_Screw_Or_Staple(c); }
-int32_t Is_Vbm_Connector(Vbm_Type_Code c) { return Is_Vbm_Connector_Two_Sided(c) || Is_Vbm_Connector_One_Sided(c); }
+int32_t Is_Vbm_Connector(Vbm_Type_Code c)
+{
+    return Is_Vbm_Connector_Two_Sided(c) || Is_Vbm_Connector_One_Sided(c);
+}
 
 int32_t Is_Vbm_Connector_Two_Sided(Vbm_Type_Code c)
 {
-  return c >= VBM_RINGDUEBEL_A1 && c <= VBM_SCHEIBENDUEBEL_C10;
+    return c >= VBM_RINGDUEBEL_A1 && c <= VBM_SCHEIBENDUEBEL_C10;
 }
 
 int32_t Is_Vbm_Connector_One_Sided(Vbm_Type_Code c)
 {
-  return c >= VBM_SCHEIBENDUEBEL_B1 && c <= VBM_SCHEIBENDUEBEL_C11;
+    return c >= VBM_SCHEIBENDUEBEL_B1 && c <= VBM_SCHEIBENDUEBEL_C11;
 }
 
 int32_t Is_Vbm_Toothed_Plate(Vbm_Type_Code c)
 {
-  return (c >= VBM_SCHEIBENDUEBEL_C1 && c <= VBM_SCHEIBENDUEBEL_C10) || c == VBM_SCHEIBENDUEBEL_C2 ||
-         c == VBM_SCHEIBENDUEBEL_C11;
+    return (c >= VBM_SCHEIBENDUEBEL_C1 && c <= VBM_SCHEIBENDUEBEL_C10) || c == VBM_SCHEIBENDUEBEL_C2
+           || c == VBM_SCHEIBENDUEBEL_C11;
 }
 
 int32_t Is_Vbm_Dowel_Or_Bolt(Vbm_Type_Code c) { return c == VBM_STABDUEBEL || c == VBM_BOLZEN; }
 
 int32_t Is_Vbm_Special_Nail_Def(Vbm_Type_Code c)
 {
-  return c >= VBM_SONDERNAGEL_1D && c <= VBM_SONDERNAGEL_3F;
+    return c >= VBM_SONDERNAGEL_1D && c <= VBM_SONDERNAGEL_3F;
 }
 
-int32_t Is_Vbm_Simpson_Nail(Vbm_Type_Code c) { return c == VBM_SIMPSON_CNA || c == VBM_SIMPSON_CSA; }
-int32_t Is_Vbm_User_Screw(Vbm_Type_Code c) { return c == VBM_ASSY_BENUTZER || c == VBM_SPAX_BENUTZER; }
+int32_t Is_Vbm_Simpson_Nail(Vbm_Type_Code c)
+{
+    return c == VBM_SIMPSON_CNA || c == VBM_SIMPSON_CSA;
+}
+int32_t Is_Vbm_User_Screw(Vbm_Type_Code c)
+{
+    return c == VBM_ASSY_BENUTZER || c == VBM_SPAX_BENUTZER;
+}
 
 int32_t Is_Vbm_Full_Thread_Screw(Vbm_Type_Code c, int32_t thread_43, int32_t thread_44)
 {
-  switch (c) {
-    case 13: case 14: case 15:
-    case 47: case 49: case 50: case 51: case 53: case 54: case 56: case 58: case 59: case 60:
-      return 1;
+    switch (c) {
+    case 13:
+    case 14:
+    case 15:
+    case 47:
+    case 49:
+    case 50:
+    case 51:
+    case 53:
+    case 54:
+    case 56:
+    case 58:
+    case 59:
+    case 60: return 1;
     case 43: return thread_43 >= 1 && thread_43 <= 3;
     case 44: return thread_44 == 1 || thread_44 == 2;
     default: return 0;
-  }
+    }
 }
 
 int32_t Is_Vbm_Countersunk_Head(Vbm_Type_Code c, int32_t head)
 {
-  switch (c) {
-    case 11: case 13: case 15: case 50: case 51: case 53: case 54: case 55: case 60:
-      return 1;
+    switch (c) {
+    case 11:
+    case 13:
+    case 15:
+    case 50:
+    case 51:
+    case 53:
+    case 54:
+    case 55:
+    case 60: return 1;
     case 43: return static_cast<uint32_t>(head) < 4u;
     case 44: return head == 2 || head == 4;
     default: return 0;
-  }
+    }
 }
 
 Vbm_Type_Code Map_Screw_To_Rule_Type(Vbm_Type_Code code, double d_mm)
 {
-  if (!Is_Vbm_Screw(code)) return code;
-  return d_mm > 6.001 ? 30 : 0;
+    if (!Is_Vbm_Screw(code)) return code;
+    return d_mm > 6.001 ? 30 : 0;
 }
 
 /* ---- material predicates */
@@ -245,10 +281,13 @@ int32_t Is_Mat_Glulam(Mat_Group_Code g) { return g == 2 || g == 3; }
 
 int32_t Is_Mat_Panel(Mat_Group_Code g)
 {
-  return (g >= 4 && g <= 11) || (g >= 18 && g <= 20) || (g >= -13 && g <= -10);
+    return (g >= 4 && g <= 11) || (g >= 18 && g <= 20) || (g >= -13 && g <= -10);
 }
 
 int32_t Is_Mat_Board(Mat_Group_Code g) { return g == 4 || g == 5 || g == 7 || g == 8 || g == 9; }
 int32_t Is_Mat_Special_Panel(Mat_Group_Code g) { return g == -12 || g == -13; }
-int32_t Is_Mat_Lvl(Mat_Group_Code g) { return g == 10 || g == 11 || (g >= 17 && g <= 20) || g == -11; }
+int32_t Is_Mat_Lvl(Mat_Group_Code g)
+{
+    return g == 10 || g == 11 || (g >= 17 && g <= 20) || g == -11;
+}
 int32_t Is_Mat_Metal_Plate(Mat_Group_Code g) { return g == 12 || g == 16; }

@@ -9,9 +9,9 @@
 #include "catalogue/cat_types.h"
 
 /* Closed formulas. */
-double Calc_Vbm_Yield_Moment_Cubic(double d);             /* 150 d^3 (staples) */
-double Calc_Vbm_Yield_Moment(double d, double fu);        /* 0.3 fu d^2.6, EN 1995-1-1 (8.14) */
-double Calc_Vbm_Yield_Moment_Half(double d, double fu);   /* 0.15 fu d^2.6 */
+double Calc_Vbm_Yield_Moment_Cubic(double d);           /* 150 d^3 (staples) */
+double Calc_Vbm_Yield_Moment(double d, double fu);      /* 0.3 fu d^2.6, EN 1995-1-1 (8.14) */
+double Calc_Vbm_Yield_Moment_Half(double d, double fu); /* 0.15 fu d^2.6 */
 double Get_Nail46_Yield_Moment(double d, int32_t kind);
 double Get_Thread_Effective_Diameter(double d);
 
@@ -24,8 +24,8 @@ double Calc_Fh_Panel_3_9(double d, double t);
 double Calc_Fh_Panel_37(double d);
 
 /* Yield moments of the approved screw lines, N mm (0 below the smallest step). */
-double Get_Eta12_Screw_My(double d);                      /* EN: 90 d^2.6, DIN: table */
-double Get_Eta12_Screw_My_Alt(double d);                  /* EN: 60 d^2.6, DIN: 0 */
+double Get_Eta12_Screw_My(double d);     /* EN: 90 d^2.6, DIN: table */
+double Get_Eta12_Screw_My_Alt(double d); /* EN: 60 d^2.6, DIN: 0 */
 double Get_Eta11_Screw_My(double d);
 double Get_Eta11_Screw_My_Alt(double d);
 double Get_Screw_C_My(double d);

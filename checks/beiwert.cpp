@@ -14,21 +14,21 @@
 /* ------------------------------------------------------------------ built-in rows */
 
 const Beiwert_Tables_Rec Beiwert_Tables_Builtin = {
-    /* DIN1045_psi_X */     {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
-    /* DIN1045_psi_0 */     {0.7, 0.7, 1.0, 0.7, 0.7, 0, 0.5, 0.6, 0.6, 1.0, 0.8},
-    /* DIN1045_psi_1 */     {0.5, 0.7, 0.9, 0.7, 0.5, 0, 0.2, 0.5, 0.5, 1.0, 0.7},
-    /* DIN1045_psi_2 */     {0.3, 0.6, 0.8, 0.6, 0.3, 0, 0, 0, 0, 1.0, 0.5},
+    /* DIN1045_psi_X */ {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
+    /* DIN1045_psi_0 */ {0.7, 0.7, 1.0, 0.7, 0.7, 0, 0.5, 0.6, 0.6, 1.0, 0.8},
+    /* DIN1045_psi_1 */ {0.5, 0.7, 0.9, 0.7, 0.5, 0, 0.2, 0.5, 0.5, 1.0, 0.7},
+    /* DIN1045_psi_2 */ {0.3, 0.6, 0.8, 0.6, 0.3, 0, 0, 0, 0, 1.0, 0.5},
     /* DIN1045_psi_0snow */ {0.7, 0.7, 1.0, 0.7, 0.7, 0, 0.7, 0.6, 0.6, 1.0, 0.8},
     /* DIN1045_psi_1snow */ {0.5, 0.7, 0.9, 0.7, 0.5, 0, 0.5, 0.5, 0.5, 1.0, 0.7},
     /* DIN1045_psi_2snow */ {0.3, 0.6, 0.8, 0.6, 0.3, 0, 0.2, 0, 0, 1.0, 0.5},
-    /* DIN1045_psi_mued */  {1, 1, 1, 1, 1, 0, 0, 0, 0.5, 1, 0},
-    /* Eurocode_psi_X */    {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
-    /* Eurocode_psi_0 */    {0.7, 0.7, 1.0, 0.7, 0.7, 0, 0.5, 0.6, 0.6, 1.0, 0.8},
-    /* Eurocode_psi_1 */    {0.5, 0.7, 0.9, 0.7, 0.5, 0, 0.2, 0.2, 0.5, 1.0, 0.7},
-    /* Eurocode_psi_2 */    {0.3, 0.6, 0.8, 0.6, 0.3, 0, 0, 0, 0, 1.0, 0.5},
-    /* Eurocode_psi_2E */   {0.3, 0.6, 0.8, 0.6, 0.3, 0, 0.5, 0, 0, 1.0, 0.5},
-    /* DIN18800_psi_N */    {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
-    /* DIN18800_psi_H */    {0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.9},
+    /* DIN1045_psi_mued */ {1, 1, 1, 1, 1, 0, 0, 0, 0.5, 1, 0},
+    /* Eurocode_psi_X */ {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
+    /* Eurocode_psi_0 */ {0.7, 0.7, 1.0, 0.7, 0.7, 0, 0.5, 0.6, 0.6, 1.0, 0.8},
+    /* Eurocode_psi_1 */ {0.5, 0.7, 0.9, 0.7, 0.5, 0, 0.2, 0.2, 0.5, 1.0, 0.7},
+    /* Eurocode_psi_2 */ {0.3, 0.6, 0.8, 0.6, 0.3, 0, 0, 0, 0, 1.0, 0.5},
+    /* Eurocode_psi_2E */ {0.3, 0.6, 0.8, 0.6, 0.3, 0, 0.5, 0, 0, 1.0, 0.5},
+    /* DIN18800_psi_N */ {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
+    /* DIN18800_psi_H */ {0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.9},
 
     /* DIN1045_gamma_sup1_linear_norm */ {1.35, 1.5, 1.35, 1.0, 1.0, 0},
     /* DIN1045_gamma_inf1_linear_norm */ {1.0, 0, 0, 0, 1.0, 0},
@@ -47,24 +47,24 @@ const Beiwert_Tables_Rec Beiwert_Tables_Builtin = {
     /* DIN1045_gamma_inf1_linear_spe2 */ {1, 0, 0, 0, 1, 1},
     /* DIN1045_gamma_sup1_linear_mued */ {1, 1, 0, 1, 1, 0},
     /* DIN1045_gamma_inf1_linear_mued */ {1, 0, 0, 1, 1, 0},
-    /* Eurocode_gamma_sup1_norm */       {1.35, 1.5, 1.35, 1.0, 1.0, 0},
-    /* Eurocode_gamma_inf1_norm */       {1.0, 0, 0, 0, 1.0, 0},
-    /* Eurocode_gamma_sup1_spec */       {1, 1, 1, 1, 1, 1},
-    /* Eurocode_gamma_inf1_spec */       {1, 0, 1, 0, 1, 1},
-    /* Eurocode_gamma_sup1_erdbeben */   {1, 1, 1, 1, 1, 1},
-    /* Eurocode_gamma_inf1_erdbeben */   {1, 0, 1, 0, 1, 1},
-    /* Eurocode_gamma_sup_gebrauch */    {1, 1, 1, 1, 1, 0},
-    /* Eurocode_gamma_inf_gebrauch */    {1, 0, 1, 0, 1, 0},
-    /* DIN18800_gamma_sup1_norm */       {1.35, 1.5, 1.5, 1.5, 1.2, 0},
-    /* DIN18800_gamma_inf1_norm */       {1.0, 0, 0, 0, 1.0, 0},
-    /* DIN18800_gamma_sup1_spec */       {1, 1, 1, 1, 1, 1},
-    /* DIN18800_gamma_inf1_spec */       {1, 0, 0, 0, 1, 0},
-    /* gamma_altenorm_allways_sup */     {1, 1, 1, 1, 1, 1},
-    /* gamma_altenorm_allways_inf */     {1, 0, 0, 0, 0, 0},
-    /* gamma_altenorm_NCHW001_sup */     {1, 1, 1, 0.5714, 1, 1},
-    /* gamma_altenorm_NCHW002_sup */     {1, 0.8, 0.8, 1, 1, 0.8},
-    /* gamma_sup_gebrauch_allways */     {1, 1, 1, 1, 1, 0},
-    /* gamma_inf_gebrauch_allways */     {1, 0, 0, 0, 1, 0},
+    /* Eurocode_gamma_sup1_norm */ {1.35, 1.5, 1.35, 1.0, 1.0, 0},
+    /* Eurocode_gamma_inf1_norm */ {1.0, 0, 0, 0, 1.0, 0},
+    /* Eurocode_gamma_sup1_spec */ {1, 1, 1, 1, 1, 1},
+    /* Eurocode_gamma_inf1_spec */ {1, 0, 1, 0, 1, 1},
+    /* Eurocode_gamma_sup1_erdbeben */ {1, 1, 1, 1, 1, 1},
+    /* Eurocode_gamma_inf1_erdbeben */ {1, 0, 1, 0, 1, 1},
+    /* Eurocode_gamma_sup_gebrauch */ {1, 1, 1, 1, 1, 0},
+    /* Eurocode_gamma_inf_gebrauch */ {1, 0, 1, 0, 1, 0},
+    /* DIN18800_gamma_sup1_norm */ {1.35, 1.5, 1.5, 1.5, 1.2, 0},
+    /* DIN18800_gamma_inf1_norm */ {1.0, 0, 0, 0, 1.0, 0},
+    /* DIN18800_gamma_sup1_spec */ {1, 1, 1, 1, 1, 1},
+    /* DIN18800_gamma_inf1_spec */ {1, 0, 0, 0, 1, 0},
+    /* gamma_altenorm_allways_sup */ {1, 1, 1, 1, 1, 1},
+    /* gamma_altenorm_allways_inf */ {1, 0, 0, 0, 0, 0},
+    /* gamma_altenorm_NCHW001_sup */ {1, 1, 1, 0.5714, 1, 1},
+    /* gamma_altenorm_NCHW002_sup */ {1, 0.8, 0.8, 1, 1, 0.8},
+    /* gamma_sup_gebrauch_allways */ {1, 1, 1, 1, 1, 0},
+    /* gamma_inf_gebrauch_allways */ {1, 0, 0, 0, 1, 0},
 };
 
 Beiwert_Tables_Rec Beiwert_Tables = Beiwert_Tables_Builtin;
@@ -75,10 +75,7 @@ Einw_Beiwert_Fn Einw_Beiwert_Hook = nullptr;
 
 static const double Zero_Row[BW_PSI_N] = {0};
 
-void Reset_Beiwert_Tables(void)
-{
-    Beiwert_Tables = Beiwert_Tables_Builtin;
-}
+void Reset_Beiwert_Tables(void) { Beiwert_Tables = Beiwert_Tables_Builtin; }
 
 /* ------------------------------------------------------------------ lookup */
 
@@ -87,10 +84,7 @@ void Reset_Beiwert_Tables(void)
 ** one action's factors knows 81, 82 and 224 only: type 214 gets the special rows where its rules
 ** and collectives are built over whole tables (the extremal-rule and collective builders), and
 ** the ordinary factors here, 1.0 / 0.7 and 1.5 for a variable action. */
-static bool Is_Special_Ec_Type(int32_t t)
-{
-    return t == 81 || t == 82 || t == 224;
-}
+static bool Is_Special_Ec_Type(int32_t t) { return t == 81 || t == 82 || t == 224; }
 
 /* The national annex's EN 1991 switches may let the leading action take its accompanying
 ** factor: the third integer for wind (psi index 8), the second for every other index. */
@@ -118,10 +112,14 @@ static bool Select_Beiwert_Rows(const Einw_Beiwert_Key &k, const double **pd, co
     const double *psi0 = snow ? B.DIN1045_psi_0snow : B.DIN1045_psi_0;
     const double *psi1 = snow ? B.DIN1045_psi_1snow : B.DIN1045_psi_1;
     const double *psi2 = snow ? B.DIN1045_psi_2snow : B.DIN1045_psi_2;
-    auto din_pair = [&](const double *s, const double *i) { GS = s; GI = i; };
+    auto din_pair = [&](const double *s, const double *i) {
+        GS = s;
+        GI = i;
+    };
     auto din_spec = [&]() {
         if (V == 2) din_pair(B.DIN1045_gamma_sup1_linear_spe1, B.DIN1045_gamma_inf1_linear_spe1);
-        else if (V == 4) din_pair(B.DIN1045_gamma_sup1_linear_spe2, B.DIN1045_gamma_inf1_linear_spe2);
+        else if (V == 4)
+            din_pair(B.DIN1045_gamma_sup1_linear_spe2, B.DIN1045_gamma_inf1_linear_spe2);
         else din_pair(B.DIN1045_gamma_sup1_linear_spec, B.DIN1045_gamma_inf1_linear_spec);
     };
     auto zero_rows = [&]() { PD = PS = GS = GI = Zero_Row; };
@@ -136,8 +134,10 @@ static bool Select_Beiwert_Rows(const Einw_Beiwert_Key &k, const double **pd, co
                 PD = psi1;
                 PS = psi2;
             } else {
-                if (V == 2) din_pair(B.DIN1045_gamma_sup1_linear_nor1, B.DIN1045_gamma_inf1_linear_nor1);
-                else if (V == 4) din_pair(B.DIN1045_gamma_sup1_linear_nor2, B.DIN1045_gamma_inf1_linear_nor2);
+                if (V == 2)
+                    din_pair(B.DIN1045_gamma_sup1_linear_nor1, B.DIN1045_gamma_inf1_linear_nor1);
+                else if (V == 4)
+                    din_pair(B.DIN1045_gamma_sup1_linear_nor2, B.DIN1045_gamma_inf1_linear_nor2);
                 else din_pair(B.DIN1045_gamma_sup1_linear_norm, B.DIN1045_gamma_inf1_linear_norm);
                 PS = psi0;
             }
@@ -155,10 +155,17 @@ static bool Select_Beiwert_Rows(const Einw_Beiwert_Key &k, const double **pd, co
         }
     } else if (F == 1 && L == 2 && K == 1) {
         din_pair(B.gamma_sup_gebrauch_allways, B.gamma_inf_gebrauch_allways);
-        if (V == 1) { PS = psi0; PD = B.DIN1045_psi_X; }
-        else if (V == 2) { PD = psi1; PS = psi2; }
-        else if (V == 4) { PD = PS = psi2; }
-        else { PD = PS = Zero_Row; }
+        if (V == 1) {
+            PS = psi0;
+            PD = B.DIN1045_psi_X;
+        } else if (V == 2) {
+            PD = psi1;
+            PS = psi2;
+        } else if (V == 4) {
+            PD = PS = psi2;
+        } else {
+            PD = PS = Zero_Row;
+        }
     } else if (F == 1) {
         ok = false;
     } else if (F == 2 && L == 1) {
@@ -169,8 +176,12 @@ static bool Select_Beiwert_Rows(const Einw_Beiwert_Key &k, const double **pd, co
                 din_pair(B.Eurocode_gamma_sup1_spec, B.Eurocode_gamma_inf1_spec);
             } else if (T == 43) {
                 din_pair(B.Eurocode_gamma_sup_gebrauch, B.Eurocode_gamma_inf_gebrauch);
-                if (k.flags & 0x10000) { PD = B.Eurocode_psi_1; PS = B.Eurocode_psi_2; }
-                else { PD = PS = B.Eurocode_psi_X; }
+                if (k.flags & 0x10000) {
+                    PD = B.Eurocode_psi_1;
+                    PS = B.Eurocode_psi_2;
+                } else {
+                    PD = PS = B.Eurocode_psi_X;
+                }
             } else {
                 PD = B.Eurocode_psi_X;
                 PS = B.Eurocode_psi_0;
@@ -190,10 +201,17 @@ static bool Select_Beiwert_Rows(const Einw_Beiwert_Key &k, const double **pd, co
         }
     } else if (F == 2 && L == 2 && K == 1) {
         din_pair(B.Eurocode_gamma_sup_gebrauch, B.Eurocode_gamma_inf_gebrauch);
-        if (V == 1) { PD = B.Eurocode_psi_X; PS = B.Eurocode_psi_0; }
-        else if (V == 2) { PD = B.Eurocode_psi_1; PS = B.Eurocode_psi_2; }
-        else if (V == 4) { PD = PS = B.Eurocode_psi_2; }
-        else { PD = PS = Zero_Row; }
+        if (V == 1) {
+            PD = B.Eurocode_psi_X;
+            PS = B.Eurocode_psi_0;
+        } else if (V == 2) {
+            PD = B.Eurocode_psi_1;
+            PS = B.Eurocode_psi_2;
+        } else if (V == 4) {
+            PD = PS = B.Eurocode_psi_2;
+        } else {
+            PD = PS = Zero_Row;
+        }
     } else if (F == 2) {
         ok = false;
     } else if (F == 4) {
@@ -247,26 +265,38 @@ int Lookup_Einwirkung_Beiwerte(const Einw_Beiwert_Key *key, double *psi_dom, dou
             ok = false;
         } else {
             static const int32_t empty_rec[8] = {0};
-            Get_Nchwtyp_Beiwerte(T, k.load_group, k.variant_rec ? k.variant_rec : empty_rec,
-                                 &v[0], &v[1], &v[2], &v[3]);
+            Get_Nchwtyp_Beiwerte(T, k.load_group, k.variant_rec ? k.variant_rec : empty_rec, &v[0],
+                                 &v[1], &v[2], &v[3]);
         }
         goto tests;
     }
 
     /* Category guard. */
-    if ((K == 2 && Q == 7) || (K == 4 && Q == 6)) { ok = false; goto tests; }
+    if ((K == 2 && Q == 7) || (K == 4 && Q == 6)) {
+        ok = false;
+        goto tests;
+    }
     if (Q == 7 || Q >= 99) Q = 6;
 
-    if (!Select_Beiwert_Rows(k, &PD, &PS, &GS, &GI)) { ok = false; goto tests; }
+    if (!Select_Beiwert_Rows(k, &PD, &PS, &GS, &GI)) {
+        ok = false;
+        goto tests;
+    }
 
     /* Values. */
-    if ((uint32_t)(Q - 1) > 5u) { ok = false; goto tests; }
+    if ((uint32_t)(Q - 1) > 5u) {
+        ok = false;
+        goto tests;
+    }
     if (Q == 1 || Q == 3 || Q == 5 || Q == 6) {
         v[0] = v[1] = 1.0;
         v[2] = GS[Q - 1];
         v[3] = GI[Q - 1];
     } else {
-        if (P < 1 || P > 11) { ok = false; goto tests; }
+        if (P < 1 || P > 11) {
+            ok = false;
+            goto tests;
+        }
         v[0] = PD[P - 1];
         v[1] = PS[P - 1];
         v[2] = GS[Q - 1];
@@ -296,8 +326,13 @@ int Get_Einwirkung_Beiwerte(const Einw_Beiwert_Key *key, double *psi_dom, double
     int r = Einw_Beiwert_Hook ? Einw_Beiwert_Hook(key, &v[0], &v[1], &v[2], &v[3])
                               : Lookup_Einwirkung_Beiwerte(key, &v[0], &v[1], &v[2], &v[3]);
     if (r) {
-        if (v[0] == 0.0 && v[1] == 0.0) { v[2] = v[3] = 0.0; r = 0; }
-        else if (v[2] == 0.0 && v[3] == 0.0) { v[0] = v[1] = 0.0; r = 0; }
+        if (v[0] == 0.0 && v[1] == 0.0) {
+            v[2] = v[3] = 0.0;
+            r = 0;
+        } else if (v[2] == 0.0 && v[3] == 0.0) {
+            v[0] = v[1] = 0.0;
+            r = 0;
+        }
     }
     if (psi_dom) *psi_dom = v[0];
     if (psi_sub) *psi_sub = v[1];

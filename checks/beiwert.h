@@ -16,7 +16,7 @@
 struct NAD_EC0_Params;
 
 #define BW_GAMMA_N 6
-#define BW_PSI_N 11
+#define BW_PSI_N   11
 
 typedef struct Beiwert_Tables_Rec {
     double DIN1045_psi_X[BW_PSI_N];
@@ -31,7 +31,7 @@ typedef struct Beiwert_Tables_Rec {
     double Eurocode_psi_0[BW_PSI_N];
     double Eurocode_psi_1[BW_PSI_N];
     double Eurocode_psi_2[BW_PSI_N];
-    double Eurocode_psi_2E[BW_PSI_N];          /* psi2 of the seismic situation; no keyword */
+    double Eurocode_psi_2E[BW_PSI_N]; /* psi2 of the seismic situation; no keyword */
     double DIN18800_psi_N[BW_PSI_N];
     double DIN18800_psi_H[BW_PSI_N];
 
@@ -56,10 +56,10 @@ typedef struct Beiwert_Tables_Rec {
     double Eurocode_gamma_inf1_norm[BW_GAMMA_N];
     double Eurocode_gamma_sup1_spec[BW_GAMMA_N];
     double Eurocode_gamma_inf1_spec[BW_GAMMA_N];
-    double Eurocode_gamma_sup1_erdbeben[BW_GAMMA_N];   /* no keyword */
-    double Eurocode_gamma_inf1_erdbeben[BW_GAMMA_N];   /* no keyword */
-    double Eurocode_gamma_sup_gebrauch[BW_GAMMA_N];    /* no keyword */
-    double Eurocode_gamma_inf_gebrauch[BW_GAMMA_N];    /* no keyword */
+    double Eurocode_gamma_sup1_erdbeben[BW_GAMMA_N]; /* no keyword */
+    double Eurocode_gamma_inf1_erdbeben[BW_GAMMA_N]; /* no keyword */
+    double Eurocode_gamma_sup_gebrauch[BW_GAMMA_N];  /* no keyword */
+    double Eurocode_gamma_inf_gebrauch[BW_GAMMA_N];  /* no keyword */
     double DIN18800_gamma_sup1_norm[BW_GAMMA_N];
     double DIN18800_gamma_inf1_norm[BW_GAMMA_N];
     double DIN18800_gamma_sup1_spec[BW_GAMMA_N];

@@ -18,14 +18,17 @@ const Bridge_Coeff_Block Bridge_Coeff_Builtin = {
     0,
     {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1.5, 1.3, 1.5, 1.5, 1.15, 1.0, 1.15, 1.15},
     {
+        // clang-format off
         {{1.35, 1.0, 1.5, 1.0, 1.0, 1.0, 1.5, 0, 1.35, 0, 1.5, 0},
          {1.0, 1.0, 0, 0, 1.0, 0, 1.0, 0, 1.0, 0, 1.0, 0}},
         {{1.35, 1.0, 1.5, 1.0, 1.0, 1.0, 1.5, 0, 1.35, 0, 1.5, 0},
          {1.0, 1.0, 0, 0, 1.0, 0, 1.0, 0, 1.0, 0, 1.0, 0}},
         {{1.35, 1.0, 1.5, 1.0, 1.0, 1.5, 1.45, 0, 1.5, 0, 0, 0},
          {1.0, 1.0, 0, 0, 1.0, 0, 1.0, 0, 1.0, 0, 1.0, 0}},
+        // clang-format on
     },
     {
+        // clang-format off
         {{0.75, 0.4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.3, 0.8},
          {0.75, 0.4, 0.75, 0, 0, 0, 0, 0, 0, 0, 0, 0.5, 0.6},
          {0.2, 0.2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.5},
@@ -38,43 +41,54 @@ const Bridge_Coeff_Block Bridge_Coeff_Builtin = {
          {0.8, 0.8, 0.8, 0, 0.8, 0.5, 0.8, 0.5, 0.8, 0.7, 0.6, 0.5, 0.6},
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.5},
          {1.0, 1.0, 1.0, 0, 1.0, 0.8, 1.0, 1.0, 1.0, 1.0, 1.0, 0.6, 0.8}},
+        // clang-format on
     },
+    // clang-format off
     {0.8, 0.8, 0.8},
     {0, 0, 0},
     {0, 0.8, 0.7, 0.6},
-    1.05, 1.1, 0.95, 0.9,
-    4, 0.4, 0.6, 1.0, 2, 1, 10.0,
+    // clang-format on
+    1.05,
+    1.1,
+    0.95,
+    0.9,
+    4,
+    0.4,
+    0.6,
+    1.0,
+    2,
+    1,
+    10.0,
 };
 
 Bridge_Coeff_Block Bridge_Coeff = Bridge_Coeff_Builtin;
 Bridge_Coeff_State Bridge_State;
 int32_t Bridge_Application_Mode = -1;
 
-void Set_Bridge_Coeff_Block(Bridge_Coeff_Block block)
-{
-    Bridge_Coeff = block;
-}
+void Set_Bridge_Coeff_Block(Bridge_Coeff_Block block) { Bridge_Coeff = block; }
 
 /* Store the application mode; only the bridge applications 114 and 115 have one. */
 void Set_Application_Flag(int32_t value)
 {
     int app = CurOb_Application_Number();
-    if (app == 114 || app == 115)
-        Bridge_Application_Mode = value;
+    if (app == 114 || app == 115) Bridge_Application_Mode = value;
 }
 
 int Is_Lastgruppe_Alternativ(int32_t code)
 {
     switch (code) {
-    case 110: case 111: case 115: case 118: case 119: case 120: case 121: return 1;
+    case 110:
+    case 111:
+    case 115:
+    case 118:
+    case 119:
+    case 120:
+    case 121: return 1;
     default: return 0;
     }
 }
 
-int Get_Lastgruppe_Variant(int32_t code)
-{
-    return code == 119 ? 2 : code == 120 ? 1 : 0;
-}
+int Get_Lastgruppe_Variant(int32_t code) { return code == 119 ? 2 : code == 120 ? 1 : 0; }
 
 /* ------------------------------------------------------------------ selection steps */
 
@@ -140,21 +154,32 @@ static Bridge_Coeffs Block_Combination(int32_t code, const double *G, int pd, in
     auto dom = [&](int i) { return fundamental ? 1.0 : st.psi[pd][i]; };
     auto sub = [&](int i) { return st.psi[ps][i]; };
     switch (code) {
-    case 101: case 102: case 103: return BC(1, 1, G[0], G[1]);
+    case 101:
+    case 102:
+    case 103: return BC(1, 1, G[0], G[1]);
     case 104: return BC(1, 1, G[2], G[3]);
-    case 105: case 106: case 126: case 127: return BC(1, 1, G[4], G[4]);
+    case 105:
+    case 106:
+    case 126:
+    case 127: return BC(1, 1, G[4], G[4]);
     case 107:
         if (st.settlement_count > 0) return BC_NONE;
         return BC(1, 1, b.settlement_factor * G[5], 0);
     case 108: return BC(1, 1, b.settlement_factor * G[5], 0);
-    case 109: case 121: case 122: return BC_NONE;
-    case 110: case 111: {
+    case 109:
+    case 121:
+    case 122: return BC_NONE;
+    case 110:
+    case 111: {
         int s = sel >= 0 && sel <= 2 ? sel : 0;
         double t_sub = fundamental ? b.psi_temp_fund[s] : sub(12);
         return BC(dom(12), t_sub, b.temperature_factor * G[8], b.temperature_factor * G[9]);
     }
     case 112: return BC(dom(11), sub(11), G[10], G[11]);
-    case 113: case 115: case 116: case 117:
+    case 113:
+    case 115:
+    case 116:
+    case 117:
         if (sel == 0) return BC(dom(1), sub(1), G[6], G[7]);
         return BC_NONE;
     case 114:
@@ -167,7 +192,9 @@ static Bridge_Coeffs Block_Combination(int32_t code, const double *G, int pd, in
         return BC_NONE;
     case 119: return c119;
     case 120: return c120;
-    case 123: case 124: case 125:
+    case 123:
+    case 124:
+    case 125:
         if (sel == 2) return BC(dom(code - 123), sub(code - 123), G[6], G[7]);
         return BC_NONE;
     default: return other;
@@ -212,13 +239,20 @@ static Bridge_Coeffs Block_Prestress(int32_t code, int set, int flag, int pd, in
     auto dom = [&](int i) { return st.psi[pd][i]; };
     auto sub = [&](int i) { return st.psi[ps][i]; };
     switch (code) {
-    case 102: case 103: return flag ? BC_NONE : BC_FULL;
+    case 102:
+    case 103: return flag ? BC_NONE : BC_FULL;
     case 104: return BC_FULL;
-    case 105: case 126: return BC(1, 1, r[0], r[2]);
+    case 105:
+    case 126: return BC(1, 1, r[0], r[2]);
     case 106: return flag ? BC(1, 1, 1.1, 0.95) : BC(1, 1, r[1], r[3]);
     case 107: return BC(1, 1, 1, 0);
-    case 108: case 109: case 120: case 121: case 122: return BC_NONE;
-    case 110: case 111: return BC(dom(12), sub(12), 1, 0);
+    case 108:
+    case 109:
+    case 120:
+    case 121:
+    case 122: return BC_NONE;
+    case 110:
+    case 111: return BC(dom(12), sub(12), 1, 0);
     case 112: return BC(dom(11), sub(11), 1, 0);
     case 119: return c119_psi ? BC_PSI : BC_NONE;
     default: break;
@@ -226,20 +260,20 @@ static Bridge_Coeffs Block_Prestress(int32_t code, int set, int flag, int pd, in
     if ((code >= 113 && code <= 118) || (code >= 123 && code <= 125)) {
         if (flag) return BC_NONE;
         switch (code) {
-        case 113: case 115: case 116: case 117:
-            return sel == 0 ? BC(dom(1), sub(1), 1, 0) : BC_NONE;
+        case 113:
+        case 115:
+        case 116:
+        case 117: return sel == 0 ? BC(dom(1), sub(1), 1, 0) : BC_NONE;
         case 114:
             if (sel == 0) return BC(dom(1), sub(1), 0.5, 0);
             if (sel == 1) return BC(dom(0), sub(0), 1, 0);
             if (sel == 2) return BC(dom(5), sub(5), 1, 0);
             return BC_NONE;
-        case 118:
-            return sel == 0 ? BC(dom(0), sub(0), 1, 0) : BC_NONE;
-        default:
-            return sel == 2 ? BC(dom(code - 123), sub(code - 123), 1, 0) : BC_NONE;
+        case 118: return sel == 0 ? BC(dom(0), sub(0), 1, 0) : BC_NONE;
+        default: return sel == 2 ? BC(dom(code - 123), sub(code - 123), 1, 0) : BC_NONE;
         }
     }
-    return BC_FULL;     /* 101, 127 and codes outside 101..127 */
+    return BC_FULL; /* 101, 127 and codes outside 101..127 */
 }
 
 Bridge_Coeffs Bridge_Coeff_Quasi_Prestress(int32_t code, int set, int flag)
@@ -267,19 +301,36 @@ Bridge_Coeffs Bridge_Coeff_Infrequent(int32_t code)
         return BC(st.psi[PSI1N][i], st.psi[PSI1][i], gs, gi);
     };
     switch (code) {
-    case 101: case 104: case 127: return BC_FULL;
-    case 105: case 106: case 126: {
+    case 101:
+    case 104:
+    case 127: return BC_FULL;
+    case 105:
+    case 106:
+    case 126: {
         const double *r = st.pre[1];
         return code == 106 ? BC(1, 1, r[1], r[3]) : BC(1, 1, r[0], r[2]);
     }
     case 107: return BC_PLAIN;
-    case 110: case 111: return pair(12, 0, 0);
+    case 110:
+    case 111: return pair(12, 0, 0);
     case 112: return pair(11, 1, 0);
-    case 113: case 114: case 115: case 116: case 117: return pair(1, 0, 0);
+    case 113:
+    case 114:
+    case 115:
+    case 116:
+    case 117: return pair(1, 0, 0);
     case 118: return pair(0, 0, 0);
     case 119: return BC_PSI;
-    case 102: case 103: case 108: case 109:
-    case 120: case 121: case 122: case 123: case 124: case 125: return BC_NONE;
+    case 102:
+    case 103:
+    case 108:
+    case 109:
+    case 120:
+    case 121:
+    case 122:
+    case 123:
+    case 124:
+    case 125: return BC_NONE;
     default: return BC_FULL;
     }
 }
@@ -300,11 +351,17 @@ Bridge_Coeffs Bridge_Coeff_Dynamic(int32_t code, int32_t type_id, const int32_t 
     if (st.selection == 1) return BC_NONE;
     const double *r = st.pre[0];
     switch (code) {
-    case 101: case 102: case 103: case 104: case 107: case 127: return BC_FULL;
+    case 101:
+    case 102:
+    case 103:
+    case 104:
+    case 107:
+    case 127: return BC_FULL;
     case 105: return BC(1, 1, r[0], r[0]);
     case 106: return BC(1, 1, r[1], r[1]);
     case 126: return BC(1, 1, r[0], r[2]);
-    case 110: case 111: return BC(st.psi[PSI1][12], st.psi[PSI1][12], 1, 1);
+    case 110:
+    case 111: return BC(st.psi[PSI1][12], st.psi[PSI1][12], 1, 1);
     case 121: return BC(1, 1, Bridge_Dynamic_Factor(type_id, variant_rec), 0);
     case 123: return BC_PLAIN;
     default: return BC_NONE;
@@ -317,10 +374,15 @@ static bool Traffic_Position(int32_t code, int sel, int *pos)
 {
     switch (code) {
     case 112: *pos = 11; return true;
-    case 113: case 115: case 116: case 117: *pos = 1; return sel == 0;
+    case 113:
+    case 115:
+    case 116:
+    case 117: *pos = 1; return sel == 0;
     case 114: *pos = sel == 0 ? 1 : sel == 1 ? 0 : 5; return sel >= 0 && sel <= 2;
     case 118: *pos = 0; return sel == 0;
-    case 123: case 124: case 125: *pos = code - 123; return sel == 2;
+    case 123:
+    case 124:
+    case 125: *pos = code - 123; return sel == 2;
     default: return false;
     }
 }
@@ -340,8 +402,14 @@ Bridge_Coeffs Bridge_Coeff_Frequent_B(int32_t code)
     case 106: return BC(1, 1, r[1], r[1]);
     case 126: return BC(1, 1, r[0], r[2]);
     case 107: return BC_PLAIN;
-    case 108: case 109: case 119: case 120: case 121: case 122: return BC_NONE;
-    case 110: case 111: return BC(st.psi[PSI1][12], st.psi[PSI1][12], 1, 1);
+    case 108:
+    case 109:
+    case 119:
+    case 120:
+    case 121:
+    case 122: return BC_NONE;
+    case 110:
+    case 111: return BC(st.psi[PSI1][12], st.psi[PSI1][12], 1, 1);
     default: break;
     }
     if (!Traffic_Position(code, sel, &pos)) return BC_NONE;
@@ -359,12 +427,22 @@ Bridge_Coeffs Bridge_Coeff_Quasi_B(int32_t code)
     const double *r1 = st.pre[1], *r0 = st.pre[0];
     int pos;
     switch (code) {
-    case 101: case 108: case 109: case 119: case 120: case 121: case 122: return BC_NONE;
-    case 102: case 103: case 104: return BC_FULL;
-    case 105: case 126: return BC(1, 1, r1[0], r1[2]);
+    case 101:
+    case 108:
+    case 109:
+    case 119:
+    case 120:
+    case 121:
+    case 122: return BC_NONE;
+    case 102:
+    case 103:
+    case 104: return BC_FULL;
+    case 105:
+    case 126: return BC(1, 1, r1[0], r1[2]);
     case 106: return BC(1, 1, r0[1], r0[3]);
     case 107: return BC_PLAIN;
-    case 110: case 111: return BC(st.psi[PSI2][12], st.psi[PSI2][12], 1, 0);
+    case 110:
+    case 111: return BC(st.psi[PSI2][12], st.psi[PSI2][12], 1, 0);
     default: break;
     }
     if (!Traffic_Position(code, sel, &pos)) return BC_NONE;
@@ -382,12 +460,18 @@ Bridge_Coeffs Bridge_Coeff_Char_B(int32_t code)
     const double *r = st.pre[0];
     int pos;
     switch (code) {
-    case 105: case 126: return BC(1, 1, r[0], r[2]);
+    case 105:
+    case 126: return BC(1, 1, r[0], r[2]);
     case 106: return BC(1, 1, r[1], r[3]);
     case 107: return BC_PLAIN;
-    case 109: case 119: return BC_PSI;
-    case 108: case 120: case 121: case 122: return BC_NONE;
-    case 110: case 111: {
+    case 109:
+    case 119: return BC_PSI;
+    case 108:
+    case 120:
+    case 121:
+    case 122: return BC_NONE;
+    case 110:
+    case 111: {
         int s = sel >= 0 && sel <= 2 ? sel : 0;
         return BC(1, b.psi_default[s], 1, 0);
     }
@@ -404,8 +488,12 @@ Bridge_Coeffs Bridge_Coeff_Char_B(int32_t code)
 static int Inline_Column(int32_t type_id)
 {
     switch (type_id) {
-    case 301: case 317: return 0;
-    case 311: case 1: case 2: case 3: return 1;
+    case 301:
+    case 317: return 0;
+    case 311:
+    case 1:
+    case 2:
+    case 3: return 1;
     case 312: return 2;
     case 316: return 3;
     case 321: return 4;
@@ -425,7 +513,9 @@ static Bridge_Coeffs Inline_Rule(int col, int32_t code)
     if (sel == 1 && (code == 113 || (code >= 115 && code <= 118))) return N;
     if (code < 101 || code > 127) return N;
     switch (code) {
-    case 101: case 102: case 103: {
+    case 101:
+    case 102:
+    case 103: {
         const Bridge_Coeffs row[9] = {BC(1, 1, 1.75, 1), F, P, F, code == 101 ? F : P, F, F, F, F};
         return row[col];
     }
@@ -433,7 +523,10 @@ static Bridge_Coeffs Inline_Rule(int col, int32_t code)
         const Bridge_Coeffs row[9] = {BC(1, 1, 1.75, 1), F, P, F, P, P, P, F, F};
         return row[col];
     }
-    case 105: case 106: case 126: case 127:
+    case 105:
+    case 106:
+    case 126:
+    case 127:
         if (col == 1 && code != 127) return BC(1, 1, 0.9, 0.9);
         return F;
     case 107: {
@@ -450,7 +543,8 @@ static Bridge_Coeffs Inline_Rule(int col, int32_t code)
         const Bridge_Coeffs row[9] = {P, P, P, P, N, N, N, N, P};
         return row[col];
     }
-    case 110: case 111: {
+    case 110:
+    case 111: {
         const Bridge_Coeffs row[9] = {BC(1, 1, 0.6, 0), N, N, N, P, P, N, code == 110 ? P : L, L};
         return row[col];
     }
@@ -458,11 +552,15 @@ static Bridge_Coeffs Inline_Rule(int col, int32_t code)
         const Bridge_Coeffs row[9] = {BC(1, 1, 1.75, 0), L, P, P, P, P, P, L, L};
         return row[col];
     }
-    case 113: case 114: {
+    case 113:
+    case 114: {
         const Bridge_Coeffs row[9] = {BC(1, 1, 1.75, 0), L, P, L, P, P, BC(1, 1, 0.5, 0), L, L};
         return row[col];
     }
-    case 115: case 116: case 117: case 118: {
+    case 115:
+    case 116:
+    case 117:
+    case 118: {
         Bridge_Coeffs c4 = code >= 117 ? P : N;
         const Bridge_Coeffs row[9] = {BC(1, 1, 1.75, 0), L, N, L, c4, N, BC(1, 0, 0.5, 0), L, L};
         if (col == 2 || col == 4 || col == 5) return row[col];
@@ -510,16 +608,26 @@ void Get_Nchwtyp_Beiwerte(int32_t type_id, int32_t code, const int32_t *variant_
         r = Inline_Rule(col, code);
     } else {
         switch (type_id) {
-        case 331: case 336: r = Bridge_Coeff_Fundamental(code); break;
-        case 332: case 337: r = Bridge_Coeff_Frequent(code); break;
-        case 333: case 338: r = Bridge_Coeff_Quasi_Permanent(code); break;
-        case 341: case 361: case 363: case 541: case 64:
-            r = Bridge_Coeff_Infrequent_Prestress(code, 1, 0); break;
+        case 331:
+        case 336: r = Bridge_Coeff_Fundamental(code); break;
+        case 332:
+        case 337: r = Bridge_Coeff_Frequent(code); break;
+        case 333:
+        case 338: r = Bridge_Coeff_Quasi_Permanent(code); break;
+        case 341:
+        case 361:
+        case 363:
+        case 541:
+        case 64: r = Bridge_Coeff_Infrequent_Prestress(code, 1, 0); break;
         case 342: r = Bridge_Coeff_Frequent_B(code); break;
-        case 343: case 543: case 63: r = Bridge_Coeff_Dynamic(code, type_id, vr); break;
-        case 350: case 351: r = Bridge_Coeff_Char_B(code); break;
+        case 343:
+        case 543:
+        case 63: r = Bridge_Coeff_Dynamic(code, type_id, vr); break;
+        case 350:
+        case 351: r = Bridge_Coeff_Char_B(code); break;
         case 352: r = Bridge_Coeff_Infrequent_Prestress(code, 0, 0); break;
-        case 353: case 62: r = Bridge_Coeff_Frequent_Prestress(code, 0, 0); break;
+        case 353:
+        case 62: r = Bridge_Coeff_Frequent_Prestress(code, 0, 0); break;
         case 355: r = Bridge_Coeff_Quasi_Prestress(code, 0, 0); break;
         case 360: r = Bridge_Coeff_Infrequent(code); break;
         case 362: r = Bridge_Coeff_Quasi_Prestress(code, 1, 0); break;
@@ -528,12 +636,17 @@ void Get_Nchwtyp_Beiwerte(int32_t type_id, int32_t code, const int32_t *variant_
         case 372: r = Bridge_Coeff_Frequent_Prestress(code, 0, variant == 2); break;
         case 373: r = Bridge_Coeff_Quasi_Prestress(code, 0, variant == 2); break;
         case 380: r = Bridge_Coeff_Frequent_Prestress(code, 1, 0); break;
-        case 531: case 536: r = Bridge_Coeff_Nad_Fundamental(code); break;
-        case 532: case 537: r = Bridge_Coeff_Nad_Frequent(code); break;
-        case 533: case 538: r = Bridge_Coeff_Nad_Quasi_Permanent(code); break;
+        case 531:
+        case 536: r = Bridge_Coeff_Nad_Fundamental(code); break;
+        case 532:
+        case 537: r = Bridge_Coeff_Nad_Frequent(code); break;
+        case 533:
+        case 538: r = Bridge_Coeff_Nad_Quasi_Permanent(code); break;
         case 542: r = Bridge_Coeff_Nad_Ec2(code); break;
-        case 550: case 94: r = Bridge_Coeff_Nad_Char(code, 0); break;
-        case 551: case 92: r = Bridge_Coeff_Nad_Prestress(code, 0); break;
+        case 550:
+        case 94: r = Bridge_Coeff_Nad_Char(code, 0); break;
+        case 551:
+        case 92: r = Bridge_Coeff_Nad_Prestress(code, 0); break;
         case 561: r = Bridge_Coeff_Nad_Char(code, 1); break;
         case 562: r = Bridge_Coeff_Nad_Variant(code, 1, 0); break;
         case 564: r = Bridge_Coeff_Nad_B(code); break;
@@ -542,7 +655,8 @@ void Get_Nchwtyp_Beiwerte(int32_t type_id, int32_t code, const int32_t *variant_
             else if (variant == 2) r = Bridge_Coeff_Nad_Variant(code, 0, 1);
             else if (variant == 3) r = Bridge_Coeff_Nad_Char(code, 0);
             else if (variant == 4)
-                r = sel == 2 ? Bridge_Coeff_Nad_Variant(code, 0, 2) : Bridge_Coeff_Nad_Char(code, 0);
+                r = sel == 2 ? Bridge_Coeff_Nad_Variant(code, 0, 2)
+                             : Bridge_Coeff_Nad_Char(code, 0);
             else written = false;
             break;
         case 572:

@@ -19,30 +19,30 @@ struct NAD_EC0_Params;
 struct NAD_EC2_Params;
 
 typedef struct Bridge_Coeff_Block {
-    int32_t selection;          /* 0 lane loads, 1 neither lane nor rail loads, 2 rail loads */
+    int32_t selection; /* 0 lane loads, 1 neither lane nor rail loads, 2 rail loads */
     double unused[19];
-    double gamma[3][2][12];     /* per selection: row U (ULS), row S (SLS) */
-    double psi[3][4][13];       /* per selection: psi0, psi1, psi2, psi1' (non-frequent) */
-    double psi_temp_fund[3];    /* psi of temperature accompanying, fundamental combination */
-    double psi_default[3];      /* default psi per selection */
-    double psi1_tracks[4];      /* psi1 by number of tracks: none, 1, 2, 3 or more */
-    double r_sup_pre, r_sup_post, r_inf_pre, r_inf_post;  /* prestress factors */
-    int32_t item9_a;            /* 4 */
-    double settlement_factor;   /* 0.4 */
-    double temperature_factor;  /* 0.6 */
-    double item9_one;           /* 1.0 */
-    int32_t item9_b, item9_c;   /* 2, 1 */
-    double item9_ten;           /* 10.0 */
+    double gamma[3][2][12];  /* per selection: row U (ULS), row S (SLS) */
+    double psi[3][4][13];    /* per selection: psi0, psi1, psi2, psi1' (non-frequent) */
+    double psi_temp_fund[3]; /* psi of temperature accompanying, fundamental combination */
+    double psi_default[3];   /* default psi per selection */
+    double psi1_tracks[4];   /* psi1 by number of tracks: none, 1, 2, 3 or more */
+    double r_sup_pre, r_sup_post, r_inf_pre, r_inf_post; /* prestress factors */
+    int32_t item9_a;                                     /* 4 */
+    double settlement_factor;                            /* 0.4 */
+    double temperature_factor;                           /* 0.6 */
+    double item9_one;                                    /* 1.0 */
+    int32_t item9_b, item9_c;                            /* 2, 1 */
+    double item9_ten;                                    /* 10.0 */
 } Bridge_Coeff_Block;
 
 typedef struct Bridge_Coeff_State {
-    int32_t selection;          /* copied from the block */
-    int32_t tracks;             /* load cases in folders of kind 122 */
-    double U[12], S[12];        /* gamma rows of the selection */
-    double psi[4][13];          /* psi rows of the selection; psi1 with the track value */
-    double pre[2][4];           /* set k: r_sup immediate, r_sup subsequent, r_inf immediate,
+    int32_t selection;        /* copied from the block */
+    int32_t tracks;           /* load cases in folders of kind 122 */
+    double U[12], S[12];      /* gamma rows of the selection */
+    double psi[4][13];        /* psi rows of the selection; psi1 with the track value */
+    double pre[2][4];         /* set k: r_sup immediate, r_sup subsequent, r_inf immediate,
                                    r_inf subsequent */
-    int32_t settlement_count;   /* load cases in folders of kind 108 */
+    int32_t settlement_count; /* load cases in folders of kind 108 */
     const struct NAD_EC0_Params *ec0;
     const struct NAD_EC2_Params *ec2;
 } Bridge_Coeff_State;
@@ -50,7 +50,7 @@ typedef struct Bridge_Coeff_State {
 extern Bridge_Coeff_Block Bridge_Coeff;
 extern const Bridge_Coeff_Block Bridge_Coeff_Builtin;
 extern Bridge_Coeff_State Bridge_State;
-extern int32_t Bridge_Application_Mode;     /* -1 unless set by a bridge application */
+extern int32_t Bridge_Application_Mode; /* -1 unless set by a bridge application */
 
 /* Variant record handed with a key: [0] combination variant 1..5, [3] dynamic factor choice. */
 void Get_Nchwtyp_Beiwerte(int32_t type_id, int32_t code, const int32_t *variant_rec,

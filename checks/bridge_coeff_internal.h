@@ -9,13 +9,18 @@
 #include "checks/bridge_coeff.h"
 
 /* psi_dom, psi_sub, gamma_sup, gamma_inf of one answer. */
-typedef struct Bridge_Coeffs { double v[4]; } Bridge_Coeffs;
+typedef struct Bridge_Coeffs {
+    double v[4];
+} Bridge_Coeffs;
 
-static inline Bridge_Coeffs BC(double a, double b, double c, double d) { return Bridge_Coeffs{{a, b, c, d}}; }
-#define BC_FULL BC(1, 1, 1, 1)
+static inline Bridge_Coeffs BC(double a, double b, double c, double d)
+{
+    return Bridge_Coeffs{{a, b, c, d}};
+}
+#define BC_FULL  BC(1, 1, 1, 1)
 #define BC_PLAIN BC(1, 1, 1, 0)
-#define BC_PSI BC(1, 1, 0, 0)
-#define BC_NONE BC(0, 0, 0, 0)
+#define BC_PSI   BC(1, 1, 0, 0)
+#define BC_NONE  BC(0, 0, 0, 0)
 
 /* Members on the built-in block. */
 Bridge_Coeffs Bridge_Coeff_Fundamental(int32_t code);

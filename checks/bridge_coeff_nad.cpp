@@ -12,15 +12,32 @@ enum { SIT_FUND = 0, SIT_FREQ = 1, SIT_QUASI = 2, SIT_CHAR = 3 };
 
 /* Bridge action types (rows of gamma_brg, 1-based as in the annex tables). */
 enum {
-    BRG_PERMANENT = 1, BRG_PRESTRESS = 2, BRG_SETTLEMENT = 5, BRG_ROAD = 7, BRG_FOOT = 8,
-    BRG_RAIL = 9, BRG_VARIABLE = 11, BRG_TEMPERATURE = 13, BRG_ACCIDENTAL = 14, BRG_QUAKE = 15
+    BRG_PERMANENT = 1,
+    BRG_PRESTRESS = 2,
+    BRG_SETTLEMENT = 5,
+    BRG_ROAD = 7,
+    BRG_FOOT = 8,
+    BRG_RAIL = 9,
+    BRG_VARIABLE = 11,
+    BRG_TEMPERATURE = 13,
+    BRG_ACCIDENTAL = 14,
+    BRG_QUAKE = 15
 };
 
 /* Rows of the bridge psi tables used here. */
 enum {
-    ROAD_TANDEM = 0, ROAD_UDL = 1, ROAD_FOOTWAY = 2, ROAD_WIND = 8, ROAD_THERMAL = 11,
-    FOOT_GR1 = 0, FOOT_WIND = 3, FOOT_THERMAL = 4,
-    RAIL_LM71 = 0, RAIL_WALKWAY = 6, RAIL_WIND = 26, RAIL_THERMAL = 28
+    ROAD_TANDEM = 0,
+    ROAD_UDL = 1,
+    ROAD_FOOTWAY = 2,
+    ROAD_WIND = 8,
+    ROAD_THERMAL = 11,
+    FOOT_GR1 = 0,
+    FOOT_WIND = 3,
+    FOOT_THERMAL = 4,
+    RAIL_LM71 = 0,
+    RAIL_WALKWAY = 6,
+    RAIL_WIND = 26,
+    RAIL_THERMAL = 28
 };
 
 static const double *Gam(const NAD_EC0_Params *e, int sit, int type)
@@ -37,23 +54,31 @@ static const double *Gam(const NAD_EC0_Params *e, int sit, int type)
 static const double *Psi_Row(const NAD_EC0_Params *e, int32_t code, int sel, bool strict)
 {
     switch (code) {
-    case 110: case 111:
-        return sel == 0 ? e->psi_road[ROAD_THERMAL] : sel == 1 ? e->psi_foot[FOOT_THERMAL]
-             : sel == 2 ? e->psi_rail[RAIL_THERMAL] : nullptr;
+    case 110:
+    case 111:
+        return sel == 0   ? e->psi_road[ROAD_THERMAL]
+               : sel == 1 ? e->psi_foot[FOOT_THERMAL]
+               : sel == 2 ? e->psi_rail[RAIL_THERMAL]
+                          : nullptr;
     case 112:
-        return sel == 0 ? e->psi_road[ROAD_WIND] : sel == 1 ? e->psi_foot[FOOT_WIND]
-             : sel == 2 ? e->psi_rail[RAIL_WIND] : nullptr;
-    case 113: case 115: case 116: case 117:
-        return (!strict || sel == 0) ? e->psi_road[ROAD_UDL] : nullptr;
+        return sel == 0   ? e->psi_road[ROAD_WIND]
+               : sel == 1 ? e->psi_foot[FOOT_WIND]
+               : sel == 2 ? e->psi_rail[RAIL_WIND]
+                          : nullptr;
+    case 113:
+    case 115:
+    case 116:
+    case 117: return (!strict || sel == 0) ? e->psi_road[ROAD_UDL] : nullptr;
     case 114:
-        return sel == 0 ? e->psi_road[ROAD_FOOTWAY] : sel == 1 ? e->psi_foot[FOOT_GR1]
-             : sel == 2 ? e->psi_rail[RAIL_WALKWAY] : nullptr;
-    case 118:
-        return (!strict || sel == 0) ? e->psi_road[ROAD_TANDEM] : nullptr;
-    case 123: case 124: case 125:
-        return (!strict || sel == 2) ? e->psi_rail[RAIL_LM71 + code - 123] : nullptr;
-    default:
-        return nullptr;
+        return sel == 0   ? e->psi_road[ROAD_FOOTWAY]
+               : sel == 1 ? e->psi_foot[FOOT_GR1]
+               : sel == 2 ? e->psi_rail[RAIL_WALKWAY]
+                          : nullptr;
+    case 118: return (!strict || sel == 0) ? e->psi_road[ROAD_TANDEM] : nullptr;
+    case 123:
+    case 124:
+    case 125: return (!strict || sel == 2) ? e->psi_rail[RAIL_LM71 + code - 123] : nullptr;
+    default: return nullptr;
     }
 }
 
@@ -61,10 +86,13 @@ static const double *Psi_Row(const NAD_EC0_Params *e, int32_t code, int sel, boo
 static const double *Traffic_Gamma(const NAD_EC0_Params *e, int sit, int32_t code, int sel)
 {
     switch (code) {
-    case 110: case 111: return Gam(e, sit, BRG_TEMPERATURE);
+    case 110:
+    case 111: return Gam(e, sit, BRG_TEMPERATURE);
     case 112: return Gam(e, sit, BRG_VARIABLE);
     case 114: return sel == 2 ? Gam(e, sit, BRG_VARIABLE) : Gam(e, sit, BRG_FOOT);
-    case 123: case 124: case 125: return Gam(e, sit, BRG_RAIL);
+    case 123:
+    case 124:
+    case 125: return Gam(e, sit, BRG_RAIL);
     default: return Gam(e, sit, BRG_ROAD);
     }
 }
@@ -88,21 +116,29 @@ static Bridge_Coeffs Nad_Combination(int32_t code, int sit, int pd, int ps, bool
     const double ft = factors ? Bridge_Coeff.temperature_factor : 1.0;
     const double *g;
     switch (code) {
-    case 101: case 102: case 103: g = Gam(e, sit, BRG_PERMANENT); return BC(1, 1, g[0], g[1]);
+    case 101:
+    case 102:
+    case 103: g = Gam(e, sit, BRG_PERMANENT); return BC(1, 1, g[0], g[1]);
     case 104: g = Gam(e, sit, BRG_VARIABLE); return BC(1, 1, g[0], g[1]);
-    case 105: case 106: case 126: case 127:
+    case 105:
+    case 106:
+    case 126:
+    case 127:
         g = Gam(e, sit, BRG_PRESTRESS);
         if (set < 0 || code == 127) return BC(1, 1, g[0], g[1]);
         {
             const double *r = st.pre[set];
-            return code == 106 ? BC(1, 1, g[0] * r[1], g[1] * r[3]) : BC(1, 1, g[0] * r[0], g[1] * r[2]);
+            return code == 106 ? BC(1, 1, g[0] * r[1], g[1] * r[3])
+                               : BC(1, 1, g[0] * r[0], g[1] * r[2]);
         }
     case 107:
         if (st.settlement_count > 0) return BC_NONE;
         g = Gam(e, sit, BRG_SETTLEMENT);
         return BC(1, 1, fs * g[0], fs * g[1]);
     case 108: g = Gam(e, sit, BRG_SETTLEMENT); return BC(1, 1, fs * g[0], fs * g[1]);
-    case 109: case 121: case 122: return BC_NONE;
+    case 109:
+    case 121:
+    case 122: return BC_NONE;
     case 119: return c119;
     case 120: return c120;
     default: break;
@@ -173,18 +209,47 @@ static bool Nad_Base(int32_t code, int set, int pd, int ps, Bridge_Coeffs *out)
     const double *r = st.pre[set ? 1 : 0];
     const double *g;
     switch (code) {
-    case 101: case 102: case 103: g = Gam(e, SIT_CHAR, BRG_PERMANENT); *out = BC(1, 1, g[0], g[1]); return true;
-    case 104: g = Gam(e, SIT_CHAR, BRG_VARIABLE); *out = BC(1, 1, g[0], g[1]); return true;
-    case 105: case 126: g = Gam(e, SIT_CHAR, BRG_PRESTRESS); *out = BC(1, 1, g[0] * r[0], g[1] * r[2]); return true;
-    case 106: g = Gam(e, SIT_CHAR, BRG_PRESTRESS); *out = BC(1, 1, g[0] * r[1], g[1] * r[3]); return true;
-    case 127: g = Gam(e, SIT_CHAR, BRG_PRESTRESS); *out = BC(1, 1, g[0], g[1]); return true;
-    case 107: g = Gam(e, SIT_CHAR, BRG_SETTLEMENT); *out = BC(1, 1, g[0], g[1]); return true;
-    case 108: case 109: case 119: case 120: case 121: case 122: *out = BC_NONE; return true;
+    case 101:
+    case 102:
+    case 103:
+        g = Gam(e, SIT_CHAR, BRG_PERMANENT);
+        *out = BC(1, 1, g[0], g[1]);
+        return true;
+    case 104:
+        g = Gam(e, SIT_CHAR, BRG_VARIABLE);
+        *out = BC(1, 1, g[0], g[1]);
+        return true;
+    case 105:
+    case 126:
+        g = Gam(e, SIT_CHAR, BRG_PRESTRESS);
+        *out = BC(1, 1, g[0] * r[0], g[1] * r[2]);
+        return true;
+    case 106:
+        g = Gam(e, SIT_CHAR, BRG_PRESTRESS);
+        *out = BC(1, 1, g[0] * r[1], g[1] * r[3]);
+        return true;
+    case 127:
+        g = Gam(e, SIT_CHAR, BRG_PRESTRESS);
+        *out = BC(1, 1, g[0], g[1]);
+        return true;
+    case 107:
+        g = Gam(e, SIT_CHAR, BRG_SETTLEMENT);
+        *out = BC(1, 1, g[0], g[1]);
+        return true;
+    case 108:
+    case 109:
+    case 119:
+    case 120:
+    case 121:
+    case 122: *out = BC_NONE; return true;
     default: break;
     }
     if (code < 110 || code > 125) return false;
     const double *p = (code == 113) ? e->psi_road[ROAD_UDL] : Psi_Row(e, code, sel, true);
-    if (!p) { *out = BC_NONE; return true; }
+    if (!p) {
+        *out = BC_NONE;
+        return true;
+    }
     if (code == 114 && sel != 2) g = Gam(e, SIT_CHAR, BRG_FOOT);
     else g = Traffic_Gamma(e, SIT_CHAR, code, sel);
     *out = BC(p[pd], p[ps], g[0], g[1]);
@@ -222,8 +287,7 @@ Bridge_Coeffs Bridge_Coeff_Nad_Variant(int32_t code, int set, int variant)
             return sel == 2 ? b : psi(0.5);
         }
         return b;
-    default:
-        return b;
+    default: return b;
     }
 }
 
@@ -289,7 +353,12 @@ Bridge_Coeffs Bridge_Coeff_Nad_Ec2(int32_t code)
     case 106: return BC(1, 1, r[1], r[1]);
     case 126: return BC(1, 1, r[0], r[2]);
     case 107: return BC_PLAIN;
-    case 108: case 109: case 119: case 120: case 121: case 122: return BC_NONE;
+    case 108:
+    case 109:
+    case 119:
+    case 120:
+    case 121:
+    case 122: return BC_NONE;
     default: break;
     }
     const double *p = Psi_Row(e, code, sel, true);
@@ -313,11 +382,17 @@ Bridge_Coeffs Bridge_Coeff_Nad_Dynamic(int32_t code, int32_t type_id, const int3
     if (!e || st.selection == 1) return BC_NONE;
     const double *r = st.pre[0];
     switch (code) {
-    case 101: case 102: case 103: case 104: case 107: case 127: return BC_FULL;
+    case 101:
+    case 102:
+    case 103:
+    case 104:
+    case 107:
+    case 127: return BC_FULL;
     case 105: return BC(1, 1, r[0], r[0]);
     case 106: return BC(1, 1, r[1], r[1]);
     case 126: return BC(1, 1, r[0], r[2]);
-    case 110: case 111: {
+    case 110:
+    case 111: {
         double t = st.selection == 2 ? e->psi_rail[RAIL_THERMAL][1] : e->psi_road[ROAD_THERMAL][1];
         return BC(t, t, 1, 1);
     }

@@ -76,19 +76,22 @@ void Build_Brueckenlast_Hinweis(int area, int *y)
     static const int32_t e_ids[] = {531, 532, 533, 536, 537, 538, 541};
     static const int32_t d_ids[] = {331, 332, 333, 336, 337, 338, 341};
     static const int32_t r_ids[] = {542, 543, 550, 551, 560, 561, 562, 564, 571, 572};
-    static const int32_t s_ids[] = {342, 343, 350, 351, 352, 353, 355, 360, 361, 362, 364, 371, 372, 373, 380};
+    static const int32_t s_ids[] = {342, 343, 350, 351, 352, 353, 355, 360,
+                                    361, 362, 364, 371, 372, 373, 380};
     const int32_t E = Count_Types(e_ids, 7), D = Count_Types(d_ids, 7);
     const int32_t R = Count_Types(r_ids, 10), S = Count_Types(s_ids, 15);
     const bool longer = E == 0 && (D >= 1 || (S >= 1 && R == 0));
     const char *lines[5];
     int n = 0;
     if (longer) {
-        lines[n++] = "Gemäß Stellungnahme Nr. 102.021.150104 des BAST sind die Verkehrslasten"_cp850;
+        lines[n++] =
+            "Gemäß Stellungnahme Nr. 102.021.150104 des BAST sind die Verkehrslasten"_cp850;
         lines[n++] = "ohne die Tandemlasten und nicht unter Ansatz feldweiser Verkehrslasten";
         lines[n++] = "zu berücksichtigen. D.h. es sind nur die Flächenlasten anzusetzen."_cp850;
     }
     lines[n++] = "Da die Hauptspurlasten alternativ sind, werden die Teilsicherheitsbeiwerte";
-    lines[n++] = "der Hauptspurüberlasten durch die Anzahl der alternativen Spuren dividiert."_cp850;
+    lines[n++] =
+        "der Hauptspurüberlasten durch die Anzahl der alternativen Spuren dividiert."_cp850;
     for (int i = 0; i < n; i++) {
         SVA_Add_Text(area, 15, *y, lines[i], 4098, colour, 0);
         *y += 11;

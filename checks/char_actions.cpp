@@ -6,13 +6,17 @@
 #include "checks/nchw_settings.h"
 
 /* Category, psi index and combination kind of the six actions, in their order. */
-static const struct { int32_t kind, category, psi_index; } Char_Action_Rows[CHAR_ACTION_COUNT] = {
+static const struct {
+    int32_t kind, category, psi_index;
+} Char_Action_Rows[CHAR_ACTION_COUNT] = {
+    // clang-format off
     {1, 1, 1},   /* Eigengewicht */
     {1, 1, 1},   /* ständige Lasten */
     {1, 2, 1},   /* Nutzlasten, categories A and B */
     {1, 2, 7},   /* Schnee */
     {1, 2, 8},   /* Wind */
     {2, 6, 1},   /* Erdbeben: accidental factors of category 6 */
+    // clang-format on
 };
 
 int Char_Action_Key(int index, int32_t snow_above_1000, Einw_Beiwert_Key *key)

@@ -26,17 +26,18 @@
 #define CHAR_ACTION_COUNT 6
 
 typedef struct Char_Actions {
-    int32_t used;               /* 1 when the action is entered */
-    int32_t kled;               /* load-duration class 0..4 */
-    double M_k;                 /* kNm */
-    double N_k;                 /* kN */
-    double V_k;                 /* kN */
-    char remark[33];            /* remark text, code page 850, at most 32 characters */
-    int32_t category;           /* action category of the coefficient rows (1 permanent, 2 variable, 6 accidental) */
-    double psi_dom;             /* combination factor as leading action */
-    double psi_sub;             /* combination factor as accompanying action */
-    double gamma_sup;           /* partial factor, unfavourable */
-    double gamma_inf;           /* partial factor, favourable */
+    int32_t used;    /* 1 when the action is entered */
+    int32_t kled;    /* load-duration class 0..4 */
+    double M_k;      /* kNm */
+    double N_k;      /* kN */
+    double V_k;      /* kN */
+    char remark[33]; /* remark text, code page 850, at most 32 characters */
+    int32_t
+        category; /* action category of the coefficient rows (1 permanent, 2 variable, 6 accidental) */
+    double psi_dom;   /* combination factor as leading action */
+    double psi_sub;   /* combination factor as accompanying action */
+    double gamma_sup; /* partial factor, unfavourable */
+    double gamma_inf; /* partial factor, favourable */
 } Char_Actions;
 
 /* The lookup key of action index 0..5; 0 for another index, else 1. */

@@ -150,7 +150,8 @@ static void Draw_State_Symbol(int x, int y, int unfavourable)
 
 static void Draw_Favourable_Legend(int x, int y)
 {
-    static const char *const head[] = {"Das Symbol hinter den", "Eigengewichtslastf\x84llen", "bedeutet:"};
+    static const char *const head[] = {"Das Symbol hinter den", "Eigengewichtslastf\x84llen",
+                                       "bedeutet:"};
     static const char *const tail[] = {"Sie k\x94nnen den aktuellen", "Zustand des Symbols durch",
                                        "Anklicken ver\x84ndern."};
     pxFgc(BLACK_CI);
@@ -181,14 +182,13 @@ void Draw_Nchw_Selection_List(const int *sel)
         const char *label = Label_Of(all[i]);
         const int w = Text_Width_In_Font(label, 4096);
         int32_t *active = Active_Of(all[i]);
-        const bool state_symbol = Nchw_Legend.mode == LEGEND_FAVOURABLE && all[i].lf &&
-                                  all[i].lf->action && all[i].lf->action->kind == 1;
+        const bool state_symbol = Nchw_Legend.mode == LEGEND_FAVOURABLE && all[i].lf
+                                  && all[i].lf->action && all[i].lf->action->kind == 1;
         if (sel) {
-            if (state_symbol && sel[0] >= x + w + 4 && sel[2] <= x + w + 16 && sel[1] <= y + 3 &&
-                sel[3] >= y - 11)
+            if (state_symbol && sel[0] >= x + w + 4 && sel[2] <= x + w + 16 && sel[1] <= y + 3
+                && sel[3] >= y - 11)
                 all[i].lf->state = all[i].lf->state == 1 ? 0 : 1;
-            else if (Meets(sel, x - 19, y - 11, x + 7 + w, y + 3))
-                *active = !*active;
+            else if (Meets(sel, x - 19, y - 11, x + 7 + w, y + 3)) *active = !*active;
         }
         if (x + 7 + w < L || x - 19 > R || y - 11 > B) continue;
         pxFgc(*active ? Colour_Green : Colour_Panel);
@@ -262,7 +262,7 @@ void Track_Nchw_Symbol_Legend(int x1, int y1, int x2, int y2)
 
 /* ------------------------------------------------------------------ the three buttons */
 
-static void Set_All(int how)    /* 0 clear, 1 set, 2 invert */
+static void Set_All(int how) /* 0 clear, 1 set, 2 invert */
 {
     std::vector<Entry> all((size_t)Listed(nullptr, 0));
     Listed(all.data(), (int32_t)all.size());

@@ -11,13 +11,13 @@
 enum { LEGEND_ACTIONS = 0, LEGEND_LOADCASES = 1, LEGEND_FAVOURABLE = 2 };
 
 typedef struct Nchw_Legend_State {
-    int32_t mode;               /* LEGEND_ACTIONS, LEGEND_LOADCASES or LEGEND_FAVOURABLE */
-    int32_t rows_per_column;    /* 14 in the extremal-rule dialog */
-    int32_t variable_only;      /* list only actions of kinds 2 to 4 */
-    int32_t column_width;       /* pixels: widest label + 30 (+ 40 in the favourable mode) */
-    int32_t scroll_x;           /* horizontal scroll offset of the panel */
-    int32_t x1, y1, x2, y2;     /* the panel's rectangle on the screen */
-    int32_t area;               /* handle of the scrollable area, 0 none */
+    int32_t mode;            /* LEGEND_ACTIONS, LEGEND_LOADCASES or LEGEND_FAVOURABLE */
+    int32_t rows_per_column; /* 14 in the extremal-rule dialog */
+    int32_t variable_only;   /* list only actions of kinds 2 to 4 */
+    int32_t column_width;    /* pixels: widest label + 30 (+ 40 in the favourable mode) */
+    int32_t scroll_x;        /* horizontal scroll offset of the panel */
+    int32_t x1, y1, x2, y2;  /* the panel's rectangle on the screen */
+    int32_t area;            /* handle of the scrollable area, 0 none */
 } Nchw_Legend_State;
 
 extern Nchw_Legend_State Nchw_Legend;

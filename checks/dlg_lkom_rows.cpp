@@ -154,7 +154,8 @@ typedef struct Rows_Choice {
 
 static bool Snow(void) { return Nchw_Global_Settings.altitude_switch == 1; }
 
-static void Set(Rows_Choice *c, const double *pd, const double *ps, const double *gs, const double *gi)
+static void Set(Rows_Choice *c, const double *pd, const double *ps, const double *gs,
+                const double *gi)
 {
     c->PD = pd;
     c->PS = ps;
@@ -254,14 +255,17 @@ static void Quiet_Message(const char *title, const char *const *lines)
 static void Situation_Messages(int32_t T, int32_t F, int32_t L, bool acc, bool eq, bool several)
 {
     if (T == 43 && F == LKOM_FAM_EUROCODE && (acc || eq)) {
-        static const char *const w[] = {"Sonder- und Erdbebenlasten werden", "beim Erm\x81" "dungsnachweis",
+        static const char *const w[] = {"Sonder- und Erdbebenlasten werden",
+                                        "beim Erm\x81"
+                                        "dungsnachweis",
                                         "i.d.R. nicht angesetzt!", nullptr};
         Quiet_Message("Warnung", w);
         return;
     }
     if (L == 2) {
         if (acc) {
-            static const char *const w[] = {"Sonderlasten werden beim", "Gebrauchstauglichkeitsnachweis",
+            static const char *const w[] = {"Sonderlasten werden beim",
+                                            "Gebrauchstauglichkeitsnachweis",
                                             "i.d.R. nicht angesetzt!", nullptr};
             Quiet_Message("Warnung", w);
         }
@@ -271,8 +275,10 @@ static void Situation_Messages(int32_t T, int32_t F, int32_t L, bool acc, bool e
         const char *lines[12];
         int n = 0;
         lines[n++] = "Einwirkungen vom Typ \"Sonderlast\" bewirken";
-        lines[n++] = F == LKOM_FAM_DIN18800 ? "eine \"au\xE1" "ergew\x94hnliche Kombination\"!"
-                                            : "eine \"au\xE1" "ergew\x94hnliche Bemessungssituation\"!";
+        lines[n++] = F == LKOM_FAM_DIN18800 ? "eine \"au\xE1"
+                                              "ergew\x94hnliche Kombination\"!"
+                                            : "eine \"au\xE1"
+                                              "ergew\x94hnliche Bemessungssituation\"!";
         if (several) {
             lines[n++] = " ";
             lines[n++] = "------- WARNUNG: -------";
@@ -325,25 +331,26 @@ Lkom_Row *Build_Udef_Lkom_Factors(const Nchw_Type_Rec *type, int32_t *count, int
     case LKOM_FAM_DIN1055:
         Choose_Din1055(&c, T, L, Z, G, acc, eq, Nchw_Type_Int(type, 10) == 2);
         break;
-    case LKOM_FAM_EUROCODE:
-        Choose_Eurocode(&c, T, L, Z, acc, eq);
-        break;
+    case LKOM_FAM_EUROCODE: Choose_Eurocode(&c, T, L, Z, acc, eq); break;
     case LKOM_FAM_DIN18800:
-        if (acc) Set(&c, B.DIN18800_psi_H, B.DIN18800_psi_H, B.DIN18800_gamma_sup1_spec, B.DIN18800_gamma_inf1_spec);
-        else Set(&c, B.DIN18800_psi_N, B.DIN18800_psi_H, B.DIN18800_gamma_sup1_norm, B.DIN18800_gamma_inf1_norm);
+        if (acc)
+            Set(&c, B.DIN18800_psi_H, B.DIN18800_psi_H, B.DIN18800_gamma_sup1_spec,
+                B.DIN18800_gamma_inf1_spec);
+        else
+            Set(&c, B.DIN18800_psi_N, B.DIN18800_psi_H, B.DIN18800_gamma_sup1_norm,
+                B.DIN18800_gamma_inf1_norm);
         break;
     case LKOM_FAM_CHAR:
         Set(&c, B.DIN1045_psi_X, B.DIN1045_psi_X,
-            T == 2 ? B.gamma_altenorm_NCHW002_sup
-                   : (T == 1 || T == 9) ? B.gamma_altenorm_NCHW001_sup : B.gamma_altenorm_allways_sup,
+            T == 2               ? B.gamma_altenorm_NCHW002_sup
+            : (T == 1 || T == 9) ? B.gamma_altenorm_NCHW001_sup
+                                 : B.gamma_altenorm_allways_sup,
             B.gamma_altenorm_allways_inf);
         global = type->value > 0.0 ? type->value : 1.0;
         break;
     case LKOM_FAM_DIN1072:
-    case LKOM_FAM_BRIDGE:
-        break;
-    default:
-        return nullptr;
+    case LKOM_FAM_BRIDGE: break;
+    default: return nullptr;
     }
     Situation_Messages(T, F, L, acc, eq, several);
 
@@ -358,7 +365,8 @@ Lkom_Row *Build_Udef_Lkom_Factors(const Nchw_Type_Rec *type, int32_t *count, int
     if (F == LKOM_FAM_EUROCODE && L == 1 && T == 43) {
         /* an action that always acts in full keeps its whole gamma */
         for (int32_t r = 0; r < *count; r++) {
-            const Nchw_Lf_Row *l = rows[r].number > 0 ? Nchw_Lf_Table_Find(rows[r].number) : nullptr;
+            const Nchw_Lf_Row *l =
+                rows[r].number > 0 ? Nchw_Lf_Table_Find(rows[r].number) : nullptr;
             if (l && l->action && l->action->setting_a != 0) {
                 rows[r].psi = 1.0;
                 rows[r].factor = rows[r].gamma;
@@ -368,7 +376,8 @@ Lkom_Row *Build_Udef_Lkom_Factors(const Nchw_Type_Rec *type, int32_t *count, int
     if (c.PS && (T == 214 || T == 224 || T == 81 || T == 82)) {
         const NAD_EC1_Tables *t = Get_NAD_EC1_Tables();
         for (int32_t r = 0; t && r < *count; r++) {
-            const Nchw_Lf_Row *l = rows[r].number > 0 ? Nchw_Lf_Table_Find(rows[r].number) : nullptr;
+            const Nchw_Lf_Row *l =
+                rows[r].number > 0 ? Nchw_Lf_Table_Find(rows[r].number) : nullptr;
             if (!l || !l->action || l->action->index != leading) continue;
             const Nchw_Einw_Row *a = l->action;
             if ((a->kind != 2 && a->kind != 4) || a->psi_index < 0 || a->psi_index > 10) continue;
@@ -381,7 +390,9 @@ Lkom_Row *Build_Udef_Lkom_Factors(const Nchw_Type_Rec *type, int32_t *count, int
         if (rows[r].factor == 0.0) {
             static const char *const z[] = {"Gem\x84\xE1 Anwendung der aktuellen Norm",
                                             "ergeben sich einige Faktoren zu 0!", " ",
-                                            "Bitte \x81" "berpr\x81" "fen Sie die entsprechenden Zeilen.",
+                                            "Bitte \x81"
+                                            "berpr\x81"
+                                            "fen Sie die entsprechenden Zeilen.",
                                             nullptr};
             Quiet_Message(nullptr, z);
             break;

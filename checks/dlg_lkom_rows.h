@@ -13,8 +13,12 @@
 
 /* Code families of a collective (1 shifted by the rule's list position). */
 enum {
-    LKOM_FAM_DIN1055 = 1, LKOM_FAM_EUROCODE = 2, LKOM_FAM_DIN18800 = 4, LKOM_FAM_CHAR = 8,
-    LKOM_FAM_DIN1072 = 16, LKOM_FAM_BRIDGE = 32
+    LKOM_FAM_DIN1055 = 1,
+    LKOM_FAM_EUROCODE = 2,
+    LKOM_FAM_DIN18800 = 4,
+    LKOM_FAM_CHAR = 8,
+    LKOM_FAM_DIN1072 = 16,
+    LKOM_FAM_BRIDGE = 32
 };
 
 /* When set, imperfections take part as rows {-n, 1, 1, 1}; set from the check type's compute

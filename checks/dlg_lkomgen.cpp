@@ -30,15 +30,16 @@ int32_t Lkom_Joint_First = 0;
 int32_t Lkom_Gen_Rules_Excluded = 0;
 
 static int Sheet_X = -1, Sheet_Y = -1;
-static int Page = 0;                    /* 0 allgemein, 1 Gruppierungen, 2 wirken, 3 Faktorisierung */
+static int Page = 0; /* 0 allgemein, 1 Gruppierungen, 2 wirken, 3 Faktorisierung */
 static int Colours[9] = {-1, -1, -1, -1, -1, -1, -1, -1, -1};
 
 enum { C_WHITE, C_BLUE, C_GREY, C_GREEN, C_LIGHT, C_BLUE2, C_RED, C_FACTOR1, C_FACTOR2 };
 
 void Init_Lkom_Window_Colors(void)
 {
-    static const int rgb[9][3] = {{255, 255, 255}, {0, 0, 255}, {128, 128, 128}, {0, 128, 0}, {200, 200, 170},
-                                  {0, 0, 255}, {255, 0, 0}, {235, 245, 225}, {223, 217, 204}};
+    static const int rgb[9][3] = {{255, 255, 255}, {0, 0, 255},     {128, 128, 128},
+                                  {0, 128, 0},     {200, 200, 170}, {0, 0, 255},
+                                  {255, 0, 0},     {235, 245, 225}, {223, 217, 204}};
     for (int i = 0; i < 9; i++)
         if (Colours[i] < 0) Colours[i] = Nearest_Color_Index(rgb[i][0], rgb[i][1], rgb[i][2]);
 }
@@ -51,9 +52,12 @@ enum { WIN_Y1 = 120, WIN_Y2 = 440, WIN_W = 190 };
 static int Slot_Of(int window)
 {
     switch (window) {
-    case 23: case 31: return 0;
-    case 22: case 32: return 1;
-    case 21: case 33: return 2;
+    case 23:
+    case 31: return 0;
+    case 22:
+    case 32: return 1;
+    case 21:
+    case 33: return 2;
     default: return -1;
     }
 }
@@ -91,8 +95,10 @@ static const char *Entry_Name(const Lkom_Window_Entry &e)
 void Draw_Lkom_Window(int window, int x1, int y1, int x2, int y2)
 {
     Init_Lkom_Window_Colors();
-    const int frame = window == 22 ? Colours[C_RED] : window == 23 ? Colours[C_GREEN]
-                    : window == 31 ? Colours[C_GREY] : Colours[C_BLUE];
+    const int frame = window == 22   ? Colours[C_RED]
+                      : window == 23 ? Colours[C_GREEN]
+                      : window == 31 ? Colours[C_GREY]
+                                     : Colours[C_BLUE];
     pxFgc(window >= 32 ? Colours[C_LIGHT] : Colours[C_WHITE]);
     pxRect(x1, y1, x2, y2);
     pxFgc(frame);
@@ -102,8 +108,8 @@ void Draw_Lkom_Window(int window, int x1, int y1, int x2, int y2)
     pxLine(x2, y1, x2, y2);
     if (window == 32 || window == 33) {
         const int i = window == 32 ? Lkom_Joint_First : Lkom_Joint_First + 1;
-        pxDrawPartialTransparentDIB("bigdigit.bmp", i * 48, 0, i * 48 + 47, -1, x1 + 40, y1 + 55, x1 + 88,
-                                    y1 + 128, 201, 0, 255, 255, 255);
+        pxDrawPartialTransparentDIB("bigdigit.bmp", i * 48, 0, i * 48 + 47, -1, x1 + 40, y1 + 55,
+                                    x1 + 88, y1 + 128, 201, 0, 255, 255, 255);
     }
     const Lkom_Window_Entry *l = Lkom_Window_Of(window);
     const int32_t n = Lkom_Window_Count(l);
@@ -112,7 +118,10 @@ void Draw_Lkom_Window(int window, int x1, int y1, int x2, int y2)
         const int y = y1 + 17 + 16 * i;
         if (y > y2) break;
         pxFgc(BLACK_CI);
-        Draw_TreeViewImage(l[i].kind == 1 ? TVI_FOLDER_CLOSED : l[i].kind == 2 ? TVI_DOCUMENT : TVI_CROSS, x1 + 12, y - 4);
+        Draw_TreeViewImage(l[i].kind == 1   ? TVI_FOLDER_CLOSED
+                           : l[i].kind == 2 ? TVI_DOCUMENT
+                                            : TVI_CROSS,
+                           x1 + 12, y - 4);
         pxFgc(BLACK_CI);
         pxText(x1 + 24, y, Entry_Name(l[i]), -1);
     }
@@ -216,7 +225,10 @@ void Draw_Lkom_Factor_Page(int area)
     Pop_RFont(4096);
     pxFgc(BLACK_CI);
     pxText(x + 20, y + 80, "Definition:", -1);
-    pxText(x + 20, y + 178, Lkom_Gen_Settings.factor_mode == 2 && Lkom_Gen_Settings.basis == 2 ? "Lastfall" : "Einwirkung", -1);
+    pxText(x + 20, y + 178,
+           Lkom_Gen_Settings.factor_mode == 2 && Lkom_Gen_Settings.basis == 2 ? "Lastfall"
+                                                                              : "Einwirkung",
+           -1);
     pxText(x + 230, y + 178, "\xC0", -1);
     pxText(x + 280, y + 178, "\xC0", -1);
     if (method != 3) {
@@ -265,8 +277,10 @@ static void Factor_Page_Controls(const Nchw_Rec *check, int x, int y)
     Add_Aligned_Connected_Text_to_Button_of_PS(b, "benutzerdefiniert", 0);
     const bool user = g.factor_mode == 2;
     if (!user && ((g.method <= 1 && g.limit_state == 0) || g.method == 2)) {
-        static const char *const texts[3] = {"st\x84ndige und vor\x81" "bergehende Bemessungssituation",
-                                             "au\xE1" "ergew\x94hnliche Bemessungssituation",
+        static const char *const texts[3] = {"st\x84ndige und vor\x81"
+                                             "bergehende Bemessungssituation",
+                                             "au\xE1"
+                                             "ergew\x94hnliche Bemessungssituation",
                                              "Erdbeben-Bemessungssituation"};
         if (Special_Situation_Type(id)) g.situation = 1;
         for (int k = 0; k < 3; k++) {
@@ -275,7 +289,8 @@ static void Factor_Page_Controls(const Nchw_Rec *check, int x, int y)
             bool on = true;
             if (k == 0) on = !Special_Situation_Type(id);
             if (k == 1) on = Special_Situation_Type(id) || Lf_Factor_Table.has_accidental;
-            if (k == 2) on = Lf_Factor_Table.has_earthquake && g.method <= 1 && !Special_Situation_Type(id);
+            if (k == 2)
+                on = Lf_Factor_Table.has_earthquake && g.method <= 1 && !Special_Situation_Type(id);
             if (!on) Change_Activity_PS(h, 0);
         }
     } else if (user) {
@@ -351,16 +366,14 @@ static bool State_Allowed(const Gen_Dlg *d, int s)
     return d->check && d->check->type && ((Nchw_Type_Int(d->check->type, 4) >> s) & 1);
 }
 
-static int From_Code(int32_t code)
-{
-    return code == 2 ? 1 : code == 4 ? 2 : code == 8 ? 3 : 0;
-}
+static int From_Code(int32_t code) { return code == 2 ? 1 : code == 4 ? 2 : code == 8 ? 3 : 0; }
 
 /* ------------------------------------------------------------------ result and take-over */
 
 int Lkom_Gen_Preselected_Way(int32_t n)
 {
-    const bool rule_possible = Lkom_Limits[3] > 0 && !Lkom_Gen_Rules_Excluded && n <= Lkom_Limits[3];
+    const bool rule_possible =
+        Lkom_Limits[3] > 0 && !Lkom_Gen_Rules_Excluded && n <= Lkom_Limits[3];
     if (n > Lkom_Limits[0]) return rule_possible ? 2 : 0;
     if (Lkom_Gen_Rule_Edit || rule_possible) return rule_possible ? 2 : 1;
     return 1;
@@ -423,7 +436,8 @@ static void Keep_Rule(Gen_Dlg *d, int delete_old)
     Free_Lkom_Windows();
     Clear_Nchw_TreeView(0);
     Build_Nchw_TreeView(0);
-    if (Nchw_Tree && g && g->tree_item) showTreeViewElement(Nchw_Tree, (TreeViewItem *)g->tree_item, 1);
+    if (Nchw_Tree && g && g->tree_item)
+        showTreeViewElement(Nchw_Tree, (TreeViewItem *)g->tree_item, 1);
     if (Nchw_Tree) redrawTreeView(Nchw_Tree);
     if (g) Show_GenRule_Properties(g);
 }
@@ -436,42 +450,66 @@ static int Result_Sheet(Gen_Dlg *d, int32_t n, int had_lkoms)
     const bool rule_offered = Lkom_Limits[3] > 0 && !Lkom_Gen_Rules_Excluded;
     const int x = Sheet_X + 40, y = Sheet_Y + 40, x2 = x + 559, y2 = y + 439;
     Define_Prop_Sheet(x, y, x2, y2, 1, 0, "Generierung von Lastkollektiven", 0, 1);
-    Draw_Funny_Text_to_PS(x + 20, y + 50, "Unter Ber\x81" "cksichtigung der aktuell definierten", 0, 0);
+    Draw_Funny_Text_to_PS(x + 20, y + 50,
+                          "Unter Ber\x81"
+                          "cksichtigung der aktuell definierten",
+                          0, 0);
     Draw_Funny_Text_to_PS(x + 20, y + 65, "Einschr\x84nkungen ergeben sich", 0, 0);
-    if (n > Lkom_Limits[2]) snprintf(text, sizeof text, "\x81" "ber %d Lastkollektive.", (int)Lkom_Limits[2]);
+    if (n > Lkom_Limits[2])
+        snprintf(text, sizeof text,
+                 "\x81"
+                 "ber %d Lastkollektive.",
+                 (int)Lkom_Limits[2]);
     else snprintf(text, sizeof text, "%d Lastkollektive.", (int)n);
     Draw_Funny_Text_to_PS(x + 20, y + 85, text, 0, 1);
     Add_Bitmap_Button_to_PS(x + 20, y + 100, 32, 32, "nchwgene.bmp", 0, 0, 192, 192, 192, 91);
-    Draw_Funny_Text_to_PS(x + 60, y + 112, "Klicken Sie auf das nebenstehende Symbol, um die", 0, 0);
-    Draw_Funny_Text_to_PS(x + 60, y + 127, "sich aktuell ergebenden Lastkollektive einzusehen.", 0, 0);
-    Draw_Funny_Text_to_PS(x + 20, y + 160, "\x9A" "bernahmemodus", 0, 1);
-    Draw_Funny_Text_to_PS(x + 20, y + 175, "W\x84hlen Sie eine der folgenden M\x94glichkeiten", 0, 0);
+    Draw_Funny_Text_to_PS(x + 60, y + 112, "Klicken Sie auf das nebenstehende Symbol, um die", 0,
+                          0);
+    Draw_Funny_Text_to_PS(x + 60, y + 127, "sich aktuell ergebenden Lastkollektive einzusehen.", 0,
+                          0);
+    Draw_Funny_Text_to_PS(x + 20, y + 160,
+                          "\x9A"
+                          "bernahmemodus",
+                          0, 1);
+    Draw_Funny_Text_to_PS(x + 20, y + 175, "W\x84hlen Sie eine der folgenden M\x94glichkeiten", 0,
+                          0);
     const int b1 = Add_Option_Button_to_PS(x + 20, y + 190, &way, 1, 92);
-    Add_Aligned_Connected_Text_to_Button_of_PS(b1, n <= Lkom_Limits[0] ? "Generierung jetzt durchf\x81hren"
-                                                                      : "(Generierung jetzt durchf\x81hren)", 0);
-    Draw_Funny_Text_to_PS(x + 40, y + 222, "Alle sich ergebenden Lastkollektive werden jetzt", 0, 0);
+    Add_Aligned_Connected_Text_to_Button_of_PS(b1,
+                                               n <= Lkom_Limits[0]
+                                                   ? "Generierung jetzt durchf\x81hren"
+                                                   : "(Generierung jetzt durchf\x81hren)",
+                                               0);
+    Draw_Funny_Text_to_PS(x + 40, y + 222, "Alle sich ergebenden Lastkollektive werden jetzt", 0,
+                          0);
     Draw_Funny_Text_to_PS(x + 40, y + 236, "erzeugt und erscheinen sofort im Objektfenster", 0, 0);
     Draw_Funny_Text_to_PS(x + 40, y + 250, "der Nachweisverwaltung.", 0, 0);
-    Draw_Funny_Text_to_PS(x + 40, y + 266, "Vorteil:  Lastkollektive k\x94nnen einzeln augew\x84hlt,", 0, 0);
+    Draw_Funny_Text_to_PS(x + 40, y + 266,
+                          "Vorteil:  Lastkollektive k\x94nnen einzeln augew\x84hlt,", 0, 0);
     Draw_Funny_Text_to_PS(x + 40, y + 280, "nachbearbeitet oder gel\x94scht werden.", 0, 0);
     if (rule_offered) {
         const int b2 = Add_Option_Button_to_PS(x + 20, y + 296, &way, 2, 93);
         Add_Aligned_Connected_Text_to_Button_of_PS(b2, "Generierungsvorschrift speichern", 0);
         if (n > Lkom_Limits[3]) Change_Activity_PS(b2, 0);
-        Draw_Funny_Text_to_PS(x + 40, y + 328, "Im Objektfenster der Nachweisverwaltung erscheint", 0, 0);
-        Draw_Funny_Text_to_PS(x + 40, y + 342, "das nebenstehende Symbol. Die Durchf\x81hrung der", 0, 0);
-        Draw_Funny_Text_to_PS(x + 40, y + 356, "Generierungsvorschrift erfolgt im Rechenprogramm.", 0, 0);
-        Draw_Funny_Text_to_PS(x + 40, y + 372, "Vorteil:  Die Generierungsvorschrift kann zu einem", 0, 0);
+        Draw_Funny_Text_to_PS(x + 40, y + 328, "Im Objektfenster der Nachweisverwaltung erscheint",
+                              0, 0);
+        Draw_Funny_Text_to_PS(x + 40, y + 342, "das nebenstehende Symbol. Die Durchf\x81hrung der",
+                              0, 0);
+        Draw_Funny_Text_to_PS(x + 40, y + 356, "Generierungsvorschrift erfolgt im Rechenprogramm.",
+                              0, 0);
+        Draw_Funny_Text_to_PS(x + 40, y + 372, "Vorteil:  Die Generierungsvorschrift kann zu einem",
+                              0, 0);
         Draw_Funny_Text_to_PS(x + 40, y + 386, "sp\x84teren Zeitpunkt ge\x84ndert werden.", 0, 0);
     }
     if (n > Lkom_Limits[0] && !(rule_offered && n <= Lkom_Limits[3])) {
         Draw_Funny_Text_to_PS(x + 300, y + 50, "Es existiert im aktuell bearbeiteten Modul", 0, 0);
         Draw_Funny_Text_to_PS(x + 300, y + 65, "keine Methode, die so viele Lastkollektive", 0, 0);
         Draw_Funny_Text_to_PS(x + 300, y + 80, "verwalten kann.", 0, 0);
-        Draw_Funny_Text_to_PS(x + 300, y + 95, "Verringern Sie die Anzahl der Lastkollektive!", 0, 1);
+        Draw_Funny_Text_to_PS(x + 300, y + 95, "Verringern Sie die Anzahl der Lastkollektive!", 0,
+                              1);
     }
     const int box = Add_Logical_Button_to_PS(x + 20, y + 404, 0, 0, &delete_old, 0);
-    Add_Aligned_Connected_Text_to_Button_of_PS(box, "bestehende Lastkollektive zum Nachweis vorher l\x94schen", 0);
+    Add_Aligned_Connected_Text_to_Button_of_PS(
+        box, "bestehende Lastkollektive zum Nachweis vorher l\x94schen", 0);
     Add_Single_Button_to_PS(x2 - 90, y2 - 30, SYMBOLIC_BREAK_RASTER, "", 2);
     const int ok = Add_Single_Button_to_PS(x2 - 45, y2 - 30, SYMBOLIC_OK_RASTER, "", 1);
     Set_Windows_Break_Button(2);
@@ -484,17 +522,20 @@ static int Result_Sheet(Gen_Dlg *d, int32_t n, int had_lkoms)
             Show_Lkom_Factors_Sheet_Of(&Auto_GenRule, 1);
         } else if (code == 92) {
             if (n > Lkom_Limits[0]) {
-                static const char *const m[] = {"Es ergeben sich zu viele", "Lastkollektive f\x81r die",
+                static const char *const m[] = {"Es ergeben sich zu viele",
+                                                "Lastkollektive f\x81r die",
                                                 "ausgew\x84hlte Methode!", nullptr};
                 Nchw_Dlg_Message(nullptr, m);
                 way = rule_offered && n <= Lkom_Limits[3] ? 2 : 0;
                 Draw_Prop_Sheet_Box();
             } else if (Lkom_Gen_Rule_Edit) {
-                static const char *const m[] = {"Die Lastkollektive ergeben sich aus einer bereits",
-                                                "definierten Lastkollektiv-Generierungsvorschrift.",
-                                                "Wenn Sie \"Generierung jetzt durchf\x81hren\" w\x84hlen,",
-                                                "werden die Lastkollektive erzeugt und die",
-                                                "Generierungsvorschrift aufgegeben.", nullptr};
+                static const char *const m[] = {
+                    "Die Lastkollektive ergeben sich aus einer bereits",
+                    "definierten Lastkollektiv-Generierungsvorschrift.",
+                    "Wenn Sie \"Generierung jetzt durchf\x81hren\" w\x84hlen,",
+                    "werden die Lastkollektive erzeugt und die",
+                    "Generierungsvorschrift aufgegeben.",
+                    nullptr};
                 Nchw_Dlg_Message(nullptr, m);
             }
             Change_Activity_PS(ok, way ? 1 : 0);
@@ -532,29 +573,39 @@ static int Run_Generation(Gen_Dlg *d)
 
 /* ------------------------------------------------------------------ the pages */
 
-static const char *const Method_Texts[4] = {"DIN 1055-100", "Eurocode", "DIN 18800", "charakteristisch"};
+static const char *const Method_Texts[4] = {"DIN 1055-100", "Eurocode", "DIN 18800",
+                                            "charakteristisch"};
 static const char *const State_Texts[2] = {"Tragf\x84higkeit", "Gebrauchstauglichkeit"};
 static const char *const Comb_Texts[3] = {"selten", "h\x84ufig", "quasist\x84ndig"};
-static const char *const Gamma_Texts[3] = {"\xC0(G) = 1.00 / 1.35", "\xC0(G) = 0.90 / 1.10", "\xC0(G) = 0.95 / 1.05"};
+static const char *const Gamma_Texts[3] = {"\xC0(G) = 1.00 / 1.35", "\xC0(G) = 0.90 / 1.10",
+                                           "\xC0(G) = 0.95 / 1.05"};
 
 static void Page_General(Gen_Dlg *d, int x, int y, int *lists)
 {
-    Draw_Funny_Text_to_PS(x + 20, y + 76, "\x9A" "berl.-Regel", 0, 0);
+    Draw_Funny_Text_to_PS(x + 20, y + 76,
+                          "\x9A"
+                          "berl.-Regel",
+                          0, 0);
     lists[0] = Add_Stringlist_to_PS(x + 20, y + 80, x + 200, y + 148, &d->method, 70);
-    for (int i = 0; i < 4; i++) Fill_Stringlist_of_PS(lists[0], Method_Texts[i], Method_Allowed(d, i) ? BLACK_CI : RED_CI);
+    for (int i = 0; i < 4; i++)
+        Fill_Stringlist_of_PS(lists[0], Method_Texts[i], Method_Allowed(d, i) ? BLACK_CI : RED_CI);
     Draw_Funny_Text_to_PS(x + 20, y + 166, "Nachweistyp", 0, 0);
     lists[1] = Add_Stringlist_to_PS(x + 20, y + 170, x + 200, y + 206, &d->state, 71);
-    for (int i = 0; i < 2; i++) Fill_Stringlist_of_PS(lists[1], State_Texts[i], State_Allowed(d, i) ? BLACK_CI : RED_CI);
+    for (int i = 0; i < 2; i++)
+        Fill_Stringlist_of_PS(lists[1], State_Texts[i], State_Allowed(d, i) ? BLACK_CI : RED_CI);
     Draw_Funny_Text_to_PS(x + 20, y + 224, "Kombi-typ", 0, 0);
     lists[2] = Add_Stringlist_to_PS(x + 20, y + 228, x + 200, y + 280, &d->variant, 72);
     const bool gamma = d->method == 0 && d->state == 0;
     const Nchw_Type_Rec *t = d->check ? d->check->type : nullptr;
     if (gamma) {
-        if (t && Nchw_Type_Int(t, 7) == 1) Fill_Stringlist_of_PS(lists[2], "\xC0(G) = 1.00 / 1.00", BLACK_CI);
-        else for (int i = 0; i < 3; i++) Fill_Stringlist_of_PS(lists[2], Gamma_Texts[i], BLACK_CI);
+        if (t && Nchw_Type_Int(t, 7) == 1)
+            Fill_Stringlist_of_PS(lists[2], "\xC0(G) = 1.00 / 1.00", BLACK_CI);
+        else
+            for (int i = 0; i < 3; i++) Fill_Stringlist_of_PS(lists[2], Gamma_Texts[i], BLACK_CI);
     } else {
         for (int i = 0; i < 3; i++)
-            Fill_Stringlist_of_PS(lists[2], Comb_Texts[i], t && ((Nchw_Type_Int(t, 6) >> i) & 1) ? BLACK_CI : RED_CI);
+            Fill_Stringlist_of_PS(lists[2], Comb_Texts[i],
+                                  t && ((Nchw_Type_Int(t, 6) >> i) & 1) ? BLACK_CI : RED_CI);
     }
     Draw_Funny_Text_to_PS(x + 220, y + 76, "f\x81r den Nachweis", 0, 0);
     lists[3] = Add_Stringlist_to_PS(x + 220, y + 80, x + 420, y + 148, &d->check_pos, 73);
@@ -564,10 +615,12 @@ static void Page_General(Gen_Dlg *d, int x, int y, int *lists)
         Fill_Stringlist_of_PS(lists[3], label, Allows_Lkoms(c) ? BLACK_CI : RED_CI);
     }
     static const char *const box_texts[5][2] = {
+        // clang-format off
         {"Lastkollektive auch ohne", "Imperfektionen generieren"},
         {"unterschiedliche Imperfektionen", "k\x94nnen auch gleichzeitig wirken"},
         {"Imperfektionen (+/-) ansetzen", ""},
         {"mindestens ein Lastfall der f\x81hrenden", "Einwirkungen mu\xE1 ung\x81nstig wirken"},
+        // clang-format on
         {"Hauptkombinationen generieren", ""}};
     for (int i = 0; i < 5; i++) {
         const int by = y + 170 + 38 * i;
@@ -575,8 +628,13 @@ static void Page_General(Gen_Dlg *d, int x, int y, int *lists)
         Draw_Funny_Text_to_PS(x + 242, by + 10, box_texts[i][0], 0, 0);
         if (box_texts[i][1][0]) Draw_Funny_Text_to_PS(x + 242, by + 24, box_texts[i][1], 0, 0);
     }
-    Draw_Funny_Text_to_PS(x + 470, y + 62, d->method == 2 ? "Nebenkombinationen f\x81r die nachf." : "folgende Einwirkungen k\x94nnen", 0, 0);
-    Draw_Funny_Text_to_PS(x + 470, y + 76, d->method == 2 ? "ausgew. Einwirkungen generieren" : "f\x81hrend werden:", 0, 0);
+    Draw_Funny_Text_to_PS(x + 470, y + 62,
+                          d->method == 2 ? "Nebenkombinationen f\x81r die nachf."
+                                         : "folgende Einwirkungen k\x94nnen",
+                          0, 0);
+    Draw_Funny_Text_to_PS(
+        x + 470, y + 76,
+        d->method == 2 ? "ausgew. Einwirkungen generieren" : "f\x81hrend werden:", 0, 0);
 }
 
 static void Enable_General(const Gen_Dlg *d, const int *lists)
@@ -594,22 +652,26 @@ static void Enable_General(const Gen_Dlg *d, const int *lists)
 static int Build_Page(Gen_Dlg *d, int *lists, int *reg)
 {
     const int x = Sheet_X, y = Sheet_Y;
-    Define_Prop_Sheet(x, y, x + LKOMGEN_W - 1, y + LKOMGEN_H - 1, 1, 1, "Generierung von Lastkollektiven", 0, 1);
+    Define_Prop_Sheet(x, y, x + LKOMGEN_W - 1, y + LKOMGEN_H - 1, 1, 1,
+                      "Generierung von Lastkollektiven", 0, 1);
     *reg = Add_Register_to_PS(x + 10, y + 30, 22);
     Add_Member_to_Register(*reg, "allgemein", 110, 101);
     Add_Member_to_Register(*reg, "Lastfallgruppierungen", 160, 102);
     Add_Member_to_Register(*reg, "Die Lastf\x84lle wirken ...", 160, 103);
     Add_Member_to_Register(*reg, "Faktorisierung", 120, 104);
     Add_Help_to_PS(x + LKOMGEN_W - 40, y + 30, "LKOM_GENERATION");
-    Draw_Funny_Text_to_PS(x + 12, y + 470, "Angaben zur Einschr\x84nkung der Anzahl der zu generierenden Lastkollektive", 0, 1);
-    Add_Single_Button_to_PS(x + LKOMGEN_W - 220, y + 480, PS_RASTER(200, 28), "Lastkollektive generieren", 60);
+    Draw_Funny_Text_to_PS(
+        x + 12, y + 470,
+        "Angaben zur Einschr\x84nkung der Anzahl der zu generierenden Lastkollektive", 0, 1);
+    Add_Single_Button_to_PS(x + LKOMGEN_W - 220, y + 480, PS_RASTER(200, 28),
+                            "Lastkollektive generieren", 60);
     Add_Single_Button_to_PS(x + 12, y + 480, PS_RASTER(90, 28), "abbrechen", 61);
     Set_Windows_Break_Button(61);
     int area = 0;
     if (Page == 0) {
         Page_General(d, x, y, lists);
-        area = Add_Scrollable_Area_to_PS(x + 470, y + 82, x + 625, y + 300, 1, 74, 16, 16, Draw_Nchw_Symbol_Legend,
-                                         nullptr, 0);
+        area = Add_Scrollable_Area_to_PS(x + 470, y + 82, x + 625, y + 300, 1, 74, 16, 16,
+                                         Draw_Nchw_Symbol_Legend, nullptr, 0);
         Nchw_Legend.mode = LEGEND_ACTIONS;
         Nchw_Legend.variable_only = 1;
         Nchw_Legend.rows_per_column = 13;
@@ -627,10 +689,13 @@ static int Build_Page(Gen_Dlg *d, int *lists, int *reg)
             Add_Escape_Area_to_PS(a, b, c, e, 80 + k);
         }
         if (Page == 1) {
-            Draw_Funny_Text_to_PS(x + 20, y + 76, "Verschieben Sie die Lastf\x84lle von Fenster zu Fenster (Drag and Drop)", 0, 0);
+            Draw_Funny_Text_to_PS(
+                x + 20, y + 76,
+                "Verschieben Sie die Lastf\x84lle von Fenster zu Fenster (Drag and Drop)", 0, 0);
             Draw_Funny_Text_to_PS(x + 20, y + 112, "unabh\x84ngig, einzeln", 0, 0);
             Draw_Funny_Text_to_PS(x + 225, y + 100, "treten gleichwirkend nur gemeinsam auf", 0, 0);
-            lists[0] = Add_Stringlist_to_PS(x + 20, y + 446, x + 620, y + 462, &Lkom_Joint_First, 75);
+            lists[0] =
+                Add_Stringlist_to_PS(x + 20, y + 446, x + 620, y + 462, &Lkom_Joint_First, 75);
         } else {
             Draw_Funny_Text_to_PS(x + 20, y + 112, "... immer g\x81nstig", 0, 0);
             Draw_Funny_Text_to_PS(x + 225, y + 112, "... immer ung\x81nstig", 0, 0);
@@ -719,7 +784,8 @@ void Lkom_Generation_Dialog(GenRule_Rec *rule)
     Gen_Dlg d = {};
     Nchw_Rec *c = Generation_Check(rule);
     if (!c || !Allows_Lkoms(c)) {
-        static const char *const m[] = {"Es existiert zur Zeit kein Nachweis,", "dem im aktuellen Rechenmodus ein",
+        static const char *const m[] = {"Es existiert zur Zeit kein Nachweis,",
+                                        "dem im aktuellen Rechenmodus ein",
                                         "Lastkollektiv zugeordnet werden kann.", nullptr};
         Nchw_Dlg_Message(nullptr, m);
         return;
@@ -777,7 +843,8 @@ void Lkom_Generation_Dialog(GenRule_Rec *rule)
             Nchw_Rec *p = Nchw_List_Head;
             for (int k = 0; p && k < d.check_pos; k++) p = p->next;
             if (!Allows_Lkoms(p)) {
-                static const char *const m[] = {"Dem soeben ausgew\x84hlten Nachweis", "kann im aktuellen Rechenmodus",
+                static const char *const m[] = {"Dem soeben ausgew\x84hlten Nachweis",
+                                                "kann im aktuellen Rechenmodus",
                                                 "kein Lastkollektiv zugeordnet werden!", nullptr};
                 Nchw_Dlg_Message(nullptr, m);
                 d.check_pos = Nchw_List_Position(d.check);
@@ -789,7 +856,8 @@ void Lkom_Generation_Dialog(GenRule_Rec *rule)
             continue;
         }
         if (Page == 0 && code == 74) {
-            Track_Nchw_Symbol_Legend(Nchw_Legend.x1, Nchw_Legend.y1, Nchw_Legend.x2, Nchw_Legend.y2);
+            Track_Nchw_Symbol_Legend(Nchw_Legend.x1, Nchw_Legend.y1, Nchw_Legend.x2,
+                                     Nchw_Legend.y2);
             continue;
         }
         if ((Page == 1 || Page == 2) && code >= 80 && code <= 82) {
@@ -804,7 +872,8 @@ void Lkom_Generation_Dialog(GenRule_Rec *rule)
         if (Page == 3 && code >= 76 && code <= 79) {
             if (code == 76 && factor_mode_before == 2) {
                 Init_Message();
-                Fill_Message("Faktoren auf \"standard\" zur\x81" "cksetzen?");
+                Fill_Message("Faktoren auf \"standard\" zur\x81"
+                             "cksetzen?");
                 if (Answer_is_Yes(1)) {
                     Lkom_Gen_Settings.situation = 0;
                     Compute_Std_Factors();

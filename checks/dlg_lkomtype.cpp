@@ -33,8 +33,13 @@ int32_t Lkom_Nth_Variable_Action(int32_t n)
     return -1;
 }
 
-static const char *const Rule_Texts[6] = {"DIN 1055-100", "Eurocode", "DIN 18800", "charakteristisch",
-                                          "DIN 1072", "Br\x81" "ckenbau"};
+static const char *const Rule_Texts[6] = {"DIN 1055-100",
+                                          "Eurocode",
+                                          "DIN 18800",
+                                          "charakteristisch",
+                                          "DIN 1072",
+                                          "Br\x81"
+                                          "ckenbau"};
 static const char *const State_Texts[2] = {"Tragf\x84higkeit", "Gebrauchstauglichkeit"};
 static const char *const Comb_Texts[3] = {"selten", "h\x84ufig", "quasist\x84ndig"};
 static const char *const Gamma_Texts[3] = {"\xC0(G) = 1.00 / 1.35", "\xC0(G) = 0.90 / 1.10",
@@ -64,7 +69,8 @@ static void Enable(const Type_Dlg *d)
 static int Fill(int list, const char *const *texts, int n, const Nchw_Type_Rec *t, int mask)
 {
     for (int i = 0; i < n; i++)
-        Fill_Stringlist_of_PS(list, texts[i], (mask < 0 || Allowed(t, mask, i)) ? BLACK_CI : RED_CI);
+        Fill_Stringlist_of_PS(list, texts[i],
+                              (mask < 0 || Allowed(t, mask, i)) ? BLACK_CI : RED_CI);
     return list;
 }
 
@@ -95,7 +101,9 @@ void Lkom_Type_Dialog(const Nchw_Type_Rec *type, Lkom_Rec *lkom)
     if (d.rule > 5) d.rule = 0;
     d.state = lkom->check_kind == 2 ? 1 : 0;
     d.comb = lkom->combination == 4 ? 2 : lkom->combination == 2 ? 1 : 0;
-    d.gamma = (lkom->gamma_g_variant[0] >= 0 && lkom->gamma_g_variant[0] <= 2) ? lkom->gamma_g_variant[0] : 0;
+    d.gamma = (lkom->gamma_g_variant[0] >= 0 && lkom->gamma_g_variant[0] <= 2)
+                  ? lkom->gamma_g_variant[0]
+                  : 0;
     d.lead = 0;
     for (int32_t n = 0; Lkom_Nth_Variable_Action(n) >= 0; n++)
         if (Lkom_Nth_Variable_Action(n) == lkom->leading_action[0]) d.lead = n;
@@ -108,21 +116,32 @@ void Lkom_Type_Dialog(const Nchw_Type_Rec *type, Lkom_Rec *lkom)
     int x1 = Origin_X, y1 = Origin_Y, x2 = x1 + LKOMTYPE_W - 1, y2 = y1 + LKOMTYPE_H - 1;
     Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
     const int x = x1, y = y1;
-    Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Programmgest\x81tze Erzeugung von Lastkollektiv-Tabellen", 0, 1);
+    Define_Prop_Sheet(x1, y1, x2, y2, 1, 1,
+                      "Programmgest\x81tze Erzeugung von Lastkollektiv-Tabellen", 0, 1);
     Draw_Funny_Text_to_PS(x + 12, y + 44, "Grundeinstellungen", 0, 1);
-    Draw_Funny_Text_to_PS(x + 12, y + 62, "\x9A" "berlagerungsregel:", 0, 0);
-    d.l_rule = Fill(Add_Stringlist_to_PS(x + 12, y + 66, x + 182, y + 166, &d.rule, 1), Rule_Texts, 6, type, NCHW_TI_RULES_USED);
+    Draw_Funny_Text_to_PS(x + 12, y + 62,
+                          "\x9A"
+                          "berlagerungsregel:",
+                          0, 0);
+    d.l_rule = Fill(Add_Stringlist_to_PS(x + 12, y + 66, x + 182, y + 166, &d.rule, 1), Rule_Texts,
+                    6, type, NCHW_TI_RULES_USED);
     Draw_Funny_Text_to_PS(x + 12, y + 184, "f\x81hrende Einwirkung:", 0, 0);
     d.l_lead = Add_Stringlist_to_PS(x + 12, y + 188, x + 182, y + 252, &d.lead, 2);
     for (int32_t n = 0; Lkom_Nth_Variable_Action(n) >= 0; n++)
-        Fill_Stringlist_of_PS(d.l_lead, Nchw_Einw_Table.rows[Lkom_Nth_Variable_Action(n)].label, BLACK_CI);
+        Fill_Stringlist_of_PS(d.l_lead, Nchw_Einw_Table.rows[Lkom_Nth_Variable_Action(n)].label,
+                              BLACK_CI);
     Draw_Funny_Text_to_PS(x + 12, y + 270, "Nachweistyp:", 0, 0);
-    d.l_state = Fill(Add_Stringlist_to_PS(x + 12, y + 274, x + 182, y + 310, &d.state, 3), State_Texts, 2, type, NCHW_TI_KINDS_USED);
+    d.l_state = Fill(Add_Stringlist_to_PS(x + 12, y + 274, x + 182, y + 310, &d.state, 3),
+                     State_Texts, 2, type, NCHW_TI_KINDS_USED);
     Draw_Funny_Text_to_PS(x + 12, y + 328, "Kombinationstyp:", 0, 0);
-    d.l_comb = Fill(Add_Stringlist_to_PS(x + 12, y + 332, x + 182, y + 384, &d.comb, 4), Comb_Texts, 3, type, NCHW_TI_COMBINATIONS_USED);
-    d.l_gamma = Fill(Add_Stringlist_to_PS(x + 193, y + 346, x + 360, y + 398, &d.gamma, 0), Gamma_Texts, 3, type, -1);
-    d.l_main = Fill(Add_Stringlist_to_PS(x + 193, y + 402, x + 360, y + 438, &d.main, 0), Main_Texts, 2, type, -1);
-    Draw_Funny_Text_to_PS(x + XTRGEN_PANEL_X1, y + 62, "Auswahl der am Lastkollektiv beteiligten Lastf\x84lle", 0, 0);
+    d.l_comb = Fill(Add_Stringlist_to_PS(x + 12, y + 332, x + 182, y + 384, &d.comb, 4), Comb_Texts,
+                    3, type, NCHW_TI_COMBINATIONS_USED);
+    d.l_gamma = Fill(Add_Stringlist_to_PS(x + 193, y + 346, x + 360, y + 398, &d.gamma, 0),
+                     Gamma_Texts, 3, type, -1);
+    d.l_main = Fill(Add_Stringlist_to_PS(x + 193, y + 402, x + 360, y + 438, &d.main, 0),
+                    Main_Texts, 2, type, -1);
+    Draw_Funny_Text_to_PS(x + XTRGEN_PANEL_X1, y + 62,
+                          "Auswahl der am Lastkollektiv beteiligten Lastf\x84lle", 0, 0);
     Draw_Funny_Text_to_PS(x + 412, y + 346, "auf Standard setzen", 0, 0);
     Add_Single_Button_to_PS(x + 510, y + 340, PS_RASTER(70, 24), "Standard", 20);
     Add_Single_Button_to_PS(x + 193, y + 324, PS_RASTER(60, 20), "alle", 21);
@@ -131,7 +150,8 @@ void Lkom_Type_Dialog(const Nchw_Type_Rec *type, Lkom_Rec *lkom)
     Add_Single_Button_to_PS(x + 12, y + 410, PS_RASTER(80, 24), "abbrechen", 30);
     Add_Single_Button_to_PS(x + 100, y + 410, PS_RASTER(60, 24), "Hilfe", 31);
     Add_Single_Button_to_PS(x + 380, y + 380, PS_RASTER(200, 62),
-                            "Lastkollektiv\nentsprechend der\naktuellen Einstellungen\nerzeugen", 32);
+                            "Lastkollektiv\nentsprechend der\naktuellen Einstellungen\nerzeugen",
+                            32);
     Set_Windows_Break_Button(30);
     const int px1 = x + XTRGEN_PANEL_X1, py1 = y + XTRGEN_PANEL_Y1;
     const int px2 = x + XTRGEN_PANEL_X2, py2 = y + XTRGEN_PANEL_Y2;
@@ -187,12 +207,13 @@ void Lkom_Type_Dialog(const Nchw_Type_Rec *type, Lkom_Rec *lkom)
             Origin_X = x + dx;
             Origin_Y = y + dy;
             Undefine_Prop_Sheet();
-            if (code != 32) return;     /* "abbrechen", the close box, a closed window */
+            if (code != 32) return; /* "abbrechen", the close box, a closed window */
             lkom->comb_rule = 1 << d.rule;
             lkom->check_kind = d.state + 1;
             lkom->combination = 1 << d.comb;
             lkom->gamma_g_variant[0] = d.gamma;
-            lkom->leading_action[0] = d.rule <= 1 ? Lkom_Nth_Variable_Action(d.lead) : (d.main == 0 ? 1 : 0);
+            lkom->leading_action[0] =
+                d.rule <= 1 ? Lkom_Nth_Variable_Action(d.lead) : (d.main == 0 ? 1 : 0);
             std::free(lkom->rows);
             lkom->rows = nullptr;
             lkom->row_count = 0;
@@ -200,9 +221,9 @@ void Lkom_Type_Dialog(const Nchw_Type_Rec *type, Lkom_Rec *lkom)
             const int32_t rec[8] = {lkom->combination, 0, 0, lkom->gamma_g_variant[1], 0, 0, 0, 0};
             Lkom_Bridge_Variant_Rec = rec;
             int32_t n = 0;
-            Lkom_Row *rows = Build_Udef_Lkom_Factors(type, &n, lkom->comb_rule, lkom->leading_action[0],
-                                                     lkom->check_kind, lkom->combination,
-                                                     lkom->gamma_g_variant[0]);
+            Lkom_Row *rows = Build_Udef_Lkom_Factors(type, &n, lkom->comb_rule,
+                                                     lkom->leading_action[0], lkom->check_kind,
+                                                     lkom->combination, lkom->gamma_g_variant[0]);
             Lkom_Bridge_Variant_Rec = nullptr;
             lkom->rows = rows;
             lkom->row_count = rows ? n : 0;
@@ -269,14 +290,20 @@ void Show_Lkom_Factors_Sheet_Of(const Nchw_Rec *check, int generated)
 {
     char title[128];
     if (generated)
-        snprintf(title, sizeof title, "\x9A" "bersicht \x81" "ber die generierten Lastkollektive entspr. der "
+        snprintf(title, sizeof title,
+                 "\x9A"
+                 "bersicht \x81"
+                 "ber die generierten Lastkollektive entspr. der "
                  "aktuellen Einstellungen");
     else
-        snprintf(title, sizeof title, "\x9A" "bersicht \x81" "ber alle Lastkollektive zum Nachweis: %s",
+        snprintf(title, sizeof title,
+                 "\x9A"
+                 "bersicht \x81"
+                 "ber alle Lastkollektive zum Nachweis: %s",
                  check ? Trim_Blanks(check->name) : "");
     Overview o = {check, 0};
-    o.imperfections = check && check->type && Nchw_Type_Int(check->type, 10) == 2 &&
-                      Nchw_Imp_Table.count > 0;
+    o.imperfections =
+        check && check->type && Nchw_Type_Int(check->type, 10) == 2 && Nchw_Imp_Table.count > 0;
     int32_t lines = 0;
     for (const Lkom_Rec *l = check ? check->lkom_head : nullptr; l; l = l->next) lines++;
     int x1 = (NPIXEL_X - 700) / 2, y1 = (NPIXEL_Y - 480) / 2, x2 = x1 + 699, y2 = y1 + 479;
@@ -294,8 +321,7 @@ void Show_Lkom_Factors_Sheet_Of(const Nchw_Rec *check, int generated)
     Set_Windows_OK_Button(1);
     Activate_Prop_Sheet();
     Change_Activity_PS(area, 1);
-    while (Edit_Prop_Sheet() != 1 && !getkeymask()) {
-    }
+    while (Edit_Prop_Sheet() != 1 && !getkeymask()) {}
     Undefine_Prop_Sheet();
 }
 

@@ -44,7 +44,9 @@ static const char *Rule_Line(int32_t rule)
     case 4: return "Kombinationsregel: DIN 18800";
     case 8: return "Kombinationsregel: charakteristisch";
     case 16: return "Kombinationsregel: DIN 1072";
-    case 32: return "Kombinationsregel: Br\x81" "ckenbau";
+    case 32:
+        return "Kombinationsregel: Br\x81"
+               "ckenbau";
     default: return "Kombinationsregel: einstellbar";
     }
 }
@@ -124,7 +126,10 @@ static void Paint_Summary(int x0, int y0)
             k = top + 56;
             break;
         case 3: Line(x0 + 25, y0 + top + 41, "Nachweistyp frei w\x84hlbar"); break;
-        default: t->ints4_10[0] = 0; Line(x0 + 25, y0 + top + 41, "Nachweistyp irelevant"); break;
+        default:
+            t->ints4_10[0] = 0;
+            Line(x0 + 25, y0 + top + 41, "Nachweistyp irelevant");
+            break;
         }
     }
     Nchw_Summary_K = k;
@@ -136,8 +141,12 @@ static void Paint_Summary(int x0, int y0)
     }
     Heading(x0 + 10, y0 + k + 82, "RECHENMODUS:");
     const int32_t mode = t ? Nchw_Type_Int(t, 10) : 0;
-    Line(x0 + 25, y0 + k + 96, mode == 1 ? "lineare Schnittgr\x94\xE1" "enberechnung"
-                               : mode == 2 ? "nichtlineare Schnittgr\x94\xE1" "enberechnung" : "keine Angaben");
+    Line(x0 + 25, y0 + k + 96,
+         mode == 1   ? "lineare Schnittgr\x94\xE1"
+                       "enberechnung"
+         : mode == 2 ? "nichtlineare Schnittgr\x94\xE1"
+                       "enberechnung"
+                     : "keine Angaben");
     Heading(x0 + 10, y0 + k + 116, "OPTIONALE EINSTELLUNGEN:");
     if (!t || t->option_count <= 0) {
         Line(x0 + 25, y0 + k + 130, "nicht vorhanden");
@@ -159,7 +168,9 @@ static void Paint_Summary(int x0, int y0)
         } else if (e.kind == 1 || e.kind == 2) {
             int image;
             if (e.kind == 1) image = c->option_values[i] ? TVI_BOX_TICKED : TVI_BOX_EMPTY;
-            else image = c->option_values[Group_First(t, i)] == e.value ? TVI_OPTION_ON : TVI_OPTION_OFF;
+            else
+                image =
+                    c->option_values[Group_First(t, i)] == e.value ? TVI_OPTION_ON : TVI_OPTION_OFF;
             pxFgc(colour);
             Draw_TreeViewImage(image, x + 6, y0 + y - 9 + 6);
             Line(x0 + e.x_indent + 31, y0 + y, e.text, colour);
@@ -194,7 +205,10 @@ void Nchw_Draw_Selector_Text(int slot, const char *plural)
     const int x = Nchw_Sheet.x, y = Nchw_Sheet.y + 355 + 26 * slot;
     const int32_t m = Nchw_Sheet.sel_mode[slot];
     char text[80];
-    snprintf(text, sizeof text, m == 0 ? "f\x81r alle %s" : m == 1 ? "nicht f\x81r %s" : "f\x81r ausgew\x84hlte %s",
+    snprintf(text, sizeof text,
+             m == 0   ? "f\x81r alle %s"
+             : m == 1 ? "nicht f\x81r %s"
+                      : "f\x81r ausgew\x84hlte %s",
              plural);
     pxFgc(BACKGROUND_CI);
     pxRect(x + 272, y - 13, x + 466, y + 4);
@@ -260,13 +274,14 @@ void Show_Nchw_Properties(Nchw_Rec *check)
     if (n >= 1 && n <= 3 && !(s.args.values[0] & 128)) {
         Nchw_Summary_Bottom = 310 + 26 * (3 - n);
         if (s.h_summary > 0)
-            Reshape_Scrollable_Area_PS(s.h_summary, x + 275, y + 195, x + 570, y + Nchw_Summary_Bottom, 1, 12, 0, 0);
+            Reshape_Scrollable_Area_PS(s.h_summary, x + 275, y + 195, x + 570,
+                                       y + Nchw_Summary_Bottom, 1, 12, 0, 0);
         Pop_RFont(4096);
         pxFgc(BLACK_CI);
         pxText(x + 272, y + 330 + 26 * (3 - n), "Der Nachweis wird gef\x81hrt .......", -1);
         Push_RFont();
         for (int i = 0; i < n; i++) {
-            const int slot = 3 - n + i;         /* the lowest n controls, the first selector highest */
+            const int slot = 3 - n + i; /* the lowest n controls, the first selector highest */
             s.sel_mode[slot] = check->selector_modes[i];
             if ((Nchw_Type_Id(t) == 48 || Nchw_Type_Id(t) == 98) && n == 1) {
                 check->selector_modes[i] = s.sel_mode[slot] = 0;

@@ -45,10 +45,7 @@ static bool Fits(const Nchw_Rec *c, int n_int)
 }
 
 /* Name of n characters padded with blanks to 30. */
-static void Pad_Name(char *out, const char *text)
-{
-    snprintf(out, 31, "%-30.30s", text);
-}
+static void Pad_Name(char *out, const char *text) { snprintf(out, 31, "%-30.30s", text); }
 
 static void Create_Xtr(Nchw_Rec *c, double number, const char *name)
 {
@@ -91,7 +88,8 @@ static void Create_Lkom(Nchw_Rec *c, double number, const char *name)
     int32_t variable = 0;
     for (int32_t i = 0; Nchw_Einw_Table.rows && i < Nchw_Einw_Table.count; i++)
         variable += Nchw_Einw_Table.rows[i].kind > 1 ? 1 : 0;
-    l->leading_action[0] = l->leading_action[1] = (Nchw_Type_Int(t, 9) == 4 && variable < 2) ? 1 : 0;
+    l->leading_action[0] = l->leading_action[1] =
+        (Nchw_Type_Int(t, 9) == 4 && variable < 2) ? 1 : 0;
     l->gamma_g_variant[0] = l->gamma_g_variant[1] = Nchw_Global_Settings.din1055_gamma_g - 1;
     l->tree_item = 0;
     c->lkom_count++;
@@ -111,10 +109,11 @@ static void New_Item_Dialog(bool xtr)
     for (Nchw_Rec *c = Nchw_List_Head; c && !any; c = c->next)
         if (Fits(c, bit_int)) any = c;
     if (!any) {
-        const char *lines[] = {"Es existiert zur Zeit kein Nachweis,",
-                               xtr ? "dem im aktuellen Rechenmodus eine" : "dem im aktuellen Rechenmodus ein",
-                               xtr ? "Extremierung zugeordnet werden kann." : "Lastkollektiv zugeordnet werden kann.",
-                               nullptr};
+        const char *lines[] = {
+            "Es existiert zur Zeit kein Nachweis,",
+            xtr ? "dem im aktuellen Rechenmodus eine" : "dem im aktuellen Rechenmodus ein",
+            xtr ? "Extremierung zugeordnet werden kann." : "Lastkollektiv zugeordnet werden kann.",
+            nullptr};
         Nchw_Dlg_Message(nullptr, lines);
         return;
     }
@@ -136,7 +135,9 @@ static void New_Item_Dialog(bool xtr)
     Nchw_Dlg_Centre *centre = xtr ? &Centre_Xtr : &Centre_Lkom;
     int x, y, x2, y2;
     Nchw_Dlg_Place(centre, 138, 138, 94, 93, &x, &y, &x2, &y2);
-    Define_Prop_Sheet(x, y, x2, y2, 1, 1, xtr ? "eine neue Extremierung hinzuf\x81gen" : "ein neues Lastkollektiv hinzuf\x81gen",
+    Define_Prop_Sheet(x, y, x2, y2, 1, 1,
+                      xtr ? "eine neue Extremierung hinzuf\x81gen"
+                          : "ein neues Lastkollektiv hinzuf\x81gen",
                       0, 1);
     Draw_Funny_Text_to_PS(x + 17, y + 58, "Nummer", 0, 0);
     Add_Edit_Float_to_PS(x + 18, y + 65, 5, "%5.0f", &number, 0);
@@ -161,8 +162,10 @@ static void New_Item_Dialog(bool xtr)
             Nchw_Rec *c = Nchw_List_Head;
             for (int k = 0; c && k < pos; k++) c = c->next;
             if (!Fits(c, bit_int)) {
-                const char *lines[] = {"Dem soeben ausgew\x84hlten Nachweis", "kann im aktuellen Rechenmodus",
-                                       xtr ? "keine Extremalbildungsvorschrift" : "kein Lastkollektiv zugeordnet werden!",
+                const char *lines[] = {"Dem soeben ausgew\x84hlten Nachweis",
+                                       "kann im aktuellen Rechenmodus",
+                                       xtr ? "keine Extremalbildungsvorschrift"
+                                           : "kein Lastkollektiv zugeordnet werden!",
                                        xtr ? "zugeordnet werden!" : nullptr, nullptr};
                 Nchw_Dlg_Message(nullptr, lines);
                 pos = pre_pos;

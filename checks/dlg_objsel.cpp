@@ -20,7 +20,7 @@ int32_t Nchw_Object_Current_Type = 0;
 
 static Nchw_Dlg_Centre Centre = {-1, -1};
 static int Colour_Bg, Colour_Sel, Colour_Grey;
-static int Scroll_X = 0;                /* kept scroll offset of the dialog's area */
+static int Scroll_X = 0; /* kept scroll offset of the dialog's area */
 
 static Nchw_Object_Table_Rec *Table_Of(int32_t type)
 {

@@ -9,19 +9,19 @@
 #include <cstdint>
 
 #define NCHW_OBJECT_TYPES 9
-#define NCHW_OBJECT_ROWS 20             /* entries per column of the grid */
+#define NCHW_OBJECT_ROWS  20 /* entries per column of the grid */
 
 typedef struct Nchw_Object_Entry {
     int32_t number;
-    int32_t selected;                   /* 1 selected */
-    char label[31];                     /* "%d: %s", at most 30 characters */
-    int32_t width;                      /* label width in pixels, font 4096 */
+    int32_t selected; /* 1 selected */
+    char label[31];   /* "%d: %s", at most 30 characters */
+    int32_t width;    /* label width in pixels, font 4096 */
 } Nchw_Object_Entry;
 
 typedef struct Nchw_Object_Table_Rec {
     Nchw_Object_Entry *entries;
     int32_t capacity, count;
-    int32_t label_width;                /* widest label, pixels */
+    int32_t label_width; /* widest label, pixels */
 } Nchw_Object_Table_Rec;
 
 extern Nchw_Object_Table_Rec Nchw_Object_Tables[NCHW_OBJECT_TYPES];

@@ -56,10 +56,14 @@ void Make_Xtr_Page_Controls(int x, int y)
     s.h_xtr_more = Add_Single_Button_to_PS(x + 531, y + 165, SYMBOLIC_MORE_RASTER, "", 29);
     for (int r = 0; r <= XTR_PAGE_ROWS; r++)
         for (int c = 0; c < 5; c++)
-            s.h_xtr_table[r][c] = r == XTR_PAGE_ROWS ? 0
-                : Add_Edit_Float_to_PS(x + Xtr_Col_X[c], y + XTR_TABLE_Y + r * XTR_ROW_H, c == 0 ? 3 : 4,
-                                       c == 0 ? "%3.0f" : "%4.2f", &s.xtr_table[r][c], 30);
-    Draw_Funny_Area_to_PS(1, x + NCHW_PAGE_X1, y + NCHW_PAGE_Y1, x + NCHW_PAGE_X2, y + NCHW_PAGE_Y2, 0);
+            s.h_xtr_table[r][c] =
+                r == XTR_PAGE_ROWS
+                    ? 0
+                    : Add_Edit_Float_to_PS(x + Xtr_Col_X[c], y + XTR_TABLE_Y + r * XTR_ROW_H,
+                                           c == 0 ? 3 : 4, c == 0 ? "%3.0f" : "%4.2f",
+                                           &s.xtr_table[r][c], 30);
+    Draw_Funny_Area_to_PS(1, x + NCHW_PAGE_X1, y + NCHW_PAGE_Y1, x + NCHW_PAGE_X2, y + NCHW_PAGE_Y2,
+                          0);
 }
 
 void Make_Lkom_Page_Controls(int x, int y)
@@ -69,10 +73,16 @@ void Make_Lkom_Page_Controls(int x, int y)
     s.h_lkom_name = Add_Edit_Text_to_PS(x + 331, y + 101, 30, s.lkom_name, 31, 32);
     for (int r = 0; r <= LKOM_PAGE_ROWS; r++)
         for (int c = 0; c < 4; c++)
-            s.h_lkom_table[r][c] = r == LKOM_PAGE_ROWS ? 0
-                : Add_Edit_Float_to_PS(x + Lkom_Col_X[c], y + LKOM_TABLE_Y + r * LKOM_ROW_H, c == 0 ? 3 : 5,
-                                       c == 0 ? "%3.0f" : "%5.3f", &s.lkom_table[r][c], 42);
-    static const struct { int code, x, y; const char *tip; } b[9] = {
+            s.h_lkom_table[r][c] =
+                r == LKOM_PAGE_ROWS
+                    ? 0
+                    : Add_Edit_Float_to_PS(x + Lkom_Col_X[c], y + LKOM_TABLE_Y + r * LKOM_ROW_H,
+                                           c == 0 ? 3 : 5, c == 0 ? "%3.0f" : "%5.3f",
+                                           &s.lkom_table[r][c], 42);
+    static const struct {
+        int code, x, y;
+        const char *tip;
+    } b[9] = {// clang-format off
         {33, 556, 181, "n\x84" "chstes\nLastkollektiv\nbearbeiten"},
         {34, 574, 181, "vorangegangenes\nLastkollektiv\nbearbeiten"},
         {35, 556, 204, "Lastkollektiv duplizieren"},
@@ -81,15 +91,19 @@ void Make_Lkom_Page_Controls(int x, int y)
         {37, 556, 318, "Tabelle nicht bearbeiten"},
         {39, 556, 343, "Spalten \xB8 und \xC0 bearbeiten"},
         {40, 556, 368, "Spalte Faktor bearbeiten, Wirkung auf \xB8"},
-        {41, 556, 393, "Spalte Faktor bearbeiten, Wirkung auf \xC0"}};
+              // clang-format on
+              {41, 556, 393, "Spalte Faktor bearbeiten, Wirkung auf \xC0"}};
     for (int i = 0; i < 9; i++) {
-        s.h_lkom_button[i] = Add_Single_Button_to_PS(x + b[i].x, y + b[i].y, PS_RASTER(17, 20), "", b[i].code);
+        s.h_lkom_button[i] =
+            Add_Single_Button_to_PS(x + b[i].x, y + b[i].y, PS_RASTER(17, 20), "", b[i].code);
         Set_Comment_to_Button_PS(s.h_lkom_button[i], b[i].tip);
     }
     s.h_gen_number = Add_Edit_Float_to_PS(x + 273, y + 105, 4, "%4.0f", &s.gen_number, 43);
     s.h_gen_name = Add_Edit_Text_to_PS(x + 329, y + 105, 30, s.gen_name, 31, 44);
-    s.h_gen_regen = Add_Single_Button_to_PS(x + 275, y + 300, PS_RASTER(140, 24), "neu generieren", 45);
-    s.h_gen_dialog = Add_Single_Button_to_PS(x + 430, y + 300, PS_RASTER(140, 24), "Einstellungen", 46);
+    s.h_gen_regen =
+        Add_Single_Button_to_PS(x + 275, y + 300, PS_RASTER(140, 24), "neu generieren", 45);
+    s.h_gen_dialog =
+        Add_Single_Button_to_PS(x + 430, y + 300, PS_RASTER(140, 24), "Einstellungen", 46);
 }
 
 /* ------------------------------------------------------------------ extremal rule */
@@ -127,7 +141,9 @@ static const char *Rule_Name(int32_t rule)
     case 4: return "DIN 18800";
     case 8: return "\"charakteristisch\"";
     case 16: return "DIN 1072";
-    case 32: return "Br\x81" "ckenbau";
+    case 32:
+        return "Br\x81"
+               "ckenbau";
     default: return "";
     }
 }
@@ -135,8 +151,12 @@ static const char *Rule_Name(int32_t rule)
 static const char *Auto_Kind_Text(int32_t kind)
 {
     switch (kind) {
-    case 1: return "automatisch, st\x84ndig und vor\x81" "bergehend";
-    case 2: return "automatisch, au\xE1" "ergew\x94hnlich";
+    case 1:
+        return "automatisch, st\x84ndig und vor\x81"
+               "bergehend";
+    case 2:
+        return "automatisch, au\xE1"
+               "ergew\x94hnlich";
     case 4: return "automatisch, Norddeutsche Tiefebene";
     case 8: return "automatisch, Erdbeben";
     default: return "";
@@ -162,7 +182,9 @@ void Show_Xtr_Properties(Xtr_Rule_Rec *rule)
     Text(272, 140, "zum Nachweis:");
     Text(370, 140, check ? Trim_Blanks(check->name) : "");
     Text(272, 157, "Typ:");
-    Text(272, 215, "\x9A" "berlagerungsregel:");
+    Text(272, 215,
+         "\x9A"
+         "berlagerungsregel:");
     Text(400, 215, Rule_Name(R));
     Text(272, 232, "formuliert auf der Basis von");
     Text(440, 232, rule->basis[0] == 0 ? "Einwirkungen" : "Lastf\x84llen");
@@ -184,9 +206,9 @@ void Show_Xtr_Properties(Xtr_Rule_Rec *rule)
         fill = false;
     } else {
         const int32_t T = type ? Nchw_Type_Id(type) : 0;
-        const bool forced = (Nchw_Norm_Mask & 0x20) && type && Nchw_Type_Int(type, 4) == 1 &&
-                            Nchw_Type_Int(type, 8) == 2 && (Nchw_Type_Int(type, 10) & 1) &&
-                            Nchw_Auto_Xtr_Exist() && T != 224 && T != 43 && T != 81 && T != 82;
+        const bool forced = (Nchw_Norm_Mask & 0x20) && type && Nchw_Type_Int(type, 4) == 1
+                            && Nchw_Type_Int(type, 8) == 2 && (Nchw_Type_Int(type, 10) & 1)
+                            && Nchw_Auto_Xtr_Exist() && T != 224 && T != 43 && T != 81 && T != 82;
         if (forced) rule->mode = s.xtr_mode = 2;
         Nchw_Act(s.h_xtr_std, forced ? 0 : 1);
         Nchw_Act(s.h_xtr_udef, 1);
@@ -237,7 +259,8 @@ void Set_Xtr_Mode(int32_t mode)
             Init_Message();
             Fill_Message("Soll der Tabelleninhalt auf");
             Fill_Message("\"Standard\"");
-            Fill_Message("zur\x81" "ckgesetzt werden?");
+            Fill_Message("zur\x81"
+                         "ckgesetzt werden?");
             if (!Answer_is_Yes(1)) {
                 rule->mode = Nchw_Sheet.xtr_mode = 2;
                 Nchw_Act(Nchw_Sheet.h_xtr_std, 1);
@@ -273,7 +296,8 @@ void Take_Xtr_Page_Table(void)
     }
     const int line = end - top;
     if (end == rule->row_count && line < XTR_PAGE_ROWS && std::lround(s.xtr_table[line][0]) != 0) {
-        Xtr_Row *rows = (Xtr_Row *)std::realloc(rule->rows, sizeof(Xtr_Row) * (size_t)(rule->row_count + 1));
+        Xtr_Row *rows =
+            (Xtr_Row *)std::realloc(rule->rows, sizeof(Xtr_Row) * (size_t)(rule->row_count + 1));
         if (!rows) return;
         rule->rows = rows;
         const double *t = s.xtr_table[line];
@@ -291,7 +315,8 @@ static void Lkom_Table_Activity(int mode)
     const int recomputed = mode == 1 ? 3 : mode == 2 ? 1 : mode == 3 ? 2 : -1;
     for (int r = 0; r < LKOM_PAGE_ROWS; r++) {
         const int open[4] = {mode > 0, mode == 1, mode == 1, mode > 1};
-        for (int c = 0; c < 4; c++) Nchw_Act(s.h_lkom_table[r][c], open[c] ? 1 : c == recomputed ? -2 : -1);
+        for (int c = 0; c < 4; c++)
+            Nchw_Act(s.h_lkom_table[r][c], open[c] ? 1 : c == recomputed ? -2 : -1);
     }
 }
 
@@ -327,11 +352,12 @@ void Show_Lkom_Properties(Lkom_Rec *lkom)
     Text(Lkom_Col_X[3], 172, "Faktor");
     for (int r = 0; r < LKOM_PAGE_ROWS; r++) {
         Text(Lkom_Col_X[3] - 14, LKOM_TABLE_Y + r * LKOM_ROW_H + 12, "=");
-        pxFgc(BLACK_CI);        /* the product dot between the two coefficients */
-        pxRect(s.x + Lkom_Col_X[2] - 9, s.y + LKOM_TABLE_Y + r * LKOM_ROW_H + 7, s.x + Lkom_Col_X[2] - 8,
-               s.y + LKOM_TABLE_Y + r * LKOM_ROW_H + 8);
+        pxFgc(BLACK_CI); /* the product dot between the two coefficients */
+        pxRect(s.x + Lkom_Col_X[2] - 9, s.y + LKOM_TABLE_Y + r * LKOM_ROW_H + 7,
+               s.x + Lkom_Col_X[2] - 8, s.y + LKOM_TABLE_Y + r * LKOM_ROW_H + 8);
     }
-    pxDrawTransparentDIB("nchwlkom.bmp", s.x + 557, s.y + 182, s.x + 600, s.y + 430, 201, 0, 192, 192, 192);
+    pxDrawTransparentDIB("nchwlkom.bmp", s.x + 557, s.y + 182, s.x + 600, s.y + 430, 201, 0, 192,
+                         192, 192);
     static const Lkom_Rec *shown = nullptr;
     if (shown != lkom || s.lkom_top > lkom->row_count || s.lkom_top < 0) s.lkom_top = 0;
     shown = lkom;
@@ -399,7 +425,7 @@ void Take_Lkom_Page_Table(void)
     int32_t m = 0;
     for (int r = 0; r < top && r < lkom->row_count; r++) rows[m++] = lkom->rows[r];
     for (int r = top; r < end; r++) {
-        if (std::lround(s.lkom_table[r - top][0]) == 0) continue;   /* an emptied row */
+        if (std::lround(s.lkom_table[r - top][0]) == 0) continue; /* an emptied row */
         Lkom_Row x = Row_From_Table(s.lkom_table[r - top], s.lkom_edit_mode);
         x.unfavourable = lkom->rows[r].unfavourable;
         rows[m++] = x;
@@ -439,7 +465,11 @@ const char *GenRule_Count_Text(const GenRule_Rec *rule)
     const int32_t g = rule ? rule->generated_count : 0;
     const int32_t L3 = Lkom_Limits[3];
     if (std::abs(g) > L3) snprintf(text, sizeof text, "zu viele Lastkollektive");
-    else if (g < 0) snprintf(text, sizeof text, "\x81" "ber %d Lastkollektive", (int)-g);
+    else if (g < 0)
+        snprintf(text, sizeof text,
+                 "\x81"
+                 "ber %d Lastkollektive",
+                 (int)-g);
     else snprintf(text, sizeof text, "%d Lastkollektive", (int)g);
     return text;
 }

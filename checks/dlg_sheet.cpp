@@ -141,7 +141,10 @@ void New_Nachweis_Dialog(void)
     }
     const int sw = Add_Logical_Button_to_PS(x + 290, y + 106, 0, 0, &take_name, 0);
     Add_Aligned_Connected_Text_to_Button_of_PS(
-        sw, "Bezeichnung des\nNachweistyps als\nNachweisbezeichnung\n\x81" "bernehmen", 0);
+        sw,
+        "Bezeichnung des\nNachweistyps als\nNachweisbezeichnung\n\x81"
+        "bernehmen",
+        0);
     if (Nchw_Struct_Valid && Nchw_Struct_Root)
         Add_Single_Button_to_PS(x + 290, y + 200, PS_RASTER(100, 24), "Typauswahl ...", 5);
     Add_Single_Button_to_PS(x + 15, y2 - 34, SYMBOLIC_BREAK_RASTER, "", 2);
@@ -170,9 +173,13 @@ void New_Nachweis_Dialog(void)
     Nchw_Type_Rec *type = Nchw_Type_Head;
     for (int k = 0; type && k < type_pos; k++) type = type->next;
     if (!type) return;
-    if (take_name || Trim_Blanks(name)[0] == 0) snprintf(name, sizeof name, "%s", Trim_Blanks(type->name));
+    if (take_name || Trim_Blanks(name)[0] == 0)
+        snprintf(name, sizeof name, "%s", Trim_Blanks(type->name));
     if (number < 1) {
-        static const char *const lines[] = {"Nachweisnummer mu\xE1", "gr\x94\xE1" "er als 0 sein!", nullptr};
+        static const char *const lines[] = {"Nachweisnummer mu\xE1",
+                                            "gr\x94\xE1"
+                                            "er als 0 sein!",
+                                            nullptr};
         Nchw_Dlg_Message(nullptr, lines);
         number = 1;
     }
@@ -315,7 +322,8 @@ static void Selector_Event(int code)
         snprintf(text[0], sizeof text[0], "f\x81r alle %s", plural);
         snprintf(text[1], sizeof text[1], "nicht f\x81r %s", plural);
         snprintf(text[2], sizeof text[2], "f\x81r ausgew\x84hlte %s", plural);
-        const Menue_Entry entries[3] = {{text[0], nullptr, 1}, {text[1], nullptr, 1}, {text[2], nullptr, 1}};
+        const Menue_Entry entries[3] = {
+            {text[0], nullptr, 1}, {text[1], nullptr, 1}, {text[2], nullptr, 1}};
         const int k = Menue_Manager(Nchw_Sheet.x + 275, Nchw_Sheet.y + 362 + 26 * slot, entries, 3);
         if (k < 0) return;
         Nchw_Sheet.sel_mode[slot] = k;
@@ -323,8 +331,8 @@ static void Selector_Event(int code)
         Nchw_Act(Nchw_Sheet.h_sel_button[slot], c->selector_modes[i] == 2 ? 1 : 0);
         Nchw_Draw_Selector_Text(slot, c->type->selector_names[i]);
     } else if (c->selector_modes[i] == 2) {
-        c->selected[i] = Nchw_Object_Select_Dialog(c->type->selector_types[i], c->type->selector_names[i],
-                                                   c->selected[i]);
+        c->selected[i] = Nchw_Object_Select_Dialog(c->type->selector_types[i],
+                                                   c->type->selector_names[i], c->selected[i]);
     }
 }
 
@@ -351,7 +359,10 @@ static void Show_Item(int level, void *rec)
 
 void Nchw_Select_Neighbour(int step)
 {
-    struct Row { int level; void *rec; };
+    struct Row {
+        int level;
+        void *rec;
+    };
     Row rows[4096];
     int n = 0, at = -1;
     for (Nchw_Rec *c = Nchw_List_Head; c && n < 4096; c = c->next) {
@@ -377,7 +388,7 @@ void Nchw_Select_Neighbour(int step)
 }
 
 enum { NCHW_CODE_TREE_MOVED = 12 };
-static int Sheet_X0 = 0, Sheet_Y0 = 0;    /* the sheet's corner when it was defined */
+static int Sheet_X0 = 0, Sheet_Y0 = 0; /* the sheet's corner when it was defined */
 
 /* The sheet was moved, and the tree window with it: the pages are drawn at the new place from now
 ** on and the tree is redrawn there. */
@@ -419,7 +430,8 @@ static void Handle_Check_Code(int code)
     case 14:
         if (c && Nchw_Module_Value) {
             char title[96];
-            snprintf(title, sizeof title, "Anmerkungen zum Nachweis %d: %s", (int)c->number, Trim_Blanks(c->name));
+            snprintf(title, sizeof title, "Anmerkungen zum Nachweis %d: %s", (int)c->number,
+                     Trim_Blanks(c->name));
             c->comment = Edit_User_Comment(c->comment, title);
         }
         break;
@@ -441,7 +453,12 @@ static void Handle_Check_Code(int code)
     case 18:
         if (c && c->type && c->type->option_count > 0) Edit_Nchw_Options(c->type, c->option_values);
         break;
-    case 19: case 20: case 21: case 22: case 23: case 24: Selector_Event(code); break;
+    case 19:
+    case 20:
+    case 21:
+    case 22:
+    case 23:
+    case 24: Selector_Event(code); break;
     default: break;
     }
 }
@@ -492,17 +509,28 @@ static void Handle_Lkom_Code(int code)
     case 32:
         if (l && Take_Name(l->name, sizeof l->name, s.lkom_name)) Rebuild_Tree();
         break;
-    case 33: if (l && l->next) Show_Lkom_Properties(l->next); break;
-    case 34: if (l && l->prev) Show_Lkom_Properties(l->prev); break;
-    case 35: if (l) Duplicate_Lkom(l); break;
-    case 36: if (l) Show_Lkom_Factors_Sheet_Of(l->owner, 0); break;
+    case 33:
+        if (l && l->next) Show_Lkom_Properties(l->next);
+        break;
+    case 34:
+        if (l && l->prev) Show_Lkom_Properties(l->prev);
+        break;
+    case 35:
+        if (l) Duplicate_Lkom(l);
+        break;
+    case 36:
+        if (l) Show_Lkom_Factors_Sheet_Of(l->owner, 0);
+        break;
     case 38:
         if (l && l->owner) {
             Lkom_Type_Dialog(l->owner->type, l);
             Show_Lkom_Properties(l);
         }
         break;
-    case 37: case 39: case 40: case 41:
+    case 37:
+    case 39:
+    case 40:
+    case 41:
         if (l) {
             s.lkom_edit_mode = code == 37 ? 0 : code - 38;
             Show_Lkom_Properties(l);
@@ -528,9 +556,16 @@ static void Handle_GenRule_Code(int code)
     case 44:
         if (g && Take_Name(g->name, sizeof g->name, s.gen_name)) Rebuild_Tree();
         break;
-    case 45: if (g) Generate_Of_Rule(g); break;
-    case 46: if (g) Lkom_Generation_Dialog(g); break;
-    case 47: case 48: case 49: case 50:
+    case 45:
+        if (g) Generate_Of_Rule(g);
+        break;
+    case 46:
+        if (g) Lkom_Generation_Dialog(g);
+        break;
+    case 47:
+    case 48:
+    case 49:
+    case 50:
         if (code - 47 < Entry_Count && Entries[code - 47].action) {
             Entries[code - 47].action();
             Apply_NAD_EC0_Factors_To_Lkom_Tables();
@@ -551,20 +586,19 @@ static int Handle(int code)
         Nchw_Global_Settings_Dialog();
         Apply_NAD_EC0_Factors_To_Lkom_Tables();
         break;
-    case 5:
-        Lkom_Generation_Dialog(nullptr);
-        break;
+    case 5: Lkom_Generation_Dialog(nullptr); break;
     case 6: Delete_Current_Nchw_Object(); break;
-    case 7:
-        Show_Nchw_Check_Report();
-        break;
-    case 8: case 11: case -1: return 0;
+    case 7: Show_Nchw_Check_Report(); break;
+    case 8:
+    case 11:
+    case -1: return 0;
     case 9: {
         const int key = hitkey() >= 0 ? getkey() : -1;
         if (key == KEY_DEL) Delete_Current_Nchw_Object();
         else if (key == KEY_UP || key == KEY_DOWN) Nchw_Select_Neighbour(key == KEY_DOWN ? 1 : -1);
         else if (key == KEY_PGDN || key == KEY_PGUP)
-            Scroll_Nchw_Page_Table((key == KEY_PGDN ? 1 : -1) * (Nchw_Current_Xtr_Rule ? XTR_PAGE_ROWS : LKOM_PAGE_ROWS));
+            Scroll_Nchw_Page_Table((key == KEY_PGDN ? 1 : -1)
+                                   * (Nchw_Current_Xtr_Rule ? XTR_PAGE_ROWS : LKOM_PAGE_ROWS));
         break;
     }
     case 10: Helpview(Nchw_Help_Key); break;
@@ -594,12 +628,18 @@ static void Make_Check_Page_Controls(int x, int y)
     Resize_Origin_of_Scrollable_Area_PS(s.h_summary, 290, 600);
     Add_VSlider_to_Scrollable_Area(s.h_summary, 1, 12, -1, 0);
     for (int j = 0; j < 3; j++) {
-        s.h_sel_list[j] = Add_Single_Button_to_PS(x + 470, y + 340 + 26 * j, PS_RASTER(50, 20), "\x84ndern", 19 + j);
-        s.h_sel_button[j] = Add_Single_Button_to_PS(x + 525, y + 340 + 26 * j, PS_RASTER(60, 20), "Objekte", 22 + j);
+        s.h_sel_list[j] = Add_Single_Button_to_PS(x + 470, y + 340 + 26 * j, PS_RASTER(50, 20),
+                                                  "\x84ndern", 19 + j);
+        s.h_sel_button[j] = Add_Single_Button_to_PS(x + 525, y + 340 + 26 * j, PS_RASTER(60, 20),
+                                                    "Objekte", 22 + j);
     }
 }
 
-static const struct { int code; const char *text; } Buttons[11] = {
+static const struct {
+    int code;
+    const char *text;
+} Buttons[11] = {
+    // clang-format off
     {1, "einen neuen\nNachweis erzeugen"},
     {2, "eine neue\nExtremierungsvorschrift\nhinzuf\x81gen"},
     {3, "ein neues\nLastkollektiv\nhinzuf\x81gen"},
@@ -610,6 +650,7 @@ static const struct { int code; const char *text; } Buttons[11] = {
     {7, "aktuellen\nZustand\n\x81" "berpr\x81" "fen"},
     {8, "Nachweisbearbeitung\nabbrechen"},
     {10, "Hilfe"},
+    // clang-format on
     {11, "Ende Nachweise"}};
 
 int Nachweise_Sheet(Nchw_Args_Rec *args)
@@ -632,21 +673,22 @@ int Nachweise_Sheet(Nchw_Args_Rec *args)
         x2 = NPIXEL_X - 1;
         y2 = NPIXEL_Y - 1;
     } else {
-        Nchw_Dlg_Place(&Centre, NCHW_SHEET_W / 2, NCHW_SHEET_W / 2 - 1, NCHW_SHEET_H / 2, NCHW_SHEET_H / 2 - 1,
-                       &x1, &y1, &x2, &y2);
+        Nchw_Dlg_Place(&Centre, NCHW_SHEET_W / 2, NCHW_SHEET_W / 2 - 1, NCHW_SHEET_H / 2,
+                       NCHW_SHEET_H / 2 - 1, &x1, &y1, &x2, &y2);
     }
     s.x = Sheet_X0 = x1;
     s.y = Sheet_Y0 = y1;
     Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Verwaltung der Nachweise", 0, 1);
-    pxDrawTransparentDIB("nchwbuts.bmp", x1 + 8, y1 + 426, x1 + 604, y1 + 586, 201, 0, 192, 192, 192);
+    pxDrawTransparentDIB("nchwbuts.bmp", x1 + 8, y1 + 426, x1 + 604, y1 + 586, 201, 0, 192, 192,
+                         192);
     int slot = 0;
     for (int i = 0; i < 11 + Entry_Count; i++, slot++) {
         const int bx = x1 + 8 + 100 * (slot % 6), by = y1 + 428 + 54 * (slot / 6);
         const int code = i < 11 ? Buttons[i].code : 47 + (i - 11);
         const char *text = i < 11 ? Buttons[i].text : Entries[i - 11].text;
         const int h = Add_Single_Button_to_PS(bx, by, PS_RASTER(96, 50), text, code);
-        if ((code == 1 && (mask & 2)) || (code == 2 && (mask & 4)) || (code == 3 && (mask & 8)) ||
-            (code == 5 && (mask & 32)) || (code == 4 && Nchw_Norm_Mask == 0))
+        if ((code == 1 && (mask & 2)) || (code == 2 && (mask & 4)) || (code == 3 && (mask & 8))
+            || (code == 5 && (mask & 32)) || (code == 4 && Nchw_Norm_Mask == 0))
             Change_Activity_PS(h, 0);
         if (i >= 11) Set_Comment_to_Button_PS(h, Entries[i - 11].name);
     }
@@ -679,8 +721,8 @@ int Nachweise_Sheet(Nchw_Args_Rec *args)
     for (int k = 0; k < 2; k++) {
         const bool empty = k == 0 ? Nchw_Einw_Table.count <= 0 : Nchw_Lf_Table_Count() <= 0;
         if (!empty) continue;
-        const char *lines[] = {"Es sind aktuell", "(noch) keine", k == 0 ? "Einwirkungen" : "Lastf\x84lle",
-                               "definiert!", nullptr};
+        const char *lines[] = {"Es sind aktuell", "(noch) keine",
+                               k == 0 ? "Einwirkungen" : "Lastf\x84lle", "definiert!", nullptr};
         Nchw_Dlg_Message(nullptr, lines);
     }
 

@@ -20,34 +20,34 @@ enum { XTR_PAGE_ROWS = 9, LKOM_PAGE_ROWS = 16 };
 ** values[9] (values 2 to 10) module settings. */
 
 typedef struct Nchw_Sheet_Rec {
-    int32_t open;               /* the GUI flag: 1 while the sheet is shown */
-    int x, y;                   /* the sheet's top left corner on the screen */
+    int32_t open; /* the GUI flag: 1 while the sheet is shown */
+    int x, y;     /* the sheet's top left corner on the screen */
     Nchw_Args_Rec args;
-    int32_t page_flag;          /* the start-argument flag of the page shown */
+    int32_t page_flag; /* the start-argument flag of the page shown */
     /* the page of a check */
     double chk_number;
     char chk_name[32];
     int32_t chk_active;
-    int32_t sel_mode[3];        /* by control slot: the lowest n slots serve n selectors */
+    int32_t sel_mode[3]; /* by control slot: the lowest n slots serve n selectors */
     int h_chk_number, h_chk_name, h_chk_active, h_chk_help, h_chk_options, h_summary;
     int h_sel_list[3], h_sel_button[3];
     /* the page of an extremal rule */
     double xtr_number;
     char xtr_name[32];
-    int32_t xtr_mode;           /* 1 standard, 2 user-defined */
+    int32_t xtr_mode; /* 1 standard, 2 user-defined */
     double xtr_table[XTR_PAGE_ROWS + 1][5];
-    int32_t xtr_top;            /* record row shown in the table's first line */
+    int32_t xtr_top; /* record row shown in the table's first line */
     int h_xtr_number, h_xtr_name, h_xtr_std, h_xtr_udef, h_xtr_more;
     int h_xtr_table[XTR_PAGE_ROWS + 1][5];
     /* the page of a load collective */
     double lkom_number;
     char lkom_name[32];
-    int32_t lkom_edit_mode;     /* 0 not editable, 1 coefficients, 2 factor on psi, 3 factor on gamma */
+    int32_t lkom_edit_mode; /* 0 not editable, 1 coefficients, 2 factor on psi, 3 factor on gamma */
     double lkom_table[LKOM_PAGE_ROWS + 1][4];
-    int32_t lkom_top;           /* record row shown in the table's first line */
+    int32_t lkom_top; /* record row shown in the table's first line */
     int h_lkom_number, h_lkom_name;
     int h_lkom_table[LKOM_PAGE_ROWS + 1][4];
-    int h_lkom_button[9];       /* codes 33, 34, 35, 36, 38, 37, 39, 40, 41 */
+    int h_lkom_button[9]; /* codes 33, 34, 35, 36, 38, 37, 39, 40, 41 */
     /* the page of a generation rule */
     double gen_number;
     char gen_name[32];

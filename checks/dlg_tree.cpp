@@ -25,7 +25,7 @@ static TreeViewItem *Root = nullptr;
 
 /* What an item of the tree stands for: a record of a level, or the root (no record). */
 typedef struct Item_Data {
-    int level;                  /* 0 check, 1 extremal rule, 2 collective, 3 generation rule */
+    int level; /* 0 check, 1 extremal rule, 2 collective, 3 generation rule */
     void *rec;
     TreeViewItem *item;
 } Item_Data;
@@ -42,14 +42,23 @@ static int Legend_Sets[4][3] = {{-1, -1, -1}, {-1, -1, -1}, {-1, -1, -1}, {-1, -
 static void Make_Image_Sets(void)
 {
     if (Image_Sets_Made) return;
-    static const int rgb[4][7][3] = {
+    static const int rgb[4][7][3] = {// clang-format off
         {{0, 0, 0}, {192, 192, 192}, {128, 128, 128}, {0, 0, 192}, {-1, -1, -1}, {255, 255, 255}, {-2, 0, 0}},
         {{0, 0, 0}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {-1, -1, -1}, {255, 255, 255}, {-2, 0, 0}},
         {{0, 0, 0}, {128, 128, 0}, {128, 128, 128}, {255, 0, 0}, {-1, -1, -1}, {255, 255, 0}, {255, 255, 255}},
-        {{0, 0, 0}, {128, 128, 128}, {128, 224, 128}, {-1, -1, -1}, {255, 255, 255}, {-2, 0, 0}, {-2, 0, 0}}};
+                                     // clang-format on
+                                     {{0, 0, 0},
+                                      {128, 128, 128},
+                                      {128, 224, 128},
+                                      {-1, -1, -1},
+                                      {255, 255, 255},
+                                      {-2, 0, 0},
+                                      {-2, 0, 0}}};
     for (int s = 0; s < 4; s++)
         for (int i = 0; i < 7; i++)
-            Image_Sets[s][i] = rgb[s][i][0] < 0 ? -1 : Nearest_Color_Index(rgb[s][i][0], rgb[s][i][1], rgb[s][i][2]);
+            Image_Sets[s][i] = rgb[s][i][0] < 0
+                                   ? -1
+                                   : Nearest_Color_Index(rgb[s][i][0], rgb[s][i][1], rgb[s][i][2]);
     Image_Sets_Made = 1;
 }
 
@@ -141,7 +150,8 @@ void Build_Nchw_TreeView(int recreate)
                                 Nchw_Sheet.y + NCHW_PAGE_Y2, Nchw_Tree_Event, 51);
         Root = nullptr;
     }
-    if (Nchw_Tree && !Root) Root = addTreeViewItem(Nchw_Tree, nullptr, "Nachweise", TVI_FOLDER_OPEN, &Root_Data);
+    if (Nchw_Tree && !Root)
+        Root = addTreeViewItem(Nchw_Tree, nullptr, "Nachweise", TVI_FOLDER_OPEN, &Root_Data);
     if (!Nchw_Tree || !Root) {
         fputs("Can't create NCHWTREEROOT\n", stdout);
         Nchw_Tree = nullptr;
@@ -193,15 +203,18 @@ void Clear_Nchw_TreeView(int redraw)
 {
     for (Nchw_Rec *c = Nchw_List_Head; c; c = c->next) {
         for (Xtr_Rule_Rec *x = c->xtr_head; x; x = x->next) {
-            if (Nchw_Tree && x->tree_item) removeTreeViewElement(Nchw_Tree, (TreeViewItem *)x->tree_item);
+            if (Nchw_Tree && x->tree_item)
+                removeTreeViewElement(Nchw_Tree, (TreeViewItem *)x->tree_item);
             x->tree_item = 0;
         }
         for (Lkom_Rec *l = c->lkom_head; l; l = l->next) {
-            if (Nchw_Tree && l->tree_item) removeTreeViewElement(Nchw_Tree, (TreeViewItem *)l->tree_item);
+            if (Nchw_Tree && l->tree_item)
+                removeTreeViewElement(Nchw_Tree, (TreeViewItem *)l->tree_item);
             l->tree_item = 0;
         }
         for (GenRule_Rec *g = c->genrule_head; g; g = g->next) g->tree_item = 0;
-        if (Nchw_Tree && c->tree_item) removeTreeViewElement(Nchw_Tree, (TreeViewItem *)c->tree_item);
+        if (Nchw_Tree && c->tree_item)
+            removeTreeViewElement(Nchw_Tree, (TreeViewItem *)c->tree_item);
         c->tree_item = 0;
     }
     Items.clear();
@@ -269,7 +282,8 @@ void Show_Nchw_Hint_Page(void)
                                        "und Lastkollektive zugeordnet werden m\x81ssen,",
                                        "die auf bestehende Einwirkungen und Lastf\x84lle",
                                        "Bezug nehmen, ist es unbedingt sinnvoll,",
-                                       "zun\x84" "chst Einwirkungen und Lastf\x84lle komplett",
+                                       "zun\x84"
+                                       "chst Einwirkungen und Lastf\x84lle komplett",
                                        "zu beschreiben.",
                                        "Weitere Informationen zu diesem Themenbereich:",
                                        "siehe Online-Hilfe"};

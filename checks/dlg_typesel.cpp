@@ -17,7 +17,7 @@
 Nchw_Struct_Node *Nchwtyp_Current = nullptr;
 
 static Nchw_Dlg_Centre Centre = {-1, -1};
-static int Origin_X = 0, Origin_Y = 0;          /* screen position of the tree's (0, 0) */
+static int Origin_X = 0, Origin_Y = 0; /* screen position of the tree's (0, 0) */
 
 typedef struct Hot_Spot {
     int x1, y1, x2, y2;
@@ -26,9 +26,12 @@ typedef struct Hot_Spot {
 static std::vector<Hot_Spot> Spots;
 
 /* Patterns: rows of 16 bits, most significant bit left. */
-static const uint16_t Marker[9] = {0x1c00, 0x7f00, 0x7f00, 0xff80, 0xff80, 0xff80, 0x7f00, 0x7f00, 0x1c00};
-static const uint16_t Expanded[10] = {0xffc0, 0x8040, 0x8040, 0x8040, 0xbf40, 0xbf40, 0x8040, 0x8040, 0x8040, 0xffc0};
-static const uint16_t Collapsed[10] = {0xffc0, 0x8040, 0x8c40, 0x8c40, 0xbf40, 0xbf40, 0x8c40, 0x8c40, 0x8040, 0xffc0};
+static const uint16_t Marker[9] = {0x1c00, 0x7f00, 0x7f00, 0xff80, 0xff80,
+                                   0xff80, 0x7f00, 0x7f00, 0x1c00};
+static const uint16_t Expanded[10] = {0xffc0, 0x8040, 0x8040, 0x8040, 0xbf40,
+                                      0xbf40, 0x8040, 0x8040, 0x8040, 0xffc0};
+static const uint16_t Collapsed[10] = {0xffc0, 0x8040, 0x8c40, 0x8c40, 0xbf40,
+                                       0xbf40, 0x8c40, 0x8c40, 0x8040, 0xffc0};
 
 static void Pattern(int x, int y, const uint16_t *rows, int w, int h)
 {
@@ -126,21 +129,26 @@ static const char *Xtr_Line(const Nchw_Type_Rec *t)
 {
     const int n = Nchw_Compute_Mode_Index;
     if (!((Nchw_Type_Int(t, 2) >> n) & 1)) return "Extremierungen nicht m\x94glich";
-    return ((Nchw_Type_Int(t, 3) >> n) & 1) ? "Extremierungen erlaubt" : "Extremierungen erforderlich";
+    return ((Nchw_Type_Int(t, 3) >> n) & 1) ? "Extremierungen erlaubt"
+                                            : "Extremierungen erforderlich";
 }
 
 static const char *Lkom_Line(const Nchw_Type_Rec *t)
 {
     const int n = Nchw_Compute_Mode_Index;
     if (!((Nchw_Type_Int(t, 3) >> n) & 1)) return "Lastkollektive nicht m\x94glich";
-    return ((Nchw_Type_Int(t, 2) >> n) & 1) ? "Lastkollektive erlaubt" : "Lastkollektive erforderlich";
+    return ((Nchw_Type_Int(t, 2) >> n) & 1) ? "Lastkollektive erlaubt"
+                                            : "Lastkollektive erforderlich";
 }
 
 static const char *Mode(const Nchw_Type_Rec *t)
 {
     const int32_t m = Nchw_Type_Int(t, 10);
-    return m == 1 ? "lineare Schnittgr\x94\xE1" "enberechnung"
-         : m == 2 ? "nichtlineare Schnittgr\x94\xE1" "enberechnung" : "keine Angaben";
+    return m == 1   ? "lineare Schnittgr\x94\xE1"
+                      "enberechnung"
+           : m == 2 ? "nichtlineare Schnittgr\x94\xE1"
+                      "enberechnung"
+                    : "keine Angaben";
 }
 
 static int Put(int x, int y, int font, const char *text)

@@ -31,8 +31,13 @@ int Nchw_Bit_Position(int32_t code)
     return p;
 }
 
-static const char *const Rule_Texts[6] = {"DIN 1055-100", "Eurocode", "DIN 18800", "alte Norm",
-                                          "DIN 1072", "Br\x81" "ckenbau"};
+static const char *const Rule_Texts[6] = {"DIN 1055-100",
+                                          "Eurocode",
+                                          "DIN 18800",
+                                          "alte Norm",
+                                          "DIN 1072",
+                                          "Br\x81"
+                                          "ckenbau"};
 static const char *const Basis_Texts[2] = {"Einwirkungen", "Lastf\x84lle"};
 static const char *const Kind_Texts[2] = {"Tragf\x84higkeit", "Gebrauchstauglichkeit"};
 static const char *const Comb_Texts[3] = {"selten", "h\x84ufig", "quasist\x84ndig"};
@@ -40,7 +45,7 @@ static const char *const Gamma_Texts[3] = {"\xC0(G) = 1.00 / 1.35", "\xC0(G) = 0
                                            "\xC0(G) = 0.95 / 1.05"};
 
 typedef struct Xtr_Dlg {
-    int rule, basis, kind, comb, gamma;         /* list positions */
+    int rule, basis, kind, comb, gamma; /* list positions */
     int l_rule, l_basis, l_kind, l_comb, l_gamma;
     int x, y;
     Nchw_Rec *check;
@@ -62,8 +67,9 @@ static void Caption(const Xtr_Dlg *d)
     pxFgc(BACKGROUND_CI);
     pxRect(d->x + XTRGEN_PANEL_X1, d->y + 50, d->x + XTRGEN_PANEL_X2, d->y + 64);
     Draw_Funny_Text_to_PS(d->x + XTRGEN_PANEL_X1, d->y + 62,
-                          d->basis == 0 ? "Auswahl der an der Extremierung beteiligten Einwirkungen"
-                                        : "Auswahl der an der Extremierung beteiligten Lastf\x84lle",
+                          d->basis == 0
+                              ? "Auswahl der an der Extremierung beteiligten Einwirkungen"
+                              : "Auswahl der an der Extremierung beteiligten Lastf\x84lle",
                           0, 0);
 }
 
@@ -89,7 +95,8 @@ static bool Take_Choice(Xtr_Dlg *d, int list, int n, int *value, int previous)
 static int Fill_List(int list, const char *const *texts, int n, const Nchw_Rec *check, int mask)
 {
     for (int i = 0; i < n; i++)
-        Fill_Stringlist_of_PS(list, texts[i], (mask < 0 || Allowed(check, mask, i)) ? BLACK_CI : RED_CI);
+        Fill_Stringlist_of_PS(list, texts[i],
+                              (mask < 0 || Allowed(check, mask, i)) ? BLACK_CI : RED_CI);
     return list;
 }
 
@@ -108,10 +115,16 @@ static void Build_Xtr_Sheet(Xtr_Dlg *d, Nchw_Rec *check)
     const int x = x1, y = y1;
     Define_Prop_Sheet(x1, y1, x2, y2, 1, 1,
                       "Generierung benutzerdefinierter Extremierungsvorschriften", 0, 1);
-    Draw_Funny_Text_to_PS(x + 12, y + 48, "\x9A" "berlagerungsregel:", 0, 0);
+    Draw_Funny_Text_to_PS(x + 12, y + 48,
+                          "\x9A"
+                          "berlagerungsregel:",
+                          0, 0);
     d->l_rule = Fill_List(Add_Stringlist_to_PS(x + 12, y + 52, x + 182, y + 152, &d->rule, 1),
                           Rule_Texts, 6, check, NCHW_TI_RULES_USED);
-    Draw_Funny_Text_to_PS(x + 12, y + 172, "\x9A" "berlagerungsbasis:", 0, 0);
+    Draw_Funny_Text_to_PS(x + 12, y + 172,
+                          "\x9A"
+                          "berlagerungsbasis:",
+                          0, 0);
     d->l_basis = Fill_List(Add_Stringlist_to_PS(x + 12, y + 176, x + 182, y + 212, &d->basis, 2),
                            Basis_Texts, 2, check, -1);
     Draw_Funny_Text_to_PS(x + 12, y + 232, "Nachweistyp:", 0, 0);
@@ -130,8 +143,9 @@ static void Build_Xtr_Sheet(Xtr_Dlg *d, Nchw_Rec *check)
     Add_Single_Button_to_PS(x + 323, y + 324, PS_RASTER(80, 20), "invertieren", 23);
     Add_Single_Button_to_PS(x + 12, y + 410, PS_RASTER(80, 24), "abbrechen", 30);
     Add_Single_Button_to_PS(x + 100, y + 410, PS_RASTER(60, 24), "Hilfe", 31);
-    Add_Single_Button_to_PS(x + 380, y + 380, PS_RASTER(200, 62),
-                            "Extremierungstabelle\nentsprechend der\naktuellen Einstellungen\nerzeugen", 32);
+    Add_Single_Button_to_PS(
+        x + 380, y + 380, PS_RASTER(200, 62),
+        "Extremierungstabelle\nentsprechend der\naktuellen Einstellungen\nerzeugen", 32);
     Set_Windows_Break_Button(30);
 }
 
@@ -175,15 +189,18 @@ int Xtr_Generation_Dialog(Nchw_Rec *check, Xtr_Rule_Rec *rule)
         const int code = Edit_Prop_Sheet();
         switch (code) {
         case 1:
-            if (Take_Choice(&d, d.l_rule, NCHW_TI_RULES_USED, &d.rule, prev_rule)) prev_rule = d.rule;
+            if (Take_Choice(&d, d.l_rule, NCHW_TI_RULES_USED, &d.rule, prev_rule))
+                prev_rule = d.rule;
             Enable_Dependants(&d);
             break;
         case 3:
-            if (Take_Choice(&d, d.l_kind, NCHW_TI_KINDS_USED, &d.kind, prev_kind)) prev_kind = d.kind;
+            if (Take_Choice(&d, d.l_kind, NCHW_TI_KINDS_USED, &d.kind, prev_kind))
+                prev_kind = d.kind;
             Enable_Dependants(&d);
             break;
         case 4:
-            if (Take_Choice(&d, d.l_comb, NCHW_TI_COMBINATIONS_USED, &d.comb, prev_comb)) prev_comb = d.comb;
+            if (Take_Choice(&d, d.l_comb, NCHW_TI_COMBINATIONS_USED, &d.comb, prev_comb))
+                prev_comb = d.comb;
             Enable_Dependants(&d);
             break;
         case 2:
@@ -191,33 +208,31 @@ int Xtr_Generation_Dialog(Nchw_Rec *check, Xtr_Rule_Rec *rule)
             Panel_Mode(&d);
             Redraw_Nchw_Symbol_Legend(px1, py1, px2, py2);
             break;
-        case 5:
-            Track_Nchw_Symbol_Legend(px1, py1, px2, py2);
-            break;
+        case 5: Track_Nchw_Symbol_Legend(px1, py1, px2, py2); break;
         case 20:
-            d.rule = prev_rule = Nchw_Bit_Position(rule->comb_rule[1]) > 5 ? 0 : Nchw_Bit_Position(rule->comb_rule[1]);
+            d.rule = prev_rule = Nchw_Bit_Position(rule->comb_rule[1]) > 5
+                                     ? 0
+                                     : Nchw_Bit_Position(rule->comb_rule[1]);
             d.basis = rule->basis[1] ? 1 : 0;
-            d.kind = prev_kind = Nchw_Bit_Position(rule->check_kind[1]) > 1 ? 0 : Nchw_Bit_Position(rule->check_kind[1]);
-            d.comb = prev_comb = Nchw_Bit_Position(rule->combination[1]) > 2 ? 0 : Nchw_Bit_Position(rule->combination[1]);
-            d.gamma = (rule->gamma_g_variant[1] >= 0 && rule->gamma_g_variant[1] <= 2) ? rule->gamma_g_variant[1] : 0;
+            d.kind = prev_kind = Nchw_Bit_Position(rule->check_kind[1]) > 1
+                                     ? 0
+                                     : Nchw_Bit_Position(rule->check_kind[1]);
+            d.comb = prev_comb = Nchw_Bit_Position(rule->combination[1]) > 2
+                                     ? 0
+                                     : Nchw_Bit_Position(rule->combination[1]);
+            d.gamma = (rule->gamma_g_variant[1] >= 0 && rule->gamma_g_variant[1] <= 2)
+                          ? rule->gamma_g_variant[1]
+                          : 0;
             Draw_Prop_Sheet_Box();
             Caption(&d);
             Panel_Mode(&d);
             Enable_Dependants(&d);
             Redraw_Nchw_Symbol_Legend(px1, py1, px2, py2);
             break;
-        case 21:
-            Nchw_Select_All();
-            break;
-        case 22:
-            Nchw_Select_None();
-            break;
-        case 23:
-            Nchw_Select_Invert();
-            break;
-        case 31:
-            Helpview("XNCHW_UDEFEXTR");
-            break;
+        case 21: Nchw_Select_All(); break;
+        case 22: Nchw_Select_None(); break;
+        case 23: Nchw_Select_Invert(); break;
+        case 31: Helpview("XNCHW_UDEFEXTR"); break;
         case 32: {
             int dx = 0, dy = 0;
             Prop_Sheet_Displacement(&dx, &dy);

@@ -9,8 +9,12 @@
 
 /* Sheet size and the panel's place inside it (pixels from the sheet's top left corner). */
 enum {
-    XTRGEN_W = 600, XTRGEN_H = 450, XTRGEN_PANEL_X1 = 193, XTRGEN_PANEL_Y1 = 68,
-    XTRGEN_PANEL_X2 = 572, XTRGEN_PANEL_Y2 = 309
+    XTRGEN_W = 600,
+    XTRGEN_H = 450,
+    XTRGEN_PANEL_X1 = 193,
+    XTRGEN_PANEL_Y1 = 68,
+    XTRGEN_PANEL_X2 = 572,
+    XTRGEN_PANEL_Y2 = 309
 };
 
 /* Runs the dialog for the rule of the check; returns 0. */

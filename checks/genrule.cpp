@@ -128,7 +128,8 @@ void Apply_GenRule_To_Tables(const GenRule_Rec *rule)
         }
         for (int j = 0; j < 9; j++)
             if (Lkom_Window_Count(Lkom_Joint_List[j]) > 0)
-                Lkom_Window_Append(Window_Of_State(Joint_Groups[j].window_state), 1, &Joint_Groups[j]);
+                Lkom_Window_Append(Window_Of_State(Joint_Groups[j].window_state), 1,
+                                   &Joint_Groups[j]);
         const Lkom_Window_Entry *ind = Lkom_Window_List[LKOM_WIN_31];
         const int32_t n = Lkom_Window_Count(ind);
         for (int32_t i = 0; i < n; i++) {
@@ -183,7 +184,7 @@ GenRule_Rec *Store_GenRule(Nchw_Rec *check, GenRule_Rec *rule)
         rule->entry_count = 0;
     }
     rule->generated_count = N_GENERATED_LKOMS_EXIST > Lkom_Limits[2] ? -N_GENERATED_LKOMS_EXIST
-                                                                      : N_GENERATED_LKOMS_EXIST;
+                                                                     : N_GENERATED_LKOMS_EXIST;
     Settings_To_Rule(rule);
     rule->owner = check;
     int32_t e = 0;
@@ -291,7 +292,8 @@ void Save_GenRule_Factors(GenRule_Rec *rule)
     for (int k = 0; k < 3; k++) {
         const int32_t n = Lf_Factor_Table.count[k];
         if (n <= 0) continue;
-        GenRule_Factor_Row *rows = (GenRule_Factor_Row *)calloc((size_t)n, sizeof(GenRule_Factor_Row));
+        GenRule_Factor_Row *rows =
+            (GenRule_Factor_Row *)calloc((size_t)n, sizeof(GenRule_Factor_Row));
         if (!rows) continue;
         for (int32_t i = 0; i < n; i++) {
             const Lf_Factor_Row &f = Lf_Factor_Table.rows[k][i];
@@ -315,8 +317,8 @@ void Load_GenRule_Factors(const GenRule_Rec *rule)
     if (rule->factor_mode == 1) {
         S.situation = rule->mode_value;
         S.basis = 1;
-        if ((S.situation == 1 && !Lf_Factor_Table.has_accidental) ||
-            (S.situation == 2 && !Lf_Factor_Table.has_earthquake))
+        if ((S.situation == 1 && !Lf_Factor_Table.has_accidental)
+            || (S.situation == 2 && !Lf_Factor_Table.has_earthquake))
             S.situation = 0;
         Compute_Std_Factors();
         return;
@@ -349,13 +351,15 @@ int Write_GenRule_Factors(FILE *f, const GenRule_Rec *rule)
     if (!f || !rule) return 1;
     const int32_t *n = rule->factor_counts;
     bool bad = fprintf(f, "%d %d %d %d %d\n", n[GENRULE_LOADCASES], n[GENRULE_ACTIONS],
-                       rule->factor_mode, rule->mode_value, n[GENRULE_IMPERFECTIONS]) < 0;
+                       rule->factor_mode, rule->mode_value, n[GENRULE_IMPERFECTIONS])
+               < 0;
     static const int order[3] = {GENRULE_ACTIONS, GENRULE_LOADCASES, GENRULE_IMPERFECTIONS};
     for (int k : order) {
         for (int32_t i = 0; rule->factor_arrays[k] && i < n[k]; i++) {
             const GenRule_Factor_Row &r = rule->factor_arrays[k][i];
             if (fprintf(f, " %d %d %f %f %f %f\n", r.number, r.on, r.psi_dom, r.psi_sub,
-                        r.gamma_sup, r.gamma_inf) < 0)
+                        r.gamma_sup, r.gamma_inf)
+                < 0)
                 bad = true;
         }
     }
@@ -373,7 +377,8 @@ int Read_GenRule_Factors(FILE *f, GenRule_Rec *rule)
     rule->mode_value = 1;
     int nl, na, mode, param, ni;
     if (fscanf(f, "%d%d%d%d%d", &nl, &na, &mode, &param, &ni) != 5) return 0;
-    if (nl < 0 || na < 0 || ni < 0 || nl > GENRULE_MAX_ROWS || na > GENRULE_MAX_ROWS || ni > GENRULE_MAX_ROWS)
+    if (nl < 0 || na < 0 || ni < 0 || nl > GENRULE_MAX_ROWS || na > GENRULE_MAX_ROWS
+        || ni > GENRULE_MAX_ROWS)
         return 0;
     rule->factor_mode = mode;
     rule->mode_value = param;
@@ -381,13 +386,15 @@ int Read_GenRule_Factors(FILE *f, GenRule_Rec *rule)
     static const int order[3] = {GENRULE_ACTIONS, GENRULE_LOADCASES, GENRULE_IMPERFECTIONS};
     for (int k : order) {
         if (counts[k] == 0) continue;
-        GenRule_Factor_Row *rows = (GenRule_Factor_Row *)calloc((size_t)counts[k], sizeof(GenRule_Factor_Row));
+        GenRule_Factor_Row *rows =
+            (GenRule_Factor_Row *)calloc((size_t)counts[k], sizeof(GenRule_Factor_Row));
         if (!rows) return 0;
         rule->factor_arrays[k] = rows;
         for (int i = 0; i < counts[k]; i++) {
             GenRule_Factor_Row &r = rows[i];
             if (fscanf(f, "%d%d%lf%lf%lf%lf", &r.number, &r.on, &r.psi_dom, &r.psi_sub,
-                       &r.gamma_sup, &r.gamma_inf) != 6) {
+                       &r.gamma_sup, &r.gamma_inf)
+                != 6) {
                 rule->factor_counts[k] = i;
                 return 0;
             }

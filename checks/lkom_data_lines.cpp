@@ -44,7 +44,8 @@ static int32_t Service_Class(void)
 static double Ec5_Gamma(int which)
 {
     const NAD_EC5_Params *p = Get_NAD_EC5_Params();
-    if (!p) return which == 18 ? Nchw_Global_Settings.gamma_m_acc : Nchw_Global_Settings.gamma_m_fund;
+    if (!p)
+        return which == 18 ? Nchw_Global_Settings.gamma_m_acc : Nchw_Global_Settings.gamma_m_fund;
     return which == 16 ? p->gamma_m_solid : which == 17 ? p->gamma_m_glulam : p->gamma_m_accidental;
 }
 
@@ -99,8 +100,14 @@ static double Max_Kmod(int32_t count, const Lkom_Row *e, bool nad)
     return m;
 }
 
-double Max_Kmod_Of_Lf_List(int32_t count, const Lkom_Row *entries) { return Max_Kmod(count, entries, false); }
-double Max_Kmod_Of_Lf_List_NAD(int32_t count, const Lkom_Row *entries) { return Max_Kmod(count, entries, true); }
+double Max_Kmod_Of_Lf_List(int32_t count, const Lkom_Row *entries)
+{
+    return Max_Kmod(count, entries, false);
+}
+double Max_Kmod_Of_Lf_List_NAD(int32_t count, const Lkom_Row *entries)
+{
+    return Max_Kmod(count, entries, true);
+}
 
 static int Lkom_Has_Kind(const Lkom_Rec *l, int32_t kind)
 {
@@ -129,7 +136,8 @@ static void Rule_Rows(FILE *f, const Xtr_Rule_Rec *r)
 {
     for (int32_t i = 0; r->rows && i < r->row_count; i++) {
         const Xtr_Row &x = r->rows[i];
-        fprintf(f, "        %d %f %f %f %f /\n", x.number, x.psi_dom, x.psi_sub, x.gamma_sup, x.gamma_inf);
+        fprintf(f, "        %d %f %f %f %f /\n", x.number, x.psi_dom, x.psi_sub, x.gamma_sup,
+                x.gamma_inf);
     }
 }
 
@@ -224,7 +232,8 @@ static void Kmod_Cases(FILE *f, const Xtr_Rule_Rec *r, int32_t owner, bool three
         const double kmod = case_kmod[g - 1];
         fprintf(f, "    %d %d %d 'Fall %d (kmod=%.2f)' 1 /\n", g, owner, rows, g, kmod);
         if (!three) fprintf(f, "    0 2 0 %f %f \n", G.gamma_m_fund, kmod);
-        else if (r->comb_rule[0] == 4) fprintf(f, "    0 3 0 %f %f %f \n", Ec5_Gamma(18), kmod, Ec5_Gamma(18));
+        else if (r->comb_rule[0] == 4)
+            fprintf(f, "    0 3 0 %f %f %f \n", Ec5_Gamma(18), kmod, Ec5_Gamma(18));
         else fprintf(f, "    0 3 0 %f %f %f \n", Ec5_Gamma(16), kmod, Ec5_Gamma(17));
         for (int32_t i = 0; i < n; i++) {
             if (group[i] < 1 || group[i] > g) continue;
@@ -272,7 +281,8 @@ void Write_Xtr_Rule_Defl_AB(FILE *f, const void *, const Xtr_Rule_Rec *r, int32_
         if (a && a->kind == 1)
             Part_Row(f, x.number, psi2 * kdef, psi2 * kdef, x.gamma_sup, x.gamma_inf);
         else
-            Part_Row(f, x.number, x.psi_dom + psi2 * kdef, x.psi_sub + psi2 * kdef, x.gamma_sup, x.gamma_inf);
+            Part_Row(f, x.number, x.psi_dom + psi2 * kdef, x.psi_sub + psi2 * kdef, x.gamma_sup,
+                     x.gamma_inf);
     }
     End_Mark(f);
     Rule_Rows(f, r);
@@ -308,9 +318,12 @@ void Write_Xtr_Rule_Defl_ABC(FILE *f, const void *caller, const Xtr_Rule_Rec *r,
                 Part_Row(f, x.number, x.psi_dom, x.psi_sub, x.gamma_sup, x.gamma_inf);
             } else if (k == 1 || net_as_b) {
                 if (permanent) Part_Row(f, x.number, 1 + kdef, 1 + kdef, x.gamma_sup, x.gamma_inf);
-                else Part_Row(f, x.number, 1 + kdef * psi2, x.psi_sub + kdef * psi2, x.gamma_sup, x.gamma_inf);
+                else
+                    Part_Row(f, x.number, 1 + kdef * psi2, x.psi_sub + kdef * psi2, x.gamma_sup,
+                             x.gamma_inf);
             } else {
-                Part_Row(f, x.number, psi2, psi2, x.gamma_sup * (1 + kdef), x.gamma_inf * (1 + kdef));
+                Part_Row(f, x.number, psi2, psi2, x.gamma_sup * (1 + kdef),
+                         x.gamma_inf * (1 + kdef));
             }
         }
     }
@@ -325,7 +338,8 @@ void Write_Xtr_Rule_Kdef(FILE *f, const void *, const Xtr_Rule_Rec *r, int32_t o
     Head(f, r->number, owner, r->row_count, r->name, 0);
     for (int32_t i = 0; r->rows && i < r->row_count; i++) {
         const Xtr_Row &x = r->rows[i];
-        fprintf(f, "        %d %f %f %f %f /\n", x.number, x.psi_dom, x.psi_sub, x.gamma_sup * k, x.gamma_inf * k);
+        fprintf(f, "        %d %f %f %f %f /\n", x.number, x.psi_dom, x.psi_sub, x.gamma_sup * k,
+                x.gamma_inf * k);
     }
 }
 
@@ -347,7 +361,8 @@ void Write_Lkom(FILE *f, const void *, const Lkom_Rec *l, int32_t owner)
     const Nchw_Global_Settings_Rec &G = Nchw_Global_Settings;
     const double kmod = Max_Kmod_Of_Lf_List(l->row_count, l->rows);
     const double gm = Lkom_Has_Sonderlast(l) ? G.gamma_m_acc
-                    : Lkom_Has_Erdbeben(l) ? G.gamma_m_quake : G.gamma_m_fund;
+                      : Lkom_Has_Erdbeben(l) ? G.gamma_m_quake
+                                             : G.gamma_m_fund;
     Head(f, l->number, owner, l->row_count, l->name, 1);
     fprintf(f, "    0 2 0 %f %f \n", gm, kmod);
     End_Mark(f);
@@ -359,7 +374,8 @@ void Write_Lkom3(FILE *f, const void *, const Lkom_Rec *l, int32_t owner)
     if (!f || !l) return;
     const double kmod = Max_Kmod_Of_Lf_List_NAD(l->row_count, l->rows);
     Head(f, l->number, owner, l->row_count, l->name, 1);
-    if (Lkom_Has_Sonderlast(l)) fprintf(f, "    0 3 0 %f %f %f \n", Ec5_Gamma(18), kmod, Ec5_Gamma(18));
+    if (Lkom_Has_Sonderlast(l))
+        fprintf(f, "    0 3 0 %f %f %f \n", Ec5_Gamma(18), kmod, Ec5_Gamma(18));
     else fprintf(f, "    0 3 0 %f %f %f \n", Ec5_Gamma(16), kmod, Ec5_Gamma(17));
     End_Mark(f);
     Lkom_Rows(f, l);
@@ -389,7 +405,8 @@ int Write_Xtr_Rule_Lines(FILE *f, const Nchw_Rec *check, const Xtr_Rule_Rec *r, 
     case 221: Write_Xtr_Rule_Kmod_Cases3(f, check, r, owner); break;
     case 222: {
         /* the check's first three option values switch the parts A, B and C */
-        Defl_Parts parts = {{check->option_values[0], check->option_values[1], check->option_values[2]}};
+        Defl_Parts parts = {
+            {check->option_values[0], check->option_values[1], check->option_values[2]}};
         Write_Xtr_Rule_Defl_ABC(f, &parts, r, owner);
         break;
     }
@@ -432,7 +449,7 @@ int32_t Write_Generated_Lkoms(const Nchw_Rec *check, GenRule_Rec *rule, FILE *f)
     Load_GenRule_Factors(rule);
     Do_Generate_Lkoms();
     rule->generated_count = N_GENERATED_LKOMS_EXIST > Lkom_Limits[2] ? -N_GENERATED_LKOMS_EXIST
-                                                                            : N_GENERATED_LKOMS_EXIST;
+                                                                     : N_GENERATED_LKOMS_EXIST;
     const int32_t n = Auto_GenRule.lkom_count;
     if (n < 1) {
         Init_Or_Clear_Auto_Lkoms();

@@ -16,9 +16,9 @@
 typedef struct Nchw_Settings_Ptrs {
     int32_t *service_class, *gamma_m_standard, *kmod_standard, *timber_int4;
     double *gamma_m_fund, *gamma_m_quake, *gamma_m_acc;
-    double *kmod;               /* 5 values */
+    double *kmod; /* 5 values */
     double *kdef;
-    double *deflection_divisors;/* 6 values */
+    double *deflection_divisors; /* 6 values */
 } Nchw_Settings_Ptrs;
 
 void Get_Nchw_Settings_Ptrs(Nchw_Settings_Ptrs *out);
@@ -42,10 +42,12 @@ typedef struct Defl_Parts {
 } Defl_Parts;
 
 /* Writers: (stream, caller's record, rule or collective, owner number). */
-void Write_Xtr_Rule_Kmod_Cases(FILE *f, const void *caller, const Xtr_Rule_Rec *rule, int32_t owner);
+void Write_Xtr_Rule_Kmod_Cases(FILE *f, const void *caller, const Xtr_Rule_Rec *rule,
+                               int32_t owner);
 void Write_Xtr_Rule_Defl_AB(FILE *f, const void *caller, const Xtr_Rule_Rec *rule, int32_t owner);
 void Write_Xtr_Rule_Kdef(FILE *f, const void *caller, const Xtr_Rule_Rec *rule, int32_t owner);
-void Write_Xtr_Rule_Kmod_Cases3(FILE *f, const void *caller, const Xtr_Rule_Rec *rule, int32_t owner);
+void Write_Xtr_Rule_Kmod_Cases3(FILE *f, const void *caller, const Xtr_Rule_Rec *rule,
+                                int32_t owner);
 /* caller: a Defl_Parts record (null: all three parts) */
 void Write_Xtr_Rule_Defl_ABC(FILE *f, const void *caller, const Xtr_Rule_Rec *rule, int32_t owner);
 void Write_Xtr_Rule_NadFactor(FILE *f, const void *caller, const Xtr_Rule_Rec *rule, int32_t owner);

@@ -41,9 +41,16 @@ int Build_Lf_Factor_Tables(void)
         for (int32_t i = 0; i < n[k]; i++) {
             Lf_Factor_Row *r = &Lf_Factor_Table.rows[k][i];
             const char *label;
-            if (k == LFF_LOADCASES) { r->number = Nchw_Lf_Table.rows[i].number; label = Nchw_Lf_Table.rows[i].label; }
-            else if (k == LFF_ACTIONS) { r->number = Nchw_Einw_Table.rows[i].number; label = Nchw_Einw_Table.rows[i].label; }
-            else { r->number = Nchw_Imp_Table.rows[i].number; label = Nchw_Imp_Table.rows[i].label; }
+            if (k == LFF_LOADCASES) {
+                r->number = Nchw_Lf_Table.rows[i].number;
+                label = Nchw_Lf_Table.rows[i].label;
+            } else if (k == LFF_ACTIONS) {
+                r->number = Nchw_Einw_Table.rows[i].number;
+                label = Nchw_Einw_Table.rows[i].label;
+            } else {
+                r->number = Nchw_Imp_Table.rows[i].number;
+                label = Nchw_Imp_Table.rows[i].label;
+            }
             snprintf(r->name, sizeof r->name, "%s", label);
         }
     }
@@ -75,7 +82,8 @@ void Get_Lf_Factors(int32_t i, double *psi_dom, double *psi_sub, double *gamma_s
         const Nchw_Einw_Row *a = Nchw_Lf_Table.rows[i].action;
         if (a && Nchw_Einw_Table.rows) {
             const int32_t ai = (int32_t)(a - Nchw_Einw_Table.rows);
-            if (ai >= 0 && ai < Lf_Factor_Table.count[LFF_ACTIONS]) r = &Lf_Factor_Table.rows[LFF_ACTIONS][ai];
+            if (ai >= 0 && ai < Lf_Factor_Table.count[LFF_ACTIONS])
+                r = &Lf_Factor_Table.rows[LFF_ACTIONS][ai];
         }
     }
     if (!r || !r->on) return;
@@ -135,13 +143,13 @@ void Compute_Std_Factors(void)
 
     int32_t nrows = 0;
     Lf_Std_Rows_Request = 1;
-    Xtr_Row *rows = check ? Build_Situation_Xtr_Table(check, &nrows, comb, 0, ls, var, S.variant)
-                          : nullptr;
+    Xtr_Row *rows =
+        check ? Build_Situation_Xtr_Table(check, &nrows, comb, 0, ls, var, S.variant) : nullptr;
     Lf_Std_Rows_Request = 0;
     if (!rows) nrows = 0;
 
-    if (S.method == 0 && S.limit_state == 0 && S.situation == 0 && check && check->type &&
-        Nchw_Type_Int(check->type, 10) == 2) {
+    if (S.method == 0 && S.limit_state == 0 && S.situation == 0 && check && check->type
+        && Nchw_Type_Int(check->type, 10) == 2) {
         int32_t cnt = 0;
         for (int32_t i = 0; i < na; i++) {
             const Nchw_Einw_Row *a = &Nchw_Einw_Table.rows[i];
@@ -169,7 +177,8 @@ void Compute_Std_Factors(void)
     }
     free(rows);
 
-    for (int32_t i = 0; i < F.count[LFF_LOADCASES] && Nchw_Lf_Table.rows && i < Nchw_Lf_Table.count; i++) {
+    for (int32_t i = 0; i < F.count[LFF_LOADCASES] && Nchw_Lf_Table.rows && i < Nchw_Lf_Table.count;
+         i++) {
         Lf_Factor_Row *r = &F.rows[LFF_LOADCASES][i];
         const Nchw_Einw_Row *a = Nchw_Lf_Table.rows[i].action;
         const Lf_Factor_Row *ar = nullptr;

@@ -8,17 +8,17 @@
 #include <cstdint>
 
 typedef struct Lf_Factor_Row {
-    int32_t number;             /* load case, action or imperfection number */
-    int32_t on;                 /* 0: not set, zero factors */
-    char name[31];              /* label of the flat table */
+    int32_t number; /* load case, action or imperfection number */
+    int32_t on;     /* 0: not set, zero factors */
+    char name[31];  /* label of the flat table */
     double psi_dom, psi_sub, gamma_sup, gamma_inf;
 } Lf_Factor_Row;
 
 typedef struct Lf_Factor_Table_Rec {
-    int32_t count[3];           /* load cases, actions, imperfections */
+    int32_t count[3]; /* load cases, actions, imperfections */
     Lf_Factor_Row *rows[3];
-    int32_t has_accidental;     /* an action of kind 99 exists */
-    int32_t has_earthquake;     /* an action of kind 100 exists */
+    int32_t has_accidental; /* an action of kind 99 exists */
+    int32_t has_earthquake; /* an action of kind 100 exists */
 } Lf_Factor_Table_Rec;
 
 enum { LFF_LOADCASES = 0, LFF_ACTIONS = 1, LFF_IMPERFECTIONS = 2 };

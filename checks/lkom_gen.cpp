@@ -27,7 +27,7 @@ int32_t Lkom_Gen_Compute_Mode = 0;
 int32_t Lkom_Gen_Leading = -1;
 
 static int Auto_Initialised = 0;
-static int32_t Group_Count;                         /* G */
+static int32_t Group_Count; /* G */
 static int32_t Group_Members[LKOM_GEN_MAX_GROUPS + 1];
 static int32_t Group_Choice[LKOM_GEN_MAX_GROUPS + 1];
 static Nchw_Type_Rec *Gen_Type = nullptr;
@@ -266,7 +266,8 @@ static bool Test_Secondary(void)
     for (int32_t i = 0; i < Nlf(); i++) {
         const Nchw_Lf_Row &l = Nchw_Lf_Table.rows[i];
         if (Lf_State(i) != 2 || !l.action) continue;
-        if ((l.action - Nchw_Einw_Table.rows) != Lkom_Gen_Leading && l.action->kind >= 2) return false;
+        if ((l.action - Nchw_Einw_Table.rows) != Lkom_Gen_Leading && l.action->kind >= 2)
+            return false;
     }
     return Joint_Groups_Agree(true) != 0;
 }
@@ -335,10 +336,8 @@ Lkom_Rec *New_Auto_Lkom(int32_t n, int32_t pass)
         const Nchw_Lf_Row &l = Nchw_Lf_Table.rows[i];
         if (S.method == 0 || S.method == 1)
             psi = (l.action && (l.action - Nchw_Einw_Table.rows) == pass) ? pd : ps;
-        else if (S.method == 2)
-            psi = pass == 1 ? pd : ps;
-        else
-            psi = 1.0;
+        else if (S.method == 2) psi = pass == 1 ? pd : ps;
+        else psi = 1.0;
         const double f = g * psi;
         if (f == 0.0) continue;
         rows[m].number = l.number;
@@ -414,7 +413,7 @@ int Insert_Lkom_Unique(void)
 static bool Keep_One(int32_t *n, int32_t pass)
 {
     if (!New_Auto_Lkom(*n + 1, pass)) {
-        *n += 1;                        /* the count it would have had */
+        *n += 1; /* the count it would have had */
         return false;
     }
     if (Insert_Lkom_Unique()) *n += 1;
@@ -453,9 +452,10 @@ void Generate_Lkoms_Leading(void)
                 millions++;
                 if (Nchw_Gui_Mode) {
                     Draw_Progress_Text(Progress_Text, 1);
-                    snprintf(Progress_Text, sizeof Progress_Text,
-                             "%d Millionen F\x84lle untersucht / %d Kollektive gefunden / abbrechen mit [Esc]",
-                             millions, n);
+                    snprintf(
+                        Progress_Text, sizeof Progress_Text,
+                        "%d Millionen F\x84lle untersucht / %d Kollektive gefunden / abbrechen mit [Esc]",
+                        millions, n);
                     Draw_Progress_Text(Progress_Text, 0);
                     pxFlsh();
                 }
@@ -463,8 +463,8 @@ void Generate_Lkoms_Leading(void)
             }
             if (hitkey() >= 0 && getkey() == 27) stop = true;
             if (stop) break;
-            if (!Test_Imperfections() || !Check_Joint_Groups() || !Test_Windows() ||
-                !Test_Leading_Unfavourable())
+            if (!Test_Imperfections() || !Check_Joint_Groups() || !Test_Windows()
+                || !Test_Leading_Unfavourable())
                 continue;
             if (!Keep_One(&n, a)) stop = true;
         }
@@ -517,9 +517,9 @@ void Do_Generate_Lkoms(void)
     Progress_Slot_No = -1;
     if (Nchw_Gui_Mode) {
         if (Lkom_Gen_Settings.progress_x >= 1)
-            Progress_Slot_No = Progress_Open(Lkom_Gen_Settings.progress_x, Lkom_Gen_Settings.progress_y, 477, 0);
-        else
-            Progress_Slot_No = Progress_Open(NPIXEL_X / 2 - 100, NPIXEL_Y / 2 - 4, 200, 1);
+            Progress_Slot_No =
+                Progress_Open(Lkom_Gen_Settings.progress_x, Lkom_Gen_Settings.progress_y, 477, 0);
+        else Progress_Slot_No = Progress_Open(NPIXEL_X / 2 - 100, NPIXEL_Y / 2 - 4, 200, 1);
     }
     const int32_t method = Lkom_Gen_Settings.method;
     if (method == 2 || method == 3) Generate_Lkoms_Plain(method);

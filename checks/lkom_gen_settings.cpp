@@ -10,11 +10,11 @@
 #include <cstdlib>
 
 const Lkom_Gen_Settings_Rec Lkom_Gen_Settings_Initial = {
-    0, 0, 0,            /* method, limit state, variant */
-    0, 0, 0, 1, 1,      /* flags */
-    0,                  /* check index */
-    1, 1, 0,            /* factor mode, basis, situation */
-    0, 0,               /* progress position */
+    0, 0, 0,       /* method, limit state, variant */
+    0, 0, 0, 1, 1, /* flags */
+    0,             /* check index */
+    1, 1, 0,       /* factor mode, basis, situation */
+    0, 0,          /* progress position */
 };
 Lkom_Gen_Settings_Rec Lkom_Gen_Settings = Lkom_Gen_Settings_Initial;
 

@@ -64,18 +64,21 @@ RB_Tree *RBTree_Create(int (*compare)(const void *, const void *), void (*key_de
     return t;
 }
 
-RB_Tree *Lkom_RBTree_Create(void)
-{
-    return RBTree_Create(Lkom_Compare_Void, nullptr, nullptr);
-}
+RB_Tree *Lkom_RBTree_Create(void) { return RBTree_Create(Lkom_Compare_Void, nullptr, nullptr); }
 
 /* Depth first: left, right, then the node's key and info, then the node. */
 static void RBTree_Dest_Helper(RB_Tree *t, RB_Node *x)
 {
     /* iterative post-order, so that a degenerate tree cannot exhaust the stack */
     while (x != t->nil_node) {
-        if (x->left != t->nil_node) { x = x->left; continue; }
-        if (x->right != t->nil_node) { x = x->right; continue; }
+        if (x->left != t->nil_node) {
+            x = x->left;
+            continue;
+        }
+        if (x->right != t->nil_node) {
+            x = x->right;
+            continue;
+        }
         RB_Node *p = x->parent;
         if (p->left == x) p->left = t->nil_node;
         else p->right = t->nil_node;

@@ -10,20 +10,20 @@
 struct Lkom_Rec;
 
 typedef struct RB_Node {
-    void *key;                  /* a Lkom_Rec for the generator's tree */
-    void *info;                 /* always null here */
-    int32_t red;                /* 1 red, 0 black */
+    void *key;   /* a Lkom_Rec for the generator's tree */
+    void *info;  /* always null here */
+    int32_t red; /* 1 red, 0 black */
     struct RB_Node *left, *right, *parent;
 } RB_Node;
 
 typedef struct RB_Tree {
-    int32_t duplicates;         /* 0: an equal key is refused */
-    int32_t n_nodes;            /* keys stored */
+    int32_t duplicates; /* 0: an equal key is refused */
+    int32_t n_nodes;    /* keys stored */
     int (*compare)(const void *a, const void *b);
     void (*key_dest)(void *key);
     void (*info_dest)(void *info);
-    RB_Node *root;              /* root sentinel; its left child is the real root */
-    RB_Node *nil_node;          /* nil sentinel */
+    RB_Node *root;     /* root sentinel; its left child is the real root */
+    RB_Node *nil_node; /* nil sentinel */
     RB_Node root_sentinel, nil_sentinel;
 } RB_Tree;
 

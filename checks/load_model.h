@@ -8,8 +8,8 @@
 #include <cstdint>
 
 typedef struct Lf_Ordner_Rec {
-    int32_t id;                 /* folder id */
-    int32_t kind;               /* 1 alternative group, 101..127 bridge load groups, else ordinary */
+    int32_t id;   /* folder id */
+    int32_t kind; /* 1 alternative group, 101..127 bridge load groups, else ordinary */
     char name[32];
     struct Lf_Ordner_Rec *next;
 } Lf_Ordner_Rec;
@@ -18,17 +18,17 @@ typedef struct Lf_Ordner_Rec {
 typedef struct Einwirkung_Rec {
     int32_t number;
     char name[32];
-    int32_t kind;               /* 1..5, 99 accidental, 100 earthquake */
-    int32_t psi_index;          /* 0-based, 0..10 */
-    int32_t kled;               /* load-duration class 0..4 */
+    int32_t kind;      /* 1..5, 99 accidental, 100 earthquake */
+    int32_t psi_index; /* 0-based, 0..10 */
+    int32_t kled;      /* load-duration class 0..4 */
     struct Einwirkung_Rec *next;
 } Einwirkung_Rec;
 
 typedef struct Lastfall_Rec {
-    int32_t number;             /* load-case number */
+    int32_t number; /* load-case number */
     char name[32];
-    Lf_Ordner_Rec *folder;      /* null: not in a folder */
-    Einwirkung_Rec *action;     /* null: the load model's first action */
+    Lf_Ordner_Rec *folder;  /* null: not in a folder */
+    Einwirkung_Rec *action; /* null: the load model's first action */
     struct Lastfall_Rec *next;
 } Lastfall_Rec;
 
@@ -43,8 +43,8 @@ typedef struct Lf_Factor_Entry {
 } Lf_Factor_Entry;
 
 typedef struct Lf_Factor_List {
-    int32_t count;              /* active load cases (entries) */
-    int32_t mode;               /* mode word */
+    int32_t count; /* active load cases (entries) */
+    int32_t mode;  /* mode word */
     Lf_Factor_Entry *entries;
 } Lf_Factor_List;
 

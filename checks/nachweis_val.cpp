@@ -11,36 +11,67 @@
 #include <cstring>
 
 typedef struct Val_Keyword {
-    const char *keyword;        /* with its colon */
+    const char *keyword; /* with its colon */
     double *row;
-    int count;                  /* 6 or 11 */
+    int count; /* 6 or 11 */
 } Val_Keyword;
 
-#define G(name) {#name ":", Beiwert_Tables.name, BW_GAMMA_N}
-#define P(name) {#name ":", Beiwert_Tables.name, BW_PSI_N}
+#define G(name)                                    \
+    {                                              \
+#name ":", Beiwert_Tables.name, BW_GAMMA_N \
+    }
+#define P(name)                                  \
+    {                                            \
+#name ":", Beiwert_Tables.name, BW_PSI_N \
+    }
 
 /* In the order they are tried: the first keyword that starts a line takes it. */
 static const Val_Keyword Val_Keywords[] = {
-    G(gamma_sup_gebrauch_allways), G(gamma_inf_gebrauch_allways),
-    G(gamma_altenorm_allways_inf), G(gamma_altenorm_allways_sup),
-    G(gamma_altenorm_NCHW001_sup), G(gamma_altenorm_NCHW002_sup),
-    G(DIN1045_gamma_inf1_linear_norm), G(DIN1045_gamma_sup1_linear_norm),
-    G(DIN1045_gamma_sup1_nonlin_norm), G(DIN1045_gamma_inf1_linear_spec),
-    G(DIN1045_gamma_sup1_linear_spec), G(DIN1045_gamma_inf1_linear_nor1),
-    G(DIN1045_gamma_sup1_linear_nor1), G(DIN1045_gamma_sup1_nonlin_nor1),
-    G(DIN1045_gamma_inf1_linear_spe1), G(DIN1045_gamma_sup1_linear_spe1),
-    G(DIN1045_gamma_inf1_linear_nor2), G(DIN1045_gamma_sup1_linear_nor2),
-    G(DIN1045_gamma_sup1_nonlin_nor2), G(DIN1045_gamma_inf1_linear_spe2),
-    G(DIN1045_gamma_sup1_linear_spe2), G(DIN1045_gamma_sup1_linear_mued),
+    G(gamma_sup_gebrauch_allways),
+    G(gamma_inf_gebrauch_allways),
+    G(gamma_altenorm_allways_inf),
+    G(gamma_altenorm_allways_sup),
+    G(gamma_altenorm_NCHW001_sup),
+    G(gamma_altenorm_NCHW002_sup),
+    G(DIN1045_gamma_inf1_linear_norm),
+    G(DIN1045_gamma_sup1_linear_norm),
+    G(DIN1045_gamma_sup1_nonlin_norm),
+    G(DIN1045_gamma_inf1_linear_spec),
+    G(DIN1045_gamma_sup1_linear_spec),
+    G(DIN1045_gamma_inf1_linear_nor1),
+    G(DIN1045_gamma_sup1_linear_nor1),
+    G(DIN1045_gamma_sup1_nonlin_nor1),
+    G(DIN1045_gamma_inf1_linear_spe1),
+    G(DIN1045_gamma_sup1_linear_spe1),
+    G(DIN1045_gamma_inf1_linear_nor2),
+    G(DIN1045_gamma_sup1_linear_nor2),
+    G(DIN1045_gamma_sup1_nonlin_nor2),
+    G(DIN1045_gamma_inf1_linear_spe2),
+    G(DIN1045_gamma_sup1_linear_spe2),
+    G(DIN1045_gamma_sup1_linear_mued),
     G(DIN1045_gamma_inf1_linear_mued),
-    G(Eurocode_gamma_inf1_norm), G(Eurocode_gamma_sup1_norm),
-    G(Eurocode_gamma_inf1_spec), G(Eurocode_gamma_sup1_spec),
-    G(DIN18800_gamma_inf1_norm), G(DIN18800_gamma_sup1_norm),
-    G(DIN18800_gamma_inf1_spec), G(DIN18800_gamma_sup1_spec),
-    P(DIN1045_psi_X), P(DIN1045_psi_0), P(DIN1045_psi_1), P(DIN1045_psi_2),
-    P(DIN1045_psi_0snow), P(DIN1045_psi_1snow), P(DIN1045_psi_2snow), P(DIN1045_psi_mued),
-    P(Eurocode_psi_X), P(Eurocode_psi_0), P(Eurocode_psi_1), P(Eurocode_psi_2),
-    P(DIN18800_psi_N), P(DIN18800_psi_H),
+    G(Eurocode_gamma_inf1_norm),
+    G(Eurocode_gamma_sup1_norm),
+    G(Eurocode_gamma_inf1_spec),
+    G(Eurocode_gamma_sup1_spec),
+    G(DIN18800_gamma_inf1_norm),
+    G(DIN18800_gamma_sup1_norm),
+    G(DIN18800_gamma_inf1_spec),
+    G(DIN18800_gamma_sup1_spec),
+    P(DIN1045_psi_X),
+    P(DIN1045_psi_0),
+    P(DIN1045_psi_1),
+    P(DIN1045_psi_2),
+    P(DIN1045_psi_0snow),
+    P(DIN1045_psi_1snow),
+    P(DIN1045_psi_2snow),
+    P(DIN1045_psi_mued),
+    P(Eurocode_psi_X),
+    P(Eurocode_psi_0),
+    P(Eurocode_psi_1),
+    P(Eurocode_psi_2),
+    P(DIN18800_psi_N),
+    P(DIN18800_psi_H),
 };
 
 #undef G

@@ -32,7 +32,10 @@ void Nchw_Check_Line(int area, int *y, int style, const char *text)
     int font = 4096, colour = BLACK_CI;
     if (style == NCHW_WARNING) font |= SVA_FONT_BOLD;
     else if (style == NCHW_STATUS) colour = Status_Colour;
-    else if (style == NCHW_HINT) { font |= SVA_FONT_SOFT2; colour = Hint_Colour; }
+    else if (style == NCHW_HINT) {
+        font |= SVA_FONT_SOFT2;
+        colour = Hint_Colour;
+    }
     SVA_Add_Text(area, 10, *y, text, font, colour, 0);
     *y += 15;
 }
@@ -51,11 +54,11 @@ static int32_t Finish(int area, int *y, int32_t found, const char *name)
     return 0;
 }
 
-#define LINE(style, ...)                                   \
-    do {                                                   \
-        char line_[256];                                   \
-        snprintf(line_, sizeof line_, __VA_ARGS__);        \
-        Nchw_Check_Line(area, y, style, line_);            \
+#define LINE(style, ...)                            \
+    do {                                            \
+        char line_[256];                            \
+        snprintf(line_, sizeof line_, __VA_ARGS__); \
+        Nchw_Check_Line(area, y, style, line_);     \
     } while (0)
 
 /* ------------------------------------------------------------------ the checks */
@@ -72,7 +75,10 @@ int32_t Check_Nachweise(int area, int *y)
         const bool has_lkoms = c->lkom_head || c->genrule_head;
         if (!c->xtr_head) {
             if (!has_lkoms) {
-                LINE(NCHW_WARNING, "Dem Nachweis %d sind weder Extremierungsvorschriften noch Lastkollektive zugeordnet.", c->number);
+                LINE(
+                    NCHW_WARNING,
+                    "Dem Nachweis %d sind weder Extremierungsvorschriften noch Lastkollektive zugeordnet.",
+                    c->number);
                 found++;
             }
         } else if (!Nchw_Write_Xtr_Switch && !has_lkoms) {
@@ -89,7 +95,8 @@ int32_t Check_Nachweise(int area, int *y)
             if (c->selector_modes[s] == 1) {
                 r--;
             } else if (c->selector_modes[s] == 2 && !c->selected[s]) {
-                LINE(NCHW_WARNING, "Dem Nachweis %d sind keine %s zugeordnet.", c->number, t->selector_names[s]);
+                LINE(NCHW_WARNING, "Dem Nachweis %d sind keine %s zugeordnet.", c->number,
+                     t->selector_names[s]);
                 found++;
                 r--;
             }
@@ -108,7 +115,8 @@ int32_t Check_Xtr_Rules(int area, int *y)
     for (const Nchw_Rec *c = Nchw_List_Head; c; c = c->next) {
         for (const Xtr_Rule_Rec *x = c->xtr_head; x; x = x->next) {
             if (x->row_count <= 0 || !x->rows) {
-                LINE(NCHW_WARNING, "Nachweis %d - Extremierung %d: Die Tabelle ist leer.", c->number, x->number);
+                LINE(NCHW_WARNING, "Nachweis %d - Extremierung %d: Die Tabelle ist leer.",
+                     c->number, x->number);
                 found++;
                 continue;
             }
@@ -117,19 +125,27 @@ int32_t Check_Xtr_Rules(int area, int *y)
                 const int32_t n = x->rows[i].number;
                 if (x->basis[0] != 0) {
                     if (!Nchw_Lf_Table_Find(n)) {
-                        LINE(NCHW_WARNING, "Nachweis %d - Extremierung %d: Der Lastfall %d existiert nicht.", c->number, x->number, n);
+                        LINE(NCHW_WARNING,
+                             "Nachweis %d - Extremierung %d: Der Lastfall %d existiert nicht.",
+                             c->number, x->number, n);
                         found++;
                     }
                 } else if (!Nchw_Einw_Table_Find(n)) {
-                    LINE(NCHW_WARNING, "Nachweis %d - Extremierung %d: Die Einwirkung %d existiert nicht.", c->number, x->number, n);
+                    LINE(NCHW_WARNING,
+                         "Nachweis %d - Extremierung %d: Die Einwirkung %d existiert nicht.",
+                         c->number, x->number, n);
                     found++;
                 }
             }
             int32_t count = 0;
-            Xtr_Row *std_rows = Build_Standard_Xtr_Table(c, &count, nullptr, nullptr, nullptr, nullptr);
+            Xtr_Row *std_rows =
+                Build_Standard_Xtr_Table(c, &count, nullptr, nullptr, nullptr, nullptr);
             if (!std_rows) count = 0;
             if (Cmp_Xtr_Tables(x->rows, x->row_count, std_rows, count)) {
-                LINE(NCHW_MESSAGE, "Nachweis %d - Extremierung %d: Der Tabelleninhalt entspricht nicht dem Standard.", c->number, x->number);
+                LINE(
+                    NCHW_MESSAGE,
+                    "Nachweis %d - Extremierung %d: Der Tabelleninhalt entspricht nicht dem Standard.",
+                    c->number, x->number);
                 found++;
             }
             free(std_rows);
@@ -150,7 +166,8 @@ int32_t Check_Lkoms(int area, int *y)
             int32_t imps = 0;
             int32_t groups[101] = {0};
             if (l->row_count <= 0 || !l->rows) {
-                LINE(NCHW_MESSAGE, "Nachweis %d - Lastkollektiv %d: Die Tabelle ist leer.", c->number, l->number);
+                LINE(NCHW_MESSAGE, "Nachweis %d - Lastkollektiv %d: Die Tabelle ist leer.",
+                     c->number, l->number);
                 found++;
             } else {
                 for (int32_t i = 0; i < l->row_count; i++) {
@@ -159,16 +176,22 @@ int32_t Check_Lkoms(int area, int *y)
                         Nchw_Lf_Row *lf = Nchw_Lf_Table_Find(n);
                         if (lf) seen[(size_t)(lf - Nchw_Lf_Table.rows)]++;
                         else {
-                            LINE(NCHW_WARNING, "Nachweis %d - Lastkollektiv %d: Der Lastfall %d existiert nicht.", c->number, l->number, n);
+                            LINE(NCHW_WARNING,
+                                 "Nachweis %d - Lastkollektiv %d: Der Lastfall %d existiert nicht.",
+                                 c->number, l->number, n);
                             found++;
                         }
                     } else if (n == 0) {
-                        LINE(NCHW_WARNING, "Nachweis %d - Lastkollektiv %d: Nulleintrag in Nummernspalte.", c->number, l->number);
+                        LINE(NCHW_WARNING,
+                             "Nachweis %d - Lastkollektiv %d: Nulleintrag in Nummernspalte.",
+                             c->number, l->number);
                         found++;
                     } else if (Nchw_Imp_Table_Find(-n)) {
                         imps++;
                     } else {
-                        LINE(NCHW_WARNING, "Nachweis %d - Lastkollektiv %d: Die Imperfektion %d existiert nicht.", c->number, l->number, n);
+                        LINE(NCHW_WARNING,
+                             "Nachweis %d - Lastkollektiv %d: Die Imperfektion %d existiert nicht.",
+                             c->number, l->number, n);
                         found++;
                     }
                 }
@@ -176,21 +199,33 @@ int32_t Check_Lkoms(int area, int *y)
             for (int32_t i = 0; i < nlf; i++) {
                 const Nchw_Lf_Row &lf = Nchw_Lf_Table.rows[i];
                 if (seen[i] == 0 && lf.action && lf.action->kind == 1 && T != 989) {
-                    LINE(NCHW_MESSAGE, "Nachweis %d - Lastkollektiv %d:  LF:%d (st\x84ndige Last) ist nicht aufgef\x81hrt.", c->number, l->number, lf.number);
+                    LINE(
+                        NCHW_MESSAGE,
+                        "Nachweis %d - Lastkollektiv %d:  LF:%d (st\x84ndige Last) ist nicht aufgef\x81hrt.",
+                        c->number, l->number, lf.number);
                     found++;
                 } else if (seen[i] >= 2) {
-                    LINE(NCHW_MESSAGE, "Nachweis %d - Lastkollektiv %d:  LF:%d ist mehrfach aufgef\x81hrt.", c->number, l->number, lf.number);
+                    LINE(NCHW_MESSAGE,
+                         "Nachweis %d - Lastkollektiv %d:  LF:%d ist mehrfach aufgef\x81hrt.",
+                         c->number, l->number, lf.number);
                     found++;
                 }
-                if (seen[i] >= 1 && lf.alt_group >= 1 && lf.alt_group <= 100) groups[lf.alt_group]++;
+                if (seen[i] >= 1 && lf.alt_group >= 1 && lf.alt_group <= 100)
+                    groups[lf.alt_group]++;
             }
             for (int g = 1; g <= 100; g++) {
                 if (groups[g] <= 1) continue;
-                LINE(NCHW_MESSAGE, "Nachweis %d - Lastkollektiv %d:  Es sind mehrere Lastf\x84lle der alt. Gruppe %c aufgef\x81hrt.", c->number, l->number, 64 + g);
+                LINE(
+                    NCHW_MESSAGE,
+                    "Nachweis %d - Lastkollektiv %d:  Es sind mehrere Lastf\x84lle der alt. Gruppe %c aufgef\x81hrt.",
+                    c->number, l->number, 64 + g);
                 found++;
             }
             if (imps > 1) {
-                LINE(NCHW_MESSAGE, "Nachweis %d - Lastkollektiv %d:  Es sind mehrere Imperfektionen aufgef\x81hrt.", c->number, l->number);
+                LINE(
+                    NCHW_MESSAGE,
+                    "Nachweis %d - Lastkollektiv %d:  Es sind mehrere Imperfektionen aufgef\x81hrt.",
+                    c->number, l->number);
                 found++;
             }
         }
@@ -211,9 +246,11 @@ int32_t Check_Nchw_Objects(int area, int *y)
             const int32_t m = Nchw_Objects_Of_Type(type);
             for (int32_t i = 1; i <= list[0]; i++) {
                 bool exists = false;
-                for (int32_t j = 0; j < m && !exists; j++) exists = Nchw_Object_Number(type, j) == list[i];
+                for (int32_t j = 0; j < m && !exists; j++)
+                    exists = Nchw_Object_Number(type, j) == list[i];
                 if (!exists) {
-                    LINE(NCHW_WARNING, "Nachweis %d: Objektnr. %d (Typ:%s) existiert nicht.", c->number, list[i], t->selector_names[s]);
+                    LINE(NCHW_WARNING, "Nachweis %d: Objektnr. %d (Typ:%s) existiert nicht.",
+                         c->number, list[i], t->selector_names[s]);
                     found++;
                 }
             }
@@ -253,9 +290,12 @@ int Check_Lkom_Count_Limit(void)
     char line[200];
     Init_Message();
     Set_Message_Title("Warnung");
-    snprintf(line, sizeof line, "Das Programm %s beschr\x84nkt die m\x94gliche Anzahl der Lastkollektive", Lkom_Limit_Program);
+    snprintf(line, sizeof line,
+             "Das Programm %s beschr\x84nkt die m\x94gliche Anzahl der Lastkollektive",
+             Lkom_Limit_Program);
     Fill_Message(line);
-    snprintf(line, sizeof line, "auf insgesamt %d. Es sind aktuell %d Lastkollektive definiert.", Lkom_Count_Limit, n);
+    snprintf(line, sizeof line, "auf insgesamt %d. Es sind aktuell %d Lastkollektive definiert.",
+             Lkom_Count_Limit, n);
     Fill_Message(line);
     Fill_Message("Bitte reduzieren Sie die Anzahl der Lastkollektive, um einen");
     Fill_Message("konfliktfreien nachfolgenden Rechenlauf zu gew\x84hrleisten.");
@@ -272,7 +312,7 @@ int Write_BOP_EIN_File(const char *name)
     if (!f) return 0;
     const Nchw_Global_Settings_Rec &G = Nchw_Global_Settings;
     fprintf(f, "V%d\n", 2);
-    const double v[8] = {G.gamma_c_fund, G.gamma_s_fund, G.gamma_c_acc, G.gamma_s_acc,
+    const double v[8] = {G.gamma_c_fund,    G.gamma_s_fund,    G.gamma_c_acc,   G.gamma_s_acc,
                          G.gamma_c_fatigue, G.gamma_s_fatigue, G.gamma_c_quake, G.gamma_s_quake};
     for (int i = 0; i < 7; i++) fprintf(f, " %.2f ", v[i]);
     fprintf(f, " %.2f\n", v[7]);

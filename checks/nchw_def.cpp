@@ -38,7 +38,9 @@ const char *Nchw_Material_Text(int32_t v)
     case 6: return "Stahl und Holz";
     case 7: return "Stahlbeton, Stahl und Holz";
     case 8: return "benutzerdefinierte Materialien";
-    case 16: return "Stahlbeton (Br\x81" "ckenbau)";
+    case 16:
+        return "Stahlbeton (Br\x81"
+               "ckenbau)";
     case 32: return "Aluminium";
     default: return "alle Materialien";
     }
@@ -76,7 +78,9 @@ const char *Nchw_Comb_Rule_Text(int32_t v)
     case 4: return "DIN 18800";
     case 8: return "charakteristisch";
     case 16: return "DIN 1072";
-    case 32: return "Br\x81" "ckenbau";
+    case 32:
+        return "Br\x81"
+               "ckenbau";
     default: return "einstellbar";
     }
 }
@@ -181,9 +185,7 @@ static int Read_Option_Entry(FILE *f, Nchw_Option_Entry *e, int32_t id)
             if (fscanf(f, "%d", &a) != 1) return 0;
             e->id = a;
             continue;
-        default:
-            e->kind = 0;
-            break;
+        default: e->kind = 0; break;
         }
         break;
     }
@@ -249,7 +251,7 @@ static int Read_Type_Body(FILE *f, Nchw_Type_Rec *t)
         int type = 0, value = 0;
         if (fscanf(f, "%d%d", &type, &value) != 2) break;
         if (Read_Guillemet_String(f, buf) < 0) buf[0] = '\0';
-        if (i >= 3) continue;           /* room for three; further selectors are read past */
+        if (i >= 3) continue; /* room for three; further selectors are read past */
         t->selector_types[i] = type;
         t->selector_values[i] = value;
         Copy_Cut(t->selector_names[i], buf, 39);
@@ -306,7 +308,7 @@ Nchw_Struct_Node *Read_Nchw_Struct_Node(FILE *f, int mode)
     if (!n) return nullptr;
     n->type_id = id;
     Copy_Cut(n->text, text, 50);
-    Next_Nonblank_Char(f);              /* the "(" */
+    Next_Nonblank_Char(f); /* the "(" */
     int bold, c1, c2, c3, c4;
     if (fscanf(f, "%d%d%d%d%d", &bold, &c1, &c2, &c3, &c4) != 5) {
         getc(f);
@@ -317,7 +319,7 @@ Nchw_Struct_Node *Read_Nchw_Struct_Node(FILE *f, int mode)
     Pick_Colour(&n->marker_colour, c2);
     Pick_Colour(&n->background, c3);
     Pick_Colour(&n->selected_background, c4);
-    Next_Nonblank_Char(f);              /* the ")" */
+    Next_Nonblank_Char(f); /* the ")" */
     return n;
 }
 
@@ -348,8 +350,8 @@ int Read_Nachweis_Def_Struktur(FILE *f)
     Nchw_Struct_Root->expanded = 1;
     snprintf(Nchw_Struct_Root->text, sizeof Nchw_Struct_Root->text, "ROOT");
 
-    Nchw_Struct_Node *last = nullptr;   /* the last entry; null: none yet */
-    int open_child = 0;                 /* "{" seen: the next entry is the first child of last */
+    Nchw_Struct_Node *last = nullptr; /* the last entry; null: none yet */
+    int open_child = 0;               /* "{" seen: the next entry is the first child of last */
     for (;;) {
         int c = Next_Nonblank_Char(f);
         if (c == '#') return 1;
@@ -410,13 +412,15 @@ int Read_Nachweis_Def_File(const char *path)
     if (Nchw_Help_File[0]) {
         char help[1024];
         const char *dir = CurOb_Privat_Datapath();
-        if (snprintf(help, sizeof help, "%s/%s", dir ? dir : ".", Nchw_Help_File) < (int)sizeof help)
+        if (snprintf(help, sizeof help, "%s/%s", dir ? dir : ".", Nchw_Help_File)
+            < (int)sizeof help)
             Add_Helpfile(help);
     }
     for (;;) {
         int32_t v[11];
         if (fscanf(f, "%d%i%i%i%i%i%i%i%i%i%i", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6],
-                   &v[7], &v[8], &v[9], &v[10]) != 11)
+                   &v[7], &v[8], &v[9], &v[10])
+            != 11)
             break;
         Nchw_Type_Rec *t = (Nchw_Type_Rec *)calloc(1, sizeof(Nchw_Type_Rec));
         if (!t) break;
@@ -444,7 +448,8 @@ int Read_Nachweis_Def(void)
     if (Nchw_Def_Read) return 1;
     char path[1024];
     const char *dir = CurOb_Privat_Datapath();
-    if (snprintf(path, sizeof path, "%s/%s", dir ? dir : ".", Nachweis_Def_Name) >= (int)sizeof path)
+    if (snprintf(path, sizeof path, "%s/%s", dir ? dir : ".", Nachweis_Def_Name)
+        >= (int)sizeof path)
         return 0;
     if (!Read_Nachweis_Def_File(path)) return 0;
     Read_Nachweis_Val();

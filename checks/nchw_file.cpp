@@ -22,7 +22,8 @@ const Nchw_Args_Rec Nchw_Args_Default = {{0, -1, -1, -1, -1, -1, -1, -1, -1, 0}}
 /* Counts beyond this are a damaged file: no table of a structure holds that many rows. */
 #define NCHW_MAX_COUNT 10000000
 
-template <typename T> static int32_t List_Length(const T *head)
+template <typename T>
+static int32_t List_Length(const T *head)
 {
     int32_t n = 0;
     for (; head; head = head->next) n++;
@@ -49,18 +50,19 @@ static void Write_Check(FILE *f, const Nchw_Rec *c)
 {
     const int32_t nx = List_Length(c->xtr_head), nl = List_Length(c->lkom_head);
     const int32_t ng = List_Length(c->genrule_head);
-    fprintf(f, " %d %d %d %d %d %d %d %d %d \xAE%s\xAF\n", c->number, c->type ? Nchw_Type_Id(c->type) : 0,
-            c->flags, nx, nl, ng, c->selector_modes[0], c->selector_modes[1], c->selector_modes[2], c->name);
+    fprintf(f, " %d %d %d %d %d %d %d %d %d \xAE%s\xAF\n", c->number,
+            c->type ? Nchw_Type_Id(c->type) : 0, c->flags, nx, nl, ng, c->selector_modes[0],
+            c->selector_modes[1], c->selector_modes[2], c->name);
     for (int s = 0; s < 3; s++) Write_Object_List(f, c->selected[s]);
     const int32_t no = c->type ? c->type->option_count : 0;
     fprintf(f, "%6d", no);
     for (int32_t i = 0; i < no && i < 20; i++) fprintf(f, " %d", c->option_values[i]);
     fputc('\n', f);
     for (const Xtr_Rule_Rec *x = c->xtr_head; x; x = x->next) {
-        fprintf(f, "     %d %d %d %d %d %d %d %d %d %d %d %d %d \xAE%s\xAF\n", x->number, x->row_count,
-                x->mode, x->comb_rule[0], x->comb_rule[1], x->basis[0], x->basis[1], x->check_kind[0],
-                x->check_kind[1], x->combination[0], x->combination[1], x->gamma_g_variant[0],
-                x->gamma_g_variant[1], x->name);
+        fprintf(f, "     %d %d %d %d %d %d %d %d %d %d %d %d %d \xAE%s\xAF\n", x->number,
+                x->row_count, x->mode, x->comb_rule[0], x->comb_rule[1], x->basis[0], x->basis[1],
+                x->check_kind[0], x->check_kind[1], x->combination[0], x->combination[1],
+                x->gamma_g_variant[0], x->gamma_g_variant[1], x->name);
         for (int32_t i = 0; x->rows && i < x->row_count; i++)
             fprintf(f, "          %d %f %f %f %f\n", x->rows[i].number, x->rows[i].psi_dom,
                     x->rows[i].psi_sub, x->rows[i].gamma_sup, x->rows[i].gamma_inf);
@@ -76,8 +78,9 @@ static void Write_Check(FILE *f, const Nchw_Rec *c)
     }
     for (const GenRule_Rec *g = c->genrule_head; g; g = g->next) {
         const int32_t *s = g->gen_settings;
-        fprintf(f, "     %d %d %d %d %d %d %d %d %d %d %d \xAE%s\xAF\n", g->number, g->generated_count,
-                g->entry_count, s[0], s[1], s[2], s[3], s[4], s[6], s[7], s[5], g->name);
+        fprintf(f, "     %d %d %d %d %d %d %d %d %d %d %d \xAE%s\xAF\n", g->number,
+                g->generated_count, g->entry_count, s[0], s[1], s[2], s[3], s[4], s[6], s[7], s[5],
+                g->name);
         for (int32_t i = 0; g->entries && i < g->entry_count; i++)
             fprintf(f, "          %d %d %d %d\n", g->entries[4 * i], g->entries[4 * i + 1],
                     g->entries[4 * i + 2], g->entries[4 * i + 3]);
@@ -102,9 +105,9 @@ void Write_Nachweise_Block(FILE *f)
             G.kmod_standard, G.timber_int4, G.gamma_m_fund, G.gamma_m_quake, G.gamma_m_acc, G.kdef);
     for (int i = 0; i < 5; i++) fprintf(f, " %.2f", G.kmod[i]);
     fputc('\n', f);
-    fprintf(f, "more: %d %.0f %.0f %.0f %.0f %.0f %.0f\n", G.recommended_limits, G.deflection_divisors[0],
-            G.deflection_divisors[1], G.deflection_divisors[2], G.deflection_divisors[3],
-            G.deflection_divisors[4], G.deflection_divisors[5]);
+    fprintf(f, "more: %d %.0f %.0f %.0f %.0f %.0f %.0f\n", G.recommended_limits,
+            G.deflection_divisors[0], G.deflection_divisors[1], G.deflection_divisors[2],
+            G.deflection_divisors[3], G.deflection_divisors[4], G.deflection_divisors[5]);
     fprintf(f, "rest: %d 0\n", Auto_Xtr_Situations);
 }
 
@@ -112,8 +115,10 @@ void Write_Nachweise_Block(FILE *f)
 
 static void Unlink_Check(Nchw_Rec *c)
 {
-    if (c->prev) c->prev->next = c->next; else Nchw_List_Head = c->next;
-    if (c->next) c->next->prev = c->prev; else Nchw_List_Tail = c->prev;
+    if (c->prev) c->prev->next = c->next;
+    else Nchw_List_Head = c->next;
+    if (c->next) c->next->prev = c->prev;
+    else Nchw_List_Tail = c->prev;
     c->prev = c->next = nullptr;
 }
 
@@ -121,10 +126,22 @@ static void Unlink_Check(Nchw_Rec *c)
 static void Free_One_Check(Nchw_Rec *c)
 {
     Unlink_Check(c);
-    while (c->xtr_head) { c->xtr_head->owner = c; Free_Xtr_Rule(c->xtr_head); }
-    while (c->lkom_head) { c->lkom_head->owner = c; Free_Lkom(c->lkom_head); }
-    while (c->genrule_head) { c->genrule_head->owner = c; Free_GenRule(c->genrule_head); }
-    for (int32_t *&s : c->selected) { free(s); s = nullptr; }
+    while (c->xtr_head) {
+        c->xtr_head->owner = c;
+        Free_Xtr_Rule(c->xtr_head);
+    }
+    while (c->lkom_head) {
+        c->lkom_head->owner = c;
+        Free_Lkom(c->lkom_head);
+    }
+    while (c->genrule_head) {
+        c->genrule_head->owner = c;
+        Free_GenRule(c->genrule_head);
+    }
+    for (int32_t *&s : c->selected) {
+        free(s);
+        s = nullptr;
+    }
     free(c->comment);
     if (Nchw_Current == c) Nchw_Current = nullptr;
     free(c);
@@ -182,7 +199,8 @@ static int Read_Xtr_Rules(FILE *f, Nchw_Rec *c, const Nchw_Type_Rec *t, int32_t 
     for (int32_t r = 0; r < nx; r++) {
         int v[13];
         if (fscanf(f, "%d%d%d%d%d%d%d%d%d%d%d%d%d", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6],
-                   &v[7], &v[8], &v[9], &v[10], &v[11], &v[12]) != 13)
+                   &v[7], &v[8], &v[9], &v[10], &v[11], &v[12])
+            != 13)
             return 1;
         char name[32];
         if (!Read_Name(f, name, sizeof name, 30)) return 1;
@@ -201,11 +219,16 @@ static int Read_Xtr_Rules(FILE *f, Nchw_Rec *c, const Nchw_Type_Rec *t, int32_t 
         Default_From_Type(&s[5], t, 4);
         Default_From_Type(&s[6], t, 6);
         Default_From_Type(&s[7], t, 7);
-        x->comb_rule[0] = s[0]; x->comb_rule[1] = s[1];
-        x->basis[0] = s[2]; x->basis[1] = s[3];
-        x->check_kind[0] = s[4]; x->check_kind[1] = s[5];
-        x->combination[0] = s[6]; x->combination[1] = s[7];
-        x->gamma_g_variant[0] = s[8]; x->gamma_g_variant[1] = s[9];
+        x->comb_rule[0] = s[0];
+        x->comb_rule[1] = s[1];
+        x->basis[0] = s[2];
+        x->basis[1] = s[3];
+        x->check_kind[0] = s[4];
+        x->check_kind[1] = s[5];
+        x->combination[0] = s[6];
+        x->combination[1] = s[7];
+        x->gamma_g_variant[0] = s[8];
+        x->gamma_g_variant[1] = s[9];
         if (v[1] <= 0) continue;
         if (v[1] > NCHW_MAX_COUNT) return 0;
         x->rows = (Xtr_Row *)calloc((size_t)v[1], sizeof(Xtr_Row));
@@ -213,7 +236,9 @@ static int Read_Xtr_Rules(FILE *f, Nchw_Rec *c, const Nchw_Type_Rec *t, int32_t 
         x->row_count = v[1];
         for (int32_t i = 0; i < v[1]; i++) {
             Xtr_Row &w = x->rows[i];
-            if (fscanf(f, "%d%lf%lf%lf%lf", &w.number, &w.psi_dom, &w.psi_sub, &w.gamma_sup, &w.gamma_inf) != 5) {
+            if (fscanf(f, "%d%lf%lf%lf%lf", &w.number, &w.psi_dom, &w.psi_sub, &w.gamma_sup,
+                       &w.gamma_inf)
+                != 5) {
                 free(x->rows);
                 x->rows = nullptr;
                 x->row_count = 0;
@@ -230,7 +255,8 @@ static int Read_Lkoms(FILE *f, Nchw_Rec *c, const Nchw_Type_Rec *t, int32_t nl)
     for (int32_t r = 0; r < nl; r++) {
         int v[12];
         if (fscanf(f, "%d%d%d%d%d%d%d%d%d%d%d%d", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6],
-                   &v[7], &v[8], &v[9], &v[10], &v[11]) != 12)
+                   &v[7], &v[8], &v[9], &v[10], &v[11])
+            != 12)
             return 1;
         char name[32];
         if (!Read_Name(f, name, sizeof name, 30)) return 1;
@@ -283,8 +309,9 @@ static int Read_GenRules(FILE *f, Nchw_Rec *c, int version, int32_t ng)
 {
     for (int32_t r = 0; r < ng; r++) {
         int v[11];
-        if (fscanf(f, "%d%d%d%d%d%d%d%d%d%d", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7],
-                   &v[8], &v[9]) != 10)
+        if (fscanf(f, "%d%d%d%d%d%d%d%d%d%d", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6],
+                   &v[7], &v[8], &v[9])
+            != 10)
             return 1;
         v[10] = 0;
         if (version >= 4 && fscanf(f, "%d", &v[10]) != 1) return 1;
@@ -298,8 +325,14 @@ static int Read_GenRules(FILE *f, Nchw_Rec *c, int version, int32_t ng)
         g->number = v[0];
         g->generated_count = v[1];
         int32_t *s = g->gen_settings;
-        s[0] = v[3]; s[1] = v[4]; s[2] = v[5]; s[3] = v[6]; s[4] = v[7];
-        s[6] = v[8]; s[7] = v[9]; s[5] = v[10];
+        s[0] = v[3];
+        s[1] = v[4];
+        s[2] = v[5];
+        s[3] = v[6];
+        s[4] = v[7];
+        s[6] = v[8];
+        s[7] = v[9];
+        s[5] = v[10];
         if (v[2] > 0) {
             if (v[2] > NCHW_MAX_COUNT) return 0;
             g->entries = (int32_t *)calloc((size_t)v[2] * 4, sizeof(int32_t));
@@ -339,7 +372,9 @@ static void Read_Tail(FILE *f)
     G.altitude_switch = v;
     int a, b;
     double d[8];
-    if (fscanf(f, "\nPara: %d %d %lf %lf %lf %lf %lf %lf", &a, &b, &d[0], &d[1], &d[2], &d[3], &d[4], &d[5]) == 8) {
+    if (fscanf(f, "\nPara: %d %d %lf %lf %lf %lf %lf %lf", &a, &b, &d[0], &d[1], &d[2], &d[3],
+               &d[4], &d[5])
+        == 8) {
         G.din18800_comb_code = a;
         G.din1055_gamma_g = b;
         G.gamma_c_fund = d[0];
@@ -394,7 +429,8 @@ void Read_Nachweise_Block(FILE *f)
     /* A block of 2003 without its count or version line counts as missing: the older block of
     ** 2001 is looked for then. */
     int count = 0, version = 0;
-    if (!(Seek_Keyword_Prefix_Line("NACHWEISE-2003", f, &count) && fscanf(f, "%d", &version) == 1)) {
+    if (!(Seek_Keyword_Prefix_Line("NACHWEISE-2003", f, &count)
+          && fscanf(f, "%d", &version) == 1)) {
         count = 0;
         if (!Seek_Keyword_Prefix_Line("NACHWEISE-2001", f, &count)) return;
         version = 1;
@@ -411,9 +447,14 @@ void Read_Nachweise_Block(FILE *f)
     for (int k = 0; k < count; k++) {
         int h[9] = {0};
         if (version == 1) {
-            if (fscanf(f, "%d%d%d%d%d%d%d%d", &h[0], &h[1], &h[2], &h[3], &h[4], &h[6], &h[7], &h[8]) != 8) return;
+            if (fscanf(f, "%d%d%d%d%d%d%d%d", &h[0], &h[1], &h[2], &h[3], &h[4], &h[6], &h[7],
+                       &h[8])
+                != 8)
+                return;
             h[5] = 0;
-        } else if (fscanf(f, "%d%d%d%d%d%d%d%d%d", &h[0], &h[1], &h[2], &h[3], &h[4], &h[5], &h[6], &h[7], &h[8]) != 9) {
+        } else if (fscanf(f, "%d%d%d%d%d%d%d%d%d", &h[0], &h[1], &h[2], &h[3], &h[4], &h[5], &h[6],
+                          &h[7], &h[8])
+                   != 9) {
             return;
         }
         char name[52];
@@ -464,11 +505,21 @@ void Write_Nchw_Option_Line(const Nchw_Rec *c, FILE *f)
     fputs(" /\n", f);
 }
 
-static int Std_Xtr(FILE *f, const Nchw_Rec *c, const Xtr_Rule_Rec *r, int32_t flags) { return Write_Xtr_Rule_Lines(f, c, r, flags); }
-static int Std_Lkom(FILE *f, const Nchw_Rec *c, const Lkom_Rec *l, int32_t flags) { return Write_Lkom_Lines(f, c, l, flags); }
-static int Std_GenRule(FILE *f, const Nchw_Rec *c, const GenRule_Rec *g, int32_t flags) { return Write_GenRule_Lines(f, c, g, flags); }
+static int Std_Xtr(FILE *f, const Nchw_Rec *c, const Xtr_Rule_Rec *r, int32_t flags)
+{
+    return Write_Xtr_Rule_Lines(f, c, r, flags);
+}
+static int Std_Lkom(FILE *f, const Nchw_Rec *c, const Lkom_Rec *l, int32_t flags)
+{
+    return Write_Lkom_Lines(f, c, l, flags);
+}
+static int Std_GenRule(FILE *f, const Nchw_Rec *c, const GenRule_Rec *g, int32_t flags)
+{
+    return Write_GenRule_Lines(f, c, g, flags);
+}
 
-const Nchw_Item_Writers Nchw_Std_Item_Writers = {Std_Xtr, Std_Lkom, Std_GenRule, &Nchw_Args_Default};
+const Nchw_Item_Writers Nchw_Std_Item_Writers = {Std_Xtr, Std_Lkom, Std_GenRule,
+                                                 &Nchw_Args_Default};
 
 void Write_Nchw_Solver_Block(FILE *f, int linear, int nonlinear, const Nchw_Item_Writers *w)
 {
@@ -485,15 +536,17 @@ void Write_Nchw_Solver_Block(FILE *f, int linear, int nonlinear, const Nchw_Item
         const int32_t nsel = t ? (t->selector_count < 3 ? t->selector_count : 3) : 0;
         int32_t objects = 0;
         if (!(Nchw_Write_Xtr_Switch && x > 0 && nsel == 0)) {
-            if (c->lkom_count == 0 && c->genrule_count == 0 && !(Nchw_Write_Xtr_Switch && x > 0 && nsel > 0))
+            if (c->lkom_count == 0 && c->genrule_count == 0
+                && !(Nchw_Write_Xtr_Switch && x > 0 && nsel > 0))
                 continue;
             for (int s = 0; s < nsel; s++) {
-                if (c->selector_modes[s] == 0) objects += Nchw_Objects_Of_Type(t->selector_types[s]);
+                if (c->selector_modes[s] == 0)
+                    objects += Nchw_Objects_Of_Type(t->selector_types[s]);
                 else if (c->selector_modes[s] == 2 && c->selected[s]) objects += c->selected[s][0];
             }
         }
-        fprintf(f, " %d %d %d %d %d '%s' %d /\n /\n", c->number, t ? Nchw_Type_Id(t) : 0, x, c->lkom_count,
-                objects, c->name, c->genrule_count);
+        fprintf(f, " %d %d %d %d %d '%s' %d /\n /\n", c->number, t ? Nchw_Type_Id(t) : 0, x,
+                c->lkom_count, objects, c->name, c->genrule_count);
         Write_Nchw_Option_Line(c, f);
         if (x != 0 && w->xtr) {
             for (const Xtr_Rule_Rec *r = c->xtr_head; r; r = r->next) {
@@ -506,7 +559,8 @@ void Write_Nchw_Solver_Block(FILE *f, int linear, int nonlinear, const Nchw_Item
         }
         for (const Lkom_Rec *l = c->lkom_head; l && w->lkom; l = l->next)
             w->lkom(f, c, l, (Lkom_Has_Sonderlast(l) ? 256 : 0) + (Lkom_Has_Erdbeben(l) ? 512 : 0));
-        for (const GenRule_Rec *g = c->genrule_head; g && w->genrule; g = g->next) w->genrule(f, c, g, 0);
+        for (const GenRule_Rec *g = c->genrule_head; g && w->genrule; g = g->next)
+            w->genrule(f, c, g, 0);
         for (int s = 0; s < nsel; s++) {
             const int32_t type = t->selector_types[s];
             if (c->selector_modes[s] == 2 && c->selected[s]) {
@@ -514,7 +568,8 @@ void Write_Nchw_Solver_Block(FILE *f, int linear, int nonlinear, const Nchw_Item
                     fprintf(f, "    %d %d /\n", c->selected[s][1 + i], type);
             } else if (c->selector_modes[s] == 0) {
                 const int32_t n = Nchw_Objects_Of_Type(type);
-                for (int32_t i = 0; i < n; i++) fprintf(f, "    %d %d /\n", Nchw_Object_Number(type, i), type);
+                for (int32_t i = 0; i < n; i++)
+                    fprintf(f, "    %d %d /\n", Nchw_Object_Number(type, i), type);
             }
         }
     }
@@ -535,7 +590,8 @@ int Write_Nchw_State(FILE *f, const Nchw_State_Rec *s)
     fprintf(f, "%d\n", s->norm_mask);
     fprintf(f, "%d %d %d %d\n", s->limits[0], s->limits[1], s->limits[2], s->limits[3]);
     fprintf(f, "%d\n", s->module_value);
-    fprintf(f, "%d %d %d %d %d\n", s->gen_flags[0], s->gen_flags[1], s->gen_flags[2], s->gen_flags[3], s->gen_flags[4]);
+    fprintf(f, "%d %d %d %d %d\n", s->gen_flags[0], s->gen_flags[1], s->gen_flags[2],
+            s->gen_flags[3], s->gen_flags[4]);
     fprintf(f, "%d\n", s->new_check_rule);
     fprintf(f, "\xAE%s\xAF\n", s->type_file);
     fprintf(f, "\xAE%s\xAF\n", s->coeff_file);
@@ -558,10 +614,12 @@ int Read_Nchw_State(FILE *f, Nchw_State_Rec *s)
     if (!f || !s) return 0;
     if (!Seek_Keyword_Prefix_Line("NACHWEISE-STATE", f, nullptr)) return 0;
     if (fscanf(f, " %d", &s->norm_mask) != 1) return 0;
-    if (fscanf(f, " %d%d%d%d", &s->limits[0], &s->limits[1], &s->limits[2], &s->limits[3]) != 4) return 0;
+    if (fscanf(f, " %d%d%d%d", &s->limits[0], &s->limits[1], &s->limits[2], &s->limits[3]) != 4)
+        return 0;
     if (fscanf(f, " %d", &s->module_value) != 1) return 0;
-    if (fscanf(f, " %d%d%d%d%d", &s->gen_flags[0], &s->gen_flags[1], &s->gen_flags[2], &s->gen_flags[3],
-               &s->gen_flags[4]) != 5)
+    if (fscanf(f, " %d%d%d%d%d", &s->gen_flags[0], &s->gen_flags[1], &s->gen_flags[2],
+               &s->gen_flags[3], &s->gen_flags[4])
+        != 5)
         return 0;
     if (fscanf(f, " %d", &s->new_check_rule) != 1) return 0;
     Copy_Guillemet(f, s->type_file, sizeof s->type_file);
@@ -634,8 +692,8 @@ Nchw_Args_Rec *Read_Nchw_Args(FILE *f)
     if (!a) return nullptr;
     *a = Nchw_Args_Default;
     int32_t *v = a->values;
-    if (fscanf(f, " %d", &v[0]) != 1 || fscanf(f, " %d%d%d%d", &v[1], &v[2], &v[3], &v[4]) != 4 ||
-        fscanf(f, " %d%d%d%d", &v[5], &v[6], &v[7], &v[8]) != 4) {
+    if (fscanf(f, " %d", &v[0]) != 1 || fscanf(f, " %d%d%d%d", &v[1], &v[2], &v[3], &v[4]) != 4
+        || fscanf(f, " %d%d%d%d", &v[5], &v[6], &v[7], &v[8]) != 4) {
         free(a);
         return nullptr;
     }

@@ -15,15 +15,15 @@
 
 typedef struct Nchw_State_Rec {
     int32_t norm_mask;
-    int32_t limits[4];              /* Lkom_Limits L0..L3 */
+    int32_t limits[4]; /* Lkom_Limits L0..L3 */
     int32_t module_value;
     int32_t gen_flags[5];
-    int32_t new_check_rule;         /* 1: a template rule is installed, 0: none */
+    int32_t new_check_rule; /* 1: a template rule is installed, 0: none */
     char type_file[260];
     char coeff_file[260];
     int32_t xtr_switch;
     char help_key[50];
-    int32_t lkom_limit;             /* negative: no limit */
+    int32_t lkom_limit; /* negative: no limit */
     char program[50];
 } Nchw_State_Rec;
 
@@ -45,7 +45,8 @@ extern const Nchw_Item_Writers Nchw_Std_Item_Writers;
 
 void Write_Nachweise_Block(FILE *file);
 void Read_Nachweise_Block(FILE *file);
-void Write_Nchw_Solver_Block(FILE *file, int linear, int nonlinear, const Nchw_Item_Writers *writers);
+void Write_Nchw_Solver_Block(FILE *file, int linear, int nonlinear,
+                             const Nchw_Item_Writers *writers);
 void Write_Nchw_Solver_Block_Std(FILE *file, int linear, int nonlinear);
 void Write_Nchw_Option_Line(const Nchw_Rec *check, FILE *file);
 int Write_Nchw_State(FILE *file, const Nchw_State_Rec *state);

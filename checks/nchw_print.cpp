@@ -17,9 +17,15 @@ static const char *const End_Of_Text = "#END_OF_TEXT\n\n";
 
 /* ------------------------------------------------------------------ common pieces */
 
-static void Rule_Title(FILE *f, const Xtr_Rule_Rec *r) { fprintf(f, " ╬H%d: %s╬r\n"_cp850, r->number, r->name); }
+static void Rule_Title(FILE *f, const Xtr_Rule_Rec *r)
+{
+    fprintf(f, " ╬H%d: %s╬r\n"_cp850, r->number, r->name);
+}
 
-static void First_Column(FILE *f, const Xtr_Rule_Rec *r) { fputs(r->basis[0] != 0 ? "  LF  " : " Einw.", f); }
+static void First_Column(FILE *f, const Xtr_Rule_Rec *r)
+{
+    fputs(r->basis[0] != 0 ? "  LF  " : " Einw.", f);
+}
 
 static void Four_Columns(FILE *f, const Xtr_Rule_Rec *r)
 {
@@ -70,8 +76,14 @@ static void Kmod_Groups(FILE *f, const Xtr_Rule_Rec *r, int nad)
     fputs(End_Of_Text, f);
 }
 
-void Print_Xtr_Kmod_Groups(FILE *f, const Xtr_Rule_Rec *r) { if (f) Kmod_Groups(f, r, 0); }
-void Print_Xtr_Kmod_Groups3(FILE *f, const Xtr_Rule_Rec *r) { if (f) Kmod_Groups(f, r, 1); }
+void Print_Xtr_Kmod_Groups(FILE *f, const Xtr_Rule_Rec *r)
+{
+    if (f) Kmod_Groups(f, r, 0);
+}
+void Print_Xtr_Kmod_Groups3(FILE *f, const Xtr_Rule_Rec *r)
+{
+    if (f) Kmod_Groups(f, r, 1);
+}
 
 /* ------------------------------------------------------------------ creep factor */
 
@@ -82,8 +94,13 @@ void Print_Xtr_Rule(FILE *f, const Xtr_Rule_Rec *r, int32_t number)
     fputs("#SHOWTABLE\n0 1 4\n", f);
     Rule_Title(f, r);
     fputs(" \n", f);
-    fprintf(f, " Extremalbildungsvorschrift zum Nachweis %d: w╬Tfin╬r ¾ w╬Tzul╬r mit w╬Tfin╬r = Durchbiegung unter Berücksichtigung des Kriecheinflusses.\n"_cp850, number);
-    fputs(" Die zeitabhängigen Verformungen (Kriecheinfluss) werden durch Multiplikation der Teilsicherheitsfaktoren mit (1 + k╬Tdef╬r)\n"_cp850, f);
+    fprintf(
+        f,
+        " Extremalbildungsvorschrift zum Nachweis %d: w╬Tfin╬r ¾ w╬Tzul╬r mit w╬Tfin╬r = Durchbiegung unter Berücksichtigung des Kriecheinflusses.\n"_cp850,
+        number);
+    fputs(
+        " Die zeitabhängigen Verformungen (Kriecheinfluss) werden durch Multiplikation der Teilsicherheitsfaktoren mit (1 + k╬Tdef╬r)\n"_cp850,
+        f);
     fprintf(f, " berücksichtigt. (k╬Tdef╬r = %.2f)\n"_cp850, kdef);
     Four_Columns(f, r);
     for (int32_t i = 0; i < Rows_Of(r); i++) {
@@ -102,8 +119,13 @@ void Print_Xtr_Rule_Defl_AB(FILE *f, const Xtr_Rule_Rec *r, int32_t number)
     fputs("#SHOWTABLE\n0 1 3\n", f);
     Rule_Title(f, r);
     fputs(" \n", f);
-    fprintf(f, " ╬HA:╬r Extremalbildungsvorschrift zum Nachweis %d, ╬HTeilnachweis A:╬r  w╬TQ,inst╬r ¾ w╬TA,zul╬r\n"_cp850, number);
-    fputs(" mit w╬TQ,inst╬r = Durchbiegungen aus ╬_veränderlichen╬r Einwirkungen ╬_ohne╬r Kriecheinfluss\n"_cp850, f);
+    fprintf(
+        f,
+        " ╬HA:╬r Extremalbildungsvorschrift zum Nachweis %d, ╬HTeilnachweis A:╬r  w╬TQ,inst╬r ¾ w╬TA,zul╬r\n"_cp850,
+        number);
+    fputs(
+        " mit w╬TQ,inst╬r = Durchbiegungen aus ╬_veränderlichen╬r Einwirkungen ╬_ohne╬r Kriecheinfluss\n"_cp850,
+        f);
     Four_Columns(f, r);
     for (int32_t i = 0; i < Rows_Of(r); i++) {
         const Xtr_Row &x = r->rows[i];
@@ -114,10 +136,20 @@ void Print_Xtr_Rule_Defl_AB(FILE *f, const Xtr_Rule_Rec *r, int32_t number)
     fputs(End_Of_Text, f);
 
     fputs("#SHOWTABLE\n0 0 4\n", f);
-    fprintf(f, " ╬HB:╬r Extremalbildungsvorschrift zum Nachweis %d, ╬HTeilnachweis B:╬r  w╬Tfin╬r - w╬TG,inst╬r ¾ w╬TB,zul╬r\n"_cp850, number);
-    fprintf(f, " Erläuterung: Die zeitabhängigen Verformungen (Kriecheinfluss) in w╬Tfin╬r werden mit dem Verformungsbeiwert k╬Tdef╬r = %.2f berücksichtigt.\n"_cp850, kdef);
-    fputs(" Unter Anwendung der DIN 1052:2004-08 Abs. 8.3 Gleichungen (6), (7) und (8) ergeben sich hierdurch modifizierte Kombinationsbeiwerte:\n", f);
-    fputs(" für ständige Einwirkungen: ©╬Tdom╬r = ©╬Tsub╬r = k╬Tdef╬r;   für veränderlich Einwirkungen: ©╬Tdom╬r = 1 + ©╬T2╬r k╬Tdef╬r  und  ©╬Tsub╬r = ©╬T0╬r + ©╬T2╬r k╬Tdef╬r\n"_cp850, f);
+    fprintf(
+        f,
+        " ╬HB:╬r Extremalbildungsvorschrift zum Nachweis %d, ╬HTeilnachweis B:╬r  w╬Tfin╬r - w╬TG,inst╬r ¾ w╬TB,zul╬r\n"_cp850,
+        number);
+    fprintf(
+        f,
+        " Erläuterung: Die zeitabhängigen Verformungen (Kriecheinfluss) in w╬Tfin╬r werden mit dem Verformungsbeiwert k╬Tdef╬r = %.2f berücksichtigt.\n"_cp850,
+        kdef);
+    fputs(
+        " Unter Anwendung der DIN 1052:2004-08 Abs. 8.3 Gleichungen (6), (7) und (8) ergeben sich hierdurch modifizierte Kombinationsbeiwerte:\n",
+        f);
+    fputs(
+        " für ständige Einwirkungen: ©╬Tdom╬r = ©╬Tsub╬r = k╬Tdef╬r;   für veränderlich Einwirkungen: ©╬Tdom╬r = 1 + ©╬T2╬r k╬Tdef╬r  und  ©╬Tsub╬r = ©╬T0╬r + ©╬T2╬r k╬Tdef╬r\n"_cp850,
+        f);
     fputs("1 0 -1 -1 3\n6.0 18.5 31.5\n", f);
     First_Column(f, r);
     fputs("  ©╬Tdom╬r  ©╬Tsub╬r   └╬Tsup╬r  └╬Tinf╬r    ©╬T2╬r\n"_cp850, f);
@@ -126,14 +158,17 @@ void Print_Xtr_Rule_Defl_AB(FILE *f, const Xtr_Rule_Rec *r, int32_t number)
         const Nchw_Einw_Row *a = Row_Action(r, i);
         const double psi2 = a ? Get_Psi2_DIN1045(a) : 1.0;
         if (a && a->kind == 1)
-            fprintf(f, "%4d   %5.2f %5.2f  %5.2f %5.2f    -\n", x.number, psi2 * kdef, psi2 * kdef, x.gamma_sup, x.gamma_inf);
+            fprintf(f, "%4d   %5.2f %5.2f  %5.2f %5.2f    -\n", x.number, psi2 * kdef, psi2 * kdef,
+                    x.gamma_sup, x.gamma_inf);
         else
-            Row5(f, x.number, x.psi_dom + psi2 * kdef, x.psi_sub + psi2 * kdef, x.gamma_sup, x.gamma_inf, psi2);
+            Row5(f, x.number, x.psi_dom + psi2 * kdef, x.psi_sub + psi2 * kdef, x.gamma_sup,
+                 x.gamma_inf, psi2);
     }
     fputs(End_Of_Text, f);
 }
 
-void Print_Xtr_Rule_Defl_ABC(FILE *f, const Xtr_Rule_Rec *r, int32_t number, int on_a, int on_b, int on_c)
+void Print_Xtr_Rule_Defl_ABC(FILE *f, const Xtr_Rule_Rec *r, int32_t number, int on_a, int on_b,
+                             int on_c)
 {
     if (!f || !r) return;
     static const char *const ordinal[3] = {"(erste Teilkombination)", "(zweite Teilkombination)",
@@ -150,14 +185,25 @@ void Print_Xtr_Rule_Defl_ABC(FILE *f, const Xtr_Rule_Rec *r, int32_t number, int
         fputs(" \n", f);
         const bool five = k == 1 || (k == 2 && net_as_b);
         if (k == 0) {
-            fprintf(f, " Extremalbildungsvorschrift zum Nachweis %d, ╬HTeilnachweis: w╬Tinst╬r"_cp850, number);
+            fprintf(f,
+                    " Extremalbildungsvorschrift zum Nachweis %d, ╬HTeilnachweis: w╬Tinst╬r"_cp850,
+                    number);
             fputs(" (Durchbiegungen auf charakteristischem Niveau ohne Kriecheinfluss)\n", f);
         } else if (k == 1) {
-            fprintf(f, " Extremalbildungsvorschrift zum Nachweis %d, ╬HTeilnachweis: w╬Tfin╬r (= w╬Tinst╬r + w╬Tcreep╬r = w╬Tinst╬r mit Kriecheinfluss); k╬Tdef╬r = %.2f\n"_cp850, number, kdef);
+            fprintf(
+                f,
+                " Extremalbildungsvorschrift zum Nachweis %d, ╬HTeilnachweis: w╬Tfin╬r (= w╬Tinst╬r + w╬Tcreep╬r = w╬Tinst╬r mit Kriecheinfluss); k╬Tdef╬r = %.2f\n"_cp850,
+                number, kdef);
         } else if (net_as_b) {
-            fprintf(f, " Extremalbildungsvorschrift zum Nachweis %d, ╬HTeilnachweis: w╬Tnet,fin╬r (charakteristische Netto-Enddurchbiegung); k╬Tdef╬r = %.2f\n"_cp850, number, kdef);
+            fprintf(
+                f,
+                " Extremalbildungsvorschrift zum Nachweis %d, ╬HTeilnachweis: w╬Tnet,fin╬r (charakteristische Netto-Enddurchbiegung); k╬Tdef╬r = %.2f\n"_cp850,
+                number, kdef);
         } else {
-            fprintf(f, " Extremalbildungsvorschrift zum Nachweis %d, ╬HTeilnachweis: w╬Tnet,fin╬r (quasiständige Netto-Enddurchbiegung); k╬Tdef╬r = %.2f\n"_cp850, number, kdef);
+            fprintf(
+                f,
+                " Extremalbildungsvorschrift zum Nachweis %d, ╬HTeilnachweis: w╬Tnet,fin╬r (quasiständige Netto-Enddurchbiegung); k╬Tdef╬r = %.2f\n"_cp850,
+                number, kdef);
         }
         if (five) {
             fputs("1 0 -1 -1 3\n6.0 18.5 31.0\n", f);
@@ -174,8 +220,11 @@ void Print_Xtr_Rule_Defl_ABC(FILE *f, const Xtr_Rule_Rec *r, int32_t number, int
             if (k == 0) {
                 Row4(f, x.number, x.psi_dom, x.psi_sub, x.gamma_sup, x.gamma_inf);
             } else if (five) {
-                if (permanent) Row5(f, x.number, 1 + kdef, 1 + kdef, x.gamma_sup, x.gamma_inf, psi2);
-                else Row5(f, x.number, 1 + kdef * psi2, x.psi_sub + kdef * psi2, x.gamma_sup, x.gamma_inf, psi2);
+                if (permanent)
+                    Row5(f, x.number, 1 + kdef, 1 + kdef, x.gamma_sup, x.gamma_inf, psi2);
+                else
+                    Row5(f, x.number, 1 + kdef * psi2, x.psi_sub + kdef * psi2, x.gamma_sup,
+                         x.gamma_inf, psi2);
             } else {
                 Row4(f, x.number, psi2, psi2, (1 + kdef) * x.gamma_sup, (1 + kdef) * x.gamma_inf);
             }
@@ -216,30 +265,38 @@ static void Lkom_Head(FILE *f, const Nchw_Rec *c, const GenRule_Rec *rule, bool 
     fputs("#SHOWTABLE\n", f);
     fprintf(f, "0 1 %d\n", situation ? 2 : 1);
     if (rule)
-        fprintf(f, " ╬HLastkollektive der Generierungsvorschrift %d zum Nachweis %d╬r\n"_cp850, rule->number, c->number);
-    else
-        fprintf(f, " ╬HLastkollektive zum Nachweis %d╬r\n"_cp850, c->number);
-    fputs(" Faktorisierung der Lastfälle. Negative Lastfallnummern beziehen sich auf Imperfektionen\n"_cp850, f);
+        fprintf(f, " ╬HLastkollektive der Generierungsvorschrift %d zum Nachweis %d╬r\n"_cp850,
+                rule->number, c->number);
+    else fprintf(f, " ╬HLastkollektive zum Nachweis %d╬r\n"_cp850, c->number);
+    fputs(
+        " Faktorisierung der Lastfälle. Negative Lastfallnummern beziehen sich auf Imperfektionen\n"_cp850,
+        f);
     if (situation)
-        fputs(" BS=Bemessungssituation, SV=ständig und vorübergehend, A=außergewöhnlich, E=Erdbeben\n"_cp850, f);
+        fputs(
+            " BS=Bemessungssituation, SV=ständig und vorübergehend, A=außergewöhnlich, E=Erdbeben\n"_cp850,
+            f);
 }
 
 int Print_Lkoms_Of_Nchw(const Nchw_Rec *c, const GenRule_Rec *rule, FILE *f)
 {
     if (!c || !f) return 1;
     const int32_t mode = c->type ? Nchw_Type_Id(c->type) : 0;
-    const bool situation = mode == 31 || mode == 39 || mode == 121 || mode == 125 || mode == 221 || mode == 225;
+    const bool situation =
+        mode == 31 || mode == 39 || mode == 121 || mode == 125 || mode == 221 || mode == 225;
     const bool timber = mode == 121 || mode == 125 || mode == 221 || mode == 225;
     const bool nad = mode == 221 || mode == 225;
     const int32_t nlf = Nchw_Lf_Table.rows ? Nchw_Lf_Table.count : 0;
     const int32_t nimp = Nchw_Imp_Table.rows ? Nchw_Imp_Table.count : 0;
     const bool imps = c->type && Nchw_Type_Int(c->type, 10) == 2 && nimp > 0;
     const int32_t columns = nlf + (imps ? nimp : 0);
-    const bool below = (mode == 31 || mode == 39) ? columns >= 25 : timber ? columns > 22 : columns > 25;
+    const bool below = (mode == 31 || mode == 39) ? columns >= 25
+                       : timber                   ? columns > 22
+                                                  : columns > 25;
     const Nchw_Global_Settings_Rec &G = Nchw_Global_Settings;
 
     auto kmod_of = [&](const Lkom_Rec *l) {
-        return nad ? Max_Kmod_Of_Lf_List_NAD(l->row_count, l->rows) : Max_Kmod_Of_Lf_List(l->row_count, l->rows);
+        return nad ? Max_Kmod_Of_Lf_List_NAD(l->row_count, l->rows)
+                   : Max_Kmod_Of_Lf_List(l->row_count, l->rows);
     };
     if (below) {
         Lkom_Head(f, c, rule, situation);
@@ -287,7 +344,9 @@ int Print_Lkoms_Of_Nchw(const Nchw_Rec *c, const GenRule_Rec *rule, FILE *f)
         const char *code = Lkom_Situation_Code(l);
         if (situation) fprintf(f, "  %s", code);
         if (mode == 121 || mode == 125) {
-            const double gm = code[0] == 'A' ? G.gamma_m_acc : code[0] == 'E' ? G.gamma_m_quake : G.gamma_m_fund;
+            const double gm = code[0] == 'A'   ? G.gamma_m_acc
+                              : code[0] == 'E' ? G.gamma_m_quake
+                                               : G.gamma_m_fund;
             fprintf(f, "  %.2f", Max_Kmod_Of_Lf_List(l->row_count, l->rows));
             fprintf(f, " %.2f", gm);
         } else if (nad) {

@@ -14,7 +14,8 @@ void Print_Xtr_Kmod_Groups(FILE *f, const Xtr_Rule_Rec *rule);
 void Print_Xtr_Kmod_Groups3(FILE *f, const Xtr_Rule_Rec *rule);
 void Print_Xtr_Rule_Defl_AB(FILE *f, const Xtr_Rule_Rec *rule, int32_t number);
 void Print_Xtr_Rule(FILE *f, const Xtr_Rule_Rec *rule, int32_t number);
-void Print_Xtr_Rule_Defl_ABC(FILE *f, const Xtr_Rule_Rec *rule, int32_t number, int a, int b, int c);
+void Print_Xtr_Rule_Defl_ABC(FILE *f, const Xtr_Rule_Rec *rule, int32_t number, int a, int b,
+                             int c);
 
 /* Situation code of a collective: "A " accidental, "E " earthquake, "SV" otherwise. */
 const char *Lkom_Situation_Code(const Lkom_Rec *lkom);

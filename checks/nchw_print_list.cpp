@@ -53,10 +53,16 @@ static void Explanations(FILE *f)
     fputs("\n#SHOWTABLE\n 0 1 0\n", f);
     fputs(" Bei Anwendung der Überlagerungsregeln nach Eurocode bedeuten:\n"_cp850, f);
     fputs(" 0 0 -1 -1 0\n", f);
-    fputs(" ©╬Tdom╬r  Kombinationsbeiwert für eine  führende       Verkehrslasteinwirkung    (Leiteinwirkung)\n"_cp850, f);
-    fputs(" ©╬Tsub╬r  Kombinationsbeiwert für eine  nichtführende  Verkehrslasteinwirkung    (Begleiteinwirkung)\n"_cp850, f);
-    fputs(" └╬Tsup╬r  Teilsicherheitsbeiwert für    ungünstig      wirkende Laststellungen\n"_cp850, f);
-    fputs(" └╬Tinf╬r  Teilsicherheitsbeiwert für    günstig        wirkende Laststellungen\n"_cp850, f);
+    fputs(
+        " ©╬Tdom╬r  Kombinationsbeiwert für eine  führende       Verkehrslasteinwirkung    (Leiteinwirkung)\n"_cp850,
+        f);
+    fputs(
+        " ©╬Tsub╬r  Kombinationsbeiwert für eine  nichtführende  Verkehrslasteinwirkung    (Begleiteinwirkung)\n"_cp850,
+        f);
+    fputs(" └╬Tsup╬r  Teilsicherheitsbeiwert für    ungünstig      wirkende Laststellungen\n"_cp850,
+          f);
+    fputs(" └╬Tinf╬r  Teilsicherheitsbeiwert für    günstig        wirkende Laststellungen\n"_cp850,
+          f);
     fputs(End_Of_Text, f);
 }
 
@@ -66,17 +72,24 @@ static void Annex(FILE *f)
     const bool has = name && name[0];
     fputs("\n#SHOWTABLE\n", f);
     fprintf(f, " 0 %d 0\n", has ? 5 : 2);
-    fputs("  Überlagerungsregeln Brückenbau und DIN 1055-100 verhalten sich wie Eurocode.\n"_cp850, f);
-    fputs("  Bei nichtlinearer Berechnung bleiben Extremalbildungsvorschriften unberücksichtigt\n"_cp850, f);
+    fputs("  Überlagerungsregeln Brückenbau und DIN 1055-100 verhalten sich wie Eurocode.\n"_cp850,
+          f);
+    fputs(
+        "  Bei nichtlinearer Berechnung bleiben Extremalbildungsvorschriften unberücksichtigt\n"_cp850,
+        f);
     if (has) {
         fputs("  \n", f);
         fputs("  Werden nachfolgend Nachweise nach Eurocode aufgeführt, so gilt:\n"_cp850, f);
         if (strcmp(name, "Deutschland") == 0)
             fprintf(f, "  Der nationale Anhang \"%s\" wird berücksichtigt.\n"_cp850, name);
         else if (strcmp(name, "EC-Standardparameter") == 0)
-            fputs("  Die im Eurocode empfohlenen Parameter werden ohne nationalen Bezug berücksichtigt.\n"_cp850, f);
+            fputs(
+                "  Die im Eurocode empfohlenen Parameter werden ohne nationalen Bezug berücksichtigt.\n"_cp850,
+                f);
         else
-            fprintf(f, "  Der nationale Anhang \"%s (benutzerdefiniert)\" wird berücksichtigt.\n"_cp850, name);
+            fprintf(
+                f, "  Der nationale Anhang \"%s (benutzerdefiniert)\" wird berücksichtigt.\n"_cp850,
+                name);
     }
     fputs(" 0 0 0 0 0\n", f);
 }
@@ -94,7 +107,8 @@ static void Option_Graphic(FILE *f, const Nchw_Rec *c)
     fputs("#SETFLAGS\n0\n", f);
     if (Nchw_Print_Program) OLI_setBookmark(f, 0, "Nachweisoptionen");
     double h = 0.5;
-    for (int32_t i = 0; i < t->option_count && i < 20; i++) h += 0.45 + t->options[i].gap * 0.45 / 19;
+    for (int32_t i = 0; i < t->option_count && i < 20; i++)
+        h += 0.45 + t->options[i].gap * 0.45 / 19;
     h -= 0.25;
     fputs("#SHOWGRAFIC\n 0 1 0\n", f);
     fprintf(f, " ╬H╬_Nachweisoptionen zum Nachweis %d:╬r\n"_cp850, c->number);
@@ -113,7 +127,10 @@ static void Option_Graphic(FILE *f, const Nchw_Rec *c)
             } else {
                 int32_t first = i;
                 for (int32_t j = 0; j < i; j++)
-                    if (t->options[j].kind == 2 && t->options[j].group == e.group) { first = j; break; }
+                    if (t->options[j].kind == 2 && t->options[j].group == e.group) {
+                        first = j;
+                        break;
+                    }
                 on = c->option_values[first] == e.value;
             }
             fprintf(f, "34 %f %f %s\n", x, y, on ? "Okay_Box" : "Empty_Box");
@@ -151,21 +168,35 @@ static void Din1045_Line(FILE *f, int situation)
 {
     const Nchw_Global_Settings_Rec &G = Nchw_Global_Settings;
     if (situation == 1)
-        fprintf(f, " Materialsicherheitsbeiwerte: └╬\\C╬r = %.2f, └╬\\S╬r = %.2f (außergewöhnliche Bemessungssituation)\n"_cp850, G.gamma_c_acc, G.gamma_s_acc);
+        fprintf(
+            f,
+            " Materialsicherheitsbeiwerte: └╬\\C╬r = %.2f, └╬\\S╬r = %.2f (außergewöhnliche Bemessungssituation)\n"_cp850,
+            G.gamma_c_acc, G.gamma_s_acc);
     else if (situation == 2)
-        fprintf(f, " Materialsicherheitsbeiwerte: └╬\\C╬r = %.2f, └╬\\S╬r = %.2f (Erdbeben-Bemessungssituation)\n"_cp850, G.gamma_c_quake, G.gamma_s_quake);
+        fprintf(
+            f,
+            " Materialsicherheitsbeiwerte: └╬\\C╬r = %.2f, └╬\\S╬r = %.2f (Erdbeben-Bemessungssituation)\n"_cp850,
+            G.gamma_c_quake, G.gamma_s_quake);
     else
-        fprintf(f, " Materialsicherheitsbeiwerte: └╬\\C╬r = %.2f, └╬\\S╬r = %.2f\n"_cp850, G.gamma_c_fund, G.gamma_s_fund);
+        fprintf(f, " Materialsicherheitsbeiwerte: └╬\\C╬r = %.2f, └╬\\S╬r = %.2f\n"_cp850,
+                G.gamma_c_fund, G.gamma_s_fund);
 }
 
 static void Print_Rule_Table(FILE *f, const Nchw_Rec *c, const Xtr_Rule_Rec *r)
 {
     const int32_t T = Nchw_Type_Id(c->type);
     const Nchw_Global_Settings_Rec &G = Nchw_Global_Settings;
-    if (T == 122) { Print_Xtr_Rule_Defl_AB(f, r, c->number); return; }
-    if (T == 123) { Print_Xtr_Rule(f, r, c->number); return; }
+    if (T == 122) {
+        Print_Xtr_Rule_Defl_AB(f, r, c->number);
+        return;
+    }
+    if (T == 123) {
+        Print_Xtr_Rule(f, r, c->number);
+        return;
+    }
     if (T == 222) {
-        Print_Xtr_Rule_Defl_ABC(f, r, c->number, c->option_values[0], c->option_values[1], c->option_values[2]);
+        Print_Xtr_Rule_Defl_ABC(f, r, c->number, c->option_values[0], c->option_values[1],
+                                c->option_values[2]);
         return;
     }
     const int sit = Rule_Situation(r);
@@ -179,23 +210,41 @@ static void Print_Rule_Table(FILE *f, const Nchw_Rec *c, const Xtr_Rule_Rec *r)
     if (T == 31) Din1045_Line(f, sit);
     if (T == 121) {
         if (sit == 1)
-            fprintf(f, " Materialsicherheitsbeiwert: └╬\\M╬r = %.2f, kmod = %.2f (außergewöhnliche Bemessungssituation)\n"_cp850, G.gamma_m_acc, Xtr_Kmod_Accidental);
+            fprintf(
+                f,
+                " Materialsicherheitsbeiwert: └╬\\M╬r = %.2f, kmod = %.2f (außergewöhnliche Bemessungssituation)\n"_cp850,
+                G.gamma_m_acc, Xtr_Kmod_Accidental);
         else if (sit == 2)
-            fprintf(f, " Materialsicherheitsbeiwert: └╬\\M╬r = %.2f, kmod = %.2f (Erdbeben-Bemessungssituation)\n"_cp850, G.gamma_m_quake, Xtr_Kmod_Earthquake);
+            fprintf(
+                f,
+                " Materialsicherheitsbeiwert: └╬\\M╬r = %.2f, kmod = %.2f (Erdbeben-Bemessungssituation)\n"_cp850,
+                G.gamma_m_quake, Xtr_Kmod_Earthquake);
         else
-            fprintf(f, " Materialsicherheitsbeiwert: └╬\\M╬r = %.2f - Die aufgeführten Gruppen werden einzeln extremiert und mit dem zugeordneten k╬\\mod╬r-Wert nachgewiesen.\n"_cp850, G.gamma_m_fund);
+            fprintf(
+                f,
+                " Materialsicherheitsbeiwert: └╬\\M╬r = %.2f - Die aufgeführten Gruppen werden einzeln extremiert und mit dem zugeordneten k╬\\mod╬r-Wert nachgewiesen.\n"_cp850,
+                G.gamma_m_fund);
     }
     fputs("1 0 -1 -1 2\n6.0 18.5\n", f);
     fputs(r->basis[0] != 0 ? "  LF  " : " Einw.", f);
     if (r->comb_rule[0] == 8) fputs("   └╬Tsup╬r  └╬Tinf╬r"_cp850, f);
     else fputs("  ©╬Tdom╬r  ©╬Tsub╬r   └╬Tsup╬r  └╬Tinf╬r"_cp850, f);
     fputc('\n', f);
-    if (T == 121) { Print_Xtr_Kmod_Groups(f, r); return; }
-    if (T == 221) { Print_Xtr_Kmod_Groups3(f, r); return; }
+    if (T == 121) {
+        Print_Xtr_Kmod_Groups(f, r);
+        return;
+    }
+    if (T == 221) {
+        Print_Xtr_Kmod_Groups3(f, r);
+        return;
+    }
     for (int32_t i = 0; r->rows && i < r->row_count; i++) {
         const Xtr_Row &x = r->rows[i];
-        if (r->comb_rule[0] == 8) fprintf(f, "%4d   %5.2f %5.2f", x.number, x.gamma_sup, x.gamma_inf);
-        else fprintf(f, "%4d   %5.2f %5.2f  %5.2f %5.2f", x.number, x.psi_dom, x.psi_sub, x.gamma_sup, x.gamma_inf);
+        if (r->comb_rule[0] == 8)
+            fprintf(f, "%4d   %5.2f %5.2f", x.number, x.gamma_sup, x.gamma_inf);
+        else
+            fprintf(f, "%4d   %5.2f %5.2f  %5.2f %5.2f", x.number, x.psi_dom, x.psi_sub,
+                    x.gamma_sup, x.gamma_inf);
         fputc('\n', f);
     }
     fputs(End_Of_Text, f);
@@ -209,20 +258,33 @@ static void Print_Collective(FILE *f, const Nchw_Rec *c, const Lkom_Rec *l)
     fputs("#SHOWTABLE\n", f);
     fprintf(f, "0 1 %d\n", (T == 31 || T == 121 || T == 125) ? 2 : 1);
     fprintf(f, " ╬H%d: %s╬r \n"_cp850, l->number, l->name);
-    fprintf(f, " Lastkollektiv zum Nachweis %d   -  negative Lastfallnummern beziehen sich auf Imperfektionen\n", c->number);
+    fprintf(
+        f,
+        " Lastkollektiv zum Nachweis %d   -  negative Lastfallnummern beziehen sich auf Imperfektionen\n",
+        c->number);
     if (T == 31) Din1045_Line(f, sit);
     if (T == 121 || T == 221) {
         const bool nad = T == 221;
-        const double kmod = nad ? Max_Kmod_Of_Lf_List_NAD(l->row_count, l->rows) : Max_Kmod_Of_Lf_List(l->row_count, l->rows);
+        const double kmod = nad ? Max_Kmod_Of_Lf_List_NAD(l->row_count, l->rows)
+                                : Max_Kmod_Of_Lf_List(l->row_count, l->rows);
         double gm;
         if (nad) gm = sit == 1 ? Nchw_Ec5_Gamma(18) : Nchw_Ec5_Gamma(16);
         else gm = sit == 1 ? G.gamma_m_acc : sit == 2 ? G.gamma_m_quake : G.gamma_m_fund;
         if (sit == 1)
-            fprintf(f, " Materialsicherheitsbeiwert: └╬\\M╬r = %.2f (außergewöhnliche Bemessungssituation);  kmod = %.2f\n"_cp850, gm, kmod);
+            fprintf(
+                f,
+                " Materialsicherheitsbeiwert: └╬\\M╬r = %.2f (außergewöhnliche Bemessungssituation);  kmod = %.2f\n"_cp850,
+                gm, kmod);
         else if (sit == 2)
-            fprintf(f, " Materialsicherheitsbeiwert: └╬\\M╬r = %.2f (Erdbeben-Bemessungssituation);  kmod = %.2f\n"_cp850, gm, kmod);
+            fprintf(
+                f,
+                " Materialsicherheitsbeiwert: └╬\\M╬r = %.2f (Erdbeben-Bemessungssituation);  kmod = %.2f\n"_cp850,
+                gm, kmod);
         else
-            fprintf(f, " Materialsicherheitsbeiwert: └╬\\M╬r = %.2f (ständige und vorübergehende Bemessungssituation);  kmod = %.2f\n"_cp850, gm, kmod);
+            fprintf(
+                f,
+                " Materialsicherheitsbeiwert: └╬\\M╬r = %.2f (ständige und vorübergehende Bemessungssituation);  kmod = %.2f\n"_cp850,
+                gm, kmod);
     }
     fputs("1 0 -1 -1 1\n6.0\n  LF  ", f);
     if (l->comb_rule == 8) {
@@ -232,7 +294,8 @@ static void Print_Collective(FILE *f, const Nchw_Rec *c, const Lkom_Rec *l)
     } else {
         fputs("   ©  *  └ = Faktor\n"_cp850, f);
         for (int32_t i = 0; l->rows && i < l->row_count; i++)
-            fprintf(f, "%4d   %5.2f %5.2f %5.2f\n", l->rows[i].number, l->rows[i].psi, l->rows[i].gamma, l->rows[i].factor);
+            fprintf(f, "%4d   %5.2f %5.2f %5.2f\n", l->rows[i].number, l->rows[i].psi,
+                    l->rows[i].gamma, l->rows[i].factor);
     }
     fputs(End_Of_Text, f);
 }
@@ -257,7 +320,7 @@ static void Print_GenRules(FILE *f, Nchw_Rec *c)
         Build_Lf_Factor_Tables();
         Load_GenRule_Factors(g);
         Do_Generate_Lkoms();
-        Nchw_Rec shown = *c;                /* the generated collectives under the check's number */
+        Nchw_Rec shown = *c; /* the generated collectives under the check's number */
         shown.lkom_head = Auto_GenRule.lkom_head;
         shown.lkom_tail = Auto_GenRule.lkom_tail;
         shown.lkom_count = Auto_GenRule.lkom_count;
@@ -276,9 +339,11 @@ static void Print_Objects(FILE *f, const Nchw_Rec *c)
         if (!Nchw_Object_Print_Hook) continue;
         if (c->selector_modes[s] == 0) {
             const int32_t n = Nchw_Objects_Of_Type(type);
-            for (int32_t i = 0; i < n; i++) Nchw_Object_Print_Hook(f, id, c->number, type, Nchw_Object_Number(type, i));
+            for (int32_t i = 0; i < n; i++)
+                Nchw_Object_Print_Hook(f, id, c->number, type, Nchw_Object_Number(type, i));
         } else if (c->selector_modes[s] == 2 && c->selected[s]) {
-            for (int32_t i = 1; i <= c->selected[s][0]; i++) Nchw_Object_Print_Hook(f, id, c->number, type, c->selected[s][i]);
+            for (int32_t i = 1; i <= c->selected[s][0]; i++)
+                Nchw_Object_Print_Hook(f, id, c->number, type, c->selected[s][i]);
         }
         Nchw_Object_Print_Hook(f, id, c->number, type, 0);
     }
@@ -290,7 +355,8 @@ static void Print_Check(FILE *f, Nchw_Rec *c, int32_t *running)
     const int32_t T = t ? Nchw_Type_Id(t) : 0;
     if (Nchw_Print_Program) {
         char text[200];
-        snprintf(text, sizeof text, "%s%d Nachweis %d: %s", Nchw_Print_Prefix, ++*running, c->number, c->name);
+        snprintf(text, sizeof text, "%s%d Nachweis %d: %s", Nchw_Print_Prefix, ++*running,
+                 c->number, c->name);
         OLI_reserveSpaceCM(f, 5.0);
         OLI_setBookmark(f, 16, text);
         fputs("#SHOWTABLE\n 1 2 0\n", f);
@@ -306,7 +372,8 @@ static void Print_Check(FILE *f, Nchw_Rec *c, int32_t *running)
     fputs(" 0 0 0 0 0\n", f);
     if (Is_Timber_Type(T)) {
         fputs("#SHOWTABLE\n 0 1 0\n", f);
-        fprintf(f, " Das gesamte Bauwerk ist der Nutzungsklasse %d zugeordnet\n", Nchw_Global_Settings.service_class + 1);
+        fprintf(f, " Das gesamte Bauwerk ist der Nutzungsklasse %d zugeordnet\n",
+                Nchw_Global_Settings.service_class + 1);
         fputs(" 0 0 0 0 0\n", f);
     }
     if (c->comment) Print_User_Comment(f, c->comment);
@@ -315,9 +382,13 @@ static void Print_Check(FILE *f, Nchw_Rec *c, int32_t *running)
     if (empty) {
         fputs("#SHOWTEXT\n Bemerkung:\n", f);
         if (!Nchw_Write_Xtr_Switch) {
-            fputs(" der Nachweis wird nicht geführt, da ihm keine Lastkollektive zugeordnet sind.\n"_cp850, f);
+            fputs(
+                " der Nachweis wird nicht geführt, da ihm keine Lastkollektive zugeordnet sind.\n"_cp850,
+                f);
         } else {
-            fputs(" der Nachweis wird nicht geführt, da ihm weder Extremalbildungsvorschriften\n"_cp850, f);
+            fputs(
+                " der Nachweis wird nicht geführt, da ihm weder Extremalbildungsvorschriften\n"_cp850,
+                f);
             fputs(" noch Lastkollektive zugeordnet sind.\n", f);
         }
         fputs(End_Of_Text, f);

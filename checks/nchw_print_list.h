@@ -8,12 +8,12 @@
 #include <cstdint>
 #include <cstdio>
 
-extern int32_t Nchw_Print_Options;      /* print the option graphic of each check */
-extern int32_t Nchw_Print_Rules;        /* print rules, collectives and generation rules */
-extern int32_t Nchw_Print_Objects;      /* print the objects of each check */
-extern int32_t Nchw_Print_Lkom_Mode;    /* collectives through the compact collective table */
-extern int32_t Nchw_Print_Program;      /* not 0: bookmarks */
-extern char Nchw_Print_Prefix[64];      /* put before the running number of a check's bookmark */
+extern int32_t Nchw_Print_Options;   /* print the option graphic of each check */
+extern int32_t Nchw_Print_Rules;     /* print rules, collectives and generation rules */
+extern int32_t Nchw_Print_Objects;   /* print the objects of each check */
+extern int32_t Nchw_Print_Lkom_Mode; /* collectives through the compact collective table */
+extern int32_t Nchw_Print_Program;   /* not 0: bookmarks */
+extern char Nchw_Print_Prefix[64];   /* put before the running number of a check's bookmark */
 
 /* Object print hook: (file, type id, check number, object type, object number; 0 ends). */
 extern void (*Nchw_Object_Print_Hook)(FILE *f, int32_t type_id, int32_t check, int32_t object_type,

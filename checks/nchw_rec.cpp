@@ -132,7 +132,8 @@ GenRule_Rec *New_GenRule(Nchw_Rec *check)
 ** behind it, swap it with the first such later element and start again. Equal numbers do not
 ** keep their order. T needs number, prev and next.
 */
-template <typename T> static void Sort_List(T **head, T **tail)
+template <typename T>
+static void Sort_List(T **head, T **tail)
 {
     for (;;) {
         T *e = *head, *l = nullptr;
@@ -144,14 +145,22 @@ template <typename T> static void Sort_List(T **head, T **tail)
         /* swap the positions of e and l (e before l) */
         T *ep = e->prev, *en = e->next, *lp = l->prev, *ln = l->next;
         if (en == l) {
-            l->prev = ep; l->next = e;
-            e->prev = l; e->next = ln;
+            l->prev = ep;
+            l->next = e;
+            e->prev = l;
+            e->next = ln;
         } else {
-            l->prev = ep; l->next = en; en->prev = l;
-            e->prev = lp; e->next = ln; lp->next = e;
+            l->prev = ep;
+            l->next = en;
+            en->prev = l;
+            e->prev = lp;
+            e->next = ln;
+            lp->next = e;
         }
-        if (ep) ep->next = l; else *head = l;
-        if (ln) ln->prev = e; else *tail = e;
+        if (ep) ep->next = l;
+        else *head = l;
+        if (ln) ln->prev = e;
+        else *tail = e;
     }
 }
 
@@ -173,10 +182,13 @@ void Sort_Lkoms(Nchw_Rec *check)
 /* ------------------------------------------------------------------ release */
 
 /* Unlink x from the owner's list given by head and tail. */
-template <typename T> static void Unlink(T *x, T **head, T **tail)
+template <typename T>
+static void Unlink(T *x, T **head, T **tail)
 {
-    if (x->prev) x->prev->next = x->next; else if (*head == x) *head = x->next;
-    if (x->next) x->next->prev = x->prev; else if (*tail == x) *tail = x->prev;
+    if (x->prev) x->prev->next = x->next;
+    else if (*head == x) *head = x->next;
+    if (x->next) x->next->prev = x->prev;
+    else if (*tail == x) *tail = x->prev;
     x->prev = x->next = nullptr;
 }
 

@@ -10,16 +10,16 @@
 
 /* One option entry of a check type (a check box, radio button or text line of its dialog). */
 typedef struct Nchw_Option_Entry {
-    int32_t id;                 /* the entry's number, 0 or more */
-    int32_t kind;               /* 1 check box, 2 radio button, 3 text line, 0 none */
-    int32_t group;              /* radio group number (kind 2) */
-    int32_t value;              /* kind 2: value of this button; kind 3: font code */
-    int32_t dflt;               /* kinds 1 and 2: default option value of a new check */
-    int32_t depends_on;         /* id of the entry that must be non-zero; <= 0 always active */
-    int32_t depends_value;      /* second dependency value, kept */
-    int32_t x_indent;           /* pixels from the left edge of the option area */
-    int32_t gap;                /* extra pixels above the entry */
-    char text[64];              /* label, at most 63 characters */
+    int32_t id;            /* the entry's number, 0 or more */
+    int32_t kind;          /* 1 check box, 2 radio button, 3 text line, 0 none */
+    int32_t group;         /* radio group number (kind 2) */
+    int32_t value;         /* kind 2: value of this button; kind 3: font code */
+    int32_t dflt;          /* kinds 1 and 2: default option value of a new check */
+    int32_t depends_on;    /* id of the entry that must be non-zero; <= 0 always active */
+    int32_t depends_value; /* second dependency value, kept */
+    int32_t x_indent;      /* pixels from the left edge of the option area */
+    int32_t gap;           /* extra pixels above the entry */
+    char text[64];         /* label, at most 63 characters */
 } Nchw_Option_Entry;
 
 /* One check type. Integer 0 of the type line is the type id. */
@@ -47,28 +47,28 @@ typedef struct Nchw_Type_Rec {
 ** the single code of integers 4, 6 and 8 is the type's own choice, the bit sets of 5, 7 and 9
 ** what its load collectives and extremal rules may use. */
 enum {
-    NCHW_TI_CHECK_KIND = 4,         /* 1 ultimate, 2 serviceability, 3 free */
-    NCHW_TI_KINDS_USED = 5,         /* bit set: 1 ultimate, 2 serviceability */
-    NCHW_TI_COMBINATION = 6,        /* serviceability combination code */
-    NCHW_TI_COMBINATIONS_USED = 7,  /* bit set: 1 characteristic, 2 frequent, 4 quasi-permanent */
-    NCHW_TI_COMB_RULE = 8,          /* 1 DIN 1055-100, 2 Eurocode, 4 DIN 18800, 8 characteristic, ... */
-    NCHW_TI_RULES_USED = 9,         /* bit set of combination rules, codes as integer 8 */
-    NCHW_TI_COMPUTE_MODE = 10,      /* bit set: 1 linear, 2 nonlinear */
+    NCHW_TI_CHECK_KIND = 4,        /* 1 ultimate, 2 serviceability, 3 free */
+    NCHW_TI_KINDS_USED = 5,        /* bit set: 1 ultimate, 2 serviceability */
+    NCHW_TI_COMBINATION = 6,       /* serviceability combination code */
+    NCHW_TI_COMBINATIONS_USED = 7, /* bit set: 1 characteristic, 2 frequent, 4 quasi-permanent */
+    NCHW_TI_COMB_RULE = 8,     /* 1 DIN 1055-100, 2 Eurocode, 4 DIN 18800, 8 characteristic, ... */
+    NCHW_TI_RULES_USED = 9,    /* bit set of combination rules, codes as integer 8 */
+    NCHW_TI_COMPUTE_MODE = 10, /* bit set: 1 linear, 2 nonlinear */
 };
 
 struct Nchw_Rec;
 
 /* A row of an extremal rule: an action or load case with its four factors. */
 typedef struct Xtr_Row {
-    int32_t number;             /* action or load-case number */
+    int32_t number; /* action or load-case number */
     double psi_dom, psi_sub, gamma_sup, gamma_inf;
 } Xtr_Row;
 
 /* A row of a load collective. */
 typedef struct Lkom_Row {
-    int32_t number;             /* load case (positive) or imperfection (negative) */
-    int32_t unfavourable;       /* 1 the unfavourable gamma was used, 0 the favourable one */
-    double psi, gamma, factor;  /* factor = psi x gamma */
+    int32_t number;            /* load case (positive) or imperfection (negative) */
+    int32_t unfavourable;      /* 1 the unfavourable gamma was used, 0 the favourable one */
+    double psi, gamma, factor; /* factor = psi x gamma */
 } Lkom_Row;
 
 /* A row of a factor array of a generation rule. */
@@ -80,19 +80,19 @@ typedef struct GenRule_Factor_Row {
 
 /* One extremal rule of a check. */
 typedef struct Xtr_Rule_Rec {
-    char name[32];              /* at most 30 characters */
-    int32_t number;             /* number within its check */
+    char name[32];  /* at most 30 characters */
+    int32_t number; /* number within its check */
     int32_t row_count;
-    int32_t mode;               /* 1 standard rows, 2 user-defined rows */
-    int32_t auto_kind;          /* 0, 1, 2, 4 or 8 (automatic situation) */
-    int32_t comb_rule[2];       /* current value, value as built */
-    int32_t basis[2];           /* 0 rows name actions, 1 load cases */
+    int32_t mode;         /* 1 standard rows, 2 user-defined rows */
+    int32_t auto_kind;    /* 0, 1, 2, 4 or 8 (automatic situation) */
+    int32_t comb_rule[2]; /* current value, value as built */
+    int32_t basis[2];     /* 0 rows name actions, 1 load cases */
     int32_t check_kind[2];
     int32_t combination[2];
     int32_t gamma_g_variant[2];
     struct Nchw_Rec *owner;
-    Xtr_Row *rows;              /* owned, row_count rows */
-    intptr_t tree_item;         /* 0 = none */
+    Xtr_Row *rows;      /* owned, row_count rows */
+    intptr_t tree_item; /* 0 = none */
     struct Xtr_Rule_Rec *prev, *next;
 } Xtr_Rule_Rec;
 
@@ -110,7 +110,7 @@ typedef struct Lkom_Rec {
     int32_t default_combinations;
     int32_t gamma_g_variant[2];
     struct Nchw_Rec *owner;
-    Lkom_Row *rows;             /* owned, row_count rows */
+    Lkom_Row *rows; /* owned, row_count rows */
     intptr_t tree_item;
     struct Lkom_Rec *prev, *next;
 } Lkom_Rec;
@@ -119,14 +119,14 @@ typedef struct Lkom_Rec {
 typedef struct GenRule_Rec {
     char name[32];
     int32_t number;
-    int32_t generated_count;    /* negative when the maximum was exceeded */
+    int32_t generated_count; /* negative when the maximum was exceeded */
     int32_t entry_count;
-    int32_t factor_counts[3];   /* rows of the load-case, action, imperfection factor arrays */
-    int32_t factor_mode;        /* 1 on creation */
-    int32_t mode_value;         /* 1 on creation */
+    int32_t factor_counts[3]; /* rows of the load-case, action, imperfection factor arrays */
+    int32_t factor_mode;      /* 1 on creation */
+    int32_t mode_value;       /* 1 on creation */
     int32_t gen_settings[8];
-    int32_t *entries;           /* entry_count x {kind, id, state, joint group} */
-    GenRule_Factor_Row *factor_arrays[3];   /* load cases, actions, imperfections */
+    int32_t *entries;                     /* entry_count x {kind, id, state, joint group} */
+    GenRule_Factor_Row *factor_arrays[3]; /* load cases, actions, imperfections */
     struct Nchw_Rec *owner;
     intptr_t tree_item;
     struct GenRule_Rec *prev, *next;
@@ -135,17 +135,17 @@ typedef struct GenRule_Rec {
 /* One design check. */
 typedef struct Nchw_Rec {
     char name[52];
-    char *comment;              /* owned, may be null */
+    char *comment; /* owned, may be null */
     int32_t number;
-    int32_t flags;              /* bit 0: activated */
-    int32_t selector_modes[3];  /* 0 all, 1 none of, 2 selected */
-    int32_t *selected[3];       /* owned counted lists: count, then numbers; null = empty */
+    int32_t flags;             /* bit 0: activated */
+    int32_t selector_modes[3]; /* 0 all, 1 none of, 2 selected */
+    int32_t *selected[3];      /* owned counted lists: count, then numbers; null = empty */
     int32_t option_values[20];
     int32_t xtr_count;
     int32_t lkom_count;
     int32_t genrule_count;
     int32_t tree_state;
-    Nchw_Type_Rec *type;        /* not owned; null when no type has the check's type id */
+    Nchw_Type_Rec *type; /* not owned; null when no type has the check's type id */
     Xtr_Rule_Rec *xtr_head, *xtr_tail;
     Lkom_Rec *lkom_head, *lkom_tail;
     GenRule_Rec *genrule_head, *genrule_tail;

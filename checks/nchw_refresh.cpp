@@ -43,9 +43,9 @@ int Nchw_Uses_Auto_Xtr_Rules(const Nchw_Rec *check)
     if (!(Nchw_Norm_Mask & NCHW_NORM_EUROCODE)) return 0;
     const Nchw_Type_Rec *t = check->type;
     const int32_t id = Nchw_Type_Id(t);
-    if (t->ints4_10[0] != 1) return 0;              /* integer 4: check kind */
-    if (t->ints4_10[4] != 2) return 0;              /* integer 8: combination rule */
-    if (!(t->ints4_10[6] & 1)) return 0;            /* integer 10: compute mode */
+    if (t->ints4_10[0] != 1) return 0;   /* integer 4: check kind */
+    if (t->ints4_10[4] != 2) return 0;   /* integer 8: combination rule */
+    if (!(t->ints4_10[6] & 1)) return 0; /* integer 10: compute mode */
     if (id == 81 || id == 82 || id == 43 || id == 224) return 0;
     return Auto_Xtr_Situations != 0;
 }
@@ -163,7 +163,8 @@ static bool Refresh_Standard_Tables(Nchw_Rec *check, bool compare)
         int32_t count = 0, rule = 0;
         Xtr_Row *rows = Build_Standard_Xtr_Table(check, &count, &rule, nullptr, nullptr, nullptr);
         if (!rows) count = 0;
-        if (compare && !changed && Cmp_Xtr_Tables(x->rows, x->row_count, rows, count)) changed = true;
+        if (compare && !changed && Cmp_Xtr_Tables(x->rows, x->row_count, rows, count))
+            changed = true;
         free(x->rows);
         x->rows = rows;
         x->row_count = count;
@@ -209,16 +210,14 @@ int Refresh_Nachweise(void)
         if (c->type)
             for (int s = 0; s < c->type->selector_count && s < 3; s++)
                 if (c->selector_modes[s] == 2)
-                    c->selected[s] = Set_Nchw_Object_Selection(c->selected[s], c->type->selector_types[s]);
+                    c->selected[s] =
+                        Set_Nchw_Object_Selection(c->selected[s], c->type->selector_types[s]);
     }
     if (Nchw_Tree_Rebuild_Hook) Nchw_Tree_Rebuild_Hook();
     return changed ? 1 : 0;
 }
 
-int Refresh_Nachweise_Hook(void)
-{
-    return Refresh_Nachweise();
-}
+int Refresh_Nachweise_Hook(void) { return Refresh_Nachweise(); }
 
 /*
 ** Open the page of the current extremal rule when there is one (through the page opener the

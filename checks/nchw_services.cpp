@@ -77,7 +77,8 @@ static const Nchw_Type_Rec *Type_For_Options(int32_t type_id)
     return Find_Nchw_Type(type_id);
 }
 
-int Options_To_Numbered_Values(int32_t type_id, const int32_t *values, int32_t n, int32_t *out, int32_t m)
+int Options_To_Numbered_Values(int32_t type_id, const int32_t *values, int32_t n, int32_t *out,
+                               int32_t m)
 {
     if (out && m > 0) memset(out, 0, (size_t)m * sizeof(int32_t));
     const Nchw_Type_Rec *t = Type_For_Options(type_id);
@@ -96,7 +97,8 @@ int Options_To_Numbered_Values(int32_t type_id, const int32_t *values, int32_t n
     return 1;
 }
 
-int Numbered_Values_To_Options(int32_t type_id, const int32_t *values, int32_t n, int32_t *out, int32_t m)
+int Numbered_Values_To_Options(int32_t type_id, const int32_t *values, int32_t n, int32_t *out,
+                               int32_t m)
 {
     if (out && m > 0) memset(out, 0, (size_t)m * sizeof(int32_t));
     const Nchw_Type_Rec *t = Type_For_Options(type_id);
@@ -137,7 +139,8 @@ void Free_Nchw_Types_And_Checks(void)
     Free_Nchw_Types();
 }
 
-void Renumber_Nchw_Objects(int32_t old_number, int32_t new_number, int32_t final, int32_t object_type)
+void Renumber_Nchw_Objects(int32_t old_number, int32_t new_number, int32_t final,
+                           int32_t object_type)
 {
     for (Nchw_Rec *c = Nchw_List_Head; c; c = c->next) {
         const Nchw_Type_Rec *t = c->type;

@@ -8,14 +8,17 @@
 #include <cstring>
 
 const Nchw_Global_Settings_Rec Nchw_Global_Settings_Initial = {
-    0, 4, 1,
-    1.5, 1.15, 1.3, 1.0, 1.5, 1.15, 1.5, 1.15,
-    0, 1, 1, 1,
-    1.3, 1.3, 1.0,
-    0.6,
-    {0.6, 0.7, 0.8, 0.9, 1.1},          /* EN 1995-1-1 Table 3.1, service classes 1 and 2 */
-    1,
-    {300, 150, 200, 100, 200, 100},
+    0,    4,
+    1,    1.5,
+    1.15, 1.3,
+    1.0,  1.5,
+    1.15, 1.5,
+    1.15, 0,
+    1,    1,
+    1,    1.3,
+    1.3,  1.0,
+    0.6,  {0.6, 0.7, 0.8, 0.9, 1.1}, /* EN 1995-1-1 Table 3.1, service classes 1 and 2 */
+    1,    {300, 150, 200, 100, 200, 100},
 };
 
 Nchw_Global_Settings_Rec Nchw_Global_Settings = Nchw_Global_Settings_Initial;

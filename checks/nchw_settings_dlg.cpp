@@ -17,7 +17,7 @@
 
 /* ------------------------------------------------------------------ the report sheet */
 
-static int Report_X = -1, Report_Y = -1;      /* top left corner where the user left it */
+static int Report_X = -1, Report_Y = -1; /* top left corner where the user left it */
 
 int Show_Nchw_Check_Report(void)
 {
@@ -28,7 +28,8 @@ int Show_Nchw_Check_Report(void)
     }
     int x1 = Report_X, y1 = Report_Y, x2 = x1 + w, y2 = y1 + h;
     Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
-    if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Überpüfung des aktuellen Zustandes"_cp850, 40, 1)) return 0;
+    if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Überpüfung des aktuellen Zustandes"_cp850, 40, 1))
+        return 0;
     Add_Single_Button_to_PS(x2 - 40, y1 + 30, SYMBOLIC_OK_RASTER, "", 1);
     Set_Windows_Break_Button(1);
     Set_Windows_OK_Button(1);
@@ -38,20 +39,28 @@ int Show_Nchw_Check_Report(void)
     if (area >= 0) {
         SVA_Add_Bitmap(area, "checkpic.bmp", 10, 5, 60, 70, -1);
         int y = 20;
-        Nchw_Check_Line(area, &y, NCHW_WARNING, "fett gesetzte Warnungen (weisen auf kritische, unzulässige Zustände hin)"_cp850);
+        Nchw_Check_Line(
+            area, &y, NCHW_WARNING,
+            "fett gesetzte Warnungen (weisen auf kritische, unzulässige Zustände hin)"_cp850);
         y = 35;
-        Nchw_Check_Line(area, &y, NCHW_MESSAGE, "normal gesetzte Meldungen (weisen auf aussergewöhnliche Zustände hin)"_cp850);
+        Nchw_Check_Line(
+            area, &y, NCHW_MESSAGE,
+            "normal gesetzte Meldungen (weisen auf aussergewöhnliche Zustände hin)"_cp850);
         y = 50;
-        Nchw_Check_Line(area, &y, NCHW_STATUS, "Statusmeldungen (geben Auskunft über den Verlauf der Überprüfungen)"_cp850);
+        Nchw_Check_Line(
+            area, &y, NCHW_STATUS,
+            "Statusmeldungen (geben Auskunft über den Verlauf der Überprüfungen)"_cp850);
         y = 63;
-        Nchw_Check_Line(area, &y, NCHW_HINT, "blass gesetzte Hinweise (geben Tips, wie Missstände behoben werden können)"_cp850);
+        Nchw_Check_Line(
+            area, &y, NCHW_HINT,
+            "blass gesetzte Hinweise (geben Tips, wie Missstände behoben werden können)"_cp850);
         SVA_Add_Line(area, 10, 73, 510, 73, BLACK_CI);
         y = 105;
         found = Run_Nchw_Checks(area, &y);
         if (found == 0) {
             y += 10;
-            SVA_Add_Text(area, 10, y, "keine auf Fehler hinweisende Datenzustände entdeckt."_cp850, 4096 | SVA_FONT_BOLD,
-                         Nearest_RGB_Color(0, 120, 0), 0);
+            SVA_Add_Text(area, 10, y, "keine auf Fehler hinweisende Datenzustände entdeckt."_cp850,
+                         4096 | SVA_FONT_BOLD, Nearest_RGB_Color(0, 120, 0), 0);
         }
         SVA_Update(area);
     }
@@ -71,8 +80,8 @@ int Show_Nchw_Check_Report(void)
 /* ------------------------------------------------------------------ the general settings */
 
 /* Standard values of the standard boxes, applied before every pass. */
-void Apply_Nchw_Standard_Values(Nchw_Global_Settings_Rec *s, int gamma_m_std, int kmod_std, int din1045_std,
-                                int limits_std)
+void Apply_Nchw_Standard_Values(Nchw_Global_Settings_Rec *s, int gamma_m_std, int kmod_std,
+                                int din1045_std, int limits_std)
 {
     if (gamma_m_std) {
         s->gamma_m_fund = 1.3;
@@ -127,7 +136,7 @@ void Prepare_Nchw_Settings_Dialog(Nchw_Settings_Dialog_State *d)
     d->din1045_std = 0;
     d->service_choice = Nchw_Global_Settings.service_class;
     d->gamma_g_choice = Nchw_Global_Settings.din1055_gamma_g - 1;
-    d->open[0] = d->open[1] = d->open[2] = 1;   /* Eurocode, altitude, service class */
+    d->open[0] = d->open[1] = d->open[2] = 1; /* Eurocode, altitude, service class */
     d->open[3] = d->open[4] = d->open[5] = d->open[6] = 0;
 }
 
@@ -150,12 +159,14 @@ void Store_Nchw_Settings_Dialog(const Nchw_Settings_Dialog_State *d)
     Auto_Xtr_Situations = sit;
 }
 
-static int Heading(int area, int y, int section, const char *title, Nchw_Settings_Dialog_State *d, int *toggle)
+static int Heading(int area, int y, int section, const char *title, Nchw_Settings_Dialog_State *d,
+                   int *toggle)
 {
     const int colour = Nearest_RGB_Color(0, 84, 147);
     SVA_Add_Filled_Rect(area, 5, y, 320, y + 18, colour);
     SVA_Add_Text(area, 12, y + 14, title, 4096 | SVA_FONT_BOLD, WHITE_CI, 0);
-    SVA_Add_Text(area, 300, y + 14, d->open[section] ? "-" : "+", 4096 | SVA_FONT_BOLD, WHITE_CI, 0);
+    SVA_Add_Text(area, 300, y + 14, d->open[section] ? "-" : "+", 4096 | SVA_FONT_BOLD, WHITE_CI,
+                 0);
     SVA_Add_Hotspot(area, 5, y, 320, y + 18, 100 + section, toggle);
     return y + 24;
 }
@@ -179,20 +190,24 @@ static void Draw_Settings(int area, Nchw_Settings_Dialog_State *d, int *toggle)
     Nchw_Global_Settings_Rec &s = d->settings;
     Apply_Nchw_Standard_Values(&s, d->gamma_m_std, d->kmod_std, d->din1045_std, d->limits_std);
     static int on = 1;
-    int not_gm = !d->gamma_m_std, not_kmod = !d->kmod_std, not_din = !d->din1045_std, not_lim = !d->limits_std;
+    int not_gm = !d->gamma_m_std, not_kmod = !d->kmod_std, not_din = !d->din1045_std,
+        not_lim = !d->limits_std;
     int y = 5;
     const int32_t m = Nchw_Norm_Mask;
-    if (!(m & NCHW_NORM_EUROCODE)) for (int &v : d->situation) v = 0;
+    if (!(m & NCHW_NORM_EUROCODE))
+        for (int &v : d->situation) v = 0;
     if (m & NCHW_NORM_EUROCODE) {
         y = Heading(area, y, 0, "Tragfähigkeitsnachweise nach Eurocode"_cp850, d, toggle);
         if (d->open[0]) {
             y = Text(area, y, "automatische Einrichtung von Extremalbildungs-");
             y = Text(area, y, "vorschriften bei linearer Schnittgrößenermittlung:"_cp850);
-            static const char *const boxes[4] = {"ständige und vorübergeh. Bemessungssituation"_cp850,
-                                                 "außergewöhnliche Bemessungssituation"_cp850,
-                                                 "Sonderfall: Norddeutsche Tiefebene", "Erdbeben"};
+            static const char *const boxes[4] = {
+                "ständige und vorübergeh. Bemessungssituation"_cp850,
+                "außergewöhnliche Bemessungssituation"_cp850, "Sonderfall: Norddeutsche Tiefebene",
+                "Erdbeben"};
             for (int i = 0; i < 4; i++) {
-                SVA_Add_Check_Box(area, 15, y + 12, boxes[i], 4096, BLACK_CI, &d->situation[i], &on);
+                SVA_Add_Check_Box(area, 15, y + 12, boxes[i], 4096, BLACK_CI, &d->situation[i],
+                                  &on);
                 y += 18;
             }
         }
@@ -203,9 +218,11 @@ static void Draw_Settings(int area, Nchw_Settings_Dialog_State *d, int *toggle)
             y = Text(area, y, "Zur Festlegung der Kombinationsbeiwerte für"_cp850);
             y = Text(area, y, "Schneeeinwirkungen nach DIN 1055-100.");
             y = Text(area, y, "Das Bauwerk wird erstellt");
-            SVA_Add_Option_Button(area, 25, y + 12, "über NN + 1000m"_cp850, 4096, BLACK_CI, 1, &d->altitude_choice, &on);
+            SVA_Add_Option_Button(area, 25, y + 12, "über NN + 1000m"_cp850, 4096, BLACK_CI, 1,
+                                  &d->altitude_choice, &on);
             y += 18;
-            SVA_Add_Option_Button(area, 25, y + 12, "bis  NN + 1000m", 4096, BLACK_CI, 2, &d->altitude_choice, &on);
+            SVA_Add_Option_Button(area, 25, y + 12, "bis  NN + 1000m", 4096, BLACK_CI, 2,
+                                  &d->altitude_choice, &on);
             y += 18;
         }
     }
@@ -215,7 +232,8 @@ static void Draw_Settings(int area, Nchw_Settings_Dialog_State *d, int *toggle)
             y = Text(area, y, "Nutzungsklasse des Bauwerks:");
             static const char *const nk[3] = {"1", "2", "3"};
             for (int i = 0; i < 3; i++)
-                SVA_Add_Option_Button(area, 25 + 60 * i, y + 12, nk[i], 4096, BLACK_CI, i, &d->service_choice, &on);
+                SVA_Add_Option_Button(area, 25 + 60 * i, y + 12, nk[i], 4096, BLACK_CI, i,
+                                      &d->service_choice, &on);
             y += 18;
             s.service_class = d->service_choice;
         }
@@ -225,9 +243,11 @@ static void Draw_Settings(int area, Nchw_Settings_Dialog_State *d, int *toggle)
         if (d->open[3]) {
             y = Text(area, y, "Bei Nachweisen nach DIN 18800 werden die");
             y = Text(area, y, "Schnittgrößen kombiniert nach den Regeln"_cp850);
-            SVA_Add_Option_Button(area, 25, y + 12, "gemäß DIN 18800"_cp850, 4096, BLACK_CI, 1, &d->din18800_choice, &on);
+            SVA_Add_Option_Button(area, 25, y + 12, "gemäß DIN 18800"_cp850, 4096, BLACK_CI, 1,
+                                  &d->din18800_choice, &on);
             y = Text(area, y + 18, "Prinzip: Haupt- und Nebenkombinationen");
-            SVA_Add_Option_Button(area, 25, y + 12, "gemäß DIN 1055-100"_cp850, 4096, BLACK_CI, 2, &d->din18800_choice, &on);
+            SVA_Add_Option_Button(area, 25, y + 12, "gemäß DIN 1055-100"_cp850, 4096, BLACK_CI, 2,
+                                  &d->din18800_choice, &on);
             y = Text(area, y + 18, "Prinzip: führende und nichtführ. Einwirkungen"_cp850);
         }
     }
@@ -237,10 +257,14 @@ static void Draw_Settings(int area, Nchw_Settings_Dialog_State *d, int *toggle)
             y = Text(area, y, "Für Tragfähigkeitsnachweise nach DIN 1045-1"_cp850);
             SVA_Add_Check_Box(area, 15, y + 12, "standard", 4096, BLACK_CI, &d->din1045_std, &on);
             y += 18;
-            y = Field(area, y, "ständig u. vorübergehend  └c"_cp850, &s.gamma_c_fund, "%5.2f", &not_din);
-            y = Field(area, y, "                          └s"_cp850, &s.gamma_s_fund, "%5.2f", &not_din);
-            y = Field(area, y, "Ermüdungsnachweis  └c"_cp850, &s.gamma_c_fatigue, "%5.2f", &not_din);
-            y = Field(area, y, "                   └s"_cp850, &s.gamma_s_fatigue, "%5.2f", &not_din);
+            y = Field(area, y, "ständig u. vorübergehend  └c"_cp850, &s.gamma_c_fund, "%5.2f",
+                      &not_din);
+            y = Field(area, y, "                          └s"_cp850, &s.gamma_s_fund, "%5.2f",
+                      &not_din);
+            y = Field(area, y, "Ermüdungsnachweis  └c"_cp850, &s.gamma_c_fatigue, "%5.2f",
+                      &not_din);
+            y = Field(area, y, "                   └s"_cp850, &s.gamma_s_fatigue, "%5.2f",
+                      &not_din);
             y = Field(area, y, "Erdbeben  └c"_cp850, &s.gamma_c_quake, "%5.2f", &not_din);
             y = Field(area, y, "          └s"_cp850, &s.gamma_s_quake, "%5.2f", &not_din);
             y = Field(area, y, "außergewöhnlich  └c"_cp850, &s.gamma_c_acc, "%5.2f", &not_din);
@@ -259,11 +283,13 @@ static void Draw_Settings(int area, Nchw_Settings_Dialog_State *d, int *toggle)
             y = Text(area, y, "Modifikationsbeiwerte:");
             SVA_Add_Check_Box(area, 15, y + 12, "standard", 4096, BLACK_CI, &d->kmod_std, &on);
             y += 18;
-            static const char *const kled[5] = {"Lasteinwirkungsdauer ständig"_cp850, "lang", "mittel", "kurz", "sehr kurz"};
+            static const char *const kled[5] = {"Lasteinwirkungsdauer ständig"_cp850, "lang",
+                                                "mittel", "kurz", "sehr kurz"};
             for (int i = 0; i < 5; i++) y = Field(area, y, kled[i], &s.kmod[i], "%5.2f", &not_kmod);
             y = Field(area, y, "Verform.-beiwert:", &s.kdef, "%5.2f", &not_kmod);
             y = Text(area, y, "Grenzwerte für Gebrauchstauglichkeitsnachweise:"_cp850);
-            SVA_Add_Check_Box(area, 15, y + 12, "nach Norm empfohlene Richtwerte verwenden", 4096, BLACK_CI, &d->limits_std, &on);
+            SVA_Add_Check_Box(area, 15, y + 12, "nach Norm empfohlene Richtwerte verwenden", 4096,
+                              BLACK_CI, &d->limits_std, &on);
             y += 18;
             y = Text(area, y, "für seltene Bemessungssituation:"_cp850);
             y = Field(area, y, "wQ,inst  l /", &s.deflection_divisors[0], "%3.0f", &not_lim);
@@ -278,10 +304,13 @@ static void Draw_Settings(int area, Nchw_Settings_Dialog_State *d, int *toggle)
     if (m & NCHW_NORM_DIN1055) {
         y = Heading(area, y, 6, "DIN 1055-100", d, toggle);
         if (d->open[6]) {
-            y = Text(area, y, "Teilsicherheitsbeiwerte └G für die Standardkombination nach DIN 1055-100"_cp850);
+            y = Text(
+                area, y,
+                "Teilsicherheitsbeiwerte └G für die Standardkombination nach DIN 1055-100"_cp850);
             static const char *const gg[3] = {"1.35 / 1.00", "1.10 / 0.90", "1.05 / 0.95"};
             for (int i = 0; i < 3; i++) {
-                SVA_Add_Option_Button(area, 25, y + 12, gg[i], 4096, BLACK_CI, i, &d->gamma_g_choice, &on);
+                SVA_Add_Option_Button(area, 25, y + 12, gg[i], 4096, BLACK_CI, i,
+                                      &d->gamma_g_choice, &on);
                 y += 18;
             }
         }
@@ -297,7 +326,8 @@ int Nchw_Global_Settings_Dialog(void)
     const int w = 360, h = 500;
     int x1 = (NPIXEL_X - w) / 2, y1 = (NPIXEL_Y - h) / 2, x2 = x1 + w, y2 = y1 + h;
     Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
-    if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Allgemeine Nachweiseinstellungen", 40, 1)) return 0;
+    if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Allgemeine Nachweiseinstellungen", 40, 1))
+        return 0;
     Add_Single_Button_to_PS(x2 - 100, y1 + 30, SYMBOLIC_BREAK_RASTER, "", 2);
     Add_Help_to_PS(x2 - 68, y1 + 30, Nchw_Help_Key);
     Add_Single_Button_to_PS(x2 - 38, y1 + 30, SYMBOLIC_OK_RASTER, "", 1);
@@ -329,6 +359,6 @@ int Nchw_Global_Settings_Dialog(void)
     Store_Nchw_Settings_Dialog(&d);
     Refresh_Nachweise();
     if (Nchw_Current_Xtr_Rule) Edit_Current_Xtr_Rule();
-    if (Nchw_Current) Show_Nchw_Properties(Nchw_Current);   /* the type information again */
+    if (Nchw_Current) Show_Nchw_Properties(Nchw_Current); /* the type information again */
     return 1;
 }

@@ -53,10 +53,7 @@ static Row *Table_Init(Row *old, int32_t n, int32_t *cap, int32_t *count)
     return rows;
 }
 
-int32_t Nchw_Lf_Table_Count(void)
-{
-    return Nchw_Lf_Table.rows ? Nchw_Lf_Table.count : 0;
-}
+int32_t Nchw_Lf_Table_Count(void) { return Nchw_Lf_Table.rows ? Nchw_Lf_Table.count : 0; }
 
 /* ------------------------------------------------------------------ actions */
 
@@ -81,8 +78,8 @@ static void Forget_Folder_Rows(void)
 void Nchw_Einw_Table_Init(int32_t n)
 {
     Forget_Action_Rows();
-    Nchw_Einw_Table.rows = Table_Init(Nchw_Einw_Table.rows, n, &Nchw_Einw_Table.cap,
-                                      &Nchw_Einw_Table.count);
+    Nchw_Einw_Table.rows =
+        Table_Init(Nchw_Einw_Table.rows, n, &Nchw_Einw_Table.cap, &Nchw_Einw_Table.count);
     Nchw_Einw_Variable_Count = 0;
     Nchw_Einw_Label_Width = 0;
 }
@@ -124,8 +121,8 @@ static bool Valid_Action_Row(int32_t i)
 void Nchw_Group_Table_Init(int32_t n)
 {
     Forget_Folder_Rows();
-    Nchw_Group_Table.rows = Table_Init(Nchw_Group_Table.rows, n, &Nchw_Group_Table.cap,
-                                       &Nchw_Group_Table.count);
+    Nchw_Group_Table.rows =
+        Table_Init(Nchw_Group_Table.rows, n, &Nchw_Group_Table.cap, &Nchw_Group_Table.count);
     Nchw_Group_Label_Width = 0;
 }
 
@@ -150,8 +147,8 @@ void Nchw_Group_Table_Add(const char *name, int32_t action_row, int32_t parent_i
 
 void Nchw_Lf_Table_Init(int32_t n)
 {
-    Nchw_Lf_Table.rows = Table_Init(Nchw_Lf_Table.rows, n, &Nchw_Lf_Table.cap,
-                                    &Nchw_Lf_Table.count);
+    Nchw_Lf_Table.rows =
+        Table_Init(Nchw_Lf_Table.rows, n, &Nchw_Lf_Table.cap, &Nchw_Lf_Table.count);
     Nchw_Lf_Label_Width = 0;
 }
 
@@ -196,8 +193,8 @@ Nchw_Lf_Row *Nchw_Lf_Table_Find(int32_t number)
 
 void Nchw_Imp_Table_Init(int32_t n)
 {
-    Nchw_Imp_Table.rows = Table_Init(Nchw_Imp_Table.rows, n, &Nchw_Imp_Table.cap,
-                                     &Nchw_Imp_Table.count);
+    Nchw_Imp_Table.rows =
+        Table_Init(Nchw_Imp_Table.rows, n, &Nchw_Imp_Table.cap, &Nchw_Imp_Table.count);
     if (n >= 1) {
         int w = Text_Width_In_Font("Imperfektionen", NCHW_LABEL_FONT);
         if (w > Nchw_Lf_Label_Width) Nchw_Lf_Label_Width = w;
@@ -261,6 +258,5 @@ void Nchw_Tables_Link_Groups(void)
     /* All parent indices first: they read the folders' own indices. */
     for (int32_t i = 0; i < n; i++)
         g.rows[i].parent_id = g.rows[i].parent ? g.rows[i].parent->alt_index : 0;
-    for (int32_t i = 0; i < n; i++)
-        g.rows[i].alt_index = g.rows[i].parent_id;
+    for (int32_t i = 0; i < n; i++) g.rows[i].alt_index = g.rows[i].parent_id;
 }

@@ -59,7 +59,7 @@ Xtr_Row *Build_Xtr_Rows(int32_t mode, const double *GI, const double *GS, const 
             if (!a) continue;
         }
         const int32_t k = a->kind, pi = a->psi_index;
-        if (pi < 0 || pi > 10) continue;   /* an action without a valid psi index takes no part */
+        if (pi < 0 || pi > 10) continue; /* an action without a valid psi index takes no part */
         Xtr_Row r = {number, 1.0, 1.0, 0.0, 0.0};
         if (k >= 99) {
             r.gamma_sup = GS[5];
@@ -92,12 +92,29 @@ typedef struct Row_Choice {
 } Row_Choice;
 
 static bool Snow(void) { return Nchw_Global_Settings.altitude_switch == 1; }
-static const double *Din_Psi0(void) { return Snow() ? Beiwert_Tables.DIN1045_psi_0snow : Beiwert_Tables.DIN1045_psi_0; }
-static const double *Din_Psi1(void) { return Snow() ? Beiwert_Tables.DIN1045_psi_1snow : Beiwert_Tables.DIN1045_psi_1; }
-static const double *Din_Psi2(void) { return Snow() ? Beiwert_Tables.DIN1045_psi_2snow : Beiwert_Tables.DIN1045_psi_2; }
+static const double *Din_Psi0(void)
+{
+    return Snow() ? Beiwert_Tables.DIN1045_psi_0snow : Beiwert_Tables.DIN1045_psi_0;
+}
+static const double *Din_Psi1(void)
+{
+    return Snow() ? Beiwert_Tables.DIN1045_psi_1snow : Beiwert_Tables.DIN1045_psi_1;
+}
+static const double *Din_Psi2(void)
+{
+    return Snow() ? Beiwert_Tables.DIN1045_psi_2snow : Beiwert_Tables.DIN1045_psi_2;
+}
 
-static void Pair(Row_Choice *c, const double *gs, const double *gi) { c->GS = gs; c->GI = gi; }
-static void Psi(Row_Choice *c, const double *pd, const double *ps) { c->PD = pd; c->PS = ps; }
+static void Pair(Row_Choice *c, const double *gs, const double *gi)
+{
+    c->GS = gs;
+    c->GI = gi;
+}
+static void Psi(Row_Choice *c, const double *pd, const double *ps)
+{
+    c->PD = pd;
+    c->PS = ps;
+}
 
 /* The linear_spec, linear_spe1, linear_spe2 pair for G = 0, 1, 2; false above. */
 static bool Din_Spec_Pair(Row_Choice *c, int32_t G)
@@ -160,8 +177,9 @@ static void Old_Code(Row_Choice *c, int32_t T)
     const Beiwert_Tables_Rec &B = Beiwert_Tables;
     Psi(c, B.DIN1045_psi_X, B.DIN1045_psi_X);
     c->GI = B.gamma_altenorm_allways_inf;
-    c->GS = T == 1 ? B.gamma_altenorm_NCHW001_sup
-          : T == 2 ? B.gamma_altenorm_NCHW002_sup : B.gamma_altenorm_allways_sup;
+    c->GS = T == 1   ? B.gamma_altenorm_NCHW001_sup
+            : T == 2 ? B.gamma_altenorm_NCHW002_sup
+                     : B.gamma_altenorm_allways_sup;
 }
 
 /*
@@ -177,7 +195,9 @@ static Xtr_Row *Build_Ec43(int32_t mode, int32_t *count)
     if (!t) return nullptr;
     for (int32_t r = 0; r < *count; r++) {
         const Nchw_Lf_Row *lf = mode == 1 ? Nchw_Lf_Table_Find(t[r].number) : nullptr;
-        const Nchw_Einw_Row *a = mode == 0 ? Nchw_Einw_Table_Find(t[r].number) : lf ? lf->action : nullptr;
+        const Nchw_Einw_Row *a = mode == 0 ? Nchw_Einw_Table_Find(t[r].number)
+                                 : lf      ? lf->action
+                                           : nullptr;
         if (a && a->setting_a != 0) t[r].psi_dom = t[r].psi_sub = 1.0;
     }
     return t;
@@ -193,8 +213,8 @@ Xtr_Row *Build_Standard_Xtr_Table(const Nchw_Rec *check, int32_t *count, int32_t
     *count = 0;
     if (!check || !check->type) return nullptr;
     const Nchw_Type_Rec *type = check->type;
-    if (Nchw_Compute_Mode_Index < 0 || Nchw_Compute_Mode_Index > 30 ||
-        !(Nchw_Type_Int(type, 2) & (1 << Nchw_Compute_Mode_Index)))
+    if (Nchw_Compute_Mode_Index < 0 || Nchw_Compute_Mode_Index > 30
+        || !(Nchw_Type_Int(type, 2) & (1 << Nchw_Compute_Mode_Index)))
         return nullptr;
     const int32_t T = Nchw_Type_Int(type, 0), R = Nchw_Type_Int(type, 9);
     const int32_t K = Nchw_Type_Int(type, 5), Z = Nchw_Type_Int(type, 7);
@@ -230,7 +250,7 @@ Xtr_Row *Build_Standard_Xtr_Table(const Nchw_Rec *check, int32_t *count, int32_t
         }
         break;
     case 2:
-        if (T == 43) {             /* the standard fatigue table: every action below kind 99 */
+        if (T == 43) { /* the standard fatigue table: every action below kind 99 */
             for (int32_t i = 0; Nchw_Einw_Table.rows && i < Nchw_Einw_Table.count; i++)
                 Nchw_Einw_Table.rows[i].active = Nchw_Einw_Table.rows[i].kind < 99 ? 1 : 0;
             Xtr_Row *t = Build_Ec43(0, count);
@@ -254,9 +274,7 @@ Xtr_Row *Build_Standard_Xtr_Table(const Nchw_Rec *check, int32_t *count, int32_t
         Psi(&c, B.DIN18800_psi_N, B.DIN18800_psi_H);
         Pair(&c, B.DIN18800_gamma_sup1_norm, B.DIN18800_gamma_inf1_norm);
         break;
-    case 8:
-        Old_Code(&c, T);
-        break;
+    case 8: Old_Code(&c, T); break;
     case 16:
     case 32: {
         for (int32_t i = 0; Nchw_Lf_Table.rows && i < Nchw_Lf_Table.count; i++)
@@ -265,8 +283,7 @@ Xtr_Row *Build_Standard_Xtr_Table(const Nchw_Rec *check, int32_t *count, int32_t
         report(1);
         return t;
     }
-    default:
-        return nullptr;
+    default: return nullptr;
     }
     for (int32_t i = 0; Nchw_Einw_Table.rows && i < Nchw_Einw_Table.count; i++)
         Nchw_Einw_Table.rows[i].active = (Nchw_Einw_Table.rows[i].kind >= 99 && R != 8) ? 0 : 1;
@@ -288,16 +305,21 @@ static void Show_Lines(const char *title, const char *const *lines, int n)
 }
 
 static const char *const Msg_Acc_B[] = {"Einwirkungen vom Typ \"Sonderlast\" bewirken",
-                                        "eine \"au\xE1" "ergew\x94hnliche Bemessungssituation\"!"};
+                                        "eine \"au\xE1"
+                                        "ergew\x94hnliche Bemessungssituation\"!"};
 static const char *const Msg_Acc_K[] = {"Einwirkungen vom Typ \"Sonderlast\" bewirken",
-                                        "eine \"au\xE1" "ergew\x94hnliche Kombination\"!"};
+                                        "eine \"au\xE1"
+                                        "ergew\x94hnliche Kombination\"!"};
 static const char *const Msg_EQ[] = {"Einwirkungen vom Typ \"Erdbeben\" bewirken",
                                      "eine \"Erdbeben-Bemessungssituation\"!"};
 static const char *const Msg_W_S[] = {"Sonderlasten werden beim", "Gebrauchstauglichkeitsnachweis",
                                       "i.d.R. nicht angesetzt!"};
 static const char *const Msg_W_SE[] = {"Sonder- und Erdbebenlasten werden",
-                                       "beim Gebrauchstauglichkeitsnachweis", "i.d.R. nicht angesetzt!"};
-static const char *const Msg_W_F[] = {"Sonder- und Erdbebenlasten werden", "beim Erm\x81" "dungsnachweis",
+                                       "beim Gebrauchstauglichkeitsnachweis",
+                                       "i.d.R. nicht angesetzt!"};
+static const char *const Msg_W_F[] = {"Sonder- und Erdbebenlasten werden",
+                                      "beim Erm\x81"
+                                      "dungsnachweis",
                                       "i.d.R. nicht angesetzt!"};
 
 static const char Block_Sonderlastfaelle[] = "Sonderlastf\x84lle";
@@ -312,7 +334,8 @@ static void Msg(const char *const *lines, int n, const char *block = nullptr)
     if (block) {
         Fill_Message(" ");
         Fill_Message("------- WARNUNG: -------");
-        Fill_Message(block == Block_Sonderlasteinwirkung ? "Es sind mehr als eine" : "Es sind mehrere");
+        Fill_Message(block == Block_Sonderlasteinwirkung ? "Es sind mehr als eine"
+                                                         : "Es sind mehrere");
         Fill_Message(block);
         Fill_Message("ausgew\x84hlt !?!");
         Fill_Message("-----------------------------");
@@ -407,26 +430,44 @@ Xtr_Row *Build_Situation_Xtr_Table(const Nchw_Rec *check, int32_t *count, int32_
     bool ec43 = false, ok = true;
 
     if (M == 0 && Xtr_North_German_Plain) {
-        if (R == 1 && K == 1) { Msg(Msg_Acc_B, 2); ok = din_acc(); }
-        else if (R == 1 && K == 2) { Warn(Msg_W_S, 3); ok = Din_Sls(&c, Z); }
-        else if (R == 2 && K == 1) {
-            if (T == 43) { Warn(Msg_W_F, 3); ec43 = true; }
-            else { Msg(Msg_Acc_B, 2); Ec_Acc(&c); }
-        } else if (R == 2 && K == 2) { Warn(Msg_W_SE, 3); ok = Ec_Sls(&c, Z); }
-        else if (R == 4) { Msg(Msg_Acc_K, 2); din18800_acc(); }
-        else if (R == 8) { Old_Code(&c, T); }
-        else ok = false;
+        if (R == 1 && K == 1) {
+            Msg(Msg_Acc_B, 2);
+            ok = din_acc();
+        } else if (R == 1 && K == 2) {
+            Warn(Msg_W_S, 3);
+            ok = Din_Sls(&c, Z);
+        } else if (R == 2 && K == 1) {
+            if (T == 43) {
+                Warn(Msg_W_F, 3);
+                ec43 = true;
+            } else {
+                Msg(Msg_Acc_B, 2);
+                Ec_Acc(&c);
+            }
+        } else if (R == 2 && K == 2) {
+            Warn(Msg_W_SE, 3);
+            ok = Ec_Sls(&c, Z);
+        } else if (R == 4) {
+            Msg(Msg_Acc_K, 2);
+            din18800_acc();
+        } else if (R == 8) {
+            Old_Code(&c, T);
+        } else ok = false;
     } else if (M == 1 && no_lf) {
         if (R == 1 && K == 1) ok = din_fund();
         else if (R == 1 && K == 2) ok = Din_Sls(&c, Z);
-        else if (R == 2 && K == 1) { if (T == 43) ec43 = true; else ec_fund(); }
-        else if (R == 2 && K == 2) ok = Ec_Sls(&c, Z);
+        else if (R == 2 && K == 1) {
+            if (T == 43) ec43 = true;
+            else ec_fund();
+        } else if (R == 2 && K == 2) ok = Ec_Sls(&c, Z);
         else if (R == 4) din18800_norm();
         else if (R == 8) Old_Code(&c, T);
         else ok = false;
     } else if (R == 1 && K == 1) {
-        if (nA > 0) { Msg(Msg_Acc_B, 2, nA > 1 ? Block_Sonderlastfaelle : nullptr); ok = din_acc(); }
-        else if (nE > 0) {
+        if (nA > 0) {
+            Msg(Msg_Acc_B, 2, nA > 1 ? Block_Sonderlastfaelle : nullptr);
+            ok = din_acc();
+        } else if (nE > 0) {
             Msg(Msg_EQ, 2, nE > 1 ? Block_Erdbebenlastfaelle : nullptr);
             Psi(&c, Din_Psi2(), Din_Psi2());
             ok = Din_Spec_Pair(&c, G);
@@ -450,15 +491,17 @@ Xtr_Row *Build_Situation_Xtr_Table(const Nchw_Rec *check, int32_t *count, int32_
         if (nA > 0 || nE > 0) Warn(Msg_W_SE, 3);
         ok = Ec_Sls(&c, Z);
     } else if (R == 4) {
-        if (nA > 0) { Msg(Msg_Acc_K, 2, nA > 1 ? Block_Sonderlastfaelle : nullptr); din18800_acc(); }
-        else din18800_norm();
+        if (nA > 0) {
+            Msg(Msg_Acc_K, 2, nA > 1 ? Block_Sonderlastfaelle : nullptr);
+            din18800_acc();
+        } else din18800_norm();
     } else if (R == 8) {
         Old_Code(&c, T);
     } else {
         ok = false;
     }
     if (!ok) return nullptr;
-    if (ec43) return Build_Ec43(M, count);   /* the user's selection stands */
+    if (ec43) return Build_Ec43(M, count); /* the user's selection stands */
     Xtr_Row *t = Build_Xtr_Rows(M, c.GI, c.GS, c.PD, c.PS, count, 1);
     if (t && Is_Special_Ec1_Type(T)) Apply_EC1_Psi_Rule(M, t, *count);
     return t;
@@ -490,7 +533,8 @@ Xtr_Row *Build_Bridge_Xtr_Table(const Nchw_Rec *check, int32_t *count, int32_t v
     int32_t situation = 0;
     if (nA > 0 && nE == 0) {
         static const char *const l[] = {"Die aktuelle Auswahl bewirkt eine ",
-                                        "au\xE1" "ergew\x94hnliche Bemessungssituation."};
+                                        "au\xE1"
+                                        "ergew\x94hnliche Bemessungssituation."};
         Msg(l, 2);
         situation = 1;
     } else if (nE > 0 && nA == 0) {
@@ -502,7 +546,8 @@ Xtr_Row *Build_Bridge_Xtr_Table(const Nchw_Rec *check, int32_t *count, int32_t v
         static const char *const l[] = {"Die aktuelle Auswahl enth\x84lt sowohl Sonderlasten als",
                                         "auch Lasten vom Typ \"Erdbeben\". Diese Kombination",
                                         "ist von der Norm nicht abgedeckt. Sie wird hier als",
-                                        "au\xE1" "ergew\x94hnliche Bemessungssituation behandelt!"};
+                                        "au\xE1"
+                                        "ergew\x94hnliche Bemessungssituation behandelt!"};
         Warn(l, 4);
         situation = 1;
     }
@@ -538,9 +583,9 @@ int Cmp_Xtr_Tables(const Xtr_Row *a, int32_t count_a, const Xtr_Row *b, int32_t 
 {
     if (count_a != count_b) return 1;
     for (int32_t i = 0; i < count_a; i++) {
-        if (a[i].number != b[i].number || a[i].psi_dom != b[i].psi_dom ||
-            a[i].psi_sub != b[i].psi_sub || a[i].gamma_sup != b[i].gamma_sup ||
-            a[i].gamma_inf != b[i].gamma_inf)
+        if (a[i].number != b[i].number || a[i].psi_dom != b[i].psi_dom
+            || a[i].psi_sub != b[i].psi_sub || a[i].gamma_sup != b[i].gamma_sup
+            || a[i].gamma_inf != b[i].gamma_inf)
             return 1;
     }
     return 0;
@@ -579,7 +624,10 @@ static int Find_Kind(const Xtr_Rule_Rec *rule, int32_t kind, double *kmod)
         if (rule->basis[0] == 0) {
             for (int32_t i = 0; Nchw_Einw_Table.rows && i < Nchw_Einw_Table.count; i++) {
                 const Nchw_Einw_Row *e = &Nchw_Einw_Table.rows[i];
-                if (e->number == rule->rows[r].number && e->kind == kind) { a = e; break; }
+                if (e->number == rule->rows[r].number && e->kind == kind) {
+                    a = e;
+                    break;
+                }
             }
         } else {
             for (int32_t i = 0; Nchw_Lf_Table.rows && i < Nchw_Lf_Table.count; i++) {
@@ -599,8 +647,14 @@ static int Find_Kind(const Xtr_Rule_Rec *rule, int32_t kind, double *kmod)
     return 0;
 }
 
-int Xtr_Rule_Find_Sonderlast(const Xtr_Rule_Rec *rule) { return Find_Kind(rule, 99, &Xtr_Kmod_Accidental); }
-int Xtr_Rule_Find_Erdbeben(const Xtr_Rule_Rec *rule) { return Find_Kind(rule, 100, &Xtr_Kmod_Earthquake); }
+int Xtr_Rule_Find_Sonderlast(const Xtr_Rule_Rec *rule)
+{
+    return Find_Kind(rule, 99, &Xtr_Kmod_Accidental);
+}
+int Xtr_Rule_Find_Erdbeben(const Xtr_Rule_Rec *rule)
+{
+    return Find_Kind(rule, 100, &Xtr_Kmod_Earthquake);
+}
 
 /* The psi index that counts for a single psi value, -1 when the action takes 1.0. */
 static int32_t Psi_Value_Index(const Nchw_Einw_Row *a)
@@ -618,5 +672,11 @@ static double Psi_At(const double *row, const Nchw_Einw_Row *a)
 }
 
 double Get_Psi2_DIN1045(const Nchw_Einw_Row *a) { return Psi_At(Din_Psi2(), a); }
-double Get_Psi2_Eurocode(const Nchw_Einw_Row *a) { return Psi_At(Beiwert_Tables.Eurocode_psi_2, a); }
-double Get_Psi1_Eurocode(const Nchw_Einw_Row *a) { return Psi_At(Beiwert_Tables.Eurocode_psi_1, a); }
+double Get_Psi2_Eurocode(const Nchw_Einw_Row *a)
+{
+    return Psi_At(Beiwert_Tables.Eurocode_psi_2, a);
+}
+double Get_Psi1_Eurocode(const Nchw_Einw_Row *a)
+{
+    return Psi_At(Beiwert_Tables.Eurocode_psi_1, a);
+}

@@ -13,8 +13,8 @@
 
 /* Found action row of the two finders; kmod of the accidental and of the earthquake situation. */
 extern Nchw_Einw_Row *Xtr_Found_Action;
-extern double Xtr_Kmod_Accidental;      /* 0.01 at start */
-extern double Xtr_Kmod_Earthquake;      /* 0.01 at start */
+extern double Xtr_Kmod_Accidental; /* 0.01 at start */
+extern double Xtr_Kmod_Earthquake; /* 0.01 at start */
 /* Set only around one call by the automatic rules: the accidental situation of snow loads. */
 extern int32_t Xtr_North_German_Plain;
 /* When set, the builders show no messages. */

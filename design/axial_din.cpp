@@ -38,13 +38,14 @@ double Washer_Bearing_Area(double d, double washer_d)
 double Bolt_Steel_Capacity(const Connection_Input &in, double d)
 {
     const double f = in.steel_grade >= 0
-        ? Get_Stahlguete(static_cast<uint32_t>(in.steel_grade))->fu / 1.25 : in.fu;
+                         ? Get_Stahlguete(static_cast<uint32_t>(in.steel_grade))->fu / 1.25
+                         : in.fu;
     return DESIGN_PI * d * d / 4.0 * f;
 }
 
 /* Steps 7 and 8 of the approved screws: panel caps of the head side, the steel and 1.2 d. */
-void Approved_Screw_Limits(const Connection_Input &in, double d, double d_k, double f_t,
-                           double *F1, double *F2, bool *steel)
+void Approved_Screw_Limits(const Connection_Input &in, double d, double d_k, double f_t, double *F1,
+                           double *F2, bool *steel)
 {
     const bool panel1 = Is_Mat_Panel(in.mat_1), plate1 = Is_Mat_Metal_Plate(in.mat_1);
     if (panel1 && in.t1 >= 12.0 && in.t1 <= 20.0) *F2 = std::min(*F2, 8.0 * d_k * d_k);
@@ -60,34 +61,31 @@ void Approved_Screw_Limits(const Connection_Input &in, double d, double d_k, dou
 
 /* ---------------------------------------------------------------- the steps of one design */
 
-constexpr int AXIAL_GO = -1;        /* a step's "go on"; any other value is a code for Forbidden */
+constexpr int AXIAL_GO = -1; /* a step's "go on"; any other value is a code for Forbidden */
 
 /* What the steps of one axial design share: the input, values derived from it once, and the
 ** capacities found so far. N, mm, N/mm², kg/m³. */
 struct Din_Axial {
     const Connection_Input &in;
-    double l_ef;                    /* mm, penetration in the point-side member (at most 20 d) */
-    double f_c90;                   /* N/mm², compressive strength under the washer */
+    double l_ef;  /* mm, penetration in the point-side member (at most 20 d) */
+    double f_c90; /* N/mm², compressive strength under the washer */
     int type = 0;
-    double sa = 0.0, ca = 0.0;      /* sine and cosine of the axis-to-grain angle */
+    double sa = 0.0, ca = 0.0; /* sine and cosine of the axis-to-grain angle */
     double rho_1 = 0.0, rho_2 = 0.0;
     double d = 0.0, d_k = 0.0;
-    double l_g = 0.0;               /* mm, thread length that anchors the point */
+    double l_g = 0.0; /* mm, thread length that anchors the point */
     bool plate1 = false, panel1 = false;
-    int predrilled = 0;             /* the approved screws count as not pre-drilled */
-    double k_a = 0.0;               /* sin² + 4/3 cos², DIN 1052, eq. (242) */
+    int predrilled = 0; /* the approved screws count as not pre-drilled */
+    double k_a = 0.0;   /* sin² + 4/3 cos², DIN 1052, eq. (242) */
     bool k_a_ok = false;
-    double F1 = 0.0;                /* N, withdrawal of the point side */
-    double F2 = 0.0;                /* N, the head side */
+    double F1 = 0.0; /* N, withdrawal of the point side */
+    double F2 = 0.0; /* N, the head side */
     double f_2 = 0.0, f_ax = 0.0;
-    bool steel = false;             /* the steel's tensile capacity governs */
+    bool steel = false; /* the steel's tensile capacity governs */
 };
 
 /* The code with which a step that cannot go on leaves the message of the result as it is. */
-int Kept_Code(const Connection_Result *result)
-{
-    return result != nullptr ? result->msg_code : 0;
-}
+int Kept_Code(const Connection_Result *result) { return result != nullptr ? result->msg_code : 0; }
 
 /* Fill the values that the steps derive from the input and the densities of the result. */
 void Din_Derive(Din_Axial &w, const Connection_Result *result)
@@ -108,7 +106,7 @@ void Din_Derive(Din_Axial &w, const Connection_Result *result)
     w.predrilled = in.predrilled;
     if (type == VBM_NAGEL) w.l_g = w.l_ef;
     if ((Is_Vbm_Special_Nail(type) || Is_Vbm_Din571_Screw(type) || type == VBM_SPAX_SENKKOPF_TG
-        || type == VBM_SPAX_TELLERKOPF_TG)
+         || type == VBM_SPAX_TELLERKOPF_TG)
         && w.sa != 0.0)
         w.l_g = std::min(w.l_g, w.l_ef / w.sa);
     if (Is_Vbm_Toothed_Plate(type)) w.d = in.d_bolt;
@@ -127,7 +125,8 @@ int Din_Admissible(Din_Axial &w, Connection_Result *result)
     if (Is_Vbm_Special_Nail(type) && w.predrilled) return DNOTE_PREDRILLED_NAIL_NO_WITHDRAWAL;
     if (type == VBM_KLAMMER && !in.resin_coated) return DERR_STAPLE_RESIN_LENGTH;
     if ((type == VBM_NAGEL || type == VBM_KLAMMER || type == VBM_SONDERNAGEL_1A
-        || type == VBM_SONDERNAGEL_1B || type == VBM_SONDERNAGEL_1C) && l_ef < 12.0 * d)
+         || type == VBM_SONDERNAGEL_1B || type == VBM_SONDERNAGEL_1C)
+        && l_ef < 12.0 * d)
         return DERR_SMOOTH_NAIL_LEF;
     if (type >= VBM_SONDERNAGEL_2A && type <= VBM_SONDERNAGEL_3C && l_ef < 8.0 * d)
         return DERR_SPECIAL_NAIL_LEF;
@@ -160,7 +159,8 @@ void Din_Nail(Din_Axial &w, Connection_Result *result)
     const int type = w.type;
     const double d = w.d, d_k = w.d_k;
     w.l_g = std::min(w.l_g, w.l_ef);
-    const double f_1 = Calc_Fax_Nail_Param(type, in.moisture, w.predrilled, in.predrill_core, w.rho_2);
+    const double f_1 =
+        Calc_Fax_Nail_Param(type, in.moisture, w.predrilled, in.predrill_core, w.rho_2);
     w.F1 = w.l_g * d * f_1 * (type == VBM_KLAMMER ? 2.0 : 1.0);
     const int m = in.mat_1;
     if (m == MAT_OSB || m == MAT_SPERRHOLZ || m == MAT_SPANPLATTE) {
@@ -342,8 +342,8 @@ void Din_Store(const Din_Axial &w, double F, Connection_Result *result)
         result->f_ax_param = w.f_ax;
         result->f_head_param = w.f_ax;
     } else {
-        result->f_ax_param = Calc_Fax_Nail_Param(w.type, in.moisture, w.predrilled,
-                                                 in.predrill_core, w.rho_2);
+        result->f_ax_param =
+            Calc_Fax_Nail_Param(w.type, in.moisture, w.predrilled, in.predrill_core, w.rho_2);
         result->f_head_param = w.f_2;
     }
     result->r_ax_d = w.steel ? F / 1.25

@@ -72,38 +72,39 @@ void Line_Thread_Split(const Vbm_Screw_Line &line, bool layout_second, double l_
 double Steel_Capacity(const Connection_Input &in, double d)
 {
     const double f = in.steel_grade >= 0
-        ? Get_Stahlguete(static_cast<uint32_t>(in.steel_grade))->fu / 1.25 : in.fu;
+                         ? Get_Stahlguete(static_cast<uint32_t>(in.steel_grade))->fu / 1.25
+                         : in.fu;
     return 0.9 * f * Calc_Bolt_Stress_Area(d);
 }
 
 /* ---------------------------------------------------------------- the steps of one design */
 
-constexpr int AXIAL_GO = -1;        /* a step's "go on"; any other value is a code for Forbidden */
+constexpr int AXIAL_GO = -1; /* a step's "go on"; any other value is a code for Forbidden */
 
 /* What the steps of one axial design share: the input, values derived from it once, and the
 ** capacities found so far. N, mm, N/mm², kg/m³. */
 struct Ec5_Axial {
     const Connection_Input &in;
-    double l_ef;                    /* mm, penetration in the point-side member */
-    double f_c90;                   /* N/mm², compressive strength under the washer */
+    double l_ef;  /* mm, penetration in the point-side member */
+    double f_c90; /* N/mm², compressive strength under the washer */
     int type = 0;
-    int variant = 0;                /* of the national annex; 0 without one */
-    double alpha = 0.0, sa = 0.0, ca = 0.0;   /* axis-to-grain angle (degrees), its sine and cosine */
+    int variant = 0;                        /* of the national annex; 0 without one */
+    double alpha = 0.0, sa = 0.0, ca = 0.0; /* axis-to-grain angle (degrees), its sine and cosine */
     double d = 0.0, d_k = 0.0, d1 = 0.0, wd = 0.0;
     bool plate1 = false, panel1 = false, panel2 = false;
-    bool standard_staple = false;   /* resin-coated staple at 30 degrees or more, rated as a nail */
+    bool standard_staple = false; /* resin-coated staple at 30 degrees or more, rated as a nail */
     bool any_screw = false;
-    double denom = 0.0;             /* sin² + 1.2 cos² of EN 1995-1-1, eq. (8.40a) */
+    double denom = 0.0; /* sin² + 1.2 cos² of EN 1995-1-1, eq. (8.40a) */
     bool denom_ok = false;
     double rho_1 = 0.0, rho_2 = 0.0;
-    double l_t = 0.0, l_r = 0.0;    /* mm, thread in the point-side and in the head-side member */
+    double l_t = 0.0, l_r = 0.0; /* mm, thread in the point-side and in the head-side member */
     double k_n = 1.0, k_d = 0.0;
-    double F1 = 0.0;                /* N, withdrawal of the point side */
-    double F_w = 0.0;               /* N, withdrawal of the thread in the head-side member */
-    double F_h = 0.0;               /* N, head pull-through or washer bearing */
+    double F1 = 0.0;  /* N, withdrawal of the point side */
+    double F_w = 0.0; /* N, withdrawal of the thread in the head-side member */
+    double F_h = 0.0; /* N, head pull-through or washer bearing */
     double f_ax = 0.0, f_head = 0.0;
-    bool steel = false;             /* the steel's tensile capacity governs F1 */
-    bool approved = false;          /* a screw of one of the approvals */
+    bool steel = false;    /* the steel's tensile capacity governs F1 */
+    bool approved = false; /* a screw of one of the approvals */
 };
 
 /* Fill the values that the steps derive from the input alone. */
@@ -128,9 +129,9 @@ void Ec5_Derive(Ec5_Axial &w)
     w.l_t = Calc_Screw_Thread_Length(in);
     const int type = w.type;
     w.standard_staple = type == VBM_KLAMMER && in.resin_coated && in.staple_angle_1 > 29.9
-                     && in.staple_angle_2 > 29.9 && w.variant != 0;
-    w.any_screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
-               || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
+                        && in.staple_angle_2 > 29.9 && w.variant != 0;
+    w.any_screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)
+                  || Is_Vbm_Screw_Family_C(type);
     w.denom = w.sa * w.sa + 1.2 * w.ca * w.ca;
     w.denom_ok = std::fabs(w.denom) >= 0.00001;
 }
@@ -145,7 +146,8 @@ int Ec5_Admissible(Ec5_Axial &w)
     if (type == VBM_NAGEL && in.predrilled && variant != 0) return DERR_SMOOTH_NAIL_PREDRILLED;
     if (Is_Vbm_Din571_Screw(type) && l_ef < 6.0 * d) return DERR_SCREW_PENETRATION_6D;
     if (Is_Vbm_Screw_Eta12(type)) {
-        if ((in.mat_2 == MAT_SPERRHOLZ && in.t2 < 6.0) || (in.mat_1 == MAT_SPERRHOLZ && in.t1 < 6.0))
+        if ((in.mat_2 == MAT_SPERRHOLZ && in.t2 < 6.0)
+            || (in.mat_1 == MAT_SPERRHOLZ && in.t1 < 6.0))
             return DERR_SPAX_PLYWOOD_6MM;
         if ((w.panel2 && in.t2 < 8.0) || (w.panel1 && in.t1 < 8.0)) return DERR_SPAX_PANEL_8MM;
         if (!w.plate1 && in.t1 < 1.2 * d) return DERR_ASSY_HEAD_MEMBER_1_2D;
@@ -155,7 +157,8 @@ int Ec5_Admissible(Ec5_Axial &w)
         if (alpha < 30.0) return DNOTE_SPAX_ANGLE_30;
     }
     if (Is_Vbm_Screw_Eta11(type)) {
-        if ((in.mat_1 == MAT_SPERRHOLZ && in.t1 < 6.0) || (in.mat_2 == MAT_SPERRHOLZ && in.t2 < 6.0))
+        if ((in.mat_1 == MAT_SPERRHOLZ && in.t1 < 6.0)
+            || (in.mat_2 == MAT_SPERRHOLZ && in.t2 < 6.0))
             return DERR_ASSY_PLYWOOD_6MM;
         if ((w.panel1 && in.t1 < 8.0) || (w.panel2 && in.t2 < 8.0)) return DERR_ASSY_PANEL_8MM;
         if (!w.plate1 && in.t1 < 1.2 * d) return DERR_ASSY_HEAD_MEMBER_1_2D;
@@ -167,10 +170,13 @@ int Ec5_Admissible(Ec5_Axial &w)
         if (l_ef < 12.0 * d) return DERR_STAPLE_PENETRATION;
         const int m = in.mat_1;
         if (((m == MAT_SPERRHOLZ || m == MAT_FASERPLATTE || m == MAT_KERTO_S || m == MAT_KERTO_Q
-            || m == MAT_POLLM_LVL_S) && in.t1 < 6.0) || (m == MAT_OSB && in.t1 < 8.0))
-            return 0;               /* forbidden without a message of its own */
+              || m == MAT_POLLM_LVL_S)
+             && in.t1 < 6.0)
+            || (m == MAT_OSB && in.t1 < 8.0))
+            return 0; /* forbidden without a message of its own */
     }
-    if ((Is_Vbm_Special_Nail(type) || w.any_screw) && w.sa != 0.0) w.l_t = std::min(w.l_t, l_ef / w.sa);
+    if ((Is_Vbm_Special_Nail(type) || w.any_screw) && w.sa != 0.0)
+        w.l_t = std::min(w.l_t, l_ef / w.sa);
     return AXIAL_GO;
 }
 
@@ -180,7 +186,7 @@ void Ec5_Simpson_Nail(Ec5_Axial &w)
     w.l_t = std::min(w.l_t, w.l_ef);
     w.f_ax = Calc_Fax_Simpson_Nail(w.type, w.d, w.l_t, w.rho_2);
     w.F1 = w.l_t * w.d * w.f_ax;
-    w.F_h = 0.0;                        /* no pull-through: with a plate on the head side the
+    w.F_h = 0.0; /* no pull-through: with a plate on the head side the
                                         ** head value is F1 (below), without one these nails
                                         ** hold nothing axially */
 }
@@ -202,8 +208,10 @@ void Ec5_Profiled_Nail(Ec5_Axial &w, Connection_Result *result)
             || m == MAT_KERTO_Q || m == MAT_POLLM_LVL_S) {
             if (in.t1 <= 11.99) f_head = 400.0 / (d_k * d_k);
             else if (in.t1 <= 19.99) f_head = 8.0;
-            else f_head = Calc_Fhead_Nail_Param(Is_Vbm_Special_Nail_Def(type) ? VBM_SONDERNAGEL_1C : type,
-                                                in.fibre_saturated, 380.0);
+            else
+                f_head =
+                    Calc_Fhead_Nail_Param(Is_Vbm_Special_Nail_Def(type) ? VBM_SONDERNAGEL_1C : type,
+                                          in.fibre_saturated, 380.0);
         }
         F_h = d_k * d_k * f_head;
     } else {
@@ -266,7 +274,7 @@ int Ec5_Smooth_Nail(Ec5_Axial &w)
     double F1 = l_t * d * w.f_ax;
     double F_h = d_k * d_k * w.f_head;
     if (l_t < 12.0 * d) {
-        const double k = l_t / (4.0 * d) - 2.0;     /* EN 1995-1-1, 8.3.2(7) */
+        const double k = l_t / (4.0 * d) - 2.0; /* EN 1995-1-1, 8.3.2(7) */
         F1 *= k;
         F_h *= k;
     }
@@ -303,7 +311,8 @@ int Ec5_Din571_Screw(Ec5_Axial &w)
         w.f_head = Calc_Fhead_Screw_Param(type, in.mat_1, w.rho_1, in.t1, d_k, wd > d);
         w.F_h = d_k * d_k * w.f_head;
     } else {
-        w.F_h = 3.0 * w.f_c90 * (w.plate1 ? Calc_Washer_Area_Alt(d, wd, in.t1) : Calc_Washer_Area(d, wd));
+        w.F_h = 3.0 * w.f_c90
+                * (w.plate1 ? Calc_Washer_Area_Alt(d, wd, in.t1) : Calc_Washer_Area(d, wd));
     }
     if (!w.denom_ok) return 0;
     /* EN 1995-1-1, eq. (8.39) and (8.40a) */
@@ -318,10 +327,7 @@ int Ec5_Din571_Screw(Ec5_Axial &w)
 }
 
 /* Head-side density of the approved screws: panels count with at most 380 kg/m³. */
-double Rho_Head_Panel(const Ec5_Axial &w)
-{
-    return w.panel1 ? std::min(w.rho_1, 380.0) : w.rho_1;
-}
+double Rho_Head_Panel(const Ec5_Axial &w) { return w.panel1 ? std::min(w.rho_1, 380.0) : w.rho_1; }
 
 /* The user's own screw line of approval ETA-12/0114 (type 44). */
 void Ec5_User_Screw_Eta12(Ec5_Axial &w)
@@ -335,9 +341,13 @@ void Ec5_User_Screw_Eta12(Ec5_Axial &w)
     const double f_t = in.stainless ? Get_Eta12_Screw_Ftens_Alt(d) : Get_Eta12_Screw_Ftens(d);
     w.f_ax = Get_Fax_Table_B(d);
     w.f_head = Calc_Fhead_Screw_Eta12(type, in.user_line_44.head_form, D, d1, wd, in.t1, in.mat_1);
-    Line_Thread_Split(in.user_line_44, in.user_line_44.thread_layout == 1, w.l_ef, in.t1, w.sa, &w.l_t, &w.l_r);
+    Line_Thread_Split(in.user_line_44, in.user_line_44.thread_layout == 1, w.l_ef, in.t1, w.sa,
+                      &w.l_t, &w.l_r);
     w.F1 = denom_ok ? d * w.f_ax * w.l_t * std::pow(w.rho_2 / 350.0, 0.8) / denom : 0.0;
-    if (f_t < w.F1) { w.F1 = f_t; w.steel = true; }
+    if (f_t < w.F1) {
+        w.F1 = f_t;
+        w.steel = true;
+    }
     w.F_w = denom_ok ? d * w.f_ax * w.l_r * std::pow(w.rho_1 / 350.0, 0.8) / denom : 0.0;
     const double k_h = in.t1 / std::min(std::max(wd, d_k), 32.0) >= 3.0 ? 1.3 : 1.0;
     w.F_h = k_h * w.f_head * D * D * std::pow(rho_h_panel / 350.0, 0.8);
@@ -358,7 +368,10 @@ void Ec5_Screw_Eta12(Ec5_Axial &w)
     w.l_t = std::min(w.l_t, l_max);
     w.f_ax = Calc_Fax_Screw_Class(type, in.predrilled, 0, w.rho_2, d);
     w.F1 = denom_ok ? d * w.f_ax * w.l_t * std::pow(w.rho_2 / 350.0, 0.8) / denom : 0.0;
-    if (f_t < w.F1) { w.F1 = f_t; w.steel = true; }
+    if (f_t < w.F1) {
+        w.F1 = f_t;
+        w.steel = true;
+    }
     D = std::min(D, 32.0);
     w.f_head = Calc_Fhead_Screw_Param(type, in.mat_1, rho_h_panel, in.t1, D, wd > d_k);
     const double k_h = in.t1 / std::min(std::max(wd, d_k), 32.0) >= 3.0 ? 1.3 : 1.0;
@@ -396,12 +409,16 @@ void Ec5_Screw_Eta11(Ec5_Axial &w)
     const double k_alpha = alpha < 45.0 ? 0.3 + 0.7 * alpha / 45.0 : 1.0;
     if (type == VBM_ASSY_BENUTZER) {
         const int lay = in.user_line_43.thread_layout;
-        Line_Thread_Split(in.user_line_43, lay == 1 || lay == 3, w.l_ef, in.t1, w.sa, &w.l_t, &w.l_r);
+        Line_Thread_Split(in.user_line_43, lay == 1 || lay == 3, w.l_ef, in.t1, w.sa, &w.l_t,
+                          &w.l_r);
     } else {
         w.l_r = w.sa != 0.0 ? (in.t1 - (in.length - in.l_thread)) / w.sa : 0.0;
     }
     w.F1 = d * k_alpha * w.f_ax * w.l_t * std::pow(rho_2 / 350.0, 0.8);
-    if (f_t < w.F1) { w.F1 = f_t; w.steel = true; }
+    if (f_t < w.F1) {
+        w.F1 = f_t;
+        w.steel = true;
+    }
     w.F_w = d * k_alpha * w.f_ax * w.l_r * std::pow(rho_1 / 350.0, 0.8);
     w.F_h = w.f_head * D * D * std::pow(rho_h / 350.0, 0.8);
     if (w.panel1 && in.t1 < 12.0) w.F_h = std::min(w.F_h, 400.0);
@@ -510,7 +527,8 @@ void Ec5_Store(const Ec5_Axial &w, double F, Connection_Result *result)
 
 } // namespace
 
-double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90, Connection_Result *result)
+double Calc_Axial_Ec5(const Connection_Input &in, double l_ef, double f_c90,
+                      Connection_Result *result)
 {
     Ec5_Axial w{in, l_ef, f_c90};
     Ec5_Derive(w);

@@ -21,7 +21,8 @@ bool Annex_Variant(void) { return Nad_Params != nullptr && Nad_Params->variant !
 /* Withdrawal class 1..3 of a special nail of the types 16..24 and 34..42, else 0. */
 int Special_Nail_Withdrawal_Class(int type)
 {
-    if (type >= VBM_SONDERNAGEL_1A && type <= VBM_SONDERNAGEL_3C) return (type - VBM_SONDERNAGEL_1A) / 3 + 1;
+    if (type >= VBM_SONDERNAGEL_1A && type <= VBM_SONDERNAGEL_3C)
+        return (type - VBM_SONDERNAGEL_1A) / 3 + 1;
     if (Is_Vbm_Special_Nail_Def(type)) return (type - VBM_SONDERNAGEL_1D) / 3 + 1;
     return 0;
 }
@@ -29,15 +30,13 @@ int Special_Nail_Withdrawal_Class(int type)
 /* Head class 0 (A), 1 (B), 2 (C) of a special nail, or -1. */
 int Special_Nail_Head_Class(int type)
 {
-    if (type >= VBM_SONDERNAGEL_1A && type <= VBM_SONDERNAGEL_3C) return (type - VBM_SONDERNAGEL_1A) % 3;
+    if (type >= VBM_SONDERNAGEL_1A && type <= VBM_SONDERNAGEL_3C)
+        return (type - VBM_SONDERNAGEL_1A) % 3;
     if (Is_Vbm_Special_Nail_Def(type)) return (type - VBM_SONDERNAGEL_1D) % 3;
     return -1;
 }
 
-bool Near(double d, double n)
-{
-    return d >= n - 0.1 && d <= n + 0.1;
-}
+bool Near(double d, double n) { return d >= n - 0.1 && d <= n + 0.1; }
 
 } // namespace
 
@@ -78,7 +77,8 @@ double Calc_Fax_Simpson_Nail(int type, double d, double l, double rho_k)
 
 double Get_Simpson_Nail_Ftens(int type, double d)
 {
-    if (type == VBM_SIMPSON_CNA) return d < 3.2 ? 4500.0 : d < 3.8 ? 6500.0 : d < 4.1 ? 7500.0 : 17000.0;
+    if (type == VBM_SIMPSON_CNA)
+        return d < 3.2 ? 4500.0 : d < 3.8 ? 6500.0 : d < 4.1 ? 7500.0 : 17000.0;
     return d < 4.1 ? 3500.0 : 4900.0;
 }
 
@@ -87,13 +87,22 @@ double Calc_Fax_Screw_Class(int type, int predrilled, int unused, double rho_k, 
     if (En1995() && !Annex_Variant()) return 0.0;
     const double rho = std::min(rho_k, 500.0);
     switch (type) {
-    case VBM_DIN571_1A: case VBM_DIN571_1B: case VBM_DIN571_1C: return 60e-6 * rho * rho;
-    case VBM_DIN571_2A: case VBM_DIN571_2B: case VBM_DIN571_2C: return 70e-6 * rho * rho;
-    case VBM_DIN571_3A: case VBM_DIN571_3B: case VBM_DIN571_3C: return 80e-6 * rho * rho;
-    case VBM_SPAX_SENKKOPF_TG: case VBM_SPAX_TELLERKOPF_TG: case VBM_SPAX_SENKKOPF_VG: case VBM_SPAX_BENUTZER:
-        return Get_Fax_Table_B(d);
-    case VBM_ASSY_ZYLINDERKOPF_VG: case VBM_ASSY_SENKFRAESKOPF_VG: case VBM_ASSY_BENUTZER:
-        return En1995() ? Get_Fax_Table_A(d) : 80e-6 * rho * rho;
+    case VBM_DIN571_1A:
+    case VBM_DIN571_1B:
+    case VBM_DIN571_1C: return 60e-6 * rho * rho;
+    case VBM_DIN571_2A:
+    case VBM_DIN571_2B:
+    case VBM_DIN571_2C: return 70e-6 * rho * rho;
+    case VBM_DIN571_3A:
+    case VBM_DIN571_3B:
+    case VBM_DIN571_3C: return 80e-6 * rho * rho;
+    case VBM_SPAX_SENKKOPF_TG:
+    case VBM_SPAX_TELLERKOPF_TG:
+    case VBM_SPAX_SENKKOPF_VG:
+    case VBM_SPAX_BENUTZER: return Get_Fax_Table_B(d);
+    case VBM_ASSY_ZYLINDERKOPF_VG:
+    case VBM_ASSY_SENKFRAESKOPF_VG:
+    case VBM_ASSY_BENUTZER: return En1995() ? Get_Fax_Table_A(d) : 80e-6 * rho * rho;
     default: return 0.0;
     }
 }
@@ -125,6 +134,7 @@ struct Fax_C_Row {
 };
 
 const Fax_C_Row Fax_C_Rows[] = {
+    // clang-format off
     {3.5, {15.1, 17.2}, {0, 0}, {0, 0}},
     {4.0, {13.8, 15.8}, {0, 0}, {0, 0}},
     {4.5, {13.7, 15.7}, {0, 0}, {0, 0}},
@@ -134,6 +144,7 @@ const Fax_C_Row Fax_C_Rows[] = {
     {8.0, {12.3, 14.0}, {35.3, 42.4}, {39.2, 47.0}},
     {10.0, {11.6, 13.3}, {29.3, 35.1}, {32.8, 39.3}},
     {12.0, {11.3, 12.7}, {19.5, 21.9}, {20.0, 24.0}},
+    // clang-format on
 };
 
 double Fax_Family_C(double d, int mat, int predrilled, int column)
@@ -202,19 +213,23 @@ double Panel_Head_Rules(double f, double t, int m, double d_head, bool *stop)
     if (t >= 11.999 && t <= 20.001) f = 8.0;
     if (t < 12.0) {
         switch (m) {
-        case MAT_STEICO_GLVL: case MAT_C24_DENSITY: case MAT_OSB: case MAT_SPANPLATTE: case MAT_KERTO_S:
-        case MAT_KERTO_Q: case MAT_STEICO_LVL: case MAT_POLLM_LVL_S:
+        case MAT_STEICO_GLVL:
+        case MAT_C24_DENSITY:
+        case MAT_OSB:
+        case MAT_SPANPLATTE:
+        case MAT_KERTO_S:
+        case MAT_KERTO_Q:
+        case MAT_STEICO_LVL:
+        case MAT_POLLM_LVL_S:
             if (t < 8.0) f = 0.0;
             break;
-        case MAT_SPERRHOLZ: case MAT_FASERPLATTE:
+        case MAT_SPERRHOLZ:
+        case MAT_FASERPLATTE:
             if (t < 6.0) f = 0.0;
             break;
-        case MAT_GIPSKARTON: case MAT_FERMACELL:
-            f = 0.0;
-            break;
-        default:
-            *stop = true;
-            return 0.0;
+        case MAT_GIPSKARTON:
+        case MAT_FERMACELL: f = 0.0; break;
+        default: *stop = true; return 0.0;
         }
         if (t < 1.2 * d_head) f = 0.0;
     }
@@ -249,7 +264,7 @@ bool Eta12_Form1(int type, int head_form, bool washer)
 {
     if (washer) return false;
     return type == VBM_SPAX_SENKKOPF_TG || type == VBM_SPAX_SENKKOPF_VG
-        || (type == VBM_SPAX_BENUTZER && (head_form == 1 || head_form == 2 || head_form == 4));
+           || (type == VBM_SPAX_BENUTZER && (head_form == 1 || head_form == 2 || head_form == 4));
 }
 
 } // namespace
@@ -279,8 +294,8 @@ double Calc_Fhead_Screw_Param(int type, int mat1, double rho_k, double t1, doubl
     return stop ? 0.0 : f;
 }
 
-double Calc_Fhead_Screw_Eta12(int type, int head_form, double d_head, double d1,
-                              double washer_d, double t1, int mat1)
+double Calc_Fhead_Screw_Eta12(int type, int head_form, double d_head, double d1, double washer_d,
+                              double t1, int mat1)
 {
     const bool washer = !(washer_d <= 1.0);
     const double D = std::min(d_head, 32.0);
@@ -288,16 +303,15 @@ double Calc_Fhead_Screw_Eta12(int type, int head_form, double d_head, double d1,
     return Head_Rules(f, t1, mat1, D, d1);
 }
 
-double Calc_Fhead_Screw_B(int type, int head_form, double d_head, double d1, int washer,
-                          double t1, int mat1)
+double Calc_Fhead_Screw_B(int type, int head_form, double d_head, double d1, int washer, double t1,
+                          int mat1)
 {
     const double D = std::min(d_head, 32.0);
     const double f = Eta12_Head_Form(Eta12_Form1(type, head_form, washer != 0), D);
     return Head_Rules(f, t1, mat1, D, d1);
 }
 
-double Calc_Fhead_Screw_Eta11(double d_head_eff, double washer_d, double d1, double t1,
-                              int mat1)
+double Calc_Fhead_Screw_Eta11(double d_head_eff, double washer_d, double d1, double t1, int mat1)
 {
     washer_d = std::min(washer_d, 32.0);
     double f;
@@ -312,25 +326,32 @@ double Calc_Fhead_Screw_A(double d_head, double d1, double t1, int mat1)
     return Head_Rules(D > 19.0 ? 10.0 : 13.0, t1, mat1, D, d1);
 }
 
-double Calc_Fhead_Screw_C(int type, int head_form, double d_head, double d1, int washer,
-                          double t1, int mat1)
+double Calc_Fhead_Screw_C(int type, int head_form, double d_head, double d1, int washer, double t1,
+                          int mat1)
 {
     const double D = std::min(d_head, 35.0);
     const int m = mat1;
     double f = 0.0;
     if (t1 > 20.0) {
         switch (m) {
-        case MAT_NADELHOLZ: case MAT_BSH_EC: case MAT_BSH_DIN: case MAT_OSB: case MAT_SPERRHOLZ:
-        case MAT_SPANPLATTE: case MAT_FASERPLATTE: case MAT_KERTO_S: case MAT_KERTO_Q: case MAT_STEICO_LVL:
-        case MAT_POLLM_LVL_S: case MAT_STEICO_GLVL: case MAT_C24_DENSITY:
+        case MAT_NADELHOLZ:
+        case MAT_BSH_EC:
+        case MAT_BSH_DIN:
+        case MAT_OSB:
+        case MAT_SPERRHOLZ:
+        case MAT_SPANPLATTE:
+        case MAT_FASERPLATTE:
+        case MAT_KERTO_S:
+        case MAT_KERTO_Q:
+        case MAT_STEICO_LVL:
+        case MAT_POLLM_LVL_S:
+        case MAT_STEICO_GLVL:
+        case MAT_C24_DENSITY:
             if (D < 23.01) f = 14.0;
             else if (D < 35.01) f = 9.4;
             break;
-        case MAT_LAUBHOLZ:
-            f = (D > 20.01 || washer) ? 15.0 : 20.0;
-            break;
-        default:
-            break;
+        case MAT_LAUBHOLZ: f = (D > 20.01 || washer) ? 15.0 : 20.0; break;
+        default: break;
         }
     }
     if (t1 <= 20.0 && (Is_Mat_Board(m) || m == MAT_SPERRHOLZ) && t1 > 11.5) f = 8.0;
@@ -359,23 +380,25 @@ double Calc_Thread_Area(double d, double washer_d)
 {
     const double D = washer_d;
     if (En1995()) return 3.0 * (DESIGN_PI * D * D / 4.0 - DESIGN_PI * (d + 2.0) * (d + 2.0) / 4.0);
-    static const struct { double lo, hi, area; } table[] = {
-        {21, 23, 390}, {27, 29, 664}, {33, 35, 1020}, {43, 45, 1550},
-        {55, 57, 2670}, {71, 73, 4270}, {84, 86, 6080}, {104, 106, 9430}};
+    static const struct {
+        double lo, hi, area;
+    } table[] = {{21, 23, 390},  {27, 29, 664},  {33, 35, 1020}, {43, 45, 1550},
+                 {55, 57, 2670}, {71, 73, 4270}, {84, 86, 6080}, {104, 106, 9430}};
     for (const auto &r : table)
         if (D >= r.lo && D <= r.hi) return r.area;
     return DESIGN_PI * D * D / 4.0 + D * std::min(4.0 * d - D, 60.0)
-         - DESIGN_PI * (d + 2.0) * (d + 2.0) / 4.0;
+           - DESIGN_PI * (d + 2.0) * (d + 2.0) / 4.0;
 }
 
 /* Outside M6..M48 the areas pi (0.85 d)² / 4 and pi (0.9 d)² / 4 stay close to the standard's
 ** pi (d - 0.9382 P)² / 4. */
 double Calc_Bolt_Stress_Area(double d)
 {
-    static const struct { double d, area; } sizes[] = {
-        {6, 20.1}, {8, 36.6}, {10, 58.0}, {12, 84.3}, {14, 115.0}, {16, 157.0}, {18, 192.0},
-        {20, 245.0}, {22, 303.0}, {24, 353.0}, {27, 459.0}, {30, 561.0}, {33, 694.0},
-        {36, 817.0}, {39, 976.0}, {42, 1120.0}, {45, 1310.0}, {48, 1470.0}};
+    static const struct {
+        double d, area;
+    } sizes[] = {{6, 20.1},   {8, 36.6},   {10, 58.0},  {12, 84.3},   {14, 115.0},  {16, 157.0},
+                 {18, 192.0}, {20, 245.0}, {22, 303.0}, {24, 353.0},  {27, 459.0},  {30, 561.0},
+                 {33, 694.0}, {36, 817.0}, {39, 976.0}, {42, 1120.0}, {45, 1310.0}, {48, 1470.0}};
     if (d < 6.0 - 1e-6) return DESIGN_PI * 0.85 * d * 0.85 * d / 4.0;
     if (d > 48.0 + 1e-6) return DESIGN_PI * 0.9 * d * 0.9 * d / 4.0;
     double area = sizes[0].area;
@@ -401,8 +424,11 @@ double Calc_Vbm_K_Ef(double d, double a1, int predrilled)
 int Check_Vbm_Material_Pair(int type, int resin_coated, int predrilled, int unused1, int mat1,
                             int mat2, int unused2, int unused3)
 {
-    const auto lvl_panel = [](int m) { return m == MAT_KERTO_S || m == MAT_KERTO_Q || m == MAT_POLLM_LVL_S; };
-    if ((lvl_panel(mat1) && mat2 == MAT_STAHLBLECH) || (lvl_panel(mat2) && mat1 == MAT_STAHLBLECH)) return 0;
+    const auto lvl_panel = [](int m) {
+        return m == MAT_KERTO_S || m == MAT_KERTO_Q || m == MAT_POLLM_LVL_S;
+    };
+    if ((lvl_panel(mat1) && mat2 == MAT_STAHLBLECH) || (lvl_panel(mat2) && mat1 == MAT_STAHLBLECH))
+        return 0;
     if (mat1 == MAT_GIPSKARTON) return 0;
     if (type == VBM_KLAMMER) return resin_coated ? 1 : 0;
     if (Is_Vbm_Nail(type) && predrilled) return 0;

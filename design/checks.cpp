@@ -16,8 +16,8 @@
 /* The fields of the connection input that a user screw line fills. */
 static User_Screw_Target Screw_Target(Connection_Input *in)
 {
-    return {&in->stainless, &in->washer_d, &in->d, &in->d_k, &in->d_2, &in->length, &in->l_thread,
-            &in->axis_angle};
+    return {&in->stainless, &in->washer_d, &in->d,        &in->d_k,
+            &in->d_2,       &in->length,   &in->l_thread, &in->axis_angle};
 }
 
 void Apply_Screw43_Data(Connection_Input *input)
@@ -43,8 +43,10 @@ int Check_Eta12_Screw_Input(const Connection_Input &in)
     if (Is_Mat_Board(in.mat_2)) return DERR_SPAX_PANEL_HEAD_SIDE_ONLY;
     if (Is_Mat_Board(in.mat_1) && in.t1 < 1.2 * in.d) return DERR_SPAX_MIN_THICKNESS;
     if ((in.mat_1 == MAT_SPERRHOLZ || in.mat_1 == MAT_FASERPLATTE || in.mat_1 == MAT_FERMACELL)
-        && in.t1 < 6.0) return DERR_SPAX_MIN_THICKNESS;
-    if ((in.mat_1 == MAT_OSB || in.mat_1 == MAT_SPANPLATTE) && in.t1 < 8.0) return DERR_SPAX_MIN_THICKNESS;
+        && in.t1 < 6.0)
+        return DERR_SPAX_MIN_THICKNESS;
+    if ((in.mat_1 == MAT_OSB || in.mat_1 == MAT_SPANPLATTE) && in.t1 < 8.0)
+        return DERR_SPAX_MIN_THICKNESS;
     if (!plate1 && !panel1 && in.t1 < 12.0) return DERR_SPAX_MIN_THICKNESS;
     if (in.mat_1 == MAT_GIPSKARTON || in.mat_2 == MAT_GIPSKARTON) return DERR_SPAX_GYPSUM;
     if (in.mat_1 == MAT_FERMACELL || in.mat_2 == MAT_FERMACELL) return DERR_SPAX_FERMACELL;
@@ -54,13 +56,16 @@ int Check_Eta12_Screw_Input(const Connection_Input &in)
     /* The thickness rules of member 2 mirror those of member 1: member 2 must not be a panel. */
     if (t13 && !plate1 && !panel1 && in.t1 < 30.0 && !pre) return DERR_SPAX_SIDE_30MM_UNDRILLED;
     if (t13 && !plate2 && !panel2 && in.t2 < 30.0 && !pre) return DERR_SPAX_MIDDLE_30MM_UNDRILLED;
-    if (t13 && !plate1 && in.d >= 12.0 && in.t1 < 80.0 && !pre) return DERR_SPAX_SIDE_80MM_UNDRILLED;
+    if (t13 && !plate1 && in.d >= 12.0 && in.t1 < 80.0 && !pre)
+        return DERR_SPAX_SIDE_80MM_UNDRILLED;
     if (t13 && !panel1 && !plate1 && in.d >= 10.0 && in.t1 < 40.0 && !pre)
         return DERR_SPAX_SIDE_40MM_UNDRILLED;
-    if (t13 && !plate2 && in.d >= 12.0 && in.t2 < 80.0 && !pre) return DERR_SPAX_MIDDLE_80MM_UNDRILLED;
+    if (t13 && !plate2 && in.d >= 12.0 && in.t2 < 80.0 && !pre)
+        return DERR_SPAX_MIDDLE_80MM_UNDRILLED;
     if (t13 && !panel2 && !plate2 && in.d >= 10.0 && in.t2 < 40.0 && !pre)
         return DERR_SPAX_MIDDLE_40MM_UNDRILLED;
-    if (!pre && (in.mat_1 == MAT_LAUBHOLZ || in.mat_2 == MAT_LAUBHOLZ)) return DERR_SPAX_HARDWOOD_UNDRILLED;
+    if (!pre && (in.mat_1 == MAT_LAUBHOLZ || in.mat_2 == MAT_LAUBHOLZ))
+        return DERR_SPAX_HARDWOOD_UNDRILLED;
     if (in.d >= 8.0 && !pre && (Is_Mat_Timber_B(in.mat_1) || Is_Mat_Timber_B(in.mat_2))
         && in.species_sfp == 0)
         return DERR_SPAX_SPECIES_8MM;
@@ -74,7 +79,8 @@ int Check_Eta11_Screw_Input(const Connection_Input &in)
 {
     if (!Is_Vbm_Screw_Eta11(in.vbm_type)) return 0;
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
-    const bool free1 = !plate1 && !Is_Mat_Board(in.mat_1), free2 = !plate2 && !Is_Mat_Board(in.mat_2);
+    const bool free1 = !plate1 && !Is_Mat_Board(in.mat_1),
+               free2 = !plate2 && !Is_Mat_Board(in.mat_2);
     const bool din = Nad_Params == nullptr, pre = in.predrilled != 0;
     if (in.mat_1 == MAT_GIPSKARTON || in.mat_2 == MAT_GIPSKARTON) return DERR_ASSY_GYPSUM;
     if (in.mat_1 == MAT_FERMACELL || in.mat_2 == MAT_FERMACELL) return DERR_ASSY_FERMACELL;
@@ -95,7 +101,8 @@ int Check_Eta11_Screw_Input(const Connection_Input &in)
     if (!din && in.d >= 8.0 && (Is_Mat_Timber_B(in.mat_1) || Is_Mat_Timber_B(in.mat_2))
         && in.species_sfp == 0 && !pre)
         return DERR_ASSY_SPECIES_8MM_UNDRILLED;
-    if (!din && (in.mat_2 == MAT_GIPSKARTON || in.mat_2 == MAT_FASERPLATTE || in.mat_2 == MAT_FERMACELL))
+    if (!din
+        && (in.mat_2 == MAT_GIPSKARTON || in.mat_2 == MAT_FASERPLATTE || in.mat_2 == MAT_FERMACELL))
         return DERR_ASSY_PANEL_HEAD_SIDE_ONLY;
     const bool sc3 = in.service_class_1 == 3 || in.service_class_2 == 3;
     const bool sc_not1 = in.service_class_1 != 1 || in.service_class_2 != 1;
@@ -119,7 +126,8 @@ int Check_Connection_Input(const Connection_Input &in)
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
 
     if (type == VBM_KLEBEVERBINDUNG || type == VBM_OHNE_VERBUND) return 0;
-    if (in.fu < 10.0 && (Is_Vbm_Din571_Screw(type) || type == VBM_KLAMMER || Is_Vbm_Special_Nail(type)))
+    if (in.fu < 10.0
+        && (Is_Vbm_Din571_Screw(type) || type == VBM_KLAMMER || Is_Vbm_Special_Nail(type)))
         return DERR_FUK_ZERO;
     if (din && Is_Mat_Timber(in.mat_1) && in.t1 < 24.0) return DERR_SIDE_MIN_24MM;
     if (plate1 && plate2) return DERR_STEEL_STEEL;
@@ -129,16 +137,18 @@ int Check_Connection_Input(const Connection_Input &in)
     if (Is_Vbm_Connector(type)) {
         if (din && (in.mat_1 == MAT_LAUBHOLZ || in.mat_2 == MAT_LAUBHOLZ)
             && (type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C5
-            || type == VBM_SCHEIBENDUEBEL_C10))
+                || type == VBM_SCHEIBENDUEBEL_C10))
             return DERR_PRESSED_C1_HARDWOOD;
         /* A metal plate is no timber: its density (78500 for steel) says nothing about the
         ** connector, on either side. */
         if (din && rho_2 >= 500.0 && !plate2) return DERR_CONNECTOR_DENSITY_500;
         if (din && rho_1 >= 500.0 && !plate1) return DERR_CONNECTOR_DENSITY_500;
-        if (din && !Is_Mat_Timber(in.mat_1) && !Is_Mat_Timber(in.mat_2)) return DERR_CONNECTOR_TIMBER_ONLY;
+        if (din && !Is_Mat_Timber(in.mat_1) && !Is_Mat_Timber(in.mat_2))
+            return DERR_CONNECTOR_TIMBER_ONLY;
         const bool sc3 = in.service_class_1 == 3 || in.service_class_2 == 3;
         if ((type == VBM_RINGDUEBEL_A1 || type == VBM_SCHEIBENDUEBEL_B1) && sc3
-            && (din || Nad_Params->variant != 0)) return DERR_ALU_CONNECTOR_SERVICE_CLASS;
+            && (din || Nad_Params->variant != 0))
+            return DERR_ALU_CONNECTOR_SERVICE_CLASS;
         if (Is_Vbm_Toothed_Plate(type)) {
             const double he = Get_Connector_Value(type, in.vbm_row, "he");
             if (!plate1 && !plate2) {
@@ -153,7 +163,8 @@ int Check_Connection_Input(const Connection_Input &in)
             }
         }
     }
-    if (Is_Vbm_Special_Nail(type) && !din && Nad_Params->variant == 0) return DERR_SPECIAL_NAIL_NEEDS_ANNEX;
+    if (Is_Vbm_Special_Nail(type) && !din && Nad_Params->variant == 0)
+        return DERR_SPECIAL_NAIL_NEEDS_ANNEX;
 
     int code = 0;
     if (Is_Vbm_Nail(type) || type == VBM_KLAMMER) {
@@ -163,9 +174,11 @@ int Check_Connection_Input(const Connection_Input &in)
             code = in.shear_planes == 1 ? DERR_SPLIT_SIDE2_818 : DERR_SPLIT_MIDDLE_818;
         else if (t1_timber && !in.split_rule && !pre && in.t1 < Calc_T_Min_Splitting(in.d, rho_1))
             code = DERR_SPLIT_SIDE_818;
-        else if (t2_timber && in.split_rule && !pre && in.t2 < Calc_T_Min_Splitting_Alt(in.d, rho_2))
+        else if (t2_timber && in.split_rule && !pre
+                 && in.t2 < Calc_T_Min_Splitting_Alt(in.d, rho_2))
             code = in.shear_planes == 1 ? DERR_SPLIT_SIDE2_819 : DERR_SPLIT_MIDDLE_819;
-        else if (t1_timber && in.split_rule && !pre && in.t1 < Calc_T_Min_Splitting_Alt(in.d, rho_1))
+        else if (t1_timber && in.split_rule && !pre
+                 && in.t1 < Calc_T_Min_Splitting_Alt(in.d, rho_1))
             code = DERR_SPLIT_SIDE_819;
     }
     if (din && Is_Mat_Timber(in.mat_1) && in.t1 < 24.0) return DERR_SIDE_MIN_24MM;

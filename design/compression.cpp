@@ -103,8 +103,8 @@ int Calc_Screw_Buckling_Eta12(const Connection_Input &input, double l_ef, Connec
     return 0;
 }
 
-double Calc_Rope_Effect_Share(const Connection_Input &input, double f_ref, double l_ef, double f_c90,
-                              Connection_Result *result)
+double Calc_Rope_Effect_Share(const Connection_Input &input, double f_ref, double l_ef,
+                              double f_c90, Connection_Result *result)
 {
     const int type = input.vbm_type;
     double limit = 0.5 * f_ref;
@@ -112,7 +112,7 @@ double Calc_Rope_Effect_Share(const Connection_Input &input, double f_ref, doubl
                                  input.mat_1, input.mat_2, 0, 0))
         return 0.0;
     const bool screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
-                    || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
+                       || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
     const bool bolt_like = type == VBM_BOLZEN || Is_Vbm_Toothed_Plate(type);
     double share;
     if (Nad_Params == nullptr) {

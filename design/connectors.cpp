@@ -71,8 +71,8 @@ double Calc_Ring_Connector_Rk(double dc, double he, double alpha_deg, double t1,
     return rk;
 }
 
-double Calc_Ring_Connector_Plate_Rk(double dc, double he, double alpha_deg, double t,
-                                    double rho_k, Connection_Result *result)
+double Calc_Ring_Connector_Plate_Rk(double dc, double he, double alpha_deg, double t, double rho_k,
+                                    Connection_Result *result)
 {
     const double t_min = std::max(5.0 * he, 24.0);
     const double k1 = std::min(t / t_min, 1.0);
@@ -97,7 +97,8 @@ static double Toothed_Plate_Rk(int type, double dc, double d, double k1, double 
                                Connection_Result *result)
 {
     double base = 0.0;
-    if (type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C5 || type == VBM_SCHEIBENDUEBEL_C2)
+    if (type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C5
+        || type == VBM_SCHEIBENDUEBEL_C2)
         base = 18.0 * std::pow(dc, 1.5);
     else if (type == VBM_SCHEIBENDUEBEL_C10 || type == VBM_SCHEIBENDUEBEL_C11)
         base = 25.0 * std::pow(dc, 1.5);
@@ -115,7 +116,7 @@ static double Toothed_Plate_Rk(int type, double dc, double d, double k1, double 
         result->k_2 = k2;
         result->a3t_min = a3t;
     }
-    return base * k3 * k1;                      /* k2 is reported, it does not enter Rk */
+    return base * k3 * k1; /* k2 is reported, it does not enter Rk */
 }
 
 double Calc_Toothed_Plate_Rk(int type, double dc, double d, double he, double t1, double t2,
@@ -128,8 +129,8 @@ double Calc_Toothed_Plate_Rk(int type, double dc, double d, double he, double t1
     return Toothed_Plate_Rk(type, dc, d, k1, rho_k, result);
 }
 
-double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, double t,
-                                   double rho_k, Connection_Result *result)
+double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, double t, double rho_k,
+                                   Connection_Result *result)
 {
     const double t_min = std::max(5.0 * he, 24.0);
     Keep_T_Req(result, 0.0, t_min);
@@ -144,15 +145,20 @@ int Classify_Plate_Thickness(int type, int plate_material, double d, double t, d
     int cls;
     double f;
     if (type >= VBM_SONDERNAGEL_3A && type <= VBM_SONDERNAGEL_3C && t >= 2.0 * s) {
-        cls = 2; f = 1.0;
+        cls = 2;
+        f = 1.0;
     } else if (Is_Vbm_Simpson_Nail(type)) {
-        cls = 2; f = -1.0;
+        cls = 2;
+        f = -1.0;
     } else if (t + 0.0005 >= s * d) {
-        cls = 2; f = 1.0;
+        cls = 2;
+        f = 1.0;
     } else if (s * d / 2.0 >= t - 0.0005) {
-        cls = 0; f = 0.0;
+        cls = 0;
+        f = 0.0;
     } else {
-        cls = 1; f = 2.0 * t / (s * d) - 1.0;
+        cls = 1;
+        f = 2.0 * t / (s * d) - 1.0;
     }
     if (factor != nullptr) *factor = f;
     return cls;
@@ -213,15 +219,18 @@ double Calc_Rk_Thin_Plate(int type, int selector, double d, double t, int predri
 {
     const double my = Plate_Rule_My(type, d, fu, variant, threaded_rod);
     const double fh = Plate_Timber_Fh(d, alpha, mat, rho_k, result);
-    const double t_req = selector == 2
-        ? Calc_T_Req_Plate_C(/*d=*/d, /*type=*/type, /*predrilled=*/predrilled, /*variant=*/variant,
-                             /*fitted=*/fitted, /*threaded=*/threaded_rod, /*alpha=*/alpha,
-                             /*dc=*/0.0, /*fu=*/fu, /*t=*/t, /*rho=*/rho_k, /*mat=*/mat,
-                             /*g=*/grade, /*user1=*/nullptr, /*user2=*/nullptr)
-        : Calc_T_Req_Plate_B(/*d=*/d, /*type=*/type, /*predrilled=*/predrilled, /*variant=*/variant,
-                             /*fitted=*/fitted, /*threaded=*/threaded_rod, /*alpha=*/alpha,
-                             /*dc=*/0.0, /*fu=*/fu, /*t=*/t, /*rho=*/rho_k, /*mat=*/mat,
-                             /*g=*/grade, /*user1=*/nullptr, /*user2=*/nullptr);
+    const double t_req =
+        selector == 2
+            ? Calc_T_Req_Plate_C(/*d=*/d, /*type=*/type, /*predrilled=*/predrilled,
+                                 /*variant=*/variant,
+                                 /*fitted=*/fitted, /*threaded=*/threaded_rod, /*alpha=*/alpha,
+                                 /*dc=*/0.0, /*fu=*/fu, /*t=*/t, /*rho=*/rho_k, /*mat=*/mat,
+                                 /*g=*/grade, /*user1=*/nullptr, /*user2=*/nullptr)
+            : Calc_T_Req_Plate_B(/*d=*/d, /*type=*/type, /*predrilled=*/predrilled,
+                                 /*variant=*/variant,
+                                 /*fitted=*/fitted, /*threaded=*/threaded_rod, /*alpha=*/alpha,
+                                 /*dc=*/0.0, /*fu=*/fu, /*t=*/t, /*rho=*/rho_k, /*mat=*/mat,
+                                 /*g=*/grade, /*user1=*/nullptr, /*user2=*/nullptr);
     const double k = t_req > 0.0 ? std::min(1.0, t / t_req) : 1.0;
     const double rk = k * std::sqrt(2.0 * my * fh * d);
     if (result != nullptr) {
@@ -234,9 +243,9 @@ double Calc_Rk_Thin_Plate(int type, int selector, double d, double t, int predri
 }
 
 double Calc_Rk_Plate_Interpolated(int type, double d, double t, int predrilled, int fitted,
-                                  int grade, int variant, int threaded_rod, double alpha,
-                                  double fu, int mat, double rho_k, int plate_material,
-                                  double plate_t, Connection_Result *result)
+                                  int grade, int variant, int threaded_rod, double alpha, double fu,
+                                  int mat, double rho_k, int plate_material, double plate_t,
+                                  Connection_Result *result)
 {
     double c_p = 0.0;
     const int cls = Classify_Plate_Thickness(type, plate_material, d, plate_t, &c_p);
@@ -276,10 +285,9 @@ double Calc_Rk_Plate_Interpolated(int type, double d, double t, int predrilled, 
 
 double Calc_Rk_Outer_Plate_Simplified(int type, double d, double length, int shear_planes,
                                       int predrilled, int fitted, int variant, int threaded_rod,
-                                      double alpha_2, double fu, int plate_material,
-                                      double plate_t, int mat_2, int grade_2, double t2,
-                                      double rho_2, const Vbm_User_Embedment *user,
-                                      Connection_Result *result)
+                                      double alpha_2, double fu, int plate_material, double plate_t,
+                                      int mat_2, int grade_2, double t2, double rho_2,
+                                      const Vbm_User_Embedment *user, Connection_Result *result)
 {
     double c_p = 0.0;
     const int cls = Classify_Plate_Thickness(type, plate_material, d, plate_t, &c_p);

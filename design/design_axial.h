@@ -81,10 +81,10 @@ double Calc_Fhead_Screw_Param(int type, int mat1, double rho_k, double t1, doubl
 ** d_head < 1.8 d1 (core diameter, mm). Calc_Fhead_Screw_B takes a washer switch instead of
 ** the washer diameter.
 */
-double Calc_Fhead_Screw_Eta12(int type, int head_form, double d_head, double d1,
-                              double washer_d, double t1, int mat1);
-double Calc_Fhead_Screw_B(int type, int head_form, double d_head, double d1, int washer,
-                          double t1, int mat1);
+double Calc_Fhead_Screw_Eta12(int type, int head_form, double d_head, double d1, double washer_d,
+                              double t1, int mat1);
+double Calc_Fhead_Screw_B(int type, int head_form, double d_head, double d1, int washer, double t1,
+                          int mat1);
 
 /*
 ** Return the head pull-through parameter f_head (N/mm²) of a screw of approval ETA-11/0190:
@@ -93,8 +93,7 @@ double Calc_Fhead_Screw_B(int type, int head_form, double d_head, double d1, int
 ** Calc_Fhead_Screw_A does the same without a washer, by the head diameter alone (counted up to
 ** 32 mm).
 */
-double Calc_Fhead_Screw_Eta11(double d_head_eff, double washer_d, double d1, double t1,
-                              int mat1);
+double Calc_Fhead_Screw_Eta11(double d_head_eff, double washer_d, double d1, double t1, int mat1);
 double Calc_Fhead_Screw_A(double d_head, double d1, double t1, int mat1);
 
 /*
@@ -104,8 +103,8 @@ double Calc_Fhead_Screw_A(double d_head, double d1, double t1, int mat1);
 ** beech from 40 mm by head size; 0 when d_head < 1.8 d1 or t1 < 1.2 d_head. type and head_form
 ** are not read.
 */
-double Calc_Fhead_Screw_C(int type, int head_form, double d_head, double d1, int washer,
-                          double t1, int mat1);
+double Calc_Fhead_Screw_C(int type, int head_form, double d_head, double d1, int washer, double t1,
+                          int mat1);
 
 /* ---------------------------------------------------------------- washers and bolts */
 
@@ -152,15 +151,16 @@ int Check_Vbm_Material_Pair(int type, int resin_coated, int predrilled, int unus
 
 /* Buckling of an approved screw loaded in compression, as the approvals publish it. */
 typedef struct Screw_Buckling_Set {
-    double c_h;                     /* N/mm², elastic bedding (0.19 + 0.012 d) rho (90 + alpha) / 180 */
-    double I;                       /* mm^4, second moment of the core */
-    double N_ki;                    /* N, ideal buckling load sqrt(c_h E I), E = 210000 N/mm² */
-    double N_pl;                    /* N, plastic load fy pi d1² / 4 */
-    double lambda;                  /* relative slenderness sqrt(N_pl / N_ki), 0 without N_ki */
-    double k;                       /* 0.5 (1 + 0.49 (lambda - 0.2) + lambda²) */
-    double kappa;                   /* buckling factor, 1 up to lambda 0.2 */
+    double c_h;    /* N/mm², elastic bedding (0.19 + 0.012 d) rho (90 + alpha) / 180 */
+    double I;      /* mm^4, second moment of the core */
+    double N_ki;   /* N, ideal buckling load sqrt(c_h E I), E = 210000 N/mm² */
+    double N_pl;   /* N, plastic load fy pi d1² / 4 */
+    double lambda; /* relative slenderness sqrt(N_pl / N_ki), 0 without N_ki */
+    double k;      /* 0.5 (1 + 0.49 (lambda - 0.2) + lambda²) */
+    double kappa;  /* buckling factor, 1 up to lambda 0.2 */
 } Screw_Buckling_Set;
 
 /* Fill b for outer diameter d, core diameter d1 (mm), density rho (kg/m³), angle alpha between
 ** screw axis and grain (degrees) and yield strength fy (N/mm²). */
-void Screw_Buckling_Values(double d, double d1, double rho, double alpha, double fy, Screw_Buckling_Set *b);
+void Screw_Buckling_Values(double d, double d1, double rho, double alpha, double fy,
+                           Screw_Buckling_Set *b);

@@ -31,13 +31,12 @@ int Calc_Vbm_Penetration(int kind, double d, double length, double angle, double
 ** acceptably (both sides in state 2), else 0 (EN 1995-1-1, 8.3.1.1(7)). Out-pointers may be null.
 */
 int Check_Nail_Overlap(double t1, double t_mid, double t3, int staggered, double l1, double d1,
-                       double angle1, double *out_pen1, int *out_count1, int *out_state1,
-                       double l2, double d2, double angle2, double *out_pen2, int *out_count2,
+                       double angle1, double *out_pen1, int *out_count1, int *out_state1, double l2,
+                       double d2, double angle2, double *out_pen2, int *out_count2,
                        int *out_state2);
 
 /* Check the same nail from both sides at right angles; the answer is not kept. */
-void Check_Nail_Overlap_Same(double t1, double t_mid, double t3, int staggered, double l,
-                             double d);
+void Check_Nail_Overlap_Same(double t1, double t_mid, double t3, int staggered, double l, double d);
 
 /* Return 3 d, at least 24 mm. */
 double Calc_T_Min_3d(double d);
@@ -104,10 +103,9 @@ int Calc_Fh_Both_Members(double *out_fh1, double *out_fh2, double d, int type, i
 
 /* As Calc_Fh_Both_Members, then fh1 times c3 / c1 and fh2 times c4 / c2. */
 int Calc_Fh_Both_Members_Scaled(double c1, double c2, double c3, double c4, double *out_fh1,
-                                double *out_fh2, double d, int type, int predrilled,
-                                double alpha1, double alpha2, double t1, double t2, double rho1,
-                                double rho2, int mat1, int mat2, int g1, int g2,
-                                const Vbm_User_Embedment *user1,
+                                double *out_fh2, double d, int type, int predrilled, double alpha1,
+                                double alpha2, double t1, double t2, double rho1, double rho2,
+                                int mat1, int mat2, int g1, int g2, const Vbm_User_Embedment *user1,
                                 const Vbm_User_Embedment *user2);
 
 /* ---------------------------------------------------------------- required thicknesses */
@@ -141,38 +139,35 @@ double Calc_T1_Req_B(double d, int type, int predrilled, int variant, int fitted
 ** (kind 1), else 1.15 (4 / sqrt(1 + b)) sqrt(My / (fh,2 d)) (DIN 1052, eq. (209), (210));
 ** 5 dc for connectors.
 */
-double Calc_T2_Req(int kind, double d, double length, double axis_angle, int type,
-                   int predrilled, int variant, int fitted, int threaded, double alpha1,
-                   double alpha2, double dc, double fu, double t1, double t2, double rho1,
-                   double rho2, int mat1, int mat2, int g1, int g2,
-                   const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2);
+double Calc_T2_Req(int kind, double d, double length, double axis_angle, int type, int predrilled,
+                   int variant, int fitted, int threaded, double alpha1, double alpha2, double dc,
+                   double fu, double t1, double t2, double rho1, double rho2, int mat1, int mat2,
+                   int g1, int g2, const Vbm_User_Embedment *user1,
+                   const Vbm_User_Embedment *user2);
 
 /* Return the required timber thickness 4.6 sqrt(My / (fh d)) between two thick steel plates. */
-double Calc_T_Req_Plate(double d, int type, int predrilled, int variant, int fitted,
-                        int threaded, double alpha, double dc, double fu, double t, double rho,
-                        int mat, int g1, int g2, const Vbm_User_Embedment *user1,
-                        const Vbm_User_Embedment *user2);
+double Calc_T_Req_Plate(double d, int type, int predrilled, int variant, int fitted, int threaded,
+                        double alpha, double dc, double fu, double t, double rho, int mat, int g1,
+                        int g2, const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2);
 
 /* Return the required timber thickness 1.15 2 sqrt(2) sqrt(My / (fh d)) beside a thin plate. */
-double Calc_T_Req_Plate_B(double d, int type, int predrilled, int variant, int fitted,
-                          int threaded, double alpha, double dc, double fu, double t, double rho,
-                          int mat, int g, const Vbm_User_Embedment *user1,
-                          const Vbm_User_Embedment *user2);
+double Calc_T_Req_Plate_B(double d, int type, int predrilled, int variant, int fitted, int threaded,
+                          double alpha, double dc, double fu, double t, double rho, int mat, int g,
+                          const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2);
 
 /* Return the required timber thickness 1.15 (2 + sqrt(2)) sqrt(My / (fh d)). */
-double Calc_T_Req_Plate_C(double d, int type, int predrilled, int variant, int fitted,
-                          int threaded, double alpha, double dc, double fu, double t, double rho,
-                          int mat, int g, const Vbm_User_Embedment *user1,
-                          const Vbm_User_Embedment *user2);
+double Calc_T_Req_Plate_C(double d, int type, int predrilled, int variant, int fitted, int threaded,
+                          double alpha, double dc, double fu, double t, double rho, int mat, int g,
+                          const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2);
 
 /*
 ** Return the penetration case of a nail, screw or staple (0 for other fasteners, which get no
 ** out-values) and write the point length, the anchoring member, the reduction factor
 ** k = min(t1 / t1,req, p / t2,req) and the required thicknesses to the pointers given.
 */
-int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
-                         double axis_angle, int predrilled, int variant, int fitted, double t1,
-                         double t2, double rho1, double rho2, int mat1, int mat2, int g1, int g2,
+int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length, double axis_angle,
+                         int predrilled, int variant, int fitted, double t1, double t2, double rho1,
+                         double rho2, int mat1, int mat2, int g1, int g2,
                          const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2,
                          double *out_penetration, int *out_member, double *out_k,
                          double *out_t1_req, double *out_t2_req);
@@ -185,8 +180,8 @@ int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
 double Calc_Nail_Simplified_Rk(int kind, double d, double length, double fu, int predrilled,
                                int variant, double t1, double t2, double rho1, double rho2,
                                double alpha1, double alpha2, int mat1, int mat2, int g1, int g2,
-                               const Vbm_User_Embedment *user1,
-                               const Vbm_User_Embedment *user2, Connection_Result *result);
+                               const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2,
+                               Connection_Result *result);
 
 /* Return the factor of a panel in the simplified proof and write its minimum thickness. */
 double Get_Panel_Factor(int mat, int grade, double d, double *t_min);

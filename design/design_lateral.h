@@ -34,9 +34,9 @@ double Calc_Rope_Effect(int vbm_type, double part, double fax);
 */
 int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double length,
                           double axis_angle, int predrilled, int stainless, int fitted_bolt,
-                          int threaded_rod, int vbm_type, double alpha_1, double alpha_2,
-                          double t1, double t2, double rho_1, double rho_2, int mat_1, int mat_2,
-                          int grade_1, int grade_2, double fu, const Vbm_User_Embedment *user,
+                          int threaded_rod, int vbm_type, double alpha_1, double alpha_2, double t1,
+                          double t2, double rho_1, double rho_2, int mat_1, int mat_2, int grade_1,
+                          int grade_2, double fu, const Vbm_User_Embedment *user,
                           Connection_Result *result);
 
 /*
@@ -47,9 +47,9 @@ int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double l
 int Calc_Rd_Timber_Timber(double gamma_m_1, double gamma_m_2, double gamma_steel, double kmod_1,
                           double kmod_2, int shear_planes, double d, double length,
                           double axis_angle, int predrilled, int stainless, int fitted_bolt,
-                          int threaded_rod, int vbm_type, double alpha_1, double alpha_2,
-                          double t1, double t2, double rho_1, double rho_2, int mat_1, int mat_2,
-                          int grade_1, int grade_2, double fu, const Vbm_User_Embedment *user,
+                          int threaded_rod, int vbm_type, double alpha_1, double alpha_2, double t1,
+                          double t2, double rho_1, double rho_2, int mat_1, int mat_2, int grade_1,
+                          int grade_2, double fu, const Vbm_User_Embedment *user,
                           Connection_Result *result);
 
 /*
@@ -58,9 +58,8 @@ int Calc_Rd_Timber_Timber(double gamma_m_1, double gamma_m_2, double gamma_steel
 ** factor), gamma_lateral, the mode and t_ef. Returns 0.
 */
 int Calc_Rk_Inner_Plate(int proof_method, double d, int vbm_type, int predrilled, int stainless,
-                        int threaded_rod, int fitted_bolt, double alpha_1, double t1,
-                        double rho_1, int mat_1, int grade_1, double fu,
-                        Connection_Result *result);
+                        int threaded_rod, int fitted_bolt, double alpha_1, double t1, double rho_1,
+                        int mat_1, int grade_1, double fu, Connection_Result *result);
 
 /* Design lateral resistance of timber member 1 beside an inner steel plate. Returns 0. */
 int Calc_Rd_Inner_Plate(double gamma_m_1, double gamma_m_2, double gamma_steel, double kmod_1,
@@ -72,11 +71,11 @@ int Calc_Rd_Inner_Plate(double gamma_m_1, double gamma_m_2, double gamma_steel, 
 ** Calc_Rk_Inner_Plate followed by Calc_Rd_Inner_Plate with the same fastener and member (and
 ** the modification factor kmod_1), the embedment strength computed once. Returns 0.
 */
-int Calc_Rk_Rd_Inner_Plate(int proof_method, double gamma_m_1, double gamma_m_2,
-                           double gamma_steel, double kmod_1, double d, int vbm_type,
-                           int predrilled, int stainless, int threaded_rod, int fitted_bolt,
-                           double alpha_1, double t1, double rho_1, int mat_1, int grade_1,
-                           double fu, Connection_Result *result);
+int Calc_Rk_Rd_Inner_Plate(int proof_method, double gamma_m_1, double gamma_m_2, double gamma_steel,
+                           double kmod_1, double d, int vbm_type, int predrilled, int stainless,
+                           int threaded_rod, int fitted_bolt, double alpha_1, double t1,
+                           double rho_1, int mat_1, int grade_1, double fu,
+                           Connection_Result *result);
 
 /*
 ** Characteristic lateral resistance of a fastener through outer steel plates (member 1) into
@@ -94,12 +93,11 @@ int Calc_Rd_Outer_Plate(const Connection_Input &input, Connection_Result *result
 /* ---------------------------------------------------------------- simplified proof */
 
 /* Every simplified family rule takes the same arguments and returns Rk in N. */
-#define SIMPLIFIED_RULE_ARGS                                                                   \
-    int type, double d, double length, double fu, int predrilled, int stainless,               \
-        int fitted_bolt, int threaded_rod, int shear_planes, double axis_angle, double t1,     \
-        double t2, double rho_1, double rho_2, double alpha_1, double alpha_2, int mat_1,      \
-        int mat_2, int grade_1, int grade_2, const Vbm_User_Embedment *user,                   \
-        Connection_Result *result
+#define SIMPLIFIED_RULE_ARGS                                                                       \
+    int type, double d, double length, double fu, int predrilled, int stainless, int fitted_bolt,  \
+        int threaded_rod, int shear_planes, double axis_angle, double t1, double t2, double rho_1, \
+        double rho_2, double alpha_1, double alpha_2, int mat_1, int mat_2, int grade_1,           \
+        int grade_2, const Vbm_User_Embedment *user, Connection_Result *result
 
 /* Nails through gypsum fibreboard (member 1): 0.7 k r7 r25 sqrt(2 My fh d). */
 double Calc_Rk_Nail_Gypsum_Fibre(SIMPLIFIED_RULE_ARGS);

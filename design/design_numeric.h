@@ -138,8 +138,7 @@ double Calc_Fc90_Capacity(int material, double f_c90, double l1, double h, doubl
 /* With R = Calc_Fc90_Capacity(material, x10, x1, x2, x3, x4, x5, x6, n): write
 ** o = x7 x9 / (x8 x9 + R) to *out when given and return o / x9. */
 double Calc_Fc90_Share(int material, double x1, double x2, double x3, double x4, double x5,
-                       double x6, int n, double x7, double x8, double x9, double x10,
-                       double *out);
+                       double x6, int n, double x7, double x8, double x9, double x10, double *out);
 
 /* Return R / (x7 x8 + R) with R = Calc_Fc90_Capacity(material, x9, x1, x2, x3, x4, x5, x6, n)
 ** under DIN 1052; 1.0 under EN 1995. */
@@ -219,15 +218,15 @@ int Check_Distance_4d(double x1, double x2, double x3);
 ** given. Return 1, or 0 with nothing written for a null block, pre-drilling, another material
 ** or another kind.
 */
-int Calc_Screw_Line_Spacings_B(const Eta12_Spacing_Block *block, int predrilled_flag,
-                               int material, double alpha, double *a1, double *a2, double *a3t,
-                               double *a3c, double *a4t, double *a4c);
+int Calc_Screw_Line_Spacings_B(const Eta12_Spacing_Block *block, int predrilled_flag, int material,
+                               double alpha, double *a1, double *a2, double *a3t, double *a3c,
+                               double *a4t, double *a4c);
 
 /* The data record of a user-defined screw line as the screw page keeps it. */
 typedef struct User_Screw_Record {
-    char name[27];                  /* name, blank-padded to 26 characters */
-    int32_t ints[9];                /* the fourth is the class of the spacing rule */
-    double doubles[8];              /* the first is the diameter d, mm */
+    char name[27];     /* name, blank-padded to 26 characters */
+    int32_t ints[9];   /* the fourth is the class of the spacing rule */
+    double doubles[8]; /* the first is the diameter d, mm */
 } User_Screw_Record;
 
 /* Fill the record of a user-defined screw line (type 43 or 44) with its starting values: the
@@ -240,13 +239,13 @@ int Init_User_Screw_Record(int type, User_Screw_Record *record);
 ** does not have. */
 typedef struct User_Screw_Target {
     int32_t *stainless;
-    double *washer_d;               /* mm, -1 when the line has no washer */
-    double *d;                      /* mm */
-    double *d_k;                    /* mm, head diameter */
-    double *d_2;                    /* mm, core diameter */
-    double *length;                 /* mm */
-    double *l_thread;               /* mm, threaded length */
-    double *axis_angle;             /* degrees */
+    double *washer_d;   /* mm, -1 when the line has no washer */
+    double *d;          /* mm */
+    double *d_k;        /* mm, head diameter */
+    double *d_2;        /* mm, core diameter */
+    double *length;     /* mm */
+    double *l_thread;   /* mm, threaded length */
+    double *axis_angle; /* degrees */
 } User_Screw_Target;
 
 /* Copy a user-defined screw line into the fields of an input record (the washer diameter -1
@@ -272,10 +271,10 @@ double Get_Load_Coeff_D(int n);
 ** x5 x3 / 1000 (lo Get_Load_Coeff_A(m) + dx Get_Load_Coeff_C(m)), Calc_Load_Sum_B
 ** |x6 x1| / x2 x4 + x7 + x5 x3 / 1000 (lo Get_Load_Coeff_B(m) + dx Get_Load_Coeff_D(m)).
 */
-double Calc_Load_Sum_A(double x1, double x2, double x3, double x4, double x5, double x6,
-                       double x7, double x8, double x9);
-double Calc_Load_Sum_B(double x1, double x2, double x3, double x4, double x5, double x6,
-                       double x7, double x8, double x9);
+double Calc_Load_Sum_A(double x1, double x2, double x3, double x4, double x5, double x6, double x7,
+                       double x8, double x9);
+double Calc_Load_Sum_B(double x1, double x2, double x3, double x4, double x5, double x6, double x7,
+                       double x8, double x9);
 
 /* Return (2 x1 + x3 x1 + 2 x2 + x4 x2) x5 / x6 / x1² x7. */
 double Calc_Deflection_A(double x1, double x2, double x3, double x4, double x5, double x6,
@@ -305,8 +304,7 @@ double Calc_Percent_Ratio(double x1, double x2, double x3, double *out);
 ** R3 = 20 x4 x2 x3² / x6.
 */
 double Calc_Min3_A(double x1, double x2, double x3, double x4, double x5, double x6, double x7,
-                   double x8, double x9, double x10, int *code, double *r1, double *r2,
-                   double *r3);
+                   double x8, double x9, double x10, int *code, double *r1, double *r2, double *r3);
 double Calc_Min3_B(double x1, double x2, double x3, double x4, double x5, double x6, int *code,
                    double *r1, double *r2, double *r3);
 
@@ -379,8 +377,7 @@ double Get_Material_Factor(int material);
 
 /* Return Get_Member_Design_Value_D(type, predrilled, material, grade, selector, x1, x2) x3 / x4. */
 double Get_Member_Design_Value_D_Scaled(int type, int predrilled, int material, int grade,
-                                        int selector, double x1, double x2, double x3,
-                                        double x4);
+                                        int selector, double x1, double x2, double x3, double x4);
 
 /* Return 1.0 (no depth factor) for every material and depth. */
 double Calc_Kh_Disabled(int material, double h);

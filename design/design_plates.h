@@ -14,8 +14,8 @@
 ** with rho_m = 1.2 rho_k; DIN 1052, Table 11 with rho_k). Members of steel or aluminium double it
 ** (EN 1995-1-1, 7.1(3)). 0 for a type without a rule.
 */
-double Calc_Vbm_Kser(int type, int predrilled, double d, int mat1, int grade1, double x1,
-                     int mat2, int grade2, double x2, const User_Material *user);
+double Calc_Vbm_Kser(int type, int predrilled, double d, int mat1, int grade1, double x1, int mat2,
+                     int grade2, double x2, const User_Material *user);
 
 /* The same from the characteristic densities rho1 and rho2 of the members (kg/m³) as Get_Rho_K
 ** gives them. */
@@ -56,15 +56,14 @@ double Get_Member_Tension_Factor(int type, int predrilled);
 ** Return the tensile strength of a member at a one-sided connection in N/mm², without kmod and
 ** gamma_M: the catalogue value times Get_Member_Tension_Factor.
 */
-double Get_Member_Design_Value_D(int type, int predrilled, int material, int grade,
-                                 int selector, double x1, double x2, const User_Material *user);
+double Get_Member_Design_Value_D(int type, int predrilled, int material, int grade, int selector,
+                                 double x1, double x2, const User_Material *user);
 
 /*
 ** Write the minimum hole geometry of a steel plate (EN 1993-1-8, Table 3.3): p1 = 2.2 d0,
 ** e1 = e2 = 1.2 d0, p2 = 2.4 d0, with d0 = d + 1 mm, or d for a fitted bolt.
 */
-void Calc_Plate_Hole_Geometry(double d, int fitted, double *p1, double *e1, double *e2,
-                              double *p2);
+void Calc_Plate_Hole_Geometry(double d, int fitted, double *p1, double *e1, double *e2, double *p2);
 
 /*
 ** Return the bearing resistance k1 alpha_b fu d t in N of a plate per bolt (EN 1993-1-8,
@@ -111,16 +110,16 @@ double Calc_Ring_Connector_Rk(double dc, double he, double alpha_deg, double t1,
 ** Return the resistance of a ring or shear-plate connector against a steel plate; t is the timber
 ** thickness. Under EN 1995 the term 35 dc^1.5 is raised by 10 % (EN 1995-1-1, 8.9(4)).
 */
-double Calc_Ring_Connector_Plate_Rk(double dc, double he, double alpha_deg, double t,
-                                    double rho_k, Connection_Result *result);
+double Calc_Ring_Connector_Plate_Rk(double dc, double he, double alpha_deg, double t, double rho_k,
+                                    Connection_Result *result);
 
 /* Return the resistance of one toothed-plate connector between two timbers; d the bolt. */
 double Calc_Toothed_Plate_Rk(int type, double dc, double d, double he, double t1, double t2,
                              double rho_k, Connection_Result *result);
 
 /* Return the resistance of one toothed-plate connector against a steel plate. */
-double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, double t,
-                                   double rho_k, Connection_Result *result);
+double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, double t, double rho_k,
+                                   Connection_Result *result);
 
 /* ---------------------------------------------------------------- steel plates, simplified proof */
 
@@ -149,9 +148,9 @@ double Calc_Rk_Thin_Plate(int type, int selector, double d, double t, int predri
 ** between them c_p Rk,thick + (1 - c_p) Rk,thin (EN 1995-1-1, 8.2.3(1)).
 */
 double Calc_Rk_Plate_Interpolated(int type, double d, double t, int predrilled, int fitted,
-                                  int grade, int variant, int threaded_rod, double alpha,
-                                  double fu, int mat, double rho_k, int plate_material,
-                                  double plate_t, Connection_Result *result);
+                                  int grade, int variant, int threaded_rod, double alpha, double fu,
+                                  int mat, double rho_k, int plate_material, double plate_t,
+                                  Connection_Result *result);
 
 /*
 ** Return the simplified resistance k k_p sqrt(2 My fh d) of a nail or screw through a steel plate
@@ -159,10 +158,9 @@ double Calc_Rk_Plate_Interpolated(int type, double d, double t, int predrilled, 
 */
 double Calc_Rk_Outer_Plate_Simplified(int type, double d, double length, int shear_planes,
                                       int predrilled, int fitted, int variant, int threaded_rod,
-                                      double alpha_2, double fu, int plate_material,
-                                      double plate_t, int mat_2, int grade_2, double t2,
-                                      double rho_2, const Vbm_User_Embedment *user,
-                                      Connection_Result *result);
+                                      double alpha_2, double fu, int plate_material, double plate_t,
+                                      int mat_2, int grade_2, double t2, double rho_2,
+                                      const Vbm_User_Embedment *user, Connection_Result *result);
 
 /* ---------------------------------------------------------------- effective numbers */
 

@@ -42,8 +42,8 @@ void Calc_Fh_Members(Vbm_Rule_Input *input, Block_Shear_Values *values);
 ** screws 20 d^-0.5 (0 below 4 mm), dowels and bolts the bolt embedment with the mean density and
 ** k90 of material -10, nails the nail embedment with the mean density. Angles in radians.
 */
-double Calc_Fh_Layered(const Vbm_Layered_Member *member, int type, double d, double from,
-                       double to, int predrilled, double alpha, double axis_angle, int flag);
+double Calc_Fh_Layered(const Vbm_Layered_Member *member, int type, double d, double from, double to,
+                       int predrilled, double alpha, double axis_angle, int flag);
 
 /*
 ** Return the mean characteristic density of a layered member over the depths from..to (mm),
@@ -70,11 +70,10 @@ int Check_Vbm_Limits(int shear_planes, Vbm_Rule_Input *input, int *message, int 
 ** only for layered user materials.
 */
 double Calc_Vbm_Axial_Value(int type, int unused, const Vbm_Layered_Member *layered, int mat,
-                            int grade, int fibre_saturated, int resin_coated,
-                            double staple_angle, double unused_d, int predrilled,
-                            int predrill_core, double d, double d1, double t, double l_g,
-                            double x_a, double x_e, double alpha, int table, double *out_f_ax,
-                            double *out_l, int *out_code);
+                            int grade, int fibre_saturated, int resin_coated, double staple_angle,
+                            double unused_d, int predrilled, int predrill_core, double d, double d1,
+                            double t, double l_g, double x_a, double x_e, double alpha, int table,
+                            double *out_f_ax, double *out_l, int *out_code);
 
 /*
 ** Return the withdrawal capacity for a penetration l (mm): staples (resin-coated, by crown angle),
@@ -90,8 +89,8 @@ double Calc_Vbm_Withdrawal(int type, int mat, double rho_k, int fibre_saturated,
 ** Write the compression check of an approved screw into out[10]: c_h, I, kappa, k, lambda, N_ki,
 ** f_ax, N_pl, F and the governing flag (1.0 when buckling governs). Other types give F = 0.
 */
-void Calc_Screw_Buckling(int mat, int grade, int type, int stainless, double d, double d1,
-                         double t, double l, double alpha, int predrilled, double *out);
+void Calc_Screw_Buckling(int mat, int grade, int type, int stainless, double d, double d1, double t,
+                         double l, double alpha, int predrilled, double *out);
 
 /*
 ** Return the characteristic tensile capacity of the fastener steel (N): the approvals' tables of
@@ -124,9 +123,9 @@ void Apply_User_Screw_Line_44(Vbm_Rule_Input *input);
 
 /* A member as the head-side functions see it. */
 typedef struct Vbm_Member_Record {
-    int32_t mat;                    /* Mat_Group_Code */
+    int32_t mat; /* Mat_Group_Code */
     int32_t grade;
-    double thickness;               /* mm */
+    double thickness; /* mm */
 } Vbm_Member_Record;
 
 /* Return the withdrawal capacity of a fastener in a layered material by the material's kind. */
@@ -143,8 +142,8 @@ double Calc_Fax_Rk_Member(const Vbm_Member_Record *member, int type, int head_fo
                           double staple_angle, double *out_f_head, int *out_code);
 
 /* Return the washer bearing 3 A f_c90 of the member of a record (EN 1995-1-1, 8.5.2(2)). */
-double Calc_Vbm_Washer_Bearing_Member(const Vbm_Member_Record *member, int material,
-                                      int selector, double d, double washer_d);
+double Calc_Vbm_Washer_Bearing_Member(const Vbm_Member_Record *member, int material, int selector,
+                                      double d, double washer_d);
 
 /* Return the head-side capacity of the fastener of a rule input (0 when the pair carries none). */
 double Calc_Vbm_Head_Capacity(const Vbm_Rule_Input *input, double *out_f_head, int selector);

@@ -39,15 +39,9 @@ double Get_Connection_Gamma_M(const Connection_Input &input, int rule)
 
 namespace {
 
-double Rad(double deg)
-{
-    return deg * DESIGN_PI / 180.0;
-}
+double Rad(double deg) { return deg * DESIGN_PI / 180.0; }
 
-bool Is_Toothed(int type)
-{
-    return Is_Vbm_Toothed_Plate(type);
-}
+bool Is_Toothed(int type) { return Is_Vbm_Toothed_Plate(type); }
 
 bool User_Defined(int mat, int grade)
 {
@@ -127,10 +121,12 @@ void Modification_Factors(const Connection_Input &in, Connection_Result *r)
 {
     if (in.kmod_by_member || in.kmod_given < 1e-7) {
         const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
-        if (!plate2) Get_Kmod(in.mat_2, in.grade_2, in.service_class_2, in.load_duration,
-                              &r->kmod_2, &in.user_material);
-        if (!plate1) Get_Kmod(in.mat_1, in.grade_1, in.service_class_1, in.load_duration,
-                              &r->kmod_1, &in.user_material);
+        if (!plate2)
+            Get_Kmod(in.mat_2, in.grade_2, in.service_class_2, in.load_duration, &r->kmod_2,
+                     &in.user_material);
+        if (!plate1)
+            Get_Kmod(in.mat_1, in.grade_1, in.service_class_1, in.load_duration, &r->kmod_1,
+                     &in.user_material);
         if (plate1) r->kmod_1 = r->kmod_2;
         if (plate2) r->kmod_2 = r->kmod_1;
     } else {
@@ -150,7 +146,8 @@ double Washer_Fc90(const Connection_Input &in, bool plate_value_2 = false)
         return Get_Mat_Value(mat, grade, sc, 1);
     };
     const double f1 = plate1 ? 0.0 : value(in.mat_1, in.grade_1, in.service_class_1);
-    const double f2 = plate2 && !plate_value_2 ? 0.0 : value(in.mat_2, in.grade_2, in.service_class_2);
+    const double f2 =
+        plate2 && !plate_value_2 ? 0.0 : value(in.mat_2, in.grade_2, in.service_class_2);
     double f;
     if (in.shear_planes == 1 && in.vbm_type == VBM_BOLZEN) {
         if (!plate1 && !plate2) f = std::min(f1, f2);
@@ -165,7 +162,7 @@ double Washer_Fc90(const Connection_Input &in, bool plate_value_2 = false)
 bool Penetrating_Type(int type)
 {
     return Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)
-        || Is_Vbm_Nail(type) || type == VBM_KLAMMER;
+           || Is_Vbm_Nail(type) || type == VBM_KLAMMER;
 }
 
 /* Step 13: the effective penetration length of the axial design. */
@@ -369,7 +366,7 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
                                   /*mat_1=*/in.mat_1, /*mat_2=*/in.mat_2, /*grade_1=*/in.grade_1,
                                   /*grade_2=*/in.grade_2, /*fu=*/in.fu, /*user=*/&in.user_embedment,
                                   /*result=*/r);
-            if (type == VBM_KLAMMER) {                    /* two legs */
+            if (type == VBM_KLAMMER) { /* two legs */
                 r->rk_lateral *= 2.0;
                 r->rd_lateral *= 2.0;
             }
@@ -406,19 +403,23 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
                     /*grade_2=*/in.grade_2, /*user=*/&in.user_embedment, /*result=*/r);
     };
     if (in.mat_1 == MAT_FERMACELL) {
-        rk = args_rule(type == VBM_KLAMMER ? Calc_Rk_Staple_Gypsum_Fibre : Calc_Rk_Nail_Gypsum_Fibre);
+        rk = args_rule(type == VBM_KLAMMER ? Calc_Rk_Staple_Gypsum_Fibre
+                                           : Calc_Rk_Nail_Gypsum_Fibre);
     } else if (!plate1 && !plate2) {
         if (type == VBM_KLAMMER) rk = args_rule(Calc_Rk_Staple);
         else if (Is_Vbm_Din571_Screw(type)) rk = args_rule(Calc_Rk_Screw_Din571);
-        else if (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)) rk = args_rule(Calc_Rk_Screw_Approved);
-        else if (Is_Mat_Panel(in.mat_1) != Is_Mat_Panel(in.mat_2)) rk = args_rule(Calc_Rk_Nail_Panel);
-        else rk = Calc_Nail_Simplified_Rk(/*kind=*/sp, /*d=*/d, /*length=*/in.length, /*fu=*/in.fu,
-                                          /*predrilled=*/in.predrilled, /*variant=*/in.stainless,
-                                          /*t1=*/t1, /*t2=*/t2, /*rho1=*/r->rho_1,
-                                          /*rho2=*/r->rho_2, /*alpha1=*/a1, /*alpha2=*/a2,
-                                          /*mat1=*/in.mat_1, /*mat2=*/in.mat_2, /*g1=*/in.grade_1,
-                                          /*g2=*/in.grade_2, /*user1=*/&in.user_embedment,
-                                          /*user2=*/nullptr, /*result=*/r);
+        else if (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type))
+            rk = args_rule(Calc_Rk_Screw_Approved);
+        else if (Is_Mat_Panel(in.mat_1) != Is_Mat_Panel(in.mat_2))
+            rk = args_rule(Calc_Rk_Nail_Panel);
+        else
+            rk = Calc_Nail_Simplified_Rk(/*kind=*/sp, /*d=*/d, /*length=*/in.length, /*fu=*/in.fu,
+                                         /*predrilled=*/in.predrilled, /*variant=*/in.stainless,
+                                         /*t1=*/t1, /*t2=*/t2, /*rho1=*/r->rho_1,
+                                         /*rho2=*/r->rho_2, /*alpha1=*/a1, /*alpha2=*/a2,
+                                         /*mat1=*/in.mat_1, /*mat2=*/in.mat_2, /*g1=*/in.grade_1,
+                                         /*g2=*/in.grade_2, /*user1=*/&in.user_embedment,
+                                         /*user2=*/nullptr, /*result=*/r);
         r->rk_lateral = rk;
     } else if (plate2) {
         r->rk_lateral = Calc_Rk_Thick_Plate(/*type=*/type, /*d=*/d, /*t=*/t1,
@@ -454,7 +455,7 @@ void Save_Base_Messages(Connection_Base *b)
     b->msg_count = Msg_Count;
     b->msg_count2 = Msg_Count2;
     b->repeatable = Msg_Count >= 0 && Msg_Count <= BASE_MSG_MAX && Msg_Count2 >= 0
-                 && Msg_Count2 <= BASE_MSG_MAX;
+                    && Msg_Count2 <= BASE_MSG_MAX;
     if (!b->repeatable) return;
     for (int k = 0; k < Msg_Count; k++) b->msg[0][k] = Msg_Codes.codes[k];
     for (int k = 0; k < Msg_Count2; k++) b->msg[1][k] = Msg_Codes.codes[MSG_LIST_SIZE + k];
@@ -477,8 +478,8 @@ bool Input_Kept_As_Given(const Connection_Input &in)
 {
     const int type = in.vbm_type;
     if (Is_Vbm_User_Screw(type) || Is_Vbm_Simpson_Nail(type)) return false;
-    const bool screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
-                    || Is_Vbm_Screw_Eta11(type);
+    const bool screw =
+        Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type);
     return screw || in.axis_angle == 90.0;
 }
 
@@ -491,7 +492,7 @@ bool Axial_Only_For_Rope(const Connection_Input &in)
 {
     const int type = in.vbm_type;
     return (Is_Vbm_Dowel_Or_Bolt(type) || Is_Vbm_Connector(type))
-        && std::max(in.gamma_m_1, in.gamma_m_2) > 0.0;
+           && std::max(in.gamma_m_1, in.gamma_m_2) > 0.0;
 }
 
 /*
@@ -505,8 +506,8 @@ int Run_Base(const Connection_Input &input, Connection_Base *b, bool legacy, Con
              const Connection_Input **use)
 {
     const bool single = r != &b->r;
-    if (!single) b->input = input;     /* a base for designs at many angles */
-    b->code = -1;                       /* bare-code: not run yet, below every code */
+    if (!single) b->input = input; /* a base for designs at many angles */
+    b->code = -1;                  /* bare-code: not run yet, below every code */
     b->repeatable = 0;
     b->legacy = legacy;
     const bool own_copy = !single || !Input_Kept_As_Given(input);
@@ -544,8 +545,8 @@ int Run_Base(const Connection_Input &input, Connection_Base *b, bool legacy, Con
     b->rho_spacing_2 = r->rho_2;
 
     /* the densities are those just looked up with the same arguments */
-    r->k_ser = Calc_Vbm_Kser_Rho(in.vbm_type, in.predrilled, in.d, in.mat_1, r->rho_1, in.mat_2,
-                                 r->rho_2);
+    r->k_ser =
+        Calc_Vbm_Kser_Rho(in.vbm_type, in.predrilled, in.d, in.mat_1, r->rho_1, in.mat_2, r->rho_2);
     r->gamma_lateral = r->gamma_connector = 1.0;
     Modification_Factors(in, r);
     const int type = in.vbm_type;
@@ -553,9 +554,10 @@ int Run_Base(const Connection_Input &input, Connection_Base *b, bool legacy, Con
         && !Is_Vbm_Screw_Eta11(type))
         work->axis_angle = 90.0;
 
-    const bool pair_ok = Check_Vbm_Material_Pair(type, in.resin_coated, in.predrilled,
-                                                 in.fitted_bolt, in.mat_1, in.mat_2,
-                                                 in.shear_planes, r->rule_char) != 0;
+    const bool pair_ok =
+        Check_Vbm_Material_Pair(type, in.resin_coated, in.predrilled, in.fitted_bolt, in.mat_1,
+                                in.mat_2, in.shear_planes, r->rule_char)
+        != 0;
     if (!legacy && in.rope_effect != 1 && Axial_Only_For_Rope(in)) {
         r->r_ax = 0.0;
         r->rope_share = 0.0;
@@ -592,16 +594,21 @@ int Lateral_By_Family(const Connection_Input &in, Connection_Result *r, bool leg
     if (type == VBM_RINGDUEBEL_A1) {
         const double he = Get_Connector_Value(VBM_RINGDUEBEL_A1, in.vbm_row, "he");
         const double angle = Calc_K_Alpha(in.d, in.alpha_2) > Calc_K_Alpha(in.d, in.alpha_1)
-                           ? in.alpha_1 : in.alpha_2;
-        r->rk_connector = Calc_Ring_Connector_Rk(in.d, he, angle, in.t1, in.t2,
-                                                 std::min(r->rho_1, r->rho_2), r);
+                                 ? in.alpha_1
+                                 : in.alpha_2;
+        r->rk_connector =
+            Calc_Ring_Connector_Rk(in.d, he, angle, in.t1, in.t2, std::min(r->rho_1, r->rho_2), r);
         r->point_member = point_connector;
         r->gamma_connector = in.gamma_m_1;
     } else if (type == VBM_SCHEIBENDUEBEL_B1) {
         const double he = Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, in.vbm_row, "he");
         /* the angle, thickness and density are those of the timber member */
-        if (plate1) r->rk_connector = Calc_Ring_Connector_Plate_Rk(in.d, he, in.alpha_2, in.t2, r->rho_2, r);
-        else if (plate2) r->rk_connector = Calc_Ring_Connector_Plate_Rk(in.d, he, in.alpha_1, in.t1, r->rho_1, r);
+        if (plate1)
+            r->rk_connector =
+                Calc_Ring_Connector_Plate_Rk(in.d, he, in.alpha_2, in.t2, r->rho_2, r);
+        else if (plate2)
+            r->rk_connector =
+                Calc_Ring_Connector_Plate_Rk(in.d, he, in.alpha_1, in.t1, r->rho_1, r);
         r->point_member = point_connector;
         r->gamma_connector = in.gamma_m_1;
     } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
@@ -621,9 +628,11 @@ int Lateral_By_Family(const Connection_Input &in, Connection_Result *r, bool leg
             r->rk_connector = Calc_Toothed_Plate_Rk(type, dc, in.d_bolt, he, in.t1, in.t2,
                                                     std::min(r->rho_1, r->rho_2), r);
         else if (plate1)
-            r->rk_connector = Calc_Toothed_Plate_Plate_Rk(type, dc, in.d_bolt, he, in.t2, r->rho_2, r);
+            r->rk_connector =
+                Calc_Toothed_Plate_Plate_Rk(type, dc, in.d_bolt, he, in.t2, r->rho_2, r);
         else
-            r->rk_connector = Calc_Toothed_Plate_Plate_Rk(type, dc, in.d_bolt, he, in.t1, r->rho_1, r);
+            r->rk_connector =
+                Calc_Toothed_Plate_Plate_Rk(type, dc, in.d_bolt, he, in.t1, r->rho_1, r);
         r->gamma_connector = std::max(in.gamma_m_1, in.gamma_m_2);
     } else if (Is_Vbm_Nail(type) || type == VBM_KLAMMER || Is_Vbm_Din571_Screw(type)
                || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)) {
@@ -677,7 +686,7 @@ int Run_Angle(Connection_Base *b, const Connection_Input &input, bool spacings,
 
     /* totals */
     if (type == VBM_KLAMMER && std::min(in.staple_angle_1, in.staple_angle_2) < 30.0) {
-        r->rk_lateral *= 0.7;                   /* EN 1995-1-1, 8.4(4) */
+        r->rk_lateral *= 0.7; /* EN 1995-1-1, 8.4(4) */
         r->rd_lateral *= 0.7;
     }
     if (legacy) {
@@ -688,7 +697,8 @@ int Run_Angle(Connection_Base *b, const Connection_Input &input, bool spacings,
         r->r_ax = Nad_Params == nullptr ? Calc_Axial_Din1052(in, l_ef_again, f_c90_again, r)
                                         : Calc_Axial_Ec5(in, l_ef_again, f_c90_again, r);
         r->rope_share = (in.rope_effect == 1 && pair_ok)
-                      ? Calc_Rope_Effect_Share(in, r->r_ax, l_ef_again, f_c90_again, r) : 0.0;
+                            ? Calc_Rope_Effect_Share(in, r->r_ax, l_ef_again, f_c90_again, r)
+                            : 0.0;
         if (type == VBM_KLAMMER && std::min(in.staple_angle_1, in.staple_angle_2) < 30.0)
             r->rope_share *= 0.7;
         r->rk_lateral += r->rope_share;
@@ -699,10 +709,9 @@ int Run_Angle(Connection_Base *b, const Connection_Input &input, bool spacings,
     const double km = std::sqrt(r->kmod_1 * r->kmod_2);
     if (in.proof_method == 0 || in.proof_method == 1) {
         if (r->gamma_lateral > 0.0)
-            r->rd_lateral = Calc_Geometric_Mean_Ratio(r->rk_lateral, r->kmod_1, r->kmod_2,
-                                                      r->gamma_lateral);
-        else
-            r->rd_lateral = r->rd_lateral * km;
+            r->rd_lateral =
+                Calc_Geometric_Mean_Ratio(r->rk_lateral, r->kmod_1, r->kmod_2, r->gamma_lateral);
+        else r->rd_lateral = r->rd_lateral * km;
     }
     if (r->gamma_connector > 0.0) {
         r->rd_connector = r->rk_connector * km / r->gamma_connector;
@@ -712,8 +721,9 @@ int Run_Angle(Connection_Base *b, const Connection_Input &input, bool spacings,
     }
     r->rd_total = r->rd_lateral + r->rd_connector;
     if (in.result_in_kN) {
-        double *f[] = {&r->rk_connector, &r->rd_connector, &r->rk_lateral, &r->rd_lateral,
-                       &r->rk_total, &r->rd_total, &r->r_ax, &r->r_ax_d, &r->rope_share};
+        double *f[] = {&r->rk_connector, &r->rd_connector, &r->rk_lateral,
+                       &r->rd_lateral,   &r->rk_total,     &r->rd_total,
+                       &r->r_ax,         &r->r_ax_d,       &r->rope_share};
         for (double *p : f) *p /= 1000.0;
     }
     return 0;
@@ -769,8 +779,8 @@ int Design_Connection_Base(const Connection_Input *input, Connection_Base *base)
 ** that without `spacings` the spacing fields of the result stay 0. The message lists end as
 ** after Design_Connection. The base keeps the angles of the last design.
 */
-int Design_Connection_At(Connection_Base *base, double alpha_1, double alpha_2,
-                         int spacings, Connection_Result *result)
+int Design_Connection_At(Connection_Base *base, double alpha_1, double alpha_2, int spacings,
+                         Connection_Result *result)
 {
     if (base->code != 0) return base->code;
     Connection_Result local;
@@ -856,17 +866,30 @@ int Design_Connection_Short(Connection_Input in, Connection_Result *result)
                              /*out_penetration=*/&p, /*out_member=*/nullptr, /*out_k=*/nullptr,
                              /*out_t1_req=*/nullptr, /*out_t2_req=*/nullptr);
         in.d_3 = in.d;
-        double t1 = in.t1, t2 = in.t2;          /* the working thicknesses serve the lateral rules */
+        double t1 = in.t1, t2 = in.t2; /* the working thicknesses serve the lateral rules */
         Working_Lengths(in, p, &t1, &t2);
     }
     /* f_c90 by the value sets of the strengths getter (DIN 1052 selector per material) */
     const auto set_of = [](int mat) {
         switch (mat) {
-        case MAT_OSB: case MAT_GIPSKARTON: case MAT_SPERRHOLZ: case MAT_KERTO_S: case MAT_KERTO_Q:
-        case MAT_BAUBUCHE_PLATTE: case MAT_STEICO_LVL: case MAT_POLLM_LVL_S: case MAT_STEICO_GLVL: return 1;
-        case MAT_NADELHOLZ: case MAT_LAUBHOLZ: case MAT_BSH_EC: case MAT_BSH_DIN: case MAT_BAUBUCHE_GL75:
-            return 7;   /* bare-code: value sets of the strengths getter, not codes */
-        case MAT_SPANPLATTE: case MAT_FASERPLATTE: case MAT_FERMACELL: return 4; /* bare-code: as above */
+        case MAT_OSB:
+        case MAT_GIPSKARTON:
+        case MAT_SPERRHOLZ:
+        case MAT_KERTO_S:
+        case MAT_KERTO_Q:
+        case MAT_BAUBUCHE_PLATTE:
+        case MAT_STEICO_LVL:
+        case MAT_POLLM_LVL_S:
+        case MAT_STEICO_GLVL: return 1;
+        case MAT_NADELHOLZ:
+        case MAT_LAUBHOLZ:
+        case MAT_BSH_EC:
+        case MAT_BSH_DIN:
+        case MAT_BAUBUCHE_GL75:
+            return 7; /* bare-code: value sets of the strengths getter, not codes */
+        case MAT_SPANPLATTE:
+        case MAT_FASERPLATTE:
+        case MAT_FERMACELL: return 4; /* bare-code: as above */
         default: return 1;
         }
     };

@@ -54,38 +54,40 @@ double Calc_Axial_Ec5(const Connection_Input &input, double l_ef, double f_c90,
                       Connection_Result *result);
 
 /* Compression check of a fully threaded screw of approval ETA-11/0190. Returns 0. */
-int Calc_Screw_Buckling_Eta11(const Connection_Input &input, double l_ef, Connection_Result *result);
+int Calc_Screw_Buckling_Eta11(const Connection_Input &input, double l_ef,
+                              Connection_Result *result);
 
 /* Compression check of a fully threaded screw of approval ETA-12/0114. Returns 0. */
-int Calc_Screw_Buckling_Eta12(const Connection_Input &input, double l_ef, Connection_Result *result);
+int Calc_Screw_Buckling_Eta12(const Connection_Input &input, double l_ef,
+                              Connection_Result *result);
 
 /*
 ** Return the rope-effect share of the lateral capacity (N), min(limit, Fax,Rk / 4), with the limit
 ** by fastener kind as a share of F_ref (EN 1995-1-1, 8.2.2(2); DIN 1052, 12.2.2(5)), and write it
 ** into rope_share. A fastener that may carry no axial share gets 0 and nothing is written.
 */
-double Calc_Rope_Effect_Share(const Connection_Input &input, double f_ref, double l_ef, double f_c90,
-                              Connection_Result *result);
+double Calc_Rope_Effect_Share(const Connection_Input &input, double f_ref, double l_ef,
+                              double f_c90, Connection_Result *result);
 
 /* ---------------------------------------------------------------- design run */
 
-#define BASE_MSG_MAX 16             /* message codes per list a base keeps */
+#define BASE_MSG_MAX 16 /* message codes per list a base keeps */
 
 /* The part of a design that does not depend on the force-to-grain angles, for many designs of
 ** one connection at changing angles (Design_Connection_Base, Design_Connection_At). Valid while
 ** the catalogues and the annex are unchanged. */
 typedef struct Connection_Base {
-    Connection_Input input;         /* the input as given */
-    Connection_Input in;            /* the input of the lateral rules */
-    double spacing_axis_angle;      /* degrees, the axis angle the spacing rules read */
-    Connection_Result r;            /* what the steps before the lateral resistance filled */
-    double rho_spacing_1;           /* kg/m³, densities of the spacing rules */
+    Connection_Input input;    /* the input as given */
+    Connection_Input in;       /* the input of the lateral rules */
+    double spacing_axis_angle; /* degrees, the axis angle the spacing rules read */
+    Connection_Result r;       /* what the steps before the lateral resistance filled */
+    double rho_spacing_1;      /* kg/m³, densities of the spacing rules */
     double rho_spacing_2;
-    int32_t pair_ok;                /* the material pair allows the rope effect */
-    int32_t legacy;                 /* the older run */
-    int32_t code;                   /* code of the input check; 0 when the base is usable */
-    int32_t repeatable;             /* the messages of the base are kept */
-    int32_t msg_count, msg_count2;  /* message codes of the base in list 1 and 2 */
+    int32_t pair_ok;               /* the material pair allows the rope effect */
+    int32_t legacy;                /* the older run */
+    int32_t code;                  /* code of the input check; 0 when the base is usable */
+    int32_t repeatable;            /* the messages of the base are kept */
+    int32_t msg_count, msg_count2; /* message codes of the base in list 1 and 2 */
     int32_t msg[2][BASE_MSG_MAX];
 } Connection_Base;
 
@@ -129,8 +131,8 @@ int Design_Connection_Base(const Connection_Input *input, Connection_Base *base)
 ** that without `spacings` the spacing fields of the result stay 0. The message lists end as
 ** after Design_Connection. The base keeps the angles of the last design.
 */
-int Design_Connection_At(Connection_Base *base, double alpha_1, double alpha_2,
-                         int spacings, Connection_Result *result);
+int Design_Connection_At(Connection_Base *base, double alpha_1, double alpha_2, int spacings,
+                         Connection_Result *result);
 
 /*
 ** Design the base at 90 degrees and tell whether its design resistance rd_total can only fall (or

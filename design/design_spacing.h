@@ -120,7 +120,7 @@ double Get_Screw_Factor_3(int mat, int type, double d);
 typedef struct Vbm_Member_Layers {
     int count;
     int member[SEGMENT_MAX_LAYERS];
-    double thickness[SEGMENT_MAX_LAYERS];   /* mm */
+    double thickness[SEGMENT_MAX_LAYERS]; /* mm */
 } Vbm_Member_Layers;
 
 /*

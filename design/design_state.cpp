@@ -13,10 +13,7 @@ Design_Run_Rec *Design_Run_Current(void)
     return Current_Run != nullptr ? Current_Run : &Thread_Run;
 }
 
-Msg_Code_Block *Design_Run_Messages(void)
-{
-    return &Design_Run_Current()->messages;
-}
+Msg_Code_Block *Design_Run_Messages(void) { return &Design_Run_Current()->messages; }
 
 Design_Run_Rec *Design_Run_Use(Design_Run_Rec *run)
 {

@@ -14,20 +14,20 @@
 ** arguments they came from, so that the designs of one member at many angles only turn it. */
 typedef struct Design_Fh_Plan {
     bool valid;
-    bool din;                       /* no annex */
-    bool metal;                     /* the member is a metal plate */
+    bool din;   /* no annex */
+    bool metal; /* the member is a metal plate */
     int type, predrilled, mat, grade;
-    double d, t, rho_k;             /* mm, mm, kg/m³ */
-    double fh0;                     /* N/mm² */
+    double d, t, rho_k; /* mm, mm, kg/m³ */
+    double fh0;         /* N/mm² */
     double k90;
-    int status;                     /* 0 or 1008 */
+    int status; /* 0 or 1008 */
 } Design_Fh_Plan;
 
-#define DESIGN_TEXT_SIZE 1024       /* bytes of a message text buffer */
-#define DESIGN_LABEL_SIZE 64        /* bytes of a label buffer */
+#define DESIGN_TEXT_SIZE  1024 /* bytes of a message text buffer */
+#define DESIGN_LABEL_SIZE 64   /* bytes of a label buffer */
 
 struct Design_Run_Rec {
-    Msg_Code_Block messages{};      /* Msg_Codes with Msg_Count and Msg_Count2 */
+    Msg_Code_Block messages{}; /* Msg_Codes with Msg_Count and Msg_Count2 */
     /* sin and cos of the last angle (rad) the embedment rule turned */
     double sin_cos_alpha = 0.0, sin_alpha = 0.0, cos_alpha = 1.0;
     Design_Fh_Plan fh_plan{};
@@ -40,13 +40,13 @@ struct Design_Run_Rec {
     struct {
         bool valid;
         int n;
-        double d, a1, ref, n0;      /* mm, mm, -, - */
+        double d, a1, ref, n0; /* mm, mm, -, - */
     } bolt_n_ef{};
     /* the last yield moment of the general formula, with what chose and fed it */
     struct {
         bool valid;
         int type, threaded_rod;
-        double d, fu, my;           /* mm, N/mm², Nmm */
+        double d, fu, my; /* mm, N/mm², Nmm */
     } yield{};
     char error_text[DESIGN_TEXT_SIZE] = "";         /* Get_Error_Text */
     char hint_text[DESIGN_TEXT_SIZE] = "";          /* Get_Hint_Text */
@@ -70,12 +70,12 @@ void Design_Sin_Cos(double alpha, double *s, double *c);
 
 /* While it lives, *run is the record of the calling thread's designs; the one before after it. */
 class Design_Run_Scope {
-public:
+  public:
     explicit Design_Run_Scope(Design_Run_Rec *run) : before_(Design_Run_Use(run)) {}
     ~Design_Run_Scope() { Design_Run_Use(before_); }
     Design_Run_Scope(const Design_Run_Scope &) = delete;
     Design_Run_Scope &operator=(const Design_Run_Scope &) = delete;
 
-private:
+  private:
     Design_Run_Rec *before_;
 };

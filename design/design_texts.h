@@ -10,9 +10,9 @@
 #include <cstdint>
 
 /* Display-font symbol strings shared with the print-list writers. */
-extern const char Sym_Diameter[];       /* "\x8C" diameter sign */
-extern const char Sym_Greater_Equal[];  /* "\xF2" greater-or-equal sign */
-extern const char Sym_Delta[];          /* "\xA3" Delta sign */
+extern const char Sym_Diameter[];      /* "\x8C" diameter sign */
+extern const char Sym_Greater_Equal[]; /* "\xF2" greater-or-equal sign */
+extern const char Sym_Delta[];         /* "\xA3" Delta sign */
 
 /* ---------------------------------------------------------------- message catalogue */
 
@@ -40,13 +40,13 @@ const char *Get_Hint_Text_Cp1252(int32_t code);
 ** gives the EN 1995 number. */
 enum : int32_t {
     SPACING_RULE_NONE = 0,
-    SPACING_RULE_DOWEL = 8,             /* dowels and fitted bolts */
+    SPACING_RULE_DOWEL = 8, /* dowels and fitted bolts */
     SPACING_RULE_BOLT = 9,
-    SPACING_RULE_NAIL = 10,             /* nails and screws */
+    SPACING_RULE_NAIL = 10, /* nails and screws */
     SPACING_RULE_STAPLE = 13,
-    SPACING_RULE_RING = 18,             /* ring and shear-plate connectors */
-    SPACING_RULE_TOOTHED = 20,          /* toothed plates C1, C2, C5 */
-    SPACING_RULE_TOOTHED_ROUND = 21     /* toothed plates C10, C11 */
+    SPACING_RULE_RING = 18,         /* ring and shear-plate connectors */
+    SPACING_RULE_TOOTHED = 20,      /* toothed plates C1, C2, C5 */
+    SPACING_RULE_TOOTHED_ROUND = 21 /* toothed plates C10, C11 */
 };
 
 /*
@@ -94,8 +94,8 @@ double Calc_Vbm_Net_Section_Loss(int type, double d, int connector_row, int bolt
 ** fitted, B1 connectors their d3, C2 and C11 the mean of bolt hole and d (area: the bolt hole).
 ** Types without a hole rule give 0 and the catalogue diameter d as width.
 */
-double Calc_Vbm_Hole_Width(int type, int catalogue_row, int bolt_index, int predrilled,
-                           int fitted, double t, double *width);
+double Calc_Vbm_Hole_Width(int type, int catalogue_row, int bolt_index, int predrilled, int fitted,
+                           double t, double *width);
 
 /* Return the partial factor of aluminium-plate bearing: the second factor of the annex's
 ** EN 1999 block, or 1.1 when the block holds none. */

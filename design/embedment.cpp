@@ -21,17 +21,22 @@ double Calc_K90(double d, int mat)
     if (Nad_Params == nullptr && d <= 8.0) return 1.0;
     double a;
     switch (mat) {
-    case MAT_NADELHOLZ: case MAT_BSH_EC: case MAT_BSH_DIN: case MAT_C24_DENSITY:
-        a = 1.35; break;
-    case MAT_LAUBHOLZ: case MAT_BAUBUCHE_GL75:
-        a = 0.90; break;
-    case MAT_KERTO_S: case MAT_KERTO_Q: case MAT_POLLM_LVL_S:
-        a = 1.15; break;
-    case MAT_STEICO_JOIST: case MAT_STEICO_WALL: case MAT_STEICO_GLVL: case MAT_FURNIERSCHICHTHOLZ:
-    case MAT_BAUBUCHE_PLATTE: case MAT_STEICO_LVL:
-        a = 1.30; break;
-    default:
-        a = 0.0; break;
+    case MAT_NADELHOLZ:
+    case MAT_BSH_EC:
+    case MAT_BSH_DIN:
+    case MAT_C24_DENSITY: a = 1.35; break;
+    case MAT_LAUBHOLZ:
+    case MAT_BAUBUCHE_GL75: a = 0.90; break;
+    case MAT_KERTO_S:
+    case MAT_KERTO_Q:
+    case MAT_POLLM_LVL_S: a = 1.15; break;
+    case MAT_STEICO_JOIST:
+    case MAT_STEICO_WALL:
+    case MAT_STEICO_GLVL:
+    case MAT_FURNIERSCHICHTHOLZ:
+    case MAT_BAUBUCHE_PLATTE:
+    case MAT_STEICO_LVL: a = 1.30; break;
+    default: a = 0.0; break;
     }
     return a + 0.015 * d;
 }
@@ -64,25 +69,16 @@ double Calc_Fh_Alpha_Perp(double fh0, double alpha, double k)
     return fh0 / (s * s + k * c * c);
 }
 
-double Calc_Fh0_Bolt(double d, double rho_k)
-{
-    return 0.082 * (1.0 - 0.01 * d) * rho_k;
-}
+double Calc_Fh0_Bolt(double d, double rho_k) { return 0.082 * (1.0 - 0.01 * d) * rho_k; }
 
-double Calc_Fh_Plywood_Bolt(double d, double rho_k)
-{
-    return 0.11 * (1.0 - 0.01 * d) * rho_k;
-}
+double Calc_Fh_Plywood_Bolt(double d, double rho_k) { return 0.11 * (1.0 - 0.01 * d) * rho_k; }
 
 double Calc_Fh_Panel_Bolt_50(double d, double t)
 {
     return 50.0 * std::pow(d, -0.6) * std::pow(t, 0.2);
 }
 
-double Calc_Fh_Panel_7(double d, double t)
-{
-    return 7.0 * std::pow(d, -0.7) * std::pow(t, 0.9);
-}
+double Calc_Fh_Panel_7(double d, double t) { return 7.0 * std::pow(d, -0.7) * std::pow(t, 0.9); }
 
 double Calc_Fh_Eps(double rho_k, double d, double alpha, double beta, double eps)
 {
@@ -95,8 +91,8 @@ double Calc_Fh_Inclined(double d, double rho_k, double a, double b, double c)
     const double sa = std::sin(a), ca = std::cos(a), sb = std::sin(b), cb = std::cos(b);
     const double sc = std::sin(c), cc = std::cos(c);
     return 0.082 * rho_k * std::pow(d, -0.15)
-         / ((ca * ca + (0.5 + 0.024 * d) * sa * sa) * (sb * sb + 1.2 * cb * cb)
-            * (sc * sc + 2.5 * cc * cc));
+           / ((ca * ca + (0.5 + 0.024 * d) * sa * sa) * (sb * sb + 1.2 * cb * cb)
+              * (sc * sc + 2.5 * cc * cc));
 }
 
 /* ---------------------------------------------------------------- laminated beech */
@@ -111,8 +107,8 @@ double Calc_Fh_Beech_K(int type, int grade, double d)
     if (Is_Vbm_Dowel_Or_Bolt(type)) return std::max(d / (d - 2.0), 1.15);
     if (Is_Vbm_Din571_Screw(type)) {
         if (grade == 0 || grade == 1) return d <= 12.0 ? 1.0 : std::max(d / (d - 2.0), 1.15);
-        if (grade == 2) return d <= 12.0 ? std::max(d / (d - 2.0), 3.0)
-                                         : std::max(d / (d - 2.0), 1.15);
+        if (grade == 2)
+            return d <= 12.0 ? std::max(d / (d - 2.0), 3.0) : std::max(d / (d - 2.0), 1.15);
     }
     return 1.0;
 }
@@ -150,7 +146,7 @@ double Calc_Fh_Beech_Lvl(int type, int mat, int grade, double rho_k, double d, i
 bool Design_Is_Screw(int type)
 {
     return Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)
-        || Is_Vbm_Screw_Family_C(type);
+           || Is_Vbm_Screw_Family_C(type);
 }
 
 bool Design_Is_Approved_Screw(int type)
@@ -158,10 +154,7 @@ bool Design_Is_Approved_Screw(int type)
     return Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
 }
 
-static bool Same_Value(double a, double b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+static bool Same_Value(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, double t,
             double rho_k, int mat, int grade, const Vbm_User_Embedment *user)
@@ -194,17 +187,16 @@ int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, do
         /* dowels, bolts, connectors and everything else */
         double k90 = Calc_K90(d, mat);
         switch (mat) {
-        case MAT_OSB: case MAT_SPANPLATTE:
-            fh = Calc_Fh_Panel_Bolt_50(d, t);
-            break;
-        case MAT_SPERRHOLZ:
-            fh = Calc_Fh_Plywood_Bolt(d, rho_k);
-            break;
-        case MAT_FERMACELL:
-            fh = Calc_Fh_Panel_7(d, t);
-            break;
-        case MAT_KERTO_S: case MAT_KERTO_Q:
-            if (Nad_Params == nullptr && d <= 8.0) { k90 = 1.0; status = 1008; }
+        case MAT_OSB:
+        case MAT_SPANPLATTE: fh = Calc_Fh_Panel_Bolt_50(d, t); break;
+        case MAT_SPERRHOLZ: fh = Calc_Fh_Plywood_Bolt(d, rho_k); break;
+        case MAT_FERMACELL: fh = Calc_Fh_Panel_7(d, t); break;
+        case MAT_KERTO_S:
+        case MAT_KERTO_Q:
+            if (Nad_Params == nullptr && d <= 8.0) {
+                k90 = 1.0;
+                status = 1008;
+            }
             fh = Calc_Fh_Alpha(Calc_Fh_Panel_37(d), alpha, k90);
             break;
         case MAT_BAUBUCHE_PLATTE:
@@ -217,38 +209,38 @@ int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, do
             fh = Calc_Fh_Alpha_Perp(Calc_Fh_Alpha(Calc_Fh0_Bolt(d, rho_k), alpha, k90),
                                     DESIGN_PI / 2.0, std::max(d / (d - 2.0), 1.15));
             break;
-        case MAT_STEICO_JOIST: case MAT_STEICO_WALL: case MAT_STEICO_GLVL: case MAT_NADELHOLZ:
-        case MAT_LAUBHOLZ: case MAT_BSH_EC: case MAT_BSH_DIN: case MAT_BAUBUCHE_GL75: case MAT_STEICO_LVL:
-            if (Nad_Params == nullptr && d <= 8.00001) { k90 = 1.0; status = 1008; }
+        case MAT_STEICO_JOIST:
+        case MAT_STEICO_WALL:
+        case MAT_STEICO_GLVL:
+        case MAT_NADELHOLZ:
+        case MAT_LAUBHOLZ:
+        case MAT_BSH_EC:
+        case MAT_BSH_DIN:
+        case MAT_BAUBUCHE_GL75:
+        case MAT_STEICO_LVL:
+            if (Nad_Params == nullptr && d <= 8.00001) {
+                k90 = 1.0;
+                status = 1008;
+            }
             fh0 = Calc_Fh0_Bolt(d, rho_k);
             fh = Calc_Fh_Alpha(fh0, alpha, k90);
             alpha_rule = true;
             k90_rule = k90;
             break;
-        default:
-            fh = 0.0;
-            break;
+        default: fh = 0.0; break;
         }
     } else if (Is_Mat_Timber(mat)) {
         fh = Calc_Fh_Nail(d, rho_k, predrilled);
     } else {
         switch (mat) {
-        case MAT_OSB: case MAT_SPANPLATTE:
-            fh = Calc_Fh_Panel_50(d, t, predrilled);
-            break;
-        case MAT_GIPSKARTON:
-            fh = Calc_Fh_Panel_3_9(d, t);
-            break;
-        case MAT_SPERRHOLZ:
-            fh = Calc_Fh_Plywood(d, rho_k, predrilled);
-            break;
-        case MAT_FASERPLATTE:
-            fh = Calc_Fh_Panel_30(d, t);
-            break;
-        case MAT_FERMACELL:
-            fh = Calc_Fh_Panel_7(d, t);
-            break;
-        case MAT_KERTO_S: case MAT_KERTO_Q:
+        case MAT_OSB:
+        case MAT_SPANPLATTE: fh = Calc_Fh_Panel_50(d, t, predrilled); break;
+        case MAT_GIPSKARTON: fh = Calc_Fh_Panel_3_9(d, t); break;
+        case MAT_SPERRHOLZ: fh = Calc_Fh_Plywood(d, rho_k, predrilled); break;
+        case MAT_FASERPLATTE: fh = Calc_Fh_Panel_30(d, t); break;
+        case MAT_FERMACELL: fh = Calc_Fh_Panel_7(d, t); break;
+        case MAT_KERTO_S:
+        case MAT_KERTO_Q:
             fh = Calc_Fh_Alpha(Calc_Fh_Nail(d, rho_k, predrilled), alpha, Calc_K90(d, mat));
             break;
         case MAT_BAUBUCHE_GL75:
@@ -264,18 +256,19 @@ int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, do
                                              : Calc_Fh_Nail(d, rho_k, predrilled);
             break;
         case MAT_POLLM_LVL_S:
-            fh = Calc_Fh_Alpha_Perp(Calc_Fh_Alpha(Calc_Fh0_Bolt(d, rho_k), alpha,
-                                                  Calc_K90(d, mat)),
+            fh = Calc_Fh_Alpha_Perp(Calc_Fh_Alpha(Calc_Fh0_Bolt(d, rho_k), alpha, Calc_K90(d, mat)),
                                     DESIGN_PI / 2.0, std::max(d / (d - 2.0), 1.15));
             break;
-        case MAT_STEICO_JOIST: case MAT_STEICO_WALL: case MAT_STEICO_GLVL: case MAT_STEICO_LVL:
+        case MAT_STEICO_JOIST:
+        case MAT_STEICO_WALL:
+        case MAT_STEICO_GLVL:
+        case MAT_STEICO_LVL:
             fh = Calc_Fh_Nail(d, rho_k, predrilled);
-            if ((mat == MAT_STEICO_WALL || mat == MAT_STEICO_JOIST) && grade != 0 && t < 3.1) fh /= 3.0;
+            if ((mat == MAT_STEICO_WALL || mat == MAT_STEICO_JOIST) && grade != 0 && t < 3.1)
+                fh /= 3.0;
             if (predrilled) fh *= 0.8;
             break;
-        default:
-            fh = 0.0;
-            break;
+        default: fh = 0.0; break;
         }
     }
 
@@ -318,10 +311,9 @@ int Calc_Fh_Both_Members(double *out_fh1, double *out_fh2, double d, int type, i
 }
 
 int Calc_Fh_Both_Members_Scaled(double c1, double c2, double c3, double c4, double *out_fh1,
-                                double *out_fh2, double d, int type, int predrilled,
-                                double alpha1, double alpha2, double t1, double t2, double rho1,
-                                double rho2, int mat1, int mat2, int g1, int g2,
-                                const Vbm_User_Embedment *user1,
+                                double *out_fh2, double d, int type, int predrilled, double alpha1,
+                                double alpha2, double t1, double t2, double rho1, double rho2,
+                                int mat1, int mat2, int g1, int g2, const Vbm_User_Embedment *user1,
                                 const Vbm_User_Embedment *user2)
 {
     const int s = Calc_Fh_Both_Members(/*out_fh1=*/out_fh1, /*out_fh2=*/out_fh2, /*d=*/d,

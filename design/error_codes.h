@@ -12,13 +12,13 @@
 enum : int32_t {
     DERR_NONE = 0,
     /* the fastener and the joint */
-    DERR_DIAMETER_NOT_POSITIVE = 4,         /* d <= 0 (or below the smallest size) */
+    DERR_DIAMETER_NOT_POSITIVE = 4, /* d <= 0 (or below the smallest size) */
     DERR_LENGTH_TOO_SMALL = 5,
     DERR_FASTENER_TOO_SHORT = 6,
     DERR_TOO_SHORT_DOUBLE_SHEAR = 7,
     DERR_NAIL_PENETRATION_4D = 8,
     DERR_SCREW_PENETRATION_4D = 9,
-    DERR_PLATE_SINGLE_SHEAR_ONLY = 10,      /* nails, screws, staples with plates */
+    DERR_PLATE_SINGLE_SHEAR_ONLY = 10, /* nails, screws, staples with plates */
     DERR_FASTENER_TOO_LONG = 11,
     DERR_STEEL_STEEL = 12,
     /* splitting of thin timber, EN 1995-1-1 eq. (8.18) and (8.19) */
@@ -47,7 +47,7 @@ enum : int32_t {
     DERR_ASSY_GYPSUM = 33,
     DERR_ASSY_PANEL_HEAD_SIDE_ONLY = 34,
     DERR_ASSY_FERMACELL = 35,
-    DERR_FLAT_HEAD_ON_STEEL = 36,           /* cylinder or pan head on a steel plate */
+    DERR_FLAT_HEAD_ON_STEEL = 36, /* cylinder or pan head on a steel plate */
     DERR_SPAX_PANEL_1_2D = 37,
     DERR_SPAX_PANEL_WASHER_12MM = 38,
     DERR_ASSY_PANEL_1_2D = 39,
@@ -71,8 +71,8 @@ enum : int32_t {
     DERR_ASSY_SPECIES_8MM_UNDRILLED = 61,
     DERR_SPAX_SPECIES_8MM = 62,
     DERR_ETA19_SPECIES_8MM = 63,
-    DERR_ASSY_SERVICE_CLASS_1_2 = 64,       /* d > 4 mm */
-    DERR_ASSY_SERVICE_CLASS_1 = 65,         /* d <= 4 mm */
+    DERR_ASSY_SERVICE_CLASS_1_2 = 64, /* d > 4 mm */
+    DERR_ASSY_SERVICE_CLASS_1 = 65,   /* d <= 4 mm */
     DERR_ASSY_OSB_12MM = 66,
     DERR_SPAX_HARDWOOD_UNDRILLED = 68,
     DERR_SPAX_PANEL_HEAD_SIDE_ONLY = 69,
@@ -83,22 +83,22 @@ enum : int32_t {
     DERR_SPECIAL_NAIL_NEEDS_ANNEX = 94,
     /* the splice: members, pattern and combinations */
     DERR_SIDE_TIMBER_TOO_SHORT = 95,
-    DERR_MEMBER_NOT_HIGH_ENOUGH = 96,       /* a2,tc / a4,tc exceeded */
+    DERR_MEMBER_NOT_HIGH_ENOUGH = 96, /* a2,tc / a4,tc exceeded */
     DERR_SPLIT_SIDE_OR_NAIL_THICK = 97,
     DERR_STAGGERED_ROWS_ODD = 98,
     DERR_GROUPED_COLUMNS_EVEN = 99,
     DERR_STAGGERED_COLUMNS_3 = 100,
     DERR_TWO_FASTENERS_PER_HALF = 101,
-    DERR_PRESSED_C1_HARDWOOD = 102,         /* toothed-plate connectors in hardwood */
+    DERR_PRESSED_C1_HARDWOOD = 102, /* toothed-plate connectors in hardwood */
     DERR_PRESSED_C2_HARDWOOD = 103,
     DERR_PRESSED_C5_HARDWOOD = 104,
     DERR_PRESSED_C10_HARDWOOD = 105,
     DERR_PRESSED_C11_HARDWOOD = 106,
-    DERR_SPACING_TOO_LONG = 107,            /* side timber too long */
-    DERR_SPACING_TOO_HIGH = 109,            /* side timber too high */
+    DERR_SPACING_TOO_LONG = 107, /* side timber too long */
+    DERR_SPACING_TOO_HIGH = 109, /* side timber too high */
     DERR_SHORT_OR_SIDE_THICK = 110,
     DERR_MIDDLE_MIN_THICKNESS = 111,
-    DERR_CONNECTOR_TOO_HIGH = 112,          /* member too thin for the connector depth */
+    DERR_CONNECTOR_TOO_HIGH = 112, /* member too thin for the connector depth */
     DERR_SIDE_THIN_OR_NAIL_THICK = 113,
     DERR_SIDE_MIN_24MM_MEMBER = 114,
     DERR_END_DISTANCE_A3 = 119,
@@ -108,7 +108,7 @@ enum : int32_t {
     DERR_PLATE_EDGE_E2_E3 = 131,
     DERR_FAX_BELOW_MIN = 133,
     DERR_LEF_BELOW_8D = 135,
-    DERR_ETA19_PENETRATION_TAB4 = 138,      /* undrilled penetration limits */
+    DERR_ETA19_PENETRATION_TAB4 = 138, /* undrilled penetration limits */
     DERR_ETA19_PENETRATION_TAB5 = 139,
     DERR_ETA19_PENETRATION_LVL = 140,
     DERR_PENETRATION_BELOW_4D = 146,

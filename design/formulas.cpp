@@ -53,7 +53,8 @@ double Calc_Mcr_Base(double x1, double x2, double x3)
 
 double Calc_Mcr(double x1, double x2, double x3, double x4, double x5)
 {
-    return Calc_Mcr_Base(x1, x3, x5) * std::sqrt(std::pow(x1, 4.0) / std::pow(x2, 4.0) * x4 / x3 + 1.0);
+    return Calc_Mcr_Base(x1, x3, x5)
+           * std::sqrt(std::pow(x1, 4.0) / std::pow(x2, 4.0) * x4 / x3 + 1.0);
 }
 
 double Calc_Sqrt_One_Plus_Inv4(double x1) { return std::sqrt(1.0 + 1.0 / std::pow(x1, 4.0)); }
@@ -97,9 +98,11 @@ double Calc_Kc90(int material, double l1, double h, int flag)
 {
     switch (material) {
     case MAT_NADELHOLZ: return l1 >= 2.0 * h ? 1.25 : 1.0;
-    case MAT_BSH_EC: case MAT_BSH_DIN: return l1 >= 2.0 * h ? 1.5 : 1.0;
+    case MAT_BSH_EC:
+    case MAT_BSH_DIN: return l1 >= 2.0 * h ? 1.5 : 1.0;
     case MAT_STEICO_LVL: return (l1 >= 2.0 * h && h < 80.0) ? 1.25 : 1.0;
-    case MAT_KERTO_S: case MAT_KERTO_Q: return flag ? 1.0 : (h < 45.0 ? 1.4 : 1.0);
+    case MAT_KERTO_S:
+    case MAT_KERTO_Q: return flag ? 1.0 : (h < 45.0 ? 1.4 : 1.0);
     default: return 1.0;
     }
 }
@@ -128,8 +131,7 @@ double Calc_Fc90_Capacity(int material, double f_c90, double l1, double h, doubl
 }
 
 double Calc_Fc90_Share(int material, double x1, double x2, double x3, double x4, double x5,
-                       double x6, int n, double x7, double x8, double x9, double x10,
-                       double *out)
+                       double x6, int n, double x7, double x8, double x9, double x10, double *out)
 {
     const double R = Calc_Fc90_Capacity(material, x10, x1, x2, x3, x4, x5, x6, n);
     const double o = x7 * x9 / (x8 * x9 + R);
@@ -241,10 +243,7 @@ double Calc_Bolt_N_Ef_B(double x1, int n, double x2, double x3, double alpha)
     return (90.0 - alpha) * std::min(n0, static_cast<double>(n)) / 90.0 + n * alpha / 90.0;
 }
 
-double Calc_N_Pow_09(int n)
-{
-    return n < 2 ? n : std::pow(n, 0.9);
-}
+double Calc_N_Pow_09(int n) { return n < 2 ? n : std::pow(n, 0.9); }
 
 int Is_Vbm_Nail_Or_Staple_Type(int type)
 {
@@ -263,14 +262,11 @@ int Check_Edge_4d(double x1, double x2, double x3, double x4)
     return 4.0 * x1 <= x4 - (x2 - x3) ? 1 : 0;
 }
 
-int Check_Distance_4d(double x1, double x2, double x3)
-{
-    return x1 - x3 >= 4.0 * x2 ? 1 : 0;
-}
+int Check_Distance_4d(double x1, double x2, double x3) { return x1 - x3 >= 4.0 * x2 ? 1 : 0; }
 
-int Calc_Screw_Line_Spacings_B(const Eta12_Spacing_Block *block, int predrilled_flag,
-                               int material, double alpha, double *a1, double *a2, double *a3t,
-                               double *a3c, double *a4t, double *a4c)
+int Calc_Screw_Line_Spacings_B(const Eta12_Spacing_Block *block, int predrilled_flag, int material,
+                               double alpha, double *a1, double *a2, double *a3t, double *a3c,
+                               double *a4t, double *a4c)
 {
     if (block == nullptr || predrilled_flag != 0 || !Is_Mat_Timber_B(material)) return 0;
     if (block->eta12_spacing_kind != 2 && block->eta12_spacing_kind != 3) return 0;
@@ -279,7 +275,8 @@ int Calc_Screw_Line_Spacings_B(const Eta12_Spacing_Block *block, int predrilled_
     if (a2 != nullptr) *a2 = 2.5 * d;
     if (a3t != nullptr) *a3t = 12.0 * d;
     if (a3c != nullptr) *a3c = 5.0 * d;
-    if (a4t != nullptr) *a4t = (d < 4.01 ? 3.0 + 2.0 * std::sin(alpha) : 3.0 + 4.0 * std::sin(alpha)) * d;
+    if (a4t != nullptr)
+        *a4t = (d < 4.01 ? 3.0 + 2.0 * std::sin(alpha) : 3.0 + 4.0 * std::sin(alpha)) * d;
     if (a4c != nullptr) *a4c = 3.0 * d;
     return 1;
 }
@@ -317,12 +314,24 @@ int Init_User_Screw_Record(int type, User_Screw_Record *r)
 
 double Get_Load_Coeff_A(int n)
 {
-    switch (n) { case 1: return 0.5; case 2: return 0.375; case 4: return 0.3929; case 5: return 0.3947; default: return 0.4; }
+    switch (n) {
+    case 1: return 0.5;
+    case 2: return 0.375;
+    case 4: return 0.3929;
+    case 5: return 0.3947;
+    default: return 0.4;
+    }
 }
 
 double Get_Load_Coeff_B(int n)
 {
-    switch (n) { case 1: return 0.0; case 2: return 1.25; case 3: return 1.099; case 5: return 1.132; default: return 1.141; }
+    switch (n) {
+    case 1: return 0.0;
+    case 2: return 1.25;
+    case 3: return 1.099;
+    case 5: return 1.132;
+    default: return 1.141;
+    }
 }
 
 double Get_Load_Coeff_C(int n)
@@ -366,26 +375,26 @@ void Lo_Dx(double x8, double x9, double *lo, double *dx)
 
 } // namespace
 
-double Calc_Load_Sum_A(double x1, double x2, double x3, double x4, double x5, double x6,
-                       double x7, double x8, double x9)
+double Calc_Load_Sum_A(double x1, double x2, double x3, double x4, double x5, double x6, double x7,
+                       double x8, double x9)
 {
     const double m = std::trunc(x2) / x3;
     double lo, dx;
     Lo_Dx(x8, x9, &lo, &dx);
     const int im = static_cast<int>(std::trunc(m));
     return std::fabs(x6) * x1 / x2 * x4 + x7 + x5 * lo * x3 / 1000.0 * Get_Load_Coeff_A(im)
-         + x5 * dx * x3 / 1000.0 * Get_Load_Coeff_C(im);
+           + x5 * dx * x3 / 1000.0 * Get_Load_Coeff_C(im);
 }
 
-double Calc_Load_Sum_B(double x1, double x2, double x3, double x4, double x5, double x6,
-                       double x7, double x8, double x9)
+double Calc_Load_Sum_B(double x1, double x2, double x3, double x4, double x5, double x6, double x7,
+                       double x8, double x9)
 {
     const double m = std::trunc(x2) / x3;
     double lo, dx;
     Lo_Dx(x8, x9, &lo, &dx);
     const int im = static_cast<int>(std::trunc(m));
     return std::fabs(x6 * x1) / x2 * x4 + x7 + x5 * lo * x3 / 1000.0 * Get_Load_Coeff_B(im)
-         + x5 * dx * x3 / 1000.0 * Get_Load_Coeff_D(im);
+           + x5 * dx * x3 / 1000.0 * Get_Load_Coeff_D(im);
 }
 
 double Calc_Deflection_A(double x1, double x2, double x3, double x4, double x5, double x6,
@@ -439,8 +448,7 @@ double Min3(double r1, double r2, double r3, int *code, double *o1, double *o2, 
 } // namespace
 
 double Calc_Min3_A(double x1, double x2, double x3, double x4, double x5, double x6, double x7,
-                   double x8, double x9, double x10, int *code, double *r1, double *r2,
-                   double *r3)
+                   double x8, double x9, double x10, int *code, double *r1, double *r2, double *r3)
 {
     double k = 1.0;
     if (Nad_Params != nullptr && x10 / 2.0 > x9) k = x9 / (x10 / 2.0);
@@ -468,7 +476,7 @@ double Calc_Poly5(double x1, double x2)
 {
     const double r = x1 / x2;
     return 1.55743 - 1.763639 * r + 5.954181 * r * r - 11.35562 * r * r * r
-         + 10.29283 * std::pow(r, 4.0) - 3.685897 * std::pow(r, 5.0);
+           + 10.29283 * std::pow(r, 4.0) - 3.685897 * std::pow(r, 5.0);
 }
 
 double Calc_Table_Interp(double x1)
@@ -478,7 +486,8 @@ double Calc_Table_Interp(double x1)
     if (x1 >= 0.9) return 2.0;
     if (x1 <= 0.0) return ys[0];
     for (int i = 1; i < 10; i++)
-        if (x1 < xs[i]) return ys[i - 1] + (x1 - xs[i - 1]) / (xs[i] - xs[i - 1]) * (ys[i] - ys[i - 1]);
+        if (x1 < xs[i])
+            return ys[i - 1] + (x1 - xs[i - 1]) / (xs[i] - xs[i - 1]) * (ys[i] - ys[i - 1]);
     return 2.0;
 }
 
@@ -486,8 +495,9 @@ double Calc_Kv_Notch(double kn, double i, double h, double alpha, double x)
 {
     const double sh = std::sqrt(h);
     return std::min(1.0, kn * (1.0 + 1.1 * std::pow(i, 1.5) / sh)
-                             / (sh * (std::sqrt(alpha * (1.0 - alpha))
-                                      + 0.8 * x / h * std::sqrt(1.0 / alpha - alpha * alpha))));
+                             / (sh
+                                * (std::sqrt(alpha * (1.0 - alpha))
+                                   + 0.8 * x / h * std::sqrt(1.0 / alpha - alpha * alpha))));
 }
 
 double Calc_Reduction_Ratio(double x1, double x2, double x3)
@@ -581,7 +591,7 @@ int Get_Material_Class(int material, double x1)
 {
     if (material == MAT_STEICO_GLVL || (material >= MAT_SPANPLATTE && material <= MAT_KERTO_Q)
         || (material >= MAT_BAUBUCHE_PLATTE && material <= MAT_POLLM_LVL_S))
-        return 5;   /* bare-code: a material class of the strengths tables, not a code */
+        return 5; /* bare-code: a material class of the strengths tables, not a code */
     if ((material >= MAT_NADELHOLZ && material <= MAT_BSH_DIN) || material == MAT_BAUBUCHE_GL75)
         return std::fabs(x1) < 1.0 ? 6 : 7;
     if (material >= MAT_OSB && material <= MAT_SPERRHOLZ) return std::fabs(x1) < 1.0 ? 2 : 3;
@@ -591,18 +601,19 @@ int Get_Material_Class(int material, double x1)
 double Get_Material_Factor(int material)
 {
     if ((material >= MAT_STEICO_JOIST && material <= MAT_STEICO_GLVL)
-        || (material >= MAT_BAUBUCHE_GL75 && material <= MAT_STEICO_LVL)) return 1.1;
+        || (material >= MAT_BAUBUCHE_GL75 && material <= MAT_STEICO_LVL))
+        return 1.1;
     if (material == MAT_NADELHOLZ || material == MAT_LAUBHOLZ) return 1.25;
-    if ((material >= MAT_BSH_EC && material <= MAT_KERTO_Q) || material == MAT_POLLM_LVL_S) return 1.15;
+    if ((material >= MAT_BSH_EC && material <= MAT_KERTO_Q) || material == MAT_POLLM_LVL_S)
+        return 1.15;
     return 1.0;
 }
 
 double Get_Member_Design_Value_D_Scaled(int type, int predrilled, int material, int grade,
-                                        int selector, double x1, double x2, double x3,
-                                        double x4)
+                                        int selector, double x1, double x2, double x3, double x4)
 {
     return Get_Member_Design_Value_D(type, predrilled, material, grade, selector, x1, x2, nullptr)
-         * x3 / x4;
+           * x3 / x4;
 }
 
 double Calc_Kh_Disabled(int material, double h) { return 1.0; }
@@ -612,7 +623,7 @@ double Calc_Kcr(int material, double f_vk)
     if (Nad_Params == nullptr) return 1.0;
     if (Nad_Params->k_cr_rule == 1)
         return (material >= MAT_NADELHOLZ && material <= MAT_BSH_DIN) ? Nad_Params->k_cr_solid
-                                                                       : Nad_Params->k_cr_other;
+                                                                      : Nad_Params->k_cr_other;
     if (material == MAT_BSH_EC || material == MAT_BSH_DIN) return 2.5 / f_vk;
     if (material == MAT_NADELHOLZ) return 2.0 / f_vk;
     if (material == MAT_LAUBHOLZ) return 0.67;

@@ -27,15 +27,36 @@ double Get_Mode_Gamma(int mode, int proof_method)
     if (proof_method == 2) return 1.0;
     if (Nad_Params != nullptr) return Nad_Params->gamma_m_connections;
     switch (mode) {
-    case 1: case 2: case 3: case 7: case 8: case 11: case 13: case 16: case 19: case 21:
-    case 23: case 25: case 27:
-        return 1.3;
-    case 4: case 5: case 9: case 14: case 17: case 28:
-        return 1.2;
-    case 6: case 10: case 12: case 15: case 18: case 20: case 22: case 24: case 26: case 29:
-        return 1.1;
-    default:
-        return -1.0;
+    case 1:
+    case 2:
+    case 3:
+    case 7:
+    case 8:
+    case 11:
+    case 13:
+    case 16:
+    case 19:
+    case 21:
+    case 23:
+    case 25:
+    case 27: return 1.3;
+    case 4:
+    case 5:
+    case 9:
+    case 14:
+    case 17:
+    case 28: return 1.2;
+    case 6:
+    case 10:
+    case 12:
+    case 15:
+    case 18:
+    case 20:
+    case 22:
+    case 24:
+    case 26:
+    case 29: return 1.1;
+    default: return -1.0;
     }
 }
 
@@ -61,8 +82,7 @@ enum My_Use { MY_CHAR, MY_DESIGN_HALF, MY_DESIGN_FULL };
 
 /* Yield moment by fastener family: the characteristic value, or for the design-value twins the
 ** DIN 571 value with fu fixed at 400 (half or full formula); not yet divided by gamma. */
-double Mode_Yield_Moment(int type, double d, double fu, int stainless, int threaded_rod,
-                         My_Use use)
+double Mode_Yield_Moment(int type, double d, double fu, int stainless, int threaded_rod, My_Use use)
 {
     /* The designs of one fastener at many angles ask for the same value again and again: the
     ** last value of the general formula is kept in the run record with what chose it (the type
@@ -74,8 +94,10 @@ double Mode_Yield_Moment(int type, double d, double fu, int stainless, int threa
         return last.my;
     if (type == VBM_BOLZEN && threaded_rod)
         return Calc_Vbm_Yield_Moment(Get_Thread_Effective_Diameter(d), fu);
-    if (Is_Vbm_Screw_Eta12(type)) return stainless == 1 ? Get_Eta12_Screw_My_Alt(d) : Get_Eta12_Screw_My(d);
-    if (Is_Vbm_Screw_Eta11(type)) return stainless == 1 ? Get_Eta11_Screw_My_Alt(d) : Get_Eta11_Screw_My(d);
+    if (Is_Vbm_Screw_Eta12(type))
+        return stainless == 1 ? Get_Eta12_Screw_My_Alt(d) : Get_Eta12_Screw_My(d);
+    if (Is_Vbm_Screw_Eta11(type))
+        return stainless == 1 ? Get_Eta11_Screw_My_Alt(d) : Get_Eta11_Screw_My(d);
     if (Is_Vbm_Screw_Family_C(type))
         return stainless == 1 ? Get_Screw_C_My_By_Type(type, d) : Get_Screw_C_My(d);
     if (Is_Vbm_Din571_Screw(type)) {
@@ -101,7 +123,8 @@ double Embedment_D(int type, int fitted_bolt, double d)
 
 bool Penetration_Type(int type)
 {
-    return Is_Vbm_Din571_Screw(type) || type == VBM_KLAMMER || type == VBM_NAGEL || Is_Vbm_Special_Nail(type);
+    return Is_Vbm_Din571_Screw(type) || type == VBM_KLAMMER || type == VBM_NAGEL
+           || Is_Vbm_Special_Nail(type);
 }
 
 /* The raw values of the timber-to-timber modes 1..10 (index = mode), rope effect added where
@@ -111,33 +134,37 @@ void Timber_Modes(double fh, double beta, double t1, double t2, double d, double
 {
     const double b = beta, q = t2 / t1;
     const double k105 = factors ? 1.05 : 1.0, k115 = factors ? 1.15 : 1.0;
-    const auto rp = [&](double part, double fax) { return rope ? Calc_Rope_Effect(type, part, fax) : 0.0; };
+    const auto rp = [&](double part, double fax) {
+        return rope ? Calc_Rope_Effect(type, part, fax) : 0.0;
+    };
     r[0] = 0.0;
     r[1] = fh * t1 * d;
     r[2] = fh * t2 * d * b;
-    double p = fh * t1 * d / (1.0 + b)
-             * (std::sqrt(b + 2.0 * b * b * (1.0 + q + q * q) + b * b * b * q * q) - b * (1.0 + q));
+    double p =
+        fh * t1 * d / (1.0 + b)
+        * (std::sqrt(b + 2.0 * b * b * (1.0 + q + q * q) + b * b * b * q * q) - b * (1.0 + q));
     r[3] = p + rp(p, fax_single);
     p = k105 * fh * t1 * d / (2.0 + b)
-      * (std::sqrt(2.0 * b * (1.0 + b) + 4.0 * b * (2.0 + b) * my / (fh * d * t1 * t1)) - b);
+        * (std::sqrt(2.0 * b * (1.0 + b) + 4.0 * b * (2.0 + b) * my / (fh * d * t1 * t1)) - b);
     r[4] = p + rp(p, fax_single);
     p = k105 * fh * t2 * d / (1.0 + 2.0 * b)
-      * (std::sqrt(2.0 * b * b * (1.0 + b) + 4.0 * b * (1.0 + 2.0 * b) * my / (fh * d * t2 * t2)) - b);
+        * (std::sqrt(2.0 * b * b * (1.0 + b) + 4.0 * b * (1.0 + 2.0 * b) * my / (fh * d * t2 * t2))
+           - b);
     r[5] = p + rp(p, fax_single);
     p = k115 * std::sqrt(2.0 * b / (1.0 + b)) * std::sqrt(2.0 * my * fh * d);
     r[6] = p + rp(p, fax_single);
     r[7] = fh * t1 * d;
     r[8] = 0.5 * fh * t2 * d * b;
     p = k105 * fh * t1 * d / (2.0 + b)
-      * (std::sqrt(2.0 * b * (1.0 + b) + 4.0 * b * (2.0 + b) * my / (fh * d * t1 * t1)) - b);
+        * (std::sqrt(2.0 * b * (1.0 + b) + 4.0 * b * (2.0 + b) * my / (fh * d * t1 * t1)) - b);
     r[9] = p + rp(p, fax_double);
     p = k115 * std::sqrt(2.0 * b / (1.0 + b)) * std::sqrt(2.0 * my * fh * d);
     r[10] = p + rp(p, fax_double);
 }
 
 /* Point-side thickness and the set of equations after the penetration rule. */
-double Point_Side_Thickness(int type, int shear_planes, double d, double length,
-                            double axis_angle, double t1, double t2, int *planes)
+double Point_Side_Thickness(int type, int shear_planes, double d, double length, double axis_angle,
+                            double t1, double t2, int *planes)
 {
     *planes = shear_planes;
     if (!Penetration_Type(type)) return t2;
@@ -169,9 +196,9 @@ void Not_Determinable(Connection_Result *result)
 
 int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double length,
                           double axis_angle, int predrilled, int stainless, int fitted_bolt,
-                          int threaded_rod, int vbm_type, double alpha_1, double alpha_2,
-                          double t1, double t2, double rho_1, double rho_2, int mat_1, int mat_2,
-                          int grade_1, int grade_2, double fu, const Vbm_User_Embedment *user,
+                          int threaded_rod, int vbm_type, double alpha_1, double alpha_2, double t1,
+                          double t2, double rho_1, double rho_2, int mat_1, int mat_2, int grade_1,
+                          int grade_2, double fu, const Vbm_User_Embedment *user,
                           Connection_Result *result)
 {
     const double my = Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_CHAR);
@@ -183,8 +210,8 @@ int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double l
                          /*mat2=*/mat_2, /*g1=*/grade_1, /*g2=*/grade_2, /*user1=*/user,
                          /*user2=*/nullptr);
     int planes = shear_planes;
-    const double t2p = Point_Side_Thickness(vbm_type, shear_planes, d, length, axis_angle, t1, t2,
-                                            &planes);
+    const double t2p =
+        Point_Side_Thickness(vbm_type, shear_planes, d, length, axis_angle, t1, t2, &planes);
     const double r_ax = result != nullptr ? result->r_ax : 0.0;
     const double fax_single = vbm_type == VBM_KLAMMER ? r_ax / 2.0 : r_ax;
 
@@ -226,9 +253,9 @@ int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double l
 int Calc_Rd_Timber_Timber(double gamma_m_1, double gamma_m_2, double gamma_steel, double kmod_1,
                           double kmod_2, int shear_planes, double d, double length,
                           double axis_angle, int predrilled, int stainless, int fitted_bolt,
-                          int threaded_rod, int vbm_type, double alpha_1, double alpha_2,
-                          double t1, double t2, double rho_1, double rho_2, int mat_1, int mat_2,
-                          int grade_1, int grade_2, double fu, const Vbm_User_Embedment *user,
+                          int threaded_rod, int vbm_type, double alpha_1, double alpha_2, double t1,
+                          double t2, double rho_1, double rho_2, int mat_1, int mat_2, int grade_1,
+                          int grade_2, double fu, const Vbm_User_Embedment *user,
                           Connection_Result *result)
 {
     double my = Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_DESIGN_HALF);
@@ -256,8 +283,8 @@ int Calc_Rd_Timber_Timber(double gamma_m_1, double gamma_m_2, double gamma_steel
         return 0;
     }
     int planes = shear_planes;
-    const double t2p = Point_Side_Thickness(vbm_type, shear_planes, d, length, axis_angle, t1, t2,
-                                            &planes);
+    const double t2p =
+        Point_Side_Thickness(vbm_type, shear_planes, d, length, axis_angle, t1, t2, &planes);
     const double beta = fh2d / fh1d;
     double rd = 0.0;
     int mode = 0;
@@ -291,8 +318,8 @@ namespace {
 
 /* Embedment strength of the timber member beside a plate (the plate itself, material 12, has
 ** none). */
-double Plate_Side_Fh(int type, int fitted_bolt, double d, int predrilled, double alpha,
-                     double t, double rho, int mat, int grade, const Vbm_User_Embedment *user)
+double Plate_Side_Fh(int type, int fitted_bolt, double d, int predrilled, double alpha, double t,
+                     double rho, int mat, int grade, const Vbm_User_Embedment *user)
 {
     double fh = 0.0;
     Calc_Fh(/*out_fh=*/&fh, /*d=*/Embedment_D(type, fitted_bolt, d), /*type=*/type,
@@ -321,7 +348,7 @@ void Inner_Plate_Rk(int proof_method, double d, int vbm_type, int stainless, int
     int mode = 0;
     if (fh > 1e-5 && t > 0.0) {
         const double r_ax = result != nullptr ? result->r_ax : 0.0;
-        double r[19];                       /* by mode; only 16 to 18 are set and read */
+        double r[19]; /* by mode; only 16 to 18 are set and read */
         r[16] = fh * t * d / Get_Mode_Gamma(16, proof_method);
         double p = Thick_Plate_Hinge(fh, t, d, my);
         r[17] = (p + Calc_Rope_Effect(vbm_type, p, r_ax)) / Get_Mode_Gamma(17, proof_method);
@@ -342,7 +369,7 @@ void Inner_Plate_Rk(int proof_method, double d, int vbm_type, int stainless, int
         result->gamma_lateral = gamma;
         result->rk_lateral = rk;
         result->rd_lateral = rd;
-        result->k_red = 1.0;                /* no thickness reduction in the exact proof */
+        result->k_red = 1.0; /* no thickness reduction in the exact proof */
         result->my_rk = my;
         result->fu_used = fu;
         result->rule_char = Map_Rule_Index(mode) & 0xFF;
@@ -358,14 +385,15 @@ void Inner_Plate_Rd(double gamma_m_1, double gamma_steel, double kmod_1, double 
 {
     const bool factors_ok = gamma_m_1 > 0.0 && gamma_steel > 0.0;
     const double fhd = factors_ok ? fh * kmod_1 / gamma_m_1 : 0.0;
-    const double myd = factors_ok
-        ? Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_DESIGN_FULL) / gamma_steel
-        : 0.0;
+    const double myd =
+        factors_ok ? Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_DESIGN_FULL)
+                         / gamma_steel
+                   : 0.0;
     const double t = t1;
     double rd = 0.0;
     int mode = 0;
     if (fhd > 1e-5 && t > 0.0) {
-        double r[19];                       /* by mode; only 16 to 18 are set and read */
+        double r[19]; /* by mode; only 16 to 18 are set and read */
         r[16] = fhd * t * d;
         r[17] = Thick_Plate_Hinge(fhd, t, d, myd);
         r[18] = std::sqrt(2.0) * std::sqrt(2.0 * myd * fhd * d);
@@ -386,9 +414,8 @@ void Inner_Plate_Rd(double gamma_m_1, double gamma_steel, double kmod_1, double 
 } // namespace
 
 int Calc_Rk_Inner_Plate(int proof_method, double d, int vbm_type, int predrilled, int stainless,
-                        int threaded_rod, int fitted_bolt, double alpha_1, double t1,
-                        double rho_1, int mat_1, int grade_1, double fu,
-                        Connection_Result *result)
+                        int threaded_rod, int fitted_bolt, double alpha_1, double t1, double rho_1,
+                        int mat_1, int grade_1, double fu, Connection_Result *result)
 {
     const double fh = Plate_Side_Fh(/*type=*/vbm_type, /*fitted_bolt=*/fitted_bolt, /*d=*/d,
                                     /*predrilled=*/predrilled, /*alpha=*/alpha_1, /*t=*/t1,
@@ -413,11 +440,11 @@ int Calc_Rd_Inner_Plate(double gamma_m_1, double gamma_m_2, double gamma_steel, 
     return 0;
 }
 
-int Calc_Rk_Rd_Inner_Plate(int proof_method, double gamma_m_1, double gamma_m_2,
-                           double gamma_steel, double kmod_1, double d, int vbm_type,
-                           int predrilled, int stainless, int threaded_rod, int fitted_bolt,
-                           double alpha_1, double t1, double rho_1, int mat_1, int grade_1,
-                           double fu, Connection_Result *result)
+int Calc_Rk_Rd_Inner_Plate(int proof_method, double gamma_m_1, double gamma_m_2, double gamma_steel,
+                           double kmod_1, double d, int vbm_type, int predrilled, int stainless,
+                           int threaded_rod, int fitted_bolt, double alpha_1, double t1,
+                           double rho_1, int mat_1, int grade_1, double fu,
+                           Connection_Result *result)
 {
     const double fh = Plate_Side_Fh(/*type=*/vbm_type, /*fitted_bolt=*/fitted_bolt, /*d=*/d,
                                     /*predrilled=*/predrilled, /*alpha=*/alpha_1, /*t=*/t1,
@@ -439,12 +466,12 @@ struct Outer_Case {
     int type;
     double d;
     int cls;
-    double k;               /* interpolation factor of an intermediate plate */
+    double k; /* interpolation factor of an intermediate plate */
     double fu;
-    double fh;              /* fh of timber member 2 (characteristic or design) */
-    double t;               /* timber thickness of the single-shear equations */
-    double my, my_f;        /* yield moment and, for DIN 571 screws, the full one */
-    double t_s;             /* DIN 571: unthreaded length in the timber */
+    double fh;       /* fh of timber member 2 (characteristic or design) */
+    double t;        /* timber thickness of the single-shear equations */
+    double my, my_f; /* yield moment and, for DIN 571 screws, the full one */
+    double t_s;      /* DIN 571: unthreaded length in the timber */
     bool din571;
 };
 
@@ -466,7 +493,8 @@ Outer_Case Outer_Prepare(const Connection_Input &in, const Connection_Result *re
     c.din571 = Is_Vbm_Din571_Screw(c.type);
     c.t = in.t2;
     const double l_ef = result != nullptr ? result->l_ef : 0.0;
-    if ((Is_Vbm_Nail_Or_Screw(c.type) || c.type == VBM_KLAMMER) && l_ef > 0.0 && l_ef < c.t) c.t = l_ef;
+    if ((Is_Vbm_Nail_Or_Screw(c.type) || c.type == VBM_KLAMMER) && l_ef > 0.0 && l_ef < c.t)
+        c.t = l_ef;
     c.t_s = in.length - in.t1 - in.l_thread;
     return c;
 }
@@ -490,7 +518,9 @@ void Outer_Modes(const Outer_Case &c, int vbm_type, int proof_method, bool facto
 {
     const double fh = c.fh, d = c.d, t = c.t, my = c.my;
     const double k115 = factors ? 1.15 : 1.0;
-    const auto rp = [&](double part, double fax) { return factors ? Calc_Rope_Effect(vbm_type, part, fax) : 0.0; };
+    const auto rp = [&](double part, double fax) {
+        return factors ? Calc_Rope_Effect(vbm_type, part, fax) : 0.0;
+    };
     const auto g = [&](int m) { return factors ? Get_Mode_Gamma(m, proof_method) : 1.0; };
     const bool ec5_design = factors && Nad_Params != nullptr && proof_method == 2;
     for (int m = 0; m < 23; m++) r[m] = 0.0;
@@ -550,10 +580,14 @@ double Outer_T_Ef(int mode, const Outer_Case &c, int planes, double t2)
     if (planes != 1) return t2;
     const double fh = c.fh, d = c.d, t = c.t, my = c.my;
     switch (mode) {
-    case 11: case 25: return 0.4 * t;
-    case 12: case 26: return 1.4 * std::sqrt(my / (fh * d));
-    case 14: case 28: return t * (std::sqrt(my / (fh * d * t * t) + 2.0) - 1.0);
-    case 15: case 29: return 2.0 * std::sqrt(my / (fh * d));
+    case 11:
+    case 25: return 0.4 * t;
+    case 12:
+    case 26: return 1.4 * std::sqrt(my / (fh * d));
+    case 14:
+    case 28: return t * (std::sqrt(my / (fh * d * t * t) + 2.0) - 1.0);
+    case 15:
+    case 29: return 2.0 * std::sqrt(my / (fh * d));
     default: return t;
     }
 }
@@ -593,7 +627,7 @@ int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result
             code = Intermediate_Code(thick, planes);
             rd = (1.0 - c.k) * r[thin] + c.k * r[thick];
             rk = (1.0 - c.k) * Get_Mode_Gamma(thin_code, pm) * r[thin]
-               + c.k * Get_Mode_Gamma(thick_code, pm) * r[thick];
+                 + c.k * Get_Mode_Gamma(thick_code, pm) * r[thick];
         }
         gamma = Get_Mode_Gamma(code, pm);
         t_ef = Outer_T_Ef(code, c, planes, input.t2);
@@ -605,7 +639,7 @@ int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result
         result->gamma_lateral = gamma;
         result->rk_lateral = rk;
         result->rd_lateral = rd;
-        result->k_red = 1.0;                /* no thickness reduction in the exact proof */
+        result->k_red = 1.0; /* no thickness reduction in the exact proof */
         result->my_rk = c.my;
         result->fu_used = c.fu;
         result->rule_char = Map_Rule_Index(code) & 0xFF;
@@ -628,8 +662,8 @@ int Calc_Rd_Outer_Plate(const Connection_Input &input, Connection_Result *result
                                      /*user=*/&input.user_embedment);
     c.fh = factors_ok ? fhk * kmod_2 / input.gamma_m_2 : 0.0;
     const double gs = factors_ok ? input.gamma_steel : 1.0;
-    c.my = Mode_Yield_Moment(c.type, c.d, c.fu, input.stainless, input.threaded_rod,
-                             MY_DESIGN_HALF) / gs;
+    c.my = Mode_Yield_Moment(c.type, c.d, c.fu, input.stainless, input.threaded_rod, MY_DESIGN_HALF)
+           / gs;
     c.my_f = (c.din571 ? Calc_Vbm_Yield_Moment(c.d, 400.0) : Calc_Vbm_Yield_Moment(c.d, c.fu)) / gs;
     const int planes = input.shear_planes == 1 ? 1 : 2;
     double rd = 0.0;

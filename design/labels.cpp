@@ -15,7 +15,7 @@
 
 const char *Get_Equation_Label(int index)
 {
-    char *label = Design_Run_Current()->equation_label;     /* DESIGN_LABEL_SIZE bytes */
+    char *label = Design_Run_Current()->equation_label; /* DESIGN_LABEL_SIZE bytes */
     const size_t label_size = DESIGN_LABEL_SIZE;
     if (index == 30) {
         snprintf(label, label_size, "Alu-Lochleibungsspannung");
@@ -23,7 +23,7 @@ const char *Get_Equation_Label(int index)
         snprintf(label, label_size, "Gl.(%d)", index);
     } else if (index <= 10) {
         int i = index;
-        if (i == 9 || i == 10) i++;             /* the equations skip the letter i */
+        if (i == 9 || i == 10) i++; /* the equations skip the letter i */
         snprintf(label, label_size, "Gl.(%c)", static_cast<char>(i + 96));
     } else if (index <= 18) {
         snprintf(label, label_size, "Gl.(%c)", static_cast<char>(index + 86));
@@ -37,18 +37,15 @@ int Map_Rule_Index_Ec5(int index)
 {
     if (Nad_Params == nullptr) return index;
     static const int32_t Ec5_Index[][2] = {
-        {SPACING_RULE_DOWEL, 5}, {SPACING_RULE_BOLT, 4},    {SPACING_RULE_NAIL, 2},
-        {SPACING_RULE_STAPLE, 3}, {SPACING_RULE_RING, 7},   {SPACING_RULE_TOOTHED, 8},
+        {SPACING_RULE_DOWEL, 5},        {SPACING_RULE_BOLT, 4}, {SPACING_RULE_NAIL, 2},
+        {SPACING_RULE_STAPLE, 3},       {SPACING_RULE_RING, 7}, {SPACING_RULE_TOOTHED, 8},
         {SPACING_RULE_TOOTHED_ROUND, 9}};
     for (const auto &row : Ec5_Index)
         if (row[0] == index) return row[1];
     return index;
 }
 
-int Map_Rule_Index(int index)
-{
-    return index;
-}
+int Map_Rule_Index(int index) { return index; }
 
 /* ---------------------------------------------------------------- partial factors */
 
@@ -65,39 +62,43 @@ double Get_Gamma_M(int material, int sub_type, int accidental)
     const NAD_EC5_Params *p = Nad_Params;
     if (accidental) return p->gamma_m_accidental;
     switch (material) {
-    case MAT_NADELHOLZ: case MAT_LAUBHOLZ:
-        return p->gamma_m_solid;
-    case MAT_BSH_EC: case MAT_BSH_DIN: case MAT_KERTO_S: case MAT_KERTO_Q: case MAT_BAUBUCHE_GL75:
-    case MAT_BAUBUCHE_PLATTE: case MAT_STEICO_LVL: case MAT_POLLM_LVL_S:
-    case MAT_STEICO_JOIST: case MAT_STEICO_WALL: case MAT_STEICO_GLVL:
-        return p->gamma_m_glulam;
-    case MAT_OSB: case MAT_SPERRHOLZ:
-        return p->gamma_m_lvl;
-    case MAT_GIPSKARTON: case MAT_FERMACELL:
-        return p->gamma_m_gypsum;
-    case MAT_SPANPLATTE:
-        return p->gamma_m_particleboard;
+    case MAT_NADELHOLZ:
+    case MAT_LAUBHOLZ: return p->gamma_m_solid;
+    case MAT_BSH_EC:
+    case MAT_BSH_DIN:
+    case MAT_KERTO_S:
+    case MAT_KERTO_Q:
+    case MAT_BAUBUCHE_GL75:
+    case MAT_BAUBUCHE_PLATTE:
+    case MAT_STEICO_LVL:
+    case MAT_POLLM_LVL_S:
+    case MAT_STEICO_JOIST:
+    case MAT_STEICO_WALL:
+    case MAT_STEICO_GLVL: return p->gamma_m_glulam;
+    case MAT_OSB:
+    case MAT_SPERRHOLZ: return p->gamma_m_lvl;
+    case MAT_GIPSKARTON:
+    case MAT_FERMACELL: return p->gamma_m_gypsum;
+    case MAT_SPANPLATTE: return p->gamma_m_particleboard;
     case MAT_FASERPLATTE:
         if (sub_type == 0) return p->gamma_m_hardboard;
         if (sub_type == 1) return p->gamma_m_mediumboard;
         return p->gamma_m_softboard;
-    case MAT_STAHLBLECH:
-        return p->gamma_m_steel;
-    case MAT_ALUBLECH:
-        return Get_Alu_Gamma_M();
-    case 22:    /* bare-code: a group beyond the named ones keeps its factor */
-        return 1.3;
-    default:
-        return 0.0;
+    case MAT_STAHLBLECH: return p->gamma_m_steel;
+    case MAT_ALUBLECH: return Get_Alu_Gamma_M();
+    case 22: /* bare-code: a group beyond the named ones keeps its factor */ return 1.3;
+    default: return 0.0;
     }
 }
 
 const char *Get_Proof_Method_Text(int method, int long_form)
 {
-    char *text = Design_Run_Current()->proof_method_text;  /* DESIGN_LABEL_SIZE bytes */
+    char *text = Design_Run_Current()->proof_method_text; /* DESIGN_LABEL_SIZE bytes */
     const char *s = "";
-    if (method == 0) s = long_form ? "Vereinfachter Nachweis nach NAD 8.2.1" : "Vereinfachter Nachweis";
-    else if (method == 1) s = long_form ? "Genauer Nachweis nach DIN EN 1995, 8.2.2" : "Genauer Nachweis";
+    if (method == 0)
+        s = long_form ? "Vereinfachter Nachweis nach NAD 8.2.1" : "Vereinfachter Nachweis";
+    else if (method == 1)
+        s = long_form ? "Genauer Nachweis nach DIN EN 1995, 8.2.2" : "Genauer Nachweis";
     else if (method == 2) s = "Bemessungswerte-Verfahren";
     snprintf(text, DESIGN_LABEL_SIZE, "%s", s);
     return text;
@@ -124,27 +125,28 @@ double Calc_Vbm_Net_Section_Loss(int type, double d, int connector_row, int bolt
         return f * d * t;
     case VBM_KLAMMER:
         if (!(d > 6.0)) return 0.0;
-        return 2.0 * f * d * t;                 /* one hole per leg */
-    case VBM_STABDUEBEL:
-        return d * t;
-    case VBM_BOLZEN:
-        return fitted ? d * t : (d + 1.0) * t;
-    case VBM_RINGDUEBEL_A1: case VBM_SCHEIBENDUEBEL_B1: {
+        return 2.0 * f * d * t; /* one hole per leg */
+    case VBM_STABDUEBEL: return d * t;
+    case VBM_BOLZEN: return fitted ? d * t : (d + 1.0) * t;
+    case VBM_RINGDUEBEL_A1:
+    case VBM_SCHEIBENDUEBEL_B1: {
         const double he = Get_Connector_Value(type, connector_row, "he");
         const double F = Get_Connector_Value(type, connector_row, "F");
         return (t - he) * Connector_Bolt_Hole(bolt_index, fitted) + F;
     }
-    case VBM_SCHEIBENDUEBEL_C1: case VBM_SCHEIBENDUEBEL_C5: case VBM_SCHEIBENDUEBEL_C10:
-    case VBM_SCHEIBENDUEBEL_C2: case VBM_SCHEIBENDUEBEL_C11:
+    case VBM_SCHEIBENDUEBEL_C1:
+    case VBM_SCHEIBENDUEBEL_C5:
+    case VBM_SCHEIBENDUEBEL_C10:
+    case VBM_SCHEIBENDUEBEL_C2:
+    case VBM_SCHEIBENDUEBEL_C11:
         return t * Connector_Bolt_Hole(bolt_index, fitted)
-             + Get_Connector_Value(type, connector_row, "F");
-    default:
-        return 0.0;
+               + Get_Connector_Value(type, connector_row, "F");
+    default: return 0.0;
     }
 }
 
-double Calc_Vbm_Hole_Width(int type, int catalogue_row, int bolt_index, int predrilled,
-                           int fitted, double t, double *width)
+double Calc_Vbm_Hole_Width(int type, int catalogue_row, int bolt_index, int predrilled, int fitted,
+                           double t, double *width)
 {
     const double d = Get_Vbm_Diameter(type, catalogue_row);
     double w = d, area = 0.0;
@@ -165,14 +167,14 @@ double Calc_Vbm_Hole_Width(int type, int catalogue_row, int bolt_index, int pred
         w = Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, catalogue_row, "d3");
         area = w * t;
         break;
-    case VBM_SCHEIBENDUEBEL_C2: case VBM_SCHEIBENDUEBEL_C11: {
+    case VBM_SCHEIBENDUEBEL_C2:
+    case VBM_SCHEIBENDUEBEL_C11: {
         const double b = Get_Vbm_Diameter(VBM_BOLZEN, bolt_index) + 1.0;
         w = (b + d) / 2.0;
         area = b * t;
         break;
     }
-    default:
-        break;
+    default: break;
     }
     if (width != nullptr) *width = w;
     return area;

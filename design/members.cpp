@@ -29,8 +29,8 @@ static double Rho_Pow_15(double rho)
     return last.rho_15;
 }
 
-double Calc_Vbm_Kser(int type, int predrilled, double d, int mat1, int grade1, double x1,
-                     int mat2, int grade2, double x2, const User_Material *user)
+double Calc_Vbm_Kser(int type, int predrilled, double d, int mat1, int grade1, double x1, int mat2,
+                     int grade2, double x2, const User_Material *user)
 {
     double rho1 = 0.0, rho2 = 0.0;
     Get_Rho_K(mat1, grade1, x1, &rho1, user);
@@ -49,17 +49,17 @@ double Calc_Vbm_Kser_Rho(int type, int predrilled, double d, int mat1, double rh
     if (ec5) rho *= 1.2;
 
     const bool screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
-                    || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
+                       || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
     double k = 0.0;
     if (Is_Vbm_Dowel_Or_Bolt(type) || screw || (Is_Vbm_Nail(type) && predrilled))
         k = Rho_Pow_15(rho) * d / (ec5 ? 23.0 : 20.0);
-    else if (Is_Vbm_Nail(type))
-        k = Rho_Pow_15(rho) * std::pow(d, 0.8) / (ec5 ? 30.0 : 25.0);
+    else if (Is_Vbm_Nail(type)) k = Rho_Pow_15(rho) * std::pow(d, 0.8) / (ec5 ? 30.0 : 25.0);
     else if (type == VBM_KLAMMER)
         k = 2.0 * Rho_Pow_15(rho) * std::pow(d, 0.8) / (ec5 ? 80.0 : 60.0);
     else if (type == VBM_RINGDUEBEL_A1 || type == VBM_SCHEIBENDUEBEL_B1)
         k = (ec5 ? 0.5 : 0.6) * rho * d;
-    else if (type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C5 || type == VBM_SCHEIBENDUEBEL_C2)
+    else if (type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C5
+             || type == VBM_SCHEIBENDUEBEL_C2)
         k = (ec5 ? 0.375 : 0.3) * rho * d;
     else if (type == VBM_SCHEIBENDUEBEL_C10 || type == VBM_SCHEIBENDUEBEL_C11)
         k = (ec5 ? 0.5 : 0.45) * rho * d;
@@ -73,14 +73,14 @@ namespace {
 
 struct Washer_Band {
     double lo, hi;
-    bool closed;                    /* [lo, hi] instead of [lo, hi) */
+    bool closed; /* [lo, hi] instead of [lo, hi) */
     double diameter;
 };
 
-const Washer_Band Washers_0[] = {
-    {0.1, 4.5, false, 20}, {5, 7, false, 22}, {7, 9, false, 28}, {9, 11, false, 34},
-    {11, 13, true, 44}, {13, 15, true, 50}, {15, 17, true, 56}, {19, 21, false, 72},
-    {23, 25, true, 85}, {29, 31, true, 105}};
+const Washer_Band Washers_0[] = {{0.1, 4.5, false, 20}, {5, 7, false, 22},   {7, 9, false, 28},
+                                 {9, 11, false, 34},    {11, 13, true, 44},  {13, 15, true, 50},
+                                 {15, 17, true, 56},    {19, 21, false, 72}, {23, 25, true, 85},
+                                 {29, 31, true, 105}};
 const Washer_Band Washers_1[] = {
     {5, 7, false, 22}, {7, 9, false, 28}, {9, 11, false, 33}, {11, 13, true, 42}};
 const Washer_Band Washers_2[] = {{5, 7, false, 22}, {7, 9, false, 25}, {9, 11, false, 30}};
@@ -113,8 +113,7 @@ double Get_Washer_Diameter(double d, int kind)
 namespace {
 
 /* The four strengths fm,k, ft,k, fc,k, fv,k in kN/m² of Get_Mat_Strengths for (use, kind). */
-void Member_Strengths(int material, int grade, int use, int kind, double x1, double x2,
-                      double v[4])
+void Member_Strengths(int material, int grade, int use, int kind, double x1, double x2, double v[4])
 {
     double fc90 = 0.0, kh = 0.0;
     v[0] = v[1] = v[2] = v[3] = 0.0;
@@ -170,28 +169,28 @@ double Get_Member_Tension_Factor(int type, int predrilled)
 {
     if (Nad_Params != nullptr && Nad_Params->na816_tension_reduction == 0) return 1.0;
     const bool screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
-                    || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
-    if (type == VBM_KLAMMER || type == VBM_STABDUEBEL || (Is_Vbm_Nail_Or_Screw(type) && predrilled && !screw))
+                       || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
+    if (type == VBM_KLAMMER || type == VBM_STABDUEBEL
+        || (Is_Vbm_Nail_Or_Screw(type) && predrilled && !screw))
         return 0.4;
     return 1.0 / 1.5;
 }
 
-double Get_Member_Design_Value_D(int type, int predrilled, int material, int grade,
-                                 int selector, double x1, double x2, const User_Material *user)
+double Get_Member_Design_Value_D(int type, int predrilled, int material, int grade, int selector,
+                                 double x1, double x2, const User_Material *user)
 {
     double v[4];
     Member_Strengths(material, grade, 2, selector, x1, x2, v);
     const double k = Get_Member_Tension_Factor(type, predrilled);
     double f = v[1];
     if (k == 0.4) f *= 0.4;
-    else if (k != 1.0) f /= 1.5;   /* divided, not times 0.667: the value stays bit for bit */
+    else if (k != 1.0) f /= 1.5; /* divided, not times 0.667: the value stays bit for bit */
     return f / 1000.0;
 }
 
 /* ---------------------------------------------------------------- steel plates */
 
-void Calc_Plate_Hole_Geometry(double d, int fitted, double *p1, double *e1, double *e2,
-                              double *p2)
+void Calc_Plate_Hole_Geometry(double d, int fitted, double *p1, double *e1, double *e2, double *p2)
 {
     const double d0 = fitted ? d : d + 1.0;
     if (p1 != nullptr) *p1 = 2.2 * d0;
@@ -226,7 +225,8 @@ int Calc_Screw_Line_Spacings(const Eta12_Spacing_Block *block, int predrilled_fl
     if (a2 != nullptr) *a2 = (3.0 + std::fabs(std::sin(alpha))) * d;
     if (a3t != nullptr) *a3t = 12.0 * d;
     if (a3c != nullptr) *a3c = 12.0 * d;
-    if (a4t != nullptr) *a4t = (d < 4.01 ? 3.0 + 2.0 * std::sin(alpha) : 3.0 + 4.0 * std::sin(alpha)) * d;
+    if (a4t != nullptr)
+        *a4t = (d < 4.01 ? 3.0 + 2.0 * std::sin(alpha) : 3.0 + 4.0 * std::sin(alpha)) * d;
     if (a4c != nullptr) *a4c = 3.0 * d;
     return 1;
 }

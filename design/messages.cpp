@@ -39,6 +39,7 @@ struct Msg_Row {
 };
 
 const Msg_Row Error_Rows[] = {
+    // clang-format off
     {1, "Klammerdurchmesser muss >= 1,5 und <= 2 mm sein", "Klammerdurchmesser muss >= 1,5 und <= 2 mm sein", nullptr},
     {2, "Klammerdurchmesser muss >= 1,0 und <= 1,6 mm sein", "Klammerdurchmesser muss >= 1,0 und <= 1,6 mm sein", nullptr},
     {3, "Verbindungen mit Klammern dürfen nur einschnittig ausgeführt werden"_cp850, "Verbindungen mit Klammern dürfen nur einschnittig ausgeführt werden"_cp850, nullptr},
@@ -222,8 +223,12 @@ const Msg_Row Error_Rows[] = {
     {1017, nullptr, "Das Gewinde nach DIN 7998 hat einen Einfluss auf die charakteristische Tragfähigkeit auf Zug in Schaftrichtung "_cp850, nullptr},
     {1018, nullptr, "Die Mindestdicke t darf bei Nadelhölzern auch nach Gleichung (8.18) berechnet werden, sofern die Randabstände senkrecht zur Faser erhöht werden "_cp850, nullptr},
     {1019, nullptr, "Minimaler Abstand a1 unterschritten ", nullptr},
+    // clang-format on
 };
-const Msg_Row Hint_Rows[] = {
+const Msg_Row
+    Hint_Rows[] =
+        {
+            // clang-format off
     {6, "Das Verbindungsmittel ist zu kurz und dringt nicht tief genug in das Seitenholz ein. Wählen Sie ein längeres Verbindungsmittel "_cp850, "Das Verbindungsmittel ist zu kurz und dringt nicht tief genug in das Seitenholz ein. Wählen Sie ein längeres Verbindungsmittel "_cp850, nullptr},
     {11, "Das Verbindungsmittel ist zu lang und durchdringt das äußere Seitenholz "_cp850, "Das Verbindungsmittel ist zu lang und durchdringt das äußere Seitenholz "_cp850, nullptr},
     {14, "Wegen der Spaltgefahr des Holzes muss bei Nagelverbindungen ohne Vorbohrung die Dicke t von Bauteilen aus Vollholz einen Mindestwert entsprechend 12.5.2(13), Gl. (218) einhalten ", "Wegen der Spaltgefahr des Holzes muss bei Nagelverbindungen ohne Vorbohrung die Dicke t von Bauteilen aus Vollholz einen Mindestwert entsprechend 8.3.1.2(7), Gl. (8.19) einhalten ", nullptr},
@@ -312,6 +317,7 @@ const Msg_Row Hint_Rows[] = {
     {1021, "gemäß ETA-12/0114, 4.2.4 müssen bei Douglasien und bei nicht vorgebohrten Schrauben die Mindestabstände in Faserrichtung um 50%% erhöht werden "_cp850, "gemäß ETA-12/0114, 4.2.4 müssen bei Douglasien und bei nicht vorgebohrten Schrauben die Mindestabstände in Faserrichtung um 50%% erhöht werden "_cp850, nullptr},
     {1022, "gemäß ETA-19/0553, Anhang B müssen bei Douglasien und bei nicht vorgebohrten Schrauben die Mindestabstände in Faserrichtung um 50%% erhöht werden "_cp850, "gemäß ETA-19/0553, Anhang B müssen bei Douglasien und bei nicht vorgebohrten Schrauben die Mindestabstände in Faserrichtung um 50%% erhöht werden "_cp850, nullptr},
     {1023, "Der charaktistische Wert des Ausziehparameters fhead,k muss >= 100E-6 ╦╦ sein "_cp850, "Der charaktistische Wert des Ausziehparameters fhead,k muss >= 100E-6 ╦╦ sein "_cp850, nullptr},
+            // clang-format on
 };
 
 /* Code 5 (a fastener length below the approval's minimum) is reported by the admissibility and
@@ -343,12 +349,9 @@ const char *Row_Text(const Msg_Row *row)
 /* Format a stored text into buf with its symbol arguments ("%%" becomes one percent sign). */
 void Format_Text(char *buf, size_t size, const char *text, int args)
 {
-    if (args == ARGS_DIAMETER_GE)
-        snprintf(buf, size, text, Sym_Diameter, Sym_Greater_Equal);
-    else if (args == ARGS_DELTA)
-        snprintf(buf, size, text, Sym_Delta);
-    else
-        snprintf(buf, size, text);
+    if (args == ARGS_DIAMETER_GE) snprintf(buf, size, text, Sym_Diameter, Sym_Greater_Equal);
+    else if (args == ARGS_DELTA) snprintf(buf, size, text, Sym_Delta);
+    else snprintf(buf, size, text);
 }
 #pragma GCC diagnostic pop
 
@@ -410,8 +413,7 @@ const char *Get_Hint_Text_Cp1252(int32_t code)
     std::string s(text);
     if (Symbol_Args(text) == ARGS_DELTA)
         Replace_First(s, "%s", (code == 1003 && Nad_Params == nullptr) ? "ds" : "d");
-    else
-        Replace_First(s, "mit %s %s 8 mm", "mit d>=8 mm");
+    else Replace_First(s, "mit %s %s 8 mm", "mit d>=8 mm");
     for (char &c : s) c = Cp850_Byte_To_1252(static_cast<unsigned char>(c));
     Format_Text(buffer, DESIGN_TEXT_SIZE, s.c_str(), ARGS_NONE);
     return buffer;

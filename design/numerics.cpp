@@ -103,11 +103,32 @@ double Calc_K_C_Of_Material(int mat, int grade, double l_ef, double h, double t,
     int set_e = 0, set_f = 0;
     double beta = 1.0;
     switch (mat) {
-    case MAT_NADELHOLZ: case MAT_LAUBHOLZ: set_e = set_f = 6; beta = 0.2; break;
-    case MAT_BSH_EC: case MAT_BSH_DIN: case MAT_BAUBUCHE_GL75: set_e = set_f = 6; beta = 0.1; break;
-    case MAT_GIPSKARTON: case MAT_SPANPLATTE: case MAT_FASERPLATTE: set_e = set_f = 5; beta = 0.1; break;
-    case MAT_OSB: case MAT_SPERRHOLZ: case MAT_BAUBUCHE_PLATTE: case MAT_STEICO_LVL: case MAT_STEICO_GLVL:
-        set_e = 2; set_f = 5; beta = 0.1; break;
+    case MAT_NADELHOLZ:
+    case MAT_LAUBHOLZ:
+        set_e = set_f = 6;
+        beta = 0.2;
+        break;
+    case MAT_BSH_EC:
+    case MAT_BSH_DIN:
+    case MAT_BAUBUCHE_GL75:
+        set_e = set_f = 6;
+        beta = 0.1;
+        break;
+    case MAT_GIPSKARTON:
+    case MAT_SPANPLATTE:
+    case MAT_FASERPLATTE:
+        set_e = set_f = 5;
+        beta = 0.1;
+        break;
+    case MAT_OSB:
+    case MAT_SPERRHOLZ:
+    case MAT_BAUBUCHE_PLATTE:
+    case MAT_STEICO_LVL:
+    case MAT_STEICO_GLVL:
+        set_e = 2;
+        set_f = 5;
+        beta = 0.1;
+        break;
     default: break;
     }
     double e005 = 0.0, fc0 = 0.0;

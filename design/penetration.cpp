@@ -22,10 +22,7 @@ void Msg_Codes_Append(int list, int32_t code)
     (*count)++;
 }
 
-void Msg_Codes_Clear(void)
-{
-    Msg_Codes = Msg_Code_Block{};
-}
+void Msg_Codes_Clear(void) { Msg_Codes = Msg_Code_Block{}; }
 
 /* Minimum point length: 4 d, or d under EN 1995 with an annex without rules of its own. */
 static double Min_Point_Length(double d)
@@ -42,7 +39,7 @@ int Calc_Vbm_Penetration(int kind, double d, double length, double angle, double
     const double m = Min_Point_Length(d);
     const double L = length * std::sin(angle * DESIGN_PI / 180.0);
     double pen = 0.0;
-    int member = 0;                             /* set on every path */
+    int member = 0; /* set on every path */
     int cs = 0;
     if (L <= t1) {
         Msg_Codes_Append(2, 89);
@@ -112,8 +109,8 @@ int Calc_Vbm_Penetration(int kind, double d, double length, double angle, double
 namespace {
 
 struct Overlap_Side {
-    double p;                                   /* mm, length beyond the side member */
-    int count;                                  /* anchorages with the minimum point length */
+    double p;  /* mm, length beyond the side member */
+    int count; /* anchorages with the minimum point length */
 };
 
 Overlap_Side Overlap_Side_Of(double l, double t_side, double t_mid, double m)
@@ -134,9 +131,8 @@ Overlap_Side Overlap_Side_Of(double l, double t_side, double t_mid, double m)
 } // namespace
 
 int Check_Nail_Overlap(double t1, double t_mid, double t3, int staggered, double l1, double d1,
-                       double angle1, double *out_pen1, int *out_count1, int *out_state1,
-                       double l2, double d2, double angle2, double *out_pen2, int *out_count2,
-                       int *out_state2)
+                       double angle1, double *out_pen1, int *out_count1, int *out_state1, double l2,
+                       double d2, double angle2, double *out_pen2, int *out_count2, int *out_state2)
 {
     const double m1 = Min_Point_Length(d1), m2 = Min_Point_Length(d2);
     const Overlap_Side s1 = Overlap_Side_Of(l1, t1, t_mid, m1);
@@ -171,8 +167,7 @@ int Check_Nail_Overlap(double t1, double t_mid, double t3, int staggered, double
     return ok;
 }
 
-void Check_Nail_Overlap_Same(double t1, double t_mid, double t3, int staggered, double l,
-                             double d)
+void Check_Nail_Overlap_Same(double t1, double t_mid, double t3, int staggered, double l, double d)
 {
     Check_Nail_Overlap(/*t1=*/t1, /*t_mid=*/t_mid, /*t3=*/t3, /*staggered=*/staggered, /*l1=*/l,
                        /*d1=*/d, /*angle1=*/90.0, /*out_pen1=*/nullptr, /*out_count1=*/nullptr,
@@ -182,12 +177,6 @@ void Check_Nail_Overlap_Same(double t1, double t_mid, double t3, int staggered, 
 
 /* ---------------------------------------------------------------- minimum thicknesses */
 
-double Calc_T_Min_3d(double d)
-{
-    return 3.0 * d > 24.0 ? 3.0 * d : 24.0;
-}
+double Calc_T_Min_3d(double d) { return 3.0 * d > 24.0 ? 3.0 * d : 24.0; }
 
-double Calc_T_Min_5d(double d)
-{
-    return 5.0 * d > 24.0 ? 5.0 * d : 24.0;
-}
+double Calc_T_Min_5d(double d) { return 5.0 * d > 24.0 ? 5.0 * d : 24.0; }

@@ -50,7 +50,7 @@ double Calc_Vbm_Withdrawal(int type, int mat, double rho, int fibre_saturated, d
         if (!predrilled && !predrill_core) {
             f = Calc_Fax_Nail_Param(0, fibre_saturated, 0, 0, rho);
             F = d * f * l;
-            if (l < 12.0 * d) F *= l / (4.0 * d) - 2.0;       /* EN 1995-1-1, 8.3.2(7) */
+            if (l < 12.0 * d) F *= l / (4.0 * d) - 2.0; /* EN 1995-1-1, 8.3.2(7) */
         }
     } else if (Is_Vbm_Simpson_Nail(type)) {
         f = Calc_Fax_Simpson_Nail(type, d, l, rho);
@@ -88,7 +88,8 @@ double Calc_Vbm_Withdrawal(int type, int mat, double rho, int fibre_saturated, d
         else if (mat == MAT_OSB) rho_ref = 600.0;
         double k_alpha = 1.0;
         if (!(alpha >= 44.0 && alpha < 91.0))
-            k_alpha = mat == MAT_FURNIERSCHICHTHOLZ ? 0.5 + 0.5 * alpha / 45.0 : 0.3 + 0.7 * alpha / 45.0;
+            k_alpha =
+                mat == MAT_FURNIERSCHICHTHOLZ ? 0.5 + 0.5 * alpha / 45.0 : 0.3 + 0.7 * alpha / 45.0;
         f = table ? Get_Fax_Family_C_B(d, mat, predrilled) : Get_Fax_Family_C_A(d, mat, predrilled);
         F = l * d * k_alpha * f * std::pow(rho / rho_ref, 0.8);
         if (mat == MAT_FURNIERSCHICHTHOLZ) F /= sa * sa + 1.5 * ca * ca;
@@ -101,11 +102,10 @@ double Calc_Vbm_Withdrawal(int type, int mat, double rho, int fibre_saturated, d
 }
 
 double Calc_Vbm_Axial_Value(int type, int unused, const Vbm_Layered_Member *layered, int mat,
-                            int grade, int fibre_saturated, int resin_coated,
-                            double staple_angle, double unused_d, int predrilled,
-                            int predrill_core, double d, double d1, double t, double l_g,
-                            double x_a, double x_e, double alpha, int table, double *out_f_ax,
-                            double *out_l, int *out_code)
+                            int grade, int fibre_saturated, int resin_coated, double staple_angle,
+                            double unused_d, int predrilled, int predrill_core, double d, double d1,
+                            double t, double l_g, double x_a, double x_e, double alpha, int table,
+                            double *out_f_ax, double *out_l, int *out_code)
 {
     if (out_code != nullptr) *out_code = 0;
     if (t < 0.1 || l_g < 0.1 || x_e - x_a < 0.1 || Is_Mat_Metal_Plate(mat)) {
@@ -116,7 +116,8 @@ double Calc_Vbm_Axial_Value(int type, int unused, const Vbm_Layered_Member *laye
     double rho = 0.0;
     Get_Rho_K(mat, grade, t, &rho, nullptr);
     const double s = std::sin(alpha * Deg);
-    if (mat == MAT_C24_DENSITY && layered != nullptr) rho = Calc_Rho_K_Layered(layered, x_a * s, x_e * s);
+    if (mat == MAT_C24_DENSITY && layered != nullptr)
+        rho = Calc_Rho_K_Layered(layered, x_a * s, x_e * s);
     double l;
     if (x_e > t) l = t - std::max({x_a, t - l_g, 0.0});
     else l = std::min(x_e, t) - std::max({x_a, x_e - l_g, 0.0});
@@ -124,8 +125,9 @@ double Calc_Vbm_Axial_Value(int type, int unused, const Vbm_Layered_Member *laye
     const int kind = layered != nullptr ? layered->kind : -1;
     if (layered != nullptr && mat == MAT_C24_DENSITY && Is_Vbm_Special_Nail(type)
         && (kind == 0 || kind == 1 || kind == 2 || kind == 9 || kind == 21)) {
-        f = Is_Vbm_Simpson_Nail(type) ? Calc_Fax_Simpson_Nail(type, d, l, rho)
-                                       : Calc_Fax_Nail_Param(type, 0, predrilled, predrill_core, rho);
+        f = Is_Vbm_Simpson_Nail(type)
+                ? Calc_Fax_Simpson_Nail(type, d, l, rho)
+                : Calc_Fax_Nail_Param(type, 0, predrilled, predrill_core, rho);
         int code = 0;
         if (kind == 2) {
             if (f < 4.5) code = DERR_FAX_BELOW_MIN;
@@ -164,7 +166,8 @@ double Calc_Vbm_Axial_Value(int type, int unused, const Vbm_Layered_Member *laye
     return F;
 }
 
-void Screw_Buckling_Values(double d, double d1, double rho, double alpha, double fy, Screw_Buckling_Set *b)
+void Screw_Buckling_Values(double d, double d1, double rho, double alpha, double fy,
+                           Screw_Buckling_Set *b)
 {
     b->N_pl = fy * Pi * d1 * d1 / 4.0;
     /* elastic bedding (0.19 + 0.012 d) rho (90 + alpha) / 180, as the approvals publish it */
@@ -173,11 +176,12 @@ void Screw_Buckling_Values(double d, double d1, double rho, double alpha, double
     b->N_ki = std::sqrt(b->c_h * 210000.0 * b->I);
     b->lambda = b->N_ki > 0.0 ? std::sqrt(b->N_pl / b->N_ki) : 0.0;
     b->k = 0.5 * (1.0 + 0.49 * (b->lambda - 0.2) + b->lambda * b->lambda);
-    b->kappa = b->lambda <= 0.2 ? 1.0 : 1.0 / (b->k + std::sqrt(b->k * b->k - b->lambda * b->lambda));
+    b->kappa =
+        b->lambda <= 0.2 ? 1.0 : 1.0 / (b->k + std::sqrt(b->k * b->k - b->lambda * b->lambda));
 }
 
-void Calc_Screw_Buckling(int mat, int grade, int type, int stainless, double d, double d1,
-                         double t, double l, double alpha, int predrilled, double *out)
+void Calc_Screw_Buckling(int mat, int grade, int type, int stainless, double d, double d1, double t,
+                         double l, double alpha, int predrilled, double *out)
 {
     if (out == nullptr) return;
     double rho = 0.0;
@@ -227,7 +231,8 @@ double Get_Vbm_Ftens_Rk(int type, int thread_layout, double d, int stainless, in
         if (stainless) return Get_Eta11_Screw_Ftens_Alt(d);
         return Get_Eta11_Screw_Ftens(d, (type == VBM_ASSY_BENUTZER && thread_layout != 2) ? 0 : 1);
     }
-    if (Is_Vbm_Screw_Eta12(type)) return stainless ? Get_Eta12_Screw_Ftens_Alt(d) : Get_Eta12_Screw_Ftens(d);
+    if (Is_Vbm_Screw_Eta12(type))
+        return stainless ? Get_Eta12_Screw_Ftens_Alt(d) : Get_Eta12_Screw_Ftens(d);
     if (Is_Vbm_Screw_Family_C(type))
         return stainless ? Get_Screw_C_Ftens_Alt(type, d) : Get_Screw_C_Ftens(type, d);
     if (Is_Vbm_Simpson_Nail(type)) return Get_Simpson_Nail_Ftens(type, d);
@@ -258,14 +263,16 @@ double Calc_Fax_Rk(int type, int mat, int grade, double t, int head_form, double
         D = std::min(D, 32.0);
         f_head = Calc_Fhead_Screw_B(type, head_form, D, d1, washer, t, mat);
     } else if (Is_Vbm_Screw_Family_C(type) || Is_Vbm_Screw_Eta11(type)) {
-        if (mat == MAT_LAUBHOLZ || mat == MAT_KERTO_S || mat == MAT_KERTO_Q || mat == MAT_STEICO_LVL)
+        if (mat == MAT_LAUBHOLZ || mat == MAT_KERTO_S || mat == MAT_KERTO_Q
+            || mat == MAT_STEICO_LVL)
             rho = std::min(rho, 590.0);
         else if (mat == MAT_BAUBUCHE_GL75 || mat == MAT_BAUBUCHE_PLATTE) rho = std::min(rho, 730.0);
         else if (mat == MAT_POLLM_LVL_S) rho = std::min(rho, 550.0);
         else if (panel) rho = std::min(rho, 380.0);
         D = std::min(D, 32.0);
-        f_head = Is_Vbm_Screw_Family_C(type) ? Calc_Fhead_Screw_C(type, head_form, D, d1, washer, t, mat)
-                                             : Calc_Fhead_Screw_A(D, d1, t, mat);
+        f_head = Is_Vbm_Screw_Family_C(type)
+                     ? Calc_Fhead_Screw_C(type, head_form, D, d1, washer, t, mat)
+                     : Calc_Fhead_Screw_A(D, d1, t, mat);
     } else if (Is_Vbm_Din571_Screw(type)) {
         f_head = Calc_Fhead_Screw_Param(type, mat, rho, t, D, 0);
     } else {
@@ -276,8 +283,9 @@ double Calc_Fax_Rk(int type, int mat, int grade, double t, int head_form, double
             || mat == MAT_KERTO_Q || mat == MAT_POLLM_LVL_S)) {
         if (t <= 11.99) f_head = D > 0.0 ? 400.0 / (D * D) : 0.0;
         else if (t <= 19.99) f_head = 8.0;
-        else f_head = Calc_Fhead_Nail_Param(Is_Vbm_Special_Nail_Def(type) ? VBM_SONDERNAGEL_1C : type,
-                                            fibre_saturated, 380.0);
+        else
+            f_head = Calc_Fhead_Nail_Param(
+                Is_Vbm_Special_Nail_Def(type) ? VBM_SONDERNAGEL_1C : type, fibre_saturated, 380.0);
     }
     if (mat == MAT_C24_DENSITY && Is_Vbm_Nail(type)) {
         if (f_head < 100e-6 * rho * rho - 0.001) f_head = 0.0;
@@ -317,7 +325,8 @@ double Calc_Vbm_Washer_Bearing(int mat, double f_c90, double t, double d, double
 ** length; the rule input keeps no axis angle of the line). */
 static User_Screw_Target Screw_Target(Vbm_Rule_Input *in)
 {
-    return {&in->stainless, &in->washer_d, &in->d, &in->d_k, &in->d2, &in->length, &in->l_ef, nullptr};
+    return {&in->stainless, &in->washer_d, &in->d,    &in->d_k,
+            &in->d2,        &in->length,   &in->l_ef, nullptr};
 }
 
 void Apply_User_Screw_Line_43(Vbm_Rule_Input *input)

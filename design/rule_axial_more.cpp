@@ -17,7 +17,7 @@
 namespace {
 constexpr double Pi = std::numbers::pi;
 constexpr double Deg = 0.017453292519943295;
-}
+} // namespace
 
 double Calc_Vbm_Withdrawal_Layered(const Vbm_Layered_Member *layered, int type, int predrilled,
                                    int predrill_core, double d, double l, double alpha)
@@ -96,14 +96,15 @@ double Calc_Fax_Rk_Member(const Vbm_Member_Record *member, int type, int head_fo
                        /*out_code=*/out_code);
 }
 
-double Calc_Vbm_Washer_Bearing_Member(const Vbm_Member_Record *member, int material,
-                                      int selector, double d, double washer_d)
+double Calc_Vbm_Washer_Bearing_Member(const Vbm_Member_Record *member, int material, int selector,
+                                      double d, double washer_d)
 {
     if (member == nullptr) return 0.0;
     const double f_c90 = Get_Mat_Value(member->mat, member->grade, selector, 1) / 1000.0;
     double A = Calc_Washer_Area(d, washer_d);
     if (Is_Mat_Metal_Plate(material)) A = Calc_Washer_Area_Alt(d, washer_d, washer_d);
-    else if (Is_Mat_Metal_Plate(member->mat)) A = Calc_Washer_Area_Alt(d, washer_d, member->thickness);
+    else if (Is_Mat_Metal_Plate(member->mat))
+        A = Calc_Washer_Area_Alt(d, washer_d, member->thickness);
     return 3.0 * A * f_c90;
 }
 
@@ -111,7 +112,8 @@ double Calc_Vbm_Head_Capacity(const Vbm_Rule_Input *in, double *out_f_head, int 
 {
     if (in == nullptr) return 0.0;
     const int type = in->vbm_type;
-    if (!Check_Vbm_Material_Pair(type, in->resin_coated, in->predrilled, 0, in->mat1, in->mat2, 0, 0))
+    if (!Check_Vbm_Material_Pair(type, in->resin_coated, in->predrilled, 0, in->mat1, in->mat2, 0,
+                                 0))
         return 0.0;
     const auto fc90 = [&](int mat, int grade) { return Get_Mat_Value(mat, grade, 1, 1) / 1000.0; };
     const double A = Calc_Washer_Area(in->d, in->washer_d);
@@ -121,7 +123,8 @@ double Calc_Vbm_Head_Capacity(const Vbm_Rule_Input *in, double *out_f_head, int 
         return 3.0 * fc90(in->mat2, in->grade2) * Ap;
     }
     if (Is_Mat_Metal_Plate(in->mat2) && selector == 1)
-        return 3.0 * fc90(in->mat1, in->grade1) * std::min(Calc_Washer_Area_Alt(in->d, in->washer_d, in->t2), A);
+        return 3.0 * fc90(in->mat1, in->grade1)
+               * std::min(Calc_Washer_Area_Alt(in->d, in->washer_d, in->t2), A);
     const bool washer_type = !Is_Vbm_Nail(type) && type != VBM_STABDUEBEL && type != VBM_KLAMMER;
     if (washer_type && in->washer_d >= 0.0 && type == VBM_BOLZEN) {
         double f = fc90(in->mat1, in->grade1);

@@ -168,13 +168,17 @@ double Calc_Fv_Rk_Single_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
             r[1] = fh * t1 * d;
             r[2] = fh * t2 * d * b;
             double p = fh * t1 * d / (1.0 + b)
-                     * (std::sqrt(b + 2.0 * b * b * (1.0 + q + q * q) + b * b * b * q * q) - b * (1.0 + q));
+                       * (std::sqrt(b + 2.0 * b * b * (1.0 + q + q * q) + b * b * b * q * q)
+                          - b * (1.0 + q));
             r[3] = p + rope(p);
             p = 1.05 * fh * t1 * d / (2.0 + b)
-              * (std::sqrt(2.0 * b * (1.0 + b) + 4.0 * b * (2.0 + b) * my / (fh * d * t1 * t1)) - b);
+                * (std::sqrt(2.0 * b * (1.0 + b) + 4.0 * b * (2.0 + b) * my / (fh * d * t1 * t1))
+                   - b);
             r[4] = p + rope(p);
             p = 1.05 * fh * t2 * d / (1.0 + 2.0 * b)
-              * (std::sqrt(2.0 * b * b * (1.0 + b) + 4.0 * b * (1.0 + 2.0 * b) * my / (fh * d * t2 * t2)) - b);
+                * (std::sqrt(2.0 * b * b * (1.0 + b)
+                             + 4.0 * b * (1.0 + 2.0 * b) * my / (fh * d * t2 * t2))
+                   - b);
             r[5] = p + rope(p);
             p = 1.15 * std::sqrt(2.0 * b / (1.0 + b)) * std::sqrt(2.0 * my * fh * d);
             r[6] = p + rope(p);
@@ -257,8 +261,10 @@ double Calc_Fv_Rk_Double_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
             double r[11];
             r[7] = fh * t1 * d;
             r[8] = 0.5 * fh * t2 * d * b;
-            double p = 1.05 * fh * t1 * d / (2.0 + b)
-                     * (std::sqrt(2.0 * b * (1.0 + b) + 4.0 * b * (2.0 + b) * my / (fh * d * t1 * t1)) - b);
+            double p =
+                1.05 * fh * t1 * d / (2.0 + b)
+                * (std::sqrt(2.0 * b * (1.0 + b) + 4.0 * b * (2.0 + b) * my / (fh * d * t1 * t1))
+                   - b);
             r[9] = p + rope(p);
             p = 1.15 * std::sqrt(2.0 * b / (1.0 + b)) * std::sqrt(2.0 * my * fh * d);
             r[10] = p + rope(p);
@@ -372,8 +378,8 @@ double Calc_Rho_K_Layered(const Vbm_Layered_Member *member, double from, double 
     return weight > 0.0 ? sum / weight : 0.0;
 }
 
-double Calc_Fh_Layered(const Vbm_Layered_Member *member, int type, double d, double from,
-                       double to, int predrilled, double alpha, double axis_angle, int flag)
+double Calc_Fh_Layered(const Vbm_Layered_Member *member, int type, double d, double from, double to,
+                       int predrilled, double alpha, double axis_angle, int flag)
 {
     if (member == nullptr) return 0.0;
     if (Design_Is_Screw(type)) return d < 4.0 ? 0.0 : 20.0 * std::pow(d, -0.5);

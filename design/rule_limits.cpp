@@ -47,18 +47,19 @@ struct Limit_Check {
     Vbm_Rule_Input *in;
     int shear_planes;
     int *message;
-    int *hint;                      /* the caller's hint, or a local one when none is asked */
-    bool with_hint;                 /* the caller asks for the hint */
+    int *hint;      /* the caller's hint, or a local one when none is asked */
+    bool with_hint; /* the caller asks for the hint */
     int type;
-    bool din;                       /* DIN 1052, no national annex */
-    int variant;                    /* of the national annex; 0 under DIN 1052 */
+    bool din;    /* DIN 1052, no national annex */
+    int variant; /* of the national annex; 0 under DIN 1052 */
     double d, t1, t2, len, axis;
     int m1, m2;
     bool plate1, plate2, panel1, panel2, board1, board2;
-    bool pre;                       /* pre-drilled */
+    bool pre; /* pre-drilled */
 };
 
-Limit_Check Limit_Start(int shear_planes, Vbm_Rule_Input *in, int *message, int *hint, bool with_hint)
+Limit_Check Limit_Start(int shear_planes, Vbm_Rule_Input *in, int *message, int *hint,
+                        bool with_hint)
 {
     Limit_Check c;
     c.in = in;
@@ -90,7 +91,8 @@ Limit_Check Limit_Start(int shear_planes, Vbm_Rule_Input *in, int *message, int 
 bool Limits_First(const Limit_Check &c)
 {
     const int type = c.type;
-    if (c.in->fu < 10.0 && (Is_Vbm_Din571_Screw(type) || type == VBM_KLAMMER || Is_Vbm_Special_Nail(type))) {
+    if (c.in->fu < 10.0
+        && (Is_Vbm_Din571_Screw(type) || type == VBM_KLAMMER || Is_Vbm_Special_Nail(type))) {
         *c.message = DERR_FUK_ZERO;
         return true;
     }
@@ -138,9 +140,11 @@ bool Limits_Screw_Eta12(const Limit_Check &c)
         if (!plate1 && !panel1 && t1 < 30.0) *message = DERR_SPAX_SIDE_30MM_UNDRILLED;
         if (!plate2 && !panel1 && t2 < 30.0) *message = DERR_SPAX_MIDDLE_30MM_UNDRILLED;
         if (!plate1 && d >= 12.0 && t1 < 80.0) *message = DERR_SPAX_SIDE_80MM_UNDRILLED;
-        else if (!panel1 && !plate1 && d >= 10.0 && t1 < 40.0) *message = DERR_SPAX_SIDE_40MM_UNDRILLED;
+        else if (!panel1 && !plate1 && d >= 10.0 && t1 < 40.0)
+            *message = DERR_SPAX_SIDE_40MM_UNDRILLED;
         if (!plate2 && d >= 12.0 && t2 < 80.0) *message = DERR_SPAX_MIDDLE_80MM_UNDRILLED;
-        else if (!panel1 && !plate2 && d >= 10.0 && t2 < 40.0) *message = DERR_SPAX_MIDDLE_40MM_UNDRILLED;
+        else if (!panel1 && !plate2 && d >= 10.0 && t2 < 40.0)
+            *message = DERR_SPAX_MIDDLE_40MM_UNDRILLED;
     }
     if (!pre) {
         if (m1 == MAT_LAUBHOLZ || m2 == MAT_LAUBHOLZ) *message = DERR_SPAX_HARDWOOD_UNDRILLED;
@@ -171,7 +175,8 @@ bool Limits_Screw_Eta11(const Limit_Check &c)
     if (c.type == VBM_ASSY_ZYLINDERKOPF_VG && plate1) *message = DERR_FLAT_HEAD_ON_STEEL;
     if (panel1 && t1 < 1.2 * d) *message = DERR_ASSY_PANEL_1_2D;
     if (((m1 == MAT_OSB && (in->grade1 == 1 || in->grade1 == 2))
-         || (m2 == MAT_OSB && (in->grade2 == 1 || in->grade2 == 2))) && t1 < 12.0)
+         || (m2 == MAT_OSB && (in->grade2 == 1 || in->grade2 == 2)))
+        && t1 < 12.0)
         *message = DERR_ASSY_OSB_12MM;
     if (!plate1 && !c.board1) {
         if (d >= 12.0 && t1 < 80.0) *message = DERR_ASSY_SIDE_80MM;
@@ -244,7 +249,7 @@ void Family_C_Hardwood_Penetration(const Limit_Check &c)
     };
     if (hard(m2) && !hard(m1)) {
         const bool ok = (Near(d, 6.0) && len <= 150.01) || (Near(d, 8.0) && len <= 160.01)
-                     || (Near(d, 10.0) && len <= 200.01);
+                        || (Near(d, 10.0) && len <= 200.01);
         if (!ok || t2 > 40.01) *message = DERR_ETA19_PENETRATION_TAB5;
     } else if (hard(m1) && hard(m2)) {
         const float ft1 = static_cast<float>(t1);
@@ -314,12 +319,14 @@ bool Limits_Nails(const Limit_Check &c)
         return true;
     }
     if (c.with_hint) {
-        if (Is_Vbm_Special_Nail(type) && c.len - c.t1 < 6.0 * d) *hint = DERR_PROFILED_NAIL_PENETRATION;
+        if (Is_Vbm_Special_Nail(type) && c.len - c.t1 < 6.0 * d)
+            *hint = DERR_PROFILED_NAIL_PENETRATION;
         if (type == VBM_NAGEL && pre && !din && c.variant != 0) *hint = DERR_SMOOTH_NAIL_PREDRILLED;
     }
     if ((Is_Vbm_Nail(type) || type == VBM_KLAMMER) && !pre) {
         const auto t_min = [&](double rho) {
-            return in->split_rule == 0 ? Calc_T_Min_Splitting(d, rho) : Calc_T_Min_Splitting_Alt(d, rho);
+            return in->split_rule == 0 ? Calc_T_Min_Splitting(d, rho)
+                                       : Calc_T_Min_Splitting_Alt(d, rho);
         };
         if (Timber(c.m2) && in->t2 < t_min(in->rho_k2)) {
             *message = in->split_rule == 0 ? DERR_SPLIT_SIDE2_818 : DERR_SPLIT_SIDE2_819;
@@ -346,8 +353,9 @@ int Limits_Last(const Limit_Check &c)
     if (type == VBM_KLAMMER && !din && c.variant != 0) {
         if (with_hint) {
             if (len - t1 < 12.0 * d) *hint = DERR_STAPLE_PENETRATION;
-            if (((m1 == MAT_SPERRHOLZ || m1 == MAT_FASERPLATTE || m1 == MAT_KERTO_S || m1 == MAT_KERTO_Q
-                || m1 == MAT_POLLM_LVL_S) && t1 < 6.0)
+            if (((m1 == MAT_SPERRHOLZ || m1 == MAT_FASERPLATTE || m1 == MAT_KERTO_S
+                  || m1 == MAT_KERTO_Q || m1 == MAT_POLLM_LVL_S)
+                 && t1 < 6.0)
                 || (m1 == MAT_OSB && t1 < 8.0))
                 *hint = DERR_OBSERVE_NA16;
         }

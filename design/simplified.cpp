@@ -27,24 +27,24 @@ void Report(Connection_Result *result, double k, double fu, double my, double fh
 /* The arguments of every family rule as one record, so that the rules share their opening. */
 struct Rule_Case {
     int type;
-    double d, length, fu;                           /* mm, mm, N/mm² */
+    double d, length, fu; /* mm, mm, N/mm² */
     int predrilled, stainless, shear_planes;
-    double axis_angle, t1, t2, rho_1, rho_2;        /* degrees, mm, mm, kg/m³, kg/m³ */
-    double alpha_1, alpha_2;                        /* force to grain in members 1 and 2 */
+    double axis_angle, t1, t2, rho_1, rho_2; /* degrees, mm, mm, kg/m³, kg/m³ */
+    double alpha_1, alpha_2;                 /* force to grain in members 1 and 2 */
     int mat_1, mat_2, grade_1, grade_2;
     const Vbm_User_Embedment *user;
 };
 
 /* The record of the arguments of the family rule it is used in. */
-#define RULE_CASE                                                                          \
-    Rule_Case{type, d, length, fu, predrilled, stainless, shear_planes, axis_angle, t1, t2,    \
-              rho_1, rho_2, alpha_1, alpha_2, mat_1, mat_2, grade_1, grade_2, user}
+#define RULE_CASE                                                                            \
+    Rule_Case                                                                                \
+    {                                                                                        \
+        type, d, length, fu, predrilled, stainless, shear_planes, axis_angle, t1, t2, rho_1, \
+            rho_2, alpha_1, alpha_2, mat_1, mat_2, grade_1, grade_2, user                    \
+    }
 
 /* Yield moment My = 0.3 fu d^2.6 of nails, staples, dowels and bolts (Nmm). */
-double Nail_My(const Rule_Case &c)
-{
-    return 0.3 * c.fu * std::pow(c.d, 2.6);
-}
+double Nail_My(const Rule_Case &c) { return 0.3 * c.fu * std::pow(c.d, 2.6); }
 
 /* Embedment strengths of both members (N/mm²) by the rule of fh_type, pre-drilled as given; with
 ** along_grain the force runs along the grain in both members, else at the case's angles. */
@@ -76,10 +76,7 @@ double Reduction(const Rule_Case &c, int rule_type, double fu, int kind, double 
 }
 
 /* sqrt(2 beta / (1 + beta)), the factor of unequal embedment strengths. */
-double Beta_Factor(double beta)
-{
-    return std::sqrt(2.0 * beta / (1.0 + beta));
-}
+double Beta_Factor(double beta) { return std::sqrt(2.0 * beta / (1.0 + beta)); }
 
 /* Reductions of gypsum fibreboard: r7 = t1 / (7 d) below 7 d; r25 = 2.5 / d for thin boards. */
 double R7(double t1, double d) { return 7.0 * d > t1 ? t1 / (7.0 * d) : 1.0; }
@@ -164,8 +161,10 @@ double Calc_Rk_Screw_Din571(SIMPLIFIED_RULE_ARGS)
 double Calc_Rk_Screw_Approved(SIMPLIFIED_RULE_ARGS)
 {
     double my;
-    if (Is_Vbm_Screw_Eta12(type)) my = stainless ? Get_Eta12_Screw_My_Alt(d) : Get_Eta12_Screw_My(d);
-    else if (Is_Vbm_Screw_Eta11(type)) my = stainless ? Get_Eta11_Screw_My_Alt(d) : Get_Eta11_Screw_My(d);
+    if (Is_Vbm_Screw_Eta12(type))
+        my = stainless ? Get_Eta12_Screw_My_Alt(d) : Get_Eta12_Screw_My(d);
+    else if (Is_Vbm_Screw_Eta11(type))
+        my = stainless ? Get_Eta11_Screw_My_Alt(d) : Get_Eta11_Screw_My(d);
     else if (Is_Vbm_Screw_Family_C(type))
         my = stainless ? Get_Screw_C_My_By_Type(type, d) : Get_Screw_C_My(d);
     else return 0.0;
@@ -186,8 +185,8 @@ double Calc_Rk_Screw_Approved(SIMPLIFIED_RULE_ARGS)
 double Calc_Rk_Dowel_Bolt(SIMPLIFIED_RULE_ARGS)
 {
     const double my = threaded_rod && type == VBM_BOLZEN
-        ? Calc_Vbm_Yield_Moment(Get_Thread_Effective_Diameter(d), fu)
-        : 0.3 * fu * std::pow(d, 2.6);
+                          ? Calc_Vbm_Yield_Moment(Get_Thread_Effective_Diameter(d), fu)
+                          : 0.3 * fu * std::pow(d, 2.6);
     const double de = (type == VBM_BOLZEN && !fitted_bolt) ? d + 1.0 : d;
     double fh1 = 0.0, fh2 = 0.0;
     const int status = Calc_Fh_Both_Members(/*out_fh1=*/&fh1, /*out_fh2=*/&fh2, /*d=*/de,

@@ -27,22 +27,23 @@ enum Basic_Group { G_BOLT, G_DOWEL, G_STAPLE, G_NAIL, G_OTHER };
 Basic_Group Basic_Group_Of(int type, double d)
 {
     const bool screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
-                    || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
+                       || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
     if (Is_Vbm_User_Screw(type)) return G_OTHER;
     if ((screw && d > 6.1) || type == VBM_BOLZEN) return G_BOLT;
     if (type == VBM_STABDUEBEL) return G_DOWEL;
     if (type == VBM_KLAMMER) return G_STAPLE;
-    if (Is_Vbm_Nail_Or_Screw(type))             /* the user screws 43 and 44 have left above */
+    if (Is_Vbm_Nail_Or_Screw(type)) /* the user screws 43 and 44 have left above */
         return G_NAIL;
     return G_OTHER;
 }
 
 /* One distance of the basic table (material 20 and the fastener page). */
-double Basic_Distance(int which, int mat, double rho_k, double t, int type, double d,
-                      double theta, int predrilled, double alpha)
+double Basic_Distance(int which, int mat, double rho_k, double t, int type, double d, double theta,
+                      int predrilled, double alpha)
 {
     const double dn = (type == VBM_SIMPSON_CSA && d > 4.1 && d < 5.1) ? 4.0 : d;
-    const bool pre = predrilled || (Nad_Params == nullptr && Is_Vbm_Screw_Eta11(type) && t >= 5.0 * dn);
+    const bool pre =
+        predrilled || (Nad_Params == nullptr && Is_Vbm_Screw_Eta11(type) && t >= 5.0 * dn);
     const double a = alpha * Pi / 180.0;
     const double c = std::cos(a), s = std::sin(a), ac = std::fabs(c), as = std::fabs(s);
     const double st = std::sin(theta * Pi / 180.0);
@@ -97,9 +98,7 @@ double Basic_Distance(int which, int mat, double rho_k, double t, int type, doub
             }
         }
         break;
-    case G_OTHER:
-        v = 6.0 * d;
-        break;
+    case G_OTHER: v = 6.0 * d; break;
     }
     return v;
 }
@@ -108,7 +107,8 @@ double Basic_Distance(int which, int mat, double rho_k, double t, int type, doub
 double Start_Value(int which, double d)
 {
     switch (which) {
-    case A1: case A3C: return 6.0 * d;
+    case A1:
+    case A3C: return 6.0 * d;
     case A2: return 4.0 * d;
     case A3T: return 10.0 * d;
     case A4C: return 3.0 * d;
@@ -118,8 +118,8 @@ double Start_Value(int which, double d)
 
 /* One distance of a member of any material. */
 double Mat_Distance(int which, int mat, int grade, double t, int type, double d, double theta,
-                    int predrilled, int fitted, int douglas, int split_rule,
-                    int screw_predrilled, double alpha)
+                    int predrilled, int fitted, int douglas, int split_rule, int screw_predrilled,
+                    double alpha)
 {
     if (Is_Mat_Metal_Plate(mat)) {
         /* EN 1993-1-8, Table 3.3: p1 = 2.2 d0 for a1, p2 = 2.4 d0 for a2, 1.2 d0 for the rest.
@@ -157,7 +157,7 @@ double Mat_Distance(int which, int mat, int grade, double t, int type, double d,
     if (mat == MAT_KERTO_S || mat == MAT_KERTO_Q) index = Spacing_Rules_Lvl(c, v);
     else index = Spacing_Rules_General(c, v);
     if (index == 0) return Start_Value(which, d);
-    static const int slot[6] = {0, 1, 2, 3, 4, 5};   /* a1, a2, a3t, a3c, a4t, a4c */
+    static const int slot[6] = {0, 1, 2, 3, 4, 5}; /* a1, a2, a3t, a3c, a4t, a4c */
     return v[slot[which]];
 }
 
@@ -310,10 +310,7 @@ void Calc_Vbm_Spacings(int mat, int grade, double t, int type, double d, double 
 
 namespace {
 
-bool Simple_Nail_Or_Staple(int type)
-{
-    return type == VBM_KLAMMER || Is_Vbm_Nail(type);
-}
+bool Simple_Nail_Or_Staple(int type) { return type == VBM_KLAMMER || Is_Vbm_Nail(type); }
 
 double Cos_Deg(double a) { return std::cos(a * Pi / 180.0); }
 double Sin_Deg(double a) { return std::sin(a * Pi / 180.0); }
@@ -324,7 +321,8 @@ double Calc_Vbm_A1_Simple(int mat, int type, double d, int fitted, double alpha)
 {
     if (Design_Is_Screw(type)) return 4.0 * d;
     if (Simple_Nail_Or_Staple(type)) return (3.0 + 3.0 * Cos_Deg(alpha)) * d;
-    if (type == VBM_STABDUEBEL || (type == VBM_BOLZEN && fitted)) return (3.0 + 2.0 * Cos_Deg(alpha)) * d;
+    if (type == VBM_STABDUEBEL || (type == VBM_BOLZEN && fitted))
+        return (3.0 + 2.0 * Cos_Deg(alpha)) * d;
     if (type == VBM_BOLZEN) return std::min((3.0 + 2.0 * Cos_Deg(alpha)) * d, 4.0 * d);
     return 6.0 * d;
 }
@@ -386,8 +384,7 @@ double Get_Screw_Factor_7(int mat, int type, double d) { return 7.0 * d; }
 double Get_Screw_Factor_6(int mat, int type, double d) { return 6.0 * d; }
 double Get_Screw_Factor_3(int mat, int type, double d) { return 3.0 * d; }
 
-double Calc_Member_Segment_Length(const Vbm_Member_Layers *layers, double x0, double x1,
-                                  int member)
+double Calc_Member_Segment_Length(const Vbm_Member_Layers *layers, double x0, double x1, int member)
 {
     if (layers == nullptr) return 0.0;
     const int n = std::min(std::max(layers->count, 0), SEGMENT_MAX_LAYERS);

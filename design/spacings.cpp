@@ -23,10 +23,7 @@ struct Angles {
     double ca, sa, s, deg;
 };
 
-bool Same_Bits(double a, double b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+bool Same_Bits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 Angles Angles_Of(const Spacing_Case &c)
 {
@@ -41,8 +38,7 @@ Angles Angles_Of(const Spacing_Case &c)
     a = std::asin(Same_Bits(a, c.alpha) ? s_given : std::sin(a));
     if (Same_Bits(a, c.alpha))
         return Angles{std::fabs(c_given), std::fabs(s_given), s_given, c.alpha * 180.0 / c.pi};
-    return Angles{std::fabs(std::cos(a)), std::fabs(std::sin(a)), s_given,
-                  c.alpha * 180.0 / c.pi};
+    return Angles{std::fabs(std::cos(a)), std::fabs(std::sin(a)), s_given, c.alpha * 180.0 / c.pi};
 }
 
 /* EN 1995-1-1, Table 8.4: a3,c of bolts, (1 + 6 |sin a|) d in the bands of the unloaded end,
@@ -122,8 +118,10 @@ void Nail_Rules(const Spacing_Case &c, const Angles &g, bool ec5, int type, doub
             v[2] = (15.0 + 5.0 * g.ca) * d;
             v[3] = 15.0 * d;
             v[4] = d >= 5.0 ? (7.0 + 5.0 * g.sa) * d : (7.0 + 2.0 * g.sa) * d;
-            v[5] = (ec5 && Nad_Params->variant != 0
-                && (c.mat == MAT_OSB || c.mat == MAT_SPANPLATTE)) ? 3.0 * d : 7.0 * d;
+            v[5] =
+                (ec5 && Nad_Params->variant != 0 && (c.mat == MAT_OSB || c.mat == MAT_SPANPLATTE))
+                    ? 3.0 * d
+                    : 7.0 * d;
         } else if (d >= 5.0) {
             v[0] = (5.0 + 7.0 * g.ca) * d;
             v[1] = 5.0 * d;
@@ -185,7 +183,7 @@ double Nail_Diameter(int type, double d)
 bool In_Nail_Group(int type)
 {
     return type >= VBM_NAGEL && type <= VBM_ZYLINDERSENKKOPF_VG && type != VBM_KLAMMER
-        && !(type >= VBM_RINGDUEBEL_A1 && type <= VBM_SCHEIBENDUEBEL_C11);
+           && !(type >= VBM_RINGDUEBEL_A1 && type <= VBM_SCHEIBENDUEBEL_C11);
 }
 
 } // namespace
@@ -217,8 +215,7 @@ int Spacing_Rules_Lvl(const Spacing_Case &c, double v[6])
             v[2] = std::max(7.0 * d, 105.0);
             if (type == VBM_STABDUEBEL)
                 v[3] = Unloaded_End_Band(g.deg) ? std::max(g.sa * v[2], 3.0 * d) : 3.0 * d;
-            else
-                v[3] = Bolt_A3c_Ec5(g, d);
+            else v[3] = Bolt_A3c_Ec5(g, d);
         } else {
             v[0] = type == VBM_STABDUEBEL ? (3.0 + g.ca) * d : 4.0 * d;
             v[2] = std::max(4.0 * d, 60.0);
@@ -274,7 +271,7 @@ int Spacing_Rules_General(const Spacing_Case &c, double v[6])
         b[4] = ec5 ? std::max((2.0 + 2.0 * g.s) * db, 3.0 * db) : 3.0 * db;
         b[5] = 3.0 * db;
         const bool toothed = type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C2
-            || type == VBM_SCHEIBENDUEBEL_C5;
+                             || type == VBM_SCHEIBENDUEBEL_C5;
         if (!toothed) {
             v[0] = (1.2 + 0.8 * g.ca) * dc;
             v[2] = 2.0 * dc;
@@ -317,16 +314,19 @@ int Calc_Min_Spacings(int vbm_type, int predrilled, int fitted_bolt, int douglas
     double *out[6] = {a1, a2, a3t, a3c, a4t, a4c};
     if (mat == MAT_POLLM_LVL_S) {
         const double deg = alpha * 180.0 / DESIGN_PI;
-        if (a1) *a1 = Calc_Vbm_Min_A1(/*mat=*/20, /*rho_k=*/rho_k, /*t=*/t1, /*type=*/vbm_type,
-                                      /*d=*/d, /*theta=*/staple_angle, /*predrilled=*/predrilled,
-                                      /*fitted=*/fitted_bolt, /*douglas=*/douglas, /*alpha=*/deg);
-        if (a2) *a2 = Calc_Vbm_Min_A2(20, rho_k, t1, vbm_type, d, staple_angle, predrilled,
-                                      fitted_bolt, deg);
+        if (a1)
+            *a1 = Calc_Vbm_Min_A1(/*mat=*/20, /*rho_k=*/rho_k, /*t=*/t1, /*type=*/vbm_type,
+                                  /*d=*/d, /*theta=*/staple_angle, /*predrilled=*/predrilled,
+                                  /*fitted=*/fitted_bolt, /*douglas=*/douglas, /*alpha=*/deg);
+        if (a2)
+            *a2 = Calc_Vbm_Min_A2(20, rho_k, t1, vbm_type, d, staple_angle, predrilled, fitted_bolt,
+                                  deg);
         if (a3t) *a3t = Calc_Vbm_Min_A3t(20, rho_k, t1, vbm_type, d, predrilled, fitted_bolt, deg);
         if (a3c) *a3c = Calc_Vbm_Min_A3c(20, rho_k, t1, vbm_type, d, predrilled, fitted_bolt, deg);
         if (a4t) *a4t = Calc_Vbm_Min_A4t(20, rho_k, t1, vbm_type, d, predrilled, fitted_bolt, deg);
-        if (a4c) *a4c = Calc_Vbm_Min_A4c(20, rho_k, t1, vbm_type, d, staple_angle, predrilled,
-                                         fitted_bolt, deg);
+        if (a4c)
+            *a4c = Calc_Vbm_Min_A4c(20, rho_k, t1, vbm_type, d, staple_angle, predrilled,
+                                    fitted_bolt, deg);
         return Map_Rule_Index_Ec5(9);
     }
     Spacing_Case c{};
@@ -348,8 +348,9 @@ int Calc_Min_Spacings(int vbm_type, int predrilled, int fitted_bolt, int douglas
     c.rule_functions = false;
     double v[6];
     const bool connector = Is_Vbm_Connector(vbm_type);
-    const int index = ((mat == MAT_KERTO_S || mat == MAT_KERTO_Q) && !connector) ? Spacing_Rules_Lvl(c, v)
-                                                               : Spacing_Rules_General(c, v);
+    const int index = ((mat == MAT_KERTO_S || mat == MAT_KERTO_Q) && !connector)
+                          ? Spacing_Rules_Lvl(c, v)
+                          : Spacing_Rules_General(c, v);
     if (index == 0) return 0;
     for (int i = 0; i < 6; i++)
         if (out[i] != nullptr) *out[i] = v[i];

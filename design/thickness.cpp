@@ -17,11 +17,14 @@
 
 double Calc_Vbm_My_Rk(int type, double d, double fu, int variant, int threaded, int din571)
 {
-    if (Is_Vbm_Screw_Eta12(type)) return variant ? Get_Eta12_Screw_My_Alt(d) : Get_Eta12_Screw_My(d);
-    if (Is_Vbm_Screw_Eta11(type)) return variant ? Get_Eta11_Screw_My_Alt(d) : Get_Eta11_Screw_My(d);
+    if (Is_Vbm_Screw_Eta12(type))
+        return variant ? Get_Eta12_Screw_My_Alt(d) : Get_Eta12_Screw_My(d);
+    if (Is_Vbm_Screw_Eta11(type))
+        return variant ? Get_Eta11_Screw_My_Alt(d) : Get_Eta11_Screw_My(d);
     if (Is_Vbm_Screw_Family_C(type))
         return variant == 1 ? Get_Screw_C_My_By_Type(type, d) : Get_Screw_C_My(d);
-    if (type == VBM_BOLZEN && threaded) return Calc_Vbm_Yield_Moment(Get_Thread_Effective_Diameter(d), fu);
+    if (type == VBM_BOLZEN && threaded)
+        return Calc_Vbm_Yield_Moment(Get_Thread_Effective_Diameter(d), fu);
     if (Is_Vbm_Din571_Screw(type) && din571 == 1) return Calc_Vbm_Yield_Moment_Half(d, fu);
     if (Is_Vbm_Din571_Screw(type) && din571 == 2) return Calc_Vbm_Yield_Moment_Half(d, 400.0);
     if (type == VBM_SIMPSON_CSA) return Get_Nail46_Yield_Moment(d, 1);
@@ -59,8 +62,7 @@ double Calc_T1_Req(double d, int type, int predrilled, int variant, int fitted, 
                          /*g1=*/g1, /*g2=*/g2, /*user1=*/user1, /*user2=*/user2);
     const double beta = fh1 != 0.0 ? fh2 / fh1 : 0.0;
     double t = 1.15 * (2.0 * std::sqrt(beta / (1.0 + beta)) + 2.0) * Hinge_Root(my, fh1, d);
-    if (Is_Mat_Panel(mat1) && Design_Is_Approved_Screw(type))
-        t = std::max(t, 1.2 * d);
+    if (Is_Mat_Panel(mat1) && Design_Is_Approved_Screw(type)) t = std::max(t, 1.2 * d);
     return t;
 }
 
@@ -84,11 +86,10 @@ double Calc_T1_Req_B(double d, int type, int predrilled, int variant, int fitted
     return t;
 }
 
-double Calc_T2_Req(int kind, double d, double length, double axis_angle, int type,
-                   int predrilled, int variant, int fitted, int threaded, double alpha1,
-                   double alpha2, double dc, double fu, double t1, double t2, double rho1,
-                   double rho2, int mat1, int mat2, int g1, int g2,
-                   const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2)
+double Calc_T2_Req(int kind, double d, double length, double axis_angle, int type, int predrilled,
+                   int variant, int fitted, int threaded, double alpha1, double alpha2, double dc,
+                   double fu, double t1, double t2, double rho1, double rho2, int mat1, int mat2,
+                   int g1, int g2, const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2)
 {
     if (Is_Vbm_Connector_Two_Sided(type)) return Calc_T_Min_5d(dc);
     const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, 0);
@@ -125,10 +126,9 @@ static double T_Req_Plate(double factor, double d, int type, int predrilled, int
     return factor * Hinge_Root(my, fh, d);
 }
 
-double Calc_T_Req_Plate(double d, int type, int predrilled, int variant, int fitted,
-                        int threaded, double alpha, double dc, double fu, double t, double rho,
-                        int mat, int g1, int g2, const Vbm_User_Embedment *user1,
-                        const Vbm_User_Embedment *user2)
+double Calc_T_Req_Plate(double d, int type, int predrilled, int variant, int fitted, int threaded,
+                        double alpha, double dc, double fu, double t, double rho, int mat, int g1,
+                        int g2, const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2)
 {
     return T_Req_Plate(/*factor=*/4.6, /*d=*/d, /*type=*/type, /*predrilled=*/predrilled,
                        /*variant=*/variant, /*fitted=*/fitted, /*threaded=*/threaded,
@@ -136,10 +136,9 @@ double Calc_T_Req_Plate(double d, int type, int predrilled, int variant, int fit
                        /*g=*/g2, /*user=*/user2);
 }
 
-double Calc_T_Req_Plate_B(double d, int type, int predrilled, int variant, int fitted,
-                          int threaded, double alpha, double dc, double fu, double t, double rho,
-                          int mat, int g, const Vbm_User_Embedment *user1,
-                          const Vbm_User_Embedment *user2)
+double Calc_T_Req_Plate_B(double d, int type, int predrilled, int variant, int fitted, int threaded,
+                          double alpha, double dc, double fu, double t, double rho, int mat, int g,
+                          const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2)
 {
     return T_Req_Plate(/*factor=*/3.2526911934581184, /*d=*/d, /*type=*/type,
                        /*predrilled=*/predrilled, /*variant=*/variant, /*fitted=*/fitted,
@@ -147,10 +146,9 @@ double Calc_T_Req_Plate_B(double d, int type, int predrilled, int variant, int f
                        /*rho=*/rho, /*mat=*/mat, /*g=*/g, /*user=*/user2);
 }
 
-double Calc_T_Req_Plate_C(double d, int type, int predrilled, int variant, int fitted,
-                          int threaded, double alpha, double dc, double fu, double t, double rho,
-                          int mat, int g, const Vbm_User_Embedment *user1,
-                          const Vbm_User_Embedment *user2)
+double Calc_T_Req_Plate_C(double d, int type, int predrilled, int variant, int fitted, int threaded,
+                          double alpha, double dc, double fu, double t, double rho, int mat, int g,
+                          const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2)
 {
     return T_Req_Plate(/*factor=*/3.926345596729059, /*d=*/d, /*type=*/type,
                        /*predrilled=*/predrilled, /*variant=*/variant, /*fitted=*/fitted,
@@ -164,21 +162,29 @@ double Get_Panel_Factor(int mat, int grade, double d, double *t_min)
 {
     double f = 0.0, tm = -1.0;
     switch (mat) {
-    case MAT_OSB: case MAT_SPANPLATTE:
-        tm = 7.0 * d; f = 0.8; break;
+    case MAT_OSB:
+    case MAT_SPANPLATTE:
+        tm = 7.0 * d;
+        f = 0.8;
+        break;
     case MAT_GIPSKARTON:
-        tm = 10.0 * d; f = 1.1; break;
+        tm = 10.0 * d;
+        f = 1.1;
+        break;
     case MAT_SPERRHOLZ:
         if (grade == 0 || grade == 1 || grade == 2 || grade == 14 || grade == -999) {
-            tm = 7.0 * d; f = 0.9;
+            tm = 7.0 * d;
+            f = 0.9;
         } else {
-            tm = 6.0 * d; f = 0.8;
+            tm = 6.0 * d;
+            f = 0.8;
         }
         break;
     case MAT_FASERPLATTE:
-        tm = 6.0 * d; f = 0.7; break;
-    default:
-        return 0.0;
+        tm = 6.0 * d;
+        f = 0.7;
+        break;
+    default: return 0.0;
     }
     if (t_min != nullptr) *t_min = tm;
     return f;
@@ -192,9 +198,9 @@ double Calc_Plate_Share_Factor(double d, double s, double *t)
 
 /* ---------------------------------------------------------------- reduction factor */
 
-int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
-                         double axis_angle, int predrilled, int variant, int fitted, double t1,
-                         double t2, double rho1, double rho2, int mat1, int mat2, int g1, int g2,
+int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length, double axis_angle,
+                         int predrilled, int variant, int fitted, double t1, double t2, double rho1,
+                         double rho2, int mat1, int mat2, int g1, int g2,
                          const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2,
                          double *out_penetration, int *out_member, double *out_k,
                          double *out_t1_req, double *out_t2_req)
@@ -236,8 +242,7 @@ int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
     if (mat1 >= MAT_OSB && mat1 <= MAT_FASERPLATTE) {
         double t_min = 0.0;
         if (Get_Panel_Factor(mat1, g1, d, &t_min) > 0.0) t1_req = std::max(t1_req, t_min);
-        if (Design_Is_Approved_Screw(type))
-            t1_req = std::max(t1_req, 1.2 * d);
+        if (Design_Is_Approved_Screw(type)) t1_req = std::max(t1_req, 1.2 * d);
     } else if (mat1 == MAT_FERMACELL) {
         t1_req = 7.0 * d;
     }
@@ -245,10 +250,9 @@ int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
     double k1 = (!plate1 && t1 < t1_req) ? t1 / t1_req : 1.0;
     double k2 = 1.0, k = 1.0;
     switch (cs) {
-    case 0:
-        k = 0.0;
-        break;
-    case 1: case 2:
+    case 0: k = 0.0; break;
+    case 1:
+    case 2:
         if (p < 4.0 * d) {
             k = 0.0;
         } else {
@@ -266,9 +270,7 @@ int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
         }
         k = std::min(k1, k2);
         break;
-    default:
-        k = 1.0;
-        break;
+    default: k = 1.0; break;
     }
     if (out_penetration != nullptr) *out_penetration = p;
     if (out_member != nullptr) *out_member = member;
@@ -283,8 +285,8 @@ int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
 double Calc_Nail_Simplified_Rk(int kind, double d, double length, double fu, int predrilled,
                                int variant, double t1, double t2, double rho1, double rho2,
                                double alpha1, double alpha2, int mat1, int mat2, int g1, int g2,
-                               const Vbm_User_Embedment *user1,
-                               const Vbm_User_Embedment *user2, Connection_Result *result)
+                               const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2,
+                               Connection_Result *result)
 {
     const double my = 0.3 * fu * std::pow(d, 2.6);
     double fh1 = 0.0, fh2 = 0.0;

@@ -8,18 +8,18 @@
 #include "dialogs/dlg.h"
 
 struct Dlg_Level_Entry {
-  Dlg_Desc *desc;
-  Dlg_Page *pages;
-  int count;
-  int current;
-  int register_handle;
-  int default_button;
-  int sheet_x, sheet_y;           /* the sheet's top left corner on the screen */
-  int cancel_request, close_request, redraw_request;
-  int drawn;                      /* the page drawn by the last pass, -1 before the first */
-  int tab_left, tab_top, tab_height, tab_width; /* the tab strip (no register: tab_height 0) */
-  int tab_bitmap;                 /* 1 when a bitmap stands for the tab labels */
-  std::vector<int> areas, tables, escapes, members, table_view, hover;
+    Dlg_Desc *desc;
+    Dlg_Page *pages;
+    int count;
+    int current;
+    int register_handle;
+    int default_button;
+    int sheet_x, sheet_y; /* the sheet's top left corner on the screen */
+    int cancel_request, close_request, redraw_request;
+    int drawn; /* the page drawn by the last pass, -1 before the first */
+    int tab_left, tab_top, tab_height, tab_width; /* the tab strip (no register: tab_height 0) */
+    int tab_bitmap;                               /* 1 when a bitmap stands for the tab labels */
+    std::vector<int> areas, tables, escapes, members, table_view, hover;
 };
 
 extern Dlg_Level_Entry Dlg_Levels[DLG_MAX_LEVELS + 1];
@@ -33,7 +33,8 @@ void Dlg_Page_Input(Dlg_Level_Entry *e, int i);
 void Dlg_Release_Pages(Dlg_Level_Entry *e);
 /* The tab strip at (left, top), width pixels wide: a register with one member per page (tab_w
 ** pixels wide, none for an absent page); the labels or, when bitmap is not empty, the bitmap. */
-void Dlg_Build_Tabs(Dlg_Level_Entry *e, int left, int top, int width, int tab_h, int tab_w, const char *bitmap);
+void Dlg_Build_Tabs(Dlg_Level_Entry *e, int left, int top, int width, int tab_h, int tab_w,
+                    const char *bitmap);
 /* The page of the first pass: `initial` when it can be selected, else the first enabled page. */
 void Dlg_Start_Page(Dlg_Level_Entry *e, int initial);
 /* Follow a change of the current page since the last pass (page-change check, disabled pages,
@@ -47,9 +48,9 @@ void Dlg_Draw_Status(Dlg_Status_Fn status, int left, int right, int bottom);
 
 /* Where the button row of a dialog puts its buttons (screen pixels). */
 struct Dlg_Button_Places {
-  int y;                          /* top of the row */
-  int cancel_x, help_x, ok_x;     /* left ends of cancel, help and confirm */
-  int next_x, next_y_type8;       /* the "Weiter" button; its top for type 8 */
+    int y;                      /* top of the row */
+    int cancel_x, help_x, ok_x; /* left ends of cancel, help and confirm */
+    int next_x, next_y_type8;   /* the "Weiter" button; its top for type 8 */
 };
 
 /* Add the buttons of dialog type `type` (1/3 "Weiter" that cancels/confirms, 8 "Weiter" a little
@@ -57,8 +58,8 @@ struct Dlg_Button_Places {
 ** 7 without confirm) with help key `help_key` ("" none). Answers the default button; the handles
 ** of cancel and confirm (0 none) and the left end of the help button (0 none) go to the
 ** out-pointers. */
-int Dlg_Add_Buttons(int type, const Dlg_Button_Places *at, const char *help_key, int *cancel, int *confirm,
-                    int *help_x);
+int Dlg_Add_Buttons(int type, const Dlg_Button_Places *at, const char *help_key, int *cancel,
+                    int *confirm, int *help_x);
 
 /* Prepare the next property sheet to cover the whole screen (dialog types 4 and 8; type 8 also
 ** fixes the window size and paints the screen in the menu colour) and give its corners. */

@@ -10,23 +10,23 @@
 struct Icon_Menu;
 
 struct Icon_Menu_Entry {
-  int32_t width, height;              /* pixels */
-  int32_t normal_x, normal_y;         /* source of each look in the strip */
-  int32_t hover_x, hover_y;
-  int32_t disabled_x, disabled_y;
-  int32_t pressed_x, pressed_y;
-  int32_t x, y;                       /* offset from the bar's x and y */
-  int32_t active;                     /* > 0: can be chosen */
-  int32_t code;                       /* returned when clicked */
-  const char *tooltip;                /* lines separated by line feeds, or null */
-  Icon_Menu *sub_menu;                /* or null */
+    int32_t width, height;      /* pixels */
+    int32_t normal_x, normal_y; /* source of each look in the strip */
+    int32_t hover_x, hover_y;
+    int32_t disabled_x, disabled_y;
+    int32_t pressed_x, pressed_y;
+    int32_t x, y;        /* offset from the bar's x and y */
+    int32_t active;      /* > 0: can be chosen */
+    int32_t code;        /* returned when clicked */
+    const char *tooltip; /* lines separated by line feeds, or null */
+    Icon_Menu *sub_menu; /* or null */
 };
 
 struct Icon_Menu {
-  int32_t count;
-  int32_t x, y, right, bottom;        /* screen pixels of the bar */
-  const char *bitmap;                 /* file of the bitmap strip */
-  Icon_Menu_Entry *entries;
+    int32_t count;
+    int32_t x, y, right, bottom; /* screen pixels of the bar */
+    const char *bitmap;          /* file of the bitmap strip */
+    Icon_Menu_Entry *entries;
 };
 
 extern Icon_Menu Main_Icon_Menu;

@@ -10,39 +10,39 @@
 #include <cstdio>
 
 enum {
-  MSG_BOX = 0,
-  MSG_CONSOLE = 1,
-  MSG_LIST = 2,
-  MSG_OFF = 3,
-  MSG_DRAW = 4,
-  MSG_TEXT_MAX = 500,    /* characters of one message */
-  MSG_CONTEXTS = 10,
-  MSG_TITLE_SIZE = 200,
+    MSG_BOX = 0,
+    MSG_CONSOLE = 1,
+    MSG_LIST = 2,
+    MSG_OFF = 3,
+    MSG_DRAW = 4,
+    MSG_TEXT_MAX = 500, /* characters of one message */
+    MSG_CONTEXTS = 10,
+    MSG_TITLE_SIZE = 200,
 };
 
 struct Msg_Context {
-  int free_;                 /* 1 = free */
-  char title[MSG_TITLE_SIZE];
-  int line_count;
-  int line_capacity;
-  char *lines;               /* line_capacity slots of 500 bytes, each line ends with '\n' */
-  int symbol;                /* message-box symbol, -1 = none */
+    int free_; /* 1 = free */
+    char title[MSG_TITLE_SIZE];
+    int line_count;
+    int line_capacity;
+    char *lines; /* line_capacity slots of 500 bytes, each line ends with '\n' */
+    int symbol;  /* message-box symbol, -1 = none */
 };
 
 struct Msg_Channel_Record {
-  int enabled;
-  int console_override;
-  int mode;
-  int draw_x, draw_y;        /* pixels of the drawing target */
-  int current;
-  Msg_Context contexts[MSG_CONTEXTS];
-  int dialog_colour;         /* -1 = cream 255, 245, 220 */
-  int offer_dont_show;
-  const char *check_label;
-  int check_result;
-  int dialog_width;          /* pixels */
-  int shown_context;
-  int page_first_use;
+    int enabled;
+    int console_override;
+    int mode;
+    int draw_x, draw_y; /* pixels of the drawing target */
+    int current;
+    Msg_Context contexts[MSG_CONTEXTS];
+    int dialog_colour; /* -1 = cream 255, 245, 220 */
+    int offer_dont_show;
+    const char *check_label;
+    int check_result;
+    int dialog_width; /* pixels */
+    int shown_context;
+    int page_first_use;
 };
 
 extern Msg_Channel_Record Msg_Channel;

@@ -8,12 +8,12 @@
 enum { PROGRESS_SLOTS = 6, PROG_DLG_COUNTERS = 5 };
 
 struct Progress_Slot {
-  int in_use;
-  int x, y;          /* top left pixel of the bar */
-  int width;         /* pixels */
-  int boxed;         /* opened on a saved, framed background */
-  int extent;        /* filled pixels */
-  double delay;      /* seconds waited after each visible change */
+    int in_use;
+    int x, y;     /* top left pixel of the bar */
+    int width;    /* pixels */
+    int boxed;    /* opened on a saved, framed background */
+    int extent;   /* filled pixels */
+    double delay; /* seconds waited after each visible change */
 };
 
 extern Progress_Slot Progress_Slots[PROGRESS_SLOTS];
@@ -50,16 +50,16 @@ void Wait_Box_Close(void);
 
 /* ---- progress dialog ---- */
 struct Prog_Dlg_Counter_Desc {
-  char label[200];
-  int max;
-  int upper_bound;   /* 1: "%d von maximal %d" */
+    char label[200];
+    int max;
+    int upper_bound; /* 1: "%d von maximal %d" */
 };
 struct Prog_Dlg_Desc {
-  char title[100];
-  char subtitle[100];
-  int width;         /* -1 = default */
-  int count;         /* counters, at most 5 */
-  Prog_Dlg_Counter_Desc counters[PROG_DLG_COUNTERS];
+    char title[100];
+    char subtitle[100];
+    int width; /* -1 = default */
+    int count; /* counters, at most 5 */
+    Prog_Dlg_Counter_Desc counters[PROG_DLG_COUNTERS];
 };
 
 void Prog_Dlg_Init_Descriptor(Prog_Dlg_Desc *d, int count);

@@ -9,12 +9,12 @@
 #include <cstdint>
 
 struct Screen_Plotter_State {
-  double x0, y0;     /* origin, world units */
-  double angle;      /* radians */
-  double sx, sy;     /* scales, pixels per world unit */
-  int pen_width;     /* pixels, 0 = no lines */
-  int line_style;    /* as given to pxSLn */
-  int popup_mx[2], popup_my[2]; /* remembered mouse position per popup, 0 = not yet set */
+    double x0, y0;                /* origin, world units */
+    double angle;                 /* radians */
+    double sx, sy;                /* scales, pixels per world unit */
+    int pen_width;                /* pixels, 0 = no lines */
+    int line_style;               /* as given to pxSLn */
+    int popup_mx[2], popup_my[2]; /* remembered mouse position per popup, 0 = not yet set */
 };
 
 extern Screen_Plotter_State Screen_Plotter;
@@ -43,11 +43,12 @@ void Screen_Draw_Polygon(int n, const double *xs, const double *ys);
 void Screen_Draw_Circle(double cx, double cy, double r);
 void Screen_Fill_Circle(double cx, double cy, double r);
 void Screen_Draw_Dot(double x, double y);
-void Screen_Fill_Strip(double x1, double y1, double x2, double y2, double w, const uint16_t *pattern);
+void Screen_Fill_Strip(double x1, double y1, double x2, double y2, double w,
+                       const uint16_t *pattern);
 void Screen_Fill_Polygon(int n, const double *xs, const double *ys);
 void Screen_Draw_Rect(double x1, double y1, double x2, double y2);
 void Screen_Fill_Rect_Centred(double x, double y, double w, double h);
-void Screen_Erase_Rect(int x1, int y1, int x2, int y2);   /* pixels */
+void Screen_Erase_Rect(int x1, int y1, int x2, int y2); /* pixels */
 void Screen_Draw_Arrow(double x1, double y1, double x2, double y2, double head_len,
                        double head_width, int filled);
 void Screen_Draw_Axes(double x, double y, double angle, double len_x, double len_y, double scale,
@@ -59,7 +60,8 @@ void Screen_Draw_Dimension(int mode, double x1, double y1, double x2, double y2,
                            const char *value, const char *raised);
 /* Texts of a dimension value: L = the length; 0 when nothing is to be drawn (L < 0.01). */
 int Screen_Dimension_Text(double length, char *text, int text_size, char *raised, int raised_size);
-void Screen_Draw_Dimension_Value(int mode, double x1, double y1, double x2, double y2, double offset);
+void Screen_Draw_Dimension_Value(int mode, double x1, double y1, double x2, double y2,
+                                 double offset);
 void Screen_Draw_Text(double x, double y, const char *text, int font, int bold);
 void Screen_Draw_Text_Bold(double x, double y, const char *text, int font);
 void Screen_Draw_Text_At(double x, double y, const char *text, int font);

@@ -12,39 +12,39 @@
 #include <vector>
 
 enum {
-  SVA_MAX_AREAS = 20,
-  SVA_RESERVED = 9999, /* handle of a slot taken by SVA_Reserve */
+    SVA_MAX_AREAS = 20,
+    SVA_RESERVED = 9999, /* handle of a slot taken by SVA_Reserve */
 };
 
 /* Item kinds */
 enum {
-  SVA_TEXT = 1,
-  SVA_LINE = 2,
-  SVA_BITMAP = 3,
-  SVA_USER_DRAWN = 4,
-  SVA_MASK = 5,
-  SVA_BOXED_TEXT = 6,
-  SVA_CHECK_BOX = 7,
-  SVA_OPTION = 8,
-  SVA_SELECTABLE = 9,
-  SVA_FLOAT_FIELD = 10,
-  SVA_FILLED_RECT = 11,
-  SVA_HOTSPOT = 12,
-  SVA_MARKER = 13,
-  SVA_TREE_IMAGE = 14,
-  SVA_TEXT_FIELD = 15,
-  SVA_CHOICE = 16,
-  SVA_PICTURE_CHOICE = 17,
-  SVA_BITMAP_BUTTON = 18,
-  SVA_EDITOR = 19,
-  SVA_ROWS = 20,           /* rows of a long table supplied on demand (draws nothing itself) */
+    SVA_TEXT = 1,
+    SVA_LINE = 2,
+    SVA_BITMAP = 3,
+    SVA_USER_DRAWN = 4,
+    SVA_MASK = 5,
+    SVA_BOXED_TEXT = 6,
+    SVA_CHECK_BOX = 7,
+    SVA_OPTION = 8,
+    SVA_SELECTABLE = 9,
+    SVA_FLOAT_FIELD = 10,
+    SVA_FILLED_RECT = 11,
+    SVA_HOTSPOT = 12,
+    SVA_MARKER = 13,
+    SVA_TREE_IMAGE = 14,
+    SVA_TEXT_FIELD = 15,
+    SVA_CHOICE = 16,
+    SVA_PICTURE_CHOICE = 17,
+    SVA_BITMAP_BUTTON = 18,
+    SVA_EDITOR = 19,
+    SVA_ROWS = 20, /* rows of a long table supplied on demand (draws nothing itself) */
 };
 
 /* Font style bits carried in a font code */
 enum {
-  SVA_FONT_BOLD = 0x10000,
-  SVA_FONT_SOFT2 = 0x20000,
-  SVA_FONT_SOFT3 = 0x40000,
+    SVA_FONT_BOLD = 0x10000,
+    SVA_FONT_SOFT2 = 0x20000,
+    SVA_FONT_SOFT3 = 0x40000,
 };
 
 /* Function of a user-drawn item: the item's rectangle in screen pixels and its user value. */
@@ -58,64 +58,67 @@ typedef void (*SVA_Change_Fn)(int value, double *dvalue);
 
 /* Monochrome pattern of a mask item */
 struct SVA_Mask_Pattern {
-  int32_t width, height;   /* pixels */
-  int32_t bytes_per_row;
-  const unsigned char *bits;
+    int32_t width, height; /* pixels */
+    int32_t bytes_per_row;
+    const unsigned char *bits;
 };
 
 /* One entry of a choice field's table */
 struct SVA_Choice_Entry {
-  int32_t colour;
-  const char *text;
+    int32_t colour;
+    const char *text;
 };
 
 struct SVA_Editor_State;
 
 struct SVA_Item {
-  int32_t kind;            /* 1..19 */
-  int32_t colour;          /* colour index (kind 16: width in characters; 18: cursor shape) */
-  int32_t font;            /* font code, style bits removed (kind 18: the button's value) */
-  int32_t aux;             /* by kind: fixed bitmap, visible length, value, cursor, row offset */
-  int32_t x1, y1, x2, y2;  /* content pixels; texts: start on the base line, x2 = style */
-  int32_t aux2;            /* by kind: highlight colour, entry count, tooltip flags, ... */
-  int *target;             /* caller's int shown or set */
-  int *activity;           /* caller's activity flag (non-zero: editable) */
-  double *value;           /* caller's double (float field) */
-  char *text;              /* owned copy, except kinds 15 and 19 (caller's buffer) */
-  char *extra_text;        /* owned */
-  SVA_Draw_Fn draw;        /* kind 4 */
-  SVA_Change_Fn change;    /* kinds 7, 8, 10, 16, 17 */
-  int32_t image_on;        /* kinds 7, 8: tree-view image when on (0 = built-in mark) */
-  void *user;              /* kind 4: user value */
-  const SVA_Mask_Pattern *mask; /* kind 5 */
-  int32_t image_off;       /* kinds 7, 8: image when off; 14: image number */
-  int32_t item_value;      /* kinds 9, 12: value stored on a click */
-  SVA_Editor_State *editor;/* kind 19 */
-  void *aux3;              /* kinds 9, 12: int variable; 16: entry table */
-  void *owned;             /* a malloc'ed block freed with the item (kind 4: its user data) */
-  SVA_Row_Fn rows;         /* kind 20: the supplier of its rows */
-  int32_t rows_lo, rows_hi;/* kind 20: rows whose items are in the list (none when hi < lo) */
-  SVA_Item *block;         /* an item of a row of a kind-20 item: that item; else null */
-  int32_t block_row;       /* ... and the row it belongs to */
-  SVA_Item *next;
+    int32_t kind;           /* 1..19 */
+    int32_t colour;         /* colour index (kind 16: width in characters; 18: cursor shape) */
+    int32_t font;           /* font code, style bits removed (kind 18: the button's value) */
+    int32_t aux;            /* by kind: fixed bitmap, visible length, value, cursor, row offset */
+    int32_t x1, y1, x2, y2; /* content pixels; texts: start on the base line, x2 = style */
+    int32_t aux2;           /* by kind: highlight colour, entry count, tooltip flags, ... */
+    int *target;            /* caller's int shown or set */
+    int *activity;          /* caller's activity flag (non-zero: editable) */
+    double *value;          /* caller's double (float field) */
+    char *text;             /* owned copy, except kinds 15 and 19 (caller's buffer) */
+    char *extra_text;       /* owned */
+    SVA_Draw_Fn draw;       /* kind 4 */
+    SVA_Change_Fn change;   /* kinds 7, 8, 10, 16, 17 */
+    int32_t image_on;       /* kinds 7, 8: tree-view image when on (0 = built-in mark) */
+    void *user;             /* kind 4: user value */
+    const SVA_Mask_Pattern *mask; /* kind 5 */
+    int32_t image_off;            /* kinds 7, 8: image when off; 14: image number */
+    int32_t item_value;           /* kinds 9, 12: value stored on a click */
+    SVA_Editor_State *editor;     /* kind 19 */
+    void *aux3;                   /* kinds 9, 12: int variable; 16: entry table */
+    void *owned;              /* a malloc'ed block freed with the item (kind 4: its user data) */
+    SVA_Row_Fn rows;          /* kind 20: the supplier of its rows */
+    int32_t rows_lo, rows_hi; /* kind 20: rows whose items are in the list (none when hi < lo) */
+    SVA_Item *block;          /* an item of a row of a kind-20 item: that item; else null */
+    int32_t block_row;        /* ... and the row it belongs to */
+    SVA_Item *next;
 };
 
 struct Scrollable_View_Area {
-  int32_t x1, y1, x2, y2;          /* visible rectangle, sheet pixels */
-  int32_t bg_colour;
-  int32_t frame;
-  int32_t content_w, content_h;    /* pixels */
-  int32_t scroll_x, scroll_y;      /* content pixel at the top-left corner */
-  int32_t handle;                  /* sheet area; negative = free, 9999 = reserved */
-  int32_t vslider, hslider;        /* 0 = none */
-  int32_t active;
-  int32_t hover_key_return, hover_right_return;
-  int *hover_stop;
-  int32_t hover_rect_flag, hover_x1, hover_y1, hover_x2, hover_y2; /* content pixels */
-  int32_t esc_value;   int *esc_target;
-  int32_t enter_value; int *enter_target;
-  int32_t f1_value;    int *f1_target;
-  SVA_Item *first, *last;
+    int32_t x1, y1, x2, y2; /* visible rectangle, sheet pixels */
+    int32_t bg_colour;
+    int32_t frame;
+    int32_t content_w, content_h; /* pixels */
+    int32_t scroll_x, scroll_y;   /* content pixel at the top-left corner */
+    int32_t handle;               /* sheet area; negative = free, 9999 = reserved */
+    int32_t vslider, hslider;     /* 0 = none */
+    int32_t active;
+    int32_t hover_key_return, hover_right_return;
+    int *hover_stop;
+    int32_t hover_rect_flag, hover_x1, hover_y1, hover_x2, hover_y2; /* content pixels */
+    int32_t esc_value;
+    int *esc_target;
+    int32_t enter_value;
+    int *enter_target;
+    int32_t f1_value;
+    int *f1_target;
+    SVA_Item *first, *last;
 };
 
 extern Scrollable_View_Area SVA_Areas[SVA_MAX_AREAS];
@@ -158,7 +161,8 @@ void SVA_Add_Mask(int area, int x, int y, const SVA_Mask_Pattern *pattern, int c
 void SVA_Add_Draw_Callback(int area, int x1, int y1, int x2, int y2, void *user, SVA_Draw_Fn fn);
 /* The same with a malloc'ed user block that the item owns and frees (freed at once when the area
 ** is bad). */
-void SVA_Add_Draw_Callback_Owned(int area, int x1, int y1, int x2, int y2, void *block, SVA_Draw_Fn fn);
+void SVA_Add_Draw_Callback_Owned(int area, int x1, int y1, int x2, int y2, void *block,
+                                 SVA_Draw_Fn fn);
 void SVA_Add_Check_Box(int area, int x, int y, const char *label, int font, int colour, int *flag,
                        int *active);
 void SVA_Add_Option_Button(int area, int x, int y, const char *label, int font, int colour,

@@ -8,29 +8,42 @@
 struct SVA_Item;
 
 struct SVA_Editor_State {
-  int capacity;              /* entries of the line table */
-  int lines;                 /* lines laid out */
-  int caret_x, caret_y;      /* screen pixels; caret_x 0 = no caret drawn */
-  int X1, Y1, X2, Y2;        /* screen rectangle, set when editing starts */
-  int font;                  /* font code, 4099 at creation */
-  int bg, fg;                /* colour indices */
-  int max_len;               /* bytes */
-  int len;                   /* bytes of the text */
-  int visible;               /* lines shown */
-  int top;                   /* first line shown */
-  char **line_start;         /* owned table of line starts */
-  char *cursor;              /* insertion happens before the byte it points at */
-  char *text;                /* the caller's buffer of max_len + 1 bytes */
-  char *sel_start, *sel_end; /* equal or null = no selection */
-  SVA_Item *item;
+    int capacity;              /* entries of the line table */
+    int lines;                 /* lines laid out */
+    int caret_x, caret_y;      /* screen pixels; caret_x 0 = no caret drawn */
+    int X1, Y1, X2, Y2;        /* screen rectangle, set when editing starts */
+    int font;                  /* font code, 4099 at creation */
+    int bg, fg;                /* colour indices */
+    int max_len;               /* bytes */
+    int len;                   /* bytes of the text */
+    int visible;               /* lines shown */
+    int top;                   /* first line shown */
+    char **line_start;         /* owned table of line starts */
+    char *cursor;              /* insertion happens before the byte it points at */
+    char *text;                /* the caller's buffer of max_len + 1 bytes */
+    char *sel_start, *sel_end; /* equal or null = no selection */
+    SVA_Item *item;
 };
 
 /* Key codes of the editor beyond the printable bytes */
 enum {
-  EDK_CTRL_A = 1, EDK_CTRL_C = 3, EDK_BACKSPACE = 8, EDK_ENTER = 13, EDK_CTRL_V = 22,
-  EDK_CTRL_X = 24, EDK_HOME = 327, EDK_UP = 328, EDK_PGUP = 329, EDK_LEFT = 331,
-  EDK_RIGHT = 333, EDK_END = 335, EDK_DOWN = 336, EDK_PGDN = 337, EDK_DEL = 339,
-  EDK_CTRL_END = 373, EDK_CTRL_HOME = 375,
+    EDK_CTRL_A = 1,
+    EDK_CTRL_C = 3,
+    EDK_BACKSPACE = 8,
+    EDK_ENTER = 13,
+    EDK_CTRL_V = 22,
+    EDK_CTRL_X = 24,
+    EDK_HOME = 327,
+    EDK_UP = 328,
+    EDK_PGUP = 329,
+    EDK_LEFT = 331,
+    EDK_RIGHT = 333,
+    EDK_END = 335,
+    EDK_DOWN = 336,
+    EDK_PGDN = 337,
+    EDK_DEL = 339,
+    EDK_CTRL_END = 373,
+    EDK_CTRL_HOME = 375,
 };
 
 /* A new state for an item over a buffer (ends the program when memory runs out). */

@@ -10,17 +10,17 @@
 #include <cstdint>
 
 struct Wdg_State_Record {
-  int area;                  /* target view area, -1 = none */
-  unsigned font;             /* font code incl. style bits */
-  int fg, bg;                /* colour indices */
-  int field_box;             /* colour behind read-only fields, -1 = not yet fetched */
-  int editable_cell;         /* always 1 */
-  int readonly_cell;         /* always 0 */
-  int last_x1, last_y1, last_x2, last_y2, last_state; /* last widget, area pixels */
-  int sheet_handle, off_x, off_y;
-  int *base_x, *base_y;      /* the sheet's screen base */
-  int line_switch;           /* lines are added only while 1 */
-  double ox, oy, angle, scale; /* world transform */
+    int area;          /* target view area, -1 = none */
+    unsigned font;     /* font code incl. style bits */
+    int fg, bg;        /* colour indices */
+    int field_box;     /* colour behind read-only fields, -1 = not yet fetched */
+    int editable_cell; /* always 1 */
+    int readonly_cell; /* always 0 */
+    int last_x1, last_y1, last_x2, last_y2, last_state; /* last widget, area pixels */
+    int sheet_handle, off_x, off_y;
+    int *base_x, *base_y;        /* the sheet's screen base */
+    int line_switch;             /* lines are added only while 1 */
+    double ox, oy, angle, scale; /* world transform */
 };
 
 extern Wdg_State_Record Wdg_State;
@@ -55,16 +55,18 @@ int Wdg_Draw_Bold_Text(int x, int y, const char *text, const int *active);
 int Wdg_Printf_Bold_Text(int x, int y, const char *format, ...);
 int Wdg_Draw_Small_Text(int x, int y, const char *text, const int *active);
 int Wdg_Draw_Small_Styled_Text(int x, int y, const char *text, const int *active);
-int Wdg_Draw_Text_Hotspot(int x, int y, const char *text, int value, int *variable, const int *active);
-int Wdg_Draw_Text_Hotspot_2(int x, int y, const char *text, int value, int *variable, const int *active);
+int Wdg_Draw_Text_Hotspot(int x, int y, const char *text, int value, int *variable,
+                          const int *active);
+int Wdg_Draw_Text_Hotspot_2(int x, int y, const char *text, int value, int *variable,
+                            const int *active);
 int Wdg_Draw_Symbol(int x, int y, const char *text, const char *index, const int *active);
 int Wdg_Draw_Symbol_Emph(int x, int y, const char *text, const char *index, const int *active);
-int Wdg_Draw_Symbol_Aligned(int x, int y, const char *text, const char *index, int vkind, int halign,
-                            const int *active);
+int Wdg_Draw_Symbol_Aligned(int x, int y, const char *text, const char *index, int vkind,
+                            int halign, const int *active);
 int Wdg_Draw_Symbol_Aligned_2(int x, int y, const char *text, const char *index, int vkind,
                               int halign, const int *active);
-int Wdg_Draw_Symbol_Index_Exp(int x, int y, const char *text, const char *index, const char *exponent,
-                              const int *active);
+int Wdg_Draw_Symbol_Index_Exp(int x, int y, const char *text, const char *index,
+                              const char *exponent, const int *active);
 int Wdg_Draw_Underlined_Text(int x, int y, const char *text, const int *active);
 int Wdg_Draw_Boxed_Text(int x, int y, const char *text, const int *active);
 int Wdg_Draw_Boxed_Bold_Text(int x, int y, const char *text, const int *active);
@@ -97,26 +99,31 @@ void Wdg_Polygon_Painter(int x, int y, int x2, int y2, void *user);
 void Wdg_Draw_Dimension_World(int mode, double x1, double y1, double x2, double y2, double h);
 
 /* ---- hover help and rollover buttons ---- */
-enum { WDG_HOVER_AREAS = 20, WDG_TOOLTIPS = 100, WDG_ROLLOVERS = 100, WDG_TIP_LINES = 5,
-       WDG_TIP_LINE = 100 };
+enum {
+    WDG_HOVER_AREAS = 20,
+    WDG_TOOLTIPS = 100,
+    WDG_ROLLOVERS = 100,
+    WDG_TIP_LINES = 5,
+    WDG_TIP_LINE = 100
+};
 
 struct Wdg_Hover_Area_Row {
-  int handle, area, x1, y1, x2, y2;
-  int *base_x, *base_y;
+    int handle, area, x1, y1, x2, y2;
+    int *base_x, *base_y;
 };
 struct Wdg_Tooltip {
-  int handle, x1, x2, y1, y2;
-  int lines;
-  char text[WDG_TIP_LINES][WDG_TIP_LINE];
-  int width, height, below, align;
+    int handle, x1, x2, y1, y2;
+    int lines;
+    char text[WDG_TIP_LINES][WDG_TIP_LINE];
+    int width, height, below, align;
 };
 struct Wdg_Rollover_Row {
-  int handle;
-  const char *image, *rollover_image;
-  int x1, x2, y1, y2;
-  int key_colour;
-  const char *label;
-  int label_font, label_x, label_y, label_colour;
+    int handle;
+    const char *image, *rollover_image;
+    int x1, x2, y1, y2;
+    int key_colour;
+    const char *label;
+    int label_font, label_x, label_y, label_colour;
 };
 
 extern Wdg_Hover_Area_Row Wdg_Hover_Areas[WDG_HOVER_AREAS];
@@ -127,7 +134,8 @@ extern int Wdg_Tooltip_Count;
 extern Wdg_Rollover_Row Wdg_Rollovers[WDG_ROLLOVERS];
 extern int Wdg_Rollover_Count;
 
-void Wdg_Hover_Push_Area(int handle, int area, int x1, int y1, int x2, int y2, int *base_x, int *base_y);
+void Wdg_Hover_Push_Area(int handle, int area, int x1, int y1, int x2, int y2, int *base_x,
+                         int *base_y);
 void Wdg_Hover_Activate(int on);
 void Wdg_Hover_Pop_Area(void);
 void Wdg_Set_Tooltip(const char *text, int below, int alignment);

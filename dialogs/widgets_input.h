@@ -14,17 +14,29 @@ enum { WDG_EDITABLE = 1, WDG_READ_ONLY = -1, WDG_REG_ROWS = 99 };
 /* A grade selection list: count entries of stride bytes each, colours and flag words per entry
 ** (flag 0x1000: the entry cannot be chosen). */
 struct Wdg_Grade_List {
-  int32_t count;
-  int32_t stride;
-  const char *texts;
-  const int32_t *colours;
-  const int32_t *flags;
+    int32_t count;
+    int32_t stride;
+    const char *texts;
+    const int32_t *colours;
+    const int32_t *flags;
 };
 
 /* Registration tables, bounded at 99 rows each; rows belong to a dialog level. */
-struct Wdg_Factor_Row { double *var; double factor; int level; };
-struct Wdg_Shadow_Row { int *var; double shadow; int level; };
-struct Wdg_Limit_Row { double *var; double lower, upper; int level; };
+struct Wdg_Factor_Row {
+    double *var;
+    double factor;
+    int level;
+};
+struct Wdg_Shadow_Row {
+    int *var;
+    double shadow;
+    int level;
+};
+struct Wdg_Limit_Row {
+    double *var;
+    double lower, upper;
+    int level;
+};
 
 extern Wdg_Factor_Row Wdg_Factor_Rows[WDG_REG_ROWS];
 extern int Wdg_Factor_Count;
@@ -39,8 +51,9 @@ int Wdg_Option_Button(int x, int y, const char *label, int value, int *var, int 
 int Wdg_Image_Option_Button(int area, int x, int y, int value, int *var, const char *image_on,
                             const char *image_off, const char *image_on_inactive,
                             const char *image_off_inactive, int *active);
-int Wdg_Image_Check_Box(int area, int x, int y, int *flag, const char *image_on, const char *image_off,
-                        const char *image_on_inactive, const char *image_off_inactive, int *active);
+int Wdg_Image_Check_Box(int area, int x, int y, int *flag, const char *image_on,
+                        const char *image_off, const char *image_on_inactive,
+                        const char *image_off_inactive, int *active);
 
 int Wdg_Text_Field(int x, int y, char *buffer, int unread, const int *state);
 int Wdg_Padded_Text_Field(int x, int y, char *buffer, int n, const int *state);
@@ -59,11 +72,13 @@ int Wdg_Limited_Changes(void);
 int Wdg_Labelled_Float_Field(int x, int y, const char *label, double *var, int width, int decimals,
                              const char *unit, const int *state);
 int Wdg_Symbol_Float_Field(int x, int y, const char *symbol, const char *index, double *var,
-                           double factor, int width, int decimals, const char *unit, const int *state);
+                           double factor, int width, int decimals, const char *unit,
+                           const int *state);
 int Wdg_Density_Field(int x, int y, double *var, int *active);
 
 int Wdg_Int_Field(int x, int y, int *var, int width, const int *state);
-int Wdg_Limited_Int_Field(int x, int y, int *var, int width, int lower, int upper, const int *state);
+int Wdg_Limited_Int_Field(int x, int y, int *var, int width, int lower, int upper,
+                          const int *state);
 void Wdg_Set_Int_Field(int *var, int value);
 int Wdg_Get_Int_Field(const int *var);
 
@@ -73,7 +88,7 @@ int Wdg_Grade_Choice_Field(int x, int y, const Wdg_Grade_List *list, int *index,
 
 /* Activity cells of the concrete and steel parameter blocks (state words, initially 1). */
 struct Wdg_Block_Activity_Cells {
-  int concrete_block, concrete_choice, steel_block, steel_choice;
+    int concrete_block, concrete_choice, steel_block, steel_choice;
 };
 extern Wdg_Block_Activity_Cells Wdg_Block_Activity;
 
@@ -88,12 +103,13 @@ void Wdg_Bitmap_Hotspot_Button(int area, int x, int y, int w, int h, int v_align
                                const char *image, const char *inactive_image, int key_colour,
                                int value, int *var, int active);
 int Wdg_Delete_All_Button(int x, int y, const char *tooltip, int value, int *var, int *active);
-int Wdg_Component_Import_Button(int x, int y, const char *label, int value, int *var, const int *active);
-int Wdg_Ascii_Import_Button(int x, int y, const char *label, int value, int *var, const int *active);
+int Wdg_Component_Import_Button(int x, int y, const char *label, int value, int *var,
+                                const int *active);
+int Wdg_Ascii_Import_Button(int x, int y, const char *label, int value, int *var,
+                            const int *active);
 int Wdg_Explorer_Button(int x, int y, int value, int *var, int *active);
 
 /* Commit of a confirmed dialog's fields at a level; non-zero keeps the dialog open. */
 int Wdg_Commit_Fields(int level);
 /* Divide back, write the shadows and drop a level's rows (limit rows too) when a dialog ends. */
 void Wdg_Release_Level(int level);
-

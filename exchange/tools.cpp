@@ -11,7 +11,7 @@
 
 #include "platform/zelkwin.h"
 
-enum { TOOL_PATH_MAX = 512 };   /* bytes of a tool's path, terminator included */
+enum { TOOL_PATH_MAX = 512 }; /* bytes of a tool's path, terminator included */
 
 int Morvelab_Available(void)
 {

@@ -93,8 +93,10 @@ int Guess_Code_Page(std::string_view text)
 {
     if (Is_Multibyte_Utf8(text)) return CODE_PAGE_UTF8;
     /* the German letters and guillemets: ä ö ü Ä Ö Ü ß « » */
-    static constexpr unsigned char In_1252[9] = {0xE4, 0xF6, 0xFC, 0xC4, 0xD6, 0xDC, 0xDF, 0xAB, 0xBB};
-    static constexpr unsigned char In_850[9] = {0x84, 0x94, 0x81, 0x8E, 0x99, 0x9A, 0xE1, 0xAE, 0xAF};
+    static constexpr unsigned char In_1252[9] = {0xE4, 0xF6, 0xFC, 0xC4, 0xD6,
+                                                 0xDC, 0xDF, 0xAB, 0xBB};
+    static constexpr unsigned char In_850[9] = {0x84, 0x94, 0x81, 0x8E, 0x99,
+                                                0x9A, 0xE1, 0xAE, 0xAF};
     long votes_1252 = 0, votes_850 = 0;
     for (char ch : text) {
         const unsigned char b = static_cast<unsigned char>(ch);
@@ -118,14 +120,15 @@ std::string To_Cp850(std::string_view text, int code_page)
 
 /* ---------------------------------------------------------------- runtime maps of German texts */
 
-#define MAP_SIZE 512   /* bytes of each map's static buffer: at most 511 characters of input */
+#define MAP_SIZE 512 /* bytes of each map's static buffer: at most 511 characters of input */
 
 /* Copy at most MAP_SIZE - 1 bytes of s into buf, mapping each byte through map. */
 static char *Map_Bytes(char *buf, const char *s, const unsigned char (&map)[256])
 {
     size_t i = 0;
     if (s)
-        for (; i < MAP_SIZE - 1 && s[i]; i++) buf[i] = static_cast<char>(map[static_cast<unsigned char>(s[i])]);
+        for (; i < MAP_SIZE - 1 && s[i]; i++)
+            buf[i] = static_cast<char>(map[static_cast<unsigned char>(s[i])]);
     buf[i] = '\0';
     return buf;
 }
@@ -133,7 +136,7 @@ static char *Map_Bytes(char *buf, const char *s, const unsigned char (&map)[256]
 /* A byte table that maps every byte to itself except the given pairs. */
 struct Byte_Map {
     unsigned char map[256];
-    constexpr Byte_Map(const unsigned char (&pairs)[7][2], int reverse) : map {}
+    constexpr Byte_Map(const unsigned char (&pairs)[7][2], int reverse) : map{}
     {
         for (int b = 0; b < 256; b++) map[b] = static_cast<unsigned char>(b);
         for (const auto &p : pairs) map[p[reverse]] = p[1 - reverse];
@@ -141,8 +144,8 @@ struct Byte_Map {
 };
 
 /* The seven German letters: CP1252 byte, CP850 byte (Ä Ö Ü ß ä ö ü). */
-static constexpr unsigned char Umlaut_Pairs[7][2] = {
-    {196, 142}, {214, 153}, {220, 154}, {223, 225}, {228, 132}, {246, 148}, {252, 129}};
+static constexpr unsigned char Umlaut_Pairs[7][2] = {{196, 142}, {214, 153}, {220, 154}, {223, 225},
+                                                     {228, 132}, {246, 148}, {252, 129}};
 static constexpr Byte_Map To_850(Umlaut_Pairs, 0);
 static constexpr Byte_Map To_1252(Umlaut_Pairs, 1);
 
@@ -177,7 +180,7 @@ char *Umlauts_To_Html(const char *s)
             }
             if (entity) {
                 const size_t k = strlen(entity);
-                memcpy(buf + o, entity, k);   /* o <= 503 and k <= 7 stay inside the buffer */
+                memcpy(buf + o, entity, k); /* o <= 503 and k <= 7 stay inside the buffer */
                 o += k;
             } else {
                 buf[o++] = s[i];
@@ -193,7 +196,8 @@ char *Quote_To_Acute(const char *s)
     static char buf[MAP_SIZE];
     size_t i = 0;
     if (s)
-        for (; i < MAP_SIZE - 1 && s[i]; i++) buf[i] = s[i] == '\'' ? static_cast<char>(0xB4) : s[i];
+        for (; i < MAP_SIZE - 1 && s[i]; i++)
+            buf[i] = s[i] == '\'' ? static_cast<char>(0xB4) : s[i];
     buf[i] = '\0';
     return buf;
 }

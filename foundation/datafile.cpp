@@ -16,15 +16,15 @@
 #include "foundation/report.h"
 #include "foundation/ttool.h"
 
-#define BLANK_IN_TEXT 0x8C   /* a blank inside a 't' field */
+#define BLANK_IN_TEXT 0x8C /* a blank inside a 't' field */
 
 /* The empty-text marker of 't' fields: "!§$%&/()=?" in code page 1252. */
 static const char Empty_Marker[] = "!\xA7$%&/()=?";
 
-static FILE *Rd = nullptr;                        /* read stream */
-static FILE *Wr = nullptr;                        /* write stream */
-static double Version_Stack[DAT_VERSION_DEPTH];   /* 0: data version, then structure versions */
-static int Depth = 0;                             /* index of the top entry */
+static FILE *Rd = nullptr;                      /* read stream */
+static FILE *Wr = nullptr;                      /* write stream */
+static double Version_Stack[DAT_VERSION_DEPTH]; /* 0: data version, then structure versions */
+static int Depth = 0;                           /* index of the top entry */
 
 /* ---------------------------------------------------------------- reading */
 
@@ -55,7 +55,8 @@ static int Read_Number(double *v)
 static int Check_Version(double version, double program_version)
 {
     if (version > program_version) {
-        Foundation_Report(FOUNDATION_MSG_PLAIN, 0, "Alte Programmversion -> kann Daten nicht lesen!");
+        Foundation_Report(FOUNDATION_MSG_PLAIN, 0,
+                          "Alte Programmversion -> kann Daten nicht lesen!");
         return 2;
     }
     return 0;
@@ -77,7 +78,7 @@ int Dat_Read_Struct_Version(double program_version)
 {
     double v;
     if (!Read_Number(&v)) return 1;
-    if (Depth + 1 >= DAT_VERSION_DEPTH) return 1;   /* records nested deeper than the stack */
+    if (Depth + 1 >= DAT_VERSION_DEPTH) return 1; /* records nested deeper than the stack */
     Version_Stack[++Depth] = v;
     return Check_Version(v, program_version);
 }
@@ -87,15 +88,9 @@ void Dat_Pop_Struct_Version(void)
     if (Depth > 0) Depth--;
 }
 
-double Dat_Current_Version(void)
-{
-    return Version_Stack[Depth];
-}
+double Dat_Current_Version(void) { return Version_Stack[Depth]; }
 
-void Dat_Set_Current_Version(double v)
-{
-    Version_Stack[Depth] = v;
-}
+void Dat_Set_Current_Version(double v) { Version_Stack[Depth] = v; }
 
 /* Read a word of at most DAT_TEXT_SIZE - 1 bytes into s; the rest of a longer word is skipped. */
 static int Read_Word(char *s)
@@ -150,10 +145,7 @@ int Dat_Skip_Field(int type, double introduced)
     }
 }
 
-int Dat_Skip_Field_Current(int type)
-{
-    return Dat_Skip_Field(type, Dat_Current_Version());
-}
+int Dat_Skip_Field_Current(int type) { return Dat_Skip_Field(type, Dat_Current_Version()); }
 
 int Dat_Read_Name(char *dest, double introduced, const char *def)
 {
@@ -183,7 +175,7 @@ int Dat_Read_Text_Block(char **ptext, double introduced, const char *def)
     if (len < 0 || len > DAT_BLOCK_MAX) return 1;
     if (len == 0) return 0;
     char *text = static_cast<char *>(Mem_Realloc(nullptr, static_cast<size_t>(len) + 1, 0));
-    getc(Rd);   /* the separator */
+    getc(Rd); /* the separator */
     const size_t got = fread(text, 1, static_cast<size_t>(len), Rd);
     text[got] = '\0';
     if (got < static_cast<size_t>(len)) {
@@ -208,25 +200,13 @@ int Dat_Read_Int_Versioned(double introduced, double def)
     return Dat_Read_Int_Plain();
 }
 
-long Dat_Tell(void)
-{
-    return Rd ? ftell(Rd) : -1L;
-}
+long Dat_Tell(void) { return Rd ? ftell(Rd) : -1L; }
 
-int Dat_Seek(long offset)
-{
-    return Rd && fseek(Rd, offset, SEEK_SET) == 0 ? 0 : 1;
-}
+int Dat_Seek(long offset) { return Rd && fseek(Rd, offset, SEEK_SET) == 0 ? 0 : 1; }
 
-FILE *Dat_Read_Stream(void)
-{
-    return Rd;
-}
+FILE *Dat_Read_Stream(void) { return Rd; }
 
-FILE *Dat_Write_Stream(void)
-{
-    return Wr;
-}
+FILE *Dat_Write_Stream(void) { return Wr; }
 
 int Dat_Decode_Text(char *s)
 {
@@ -257,10 +237,7 @@ int Dat_Encode_Text(char *s)
 /* ---------------------------------------------------------------- writing */
 
 /* 0 when the formatted write succeeded, else 1. */
-static int Wrote(int r)
-{
-    return r < 0 ? 1 : 0;
-}
+static int Wrote(int r) { return r < 0 ? 1 : 0; }
 
 int Dat_Write_Data_Version(FILE *stream, double version)
 {

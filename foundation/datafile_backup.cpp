@@ -12,13 +12,13 @@
 
 #define BACKUP_NAME_SIZE (2 * FILES_PATH_MAX)
 
-Dat_Stream_Fn Dat_Backup_Reader = nullptr;   /* shared with datafile_restore.cpp */
+Dat_Stream_Fn Dat_Backup_Reader = nullptr; /* shared with datafile_restore.cpp */
 Dat_Stream_Fn Dat_Backup_Writer = nullptr;
-static char Name_Bak[BACKUP_NAME_SIZE];      /* temporary backup */
-static char Name_Clcbak[BACKUP_NAME_SIZE];   /* calculation backup */
-static char Name_Cmp[BACKUP_NAME_SIZE];      /* comparison file */
-static char Name_Fourth[BACKUP_NAME_SIZE];   /* optional */
-static char Name_Fifth[BACKUP_NAME_SIZE];    /* optional */
+static char Name_Bak[BACKUP_NAME_SIZE];    /* temporary backup */
+static char Name_Clcbak[BACKUP_NAME_SIZE]; /* calculation backup */
+static char Name_Cmp[BACKUP_NAME_SIZE];    /* comparison file */
+static char Name_Fourth[BACKUP_NAME_SIZE]; /* optional */
+static char Name_Fifth[BACKUP_NAME_SIZE];  /* optional */
 int Dat_Backup_Enabled = 1;
 
 /* dir + name + ext into out; a name that does not fit is left empty (never a cut name). */
@@ -28,8 +28,8 @@ static void Form_Name(char *out, const char *dir, const char *name, const char *
     if (k < 0 || k >= BACKUP_NAME_SIZE) out[0] = '\0';
 }
 
-void Dat_Set_Backup_Names(Dat_Stream_Fn reader, Dat_Stream_Fn writer, const char *dir, const char *name,
-                          const char *extra1, const char *extra2)
+void Dat_Set_Backup_Names(Dat_Stream_Fn reader, Dat_Stream_Fn writer, const char *dir,
+                          const char *name, const char *extra1, const char *extra2)
 {
     Dat_Backup_Reader = reader;
     Dat_Backup_Writer = writer;
@@ -41,38 +41,23 @@ void Dat_Set_Backup_Names(Dat_Stream_Fn reader, Dat_Stream_Fn writer, const char
     if (extra2) Form_Name(Name_Fifth, "", extra2, "");
 }
 
-void Dat_Set_Backup_Names_Dir(Dat_Stream_Fn reader, Dat_Stream_Fn writer, const char *dir, const char *name,
-                              const char *a, const char *b)
+void Dat_Set_Backup_Names_Dir(Dat_Stream_Fn reader, Dat_Stream_Fn writer, const char *dir,
+                              const char *name, const char *a, const char *b)
 {
     Dat_Set_Backup_Names(reader, writer, dir, name, nullptr, nullptr);
     if (a) Form_Name(Name_Fourth, dir, a, "");
     if (b) Form_Name(Name_Fifth, dir, b, "");
 }
 
-void Dat_Backup_Disable(void)
-{
-    Dat_Backup_Enabled = 0;
-}
+void Dat_Backup_Disable(void) { Dat_Backup_Enabled = 0; }
 
-void Dat_Backup_Off(void)
-{
-    Dat_Backup_Enabled = 0;
-}
+void Dat_Backup_Off(void) { Dat_Backup_Enabled = 0; }
 
-void Dat_No_Backup(void)
-{
-    Dat_Backup_Enabled = 0;
-}
+void Dat_No_Backup(void) { Dat_Backup_Enabled = 0; }
 
-void Dat_Backup_Enable(void)
-{
-    Dat_Backup_Enabled = 1;
-}
+void Dat_Backup_Enable(void) { Dat_Backup_Enabled = 1; }
 
-int Dat_Backup_Exists(void)
-{
-    return Name_Bak[0] && File_Exists(Name_Bak);
-}
+int Dat_Backup_Exists(void) { return Name_Bak[0] && File_Exists(Name_Bak); }
 
 int Dat_Write_Backup_To(const char *path)
 {
@@ -84,15 +69,9 @@ int Dat_Write_Backup_To(const char *path)
     return r;
 }
 
-int Dat_Write_Bak(void)
-{
-    return Dat_Write_Backup_To(Name_Bak);
-}
+int Dat_Write_Bak(void) { return Dat_Write_Backup_To(Name_Bak); }
 
-int Dat_Write_Clcbak(void)
-{
-    return Dat_Write_Backup_To(Name_Clcbak);
-}
+int Dat_Write_Clcbak(void) { return Dat_Write_Backup_To(Name_Clcbak); }
 
 FILE *Dat_Open_Bak(void)
 {
@@ -110,15 +89,9 @@ int Dat_Read_Backup_From(Dat_Stream_Fn reader, const char *path)
     return r;
 }
 
-int Dat_Read_Bak(Dat_Stream_Fn reader)
-{
-    return Dat_Read_Backup_From(reader, Name_Bak);
-}
+int Dat_Read_Bak(Dat_Stream_Fn reader) { return Dat_Read_Backup_From(reader, Name_Bak); }
 
-int Dat_Read_Clcbak(Dat_Stream_Fn reader)
-{
-    return Dat_Read_Backup_From(reader, Name_Clcbak);
-}
+int Dat_Read_Clcbak(Dat_Stream_Fn reader) { return Dat_Read_Backup_From(reader, Name_Clcbak); }
 
 int Files_Equal(const char *a, const char *b)
 {
@@ -147,15 +120,9 @@ int Dat_Compare_With(const char *path)
     return Files_Equal(Name_Cmp, path);
 }
 
-int Dat_Compare_Bak(void)
-{
-    return Dat_Compare_With(Name_Bak);
-}
+int Dat_Compare_Bak(void) { return Dat_Compare_With(Name_Bak); }
 
-int Dat_Compare_Fourth(void)
-{
-    return Dat_Compare_With(Name_Fourth);
-}
+int Dat_Compare_Fourth(void) { return Dat_Compare_With(Name_Fourth); }
 
 int Dat_Compare_Clcbak(void)
 {

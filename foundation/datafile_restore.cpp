@@ -31,7 +31,8 @@ int Dat_Offer_Backup_Restore(void)
         Set_Message_Symbol(3, 1, 0, 0);
         if (Answer_is_Yes(1) && Dat_Read_Bak(Dat_Backup_Reader) != 0) {
             /* The error form adds "FEHLER: " and the final "!". */
-            Foundation_Report(FOUNDATION_MSG_ERROR, -1, "Datensatz der temporären Sicherung nicht lesbar"_cp850);
+            Foundation_Report(FOUNDATION_MSG_ERROR, -1,
+                              "Datensatz der temporären Sicherung nicht lesbar"_cp850);
             result = 1;
         }
     }

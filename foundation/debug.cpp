@@ -12,12 +12,9 @@
 
 /* ---------------------------------------------------------------- debug output */
 
-static int32_t Debug_Output = 1;   /* on at start */
+static int32_t Debug_Output = 1; /* on at start */
 
-void Debug_Output_Set(int on)
-{
-    Debug_Output = on;
-}
+void Debug_Output_Set(int on) { Debug_Output = on; }
 
 int Debug_Printf(const char *format, ...)
 {
@@ -32,8 +29,8 @@ int Debug_Printf(const char *format, ...)
 
 /* ---------------------------------------------------------------- stopwatches */
 
-static int32_t Timing_On = 0;                 /* off at start */
-static uint64_t Timing_Starts[TIMING_SLOTS];  /* clock readings in milliseconds */
+static int32_t Timing_On = 0;                /* off at start */
+static uint64_t Timing_Starts[TIMING_SLOTS]; /* clock readings in milliseconds */
 static int Timing_Used = 0;
 
 void Timing_Enable(int on)

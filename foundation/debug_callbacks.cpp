@@ -8,7 +8,7 @@
 
 /* ---------------------------------------------------------------- callback stack */
 
-static Call_Sometimes_Fn *Callbacks = nullptr;   /* counted storage, grows by 10 */
+static Call_Sometimes_Fn *Callbacks = nullptr; /* counted storage, grows by 10 */
 static int Callback_N = 0;
 static int Callback_Cap = 0;
 
@@ -20,8 +20,8 @@ static Call_Sometimes_Fn Callback_Top(void)
 void Callback_Push(Call_Sometimes_Fn fn)
 {
     if (Callback_N + 1 > Callback_Cap) {
-        Callbacks = static_cast<Call_Sometimes_Fn *>(
-            Mem_Realloc(Callbacks, static_cast<size_t>(Callback_Cap + 10) * sizeof(Call_Sometimes_Fn), 0));
+        Callbacks = static_cast<Call_Sometimes_Fn *>(Mem_Realloc(
+            Callbacks, static_cast<size_t>(Callback_Cap + 10) * sizeof(Call_Sometimes_Fn), 0));
         Callback_Cap += 10;
     }
     Callbacks[Callback_N++] = fn;
@@ -34,15 +34,9 @@ void Callback_Pop(void)
     Set_CallSometimesFunc_to_PS(Callback_Top());
 }
 
-void Callback_Suspend(void)
-{
-    Set_CallSometimesFunc_to_PS(nullptr);
-}
+void Callback_Suspend(void) { Set_CallSometimesFunc_to_PS(nullptr); }
 
-void Callback_Resume(void)
-{
-    Set_CallSometimesFunc_to_PS(Callback_Top());
-}
+void Callback_Resume(void) { Set_CallSometimesFunc_to_PS(Callback_Top()); }
 
 void Callback_Reset(void)
 {
@@ -50,12 +44,6 @@ void Callback_Reset(void)
     Set_CallSometimesFunc_to_PS(nullptr);
 }
 
-int Callback_Count(void)
-{
-    return Callback_N;
-}
+int Callback_Count(void) { return Callback_N; }
 
-int Callback_Capacity(void)
-{
-    return Callback_Cap;
-}
+int Callback_Capacity(void) { return Callback_Cap; }

@@ -15,7 +15,7 @@
 #include "foundation/ttool.h"
 #include "platform/runtime.h"
 
-#define PATH_CHARS (FILES_PATH_MAX - 1)   /* 260 characters of a composed path */
+#define PATH_CHARS (FILES_PATH_MAX - 1) /* 260 characters of a composed path */
 
 int File_Printf(FILE *file, const char *format, ...)
 {
@@ -41,27 +41,22 @@ const char *Base_Path_Set(const char *path)
     if (Base_Path_Len == 0) return Base_Path;
     const char *slash = strrchr(Base_Path, '\\');
     const char *fwd = strrchr(Base_Path, '/');
-    if (fwd && (!slash || fwd > slash)) slash = fwd;   /* our paths are formed with '/' */
+    if (fwd && (!slash || fwd > slash)) slash = fwd; /* our paths are formed with '/' */
     const char *colon = strrchr(Base_Path, ':');
     if (slash) {
         snprintf(Base_Dir, sizeof Base_Dir, "%.*s", static_cast<int>(slash - Base_Path), Base_Path);
     } else if (colon) {
-        snprintf(Base_Dir, sizeof Base_Dir, "%.*s", static_cast<int>(colon - Base_Path + 1), Base_Path);
+        snprintf(Base_Dir, sizeof Base_Dir, "%.*s", static_cast<int>(colon - Base_Path + 1),
+                 Base_Path);
     } else if (!Rt_Get_Cwd(Base_Dir, sizeof Base_Dir)) {
         Base_Dir[0] = '\0';
     }
     return Base_Path;
 }
 
-const char *Base_Path_Get(void)
-{
-    return Base_Path;
-}
+const char *Base_Path_Get(void) { return Base_Path; }
 
-const char *Base_Dir_Get(void)
-{
-    return Base_Dir;
-}
+const char *Base_Dir_Get(void) { return Base_Dir; }
 
 char *Base_Path_Make(char *buf, const char *name, int size)
 {
@@ -152,10 +147,12 @@ int Replace_In_File(const char *path, const char *old_text, const char *new_text
             pos = hit + L;
             count++;
         }
-        const size_t keep = at_end ? 0 : (L - 1 < pending.size() - pos ? L - 1 : pending.size() - pos);
+        const size_t keep =
+            at_end ? 0 : (L - 1 < pending.size() - pos ? L - 1 : pending.size() - pos);
         result.append(pending, pos, pending.size() - pos - keep);
         pending.erase(0, pending.size() - keep);
-        if (!result.empty() && fwrite(result.data(), 1, result.size(), out) != result.size()) ok = 0;
+        if (!result.empty() && fwrite(result.data(), 1, result.size(), out) != result.size())
+            ok = 0;
     }
     if (ferror(in)) ok = 0;
     fclose(in);
@@ -191,7 +188,8 @@ static int Read_Line_Of(FILE *file, T *values, int n, const char *format)
     int k = 0;
     if (got && values) {
         char *save = nullptr;
-        for (char *tok = strtok_r(line, " \t\r\n\f\v", &save); tok && k < n; tok = strtok_r(nullptr, " \t\r\n\f\v", &save)) {
+        for (char *tok = strtok_r(line, " \t\r\n\f\v", &save); tok && k < n;
+             tok = strtok_r(nullptr, " \t\r\n\f\v", &save)) {
             T v;
             if (sscanf(tok, format, &v) != 1) break;
             values[k++] = v;
@@ -207,10 +205,7 @@ int Read_Double_Line(FILE *file, double *values, int n)
     return Read_Line_Of(file, values, n, "%lf");
 }
 
-int Read_Int_Line(FILE *file, int *values, int n)
-{
-    return Read_Line_Of(file, values, n, "%i");
-}
+int Read_Int_Line(FILE *file, int *values, int n) { return Read_Line_Of(file, values, n, "%i"); }
 
 template <typename T>
 static int Read_Numbers(FILE *file, T *values, int n, const char *format)
@@ -227,17 +222,11 @@ int Read_Doubles(FILE *file, double *values, int n)
     return Read_Numbers(file, values, n, " %lf");
 }
 
-int Read_Ints(FILE *file, int *values, int n)
-{
-    return Read_Numbers(file, values, n, " %i");
-}
+int Read_Ints(FILE *file, int *values, int n) { return Read_Numbers(file, values, n, " %i"); }
 
 /* ---------------------------------------------------------------- files */
 
-int File_Exists(const char *path)
-{
-    return Rt_File_Exists(path);
-}
+int File_Exists(const char *path) { return Rt_File_Exists(path); }
 
 int Copy_File(const char *target, const char *source)
 {
@@ -258,7 +247,7 @@ int Copy_File(const char *target, const char *source)
 
 int Base_Path_Copy_Text(const char *target, const char *source)
 {
-    static char *Target_Path = nullptr, *Source_Path = nullptr;   /* kept until the next call */
+    static char *Target_Path = nullptr, *Source_Path = nullptr; /* kept until the next call */
     Mem_Free(&Target_Path);
     Mem_Free(&Source_Path);
     const char *t = Base_Path_Make_Static(target);
@@ -271,12 +260,6 @@ int Base_Path_Copy_Text(const char *target, const char *source)
     return Copy_File(Target_Path, Source_Path);
 }
 
-long long File_Mtime(const char *path)
-{
-    return Rt_File_Mtime(path);
-}
+long long File_Mtime(const char *path) { return Rt_File_Mtime(path); }
 
-int File_Stat_Ok(const char *path)
-{
-    return Rt_File_Mtime(path) >= 0;
-}
+int File_Stat_Ok(const char *path) { return Rt_File_Mtime(path) >= 0; }

@@ -8,33 +8,33 @@
 
 #include <cstdio>
 
-#define FILES_PATH_MAX 261   /* bytes of a path buffer, terminator included */
+#define FILES_PATH_MAX 261 /* bytes of a path buffer, terminator included */
 
 /* Formatted write to file; a null file writes nothing and answers 0. */
 int File_Printf(FILE *file, const char *format, ...) __attribute__((format(printf, 2, 3)));
 
 /* ---------------------------------------------------------------- base path */
 
-const char *Base_Path_Set(const char *path);      /* null: empty prefix; answers the prefix */
+const char *Base_Path_Set(const char *path); /* null: empty prefix; answers the prefix */
 const char *Base_Path_Get(void);
 const char *Base_Dir_Get(void);
 /* prefix + name into buf of size bytes; null (buf cut at size - 1) when it does not fit. */
 char *Base_Path_Make(char *buf, const char *name, int size);
-char *Base_Path_Make_Static(const char *name);    /* static; null when 261 characters or more */
+char *Base_Path_Make_Static(const char *name); /* static; null when 261 characters or more */
 FILE *Base_Path_Fopen(const char *name, const char *mode);
-int   Base_Path_Exists(const char *name);          /* 1 or 0 */
-int   Base_Path_Remove(const char *name);          /* 0 on success, 1 on failure */
-int   Base_Path_Rename(const char *old_name, const char *new_name);   /* 1 on success, 0 */
-int   Base_Path_Copy_File(const char *source, const char *target, int flag);   /* 1 on success, 0 */
-int   Base_Path_Remove_Matching(const char *pattern);   /* files removed, -1 path too long */
+int Base_Path_Exists(const char *name);                           /* 1 or 0 */
+int Base_Path_Remove(const char *name);                           /* 0 on success, 1 on failure */
+int Base_Path_Rename(const char *old_name, const char *new_name); /* 1 on success, 0 */
+int Base_Path_Copy_File(const char *source, const char *target, int flag); /* 1 on success, 0 */
+int Base_Path_Remove_Matching(const char *pattern); /* files removed, -1 path too long */
 
 /* ---------------------------------------------------------------- temporary files */
 
 /* A fresh temporary file name below TEMP into buf (FILES_PATH_MAX bytes); null for null buf. */
 char *Make_Temp_File_Name(char *buf);
 #define TEMP_FILE_SLOTS 5
-FILE *Temp_File_Open(const char *mode);   /* null when all slots are in use */
-int   Temp_File_Close(FILE *file);        /* closes and removes; 1 on success, 0 otherwise */
+FILE *Temp_File_Open(const char *mode); /* null when all slots are in use */
+int Temp_File_Close(FILE *file);        /* closes and removes; 1 on success, 0 otherwise */
 
 /* ---------------------------------------------------------------- text files */
 
@@ -50,9 +50,9 @@ int Read_Ints(FILE *file, int *values, int n);
 
 /* ---------------------------------------------------------------- files */
 
-int  File_Exists(const char *path);                          /* 1 or 0 */
-int  Copy_File(const char *target, const char *source);      /* 0 on success, 1 */
-int  Base_Path_Copy_Text(const char *target, const char *source);   /* 0 on success, 1 */
-long long File_Mtime(const char *path);                      /* seconds, -1 unreadable */
-int  File_Stat_Ok(const char *path);                         /* 1 when the status can be read */
-int  Sibling_Tool_Present(void);                             /* $EXEC/Quandrel executable, remembered */
+int File_Exists(const char *path);                               /* 1 or 0 */
+int Copy_File(const char *target, const char *source);           /* 0 on success, 1 */
+int Base_Path_Copy_Text(const char *target, const char *source); /* 0 on success, 1 */
+long long File_Mtime(const char *path);                          /* seconds, -1 unreadable */
+int File_Stat_Ok(const char *path);                              /* 1 when the status can be read */
+int Sibling_Tool_Present(void); /* $EXEC/Quandrel executable, remembered */

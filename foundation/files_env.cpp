@@ -24,7 +24,7 @@ char *Make_Temp_File_Name(char *buf)
         Rt_Delete_File(buf);
         return buf;
     }
-    char *name = Rt_Tempnam(dir, "VEL_");   /* TEMP, else /tmp */
+    char *name = Rt_Tempnam(dir, "VEL_"); /* TEMP, else /tmp */
     if (name) {
         Str_Copy_Bounded(buf, name, FILES_PATH_MAX);
         free(name);
@@ -35,8 +35,8 @@ char *Make_Temp_File_Name(char *buf)
 }
 
 typedef struct Temp_Slot {
-    FILE *stream;                 /* null while the slot is free */
-    char  name[FILES_PATH_MAX];   /* full name of its file */
+    FILE *stream;              /* null while the slot is free */
+    char name[FILES_PATH_MAX]; /* full name of its file */
 } Temp_Slot;
 
 static Temp_Slot Temp_Slots[TEMP_FILE_SLOTS];
@@ -72,7 +72,9 @@ int Temp_File_Close(FILE *file)
 int Base_Path_Copy_File(const char *source, const char *target, int flag)
 {
     char from[FILES_PATH_MAX], to[FILES_PATH_MAX];
-    if (!Base_Path_Make(from, source, FILES_PATH_MAX) || !Base_Path_Make(to, target, FILES_PATH_MAX)) return 0;
+    if (!Base_Path_Make(from, source, FILES_PATH_MAX)
+        || !Base_Path_Make(to, target, FILES_PATH_MAX))
+        return 0;
     return VELCopyFile(from, to, flag) ? 1 : 0;
 }
 
@@ -98,11 +100,13 @@ int Base_Path_Remove_Matching(const char *pattern)
 
 int Sibling_Tool_Present(void)
 {
-    static int known = -1;   /* remembered after the first call */
+    static int known = -1; /* remembered after the first call */
     if (known < 0) {
         const char *exec = VELGetEnv("EXEC");
         char path[FILES_PATH_MAX];
-        known = exec && Rt_Path_Join(path, sizeof path, exec, "Quandrel") && Rt_Is_Executable(path) ? 1 : 0;
+        known = exec && Rt_Path_Join(path, sizeof path, exec, "Quandrel") && Rt_Is_Executable(path)
+                    ? 1
+                    : 0;
     }
     return known;
 }

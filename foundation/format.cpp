@@ -48,12 +48,12 @@ int Format_Fixed_Digits(double x, int decimals, char *out)
     uint64_t m = bits & ((1ull << 52) - 1);
     int e;
     if (exp_field == 0) {
-        e = -1074;                          /* zero and subnormal numbers */
+        e = -1074; /* zero and subnormal numbers */
     } else {
         m |= 1ull << 52;
         e = exp_field - 1075;
     }
-    if (e > 10) return -1;                  /* |x| >= 2^63 */
+    if (e > 10) return -1; /* |x| >= 2^63 */
     unsigned __int128 p10 = 1;
     for (int k = 0; k < decimals; k++) p10 *= 10;
     unsigned __int128 q;
@@ -63,7 +63,7 @@ int Format_Fixed_Digits(double x, int decimals, char *out)
         const unsigned __int128 prod = (unsigned __int128)m * p10;
         const int s = -e;
         if (s >= 127) {
-            q = 0;                          /* below one half: rounds to 0 */
+            q = 0; /* below one half: rounds to 0 */
         } else {
             q = prod >> s;
             const unsigned __int128 rest = prod & ((((unsigned __int128)1) << s) - 1);
@@ -91,8 +91,8 @@ int Format_Fixed_Digits(double x, int decimals, char *out)
 
 typedef struct Sink {
     char *buf;
-    size_t size;        /* room including the terminator */
-    size_t len;         /* length of the whole text so far */
+    size_t size; /* room including the terminator */
+    size_t len;  /* length of the whole text so far */
 } Sink;
 
 static void Put(Sink *o, const char *s, size_t n)
@@ -135,8 +135,8 @@ typedef enum { LEN_NONE, LEN_HH, LEN_H, LEN_L, LEN_LL, LEN_Z, LEN_J, LEN_T, LEN_
 /* One conversion as the format states it. */
 typedef struct Spec {
     bool left, plus, space, zero, alt;
-    int width;          /* 0 when none */
-    int prec;           /* -1 when none */
+    int width; /* 0 when none */
+    int prec;  /* -1 when none */
     Length len;
     char conv;
 } Spec;
@@ -188,24 +188,38 @@ static void Parse_Spec(const char **fp, va_list *ap, Spec *sp)
             while (*f >= '0' && *f <= '9') sp->prec = sp->prec * 10 + (*f++ - '0');
         }
     }
-    if (f[0] == 'h' && f[1] == 'h') { sp->len = LEN_HH; f += 2; }
-    else if (f[0] == 'h') { sp->len = LEN_H; f++; }
-    else if (f[0] == 'l' && f[1] == 'l') { sp->len = LEN_LL; f += 2; }
-    else if (f[0] == 'l') { sp->len = LEN_L; f++; }
-    else if (f[0] == 'z') { sp->len = LEN_Z; f++; }
-    else if (f[0] == 'j') { sp->len = LEN_J; f++; }
-    else if (f[0] == 't') { sp->len = LEN_T; f++; }
-    else if (f[0] == 'L') { sp->len = LEN_BIG_L; f++; }
+    if (f[0] == 'h' && f[1] == 'h') {
+        sp->len = LEN_HH;
+        f += 2;
+    } else if (f[0] == 'h') {
+        sp->len = LEN_H;
+        f++;
+    } else if (f[0] == 'l' && f[1] == 'l') {
+        sp->len = LEN_LL;
+        f += 2;
+    } else if (f[0] == 'l') {
+        sp->len = LEN_L;
+        f++;
+    } else if (f[0] == 'z') {
+        sp->len = LEN_Z;
+        f++;
+    } else if (f[0] == 'j') {
+        sp->len = LEN_J;
+        f++;
+    } else if (f[0] == 't') {
+        sp->len = LEN_T;
+        f++;
+    } else if (f[0] == 'L') {
+        sp->len = LEN_BIG_L;
+        f++;
+    }
     sp->conv = *f;
     if (*f) f++;
     *fp = f;
 }
 
 /* The sign a non-negative number gets from the flags. */
-static const char *Plus_Sign(const Spec *sp)
-{
-    return sp->plus ? "+" : sp->space ? " " : "";
-}
+static const char *Plus_Sign(const Spec *sp) { return sp->plus ? "+" : sp->space ? " " : ""; }
 
 /* Hand one conversion of a floating-point number or a pointer to the C library. Return 0, or
 ** -1 when the library refuses or the field is wider than a line (the caller then hands over
@@ -218,8 +232,7 @@ static int Put_By_Library(Sink *o, const Spec *sp, va_list *ap)
     char fmt[64];
     if (sp->prec >= 0)
         snprintf(fmt, sizeof fmt, "%%%s%d.%d%s%c", flags, sp->width, sp->prec, big, sp->conv);
-    else
-        snprintf(fmt, sizeof fmt, "%%%s%d%s%c", flags, sp->width, big, sp->conv);
+    else snprintf(fmt, sizeof fmt, "%%%s%d%s%c", flags, sp->width, big, sp->conv);
     char small[512];
     int n;
     if (sp->conv == 'p') n = snprintf(small, sizeof small, fmt, va_arg(*ap, void *));
@@ -318,7 +331,8 @@ static int Put_Fixed(Sink *o, const Spec *sp, va_list *ap)
         char flags[8];
         Format_Flags(flags, sp);
         char fmt[48];
-        if (sp->prec >= 0) snprintf(fmt, sizeof fmt, "%%%s%d.%d%c", flags, sp->width, sp->prec, sp->conv);
+        if (sp->prec >= 0)
+            snprintf(fmt, sizeof fmt, "%%%s%d.%d%c", flags, sp->width, sp->prec, sp->conv);
         else snprintf(fmt, sizeof fmt, "%%%s%d%c", flags, sp->width, sp->conv);
         char small[512];
         const int m = snprintf(small, sizeof small, fmt, v);
@@ -327,7 +341,8 @@ static int Put_Fixed(Sink *o, const Spec *sp, va_list *ap)
         return 0;
     }
     const char *pre = std::signbit(v) ? "-" : Plus_Sign(sp);
-    Put_Field(o, pre, (int)std::strlen(pre), 0, body, n, sp->width, sp->left, sp->zero && !sp->left);
+    Put_Field(o, pre, (int)std::strlen(pre), 0, body, n, sp->width, sp->left,
+              sp->zero && !sp->left);
     return 0;
 }
 
@@ -335,11 +350,23 @@ static int Put_Fixed(Sink *o, const Spec *sp, va_list *ap)
 static int Put_Conversion(Sink *o, const Spec *sp, va_list *ap)
 {
     switch (sp->conv) {
-    case 'd': case 'i': return Put_Signed(o, sp, ap);
-    case 'u': case 'x': case 'X': case 'o': return Put_Unsigned(o, sp, ap);
-    case 'c': case 's': return Put_Text(o, sp, ap);
-    case 'f': case 'F': return Put_Fixed(o, sp, ap);
-    case 'e': case 'E': case 'g': case 'G': case 'a': case 'A': case 'p': return Put_By_Library(o, sp, ap);
+    case 'd':
+    case 'i': return Put_Signed(o, sp, ap);
+    case 'u':
+    case 'x':
+    case 'X':
+    case 'o': return Put_Unsigned(o, sp, ap);
+    case 'c':
+    case 's': return Put_Text(o, sp, ap);
+    case 'f':
+    case 'F': return Put_Fixed(o, sp, ap);
+    case 'e':
+    case 'E':
+    case 'g':
+    case 'G':
+    case 'a':
+    case 'A':
+    case 'p': return Put_By_Library(o, sp, ap);
     default: return -1;
     }
 }
@@ -409,8 +436,7 @@ int Format_To_File(FILE *file, const char *format, va_list ap)
     int n = Format_V(text, sizeof text, format, ap);
     if (n >= 0 && (size_t)n < sizeof text)
         n = std::fwrite(text, 1, (size_t)n, file) == (size_t)n ? n : -1;
-    else
-        n = vfprintf(file, format, again);     /* a longer text: straight to the stream */
+    else n = vfprintf(file, format, again); /* a longer text: straight to the stream */
     va_end(again);
     return n;
 }
@@ -431,7 +457,7 @@ int Format_G6(char *out, double x)
     ** of the last values are kept, one per slot chosen by the value's bits. */
     struct Slot {
         uint64_t bits;
-        int len;            /* 0: empty */
+        int len; /* 0: empty */
         char text[FORMAT_G6_SIZE];
     };
     static thread_local Slot cache[64];

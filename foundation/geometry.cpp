@@ -10,7 +10,7 @@
 
 #include "foundation/numeric.h"
 
-#define VERTICAL_TOL 1e-5   /* |dx| below this makes a line vertical */
+#define VERTICAL_TOL   1e-5 /* |dx| below this makes a line vertical */
 #define SLOPE_VERTICAL 1e100
 
 /* ---------------------------------------------------------------- transformations */
@@ -37,7 +37,8 @@ void Geo_To_Global(double *x, double *y, int n, double x0, double y0, double a, 
     }
 }
 
-void Geo_To_Local_Int(double *x, double *y, int n, double x0, double y0, double a, double s, int *ix, int *iy)
+void Geo_To_Local_Int(double *x, double *y, int n, double x0, double y0, double a, double s,
+                      int *ix, int *iy)
 {
     Geo_To_Local(x, y, n, x0, y0, a, s);
     if (!x || !y) return;
@@ -47,7 +48,8 @@ void Geo_To_Local_Int(double *x, double *y, int n, double x0, double y0, double 
     }
 }
 
-void Geo_Rotate_Points_By_Line(int n, double *x, double *y, double xa, double ya, double xb, double yb)
+void Geo_Rotate_Points_By_Line(int n, double *x, double *y, double xa, double ya, double xb,
+                               double yb)
 {
     if (!x || !y || n <= 0) return;
     double a;
@@ -81,13 +83,14 @@ double Geo_Line_Angle_2Pi(double x1, double y1, double x2, double y2)
     return a;
 }
 
-double Geo_Angle_Between(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4)
+double Geo_Angle_Between(double x1, double y1, double x2, double y2, double x3, double y3,
+                         double x4, double y4)
 {
     const double ax = x2 - x1, ay = y2 - y1, bx = x4 - x3, by = y4 - y3;
     const double la = hypot(ax, ay), lb = hypot(bx, by);
-    if (la == 0.0 || lb == 0.0) return 0.0;   /* a line without length has no direction */
+    if (la == 0.0 || lb == 0.0) return 0.0; /* a line without length has no direction */
     double c = (ax * bx + ay * by) / (la * lb);
-    if (c > 1.0) c = 1.0;                      /* rounding may carry |c| just past 1 */
+    if (c > 1.0) c = 1.0; /* rounding may carry |c| just past 1 */
     if (c < -1.0) c = -1.0;
     return atan2(sqrt(1.0 - c * c), c);
 }
@@ -102,7 +105,8 @@ double Normalize_Radians(double a)
 
 /* ---------------------------------------------------------------- projection and distance */
 
-void Geo_Project_Points_On_Line(int n, double *x, double *y, double x1, double y1, double x2, double y2)
+void Geo_Project_Points_On_Line(int n, double *x, double *y, double x1, double y1, double x2,
+                                double y2)
 {
     if (!x || !y || n <= 0) return;
     double a = Geo_Line_Angle(x1, y1, x2, y2);
@@ -123,7 +127,8 @@ double Geo_Dist_Point_Line(double px, double py, double x1, double y1, double x2
     return fabs(dx * (py - y1) - dy * (px - x1)) / len;
 }
 
-void Geo_Point_Along_Line(double x1, double y1, double x2, double y2, double d, int from_end, double *x, double *y)
+void Geo_Point_Along_Line(double x1, double y1, double x2, double y2, double d, int from_end,
+                          double *x, double *y)
 {
     const double dx = x2 - x1, dy = y2 - y1, len = hypot(dx, dy);
     const double ux = len > 0.0 ? dx / len : 0.0, uy = len > 0.0 ? dy / len : 0.0;
@@ -132,7 +137,8 @@ void Geo_Point_Along_Line(double x1, double y1, double x2, double y2, double d, 
     if (y) *y = by + d * uy;
 }
 
-int Geo_Point_On_Segment_At(double x1, double y1, double x2, double y2, double d, double *x, double *y)
+int Geo_Point_On_Segment_At(double x1, double y1, double x2, double y2, double d, double *x,
+                            double *y)
 {
     const double len = hypot(x2 - x1, y2 - y1);
     Geo_Point_Along_Line(x1, y1, x2, y2, d, d > 0.0 ? 0 : 1, x, y);
@@ -151,7 +157,8 @@ void Geo_Offset_Line(double *x1, double *y1, double *x2, double *y2, double d)
     *y2 += ny;
 }
 
-int Geo_Point_On_Line_Test(double x1, double y1, double x2, double y2, double px, double py, int decimals)
+int Geo_Point_On_Line_Test(double x1, double y1, double x2, double y2, double px, double py,
+                           int decimals)
 {
     double yl;
     if (fabs(x2 - x1) < VERTICAL_TOL) yl = y1 != y2 ? (px >= 0.0 ? 1e100 : -1e100) : y1;
@@ -181,8 +188,8 @@ double Geo_Width_Across(int n, const double *x, const double *y, double a)
 
 /* ---------------------------------------------------------------- intersections */
 
-int Geo_Line_Intersection(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
-                          double *x, double *y)
+int Geo_Line_Intersection(double x1, double y1, double x2, double y2, double x3, double y3,
+                          double x4, double y4, double *x, double *y)
 {
     const double ax = x2 - x1, ay = y2 - y1, bx = x4 - x3, by = y4 - y3;
     const double det = ax * by - ay * bx;
@@ -201,15 +208,23 @@ static int Between(double v, double a, double b, int decimals)
 }
 
 /* Intersection in slope form; 1 found, 0 parallel. */
-static int Slope_Intersection(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
-                              double *x, double *y)
+static int Slope_Intersection(double x1, double y1, double x2, double y2, double x3, double y3,
+                              double x4, double y4, double *x, double *y)
 {
     const int v1 = fabs(x2 - x1) < VERTICAL_TOL, v2 = fabs(x4 - x3) < VERTICAL_TOL;
     const double m1 = v1 ? SLOPE_VERTICAL : (y2 - y1) / (x2 - x1);
     const double m2 = v2 ? SLOPE_VERTICAL : (y4 - y3) / (x4 - x3);
     if (v1 && v2) return 0;
-    if (v1) { *x = x1; *y = y3 + m2 * (x1 - x3); return 1; }
-    if (v2) { *x = x3; *y = y1 + m1 * (x3 - x1); return 1; }
+    if (v1) {
+        *x = x1;
+        *y = y3 + m2 * (x1 - x3);
+        return 1;
+    }
+    if (v2) {
+        *x = x3;
+        *y = y1 + m1 * (x3 - x1);
+        return 1;
+    }
     if (m1 == m2) return 0;
     const double b1 = y1 - m1 * x1, b2 = y3 - m2 * x3;
     *x = (b2 - b1) / (m1 - m2);
@@ -217,26 +232,28 @@ static int Slope_Intersection(double x1, double y1, double x2, double y2, double
     return 1;
 }
 
-int Geo_Segment_Intersection(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
-                             double *x, double *y)
+int Geo_Segment_Intersection(double x1, double y1, double x2, double y2, double x3, double y3,
+                             double x4, double y4, double *x, double *y)
 {
     double px, py;
     if (!Slope_Intersection(x1, y1, x2, y2, x3, y3, x4, y4, &px, &py)) return 0;
     if (x) *x = px;
     if (y) *y = py;
-    return Between(px, x1, x2, 5) && Between(py, y1, y2, 5) && Between(px, x3, x4, 5) && Between(py, y3, y4, 5);
+    return Between(px, x1, x2, 5) && Between(py, y1, y2, 5) && Between(px, x3, x4, 5)
+           && Between(py, y3, y4, 5);
 }
 
 /* The extension length of the ray forms: 1000 times the largest coordinate, at least 1000. */
-static double Far_Length(double a, double b, double c, double d, double e, double f, double g, double h)
+static double Far_Length(double a, double b, double c, double d, double e, double f, double g,
+                         double h)
 {
     double m = 1000.0;
     for (double v : {a, b, c, d, e, f, g, h}) m = fmax(m, fabs(v));
     return 1000.0 * m;
 }
 
-int Geo_Ray_Segment_Intersection(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
-                                 double y4, double *x, double *y)
+int Geo_Ray_Segment_Intersection(double x1, double y1, double x2, double y2, double x3, double y3,
+                                 double x4, double y4, double *x, double *y)
 {
     double ex, ey;
     Geo_Point_Along_Line(x1, y1, x2, y2, Far_Length(x1, y1, x2, y2, x3, y3, x4, y4), 0, &ex, &ey);
@@ -256,10 +273,11 @@ int Geo_Circle_Overlap(double r1, double r2, double d, double *area, double *dep
         } else {
             auto clamp = [](double v) { return v > 1.0 ? 1.0 : (v < -1.0 ? -1.0 : v); };
             const double k = (-d + r1 + r2) * (d + r1 - r2) * (d - r1 + r2) * (d + r1 + r2);
-            a = r1 * r1 * acos(clamp((d * d + r1 * r1 - r2 * r2) / (2.0 * d * r1))) +
-                r2 * r2 * acos(clamp((d * d + r2 * r2 - r1 * r1) / (2.0 * d * r2))) - 0.5 * sqrt(fmax(k, 0.0));
+            a = r1 * r1 * acos(clamp((d * d + r1 * r1 - r2 * r2) / (2.0 * d * r1)))
+                + r2 * r2 * acos(clamp((d * d + r2 * r2 - r1 * r1) / (2.0 * d * r2)))
+                - 0.5 * sqrt(fmax(k, 0.0));
             t = r1 + r2 - d;
-            const double s = (r1 + r2 + d) / 2.0;   /* Heron's formula for the triangle r1, r2, d */
+            const double s = (r1 + r2 + d) / 2.0; /* Heron's formula for the triangle r1, r2, d */
             const double tri = sqrt(fmax(s * (s - r1) * (s - r2) * (s - d), 0.0));
             c = 4.0 * tri / d;
         }
@@ -277,8 +295,8 @@ double Geo_Circle_Overlap_Area(double r1, double r2, double d)
     return a;
 }
 
-int Geo_Segment_Overlap(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
-                        double *xa, double *ya, double *xb, double *yb)
+int Geo_Segment_Overlap(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
+                        double y4, double *xa, double *ya, double *xb, double *yb)
 {
     const int v1 = fabs(x2 - x1) < VERTICAL_TOL, v2 = fabs(x4 - x3) < VERTICAL_TOL;
     double lo, hi, ylo, yhi;
@@ -309,12 +327,13 @@ int Geo_Segment_Overlap(double x1, double y1, double x2, double y2, double x3, d
     return 1;
 }
 
-int Geo_Segment_Intersection_Pairs(const double *x, const double *y, const double *sx, const double *sy, double *px,
-                                   double *py)
+int Geo_Segment_Intersection_Pairs(const double *x, const double *y, const double *sx,
+                                   const double *sy, double *px, double *py)
 {
     if (!x || !y || !sx || !sy || !px || !py) return 0;
     double xa, ya, xb, yb;
-    if (Geo_Segment_Overlap(x[0], y[0], x[1], y[1], sx[0], sy[0], sx[1], sy[1], &xa, &ya, &xb, &yb)) {
+    if (Geo_Segment_Overlap(x[0], y[0], x[1], y[1], sx[0], sy[0], sx[1], sy[1], &xa, &ya, &xb,
+                            &yb)) {
         px[0] = xa;
         py[0] = ya;
         if (Round_To_Decimals(xb - xa, 8) == 0.0 && Round_To_Decimals(yb - ya, 8) == 0.0) return 1;
@@ -324,22 +343,22 @@ int Geo_Segment_Intersection_Pairs(const double *x, const double *y, const doubl
     }
     double ix, iy;
     if (!Slope_Intersection(x[0], y[0], x[1], y[1], sx[0], sy[0], sx[1], sy[1], &ix, &iy)) return 0;
-    if (!(Between(ix, x[0], x[1], 8) && Between(iy, y[0], y[1], 8) && Between(ix, sx[0], sx[1], 8) &&
-          Between(iy, sy[0], sy[1], 8)))
+    if (!(Between(ix, x[0], x[1], 8) && Between(iy, y[0], y[1], 8) && Between(ix, sx[0], sx[1], 8)
+          && Between(iy, sy[0], sy[1], 8)))
         return 0;
     px[0] = ix;
     py[0] = iy;
     return 1;
 }
 
-int Geo_Circle_Line_Intersection(double cx, double cy, double r, const double *lx, const double *ly, double *px,
-                                 double *py)
+int Geo_Circle_Line_Intersection(double cx, double cy, double r, const double *lx, const double *ly,
+                                 double *px, double *py)
 {
     if (!lx || !ly || !px || !py) return 0;
     const double dx = lx[1] - lx[0], dy = ly[1] - ly[0], len = hypot(dx, dy);
     if (len == 0.0) return 0;
     const double ux = dx / len, uy = dy / len;
-    const double t = (cx - lx[0]) * ux + (cy - ly[0]) * uy;   /* foot of the perpendicular */
+    const double t = (cx - lx[0]) * ux + (cy - ly[0]) * uy; /* foot of the perpendicular */
     const double fx = lx[0] + t * ux, fy = ly[0] + t * uy;
     const double d = hypot(cx - fx, cy - fy);
     const double diff = Round_To_Decimals(d - r, 5);
@@ -357,8 +376,8 @@ int Geo_Circle_Line_Intersection(double cx, double cy, double r, const double *l
     return 2;
 }
 
-int Geo_Circle_Segment_Intersection(double cx, double cy, double r, const double *lx, const double *ly, int within,
-                                    double *px, double *py)
+int Geo_Circle_Segment_Intersection(double cx, double cy, double r, const double *lx,
+                                    const double *ly, int within, double *px, double *py)
 {
     const int k = Geo_Circle_Line_Intersection(cx, cy, r, lx, ly, px, py);
     if (!within || k == 0) return k;
@@ -372,14 +391,14 @@ int Geo_Circle_Segment_Intersection(double cx, double cy, double r, const double
     return kept;
 }
 
-int Geo_Circle_Segment_Points(double cx, double cy, double r, const double *lx, const double *ly, double *px,
-                              double *py)
+int Geo_Circle_Segment_Points(double cx, double cy, double r, const double *lx, const double *ly,
+                              double *px, double *py)
 {
     return Geo_Circle_Segment_Intersection(cx, cy, r, lx, ly, 1, px, py);
 }
 
-int Geo_Circle_Long_Segment_Points(double cx, double cy, double r, const double *lx, const double *ly, double *px,
-                                   double *py)
+int Geo_Circle_Long_Segment_Points(double cx, double cy, double r, const double *lx,
+                                   const double *ly, double *px, double *py)
 {
     if (!lx || !ly) return 0;
     const double far = Far_Length(lx[0], ly[0], lx[1], ly[1], cx, cy, r, 0.0);

@@ -20,8 +20,8 @@ typedef struct Point_List {
 /* Append a point; with dedup a point equal to the previous one at 6 decimals is dropped. */
 static void Add_Point(Point_List *p, double x, double y, int dedup)
 {
-    if (dedup && !p->x.empty() && Round_To_Decimals(x - p->x.back(), 6) == 0.0 &&
-        Round_To_Decimals(y - p->y.back(), 6) == 0.0)
+    if (dedup && !p->x.empty() && Round_To_Decimals(x - p->x.back(), 6) == 0.0
+        && Round_To_Decimals(y - p->y.back(), 6) == 0.0)
         return;
     p->x.push_back(x);
     p->y.push_back(y);
@@ -31,18 +31,15 @@ static void Add_Point(Point_List *p, double x, double y, int dedup)
 static int Hand_Over(const Point_List *p, double **xs, double **ys)
 {
     const int n = static_cast<int>(p->x.size());
-    if (xs) {
-        Mem_Copy_Doubles(n, xs, p->x.data());
-    }
-    if (ys) {
-        Mem_Copy_Doubles(n, ys, p->y.data());
-    }
+    if (xs) { Mem_Copy_Doubles(n, xs, p->x.data()); }
+    if (ys) { Mem_Copy_Doubles(n, ys, p->y.data()); }
     return n;
 }
 
 /* ---------------------------------------------------------------- intersections of point sets */
 
-static void Circle_Points(int n, const double *x, const double *y, double cx, double cy, double r, Point_List *out)
+static void Circle_Points(int n, const double *x, const double *y, double cx, double cy, double r,
+                          Point_List *out)
 {
     if (!x || !y) return;
     for (int i = 0; i + 1 < n; i++) {
@@ -53,16 +50,16 @@ static void Circle_Points(int n, const double *x, const double *y, double cx, do
     }
 }
 
-int Poly_Circle_Intersections(int n, const double *x, const double *y, int flag, double cx, double cy, double r,
-                              double **xs, double **ys)
+int Poly_Circle_Intersections(int n, const double *x, const double *y, int flag, double cx,
+                              double cy, double r, double **xs, double **ys)
 {
     Point_List pts;
     Circle_Points(n, x, y, cx, cy, r, &pts);
     return Hand_Over(&pts, xs, ys);
 }
 
-int Poly_Circle_Intersections_To(int n, const double *x, const double *y, int flag, double cx, double cy, double r,
-                                 double *xs, double *ys, int max)
+int Poly_Circle_Intersections_To(int n, const double *x, const double *y, int flag, double cx,
+                                 double cy, double r, double *xs, double *ys, int max)
 {
     Point_List pts;
     Circle_Points(n, x, y, cx, cy, r, &pts);
@@ -81,8 +78,8 @@ static int Edge_Count(int n, int closed)
     return closed ? n : n - 1;
 }
 
-static void Segment_Points(int n, const double *x, const double *y, int closed, const double *sx, const double *sy,
-                           Point_List *out)
+static void Segment_Points(int n, const double *x, const double *y, int closed, const double *sx,
+                           const double *sy, Point_List *out)
 {
     if (!x || !y || !sx || !sy) return;
     for (int i = 0; i < Edge_Count(n, closed); i++) {
@@ -94,16 +91,16 @@ static void Segment_Points(int n, const double *x, const double *y, int closed, 
     }
 }
 
-int Poly_Segment_Intersections(int n, const double *x, const double *y, int closed, const double *sx,
-                               const double *sy, double **xs, double **ys)
+int Poly_Segment_Intersections(int n, const double *x, const double *y, int closed,
+                               const double *sx, const double *sy, double **xs, double **ys)
 {
     Point_List pts;
     Segment_Points(n, x, y, closed, sx, sy, &pts);
     return Hand_Over(&pts, xs, ys);
 }
 
-static void Line_Points(int n, const double *x, const double *y, int closed, double x1, double y1, double x2,
-                        double y2, Point_List *out, int first_only)
+static void Line_Points(int n, const double *x, const double *y, int closed, double x1, double y1,
+                        double x2, double y2, Point_List *out, int first_only)
 {
     if (!x || !y) return;
     for (int i = 0; i < Edge_Count(n, closed); i++) {
@@ -116,16 +113,16 @@ static void Line_Points(int n, const double *x, const double *y, int closed, dou
     }
 }
 
-int Poly_Line_Intersections(int n, const double *x, const double *y, int closed, double x1, double y1, double x2,
-                            double y2, double **xs, double **ys)
+int Poly_Line_Intersections(int n, const double *x, const double *y, int closed, double x1,
+                            double y1, double x2, double y2, double **xs, double **ys)
 {
     Point_List pts;
     Line_Points(n, x, y, closed, x1, y1, x2, y2, &pts, 0);
     return Hand_Over(&pts, xs, ys);
 }
 
-int Poly_Line_First_Intersection(int n, const double *x, const double *y, int closed, double x1, double y1,
-                                 double x2, double y2, double *xs, double *ys)
+int Poly_Line_First_Intersection(int n, const double *x, const double *y, int closed, double x1,
+                                 double y1, double x2, double y2, double *xs, double *ys)
 {
     Point_List pts;
     Line_Points(n, x, y, closed, x1, y1, x2, y2, &pts, 1);
@@ -135,8 +132,8 @@ int Poly_Line_First_Intersection(int n, const double *x, const double *y, int cl
     return 1;
 }
 
-int Poly_Poly_Intersections(int n, const double *x, const double *y, int closed, int m, const double *u,
-                            const double *v, double **xs, double **ys)
+int Poly_Poly_Intersections(int n, const double *x, const double *y, int closed, int m,
+                            const double *u, const double *v, double **xs, double **ys)
 {
     Point_List pts;
     if (u && v)
@@ -175,12 +172,14 @@ int Poly_Remove_Repeated_Vertices(int n, double *x, double *y)
     int kept = 0;
     for (int i = 0; i < n; i++) {
         const int q = (i + 1) % n;
-        if (Round_To_Decimals(ox[i] - ox[q], 5) == 0.0 && Round_To_Decimals(oy[i] - oy[q], 5) == 0.0) continue;
+        if (Round_To_Decimals(ox[i] - ox[q], 5) == 0.0
+            && Round_To_Decimals(oy[i] - oy[q], 5) == 0.0)
+            continue;
         x[kept] = ox[i];
         y[kept] = oy[i];
         kept++;
     }
-    if (kept == 0) kept = 1;   /* all vertices were one point: keep it */
+    if (kept == 0) kept = 1; /* all vertices were one point: keep it */
     return kept;
 }
 
@@ -207,15 +206,9 @@ void Poly_Orient(int n, double *x, double *y, int ccw)
         }
 }
 
-void Poly_Make_Ccw(int n, double *x, double *y)
-{
-    Poly_Orient(n, x, y, 1);
-}
+void Poly_Make_Ccw(int n, double *x, double *y) { Poly_Orient(n, x, y, 1); }
 
-void Poly_Make_Cw(int n, double *x, double *y)
-{
-    Poly_Orient(n, x, y, 0);
-}
+void Poly_Make_Cw(int n, double *x, double *y) { Poly_Orient(n, x, y, 0); }
 
 void Poly_Mirror_Y_Ccw(int n, const double *x, const double *y, double h, double *xo, double *yo)
 {
@@ -227,12 +220,10 @@ void Poly_Mirror_Y_Ccw(int n, const double *x, const double *y, double h, double
     Poly_Make_Ccw(n, xo, yo);
 }
 
-double Mirror_Coordinate(double v, double axis)
-{
-    return 2.0 * axis - v;
-}
+double Mirror_Coordinate(double v, double axis) { return 2.0 * axis - v; }
 
-int Poly_Bounding_Box(int n, const double *x, const double *y, double *xmin, double *ymin, double *xmax, double *ymax)
+int Poly_Bounding_Box(int n, const double *x, const double *y, double *xmin, double *ymin,
+                      double *xmax, double *ymax)
 {
     double x0 = 1e100, y0 = 1e100, x1 = -1e100, y1 = -1e100;
     if (x && y)
@@ -252,15 +243,19 @@ int Poly_Bounding_Box(int n, const double *x, const double *y, double *xmin, dou
 void Poly_Rect(double w, double h, double cx, double cy, double *x, double *y)
 {
     if (!x || !y) return;
-    x[0] = cx - w / 2.0; y[0] = cy - h / 2.0;
-    x[1] = cx + w / 2.0; y[1] = cy - h / 2.0;
-    x[2] = cx + w / 2.0; y[2] = cy + h / 2.0;
-    x[3] = cx - w / 2.0; y[3] = cy + h / 2.0;
+    x[0] = cx - w / 2.0;
+    y[0] = cy - h / 2.0;
+    x[1] = cx + w / 2.0;
+    y[1] = cy - h / 2.0;
+    x[2] = cx + w / 2.0;
+    y[2] = cy + h / 2.0;
+    x[3] = cx - w / 2.0;
+    y[3] = cy + h / 2.0;
 }
 
 void Poly_Regular_Equal_Area(double r, double cx, double cy, int n, double *x, double *y)
 {
-    if (n < 3 || !x || !y) return;   /* fewer than three vertices enclose no area */
+    if (n < 3 || !x || !y) return; /* fewer than three vertices enclose no area */
     const double step = 2.0 * M_PI / n;
     const double R = r * sqrt(step / sin(step));
     for (int i = 0; i < n; i++) {
@@ -330,13 +325,16 @@ int Point_In_Polygon(int n, const double *x, const double *y, double px, double 
     for (int attempt = 0; attempt <= 5; attempt++) {
         int crossings = 0, ambiguous = 0;
         for (int i = 0; i < n && !ambiguous; i++) {
-            if (Dist_Segment(x[i], y[i], px, py, fx, fy) <= 1e-9 * (1.0 + hypot(fx - px, fy - py))) {
-                ambiguous = 1;   /* the ray passes through a vertex */
+            if (Dist_Segment(x[i], y[i], px, py, fx, fy)
+                <= 1e-9 * (1.0 + hypot(fx - px, fy - py))) {
+                ambiguous = 1; /* the ray passes through a vertex */
                 break;
             }
             const int j = (i + 1) % n;
-            const double o1 = Orient(px, py, fx, fy, x[i], y[i]), o2 = Orient(px, py, fx, fy, x[j], y[j]);
-            const double o3 = Orient(x[i], y[i], x[j], y[j], px, py), o4 = Orient(x[i], y[i], x[j], y[j], fx, fy);
+            const double o1 = Orient(px, py, fx, fy, x[i], y[i]),
+                         o2 = Orient(px, py, fx, fy, x[j], y[j]);
+            const double o3 = Orient(x[i], y[i], x[j], y[j], px, py),
+                         o4 = Orient(x[i], y[i], x[j], y[j], fx, fy);
             if (((o1 > 0.0) != (o2 > 0.0)) && ((o3 > 0.0) != (o4 > 0.0))) crossings++;
         }
         if (!ambiguous) return crossings % 2;
@@ -351,13 +349,15 @@ int Point_In_Polygon(int n, const double *x, const double *y, double px, double 
 
 /* Sample the box [x0, x1] x [y0, y1]: cells whose centre the test accepts add to the area. */
 template <typename Inside>
-static int Sample_Area(double x0, double y0, double x1, double y1, Inside inside, double *area, double *xs, double *ys)
+static int Sample_Area(double x0, double y0, double x1, double y1, Inside inside, double *area,
+                       double *xs, double *ys)
 {
     double a = 0.0, sx = 0.0, sy = 0.0;
     const double w = x1 - x0, h = y1 - y0;
     if (w > 0.0 && h > 0.0 && w < 2e100 && h < 2e100) {
         const double ratio = w >= h ? w / h : h / w;
-        const int along_long = static_cast<int>(fmin(200.0, fmax(100.0, floor(100.0 * ratio + 0.5))));
+        const int along_long =
+            static_cast<int>(fmin(200.0, fmax(100.0, floor(100.0 * ratio + 0.5))));
         const int nx = w >= h ? along_long : 100, ny = w >= h ? 100 : along_long;
         const double cw = w / nx, ch = h / ny;
         for (int i = 0; i < nx; i++)
@@ -376,12 +376,14 @@ static int Sample_Area(double x0, double y0, double x1, double y1, Inside inside
     return a > 0.0;
 }
 
-int Poly_Area_Estimate(int n, const double *x, const double *y, double *area, double *xs, double *ys)
+int Poly_Area_Estimate(int n, const double *x, const double *y, double *area, double *xs,
+                       double *ys)
 {
     double x0, y0, x1, y1;
     Poly_Bounding_Box(n, x, y, &x0, &y0, &x1, &y1);
     return Sample_Area(
-        x0, y0, x1, y1, [&](double px, double py) { return Point_In_Polygon(n, x, y, px, py) > 0; }, area, xs, ys);
+        x0, y0, x1, y1, [&](double px, double py) { return Point_In_Polygon(n, x, y, px, py) > 0; },
+        area, xs, ys);
 }
 
 double Poly_Area_Sampled(int n, const double *x, const double *y)
@@ -391,19 +393,22 @@ double Poly_Area_Sampled(int n, const double *x, const double *y)
     return a;
 }
 
-int Poly_Common_Area_Estimate(int n, const double *x, const double *y, int m, const double *u, const double *v,
-                              double *area, double *xs, double *ys)
+int Poly_Common_Area_Estimate(int n, const double *x, const double *y, int m, const double *u,
+                              const double *v, double *area, double *xs, double *ys)
 {
     double ax0, ay0, ax1, ay1, bx0, by0, bx1, by1;
     Poly_Bounding_Box(n, x, y, &ax0, &ay0, &ax1, &ay1);
     Poly_Bounding_Box(m, u, v, &bx0, &by0, &bx1, &by1);
     return Sample_Area(
         fmax(ax0, bx0), fmax(ay0, by0), fmin(ax1, bx1), fmin(ay1, by1),
-        [&](double px, double py) { return Point_In_Polygon(n, x, y, px, py) > 0 && Point_In_Polygon(m, u, v, px, py) > 0; },
+        [&](double px, double py) {
+            return Point_In_Polygon(n, x, y, px, py) > 0 && Point_In_Polygon(m, u, v, px, py) > 0;
+        },
         area, xs, ys);
 }
 
-double Poly_Common_Area_Sampled(int n, const double *x, const double *y, int m, const double *u, const double *v)
+double Poly_Common_Area_Sampled(int n, const double *x, const double *y, int m, const double *u,
+                                const double *v)
 {
     double a = 0.0;
     Poly_Common_Area_Estimate(n, x, y, m, u, v, &a, nullptr, nullptr);

@@ -12,8 +12,8 @@
 
 #include "foundation/codepage.h"
 
-#define KEYWORD_MAX 100    /* characters of a keyword that count */
-#define PIECE_MAX   510    /* characters of a piece read by Seek_Keyword_Prefix_Line */
+#define KEYWORD_MAX 100 /* characters of a keyword that count */
+#define PIECE_MAX   510 /* characters of a piece read by Seek_Keyword_Prefix_Line */
 
 int Next_Nonblank_Char(FILE *file)
 {
@@ -57,7 +57,7 @@ static std::string Read_Marked_Bytes(FILE *file, int marks, size_t limit)
         if (marks == MARKS_850 && c == GUILLEMET_CLOSE) break;
         if (marks == MARKS_1252 && c == 0xBB) break;
         if (marks == MARKS_UTF8 && c == 0xBB && last == 0xC2) {
-            if (last_kept) raw.pop_back();   /* the first byte of the closing mark */
+            if (last_kept) raw.pop_back(); /* the first byte of the closing mark */
             break;
         }
         last_kept = raw.size() <= limit;
@@ -78,8 +78,8 @@ static int Read_Marked_Text(FILE *file, int marks, char *buf, int max)
     } else {
         /* a UTF-8 character takes up to four bytes; the rule of the code pages decides */
         const std::string raw = Read_Marked_Bytes(file, marks, 4 * static_cast<size_t>(max));
-        const std::string marked = (marks == MARKS_UTF8 ? "\xC2\xAB" : "\xAB") + raw +
-                                   (marks == MARKS_UTF8 ? "\xC2\xBB" : "\xBB");
+        const std::string marked = (marks == MARKS_UTF8 ? "\xC2\xAB" : "\xAB") + raw
+                                   + (marks == MARKS_UTF8 ? "\xC2\xBB" : "\xBB");
         text = To_Cp850(raw, Guess_Code_Page(marked));
         if (text.size() > static_cast<size_t>(max)) text.resize(static_cast<size_t>(max));
     }
@@ -183,7 +183,7 @@ int Find_Keyword_Line(FILE *file, const char *keyword, int from_start)
         int ended;
         const int n = Read_Piece(file, piece, len, &ended);
         if (n < 0) return 0;
-        if (n < len) continue;           /* the line is shorter than the keyword */
+        if (n < len) continue; /* the line is shorter than the keyword */
         if (!ended) Skip_Line(file);
         if (memcmp(piece, keyword, static_cast<size_t>(len)) == 0) return 1;
     }

@@ -16,10 +16,7 @@ int32_t Alloc_Extra = 0;
 
 static int Fail_Countdown = 0;
 
-void Dbg_Set_Fail_Countdown(int n)
-{
-    Fail_Countdown = n > 0 ? n : 0;
-}
+void Dbg_Set_Fail_Countdown(int n) { Fail_Countdown = n > 0 ? n : 0; }
 
 /* 1 when the request now counted down is the one to fail. */
 static int Injected_Failure(void)
@@ -28,15 +25,12 @@ static int Injected_Failure(void)
     return --Fail_Countdown == 0;
 }
 
-void Dbg_Free(const char *file, int line, const char *tag, void *p)
-{
-    free(p);
-}
+void Dbg_Free(const char *file, int line, const char *tag, void *p) { free(p); }
 
 void *Dbg_Realloc(const char *file, int line, const char *tag, void *p, size_t size)
 {
     if (Injected_Failure()) return nullptr;
-    if (size == 0) size = 1;   /* realloc(p, 0) may free p; the layer always answers a block */
+    if (size == 0) size = 1; /* realloc(p, 0) may free p; the layer always answers a block */
     return realloc(p, size);
 }
 
@@ -59,10 +53,7 @@ char *Dbg_Strdup(const char *file, int line, const char *tag, const char *text)
     return strdup(text);
 }
 
-int Dbg_Check(const char *file, int line, const char *tag)
-{
-    return 1;
-}
+int Dbg_Check(const char *file, int line, const char *tag) { return 1; }
 
 void Dbg_Init(void) {}
 void Dbg_Exit(void) {}
@@ -98,7 +89,7 @@ void Check_Alloc_Or_Exit(const void *ptr)
 void *Mem_Realloc(void *old, size_t n, int clear)
 {
     const size_t total = n + static_cast<size_t>(Alloc_Extra > 0 ? Alloc_Extra : 0);
-    if (total < n) Out_Of_Memory_Exit();   /* the size overflowed */
+    if (total < n) Out_Of_Memory_Exit(); /* the size overflowed */
     if (total == 0) {
         /* Asking for nothing releases the old block rather than leaking it. */
         if (old) Mem_Free(&old);
@@ -111,10 +102,7 @@ void *Mem_Realloc(void *old, size_t n, int clear)
     return p;
 }
 
-void *Mem_Calloc(size_t n)
-{
-    return Mem_Realloc(nullptr, n, 1);
-}
+void *Mem_Calloc(size_t n) { return Mem_Realloc(nullptr, n, 1); }
 
 double **Mem_Alloc_Matrix(double **old, int rows, int cols)
 {
@@ -125,7 +113,8 @@ double **Mem_Alloc_Matrix(double **old, int rows, int cols)
     const size_t r = static_cast<size_t>(rows), c = static_cast<size_t>(cols);
     if (c > (SIZE_MAX / sizeof(double) - r) / r) Out_Of_Memory_Exit();
     /* Row pointers first, then the doubles; the pointer table keeps the doubles aligned. */
-    auto **m = static_cast<double **>(Mem_Realloc(old, r * sizeof(double *) + r * c * sizeof(double), 0));
+    auto **m =
+        static_cast<double **>(Mem_Realloc(old, r * sizeof(double *) + r * c * sizeof(double), 0));
     auto *data = reinterpret_cast<double *>(m + r);
     for (size_t i = 0; i < r; i++) m[i] = data + i * c;
     return m;
@@ -158,15 +147,9 @@ void Mem_Free(void **pp)
     *pp = nullptr;
 }
 
-void Alloc_Count_Reset(void)
-{
-    Alloc_Count = 0;
-}
+void Alloc_Count_Reset(void) { Alloc_Count = 0; }
 
-int32_t Alloc_Count_Get(void)
-{
-    return Alloc_Count;
-}
+int32_t Alloc_Count_Get(void) { return Alloc_Count; }
 
 int32_t Alloc_Extra_Set(int32_t n)
 {

@@ -13,21 +13,22 @@
 
 /* ---------------------------------------------------------------- debug-allocation layer */
 
-void  Dbg_Free(const char *file, int line, const char *tag, void *p);
-void *Dbg_Realloc(const char *file, int line, const char *tag, void *p, size_t size);  /* p null: allocates */
+void Dbg_Free(const char *file, int line, const char *tag, void *p);
+void *Dbg_Realloc(const char *file, int line, const char *tag, void *p,
+                  size_t size); /* p null: allocates */
 void *Dbg_Malloc(const char *file, int line, const char *tag, size_t size);
 void *Dbg_Calloc(const char *file, int line, const char *tag, size_t count, size_t size);
 char *Dbg_Strdup(const char *file, int line, const char *tag, const char *text);
-int   Dbg_Check(const char *file, int line, const char *tag);                          /* always 1 */
+int Dbg_Check(const char *file, int line, const char *tag); /* always 1 */
 
 /* Hooks of the layer without effect (kept for callers that name them). */
 void Dbg_Init(void);
 void Dbg_Exit(void);
 void Dbg_List(void);
 void Dbg_Reset(void);
-int  Dbg_Count_Blocks(void);   /* 0 */
-int  Dbg_Count_Bytes(void);    /* 0 */
-int  Dbg_Verify(void);         /* 0 */
+int Dbg_Count_Blocks(void); /* 0 */
+int Dbg_Count_Bytes(void);  /* 0 */
+int Dbg_Verify(void);       /* 0 */
 
 /*
 ** Fault injection for tests: with n > 0 the n-th following request of Dbg_Malloc, Dbg_Calloc,
@@ -37,8 +38,8 @@ void Dbg_Set_Fail_Countdown(int n);
 
 /* ---------------------------------------------------------------- counted layer */
 
-extern int32_t Alloc_Count;   /* blocks held through the counted layer (diagnostic only) */
-extern int32_t Alloc_Extra;   /* bytes added to every request of the counted layer, >= 0 */
+extern int32_t Alloc_Count; /* blocks held through the counted layer (diagnostic only) */
+extern int32_t Alloc_Extra; /* bytes added to every request of the counted layer, >= 0 */
 
 /*
 ** Return a block of Alloc_Extra + n bytes, grown or shrunk from old (a block of this layer, or
@@ -76,9 +77,9 @@ inline void Mem_Free(T **pp)
     *pp = nullptr;
 }
 
-void    Alloc_Count_Reset(void);
+void Alloc_Count_Reset(void);
 int32_t Alloc_Count_Get(void);
-int32_t Alloc_Extra_Set(int32_t n);   /* negative n becomes 0; answers the value stored */
+int32_t Alloc_Extra_Set(int32_t n); /* negative n becomes 0; answers the value stored */
 
 /* When ptr is null: report "Speicher nicht aussreichend!" and end the program with exit code 0. */
 void Check_Alloc_Or_Exit(const void *ptr);

@@ -17,4 +17,3 @@ void Abort_Out_Of_Memory(void)
     Draw_Message();
     exit(0);
 }
-

@@ -29,7 +29,7 @@ static long double Floor_Long(long double v)
 
 double Round_To_Decimals(double x, int n)
 {
-    if (n < 0) n = 0;   /* negative counts are no valid request: round to whole numbers */
+    if (n < 0) n = 0; /* negative counts are no valid request: round to whole numbers */
     if (n <= 13) {
         /* x*p + 0.5 in extended precision, then toward minus infinity: halves go up. */
         const long double p = Powers_Of_Ten[n];
@@ -43,7 +43,8 @@ double Round_To_Decimals(double x, int n)
 
 int Count_Digits(long long n)
 {
-    unsigned long long u = n < 0 ? 0ull - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
+    unsigned long long u =
+        n < 0 ? 0ull - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
     int d = 1;
     while (u >= 10) {
         u /= 10;
@@ -58,10 +59,7 @@ double Safe_Divide(double a, double b, int n)
     return a >= 0.0 ? 1e100 : -1e100;
 }
 
-double Safe_Divide_10(double a, double b)
-{
-    return Safe_Divide(a, b, 10);
-}
+double Safe_Divide_10(double a, double b) { return Safe_Divide(a, b, 10); }
 
 double Power_Positive(double x, double y)
 {
@@ -70,10 +68,7 @@ double Power_Positive(double x, double y)
     return pow(x, y);
 }
 
-int Sign_Of(double x)
-{
-    return x >= 0.0 ? 1 : -1;
-}
+int Sign_Of(double x) { return x >= 0.0 ? 1 : -1; }
 
 double Angle_Normalize_360(double deg)
 {
@@ -82,10 +77,7 @@ double Angle_Normalize_360(double deg)
     return r;
 }
 
-double Angle_Normalize_180(double deg)
-{
-    return Angle_Normalize_360(deg + 180.0) - 180.0;
-}
+double Angle_Normalize_180(double deg) { return Angle_Normalize_360(deg + 180.0) - 180.0; }
 
 void Trapezoid_From_Resultant(double *q_start, double *q_end, double R, double e, double L)
 {
@@ -112,7 +104,10 @@ double Min_Of(const double *values, int n, int *index)
     if (values && n >= 1) {
         m = values[0];
         for (int i = 1; i < n; i++)
-            if (values[i] < m) { m = values[i]; k = i; }
+            if (values[i] < m) {
+                m = values[i];
+                k = i;
+            }
     }
     if (index) *index = k;
     return m;
@@ -125,7 +120,10 @@ double Max_Of(const double *values, int n, int *index)
     if (values && n >= 1) {
         m = values[0];
         for (int i = 1; i < n; i++)
-            if (values[i] > m) { m = values[i]; k = i; }
+            if (values[i] > m) {
+                m = values[i];
+                k = i;
+            }
     }
     if (index) *index = k;
     return m;
@@ -161,8 +159,14 @@ static void Last_Extremes(int n, const double *values)
     Last_Min_Index = -1;
     if (n < 1 || !values) return;
     for (int i = 0; i < n; i++) {
-        if (values[i] > Last_Max_Value) { Last_Max_Value = values[i]; Last_Max_Index = i; }
-        if (values[i] < Last_Min_Value) { Last_Min_Value = values[i]; Last_Min_Index = i; }
+        if (values[i] > Last_Max_Value) {
+            Last_Max_Value = values[i];
+            Last_Max_Index = i;
+        }
+        if (values[i] < Last_Min_Value) {
+            Last_Min_Value = values[i];
+            Last_Min_Index = i;
+        }
     }
 }
 
@@ -192,7 +196,7 @@ int Index_Of_Min_Value(int n, const double *values)
 
 /* ---------------------------------------------------------------- sorting */
 
-static const double *Sort_Keys_D = nullptr;   /* key array of the index sorts (not reentrant) */
+static const double *Sort_Keys_D = nullptr; /* key array of the index sorts (not reentrant) */
 static const int *Sort_Keys_I = nullptr;
 
 static int Compare_Tol(double a, double b)
@@ -207,36 +211,30 @@ static int Cmp_Double_Up(const void *a, const void *b)
     return Compare_Tol(*static_cast<const double *>(a), *static_cast<const double *>(b));
 }
 
-static int Cmp_Double_Down(const void *a, const void *b)
-{
-    return -Cmp_Double_Up(a, b);
-}
+static int Cmp_Double_Down(const void *a, const void *b) { return -Cmp_Double_Up(a, b); }
 
 static int Cmp_Index_D_Up(const void *a, const void *b)
 {
-    return Compare_Tol(Sort_Keys_D[*static_cast<const int *>(a)], Sort_Keys_D[*static_cast<const int *>(b)]);
+    return Compare_Tol(Sort_Keys_D[*static_cast<const int *>(a)],
+                       Sort_Keys_D[*static_cast<const int *>(b)]);
 }
 
-static int Cmp_Index_D_Down(const void *a, const void *b)
-{
-    return -Cmp_Index_D_Up(a, b);
-}
+static int Cmp_Index_D_Down(const void *a, const void *b) { return -Cmp_Index_D_Up(a, b); }
 
 static int Cmp_Index_I_Up(const void *a, const void *b)
 {
-    const int ka = Sort_Keys_I[*static_cast<const int *>(a)], kb = Sort_Keys_I[*static_cast<const int *>(b)];
+    const int ka = Sort_Keys_I[*static_cast<const int *>(a)],
+              kb = Sort_Keys_I[*static_cast<const int *>(b)];
     return (ka > kb) - (ka < kb);
 }
 
-static int Cmp_Index_I_Down(const void *a, const void *b)
-{
-    return -Cmp_Index_I_Up(a, b);
-}
+static int Cmp_Index_I_Down(const void *a, const void *b) { return -Cmp_Index_I_Up(a, b); }
 
 void Sort_Doubles_Dir(int n, double *values, int ascending)
 {
     if (n < 2 || !values) return;
-    qsort(values, static_cast<size_t>(n), sizeof(double), ascending ? Cmp_Double_Up : Cmp_Double_Down);
+    qsort(values, static_cast<size_t>(n), sizeof(double),
+          ascending ? Cmp_Double_Up : Cmp_Double_Down);
 }
 
 void Sort_Index_By_Doubles_Dir(int n, const double *keys, int *index, int ascending)
@@ -244,7 +242,8 @@ void Sort_Index_By_Doubles_Dir(int n, const double *keys, int *index, int ascend
     if (n < 1 || !keys || !index) return;
     for (int i = 0; i < n; i++) index[i] = i;
     Sort_Keys_D = keys;
-    qsort(index, static_cast<size_t>(n), sizeof(int), ascending ? Cmp_Index_D_Up : Cmp_Index_D_Down);
+    qsort(index, static_cast<size_t>(n), sizeof(int),
+          ascending ? Cmp_Index_D_Up : Cmp_Index_D_Down);
     Sort_Keys_D = nullptr;
 }
 
@@ -258,7 +257,8 @@ void Sort_Index_By_Ints_Dir(int n, const int *keys, int *index, int ascending)
     if (n < 1 || !keys || !index) return;
     for (int i = 0; i < n; i++) index[i] = i;
     Sort_Keys_I = keys;
-    qsort(index, static_cast<size_t>(n), sizeof(int), ascending ? Cmp_Index_I_Up : Cmp_Index_I_Down);
+    qsort(index, static_cast<size_t>(n), sizeof(int),
+          ascending ? Cmp_Index_I_Up : Cmp_Index_I_Down);
     Sort_Keys_I = nullptr;
 }
 
@@ -341,14 +341,15 @@ double Interpolate_Sorted(int n, const double *x, const double *y, double x0)
     int *idx = static_cast<int *>(Mem_Realloc(nullptr, static_cast<size_t>(n) * sizeof(int), 0));
     Sort_Index_By_Doubles_Dir(n, x, idx, 1);
     for (int i = 0; i + 1 < n; i++)
-        if (Round_To_Decimals(x[idx[i]], 4) == Round_To_Decimals(x[idx[i + 1]], 4) && idx[i] > idx[i + 1]) {
+        if (Round_To_Decimals(x[idx[i]], 4) == Round_To_Decimals(x[idx[i + 1]], 4)
+            && idx[i] > idx[i + 1]) {
             const int t = idx[i];
             idx[i] = idx[i + 1];
             idx[i + 1] = t;
         }
     int a = 0;
     if (x[idx[0]] < x0) {
-        a = n - 2;   /* beyond the largest x: the last two points */
+        a = n - 2; /* beyond the largest x: the last two points */
         for (int i = 0; i + 1 < n; i++)
             if (x[idx[i]] <= x0 && x0 <= x[idx[i + 1]]) {
                 a = i;
@@ -384,22 +385,31 @@ static int Bracket(int n, Key key, double x)
     return n - 2;
 }
 
-double Table_Interpolate(const double *table, int n, int stride, double x, int xcol, int ycol, int no_clamp)
+double Table_Interpolate(const double *table, int n, int stride, double x, int xcol, int ycol,
+                         int no_clamp)
 {
-    if (!table || n < 1 || stride < 1 || xcol < 0 || ycol < 0 || xcol >= stride || ycol >= stride) return 0.0;
-    auto X = [&](int i) { return table[static_cast<size_t>(i) * static_cast<size_t>(stride) + static_cast<size_t>(xcol)]; };
-    auto Y = [&](int i) { return table[static_cast<size_t>(i) * static_cast<size_t>(stride) + static_cast<size_t>(ycol)]; };
+    if (!table || n < 1 || stride < 1 || xcol < 0 || ycol < 0 || xcol >= stride || ycol >= stride)
+        return 0.0;
+    auto X = [&](int i) {
+        return table[static_cast<size_t>(i) * static_cast<size_t>(stride)
+                     + static_cast<size_t>(xcol)];
+    };
+    auto Y = [&](int i) {
+        return table[static_cast<size_t>(i) * static_cast<size_t>(stride)
+                     + static_cast<size_t>(ycol)];
+    };
     if (n == 1) return Y(0);
     int a = Bracket(n, X, x);
     if (a < 0) {
-        const int first = a == -1;   /* outside at the first row */
+        const int first = a == -1; /* outside at the first row */
         if (!no_clamp) return first ? Y(0) : Y(n - 1);
         a = first ? 0 : n - 2;
     }
     return Table_Pair(X(a), Y(a), X(a + 1), Y(a + 1), x);
 }
 
-double Table_Interpolate_2D(const double *table, int n, int stride, double x, double z, int no_clamp)
+double Table_Interpolate_2D(const double *table, int n, int stride, double x, double z,
+                            int no_clamp)
 {
     if (!table || n < 2 || stride < 2) return 0.0;
     const int cols = stride - 1;
@@ -428,22 +438,19 @@ double Find_Root_Bisection(double (*f)(double), double a, double b, double tol)
         const double fm = f(m);
         if (fm == 0.0) return m;
         if (fa * fm < 0.0) b = m;
-        else { a = m; fa = fm; }
+        else {
+            a = m;
+            fa = fm;
+        }
     }
     return (a + b) * 0.5;
 }
 
 /* ---------------------------------------------------------------- bit words */
 
-static uint32_t Bit_Mask(int n)
-{
-    return 1u << (((n % 32) + 32) % 32);
-}
+static uint32_t Bit_Mask(int n) { return 1u << (((n % 32) + 32) % 32); }
 
-int Bit_Is_Set(uint32_t word, int n)
-{
-    return (word & Bit_Mask(n)) != 0;
-}
+int Bit_Is_Set(uint32_t word, int n) { return (word & Bit_Mask(n)) != 0; }
 
 int Bit_Set(uint32_t *pword, int n)
 {

@@ -15,31 +15,31 @@
 ** For n > 13 the value is printed with n decimals and read back.
 */
 double Round_To_Decimals(double x, int n);
-int    Count_Digits(long long n);                  /* decimal digits of n >= 0 (0..9 -> 1) */
-double Safe_Divide(double a, double b, int n);     /* a/b, or +-1e100 when |b| rounds to 0 */
+int Count_Digits(long long n);                 /* decimal digits of n >= 0 (0..9 -> 1) */
+double Safe_Divide(double a, double b, int n); /* a/b, or +-1e100 when |b| rounds to 0 */
 double Safe_Divide_10(double a, double b);
-double Power_Positive(double x, double y);         /* 0 for x <= 0 */
-int    Sign_Of(double x);                          /* 1 for x >= 0, else -1 */
-double Angle_Normalize_360(double deg);            /* [0, 360) */
-double Angle_Normalize_180(double deg);            /* [-180, 180) */
+double Power_Positive(double x, double y); /* 0 for x <= 0 */
+int Sign_Of(double x);                     /* 1 for x >= 0, else -1 */
+double Angle_Normalize_360(double deg);    /* [0, 360) */
+double Angle_Normalize_180(double deg);    /* [-180, 180) */
 /* End ordinates of a linear load over L whose resultant R acts at e from the start. */
-void   Trapezoid_From_Resultant(double *q_start, double *q_end, double R, double e, double L);
+void Trapezoid_From_Resultant(double *q_start, double *q_end, double R, double e, double L);
 
 /* ---------------------------------------------------------------- extremes */
 
-extern double Last_Max_Value;   /* written by the four operations below */
+extern double Last_Max_Value; /* written by the four operations below */
 extern double Last_Min_Value;
-extern int    Last_Max_Index;
-extern int    Last_Min_Index;
+extern int Last_Max_Index;
+extern int Last_Min_Index;
 
-double Min_Of(const double *values, int n, int *index);   /* 1e31 and 0 for n < 1 */
-double Max_Of(const double *values, int n, int *index);   /* -1e31 and 0 for n < 1 */
-void   Min_Max_Index(int n, const double *values, int *imin, int *imax);
-int    Index_Of_Extreme(int n, const double *values, int largest);   /* 0 for n < 2 */
-double Max_Of_Values(int n, const double *values);       /* -1e100 for n < 1 */
-double Min_Of_Values(int n, const double *values);       /* +1e100 for n < 1 */
-int    Index_Of_Max_Value(int n, const double *values);  /* -1 for n < 1 */
-int    Index_Of_Min_Value(int n, const double *values);  /* -1 for n < 1 */
+double Min_Of(const double *values, int n, int *index); /* 1e31 and 0 for n < 1 */
+double Max_Of(const double *values, int n, int *index); /* -1e31 and 0 for n < 1 */
+void Min_Max_Index(int n, const double *values, int *imin, int *imax);
+int Index_Of_Extreme(int n, const double *values, int largest); /* 0 for n < 2 */
+double Max_Of_Values(int n, const double *values);              /* -1e100 for n < 1 */
+double Min_Of_Values(int n, const double *values);              /* +1e100 for n < 1 */
+int Index_Of_Max_Value(int n, const double *values);            /* -1 for n < 1 */
+int Index_Of_Min_Value(int n, const double *values);            /* -1 for n < 1 */
 
 /* ---------------------------------------------------------------- sorting (tolerance 1e-5) */
 
@@ -49,12 +49,13 @@ void Sort_Index_By_Doubles_Dir(int n, const double *keys, int *index, int ascend
 void Sort_Index_By_Ints_Dir(int n, const int *keys, int *index, int ascending);
 /* Sort, then keep the values that differ from their predecessor at the given decimals; answers
 ** the number kept (moved to the front). */
-int  Sort_Unique_Doubles(int n, double *values, int ascending, int decimals);
+int Sort_Unique_Doubles(int n, double *values, int ascending, int decimals);
 /* Reorder both arrays by key1; with by_second > 0 runs of equal key1 are ordered by key2. */
-void Sort_By_Two_Keys(int n, double *key1, int ascending, double *key2, int by_second, int decimals);
+void Sort_By_Two_Keys(int n, double *key1, int ascending, double *key2, int by_second,
+                      int decimals);
 void Swap_Doubles(double *a, double *b);
 void Swap_Floats(float *a, float *b);
-double *Swap_Doubles_Ptr(double *a, double *b);   /* answers b */
+double *Swap_Doubles_Ptr(double *a, double *b); /* answers b */
 
 /* ---------------------------------------------------------------- interpolation and roots */
 
@@ -71,13 +72,14 @@ double Table_Interpolate(const double *table, int n, int stride, double x, int x
 ** The same in two dimensions: row 0 holds the column keys in columns 1..stride-1, rows 1..n-1
 ** hold the row key in column 0 and the values. x is the row key, z the column key.
 */
-double Table_Interpolate_2D(const double *table, int n, int stride, double x, double z, int no_clamp);
+double Table_Interpolate_2D(const double *table, int n, int stride, double x, double z,
+                            int no_clamp);
 /* A root of f in [a, b] by bisection; -1e100 when f(a)*f(b) >= 0. */
 double Find_Root_Bisection(double (*f)(double), double a, double b, double tol);
 
 /* ---------------------------------------------------------------- bit words (bit n mod 32) */
 
-int  Bit_Is_Set(uint32_t word, int n);
-int  Bit_Set(uint32_t *pword, int n);     /* 1 */
-int  Bit_Clear(uint32_t *pword, int n);   /* 1 */
+int Bit_Is_Set(uint32_t word, int n);
+int Bit_Set(uint32_t *pword, int n);   /* 1 */
+int Bit_Clear(uint32_t *pword, int n); /* 1 */
 void Bit_Set_Or_Clear(int flag, uint32_t *pword, int n);

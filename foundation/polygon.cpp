@@ -24,10 +24,7 @@ static double Signed_Area(int n, const double *x, const double *y)
     return Edge_Sum(n, x, y, [](int, int, double c) { return c; }) / 2.0;
 }
 
-double Poly_Area(int n, const double *x, const double *y)
-{
-    return fabs(Signed_Area(n, x, y));
-}
+double Poly_Area(int n, const double *x, const double *y) { return fabs(Signed_Area(n, x, y)); }
 
 double Poly_Perimeter(int n, const double *x, const double *y)
 {
@@ -46,19 +43,30 @@ double Poly_Static_Moment_Y(int n, const double *x, const double *y)
 
 double Poly_Inertia_X(int n, const double *x, const double *y)
 {
-    return Edge_Sum(n, x, y, [&](int i, int j, double c) { return c * (y[i] * y[i] + y[i] * y[j] + y[j] * y[j]); }) / 12.0;
+    return Edge_Sum(n, x, y,
+                    [&](int i, int j, double c) {
+                        return c * (y[i] * y[i] + y[i] * y[j] + y[j] * y[j]);
+                    })
+           / 12.0;
 }
 
 double Poly_Inertia_Y(int n, const double *x, const double *y)
 {
-    return Edge_Sum(n, x, y, [&](int i, int j, double c) { return c * (x[i] * x[i] + x[i] * x[j] + x[j] * x[j]); }) / 12.0;
+    return Edge_Sum(n, x, y,
+                    [&](int i, int j, double c) {
+                        return c * (x[i] * x[i] + x[i] * x[j] + x[j] * x[j]);
+                    })
+           / 12.0;
 }
 
 double Poly_Product_Moment(int n, const double *x, const double *y)
 {
-    return Edge_Sum(n, x, y, [&](int i, int j, double c) {
-               return c * (x[i] * y[j] + 2.0 * x[i] * y[i] + 2.0 * x[j] * y[j] + x[j] * y[i]);
-           }) / 24.0;
+    return Edge_Sum(
+               n, x, y,
+               [&](int i, int j, double c) {
+                   return c * (x[i] * y[j] + 2.0 * x[i] * y[i] + 2.0 * x[j] * y[j] + x[j] * y[i]);
+               })
+           / 24.0;
 }
 
 int Poly_Centroid(int n, const double *x, const double *y, double *xs, double *ys)
@@ -91,7 +99,8 @@ int Poly_Principal_Rect(int n, double *x, double *y, double *width, double *heig
             y[i] -= ys;
         }
     const double A = Poly_Area(n, x, y);
-    const double ix = Poly_Inertia_X(n, x, y), iy = Poly_Inertia_Y(n, x, y), ixy = Poly_Product_Moment(n, x, y);
+    const double ix = Poly_Inertia_X(n, x, y), iy = Poly_Inertia_Y(n, x, y),
+                 ixy = Poly_Product_Moment(n, x, y);
     const double alpha = atan(2.0 * ixy / (ix - iy)) / 2.0;
     const double mid = (ix + iy) / 2.0, half = (ix - iy) / 2.0;
     const double i1 = mid + half * cos(2.0 * alpha) + ixy * sin(2.0 * alpha);

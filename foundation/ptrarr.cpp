@@ -10,11 +10,12 @@
 #include "foundation/memory.h"
 
 #define PTRARR_SOURCE "ptrarr"
-#define PTRARR_STEP 10
+#define PTRARR_STEP   10
 
 Ptr_Array *Ptr_Array_New(int capacity)
 {
-    auto *a = static_cast<Ptr_Array *>(Dbg_Malloc(PTRARR_SOURCE, __LINE__, "null", sizeof(Ptr_Array)));
+    auto *a =
+        static_cast<Ptr_Array *>(Dbg_Malloc(PTRARR_SOURCE, __LINE__, "null", sizeof(Ptr_Array)));
     if (!a) return nullptr;
     a->items = nullptr;
     a->count = a->capacity = 0;
@@ -56,8 +57,8 @@ int Ptr_Array_Reserve(Ptr_Array *a, int capacity)
         Ptr_Array_Clear(a);
         return 1;
     }
-    void **v = static_cast<void **>(
-        Dbg_Realloc(PTRARR_SOURCE, __LINE__, "null", a->items, static_cast<size_t>(capacity) * sizeof(void *)));
+    void **v = static_cast<void **>(Dbg_Realloc(PTRARR_SOURCE, __LINE__, "null", a->items,
+                                                static_cast<size_t>(capacity) * sizeof(void *)));
     if (!v) return 0;
     if (capacity > a->capacity)
         memset(v + a->capacity, 0, static_cast<size_t>(capacity - a->capacity) * sizeof(void *));
@@ -75,15 +76,9 @@ static int Grow_For(Ptr_Array *a, int index)
     return Ptr_Array_Reserve(a, want);
 }
 
-int Ptr_Array_Count(const Ptr_Array *a)
-{
-    return a ? a->count : 0;
-}
+int Ptr_Array_Count(const Ptr_Array *a) { return a ? a->count : 0; }
 
-int Ptr_Array_Capacity(const Ptr_Array *a)
-{
-    return a ? a->capacity : 0;
-}
+int Ptr_Array_Capacity(const Ptr_Array *a) { return a ? a->capacity : 0; }
 
 void *Ptr_Array_Get(const Ptr_Array *a, int index)
 {
@@ -115,7 +110,8 @@ void *Ptr_Array_Insert(Ptr_Array *a, int index, void *item)
         return item;
     }
     if (!Grow_For(a, a->count)) return nullptr;
-    memmove(a->items + index + 1, a->items + index, static_cast<size_t>(a->count - index) * sizeof(void *));
+    memmove(a->items + index + 1, a->items + index,
+            static_cast<size_t>(a->count - index) * sizeof(void *));
     a->items[index] = item;
     a->count++;
     return item;
@@ -125,14 +121,15 @@ void *Ptr_Array_Remove(Ptr_Array *a, int index)
 {
     if (!a || index < 0 || index >= a->count) return nullptr;
     void *item = a->items[index];
-    memmove(a->items + index, a->items + index + 1, static_cast<size_t>(a->count - index - 1) * sizeof(void *));
+    memmove(a->items + index, a->items + index + 1,
+            static_cast<size_t>(a->count - index - 1) * sizeof(void *));
     a->items[--a->count] = nullptr;
     return item;
 }
 
 /* ---------------------------------------------------------------- sorting and searching */
 
-static Ptr_Array_Compare Sort_Compare = nullptr;   /* held during Ptr_Array_Sort (not reentrant) */
+static Ptr_Array_Compare Sort_Compare = nullptr; /* held during Ptr_Array_Sort (not reentrant) */
 
 /* Slots to items, nulls after all others. */
 static int Compare_Slots(const void *pa, const void *pb)
@@ -165,7 +162,8 @@ void *Ptr_Array_Find(const Ptr_Array *a, const void *key, Ptr_Array_Match match,
     return nullptr;
 }
 
-void *Ptr_Array_Find_Equal(const Ptr_Array *a, const void *key, Ptr_Array_Key_Compare compare, int *index)
+void *Ptr_Array_Find_Equal(const Ptr_Array *a, const void *key, Ptr_Array_Key_Compare compare,
+                           int *index)
 {
     const int n = Ptr_Array_Count(a);
     if (compare)
@@ -178,7 +176,8 @@ void *Ptr_Array_Find_Equal(const Ptr_Array *a, const void *key, Ptr_Array_Key_Co
     return nullptr;
 }
 
-void *Ptr_Array_Bsearch(const Ptr_Array *a, const void *key, Ptr_Array_Key_Compare compare, int *index)
+void *Ptr_Array_Bsearch(const Ptr_Array *a, const void *key, Ptr_Array_Key_Compare compare,
+                        int *index)
 {
     int dummy;
     if (!index) index = &dummy;

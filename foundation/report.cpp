@@ -8,15 +8,9 @@
 
 static Foundation_Msg_Hook Msg_Hook = nullptr;
 
-void Foundation_Set_Msg_Hook(Foundation_Msg_Hook hook)
-{
-    Msg_Hook = hook;
-}
+void Foundation_Set_Msg_Hook(Foundation_Msg_Hook hook) { Msg_Hook = hook; }
 
-Foundation_Msg_Hook Foundation_Get_Msg_Hook(void)
-{
-    return Msg_Hook;
-}
+Foundation_Msg_Hook Foundation_Get_Msg_Hook(void) { return Msg_Hook; }
 
 void Foundation_Report(int kind, int mode, const char *text)
 {

@@ -6,12 +6,15 @@
 #pragma once
 
 /* Kinds of foundation messages. */
-#define FOUNDATION_MSG_PLAIN     0  /* a plain message: like Msg_Printf (mode < 0) or Msg_Printf_In_Mode */
-#define FOUNDATION_MSG_ERROR     1  /* an error form: like Msg_Error (mode < 0) or Msg_Error_In_Mode */
-#define FOUNDATION_MSG_NO_MEMORY 2  /* "Speicher nicht aussreichend!" by the current mode; the program
+#define FOUNDATION_MSG_PLAIN \
+    0 /* a plain message: like Msg_Printf (mode < 0) or Msg_Printf_In_Mode */
+#define FOUNDATION_MSG_ERROR 1 /* an error form: like Msg_Error (mode < 0) or Msg_Error_In_Mode */
+#define FOUNDATION_MSG_NO_MEMORY \
+    2 /* "Speicher nicht aussreichend!" by the current mode; the program
                                     ** ends right after the hook returns. The hook must not allocate
                                     ** through the counted layer here (format into static storage). */
-#define FOUNDATION_MSG_SET_MODE  3  /* a plain message after the channel is switched to the mode,
+#define FOUNDATION_MSG_SET_MODE \
+    3 /* a plain message after the channel is switched to the mode,
                                     ** which it keeps: like Msg_Set_Mode, then Msg_Printf */
 
 /*

@@ -9,7 +9,7 @@
 
 #include "platform/zelkwin.h"
 
-#define MOUSE_CLOSED 0x80000   /* Get_Mouse_Event's answer when the window closes */
+#define MOUSE_CLOSED 0x80000 /* Get_Mouse_Event's answer when the window closes */
 
 /* ---------------------------------------------------------------- texts */
 
@@ -66,7 +66,7 @@ void Drag_Rubber_Band(int x0, int y0, int *x, int *y)
         if (x) *x = M_XPOS;
         if (y) *y = M_YPOS;
         if (M_XPOS != mx || M_YPOS != my) {
-            Band(x0, y0, mx, my);   /* exclusive-or: drawing again erases */
+            Band(x0, y0, mx, my); /* exclusive-or: drawing again erases */
             mx = M_XPOS;
             my = M_YPOS;
             Band(x0, y0, mx, my);
@@ -79,7 +79,7 @@ void Drag_Rubber_Band(int x0, int y0, int *x, int *y)
 
 /* ---------------------------------------------------------------- highlighted rectangle */
 
-static int Highlight[4];   /* corners of the last rectangle shown */
+static int Highlight[4]; /* corners of the last rectangle shown */
 
 void Highlight_Rect_Show(int x1, int y1, int x2, int y2)
 {
@@ -100,7 +100,7 @@ void Highlight_Rect_Hide(void)
 /* ---------------------------------------------------------------- zoom animation */
 
 static int Zoom_Steps = 10;
-static int Zoom_Pause = 15;   /* milliseconds per step */
+static int Zoom_Pause = 15; /* milliseconds per step */
 
 void Zoom_Animation_Set(int steps, int pause)
 {
@@ -122,7 +122,8 @@ void Zoom_Animation(int fx1, int fy1, int fx2, int fy2, int tx1, int ty1, int tx
     for (int i = 0; i <= Zoom_Steps; i++) {
         int r[4];
         for (int k = 0; k < 4; k++)
-            r[k] = static_cast<int>(from[k] + static_cast<double>(to[k] - from[k]) * i / (Zoom_Steps + 1));
+            r[k] = static_cast<int>(from[k]
+                                    + static_cast<double>(to[k] - from[k]) * i / (Zoom_Steps + 1));
         Band(r[0], r[1], r[2], r[3]);
         pxFlsh();
         VELSleep(Zoom_Pause);
@@ -134,17 +135,11 @@ void Zoom_Animation(int fx1, int fy1, int fx2, int fy2, int tx1, int ty1, int tx
 
 /* ---------------------------------------------------------------- hit test */
 
-static int Hit_Tolerance = 3;   /* pixels */
+static int Hit_Tolerance = 3; /* pixels */
 
-void Hit_Tolerance_Set(int pixels)
-{
-    Hit_Tolerance = pixels;
-}
+void Hit_Tolerance_Set(int pixels) { Hit_Tolerance = pixels; }
 
-int Hit_Tolerance_Get(void)
-{
-    return Hit_Tolerance;
-}
+int Hit_Tolerance_Get(void) { return Hit_Tolerance; }
 
 int Point_Near_Segment(int x1, int y1, int x2, int y2, int px, int py)
 {

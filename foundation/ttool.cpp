@@ -12,7 +12,7 @@
 
 #include "foundation/memory.h"
 
-#define STATIC_TEXT_SIZE 512   /* bytes of the static result buffers */
+#define STATIC_TEXT_SIZE 512 /* bytes of the static result buffers */
 
 /* ---------------------------------------------------------------- blank marks and white space */
 
@@ -41,10 +41,7 @@ int Str_Decode_Blank_Marks(char *s)
     return n;
 }
 
-static int Is_White(char c)
-{
-    return isspace(static_cast<unsigned char>(c)) != 0;
-}
+static int Is_White(char c) { return isspace(static_cast<unsigned char>(c)) != 0; }
 
 char *Str_Collapse_White(char *s)
 {
@@ -118,15 +115,9 @@ static int Swap_Char(char *s, char from, char to)
     return n;
 }
 
-int Blanks_To_Question_Marks(char *s)
-{
-    return Swap_Char(s, ' ', '?');
-}
+int Blanks_To_Question_Marks(char *s) { return Swap_Char(s, ' ', '?'); }
 
-int Question_Marks_To_Blanks(char *s)
-{
-    return Swap_Char(s, '?', ' ');
-}
+int Question_Marks_To_Blanks(char *s) { return Swap_Char(s, '?', ' '); }
 
 int Len_Without_Trailing_Blanks(const char *s)
 {
@@ -217,10 +208,7 @@ char *Str_Dup_N(const char *text, int n)
     return c;
 }
 
-int Str_Size(const char *text)
-{
-    return text ? (int)strlen(text) + 1 : 0;
-}
+int Str_Size(const char *text) { return text ? (int)strlen(text) + 1 : 0; }
 
 void Free_If_Set(void *p)
 {
@@ -233,7 +221,7 @@ int Str_Find_From(int start, const char *s, const char *needle)
 {
     if (!s || !needle || start < 0) return -1;
     const size_t len = strlen(s);
-    if (static_cast<size_t>(start) > len) return -1;   /* no position to search from */
+    if (static_cast<size_t>(start) > len) return -1; /* no position to search from */
     const char *p = strstr(s + start, needle);
     return p ? static_cast<int>(p - s) : -1;
 }
@@ -243,8 +231,8 @@ int Str_Find_From(int start, const char *s, const char *needle)
 #define RING_SLOTS 8
 
 static char *Ring_Text[RING_SLOTS];
-static int   Ring_Flag[RING_SLOTS];   /* 0 reused for the last result, -1 (re)allocated */
-static int   Ring_Next = 0;
+static int Ring_Flag[RING_SLOTS]; /* 0 reused for the last result, -1 (re)allocated */
+static int Ring_Next = 0;
 
 /* Copy k characters of from into the next ring slot. */
 static char *Ring_Store(const char *from, size_t k)
@@ -362,7 +350,8 @@ char *Str_Replace_Char(char *s, const char *chars, const char *repl, int *count)
     if (found == 0) return s;
     if (!repl) repl = "";
     const size_t rl = strlen(repl), len = strlen(s);
-    char *out = static_cast<char *>(malloc(len - static_cast<size_t>(found) + static_cast<size_t>(found) * rl + 1));
+    char *out = static_cast<char *>(
+        malloc(len - static_cast<size_t>(found) + static_cast<size_t>(found) * rl + 1));
     if (!out) return nullptr;
     char *o = out;
     for (const char *p = s; *p; p++) {

@@ -14,7 +14,7 @@
 #include "foundation/numeric.h"
 #include "foundation/version_file.h"
 
-#define WORD_SIZE 256   /* bytes of each level's buffer; the longest word has about 120 */
+#define WORD_SIZE 256 /* bytes of each level's buffer; the longest word has about 120 */
 
 static const char Word_Error[] = "-Fehler-";
 
@@ -23,9 +23,9 @@ static const char Word_Error[] = "-Fehler-";
 const char *Number_Word_Units(int n, int final_one)
 {
     static const char *const words[20] = {
-        nullptr, nullptr, "zwei", "drei", "vier", "fünf"_cp850, "sechs", "sieben", "acht", "neun",
-        "zehn", "elf", "zwölf"_cp850, "dreizehn", "vierzehn", "fünfzehn"_cp850, "sechzehn",
-        "siebzehn", "achtzehn", "neunzehn"};
+        nullptr,    nullptr,          "zwei",     "drei",     "vier",     "fünf"_cp850,  "sechs",
+        "sieben",   "acht",           "neun",     "zehn",     "elf",      "zwölf"_cp850, "dreizehn",
+        "vierzehn", "fünfzehn"_cp850, "sechzehn", "siebzehn", "achtzehn", "neunzehn"};
     if (n == 1) return final_one ? "eins" : "ein";
     if (n < 2 || n > 19) return Word_Error;
     return words[n];
@@ -33,9 +33,9 @@ const char *Number_Word_Units(int n, int final_one)
 
 const char *Number_Word_Tens(int n)
 {
-    static const char *const words[10] = {
-        nullptr, nullptr, "zwanzig", "dreissig", "vierzig", "fünfzig"_cp850, "sechzig", "siebzig",
-        "achtzig", "neunzig"};
+    static const char *const words[10] = {nullptr,   nullptr,         "zwanzig", "dreissig",
+                                          "vierzig", "fünfzig"_cp850, "sechzig", "siebzig",
+                                          "achtzig", "neunzig"};
     const int t = n / 10;
     if (t < 2 || t > 9) return Word_Error;
     return words[t];
@@ -114,8 +114,8 @@ const char *Number_To_Words(long long n)
 
 const char *Get_Count_Word(int n)
 {
-    static const char *const words[10] = {"keiner", "einer", "zwei", "drei", "vier",
-                                          "funf", "sechs", "sieben", "acht", "neun"};
+    static const char *const words[10] = {"keiner", "einer", "zwei",   "drei", "vier",
+                                          "funf",   "sechs", "sieben", "acht", "neun"};
     static char buf[16];
     if (n >= 0 && n <= 9) return words[n];
     snprintf(buf, sizeof buf, "%d", n);
@@ -124,13 +124,14 @@ const char *Get_Count_Word(int n)
 
 /* ---------------------------------------------------------------- integer lists */
 
-static char *List_Text = nullptr;   /* grows through the counted layer, kept between calls */
+static char *List_Text = nullptr; /* grows through the counted layer, kept between calls */
 
 /* Append text at *len; the buffer is sized so that it always fits. */
 static void List_Append(size_t *len, size_t size, const char *text)
 {
     const int k = snprintf(List_Text + *len, size - *len, "%s", text);
-    if (k > 0) *len += static_cast<size_t>(k) < size - *len ? static_cast<size_t>(k) : size - *len - 1;
+    if (k > 0)
+        *len += static_cast<size_t>(k) < size - *len ? static_cast<size_t>(k) : size - *len - 1;
 }
 
 const char *Int_List_Text(int n, const int *values)
@@ -152,7 +153,8 @@ const char *Int_List_Text(int n, const int *values)
         List_Append(&len, size, num);
         int j = i, open = 0;
         /* The last value is never absorbed into a range. */
-        while (j + 1 < n - 1 && static_cast<long long>(values[j + 1]) == static_cast<long long>(values[j]) + 1) {
+        while (j + 1 < n - 1
+               && static_cast<long long>(values[j + 1]) == static_cast<long long>(values[j]) + 1) {
             if (!open) {
                 len -= 2;
                 List_Text[len] = '\0';
@@ -172,7 +174,7 @@ const char *Int_List_Text(int n, const int *values)
     char *comma = strrchr(List_Text, ',');
     if (comma) {
         const size_t at = static_cast<size_t>(comma - List_Text);
-        memmove(comma + 4, comma + 1, len - at);   /* with the terminator */
+        memmove(comma + 4, comma + 1, len - at); /* with the terminator */
         memcpy(comma, " und", 4);
     }
     return List_Text;
@@ -229,6 +231,7 @@ int Get_Program_Version_Second(const char *name)
     const char *line = Read_Program_Version_File(copy);
     Mem_Free(&copy);
     int second = 0;
-    if (line && Parse_Version_Text(line, nullptr, &second, nullptr) >= 3) Program_Version_Second = second;
+    if (line && Parse_Version_Text(line, nullptr, &second, nullptr) >= 3)
+        Program_Version_Second = second;
     return Program_Version_Second;
 }

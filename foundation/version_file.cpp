@@ -25,7 +25,7 @@ const char *Read_Program_Version_File(const char *name)
     if (len > 0 && line[len - 1] == '\n') {
         line[--len] = '\0';
     } else if (len > 0) {
-        int c;   /* a first line longer than 255 characters: the rest is not ours */
+        int c; /* a first line longer than 255 characters: the rest is not ours */
         while ((c = getc(f)) != EOF && c != '\n') {}
     }
     if (len > 0 && line[len - 1] == '\r') line[--len] = '\0';
@@ -35,7 +35,8 @@ const char *Read_Program_Version_File(const char *name)
         for (const char *p = strchr(later, '<'); p; p = strchr(p + 1, '<')) {
             if (len < 2) continue;
             const char a = p[1], b = a ? p[2] : '\0';
-            if (a == '\0' || a == '\n' || a == '\r' || b == '\0' || b == '\n' || b == '\r') continue;
+            if (a == '\0' || a == '\n' || a == '\r' || b == '\0' || b == '\n' || b == '\r')
+                continue;
             line[len - 2] = a;
             line[len - 1] = b;
         }
@@ -46,7 +47,4 @@ const char *Read_Program_Version_File(const char *name)
 
 int NAD_Citation_Mode = 1;
 
-int Get_NAD_Citation_Mode(void)
-{
-    return NAD_Citation_Mode;
-}
+int Get_NAD_Citation_Mode(void) { return NAD_Citation_Mode; }

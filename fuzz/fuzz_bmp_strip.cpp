@@ -14,9 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     int w = 0, h = 0;
     if (Query_DIB_Size(path.c_str(), &w, &h)) {
         if (w <= 0 || h <= 0) abort();
-        pxDrawPartialTransparentDIB(path.c_str(), 0, 0, w / 2, -1, 10, 10, 40, 30, 201, 0, 255, 0, 255);
+        pxDrawPartialTransparentDIB(path.c_str(), 0, 0, w / 2, -1, 10, 10, 40, 30, 201, 0, 255, 0,
+                                    255);
     }
-    ZW_Test_Drop_Bitmaps();   /* the stand-in keeps loaded strips by name */
+    ZW_Test_Drop_Bitmaps(); /* the stand-in keeps loaded strips by name */
     fz::Done();
     return 0;
 }

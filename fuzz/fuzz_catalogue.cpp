@@ -9,9 +9,13 @@
 
 namespace {
 
-struct Cat { const char *file; int32_t (*load)(void); };
+struct Cat {
+    const char *file;
+    int32_t (*load)(void);
+};
 
 const Cat Cats[] = {
+    // clang-format off
     {"ec5_nagel.dat", Load_Ec5_Nagel},
     {"ec5_klammer.dat", Load_Ec5_Klammer},
     {"ec5_schraube.dat", Load_Ec5_Schraube},
@@ -44,6 +48,7 @@ const Cat Cats[] = {
     {"ec5_topix_tellerk_vg.dat", Load_Ec5_Topix_Tellerk_Vg},
     {"ec5_topix_zylk_vg.dat", Load_Ec5_Topix_Zylk_Vg},
     {"ec5_topix_zylsenk_vg.dat", Load_Ec5_Topix_Zylsenk_Vg},
+    // clang-format on
 };
 
 } // namespace

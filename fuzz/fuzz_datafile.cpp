@@ -37,10 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 break;
             case 10: bad = Dat_Skip_Field(step & 16 ? 'd' : 't', 1.0); break;
             default:
-                if (pushed > 0) { Dat_Pop_Struct_Version(); pushed--; }
+                if (pushed > 0) {
+                    Dat_Pop_Struct_Version();
+                    pushed--;
+                }
                 break;
             }
-            if (text[DAT_TEXT_SIZE] != 0x55) abort();   /* a field wrote past its buffer */
+            if (text[DAT_TEXT_SIZE] != 0x55) abort(); /* a field wrote past its buffer */
             Mem_Free(&block);
             if (bad && feof(f)) break;
         }

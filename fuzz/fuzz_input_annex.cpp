@@ -10,7 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static std::string host;   /* the scratch folder the annex files were put into */
+    static std::string host; /* the scratch folder the annex files were put into */
     if (host != fz::Scratch()) {
         /* the annex files of the environment, so that a named annex can be found */
         const std::string nad = SPLICE_SOURCE_DIR "/environment/data/NAD/";

@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (c < 0 || c > LKOM_ENTRIES) abort();
         total += c;
         for (int e = 0; e < c; e++)
-            if (strnlen(t->groups[g].entries[e].comment, LKOM_COMMENT_MAX + 1) > LKOM_COMMENT_MAX) abort();
+            if (strnlen(t->groups[g].entries[e].comment, LKOM_COMMENT_MAX + 1) > LKOM_COMMENT_MAX)
+                abort();
     }
     if (total != n) abort();
     fz::Done();

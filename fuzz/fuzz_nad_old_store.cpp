@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fz::Put("dram/NADs-EC2.DEF", data, size);
     Clear_Legacy_NAD_List();
     Build_Legacy_NAD_List();
-    if (Get_Legacy_NAD_Count() < 1) abort();   /* the standard entry is always there */
+    if (Get_Legacy_NAD_Count() < 1) abort(); /* the standard entry is always there */
     f = fz::Stream(data, size);
     Read_Legacy_Active_NAD(f);
     fclose(f);

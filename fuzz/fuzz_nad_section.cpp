@@ -16,7 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FILE *f = fz::Stream(data + 1, size - 1);
     switch (pick) {
     case 0: Read_NAD_EC0_Section(f, &rec->ec0, mode); break;
-    case 1: Read_NAD_EC2_Section(f, &rec->ec2); Normalize_NAD_EC2_Params(&rec->ec2); break;
+    case 1:
+        Read_NAD_EC2_Section(f, &rec->ec2);
+        Normalize_NAD_EC2_Params(&rec->ec2);
+        break;
     case 2: Read_NAD_EC3_Section(f, &rec->ec3, mode); break;
     case 3: Read_NAD_EC3_1_Params(f, &rec->ec3.ec3_1); break;
     case 4: Read_NAD_EC3_8_Params(f, &rec->ec3.ec3_8); break;

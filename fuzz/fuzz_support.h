@@ -33,7 +33,8 @@ inline std::string &Scratch_Root()
 
 inline void Remove_Scratch()
 {
-    if (!Scratch_Root().empty()) nftw(Scratch_Root().c_str(), Remove_Entry, 16, FTW_DEPTH | FTW_PHYS);
+    if (!Scratch_Root().empty())
+        nftw(Scratch_Root().c_str(), Remove_Entry, 16, FTW_DEPTH | FTW_PHYS);
 }
 
 /* The scratch folder of this process, made on first use with the host folders below it and the
@@ -50,7 +51,8 @@ inline const std::string &Scratch()
     if (!d) abort();
     if (root.empty()) atexit(Remove_Scratch);
     root = d;
-    const char *sub[] = {"/data", "/data/NAD", "/dram", "/exec", "/exec/splice", "/exec/app", "/temp"};
+    const char *sub[] = {"/data",        "/data/NAD", "/dram", "/exec",
+                         "/exec/splice", "/exec/app", "/temp"};
     for (const char *s : sub) mkdir((root + s).c_str(), 0700);
     setenv("DATA", (root + "/data").c_str(), 1);
     setenv("DRAM", (root + "/dram").c_str(), 1);

@@ -12,17 +12,21 @@
 
 /* Buildings: situation x action type x (gamma_sup, gamma_inf). */
 static const double Ec0_Gamma_Bld[4][7][2] = {
+    // clang-format off
     {{1.35, 1.0}, {1.5, 0}, {1.35, 0}, {1.0, 0}, {1.0, 1.0}, {0, 0}, {0, 0}},
     {{1.0, 1.0}, {1.0, 0}, {1.0, 0}, {1.0, 0}, {1.0, 1.0}, {1.0, 1.0}, {0, 0}},
     {{1.0, 1.0}, {1.0, 0}, {1.0, 0}, {1.0, 0}, {1.0, 1.0}, {0, 0}, {1.0, 1.0}},
     {{1.0, 1.0}, {1.0, 0}, {1.0, 0}, {1.0, 0}, {1.0, 1.0}, {0, 0}, {0, 0}},
+    // clang-format on
 };
 
 /* Buildings: psi0, psi1, psi2 and psi2,E per category (EN 1990, Table A1.1). */
 static const double Ec0_Psi_Bld[12][4] = {
+    // clang-format off
     {0.7, 0.5, 0.3, 0.3}, {0.7, 0.7, 0.6, 0.6}, {1.0, 0.9, 0.8, 0.8}, {0.7, 0.7, 0.6, 0.6},
     {0.7, 0.5, 0.3, 0.3}, {0, 0, 0, 0},         {0.5, 0.2, 0, 0.5},   {0.7, 0.5, 0.2, 0.5},
     {0.6, 0.2, 0, 0},     {0.6, 0.5, 0, 0},     {1.0, 1.0, 1.0, 1.0}, {0.8, 0.7, 0.5, 0.5},
+    // clang-format on
 };
 
 /* Bridges, persistent and transient situation, action types 1..15. */
@@ -33,8 +37,9 @@ static const double Ec0_Gamma_Brg_Persistent[15][2] = {
 
 /* Road bridges (EN 1990, Table A2.1). */
 static const double Ec0_Psi_Road[14][3] = {
-    {0.75, 0.75, 0}, {0.4, 0.4, 0}, {0.4, 0.4, 0}, {0, 0.75, 0}, {0, 0, 0},     {0, 0.4, 0}, {0, 0, 0},
-    {0, 0, 0},       {0.6, 0.2, 0}, {0.8, 0, 0},   {1.0, 0, 0},  {0.6, 0.6, 0.5}, {0.8, 0, 0}, {1.0, 0, 1.0},
+    {0.75, 0.75, 0}, {0.4, 0.4, 0},   {0.4, 0.4, 0}, {0, 0.75, 0},  {0, 0, 0},
+    {0, 0.4, 0},     {0, 0, 0},       {0, 0, 0},     {0.6, 0.2, 0}, {0.8, 0, 0},
+    {1.0, 0, 0},     {0.6, 0.6, 0.5}, {0.8, 0, 0},   {1.0, 0, 1.0},
 };
 
 /* Footbridges (EN 1990, Table A2.2). */
@@ -46,12 +51,14 @@ static const double Ec0_Psi_Foot[7][3] = {
 ** service walkways, operating load train, earth pressure, aerodynamic actions, gr11..gr17,
 ** gr21..gr24, gr26, gr27, gr31, aerodynamic actions, maintenance loads, Fwk, FW**, Tk, QSn,k, Qc. */
 static const double Ec0_Psi_Rail[31][3] = {
+    // clang-format off
     {0.8, -0.1, 0}, {0.8, -0.1, 0}, {0, 1.0, 0},   {1.0, 0, 0},   {1.0, 1.0, 0},  {1.0, 0.8, 0},
     {0.8, 0.5, 0},  {1.0, 1.0, 0},  {0.8, -0.2, 0}, {0.8, 0.5, 0}, {0.8, 0.8, 0},  {0.8, 0.8, 0},
     {0.8, 0.8, 0},  {0.8, 0.8, 0},  {0.8, 0.8, 0},  {0.8, 0.8, 0}, {0.8, 0.8, 0},  {0.8, 0.7, 0},
     {0.8, 0.7, 0},  {0.8, 0.7, 0},  {0.8, 0.7, 0},  {0.8, 0.7, 0}, {0.8, 0.7, 0},  {0.8, 0.6, 0},
     {0.8, 0.5, 0},  {0.8, 0.5, 0},  {0.75, 0.5, 0}, {1.0, 0, 0},   {0.6, 0.6, 0.5}, {0.8, 0, 0},
     {1.0, 0, 1.0},
+    // clang-format on
 };
 
 /*
@@ -102,11 +109,14 @@ void Write_NAD_EC0_Section(FILE *f, const NAD_EC0_Params *b)
 {
     if (!f || !b) return;
     for (int s = 0; s < 4; s++)
-        for (int t = 0; t < 7; t++) fprintf(f, " %.2f %.2f\n", b->gamma_bld[s][t][0], b->gamma_bld[s][t][1]);
-    for (int r = 0; r < 12; r++) fprintf(f, " %.2f %.2f %.2f\n", b->psi_bld[r][0], b->psi_bld[r][1], b->psi_bld[r][2]);
+        for (int t = 0; t < 7; t++)
+            fprintf(f, " %.2f %.2f\n", b->gamma_bld[s][t][0], b->gamma_bld[s][t][1]);
+    for (int r = 0; r < 12; r++)
+        fprintf(f, " %.2f %.2f %.2f\n", b->psi_bld[r][0], b->psi_bld[r][1], b->psi_bld[r][2]);
     fprintf(f, " %d\n", 5);
     for (int s = 0; s < 4; s++)
-        for (int t = 0; t < 15; t++) fprintf(f, " %.2f %.2f\n", b->gamma_brg[s][t][0], b->gamma_brg[s][t][1]);
+        for (int t = 0; t < 15; t++)
+            fprintf(f, " %.2f %.2f\n", b->gamma_brg[s][t][0], b->gamma_brg[s][t][1]);
     Write_Triples(f, b->psi_road, 14);
     Write_Triples(f, b->psi_foot, 7);
     Write_Triples(f, b->psi_rail, 31);
@@ -118,12 +128,14 @@ void Write_NAD_EC0_Section(FILE *f, const NAD_EC0_Params *b)
 
 static void Read_Pair(FILE *f, double *p)
 {
-    if (fscanf(f, "%lf%lf", &p[0], &p[1]) != 2) { /* conversions are not tested: values stay */ }
+    if (fscanf(f, "%lf%lf", &p[0], &p[1]) != 2) { /* conversions are not tested: values stay */
+    }
 }
 
 static void Read_Triple(FILE *f, double *p)
 {
-    if (fscanf(f, "%lf%lf%lf", &p[0], &p[1], &p[2]) != 3) { /* as above */ }
+    if (fscanf(f, "%lf%lf%lf", &p[0], &p[1], &p[2]) != 3) { /* as above */
+    }
 }
 
 /*

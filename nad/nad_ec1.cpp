@@ -13,7 +13,7 @@
 #include "foundation/foundation.h"
 #include "platform/runtime.h"
 
-#define EC1_MAX_CELLS 10000           /* bound of rows * cols of one table */
+#define EC1_MAX_CELLS 10000 /* bound of rows * cols of one table */
 
 /* ---------------------------------------------------------------- tables */
 
@@ -66,9 +66,14 @@ static EC1_Table *Read_Table_Definition(FILE *f)
     char l1[200], l2[200], line[200], unit[200];
     if (!fgets(l1, sizeof l1, f) || !fgets(l2, sizeof l2, f)) return nullptr;
     int fr[4], ce[4], cols, rows;
-    if (!fgets(line, sizeof line, f) || sscanf(line, "%d%d%d%d", &fr[0], &fr[1], &fr[2], &fr[3]) != 4) return nullptr;
-    if (!fgets(line, sizeof line, f) || sscanf(line, "%d%d%d%d", &ce[0], &ce[1], &ce[2], &ce[3]) != 4) return nullptr;
-    if (!fgets(line, sizeof line, f) || sscanf(line, "%d%d%199s", &cols, &rows, unit) != 3) return nullptr;
+    if (!fgets(line, sizeof line, f)
+        || sscanf(line, "%d%d%d%d", &fr[0], &fr[1], &fr[2], &fr[3]) != 4)
+        return nullptr;
+    if (!fgets(line, sizeof line, f)
+        || sscanf(line, "%d%d%d%d", &ce[0], &ce[1], &ce[2], &ce[3]) != 4)
+        return nullptr;
+    if (!fgets(line, sizeof line, f) || sscanf(line, "%d%d%199s", &cols, &rows, unit) != 3)
+        return nullptr;
     if (cols < 1 || rows < 1 || (long)cols * rows > EC1_MAX_CELLS) return nullptr;
     EC1_Table *t = static_cast<EC1_Table *>(calloc(1, sizeof *t));
     if (!t) return nullptr;
@@ -97,7 +102,8 @@ int Load_EC1_Table_Definitions(NAD_EC1_Tables *b)
     if (!b) return 0;
     const char *data = Nad_Env("DATA");
     char path[RT_PATH_MAX];
-    if (!data || snprintf(path, sizeof path, "%s/NAD/WUSL-Tabs.def", data) >= (int)sizeof path) return 0;
+    if (!data || snprintf(path, sizeof path, "%s/NAD/WUSL-Tabs.def", data) >= (int)sizeof path)
+        return 0;
     FILE *f = fopen(path, "rb");
     if (!f) return 0;
     char line[200];
@@ -105,7 +111,8 @@ int Load_EC1_Table_Definitions(NAD_EC1_Tables *b)
     while (fgets(line, sizeof line, f)) {
         int n;
         const int whole = strchr(line, '\n') != nullptr;
-        if (strncmp(line, "#TAB", 4) != 0 || sscanf(line + 4, "%d", &n) != 1 || n < 1 || n > NAD_EC1_MAX_TABLES) {
+        if (strncmp(line, "#TAB", 4) != 0 || sscanf(line + 4, "%d", &n) != 1 || n < 1
+            || n > NAD_EC1_MAX_TABLES) {
             if (!whole) Skip_Line(f);
             continue;
         }
@@ -189,7 +196,7 @@ void Load_EC1_Table_Values(int number, const char *name, NAD_EC1_Tables *b)
     FILE *f = fopen(path, "rb");
     if (!f) return;
     char line[300];
-    int at_entry = 0;   /* 1 when a "#NAD" line has just been consumed */
+    int at_entry = 0; /* 1 when a "#NAD" line has just been consumed */
     for (;;) {
         if (!at_entry) {
             if (!fgets(line, sizeof line, f)) break;
@@ -275,7 +282,8 @@ int Store_EC1_User_Values(int append, const char *name, const NAD_EC1_Tables *b)
 {
     const char *dram = Nad_Env("DRAM");
     char path[RT_PATH_MAX];
-    if (!dram || !b || snprintf(path, sizeof path, "%s/WUSL-NADs.def", dram) >= (int)sizeof path) return 0;
+    if (!dram || !b || snprintf(path, sizeof path, "%s/WUSL-NADs.def", dram) >= (int)sizeof path)
+        return 0;
     FILE *f = fopen(path, append ? "ab" : "wb");
     if (!f) return 0;
     Write_EC1_Table_Values(f, b, name);

@@ -15,7 +15,7 @@
 
 /* ---------------------------------------------------------------- defaults */
 
-static const char *const Ec2_Exposure[12] = {"---", "X0", "XC1", "XC2", "XC3", "XC4",
+static const char *const Ec2_Exposure[12] = {"---", "X0",  "XC1", "XC2", "XC3", "XC4",
                                              "XD1", "XD2", "XD3", "XS1", "XS2", "XS3"};
 static const char *const Ec2_Roughness[4] = {"verzahnt", "rau", "glatt", "sehr glatt"};
 
@@ -47,9 +47,12 @@ void Init_NAD_EC2_Defaults(NAD_EC2_Params *b)
     memset(b, 0, sizeof *b);
     b->variant = 0;
     b->version = 20;
-    for (int i = 0; i < 12; i++) snprintf(b->exposure_names[i], sizeof b->exposure_names[i], "%s", Ec2_Exposure[i]);
-    for (int i = 0; i < 4; i++) snprintf(b->roughness_names[i], sizeof b->roughness_names[i], "%s", Ec2_Roughness[i]);
-    snprintf(b->situation_names[0], sizeof b->situation_names[0], "%s", "ständig/veränderlich"_cp850);
+    for (int i = 0; i < 12; i++)
+        snprintf(b->exposure_names[i], sizeof b->exposure_names[i], "%s", Ec2_Exposure[i]);
+    for (int i = 0; i < 4; i++)
+        snprintf(b->roughness_names[i], sizeof b->roughness_names[i], "%s", Ec2_Roughness[i]);
+    snprintf(b->situation_names[0], sizeof b->situation_names[0], "%s",
+             "ständig/veränderlich"_cp850);
     snprintf(b->situation_names[1], sizeof b->situation_names[1], "%s", "Ermüdung"_cp850);
     snprintf(b->situation_names[2], sizeof b->situation_names[2], "%s", "Erdbeben");
     snprintf(b->situation_names[3], sizeof b->situation_names[3], "%s", "außergewöhnlich"_cp850);
@@ -221,8 +224,9 @@ void Write_NAD_EC2_Section(FILE *f, const NAD_EC2_Params *b)
     fprintf(f, "\n");
     fprintf(f, " %lf %lf %lf\n", b->alpha_cc, b->alpha_cc_pl, b->alpha_ct_pl);
     fprintf(f, " %lf\n", b->k_p);
-    const double l14[8] = {b->beta1_support, b->nu_l_b,      b->k1_bar_spacing,      b->beta2_anchorage,
-                           b->gamma_c_sls,   b->gamma_s_sls, b->as_min_column_floor, b->as_min_floor};
+    const double l14[8] = {b->beta1_support,       b->nu_l_b,      b->k1_bar_spacing,
+                           b->beta2_anchorage,     b->gamma_c_sls, b->gamma_s_sls,
+                           b->as_min_column_floor, b->as_min_floor};
     for (double d : l14) fprintf(f, " %lf", d);
     fprintf(f, "\n");
     for (int k = 0; k < 4; k++) fprintf(f, " %lf %lf", b->gamma_c[k], b->gamma_s[k]);
@@ -236,15 +240,15 @@ void Write_NAD_EC2_Section(FILE *f, const NAD_EC2_Params *b)
     fprintf(f, " %lf\n", b->km_hsc);
     fprintf(f, " %d %lf\n", s[15], b->lambda_lim);
     fprintf(f, " %lf\n", b->coef_extra);
-    const double l23[12] = {b->alpha_cc_brg,      b->alpha_ct_brg,      b->c_rd_c_brg,   b->v_min_brg,
-                            b->k1_shear_brg,      b->cot_theta_min_brg, b->cot_theta_max_brg,
-                            b->alpha_cw_brg,      b->nu1_brg,           b->k1_fatigue_brg,
-                            b->as_min_column_brg, b->as_min_column_floor_brg};
+    const double l23[12] = {b->alpha_cc_brg,      b->alpha_ct_brg,      b->c_rd_c_brg,
+                            b->v_min_brg,         b->k1_shear_brg,      b->cot_theta_min_brg,
+                            b->cot_theta_max_brg, b->alpha_cw_brg,      b->nu1_brg,
+                            b->k1_fatigue_brg,    b->as_min_column_brg, b->as_min_column_floor_brg};
     for (double d : l23) fprintf(f, " %lf", d);
     fprintf(f, "\n");
     fprintf(f, " %d %d %d\n", s[16], s[17], s[18]);
-    fprintf(f, " %lf  %lf  %lf  %lf %lf\n", b->k_stress[0], b->k_stress[1], b->k_stress[2], b->k_stress[3],
-            b->k_stress[4]);
+    fprintf(f, " %lf  %lf  %lf  %lf %lf\n", b->k_stress[0], b->k_stress[1], b->k_stress[2],
+            b->k_stress[3], b->k_stress[4]);
     for (int k = 0; k < 4; k++) fprintf(f, " %lf %lf", b->gamma_c_brg[k], b->gamma_s_brg[k]);
     fprintf(f, "\n");
     fprintf(f, " %lf %lf", b->r_sup_pre, b->r_inf_pre);
@@ -281,15 +285,17 @@ static int Read_EC2_After_Version(FILE *f, NAD_EC2_Params *b, int v)
     int32_t *s = b->switches;
     if (v < 13) return 1;
     if (!I(f, &s[10]) || !D(f, &b->nu1_l) || !D(f, &b->extra_a)) return 0;
-    if (!I(f, &s[1]) || !D(f, &b->as_min_column) || !I(f, &s[2]) || !D(f, &b->as_vmin_wall)) return 0;
+    if (!I(f, &s[1]) || !D(f, &b->as_min_column) || !I(f, &s[2]) || !D(f, &b->as_vmin_wall))
+        return 0;
     if (v < 14) return 1;
     if (!I(f, &s[12]) || !D(f, &b->alpha_ec) || !I(f, &s[13])) return 0;
     if (!Dn(f, b->k_slenderness, 5)) return 0;
     if (v < 15) return 1;
     if (!D(f, &b->alpha_cc) || !D(f, &b->alpha_cc_pl) || !D(f, &b->alpha_ct_pl)) return 0;
     if (!D(f, &b->k_p)) return 0;
-    double *l14[8] = {&b->beta1_support, &b->nu_l_b,      &b->k1_bar_spacing,      &b->beta2_anchorage,
-                      &b->gamma_c_sls,   &b->gamma_s_sls, &b->as_min_column_floor, &b->as_min_floor};
+    double *l14[8] = {&b->beta1_support,       &b->nu_l_b,      &b->k1_bar_spacing,
+                      &b->beta2_anchorage,     &b->gamma_c_sls, &b->gamma_s_sls,
+                      &b->as_min_column_floor, &b->as_min_floor};
     for (double *p : l14)
         if (!D(f, p)) return 0;
     if (v < 16) return 1;
@@ -304,10 +310,10 @@ static int Read_EC2_After_Version(FILE *f, NAD_EC2_Params *b, int v)
     if (!I(f, &s[15]) || !D(f, &b->lambda_lim)) return 0;
     if (!D(f, &b->coef_extra)) return 0;
     if (v < 18) return 1;
-    double *l23[12] = {&b->alpha_cc_brg,      &b->alpha_ct_brg,      &b->c_rd_c_brg,   &b->v_min_brg,
-                       &b->k1_shear_brg,      &b->cot_theta_min_brg, &b->cot_theta_max_brg,
-                       &b->alpha_cw_brg,      &b->nu1_brg,           &b->k1_fatigue_brg,
-                       &b->as_min_column_brg, &b->as_min_column_floor_brg};
+    double *l23[12] = {&b->alpha_cc_brg,      &b->alpha_ct_brg,      &b->c_rd_c_brg,
+                       &b->v_min_brg,         &b->k1_shear_brg,      &b->cot_theta_min_brg,
+                       &b->cot_theta_max_brg, &b->alpha_cw_brg,      &b->nu1_brg,
+                       &b->k1_fatigue_brg,    &b->as_min_column_brg, &b->as_min_column_floor_brg};
     for (double *p : l23)
         if (!D(f, p)) return 0;
     if (!I(f, &s[16]) || !I(f, &s[17]) || !I(f, &s[18])) return 0;
@@ -316,7 +322,9 @@ static int Read_EC2_After_Version(FILE *f, NAD_EC2_Params *b, int v)
     for (int k = 0; k < 4; k++)
         if (!D(f, &b->gamma_c_brg[k]) || !D(f, &b->gamma_s_brg[k])) return 0;
     if (v < 20) return 1;
-    if (!D(f, &b->r_sup_pre) || !D(f, &b->r_inf_pre) || !D(f, &b->r_sup_post) || !D(f, &b->r_inf_post)) return 0;
+    if (!D(f, &b->r_sup_pre) || !D(f, &b->r_inf_pre) || !D(f, &b->r_sup_post)
+        || !D(f, &b->r_inf_post))
+        return 0;
     if (!D(f, &b->theta0_inv) || !D(f, &b->gamma_m_fi)) return 0;
     return 1;
 }
@@ -337,19 +345,21 @@ void Read_NAD_EC2_Section(FILE *f, NAD_EC2_Params *b)
         if (!I(f, &s[p[0]])) return;
         if (p[1] >= 0 ? !I(f, &s[p[1]]) : !D(f, &b->dc_dev)) return;
     }
-    if (!D(f, &b->dc_dur_st) || !D(f, &b->dc_dur_add) || !D(f, &b->gamma_f_fat) || !D(f, &b->alpha_ct)) return;
-    if (!D(f, &b->as_min_factor) || !D(f, &b->rho_w_min) || !D(f, &b->cot_theta_f_tension) ||
-        !D(f, &b->cot_theta_f_compression) || !Dn(f, b->k_redistribution, 6))
+    if (!D(f, &b->dc_dur_st) || !D(f, &b->dc_dur_add) || !D(f, &b->gamma_f_fat)
+        || !D(f, &b->alpha_ct))
         return;
-    if (!D(f, &b->nu_torsion) || !D(f, &b->c_rd_c) || !D(f, &b->v_min) || !D(f, &b->k1_shear) ||
-        !D(f, &b->nu_shear) || !D(f, &b->c_lrd_c) || !D(f, &b->v_l_min) || !D(f, &b->k_l1))
+    if (!D(f, &b->as_min_factor) || !D(f, &b->rho_w_min) || !D(f, &b->cot_theta_f_tension)
+        || !D(f, &b->cot_theta_f_compression) || !Dn(f, b->k_redistribution, 6))
+        return;
+    if (!D(f, &b->nu_torsion) || !D(f, &b->c_rd_c) || !D(f, &b->v_min) || !D(f, &b->k1_shear)
+        || !D(f, &b->nu_shear) || !D(f, &b->c_lrd_c) || !D(f, &b->v_l_min) || !D(f, &b->k_l1))
         return;
     if (!D(f, &b->nu_l) || !D(f, &b->cot_theta_min) || !D(f, &b->cot_theta_max)) return;
     /* Files of version 12 hold a text here; the value is taken only from the other versions. */
     char token[64];
     if (fscanf(f, "%63s", token) != 1) return;
-    if (!D(f, &b->nu1) || !D(f, &b->alpha_cw) || !D(f, &b->k_flange) || !D(f, &b->k1_fatigue) ||
-        !D(f, &b->k3_crack) || !D(f, &b->k4_crack))
+    if (!D(f, &b->nu1) || !D(f, &b->alpha_cw) || !D(f, &b->k_flange) || !D(f, &b->k1_fatigue)
+        || !D(f, &b->k3_crack) || !D(f, &b->k4_crack))
         return;
     for (int k = 0; k < 4; k++)
         if (!D(f, &b->rough_c[k]) || !D(f, &b->rough_mu[k])) return;
@@ -400,12 +410,14 @@ int Compare_NAD_EC2_Params(const NAD_EC2_Params *a, const NAD_EC2_Params *b)
     if (!a || !b) return a != b;
     if (a->variant != b->variant || a->flag_last != b->flag_last) return 1;
     if (memcmp(a->switches, b->switches, sizeof a->switches) != 0) return 1;
-    if (memcmp(a->exposure_names, b->exposure_names, sizeof a->exposure_names) != 0 ||
-        memcmp(a->roughness_names, b->roughness_names, sizeof a->roughness_names) != 0 ||
-        memcmp(a->situation_names, b->situation_names, sizeof a->situation_names) != 0)
+    if (memcmp(a->exposure_names, b->exposure_names, sizeof a->exposure_names) != 0
+        || memcmp(a->roughness_names, b->roughness_names, sizeof a->roughness_names) != 0
+        || memcmp(a->situation_names, b->situation_names, sizeof a->situation_names) != 0)
         return 1;
-    const size_t n = (offsetof(NAD_EC2_Params, r_inf_post) - offsetof(NAD_EC2_Params, exposure_cmin_dur)) /
-                         sizeof(double) + 1;
+    const size_t n =
+        (offsetof(NAD_EC2_Params, r_inf_post) - offsetof(NAD_EC2_Params, exposure_cmin_dur))
+            / sizeof(double)
+        + 1;
     const double *x = a->exposure_cmin_dur, *y = b->exposure_cmin_dur;
     for (size_t i = 0; i < n; i++)
         if (fabs(x[i] - y[i]) > 0.0001) return 1;

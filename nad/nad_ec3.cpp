@@ -109,8 +109,8 @@ static void Write_EC3_1(FILE *f, const NAD_EC3_1_Params *p)
     fprintf(f, " %d", p->ltb_switch);
     fprintf(f, " %lf", p->gamma_m_fi);
     fprintf(f, "\n");
-    fprintf(f, " %lf %lf %d %lf %d %lf\n", p->lambda_lt0, p->beta_lt, p->f_switch, p->f_value, p->kc_switch,
-            p->kc_value);
+    fprintf(f, " %lf %lf %d %lf %d %lf\n", p->lambda_lt0, p->beta_lt, p->f_switch, p->f_value,
+            p->kc_switch, p->kc_value);
     for (int i = 0; i < 5; i++) fprintf(f, " %lf", p->e0_elastic[i]);
     for (int i = 0; i < 5; i++) fprintf(f, " %lf", p->e0_plastic[i]);
     fprintf(f, "\n");
@@ -165,13 +165,15 @@ int Read_NAD_EC3_1_Params(FILE *f, NAD_EC3_1_Params *b)
     if (!Int(f, &v)) return 1;
     b->version = v;
     if (!Dbl(f, &b->gamma_m0) || !Dbl(f, &b->gamma_m1) || !Dbl(f, &b->gamma_m2)) return 1;
-    if (v >= 1 && (!Dbl(f, &b->gamma_m0_acc) || !Dbl(f, &b->gamma_m1_acc) || !Dbl(f, &b->gamma_m2_acc))) return 1;
+    if (v >= 1
+        && (!Dbl(f, &b->gamma_m0_acc) || !Dbl(f, &b->gamma_m1_acc) || !Dbl(f, &b->gamma_m2_acc)))
+        return 1;
     if (v >= 2 && !Int(f, &b->ltb_switch)) return 1;
     if (v >= 3 && !Dbl(f, &b->gamma_m_fi)) return 1;
     if (v >= 4) {
         NAD_EC3_1_Params t = *b;
-        if (!Dbl(f, &t.lambda_lt0) || !Dbl(f, &t.beta_lt) || !Int(f, &t.f_switch) || !Dbl(f, &t.f_value) ||
-            !Int(f, &t.kc_switch) || !Dbl(f, &t.kc_value))
+        if (!Dbl(f, &t.lambda_lt0) || !Dbl(f, &t.beta_lt) || !Int(f, &t.f_switch)
+            || !Dbl(f, &t.f_value) || !Int(f, &t.kc_switch) || !Dbl(f, &t.kc_value))
             return 1;
         *b = t;
     }
@@ -211,7 +213,8 @@ void Read_NAD_EC3_8_Params(FILE *f, NAD_EC3_8_Params *b)
 static void Read_EC3_Subblocks(FILE *f, NAD_EC3_Params *b)
 {
     if (Read_NAD_EC3_1_Params(f, &b->ec3_1) != 0) return;
-    if (Spool_To_Section_Header(f, " EC3-8 Parameter", "#NAD", nullptr) == 1) Read_NAD_EC3_8_Params(f, &b->ec3_8);
+    if (Spool_To_Section_Header(f, " EC3-8 Parameter", "#NAD", nullptr) == 1)
+        Read_NAD_EC3_8_Params(f, &b->ec3_8);
 }
 
 /*
@@ -225,12 +228,14 @@ void Read_NAD_EC3_Section(FILE *f, NAD_EC3_Params *b, int mode)
     b->ec3_1.version = 0;
     b->ec3_8.version = 0;
     if (mode == 1) {
-        if (Spool_To_Section_Header(f, " EC3-1 Parameter", "#NAD", nullptr) == 1) Read_EC3_Subblocks(f, b);
+        if (Spool_To_Section_Header(f, " EC3-1 Parameter", "#NAD", nullptr) == 1)
+            Read_EC3_Subblocks(f, b);
         return;
     }
     if (Spool_To_Section_Header(f, " EC3 Parameter", "#NAD", nullptr) == 1) {
         if (!Int(f, &b->variant)) return;
-        if (Spool_To_Section_Header(f, " EC3-1 Parameter", "#NAD", nullptr) == 1) Read_EC3_Subblocks(f, b);
+        if (Spool_To_Section_Header(f, " EC3-1 Parameter", "#NAD", nullptr) == 1)
+            Read_EC3_Subblocks(f, b);
         return;
     }
     if (Spool_To_Section_Header(f, " EC3-8 Parameter", "#NAD", nullptr) == 1) {
@@ -250,15 +255,21 @@ int Compare_NAD_EC3_1_Params(const NAD_EC3_1_Params *a, const NAD_EC3_1_Params *
 {
     if (!a || !b) return 1;
     if (a->version < 2 || b->version < 2) return 0;
-    if (a->ltb_switch != b->ltb_switch || a->f_switch != b->f_switch || a->kc_switch != b->kc_switch) return 1;
-    const double x[] = {a->gamma_m0, a->gamma_m1, a->gamma_m2, a->gamma_m0_acc, a->gamma_m1_acc, a->gamma_m2_acc,
-                        a->gamma_m_fi, a->lambda_lt0, a->beta_lt, a->f_value, a->kc_value};
-    const double y[] = {b->gamma_m0, b->gamma_m1, b->gamma_m2, b->gamma_m0_acc, b->gamma_m1_acc, b->gamma_m2_acc,
-                        b->gamma_m_fi, b->lambda_lt0, b->beta_lt, b->f_value, b->kc_value};
+    if (a->ltb_switch != b->ltb_switch || a->f_switch != b->f_switch
+        || a->kc_switch != b->kc_switch)
+        return 1;
+    const double x[] = {a->gamma_m0,     a->gamma_m1,     a->gamma_m2,   a->gamma_m0_acc,
+                        a->gamma_m1_acc, a->gamma_m2_acc, a->gamma_m_fi, a->lambda_lt0,
+                        a->beta_lt,      a->f_value,      a->kc_value};
+    const double y[] = {b->gamma_m0,     b->gamma_m1,     b->gamma_m2,   b->gamma_m0_acc,
+                        b->gamma_m1_acc, b->gamma_m2_acc, b->gamma_m_fi, b->lambda_lt0,
+                        b->beta_lt,      b->f_value,      b->kc_value};
     for (size_t i = 0; i < sizeof x / sizeof x[0]; i++)
         if (Differs(x[i], y[i])) return 1;
     for (int i = 0; i < 5; i++)
-        if (Differs(a->e0_elastic[i], b->e0_elastic[i]) || Differs(a->e0_plastic[i], b->e0_plastic[i])) return 1;
+        if (Differs(a->e0_elastic[i], b->e0_elastic[i])
+            || Differs(a->e0_plastic[i], b->e0_plastic[i]))
+            return 1;
     return 0;
 }
 
@@ -271,7 +282,8 @@ int Compare_NAD_EC3_8_Params(const NAD_EC3_8_Params *a, const NAD_EC3_8_Params *
         if (Differs(a->factors_a[i], b->factors_a[i])) return 1;
     for (int i = 0; i < 4; i++)
         if (Differs(a->factors_d[i], b->factors_d[i])) return 1;
-    if (Differs(a->factor_c, b->factor_c) || Differs(a->factor_e, b->factor_e) || Differs(a->factor_f, b->factor_f))
+    if (Differs(a->factor_c, b->factor_c) || Differs(a->factor_e, b->factor_e)
+        || Differs(a->factor_f, b->factor_f))
         return 1;
     return 0;
 }
@@ -280,7 +292,8 @@ int Compare_NAD_EC3_Params(const NAD_EC3_Params *a, const NAD_EC3_Params *b)
 {
     if (!a || !b) return 1;
     if (a->variant != b->variant) return 1;
-    return Compare_NAD_EC3_1_Params(&a->ec3_1, &b->ec3_1) || Compare_NAD_EC3_8_Params(&a->ec3_8, &b->ec3_8);
+    return Compare_NAD_EC3_1_Params(&a->ec3_1, &b->ec3_1)
+           || Compare_NAD_EC3_8_Params(&a->ec3_8, &b->ec3_8);
 }
 
 void Copy_NAD_EC3_1_Params(NAD_EC3_1_Params *dst, const NAD_EC3_1_Params *src)

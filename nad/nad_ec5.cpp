@@ -82,28 +82,41 @@ void Write_NAD_EC5_Section(FILE *f, const NAD_EC5_Params *b)
     if (fprintf(f, " %d\n", 17) < 0) return;
     if (fprintf(f, " %d\n", b->variant) < 0) return;
     if (fprintf(f, " %d\n", b->use_table_na1) < 0) return;
-    if (fprintf(f, " %d %lf %lf %lf\n", old_kcr, b->k_cr_solid, b->k_cr_solid, b->k_cr_other) < 0) return;
+    if (fprintf(f, " %d %lf %lf %lf\n", old_kcr, b->k_cr_solid, b->k_cr_solid, b->k_cr_other) < 0)
+        return;
     if (fprintf(f, " %d\n", b->use_na11) < 0) return;
-    if (fprintf(f, " %lf %lf %lf %lf %lf %lf\n", b->gamma_m_solid, b->gamma_m_glulam, b->gamma_m_lvl,
-                b->gamma_m_particleboard, b->gamma_m_hardboard, b->gamma_m_mediumboard) < 0) return;
-    if (fprintf(f, " %lf %lf %lf %lf %lf\n", b->gamma_m_mdf, b->gamma_m_softboard, b->gamma_m_connections,
-                b->gamma_m_nailplates, b->gamma_m_accidental) < 0) return;
+    if (fprintf(f, " %lf %lf %lf %lf %lf %lf\n", b->gamma_m_solid, b->gamma_m_glulam,
+                b->gamma_m_lvl, b->gamma_m_particleboard, b->gamma_m_hardboard,
+                b->gamma_m_mediumboard)
+        < 0)
+        return;
+    if (fprintf(f, " %lf %lf %lf %lf %lf\n", b->gamma_m_mdf, b->gamma_m_softboard,
+                b->gamma_m_connections, b->gamma_m_nailplates, b->gamma_m_accidental)
+        < 0)
+        return;
     if (fprintf(f, " %lf %lf\n", b->gamma_m_steel, b->gamma_m_gypsum) < 0) return;
     if (fprintf(f, " %d\n", b->use_table_na4) < 0) return;
     if (fprintf(f, " %d\n", b->use_table_na15) < 0) return;
     if (fprintf(f, " %d\n", b->threaded_rods_na) < 0) return;
     if (fprintf(f, " %d %d\n", b->ltb_na, b->simplified_fasteners_na) < 0) return;
     if (fprintf(f, " %d %.2f %.2f %.2f\n", b->kmod_mean_rule, b->gamma_m_solid, b->gamma_m_glulam,
-                b->gamma_m_accidental) < 0) return;
+                b->gamma_m_accidental)
+        < 0)
+        return;
     for (int s = 0; s < 3; s++) {
-        if (fprintf(f, " %.2f %.2f %.2f %.2f %.2f\n", b->kmod[NAD_KMOD_INDEX(0, s)], b->kmod[NAD_KMOD_INDEX(1, s)],
-                    b->kmod[NAD_KMOD_INDEX(2, s)], b->kmod[NAD_KMOD_INDEX(3, s)],
-                    b->kmod[NAD_KMOD_INDEX(4, s)]) < 0) return;
+        if (fprintf(f, " %.2f %.2f %.2f %.2f %.2f\n", b->kmod[NAD_KMOD_INDEX(0, s)],
+                    b->kmod[NAD_KMOD_INDEX(1, s)], b->kmod[NAD_KMOD_INDEX(2, s)],
+                    b->kmod[NAD_KMOD_INDEX(3, s)], b->kmod[NAD_KMOD_INDEX(4, s)])
+            < 0)
+            return;
     }
     if (fprintf(f, " %.2f %.2f %.2f\n", b->kdef[0], b->kdef[1], b->kdef[2]) < 0) return;
-    if (fprintf(f, " %.0f %.0f %.0f", b->w_inst_limit, b->w_fin_limit, b->w_net_fin_limit) < 0) return;
+    if (fprintf(f, " %.0f %.0f %.0f", b->w_inst_limit, b->w_fin_limit, b->w_net_fin_limit) < 0)
+        return;
     if (fprintf(f, " %.0f %.0f %.0f", b->w_inst_limit_cantilever, b->w_fin_limit_cantilever,
-                b->w_net_fin_limit_cantilever) < 0) return;
+                b->w_net_fin_limit_cantilever)
+        < 0)
+        return;
     if (fprintf(f, " %d %.2f %.2f", b->k_cr_rule, b->k_cr_solid, b->k_cr_other) < 0) return;
     if (fprintf(f, " %d", b->net_deflection_rule) < 0) return;
     if (fprintf(f, " %d %.2f\n", b->aux_switch, b->gamma_m_fire) < 0) return;
@@ -111,7 +124,8 @@ void Write_NAD_EC5_Section(FILE *f, const NAD_EC5_Params *b)
     if (fprintf(f, " %d  \n", b->na20_reduction) < 0) return;
     if (fprintf(f, " %d  \n", b->na816_tension_reduction) < 0) return;
     if (fprintf(f, " %d  \n", b->na7_hole_plus_1mm) < 0) return;
-    if (fprintf(f, " %f %f %f\n", b->k_shape_factor, b->k_shape_max, b->ltb_slenderness_factor) < 0) return;
+    if (fprintf(f, " %f %f %f\n", b->k_shape_factor, b->k_shape_max, b->ltb_slenderness_factor) < 0)
+        return;
     fprintf(f, " %lf \n", b->gamma_m_clt);
 }
 
@@ -125,10 +139,7 @@ static int Scan_Int(FILE *f, int32_t *v)
     return 1;
 }
 
-static int Scan_Dbl(FILE *f, double *v)
-{
-    return fscanf(f, "%lf", v) == 1;
-}
+static int Scan_Dbl(FILE *f, double *v) { return fscanf(f, "%lf", v) == 1; }
 
 /* Read the values of a block stored with version v. Answer 1 when the reading reached the end
 ** of what version v holds, 0 when a conversion failed. */
@@ -140,16 +151,20 @@ static int Read_EC5_Values(FILE *f, NAD_EC5_Params *b, int v)
     if (v == 0) return Scan_Dbl(f, &d[0]);
     if (!Scan_Int(f, &b->use_table_na1)) return 0;
     /* The old crack-factor line carries nothing that is kept: k_cr comes from the limits line. */
-    if (!Scan_Int(f, &iscratch) || !Scan_Dbl(f, &d[0]) || !Scan_Dbl(f, &d[1]) || !Scan_Dbl(f, &d[2])) return 0;
+    if (!Scan_Int(f, &iscratch) || !Scan_Dbl(f, &d[0]) || !Scan_Dbl(f, &d[1])
+        || !Scan_Dbl(f, &d[2]))
+        return 0;
     if (v < 2) return 1;
     if (!Scan_Int(f, &b->use_na11)) return 0;
     if (v < 3) return 1;
     /* gamma_M of solid timber and glulam are taken from the two-decimal line further down. */
     if (!Scan_Dbl(f, &d[0]) || !Scan_Dbl(f, &d[1])) return 0;
-    if (!Scan_Dbl(f, &b->gamma_m_lvl) || !Scan_Dbl(f, &b->gamma_m_particleboard) ||
-        !Scan_Dbl(f, &b->gamma_m_hardboard) || !Scan_Dbl(f, &b->gamma_m_mediumboard)) return 0;
-    if (!Scan_Dbl(f, &b->gamma_m_mdf) || !Scan_Dbl(f, &b->gamma_m_softboard) ||
-        !Scan_Dbl(f, &b->gamma_m_connections) || !Scan_Dbl(f, &b->gamma_m_nailplates) || !Scan_Dbl(f, &d[0]))
+    if (!Scan_Dbl(f, &b->gamma_m_lvl) || !Scan_Dbl(f, &b->gamma_m_particleboard)
+        || !Scan_Dbl(f, &b->gamma_m_hardboard) || !Scan_Dbl(f, &b->gamma_m_mediumboard))
+        return 0;
+    if (!Scan_Dbl(f, &b->gamma_m_mdf) || !Scan_Dbl(f, &b->gamma_m_softboard)
+        || !Scan_Dbl(f, &b->gamma_m_connections) || !Scan_Dbl(f, &b->gamma_m_nailplates)
+        || !Scan_Dbl(f, &d[0]))
         return 0;
     if (!Scan_Dbl(f, &b->gamma_m_steel) || !Scan_Dbl(f, &b->gamma_m_gypsum)) return 0;
     if (!Scan_Int(f, &b->use_table_na4)) return 0;
@@ -160,18 +175,23 @@ static int Read_EC5_Values(FILE *f, NAD_EC5_Params *b, int v)
     if (v < 6) return 1;
     if (!Scan_Int(f, &b->ltb_na) || !Scan_Int(f, &b->simplified_fasteners_na)) return 0;
     if (v < 7) return 1;
-    if (!Scan_Int(f, &b->kmod_mean_rule) || !Scan_Dbl(f, &b->gamma_m_solid) || !Scan_Dbl(f, &b->gamma_m_glulam) ||
-        !Scan_Dbl(f, &b->gamma_m_accidental)) return 0;
+    if (!Scan_Int(f, &b->kmod_mean_rule) || !Scan_Dbl(f, &b->gamma_m_solid)
+        || !Scan_Dbl(f, &b->gamma_m_glulam) || !Scan_Dbl(f, &b->gamma_m_accidental))
+        return 0;
     for (int s = 0; s < 3; s++)
         for (int k = 0; k < 5; k++)
             if (!Scan_Dbl(f, &b->kmod[NAD_KMOD_INDEX(k, s)])) return 0;
     for (int s = 0; s < 3; s++)
         if (!Scan_Dbl(f, &b->kdef[s])) return 0;
-    if (!Scan_Dbl(f, &b->w_inst_limit) || !Scan_Dbl(f, &b->w_fin_limit) || !Scan_Dbl(f, &b->w_net_fin_limit)) return 0;
-    if (!Scan_Dbl(f, &b->w_inst_limit_cantilever) || !Scan_Dbl(f, &b->w_fin_limit_cantilever) ||
-        !Scan_Dbl(f, &b->w_net_fin_limit_cantilever)) return 0;
+    if (!Scan_Dbl(f, &b->w_inst_limit) || !Scan_Dbl(f, &b->w_fin_limit)
+        || !Scan_Dbl(f, &b->w_net_fin_limit))
+        return 0;
+    if (!Scan_Dbl(f, &b->w_inst_limit_cantilever) || !Scan_Dbl(f, &b->w_fin_limit_cantilever)
+        || !Scan_Dbl(f, &b->w_net_fin_limit_cantilever))
+        return 0;
     if (v < 8) return 1;
-    if (!Scan_Int(f, &b->k_cr_rule) || !Scan_Dbl(f, &b->k_cr_solid) || !Scan_Dbl(f, &b->k_cr_other)) return 0;
+    if (!Scan_Int(f, &b->k_cr_rule) || !Scan_Dbl(f, &b->k_cr_solid) || !Scan_Dbl(f, &b->k_cr_other))
+        return 0;
     if (v < 9) return 1;
     if (!Scan_Int(f, &b->net_deflection_rule)) return 0;
     if (v < 10) return 1;
@@ -235,35 +255,49 @@ int Compare_NAD_EC5_Params(const NAD_EC5_Params *a, const NAD_EC5_Params *b)
 {
     if (!a || !b) return a != b;
     if (a->version <= 9 || b->version <= 9) return 0;
-    if (a->variant != b->variant || a->use_table_na1 != b->use_table_na1 || a->use_na11 != b->use_na11) return 1;
-    const double ga[10] = {a->gamma_m_lvl, a->gamma_m_particleboard, a->gamma_m_hardboard, a->gamma_m_mediumboard,
-                           a->gamma_m_mdf, a->gamma_m_softboard, a->gamma_m_connections, a->gamma_m_nailplates,
-                           a->gamma_m_steel, a->gamma_m_gypsum};
-    const double gb[10] = {b->gamma_m_lvl, b->gamma_m_particleboard, b->gamma_m_hardboard, b->gamma_m_mediumboard,
-                           b->gamma_m_mdf, b->gamma_m_softboard, b->gamma_m_connections, b->gamma_m_nailplates,
-                           b->gamma_m_steel, b->gamma_m_gypsum};
+    if (a->variant != b->variant || a->use_table_na1 != b->use_table_na1
+        || a->use_na11 != b->use_na11)
+        return 1;
+    const double ga[10] = {a->gamma_m_lvl,         a->gamma_m_particleboard, a->gamma_m_hardboard,
+                           a->gamma_m_mediumboard, a->gamma_m_mdf,           a->gamma_m_softboard,
+                           a->gamma_m_connections, a->gamma_m_nailplates,    a->gamma_m_steel,
+                           a->gamma_m_gypsum};
+    const double gb[10] = {b->gamma_m_lvl,         b->gamma_m_particleboard, b->gamma_m_hardboard,
+                           b->gamma_m_mediumboard, b->gamma_m_mdf,           b->gamma_m_softboard,
+                           b->gamma_m_connections, b->gamma_m_nailplates,    b->gamma_m_steel,
+                           b->gamma_m_gypsum};
     for (int i = 0; i < 10; i++)
         if (ga[i] != gb[i]) return 1;
-    if (a->use_table_na4 != b->use_table_na4 || a->use_table_na15 != b->use_table_na15 ||
-        a->threaded_rods_na != b->threaded_rods_na || a->ltb_na != b->ltb_na ||
-        a->simplified_fasteners_na != b->simplified_fasteners_na || a->kmod_mean_rule != b->kmod_mean_rule)
+    if (a->use_table_na4 != b->use_table_na4 || a->use_table_na15 != b->use_table_na15
+        || a->threaded_rods_na != b->threaded_rods_na || a->ltb_na != b->ltb_na
+        || a->simplified_fasteners_na != b->simplified_fasteners_na
+        || a->kmod_mean_rule != b->kmod_mean_rule)
         return 1;
-    if (a->gamma_m_solid != b->gamma_m_solid || a->gamma_m_glulam != b->gamma_m_glulam ||
-        a->gamma_m_accidental != b->gamma_m_accidental) return 1;
+    if (a->gamma_m_solid != b->gamma_m_solid || a->gamma_m_glulam != b->gamma_m_glulam
+        || a->gamma_m_accidental != b->gamma_m_accidental)
+        return 1;
     for (int i = 0; i < 15; i++)
         if (a->kmod[i] != b->kmod[i]) return 1;
     for (int i = 0; i < 3; i++)
         if (a->kdef[i] != b->kdef[i]) return 1;
-    if (a->w_inst_limit != b->w_inst_limit || a->w_inst_limit_cantilever != b->w_inst_limit_cantilever ||
-        a->w_fin_limit != b->w_fin_limit || a->w_fin_limit_cantilever != b->w_fin_limit_cantilever ||
-        a->w_net_fin_limit != b->w_net_fin_limit || a->w_net_fin_limit_cantilever != b->w_net_fin_limit_cantilever)
+    if (a->w_inst_limit != b->w_inst_limit
+        || a->w_inst_limit_cantilever != b->w_inst_limit_cantilever
+        || a->w_fin_limit != b->w_fin_limit
+        || a->w_fin_limit_cantilever != b->w_fin_limit_cantilever
+        || a->w_net_fin_limit != b->w_net_fin_limit
+        || a->w_net_fin_limit_cantilever != b->w_net_fin_limit_cantilever)
         return 1;
-    if (a->k_cr_rule != b->k_cr_rule || a->k_cr_solid != b->k_cr_solid || a->k_cr_other != b->k_cr_other) return 1;
+    if (a->k_cr_rule != b->k_cr_rule || a->k_cr_solid != b->k_cr_solid
+        || a->k_cr_other != b->k_cr_other)
+        return 1;
     if (a->net_deflection_rule != b->net_deflection_rule) return 1;
-    if (a->na20_reduction != b->na20_reduction || a->na21_sill_increase != b->na21_sill_increase ||
-        a->na816_tension_reduction != b->na816_tension_reduction || a->na7_hole_plus_1mm != b->na7_hole_plus_1mm)
+    if (a->na20_reduction != b->na20_reduction || a->na21_sill_increase != b->na21_sill_increase
+        || a->na816_tension_reduction != b->na816_tension_reduction
+        || a->na7_hole_plus_1mm != b->na7_hole_plus_1mm)
         return 1;
-    if (a->k_shape_factor != b->k_shape_factor || a->k_shape_max != b->k_shape_max ||
-        a->ltb_slenderness_factor != b->ltb_slenderness_factor || a->gamma_m_clt != b->gamma_m_clt) return 1;
+    if (a->k_shape_factor != b->k_shape_factor || a->k_shape_max != b->k_shape_max
+        || a->ltb_slenderness_factor != b->ltb_slenderness_factor
+        || a->gamma_m_clt != b->gamma_m_clt)
+        return 1;
     return 0;
 }

@@ -146,8 +146,8 @@ void Read_NAD_EC9_Section(FILE *f, NAD_EC9_Params *b)
     if (fscanf(f, "%lf", &b->gamma_m2) != 1) return;
     if (fscanf(f, "%lf", &b->gamma_m_bolts) != 1) return;
     if (v < 2) return;
-    double *later[] = {&b->gamma_m_welds, &b->gamma_m_slip_sls, &b->gamma_m_slip_uls, &b->gamma_m_adhesive,
-                       &b->gamma_m_pins_sls};
+    double *later[] = {&b->gamma_m_welds, &b->gamma_m_slip_sls, &b->gamma_m_slip_uls,
+                       &b->gamma_m_adhesive, &b->gamma_m_pins_sls};
     for (double *p : later)
         if (fscanf(f, "%lf", p) != 1) return;
     if (v < 3) return;
@@ -160,11 +160,13 @@ int Equal_NAD_EC9_Params(const NAD_EC9_Params *a, const NAD_EC9_Params *b)
 {
     if (!a || !b) return 0;
     if (a->variant != b->variant) return 0;
-    const double x[] = {a->gamma_m1, a->gamma_m1b, a->gamma_m2, a->gamma_m_bolts, a->gamma_m_welds,
-                        a->gamma_m_slip_sls, a->gamma_m_slip_uls, a->gamma_m_adhesive, a->gamma_m_pins_sls,
+    const double x[] = {a->gamma_m1,         a->gamma_m1b,        a->gamma_m2,
+                        a->gamma_m_bolts,    a->gamma_m_welds,    a->gamma_m_slip_sls,
+                        a->gamma_m_slip_uls, a->gamma_m_adhesive, a->gamma_m_pins_sls,
                         a->yield_constant};
-    const double y[] = {b->gamma_m1, b->gamma_m1b, b->gamma_m2, b->gamma_m_bolts, b->gamma_m_welds,
-                        b->gamma_m_slip_sls, b->gamma_m_slip_uls, b->gamma_m_adhesive, b->gamma_m_pins_sls,
+    const double y[] = {b->gamma_m1,         b->gamma_m1b,        b->gamma_m2,
+                        b->gamma_m_bolts,    b->gamma_m_welds,    b->gamma_m_slip_sls,
+                        b->gamma_m_slip_uls, b->gamma_m_adhesive, b->gamma_m_pins_sls,
                         b->yield_constant};
     for (int i = 0; i < 10; i++)
         if (fabs(x[i] - y[i]) > 0.0001) return 0;

@@ -13,10 +13,7 @@
 
 /* ---------------------------------------------------------------- paths */
 
-const char *Nad_Env(const char *name)
-{
-    return VELGetEnv(name);
-}
+const char *Nad_Env(const char *name) { return VELGetEnv(name); }
 
 const char *Nad_Data_Bitmap(const char *name, char *out, size_t size)
 {
@@ -46,7 +43,8 @@ void Nad_Set_Record_Name(NAD_Record *rec, const char *name)
 {
     if (!name) name = "";
     if (strlen(name) > NAD_NAME_MAX)
-        Msg_Warning("Der Name des Anwendungsdokuments \"%s\" wird auf %d Zeichen gek\x81rzt", name, NAD_NAME_MAX);
+        Msg_Warning("Der Name des Anwendungsdokuments \"%s\" wird auf %d Zeichen gek\x81rzt", name,
+                    NAD_NAME_MAX);
     snprintf(rec->name, sizeof rec->name, "%.*s", NAD_NAME_MAX, name);
 }
 
@@ -252,10 +250,8 @@ int Convert_Old_NAD_Store(FILE *old, const char *dir)
         if (!f) continue;
         Write_NAD_File(f, rec);
         const int bad = ferror(f);
-        if (fclose(f) == 0 && !bad)
-            k++;
-        else
-            Rt_Delete_File(out);
+        if (fclose(f) == 0 && !bad) k++;
+        else Rt_Delete_File(out);
     }
     free(rec);
     return k - 1;

@@ -73,7 +73,7 @@ void Init_NAD_EC3_German_Values(NAD_EC3_Params *b);
 void Init_NAD_EC3_1_DE_Values(NAD_EC3_1_Params *b);
 void Write_NAD_EC3_Section(FILE *f, const NAD_EC3_Params *b);
 void Read_NAD_EC3_Section(FILE *f, NAD_EC3_Params *b, int mode);
-int Read_NAD_EC3_1_Params(FILE *f, NAD_EC3_1_Params *b);  /* 0 read, 1 conversion failed */
+int Read_NAD_EC3_1_Params(FILE *f, NAD_EC3_1_Params *b); /* 0 read, 1 conversion failed */
 void Read_NAD_EC3_8_Params(FILE *f, NAD_EC3_8_Params *b);
 void Set_NAD_EC3_Variant(NAD_EC3_Params *b, int variant);
 int Compare_NAD_EC3_Params(const NAD_EC3_Params *a, const NAD_EC3_Params *b);

@@ -26,7 +26,8 @@ static void Default_Load_Factors(double *lf)
     Init_NAD_EC0_Defaults(&ec0);
     int k = 0;
     for (int s = 0; s < 4; s++)
-        for (int t = 0; t < 7; t++) lf[k++] = ec0.gamma_bld[s][t][0], lf[k++] = ec0.gamma_bld[s][t][1];
+        for (int t = 0; t < 7; t++)
+            lf[k++] = ec0.gamma_bld[s][t][0], lf[k++] = ec0.gamma_bld[s][t][1];
     for (int r = 0; r < 12; r++)
         for (int i = 0; i < 3; i++) lf[k++] = ec0.psi_bld[r][i];
 }
@@ -75,11 +76,15 @@ static void Unlink(Legacy_NAD_Entry *e)
 int Read_Legacy_NAD_Load_Factors(FILE *f, double *factors)
 {
     if (!f || !factors) return 0;
-    if (Spool_To_Section_Header(f, " Lastfaktoren", "#NAD", nullptr) == 0) { /* the lines may follow directly */ }
+    if (Spool_To_Section_Header(f, " Lastfaktoren", "#NAD", nullptr)
+        == 0) { /* the lines may follow directly */
+    }
     for (int i = 0; i < 28; i++)
         if (fscanf(f, "%lf%lf", &factors[2 * i], &factors[2 * i + 1]) != 2) return 0;
     for (int i = 0; i < 12; i++)
-        if (fscanf(f, "%lf%lf%lf", &factors[56 + 3 * i], &factors[57 + 3 * i], &factors[58 + 3 * i]) != 3) return 0;
+        if (fscanf(f, "%lf%lf%lf", &factors[56 + 3 * i], &factors[57 + 3 * i], &factors[58 + 3 * i])
+            != 3)
+            return 0;
     return 1;
 }
 
@@ -112,7 +117,7 @@ void Build_Legacy_NAD_List(void)
         if (strncmp(line, "#NAD", 4) != 0) continue;
         int flag = 0;
         char name[100];
-        if (fscanf(f, " %d", &flag) != 1) continue;   /* no annex behind this line */
+        if (fscanf(f, " %d", &flag) != 1) continue; /* no annex behind this line */
         Read_Guillemet_String_Short(f, name);
         Legacy_NAD_Entry *e = New_Entry(flag, 1, name);
         Read_Entry_Blocks(f, e);
@@ -146,8 +151,10 @@ int Read_Legacy_Active_NAD(FILE *f)
     Append(e);
     Legacy_Current = e;
     for (Legacy_NAD_Entry *p = Legacy_Head; p && p != e; p = p->next) {
-        if (Compare_NAD_EC2_Params(&p->ec2, &e->ec2) == 0 && Compare_NAD_EC3_Params(&p->ec3, &e->ec3) == 0 &&
-            Compare_NAD_EC5_Params(&p->ec5, &e->ec5) == 0 && Same_Load_Factors(p->load_factors, e->load_factors)) {
+        if (Compare_NAD_EC2_Params(&p->ec2, &e->ec2) == 0
+            && Compare_NAD_EC3_Params(&p->ec3, &e->ec3) == 0
+            && Compare_NAD_EC5_Params(&p->ec5, &e->ec5) == 0
+            && Same_Load_Factors(p->load_factors, e->load_factors)) {
             Legacy_Current = p;
             Unlink(e);
             break;
@@ -156,10 +163,7 @@ int Read_Legacy_Active_NAD(FILE *f)
     return 1;
 }
 
-int Read_Legacy_Active_NAD_Twin(FILE *f)
-{
-    return Read_Legacy_Active_NAD(f);
-}
+int Read_Legacy_Active_NAD_Twin(FILE *f) { return Read_Legacy_Active_NAD(f); }
 
 const char *Get_Legacy_NAD_Name(void)
 {
@@ -183,7 +187,8 @@ void Draw_Legacy_NAD_Flag(int x1, int y1, int x2, int y2, int flag)
 {
     const char *data = Nad_Env("DATA");
     char path[RT_PATH_MAX];
-    if (!data || snprintf(path, sizeof path, "%s/NAD/EuroFlags.bmp", data) >= (int)sizeof path) return;
+    if (!data || snprintf(path, sizeof path, "%s/NAD/EuroFlags.bmp", data) >= (int)sizeof path)
+        return;
     const int sy = flag >= 20 ? 323 : 19 * flag;
     pxDrawPartialTransparentDIB(path, 0, sy, 25, sy + 18, x1, y1, x2, y2, 201, 0, 255, 251, 240);
 }
@@ -201,10 +206,7 @@ void Draw_Active_NAD_Flag_Stub(int x, int y) { Draw_Active_NAD_Flag(x, y); }
 
 static NAD_Check_Count_Fn Check_Count = nullptr;
 
-void NAD_Set_Check_Count_Hook(NAD_Check_Count_Fn count)
-{
-    Check_Count = count;
-}
+void NAD_Set_Check_Count_Hook(NAD_Check_Count_Fn count) { Check_Count = count; }
 
 static int Sum_Active(const int *types, int n)
 {

@@ -16,8 +16,15 @@ static char Ec5_Na15_Meaning[64];
 
 /* Index of the section switches. */
 enum {
-    EC5P_LAYOUT = 0, EC5P_GAMMA = 1, EC5P_KMOD = 2, EC5P_KDEF = 3, EC5P_LIMITS = 4, EC5P_KCR = 5,
-    EC5P_NET = 6, EC5P_RULES = 7, EC5P_SHAPE = 8
+    EC5P_LAYOUT = 0,
+    EC5P_GAMMA = 1,
+    EC5P_KMOD = 2,
+    EC5P_KDEF = 3,
+    EC5P_LIMITS = 4,
+    EC5P_KCR = 5,
+    EC5P_NET = 6,
+    EC5P_RULES = 7,
+    EC5P_SHAPE = 8
 };
 
 /*
@@ -52,8 +59,10 @@ static void Put(FILE *f, const char *s) { fputs(s, f); }
 static void Put_Kcr_Rows(FILE *f, const NAD_EC5_Params *b, const char *lead)
 {
     if (b->k_cr_rule == 1) {
-        fprintf(f, "%sk\xCE\\cr\xCEr = %.2f   %s\n", lead, b->k_cr_solid, "für Voll- und Brettschichtholz"_cp850);
-        fprintf(f, "%sk\xCE\\cr\xCEr = %.2f   sonst                         \n", lead, b->k_cr_other);
+        fprintf(f, "%sk\xCE\\cr\xCEr = %.2f   %s\n", lead, b->k_cr_solid,
+                "für Voll- und Brettschichtholz"_cp850);
+        fprintf(f, "%sk\xCE\\cr\xCEr = %.2f   sonst                         \n", lead,
+                b->k_cr_other);
     } else {
         Put(f, " k\xCE\\cr\xCEr = 2.0/fv,k   ");
         Put(f, "für Nadelholz\n"_cp850);
@@ -91,7 +100,8 @@ static void Put_Gamma_Row(FILE *f, int first, double value, const char *material
     fprintf(f, "\xC0\xCE\\M\xCEr = %.2lf                     %s\n", value, material);
 }
 
-static void Put_Switch_Row(FILE *f, const char *clause, int on, const char *yes, const char *no, const char *meaning)
+static void Put_Switch_Row(FILE *f, const char *clause, int on, const char *yes, const char *no,
+                           const char *meaning)
 {
     fprintf(f, " %s %s %s\n", clause, on ? yes : no, meaning);
 }
@@ -138,24 +148,30 @@ static void Put_Rules_Table(FILE *f, const NAD_EC5_Params *b)
         Put_Switch_Row(f, "6.3.3 (7)   ", b->ltb_na, "Biegedrillknicken nach NAD   ",
                        "Biegedrillknicken nach EC 5  ", "Biegedrillknicknachweis");
         Put(f, "\n");
-        Put_Switch_Row(f, "8.2.4 (1)   ", b->simplified_fasteners_na, "vereinfachtes Verf. nach NAD ",
-                       "Verfahren nach EC 5          ", "Verbindungsmittel");
+        Put_Switch_Row(f, "8.2.4 (1)   ", b->simplified_fasteners_na,
+                       "vereinfachtes Verf. nach NAD ", "Verfahren nach EC 5          ",
+                       "Verbindungsmittel");
         Put(f, "\n");
         fprintf(f, " 9.2.4.2      %s\n",
-                b->na20_reduction ? "Abminderung der Tragf.        bei hor. Stoß und kurzen Tafeln"_cp850
-                                  : "Keine Abminderung der Tragf.");
+                b->na20_reduction
+                    ? "Abminderung der Tragf.        bei hor. Stoß und kurzen Tafeln"_cp850
+                    : "Keine Abminderung der Tragf.");
         Put(f, " (NA.20)  \n");
         fprintf(f, " 9.2.4.2      %s\n",
-                b->na21_sill_increase ? "Erhöhung der char. Tragf.     bei Schwellenpressung um 20%"_cp850
-                                      : "Keine Erhöhung der char. Tragf."_cp850);
+                b->na21_sill_increase
+                    ? "Erhöhung der char. Tragf.     bei Schwellenpressung um 20%"_cp850
+                    : "Keine Erhöhung der char. Tragf."_cp850);
         Put(f, " (NA.21)  \n");
-        fprintf(f, " 6.1          %s\n",
-                b->na816_tension_reduction ? "Abm. der Zugfestigkeit        bei sym. ausgeführten Zugverbindungen."_cp850
-                                           : "keine Abm. der Zugfestigkeit      bei sym. ausgeführten Zugverbindungen."_cp850);
+        fprintf(
+            f, " 6.1          %s\n",
+            b->na816_tension_reduction
+                ? "Abm. der Zugfestigkeit        bei sym. ausgeführten Zugverbindungen."_cp850
+                : "keine Abm. der Zugfestigkeit      bei sym. ausgeführten Zugverbindungen."_cp850);
         Put(f, " (NA.8.1.6)  \n");
         fprintf(f, " 8.6          %s\n",
-                b->na7_hole_plus_1mm ? "Bohrlochdurchmesser bei       Stahlteilen um 1mm erhöhen"_cp850
-                                     : "keine Erhöhung des Bohrlochdurchmessers bei Stahlteilen"_cp850);
+                b->na7_hole_plus_1mm
+                    ? "Bohrlochdurchmesser bei       Stahlteilen um 1mm erhöhen"_cp850
+                    : "keine Erhöhung des Bohrlochdurchmessers bei Stahlteilen"_cp850);
         Put(f, " (NA.7)  \n");
         Put(f, "\n");
         Put(f, "#END_OF_TEXT\n");
@@ -200,9 +216,11 @@ void Print_NAD_EC5_Tables(FILE *f)
         Put(f, " Materialsicherheitsbeiwerte\n");
         Put(f, "1 0 -1 -1 2\n 27 45\n");
         Put(f, " Bemessungssituation         Holzart            Wert\n");
-        fprintf(f, "%s%.2f\n", " ständig und vorübergehend   Vollholz           "_cp850, b->gamma_m_solid);
+        fprintf(f, "%s%.2f\n", " ständig und vorübergehend   Vollholz           "_cp850,
+                b->gamma_m_solid);
         fprintf(f, "                             Brettschichtholz   %.2f\n", b->gamma_m_glulam);
-        fprintf(f, "%s%.2f\n", " außergewöhnlich             alle Arten         "_cp850, b->gamma_m_accidental);
+        fprintf(f, "%s%.2f\n", " außergewöhnlich             alle Arten         "_cp850,
+                b->gamma_m_accidental);
         fprintf(f, " Brandschutz                 alle Arten         %.2f\n", b->gamma_m_fire);
         Put(f, "#END_OF_TEXT\n");
         if (sw[EC5P_LAYOUT]) {
@@ -211,12 +229,13 @@ void Print_NAD_EC5_Tables(FILE *f)
         }
     }
     if (sw[EC5P_KMOD]) {
-        const char *const kled[5] = {" ständig   "_cp850, " lange     ", " mittel    ", " kurz      ", " sehr kurz "};
+        const char *const kled[5] = {" ständig   "_cp850, " lange     ", " mittel    ",
+                                     " kurz      ", " sehr kurz "};
         Put_Kmod_Head(f, " Modifikationsbeiwerte\n");
         for (int k = 0; k < 5; k++) {
             Put(f, kled[k]);
-            fprintf(f, " %.2f  %.2f  %.2f\n", b->kmod[NAD_KMOD_INDEX(k, 0)], b->kmod[NAD_KMOD_INDEX(k, 1)],
-                    b->kmod[NAD_KMOD_INDEX(k, 2)]);
+            fprintf(f, " %.2f  %.2f  %.2f\n", b->kmod[NAD_KMOD_INDEX(k, 0)],
+                    b->kmod[NAD_KMOD_INDEX(k, 1)], b->kmod[NAD_KMOD_INDEX(k, 2)]);
         }
         Put(f, "#END_OF_TEXT\n");
     }
@@ -231,9 +250,12 @@ void Print_NAD_EC5_Tables(FILE *f)
         Put(f, " gemäß DIN EN 1995-1-1 Abschnitt 7.2 Tab. 7.2\n"_cp850);
         Put(f, "1 0 -1 -1 1\n 10\n");
         Put(f, " Nachweis     normal    Kragarm\n");
-        fprintf(f, " w\xCE\\inst\xCEr         l/%3.0f    l/%3.0f\n", b->w_inst_limit, b->w_inst_limit_cantilever);
-        fprintf(f, " w\xCE\\fin\xCEr          l/%3.0f    l/%3.0f\n", b->w_fin_limit, b->w_fin_limit_cantilever);
-        fprintf(f, " w\xCE\\net,fin\xCEr      l/%3.0f    l/%3.0f\n", b->w_net_fin_limit, b->w_net_fin_limit_cantilever);
+        fprintf(f, " w\xCE\\inst\xCEr         l/%3.0f    l/%3.0f\n", b->w_inst_limit,
+                b->w_inst_limit_cantilever);
+        fprintf(f, " w\xCE\\fin\xCEr          l/%3.0f    l/%3.0f\n", b->w_fin_limit,
+                b->w_fin_limit_cantilever);
+        fprintf(f, " w\xCE\\net,fin\xCEr      l/%3.0f    l/%3.0f\n", b->w_net_fin_limit,
+                b->w_net_fin_limit_cantilever);
         Put(f, "#END_OF_TEXT\n");
         if (sw[EC5P_LAYOUT]) {
             OLI_setMarginsCM(f, 1, 0, 0);
@@ -244,13 +266,15 @@ void Print_NAD_EC5_Tables(FILE *f)
     if (sw[EC5P_SHAPE]) {
         Put(f, "#SHOWTABLE\n0 2 0\n");
         Put(f, " Abminderungsfaktor zum Nachweis der Torsionsspannungen:\n");
-        fprintf(f, " k\xCE\\shape\xCEr = 1 + %.2f h/b, jedoch maximal %.2f\n", b->k_shape_factor, b->k_shape_max);
+        fprintf(f, " k\xCE\\shape\xCEr = 1 + %.2f h/b, jedoch maximal %.2f\n", b->k_shape_factor,
+                b->k_shape_max);
         Put(f, "0 0 0 0 0\n");
     }
     if (sw[EC5P_NET]) {
         Put(f, "#SHOWTABLE\n0 3 1\n");
         Put(f, " Ermittlung der Netto-Enddurchbiegung nach EC5 (7.2): \n");
-        Put(f, " w\xCE\\net,fin\xCEr = w\xCE\\inst\xCEr + w\xCE\\creep\xCEr - w\xCE\\c\xCEr   mit w\xCE\\inst\xCEr aus\n");
+        Put(f,
+            " w\xCE\\net,fin\xCEr = w\xCE\\inst\xCEr + w\xCE\\creep\xCEr - w\xCE\\c\xCEr   mit w\xCE\\inst\xCEr aus\n");
         if (b->net_deflection_rule == 1) {
             Put(f, " charakteristischer Kombination\n");
             Put(f, " gemäß EC5 (7.2) (2.2)...(2.5)\n"_cp850);
@@ -262,7 +286,8 @@ void Print_NAD_EC5_Tables(FILE *f)
     }
     if (sw[EC5P_LAYOUT]) {
         Put(f, "#SHOWTABLE\n0 2 0\n");
-        Put(f, " Ermittlung der bezogenen Kippschlankheit beim Biegedrillknicknachweis (nur für Brettschichtholz):\n"_cp850);
+        Put(f,
+            " Ermittlung der bezogenen Kippschlankheit beim Biegedrillknicknachweis (nur für Brettschichtholz):\n"_cp850);
         fprintf(f, "%s%.2f\n", " Faktor gemäß NCI Zu 6.3.3(2) = "_cp850, b->ltb_slenderness_factor);
         Put(f, "0 0 0 0 0\n");
     }

@@ -19,7 +19,7 @@
 
 NAD_List_Type NAD_List;
 
-static char *Active_Name = nullptr;     /* owned; null until the first activation */
+static char *Active_Name = nullptr; /* owned; null until the first activation */
 static int Active_Flag = NAD_FLAG_GERMANY;
 static int EC1_Definitions_Pending = 1; /* the EN 1991 table definitions are still to be loaded */
 
@@ -69,10 +69,7 @@ void Reset_NAD_Record(NAD_Record *rec)
     Init_NAD_EC9_Defaults(&rec->ec9);
 }
 
-void Nad_EC1_Definitions_Reset(void)
-{
-    EC1_Definitions_Pending = 1;
-}
+void Nad_EC1_Definitions_Reset(void) { EC1_Definitions_Pending = 1; }
 
 /*
 ** Back to the state at program start: no list, no active name, the record never loaded.
@@ -152,7 +149,8 @@ void Build_NAD_List(void)
         if (!f) break;
         if (NAD_List.count >= NAD_LIST_MAX) {
             fclose(f);
-            if (!List_Limit_Said) Msg_Warning("Es werden nur %d Anwendungsdokumente angezeigt", NAD_LIST_MAX);
+            if (!List_Limit_Said)
+                Msg_Warning("Es werden nur %d Anwendungsdokumente angezeigt", NAD_LIST_MAX);
             List_Limit_Said = 1;
             break;
         }
@@ -195,7 +193,8 @@ static void Say_Annex_Unread(const char *name, int number, const char *file)
     } else {
         reason = errno == ENOENT ? "Die Datei existiert nicht." : Rt_Error_Text(errno);
     }
-    std::string l1 = std::string("Das Anwendungsdokument \"") + name + "\" kann nicht gelesen werden.";
+    std::string l1 =
+        std::string("Das Anwendungsdokument \"") + name + "\" kann nicht gelesen werden.";
     std::string l2 = std::string("Datei ") + path + ":";
     std::string l5 = std::string("nicht mit den Werten von \"") + name + "\".";
     Init_Message();
@@ -239,10 +238,8 @@ int Activate_NAD(void)
     Active_Flag = flag;
     Reset_NAD_Record(&Nad_Record);
     const int read = Read_NAD_File(number, file, &Nad_Record);
-    if (read)
-        Unread_Said.clear();
-    else
-        Say_Annex_Unread(Active_Name, number, file);
+    if (read) Unread_Said.clear();
+    else Say_Annex_Unread(Active_Name, number, file);
     return read;
 }
 
@@ -347,7 +344,8 @@ static void Activate_NAD_Name_Here(FILE *f, bool found)
             const std::string line = Next_Nonblank_Line(f);
             name = To_Cp850(line, Guess_Code_Page(line));
             /* marks behind a byte-order mark or other stray bytes */
-            if (name.size() >= 2 && (unsigned char)name.front() == 0xAE && (unsigned char)name.back() == 0xAF)
+            if (name.size() >= 2 && (unsigned char)name.front() == 0xAE
+                && (unsigned char)name.back() == 0xAF)
                 name = name.substr(1, name.size() - 2);
         }
         if (!name.empty()) {
@@ -374,15 +372,9 @@ void Write_Active_NAD_Name(FILE *f)
     fprintf(f, "\xAE%s\xAF\n", Kept_Name ? Kept_Name : Active_Name);
 }
 
-const char *Nad_Kept_Name(void)
-{
-    return Kept_Name;
-}
+const char *Nad_Kept_Name(void) { return Kept_Name; }
 
-void Nad_Forget_Kept_Name(void)
-{
-    Set_Kept_Name(nullptr);
-}
+void Nad_Forget_Kept_Name(void) { Set_Kept_Name(nullptr); }
 
 /* ---------------------------------------------------------------- getters */
 
@@ -402,8 +394,7 @@ const char *Get_Active_NAD_Title(void)
     Ensure_Active();
     if (strcmp(Active_Name, NAD_NAME_GERMANY) == 0 || strcmp(Active_Name, NAD_NAME_STANDARD) == 0)
         snprintf(title, sizeof title, "%s", Active_Name);
-    else
-        snprintf(title, sizeof title, "%s (benutzerdefiniert)", Active_Name);
+    else snprintf(title, sizeof title, "%s (benutzerdefiniert)", Active_Name);
     return title;
 }
 
@@ -432,26 +423,14 @@ NAD_EC9_Params *Get_NAD_EC9_Params(void) { return &Loaded_Record()->ec9; }
 
 /* ---------------------------------------------------------------- further services */
 
-void Draw_Active_NAD_Flag(int x, int y)
-{
-    Draw_NAD_Flag_Icon(x, y, x + 23, y + 17, Active_Flag);
-}
+void Draw_Active_NAD_Flag(int x, int y) { Draw_NAD_Flag_Icon(x, y, x + 23, y + 17, Active_Flag); }
 
-void Show_Active_NAD_Flag(int x, int y)
-{
-    Draw_Active_NAD_Flag(x, y);
-}
+void Show_Active_NAD_Flag(int x, int y) { Draw_Active_NAD_Flag(x, y); }
 
 /* The EN 1991 values of the built-in set "DIN 1055-(4+5)". */
-void Load_EC1_Din1055_Values(void)
-{
-    Load_EC1_Table_Values(0, "DIN 1055-(4+5)", &Nad_Record.ec1);
-}
+void Load_EC1_Din1055_Values(void) { Load_EC1_Table_Values(0, "DIN 1055-(4+5)", &Nad_Record.ec1); }
 
-int Run_NAD_Selection_Sheet(void)
-{
-    return Edit_NAD_Selection_Sheet();
-}
+int Run_NAD_Selection_Sheet(void) { return Edit_NAD_Selection_Sheet(); }
 
 /*
 ** Write the whole active record into "<base>_EC2.NAD" in the working folder. Answer 1 on
@@ -484,19 +463,13 @@ void Print_NAD_Pages_Of_Used_Rules(FILE *f)
 /* The EN 1990 page, once, when any group's rules are used. */
 void Print_NAD_EC0_Page_If_Used(FILE *f)
 {
-    if (NAD_EC2_Rules_Used() || NAD_EC3_Rules_Used() || NAD_EC5_Rules_Used() || NAD_EC6_Rules_Used() ||
-        NAD_EC9_Rules_Used())
+    if (NAD_EC2_Rules_Used() || NAD_EC3_Rules_Used() || NAD_EC5_Rules_Used() || NAD_EC6_Rules_Used()
+        || NAD_EC9_Rules_Used())
         Print_NAD_EC0_Page(f);
 }
 
 /* ---------------------------------------------------------------- for the sheets */
 
-const char *Nad_Active_Name(void)
-{
-    return Active_Name;
-}
+const char *Nad_Active_Name(void) { return Active_Name; }
 
-void Nad_Set_Active_Name(const char *name)
-{
-    Set_Active_Name(name ? name : NAD_NAME_GERMANY);
-}
+void Nad_Set_Active_Name(const char *name) { Set_Active_Name(name ? name : NAD_NAME_GERMANY); }

@@ -15,7 +15,7 @@
 
 App_NAD_Registry_Type App_NAD_Registry = {{}, 0, 0, -1, 0, 0, 623, 1};
 
-#define APP_GROUP_BITS_ALL 623        /* groups 0, 1, 2, 3, 5, 6 and 9 */
+#define APP_GROUP_BITS_ALL 623 /* groups 0, 1, 2, 3, 5, 6 and 9 */
 
 static char *Dup_Text(const char *s)
 {
@@ -109,14 +109,17 @@ void Load_Application_NAD_Registry(void)
         int hd = DOSFindFirstDirectory(pattern, &dir);
         for (int more = hd > 0; more; more = DOSFindNext(hd, &dir)) {
             char fpat[RT_PATH_MAX];
-            if (snprintf(fpat, sizeof fpat, "%s/%s/APP*.DEF", exec, dir.name) >= (int)sizeof fpat) continue;
+            if (snprintf(fpat, sizeof fpat, "%s/%s/APP*.DEF", exec, dir.name) >= (int)sizeof fpat)
+                continue;
             DOS_FIND_DATA file;
             int hf = DOSFindFirstFile(fpat, &file);
             for (int fm = hf > 0; fm; fm = DOSFindNext(hf, &file)) {
                 int number = 0;
                 if (sscanf(file.name + 3, "%4d", &number) != 1 || number < 1) continue;
                 char path[RT_PATH_MAX];
-                if (snprintf(path, sizeof path, "%s/%s/%s", exec, dir.name, file.name) >= (int)sizeof path) continue;
+                if (snprintf(path, sizeof path, "%s/%s/%s", exec, dir.name, file.name)
+                    >= (int)sizeof path)
+                    continue;
                 FILE *f = fopen(path, "rb");
                 if (!f) continue;
                 App_NAD_Row row;
@@ -126,9 +129,10 @@ void Load_Application_NAD_Registry(void)
                     } else {
                         Free_Row(&row);
                         if (!warned)
-                            Msg_Warning("Es werden nur %d Anwendungen mit Anwendungsdokumenten ber\x81"
-                                        "cksichtigt",
-                                        APP_NAD_REGISTRY_MAX);
+                            Msg_Warning(
+                                "Es werden nur %d Anwendungen mit Anwendungsdokumenten ber\x81"
+                                "cksichtigt",
+                                APP_NAD_REGISTRY_MAX);
                         warned = 1;
                     }
                 }

@@ -15,11 +15,11 @@
 
 #define NAD_FONT 4096
 
-static int Sel_Cx = -1, Sel_Cy = -1;    /* remembered centre of the selection sheet */
-static int Warn_Cx = -1, Warn_Cy = -1;  /* ... of the warning sheet */
-static int Pending_Entry = -1;          /* list entry clicked, taken at the next drawing */
-static int Editor_Request = 0;          /* 1: start the annex editor */
-static int Buttons_Active = 1;          /* activity of the bitmap buttons (always active) */
+static int Sel_Cx = -1, Sel_Cy = -1;   /* remembered centre of the selection sheet */
+static int Warn_Cx = -1, Warn_Cy = -1; /* ... of the warning sheet */
+static int Pending_Entry = -1;         /* list entry clicked, taken at the next drawing */
+static int Editor_Request = 0;         /* 1: start the annex editor */
+static int Buttons_Active = 1;         /* activity of the bitmap buttons (always active) */
 
 /* ---------------------------------------------------------------- flags */
 
@@ -32,9 +32,11 @@ void Draw_NAD_Flag_Icon(int x, int y, int x2, int y2, int flag)
     (void)x2, (void)y2;
     const char *data = Nad_Env("DATA");
     char path[RT_PATH_MAX];
-    if (!data || flag < 0 || snprintf(path, sizeof path, "%s/NAD/EuroFlags.bmp", data) >= (int)sizeof path) return;
-    pxDrawPartialTransparentDIB(path, 0, 19 * flag, 25, 19 * flag + 18, x, y, x + 23, y + 17, 201, 0, 255, 251,
-                                240);
+    if (!data || flag < 0
+        || snprintf(path, sizeof path, "%s/NAD/EuroFlags.bmp", data) >= (int)sizeof path)
+        return;
+    pxDrawPartialTransparentDIB(path, 0, 19 * flag, 25, 19 * flag + 18, x, y, x + 23, y + 17, 201,
+                                0, 255, 251, 240);
 }
 
 static void Flag_Callback(int x1, int y1, int x2, int y2, void *user)
@@ -67,7 +69,8 @@ static void Fit_Name(const char *name, char *out, size_t size, int room)
 */
 void Draw_NAD_List(int area)
 {
-    if (Pending_Entry >= 0 && Pending_Entry < NAD_List.count) Nad_Set_Active_Name(NAD_List.names[Pending_Entry]);
+    if (Pending_Entry >= 0 && Pending_Entry < NAD_List.count)
+        Nad_Set_Active_Name(NAD_List.names[Pending_Entry]);
     Pending_Entry = -1;
     SVA_Clear(area);
     const char *active = Nad_Active_Name();
@@ -82,7 +85,8 @@ void Draw_NAD_List(int area)
             SVA_Add_Line(area, 2, y + 23, 2, y - 1, BLACK_CI);
             selected = i;
         }
-        SVA_Add_Draw_Callback(area, 5, y + 2, 220, y + 27, (void *)(intptr_t)NAD_List.flags[i], Flag_Callback);
+        SVA_Add_Draw_Callback(area, 5, y + 2, 220, y + 27, (void *)(intptr_t)NAD_List.flags[i],
+                              Flag_Callback);
         char shown[128];
         Fit_Name(NAD_List.names[i], shown, sizeof shown, 180);
         const int colour = i < 2 ? Nearest_RGB_Color(0, 100, 150) : BLACK_CI;
@@ -127,7 +131,8 @@ int Edit_NAD_Selection_Sheet(void)
     Sel_Cx = x1 + 145;
     Sel_Cy = y1 + 145;
     Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Nationale Anwendungsdokumente", 100, 1);
-    const int cancel = Add_Single_Button_to_PS(x1 + 16, y1 + 261, SYMBOLIC_BREAK_RASTER, nullptr, 3);
+    const int cancel =
+        Add_Single_Button_to_PS(x1 + 16, y1 + 261, SYMBOLIC_BREAK_RASTER, nullptr, 3);
     Add_Help_to_PS(x1 + 133, y1 + 261, "NAD_SELECTION_SHEET");
     Add_Single_Button_to_PS(x1 + 250, y1 + 261, SYMBOLIC_OK_RASTER, nullptr, 2);
     Add_Single_Button_to_PS(x1 + 237, y1 + 113, SYMBOLIC_MORE_RASTER, nullptr, 4);
@@ -145,10 +150,11 @@ int Edit_NAD_Selection_Sheet(void)
     SVA_Add_Text(head, 3, 13, "Auswahl:", NAD_FONT, BLACK_CI, 0);
     char bmp[RT_PATH_MAX];
     const int grey = Nearest_RGB_Color(212, 208, 200);
-    SVA_Add_Bitmap_Button(head, 206, 6, 42, 8, Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp), 0, grey, 18, nullptr, 0,
-                          &Editor_Request, &Buttons_Active);
-    SVA_Add_Bitmap_Button(head, 251, 7, 9, 7, Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp), 8, grey, 18,
-                          "Anwendungs-\ndokumente\nbearbeiten", 1, &Editor_Request, &Buttons_Active);
+    SVA_Add_Bitmap_Button(head, 206, 6, 42, 8, Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp), 0,
+                          grey, 18, nullptr, 0, &Editor_Request, &Buttons_Active);
+    SVA_Add_Bitmap_Button(head, 251, 7, 9, 7, Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp), 8,
+                          grey, 18, "Anwendungs-\ndokumente\nbearbeiten", 1, &Editor_Request,
+                          &Buttons_Active);
     SVA_Update(head);
 
     Draw_NAD_List(list);
@@ -170,7 +176,7 @@ int Edit_NAD_Selection_Sheet(void)
             Nad_Set_Active_Name(before);
             break;
         } else if (code == 2) {
-            Nad_Forget_Kept_Name();   /* the user chose: that choice is saved */
+            Nad_Forget_Kept_Name(); /* the user chose: that choice is saved */
             break;
         } else if (getkeymask()) {
             Nad_Set_Active_Name(before);
@@ -218,9 +224,9 @@ int Run_NAD_Warning_Sheet(const char *requested, const char *active)
     SVA_Add_Text(area, 10, 163, "bitte ein anderes NAD aus.", NAD_FONT, BLACK_CI, 0);
     int pressed = 0;
     char bmp[RT_PATH_MAX];
-    SVA_Add_Bitmap_Button(area, 173, 124, 40, 41, Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp), 15,
-                          SVA_Get_Bg_Colour(area), 18, "Anwendungs-\ndokument\nauswählen"_cp850, 1, &pressed,
-                          &Buttons_Active);
+    SVA_Add_Bitmap_Button(area, 173, 124, 40, 41, Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp),
+                          15, SVA_Get_Bg_Colour(area), 18, "Anwendungs-\ndokument\nauswählen"_cp850,
+                          1, &pressed, &Buttons_Active);
     SVA_Update(area);
     Set_Windows_OK_Button(2);
     Set_Windows_Break_Button(2);

@@ -11,33 +11,33 @@
 
 /* ---------------------------------------------------------------- globals */
 
-extern NAD_Record Nad_Record;                 /* the one active record */
-extern NAD_EC5_Params *Nad_Params;            /* EN 1995 block; null selects DIN 1052 rules */
-extern NAD_EC3_Params *Nad_EC3_Params_Ptr;    /* EN 1993 block; may be null */
+extern NAD_Record Nad_Record;              /* the one active record */
+extern NAD_EC5_Params *Nad_Params;         /* EN 1995 block; null selects DIN 1052 rules */
+extern NAD_EC3_Params *Nad_EC3_Params_Ptr; /* EN 1993 block; may be null */
 
-#define NAD_LIST_MAX 300                      /* entries of the annex list */
-#define NAD_LIST_NAME_MAX 99                  /* characters kept per list name */
+#define NAD_LIST_MAX      300 /* entries of the annex list */
+#define NAD_LIST_NAME_MAX 99  /* characters kept per list name */
 
 typedef struct NAD_List_Type {
-    char *names[NAD_LIST_MAX];                /* owned names */
-    int32_t flags[NAD_LIST_MAX];              /* flag icon numbers */
-    int32_t file_numbers[NAD_LIST_MAX];       /* 0 built-in, n user file n */
+    char *names[NAD_LIST_MAX];          /* owned names */
+    int32_t flags[NAD_LIST_MAX];        /* flag icon numbers */
+    int32_t file_numbers[NAD_LIST_MAX]; /* 0 built-in, n user file n */
     int32_t count;
 } NAD_List_Type;
 
 extern NAD_List_Type NAD_List;
 
 #define NAD_NAME_STANDARD "EC-Standardparameter"
-#define NAD_NAME_GERMANY "Deutschland"
-#define NAD_NAME_LOCAL "lokale Definitionen"
+#define NAD_NAME_GERMANY  "Deutschland"
+#define NAD_NAME_LOCAL    "lokale Definitionen"
 #define NAD_FLAG_STANDARD 19
-#define NAD_FLAG_GERMANY 18
+#define NAD_FLAG_GERMANY  18
 
 /* ---------------------------------------------------------------- record and activation */
 
-void Reset_NAD_Record(NAD_Record *rec);       /* built-in defaults of every block */
+void Reset_NAD_Record(NAD_Record *rec); /* built-in defaults of every block */
 void Build_NAD_List(void);
-int Activate_NAD(void);                       /* 1 file read, 0 defaults only */
+int Activate_NAD(void); /* 1 file read, 0 defaults only */
 void Set_Active_NAD(const char *name);
 void Read_Active_NAD_Name(FILE *f);
 /* The same for a reader that read the file up to a line start without reading it again: at is
@@ -86,13 +86,13 @@ int Run_NAD_Warning_Sheet(const char *requested, const char *active);
 /* ---------------------------------------------------------------- legacy list and rule use */
 
 typedef struct Legacy_NAD_Entry {
-    int32_t flag;                             /* flag icon number */
-    int32_t user_defined;                     /* 1 for an entry of the old store */
-    char name[32];                            /* at most 25 characters */
+    int32_t flag;         /* flag icon number */
+    int32_t user_defined; /* 1 for an entry of the old store */
+    char name[32];        /* at most 25 characters */
     NAD_EC2_Params ec2;
     NAD_EC3_Params ec3;
     NAD_EC5_Params ec5;
-    double load_factors[92];                  /* old EN 1990 factors: sup/inf pairs, psi triples */
+    double load_factors[92]; /* old EN 1990 factors: sup/inf pairs, psi triples */
     struct Legacy_NAD_Entry *prev;
     struct Legacy_NAD_Entry *next;
 } Legacy_NAD_Entry;
@@ -105,7 +105,7 @@ const char *Get_Legacy_NAD_Name(void);
 void Draw_Legacy_NAD_Flag(int x1, int y1, int x2, int y2, int flag);
 Legacy_NAD_Entry *Get_Legacy_NAD_Current(void);
 int Get_Legacy_NAD_Count(void);
-void Clear_Legacy_NAD_List(void);   /* back to the unbuilt list (tests) */
+void Clear_Legacy_NAD_List(void); /* back to the unbuilt list (tests) */
 
 void Write_Active_NAD_Name_Stub(FILE *f);
 void Write_Active_NAD_Name_Stub2(FILE *f);

@@ -23,8 +23,8 @@ int Oli_View_File(const char *path);
 int Oli_Print_File_To_Pdf(const char *path, const char *pdf_path);
 /* The same, telling the list's warnings (UTF-8) and the PDF's number of pages (either may be
 ** null; both empty when nothing was printed). */
-int Oli_Print_File_To_Pdf_Report(const char *path, const char *pdf_path, std::vector<std::string> *warnings,
-                                 int *pages);
+int Oli_Print_File_To_Pdf_Report(const char *path, const char *pdf_path,
+                                 std::vector<std::string> *warnings, int *pages);
 
 /* Write page `page` (1-based) of the list as a PNG of `dpi` dots per inch. Answers 1, or 0 when
 ** the list cannot be read, the page does not exist or the file cannot be written. */
@@ -33,73 +33,86 @@ int Oli_Render_Page_Png(const char *path, int page, double dpi, const char *png_
 /* ---- the read print list ---- */
 
 enum {
-  OLI_BLK_CONTENTS = 1, OLI_BLK_NEWPAGE, OLI_BLK_PARA, OLI_BLK_TABLE, OLI_BLK_GRAPHIC,
-  OLI_BLK_PICTURE, OLI_BLK_COMMAND
+    OLI_BLK_CONTENTS = 1,
+    OLI_BLK_NEWPAGE,
+    OLI_BLK_PARA,
+    OLI_BLK_TABLE,
+    OLI_BLK_GRAPHIC,
+    OLI_BLK_PICTURE,
+    OLI_BLK_COMMAND
 };
 
 /* Page-layout commands (#OLI_...). */
 enum {
-  OLI_CMD_SETFLAGS = 1, OLI_CMD_SETLAYOUT, OLI_CMD_MARGINS, OLI_CMD_YPOSITION, OLI_CMD_RESERVE,
-  OLI_CMD_BOOKMARK, OLI_CMD_STOREY, OLI_CMD_RESTOREY, OLI_CMD_PUSHMARGINS, OLI_CMD_POPMARGINS,
-  OLI_CMD_CONVERSION
+    OLI_CMD_SETFLAGS = 1,
+    OLI_CMD_SETLAYOUT,
+    OLI_CMD_MARGINS,
+    OLI_CMD_YPOSITION,
+    OLI_CMD_RESERVE,
+    OLI_CMD_BOOKMARK,
+    OLI_CMD_STOREY,
+    OLI_CMD_RESTOREY,
+    OLI_CMD_PUSHMARGINS,
+    OLI_CMD_POPMARGINS,
+    OLI_CMD_CONVERSION
 };
 
 /* One format section of a paragraph: its header, its text lines and its end record. */
 struct Oli_Para_Section {
-  uint32_t flags;            /* header flag word */
-  int32_t mode;              /* text style */
-  double offset;             /* space before, cm */
-  double indent;             /* left indent, cm */
-  double value_d;            /* fourth length, cm */
-  double factor;             /* size factor (1.0) */
-  double value_b;            /* second length, cm */
-  int32_t tab_count;         /* -1 repeating step in tabs[0], 0..100 stops */
-  bool tabs_given;           /* the header carried a tab record */
-  std::vector<double> tabs;  /* tab stops, cm from the paragraph's left edge */
-  std::vector<std::string> lines; /* text lines without their leading blank (code page 850) */
-  uint32_t end_flags;        /* end record flag word */
-  double space_after;        /* cm (end flag 0x1000) */
+    uint32_t flags;                 /* header flag word */
+    int32_t mode;                   /* text style */
+    double offset;                  /* space before, cm */
+    double indent;                  /* left indent, cm */
+    double value_d;                 /* fourth length, cm */
+    double factor;                  /* size factor (1.0) */
+    double value_b;                 /* second length, cm */
+    int32_t tab_count;              /* -1 repeating step in tabs[0], 0..100 stops */
+    bool tabs_given;                /* the header carried a tab record */
+    std::vector<double> tabs;       /* tab stops, cm from the paragraph's left edge */
+    std::vector<std::string> lines; /* text lines without their leading blank (code page 850) */
+    uint32_t end_flags;             /* end record flag word */
+    double space_after;             /* cm (end flag 0x1000) */
 };
 
 /* One element record of a graphic or picture block. */
 struct Oli_Gr_Element {
-  int32_t code;
-  std::vector<double> v;     /* the numbers of the record, in order */
-  std::string text;          /* text between « and », or the file name of codes 27 and 75 */
-  std::vector<unsigned char> data; /* embedded picture bytes (code 75, flag 0x1000) */
+    int32_t code;
+    std::vector<double> v; /* the numbers of the record, in order */
+    std::string text;      /* text between « and », or the file name of codes 27 and 75 */
+    std::vector<unsigned char> data; /* embedded picture bytes (code 75, flag 0x1000) */
 };
 
 struct Oli_Block {
-  int32_t kind;              /* OLI_BLK_* */
-  int32_t line;              /* first line in the file (1-based) */
-  /* commands */
-  int32_t command;           /* OLI_CMD_* */
-  std::vector<double> nums;  /* operands */
-  std::string text;          /* bookmark text; contents title */
-  /* paragraphs */
-  std::vector<Oli_Para_Section> sections;
-  /* tables */
-  int32_t title_counts[3];
-  std::vector<std::string> titles[3];
-  bool has_layout;           /* a layout line followed the titles */
-  bool plain;                /* older plain text form (no header lines) */
-  int32_t head_lines, unit_line, nsep;
-  std::vector<double> seps;  /* separator positions, characters */
-  std::vector<std::string> rows; /* header lines then rows, without their leading blank */
-  bool conversion;           /* texts already plain (#OLI_CONVERSION 1) */
-  /* graphics */
-  std::vector<std::string> captions;  /* present caption lines */
-  double window[4];          /* x0 x1 y0 y1, paper cm */
-  int32_t picture_type, picture_flags;
-  double picture_scale;
-  std::vector<Oli_Gr_Element> elements;
+    int32_t kind; /* OLI_BLK_* */
+    int32_t line; /* first line in the file (1-based) */
+    /* commands */
+    int32_t command;          /* OLI_CMD_* */
+    std::vector<double> nums; /* operands */
+    std::string text;         /* bookmark text; contents title */
+    /* paragraphs */
+    std::vector<Oli_Para_Section> sections;
+    /* tables */
+    int32_t title_counts[3];
+    std::vector<std::string> titles[3];
+    bool has_layout; /* a layout line followed the titles */
+    bool plain;      /* older plain text form (no header lines) */
+    int32_t head_lines, unit_line, nsep;
+    std::vector<double> seps;      /* separator positions, characters */
+    std::vector<std::string> rows; /* header lines then rows, without their leading blank */
+    bool conversion;               /* texts already plain (#OLI_CONVERSION 1) */
+    /* graphics */
+    std::vector<std::string> captions; /* present caption lines */
+    double window[4];                  /* x0 x1 y0 y1, paper cm */
+    int32_t picture_type, picture_flags;
+    double picture_scale;
+    std::vector<Oli_Gr_Element> elements;
 };
 
 struct Oli_Document {
-  std::string title;         /* the contents title (code page 850) */
-  std::string folder;        /* folder of the file, for pictures named by file ("" current) */
-  std::vector<Oli_Block> blocks;
-  std::vector<std::string> warnings; /* German, UTF-8, "Zeile n: ..." */
+    std::string title;  /* the contents title (code page 850) */
+    std::string folder; /* folder of the file, for pictures named by file ("" current) */
+    std::vector<Oli_Block> blocks;
+    std::vector<std::string> warnings; /* German, UTF-8, "Zeile n: ..." */
 };
 
 /* Read a print list from memory or a file. Unknown records are skipped with one warning,
@@ -119,57 +132,69 @@ std::string Oli_Plain_Utf8(const std::string &cp850);
 
 /* ---- laid-out pages ---- */
 
-enum { OLI_IT_TEXT = 1, OLI_IT_LINE, OLI_IT_RECT, OLI_IT_POLY, OLI_IT_IMAGE, OLI_IT_CLIP, OLI_IT_UNCLIP };
+enum {
+    OLI_IT_TEXT = 1,
+    OLI_IT_LINE,
+    OLI_IT_RECT,
+    OLI_IT_POLY,
+    OLI_IT_IMAGE,
+    OLI_IT_CLIP,
+    OLI_IT_UNCLIP
+};
 
 /* Faces of a text run (bits). */
 enum {
-  OLI_FACE_BOLD = 1, OLI_FACE_ITALIC = 2, OLI_FACE_UNDER = 4, OLI_FACE_SUB = 8,
-  OLI_FACE_SUP = 16, OLI_FACE_MONO = 32
+    OLI_FACE_BOLD = 1,
+    OLI_FACE_ITALIC = 2,
+    OLI_FACE_UNDER = 4,
+    OLI_FACE_SUB = 8,
+    OLI_FACE_SUP = 16,
+    OLI_FACE_MONO = 32
 };
 
 /* One drawing item of a page; coordinates in cm from the page's top left corner. */
 struct Oli_Item {
-  int32_t kind;              /* OLI_IT_* */
-  double x, y;               /* text: left end of the base line; rect/image: top left */
-  double x2, y2;             /* line: end; rect/image: width and height */
-  double size;               /* text: font size, pt; line: width, cm */
-  double angle;              /* text: degrees, counter-clockwise */
-  int32_t face;              /* text: OLI_FACE_* */
-  uint32_t rgb;              /* 0xRRGGBB */
-  uint32_t fill_rgb;         /* rect/poly: fill colour */
-  bool fill, stroke;
-  int32_t pattern;           /* rect/poly: filling number of the print list (hatch), 0 none */
-  std::vector<double> dash;  /* cm; empty: solid */
-  std::vector<double> pts;   /* poly: x, y pairs */
-  std::string text;          /* UTF-8 */
-  std::vector<unsigned char> image; /* RGBA pixels, x2 x y2 cm, image_w x image_h */
-  int32_t image_w, image_h;
+    int32_t kind;      /* OLI_IT_* */
+    double x, y;       /* text: left end of the base line; rect/image: top left */
+    double x2, y2;     /* line: end; rect/image: width and height */
+    double size;       /* text: font size, pt; line: width, cm */
+    double angle;      /* text: degrees, counter-clockwise */
+    int32_t face;      /* text: OLI_FACE_* */
+    uint32_t rgb;      /* 0xRRGGBB */
+    uint32_t fill_rgb; /* rect/poly: fill colour */
+    bool fill, stroke;
+    int32_t pattern;          /* rect/poly: filling number of the print list (hatch), 0 none */
+    std::vector<double> dash; /* cm; empty: solid */
+    std::vector<double> pts;  /* poly: x, y pairs */
+    std::string text;         /* UTF-8 */
+    std::vector<unsigned char> image; /* RGBA pixels, x2 x y2 cm, image_w x image_h */
+    int32_t image_w, image_h;
 };
 
 struct Oli_Bookmark {
-  int32_t kind;              /* 16 folder, 0 item, 17 close */
-  std::string text;          /* UTF-8 */
-  int32_t page;              /* 0-based */
-  double y;                  /* cm */
+    int32_t kind;     /* 16 folder, 0 item, 17 close */
+    std::string text; /* UTF-8 */
+    int32_t page;     /* 0-based */
+    double y;         /* cm */
 };
 
 struct Oli_Page {
-  std::vector<Oli_Item> items;
+    std::vector<Oli_Item> items;
 };
 
 struct Oli_Layout {
-  std::vector<Oli_Page> pages;
-  std::vector<Oli_Bookmark> bookmarks;
-  std::string title;         /* UTF-8, printed on every page */
-  std::vector<std::string> warnings;
+    std::vector<Oli_Page> pages;
+    std::vector<Oli_Bookmark> bookmarks;
+    std::string title; /* UTF-8, printed on every page */
+    std::vector<std::string> warnings;
 };
 
 /* Page geometry (cm). */
-#define OLI_PAGE_W 21.0
-#define OLI_PAGE_H 29.7
-#define OLI_TEXT_LEFT 2.5
-#define OLI_TEXT_WIDTH 17.0
-#define OLI_BODY_TOP 2.6
+#define OLI_PAGE_W      21.0
+#define OLI_PAGE_H      29.7
+#define OLI_TEXT_LEFT   2.5
+#define OLI_TEXT_WIDTH  17.0
+#define OLI_BODY_TOP    2.6
 #define OLI_BODY_BOTTOM 27.6
 
 /* Lay a read document out on pages; the document's warnings are copied into the layout's. */

@@ -21,8 +21,8 @@ void Oli_Pdf_Add_Page(Oli_Pdf *pdf, const Oli_Page &page);
 /* Write the heads (the list titled title_utf8), fonts, outline and cross references, and put the
 ** file in place, synced, when keep is true and every write succeeded: 1. Otherwise the target
 ** stays as it was: 0, with errno telling why. Frees pdf. */
-int Oli_Pdf_Close(Oli_Pdf *pdf, const std::string &title_utf8, const std::vector<Oli_Bookmark> &marks,
-                  bool keep);
+int Oli_Pdf_Close(Oli_Pdf *pdf, const std::string &title_utf8,
+                  const std::vector<Oli_Bookmark> &marks, bool keep);
 
 /* The head of page i (0-based) of n: the title shortened to leave room for the number, the
 ** number text and its left end (cm). */

@@ -18,323 +18,346 @@
 
 /* ---- drawing ---- */
 
-static void set_rgb(cairo_t *cr, uint32_t rgb) {
-  cairo_set_source_rgb(cr, ((rgb >> 16) & 255) / 255.0, ((rgb >> 8) & 255) / 255.0, (rgb & 255) / 255.0);
+static void set_rgb(cairo_t *cr, uint32_t rgb)
+{
+    cairo_set_source_rgb(cr, ((rgb >> 16) & 255) / 255.0, ((rgb >> 8) & 255) / 255.0,
+                         (rgb & 255) / 255.0);
 }
 
-static void draw_text(cairo_t *cr, double x, double y, const std::string &utf8, double size, int face,
-                      double angle, uint32_t rgb) {
-  cairo_save(cr);
-  cairo_move_to(cr, x * OLI_CM_TO_PT, y * OLI_CM_TO_PT);
-  if (angle != 0) cairo_rotate(cr, -angle * M_PI / 180.0);
-  Oli_Select_Font(cr, size, face);
-  set_rgb(cr, rgb);
-  cairo_show_text(cr, utf8.c_str());
-  cairo_restore(cr);
+static void draw_text(cairo_t *cr, double x, double y, const std::string &utf8, double size,
+                      int face, double angle, uint32_t rgb)
+{
+    cairo_save(cr);
+    cairo_move_to(cr, x * OLI_CM_TO_PT, y * OLI_CM_TO_PT);
+    if (angle != 0) cairo_rotate(cr, -angle * M_PI / 180.0);
+    Oli_Select_Font(cr, size, face);
+    set_rgb(cr, rgb);
+    cairo_show_text(cr, utf8.c_str());
+    cairo_restore(cr);
 }
 
-static void draw_image(cairo_t *cr, const Oli_Item &it) {
-  int w = it.image_w, h = it.image_h;
-  if (w <= 0 || h <= 0 || it.image.size() < (size_t)w * h * 4) return;
-  cairo_surface_t *s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
-  if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
-    cairo_surface_destroy(s);
-    return;
-  }
-  cairo_surface_flush(s);
-  unsigned char *dst = cairo_image_surface_get_data(s);
-  int stride = cairo_image_surface_get_stride(s);
-  for (int yy = 0; yy < h; yy++)
-    for (int xx = 0; xx < w; xx++) {
-      const unsigned char *p = &it.image[((size_t)yy * w + xx) * 4];
-      uint32_t a = p[3];
-      uint32_t r = p[0] * a / 255, g = p[1] * a / 255, b = p[2] * a / 255;
-      uint32_t v = a << 24 | r << 16 | g << 8 | b;
-      memcpy(dst + (size_t)yy * stride + xx * 4, &v, 4);
+static void draw_image(cairo_t *cr, const Oli_Item &it)
+{
+    int w = it.image_w, h = it.image_h;
+    if (w <= 0 || h <= 0 || it.image.size() < (size_t)w * h * 4) return;
+    cairo_surface_t *s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(s);
+        return;
     }
-  cairo_surface_mark_dirty(s);
-  cairo_save(cr);
-  cairo_translate(cr, it.x * OLI_CM_TO_PT, it.y * OLI_CM_TO_PT);
-  cairo_scale(cr, it.x2 * OLI_CM_TO_PT / w, it.y2 * OLI_CM_TO_PT / h);
-  cairo_set_source_surface(cr, s, 0, 0);
-  cairo_paint(cr);
-  cairo_restore(cr);
-  cairo_surface_destroy(s);
+    cairo_surface_flush(s);
+    unsigned char *dst = cairo_image_surface_get_data(s);
+    int stride = cairo_image_surface_get_stride(s);
+    for (int yy = 0; yy < h; yy++)
+        for (int xx = 0; xx < w; xx++) {
+            const unsigned char *p = &it.image[((size_t)yy * w + xx) * 4];
+            uint32_t a = p[3];
+            uint32_t r = p[0] * a / 255, g = p[1] * a / 255, b = p[2] * a / 255;
+            uint32_t v = a << 24 | r << 16 | g << 8 | b;
+            memcpy(dst + (size_t)yy * stride + xx * 4, &v, 4);
+        }
+    cairo_surface_mark_dirty(s);
+    cairo_save(cr);
+    cairo_translate(cr, it.x * OLI_CM_TO_PT, it.y * OLI_CM_TO_PT);
+    cairo_scale(cr, it.x2 * OLI_CM_TO_PT / w, it.y2 * OLI_CM_TO_PT / h);
+    cairo_set_source_surface(cr, s, 0, 0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+    cairo_surface_destroy(s);
 }
 
 /* Hatch of a filling over the current path (kept): filling n draws, by n mod 8, nothing (0,
 ** 3, 7: the plain area), lines rising (1) or falling (2), crossed (4), horizontal (5) or
 ** upright (6), 0.1 to 0.25 cm apart by n / 8. */
-static void hatch(cairo_t *cr, int n, uint32_t rgb) {
-  int kind = n % 8;
-  if (kind == 0 || kind == 3 || kind == 7) return;
-  double step = (0.1 + 0.05 * ((n / 8) % 4)) * OLI_CM_TO_PT;
-  double x1, y1, x2, y2;
-  cairo_save(cr);
-  cairo_clip_preserve(cr);
-  cairo_path_extents(cr, &x1, &y1, &x2, &y2);
-  cairo_path_t *path = cairo_copy_path(cr);
-  cairo_new_path(cr);
-  double span = (x2 - x1) + (y2 - y1);
-  auto lines = [&](double dx, double dy) {
-    for (double t = -span; t <= span; t += step) {
-      double cx = (x1 + x2) / 2 + t * dy, cy = (y1 + y2) / 2 - t * dx;
-      cairo_move_to(cr, cx - dx * span, cy - dy * span);
-      cairo_line_to(cr, cx + dx * span, cy + dy * span);
-    }
-  };
-  const double r = M_SQRT1_2;
-  if (kind == 1 || kind == 4) lines(r, -r);
-  if (kind == 2 || kind == 4) lines(r, r);
-  if (kind == 5) lines(1, 0);
-  if (kind == 6) lines(0, 1);
-  set_rgb(cr, rgb);
-  cairo_set_line_width(cr, 0.3);
-  cairo_stroke(cr);
-  cairo_append_path(cr, path);
-  cairo_path_destroy(path);
-  cairo_restore(cr);
-}
-
-static void draw_item(cairo_t *cr, const Oli_Item &it, int *clips) {
-  const double k = OLI_CM_TO_PT;
-  switch (it.kind) {
-  case OLI_IT_TEXT: draw_text(cr, it.x, it.y, it.text, it.size, it.face, it.angle, it.rgb); break;
-  case OLI_IT_LINE: {
+static void hatch(cairo_t *cr, int n, uint32_t rgb)
+{
+    int kind = n % 8;
+    if (kind == 0 || kind == 3 || kind == 7) return;
+    double step = (0.1 + 0.05 * ((n / 8) % 4)) * OLI_CM_TO_PT;
+    double x1, y1, x2, y2;
     cairo_save(cr);
-    set_rgb(cr, it.rgb);
-    cairo_set_line_width(cr, std::max(it.size, 0.005) * k);
-    cairo_set_line_cap(cr, it.dash.empty() ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
-    if (!it.dash.empty()) {
-      std::vector<double> d;
-      for (double v : it.dash) d.push_back(v * k);
-      cairo_set_dash(cr, d.data(), (int)d.size(), 0);
-    }
-    cairo_move_to(cr, it.x * k, it.y * k);
-    cairo_line_to(cr, it.x2 * k, it.y2 * k);
-    cairo_stroke(cr);
-    cairo_restore(cr);
-    break;
-  }
-  case OLI_IT_RECT:
-  case OLI_IT_POLY: {
-    cairo_save(cr);
-    if (it.kind == OLI_IT_RECT) {
-      cairo_rectangle(cr, it.x * k, it.y * k, it.x2 * k, it.y2 * k);
-    } else {
-      for (size_t i = 0; i + 1 < it.pts.size(); i += 2)
-        if (i == 0) cairo_move_to(cr, it.pts[i] * k, it.pts[i + 1] * k);
-        else cairo_line_to(cr, it.pts[i] * k, it.pts[i + 1] * k);
-      cairo_close_path(cr);
-    }
-    if (it.fill) {
-      set_rgb(cr, it.fill_rgb);
-      cairo_fill_preserve(cr);
-      if (it.pattern > 0) hatch(cr, it.pattern, it.rgb);
-      if (!it.stroke) cairo_new_path(cr);
-    }
-    if (it.stroke) {
-      set_rgb(cr, it.rgb);
-      cairo_set_line_width(cr, std::max(it.size, 0.005) * k);
-      cairo_stroke(cr);
-    }
+    cairo_clip_preserve(cr);
+    cairo_path_extents(cr, &x1, &y1, &x2, &y2);
+    cairo_path_t *path = cairo_copy_path(cr);
     cairo_new_path(cr);
+    double span = (x2 - x1) + (y2 - y1);
+    auto lines = [&](double dx, double dy) {
+        for (double t = -span; t <= span; t += step) {
+            double cx = (x1 + x2) / 2 + t * dy, cy = (y1 + y2) / 2 - t * dx;
+            cairo_move_to(cr, cx - dx * span, cy - dy * span);
+            cairo_line_to(cr, cx + dx * span, cy + dy * span);
+        }
+    };
+    const double r = M_SQRT1_2;
+    if (kind == 1 || kind == 4) lines(r, -r);
+    if (kind == 2 || kind == 4) lines(r, r);
+    if (kind == 5) lines(1, 0);
+    if (kind == 6) lines(0, 1);
+    set_rgb(cr, rgb);
+    cairo_set_line_width(cr, 0.3);
+    cairo_stroke(cr);
+    cairo_append_path(cr, path);
+    cairo_path_destroy(path);
     cairo_restore(cr);
-    break;
-  }
-  case OLI_IT_IMAGE: draw_image(cr, it); break;
-  case OLI_IT_CLIP:
-    cairo_save(cr);
-    cairo_rectangle(cr, it.x * k, it.y * k, it.x2 * k, it.y2 * k);
-    cairo_clip(cr);
-    (*clips)++;
-    break;
-  case OLI_IT_UNCLIP:
-    if (*clips > 0) {
-      cairo_restore(cr);
-      (*clips)--;
-    }
-    break;
-  default: break;
-  }
 }
 
-void Oli_Page_Head(const std::string &title_utf8, int i, int n, std::string *title, std::string *number,
-                   double *number_x) {
-  char text[64];
-  snprintf(text, sizeof text, "Seite %d von %d", i + 1, n);
-  *number = text;
-  double nw = Oli_Text_Width_Cm(*number, 8.0, 0);
-  *number_x = OLI_TEXT_LEFT + OLI_TEXT_WIDTH - nw;
-  *title = title_utf8;
-  while (!title->empty() && Oli_Text_Width_Cm(*title, 8.0, OLI_FACE_BOLD) > OLI_TEXT_WIDTH - nw - 0.8) {
-    /* shorten a long title at a character boundary */
-    do title->pop_back();
-    while (!title->empty() && ((unsigned char)title->back() & 0xC0) == 0x80);
-    if (!title->empty() && (unsigned char)title->back() >= 0xC0) title->pop_back();
-  }
+static void draw_item(cairo_t *cr, const Oli_Item &it, int *clips)
+{
+    const double k = OLI_CM_TO_PT;
+    switch (it.kind) {
+    case OLI_IT_TEXT: draw_text(cr, it.x, it.y, it.text, it.size, it.face, it.angle, it.rgb); break;
+    case OLI_IT_LINE: {
+        cairo_save(cr);
+        set_rgb(cr, it.rgb);
+        cairo_set_line_width(cr, std::max(it.size, 0.005) * k);
+        cairo_set_line_cap(cr, it.dash.empty() ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
+        if (!it.dash.empty()) {
+            std::vector<double> d;
+            for (double v : it.dash) d.push_back(v * k);
+            cairo_set_dash(cr, d.data(), (int)d.size(), 0);
+        }
+        cairo_move_to(cr, it.x * k, it.y * k);
+        cairo_line_to(cr, it.x2 * k, it.y2 * k);
+        cairo_stroke(cr);
+        cairo_restore(cr);
+        break;
+    }
+    case OLI_IT_RECT:
+    case OLI_IT_POLY: {
+        cairo_save(cr);
+        if (it.kind == OLI_IT_RECT) {
+            cairo_rectangle(cr, it.x * k, it.y * k, it.x2 * k, it.y2 * k);
+        } else {
+            for (size_t i = 0; i + 1 < it.pts.size(); i += 2)
+                if (i == 0) cairo_move_to(cr, it.pts[i] * k, it.pts[i + 1] * k);
+                else cairo_line_to(cr, it.pts[i] * k, it.pts[i + 1] * k);
+            cairo_close_path(cr);
+        }
+        if (it.fill) {
+            set_rgb(cr, it.fill_rgb);
+            cairo_fill_preserve(cr);
+            if (it.pattern > 0) hatch(cr, it.pattern, it.rgb);
+            if (!it.stroke) cairo_new_path(cr);
+        }
+        if (it.stroke) {
+            set_rgb(cr, it.rgb);
+            cairo_set_line_width(cr, std::max(it.size, 0.005) * k);
+            cairo_stroke(cr);
+        }
+        cairo_new_path(cr);
+        cairo_restore(cr);
+        break;
+    }
+    case OLI_IT_IMAGE: draw_image(cr, it); break;
+    case OLI_IT_CLIP:
+        cairo_save(cr);
+        cairo_rectangle(cr, it.x * k, it.y * k, it.x2 * k, it.y2 * k);
+        cairo_clip(cr);
+        (*clips)++;
+        break;
+    case OLI_IT_UNCLIP:
+        if (*clips > 0) {
+            cairo_restore(cr);
+            (*clips)--;
+        }
+        break;
+    default: break;
+    }
+}
+
+void Oli_Page_Head(const std::string &title_utf8, int i, int n, std::string *title,
+                   std::string *number, double *number_x)
+{
+    char text[64];
+    snprintf(text, sizeof text, "Seite %d von %d", i + 1, n);
+    *number = text;
+    double nw = Oli_Text_Width_Cm(*number, 8.0, 0);
+    *number_x = OLI_TEXT_LEFT + OLI_TEXT_WIDTH - nw;
+    *title = title_utf8;
+    while (!title->empty()
+           && Oli_Text_Width_Cm(*title, 8.0, OLI_FACE_BOLD) > OLI_TEXT_WIDTH - nw - 0.8) {
+        /* shorten a long title at a character boundary */
+        do title->pop_back();
+        while (!title->empty() && ((unsigned char)title->back() & 0xC0) == 0x80);
+        if (!title->empty() && (unsigned char)title->back() >= 0xC0) title->pop_back();
+    }
 }
 
 void Oli_Draw_Page_Items(void *cairo_context, const std::string &title_utf8, int index, int count,
-                         const Oli_Page &page) {
-  cairo_t *cr = (cairo_t *)cairo_context;
-  if (cr == nullptr) return;
-  const double k = OLI_CM_TO_PT;
-  cairo_save(cr);
-  cairo_rectangle(cr, 0, 0, OLI_PAGE_W * k, OLI_PAGE_H * k);
-  cairo_set_source_rgb(cr, 1, 1, 1);
-  cairo_fill(cr);
-  /* head: the component's title on the left, the page number on the right, a rule below */
-  double right = OLI_TEXT_LEFT + OLI_TEXT_WIDTH;
-  std::string title, number;
-  double number_x = 0;
-  Oli_Page_Head(title_utf8, index, count, &title, &number, &number_x);
-  draw_text(cr, OLI_TEXT_LEFT, 1.75, title, 8.0, OLI_FACE_BOLD, 0, 0x303030);
-  draw_text(cr, number_x, 1.75, number, 8.0, 0, 0, 0x303030);
-  cairo_set_source_rgb(cr, 0.35, 0.35, 0.35);
-  cairo_set_line_width(cr, 0.5);
-  cairo_move_to(cr, OLI_TEXT_LEFT * k, 1.95 * k);
-  cairo_line_to(cr, right * k, 1.95 * k);
-  cairo_stroke(cr);
-  int clips = 0;
-  for (const Oli_Item &it : page.items) draw_item(cr, it, &clips);
-  while (clips-- > 0) cairo_restore(cr);
-  cairo_restore(cr);
+                         const Oli_Page &page)
+{
+    cairo_t *cr = (cairo_t *)cairo_context;
+    if (cr == nullptr) return;
+    const double k = OLI_CM_TO_PT;
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, 0, OLI_PAGE_W * k, OLI_PAGE_H * k);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_fill(cr);
+    /* head: the component's title on the left, the page number on the right, a rule below */
+    double right = OLI_TEXT_LEFT + OLI_TEXT_WIDTH;
+    std::string title, number;
+    double number_x = 0;
+    Oli_Page_Head(title_utf8, index, count, &title, &number, &number_x);
+    draw_text(cr, OLI_TEXT_LEFT, 1.75, title, 8.0, OLI_FACE_BOLD, 0, 0x303030);
+    draw_text(cr, number_x, 1.75, number, 8.0, 0, 0, 0x303030);
+    cairo_set_source_rgb(cr, 0.35, 0.35, 0.35);
+    cairo_set_line_width(cr, 0.5);
+    cairo_move_to(cr, OLI_TEXT_LEFT * k, 1.95 * k);
+    cairo_line_to(cr, right * k, 1.95 * k);
+    cairo_stroke(cr);
+    int clips = 0;
+    for (const Oli_Item &it : page.items) draw_item(cr, it, &clips);
+    while (clips-- > 0) cairo_restore(cr);
+    cairo_restore(cr);
 }
 
-void Oli_Draw_Page(void *cairo_context, const Oli_Layout *layout, int index) {
-  if (layout == nullptr || index < 0 || index >= (int)layout->pages.size()) return;
-  Oli_Draw_Page_Items(cairo_context, layout->title, index, (int)layout->pages.size(),
-                      layout->pages[(size_t)index]);
+void Oli_Draw_Page(void *cairo_context, const Oli_Layout *layout, int index)
+{
+    if (layout == nullptr || index < 0 || index >= (int)layout->pages.size()) return;
+    Oli_Draw_Page_Items(cairo_context, layout->title, index, (int)layout->pages.size(),
+                        layout->pages[(size_t)index]);
 }
 
 /* ---- files ---- */
 
-int Oli_Write_Pdf(const Oli_Layout *layout, const char *pdf_path) {
-  if (layout == nullptr || pdf_path == nullptr) {
-    errno = EINVAL;
-    return 0;
-  }
-  /* written beside the target, synced and renamed at the end, so that a failed print leaves
+int Oli_Write_Pdf(const Oli_Layout *layout, const char *pdf_path)
+{
+    if (layout == nullptr || pdf_path == nullptr) {
+        errno = EINVAL;
+        return 0;
+    }
+    /* written beside the target, synced and renamed at the end, so that a failed print leaves
   ** an older PDF of the list untouched */
-  Oli_Pdf *pdf = Oli_Pdf_Open(pdf_path);
-  if (pdf == nullptr) return 0;
-  for (const Oli_Page &p : layout->pages) Oli_Pdf_Add_Page(pdf, p);
-  return Oli_Pdf_Close(pdf, layout->title, layout->bookmarks, true);
+    Oli_Pdf *pdf = Oli_Pdf_Open(pdf_path);
+    if (pdf == nullptr) return 0;
+    for (const Oli_Page &p : layout->pages) Oli_Pdf_Add_Page(pdf, p);
+    return Oli_Pdf_Close(pdf, layout->title, layout->bookmarks, true);
 }
 
-int Oli_Write_Png(const Oli_Layout *layout, int index, double dpi, const char *png_path) {
-  if (layout == nullptr || png_path == nullptr || index < 0 || index >= (int)layout->pages.size())
-    return 0;
-  if (!(dpi >= 10 && dpi <= 1200)) return 0;
-  int w = (int)std::lround(OLI_PAGE_W / 2.54 * dpi), h = (int)std::lround(OLI_PAGE_H / 2.54 * dpi);
-  cairo_surface_t *s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-  cairo_t *cr = cairo_create(s);
-  cairo_scale(cr, dpi / 72.0, dpi / 72.0);
-  Oli_Draw_Page(cr, layout, index);
-  cairo_destroy(cr);
-  int ok = cairo_surface_write_to_png(s, png_path) == CAIRO_STATUS_SUCCESS;
-  cairo_surface_destroy(s);
-  return ok;
+int Oli_Write_Png(const Oli_Layout *layout, int index, double dpi, const char *png_path)
+{
+    if (layout == nullptr || png_path == nullptr || index < 0 || index >= (int)layout->pages.size())
+        return 0;
+    if (!(dpi >= 10 && dpi <= 1200)) return 0;
+    int w = (int)std::lround(OLI_PAGE_W / 2.54 * dpi),
+        h = (int)std::lround(OLI_PAGE_H / 2.54 * dpi);
+    cairo_surface_t *s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+    cairo_t *cr = cairo_create(s);
+    cairo_scale(cr, dpi / 72.0, dpi / 72.0);
+    Oli_Draw_Page(cr, layout, index);
+    cairo_destroy(cr);
+    int ok = cairo_surface_write_to_png(s, png_path) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(s);
+    return ok;
 }
 
 /* ---- entries ---- */
 
-void Oli_Message_Box(const char *title, const std::vector<std::string> &lines) {
-  Init_Message();
-  Set_Message_Title(zw::Utf8_To_Display(title).c_str());
-  for (size_t i = 0; i < lines.size() && i < 12; i++) Fill_Message(zw::Utf8_To_Display(lines[i]).c_str());
-  if (lines.size() > 12) Fill_Message(zw::Utf8_To_Display("\xE2\x80\xA6 und weitere").c_str());
-  Draw_Message();
+void Oli_Message_Box(const char *title, const std::vector<std::string> &lines)
+{
+    Init_Message();
+    Set_Message_Title(zw::Utf8_To_Display(title).c_str());
+    for (size_t i = 0; i < lines.size() && i < 12; i++)
+        Fill_Message(zw::Utf8_To_Display(lines[i]).c_str());
+    if (lines.size() > 12) Fill_Message(zw::Utf8_To_Display("\xE2\x80\xA6 und weitere").c_str());
+    Draw_Message();
 }
 
-void Oli_Report_Warnings(const Oli_Layout &layout, bool box) {
-  for (const std::string &w : layout.warnings) zw::Log_Line("OLI-WARN " + w);
-  if (box && !layout.warnings.empty())
-    Oli_Message_Box("Hinweise zur Druckliste", layout.warnings);
+void Oli_Report_Warnings(const Oli_Layout &layout, bool box)
+{
+    for (const std::string &w : layout.warnings) zw::Log_Line("OLI-WARN " + w);
+    if (box && !layout.warnings.empty())
+        Oli_Message_Box("Hinweise zur Druckliste", layout.warnings);
 }
 
 /* The PDF being written and the pages it got. */
 struct Pdf_Sink {
-  Oli_Pdf *pdf;
-  int pages;
+    Oli_Pdf *pdf;
+    int pages;
 };
 
-static void pdf_page(void *user, int index, Oli_Page &page) {
-  Pdf_Sink *s = static_cast<Pdf_Sink *>(user);
-  Oli_Pdf_Add_Page(s->pdf, page);
-  s->pages = index + 1;
+static void pdf_page(void *user, int index, Oli_Page &page)
+{
+    Pdf_Sink *s = static_cast<Pdf_Sink *>(user);
+    Oli_Pdf_Add_Page(s->pdf, page);
+    s->pages = index + 1;
 }
 
-int Oli_Print_File_To_Pdf_Report(const char *path, const char *pdf_path, std::vector<std::string> *warnings,
-                                 int *pages) {
-  if (warnings) warnings->clear();
-  if (pages) *pages = 0;
-  if (path == nullptr || *path == 0) return 0;
-  std::string pdf = pdf_path ? std::string(pdf_path) : std::string(path) + ".pdf";
-  /* read, laid out and written page by page: a page in memory at a time, whatever the list's
+int Oli_Print_File_To_Pdf_Report(const char *path, const char *pdf_path,
+                                 std::vector<std::string> *warnings, int *pages)
+{
+    if (warnings) warnings->clear();
+    if (pages) *pages = 0;
+    if (path == nullptr || *path == 0) return 0;
+    std::string pdf = pdf_path ? std::string(pdf_path) : std::string(path) + ".pdf";
+    /* read, laid out and written page by page: a page in memory at a time, whatever the list's
   ** length */
-  Oli_Reader *reader = Oli_Reader_Open(path);
-  if (reader == nullptr) {
-    Oli_Message_Box("Fehler", {"Die Druckliste " + std::string(path), "kann nicht gelesen werden!"});
-    return 0;
-  }
-  Pdf_Sink sink{Oli_Pdf_Open(pdf.c_str()), 0};
-  int ok = 0;
-  Oli_Layout layout;
-  bool unread = false;
-  if (sink.pdf != nullptr) {
-    Oli_Layout_Stream(reader, &layout, pdf_page, &sink);
-    /* a list that could not be read to its end is not printed: the older PDF stays */
-    unread = Oli_Reader_Failed(reader) != 0;
-    ok = Oli_Pdf_Close(sink.pdf, layout.title, layout.bookmarks, !unread);
-  }
-  Oli_Reader_Close(reader);
-  if (unread) {
-    Oli_Message_Box("Fehler", {"Die Druckliste " + std::string(path), "kann nicht zu Ende gelesen werden!",
-                           "Eine \xC3\xA4ltere PDF-Datei bleibt unver\xC3\xA4ndert."});
-    return 0;
-  }
-  if (!ok) {
-    const std::string why = zw::To_Utf8(Rt_Error_Text(errno), -1);
-    Oli_Message_Box("Fehler", {"Die Datei " + pdf, "kann nicht geschrieben werden!", why,
-                           "Eine \xC3\xA4ltere PDF-Datei bleibt unver\xC3\xA4ndert."});
-    return 0;
-  }
-  zw::Log_Line("OLI-PRINT " + pdf);
-  Oli_Report_Warnings(layout, true);
-  if (warnings) *warnings = layout.warnings;
-  if (pages) *pages = sink.pages;
-  return 1;
+    Oli_Reader *reader = Oli_Reader_Open(path);
+    if (reader == nullptr) {
+        Oli_Message_Box("Fehler",
+                        {"Die Druckliste " + std::string(path), "kann nicht gelesen werden!"});
+        return 0;
+    }
+    Pdf_Sink sink{Oli_Pdf_Open(pdf.c_str()), 0};
+    int ok = 0;
+    Oli_Layout layout;
+    bool unread = false;
+    if (sink.pdf != nullptr) {
+        Oli_Layout_Stream(reader, &layout, pdf_page, &sink);
+        /* a list that could not be read to its end is not printed: the older PDF stays */
+        unread = Oli_Reader_Failed(reader) != 0;
+        ok = Oli_Pdf_Close(sink.pdf, layout.title, layout.bookmarks, !unread);
+    }
+    Oli_Reader_Close(reader);
+    if (unread) {
+        Oli_Message_Box("Fehler", {"Die Druckliste " + std::string(path),
+                                   "kann nicht zu Ende gelesen werden!",
+                                   "Eine \xC3\xA4ltere PDF-Datei bleibt unver\xC3\xA4ndert."});
+        return 0;
+    }
+    if (!ok) {
+        const std::string why = zw::To_Utf8(Rt_Error_Text(errno), -1);
+        Oli_Message_Box("Fehler", {"Die Datei " + pdf, "kann nicht geschrieben werden!", why,
+                                   "Eine \xC3\xA4ltere PDF-Datei bleibt unver\xC3\xA4ndert."});
+        return 0;
+    }
+    zw::Log_Line("OLI-PRINT " + pdf);
+    Oli_Report_Warnings(layout, true);
+    if (warnings) *warnings = layout.warnings;
+    if (pages) *pages = sink.pages;
+    return 1;
 }
 
-int Oli_Print_File_To_Pdf(const char *path, const char *pdf_path) {
-  return Oli_Print_File_To_Pdf_Report(path, pdf_path, nullptr, nullptr);
+int Oli_Print_File_To_Pdf(const char *path, const char *pdf_path)
+{
+    return Oli_Print_File_To_Pdf_Report(path, pdf_path, nullptr, nullptr);
 }
 
 /* The one page a PNG is drawn of, taken from the pages as they come; the others are counted. */
 struct Page_Pick {
-  int want;
-  Oli_Page page;
-  int count;
+    int want;
+    Oli_Page page;
+    int count;
 };
 
-static void pick_page(void *user, int index, Oli_Page &page) {
-  Page_Pick *p = static_cast<Page_Pick *>(user);
-  if (index == p->want) p->page.items.swap(page.items);
-  p->count = index + 1;
+static void pick_page(void *user, int index, Oli_Page &page)
+{
+    Page_Pick *p = static_cast<Page_Pick *>(user);
+    if (index == p->want) p->page.items.swap(page.items);
+    p->count = index + 1;
 }
 
-int Oli_Render_Page_Png(const char *path, int page, double dpi, const char *png_path) {
-  Oli_Reader *reader = path ? Oli_Reader_Open(path) : nullptr;
-  if (reader == nullptr) return 0;
-  Page_Pick pick{page - 1, Oli_Page(), 0};
-  Oli_Layout layout;
-  Oli_Layout_Stream(reader, &layout, pick_page, &pick);
-  Oli_Reader_Close(reader);
-  if (page < 1 || page > pick.count) return 0;
-  /* the page among as many empty ones as the list has, for the head's "Seite i von n" */
-  layout.pages.assign((size_t)pick.count, Oli_Page());
-  layout.pages[(size_t)(page - 1)].items.swap(pick.page.items);
-  return Oli_Write_Png(&layout, page - 1, dpi, png_path);
+int Oli_Render_Page_Png(const char *path, int page, double dpi, const char *png_path)
+{
+    Oli_Reader *reader = path ? Oli_Reader_Open(path) : nullptr;
+    if (reader == nullptr) return 0;
+    Page_Pick pick{page - 1, Oli_Page(), 0};
+    Oli_Layout layout;
+    Oli_Layout_Stream(reader, &layout, pick_page, &pick);
+    Oli_Reader_Close(reader);
+    if (page < 1 || page > pick.count) return 0;
+    /* the page among as many empty ones as the list has, for the head's "Seite i von n" */
+    layout.pages.assign((size_t)pick.count, Oli_Page());
+    layout.pages[(size_t)(page - 1)].items.swap(pick.page.items);
+    return Oli_Write_Png(&layout, page - 1, dpi, png_path);
 }

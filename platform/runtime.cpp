@@ -56,10 +56,7 @@ int Rt_Get_Cwd(char *out, size_t size)
 
 /* ---------------------------------------------------------------- environment */
 
-const char *Rt_Getenv(const char *name)
-{
-    return name ? getenv(name) : nullptr;
-}
+const char *Rt_Getenv(const char *name) { return name ? getenv(name) : nullptr; }
 
 int Rt_Setenv(const char *name, const char *value)
 {
@@ -101,10 +98,7 @@ long long Rt_File_Size(const char *path)
     return static_cast<long long>(st.st_size);
 }
 
-int Rt_Delete_File(const char *path)
-{
-    return path && unlink(path) == 0;
-}
+int Rt_Delete_File(const char *path) { return path && unlink(path) == 0; }
 
 int Rt_Copy_File(const char *source, const char *target, int fail_if_exists)
 {
@@ -131,7 +125,10 @@ int Rt_Copy_File(const char *source, const char *target, int fail_if_exists)
     size_t k;
     int ok = 1;
     while ((k = fread(buf, 1, sizeof buf, in)) > 0)
-        if (fwrite(buf, 1, k, out) != k) { ok = 0; break; }
+        if (fwrite(buf, 1, k, out) != k) {
+            ok = 0;
+            break;
+        }
     if (ferror(in)) ok = 0;
     fclose(in);
     struct stat st;
@@ -176,7 +173,8 @@ unsigned Rt_Get_Temp_File_Name(const char *dir, const char *prefix, unsigned uni
     /* Start from a number drawn from the clock and the process, and try every number once,
     ** as the Windows call does. */
     static unsigned counter = 0;
-    const unsigned start = static_cast<unsigned>(Rt_Clock_Ms() ^ (static_cast<unsigned>(getpid()) << 4)) + counter++;
+    const unsigned start =
+        static_cast<unsigned>(Rt_Clock_Ms() ^ (static_cast<unsigned>(getpid()) << 4)) + counter++;
     for (unsigned k = 0; k < 0xFFFFu; k++) {
         unsigned u = (start + k) & 0xFFFFu;
         if (u == 0) continue;
@@ -201,8 +199,10 @@ char *Rt_Tempnam(const char *dir, const char *prefix)
     for (int attempt = 0; attempt < 100; attempt++) {
         char name[64];
         snprintf(name, sizeof name, "%s%06X", prefix ? prefix : "",
-                 static_cast<unsigned>((Rt_Clock_Ms() * 2654435761u + static_cast<unsigned>(attempt) * 40503u +
-                                        static_cast<unsigned>(getpid())) & 0xFFFFFFu));
+                 static_cast<unsigned>((Rt_Clock_Ms() * 2654435761u
+                                        + static_cast<unsigned>(attempt) * 40503u
+                                        + static_cast<unsigned>(getpid()))
+                                       & 0xFFFFFFu));
         if (!Rt_Path_Join(path, sizeof path, d, name)) return nullptr;
         if (!Rt_File_Exists(path)) return strdup(path);
     }
@@ -221,10 +221,16 @@ int Rt_Wildcard_Match(const char *pattern, const char *name)
     if (!pattern || !name) return 0;
     const char *p = pattern, *n = name, *star = nullptr, *mark = nullptr;
     while (*n) {
-        if (*p == '?' || (*p != '*' && *p == *n)) { p++; n++; }
-        else if (*p == '*') { star = p++; mark = n; }
-        else if (star) { p = star + 1; n = ++mark; }
-        else return 0;
+        if (*p == '?' || (*p != '*' && *p == *n)) {
+            p++;
+            n++;
+        } else if (*p == '*') {
+            star = p++;
+            mark = n;
+        } else if (star) {
+            p = star + 1;
+            n = ++mark;
+        } else return 0;
     }
     while (*p == '*') p++;
     return *p == '\0';
@@ -238,8 +244,13 @@ Rt_Find *Rt_Find_First(const char *pattern, int dirs_only, Rt_Find_Data *data)
         if (c == '\\') c = '/';
     std::string dir, mask;
     const size_t slash = pat.rfind('/');
-    if (slash == std::string::npos) { dir = "."; mask = pat; }
-    else { dir = slash == 0 ? "/" : pat.substr(0, slash); mask = pat.substr(slash + 1); }
+    if (slash == std::string::npos) {
+        dir = ".";
+        mask = pat;
+    } else {
+        dir = slash == 0 ? "/" : pat.substr(0, slash);
+        mask = pat.substr(slash + 1);
+    }
     DIR *d = opendir(dir.c_str());
     if (!d) return nullptr;
     auto *find = new Rt_Find();
@@ -247,7 +258,7 @@ Rt_Find *Rt_Find_First(const char *pattern, int dirs_only, Rt_Find_Data *data)
     while (struct dirent *e = readdir(d)) {
         if (!strcmp(e->d_name, ".") || !strcmp(e->d_name, "..")) continue;
         if (!Rt_Wildcard_Match(mask.c_str(), e->d_name)) continue;
-        Rt_Find_Data fd {};
+        Rt_Find_Data fd{};
         snprintf(fd.name, sizeof fd.name, "%s", e->d_name);
         if (slash == std::string::npos) snprintf(fd.path, sizeof fd.path, "%s", e->d_name);
         else if (!Rt_Path_Join(fd.path, sizeof fd.path, dir.c_str(), e->d_name)) continue;
@@ -260,8 +271,9 @@ Rt_Find *Rt_Find_First(const char *pattern, int dirs_only, Rt_Find_Data *data)
         find->entries.push_back(fd);
     }
     closedir(d);
-    std::sort(find->entries.begin(), find->entries.end(),
-              [](const Rt_Find_Data &a, const Rt_Find_Data &b) { return strcmp(a.name, b.name) < 0; });
+    std::sort(
+        find->entries.begin(), find->entries.end(),
+        [](const Rt_Find_Data &a, const Rt_Find_Data &b) { return strcmp(a.name, b.name) < 0; });
     if (find->entries.empty()) {
         delete find;
         return nullptr;
@@ -278,10 +290,7 @@ int Rt_Find_Next(Rt_Find *find, Rt_Find_Data *data)
     return 1;
 }
 
-void Rt_Find_Close(Rt_Find *find)
-{
-    delete find;
-}
+void Rt_Find_Close(Rt_Find *find) { delete find; }
 
 /* ---------------------------------------------------------------- processes */
 

@@ -11,38 +11,38 @@
 #include <cstdint>
 #include <cstdio>
 
-#define RT_PATH_MAX 261   /* bytes of a path buffer of the program, terminator included */
+#define RT_PATH_MAX 261 /* bytes of a path buffer of the program, terminator included */
 
 /* ---------------------------------------------------------------- paths */
 
 /* Turn every '\\' of path into '/', in place; answers path. */
 char *Rt_Path_Slashes(char *path);
 /* dir + '/' + name into out (size bytes; no doubled '/'); 1, or 0 when it does not fit (out cut). */
-int   Rt_Path_Join(char *out, size_t size, const char *dir, const char *name);
+int Rt_Path_Join(char *out, size_t size, const char *dir, const char *name);
 /* The current working directory into out; 1, or 0 (out empty) when it cannot be read. */
-int   Rt_Get_Cwd(char *out, size_t size);
+int Rt_Get_Cwd(char *out, size_t size);
 
 /* ---------------------------------------------------------------- environment */
 
 /* The value of an environment variable, or null when unset. */
 const char *Rt_Getenv(const char *name);
 /* Set (value non-null) or remove (value null) a variable; 1 on success, 0. */
-int   Rt_Setenv(const char *name, const char *value);
+int Rt_Setenv(const char *name, const char *value);
 
 /* ---------------------------------------------------------------- files */
 
-int   Rt_File_Exists(const char *path);          /* 1 when path names an existing file or folder */
-int   Rt_Is_Directory(const char *path);         /* 1 for an existing folder */
-int   Rt_Is_Executable(const char *path);        /* 1 for an existing regular file we may execute */
-long long Rt_File_Mtime(const char *path);       /* seconds since 1970, -1 unreadable */
-long long Rt_File_Size(const char *path);        /* bytes, -1 unreadable */
+int Rt_File_Exists(const char *path);      /* 1 when path names an existing file or folder */
+int Rt_Is_Directory(const char *path);     /* 1 for an existing folder */
+int Rt_Is_Executable(const char *path);    /* 1 for an existing regular file we may execute */
+long long Rt_File_Mtime(const char *path); /* seconds since 1970, -1 unreadable */
+long long Rt_File_Size(const char *path);  /* bytes, -1 unreadable */
 /* DeleteFileA: remove a file; 1 on success, 0. */
-int   Rt_Delete_File(const char *path);
+int Rt_Delete_File(const char *path);
 /* Copy source to target byte for byte (through a temporary name, then rename); with
 ** fail_if_exists an existing target is kept and 0 answered. 1 on success, 0. */
-int   Rt_Copy_File(const char *source, const char *target, int fail_if_exists);
+int Rt_Copy_File(const char *source, const char *target, int fail_if_exists);
 /* Create a folder (and its parents); 1 when it exists afterwards. */
-int   Rt_Make_Dirs(const char *path);
+int Rt_Make_Dirs(const char *path);
 
 /* ---------------------------------------------------------------- files replaced whole */
 
@@ -64,22 +64,22 @@ int   Rt_Make_Dirs(const char *path);
 typedef struct Rt_Safe_File Rt_Safe_File;
 
 Rt_Safe_File *Rt_Safe_Open(const char *path);
-FILE *Rt_Safe_Stream(Rt_Safe_File *sf);             /* null after the finish */
-const char *Rt_Safe_Path(const Rt_Safe_File *sf);   /* the file's own path */
+FILE *Rt_Safe_Stream(Rt_Safe_File *sf);                /* null after the finish */
+const char *Rt_Safe_Path(const Rt_Safe_File *sf);      /* the file's own path */
 const char *Rt_Safe_Temp_Path(const Rt_Safe_File *sf); /* where the bytes are until the rename */
-int   Rt_Safe_Finish(Rt_Safe_File *sf);             /* flush, check, sync, close: 1, or 0 */
-int   Rt_Safe_Install(Rt_Safe_File *sf);            /* rename, sync the folder: 1, or 0 */
-int   Rt_Safe_Commit(Rt_Safe_File *sf);             /* both: 1, or 0 */
-int   Rt_Safe_Error(const Rt_Safe_File *sf);        /* errno of the first failure, 0 none */
-void  Rt_Safe_Close(Rt_Safe_File *sf);              /* null is allowed */
+int Rt_Safe_Finish(Rt_Safe_File *sf);                  /* flush, check, sync, close: 1, or 0 */
+int Rt_Safe_Install(Rt_Safe_File *sf);                 /* rename, sync the folder: 1, or 0 */
+int Rt_Safe_Commit(Rt_Safe_File *sf);                  /* both: 1, or 0 */
+int Rt_Safe_Error(const Rt_Safe_File *sf);             /* errno of the first failure, 0 none */
+void Rt_Safe_Close(Rt_Safe_File *sf);                  /* null is allowed */
 /* The German reason for an error number, for a message box (code page 850). */
 const char *Rt_Error_Text(int err);
 /* For tests: the disk fills up after `bytes` more bytes written through Rt_Safe files (writes
 ** then fail with ENOSPC); -1 (the start) lifts the limit. */
-void  Rt_Set_Write_Budget(long long bytes);
+void Rt_Set_Write_Budget(long long bytes);
 /* For tests: every sync of an Rt_Safe file or its folder fails with err (EIO: the disk lost the
 ** bytes); 0 (the start) lets syncs work. */
-void  Rt_Set_Sync_Error(int err);
+void Rt_Set_Sync_Error(int err);
 
 /* ---------------------------------------------------------------- temporary names */
 
@@ -97,24 +97,24 @@ char *Rt_Tempnam(const char *dir, const char *prefix);
 /* ---------------------------------------------------------------- file listing */
 
 typedef struct Rt_Find_Data {
-    char      name[RT_PATH_MAX];   /* file name without folder */
-    char      path[RT_PATH_MAX];   /* folder + '/' + name */
-    int       is_dir;              /* 1 for a folder */
-    long long size;                /* bytes */
-    long long mtime;               /* seconds since 1970 */
+    char name[RT_PATH_MAX]; /* file name without folder */
+    char path[RT_PATH_MAX]; /* folder + '/' + name */
+    int is_dir;             /* 1 for a folder */
+    long long size;         /* bytes */
+    long long mtime;        /* seconds since 1970 */
 } Rt_Find_Data;
 
-typedef struct Rt_Find Rt_Find;   /* an open listing */
+typedef struct Rt_Find Rt_Find; /* an open listing */
 
 /* 1 when name matches the wildcard pattern ('*' any run, '?' one character; case-sensitive). */
-int      Rt_Wildcard_Match(const char *pattern, const char *name);
+int Rt_Wildcard_Match(const char *pattern, const char *name);
 /* Start listing the entries of the folder of pattern (such as "dir/ec5_*.dat"; no folder: the working
 ** directory) whose names match; dirs_only lists folders, otherwise files only. "." and ".." never.
 ** Answers the listing with the first entry in *data, or null when nothing matches. */
 Rt_Find *Rt_Find_First(const char *pattern, int dirs_only, Rt_Find_Data *data);
 /* The next entry: 1, or 0 at the end. Entries come sorted by name. */
-int      Rt_Find_Next(Rt_Find *find, Rt_Find_Data *data);
-void     Rt_Find_Close(Rt_Find *find);
+int Rt_Find_Next(Rt_Find *find, Rt_Find_Data *data);
+void Rt_Find_Close(Rt_Find *find);
 
 /* ---------------------------------------------------------------- processes */
 
@@ -127,5 +127,5 @@ int Rt_Spawn(const char *path, char *const argv[], int wait, int *exit_code);
 
 /* ---------------------------------------------------------------- time */
 
-uint64_t Rt_Clock_Ms(void);       /* a steady clock in milliseconds (arbitrary origin) */
-void     Rt_Sleep_Ms(int ms);
+uint64_t Rt_Clock_Ms(void); /* a steady clock in milliseconds (arbitrary origin) */
+void Rt_Sleep_Ms(int ms);

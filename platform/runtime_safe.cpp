@@ -28,15 +28,9 @@ static long long Write_Budget = -1;
 /* The error every sync answers (a disk that fails to keep the bytes); 0: syncs work. */
 static int Sync_Error = 0;
 
-void Rt_Set_Write_Budget(long long bytes)
-{
-    Write_Budget = bytes < 0 ? -1 : bytes;
-}
+void Rt_Set_Write_Budget(long long bytes) { Write_Budget = bytes < 0 ? -1 : bytes; }
 
-void Rt_Set_Sync_Error(int err)
-{
-    Sync_Error = err;
-}
+void Rt_Set_Sync_Error(int err) { Sync_Error = err; }
 
 /* fsync, or the error the tests asked for. */
 static int Sync(int fd)
@@ -139,7 +133,9 @@ int Rt_Safe_Finish(Rt_Safe_File *sf)
 static int Sync_Folder(const std::string &path)
 {
     const size_t slash = path.find_last_of('/');
-    const std::string dir = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const std::string dir = slash == std::string::npos ? "."
+                            : slash == 0               ? "/"
+                                                       : path.substr(0, slash);
     const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return errno;
     int err = 0;
@@ -165,10 +161,7 @@ int Rt_Safe_Install(Rt_Safe_File *sf)
     return 1;
 }
 
-int Rt_Safe_Commit(Rt_Safe_File *sf)
-{
-    return Rt_Safe_Finish(sf) && Rt_Safe_Install(sf);
-}
+int Rt_Safe_Commit(Rt_Safe_File *sf) { return Rt_Safe_Finish(sf) && Rt_Safe_Install(sf); }
 
 void Rt_Safe_Close(Rt_Safe_File *sf)
 {

@@ -21,10 +21,20 @@ int MT_String_Length(const char *text);
 ** Tree-view images, 13 x 13 pixels, drawn centred on (cx, cy) in the current colours.
 */
 enum {
-  TVI_NONE = 0, TVI_BOX_EMPTY = 1, TVI_BOX_TICKED = 2, TVI_FOLDER_CLOSED = 3,
-  TVI_FOLDER_OPEN = 4, TVI_DOCUMENT = 5, TVI_OPTION_OFF = 6, TVI_OPTION_ON = 7,
-  TVI_PLUS = 8, TVI_MINUS = 9, TVI_BOX_GREY = 10, TVI_CHECK = 11, TVI_CROSS = 12,
-  TVI_COUNT = 13
+    TVI_NONE = 0,
+    TVI_BOX_EMPTY = 1,
+    TVI_BOX_TICKED = 2,
+    TVI_FOLDER_CLOSED = 3,
+    TVI_FOLDER_OPEN = 4,
+    TVI_DOCUMENT = 5,
+    TVI_OPTION_OFF = 6,
+    TVI_OPTION_ON = 7,
+    TVI_PLUS = 8,
+    TVI_MINUS = 9,
+    TVI_BOX_GREY = 10,
+    TVI_CHECK = 11,
+    TVI_CROSS = 12,
+    TVI_COUNT = 13
 };
 void Draw_TreeViewImage(int image, int cx, int cy);
 
@@ -51,7 +61,7 @@ void redrawTreeView(TreeView *tree);
 /* Opens the item's ancestors and scrolls it into view; with select non-zero it is selected. */
 void showTreeViewElement(TreeView *tree, TreeViewItem *item, int select);
 void *getTreeViewItemData(TreeViewItem *item);
-int getTreeViewItemLevel(TreeViewItem *item);           /* 0 for a top item */
+int getTreeViewItemLevel(TreeViewItem *item); /* 0 for a top item */
 void setTreeViewItemText(TreeViewItem *item, const char *text);
 void setTreeViewItemImage(TreeViewItem *item, int image);
 void expandTreeViewItem(TreeViewItem *item, int open);

@@ -19,7 +19,7 @@ int OLI_setLayout(FILE *file, int32_t layout);
 int OLI_setMarginsCM(FILE *file, int32_t mode, float left, float right);
 int OLI_setYPositionCM(FILE *file, int32_t mode, double cm);
 int OLI_reserveSpaceCM(FILE *file, double cm);
-int OLI_setBookmark(FILE *file, int32_t kind, const char *text);  /* text may be null */
+int OLI_setBookmark(FILE *file, int32_t kind, const char *text); /* text may be null */
 int OLI_storeYPosition(FILE *file, int32_t slot);
 int OLI_restoreYPosition(FILE *file, int32_t slot);
 int OLI_pushMargins(FILE *file);

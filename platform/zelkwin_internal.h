@@ -17,91 +17,100 @@ namespace zw {
 
 /* ---- events ---- */
 enum Event_Type {
-  EV_MOVE, EV_DOWN, EV_UP, EV_WHEEL, EV_KEY, EV_ANSWER, EV_CLOSE, EV_SNAPSHOT, EV_SLEEP,
-  EV_EXPOSE
+    EV_MOVE,
+    EV_DOWN,
+    EV_UP,
+    EV_WHEEL,
+    EV_KEY,
+    EV_ANSWER,
+    EV_CLOSE,
+    EV_SNAPSHOT,
+    EV_SLEEP,
+    EV_EXPOSE
 };
 struct Event {
-  int type = EV_MOVE;
-  int x = 0, y = 0;  /* position for mouse events */
-  int button = 0;    /* 1 left, 2 right */
-  int key = 0;       /* key code, wheel steps, or the click count of a press */
-  std::string text;  /* answer word or snapshot file */
+    int type = EV_MOVE;
+    int x = 0, y = 0; /* position for mouse events */
+    int button = 0;   /* 1 left, 2 right */
+    int key = 0;      /* key code, wheel steps, or the click count of a press */
+    std::string text; /* answer word or snapshot file */
 };
 
 /* ---- saved rectangles ---- */
 struct Saved_Rect {
-  int x1, y1, x2, y2;
-  std::vector<uint32_t> pixels;
+    int x1, y1, x2, y2;
+    std::vector<uint32_t> pixels;
 };
 
 /* ---- the one state ---- */
 struct State {
-  bool inited = false;
-  bool headless = true;
-  bool closed = false;         /* closed for good: the script ended */
-  cairo_surface_t *surface = nullptr;
-  cairo_t *cr = nullptr;
-  uint32_t palette[256] = {};
-  bool palette_used[256] = {};
-  /* drawing state */
-  int fg = BLACK_CI;
-  int op = 0;                  /* 0 copy, 3 xor */
-  int line_style = 0;
-  uint32_t line_pattern = 0xFFFFFFFFu;
-  bool fill_user = false;
-  uint16_t fill_pattern[16] = {};
-  int vx1 = 0, vy1 = 0, vx2 = 0, vy2 = 0; /* viewport, inclusive */
-  int buff_mode = 0;
-  bool dirty = false;
-  /* fonts */
-  int font = 0x1000;
-  std::vector<int> font_stack;
-  double gt_angle = 0, gt_height = 12, gt_expand = 1, gt_spacing = 0;
-  /* events */
-  std::deque<Event> queue;     /* pending events (script or window) */
-  std::deque<int> keys;        /* keys taken from the queue, not yet read by getkey */
-  int64_t clock_ms = 0;        /* virtual clock of the headless back end */
-  bool timer_on = false;
-  bool wheel_on = true;
-  int restrict_x1 = 0, restrict_y1 = 0, restrict_x2 = 0, restrict_y2 = 0;
-  std::vector<int> restrict_stack;
-  std::string clipboard;
-  int cursor_shape = 0;
-  bool cursor_visible = true;
-  /* saved rectangles */
-  std::vector<Saved_Rect> saved;
-  /* log */
-  FILE *log_file = nullptr;
-  bool memory_log = false;     /* keep log_lines (the tests read them; off in the program) */
-  std::vector<std::string> log_lines;
-  /* hooks */
-  PS_Call_Fct always_fct = nullptr;
-  bool always_on = false;
-  PS_Call_Fct sometimes_fct = nullptr;
-  int sometimes_count = 0;
-  VEL_Close_Fct close_fct = nullptr;
+    bool inited = false;
+    bool headless = true;
+    bool closed = false; /* closed for good: the script ended */
+    cairo_surface_t *surface = nullptr;
+    cairo_t *cr = nullptr;
+    uint32_t palette[256] = {};
+    bool palette_used[256] = {};
+    /* drawing state */
+    int fg = BLACK_CI;
+    int op = 0; /* 0 copy, 3 xor */
+    int line_style = 0;
+    uint32_t line_pattern = 0xFFFFFFFFu;
+    bool fill_user = false;
+    uint16_t fill_pattern[16] = {};
+    int vx1 = 0, vy1 = 0, vx2 = 0, vy2 = 0; /* viewport, inclusive */
+    int buff_mode = 0;
+    bool dirty = false;
+    /* fonts */
+    int font = 0x1000;
+    std::vector<int> font_stack;
+    double gt_angle = 0, gt_height = 12, gt_expand = 1, gt_spacing = 0;
+    /* events */
+    std::deque<Event> queue; /* pending events (script or window) */
+    std::deque<int> keys;    /* keys taken from the queue, not yet read by getkey */
+    int64_t clock_ms = 0;    /* virtual clock of the headless back end */
+    bool timer_on = false;
+    bool wheel_on = true;
+    int restrict_x1 = 0, restrict_y1 = 0, restrict_x2 = 0, restrict_y2 = 0;
+    std::vector<int> restrict_stack;
+    std::string clipboard;
+    int cursor_shape = 0;
+    bool cursor_visible = true;
+    /* saved rectangles */
+    std::vector<Saved_Rect> saved;
+    /* log */
+    FILE *log_file = nullptr;
+    bool memory_log = false; /* keep log_lines (the tests read them; off in the program) */
+    std::vector<std::string> log_lines;
+    /* hooks */
+    PS_Call_Fct always_fct = nullptr;
+    bool always_on = false;
+    PS_Call_Fct sometimes_fct = nullptr;
+    int sometimes_count = 0;
+    VEL_Close_Fct close_fct = nullptr;
 };
 
 State &St();
 
 /* core */
 void Ensure_Init();
-void Log_Line(const std::string &line);   /* one line into the log (UTF-8) */
+void Log_Line(const std::string &line); /* one line into the log (UTF-8) */
 /* Whether a log is kept at all (a log file, or the lines for the tests): callers that build a
 ** line at some cost ask first. */
 inline bool Log_Wanted() { return St().memory_log || St().log_file != nullptr; }
 std::string To_Utf8(const char *text, int len); /* display-font bytes to UTF-8 */
 void Clear_Screen(uint32_t rgb);
-uint32_t Colour_Rgb(int colour);           /* 0xRRGGBB of a palette or symbolic colour */
-void Mark_Dirty();                          /* something was drawn (presented when not buffered) */
-void Present(bool force = false);           /* shows what changed in the window back end */
+uint32_t Colour_Rgb(int colour);  /* 0xRRGGBB of a palette or symbolic colour */
+void Mark_Dirty();                /* something was drawn (presented when not buffered) */
+void Present(bool force = false); /* shows what changed in the window back end */
 int Snapshot(const char *path);
 
 /* events */
-bool Next_Event(Event *ev, bool wait, int timeout_ms); /* false on time-out or empty queue without wait */
-void Apply_Mouse(const Event &ev);          /* M_* globals from an event */
+bool Next_Event(Event *ev, bool wait,
+                int timeout_ms);   /* false on time-out or empty queue without wait */
+void Apply_Mouse(const Event &ev); /* M_* globals from an event */
 void Parse_Script(const std::string &text, std::deque<Event> *out, const std::string &origin);
-void Window_Pump(bool wait, int timeout_ms);/* SDL: moves window events into the queue */
+void Window_Pump(bool wait, int timeout_ms); /* SDL: moves window events into the queue */
 bool Window_Open();
 /* Before the screen is made: a display smaller than the default screen gets a screen that fits
 ** it (the screen is then drawn 1:1); false when there is no display to ask. */
@@ -109,12 +118,13 @@ bool Window_Fit_Screen(int *w, int *h);
 void Window_Close();
 void Window_Present(const unsigned char *data, int stride, int w, int h);
 void Window_Set_Title(const char *title);
-void Window_Warp(int x, int y);             /* puts the real pointer there */
+void Window_Warp(int x, int y); /* puts the real pointer there */
 void Window_Limits(int min_w, int min_h, int max_w, int max_h);
-void Window_Cursor(int shape);              /* 0 arrow, 6 wait, 18 hand */
+void Window_Cursor(int shape); /* 0 arrow, 6 wait, 18 hand */
 void Window_Set_Clipboard(const std::string &utf8);
 bool Window_Get_Clipboard(std::string *utf8);
-std::string Utf8_To_Display(const std::string &utf8); /* UTF-8 to display-font bytes ('?' for others) */
+std::string Utf8_To_Display(
+    const std::string &utf8); /* UTF-8 to display-font bytes ('?' for others) */
 void Run_Call_Always();
 
 /* drawing helpers used by the sheets and boxes */
@@ -134,6 +144,6 @@ void Reset_Draw_State();
 void Sheets_Reset();
 void Boxes_Reset();
 void Trees_Reset();
-void Bitmaps_Reset();                       /* forgets every loaded bitmap */
+void Bitmaps_Reset(); /* forgets every loaded bitmap */
 
 } // namespace zw

@@ -17,176 +17,196 @@ int LAST_SHEET_EDIT_KEY = 0;
 namespace zw {
 
 struct Message_State {
-  std::string title;
-  int symbol = -1;
-  std::vector<std::string> lines;
-  bool shown = false;
-  Saved_Rect shown_rect{0, 0, -1, -1, {}};
+    std::string title;
+    int symbol = -1;
+    std::vector<std::string> lines;
+    bool shown = false;
+    Saved_Rect shown_rect{0, 0, -1, -1, {}};
 };
 
-static Message_State &Msg() {
-  static Message_State m;
-  return m;
+static Message_State &Msg()
+{
+    static Message_State m;
+    return m;
 }
 
-static std::map<std::string, std::vector<std::string>> &Help_Topics() {
-  static std::map<std::string, std::vector<std::string>> t;
-  return t;
+static std::map<std::string, std::vector<std::string>> &Help_Topics()
+{
+    static std::map<std::string, std::vector<std::string>> t;
+    return t;
 }
 
 static int edit_scroll_max = 0;
 
-void Boxes_Reset() {
-  Msg() = Message_State();
-  edit_scroll_max = 0;
+void Boxes_Reset()
+{
+    Msg() = Message_State();
+    edit_scroll_max = 0;
 }
 
-static std::string Joined(const std::vector<std::string> &lines) {
-  std::string s;
-  for (size_t i = 0; i < lines.size(); i++) {
-    if (i) s += " | ";
-    s += To_Utf8(lines[i].c_str(), -1);
-  }
-  return s;
+static std::string Joined(const std::vector<std::string> &lines)
+{
+    std::string s;
+    for (size_t i = 0; i < lines.size(); i++) {
+        if (i) s += " | ";
+        s += To_Utf8(lines[i].c_str(), -1);
+    }
+    return s;
 }
 
 struct Box {
-  int x1, y1, x2, y2;
-  std::vector<std::pair<std::string, std::pair<int, int>>> buttons; /* label, x1..x2 */
-  int by1, by2;
-  Saved_Rect under;
+    int x1, y1, x2, y2;
+    std::vector<std::pair<std::string, std::pair<int, int>>> buttons; /* label, x1..x2 */
+    int by1, by2;
+    Saved_Rect under;
 };
 
-static void Save_Under(Box &b) {
-  b.under = Saved_Rect{std::max(0, b.x1), std::max(0, b.y1), std::min(NPIXEL_X - 1, b.x2),
-                       std::min(NPIXEL_Y - 1, b.y2), {}};
-  b.under.pixels.resize((size_t)(b.under.x2 - b.under.x1 + 1) * (size_t)(b.under.y2 - b.under.y1 + 1));
-  pxSvRc(b.under.x1, b.under.y1, b.under.x2, b.under.y2, b.under.pixels.data());
+static void Save_Under(Box &b)
+{
+    b.under = Saved_Rect{std::max(0, b.x1),
+                         std::max(0, b.y1),
+                         std::min(NPIXEL_X - 1, b.x2),
+                         std::min(NPIXEL_Y - 1, b.y2),
+                         {}};
+    b.under.pixels.resize((size_t)(b.under.x2 - b.under.x1 + 1)
+                          * (size_t)(b.under.y2 - b.under.y1 + 1));
+    pxSvRc(b.under.x1, b.under.y1, b.under.x2, b.under.y2, b.under.pixels.data());
 }
 
-static void Restore_Under(Box &b) {
-  if (!b.under.pixels.empty()) pxStRc(b.under.x1, b.under.y1, b.under.x2, b.under.y2, b.under.pixels.data());
-  Present();
+static void Restore_Under(Box &b)
+{
+    if (!b.under.pixels.empty())
+        pxStRc(b.under.x1, b.under.y1, b.under.x2, b.under.y2, b.under.pixels.data());
+    Present();
 }
 
-static void Draw_Symbol_Icon(int symbol, int x, int y) {
-  static const char *marks[] = {"?", "i", "!", "X"};
-  static const uint32_t cols[] = {0x1060C0, 0x1060C0, 0xD0A000, 0xC01010};
-  if (symbol < 0 || symbol > 3) return;
-  int old = pxQFgc();
-  uint32_t c = cols[symbol];
-  pxFgc(Nearest_RGB_Color((c >> 16) & 255, (c >> 8) & 255, c & 255));
-  int xs[12], ys[12];
-  for (int i = 0; i < 12; i++) {
-    xs[i] = x + 12 + (int)lround(12 * cos(i * M_PI / 6));
-    ys[i] = y + 12 + (int)lround(12 * sin(i * M_PI / 6));
-  }
-  pxFill(12, xs, ys);
-  pxFgc(old);
-  int w = Text_Width(marks[symbol], 0x11000);
-  Text_Rgb(x + 12 - w / 2, y + 17, marks[symbol], 0xFFFFFF, 0x11000);
+static void Draw_Symbol_Icon(int symbol, int x, int y)
+{
+    static const char *marks[] = {"?", "i", "!", "X"};
+    static const uint32_t cols[] = {0x1060C0, 0x1060C0, 0xD0A000, 0xC01010};
+    if (symbol < 0 || symbol > 3) return;
+    int old = pxQFgc();
+    uint32_t c = cols[symbol];
+    pxFgc(Nearest_RGB_Color((c >> 16) & 255, (c >> 8) & 255, c & 255));
+    int xs[12], ys[12];
+    for (int i = 0; i < 12; i++) {
+        xs[i] = x + 12 + (int)lround(12 * cos(i * M_PI / 6));
+        ys[i] = y + 12 + (int)lround(12 * sin(i * M_PI / 6));
+    }
+    pxFill(12, xs, ys);
+    pxFgc(old);
+    int w = Text_Width(marks[symbol], 0x11000);
+    Text_Rgb(x + 12 - w / 2, y + 17, marks[symbol], 0xFFFFFF, 0x11000);
 }
 
 /* Lays out and draws a box with the title, the symbol, the lines and the buttons. */
 static Box Open_Box(const std::string &title, int symbol, const std::vector<std::string> &lines,
-                    const std::vector<std::string> &buttons) {
-  int w = Text_Width(title.c_str(), 0x11000) + 40;
-  for (auto &l : lines) w = std::max(w, Text_Width(l.c_str(), 0x1000) + (symbol >= 0 ? 70 : 40));
-  int bw = 0;
-  for (auto &b : buttons) bw += std::max(70, Text_Width(b.c_str(), 0x1000) + 20) + 10;
-  w = std::max(w, std::max(260, bw + 30));
-  w = std::min(w, NPIXEL_X - 20);
-  int h = 33 + std::max((int)lines.size() * 16, symbol >= 0 ? 30 : 0) + 16 + (buttons.empty() ? 8 : 36);
-  h = std::min(h, NPIXEL_Y - 20);
-  Box b;
-  b.x1 = (NPIXEL_X - w) / 2;
-  b.y1 = (NPIXEL_Y - h) / 2;
-  b.x2 = b.x1 + w - 1;
-  b.y2 = b.y1 + h - 1;
-  Save_Under(b);
-  int ov[4];
-  pxQVwp(&ov[0], &ov[1], &ov[2], &ov[3]);
-  Set_Clip_Full();
-  Fill_Rect_Rgb(b.x1, b.y1, b.x2, b.y2, Colour_Rgb(BACKGROUND_CI));
-  Bevel(b.x1, b.y1, b.x2, b.y2, true);
-  Fill_Rect_Rgb(b.x1 + 3, b.y1 + 3, b.x2 - 3, b.y1 + 24, Colour_Rgb(TITLE_CI));
-  if (!title.empty()) Text_Rgb(b.x1 + 10, b.y1 + 18, title.c_str(), 0xFFFFFF, 0x11000);
-  int tx = b.x1 + 16;
-  if (symbol >= 0) {
-    Draw_Symbol_Icon(symbol, b.x1 + 14, b.y1 + 38);
-    tx = b.x1 + 52;
-  }
-  int ty = b.y1 + 33 + 14;
-  pxView(b.x1 + 4, b.y1 + 26, b.x2 - 4, b.y2 - 4);
-  for (auto &l : lines) {
-    Text_Rgb(tx, ty, l.c_str(), 0x000000, 0x1000);
-    ty += 16;
-  }
-  b.by1 = b.y2 - 32;
-  b.by2 = b.y2 - 10;
-  int bx = (b.x1 + b.x2 + 1 - (bw - 10)) / 2;
-  for (auto &l : buttons) {
-    int bwid = std::max(70, Text_Width(l.c_str(), 0x1000) + 20);
-    Draw_Button_Face(bx, b.by1, bx + bwid - 1, b.by2, false, true);
-    Text_Rgb(bx + (bwid - Text_Width(l.c_str(), 0x1000)) / 2, b.by2 - 6, l.c_str(), 0x000000, 0x1000);
-    b.buttons.push_back({l, {bx, bx + bwid - 1}});
-    bx += bwid + 10;
-  }
-  pxView(ov[0], ov[1], ov[2], ov[3]);
-  Present();
-  return b;
+                    const std::vector<std::string> &buttons)
+{
+    int w = Text_Width(title.c_str(), 0x11000) + 40;
+    for (auto &l : lines) w = std::max(w, Text_Width(l.c_str(), 0x1000) + (symbol >= 0 ? 70 : 40));
+    int bw = 0;
+    for (auto &b : buttons) bw += std::max(70, Text_Width(b.c_str(), 0x1000) + 20) + 10;
+    w = std::max(w, std::max(260, bw + 30));
+    w = std::min(w, NPIXEL_X - 20);
+    int h = 33 + std::max((int)lines.size() * 16, symbol >= 0 ? 30 : 0) + 16
+            + (buttons.empty() ? 8 : 36);
+    h = std::min(h, NPIXEL_Y - 20);
+    Box b;
+    b.x1 = (NPIXEL_X - w) / 2;
+    b.y1 = (NPIXEL_Y - h) / 2;
+    b.x2 = b.x1 + w - 1;
+    b.y2 = b.y1 + h - 1;
+    Save_Under(b);
+    int ov[4];
+    pxQVwp(&ov[0], &ov[1], &ov[2], &ov[3]);
+    Set_Clip_Full();
+    Fill_Rect_Rgb(b.x1, b.y1, b.x2, b.y2, Colour_Rgb(BACKGROUND_CI));
+    Bevel(b.x1, b.y1, b.x2, b.y2, true);
+    Fill_Rect_Rgb(b.x1 + 3, b.y1 + 3, b.x2 - 3, b.y1 + 24, Colour_Rgb(TITLE_CI));
+    if (!title.empty()) Text_Rgb(b.x1 + 10, b.y1 + 18, title.c_str(), 0xFFFFFF, 0x11000);
+    int tx = b.x1 + 16;
+    if (symbol >= 0) {
+        Draw_Symbol_Icon(symbol, b.x1 + 14, b.y1 + 38);
+        tx = b.x1 + 52;
+    }
+    int ty = b.y1 + 33 + 14;
+    pxView(b.x1 + 4, b.y1 + 26, b.x2 - 4, b.y2 - 4);
+    for (auto &l : lines) {
+        Text_Rgb(tx, ty, l.c_str(), 0x000000, 0x1000);
+        ty += 16;
+    }
+    b.by1 = b.y2 - 32;
+    b.by2 = b.y2 - 10;
+    int bx = (b.x1 + b.x2 + 1 - (bw - 10)) / 2;
+    for (auto &l : buttons) {
+        int bwid = std::max(70, Text_Width(l.c_str(), 0x1000) + 20);
+        Draw_Button_Face(bx, b.by1, bx + bwid - 1, b.by2, false, true);
+        Text_Rgb(bx + (bwid - Text_Width(l.c_str(), 0x1000)) / 2, b.by2 - 6, l.c_str(), 0x000000,
+                 0x1000);
+        b.buttons.push_back({l, {bx, bx + bwid - 1}});
+        bx += bwid + 10;
+    }
+    pxView(ov[0], ov[1], ov[2], ov[3]);
+    Present();
+    return b;
 }
 
 /* Waits for a choice in the box: the index of a button, -1 for cancel (Esc, "answer cancel"),
 ** -2 when the window was closed. yes/no answers map to buttons 0 and 1; Enter gives dflt.
 ** Headless, an event meant for something else is left in the queue and dflt answered. */
-static int Wait_Box(Box &b, int dflt) {
-  State &s = St();
-  for (;;) {
-    Event ev;
-    Next_Event(&ev, true, -1);
-    switch (ev.type) {
-    case EV_CLOSE: return -2;
-    case EV_ANSWER:
-      if (ev.text == "yes") return 0;
-      if (ev.text == "no") return b.buttons.size() > 1 ? 1 : 0;
-      return -1;
-    case EV_KEY:
-      if (ev.key == 13) return dflt;
-      if (ev.key == 27) return -1;
-      if (b.buttons.size() > 1 && (ev.key == 'j' || ev.key == 'J' || ev.key == 'y' || ev.key == 'Y')) return 0;
-      if (b.buttons.size() > 1 && (ev.key == 'n' || ev.key == 'N')) return 1;
-      if (s.headless) {
-        s.queue.push_front(ev);
-        return dflt;
-      }
-      break;
-    case EV_DOWN:
-      if (M_YPOS >= b.by1 && M_YPOS <= b.by2)
-        for (size_t i = 0; i < b.buttons.size(); i++)
-          if (M_XPOS >= b.buttons[i].second.first && M_XPOS <= b.buttons[i].second.second) return (int)i;
-      if (s.headless && !(M_XPOS >= b.x1 && M_XPOS <= b.x2 && M_YPOS >= b.y1 && M_YPOS <= b.y2)) {
-        s.queue.push_front(ev);
-        return dflt;
-      }
-      break;
-    case EV_MOVE:
-    case EV_UP:
-    case EV_WHEEL:
-    case EV_SLEEP:
-      if (s.headless) {
-        /* a move that leads to a click inside the box belongs to the box */
-        if (ev.type == EV_MOVE && !s.queue.empty() && s.queue.front().type == EV_DOWN &&
-            ev.x >= b.x1 && ev.x <= b.x2 && ev.y >= b.y1 && ev.y <= b.y2)
-          break;
-        if (ev.type == EV_UP) break;
-        s.queue.push_front(ev);
-        return dflt;
-      }
-      break;
-    default: break;
+static int Wait_Box(Box &b, int dflt)
+{
+    State &s = St();
+    for (;;) {
+        Event ev;
+        Next_Event(&ev, true, -1);
+        switch (ev.type) {
+        case EV_CLOSE: return -2;
+        case EV_ANSWER:
+            if (ev.text == "yes") return 0;
+            if (ev.text == "no") return b.buttons.size() > 1 ? 1 : 0;
+            return -1;
+        case EV_KEY:
+            if (ev.key == 13) return dflt;
+            if (ev.key == 27) return -1;
+            if (b.buttons.size() > 1
+                && (ev.key == 'j' || ev.key == 'J' || ev.key == 'y' || ev.key == 'Y'))
+                return 0;
+            if (b.buttons.size() > 1 && (ev.key == 'n' || ev.key == 'N')) return 1;
+            if (s.headless) {
+                s.queue.push_front(ev);
+                return dflt;
+            }
+            break;
+        case EV_DOWN:
+            if (M_YPOS >= b.by1 && M_YPOS <= b.by2)
+                for (size_t i = 0; i < b.buttons.size(); i++)
+                    if (M_XPOS >= b.buttons[i].second.first && M_XPOS <= b.buttons[i].second.second)
+                        return (int)i;
+            if (s.headless
+                && !(M_XPOS >= b.x1 && M_XPOS <= b.x2 && M_YPOS >= b.y1 && M_YPOS <= b.y2)) {
+                s.queue.push_front(ev);
+                return dflt;
+            }
+            break;
+        case EV_MOVE:
+        case EV_UP:
+        case EV_WHEEL:
+        case EV_SLEEP:
+            if (s.headless) {
+                /* a move that leads to a click inside the box belongs to the box */
+                if (ev.type == EV_MOVE && !s.queue.empty() && s.queue.front().type == EV_DOWN
+                    && ev.x >= b.x1 && ev.x <= b.x2 && ev.y >= b.y1 && ev.y <= b.y2)
+                    break;
+                if (ev.type == EV_UP) break;
+                s.queue.push_front(ev);
+                return dflt;
+            }
+            break;
+        default: break;
+        }
     }
-  }
 }
 
 /* ---------------------------------------------------------------- in-place editing */
@@ -195,112 +215,116 @@ static int Wait_Box(Box &b, int dflt) {
 ** character replaces it, a cursor key keeps it. The cursor moves with Left, Right, Home and End;
 ** Backspace and Del delete before and at the cursor. Answers 1 for Enter, Tab or Down, 0 for Up,
 ** Shift+Tab, a click outside (left in the queue) or a close, -1 for Esc. */
-static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, bool number) {
-  State &s = St();
-  /* (x, y) lies one pixel above and left of the field's frame: the box covers the field, and
+static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, bool number)
+{
+    State &s = St();
+    /* (x, y) lies one pixel above and left of the field's frame: the box covers the field, and
   ** the text stands where the field shows it (8 pixels in, base line 14 below). */
-  int w = visible * 8 + 6;
-  int bx1 = x + 1, by1 = y + 1, bx2 = x + 8 + w, by2 = y + 19;
-  x += 8;
-  y += 14;
-  Box under;
-  under.x1 = bx1;
-  under.y1 = by1;
-  under.x2 = bx2;
-  under.y2 = by2;
-  Save_Under(under);
-  bool selected = true;
-  size_t pos = text.size();
-  int result = 0;
-  auto draw = [&]() {
-    int ov[4];
-    pxQVwp(&ov[0], &ov[1], &ov[2], &ov[3]);
-    pxView(bx1, by1, bx2, by2);
-    Fill_Rect_Rgb(bx1, by1, bx2, by2, 0xFFFFFF);
-    Frame_Rect(bx1, by1, bx2, by2, BLACK_CI);
-    int tw = Text_Width(text.c_str(), 0x1000);
-    int cw = Text_Width(text.substr(0, pos).c_str(), 0x1000);
-    int shift = cw > w - 6 ? cw - (w - 6) : 0;
-    if (selected && !text.empty()) Fill_Rect_Rgb(x - shift, by1 + 2, x - shift + tw, by2 - 2, 0x99B4D1);
-    Text_Rgb(x - shift, y, text.c_str(), 0x000000, 0x1000);
-    Fill_Rect_Rgb(x - shift + cw, by1 + 3, x - shift + cw, by2 - 3, 0x0000FF);
-    pxView(ov[0], ov[1], ov[2], ov[3]);
-    Present();
-  };
-  draw();
-  for (;;) {
-    Event ev;
-    Next_Event(&ev, true, -1);
-    if (ev.type == EV_CLOSE) {
-      result = 0;
-      break;
-    }
-    if (ev.type == EV_DOWN) {
-      if (M_XPOS < bx1 || M_XPOS > bx2 || M_YPOS < by1 || M_YPOS > by2) {
-        s.queue.push_front(ev);
-        M_LEFT = M_RIGHT = 0;
-        result = 0;
-        break;
-      }
-      selected = false;
-      draw();
-      continue;
-    }
-    if (ev.type != EV_KEY) continue;
-    int k = ev.key;
-    if (k == 13 || k == 9 || k == KEY_DOWN) {
-      result = 1;
-      LAST_SHEET_EDIT_KEY = k;
-      break;
-    }
-    if (k == 27) {
-      result = -1;
-      LAST_SHEET_EDIT_KEY = k;
-      break;
-    }
-    if (k == KEY_UP || k == KEY_SHIFT_TAB) {
-      result = 0;
-      LAST_SHEET_EDIT_KEY = k;
-      break;
-    }
-    if (k == KEY_LEFT) {
-      if (pos > 0) pos--;
-    } else if (k == KEY_RIGHT) {
-      if (pos < text.size()) pos++;
-    } else if (k == KEY_HOME) {
-      pos = 0;
-    } else if (k == KEY_END) {
-      pos = text.size();
-    } else if (k == 8) {
-      if (selected) {
-        text.clear();
-        pos = 0;
-      } else if (pos > 0) {
-        text.erase(--pos, 1);
-      }
-    } else if (k == KEY_DEL) {
-      if (selected) {
-        text.clear();
-        pos = 0;
-      } else if (pos < text.size()) {
-        text.erase(pos, 1);
-      }
-    } else if (k >= 32 && k < 256 && k != 127) {
-      if (number && !(isdigit(k) || k == '.' || k == ',' || k == '-' || k == '+' || k == 'e' || k == 'E'))
-        continue;
-      if (selected) {
-        text.clear();
-        pos = 0;
-      }
-      if ((int)text.size() < max_len) text.insert(pos++, 1, (char)k);
-    } else {
-      continue;
-    }
-    selected = false;
+    int w = visible * 8 + 6;
+    int bx1 = x + 1, by1 = y + 1, bx2 = x + 8 + w, by2 = y + 19;
+    x += 8;
+    y += 14;
+    Box under;
+    under.x1 = bx1;
+    under.y1 = by1;
+    under.x2 = bx2;
+    under.y2 = by2;
+    Save_Under(under);
+    bool selected = true;
+    size_t pos = text.size();
+    int result = 0;
+    auto draw = [&]() {
+        int ov[4];
+        pxQVwp(&ov[0], &ov[1], &ov[2], &ov[3]);
+        pxView(bx1, by1, bx2, by2);
+        Fill_Rect_Rgb(bx1, by1, bx2, by2, 0xFFFFFF);
+        Frame_Rect(bx1, by1, bx2, by2, BLACK_CI);
+        int tw = Text_Width(text.c_str(), 0x1000);
+        int cw = Text_Width(text.substr(0, pos).c_str(), 0x1000);
+        int shift = cw > w - 6 ? cw - (w - 6) : 0;
+        if (selected && !text.empty())
+            Fill_Rect_Rgb(x - shift, by1 + 2, x - shift + tw, by2 - 2, 0x99B4D1);
+        Text_Rgb(x - shift, y, text.c_str(), 0x000000, 0x1000);
+        Fill_Rect_Rgb(x - shift + cw, by1 + 3, x - shift + cw, by2 - 3, 0x0000FF);
+        pxView(ov[0], ov[1], ov[2], ov[3]);
+        Present();
+    };
     draw();
-  }
-  Restore_Under(under);
-  return result;
+    for (;;) {
+        Event ev;
+        Next_Event(&ev, true, -1);
+        if (ev.type == EV_CLOSE) {
+            result = 0;
+            break;
+        }
+        if (ev.type == EV_DOWN) {
+            if (M_XPOS < bx1 || M_XPOS > bx2 || M_YPOS < by1 || M_YPOS > by2) {
+                s.queue.push_front(ev);
+                M_LEFT = M_RIGHT = 0;
+                result = 0;
+                break;
+            }
+            selected = false;
+            draw();
+            continue;
+        }
+        if (ev.type != EV_KEY) continue;
+        int k = ev.key;
+        if (k == 13 || k == 9 || k == KEY_DOWN) {
+            result = 1;
+            LAST_SHEET_EDIT_KEY = k;
+            break;
+        }
+        if (k == 27) {
+            result = -1;
+            LAST_SHEET_EDIT_KEY = k;
+            break;
+        }
+        if (k == KEY_UP || k == KEY_SHIFT_TAB) {
+            result = 0;
+            LAST_SHEET_EDIT_KEY = k;
+            break;
+        }
+        if (k == KEY_LEFT) {
+            if (pos > 0) pos--;
+        } else if (k == KEY_RIGHT) {
+            if (pos < text.size()) pos++;
+        } else if (k == KEY_HOME) {
+            pos = 0;
+        } else if (k == KEY_END) {
+            pos = text.size();
+        } else if (k == 8) {
+            if (selected) {
+                text.clear();
+                pos = 0;
+            } else if (pos > 0) {
+                text.erase(--pos, 1);
+            }
+        } else if (k == KEY_DEL) {
+            if (selected) {
+                text.clear();
+                pos = 0;
+            } else if (pos < text.size()) {
+                text.erase(pos, 1);
+            }
+        } else if (k >= 32 && k < 256 && k != 127) {
+            if (number
+                && !(isdigit(k) || k == '.' || k == ',' || k == '-' || k == '+' || k == 'e'
+                     || k == 'E'))
+                continue;
+            if (selected) {
+                text.clear();
+                pos = 0;
+            }
+            if ((int)text.size() < max_len) text.insert(pos++, 1, (char)k);
+        } else {
+            continue;
+        }
+        selected = false;
+        draw();
+    }
+    Restore_Under(under);
+    return result;
 }
 
 } // namespace zw
@@ -309,272 +333,298 @@ using namespace zw;
 
 /* ---------------------------------------------------------------- messages */
 
-void Init_Message(void) {
-  Ensure_Init();
-  Msg().title.clear();
-  Msg().symbol = -1;
-  Msg().lines.clear();
+void Init_Message(void)
+{
+    Ensure_Init();
+    Msg().title.clear();
+    Msg().symbol = -1;
+    Msg().lines.clear();
 }
 
-void Set_Message_Symbol(int symbol, int a, int b, int c) {
-  (void)a;
-  (void)b;
-  (void)c;
-  Msg().symbol = symbol >= 0 && symbol <= 3 ? symbol : -1;
+void Set_Message_Symbol(int symbol, int a, int b, int c)
+{
+    (void)a;
+    (void)b;
+    (void)c;
+    Msg().symbol = symbol >= 0 && symbol <= 3 ? symbol : -1;
 }
 
 void Set_Message_Title(const char *title) { Msg().title = title ? title : ""; }
 
-void Fill_Message(const char *line) {
-  if (Msg().lines.size() < 40) Msg().lines.push_back(line ? line : "");
+void Fill_Message(const char *line)
+{
+    if (Msg().lines.size() < 40) Msg().lines.push_back(line ? line : "");
 }
 
-int Draw_Message(void) {
-  Ensure_Init();
-  Message_State &m = Msg();
-  Log_Line("MESSAGE [" + To_Utf8(m.title.c_str(), -1) + "] " + Joined(m.lines));
-  Box b = Open_Box(m.title, m.symbol, m.lines, {"OK"});
-  Wait_Box(b, 0);
-  Restore_Under(b);
-  return 1;
+int Draw_Message(void)
+{
+    Ensure_Init();
+    Message_State &m = Msg();
+    Log_Line("MESSAGE [" + To_Utf8(m.title.c_str(), -1) + "] " + Joined(m.lines));
+    Box b = Open_Box(m.title, m.symbol, m.lines, {"OK"});
+    Wait_Box(b, 0);
+    Restore_Under(b);
+    return 1;
 }
 
-void Show_Message(void) {
-  Ensure_Init();
-  Message_State &m = Msg();
-  if (m.shown) Quit_Message();
-  Log_Line("SHOW [" + To_Utf8(m.title.c_str(), -1) + "] " + Joined(m.lines));
-  Box b = Open_Box(m.title, m.symbol, m.lines, {});
-  m.shown_rect = b.under;
-  m.shown = true;
+void Show_Message(void)
+{
+    Ensure_Init();
+    Message_State &m = Msg();
+    if (m.shown) Quit_Message();
+    Log_Line("SHOW [" + To_Utf8(m.title.c_str(), -1) + "] " + Joined(m.lines));
+    Box b = Open_Box(m.title, m.symbol, m.lines, {});
+    m.shown_rect = b.under;
+    m.shown = true;
 }
 
-void Quit_Message(void) {
-  Message_State &m = Msg();
-  if (!m.shown) return;
-  if (!m.shown_rect.pixels.empty())
-    pxStRc(m.shown_rect.x1, m.shown_rect.y1, m.shown_rect.x2, m.shown_rect.y2, m.shown_rect.pixels.data());
-  m.shown_rect.pixels.clear();
-  m.shown = false;
-  Log_Line("QUIT");
-  Present();
+void Quit_Message(void)
+{
+    Message_State &m = Msg();
+    if (!m.shown) return;
+    if (!m.shown_rect.pixels.empty())
+        pxStRc(m.shown_rect.x1, m.shown_rect.y1, m.shown_rect.x2, m.shown_rect.y2,
+               m.shown_rect.pixels.data());
+    m.shown_rect.pixels.clear();
+    m.shown = false;
+    Log_Line("QUIT");
+    Present();
 }
 
-void PrintMessage(const char *text) {
-  Ensure_Init();
-  std::vector<std::string> lines;
-  std::string t = text ? text : "";
-  size_t p = 0;
-  while (p <= t.size()) {
-    size_t q = t.find('\n', p);
-    if (q == std::string::npos) q = t.size();
-    if (q > p || q < t.size()) lines.push_back(t.substr(p, q - p));
-    p = q + 1;
-  }
-  while (!lines.empty() && lines.back().empty()) lines.pop_back();
-  Log_Line("PRINT " + Joined(lines));
-  Box b = Open_Box("", 1, lines, {"OK"});
-  Wait_Box(b, 0);
-  Restore_Under(b);
+void PrintMessage(const char *text)
+{
+    Ensure_Init();
+    std::vector<std::string> lines;
+    std::string t = text ? text : "";
+    size_t p = 0;
+    while (p <= t.size()) {
+        size_t q = t.find('\n', p);
+        if (q == std::string::npos) q = t.size();
+        if (q > p || q < t.size()) lines.push_back(t.substr(p, q - p));
+        p = q + 1;
+    }
+    while (!lines.empty() && lines.back().empty()) lines.pop_back();
+    Log_Line("PRINT " + Joined(lines));
+    Box b = Open_Box("", 1, lines, {"OK"});
+    Wait_Box(b, 0);
+    Restore_Under(b);
 }
 
-int Answer_is_Yes(int default_yes) {
-  Ensure_Init();
-  Message_State &m = Msg();
-  Log_Line("QUESTION [" + To_Utf8(m.title.c_str(), -1) + "] " + Joined(m.lines));
-  Box b = Open_Box(m.title, m.symbol >= 0 ? m.symbol : 0, m.lines, {"Ja", "Nein"});
-  int r = Wait_Box(b, default_yes ? 0 : 1);
-  Restore_Under(b);
-  int yes = r == 0 ? 1 : 0;
-  Log_Line(std::string("ANSWER ") + (r == -2 ? "closed" : r == -1 ? "cancel" : yes ? "yes" : "no"));
-  return yes;
+int Answer_is_Yes(int default_yes)
+{
+    Ensure_Init();
+    Message_State &m = Msg();
+    Log_Line("QUESTION [" + To_Utf8(m.title.c_str(), -1) + "] " + Joined(m.lines));
+    Box b = Open_Box(m.title, m.symbol >= 0 ? m.symbol : 0, m.lines, {"Ja", "Nein"});
+    int r = Wait_Box(b, default_yes ? 0 : 1);
+    Restore_Under(b);
+    int yes = r == 0 ? 1 : 0;
+    Log_Line(std::string("ANSWER ")
+             + (r == -2   ? "closed"
+                : r == -1 ? "cancel"
+                : yes     ? "yes"
+                          : "no"));
+    return yes;
 }
 
 /* ---------------------------------------------------------------- editing in place */
 
 void Set_Short_Edit_Text_Scrollmode(int max_len) { edit_scroll_max = max_len > 0 ? max_len : 0; }
 
-int Short_Edit_Text(int x, int y, char *buffer, int visible, int flags) {
-  Ensure_Init();
-  (void)flags;
-  if (!buffer || visible <= 0) return 0;
-  int max_len = edit_scroll_max > 0 ? edit_scroll_max : visible;
-  edit_scroll_max = 0;
-  std::string text = buffer;
-  if ((int)text.size() > max_len) text.resize((size_t)max_len);
-  std::string old = text;
-  int r = Edit_Loop(x, y, text, visible, max_len, false);
-  if (r < 0) text = old;
-  memcpy(buffer, text.c_str(), text.size() + 1);
-  Log_Line("EDITTEXT " + To_Utf8(text.c_str(), -1));
-  return r > 0 ? 1 : 0;
+int Short_Edit_Text(int x, int y, char *buffer, int visible, int flags)
+{
+    Ensure_Init();
+    (void)flags;
+    if (!buffer || visible <= 0) return 0;
+    int max_len = edit_scroll_max > 0 ? edit_scroll_max : visible;
+    edit_scroll_max = 0;
+    std::string text = buffer;
+    if ((int)text.size() > max_len) text.resize((size_t)max_len);
+    std::string old = text;
+    int r = Edit_Loop(x, y, text, visible, max_len, false);
+    if (r < 0) text = old;
+    memcpy(buffer, text.c_str(), text.size() + 1);
+    Log_Line("EDITTEXT " + To_Utf8(text.c_str(), -1));
+    return r > 0 ? 1 : 0;
 }
 
-int Short_Edit_Float(int x, int y, const char *format, double *value) {
-  Ensure_Init();
-  if (!value) return 0;
-  char buf[64];
-  snprintf(buf, sizeof buf, format && *format ? format : "%g", *value);
-  std::string text = buf;
-  size_t a = text.find_first_not_of(' ');
-  text = a == std::string::npos ? "" : text.substr(a);
-  int visible = std::max(4, (int)strlen(buf));
-  int r = Edit_Loop(x, y, text, visible, 30, true);
-  if (r >= 0) {
-    for (char &c : text)
-      if (c == ',') c = '.';
-    char *end = nullptr;
-    double v = strtod(text.c_str(), &end);
-    if (end && end != text.c_str() && *end == 0 && std::isfinite(v)) *value = v;
-  }
-  snprintf(buf, sizeof buf, format && *format ? format : "%g", *value);
-  Log_Line(std::string("EDITFLOAT ") + buf);
-  return r > 0 ? 1 : 0;
+int Short_Edit_Float(int x, int y, const char *format, double *value)
+{
+    Ensure_Init();
+    if (!value) return 0;
+    char buf[64];
+    snprintf(buf, sizeof buf, format && *format ? format : "%g", *value);
+    std::string text = buf;
+    size_t a = text.find_first_not_of(' ');
+    text = a == std::string::npos ? "" : text.substr(a);
+    int visible = std::max(4, (int)strlen(buf));
+    int r = Edit_Loop(x, y, text, visible, 30, true);
+    if (r >= 0) {
+        for (char &c : text)
+            if (c == ',') c = '.';
+        char *end = nullptr;
+        double v = strtod(text.c_str(), &end);
+        if (end && end != text.c_str() && *end == 0 && std::isfinite(v)) *value = v;
+    }
+    snprintf(buf, sizeof buf, format && *format ? format : "%g", *value);
+    Log_Line(std::string("EDITFLOAT ") + buf);
+    return r > 0 ? 1 : 0;
 }
 
 /* ---------------------------------------------------------------- menus */
 
-int Menue_Manager(int x, int y, const Menue_Entry *entries, int count) {
-  Ensure_Init();
-  State &s = St();
-  if (!entries || count <= 0) return -1;
-  int w = 40;
-  for (int i = 0; i < count; i++) w = std::max(w, Text_Width(entries[i].text ? entries[i].text : "", 0x1000) + 24);
-  int h = count * 18 + 6;
-  if (x + w >= NPIXEL_X) x = NPIXEL_X - w - 1;
-  if (y + h >= NPIXEL_Y) y = NPIXEL_Y - h - 1;
-  if (x < 0) x = 0;
-  if (y < 0) y = 0;
-  Box b;
-  b.x1 = x;
-  b.y1 = y;
-  b.x2 = x + w - 1;
-  b.y2 = y + h - 1;
-  Save_Under(b);
-  std::string names;
-  for (int i = 0; i < count; i++) names += (i ? " | " : "") + To_Utf8(entries[i].text, -1);
-  Log_Line("MENU " + names);
-  int hi = -1;
-  auto draw = [&]() {
-    int ov[4];
-    pxQVwp(&ov[0], &ov[1], &ov[2], &ov[3]);
-    Set_Clip_Full();
-    Fill_Rect_Rgb(b.x1, b.y1, b.x2, b.y2, 0xFFFFFF);
-    Bevel(b.x1, b.y1, b.x2, b.y2, true);
-    for (int i = 0; i < count; i++) {
-      int ry = b.y1 + 3 + i * 18;
-      if (i == hi && entries[i].active) Fill_Rect_Rgb(b.x1 + 3, ry, b.x2 - 3, ry + 17, 0x99B4D1);
-      Text_Rgb(b.x1 + 12, ry + 13, entries[i].text ? entries[i].text : "", entries[i].active ? 0 : 0xA0A0A0, 0x1000);
-    }
-    pxView(ov[0], ov[1], ov[2], ov[3]);
-    Present();
-  };
-  draw();
-  int result = -1;
-  for (;;) {
-    Event ev;
-    Next_Event(&ev, true, -1);
-    if (ev.type == EV_CLOSE) break;
-    int row = (M_XPOS >= b.x1 && M_XPOS <= b.x2 && M_YPOS >= b.y1 + 3 && M_YPOS < b.y1 + 3 + count * 18)
-                  ? (M_YPOS - b.y1 - 3) / 18 : -1;
-    if (ev.type == EV_MOVE && row != hi) {
-      hi = row;
-      draw();
-    } else if (ev.type == EV_DOWN) {
-      if (row >= 0 && entries[row].active) result = row;
-      if (row >= 0 && !entries[row].active) continue;
-      break;
-    } else if (ev.type == EV_KEY) {
-      if (ev.key == KEY_DOWN || ev.key == KEY_UP) {
-        int d = ev.key == KEY_DOWN ? 1 : -1;
-        for (int k = 0; k < count; k++) {
-          hi = hi < 0 ? (d > 0 ? 0 : count - 1) : (hi + d + count) % count;
-          if (entries[hi].active) break;
+int Menue_Manager(int x, int y, const Menue_Entry *entries, int count)
+{
+    Ensure_Init();
+    State &s = St();
+    if (!entries || count <= 0) return -1;
+    int w = 40;
+    for (int i = 0; i < count; i++)
+        w = std::max(w, Text_Width(entries[i].text ? entries[i].text : "", 0x1000) + 24);
+    int h = count * 18 + 6;
+    if (x + w >= NPIXEL_X) x = NPIXEL_X - w - 1;
+    if (y + h >= NPIXEL_Y) y = NPIXEL_Y - h - 1;
+    if (x < 0) x = 0;
+    if (y < 0) y = 0;
+    Box b;
+    b.x1 = x;
+    b.y1 = y;
+    b.x2 = x + w - 1;
+    b.y2 = y + h - 1;
+    Save_Under(b);
+    std::string names;
+    for (int i = 0; i < count; i++) names += (i ? " | " : "") + To_Utf8(entries[i].text, -1);
+    Log_Line("MENU " + names);
+    int hi = -1;
+    auto draw = [&]() {
+        int ov[4];
+        pxQVwp(&ov[0], &ov[1], &ov[2], &ov[3]);
+        Set_Clip_Full();
+        Fill_Rect_Rgb(b.x1, b.y1, b.x2, b.y2, 0xFFFFFF);
+        Bevel(b.x1, b.y1, b.x2, b.y2, true);
+        for (int i = 0; i < count; i++) {
+            int ry = b.y1 + 3 + i * 18;
+            if (i == hi && entries[i].active)
+                Fill_Rect_Rgb(b.x1 + 3, ry, b.x2 - 3, ry + 17, 0x99B4D1);
+            Text_Rgb(b.x1 + 12, ry + 13, entries[i].text ? entries[i].text : "",
+                     entries[i].active ? 0 : 0xA0A0A0, 0x1000);
         }
-        draw();
-      } else if (ev.key == 13) {
-        if (hi >= 0 && entries[hi].active) result = hi;
-        break;
-      } else if (ev.key == KEY_F1) {
-        if (hi >= 0 && entries[hi].help_key) Helpview(entries[hi].help_key);
-      } else {
-        break;
-      }
+        pxView(ov[0], ov[1], ov[2], ov[3]);
+        Present();
+    };
+    draw();
+    int result = -1;
+    for (;;) {
+        Event ev;
+        Next_Event(&ev, true, -1);
+        if (ev.type == EV_CLOSE) break;
+        int row = (M_XPOS >= b.x1 && M_XPOS <= b.x2 && M_YPOS >= b.y1 + 3
+                   && M_YPOS < b.y1 + 3 + count * 18)
+                      ? (M_YPOS - b.y1 - 3) / 18
+                      : -1;
+        if (ev.type == EV_MOVE && row != hi) {
+            hi = row;
+            draw();
+        } else if (ev.type == EV_DOWN) {
+            if (row >= 0 && entries[row].active) result = row;
+            if (row >= 0 && !entries[row].active) continue;
+            break;
+        } else if (ev.type == EV_KEY) {
+            if (ev.key == KEY_DOWN || ev.key == KEY_UP) {
+                int d = ev.key == KEY_DOWN ? 1 : -1;
+                for (int k = 0; k < count; k++) {
+                    hi = hi < 0 ? (d > 0 ? 0 : count - 1) : (hi + d + count) % count;
+                    if (entries[hi].active) break;
+                }
+                draw();
+            } else if (ev.key == 13) {
+                if (hi >= 0 && entries[hi].active) result = hi;
+                break;
+            } else if (ev.key == KEY_F1) {
+                if (hi >= 0 && entries[hi].help_key) Helpview(entries[hi].help_key);
+            } else {
+                break;
+            }
+        }
     }
-  }
-  /* the release of the choosing click belongs to the menu */
-  if (!s.queue.empty() && s.queue.front().type == EV_UP) {
-    Event up = s.queue.front();
-    s.queue.pop_front();
-    Apply_Mouse(up);
-  }
-  Restore_Under(b);
-  Log_Line("MENU CHOICE " + std::to_string(result));
-  return result;
+    /* the release of the choosing click belongs to the menu */
+    if (!s.queue.empty() && s.queue.front().type == EV_UP) {
+        Event up = s.queue.front();
+        s.queue.pop_front();
+        Apply_Mouse(up);
+    }
+    Restore_Under(b);
+    Log_Line("MENU CHOICE " + std::to_string(result));
+    return result;
 }
 
-int Get_UserSelected_SpecialCharacter(void) {
-  static const unsigned char bytes[] = {0x8C, 0xF2, 0xF3, 0xA3, 0xB2, 0xBA, 0xBB, 0xC0, 0xBE,
-                                        0xCB, 0xCC, 0xD6, 0xB8, 0xF8, 0xFD, 0xFA, 0xF7, 0xEC,
-                                        0x89, 0xE6, 0xF1, 0x9E};
-  const int n = (int)sizeof bytes;
-  static char texts[sizeof bytes][2];
-  Menue_Entry e[sizeof bytes];
-  for (int i = 0; i < n; i++) {
-    texts[i][0] = (char)bytes[i];
-    texts[i][1] = 0;
-    e[i] = {texts[i], nullptr, 1};
-  }
-  int r = Menue_Manager(M_XPOS, M_YPOS, e, n);
-  return r < 0 ? -1 : bytes[r];
+int Get_UserSelected_SpecialCharacter(void)
+{
+    static const unsigned char bytes[] = {0x8C, 0xF2, 0xF3, 0xA3, 0xB2, 0xBA, 0xBB, 0xC0,
+                                          0xBE, 0xCB, 0xCC, 0xD6, 0xB8, 0xF8, 0xFD, 0xFA,
+                                          0xF7, 0xEC, 0x89, 0xE6, 0xF1, 0x9E};
+    const int n = (int)sizeof bytes;
+    static char texts[sizeof bytes][2];
+    Menue_Entry e[sizeof bytes];
+    for (int i = 0; i < n; i++) {
+        texts[i][0] = (char)bytes[i];
+        texts[i][1] = 0;
+        e[i] = {texts[i], nullptr, 1};
+    }
+    int r = Menue_Manager(M_XPOS, M_YPOS, e, n);
+    return r < 0 ? -1 : bytes[r];
 }
 
 /* ---------------------------------------------------------------- help */
 
-int Add_Helpfile(const char *path) {
-  if (!path) return 0;
-  std::string p = path;
-  for (char &c : p)
-    if (c == '\\') c = '/';
-  FILE *f = fopen(p.c_str(), "r");
-  if (!f) return 0;
-  char line[1024];
-  std::vector<std::string> *topic = nullptr;
-  while (fgets(line, sizeof line, f)) {
-    size_t n = strcspn(line, "\r\n");
-    line[n] = 0;
-    if (!strncmp(line, "#TOPIC ", 7)) {
-      std::string key = line + 7;
-      while (!key.empty() && key.back() == ' ') key.pop_back();
-      topic = &Help_Topics()[key];
-      topic->clear();
-    } else if (topic && line[0] != '#') {
-      topic->push_back(line);
+int Add_Helpfile(const char *path)
+{
+    if (!path) return 0;
+    std::string p = path;
+    for (char &c : p)
+        if (c == '\\') c = '/';
+    FILE *f = fopen(p.c_str(), "r");
+    if (!f) return 0;
+    char line[1024];
+    std::vector<std::string> *topic = nullptr;
+    while (fgets(line, sizeof line, f)) {
+        size_t n = strcspn(line, "\r\n");
+        line[n] = 0;
+        if (!strncmp(line, "#TOPIC ", 7)) {
+            std::string key = line + 7;
+            while (!key.empty() && key.back() == ' ') key.pop_back();
+            topic = &Help_Topics()[key];
+            topic->clear();
+        } else if (topic && line[0] != '#') {
+            topic->push_back(line);
+        }
     }
-  }
-  fclose(f);
-  return 1;
+    fclose(f);
+    return 1;
 }
 
-int Helpview(const char *key) {
-  Ensure_Init();
-  std::string k = key ? key : "";
-  auto it = Help_Topics().find(k);
-  if (it == Help_Topics().end()) {
-    Log_Line("HELP MISSING " + To_Utf8(k.c_str(), -1));
-    return 0;
-  }
-  Log_Line("HELP " + To_Utf8(k.c_str(), -1));
-  std::vector<std::string> lines = it->second;
-  std::string title = "Hilfe";
-  if (!lines.empty() && !lines[0].empty()) {
-    title = lines[0];
-    lines.erase(lines.begin());
-  }
-  size_t maxl = (size_t)std::max(1, (NPIXEL_Y - 120) / 16);
-  if (lines.size() > maxl) lines.resize(maxl);
-  Box b = Open_Box(title, -1, lines, {"Schlie\xE1" "en"});
-  Wait_Box(b, 0);
-  Restore_Under(b);
-  return 1;
+int Helpview(const char *key)
+{
+    Ensure_Init();
+    std::string k = key ? key : "";
+    auto it = Help_Topics().find(k);
+    if (it == Help_Topics().end()) {
+        Log_Line("HELP MISSING " + To_Utf8(k.c_str(), -1));
+        return 0;
+    }
+    Log_Line("HELP " + To_Utf8(k.c_str(), -1));
+    std::vector<std::string> lines = it->second;
+    std::string title = "Hilfe";
+    if (!lines.empty() && !lines[0].empty()) {
+        title = lines[0];
+        lines.erase(lines.begin());
+    }
+    size_t maxl = (size_t)std::max(1, (NPIXEL_Y - 120) / 16);
+    if (lines.size() > maxl) lines.resize(maxl);
+    Box b = Open_Box(title, -1, lines,
+                     {"Schlie\xE1"
+                      "en"});
+    Wait_Box(b, 0);
+    Restore_Under(b);
+    return 1;
 }

@@ -9,19 +9,20 @@
 #include "platform/zelkwin_internal.h"
 
 /* Answers the viewer's result: 1 when the list was shown, 0 when it cannot be read. */
-int Quick_OLI_View(const char *base, const char *path) {
-  zw::Ensure_Init();
-  if (!path || !*path) return 0;
-  std::string p = path;
-  for (char &c : p)
-    if (c == '\\') c = '/';
-  if (p[0] != '/' && base && *base) {
-    std::string b = base;
-    for (char &c : b)
-      if (c == '\\') c = '/';
-    FILE *direct = fopen(p.c_str(), "r");
-    if (direct) fclose(direct);
-    else p = b + (b.back() == '/' ? "" : "/") + p;
-  }
-  return Oli_View_File(p.c_str());
+int Quick_OLI_View(const char *base, const char *path)
+{
+    zw::Ensure_Init();
+    if (!path || !*path) return 0;
+    std::string p = path;
+    for (char &c : p)
+        if (c == '\\') c = '/';
+    if (p[0] != '/' && base && *base) {
+        std::string b = base;
+        for (char &c : b)
+            if (c == '\\') c = '/';
+        FILE *direct = fopen(p.c_str(), "r");
+        if (direct) fclose(direct);
+        else p = b + (b.back() == '/' ? "" : "/") + p;
+    }
+    return Oli_View_File(p.c_str());
 }

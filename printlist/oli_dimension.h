@@ -10,10 +10,10 @@
 struct Ptr_Array;
 
 enum {
-  OLI_DIM_NO_FIRST = 1,    /* no extension line and mark at the first point */
-  OLI_DIM_NO_SECOND = 2,   /* ... at the second point */
-  OLI_DIM_DOTS = 8,        /* dots instead of oblique ticks */
-  OLI_DIM_NO_UNIT_CHANGE = 16,
+    OLI_DIM_NO_FIRST = 1,  /* no extension line and mark at the first point */
+    OLI_DIM_NO_SECOND = 2, /* ... at the second point */
+    OLI_DIM_DOTS = 8,      /* dots instead of oblique ticks */
+    OLI_DIM_NO_UNIT_CHANGE = 16,
 };
 
 double Oli_Graphic_Dimension(double x1, double y1, double x2, double y2, double h, const char *text,
@@ -25,8 +25,8 @@ double Oli_Graphic_Dimension_Cm(double x1, double y1, double x2, double y2, doub
 double Oli_Graphic_Dimension_M(double x1, double y1, double x2, double y2, double h);
 double Oli_Graphic_Dimension_Mm(double x1, double y1, double x2, double y2, double h,
                                 int32_t position);
-double Oli_Graphic_Dimension_Offset_Mm(double x1, double y1, double x2, double y2, double d, double h,
-                                       int32_t position);
+double Oli_Graphic_Dimension_Offset_Mm(double x1, double y1, double x2, double y2, double d,
+                                       double h, int32_t position);
 int Dim_Chain_Add_Point(Ptr_Array *list, double x, double y);
 double Oli_Graphic_Dimension_Chain(Ptr_Array *list, const char *unit, int32_t mode, double coord,
                                    double h, double factor, int32_t position);
@@ -46,7 +46,7 @@ void Oli_Graphic_Dimension_Line_Chain(int32_t n, const double *x, const double *
 ** no line and overlaps no text and answers how many found no such place. Outside a fitted
 ** block a fitted chain writes its labels between their marks at once. The fitted chain releases
 ** its points and answers the number of dimensions it drew. */
-enum { OLI_FIT_MM = 0, OLI_FIT_CM = 1 };  /* number forms: millimetre and centimetre */
+enum { OLI_FIT_MM = 0, OLI_FIT_CM = 1 }; /* number forms: millimetre and centimetre */
 void Oli_Graphic_Fit_Begin(double x0, double y0, double x1, double y1);
 int Oli_Graphic_Fit_End(void);
 double Oli_Graphic_Dimension_Chain_Fitted(Ptr_Array *list, int32_t mode, double coord, double h,

@@ -11,34 +11,34 @@
 
 /* Caption record of a graphic block: two groups of three lines. */
 struct Oli_Graphic_Caption {
-  char line[6][80];
+    char line[6][80];
 };
 
 /* The one graphic state of the writer. */
 struct Oli_Graphic_State {
-  FILE *file;              /* print list receiving the element records */
-  FILE *saved_file;        /* remembered by Oli_Graphic_Redirect */
-  double sx, sy;           /* paper units per world unit */
-  double smin, smax;
-  double text_scale;       /* 0.3 / smax */
-  double rotation;         /* radians */
-  double text_angle;       /* radians */
-  double angle_sign;       /* +1 or -1 */
-  int32_t x_direction;     /* 1 or 3 (0 before the first block) */
-  int32_t y_reversed;
-  int32_t mirror_mode;     /* 2: plot y := mirror_sum - y */
-  double mirror_sum;
-  int32_t colour_output;
-  int32_t fill_output;
-  int32_t format_version;  /* 338 */
-  double xmin, ymin, xmax, ymax;   /* bounding box, world units */
-  int32_t saved_pen, saved_filling, saved_linetype, saved_font;
-  double saved_text_angle, saved_rotation;
-  int32_t rgb[2][3];       /* colour records 50 and 51 */
-  double rgb_percent[2];
-  int32_t dimension_flags;
-  int32_t stagger;
-  int32_t stagger_memory;
+    FILE *file;       /* print list receiving the element records */
+    FILE *saved_file; /* remembered by Oli_Graphic_Redirect */
+    double sx, sy;    /* paper units per world unit */
+    double smin, smax;
+    double text_scale;   /* 0.3 / smax */
+    double rotation;     /* radians */
+    double text_angle;   /* radians */
+    double angle_sign;   /* +1 or -1 */
+    int32_t x_direction; /* 1 or 3 (0 before the first block) */
+    int32_t y_reversed;
+    int32_t mirror_mode; /* 2: plot y := mirror_sum - y */
+    double mirror_sum;
+    int32_t colour_output;
+    int32_t fill_output;
+    int32_t format_version;        /* 338 */
+    double xmin, ymin, xmax, ymax; /* bounding box, world units */
+    int32_t saved_pen, saved_filling, saved_linetype, saved_font;
+    double saved_text_angle, saved_rotation;
+    int32_t rgb[2][3]; /* colour records 50 and 51 */
+    double rgb_percent[2];
+    int32_t dimension_flags;
+    int32_t stagger;
+    int32_t stagger_memory;
 };
 
 extern Oli_Graphic_State Oli_Graphic;
@@ -130,8 +130,8 @@ void Oli_Graphic_Text_Centre_Plain(double x, double y, const char *text);
 void Oli_Graphic_Text_Vertical(double x, double y, const char *text);
 void Oli_Graphic_Text_Top(double x, double y, const char *text);
 void Oli_Graphic_Text_Bottom(double x, double y, const char *text);
-void Oli_Graphic_Text_Aligned_Plain(double x, double y, int32_t v, int32_t h, const char *format, ...)
-    __attribute__((format(printf, 5, 6)));
+void Oli_Graphic_Text_Aligned_Plain(double x, double y, int32_t v, int32_t h, const char *format,
+                                    ...) __attribute__((format(printf, 5, 6)));
 void Oli_Graphic_Framed_Text(const char *text, double x, double y, double h, double s);
 void Oli_Graphic_Framed_Text_Mode2(double x, double y, double h, double s, const char *text);
 void Oli_Graphic_Framed_Text_Height(double x, double y, double h, const char *text);
@@ -139,8 +139,8 @@ void Oli_Graphic_Framed_Text_Printf(double x, double y, double h, double s, cons
     __attribute__((format(printf, 5, 6)));
 void Oli_Graphic_Framed_Number(double x, double y, double h, int32_t number);
 void Oli_Graphic_Circled_Text(double x, double y, double h, double s, const char *text);
-void Oli_Graphic_Circled_Text_Printf(double x, double y, double h, double s, const char *format, ...)
-    __attribute__((format(printf, 5, 6)));
+void Oli_Graphic_Circled_Text_Printf(double x, double y, double h, double s, const char *format,
+                                     ...) __attribute__((format(printf, 5, 6)));
 void Oli_Graphic_Circled_Number(double x, double y, double h, double s, int32_t number);
 void Oli_Graphic_Fill_Samples(FILE *file);
 int Oli_Graphic_Show_Fill_Samples(void);

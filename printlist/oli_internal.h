@@ -43,16 +43,16 @@ int Oli_Vformat(char *buf, size_t size, const char *format, va_list ap);
 
 /* Inside a function whose last named argument is `format`: format its variable arguments into
 ** the char array buf (cut at its size); buf is empty for a null format or a formatting error. */
-#define OLI_FORMAT_ARGS(buf, format)                                                             \
-  do {                                                                                           \
-    (buf)[0] = 0;                                                                                \
-    if (format) {                                                                                \
-      va_list ap_;                                                                               \
-      va_start(ap_, format);                                                                     \
-      Oli_Vformat((buf), sizeof(buf), (format), ap_);                                            \
-      va_end(ap_);                                                                               \
-    }                                                                                            \
-  } while (0)
+#define OLI_FORMAT_ARGS(buf, format)                        \
+    do {                                                    \
+        (buf)[0] = 0;                                       \
+        if (format) {                                       \
+            va_list ap_;                                    \
+            va_start(ap_, format);                          \
+            Oli_Vformat((buf), sizeof(buf), (format), ap_); \
+            va_end(ap_);                                    \
+        }                                                   \
+    } while (0)
 
 /* The lines, marks and extension lines of one dimension without its label (oli_dimension.cpp). */
 void Oli_Graphic_Dimension_Marks(double x1, double y1, double x2, double y2, double h);

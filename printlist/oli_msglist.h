@@ -9,18 +9,18 @@
 #include <cstdio>
 
 enum {
-  MSG_LIST_SLOTS = 11,
-  MSG_LIST_LINES = 100,
-  MSG_LIST_LINE_SIZE = 300,
+    MSG_LIST_SLOTS = 11,
+    MSG_LIST_LINES = 100,
+    MSG_LIST_LINE_SIZE = 300,
 };
 
 /* Styles of Msg_List_Write */
 enum {
-  MSG_LIST_PLAIN = 0,
-  MSG_LIST_BULLETS = 1,
-  MSG_LIST_NUMBERED = 2,
-  MSG_LIST_WARNINGS = 3,
-  MSG_LIST_SMALL = 4,
+    MSG_LIST_PLAIN = 0,
+    MSG_LIST_BULLETS = 1,
+    MSG_LIST_NUMBERED = 2,
+    MSG_LIST_WARNINGS = 3,
+    MSG_LIST_SMALL = 4,
 };
 
 void Msg_List_Open(int32_t n);

@@ -13,35 +13,35 @@ typedef int (*Oli_Para_Hook)(FILE *file, uint32_t arg);
 
 /* Format record of one paragraph (fields in file order). */
 struct Oli_Para_State {
-  uint32_t flags;          /* flag word; 0x8, 0x80, 0x100 set by the caller */
-  Oli_Para_Hook hook_a;    /* optional writer inside the header (none) */
-  Oli_Para_Hook hook_b;    /* second optional writer (none) */
-  int32_t mode;            /* text style (4) */
-  double offset;           /* vertical offset, cm (0) */
-  double value_b;          /* second length value (0) */
-  uint32_t unit_a;         /* unit word of offset (2) */
-  uint32_t unit_b;         /* unit word of value_b (2) */
-  double value_c;          /* third length value, an indent (0) */
-  double value_d;          /* fourth length value (0) */
-  uint32_t unit_c;         /* unit word of value_c (2) */
-  uint32_t unit_d;         /* unit word of value_d (2) */
-  double value_e;          /* factor (1.0; written only when not 1.0) */
-  int32_t pair_1;          /* integer pair (0, 0) */
-  int32_t pair_2;
-  Oli_Para_Hook tab_hook;  /* set by every change of the tab list */
-  uint32_t hook_arg;       /* argument of the three hooks (0) */
+    uint32_t flags;       /* flag word; 0x8, 0x80, 0x100 set by the caller */
+    Oli_Para_Hook hook_a; /* optional writer inside the header (none) */
+    Oli_Para_Hook hook_b; /* second optional writer (none) */
+    int32_t mode;         /* text style (4) */
+    double offset;        /* vertical offset, cm (0) */
+    double value_b;       /* second length value (0) */
+    uint32_t unit_a;      /* unit word of offset (2) */
+    uint32_t unit_b;      /* unit word of value_b (2) */
+    double value_c;       /* third length value, an indent (0) */
+    double value_d;       /* fourth length value (0) */
+    uint32_t unit_c;      /* unit word of value_c (2) */
+    uint32_t unit_d;      /* unit word of value_d (2) */
+    double value_e;       /* factor (1.0; written only when not 1.0) */
+    int32_t pair_1;       /* integer pair (0, 0) */
+    int32_t pair_2;
+    Oli_Para_Hook tab_hook; /* set by every change of the tab list */
+    uint32_t hook_arg;      /* argument of the three hooks (0) */
 };
 
 /* End record of a paragraph's text part. */
 struct Oli_Para_End {
-  uint32_t flags;          /* 0x4 another header follows; 0x1000 value present */
-  double value;            /* offset after the text, cm */
-  uint32_t unit;           /* unit word (2) */
+    uint32_t flags; /* 0x4 another header follows; 0x1000 value present */
+    double value;   /* offset after the text, cm */
+    uint32_t unit;  /* unit word (2) */
 };
 
 enum {
-  OLI_PARA_MAX_TABS = 100,
-  OLI_PARA_PRINTF_SIZE = 1000,
+    OLI_PARA_MAX_TABS = 100,
+    OLI_PARA_PRINTF_SIZE = 1000,
 };
 
 /* ---- printing ---- */

@@ -12,8 +12,8 @@
 
 /* Column layout of one table */
 struct Oli_Table_Layout {
-  std::vector<int32_t> width;         /* characters */
-  std::vector<int32_t> marker_width;  /* widest footnote marker of the column's printed cells */
+    std::vector<int32_t> width;        /* characters */
+    std::vector<int32_t> marker_width; /* widest footnote marker of the column's printed cells */
 };
 
 extern int32_t Oli_Table_Key_Column;
@@ -26,6 +26,7 @@ std::string Oli_Table_Number_Text(const Oli_Table_Column *c, double scaled, int3
 /* The cell of a printed row appended to out; counts the use of its footnote. */
 void Oli_Table_Append_Cell(std::string &out, const Oli_Table_Column *c, int32_t row, int32_t width,
                            int32_t marker_width);
-void Oli_Table_Compute_Layout(int32_t ncols, int32_t nrows, const Oli_Table_Column *cols, int32_t flags,
-                              const std::vector<int> &printed, Oli_Table_Layout *layout);
+void Oli_Table_Compute_Layout(int32_t ncols, int32_t nrows, const Oli_Table_Column *cols,
+                              int32_t flags, const std::vector<int> &printed,
+                              Oli_Table_Layout *layout);
 void Oli_Table_Write_Notes(FILE *file);

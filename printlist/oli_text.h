@@ -10,15 +10,15 @@
 #include <cstdint>
 #include <cstdio>
 
-#define OLI_ESC '\xCE'           /* escape byte of print-list texts */
+#define OLI_ESC '\xCE' /* escape byte of print-list texts */
 
 enum {
-  OLI_CHECK_TEXT_SIZE = 100,     /* Oli_Check_Text, Oli_Sprintf */
-  OLI_LEGEND_SYMBOL_SIZE = 25,
-  OLI_LEGEND_EXPLAIN_SIZE = 200,
-  OLI_LEGEND_TEXT_SIZE = 235,
-  OLI_LITERATURE_SIZE = 200,
-  OLI_LOGO_NAME_SIZE = 99,
+    OLI_CHECK_TEXT_SIZE = 100, /* Oli_Check_Text, Oli_Sprintf */
+    OLI_LEGEND_SYMBOL_SIZE = 25,
+    OLI_LEGEND_EXPLAIN_SIZE = 200,
+    OLI_LEGEND_TEXT_SIZE = 235,
+    OLI_LITERATURE_SIZE = 200,
+    OLI_LOGO_NAME_SIZE = 99,
 };
 
 /* ---- body and special texts ---- */
@@ -28,7 +28,8 @@ void Oli_Write_Text_At_Tab(FILE *file, double position, const char *text);
 void Oli_Write_Text_At_Tab_F(FILE *file, double position, const char *format, ...)
     __attribute__((format(printf, 3, 4)));
 void Oli_Write_Small(FILE *file, const char *format, ...) __attribute__((format(printf, 2, 3)));
-void Oli_Write_Small_Always(FILE *file, const char *format, ...) __attribute__((format(printf, 2, 3)));
+void Oli_Write_Small_Always(FILE *file, const char *format, ...)
+    __attribute__((format(printf, 2, 3)));
 void Oli_Write_Title(FILE *file, const char *format, ...) __attribute__((format(printf, 2, 3)));
 void Oli_Write_Version(FILE *file, const char *name);
 void Oli_Set_Strip_Zeros(int on);
@@ -49,8 +50,8 @@ void Oli_Column_Cells_3(FILE *file, const char *a, const char *b, const char *fo
 void Oli_Check_Row(FILE *file, const char *a, const char *b, const char *format_1, double value_1,
                    char sign, const char *format_2, double value_2);
 void Oli_Check_Row_Flagged(FILE *file, const char *a, const char *b, const char *format_1,
-                           double value_1, char sign, const char *format_2, double value_2,
-                           int ok, const char *remark);
+                           double value_1, char sign, const char *format_2, double value_2, int ok,
+                           const char *remark);
 void Oli_Column_Space(FILE *file, double lines);
 void Oli_Columns_End(FILE *file);
 
@@ -64,7 +65,8 @@ const char *Oli_Check_Text(double a, double b, int32_t decimals, double toleranc
 void Oli_Check_Line_Text(const char *name, double a, const char *op, double b, int32_t decimals,
                          char *text, size_t size);
 int Oli_Check_Line(FILE *file, const char *label, double a, const char *op, double b,
-                   int32_t decimals, const char *prefix, const char *ok_text, const char *fail_text);
+                   int32_t decimals, const char *prefix, const char *ok_text,
+                   const char *fail_text);
 const char *Oli_Sprintf(const char *format, ...) __attribute__((format(printf, 1, 2)));
 char *Oli_Plain_Text(char *text, int strip, int convert);
 int32_t Oli_Trimmed_Length(const char *text);
@@ -87,7 +89,8 @@ void Oli_Fill_Area(FILE *file, int32_t n, double a, double b, double c, double d
 void Oli_Fill_Line(FILE *file, int32_t n);
 
 /* ---- list of symbols ---- */
-int Oli_Legend_Add(const char *symbol, const char *format, ...) __attribute__((format(printf, 2, 3)));
+int Oli_Legend_Add(const char *symbol, const char *format, ...)
+    __attribute__((format(printf, 2, 3)));
 void Oli_Legend_Clear(void);
 int32_t Oli_Legend_Count(void);
 void Oli_Legend_Mark(void);
@@ -102,7 +105,7 @@ void Oli_Write_Legend_Columns(FILE *file);
 
 /* ---- literature list ---- */
 void Oli_Literature_Clear(void);
-int32_t Oli_Literature_Add(const char *text);  /* 1-based number of the entry, 0 when full */
+int32_t Oli_Literature_Add(const char *text); /* 1-based number of the entry, 0 when full */
 int32_t Oli_Literature_Count(void);
 void Oli_Write_Literature(FILE *file);
 

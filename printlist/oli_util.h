@@ -22,7 +22,7 @@ int Oli_Error_List_Add(FILE *file, int result, const char *text);
 void Show_Oli_Table_File(FILE *file);
 int Oli_Copy_Stream_Text(FILE *list, FILE *stream);
 int Oli_Write_Check_Impossible(FILE *list, FILE *stream);
-int Oli_Read_Name(FILE *file, char *name);          /* name holds at least 101 bytes */
+int Oli_Read_Name(FILE *file, char *name); /* name holds at least 101 bytes */
 int Oli_Write_Name(FILE *file, const char *name);
 int Oli_Read_Error(void);
 int Oli_Write_Error(void);
@@ -39,28 +39,28 @@ void Draw_Page_Title(const char *name, int32_t x, int32_t y);
 typedef int (*Oli_Caption_Hook)(FILE *file, void *arg);
 
 struct Oli_Picture_Element {
-  int32_t flags;           /* 0x30 value; 0x1 first pair; 0xE second pair; 0x1000 embed file */
-  int32_t value;           /* (300) */
-  double size_1, size_2;   /* (1.0, 1.0) */
-  double extra_1, extra_2; /* (10.0, 10.0) */
+    int32_t flags;           /* 0x30 value; 0x1 first pair; 0xE second pair; 0x1000 embed file */
+    int32_t value;           /* (300) */
+    double size_1, size_2;   /* (1.0, 1.0) */
+    double extra_1, extra_2; /* (10.0, 10.0) */
 };
 
 struct Oli_Picture_Block {
-  int32_t flags;           /* 0x10000: the four further values are written */
-  Oli_Caption_Hook caption_1;
-  Oli_Caption_Hook caption_2;
-  int32_t type;            /* (1); 3 writes the scale */
-  double window[4];        /* (0, 10, 0, 5) */
-  double scale;            /* (50) */
-  double extra[4];         /* (0) */
-  void *hook_arg;
+    int32_t flags; /* 0x10000: the four further values are written */
+    Oli_Caption_Hook caption_1;
+    Oli_Caption_Hook caption_2;
+    int32_t type;     /* (1); 3 writes the scale */
+    double window[4]; /* (0, 10, 0, 5) */
+    double scale;     /* (50) */
+    double extra[4];  /* (0) */
+    void *hook_arg;
 };
 
 struct OLI_GRAPHIC_Picture_Info {
-  char name[20];           /* picture format */
-  int32_t width, height;   /* pixels */
-  int32_t depth;           /* bits per pixel */
-  double res_x, res_y;     /* dots per inch */
+    char name[20];         /* picture format */
+    int32_t width, height; /* pixels */
+    int32_t depth;         /* bits per pixel */
+    double res_x, res_y;   /* dots per inch */
 };
 
 void Oli_Picture_Element_Defaults(Oli_Picture_Element *element);

@@ -9,9 +9,9 @@
 #include <cstdio>
 
 enum {
-  OLI_MAX_HEADING_LEVEL = 6,
-  OLI_POSITION_SLOTS = 10,
-  OLI_TEXT_SIZE = 255,       /* formatted texts and headings are cut to this length */
+    OLI_MAX_HEADING_LEVEL = 6,
+    OLI_POSITION_SLOTS = 10,
+    OLI_TEXT_SIZE = 255, /* formatted texts and headings are cut to this length */
 };
 
 /* ---- set-up and state ---- */
@@ -24,7 +24,7 @@ void Oli_Set_Bookmark_Levels(int32_t n);
 int32_t Oli_Get_Heading_Counter(int32_t level);
 void Oli_Set_Heading_Counter(int32_t level, int32_t value);
 void Oli_Increment_Heading_Counter(int32_t level);
-const char *Oli_Get_Heading_Number(void);          /* null while unnumbered */
+const char *Oli_Get_Heading_Number(void); /* null while unnumbered */
 double Oli_Get_Text_Width(void);
 void Oli_Set_Text_Width(double cm);
 void Oli_Set_Body_Mode(int32_t mode);
@@ -40,8 +40,8 @@ void Oli_Write_Heading(FILE *file, int32_t level, const char *format, ...)
     __attribute__((format(printf, 3, 4)));
 void Oli_Write_Heading_Plain(FILE *file, int32_t level, const char *format, ...)
     __attribute__((format(printf, 3, 4)));
-void Oli_Write_Heading_Marked(FILE *file, int32_t level, int32_t bookmark_kind, const char *format, ...)
-    __attribute__((format(printf, 4, 5)));
+void Oli_Write_Heading_Marked(FILE *file, int32_t level, int32_t bookmark_kind, const char *format,
+                              ...) __attribute__((format(printf, 4, 5)));
 void Oli_Write_Heading_Silent(FILE *file, int32_t level, const char *format, ...)
     __attribute__((format(printf, 3, 4)));
 void Oli_Close_Bookmarks(FILE *file);

@@ -29,7 +29,8 @@ uint32_t Splice_Calc_Serial = 0;
 ** combinations, the remarks of the actions and the pointer of the preliminary remarks (the
 ** pages pad and trim the texts while drawing; no computation reads them). fn(offset, size) is
 ** called for each part in order. */
-template <typename Fn> static void For_Each_Read_Part(Fn fn)
+template <typename Fn>
+static void For_Each_Read_Part(Fn fn)
 {
     typedef Splice_Input_Record R;
     fn((size_t)0, offsetof(R, lkom));
@@ -37,9 +38,11 @@ template <typename Fn> static void For_Each_Read_Part(Fn fn)
         const size_t group = offsetof(R, lkom) + sizeof(Lkom_Group) * (size_t)g;
         fn(group, offsetof(Lkom_Group, entries));
         for (int e = 0; e < LKOM_ENTRIES; e++) {
-            const size_t entry = group + offsetof(Lkom_Group, entries) + sizeof(Lkom_Entry) * (size_t)e;
+            const size_t entry =
+                group + offsetof(Lkom_Group, entries) + sizeof(Lkom_Entry) * (size_t)e;
             fn(entry, offsetof(Lkom_Entry, comment));
-            fn(entry + offsetof(Lkom_Entry, actions), sizeof(Lkom_Entry) - offsetof(Lkom_Entry, actions));
+            fn(entry + offsetof(Lkom_Entry, actions),
+               sizeof(Lkom_Entry) - offsetof(Lkom_Entry, actions));
         }
     }
     for (int i = 0; i < CHAR_ACTION_COUNT; i++) {
@@ -70,11 +73,11 @@ static void Copy_Read_Parts(Splice_Input_Record *to, const Splice_Input_Record *
 
 /* Everything besides the record that the computations read. */
 typedef struct Outer_State {
-    const NAD_EC5_Params *ec5;          /* the blocks in use and their contents */
+    const NAD_EC5_Params *ec5; /* the blocks in use and their contents */
     const NAD_EC3_Params *ec3;
     NAD_EC5_Params ec5_values;
     NAD_EC3_Params ec3_values;
-    uint32_t catalogues;                /* Vbm_Catalogue_Generation */
+    uint32_t catalogues; /* Vbm_Catalogue_Generation */
 } Outer_State;
 
 static void Take_Outer_State(Outer_State *o)
@@ -83,11 +86,12 @@ static void Take_Outer_State(Outer_State *o)
     o->ec5 = Nad_Params;
     o->ec3 = Nad_EC3_Params_Ptr;
     if (Nad_Params != nullptr) memcpy(&o->ec5_values, Nad_Params, sizeof o->ec5_values);
-    if (Nad_EC3_Params_Ptr != nullptr) memcpy(&o->ec3_values, Nad_EC3_Params_Ptr, sizeof o->ec3_values);
+    if (Nad_EC3_Params_Ptr != nullptr)
+        memcpy(&o->ec3_values, Nad_EC3_Params_Ptr, sizeof o->ec3_values);
     o->catalogues = Vbm_Catalogue_Generation();
 }
 
-static Splice_Input_Record *Seen = nullptr;   /* the record at the last look */
+static Splice_Input_Record *Seen = nullptr; /* the record at the last look */
 static Outer_State Seen_Outer;
 static uint32_t Generation = 1;
 
@@ -125,13 +129,13 @@ enum { KEPT_PREPARED = 0, KEPT_CHECKED = 1, KEPT_KINDS = 2, KEPT_NONE = -1 };
 
 /* What one computation left in the globals. */
 typedef struct Kept_Result {
-    uint32_t generation;                /* 0: nothing kept */
+    uint32_t generation; /* 0: nothing kept */
     int code;
     double total;
-    Splice_Input_Record *input;         /* the read parts of the record */
-    Fastener_Pattern_Rec *pattern;      /* up to its count */
+    Splice_Input_Record *input;    /* the read parts of the record */
+    Fastener_Pattern_Rec *pattern; /* up to its count */
     Governing_Lkom_Rec governing;
-    std::vector<int> errors;            /* error boxes of the run, in order */
+    std::vector<int> errors; /* error boxes of the run, in order */
 } Kept_Result;
 
 static Kept_Result Kept[KEPT_KINDS];
@@ -151,8 +155,10 @@ static void Keep(int kind, uint32_t generation, int code, double total)
     k->total = total;
     Copy_Read_Parts(k->input, &Splice_Input);
     const size_t used = (size_t)(Fastener_Pattern.count > 0 && Fastener_Pattern.count <= PATTERN_MAX
-                                     ? Fastener_Pattern.count : 0);
-    memcpy(k->pattern, &Fastener_Pattern, offsetof(Fastener_Pattern_Rec, recs) + used * sizeof(Fastener_Rec));
+                                     ? Fastener_Pattern.count
+                                     : 0);
+    memcpy(k->pattern, &Fastener_Pattern,
+           offsetof(Fastener_Pattern_Rec, recs) + used * sizeof(Fastener_Rec));
     k->governing = Governing_Lkom;
     k->errors.clear();
     /* only a run that ran has errors: after a refused preparation they are another input's */
@@ -171,9 +177,10 @@ static void Restore(int kind)
     const Kept_Result *k = &Kept[kind];
     if (Owner == kind && Owner_Serial == Splice_Calc_Serial) return;
     Copy_Read_Parts(&Splice_Input, k->input);
-    const size_t used = (size_t)(k->pattern->count > 0 && k->pattern->count <= PATTERN_MAX
-                                     ? k->pattern->count : 0);
-    memcpy(&Fastener_Pattern, k->pattern, offsetof(Fastener_Pattern_Rec, recs) + used * sizeof(Fastener_Rec));
+    const size_t used =
+        (size_t)(k->pattern->count > 0 && k->pattern->count <= PATTERN_MAX ? k->pattern->count : 0);
+    memcpy(&Fastener_Pattern, k->pattern,
+           offsetof(Fastener_Pattern_Rec, recs) + used * sizeof(Fastener_Rec));
     Governing_Lkom = k->governing;
     Set_Run_Errors(k->errors.data(), (int)k->errors.size());
     Owner = kind;

@@ -100,25 +100,41 @@ int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out)
 void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
 {
     if (file == nullptr || r->state == BLOCK_SHEAR_NOT_APPLIED) return;
-    Oli_Write_Heading(file, 3, "%s", "Nachweis Blockscherversagen gemäß DIN EN 1995-1-1, Anhang A"_cp850);
+    Oli_Write_Heading(file, 3, "%s",
+                      "Nachweis Blockscherversagen gemäß DIN EN 1995-1-1, Anhang A"_cp850);
     if (r->state == BLOCK_SHEAR_NO_GAMMA) {
-        Oli_Write_Text_Flagged(file, SYM_GAMMA "\xCE\\M\xCEr nicht bestimmbar => \xCE" "bNachweis "
-                               "kann nicht gef\x81hrt werden!\xCEr", 0);
+        Oli_Write_Text_Flagged(file,
+                               SYM_GAMMA "\xCE\\M\xCEr nicht bestimmbar => \xCE"
+                                         "bNachweis "
+                                         "kann nicht gef\x81hrt werden!\xCEr",
+                               0);
         return;
     }
-    Oli_Write_Text(file, "L\xCE\\net,t\xCEr = %.0lf mm, t\xCE\\" "1\xCEr = %.0lf mm " SYM_ARROW " A\xCE\\net,t"
-                   "\xCEr = %.0lf mm\xFD, M\xCE\\y,k\xCEr = %.1lf Nmm", r->L_t, r->t1, r->A_t, r->values.My);
+    Oli_Write_Text(file,
+                   "L\xCE\\net,t\xCEr = %.0lf mm, t\xCE\\"
+                   "1\xCEr = %.0lf mm " SYM_ARROW " A\xCE\\net,t"
+                   "\xCEr = %.0lf mm\xFD, M\xCE\\y,k\xCEr = %.1lf Nmm",
+                   r->L_t, r->t1, r->A_t, r->values.My);
     if (r->mode == '-')
-        Oli_Write_Text(file, "L\xCE\\net,v\xCEr = %.0lf mm, t\xCE\\" "ef\xCEr = %.0lf mm " SYM_ARROW
-                       " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus c,f,j/l,k,m)", r->L_v,
-                       r->t_ef, r->A_v);
+        Oli_Write_Text(file,
+                       "L\xCE\\net,v\xCEr = %.0lf mm, t\xCE\\"
+                       "ef\xCEr = %.0lf mm " SYM_ARROW
+                       " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus c,f,j/l,k,m)",
+                       r->L_v, r->t_ef, r->A_v);
     else
-        Oli_Write_Text(file, "L\xCE\\net,v\xCEr = %.0lf mm, t\xCE\\" "ef\xCEr = %.0lf mm " SYM_ARROW
-                       " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus %c)", r->L_v, r->t_ef,
-                       r->A_v, r->mode);
-    Oli_Write_Text(file, "F\xCE\\" "bs,Rk\xCEr = %.2lf kN, k\xCE\\mod\xCEr = %.2lf " SYM_ARROW " F\xCE\\"
-                   "bs,Rd\xCEr = %.2lf kN, N\xCE\\" "d\xCEr = %.2lf kN " SYM_ARROW " u\xCE\\" "bs\xCEr = "
-                   "%.3lf", r->F_Rk, r->kmod, r->F_Rd, r->N, Block_Shear_Shown_Util(r));
+        Oli_Write_Text(file,
+                       "L\xCE\\net,v\xCEr = %.0lf mm, t\xCE\\"
+                       "ef\xCEr = %.0lf mm " SYM_ARROW
+                       " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus %c)",
+                       r->L_v, r->t_ef, r->A_v, r->mode);
+    Oli_Write_Text(file,
+                   "F\xCE\\"
+                   "bs,Rk\xCEr = %.2lf kN, k\xCE\\mod\xCEr = %.2lf " SYM_ARROW " F\xCE\\"
+                   "bs,Rd\xCEr = %.2lf kN, N\xCE\\"
+                   "d\xCEr = %.2lf kN " SYM_ARROW " u\xCE\\"
+                   "bs\xCEr = "
+                   "%.3lf",
+                   r->F_Rk, r->kmod, r->F_Rd, r->N, Block_Shear_Shown_Util(r));
 }
 
 double Block_Shear_Shown_Util(const Block_Shear_Check *r)

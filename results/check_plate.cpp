@@ -20,8 +20,7 @@
 ** tau = 1.5 V / A, sigma_v = sqrt(sigma² + 3 tau²) (N/mm²). Return 1, or 0 when the net area
 ** is below 1e-5 cm² (the stresses are then not defined and not written).
 */
-int Calc_Plate_Stresses(double N, double V, double M, double *sigma, double *tau,
-                        double *sigma_v)
+int Calc_Plate_Stresses(double N, double V, double M, double *sigma, double *tau, double *sigma_v)
 {
     const Splice_Input_Record *si = &Splice_Input;
     double A = 0, I = 0, W = 0;
@@ -51,11 +50,15 @@ static void Write_Max_Util_Line(FILE *file, const char *what, double u)
 {
     char line[256];
     if (u <= UTIL_LIMIT)
-        snprintf(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 => \xCE"
-                 "bNachweis erf\x81llt\xCEr", what, u, SYM_LE);
+        snprintf(line, sizeof line,
+                 "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 => \xCE"
+                 "bNachweis erf\x81llt\xCEr",
+                 what, u, SYM_LE);
     else
-        snprintf(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf > 1 => \xCE"
-                 "bNachweis nicht erf\x81llt\xCEr", what, u);
+        snprintf(line, sizeof line,
+                 "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf > 1 => \xCE"
+                 "bNachweis nicht erf\x81llt\xCEr",
+                 what, u);
     Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
 }
 
@@ -90,23 +93,34 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
 void Print_Plate_Check(FILE *file, const Plate_Check *r)
 {
     if (file == nullptr) return;
-    Oli_Write_Heading(file, 3, "%s", Nad_Params != nullptr ? "Bleche gem\x84\xE1 DIN EN 1993-1-1"
-                                                           : "Bleche gem\x84\xE1 DIN 18800");
+    Oli_Write_Heading(file, 3, "%s",
+                      Nad_Params != nullptr ? "Bleche gem\x84\xE1 DIN EN 1993-1-1"
+                                            : "Bleche gem\x84\xE1 DIN 18800");
     if (r->state == PLATE_CHECK_NO_SECTION) {
-        Oli_Write_Text_Flagged(file, "Nettoquerschnitt des Bleches = 0 => \xCE" "bSpannungen nicht "
-                               "bestimmbar\xCEr", 0);
+        Oli_Write_Text_Flagged(file,
+                               "Nettoquerschnitt des Bleches = 0 => \xCE"
+                               "bSpannungen nicht "
+                               "bestimmbar\xCEr",
+                               0);
         return;
     }
     if (r->state == PLATE_CHECK_NO_FYD) {
-        Oli_Write_Text_Flagged(file, "f\xCE\\y,d\xCEr nicht bestimmbar => \xCE" "bNachweis kann nicht "
-                               "gef\x81hrt werden!\xCEr", 0);
+        Oli_Write_Text_Flagged(file,
+                               "f\xCE\\y,d\xCEr nicht bestimmbar => \xCE"
+                               "bNachweis kann nicht "
+                               "gef\x81hrt werden!\xCEr",
+                               0);
         return;
     }
     /* V: the joint shear of the timber checks */
-    Oli_Write_Text(file, "%s = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\v\xCEr = %.2lf N/mm\xCE/2\xCEr, %s = "
+    Oli_Write_Text(file,
+                   "%s = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\v\xCEr = %.2lf N/mm\xCE/2\xCEr, %s = "
                    "%.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN)",
                    SYM_SIGMA, r->sigma, SYM_SIGMA, r->sigma_v, SYM_TAU, r->tau,
-                   r->bending ? "V" : "V\xCE\\" "d\xCEr", r->V);
+                   r->bending ? "V"
+                              : "V\xCE\\"
+                                "d\xCEr",
+                   r->V);
     Write_Max_Util_Line(file, "des Bleches", r->u);
 }
 
@@ -160,15 +174,12 @@ static double End_Column_X(void)
 */
 static double Hole_Resistance(int i, double x_end, double F_totH, double R_inner, double R_end)
 {
-    const bool end = i >= 0 && i < Fastener_Pattern.count
-                     && Fastener_Pattern.recs[i].x >= x_end - 1e-4;
+    const bool end =
+        i >= 0 && i < Fastener_Pattern.count && Fastener_Pattern.recs[i].x >= x_end - 1e-4;
     return (end && F_totH > 0.0) ? R_end : R_inner;
 }
 
-static double Ratio(double F, double R)
-{
-    return R > 0.0 ? std::fabs(F / R) : UTIL_NO_CHECK;
-}
+static double Ratio(double F, double R) { return R > 0.0 ? std::fabs(F / R) : UTIL_NO_CHECK; }
 
 double Plate_Row_Spacing(const Splice_Input_Record *si)
 {
@@ -203,8 +214,12 @@ static void Calc_Hole_Resistances(const Lkom_Entry *c, Bearing_Check *r)
     double d = si->d, d0 = si->d;
     if (si->connection_kind == CONN_OUTER_PLATES && !Is_Vbm_Dowel_Or_Bolt(type)) {
         switch (type) {
-        case VBM_SCHEIBENDUEBEL_B1: d = d0 = Get_Connector_Value(type, si->connector_index, "dc"); break;
-        case VBM_SCHEIBENDUEBEL_C11: d = d0 = Get_Connector_Value(type, si->connector_index, "d1"); break;
+        case VBM_SCHEIBENDUEBEL_B1:
+            d = d0 = Get_Connector_Value(type, si->connector_index, "dc");
+            break;
+        case VBM_SCHEIBENDUEBEL_C11:
+            d = d0 = Get_Connector_Value(type, si->connector_index, "d1");
+            break;
         case VBM_SCHEIBENDUEBEL_C2: d = d0 = si->d_bolt + 0.4; break;
         default: d0 = si->d + (fitted ? 0.0 : 1.0); break;
         }
@@ -300,15 +315,23 @@ static void Print_Bearing_Table(FILE *file, const Bearing_Check *r)
         cols[8][i] = row->u;
     }
     if (cols[8] != nullptr) {
-        Oli_Write_Text(file, "%s", "Kr\x84" "fte pro Scherfuge ");
+        Oli_Write_Text(file, "%s",
+                       "Kr\x84"
+                       "fte pro Scherfuge ");
         Oli_Table_Column *tc = nullptr;
         Oli_Alloc_Table_Columns(10, &tc);
-        static const char *const titles[10] = {
-            "Nr", "F\xCE\\Mi\xCEr", "F\xCE\\MHi\xCEr", "F\xCE\\MVi\xCEr", "F\xCE\\totHi\xCEr",
-            "F\xCE\\totVi\xCEr", "F\xCE\\toti\xCEr", SYM_ALPHA "\xCE\\toti\xCEr",
-            "F\xCE\\vll,Rd\xCEr", "u"};
-        static const char *const units[10] = {"ZZ", "kN", "kN", "kN", "kN", "kN", "kN",
-                                              SYM_DEGREE, "kN", "-"};
+        static const char *const titles[10] = {"Nr",
+                                               "F\xCE\\Mi\xCEr",
+                                               "F\xCE\\MHi\xCEr",
+                                               "F\xCE\\MVi\xCEr",
+                                               "F\xCE\\totHi\xCEr",
+                                               "F\xCE\\totVi\xCEr",
+                                               "F\xCE\\toti\xCEr",
+                                               SYM_ALPHA "\xCE\\toti\xCEr",
+                                               "F\xCE\\vll,Rd\xCEr",
+                                               "u"};
+        static const char *const units[10] = {"ZZ", "kN", "kN",       "kN", "kN",
+                                              "kN", "kN", SYM_DEGREE, "kN", "-"};
         for (int k = 0; k < 10; k++) {
             snprintf(tc[k].title, sizeof tc[k].title, "%s", titles[k]);
             snprintf(tc[k].unit, sizeof tc[k].unit, "%s", units[k]);
@@ -332,25 +355,53 @@ static void Print_Bearing_Table(FILE *file, const Bearing_Check *r)
 void Print_Bearing_Check(FILE *file, const Bearing_Check *r)
 {
     if (file == nullptr) return;
-    Oli_Write_Heading(file, 3, "%s", r->annex ? "Lochleibungskr\x84" "fte gem\x84\xE1 DIN EN 1993-1-8"
-                                              : "Lochleibungskr\x84" "fte gem\x84\xE1 DIN 18800");
+    Oli_Write_Heading(file, 3, "%s",
+                      r->annex ? "Lochleibungskr\x84"
+                                 "fte gem\x84\xE1 DIN EN 1993-1-8"
+                               : "Lochleibungskr\x84"
+                                 "fte gem\x84\xE1 DIN 18800");
     if (!r->annex) {
-        Oli_Write_Text(file, "e = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr = %.2lf cm, "
-                       "e\xCE\\" "3\xCEr = %.2lf cm, %s\xCE\\l\xCEr = %.2lf => V\xCE\\l,R,d\xCEr = "
-                       "%.2lf kN", r->e, r->e1, r->e2, r->e3, SYM_ALPHA, r->alpha_in, r->R_in);
-        Oli_Write_Text(file, "e\xCE\\Rand\xCEr = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr"
-                       " = %.2lf cm, e\xCE\\" "3\xCEr = %.2lf cm, %s\xCE\\l\xCEr = %.2lf => "
-                       "V\xCE\\l,R,d,Rand\xCEr = %.2lf kN", r->e_rand, r->e1, r->e2, r->e3, SYM_ALPHA,
-                       r->alpha_end, r->R_end);
+        Oli_Write_Text(file,
+                       "e = %.2lf cm, e\xCE\\"
+                       "1\xCEr = %.2lf cm, e\xCE\\"
+                       "2\xCEr = %.2lf cm, "
+                       "e\xCE\\"
+                       "3\xCEr = %.2lf cm, %s\xCE\\l\xCEr = %.2lf => V\xCE\\l,R,d\xCEr = "
+                       "%.2lf kN",
+                       r->e, r->e1, r->e2, r->e3, SYM_ALPHA, r->alpha_in, r->R_in);
+        Oli_Write_Text(file,
+                       "e\xCE\\Rand\xCEr = %.2lf cm, e\xCE\\"
+                       "1\xCEr = %.2lf cm, e\xCE\\"
+                       "2\xCEr"
+                       " = %.2lf cm, e\xCE\\"
+                       "3\xCEr = %.2lf cm, %s\xCE\\l\xCEr = %.2lf => "
+                       "V\xCE\\l,R,d,Rand\xCEr = %.2lf kN",
+                       r->e_rand, r->e1, r->e2, r->e3, SYM_ALPHA, r->alpha_end, r->R_end);
     } else {
-        Oli_Write_Text(file, "p\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr"
-                       " = %.2lf cm, p\xCE\\" "2\xCEr = %.2lf cm, %s\xCE\\" "b\xCEr = %.2lf, k\xCE\\" "1"
-                       "\xCEr = %.2lf => F\xCE\\" "b,Rd\xCEr = %.2lf kN", r->p1, r->e1, r->e2, r->p2,
-                       SYM_ALPHA, r->alpha_in, r->k1_in, r->R_in);
-        Oli_Write_Text(file, "e\xCE\\Rand\xCEr = %.2lf cm, e\xCE\\" "1\xCEr = %.2lf cm, e\xCE\\" "2\xCEr"
-                       " = %.2lf cm, p\xCE\\" "2\xCEr = %.2lf cm, %s\xCE\\" "b\xCEr = %.2lf, k\xCE\\" "1"
-                       "\xCEr = %.2lf => F\xCE\\" "b,Rd,Rand\xCEr = %.2lf kN", r->e_rand, r->e1, r->e2,
-                       r->p2, SYM_ALPHA, r->alpha_end, r->k1_end, r->R_end);
+        Oli_Write_Text(file,
+                       "p\xCE\\"
+                       "1\xCEr = %.2lf cm, e\xCE\\"
+                       "1\xCEr = %.2lf cm, e\xCE\\"
+                       "2\xCEr"
+                       " = %.2lf cm, p\xCE\\"
+                       "2\xCEr = %.2lf cm, %s\xCE\\"
+                       "b\xCEr = %.2lf, k\xCE\\"
+                       "1"
+                       "\xCEr = %.2lf => F\xCE\\"
+                       "b,Rd\xCEr = %.2lf kN",
+                       r->p1, r->e1, r->e2, r->p2, SYM_ALPHA, r->alpha_in, r->k1_in, r->R_in);
+        Oli_Write_Text(file,
+                       "e\xCE\\Rand\xCEr = %.2lf cm, e\xCE\\"
+                       "1\xCEr = %.2lf cm, e\xCE\\"
+                       "2\xCEr"
+                       " = %.2lf cm, p\xCE\\"
+                       "2\xCEr = %.2lf cm, %s\xCE\\"
+                       "b\xCEr = %.2lf, k\xCE\\"
+                       "1"
+                       "\xCEr = %.2lf => F\xCE\\"
+                       "b,Rd,Rand\xCEr = %.2lf kN",
+                       r->e_rand, r->e1, r->e2, r->p2, SYM_ALPHA, r->alpha_end, r->k1_end,
+                       r->R_end);
     }
     if (r->n > 0 && r->rows != nullptr) Print_Bearing_Table(file, r);
     Write_Max_Util_Line(file, "der Lochleibungskraft", r->u_max);

@@ -19,8 +19,8 @@ static int32_t Section_Mat_Class(int mat)
     if (mat == MAT_NADELHOLZ) return SECTION_MAT_SOFTWOOD;
     if (mat == MAT_LAUBHOLZ) return SECTION_MAT_HARDWOOD;
     if (Is_Mat_Glulam(mat)) return SECTION_MAT_GLULAM;
-    if (mat == MAT_KERTO_S || mat == MAT_KERTO_Q || mat == MAT_FURNIERSCHICHTHOLZ ||
-        (mat >= MAT_BAUBUCHE_GL75 && mat <= MAT_POLLM_GLVL))
+    if (mat == MAT_KERTO_S || mat == MAT_KERTO_Q || mat == MAT_FURNIERSCHICHTHOLZ
+        || (mat >= MAT_BAUBUCHE_GL75 && mat <= MAT_POLLM_GLVL))
         return SECTION_MAT_VENEER;
     return SECTION_MAT_OTHER;
 }
@@ -85,7 +85,7 @@ static int Init_Member(Section_Check_Input *rec, double kmod, Section_Dims *dims
     if (side) Calc_Net_Section_Values(nullptr, &A, nullptr, &I, nullptr, &W);
     else Calc_Net_Section_Values(&A, nullptr, &I, nullptr, &W, nullptr);
     const double ratio = (h * b) > 0.0 ? A / (h * b) : 0.0;
-    const double f = side ? 2.0 : 1.0;             /* both side timbers together */
+    const double f = side ? 2.0 : 1.0; /* both side timbers together */
     dims->v[0] = (float)(f * b * ratio);
     dims->v[1] = (float)h;
     for (int i = 0; i < SV_COUNT && i < 10; i++) geo[i] = 0.0;
@@ -99,23 +99,23 @@ static int Init_Member(Section_Check_Input *rec, double kmod, Section_Dims *dims
     geo[SV_I_Y] = f * I;
     rec->overrides = geo;
     rec->n_overrides = 10;
-    rec->override_mask = (1u << SV_A) | (1u << SV_W_U) | (1u << SV_W_O_NEG) | (1u << SV_A_QZ)
-                         | (1u << SV_I_Y);
+    rec->override_mask =
+        (1u << SV_A) | (1u << SV_W_U) | (1u << SV_W_O_NEG) | (1u << SV_A_QZ) | (1u << SV_I_Y);
     if (code_a) *code_a = 5;
     if (code_b) *code_b = 397;
     return 1;
 }
 
 /* Record, section and geometry (10 doubles) of the middle member. 1, or 0 without records. */
-int Init_Middle_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *dims,
-                             double *geo, int *code_a, int *code_b)
+int Init_Middle_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *dims, double *geo,
+                             int *code_a, int *code_b)
 {
     return Init_Member(rec, kmod, dims, geo, code_a, code_b, false);
 }
 
 /* Record, section and geometry of both side timbers together. 1, or 0 without records. */
-int Init_Side_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *dims,
-                           double *geo, int *code_a, int *code_b)
+int Init_Side_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *dims, double *geo,
+                           int *code_a, int *code_b)
 {
     return Init_Member(rec, kmod, dims, geo, code_a, code_b, true);
 }
@@ -158,7 +158,7 @@ static double Joint_Shear(double V, double M)
 
 typedef struct Member_Stresses {
     double s0, sm, tau, u;
-    double f_t_0_d;             /* design tensile strength the check used, N/mm² */
+    double f_t_0_d; /* design tensile strength the check used, N/mm² */
 } Member_Stresses;
 
 static Member_Stresses Run_Section(const Section_Check_Input *rec, const Section_Dims *dims,
@@ -170,7 +170,7 @@ static Member_Stresses Run_Section(const Section_Check_Input *rec, const Section
     Member_Stresses s;
     s.s0 = r.sigma_N;
     s.sm = std::fabs(r.sigma_m_y_top) > std::fabs(r.sigma_m_y_bottom) ? r.sigma_m_y_top
-                                                                       : r.sigma_m_y_bottom;
+                                                                      : r.sigma_m_y_bottom;
     s.tau = r.tau_v;
     s.u = std::fmax(std::fmax(r.U_c, r.U_t), r.U_v);
     s.u = std::fmax(s.u, r.U_max);
@@ -301,8 +301,8 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
         r.mid.u = std::fmax(r.mid.u, r.u90_mid);
         if (kind == CONN_SIDE_TIMBERS) r.side.u = std::fmax(r.side.u, r.u90_side);
     }
-    r.withdrawal_hint = std::fabs(sm.sm) < 1e-5 && N > 0.0 && kind == CONN_SIDE_TIMBERS
-                        && Is_Vbm_Connector(type);
+    r.withdrawal_hint =
+        std::fabs(sm.sm) < 1e-5 && N > 0.0 && kind == CONN_SIDE_TIMBERS && Is_Vbm_Connector(type);
     r.u = std::fmax(r.mid.u, r.side.u);
     *out = r;
     return 1;
@@ -321,10 +321,12 @@ static void Write_Kcr_Line(FILE *file, const Timber_Check *r, const Timber_Membe
 ** pattern factor k_xr = sum |x_i| / sum r_i² (printed per metre, M in kNm). */
 static void Write_Joint_Shear_Line(FILE *file, const Timber_Check *r)
 {
-    Oli_Write_Text(file, "V = max(|V\xCE\\d\xCEr|; |V\xCE\\d\xCEr| / 2 + k\xCE\\xr\xCEr x |M\xCE\\v,d"
+    Oli_Write_Text(file,
+                   "V = max(|V\xCE\\d\xCEr|; |V\xCE\\d\xCEr| / 2 + k\xCE\\xr\xCEr x |M\xCE\\v,d"
                    "\xCEr| / 2) = max(%.2lf; %.2lf / 2 + %.4lf 1/m x %.2lf kNm / 2) = %.2lf kN",
                    std::fabs(r->V_d), std::fabs(r->V_d), r->k_xr * 100.0, std::fabs(r->M), r->V);
-    Oli_Write_Text(file, "mit k\xCE\\xr\xCEr = %s|x\xCE\\i\xCEr| / %sr\xCE\\i\xCEr\xFD", SYM_SUM, SYM_SUM);
+    Oli_Write_Text(file, "mit k\xCE\\xr\xCEr = %s|x\xCE\\i\xCEr| / %sr\xCE\\i\xCEr\xFD", SYM_SUM,
+                   SYM_SUM);
 }
 
 /* The design tensile strength of the side timbers with the factors it carries. */
@@ -340,9 +342,11 @@ static void Write_Side_Tension_Line(FILE *file, const Timber_Check *r)
         snprintf(names + strlen(names), sizeof names - strlen(names), "k\xCE\\h\xCEr x ");
         snprintf(values + strlen(values), sizeof values - strlen(values), "%.3lf x ", kh);
     }
-    Oli_Write_Text(file, "Seitenh\x94lzer: f\xCE\\t,0,d\xCEr = %sf\xCE\\t,0,k\xCEr x k\xCE\\mod\xCEr / "
-                   "%s\xCE\\M\xCEr = %s%.2lf x %.2lf / %.2lf = %.2lf N/mm\xCE/2\xCEr", names, SYM_GAMMA,
-                   values, r->f_t_0_k, r->kmod_side, r->gamma_m_side, r->f_t_0_d_side);
+    Oli_Write_Text(file,
+                   "Seitenh\x94lzer: f\xCE\\t,0,d\xCEr = %sf\xCE\\t,0,k\xCEr x k\xCE\\mod\xCEr / "
+                   "%s\xCE\\M\xCEr = %s%.2lf x %.2lf / %.2lf = %.2lf N/mm\xCE/2\xCEr",
+                   names, SYM_GAMMA, values, r->f_t_0_k, r->kmod_side, r->gamma_m_side,
+                   r->f_t_0_d_side);
     if (k != 1.0)
         Oli_Write_Text(file, "mit k\xCE\\red\xCEr = %s nach %s (symmetrische Zugverbindung)",
                        k == 0.4 ? "0.4" : "1/1.5",
@@ -352,14 +356,22 @@ static void Write_Side_Tension_Line(FILE *file, const Timber_Check *r)
 /* The lines of tension perpendicular to the grain; V_90 is a force in kN. */
 static void Write_T90_Lines(FILE *file, const Timber_Check *r)
 {
-    Oli_Write_Text(file, "Mittelholz  : max V\xCE\\" "90,d\xCEr = %.2lf kN, %s\xCE\\" "90,d\xCEr"
-                   " = %.2lf N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = %.2lf N/mm\xCE/2\xCEr %s u = %.2lf",
-                   r->V90, SYM_SIGMA, r->sigma_90_mid, r->f_t90_mid, SYM_ARROW, r->u90_mid);
+    Oli_Write_Text(
+        file,
+        "Mittelholz  : max V\xCE\\"
+        "90,d\xCEr = %.2lf kN, %s\xCE\\"
+        "90,d\xCEr"
+        " = %.2lf N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = %.2lf N/mm\xCE/2\xCEr %s u = %.2lf",
+        r->V90, SYM_SIGMA, r->sigma_90_mid, r->f_t90_mid, SYM_ARROW, r->u90_mid);
     if (r->kind == CONN_SIDE_TIMBERS)
-        Oli_Write_Text(file, "%s: max V\xCE\\" "90,d\xCEr = %.2lf kN, %s\xCE\\" "90,d\xCEr = "
-                       "%.2lf N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = %.2lf N/mm\xCE/2\xCEr %s u = %.2lf",
-                       "Seitenhölzer"_cp850, r->V90, SYM_SIGMA, r->sigma_90_side, r->f_t90_side,
-                       SYM_ARROW, r->u90_side);
+        Oli_Write_Text(
+            file,
+            "%s: max V\xCE\\"
+            "90,d\xCEr = %.2lf kN, %s\xCE\\"
+            "90,d\xCEr = "
+            "%.2lf N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = %.2lf N/mm\xCE/2\xCEr %s u = %.2lf",
+            "Seitenhölzer"_cp850, r->V90, SYM_SIGMA, r->sigma_90_side, r->f_t90_side, SYM_ARROW,
+            r->u90_side);
 }
 
 /* The closing line: the largest utilisation and, on failure, which timber fails. */
@@ -369,8 +381,10 @@ static void Write_Timber_Result_Line(FILE *file, const Timber_Check *r)
     const double um = r->mid.u, us = r->side.u, u = r->u;
     char line[256];
     if (um <= UTIL_LIMIT && us <= UTIL_LIMIT) {
-        snprintf(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 %s "
-                 "\xCE" "bNachweis erf\x81llt\xCEr",
+        snprintf(line, sizeof line,
+                 "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 %s "
+                 "\xCE"
+                 "bNachweis erf\x81llt\xCEr",
                  kind == CONN_SIDE_TIMBERS   ? "des Mittelholzes bzw. der Seitenh\x94lzer"
                  : kind == CONN_INNER_PLATES ? "der Holzlamellen"
                                              : "des Holzes",
@@ -384,8 +398,11 @@ static void Write_Timber_Result_Line(FILE *file, const Timber_Check *r)
         } else if (kind == CONN_INNER_PLATES) {
             who = "der Holzlamellen";
         }
-        snprintf(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf > 1 %s "
-                 "\xCE" "bNachweis nicht erf\x81llt\xCEr", who, u, SYM_ARROW);
+        snprintf(line, sizeof line,
+                 "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf > 1 %s "
+                 "\xCE"
+                 "bNachweis nicht erf\x81llt\xCEr",
+                 who, u, SYM_ARROW);
     }
     Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
 }
@@ -396,29 +413,38 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
     Oli_Write_Heading(file, 3, "%s", "Hölzer"_cp850);
     if (r->state == TIMBER_CHECK_NO_GAMMA) {
         char line[256];
-        snprintf(line, sizeof line, "%s\xCE\\M\xCEr nicht bestimmbar => \xCE" "bNachweis kann "
-                 "nicht gef\x81hrt werden!\xCEr", SYM_GAMMA);
+        snprintf(line, sizeof line,
+                 "%s\xCE\\M\xCEr nicht bestimmbar => \xCE"
+                 "bNachweis kann "
+                 "nicht gef\x81hrt werden!\xCEr",
+                 SYM_GAMMA);
         Oli_Write_Text_Flagged(file, line, 0);
         return;
     }
     const int kind = r->kind;
     if (r->t90) Write_T90_Lines(file, r);
-    const char *name = (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES) ? "Mittelholz"
-                                                                                : "Holzlamellen";
+    const char *name =
+        (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES) ? "Mittelholz" : "Holzlamellen";
     const char *axial = r->N >= 0.0 ? "t,d" : "c,d";
     /* In a bending splice the shear at the joint is not V_d: its own line says how it arises,
     ** and the member lines call it V. */
     if (r->bending) Write_Joint_Shear_Line(file, r);
-    const char *shear = r->bending ? "V" : "V\xCE\\" "d\xCEr";
-    Oli_Write_Text(file, "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
-                   "N/mm\xCE/2\xCEr, %s\xCE\\" "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) %s "
+    const char *shear = r->bending ? "V"
+                                   : "V\xCE\\"
+                                     "d\xCEr";
+    Oli_Write_Text(file,
+                   "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
+                   "N/mm\xCE/2\xCEr, %s\xCE\\"
+                   "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) %s "
                    "u = %.2lf",
                    name, SYM_SIGMA, axial, r->mid.sigma_0, SYM_SIGMA, r->mid.sigma_m, SYM_TAU,
                    r->mid.tau, shear, r->mid.V, SYM_ARROW, r->mid.u);
     Write_Kcr_Line(file, r, &r->mid);
     if (kind == CONN_SIDE_TIMBERS) {
-        Oli_Write_Text(file, "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
-                       "N/mm\xCE/2\xCEr, %s\xCE\\" "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) "
+        Oli_Write_Text(file,
+                       "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
+                       "N/mm\xCE/2\xCEr, %s\xCE\\"
+                       "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) "
                        "\x88 u = %.2lf",
                        "Seitenhölzer"_cp850, SYM_SIGMA, axial, r->side.sigma_0, SYM_SIGMA,
                        r->side.sigma_m, SYM_TAU, r->side.tau, shear, r->side.V, r->side.u);
@@ -426,8 +452,9 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
         if (r->side_tension) Write_Side_Tension_Line(file, r);
     }
     if (r->withdrawal_hint)
-        Oli_Write_Text(file, "%s", "Bei reinen Zugstößen gemäß DIN 1052, 11.1.2 (4) zusätzliche "
-                                   "ausziehfeste Verbindungsmittel anordnen!"_cp850);
+        Oli_Write_Text(file, "%s",
+                       "Bei reinen Zugstößen gemäß DIN 1052, 11.1.2 (4) zusätzliche "
+                       "ausziehfeste Verbindungsmittel anordnen!"_cp850);
     Write_Timber_Result_Line(file, r);
 }
 

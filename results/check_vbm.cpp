@@ -16,10 +16,7 @@
 #include "foundation/foundation.h"
 #include "printlist/printlist.h"
 
-static int Is_Nail_Screw_Staple(int type)
-{
-    return Is_Vbm_Nail_Screw_Or_Staple(type);
-}
+static int Is_Nail_Screw_Staple(int type) { return Is_Vbm_Nail_Screw_Or_Staple(type); }
 
 /* ---------------------------------------------------------------- effective numbers */
 
@@ -29,7 +26,8 @@ static int Row_Count(void)
     const Splice_Input_Record *si = &Splice_Input;
     int n = (int)std::lround(Splice_N_Col(si));
     const int t = si->vbm_type;
-    if (t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED)
+    if (t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST
+        && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED)
         n = (n + 1) / 2;
     return n;
 }
@@ -110,7 +108,7 @@ typedef struct Vbm_Design {
     double rd, rk, f_red, fh;
     int32_t mode;
     int code;
-    int32_t pending;                    /* placed by its angle, not designed yet */
+    int32_t pending; /* placed by its angle, not designed yet */
 } Vbm_Design;
 
 /*
@@ -145,8 +143,7 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
             out.code = message != 0 ? message : 1;
             return;
         }
-        const double F_t = Get_Vbm_Ftens_Rk(type, 0, si->d, si->stainless, si->vbm_steel,
-                                            si->fu_k);
+        const double F_t = Get_Vbm_Ftens_Rk(type, 0, si->d, si->stainless, si->vbm_steel, si->fu_k);
         double buckling[CONN_COMPRESSION_VALUES] = {};
         Calc_Screw_Buckling(/*mat=*/rule.mat2, /*grade=*/rule.grade2, /*type=*/type,
                             /*stainless=*/si->stainless, /*d=*/si->d, /*d1=*/si->d_2, /*t=*/rule.t2,
@@ -191,8 +188,8 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
                                /*unused=*/0, /*staple_angle=*/si->staple_angle,
                                /*out_f_head=*/&f_head, /*out_code=*/&head_code);
         }
-        rule.f_ax_rope = std::fmin(std::fmax(std::fmin(F_t, ax_head), F_ax),
-                                   std::fmin(F_t, ax_point));
+        rule.f_ax_rope =
+            std::fmin(std::fmax(std::fmin(F_t, ax_head), F_ax), std::fmin(F_t, ax_point));
         Vbm_Rule_Result rr{};
         Calc_Fv_Rk(&rule, si->shear_planes >= 2 ? 2 : 1, &rr);
         Calc_Vbm_Spacings_Rec(/*mat=*/rule.mat1, /*grade=*/rule.grade1, /*t=*/rule.t1,
@@ -228,29 +225,29 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
 ** The connection input of the combination is filled once and the part of its design that
 ** does not depend on the angle is run once; only the angles change. A design run owns one
 ** (Open_Vbm_Design_Run); a check outside a run uses the loose one. */
-#define BOUND_STEP 5.0                      /* degrees between the angles of the bounds */
-#define BOUND_ANGLES 19                     /* 0 to 90 degrees */
+#define BOUND_STEP   5.0 /* degrees between the angles of the bounds */
+#define BOUND_ANGLES 19  /* 0 to 90 degrees */
 
 struct Vbm_Design_Cache {
-    std::vector<Vbm_Design> items;          /* in the order they were designed */
-    std::vector<int32_t> by_angle;          /* indices of items, ascending by angle */
+    std::vector<Vbm_Design> items; /* in the order they were designed */
+    std::vector<int32_t> by_angle; /* indices of items, ascending by angle */
     bool filled = false;
     Connection_Input input;
     Connection_Base base;
-    bool base_kept = false;                 /* base may serve the next combination */
-    Connection_Input base_input;            /* input of the base, angles 0 */
-    bool falls_known = false;               /* falls and rd_at are those of the base */
-    bool falls = false;                     /* its design resistance falls with the angle */
-    double rd_at[BOUND_ANGLES] = {};        /* its design resistance at 0, 5, .. 90 degrees */
-    std::vector<int32_t> item_of;           /* per fastener: its item (Governing_By_Bound) */
-    std::vector<double> alpha_of;           /* per fastener: its angle, degrees */
-    std::vector<double> bound_of;           /* per fastener: the bound of its utilisation */
-    Vbm_Design_Cache *outer = nullptr;      /* the cache of the run around this one */
+    bool base_kept = false;            /* base may serve the next combination */
+    Connection_Input base_input;       /* input of the base, angles 0 */
+    bool falls_known = false;          /* falls and rd_at are those of the base */
+    bool falls = false;                /* its design resistance falls with the angle */
+    double rd_at[BOUND_ANGLES] = {};   /* its design resistance at 0, 5, .. 90 degrees */
+    std::vector<int32_t> item_of;      /* per fastener: its item (Governing_By_Bound) */
+    std::vector<double> alpha_of;      /* per fastener: its angle, degrees */
+    std::vector<double> bound_of;      /* per fastener: the bound of its utilisation */
+    Vbm_Design_Cache *outer = nullptr; /* the cache of the run around this one */
 };
 typedef Vbm_Design_Cache Design_Cache;
 
 static Design_Cache Loose_Designs;
-static Design_Cache *Run_Designs = nullptr;     /* the open run's, or null */
+static Design_Cache *Run_Designs = nullptr; /* the open run's, or null */
 
 /* Whether the cache is the open run's: only there a base may serve the next combination. */
 static bool In_Open_Run(const Design_Cache *cache) { return cache == Run_Designs; }
@@ -320,8 +317,8 @@ static void Fill_Design_Cache(Design_Cache *cache, int group, int entry, double 
 {
     const Lkom_Group *grp = &Splice_Input.lkom.groups[group];
     const Lkom_Entry *c = &grp->entries[entry];
-    Fill_Vbm_Design_Input(&cache->input, grp->kled, alpha_deg, alpha_deg, Fastener_Pattern.count,
-                          1, c->accidental, grp->kmod_source, grp->kmod);
+    Fill_Vbm_Design_Input(&cache->input, grp->kled, alpha_deg, alpha_deg, Fastener_Pattern.count, 1,
+                          c->accidental, grp->kmod_source, grp->kmod);
     if (!Is_Vbm_Screw_Family_C(Splice_Input.vbm_type)) Design_Base_Of_Input(cache);
     cache->items.reserve((size_t)Fastener_Pattern.count + 1);
     cache->filled = true;
@@ -350,8 +347,9 @@ static int32_t Design_Item(Design_Cache *cache, int group, int entry, double alp
     cache->items.back().pending = 1;
     if (!std::isnan(alpha_deg)) {
         const std::vector<Vbm_Design> &items = cache->items;
-        auto at = std::upper_bound(cache->by_angle.begin(), cache->by_angle.end(), alpha_deg,
-                                   [&](double v, int32_t j) { return v < items[(size_t)j].alpha_deg; });
+        auto at =
+            std::upper_bound(cache->by_angle.begin(), cache->by_angle.end(), alpha_deg,
+                             [&](double v, int32_t j) { return v < items[(size_t)j].alpha_deg; });
         cache->by_angle.insert(at, k);
     }
     return k;
@@ -412,7 +410,7 @@ static int Governing_By_Bound(Design_Cache *cache, int group, int entry, const d
     item_of.assign((size_t)n_f, -1);
     alpha.resize((size_t)n_f);
     bound.resize((size_t)n_f);
-    int i_max = -1;                             /* the first of the largest bound */
+    int i_max = -1; /* the first of the largest bound */
     for (int i = 0; i < n_f; i++) {
         alpha[(size_t)i] = ang[i] * 180.0 / M_PI;
         const double a = alpha[(size_t)i];
@@ -510,7 +508,8 @@ static bool Shows_Reduction_Or_Mode(int type)
 
 static bool Shows_Embedment(int type, int mode_switch)
 {
-    return Is_Vbm_Toothed_Plate(type) || Is_Vbm_Dowel_Or_Bolt(type) || (type == VBM_NAGEL && mode_switch);
+    return Is_Vbm_Toothed_Plate(type) || Is_Vbm_Dowel_Or_Bolt(type)
+           || (type == VBM_NAGEL && mode_switch);
 }
 
 /* Failure-mode label of a row (DIN codes 23 and 24 are the joint cases). */
@@ -625,7 +624,8 @@ static void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm
     const double db = si->d_bolt;
     r.A_b = M_PI * db * db / 4.0;
     const double fu = Get_Stahlguete(((uint32_t)si->bolt_steel & 0xFFFFu)
-                                     | (Nad_Params != nullptr ? STAHL_EC_TABLE : 0u))->fu;
+                                     | (Nad_Params != nullptr ? STAHL_EC_TABLE : 0u))
+                          ->fu;
     r.sigma_Rd = si->gamma_s > 0.0 ? fu / 1.1 / si->gamma_s : 0.0;
     const double N_b = r.sigma_Rd * r.A_b / 1000.0;
     double fc90 = 0.0, fm = 0, ft = 0, fc = 0, fv = 0;
@@ -699,7 +699,7 @@ static void Calc_Vbm_N_Ef(const double *ang, int n_f, Vbm_Check *r)
         l.a1 = a1;
         l.with_a1 = with_a1;
         l.n = Row_Count();
-        l.n_ef = rule == VBM_NEF_NAIL ? Nail_N_Ef(l.n, a1)
+        l.n_ef = rule == VBM_NEF_NAIL   ? Nail_N_Ef(l.n, a1)
                  : rule == VBM_NEF_BOLT ? Bolt_N_Ef(l.n, a1, l.alpha_min)
                                         : Connector_N_Ef(l.n, l.alpha_min);
         r->n_row = l.n;
@@ -707,8 +707,7 @@ static void Calc_Vbm_N_Ef(const double *ang, int n_f, Vbm_Check *r)
     };
     if (!Is_Vbm_Connector(type) && (Is_Vbm_Dowel_Or_Bolt(type) || bolt_rule))
         line(VBM_NEF_BOLT, si->p1 * 10.0, long_rows);
-    else if (Is_Vbm_Connector(type))
-        line(VBM_NEF_CONNECTOR, 0.0, false);
+    else if (Is_Vbm_Connector(type)) line(VBM_NEF_CONNECTOR, 0.0, false);
     if (Is_Nail_Screw_Staple(type) && nail_rule)
         line(VBM_NEF_NAIL, si->p1 * (si->offset_1d ? 20.0 : 10.0), long_rows);
 }
@@ -764,7 +763,8 @@ static void Calc_Vbm_Rows(int group, int entry, int n_print, const double *Fa, c
                 const Vbm_Design *des = Cached_Design(&cache, group, entry, ang[i] * 180.0 / M_PI);
                 if (des->code != 0) r->error = des->code;
                 const bool none = !(des->rd > 0.0 && r->n_ef > 0.0);
-                const double u = Shown_Util(none, none ? 0.0 : Fa[i] * r->n_row / r->n_ef / des->rd);
+                const double u =
+                    Shown_Util(none, none ? 0.0 : Fa[i] * r->n_row / r->n_ef / des->rd);
                 if (u > best) {
                     best = u;
                     r->first = i;
@@ -779,7 +779,8 @@ static void Calc_Vbm_Rows(int group, int entry, int n_print, const double *Fa, c
     } else {
         r->rows.assign((size_t)n_print, Vbm_Row{});
         for (int i = 0; i < n_print; i++) {
-            const int code = Design_One(&cache, group, entry, i, r->n_row, r->n_ef, &r->rows[(size_t)i]);
+            const int code =
+                Design_One(&cache, group, entry, i, r->n_row, r->n_ef, &r->rows[(size_t)i]);
             if (code != 0) r->error = code;
             const double u = Shown_Util(r->rows[(size_t)i].no_capacity, r->rows[(size_t)i].u);
             if (u > r->u_max) {
@@ -811,7 +812,8 @@ int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)
     if (Is_Nail_Screw_Staple(type)) r.penetration = Calc_Vbm_Penetration(&r.t_penetration);
     Calc_Vbm_Rows(group, entry, n_print, Fa, ang, &r);
     r.u = r.u_max;
-    if (type >= VBM_SCHEIBENDUEBEL_C1 && type <= VBM_SCHEIBENDUEBEL_C10 && std::fabs(c->N_d) >= 1e-5) {
+    if (type >= VBM_SCHEIBENDUEBEL_C1 && type <= VBM_SCHEIBENDUEBEL_C10
+        && std::fabs(c->N_d) >= 1e-5) {
         Calc_Connector_Bolt_Check(group, c, r.n_f, &r.bolts);
         r.u = std::fmax(r.u, Shown_Util(r.bolts.no_capacity, r.bolts.u));
     }
@@ -825,12 +827,19 @@ static void Print_Vbm_Head(FILE *file, const Vbm_Check *r)
 {
     Oli_Write_Heading(file, 3, "Verbindungsmittel");
     if (r->bending)
-        Oli_Write_Text(file, "N\xCE\\" "d\xCEr = %.2lf kN, V\xCE\\" "d\xCEr = %.2lf kN, M\xCE\\v,d\xCEr"
+        Oli_Write_Text(file,
+                       "N\xCE\\"
+                       "d\xCEr = %.2lf kN, V\xCE\\"
+                       "d\xCEr = %.2lf kN, M\xCE\\v,d\xCEr"
                        " = |%.2lf| + |%.2lf x %.2lf| = %.2lf kNm, k\xCE\\mod\xCEr = %.2lf",
                        r->N_d, r->V_d, r->M_d, r->e_x / 100.0, r->V_d, r->M_distr, r->kmod);
-    else  /* V_d enters the timber and plate checks of tension and compression splices too */
-        Oli_Write_Text(file, "N\xCE\\" "d\xCEr = %.2lf kN, V\xCE\\" "d\xCEr = %.2lf kN, k\xCE\\mod\xCEr"
-                       " = %.2lf", r->N_d, r->V_d, r->kmod);
+    else /* V_d enters the timber and plate checks of tension and compression splices too */
+        Oli_Write_Text(file,
+                       "N\xCE\\"
+                       "d\xCEr = %.2lf kN, V\xCE\\"
+                       "d\xCEr = %.2lf kN, k\xCE\\mod\xCEr"
+                       " = %.2lf",
+                       r->N_d, r->V_d, r->kmod);
     if (std::fabs(r->N_d) >= 1e-5)
         Oli_Write_Text(file, "F\xCE\\Hi,d\xCEr = %.2lf / (%d x %d) = %.2lf kN", r->N_d,
                        r->shear_planes, r->n_f, r->F_H);
@@ -842,13 +851,23 @@ static void Print_Vbm_Head(FILE *file, const Vbm_Check *r)
 static void Print_Vbm_N_Ef_Line(FILE *file, const Vbm_N_Ef_Line *l)
 {
     if (l->rule == VBM_NEF_BOLT && l->with_a1)
-        Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf \xF8, a\xCE\\" "1\xCEr = %.0lf mm, n = %d => "
-                       "n\xCE\\" "ef\xCEr = %.2lf", SYM_ALPHA, l->alpha_min, l->a1, l->n, l->n_ef);
+        Oli_Write_Text(file,
+                       "%s\xCE\\min\xCEr = %.2lf \xF8, a\xCE\\"
+                       "1\xCEr = %.0lf mm, n = %d => "
+                       "n\xCE\\"
+                       "ef\xCEr = %.2lf",
+                       SYM_ALPHA, l->alpha_min, l->a1, l->n, l->n_ef);
     else if (l->rule == VBM_NEF_NAIL && l->with_a1)
-        Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\" "ef\xCEr = %.2lf, "
-                       "mit a\xCE\\" "1\xCEr = %.0lf mm", SYM_ALPHA, l->alpha_min, l->n, l->n_ef, l->a1);
+        Oli_Write_Text(file,
+                       "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\"
+                       "ef\xCEr = %.2lf, "
+                       "mit a\xCE\\"
+                       "1\xCEr = %.0lf mm",
+                       SYM_ALPHA, l->alpha_min, l->n, l->n_ef, l->a1);
     else
-        Oli_Write_Text(file, "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\" "ef\xCEr = %.2lf",
+        Oli_Write_Text(file,
+                       "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\"
+                       "ef\xCEr = %.2lf",
                        SYM_ALPHA, l->alpha_min, l->n, l->n_ef);
 }
 
@@ -857,48 +876,60 @@ static void Print_Vbm_Penetration(FILE *file, const Vbm_Check *r)
     switch (r->penetration) {
     case VBM_PEN_NONE: break;
     case VBM_PEN_ENDS_IN_SIDE:
-        Oli_Write_Text(file, "Verbindungsmittel endet im Seitenholz => \xCE" "bNachweis kann "
-                       "nicht gef\x81hrt werden!\xCEr");
+        Oli_Write_Text(file, "Verbindungsmittel endet im Seitenholz => \xCE"
+                             "bNachweis kann "
+                             "nicht gef\x81hrt werden!\xCEr");
         break;
     case VBM_PEN_TOO_SHORT:
         Oli_Write_Text(file, "Verbindungsmittel zu kurz f\x81r 2-schnittige Verbindung!\xCEr");
         break;
     case VBM_PEN_TOO_LONG:
-        Oli_Write_Text(file, "\xCE" "bVerbindungsmittel ist zu lang => k\x81rzeres "
-                       "Verbindungsmittel w\x84hlen!\xCEr");
+        Oli_Write_Text(file, "\xCE"
+                             "bVerbindungsmittel ist zu lang => k\x81rzeres "
+                             "Verbindungsmittel w\x84hlen!\xCEr");
         break;
     case VBM_PEN_ALTERNATE:
-        Oli_Write_Text(file, "Verbindungsmittel endet im Mittelholz, %d-schnittig, "
-                       "wechselseitig, Einschlagtiefe t = %.0lf mm", r->shear_planes, r->t_penetration);
+        Oli_Write_Text(file,
+                       "Verbindungsmittel endet im Mittelholz, %d-schnittig, "
+                       "wechselseitig, Einschlagtiefe t = %.0lf mm",
+                       r->shear_planes, r->t_penetration);
         break;
     case VBM_PEN_TWO_SIDED:
-        Oli_Write_Text(file, "Verbindungsmittel endet im Mittelholz, Verbindungsmittel "
-                       "zweiseitig, Einschlagtiefe t = %.0lf mm", r->t_penetration);
+        Oli_Write_Text(file,
+                       "Verbindungsmittel endet im Mittelholz, Verbindungsmittel "
+                       "zweiseitig, Einschlagtiefe t = %.0lf mm",
+                       r->t_penetration);
         break;
     case VBM_PEN_LAP:
-        Oli_Write_Text(file, "%d-schnittige Verbindung, Verbindungsmittel wechselseitig, "
-                       "Einschlagtiefe t = %.0lf mm", r->shear_planes, r->t_penetration);
+        Oli_Write_Text(file,
+                       "%d-schnittige Verbindung, Verbindungsmittel wechselseitig, "
+                       "Einschlagtiefe t = %.0lf mm",
+                       r->shear_planes, r->t_penetration);
         break;
-    default:
-        Oli_Write_Text(file, "undefinierter Fehler");
-        break;
+    default: Oli_Write_Text(file, "undefinierter Fehler"); break;
     }
 }
 
 static void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *b)
 {
     if (b->na_rule)
-        Oli_Write_Text(file, "\n\xCE" "bNachweis gem\x84\xE1 DIN EN 1995-1-1 NA:2010-12 NCI NA.8.1.6\xCEr");
+        Oli_Write_Text(file, "\n\xCE"
+                             "bNachweis gem\x84\xE1 DIN EN 1995-1-1 NA:2010-12 NCI NA.8.1.6\xCEr");
     else
-        Oli_Write_Text(file, "\n\xCE" "bNachweis gem\x84\xE1 DIN 1052, 11.1.2 (3)\xCEr");
+        Oli_Write_Text(file, "\n\xCE"
+                             "bNachweis gem\x84\xE1 DIN 1052, 11.1.2 (3)\xCEr");
     const double u = Shown_Util(b->no_capacity, b->u);
     char line[300];
-    snprintf(line, sizeof line, "A\xCE\\" "Bolzen\xCEr = %.2lf mm\xCE/2\xCEr, %s\xCE\\R,d\xCEr = "
-             "%.2lf N/mm\xCE/2\xCEr, N\xCE\\R,d\xCEr = %.2lf kN (%s\xCE\\ Unterleg\xCEr = %.0lf mm),"
-             " F\xCE\\t,d\xCEr = %.2lf kN\n u\xCE\\" "F\xCEr = %.2lf %s => \xCE" "bNachweis %s\xCEr",
-             b->A_b, SYM_SIGMA, b->sigma_Rd, b->N_Rd, SYM_DIAMETER, b->d_washer, b->F_td, u,
-             u <= UTIL_LIMIT ? SYM_LE " 1" : "> 1",
-             u <= UTIL_LIMIT ? "erf\x81llt" : "nicht erf\x81llt");
+    snprintf(
+        line, sizeof line,
+        "A\xCE\\"
+        "Bolzen\xCEr = %.2lf mm\xCE/2\xCEr, %s\xCE\\R,d\xCEr = "
+        "%.2lf N/mm\xCE/2\xCEr, N\xCE\\R,d\xCEr = %.2lf kN (%s\xCE\\ Unterleg\xCEr = %.0lf mm),"
+        " F\xCE\\t,d\xCEr = %.2lf kN\n u\xCE\\"
+        "F\xCEr = %.2lf %s => \xCE"
+        "bNachweis %s\xCEr",
+        b->A_b, SYM_SIGMA, b->sigma_Rd, b->N_Rd, SYM_DIAMETER, b->d_washer, b->F_td, u,
+        u <= UTIL_LIMIT ? SYM_LE " 1" : "> 1", u <= UTIL_LIMIT ? "erf\x81llt" : "nicht erf\x81llt");
     Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
 }
 
@@ -907,15 +938,20 @@ void Print_Vbm_Check(FILE *file, const Vbm_Check *r)
     if (file == nullptr || !r->done) return;
     const int type = Splice_Input.vbm_type;
     Print_Vbm_Head(file, r);
-    for (int i = 0; i < r->n_ef_line_count && i < 2; i++) Print_Vbm_N_Ef_Line(file, &r->n_ef_lines[i]);
+    for (int i = 0; i < r->n_ef_line_count && i < 2; i++)
+        Print_Vbm_N_Ef_Line(file, &r->n_ef_lines[i]);
     Print_Vbm_Penetration(file, r);
     if (Shows_Reduction_Or_Mode(type)) {
         if (!Splice_Input.failure_mode_switch)
-            Oli_Write_Text(file, "Kr\x84" "fte pro Scherfuge (f\xCE\\red\xCEr = t\xCE\\vorh\xCEr / "
-                           "t\xCE\\req\xCEr)");
+            Oli_Write_Text(file, "Kr\x84"
+                                 "fte pro Scherfuge (f\xCE\\red\xCEr = t\xCE\\vorh\xCEr / "
+                                 "t\xCE\\req\xCEr)");
         else
-            Oli_Write_Text(file, "Kr\x84" "fte pro Scherfuge, Fall = ma\xE1gebender Versagensfall "
-                           "nach %s%s", Get_Fv_Rk_Standard_Ref(),
+            Oli_Write_Text(file,
+                           "Kr\x84"
+                           "fte pro Scherfuge, Fall = ma\xE1gebender Versagensfall "
+                           "nach %s%s",
+                           Get_Fv_Rk_Standard_Ref(),
                            Get_Vbm_Approval_Text(type) ? Get_Vbm_Approval_Text(type) : "");
     } else {
         Oli_Write_Text(file, " ");
@@ -923,11 +959,17 @@ void Print_Vbm_Check(FILE *file, const Vbm_Check *r)
     Write_Vbm_Table(file, r->rows.data(), (int)r->rows.size(), r->first + 1);
     char line[256];
     if (r->u_max <= UTIL_LIMIT)
-        snprintf(line, sizeof line, "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
-                 "%.2lf %s 1 => \xCE" "bNachweis erf\x81llt\xCEr", r->u_max, SYM_LE);
+        snprintf(line, sizeof line,
+                 "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
+                 "%.2lf %s 1 => \xCE"
+                 "bNachweis erf\x81llt\xCEr",
+                 r->u_max, SYM_LE);
     else
-        snprintf(line, sizeof line, "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
-                 "%.2lf > 1 => \xCE" "bNachweis nicht erf\x81llt\xCEr", r->u_max);
+        snprintf(line, sizeof line,
+                 "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
+                 "%.2lf > 1 => \xCE"
+                 "bNachweis nicht erf\x81llt\xCEr",
+                 r->u_max);
     Oli_Write_Text_Flagged(file, line, r->u_max <= UTIL_LIMIT ? 1 : 0);
     if (r->bolts.done) Print_Vbm_Bolt_Check(file, &r->bolts);
 }

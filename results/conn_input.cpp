@@ -10,10 +10,7 @@
 
 #include "catalogue/catalogue.h"
 
-static int Is_Nail_Screw_Staple(int type)
-{
-    return Is_Vbm_Nail_Screw_Or_Staple(type);
-}
+static int Is_Nail_Screw_Staple(int type) { return Is_Vbm_Nail_Screw_Or_Staple(type); }
 
 void Get_Joint_Members(Joint_Members *m)
 {
@@ -69,7 +66,8 @@ static int32_t Design_Steel_Grade(void)
 static double Design_Fu(void)
 {
     const int t = Splice_Input.vbm_type;
-    if (Is_Vbm_Din571_Screw(t) || t == VBM_KLAMMER || Is_Vbm_Special_Nail(t)) return Splice_Input.fu_k;
+    if (Is_Vbm_Din571_Screw(t) || t == VBM_KLAMMER || Is_Vbm_Special_Nail(t))
+        return Splice_Input.fu_k;
     return 600.0;
 }
 
@@ -110,8 +108,7 @@ static double Connector_Bolt_Diameter(void)
 }
 
 int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, double angle_2,
-                          int n_fasteners, int mode, int accidental, int kmod_source,
-                          double kmod)
+                          int n_fasteners, int mode, int accidental, int kmod_source, double kmod)
 {
     Splice_Input_Record *si = &Splice_Input;
     Set_Design_Gammas(accidental);
@@ -285,10 +282,12 @@ void Get_Member_Kmod(const Connection_Input *input, Connection_Result *result)
     }
     double k1 = 0.0, k2 = 0.0;
     const bool p1 = Is_Mat_Metal_Plate(input->mat_1), p2 = Is_Mat_Metal_Plate(input->mat_2);
-    if (!p1) Get_Kmod(input->mat_1, input->grade_1, input->service_class_1, input->load_duration,
-                      &k1, nullptr);
-    if (!p2) Get_Kmod(input->mat_2, input->grade_2, input->service_class_2, input->load_duration,
-                      &k2, nullptr);
+    if (!p1)
+        Get_Kmod(input->mat_1, input->grade_1, input->service_class_1, input->load_duration, &k1,
+                 nullptr);
+    if (!p2)
+        Get_Kmod(input->mat_2, input->grade_2, input->service_class_2, input->load_duration, &k2,
+                 nullptr);
     if (p1) k1 = k2;
     if (p2) k2 = k1;
     result->kmod_1 = k1;
@@ -360,7 +359,8 @@ void Copy_Vbm_Results(Connection_Result *result, const Vbm_Rule_Result *rule, in
     result->rk_lateral = rule->Fv_Rk / f;
     result->gamma_lateral = gamma;
     result->rd_lateral = Design_Value(result, result->rk_lateral, gamma);
-    result->t_just_below_req = Just_Below(m.t1, result->t_req_1) || Just_Below(m.t2, result->t_req_2);
+    result->t_just_below_req =
+        Just_Below(m.t1, result->t_req_1) || Just_Below(m.t2, result->t_req_2);
     result->rk_total = result->rk_lateral + result->rk_connector;
     result->rd_total = result->rd_lateral + result->rd_connector;
     result->fh1_k = rule->fh1;

@@ -42,10 +42,7 @@ static std::vector<int> Run_Errors;
 int Run_Error_Count(void) { return (int)Run_Errors.size(); }
 const int *Run_Error_Codes(void) { return Run_Errors.data(); }
 
-void Set_Run_Errors(const int *codes, int n)
-{
-    Run_Errors.assign(codes, codes + (n > 0 ? n : 0));
-}
+void Set_Run_Errors(const int *codes, int n) { Run_Errors.assign(codes, codes + (n > 0 ? n : 0)); }
 
 /* Add a red frame, a light green box and the text centred at (x, y) to view area `area`. */
 void Show_Error_Box_At(int area, int x, int y, const char *text)
@@ -93,11 +90,11 @@ static double Bending_Factor(int mat, int edgewise)
 }
 
 typedef struct Design_Strengths {
-    double ft, fm, fc, fv;          /* N/mm² */
+    double ft, fm, fc, fv; /* N/mm² */
 } Design_Strengths;
 
-static Design_Strengths Member_Design_Strengths(int mat, int grade, double h, double b,
-                                                double kmod, double gamma, double fm_factor)
+static Design_Strengths Member_Design_Strengths(int mat, int grade, double h, double b, double kmod,
+                                                double gamma, double fm_factor)
 {
     double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0;
     Get_Mat_Strengths(/*group=*/mat, /*grade=*/grade, /*use=*/1, /*kind=*/8, /*width=*/h * 10.0,
@@ -115,8 +112,10 @@ static Design_Strengths Member_Design_Strengths(int mat, int grade, double h, do
 
 static void Write_Strength_Line(FILE *file, const char *prefix, const Design_Strengths *s)
 {
-    Oli_Write_Text(file, "%sf\xCE\\t,d\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\m,d\xCEr = %.2lf N/mm\xCE/2"
-                   "\xCEr, f\xCE\\" "c,d\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\v,d\xCEr = %.2lf N/mm\xCE/2\xCEr",
+    Oli_Write_Text(file,
+                   "%sf\xCE\\t,d\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\m,d\xCEr = %.2lf N/mm\xCE/2"
+                   "\xCEr, f\xCE\\"
+                   "c,d\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\v,d\xCEr = %.2lf N/mm\xCE/2\xCEr",
                    prefix, s->ft, s->fm, s->fc, s->fv);
 }
 
@@ -137,17 +136,28 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
     const double fh_m = Calc_Fh0_Bolt(d_h, rho_mid), fh_s = Calc_Fh0_Bolt(d_h, rho_side);
     auto embedment_lines = [&]() {
         if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES) {
-            Oli_Write_Text(file, "k\xCE\\" "90\xCEr = %.2lf, f\xCE\\h,0,k\xCEr = %.2lf N/mm\xCE/2\xCEr",
+            Oli_Write_Text(file,
+                           "k\xCE\\"
+                           "90\xCEr = %.2lf, f\xCE\\h,0,k\xCEr = %.2lf N/mm\xCE/2\xCEr",
                            k90_m, fh_m);
         } else if (kind == CONN_SIDE_TIMBERS && !two_mats) {
-            Oli_Write_Text(file, "k\xCE\\" "90\xCEr = %.2lf, f\xCE\\h,0,k\xCEr = %.2lf N/mm\xCE/2\xCEr, %s"
-                           " = %.2lf", k90_m, fh_m, SYM_RATIO, fh_s > 0 ? fh_m / fh_s : 0.0);
+            Oli_Write_Text(file,
+                           "k\xCE\\"
+                           "90\xCEr = %.2lf, f\xCE\\h,0,k\xCEr = %.2lf N/mm\xCE/2\xCEr, %s"
+                           " = %.2lf",
+                           k90_m, fh_m, SYM_RATIO, fh_s > 0 ? fh_m / fh_s : 0.0);
         } else if (kind == CONN_SIDE_TIMBERS) {
-            Oli_Write_Text(file, "%s : k\xCE\\" "90s\xCEr = %.2lf, f\xCE\\h,0,ks\xCEr = %.2lf N/mm\xCE/2"
-                           "\xCEr, %s = %.2lf", "Seitenhölzer"_cp850, k90_s, fh_s, SYM_RATIO,
+            Oli_Write_Text(file,
+                           "%s : k\xCE\\"
+                           "90s\xCEr = %.2lf, f\xCE\\h,0,ks\xCEr = %.2lf N/mm\xCE/2"
+                           "\xCEr, %s = %.2lf",
+                           "Seitenhölzer"_cp850, k90_s, fh_s, SYM_RATIO,
                            fh_s > 0 ? fh_m / fh_s : 0.0);
-            Oli_Write_Text(file, "Mittelholz   : k\xCE\\" "90m\xCEr = %.2lf, f\xCE\\h,0,km\xCEr = %.2lf "
-                           "N/mm\xCE/2\xCEr", k90_m, fh_m);
+            Oli_Write_Text(file,
+                           "Mittelholz   : k\xCE\\"
+                           "90m\xCEr = %.2lf, f\xCE\\h,0,km\xCEr = %.2lf "
+                           "N/mm\xCE/2\xCEr",
+                           k90_m, fh_m);
         }
     };
     if (Is_Vbm_Dowel_Or_Bolt(type)) {
@@ -157,35 +167,43 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
         Connection_Result res{};
         Design_Connection(*in, &res);
         const double f = in->result_in_kN ? 1000.0 : 1.0;
-        Oli_Write_Text(file, "k\xCE\\%s\xCEr = %.2lf, k\xCE\\t\xCEr = %.2lf => \xCE" "bR\xCE\\ks\xCEr\xCE"
-                       "b = %.2lf N", SYM_RHO, res.k_3, res.k_1, res.rk_connector * f);
+        Oli_Write_Text(file,
+                       "k\xCE\\%s\xCEr = %.2lf, k\xCE\\t\xCEr = %.2lf => \xCE"
+                       "bR\xCE\\ks\xCEr\xCE"
+                       "b = %.2lf N",
+                       SYM_RHO, res.k_3, res.k_1, res.rk_connector * f);
         embedment_lines();
     } else if (type == VBM_NAGEL && si->predrilled == 0) {
-        Oli_Write_Text(file, "f\xCE\\" "1h,%s,k\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\" "2h,%s,k\xCEr = "
-                       "%.2lf N/mm\xCE/2\xCEr", SYM_ALPHA, Calc_Fh_Nail(d, rho_side, 0), SYM_ALPHA,
+        Oli_Write_Text(file,
+                       "f\xCE\\"
+                       "1h,%s,k\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\"
+                       "2h,%s,k\xCEr = "
+                       "%.2lf N/mm\xCE/2\xCEr",
+                       SYM_ALPHA, Calc_Fh_Nail(d, rho_side, 0), SYM_ALPHA,
                        Calc_Fh_Nail(d, rho_mid, 0));
     } else if (type == VBM_RINGDUEBEL_A1) {
-        Oli_Write_Text(file, "k\xCE\\%s\xCEr = %.2lf, k\xCE\\%s\xCEr = %.2lf, k\xCE\\t\xCEr = %.2lf",
+        Oli_Write_Text(file,
+                       "k\xCE\\%s\xCEr = %.2lf, k\xCE\\%s\xCEr = %.2lf, k\xCE\\t\xCEr = %.2lf",
                        SYM_RHO, rho_mid > 0 ? std::fmin(rho_mid / 350.0, 1.75) : 0.0, SYM_ALPHA,
                        Calc_K_Alpha(d, 0.0), 1.0);
     }
     double kmod_mid = 0.0, kmod_side = 0.0;
     Get_Group_Kmod(group, &kmod_mid, &kmod_side, nullptr);
-    const Design_Strengths s_mid = Member_Design_Strengths(si->mat_mid, si->grade_mid, si->h,
-                                                           si->b, kmod_mid, si->gamma_m_mid,
-                                                           f_mid);
+    const Design_Strengths s_mid = Member_Design_Strengths(si->mat_mid, si->grade_mid, si->h, si->b,
+                                                           kmod_mid, si->gamma_m_mid, f_mid);
     if (two_mats) {
-        const Design_Strengths s_side = Member_Design_Strengths(si->mat_side, si->grade_side,
-                                                                si->h_s, si->t_s, kmod_side,
-                                                                si->gamma_m_side, f_side);
+        const Design_Strengths s_side = Member_Design_Strengths(
+            si->mat_side, si->grade_side, si->h_s, si->t_s, kmod_side, si->gamma_m_side, f_side);
         Write_Strength_Line(file, "Seitenhölzer: "_cp850, &s_side);
         Write_Strength_Line(file, "Mittelholz : ", &s_mid);
     } else {
         Write_Strength_Line(file, "", &s_mid);
     }
     if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES)
-        Oli_Write_Text(file, "%s\xCE\\R,d\xCEr = %.1lf N/mm\xCE/2\xCEr, %s\xCE\\R,d\xCEr = %.1lf "
-                       "N/mm\xCE/2\xCEr", SYM_SIGMA, Get_Plate_Fyd(c->accidental), SYM_TAU,
+        Oli_Write_Text(file,
+                       "%s\xCE\\R,d\xCEr = %.1lf N/mm\xCE/2\xCEr, %s\xCE\\R,d\xCEr = %.1lf "
+                       "N/mm\xCE/2\xCEr",
+                       SYM_SIGMA, Get_Plate_Fyd(c->accidental), SYM_TAU,
                        Get_Plate_Shear_Strength(c->accidental));
 }
 
@@ -195,36 +213,47 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int kind = si->connection_kind;
-    Oli_Write_Text(file, "%s\xCE\\M\xCEr = %.2lf, %s\xCE\\s\xCEr = %.2lf", SYM_GAMMA, si->gamma_m_mid,
-                   SYM_GAMMA, si->gamma_s);
+    Oli_Write_Text(file, "%s\xCE\\M\xCEr = %.2lf, %s\xCE\\s\xCEr = %.2lf", SYM_GAMMA,
+                   si->gamma_m_mid, SYM_GAMMA, si->gamma_s);
     if (kind == CONN_SIDE_TIMBERS) {
-        Oli_Write_Text(file, "Mindestdicke der Seitenh\x94lzer t\xCE\\" "1,req\xCEr = %.2lf cm, "
-                       "Mindestdicke des Mittelholzes t\xCE\\" "2,req\xCEr = %.2lf cm", t1_req / 10.0,
-                       t2_req / 10.0);
+        Oli_Write_Text(file,
+                       "Mindestdicke der Seitenh\x94lzer t\xCE\\"
+                       "1,req\xCEr = %.2lf cm, "
+                       "Mindestdicke des Mittelholzes t\xCE\\"
+                       "2,req\xCEr = %.2lf cm",
+                       t1_req / 10.0, t2_req / 10.0);
         if (f_side == 1.2)
-            Oli_Write_Text(file, " f\xCE\\m,k\xCEr der Seitenh\x94lzer wurde gem\x84\xE1 NCI zu 3.3 "
+            Oli_Write_Text(file,
+                           " f\xCE\\m,k\xCEr der Seitenh\x94lzer wurde gem\x84\xE1 NCI zu 3.3 "
                            "(NA.6) um 20%% erh\x94ht (Hochkantbiegebeanspruchung)\n");
         if (f_mid == 1.2)
             Oli_Write_Text(file, " f\xCE\\m,k\xCEr des Mittelholzes wurde gem\x84\xE1 NCI zu 3.3 "
-                           "(NA.6) um 20%% erh\x94ht (Hochkantbiegebeanspruchung)\n");
+                                 "(NA.6) um 20%% erh\x94ht (Hochkantbiegebeanspruchung)\n");
     } else {
         if (kind == CONN_INNER_PLATES)
-            Oli_Write_Text(file, "vorhanden t\xCE\\red\xCEr = %.2lf cm", Calc_Timber_Part_Thickness());
+            Oli_Write_Text(file, "vorhanden t\xCE\\red\xCEr = %.2lf cm",
+                           Calc_Timber_Part_Thickness());
         if (f_mid == 1.2)
             Oli_Write_Text(file, " f\xCE\\m,k\xCEr wurde gem\x84\xE1 NCI zu 3.3 (NA.6) um 20%% "
-                           "erh\x94ht (Hochkantbiegebeanspruchung)\n");
+                                 "erh\x94ht (Hochkantbiegebeanspruchung)\n");
     }
     if (Is_Vbm_Nail(si->vbm_type) && !si->predrilled) {
         const double ts = Calc_T_Min_Splitting(si->d, rho_side) / 10.0;
         const double tm = Calc_T_Min_Splitting(si->d, rho_mid) / 10.0;
         if (si->mat_side == si->mat_mid && si->grade_side == si->grade_mid) {
-            Oli_Write_Text(file, "Mindestdicke der H\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr = "
-                           "%.2lf cm", tm);
+            Oli_Write_Text(file,
+                           "Mindestdicke der H\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr = "
+                           "%.2lf cm",
+                           tm);
         } else {
-            Oli_Write_Text(file, "Mindestdicke der Seitenh\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr"
-                           " = %.2lf cm", ts);
-            Oli_Write_Text(file, "Mindestdicke des Mittelholzes wegen Spaltgefahr t\xCE\\min,t\xCEr = "
-                           "%.2lf cm", tm);
+            Oli_Write_Text(file,
+                           "Mindestdicke der Seitenh\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr"
+                           " = %.2lf cm",
+                           ts);
+            Oli_Write_Text(file,
+                           "Mindestdicke des Mittelholzes wegen Spaltgefahr t\xCE\\min,t\xCEr = "
+                           "%.2lf cm",
+                           tm);
         }
     }
 }
@@ -236,11 +265,17 @@ void Write_Nachweis_Summary(FILE *file, double u_max)
     Oli_Write_Heading(file, 1, "Zusammenfassung");
     char line[256];
     if (u_max <= UTIL_LIMIT)
-        snprintf(line, sizeof line, "\nMaximale Ausnutzung aller Nachweise u\xCE\\max\xCEr = %.2lf %s 1"
-                 " => \xCE" "bAlle Nachweise erf\x81llt\xCEr", u_max, SYM_LE);
+        snprintf(line, sizeof line,
+                 "\nMaximale Ausnutzung aller Nachweise u\xCE\\max\xCEr = %.2lf %s 1"
+                 " => \xCE"
+                 "bAlle Nachweise erf\x81llt\xCEr",
+                 u_max, SYM_LE);
     else
-        snprintf(line, sizeof line, "\nMaximale Ausnutzung aller Nachweise u\xCE\\max\xCEr = %.2lf > 1"
-                 " => \xCE" "bNachweis nicht erf\x81llt\xCEr", u_max);
+        snprintf(line, sizeof line,
+                 "\nMaximale Ausnutzung aller Nachweise u\xCE\\max\xCEr = %.2lf > 1"
+                 " => \xCE"
+                 "bNachweis nicht erf\x81llt\xCEr",
+                 u_max);
     Oli_Write_Text_Flagged(file, line, u_max <= UTIL_LIMIT ? 1 : 0);
     if (Nad_Params != nullptr && (Splice_Input.print.sections & PRINT_SEC_NAD_TABLES)) {
         Oli_Write_Text(file, "   \n");

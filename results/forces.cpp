@@ -16,10 +16,10 @@
 
 /* The values of one combination that every fastener's force shares. */
 typedef struct Force_Basis {
-    double M;                       /* kNcm, moment for distribution */
-    double s;                       /* shear planes */
-    double np, vp;                  /* kN, shares of N and V */
-    double sign;                    /* -1 for a negative M_d: mirrors the lever arm along the grain */
+    double M;      /* kNcm, moment for distribution */
+    double s;      /* shear planes */
+    double np, vp; /* kN, shares of N and V */
+    double sign;   /* -1 for a negative M_d: mirrors the lever arm along the grain */
 } Force_Basis;
 
 static Force_Basis Basis_Of(const Lkom_Entry *c, int n)
@@ -88,25 +88,25 @@ void Get_Fastener_Force(int group, int entry, int i, int n, double *N_part, doub
 ** again, which gives it bit for bit, and the kept memory stays smaller for a start-up with many
 ** combinations, which waits on every fresh page.
 */
-#define FORCE_MEMO_ARRAYS 4                 /* M_y, F_x, F, angle */
-#define FORCE_MEMO_MAX_VALUES (4u << 20)    /* doubles at most per pattern (32 MB) */
+#define FORCE_MEMO_ARRAYS     4          /* M_y, F_x, F, angle */
+#define FORCE_MEMO_MAX_VALUES (4u << 20) /* doubles at most per pattern (32 MB) */
 
 typedef struct Force_Key {
     double M_distr, M_d, N_d, V_d;
     int32_t n;
-    int32_t slot;                           /* -1: nothing kept */
+    int32_t slot; /* -1: nothing kept */
 } Force_Key;
 
 typedef struct Force_Memo {
     bool pattern_kept = false;
     int32_t count = 0, shear_planes = 0, splice_kind = 0;
     double x_c = 0.0, y_c = 0.0, I_p = 0.0;
-    std::vector<double> xy;                 /* positions of the kept pattern */
-    std::vector<Force_Key> keys;            /* per combination */
+    std::vector<double> xy;      /* positions of the kept pattern */
+    std::vector<Force_Key> keys; /* per combination */
     /* per slot: FORCE_MEMO_ARRAYS arrays of count values; room for every combination, taken
     ** once and left uninitialised, so that only the slots written are ever touched */
     std::unique_ptr<double[]> values;
-    size_t capacity = 0;                    /* doubles */
+    size_t capacity = 0; /* doubles */
     int32_t slots = 0;
 } Force_Memo;
 
@@ -114,12 +114,9 @@ typedef struct Force_Memo {
 ** afresh, and the last two passes usually alternate between two layouts. */
 #define FORCE_MEMO_PATTERNS 2
 static Force_Memo Forces_Kept[FORCE_MEMO_PATTERNS];
-static int Forces_Kept_Last = 0;             /* index of the memo used last */
+static int Forces_Kept_Last = 0; /* index of the memo used last */
 
-static bool Same(double a, double b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+static bool Same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 /* Does the memo's pattern equal the current one? */
 static bool Memo_Pattern_Same(const Force_Memo *m)
@@ -238,7 +235,8 @@ void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F
     const double *kept = &m->values[(size_t)key->slot * FORCE_MEMO_ARRAYS * stride];
     double *out[FORCE_MEMO_ARRAYS] = {M_y, F_x, F, angle};
     for (int k = 0; k < FORCE_MEMO_ARRAYS; k++)
-        if (out[k] != nullptr) std::memcpy(out[k], kept + (size_t)k * stride, (size_t)n * sizeof(double));
+        if (out[k] != nullptr)
+            std::memcpy(out[k], kept + (size_t)k * stride, (size_t)n * sizeof(double));
 }
 
 /* ---------------------------------------------------------------- partial factors */
@@ -277,10 +275,7 @@ double Get_Plate_Fyd(int accidental)
     return Splice_Input.gamma_m0 > 0.0 ? fy / Splice_Input.gamma_m0 : 0.0;
 }
 
-double Get_Plate_Fu(void)
-{
-    return Plate_Steel()->fu;
-}
+double Get_Plate_Fu(void) { return Plate_Steel()->fu; }
 
 /* ---------------------------------------------------------------- EN 1993-1-8, Table 3.4 */
 
@@ -308,10 +303,10 @@ double Calc_K1_Inner(double d0, double p2)
     return std::fmin(1.4 * p2 / d0 - 1.7, 2.5);
 }
 
-int Calc_Plate_Bearing_Ec(double d0, double d, double t, double e1, double e2, double p1,
-                          double p2, double f_ub, double f_u, double *F_b_edge,
-                          double *F_b_inner, double *alpha_b_end, double *alpha_b_inner,
-                          double *k1_edge, double *k1_inner)
+int Calc_Plate_Bearing_Ec(double d0, double d, double t, double e1, double e2, double p1, double p2,
+                          double f_ub, double f_u, double *F_b_edge, double *F_b_inner,
+                          double *alpha_b_end, double *alpha_b_inner, double *k1_edge,
+                          double *k1_inner)
 {
     const double a_end = Calc_Alpha_B_End(d0, e1, f_ub, f_u);
     double a_in = Calc_Alpha_B_Inner(d0, p1, f_ub, f_u);

@@ -15,10 +15,10 @@
 #include "platform/zelkwin.h"
 #include "printlist/printlist.h"
 
-#define PS_FONT 0x1000              /* texts of the page */
-#define PS_HEAD_FONT 0x11000        /* headings of the page */
-#define PS_CONFIRM 8
-#define PS_CANCEL 9
+#define PS_FONT      0x1000  /* texts of the page */
+#define PS_HEAD_FONT 0x11000 /* headings of the page */
+#define PS_CONFIRM   8
+#define PS_CANCEL    9
 
 /* Bits of the section switches that the sheet shows (bit 1 is carried unchanged). */
 static const int Sheet_Bits[7] = {0, 1, 2, 3, 4, 5, 7};
@@ -27,13 +27,13 @@ static const int Sheet_Bits[7] = {0, 1, 2, 3, 4, 5, 7};
 static int Sheet_Cx = -1, Sheet_Cy = -1;
 
 /* Working state while the sheet is open. */
-static int Bit_Work[8];             /* one integer per bit of the section switches */
+static int Bit_Work[8]; /* one integer per bit of the section switches */
 static int32_t Fasteners_Work, Combinations_Work;
-static double Size_Work[6];         /* cm: view, longitudinal, cross section (w, h) */
-static char *Remarks_Work;          /* working copy of the remarks, or null */
-static int Remarks_Lines;           /* lines of the working copy */
-static int Remarks_Request;         /* the remarks editor has been asked for */
-static int Remarks_Click;           /* set by the hot spot; turned into the request */
+static double Size_Work[6]; /* cm: view, longitudinal, cross section (w, h) */
+static char *Remarks_Work;  /* working copy of the remarks, or null */
+static int Remarks_Lines;   /* lines of the working copy */
+static int Remarks_Request; /* the remarks editor has been asked for */
+static int Remarks_Click;   /* set by the hot spot; turned into the request */
 static int Always_Active = 1;
 
 /* 1 when the text holds a character that is not blank. */
@@ -123,15 +123,17 @@ void Define_Print_Settings_Page(int area)
     SVA_Set_Last_Hotspot_Value(area, 18);
     SVA_Set_Last_Hotspot_Text(area, "Vorbemerkungen", PS_FONT, BLACK_CI, 0);
     char lines[32];
-    snprintf(lines, sizeof lines, "(%d %s)", Remarks_Lines, Remarks_Lines == 1 ? "Zeile" : "Zeilen");
-    SVA_Add_Text(area, 45 + SVA_Text_Width_In_Font("Vorbemerkungen", PS_FONT) + 8, 45, lines, PS_FONT,
-                 BLACK_CI, 0);
+    snprintf(lines, sizeof lines, "(%d %s)", Remarks_Lines,
+             Remarks_Lines == 1 ? "Zeile" : "Zeilen");
+    SVA_Add_Text(area, 45 + SVA_Text_Width_In_Font("Vorbemerkungen", PS_FONT) + 8, 45, lines,
+                 PS_FONT, BLACK_CI, 0);
 
     SVA_Add_Check_Box(area, 45, 65, "Koordinatentabelle der Verbindungsmittel", PS_FONT, BLACK_CI,
                       &Bit_Work[0], &Always_Active);
     SVA_Add_Check_Box(area, 45, 85, "Skizzen mit Bezeichnung der Randabstände"_cp850, PS_FONT,
                       BLACK_CI, &Bit_Work[5], &Always_Active);
-    SVA_Add_Check_Box(area, 45, 105, "Plot Ansicht", PS_FONT, BLACK_CI, &Bit_Work[2], &Always_Active);
+    SVA_Add_Check_Box(area, 45, 105, "Plot Ansicht", PS_FONT, BLACK_CI, &Bit_Work[2],
+                      &Always_Active);
     Size_Row(area, 125, 2, &Size_Work[0], &Size_Work[1], grey);
     SVA_Add_Check_Box(area, 45, 150, "Plot Längsschnitt"_cp850, PS_FONT, BLACK_CI, &Bit_Work[3],
                       &Always_Active);
@@ -206,7 +208,8 @@ int Run_Print_Settings_Sheet(void)
         Sheet_Cx = NPIXEL_X / 2;
         Sheet_Cy = NPIXEL_Y / 2;
     }
-    int left = Sheet_Cx - 185, right = Sheet_Cx + 184, top = Sheet_Cy - 270, bottom = Sheet_Cy + 269;
+    int left = Sheet_Cx - 185, right = Sheet_Cx + 184, top = Sheet_Cy - 270,
+        bottom = Sheet_Cy + 269;
     Check_Prop_Sheet_Frames(&left, &top, &right, &bottom);
     Sheet_Cx = left + 185;
     Sheet_Cy = top + 270;

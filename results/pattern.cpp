@@ -30,7 +30,7 @@ int Is_Lkom_Valid(int group, int entry)
 double Calc_Timber_Part_Thickness(void)
 {
     const int n = (int)Splice_Input.plate_count;
-    if (n < 0) return 0.0;                          /* no such member: refused as too thin */
+    if (n < 0) return 0.0; /* no such member: refused as too thin */
     return (Splice_Input.b - n * Splice_Input.t_p) / (n + 1);
 }
 
@@ -66,8 +66,7 @@ int Build_Regular_Pattern(double x0, double y0, double step_x, double step_y, in
     return 1;
 }
 
-int Build_Staggered_Pattern(double x0, double y0, double x_end, double y_end, double a1,
-                            double a2)
+int Build_Staggered_Pattern(double x0, double y0, double x_end, double y_end, double a1, double a2)
 {
     if (!(a1 > 0.0) || !(a2 > 0.0)) return 0;
     int n = 0;
@@ -137,10 +136,7 @@ static double Nail_Split_Thickness(double d, double rho_k, int split_rule)
     return std::fmax(k * d, (13.0 * d - 30.0) * rho_k / q);
 }
 
-static int Is_Nail_Screw_Staple(int type)
-{
-    return Is_Vbm_Nail_Screw_Or_Staple(type);
-}
+static int Is_Nail_Screw_Staple(int type) { return Is_Vbm_Nail_Screw_Or_Staple(type); }
 
 double Min_Mid_Timber_Thickness(int *code, int split_rule)
 {
@@ -150,8 +146,8 @@ double Min_Mid_Timber_Thickness(int *code, int split_rule)
     int c = DERR_MIDDLE_MIN_THICKNESS;
     if (Is_Vbm_Nail_Or_Screw(t)) {
         if (!si->predrilled) {
-            tmin = Nail_Split_Thickness(si->d, Rho_K(si->mat_mid, si->grade_mid, si->b),
-                                        split_rule) / 10.0;
+            tmin = Nail_Split_Thickness(si->d, Rho_K(si->mat_mid, si->grade_mid, si->b), split_rule)
+                   / 10.0;
             c = DERR_SIDE_THIN_OR_NAIL_THICK;
         }
     } else if (Is_Vbm_Connector(t)) {
@@ -171,7 +167,8 @@ double Min_Side_Timber_Thickness(int *code, int split_rule)
     if (Is_Vbm_Nail_Or_Screw(t)) {
         if (!si->predrilled) {
             tmin = Nail_Split_Thickness(si->d, Rho_K(si->mat_side, si->grade_side, si->t_s),
-                                        split_rule) / 10.0;
+                                        split_rule)
+                   / 10.0;
             c = DERR_SIDE_THIN_OR_NAIL_THICK;
         }
     } else if (Is_Vbm_Connector_Two_Sided(t)) {
@@ -225,8 +222,10 @@ double Get_Plate_Hole_D0_Cm(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
     switch (si->vbm_type) {
-    case VBM_SCHEIBENDUEBEL_B1: return Get_Connector_Value(si->vbm_type, si->connector_index, "dc") / 10.0;
-    case VBM_SCHEIBENDUEBEL_C11: return Get_Connector_Value(si->vbm_type, si->connector_index, "d1") / 10.0;
+    case VBM_SCHEIBENDUEBEL_B1:
+        return Get_Connector_Value(si->vbm_type, si->connector_index, "dc") / 10.0;
+    case VBM_SCHEIBENDUEBEL_C11:
+        return Get_Connector_Value(si->vbm_type, si->connector_index, "d1") / 10.0;
     case VBM_SCHEIBENDUEBEL_C2: return si->d / 10.0 + 0.04;
     default: return si->d / 10.0 + (si->fitted_bolt ? 0.0 : 0.1);
     }

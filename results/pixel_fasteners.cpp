@@ -18,9 +18,9 @@
 
 enum { SHEET_NAIL = 0, SHEET_KS_SCREW = 1, SHEET_M_SCREW = 2, SHEET_WASHER = 3 };
 
-#define NAIL_ENTRIES 18
-#define KS_ENTRIES 28
-#define M_ENTRIES 33
+#define NAIL_ENTRIES   18
+#define KS_ENTRIES     28
+#define M_ENTRIES      33
 #define WASHER_ENTRIES 32
 
 static const char *const Sheet_Files[4] = {"Nagel_in_Pixel.bmp", "KS-Schrauben_in_Pixel.bmp",
@@ -43,7 +43,7 @@ static Sprite_Entry Square_Entry(int left, int top, int size)
 /* Bolt picture sizes: the diameter of entry k of the bolt tables. */
 static int M_Diameter(int k)
 {
-    if (k == 0) return 8;   /* bare-code: a diameter in mm, not a code */
+    if (k == 0) return 8; /* bare-code: a diameter in mm, not a code */
     if (k <= 24) return 8 + 2 * k;
     return 56 + 4 * (k - 24);
 }
@@ -78,7 +78,8 @@ static void Build_Tables(void)
     for (int k = 0; k < M_ENTRIES; k++) {
         const int d = M_Diameter(k), w = 2 * d + 1, h = 2 * d - 1;
         M_Table[1][k] = Sprite_Entry{1, y, 1 + w - 1, y + h - 1, 1 + d, y + h / 2};
-        M_Table[0][k] = Sprite_Entry{1 + w + 3, y, 1 + 2 * w + 2, y + h - 1, 1 + w + 3 + d, y + h / 2};
+        M_Table[0][k] =
+            Sprite_Entry{1 + w + 3, y, 1 + 2 * w + 2, y + h - 1, 1 + w + 3 + d, y + h / 2};
         y += h + 4;
     }
 
@@ -180,7 +181,8 @@ void Draw_Ks_Screw_Pixel(int x, int y, int d)
         Draw_Nail_Pixel(x, y, d);
         return;
     }
-    Draw_Sprite(SHEET_KS_SCREW, Get_Sprite_Entry(SHEET_KS_SCREW, 0, Ks_Screw_Sprite_Index(d)), x, y);
+    Draw_Sprite(SHEET_KS_SCREW, Get_Sprite_Entry(SHEET_KS_SCREW, 0, Ks_Screw_Sprite_Index(d)), x,
+                y);
 }
 
 void Draw_M_Screw_Pixel(int x, int y, int d, int view)
@@ -189,7 +191,8 @@ void Draw_M_Screw_Pixel(int x, int y, int d, int view)
         Draw_Nail_Pixel(x, y, d);
         return;
     }
-    Draw_Sprite(SHEET_M_SCREW, Get_Sprite_Entry(SHEET_M_SCREW, view, M_Screw_Sprite_Index(d)), x, y);
+    Draw_Sprite(SHEET_M_SCREW, Get_Sprite_Entry(SHEET_M_SCREW, view, M_Screw_Sprite_Index(d)), x,
+                y);
 }
 
 void Draw_Washer_Pixel(int x, int y, int d)
@@ -337,10 +340,22 @@ static void Head_Part(double h, int circle, int kind, std::vector<double> *px,
 {
     double a0, a1;
     switch (kind) {
-    case 1: a0 = 0.0; a1 = 90.0; break;
-    case 2: a0 = 90.0; a1 = 180.0; break;
-    case 3: a0 = 180.0; a1 = 360.0; break;
-    case 4: a0 = -90.0; a1 = 90.0; break;
+    case 1:
+        a0 = 0.0;
+        a1 = 90.0;
+        break;
+    case 2:
+        a0 = 90.0;
+        a1 = 180.0;
+        break;
+    case 3:
+        a0 = 180.0;
+        a1 = 360.0;
+        break;
+    case 4:
+        a0 = -90.0;
+        a1 = 90.0;
+        break;
     default: return;
     }
     px->push_back(0.0);

@@ -20,8 +20,8 @@
 #include "printlist/printlist.h"
 
 const double Plot_Scale_Denominators[PLOT_SCALE_COUNT] = {
-    1, 2, 5, 10, 15, 20, 25, 30, 40, 50, 60, 70, 75, 80, 90, 100, 125, 150, 175, 200, 250, 500,
-    750, 1000, 2000, 2500, 5000, 10000};
+    1,  2,   5,   10,  15,  20,  25,  30,  40,  50,   60,   70,   75,   80,
+    90, 100, 125, 150, 175, 200, 250, 500, 750, 1000, 2000, 2500, 5000, 10000};
 
 /* ---------------------------------------------------------------- scale */
 
@@ -69,9 +69,9 @@ double Plot_Scale_Ansicht(double *x0, double *y0, double *x1, double *y1, double
     const Splice_Input_Record *si = &Splice_Input;
     const double a = 1.05 * si->L / 2.0, b = 1.02 * si->h / 2.0;
     Plot_Window win;
-    const double s = Plot_Fit_Scale({.x0 = -a, .y0 = -b, .x1 = a, .y1 = b}, si->print.view_w,
-                                    si->print.view_h,
-                                    {.left = ml, .right = mr, .bottom = mb, .top = mt}, &win);
+    const double s =
+        Plot_Fit_Scale({.x0 = -a, .y0 = -b, .x1 = a, .y1 = b}, si->print.view_w, si->print.view_h,
+                       {.left = ml, .right = mr, .bottom = mb, .top = mt}, &win);
     Plot_Window_Out(win, x0, y0, x1, y1);
     return s;
 }
@@ -81,9 +81,12 @@ double Plot_Scale_Ansicht(double *x0, double *y0, double *x1, double *y1, double
 static const char *const Plot_Titles[3] = {"Ansicht M 1:%2.0lf", "Schnitt längs M 1:%2.0lf"_cp850,
                                            "Schnitt quer II M 1:%2.0lf"};
 static const char *const Plot_Captions[3] = {
-    "\xCE" "bAnsicht Maßstab 1:%.0lf\xCEr, Längeneinheit in [cm]"_cp850,
-    "\xCE" "bSchnitt längs Maßstab 1:%.0lf\xCEr, Längeneinheit in [cm]"_cp850,
-    "\xCE" "bSchnitt quer Maßstab 1:%.0lf\xCEr, Längeneinheit in [cm]"_cp850};
+    "\xCE"
+    "bAnsicht Maßstab 1:%.0lf\xCEr, Längeneinheit in [cm]"_cp850,
+    "\xCE"
+    "bSchnitt längs Maßstab 1:%.0lf\xCEr, Längeneinheit in [cm]"_cp850,
+    "\xCE"
+    "bSchnitt quer Maßstab 1:%.0lf\xCEr, Längeneinheit in [cm]"_cp850};
 
 void Plot_Frame_Begin(Plot_Frame *f, FILE *oli, int number, double s, double x0, double y0,
                       double x1, double y1)
@@ -144,10 +147,7 @@ void Plot_Frame_End(Plot_Frame *f)
 
 /* ---------------------------------------------------------------- records and helpers */
 
-void Plot_Line_Width(double w)
-{
-    File_Printf(Oli_Graphic.file, " 6 %lf\n", w);
-}
+void Plot_Line_Width(double w) { File_Printf(Oli_Graphic.file, " 6 %lf\n", w); }
 
 void Plot_Dash(const char *pattern)
 {
@@ -170,10 +170,7 @@ void Plot_Member_Colours(void)
     Oli_Graphic_Rgb_50(150, 112, 65);
 }
 
-void Plot_Black_Lines(void)
-{
-    Oli_Graphic_Rgb_50(0, 0, 0);
-}
+void Plot_Black_Lines(void) { Oli_Graphic_Rgb_50(0, 0, 0); }
 
 void Plot_Bar(double x0, double y0, double x1, double y1)
 {
@@ -188,10 +185,7 @@ void Plot_Box(double x0, double y0, double x1, double y1)
     Oli_Graphic_Polyline(4, x, y);
 }
 
-void Plot_Chain_Add(Ptr_Array *list, double x, double y)
-{
-    Dim_Chain_Add_Point(list, x, y);
-}
+void Plot_Chain_Add(Ptr_Array *list, double x, double y) { Dim_Chain_Add_Point(list, x, y); }
 
 /* Draw a chain in black (mode 2 horizontal at y, 3 vertical at x) and release its points: whole
 ** centimetres with the millimetres raised; the labels go where they can be read. */
@@ -328,10 +322,8 @@ void Oli_Draw_Vbm_Symbol(double x, double y, int penetration_case, int i)
             Oli_Graphic_Disc(x, y, dk);
             return;
         }
-        if (Symbol_Flag)
-            Oli_Graphic_Arc(x, y, dk, 0.0, 360.0);
-        else
-            Oli_Graphic_Disc(x, y, dk);
+        if (Symbol_Flag) Oli_Graphic_Arc(x, y, dk, 0.0, 360.0);
+        else Oli_Graphic_Disc(x, y, dk);
         Symbol_Flag = !Symbol_Flag;
         if (regular_even && j == 1) Symbol_Flag = !Symbol_Flag;
     }
@@ -433,8 +425,7 @@ void Plot_Ansicht_01(FILE *file)
     /* 7. the fasteners */
     Plot_Line_Width(0.02);
     Oli_Graphic_Set_Fill(55);
-    for (int i = 0; i < fp->count; i++)
-        Oli_Draw_Vbm_Symbol(fp->recs[i].x, fp->recs[i].y, pcase, i);
+    for (int i = 0; i < fp->count; i++) Oli_Draw_Vbm_Symbol(fp->recs[i].x, fp->recs[i].y, pcase, i);
     if (kind != CONN_LAP)
         for (int i = 0; i < fp->count; i++)
             Oli_Draw_Vbm_Symbol(-fp->recs[i].x, fp->recs[i].y, pcase, i);

@@ -11,13 +11,13 @@
 
 /* State of the drawing being written. */
 typedef struct Plot_Frame {
-    FILE *oli;                      /* print list */
-    struct Rt_Safe_File *safe;      /* the plot file being written, or null */
-    FILE *plot;                     /* its stream or null */
-    double s;                       /* paper cm per model cm */
-    double x0, y0, x1, y1;          /* window, model cm */
-    Ptr_Array *chain[4];            /* point lists of the dimension chains */
-    int32_t dimension_flags;        /* flags of the dimensions before the drawing */
+    FILE *oli;                 /* print list */
+    struct Rt_Safe_File *safe; /* the plot file being written, or null */
+    FILE *plot;                /* its stream or null */
+    double s;                  /* paper cm per model cm */
+    double x0, y0, x1, y1;     /* window, model cm */
+    Ptr_Array *chain[4];       /* point lists of the dimension chains */
+    int32_t dimension_flags;   /* flags of the dimensions before the drawing */
 } Plot_Frame;
 
 /* Open the drawing: chains, plot file number (1..3), reserve, caption, block. */
@@ -33,11 +33,11 @@ void Plot_Dash(const char *pattern);
 
 /* A dashed line between push and pop: line width 0.03 and the dash pattern. */
 void Plot_Dashed_Line(const char *pattern, double x1, double y1, double x2, double y2);
-void Plot_Member_Colours(void);     /* fill 43, the main member's colours */
-void Plot_Black_Lines(void);        /* colour 50 back to black */
-void Plot_Bar(double x0, double y0, double x1, double y1);        /* filled rectangle */
-void Plot_Box(double x0, double y0, double x1, double y1);        /* filled and outlined */
-void Plot_Chain_Add(Ptr_Array *list, double x, double y);        /* a point of a dimension chain */
+void Plot_Member_Colours(void);                            /* fill 43, the main member's colours */
+void Plot_Black_Lines(void);                               /* colour 50 back to black */
+void Plot_Bar(double x0, double y0, double x1, double y1); /* filled rectangle */
+void Plot_Box(double x0, double y0, double x1, double y1); /* filled and outlined */
+void Plot_Chain_Add(Ptr_Array *list, double x, double y);  /* a point of a dimension chain */
 void Plot_Chain_Draw(Ptr_Array *list, int mode, double position); /* black, points released */
 /* A black vertical dimension from y0 to y1 at x, in cm, fitted to the drawing. */
 void Plot_Dimension_Cm_Vertical(double x, double y0, double y1);

@@ -16,13 +16,13 @@
 /* ---------------------------------------------------------------- shared sizes */
 
 typedef struct Section_Sizes {
-    double r;                       /* cm, half the diameter (connectors: of the bolt) */
-    double r_b;                     /* cm, half the connector bolt diameter */
-    double lp;                      /* cm, fastener length */
-    double D;                       /* cm, connector diameter */
-    double hc;                      /* cm, connector depth */
-    int connector;                  /* 25..28, 31..33 */
-    int ring_on_face;               /* 26, 31, 32: the ring lies inside the member at a face */
+    double r;         /* cm, half the diameter (connectors: of the bolt) */
+    double r_b;       /* cm, half the connector bolt diameter */
+    double lp;        /* cm, fastener length */
+    double D;         /* cm, connector diameter */
+    double hc;        /* cm, connector depth */
+    int connector;    /* 25..28, 31..33 */
+    int ring_on_face; /* 26, 31, 32: the ring lies inside the member at a face */
 } Section_Sizes;
 
 static Section_Sizes Sizes(void)
@@ -36,7 +36,8 @@ static Section_Sizes Sizes(void)
     z.lp = si->l / 10.0;
     z.D = si->d / 10.0;
     z.hc = z.connector ? Get_Connector_Value(t, si->connector_index, "hc") / 10.0 : 0.0;
-    z.ring_on_face = t == VBM_SCHEIBENDUEBEL_C1 || t == VBM_SCHEIBENDUEBEL_B1 || t == VBM_SCHEIBENDUEBEL_C2;
+    z.ring_on_face =
+        t == VBM_SCHEIBENDUEBEL_C1 || t == VBM_SCHEIBENDUEBEL_B1 || t == VBM_SCHEIBENDUEBEL_C2;
     return z;
 }
 
@@ -90,11 +91,12 @@ double Plot_Scale_Laengsschnitt(double *x0, double *y0, double *x1, double *y1, 
     const int k = si->connection_kind;
     const double a = 1.05 * si->L / 2.0;
     const double b = (k == CONN_SIDE_TIMBERS || k == CONN_OUTER_PLATES)
-                         ? (si->b / 2.0 + Outer_Part_Thickness()) * 1.02 : (si->b / 2.0) * 1.02;
+                         ? (si->b / 2.0 + Outer_Part_Thickness()) * 1.02
+                         : (si->b / 2.0) * 1.02;
     Plot_Window win;
-    const double s = Plot_Fit_Scale({.x0 = -a, .y0 = -b, .x1 = a, .y1 = b}, si->print.long_w,
-                                    si->print.long_h,
-                                    {.left = ml, .right = mr, .bottom = mb, .top = mt}, &win);
+    const double s =
+        Plot_Fit_Scale({.x0 = -a, .y0 = -b, .x1 = a, .y1 = b}, si->print.long_w, si->print.long_h,
+                       {.left = ml, .right = mr, .bottom = mb, .top = mt}, &win);
     Plot_Window_Out(win, x0, y0, x1, y1);
     return s;
 }
@@ -117,8 +119,8 @@ static void Long_Staple(double X, double Y, int dir, double c, const Section_Siz
 }
 
 /* Bolts, dowels and connectors through the whole splice between Y0 and Y1. */
-static void Long_Through(double X, double Y0, double Y1, double b, const Section_Sizes *z,
-                         int type, int washers)
+static void Long_Through(double X, double Y0, double Y1, double b, const Section_Sizes *z, int type,
+                         int washers)
 {
     if (z->connector) {
         Oli_Graphic_Set_Fill(50);
@@ -144,14 +146,14 @@ typedef struct Long_View {
     const Splice_Input_Record *si;
     const Fastener_Pattern_Rec *fp;
     int kind, type;
-    double L, b;                    /* cm, length of the splice and thickness of the member */
-    double s;                       /* scale of the plot */
+    double L, b; /* cm, length of the splice and thickness of the member */
+    double s;    /* scale of the plot */
     Section_Sizes z;
-    Ptr_Array *C, *V, *H, *V2;      /* dimension chains: along, across, overall length, lap */
-    int both;                       /* nails or staples driven from both faces */
-    double c;                       /* cm, half the projected back width of a staple */
-    int big_multi;                  /* large connectors with clamp bolts */
-    int flag;                       /* face of the next single nail or staple: 1 the lower one */
+    Ptr_Array *C, *V, *H, *V2; /* dimension chains: along, across, overall length, lap */
+    int both;                  /* nails or staples driven from both faces */
+    double c;                  /* cm, half the projected back width of a staple */
+    int big_multi;             /* large connectors with clamp bolts */
+    int flag;                  /* face of the next single nail or staple: 1 the lower one */
 } Long_View;
 
 /* The middle member between its cut lines, with the joint of the halves. */
@@ -217,7 +219,8 @@ static double Long_Outer_Parts(Long_View *v)
         for (int side = -1; side <= 1; side += 2) {
             const double X = side * fp->recs[i].x;
             if (type == VBM_KLAMMER) Long_Driven(v, X, Y0, Y1, 1);
-            else if (z.connector || Is_Vbm_Dowel_Or_Bolt(type)) Long_Through(X, Y0, Y1, b, &z, type, 1);
+            else if (z.connector || Is_Vbm_Dowel_Or_Bolt(type))
+                Long_Through(X, Y0, Y1, b, &z, type, 1);
             else if (Is_Vbm_Nail_Or_Screw(type)) Long_Driven(v, X, Y0, Y1, 0);
         }
     }
@@ -248,7 +251,7 @@ static double Long_Inner_Plates(Long_View *v)
             Plot_Bar(side * fp->recs[i].x - v->z.r, -b / 2, side * fp->recs[i].x + v->z.r, b / 2);
     }
     Oli_Graphic_Set_Fill(55);
-    Oli_Graphic_Rgb_51(20, 180, 240);   /* steel plates */
+    Oli_Graphic_Rgb_51(20, 180, 240); /* steel plates */
     const double xv = -1.05 * L / 2 - 0.3 / s;
     Plot_Chain_Add(v->V, xv, -b / 2);
     Plot_Chain_Add(v->V, xv, b / 2);
@@ -355,7 +358,8 @@ void Plot_Laengsschnitt_02(FILE *file)
     v.big_multi = Is_Big_Connector_Multi();
     double chain_c_y = -b / 2 - 0.9 / v.s;
 
-    if (v.kind == CONN_SIDE_TIMBERS || v.kind == CONN_OUTER_PLATES) chain_c_y = Long_Outer_Parts(&v);
+    if (v.kind == CONN_SIDE_TIMBERS || v.kind == CONN_OUTER_PLATES)
+        chain_c_y = Long_Outer_Parts(&v);
     else if (v.kind == CONN_INNER_PLATES) chain_c_y = Long_Inner_Plates(&v);
     else if (v.kind == CONN_LAP) Long_Lap(&v);
 
@@ -365,8 +369,8 @@ void Plot_Laengsschnitt_02(FILE *file)
 
 /* ---------------------------------------------------------------- cross section */
 
-double Plot_Scale_Querschnitt(double *x0, double *y0, double *x1, double *y1, double ml,
-                              double mr, double mb, double mt)
+double Plot_Scale_Querschnitt(double *x0, double *y0, double *x1, double *y1, double ml, double mr,
+                              double mb, double mt)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int k = si->connection_kind;
@@ -374,9 +378,9 @@ double Plot_Scale_Querschnitt(double *x0, double *y0, double *x1, double *y1, do
     if (k == CONN_SIDE_TIMBERS || k == CONN_OUTER_PLATES) a += 1.05 * Outer_Part_Thickness();
     const double h = 1.02 * si->h / 2.0;
     Plot_Window win;
-    const double s = Plot_Fit_Scale({.x0 = -a, .y0 = -h, .x1 = a, .y1 = h}, si->print.cross_w,
-                                    si->print.cross_h,
-                                    {.left = ml, .right = mr, .bottom = mb, .top = mt}, &win);
+    const double s =
+        Plot_Fit_Scale({.x0 = -a, .y0 = -h, .x1 = a, .y1 = h}, si->print.cross_w, si->print.cross_h,
+                       {.left = ml, .right = mr, .bottom = mb, .top = mt}, &win);
     Plot_Window_Out(win, x0, y0, x1, y1);
     return s;
 }
@@ -500,7 +504,7 @@ void Plot_Querschnitt_03(FILE *file)
             Plot_Chain_Add(V, 0.0, y);
         }
         Oli_Graphic_Set_Fill(55);
-        Oli_Graphic_Rgb_51(20, 180, 240);   /* steel plates */
+        Oli_Graphic_Rgb_51(20, 180, 240); /* steel plates */
         for (int j = 0; j < (int)si->plate_count; j++) {
             const double xa = -b / 2 + (j + 1) * tp + j * t, xb = -b / 2 + (j + 1) * (tp + t);
             Plot_Bar(xa, -h / 2, xb, h / 2);

@@ -15,10 +15,7 @@
 /* Tolerance of the comparisons of lengths that are equal by construction (cm). */
 #define LENGTH_TOL 1e-6
 
-static int Is_Nail_Screw_Staple(int type)
-{
-    return Is_Vbm_Nail_Screw_Or_Staple(type);
-}
+static int Is_Nail_Screw_Staple(int type) { return Is_Vbm_Nail_Screw_Or_Staple(type); }
 
 static double Rho_K_Of(int mat, int grade, double t_cm)
 {
@@ -29,10 +26,10 @@ static double Rho_K_Of(int mat, int grade, double t_cm)
 
 /* Spacings of one pass, cm. */
 typedef struct Pass_Spacings {
-    double a1, a2, a3, a4;          /* spacings and end/edge distances used */
+    double a1, a2, a3, a4; /* spacings and end/edge distances used */
     double a3t, a3c, a4t, a4c;
-    double e1;                      /* plate end distance */
-    double d0;                      /* plate hole, cm */
+    double e1; /* plate end distance */
+    double d0; /* plate hole, cm */
     double L_req;
 } Pass_Spacings;
 
@@ -76,9 +73,18 @@ static int Calc_Pass_Spacings(double rho_min, double alpha_1, double alpha_2, Pa
     p->a4t = a4t / 10.0;
     p->a4c = a4c / 10.0;
     switch (si->splice_kind) {
-    case SPLICE_TENSION: p->a3 = p->a3t; p->a4 = p->a4c; break;
-    case SPLICE_COMPRESSION: p->a3 = p->a3c; p->a4 = p->a4c; break;
-    default: p->a3 = std::fmax(p->a3t, p->a3c); p->a4 = std::fmax(p->a4t, p->a4c); break;
+    case SPLICE_TENSION:
+        p->a3 = p->a3t;
+        p->a4 = p->a4c;
+        break;
+    case SPLICE_COMPRESSION:
+        p->a3 = p->a3c;
+        p->a4 = p->a4c;
+        break;
+    default:
+        p->a3 = std::fmax(p->a3t, p->a3c);
+        p->a4 = std::fmax(p->a4t, p->a4c);
+        break;
     }
     if (si->a4_user) p->a4 = si->a4;
     if (si->a3_user) p->a3 = si->a3;
@@ -127,12 +133,9 @@ static double Layout_Height(void)
     const Splice_Input_Record *si = &Splice_Input;
     switch (si->connection_kind) {
     case CONN_INNER_PLATES:
-    case CONN_OUTER_PLATES:
-        return std::fmin(si->h, si->h_p);
-    case CONN_LAP:
-        return si->h;
-    default:
-        return si->h_s;
+    case CONN_OUTER_PLATES: return std::fmin(si->h, si->h_p);
+    case CONN_LAP: return si->h;
+    default: return si->h_s;
     }
 }
 
@@ -142,8 +145,8 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
     Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
     const bool lap = si->connection_kind == CONN_LAP;
-    const bool plates = si->connection_kind == CONN_INNER_PLATES
-                        || si->connection_kind == CONN_OUTER_PLATES;
+    const bool plates =
+        si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;
     const int n_c = (int)Splice_N_Col(si);
     const int n_r = (int)Splice_N_Row(si);
     const int slot = VBM_TYPE_SLOT(type);
@@ -176,9 +179,10 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
         }
         int ok;
         if (!staggered) ok = Build_Regular_Pattern(x0, y0, step_x, step_y, n_c / 2);
-        else ok = Build_Staggered_Pattern(x0, y0, x0 + (n_c / 2 - 1) * p->a1, y_end, step_x,
-                                          step_y);
-        if (!ok || !Mirror_Pattern(lap ? 0.0 : (x0 + x_end) / 2.0)) return DERR_MEMBER_NOT_HIGH_ENOUGH;
+        else
+            ok = Build_Staggered_Pattern(x0, y0, x0 + (n_c / 2 - 1) * p->a1, y_end, step_x, step_y);
+        if (!ok || !Mirror_Pattern(lap ? 0.0 : (x0 + x_end) / 2.0))
+            return DERR_MEMBER_NOT_HIGH_ENOUGH;
     } else {
         if (n_c >= 2) step_x = (x_end - x0) / (n_c - 1);
         else if (!plates) x0 = si->L / 4.0;
@@ -215,10 +219,16 @@ static int Check_Plate_Bearing(const Lkom_Entry *c, const Pass_Spacings *p)
     double d0 = si->d + 1.0, d = si->d;
     switch (type) {
     case VBM_STABDUEBEL: d0 = si->d; break;
-    case VBM_SCHEIBENDUEBEL_B1: d0 = d = Get_Connector_Value(type, si->connector_index, "dc"); break;
-    case VBM_SCHEIBENDUEBEL_C11: d0 = d = Get_Connector_Value(type, si->connector_index, "d1"); break;
+    case VBM_SCHEIBENDUEBEL_B1:
+        d0 = d = Get_Connector_Value(type, si->connector_index, "dc");
+        break;
+    case VBM_SCHEIBENDUEBEL_C11:
+        d0 = d = Get_Connector_Value(type, si->connector_index, "d1");
+        break;
     case VBM_SCHEIBENDUEBEL_C2: d0 = d = si->d + 0.4; break;
-    default: if (si->fitted_bolt) d0 = si->d; break;
+    default:
+        if (si->fitted_bolt) d0 = si->d;
+        break;
     }
     const double f_ub = Plate_Bearing_Fu_B();
     return Calc_Plate_Bearing_Ec(/*d0=*/d0, /*d=*/d, /*t=*/si->t_p * 10.0, /*e1=*/p->e1 * 10.0,
@@ -235,8 +245,8 @@ static int Distribute_Combinations(const Pass_Spacings *p)
 {
     Splice_Input_Record *si = &Splice_Input;
     Fastener_Pattern_Rec *fp = &Fastener_Pattern;
-    const bool plates = si->connection_kind == CONN_INNER_PLATES
-                        || si->connection_kind == CONN_OUTER_PLATES;
+    const bool plates =
+        si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;
     const int n = fp->count;
     const int n_c = (int)Splice_N_Col(si);
     static double my[PATTERN_MAX], fx[PATTERN_MAX], fy[PATTERN_MAX], F[PATTERN_MAX],
@@ -353,8 +363,7 @@ static int Prepare_Members(double *rho_min)
 
     /* Input that leaves no fastener or no plate is refused before anything is derived. */
     if (!(si->d > 0.0)) return DERR_DIAMETER_NOT_POSITIVE;
-    if (plates && (!(si->t_p > 0.0)
-                   || (kind == CONN_INNER_PLATES && (int)si->plate_count < 1)))
+    if (plates && (!(si->t_p > 0.0) || (kind == CONN_INNER_PLATES && (int)si->plate_count < 1)))
         return DERR_PLATE_MIN_3MM;
     Check_Nail_Sides();
     const double rho_side = Rho_K_Of(si->mat_side, si->grade_side, si->t_s);
@@ -398,7 +407,8 @@ static int Prepare_Thicknesses(void)
     if (type == VBM_NAGEL && !si->predrilled) {
         if (Min_Mid_Timber_Thickness(nullptr, si->split_rule) > si->b)
             return DERR_SPLIT_SIDE_OR_NAIL_THICK;
-        if (kind == CONN_SIDE_TIMBERS && Min_Side_Timber_Thickness(nullptr, si->split_rule) > si->t_s)
+        if (kind == CONN_SIDE_TIMBERS
+            && Min_Side_Timber_Thickness(nullptr, si->split_rule) > si->t_s)
             return DERR_SPLIT_SIDE_OR_NAIL_THICK;
     }
 
@@ -406,7 +416,8 @@ static int Prepare_Thicknesses(void)
     if (Is_Nail_Screw_Staple(type)) {
         Joint_Members m;
         Get_Joint_Members(&m);
-        const double rho1 = Is_Mat_Metal_Plate(m.mat_1) ? 0.0 : Rho_K_Of(m.mat_1, m.grade_1, m.t1 / 10.0);
+        const double rho1 =
+            Is_Mat_Metal_Plate(m.mat_1) ? 0.0 : Rho_K_Of(m.mat_1, m.grade_1, m.t1 / 10.0);
         const double rho2 = Rho_K_Of(m.mat_2, m.grade_2, m.t2 / 10.0);
         double k = 1.0;
         Calc_T_Req_Reduction(/*type=*/type, /*fu=*/Get_Fastener_Fu_K(), /*kind=*/2, /*d=*/si->d,
@@ -422,7 +433,8 @@ static int Prepare_Thicknesses(void)
     /* minimum thicknesses */
     int code = 0;
     if (Min_Mid_Timber_Thickness(&code, si->split_rule) > si->b) return code;
-    if (kind == CONN_LAP && Min_Side_Timber_Thickness(&code, si->split_rule) > si->b / 2.0) return code;
+    if (kind == CONN_LAP && Min_Side_Timber_Thickness(&code, si->split_rule) > si->b / 2.0)
+        return code;
     if (kind == CONN_SIDE_TIMBERS && Min_Side_Timber_Thickness(&code, si->split_rule) > si->t_s)
         return code;
     return 0;
@@ -449,8 +461,10 @@ static int Check_Arrangement(int n_r, int n_c)
         if (type == VBM_SCHEIBENDUEBEL_C5) return DERR_PRESSED_C5_HARDWOOD;
         if (type == VBM_SCHEIBENDUEBEL_C10) return DERR_PRESSED_C10_HARDWOOD;
     }
-    if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C2) return DERR_PRESSED_C2_HARDWOOD;
-    if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C11) return DERR_PRESSED_C11_HARDWOOD;
+    if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C2)
+        return DERR_PRESSED_C2_HARDWOOD;
+    if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C11)
+        return DERR_PRESSED_C11_HARDWOOD;
     if (si->connection_kind == CONN_INNER_PLATES && Calc_Timber_Part_Thickness() < 2.4)
         return DERR_MIDDLE_MIN_THICKNESS;
     return 0;
@@ -469,8 +483,10 @@ static void Set_Shear_Planes(void)
         si->shear_planes = 2;
         if (Is_Nail_Screw_Staple(si->vbm_type) && !si->two_sided) {
             si->shear_planes = Calc_Vbm_Penetration(2, si->d, si->l, 90.0, 10.0 * si->t_s,
-                                                    10.0 * si->b, nullptr, nullptr) == 2
-                                   ? 2 : 1;
+                                                    10.0 * si->b, nullptr, nullptr)
+                                       == 2
+                                   ? 2
+                                   : 1;
         }
     }
 }

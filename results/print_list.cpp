@@ -138,7 +138,8 @@ static int End_Print(Rt_Safe_File *list)
     if (list != nullptr) files[n++] = list;
     Print_Plot_Count = 0;
     for (int i = 0; i < n; i++)
-        if (!Rt_Safe_Finish(files[i])) Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
+        if (!Rt_Safe_Finish(files[i]))
+            Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
     if (Failed_Path[0] != '\0') {
         Close_Files(files, n);
         Show_Print_Failure(1);
@@ -150,10 +151,7 @@ static int End_Print(Rt_Safe_File *list)
     return 1;
 }
 
-void Print_Hold_Files(int hold)
-{
-    Hold_Files = hold != 0;
-}
+void Print_Hold_Files(int hold) { Hold_Files = hold != 0; }
 
 const char *Print_Held_List_Path(void)
 {
@@ -209,15 +207,15 @@ int Write_Print_List(int write)
         Oli_Systemdarstellung(file);
         if (Nad_Params != nullptr)
             Oli_Write_Heading(file, 1, "Nachweise nach DIN EN 1995, %s", Get_Active_NAD_Title());
-        else
-            Oli_Write_Heading(file, 1, "Nachweise nach DIN 1052:2008");
+        else Oli_Write_Heading(file, 1, "Nachweise nach DIN 1052:2008");
         Run_Nachweise(file, Splice_Input.print.combinations == 0 ? 1 : 0);
         Show_Run_Errors();
         /* The writer forgets the closed levels, so that a later list closes only its own. */
         Oli_Close_Bookmarks(file);
         /* a write that failed anywhere in the list fails the print (the file's own reason first) */
         const int err = Oli_End_List(file);
-        if (err != 0) Print_Note_Failure(Oli_Path, Rt_Safe_Error(list) != 0 ? Rt_Safe_Error(list) : err);
+        if (err != 0)
+            Print_Note_Failure(Oli_Path, Rt_Safe_Error(list) != 0 ? Rt_Safe_Error(list) : err);
     }
     return End_Print(list) ? 0 : WRITE_PRINT_LIST_NO_FILE;
 }

@@ -49,7 +49,7 @@ int Write_Print_List(int write);
 ** PDF that cannot be written leaves the whole last print as it was.
 */
 void Print_Hold_Files(int hold);
-const char *Print_Held_List_Path(void);   /* the print list being held, "" when none */
+const char *Print_Held_List_Path(void); /* the print list being held, "" when none */
 int Print_Put_In_Place(int install);
 
 /* A plot file of the drawing being written: the running print puts it in place together with

@@ -15,11 +15,16 @@
 /* The five points of an arrow: tip, two head corners, tail, head base. */
 static void Arrow_Points(double *x, double *y, double length, double head_length, double head_width)
 {
-    x[0] = 0.0;          y[0] = 0.0;
-    x[1] = -head_length; y[1] = -head_width / 2.0;
-    x[2] = -head_length; y[2] = head_width / 2.0;
-    x[3] = -length;      y[3] = 0.0;
-    x[4] = -head_length; y[4] = 0.0;
+    x[0] = 0.0;
+    y[0] = 0.0;
+    x[1] = -head_length;
+    y[1] = -head_width / 2.0;
+    x[2] = -head_length;
+    y[2] = head_width / 2.0;
+    x[3] = -length;
+    y[3] = 0.0;
+    x[4] = -head_length;
+    y[4] = 0.0;
 }
 
 static void Arrow_Draw(double *x, double *y, int style)
@@ -74,10 +79,7 @@ void Oli_Draw_Arrow_Centred(double x, double y, double angle, double length, dou
 
 /* ---------------------------------------------------------------- the sketch */
 
-static void Raw_Line_Width(double w)
-{
-    File_Printf(Oli_Graphic.file, " 6 %lf\n", w);
-}
+static void Raw_Line_Width(double w) { File_Printf(Oli_Graphic.file, " 6 %lf\n", w); }
 
 static void Dashed(double x1, double y1, double x2, double y2)
 {
@@ -167,14 +169,16 @@ static void Draw_Sketch(FILE *file, int grid, double th, const Sketch_Labels *t)
 
 void Oli_Draw_Spacing_Sketch_A1_A2(FILE *file, int grid, double text_height)
 {
-    static const Sketch_Labels labels = {"a1,t", "a1,c", "a2,t", "a2,c",
-                                         "Bezeichnung der Randabstände nach DIN 1052, Bild 41"_cp850};
+    static const Sketch_Labels labels = {
+        "a1,t", "a1,c", "a2,t", "a2,c",
+        "Bezeichnung der Randabstände nach DIN 1052, Bild 41"_cp850};
     Draw_Sketch(file, grid, text_height, &labels);
 }
 
 void Oli_Draw_Spacing_Sketch_A3_A4(FILE *file, int grid, double text_height)
 {
-    static const Sketch_Labels labels = {"a3,t", "a3,c", "a4,t", "a4,c",
-                                         "Bezeichnung der Randabstände nach DIN EN 1995, Bild 8.7"_cp850};
+    static const Sketch_Labels labels = {
+        "a3,t", "a3,c", "a4,t", "a4,c",
+        "Bezeichnung der Randabstände nach DIN EN 1995, Bild 8.7"_cp850};
     Draw_Sketch(file, grid, text_height, &labels);
 }

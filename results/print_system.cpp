@@ -32,9 +32,10 @@ static void Write_Material_Line(FILE *file, const char *lead, int group, int gra
 
 static void Write_Section_Line(FILE *file, const char *lead, double t, double A, double W, double I)
 {
-    Oli_Write_Text(file,
-                   "%s t = %.1lf cm, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
-                   lead, t, A, W, I);
+    Oli_Write_Text(
+        file,
+        "%s t = %.1lf cm, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
+        lead, t, A, W, I);
 }
 
 /* Hole diameter (cm) of outside plates for the plate class. */
@@ -66,8 +67,9 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
         if (Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type))
             Oli_Write_Text(file, "%s", "Stoß mit beidseitigen Seitenhölzern"_cp850);
         else
-            Oli_Write_Text(file, "%s",
-                           "Stoß mit beidseitigen Seitenhölzern und zweischnittigen Verbindungsmitteln"_cp850);
+            Oli_Write_Text(
+                file, "%s",
+                "Stoß mit beidseitigen Seitenhölzern und zweischnittigen Verbindungsmitteln"_cp850);
         if (si->mat_mid == si->mat_side && si->grade_mid == si->grade_side) {
             Write_Material_Line(file, "Hölzer"_cp850, si->mat_side, si->grade_side, rho_side);
         } else {
@@ -81,14 +83,19 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
         double A = 0, I = 0, W = 0;
         Calc_Plate_Net_Section_Values(&A, &I, &W);
         const double t_red = Calc_Timber_Part_Thickness();
-        Oli_Write_Text(file, "%s", Oli_Sprintf("Stoß mit %.0lf Blech(en) => %d-schnittige Verbindung mit t\xCE\\red\xCEr = %.2lf cm"_cp850,
-                                               si->plate_count, si->shear_planes, t_red));
-        Oli_Write_Text(file,
-                       "Blechdicke t = %.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
-                       si->t_p * 10.0, Get_Stahlguete_Name((uint32_t)si->plate_steel), A, W, I);
-        Oli_Write_Text(file,
-                       "Holz: t = %.1lf cm, t\xCE\\red\xCEr = %.2lf cm, A\xCE\\n,red\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n,red\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n,red\xCEr = %.2lf cm\xCE/4\xCEr",
-                       si->b, t_red, A_mid, W_mid, I_mid);
+        Oli_Write_Text(
+            file, "%s",
+            Oli_Sprintf(
+                "Stoß mit %.0lf Blech(en) => %d-schnittige Verbindung mit t\xCE\\red\xCEr = %.2lf cm"_cp850,
+                si->plate_count, si->shear_planes, t_red));
+        Oli_Write_Text(
+            file,
+            "Blechdicke t = %.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
+            si->t_p * 10.0, Get_Stahlguete_Name((uint32_t)si->plate_steel), A, W, I);
+        Oli_Write_Text(
+            file,
+            "Holz: t = %.1lf cm, t\xCE\\red\xCEr = %.2lf cm, A\xCE\\n,red\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n,red\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n,red\xCEr = %.2lf cm\xCE/4\xCEr",
+            si->b, t_red, A_mid, W_mid, I_mid);
         Oli_Write_Text(file, "aus %s mit %s\xCE\\k\xCEr = %.0lf kg/m\xCE/3\xCEr",
                        Get_Material_Name(si->mat_mid, si->grade_mid), "\xCB", rho_mid);
         break;
@@ -98,30 +105,34 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
         Calc_Plate_Net_Section_Values(&A, &I, &W);
         const int cls = Classify_Plate_Thickness(si->vbm_type, si->mat_side, Outer_Plate_Hole(),
                                                  si->t_p, nullptr);
-        if (cls == 2)
-            Oli_Write_Text(file, "%s", "Stoß mit außen liegenden, dicken Blechen"_cp850);
+        if (cls == 2) Oli_Write_Text(file, "%s", "Stoß mit außen liegenden, dicken Blechen"_cp850);
         else if (cls == 0)
             Oli_Write_Text(file, "%s", "Stoß mit außen liegenden, dünnen Blechen"_cp850);
         else if (Nad_Params != nullptr)
             Oli_Write_Text(file, "%s", "Stoß mit außen liegenden Blechen"_cp850);
         else
-            Oli_Write_Text(file, "%s", "Stoß mit außen liegenden Blechen gemäß DIN 1052, 12.2.3(4)"_cp850);
+            Oli_Write_Text(file, "%s",
+                           "Stoß mit außen liegenden Blechen gemäß DIN 1052, 12.2.3(4)"_cp850);
         Write_Material_Line(file, "Hölzer"_cp850, si->mat_mid, si->grade_mid, rho_mid);
-        Oli_Write_Text(file,
-                       "Bleche %.1lf x %.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
-                       si->t_p * 10.0, si->h_p * 10.0, Get_Stahlguete_Name((uint32_t)si->plate_steel),
-                       A, W, I);
+        Oli_Write_Text(
+            file,
+            "Bleche %.1lf x %.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
+            si->t_p * 10.0, si->h_p * 10.0, Get_Stahlguete_Name((uint32_t)si->plate_steel), A, W,
+            I);
         Write_Section_Line(file, "Holz:", si->b, A_mid, W_mid, I_mid);
         break;
     }
     case CONN_LAP:
         Oli_Write_Text(file, "%s", "Stoß mit einschnittigem Blatt"_cp850);
-        Oli_Write_Text(file, "%s",
-                       "\xCE" "bWichtig!\xCEr Zusatzmomente, die aus der Asymmetrie des Anschlusses resultieren, werden nicht berücksichtigt!"_cp850);
+        Oli_Write_Text(
+            file, "%s",
+            "\xCE"
+            "bWichtig!\xCEr Zusatzmomente, die aus der Asymmetrie des Anschlusses resultieren, werden nicht berücksichtigt!"_cp850);
         Write_Material_Line(file, "Hölzer"_cp850, si->mat_mid, si->grade_mid, rho_mid);
-        Oli_Write_Text(file,
-                       "Holz: %.1lf/%.1lf cm, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
-                       si->b, si->h, A_mid, W_mid, I_mid);
+        Oli_Write_Text(
+            file,
+            "Holz: %.1lf/%.1lf cm, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
+            si->b, si->h, A_mid, W_mid, I_mid);
         break;
     default: break;
     }
@@ -151,7 +162,8 @@ static void Write_Coordinates(FILE *file)
     }
     Oli_Table_Column *cols = nullptr;
     Oli_Alloc_Table_Columns(5, &cols);
-    const char *titles[5] = {"Nr", "x\xCE\\i\xCEr", "y\xCE\\i\xCEr", "\xBB\xCE\\i\xCEr", "r\xCE\\i\xCEr"};
+    const char *titles[5] = {"Nr", "x\xCE\\i\xCEr", "y\xCE\\i\xCEr", "\xBB\xCE\\i\xCEr",
+                             "r\xCE\\i\xCEr"};
     const char *units[5] = {"ZZ", "cm", "cm", "\xF8", "cm"};
     double *values[5] = {nullptr, X, Y, P, R};
     for (int k = 0; k < 5; k++) {
@@ -184,9 +196,10 @@ int Oli_Systemdarstellung(FILE *file)
     const double rho_side = Density(si->mat_side, si->grade_side, si->t_s);
     const double rho_mid = Density(si->mat_mid, si->grade_mid, si->b);
     const double rho_min = rho_side < rho_mid ? rho_side : rho_mid;
-    const double d_bolt = type == VBM_SCHEIBENDUEBEL_B1
-                              ? Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, si->connector_index, "d3")
-                              : si->d_bolt;
+    const double d_bolt =
+        type == VBM_SCHEIBENDUEBEL_B1
+            ? Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, si->connector_index, "d3")
+            : si->d_bolt;
 
     /* 2.-5. headings, members, clamp bolts, block shear */
     Oli_Write_Heading(file, 1, "Systemdarstellung");
@@ -194,9 +207,13 @@ int Oli_Systemdarstellung(FILE *file)
     Write_Members(file, rho_side, rho_mid);
     if (Is_Big_Connector_Multi()) {
         if (Nad_Params != nullptr)
-            Oli_Write_Text(file, "%s", "An den Enden der Seitenhölzer sollten zusätzliche Klemmbolzen angeordnet werden"_cp850);
+            Oli_Write_Text(
+                file, "%s",
+                "An den Enden der Seitenhölzer sollten zusätzliche Klemmbolzen angeordnet werden"_cp850);
         else
-            Oli_Write_Text(file, "%s", "Gemäß DIN 1052, 13.3.1 (8) sind an den Enden der Seitenhölzer zusätzliche Klemmbolzen anzuordnen"_cp850);
+            Oli_Write_Text(
+                file, "%s",
+                "Gemäß DIN 1052, 13.3.1 (8) sind an den Enden der Seitenhölzer zusätzliche Klemmbolzen anzuordnen"_cp850);
     }
     const double n_row = Splice_N_Row(si);
     const double n_col = Splice_N_Col(si);
@@ -216,9 +233,10 @@ int Oli_Systemdarstellung(FILE *file)
                       /*staple_angle=*/si->staple_angle, /*t1=*/si->t_s * 10.0, /*t2=*/si->b * 10.0,
                       /*a1=*/&a1, /*a2=*/&a2, /*a3t=*/&a3t, /*a3c=*/&a3c, /*a4t=*/&a4t,
                       /*a4c=*/&a4c);
-    Oli_Write_Text(file,
-                   "a\xCE\\1\xCEr = %.1lf cm, a\xCE\\2\xCEr = %.1lf cm, a\xCE\\3,t\xCEr = %.1lf cm, a\xCE\\3,c\xCEr = %.1lf cm, a\xCE\\4,t\xCEr = %.1lf cm, a\xCE\\4,c\xCEr = %.1lf cm",
-                   a1 / 10.0, a2 / 10.0, a3t / 10.0, a3c / 10.0, a4t / 10.0, a4c / 10.0);
+    Oli_Write_Text(
+        file,
+        "a\xCE\\1\xCEr = %.1lf cm, a\xCE\\2\xCEr = %.1lf cm, a\xCE\\3,t\xCEr = %.1lf cm, a\xCE\\3,c\xCEr = %.1lf cm, a\xCE\\4,t\xCEr = %.1lf cm, a\xCE\\4,c\xCEr = %.1lf cm",
+        a1 / 10.0, a2 / 10.0, a3t / 10.0, a3c / 10.0, a4t / 10.0, a4c / 10.0);
 
     /* 8. present spacings */
     const int slot = type >= VBM_TYPE_FIRST && type <= VBM_TYPE_LAST ? VBM_TYPE_SLOT(type) : 0;
@@ -226,24 +244,24 @@ int Oli_Systemdarstellung(FILE *file)
     const double a2v = si->layout[slot] == LAYOUT_STAGGERED ? std::fabs(fp->a2_actual) / 2.0
                                                             : std::fabs(fp->a2_actual);
     if (n_col > 1.0 && n_row > 1.0)
-        Oli_Write_Text(file, "a\xCE\\1,vorh\xCEr = %.2lf cm, a\xCE\\2,vorh\xCEr = %.2lf cm", a1v, a2v);
-    else if (n_col > 1.0)
-        Oli_Write_Text(file, "a\xCE\\1,vorh\xCEr = %.2lf cm", a1v);
-    else if (n_row > 1.0)
-        Oli_Write_Text(file, "a\xCE\\2,vorh\xCEr = %.2lf cm", a2v);
+        Oli_Write_Text(file, "a\xCE\\1,vorh\xCEr = %.2lf cm, a\xCE\\2,vorh\xCEr = %.2lf cm", a1v,
+                       a2v);
+    else if (n_col > 1.0) Oli_Write_Text(file, "a\xCE\\1,vorh\xCEr = %.2lf cm", a1v);
+    else if (n_row > 1.0) Oli_Write_Text(file, "a\xCE\\2,vorh\xCEr = %.2lf cm", a2v);
 
     /* 9. polar moment and centroid */
-    Oli_Write_Text(file, "Polares Trägheitsmoment I\xCE\\p\xCEr = %.2lf cm\xCE/2\xCEr"_cp850, fp->I_p);
-    Oli_Write_Text(file, "Schwerpunkt der Verbindungsmittel S bei x\xCE\\s\xCEr = %.2lf cm, y\xCE\\s\xCEr = %.2lf cm",
-                   fp->x_c, fp->y_c);
+    Oli_Write_Text(file, "Polares Trägheitsmoment I\xCE\\p\xCEr = %.2lf cm\xCE/2\xCEr"_cp850,
+                   fp->I_p);
+    Oli_Write_Text(
+        file,
+        "Schwerpunkt der Verbindungsmittel S bei x\xCE\\s\xCEr = %.2lf cm, y\xCE\\s\xCEr = %.2lf cm",
+        fp->x_c, fp->y_c);
 
     /* 10.-13. sketch, coordinates, drawings */
     const uint32_t sw = si->print.sections;
     if (Bit_Is_Set(sw, 5)) {
-        if (Nad_Params != nullptr)
-            Oli_Draw_Spacing_Sketch_A3_A4(file, 1, 0.1);
-        else
-            Oli_Draw_Spacing_Sketch_A1_A2(file, 1, 0.1);
+        if (Nad_Params != nullptr) Oli_Draw_Spacing_Sketch_A3_A4(file, 1, 0.1);
+        else Oli_Draw_Spacing_Sketch_A1_A2(file, 1, 0.1);
     }
     if (Bit_Is_Set(sw, 0) && file != nullptr) Write_Coordinates(file);
     Oli_Write_Text(file, "  ");

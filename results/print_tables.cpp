@@ -17,7 +17,7 @@
 /* ---------------------------------------------------------------- small texts */
 
 static const char *const Kled_Names[9] = {
-    "ständig"_cp850, "lang", "mittel", "kurz", "sehr kurz", "kurz/sehr kurz",
+    "ständig"_cp850,         "lang",     "mittel", "kurz", "sehr kurz", "kurz/sehr kurz",
     "außergewöhnlich"_cp850, "Erdbeben", "frei"};
 
 const char *Get_Kled_Name(int kled)
@@ -46,10 +46,8 @@ const char *Lkom_Formula_Text(int group, int entry, int max_len)
                 snprintf(term, sizeof term, "%.2lf*%.2lf*LF%d", c->factors[k][1], c->factors[k][0],
                          a + 1);
         } else {
-            if (a == 0 || a == 1)
-                snprintf(term, sizeof term, "LF%d", a + 1);
-            else
-                snprintf(term, sizeof term, "%.2lf*LF%d", c->factors[k][1], a + 1);
+            if (a == 0 || a == 1) snprintf(term, sizeof term, "LF%d", a + 1);
+            else snprintf(term, sizeof term, "%.2lf*LF%d", c->factors[k][1], a + 1);
         }
         s += term;
     }
@@ -112,13 +110,12 @@ static void Write_Offset_Lines(FILE *file)
     int cond = 0;
     if (Nad_Params != nullptr)
         cond = (Is_Vbm_Din571_Screw(t) || Is_Vbm_Screw_Eta12(t) || Is_Vbm_Screw_Eta11(t)
-                || Is_Vbm_Screw_Family_C(t) || t == VBM_KLAMMER) && d <= 6.0;
-    else
-        cond = Is_Vbm_Nail_Screw_Or_Staple(t) && d > 6.0;
+                || Is_Vbm_Screw_Family_C(t) || t == VBM_KLAMMER)
+               && d <= 6.0;
+    else cond = Is_Vbm_Nail_Screw_Or_Staple(t) && d > 6.0;
     if (cond && Splice_Input.offset_1d)
         Oli_Write_Text(file, "Schrauben werden in Faserrichtung um 1d versetzt angeordnet");
-    else if (Nad_Params != nullptr)
-        Oli_Write_Text(file, "%s", Reduction_Text());
+    else if (Nad_Params != nullptr) Oli_Write_Text(file, "%s", Reduction_Text());
 }
 
 static const char *Steel_Name(void)
@@ -131,10 +128,7 @@ static const char *Rod_Or_Bolt(void)
     return Splice_Input.threaded_rod ? "Gewindestange" : "Bolzen";
 }
 
-static const char *Fitted_Text(void)
-{
-    return Splice_Input.fitted_bolt ? " als Passbolzen" : "";
-}
+static const char *Fitted_Text(void) { return Splice_Input.fitted_bolt ? " als Passbolzen" : ""; }
 
 static double Bolt_Size(void)
 {
@@ -157,8 +151,9 @@ static void Write_Fastener_Block(FILE *file)
     const char *name = Get_Vbm_Type_Name(t, 0);
 
     if (Is_Vbm_Special_Nail(t)) {
-        Oli_Write_Text(file, "%s, %.1lf x %.1lf mm, %s, d\xCE\\k\xCEr = %.1lf mm, l\xCE\\ef\xCEr = %.1lf mm%s",
-                       name, si->d, si->l, Side_Text(), si->d_k, si->l_ef, Pre_Text());
+        Oli_Write_Text(
+            file, "%s, %.1lf x %.1lf mm, %s, d\xCE\\k\xCEr = %.1lf mm, l\xCE\\ef\xCEr = %.1lf mm%s",
+            name, si->d, si->l, Side_Text(), si->d_k, si->l_ef, Pre_Text());
         if (si->predrill_core)
             Oli_Write_Text(file, "Vorgebohrt mit Bohrlochdurchmesser %s Kerndurchmesser", "\xF3");
     } else if (Is_Vbm_Nail(t)) {
@@ -166,19 +161,20 @@ static void Write_Fastener_Block(FILE *file)
                        si->l, Side_Text(), si->d_k, Pre_Text(), Green_Text());
         if (si->offset_1d)
             Oli_Write_Text(file, "Nägel werden in Faserrichtung um 1d versetzt angeordnet"_cp850);
-        else if (Nad_Params != nullptr)
-            Oli_Write_Text(file, "%s", Reduction_Text());
+        else if (Nad_Params != nullptr) Oli_Write_Text(file, "%s", Reduction_Text());
     } else if (Is_Vbm_Screw_Eta12(t) || Is_Vbm_Screw_Family_C(t)) {
         const int family_c = !Is_Vbm_Screw_Eta12(t);
         const char *prefix = family_c ? "HECO Topix plus " : "";
-        const int short_form = family_c ? Is_Vbm_Full_Thread_Screw(t, 0, 0) : t == VBM_SPAX_SENKKOPF_VG;
+        const int short_form =
+            family_c ? Is_Vbm_Full_Thread_Screw(t, 0, 0) : t == VBM_SPAX_SENKKOPF_VG;
         if (short_form)
             Oli_Write_Text(file, "%s%s, %.1lf x %.1lf mm, d\xCE\\k\xCEr = %.1lf mm", prefix, name,
                            si->d, si->l, si->d_k);
         else
-            Oli_Write_Text(file,
-                           "%s%s, %.1lf x %.1lf mm, %s, d\xCE\\k\xCEr = %.1lf mm, l\xCE\\ef\xCEr = %.1lf mm",
-                           prefix, name, si->d, si->l, Side_Text(), si->d_k, si->l_ef);
+            Oli_Write_Text(
+                file,
+                "%s%s, %.1lf x %.1lf mm, %s, d\xCE\\k\xCEr = %.1lf mm, l\xCE\\ef\xCEr = %.1lf mm",
+                prefix, name, si->d, si->l, Side_Text(), si->d_k, si->l_ef);
         Write_Materials_Line(file);
         Write_Species_Line(file);
         if (t == VBM_SPAX_SENKKOPF_VG) Write_Washer_Line(file);
@@ -197,18 +193,24 @@ static void Write_Fastener_Block(FILE *file)
         Oli_Write_Text(file, "%s, %.2lf x %.0lf mm, %s, br = %.1lf mm %s%s", name, si->d, si->l,
                        Side_Text(), si->d_k, si->resin_coated ? ", geharzt" : "", Green_Text());
         const double a = si->staple_angle;
-        const char *who = si->connection_kind == CONN_SIDE_TIMBERS ? "\xF8 (Lasche)" : "\xF8 (Zange)";
+        const char *who =
+            si->connection_kind == CONN_SIDE_TIMBERS ? "\xF8 (Lasche)" : "\xF8 (Zange)";
         const char *clause = Nad_Params != nullptr ? "8.4(5)" : "12.7(6)";
         if (a >= 30.0)
-            Oli_Write_Text(file, "Klammerrücken-Faserwinkel %s %s = %.1lf \xF8 >= 30\xF8 => keine Abminderung gem. %s"_cp850,
-                           who, "\xBB", a, clause);
+            Oli_Write_Text(
+                file,
+                "Klammerrücken-Faserwinkel %s %s = %.1lf \xF8 >= 30\xF8 => keine Abminderung gem. %s"_cp850,
+                who, "\xBB", a, clause);
         else
-            Oli_Write_Text(file, "Klammerrücken-Faserwinkel %s %s = %.1lf \xF8 < 30\xF8 => Abminderung gem. %s mit 0,7"_cp850,
-                           who, "\xBB", a, clause);
+            Oli_Write_Text(
+                file,
+                "Klammerrücken-Faserwinkel %s %s = %.1lf \xF8 < 30\xF8 => Abminderung gem. %s mit 0,7"_cp850,
+                who, "\xBB", a, clause);
     } else if (Is_Vbm_Din571_Screw(t)) {
-        Oli_Write_Text(file,
-                       "%s, %.1lf x %.0lf mm, %s, d\xCE\\k\xCEr = %.1lf mm, l\xCE\\ef\xCEr = %.1lf%s, M\xCE\\yk\xCEr im Gewindeteil auf 50%% abgem.",
-                       name, si->d, si->l, Side_Text(), si->d_k, si->l_ef, Pre_Text());
+        Oli_Write_Text(
+            file,
+            "%s, %.1lf x %.0lf mm, %s, d\xCE\\k\xCEr = %.1lf mm, l\xCE\\ef\xCEr = %.1lf%s, M\xCE\\yk\xCEr im Gewindeteil auf 50%% abgem.",
+            name, si->d, si->l, Side_Text(), si->d_k, si->l_ef, Pre_Text());
         Write_Washer_Line(file);
         Write_Offset_Lines(file);
     } else if (t == VBM_STABDUEBEL) {
@@ -219,7 +221,8 @@ static void Write_Fastener_Block(FILE *file)
         Write_Washer_Line(file);
         if (Nad_Params != nullptr && Nad_Params->na7_hole_plus_1mm && si->fitted_bolt
             && si->steel_hole
-            && (si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES))
+            && (si->connection_kind == CONN_INNER_PLATES
+                || si->connection_kind == CONN_OUTER_PLATES))
             Oli_Write_Text(file, "Bohrlochdurchmesser im Stahl: %.0lf mm", si->d + 1.0);
     } else if (t == VBM_RINGDUEBEL_A1) {
         Oli_Write_Text(file, "Ringdübel Typ A1 d\xCE\\c\xCEr = %.0lf mm\n"_cp850, si->d);
@@ -243,19 +246,27 @@ static void Write_Increase_Lines(FILE *file)
             Oli_Write_Text(file, "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995-1-1, %s erhöht"_cp850,
                            si->mat_side == MAT_STAHLBLECH ? "8.2.3(4)" : "8.2.2(2)");
         else
-            Oli_Write_Text(file, "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995, 8.2.2(2) erhöht mit Unterlegscheibe d = %.0lf mm"_cp850,
-                           si->washer_d);
+            Oli_Write_Text(
+                file,
+                "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995, 8.2.2(2) erhöht mit Unterlegscheibe d = %.0lf mm"_cp850,
+                si->washer_d);
         if (si->panel_edges)
-            Oli_Write_Text(file, "R\xCE\\k\xCEr wird gemäß DIN EN 1995, 9.2.4.2 (5) erhöht, gilt für Platten mit allseitig schubsteif verbundenen Plattenrändern"_cp850);
+            Oli_Write_Text(
+                file,
+                "R\xCE\\k\xCEr wird gemäß DIN EN 1995, 9.2.4.2 (5) erhöht, gilt für Platten mit allseitig schubsteif verbundenen Plattenrändern"_cp850);
     } else {
         if (!washer_types)
             Oli_Write_Text(file, "R\xCE\\k\xCEr wird gemäß DIN 1052, %s erhöht"_cp850,
                            si->mat_side == MAT_STAHLBLECH ? "12.5.4 (3)" : "12.5.3 (9)");
         else
-            Oli_Write_Text(file, "R\xCE\\k\xCEr wird gemäß DIN 1052, 12.3 (8) erhöht mit Unterlegscheibe d = %.0lf mm"_cp850,
-                           si->washer_d);
+            Oli_Write_Text(
+                file,
+                "R\xCE\\k\xCEr wird gemäß DIN 1052, 12.3 (8) erhöht mit Unterlegscheibe d = %.0lf mm"_cp850,
+                si->washer_d);
         if (si->panel_edges)
-            Oli_Write_Text(file, "R\xCE\\k\xCEr wird gemäß DIN 1052, 10.6 (4) erhöht, gilt für Platten mit allseitig schubsteif verbundenen Plattenrändern"_cp850);
+            Oli_Write_Text(
+                file,
+                "R\xCE\\k\xCEr wird gemäß DIN 1052, 10.6 (4) erhöht, gilt für Platten mit allseitig schubsteif verbundenen Plattenrändern"_cp850);
     }
 }
 
@@ -272,16 +283,21 @@ static void Write_Method_Line(FILE *file)
     if (!si->eurocode_wording) {
         switch (si->calc_method) {
         case 0:
-            Oli_Write_Text(file, "%s wird mit dem vereinfachten Nachweis nach DIN 1052:2008, 12.2(2) berechnet%s",
-                           rd, approval);
+            Oli_Write_Text(
+                file,
+                "%s wird mit dem vereinfachten Nachweis nach DIN 1052:2008, 12.2(2) berechnet%s",
+                rd, approval);
             break;
         case 1:
-            Oli_Write_Text(file, "%s wird mit %s - Werten nach DIN 1052:2008, Anhang G.2 berechnet%s",
-                           rd, "\xC0", approval);
+            Oli_Write_Text(file,
+                           "%s wird mit %s - Werten nach DIN 1052:2008, Anhang G.2 berechnet%s", rd,
+                           "\xC0", approval);
             break;
         case 2:
-            Oli_Write_Text(file, "%s wird mit f\xCE\\hd\xCEr und M\xCE\\yd\xCEr berechnet (Bemessungswerte-Verfahren: siehe DIN 1052 E12.2.1 (2))%s",
-                           rd, approval);
+            Oli_Write_Text(
+                file,
+                "%s wird mit f\xCE\\hd\xCEr und M\xCE\\yd\xCEr berechnet (Bemessungswerte-Verfahren: siehe DIN 1052 E12.2.1 (2))%s",
+                rd, approval);
             break;
         default: break;
         }
@@ -296,8 +312,10 @@ static void Write_Method_Line(FILE *file)
                            Get_Fv_Rk_Standard_Ref(), approval);
             break;
         case 2:
-            Oli_Write_Text(file, "%s wird mit f\xCE\\hd\xCEr und M\xCE\\yd\xCEr berechnet (Bemessungswerte-Verfahren: siehe DIN 1052 E12.2.1 (2))%s",
-                           fvrd, approval);
+            Oli_Write_Text(
+                file,
+                "%s wird mit f\xCE\\hd\xCEr und M\xCE\\yd\xCEr berechnet (Bemessungswerte-Verfahren: siehe DIN 1052 E12.2.1 (2))%s",
+                fvrd, approval);
             break;
         default: break;
         }
@@ -313,7 +331,10 @@ void Oli_Verbindungsmittel(FILE *file)
     Write_Method_Line(file);
     int n = Fastener_Pattern.count;
     if (Splice_Input.vbm_type == VBM_NAGEL && Splice_Input.two_sided == 1) n *= 2;
-    Oli_Write_Text(file, "\xCE" "b%d x %s", n, Get_Vbm_Type_Name(Splice_Input.vbm_type, 0));
+    Oli_Write_Text(file,
+                   "\xCE"
+                   "b%d x %s",
+                   n, Get_Vbm_Type_Name(Splice_Input.vbm_type, 0));
 }
 
 /* ---------------------------------------------------------------- load tables */
@@ -357,9 +378,9 @@ void Oli_Lkom_Table(FILE *file)
         for (int e = 0; e < LKOM_ENTRIES; e++)
             if (Is_Lkom_Valid(g, e)) n++;
     }
-    static const char *const kinds[3] = {
-        "Bemessungsschnittgrößen (Biegestoß)"_cp850, "Bemessungsschnittgrößen (Zugstoß)"_cp850,
-        "Bemessungsschnittgrößen (Druckstoß)"_cp850};
+    static const char *const kinds[3] = {"Bemessungsschnittgrößen (Biegestoß)"_cp850,
+                                         "Bemessungsschnittgrößen (Zugstoß)"_cp850,
+                                         "Bemessungsschnittgrößen (Druckstoß)"_cp850};
     const bool known = si->splice_kind >= SPLICE_BENDING && si->splice_kind <= SPLICE_COMPRESSION;
     const int kind = known ? si->splice_kind : SPLICE_BENDING;
     const int bending = si->splice_kind == SPLICE_BENDING;

@@ -31,22 +31,22 @@ void Close_Vbm_Design_Run(Vbm_Design_Cache *cache);
 ** hands out meanwhile lives only as long as the object: copy it.
 */
 class Splice_Design_Record {
-public:
+  public:
     Splice_Design_Record() : design_(std::make_unique<Design_Run_Rec>()), scope_(design_.get()) {}
     Splice_Design_Record(const Splice_Design_Record &) = delete;
     Splice_Design_Record &operator=(const Splice_Design_Record &) = delete;
 
     Design_Run_Rec *Get(void) { return design_.get(); }
 
-private:
-    std::unique_ptr<Design_Run_Rec> design_;    /* made before scope_, which makes it current */
+  private:
+    std::unique_ptr<Design_Run_Rec> design_; /* made before scope_, which makes it current */
     Design_Run_Scope scope_;
 };
 
 /* A design run over the combinations, for as long as the object lives: its own run record of
 ** the designs and its own design cache. */
 class Splice_Design_Run {
-public:
+  public:
     Splice_Design_Run() : designs_(Open_Vbm_Design_Run()) {}
     ~Splice_Design_Run() { Close_Vbm_Design_Run(designs_); }
     Splice_Design_Run(const Splice_Design_Run &) = delete;
@@ -54,7 +54,7 @@ public:
 
     Design_Run_Rec *Design_Record(void) { return record_.Get(); }
 
-private:
+  private:
     Splice_Design_Record record_;
     Vbm_Design_Cache *designs_;
 };

@@ -31,7 +31,8 @@ static int Deducted_Rows(void)
     const Splice_Input_Record *si = &Splice_Input;
     int m = (int)Splice_N_Row(si);
     const int t = si->vbm_type;
-    if (t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED)
+    if (t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST
+        && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED)
         m = m / 2 + 1;
     if (m > Fastener_Pattern.count) m = Fastener_Pattern.count;
     return m < 0 ? 0 : m;
@@ -57,7 +58,8 @@ void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, doubl
     bool side = false;
     auto loss = [&](double t_mm) {
         return Calc_Vbm_Net_Section_Loss(type, si->d, row, si->bolt_index, si->predrilled,
-                                         si->fitted_bolt, t_mm) / 100.0;
+                                         si->fitted_bolt, t_mm)
+               / 100.0;
     };
     switch (si->connection_kind) {
     case CONN_SIDE_TIMBERS:
@@ -133,25 +135,19 @@ int Is_Block_Shear_Check_On(void)
 const char *Get_Load_Type_Name(int i)
 {
     static const char *const names[7] = {
-        "Eigengewicht", "ständige Lasten"_cp850, "Nutzlasten", "Schnee", "Wind", "Erdbeben",
-        "Schnee NN>1000m"};
+        "Eigengewicht", "ständige Lasten"_cp850, "Nutzlasten", "Schnee", "Wind",
+        "Erdbeben",     "Schnee NN>1000m"};
     return (i >= 0 && i < 7) ? names[i] : "";
 }
 
-const char *Get_Fv_Rk_Label(void)
-{
-    return Nad_Params != nullptr ? "F\xCE\\v,R" : "R\xCE\\";
-}
+const char *Get_Fv_Rk_Label(void) { return Nad_Params != nullptr ? "F\xCE\\v,R" : "R\xCE\\"; }
 
-const char *Get_Fax_Rk_Label(void)
-{
-    return Nad_Params != nullptr ? "F\xCE\\ax,R" : "R\xCE\\ax,";
-}
+const char *Get_Fax_Rk_Label(void) { return Nad_Params != nullptr ? "F\xCE\\ax,R" : "R\xCE\\ax,"; }
 
 const char *Get_Fv_Rk_Standard_Ref(void)
 {
     if (Nad_Params == nullptr) return "DIN 1052, Anhang G.2";
     const int k = Splice_Input.connection_kind;
     return (k == CONN_INNER_PLATES || k == CONN_OUTER_PLATES) ? "DIN EN 1995-1-1, 8.2.3"
-                                                             : "DIN EN 1995-1-1, 8.2.2";
+                                                              : "DIN EN 1995-1-1, 8.2.2";
 }

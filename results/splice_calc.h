@@ -17,18 +17,18 @@
 
 /* ---------------------------------------------------------------- fastener pattern */
 
-#define PATTERN_MAX 4096            /* records of the fastener table (one half, mirrored) */
-#define PATTERN_COLUMNS_MAX 100     /* distinct column positions of the column sums */
+#define PATTERN_MAX         4096 /* records of the fastener table (one half, mirrored) */
+#define PATTERN_COLUMNS_MAX 100  /* distinct column positions of the column sums */
 
 typedef struct Fastener_Rec {
-    double x;                       /* cm, along the member from the joint */
-    double y;                       /* cm, across the member from its axis */
-    double r;                       /* cm, distance from the centroid */
-    double angle_max;               /* rad, largest force-to-grain angle */
-    double angle_min;               /* rad, smallest force-to-grain angle */
-    double force_max;               /* kN, largest resultant per shear plane */
-    double weight;                  /* 1.0 */
-    double polar_angle;             /* rad, atan2(y_c - y, x_c - x) */
+    double x;           /* cm, along the member from the joint */
+    double y;           /* cm, across the member from its axis */
+    double r;           /* cm, distance from the centroid */
+    double angle_max;   /* rad, largest force-to-grain angle */
+    double angle_min;   /* rad, smallest force-to-grain angle */
+    double force_max;   /* kN, largest resultant per shear plane */
+    double weight;      /* 1.0 */
+    double polar_angle; /* rad, atan2(y_c - y, x_c - x) */
     int32_t group_of_angle_max;
     int32_t group_of_angle_min;
     int32_t group_of_force_max;
@@ -38,19 +38,19 @@ typedef struct Fastener_Rec {
 } Fastener_Rec;
 
 typedef struct Fastener_Pattern_Rec {
-    int32_t count;                  /* records in use */
-    double x_c, y_c;                /* cm, centroid */
-    double I_p;                     /* cm², sum of r² */
-    double a1_actual, a2_actual;    /* cm, spacings the pattern really has */
+    int32_t count;               /* records in use */
+    double x_c, y_c;             /* cm, centroid */
+    double I_p;                  /* cm², sum of r² */
+    double a1_actual, a2_actual; /* cm, spacings the pattern really has */
     int32_t index_of_angle_min;
     int32_t index_of_angle_max;
-    double alpha_min, alpha_max;    /* rad, extreme force-to-grain angles of all combinations */
-    double max_My;                  /* kN, largest |moment part across the grain| */
-    double max_sum_My_pos;          /* kN, largest sum of positive moment parts of one combination */
-    double k_xr;                    /* 1/cm, sum |x_c - x| / sum r² */
-    int32_t passes;                 /* passes of the angle loop of the last preparation run */
-    double layout_height;           /* cm, height over which the rows were laid out */
-    double clamp_x[2], clamp_y[2];  /* cm, Clamp_Bolt_Points of large connectors */
+    double alpha_min, alpha_max;   /* rad, extreme force-to-grain angles of all combinations */
+    double max_My;                 /* kN, largest |moment part across the grain| */
+    double max_sum_My_pos;         /* kN, largest sum of positive moment parts of one combination */
+    double k_xr;                   /* 1/cm, sum |x_c - x| / sum r² */
+    int32_t passes;                /* passes of the angle loop of the last preparation run */
+    double layout_height;          /* cm, height over which the rows were laid out */
+    double clamp_x[2], clamp_y[2]; /* cm, Clamp_Bolt_Points of large connectors */
     Fastener_Rec recs[PATTERN_MAX];
 } Fastener_Pattern_Rec;
 
@@ -79,8 +79,7 @@ int Build_Regular_Pattern(double x0, double y0, double step_x, double step_y, in
 ** ones at y0 + a2, each with a fastener every 2 a2 up to y_end. Return 1, or 0 on overflow
 ** (the records written so far stay, count is not changed).
 */
-int Build_Staggered_Pattern(double x0, double y0, double x_end, double y_end, double a1,
-                            double a2);
+int Build_Staggered_Pattern(double x0, double y0, double x_end, double y_end, double a1, double a2);
 
 /* Append the mirror image about x = x_m of every record; 0 (nothing done) on overflow. */
 int Mirror_Pattern(double x_m);
@@ -166,10 +165,10 @@ double Calc_K1_Inner(double d0, double p2);
 ** edge and of an inner hole, kN. A single column of holes (p1 <= 0.1) takes the end factor
 ** for both. Always 0.
 */
-int Calc_Plate_Bearing_Ec(double d0, double d, double t, double e1, double e2, double p1,
-                          double p2, double f_ub, double f_u, double *F_b_edge,
-                          double *F_b_inner, double *alpha_b_end, double *alpha_b_inner,
-                          double *k1_edge, double *k1_inner);
+int Calc_Plate_Bearing_Ec(double d0, double d, double t, double e1, double e2, double p1, double p2,
+                          double f_ub, double f_u, double *F_b_edge, double *F_b_inner,
+                          double *alpha_b_end, double *alpha_b_inner, double *k1_edge,
+                          double *k1_inner);
 
 /*
 ** Bearing factor alpha_l of DIN 18800-1 (Table 8) for hole distances e, e1, e2, e3 and the
@@ -214,8 +213,7 @@ int Calc_Plate_Bearing_Din_Hole(double *V_lRd, double *alpha_l, int end_hole, do
 ** accidental flag, the kmod source and the preset kmod. Sets the partial factors first. 1.
 */
 int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, double angle_2,
-                          int n_fasteners, int mode, int accidental, int kmod_source,
-                          double kmod);
+                          int n_fasteners, int mode, int accidental, int kmod_source, double kmod);
 
 /* Fill the rule input of the single-fastener rules for the angles of both members. 0. */
 int Fill_Joint_Members(Vbm_Rule_Input *rule, double angle_1, double angle_2);
@@ -247,7 +245,7 @@ double Get_Pattern_Length_Mm(void);
 /* Members of the connection by connection kind (member 1 first); thicknesses in mm. */
 typedef struct Joint_Members {
     int32_t mat_1, grade_1, mat_2, grade_2;
-    double t1, t2;                  /* mm */
+    double t1, t2; /* mm */
     double gamma_1, gamma_2;
 } Joint_Members;
 

@@ -32,17 +32,17 @@ static inline double Shown_Util(int no_capacity, double u)
 }
 
 /* Symbols of the print list's font. */
-#define SYM_ALPHA "\xBA"
-#define SYM_RATIO "\xBB"
-#define SYM_GAMMA "\xC0"
-#define SYM_RHO "\xCB"
-#define SYM_SIGMA "\xCC"
-#define SYM_TAU "\xD6"
-#define SYM_ARROW "\x88"
-#define SYM_LE "\xF3"
-#define SYM_DEGREE "\xF8"
+#define SYM_ALPHA    "\xBA"
+#define SYM_RATIO    "\xBB"
+#define SYM_GAMMA    "\xC0"
+#define SYM_RHO      "\xCB"
+#define SYM_SIGMA    "\xCC"
+#define SYM_TAU      "\xD6"
+#define SYM_ARROW    "\x88"
+#define SYM_LE       "\xF3"
+#define SYM_DEGREE   "\xF8"
 #define SYM_DIAMETER "\x8C"
-#define SYM_SUM "\xB2"
+#define SYM_SUM      "\xB2"
 
 /* ---------------------------------------------------------------- timber members */
 
@@ -54,10 +54,10 @@ static inline double Shown_Util(int no_capacity, double u)
 ** points at geo. *code_a and *code_b (when given) get the codes the section check expects.
 ** Return 1, or 0 with nothing written when rec or dims is null.
 */
-int Init_Middle_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *dims,
-                             double *geo, int *code_a, int *code_b);
-int Init_Side_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *dims,
-                           double *geo, int *code_a, int *code_b);
+int Init_Middle_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *dims, double *geo,
+                             int *code_a, int *code_b);
+int Init_Side_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *dims, double *geo,
+                           int *code_a, int *code_b);
 
 /* Set k_cr (EN 1995-1-1, 6.1.7(2)) of a member of material group mat in both directions of
 ** the record, by the annex's rule: 1 its fixed values, any other value the rules of the German
@@ -74,32 +74,32 @@ double Get_Ft90d_Side(int group, int accidental);
 
 /* One member's stresses in the net section at the joint. */
 typedef struct Timber_Member_Check {
-    double sigma_0;                 /* N/mm², axial stress */
-    double sigma_m;                 /* N/mm², bending stress of the governing edge */
-    double tau;                     /* N/mm², shear stress */
-    double V;                       /* kN, shear the member takes */
-    double k_cr;                    /* crack factor of its shear check (printed with an annex) */
-    double u;                       /* utilisation, tension perpendicular to the grain included */
+    double sigma_0; /* N/mm², axial stress */
+    double sigma_m; /* N/mm², bending stress of the governing edge */
+    double tau;     /* N/mm², shear stress */
+    double V;       /* kN, shear the member takes */
+    double k_cr;    /* crack factor of its shear check (printed with an annex) */
+    double u;       /* utilisation, tension perpendicular to the grain included */
 } Timber_Member_Check;
 
 /* The timber check of one combination as Calc_Timber_Check computes it and Print_Timber_Check
 ** writes it. */
 enum { TIMBER_CHECK_DONE = 0, TIMBER_CHECK_NO_GAMMA = 1 };
 typedef struct Timber_Check {
-    int32_t state;                  /* TIMBER_CHECK_DONE, or no partial factor gamma_M */
-    int32_t annex;                  /* 1: EN 1995-1-1 with the German annex, 0: DIN 1052 */
-    int32_t kind;                   /* connection kind (CONN_*) */
-    int32_t bending;                /* 1 for the bending splice */
-    double N;                       /* kN, axial force, tension positive */
-    double V_d;                     /* kN, shear of the combination */
-    double M;                       /* kNm, moment of a bending splice, else 0 */
-    double k_xr;                    /* 1/cm, pattern factor sum |x_i| / sum r_i² */
-    double V;                       /* kN, shear at the joint */
-    Timber_Member_Check mid;        /* middle member or lamellas between inner plates */
-    Timber_Member_Check side;       /* both side timbers together (side-timber splices) */
-    int32_t t90;                    /* 1: tension perpendicular to the grain was checked */
-    double V90;                     /* kN, largest column force across the grain */
-    double sigma_90_mid, f_t90_mid, u90_mid;    /* N/mm², N/mm², - of the middle member */
+    int32_t state;                           /* TIMBER_CHECK_DONE, or no partial factor gamma_M */
+    int32_t annex;                           /* 1: EN 1995-1-1 with the German annex, 0: DIN 1052 */
+    int32_t kind;                            /* connection kind (CONN_*) */
+    int32_t bending;                         /* 1 for the bending splice */
+    double N;                                /* kN, axial force, tension positive */
+    double V_d;                              /* kN, shear of the combination */
+    double M;                                /* kNm, moment of a bending splice, else 0 */
+    double k_xr;                             /* 1/cm, pattern factor sum |x_i| / sum r_i² */
+    double V;                                /* kN, shear at the joint */
+    Timber_Member_Check mid;                 /* middle member or lamellas between inner plates */
+    Timber_Member_Check side;                /* both side timbers together (side-timber splices) */
+    int32_t t90;                             /* 1: tension perpendicular to the grain was checked */
+    double V90;                              /* kN, largest column force across the grain */
+    double sigma_90_mid, f_t90_mid, u90_mid; /* N/mm², N/mm², - of the middle member */
     double sigma_90_side, f_t90_side, u90_side; /* the same of the side timbers */
     int32_t side_tension;           /* 1: the side timbers' tensile strength is written */
     double k_red;                   /* reduction of symmetric tension joints, 1 without */
@@ -131,8 +131,7 @@ double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, dou
 ** given (sigma_v only with sigma and tau). Return 1, or 0 when the net area is below 1e-5 cm²
 ** (the stresses are then not defined and not written).
 */
-int Calc_Plate_Stresses(double N, double V, double M, double *sigma, double *tau,
-                        double *sigma_v);
+int Calc_Plate_Stresses(double N, double V, double M, double *sigma, double *tau, double *sigma_v);
 
 /* Return the design shear strength f_y,d / sqrt(3) of the plates (N/mm²), f_y,d of the
 ** accidental situation when accidental is set. */
@@ -142,11 +141,11 @@ double Get_Plate_Shear_Strength(int accidental);
 ** writes it. */
 enum { PLATE_CHECK_DONE = 0, PLATE_CHECK_NO_SECTION = 1, PLATE_CHECK_NO_FYD = 2 };
 typedef struct Plate_Check {
-    int32_t state;                  /* PLATE_CHECK_DONE or why the check cannot be made */
-    int32_t bending;                /* 1 for the bending splice */
-    double V;                       /* kN, the shear of the joint */
-    double sigma, tau, sigma_v;     /* N/mm², stresses of the net section */
-    double u;                       /* utilisation, valid when state is PLATE_CHECK_DONE */
+    int32_t state;              /* PLATE_CHECK_DONE or why the check cannot be made */
+    int32_t bending;            /* 1 for the bending splice */
+    double V;                   /* kN, the shear of the joint */
+    double sigma, tau, sigma_v; /* N/mm², stresses of the net section */
+    double u;                   /* utilisation, valid when state is PLATE_CHECK_DONE */
 } Plate_Check;
 
 /* Compute the plate check of combination (group, entry) into *out; 0 when there is no such
@@ -164,28 +163,28 @@ double Plate_Row_Spacing(const Splice_Input_Record *si);
 
 /* One fastener's row of the bearing table: its forces per shear plane and its hole. */
 typedef struct Bearing_Row {
-    double F_M, F_MH, F_MV;         /* kN, share of the moment and its two components */
-    double F_totH, F_totV, F_tot;   /* kN, resultant along and across the grain, total */
-    double alpha;                   /* degrees, direction of F_tot */
-    double R;                       /* kN, bearing resistance of the hole */
-    double u;                       /* F_tot / R */
+    double F_M, F_MH, F_MV;       /* kN, share of the moment and its two components */
+    double F_totH, F_totV, F_tot; /* kN, resultant along and across the grain, total */
+    double alpha;                 /* degrees, direction of F_tot */
+    double R;                     /* kN, bearing resistance of the hole */
+    double u;                     /* F_tot / R */
 } Bearing_Row;
 
 /* The bearing check of one combination as Calc_Bearing_Check computes it and
 ** Print_Bearing_Check writes it. */
 typedef struct Bearing_Check {
-    int32_t annex;                  /* 1: EN 1993-1-8, 0: DIN 18800-1 */
-    double e, e3;                   /* cm, DIN: hole spacing and row spacing */
-    double p1, p2;                  /* cm, EN: hole spacing in a row and of the rows */
-    double e1, e2;                  /* cm, end and edge distance of the holes */
-    double e_rand;                  /* cm, end distance of the end fasteners */
-    double alpha_in, alpha_end;     /* alpha_l (DIN) or alpha_b (EN) of inner and end holes */
-    double k1_in, k1_end;           /* EN: k1 of inner and end holes */
-    double R_in, R_end;             /* kN, resistance of an inner and of an end hole */
-    int32_t first;                  /* index of the first fastener in the table */
-    int32_t n;                      /* rows: all fasteners, or the governing one */
-    Bearing_Row *rows;              /* n rows (null when n is 0), released by Free_Bearing_Check */
-    double u_max;                   /* largest utilisation of the rows, 0 without rows */
+    int32_t annex;              /* 1: EN 1993-1-8, 0: DIN 18800-1 */
+    double e, e3;               /* cm, DIN: hole spacing and row spacing */
+    double p1, p2;              /* cm, EN: hole spacing in a row and of the rows */
+    double e1, e2;              /* cm, end and edge distance of the holes */
+    double e_rand;              /* cm, end distance of the end fasteners */
+    double alpha_in, alpha_end; /* alpha_l (DIN) or alpha_b (EN) of inner and end holes */
+    double k1_in, k1_end;       /* EN: k1 of inner and end holes */
+    double R_in, R_end;         /* kN, resistance of an inner and of an end hole */
+    int32_t first;              /* index of the first fastener in the table */
+    int32_t n;                  /* rows: all fasteners, or the governing one */
+    Bearing_Row *rows;          /* n rows (null when n is 0), released by Free_Bearing_Check */
+    double u_max;               /* largest utilisation of the rows, 0 without rows */
 } Bearing_Check;
 
 /* Compute the bearing check of combination (group, entry) into *out; 0 when there is no such
@@ -217,65 +216,71 @@ double Get_Connector_Row_N_Ef(int group, int entry, int *n, double *alpha_min);
 typedef struct Vbm_Row {
     double F_M, F_MH, F_MV, F_totH, F_totV, F_tot, alpha_deg;
     double fh, f_red, R_k, R_d;
-    double u;                       /* F n / n_ef / R_d; 0 when no_capacity */
-    int32_t mode;                   /* equation code of the governing failure mode */
-    int32_t no_capacity;            /* 1: no design resistance or no effective number */
+    double u;            /* F n / n_ef / R_d; 0 when no_capacity */
+    int32_t mode;        /* equation code of the governing failure mode */
+    int32_t no_capacity; /* 1: no design resistance or no effective number */
 } Vbm_Row;
 
 /* A line of the effective number of fasteners in a row: the rule it comes from. */
 enum { VBM_NEF_BOLT = 1, VBM_NEF_CONNECTOR = 2, VBM_NEF_NAIL = 3 };
 typedef struct Vbm_N_Ef_Line {
-    int32_t rule;                   /* VBM_NEF_* */
-    int32_t with_a1;                /* 1: the line names the spacing (more than one per row) */
-    int32_t n;                      /* fasteners in a row */
-    double alpha_min;               /* degrees, smallest force-to-grain angle */
-    double a1;                      /* mm, spacing in the row */
+    int32_t rule;     /* VBM_NEF_* */
+    int32_t with_a1;  /* 1: the line names the spacing (more than one per row) */
+    int32_t n;        /* fasteners in a row */
+    double alpha_min; /* degrees, smallest force-to-grain angle */
+    double a1;        /* mm, spacing in the row */
     double n_ef;
 } Vbm_N_Ef_Line;
 
 /* Where a nail, screw or staple ends, as the check reports it (NONE for other fasteners). */
 enum {
-    VBM_PEN_NONE = 0, VBM_PEN_ENDS_IN_SIDE, VBM_PEN_TOO_SHORT, VBM_PEN_TOO_LONG,
-    VBM_PEN_ALTERNATE, VBM_PEN_TWO_SIDED, VBM_PEN_LAP, VBM_PEN_UNDEFINED
+    VBM_PEN_NONE = 0,
+    VBM_PEN_ENDS_IN_SIDE,
+    VBM_PEN_TOO_SHORT,
+    VBM_PEN_TOO_LONG,
+    VBM_PEN_ALTERNATE,
+    VBM_PEN_TWO_SIDED,
+    VBM_PEN_LAP,
+    VBM_PEN_UNDEFINED
 };
 
 /* Tension check of the bolts of toothed-plate connectors. */
 typedef struct Vbm_Bolt_Check {
-    int32_t done;                   /* 1 when the check applies */
-    int32_t na_rule;                /* 1: made after the annex's rule, 0 after DIN 1052 */
-    double A_b;                     /* mm², bolt area */
-    double sigma_Rd;                /* N/mm², design tensile stress of the bolt */
-    double N_Rd;                    /* kN, the smaller of bolt and washer bearing */
-    double d_washer;                /* mm */
-    double F_td;                    /* kN, tension of one bolt */
-    double u;                       /* F_td / N_Rd; 0 when no_capacity */
-    int32_t no_capacity;            /* 1: N_Rd is not positive */
+    int32_t done;        /* 1 when the check applies */
+    int32_t na_rule;     /* 1: made after the annex's rule, 0 after DIN 1052 */
+    double A_b;          /* mm², bolt area */
+    double sigma_Rd;     /* N/mm², design tensile stress of the bolt */
+    double N_Rd;         /* kN, the smaller of bolt and washer bearing */
+    double d_washer;     /* mm */
+    double F_td;         /* kN, tension of one bolt */
+    double u;            /* F_td / N_Rd; 0 when no_capacity */
+    int32_t no_capacity; /* 1: N_Rd is not positive */
 } Vbm_Bolt_Check;
 
 /* The fastener check of one combination as Calc_Vbm_Check computes it and Print_Vbm_Check
 ** writes it. */
 typedef struct Vbm_Check {
-    int32_t done;                   /* 0: no such combination or no fastener (nothing to write) */
-    int32_t bending;                /* 1 for the bending splice */
-    double N_d, V_d, M_d, M_distr;  /* kN, kNm: the combination */
-    double e_x;                     /* cm, eccentricity of the fastener group */
-    double kmod;                    /* kmod of the connection */
-    int32_t shear_planes, n_f;      /* shear planes per fastener, fasteners per half */
-    double F_H, F_V;                /* kN, share of N_d and V_d of one fastener and shear plane */
-    Vbm_N_Ef_Line n_ef_lines[2];    /* the lines of the effective number, in order */
+    int32_t done;                  /* 0: no such combination or no fastener (nothing to write) */
+    int32_t bending;               /* 1 for the bending splice */
+    double N_d, V_d, M_d, M_distr; /* kN, kNm: the combination */
+    double e_x;                    /* cm, eccentricity of the fastener group */
+    double kmod;                   /* kmod of the connection */
+    int32_t shear_planes, n_f;     /* shear planes per fastener, fasteners per half */
+    double F_H, F_V;               /* kN, share of N_d and V_d of one fastener and shear plane */
+    Vbm_N_Ef_Line n_ef_lines[2];   /* the lines of the effective number, in order */
     int32_t n_ef_line_count;
-    int32_t n_row;                  /* fasteners in a row that the rows' u take */
-    double n_ef;                    /* their effective number */
-    int32_t penetration;            /* VBM_PEN_* */
-    double t_penetration;           /* mm */
-    int32_t first;                  /* pattern index of the first row */
-    std::vector<Vbm_Row> rows;      /* the designed fasteners: the governing one, or from 0 */
-    double u_max;                   /* largest shown utilisation of the rows, 0 at least */
-    int32_t governing;              /* pattern index of the governing fastener, -1 when no row
+    int32_t n_row;             /* fasteners in a row that the rows' u take */
+    double n_ef;               /* their effective number */
+    int32_t penetration;       /* VBM_PEN_* */
+    double t_penetration;      /* mm */
+    int32_t first;             /* pattern index of the first row */
+    std::vector<Vbm_Row> rows; /* the designed fasteners: the governing one, or from 0 */
+    double u_max;              /* largest shown utilisation of the rows, 0 at least */
+    int32_t governing;         /* pattern index of the governing fastener, -1 when no row
                                     ** has a positive utilisation */
-    int32_t error;                  /* code of a design error of the combination, 0 when none */
+    int32_t error;             /* code of a design error of the combination, 0 when none */
     Vbm_Bolt_Check bolts;
-    double u;                       /* u_max and the bolts' shown utilisation */
+    double u; /* u_max and the bolts' shown utilisation */
 } Vbm_Check;
 
 /* Compute the fastener check of combination (group, entry) into *out: 0 (and out->done 0) when
@@ -293,7 +298,7 @@ double Oli_Vbm_Nachweis(FILE *file, int group, int entry, int *error);
 /* ---------------------------------------------------------------- governing combination */
 
 typedef struct Governing_Lkom_Rec {
-    int32_t group;                  /* -1 when no combination governs */
+    int32_t group; /* -1 when no combination governs */
     int32_t entry;
 } Governing_Lkom_Rec;
 
@@ -304,25 +309,25 @@ extern Governing_Lkom_Rec Governing_Lkom;
 /* The block-shear check of one combination as Calc_Block_Shear_Check computes it and
 ** Print_Block_Shear_Check writes it. */
 enum {
-    BLOCK_SHEAR_NOT_APPLIED = 0,    /* no plate connection in tension with two rows, or switched off */
+    BLOCK_SHEAR_NOT_APPLIED = 0, /* no plate connection in tension with two rows, or switched off */
     BLOCK_SHEAR_DONE = 1,
-    BLOCK_SHEAR_NO_GAMMA = 2,       /* no partial factor of the middle member */
-    BLOCK_SHEAR_NO_CAPACITY = 3     /* F_bs,Rd is not positive */
+    BLOCK_SHEAR_NO_GAMMA = 2,   /* no partial factor of the middle member */
+    BLOCK_SHEAR_NO_CAPACITY = 3 /* F_bs,Rd is not positive */
 };
 typedef struct Block_Shear_Check {
-    int32_t state;                  /* BLOCK_SHEAR_* */
-    double f_t0_k, f_v_k;           /* N/mm², tensile and shear strength of the middle member */
-    Block_Shear_Values values;      /* plate class, M_y,k and effective thicknesses of the design */
-    double t1;                      /* mm, timber thickness of the failure areas */
-    double L_t, L_v;                /* mm, net lengths across and along the grain */
-    double A_t, A_v;                /* mm², net areas; A_v of the governing failure mode */
-    double t_ef;                    /* mm, effective thickness of the governing failure mode */
-    char mode;                      /* governing failure mode, '-' for the full areas */
-    double F_Rk;                    /* kN, F_bs,Rk */
+    int32_t state;             /* BLOCK_SHEAR_* */
+    double f_t0_k, f_v_k;      /* N/mm², tensile and shear strength of the middle member */
+    Block_Shear_Values values; /* plate class, M_y,k and effective thicknesses of the design */
+    double t1;                 /* mm, timber thickness of the failure areas */
+    double L_t, L_v;           /* mm, net lengths across and along the grain */
+    double A_t, A_v;           /* mm², net areas; A_v of the governing failure mode */
+    double t_ef;               /* mm, effective thickness of the governing failure mode */
+    char mode;                 /* governing failure mode, '-' for the full areas */
+    double F_Rk;               /* kN, F_bs,Rk */
     double kmod;
-    double F_Rd;                    /* kN, F_bs,Rd (not with BLOCK_SHEAR_NO_GAMMA) */
-    double N;                       /* kN, the share of N_d of one timber part */
-    double u;                       /* N / F_bs,Rd, valid with BLOCK_SHEAR_DONE */
+    double F_Rd; /* kN, F_bs,Rd (not with BLOCK_SHEAR_NO_GAMMA) */
+    double N;    /* kN, the share of N_d of one timber part */
+    double u;    /* N / F_bs,Rd, valid with BLOCK_SHEAR_DONE */
 } Block_Shear_Check;
 
 /* Compute the block-shear check of combination (group, entry) into *out: 0 (state NOT_APPLIED)

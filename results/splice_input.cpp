@@ -20,7 +20,7 @@ void Set_Splice_Input_Defaults(Splice_Input_Record *si)
     si->connection_kind = CONN_SIDE_TIMBERS;
     si->splice_kind = SPLICE_BENDING;
     si->service_class = 1;
-    si->mat_mid = 0;                /* softwood C24 */
+    si->mat_mid = 0; /* softwood C24 */
     si->grade_mid = 5;
     si->mat_side = 0;
     si->grade_side = 5;
@@ -29,15 +29,15 @@ void Set_Splice_Input_Defaults(Splice_Input_Record *si)
     si->t_s = 8.0;
     si->h_s = 24.0;
     si->L = 100.0;
-    si->t_s_user = 1;               /* automatic modes off: the user's values */
+    si->t_s_user = 1; /* automatic modes off: the user's values */
     si->L_user = 1;
     si->plate_count = 2.0;
     si->t_p = 1.0;
     si->h_p = 20.0;
-    si->plate_steel = 5;            /* S235 */
+    si->plate_steel = 5; /* S235 */
 
-    si->vbm_type = 29;              /* dowel 12 mm */
-    si->vbm_row = 3;                /* 12 mm in the dowel list */
+    si->vbm_type = 29; /* dowel 12 mm */
+    si->vbm_row = 3;   /* 12 mm in the dowel list */
     si->fu_k = 360.0;
     si->d = 12.0;
     si->l = 280.0;
@@ -83,7 +83,7 @@ void Set_Splice_Input_Defaults(Splice_Input_Record *si)
     si->print.fasteners = 0;
     si->print.combinations = 0;
     si->print.sections = PRINT_SEC_COORDINATES | PRINT_SEC_PLOT_VIEW | PRINT_SEC_PLOT_LONG
-        | PRINT_SEC_PLOT_CROSS | PRINT_SEC_SKETCHES;
+                         | PRINT_SEC_PLOT_CROSS | PRINT_SEC_SKETCHES;
     si->print.view_w = 10.0;
     si->print.view_h = 8.0;
     si->print.long_w = 10.0;

@@ -24,7 +24,7 @@
 #include "platform/zelkwin.h"
 
 int32_t Stored_Catalogue_Headers[CAT_HEADER_COUNT] = {-1, -1, -1, -1, -1, -1, -1, -1,
-                                                       -1, -1, -1, -1, -1, -1, -1, -1};
+                                                      -1, -1, -1, -1, -1, -1, -1, -1};
 
 /* ---------------------------------------------------------------- field descriptions */
 
@@ -33,7 +33,7 @@ enum { F_INT = 0, F_DBL = 1, F_BITS = 2 };
 typedef struct Fld {
     int kind;
     void *p;
-    double lo, hi;   /* accepted range */
+    double lo, hi; /* accepted range */
 } Fld;
 
 static const double BIG = 1.0e9;
@@ -102,11 +102,25 @@ static void Fastener_Fields(Splice_Input_Record *s, std::vector<Fld> &v)
 
 static void Option_Fields(Splice_Input_Record *s, std::vector<Fld> &v)
 {
-    int32_t *flags[] = {&s->predrilled, &s->two_sided, &s->fitted_bolt, &s->failure_mode_switch,
-                        &s->stainless, &s->threaded_rod, &s->douglas, &s->offset_1d, &s->washer,
-                        &s->resin_coated, &s->green_timber, &s->species_sfp,
-                        &s->capacity_increase, &s->panel_edges, &s->eurocode_wording,
-                        &s->predrill_core, &s->steel_hole, &s->washer_kind, &s->split_rule};
+    int32_t *flags[] = {&s->predrilled,
+                        &s->two_sided,
+                        &s->fitted_bolt,
+                        &s->failure_mode_switch,
+                        &s->stainless,
+                        &s->threaded_rod,
+                        &s->douglas,
+                        &s->offset_1d,
+                        &s->washer,
+                        &s->resin_coated,
+                        &s->green_timber,
+                        &s->species_sfp,
+                        &s->capacity_increase,
+                        &s->panel_edges,
+                        &s->eurocode_wording,
+                        &s->predrill_core,
+                        &s->steel_hole,
+                        &s->washer_kind,
+                        &s->split_rule};
     for (int32_t *f : flags) I(v, f);
     I(v, &s->calc_method, 0, 2);
     Flag(v, &s->block_shear);
@@ -115,17 +129,34 @@ static void Option_Fields(Splice_Input_Record *s, std::vector<Fld> &v)
 
 static void Spacing_Fields(Splice_Input_Record *s, std::vector<Fld> &v)
 {
-    D(v, &s->a1); D(v, &s->a2); D(v, &s->a3); D(v, &s->a4);
-    Flag(v, &s->a1_user); Flag(v, &s->a2_user); Flag(v, &s->a3_user); Flag(v, &s->a4_user);
-    D(v, &s->e1); Flag(v, &s->e1_user); D(v, &s->e1_copy); D(v, &s->e2);
-    D(v, &s->p1); D(v, &s->p2); D(v, &s->e_rand_ec); D(v, &s->e_rand_din);
-    D(v, &s->e_x); D(v, &s->k_xr);
+    D(v, &s->a1);
+    D(v, &s->a2);
+    D(v, &s->a3);
+    D(v, &s->a4);
+    Flag(v, &s->a1_user);
+    Flag(v, &s->a2_user);
+    Flag(v, &s->a3_user);
+    Flag(v, &s->a4_user);
+    D(v, &s->e1);
+    Flag(v, &s->e1_user);
+    D(v, &s->e1_copy);
+    D(v, &s->e2);
+    D(v, &s->p1);
+    D(v, &s->p2);
+    D(v, &s->e_rand_ec);
+    D(v, &s->e_rand_din);
+    D(v, &s->e_x);
+    D(v, &s->k_xr);
 }
 
 static void Gamma_Fields(Splice_Input_Record *s, std::vector<Fld> &v)
 {
-    D(v, &s->gamma_m_side); D(v, &s->gamma_m_mid); D(v, &s->gamma_m0);
-    D(v, &s->gamma_m2); D(v, &s->gamma_s); D(v, &s->gamma_m_t90);
+    D(v, &s->gamma_m_side);
+    D(v, &s->gamma_m_mid);
+    D(v, &s->gamma_m0);
+    D(v, &s->gamma_m2);
+    D(v, &s->gamma_s);
+    D(v, &s->gamma_m_t90);
 }
 
 static void Layout_Fields(Splice_Input_Record *s, int slot, std::vector<Fld> &v)
@@ -155,8 +186,13 @@ static void Entry_Fields(Lkom_Entry *e, std::vector<Fld> &v)
 {
     Flag(v, &e->used);
     Flag(v, &e->accidental);
-    D(v, &e->M_d); D(v, &e->N_d); D(v, &e->V_d);
-    D(v, &e->max_Fy); D(v, &e->sum_My_pos); D(v, &e->max_col_Fy); D(v, &e->M_distr);
+    D(v, &e->M_d);
+    D(v, &e->N_d);
+    D(v, &e->V_d);
+    D(v, &e->max_Fy);
+    D(v, &e->sum_My_pos);
+    D(v, &e->max_col_Fy);
+    D(v, &e->M_distr);
     I(v, &e->kled, -1, 7);
     for (int k = 0; k < LKOM_ACTION_SLOTS; k++) I(v, &e->actions[k], -1, CHAR_ACTION_COUNT - 1);
     for (int k = 0; k < LKOM_ACTION_SLOTS; k++) {
@@ -169,9 +205,14 @@ static void Action_Fields(Char_Action_Rec *a, std::vector<Fld> &v)
 {
     Flag(v, &a->used);
     I(v, &a->kled, 0, 4);
-    D(v, &a->M_k); D(v, &a->N_k); D(v, &a->V_k);
+    D(v, &a->M_k);
+    D(v, &a->N_k);
+    D(v, &a->V_k);
     I(v, &a->category);
-    D(v, &a->psi_dom); D(v, &a->psi_sub); D(v, &a->gamma_sup); D(v, &a->gamma_inf);
+    D(v, &a->psi_dom);
+    D(v, &a->psi_sub);
+    D(v, &a->gamma_sup);
+    D(v, &a->gamma_inf);
 }
 
 static void Print_Fields(Splice_Input_Record *s, std::vector<Fld> &v)
@@ -179,9 +220,12 @@ static void Print_Fields(Splice_Input_Record *s, std::vector<Fld> &v)
     I(v, &s->print.fasteners, 0, 1);
     I(v, &s->print.combinations, 0, 1);
     U(v, &s->print.sections);
-    D(v, &s->print.view_w, 0, 1000); D(v, &s->print.view_h, 0, 1000);
-    D(v, &s->print.long_w, 0, 1000); D(v, &s->print.long_h, 0, 1000);
-    D(v, &s->print.cross_w, 0, 1000); D(v, &s->print.cross_h, 0, 1000);
+    D(v, &s->print.view_w, 0, 1000);
+    D(v, &s->print.view_h, 0, 1000);
+    D(v, &s->print.long_w, 0, 1000);
+    D(v, &s->print.long_h, 0, 1000);
+    D(v, &s->print.cross_w, 0, 1000);
+    D(v, &s->print.cross_h, 0, 1000);
 }
 
 /* ---------------------------------------------------------------- texts */
@@ -224,11 +268,17 @@ int Inp_Decode_Text(const char *word, char *out, int size)
         } else if (c == '%') {
             int h = Hex_Digit(p[1]);
             int l = h < 0 ? -1 : Hex_Digit(p[2]);
-            if (l < 0 || (h == 0 && l == 0)) { out[0] = '\0'; return 0; }
+            if (l < 0 || (h == 0 && l == 0)) {
+                out[0] = '\0';
+                return 0;
+            }
             c = h * 16 + l;
             p += 2;
         }
-        if (o >= size - 1) { out[o] = '\0'; return 0; }
+        if (o >= size - 1) {
+            out[o] = '\0';
+            return 0;
+        }
         out[o++] = (char)c;
     }
     out[o] = '\0';
@@ -276,12 +326,24 @@ int Write_Splice_Input_Stream(FILE *f, const Splice_Input_Record *si)
     std::vector<Fld> v;
     int ok = fprintf(f, "SPLICE %d\n", SPLICE_INPUT_VERSION) > 0;
 
-    v.clear(); System_Fields(s, v); ok &= Put_Record(f, "SYSTEM", v);
-    v.clear(); Plate_Fields(s, v); ok &= Put_Record(f, "PLATES", v);
-    v.clear(); Fastener_Fields(s, v); ok &= Put_Record(f, "FASTENER", v);
-    v.clear(); Option_Fields(s, v); ok &= Put_Record(f, "OPTIONS", v);
-    v.clear(); Spacing_Fields(s, v); ok &= Put_Record(f, "SPACINGS", v);
-    v.clear(); Gamma_Fields(s, v); ok &= Put_Record(f, "GAMMAS", v);
+    v.clear();
+    System_Fields(s, v);
+    ok &= Put_Record(f, "SYSTEM", v);
+    v.clear();
+    Plate_Fields(s, v);
+    ok &= Put_Record(f, "PLATES", v);
+    v.clear();
+    Fastener_Fields(s, v);
+    ok &= Put_Record(f, "FASTENER", v);
+    v.clear();
+    Option_Fields(s, v);
+    ok &= Put_Record(f, "OPTIONS", v);
+    v.clear();
+    Spacing_Fields(s, v);
+    ok &= Put_Record(f, "SPACINGS", v);
+    v.clear();
+    Gamma_Fields(s, v);
+    ok &= Put_Record(f, "GAMMAS", v);
     for (int t = VBM_TYPE_FIRST; t <= VBM_TYPE_LAST; t++) {
         v.clear();
         Layout_Fields(s, VBM_TYPE_SLOT(t), v);
@@ -295,17 +357,21 @@ int Write_Splice_Input_Stream(FILE *f, const Splice_Input_Record *si)
     for (int i = 0; i < CAT_HEADER_COUNT; i++) ok &= fprintf(f, " %d", (int)loaded[i]) > 0;
     ok &= fputc('\n', f) != EOF;
 
-    v.clear(); Lkom_Flag_Fields(s, v); ok &= Put_Record(f, "COMBINATIONS", v);
+    v.clear();
+    Lkom_Flag_Fields(s, v);
+    ok &= Put_Record(f, "COMBINATIONS", v);
     for (int g = 0; g < LKOM_GROUPS; g++) {
         Lkom_Group *grp = &s->lkom.groups[g];
-        v.clear(); Group_Fields(grp, v);
+        v.clear();
+        Group_Fields(grp, v);
         ok &= fprintf(f, "GROUP %d", g) > 0;
         ok &= Put_Fields(f, v);
         ok &= fputc('\n', f) != EOF;
         for (int e = 0; e < LKOM_ENTRIES; e++) {
             Lkom_Entry *en = &grp->entries[e];
             if (!en->used) continue;
-            v.clear(); Entry_Fields(en, v);
+            v.clear();
+            Entry_Fields(en, v);
             ok &= fprintf(f, "ENTRY %d %d", g, e) > 0;
             ok &= Put_Fields(f, v);
             ok &= Put_Text_Tail(f, en->comment);
@@ -313,13 +379,16 @@ int Write_Splice_Input_Stream(FILE *f, const Splice_Input_Record *si)
         }
     }
     for (int i = 0; i < CHAR_ACTION_COUNT; i++) {
-        v.clear(); Action_Fields(&s->Char_Actions[i], v);
+        v.clear();
+        Action_Fields(&s->Char_Actions[i], v);
         ok &= fprintf(f, "ACTION %d", i) > 0;
         ok &= Put_Fields(f, v);
         ok &= Put_Text_Tail(f, s->Char_Actions[i].remark);
         ok &= fputc('\n', f) != EOF;
     }
-    v.clear(); Print_Fields(s, v); ok &= Put_Record(f, "PRINT", v);
+    v.clear();
+    Print_Fields(s, v);
+    ok &= Put_Record(f, "PRINT", v);
     if (s->Vorbemerkungen_Text) {
         ok &= fputs("REMARKS 1", f) >= 0;
         ok &= Put_Text_Tail(f, s->Vorbemerkungen_Text);
@@ -363,7 +432,8 @@ int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
     Rt_Safe_Close(sf);
     if (!ok) {
         char why[200];
-        snprintf(why, sizeof why, "%s Die alte Datei bleibt erhalten.", Rt_Error_Text(err ? err : EIO));
+        snprintf(why, sizeof why, "%s Die alte Datei bleibt erhalten.",
+                 Rt_Error_Text(err ? err : EIO));
         Show_File_Message("Fehler", line1, "kann nicht gespeichert werden.", why);
         return 0;
     }
@@ -379,9 +449,9 @@ static const size_t LINE_MAX_BYTES = 1 << 20;
 ** its offset (a pipe) is read a byte at a time, so that it never stands beyond those lines. */
 typedef struct Line_Reader {
     FILE *f;
-    long base;                  /* offset of the block's first byte; -1 when not known */
+    long base; /* offset of the block's first byte; -1 when not known */
     std::vector<char> block;
-    size_t at, end;             /* next byte of the block; end of the bytes in it */
+    size_t at, end; /* next byte of the block; end of the bytes in it */
 } Line_Reader;
 
 static void Line_Reader_Open(Line_Reader *lr, FILE *f)
@@ -523,18 +593,23 @@ typedef struct Read_Scratch {
 } Read_Scratch;
 
 /* Parse words[first..] into the fields (all or nothing); 1 when every field was taken. */
-static int Take_Fields(const std::vector<Word> &w, size_t first, Read_Scratch *sc,
-                       const char **why)
+static int Take_Fields(const std::vector<Word> &w, size_t first, Read_Scratch *sc, const char **why)
 {
     const std::vector<Fld> &v = sc->fields;
-    if (w.size() < first + v.size()) { *why = "zu wenige Werte"; return 0; }
+    if (w.size() < first + v.size()) {
+        *why = "zu wenige Werte";
+        return 0;
+    }
     sc->dv.assign(v.size(), 0.0);
     sc->iv.assign(v.size(), 0);
     for (size_t k = 0; k < v.size(); k++) {
         const Fld &fd = v[k];
         int ok = fd.kind == F_DBL ? Parse_Double(w[first + k], fd.lo, fd.hi, &sc->dv[k])
                                   : Parse_Int(w[first + k], fd.lo, fd.hi, &sc->iv[k]);
-        if (!ok) { *why = "ein Wert ist keine Zahl oder liegt außerhalb seiner Grenzen"; return 0; }
+        if (!ok) {
+            *why = "ein Wert ist keine Zahl oder liegt außerhalb seiner Grenzen";
+            return 0;
+        }
     }
     for (size_t k = 0; k < v.size(); k++) {
         const Fld &fd = v[k];
@@ -548,8 +623,14 @@ static int Take_Fields(const std::vector<Word> &w, size_t first, Read_Scratch *s
 static int Take_Text(const std::vector<Word> &w, size_t index, char *out, int size,
                      const char **why)
 {
-    if (w.size() <= index) { out[0] = '\0'; return 1; }   /* empty text */
-    if (w.size() > index + 1) { *why = "zu viele Werte"; return 0; }
+    if (w.size() <= index) {
+        out[0] = '\0';
+        return 1;
+    } /* empty text */
+    if (w.size() > index + 1) {
+        *why = "zu viele Werte";
+        return 0;
+    }
     const std::string word(w[index]);
     std::vector<char> buf(word.size() + 1);
     if (!Inp_Decode_Text(word.c_str(), buf.data(), (int)buf.size())) {
@@ -560,44 +641,67 @@ static int Take_Text(const std::vector<Word> &w, size_t index, char *out, int si
     return 1;
 }
 
-static int Take_Record(const std::vector<Word> &w, Splice_Input_Record *si,
-                       Inp_Read_Report *r, Read_Scratch *sc, const char **why)
+static int Take_Record(const std::vector<Word> &w, Splice_Input_Record *si, Inp_Read_Report *r,
+                       Read_Scratch *sc, const char **why)
 {
     const Word key = w[0];
     std::vector<Fld> &v = sc->fields;
     v.clear();
     int64_t a = 0, b = 0;
 
-    if (key == "SYSTEM") { System_Fields(si, v); }
-    else if (key == "PLATES") { Plate_Fields(si, v); }
-    else if (key == "FASTENER") { Fastener_Fields(si, v); }
-    else if (key == "OPTIONS") { Option_Fields(si, v); }
-    else if (key == "SPACINGS") { Spacing_Fields(si, v); }
-    else if (key == "GAMMAS") { Gamma_Fields(si, v); }
-    else if (key == "COMBINATIONS") { Lkom_Flag_Fields(si, v); }
-    else if (key == "PRINT") { Print_Fields(si, v); }
-    else if (key == "LAYOUT") {
+    if (key == "SYSTEM") {
+        System_Fields(si, v);
+    } else if (key == "PLATES") {
+        Plate_Fields(si, v);
+    } else if (key == "FASTENER") {
+        Fastener_Fields(si, v);
+    } else if (key == "OPTIONS") {
+        Option_Fields(si, v);
+    } else if (key == "SPACINGS") {
+        Spacing_Fields(si, v);
+    } else if (key == "GAMMAS") {
+        Gamma_Fields(si, v);
+    } else if (key == "COMBINATIONS") {
+        Lkom_Flag_Fields(si, v);
+    } else if (key == "PRINT") {
+        Print_Fields(si, v);
+    } else if (key == "LAYOUT") {
         if (w.size() < 2 || !Parse_Int(w[1], VBM_TYPE_FIRST, VBM_TYPE_LAST, &a)) {
             *why = "unbekannter Verbindungsmitteltyp";
             return 0;
         }
         Layout_Fields(si, VBM_TYPE_SLOT((int)a), v);
-        if (w.size() != 2 + v.size()) { *why = "falsche Anzahl Werte"; return 0; }
+        if (w.size() != 2 + v.size()) {
+            *why = "falsche Anzahl Werte";
+            return 0;
+        }
         return Take_Fields(w, 2, sc, why);
     } else if (key == "CATALOGUES") {
         int32_t h[CAT_HEADER_COUNT];
-        if (w.size() != 1 + CAT_HEADER_COUNT) { *why = "falsche Anzahl Werte"; return 0; }
+        if (w.size() != 1 + CAT_HEADER_COUNT) {
+            *why = "falsche Anzahl Werte";
+            return 0;
+        }
         for (int i = 0; i < CAT_HEADER_COUNT; i++) {
-            if (!Parse_Int(w[1 + i], -2147483648.0, 2147483647.0, &a)) { *why = "keine Zahl"; return 0; }
+            if (!Parse_Int(w[1 + i], -2147483648.0, 2147483647.0, &a)) {
+                *why = "keine Zahl";
+                return 0;
+            }
             h[i] = (int32_t)a;
         }
         memcpy(Stored_Catalogue_Headers, h, sizeof h);
         return 1;
     } else if (key == "GROUP") {
-        if (w.size() < 2 || !Parse_Int(w[1], 0, LKOM_GROUPS - 1, &a)) { *why = "falsche Gruppe"; return 0; }
+        if (w.size() < 2 || !Parse_Int(w[1], 0, LKOM_GROUPS - 1, &a)) {
+            *why = "falsche Gruppe";
+            return 0;
+        }
         Lkom_Group *g = &si->lkom.groups[a];
         Group_Fields(g, v);
-        if (w.size() != 2 + v.size()) { *why = "falsche Anzahl Werte"; return 0; }
+        if (w.size() != 2 + v.size()) {
+            *why = "falsche Anzahl Werte";
+            return 0;
+        }
         return Take_Fields(w, 2, sc, why);
     } else if (key == "ENTRY") {
         if (w.size() < 3 || !Parse_Int(w[1], 0, LKOM_GROUPS - 1, &a)
@@ -608,29 +712,47 @@ static int Take_Record(const std::vector<Word> &w, Splice_Input_Record *si,
         Lkom_Entry *e = &si->lkom.groups[a].entries[b];
         Lkom_Entry scratch = *e;
         Entry_Fields(&scratch, v);
-        if (w.size() > 3 + v.size() + 1) { *why = "zu viele Werte"; return 0; }
+        if (w.size() > 3 + v.size() + 1) {
+            *why = "zu viele Werte";
+            return 0;
+        }
         if (!Take_Fields(w, 3, sc, why)) return 0;
         if (!Take_Text(w, 3 + v.size(), scratch.comment, sizeof scratch.comment, why)) return 0;
         *e = scratch;
         return 1;
     } else if (key == "ACTION") {
-        if (w.size() < 2 || !Parse_Int(w[1], 0, CHAR_ACTION_COUNT - 1, &a)) { *why = "falsche Einwirkung"; return 0; }
+        if (w.size() < 2 || !Parse_Int(w[1], 0, CHAR_ACTION_COUNT - 1, &a)) {
+            *why = "falsche Einwirkung";
+            return 0;
+        }
         Char_Action_Rec scratch = si->Char_Actions[a];
         Action_Fields(&scratch, v);
-        if (w.size() > 2 + v.size() + 1) { *why = "zu viele Werte"; return 0; }
+        if (w.size() > 2 + v.size() + 1) {
+            *why = "zu viele Werte";
+            return 0;
+        }
         if (!Take_Fields(w, 2, sc, why)) return 0;
         if (!Take_Text(w, 2 + v.size(), scratch.remark, sizeof scratch.remark, why)) return 0;
         si->Char_Actions[a] = scratch;
         return 1;
     } else if (key == "REMARKS") {
-        if (w.size() < 2 || !Parse_Int(w[1], 0, 1, &a)) { *why = "falsche Kennung"; return 0; }
+        if (w.size() < 2 || !Parse_Int(w[1], 0, 1, &a)) {
+            *why = "falsche Kennung";
+            return 0;
+        }
         if (a == 0) {
-            if (w.size() != 2) { *why = "zu viele Werte"; return 0; }
+            if (w.size() != 2) {
+                *why = "zu viele Werte";
+                return 0;
+            }
             free(si->Vorbemerkungen_Text);
             si->Vorbemerkungen_Text = nullptr;
             return 1;
         }
-        if (w.size() > 3) { *why = "zu viele Werte"; return 0; }
+        if (w.size() > 3) {
+            *why = "zu viele Werte";
+            return 0;
+        }
         const std::string word = w.size() == 3 ? std::string(w[2]) : std::string();
         char *text = (char *)malloc(word.size() + 1);
         Check_Alloc_Or_Exit(text);
@@ -647,7 +769,10 @@ static int Take_Record(const std::vector<Word> &w, Splice_Input_Record *si,
         *why = "unbekannter Datensatz";
         return 0;
     }
-    if (w.size() != 1 + v.size()) { *why = "falsche Anzahl Werte"; return 0; }
+    if (w.size() != 1 + v.size()) {
+        *why = "falsche Anzahl Werte";
+        return 0;
+    }
     /* Whole-record groups are parsed first and then assigned, so a bad value changes nothing. */
     return Take_Fields(w, 1, sc, why);
 }
@@ -675,7 +800,10 @@ static int Read_Lines(Line_Reader *lr, Splice_Input_Record *si, Inp_Read_Report 
             const long at = Line_Reader_Offset(lr);
             *annex_at = at >= 0 ? at : -2;
         }
-        if (too_long) { bad("Zeile zu lang"); continue; }
+        if (too_long) {
+            bad("Zeile zu lang");
+            continue;
+        }
         Split(line, w);
         if (w.empty() || w[0][0] == '#') continue;
         if (!seen_head) {
@@ -688,7 +816,10 @@ static int Read_Lines(Line_Reader *lr, Splice_Input_Record *si, Inp_Read_Report 
             seen_head = 1;
             continue;
         }
-        if (w[0] == "END") { r->complete = 1; break; }
+        if (w[0] == "END") {
+            r->complete = 1;
+            break;
+        }
         if (w[0] == Annex_Keyword) break;
         const char *why = "unlesbar";
         if (Take_Record(w, si, r, &scratch, &why)) r->records++;
@@ -736,7 +867,8 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
     snprintf(l1, sizeof l1, "Die Eingabedatei %s", path);
     struct stat st;
     if (stat(path, &st) == 0 && S_ISDIR(st.st_mode)) {
-        Show_File_Message("Fehler", l1, "ist ein Ordner und keine Datei.", "Es gelten die Vorgaben.");
+        Show_File_Message("Fehler", l1, "ist ein Ordner und keine Datei.",
+                          "Es gelten die Vorgaben.");
         return 0;
     }
     FILE *f = fopen(path, "rb");
@@ -793,7 +925,10 @@ int Adjust_Old_Input_Values(Splice_Input_Record *si)
     if (!c) return 0;
     int32_t row = -1;
     for (int32_t i = 0; i < c->n_rows && i < VBM_CAT_MAX_ROWS; i++)
-        if (fabs(c->rows[i].d - si->d) < 0.001) { row = i; break; }
+        if (fabs(c->rows[i].d - si->d) < 0.001) {
+            row = i;
+            break;
+        }
     if (row < 0 || row == si->vbm_row) return 0;
     si->vbm_row = row;
     return 1;

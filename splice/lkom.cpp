@@ -119,7 +119,8 @@ static int File_Code_Page(FILE *f)
     std::string sample;
     char buf[65536];
     size_t n;
-    while (sample.size() < (16u << 20) && (n = fread(buf, 1, sizeof buf, f)) > 0) sample.append(buf, n);
+    while (sample.size() < (16u << 20) && (n = fread(buf, 1, sizeof buf, f)) > 0)
+        sample.append(buf, n);
     const int whole = feof(f);
     rewind(f);
     if (!whole) {
@@ -149,7 +150,8 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
         if (c == EOF && line.empty()) break;
         line_no++;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line_no == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);   /* byte-order mark */
+        if (line_no == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0)
+            line.erase(0, 3); /* byte-order mark */
 
         const char *p = line.c_str();
         while (*p == ' ' || *p == '\t') p++;
@@ -157,16 +159,22 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
 
         double kmod, acc, M, N, V;
         if (!Next_Number(&p, &kmod) || !Next_Number(&p, &acc) || !Next_Number(&p, &M)
-            || !Next_Number(&p, &N) || !Next_Number(&p, &V)
-            || kmod <= 0.0 || kmod > 2.0 || (acc != 0.0 && acc != 1.0)) {
+            || !Next_Number(&p, &N) || !Next_Number(&p, &V) || kmod <= 0.0 || kmod > 2.0
+            || (acc != 0.0 && acc != 1.0)) {
             Note_Bad(r, line_no, 1);
             continue;
         }
         while (*p == ' ' || *p == '\t') p++;
         int g = Group_Of_Kmod(t, kmod);
-        if (g < 0) { Note_Bad(r, line_no, 2); continue; }
+        if (g < 0) {
+            Note_Bad(r, line_no, 2);
+            continue;
+        }
         int e = Lkom_Free_Entry(t, g);
-        if (e < 0) { Note_Bad(r, line_no, 3); continue; }
+        if (e < 0) {
+            Note_Bad(r, line_no, 3);
+            continue;
+        }
         Lkom_Entry *en = &t->groups[g].entries[e];
         Clear_Entry(en);
         en->used = 1;
@@ -176,7 +184,8 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
         en->V_d = V;
         en->kled = -1;
         std::string comment = To_Cp850(p, code_page);
-        while (!comment.empty() && (comment.back() == ' ' || comment.back() == '\t')) comment.pop_back();
+        while (!comment.empty() && (comment.back() == ' ' || comment.back() == '\t'))
+            comment.pop_back();
         snprintf(en->comment, sizeof en->comment, "%s", comment.c_str());
         r->imported++;
     }
@@ -204,9 +213,9 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
     Fill_Message(line);
     int shown = r.bad < ASCII_IMPORT_BAD_MAX ? r.bad : ASCII_IMPORT_BAD_MAX;
     for (int i = 0; i < shown; i++) {
-        const char *why = r.bad_kinds[i] == 2 ? "mehr als 10 verschiedene kmod-Werte"
-                        : r.bad_kinds[i] == 3 ? "die Gruppe ist voll"
-                                              : "nicht lesbar";
+        const char *why = r.bad_kinds[i] == 2   ? "mehr als 10 verschiedene kmod-Werte"
+                          : r.bad_kinds[i] == 3 ? "die Gruppe ist voll"
+                                                : "nicht lesbar";
         snprintf(line, sizeof line, "Zeile %d übersprungen: %s"_cp850, (int)r.bad_lines[i], why);
         Fill_Message(line);
     }
@@ -254,7 +263,7 @@ typedef struct Gen_Comb {
 static int Same_Values(const Lkom_Entry *a, double M, double N, double V, int acc)
 {
     return a->accidental == acc && fabs(a->M_d - M) < 1e-9 && fabs(a->N_d - N) < 1e-9
-        && fabs(a->V_d - V) < 1e-9;
+           && fabs(a->V_d - V) < 1e-9;
 }
 
 static void Store_Comb(const Char_Action_Rec *act, const Gen_Comb *c, Lkom_Table *t,
@@ -278,7 +287,10 @@ static void Store_Comb(const Char_Action_Rec *act, const Gen_Comb *c, Lkom_Table
         }
     }
     int e = Lkom_Free_Entry(t, g);
-    if (e < 0) { r->cut++; return; }
+    if (e < 0) {
+        r->cut++;
+        return;
+    }
     grp->used = 1;
     grp->kled = g;
     grp->source = 1;
@@ -300,8 +312,8 @@ static void Store_Comb(const Char_Action_Rec *act, const Gen_Comb *c, Lkom_Table
     std::string text;
     for (int k = 0; k < c->n; k++) {
         char part[32];
-        snprintf(part, sizeof part, "%s%.2f*LF%d", k ? " + " : "", c->factors[k][0] * c->factors[k][1],
-                 (int)c->actions[k] + 1);
+        snprintf(part, sizeof part, "%s%.2f*LF%d", k ? " + " : "",
+                 c->factors[k][0] * c->factors[k][1], (int)c->actions[k] + 1);
         text += part;
     }
     snprintf(en->comment, sizeof en->comment, "%s", text.c_str());
@@ -314,7 +326,7 @@ static void Add_Action(Gen_Comb *c, int action, double f1, double f2, int kled)
     c->factors[c->n][0] = f1;
     c->factors[c->n][1] = f2;
     c->n++;
-    if (kled > c->kled) c->kled = kled;   /* the shortest class governs */
+    if (kled > c->kled) c->kled = kled; /* the shortest class governs */
 }
 
 int Do_Generate_Lkoms(const Char_Action_Rec *act, Lkom_Table *t, Lkom_Generation_Report *report)
@@ -393,7 +405,8 @@ void Regenerate_Lkoms_If_Generated(void)
         Init_Message();
         Set_Message_Symbol(1, 0, 0, 0);
         Set_Message_Title("Hinweis");
-        snprintf(line, sizeof line, "%d Lastkombinationen passen nicht mehr in ihre Gruppe", (int)r.cut);
+        snprintf(line, sizeof line, "%d Lastkombinationen passen nicht mehr in ihre Gruppe",
+                 (int)r.cut);
         Fill_Message(line);
         Fill_Message("(höchstens 1000 je Gruppe) und fehlen."_cp850);
         Draw_Message();

@@ -4,7 +4,4 @@
 */
 #include "splice/splice_app.h"
 
-int main(int argc, char **argv)
-{
-    return Splice_Main(argc, argv);
-}
+int main(int argc, char **argv) { return Splice_Main(argc, argv); }

@@ -20,10 +20,10 @@
 int32_t Current_Page = PAGE_SYSTEM;
 
 enum {
-    CODE_BREAK = 100,       /* Esc and the window's close */
-    CODE_MENU = 900,        /* the mouse entered the icon menu's bar */
-    CODE_REGISTER = 1000,   /* + page */
-    CODE_AREA = 2000        /* an event in the view area */
+    CODE_BREAK = 100,     /* Esc and the window's close */
+    CODE_MENU = 900,      /* the mouse entered the icon menu's bar */
+    CODE_REGISTER = 1000, /* + page */
+    CODE_AREA = 2000      /* an event in the view area */
 };
 
 static int Main_Area = -1;
@@ -35,7 +35,7 @@ static char Status_Text[SPLICE_PATH_MAX + 16];
 /* Draw the confirmation line into the band above the register (blank when there is none). */
 static void Draw_Status(void)
 {
-    if (Main_Area < 0) return;   /* no sheet */
+    if (Main_Area < 0) return; /* no sheet */
     int fg = pxQFgc();
     pxFgc(GetVELColor(-1));
     pxRect(10, 8, NPIXEL_X - 360, 44);
@@ -61,13 +61,12 @@ void Set_Nad_Pointers(void)
     Nad_EC3_Params_Ptr = Get_NAD_EC3_Params();
 }
 
-static const char *const Page_Labels[PAGE_COUNT] = {
-    "System", "Verbindungsmittel", "Anordnung", "Schnittgr\x94\xe1" "en", "Ausnutzungen"};
+static const char *const Page_Labels[PAGE_COUNT] = {"System", "Verbindungsmittel", "Anordnung",
+                                                    "Schnittgr\x94\xe1"
+                                                    "en",
+                                                    "Ausnutzungen"};
 
-const char *Page_Label(int page)
-{
-    return page >= 0 && page < PAGE_COUNT ? Page_Labels[page] : "";
-}
+const char *Page_Label(int page) { return page >= 0 && page < PAGE_COUNT ? Page_Labels[page] : ""; }
 
 const char *Page_Help_Key(int page)
 {
@@ -100,7 +99,7 @@ static void Print_To_Pdf(void)
     Print_Hold_Files(0);
     if (r != 0) {
         Print_Put_In_Place(0);
-        return;   /* the error was shown by the print list's writer */
+        return; /* the error was shown by the print list's writer */
     }
     char pdf[SPLICE_PATH_MAX + 8];
     snprintf(pdf, sizeof pdf, "%s.pdf", Oli_File_Name);
@@ -123,7 +122,7 @@ static void Print_Action(int code)
         return;
     }
     int r = Compute_And_Print(1);
-    if (r != 0) return;   /* the error was shown by the print list's writer */
+    if (r != 0) return; /* the error was shown by the print list's writer */
     if (code == MENU_PREVIEW) {
         Oli_View_File(Oli_File_Name);
     } else {
@@ -146,7 +145,7 @@ int Ask_End_Program(void)
     if (a < 0) return 0;
     Trim_Page_Texts();
     if (a == 1 && !Write_Splice_Input_File(Inp_File_Name, &Splice_Input))
-        return 0;   /* the save failed: stay, so that nothing is lost */
+        return 0; /* the save failed: stay, so that nothing is lost */
     return 1;
 }
 
@@ -154,7 +153,7 @@ int Main_Menu_Action(int code)
 {
     switch (code) {
     case MENU_NAD:
-        Set_Status("");   /* what was saved may change from here on */
+        Set_Status(""); /* what was saved may change from here on */
         Run_NAD_Selection_Sheet();
         Set_Nad_Pointers();
         Refresh_Char_Actions();
@@ -165,9 +164,7 @@ int Main_Menu_Action(int code)
         return 0;
     case MENU_PREVIEW:
     case MENU_PRINT:
-    case MENU_PLANS:
-        Print_Action(code);
-        return 0;
+    case MENU_PLANS: Print_Action(code); return 0;
     case MENU_SAVE: {
         Trim_Page_Texts();
         /* A failed save keeps the box of its writer; a good one is confirmed on the sheet, where
@@ -175,18 +172,13 @@ int Main_Menu_Action(int code)
         char text[sizeof Status_Text];
         if (Write_Splice_Input_File(Inp_File_Name, &Splice_Input))
             snprintf(text, sizeof text, "gespeichert: %s", Inp_File_Name);
-        else
-            text[0] = 0;
+        else text[0] = 0;
         Set_Status(text);
         return 0;
     }
-    case MENU_HELP:
-        Helpview(Page_Help_Key(Current_Page));
-        return 0;
-    case MENU_END:
-        return Ask_End_Program();
-    default:
-        return 0;
+    case MENU_HELP: Helpview(Page_Help_Key(Current_Page)); return 0;
+    case MENU_END: return Ask_End_Program();
+    default: return 0;
     }
 }
 
@@ -200,7 +192,7 @@ static int Sheet_Key(void)
     int key = hitkey();
     if (key == -1) return 0;
     getkey();
-    if (key == 27) return getkeymask() == 1 || Ask_End_Program();   /* Esc */
+    if (key == 27) return getkeymask() == 1 || Ask_End_Program(); /* Esc */
     if (key == KEY_F1) Helpview(Page_Help_Key(Current_Page));
     return 0;
 }
@@ -240,7 +232,8 @@ int Run_Main_Sheet(void)
 {
     Set_Nad_Pointers();
     int x2 = NPIXEL_X - 1, y2 = NPIXEL_Y - 1;
-    Define_Prop_Sheet(0, 0, x2, y2, 0, 0, Splice_Title_Line[0] ? Splice_Title_Line : Bauteilkennung, 0, 1);
+    Define_Prop_Sheet(0, 0, x2, y2, 0, 0, Splice_Title_Line[0] ? Splice_Title_Line : Bauteilkennung,
+                      0, 1);
     Set_Windows_Break_Button(CODE_BREAK);
 
     /* The bar sits at the right edge of the screen and reaches over all eight buttons. */
@@ -251,7 +244,8 @@ int Run_Main_Sheet(void)
     Set_Escape_Area_to_MouseMoveEvent(menu_area, 1);
 
     int reg = Add_Register_to_PS(10, 50, 24);
-    for (int i = 0; i < PAGE_COUNT; i++) Add_Member_to_Register(reg, Page_Labels[i], 150, CODE_REGISTER + i);
+    for (int i = 0; i < PAGE_COUNT; i++)
+        Add_Member_to_Register(reg, Page_Labels[i], 150, CODE_REGISTER + i);
     if (Current_Page < 0 || Current_Page >= PAGE_COUNT) Current_Page = PAGE_SYSTEM;
     Select_Member_of_Register(reg, Current_Page);
 
@@ -259,7 +253,8 @@ int Run_Main_Sheet(void)
     Main_Area_Y1 = 80;
     Main_Area_X2 = x2 - 10;
     Main_Area_Y2 = y2 - 10;
-    int esc = Add_Escape_Area_to_PS(Main_Area_X1, Main_Area_Y1, Main_Area_X2 - 17, Main_Area_Y2, CODE_AREA);
+    int esc = Add_Escape_Area_to_PS(Main_Area_X1, Main_Area_Y1, Main_Area_X2 - 17, Main_Area_Y2,
+                                    CODE_AREA);
     Set_Escape_Area_to_MouseMoveEvent(esc, 1);
     Main_Area = SVA_Create(Main_Area_X1, Main_Area_Y1, Main_Area_X2, Main_Area_Y2, 0, 1);
     SVA_Set_Hover_Key_Return(Main_Area, 1);
@@ -284,7 +279,7 @@ int Run_Main_Sheet(void)
             Draw_Current_Page();
         } else if (code == CODE_AREA) {
             if (hitkey() == -1 && SVA_Handle_Input(Main_Area)) {
-                if (Status_Text[0]) Set_Status("");   /* the saved state is left behind */
+                if (Status_Text[0]) Set_Status(""); /* the saved state is left behind */
                 Page_After_Input(Current_Page);
                 Draw_Current_Page();
             }

@@ -21,7 +21,15 @@
 #include "results/results.h"
 
 /* Column x of the combination rows. */
-enum { COL_NR = 12, COL_M = 50, COL_N = 160, COL_V = 270, COL_ACC = 380, COL_TEXT = 480, COL_DEL = 1060 };
+enum {
+    COL_NR = 12,
+    COL_M = 50,
+    COL_N = 160,
+    COL_V = 270,
+    COL_ACC = 380,
+    COL_TEXT = 480,
+    COL_DEL = 1060
+};
 
 static const char *const Kled_Texts[5] = {"st\x84ndig", "lang", "mittel", "kurz", "sehr kurz"};
 
@@ -54,11 +62,14 @@ static void Action_Rows(int *r)
         Wdg_Padded_Text_Field(COL_NR + 710, y, a->remark, 32, &state);
         /* the factors the annex gives the action: gamma unfavourable / favourable, psi leading
         ** / accompanying */
-        Wdg_Printf_Text(COL_NR + 1000, y, "\xC0 %.2f/%.2f  \xB8 %.2f/%.2f", a->gamma_sup, a->gamma_inf,
-                        a->psi_dom, a->psi_sub);
+        Wdg_Printf_Text(COL_NR + 1000, y, "\xC0 %.2f/%.2f  \xB8 %.2f/%.2f", a->gamma_sup,
+                        a->gamma_inf, a->psi_dom, a->psi_sub);
         (*r)++;
     }
-    Wdg_Draw_Check_Box(COL_NR, Page_Row_Y((*r)++), "Schnee \x81" "ber NN + 1000 m", &s->snow_above_1000, nullptr);
+    Wdg_Draw_Check_Box(COL_NR, Page_Row_Y((*r)++),
+                       "Schnee \x81"
+                       "ber NN + 1000 m",
+                       &s->snow_above_1000, nullptr);
 }
 
 static void Generated_Rows(int *r)
@@ -80,8 +91,8 @@ static void Generated_Rows(int *r)
         /* the number the utilisation page names as "maßgebend: Gruppe g" */
         snprintf(t, sizeof t, "Gruppe %d", g + 1);
         Page_Heading(*r, t);
-        snprintf(t, sizeof t, "KLED %s, k_mod = %.2f", grp->kled >= 0 && grp->kled < 5 ? Kled_Texts[grp->kled] : "?",
-                 kmod);
+        snprintf(t, sizeof t, "KLED %s, k_mod = %.2f",
+                 grp->kled >= 0 && grp->kled < 5 ? Kled_Texts[grp->kled] : "?", kmod);
         Wdg_Draw_Text(COL_M + 60, Page_Row_Y((*r)++), t, nullptr);
         int hy = Page_Row_Y(*r);
         Wdg_Draw_Text(COL_NR, hy, "Nr", nullptr);
@@ -99,7 +110,11 @@ static void Generated_Rows(int *r)
             Wdg_Float_Field(COL_M, y, &en->M_d, 8, 2, &ro);
             Wdg_Float_Field(COL_N, y, &en->N_d, 8, 2, &ro);
             Wdg_Float_Field(COL_V, y, &en->V_d, 8, 2, &ro);
-            if (en->accidental) Wdg_Draw_Text(COL_ACC, y, "au\xe1" "ergew.", nullptr);
+            if (en->accidental)
+                Wdg_Draw_Text(COL_ACC, y,
+                              "au\xe1"
+                              "ergew.",
+                              nullptr);
             Wdg_Draw_Text(COL_TEXT, y, en->comment, nullptr);
             (*r)++;
             shown++;
@@ -147,7 +162,8 @@ static void Combination_Rows(int *r)
         Wdg_Option_Button(COL_M + 60, y, "k_mod", 0, &grp->kmod_source, &Page_Active);
         int kstate = grp->kmod_source == 0 ? 1 : 0;
         if (grp->kmod_source == 0) {
-            Wdg_Limited_Float_Field(COL_M + 150, y, &grp->kmod, 1.0, 6, 2, 0.1, 1.5, "k_mod", &kstate);
+            Wdg_Limited_Float_Field(COL_M + 150, y, &grp->kmod, 1.0, 6, 2, 0.1, 1.5, "k_mod",
+                                    &kstate);
         } else {
             /* The kmod the checks take, greyed; it follows the class and the service class.
             ** The preset beside it is neither shown nor touched. */
@@ -162,7 +178,10 @@ static void Combination_Rows(int *r)
         Wdg_Draw_Text(COL_M, y, "M_d [kNm]", nullptr);
         Wdg_Draw_Text(COL_N, y, "N_d [kN]", nullptr);
         Wdg_Draw_Text(COL_V, y, "V_d [kN]", nullptr);
-        Wdg_Draw_Text(COL_ACC, y, "au\xe1" "ergew.", nullptr);
+        Wdg_Draw_Text(COL_ACC, y,
+                      "au\xe1"
+                      "ergew.",
+                      nullptr);
         Wdg_Draw_Text(COL_TEXT, y, "Kommentar", nullptr);
         (*r)++;
         /* A group holds up to 1000 rows: the view area asks for those in view only. */
@@ -192,20 +211,23 @@ void Page_Schnittgroessen(int area)
         (void)area;
         return;
     }
-    Page_Heading(r++, "Bemessungsschnittgr\x94\xe1" "en je Lastkombination");
+    Page_Heading(r++, "Bemessungsschnittgr\x94\xe1"
+                      "en je Lastkombination");
     Combination_Rows(&r);
     Wdg_Draw_Text_Hotspot(PAGE_LABEL_X, Page_Row_Y(r++), "+ Gruppe hinzuf\x81gen", ACT_ADD_GROUP,
                           &Page_Shadow.action, nullptr);
     r++;
     Page_Heading(r++, "Import");
-    Page_Label(r, "ASCII-Datei (kmod au\xe1" "ergew. M_d N_d V_d Kommentar)");
+    Page_Label(r, "ASCII-Datei (kmod au\xe1"
+                  "ergew. M_d N_d V_d Kommentar)");
     Wdg_Text_Field_Visible(PAGE_FIELD_X + 100, Page_Row_Y(r), Page_Shadow.import_path,
                            (int)sizeof Page_Shadow.import_path - 1, 40, nullptr);
     Wdg_Draw_Text_Hotspot(PAGE_FIELD_X + 480, Page_Row_Y(r++), "importieren", ACT_ASCII_IMPORT,
                           &Page_Shadow.action, nullptr);
     if (Morvelab_Available())
         Wdg_Draw_Text_Hotspot(PAGE_LABEL_X + 10, Page_Row_Y(r++),
-                              "Schnittgr\x94\xe1" "en aus einem anderen Bauteil importieren ...",
+                              "Schnittgr\x94\xe1"
+                              "en aus einem anderen Bauteil importieren ...",
                               ACT_COMPONENT_IMPORT, &Page_Shadow.action, nullptr);
     Wdg_Draw_Text_Hotspot(PAGE_LABEL_X + 10, Page_Row_Y(r++), "alle Lastkombinationen l\x94schen",
                           ACT_DELETE_ALL, &Page_Shadow.action, nullptr);
@@ -243,15 +265,18 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
     Wdg_Set_Font(4096 | 0x10000);
     Wdg_Set_Fg_Colour(total <= UTIL_LIMIT ? GREEN_CI : RED_CI);
     Wdg_Printf_Text(PAGE_LABEL_X + 10, y, "%s: maximale Ausnutzung %.1f %%",
-                    total <= UTIL_LIMIT ? "Nachweis erf\x81llt" : "Nachweis NICHT erf\x81llt", total * 100.0);
+                    total <= UTIL_LIMIT ? "Nachweis erf\x81llt" : "Nachweis NICHT erf\x81llt",
+                    total * 100.0);
     Wdg_Set_Fg_Colour(BLACK_CI);
     Wdg_Set_Font(4096);
     if (Governing_Lkom.group >= 0) {
         const Lkom_Entry *e = Get_Lkom_Entry(Governing_Lkom.group, Governing_Lkom.entry);
         if (e)
-            Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++),
-                            "ma\xe1gebend: Gruppe %d, Kombination %d (M_d = %.2f kNm, N_d = %.2f kN, V_d = %.2f kN)",
-                            (int)Governing_Lkom.group + 1, (int)Governing_Lkom.entry + 1, e->M_d, e->N_d, e->V_d);
+            Wdg_Printf_Text(
+                PAGE_LABEL_X + 10, Page_Row_Y(r++),
+                "ma\xe1gebend: Gruppe %d, Kombination %d (M_d = %.2f kNm, N_d = %.2f kN, V_d = %.2f kN)",
+                (int)Governing_Lkom.group + 1, (int)Governing_Lkom.entry + 1, e->M_d, e->N_d,
+                e->V_d);
     }
 }
 
@@ -289,7 +314,8 @@ static void Add_Group(void)
         e->kled = -1;
         return;
     }
-    Msg_Hint_In_Mode(MSG_BOX, "Es gibt h\x94" "chstens 10 Gruppen");
+    Msg_Hint_In_Mode(MSG_BOX, "Es gibt h\x94"
+                              "chstens 10 Gruppen");
 }
 
 /* The import from another component: the selection tool writes its result as an ASCII import
@@ -297,7 +323,8 @@ static void Add_Group(void)
 static void Component_Import(void)
 {
     char result[SPLICE_PATH_MAX];
-    if (!Exchange_Run_Selection_Tool(Bauteilkennung, (int)Splice_File_Number, result, sizeof result))
+    if (!Exchange_Run_Selection_Tool(Bauteilkennung, (int)Splice_File_Number, result,
+                                     sizeof result))
         return;
     Import_Lkom_Ascii_With_Message(result, &Splice_Input.lkom);
 }
@@ -312,7 +339,7 @@ static void Take_Row_Values(void)
     double d1 = Get_Vbm_Row_Value(t, s->vbm_row, "d1");
     if (dk > 0.0) s->d_k = dk;
     if (d1 > 0.0) s->d_2 = d1;
-    if (t == 30) s->d_bolt = s->d;   /* a bolt is its own bolt */
+    if (t == 30) s->d_bolt = s->d; /* a bolt is its own bolt */
 }
 
 /* Take the type, size and length chosen on the fastener page; 1 when the type or size changed
@@ -337,7 +364,8 @@ static int Fastener_Page_Choice(void)
             return 1;
         }
     }
-    if (Page_Shadow.row != s->vbm_row && Page_Shadow.row >= 0 && Page_Shadow.row < Page_Shadow.row_count) {
+    if (Page_Shadow.row != s->vbm_row && Page_Shadow.row >= 0
+        && Page_Shadow.row < Page_Shadow.row_count) {
         s->vbm_row = Page_Shadow.row;
         s->d = Get_Vbm_Diameter((Vbm_Type_Code)s->vbm_type, s->vbm_row);
         if (Get_Vbm_Row_Length_Count((Vbm_Type_Code)s->vbm_type, s->vbm_row) > 0) {
@@ -348,9 +376,11 @@ static int Fastener_Page_Choice(void)
         return 1;
     }
     if (Page_Shadow.length_pos >= 0
-        && Page_Shadow.length_pos < Get_Vbm_Row_Length_Count((Vbm_Type_Code)s->vbm_type, s->vbm_row)) {
+        && Page_Shadow.length_pos
+               < Get_Vbm_Row_Length_Count((Vbm_Type_Code)s->vbm_type, s->vbm_row)) {
         s->l = Get_Vbm_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, Page_Shadow.length_pos);
-        s->l_ef = Get_Vbm_Eff_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, Page_Shadow.length_pos);
+        s->l_ef =
+            Get_Vbm_Eff_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, Page_Shadow.length_pos);
     }
     return 0;
 }
@@ -395,9 +425,15 @@ int Page_After_Input(int page)
         /* A spacing switched to the user's value starts from what the pattern has, so that
         ** ticking the box alone changes nothing. */
         Page_Present_Rec *pr = &Page_Shadow.present;
-        struct { int32_t user; double *v; double present; } rows[] = {
-            {s->a1_user, &s->a1, pr->a1}, {s->a2_user, &s->a2, pr->a2}, {s->a3_user, &s->a3, pr->a3},
-            {s->a4_user, &s->a4, pr->a4}, {s->e1_user, &s->e1, pr->e1}};
+        struct {
+            int32_t user;
+            double *v;
+            double present;
+        } rows[] = {{s->a1_user, &s->a1, pr->a1},
+                    {s->a2_user, &s->a2, pr->a2},
+                    {s->a3_user, &s->a3, pr->a3},
+                    {s->a4_user, &s->a4, pr->a4},
+                    {s->e1_user, &s->e1, pr->e1}};
         for (auto &row : rows)
             if (row.user && *row.v < 0.1 && row.present > 0.0) *row.v = row.present;
         return 1;
@@ -424,7 +460,8 @@ int Page_After_Input(int page)
             int g = act - ACT_ADD_ROW;
             int e = Lkom_Free_Entry(&s->lkom, g);
             if (e < 0) {
-                Msg_Hint_In_Mode(MSG_BOX, "Eine Gruppe fasst h\x94" "chstens 1000 Lastkombinationen");
+                Msg_Hint_In_Mode(MSG_BOX, "Eine Gruppe fasst h\x94"
+                                          "chstens 1000 Lastkombinationen");
             } else {
                 Lkom_Entry *en = &s->lkom.groups[g].entries[e];
                 memset(en, 0, sizeof *en);
@@ -436,7 +473,6 @@ int Page_After_Input(int page)
         }
         return 1;
     }
-    default:
-        return 1;
+    default: return 1;
     }
 }

@@ -43,8 +43,8 @@ void Page_Float(int row, const char *label, double *var, int decimals, double lo
                 const char *name)
 {
     Page_Label(row, label);
-    Wdg_Limited_Float_Field(PAGE_FIELD_X, Page_Row_Y(row), var, 1.0, 8, decimals, lower, upper, name,
-                            nullptr);
+    Wdg_Limited_Float_Field(PAGE_FIELD_X, Page_Row_Y(row), var, 1.0, 8, decimals, lower, upper,
+                            name, nullptr);
 }
 
 /* Choice slots: the texts of a choice field must outlive the drawing of the page. */
@@ -54,10 +54,10 @@ static std::string Choice_Store[PAGE_CHOICE_SLOTS];
 ** version) is drawn on a shadow with one more entry for that value, so that looking at the
 ** page changes nothing; a pick from the list is written back by Page_Choice_Commit. */
 typedef struct Choice_Pending {
-    int *var;               /* the stored value */
-    int count;              /* entries of the list proper */
-    int shadow;             /* what the field shows: count for the stored value */
-    std::string texts;      /* the list with the extra entry */
+    int *var;          /* the stored value */
+    int count;         /* entries of the list proper */
+    int shadow;        /* what the field shows: count for the stored value */
+    std::string texts; /* the list with the extra entry */
 } Choice_Pending;
 
 enum { CHOICE_PENDING_MAX = 32 };
@@ -72,20 +72,22 @@ void Page_Choice_Commit(void)
         Choice_Pending *p = &Pending[i];
         if (p->shadow >= 0 && p->shadow < p->count) {
             *p->var = p->shadow;
-            p->shadow = p->count = 0;   /* taken */
+            p->shadow = p->count = 0; /* taken */
         }
     }
 }
 
 /* The texts of a list in the fixed-stride form of the choice field. */
-static std::string Choice_Texts(const Mat_List_Item *items, int count, const char *extra, size_t *stride)
+static std::string Choice_Texts(const Mat_List_Item *items, int count, const char *extra,
+                                size_t *stride)
 {
     size_t w = extra ? strlen(extra) + 1 : 2;
     for (int i = 0; i < count; i++) w = std::max(w, strlen(items[i].text ? items[i].text : "") + 1);
     int n = count + (extra ? 1 : 0);
     std::string texts(w * (size_t)n, '\0');
     for (int i = 0; i < count; i++)
-        memcpy(&texts[w * (size_t)i], items[i].text ? items[i].text : "", strlen(items[i].text ? items[i].text : ""));
+        memcpy(&texts[w * (size_t)i], items[i].text ? items[i].text : "",
+               strlen(items[i].text ? items[i].text : ""));
     if (extra) memcpy(&texts[w * (size_t)count], extra, strlen(extra));
     *stride = w;
     return texts;
@@ -103,7 +105,8 @@ void Page_Choice(int slot, int x, int y, const Mat_List_Item *items, int count, 
         p->count = count;
         p->shadow = count;
         p->texts = Choice_Texts(items, count, extra, &stride);
-        Wdg_Choice_Field(x, y, p->texts.data(), nullptr, (int)stride, count + 1, &p->shadow, nullptr);
+        Wdg_Choice_Field(x, y, p->texts.data(), nullptr, (int)stride, count + 1, &p->shadow,
+                         nullptr);
         return;
     }
     std::string texts = Choice_Texts(items, count, nullptr, &stride);
@@ -125,7 +128,9 @@ void Page_Choice_Texts(int slot, int x, int y, const char *const *texts, int cou
 
 static const char *const Splice_Kind_Texts[3] = {"Biegesto\xe1", "Zugsto\xe1", "Drucksto\xe1"};
 static const char *const Conn_Kind_Texts[4] = {"Seitenh\x94lzer", "Bleche innen",
-                                               "Bleche au\xe1" "en", "Blatt"};
+                                               "Bleche au\xe1"
+                                               "en",
+                                               "Blatt"};
 /* Steel grades offered for plates and for the steel of dowels and bolts. */
 static const uint32_t Steel_Codes[3] = {5, 6, 7};
 /* Bolts also come in the strength classes of EN ISO 898-1: FK 4.6, 4.8, 5.6, 5.8, 8.8, 10.9. */
@@ -133,13 +138,11 @@ static const uint32_t Bolt_Class_Codes[6] = {23, 24, 25, 26, 27, 28};
 
 static int Uses_Plates(void)
 {
-    return Splice_Input.connection_kind == CONN_INNER_PLATES || Splice_Input.connection_kind == CONN_OUTER_PLATES;
+    return Splice_Input.connection_kind == CONN_INNER_PLATES
+           || Splice_Input.connection_kind == CONN_OUTER_PLATES;
 }
 
-static int Uses_Side_Timbers(void)
-{
-    return Splice_Input.connection_kind == CONN_SIDE_TIMBERS;
-}
+static int Uses_Side_Timbers(void) { return Splice_Input.connection_kind == CONN_SIDE_TIMBERS; }
 
 void Page_System(int area)
 {
@@ -153,7 +156,8 @@ void Page_System(int area)
         run = Splice_Calc_Prepared();
     }
     int r = 0;
-    Page_Heading(r++, "Sto\xe1" "art");
+    Page_Heading(r++, "Sto\xe1"
+                      "art");
     for (int i = 0; i < 3; i++)
         Wdg_Option_Button(PAGE_LABEL_X + 10 + 160 * i, Page_Row_Y(r), Splice_Kind_Texts[i], i,
                           &s->splice_kind, &Page_Active);
@@ -167,7 +171,8 @@ void Page_System(int area)
     for (int i = 1; i <= 3; i++) {
         char t[8];
         snprintf(t, sizeof t, "%d", i);
-        Wdg_Option_Button(PAGE_LABEL_X + 10 + 80 * (i - 1), Page_Row_Y(r), t, i, &s->service_class, &Page_Active);
+        Wdg_Option_Button(PAGE_LABEL_X + 10 + 80 * (i - 1), Page_Row_Y(r), t, i, &s->service_class,
+                          &Page_Active);
     }
     r++;
 
@@ -195,7 +200,8 @@ void Page_System(int area)
         /* the lap joins two halves of the member itself: no further timber */
         Page_Heading(r++, "Blatt");
         Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++),
-                        "beide Blatth\x84lften aus dem Mittelholz, je %.1f cm dick (b / 2)", s->b / 2.0);
+                        "beide Blatth\x84lften aus dem Mittelholz, je %.1f cm dick (b / 2)",
+                        s->b / 2.0);
     } else if (Uses_Side_Timbers()) {
         Page_Heading(r++, "Seitenh\x94lzer");
         Page_Label(r, "Material");
@@ -205,8 +211,10 @@ void Page_System(int area)
         Mat_List_Item *g2 = Get_Material_List(s->mat_side, &w, &n, BLACK_CI);
         Page_Choice(3, PAGE_FIELD_X, Page_Row_Y(r), g2, n, &s->grade_side);
         r++;
-        Wdg_Option_Button(PAGE_LABEL_X + 10, Page_Row_Y(r), "Dicke vorgeben", 1, &s->t_s_user, &Page_Active);
-        Wdg_Option_Button(PAGE_LABEL_X + 210, Page_Row_Y(r), "Dicke automatisch", 0, &s->t_s_user, &Page_Active);
+        Wdg_Option_Button(PAGE_LABEL_X + 10, Page_Row_Y(r), "Dicke vorgeben", 1, &s->t_s_user,
+                          &Page_Active);
+        Wdg_Option_Button(PAGE_LABEL_X + 210, Page_Row_Y(r), "Dicke automatisch", 0, &s->t_s_user,
+                          &Page_Active);
         r++;
         if (s->t_s_user) {
             Page_Float(r++, "Dicke t_s [cm]", &s->t_s, 1, 1.0, 100.0, "t_s");
@@ -218,8 +226,9 @@ void Page_System(int area)
         }
         Page_Float(r++, "H\x94he h_s [cm]", &s->h_s, 1, 4.0, 300.0, "h_s");
         int glulam_side = Is_Mat_Glulam(s->mat_side) || s->edgewise_side ? 1 : 0;
-        Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), "Brettschichtholz hochkant (f_m,k + 20 %)",
-                           &s->edgewise_side, &glulam_side);
+        Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++),
+                           "Brettschichtholz hochkant (f_m,k + 20 %)", &s->edgewise_side,
+                           &glulam_side);
     } else {
         Page_Heading(r++, "Stahlbleche");
         Page_Float(r++, "Anzahl Bleche n_p", &s->plate_count, 0, 1.0, 10.0, "n_p");
@@ -227,15 +236,19 @@ void Page_System(int area)
         Page_Float(r++, "Blechh\x94he h_p [cm]", &s->h_p, 1, 2.0, 300.0, "h_p");
         Page_Label(r, "Stahlg\x81te");
         for (int i = 0; i < 3; i++) {
-            Wdg_Option_Button(PAGE_FIELD_X + 120 * i, Page_Row_Y(r), Get_Stahlguete_Name(Steel_Codes[i]),
-                              (int)Steel_Codes[i], &s->plate_steel, &Page_Active);
+            Wdg_Option_Button(PAGE_FIELD_X + 120 * i, Page_Row_Y(r),
+                              Get_Stahlguete_Name(Steel_Codes[i]), (int)Steel_Codes[i],
+                              &s->plate_steel, &Page_Active);
         }
         r++;
     }
     Page_Heading(r++, s->connection_kind == CONN_LAP ? "L\x84nge des Blatts"
-                      : Uses_Plates() ? "L\x84nge der Bleche" : "L\x84nge der Seitenh\x94lzer");
-    Wdg_Option_Button(PAGE_LABEL_X + 10, Page_Row_Y(r), "L\x84nge vorgeben", 1, &s->L_user, &Page_Active);
-    Wdg_Option_Button(PAGE_LABEL_X + 210, Page_Row_Y(r), "L\x84nge automatisch", 0, &s->L_user, &Page_Active);
+                      : Uses_Plates()                ? "L\x84nge der Bleche"
+                                                     : "L\x84nge der Seitenh\x94lzer");
+    Wdg_Option_Button(PAGE_LABEL_X + 10, Page_Row_Y(r), "L\x84nge vorgeben", 1, &s->L_user,
+                      &Page_Active);
+    Wdg_Option_Button(PAGE_LABEL_X + 210, Page_Row_Y(r), "L\x84nge automatisch", 0, &s->L_user,
+                      &Page_Active);
     r++;
     if (s->L_user) {
         Page_Float(r++, "L\x84nge L [cm]", &s->L, 1, 10.0, 2000.0, "L");
@@ -248,16 +261,18 @@ void Page_System(int area)
     Page_Heading(r++, "Optionen");
     /* block shear is checked at the holes of steel plates */
     int bs_state = Uses_Plates() || s->block_shear ? 1 : 0;
-    Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), "Blockscherversagen nachweisen (Stahlbleche)",
-                       &s->block_shear, &bs_state);
-    Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), "Festigkeit vorgeben", &s->strength_override_on, nullptr);
+    Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++),
+                       "Blockscherversagen nachweisen (Stahlbleche)", &s->block_shear, &bs_state);
+    Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), "Festigkeit vorgeben",
+                       &s->strength_override_on, nullptr);
     if (s->strength_override_on)
-        Page_Float(r++, "Festigkeit [N/mm\xfd]", &s->strength_override, 1, 1.0, 1000.0, "Festigkeit");
+        Page_Float(r++, "Festigkeit [N/mm\xfd]", &s->strength_override, 1, 1.0, 1000.0,
+                   "Festigkeit");
 }
 
 /* ---------------------------------------------------------------- "Verbindungsmittel" */
 
-enum { VBM_RESULT_X = 700 };   /* left edge of the design column */
+enum { VBM_RESULT_X = 700 }; /* left edge of the design column */
 
 static const char *const Method_Texts[3] = {"vereinfacht", "genau", "Bemessungswerte"};
 
@@ -275,7 +290,13 @@ static int Design_Current_Fastener(Connection_Result *res, int *in_kN)
     int kled = 2, kmod_source = 1;
     double kmod = 0.9;
     for (int i = 0; i < LKOM_GROUPS; i++)
-        if (Splice_Input.lkom.groups[i].used) { g = &Splice_Input.lkom.groups[i]; kled = g->kled; kmod_source = g->kmod_source; kmod = g->kmod; break; }
+        if (Splice_Input.lkom.groups[i].used) {
+            g = &Splice_Input.lkom.groups[i];
+            kled = g->kled;
+            kmod_source = g->kmod_source;
+            kmod = g->kmod;
+            break;
+        }
     double n = Splice_N_Col(&Splice_Input) * Splice_N_Row(&Splice_Input);
     Fill_Vbm_Design_Input(&in, kled, 0.0, 0.0, (int)n, 1, 0, kmod_source, kmod);
     *in_kN = in.result_in_kN ? 1 : 0;
@@ -326,7 +347,8 @@ static void Fastener_Type_Row(int *r)
     }
     Page_Shadow.type_count = nt;
     Page_Shadow.type_pos = pos < 0 ? 0 : pos;
-    Page_Choice(4, PAGE_FIELD_X, Page_Row_Y(*r), types, Page_Shadow.type_count, &Page_Shadow.type_pos);
+    Page_Choice(4, PAGE_FIELD_X, Page_Row_Y(*r), types, Page_Shadow.type_count,
+                &Page_Shadow.type_pos);
     (*r)++;
 }
 
@@ -349,35 +371,45 @@ static void Fastener_Size_Rows(int *r)
             items.push_back({BLACK_CI, own_size});
             Page_Shadow.row = nd;
         }
-        Page_Choice(5, PAGE_FIELD_X, Page_Row_Y(*r), items.data(), (int)items.size(), &Page_Shadow.row);
+        Page_Choice(5, PAGE_FIELD_X, Page_Row_Y(*r), items.data(), (int)items.size(),
+                    &Page_Shadow.row);
         /* what the design takes from the row besides d */
         char more[64] = "";
         if (s->d_k > 0.0 && Get_Vbm_Row_Value((Vbm_Type_Code)s->vbm_type, s->vbm_row, "dk") > 0.0)
             snprintf(more, sizeof more, "d_k = %.1f mm", s->d_k);
         if (s->d_2 > 0.0 && Get_Vbm_Row_Value((Vbm_Type_Code)s->vbm_type, s->vbm_row, "d1") > 0.0)
-            snprintf(more + strlen(more), sizeof more - strlen(more), "%sd_2 = %.1f mm", more[0] ? "  " : "", s->d_2);
+            snprintf(more + strlen(more), sizeof more - strlen(more), "%sd_2 = %.1f mm",
+                     more[0] ? "  " : "", s->d_2);
         if (more[0]) Wdg_Draw_Text(PAGE_FIELD_X + 130, Page_Row_Y(*r), more, nullptr);
     } else {
-        Wdg_Draw_Text(PAGE_FIELD_X, Page_Row_Y(*r), "keine Gr\x94\xe1" "en im Katalog", nullptr);
+        Wdg_Draw_Text(PAGE_FIELD_X, Page_Row_Y(*r),
+                      "keine Gr\x94\xe1"
+                      "en im Katalog",
+                      nullptr);
     }
     (*r)++;
     int32_t nl = 0;
-    Mat_List_Item *lengths = Build_Vbm_Length_List((Vbm_Type_Code)s->vbm_type, s->vbm_row, BLACK_CI, &nl);
+    Mat_List_Item *lengths =
+        Build_Vbm_Length_List((Vbm_Type_Code)s->vbm_type, s->vbm_row, BLACK_CI, &nl);
     if (lengths && nl > 0) {
         Page_Label(*r, "L\x84nge");
-        Page_Shadow.length_pos = Find_Vbm_Length_Index((Vbm_Type_Code)s->vbm_type, s->vbm_row, s->l);
+        Page_Shadow.length_pos =
+            Find_Vbm_Length_Index((Vbm_Type_Code)s->vbm_type, s->vbm_row, s->l);
         std::vector<Mat_List_Item> items(lengths, lengths + nl);
         static char own_length[32];
         /* the lookup answers the first length when none matches */
         if (Page_Shadow.length_pos < 0 || Page_Shadow.length_pos >= nl
-            || fabs(Get_Vbm_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, Page_Shadow.length_pos) - s->l) >= 0.01) {
+            || fabs(Get_Vbm_Length((Vbm_Type_Code)s->vbm_type, s->vbm_row, Page_Shadow.length_pos)
+                    - s->l)
+                   >= 0.01) {
             /* a length of the file that the catalogue row does not list: shown as itself and
             ** kept (the position beyond the list changes nothing) */
             snprintf(own_length, sizeof own_length, "%.0f mm", s->l);
             items.push_back({BLACK_CI, own_length});
             Page_Shadow.length_pos = nl;
         }
-        Page_Choice(6, PAGE_FIELD_X, Page_Row_Y(*r), items.data(), (int)items.size(), &Page_Shadow.length_pos);
+        Page_Choice(6, PAGE_FIELD_X, Page_Row_Y(*r), items.data(), (int)items.size(),
+                    &Page_Shadow.length_pos);
         (*r)++;
     } else {
         Page_Shadow.length_pos = -1;
@@ -403,17 +435,22 @@ static void Fastener_Steel_Rows(int *r)
         Page_Float((*r)++, "Zugfestigkeit f_u,k [N/mm\xfd]", &s->fu_k, 0, 200.0, 1500.0, "f_u,k");
     }
     if (s->vbm_type == 1)
-        Page_Float((*r)++, "Winkel Klammerr\x81" "cken zur Faser [\xf8]", &s->staple_angle, 0, 0.0, 90.0, "Klammerwinkel");
+        Page_Float((*r)++,
+                   "Winkel Klammerr\x81"
+                   "cken zur Faser [\xf8]",
+                   &s->staple_angle, 0, 0.0, 90.0, "Klammerwinkel");
     if (s->vbm_type == 29 || s->vbm_type == 30) {
         Page_Label(*r, "Stahlg\x81te");
         for (int i = 0; i < 3; i++)
-            Wdg_Option_Button(PAGE_FIELD_X + 115 * i, Page_Row_Y(*r), Get_Stahlguete_Name(Steel_Codes[i]),
-                              (int)Steel_Codes[i], &s->vbm_steel, &Page_Active);
+            Wdg_Option_Button(PAGE_FIELD_X + 115 * i, Page_Row_Y(*r),
+                              Get_Stahlguete_Name(Steel_Codes[i]), (int)Steel_Codes[i],
+                              &s->vbm_steel, &Page_Active);
         (*r)++;
         if (s->vbm_type == 30) {
             /* the strength classes of bolts, three to a row */
             for (int i = 0; i < 6; i++) {
-                Wdg_Option_Button(PAGE_FIELD_X + 115 * (i % 3), Page_Row_Y(*r), Get_Stahlguete_Name(Bolt_Class_Codes[i]),
+                Wdg_Option_Button(PAGE_FIELD_X + 115 * (i % 3), Page_Row_Y(*r),
+                                  Get_Stahlguete_Name(Bolt_Class_Codes[i]),
                                   (int)Bolt_Class_Codes[i], &s->vbm_steel, &Page_Active);
                 if (i % 3 == 2) (*r)++;
             }
@@ -436,15 +473,19 @@ static void Fastener_Steel_Rows(int *r)
         }
         Page_Label(*r, "Stahlg\x81te der Bolzen");
         for (int i = 0; i < 3; i++)
-            Wdg_Option_Button(PAGE_FIELD_X + 115 * i, Page_Row_Y(*r), Get_Stahlguete_Name(Steel_Codes[i]),
-                              (int)Steel_Codes[i], &s->bolt_steel, &Page_Active);
+            Wdg_Option_Button(PAGE_FIELD_X + 115 * i, Page_Row_Y(*r),
+                              Get_Stahlguete_Name(Steel_Codes[i]), (int)Steel_Codes[i],
+                              &s->bolt_steel, &Page_Active);
         (*r)++;
     }
     if (s->washer) {
-        Page_Float((*r)++, "Durchmesser der Unterlegscheibe [mm]", &s->washer_d, 0, 10.0, 200.0, "Scheibendurchmesser");
+        Page_Float((*r)++, "Durchmesser der Unterlegscheibe [mm]", &s->washer_d, 0, 10.0, 200.0,
+                   "Scheibendurchmesser");
         Page_Label(*r, "Unterlegscheibe");
-        Wdg_Option_Button(PAGE_FIELD_X, Page_Row_Y(*r), "gedreht", 0, &s->washer_kind, &Page_Active);
-        Wdg_Option_Button(PAGE_FIELD_X + 120, Page_Row_Y(*r), "gepresst", 1, &s->washer_kind, &Page_Active);
+        Wdg_Option_Button(PAGE_FIELD_X, Page_Row_Y(*r), "gedreht", 0, &s->washer_kind,
+                          &Page_Active);
+        Wdg_Option_Button(PAGE_FIELD_X + 120, Page_Row_Y(*r), "gepresst", 1, &s->washer_kind,
+                          &Page_Active);
         (*r)++;
     }
 }
@@ -465,7 +506,13 @@ static void Fastener_Option_Rows(int *r)
     const bool pin = t == 29 || t == 30;
     const bool plates = Uses_Plates();
     const bool pin_or_connector = pin || Is_Vbm_Connector(t);
-    struct { const char *label; int32_t *flag; bool applies; bool nail_family; } opts[] = {
+    struct {
+        const char *label;
+        int32_t *flag;
+        bool applies;
+        bool nail_family;
+    } opts[] = {
+        // clang-format off
         {"vorgebohrt", &s->predrilled, nss, true},
         {"zweiseitig (sonst wechselseitig) eingeschlagen", &s->two_sided, nss, true},
         {"als Passbolzen", &s->fitted_bolt, bolt, false},
@@ -484,6 +531,7 @@ static void Fastener_Option_Rows(int *r)
         {"Tragf\x84higkeit erh\x94hen (Einh\x84ngeeffekt, Unterlegscheibe)", &s->capacity_increase, true, false},
         {"Plattenr\x84nder allseitig schubsteif verbunden", &s->panel_edges, nss, true},
         {"Texte nach DIN EN 1995-1-1 (sonst DIN 1052)", &s->eurocode_wording, true, false},
+        // clang-format on
     };
     for (auto &o : opts) {
         if (!o.applies && (*o.flag == 0 || (o.nail_family && pin_or_connector))) continue;
@@ -511,14 +559,18 @@ static void Fastener_Design_Column(void)
     }
     /* Forces of the result in N, or in kN when the connection input asked for kN. */
     double to_kN = in_kN ? 1.0 : 0.001;
-    Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "F_v,R,k = %.2f kN je Scherfuge", res.rk_total * to_kN);
-    Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "F_v,R,d = %.2f kN je Scherfuge", res.rd_total * to_kN);
-    Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "k_mod = %.2f / %.2f", res.kmod_1, res.kmod_2);
+    Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "F_v,R,k = %.2f kN je Scherfuge",
+                    res.rk_total * to_kN);
+    Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "F_v,R,d = %.2f kN je Scherfuge",
+                    res.rd_total * to_kN);
+    Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "k_mod = %.2f / %.2f", res.kmod_1,
+                    res.kmod_2);
     /* Minimum spacings of both members (a steel plate has its own rules). */
     const double *sp[2] = {res.spacing_1, res.spacing_2};
     for (int m = 0; m < 2; m++) {
         if (sp[m][0] <= 0.0 && sp[m][1] <= 0.0) continue;
-        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "Mindestabst\x84nde Bauteil %d [mm]:", m + 1);
+        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++),
+                        "Mindestabst\x84nde Bauteil %d [mm]:", m + 1);
         Wdg_Printf_Text(VBM_RESULT_X + 20, Page_Row_Y(r++),
                         "a1 = %.0f  a2 = %.0f  a3,t = %.0f  a3,c = %.0f  a4,t = %.0f  a4,c = %.0f",
                         sp[m][0], sp[m][1], sp[m][2], sp[m][3], sp[m][4], sp[m][5]);
@@ -535,10 +587,12 @@ static void Fastener_Design_Column(void)
     if (res.my_rk > 0.0)
         Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "M_y,Rk = %.0f Nmm", res.my_rk);
     if (res.t_req_1 > 0.0 || res.t_req_2 > 0.0)
-        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "erforderliche Holzdicken: t_1,req = %.1f mm  t_2,req = %.1f mm",
+        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++),
+                        "erforderliche Holzdicken: t_1,req = %.1f mm  t_2,req = %.1f mm",
                         res.t_req_1, res.t_req_2);
     if (res.k_red > 0.0 && res.k_red < 1.0)
-        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "Abminderung t_vorh / t_req = %.3f", res.k_red);
+        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "Abminderung t_vorh / t_req = %.3f",
+                        res.k_red);
     if (res.msg_code != 0) {
         const char *note = Get_Hint_Text(res.msg_code);
         if (note && note[0] && note[0] != ' ') {
@@ -638,10 +692,10 @@ static void Present_Distances(Page_Present_Rec *pr)
         break;
     case CONN_INNER_PLATES:
     case CONN_OUTER_PLATES:
-        pr->a3 = min_x;                 /* to the end of the member at the joint */
+        pr->a3 = min_x; /* to the end of the member at the joint */
         pr->a4 = s->h / 2.0 - max_y;
-        pr->e1 = s->L / 2.0 - max_x;    /* to the end of the plate */
-        pr->e2 = s->h_p / 2.0 - max_y;  /* to the edge of the plate */
+        pr->e1 = s->L / 2.0 - max_x;   /* to the end of the plate */
+        pr->e2 = s->h_p / 2.0 - max_y; /* to the edge of the plate */
         break;
     default:
         /* the end of the middle member at the joint and the end of the side member */
@@ -678,10 +732,13 @@ static int Layout_Lines(char out[3][160])
         return 1;
     }
     int n = 0;
-    snprintf(out[n++], 160, "vorhanden: a1 = %.1f cm  a2 = %.1f cm  a3 = %.1f cm  a4 = %.1f cm  Scherfugen %d",
+    snprintf(out[n++], 160,
+             "vorhanden: a1 = %.1f cm  a2 = %.1f cm  a3 = %.1f cm  a4 = %.1f cm  Scherfugen %d",
              pr->a1, pr->a2, pr->a3, pr->a4, (int)s->shear_planes);
     if (Uses_Plates())
-        snprintf(out[n++], 160, "Bleche: e1 = %.1f cm (zum Blechende)  e2 = %.1f cm (zum Blechrand)", pr->e1, pr->e2);
+        snprintf(out[n++], 160,
+                 "Bleche: e1 = %.1f cm (zum Blechende)  e2 = %.1f cm (zum Blechrand)", pr->e1,
+                 pr->e2);
     snprintf(out[n++], 160, "L\x84nge L = %.1f cm, %d Verbindungsmittel je Sto\xe1h\x84lfte", s->L,
              (int)Fastener_Pattern.count);
     return n;
@@ -707,7 +764,9 @@ static void Draw_Layout_Results(int x1, int y1, int x2, int y2, void *user)
 void Page_Anordnung(int area)
 {
     Splice_Input_Record *s = &Splice_Input;
-    int slot = s->vbm_type >= VBM_TYPE_FIRST && s->vbm_type <= VBM_TYPE_LAST ? VBM_TYPE_SLOT(s->vbm_type) : 0;
+    int slot = s->vbm_type >= VBM_TYPE_FIRST && s->vbm_type <= VBM_TYPE_LAST
+                   ? VBM_TYPE_SLOT(s->vbm_type)
+                   : 0;
     /* The run first: the fields of the spacings left to the program show what it chose. The
     ** combinations that come from the characteristic actions are made before it. */
     Layout_Run();
@@ -718,22 +777,34 @@ void Page_Anordnung(int area)
     SVA_Set_Last_Input_Tag(area, Layout_Field_Changed);
     Page_Float(r++, "Reihen n_r", &s->n_row[slot], 0, 1.0, 50.0, "n_r");
     SVA_Set_Last_Input_Tag(area, Layout_Field_Changed);
-    Wdg_Option_Button(PAGE_LABEL_X + 10, Page_Row_Y(r), "regelm\x84\xe1ig", LAYOUT_REGULAR, &s->layout[slot], &Page_Active);
-    Wdg_Option_Button(PAGE_LABEL_X + 210, Page_Row_Y(r), "versetzt", LAYOUT_STAGGERED, &s->layout[slot], &Page_Active);
+    Wdg_Option_Button(PAGE_LABEL_X + 10, Page_Row_Y(r), "regelm\x84\xe1ig", LAYOUT_REGULAR,
+                      &s->layout[slot], &Page_Active);
+    Wdg_Option_Button(PAGE_LABEL_X + 210, Page_Row_Y(r), "versetzt", LAYOUT_STAGGERED,
+                      &s->layout[slot], &Page_Active);
     r++;
-    Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), "in zwei Gruppen", &s->grouped[slot], nullptr);
+    Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r++), "in zwei Gruppen", &s->grouped[slot],
+                       nullptr);
     Page_Heading(r++, "Abst\x84nde (sonst vom Programm gew\x84hlt)");
-    struct { const char *label; const char *name; double *v; int32_t *user; double *present; bool plates_only; } rows[] = {
+    struct {
+        const char *label;
+        const char *name;
+        double *v;
+        int32_t *user;
+        double *present;
+        bool plates_only;
+    } rows[] = {// clang-format off
         {"a1 [cm] vorgeben", "a1", &s->a1, &s->a1_user, &pr->a1, false},
         {"a2 [cm] vorgeben", "a2", &s->a2, &s->a2_user, &pr->a2, false},
         {"a3 [cm] vorgeben", "a3", &s->a3, &s->a3_user, &pr->a3, false},
         {"a4 [cm] vorgeben", "a4", &s->a4, &s->a4_user, &pr->a4, false},
-        {"e1 [cm] vorgeben (Blechende)", "e1", &s->e1, &s->e1_user, &pr->e1, true}};
+                // clang-format on
+                {"e1 [cm] vorgeben (Blechende)", "e1", &s->e1, &s->e1_user, &pr->e1, true}};
     for (auto &row : rows) {
         if (row.plates_only && !Uses_Plates()) continue;
         Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r), row.label, row.user, nullptr);
         if (*row.user) {
-            Wdg_Limited_Float_Field(PAGE_FIELD_X, Page_Row_Y(r), row.v, 1.0, 8, 1, 0.1, 500.0, row.name, nullptr);
+            Wdg_Limited_Float_Field(PAGE_FIELD_X, Page_Row_Y(r), row.v, 1.0, 8, 1, 0.1, 500.0,
+                                    row.name, nullptr);
             SVA_Set_Last_Input_Tag(area, Layout_Field_Changed);
         } else {
             int state = WDG_READ_ONLY;
@@ -742,11 +813,15 @@ void Page_Anordnung(int area)
         r++;
     }
     if (s->connection_kind == CONN_INNER_PLATES)
-        Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "Holzdicke zwischen den Blechen: %.2f cm",
-                        Calc_Timber_Part_Thickness());
+        Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++),
+                        "Holzdicke zwischen den Blechen: %.2f cm", Calc_Timber_Part_Thickness());
     if (Is_Big_Connector_Multi())
-        Wdg_Draw_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), "Gro\xe1" "e D\x81" "bel: Klemmbolzen an den Laschenenden", nullptr);
+        Wdg_Draw_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++),
+                      "Gro\xe1"
+                      "e D\x81"
+                      "bel: Klemmbolzen an den Laschenenden",
+                      nullptr);
     int y = Page_Row_Y(r) - 14;
-    SVA_Add_Draw_Callback(area, PAGE_LABEL_X, y, PAGE_LABEL_X + 700, y + 14 + 3 * PAGE_ROW + 300, nullptr,
-                          Draw_Layout_Results);
+    SVA_Add_Draw_Callback(area, PAGE_LABEL_X, y, PAGE_LABEL_X + 700, y + 14 + 3 * PAGE_ROW + 300,
+                          nullptr, Draw_Layout_Results);
 }

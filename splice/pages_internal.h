@@ -7,10 +7,10 @@
 #include "catalogue/catalogue.h"
 
 enum {
-    PAGE_TOP = 28,          /* base line of the first row, area pixels */
-    PAGE_ROW = 26,          /* pixels from row to row */
-    PAGE_LABEL_X = 12,      /* left edge of headings and labels */
-    PAGE_FIELD_X = 330,     /* left edge of the input fields */
+    PAGE_TOP = 28,      /* base line of the first row, area pixels */
+    PAGE_ROW = 26,      /* pixels from row to row */
+    PAGE_LABEL_X = 12,  /* left edge of headings and labels */
+    PAGE_FIELD_X = 330, /* left edge of the input fields */
     PAGE_CHOICE_SLOTS = 16
 };
 
@@ -21,34 +21,34 @@ enum {
     ACT_ASCII_IMPORT = 2,
     ACT_COMPONENT_IMPORT = 3,
     ACT_DELETE_ALL = 4,
-    ACT_ADD_ROW = 100,      /* + group */
-    ACT_DELETE_ROW = 10000  /* + group * 1000 + entry */
+    ACT_ADD_ROW = 100,     /* + group */
+    ACT_DELETE_ROW = 10000 /* + group * 1000 + entry */
 };
 
 /* Distances of the fastener pattern as laid out by the last preparation run, cm. */
 typedef struct Page_Present_Rec {
-    double a1, a2;          /* spacings along and across the grain */
-    double a3;              /* end distance (joint or member end) */
-    double a4;              /* edge distance of the outer rows from the timber's edge */
-    double e1, e2;          /* plates: to the plate's end and edge */
+    double a1, a2; /* spacings along and across the grain */
+    double a3;     /* end distance (joint or member end) */
+    double a4;     /* edge distance of the outer rows from the timber's edge */
+    double e1, e2; /* plates: to the plate's end and edge */
 } Page_Present_Rec;
 
 typedef struct Page_Shadow_Rec {
-    int type_pos;           /* position of the fastener type in its list */
+    int type_pos; /* position of the fastener type in its list */
     int type_count;
     int type_codes[20];
-    int row;                /* catalogue row chosen */
-    int row_count;          /* rows of the size list drawn (0: none; row beyond: the file's own) */
-    int length_pos;         /* position in the length list, -1 none */
-    int action;             /* ACT_* of the last hotspot */
-    char import_path[256];  /* ASCII import file */
+    int row;               /* catalogue row chosen */
+    int row_count;         /* rows of the size list drawn (0: none; row beyond: the file's own) */
+    int length_pos;        /* position in the length list, -1 none */
+    int action;            /* ACT_* of the last hotspot */
+    char import_path[256]; /* ASCII import file */
     Page_Present_Rec present; /* what the layout page shows for the spacings left to the program */
-    int mat_mid_drawn;      /* materials as the first page showed them: a change resets the grade */
+    int mat_mid_drawn; /* materials as the first page showed them: a change resets the grade */
     int mat_side_drawn;
 } Page_Shadow_Rec;
 
 extern Page_Shadow_Rec Page_Shadow;
-extern int Page_Active;     /* 1: the activity cell of the always active fields */
+extern int Page_Active; /* 1: the activity cell of the always active fields */
 
 int Page_Row_Y(int row);
 void Page_Heading(int row, const char *text);

@@ -16,14 +16,14 @@
 
 /* ---------------------------------------------------------------- names of the component */
 
-#define SPLICE_INPUT_VERSION 200       /* format version the writer writes */
-#define SPLICE_PATH_MAX 512
-#define SPLICE_TITLE_MAX 256
+#define SPLICE_INPUT_VERSION 200 /* format version the writer writes */
+#define SPLICE_PATH_MAX      512
+#define SPLICE_TITLE_MAX     256
 
-extern int32_t Splice_File_Number;            /* third argument of the command line */
-extern char Inp_File_Name[SPLICE_PATH_MAX];   /* "%s_%02d.inp" */
-extern char Oli_File_Name[SPLICE_PATH_MAX];   /* "%s_%02d.oli" */
-extern char Txt_File_Name[SPLICE_PATH_MAX];   /* "%s_%02d.txt" */
+extern int32_t Splice_File_Number;               /* third argument of the command line */
+extern char Inp_File_Name[SPLICE_PATH_MAX];      /* "%s_%02d.inp" */
+extern char Oli_File_Name[SPLICE_PATH_MAX];      /* "%s_%02d.oli" */
+extern char Txt_File_Name[SPLICE_PATH_MAX];      /* "%s_%02d.txt" */
 extern char Splice_Title_Line[SPLICE_TITLE_MAX]; /* first line of the title file, code page 850 */
 
 /* Form the three file names from the component identifier and the file number; 1, or 0 when
@@ -48,10 +48,11 @@ void Load_Start_Up_Catalogues(void);
 
 /* ---------------------------------------------------------------- input file */
 
-#define CAT_HEADER_COUNT 16   /* nagel, klammer, schraube, spax_s_vg, spax_s_tg, spax_t_tg,
+#define CAT_HEADER_COUNT \
+    16                      /* nagel, klammer, schraube, spax_s_vg, spax_s_tg, spax_t_tg,
                               ** assy_plus_vg_z, assy_plus_vg_s, sondernagel, ringduebel_a1,
                               ** schduebel_c1, c5, c10, B1, c2, c11 */
-#define CAT_HEADER_ASSY_S 7   /* index of "ec5_assy_plus_vg_s.dat" */
+#define CAT_HEADER_ASSY_S 7 /* index of "ec5_assy_plus_vg_s.dat" */
 
 /* The catalogue headers of the input file last read (held apart from the tables; -1 while no
 ** file gave them) and the headers of the loaded catalogues in the same order. */
@@ -60,12 +61,12 @@ void Get_Loaded_Catalogue_Headers(int32_t headers[CAT_HEADER_COUNT]);
 
 /* Outcome of reading an input file. */
 typedef struct Inp_Read_Report {
-    int32_t version;          /* format version of the file, 0 when not found */
-    int32_t records;          /* records taken */
-    int32_t damaged;          /* damaged lines (their records keep the defaults) */
-    int32_t first_bad_line;   /* line number of the first damaged line, 0 for none */
-    int32_t complete;         /* 1 when the end record was found */
-    char reason[160];         /* what was wrong with the first damaged line (plain ASCII) */
+    int32_t version;        /* format version of the file, 0 when not found */
+    int32_t records;        /* records taken */
+    int32_t damaged;        /* damaged lines (their records keep the defaults) */
+    int32_t first_bad_line; /* line number of the first damaged line, 0 for none */
+    int32_t complete;       /* 1 when the end record was found */
+    char reason[160];       /* what was wrong with the first damaged line (plain ASCII) */
 } Inp_Read_Report;
 
 /*
@@ -120,11 +121,11 @@ void Lkom_Delete_Entry(Lkom_Table *t, int g, int e);
 /* Empty the whole table (group headers back to their defaults). */
 void Lkom_Clear_Table(Lkom_Table *t);
 
-#define ASCII_IMPORT_BAD_MAX 20     /* bad lines whose numbers are remembered */
+#define ASCII_IMPORT_BAD_MAX 20 /* bad lines whose numbers are remembered */
 
 typedef struct Ascii_Import_Report {
-    int32_t imported;               /* combinations added */
-    int32_t bad;                    /* lines skipped */
+    int32_t imported;                        /* combinations added */
+    int32_t bad;                             /* lines skipped */
     int32_t bad_lines[ASCII_IMPORT_BAD_MAX]; /* their numbers (1-based), the first 20 */
     int32_t bad_kinds[ASCII_IMPORT_BAD_MAX]; /* 1 unreadable, 2 eleventh kmod, 3 group full */
 } Ascii_Import_Report;
@@ -146,9 +147,9 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t);
 const char *Char_Action_Name(int i, int snow_above_1000);
 
 typedef struct Lkom_Generation_Report {
-    int32_t generated;              /* combinations kept */
-    int32_t duplicates;             /* dropped as equal to one already in the group */
-    int32_t cut;                    /* dropped because the group was full */
+    int32_t generated;  /* combinations kept */
+    int32_t duplicates; /* dropped as equal to one already in the group */
+    int32_t cut;        /* dropped because the group was full */
 } Lkom_Generation_Report;
 
 /*
@@ -158,7 +159,8 @@ typedef struct Lkom_Generation_Report {
 ** for the earthquake. Each combination goes into the group of its shortest load-duration class.
 ** Return the number of combinations kept.
 */
-int Do_Generate_Lkoms(const Char_Action_Rec *actions, Lkom_Table *t, Lkom_Generation_Report *report);
+int Do_Generate_Lkoms(const Char_Action_Rec *actions, Lkom_Table *t,
+                      Lkom_Generation_Report *report);
 
 /* Regenerate the table of the global record when it comes from the characteristic actions
 ** (the factors are derived again first); a hint when a group was cut. */
@@ -180,8 +182,14 @@ enum {
 
 /* Menu codes of Main_Icon_Menu. */
 enum {
-    MENU_NAD = 1, MENU_PRINT_SETTINGS = 2, MENU_PREVIEW = 3, MENU_PRINT = 4, MENU_PLANS = 5,
-    MENU_SAVE = 6, MENU_HELP = 7, MENU_END = 8
+    MENU_NAD = 1,
+    MENU_PRINT_SETTINGS = 2,
+    MENU_PREVIEW = 3,
+    MENU_PRINT = 4,
+    MENU_PLANS = 5,
+    MENU_SAVE = 6,
+    MENU_HELP = 7,
+    MENU_END = 8
 };
 
 extern int32_t Current_Page;

@@ -84,7 +84,7 @@ int Splice_Main(int argc, char **argv)
     Set_Splice_Input_Defaults(&Splice_Input);
     Refresh_Char_Actions();
     if (Read_Splice_Input_File(Inp_File_Name, &Splice_Input, 1)) {
-        Refresh_Char_Actions();     /* the file's annex may differ from the default one */
+        Refresh_Char_Actions(); /* the file's annex may differ from the default one */
         Adjust_Old_Input_Values(&Splice_Input);
     }
     /* Without a title file the component's name stands for the title, in the window, the

@@ -16,10 +16,10 @@
 namespace {
 
 class Scratch_Per_Test : public ::testing::EmptyTestEventListener {
-public:
+  public:
     explicit Scratch_Per_Test(std::string base) : base_(std::move(base)) {}
 
-private:
+  private:
     std::string base_, dir_;
 
     void OnTestStart(const ::testing::TestInfo &test) override

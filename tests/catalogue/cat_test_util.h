@@ -12,28 +12,36 @@
 
 /* Switches Nad_Params for the life of the object and puts the old pointer back. */
 class Nad_Scope {
- public:
-  explicit Nad_Scope(bool en) : saved_(Nad_Params)
-  {
-    Init_NAD_EC5_Defaults(&block_);
-    Nad_Params = en ? &block_ : nullptr;
-  }
-  ~Nad_Scope() { Nad_Params = saved_; }
-  NAD_EC5_Params *block() { return &block_; }
+  public:
+    explicit Nad_Scope(bool en) : saved_(Nad_Params)
+    {
+        Init_NAD_EC5_Defaults(&block_);
+        Nad_Params = en ? &block_ : nullptr;
+    }
+    ~Nad_Scope() { Nad_Params = saved_; }
+    NAD_EC5_Params *block() { return &block_; }
 
- private:
-  NAD_EC5_Params block_;
-  NAD_EC5_Params *saved_;
+  private:
+    NAD_EC5_Params block_;
+    NAD_EC5_Params *saved_;
 };
 
 /* Collects the catalogue messages for the life of the object. */
 class Msg_Capture {
- public:
-  Msg_Capture() { Lines().clear(); Catalogue_Set_Msg_Hook(&Msg_Capture::Hook); }
-  ~Msg_Capture() { Catalogue_Set_Msg_Hook(nullptr); }
-  const std::vector<std::string> &lines() const { return Lines(); }
+  public:
+    Msg_Capture()
+    {
+        Lines().clear();
+        Catalogue_Set_Msg_Hook(&Msg_Capture::Hook);
+    }
+    ~Msg_Capture() { Catalogue_Set_Msg_Hook(nullptr); }
+    const std::vector<std::string> &lines() const { return Lines(); }
 
- private:
-  static std::vector<std::string> &Lines() { static std::vector<std::string> l; return l; }
-  static void Hook(const char *text) { Lines().push_back(text); }
+  private:
+    static std::vector<std::string> &Lines()
+    {
+        static std::vector<std::string> l;
+        return l;
+    }
+    static void Hook(const char *text) { Lines().push_back(text); }
 };

@@ -20,7 +20,7 @@ struct Four {
 Four Look(Einw_Beiwert_Key k)
 {
     Four f;
-    for (double &x : f.v) x = 99.0;          /* every output must be written */
+    for (double &x : f.v) x = 99.0; /* every output must be written */
     f.r = Lookup_Einwirkung_Beiwerte(&k, &f.v[0], &f.v[1], &f.v[2], &f.v[3]);
     return f;
 }
@@ -40,7 +40,7 @@ void Expect(const Four &f, int r, double a, double b, double c, double d)
 }
 
 class Beiwert : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         Reset_Beiwert_Tables();
@@ -81,29 +81,29 @@ TEST_F(Beiwert, DefaultKeyIsDin1045FundamentalVariableAction)
 TEST_F(Beiwert, EurocodeFundamentalCombination)
 {
     Expect(Look(Ec(1, 1, 1)), 1, 1.0, 1.0, 1.35, 1.0);
-    Expect(Look(Ec(1, 1, 0)), 1, 1.0, 1.0, 1.35, 1.0);     /* psi index not looked at */
-    Expect(Look(Ec(1, 2, 8)), 1, 1.0, 0.6, 1.5, 0.0);      /* wind */
-    Expect(Look(Ec(1, 2, 6)), 1, 1.0, 0.0, 1.5, 0.0);      /* roofs: psi0 = 0 */
-    Expect(Look(Ec(1, 5, 1)), 1, 1.0, 1.0, 1.0, 1.0);      /* prestress */
+    Expect(Look(Ec(1, 1, 0)), 1, 1.0, 1.0, 1.35, 1.0); /* psi index not looked at */
+    Expect(Look(Ec(1, 2, 8)), 1, 1.0, 0.6, 1.5, 0.0);  /* wind */
+    Expect(Look(Ec(1, 2, 6)), 1, 1.0, 0.0, 1.5, 0.0);  /* roofs: psi0 = 0 */
+    Expect(Look(Ec(1, 5, 1)), 1, 1.0, 1.0, 1.0, 1.0);  /* prestress */
     Expect(Look(Ec(1, 2, 0)), 0, 0, 0, 0, 0);
     Expect(Look(Ec(1, 2, 12)), 0, 0, 0, 0, 0);
     Expect(Look(Ec(1, 4, 12)), 0, 0, 0, 0, 0);
     Expect(Look(Ec(1, 0, 1)), 0, 0, 0, 0, 0);
-    Expect(Look(Ec(1, 6, 1)), 0, 0, 0, 0, 0);              /* gammas 0 / 0 */
-    Expect(Look(Ec(32, 1, 1)), 0, 0, 0, 0, 0);             /* unknown kind */
+    Expect(Look(Ec(1, 6, 1)), 0, 0, 0, 0, 0);  /* gammas 0 / 0 */
+    Expect(Look(Ec(32, 1, 1)), 0, 0, 0, 0, 0); /* unknown kind */
 }
 
 TEST_F(Beiwert, EurocodeAccidentalAndSeismicCombinations)
 {
-    Expect(Look(Ec(2, 2, 1)), 1, 0.5, 0.3, 1.0, 0.0);      /* psi_1, psi_2 */
-    Expect(Look(Ec(2, 6, 1)), 1, 1.0, 1.0, 1.0, 1.0);      /* accidental action */
-    Expect(Look(Ec(2, 7, 1)), 0, 0, 0, 0, 0);              /* refused by the guard */
-    Expect(Look(Ec(4, 6, 1)), 0, 0, 0, 0, 0);              /* refused by the guard */
-    Expect(Look(Ec(4, 100, 1)), 1, 1.0, 1.0, 1.0, 1.0);    /* earthquake kind counts as 6 */
-    Expect(Look(Ec(4, 2, 7)), 1, 0.5, 0.5, 1.0, 0.0);      /* psi_2E of snow */
-    Expect(Look(Ec(4, 2, 6)), 0, 0, 0, 0, 0);              /* psi_2E of roofs 0 / 0 */
-    Expect(Look(Ec(1, 7, 1)), 0, 0, 0, 0, 0);              /* category 6 of the norm rows is 0 */
-    Expect(Look(Ec(8, 1, 1)), 0, 0, 0, 0, 0);              /* zero rows */
+    Expect(Look(Ec(2, 2, 1)), 1, 0.5, 0.3, 1.0, 0.0);   /* psi_1, psi_2 */
+    Expect(Look(Ec(2, 6, 1)), 1, 1.0, 1.0, 1.0, 1.0);   /* accidental action */
+    Expect(Look(Ec(2, 7, 1)), 0, 0, 0, 0, 0);           /* refused by the guard */
+    Expect(Look(Ec(4, 6, 1)), 0, 0, 0, 0, 0);           /* refused by the guard */
+    Expect(Look(Ec(4, 100, 1)), 1, 1.0, 1.0, 1.0, 1.0); /* earthquake kind counts as 6 */
+    Expect(Look(Ec(4, 2, 7)), 1, 0.5, 0.5, 1.0, 0.0);   /* psi_2E of snow */
+    Expect(Look(Ec(4, 2, 6)), 0, 0, 0, 0, 0);           /* psi_2E of roofs 0 / 0 */
+    Expect(Look(Ec(1, 7, 1)), 0, 0, 0, 0, 0);           /* category 6 of the norm rows is 0 */
+    Expect(Look(Ec(8, 1, 1)), 0, 0, 0, 0, 0);           /* zero rows */
     Expect(Look(Ec(16, 2, 2)), 1, 0.7, 0.6, 1.0, 0.0);
 }
 
@@ -138,31 +138,31 @@ TEST_F(Beiwert, EurocodeSpecialTypes)
 TEST_F(Beiwert, En1991SwitchesLetTheLeadingActionTakePsiSub)
 {
     NAD_EC1_Tables *t = Get_NAD_EC1_Tables();
-    t->data_a = 2;                                          /* every index but wind */
+    t->data_a = 2; /* every index but wind */
     Expect(Look(Ec(1, 2, 1, 224)), 1, 0.3, 0.3, 1.0, 0.0);
-    Expect(Look(Ec(1, 2, 8, 224)), 1, 0.2, 0.0, 1.0, 0.0);  /* wind: third integer */
-    Expect(Look(Ec(1, 2, 1, 214)), 1, 1.0, 0.7, 1.5, 0.0);  /* 214 is not among the types */
+    Expect(Look(Ec(1, 2, 8, 224)), 1, 0.2, 0.0, 1.0, 0.0); /* wind: third integer */
+    Expect(Look(Ec(1, 2, 1, 214)), 1, 1.0, 0.7, 1.5, 0.0); /* 214 is not among the types */
     t->data_a = 0;
     t->data_b = 2;
-    Expect(Look(Ec(1, 2, 8, 81)), 0, 0, 0, 0, 0);          /* psi_sub of wind is 0 */
+    Expect(Look(Ec(1, 2, 8, 81)), 0, 0, 0, 0, 0); /* psi_sub of wind is 0 */
     Expect(Look(Ec(1, 2, 9, 81)), 1, 0.5, 0.0, 1.0, 0.0);
-    Expect(Look(Ec(1, 2, 1, 0)), 1, 1.0, 0.7, 1.5, 0.0);    /* other types never */
+    Expect(Look(Ec(1, 2, 1, 0)), 1, 1.0, 0.7, 1.5, 0.0); /* other types never */
 }
 
 TEST_F(Beiwert, Din1045Rows)
 {
     Einw_Beiwert_Key k = {0, 1, 1, 4, 1, 1, 1, -1, 0, nullptr};
-    Expect(Look(k), 1, 1.0, 1.0, 1.05, 0.95);               /* variant 4: nor2 */
+    Expect(Look(k), 1, 1.0, 1.0, 1.05, 0.95); /* variant 4: nor2 */
     k.variant = 1;
     Expect(Look(k), 1, 1.0, 1.0, 1.35, 1.0);
     k.type_id = 33;
     k.category = 4;
-    Expect(Look(k), 1, 1.0, 1.0, 1.0, 1.0);                 /* mued: psi 1, gammas 1 / 1 */
+    Expect(Look(k), 1, 1.0, 1.0, 1.0, 1.0); /* mued: psi 1, gammas 1 / 1 */
     k.type_id = 71;
     k.category = 2;
     k.psi_index = 7;
-    Expect(Look(k), 1, 0.2, 0.0, 1.0, 0.0);                 /* psi_1, psi_2 of snow */
-    k.flags = 1;                                            /* snow rows */
+    Expect(Look(k), 1, 0.2, 0.0, 1.0, 0.0); /* psi_1, psi_2 of snow */
+    k.flags = 1;                            /* snow rows */
     Expect(Look(k), 1, 0.5, 0.2, 1.0, 0.0);
     k.type_id = 0;
     k.kind = 4;
@@ -185,7 +185,7 @@ TEST_F(Beiwert, Din18800AndOldCodeRows)
     Expect(Look(k), 1, 0.9, 0.9, 1.0, 0.0);
     k.limit_state = 2;
     Expect(Look(k), 0, 0, 0, 0, 0);
-    k = {1, 2, 8, 0, 77, 4, 1, -1, 0, nullptr};             /* kind and limit state play no part */
+    k = {1, 2, 8, 0, 77, 4, 1, -1, 0, nullptr}; /* kind and limit state play no part */
     Expect(Look(k), 1, 1.0, 1.0, 0.5714, 0.0);
     k.type_id = 2;
     k.category = 2;
@@ -202,24 +202,30 @@ TEST_F(Beiwert, BridgeFamiliesNeedALoadGroup)
     Einw_Beiwert_Key k = {50, 1, 16, 0, 1, 2, 1, 100, 0, nullptr};
     Expect(Look(k), 0, 0, 0, 0, 0);
     k.load_group = 101;
-    Expect(Look(k), 1, 1.0, 1.0, 1.0, 0.0);                 /* every other type: plain */
+    Expect(Look(k), 1, 1.0, 1.0, 1.0, 0.0); /* every other type: plain */
     k.family = 32;
     k.type_id = 301;
     k.load_group = 107;
     Expect(Look(k), 1, 1.0, 1.0, 0.4, 0.0);
-    k.load_group = 109;                                     /* (1, 1, 0, 0): gammas both 0 */
+    k.load_group = 109; /* (1, 1, 0, 0): gammas both 0 */
     Expect(Look(k), 0, 0, 0, 0, 0);
 }
 
 static int Hook_Psi_Zero(const Einw_Beiwert_Key *, double *a, double *b, double *c, double *d)
 {
-    *a = 0; *b = 0; *c = 1.35; *d = 1.0;
+    *a = 0;
+    *b = 0;
+    *c = 1.35;
+    *d = 1.0;
     return 1;
 }
 
 static int Hook_Gamma_Zero(const Einw_Beiwert_Key *, double *a, double *b, double *c, double *d)
 {
-    *a = 1; *b = 0.7; *c = 0; *d = 0;
+    *a = 1;
+    *b = 0.7;
+    *c = 0;
+    *d = 0;
     return 1;
 }
 
@@ -245,8 +251,8 @@ TEST_F(Beiwert, CompleteKeyFromSettings)
     EXPECT_EQ(Complete_Beiwert_Key(nullptr, nullptr), 0);
     Einw_Beiwert_Key k = {0, 1, 1, 8 + 2, 1, 2, 1, -1, 0x10001, nullptr};
     EXPECT_EQ(Complete_Beiwert_Key(&k, nullptr), 1);
-    EXPECT_EQ(k.variant, 8 + 1);                            /* code 1 -> 1 */
-    EXPECT_EQ(k.flags, 0x10000);                            /* snow switch 0 */
+    EXPECT_EQ(k.variant, 8 + 1); /* code 1 -> 1 */
+    EXPECT_EQ(k.flags, 0x10000); /* snow switch 0 */
     Nchw_Global_Settings.din1055_gamma_g = 3;
     Nchw_Global_Settings.altitude_switch = 1;
     EXPECT_EQ(Complete_Beiwert_Key(&k, nullptr), 1);
@@ -255,7 +261,7 @@ TEST_F(Beiwert, CompleteKeyFromSettings)
     k.limit_state = 2;
     k.variant = 2;
     Complete_Beiwert_Key(&k, nullptr);
-    EXPECT_EQ(k.variant, 2);                                /* only the ultimate limit state */
+    EXPECT_EQ(k.variant, 2); /* only the ultimate limit state */
 }
 
 /* ------------------------------------------------------------------ copy of the annex */
@@ -286,7 +292,8 @@ static NAD_EC0_Params Odd_Block()
     memset(&e, 0, sizeof e);
     for (int s = 0; s < 4; s++)
         for (int a = 0; a < 7; a++)
-            for (int k = 0; k < 2; k++) e.gamma_bld[s][a][k] = 2 + s / 10.0 + a / 100.0 + k / 1000.0;
+            for (int k = 0; k < 2; k++)
+                e.gamma_bld[s][a][k] = 2 + s / 10.0 + a / 100.0 + k / 1000.0;
     for (int c = 0; c < 12; c++)
         for (int r = 0; r < 4; r++) e.psi_bld[c][r] = 3 + c / 100.0 + r / 10.0;
     return e;
@@ -329,11 +336,18 @@ TEST_F(Beiwert, CopyOfABlockChangesExactlyTheEurocodeRows)
     Beiwert_Tables_Rec rest = Beiwert_Tables;
     const Beiwert_Tables_Rec &I = Beiwert_Tables_Builtin;
 #define KEEP(row) memcpy(rest.row, I.row, sizeof rest.row)
-    KEEP(Eurocode_gamma_sup1_norm); KEEP(Eurocode_gamma_inf1_norm);
-    KEEP(Eurocode_gamma_sup1_spec); KEEP(Eurocode_gamma_inf1_spec);
-    KEEP(Eurocode_gamma_sup1_erdbeben); KEEP(Eurocode_gamma_inf1_erdbeben);
-    KEEP(Eurocode_gamma_sup_gebrauch); KEEP(Eurocode_gamma_inf_gebrauch);
-    KEEP(Eurocode_psi_0); KEEP(Eurocode_psi_1); KEEP(Eurocode_psi_2); KEEP(Eurocode_psi_2E);
+    KEEP(Eurocode_gamma_sup1_norm);
+    KEEP(Eurocode_gamma_inf1_norm);
+    KEEP(Eurocode_gamma_sup1_spec);
+    KEEP(Eurocode_gamma_inf1_spec);
+    KEEP(Eurocode_gamma_sup1_erdbeben);
+    KEEP(Eurocode_gamma_inf1_erdbeben);
+    KEEP(Eurocode_gamma_sup_gebrauch);
+    KEEP(Eurocode_gamma_inf_gebrauch);
+    KEEP(Eurocode_psi_0);
+    KEEP(Eurocode_psi_1);
+    KEEP(Eurocode_psi_2);
+    KEEP(Eurocode_psi_2E);
 #undef KEEP
     EXPECT_EQ(memcmp(&rest, &I, sizeof rest), 0);
 

@@ -20,8 +20,11 @@ const char Types[] =
     ** wrong one shows; type 121: three object selectors of the object types 1, 2 and 3 */
     "8 4 1 1 2 1 4 1 1 2 3\n\xAETyp B\xAF \xAE\xAF \xAE\xAF\n0 0 0\n-1\n0\n2.0\n"
     "121 4 1 1 1 1 0 1 2 2 1\n\xAEHolz\xAF \xAE\xAF \xAE\xAF\n0 0 0\n"
-    "1 L 1 # 10 \xAE" "a\xAF\n2 L 0 # 10 \xAE" "b\xAF\n-1\n"
-    "3\n1 0 \xAESt\x84" "be\xAF\n2 0 \xAEKnoten\xAF\n3 0 \xAELager\xAF\n1.0\n";
+    "1 L 1 # 10 \xAE"
+    "a\xAF\n2 L 0 # 10 \xAE"
+    "b\xAF\n-1\n"
+    "3\n1 0 \xAESt\x84"
+    "be\xAF\n2 0 \xAEKnoten\xAF\n3 0 \xAELager\xAF\n1.0\n";
 
 std::string Text_Of(FILE *f)
 {
@@ -42,13 +45,14 @@ FILE *File_With(const std::string &text)
 }
 
 class Blocks : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         Clear();
         /* one file per test: the tests of this folder run in parallel in one directory */
-        const std::string name = std::string("blocks_") +
-                                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".def";
+        const std::string name = std::string("blocks_")
+                                 + ::testing::UnitTest::GetInstance()->current_test_info()->name()
+                                 + ".def";
         FILE *f = fopen(name.c_str(), "wb");
         fwrite(Types, 1, sizeof Types - 1, f);
         fclose(f);
@@ -84,12 +88,11 @@ protected:
     }
 };
 
-const std::string Tail =
-    "Snow: 0\n"
-    "Para: 4 1 1.50 1.15 1.30 1.00 1.50 1.15 1.50 1.15\n"
-    "Holz: 0 1 1 1 1.30 1.30 1.00 0.60 0.60 0.70 0.80 0.90 1.10\n"
-    "more: 1 300 150 200 100 200 100\n"
-    "rest: 0 0\n";
+const std::string Tail = "Snow: 0\n"
+                         "Para: 4 1 1.50 1.15 1.30 1.00 1.50 1.15 1.50 1.15\n"
+                         "Holz: 0 1 1 1 1.30 1.30 1.00 0.60 0.60 0.70 0.80 0.90 1.10\n"
+                         "more: 1 300 150 200 100 200 100\n"
+                         "rest: 0 0\n";
 
 } // namespace
 
@@ -127,12 +130,17 @@ TEST_F(Blocks, OneCheckWithOneRuleIsWrittenExactly)
     FILE *f = tmpfile();
     Write_Nachweise_Block(f);
     const std::string expected = "\nNACHWEISE-2003 1\n5\n"
-                                 " 3 8 1 1 0 0 0 0 0 \xAENachweis" + std::string(42, ' ') + "\xAF\n"
-                                 "     0\n     0\n     0\n"
-                                 "     0\n"
-                                 "     1 1 2 2 2 0 0 1 1 0 0 0 0 \xAERegel" + std::string(25, ' ') + "\xAF\n"
-                                 "          5 1.000000 0.700000 1.500000 0.000000\n"
-                                 "TXB0\n" + Tail;
+                                 " 3 8 1 1 0 0 0 0 0 \xAENachweis"
+                                 + std::string(42, ' ')
+                                 + "\xAF\n"
+                                   "     0\n     0\n     0\n"
+                                   "     0\n"
+                                   "     1 1 2 2 2 0 0 1 1 0 0 0 0 \xAERegel"
+                                 + std::string(25, ' ')
+                                 + "\xAF\n"
+                                   "          5 1.000000 0.700000 1.500000 0.000000\n"
+                                   "TXB0\n"
+                                 + Tail;
     EXPECT_EQ(Text_Of(f), expected);
     fclose(f);
 }
@@ -181,7 +189,8 @@ TEST_F(Blocks, EverythingSurvivesARoundTrip)
     for (int i = 1; i <= 30; i++) objects += " " + std::to_string(i);
     objects += "\n       31\n";
     EXPECT_NE(first.find(objects), std::string::npos);
-    EXPECT_NE(first.find("     1 12 1 1 2 3 4 5 7 8 6 \xAEGenerierungsvorschrift 1      \xAF\n"), std::string::npos);
+    EXPECT_NE(first.find("     1 12 1 1 2 3 4 5 7 8 6 \xAEGenerierungsvorschrift 1      \xAF\n"),
+              std::string::npos);
     Reset_Nchw_Settings();
     Auto_Xtr_Situations = 0;
     rewind(f);
@@ -225,33 +234,35 @@ TEST_F(Blocks, OldFilesAndDefaults)
     ASSERT_NE(Nchw_List_Head, nullptr);
     const Xtr_Rule_Rec *x = Nchw_List_Head->xtr_head;
     ASSERT_NE(x, nullptr);
-    EXPECT_EQ(x->comb_rule[0], 1);          /* type integer 8 */
-    EXPECT_EQ(x->comb_rule[1], 2);          /* type integer 9 */
-    EXPECT_EQ(x->check_kind[0], 2);         /* type integer 4 */
-    EXPECT_EQ(x->combination[0], 4);        /* type integer 6 */
-    EXPECT_EQ(x->combination[1], 1);        /* type integer 7 */
+    EXPECT_EQ(x->comb_rule[0], 1);   /* type integer 8 */
+    EXPECT_EQ(x->comb_rule[1], 2);   /* type integer 9 */
+    EXPECT_EQ(x->check_kind[0], 2);  /* type integer 4 */
+    EXPECT_EQ(x->combination[0], 4); /* type integer 6 */
+    EXPECT_EQ(x->combination[1], 1); /* type integer 7 */
     EXPECT_EQ(std::string(x->name), "R" + std::string(29, ' '));
     const Lkom_Rec *l = Nchw_List_Head->lkom_head;
     ASSERT_NE(l, nullptr);
-    EXPECT_EQ(l->comb_rule, 1);             /* type integer 8 */
-    EXPECT_EQ(l->default_comb_rules, 2);    /* type integer 9 */
-    EXPECT_EQ(l->check_kind, 2);            /* type integer 4 */
+    EXPECT_EQ(l->comb_rule, 1);          /* type integer 8 */
+    EXPECT_EQ(l->default_comb_rules, 2); /* type integer 9 */
+    EXPECT_EQ(l->check_kind, 2);         /* type integer 4 */
     EXPECT_EQ(l->default_check_kinds, 2);
-    EXPECT_EQ(l->combination, 4);           /* type integer 6 */
-    EXPECT_EQ(l->default_combinations, 1);  /* type integer 7 */
+    EXPECT_EQ(l->combination, 4);          /* type integer 6 */
+    EXPECT_EQ(l->default_combinations, 1); /* type integer 7 */
     ASSERT_EQ(l->row_count, 1);
     EXPECT_DOUBLE_EQ(l->rows[0].factor, 0.7 * 1.5);
     EXPECT_DOUBLE_EQ(Nchw_Global_Settings.gamma_c_quake, 1.5);
     EXPECT_DOUBLE_EQ(Nchw_Global_Settings.gamma_s_quake, 1.15);
     /* a newer version is read on; a check of an unknown type is dropped */
-    FILE *g = File_With("NACHWEISE-2003 2\n6\n 1 999 1 0 0 0 0 0 0 \xAEX\xAF\n     0\n     0\n     0\n     0\nTXB0\n"
-                        " 2 8 1 0 0 0 0 0 0 \xAEY\xAF\n     0\n     0\n     0\n     0\nTXB0\n");
+    FILE *g = File_With(
+        "NACHWEISE-2003 2\n6\n 1 999 1 0 0 0 0 0 0 \xAEX\xAF\n     0\n     0\n     0\n     0\nTXB0\n"
+        " 2 8 1 0 0 0 0 0 0 \xAEY\xAF\n     0\n     0\n     0\n     0\nTXB0\n");
     ZW_Test_Reset();
     Read_Nachweise_Block(g);
     fclose(g);
     bool warned = false;
     for (const std::string &line : ZW_Test_Log_Lines())
-        if (line.find("einer jüngeren Version des Eingabemoduls erzeugt.") != std::string::npos) warned = true;
+        if (line.find("einer jüngeren Version des Eingabemoduls erzeugt.") != std::string::npos)
+            warned = true;
     EXPECT_TRUE(warned);
     ZW_Test_Reset();
     ASSERT_NE(Nchw_List_Head, nullptr);
@@ -265,7 +276,8 @@ TEST_F(Blocks, UnreadableVersionFallsBackToTheOlderBlock)
 {
     FILE *f = File_With("NACHWEISE-2003 1\nkaputt\n"
                         "NACHWEISE-2001 1\n"
-                        " 4 8 1 0 0 0 0 0 \xAE" "Alt\xAF\n     0\n     0\n     0\n     0\n"
+                        " 4 8 1 0 0 0 0 0 \xAE"
+                        "Alt\xAF\n     0\n     0\n     0\n     0\n"
                         "Snow: 1\n");
     Read_Nachweise_Block(f);
     fclose(f);
@@ -316,24 +328,23 @@ TEST_F(Blocks, SolverBlock)
     x->rows = (Xtr_Row *)calloc(1, sizeof(Xtr_Row));
     x->rows[0] = {1, 1.0, 1.0, 1.35, 1.0};
     x->row_count = 1;
-    Check(6, 8)->flags = 0;                 /* not activated: skipped */
+    Check(6, 8)->flags = 0; /* not activated: skipped */
     f = tmpfile();
     Write_Nchw_Solver_Block_Std(f, 1, 1);
     /* type 121: kmod cases, flags 1 (rows name actions) in the owner place */
-    EXPECT_EQ(Text_Of(f),
-              "\n#NACHWEISE\n"
-              " 5 121 1 0 2 'H' 0 /\n /\n"
-              " 1 0 /\n"
-              "    1 1 1 'R' 2 /\n"
-              "    1 / \n"
-              "    1 1 1 'Fall 1 (kmod=0.60)' 1 /\n"
-              "    0 2 0 1.300000 0.600000 \n"
-              "   1    1.00  1.00   1.35  1.00\n"
-              " / #EOF\n"
-              "        1 1.000000 1.000000 1.350000 1.000000 /\n"
-              "    7 1 /\n"
-              "    9 1 /\n"
-              " 0 /\n");
+    EXPECT_EQ(Text_Of(f), "\n#NACHWEISE\n"
+                          " 5 121 1 0 2 'H' 0 /\n /\n"
+                          " 1 0 /\n"
+                          "    1 1 1 'R' 2 /\n"
+                          "    1 / \n"
+                          "    1 1 1 'Fall 1 (kmod=0.60)' 1 /\n"
+                          "    0 2 0 1.300000 0.600000 \n"
+                          "   1    1.00  1.00   1.35  1.00\n"
+                          " / #EOF\n"
+                          "        1 1.000000 1.000000 1.350000 1.000000 /\n"
+                          "    7 1 /\n"
+                          "    9 1 /\n"
+                          " 0 /\n");
     fclose(f);
 }
 
@@ -391,8 +402,10 @@ TEST_F(Blocks, StateAndArguments)
     ASSERT_EQ(Get_Nchw_State(&s), 1);
     FILE *f = tmpfile();
     ASSERT_EQ(Write_Nchw_State(f, &s), 1);
-    EXPECT_EQ(Text_Of(f), "\nNACHWEISE-STATE 0\n31\n50 1000 2500 500\n0\n0 0 0 1 1\n0\n"
-                          "\xAEnachweis.def\xAF\n\xAEnachweis.val\xAF\n1\n\xAEHILFE\xAF\n400\n\xAEProgramm\xAF\n");
+    EXPECT_EQ(
+        Text_Of(f),
+        "\nNACHWEISE-STATE 0\n31\n50 1000 2500 500\n0\n0 0 0 1 1\n0\n"
+        "\xAEnachweis.def\xAF\n\xAEnachweis.val\xAF\n1\n\xAEHILFE\xAF\n400\n\xAEProgramm\xAF\n");
     Nchw_State_Rec back;
     memset(&back, 0x55, sizeof back);
     ASSERT_EQ(Read_Nchw_State(f, &back), 1);
@@ -460,8 +473,8 @@ TEST_F(Blocks, RuleAppliedToOtherTables)
     EXPECT_EQ(Nchw_Lf_Table.rows[1].gen[LF_GEN_WINDOW], 2);
     EXPECT_EQ(Nchw_Lf_Table.rows[1].gen[LF_GEN_JOINT], 3);
     EXPECT_EQ(Nchw_Lf_Table.rows[2].gen[LF_GEN_WINDOW], 3);
-    EXPECT_EQ(Nchw_Einw_Table.rows[0].active, 1);   /* from the entry */
-    EXPECT_EQ(Nchw_Einw_Table.rows[1].active, 1);   /* variable: on by default */
+    EXPECT_EQ(Nchw_Einw_Table.rows[0].active, 1); /* from the entry */
+    EXPECT_EQ(Nchw_Einw_Table.rows[1].active, 1); /* variable: on by default */
     EXPECT_EQ(Joint_Groups[2].window_state, 2);
     /* joint group 3 in window 22, the others in window 21 */
     ASSERT_EQ(Lkom_Window_Count(Lkom_Window_List[LKOM_WIN_22]), 1);
@@ -487,7 +500,7 @@ TEST_F(Blocks, StoredRuleKeepsAnExceededCountNegative)
     EXPECT_EQ(c->genrule_count, 1);
     ASSERT_EQ(g->entry_count, 6);
     EXPECT_EQ(g->entries[4 * 4 + 1], 12);
-    EXPECT_EQ(g->entries[4 * 4 + 3], 5);            /* joint group 5 */
+    EXPECT_EQ(g->entries[4 * 4 + 3], 5); /* joint group 5 */
     EXPECT_EQ(g->entries[4 * 5 + 0], 3);
     EXPECT_EQ(g->gen_settings[2], 2);
     N_GENERATED_LKOMS_EXIST = 3000;
@@ -532,7 +545,7 @@ TEST_F(Blocks, RuleFactorsAsText)
     EXPECT_DOUBLE_EQ(h->factor_arrays[GENRULE_LOADCASES][2].psi_sub, 0.5);
     EXPECT_EQ(h->factor_arrays[GENRULE_IMPERFECTIONS][0].number, 1);
     fclose(f);
-    f = File_With("-1 2 2 1 0\n 1 1 1 1 1 1\n");   /* a negative count is a damaged block */
+    f = File_With("-1 2 2 1 0\n 1 1 1 1 1 1\n"); /* a negative count is a damaged block */
     EXPECT_EQ(Read_GenRule_Factors(f, h), 0);
     EXPECT_EQ(h->factor_arrays[GENRULE_ACTIONS], nullptr);
     fclose(f);
@@ -544,14 +557,14 @@ TEST_F(Blocks, RuleFactorsAsText)
     fclose(f);
     /* loading takes the factors by number; a row without entry stays off */
     Lkom_Gen_Settings.factor_mode = 1;
-    g->factor_counts[GENRULE_LOADCASES] = 2;        /* load case 12 has no entry now */
+    g->factor_counts[GENRULE_LOADCASES] = 2; /* load case 12 has no entry now */
     Load_GenRule_Factors(g);
     EXPECT_EQ(Lkom_Gen_Settings.factor_mode, 2);
     EXPECT_EQ(Lkom_Gen_Settings.basis, 2);
     EXPECT_EQ(Lf_Factor_Table.rows[LFF_LOADCASES][1].on, 1);
     EXPECT_EQ(Lf_Factor_Table.rows[LFF_LOADCASES][2].on, 0);
     double a, b, s, i;
-    Get_Lf_Factors(2, &a, &b, &s, &i);              /* per load case: off gives zeros */
+    Get_Lf_Factors(2, &a, &b, &s, &i); /* per load case: off gives zeros */
     EXPECT_EQ(a + b + s + i, 0.0);
 }
 
@@ -562,7 +575,7 @@ TEST_F(Blocks, StandardSituationFallsBackWithoutEarthquake)
     Nchw_Rec *c = Check(1, 8);
     GenRule_Rec *g = New_GenRule(c);
     g->factor_mode = 1;
-    g->mode_value = 2;                              /* earthquake situation */
+    g->mode_value = 2; /* earthquake situation */
     Load_GenRule_Factors(g);
     EXPECT_EQ(Lkom_Gen_Settings.situation, 0);
     EXPECT_EQ(Lkom_Gen_Settings.basis, 1);
@@ -595,9 +608,9 @@ TEST_F(Blocks, AutomaticEurocodeRules)
     Nchw_Lf_Table_Add(10, "g", 0, 0);
     Nchw_Type_Rec t{};
     t.ints0_3[0] = 300;
-    t.ints4_10[0] = 1;                              /* ultimate */
-    t.ints4_10[4] = 2;                              /* Eurocode */
-    t.ints4_10[6] = 1;                              /* linear */
+    t.ints4_10[0] = 1; /* ultimate */
+    t.ints4_10[4] = 2; /* Eurocode */
+    t.ints4_10[6] = 1; /* linear */
     Nchw_Rec *c = New_Nachweis();
     c->type = &t;
     Xtr_Rule_Rec *user = New_Xtr_Rule(c);
@@ -608,20 +621,20 @@ TEST_F(Blocks, AutomaticEurocodeRules)
     c->xtr_count = 2;
     old->mode = 1;
     Nchw_Norm_Mask = 31 | NCHW_NORM_EUROCODE;
-    Auto_Xtr_Situations = 11;                       /* suv Bs, ag Bs, earthquake */
-    EXPECT_EQ(Refresh_Nachweise(), 0);              /* automatic rules are no change */
+    Auto_Xtr_Situations = 11;          /* suv Bs, ag Bs, earthquake */
+    EXPECT_EQ(Refresh_Nachweise(), 0); /* automatic rules are no change */
     ASSERT_EQ(c->xtr_count, 3);
     Xtr_Rule_Rec *r = c->xtr_head;
     EXPECT_EQ(std::string(r->name), "automatisch (suv Bs)          ");
     EXPECT_EQ(r->number, 1);
     EXPECT_EQ(r->auto_kind, 1);
-    ASSERT_EQ(r->row_count, 2);                     /* G and Q, not the earthquake */
+    ASSERT_EQ(r->row_count, 2); /* G and Q, not the earthquake */
     EXPECT_DOUBLE_EQ(r->rows[0].gamma_sup, 1.35);
     r = r->next;
     EXPECT_EQ(std::string(r->name), "automatisch (Erdbeben)        ");
     EXPECT_EQ(r->number, 2);
     ASSERT_EQ(r->row_count, 3);
-    EXPECT_DOUBLE_EQ(r->rows[1].psi_dom, 0.6);      /* psi2,E of category B (psi index 1) */
+    EXPECT_DOUBLE_EQ(r->rows[1].psi_dom, 0.6); /* psi2,E of category B (psi index 1) */
     r = r->next;
     EXPECT_EQ(r, user);
     EXPECT_EQ(r->number, 3);
@@ -639,20 +652,20 @@ TEST_F(Blocks, RefreshRebuildsStandardTables)
     t.ints0_3[0] = 300;
     t.ints0_3[2] = 1;
     t.ints4_10[1] = 1;
-    t.ints4_10[5] = 2;                              /* Eurocode rows */
+    t.ints4_10[5] = 2; /* Eurocode rows */
     Nchw_Rec *c = New_Nachweis();
     c->type = &t;
     Xtr_Rule_Rec *x = New_Xtr_Rule(c);
     c->xtr_count = 1;
     x->mode = 1;
-    EXPECT_EQ(Refresh_Nachweise(), 1);              /* empty before: a change */
+    EXPECT_EQ(Refresh_Nachweise(), 1); /* empty before: a change */
     ASSERT_EQ(x->row_count, 1);
     EXPECT_EQ(x->comb_rule[0], 2);
-    EXPECT_EQ(Refresh_Nachweise(), 0);              /* equal now */
+    EXPECT_EQ(Refresh_Nachweise(), 0); /* equal now */
     Beiwert_Tables.Eurocode_gamma_sup1_norm[0] = 1.5;
     EXPECT_EQ(Refresh_Nachweise(), 1);
     EXPECT_DOUBLE_EQ(x->rows[0].gamma_sup, 1.5);
-    x->mode = 2;                                    /* user-edited: kept */
+    x->mode = 2; /* user-edited: kept */
     Beiwert_Tables.Eurocode_gamma_sup1_norm[0] = 1.35;
     EXPECT_EQ(Refresh_Nachweise(), 0);
     EXPECT_DOUBLE_EQ(x->rows[0].gamma_sup, 1.5);

@@ -35,7 +35,7 @@ void Expect4(const double *v, double a, double b, double c, double d)
 }
 
 class Bridge : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         Bridge_Coeff = Bridge_Coeff_Builtin;
@@ -60,8 +60,7 @@ protected:
 TEST_F(Bridge, TypesWithoutARuleArePlain)
 {
     for (int32_t t : {0, -5, 4, 50, 60, 95, 300, 310, 400, 573, 998, 1000})
-        for (int32_t code : {101, 110, 127, 5})
-            Expect4(Get(t, code).v, 1, 1, 1, 0);
+        for (int32_t code : {101, 110, 127, 5}) Expect4(Get(t, code).v, 1, 1, 1, 0);
 }
 
 TEST_F(Bridge, SettlementSuppressedByPossibleSettlement)
@@ -91,14 +90,14 @@ TEST_F(Bridge, InlineRules)
     Expect4(Get(324, 110).v, 1, 1, 0, 0);
     Expect4(Get(324, 111).v, 1, 1, 1, 0);
     Expect4(Get(999, 120).v, 1, 1, 0, 0);
-    Expect4(Get(999, 100).v, 0, 0, 0, 0);                  /* outside the codes */
-    Expect4(Get(301, 122).v, 0, 0, 0, 0);                  /* rail loads need selection 2 */
+    Expect4(Get(999, 100).v, 0, 0, 0, 0); /* outside the codes */
+    Expect4(Get(301, 122).v, 0, 0, 0, 0); /* rail loads need selection 2 */
     Selection(2);
     Expect4(Get(301, 122).v, 1, 1, 1.75, 0);
     Expect4(Get(301, 116).v, 0, 0, 0, 0);
     Selection(1);
     Expect4(Get(301, 116).v, 0, 0, 0, 0);
-    Expect4(Get(312, 113).v, 0, 0, 0, 0);                  /* the common guard */
+    Expect4(Get(312, 113).v, 0, 0, 0, 0); /* the common guard */
     Expect4(Get(312, 114).v, 1, 1, 0, 0);
     Selection(0);
     Expect4(Get(301, 116).v, 1, 1, 1.75, 0);
@@ -108,9 +107,9 @@ TEST_F(Bridge, FundamentalFrequentAndQuasiPermanentOnTheBlock)
 {
     /* Selection 0, row U 1.35 1.0 1.5 1.0 1.0 1.0 1.5 0 1.35 0 1.5 0. */
     Expect4(Get(331, 102).v, 1, 1, 1.35, 1.0);
-    Expect4(Get(331, 110).v, 1, 0.8, 0.6 * 1.35, 0);        /* temperature psi 0.8 */
+    Expect4(Get(331, 110).v, 1, 0.8, 0.6 * 1.35, 0); /* temperature psi 0.8 */
     Expect4(Get(331, 112).v, 1, 0.3, 1.5, 0);
-    Expect4(Get(331, 114).v, 1, 0.4, 0.75, 0);              /* footway: half of gamma_Q */
+    Expect4(Get(331, 114).v, 1, 0.4, 0.75, 0); /* footway: half of gamma_Q */
     Expect4(Get(331, 118).v, 1, 0.75, 1.5, 0);
     Expect4(Get(331, 119).v, 0, 0, 1.5, 0);
     Expect4(Get(331, 120).v, 0, 0, 1.5, 1.5);
@@ -140,21 +139,21 @@ TEST_F(Bridge, TrackFactorDoesNotStayInTheBlock)
     Expect4(Get(332, 123).v, 0.7, 0.0, 1.0, 0);
     New_Lastfall(3, "c", o);
     New_Lastfall(4, "d", o);
-    Expect4(Get(332, 123).v, 0.6, 0.0, 1.0, 0);              /* three or more */
+    Expect4(Get(332, 123).v, 0.6, 0.0, 1.0, 0); /* three or more */
     EXPECT_DOUBLE_EQ(Bridge_Coeff.psi[2][1][0], 0.8);
     EXPECT_DOUBLE_EQ(Bridge_Coeff.psi[2][1][6], 0.8);
     Free_Load_Model();
-    Expect4(Get(332, 123).v, 0.8, 0.0, 1.0, 0);              /* the block's own value again */
+    Expect4(Get(332, 123).v, 0.8, 0.0, 1.0, 0); /* the block's own value again */
 }
 
 TEST_F(Bridge, PrestressMembers)
 {
-    Expect4(Get(353, 105).v, 1, 1, 1.05, 0.95);             /* set 0 immediate bond */
+    Expect4(Get(353, 105).v, 1, 1, 1.05, 0.95); /* set 0 immediate bond */
     Expect4(Get(353, 106).v, 1, 1, 1.1, 0.9);
-    Expect4(Get(380, 106).v, 1, 1, 1, 1);                   /* set 1 */
+    Expect4(Get(380, 106).v, 1, 1, 1, 1); /* set 1 */
     Expect4(Get(355, 119).v, 0, 0, 0, 0);
     Expect4(Get(353, 119).v, 1, 1, 0, 0);
-    Expect4(Get(352, 113).v, 0.8, 0.4, 1, 0);               /* psi1' / psi1 */
+    Expect4(Get(352, 113).v, 0.8, 0.4, 1, 0); /* psi1' / psi1 */
     const int32_t flag[4] = {2, 0, 0, 0};
     Expect4(Get(372, 106, flag).v, 1, 1, 1.1, 0.95);
     Expect4(Get(372, 113, flag).v, 0, 0, 0, 0);
@@ -177,15 +176,25 @@ TEST_F(Bridge, NationalAnnexMembers)
 {
     NAD_EC0_Params *e = Get_NAD_EC0_Params();
     /* Bridge partial factors of the persistent situation and the fourth situation. */
-    e->gamma_brg[0][0][0] = 1.35; e->gamma_brg[0][0][1] = 1.0;     /* permanent */
-    e->gamma_brg[0][6][0] = 1.45; e->gamma_brg[0][6][1] = 0.0;     /* road traffic */
-    e->gamma_brg[0][12][0] = 1.5; e->gamma_brg[0][12][1] = 0.0;    /* temperature */
-    e->gamma_brg[3][6][0] = 1.2; e->gamma_brg[3][6][1] = 0.1;      /* road traffic, SLS */
-    e->gamma_brg[3][1][0] = 1.0; e->gamma_brg[3][1][1] = 1.0;      /* prestress, SLS */
-    e->psi_road[1][0] = 0.4; e->psi_road[1][1] = 0.45; e->psi_road[1][2] = 0.05;
+    e->gamma_brg[0][0][0] = 1.35;
+    e->gamma_brg[0][0][1] = 1.0; /* permanent */
+    e->gamma_brg[0][6][0] = 1.45;
+    e->gamma_brg[0][6][1] = 0.0; /* road traffic */
+    e->gamma_brg[0][12][0] = 1.5;
+    e->gamma_brg[0][12][1] = 0.0; /* temperature */
+    e->gamma_brg[3][6][0] = 1.2;
+    e->gamma_brg[3][6][1] = 0.1; /* road traffic, SLS */
+    e->gamma_brg[3][1][0] = 1.0;
+    e->gamma_brg[3][1][1] = 1.0; /* prestress, SLS */
+    e->psi_road[1][0] = 0.4;
+    e->psi_road[1][1] = 0.45;
+    e->psi_road[1][2] = 0.05;
     e->psi_road[11][0] = 0.6;
-    e->psi_rail[0][1] = 0.8; e->psi_rail[0][2] = 0.0;
-    e->track_factors[0] = 0.8; e->track_factors[1] = 0.7; e->track_factors[2] = 0.6;
+    e->psi_rail[0][1] = 0.8;
+    e->psi_rail[0][2] = 0.0;
+    e->track_factors[0] = 0.8;
+    e->track_factors[1] = 0.7;
+    e->track_factors[2] = 0.6;
 
     Expect4(Get(531, 101).v, 1, 1, 1.35, 1.0);
     Expect4(Get(531, 113).v, 1, 0.4, 1.45, 0);
@@ -259,13 +268,21 @@ TEST_F(Bridge, NationalAnnexTwinsAndEn1992Members)
     NAD_EC0_Params *e = Get_NAD_EC0_Params();
     NAD_EC2_Params *c = Get_NAD_EC2_Params();
     const NAD_EC2_Params saved2 = *c;
-    e->gamma_brg[1][0][0] = 1.1; e->gamma_brg[1][0][1] = 0.9;     /* permanent, situation 2 */
-    e->gamma_brg[1][6][0] = 1.2; e->gamma_brg[1][6][1] = 0.0;     /* road, situation 2 */
-    e->gamma_brg[2][13][0] = 0.7; e->gamma_brg[2][13][1] = 0.6;   /* type 14, situation 3 */
-    e->gamma_brg[3][1][0] = 1.3; e->gamma_brg[3][1][1] = 0.8;     /* prestress, situation 4 */
-    e->gamma_brg[3][4][0] = 1.25; e->gamma_brg[3][4][1] = 0.5;    /* settlement, situation 4 */
-    e->psi_road[1][0] = 0.4; e->psi_road[1][1] = 0.45; e->psi_road[1][2] = 0.05;
-    e->psi_road[2][1] = 0.35; e->psi_road[2][2] = 0.15;
+    e->gamma_brg[1][0][0] = 1.1;
+    e->gamma_brg[1][0][1] = 0.9; /* permanent, situation 2 */
+    e->gamma_brg[1][6][0] = 1.2;
+    e->gamma_brg[1][6][1] = 0.0; /* road, situation 2 */
+    e->gamma_brg[2][13][0] = 0.7;
+    e->gamma_brg[2][13][1] = 0.6; /* type 14, situation 3 */
+    e->gamma_brg[3][1][0] = 1.3;
+    e->gamma_brg[3][1][1] = 0.8; /* prestress, situation 4 */
+    e->gamma_brg[3][4][0] = 1.25;
+    e->gamma_brg[3][4][1] = 0.5; /* settlement, situation 4 */
+    e->psi_road[1][0] = 0.4;
+    e->psi_road[1][1] = 0.45;
+    e->psi_road[1][2] = 0.05;
+    e->psi_road[2][1] = 0.35;
+    e->psi_road[2][2] = 0.15;
     e->psi_road[11][1] = 0.55;
 
     Expect4(Get(532, 101).v, 1, 1, 1.1, 0.9);
@@ -298,9 +315,12 @@ TEST_F(Bridge, NationalAnnexTwinsAndEn1992Members)
 TEST_F(Bridge, QuasiPermanentVariantsOnTheAnnex)
 {
     NAD_EC0_Params *e = Get_NAD_EC0_Params();
-    e->gamma_brg[3][0][0] = 1.0; e->gamma_brg[3][0][1] = 1.0;
-    e->gamma_brg[3][6][0] = 1.2; e->gamma_brg[3][6][1] = 0.1;
-    e->gamma_brg[3][12][0] = 0.9; e->gamma_brg[3][12][1] = 0.0;
+    e->gamma_brg[3][0][0] = 1.0;
+    e->gamma_brg[3][0][1] = 1.0;
+    e->gamma_brg[3][6][0] = 1.2;
+    e->gamma_brg[3][6][1] = 0.1;
+    e->gamma_brg[3][12][0] = 0.9;
+    e->gamma_brg[3][12][1] = 0.0;
     e->psi_road[1][2] = 0.05;
     e->psi_road[11][2] = 0.5;
     const int32_t v1[4] = {1, 0, 0, 0}, v2[4] = {2, 0, 0, 0}, v3[4] = {3, 0, 0, 0};
@@ -317,7 +337,7 @@ TEST_F(Bridge, QuasiPermanentVariantsOnTheAnnex)
     Selection(1);
     Expect4(Get(572, 116, v2).v, 0.5, 0.5, 0, 0);
     /* 572 variant 3: the variant rule 1. */
-    e->psi_foot[4][2] = 0.45;                               /* footbridges: temperature */
+    e->psi_foot[4][2] = 0.45; /* footbridges: temperature */
     Expect4(Get(572, 110, v3).v, 0.45, 0.45, 0.9, 0);
     Expect4(Get(572, 101, v3).v, 0, 0, 0, 0);
     Selection(0);

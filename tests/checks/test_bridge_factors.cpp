@@ -13,7 +13,7 @@
 namespace {
 
 class BridgeFactors : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Clear(); }
     void TearDown() override { Clear(); }
     static void Clear()
@@ -25,7 +25,8 @@ protected:
         Nchw_Einw_Table_Init(0);
         Bridge_Group_Factors_Set = 0;
         Lf_Factor_Source_Switch = 0;
-        for (int i = 0; i < BRIDGE_GROUP_FACTORS; i++) Bridge_Group_Factor_A[i] = Bridge_Group_Factor_B[i] = 0;
+        for (int i = 0; i < BRIDGE_GROUP_FACTORS; i++)
+            Bridge_Group_Factor_A[i] = Bridge_Group_Factor_B[i] = 0;
     }
     static void Factors()
     {
@@ -34,7 +35,7 @@ protected:
             a[i] = 1.0 + i;
             b[i] = 0.5 * (i + 1);
         }
-        a[11] = 0.0;                        /* group 112 (wind): product 0 */
+        a[11] = 0.0; /* group 112 (wind): product 0 */
         Set_Lastgruppen_Faktoren(40, a.data(), b.data());
     }
 };
@@ -46,10 +47,10 @@ TEST_F(BridgeFactors, NothingBeforeTheTablesAreSet)
     New_Einwirkung(1, "V", 2, 0, 3);
     New_Lastfall(1, "a", New_Lf_Ordner(1, 117, "U"));
     EXPECT_EQ(Build_Lastfall_Faktoren(), nullptr);
-    EXPECT_EQ(Nchw_Lf_Table_Count(), 0);        /* the tables were not touched */
+    EXPECT_EQ(Nchw_Lf_Table_Count(), 0); /* the tables were not touched */
     Factors();
     EXPECT_EQ(Lf_Factor_Source_Switch, 1);
-    EXPECT_DOUBLE_EQ(Bridge_Group_Factor_A[29], 30.0);  /* 30 of the 40 values */
+    EXPECT_DOUBLE_EQ(Bridge_Group_Factor_A[29], 30.0); /* 30 of the 40 values */
     EXPECT_DOUBLE_EQ(Bridge_Group_Factor_B[29], 15.0);
 }
 
@@ -66,7 +67,7 @@ TEST_F(BridgeFactors, MainLaneOverloadIsShared)
     Lf_Factor_List *l = Build_Lastfall_Faktoren();
     ASSERT_NE(l, nullptr);
     EXPECT_EQ(l->mode, 1);
-    ASSERT_EQ(l->count, 1);                     /* wind has product 0, load case 3 no group */
+    ASSERT_EQ(l->count, 1); /* wind has product 0, load case 3 no group */
     EXPECT_EQ(l->entries[0].number, 1);
     EXPECT_DOUBLE_EQ(l->entries[0].a, 17.0);    /* A[16] */
     EXPECT_DOUBLE_EQ(l->entries[0].b, 8.5 / 3); /* B[16] / 3 main lanes */
@@ -79,7 +80,7 @@ TEST_F(BridgeFactors, MainLaneOverloadIsShared)
     l = Build_Lastfall_Faktoren();
     ASSERT_NE(l, nullptr);
     ASSERT_EQ(l->count, 1);
-    EXPECT_DOUBLE_EQ(l->entries[0].b, 8.5);     /* no main lane: B[16] */
+    EXPECT_DOUBLE_EQ(l->entries[0].b, 8.5); /* no main lane: B[16] */
     Free_Lf_Factor_List(l);
 }
 
@@ -99,8 +100,10 @@ TEST_F(BridgeFactors, ExplanatoryText)
     std::vector<std::string> lines;
     for (SVA_Item *i = SVA_Get(area)->first; i; i = i->next) lines.push_back(i->text);
     ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0], "Gem\x84\xE1 Stellungnahme Nr. 102.021.150104 des BAST sind die Verkehrslasten");
-    EXPECT_EQ(lines[4], "der Hauptspur\x81" "berlasten durch die Anzahl der alternativen Spuren dividiert.");
+    EXPECT_EQ(lines[0],
+              "Gem\x84\xE1 Stellungnahme Nr. 102.021.150104 des BAST sind die Verkehrslasten");
+    EXPECT_EQ(lines[4], "der Hauptspur\x81"
+                        "berlasten durch die Anzahl der alternativen Spuren dividiert.");
     Nchw_Rec *d = New_Nachweis();
     d->type = &t531;
     d->flags = 1;

@@ -21,7 +21,7 @@ void Expect_Action(const Char_Actions &a, int32_t cat, double pd, double ps, dou
 }
 
 class CharActions : public ::testing::TestWithParam<const char *> {
-protected:
+  protected:
     void SetUp() override
     {
         Reset_Beiwert_Tables();
@@ -39,7 +39,8 @@ protected:
 TEST(CharActionKeys, SixEurocodeKeys)
 {
     Einw_Beiwert_Key k;
-    const int32_t kind[6] = {1, 1, 1, 1, 1, 2}, cat[6] = {1, 1, 2, 2, 2, 6}, psi[6] = {1, 1, 1, 7, 8, 1};
+    const int32_t kind[6] = {1, 1, 1, 1, 1, 2}, cat[6] = {1, 1, 2, 2, 2, 6},
+                  psi[6] = {1, 1, 1, 7, 8, 1};
     for (int i = 0; i < 6; i++) {
         ASSERT_EQ(Char_Action_Key(i, 0, &k), 1);
         EXPECT_EQ(k.family, 2);
@@ -105,9 +106,9 @@ TEST(CharActionsAnnex, AnnexFactorsReachTheActions)
     Set_Active_NAD(NAD_NAME_GERMANY);
     NAD_EC0_Params *e = Get_NAD_EC0_Params();
     NAD_EC0_Params saved = *e;
-    e->gamma_bld[0][0][0] = 1.4;        /* gamma_G,sup */
-    e->gamma_bld[0][1][0] = 1.6;        /* gamma_Q */
-    e->psi_bld[8][0] = 0.5;             /* psi0 of wind */
+    e->gamma_bld[0][0][0] = 1.4; /* gamma_G,sup */
+    e->gamma_bld[0][1][0] = 1.6; /* gamma_Q */
+    e->psi_bld[8][0] = 0.5;      /* psi0 of wind */
     Char_Actions a[CHAR_ACTION_COUNT];
     memset(a, 0, sizeof a);
     EXPECT_EQ(Init_Char_Actions(a, 0), 1);

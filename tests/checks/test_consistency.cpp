@@ -24,7 +24,7 @@ std::vector<std::string> Lines(int area)
 }
 
 class Consistency : public ::testing::Test {
-protected:
+  protected:
     int area = -1;
     Nchw_Type_Rec type{};
     void SetUp() override
@@ -35,7 +35,9 @@ protected:
         type.ints0_3[0] = 40;
         type.selector_count = 1;
         type.selector_types[0] = 1;
-        snprintf(type.selector_names[0], sizeof type.selector_names[0], "St\x84" "be");
+        snprintf(type.selector_names[0], sizeof type.selector_names[0],
+                 "St\x84"
+                 "be");
         Nchw_Einw_Table_Init(2);
         Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);
         Nchw_Einw_Table_Add(2, "Q", 2, 1, 0, 2, 0);
@@ -80,8 +82,8 @@ TEST_F(Consistency, NoChecksGiveFourStatusLines)
 {
     int y = 105;
     EXPECT_EQ(Run_Nchw_Checks(area, &y), 0);
-    EXPECT_EQ(Lines(area), (std::vector<std::string>{"Nachweise\x06", "Extremierungen\x06", "Lastkollektive\x06",
-                                                     "Nachweisobjekte\x06"}));
+    EXPECT_EQ(Lines(area), (std::vector<std::string>{"Nachweise\x06", "Extremierungen\x06",
+                                                     "Lastkollektive\x06", "Nachweisobjekte\x06"}));
     EXPECT_EQ(y, 105 + 4 * 20);
 }
 
@@ -89,18 +91,19 @@ TEST_F(Consistency, DeactivatedCheckAndMissingObjects)
 {
     Check(1)->flags = 0;
     Nchw_Rec *c = Check(2);
-    c->selector_modes[0] = 1;               /* "nicht für": no object left */
+    c->selector_modes[0] = 1; /* "nicht für": no object left */
     Collective(c, 1, {1});
     Nchw_Rec *d = Check(3);
-    d->selector_modes[0] = 2;               /* selected, but no list */
+    d->selector_modes[0] = 2; /* selected, but no list */
     Collective(d, 1, {1});
     int y = 0;
     EXPECT_EQ(Check_Nachweise(area, &y), 4);
-    EXPECT_EQ(Lines(area), (std::vector<std::string>{
-                               "Der Nachweis 1 ist deaktiviert.",
-                               "Der Nachweis 2 wird mit 0 Objekten gef\x81hrt.",
-                               "Dem Nachweis 3 sind keine St\x84" "be zugeordnet.",
-                               "Der Nachweis 3 wird mit 0 Objekten gef\x81hrt."}));
+    EXPECT_EQ(Lines(area),
+              (std::vector<std::string>{"Der Nachweis 1 ist deaktiviert.",
+                                        "Der Nachweis 2 wird mit 0 Objekten gef\x81hrt.",
+                                        "Dem Nachweis 3 sind keine St\x84"
+                                        "be zugeordnet.",
+                                        "Der Nachweis 3 wird mit 0 Objekten gef\x81hrt."}));
     EXPECT_EQ(y, 4 * 15 + 5);
 }
 
@@ -112,16 +115,18 @@ TEST_F(Consistency, CollectiveFindings)
     Collective(c, 3, {});
     int y = 0;
     EXPECT_EQ(Check_Lkoms(area, &y), 8);
-    EXPECT_EQ(Lines(area), (std::vector<std::string>{
-                               "Nachweis 4 - Lastkollektiv 2: Nulleintrag in Nummernspalte.",
-                               "Nachweis 4 - Lastkollektiv 2: Der Lastfall 9 existiert nicht.",
-                               "Nachweis 4 - Lastkollektiv 2: Die Imperfektion -3 existiert nicht.",
-                               "Nachweis 4 - Lastkollektiv 2:  LF:1 (st\x84ndige Last) ist nicht aufgef\x81hrt.",
-                               "Nachweis 4 - Lastkollektiv 2:  LF:5 ist mehrfach aufgef\x81hrt.",
-                               "Nachweis 4 - Lastkollektiv 2:  Es sind mehrere Lastf\x84lle der alt. Gruppe B aufgef\x81hrt.",
-                               "Nachweis 4 - Lastkollektiv 3: Die Tabelle ist leer.",
-                               "Nachweis 4 - Lastkollektiv 3:  LF:1 (st\x84ndige Last) ist nicht aufgef\x81hrt."}));
-    type.ints0_3[0] = 989;                  /* never the permanent-load message */
+    EXPECT_EQ(
+        Lines(area),
+        (std::vector<std::string>{
+            "Nachweis 4 - Lastkollektiv 2: Nulleintrag in Nummernspalte.",
+            "Nachweis 4 - Lastkollektiv 2: Der Lastfall 9 existiert nicht.",
+            "Nachweis 4 - Lastkollektiv 2: Die Imperfektion -3 existiert nicht.",
+            "Nachweis 4 - Lastkollektiv 2:  LF:1 (st\x84ndige Last) ist nicht aufgef\x81hrt.",
+            "Nachweis 4 - Lastkollektiv 2:  LF:5 ist mehrfach aufgef\x81hrt.",
+            "Nachweis 4 - Lastkollektiv 2:  Es sind mehrere Lastf\x84lle der alt. Gruppe B aufgef\x81hrt.",
+            "Nachweis 4 - Lastkollektiv 3: Die Tabelle ist leer.",
+            "Nachweis 4 - Lastkollektiv 3:  LF:1 (st\x84ndige Last) ist nicht aufgef\x81hrt."}));
+    type.ints0_3[0] = 989; /* never the permanent-load message */
     SVA_Clear(area);
     y = 0;
     EXPECT_EQ(Check_Lkoms(area, &y), 6);
@@ -146,17 +151,18 @@ TEST_F(Consistency, UserTablesAgainstTheTables)
     e->mode = 1;
     int y = 0;
     EXPECT_EQ(Check_Xtr_Rules(area, &y), 3);
-    EXPECT_EQ(Lines(area), (std::vector<std::string>{
-                               "Nachweis 5 - Extremierung 1: Die Einwirkung 8 existiert nicht.",
-                               "Nachweis 5 - Extremierung 1: Der Tabelleninhalt entspricht nicht dem Standard.",
-                               "Nachweis 5 - Extremierung 2: Die Tabelle ist leer."}));
+    EXPECT_EQ(Lines(area),
+              (std::vector<std::string>{
+                  "Nachweis 5 - Extremierung 1: Die Einwirkung 8 existiert nicht.",
+                  "Nachweis 5 - Extremierung 1: Der Tabelleninhalt entspricht nicht dem Standard.",
+                  "Nachweis 5 - Extremierung 2: Die Tabelle ist leer."}));
 }
 
 TEST_F(Consistency, CountLimit)
 {
     Nchw_Rec *a = Check(1);
     Nchw_Rec *b = Check(2);
-    a->lkom_count = 4;                      /* counts only; 4 + 1 per check */
+    a->lkom_count = 4; /* counts only; 4 + 1 per check */
     b->lkom_count = 4;
     Set_Lkom_Count_Limit(10, "RS");
     EXPECT_EQ(Count_Lkoms_For_Limit(), 10);
@@ -178,7 +184,7 @@ TEST(BopEin, FactorsOfDin1045)
     size_t n = fread(buf, 1, sizeof buf - 1, f);
     fclose(f);
     EXPECT_EQ(std::string(buf, n), "V2\n 1.50  1.15  1.30  1.00  1.50  1.15  1.50  1.15\n");
-    Set_Nchw_Norm_Mask(27);                 /* without DIN 1045-1 */
+    Set_Nchw_Norm_Mask(27); /* without DIN 1045-1 */
     EXPECT_EQ(Write_BOP_EIN_File("WXYZ"), 0);
     Set_Nchw_Norm_Mask(31);
 }

@@ -18,7 +18,8 @@ namespace {
 std::string Write_Temp(const char *base, const std::string &text)
 {
     /* one file per test: the tests of this folder run in parallel in one directory */
-    const std::string name = std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" + base;
+    const std::string name =
+        std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" + base;
     FILE *f = fopen(name.c_str(), "wb");
     fwrite(text.data(), 1, text.size(), f);
     fclose(f);
@@ -26,36 +27,39 @@ std::string Write_Temp(const char *base, const std::string &text)
 }
 
 /* Two types, a colour chapter and a structure; texts in code page 850. */
-const std::string Def_Text =
-    "\xAE\xAF\n"
-    "7 0x20 1 1 1 1 0 1 2 2 1\n"
-    "\xAEHolz Typ A\xAF \xAE" "Beschreibung\xAF \xAEHELP_A\xAF\n"
-    "10 20 30\n"
-    "3 Y 10 3 L 1 # 20 \xAEOption drei\xAF\n"
-    "4 A 0 1 2 ( 3 0 ) 40 \xAERadio\xAF\n"
-    "-1\n"
-    "2 1 5 \xAESt\x84" "be\xAF 2 0 \xAEKnoten\xAF\n"
-    "1.5\n"
-    "8 4 1 1 2 1 4 1 1 1 3\n"
-    "\xAETyp B\xAF \xAE\xAF \xAE\xAF\n"
-    "0 0 0\n"
-    "-1\n"
-    "0\n"
-    "2.0\n"
-    "#COLORS\n"
-    "1 255 0 0\n"
-    "40 1 2 3\n"
-    "-1 0 0 0\n"
-    "2 0 255 0\n"
-    "#STRUCTURE\n"
-    "* \xAE" "A\xAF ( 1 1 -1 -1 -1 )\n"
-    "{ + 7 ( 0 1 1 1 1 ) + 8 ( 0 1 1 1 1 ) }\n"
-    "* \xAE" "B\xAF ( 0 1 1 1 1 )\n"
-    "+ 99 ( 0 1 1 1 1 )\n"
-    "#\n";
+const std::string Def_Text = "\xAE\xAF\n"
+                             "7 0x20 1 1 1 1 0 1 2 2 1\n"
+                             "\xAEHolz Typ A\xAF \xAE"
+                             "Beschreibung\xAF \xAEHELP_A\xAF\n"
+                             "10 20 30\n"
+                             "3 Y 10 3 L 1 # 20 \xAEOption drei\xAF\n"
+                             "4 A 0 1 2 ( 3 0 ) 40 \xAERadio\xAF\n"
+                             "-1\n"
+                             "2 1 5 \xAESt\x84"
+                             "be\xAF 2 0 \xAEKnoten\xAF\n"
+                             "1.5\n"
+                             "8 4 1 1 2 1 4 1 1 1 3\n"
+                             "\xAETyp B\xAF \xAE\xAF \xAE\xAF\n"
+                             "0 0 0\n"
+                             "-1\n"
+                             "0\n"
+                             "2.0\n"
+                             "#COLORS\n"
+                             "1 255 0 0\n"
+                             "40 1 2 3\n"
+                             "-1 0 0 0\n"
+                             "2 0 255 0\n"
+                             "#STRUCTURE\n"
+                             "* \xAE"
+                             "A\xAF ( 1 1 -1 -1 -1 )\n"
+                             "{ + 7 ( 0 1 1 1 1 ) + 8 ( 0 1 1 1 1 ) }\n"
+                             "* \xAE"
+                             "B\xAF ( 0 1 1 1 1 )\n"
+                             "+ 99 ( 0 1 1 1 1 )\n"
+                             "#\n";
 
 class Def : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { Free_Nchw_Types(); }
 };
 
@@ -67,7 +71,7 @@ TEST_F(Def, TypesOptionsAndSelectors)
     EXPECT_EQ(Nchw_Type_Count, 2);
     Nchw_Type_Rec *a = Find_Nchw_Type(7);
     ASSERT_NE(a, nullptr);
-    EXPECT_EQ(a->ints0_3[1], 32);                       /* 0x20 */
+    EXPECT_EQ(a->ints0_3[1], 32); /* 0x20 */
     EXPECT_STREQ(Nchw_Material_Text(a->ints0_3[1]), "Aluminium");
     EXPECT_EQ(std::string(a->name), std::string("Holz Typ A") + std::string(40, ' '));
     EXPECT_STREQ(a->description, "Beschreibung");
@@ -92,7 +96,8 @@ TEST_F(Def, TypesOptionsAndSelectors)
     ASSERT_EQ(a->selector_count, 2);
     EXPECT_EQ(a->selector_types[0], 1);
     EXPECT_EQ(a->selector_values[0], 5);
-    EXPECT_STREQ(a->selector_names[0], "St\x84" "be");
+    EXPECT_STREQ(a->selector_names[0], "St\x84"
+                                       "be");
     EXPECT_STREQ(a->selector_names[1], "Knoten");
     EXPECT_DOUBLE_EQ(a->value, 1.5);
     /* dialog: 90 + 19 + gap 10 + 19; width from the wider of the two labels */
@@ -104,7 +109,7 @@ TEST_F(Def, TypesOptionsAndSelectors)
     Nchw_Type_Rec *b = Find_Nchw_Type(8);
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(b->option_count, 0);
-    EXPECT_EQ(b->dialog_height, 0);                     /* no options: no size */
+    EXPECT_EQ(b->dialog_height, 0); /* no options: no size */
     EXPECT_EQ(b->selector_count, 0);
 }
 
@@ -113,7 +118,7 @@ TEST_F(Def, ColoursAndStructure)
     ASSERT_EQ(Read_Nachweis_Def_File(Write_Temp("types.def", Def_Text).c_str()), 1);
     EXPECT_EQ(Nchw_Struct_Valid, 1);
     EXPECT_EQ(Nchw_Colour_Table[1], Nearest_RGB_Color(255, 0, 0));
-    EXPECT_EQ(Nchw_Colour_Table[2], BLACK_CI);          /* behind the end line */
+    EXPECT_EQ(Nchw_Colour_Table[2], BLACK_CI); /* behind the end line */
     Nchw_Struct_Node *root = Nchw_Struct_Root;
     ASSERT_NE(root, nullptr);
     EXPECT_STREQ(root->text, "ROOT");
@@ -123,7 +128,7 @@ TEST_F(Def, ColoursAndStructure)
     EXPECT_STREQ(A->text, "A");
     EXPECT_EQ(A->font, 0x11000);
     EXPECT_EQ(A->text_colour, Nchw_Colour_Table[1]);
-    EXPECT_EQ(A->marker_colour, BLACK_CI);              /* -1 keeps the default */
+    EXPECT_EQ(A->marker_colour, BLACK_CI); /* -1 keeps the default */
     EXPECT_EQ(A->background, WHITE_CI);
     ASSERT_NE(A->child, nullptr);
     EXPECT_EQ(A->child->type_id, 7);
@@ -147,21 +152,23 @@ TEST_F(Def, EmptyFileAndFormatErrors)
     EXPECT_EQ(Nchw_Type_Count, 0);
     EXPECT_EQ(Nchw_Type_Head, nullptr);
     EXPECT_STREQ(Nchw_Help_File, "hilfe.hlp");
-    EXPECT_EQ(Nchw_Struct_Valid, 0);                    /* chapters missing */
+    EXPECT_EQ(Nchw_Struct_Valid, 0); /* chapters missing */
     Free_Nchw_Types();
     std::string bad = Def_Text;
     bad.replace(bad.find("+ 99"), 4, "+ 0 ");
     testing::internal::CaptureStdout();
     ASSERT_EQ(Read_Nachweis_Def_File(Write_Temp("bad.def", bad).c_str()), 1);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Formatfehler in Nachweis.def (Kap. STRUCTURE); Nachweis-Id?\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Formatfehler in Nachweis.def (Kap. STRUCTURE); Nachweis-Id?\n");
     EXPECT_EQ(Nchw_Struct_Valid, 0);
-    EXPECT_EQ(Nchw_Type_Count, 2);                      /* the types stay */
+    EXPECT_EQ(Nchw_Type_Count, 2); /* the types stay */
     Free_Nchw_Types();
     bad = Def_Text;
     bad.replace(bad.find("+ 99"), 1, "x");
     testing::internal::CaptureStdout();
     Read_Nachweis_Def_File(Write_Temp("bad.def", bad).c_str());
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Formatfehler in Nachweis.def (Kap. STRUCTURE); erwarte * + { }\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Formatfehler in Nachweis.def (Kap. STRUCTURE); erwarte * + { }\n");
     EXPECT_EQ(Nchw_Struct_Valid, 0);
 }
 
@@ -177,7 +184,7 @@ TEST_F(Def, MoreThanNineteenOptionsAreDropped)
               "maximale Anzahl von <IndivNachweisPropsButtons> erreicht!!\n");
     ASSERT_EQ(Nchw_Type_Count, 1);
     EXPECT_EQ(Nchw_Type_Head->option_count, 19);
-    EXPECT_DOUBLE_EQ(Nchw_Type_Head->value, 1.0);       /* the file stayed in step */
+    EXPECT_DOUBLE_EQ(Nchw_Type_Head->value, 1.0); /* the file stayed in step */
 }
 
 TEST_F(Def, MissingFileIsReported)
@@ -197,14 +204,16 @@ TEST_F(Def, MissingFileIsReported)
 
 TEST_F(Def, ExampleFileOfTheEnvironmentIsComplete)
 {
-    const std::string path = std::string(SPLICE_SOURCE_DIR) + "/environment/exec/splice/nachweis.def";
+    const std::string path =
+        std::string(SPLICE_SOURCE_DIR) + "/environment/exec/splice/nachweis.def";
     ASSERT_EQ(Read_Nachweis_Def_File(path.c_str()), 1);
     EXPECT_EQ(Nchw_Type_Count, 5);
     EXPECT_EQ(Nchw_Struct_Valid, 1);
     ASSERT_NE(Find_Nchw_Type(222), nullptr);
     EXPECT_EQ(Find_Nchw_Type(222)->option_count, 3);
     for (Nchw_Struct_Node *h = Nchw_Struct_Root->child; h; h = h->next)
-        for (Nchw_Struct_Node *t = h->child; t; t = t->next) EXPECT_NE(Find_Nchw_Type(t->type_id), nullptr);
+        for (Nchw_Struct_Node *t = h->child; t; t = t->next)
+            EXPECT_NE(Find_Nchw_Type(t->type_id), nullptr);
 }
 
 TEST(NachweisValExample, RepeatsTheBuiltInRows)
@@ -212,7 +221,8 @@ TEST(NachweisValExample, RepeatsTheBuiltInRows)
     Reset_Beiwert_Tables();
     const Beiwert_Tables_Rec before = Beiwert_Tables;
     testing::internal::CaptureStdout();
-    Read_Nachweis_Val_File((std::string(SPLICE_SOURCE_DIR) + "/environment/exec/splice/nachweis.val").c_str());
+    Read_Nachweis_Val_File(
+        (std::string(SPLICE_SOURCE_DIR) + "/environment/exec/splice/nachweis.val").c_str());
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(memcmp(&before, &Beiwert_Tables, sizeof before), 0);
 }

@@ -25,9 +25,13 @@ FILE *Text_File(const std::string &text)
 TEST(DefStructureTree, SecondBraceOnAnEntryKeepsItsChildren)
 {
     FILE *f = Text_File("#COLORS\n#STRUCTURE\n"
-                        "* \xAE" "A\xAF ( 0 1 1 2 4 )\n{\n  * \xAE" "B\xAF ( 0 1 1 2 4 )\n}\n"
-                        "{\n  * \xAE" "C\xAF ( 0 1 1 2 4 )\n}\n"
-                        "* \xAE" "D\xAF ( 1 1 1 2 4 )\n#\n");
+                        "* \xAE"
+                        "A\xAF ( 0 1 1 2 4 )\n{\n  * \xAE"
+                        "B\xAF ( 0 1 1 2 4 )\n}\n"
+                        "{\n  * \xAE"
+                        "C\xAF ( 0 1 1 2 4 )\n}\n"
+                        "* \xAE"
+                        "D\xAF ( 1 1 1 2 4 )\n#\n");
     ASSERT_EQ(Read_Nachweis_Def_Struktur(f), 1);
     fclose(f);
     ASSERT_NE(Nchw_Struct_Root, nullptr);

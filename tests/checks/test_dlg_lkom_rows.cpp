@@ -28,7 +28,7 @@ bool Has_Line(const std::string &line)
 }
 
 class LkomRows : public ::testing::Test {
-protected:
+  protected:
     Nchw_Type_Rec type{};
     void SetUp() override
     {
@@ -49,11 +49,11 @@ protected:
         Fill(B.Eurocode_gamma_inf_gebrauch, 6, 1.0);
 
         Nchw_Einw_Table_Init(5);
-        Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);     /* index 0 */
-        Nchw_Einw_Table_Add(2, "S", 2, 6, 0, 2, 0);     /* index 1, snow */
-        Nchw_Einw_Table_Add(3, "W", 2, 7, 0, 3, 0);     /* index 2, wind */
-        Nchw_Einw_Table_Add(4, "A", 99, 0, 0, 4, 0);    /* index 3, accidental */
-        Nchw_Einw_Table_Add(5, "A2", 99, 0, 0, 4, 0);   /* index 4, accidental */
+        Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);   /* index 0 */
+        Nchw_Einw_Table_Add(2, "S", 2, 6, 0, 2, 0);   /* index 1, snow */
+        Nchw_Einw_Table_Add(3, "W", 2, 7, 0, 3, 0);   /* index 2, wind */
+        Nchw_Einw_Table_Add(4, "A", 99, 0, 0, 4, 0);  /* index 3, accidental */
+        Nchw_Einw_Table_Add(5, "A2", 99, 0, 0, 4, 0); /* index 4, accidental */
         Nchw_Lf_Table_Init(6);
         Nchw_Lf_Table_Add(1, "g1", 0, 0);
         Nchw_Lf_Table_Add(2, "g2", 0, 0);
@@ -64,11 +64,11 @@ protected:
         Nchw_Imp_Table_Init(2);
         Nchw_Imp_Table_Add(7, "Schiefstellung");
         for (int i = 0; i < 4; i++) Nchw_Lf_Table.rows[i].active = 1;
-        Nchw_Lf_Table.rows[1].state = 0;                /* g2 acts favourably */
+        Nchw_Lf_Table.rows[1].state = 0; /* g2 acts favourably */
         type.ints0_3[0] = 500;
-        type.ints4_10[4] = 2;                           /* integer 8: the type's rule Eurocode */
-        type.ints4_10[5] = 1 | 2 | 4 | 8 | 16 | 32;     /* integer 9: every rule allowed */
-        type.ints4_10[6] = 1;                           /* linear */
+        type.ints4_10[4] = 2;                       /* integer 8: the type's rule Eurocode */
+        type.ints4_10[5] = 1 | 2 | 4 | 8 | 16 | 32; /* integer 9: every rule allowed */
+        type.ints4_10[6] = 1;                       /* linear */
     }
     void TearDown() override
     {
@@ -118,13 +118,15 @@ TEST_F(LkomRows, NoActiveLoadCaseOrAnOutOfRangePsiIndexLeavesRowsOut)
     int32_t n = 5;
     Beiwert_Tables_Rec &B = Beiwert_Tables;
     EXPECT_EQ(Build_Lkom_Factor_Rows(2, 0, B.Eurocode_gamma_inf1_norm, B.Eurocode_gamma_sup1_norm,
-                                     B.Eurocode_psi_X, B.Eurocode_psi_0, &n, 1.0), nullptr);
+                                     B.Eurocode_psi_X, B.Eurocode_psi_0, &n, 1.0),
+              nullptr);
     EXPECT_EQ(n, 0);
     Nchw_Lf_Table.rows[2].active = 1;
     Nchw_Lf_Table.rows[3].active = 1;
-    Nchw_Einw_Table.rows[1].psi_index = 11;         /* snow: left out */
-    Lkom_Row *r = Build_Lkom_Factor_Rows(2, 0, B.Eurocode_gamma_inf1_norm, B.Eurocode_gamma_sup1_norm,
-                                         B.Eurocode_psi_X, B.Eurocode_psi_0, &n, 1.0);
+    Nchw_Einw_Table.rows[1].psi_index = 11; /* snow: left out */
+    Lkom_Row *r =
+        Build_Lkom_Factor_Rows(2, 0, B.Eurocode_gamma_inf1_norm, B.Eurocode_gamma_sup1_norm,
+                               B.Eurocode_psi_X, B.Eurocode_psi_0, &n, 1.0);
     ASSERT_EQ(n, 1);
     EXPECT_EQ(r[0].number, 4);
     std::free(r);
@@ -161,19 +163,21 @@ TEST_F(LkomRows, AccidentalActionsTakeTheAccidentalRowsAndWarnOfASecondOne)
     int32_t n = 0;
     Lkom_Row *r = Build_Udef_Lkom_Factors(&type, &n, 2, 1, 1, 1, 0);
     ASSERT_EQ(n, 6);
-    Expect_Row(r[2], 3, 1, 0.5, 1.0, 0.5);      /* leading snow: psi_1 */
-    Expect_Row(r[3], 4, 1, 0.2, 1.0, 0.2);      /* wind: psi_2 */
-    Expect_Row(r[4], 5, 1, 1.0, 1.0, 1.0);      /* accidental: gamma of category 6 */
+    Expect_Row(r[2], 3, 1, 0.5, 1.0, 0.5); /* leading snow: psi_1 */
+    Expect_Row(r[3], 4, 1, 0.2, 1.0, 0.2); /* wind: psi_2 */
+    Expect_Row(r[4], 5, 1, 1.0, 1.0, 1.0); /* accidental: gamma of category 6 */
     std::free(r);
-    EXPECT_TRUE(Has_Line("MESSAGE [] Einwirkungen vom Typ \"Sonderlast\" bewirken | eine \"außergewöhnliche "
-                         "Bemessungssituation\"! |   | ------- WARNUNG: ------- | Es sind mehr als eine | "
-                         "Sonderlasteinwirkung | ausgewählt !?! | -----------------------------"));
+    EXPECT_TRUE(Has_Line(
+        "MESSAGE [] Einwirkungen vom Typ \"Sonderlast\" bewirken | eine \"außergewöhnliche "
+        "Bemessungssituation\"! |   | ------- WARNUNG: ------- | Es sind mehr als eine | "
+        "Sonderlasteinwirkung | ausgewählt !?! | -----------------------------"));
     /* in the serviceability check a warning instead */
     ZW_Test_Clear_Log();
     r = Build_Udef_Lkom_Factors(&type, &n, 2, 1, 2, 4, 0);
     std::free(r);
-    EXPECT_TRUE(Has_Line("MESSAGE [Warnung] Sonderlasten werden beim | Gebrauchstauglichkeitsnachweis | "
-                         "i.d.R. nicht angesetzt!"));
+    EXPECT_TRUE(
+        Has_Line("MESSAGE [Warnung] Sonderlasten werden beim | Gebrauchstauglichkeitsnachweis | "
+                 "i.d.R. nicht angesetzt!"));
     /* quiet builders show nothing */
     ZW_Test_Clear_Log();
     Xtr_Message_Switch = 1;
@@ -232,7 +236,7 @@ TEST_F(LkomRows, Din18800MainCombinationAndOldCodeFactor)
 
 TEST_F(LkomRows, ImperfectionsAndBridgeRows)
 {
-    type.ints4_10[6] = 2;                           /* nonlinear: imperfections take part */
+    type.ints4_10[6] = 2; /* nonlinear: imperfections take part */
     Nchw_Imp_Table.rows[0].active = 1;
     int32_t n = 0;
     Lkom_Row *r = Build_Udef_Lkom_Factors(&type, &n, 2, 1, 2, 1, 0);
@@ -251,14 +255,15 @@ TEST_F(LkomRows, ImperfectionsAndBridgeRows)
     ASSERT_EQ(n, 5);
     Expect_Row(r[0], 1, 1, 0.0, 0.0, 0.0);
     std::free(r);
-    EXPECT_TRUE(Has_Line("MESSAGE [] Gemäß Anwendung der aktuellen Norm | ergeben sich einige Faktoren zu 0! "
-                         "|   | Bitte überprüfen Sie die entsprechenden Zeilen."));
+    EXPECT_TRUE(Has_Line(
+        "MESSAGE [] Gemäß Anwendung der aktuellen Norm | ergeben sich einige Faktoren zu 0! "
+        "|   | Bitte überprüfen Sie die entsprechenden Zeilen."));
 }
 
 TEST_F(LkomRows, FactorTexts)
 {
     char out[32];
-    EXPECT_STREQ(Lkom_Format_Factor_5_2(1.345, out), " 1.34");     /* 1.345 is 1.34499.. in binary */
+    EXPECT_STREQ(Lkom_Format_Factor_5_2(1.345, out), " 1.34"); /* 1.345 is 1.34499.. in binary */
     EXPECT_STREQ(Lkom_Format_Factor_2(12.5, out), "12.50");
     EXPECT_STREQ(Lkom_Format_Factor_5_2(-0.5, out), "-0.50");
 }

@@ -25,13 +25,14 @@ std::vector<int> Numbers(const Lkom_Window_Entry *l)
 {
     std::vector<int> v;
     for (int32_t i = 0; l && i < Lkom_Window_Count(l); i++)
-        v.push_back(l[i].kind == 2 ? ((Nchw_Lf_Row *)l[i].row)->number
-                  : l[i].kind == 3 ? -((Nchw_Imp_Row *)l[i].row)->number : 1000 + ((Joint_Group_Rec *)l[i].row)->index);
+        v.push_back(l[i].kind == 2   ? ((Nchw_Lf_Row *)l[i].row)->number
+                    : l[i].kind == 3 ? -((Nchw_Imp_Row *)l[i].row)->number
+                                     : 1000 + ((Joint_Group_Rec *)l[i].row)->index);
     return v;
 }
 
 class LkomGen : public ::testing::Test {
-protected:
+  protected:
     Nchw_Type_Rec type{};
     Nchw_Rec *check = nullptr;
     void SetUp() override
@@ -104,7 +105,7 @@ TEST_F(LkomGen, ALoadCaseInAJointGroupTakesTheGroupsState)
     /* group 2 is shown in window 33 with the scale at "1-2" */
     Scroll_Joint_Group_Windows(1, 0);
     EXPECT_EQ(Lkom_Joint_First, 0);
-    Lkom_Window_Move(31, 1, 33);                /* s1 into group 2 */
+    Lkom_Window_Move(31, 1, 33); /* s1 into group 2 */
     EXPECT_EQ(Numbers(Lkom_Joint_List[1]), (std::vector<int>{12}));
     Lkom_Windows_To_States();
     /* group 2 entered window 21 as one entry; move it to window 23 (always favourable) */
@@ -138,7 +139,7 @@ TEST_F(LkomGen, TooManyCollectivesLeaveOnlyTheRule)
     Lkom_Gen_Rule_Edit = 0;
     Lkom_Gen_Rules_Excluded = 0;
     EXPECT_EQ(Lkom_Gen_Preselected_Way(150), 2);
-    EXPECT_EQ(Lkom_Gen_Preselected_Way(50), 2);     /* a rule may be stored for 50 */
+    EXPECT_EQ(Lkom_Gen_Preselected_Way(50), 2); /* a rule may be stored for 50 */
     Lkom_Gen_Rules_Excluded = 1;
     EXPECT_EQ(Lkom_Gen_Preselected_Way(50), 1);
     EXPECT_EQ(Lkom_Gen_Preselected_Way(150), 0);
@@ -160,7 +161,7 @@ TEST_F(LkomGen, DialogDragsAnEntryAndCancelKeepsTheCheck)
     EXPECT_EQ(Nchw_Lf_Table.rows[1].gen[LF_GEN_WINDOW], 2);
     EXPECT_EQ(Nchw_Lf_Table.rows[0].gen[LF_GEN_WINDOW], 3);
     EXPECT_EQ(check->lkom_count, 0);
-    EXPECT_EQ(Lkom_Window_List[0], nullptr);     /* the lists were freed */
+    EXPECT_EQ(Lkom_Window_List[0], nullptr); /* the lists were freed */
     EXPECT_TRUE(Has_Line("SHEET 1 320 220 959 739 Generierung von Lastkollektiven"));
 }
 
@@ -169,8 +170,9 @@ TEST_F(LkomGen, WithoutACheckForCollectivesTheDialogOnlySaysSo)
     type.ints0_3[3] = 0;
     ZW_Test_Set_Script("answer yes\n");
     Lkom_Generation_Dialog(nullptr);
-    EXPECT_TRUE(Has_Line("MESSAGE [] Es existiert zur Zeit kein Nachweis, | dem im aktuellen Rechenmodus ein | "
-                         "Lastkollektiv zugeordnet werden kann."));
+    EXPECT_TRUE(Has_Line(
+        "MESSAGE [] Es existiert zur Zeit kein Nachweis, | dem im aktuellen Rechenmodus ein | "
+        "Lastkollektiv zugeordnet werden kann."));
 }
 
 TEST_F(LkomGen, GeneratedCollectivesAreTakenOverAndNumbered)
@@ -192,7 +194,8 @@ TEST_F(LkomGen, GeneratedCollectivesAreTakenOverAndNumbered)
     EXPECT_EQ(check->lkom_head, old);
     EXPECT_EQ(Auto_GenRule.lkom_head, nullptr);
     bool said = false;
-    for (auto &l : ZW_Test_Log_Lines()) said = said || l.find("Lastkollektive.") != std::string::npos;
+    for (auto &l : ZW_Test_Log_Lines())
+        said = said || l.find("Lastkollektive.") != std::string::npos;
     EXPECT_TRUE(said);
 }
 
@@ -224,10 +227,11 @@ TEST_F(LkomGen, FactorPageAsksBeforeGoingBackToStandardFactors)
 
 TEST_F(LkomGen, MoreCollectivesThanMayBeTakenOverLeaveOnlyTheRule)
 {
-    Set_Lkom_Limits(3000, 3000, 2000, 0);           /* L0 = 0: every run has too many */
+    Set_Lkom_Limits(3000, 3000, 2000, 0); /* L0 = 0: every run has too many */
     ZW_Test_Set_Script("click 760 710\nclick 382 455\nanswer yes\nclick 880 675\n");
     Lkom_Generation_Dialog(nullptr);
-    EXPECT_TRUE(Has_Line("MESSAGE [] Es ergeben sich zu viele | Lastkollektive für die | ausgewählte Methode!"));
+    EXPECT_TRUE(Has_Line(
+        "MESSAGE [] Es ergeben sich zu viele | Lastkollektive für die | ausgewählte Methode!"));
     EXPECT_EQ(check->lkom_count, 0);
     EXPECT_EQ(check->genrule_count, 1);
     Set_Lkom_Limits(3000, 3000, 2000, 100);
@@ -244,7 +248,8 @@ TEST_F(LkomGen, ACheckWithoutCollectivesCannotBeChosen)
     /* the check list at (540, 300): row 1 is N2 */
     ZW_Test_Set_Script("click 560 326\nanswer yes\nclick 360 715\n");
     Lkom_Generation_Dialog(nullptr);
-    EXPECT_TRUE(Has_Line("MESSAGE [] Dem soeben ausgewählten Nachweis | kann im aktuellen Rechenmodus | "
-                         "kein Lastkollektiv zugeordnet werden!"));
+    EXPECT_TRUE(
+        Has_Line("MESSAGE [] Dem soeben ausgewählten Nachweis | kann im aktuellen Rechenmodus | "
+                 "kein Lastkollektiv zugeordnet werden!"));
     EXPECT_EQ(Lkom_Gen_Settings.check_index, 0);
 }

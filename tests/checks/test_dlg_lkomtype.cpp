@@ -24,8 +24,8 @@ bool Has_Line(const std::string &line)
 bool Has_Text(const std::string &text)
 {
     for (auto &l : ZW_Test_Log_Lines())
-        if (l.rfind("TEXT ", 0) == 0 && l.size() >= text.size() &&
-            l.compare(l.size() - text.size(), text.size(), text) == 0)
+        if (l.rfind("TEXT ", 0) == 0 && l.size() >= text.size()
+            && l.compare(l.size() - text.size(), text.size(), text) == 0)
             return true;
     return false;
 }
@@ -41,7 +41,7 @@ const char *Click_Cancel = "click 360 672\n";
 const char *Click_Standard = "click 860 605\n";
 
 class LkomType : public ::testing::Test {
-protected:
+  protected:
     Nchw_Type_Rec type{};
     Nchw_Rec *check = nullptr;
     Lkom_Rec *lkom = nullptr;
@@ -70,12 +70,12 @@ protected:
         type.ints0_3[0] = 502;
         /* what the collectives may use (integers 5, 7, 9) is wider than the type's own choice
         ** (4, 6, 8): a dialog that reads the wrong integers refuses serviceability and DIN 18800 */
-        type.ints4_10[0] = 1;           /* integer 4: ultimate limit state */
-        type.ints4_10[1] = 3;           /* integer 5: both limit states */
-        type.ints4_10[2] = 1;           /* integer 6: rare */
-        type.ints4_10[3] = 1 | 2 | 4;   /* integer 7: every combination */
-        type.ints4_10[4] = 2;           /* integer 8: Eurocode */
-        type.ints4_10[5] = 2 | 4;       /* integer 9: Eurocode and DIN 18800 */
+        type.ints4_10[0] = 1;         /* integer 4: ultimate limit state */
+        type.ints4_10[1] = 3;         /* integer 5: both limit states */
+        type.ints4_10[2] = 1;         /* integer 6: rare */
+        type.ints4_10[3] = 1 | 2 | 4; /* integer 7: every combination */
+        type.ints4_10[4] = 2;         /* integer 8: Eurocode */
+        type.ints4_10[5] = 2 | 4;     /* integer 9: Eurocode and DIN 18800 */
         type.ints4_10[6] = 1;
         check = New_Nachweis();
         strcpy(check->name, "Nachweis 1");
@@ -86,7 +86,7 @@ protected:
         lkom->comb_rule = 2;
         lkom->default_comb_rules = 2;
         lkom->check_kind = 1;
-        lkom->default_check_kinds = 2;  /* standard: serviceability */
+        lkom->default_check_kinds = 2; /* standard: serviceability */
         lkom->combination = 1;
         lkom->default_combinations = 4; /* standard: quasi-permanent */
     }
@@ -116,7 +116,8 @@ TEST_F(LkomType, GenerateStoresTheSettingsAndTheRowsOfTheLeadingAction)
     EXPECT_DOUBLE_EQ(lkom->rows[0].factor, 1.35);
     EXPECT_DOUBLE_EQ(lkom->rows[1].factor, 0.9);
     EXPECT_DOUBLE_EQ(lkom->rows[2].factor, 1.5);
-    EXPECT_TRUE(Has_Line("SHEET 1 340 255 939 704 Programmgestütze Erzeugung von Lastkollektiv-Tabellen"));
+    EXPECT_TRUE(
+        Has_Line("SHEET 1 340 255 939 704 Programmgestütze Erzeugung von Lastkollektiv-Tabellen"));
     int x, y;
     Lkom_Type_Dialog_Origin(&x, &y);
     EXPECT_EQ(x, 340);
@@ -128,8 +129,9 @@ TEST_F(LkomType, ServiceabilityThatTheTypeAllowsIsTaken)
     /* "Gebrauchstauglichkeit" (state row 555) and "quasiständig" (combination rows 597 + 16 i) */
     ZW_Test_Set_Script(std::string("click 400 555\nclick 400 629\n") + Click_Generate);
     Lkom_Type_Dialog(&type, lkom);
-    EXPECT_FALSE(Has_Line("MESSAGE [] Rot dargestellte Listenelemente | sind im aktuellen Nachweis | "
-                          "Biegung | nicht erlaubt!"));
+    EXPECT_FALSE(
+        Has_Line("MESSAGE [] Rot dargestellte Listenelemente | sind im aktuellen Nachweis | "
+                 "Biegung | nicht erlaubt!"));
     EXPECT_EQ(lkom->check_kind, 2);
     EXPECT_EQ(lkom->combination, 4);
 }
@@ -142,8 +144,9 @@ TEST_F(LkomType, ARuleTheTypeForbidsIsRefusedAndCancelKeepsTheCollective)
     /* "DIN 1055-100" (row 0) is not allowed */
     ZW_Test_Set_Script(std::string("click 400 331\nanswer yes\n") + Click_Cancel);
     Lkom_Type_Dialog(&type, lkom);
-    EXPECT_TRUE(Has_Line("MESSAGE [] Rot dargestellte Listenelemente | sind im aktuellen Nachweis | "
-                         "Biegung | nicht erlaubt!"));
+    EXPECT_TRUE(
+        Has_Line("MESSAGE [] Rot dargestellte Listenelemente | sind im aktuellen Nachweis | "
+                 "Biegung | nicht erlaubt!"));
     EXPECT_EQ(lkom->rows, old);
     EXPECT_EQ(lkom->comb_rule, 2);
 
@@ -181,7 +184,8 @@ TEST_F(LkomType, OverviewShowsTheProductsOfEachCollective)
     Nchw_Current = check;
     ZW_Test_Set_Script("key Enter\n");
     Show_Lkom_Factors_Sheet();
-    EXPECT_TRUE(Has_Line("SHEET 1 290 240 989 719 Übersicht über alle Lastkollektive zum Nachweis: Nachweis 1"));
+    EXPECT_TRUE(Has_Line(
+        "SHEET 1 290 240 989 719 Übersicht über alle Lastkollektive zum Nachweis: Nachweis 1"));
     EXPECT_TRUE(Has_Text(" 1.35"));
     EXPECT_TRUE(Has_Text(" 0.90"));
     EXPECT_TRUE(Has_Text(" 13"));

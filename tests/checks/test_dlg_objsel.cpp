@@ -37,7 +37,7 @@ bool Has_Line(const std::string &line)
 }
 
 class ObjSel : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         ZW_Test_Reset();
@@ -78,8 +78,8 @@ TEST_F(ObjSel, TablesTakeObjectsUpToTheirCapacityAndKnowTheirNumbers)
     Init_Nchw_Object_Table(4, 2);
     Add_Nchw_Object(4, 1, "a");
     Add_Nchw_Object(4, 2, "b");
-    Add_Nchw_Object(4, 3, "c");     /* full: ignored */
-    Add_Nchw_Object(9, 1, "x");     /* no such type */
+    Add_Nchw_Object(4, 3, "c"); /* full: ignored */
+    Add_Nchw_Object(9, 1, "x"); /* no such type */
     EXPECT_EQ(Nchw_Object_Tables[4].count, 2);
     EXPECT_EQ(Is_Nchw_Object_Selected(3, 4), 0);
 
@@ -129,7 +129,7 @@ TEST_F(ObjSel, GridPutsTwentyEntriesInAColumnAndHitsByBoxes)
     Draw_Nchw_Object_Grid(130 - 18, 222, 130 - 18, 222, 100, 200);
     EXPECT_EQ(Nchw_Object_Tables[1].entries[1].selected, 1);
     EXPECT_EQ(Nchw_Object_Tables[1].entries[0].selected, 0);
-    Draw_Nchw_Object_Grid(130 - 19, 222, 130 - 19, 222, 100, 200);  /* one pixel left: none */
+    Draw_Nchw_Object_Grid(130 - 19, 222, 130 - 19, 222, 100, 200); /* one pixel left: none */
     EXPECT_EQ(Nchw_Object_Tables[1].entries[1].selected, 1);
     /* a rectangle over the first three rows of both columns inverts six entries */
     Draw_Nchw_Object_Grid(120, 210, 130 + w + 40, 250, 100, 200);
@@ -146,40 +146,63 @@ TEST_F(ObjSel, DialogSelectsAllOrInvertsAndAnswersTheNewList)
 {
     ZW_Test_Set_Script(std::string(Click_All) + Click_OK);
     int32_t *given = Make_List({20});
-    int32_t *l = Nchw_Object_Select_Dialog(2, "St\x84" "be", given);
+    int32_t *l = Nchw_Object_Select_Dialog(2,
+                                           "St\x84"
+                                           "be",
+                                           given);
     EXPECT_EQ(List_Numbers(l), (std::vector<int32_t>{10, 20, 30, 40, 50}));
     EXPECT_TRUE(Has_Line("SHEET 1 337 265 943 694 Auswahl der Stäbe"));
 
     ZW_Test_Set_Script(std::string(Click_Invert) + Click_Invert + Click_OK);
-    int32_t *m = Nchw_Object_Select_Dialog(2, "St\x84" "be", Make_List({30, 10}));
+    int32_t *m = Nchw_Object_Select_Dialog(2,
+                                           "St\x84"
+                                           "be",
+                                           Make_List({30, 10}));
     EXPECT_EQ(List_Numbers(m), (std::vector<int32_t>{10, 30}));
     std::free(m);
 
     ZW_Test_Set_Script(std::string(Click_Invert) + Click_OK);
-    m = Nchw_Object_Select_Dialog(2, "St\x84" "be", Make_List({30, 10}));
+    m = Nchw_Object_Select_Dialog(2,
+                                  "St\x84"
+                                  "be",
+                                  Make_List({30, 10}));
     EXPECT_EQ(List_Numbers(m), (std::vector<int32_t>{20, 40, 50}));
     std::free(m);
 
     ZW_Test_Set_Script(std::string(Click_None) + Click_OK);
-    EXPECT_EQ(Nchw_Object_Select_Dialog(2, "St\x84" "be", l), nullptr);
+    EXPECT_EQ(Nchw_Object_Select_Dialog(2,
+                                        "St\x84"
+                                        "be",
+                                        l),
+              nullptr);
 }
 
 TEST_F(ObjSel, DialogCancelHandsBackTheVeryListAndAClickInverts)
 {
     int32_t *given = Make_List({20, 20});
     ZW_Test_Set_Script(std::string(Click_All) + Click_Cancel);
-    EXPECT_EQ(Nchw_Object_Select_Dialog(2, "St\x84" "be", given), given);
+    EXPECT_EQ(Nchw_Object_Select_Dialog(2,
+                                        "St\x84"
+                                        "be",
+                                        given),
+              given);
     EXPECT_EQ(List_Numbers(given), (std::vector<int32_t>{20, 20}));
 
     /* entry 0 at (378, 352) of the area at (348, 336); a click on its box adds it */
     ZW_Test_Set_Script(std::string("click 370 348\n") + Click_OK);
-    int32_t *l = Nchw_Object_Select_Dialog(2, "St\x84" "be", given);
+    int32_t *l = Nchw_Object_Select_Dialog(2,
+                                           "St\x84"
+                                           "be",
+                                           given);
     EXPECT_EQ(List_Numbers(l), (std::vector<int32_t>{10, 20}));
 
     /* a drag over rows 2 to 4 inverts them */
-    ZW_Test_Set_Script(std::string("press 360 362\nmove 380 380\nmove 400 400\nrelease 400 400\n") +
-                       Click_OK);
-    int32_t *m = Nchw_Object_Select_Dialog(2, "St\x84" "be", l);
+    ZW_Test_Set_Script(std::string("press 360 362\nmove 380 380\nmove 400 400\nrelease 400 400\n")
+                       + Click_OK);
+    int32_t *m = Nchw_Object_Select_Dialog(2,
+                                           "St\x84"
+                                           "be",
+                                           l);
     EXPECT_EQ(List_Numbers(m), (std::vector<int32_t>{10, 30, 40}));
     std::free(m);
 }
@@ -189,7 +212,8 @@ TEST_F(ObjSel, DialogWithoutObjectsSaysSoAndAnswersNull)
     ZW_Test_Set_Script("answer yes\n");
     int32_t *given = Make_List({1});
     EXPECT_EQ(Nchw_Object_Select_Dialog(5, "Lager", given), nullptr);
-    EXPECT_TRUE(Has_Line("MESSAGE [] Es existieren aktuell keine | Nachweisobjekte vom Typ | Lager"));
+    EXPECT_TRUE(
+        Has_Line("MESSAGE [] Es existieren aktuell keine | Nachweisobjekte vom Typ | Lager"));
     EXPECT_EQ(Nchw_Object_Select_Dialog(12, "Lager", given), nullptr);
     /* type 9 lies beyond the nine tables: no objects, nothing read past them */
     EXPECT_EQ(Nchw_Object_Select_Dialog(9, "Lager", given), nullptr);

@@ -26,8 +26,8 @@ bool Has_Line(const std::string &line)
 bool Has_Text(const std::string &text)
 {
     for (auto &l : ZW_Test_Log_Lines())
-        if (l.rfind("TEXT ", 0) == 0 && l.size() >= text.size() &&
-            l.compare(l.size() - text.size(), text.size(), text) == 0)
+        if (l.rfind("TEXT ", 0) == 0 && l.size() >= text.size()
+            && l.compare(l.size() - text.size(), text.size(), text) == 0)
             return true;
     return false;
 }
@@ -52,7 +52,7 @@ void Make_Type(Nchw_Type_Rec *t, int32_t id, const char *name, int32_t xtr_bits,
 }
 
 class Sheet : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         ZW_Test_Reset();
@@ -132,7 +132,7 @@ TEST_F(Sheet, TreeHoldsTheChecksAndRestoresTheSelectedCollective)
     Open_Frame();
     Build_Nchw_TreeView(1);
     ASSERT_NE(Nchw_Tree, nullptr);
-    EXPECT_EQ(Nchw_Tree_Item_Of(0, nullptr), nullptr);     /* only the root */
+    EXPECT_EQ(Nchw_Tree_Item_Of(0, nullptr), nullptr); /* only the root */
     Nchw_Rec *c1 = Check(1, &Types[1]);
     Nchw_Rec *c2 = Check(2, &Types[1]);
     Lkom(c2, 1);
@@ -256,8 +256,9 @@ TEST_F(Sheet, OptionsDialogKeepsARadioGroupInItsFirstSlot)
     t.option_count = 0;
     ZW_Test_Set_Script("answer yes\n");
     EXPECT_EQ(Edit_Nchw_Options(&t, values), 0);
-    EXPECT_TRUE(Has_Line("MESSAGE [] Für den aktuell ausgewählten | Nachweis sind keine optionalen | "
-                         "Einstellungen verfügbar"));
+    EXPECT_TRUE(
+        Has_Line("MESSAGE [] Für den aktuell ausgewählten | Nachweis sind keine optionalen | "
+                 "Einstellungen verfügbar"));
 }
 
 TEST_F(Sheet, ExtremalRuleModeSwitchAsksOnlyWhenTheRowsDiffer)
@@ -283,7 +284,8 @@ TEST_F(Sheet, ExtremalRuleModeSwitchAsksOnlyWhenTheRowsDiffer)
     Set_Xtr_Mode(1);
     EXPECT_EQ(x->mode, 2);
     EXPECT_DOUBLE_EQ(x->rows[0].psi_dom, 0.123);
-    EXPECT_TRUE(Has_Line("QUESTION [] Soll der Tabelleninhalt auf | \"Standard\" | zurückgesetzt werden?"));
+    EXPECT_TRUE(
+        Has_Line("QUESTION [] Soll der Tabelleninhalt auf | \"Standard\" | zurückgesetzt werden?"));
     /* "yes" takes the standard rows */
     ZW_Test_Set_Script("answer yes\n");
     Set_Xtr_Mode(1);
@@ -318,24 +320,32 @@ TEST_F(Sheet, CollectivePageButtonsAndTheTakenTable)
     /* mode 2: the factor acts on psi; gamma 0 becomes 1 and psi the factor */
     Nchw_Sheet.lkom_edit_mode = 2;
     double *r0 = Nchw_Sheet.lkom_table[0];
-    r0[0] = 4; r0[1] = 0.5; r0[2] = 1.5; r0[3] = 1.2;
+    r0[0] = 4;
+    r0[1] = 0.5;
+    r0[2] = 1.5;
+    r0[3] = 1.2;
     Take_Lkom_Page_Table();
     ASSERT_EQ(l->row_count, 1);
     EXPECT_EQ(l->rows[0].number, 4);
     EXPECT_DOUBLE_EQ(l->rows[0].psi, 0.8);
     EXPECT_DOUBLE_EQ(l->rows[0].gamma, 1.5);
     r0 = Nchw_Sheet.lkom_table[0];
-    r0[2] = 0.0; r0[3] = 0.7;
+    r0[2] = 0.0;
+    r0[3] = 0.7;
     Take_Lkom_Page_Table();
     EXPECT_DOUBLE_EQ(l->rows[0].gamma, 1.0);
     EXPECT_DOUBLE_EQ(l->rows[0].psi, 0.7);
     /* mode 3 acts on gamma; mode 1 multiplies */
     Nchw_Sheet.lkom_edit_mode = 3;
-    r0[1] = 0.5; r0[2] = 9; r0[3] = 0.6;
+    r0[1] = 0.5;
+    r0[2] = 9;
+    r0[3] = 0.6;
     Take_Lkom_Page_Table();
     EXPECT_DOUBLE_EQ(l->rows[0].gamma, 1.2);
     Nchw_Sheet.lkom_edit_mode = 1;
-    r0[1] = 0.5; r0[2] = 1.5; r0[3] = 99;
+    r0[1] = 0.5;
+    r0[2] = 1.5;
+    r0[3] = 99;
     Take_Lkom_Page_Table();
     EXPECT_DOUBLE_EQ(l->rows[0].factor, 0.75);
     /* an emptied table leaves the collective without rows */
@@ -361,7 +371,8 @@ TEST_F(Sheet, CollectivePageShowsTheRecomputedColumnInTheBackgroundColour)
         for (int col = 0; col < 4; col++) {
             EXPECT_EQ(ActivState_of_Button_PS(Nchw_Sheet.h_lkom_table[0][col]), expect[mode][col])
                 << "mode " << mode << ", column " << col;
-            EXPECT_EQ(ActivState_of_Button_PS(Nchw_Sheet.h_lkom_table[LKOM_PAGE_ROWS - 1][col]), expect[mode][col]);
+            EXPECT_EQ(ActivState_of_Button_PS(Nchw_Sheet.h_lkom_table[LKOM_PAGE_ROWS - 1][col]),
+                      expect[mode][col]);
         }
     }
     Close_Frame();
@@ -375,7 +386,8 @@ TEST_F(Sheet, GenerationRulePageCountTexts)
     g->generated_count = -3500;
     EXPECT_STREQ(GenRule_Count_Text(g), "zu viele Lastkollektive");
     g->generated_count = -2500;
-    EXPECT_STREQ(GenRule_Count_Text(g), "\x81" "ber 2500 Lastkollektive");
+    EXPECT_STREQ(GenRule_Count_Text(g), "\x81"
+                                        "ber 2500 Lastkollektive");
     g->generated_count = 0;
     EXPECT_STREQ(GenRule_Count_Text(g), "0 Lastkollektive");
     ZW_Test_Clear_Log();
@@ -411,8 +423,9 @@ TEST_F(Sheet, NewCollectiveDialogPreselectsTheFirstCheckThatTakesCollectives)
     /* choosing the red check A: message, the list returns to B */
     ZW_Test_Set_Script("click 530 512\nanswer yes\nclick 745 552\nclick 360 672\n");
     New_Lkom_Dialog();
-    EXPECT_TRUE(Has_Line("MESSAGE [] Dem soeben ausgewählten Nachweis | kann im aktuellen Rechenmodus | "
-                         "kein Lastkollektiv zugeordnet werden!"));
+    EXPECT_TRUE(
+        Has_Line("MESSAGE [] Dem soeben ausgewählten Nachweis | kann im aktuellen Rechenmodus | "
+                 "kein Lastkollektiv zugeordnet werden!"));
     EXPECT_EQ(c2->lkom_count, 5);
 
     /* no check takes extremal rules of type 601 only: the first message */
@@ -420,8 +433,9 @@ TEST_F(Sheet, NewCollectiveDialogPreselectsTheFirstCheckThatTakesCollectives)
     Check(1, &Types[0]);
     ZW_Test_Set_Script("answer yes\n");
     New_Xtr_Dialog();
-    EXPECT_TRUE(Has_Line("MESSAGE [] Es existiert zur Zeit kein Nachweis, | dem im aktuellen Rechenmodus eine | "
-                         "Extremierung zugeordnet werden kann."));
+    EXPECT_TRUE(Has_Line(
+        "MESSAGE [] Es existiert zur Zeit kein Nachweis, | dem im aktuellen Rechenmodus eine | "
+        "Extremierung zugeordnet werden kann."));
 }
 
 TEST_F(Sheet, SheetCreatesCheckOneForANumberZeroAndEndsWithEnde)
@@ -472,7 +486,7 @@ TEST_F(Sheet, DeletingTheOnlyCollectiveShowsItsCheck)
 TEST_F(Sheet, ExtraEntriesStopAtFour)
 {
     static int called;
-    called = 0;   /* the entry's function takes no context: the count lives here, fresh per run */
+    called = 0; /* the entry's function takes no context: the count lives here, fresh per run */
     for (int i = 0; i < 5; i++) Add_Nchw_Sheet_Entry("Eintrag", "Zusatz", [] { called++; });
     EXPECT_EQ(Nchw_Sheet_Entry_Count(), 4);
     /* the first extra entry sits in slot 11 at (838, 662) */
@@ -485,19 +499,22 @@ TEST_F(Sheet, SelectorButtonsFollowTheStartArgumentsAndKeysMoveThroughTheTree)
 {
     Types[1].selector_count = 1;
     Types[1].selector_types[0] = 2;
-    snprintf(Types[1].selector_names[0], sizeof Types[1].selector_names[0], "St\x84" "be");
+    snprintf(Types[1].selector_names[0], sizeof Types[1].selector_names[0],
+             "St\x84"
+             "be");
     Nchw_Rec *c = Check(1, &Types[1]);
     Check(2, &Types[1]);
     c->selector_modes[0] = 2;
     /* the cursor key on the strip below the buttons shows the first check; its only selector
     ** uses the lowest control slot: the mode button at (800, 572) */
-    const std::string script = "move 600 772\nkey Down\nclick 805 580\nkey Down\nkey Enter\nkey Esc\n";
+    const std::string script =
+        "move 600 772\nkey Down\nclick 805 580\nkey Down\nkey Enter\nkey Esc\n";
     Nchw_Args_Rec args = Nchw_Args_Default;
     args.values[0] = 128;
     ZW_Test_Set_Script(script);
     Nachweise_Sheet(&args);
     EXPECT_EQ(c->selector_modes[0], 2);
-    EXPECT_TRUE(Has_Text(" Querkraft"));            /* the check's page was shown */
+    EXPECT_TRUE(Has_Text(" Querkraft")); /* the check's page was shown */
     EXPECT_FALSE(Has_Text(" für ausgewählte Stäbe"));
     args.values[0] = 0;
     ZW_Test_Set_Script(script);
@@ -518,7 +535,8 @@ TEST_F(Sheet, GenerationFromTheSheetAndTheHooksOfTheRefresh)
     /* "Lastkollektive generieren" (slot 3 at (638, 608)); in the dialog (320, 220) generate at
     ** (760, 710); on the result sheet take the collectives over (382, 455), confirm (880, 675);
     ** then "Ende Nachweise" */
-    ZW_Test_Set_Script("click 680 630\nclick 760 710\nclick 382 455\nclick 880 675\nclick 780 685\n");
+    ZW_Test_Set_Script(
+        "click 680 630\nclick 760 710\nclick 382 455\nclick 880 675\nclick 780 685\n");
     EXPECT_EQ(Run_Nachweise_Sheet(), 1);
     EXPECT_GT(c->lkom_count, 0);
     EXPECT_EQ(Nchw_Tree_Rebuild_Hook, nullptr);
@@ -568,9 +586,9 @@ TEST_F(Sheet, LongTablesScrollAndKeepTheRowsOutsideTheView)
     Scroll_Nchw_Page_Table(LKOM_PAGE_ROWS);
     EXPECT_EQ(Nchw_Sheet.lkom_top, 16);
     EXPECT_DOUBLE_EQ(Nchw_Sheet.lkom_table[0][0], 17.0);
-    EXPECT_DOUBLE_EQ(Nchw_Sheet.lkom_table[4][0], 0.0);        /* the new row */
-    Nchw_Sheet.lkom_table[1][2] = 2.0;                          /* row 18: gamma 2 */
-    Nchw_Sheet.lkom_table[4][0] = 30;                           /* a new row 30 */
+    EXPECT_DOUBLE_EQ(Nchw_Sheet.lkom_table[4][0], 0.0); /* the new row */
+    Nchw_Sheet.lkom_table[1][2] = 2.0;                  /* row 18: gamma 2 */
+    Nchw_Sheet.lkom_table[4][0] = 30;                   /* a new row 30 */
     Take_Lkom_Page_Table();
     ASSERT_EQ(l->row_count, 21);
     EXPECT_EQ(l->rows[0].number, 1);
@@ -628,15 +646,15 @@ TEST_F(Sheet, AutomaticRulesCloseThePageOfTheCurrentRule)
     Show_Xtr_Properties(x);
     ASSERT_EQ(Nchw_Current_Xtr_Rule, x);
     EXPECT_EQ(ActivState_of_Button_PS(Nchw_Sheet.h_xtr_name), 1);
-    Nchw_Sheet.xtr_table[0][2] = 0.6;                   /* psi_sub typed, not yet taken */
+    Nchw_Sheet.xtr_table[0][2] = 0.6; /* psi_sub typed, not yet taken */
     Auto_Xtr_Situations = 1;
     Build_Auto_Xtr_Rules(c);
     Auto_Xtr_Situations = 0;
     EXPECT_EQ(Nchw_Current_Xtr_Rule, nullptr);
     EXPECT_LE(ActivState_of_Button_PS(Nchw_Sheet.h_xtr_name), 0);
     EXPECT_LE(ActivState_of_Button_PS(Nchw_Sheet.h_xtr_table[0][2]), 0);
-    EXPECT_DOUBLE_EQ(x->rows[0].psi_sub, 0.6);          /* the user rule stays, with the edit */
-    EXPECT_EQ(c->xtr_head->number, 1);                  /* "automatisch (suv Bs)" first */
+    EXPECT_DOUBLE_EQ(x->rows[0].psi_sub, 0.6); /* the user rule stays, with the edit */
+    EXPECT_EQ(c->xtr_head->number, 1);         /* "automatisch (suv Bs)" first */
     EXPECT_EQ(x->number, 2);
     Close_Frame();
 }
@@ -656,7 +674,8 @@ TEST_F(Sheet, PagesFollowAMovedSheet)
     ZW_Test_Reset();
     ZW_Test_Set_Script("press 640 220\nmove 600 190\nrelease 600 190\nkey Esc\n");
     EXPECT_EQ(Run_Nachweise_Sheet(), 0);
-    EXPECT_TRUE(Has_Line("SHEET 1 370 210 989 809 Verwaltung der Nachweise")) << "not opened at the moved place";
+    EXPECT_TRUE(Has_Line("SHEET 1 370 210 989 809 Verwaltung der Nachweise"))
+        << "not opened at the moved place";
     EXPECT_TRUE(Has_Line("MOVE 1 -40 -30")) << "the sheet was not dragged back";
     EXPECT_EQ(Nchw_Sheet.x, 330);
     EXPECT_EQ(Nchw_Sheet.y, 180);

@@ -18,8 +18,8 @@ namespace {
 bool Has_Text(const std::string &text)
 {
     for (auto &l : ZW_Test_Log_Lines())
-        if (l.rfind("TEXT ", 0) == 0 && l.size() >= text.size() &&
-            l.compare(l.size() - text.size(), text.size(), text) == 0)
+        if (l.rfind("TEXT ", 0) == 0 && l.size() >= text.size()
+            && l.compare(l.size() - text.size(), text.size(), text) == 0)
             return true;
     return false;
 }
@@ -40,7 +40,7 @@ void Node(Nchw_Struct_Node *n, int32_t id, const char *text)
 }
 
 class TypeSel : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         ZW_Test_Reset();

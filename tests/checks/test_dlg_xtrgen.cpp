@@ -24,7 +24,7 @@ bool Has_Line(const std::string &line)
 }
 
 class Panel : public ::testing::Test {
-protected:
+  protected:
     Nchw_Type_Rec type{};
     void SetUp() override
     {
@@ -47,16 +47,16 @@ protected:
         Nchw_Legend_Column_Width();
         strcpy(type.name, "Biegung");
         type.ints0_3[0] = 501;
-        type.ints0_3[2] = 1;            /* extremal rules in compute mode 0 */
+        type.ints0_3[2] = 1; /* extremal rules in compute mode 0 */
         /* the type's own choices (integers 4, 6, 8) allow more than its rules may use (5, 7, 9):
         ** a dialog that reads the wrong integers lets serviceability through and refuses
         ** DIN 1055-100 */
-        type.ints4_10[0] = 3;           /* integer 4: check kind free */
-        type.ints4_10[1] = 1;           /* integer 5: ultimate limit state only */
-        type.ints4_10[2] = 7;           /* integer 6: combination free */
-        type.ints4_10[3] = 7;           /* integer 7: every combination */
-        type.ints4_10[4] = 2;           /* integer 8: Eurocode */
-        type.ints4_10[5] = 3;           /* integer 9: DIN 1055-100 and Eurocode */
+        type.ints4_10[0] = 3; /* integer 4: check kind free */
+        type.ints4_10[1] = 1; /* integer 5: ultimate limit state only */
+        type.ints4_10[2] = 7; /* integer 6: combination free */
+        type.ints4_10[3] = 7; /* integer 7: every combination */
+        type.ints4_10[4] = 2; /* integer 8: Eurocode */
+        type.ints4_10[5] = 3; /* integer 9: DIN 1055-100 and Eurocode */
         type.ints4_10[6] = 1;
     }
     void TearDown() override
@@ -104,7 +104,7 @@ TEST_F(Panel, ClicksAndButtonsSwitchTheListedRowsOnly)
 {
     int x, y;
     Nchw_Legend_Entry_Pos(1, &x, &y);
-    const int sel[4] = {x - 19, y - 11, x - 19, y - 11};  /* the box's top left corner */
+    const int sel[4] = {x - 19, y - 11, x - 19, y - 11}; /* the box's top left corner */
     Draw_Nchw_Selection_List(sel);
     EXPECT_EQ(Nchw_Einw_Table.rows[1].active, 1);
     EXPECT_EQ(Nchw_Einw_Table.rows[0].active, 0);
@@ -116,8 +116,9 @@ TEST_F(Panel, ClicksAndButtonsSwitchTheListedRowsOnly)
     EXPECT_EQ(Nchw_Einw_Table.rows[1].active, 1);
 
     Nchw_Select_Invert();
-    EXPECT_EQ(Nchw_Einw_Table.rows[0].active + Nchw_Einw_Table.rows[1].active * 2 +
-              Nchw_Einw_Table.rows[2].active * 4, 5);
+    EXPECT_EQ(Nchw_Einw_Table.rows[0].active + Nchw_Einw_Table.rows[1].active * 2
+                  + Nchw_Einw_Table.rows[2].active * 4,
+              5);
     Nchw_Select_All();
     EXPECT_EQ(Nchw_Einw_Table.rows[1].active, 1);
     /* in the load-case mode the actions stay as they are */
@@ -167,7 +168,7 @@ const char *Click_Sls = "click 400 517\n";
 const char *Click_All = "click 540 585\n";
 const char *Click_Cancel = "click 360 672\n";
 const char *Click_Build = "click 740 650\n";
-}
+} // namespace
 
 TEST_F(Panel, DialogRefusesAKindTheTypeForbidsAndCancelKeepsTheRule)
 {
@@ -183,12 +184,14 @@ TEST_F(Panel, DialogRefusesAKindTheTypeForbidsAndCancelKeepsTheRule)
     Xtr_Row *old = r->rows;
     ZW_Test_Set_Script(std::string(Click_Sls) + "answer yes\n" + Click_All + Click_Cancel);
     EXPECT_EQ(Xtr_Generation_Dialog(c, r), 0);
-    EXPECT_TRUE(Has_Line("MESSAGE [] Rot dargestellte Listenelemente | sind im aktuellen Nachweis | "
-                         "Nachweis 1 | nicht erlaubt!"));
+    EXPECT_TRUE(
+        Has_Line("MESSAGE [] Rot dargestellte Listenelemente | sind im aktuellen Nachweis | "
+                 "Nachweis 1 | nicht erlaubt!"));
     EXPECT_EQ(r->rows, old);
     EXPECT_EQ(r->row_count, 1);
     EXPECT_EQ(r->check_kind[0], 1);
-    EXPECT_TRUE(Has_Line("SHEET 1 340 255 939 704 Generierung benutzerdefinierter Extremierungsvorschriften"));
+    EXPECT_TRUE(Has_Line(
+        "SHEET 1 340 255 939 704 Generierung benutzerdefinierter Extremierungsvorschriften"));
 }
 
 TEST_F(Panel, DialogBuildsTheRowsOfTheActiveActionsWhenConfirmed)

@@ -38,17 +38,17 @@ void Collect(void *key, void *arg)
 }
 
 class Generator : public ::testing::Test {
-protected:
+  protected:
     Nchw_Type_Rec type{};
     void SetUp() override
     {
         Clear();
         Reset_Lkom_Gen_Settings();
         type.ints0_3[0] = 500;
-        type.ints4_10[1] = 1;       /* integer 5 */
-        type.ints4_10[3] = 1;       /* integer 7 */
-        type.ints4_10[5] = 8;       /* integer 9 */
-        type.ints4_10[6] = 1;       /* integer 10: linear */
+        type.ints4_10[1] = 1; /* integer 5 */
+        type.ints4_10[3] = 1; /* integer 7 */
+        type.ints4_10[5] = 8; /* integer 9 */
+        type.ints4_10[6] = 1; /* integer 10: linear */
         Nchw_Rec *c = New_Nachweis();
         c->type = &type;
     }
@@ -97,7 +97,8 @@ protected:
         std::vector<std::vector<int>> out;
         for (int more = Next_Lf_Selection(1); more; more = Next_Lf_Selection(0)) {
             std::vector<int> s;
-            for (int32_t i = 0; i < Nchw_Lf_Table.count; i++) s.push_back(Nchw_Lf_Table.rows[i].gen[LF_GEN_SELECT]);
+            for (int32_t i = 0; i < Nchw_Lf_Table.count; i++)
+                s.push_back(Nchw_Lf_Table.rows[i].gen[LF_GEN_SELECT]);
             out.push_back(s);
         }
         return out;
@@ -117,15 +118,15 @@ TEST(LkomTree, KeyOrder)
     Lkom_Rec *e = Make_Lkom({1}, {1.0});
     Lkom_Rec *n1 = Make_Lkom({}, {});
     Lkom_Rec *n2 = Make_Lkom({}, {});
-    EXPECT_EQ(Lkom_Compare(a, b), 0);           /* 0.001 apart: equal */
+    EXPECT_EQ(Lkom_Compare(a, b), 0); /* 0.001 apart: equal */
     EXPECT_EQ(Lkom_Compare(a, c), -1);
     EXPECT_EQ(Lkom_Compare(c, a), 1);
-    EXPECT_EQ(Lkom_Compare(a, d), -1);          /* 2 - 3 */
-    EXPECT_EQ(Lkom_Compare(d, e), 1);           /* row counts 2 - 1 */
+    EXPECT_EQ(Lkom_Compare(a, d), -1); /* 2 - 3 */
+    EXPECT_EQ(Lkom_Compare(d, e), 1);  /* row counts 2 - 1 */
     EXPECT_EQ(Lkom_Compare(e, d), -1);
     EXPECT_EQ(Lkom_Compare(n1, n2), 0);
     Lkom_Rec *imp = Make_Lkom({1, -4}, {1.0, 1.0});
-    EXPECT_EQ(Lkom_Compare(imp, a), -6);        /* -4 - 2 */
+    EXPECT_EQ(Lkom_Compare(imp, a), -6); /* -4 - 2 */
     for (Lkom_Rec *l : {a, b, c, d, e, n1, n2, imp}) Drop_Lkom(l);
 }
 
@@ -156,7 +157,7 @@ TEST(LkomTree, InsertRefusesEqualKeysAndKeepsOrder)
     RBTree_Walk(t, Collect, &order);
     ASSERT_EQ(order.size(), 5u);
     EXPECT_EQ(order[0], r1);
-    EXPECT_EQ(order[1], b);                     /* 1.350 before 1.352 */
+    EXPECT_EQ(order[1], b); /* 1.350 before 1.352 */
     EXPECT_EQ(order[2], a);
     RBTree_Destroy(t);
     /* the tree never owned the collectives: they are all still readable */
@@ -177,10 +178,11 @@ TEST(LkomTree, StaysBalancedUnderManyInsertions)
         ASSERT_GT(RBTree_Verify(t), 0) << "after insertion " << i;
     }
     EXPECT_EQ(t->n_nodes, stored);
-    EXPECT_LT(stored, 600);                     /* some numbers came twice */
+    EXPECT_LT(stored, 600); /* some numbers came twice */
     std::vector<Lkom_Rec *> order;
     RBTree_Walk(t, Collect, &order);
-    for (size_t i = 1; i < order.size(); i++) EXPECT_LT(order[i - 1]->rows[0].number, order[i]->rows[0].number);
+    for (size_t i = 1; i < order.size(); i++)
+        EXPECT_LT(order[i - 1]->rows[0].number, order[i]->rows[0].number);
     /* ascending insertions are the classic degenerate case of a plain search tree */
     RB_Tree *u = Lkom_RBTree_Create();
     for (int i = 0; i < 300; i++) RBTreeInsert(u, all[i]);
@@ -206,7 +208,7 @@ TEST_F(Generator, LimitsKeepTheirOrder)
     EXPECT_EQ(k, 1000);
     EXPECT_EQ(t, 1000);
     EXPECT_EQ(r, -1);
-    Get_Lkom_Limits(nullptr, nullptr, nullptr, &t);     /* null pointers allowed */
+    Get_Lkom_Limits(nullptr, nullptr, nullptr, &t); /* null pointers allowed */
     EXPECT_EQ(t, 1000);
     Set_LkomGen_Flags(1, 0, 1, 0, 1);
     int32_t f[5];
@@ -230,13 +232,13 @@ TEST_F(Generator, JointGroupEntersTheWindowOfItsState)
     Lkom_Window_List[LKOM_WIN_31][1] = Lkom_Window_List[LKOM_WIN_31][2];
     Lkom_Window_List[LKOM_WIN_31][2].kind = 0;
     Joint_Groups[1].window_state = 1;
-    Lkom_Window_Append(Lkom_Window_List[LKOM_WIN_22], 2, &Nchw_Lf_Table.rows[2]);   /* moved */
+    Lkom_Window_Append(Lkom_Window_List[LKOM_WIN_22], 2, &Nchw_Lf_Table.rows[2]); /* moved */
     Lkom_Window_List[LKOM_WIN_21][1].kind = 0;
     Lkom_Windows_To_States();
     ASSERT_EQ(Lkom_Window_Count(Lkom_Window_List[LKOM_WIN_23]), 1);
     EXPECT_EQ(Lkom_Window_List[LKOM_WIN_23][0].kind, 1);
     EXPECT_STREQ(((Joint_Group_Rec *)Lkom_Window_List[LKOM_WIN_23][0].row)->name, "Gruppierung 2");
-    EXPECT_EQ(Nchw_Lf_Table.rows[0].gen[LF_GEN_WINDOW], 1);   /* the group's state */
+    EXPECT_EQ(Nchw_Lf_Table.rows[0].gen[LF_GEN_WINDOW], 1); /* the group's state */
     EXPECT_EQ(Nchw_Lf_Table.rows[1].gen[LF_GEN_WINDOW], 3);
     EXPECT_EQ(Nchw_Lf_Table.rows[2].gen[LF_GEN_WINDOW], 2);
     EXPECT_EQ(Lkom_Window_Count(Lkom_Window_List[LKOM_WIN_22]), 1);
@@ -254,7 +256,7 @@ TEST_F(Generator, TwoLoadCasesGiveFourSelections)
 
 TEST_F(Generator, AlternativeGroupMembersTakeTurns)
 {
-    One_Action(2, 1);                           /* both load cases in alternative group 1 */
+    One_Action(2, 1); /* both load cases in alternative group 1 */
     auto s = All_Selections();
     EXPECT_EQ(s, (std::vector<std::vector<int>>{{1, 0}, {2, 0}, {0, 1}, {0, 2}}));
 }
@@ -263,12 +265,12 @@ TEST_F(Generator, GroupsAbove250AreAlwaysPresent)
 {
     One_Action(2, 300);
     auto s = All_Selections();
-    EXPECT_EQ(s.size(), 4u);                    /* both always there: a plain 2-bit counter */
+    EXPECT_EQ(s.size(), 4u); /* both always there: a plain 2-bit counter */
 }
 
 TEST_F(Generator, ImperfectionSignsAreAllVisited)
 {
-    type.ints4_10[6] = 2;                       /* nonlinear */
+    type.ints4_10[6] = 2; /* nonlinear */
     Nchw_Einw_Table_Init(1);
     Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);
     Nchw_Lf_Table_Init(0);
@@ -286,7 +288,8 @@ TEST_F(Generator, ImperfectionSignsAreAllVisited)
         }
         seen.push_back(s);
     }
-    EXPECT_EQ(seen, (std::vector<std::string>{"00", "+0", "-0", "0+", "0-", "++", "-+", "+-", "--"}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"00", "+0", "-0", "0+", "0-", "++", "-+", "+-", "--"}));
 }
 
 /* ------------------------------------------------------------------ factors */
@@ -296,12 +299,12 @@ TEST_F(Generator, FactorsOutsideTheTableAreZero)
     One_Action(2);
     Action_Factors(1.0, 0.7, 1.5, 0.0);
     double a = 9, b = 9, c = 9, d = 9;
-    Get_Lf_Factors(2, &a, &b, &c, &d);          /* index equal to the count */
+    Get_Lf_Factors(2, &a, &b, &c, &d); /* index equal to the count */
     EXPECT_EQ(a + b + c + d, 0.0);
     Get_Lf_Factors(1, &a, &b, &c, &d);
     EXPECT_DOUBLE_EQ(b, 0.7);
     EXPECT_DOUBLE_EQ(c, 1.5);
-    Lkom_Gen_Settings.basis = 2;                /* per load case: its own row is off */
+    Lkom_Gen_Settings.basis = 2; /* per load case: its own row is off */
     Get_Lf_Factors(1, &a, &b, &c, &d);
     EXPECT_EQ(a + b + c + d, 0.0);
 }
@@ -342,7 +345,7 @@ TEST_F(Generator, CharacteristicRunKeepsCollectivesWithRows)
 TEST_F(Generator, EqualCollectivesAreKeptOnce)
 {
     One_Action(2);
-    Action_Factors(1.0, 1.0, 1.0, 1.0);         /* favourable and unfavourable alike */
+    Action_Factors(1.0, 1.0, 1.0, 1.0); /* favourable and unfavourable alike */
     Lkom_Gen_Settings.method = 3;
     Do_Generate_Lkoms();
     EXPECT_EQ(N_GENERATED_LKOMS_EXIST, 1);
@@ -362,11 +365,11 @@ TEST_F(Generator, EqualCollectivesAreKeptOnce)
 TEST_F(Generator, SmallFactorDifferencesAreDuplicates)
 {
     One_Action(2);
-    Action_Factors(1.0, 1.0, 1.0005, 1.0);      /* 0.0005 apart: one collective */
+    Action_Factors(1.0, 1.0, 1.0005, 1.0); /* 0.0005 apart: one collective */
     Lkom_Gen_Settings.method = 3;
     Do_Generate_Lkoms();
     EXPECT_EQ(N_GENERATED_LKOMS_EXIST, 1);
-    Action_Factors(1.0, 1.0, 1.002, 1.0);       /* 0.002 apart: four */
+    Action_Factors(1.0, 1.0, 1.002, 1.0); /* 0.002 apart: four */
     Do_Generate_Lkoms();
     EXPECT_EQ(N_GENERATED_LKOMS_EXIST, 4);
 }
@@ -441,9 +444,9 @@ TEST_F(Generator, EscStopsTheLeadingRunQuietly)
     ZW_Test_Reset();
     ZW_Test_Set_Script("key Esc\n");
     Do_Generate_Lkoms();
-    EXPECT_EQ(N_GENERATED_LKOMS_EXIST, 0);      /* stopped before the first selection was judged */
+    EXPECT_EQ(N_GENERATED_LKOMS_EXIST, 0); /* stopped before the first selection was judged */
     EXPECT_EQ(Auto_GenRule.lkom_count, 0);
     ZW_Test_Reset();
-    Do_Generate_Lkoms();                        /* without a key: (2,1) (1,2) (2,2) */
+    Do_Generate_Lkoms(); /* without a key: (2,1) (1,2) (2,2) */
     EXPECT_EQ(N_GENERATED_LKOMS_EXIST, 3);
 }

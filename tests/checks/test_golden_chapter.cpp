@@ -41,9 +41,9 @@ TEST(GoldenChapter, TimberCheckWithRuleAndCollective)
     Nchw_Lf_Table_Add(2, "s", 1, 0);
     Nchw_Type_Rec t{};
     t.ints0_3[0] = 121;
-    t.ints0_3[2] = 1;                       /* extremal rules in compute mode 0 */
-    t.ints4_10[1] = 1;                      /* ultimate limit state */
-    t.ints4_10[5] = 2;                      /* Eurocode rows: the refresh rebuilds the standard rule */
+    t.ints0_3[2] = 1;  /* extremal rules in compute mode 0 */
+    t.ints4_10[1] = 1; /* ultimate limit state */
+    t.ints4_10[5] = 2; /* Eurocode rows: the refresh rebuilds the standard rule */
     t.ints4_10[6] = 1;
     snprintf(t.name, sizeof t.name, "%-50.50s", "Holz: Tragf\x84higkeit");
     snprintf(t.description, sizeof t.description, "DIN 1052");

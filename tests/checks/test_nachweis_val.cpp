@@ -16,7 +16,7 @@
 namespace {
 
 class NachweisVal : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         Reset_Beiwert_Tables();
@@ -66,7 +66,8 @@ TEST_F(NachweisVal, KeywordLinesReplaceWholeRows)
 
     /* Nothing else changed: the plain psi_0 row is not touched by the snow keyword. */
     Beiwert_Tables_Rec rest = Beiwert_Tables;
-    memcpy(rest.Eurocode_gamma_sup1_norm, Beiwert_Tables_Builtin.Eurocode_gamma_sup1_norm, sizeof sup);
+    memcpy(rest.Eurocode_gamma_sup1_norm, Beiwert_Tables_Builtin.Eurocode_gamma_sup1_norm,
+           sizeof sup);
     memcpy(rest.DIN1045_psi_0snow, Beiwert_Tables_Builtin.DIN1045_psi_0snow, sizeof snow);
     EXPECT_EQ(memcmp(&rest, &Beiwert_Tables_Builtin, sizeof rest), 0);
 
@@ -86,11 +87,11 @@ TEST_F(NachweisVal, TenNumbersForAPsiRowAreAFormatError)
 
 TEST_F(NachweisVal, IgnoredLinesLaterLinesAndDecimalCommas)
 {
-    std::string out = Read(" Eurocode_psi_1: 9 9 9 9 9 9 9 9 9 9 9\n"          /* leading blank */
-                           "Eurocode_psi_1 9 9 9 9 9 9 9 9 9 9 9\n"            /* no colon */
+    std::string out = Read(" Eurocode_psi_1: 9 9 9 9 9 9 9 9 9 9 9\n" /* leading blank */
+                           "Eurocode_psi_1 9 9 9 9 9 9 9 9 9 9 9\n"   /* no colon */
                            "DIN18800_gamma_sup1_norm: 1 2 3 4 5 6\n"
-                           "DIN18800_gamma_sup1_norm: 6 5 4 3 2 1 0 -1\n"       /* later wins */
-                           "gamma_altenorm_allways_inf: 1,0 0 0 0 0 0\n");      /* decimal comma */
+                           "DIN18800_gamma_sup1_norm: 6 5 4 3 2 1 0 -1\n"  /* later wins */
+                           "gamma_altenorm_allways_inf: 1,0 0 0 0 0 0\n"); /* decimal comma */
     EXPECT_EQ(out, "Formatfehler in NACHWEIS.VAL bei Steuerwort gamma_altenorm_allways_inf:\n");
     const double later[6] = {6, 5, 4, 3, 2, 1};
     EXPECT_TRUE(Same(Beiwert_Tables.DIN18800_gamma_sup1_norm, later, 6));
@@ -105,7 +106,7 @@ TEST_F(NachweisVal, ParsersAnswerWhetherTheLineWasTheirs)
     ::testing::internal::CaptureStdout();
     EXPECT_EQ(Parse_Val_Gamma_Line("X: 1 2 3 4 5 6", "Y:", row), 0);
     EXPECT_EQ(Parse_Val_Gamma_Line("Y: 1 2 3 4 5 6", "Y:", row), 1);
-    EXPECT_EQ(Parse_Val_Psi_Line("Y: 1 2 3 4 5 6 7", "Y:", row, 7), 1);  /* bad count */
+    EXPECT_EQ(Parse_Val_Psi_Line("Y: 1 2 3 4 5 6 7", "Y:", row, 7), 1); /* bad count */
     EXPECT_EQ(Parse_Val_Gamma_Line("Y: 1 2", "Y:", row), 1);
     EXPECT_EQ(::testing::internal::GetCapturedStdout(),
               "Formatfehler in NACHWEIS.VAL bei Steuerwort Y:\n"
@@ -122,7 +123,7 @@ TEST_F(NachweisVal, FileFromThePrivateDataPath)
     Read_Nachweis_Val();
     EXPECT_DOUBLE_EQ(Beiwert_Tables.Eurocode_psi_2[0], 1.0);
     Reset_Beiwert_Tables();
-    Set_Nachweis_Val_Name("fehlt.val");                 /* missing file: nothing changes */
+    Set_Nachweis_Val_Name("fehlt.val"); /* missing file: nothing changes */
     Read_Nachweis_Val();
     EXPECT_EQ(memcmp(&Beiwert_Tables, &Beiwert_Tables_Builtin, sizeof Beiwert_Tables), 0);
 }

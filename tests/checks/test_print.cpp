@@ -28,7 +28,7 @@ std::string Printed(const std::function<void(FILE *)> &write)
 }
 
 class Print : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Clear(); }
     void TearDown() override { Clear(); }
     static void Clear()
@@ -47,17 +47,19 @@ protected:
 TEST_F(Print, KmodGroups)
 {
     Nchw_Einw_Table_Init(2);
-    Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);      /* kmod 0.6 */
-    Nchw_Einw_Table_Add(2, "W", 2, 7, 0, 4, 0);      /* kmod 1.1 */
+    Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0); /* kmod 0.6 */
+    Nchw_Einw_Table_Add(2, "W", 2, 7, 0, 4, 0); /* kmod 1.1 */
     Xtr_Row rows[3] = {{1, 1, 1, 1.35, 1}, {1, 1, 1, 1.0, 1}, {2, 1, 0.6, 1.5, 0}};
     Xtr_Rule_Rec r{};
     r.rows = rows;
     r.row_count = 3;
     EXPECT_EQ(Printed([&](FILE *f) { Print_Xtr_Kmod_Groups(f, &r); }),
-              " \xCE{\xCER0xf00} \xCE" "bGruppe 1: kmod = 0.60\xCEr\n"
+              " \xCE{\xCER0xf00} \xCE"
+              "bGruppe 1: kmod = 0.60\xCEr\n"
               "   1    1.00  1.00   1.35  1.00\n"
               "   1    1.00  1.00   1.00  1.00\n"
-              " \xCE{\xCER0xf00} \xCE" "bGruppe 2: kmod = 1.10\xCEr\n"
+              " \xCE{\xCER0xf00} \xCE"
+              "bGruppe 2: kmod = 1.10\xCEr\n"
               "   1    1.00  1.00   1.35  1.00\n"
               "   1    1.00  1.00   1.00  1.00\n"
               "   2    1.00  0.60   1.50  0.00\n"
@@ -101,10 +103,10 @@ TEST_F(Print, OnlyPartCIsTheFirstPart)
     NAD_EC5_Params *ec5 = Get_NAD_EC5_Params();
     const int32_t kept = ec5->net_deflection_rule;
     const double kept_kdef = ec5->kdef[0];
-    ec5->net_deflection_rule = 0;               /* quasi-permanent net deflection */
+    ec5->net_deflection_rule = 0; /* quasi-permanent net deflection */
     ec5->kdef[0] = 0.6;
     const std::string s = Printed([&](FILE *f) { Print_Xtr_Rule_Defl_ABC(f, &r, 5, 0, 0, 1); });
-    ec5->net_deflection_rule = 1;               /* characteristic: the rows of part B */
+    ec5->net_deflection_rule = 1; /* characteristic: the rows of part B */
     const std::string t = Printed([&](FILE *f) { Print_Xtr_Rule_Defl_ABC(f, &r, 5, 0, 0, 1); });
     ec5->net_deflection_rule = kept;
     ec5->kdef[0] = kept_kdef;
@@ -139,16 +141,19 @@ TEST_F(Print, CollectivesOfACheck)
     l->rows[0] = {1, 1, 1.0, 1.35, 1.35};
     l->rows[1] = {2, 1, 1.0, 1.0, 1.0};
     l->row_count = 2;
-    EXPECT_EQ(Printed([&](FILE *f) { Print_Lkoms_Of_Nchw(c, nullptr, f); }),
-              "#SHOWTABLE\n0 1 2\n"
-              " \xCEHLastkollektive zum Nachweis 9\xCEr\n"
-              " Faktorisierung der Lastf\x84lle. Negative Lastfallnummern beziehen sich auf Imperfektionen\n"
-              " BS=Bemessungssituation, SV=st\x84ndig und vor\x81" "bergehend, A=au\xE1" "ergew\x94hnlich, E=Erdbeben\n"
-              "1 0 -1 -1 2\n"
-              "6.0 21.7\n"
-              "  LK     1    2    3    BS  k\xCE\\mod\xCEr  \xC0\xCE\\M\xCEr\n"
-              "    7   1.35 1.00  -    E   1.10 1.30\n"
-              "#END_OF_TEXT\n\n");
+    EXPECT_EQ(
+        Printed([&](FILE *f) { Print_Lkoms_Of_Nchw(c, nullptr, f); }),
+        "#SHOWTABLE\n0 1 2\n"
+        " \xCEHLastkollektive zum Nachweis 9\xCEr\n"
+        " Faktorisierung der Lastf\x84lle. Negative Lastfallnummern beziehen sich auf Imperfektionen\n"
+        " BS=Bemessungssituation, SV=st\x84ndig und vor\x81"
+        "bergehend, A=au\xE1"
+        "ergew\x94hnlich, E=Erdbeben\n"
+        "1 0 -1 -1 2\n"
+        "6.0 21.7\n"
+        "  LK     1    2    3    BS  k\xCE\\mod\xCEr  \xC0\xCE\\M\xCEr\n"
+        "    7   1.35 1.00  -    E   1.10 1.30\n"
+        "#END_OF_TEXT\n\n");
 }
 
 TEST_F(Print, ManyLoadCasesAreListedOneBelowTheOther)
@@ -169,7 +174,8 @@ TEST_F(Print, ManyLoadCasesAreListedOneBelowTheOther)
     l->row_count = 1;
     const std::string s = Printed([&](FILE *f) { Print_Lkoms_Of_Nchw(c, nullptr, f); });
     EXPECT_NE(s.find("1 0 -1 -1 3\n0.0 4.0 10.0\n  LF  Fakt.\n"
-                     " \xCE{\xCER0xf00} \xCE" "bLK 7: (SV)\xCEr\n"
+                     " \xCE{\xCER0xf00} \xCE"
+                     "bLK 7: (SV)\xCEr\n"
                      " \xCE{\xCER0xf00} kmod=0.60\xCEr\n"
                      "   3  1.35\n#END_OF_TEXT\n\n"),
               std::string::npos);
@@ -182,7 +188,8 @@ TEST_F(Print, GeneratedCollectivesRowByRow)
     Nchw_Lf_Table_Init(2);
     Nchw_Lf_Table_Add(1, "a", 0, 0);
     Nchw_Lf_Table_Add(2, "b", 0, 0);
-    EXPECT_EQ(Printed(Print_Generated_Lkoms), "#SHOWTABLE\n0 1 0\n generierte Lastkollektive (zeilenweise)\n#END_OF_TEXT\n\n");
+    EXPECT_EQ(Printed(Print_Generated_Lkoms),
+              "#SHOWTABLE\n0 1 0\n generierte Lastkollektive (zeilenweise)\n#END_OF_TEXT\n\n");
     Init_Or_Clear_Auto_Lkoms();
     Lkom_Rec *l = New_Lkom(&Auto_GenRule);
     Auto_GenRule.lkom_count = 1;
@@ -194,7 +201,11 @@ TEST_F(Print, GeneratedCollectivesRowByRow)
               "#SHOWTABLE\n0 1 0\n generierte Lastkollektive (zeilenweise)\n"
               "2 0 -1 -1 2\n6.0 30.000000\n"
               " Last-  Faktoren der Lastf\x84lle  \n"
-              " koll.    1    2" + std::string(14, ' ') + "\n"
-              "    1    -   1.50" + std::string(14, ' ') + "\n"
-              "#END_OF_TEXT\n\n");
+              " koll.    1    2"
+                  + std::string(14, ' ')
+                  + "\n"
+                    "    1    -   1.50"
+                  + std::string(14, ' ')
+                  + "\n"
+                    "#END_OF_TEXT\n\n");
 }

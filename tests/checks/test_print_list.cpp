@@ -27,7 +27,7 @@ std::string Chapter()
 }
 
 class PrintList : public ::testing::Test {
-protected:
+  protected:
     Nchw_Type_Rec type{};
     std::string annex;
     void SetUp() override
@@ -61,7 +61,7 @@ protected:
 
 TEST_F(PrintList, NothingWithoutSwitchesOrChecks)
 {
-    EXPECT_EQ(Chapter(), "");                           /* no check */
+    EXPECT_EQ(Chapter(), ""); /* no check */
     Check(1, 1);
     Set_Nchw_Print_Switches(0, 0, 0);
     EXPECT_EQ(Chapter(), "");
@@ -72,12 +72,13 @@ TEST_F(PrintList, CheckWithoutRulesAndDeactivatedCheck)
     Check(1, 1);
     Check(2, 0);
     const std::string s = Chapter();
-    const std::string tail = "#SHOWTABLE\n 1 2 0\n Nachweis 1: N1\n \n"
-                             " \xCEH\xCE_Typ:\xCEr Beschreibung\n 0 0 0 0 0\n"
-                             "#SHOWTEXT\n Bemerkung:\n"
-                             " der Nachweis wird nicht gef\x81hrt, da ihm weder Extremalbildungsvorschriften\n"
-                             " noch Lastkollektive zugeordnet sind.\n"
-                             "#END_OF_TEXT\n\n";
+    const std::string tail =
+        "#SHOWTABLE\n 1 2 0\n Nachweis 1: N1\n \n"
+        " \xCEH\xCE_Typ:\xCEr Beschreibung\n 0 0 0 0 0\n"
+        "#SHOWTEXT\n Bemerkung:\n"
+        " der Nachweis wird nicht gef\x81hrt, da ihm weder Extremalbildungsvorschriften\n"
+        " noch Lastkollektive zugeordnet sind.\n"
+        "#END_OF_TEXT\n\n";
     ASSERT_GE(s.size(), tail.size());
     EXPECT_EQ(s.substr(s.size() - tail.size()), tail);
     EXPECT_EQ(s.find("Nachweis 2"), std::string::npos);
@@ -88,11 +89,14 @@ TEST_F(PrintList, AnnexLines)
 {
     Check(1, 1);
     Set_Active_NAD("EC-Standardparameter");
-    EXPECT_NE(Chapter().find("  Die im Eurocode empfohlenen Parameter werden ohne nationalen Bezug ber\x81"
-                             "cksichtigt.\n"),
+    EXPECT_NE(Chapter().find(
+                  "  Die im Eurocode empfohlenen Parameter werden ohne nationalen Bezug ber\x81"
+                  "cksichtigt.\n"),
               std::string::npos);
     Set_Active_NAD("Deutschland");
-    EXPECT_NE(Chapter().find("  Der nationale Anhang \"Deutschland\" wird ber\x81" "cksichtigt.\n"), std::string::npos);
+    EXPECT_NE(Chapter().find("  Der nationale Anhang \"Deutschland\" wird ber\x81"
+                             "cksichtigt.\n"),
+              std::string::npos);
 }
 
 TEST_F(PrintList, CharacteristicRuleShowsOnlyGammas)
@@ -108,12 +112,14 @@ TEST_F(PrintList, CharacteristicRuleShowsOnlyGammas)
     x->rows[0] = {5, 1.0, 0.7, 1.5, 1.0};
     x->row_count = 1;
     const std::string s = Chapter();
-    const std::string table = "#SHOWTABLE\n0 1 2\n \xCEH1: R\xCEr\n \n"
-                              " Extremalbildungsvorschrift zum Nachweis 3\xCEr, Typ: benutzerdefiniert, "
-                              "\x9A" "berlagerungsregel: charakteristisch\n"
-                              "1 0 -1 -1 2\n6.0 18.5\n"
-                              " Einw.   \xC0\xCETsup\xCEr  \xC0\xCETinf\xCEr\n"
-                              "   5    1.50  1.00\n"
-                              "#END_OF_TEXT\n\n";
+    const std::string table =
+        "#SHOWTABLE\n0 1 2\n \xCEH1: R\xCEr\n \n"
+        " Extremalbildungsvorschrift zum Nachweis 3\xCEr, Typ: benutzerdefiniert, "
+        "\x9A"
+        "berlagerungsregel: charakteristisch\n"
+        "1 0 -1 -1 2\n6.0 18.5\n"
+        " Einw.   \xC0\xCETsup\xCEr  \xC0\xCETinf\xCEr\n"
+        "   5    1.50  1.00\n"
+        "#END_OF_TEXT\n\n";
     EXPECT_NE(s.find(table), std::string::npos) << s;
 }

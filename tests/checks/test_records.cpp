@@ -12,7 +12,7 @@
 namespace {
 
 class Records : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Free_All_Nachweise(); }
     void TearDown() override { Free_All_Nachweise(); }
 };
@@ -24,7 +24,8 @@ std::vector<int> Check_Numbers()
     return v;
 }
 
-template <typename T> std::vector<int> Numbers(T *head)
+template <typename T>
+std::vector<int> Numbers(T *head)
 {
     std::vector<int> v;
     for (T *x = head; x; x = x->next) v.push_back(x->number);
@@ -32,7 +33,8 @@ template <typename T> std::vector<int> Numbers(T *head)
 }
 
 /* The list read backwards from the tail must be the reverse of the list read forwards. */
-template <typename T> bool Links_Consistent(T *head, T *tail)
+template <typename T>
+bool Links_Consistent(T *head, T *tail)
 {
     std::vector<T *> fwd, bwd;
     for (T *x = head; x; x = x->next) fwd.push_back(x);
@@ -58,11 +60,11 @@ TEST_F(Records, NewCheckIsAppendedCleared)
 
 TEST_F(Records, SortingChecks)
 {
-    Sort_Nachweise();                                   /* empty list */
+    Sort_Nachweise(); /* empty list */
     EXPECT_EQ(Nchw_List_Head, nullptr);
     Nchw_Rec *one = New_Nachweis();
     one->number = 4;
-    Sort_Nachweise();                                   /* one element */
+    Sort_Nachweise(); /* one element */
     EXPECT_EQ(Nchw_List_Head, one);
     EXPECT_EQ(Nchw_List_Tail, one);
     Free_All_Nachweise();
@@ -111,7 +113,7 @@ TEST_F(Records, FirstRuleOfAnEmptyCheckIsHeadAndTail)
     EXPECT_EQ(x->owner, c);
     EXPECT_EQ(x->number, 0);
     EXPECT_EQ(x->auto_kind, 0);
-    EXPECT_EQ(c->xtr_count, 0);                         /* the caller counts */
+    EXPECT_EQ(c->xtr_count, 0); /* the caller counts */
     Xtr_Rule_Rec *y = New_Xtr_Rule_First(c);
     EXPECT_EQ(c->xtr_head, y);
     EXPECT_EQ(c->xtr_tail, x);
@@ -141,10 +143,10 @@ TEST_F(Records, FreeingSingleChildrenUnlinksAndCounts)
         x->owner = c;
         c->lkom_count++;
     }
-    Free_Lkom(l[2]);                                    /* the tail */
+    Free_Lkom(l[2]); /* the tail */
     EXPECT_EQ(c->lkom_tail, l[1]);
     EXPECT_EQ(c->lkom_count, 2);
-    Free_Lkom(l[0]);                                    /* the head */
+    Free_Lkom(l[0]); /* the head */
     EXPECT_EQ(c->lkom_head, l[1]);
     EXPECT_EQ(l[1]->prev, nullptr);
     EXPECT_EQ(c->lkom_count, 1);

@@ -20,7 +20,7 @@ bool Log_Has(const std::string &part)
 }
 
 class SettingsDlg : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         ZW_Test_Reset();
@@ -63,7 +63,7 @@ TEST_F(SettingsDlg, OkWithoutEurocodeClearsTheSituations)
     ZW_Test_Set_Script(Click_Ok());
     EXPECT_EQ(Nchw_Global_Settings_Dialog(), 1);
     EXPECT_EQ(Auto_Xtr_Situations, 0);
-    EXPECT_EQ(Nchw_Global_Settings.altitude_switch, 1);     /* choice 1 kept */
+    EXPECT_EQ(Nchw_Global_Settings.altitude_switch, 1); /* choice 1 kept */
     EXPECT_EQ(Nchw_Global_Settings.din18800_comb_code, 4);
     EXPECT_TRUE(Log_Has("Allgemeine Nachweiseinstellungen"));
 }
@@ -112,8 +112,8 @@ TEST_F(SettingsDlg, OkShowsTheTypeInformationOfTheCurrentCheckAgain)
     snprintf(type.name, sizeof type.name, "%-50s", "Biegung");
     type.ints0_3[0] = 601;
     type.ints4_10[0] = 1;
-    type.ints4_10[4] = 2;           /* integer 8: Eurocode */
-    type.ints4_10[5] = 3;           /* integer 9: DIN 1055-100 and Eurocode */
+    type.ints4_10[4] = 2; /* integer 8: Eurocode */
+    type.ints4_10[5] = 3; /* integer 9: DIN 1055-100 and Eurocode */
     type.ints4_10[6] = 1;
     Nchw_Rec *c = New_Nachweis();
     c->number = 3;

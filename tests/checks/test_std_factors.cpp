@@ -24,7 +24,7 @@ struct F4 {
 };
 
 class StdFactors : public ::testing::Test {
-protected:
+  protected:
     Nchw_Type_Rec type{};
     Nchw_Rec *check = nullptr;
     void SetUp() override
@@ -35,21 +35,21 @@ protected:
         Reset_Lkom_Gen_Settings();
         Xtr_Message_Switch = 1;
         type.ints0_3[0] = 500;
-        type.ints4_10[1] = 1;       /* integer 5 */
-        type.ints4_10[3] = 2;       /* integer 7 (not 1: no special DIN rows) */
-        type.ints4_10[5] = 2;       /* integer 9 */
-        type.ints4_10[6] = 1;       /* integer 10: linear */
+        type.ints4_10[1] = 1; /* integer 5 */
+        type.ints4_10[3] = 2; /* integer 7 (not 1: no special DIN rows) */
+        type.ints4_10[5] = 2; /* integer 9 */
+        type.ints4_10[6] = 1; /* integer 10: linear */
         type.value = 1.0;
         check = New_Nachweis();
         check->type = &type;
         Nchw_Einw_Table_Init(6);
-        Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);     /* row 0 */
-        Nchw_Einw_Table_Add(2, "Q", 2, 0, 0, 2, 0);     /* row 1, category A */
-        Nchw_Einw_Table_Add(3, "W", 2, 7, 0, 3, 0);     /* row 2, wind */
-        Nchw_Einw_Table_Add(4, "Z", 4, 9, 0, 0, 0);     /* row 3, restraint (settlement row) */
-        Nchw_Einw_Table_Add(5, "A", 99, 0, 0, 4, 0);    /* row 4, accidental */
-        Nchw_Einw_Table_Add(6, "E", 100, 0, 0, 4, 0);   /* row 5, earthquake */
-        const int active[6] = {1, 0, 1, 1, 1, 0};       /* the user's selection */
+        Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);   /* row 0 */
+        Nchw_Einw_Table_Add(2, "Q", 2, 0, 0, 2, 0);   /* row 1, category A */
+        Nchw_Einw_Table_Add(3, "W", 2, 7, 0, 3, 0);   /* row 2, wind */
+        Nchw_Einw_Table_Add(4, "Z", 4, 9, 0, 0, 0);   /* row 3, restraint (settlement row) */
+        Nchw_Einw_Table_Add(5, "A", 99, 0, 0, 4, 0);  /* row 4, accidental */
+        Nchw_Einw_Table_Add(6, "E", 100, 0, 0, 4, 0); /* row 5, earthquake */
+        const int active[6] = {1, 0, 1, 1, 1, 0};     /* the user's selection */
         for (int i = 0; i < 6; i++) Nchw_Einw_Table.rows[i].active = active[i];
         Nchw_Lf_Table_Init(4);
         Nchw_Lf_Table_Add(11, "g", 0, 0);
@@ -109,23 +109,27 @@ const F4 Off = {0, 0, 0, 0, 0};
 TEST_F(StdFactors, EurocodeFundamentalSituation)
 {
     Run(1, 0, 0, 0);
-    Expect_Actions({{1, 1.0, 1.0, 1.35, 1.0}, {1, 1.0, 0.7, 1.5, 0.0}, {1, 1.0, 0.6, 1.5, 0.0},
-                    {1, 1.0, 1.0, 1.0, 0.0}, Off, Off});
+    Expect_Actions({{1, 1.0, 1.0, 1.35, 1.0},
+                    {1, 1.0, 0.7, 1.5, 0.0},
+                    {1, 1.0, 0.6, 1.5, 0.0},
+                    {1, 1.0, 1.0, 1.0, 0.0},
+                    Off,
+                    Off});
     const int active[6] = {1, 0, 1, 1, 1, 0};
     for (int i = 0; i < 6; i++) EXPECT_EQ(Nchw_Einw_Table.rows[i].active, active[i]) << i;
     EXPECT_EQ(Lkom_Gen_Settings.basis, 1);
     double pd = -1, ps = -1, gs = -1, gi = -1;
-    Get_Lf_Factors(1, &pd, &ps, &gs, &gi);                  /* load case q of Q */
+    Get_Lf_Factors(1, &pd, &ps, &gs, &gi); /* load case q of Q */
     EXPECT_DOUBLE_EQ(pd, 1.0);
     EXPECT_DOUBLE_EQ(ps, 0.7);
     EXPECT_DOUBLE_EQ(gs, 1.5);
     EXPECT_DOUBLE_EQ(gi, 0.0);
-    Get_Lf_Factors(2, &pd, &ps, &gs, &gi);                  /* load case a of A: none */
+    Get_Lf_Factors(2, &pd, &ps, &gs, &gi); /* load case a of A: none */
     EXPECT_DOUBLE_EQ(pd + ps + gs + gi, 0.0);
     const Lf_Factor_Row &lq = Lf_Factor_Table.rows[LFF_LOADCASES][1];
     EXPECT_EQ(lq.on, 1);
     EXPECT_DOUBLE_EQ(lq.psi_sub, 0.7);
-    const Lf_Factor_Row &lg = Lf_Factor_Table.rows[LFF_LOADCASES][0];      /* g of G, the first action */
+    const Lf_Factor_Row &lg = Lf_Factor_Table.rows[LFF_LOADCASES][0]; /* g of G, the first action */
     EXPECT_EQ(lg.on, 1);
     EXPECT_DOUBLE_EQ(lg.gamma_sup, 1.35);
     EXPECT_EQ(Lf_Factor_Table.rows[LFF_LOADCASES][3].on, 0);
@@ -141,8 +145,12 @@ TEST_F(StdFactors, EurocodeFundamentalSituation)
 TEST_F(StdFactors, AccidentalSituationAndTheTypesThatLeaveItOut)
 {
     Run(1, 0, 0, 1);
-    Expect_Actions({{1, 1.0, 1.0, 1.0, 1.0}, {1, 0.5, 0.3, 1.0, 0.0}, {1, 0.2, 0.0, 1.0, 0.0},
-                    {1, 1.0, 1.0, 1.0, 0.0}, {1, 1.0, 1.0, 1.0, 1.0}, Off});
+    Expect_Actions({{1, 1.0, 1.0, 1.0, 1.0},
+                    {1, 0.5, 0.3, 1.0, 0.0},
+                    {1, 0.2, 0.0, 1.0, 0.0},
+                    {1, 1.0, 1.0, 1.0, 0.0},
+                    {1, 1.0, 1.0, 1.0, 1.0},
+                    Off});
     for (int32_t t : {71, 72, 81, 82, 124}) {
         type.ints0_3[0] = t;
         Run(1, 0, 0, 1);
@@ -159,8 +167,12 @@ TEST_F(StdFactors, AccidentalSituationAndTheTypesThatLeaveItOut)
 TEST_F(StdFactors, EarthquakeSituation)
 {
     Run(1, 0, 0, 2);
-    Expect_Actions({{1, 1.0, 1.0, 1.0, 1.0}, {1, 0.3, 0.3, 1.0, 0.0}, {1, 0.0, 0.0, 1.0, 0.0},
-                    {1, 1.0, 1.0, 1.0, 0.0}, Off, {1, 1.0, 1.0, 1.0, 1.0}});
+    Expect_Actions({{1, 1.0, 1.0, 1.0, 1.0},
+                    {1, 0.3, 0.3, 1.0, 0.0},
+                    {1, 0.0, 0.0, 1.0, 0.0},
+                    {1, 1.0, 1.0, 1.0, 0.0},
+                    Off,
+                    {1, 1.0, 1.0, 1.0, 1.0}});
     type.ints0_3[0] = 124;
     Run(1, 0, 0, 2);
     Expect_Action(5, Off);
@@ -190,13 +202,17 @@ TEST_F(StdFactors, CharacteristicMethodScalesTheGammasOfTheCurrentCheck)
     c2->type = &second;
     Lkom_Gen_Settings.check_index = 1;
     Run(3, 0, 0, 0);
-    Expect_Actions({{1, 1.0, 1.0, 1.2, 1.2}, {1, 1.0, 1.0, 1.2, 0.0}, {1, 1.0, 1.0, 1.2, 0.0},
-                    {1, 1.0, 1.0, 1.2, 0.0}, Off, Off});
+    Expect_Actions({{1, 1.0, 1.0, 1.2, 1.2},
+                    {1, 1.0, 1.0, 1.2, 0.0},
+                    {1, 1.0, 1.0, 1.2, 0.0},
+                    {1, 1.0, 1.0, 1.2, 0.0},
+                    Off,
+                    Off});
     Lkom_Gen_Settings.check_index = 0;
     Run(3, 0, 0, 0);
     Expect_Action(0, {1, 1.0, 1.0, 1.0, 1.0});
     EXPECT_EQ(Lkom_Gen_Current_Check(), check);
-    Lkom_Gen_Settings.check_index = 5;                          /* beyond the list: the first */
+    Lkom_Gen_Settings.check_index = 5; /* beyond the list: the first */
     EXPECT_EQ(Lkom_Gen_Current_Check(), check);
 }
 
@@ -235,11 +251,11 @@ TEST_F(StdFactors, LookupByActionOrByLoadCase)
     EXPECT_EQ(Lf_Factor_Table.count[LFF_ACTIONS], 6);
     EXPECT_EQ(Lf_Factor_Table.count[LFF_IMPERFECTIONS], 1);
     EXPECT_EQ(Lf_Factor_Table.rows[LFF_LOADCASES][3].number, 14);
-    EXPECT_STREQ(Lf_Factor_Table.rows[LFF_ACTIONS][2].name, "3: W");   /* the flat table's label */
+    EXPECT_STREQ(Lf_Factor_Table.rows[LFF_ACTIONS][2].name, "3: W"); /* the flat table's label */
     EXPECT_EQ(Lf_Factor_Table.rows[LFF_IMPERFECTIONS][0].number, 7);
-    Lf_Factor_Row &a = Lf_Factor_Table.rows[LFF_ACTIONS][1];        /* Q */
+    Lf_Factor_Row &a = Lf_Factor_Table.rows[LFF_ACTIONS][1]; /* Q */
     a = Lf_Factor_Row{a.number, 1, {}, 0.9, 0.8, 1.4, 0.1};
-    Lf_Factor_Row &l = Lf_Factor_Table.rows[LFF_LOADCASES][1];      /* q */
+    Lf_Factor_Row &l = Lf_Factor_Table.rows[LFF_LOADCASES][1]; /* q */
     l = Lf_Factor_Row{l.number, 1, {}, 0.5, 0.4, 1.2, 0.2};
     double pd, ps, gs, gi;
     Lkom_Gen_Settings.basis = 1;
@@ -274,10 +290,10 @@ TEST_F(StdFactors, LookupByActionOrByLoadCase)
 ** is off with zero factors, and the actions keep the user's selection. */
 TEST_F(StdFactors, MethodOrVariantOutsideItsRangeGivesNoRows)
 {
-    Run(4, 0, 0, 0);                                        /* no fifth method */
+    Run(4, 0, 0, 0); /* no fifth method */
     Expect_Actions({Off, Off, Off, Off, Off, Off});
     EXPECT_EQ(Lf_Factor_Table.rows[LFF_LOADCASES][0].on, 0);
-    Run(1, 1, 3, 0);                                        /* serviceability, no fourth variant */
+    Run(1, 1, 3, 0); /* serviceability, no fourth variant */
     Expect_Actions({Off, Off, Off, Off, Off, Off});
     const int active[6] = {1, 0, 1, 1, 1, 0};
     for (int i = 0; i < 6; i++) EXPECT_EQ(Nchw_Einw_Table.rows[i].active, active[i]) << i;
@@ -298,7 +314,7 @@ TEST_F(StdFactors, MethodOrVariantOutsideItsRangeGivesNoRows)
 ** action; a load case added after the tables were built has no row of its own. */
 TEST_F(StdFactors, LoadCaseWithoutActionOrRow)
 {
-    Nchw_Lf_Table.rows[1].action = nullptr;                 /* q, whose action Q takes part */
+    Nchw_Lf_Table.rows[1].action = nullptr; /* q, whose action Q takes part */
     Run(1, 0, 0, 0);
     const Lf_Factor_Row &lq = Lf_Factor_Table.rows[LFF_LOADCASES][1];
     EXPECT_EQ(lq.on, 0);
@@ -312,7 +328,8 @@ TEST_F(StdFactors, LoadCaseWithoutActionOrRow)
     Nchw_Lf_Table_Init(5);
     for (int i = 0; i < 5; i++) Nchw_Lf_Table_Add(21 + i, "l", 0, 0);
     Lkom_Gen_Settings.basis = 2;
-    for (Lf_Factor_Row *r = Lf_Factor_Table.rows[LFF_LOADCASES]; r < Lf_Factor_Table.rows[LFF_LOADCASES] + 4; r++)
+    for (Lf_Factor_Row *r = Lf_Factor_Table.rows[LFF_LOADCASES];
+         r < Lf_Factor_Table.rows[LFF_LOADCASES] + 4; r++)
         *r = Lf_Factor_Row{r->number, 1, {}, 0.5, 0.4, 1.2, 0.2};
     Get_Lf_Factors(3, &pd, &ps, &gs, &gi);
     EXPECT_DOUBLE_EQ(gs, 1.2);

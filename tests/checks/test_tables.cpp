@@ -11,7 +11,7 @@
 namespace {
 
 class Tables : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Clear(); }
     void TearDown() override { Clear(); }
     static void Clear()
@@ -31,7 +31,7 @@ TEST_F(Tables, ActionsAreAppendedUpToTheCapacity)
     Nchw_Einw_Table_Init(2);
     Nchw_Einw_Table_Add(5, "  Eigengewicht  ", 1, 0, 0, 0, 0);
     Nchw_Einw_Table_Add(7, "Schnee", 2, 6, 1, 2, 3);
-    Nchw_Einw_Table_Add(9, "Wind", 2, 7, 0, 3, 0);          /* beyond the capacity */
+    Nchw_Einw_Table_Add(9, "Wind", 2, 7, 0, 3, 0); /* beyond the capacity */
     EXPECT_EQ(Nchw_Einw_Table.count, 2);
     EXPECT_EQ(Nchw_Einw_Variable_Count, 1);
     EXPECT_STREQ(Nchw_Einw_Table.rows[0].label, "5: Eigengewicht");
@@ -44,7 +44,7 @@ TEST_F(Tables, ActionsAreAppendedUpToTheCapacity)
     EXPECT_GT(Nchw_Einw_Label_Width, 0);
     Nchw_Einw_Table_Init(0);
     EXPECT_EQ(Nchw_Einw_Table.rows, nullptr);
-    Nchw_Einw_Table_Add(1, "x", 1, 0, 0, 0, 0);             /* no array: ignored */
+    Nchw_Einw_Table_Add(1, "x", 1, 0, 0, 0, 0); /* no array: ignored */
     EXPECT_EQ(Nchw_Einw_Table.count, 0);
 }
 
@@ -52,10 +52,10 @@ TEST_F(Tables, LabelsAreCut)
 {
     Nchw_Einw_Table_Init(1);
     Nchw_Einw_Table_Add(12, "abcdefghijklmnopqrstuvwxyz0123456789", 2, 0, 0, 0, 0);
-    EXPECT_STREQ(Nchw_Einw_Table.rows[0].label, "12: abcdefghijklmnopqrstuvwxyz");  /* 30 */
+    EXPECT_STREQ(Nchw_Einw_Table.rows[0].label, "12: abcdefghijklmnopqrstuvwxyz"); /* 30 */
     Nchw_Group_Table_Init(1);
     Nchw_Group_Table_Add("abcdefghijklmnopqrstuvwxyz0123456789", 0, -1, 3, 0);
-    EXPECT_STREQ(Nchw_Group_Table.rows[0].label, "abcdefghijklmnopqrstuvwxyz01234");  /* 31 */
+    EXPECT_STREQ(Nchw_Group_Table.rows[0].label, "abcdefghijklmnopqrstuvwxyz01234"); /* 31 */
     Nchw_Imp_Table_Init(2);
     Nchw_Imp_Table_Add(3, "Schiefstellung");
     EXPECT_STREQ(Nchw_Imp_Table.rows[0].label, "-3: Schiefstellung");
@@ -71,7 +71,7 @@ TEST_F(Tables, LoadCasesNeedAValidActionRow)
     Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);
     Nchw_Group_Table_Init(3);
     Nchw_Group_Table_Add("Ordner 0", 0, -1, 3, 0);
-    Nchw_Group_Table_Add("falsch", 1, -1, 3, 1);            /* action row 1 does not exist */
+    Nchw_Group_Table_Add("falsch", 1, -1, 3, 1); /* action row 1 does not exist */
     Nchw_Group_Table_Add("falsch", -1, -1, 3, 1);
     EXPECT_EQ(Nchw_Group_Table.count, 1);
     Nchw_Lf_Table_Init(4);
@@ -99,14 +99,14 @@ TEST_F(Tables, LinkingGivesAlternativeIndices)
     Nchw_Einw_Table_Add(1, "Q", 2, 0, 0, 0, 0);
     Nchw_Group_Table_Init(5);
     Nchw_Group_Table_Add("alt A", 0, -1, 1, 100);
-    Nchw_Group_Table_Add("normal", 0, 100, 5, 101);         /* inside alt A */
-    Nchw_Group_Table_Add("alt B", 0, 101, 1, 102);          /* inside "normal" */
-    Nchw_Group_Table_Add("Wind", 0, -1, 112, 103);          /* bridge group, not alternative */
-    Nchw_Group_Table_Add("Temperatur", 0, 102, 110, 104);   /* bridge group, alternative */
+    Nchw_Group_Table_Add("normal", 0, 100, 5, 101);       /* inside alt A */
+    Nchw_Group_Table_Add("alt B", 0, 101, 1, 102);        /* inside "normal" */
+    Nchw_Group_Table_Add("Wind", 0, -1, 112, 103);        /* bridge group, not alternative */
+    Nchw_Group_Table_Add("Temperatur", 0, 102, 110, 104); /* bridge group, alternative */
     Nchw_Lf_Table_Init(3);
-    Nchw_Lf_Table_Add(1, "a", 0, -101);                     /* folder 100 */
-    Nchw_Lf_Table_Add(2, "b", 0, -103);                     /* folder 102 */
-    Nchw_Lf_Table_Add(3, "c", 0, -105);                     /* folder 104 */
+    Nchw_Lf_Table_Add(1, "a", 0, -101); /* folder 100 */
+    Nchw_Lf_Table_Add(2, "b", 0, -103); /* folder 102 */
+    Nchw_Lf_Table_Add(3, "c", 0, -105); /* folder 104 */
     Nchw_Tables_Link_Groups();
 
     EXPECT_EQ(Nchw_Max_Alt_Index, 13);
@@ -197,10 +197,14 @@ TEST_F(Tables, CountsOfChecksByType)
     ASSERT_TRUE(a && b && c && d);
     EXPECT_EQ(Nchw_List_Head, a);
     EXPECT_EQ(Nchw_List_Tail, d);
-    a->type = &t221; a->flags = 1;
-    b->type = &t221; b->flags = 0;          /* switched off */
-    c->type = &t222; c->flags = 2;          /* flags not 0, bit 0 clear */
-    d->type = nullptr; d->flags = 1;        /* no type: no type id */
+    a->type = &t221;
+    a->flags = 1;
+    b->type = &t221;
+    b->flags = 0; /* switched off */
+    c->type = &t222;
+    c->flags = 2; /* flags not 0, bit 0 clear */
+    d->type = nullptr;
+    d->flags = 1; /* no type: no type id */
     EXPECT_EQ(Count_Nachweise(), 4);
     EXPECT_EQ(Count_Activated_Nachweise(), 2);
     EXPECT_EQ(Count_Active_Nachweise_Of_Type(221), 1);
@@ -250,19 +254,19 @@ TEST_F(Tables, AutomaticEurocodeRulesNeedTheEurocodeTypeAndASituation)
     Nchw_Type_Rec t;
     memset(&t, 0, sizeof t);
     t.ints0_3[0] = 221;
-    t.ints4_10[0] = 1;          /* ultimate limit state */
-    t.ints4_10[4] = 2;          /* Eurocode */
-    t.ints4_10[6] = 3;          /* linear and nonlinear */
+    t.ints4_10[0] = 1; /* ultimate limit state */
+    t.ints4_10[4] = 2; /* Eurocode */
+    t.ints4_10[6] = 3; /* linear and nonlinear */
     Nchw_Rec *c = New_Nachweis();
-    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 0);      /* no type */
+    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 0); /* no type */
     c->type = &t;
-    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 0);      /* mask 31 lacks the Eurocode bit */
+    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 0); /* mask 31 lacks the Eurocode bit */
     Nchw_Norm_Mask = 63;
-    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 0);      /* no situation chosen */
+    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 0); /* no situation chosen */
     Auto_Xtr_Situations = 8;
     EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 1);
     t.ints4_10[6] = 2;
-    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 0);      /* nonlinear only */
+    EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 0); /* nonlinear only */
     t.ints4_10[6] = 1;
     t.ints0_3[0] = 224;
     EXPECT_EQ(Nchw_Uses_Auto_Xtr_Rules(c), 0);

@@ -30,7 +30,7 @@ std::string Capture(void (*write)(FILE *, void *), void *arg)
 }
 
 class Xtr : public ::testing::Test {
-protected:
+  protected:
     Nchw_Type_Rec type{};
     Nchw_Rec *check = nullptr;
     void SetUp() override
@@ -40,7 +40,7 @@ protected:
         Reset_Nchw_Settings();
         Xtr_Message_Switch = 1;
         type.ints0_3[0] = 500;
-        type.ints0_3[2] = 1;            /* extremal rules in compute mode 0 */
+        type.ints0_3[2] = 1; /* extremal rules in compute mode 0 */
         type.ints4_10[6] = 1;
         check = New_Nachweis();
         check->type = &type;
@@ -60,9 +60,9 @@ protected:
     }
     void Rule(int rule, int kind, int comb)
     {
-        type.ints4_10[5] = rule;        /* integer 9 */
-        type.ints4_10[1] = kind;        /* integer 5 */
-        type.ints4_10[3] = comb;        /* integer 7 */
+        type.ints4_10[5] = rule; /* integer 9 */
+        type.ints4_10[1] = kind; /* integer 5 */
+        type.ints4_10[3] = comb; /* integer 7 */
     }
 };
 
@@ -73,7 +73,7 @@ TEST_F(Xtr, NoTableWithoutTheComputeModeBit)
     Nchw_Einw_Table_Init(1);
     Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);
     Rule(2, 1, 1);
-    type.ints0_3[2] = 2;                /* only compute mode 1 */
+    type.ints0_3[2] = 2; /* only compute mode 1 */
     int32_t n = 7;
     EXPECT_EQ(Build_Standard_Xtr_Table(check, &n, nullptr, nullptr, nullptr, nullptr), nullptr);
     EXPECT_EQ(n, 0);
@@ -83,13 +83,13 @@ TEST_F(Xtr, EurocodeUltimateRows)
 {
     Nchw_Einw_Table_Init(3);
     Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);
-    Nchw_Einw_Table_Add(2, "Dach", 2, 5, 0, 3, 0);    /* category H: psi0 0.0 */
+    Nchw_Einw_Table_Add(2, "Dach", 2, 5, 0, 3, 0); /* category H: psi0 0.0 */
     Nchw_Einw_Table_Add(3, "Anprall", 99, 0, 0, 4, 0);
     Rule(2, 1, 1);
     int32_t n = 0, r = 0, m = 9, k = 0, z = 0;
     Xtr_Row *t = Build_Standard_Xtr_Table(check, &n, &r, &m, &k, &z);
     ASSERT_NE(t, nullptr);
-    ASSERT_EQ(n, 2);                    /* the accidental action does not take part */
+    ASSERT_EQ(n, 2); /* the accidental action does not take part */
     EXPECT_EQ(r, 2);
     EXPECT_EQ(m, 0);
     EXPECT_EQ(k, 1);
@@ -119,8 +119,8 @@ TEST_F(Xtr, RowsWithoutAValidPsiIndexAreDropped)
     for (int i = 0; i < 4; i++) Nchw_Einw_Table.rows[i].active = 1;
     const Beiwert_Tables_Rec &B = Beiwert_Tables;
     int32_t n = 0;
-    Xtr_Row *t = Build_Xtr_Rows(0, B.Eurocode_gamma_inf1_norm, B.Eurocode_gamma_sup1_norm, B.Eurocode_psi_X,
-                                B.Eurocode_psi_0, &n, 1);
+    Xtr_Row *t = Build_Xtr_Rows(0, B.Eurocode_gamma_inf1_norm, B.Eurocode_gamma_sup1_norm,
+                                B.Eurocode_psi_X, B.Eurocode_psi_0, &n, 1);
     ASSERT_NE(t, nullptr);
     ASSERT_EQ(n, 2);
     EXPECT_EQ(t[0].number, 2);
@@ -180,7 +180,7 @@ TEST_F(Xtr, QuasiPermanentRoofLoadIsDropped)
     ASSERT_NE(t, nullptr);
     ASSERT_EQ(n, 1);
     EXPECT_EQ(t[0].number, 1);
-    EXPECT_DOUBLE_EQ(t[0].gamma_sup, 1.0);  /* serviceability */
+    EXPECT_DOUBLE_EQ(t[0].gamma_sup, 1.0); /* serviceability */
     free(t);
 }
 
@@ -203,7 +203,7 @@ TEST_F(Xtr, TwoAccidentalActionsUnderDin1055)
     EXPECT_DOUBLE_EQ(t[1].gamma_inf, 1.0);
     EXPECT_DOUBLE_EQ(t[2].psi_dom, 1.0);
     free(t);
-    EXPECT_EQ(Build_Situation_Xtr_Table(check, &n, 1, 0, 1, 1, 3), nullptr);   /* G above 2 */
+    EXPECT_EQ(Build_Situation_Xtr_Table(check, &n, 1, 0, 1, 1, 3), nullptr); /* G above 2 */
     EXPECT_EQ(n, 0);
 }
 
@@ -218,7 +218,7 @@ TEST_F(Xtr, EarthquakeSituationUnderEurocode)
     Xtr_Row *t = Build_Situation_Xtr_Table(check, &n, 2, 0, 1, 1, 0);
     ASSERT_NE(t, nullptr);
     ASSERT_EQ(n, 2);
-    EXPECT_DOUBLE_EQ(t[0].psi_dom, 0.5);    /* psi2,E of snow */
+    EXPECT_DOUBLE_EQ(t[0].psi_dom, 0.5); /* psi2,E of snow */
     EXPECT_DOUBLE_EQ(t[0].psi_sub, 0.5);
     free(t);
 }
@@ -252,9 +252,9 @@ TEST_F(Xtr, FindersOverLoadCases)
     r.basis[0] = 1;
     EXPECT_EQ(Xtr_Rule_Find_Sonderlast(&r), 1);
     EXPECT_EQ(Xtr_Found_Action, &Nchw_Einw_Table.rows[1]);
-    EXPECT_DOUBLE_EQ(Xtr_Kmod_Accidental, 0.9);    /* class 3: short */
+    EXPECT_DOUBLE_EQ(Xtr_Kmod_Accidental, 0.9); /* class 3: short */
     EXPECT_EQ(Xtr_Rule_Find_Erdbeben(&r), 0);
-    r.basis[0] = 0;                                 /* numbers 10, 20 are no actions */
+    r.basis[0] = 0; /* numbers 10, 20 are no actions */
     EXPECT_EQ(Xtr_Rule_Find_Sonderlast(&r), 0);
 }
 
@@ -266,7 +266,7 @@ TEST_F(Xtr, SinglePsiValues)
     Nchw_Einw_Table_Add(3, "Temperatur", 4, 8, 0, 2, 0);
     EXPECT_DOUBLE_EQ(Get_Psi2_Eurocode(&Nchw_Einw_Table.rows[0]), 0.6);
     EXPECT_DOUBLE_EQ(Get_Psi1_Eurocode(&Nchw_Einw_Table.rows[0]), 0.7);
-    EXPECT_DOUBLE_EQ(Get_Psi2_Eurocode(&Nchw_Einw_Table.rows[1]), 1.0);   /* restraint below 8 */
+    EXPECT_DOUBLE_EQ(Get_Psi2_Eurocode(&Nchw_Einw_Table.rows[1]), 1.0); /* restraint below 8 */
     EXPECT_DOUBLE_EQ(Get_Psi2_Eurocode(&Nchw_Einw_Table.rows[2]), 0.0);
     EXPECT_DOUBLE_EQ(Get_Psi2_DIN1045(nullptr), 1.0);
 }
@@ -292,16 +292,19 @@ void Write_Rule(FILE *f, void *arg)
     if (a->which == 3) Write_Xtr_Rule_Kdef(f, nullptr, a->rule, 4);
 }
 
-void Write_Collective(FILE *f, void *arg) { Write_Lkom(f, nullptr, static_cast<Lkom_Rec *>(arg), 3); }
+void Write_Collective(FILE *f, void *arg)
+{
+    Write_Lkom(f, nullptr, static_cast<Lkom_Rec *>(arg), 3);
+}
 
 } // namespace
 
 TEST_F(Xtr, KmodCasesGroupRowsByLoadDuration)
 {
     Nchw_Einw_Table_Init(3);
-    Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);      /* permanent: kmod 0.6 */
-    Nchw_Einw_Table_Add(2, "Q", 2, 1, 0, 2, 0);      /* medium: 0.8 */
-    Nchw_Einw_Table_Add(3, "S", 2, 6, 0, 2, 0);      /* medium: 0.8 */
+    Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0); /* permanent: kmod 0.6 */
+    Nchw_Einw_Table_Add(2, "Q", 2, 1, 0, 2, 0); /* medium: 0.8 */
+    Nchw_Einw_Table_Add(3, "S", 2, 6, 0, 2, 0); /* medium: 0.8 */
     Xtr_Row rows[3] = {{1, 1.0, 1.0, 1.35, 1.0}, {2, 1.0, 0.7, 1.5, 0.0}, {3, 1.0, 0.5, 1.5, 0.0}};
     Xtr_Rule_Rec r{};
     snprintf(r.name, sizeof r.name, "R");
@@ -309,22 +312,21 @@ TEST_F(Xtr, KmodCasesGroupRowsByLoadDuration)
     r.rows = rows;
     r.row_count = 3;
     Rule_Arg a = {&r, 0};
-    EXPECT_EQ(Capture(Write_Rule, &a),
-              "    1 4 3 'R' 2 /\n"
-              "    2 / \n"
-              "    1 4 1 'Fall 1 (kmod=0.60)' 1 /\n"
-              "    0 2 0 1.300000 0.600000 \n"
-              "   1    1.00  1.00   1.35  1.00\n"
-              "    2 4 3 'Fall 2 (kmod=0.80)' 1 /\n"
-              "    0 2 0 1.300000 0.800000 \n"
-              "   1    1.00  1.00   1.35  1.00\n"
-              "   2    1.00  0.70   1.50  0.00\n"
-              "   3    1.00  0.50   1.50  0.00\n"
-              " / #EOF\n"
-              "        1 1.000000 1.000000 1.350000 1.000000 /\n"
-              "        2 1.000000 0.700000 1.500000 0.000000 /\n"
-              "        3 1.000000 0.500000 1.500000 0.000000 /\n");
-    Nchw_Einw_Table.rows[0].kled = 2;               /* all medium: one case */
+    EXPECT_EQ(Capture(Write_Rule, &a), "    1 4 3 'R' 2 /\n"
+                                       "    2 / \n"
+                                       "    1 4 1 'Fall 1 (kmod=0.60)' 1 /\n"
+                                       "    0 2 0 1.300000 0.600000 \n"
+                                       "   1    1.00  1.00   1.35  1.00\n"
+                                       "    2 4 3 'Fall 2 (kmod=0.80)' 1 /\n"
+                                       "    0 2 0 1.300000 0.800000 \n"
+                                       "   1    1.00  1.00   1.35  1.00\n"
+                                       "   2    1.00  0.70   1.50  0.00\n"
+                                       "   3    1.00  0.50   1.50  0.00\n"
+                                       " / #EOF\n"
+                                       "        1 1.000000 1.000000 1.350000 1.000000 /\n"
+                                       "        2 1.000000 0.700000 1.500000 0.000000 /\n"
+                                       "        3 1.000000 0.500000 1.500000 0.000000 /\n");
+    Nchw_Einw_Table.rows[0].kled = 2; /* all medium: one case */
     std::string one = Capture(Write_Rule, &a);
     const std::string head = "    1 4 3 'R' 2 /\n    1 / \n    1 4 3 'Fall 1 (kmod=0.80)' 1 /\n";
     EXPECT_EQ(one.substr(0, head.size()), head);
@@ -334,7 +336,7 @@ TEST_F(Xtr, DeflectionParts)
 {
     Nchw_Einw_Table_Init(2);
     Nchw_Einw_Table_Add(1, "G", 1, 0, 0, 0, 0);
-    Nchw_Einw_Table_Add(2, "Q", 2, 1, 0, 2, 0);      /* DIN psi2 of index 1: 0.6 */
+    Nchw_Einw_Table_Add(2, "Q", 2, 1, 0, 2, 0); /* DIN psi2 of index 1: 0.6 */
     Xtr_Row rows[2] = {{1, 1.0, 1.0, 1.0, 1.0}, {2, 1.0, 0.5, 1.0, 0.0}};
     Xtr_Rule_Rec r{};
     snprintf(r.name, sizeof r.name, "D");
@@ -343,29 +345,28 @@ TEST_F(Xtr, DeflectionParts)
     r.row_count = 2;
     Rule_Arg a = {&r, 1};
     /* part B: G psi2 1.0 (permanent) x kdef 0.6 = 0.6; Q 1.0 + 0.6 x 0.6 = 1.36, 0.5 + 0.36 = 0.86 */
-    EXPECT_EQ(Capture(Write_Rule, &a),
-              "    2 4 2 'D' 2 /\n"
-              "    2 / \n"
-              "    1 4 2 'Teil A: wQ,inst < wA,req' 1 /\n"
-              "    1 0 0   1 \n"
-              "   1    0.00  0.00   0.00  0.00\n"
-              "   2    1.00  0.50   1.00  0.00\n"
-              "    2 4 2 'Teil B: wfin - wG,inst < wB,req' 1 /\n"
-              "    1 0 0   2 \n"
-              "   1    0.60  0.60   1.00  1.00\n"
-              "   2    1.36  0.86   1.00  0.00\n"
-              " / #EOF\n"
-              "        1 1.000000 1.000000 1.000000 1.000000 /\n"
-              "        2 1.000000 0.500000 1.000000 0.000000 /\n");
-    a.which = 2;                                    /* only part B, numbered 1 */
+    EXPECT_EQ(Capture(Write_Rule, &a), "    2 4 2 'D' 2 /\n"
+                                       "    2 / \n"
+                                       "    1 4 2 'Teil A: wQ,inst < wA,req' 1 /\n"
+                                       "    1 0 0   1 \n"
+                                       "   1    0.00  0.00   0.00  0.00\n"
+                                       "   2    1.00  0.50   1.00  0.00\n"
+                                       "    2 4 2 'Teil B: wfin - wG,inst < wB,req' 1 /\n"
+                                       "    1 0 0   2 \n"
+                                       "   1    0.60  0.60   1.00  1.00\n"
+                                       "   2    1.36  0.86   1.00  0.00\n"
+                                       " / #EOF\n"
+                                       "        1 1.000000 1.000000 1.000000 1.000000 /\n"
+                                       "        2 1.000000 0.500000 1.000000 0.000000 /\n");
+    a.which = 2; /* only part B, numbered 1 */
     std::string b = Capture(Write_Rule, &a);
-    const std::string head = "    2 4 2 'D' 2 /\n    1 / \n    1 4 2 'Teil B: wfin' 1 /\n    1 0 0   2 \n";
+    const std::string head =
+        "    2 4 2 'D' 2 /\n    1 / \n    1 4 2 'Teil B: wfin' 1 /\n    1 0 0   2 \n";
     EXPECT_EQ(b.substr(0, head.size()), head);
-    a.which = 3;                                    /* creep: gammas x 1.6 */
-    EXPECT_EQ(Capture(Write_Rule, &a),
-              "    2 4 2 'D' /\n"
-              "        1 1.000000 1.000000 1.600000 1.600000 /\n"
-              "        2 1.000000 0.500000 1.600000 0.000000 /\n");
+    a.which = 3; /* creep: gammas x 1.6 */
+    EXPECT_EQ(Capture(Write_Rule, &a), "    2 4 2 'D' /\n"
+                                       "        1 1.000000 1.000000 1.600000 1.600000 /\n"
+                                       "        2 1.000000 0.500000 1.600000 0.000000 /\n");
 }
 
 TEST_F(Xtr, CollectiveFactorLines)
@@ -386,17 +387,17 @@ TEST_F(Xtr, CollectiveFactorLines)
     l.row_count = 3;
     EXPECT_EQ(Lkom_Has_Sonderlast(&l), 1);
     EXPECT_EQ(Lkom_Has_Erdbeben(&l), 1);
-    EXPECT_EQ(Capture(Write_Collective, &l),
-              "    5 3 3 'K' 1 /\n"
-              "    0 2 0 1.000000 1.100000 \n"
-              " / #EOF\n"
-              "        1 1.000000 1.000000 /\n"
-              "        2 1.000000 1.000000 /\n"
-              "        3 1.000000 1.000000 /\n");
+    EXPECT_EQ(Capture(Write_Collective, &l), "    5 3 3 'K' 1 /\n"
+                                             "    0 2 0 1.000000 1.100000 \n"
+                                             " / #EOF\n"
+                                             "        1 1.000000 1.000000 /\n"
+                                             "        2 1.000000 1.000000 /\n"
+                                             "        3 1.000000 1.000000 /\n");
     Lkom_Rec empty{};
     snprintf(empty.name, sizeof empty.name, "L");
     empty.number = 6;
-    EXPECT_EQ(Capture(Write_Collective, &empty), "    6 3 0 'L' 1 /\n    0 2 0 1.300000 0.000000 \n / #EOF\n");
+    EXPECT_EQ(Capture(Write_Collective, &empty),
+              "    6 3 0 'L' 1 /\n    0 2 0 1.300000 0.000000 \n / #EOF\n");
     Nchw_Lf_Table_Init(0);
     EXPECT_EQ(Lkom_Has_Sonderlast(&l), 0);
 }
@@ -415,16 +416,18 @@ TEST_F(Xtr, MessageOfSeveralAccidentalActions)
     free(Build_Situation_Xtr_Table(check, &n, 1, 0, 1, 1, 0));
     int found = 0;
     for (const std::string &l : ZW_Test_Log_Lines()) {
-        if (l.find("eine \"außergewöhnliche Bemessungssituation\"!") != std::string::npos) found |= 1;
+        if (l.find("eine \"außergewöhnliche Bemessungssituation\"!") != std::string::npos)
+            found |= 1;
         if (l.find("Es sind mehrere") != std::string::npos) found |= 2;
         if (l.find("Sonderlastfälle") != std::string::npos) found |= 4;
     }
     EXPECT_EQ(found, 7);
-    Xtr_Message_Switch = 1;                         /* silenced: the same rows, no box */
+    Xtr_Message_Switch = 1; /* silenced: the same rows, no box */
     ZW_Test_Reset();
     free(Build_Situation_Xtr_Table(check, &n, 1, 0, 1, 1, 0));
     EXPECT_EQ(n, 3);
-    for (const std::string &l : ZW_Test_Log_Lines()) EXPECT_EQ(l.find("Es sind mehrere"), std::string::npos);
+    for (const std::string &l : ZW_Test_Log_Lines())
+        EXPECT_EQ(l.find("Es sind mehrere"), std::string::npos);
     ZW_Test_Reset();
 }
 
@@ -462,13 +465,17 @@ TEST_F(Xtr, RuleLinesByTypeId)
     const Nchw_Rec *c = check;
     for (int32_t id : {500, 125, 120, 124, 223}) {
         type.ints0_3[0] = id;
-        EXPECT_EQ(Text([&](FILE *f) { EXPECT_EQ(Write_Xtr_Rule_Lines(f, c, &r, 4), 1); }), plain) << id;
+        EXPECT_EQ(Text([&](FILE *f) { EXPECT_EQ(Write_Xtr_Rule_Lines(f, c, &r, 4), 1); }), plain)
+            << id;
     }
     const struct {
         int32_t id;
         Rule_Writer w;
-    } special[] = {{121, Write_Xtr_Rule_Kmod_Cases}, {122, Write_Xtr_Rule_Defl_AB}, {123, Write_Xtr_Rule_Kdef},
-                   {221, Write_Xtr_Rule_Kmod_Cases3}, {224, Write_Xtr_Rule_NadFactor}};
+    } special[] = {{121, Write_Xtr_Rule_Kmod_Cases},
+                   {122, Write_Xtr_Rule_Defl_AB},
+                   {123, Write_Xtr_Rule_Kdef},
+                   {221, Write_Xtr_Rule_Kmod_Cases3},
+                   {224, Write_Xtr_Rule_NadFactor}};
     for (const auto &s : special) {
         type.ints0_3[0] = s.id;
         const std::string own = Text([&](FILE *f) { s.w(f, c, &r, 4); });
@@ -513,7 +520,10 @@ TEST_F(Xtr, CollectiveLinesByTypeId)
     const struct {
         int32_t id;
         Lkom_Writer w;
-    } special[] = {{121, Write_Lkom}, {125, Write_Lkom}, {221, Write_Lkom3}, {225, Write_Lkom3},
+    } special[] = {{121, Write_Lkom},
+                   {125, Write_Lkom},
+                   {221, Write_Lkom3},
+                   {225, Write_Lkom3},
                    {224, Write_Lkom_NadFactor}};
     for (const auto &s : special) {
         type.ints0_3[0] = s.id;
@@ -521,7 +531,8 @@ TEST_F(Xtr, CollectiveLinesByTypeId)
         EXPECT_NE(own, plain) << s.id;
         EXPECT_EQ(Text([&](FILE *f) { Write_Lkom_Lines(f, c, &l, 3); }), own) << s.id;
     }
-    EXPECT_NE(Text([&](FILE *f) { Write_Lkom3(f, c, &l, 3); }), Text([&](FILE *f) { Write_Lkom(f, c, &l, 3); }));
+    EXPECT_NE(Text([&](FILE *f) { Write_Lkom3(f, c, &l, 3); }),
+              Text([&](FILE *f) { Write_Lkom(f, c, &l, 3); }));
     type.ints0_3[0] = 500;
     EXPECT_EQ(Text([&](FILE *f) { EXPECT_EQ(Write_Lkom_Lines(f, c, nullptr, 3), 1); }), "");
 }

@@ -28,7 +28,7 @@ struct Signature {
 };
 
 class Situation : public ::testing::Test {
-protected:
+  protected:
     Nchw_Type_Rec type{};
     Nchw_Rec *check = nullptr;
     void SetUp() override
@@ -41,6 +41,7 @@ protected:
         Xtr_North_German_Plain = 0;
         Beiwert_Tables_Rec &B = Beiwert_Tables;
         const Signature sig[] = {
+            // clang-format off
             {B.DIN1045_psi_X, 0.11, 0}, {B.DIN1045_psi_0, 0.12, 0}, {B.DIN1045_psi_1, 0.13, 0},
             {B.DIN1045_psi_2, 0.14, 0}, {B.DIN1045_psi_0snow, 0.15, 0}, {B.DIN1045_psi_1snow, 0.16, 0},
             {B.DIN1045_psi_2snow, 0.17, 0}, {B.DIN1045_psi_mued, 0.18, 0}, {B.Eurocode_psi_X, 0.21, 0},
@@ -62,20 +63,21 @@ protected:
             {B.gamma_altenorm_allways_sup, 1.31, 1}, {B.gamma_altenorm_allways_inf, 0.31, 1},
             {B.gamma_altenorm_NCHW001_sup, 1.32, 1}, {B.gamma_altenorm_NCHW002_sup, 1.33, 1},
             {B.gamma_sup_gebrauch_allways, 1.41, 1}, {B.gamma_inf_gebrauch_allways, 0.41, 1},
+            // clang-format on
         };
         for (const Signature &s : sig) s.row[s.at] = s.value;
         type.ints0_3[0] = 500;
-        type.ints4_10[3] = 2;           /* integer 7 (1 would ask for the special DIN rows) */
-        type.ints4_10[5] = 2;           /* integer 9 */
+        type.ints4_10[3] = 2; /* integer 7 (1 would ask for the special DIN rows) */
+        type.ints4_10[5] = 2; /* integer 9 */
         type.ints4_10[6] = 1;
         check = New_Nachweis();
         check->type = &type;
         Nchw_Einw_Table_Init(5);
-        Nchw_Einw_Table_Add(2, "Q", 2, 0, 0, 2, 0);      /* row 0 */
-        Nchw_Einw_Table_Add(4, "A1", 99, 0, 0, 4, 0);    /* row 1 */
-        Nchw_Einw_Table_Add(5, "A2", 99, 0, 0, 4, 0);    /* row 2 */
-        Nchw_Einw_Table_Add(6, "E1", 100, 0, 0, 4, 0);   /* row 3 */
-        Nchw_Einw_Table_Add(7, "E2", 100, 0, 0, 4, 0);   /* row 4 */
+        Nchw_Einw_Table_Add(2, "Q", 2, 0, 0, 2, 0);    /* row 0 */
+        Nchw_Einw_Table_Add(4, "A1", 99, 0, 0, 4, 0);  /* row 1 */
+        Nchw_Einw_Table_Add(5, "A2", 99, 0, 0, 4, 0);  /* row 2 */
+        Nchw_Einw_Table_Add(6, "E1", 100, 0, 0, 4, 0); /* row 3 */
+        Nchw_Einw_Table_Add(7, "E2", 100, 0, 0, 4, 0); /* row 4 */
         Nchw_Lf_Table_Init(5);
         for (int i = 0; i < 5; i++) Nchw_Lf_Table_Add(12 + i, "lf", i, 0);
     }
@@ -100,7 +102,8 @@ protected:
     static void Taking_Part(int nA, int nE)
     {
         const int on[5] = {1, nA >= 1, nA >= 2, nE >= 1, nE >= 2};
-        for (int i = 0; i < 5; i++) Nchw_Einw_Table.rows[i].active = Nchw_Lf_Table.rows[i].active = on[i];
+        for (int i = 0; i < 5; i++)
+            Nchw_Einw_Table.rows[i].active = Nchw_Lf_Table.rows[i].active = on[i];
     }
     /* The four factors of Q's row (action 2, load case 12), or -1 when there is no table. */
     std::vector<double> Q_Row(int R, int M, int K, int Z, int G)
@@ -110,7 +113,8 @@ protected:
         if (!t) return {-1};
         std::vector<double> q;
         for (int32_t i = 0; i < n; i++)
-            if (t[i].number == (M == 0 ? 2 : 12)) q = {t[i].psi_dom, t[i].psi_sub, t[i].gamma_sup, t[i].gamma_inf};
+            if (t[i].number == (M == 0 ? 2 : 12))
+                q = {t[i].psi_dom, t[i].psi_sub, t[i].gamma_sup, t[i].gamma_inf};
         free(t);
         return q;
     }
@@ -134,22 +138,22 @@ TEST_F(Situation, Din1055Ultimate)
     for (int M = 0; M <= 1; M++) {
         SCOPED_TRACE(M);
         Taking_Part(0, 0);
-        EXPECT_EQ(Q_Row(1, M, 1, 1, 0), (V{0.11, 0.12, 1.01, 0.01}));      /* psi_X / psi_0, norm */
-        EXPECT_EQ(Q_Row(1, M, 1, 1, 1), (V{0.11, 0.12, 1.02, 0.02}));      /* nor1 */
-        EXPECT_EQ(Q_Row(1, M, 1, 1, 2), (V{0.11, 0.12, 1.03, 0.03}));      /* nor2 */
+        EXPECT_EQ(Q_Row(1, M, 1, 1, 0), (V{0.11, 0.12, 1.01, 0.01})); /* psi_X / psi_0, norm */
+        EXPECT_EQ(Q_Row(1, M, 1, 1, 1), (V{0.11, 0.12, 1.02, 0.02})); /* nor1 */
+        EXPECT_EQ(Q_Row(1, M, 1, 1, 2), (V{0.11, 0.12, 1.03, 0.03})); /* nor2 */
         EXPECT_EQ(Q_Row(1, M, 1, 1, 3), None);
         Nchw_Global_Settings.altitude_switch = 1;
-        EXPECT_EQ(Q_Row(1, M, 1, 1, 0), (V{0.11, 0.15, 1.01, 0.01}));      /* psi_0 of snow */
+        EXPECT_EQ(Q_Row(1, M, 1, 1, 0), (V{0.11, 0.15, 1.01, 0.01})); /* psi_0 of snow */
         Nchw_Global_Settings.altitude_switch = 0;
         type.ints4_10[3] = 1;
-        EXPECT_EQ(Q_Row(1, M, 1, 1, 0), (V{0.18, 0.18, 1.07, 0.07}));      /* mued rows */
+        EXPECT_EQ(Q_Row(1, M, 1, 1, 0), (V{0.18, 0.18, 1.07, 0.07})); /* mued rows */
         type.ints4_10[3] = 2;
         type.ints0_3[0] = 72;
-        EXPECT_EQ(Q_Row(1, M, 1, 1, 2), (V{0.13, 0.14, 1.04, 0.04}));      /* psi_1 / psi_2 */
+        EXPECT_EQ(Q_Row(1, M, 1, 1, 2), (V{0.13, 0.14, 1.04, 0.04})); /* psi_1 / psi_2 */
         type.ints0_3[0] = 82;
-        EXPECT_EQ(Q_Row(1, M, 1, 1, 2), (V{0.14, 0.14, 1.04, 0.04}));      /* psi_2 twice */
+        EXPECT_EQ(Q_Row(1, M, 1, 1, 2), (V{0.14, 0.14, 1.04, 0.04})); /* psi_2 twice */
         type.ints0_3[0] = 500;
-        Taking_Part(1, 1);                  /* accidental before earthquake */
+        Taking_Part(1, 1); /* accidental before earthquake */
         EXPECT_EQ(Q_Row(1, M, 1, 1, 0), (V{0.13, 0.14, 1.04, 0.04}));
         EXPECT_EQ(Q_Row(1, M, 1, 1, 1), (V{0.13, 0.14, 1.05, 0.05}));
         EXPECT_EQ(Q_Row(1, M, 1, 1, 2), (V{0.13, 0.14, 1.06, 0.06}));
@@ -159,7 +163,7 @@ TEST_F(Situation, Din1055Ultimate)
         EXPECT_EQ(Q_Row(1, M, 1, 1, 1), (V{0.14, 0.14, 1.05, 0.05}));
         EXPECT_EQ(Q_Row(1, M, 1, 1, 3), None);
         Nchw_Global_Settings.altitude_switch = 1;
-        EXPECT_EQ(Q_Row(1, M, 1, 1, 0), (V{0.17, 0.17, 1.04, 0.04}));      /* psi_2 of snow */
+        EXPECT_EQ(Q_Row(1, M, 1, 1, 0), (V{0.17, 0.17, 1.04, 0.04})); /* psi_2 of snow */
         Nchw_Global_Settings.altitude_switch = 0;
     }
 }
@@ -167,7 +171,7 @@ TEST_F(Situation, Din1055Ultimate)
 /* Serviceability of both codes by combination; other check kinds and rules give no table. */
 TEST_F(Situation, ServiceabilityAndUnknownSettings)
 {
-    Taking_Part(1, 1);                      /* accidental and earthquake actions change nothing */
+    Taking_Part(1, 1); /* accidental and earthquake actions change nothing */
     EXPECT_EQ(Q_Row(1, 0, 2, 1, 0), (V{0.11, 0.12, 1.41, 0.41}));
     EXPECT_EQ(Q_Row(1, 0, 2, 2, 0), (V{0.13, 0.14, 1.41, 0.41}));
     EXPECT_EQ(Q_Row(1, 0, 2, 4, 0), (V{0.14, 0.14, 1.41, 0.41}));
@@ -189,7 +193,7 @@ TEST_F(Situation, EurocodeDin18800AndOldCode)
         Taking_Part(0, 0);
         EXPECT_EQ(Q_Row(2, M, 1, 1, 0), (V{0.21, 0.22, 1.11, 0.11}));
         type.ints0_3[0] = 124;
-        EXPECT_EQ(Q_Row(2, M, 1, 1, 0), (V{0.23, 0.24, 1.12, 0.12}));      /* the accidental rows */
+        EXPECT_EQ(Q_Row(2, M, 1, 1, 0), (V{0.23, 0.24, 1.12, 0.12})); /* the accidental rows */
         type.ints0_3[0] = 500;
         EXPECT_EQ(Q_Row(4, M, 1, 1, 0), (V{0.31, 0.32, 1.21, 0.21}));
         EXPECT_EQ(Q_Row(8, M, 1, 1, 0), (V{0.11, 0.11, 1.31, 0.31}));
@@ -219,7 +223,7 @@ TEST_F(Situation, NorthGermanPlain)
     EXPECT_EQ(Q_Row(4, 0, 1, 1, 0), (V{0.32, 0.32, 1.22, 0.22}));
     EXPECT_EQ(Q_Row(8, 0, 1, 1, 0), (V{0.11, 0.11, 1.31, 0.31}));
     EXPECT_EQ(Q_Row(1, 0, 3, 1, 0), None);
-    type.ints0_3[0] = 43;                   /* fatigue: serviceability gammas, psi_1 / psi_2 */
+    type.ints0_3[0] = 43; /* fatigue: serviceability gammas, psi_1 / psi_2 */
     EXPECT_EQ(Q_Row(2, 0, 1, 1, 0), (V{0.23, 0.24, 1.14, 0.14}));
     /* by load cases the plain situation rows stand */
     type.ints0_3[0] = 500;
@@ -251,11 +255,14 @@ TEST_F(Situation, En1991RuleOfTheSpecialTypes)
 TEST_F(Situation, MessagesOfAccidentalAndEarthquakeActions)
 {
     Xtr_Message_Switch = 0;
-    const std::string acc_b = "MESSAGE [] Einwirkungen vom Typ \"Sonderlast\" bewirken | eine \"außergewöhnliche "
-                              "Bemessungssituation\"!";
-    const std::string acc_k = "MESSAGE [] Einwirkungen vom Typ \"Sonderlast\" bewirken | eine \"außergewöhnliche "
-                              "Kombination\"!";
-    const std::string eq = "MESSAGE [] Einwirkungen vom Typ \"Erdbeben\" bewirken | eine \"Erdbeben-Bemessungssituation\"!";
+    const std::string acc_b =
+        "MESSAGE [] Einwirkungen vom Typ \"Sonderlast\" bewirken | eine \"außergewöhnliche "
+        "Bemessungssituation\"!";
+    const std::string acc_k =
+        "MESSAGE [] Einwirkungen vom Typ \"Sonderlast\" bewirken | eine \"außergewöhnliche "
+        "Kombination\"!";
+    const std::string eq =
+        "MESSAGE [] Einwirkungen vom Typ \"Erdbeben\" bewirken | eine \"Erdbeben-Bemessungssituation\"!";
     const std::string block = " |   | ------- WARNUNG: ------- | ";
     const std::string tail = " | ausgewählt !?! | -----------------------------";
     Taking_Part(1, 0);
@@ -279,26 +286,29 @@ TEST_F(Situation, MessagesOfAccidentalAndEarthquakeActions)
     EXPECT_EQ(Messages(eq + block + "Es sind mehrere | Erdbebenlastfälle" + tail), 2);
     ZW_Test_Clear_Log();
     Taking_Part(0, 1);
-    Q_Row(1, 0, 2, 1, 0);                   /* DIN serviceability warns of accidental actions only */
+    Q_Row(1, 0, 2, 1, 0); /* DIN serviceability warns of accidental actions only */
     Q_Row(2, 0, 2, 1, 0);
-    EXPECT_EQ(Messages("MESSAGE [Warnung] Sonderlasten werden beim | Gebrauchstauglichkeitsnachweis | "
-                       "i.d.R. nicht angesetzt!"),
-              0);
+    EXPECT_EQ(
+        Messages("MESSAGE [Warnung] Sonderlasten werden beim | Gebrauchstauglichkeitsnachweis | "
+                 "i.d.R. nicht angesetzt!"),
+        0);
     EXPECT_EQ(Messages("MESSAGE [Warnung] Sonder- und Erdbebenlasten werden | beim "
                        "Gebrauchstauglichkeitsnachweis | i.d.R. nicht angesetzt!"),
               1);
     type.ints0_3[0] = 43;
     Q_Row(2, 0, 1, 1, 0);
-    EXPECT_EQ(Messages("MESSAGE [Warnung] Sonder- und Erdbebenlasten werden | beim Ermüdungsnachweis | "
-                       "i.d.R. nicht angesetzt!"),
-              1);
+    EXPECT_EQ(
+        Messages("MESSAGE [Warnung] Sonder- und Erdbebenlasten werden | beim Ermüdungsnachweis | "
+                 "i.d.R. nicht angesetzt!"),
+        1);
     type.ints0_3[0] = 500;
     ZW_Test_Clear_Log();
     Taking_Part(1, 0);
     Q_Row(1, 0, 2, 1, 0);
-    EXPECT_EQ(Messages("MESSAGE [Warnung] Sonderlasten werden beim | Gebrauchstauglichkeitsnachweis | "
-                       "i.d.R. nicht angesetzt!"),
-              1);
+    EXPECT_EQ(
+        Messages("MESSAGE [Warnung] Sonderlasten werden beim | Gebrauchstauglichkeitsnachweis | "
+                 "i.d.R. nicht angesetzt!"),
+        1);
     ZW_Test_Clear_Log();
     Taking_Part(2, 0);
     Xtr_North_German_Plain = 1;
@@ -314,11 +324,11 @@ namespace {
 /* The standard table of the check's own type: rule from integer 9, check kind from integer 5,
 ** combination from integer 7. */
 class StandardTable : public Situation {
-protected:
+  protected:
     int32_t rows = 0;
     V Q_Std(int R, int K, int Z)
     {
-        type.ints0_3[2] = 1;            /* extremal rules in compute mode 0 */
+        type.ints0_3[2] = 1; /* extremal rules in compute mode 0 */
         type.ints4_10[5] = R;
         type.ints4_10[1] = K;
         type.ints4_10[3] = Z;
@@ -347,28 +357,28 @@ TEST_F(StandardTable, Din1055)
     Taking_Part(0, 0);
     for (int32_t g : {0, 1}) {
         Nchw_Global_Settings.din1055_gamma_g = g;
-        EXPECT_EQ(Q_Std(1, 1, 2), (V{0.11, 0.12, 1.01, 0.01})) << g;      /* linear_norm */
+        EXPECT_EQ(Q_Std(1, 1, 2), (V{0.11, 0.12, 1.01, 0.01})) << g; /* linear_norm */
     }
     EXPECT_EQ(rows, 1);
     EXPECT_EQ(Nchw_Einw_Table.rows[0].active, 1);
     for (int i = 1; i < 5; i++) EXPECT_EQ(Nchw_Einw_Table.rows[i].active, 0) << i;
     Nchw_Global_Settings.din1055_gamma_g = 2;
-    EXPECT_EQ(Q_Std(1, 1, 2), (V{0.11, 0.12, 1.02, 0.02}));              /* linear_nor1 */
+    EXPECT_EQ(Q_Std(1, 1, 2), (V{0.11, 0.12, 1.02, 0.02})); /* linear_nor1 */
     Nchw_Global_Settings.din1055_gamma_g = 3;
-    EXPECT_EQ(Q_Std(1, 1, 2), (V{0.11, 0.12, 1.03, 0.03}));              /* linear_nor2 */
+    EXPECT_EQ(Q_Std(1, 1, 2), (V{0.11, 0.12, 1.03, 0.03})); /* linear_nor2 */
     Nchw_Global_Settings.din1055_gamma_g = 1;
     type.ints0_3[0] = 33;
-    EXPECT_EQ(Q_Std(1, 1, 2), (V{0.18, 0.18, 1.07, 0.07}));              /* mued rows */
+    EXPECT_EQ(Q_Std(1, 1, 2), (V{0.18, 0.18, 1.07, 0.07})); /* mued rows */
     for (int32_t T : {71, 72, 124}) {
         type.ints0_3[0] = T;
-        EXPECT_EQ(Q_Std(1, 1, 2), (V{0.13, 0.14, 1.04, 0.04})) << T;     /* psi_1 / psi_2 */
+        EXPECT_EQ(Q_Std(1, 1, 2), (V{0.13, 0.14, 1.04, 0.04})) << T; /* psi_1 / psi_2 */
     }
     Nchw_Global_Settings.altitude_switch = 1;
-    EXPECT_EQ(Q_Std(1, 1, 2), (V{0.16, 0.17, 1.04, 0.04}));              /* snow rows */
+    EXPECT_EQ(Q_Std(1, 1, 2), (V{0.16, 0.17, 1.04, 0.04})); /* snow rows */
     Nchw_Global_Settings.altitude_switch = 0;
     for (int32_t T : {81, 82}) {
         type.ints0_3[0] = T;
-        EXPECT_EQ(Q_Std(1, 1, 2), (V{0.14, 0.14, 1.04, 0.04})) << T;     /* psi_2 twice */
+        EXPECT_EQ(Q_Std(1, 1, 2), (V{0.14, 0.14, 1.04, 0.04})) << T; /* psi_2 twice */
     }
     type.ints0_3[0] = 500;
     EXPECT_EQ(Q_Std(1, 2, 1), (V{0.11, 0.12, 1.41, 0.41}));
@@ -384,14 +394,14 @@ TEST_F(StandardTable, EurocodeDin18800AndOldCode)
 {
     Taking_Part(0, 0);
     EXPECT_EQ(Q_Std(2, 1, 2), (V{0.21, 0.22, 1.11, 0.11}));
-    type.ints0_3[0] = 71;                   /* not one of the special types of this table */
+    type.ints0_3[0] = 71; /* not one of the special types of this table */
     EXPECT_EQ(Q_Std(2, 1, 2), (V{0.21, 0.22, 1.11, 0.11}));
     type.ints0_3[0] = 214;
     NAD_EC1_Tables *ec1 = Get_NAD_EC1_Tables();
     ASSERT_NE(ec1, nullptr);
-    ec1->data_a = ec1->data_b = 0;          /* the leading value stays psi_1 */
+    ec1->data_a = ec1->data_b = 0; /* the leading value stays psi_1 */
     EXPECT_EQ(Q_Std(2, 1, 2), (V{0.23, 0.24, 1.12, 0.12}));
-    ec1->data_a = 2;                        /* the annex's EN 1991 rule: psi_2 */
+    ec1->data_a = 2; /* the annex's EN 1991 rule: psi_2 */
     EXPECT_EQ(Q_Std(2, 1, 2), (V{0.24, 0.24, 1.12, 0.12}));
     type.ints0_3[0] = 500;
     EXPECT_EQ(Q_Std(2, 2, 1), (V{0.21, 0.22, 1.14, 0.14}));
@@ -408,9 +418,10 @@ TEST_F(StandardTable, EurocodeDin18800AndOldCode)
     int32_t n = 0;
     Xtr_Row *t = Build_Standard_Xtr_Table(check, &n, nullptr, nullptr, nullptr, nullptr);
     ASSERT_EQ(n, 5);
-    for (int32_t i = 1; i < 5; i++) {       /* A1, A2, E1, E2: psi 1.0, gammas of position 6 */
+    for (int32_t i = 1; i < 5; i++) { /* A1, A2, E1, E2: psi 1.0, gammas of position 6 */
         EXPECT_EQ(t[i].number, i + 3);
-        EXPECT_EQ((V{t[i].psi_dom, t[i].psi_sub, t[i].gamma_sup, t[i].gamma_inf}), (V{1.0, 1.0, 1.36, 0.36}));
+        EXPECT_EQ((V{t[i].psi_dom, t[i].psi_sub, t[i].gamma_sup, t[i].gamma_inf}),
+                  (V{1.0, 1.0, 1.36, 0.36}));
     }
     free(t);
     type.ints0_3[0] = 1;
@@ -425,20 +436,20 @@ TEST_F(StandardTable, EurocodeDin18800AndOldCode)
 ** less, and keeps one with gamma_inf alone (over actions gamma_sup must be above 0). */
 TEST_F(Situation, StandardRowsOverLoadCasesKeepEitherGamma)
 {
-    Taking_Part(1, 0);                      /* Q and A1: load cases 12 and 13 */
+    Taking_Part(1, 0); /* Q and A1: load cases 12 and 13 */
     double GS[BW_GAMMA_N] = {1, 0, 1, 1, 1, 0}, GI[BW_GAMMA_N] = {1, 0.5, 1, 1, 1, 0};
     double P[BW_PSI_N] = {0.7, 0.7, 0.7, 0.7, 0.7, 0.7, 0.7, 0.7, 0.7, 0.7, 0.7};
     int32_t n = -1;
     Xtr_Row *t = Build_Xtr_Rows(1, GI, GS, P, P, &n, 0);
-    ASSERT_EQ(n, 1);                        /* A1 with 0 / 0 is dropped */
+    ASSERT_EQ(n, 1); /* A1 with 0 / 0 is dropped */
     EXPECT_EQ(t[0].number, 12);
     EXPECT_DOUBLE_EQ(t[0].gamma_inf, 0.5);
     free(t);
     t = Build_Xtr_Rows(0, GI, GS, P, P, &n, 0);
-    EXPECT_EQ(n, 0);                        /* over actions Q goes too */
+    EXPECT_EQ(n, 0); /* over actions Q goes too */
     free(t);
     t = Build_Xtr_Rows(1, GI, GS, P, P, &n, 1);
-    EXPECT_EQ(n, 2);                        /* the situation variant keeps both */
+    EXPECT_EQ(n, 2); /* the situation variant keeps both */
     free(t);
 }
 
@@ -448,7 +459,7 @@ namespace {
 ** (119), 33 in the accidental group (120), 34 in an ordinary folder, 35 in the traffic group
 ** but not selected. Type 343 gives 0.6 / 0.6 / 1.0 / 1.0 for the traffic group. */
 class BridgeTable : public Situation {
-protected:
+  protected:
     void SetUp() override
     {
         Situation::SetUp();
@@ -492,11 +503,14 @@ protected:
     Xtr_Row last{};
 };
 
-const char Both[] = "MESSAGE [Warnung] Die aktuelle Auswahl enthält sowohl Sonderlasten als | auch Lasten "
-                    "vom Typ \"Erdbeben\". Diese Kombination | ist von der Norm nicht abgedeckt. Sie wird hier als "
-                    "| außergewöhnliche Bemessungssituation behandelt!";
-const char Acc[] = "MESSAGE [] Die aktuelle Auswahl bewirkt eine  | außergewöhnliche Bemessungssituation.";
-const char Eq[] = "MESSAGE [] Die aktuelle Auswahl bewirkt eine  | Bemessungssituation vom Typ \"Erdbeben\".";
+const char Both[] =
+    "MESSAGE [Warnung] Die aktuelle Auswahl enthält sowohl Sonderlasten als | auch Lasten "
+    "vom Typ \"Erdbeben\". Diese Kombination | ist von der Norm nicht abgedeckt. Sie wird hier als "
+    "| außergewöhnliche Bemessungssituation behandelt!";
+const char Acc[] =
+    "MESSAGE [] Die aktuelle Auswahl bewirkt eine  | außergewöhnliche Bemessungssituation.";
+const char Eq[] =
+    "MESSAGE [] Die aktuelle Auswahl bewirkt eine  | Bemessungssituation vom Typ \"Erdbeben\".";
 
 } // namespace
 
@@ -505,14 +519,15 @@ const char Eq[] = "MESSAGE [] Die aktuelle Auswahl bewirkt eine  | Bemessungssit
 TEST_F(BridgeTable, SituationVariantKeepsEverySelectedLoadCase)
 {
     EXPECT_EQ(Numbers(1), (std::vector<int32_t>{31, 32, 33, 34}));
-    EXPECT_EQ((V{last.psi_dom, last.psi_sub, last.gamma_sup, last.gamma_inf}), (V{0.6, 0.6, 1.0, 1.0}));
+    EXPECT_EQ((V{last.psi_dom, last.psi_sub, last.gamma_sup, last.gamma_inf}),
+              (V{0.6, 0.6, 1.0, 1.0}));
     EXPECT_EQ(Messages(Both), 1);
     EXPECT_EQ(Bridge_Application_Mode, 1);
-    Nchw_Lf_Table.rows[1].active = 0;       /* accidental group only */
+    Nchw_Lf_Table.rows[1].active = 0; /* accidental group only */
     EXPECT_EQ(Numbers(1), (std::vector<int32_t>{31, 33, 34}));
     EXPECT_EQ(Messages(Acc), 1);
     EXPECT_EQ(Bridge_Application_Mode, 1);
-    Nchw_Lf_Table.rows[1].active = 1;       /* earthquake group only */
+    Nchw_Lf_Table.rows[1].active = 1; /* earthquake group only */
     Nchw_Lf_Table.rows[2].active = 0;
     EXPECT_EQ(Numbers(1), (std::vector<int32_t>{31, 32, 34}));
     EXPECT_EQ(Messages(Eq), 1);

@@ -18,10 +18,9 @@
 
 /* Selects EN 1995 with a block of built-in defaults (or DIN 1052) for the life of the object. */
 class Standard_Scope {
-public:
+  public:
     /* en: EN 1995 with the given annex variant flag; otherwise DIN 1052. */
-    explicit Standard_Scope(bool en, int variant = 0)
-        : saved_(Nad_Params)
+    explicit Standard_Scope(bool en, int variant = 0) : saved_(Nad_Params)
     {
         Init_NAD_EC5_Defaults(&block_);
         block_.variant = variant;
@@ -30,7 +29,7 @@ public:
     ~Standard_Scope() { Nad_Params = saved_; }
     NAD_EC5_Params &Block() { return block_; }
 
-private:
+  private:
     NAD_EC5_Params *saved_;
     NAD_EC5_Params block_{};
 };

@@ -57,12 +57,16 @@ TEST(AxialValues, ThirdScrewFamilyWholeTable)
 {
     /* the approval's withdrawal parameters by diameter: timber A, B; beech pre-drilled A, B;
     ** beech not pre-drilled A, B (0: no beech value, 10 counts) */
-    const struct { double d, v[6]; } rows[] = {
+    const struct {
+        double d, v[6];
+    } rows[] = {
+        // clang-format off
         {3.5, {15.1, 17.2, 0, 0, 0, 0}},          {4.0, {13.8, 15.8, 0, 0, 0, 0}},
         {4.5, {13.7, 15.7, 0, 0, 0, 0}},          {5.0, {12.7, 14.5, 34.4, 41.3, 38.2, 45.9}},
         {6.0, {12.0, 13.7, 36.4, 43.7, 38.7, 46.4}}, {7.0, {14.0, 15.6, 35.3, 42.4, 38.7, 46.4}},
         {8.0, {12.3, 14.0, 35.3, 42.4, 39.2, 47.0}}, {10.0, {11.6, 13.3, 29.3, 35.1, 32.8, 39.3}},
         {12.0, {11.3, 12.7, 19.5, 21.9, 20.0, 24.0}},
+        // clang-format on
     };
     for (const auto &r : rows) {
         /* solid timber, glulam and LVL read the timber columns */
@@ -72,10 +76,14 @@ TEST(AxialValues, ThirdScrewFamilyWholeTable)
         }
         /* beech LVL 17 and 18 by pre-drilling */
         for (int mat : {17, 18}) {
-            EXPECT_EQ(Get_Fax_Family_C_A(r.d, mat, 1), r.v[2] > 0 ? r.v[2] : 10.0) << r.d << " " << mat;
-            EXPECT_EQ(Get_Fax_Family_C_B(r.d, mat, 1), r.v[3] > 0 ? r.v[3] : 10.0) << r.d << " " << mat;
-            EXPECT_EQ(Get_Fax_Family_C_A(r.d, mat, 0), r.v[4] > 0 ? r.v[4] : 10.0) << r.d << " " << mat;
-            EXPECT_EQ(Get_Fax_Family_C_B(r.d, mat, 0), r.v[5] > 0 ? r.v[5] : 10.0) << r.d << " " << mat;
+            EXPECT_EQ(Get_Fax_Family_C_A(r.d, mat, 1), r.v[2] > 0 ? r.v[2] : 10.0)
+                << r.d << " " << mat;
+            EXPECT_EQ(Get_Fax_Family_C_B(r.d, mat, 1), r.v[3] > 0 ? r.v[3] : 10.0)
+                << r.d << " " << mat;
+            EXPECT_EQ(Get_Fax_Family_C_A(r.d, mat, 0), r.v[4] > 0 ? r.v[4] : 10.0)
+                << r.d << " " << mat;
+            EXPECT_EQ(Get_Fax_Family_C_B(r.d, mat, 0), r.v[5] > 0 ? r.v[5] : 10.0)
+                << r.d << " " << mat;
         }
     }
     /* a diameter outside the bands: timber 8, beech 10 */
@@ -88,10 +96,12 @@ TEST(AxialValues, ThirdScrewFamilyWholeTable)
     EXPECT_EQ(Get_Fax_Family_C_B(5.0, 5, 0), 0.0);
     /* the two approvals' tables by band: A 12.0 (2.9..5.1), 11.5 (5.9..7.1), 11.0 (7.9..8.1),
     ** else 10.0; B 14.0 below 6, 12.0 to 8.1, 11.5 to 10.1, 11.0 to 12.1, else 10.0 */
-    const struct { double d, a, b; } bands[] = {
-        {2.8, 10.0, 14.0}, {2.9, 12.0, 14.0}, {5.1, 12.0, 14.0}, {5.9, 11.5, 14.0}, {6.0, 11.5, 12.0},
-        {7.1, 11.5, 12.0}, {7.9, 11.0, 12.0}, {8.1, 11.0, 12.0}, {8.2, 10.0, 11.5}, {10.1, 10.0, 11.5},
-        {10.2, 10.0, 11.0}, {12.1, 10.0, 11.0}, {12.2, 10.0, 10.0}};
+    const struct {
+        double d, a, b;
+    } bands[] = {{2.8, 10.0, 14.0}, {2.9, 12.0, 14.0},  {5.1, 12.0, 14.0},  {5.9, 11.5, 14.0},
+                 {6.0, 11.5, 12.0}, {7.1, 11.5, 12.0},  {7.9, 11.0, 12.0},  {8.1, 11.0, 12.0},
+                 {8.2, 10.0, 11.5}, {10.1, 10.0, 11.5}, {10.2, 10.0, 11.0}, {12.1, 10.0, 11.0},
+                 {12.2, 10.0, 10.0}};
     for (const auto &b : bands) {
         EXPECT_EQ(Get_Fax_Table_A(b.d), b.a) << b.d;
         EXPECT_EQ(Get_Fax_Table_B(b.d), b.b) << b.d;
@@ -128,7 +138,12 @@ TEST(AxialValues, HeadPullThroughPanelRulesAndForms)
     /* the basic value 13 (head up to 19) or 10; in a panel of 12 to 20 mm 8; below 12 mm the
     ** panel's own minimum (8 mm: OSB, particle board, LVL; 6 mm: plywood, fibreboard; never in
     ** plaster or gypsum fibre; other panels 0), then t >= 1.2 D; always D >= 1.8 d1 */
-    const struct { double D, d1, t; int mat; double f; } rows[] = {
+    const struct {
+        double D, d1, t;
+        int mat;
+        double f;
+    } rows[] = {
+        // clang-format off
         {12, 6, 40, 0, 13}, {20, 6, 40, 0, 10}, {10.7, 6, 40, 0, 0}, {10.8, 6, 40, 0, 13},
         {12, 5, 15, 6, 8},   {12, 5, 25, 6, 13}, {12, 5, 12, 4, 8},   {12, 5, 20, 4, 8},
         {6, 3, 7.9, 4, 0},   {8, 4, 10, 4, 13},  {8, 4, 10, 7, 13},   {8, 4, 7.9, 7, 0},
@@ -137,14 +152,18 @@ TEST(AxialValues, HeadPullThroughPanelRulesAndForms)
         {4.5, 2.5, 5.9, 6, 0}, {4.5, 2.5, 6.0, 6, 13}, {4.5, 2.5, 5.9, 8, 0}, {4.5, 2.5, 6.0, 8, 13},
         {8, 4, 10, 5, 0},    {8, 4, 10, 9, 0},   {8, 4, 10, 18, 0},   {8, 4, 15, 18, 8},
         {10, 5, 11.9, 4, 0}, {8, 4, 9.6, 4, 13},
+        // clang-format on
     };
     for (const auto &r : rows)
-        EXPECT_EQ(Calc_Fhead_Screw_A(r.D, r.d1, r.t, r.mat), r.f) << r.D << " " << r.t << " " << r.mat;
+        EXPECT_EQ(Calc_Fhead_Screw_A(r.D, r.d1, r.t, r.mat), r.f)
+            << r.D << " " << r.t << " " << r.mat;
     /* the ETA-12/0114 forms: form 1 27 - D up to 16, 11 - 0.2 (D - 16) up to 32; form 2 29 - D,
     ** 13 up to 22, 16 - 0.5 (D - 16) up to 32; a larger head counts as 32 */
-    const struct { double D; double f1, f2; } forms[] = {
-        {14, 13, 15}, {16, 11, 13}, {20, 10.2, 13}, {22, 9.8, 13}, {24, 9.4, 12}, {32, 7.8, 8},
-        {33, 7.8, 8}};
+    const struct {
+        double D;
+        double f1, f2;
+    } forms[] = {{14, 13, 15},  {16, 11, 13}, {20, 10.2, 13}, {22, 9.8, 13},
+                 {24, 9.4, 12}, {32, 7.8, 8}, {33, 7.8, 8}};
     for (const auto &f : forms) {
         EXPECT_NEAR(Calc_Fhead_Screw_B(13, 0, f.D, 5.0, 0, 40.0, 0), f.f1, 1e-9) << f.D;
         EXPECT_NEAR(Calc_Fhead_Screw_B(13, 0, f.D, 5.0, 1, 40.0, 0), f.f2, 1e-9) << f.D;

@@ -105,7 +105,7 @@ TEST(AxialDin1052, NailRules)
     EXPECT_EQ(Calc_Axial_Din1052(in, 60.0, 0.0, &r), 0.0);
     EXPECT_EQ(r.msg_code, 1007);
     in.predrilled = 0;
-    EXPECT_EQ(Calc_Axial_Din1052(in, 44.0, 0.0, &r), 0.0);     /* 11 d */
+    EXPECT_EQ(Calc_Axial_Din1052(in, 44.0, 0.0, &r), 0.0); /* 11 d */
     EXPECT_EQ(r.msg_code, 165);
     /* 25 d: computed with 20 d = 80 and code 167 kept: 80 * 4 * 2.205 = 705.6 > 400 */
     EXPECT_NEAR(Calc_Axial_Din1052(in, 100.0, 0.0, &r), 400.0, 1e-9);
@@ -195,7 +195,7 @@ TEST(AxialEc5, BoltTensileCapacityOfTheStressArea)
     /* EN 1993-1-8, Table 3.4: F_t,Rd = 0.9 f_ub A_s / gamma_M2; M16 of grade 4.6 (f_ub 400,
     ** A_s 157 mm²): 0.9 * 400 * 157 / 1.25 = 45216 N (the gross area without 0.9 would give
     ** pi 16² / 4 * 400 / 1.25 = 64339.8) */
-    const int fk46 = 23;                              /* "FK 4.6" */
+    const int fk46 = 23; /* "FK 4.6" */
     ASSERT_EQ(Get_Stahlguete(fk46 | STAHL_EC_TABLE)->fu, 400.0);
     {
         Standard_Scope en(true);
@@ -231,10 +231,11 @@ TEST(AxialEc5, StressAreasOfTheCoarseThreads)
 {
     /* ISO 898-1: A_s = pi / 4 (d - 0.9382 P)² with the coarse pitch P; the tabulated areas lie
     ** within 0.4 % of it, e.g. M30 (P 3.5): pi / 4 (30 - 3.2837)² = 560.59 (561) */
-    const struct { double d, pitch; } sizes[] = {
-        {6, 1.0}, {8, 1.25}, {10, 1.5}, {12, 1.75}, {14, 2.0}, {16, 2.0}, {18, 2.5}, {20, 2.5},
-        {22, 2.5}, {24, 3.0}, {27, 3.0}, {30, 3.5}, {33, 3.5}, {36, 4.0}, {39, 4.0}, {42, 4.5},
-        {45, 4.5}, {48, 5.0}};
+    const struct {
+        double d, pitch;
+    } sizes[] = {{6, 1.0},  {8, 1.25}, {10, 1.5}, {12, 1.75}, {14, 2.0}, {16, 2.0},
+                 {18, 2.5}, {20, 2.5}, {22, 2.5}, {24, 3.0},  {27, 3.0}, {30, 3.5},
+                 {33, 3.5}, {36, 4.0}, {39, 4.0}, {42, 4.5},  {45, 4.5}, {48, 5.0}};
     for (const auto &s : sizes) {
         const double core = s.d - 0.9382 * s.pitch;
         const double a = 3.14159265359 / 4.0 * core * core;
@@ -302,9 +303,9 @@ TEST(AxialDin1052, EveryFastenerFamily)
     Connection_Input sp = Axial_Input(16, 3.0);
     sp.l_thread = 100.0;
     EXPECT_NEAR(Calc_Axial_Din1052(sp, 40.0, 0.0, &r), 441.0, 1e-9);
-    EXPECT_EQ(Calc_Axial_Din1052(sp, 35.0, 0.0, &r), 0.0);        /* below 12 d */
+    EXPECT_EQ(Calc_Axial_Din1052(sp, 35.0, 0.0, &r), 0.0); /* below 12 d */
     EXPECT_EQ(r.msg_code, 165);
-    Connection_Input sp2 = Axial_Input(19, 3.0);                    /* class 2: 8 d */
+    Connection_Input sp2 = Axial_Input(19, 3.0); /* class 2: 8 d */
     sp2.l_thread = 100.0;
     EXPECT_EQ(Calc_Axial_Din1052(sp2, 23.0, 0.0, &r), 0.0);
     EXPECT_EQ(r.msg_code, 166);
@@ -421,7 +422,8 @@ TEST(AxialDin1052, ApprovedScrewsAndBolts)
     /* without a grade the given f_u stands for f_u / 1.25 */
     bolt.steel_grade = -1;
     bolt.fu = 200.0;
-    EXPECT_NEAR(Calc_Axial_Din1052(bolt, 60.0, 30.0, &r), 3.14159265359 * 144.0 / 4.0 * 200.0, 1e-6);
+    EXPECT_NEAR(Calc_Axial_Din1052(bolt, 60.0, 30.0, &r), 3.14159265359 * 144.0 / 4.0 * 200.0,
+                1e-6);
     /* a steel plate on the head side without the bolt switch: the steel */
     bolt.mat_1 = 12;
     EXPECT_NEAR(Calc_Axial_Din1052(bolt, 60.0, 3.0, &r), 3.14159265359 * 144.0 / 4.0 * 200.0, 1e-6);
@@ -651,7 +653,11 @@ TEST(AxialEc5, BoltsConnectorsAndScrews)
     b.mat_2 = 0;
     b.grade_2 = Grade_Index(0, "C24");
     b.t2 = 60.0;
-    const struct { int mat; double t1; int code; } first[] = {{6, 5.0, 150}, {6, 7.0, 151}, {0, 5.0, 157}};
+    const struct {
+        int mat;
+        double t1;
+        int code;
+    } first[] = {{6, 5.0, 150}, {6, 7.0, 151}, {0, 5.0, 157}};
     for (const auto &c1 : first) {
         b.mat_1 = c1.mat;
         b.grade_1 = c1.mat == 6 ? 0 : Grade_Index(0, "C24");
@@ -811,7 +817,8 @@ TEST(RopeShare, LimitsOfEveryFastenerKind)
         bolt.steel_grade = 23;
         bolt.washer_d = 44.0;
         EXPECT_NEAR(Calc_Rope_Effect_Share(bolt, 2000.0, 60.0, 3.0, &r), 500.0, 1e-9);
-        EXPECT_NEAR(Calc_Rope_Effect_Share(bolt, 100000.0, 60.0, 3.0, &r), 3.0 * 3.0 * 1387.7985 / 4.0, 0.01);
+        EXPECT_NEAR(Calc_Rope_Effect_Share(bolt, 100000.0, 60.0, 3.0, &r),
+                    3.0 * 3.0 * 1387.7985 / 4.0, 0.01);
         /* type 45 through a plate: 0.6 F_ax without limit: 0.6 * 1127 */
         Connection_Input t45 = Axial_Input(45, 4.0);
         t45.l_thread = 100.0;

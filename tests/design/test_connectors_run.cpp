@@ -101,7 +101,8 @@ TEST(ConnectorRuns, ShearPlateAgainstASteelPlateTakesItsHubHole)
     FILE *f = fopen((dir + "/ec5_schduebel_B1.dat").c_str(), "w");
     ASSERT_NE(f, nullptr);
     fputs("# dc he hc t t1 d1 d2 d3 d4 r h1 a1 a2 db_min db_max F\n2\n1\n"
-          "67 15 30 4 12 21 67 20 21 33.5 10 5 5 16 20 1000\n", f);
+          "67 15 30 4 12 21 67 20 21 33.5 10 5 5 16 20 1000\n",
+          f);
     fclose(f);
     setenv("SPLICE_PRIVATE_DATA", dir.c_str(), 1);
     Reset_Vbm_Catalogues();

@@ -188,7 +188,7 @@ TEST(DesignFamilies, DowelInnerPlateEn1995)
 TEST(DesignFamilies, DowelBesideAnAluminiumPlateCappedByItsBearing)
 {
     Standard_Scope en(true);
-    ASSERT_DOUBLE_EQ(Get_Alu_Fu(42), 310.0);            /* 6082 T6, up to 6 mm */
+    ASSERT_DOUBLE_EQ(Get_Alu_Fu(42), 310.0); /* 6082 T6, up to 6 mm */
     Connection_Input in = Base_Input(29, 12.0, 120.0, 60.0, 3.0);
     in.proof_method = 1;
     in.fu = 360.0;

@@ -47,7 +47,7 @@ Connection_Input Nail_Input(double length, int shear_planes)
     in.t1 = 30.0;
     in.t2 = 40.0;
     in.fu = 600.0;
-    in.split_rule = 1;                  /* 7 d rule: 28 mm suffice against splitting */
+    in.split_rule = 1; /* 7 d rule: 28 mm suffice against splitting */
     return in;
 }
 
@@ -191,11 +191,11 @@ TEST(DesignRun, ModificationFactors)
     Standard_Scope en(true);
     Connection_Result r{};
     Connection_Input in = Dowel_Input();
-    in.kmod_given = 0.0;                /* look up: C24, service class 1, medium term: 0.8 */
+    in.kmod_given = 0.0; /* look up: C24, service class 1, medium term: 0.8 */
     ASSERT_EQ(Design_Connection(in, &r), 0);
     EXPECT_NEAR(r.kmod_1, 0.8, 1e-12);
     EXPECT_NEAR(r.kmod_2, 0.8, 1e-12);
-    in.load_duration = 0;               /* permanent: 0.6 */
+    in.load_duration = 0; /* permanent: 0.6 */
     ASSERT_EQ(Design_Connection(in, &r), 0);
     EXPECT_NEAR(r.kmod_1, 0.6, 1e-12);
 }
@@ -252,7 +252,7 @@ TEST(DesignRun, ConnectorPartialFactorZero)
 {
     Standard_Scope en(true);
     Connection_Input in = Dowel_Input();
-    in.vbm_type = 31;                   /* shear plate between two timbers: no resistance */
+    in.vbm_type = 31; /* shear plate between two timbers: no resistance */
     in.d = 67.0;
     in.d_bolt = 16.0;
     Connection_Result r{};
@@ -331,11 +331,16 @@ TEST(Admissibility, Eta11RulesInTheirOrder)
     ** d >= 12: 80 mm (55, 59); d >= 10: 40 mm (54, 58); d 8: 30 mm (53, 57); else 24 mm
     ** (51, 52) */
     Standard_Scope en(true);
-    const struct { double d, t1, t2; int code; } ladder[] = {
+    const struct {
+        double d, t1, t2;
+        int code;
+    } ladder[] = {
+        // clang-format off
         {12.0, 79.9, 100.0, 55}, {12.0, 80.0, 79.9, 59}, {12.0, 80.0, 80.0, 0},
         {10.0, 39.9, 100.0, 54}, {10.0, 40.0, 39.9, 58}, {10.0, 40.0, 40.0, 0},
         {8.0, 29.9, 100.0, 53}, {8.0, 30.0, 29.9, 57}, {8.0, 30.0, 30.0, 0},
         {6.0, 23.9, 100.0, 51}, {6.0, 24.0, 23.9, 52}, {6.0, 24.0, 24.0, 0},
+        // clang-format on
     };
     for (const auto &c : ladder) {
         Connection_Input in = Dowel_Input();
@@ -415,8 +420,17 @@ TEST(Admissibility, Eta12RulesInTheirOrder)
     ** not pre-drilled type 13: 30 mm (40, 43), d >= 12: 80 mm (42, 45), d >= 10: 40 mm (41, 44) */
     Standard_Scope en(true);
     const int c24 = Grade_Index(0, "C24");
-    struct Row { int mat_1; double t1; int mat_2; double t2; double d; int pre; int code; };
+    struct Row {
+        int mat_1;
+        double t1;
+        int mat_2;
+        double t2;
+        double d;
+        int pre;
+        int code;
+    };
     const Row rows[] = {
+        // clang-format off
         {0, 60.0, 0, 60.0, 8.0, 1, 0},
         {0, 60.0, 4, 60.0, 8.0, 1, 69},   /* a board as member 2 */
         {4, 9.5, 0, 60.0, 8.0, 1, 70},    /* OSB below 1.2 d = 9.6 */
@@ -440,6 +454,7 @@ TEST(Admissibility, Eta12RulesInTheirOrder)
         {0, 100.0, 0, 100.0, 12.0, 0, 0},
         {1, 100.0, 0, 100.0, 8.0, 0, 68},  /* hardwood not pre-drilled */
         {1, 100.0, 0, 100.0, 8.0, 1, 0},
+        // clang-format on
     };
     for (const Row &c : rows) {
         Connection_Input in = Dowel_Input();
@@ -454,8 +469,8 @@ TEST(Admissibility, Eta12RulesInTheirOrder)
         in.t2 = c.t2;
         in.d = c.d;
         in.predrilled = c.pre;
-        EXPECT_EQ(Check_Eta12_Screw_Input(in), c.code)
-            << c.mat_1 << " " << c.t1 << " " << c.mat_2 << " " << c.t2 << " " << c.d << " " << c.pre;
+        EXPECT_EQ(Check_Eta12_Screw_Input(in), c.code) << c.mat_1 << " " << c.t1 << " " << c.mat_2
+                                                       << " " << c.t2 << " " << c.d << " " << c.pre;
     }
     Connection_Input in = Dowel_Input();
     in.vbm_type = 13;
@@ -501,7 +516,7 @@ TEST(Admissibility, ConnectorAgainstSteelPlateUnderDin)
     in.t2 = 10.0;
     /* the plate's density is no timber density: no code 48 */
     EXPECT_EQ(Check_Connection_Input(in), 0);
-    in.mat_2 = 1;                       /* hardwood: dense timber */
+    in.mat_2 = 1; /* hardwood: dense timber */
     in.grade_2 = 0;
     in.t2 = 60.0;
     double rho = 0.0;
@@ -528,10 +543,16 @@ TEST(Admissibility, NailSplittingThicknessesByRule)
     ** max(7 d, (13 d - 30) rho / 400) = max(28, 19.25) = 28. Member 2 first (15 single, 16
     ** double shear; 19, 20 by the second rule), then member 1 (14; 18) */
     Standard_Scope en(true);
-    const struct { int split, planes; double t1, t2; int pre, code; } rows[] = {
+    const struct {
+        int split, planes;
+        double t1, t2;
+        int pre, code;
+    } rows[] = {
+        // clang-format off
         {0, 1, 30.0, 40.0, 0, 15}, {0, 2, 30.0, 40.0, 0, 16}, {0, 1, 30.0, 56.0, 0, 14},
         {0, 1, 56.0, 56.0, 0, 0},  {0, 1, 30.0, 40.0, 1, 0},  {1, 1, 30.0, 27.9, 0, 19},
         {1, 2, 30.0, 27.9, 0, 20}, {1, 1, 27.9, 28.0, 0, 18}, {1, 1, 28.0, 28.0, 0, 0},
+        // clang-format on
     };
     for (const auto &c : rows) {
         Connection_Input in = Nail_Input(100.0, c.planes);
@@ -539,8 +560,8 @@ TEST(Admissibility, NailSplittingThicknessesByRule)
         in.t1 = c.t1;
         in.t2 = c.t2;
         in.predrilled = c.pre;
-        EXPECT_EQ(Check_Connection_Input(in), c.code) << c.split << " " << c.planes << " " << c.t1
-                                                      << " " << c.t2 << " " << c.pre;
+        EXPECT_EQ(Check_Connection_Input(in), c.code)
+            << c.split << " " << c.planes << " " << c.t1 << " " << c.t2 << " " << c.pre;
     }
     /* a staple without a tensile strength: 87 */
     Connection_Input st = Nail_Input(100.0, 1);
@@ -702,7 +723,7 @@ TEST(Admissibility, ConnectorThicknessesScrewsAndTheMinimumThickness)
     c.mat_2 = 1;
     c.grade_2 = 0;
     EXPECT_EQ(Check_Connection_Input(c), 102);
-    c.vbm_type = 25;                            /* a ring connector: not 102 */
+    c.vbm_type = 25; /* a ring connector: not 102 */
     EXPECT_NE(Check_Connection_Input(c), 102);
     /* ring connectors in service class 3: 86 (DIN 1052, 13.2(2)) */
     Connection_Input ring = Dowel_Input();
@@ -744,7 +765,7 @@ TEST(DesignRun, AxialValueOnlyWhereItCounts)
         Connection_Result r{}, o{};
         ASSERT_EQ(Design_Connection(bolt, &r), 0);
         ASSERT_EQ(Design_Connection_Old(bolt, &o), 0);
-        EXPECT_GT(o.r_ax_d, 0.0) << en1995;                 /* the washer's bearing */
+        EXPECT_GT(o.r_ax_d, 0.0) << en1995; /* the washer's bearing */
         EXPECT_EQ(r.r_ax_d, 0.0) << en1995;
         EXPECT_EQ(r.r_ax, 0.0);
         EXPECT_EQ(r.rho_1, o.rho_1);
@@ -830,7 +851,7 @@ TEST(DesignRun, ResistanceBesideAnInnerPlateFallsWithTheAngle)
         b.legacy = legacy;
         double v = -1.0;
         const int known = Design_Connection_Falling(&b, &v);
-        if (!known && v != -1.0) return -2;             /* nothing written unless it holds */
+        if (!known && v != -1.0) return -2; /* nothing written unless it holds */
         return known;
     };
     EXPECT_EQ(falls(Dowel_Input()), 0);
@@ -848,7 +869,7 @@ TEST(DesignRun, ResistanceBesideAnInnerPlateFallsWithTheAngle)
     c.grade_1 = 0;
     c.d = 6.0;
     EXPECT_EQ(falls(c), 0);
-    c.d = 12.0;                                         /* k90 = 1.08 */
+    c.d = 12.0; /* k90 = 1.08 */
     EXPECT_EQ(falls(c), 1);
     EXPECT_EQ(falls(in, true), 0);
     /* a plate of aluminium caps the resistance by its bearing: left out */

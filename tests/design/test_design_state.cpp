@@ -69,7 +69,7 @@ struct Outcome {
 bool Same(const Outcome &a, const Outcome &b)
 {
     return a.code == b.code && std::memcmp(&a.result, &b.result, sizeof a.result) == 0
-        && std::memcmp(&a.messages, &b.messages, sizeof a.messages) == 0 && a.hint == b.hint;
+           && std::memcmp(&a.messages, &b.messages, sizeof a.messages) == 0 && a.hint == b.hint;
 }
 
 /* Design `in` at the force-to-grain angle of step k. */
@@ -101,7 +101,7 @@ TEST(DesignRunRecord, TwoDesignsInterleavedInOneThread)
     const int steps = 12;
     const std::vector<Outcome> nail = Alone(Short_Nail(), steps);
     const std::vector<Outcome> dowel = Alone(Dowel_Beside_Plate(), steps);
-    ASSERT_GT(nail[0].messages.count + nail[0].messages.count2, 0);   /* the nail leaves notes */
+    ASSERT_GT(nail[0].messages.count + nail[0].messages.count2, 0); /* the nail leaves notes */
 
     Design_Run_Rec a, b;
     for (int k = 0; k < steps; k++) {

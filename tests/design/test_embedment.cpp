@@ -20,7 +20,8 @@ TEST(Embedment, K90AndBolts)
         /* plywood, bolt 12 mm, rho 500: 0.11 * 0.88 * 500 = 48.4 */
         EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/30, /*predrilled=*/0, /*alpha=*/0.0,
                           /*t=*/20.0, /*rho_k=*/500.0, /*mat=*/6, /*grade=*/0,
-                          /*user=*/nullptr), 0);
+                          /*user=*/nullptr),
+                  0);
         EXPECT_NEAR(fh, 48.4, 1e-9);
         /* softwood at 90 degrees: 25.256 / 1.53 = 16.507 */
         Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/M_PI / 2,
@@ -28,22 +29,26 @@ TEST(Embedment, K90AndBolts)
         EXPECT_NEAR(fh, 16.5072, 1e-4);
         /* steel plate: 0 without status 169 */
         EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
-                          /*t=*/10.0, /*rho_k=*/0.0, /*mat=*/12, /*grade=*/0, /*user=*/nullptr), 0);
+                          /*t=*/10.0, /*rho_k=*/0.0, /*mat=*/12, /*grade=*/0, /*user=*/nullptr),
+                  0);
         EXPECT_EQ(fh, 0.0);
         /* material without formula: 169 */
         EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
                           /*t=*/10.0, /*rho_k=*/350.0, /*mat=*/15, /*grade=*/0,
-                          /*user=*/nullptr), 169);
+                          /*user=*/nullptr),
+                  169);
         EXPECT_EQ(Calc_Fh(/*out_fh=*/nullptr, /*d=*/12.0, /*type=*/29, /*predrilled=*/0,
                           /*alpha=*/0.0, /*t=*/10.0, /*rho_k=*/350.0, /*mat=*/15, /*grade=*/0,
-                          /*user=*/nullptr), 0);
+                          /*user=*/nullptr),
+                  0);
     }
     Standard_Scope din(false);
     EXPECT_EQ(Calc_K90(8.0, 0), 1.0);
     double fh = 0.0;
     /* DIN 1052: an 8 mm bolt takes k90 = 1 and reports 1008; 0.082 * 0.92 * 350 = 26.404 */
     EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/M_PI / 2,
-                      /*t=*/60.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 1008);
+                      /*t=*/60.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr),
+              1008);
     EXPECT_NEAR(fh, 26.404, 1e-9);
 }
 
@@ -53,7 +58,8 @@ TEST(Embedment, NailsBeechAndUserMaterial)
     double fh = 0.0;
     /* nail 4 mm, rho 350: 0.082 * 350 * 4^-0.3 = 18.935 */
     EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0,
-                      /*t=*/40.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 0);
+                      /*t=*/40.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr),
+              0);
     EXPECT_NEAR(fh, 18.935, 0.001);
     /* laminated beech (18), no density cap: 0.082 * 800 * 4^-0.3 / 1 = 43.280 */
     double k = 0.0, k90 = 0.0;
@@ -86,14 +92,16 @@ TEST(Embedment, NailsBeechAndUserMaterial)
                 19.2289, 1e-4);
     EXPECT_EQ(Calc_Fh_Beech_Lvl(/*type=*/2, /*mat=*/18, /*grade=*/0, /*rho_k=*/730.0, /*d=*/16.0,
                                 /*predrilled=*/0, /*alpha=*/0.0, /*beta=*/M_PI / 4,
-                                /*eps=*/M_PI / 4, /*out_k=*/nullptr, /*out_k90=*/nullptr), 0.0);
+                                /*eps=*/M_PI / 4, /*out_k=*/nullptr, /*out_k90=*/nullptr),
+              0.0);
     EXPECT_NEAR(Calc_Fh_Beech_Lvl(/*type=*/50, /*mat=*/18, /*grade=*/0, /*rho_k=*/730.0, /*d=*/4.0,
                                   /*predrilled=*/0, /*alpha=*/0.0, /*beta=*/M_PI / 4,
                                   /*eps=*/M_PI / 4, /*out_k=*/nullptr, /*out_k90=*/nullptr),
                 0.082 * 730.0 * std::pow(4.0, -0.3), 1e-9);
     EXPECT_EQ(Calc_Fh_Beech_Lvl(/*type=*/25, /*mat=*/18, /*grade=*/0, /*rho_k=*/730.0, /*d=*/4.0,
                                 /*predrilled=*/0, /*alpha=*/0.0, /*beta=*/M_PI / 4,
-                                /*eps=*/M_PI / 4, /*out_k=*/nullptr, /*out_k90=*/nullptr), 0.0);
+                                /*eps=*/M_PI / 4, /*out_k=*/nullptr, /*out_k90=*/nullptr),
+              0.0);
     /* LVL 19 caps rho at 550: 0.082 * 550 * 4^-0.3 = 29.755 */
     EXPECT_NEAR(Calc_Fh_Beech_Lvl(/*type=*/0, /*mat=*/19, /*grade=*/0, /*rho_k=*/800.0, /*d=*/4.0,
                                   /*predrilled=*/0, /*alpha=*/0.0, /*beta=*/M_PI / 4,
@@ -101,7 +109,8 @@ TEST(Embedment, NailsBeechAndUserMaterial)
                 29.755, 0.001);
     Vbm_User_Embedment user{10.0, 0.0, 0.0, 0.0, 1};
     EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/7.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0,
-                      /*t=*/33.0, /*rho_k=*/420.0, /*mat=*/-999, /*grade=*/0, /*user=*/&user), 0);
+                      /*t=*/33.0, /*rho_k=*/420.0, /*mat=*/-999, /*grade=*/0, /*user=*/&user),
+              0);
     EXPECT_DOUBLE_EQ(fh, 10.0);
     double fh1 = 0.0, fh2 = 0.0;
     /* both members; the larger status wins */
@@ -109,7 +118,8 @@ TEST(Embedment, NailsBeechAndUserMaterial)
                                    /*predrilled=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0, /*t1=*/40.0,
                                    /*t2=*/40.0, /*rho1=*/350.0, /*rho2=*/350.0, /*mat1=*/0,
                                    /*mat2=*/15, /*g1=*/0, /*g2=*/0, /*user1=*/nullptr,
-                                   /*user2=*/nullptr), 169);
+                                   /*user2=*/nullptr),
+              169);
     EXPECT_NEAR(fh1, 18.935, 0.001);
 }
 
@@ -126,7 +136,8 @@ TEST(Penetration, PointInMemberOneAndListCap)
     EXPECT_EQ(Msg_Count2, 1);
     EXPECT_EQ(Msg_Codes.codes[MSG_LIST_SIZE], 89);
     EXPECT_EQ(Msg_Count, 0);
-    for (int i = 0; i < 600; i++) Calc_Vbm_Penetration(2, 4.0, 40.0, 90.0, 50.0, 30.0, nullptr, nullptr);
+    for (int i = 0; i < 600; i++)
+        Calc_Vbm_Penetration(2, 4.0, 40.0, 90.0, 50.0, 30.0, nullptr, nullptr);
     EXPECT_EQ(Msg_Count2, 500);
     EXPECT_EQ(Msg_Count, 0);
     Msg_Codes_Clear();
@@ -187,13 +198,15 @@ TEST(Thickness, RequiredThicknessesAndReduction)
                             /*threaded=*/0, /*alpha1=*/M_PI / 2, /*alpha2=*/M_PI / 2, /*dc=*/0.0,
                             /*fu=*/600.0, /*t1=*/40.0, /*t2=*/40.0, /*rho1=*/350.0, /*rho2=*/350.0,
                             /*mat1=*/0, /*mat2=*/0, /*g1=*/0, /*g2=*/0, /*user1=*/nullptr,
-                            /*user2=*/nullptr), 36.698, 0.001);
+                            /*user2=*/nullptr),
+                36.698, 0.001);
     /* steel plate member 1 */
     EXPECT_DOUBLE_EQ(Calc_T1_Req(/*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*variant=*/0,
                                  /*fitted=*/0, /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0,
                                  /*dc=*/0.0, /*fu=*/600.0, /*t1=*/5.0, /*t2=*/40.0, /*rho1=*/0.0,
                                  /*rho2=*/350.0, /*mat1=*/12, /*mat2=*/0, /*g1=*/0, /*g2=*/0,
-                                 /*user1=*/nullptr, /*user2=*/nullptr), 0.1);
+                                 /*user1=*/nullptr, /*user2=*/nullptr),
+                     0.1);
     /* a dowel gets no reduction values */
     double p = -2.0, k = -2.0, t1r = -2.0, t2r = -2.0;
     int m = -2;
@@ -203,7 +216,8 @@ TEST(Thickness, RequiredThicknessesAndReduction)
                                    /*rho1=*/350.0, /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0,
                                    /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr,
                                    /*out_penetration=*/&p, /*out_member=*/&m, /*out_k=*/&k,
-                                   /*out_t1_req=*/&t1r, /*out_t2_req=*/&t2r), 0);
+                                   /*out_t1_req=*/&t1r, /*out_t2_req=*/&t2r),
+              0);
     EXPECT_EQ(p, -2.0);
     EXPECT_EQ(m, -2);
     EXPECT_EQ(k, -2.0);
@@ -213,7 +227,8 @@ TEST(Thickness, RequiredThicknessesAndReduction)
                                       /*predrilled=*/0, /*variant=*/0, /*t1=*/50.0, /*t2=*/40.0,
                                       /*rho1=*/350.0, /*rho2=*/350.0, /*alpha1=*/0.0,
                                       /*alpha2=*/0.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0, /*g2=*/0,
-                                      /*user1=*/nullptr, /*user2=*/nullptr, /*result=*/&r), 0.0);
+                                      /*user1=*/nullptr, /*user2=*/nullptr, /*result=*/&r),
+              0.0);
     EXPECT_EQ(r.msg_code, 6);
     EXPECT_EQ(r.k_red, 0.0);
     /* panels and nailed plates */
@@ -246,13 +261,15 @@ TEST(Thickness, DowelSingleShearPointSideMember)
                             /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/half_pi, /*dc=*/0.0,
                             /*fu=*/400.0, /*t1=*/100.0, /*t2=*/100.0, /*rho1=*/350.0,
                             /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0, /*g2=*/0,
-                            /*user1=*/nullptr, /*user2=*/nullptr), 106.050, 0.001);
+                            /*user1=*/nullptr, /*user2=*/nullptr),
+                106.050, 0.001);
     /* the head-side form on member 2's embedment, 1.15 (2 sqrt(0.38611) + 2) 25.8530 = 96.408 */
     EXPECT_NEAR(Calc_T1_Req_B(/*d=*/16.0, /*type=*/29, /*predrilled=*/1, /*variant=*/0,
                               /*fitted=*/0, /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/half_pi,
                               /*dc=*/0.0, /*fu=*/400.0, /*t1=*/100.0, /*t2=*/100.0, /*rho1=*/350.0,
                               /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0, /*g2=*/0,
-                              /*user1=*/nullptr, /*user2=*/nullptr), 96.408, 0.001);
+                              /*user1=*/nullptr, /*user2=*/nullptr),
+                96.408, 0.001);
     /* a bolt not fitted embeds in the hole d + 1 = 17: fh,1 = 0.082 (1 - 0.17) 350 = 23.821,
     ** k90 = 1.35 + 0.015 * 17 = 1.605, fh,2 = 14.8417, beta = 0.62305;
     ** t2,req = 1.15 (2 + 2 / sqrt(1.62305)) sqrt(162141.1 / (14.8417 * 16)) = 107.274 */
@@ -261,14 +278,16 @@ TEST(Thickness, DowelSingleShearPointSideMember)
                             /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/half_pi, /*dc=*/0.0,
                             /*fu=*/400.0, /*t1=*/100.0, /*t2=*/100.0, /*rho1=*/350.0,
                             /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0, /*g2=*/0,
-                            /*user1=*/nullptr, /*user2=*/nullptr), 107.274, 0.001);
+                            /*user1=*/nullptr, /*user2=*/nullptr),
+                107.274, 0.001);
     /* double shear keeps the middle-member form 1.15 * 4 / sqrt(1.62893) * 25.8530 = 93.178 */
     EXPECT_NEAR(Calc_T2_Req(/*kind=*/2, /*d=*/16.0, /*length=*/200.0, /*axis_angle=*/90.0,
                             /*type=*/29, /*predrilled=*/1, /*variant=*/0, /*fitted=*/0,
                             /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/half_pi, /*dc=*/0.0,
                             /*fu=*/400.0, /*t1=*/100.0, /*t2=*/100.0, /*rho1=*/350.0,
                             /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0, /*g2=*/0,
-                            /*user1=*/nullptr, /*user2=*/nullptr), 93.178, 0.001);
+                            /*user1=*/nullptr, /*user2=*/nullptr),
+                93.178, 0.001);
     /* the simplified rule with t1 = t2 = 100: ratio 100 / 106.050 = 0.94295;
     ** Rk = 0.94295 sqrt(2 * 0.62893 / 1.62893) sqrt(2 * 162141.1 * 24.108 * 16) = 9267.39 */
     Connection_Result r{};
@@ -294,7 +313,8 @@ TEST(Embedment, DowelsAndBoltsInEveryMaterial)
     /* EN 1995-1-1, 8.5.1 with d 12: OSB and particle board (8.37) 50 * 12^-0.6 * 20^0.2 =
     ** 20.4959; gypsum fibre 7 * 12^-0.7 * 20^0.9 = 18.2221 */
     EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
-                      /*t=*/20.0, /*rho_k=*/550.0, /*mat=*/4, /*grade=*/1, /*user=*/nullptr), 0);
+                      /*t=*/20.0, /*rho_k=*/550.0, /*mat=*/4, /*grade=*/1, /*user=*/nullptr),
+              0);
     EXPECT_NEAR(fh, 20.4959, 1e-4);
     Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/20.0,
             /*rho_k=*/650.0, /*mat=*/7, /*grade=*/0, /*user=*/nullptr);
@@ -361,12 +381,14 @@ TEST(Embedment, DowelsAndBoltsInEveryMaterial)
         /* DIN 1052 Kerto with 8 mm: k90 = 1 and 1008 */
         EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right,
                           /*t=*/40.0, /*rho_k=*/480.0, /*mat=*/10, /*grade=*/0,
-                          /*user=*/nullptr), 1008);
+                          /*user=*/nullptr),
+                  1008);
         EXPECT_NEAR(fh, 37.0 * 0.92, 1e-9);
         /* with 8.5 mm k90 = 1.15 + 0.015 * 8.5 = 1.2775: 37 * 0.915 / 1.2775 = 26.5010 */
         EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.5, /*type=*/29, /*predrilled=*/0, /*alpha=*/right,
                           /*t=*/40.0, /*rho_k=*/480.0, /*mat=*/10, /*grade=*/0,
-                          /*user=*/nullptr), 0);
+                          /*user=*/nullptr),
+                  0);
         EXPECT_NEAR(fh, 26.5010, 1e-4);
         /* a DIN 571 screw of 8 mm counts as pre-drilled: 0.082 * 0.92 * 350 = 26.404 */
         Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/2, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
@@ -435,7 +457,7 @@ TEST(Embedment, NailsAndScrewsInEveryMaterial)
     EXPECT_NEAR(fh, 16.8740 / 0.8, 1e-4);
     Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/50, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
             /*rho_k=*/730.0, /*mat=*/18, /*grade=*/0,
-            /*user=*/nullptr);   /* the screw counts rho 590 */
+            /*user=*/nullptr); /* the screw counts rho 590 */
     EXPECT_NEAR(fh, 0.082 * 590.0 * std::pow(4.0, -0.15), 1e-9);
     Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/40.0,
             /*rho_k=*/730.0, /*mat=*/18, /*grade=*/0, /*user=*/nullptr);
@@ -466,9 +488,10 @@ TEST(Embedment, NailsAndScrewsInEveryMaterial)
     Vbm_User_Embedment on{2.0, 0.5, 0.5, 0.5, 1};
     Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/16.0,
             /*rho_k=*/400.0, /*mat=*/0, /*grade=*/-999, /*user=*/&on);
-    EXPECT_NEAR(fh, 2.0 * 2.0 * 4.0 * 20.0, 1e-9);           /* 2 * 4^0.5 * 16^0.5 * 400^0.5 */
+    EXPECT_NEAR(fh, 2.0 * 2.0 * 4.0 * 20.0, 1e-9); /* 2 * 4^0.5 * 16^0.5 * 400^0.5 */
     EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0,
-                      /*t=*/5.0, /*rho_k=*/0.0, /*mat=*/16, /*grade=*/0, /*user=*/nullptr), 0);
+                      /*t=*/5.0, /*rho_k=*/0.0, /*mat=*/16, /*grade=*/0, /*user=*/nullptr),
+              0);
     /* scaled: fh1 * c3 / c1, fh2 * c4 / c2 */
     double a = 0.0, b = 0.0;
     Calc_Fh_Both_Members_Scaled(/*c1=*/2.0, /*c2=*/4.0, /*c3=*/3.0, /*c4=*/1.0, /*out_fh1=*/&a,
@@ -484,7 +507,7 @@ TEST(Embedment, NailsAndScrewsInEveryMaterial)
                                 /*rho1=*/350.0, /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0,
                                 /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr);
     EXPECT_NEAR(a, 18.935, 0.001);
-    EXPECT_NEAR(b, 18.935, 0.001);                          /* c2 = 0: fh2 unscaled */
+    EXPECT_NEAR(b, 18.935, 0.001); /* c2 = 0: fh2 unscaled */
     /* the small formulas: fh0 / (sin² + k cos²); eq. (8.36); the inclined form */
     EXPECT_NEAR(Calc_Fh_Alpha_Perp(30.0, 0.0, 1.5), 20.0, 1e-12);
     EXPECT_NEAR(Calc_Fh_Alpha_Perp(30.0, right, 1.5), 30.0, 1e-12);
@@ -493,7 +516,8 @@ TEST(Embedment, NailsAndScrewsInEveryMaterial)
                 0.082 * 350.0 * std::pow(8.0, -0.15), 1e-9);
     EXPECT_NEAR(Calc_Fh_Inclined(8.0, 350.0, right, 0.0, 0.0),
                 0.082 * 350.0 * std::pow(8.0, -0.15) / ((0.5 + 0.192) * 1.2 * 2.5), 1e-9);
-    EXPECT_NEAR(Calc_Fh_Eps(350.0, 8.0, 0.0, 0.0, 0.0), 0.082 * 350.0 * std::pow(8.0, -0.15) / 2.5, 1e-9);
+    EXPECT_NEAR(Calc_Fh_Eps(350.0, 8.0, 0.0, 0.0, 0.0), 0.082 * 350.0 * std::pow(8.0, -0.15) / 2.5,
+                1e-9);
 }
 
 TEST(Embedment, KeptRuleFollowsEveryArgumentThatMatters)
@@ -536,27 +560,33 @@ TEST(Embedment, KeptRuleFollowsEveryArgumentThatMatters)
     /* the standard: 8 mm under EN 0.082 * 0.92 * 350 / 1.47 = 17.9619, under DIN k90 = 1 with
     ** 1008, then EN again */
     EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right,
-                      /*t=*/60.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 0);
+                      /*t=*/60.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr),
+              0);
     EXPECT_NEAR(fh, 17.9619, 1e-4);
     {
         Standard_Scope din(false);
         EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right,
                           /*t=*/60.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0,
-                          /*user=*/nullptr), 1008);
+                          /*user=*/nullptr),
+                  1008);
         EXPECT_NEAR(fh, 26.404, 1e-9);
         EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
                           /*t=*/60.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0,
-                          /*user=*/nullptr), 1008);
+                          /*user=*/nullptr),
+                  1008);
         EXPECT_NEAR(fh, 26.404, 1e-9);
     }
     EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right,
-                      /*t=*/60.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 0);
+                      /*t=*/60.0, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr),
+              0);
     EXPECT_NEAR(fh, 17.9619, 1e-4);
     /* no density: 169, kept and again */
     EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/right,
-                      /*t=*/60.0, /*rho_k=*/0.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 169);
+                      /*t=*/60.0, /*rho_k=*/0.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr),
+              169);
     EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
-                      /*t=*/60.0, /*rho_k=*/0.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 169);
+                      /*t=*/60.0, /*rho_k=*/0.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr),
+              169);
     /* a user material is never kept */
     Vbm_User_Embedment on{2.0, 0.0, 0.0, 0.0, 1};
     Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/60.0,
@@ -677,22 +707,22 @@ TEST(Penetration, EveryCaseWithItsNotes)
         Standard_Scope en(true, 1);
         Pen a = Penetrate(1, 4.0, 50.0, 90.0, 30.0, 40.0);
         EXPECT_EQ(a.list1, "91 145");
-        Pen b = Penetrate(1, 4.0, 70.0, 90.0, 30.0, 40.0);    /* p 40 >= 32: no 145 */
+        Pen b = Penetrate(1, 4.0, 70.0, 90.0, 30.0, 40.0); /* p 40 >= 32: no 145 */
         EXPECT_EQ(b.list1, "91");
-        Pen c = Penetrate(2, 4.0, 30.0, 90.0, 50.0, 30.0);    /* in member 1, 30 < 32 */
+        Pen c = Penetrate(2, 4.0, 30.0, 90.0, 50.0, 30.0); /* in member 1, 30 < 32 */
         EXPECT_EQ(c.list1, "145");
         EXPECT_EQ(c.list2, "89");
     }
     {
         /* variant 0: the minimum point length is d = 4; the 4 d note stays */
         Standard_Scope en(true, 0);
-        Pen a = Penetrate(1, 4.0, 42.0, 90.0, 30.0, 40.0);    /* p 12 */
+        Pen a = Penetrate(1, 4.0, 42.0, 90.0, 30.0, 40.0); /* p 12 */
         EXPECT_EQ(a.member, 1);
         EXPECT_EQ(a.list1, "91 8 8 145");
-        Pen b = Penetrate(1, 4.0, 60.0, 90.0, 30.0, 14.0);    /* through t2 = 14 >= 4 */
+        Pen b = Penetrate(1, 4.0, 60.0, 90.0, 30.0, 14.0); /* through t2 = 14 >= 4 */
         EXPECT_EQ(b.member, 1);
         EXPECT_EQ(b.list1, "8 8 145");
-        Pen c = Penetrate(2, 4.0, 60.0, 90.0, 10.0, 20.0);    /* t1 10 >= 4 */
+        Pen c = Penetrate(2, 4.0, 60.0, 90.0, 10.0, 20.0); /* t1 10 >= 4 */
         EXPECT_EQ(c.member, 2);
         EXPECT_EQ(c.list1, "8 145");
     }
@@ -717,7 +747,8 @@ TEST(Penetration, NailsFromBothSides)
                                  /*l1=*/100.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
                                  /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/100.0, /*d2=*/4.0,
                                  /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
-                                 /*out_state2=*/&s2), 0);
+                                 /*out_state2=*/&s2),
+              0);
     EXPECT_EQ(c1, 2);
     EXPECT_EQ(c2, 2);
     EXPECT_DOUBLE_EQ(p1, 30.0);
@@ -730,7 +761,8 @@ TEST(Penetration, NailsFromBothSides)
                                  /*l1=*/100.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
                                  /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/80.0, /*d2=*/4.0,
                                  /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
-                                 /*out_state2=*/&s2), 0);
+                                 /*out_state2=*/&s2),
+              0);
     EXPECT_EQ(c2, 1);
     EXPECT_DOUBLE_EQ(p2, 40.0);
     EXPECT_EQ(s1, 4);
@@ -740,7 +772,8 @@ TEST(Penetration, NailsFromBothSides)
                                  /*l1=*/80.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
                                  /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/100.0, /*d2=*/4.0,
                                  /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
-                                 /*out_state2=*/&s2), 0);
+                                 /*out_state2=*/&s2),
+              0);
     EXPECT_EQ(c1, 1);
     EXPECT_DOUBLE_EQ(p1, 10.0);
     EXPECT_EQ(s1, 1);
@@ -750,7 +783,8 @@ TEST(Penetration, NailsFromBothSides)
                                  /*l1=*/100.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
                                  /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/80.0, /*d2=*/4.0,
                                  /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
-                                 /*out_state2=*/&s2), 0);
+                                 /*out_state2=*/&s2),
+              0);
     EXPECT_EQ(s1, 4);
     EXPECT_EQ(s2, 1);
     /* one each, 80 from both sides, 10 beyond the middle: not staggered 40 - 10 + 1 = 31 > 16
@@ -759,21 +793,24 @@ TEST(Penetration, NailsFromBothSides)
                                  /*l1=*/80.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
                                  /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/80.0, /*d2=*/4.0,
                                  /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
-                                 /*out_state2=*/&s2), 1);
+                                 /*out_state2=*/&s2),
+              1);
     EXPECT_EQ(s1, 2);
     EXPECT_EQ(s2, 2);
     EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/1,
                                  /*l1=*/80.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/nullptr,
                                  /*out_count1=*/nullptr, /*out_state1=*/&s1, /*l2=*/80.0,
                                  /*d2=*/4.0, /*angle2=*/90.0, /*out_pen2=*/nullptr,
-                                 /*out_count2=*/nullptr, /*out_state2=*/&s2), 1);
+                                 /*out_count2=*/nullptr, /*out_state2=*/&s2),
+              1);
     /* 62 ends inside the middle member (p 40): not staggered 40 - 40 + 1 <= 16, staggered
     ** 41 <= 40 + 10: both apart, state 4 */
     EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/0,
                                  /*l1=*/62.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
                                  /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/80.0, /*d2=*/4.0,
                                  /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
-                                 /*out_state2=*/&s2), 0);
+                                 /*out_state2=*/&s2),
+              0);
     EXPECT_DOUBLE_EQ(p1, 40.0);
     EXPECT_EQ(s1, 4);
     EXPECT_EQ(s2, 4);
@@ -781,7 +818,8 @@ TEST(Penetration, NailsFromBothSides)
                                  /*l1=*/62.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/nullptr,
                                  /*out_count1=*/nullptr, /*out_state1=*/&s1, /*l2=*/80.0,
                                  /*d2=*/4.0, /*angle2=*/90.0, /*out_pen2=*/nullptr,
-                                 /*out_count2=*/nullptr, /*out_state2=*/&s2), 0);
+                                 /*out_count2=*/nullptr, /*out_state2=*/&s2),
+              0);
     EXPECT_EQ(s1, 4);
     /* the same from the other side: the first nail (80, p 10) keeps 40 - 10 + 1 = 31 > 16, the
     ** second (62, p 40) 40 - 40 + 1 <= 16: apart, state 4 */
@@ -789,7 +827,8 @@ TEST(Penetration, NailsFromBothSides)
                                  /*l1=*/80.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
                                  /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/62.0, /*d2=*/4.0,
                                  /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
-                                 /*out_state2=*/&s2), 0);
+                                 /*out_state2=*/&s2),
+              0);
     EXPECT_DOUBLE_EQ(p1, 10.0);
     EXPECT_DOUBLE_EQ(p2, 40.0);
     EXPECT_EQ(s1, 4);
@@ -799,14 +838,16 @@ TEST(Penetration, NailsFromBothSides)
                                  /*l1=*/70.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
                                  /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/80.0, /*d2=*/4.0,
                                  /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
-                                 /*out_state2=*/&s2), 0);
+                                 /*out_state2=*/&s2),
+              0);
     EXPECT_DOUBLE_EQ(p1, 40.0);
     /* the second nail shorter than its side member: state 0, p = l; the first: state 0 */
     EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/40.0, /*t3=*/30.0, /*staggered=*/0,
                                  /*l1=*/48.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
                                  /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/25.0, /*d2=*/4.0,
                                  /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
-                                 /*out_state2=*/&s2), 0);
+                                 /*out_state2=*/&s2),
+              0);
     EXPECT_EQ(s1, 1);
     EXPECT_EQ(s2, 0);
     EXPECT_DOUBLE_EQ(p2, 25.0);
@@ -815,7 +856,8 @@ TEST(Penetration, NailsFromBothSides)
                                  /*l1=*/25.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
                                  /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/48.0, /*d2=*/4.0,
                                  /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
-                                 /*out_state2=*/&s2), 0);
+                                 /*out_state2=*/&s2),
+              0);
     EXPECT_EQ(s1, 0);
     EXPECT_EQ(s2, 1);
     /* at 30 degrees 48 mm reach only 24 < 30: both 0 */
@@ -823,7 +865,8 @@ TEST(Penetration, NailsFromBothSides)
                                  /*l1=*/48.0, /*d1=*/4.0, /*angle1=*/30.0, /*out_pen1=*/nullptr,
                                  /*out_count1=*/nullptr, /*out_state1=*/&s1, /*l2=*/48.0,
                                  /*d2=*/4.0, /*angle2=*/30.0, /*out_pen2=*/nullptr,
-                                 /*out_count2=*/nullptr, /*out_state2=*/&s2), 0);
+                                 /*out_count2=*/nullptr, /*out_state2=*/&s2),
+              0);
     EXPECT_EQ(s1, 0);
     EXPECT_EQ(s2, 0);
     Check_Nail_Overlap_Same(30.0, 40.0, 30.0, 0, 48.0, 4.0);
@@ -834,7 +877,8 @@ TEST(Penetration, NailsFromBothSides)
                                  /*l1=*/70.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
                                  /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/75.0, /*d2=*/4.0,
                                  /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
-                                 /*out_state2=*/&s2), 0);
+                                 /*out_state2=*/&s2),
+              0);
     EXPECT_EQ(c1, 1);
     EXPECT_EQ(c2, 1);
     EXPECT_DOUBLE_EQ(p2, 15.0);
@@ -845,20 +889,23 @@ TEST(Penetration, NailsFromBothSides)
                                  /*l1=*/75.5, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/nullptr,
                                  /*out_count1=*/nullptr, /*out_state1=*/&s1, /*l2=*/75.5,
                                  /*d2=*/4.0, /*angle2=*/90.0, /*out_pen2=*/nullptr,
-                                 /*out_count2=*/nullptr, /*out_state2=*/&s2), 0);
+                                 /*out_count2=*/nullptr, /*out_state2=*/&s2),
+              0);
     EXPECT_EQ(s1, 4);
     EXPECT_EQ(s2, 4);
     EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/30.0, /*t3=*/30.0, /*staggered=*/1,
                                  /*l1=*/75.4, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/nullptr,
                                  /*out_count1=*/nullptr, /*out_state1=*/&s1, /*l2=*/75.5,
                                  /*d2=*/4.0, /*angle2=*/90.0, /*out_pen2=*/nullptr,
-                                 /*out_count2=*/nullptr, /*out_state2=*/&s2), 1);
+                                 /*out_count2=*/nullptr, /*out_state2=*/&s2),
+              1);
     /* 74 from side 2 (p 14): 30 - 14 + 1 = 17 > 16 on both sides: state 2, accepted */
     EXPECT_EQ(Check_Nail_Overlap(/*t1=*/30.0, /*t_mid=*/30.0, /*t3=*/30.0, /*staggered=*/0,
                                  /*l1=*/70.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
                                  /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/74.0, /*d2=*/4.0,
                                  /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
-                                 /*out_state2=*/&s2), 1);
+                                 /*out_state2=*/&s2),
+              1);
     EXPECT_EQ(s1, 2);
     EXPECT_EQ(s2, 2);
 }
@@ -927,57 +974,67 @@ TEST(Thickness, ReductionByPenetrationCase)
     EXPECT_NEAR(Calc_T_Req_Plate_B(/*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*variant=*/0,
                                    /*fitted=*/0, /*threaded=*/0, /*alpha=*/0.0, /*dc=*/0.0,
                                    /*fu=*/600.0, /*t=*/60.0, /*rho=*/350.0, /*mat=*/0, /*g=*/0,
-                                   /*user1=*/nullptr, /*user2=*/nullptr), 30.4015, 1e-4);
+                                   /*user1=*/nullptr, /*user2=*/nullptr),
+                30.4015, 1e-4);
     EXPECT_NEAR(Calc_T_Req_Plate_C(/*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*variant=*/0,
                                    /*fitted=*/0, /*threaded=*/0, /*alpha=*/0.0, /*dc=*/0.0,
                                    /*fu=*/600.0, /*t=*/60.0, /*rho=*/350.0, /*mat=*/0, /*g=*/0,
-                                   /*user1=*/nullptr, /*user2=*/nullptr), 36.6979, 1e-4);
+                                   /*user1=*/nullptr, /*user2=*/nullptr),
+                36.6979, 1e-4);
     /* connectors: 3 dc and 5 dc with at least 24 */
     EXPECT_DOUBLE_EQ(Calc_T_Req_Plate(/*d=*/4.0, /*type=*/26, /*predrilled=*/0, /*variant=*/0,
                                       /*fitted=*/0, /*threaded=*/0, /*alpha=*/0.0, /*dc=*/50.0,
                                       /*fu=*/600.0, /*t=*/60.0, /*rho=*/350.0, /*mat=*/0, /*g1=*/0,
-                                      /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr), 250.0);
+                                      /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr),
+                     250.0);
     EXPECT_DOUBLE_EQ(Calc_T1_Req(/*d=*/4.0, /*type=*/25, /*predrilled=*/0, /*variant=*/0,
                                  /*fitted=*/0, /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0,
                                  /*dc=*/10.0, /*fu=*/600.0, /*t1=*/60.0, /*t2=*/60.0,
                                  /*rho1=*/350.0, /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0,
-                                 /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr), 30.0);
+                                 /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr),
+                     30.0);
     EXPECT_DOUBLE_EQ(Calc_T1_Req_B(/*d=*/4.0, /*type=*/28, /*predrilled=*/0, /*variant=*/0,
                                    /*fitted=*/0, /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0,
                                    /*dc=*/6.0, /*fu=*/600.0, /*t1=*/60.0, /*t2=*/60.0,
                                    /*rho1=*/350.0, /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0,
-                                   /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr), 24.0);
+                                   /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr),
+                     24.0);
     EXPECT_DOUBLE_EQ(Calc_T1_Req_B(/*d=*/4.0, /*type=*/25, /*predrilled=*/0, /*variant=*/0,
                                    /*fitted=*/0, /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0,
                                    /*dc=*/10.0, /*fu=*/600.0, /*t1=*/60.0, /*t2=*/60.0,
                                    /*rho1=*/350.0, /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0,
-                                   /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr), 30.0);
+                                   /*g2=*/0, /*user1=*/nullptr, /*user2=*/nullptr),
+                     30.0);
     EXPECT_DOUBLE_EQ(Calc_T2_Req(/*kind=*/1, /*d=*/4.0, /*length=*/40.0, /*axis_angle=*/90.0,
                                  /*type=*/27, /*predrilled=*/0, /*variant=*/0, /*fitted=*/0,
                                  /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0, /*dc=*/10.0,
                                  /*fu=*/600.0, /*t1=*/60.0, /*t2=*/60.0, /*rho1=*/350.0,
                                  /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0, /*g2=*/0,
-                                 /*user1=*/nullptr, /*user2=*/nullptr), 50.0);
+                                 /*user1=*/nullptr, /*user2=*/nullptr),
+                     50.0);
     /* DIN 1052 has no yield moment for the second ETA-12/0114 row (variant 1): the equation
     ** gives 0, in a panel (OSB) at least 1.2 d = 9.6, in timber it stays 0 */
     EXPECT_DOUBLE_EQ(Calc_T1_Req(/*d=*/8.0, /*type=*/11, /*predrilled=*/0, /*variant=*/1,
                                  /*fitted=*/0, /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0,
                                  /*dc=*/0.0, /*fu=*/600.0, /*t1=*/6.0, /*t2=*/60.0, /*rho1=*/550.0,
                                  /*rho2=*/350.0, /*mat1=*/4, /*mat2=*/0, /*g1=*/1, /*g2=*/0,
-                                 /*user1=*/nullptr, /*user2=*/nullptr), 9.6);
+                                 /*user1=*/nullptr, /*user2=*/nullptr),
+                     9.6);
     EXPECT_DOUBLE_EQ(Calc_T1_Req(/*d=*/8.0, /*type=*/11, /*predrilled=*/0, /*variant=*/1,
                                  /*fitted=*/0, /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0,
                                  /*dc=*/0.0, /*fu=*/600.0, /*t1=*/6.0, /*t2=*/60.0, /*rho1=*/350.0,
                                  /*rho2=*/350.0, /*mat1=*/0, /*mat2=*/0,
                                  /*g1=*/Grade_Index(0, "C24"), /*g2=*/0, /*user1=*/nullptr,
-                                 /*user2=*/nullptr), 0.0);
+                                 /*user2=*/nullptr),
+                     0.0);
     /* an approved screw in a panel needs at least 1.2 d of it (ETA-12/0114 d 8 in 6 mm OSB) */
     Standard_Scope en(true);
     EXPECT_GE(Calc_T1_Req(/*d=*/8.0, /*type=*/11, /*predrilled=*/0, /*variant=*/0, /*fitted=*/0,
                           /*threaded=*/0, /*alpha1=*/0.0, /*alpha2=*/0.0, /*dc=*/0.0, /*fu=*/600.0,
                           /*t1=*/6.0, /*t2=*/60.0, /*rho1=*/550.0, /*rho2=*/350.0, /*mat1=*/4,
                           /*mat2=*/0, /*g1=*/1, /*g2=*/0, /*user1=*/nullptr,
-                          /*user2=*/nullptr), 9.6);
+                          /*user2=*/nullptr),
+              9.6);
     /* the simplified nail through member 2: case 4, hint 11, k 1:
     ** sqrt(2 * 6616.50 * 18.935 * 4) = 1001.13 */
     Standard_Scope din2(false);
@@ -987,7 +1044,8 @@ TEST(Thickness, ReductionByPenetrationCase)
                                         /*rho1=*/350.0, /*rho2=*/350.0, /*alpha1=*/0.0,
                                         /*alpha2=*/0.0, /*mat1=*/0, /*mat2=*/0, /*g1=*/0, /*g2=*/0,
                                         /*user1=*/nullptr, /*user2=*/nullptr,
-                                        /*result=*/&r), 1001.132, 0.001);
+                                        /*result=*/&r),
+                1001.132, 0.001);
     EXPECT_EQ(r.msg_code, 11);
     EXPECT_DOUBLE_EQ(r.k_red, 1.0);
     EXPECT_NEAR(r.my_rk, 6616.5025, 1e-4);

@@ -86,24 +86,27 @@ TEST(NumericFormulas, BearingPerpendicularToTheGrain)
     EXPECT_NEAR(Calc_Fc90_Share(/*material=*/0, /*x1=*/300.0, /*x2=*/150.0, /*x3=*/20.0,
                                 /*x4=*/45.0, /*x5=*/100.0, /*x6=*/2.0, /*n=*/2, /*x7=*/3.0,
                                 /*x8=*/4.0, /*x9=*/5.0, /*x10=*/2.5,
-                                /*out=*/&o), 0.00153256704980843, 1e-12);
+                                /*out=*/&o),
+                0.00153256704980843, 1e-12);
     EXPECT_NEAR(o, 0.00766283524904215, 1e-12);
     {
         Standard_Scope din(false);
-    /* R / (3 * 4 + R) */
-    EXPECT_NEAR(Calc_Fc90_Ratio(/*material=*/0, /*x1=*/300.0, /*x2=*/150.0, /*x3=*/20.0,
-                                /*x4=*/45.0, /*x5=*/100.0, /*x6=*/2.0, /*n=*/2, /*x7=*/3.0,
-                                /*x8=*/4.0, /*x9=*/2.5), 0.993844575532188, 1e-12);
-    EXPECT_DOUBLE_EQ(Calc_Fc90_Factor_Din(6.0, 10.0, 1), 0.67);
-    EXPECT_DOUBLE_EQ(Calc_Fc90_Factor_Din(6.0, 10.0, 0), 0.75);
-    EXPECT_DOUBLE_EQ(Calc_Fc90_Factor_Din(5.0, 10.0, 0), 1.0);
+        /* R / (3 * 4 + R) */
+        EXPECT_NEAR(Calc_Fc90_Ratio(/*material=*/0, /*x1=*/300.0, /*x2=*/150.0, /*x3=*/20.0,
+                                    /*x4=*/45.0, /*x5=*/100.0, /*x6=*/2.0, /*n=*/2, /*x7=*/3.0,
+                                    /*x8=*/4.0, /*x9=*/2.5),
+                    0.993844575532188, 1e-12);
+        EXPECT_DOUBLE_EQ(Calc_Fc90_Factor_Din(6.0, 10.0, 1), 0.67);
+        EXPECT_DOUBLE_EQ(Calc_Fc90_Factor_Din(6.0, 10.0, 0), 0.75);
+        EXPECT_DOUBLE_EQ(Calc_Fc90_Factor_Din(5.0, 10.0, 0), 1.0);
     }
     {
         Standard_Scope en(true);
-    EXPECT_DOUBLE_EQ(Calc_Fc90_Ratio(/*material=*/0, /*x1=*/300.0, /*x2=*/150.0, /*x3=*/20.0,
-                                     /*x4=*/45.0, /*x5=*/100.0, /*x6=*/2.0, /*n=*/2, /*x7=*/3.0,
-                                     /*x8=*/4.0, /*x9=*/2.5), 1.0);
-    EXPECT_DOUBLE_EQ(Calc_Fc90_Factor_Din(6.0, 10.0, 1), 1.0);
+        EXPECT_DOUBLE_EQ(Calc_Fc90_Ratio(/*material=*/0, /*x1=*/300.0, /*x2=*/150.0, /*x3=*/20.0,
+                                         /*x4=*/45.0, /*x5=*/100.0, /*x6=*/2.0, /*n=*/2, /*x7=*/3.0,
+                                         /*x8=*/4.0, /*x9=*/2.5),
+                         1.0);
+        EXPECT_DOUBLE_EQ(Calc_Fc90_Factor_Din(6.0, 10.0, 1), 1.0);
     }
     EXPECT_DOUBLE_EQ(Calc_Kc90_By_Ratio(1, 2.0, 3.0), 1.2);
     EXPECT_NEAR(Calc_Kc90_By_Ratio(0, 2.0, 3.0), 1.225, 1e-12);
@@ -164,9 +167,9 @@ TEST(NumericFormulas, FastenersAndEffectiveNumbers)
     EXPECT_DOUBLE_EQ(Calc_Bolt_Hole_Diameter(16.0), 18.0);
     EXPECT_DOUBLE_EQ(Calc_Bolt_Hole_Diameter(24.0), 26.0);
     EXPECT_DOUBLE_EQ(Calc_Bolt_Hole_Diameter(27.0), 30.0);
-    EXPECT_EQ(Check_Edge_4d(5.0, 30.0, 10.0, 40.0), 1);     /* 20 <= 40 - 20 */
+    EXPECT_EQ(Check_Edge_4d(5.0, 30.0, 10.0, 40.0), 1); /* 20 <= 40 - 20 */
     EXPECT_EQ(Check_Edge_4d(5.0, 31.0, 10.0, 40.0), 0);
-    EXPECT_EQ(Check_Distance_4d(30.0, 5.0, 10.0), 1);       /* 30 - 10 >= 20 */
+    EXPECT_EQ(Check_Distance_4d(30.0, 5.0, 10.0), 1); /* 30 - 10 >= 20 */
     EXPECT_EQ(Check_Distance_4d(29.0, 5.0, 10.0), 0);
 }
 
@@ -198,10 +201,13 @@ TEST(NumericFormulas, TablesAndPlainFormulas)
     EXPECT_NEAR(Get_Load_Coeff_D(6), 0.969, 1e-12);
     EXPECT_DOUBLE_EQ(Get_Load_Coeff_D(7), 1.0);
     /* m = 4 / 1.5 -> 2: 5 * 2 / 4.7 * 3 + 0.7 + 2 * 6 * 1.5 / 1000 * 0.375 + 2 * 3 * 1.5 / 1000 * 2 * 0.177083 */
-    EXPECT_NEAR(Calc_Load_Sum_A(2.0, 4.7, 1.5, 3.0, 2.0, -5.0, 0.7, 6.0, 9.0), 7.09291621740426, 1e-12);
-    EXPECT_NEAR(Calc_Load_Sum_B(2.0, 4.7, 1.5, 3.0, 2.0, -5.0, 0.7, 6.0, 9.0), 7.11110372340426, 1e-12);
+    EXPECT_NEAR(Calc_Load_Sum_A(2.0, 4.7, 1.5, 3.0, 2.0, -5.0, 0.7, 6.0, 9.0), 7.09291621740426,
+                1e-12);
+    EXPECT_NEAR(Calc_Load_Sum_B(2.0, 4.7, 1.5, 3.0, 2.0, -5.0, 0.7, 6.0, 9.0), 7.11110372340426,
+                1e-12);
     /* equal ends: no difference term */
-    EXPECT_NEAR(Calc_Load_Sum_A(2.0, 4.7, 1.5, 3.0, 2.0, -5.0, 0.7, 6.0, 6.000001), 7.08972872340426, 1e-12);
+    EXPECT_NEAR(Calc_Load_Sum_A(2.0, 4.7, 1.5, 3.0, 2.0, -5.0, 0.7, 6.0, 6.000001),
+                7.08972872340426, 1e-12);
     EXPECT_NEAR(Calc_Deflection_A(3.0, 4.0, 5.0, 6.0, 7.0, 8.0, 9.0), 46.375, 1e-12);
     EXPECT_NEAR(Calc_Deflection_B(3.0, 4.0, 5.0, 6.0, 7.0), 0.311111111111111, 1e-12);
     EXPECT_NEAR(Calc_Deflection_C(3.0, 4.0, 5.0, 6.0, 7.0), 1.57283950617284, 1e-12);
@@ -214,41 +220,49 @@ TEST(NumericFormulas, TablesAndPlainFormulas)
     double r1 = 0, r2 = 0, r3 = 0;
     {
         Standard_Scope din(false);
-    /* R1 = 1.5 * 6 / 2 = 4.5, R2 = 1.5 * 0.8 * 3 * 2 = 7.2, R3 = 1.5 * 0.8 * 3 * 35 * 4 / 10 = 50.4 */
-    EXPECT_NEAR(Calc_Min3_A(/*x1=*/6.0, /*x2=*/3.0, /*x3=*/4.0, /*x4=*/2.0, /*x5=*/1.5, /*x6=*/0.8,
-                            /*x7=*/2.0, /*x8=*/10.0, /*x9=*/5.0, /*x10=*/20.0, /*code=*/&code,
-                            /*r1=*/&r1, /*r2=*/&r2, /*r3=*/&r3), 4.5, 1e-12);
+        /* R1 = 1.5 * 6 / 2 = 4.5, R2 = 1.5 * 0.8 * 3 * 2 = 7.2, R3 = 1.5 * 0.8 * 3 * 35 * 4 / 10 = 50.4 */
+        EXPECT_NEAR(Calc_Min3_A(/*x1=*/6.0, /*x2=*/3.0, /*x3=*/4.0, /*x4=*/2.0, /*x5=*/1.5,
+                                /*x6=*/0.8,
+                                /*x7=*/2.0, /*x8=*/10.0, /*x9=*/5.0, /*x10=*/20.0, /*code=*/&code,
+                                /*r1=*/&r1, /*r2=*/&r2, /*r3=*/&r3),
+                    4.5, 1e-12);
         EXPECT_EQ(code, 0);
-    EXPECT_NEAR(r1, 4.5, 1e-12);
-    EXPECT_NEAR(r2, 7.2, 1e-12);
-    EXPECT_NEAR(r3, 50.4, 1e-12);
+        EXPECT_NEAR(r1, 4.5, 1e-12);
+        EXPECT_NEAR(r2, 7.2, 1e-12);
+        EXPECT_NEAR(r3, 50.4, 1e-12);
     }
     {
         Standard_Scope en(true);
-    /* EN: k = 5 / 10, R1 = 2.25 */
-    EXPECT_NEAR(Calc_Min3_A(/*x1=*/6.0, /*x2=*/3.0, /*x3=*/4.0, /*x4=*/2.0, /*x5=*/1.5, /*x6=*/0.8,
-                            /*x7=*/2.0, /*x8=*/10.0, /*x9=*/5.0, /*x10=*/20.0, /*code=*/&code,
-                            /*r1=*/&r1, /*r2=*/&r2, /*r3=*/&r3), 2.25, 1e-12);
+        /* EN: k = 5 / 10, R1 = 2.25 */
+        EXPECT_NEAR(Calc_Min3_A(/*x1=*/6.0, /*x2=*/3.0, /*x3=*/4.0, /*x4=*/2.0, /*x5=*/1.5,
+                                /*x6=*/0.8,
+                                /*x7=*/2.0, /*x8=*/10.0, /*x9=*/5.0, /*x10=*/20.0, /*code=*/&code,
+                                /*r1=*/&r1, /*r2=*/&r2, /*r3=*/&r3),
+                    2.25, 1e-12);
         EXPECT_EQ(code, 0);
         /* x9 = 12 reaches x10 / 2 = 10: k stays 1, R1 = 4.5 */
         EXPECT_NEAR(Calc_Min3_A(/*x1=*/6.0, /*x2=*/3.0, /*x3=*/4.0, /*x4=*/2.0, /*x5=*/1.5,
                                 /*x6=*/0.8, /*x7=*/2.0, /*x8=*/10.0, /*x9=*/12.0, /*x10=*/20.0,
-                                /*code=*/&code, /*r1=*/&r1, /*r2=*/&r2, /*r3=*/&r3), 4.5, 1e-12);
+                                /*code=*/&code, /*r1=*/&r1, /*r2=*/&r2, /*r3=*/&r3),
+                    4.5, 1e-12);
     }
     /* R = 2.5, 3, 1.8 */
     EXPECT_NEAR(Calc_Min3_B(/*x1=*/10.0, /*x2=*/2.0, /*x3=*/3.0, /*x4=*/0.5, /*x5=*/4.0,
                             /*x6=*/100.0, /*code=*/&code, /*r1=*/&r1, /*r2=*/&r2,
-                            /*r3=*/&r3), 1.8, 1e-12);
+                            /*r3=*/&r3),
+                1.8, 1e-12);
     EXPECT_EQ(code, 2);
     /* R = 5, 3, 1.8 */
     EXPECT_NEAR(Calc_Min3_B(/*x1=*/10.0, /*x2=*/2.0, /*x3=*/3.0, /*x4=*/0.5, /*x5=*/2.0,
                             /*x6=*/100.0, /*code=*/&code, /*r1=*/&r1, /*r2=*/&r2,
-                            /*r3=*/&r3), 1.8, 1e-12);
+                            /*r3=*/&r3),
+                1.8, 1e-12);
     EXPECT_EQ(code, 2);
     /* R = 10, 3, 0.6 */
     EXPECT_NEAR(Calc_Min3_B(/*x1=*/10.0, /*x2=*/2.0, /*x3=*/3.0, /*x4=*/0.5, /*x5=*/1.0,
                             /*x6=*/300.0, /*code=*/&code, /*r1=*/&r1, /*r2=*/&r2,
-                            /*r3=*/&r3), 0.6, 1e-12);
+                            /*r3=*/&r3),
+                0.6, 1e-12);
     EXPECT_EQ(code, 2);
     EXPECT_NEAR(Calc_Limit_By_Ratio(0.4), -1, 1e-12);
     EXPECT_NEAR(Calc_Limit_By_Ratio(0.75), 135, 1e-12);
@@ -364,7 +378,8 @@ TEST(NumericFormulas, ScrewLineRecordsAndClassBoundaries)
     double a1 = 0, a2 = 0, a3t = 0, a3c = 0, a4t = 0, a4c = 0;
     ASSERT_EQ(Calc_Screw_Line_Spacings_B(/*block=*/&b, /*predrilled_flag=*/0, /*material=*/0,
                                          /*alpha=*/0.5, /*a1=*/&a1, /*a2=*/&a2, /*a3t=*/&a3t,
-                                         /*a3c=*/&a3c, /*a4t=*/&a4t, /*a4c=*/&a4c), 1);
+                                         /*a3c=*/&a3c, /*a4t=*/&a4t, /*a4c=*/&a4c),
+              1);
     EXPECT_DOUBLE_EQ(a1, 30.0);
     EXPECT_DOUBLE_EQ(a2, 15.0);
     EXPECT_DOUBLE_EQ(a3t, 72.0);
@@ -376,25 +391,30 @@ TEST(NumericFormulas, ScrewLineRecordsAndClassBoundaries)
     ASSERT_EQ(Calc_Screw_Line_Spacings_B(/*block=*/&b, /*predrilled_flag=*/0, /*material=*/2,
                                          /*alpha=*/0.5, /*a1=*/nullptr, /*a2=*/nullptr,
                                          /*a3t=*/nullptr, /*a3c=*/nullptr, /*a4t=*/&a4t,
-                                         /*a4c=*/nullptr), 1);
+                                         /*a4c=*/nullptr),
+              1);
     EXPECT_NEAR(a4t, (3.0 + 2.0 * std::sin(0.5)) * 4.0, 1e-12);
     a1 = -1.0;
     b.eta12_spacing_kind = 1;
     EXPECT_EQ(Calc_Screw_Line_Spacings_B(/*block=*/&b, /*predrilled_flag=*/0, /*material=*/0,
                                          /*alpha=*/0.5, /*a1=*/&a1, /*a2=*/nullptr, /*a3t=*/nullptr,
-                                         /*a3c=*/nullptr, /*a4t=*/nullptr, /*a4c=*/nullptr), 0);
+                                         /*a3c=*/nullptr, /*a4t=*/nullptr, /*a4c=*/nullptr),
+              0);
     b.eta12_spacing_kind = 2;
     EXPECT_EQ(Calc_Screw_Line_Spacings_B(/*block=*/&b, /*predrilled_flag=*/1, /*material=*/0,
                                          /*alpha=*/0.5, /*a1=*/&a1, /*a2=*/nullptr, /*a3t=*/nullptr,
                                          /*a3c=*/nullptr, /*a4t=*/nullptr,
-                                         /*a4c=*/nullptr), 0);                  /* pre-drilled */
+                                         /*a4c=*/nullptr),
+              0); /* pre-drilled */
     EXPECT_EQ(Calc_Screw_Line_Spacings_B(/*block=*/&b, /*predrilled_flag=*/0, /*material=*/6,
                                          /*alpha=*/0.5, /*a1=*/&a1, /*a2=*/nullptr, /*a3t=*/nullptr,
                                          /*a3c=*/nullptr, /*a4t=*/nullptr,
-                                         /*a4c=*/nullptr), 0);                  /* plywood */
+                                         /*a4c=*/nullptr),
+              0); /* plywood */
     EXPECT_EQ(Calc_Screw_Line_Spacings_B(/*block=*/nullptr, /*predrilled_flag=*/0, /*material=*/0,
                                          /*alpha=*/0.5, /*a1=*/&a1, /*a2=*/nullptr, /*a3t=*/nullptr,
-                                         /*a3c=*/nullptr, /*a4t=*/nullptr, /*a4c=*/nullptr), 0);
+                                         /*a3c=*/nullptr, /*a4t=*/nullptr, /*a4c=*/nullptr),
+              0);
     EXPECT_EQ(a1, -1.0);
 
     User_Screw_Record r;
@@ -403,7 +423,7 @@ TEST(NumericFormulas, ScrewLineRecordsAndClassBoundaries)
     EXPECT_STREQ(r.name, "Assy                      ");
     const int32_t ints43[7] = {1, 6, 2, 0, 0, 0, 1};
     for (int i = 0; i < 7; i++) EXPECT_EQ(r.ints[i], ints43[i]) << i;
-    EXPECT_EQ(r.ints[7], 0x7F7F7F7F);                          /* left as it was */
+    EXPECT_EQ(r.ints[7], 0x7F7F7F7F); /* left as it was */
     EXPECT_EQ(r.ints[8], 1);
     const double dbl[8] = {8.0, 10.0, 5.0, 100.0, 20.0, 20.0, 28.0, 90.0};
     for (int i = 0; i < 8; i++) EXPECT_DOUBLE_EQ(r.doubles[i], dbl[i]) << i;

@@ -31,8 +31,9 @@ void Load_Hole_Catalogues()
     Write_File(dir + "/ec5_schduebel_B1.dat",
                "# dc he hc t t1 d1 d2 d3 d4 r h1 a1 a2 db_min db_max F\n2\n1\n"
                "65 15 30 5 3 13 55 20.5 75 32.5 5 130 97.5 12 16 975\n");
-    Write_File(dir + "/ec5_schduebel_c2.dat",
-               "# dc hc he t d2 h3 teeth 0 db_min db_max F\n1\n1\n50 6.6 5.6 1 17 2.5 12 0 10 14 280\n");
+    Write_File(
+        dir + "/ec5_schduebel_c2.dat",
+        "# dc hc he t d2 h3 teeth 0 db_min db_max F\n1\n1\n50 6.6 5.6 1 17 2.5 12 0 10 14 280\n");
     Write_File(dir + "/ec5_schduebel_c11.dat",
                "# dc hc he t d1 d2 d3 d4 d5 r h1 teeth db_min db_max F\n1\n1\n"
                "65 15 12 3 20.5 40 34 13 26 25 6 12 12 16 270\n");

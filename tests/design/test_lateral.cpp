@@ -161,7 +161,7 @@ TEST(Johansen, InnerPlateThickModes)
     EXPECT_NEAR(r.rd_lateral, 9111.70 / 1.3, 0.05);
     EXPECT_NEAR(r.t_ef, 26.185, 0.001);
     EXPECT_NEAR(r.fh1_k, FH, 1e-9);
-    EXPECT_DOUBLE_EQ(r.k_red, 1.0);                 /* no thickness reduction in the exact proof */
+    EXPECT_DOUBLE_EQ(r.k_red, 1.0); /* no thickness reduction in the exact proof */
 }
 
 namespace {
@@ -169,7 +169,7 @@ namespace {
 Connection_Input Outer_Plate_Input(double plate_t)
 {
     Connection_Input in{};
-    in.vbm_type = 30;                   /* fitted bolt: embedment with d, fu of the input */
+    in.vbm_type = 30; /* fitted bolt: embedment with d, fu of the input */
     in.fitted_bolt = 1;
     in.steel_grade = -1;
     in.d = 12.0;

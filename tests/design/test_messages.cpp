@@ -46,9 +46,9 @@ std::string Text_Of(const Golden_Row &r)
     Get_Error_Text(1);
     Get_Hint_Text(6);
     Get_Hint_Text_Cp1252(6);
-    const char *t = r.catalogue == "E" ? Get_Error_Text(r.code)
-                  : r.catalogue == "H" ? Get_Hint_Text(r.code)
-                                       : Get_Hint_Text_Cp1252(r.code);
+    const char *t = r.catalogue == "E"   ? Get_Error_Text(r.code)
+                    : r.catalogue == "H" ? Get_Hint_Text(r.code)
+                                         : Get_Hint_Text_Cp1252(r.code);
     return t != nullptr ? std::string(t) : std::string("(null)");
 }
 
@@ -66,8 +66,7 @@ TEST(Messages, GoldenTableCp1252)
 {
     const std::vector<Golden_Row> rows = Read_Golden("messages_cp1252.golden");
     ASSERT_EQ(rows.size(), 4u);
-    for (const Golden_Row &r : rows)
-        EXPECT_EQ(Text_Of(r), r.text) << r.standard << " " << r.code;
+    for (const Golden_Row &r : rows) EXPECT_EQ(Text_Of(r), r.text) << r.standard << " " << r.code;
 }
 
 TEST(Messages, EveryCodeOfEveryCatalogue)
@@ -180,10 +179,11 @@ TEST(Labels, EveryLetterEveryMaterialEveryFastener)
         Standard_Scope en(true);
         /* EN 1995-1-1, 8.2.2 (a) to (k) without (i) for modes 1 to 10, 8.2.3 (a) to (h) for 11
         ** to 18 */
-        const char *const letters[19] = {"", "a", "b", "c", "d", "e", "f", "g", "h", "j", "k",
-                                         "a", "b", "c", "d", "e", "f", "g", "h"};
+        const char *const letters[19] = {"",  "a", "b", "c", "d", "e", "f", "g", "h", "j",
+                                         "k", "a", "b", "c", "d", "e", "f", "g", "h"};
         for (int m = 1; m <= 18; m++)
-            EXPECT_EQ(std::string(Get_Equation_Label(m)), std::string("Gl.(") + letters[m] + ")") << m;
+            EXPECT_EQ(std::string(Get_Equation_Label(m)), std::string("Gl.(") + letters[m] + ")")
+                << m;
         EXPECT_STREQ(Get_Equation_Label(25), "Gl.(j)");
         const int din_index[7] = {8, 9, 10, 13, 18, 20, 21}, en_index[7] = {5, 4, 2, 3, 7, 8, 9};
         for (int i = 0; i < 7; i++) EXPECT_EQ(Map_Rule_Index_Ec5(din_index[i]), en_index[i]);
@@ -201,13 +201,19 @@ TEST(Labels, EveryLetterEveryMaterialEveryFastener)
         b.gamma_m_softboard = 1.38;
         b.gamma_m_steel = 1.39;
         b.gamma_m_accidental = 1.05;
-        const struct { int mat, sub; double g; } rows[] = {
+        const struct {
+            int mat, sub;
+            double g;
+        } rows[] = {// clang-format off
             {0, 0, 1.31}, {1, 0, 1.31}, {2, 0, 1.32}, {3, 0, 1.32}, {10, 0, 1.32}, {11, 0, 1.32},
             {17, 0, 1.32}, {18, 0, 1.32}, {19, 0, 1.32}, {20, 0, 1.32}, {-13, 0, 1.32},
             {-11, 0, 1.32}, {4, 0, 1.33}, {6, 0, 1.33}, {5, 0, 1.34}, {9, 0, 1.34}, {7, 0, 1.35},
             {8, 0, 1.36}, {8, 1, 1.37}, {8, 2, 1.38}, {12, 0, 1.39}, {16, 0, 1.1}, {22, 0, 1.3},
-            {14, 0, 0.0}, {-1, 0, 0.0}};
-        for (const auto &r : rows) EXPECT_DOUBLE_EQ(Get_Gamma_M(r.mat, r.sub, 0), r.g) << r.mat << " " << r.sub;
+                    // clang-format on
+                    {14, 0, 0.0},
+                    {-1, 0, 0.0}};
+        for (const auto &r : rows)
+            EXPECT_DOUBLE_EQ(Get_Gamma_M(r.mat, r.sub, 0), r.g) << r.mat << " " << r.sub;
         EXPECT_DOUBLE_EQ(Get_Gamma_M(12, 0, 1), 1.05);
         EXPECT_DOUBLE_EQ(Get_Alu_Gamma_M(), 1.1);
         EXPECT_STREQ(Get_Proof_Method_Text(0, 1), "Vereinfachter Nachweis nach NAD 8.2.1");
@@ -223,7 +229,8 @@ TEST(Labels, EveryLetterEveryMaterialEveryFastener)
         EXPECT_EQ(Calc_Vbm_Net_Section_Loss(61, 8.0, 0, 0, 1, 0, 40.0), 0.0);
     }
     Standard_Scope din(false);
-    for (int m : {1, 6, 18, 24}) EXPECT_EQ(std::string(Get_Equation_Label(m)), "Gl.(" + std::to_string(m) + ")");
+    for (int m : {1, 6, 18, 24})
+        EXPECT_EQ(std::string(Get_Equation_Label(m)), "Gl.(" + std::to_string(m) + ")");
     for (int i : {8, 9, 10, 13, 18, 20, 21}) EXPECT_EQ(Map_Rule_Index_Ec5(i), i);
     EXPECT_DOUBLE_EQ(Get_Gamma_M(12, 0, 0), 1.3);
     /* DIN 1052: nail holes count with 0.9 d: pre-drilled 5 mm in 40 mm: 0.9 * 5 * 40 = 180 */

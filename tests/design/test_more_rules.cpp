@@ -13,7 +13,8 @@ namespace {
 const double Rad = 3.14159265359 / 180.0;
 
 void Spacings(double v[6], int type, int mat, double rho, double d, double alpha_deg,
-              int predrilled, double staple = 0.0, int douglas = 0, int split = 0, int *index = nullptr)
+              int predrilled, double staple = 0.0, int douglas = 0, int split = 0,
+              int *index = nullptr)
 {
     const int i = Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/predrilled, /*fitted_bolt=*/0,
                                     /*douglas=*/douglas, /*split_rule=*/split, /*mat=*/mat,
@@ -112,24 +113,30 @@ TEST(SpacingTables, RuleFunctionDifferences)
     ** a1 (4 + 1) 10 = 50, a2 3 * 10 = 30 */
     EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/2, /*d=*/10.0,
                                     /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
-                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 50.0, 1e-9);
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0),
+                50.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A2_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/2, /*d=*/10.0,
                                     /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0,
-                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 30.0, 1e-9);
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0),
+                30.0, 1e-9);
     /* an ETA-11/0190 screw without and with the screw pre-drilling flag: 72 and (4 + 1) 6 = 30 */
     EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/14, /*d=*/6.0,
                                     /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
-                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 72.0, 1e-9);
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0),
+                72.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/14, /*d=*/6.0,
                                     /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
-                                    /*screw_predrilled=*/1, /*alpha=*/0.0), 30.0, 1e-9);
+                                    /*screw_predrilled=*/1, /*alpha=*/0.0),
+                30.0, 1e-9);
     /* connectors have no rule here: the starting values */
     EXPECT_NEAR(Calc_Vbm_Min_A3t_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/25, /*d=*/65.0,
                                      /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
-                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 650.0, 1e-9);
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0),
+                650.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A2_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/25, /*d=*/65.0,
                                     /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0,
-                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 260.0, 1e-9);
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0),
+                260.0, 1e-9);
 }
 
 TEST(SpacingTables, WoodScrewPreDrillingAsInTheDesignRun)
@@ -182,7 +189,8 @@ TEST(NailOverlap, BothSides)
                                  /*l1=*/80.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
                                  /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/80.0, /*d2=*/4.0,
                                  /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
-                                 /*out_state2=*/&s2), 1);
+                                 /*out_state2=*/&s2),
+              1);
     EXPECT_NEAR(p1, 10.0, 1e-9);
     EXPECT_EQ(c1, 1);
     EXPECT_EQ(s1, 2);
@@ -193,7 +201,8 @@ TEST(NailOverlap, BothSides)
                                  /*l1=*/60.0, /*d1=*/4.0, /*angle1=*/90.0, /*out_pen1=*/&p1,
                                  /*out_count1=*/&c1, /*out_state1=*/&s1, /*l2=*/60.0, /*d2=*/4.0,
                                  /*angle2=*/90.0, /*out_pen2=*/&p2, /*out_count2=*/&c2,
-                                 /*out_state2=*/&s2), 0);
+                                 /*out_state2=*/&s2),
+              0);
     EXPECT_NEAR(p1, 40.0, 1e-9);
     EXPECT_EQ(s1, 4);
 }
@@ -241,7 +250,8 @@ TEST(SimplifiedRules, ApprovedScrewAndStaple)
                                      /*t1=*/40.0, /*t2=*/60.0, /*rho_1=*/350.0, /*rho_2=*/350.0,
                                      /*alpha_1=*/0.0, /*alpha_2=*/0.0, /*mat_1=*/0, /*mat_2=*/0,
                                      /*grade_1=*/c24, /*grade_2=*/c24, /*user=*/nullptr,
-                                     /*result=*/&r), 0.0);
+                                     /*result=*/&r),
+              0.0);
     /* member 1 without embedment strength (material 15): 0, not a number */
     const double none = Calc_Rk_Screw_Approved(/*type=*/11, /*d=*/6.0, /*length=*/100.0,
                                                /*fu=*/600.0, /*predrilled=*/0, /*stainless=*/0,
@@ -261,7 +271,8 @@ TEST(SimplifiedRules, ApprovedScrewAndStaple)
                                /*t1=*/20.0, /*t2=*/40.0, /*rho_1=*/350.0, /*rho_2=*/350.0,
                                /*alpha_1=*/0.0, /*alpha_2=*/0.0, /*mat_1=*/0, /*mat_2=*/0,
                                /*grade_1=*/c24, /*grade_2=*/c24, /*user=*/nullptr,
-                               /*result=*/&s), 458.29, 0.01);
+                               /*result=*/&s),
+                458.29, 0.01);
     EXPECT_DOUBLE_EQ(s.k_red, 1.0);
 }
 
@@ -317,7 +328,8 @@ TEST(SimplifiedRules, EveryFamilyFactor)
                                /*t1=*/20.0, /*t2=*/40.0, /*rho_1=*/350.0, /*rho_2=*/420.0,
                                /*alpha_1=*/0.0, /*alpha_2=*/0.0, /*mat_1=*/0, /*mat_2=*/2,
                                /*grade_1=*/c24, /*grade_2=*/0, /*user=*/nullptr,
-                               /*result=*/&s), 478.670, 0.001);
+                               /*result=*/&s),
+                478.670, 0.001);
     /* through OSB (panel factor 0.8): A = 2 k 0.8 */
     Connection_Result o{};
     const double rk_osb = Calc_Rk_Staple(/*type=*/1, /*d=*/1.5, /*length=*/45.0, /*fu=*/800.0,
@@ -339,7 +351,8 @@ TEST(SimplifiedRules, EveryFamilyFactor)
                                      /*t1=*/40.0, /*t2=*/60.0, /*rho_1=*/350.0, /*rho_2=*/420.0,
                                      /*alpha_1=*/0.0, /*alpha_2=*/0.0, /*mat_1=*/0, /*mat_2=*/0,
                                      /*grade_1=*/c24, /*grade_2=*/c24, /*user=*/nullptr,
-                                     /*result=*/&w), 1178.624, 0.001);
+                                     /*result=*/&w),
+                1178.624, 0.001);
     EXPECT_NEAR(w.beta, 1.2, 1e-12);
     EXPECT_NEAR(w.my_rk, 6329.137, 0.001);
     /* a nail with unequal embedment: d 4, fu 600, beta 1.2: 1045.65 */
@@ -350,7 +363,8 @@ TEST(SimplifiedRules, EveryFamilyFactor)
                                   /*t1=*/40.0, /*t2=*/60.0, /*rho_1=*/350.0, /*rho_2=*/420.0,
                                   /*alpha_1=*/0.0, /*alpha_2=*/0.0, /*mat_1=*/0, /*mat_2=*/0,
                                   /*grade_1=*/c24, /*grade_2=*/c24, /*user=*/nullptr,
-                                  /*result=*/&n), 1045.648, 0.001);
+                                  /*result=*/&n),
+                1045.648, 0.001);
     EXPECT_NEAR(n.rk_lateral, 1045.648, 0.001);
     /* a threaded rod of M12 (effective 10.9): My = 0.3 * 400 * 10.9^2.6 = 59770.95, the hole 13
     ** embeds 0.082 * 0.87 * 350 = 24.969, the root with the nominal 12:
@@ -362,7 +376,8 @@ TEST(SimplifiedRules, EveryFamilyFactor)
                                    /*t1=*/80.0, /*t2=*/80.0, /*rho_1=*/350.0, /*rho_2=*/350.0,
                                    /*alpha_1=*/0.0, /*alpha_2=*/0.0, /*mat_1=*/0, /*mat_2=*/0,
                                    /*grade_1=*/c24, /*grade_2=*/c24, /*user=*/nullptr,
-                                   /*result=*/&t), 5984.822, 0.001);
+                                   /*result=*/&t),
+                5984.822, 0.001);
     EXPECT_NEAR(t.fh1_k, 24.969, 1e-9);
     EXPECT_DOUBLE_EQ(t.k_red, 1.0);
 }

@@ -34,9 +34,11 @@ TEST(Numeric, TorsionAndLateralBuckling)
     const double Iz = 0.001 * 0.2 / 12.0, W = 0.04 * 0.1 / 6.0, It = 0.229 * 0.001 * 0.2;
     const double sigma = std::sqrt(7400.0 * Iz * 460.0 * It) * 3.141592653589 / (5.0 * W);
     /* lambda_rel = sqrt(f_m / sigma): 1.4 -> 1.56 - 1.05 = 0.51; 0.75 -> 1.0; 2 -> 1/4 */
-    EXPECT_NEAR(Calc_K_Crit(0, 10.0, 20.0, 5.0, 1.96 * sigma * (1.0 - 1e-12), 7400.0, 460.0), 0.51, 1e-9);
+    EXPECT_NEAR(Calc_K_Crit(0, 10.0, 20.0, 5.0, 1.96 * sigma * (1.0 - 1e-12), 7400.0, 460.0), 0.51,
+                1e-9);
     /* just above 1.4: 1 / 1.96 = 0.510204 */
-    EXPECT_NEAR(Calc_K_Crit(0, 10.0, 20.0, 5.0, 1.96 * sigma * (1.0 + 1e-9), 7400.0, 460.0), 0.510204, 1e-6);
+    EXPECT_NEAR(Calc_K_Crit(0, 10.0, 20.0, 5.0, 1.96 * sigma * (1.0 + 1e-9), 7400.0, 460.0),
+                0.510204, 1e-6);
     EXPECT_NEAR(Calc_K_Crit(0, 10.0, 20.0, 5.0, 0.5625 * sigma, 7400.0, 460.0), 1.0, 1e-12);
     EXPECT_NEAR(Calc_K_Crit(0, 10.0, 20.0, 5.0, 4.0 * sigma, 7400.0, 460.0), 0.25, 1e-9);
     EXPECT_EQ(Calc_K_Crit(0, 0.0, 20.0, 5.0, 24.0, 7400.0, 460.0), 0.0);
@@ -102,7 +104,8 @@ TEST(Numeric, SmallFormulas)
     /* R1 = 100 / 2 = 50, R2 = 4 * 2 * 3 = 24, R3 = 4 * 2 * 20 * 9 / 1000 = 1.44 */
     EXPECT_NEAR(Calc_Min3_B(/*x1=*/100.0, /*x2=*/2.0, /*x3=*/3.0, /*x4=*/4.0, /*x5=*/2.0,
                             /*x6=*/1000.0, /*code=*/&code, /*r1=*/nullptr, /*r2=*/nullptr,
-                            /*r3=*/nullptr), 1.44, 1e-12);
+                            /*r3=*/nullptr),
+                1.44, 1e-12);
     EXPECT_EQ(code, 2);
     User_Screw_Record rec{};
     EXPECT_EQ(Init_User_Screw_Record(43, &rec), 1);
@@ -166,19 +169,21 @@ TEST(Numeric, DepthFactorsColumnsAndRows)
     /* the column of C24 (E0,05 = 2/3 * 11000, f_c,0,k 21, beta 0.2), 100 mm, l 2890: 0.302667;
     ** plywood has no column values: 1 / (k + ...) of zero strength is capped 1 */
     double i = 0, lam = 0, lr = 0, k = 0;
-    EXPECT_NEAR(Calc_K_C_Of_Material(0, Grade_Index(0, "C24"), 2890.0, 100.0, 100.0, &i, &lam, &lr, &k),
-                0.302667, 1e-6);
+    EXPECT_NEAR(
+        Calc_K_C_Of_Material(0, Grade_Index(0, "C24"), 2890.0, 100.0, 100.0, &i, &lam, &lr, &k),
+        0.302667, 1e-6);
     EXPECT_NEAR(lam, 100.0, 1e-9);
     /* GL24h (E0,05 = 5/6 * 11500, f_c,0,k 24, beta 0.1) */
     const double e = 11500.0 * 5.0 / 6.0, lrg = 100.0 / 3.14159265359 * std::sqrt(24.0 / e);
     const double kg = 0.5 * (1.0 + 0.1 * (lrg - 0.3) + lrg * lrg);
-    EXPECT_NEAR(Calc_K_C_Of_Material(2, Grade_Index(2, "GL24h"), 2890.0, 100.0, 100.0, nullptr, nullptr, nullptr, nullptr),
+    EXPECT_NEAR(Calc_K_C_Of_Material(2, Grade_Index(2, "GL24h"), 2890.0, 100.0, 100.0, nullptr,
+                                     nullptr, nullptr, nullptr),
                 1.0 / (kg + std::sqrt(kg * kg - lrg * lrg)), 1e-9);
     /* a material outside the table (13) has no column values: E0,05 = f_c,0,k = 0 and
     ** lambda_rel = 0 / 0 is not a number, only lambda = 2890 / 28.9 = 100 is defined */
     lam = lr = 0.0;
-    EXPECT_TRUE(std::isnan(Calc_K_C_Of_Material(13, Grade_Index(0, "C24"), 2890.0, 100.0, 100.0,
-                                                &i, &lam, &lr, &k)));
+    EXPECT_TRUE(std::isnan(
+        Calc_K_C_Of_Material(13, Grade_Index(0, "C24"), 2890.0, 100.0, 100.0, &i, &lam, &lr, &k)));
     EXPECT_NEAR(lam, 100.0, 1e-9);
     EXPECT_TRUE(std::isnan(lr));
     /* a second row of the group: two of weight 2 at 200 to 300 added to the three of weight 1

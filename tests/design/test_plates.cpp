@@ -16,45 +16,57 @@ TEST(SlipModulus, DowelAndNail)
         /* rho = 1.2 * sqrt(350 * 350) = 420; 420^1.5 * 12 / 23 = 8607.44 * 12 / 23 = 4490.84 */
         EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/29, /*predrilled=*/0, /*d=*/12.0, /*mat1=*/-10,
                                   /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
-                                  /*x2=*/60.0, /*user=*/nullptr), 4490.8, 0.05);
+                                  /*x2=*/60.0, /*user=*/nullptr),
+                    4490.8, 0.05);
         /* a steel plate as member 1 takes member 2's density and doubles the value */
         EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/29, /*predrilled=*/0, /*d=*/12.0, /*mat1=*/12,
                                   /*grade1=*/0, /*x1=*/10.0, /*mat2=*/-10, /*grade2=*/0,
-                                  /*x2=*/60.0, /*user=*/nullptr), 8981.7, 0.05);
+                                  /*x2=*/60.0, /*user=*/nullptr),
+                    8981.7, 0.05);
         /* ring connector 25: 0.5 * 420 * 65 = 13650 */
         EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/25, /*predrilled=*/0, /*d=*/65.0, /*mat1=*/-10,
                                   /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
-                                  /*x2=*/60.0, /*user=*/nullptr), 13650.0, 1e-9);
+                                  /*x2=*/60.0, /*user=*/nullptr),
+                    13650.0, 1e-9);
         EXPECT_EQ(Calc_Vbm_Kser(/*type=*/61, /*predrilled=*/0, /*d=*/12.0, /*mat1=*/-10,
                                 /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0, /*x2=*/60.0,
-                                /*user=*/nullptr), 0.0);
+                                /*user=*/nullptr),
+                  0.0);
         /* staple d 1.5: 2 * 420^1.5 * 1.5^0.8 / 80 = 297.637; nail d 4: 420^1.5 * 4^0.8 / 30 =
         ** 869.762; connectors 26 (0.375 * 420 * 65 = 10237.5) and 33 (0.5 * 420 * 50 = 10500) */
         EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/1, /*predrilled=*/0, /*d=*/1.5, /*mat1=*/-10,
                                   /*grade1=*/0, /*x1=*/40.0, /*mat2=*/-10, /*grade2=*/0,
-                                  /*x2=*/40.0, /*user=*/nullptr), 297.637, 0.001);
+                                  /*x2=*/40.0, /*user=*/nullptr),
+                    297.637, 0.001);
         EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/0, /*predrilled=*/0, /*d=*/4.0, /*mat1=*/-10,
                                   /*grade1=*/0, /*x1=*/40.0, /*mat2=*/-10, /*grade2=*/0,
-                                  /*x2=*/40.0, /*user=*/nullptr), 869.762, 0.001);
+                                  /*x2=*/40.0, /*user=*/nullptr),
+                    869.762, 0.001);
         EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/26, /*predrilled=*/0, /*d=*/65.0, /*mat1=*/-10,
                                   /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
-                                  /*x2=*/60.0, /*user=*/nullptr), 10237.5, 1e-9);
+                                  /*x2=*/60.0, /*user=*/nullptr),
+                    10237.5, 1e-9);
         EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/33, /*predrilled=*/0, /*d=*/50.0, /*mat1=*/-10,
                                   /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
-                                  /*x2=*/60.0, /*user=*/nullptr), 10500.0, 1e-9);
+                                  /*x2=*/60.0, /*user=*/nullptr),
+                    10500.0, 1e-9);
         /* the other toothed plates 27 and 32 as 26, 28 as 33, the shear plate 31 as the ring */
         EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/27, /*predrilled=*/0, /*d=*/65.0, /*mat1=*/-10,
                                   /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
-                                  /*x2=*/60.0, /*user=*/nullptr), 10237.5, 1e-9);
+                                  /*x2=*/60.0, /*user=*/nullptr),
+                    10237.5, 1e-9);
         EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/32, /*predrilled=*/0, /*d=*/65.0, /*mat1=*/-10,
                                   /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
-                                  /*x2=*/60.0, /*user=*/nullptr), 10237.5, 1e-9);
+                                  /*x2=*/60.0, /*user=*/nullptr),
+                    10237.5, 1e-9);
         EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/28, /*predrilled=*/0, /*d=*/50.0, /*mat1=*/-10,
                                   /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
-                                  /*x2=*/60.0, /*user=*/nullptr), 10500.0, 1e-9);
+                                  /*x2=*/60.0, /*user=*/nullptr),
+                    10500.0, 1e-9);
         EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/31, /*predrilled=*/0, /*d=*/65.0, /*mat1=*/-10,
                                   /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
-                                  /*x2=*/60.0, /*user=*/nullptr), 13650.0, 1e-9);
+                                  /*x2=*/60.0, /*user=*/nullptr),
+                    13650.0, 1e-9);
     }
     /* DIN: staple 2 * 350^1.5 * 1.5^0.8 / 60 = 301.894; connectors 26 0.3 * 350 * 65 = 6825 and
     ** 31 0.6 * 350 * 65 = 13650 */
@@ -62,23 +74,28 @@ TEST(SlipModulus, DowelAndNail)
         Standard_Scope din(false);
         EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/1, /*predrilled=*/0, /*d=*/1.5, /*mat1=*/-10,
                                   /*grade1=*/0, /*x1=*/40.0, /*mat2=*/-10, /*grade2=*/0,
-                                  /*x2=*/40.0, /*user=*/nullptr), 301.894, 0.001);
+                                  /*x2=*/40.0, /*user=*/nullptr),
+                    301.894, 0.001);
         EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/26, /*predrilled=*/0, /*d=*/65.0, /*mat1=*/-10,
                                   /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
-                                  /*x2=*/60.0, /*user=*/nullptr), 6825.0, 1e-9);
+                                  /*x2=*/60.0, /*user=*/nullptr),
+                    6825.0, 1e-9);
         EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/31, /*predrilled=*/0, /*d=*/65.0, /*mat1=*/-10,
                                   /*grade1=*/0, /*x1=*/60.0, /*mat2=*/-10, /*grade2=*/0,
-                                  /*x2=*/60.0, /*user=*/nullptr), 13650.0, 1e-9);
+                                  /*x2=*/60.0, /*user=*/nullptr),
+                    13650.0, 1e-9);
     }
     Standard_Scope din(false);
     /* DIN: 350^1.5 * 4^0.8 / 25 = 6547.90 * 3.031433 / 25 = 793.98 */
     EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/0, /*predrilled=*/0, /*d=*/4.0, /*mat1=*/-10, /*grade1=*/0,
                               /*x1=*/40.0, /*mat2=*/-10, /*grade2=*/0, /*x2=*/40.0,
-                              /*user=*/nullptr), 793.98, 0.01);
+                              /*user=*/nullptr),
+                793.98, 0.01);
     /* pre-drilled: 6547.90 * 4 / 20 = 1309.58 */
     EXPECT_NEAR(Calc_Vbm_Kser(/*type=*/0, /*predrilled=*/1, /*d=*/4.0, /*mat1=*/-10, /*grade1=*/0,
                               /*x1=*/40.0, /*mat2=*/-10, /*grade2=*/0, /*x2=*/40.0,
-                              /*user=*/nullptr), 1309.58, 0.01);
+                              /*user=*/nullptr),
+                1309.58, 0.01);
 }
 
 TEST(Washers, Bands)
@@ -122,7 +139,8 @@ TEST(SteelPlate, ScrewLineSpacings)
     EXPECT_EQ(Calc_Screw_Line_Spacings(/*block=*/&b, /*predrilled_flag=*/0, /*material=*/0,
                                        /*alpha=*/M_PI / 2, /*a1=*/&a[0], /*a2=*/&a[1],
                                        /*a3t=*/&a[2], /*a3c=*/&a[3], /*a4t=*/&a[4],
-                                       /*a4c=*/&a[5]), 1);
+                                       /*a4c=*/&a[5]),
+              1);
     EXPECT_NEAR(a[0], 40.0, 1e-9);
     EXPECT_NEAR(a[1], 32.0, 1e-9);
     EXPECT_NEAR(a[2], 96.0, 1e-9);
@@ -132,11 +150,13 @@ TEST(SteelPlate, ScrewLineSpacings)
     double x = -1.0;
     EXPECT_EQ(Calc_Screw_Line_Spacings(/*block=*/&b, /*predrilled_flag=*/1, /*material=*/0,
                                        /*alpha=*/0.0, /*a1=*/&x, /*a2=*/nullptr, /*a3t=*/nullptr,
-                                       /*a3c=*/nullptr, /*a4t=*/nullptr, /*a4c=*/nullptr), 0);
+                                       /*a3c=*/nullptr, /*a4t=*/nullptr, /*a4c=*/nullptr),
+              0);
     b.eta12_spacing_kind = 3;
     EXPECT_EQ(Calc_Screw_Line_Spacings(/*block=*/&b, /*predrilled_flag=*/0, /*material=*/0,
                                        /*alpha=*/0.0, /*a1=*/&x, /*a2=*/nullptr, /*a3t=*/nullptr,
-                                       /*a3c=*/nullptr, /*a4t=*/nullptr, /*a4c=*/nullptr), 0);
+                                       /*a3c=*/nullptr, /*a4t=*/nullptr, /*a4c=*/nullptr),
+              0);
     EXPECT_EQ(x, -1.0);
 }
 
@@ -191,17 +211,21 @@ TEST(Connectors, ToothedPlates)
         /* type 26, dc 62, bolt 12, he 15, thick timbers, rho 700: k3 = 1.5 under EN;
         ** 18 * 62^1.5 * 1.5 = 18 * 488.19 * 1.5 = 13181.1; a3,t = max(1.1 * 62, 84, 80) = 84;
         ** k2 = min(84 / (1.5 * 62), 1) = 0.90323 */
-        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 80.0, 80.0, 700.0, &r), 13181.1, 0.1);
+        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 80.0, 80.0, 700.0, &r), 13181.1,
+                    0.1);
         EXPECT_DOUBLE_EQ(r.k_3, 1.5);
         EXPECT_NEAR(r.a3t_min, 84.0, 1e-9);
         EXPECT_NEAR(r.k_2, 84.0 / 93.0, 1e-9);
         EXPECT_EQ(Calc_Toothed_Plate_Rk(29, 62.0, 12.0, 15.0, 80.0, 80.0, 700.0, nullptr), 0.0);
         /* thinner members than 3 he = 45 and 5 he = 75 reduce by k1 (EN 1995-1-1, eq. (8.73)):
         ** rho 350 (k3 = 1), 18 * 62^1.5 = 8787.39, * 40 / 45 = 7811.02 and * 60 / 75 = 7029.91 */
-        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 40.0, 80.0, 350.0, &r), 7811.02, 0.01);
+        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 40.0, 80.0, 350.0, &r), 7811.02,
+                    0.01);
         EXPECT_NEAR(r.k_1, 40.0 / 45.0, 1e-12);
-        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 80.0, 60.0, 350.0, &r), 7029.91, 0.01);
-        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 45.0, 75.0, 350.0, &r), 8787.39, 0.01);
+        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 80.0, 60.0, 350.0, &r), 7029.91,
+                    0.01);
+        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 45.0, 75.0, 350.0, &r), 8787.39,
+                    0.01);
     }
     Standard_Scope din(false);
     Connection_Result d{};
@@ -293,8 +317,10 @@ TEST(MemberValues, DesignStrengthsAndTensionFactor)
         /* C24 200 x 200 (EN 338: f_m 24, f_t,0 14.5, f_c,0 21, f_v 4.0) with kmod 0.8 and
         ** gamma_M 1.3: f_m,d = 14.769, f_t,d = 8.9231, f_c,d = 12.923; the German annex takes
         ** f_v,k 4.0 for solid timber (2.4615) and 3.5 for glulam (2.1538) */
-        EXPECT_NEAR(Get_Member_Design_Value_A(0, c24, 8, 200.0, 200.0, 0.8, 1.3, nullptr), 24.0 * 0.8 / 1.3, 1e-9);
-        EXPECT_NEAR(Get_Member_Design_Value_C(0, c24, 8, 200.0, 200.0, 0.8, 1.3, nullptr), 14.5 * 0.8 / 1.3, 1e-9);
+        EXPECT_NEAR(Get_Member_Design_Value_A(0, c24, 8, 200.0, 200.0, 0.8, 1.3, nullptr),
+                    24.0 * 0.8 / 1.3, 1e-9);
+        EXPECT_NEAR(Get_Member_Design_Value_C(0, c24, 8, 200.0, 200.0, 0.8, 1.3, nullptr),
+                    14.5 * 0.8 / 1.3, 1e-9);
         EXPECT_NEAR(Get_Member_Design_Value_E(0, c24, 2, 200.0, 0.8, 1.3), 21.0 * 0.8 / 1.3, 1e-9);
         EXPECT_NEAR(Get_Member_Shear_Strength(0, c24, 8, 200.0, 0.8, 1.3), 4.0 * 0.8 / 1.3, 1e-9);
         EXPECT_NEAR(Get_Member_Shear_Strength(2, 2, 8, 200.0, 0.8, 1.3), 3.5 * 0.8 / 1.3, 1e-9);
@@ -303,30 +329,37 @@ TEST(MemberValues, DesignStrengthsAndTensionFactor)
         EXPECT_NEAR(Get_Member_Design_Value_D(29, 0, 0, c24, 8, 200.0, 200.0, nullptr), 14.5, 1e-9);
         en.Block().na816_tension_reduction = 1;
         EXPECT_DOUBLE_EQ(Get_Member_Tension_Factor(29, 0), 0.4);
-        EXPECT_NEAR(Get_Member_Design_Value_D(29, 0, 0, c24, 8, 200.0, 200.0, nullptr), 14.5 * 0.4, 1e-9);
-        EXPECT_NEAR(Get_Member_Design_Value_D(30, 0, 0, c24, 8, 200.0, 200.0, nullptr), 14.5 / 1.5, 1e-9);
+        EXPECT_NEAR(Get_Member_Design_Value_D(29, 0, 0, c24, 8, 200.0, 200.0, nullptr), 14.5 * 0.4,
+                    1e-9);
+        EXPECT_NEAR(Get_Member_Design_Value_D(30, 0, 0, c24, 8, 200.0, 200.0, nullptr), 14.5 / 1.5,
+                    1e-9);
     }
     {
         /* another annex: f_v,k times 0.67 for timber and glulam (k_cr) */
         Standard_Scope en(true, 0);
-        EXPECT_NEAR(Get_Member_Shear_Strength(0, c24, 8, 200.0, 0.8, 1.3), 4.0 * 0.67 * 0.8 / 1.3, 1e-9);
+        EXPECT_NEAR(Get_Member_Shear_Strength(0, c24, 8, 200.0, 0.8, 1.3), 4.0 * 0.67 * 0.8 / 1.3,
+                    1e-9);
         EXPECT_NEAR(Get_Member_Shear_Strength(6, 0, 8, 200.0, 0.8, 1.3),
                     Get_Member_Shear_Strength(6, 0, 8, 200.0, 1.0, 1.0) * 0.8 / 1.3, 1e-12);
     }
     Standard_Scope din(false);
     /* DIN 1052: f_v 2.0, f_t 14 for C24; 0.4 for staples, dowels and pre-drilled nails, 1 / 1.5
     ** for bolts, screws and nails not pre-drilled */
-    EXPECT_NEAR(Get_Member_Shear_Strength(0, Grade_Index(0, "C24"), 8, 200.0, 0.8, 1.3), 2.0 * 0.8 / 1.3, 1e-9);
+    EXPECT_NEAR(Get_Member_Shear_Strength(0, Grade_Index(0, "C24"), 8, 200.0, 0.8, 1.3),
+                2.0 * 0.8 / 1.3, 1e-9);
     EXPECT_DOUBLE_EQ(Get_Member_Tension_Factor(1, 0), 0.4);
     EXPECT_DOUBLE_EQ(Get_Member_Tension_Factor(0, 1), 0.4);
     EXPECT_DOUBLE_EQ(Get_Member_Tension_Factor(0, 0), 1.0 / 1.5);
     EXPECT_DOUBLE_EQ(Get_Member_Tension_Factor(2, 1), 1.0 / 1.5);
     EXPECT_DOUBLE_EQ(Get_Member_Tension_Factor(14, 1), 1.0 / 1.5);
     EXPECT_DOUBLE_EQ(Get_Member_Tension_Factor(30, 0), 1.0 / 1.5);
-    EXPECT_NEAR(Get_Member_Design_Value_D(0, 1, 0, Grade_Index(0, "C24"), 8, 200.0, 200.0, nullptr), 14.0 * 0.4, 1e-9);
-    EXPECT_NEAR(Get_Member_Design_Value_D(0, 0, 0, Grade_Index(0, "C24"), 8, 200.0, 200.0, nullptr), 14.0 / 1.5, 1e-9);
-    EXPECT_NEAR(Get_Member_Design_Value_D_Scaled(0, 0, 0, Grade_Index(0, "C24"), 8, 200.0, 200.0, 3.0, 2.0),
-                14.0 / 1.5 * 1.5, 1e-9);
+    EXPECT_NEAR(Get_Member_Design_Value_D(0, 1, 0, Grade_Index(0, "C24"), 8, 200.0, 200.0, nullptr),
+                14.0 * 0.4, 1e-9);
+    EXPECT_NEAR(Get_Member_Design_Value_D(0, 0, 0, Grade_Index(0, "C24"), 8, 200.0, 200.0, nullptr),
+                14.0 / 1.5, 1e-9);
+    EXPECT_NEAR(
+        Get_Member_Design_Value_D_Scaled(0, 0, 0, Grade_Index(0, "C24"), 8, 200.0, 200.0, 3.0, 2.0),
+        14.0 / 1.5 * 1.5, 1e-9);
     /* washers of the other kinds: kind 1 M12 42, kind 2 M10 30, kind 3 M8 25; none: -1 */
     EXPECT_EQ(Get_Washer_Diameter(12.0, 1), 42.0);
     EXPECT_EQ(Get_Washer_Diameter(10.0, 2), 30.0);
@@ -350,7 +383,8 @@ TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
         /* ring connector dc 65, he 15 against a steel plate, 60 mm timber, 30 degrees:
         ** t_min = 5 he = 75: k1 = 0.8; k_alpha = 1 / (1.365 * 0.25 + 0.75) = 0.916380;
         ** min(31.5 * 65 * 15, 1.1 * 35 * 65^1.5 = 20175.9) * 0.916380 * 0.8 = 14790.96 */
-        EXPECT_NEAR(Calc_Ring_Connector_Plate_Rk(65.0, 15.0, 30.0, 60.0, 350.0, &r), 14790.96, 0.01);
+        EXPECT_NEAR(Calc_Ring_Connector_Plate_Rk(65.0, 15.0, 30.0, 60.0, 350.0, &r), 14790.96,
+                    0.01);
         EXPECT_NEAR(r.k_1, 0.8, 1e-12);
         EXPECT_NEAR(r.k_alpha, 0.916380, 1e-6);
         EXPECT_DOUBLE_EQ(r.k_3, 1.0);
@@ -358,7 +392,8 @@ TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
         /* toothed plate (type 28) dc 50 against a plate, he 6, 20 mm of timber: t_min =
         ** max(30, 24) = 30, k1 = 2/3: 25 * 50^1.5 * 2/3 = 5892.56 */
         Connection_Result t{};
-        EXPECT_NEAR(Calc_Toothed_Plate_Plate_Rk(28, 50.0, 12.0, 6.0, 20.0, 350.0, &t), 5892.557, 0.001);
+        EXPECT_NEAR(Calc_Toothed_Plate_Plate_Rk(28, 50.0, 12.0, 6.0, 20.0, 350.0, &t), 5892.557,
+                    0.001);
         EXPECT_NEAR(t.k_1, 2.0 / 3.0, 1e-12);
         EXPECT_DOUBLE_EQ(t.t_req_2, 30.0);
         EXPECT_NEAR(t.a3t_min, 84.0, 1e-12);
@@ -371,12 +406,14 @@ TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
         EXPECT_NEAR(Calc_Rk_Thin_Plate(/*type=*/29, /*selector=*/1, /*d=*/12.0, /*t=*/40.0,
                                        /*predrilled=*/0, /*fitted=*/1, /*grade=*/0, /*variant=*/0,
                                        /*threaded_rod=*/0, /*alpha=*/0.0, /*fu=*/360.0, /*mat=*/0,
-                                       /*rho_k=*/350.0, /*result=*/&b), 5270.817, 0.001);
+                                       /*rho_k=*/350.0, /*result=*/&b),
+                    5270.817, 0.001);
         EXPECT_NEAR(b.t_req_1, 49.1041, 1e-4);
         EXPECT_NEAR(Calc_Rk_Thin_Plate(/*type=*/29, /*selector=*/2, /*d=*/12.0, /*t=*/40.0,
                                        /*predrilled=*/0, /*fitted=*/1, /*grade=*/0, /*variant=*/0,
                                        /*threaded_rod=*/0, /*alpha=*/0.0, /*fu=*/360.0, /*mat=*/0,
-                                       /*rho_k=*/350.0, /*result=*/&c), 4366.488, 0.001);
+                                       /*rho_k=*/350.0, /*result=*/&c),
+                    4366.488, 0.001);
         EXPECT_NEAR(c.k_red, 40.0 / 59.2738, 1e-5);
         /* interpolated by the plate: 6 mm (<= d / 2) thin, 12 mm thick, 9 mm c_p = 0.5; with 100
         ** mm of timber both rules reach k = 1: thin 6470.464, thick sqrt 2 * 6470.464 = 9150.617,
@@ -387,21 +424,24 @@ TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
                                                /*variant=*/0, /*threaded_rod=*/0, /*alpha=*/0.0,
                                                /*fu=*/360.0, /*mat=*/0, /*rho_k=*/350.0,
                                                /*plate_material=*/12, /*plate_t=*/6.0,
-                                               /*result=*/&i), 6470.4637, 0.001);
+                                               /*result=*/&i),
+                    6470.4637, 0.001);
         EXPECT_EQ(i.plate_class, 0);
         EXPECT_NEAR(Calc_Rk_Plate_Interpolated(/*type=*/29, /*d=*/12.0, /*t=*/100.0,
                                                /*predrilled=*/0, /*fitted=*/1, /*grade=*/0,
                                                /*variant=*/0, /*threaded_rod=*/0, /*alpha=*/0.0,
                                                /*fu=*/360.0, /*mat=*/0, /*rho_k=*/350.0,
                                                /*plate_material=*/12, /*plate_t=*/12.0,
-                                               /*result=*/&i), 9150.6175, 0.001);
+                                               /*result=*/&i),
+                    9150.6175, 0.001);
         EXPECT_EQ(i.plate_class, 2);
         EXPECT_NEAR(Calc_Rk_Plate_Interpolated(/*type=*/29, /*d=*/12.0, /*t=*/100.0,
                                                /*predrilled=*/0, /*fitted=*/1, /*grade=*/0,
                                                /*variant=*/0, /*threaded_rod=*/0, /*alpha=*/0.0,
                                                /*fu=*/360.0, /*mat=*/0, /*rho_k=*/350.0,
                                                /*plate_material=*/12, /*plate_t=*/9.0,
-                                               /*result=*/&i), 7810.5406, 0.001);
+                                               /*result=*/&i),
+                    7810.5406, 0.001);
         EXPECT_EQ(i.plate_class, 1);
         EXPECT_NEAR(i.c_p, 0.5, 1e-12);
         EXPECT_NEAR(i.rk_lateral, 7810.5406, 0.001);
@@ -426,7 +466,8 @@ TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
     }
     Standard_Scope din(false);
     /* DIN 1052 keeps 35 dc^1.5: 18341.7 * 0.916380 * 0.8 = 13446.33 */
-    EXPECT_NEAR(Calc_Ring_Connector_Plate_Rk(65.0, 15.0, 30.0, 60.0, 350.0, nullptr), 13446.33, 0.01);
+    EXPECT_NEAR(Calc_Ring_Connector_Plate_Rk(65.0, 15.0, 30.0, 60.0, 350.0, nullptr), 13446.33,
+                0.01);
     /* an aluminium plate widens the classes by 3^(1/3): 12 mm for d 12 is intermediate */
     double f = 0.0;
     EXPECT_EQ(Classify_Plate_Thickness(29, 16, 12.0, 12.0, &f), 1);

@@ -38,53 +38,62 @@ TEST(RuleAxialValues, WithdrawalByFamily)
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/1.5, /*d1=*/0.0, /*l=*/30.0, /*alpha=*/90.0,
                                     /*resin_coated=*/1, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 441.0, 1e-9);
+                                    /*out_f_ax=*/&f),
+                441.0, 1e-9);
     EXPECT_NEAR(f, 4.9, 1e-12);
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/1, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/1.5, /*d1=*/0.0, /*l=*/10.0, /*alpha=*/90.0,
                                     /*resin_coated=*/1, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 49.0, 1e-9);
+                                    /*out_f_ax=*/&f),
+                49.0, 1e-9);
     /* crown at 20 degrees: f = 20e-6 * 350² = 2.45, 2 * 2.45 * 1.5 * 30 = 220.5, times 0.7 for the
     ** flat crown = 154.35; l = 15 < 12 d: times (15 / 6 - 2) = 0.5 -> 38.5875 */
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/1, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/1.5, /*d1=*/0.0, /*l=*/30.0, /*alpha=*/90.0,
                                     /*resin_coated=*/1, /*staple_angle=*/20.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 154.35, 1e-9);
+                                    /*out_f_ax=*/&f),
+                154.35, 1e-9);
     EXPECT_NEAR(f, 2.45, 1e-12);
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/1, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/1.5, /*d1=*/0.0, /*l=*/15.0, /*alpha=*/90.0,
                                     /*resin_coated=*/1, /*staple_angle=*/20.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 38.5875, 1e-9);
+                                    /*out_f_ax=*/&f),
+                38.5875, 1e-9);
     EXPECT_EQ(Calc_Vbm_Withdrawal(/*type=*/1, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                   /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                   /*d=*/1.5, /*d1=*/0.0, /*l=*/30.0, /*alpha=*/90.0,
                                   /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                  /*out_f_ax=*/&f), 0.0);
+                                  /*out_f_ax=*/&f),
+              0.0);
     /* smooth nail d 4: 4 * 2.45 * 60 = 588; l = 40 < 12 d: 4 * 2.45 * 40 (40 / 16 - 2) = 196;
     ** pre-drilled: nothing */
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/0, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/4.0, /*d1=*/0.0, /*l=*/60.0, /*alpha=*/90.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 588.0, 1e-9);
+                                    /*out_f_ax=*/&f),
+                588.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/0, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/4.0, /*d1=*/0.0, /*l=*/40.0, /*alpha=*/90.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 196.0, 1e-9);
+                                    /*out_f_ax=*/&f),
+                196.0, 1e-9);
     EXPECT_EQ(Calc_Vbm_Withdrawal(/*type=*/0, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                   /*unused_d=*/0.0, /*predrilled=*/1, /*predrill_core=*/0,
                                   /*d=*/4.0, /*d1=*/0.0, /*l=*/60.0, /*alpha=*/90.0,
                                   /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                  /*out_f_ax=*/&f), 0.0);
+                                  /*out_f_ax=*/&f),
+              0.0);
     EXPECT_EQ(Calc_Vbm_Withdrawal(/*type=*/0, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                   /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/1,
                                   /*d=*/4.0, /*d1=*/0.0, /*l=*/60.0, /*alpha=*/90.0,
                                   /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                  /*out_f_ax=*/&f), 0.0);
+                                  /*out_f_ax=*/&f),
+              0.0);
     /* type 45, d 4, l 40: min(350 (1 + 0.15) 6.125 / 350 = 7.04375,
     ** 350 (350 (10.92 - 0.0632 - 3.872) / 320) / 320 = 8.3558) -> 4 * 7.04375 * 40 = 1127;
     ** type 46 with d >= 4.1: 15 * 5 * 40 = 3000 */
@@ -92,30 +101,35 @@ TEST(RuleAxialValues, WithdrawalByFamily)
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/4.0, /*d1=*/0.0, /*l=*/40.0, /*alpha=*/90.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 1127.0, 1e-9);
+                                    /*out_f_ax=*/&f),
+                1127.0, 1e-9);
     EXPECT_NEAR(f, 7.04375, 1e-12);
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/46, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/5.0, /*d1=*/0.0, /*l=*/40.0, /*alpha=*/90.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 3000.0, 1e-9);
+                                    /*out_f_ax=*/&f),
+                3000.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/46, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/4.0, /*d1=*/0.0, /*l=*/40.0, /*alpha=*/90.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 13.8 * 160.0, 1e-9);
+                                    /*out_f_ax=*/&f),
+                13.8 * 160.0, 1e-9);
     /* special nail of class 1 (type 16): f = 30e-6 * 350² = 3.675, 3.675 * 4 * 40 = 588;
     ** l = 28 < 8 d: times (28 / 8 - 3) = 0.5 -> 205.8 */
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/16, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/4.0, /*d1=*/0.0, /*l=*/40.0, /*alpha=*/90.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 588.0, 1e-9);
+                                    /*out_f_ax=*/&f),
+                588.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/16, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/4.0, /*d1=*/0.0, /*l=*/28.0, /*alpha=*/90.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 205.8, 1e-9);
+                                    /*out_f_ax=*/&f),
+                205.8, 1e-9);
     /* wood screw to DIN 571, d 6, core 4 (k_d = min(6 / 8, 1) = 0.75), l 50 at 90 degrees
     ** (EN 1995-1-1, eq. (8.40a)): f = 0.52 6^-0.5 50^-0.1 350^0.8, 50 * 6 * f * 0.75 = 3503.22;
     ** without a core diameter at 45 degrees: 50 * 6 * f / (0.5 + 1.2 * 0.5) = 4246.33 */
@@ -123,60 +137,70 @@ TEST(RuleAxialValues, WithdrawalByFamily)
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/6.0, /*d1=*/4.0, /*l=*/50.0, /*alpha=*/90.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 3503.222, 0.001);
+                                    /*out_f_ax=*/&f),
+                3503.222, 0.001);
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/2, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/6.0, /*d1=*/0.0, /*l=*/50.0, /*alpha=*/45.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 4246.330, 0.001);
+                                    /*out_f_ax=*/&f),
+                4246.330, 0.001);
     /* ETA-11/0190, d 8, l 60: 8 * 11.0 * 60 = 5280; at 30 degrees times 0.3 + 0.7 * 30 / 45
     ** = 0.76667; rho_k 650 counts as 590: times (590 / 350)^0.8 = 1.518543 */
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/14, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/90.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 5280.0, 1e-9);
+                                    /*out_f_ax=*/&f),
+                5280.0, 1e-9);
     EXPECT_NEAR(f, 11.0, 1e-12);
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/14, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/30.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 5280.0 * 0.7666667, 0.001);
+                                    /*out_f_ax=*/&f),
+                5280.0 * 0.7666667, 0.001);
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/14, /*mat=*/0, /*rho_k=*/650.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/90.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 5280.0 * 1.518543, 0.01);
+                                    /*out_f_ax=*/&f),
+                5280.0 * 1.518543, 0.01);
     /* ETA-12/0114, d 8: 8 * 12.0 * 60 = 5760, no cap of rho: (650 / 350)^0.8 = 1.640878 */
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/11, /*mat=*/0, /*rho_k=*/650.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/90.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 5760.0 * 1.640878, 0.01);
+                                    /*out_f_ax=*/&f),
+                5760.0 * 1.640878, 0.01);
     /* third family, d 8, timber: set A 12.3, set B 14.0; 60 * 8 * 12.3 = 5904; rho 480:
     ** (480 / 350)^0.8 = 1.287474; at 30 degrees k_alpha = 0.76667 */
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/50, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/90.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 5904.0, 1e-9);
+                                    /*out_f_ax=*/&f),
+                5904.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/50, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/90.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/1,
-                                    /*out_f_ax=*/&f), 60.0 * 8.0 * 14.0, 1e-9);
+                                    /*out_f_ax=*/&f),
+                60.0 * 8.0 * 14.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/50, /*mat=*/0, /*rho_k=*/480.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/30.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 5904.0 * 0.7666667 * 1.287474, 0.01);
+                                    /*out_f_ax=*/&f),
+                5904.0 * 0.7666667 * 1.287474, 0.01);
     /* in material 13 at 30 degrees: k_alpha 0.5 + 0.5 * 30 / 45 = 0.83333 and the division by
     ** sin² + 1.5 cos² = 1.375 */
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/50, /*mat=*/13, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/30.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f) * 1.375,
+                                    /*out_f_ax=*/&f)
+                    * 1.375,
                 60.0 * 8.0 * 0.8333333 * Get_Fax_Family_C_A(8.0, 13, 0), 0.01);
     /* beech LVL (material 18, rho capped at 590, reference 730): not pre-drilled d 8: 39.2;
     ** 60 * 8 * 39.2 * (590 / 730)^0.8 = 18816 * 0.843380 = 15869.04 */
@@ -184,19 +208,22 @@ TEST(RuleAxialValues, WithdrawalByFamily)
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/8.0, /*d1=*/5.0, /*l=*/60.0, /*alpha=*/90.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 15869.04, 0.01);
+                                    /*out_f_ax=*/&f),
+                15869.04, 0.01);
     /* OSB below 549 kg/m³ carries nothing */
     EXPECT_EQ(Calc_Vbm_Withdrawal(/*type=*/50, /*mat=*/4, /*rho_k=*/540.0, /*fibre_saturated=*/0,
                                   /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                   /*d=*/5.0, /*d1=*/3.0, /*l=*/20.0, /*alpha=*/90.0,
                                   /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                  /*out_f_ax=*/&f), 0.0);
+                                  /*out_f_ax=*/&f),
+              0.0);
     /* a dowel has no withdrawal value */
     EXPECT_EQ(Calc_Vbm_Withdrawal(/*type=*/29, /*mat=*/0, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                   /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                   /*d=*/8.0, /*d1=*/0.0, /*l=*/60.0, /*alpha=*/90.0,
                                   /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                  /*out_f_ax=*/&f), 0.0);
+                                  /*out_f_ax=*/&f),
+              0.0);
 }
 
 TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
@@ -213,7 +240,8 @@ TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
                                      /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
                                      /*l_g=*/30.0, /*x_a=*/10.0, /*x_e=*/50.0, /*alpha=*/90.0,
                                      /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                     /*out_code=*/&code), 3.675 * 4.0 * 30.0 * (30.0 / 8.0 - 3.0), 1e-9);
+                                     /*out_code=*/&code),
+                3.675 * 4.0 * 30.0 * (30.0 / 8.0 - 3.0), 1e-9);
     EXPECT_DOUBLE_EQ(l, 30.0);
     EXPECT_EQ(code, 0);
     /* the tip beyond the member (80 > 60): l = 60 - max(10, 60 - 30, 0) = 30; a thread of 100
@@ -231,7 +259,8 @@ TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
                                      /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
                                      /*l_g=*/100.0, /*x_a=*/10.0, /*x_e=*/80.0, /*alpha=*/90.0,
                                      /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                     /*out_code=*/&code), 3.675 * 4.0 * 50.0, 1e-9);
+                                     /*out_code=*/&code),
+                3.675 * 4.0 * 50.0, 1e-9);
     EXPECT_DOUBLE_EQ(l, 50.0);
     /* no member, no thread, no length, a steel plate: 0 everywhere */
     EXPECT_EQ(Calc_Vbm_Axial_Value(/*type=*/16, /*unused=*/0, /*layered=*/nullptr, /*mat=*/0,
@@ -240,7 +269,8 @@ TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
                                    /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/0.05,
                                    /*l_g=*/100.0, /*x_a=*/10.0, /*x_e=*/80.0, /*alpha=*/90.0,
                                    /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                   /*out_code=*/&code), 0.0);
+                                   /*out_code=*/&code),
+              0.0);
     EXPECT_EQ(f, 0.0);
     EXPECT_EQ(l, 0.0);
     EXPECT_EQ(Calc_Vbm_Axial_Value(/*type=*/16, /*unused=*/0, /*layered=*/nullptr, /*mat=*/12,
@@ -249,21 +279,24 @@ TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
                                    /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
                                    /*l_g=*/100.0, /*x_a=*/10.0, /*x_e=*/80.0, /*alpha=*/90.0,
                                    /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                   /*out_code=*/&code), 0.0);
+                                   /*out_code=*/&code),
+              0.0);
     EXPECT_EQ(Calc_Vbm_Axial_Value(/*type=*/16, /*unused=*/0, /*layered=*/nullptr, /*mat=*/0,
                                    /*grade=*/c24, /*fibre_saturated=*/0, /*resin_coated=*/0,
                                    /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
                                    /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
                                    /*l_g=*/0.05, /*x_a=*/10.0, /*x_e=*/80.0, /*alpha=*/90.0,
                                    /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                   /*out_code=*/&code), 0.0);
+                                   /*out_code=*/&code),
+              0.0);
     EXPECT_EQ(Calc_Vbm_Axial_Value(/*type=*/16, /*unused=*/0, /*layered=*/nullptr, /*mat=*/0,
                                    /*grade=*/c24, /*fibre_saturated=*/0, /*resin_coated=*/0,
                                    /*staple_angle=*/90.0, /*unused_d=*/0.0, /*predrilled=*/0,
                                    /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
                                    /*l_g=*/30.0, /*x_a=*/10.0, /*x_e=*/10.05, /*alpha=*/90.0,
                                    /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                   /*out_code=*/&code), 0.0);
+                                   /*out_code=*/&code),
+              0.0);
 
     /* layered member, rho the mean over the nail's depth 0 to 40: (350 * 30 + 380 * 10) / 40
     ** = 357.5; a class-3 special nail (type 22), f = 50e-6 * 357.5² = 6.3903 >= 4.5: kind 2:
@@ -276,7 +309,8 @@ TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
                                      /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/50.0,
                                      /*l_g=*/50.0, /*x_a=*/0.0, /*x_e=*/40.0, /*alpha=*/90.0,
                                      /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                     /*out_code=*/&code), 1286.542, 0.001);
+                                     /*out_code=*/&code),
+                1286.542, 0.001);
     EXPECT_EQ(code, 0);
     EXPECT_NEAR(f, 6.3903125, 1e-9);
     /* class 1 (type 16): f = 30e-6 * 357.5² = 3.834 < 4.5: code 133 and 0 */
@@ -286,7 +320,8 @@ TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
                                    /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/50.0,
                                    /*l_g=*/50.0, /*x_a=*/0.0, /*x_e=*/40.0, /*alpha=*/90.0,
                                    /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                   /*out_code=*/&code), 0.0);
+                                   /*out_code=*/&code),
+              0.0);
     EXPECT_EQ(code, 133);
     /* l = 30 < 8 d = 32: code 135 */
     EXPECT_EQ(Calc_Vbm_Axial_Value(/*type=*/22, /*unused=*/0, /*layered=*/&k2, /*mat=*/-10,
@@ -295,7 +330,8 @@ TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
                                    /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/50.0,
                                    /*l_g=*/30.0, /*x_a=*/0.0, /*x_e=*/40.0, /*alpha=*/90.0,
                                    /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                   /*out_code=*/&code), 0.0);
+                                   /*out_code=*/&code),
+              0.0);
     EXPECT_EQ(code, 135);
     Vbm_Layered_Member k1 = Two_Layers(1);
     EXPECT_NEAR(Calc_Vbm_Axial_Value(/*type=*/22, /*unused=*/0, /*layered=*/&k1, /*mat=*/-10,
@@ -304,7 +340,8 @@ TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
                                      /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/50.0,
                                      /*l_g=*/50.0, /*x_a=*/0.0, /*x_e=*/40.0, /*alpha=*/90.0,
                                      /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                     /*out_code=*/&code), 1286.542, 0.001);
+                                     /*out_code=*/&code),
+                1286.542, 0.001);
     EXPECT_EQ(code, 0);
     /* kind 21 as kind 1; any other kind takes the general withdrawal of a class-3 nail,
     ** f d l = 6.3903125 * 4 * 40 = 1022.45 */
@@ -315,7 +352,8 @@ TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
                                      /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/50.0,
                                      /*l_g=*/50.0, /*x_a=*/0.0, /*x_e=*/40.0, /*alpha=*/90.0,
                                      /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                     /*out_code=*/&code), 1286.542, 0.001);
+                                     /*out_code=*/&code),
+                1286.542, 0.001);
     Vbm_Layered_Member k3 = Two_Layers(3);
     EXPECT_NEAR(Calc_Vbm_Axial_Value(/*type=*/22, /*unused=*/0, /*layered=*/&k3, /*mat=*/-10,
                                      /*grade=*/0, /*fibre_saturated=*/0, /*resin_coated=*/0,
@@ -323,7 +361,8 @@ TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
                                      /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/50.0,
                                      /*l_g=*/50.0, /*x_a=*/0.0, /*x_e=*/40.0, /*alpha=*/90.0,
                                      /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                     /*out_code=*/&code), 1022.45, 0.001);
+                                     /*out_code=*/&code),
+                1022.45, 0.001);
     EXPECT_EQ(code, 0);
     /* kind 0 with two layers only: code 135 */
     Vbm_Layered_Member k0 = Two_Layers(0);
@@ -333,7 +372,8 @@ TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
                                    /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/50.0,
                                    /*l_g=*/50.0, /*x_a=*/0.0, /*x_e=*/40.0, /*alpha=*/90.0,
                                    /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                   /*out_code=*/&code), 0.0);
+                                   /*out_code=*/&code),
+              0.0);
     EXPECT_EQ(code, 135);
     k0.layer_count = 3;
     k0.layers[2] = Vbm_Layer{0, c24, 10.0};
@@ -345,7 +385,8 @@ TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
                                      /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
                                      /*l_g=*/60.0, /*x_a=*/0.0, /*x_e=*/40.0, /*alpha=*/90.0,
                                      /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                     /*out_code=*/&code), 1029.234, 0.001);
+                                     /*out_code=*/&code),
+                1029.234, 0.001);
     EXPECT_EQ(code, 0);
     EXPECT_NEAR(Calc_Rho_K_Layered(&k0, 0.0, -1.0), 360.0, 1e-9);
     /* a part of the depth: 20 to 40 lies 10 in C24 and 10 in C30: 365 */
@@ -385,7 +426,8 @@ TEST(RuleAxialValues, FurtherLayeredAndHeadSideFunctions)
     ** degrees times 0.76667; ETA-12/0114 8 * 12.0 * 60 (362 / 350)^0.8 */
     const double kr = std::pow(362.0 / 350.0, 0.8);
     EXPECT_NEAR(Calc_Vbm_Withdrawal_Layered(&k1, 14, 0, 0, 8.0, 60.0, 90.0), 5280.0 * kr, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Withdrawal_Layered(&k1, 14, 0, 0, 8.0, 60.0, 30.0), 5280.0 * kr * (0.3 + 0.7 * 30.0 / 45.0), 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Withdrawal_Layered(&k1, 14, 0, 0, 8.0, 60.0, 30.0),
+                5280.0 * kr * (0.3 + 0.7 * 30.0 / 45.0), 1e-9);
     EXPECT_NEAR(Calc_Vbm_Withdrawal_Layered(&k1, 11, 0, 0, 8.0, 60.0, 90.0), 5760.0 * kr, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Withdrawal_Layered(&k1, 50, 0, 0, 8.0, 60.0, 90.0), 5904.0 * kr, 1e-9);
     EXPECT_EQ(Calc_Vbm_Withdrawal_Layered(&k1, 29, 0, 0, 8.0, 60.0, 90.0), 0.0);
@@ -401,7 +443,8 @@ TEST(RuleAxialValues, FurtherLayeredAndHeadSideFunctions)
     /* stainless, f_y 500: N_pl 9817.48, lambda 0.616544, k 0.792116, kappa 0.775536 -> 7613.80 */
     EXPECT_NEAR(Calc_Screw_Compression_Layered(&k1, 14, 1, 8.0, 5.0, 200.0, 90.0), 7613.80, 0.01);
     /* ETA-12/0114 at 90 degrees: 8 * 12.0 * 60 (362 / 350)^0.8 / 1.0 */
-    EXPECT_NEAR(Calc_Screw_Compression_Layered(&k1, 11, 0, 8.0, 5.0, 60.0, 90.0), 5760.0 * kr, 1e-9);
+    EXPECT_NEAR(Calc_Screw_Compression_Layered(&k1, 11, 0, 8.0, 5.0, 60.0, 90.0), 5760.0 * kr,
+                1e-9);
     EXPECT_EQ(Calc_Screw_Compression_Layered(&k1, 50, 0, 8.0, 5.0, 60.0, 90.0), 0.0);
     EXPECT_EQ(Calc_Screw_Compression_Layered(nullptr, 14, 0, 8.0, 5.0, 60.0, 90.0), 0.0);
 }
@@ -450,7 +493,7 @@ TEST(RuleAxialValues, WasherBearingAndHeadCapacity)
     in.grade1 = c30;
     in.mat2 = 12;
     in.grade2 = 0;
-    in.t2 = 3.0;                               /* D = min(36, 48) = 36 below the washer */
+    in.t2 = 3.0; /* D = min(36, 48) = 36 below the washer */
     const double A_36 = 3.14159265359 / 4.0 * (36.0 * 36.0 - 169.0);
     EXPECT_NEAR(Calc_Vbm_Head_Capacity(&in, &f_head, 1), 3.0 * 2.7 * A_36, 1e-6);
     /* a smooth nail (EN, member pair allowed): d_k² f_head = 10² * 70e-6 * 380² = 1010.8 */
@@ -463,7 +506,7 @@ TEST(RuleAxialValues, WasherBearingAndHeadCapacity)
     nail.grade2 = c24;
     EXPECT_NEAR(Calc_Vbm_Head_Capacity(&nail, &f_head, 0), 100.0 * 70e-6 * 380.0 * 380.0, 1e-9);
     Standard_Scope din(false);
-    EXPECT_EQ(Calc_Vbm_Head_Capacity(&nail, &f_head, 0), 0.0);          /* DIN: no rope effect */
+    EXPECT_EQ(Calc_Vbm_Head_Capacity(&nail, &f_head, 0), 0.0); /* DIN: no rope effect */
     EXPECT_EQ(Calc_Vbm_Head_Capacity(nullptr, &f_head, 0), 0.0);
 }
 
@@ -478,50 +521,59 @@ TEST(RuleAxialValues, HeadPullThroughByFamily)
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/11, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
                             /*d=*/8.0, /*D=*/14.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 2548.0, 1e-9);
+                            /*out_code=*/&code),
+                2548.0, 1e-9);
     EXPECT_DOUBLE_EQ(f, 13.0);
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/11, /*mat=*/0, /*grade=*/c24, /*t=*/60.0, /*head_form=*/0,
                             /*d=*/8.0, /*D=*/14.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 3312.4, 1e-9);
+                            /*out_code=*/&code),
+                3312.4, 1e-9);
     /* t / D = 42 / 14 = 3 exactly raises as well */
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/11, /*mat=*/0, /*grade=*/c24, /*t=*/42.0, /*head_form=*/0,
                             /*d=*/8.0, /*D=*/14.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 3312.4, 1e-9);
+                            /*out_code=*/&code),
+                3312.4, 1e-9);
     /* with a washer the second formula: 29 - 14 = 15 -> 2940 */
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/11, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
                             /*d=*/8.0, /*D=*/14.0, /*d1=*/5.0, /*washer=*/1, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 2940.0, 1e-9);
+                            /*out_code=*/&code),
+                2940.0, 1e-9);
     /* a head below 1.8 d1 pulls through: 0 */
     EXPECT_EQ(Calc_Fax_Rk(/*type=*/11, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
                           /*d=*/8.0, /*D=*/8.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
                           /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                          /*out_code=*/&code), 0.0);
+                          /*out_code=*/&code),
+              0.0);
     /* in OSB of 10 mm (rho counted 380): head 8, f 27 - 8 = 19: 64 * 19 (380 / 350)^0.8 =
     ** 1298.69, at most 400 below 12 mm */
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/11, /*mat=*/4, /*grade=*/1, /*t=*/10.0, /*head_form=*/0,
                             /*d=*/4.0, /*D=*/8.0, /*d1=*/2.5, /*washer=*/0, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 400.0, 1e-9);
+                            /*out_code=*/&code),
+                400.0, 1e-9);
     EXPECT_DOUBLE_EQ(f, 19.0);
     /* ETA-11/0190 screw (type 14): 13 for heads up to 19 mm, 10 above: 14² * 13 = 2548,
     ** 20² * 10 = 4000 */
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/14, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
                             /*d=*/8.0, /*D=*/14.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 2548.0, 1e-9);
+                            /*out_code=*/&code),
+                2548.0, 1e-9);
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/14, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
                             /*d=*/8.0, /*D=*/20.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 4000.0, 1e-9);
+                            /*out_code=*/&code),
+                4000.0, 1e-9);
     /* third family in 30 mm softwood: 14 for heads below 23 mm: 14 * 196 = 2744; in 10 mm OSB
     ** capped at 400 */
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/50, /*mat=*/0, /*grade=*/c24, /*t=*/30.0, /*head_form=*/0,
                             /*d=*/8.0, /*D=*/14.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 2744.0, 1e-9);
+                            /*out_code=*/&code),
+                2744.0, 1e-9);
     /* third family in 30 mm of hardwood D30 (530, (530 / 350)^0.8 = 1.393690): heads above
     ** 20 mm or with a washer 15, else 20: 15 * 24² * 1.393690 = 12041.48, 15 * 20² * 1.393690 =
     ** 8362.14, 20 * 20² * 1.393690 = 11149.52 */
@@ -529,49 +581,59 @@ TEST(RuleAxialValues, HeadPullThroughByFamily)
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/50, /*mat=*/1, /*grade=*/d30, /*t=*/30.0, /*head_form=*/0,
                             /*d=*/8.0, /*D=*/24.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 12041.48, 0.01);
+                            /*out_code=*/&code),
+                12041.48, 0.01);
     EXPECT_DOUBLE_EQ(f, 15.0);
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/50, /*mat=*/1, /*grade=*/d30, /*t=*/30.0, /*head_form=*/0,
                             /*d=*/8.0, /*D=*/20.0, /*d1=*/5.0, /*washer=*/1, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 8362.14, 0.01);
+                            /*out_code=*/&code),
+                8362.14, 0.01);
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/50, /*mat=*/1, /*grade=*/d30, /*t=*/30.0, /*head_form=*/0,
                             /*d=*/8.0, /*D=*/20.0, /*d1=*/5.0, /*washer=*/0, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 11149.52, 0.01);
+                            /*out_code=*/&code),
+                11149.52, 0.01);
     /* wood screw to DIN 571 (type 2): 60e-6 * 350² = 7.35, 14² * 7.35 = 1440.6 */
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/2, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
                             /*d=*/6.0, /*D=*/14.0, /*d1=*/4.0, /*washer=*/0, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 1440.6, 1e-9);
+                            /*out_code=*/&code),
+                1440.6, 1e-9);
     /* smooth nail: 10² * 70e-6 * 350² = 857.5 */
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/0, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
                             /*d=*/4.0, /*D=*/10.0, /*d1=*/0.0, /*washer=*/0, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 857.5, 1e-9);
+                            /*out_code=*/&code),
+                857.5, 1e-9);
     /* staple: 2 * 8.575 * 10 * 1.5 = 257.25; crown at 20 degrees times 0.7 */
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/1, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
                             /*d=*/1.5, /*D=*/10.0, /*d1=*/0.0, /*washer=*/0, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 257.25, 1e-9);
+                            /*out_code=*/&code),
+                257.25, 1e-9);
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/1, /*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*head_form=*/0,
                             /*d=*/1.5, /*D=*/10.0, /*d1=*/0.0, /*washer=*/0, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/20.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 180.075, 1e-9);
+                            /*out_code=*/&code),
+                180.075, 1e-9);
     /* special nail (type 17, head class B) in OSB: up to 11.99 mm 400 / D², up to 19.99 mm 8,
     ** thicker 80e-6 * 380² = 11.552: with D 10: 400, 800, 1155.2 */
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/17, /*mat=*/4, /*grade=*/1, /*t=*/10.0, /*head_form=*/0,
                             /*d=*/4.0, /*D=*/10.0, /*d1=*/0.0, /*washer=*/0, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 400.0, 1e-9);
+                            /*out_code=*/&code),
+                400.0, 1e-9);
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/17, /*mat=*/4, /*grade=*/1, /*t=*/15.0, /*head_form=*/0,
                             /*d=*/4.0, /*D=*/10.0, /*d1=*/0.0, /*washer=*/0, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 800.0, 1e-9);
+                            /*out_code=*/&code),
+                800.0, 1e-9);
     EXPECT_NEAR(Calc_Fax_Rk(/*type=*/17, /*mat=*/4, /*grade=*/1, /*t=*/25.0, /*head_form=*/0,
                             /*d=*/4.0, /*D=*/10.0, /*d1=*/0.0, /*washer=*/0, /*fibre_saturated=*/0,
                             /*unused=*/0, /*staple_angle=*/90.0, /*out_f_head=*/&f,
-                            /*out_code=*/&code), 1155.2, 1e-9);
+                            /*out_code=*/&code),
+                1155.2, 1e-9);
 
     /* the user-defined screw lines come into the common fields */
     Vbm_Rule_Input in{};
@@ -593,7 +655,7 @@ TEST(RuleAxialValues, HeadPullThroughByFamily)
     other.user_line_44 = Vbm_Screw_Line{0, 0, 6.0, 12.0, 4.0, 100.0, 60.0, 24.0, 90.0, 0, 0, 0.0};
     Apply_User_Screw_Line_44(&other);
     EXPECT_DOUBLE_EQ(other.d, 6.0);
-    EXPECT_DOUBLE_EQ(other.washer_d, -1.0);                 /* no washer */
+    EXPECT_DOUBLE_EQ(other.washer_d, -1.0); /* no washer */
     in.vbm_type = 45;
     in.d = 0.0;
     Apply_User_Screw_Line_44(&in);
@@ -656,22 +718,26 @@ TEST(RuleAxialValues, BoundariesOfTheParameters)
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/4.2, /*d1=*/0.0, /*l=*/40.0, /*alpha=*/90.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 15.0 * 4.2 * 40.0, 1e-9);
+                                    /*out_f_ax=*/&f),
+                15.0 * 4.2 * 40.0, 1e-9);
     EXPECT_EQ(Calc_Vbm_Withdrawal(/*type=*/16, /*mat=*/-10, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                   /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                   /*d=*/4.0, /*d1=*/0.0, /*l=*/40.0, /*alpha=*/90.0,
                                   /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                  /*out_f_ax=*/&f), 0.0);
+                                  /*out_f_ax=*/&f),
+              0.0);
     EXPECT_NEAR(Calc_Vbm_Withdrawal(/*type=*/16, /*mat=*/10, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                     /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                     /*d=*/4.0, /*d1=*/0.0, /*l=*/40.0, /*alpha=*/90.0,
                                     /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                    /*out_f_ax=*/&f), 588.0, 1e-9);
+                                    /*out_f_ax=*/&f),
+                588.0, 1e-9);
     EXPECT_EQ(Calc_Vbm_Withdrawal(/*type=*/45, /*mat=*/-10, /*rho_k=*/350.0, /*fibre_saturated=*/0,
                                   /*unused_d=*/0.0, /*predrilled=*/0, /*predrill_core=*/0,
                                   /*d=*/4.0, /*d1=*/0.0, /*l=*/100.0, /*alpha=*/90.0,
                                   /*resin_coated=*/0, /*staple_angle=*/90.0, /*table=*/0,
-                                  /*out_f_ax=*/&f), 0.0);
+                                  /*out_f_ax=*/&f),
+              0.0);
     /* the head classes of the special nails 34 to 42 (the higher values): type 37 head A
     ** 120e-6 * 350² = 14.7, type 38 B 140e-6, type 39 C 160e-6; 16 to 24 the lower ones */
     EXPECT_NEAR(Calc_Fhead_Nail_Param(37, 0, 350.0), 14.7, 1e-9);

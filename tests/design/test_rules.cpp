@@ -142,7 +142,7 @@ TEST(RuleLateral, AluminiumPlateBearingCaps)
     Standard_Scope en(true);
     Vbm_Rule_Input in = Rule_Input(30, 12.0);
     in.mat1 = 16;
-    in.grade1 = 999;                    /* unknown grade: fu 220 */
+    in.grade1 = 999; /* unknown grade: fu 220 */
     in.t1_a = 3.0;
     Vbm_Rule_Result r{};
     /* thin plate, mode 12 = 7441.03; bearing 1.66 * 0.4 * 220 * 12 * 3 = 5258.88 governs */
@@ -249,10 +249,10 @@ TEST(RuleLimits, ApprovedScrewThicknessAndPenetration)
     int msg = -1, hint = -1;
     /* ETA-12/0114 screw d 6 through 60 mm: the point needs 4 d = 24 mm beyond member 1 */
     Vbm_Rule_Input a = Rule_Input(11, 6.0);
-    a.length = 83.0;                                    /* 23 mm */
+    a.length = 83.0; /* 23 mm */
     EXPECT_EQ(Check_Vbm_Limits(1, &a, &msg, &hint), 1);
     EXPECT_EQ(msg, 146);
-    a.length = 84.0;                                    /* 24 mm */
+    a.length = 84.0; /* 24 mm */
     EXPECT_EQ(Check_Vbm_Limits(1, &a, &msg, &hint), 0);
     EXPECT_EQ(msg, 0);
     /* type 13 not pre-drilled, d 10: member 1 needs 40 mm (30 mm for every d) */
@@ -265,7 +265,7 @@ TEST(RuleLimits, ApprovedScrewThicknessAndPenetration)
     EXPECT_EQ(Check_Vbm_Limits(1, &b, &msg, &hint), 0);
     b.t1_a = 29.9;
     EXPECT_EQ(Check_Vbm_Limits(1, &b, &msg, &hint), 1);
-    EXPECT_EQ(msg, 41);                                 /* 40 first, then the 40 mm rule */
+    EXPECT_EQ(msg, 41); /* 40 first, then the 40 mm rule */
     b.predrilled = 1;
     EXPECT_EQ(Check_Vbm_Limits(1, &b, &msg, &hint), 0);
     /* ETA-11/0190 screw: above 7.99 mm member 1 needs 30 mm, else 24 mm */
@@ -287,7 +287,7 @@ TEST(RuleLimits, ApprovedScrewThicknessAndPenetration)
 TEST(RuleLimits, ThirdScrewFamilyInHardwoodAndLvl)
 {
     Standard_Scope en(true);
-    const int hard = 0;                                 /* first hardwood grade */
+    const int hard = 0; /* first hardwood grade */
     int msg = -1, hint = -1;
     /* softwood member 1 into hardwood member 2, d 8: the screw at most 160 mm, t2 at most 40 */
     Vbm_Rule_Input in = Rule_Input(50, 8.0);
@@ -304,7 +304,7 @@ TEST(RuleLimits, ThirdScrewFamilyInHardwoodAndLvl)
     EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, &hint), 1);
     EXPECT_EQ(msg, 139);
     in.t2_a = 40.0;
-    in.d = 7.0;                                         /* no approved length for 7 mm */
+    in.d = 7.0; /* no approved length for 7 mm */
     EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, &hint), 1);
     EXPECT_EQ(msg, 139);
     /* hardwood on both sides, d 6: member 1 at most 60 mm */
@@ -316,7 +316,7 @@ TEST(RuleLimits, ThirdScrewFamilyInHardwoodAndLvl)
     both.t1_a = 60.01;
     EXPECT_EQ(Check_Vbm_Limits(1, &both, &msg, &hint), 1);
     EXPECT_EQ(msg, 138);
-    both.d = 10.0;                                      /* 70 mm for d 10 */
+    both.d = 10.0; /* 70 mm for d 10 */
     both.t1_a = 70.0;
     EXPECT_EQ(Check_Vbm_Limits(1, &both, &msg, &hint), 0);
     both.t1_a = 70.01;
@@ -357,7 +357,7 @@ TEST(RuleLimits, ThirdScrewFamilyInHardwoodAndLvl)
     into.length = 200.01;
     into.species_sfp = 1;
     EXPECT_EQ(Check_Vbm_Limits(1, &into, &msg, &hint), 0);
-    into.species_sfp = 0;                               /* above 8 mm only spruce, fir, pine */
+    into.species_sfp = 0; /* above 8 mm only spruce, fir, pine */
     EXPECT_EQ(Check_Vbm_Limits(1, &into, &msg, &hint), 1);
     EXPECT_EQ(msg, 63);
     /* LVL member 2 (material 17, no panel) thinner than 4 d in single shear: 32 mm for d 8 */
@@ -371,7 +371,7 @@ TEST(RuleLimits, ThirdScrewFamilyInHardwoodAndLvl)
     EXPECT_EQ(Check_Vbm_Limits(1, &lvl, &msg, &hint), 0);
     EXPECT_EQ(Check_Vbm_Limits(2, &lvl, &msg, &hint), 0);
     lvl.t2_a = 31.9;
-    EXPECT_EQ(Check_Vbm_Limits(2, &lvl, &msg, &hint), 0);   /* double shear: no such rule */
+    EXPECT_EQ(Check_Vbm_Limits(2, &lvl, &msg, &hint), 0); /* double shear: no such rule */
     /* a thin OSB member 1 (7 mm < 8) exempts from the penetration rules, with or without a
     ** hint pointer: the too long screw into hardwood gets no message 139 */
     Vbm_Rule_Input osb = Rule_Input(50, 8.0);
@@ -396,8 +396,11 @@ TEST(RuleLimits, PanelHintsOfTheThirdScrewFamily)
     int msg = -1, hint = -1;
     /* plywood (6) or material 8 under 6 mm: 154; OSB (4, 7) under 8 mm: 155; timber of 5 mm
     ** member 1 gives none (member 2 is 60 mm) */
-    const struct { int mat; double t1; int hint; } cases[] = {
-        {6, 5.0, 154}, {8, 5.0, 154}, {6, 6.0, 0}, {4, 7.0, 155}, {0, 5.0, 0}};
+    const struct {
+        int mat;
+        double t1;
+        int hint;
+    } cases[] = {{6, 5.0, 154}, {8, 5.0, 154}, {6, 6.0, 0}, {4, 7.0, 155}, {0, 5.0, 0}};
     for (const auto &c : cases) {
         Vbm_Rule_Input in = Rule_Input(50, 6.0);
         in.mat1 = c.mat;
@@ -414,10 +417,13 @@ TEST(RuleLimits, ThirdScrewFamilyInThickBeechLvl)
     int msg = -1, hint = -1;
     /* not pre-drilled into beech LVL (material 19) of more than 400 mm with d 10 or more than
     ** 600 mm with d 8: 140; member 2 counts in single shear only */
-    const struct { int mat1, mat2, planes; double d, t1, t2; int code; } cases[] = {
-        {0, 19, 1, 10.0, 60.0, 450.0, 140}, {0, 19, 1, 10.0, 60.0, 400.0, 0},
-        {0, 19, 2, 10.0, 60.0, 450.0, 0}, {0, 0, 1, 10.0, 60.0, 450.0, 0},
-        {19, 0, 1, 8.0, 650.0, 60.0, 140}, {19, 0, 1, 8.0, 600.0, 60.0, 0}};
+    const struct {
+        int mat1, mat2, planes;
+        double d, t1, t2;
+        int code;
+    } cases[] = {{0, 19, 1, 10.0, 60.0, 450.0, 140}, {0, 19, 1, 10.0, 60.0, 400.0, 0},
+                 {0, 19, 2, 10.0, 60.0, 450.0, 0},   {0, 0, 1, 10.0, 60.0, 450.0, 0},
+                 {19, 0, 1, 8.0, 650.0, 60.0, 140},  {19, 0, 1, 8.0, 600.0, 60.0, 0}};
     for (const auto &c : cases) {
         Vbm_Rule_Input in = Rule_Input(50, c.d);
         in.species_sfp = 1;
@@ -440,8 +446,11 @@ TEST(RuleLimits, HintsOfTheSecondScrewFamily)
     /* ETA-11/0190 screw d 4 (1.2 d = 4.8): a panel of material 6 thinner than 6 mm gives 150,
     ** a panel thinner than 8 mm 151, none from 8 mm; the hints come with the thickness
     ** message 51 of member 1 (below 24 mm) */
-    const struct { int mat; double t1; int hint; } cases[] = {
-        {6, 5.0, 150}, {6, 7.9, 151}, {6, 8.0, 0}, {10, 7.9, 151}, {0, 4.7, 157}};
+    const struct {
+        int mat;
+        double t1;
+        int hint;
+    } cases[] = {{6, 5.0, 150}, {6, 7.9, 151}, {6, 8.0, 0}, {10, 7.9, 151}, {0, 4.7, 157}};
     for (const auto &c : cases) {
         Vbm_Rule_Input in = Rule_Input(14, 4.0);
         in.mat1 = c.mat;
@@ -510,6 +519,7 @@ TEST(RuleLimits, SecondScrewFamilyRowByRow)
     ** through two 60 mm C24 members; each row breaks one rule */
     Standard_Scope en(true);
     const Limit_Row rows[] = {
+        // clang-format off
         {14, 6.0, 120.0, 0, -1, 60.0, 0, -1, 60.0, 0, 1, 1, 1, 0},
         {14, 6.0, 120.0, 5, 0, 60.0, 0, -1, 60.0, 0, 1, 1, 1, 33},   /* plasterboard */
         {14, 6.0, 120.0, 9, 0, 60.0, 0, -1, 60.0, 0, 1, 1, 1, 35},   /* gypsum fibreboard */
@@ -535,6 +545,7 @@ TEST(RuleLimits, SecondScrewFamilyRowByRow)
         {14, 4.0, 120.0, 0, -1, 60.0, 0, -1, 60.0, 0, 1, 0, 1, 0},
         {14, 2.9, 120.0, 0, -1, 60.0, 0, -1, 60.0, 0, 1, 1, 1, 4},
         {14, 6.0, 19.0, 0, -1, 60.0, 0, -1, 60.0, 0, 1, 1, 1, 5},
+        // clang-format on
     };
     Check_Limit_Rows(rows, sizeof rows / sizeof rows[0]);
 }
@@ -545,6 +556,7 @@ TEST(RuleLimits, FirstScrewFamilyRowByRow)
     ** 120 mm long through two 60 mm C24 members; each row breaks one rule */
     Standard_Scope en(true);
     const Limit_Row rows[] = {
+        // clang-format off
         {11, 6.0, 120.0, 0, -1, 60.0, 0, -1, 60.0, 0, 1, 0, 1, 0},
         {11, 6.0, 120.0, 0, -1, 60.0, 4, 0, 60.0, 0, 1, 0, 1, 69},   /* a board as member 2 */
         {11, 6.0, 120.0, 4, 0, 7.5, 0, -1, 60.0, 0, 1, 0, 1, 70},    /* OSB below 8 mm */
@@ -569,6 +581,7 @@ TEST(RuleLimits, FirstScrewFamilyRowByRow)
         {11, 2.9, 120.0, 0, -1, 60.0, 0, -1, 60.0, 0, 1, 0, 1, 4},
         {11, 2.9, 9.0, 0, -1, 0.0, 0, -1, 60.0, 0, 1, 0, 1, 5},
         {11, 6.0, 9.0, 12, 0, 5.0, 0, -1, 60.0, 0, 1, 0, 1, 5},
+        // clang-format on
     };
     Check_Limit_Rows(rows, sizeof rows / sizeof rows[0]);
     /* a washer as wide as the head of 20 mm admits the 12 mm screw in the panel */
@@ -594,7 +607,10 @@ TEST(RuleLimits, NailsStaplesAndScrewsOfEveryStandard)
         ** splitting (eq. (8.19)), 7 d = 28 mm by the rule for less sensitive species
         ** (eq. (8.18)); member 2 first (15, 19), then member 1 (14, 18); not when pre-drilled */
         Standard_Scope en(true, 1);
-        const struct { double t1, t2; int split, pre, message; } rows[] = {
+        const struct {
+            double t1, t2;
+            int split, pre, message;
+        } rows[] = {
             {60, 60, 0, 0, 0},  {60, 50, 0, 0, 15}, {50, 60, 0, 0, 14}, {60, 27, 1, 0, 19},
             {27, 60, 1, 0, 18}, {28, 28, 1, 0, 0},  {50, 50, 0, 1, 0},
         };
@@ -604,7 +620,8 @@ TEST(RuleLimits, NailsStaplesAndScrewsOfEveryStandard)
             in.t2_a = in.t2 = c.t2;
             in.split_rule = c.split;
             in.predrilled = c.pre;
-            EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, &hint), c.message ? 1 : 0) << c.t1 << " " << c.t2;
+            EXPECT_EQ(Check_Vbm_Limits(1, &in, &msg, &hint), c.message ? 1 : 0)
+                << c.t1 << " " << c.t2;
             EXPECT_EQ(msg, c.message) << c.t1 << " " << c.t2;
         }
         /* hints: a special nail with less than 6 d = 24 of point (161), a pre-drilled nail (159),
@@ -671,7 +688,8 @@ TEST(RuleAxial, WithdrawalAndThreadInsideTheMember)
                                    /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
                                    /*l_g=*/100.0, /*x_a=*/10.0, /*x_e=*/10.05, /*alpha=*/90.0,
                                    /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                   /*out_code=*/&code), 0.0);
+                                   /*out_code=*/&code),
+              0.0);
     EXPECT_EQ(f, 0.0);
     EXPECT_EQ(l, 0.0);
     EXPECT_EQ(code, 0);
@@ -682,7 +700,8 @@ TEST(RuleAxial, WithdrawalAndThreadInsideTheMember)
                                      /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
                                      /*l_g=*/100.0, /*x_a=*/0.0, /*x_e=*/70.0, /*alpha=*/90.0,
                                      /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                     /*out_code=*/&code), 588.0, 1e-9);
+                                     /*out_code=*/&code),
+                588.0, 1e-9);
     EXPECT_NEAR(l, 60.0, 1e-12);
     EXPECT_NEAR(f, 2.45, 1e-12);
     /* tip at 50, thread 100 long: only the 50 mm inside count: 4 * 2.45 * 50 = 490 */
@@ -692,7 +711,8 @@ TEST(RuleAxial, WithdrawalAndThreadInsideTheMember)
                                      /*predrill_core=*/0, /*d=*/4.0, /*d1=*/0.0, /*t=*/60.0,
                                      /*l_g=*/100.0, /*x_a=*/0.0, /*x_e=*/50.0, /*alpha=*/90.0,
                                      /*table=*/0, /*out_f_ax=*/&f, /*out_l=*/&l,
-                                     /*out_code=*/&code), 490.0, 1e-9);
+                                     /*out_code=*/&code),
+                490.0, 1e-9);
 }
 
 TEST(RuleAxial, TensileCompressionAndHead)
@@ -762,9 +782,12 @@ TEST(RuleLateral, EveryModeOfTheTimberPairs)
     **   10 / 60: (a) 25.256 * 10 * 12 = 3030.72          60 / 10: (b) 1980.86
     **   30 / 60: (c) 4526.75                              25 / 100: (d) 4534.09
     **   60 / 60: (e) 5677.50                              200 / 200: (f) 6615.89 */
-    const struct { double t1, t2; int mode; double v; } single[] = {
-        {10, 60, 1, 3030.72}, {60, 10, 2, 1980.8627}, {30, 60, 3, 4526.7527},
-        {25, 100, 4, 4534.0934}, {60, 60, 5, 5677.4990}, {200, 200, 6, 6615.8855}};
+    const struct {
+        double t1, t2;
+        int mode;
+        double v;
+    } single[] = {{10, 60, 1, 3030.72},    {60, 10, 2, 1980.8627}, {30, 60, 3, 4526.7527},
+                  {25, 100, 4, 4534.0934}, {60, 60, 5, 5677.4990}, {200, 200, 6, 6615.8855}};
     for (const auto &c : single) {
         Vbm_Rule_Input in = Rule_Input(29, 12.0);
         in.alpha2 = 90.0;
@@ -779,8 +802,14 @@ TEST(RuleLateral, EveryModeOfTheTimberPairs)
     /* a fitted bolt with an axial value of 4000: the rope effect min(0.25 part, 1000) on the
     ** modes (c) to (f): 25 / 100: 4534.09 + 1000; 30 / 60: 4526.75 + 1000; 60 / 60: 5677.50 + 1000;
     ** 200 / 200: 6615.89 + 1000 */
-    const struct { double t1, t2; int mode; double v; } roped[] = {
-        {25, 100, 4, 5534.0934}, {30, 60, 3, 5526.7527}, {60, 60, 5, 6677.4990}, {200, 200, 6, 7615.8855}};
+    const struct {
+        double t1, t2;
+        int mode;
+        double v;
+    } roped[] = {{25, 100, 4, 5534.0934},
+                 {30, 60, 3, 5526.7527},
+                 {60, 60, 5, 6677.4990},
+                 {200, 200, 6, 7615.8855}};
     for (const auto &c : roped) {
         Vbm_Rule_Input in = Rule_Input(30, 12.0);
         in.alpha2 = 90.0;
@@ -794,8 +823,14 @@ TEST(RuleLateral, EveryModeOfTheTimberPairs)
     }
     /* double shear (eq. (8.7)): 10 / 60 (g) 3030.72; 60 / 10 (h) 0.5 * 25.256 * 10 * 12 * 0.65359
     ** = 990.43; 30 / 60 (j) 4770.08; 200 / 200 (k) 6615.89 */
-    const struct { double t1, t2; int mode; double v; } dbl[] = {
-        {10, 60, 7, 3030.72}, {60, 10, 8, 990.4314}, {30, 60, 9, 4770.0753}, {200, 200, 10, 6615.8855}};
+    const struct {
+        double t1, t2;
+        int mode;
+        double v;
+    } dbl[] = {{10, 60, 7, 3030.72},
+               {60, 10, 8, 990.4314},
+               {30, 60, 9, 4770.0753},
+               {200, 200, 10, 6615.8855}};
     for (const auto &c : dbl) {
         Vbm_Rule_Input in = Rule_Input(29, 12.0);
         in.alpha2 = 90.0;
@@ -828,7 +863,9 @@ TEST(RuleLateral, WoodScrewThroughAThickOuterPlate)
     **   (15) = 1.15 * 1954.53 = 2247.71;
     ** t_s = 100 - 6 - 69 = 25 > 19.43: rb is replaced by ra, rc = 4110.80: 1.15 * 2256.89 =
     **   2595.43 */
-    const struct { double l_ef, v; } cases[] = {{89.0, 2247.7065}, {69.0, 2595.4279}};
+    const struct {
+        double l_ef, v;
+    } cases[] = {{89.0, 2247.7065}, {69.0, 2595.4279}};
     for (const auto &c : cases) {
         Vbm_Rule_Input in = Rule_Input(2, 6.0);
         in.fitted_bolt = 0;
@@ -855,8 +892,11 @@ TEST(RuleLateral, EveryModeOfTheSteelPlates)
     ** (13) 18184.32, (14) 9111.70, (15) 2.3 sqrt(My fh d) = 10523.21:
     ** thin (5 mm <= 0.5 d) 12; thick (12 mm) 14; 9 mm: k = 0.5, 0.5 * 9111.70 + 0.5 * 7441.03 =
     ** 8276.37, code 28 */
-    const struct { double t; int cls, mode; double v; } single[] = {
-        {5.0, 0, 12, 7441.0332}, {12.0, 2, 14, 9111.7015}, {9.0, 1, 28, 8276.3673}};
+    const struct {
+        double t;
+        int cls, mode;
+        double v;
+    } single[] = {{5.0, 0, 12, 7441.0332}, {12.0, 2, 14, 9111.7015}, {9.0, 1, 28, 8276.3673}};
     for (const auto &c : single) {
         Vbm_Rule_Input in = Rule_Input(30, 12.0);
         in.mat1 = 12;
@@ -904,9 +944,13 @@ TEST(RuleLateral, EveryModeOfTheSteelPlates)
     /* outer plates, double shear, t2 = 60: (19)/(21) 9092.16, (20) 7441.03, (22) 10523.21:
     ** thin 20, thick 21, intermediate 0.5 * 9092.16 + 0.5 * 7441.03 = 8266.60 code 23; with
     ** t2 = 200: thick 22 10523.21, intermediate 0.5 * 10523.21 + 0.5 * 7441.03 = 8982.12 code 24 */
-    const struct { double t1, t2; int cls, mode; double v; } dbl[] = {
-        {5.0, 60.0, 0, 20, 7441.0332}, {12.0, 60.0, 2, 21, 9092.16}, {9.0, 60.0, 1, 23, 8266.5966},
-        {12.0, 200.0, 2, 22, 10523.2101}, {9.0, 200.0, 1, 24, 8982.1217}, {5.0, 20.0, 0, 19, 3030.72}};
+    const struct {
+        double t1, t2;
+        int cls, mode;
+        double v;
+    } dbl[] = {{5.0, 60.0, 0, 20, 7441.0332},  {12.0, 60.0, 2, 21, 9092.16},
+               {9.0, 60.0, 1, 23, 8266.5966},  {12.0, 200.0, 2, 22, 10523.2101},
+               {9.0, 200.0, 1, 24, 8982.1217}, {5.0, 20.0, 0, 19, 3030.72}};
     for (const auto &c : dbl) {
         Vbm_Rule_Input in = Rule_Input(30, 12.0);
         in.mat1 = 12;

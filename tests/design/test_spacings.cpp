@@ -14,7 +14,7 @@ namespace {
 const double Rad = 3.14159265359 / 180.0;
 
 struct Six {
-    double v[6] = {-1, -1, -1, -1, -1, -1};   /* a1, a2, a3t, a3c, a4t, a4c */
+    double v[6] = {-1, -1, -1, -1, -1, -1}; /* a1, a2, a3t, a3c, a4t, a4c */
 };
 
 int Min_Spacings(Six &s, int type, int mat, double rho, double d, double alpha_deg,
@@ -67,7 +67,8 @@ TEST(SpacingRules, BasicFunctions)
     /* type 61: 6 d everywhere */
     EXPECT_NEAR(Calc_Vbm_Min_A1(/*mat=*/20, /*rho_k=*/350.0, /*t=*/40.0, /*type=*/61, /*d=*/5.0,
                                 /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
-                                /*alpha=*/0.0), 30.0, 1e-12);
+                                /*alpha=*/0.0),
+                30.0, 1e-12);
     EXPECT_NEAR(Calc_Vbm_Min_A4t(20, 350.0, 40.0, 61, 5.0, 0, 0, 90.0), 30.0, 1e-12);
     /* type 46 with d 4.5 takes d' = 4: a2 = 5 * 4 = 20 */
     EXPECT_NEAR(Calc_Vbm_Min_A2(20, 350.0, 40.0, 46, 4.5, 0.0, 0, 0, 0.0), 20.0, 1e-12);
@@ -88,9 +89,12 @@ TEST(SpacingRules, SimpleRules)
     EXPECT_NEAR(Get_Screw_Factor_12(0, 0, 5.0), 60.0, 1e-12);
     Vbm_Member_Layers layers{};
     layers.count = 3;
-    layers.member[0] = 1; layers.thickness[0] = 20.0;
-    layers.member[1] = 2; layers.thickness[1] = 30.0;
-    layers.member[2] = 1; layers.thickness[2] = 20.0;
+    layers.member[0] = 1;
+    layers.thickness[0] = 20.0;
+    layers.member[1] = 2;
+    layers.thickness[1] = 30.0;
+    layers.member[2] = 1;
+    layers.thickness[2] = 20.0;
     /* interval 10..60: 10 in the first layer and 10 in the third of member 1 */
     EXPECT_NEAR(Calc_Member_Segment_Length(&layers, 10.0, 60.0, 1), 20.0, 1e-12);
     EXPECT_NEAR(Calc_Member_Segment_Length(&layers, 10.0, 60.0, 2), 30.0, 1e-12);
@@ -170,7 +174,7 @@ TEST(MinSpacings, ConnectorsAndUncoveredTypes)
     /* toothed plate 26, dc 95 with a 12 mm bolt at 90 degrees: a1 = a2 = 1.2 * 95 = 114,
     ** a3,t = 1.5 * 95 = 142.5, a3,c = (0.9 + 0.6) 95 = 142.5, a4,t = (0.6 + 0.2) 95 = 76 above
     ** the bolt's (2 + 2) 12 = 48, a4,c = 0.6 * 95 = 57 above 3 * 12 */
-    EXPECT_EQ(Min_Spacings(s, 26, 0, 350.0, 95.0, 90.0, 0, 0, 12.0), 8);   /* index 20 -> EN 8 */
+    EXPECT_EQ(Min_Spacings(s, 26, 0, 350.0, 95.0, 90.0, 0, 0, 12.0), 8); /* index 20 -> EN 8 */
     const double toothed[6] = {114.0, 114.0, 142.5, 142.5, 76.0, 57.0};
     for (int k = 0; k < 6; k++) EXPECT_NEAR(s.v[k], toothed[k], 1e-9) << k;
     /* a3,c above 30 degrees grows with |sin a| (EN 1995-1-1, Tables 8.7 and 8.8; both forms
@@ -193,7 +197,8 @@ TEST(MinSpacings, ConnectorsAndUncoveredTypes)
                                 /*split_rule=*/0, /*mat=*/0, /*rho_k=*/350.0, /*d=*/4.0,
                                 /*d_bolt=*/0.0, /*alpha=*/0.0, /*staple_angle=*/0.0, /*t1=*/40.0,
                                 /*t2=*/40.0, /*a1=*/nullptr, /*a2=*/&a2, /*a3t=*/nullptr,
-                                /*a3c=*/nullptr, /*a4t=*/nullptr, /*a4c=*/nullptr), 2);
+                                /*a3c=*/nullptr, /*a4t=*/nullptr, /*a4c=*/nullptr),
+              2);
     EXPECT_NEAR(a2, 20.0, 1e-9);
 }
 
@@ -240,10 +245,11 @@ TEST(MinSpacings, BoltUnloadedEndByAngle)
         EXPECT_NEAR(Calc_Vbm_Min_A3c_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/100.0, /*type=*/30,
                                          /*d=*/16.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
                                          /*screw_predrilled=*/0, /*alpha=*/angles[i]),
-                    expect[i], 0.001) << angles[i];
+                    expect[i], 0.001)
+            << angles[i];
         /* and so does the basic table (material 20) */
-        EXPECT_NEAR(Calc_Vbm_Min_A3c(20, 350.0, 100.0, 30, 16.0, 0, 0, angles[i]), expect[i],
-                    0.001) << angles[i];
+        EXPECT_NEAR(Calc_Vbm_Min_A3c(20, 350.0, 100.0, 30, 16.0, 0, 0, angles[i]), expect[i], 0.001)
+            << angles[i];
     }
     /* the bolt of a ring connector bounds a3,c the same way: dc 65 with a 24 mm bolt at 60
     ** degrees: the bolt's (1 + 6 * 0.866025) 24 = 148.708 lies above the connector's own
@@ -282,9 +288,10 @@ TEST(SpacingRules, BasicTableOfEveryGroup)
         double d, theta;
         int pre;
         double alpha;
-        double v[6];                                   /* a1, a2, a3c, a3t, a4c, a4t */
+        double v[6]; /* a1, a2, a3c, a3t, a4c, a4t */
     };
     static const Row rows[] = {
+        // clang-format off
         {0, 4.0, 0.0, 0, 0.0, {40, 20, 40, 60, 20, 20}},
         {0, 4.0, 0.0, 0, 30.0, {37.3205081, 20, 40, 57.3205081, 20, 24}},
         {0, 4.0, 0.0, 0, 60.0, {30, 20, 40, 50, 20, 26.9282032}},
@@ -465,6 +472,7 @@ TEST(SpacingRules, BasicTableOfEveryGroup)
         {25, 65.0, 0.0, 1, 90.0, {390, 390, 390, 390, 390, 390}},
         {25, 65.0, 0.0, 1, 120.0, {390, 390, 390, 390, 390, 390}},
         {25, 65.0, 0.0, 1, 200.0, {390, 390, 390, 390, 390, 390}},
+        // clang-format on
     };
     Standard_Scope en(true);
     for (const Row &r : rows) {
@@ -478,13 +486,15 @@ TEST(SpacingRules, BasicTableOfEveryGroup)
             Calc_Vbm_Min_A4c(20, 350.0, 100.0, r.type, r.d, r.theta, r.pre, 0, r.alpha),
             Calc_Vbm_Min_A4t(20, 350.0, 100.0, r.type, r.d, r.pre, 0, r.alpha)};
         for (int k = 0; k < 6; k++)
-            EXPECT_NEAR(got[k], r.v[k], 1e-6) << r.type << " d " << r.d << " theta " << r.theta
-                                               << " pre " << r.pre << " alpha " << r.alpha << " value " << k;
+            EXPECT_NEAR(got[k], r.v[k], 1e-6)
+                << r.type << " d " << r.d << " theta " << r.theta << " pre " << r.pre << " alpha "
+                << r.alpha << " value " << k;
     }
     /* staples in a panel under EN: a1 and a2 times 0.85 (theta 45: (10 + 5) 1.5 * 0.85) */
     EXPECT_NEAR(Calc_Vbm_Min_A1(/*mat=*/6, /*rho_k=*/350.0, /*t=*/100.0, /*type=*/1, /*d=*/1.5,
                                 /*theta=*/45.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
-                                /*alpha=*/0.0), 22.5 * 0.85, 1e-9);
+                                /*alpha=*/0.0),
+                22.5 * 0.85, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A2(4, 350.0, 100.0, 1, 1.5, 20.0, 0, 0, 0.0), 15.0 * 0.85, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A3t(6, 350.0, 100.0, 1, 1.5, 0, 0, 0.0), 30.0, 1e-9);
     Standard_Scope din(false);
@@ -492,15 +502,18 @@ TEST(SpacingRules, BasicTableOfEveryGroup)
     ** d 6 in 30 mm: a1 (4 + 1) 6 = 30; in 29 mm not: (5 + 7) 6 = 72 */
     EXPECT_NEAR(Calc_Vbm_Min_A1(/*mat=*/20, /*rho_k=*/350.0, /*t=*/30.0, /*type=*/14, /*d=*/6.0,
                                 /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
-                                /*alpha=*/0.0), 30.0, 1e-9);
+                                /*alpha=*/0.0),
+                30.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A1(/*mat=*/20, /*rho_k=*/350.0, /*t=*/29.0, /*type=*/14, /*d=*/6.0,
                                 /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
-                                /*alpha=*/0.0), 72.0, 1e-9);
+                                /*alpha=*/0.0),
+                72.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A3c(20, 350.0, 30.0, 14, 6.0, 0, 0, 0.0), 42.0, 1e-9);
     /* and DIN keeps the staple's panel values */
     EXPECT_NEAR(Calc_Vbm_Min_A1(/*mat=*/6, /*rho_k=*/350.0, /*t=*/100.0, /*type=*/1, /*d=*/1.5,
                                 /*theta=*/45.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
-                                /*alpha=*/0.0), 22.5, 1e-9);
+                                /*alpha=*/0.0),
+                22.5, 1e-9);
 }
 
 TEST(SpacingRules, SimpleRulesAndMaterialPaths)
@@ -536,7 +549,8 @@ TEST(SpacingRules, SimpleRulesAndMaterialPaths)
     for (int i = 0; i < 12; i++) EXPECT_NEAR(out[i], other[i % 6], 1e-9) << i;
     /* staple d 1.5 at 60 degrees: a1 (3 + 1.5) 1.5 = 6.75, a4,t (3 + 4 sin 60) 1.5 */
     EXPECT_NEAR(Calc_Vbm_A1_Simple(0, 1, 1.5, 0, 60.0), 6.75, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_A4t_Simple(0, 1, 1.5, 0, 60.0), (3.0 + 4.0 * std::sin(M_PI / 3.0)) * 1.5, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_A4t_Simple(0, 1, 1.5, 0, 60.0), (3.0 + 4.0 * std::sin(M_PI / 3.0)) * 1.5,
+                1e-9);
     EXPECT_NEAR(Calc_Vbm_A3t_Simple(0, 1, 1.5, 0, 60.0), 8.5 * 1.5, 1e-9);
     EXPECT_EQ(Get_Screw_Factor_10(0, 0, 2.0), 20.0);
     EXPECT_EQ(Get_Screw_Factor_4(0, 0, 2.0), 8.0);
@@ -550,63 +564,80 @@ TEST(SpacingRules, SimpleRulesAndMaterialPaths)
     ** distances 15.6) */
     EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(/*mat=*/20, /*grade=*/0, /*t=*/40.0, /*type=*/0, /*d=*/4.0,
                                     /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
-                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 40.0, 1e-9);
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0),
+                40.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A3t_Mat(/*mat=*/10, /*grade=*/0, /*t=*/40.0, /*type=*/30, /*d=*/12.0,
                                      /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
-                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 105.0, 1e-9);
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0),
+                105.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(/*mat=*/12, /*grade=*/0, /*t=*/10.0, /*type=*/30, /*d=*/12.0,
                                     /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
-                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 28.6, 1e-9);
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0),
+                28.6, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A2_Mat(/*mat=*/12, /*grade=*/0, /*t=*/10.0, /*type=*/30, /*d=*/12.0,
                                     /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0,
-                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 31.2, 1e-9);
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0),
+                31.2, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A4t_Mat(/*mat=*/12, /*grade=*/0, /*t=*/10.0, /*type=*/30, /*d=*/12.0,
                                      /*predrilled=*/0, /*fitted=*/0, /*split_rule=*/0,
-                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 15.6, 1e-9);
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0),
+                15.6, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A3c_Mat(/*mat=*/12, /*grade=*/0, /*t=*/10.0, /*type=*/30, /*d=*/12.0,
                                      /*predrilled=*/0, /*fitted=*/1, /*douglas=*/0,
-                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 14.4, 1e-9);
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0),
+                14.4, 1e-9);
     /* a connector has no rule here: the starting values 6 d, 4 d, 10 d, 3 d, 7 d */
     EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/26, /*d=*/50.0,
                                     /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
-                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 300.0, 1e-9);
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0),
+                300.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A3c_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/26, /*d=*/50.0,
                                      /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
-                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 300.0, 1e-9);
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0),
+                300.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A4c_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/26, /*d=*/50.0,
                                      /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0,
                                      /*split_rule=*/0, /*screw_predrilled=*/0,
-                                     /*alpha=*/0.0), 150.0, 1e-9);
+                                     /*alpha=*/0.0),
+                150.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A4t_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/26, /*d=*/50.0,
                                      /*predrilled=*/0, /*fitted=*/0, /*split_rule=*/0,
-                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 350.0, 1e-9);
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0),
+                350.0, 1e-9);
     /* the rule functions raise the edge distances by the splitting rule only without
     ** pre-drilling: a 4 mm nail, rule 1: 10 d = 40; pre-drilled (3 + 2 sin 0) 4 = 12 */
     EXPECT_NEAR(Calc_Vbm_Min_A4t_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/0, /*d=*/4.0,
                                      /*predrilled=*/0, /*fitted=*/0, /*split_rule=*/1,
-                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 40.0, 1e-9);
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0),
+                40.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A4c_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/0, /*d=*/4.0,
                                      /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0,
                                      /*split_rule=*/1, /*screw_predrilled=*/0,
-                                     /*alpha=*/0.0), 40.0, 1e-9);
+                                     /*alpha=*/0.0),
+                40.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A4t_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/0, /*d=*/4.0,
                                      /*predrilled=*/1, /*fitted=*/0, /*split_rule=*/1,
-                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 12.0, 1e-9);
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0),
+                12.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A4c_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/0, /*d=*/4.0,
                                      /*theta=*/0.0, /*predrilled=*/1, /*fitted=*/0,
                                      /*split_rule=*/1, /*screw_predrilled=*/0,
-                                     /*alpha=*/0.0), 12.0, 1e-9);
+                                     /*alpha=*/0.0),
+                12.0, 1e-9);
     /* an approved screw in Douglas fir, not pre-drilled: a1, a3,t and a3,c times 1.5:
     ** ETA-11/0190 d 6: a1 (5 + 7) 6 * 1.5 = 108 */
     EXPECT_NEAR(Calc_Vbm_Min_A1_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/14, /*d=*/6.0,
                                     /*theta=*/0.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/1,
-                                    /*screw_predrilled=*/0, /*alpha=*/0.0), 108.0, 1e-9);
+                                    /*screw_predrilled=*/0, /*alpha=*/0.0),
+                108.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A3c_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/14, /*d=*/6.0,
                                      /*predrilled=*/0, /*fitted=*/0, /*douglas=*/1,
-                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 90.0, 1e-9);
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0),
+                90.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Min_A3t_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/14, /*d=*/6.0,
                                      /*predrilled=*/0, /*fitted=*/0, /*douglas=*/1,
-                                     /*screw_predrilled=*/0, /*alpha=*/0.0), 135.0, 1e-9);
+                                     /*screw_predrilled=*/0, /*alpha=*/0.0),
+                135.0, 1e-9);
     /* the record form writes the six distances of one angle */
     double rec[6];
     Calc_Vbm_Spacings_Rec(/*mat=*/0, /*grade=*/c24, /*t=*/40.0, /*type=*/0, /*d=*/4.0,
@@ -631,8 +662,15 @@ TEST(MinSpacings, EdgeDistancesOfSpeciesSensitiveToSplitting)
     ** raises a4,t and a4,c to 10 d = 40 for rho_k <= 420 and 14 d = 56 above; without it
     ** (5 + 2) 4 = 28 and 5 d = 20 at 90 degrees (rho_k 420), (7 + 2) 4 = 36 and 7 d = 28 at
     ** 440 */
-    const struct { double rho; int split; double a4t, a4c; } rows[] = {
-        {420.0, 1, 40.0, 40.0}, {440.0, 1, 56.0, 56.0}, {420.0, 0, 28.0, 20.0}, {440.0, 0, 36.0, 28.0},
+    const struct {
+        double rho;
+        int split;
+        double a4t, a4c;
+    } rows[] = {
+        {420.0, 1, 40.0, 40.0},
+        {440.0, 1, 56.0, 56.0},
+        {420.0, 0, 28.0, 20.0},
+        {440.0, 0, 36.0, 28.0},
     };
     for (const auto &c : rows) {
         double a4t = -1.0, a4c = -1.0;
@@ -663,7 +701,12 @@ TEST(MinSpacings, LaminatedVeneerLumber)
     ** staple d 1.5 (crown at 0 degrees) in Kerto-S, a panel: (15 + 5 |cos a|) d * 0.85 = 25.5 /
     **   19.125, 15 d * 0.85 = 19.125, (15 + 5 cos a) d = 30 / 22.5, 15 d = 22.5,
     **   (15 + 5 |sin a|) d = 22.5 / 30, 10 d = 15 */
-    const struct { int type, mat; double d; double v0[6], v90[6]; } rows[] = {
+    const struct {
+        int type, mat;
+        double d;
+        double v0[6], v90[6];
+    } rows[] = {
+        // clang-format off
         {29, 11, 12.0, {48, 36, 60, 36, 36, 36}, {36, 36, 60, 48, 48, 36}},
         {30, 11, 12.0, {48, 48, 60, 48, 36, 36}, {48, 48, 60, 48, 48, 36}},
         {0, 10, 4.0, {40, 20, 60, 40, 20, 20}, {20, 20, 40, 40, 28, 20}},
@@ -672,6 +715,7 @@ TEST(MinSpacings, LaminatedVeneerLumber)
         {46, 11, 4.5, {28, 20, 28, 20, 12, 12}, {20, 20, 16, 20, 28, 12}},
         {2, 11, 8.0, {32, 32, 60, 32, 24, 24}, {32, 32, 60, 32, 32, 24}},
         {1, 10, 1.5, {25.5, 19.125, 30, 22.5, 22.5, 15}, {19.125, 19.125, 22.5, 22.5, 30, 15}},
+        // clang-format on
     };
     for (const auto &c : rows) {
         for (int k = 0; k < 2; k++) {
@@ -703,7 +747,7 @@ TEST(MinSpacings, PlatesScrewsAndTheFarEndOfDowels)
         EXPECT_NEAR(s.v[2], 90.0, 1e-9);
         EXPECT_NEAR(s.v[3], 90.0, 1e-9);
         Min_Spacings(s, 13, 0, 350.0, 6.0, 90.0, 1);
-        EXPECT_NEAR(s.v[2], 42.0, 1e-9);                /* pre-drilled: (7 + 0) 6 */
+        EXPECT_NEAR(s.v[2], 42.0, 1e-9); /* pre-drilled: (7 + 0) 6 */
         /* a nail d 5 in a steel plate member: a1 and a2 times 0.7 (EN 1995-1-1, 8.3.1.4):
         ** (5 + 7) 5 * 0.7 = 42, 5 * 5 * 0.7 = 17.5 */
         Min_Spacings(s, 0, 12, 350.0, 5.0, 0.0);

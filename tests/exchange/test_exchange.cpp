@@ -19,7 +19,7 @@ namespace {
 
 /* EXEC set to a fresh folder below the scratch folder for the test's lifetime. */
 class Tools : public ::testing::Test {
-protected:
+  protected:
     std::string exec, saved;
     bool had = false;
     void SetUp() override

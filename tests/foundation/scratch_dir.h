@@ -23,10 +23,7 @@ struct Scratch_Dir {
         std::error_code ec;
         std::filesystem::remove_all(path, ec);
     }
-    std::string File(const std::string &name) const
-    {
-        return path + "/" + name;
-    }
+    std::string File(const std::string &name) const { return path + "/" + name; }
 };
 
 inline void Write_File(const std::string &path, const std::string &bytes)

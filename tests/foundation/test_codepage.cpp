@@ -11,7 +11,10 @@ TEST(Codepage, Cp850LiteralUmlautsAndSharpS)
 {
     EXPECT_STREQ("Ma\xE1gebende", "Maßgebende"_cp850);
     EXPECT_STREQ("\x84\x94\x81\x8E\x99\x9A", "äöüÄÖÜ"_cp850);
-    EXPECT_STREQ("\xAE" "Text" "\xAF", "«Text»"_cp850);
+    EXPECT_STREQ("\xAE"
+                 "Text"
+                 "\xAF",
+                 "«Text»"_cp850);
     EXPECT_STREQ("ASCII only", "ASCII only"_cp850);
     EXPECT_EQ(0u, std::strlen(""_cp850));
 }
@@ -26,13 +29,18 @@ TEST(Codepage, Cp1252LiteralUmlautsAndSharpS)
 TEST(Codepage, EscapeBytesPassThroughLiterals)
 {
     // 0xCE is the print-list escape, 0x8C the diameter symbol of the display font.
-    EXPECT_STREQ("\xCE" "b f\x81r \x8C", "\xCE" "b für \x8C"_cp850);
+    EXPECT_STREQ("\xCE"
+                 "b f\x81r \x8C",
+                 "\xCE"
+                 "b für \x8C"_cp850);
 }
 
 TEST(Codepage, EdgesToUtf8AndBack)
 {
-    EXPECT_EQ("Maßgebende Größe", Cp850_To_Utf8("Ma\xE1gebende Gr\x94\xE1" "e"));
-    EXPECT_EQ("Maßgebende Größe", Cp1252_To_Utf8("Ma\xDFgebende Gr\xF6\xDF" "e"));
+    EXPECT_EQ("Maßgebende Größe", Cp850_To_Utf8("Ma\xE1gebende Gr\x94\xE1"
+                                                "e"));
+    EXPECT_EQ("Maßgebende Größe", Cp1252_To_Utf8("Ma\xDFgebende Gr\xF6\xDF"
+                                                 "e"));
     EXPECT_EQ(std::string("\x84\x94\x81\xE1"), Utf8_To_Cp850("äöüß"));
     EXPECT_EQ(std::string("\xE4\xF6\xFC\xDF"), Utf8_To_Cp1252("äöüß"));
     EXPECT_EQ("?", Utf8_To_Cp850("€"));
@@ -47,12 +55,18 @@ TEST(Codepage, EdgesToUtf8AndBack)
 ** the majority of German letters and guillemets, a tie (ASCII only) code page 850. */
 TEST(Codepage, GuessFollowsTheOneRule)
 {
-    EXPECT_EQ(Guess_Code_Page("au\xC3\x9F" "ergew\xC3\xB6hnlich"), CODE_PAGE_UTF8);
-    EXPECT_EQ(Guess_Code_Page("au\xDF" "ergew\xF6hnlich"), CODE_PAGE_1252);
-    EXPECT_EQ(Guess_Code_Page("au\xE1" "ergew\x94hnlich"), CODE_PAGE_850);
+    EXPECT_EQ(Guess_Code_Page("au\xC3\x9F"
+                              "ergew\xC3\xB6hnlich"),
+              CODE_PAGE_UTF8);
+    EXPECT_EQ(Guess_Code_Page("au\xDF"
+                              "ergew\xF6hnlich"),
+              CODE_PAGE_1252);
+    EXPECT_EQ(Guess_Code_Page("au\xE1"
+                              "ergew\x94hnlich"),
+              CODE_PAGE_850);
     EXPECT_EQ(Guess_Code_Page("Wind von links"), CODE_PAGE_850);
     EXPECT_EQ(Guess_Code_Page(""), CODE_PAGE_850);
-    EXPECT_EQ(Guess_Code_Page("\xEF\xBB\xBFWind"), CODE_PAGE_UTF8);          /* byte-order mark */
+    EXPECT_EQ(Guess_Code_Page("\xEF\xBB\xBFWind"), CODE_PAGE_UTF8); /* byte-order mark */
     /* invalid UTF-8 (a lead byte without its continuation) is no UTF-8 */
     EXPECT_EQ(Guess_Code_Page("\xC3 \xE4"), CODE_PAGE_1252);
     /* the guillemets count: 1252 marks against one letter of 850 */
@@ -70,10 +84,21 @@ TEST(Codepage, GuessFollowsTheOneRule)
 
 TEST(Codepage, TextsOfEachCodePageArriveIn850)
 {
-    const std::string want = "au\xE1" "ergew\x94hnlich";
-    EXPECT_EQ(To_Cp850("au\xC3\x9F" "ergew\xC3\xB6hnlich", CODE_PAGE_UTF8), want);
-    EXPECT_EQ(To_Cp850("\xEF\xBB\xBF" "au\xC3\x9F" "ergew\xC3\xB6hnlich", CODE_PAGE_UTF8), want);
-    EXPECT_EQ(To_Cp850("au\xDF" "ergew\xF6hnlich", CODE_PAGE_1252), want);
+    const std::string want = "au\xE1"
+                             "ergew\x94hnlich";
+    EXPECT_EQ(To_Cp850("au\xC3\x9F"
+                       "ergew\xC3\xB6hnlich",
+                       CODE_PAGE_UTF8),
+              want);
+    EXPECT_EQ(To_Cp850("\xEF\xBB\xBF"
+                       "au\xC3\x9F"
+                       "ergew\xC3\xB6hnlich",
+                       CODE_PAGE_UTF8),
+              want);
+    EXPECT_EQ(To_Cp850("au\xDF"
+                       "ergew\xF6hnlich",
+                       CODE_PAGE_1252),
+              want);
     EXPECT_EQ(To_Cp850(want, CODE_PAGE_850), want);
     /* what code page 850 lacks becomes '?': the euro sign of 1252 and of UTF-8 */
     EXPECT_EQ(To_Cp850("5 \x80", CODE_PAGE_1252), "5 ?");

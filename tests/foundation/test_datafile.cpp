@@ -29,18 +29,15 @@ struct DataFileTest : ::testing::Test {
         Reports.clear();
         Foundation_Set_Msg_Hook(Collect_Hook);
     }
-    void TearDown() override
-    {
-        Foundation_Set_Msg_Hook(nullptr);
-    }
+    void TearDown() override { Foundation_Set_Msg_Hook(nullptr); }
 };
 
-const char Written[] =
-    " 2.000000  # Datenversionsnummer\n"
-    " 2.000000 # Strukturversionsnummer\n"
-    " 1.500000e+00  7  x  word  a\x8C" "b  !\xA7$%&/()=? \n"
-    " 11 line1\nline2\n"
-    "# Ende\n";
+const char Written[] = " 2.000000  # Datenversionsnummer\n"
+                       " 2.000000 # Strukturversionsnummer\n"
+                       " 1.500000e+00  7  x  word  a\x8C"
+                       "b  !\xA7$%&/()=? \n"
+                       " 11 line1\nline2\n"
+                       "# Ende\n";
 
 TEST_F(DataFileTest, WriteExactBytesAndReadBack)
 {
@@ -91,13 +88,13 @@ TEST_F(DataFileTest, WriteExactBytesAndReadBack)
     EXPECT_EQ(Dat_Read_Field(&rd, 'd', 3.0, 9.5), 0);
     EXPECT_EQ(rd, 9.5);
     EXPECT_EQ(Dat_Read_Field(&ri, 'i', 2.5, -2.5), 0);
-    EXPECT_EQ(ri, -3);   /* halves away from zero */
+    EXPECT_EQ(ri, -3); /* halves away from zero */
     char *text = nullptr;
     EXPECT_EQ(Dat_Read_Text_Block(&text, 2.0, "Vorgabe"), 0);
     ASSERT_NE(text, nullptr);
     EXPECT_STREQ(text, "line1\nline2");
     Mem_Free(&text);
-    EXPECT_EQ(Dat_Read_Int_Plain(), DAT_NO_INT);   /* only a comment is left */
+    EXPECT_EQ(Dat_Read_Int_Plain(), DAT_NO_INT); /* only a comment is left */
     EXPECT_EQ(Dat_Read_Int_Versioned(1.0, 4), DAT_NO_INT);
     EXPECT_EQ(Dat_Read_Int_Versioned(9.0, 4.4), 4);
     Dat_Pop_Struct_Version();
@@ -190,7 +187,7 @@ TEST_F(DataFileTest, VersionStackIsBounded)
     ASSERT_EQ(Dat_Read_Data_Version(f, 100.0), 0);
     for (int k = 1; k < DAT_VERSION_DEPTH; k++) ASSERT_EQ(Dat_Read_Struct_Version(100.0), 0) << k;
     EXPECT_EQ(Dat_Current_Version(), 20.0);
-    EXPECT_EQ(Dat_Read_Struct_Version(100.0), 1);   /* the twentieth nested record */
+    EXPECT_EQ(Dat_Read_Struct_Version(100.0), 1); /* the twentieth nested record */
     EXPECT_EQ(Dat_Current_Version(), 20.0);
     for (int k = 0; k < 30; k++) Dat_Pop_Struct_Version();
     EXPECT_EQ(Dat_Current_Version(), 1.0);
@@ -209,8 +206,8 @@ TEST_F(DataFileTest, TextsBlocksAndPlaceholders)
     for (int type : {'c', 'd', 'i', 's', 't'}) EXPECT_EQ(Dat_Write_Placeholder(type), 0);
     EXPECT_EQ(Dat_Write_Placeholder('x'), 1);
     fclose(f);
-    EXPECT_EQ(Read_File(p), " 1.000000  # Datenversionsnummer\n " + std::string(254, 'k') +
-                                "  0 \n *  -1.000000e+00  0  ***  *** ");
+    EXPECT_EQ(Read_File(p), " 1.000000  # Datenversionsnummer\n " + std::string(254, 'k')
+                                + "  0 \n *  -1.000000e+00  0  ***  *** ");
     f = fopen(p.c_str(), "r");
     ASSERT_EQ(Dat_Read_Data_Version(f, 1.0), 0);
     char t[DAT_TEXT_SIZE];
@@ -225,7 +222,7 @@ TEST_F(DataFileTest, TextsBlocksAndPlaceholders)
     EXPECT_EQ(Dat_Skip_Field('s', 1.0), 0);
     EXPECT_EQ(Dat_Read_Field(t, 't', 1.0, 0), 0);
     EXPECT_STREQ(t, "***");
-    EXPECT_EQ(Dat_Read_Field(t, 't', 1.0, 0), 1);   /* end of file */
+    EXPECT_EQ(Dat_Read_Field(t, 't', 1.0, 0), 1); /* end of file */
     EXPECT_EQ(Dat_Read_Field(t, 'z', 1.0, 0), 1);
     fclose(f);
 
@@ -243,7 +240,7 @@ TEST_F(DataFileTest, TextsBlocksAndPlaceholders)
     Write_File(p, " 1.0 10 short");
     f = fopen(p.c_str(), "r");
     Dat_Read_Data_Version(f, 1.0);
-    EXPECT_EQ(Dat_Read_Text_Block(&block, 1.0, nullptr), 1);   /* fewer bytes than announced */
+    EXPECT_EQ(Dat_Read_Text_Block(&block, 1.0, nullptr), 1); /* fewer bytes than announced */
     EXPECT_EQ(block, nullptr);
     fclose(f);
 
@@ -254,7 +251,9 @@ TEST_F(DataFileTest, TextsBlocksAndPlaceholders)
     EXPECT_STREQ(e, "");
     char g[] = "a b c";
     Dat_Encode_Text(g);
-    EXPECT_STREQ(g, "a\x8C" "b\x8C" "c");
+    EXPECT_STREQ(g, "a\x8C"
+                    "b\x8C"
+                    "c");
     EXPECT_EQ(Dat_Decode_Text(g), 5);
     EXPECT_STREQ(g, "a b c");
 }
@@ -263,22 +262,17 @@ TEST_F(DataFileTest, TextsBlocksAndPlaceholders)
 
 int Stored_Value = 0;
 
-int Write_Value(FILE *f)
-{
-    return fprintf(f, "%d\n", Stored_Value) > 0 ? 0 : 1;
-}
+int Write_Value(FILE *f) { return fprintf(f, "%d\n", Stored_Value) > 0 ? 0 : 1; }
 
-int Read_Value(FILE *f)
-{
-    return fscanf(f, "%d", &Stored_Value) == 1 ? 0 : 1;
-}
+int Read_Value(FILE *f) { return fscanf(f, "%d", &Stored_Value) == 1 ? 0 : 1; }
 
 struct BackupTest : DataFileTest {
     void SetUp() override
     {
         DataFileTest::SetUp();
         Dat_Backup_Enable();
-        Dat_Set_Backup_Names(Read_Value, Write_Value, (dir.path + "/").c_str(), "pos", nullptr, nullptr);
+        Dat_Set_Backup_Names(Read_Value, Write_Value, (dir.path + "/").c_str(), "pos", nullptr,
+                             nullptr);
         ZW_Test_Reset();
     }
     void TearDown() override
@@ -310,11 +304,12 @@ TEST_F(BackupTest, WriteCompareReadRemove)
     EXPECT_EQ(File_Exists(dir.File("pos.bak").c_str()), 0);
     EXPECT_EQ(File_Exists(dir.File("pos.clcbak").c_str()), 0);
     EXPECT_EQ(File_Exists(dir.File("pos.cmp").c_str()), 0);
-    EXPECT_EQ(Dat_Read_Bak(Read_Value), 1);   /* missing */
+    EXPECT_EQ(Dat_Read_Bak(Read_Value), 1); /* missing */
 
-    Dat_Set_Backup_Names_Dir(Read_Value, Write_Value, (dir.path + "/").c_str(), "pos", "vierte.dat", "fuenfte.dat");
+    Dat_Set_Backup_Names_Dir(Read_Value, Write_Value, (dir.path + "/").c_str(), "pos", "vierte.dat",
+                             "fuenfte.dat");
     EXPECT_EQ(Dat_Write_Clcbak(), 0);
-    EXPECT_EQ(Dat_Compare_Clcbak(), 1);   /* the fifth file is missing */
+    EXPECT_EQ(Dat_Compare_Clcbak(), 1); /* the fifth file is missing */
     EXPECT_EQ(Dat_Write_Backup_To(dir.File("vierte.dat").c_str()), 0);
     EXPECT_EQ(Dat_Compare_Fourth(), 0);
     EXPECT_EQ(Dat_Compare_With(dir.File("fuenfte.dat").c_str()), 1);
@@ -336,12 +331,12 @@ bool Log_Has(const std::string &part)
 
 TEST_F(BackupTest, OfferRestore)
 {
-    EXPECT_EQ(Dat_Offer_Backup_Restore(), 0);   /* no backup */
+    EXPECT_EQ(Dat_Offer_Backup_Restore(), 0); /* no backup */
     EXPECT_FALSE(Log_Has("QUESTION"));
 
     Stored_Value = 5;
     Dat_Write_Bak();
-    EXPECT_EQ(Dat_Offer_Backup_Restore(), 0);   /* equal to the current data: no question */
+    EXPECT_EQ(Dat_Offer_Backup_Restore(), 0); /* equal to the current data: no question */
     EXPECT_FALSE(Log_Has("QUESTION"));
     EXPECT_EQ(Dat_Backup_Exists(), 0);
 
@@ -367,7 +362,8 @@ TEST_F(BackupTest, OfferRestore)
     ZW_Test_Set_Script("answer yes\n");
     EXPECT_EQ(Dat_Offer_Backup_Restore(), 1);
     ASSERT_EQ(Reports.size(), 1u);
-    EXPECT_EQ(Reports[0], std::string("1/-1:") + "Datensatz der temporären Sicherung nicht lesbar"_cp850);
+    EXPECT_EQ(Reports[0],
+              std::string("1/-1:") + "Datensatz der temporären Sicherung nicht lesbar"_cp850);
 }
 
 } // namespace
@@ -390,7 +386,8 @@ TEST_F(DataFileTest, TextBlockCapOfOneMebibyte)
     f = fopen(p.c_str(), "r");
     ASSERT_EQ(Dat_Read_Data_Version(f, 1.0), 0);
     const std::string longer = full + "xyz";
-    EXPECT_EQ(Dat_Read_Text_Block(&block, 2.0, longer.c_str()), 0); /* introduced later: the default */
+    EXPECT_EQ(Dat_Read_Text_Block(&block, 2.0, longer.c_str()),
+              0); /* introduced later: the default */
     ASSERT_NE(block, nullptr);
     EXPECT_EQ(std::string(block), full);
     Mem_Free(&block);

@@ -69,7 +69,7 @@ TEST(Files, OpenExistsRemoveRename)
     EXPECT_EQ(Read_File(dir.File("c.txt")), "Holz");
     EXPECT_EQ(Base_Path_Copy_File("b.txt", "d.txt", 0), 1);
     EXPECT_EQ(Read_File(dir.File("d.txt")), "Holz");
-    EXPECT_EQ(Base_Path_Copy_File("b.txt", "d.txt", 1), 0);   /* the flag keeps an existing target */
+    EXPECT_EQ(Base_Path_Copy_File("b.txt", "d.txt", 1), 0); /* the flag keeps an existing target */
     EXPECT_EQ(Base_Path_Remove("b.txt"), 0);
     EXPECT_EQ(Base_Path_Remove("b.txt"), 1);
     Write_File(dir.File("x1.tmp"), "1");
@@ -86,13 +86,14 @@ TEST(Files, OverlongPathIsNeverOpened)
     /* A folder of 200 characters holds files whose full names are 260 and 261 characters long. */
     const std::string folder(200, 'd');
     ASSERT_EQ(Rt_Make_Dirs(folder.c_str()), 1);
-    const std::string ok = folder + "/" + std::string(59, 'y'), too_long = folder + "/" + std::string(60, 'y');
+    const std::string ok = folder + "/" + std::string(59, 'y'),
+                      too_long = folder + "/" + std::string(60, 'y');
     ASSERT_EQ(ok.size(), 260u);
     FILE *f = Base_Path_Fopen(ok.c_str(), "w");
     EXPECT_NE(f, nullptr);
     if (f) fclose(f);
     EXPECT_EQ(Base_Path_Fopen(too_long.c_str(), "w"), nullptr);
-    EXPECT_EQ(File_Exists(too_long.c_str()), 0);   /* fopen was not called */
+    EXPECT_EQ(File_Exists(too_long.c_str()), 0); /* fopen was not called */
     EXPECT_EQ(Base_Path_Exists(too_long.c_str()), 0);
     std::error_code ec;
     std::filesystem::remove_all(folder, ec);
@@ -105,18 +106,18 @@ TEST(Files, TemporaryFilesBelowTemp)
     char name[FILES_PATH_MAX];
     ASSERT_EQ(Make_Temp_File_Name(name), name);
     EXPECT_EQ(std::string(name).rfind(dir.path + "/VEL", 0), 0u) << name;
-    EXPECT_EQ(File_Exists(name), 0);   /* the empty file of the name is deleted */
+    EXPECT_EQ(File_Exists(name), 0); /* the empty file of the name is deleted */
     EXPECT_EQ(Make_Temp_File_Name(nullptr), nullptr);
     FILE *open[TEMP_FILE_SLOTS];
     for (FILE *&f : open) {
         f = Temp_File_Open("w+");
         ASSERT_NE(f, nullptr);
     }
-    EXPECT_EQ(Temp_File_Open("w+"), nullptr);   /* a sixth while five are open */
+    EXPECT_EQ(Temp_File_Open("w+"), nullptr); /* a sixth while five are open */
     for (FILE *f : open) EXPECT_EQ(Temp_File_Close(f), 1);
     Rt_Find_Data data;
     const std::string pattern = dir.path + "/*";
-    EXPECT_EQ(Rt_Find_First(pattern.c_str(), 0, &data), nullptr);   /* every file removed */
+    EXPECT_EQ(Rt_Find_First(pattern.c_str(), 0, &data), nullptr); /* every file removed */
     EXPECT_EQ(Temp_File_Close(stdout), 0);
     /* Without TEMP the runtime's folder serves. */
     unsetenv("TEMP");
@@ -168,7 +169,7 @@ TEST(Files, NumberLines)
     EXPECT_EQ(dv[0], 1.5);
     EXPECT_EQ(dv[1], 2.5);
     EXPECT_EQ(dv[2], 0.0);
-    Read_Int_Line(f, iv, 1);   /* an over-long line: its rest is not the next line */
+    Read_Int_Line(f, iv, 1); /* an over-long line: its rest is not the next line */
     EXPECT_EQ(Read_Int_Line(f, iv, 2), 1);
     EXPECT_EQ(iv[0], 10);
     EXPECT_EQ(iv[1], 11);
@@ -195,9 +196,13 @@ TEST(Files, CopyExistsAndTimes)
 {
     Scratch_Dir dir;
     const std::string a = dir.File("a"), b = dir.File("b");
-    Write_File(a, std::string("\x00\xFF" "bytes", 7));
+    Write_File(a, std::string("\x00\xFF"
+                              "bytes",
+                              7));
     EXPECT_EQ(Copy_File(b.c_str(), a.c_str()), 0);
-    EXPECT_EQ(Read_File(b), std::string("\x00\xFF" "bytes", 7));
+    EXPECT_EQ(Read_File(b), std::string("\x00\xFF"
+                                        "bytes",
+                                        7));
     EXPECT_EQ(Copy_File(b.c_str(), dir.File("none").c_str()), 1);
     EXPECT_EQ(File_Exists(a.c_str()), 1);
     EXPECT_EQ(File_Exists(dir.File("none").c_str()), 0);

@@ -56,7 +56,7 @@ TEST(Format, FieldsSignsAndPadding)
     EXPECT_EQ(F("%-8.2f|", 3.14159), "3.14    |");
     EXPECT_EQ(F("%08.2f", -3.14159), "-0003.14");
     EXPECT_EQ(F("%+.1f", 2.25), "+2.2");
-    EXPECT_EQ(F("% .1f", 2.35), " 2.4");     /* 2.35 is stored a little above 2.35 */
+    EXPECT_EQ(F("% .1f", 2.35), " 2.4"); /* 2.35 is stored a little above 2.35 */
     char b[128];
     Format_N(b, sizeof b, "%d|%5d|%-5d|%05d|%+d|% d|%.3d|%x|%X|%o|%u", -42, 42, 42, -42, 42, 42, 7,
              255, 255, 8, 3000000000u);
@@ -87,9 +87,9 @@ TEST(Format, TruncatesLikeTheLibrary)
 ** on a decimal grid, sums that lie near ties, small and negative numbers, infinity and NaN. */
 TEST(Format, SameBytesAsTheCLibrary)
 {
-    static const char *const formats[] = {"%f", "%.0f", "%.1f", "%.2lf", "%.3lf", "%.4f",
-                                          "%8.2f", "%-8.2f|", "%08.2f", "%+.2f", "% .3f",
-                                          "%.17f", "%.9f", "%5.0lf", "%.15f", "%.2f kN"};
+    static const char *const formats[] = {"%f",    "%.0f",    "%.1f",   "%.2lf",  "%.3lf", "%.4f",
+                                          "%8.2f", "%-8.2f|", "%08.2f", "%+.2f",  "% .3f", "%.17f",
+                                          "%.9f",  "%5.0lf",  "%.15f",  "%.2f kN"};
     std::mt19937_64 rng(20261207);
     int differ = 0;
     for (int i = 0; i < 200000; i++) {
@@ -101,14 +101,19 @@ TEST(Format, SameBytesAsTheCLibrary)
         case 2: v = (double)(int64_t)(r % 20001 - 10000) / 8.0 + 0.005; break;
         case 3: v = std::ldexp((double)(r >> 11), -(int)(rng() % 80)); break;
         case 4: v = (double)(int64_t)(r % 200001 - 100000) * 0.005; break;
-        default: v = (i % 50 == 5) ? HUGE_VAL * ((r & 1) ? 1 : -1) : (i % 50 == 11) ? NAN : -1e-7 * (double)(r % 1000); break;
+        default:
+            v = (i % 50 == 5)    ? HUGE_VAL * ((r & 1) ? 1 : -1)
+                : (i % 50 == 11) ? NAN
+                                 : -1e-7 * (double)(r % 1000);
+            break;
         }
         const char *format = formats[(size_t)i % (sizeof formats / sizeof formats[0])];
         char ours[600], theirs[600];
         const int n = Format_N(ours, sizeof ours, format, v);
         const int m = snprintf(theirs, sizeof theirs, format, v);
         if (n != m || std::strcmp(ours, theirs) != 0) {
-            if (differ++ < 5) ADD_FAILURE() << format << " of " << v << ": " << ours << " / " << theirs;
+            if (differ++ < 5)
+                ADD_FAILURE() << format << " of " << v << ": " << ours << " / " << theirs;
         }
     }
     EXPECT_EQ(differ, 0);
@@ -119,9 +124,10 @@ TEST(Format, SameBytesAsTheCLibrary)
 TEST(Format, ShortNumbersAsTheLibraryWritesThem)
 {
     std::mt19937_64 rng(7);
-    std::vector<double> values = {0.0, -0.0, 0.254, -0.4, 0.76, 3.0, 1e-7, 123456789.0, -1.5e300,
-                                  HUGE_VAL, NAN};
-    for (int i = 0; i < 2000; i++) values.push_back((double)(int64_t)(rng() % 20001 - 10000) / 100.0);
+    std::vector<double> values = {0.0,  -0.0,        0.254,    -0.4,     0.76, 3.0,
+                                  1e-7, 123456789.0, -1.5e300, HUGE_VAL, NAN};
+    for (int i = 0; i < 2000; i++)
+        values.push_back((double)(int64_t)(rng() % 20001 - 10000) / 100.0);
     for (int round = 0; round < 3; round++) {
         for (double v : values) {
             char ours[FORMAT_G6_SIZE], theirs[64];
@@ -132,9 +138,13 @@ TEST(Format, ShortNumbersAsTheLibraryWritesThem)
         }
     }
     char t[24];
-    const std::pair<long long, const char *> ints[] = {
-        {0, "0"}, {7, "7"}, {-1, "-1"}, {10, "10"}, {-3000000000LL, "-3000000000"},
-        {INT64_MAX, "9223372036854775807"}, {INT64_MIN, "-9223372036854775808"}};
+    const std::pair<long long, const char *> ints[] = {{0, "0"},
+                                                       {7, "7"},
+                                                       {-1, "-1"},
+                                                       {10, "10"},
+                                                       {-3000000000LL, "-3000000000"},
+                                                       {INT64_MAX, "9223372036854775807"},
+                                                       {INT64_MIN, "-9223372036854775808"}};
     for (const auto &[v, text] : ints) EXPECT_EQ(std::string(t, (size_t)Format_Int(t, v)), text);
 }
 
@@ -151,9 +161,9 @@ TEST(Format, ToAFileWritesTheSameBytes)
         va_end(ap);
         return n;
     };
-    EXPECT_EQ(put("%s = %.2lf kN\n", "N", 12.345), 13);   /* 12.34500000000000063... */
+    EXPECT_EQ(put("%s = %.2lf kN\n", "N", 12.345), 13); /* 12.34500000000000063... */
     std::string wide(3000, 'w');
-    EXPECT_EQ(put("%s|", wide.c_str()), 3001);    /* longer than the buffer: straight to the stream */
+    EXPECT_EQ(put("%s|", wide.c_str()), 3001); /* longer than the buffer: straight to the stream */
     fclose(f);
     EXPECT_EQ(std::string(text, size), "N = 12.35 kN\n" + wide + "|");
     free(text);
@@ -162,8 +172,8 @@ TEST(Format, ToAFileWritesTheSameBytes)
 /* The rounding's floor without the library call: both sides of the truncation and beyond it. */
 TEST(Format, RoundingFloorOfLargeAndNegativeValues)
 {
-    EXPECT_DOUBLE_EQ(Round_To_Decimals(-2.51, 0), -3.0);      /* -2.01 truncates to -2, floor -3 */
-    EXPECT_DOUBLE_EQ(Round_To_Decimals(12345678.25, 13), 12345678.25);   /* 1.2e20: the library */
+    EXPECT_DOUBLE_EQ(Round_To_Decimals(-2.51, 0), -3.0); /* -2.01 truncates to -2, floor -3 */
+    EXPECT_DOUBLE_EQ(Round_To_Decimals(12345678.25, 13), 12345678.25); /* 1.2e20: the library */
     EXPECT_DOUBLE_EQ(Round_To_Decimals(-98765432.5, 12), -98765432.5);
 }
 

@@ -66,7 +66,8 @@ TEST(GeometryAngles, LineAngles)
     EXPECT_DOUBLE_EQ(Geo_Line_Angle_2Pi(0, 0, 0, -1), 3 * M_PI / 2);
     EXPECT_NEAR(Normalize_Radians(-M_PI / 2), 3 * M_PI / 2, 1e-12);
     EXPECT_NEAR(Normalize_Radians(-5 * M_PI), M_PI, 1e-9);
-    EXPECT_NEAR(Normalize_Radians(-0.00001), -0.00001, 1e-15);   /* -0.0000 at 4 decimals is not negative */
+    EXPECT_NEAR(Normalize_Radians(-0.00001), -0.00001,
+                1e-15); /* -0.0000 at 4 decimals is not negative */
 }
 
 TEST(GeometryAngles, AngleBetweenIsAlwaysDefined)
@@ -74,7 +75,7 @@ TEST(GeometryAngles, AngleBetweenIsAlwaysDefined)
     EXPECT_NEAR(Geo_Angle_Between(0, 0, 1, 0, 0, 0, 0, 3), M_PI / 2, 1e-12);
     EXPECT_NEAR(Geo_Angle_Between(0, 0, 1, 0, 5, 5, 6, 6), M_PI / 4, 1e-12);
     EXPECT_NEAR(Geo_Angle_Between(0, 0, 1, 0, 0, 0, -2, 0), M_PI, 1e-12);
-    EXPECT_EQ(Geo_Angle_Between(0, 0, 1, 0, 3, 3, 3, 3), 0.0);   /* a line without length */
+    EXPECT_EQ(Geo_Angle_Between(0, 0, 1, 0, 3, 3, 3, 3), 0.0); /* a line without length */
     /* Parallel lines of awkward lengths: rounding may carry |c| past 1, the answer stays 0. */
     for (int k = 1; k < 200; k++) {
         const double a = Geo_Angle_Between(0, 0, 0.1 * k, 0.7 * k, 1, 1, 1 + 0.3, 1 + 2.1);
@@ -134,14 +135,15 @@ TEST(GeometryIntersect, LinesAndSegments)
     EXPECT_DOUBLE_EQ(x, 1.0);
     EXPECT_DOUBLE_EQ(y, 0.0);
     EXPECT_EQ(Geo_Segment_Intersection(0, 0, 2, 0, 3, -1, 3, 1, &x, &y), 0);
-    EXPECT_EQ(Geo_Segment_Intersection(0, 0, 2, 0, 0, 1, 2, 1, &x, &y), 0);   /* parallel */
+    EXPECT_EQ(Geo_Segment_Intersection(0, 0, 2, 0, 0, 1, 2, 1, &x, &y), 0); /* parallel */
     EXPECT_EQ(Geo_Line_Intersection(0, 0, 1, 1, 0, 2, 2, 0, &x, &y), 0);
     EXPECT_DOUBLE_EQ(x, 1.0);
     EXPECT_DOUBLE_EQ(y, 1.0);
     EXPECT_EQ(Geo_Line_Intersection(0, 0, 1, 1, 0, 1, 1, 2, &x, &y), 1);
     EXPECT_EQ(Geo_Ray_Segment_Intersection(0, 0, 1, 0, 5, -1, 5, 1, &x, &y), 1);
     EXPECT_NEAR(x, 5.0, 1e-9);
-    EXPECT_EQ(Geo_Ray_Segment_Intersection(1, 0, 0, 0, 5, -1, 5, 1, &x, &y), 0);   /* behind the start */
+    EXPECT_EQ(Geo_Ray_Segment_Intersection(1, 0, 0, 0, 5, -1, 5, 1, &x, &y),
+              0); /* behind the start */
     double xa, ya, xb, yb;
     EXPECT_EQ(Geo_Segment_Overlap(0, 0, 4, 0, 6, 0, 2, 0, &xa, &ya, &xb, &yb), 1);
     EXPECT_DOUBLE_EQ(xa, 2.0);
@@ -231,7 +233,8 @@ TEST(GeometryPointSets, PolylineIntersections)
     Mem_Free(&xs);
     Mem_Free(&ys);
 
-    const double ax[4] = {0, 2, 2, 0}, ay[4] = {0, 0, 2, 2}, bx[4] = {1, 3, 3, 1}, by[4] = {1, 1, 3, 3};
+    const double ax[4] = {0, 2, 2, 0}, ay[4] = {0, 0, 2, 2}, bx[4] = {1, 3, 3, 1},
+                 by[4] = {1, 1, 3, 3};
     EXPECT_EQ(Poly_Poly_Intersections(4, ax, ay, 1, 4, bx, by, &xs, &ys), 2);
     EXPECT_DOUBLE_EQ(xs[0], 2.0);
     EXPECT_DOUBLE_EQ(ys[0], 1.0);
@@ -244,15 +247,15 @@ TEST(GeometryPointSets, PolylineIntersections)
 TEST(GeometryPolygons, CleanUpAndOrientation)
 {
     double x[5] = {0, 4, 4, 2, 0}, y[5] = {0, 0, 4, 1, 4};
-    EXPECT_EQ(Poly_Remove_Reflex_Vertices(5, x, y), 4);   /* (2,1) turns the wrong way */
+    EXPECT_EQ(Poly_Remove_Reflex_Vertices(5, x, y), 4); /* (2,1) turns the wrong way */
     EXPECT_EQ(x[3], 0.0);
     EXPECT_EQ(y[3], 4.0);
     double rx[4] = {0, 1, 1, 1}, ry[4] = {0, 0, 0.000001, 1};
     EXPECT_EQ(Poly_Remove_Repeated_Vertices(4, rx, ry), 3);
     EXPECT_EQ(ry[1], 0.000001);
-    double cx[4] = {0, 0, 1, 1}, cy[4] = {0, 1, 1, 0};   /* clockwise */
+    double cx[4] = {0, 0, 1, 1}, cy[4] = {0, 1, 1, 0}; /* clockwise */
     Poly_Orient(4, cx, cy, 0);
-    EXPECT_EQ(cy[1], 1.0);   /* already clockwise: unchanged */
+    EXPECT_EQ(cy[1], 1.0); /* already clockwise: unchanged */
     Poly_Make_Ccw(4, cx, cy);
     EXPECT_EQ(cx[0], 1.0);
     EXPECT_EQ(cy[0], 0.0);
@@ -301,7 +304,7 @@ TEST(GeometryPolygons, Construction)
 TEST(GeometryPolygons, PointInPolygon)
 {
     const double x[4] = {0, 2, 2, 0}, y[4] = {0, 0, 2, 2};
-    EXPECT_EQ(Point_In_Polygon(4, x, y, 1, 1), 1);   /* the first ray passes through (2,2) */
+    EXPECT_EQ(Point_In_Polygon(4, x, y, 1, 1), 1); /* the first ray passes through (2,2) */
     EXPECT_EQ(Point_In_Polygon(4, x, y, 0.5, 1.5), 1);
     EXPECT_EQ(Point_In_Polygon(4, x, y, 3, 1), 0);
     EXPECT_EQ(Point_In_Polygon(4, x, y, 2, 1), 2);
@@ -353,7 +356,7 @@ TEST(PolygonValues, PrincipalRectangle)
     EXPECT_DOUBLE_EQ(a, 0.0);
     EXPECT_DOUBLE_EQ(h, 2.0);
     EXPECT_DOUBLE_EQ(w, 4.0);
-    EXPECT_DOUBLE_EQ(x[0], -2.0);   /* shifted to the centroid in place */
+    EXPECT_DOUBLE_EQ(x[0], -2.0); /* shifted to the centroid in place */
     EXPECT_DOUBLE_EQ(y[0], -1.0);
     /* The same rectangle turned by 30 degrees: Ix = 8/3*3/4 + 32/3*1/4 = 14/3, Iy = 26/3,
     ** Ixy = 8 sin30 cos30 = 4 sqrt3; alpha = atan(8 sqrt3 / -4)/2 = -30 degrees; I1 = 8/3,
@@ -403,7 +406,7 @@ TEST(GeometryEstimates, Bisectors)
     EXPECT_DOUBLE_EQ(Angle_Bisector_Deg(0, 90), 45.0);
     EXPECT_DOUBLE_EQ(Angle_Bisector_Deg(90, 0), 45.0);
     EXPECT_DOUBLE_EQ(Angle_Bisector_Deg(350, 10), 0.0);
-    EXPECT_DOUBLE_EQ(Angle_Bisector_Deg(-90, 180), 225.0);   /* 270 turned by -90 */
+    EXPECT_DOUBLE_EQ(Angle_Bisector_Deg(-90, 180), 225.0); /* 270 turned by -90 */
     EXPECT_NEAR(Angle_Bisector_Rad(0, M_PI / 2), M_PI / 4, 1e-12);
 }
 

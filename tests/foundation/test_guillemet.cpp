@@ -37,19 +37,21 @@ TEST(Guillemet, ReadSkipsBlanksTabsAndLineFeeds)
     EXPECT_EQ(Read_Guillemet_String(f, buf), 4);
     EXPECT_STREQ(buf, "Holz");
     fclose(f);
-    f = Stream_Of("\r\xAEHolz\xAF");   /* a carriage return is no blank */
+    f = Stream_Of("\r\xAEHolz\xAF"); /* a carriage return is no blank */
     EXPECT_EQ(Read_Guillemet_String(f, buf), -1);
     fclose(f);
 }
 
 TEST(Guillemet, MissingOpeningMarkConsumesOneCharacter)
 {
-    FILE *f = Stream_Of("x\xAE" "a\xAF");
+    FILE *f = Stream_Of("x\xAE"
+                        "a\xAF");
     char buf[256];
     EXPECT_EQ(Read_Guillemet_String(f, buf), -1);
     EXPECT_EQ(getc(f), 0xAE);
     fclose(f);
-    f = Stream_Of("x\xAE" "a\xAF");
+    f = Stream_Of("x\xAE"
+                  "a\xAF");
     char small[100];
     EXPECT_EQ(Read_Guillemet_String_Short(f, small), 0);
     EXPECT_STREQ(small, "");
@@ -60,15 +62,19 @@ TEST(Guillemet, MissingOpeningMarkConsumesOneCharacter)
 TEST(Guillemet, LengthLimitsAndTheNextText)
 {
     const std::string t300(300, 'h'), t255(255, 'k'), t99(99, 'm');
-    FILE *f = Stream_Of("\xAE" + t300 + "\xAF \xAE" "danach\xAF");
+    FILE *f = Stream_Of("\xAE" + t300
+                        + "\xAF \xAE"
+                          "danach\xAF");
     char buf[256];
     EXPECT_EQ(Read_Guillemet_String(f, buf), 255);
     EXPECT_EQ(std::string(buf), t300.substr(0, 255));
-    EXPECT_EQ(Read_Guillemet_String(f, buf), 6);   /* the cut text does not spill into the next */
+    EXPECT_EQ(Read_Guillemet_String(f, buf), 6); /* the cut text does not spill into the next */
     EXPECT_STREQ(buf, "danach");
     fclose(f);
 
-    f = Stream_Of("\xAE" + t300 + "\xAF\xAE" "z\xAF");
+    f = Stream_Of("\xAE" + t300
+                  + "\xAF\xAE"
+                    "z\xAF");
     char small[100];
     EXPECT_EQ(Read_Guillemet_String_Short(f, small), 99);
     EXPECT_EQ(std::string(small), t300.substr(0, 99));
@@ -101,8 +107,10 @@ TEST(Guillemet, LengthLimitsAndTheNextText)
 TEST(Guillemet, MarksOfCodePage1252AndUtf8AreRead)
 {
     char buf[256], small[100];
-    FILE *f = Stream_Of("\xAB\xD6sterreich\xBB \xC2\xAB\xC3\x96sterreich\xC2\xBB\xAE\x99sterreich\xAF"
-                        "\xAB" "Deutschland\xBB");
+    FILE *f =
+        Stream_Of("\xAB\xD6sterreich\xBB \xC2\xAB\xC3\x96sterreich\xC2\xBB\xAE\x99sterreich\xAF"
+                  "\xAB"
+                  "Deutschland\xBB");
     EXPECT_EQ(Read_Guillemet_String(f, buf), 10);
     EXPECT_STREQ(buf, "\x99sterreich");
     EXPECT_EQ(Read_Guillemet_String_Short(f, small), 10);
@@ -118,7 +126,9 @@ TEST(Guillemet, MarksOfCodePage1252AndUtf8AreRead)
     std::string u150, u300;
     for (int i = 0; i < 150; i++) u150 += "\xC3\xA4";
     u300 = u150 + u150;
-    f = Stream_Of("\xC2\xAB" + u150 + "\xC2\xBB\xC2\xAB" + u300 + "\xC2\xBB \xC2\xAB" "z\xC2\xBB");
+    f = Stream_Of("\xC2\xAB" + u150 + "\xC2\xBB\xC2\xAB" + u300
+                  + "\xC2\xBB \xC2\xAB"
+                    "z\xC2\xBB");
     EXPECT_EQ(Read_Guillemet_String(f, buf), 150);
     EXPECT_EQ(std::string(buf), std::string(150, '\x84'));
     EXPECT_EQ(Read_Guillemet_String(f, buf), 255);
@@ -128,14 +138,17 @@ TEST(Guillemet, MarksOfCodePage1252AndUtf8AreRead)
     fclose(f);
 
     /* a UTF-8 text may hold a lone 0xBB (a continuation byte): only C2 BB closes it */
-    f = Stream_Of("\xC2\xAB\xE2\x80\xBB" "a\xC2\xBB" "b");
+    f = Stream_Of("\xC2\xAB\xE2\x80\xBB"
+                  "a\xC2\xBB"
+                  "b");
     EXPECT_EQ(Read_Guillemet_String(f, buf), 2);
     EXPECT_STREQ(buf, "?a");
     EXPECT_EQ(Rest_Of(f), "b");
     fclose(f);
 
     /* no buffer: nothing read */
-    f = Stream_Of("\xAB" "a\xBB");
+    f = Stream_Of("\xAB"
+                  "a\xBB");
     EXPECT_EQ(Read_Guillemet_String_Short(f, nullptr), 0);
     EXPECT_EQ(Read_Guillemet_String(f, nullptr), -1);
     fclose(f);
@@ -150,15 +163,18 @@ TEST(Guillemet, MarksOfCodePage1252AndUtf8AreRead)
 TEST(Guillemet, EndOfFileEndsTheText)
 {
     char buf[256], small[100];
-    FILE *f = Stream_Of("\xAE" "abc");
+    FILE *f = Stream_Of("\xAE"
+                        "abc");
     EXPECT_EQ(Read_Guillemet_String(f, buf), 3);
     EXPECT_STREQ(buf, "abc");
     fclose(f);
-    f = Stream_Of("\xAE" "abc");
+    f = Stream_Of("\xAE"
+                  "abc");
     EXPECT_EQ(Read_Guillemet_String_Short(f, small), 3);
     EXPECT_STREQ(small, "abc");
     fclose(f);
-    f = Stream_Of("\xAE" "zwei\nZeilen\xAF");
+    f = Stream_Of("\xAE"
+                  "zwei\nZeilen\xAF");
     EXPECT_EQ(Read_Guillemet_String(f, buf), 11);
     EXPECT_STREQ(buf, "zwei\nZeilen");
     fclose(f);
@@ -173,10 +189,10 @@ TEST(Bracketed, ReadAndWrite)
     rewind(f);
     char buf[4];
     EXPECT_EQ(Read_Bracketed_String(f, buf, sizeof buf, '(', ')'), 3);
-    EXPECT_STREQ(buf, "abc");   /* the rest up to the closing character is skipped */
+    EXPECT_STREQ(buf, "abc"); /* the rest up to the closing character is skipped */
     EXPECT_EQ(Read_Bracketed_String(f, buf, sizeof buf, '[', ']'), 0);
     EXPECT_STREQ(buf, "");
-    EXPECT_EQ(Read_Bracketed_String(f, buf, sizeof buf, '[', ']'), 0);   /* 'x' is no opening */
+    EXPECT_EQ(Read_Bracketed_String(f, buf, sizeof buf, '[', ']'), 0); /* 'x' is no opening */
     EXPECT_EQ(Read_Bracketed_String(f, nullptr, 4, '[', ']'), -1);
     EXPECT_EQ(Read_Bracketed_String(f, buf, 0, '[', ']'), -1);
     EXPECT_EQ(Read_Bracketed_String(nullptr, buf, 4, '[', ']'), -1);
@@ -195,7 +211,7 @@ TEST(KeywordLines, FindKeywordLine)
     char line[64];
     EXPECT_EQ(Find_Keyword_Line(f, "#EC5", 1), 1);
     EXPECT_STREQ(Read_Line_No_Newline(line, sizeof line, f), "next line");
-    EXPECT_EQ(Find_Keyword_Line(f, "#EC5", 0), 1);   /* the line that is exactly the keyword */
+    EXPECT_EQ(Find_Keyword_Line(f, "#EC5", 0), 1); /* the line that is exactly the keyword */
     EXPECT_EQ(Find_Keyword_Line(f, "#EC5", 0), 0);
     EXPECT_EQ(Find_Keyword_Line(f, "#EC5", 1), 1);
     EXPECT_EQ(Find_Keyword_Line(f, "#EC6", 1), 0);
@@ -254,7 +270,7 @@ TEST(KeywordLines, SkipAndBoundedLines)
 {
     FILE *f = Stream_Of("hello world\nnext\nlast");
     char buf[6];
-    EXPECT_EQ(Read_Line_Bounded(f, buf, sizeof buf), 6);   /* the kept length plus 1 */
+    EXPECT_EQ(Read_Line_Bounded(f, buf, sizeof buf), 6); /* the kept length plus 1 */
     EXPECT_STREQ(buf, "hello");
     Skip_Line(f);
     EXPECT_EQ(Read_Line_Bounded(f, buf, sizeof buf), 5);

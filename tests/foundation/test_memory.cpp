@@ -44,11 +44,11 @@ TEST_F(MemoryTest, CallocZeroesAndFreeClearsThePointer)
     EXPECT_EQ(Alloc_Count_Get(), 1);
     p = static_cast<unsigned char *>(Mem_Realloc(p, 128, 1));
     for (int i = 0; i < 128; i++) ASSERT_EQ(p[i], 0);
-    EXPECT_EQ(Alloc_Count_Get(), 1);   /* growing is no new block */
+    EXPECT_EQ(Alloc_Count_Get(), 1); /* growing is no new block */
     Mem_Free(&p);
     EXPECT_EQ(p, nullptr);
     EXPECT_EQ(Alloc_Count_Get(), 0);
-    Mem_Free(&p);                      /* already null: nothing happens */
+    Mem_Free(&p); /* already null: nothing happens */
     EXPECT_EQ(Alloc_Count_Get(), 0);
 }
 
@@ -57,7 +57,7 @@ TEST_F(MemoryTest, ExtraBytesAreClampedAndAdded)
     EXPECT_EQ(Alloc_Extra_Set(-5), 0);
     EXPECT_EQ(Alloc_Extra, 0);
     EXPECT_EQ(Alloc_Extra_Set(8), 8);
-    auto *p = static_cast<unsigned char *>(Mem_Realloc(nullptr, 0, 1));   /* 0 + 8 bytes */
+    auto *p = static_cast<unsigned char *>(Mem_Realloc(nullptr, 0, 1)); /* 0 + 8 bytes */
     ASSERT_NE(p, nullptr);
     for (int i = 0; i < 8; i++) EXPECT_EQ(p[i], 0);
     Mem_Free(&p);
@@ -92,7 +92,7 @@ TEST_F(MemoryTest, CopyDoublesAndEmptyCopyReleases)
     EXPECT_EQ(Alloc_Count_Get(), 1);
     Mem_Copy_Doubles(0, &p, src);
     EXPECT_EQ(p, nullptr);
-    EXPECT_EQ(Alloc_Count_Get(), 0);   /* the old block was released, not dropped */
+    EXPECT_EQ(Alloc_Count_Get(), 0); /* the old block was released, not dropped */
 }
 
 TEST_F(MemoryTest, StrdupCountsAndAnswersNullOnFailure)
@@ -124,8 +124,8 @@ TEST_F(MemoryTest, DebugLayerPlainHeap)
     Dbg_Set_Fail_Countdown(2);
     void *a = Dbg_Malloc("test", 7, "null", 8);
     EXPECT_NE(a, nullptr);
-    EXPECT_EQ(Dbg_Malloc("test", 8, "null", 8), nullptr);   /* the second request fails */
-    void *b = Dbg_Malloc("test", 9, "null", 8);             /* and the countdown is off again */
+    EXPECT_EQ(Dbg_Malloc("test", 8, "null", 8), nullptr); /* the second request fails */
+    void *b = Dbg_Malloc("test", 9, "null", 8);           /* and the countdown is off again */
     EXPECT_NE(b, nullptr);
     Dbg_Free("test", 10, "null", a);
     Dbg_Free("test", 11, "null", b);
@@ -170,9 +170,7 @@ TEST_F(MemoryDeathTest, FailedAllocationReportsAndExitsWithZero)
             Mem_Calloc(10);
         },
         ::testing::ExitedWithCode(0), "\\[kind 2 mode -1\\] Speicher nicht aussreichend!");
-    EXPECT_EXIT(
-        Copy_Without_Hook(),
-        ::testing::ExitedWithCode(0), "Speicher nicht aussreichend!");
+    EXPECT_EXIT(Copy_Without_Hook(), ::testing::ExitedWithCode(0), "Speicher nicht aussreichend!");
     EXPECT_EXIT(
         {
             Foundation_Set_Msg_Hook(Greedy_Hook);
@@ -186,7 +184,7 @@ TEST_F(MemoryDeathTest, CheckAllocOrExit)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     int x = 0;
-    Check_Alloc_Or_Exit(&x);   /* returns */
+    Check_Alloc_Or_Exit(&x); /* returns */
     EXPECT_EXIT(
         {
             Foundation_Set_Msg_Hook(Marking_Hook);

@@ -18,12 +18,13 @@ TEST(Rounding, TiesGoUpward)
     EXPECT_DOUBLE_EQ(Round_To_Decimals(2.5, 0), 3.0);
     EXPECT_DOUBLE_EQ(Round_To_Decimals(-2.5, 0), -2.0);
     EXPECT_DOUBLE_EQ(Round_To_Decimals(-2.51, 0), -3.0);
-    EXPECT_DOUBLE_EQ(Round_To_Decimals(0.125, 2), 0.13);   /* 0.125 is exact in binary: a true tie */
+    EXPECT_DOUBLE_EQ(Round_To_Decimals(0.125, 2), 0.13); /* 0.125 is exact in binary: a true tie */
     EXPECT_DOUBLE_EQ(Round_To_Decimals(-0.125, 2), -0.12);
     EXPECT_DOUBLE_EQ(Round_To_Decimals(123456.789, 13), 123456.789);
     /* Beyond 13 decimals the value is printed and read back. */
     EXPECT_DOUBLE_EQ(Round_To_Decimals(0.1234567890123456, 15), 0.123456789012346);
-    EXPECT_DOUBLE_EQ(Round_To_Decimals(7.4, -3), 7.0);   /* a negative count rounds to whole numbers */
+    EXPECT_DOUBLE_EQ(Round_To_Decimals(7.4, -3),
+                     7.0); /* a negative count rounds to whole numbers */
 }
 
 TEST(Rounding, GuardsAndSmallTools)
@@ -34,8 +35,8 @@ TEST(Rounding, GuardsAndSmallTools)
     EXPECT_EQ(Count_Digits(999), 3);
     EXPECT_EQ(Count_Digits(1000), 4);
     EXPECT_EQ(Count_Digits(-1000), 4);
-    EXPECT_EQ(Count_Digits(LLONG_MIN), 19);   /* 9223372036854775808 */
-    EXPECT_EQ(Safe_Divide(1, 0.004, 2), 1e100);   /* 0.004 rounds to 0.00 */
+    EXPECT_EQ(Count_Digits(LLONG_MIN), 19);     /* 9223372036854775808 */
+    EXPECT_EQ(Safe_Divide(1, 0.004, 2), 1e100); /* 0.004 rounds to 0.00 */
     EXPECT_EQ(Safe_Divide(-1, 0, 2), -1e100);
     EXPECT_DOUBLE_EQ(Safe_Divide(3, 0.02, 2), 150.0);
     EXPECT_DOUBLE_EQ(Safe_Divide_10(1, 4), 0.25);
@@ -176,10 +177,7 @@ TEST(Interpolation, UnsortedPointsAndTables)
     EXPECT_DOUBLE_EQ(Table_Interpolate_2D(t2, 3, 3, 5, 9, 0), 60.0);
 }
 
-double Minus_Two(double x)
-{
-    return x * x - 2.0;
-}
+double Minus_Two(double x) { return x * x - 2.0; }
 
 TEST(Interpolation, Bisection)
 {

@@ -8,15 +8,9 @@
 
 namespace {
 
-int Item_Value(const void *p)
-{
-    return *static_cast<const int *>(p);
-}
+int Item_Value(const void *p) { return *static_cast<const int *>(p); }
 
-int Compare_Items(const void *a, const void *b)
-{
-    return Item_Value(a) - Item_Value(b);
-}
+int Compare_Items(const void *a, const void *b) { return Item_Value(a) - Item_Value(b); }
 
 int Compare_Slot_Key(const void *pitem, const void *key)
 {
@@ -40,11 +34,11 @@ TEST(PtrArray, SetGrowsAndLeavesNullsBetween)
     for (int i = 0; i < 5; i++) EXPECT_EQ(Ptr_Array_Get(a, i), nullptr);
     EXPECT_EQ(Ptr_Array_Get(a, 5), &v);
     int w = 8;
-    EXPECT_EQ(Ptr_Array_Set(a, 5, &w), &v);   /* answers the previous item */
+    EXPECT_EQ(Ptr_Array_Set(a, 5, &w), &v); /* answers the previous item */
     EXPECT_EQ(Ptr_Array_Set(a, -1, &w), nullptr);
     EXPECT_EQ(Ptr_Array_Get(a, -1), nullptr);
     EXPECT_EQ(Ptr_Array_Get(a, 6), nullptr);
-    Ptr_Array_Set(a, 24, &w);   /* beyond capacity + 10: capacity index + 1 */
+    Ptr_Array_Set(a, 24, &w); /* beyond capacity + 10: capacity index + 1 */
     EXPECT_EQ(Ptr_Array_Capacity(a), 25);
     Ptr_Array_Delete(a);
 }
@@ -65,7 +59,7 @@ TEST(PtrArray, InsertShiftsAndGrowsByTen)
     EXPECT_EQ(Ptr_Array_Count(&a), 11);
     EXPECT_EQ(Ptr_Array_Get(&a, 0), &v[10]);
     for (int i = 0; i < 10; i++) EXPECT_EQ(Ptr_Array_Get(&a, i + 1), &v[i]);
-    EXPECT_EQ(Ptr_Array_Insert(&a, 30, &v[0]), &v[0]);   /* beyond the end: stored there */
+    EXPECT_EQ(Ptr_Array_Insert(&a, 30, &v[0]), &v[0]); /* beyond the end: stored there */
     EXPECT_EQ(Ptr_Array_Count(&a), 31);
     EXPECT_EQ(Ptr_Array_Get(&a, 20), nullptr);
     EXPECT_EQ(Ptr_Array_Insert(&a, -1, &v[0]), nullptr);
@@ -87,7 +81,7 @@ TEST(PtrArray, RemoveAndReserve)
     EXPECT_EQ(Ptr_Array_Get(a, 0), &v[1]);
     EXPECT_EQ(a->items[2], nullptr);
     EXPECT_EQ(Ptr_Array_Remove(a, 2), nullptr);
-    EXPECT_EQ(Ptr_Array_Reserve(a, 1), 1);   /* shrinking cuts the count */
+    EXPECT_EQ(Ptr_Array_Reserve(a, 1), 1); /* shrinking cuts the count */
     EXPECT_EQ(Ptr_Array_Count(a), 1);
     EXPECT_EQ(Ptr_Array_Reserve(a, 5), 1);
     EXPECT_EQ(a->items[4], nullptr);
@@ -110,7 +104,7 @@ TEST(PtrArray, SortPutsNullsLast)
     Ptr_Array_Set(a, 0, &v[0]);
     Ptr_Array_Set(a, 2, &v[1]);
     Ptr_Array_Set(a, 3, &v[2]);
-    Ptr_Array_Set(a, 5, &v[3]);   /* slots 1 and 4 stay null */
+    Ptr_Array_Set(a, 5, &v[3]); /* slots 1 and 4 stay null */
     Ptr_Array_Sort(a, Compare_Items);
     EXPECT_EQ(Item_Value(Ptr_Array_Get(a, 0)), 10);
     EXPECT_EQ(Item_Value(Ptr_Array_Get(a, 1)), 20);
@@ -141,14 +135,12 @@ TEST(PtrArray, BinarySearchWithInsertionIndex)
         int key;
         int found;
         int index;
-    } cases[] = {{5, 0, 0}, {10, 1, 0}, {15, 0, 1}, {20, 1, 1}, {25, 0, 2}, {30, 1, 2},
+    } cases[] = {{5, 0, 0},  {10, 1, 0}, {15, 0, 1}, {20, 1, 1}, {25, 0, 2}, {30, 1, 2},
                  {35, 0, 3}, {40, 1, 3}, {45, 0, 4}, {50, 1, 4}, {55, 0, 5}};
     for (const auto &c : cases) {
         void *p = Ptr_Array_Bsearch(a, &c.key, Compare_Slot_Key, &at);
         EXPECT_EQ(p != nullptr, c.found != 0) << c.key;
-        if (p) {
-            EXPECT_EQ(Item_Value(p), c.key);
-        }
+        if (p) { EXPECT_EQ(Item_Value(p), c.key); }
         EXPECT_EQ(at, c.index) << c.key;
     }
     Ptr_Array_Delete(a);

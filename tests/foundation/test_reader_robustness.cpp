@@ -26,7 +26,8 @@ uint32_t Next(uint32_t *s)
 /* Bytes biased toward the characters the readers look for. */
 std::string Random_Text(uint32_t *s, size_t max)
 {
-    static const char special[] = {'\xAE', '\xAF', '\n', ' ', '\t', '#', '-', '1', '.', 'e', '\x8C', '<', '('};
+    static const char special[] = {'\xAE', '\xAF', '\n', ' ',    '\t', '#', '-',
+                                   '1',    '.',    'e',  '\x8C', '<',  '('};
     const size_t n = Next(s) % max;
     std::string t;
     for (size_t i = 0; i < n; i++) {
@@ -55,7 +56,7 @@ TEST(ReaderRobustness, GuillemetAndKeywordReaders)
         while (!feof(f) && guard++ < 5000) {
             const int a = Read_Guillemet_String(f, big);
             ASSERT_LE(a, 255);
-            ASSERT_LE(strlen(big), 255u);   /* a text may hold zero bytes: strlen can be shorter */
+            ASSERT_LE(strlen(big), 255u); /* a text may hold zero bytes: strlen can be shorter */
             const int b = Read_Guillemet_String_Short(f, small);
             ASSERT_LE(b, 99);
             const int c = Read_Bracketed_String(f, br, sizeof br, '(', ')');
@@ -94,8 +95,14 @@ TEST(ReaderRobustness, VersionedDataReader)
         char *block = nullptr;
         for (int k = 0; k < 40 && !feof(f); k++) {
             switch (Next(&seed) % 7) {
-            case 0: Dat_Read_Field(t, 't', 0.5, 0); ASSERT_LT(strlen(t), sizeof t); break;
-            case 1: Dat_Read_Field(t, 's', 0.5, 0); ASSERT_LT(strlen(t), sizeof t); break;
+            case 0:
+                Dat_Read_Field(t, 't', 0.5, 0);
+                ASSERT_LT(strlen(t), sizeof t);
+                break;
+            case 1:
+                Dat_Read_Field(t, 's', 0.5, 0);
+                ASSERT_LT(strlen(t), sizeof t);
+                break;
             case 2: Dat_Read_Field(&d, 'd', 0.5, 0); break;
             case 3: Dat_Read_Field(&i, 'i', 0.5, 0); break;
             case 4: Dat_Read_Field(&c, 'c', 0.5, 0); break;

@@ -49,14 +49,14 @@ TEST(Runtime, TemporaryNames)
     EXPECT_STRNE(a, b);
     EXPECT_EQ(std::string(a).rfind(dir.path + "/VEL", 0), 0u);
     EXPECT_EQ(std::string(a).substr(std::string(a).size() - 4), ".TMP");
-    EXPECT_EQ(Rt_File_Exists(a), 1);   /* created empty, as the Windows call does */
+    EXPECT_EQ(Rt_File_Exists(a), 1); /* created empty, as the Windows call does */
     EXPECT_EQ(Rt_File_Size(a), 0);
     EXPECT_EQ(Rt_Delete_File(a), 1);
     EXPECT_EQ(Rt_Delete_File(a), 0);
     char c[RT_PATH_MAX];
     EXPECT_EQ(Rt_Get_Temp_File_Name(dir.path.c_str(), "ABC", 0x1F, c), 0x1Fu);
     EXPECT_EQ(std::string(c), dir.path + "/ABC001F.TMP");
-    EXPECT_EQ(Rt_File_Exists(c), 0);   /* a given number only forms the name */
+    EXPECT_EQ(Rt_File_Exists(c), 0); /* a given number only forms the name */
     EXPECT_EQ(Rt_Get_Temp_File_Name(dir.File("none").c_str(), "VEL", 0, c), 0u);
     char *t = Rt_Tempnam(dir.path.c_str(), "VEL_");
     ASSERT_NE(t, nullptr);
@@ -80,7 +80,7 @@ TEST(Runtime, ListingAndCopies)
     const std::string pattern = dir.File("ec5_*");
     Rt_Find *f = Rt_Find_First(pattern.c_str(), 0, &d);
     ASSERT_NE(f, nullptr);
-    EXPECT_STREQ(d.name, "ec5_bolzen.dat");   /* sorted by name, folders left out */
+    EXPECT_STREQ(d.name, "ec5_bolzen.dat"); /* sorted by name, folders left out */
     EXPECT_EQ(d.size, 2);
     EXPECT_EQ(std::string(d.path), dir.File("ec5_bolzen.dat"));
     EXPECT_EQ(Rt_Find_Next(f, &d), 1);
@@ -118,7 +118,7 @@ TEST(Runtime, SafeFilesReplaceWholeOrNotAtAll)
     EXPECT_STREQ(Rt_Safe_Path(sf), path.c_str());
     EXPECT_EQ(std::string(Rt_Safe_Temp_Path(sf)), path + ".tmp");
     fputs("neu\n", Rt_Safe_Stream(sf));
-    EXPECT_EQ(Read_File(path), "alt\n");   /* nothing in place before the commit */
+    EXPECT_EQ(Read_File(path), "alt\n"); /* nothing in place before the commit */
     EXPECT_EQ(Rt_Safe_Commit(sf), 1);
     EXPECT_EQ(Rt_Safe_Error(sf), 0);
     EXPECT_EQ(Rt_Safe_Stream(sf), nullptr);
@@ -163,13 +163,13 @@ TEST(Runtime, SafeFilesReplaceWholeOrNotAtAll)
     /* the two halves: finished but not installed leaves the old file */
     sf = Rt_Safe_Open(path.c_str());
     fputs("halb", Rt_Safe_Stream(sf));
-    EXPECT_EQ(Rt_Safe_Install(sf), 0);     /* not finished yet */
+    EXPECT_EQ(Rt_Safe_Install(sf), 0); /* not finished yet */
     EXPECT_EQ(Rt_Safe_Finish(sf), 1);
-    EXPECT_EQ(Rt_Safe_Finish(sf), 1);      /* a second finish answers the same */
+    EXPECT_EQ(Rt_Safe_Finish(sf), 1); /* a second finish answers the same */
     EXPECT_EQ(Read_File(path), "voll");
     EXPECT_EQ(Read_File(Rt_Safe_Temp_Path(sf)), "halb");
     EXPECT_EQ(Rt_Safe_Install(sf), 1);
-    EXPECT_EQ(Rt_Safe_Install(sf), 1);     /* and a second install */
+    EXPECT_EQ(Rt_Safe_Install(sf), 1); /* and a second install */
     Rt_Safe_Close(sf);
     EXPECT_EQ(Read_File(path), "halb");
 
@@ -180,7 +180,7 @@ TEST(Runtime, SafeFilesReplaceWholeOrNotAtAll)
     fputs("neu\n", Rt_Safe_Stream(sf));
     Rt_Set_Sync_Error(EIO);
     EXPECT_EQ(Rt_Safe_Finish(sf), 0);
-    EXPECT_EQ(Rt_Safe_Finish(sf), 0);      /* a failed finish stays failed */
+    EXPECT_EQ(Rt_Safe_Finish(sf), 0); /* a failed finish stays failed */
     EXPECT_EQ(Rt_Safe_Install(sf), 0);
     Rt_Set_Sync_Error(0);
     EXPECT_EQ(Rt_Safe_Error(sf), EIO);

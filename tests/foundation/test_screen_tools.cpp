@@ -49,7 +49,7 @@ TEST(ScreenTools, PointNearSegment)
     EXPECT_EQ(Point_Near_Segment(2, 2, 2, 2, 2, 2), 0);
     /* Diagonal (0,0)-(10,10): the point (5,8) lies 3/sqrt2 = 2.12 from the line. */
     EXPECT_EQ(Point_Near_Segment(0, 0, 10, 10, 5, 8), 1);
-    EXPECT_EQ(Point_Near_Segment(0, 0, 10, 10, 2, 8), 0);   /* 6/sqrt2 = 4.24 */
+    EXPECT_EQ(Point_Near_Segment(0, 0, 10, 10, 2, 8), 0); /* 6/sqrt2 = 4.24 */
     Hit_Tolerance_Set(5);
     EXPECT_EQ(Point_Near_Segment(0, 0, 10, 0, 5, 4), 1);
     Hit_Tolerance_Set(3);
@@ -60,7 +60,8 @@ TEST(ScreenTools, RubberBandAndZoom)
     ZW_Test_Reset();
     /* The button is down at (10,10); a drag over (25,20) to (40,30) and the release there. */
     ZW_Test_Set_Script("press 10 10\nmove 25 20\nmove 40 30\nrelease 40 30\n");
-    while (!M_LEFT && ZW_Test_Pending_Events() > 0) Get_Mouse_Event();   /* the caller saw the press */
+    while (!M_LEFT && ZW_Test_Pending_Events() > 0)
+        Get_Mouse_Event(); /* the caller saw the press */
     ASSERT_EQ(M_LEFT, 1);
     int x = -1, y = -1;
     Drag_Rubber_Band(10, 10, &x, &y);
@@ -78,12 +79,12 @@ TEST(ScreenTools, RubberBandAndZoom)
     Zoom_Animation_Set(-1, 99);
     Zoom_Animation_Set(2, 0);
     const int colour = pxQFgc();
-    const uint32_t on_path = ZW_Test_Pixel(100, 100);   /* the last rectangle's corner */
+    const uint32_t on_path = ZW_Test_Pixel(100, 100); /* the last rectangle's corner */
     Zoom_Animation(0, 0, 10, 10, 150, 150, 300, 300);
     EXPECT_EQ(pxQFgc(), colour);
-    EXPECT_EQ(ZW_Test_Pixel(100, 100), on_path);   /* every rectangle drawn was erased */
+    EXPECT_EQ(ZW_Test_Pixel(100, 100), on_path); /* every rectangle drawn was erased */
     EXPECT_EQ(pxSBop(0), 0);
-    Zoom_Animation_Set(-1, 99);   /* back to 10 steps and 15 ms */
+    Zoom_Animation_Set(-1, 99); /* back to 10 steps and 15 ms */
     /* The highlight fills with the environment's background colour and restores the screen. */
     const uint32_t before = ZW_Test_Pixel(12, 12);
     Highlight_Rect_Show(5, 5, 20, 20);
@@ -103,7 +104,8 @@ TEST(ScreenTools, FileNameCheck)
     EXPECT_TRUE(Log_Has("Eine Datei darf weder '.' noch '..' heißen!"));
     EXPECT_EQ(Check_File_Name("c:x", 1), 0);
     EXPECT_TRUE(Log_Has("Unzulässige Zeichen (\\/:*?\"<>|) im Dateinamen!"));
-    for (const char *bad : {"a\\b", "a/b", "a*", "a?", "a\"", "a<", "a>", "a|"}) EXPECT_EQ(Check_File_Name(bad, 0), 0) << bad;
+    for (const char *bad : {"a\\b", "a/b", "a*", "a?", "a\"", "a<", "a>", "a|"})
+        EXPECT_EQ(Check_File_Name(bad, 0), 0) << bad;
 }
 
 void Abort_With_Log_On_Stderr()
@@ -116,9 +118,10 @@ void Abort_With_Log_On_Stderr()
 TEST(ScreenToolsDeathTest, AbortShowsTheThreeLinesAndExitsWithZero)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(Abort_With_Log_On_Stderr(), ::testing::ExitedWithCode(0),
-                "Die Aktion erfordert eine Speicherkapazit.*t, die \\| vom Rechner zur Zeit nicht zur "
-                "Verf.*gung gestellt \\| wird\\. Die Sitzung mu.* leider abgebrochen werden\\.");
+    EXPECT_EXIT(
+        Abort_With_Log_On_Stderr(), ::testing::ExitedWithCode(0),
+        "Die Aktion erfordert eine Speicherkapazit.*t, die \\| vom Rechner zur Zeit nicht zur "
+        "Verf.*gung gestellt \\| wird\\. Die Sitzung mu.* leider abgebrochen werden\\.");
 }
 
 } // namespace

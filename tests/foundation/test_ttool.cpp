@@ -17,7 +17,10 @@ TEST(TextTools, BlankMarksRoundTrip)
 {
     char s[] = "a b\nc\rd";
     EXPECT_EQ(Str_Encode_Blank_Marks(s), 7);
-    EXPECT_STREQ(s, "a\xFE" "b\xFD" "c\xFC" "d");
+    EXPECT_STREQ(s, "a\xFE"
+                    "b\xFD"
+                    "c\xFC"
+                    "d");
     EXPECT_EQ(Str_Decode_Blank_Marks(s), 7);
     EXPECT_STREQ(s, "a b\nc\rd");
 }
@@ -44,7 +47,7 @@ TEST(TextTools, WhiteSpaceTools)
     char d[] = "ab \n";
     EXPECT_STREQ(Str_Trim_Right_Blank_Lf(d), "ab");
     char e[] = "ab\n";
-    EXPECT_STREQ(Str_Trim_Right_Blank_Lf(e), "ab\n");   /* no blank before the line feed */
+    EXPECT_STREQ(Str_Trim_Right_Blank_Lf(e), "ab\n"); /* no blank before the line feed */
 
     char f[] = " \tab \n";
     EXPECT_EQ(Str_Trim_White_Flags(f, 2), 4);
@@ -65,7 +68,7 @@ TEST(TextTools, WhiteSpaceTools)
 TEST(TextTools, TrimAndPadInStaticBuffers)
 {
     EXPECT_STREQ(Trim_Blanks("  x y  "), "x y");
-    EXPECT_STREQ(Trim_Blanks("\tx "), "\tx");   /* blanks only, not tabs */
+    EXPECT_STREQ(Trim_Blanks("\tx "), "\tx"); /* blanks only, not tabs */
     const std::string long_text(600, 'q');
     EXPECT_EQ(strlen(Trim_Blanks(long_text.c_str())), 511u);
     EXPECT_STREQ(Pad_With_Blanks("ab", 5), "ab   ");
@@ -83,7 +86,7 @@ TEST(TextTools, BoundedCopies)
     EXPECT_EQ(Str_Copy_Bounded(dst, "abcdef", 4), dst);
     EXPECT_STREQ(dst, "abc");
     EXPECT_EQ(dst[3], '\0');
-    EXPECT_EQ(dst[4], 'z');   /* only n bytes are touched */
+    EXPECT_EQ(dst[4], 'z'); /* only n bytes are touched */
     Str_Copy_Bounded(dst, "ab", 8);
     for (int i = 2; i < 8; i++) EXPECT_EQ(dst[i], '\0');
     Str_Copy_Bounded(dst, "xyz", 0);
@@ -102,7 +105,7 @@ TEST(TextTools, BoundedCopies)
     EXPECT_EQ(Str_Copy_Flags("abcdefgh", buf, 4, 0), 3);
     EXPECT_STREQ(buf, "abc");
     strcpy(buf, "xhello");
-    EXPECT_EQ(Str_Copy_Flags(buf + 1, buf, 12, 0), 5);   /* overlapping source */
+    EXPECT_EQ(Str_Copy_Flags(buf + 1, buf, 12, 0), 5); /* overlapping source */
     EXPECT_STREQ(buf, "hello");
     EXPECT_EQ(Str_Copy_Flags(nullptr, buf, 12, 0), 0);
     EXPECT_STREQ(buf, "");
@@ -115,7 +118,7 @@ TEST(TextTools, FindFromTellsFailureApart)
     EXPECT_EQ(Str_Find_From(2, "abcabc", "bc"), 4);
     EXPECT_EQ(Str_Find_From(0, "abcabc", "x"), -1);
     EXPECT_EQ(Str_Find_From(0, "abc", "a"), 0);
-    EXPECT_EQ(Str_Find_From(5, "abc", "a"), -1);   /* start beyond the end: no valid index */
+    EXPECT_EQ(Str_Find_From(5, "abc", "a"), -1); /* start beyond the end: no valid index */
     EXPECT_EQ(Str_Find_From(-1, "abc", "a"), -1);
     EXPECT_EQ(Str_Find_From(0, nullptr, "a"), -1);
 }
@@ -138,7 +141,7 @@ TEST(TextTools, SubstringRing)
     char *ninth = Str_Left("xy", 2);
     EXPECT_EQ(ninth, first);
     EXPECT_STREQ(first, "xy");
-    Str_Ring_Release(first);   /* reused buffer (flag 0): ignored */
+    Str_Ring_Release(first); /* reused buffer (flag 0): ignored */
     EXPECT_STREQ(first, "xy");
     char stranger[] = "keep";
     Str_Ring_Release(stranger);
@@ -219,9 +222,10 @@ TEST(NumberWords, CapitalisedNumbers)
     EXPECT_STREQ(Number_To_Words(3000000), "Dreimillionen");
     EXPECT_STREQ(Number_To_Words(1000000000), "Einemilliarde");
     EXPECT_STREQ(Number_To_Words(2000000005), "Zweimilliardenf\x81nf");
-    EXPECT_STREQ(Number_To_Words(4294967285LL),
-                 "Viermilliardenzweihundertvierundneunzigmillionenneunhundertsiebenundsechzigtausend"
-                 "zweihundertf\x81nfundachtzig");
+    EXPECT_STREQ(
+        Number_To_Words(4294967285LL),
+        "Viermilliardenzweihundertvierundneunzigmillionenneunhundertsiebenundsechzigtausend"
+        "zweihundertf\x81nfundachtzig");
     EXPECT_STREQ(Number_To_Words(4294967286LL), "Zahl zu gross");
     EXPECT_STREQ(Get_Count_Word(0), "keiner");
     EXPECT_STREQ(Get_Count_Word(5), "funf");
@@ -255,7 +259,7 @@ TEST(VersionTexts, ParseAndCompare)
     EXPECT_EQ(second, 12);
     EXPECT_STREQ(suffix, "abc");
     Parse_Version_Text("Splice 3.1.abcd", &first, &second, suffix);
-    EXPECT_STREQ(suffix, "abc");   /* at most three characters */
+    EXPECT_STREQ(suffix, "abc"); /* at most three characters */
     Parse_Version_Text("Splice 2.5", &first, &second, suffix);
     EXPECT_EQ(first, 2);
     EXPECT_EQ(second, 5);
@@ -263,7 +267,7 @@ TEST(VersionTexts, ParseAndCompare)
     Parse_Version_Text("Splice", &first, &second, suffix);
     EXPECT_EQ(first, 0);
     EXPECT_EQ(second, 0);
-    EXPECT_EQ(Compare_Version_Texts("P 1.12.a", "P 2.11.a"), 1);   /* second numbers first */
+    EXPECT_EQ(Compare_Version_Texts("P 1.12.a", "P 2.11.a"), 1); /* second numbers first */
     EXPECT_EQ(Compare_Version_Texts("P 1.5.a", "P 2.5.a"), -1);
     EXPECT_LT(Compare_Version_Texts("P 2.5.a", "P 2.5.b"), 0);
     EXPECT_EQ(Compare_Version_Texts("P 2.5.a", "P 2.5.a"), 0);
@@ -273,8 +277,14 @@ TEST(CodepageMaps, UmlautsBothWays)
 {
     EXPECT_STREQ(Umlauts_To_Cp850("\xC4\xD6\xDC\xDF\xE4\xF6\xFC"), "\x8E\x99\x9A\xE1\x84\x94\x81");
     EXPECT_STREQ(Umlauts_To_Cp1252("\x8E\x99\x9A\xE1\x84\x94\x81"), "\xC4\xD6\xDC\xDF\xE4\xF6\xFC");
-    EXPECT_STREQ(Umlauts_To_Cp850("Ma\xDF" "e \xE9"), "Ma\xE1" "e \xE9");   /* other bytes unchanged */
-    EXPECT_STREQ(Umlauts_To_Cp1252("Stra\xE1" "e"), "Stra\xDF" "e");
+    EXPECT_STREQ(Umlauts_To_Cp850("Ma\xDF"
+                                  "e \xE9"),
+                 "Ma\xE1"
+                 "e \xE9"); /* other bytes unchanged */
+    EXPECT_STREQ(Umlauts_To_Cp1252("Stra\xE1"
+                                   "e"),
+                 "Stra\xDF"
+                 "e");
     EXPECT_STREQ(Umlauts_To_Cp850("Maßgebende"_cp1252), "Maßgebende"_cp850);
     EXPECT_STREQ(Umlauts_To_Cp1252("Größe"_cp850), "Größe"_cp1252);
     const std::string long_text(600, 'a');
@@ -284,9 +294,11 @@ TEST(CodepageMaps, UmlautsBothWays)
 
 TEST(CodepageMaps, HtmlAndAcute)
 {
-    EXPECT_STREQ(Umlauts_To_Html("Gr\x81\xE1" "e \x8E\x99\x9A\x84\x94"), "Gr&uuml;&szlig;e &Auml;&Ouml;&Uuml;&auml;&ouml;");
+    EXPECT_STREQ(Umlauts_To_Html("Gr\x81\xE1"
+                                 "e \x8E\x99\x9A\x84\x94"),
+                 "Gr&uuml;&szlig;e &Auml;&Ouml;&Uuml;&auml;&ouml;");
     const std::string many(300, '\x81');
-    EXPECT_EQ(strlen(Umlauts_To_Html(many.c_str())), 504u);   /* stops once past 503 characters */
+    EXPECT_EQ(strlen(Umlauts_To_Html(many.c_str())), 504u); /* stops once past 503 characters */
     EXPECT_STREQ(Quote_To_Acute("it's 'x'"), "it\xB4s \xB4x\xB4");
 }
 

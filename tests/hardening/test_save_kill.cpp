@@ -39,8 +39,15 @@ void Spit(const std::string &path, const std::string &bytes)
 
 struct Rec {
     Splice_Input_Record *p;
-    Rec() : p(static_cast<Splice_Input_Record *>(calloc(1, sizeof(Splice_Input_Record)))) { Set_Splice_Input_Defaults(p); }
-    ~Rec() { free(p->Vorbemerkungen_Text); free(p); }
+    Rec() : p(static_cast<Splice_Input_Record *>(calloc(1, sizeof(Splice_Input_Record))))
+    {
+        Set_Splice_Input_Defaults(p);
+    }
+    ~Rec()
+    {
+        free(p->Vorbemerkungen_Text);
+        free(p);
+    }
 };
 
 /* A record with ten groups of a thousand combinations, so that a save takes long enough for a

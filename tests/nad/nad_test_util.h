@@ -51,7 +51,8 @@ inline FILE *Text_Stream(const std::string &text)
 }
 
 /* The whole text a writer puts into a stream. */
-template <class Fn> std::string Written(Fn fn)
+template <class Fn>
+std::string Written(Fn fn)
 {
     FILE *f = tmpfile();
     fn(f);
@@ -82,9 +83,12 @@ struct Host {
         mkdir((data + "/NAD").c_str(), 0755);
         mkdir(dram.c_str(), 0755);
         mkdir(exec.c_str(), 0755);
-        if (with_data) setenv("DATA", data.c_str(), 1); else unsetenv("DATA");
-        if (with_dram) setenv("DRAM", dram.c_str(), 1); else unsetenv("DRAM");
-        if (with_exec) setenv("EXEC", exec.c_str(), 1); else unsetenv("EXEC");
+        if (with_data) setenv("DATA", data.c_str(), 1);
+        else unsetenv("DATA");
+        if (with_dram) setenv("DRAM", dram.c_str(), 1);
+        else unsetenv("DRAM");
+        if (with_exec) setenv("EXEC", exec.c_str(), 1);
+        else unsetenv("EXEC");
         unsetenv("SPLICE_APPLICATION_NUMBER");
         Clear_NAD_State();
         Clear_Application_NAD_Registry();
@@ -92,14 +96,18 @@ struct Host {
     /* Copy the environment's national-annex data of the repository into DATA/NAD. */
     void Install_Repository_Data() const
     {
-        const char *names[] = {"Standard.NAD", "Deutschland.NAD", "WUSL-Tabs.def", "WUSL-Tabs.val", "EuroFlags.bmp", "Buttons.bmp"};
+        const char *names[] = {"Standard.NAD",  "Deutschland.NAD", "WUSL-Tabs.def",
+                               "WUSL-Tabs.val", "EuroFlags.bmp",   "Buttons.bmp"};
         for (const char *n : names)
-            Write_File(data + "/NAD/" + n, Read_File(std::string(SPLICE_SOURCE_DIR) + "/environment/data/NAD/" + n));
+            Write_File(data + "/NAD/" + n,
+                       Read_File(std::string(SPLICE_SOURCE_DIR) + "/environment/data/NAD/" + n));
     }
     ~Host()
     {
         const std::string cmd = "rm -rf '" + root + "'";
-        if (root.find("/nadhost_") != std::string::npos && system(cmd.c_str()) != 0) { /* left for a look */ }
+        if (root.find("/nadhost_") != std::string::npos
+            && system(cmd.c_str()) != 0) { /* left for a look */
+        }
         Clear_NAD_State();
         Clear_Application_NAD_Registry();
     }
@@ -108,7 +116,8 @@ struct Host {
 /* A user annex file with the given flag, name and EN 1995 variant section only. */
 inline std::string User_Annex(int flag, const std::string &name, int variant)
 {
-    return "NAD/Version 1\n\n " + std::to_string(flag) + " \xAE" + name + "\xAF " + std::to_string(variant) + "\n";
+    return "NAD/Version 1\n\n " + std::to_string(flag) + " \xAE" + name + "\xAF "
+           + std::to_string(variant) + "\n";
 }
 
 } // namespace nadtest

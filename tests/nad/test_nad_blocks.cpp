@@ -59,7 +59,8 @@ TEST(NadEc0, RoundTripToTwoDecimalsAndLineCount)
     size_t lines = 0;
     for (char c : text) lines += c == '\n';
     EXPECT_EQ(lines, 154u);
-    EXPECT_EQ(text.substr(text.size() - 60), " 0.30 0.60 0.80 0.60 0.46 0.00 0.50 0.50 0.00 0.00 1.00 0.50");
+    EXPECT_EQ(text.substr(text.size() - 60),
+              " 0.30 0.60 0.80 0.60 0.46 0.00 0.50 0.50 0.00 0.00 1.00 0.50");
     FILE *f = Text_Stream(text);
     NAD_EC0_Params r;
     memset(&r, 0, sizeof r);
@@ -80,7 +81,8 @@ TEST(NadEc0, OlderVersions)
     NAD_EC0_Params b;
     Init_NAD_EC0_Defaults(&b);
     for (int s = 0; s < 4; s++)
-        for (int t = 0; t < 15; t++) b.gamma_brg[s][t][0] = 2 + 0.01 * t, b.gamma_brg[s][t][1] = 0.5;
+        for (int t = 0; t < 15; t++)
+            b.gamma_brg[s][t][0] = 2 + 0.01 * t, b.gamma_brg[s][t][1] = 0.5;
     std::string text = Written([&](FILE *o) { Write_NAD_EC0_Section(o, &b); });
     /* version 3: 14 bridge types per situation, type 8 copied from type 7 */
     std::string v3 = text;
@@ -135,9 +137,9 @@ TEST(NadEc0, OldStoreEntryWithVersionZeroReadsOnlySituationOne)
     Read_NAD_EC0_Section(f, &r, 0);
     fclose(f);
     EXPECT_DOUBLE_EQ(r.gamma_bld[0][6][0], 1.11);
-    EXPECT_DOUBLE_EQ(r.gamma_bld[1][0][0], 1.0);   /* situations 2 to 4 keep their values */
+    EXPECT_DOUBLE_EQ(r.gamma_bld[1][0][0], 1.0); /* situations 2 to 4 keep their values */
     EXPECT_DOUBLE_EQ(r.psi_bld[11][2], 0.30);
-    EXPECT_EQ(r.version, 2);                       /* no version number after the psi lines */
+    EXPECT_EQ(r.version, 2); /* no version number after the psi lines */
 }
 
 /* ---------------------------------------------------------------- EN 1992 */
@@ -163,10 +165,12 @@ TEST(NadEc2, DefaultsAndRoundTrip)
     /* values of their own in every written field */
     NAD_EC2_Params s = b;
     double *first = s.exposure_cmin_dur;
-    const size_t n = (offsetof(NAD_EC2_Params, r_inf_post) - offsetof(NAD_EC2_Params, exposure_cmin_dur)) /
-                         sizeof(double) + 1;
+    const size_t n =
+        (offsetof(NAD_EC2_Params, r_inf_post) - offsetof(NAD_EC2_Params, exposure_cmin_dur))
+            / sizeof(double)
+        + 1;
     for (size_t i = 0; i < n; i++) first[i] = 0.125 + 0.5 * (double)i;
-    s.gamma_m_fi = 1.0;   /* normalised on reading */
+    s.gamma_m_fi = 1.0; /* normalised on reading */
     s.extra_a = 3.5, s.extra_b = 4.25, s.flag_last = 1, s.variant = 0;
     for (int i = 0; i < 19; i++) s.switches[i] = i % 3;
     s.switches[NAD_EC2_HSC_CLASS] = 2;
@@ -174,7 +178,7 @@ TEST(NadEc2, DefaultsAndRoundTrip)
     NAD_EC2_Params r;
     Read_NAD_EC2_Section(f, &r);
     fclose(f);
-    s.switches[19] = 0;   /* not stored: stays at its default */
+    s.switches[19] = 0; /* not stored: stays at its default */
     EXPECT_EQ(Compare_NAD_EC2_Params(&s, &r), 0);
     EXPECT_DOUBLE_EQ(r.extra_b, 4.25);
     EXPECT_DOUBLE_EQ(r.r_inf_post, s.r_inf_post);
@@ -202,7 +206,7 @@ TEST(NadEc2, OlderVersionKeepsDefaultsAndNormalises)
     EXPECT_EQ(r.version, 14);
     EXPECT_DOUBLE_EQ(r.nu1_l, 0.45);
     EXPECT_DOUBLE_EQ(r.alpha_cc, 1.0);
-    EXPECT_DOUBLE_EQ(r.k_hsc_section, 1.1);   /* variant 0 (line 16 not stored): kept */
+    EXPECT_DOUBLE_EQ(r.k_hsc_section, 1.1); /* variant 0 (line 16 not stored): kept */
     /* normalisation: the German variant takes 1.0 for the high-strength factors */
     NAD_EC2_Params n = s;
     n.gamma_m_fi = 1.7;
@@ -235,22 +239,23 @@ TEST(NadEc3, SectionLinesAndRoundTrip)
     EXPECT_DOUBLE_EQ(b.ec3_1.gamma_m1, 1.1);
     EXPECT_DOUBLE_EQ(b.ec3_1.e0_plastic[0], 600);
     const std::string text = Written([&](FILE *o) { Write_NAD_EC3_Section(o, &b); });
-    EXPECT_EQ(text,
-              " EC3-1 Parameter\n"
-              " 5 1.000000 1.100000 1.250000 1.000000 1.000000 1.150000 1 1.000000\n"
-              " 0.400000 0.750000 0 1.000000 1 1.000000\n"
-              " 600.000000 550.000000 350.000000 250.000000 150.000000 600.000000 550.000000 350.000000"
-              " 250.000000 150.000000\n"
-              " EC3-8 Parameter\n"
-              " 5 1.250000 1.000000 1.000000 1.000000 1.100000 1.100000\n"
-              " 3 1.200000\n"
-              " 1.000000 1.150000 1.150000 1.350000\n"
-              " 1.000000 1.100000\n");
+    EXPECT_EQ(
+        text,
+        " EC3-1 Parameter\n"
+        " 5 1.000000 1.100000 1.250000 1.000000 1.000000 1.150000 1 1.000000\n"
+        " 0.400000 0.750000 0 1.000000 1 1.000000\n"
+        " 600.000000 550.000000 350.000000 250.000000 150.000000 600.000000 550.000000 350.000000"
+        " 250.000000 150.000000\n"
+        " EC3-8 Parameter\n"
+        " 5 1.250000 1.000000 1.000000 1.000000 1.100000 1.100000\n"
+        " 3 1.200000\n"
+        " 1.000000 1.150000 1.150000 1.350000\n"
+        " 1.000000 1.100000\n");
     FILE *f = Text_Stream(text);
     NAD_EC3_Params r;
     Read_NAD_EC3_Section(f, &r, 1);
     fclose(f);
-    EXPECT_EQ(r.variant, 0);   /* not stored in the section */
+    EXPECT_EQ(r.variant, 0); /* not stored in the section */
     r.variant = 1;
     EXPECT_EQ(Compare_NAD_EC3_Params(&b, &r), 0);
     EXPECT_EQ(r.ec3_8.version, 5);
@@ -258,8 +263,9 @@ TEST(NadEc3, SectionLinesAndRoundTrip)
 
 TEST(NadEc3, MissingJointsAndOldSubBlocks)
 {
-    FILE *f = Text_Stream(" EC3-1 Parameter\n 5 1.0 1.1 1.25 1.0 1.0 1.15 1 1.0\n 0.4 0.75 0 1.0 1 1.0\n"
-                          " 600 550 350 250 150 600 550 350 250 150\n");
+    FILE *f =
+        Text_Stream(" EC3-1 Parameter\n 5 1.0 1.1 1.25 1.0 1.0 1.15 1 1.0\n 0.4 0.75 0 1.0 1 1.0\n"
+                    " 600 550 350 250 150 600 550 350 250 150\n");
     NAD_EC3_Params r;
     Read_NAD_EC3_Section(f, &r, 1);
     fclose(f);
@@ -268,7 +274,8 @@ TEST(NadEc3, MissingJointsAndOldSubBlocks)
     EXPECT_DOUBLE_EQ(r.ec3_1.gamma_m1, 1.1);
 
     /* version 3: the buckling line and the imperfections keep their defaults */
-    f = Text_Stream(" EC3-1 Parameter\n 3 1.05 1.1 1.25 1.0 1.0 1.15 1 1.2\n 0.2 0.5 1 0.9 0 0.8\n");
+    f = Text_Stream(
+        " EC3-1 Parameter\n 3 1.05 1.1 1.25 1.0 1.0 1.15 1 1.2\n 0.2 0.5 1 0.9 0 0.8\n");
     Read_NAD_EC3_Section(f, &r, 1);
     fclose(f);
     EXPECT_EQ(r.ec3_1.version, 3);
@@ -287,8 +294,9 @@ TEST(NadEc3, MissingJointsAndOldSubBlocks)
     EXPECT_EQ(Compare_NAD_EC3_8_Params(nullptr, &r.ec3_8), 1);
 
     /* the older store: " EC3 Parameter" with the variant */
-    f = Text_Stream("#NAD\n EC3 Parameter\n 1\n EC3-1 Parameter\n 1 1.0 1.15 1.3 1.0 1.0 1.2\n EC3-8 Parameter\n"
-                    " 1 1.3 1.0 1.0 1.0 1.2 1.2\n");
+    f = Text_Stream(
+        "#NAD\n EC3 Parameter\n 1\n EC3-1 Parameter\n 1 1.0 1.15 1.3 1.0 1.0 1.2\n EC3-8 Parameter\n"
+        " 1 1.3 1.0 1.0 1.0 1.2 1.2\n");
     char line[32];
     ASSERT_NE(fgets(line, sizeof line, f), nullptr);
     Read_NAD_EC3_Section(f, &r, 0);
@@ -335,8 +343,10 @@ TEST(NadEc9, VersionsFourAndThree)
     Init_NAD_EC9_Defaults(&b);
     b.gamma_m1b = 1.15;
     const std::string text = Written([&](FILE *o) { Write_NAD_EC9_Section(o, &b); });
-    EXPECT_EQ(text, " 5\n 0\n 1.100000 1.250000 1.250000 1.250000 1.100000 1.250000 3.000000 1.000000 1.200000"
-                    " 1.150000\n");
+    EXPECT_EQ(
+        text,
+        " 5\n 0\n 1.100000 1.250000 1.250000 1.250000 1.100000 1.250000 3.000000 1.000000 1.200000"
+        " 1.150000\n");
     NAD_EC9_Params r;
     FILE *f = Text_Stream(text);
     Read_NAD_EC9_Section(f, &r);

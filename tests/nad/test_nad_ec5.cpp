@@ -87,7 +87,9 @@ TEST(NadEc5, DefaultsAreTheRecommendedValues)
     EXPECT_DOUBLE_EQ(b.k_shape_max, 2.0);
     EXPECT_DOUBLE_EQ(b.ltb_slenderness_factor, 1.0);
     EXPECT_DOUBLE_EQ(b.gamma_m_clt, 1.3);
-    EXPECT_EQ(b.na20_reduction + b.na21_sill_increase + b.na816_tension_reduction + b.na7_hole_plus_1mm, 0);
+    EXPECT_EQ(b.na20_reduction + b.na21_sill_increase + b.na816_tension_reduction
+                  + b.na7_hole_plus_1mm,
+              0);
 }
 
 TEST(NadEc5, SectionLinesOfTheDefaults)
@@ -107,16 +109,18 @@ TEST(NadEc5, SectionLinesOfTheDefaults)
     EXPECT_EQ(Written([&](FILE *f) { Write_NAD_EC5_Section(f, &b); }), expect);
     /* the old crack-factor flag says "annex rules" for any rule but 1 */
     b.k_cr_rule = 2;
-    EXPECT_NE(Written([&](FILE *f) { Write_NAD_EC5_Section(f, &b); }).find("\n 1 0.670000 0.670000 1.000000\n"),
+    EXPECT_NE(Written([&](FILE *f) {
+                  Write_NAD_EC5_Section(f, &b);
+              }).find("\n 1 0.670000 0.670000 1.000000\n"),
               std::string::npos);
 }
 
 TEST(NadEc5, RoundTripRoundsTheTwoDecimalFields)
 {
     NAD_EC5_Params b = Odd_Block();
-    b.kmod[3] = 0.567;          /* written with two decimals: 0.57 */
-    b.gamma_m_solid = 1.404;    /* six decimals in line 6, two in line 13: 1.40 */
-    b.k_cr_solid = 0.555;       /* k_cr comes from line 18 only: 0.56 (or 0.55 by the binary value) */
+    b.kmod[3] = 0.567;       /* written with two decimals: 0.57 */
+    b.gamma_m_solid = 1.404; /* six decimals in line 6, two in line 13: 1.40 */
+    b.k_cr_solid = 0.555;    /* k_cr comes from line 18 only: 0.56 (or 0.55 by the binary value) */
     FILE *f = Text_Stream(Written([&](FILE *o) { Write_NAD_EC5_Section(o, &b); }));
     NAD_EC5_Params r;
     memset(&r, 0, sizeof r);
@@ -145,10 +149,10 @@ TEST(NadEc5, RoundTripRoundsTheTwoDecimalFields)
 /* A version-10 section with the given variant. */
 static std::string Version10(int variant)
 {
-    return " 10\n " + std::to_string(variant) +
-           "\n 1\n 1 0.5 0.5 0.9\n 1\n 1.3 1.3 1.2 1.3 1.3 1.3\n 1.3 1.3 1.3 1.25 1.0\n 1.3 1.3\n 1\n 1\n 1\n 1 1\n"
-           " 1 1.30 1.30 1.00\n 0.6 0.7 0.8 0.9 1.1\n 0.6 0.7 0.8 0.9 1.1\n 0.5 0.55 0.65 0.7 0.9\n 0.6 0.8 2.0\n"
-           " 300 200 300 150 100 150 0 0.67 1.00 0 1 1.00\n";
+    return " 10\n " + std::to_string(variant)
+           + "\n 1\n 1 0.5 0.5 0.9\n 1\n 1.3 1.3 1.2 1.3 1.3 1.3\n 1.3 1.3 1.3 1.25 1.0\n 1.3 1.3\n 1\n 1\n 1\n 1 1\n"
+             " 1 1.30 1.30 1.00\n 0.6 0.7 0.8 0.9 1.1\n 0.6 0.7 0.8 0.9 1.1\n 0.5 0.55 0.65 0.7 0.9\n 0.6 0.8 2.0\n"
+             " 300 200 300 150 100 150 0 0.67 1.00 0 1 1.00\n";
 }
 
 TEST(NadEc5, OlderVersionsTakeTheNationalSwitchesFromTheVariant)
@@ -170,7 +174,9 @@ TEST(NadEc5, OlderVersionsTakeTheNationalSwitchesFromTheVariant)
     f = Text_Stream(Version10(0));
     Read_NAD_EC5_Section(f, &b, 1);
     fclose(f);
-    EXPECT_EQ(b.na21_sill_increase + b.na20_reduction + b.na816_tension_reduction + b.na7_hole_plus_1mm, 0);
+    EXPECT_EQ(b.na21_sill_increase + b.na20_reduction + b.na816_tension_reduction
+                  + b.na7_hole_plus_1mm,
+              0);
     EXPECT_DOUBLE_EQ(b.k_shape_factor, 0.15);
     EXPECT_DOUBLE_EQ(b.k_shape_max, 2.0);
 
@@ -253,11 +259,11 @@ TEST(NadEc5, CutSectionKeepsDefaultsAndRunsNoFillIn)
     Read_NAD_EC5_Section(f, &b, 1);
     fclose(f);
     EXPECT_EQ(b.version, 17);
-    EXPECT_EQ(b.simplified_fasteners_na, 1);       /* line 12 */
-    EXPECT_EQ(b.kmod_mean_rule, 0);                /* line 13 missing: defaults from here */
+    EXPECT_EQ(b.simplified_fasteners_na, 1); /* line 12 */
+    EXPECT_EQ(b.kmod_mean_rule, 0);          /* line 13 missing: defaults from here */
     EXPECT_DOUBLE_EQ(b.kmod[0], 0.6);
     EXPECT_DOUBLE_EQ(b.gamma_m_solid, 1.3);
-    EXPECT_EQ(b.na21_sill_increase, 0);            /* no fill-in from the variant */
+    EXPECT_EQ(b.na21_sill_increase, 0); /* no fill-in from the variant */
     EXPECT_DOUBLE_EQ(b.k_shape_factor, 0.15);
 }
 
@@ -284,7 +290,7 @@ TEST(NadEc5, NullStreamAndOldStore)
     NAD_EC5_Params b = Odd_Block();
     Read_NAD_EC5_Section(nullptr, &b, 1);
     EXPECT_EQ(b.version, 0);
-    EXPECT_EQ(b.variant, 1);   /* nothing else touched */
+    EXPECT_EQ(b.variant, 1); /* nothing else touched */
     /* mode 0: the header " EC5 Parameter" is searched first; a "#NAD" line ends the search */
     FILE *f = Text_Stream("#NAD\n 3 \xAEX\xAF\n EC5 Parameter\n" + Version10(1));
     char line[64];
@@ -296,7 +302,7 @@ TEST(NadEc5, NullStreamAndOldStore)
     f = Text_Stream(" 1 2\n#NAD\n EC5 Parameter\n" + Version10(1));
     b = Odd_Block();
     Read_NAD_EC5_Section(f, &b, 0);
-    EXPECT_EQ(b.version, 17);   /* defaults: the next entry's header is not taken */
+    EXPECT_EQ(b.version, 17); /* defaults: the next entry's header is not taken */
     EXPECT_EQ(b.variant, 0);
     EXPECT_EQ(ftell(f), 0);
     fclose(f);

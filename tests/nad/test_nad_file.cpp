@@ -47,7 +47,7 @@ TEST(NadFile, WholeRecordWrittenAndReadBackEqual)
     EXPECT_LT(text.find("#EC6"), text.find("#EC9"));
     EXPECT_EQ(text.find("#EC1"), std::string::npos);
 
-    EXPECT_EQ(Store_User_NAD_File(1, a), 0);   /* no folder NADS yet */
+    EXPECT_EQ(Store_User_NAD_File(1, a), 0); /* no folder NADS yet */
     Safeguard_Proper_Version();
     ASSERT_EQ(Store_User_NAD_File(1, a), 1);
     EXPECT_EQ(Read_File(host.dram + "/NADS/1.NAD"), text);
@@ -57,10 +57,10 @@ TEST(NadFile, WholeRecordWrittenAndReadBackEqual)
     EXPECT_EQ(b->flag_index, 7);
     EXPECT_STREQ(b->name, "Testland");
     EXPECT_EQ(Compare_NAD_EC0_Params(&a->ec0, &b->ec0), 0);
-    EXPECT_EQ(Compare_NAD_EC2_Params(&a->ec2, &b->ec2), 1);   /* the variant is set from the header */
+    EXPECT_EQ(Compare_NAD_EC2_Params(&a->ec2, &b->ec2), 1); /* the variant is set from the header */
     a->ec2.variant = 1;
     EXPECT_EQ(Compare_NAD_EC2_Params(&a->ec2, &b->ec2), 0);
-    EXPECT_EQ(Compare_NAD_EC3_Params(&a->ec3, &b->ec3), 1);   /* the variant is set from the header */
+    EXPECT_EQ(Compare_NAD_EC3_Params(&a->ec3, &b->ec3), 1); /* the variant is set from the header */
     EXPECT_EQ(b->ec3.variant, 1);
     a->ec5.variant = 1;
     EXPECT_EQ(Compare_NAD_EC5_Params(&a->ec5, &b->ec5), 0);
@@ -85,12 +85,12 @@ TEST(NadFile, SectionsInAnyOrderAndOnlySome)
     NAD_EC0_Params e0;
     Init_NAD_EC0_Defaults(&e0);
     e0.track_factors[0] = 0.9;
-    std::string text = "NAD/Version 3\n\n 4 \xAEN\xAF 0\n\n\n#EC5\n" +
-                       Written([&](FILE *f) { Write_NAD_EC5_Section(f, &e5); }) + "\n\n#EC0\n" +
-                       Written([&](FILE *f) { Write_NAD_EC0_Section(f, &e0); });
+    std::string text = "NAD/Version 3\n\n 4 \xAEN\xAF 0\n\n\n#EC5\n"
+                       + Written([&](FILE *f) { Write_NAD_EC5_Section(f, &e5); }) + "\n\n#EC0\n"
+                       + Written([&](FILE *f) { Write_NAD_EC0_Section(f, &e0); });
     FILE *f = Text_Stream(text);
     NAD_Record *r = New_Defaults();
-    r->ec9.gamma_m2 = 9.9;   /* no "#EC9": left as it was */
+    r->ec9.gamma_m2 = 9.9; /* no "#EC9": left as it was */
     ASSERT_EQ(Parse_NAD_File(f, r), 1);
     fclose(f);
     EXPECT_EQ(r->flag_index, 4);
@@ -120,7 +120,8 @@ TEST(NadFile, LongNameIsCutWithAMessage)
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     ASSERT_EQ(Parse_NAD_File(f, r), 1);
-    const std::string said = testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
+    const std::string said =
+        testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
     fclose(f);
     EXPECT_EQ(std::string(r->name), name.substr(0, 27));
     EXPECT_EQ(strlen(r->name), 27u);
@@ -169,8 +170,8 @@ static std::string Old_Entry(int flag, const std::string &name, double gamma_con
 TEST(NadFile, OldStoreIsConvertedOnceIntoNumberedFiles)
 {
     Host host;
-    Write_File(host.dram + "/NADs-EC2.DEF",
-               Old_Entry(3, "Alpha", 1.31) + Old_Entry(4, "Beta", 1.32) + Old_Entry(5, "Gamma", 1.33));
+    Write_File(host.dram + "/NADs-EC2.DEF", Old_Entry(3, "Alpha", 1.31) + Old_Entry(4, "Beta", 1.32)
+                                                + Old_Entry(5, "Gamma", 1.33));
     Safeguard_Proper_Version();
     for (int n = 1; n <= 3; n++) {
         NAD_Record *r = New_Defaults();
@@ -213,7 +214,8 @@ TEST(NadFile, ConversionNumbersWithoutGaps)
     /* "2.NAD" cannot be created (a folder of that name): the entries after the first keep
     ** trying number 2, and no file stands behind a gap where the list would never find it */
     mkdir((dir + "/2.NAD").c_str(), 0755);
-    FILE *old = Text_Stream(Old_Entry(3, "Alpha", 1.31) + Old_Entry(4, "Beta", 1.32) + Old_Entry(5, "Gamma", 1.33));
+    FILE *old = Text_Stream(Old_Entry(3, "Alpha", 1.31) + Old_Entry(4, "Beta", 1.32)
+                            + Old_Entry(5, "Gamma", 1.33));
     EXPECT_EQ(Convert_Old_NAD_Store(old, dir.c_str()), 1);
     fclose(old);
     EXPECT_TRUE(Exists(dir + "/1.NAD"));

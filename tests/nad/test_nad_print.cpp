@@ -14,7 +14,8 @@
 using namespace nadtest;
 
 /* An application folder below EXEC with one APP file. */
-static void App_File(const Host &host, const std::string &dir, const std::string &file, const std::string &text)
+static void App_File(const Host &host, const std::string &dir, const std::string &file,
+                     const std::string &text)
 {
     mkdir((host.exec + "/" + dir).c_str(), 0755);
     Write_File(host.exec + "/" + dir + "/" + file, text);
@@ -45,7 +46,8 @@ TEST(NadRegistry, MasksNamesAndServices)
 {
     Host host(true, true, true);
     App_File(host, "holz", "APP0242.DEF",
-             "#NAME\n \xAEholzbau\xAF\n#NADS -1\n 1 x 1 1 1 110 1 1 1 0101\n#SERVICE\n \xAE" "Dienst\xAF\n"
+             "#NAME\n \xAEholzbau\xAF\n#NADS -1\n 1 x 1 1 1 110 1 1 1 0101\n#SERVICE\n \xAE"
+             "Dienst\xAF\n"
              "#GROUP rest of line\n \xAEGruppe\xAF\n");
     App_File(host, "holz2", "APP0242.DEF", "#NADS 1\n");
     App_File(host, "stahl", "APP0073.DEF", "#NADS 1\n");
@@ -53,13 +55,13 @@ TEST(NadRegistry, MasksNamesAndServices)
     App_File(host, "bad", "APPX.DEF", "#NADS 1\n");
     setenv("SPLICE_APPLICATION_NUMBER", "242", 1);
     Load_Application_NAD_Registry();
-    EXPECT_EQ(App_NAD_Registry.count, 3);   /* "#NADS 0" and a name without number are skipped */
+    EXPECT_EQ(App_NAD_Registry.count, 3); /* "#NADS 0" and a name without number are skipped */
     EXPECT_EQ(Find_Application_NAD_Entry(), 242);
     const App_NAD_Row &row = App_NAD_Registry.rows[App_NAD_Registry.row_index];
     EXPECT_STREQ(row.app_name, "HOLZBAU");
     EXPECT_STREQ(row.service, "Gruppe");
     EXPECT_EQ(row.has_masks, 1);
-    EXPECT_EQ(row.rule_masks[1], nullptr);        /* "x": no mask */
+    EXPECT_EQ(row.rule_masks[1], nullptr); /* "x": no mask */
     EXPECT_STREQ(row.rule_masks[0], "1");
     EXPECT_EQ(row.mask_groups & (1 << 1), 0);
     EXPECT_NE(row.mask_groups & (1 << 5), 0);
@@ -70,9 +72,9 @@ TEST(NadRegistry, MasksNamesAndServices)
     EXPECT_EQ(NAD_Rule_Relevant(5, 1), 1);
     EXPECT_EQ(NAD_Rule_Relevant(5, 2), 0);
     EXPECT_EQ(NAD_Rule_Relevant(5, 3), 0);
-    EXPECT_EQ(NAD_Rule_Relevant(9, 1), 1);        /* mask "0101" */
+    EXPECT_EQ(NAD_Rule_Relevant(9, 1), 1); /* mask "0101" */
     EXPECT_EQ(NAD_Rule_Relevant(9, 2), 0);
-    EXPECT_EQ(NAD_Rule_Relevant(1, 7), 1);        /* group without mask */
+    EXPECT_EQ(NAD_Rule_Relevant(1, 7), 1); /* group without mask */
     EXPECT_EQ(NAD_Rule_Relevant(12, 0), 1);
     Set_NAD_EC5_Page_Flags();
     const int expect[9] = {1, 1, 0, 0, 0, 0, 0, 0, 0};
@@ -84,7 +86,7 @@ TEST(NadRegistry, RegisteredWithoutMasks)
     Host host(true, true, true);
     App_File(host, "stahl", "APP0073.DEF", "#NADS 1\n");
     setenv("SPLICE_APPLICATION_NUMBER", "73", 1);
-    EXPECT_EQ(NAD_Rules_Filtered(), 1);   /* not loaded yet: counts as not registered */
+    EXPECT_EQ(NAD_Rules_Filtered(), 1); /* not loaded yet: counts as not registered */
     Load_Application_NAD_Registry();
     EXPECT_EQ(App_NAD_Registry.rows[0].has_masks, 0);
     EXPECT_STREQ(App_NAD_Registry.rows[0].app_name, "STAHL");
@@ -108,7 +110,8 @@ TEST(NadRegistry, AtMost300Rows)
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     Load_Application_NAD_Registry();
-    const std::string said = testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
+    const std::string said =
+        testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
     EXPECT_EQ(App_NAD_Registry.count, 300);
     EXPECT_EQ(App_NAD_Registry.rows[299].app_number, 300);
     EXPECT_NE(said.find("300"), std::string::npos);
@@ -119,7 +122,8 @@ TEST(NadRegistry, AtMost300Rows)
 TEST(NadPrint, DefaultRecordMatchesGolden)
 {
     Host host(false, false, false);
-    const std::string golden = Read_File(std::string(SPLICE_GOLDEN_DIR) + "/nad/ec5_tables_default.oli");
+    const std::string golden =
+        Read_File(std::string(SPLICE_GOLDEN_DIR) + "/nad/ec5_tables_default.oli");
     ASSERT_FALSE(golden.empty());
     EXPECT_EQ(Print(), golden);
 }
@@ -133,7 +137,7 @@ TEST(NadPrint, RegisteredApplication242LeavesOutTheRules)
     EXPECT_NE(text.find(" Materialsicherheitsbeiwerte\n"), std::string::npos);
     EXPECT_NE(text.find("k\xCE\\shape\xCEr"), std::string::npos);
     EXPECT_EQ(text.find(" Kapitel "), std::string::npos);
-    App_NAD_Registry.show_all = 1;   /* "alle Regeln darstellen" */
+    App_NAD_Registry.show_all = 1; /* "alle Regeln darstellen" */
     EXPECT_NE(Print().find(" Kapitel "), std::string::npos);
 }
 
@@ -146,9 +150,10 @@ TEST(NadPrint, SwitchesOffAndTorsionAlone)
     EXPECT_EQ(Print(), "#OLI_SETFLAGS 0x380\n#OLI_MARGINS 1 0 0\n#OLI_RESERVE 6\n");
     Clear_Application_NAD_Registry();
     App_File(host, "a", "APP0010.DEF", "#NADS -1\n 1 1 1 1 1 000000001 1 1 1 1\n");
-    EXPECT_EQ(Print(), "#OLI_SETFLAGS 0x380\n#OLI_MARGINS 1 0 0\n#OLI_RESERVE 6\n"
-                       "#SHOWTABLE\n0 2 0\n Abminderungsfaktor zum Nachweis der Torsionsspannungen:\n"
-                       " k\xCE\\shape\xCEr = 1 + 0.15 h/b, jedoch maximal 2.00\n0 0 0 0 0\n");
+    EXPECT_EQ(Print(),
+              "#OLI_SETFLAGS 0x380\n#OLI_MARGINS 1 0 0\n#OLI_RESERVE 6\n"
+              "#SHOWTABLE\n0 2 0\n Abminderungsfaktor zum Nachweis der Torsionsspannungen:\n"
+              " k\xCE\\shape\xCEr = 1 + 0.15 h/b, jedoch maximal 2.00\n0 0 0 0 0\n");
 }
 
 /* Each section switch alone (a mask with one '1' for group 5) prints its own block and no other:
@@ -178,7 +183,9 @@ TEST(NadPrint, EachSwitchPrintsItsOwnBlock)
             const bool shown = text.find(titles[k]) != std::string::npos;
             EXPECT_EQ(shown, k == i || (i == 7 && k == 5)) << "switch " << i << ", block " << k;
         }
-        EXPECT_EQ(text.find(" Ausgew\x84hlte Nachweisparameter des nationalen Anhangs\n") != std::string::npos, i != 8)
+        EXPECT_EQ(text.find(" Ausgew\x84hlte Nachweisparameter des nationalen Anhangs\n")
+                      != std::string::npos,
+                  i != 8)
             << i;
         Clear_Application_NAD_Registry();
     }
@@ -191,15 +198,21 @@ TEST(NadPrint, GermanAnnexPrintsTheRuleRows)
     Set_Active_NAD("Deutschland");
     const std::string text = Print();
     EXPECT_NE(text.find(" Deutschland\n"), std::string::npos);
-    EXPECT_NE(text.find(" 3.1.3        Tabelle NA.4 anwenden         Modifikationsbeiwerte\n\n"), std::string::npos);
-    EXPECT_NE(text.find(" 9.2.4.2      Erh\x94hung der char. Tragf.     bei Schwellenpressung um 20%\n (NA.21)  \n"),
+    EXPECT_NE(text.find(" 3.1.3        Tabelle NA.4 anwenden         Modifikationsbeiwerte\n\n"),
               std::string::npos);
-    EXPECT_NE(text.find("              \xC0\xCE\\M\xCEr = 1.30                     Stahl in Verbindungen\n"),
-              std::string::npos);
+    EXPECT_NE(
+        text.find(
+            " 9.2.4.2      Erh\x94hung der char. Tragf.     bei Schwellenpressung um 20%\n (NA.21)  \n"),
+        std::string::npos);
+    EXPECT_NE(
+        text.find(
+            "              \xC0\xCE\\M\xCEr = 1.30                     Stahl in Verbindungen\n"),
+        std::string::npos);
     /* the annex rules of k_cr (rule 0) */
     EXPECT_NE(text.find(" k\xCE\\cr\xCEr = 2.0/fv,k   f\x81r Nadelholz\n"), std::string::npos);
     EXPECT_NE(text.find(" quasist\x84ndiger Kombination\n"), std::string::npos);
-    EXPECT_NE(text.find(" k\xCE\\shape\xCEr = 1 + 0.05 h/b, jedoch maximal 1.30\n"), std::string::npos);
+    EXPECT_NE(text.find(" k\xCE\\shape\xCEr = 1 + 0.05 h/b, jedoch maximal 1.30\n"),
+              std::string::npos);
     /* the table ends with the crack-factor block only when its own switch is off */
     const std::string tail = " (NA.7)  \n\n#END_OF_TEXT\n\n#END_OF_TEXT\n";
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
@@ -212,8 +225,10 @@ TEST(NadPrint, CrackFactorRowsShowTheValuesTheDesignUses)
     b->k_cr_solid = 0.5;
     b->k_cr_other = 0.8;
     std::string text = Print();
-    EXPECT_NE(text.find("\nk\xCE\\cr\xCEr = 0.50   f\x81r Voll- und Brettschichtholz\n"), std::string::npos);
-    EXPECT_NE(text.find("\n k\xCE\\cr\xCEr = 0.80   sonst"), std::string::npos);   /* variant-0 branch */
+    EXPECT_NE(text.find("\nk\xCE\\cr\xCEr = 0.50   f\x81r Voll- und Brettschichtholz\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("\n k\xCE\\cr\xCEr = 0.80   sonst"),
+              std::string::npos); /* variant-0 branch */
     EXPECT_EQ(text.find("0.67"), std::string::npos);
     /* any rule but 1 prints the annex rules in both places */
     b->k_cr_rule = 2;

@@ -66,7 +66,8 @@ TEST(NadRecord, UnknownNameWarnsWithBothNamesAndFallsBack)
     Host host;
     host.Install_Repository_Data();
     ZW_Test_Reset();
-    FILE *f = Input_File("ACTIV_NADNAME\n\xAE" "Atlantis\xAF\n");
+    FILE *f = Input_File("ACTIV_NADNAME\n\xAE"
+                         "Atlantis\xAF\n");
     Read_Active_NAD_Name(f);
     fclose(f);
     EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
@@ -75,7 +76,7 @@ TEST(NadRecord, UnknownNameWarnsWithBothNamesAndFallsBack)
     EXPECT_TRUE(Logged("Deutschland"));
     EXPECT_TRUE(Logged("kann nicht gefunden werden."));
     EXPECT_EQ(Nad_Record.variant, 1);
-    EXPECT_EQ(Get_Active_NAD_Flag(), 18);   /* the flag of "Deutschland" */
+    EXPECT_EQ(Get_Active_NAD_Flag(), 18); /* the flag of "Deutschland" */
 }
 
 /* The annex name as another program may have saved the input file: the marks and the name in
@@ -85,13 +86,14 @@ TEST(NadRecord, AnnexNameInAnyOfTheThreeCodePagesIsRead)
     Host host;
     host.Install_Repository_Data();
     mkdir((host.dram + "/NADS").c_str(), 0755);
-    Write_File(host.dram + "/NADS/1.NAD", User_Annex(7, "\x99sterreich", 0));   /* Ö in code page 850 */
+    Write_File(host.dram + "/NADS/1.NAD",
+               User_Annex(7, "\x99sterreich", 0)); /* Ö in code page 850 */
     const char *sections[] = {
-        "ACTIV_NADNAME\n\xAE\x99sterreich\xAF\n",                 /* code page 850 */
-        "ACTIV_NADNAME\n\xAB\xD6sterreich\xBB\n",                 /* code page 1252 */
-        "ACTIV_NADNAME\n\xC2\xAB\xC3\x96sterreich\xC2\xBB\n",     /* UTF-8 */
-        "ACTIV_NADNAME\n\xEF\xBB\xBF\xC2\xAB\xC3\x96sterreich\xC2\xBB\n",  /* a byte-order mark first */
-        "ACTIV_NADNAME\n  \x99sterreich  \n",                          /* no marks at all */
+        "ACTIV_NADNAME\n\xAE\x99sterreich\xAF\n",                         /* code page 850 */
+        "ACTIV_NADNAME\n\xAB\xD6sterreich\xBB\n",                         /* code page 1252 */
+        "ACTIV_NADNAME\n\xC2\xAB\xC3\x96sterreich\xC2\xBB\n",             /* UTF-8 */
+        "ACTIV_NADNAME\n\xEF\xBB\xBF\xC2\xAB\xC3\x96sterreich\xC2\xBB\n", /* a byte-order mark first */
+        "ACTIV_NADNAME\n  \x99sterreich  \n",                             /* no marks at all */
     };
     for (const char *section : sections) {
         SCOPED_TRACE(section);
@@ -104,7 +106,8 @@ TEST(NadRecord, AnnexNameInAnyOfTheThreeCodePagesIsRead)
         EXPECT_EQ(Get_Active_NAD_Flag(), 7);
         EXPECT_FALSE(Logged("Warnung"));
         /* a save writes it back in our own code page */
-        EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), "\n\nACTIV_NADNAME\n\xAE\x99sterreich\xAF\n");
+        EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }),
+                  "\n\nACTIV_NADNAME\n\xAE\x99sterreich\xAF\n");
     }
 }
 
@@ -115,16 +118,18 @@ TEST(NadRecord, UnknownNameSurvivesASaveUntilTheUserChooses)
     Host host;
     host.Install_Repository_Data();
     ZW_Test_Reset();
-    FILE *f = Input_File("ACTIV_NADNAME\n\xC2\xAB" "Atlantis\xC2\xBB\n");   /* UTF-8 marks */
+    FILE *f = Input_File("ACTIV_NADNAME\n\xC2\xAB"
+                         "Atlantis\xC2\xBB\n"); /* UTF-8 marks */
     Read_Active_NAD_Name(f);
     fclose(f);
     EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
     EXPECT_TRUE(Logged("Atlantis"));
     EXPECT_TRUE(Logged("kann nicht gefunden werden."));
     ASSERT_NE(Nad_Kept_Name(), nullptr);
-    const std::string kept = "\n\nACTIV_NADNAME\n\xAE" "Atlantis\xAF\n";
+    const std::string kept = "\n\nACTIV_NADNAME\n\xAE"
+                             "Atlantis\xAF\n";
     EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), kept);
-    EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), kept);   /* every save */
+    EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), kept); /* every save */
     /* reading the saved file again warns again and keeps it again */
     ZW_Test_Reset();
     f = Input_File(kept);
@@ -140,23 +145,26 @@ TEST(NadRecord, UnknownNameSurvivesASaveUntilTheUserChooses)
     fclose(f);
     EXPECT_FALSE(Logged("Warnung"));
     EXPECT_EQ(Nad_Kept_Name(), nullptr);
-    f = Input_File("ACTIV_NADNAME\n\xEF\xBB\xBF\xC2\xAB" "Atlantis\n");
+    f = Input_File("ACTIV_NADNAME\n\xEF\xBB\xBF\xC2\xAB"
+                   "Atlantis\n");
     Read_Active_NAD_Name(f);
     fclose(f);
     ASSERT_NE(Nad_Kept_Name(), nullptr);
-    EXPECT_STREQ(Nad_Kept_Name(), "\xAE" "Atlantis");
+    EXPECT_STREQ(Nad_Kept_Name(), "\xAE"
+                                  "Atlantis");
     /* a file without a name, or with a name that is found, keeps nothing */
     f = Input_File("");
     Read_Active_NAD_Name(f);
     fclose(f);
     EXPECT_EQ(Nad_Kept_Name(), nullptr);
-    EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), "\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n");
+    EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), "\n\nACTIV_NADNAME\n\xAE"
+                                                                  "Deutschland\xAF\n");
     Set_Active_NAD("Atlantis");
     ASSERT_NE(Nad_Kept_Name(), nullptr);
     Set_Active_NAD("EC-Standardparameter");
     EXPECT_EQ(Nad_Kept_Name(), nullptr);
-    EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }),
-              "\n\nACTIV_NADNAME\n\xAE" "EC-Standardparameter\xAF\n");
+    EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), "\n\nACTIV_NADNAME\n\xAE"
+                                                                  "EC-Standardparameter\xAF\n");
 }
 
 TEST(NadRecord, ListStopsAtTheFirstMissingNumber)
@@ -192,7 +200,7 @@ TEST(NadRecord, UserAnnexTitleAndDuplicateNames)
     EXPECT_FALSE(Logged("Warnung"));
     EXPECT_STREQ(Get_Active_NAD_Name(), "Meins");
     EXPECT_STREQ(Get_Active_NAD_Title(), "Meins (benutzerdefiniert)");
-    EXPECT_EQ(Get_Active_NAD_Flag(), 5);   /* the lower file number wins */
+    EXPECT_EQ(Get_Active_NAD_Flag(), 5); /* the lower file number wins */
     EXPECT_EQ(Nad_Record.user_defined, 1);
     EXPECT_EQ(Get_NAD_EC5_Params()->use_table_na1, 1);
     Set_Active_NAD("Deutschland");
@@ -212,7 +220,7 @@ TEST(NadRecord, ActivatingTheActiveNameAgain)
     host.Install_Repository_Data();
     ZW_Test_Reset();
     Set_Active_NAD("EC-Standardparameter");
-    Set_Active_NAD(Get_Active_NAD_Name());   /* the text handed over is the active name itself */
+    Set_Active_NAD(Get_Active_NAD_Name()); /* the text handed over is the active name itself */
     EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
     EXPECT_FALSE(Logged("Warnung"));
     Set_Active_NAD(nullptr);
@@ -223,13 +231,14 @@ TEST(NadRecord, ActivatingTheActiveNameAgain)
 static int Logged_Count(const std::string &text)
 {
     const std::vector<std::string> lines = ZW_Test_Log_Lines();
-    return (int)std::count_if(lines.begin(), lines.end(),
-                              [&](const std::string &l) { return l.find(text) != std::string::npos; });
+    return (int)std::count_if(lines.begin(), lines.end(), [&](const std::string &l) {
+        return l.find(text) != std::string::npos;
+    });
 }
 
 TEST(NadRecord, MissingBuiltInFileKeepsDefaultsAndSaysSo)
 {
-    Host host;   /* DATA has no annex files */
+    Host host; /* DATA has no annex files */
     ZW_Test_Reset();
     Set_Active_NAD("EC-Standardparameter");
     EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
@@ -256,7 +265,8 @@ TEST(NadRecord, UnreadableAnnexFileIsSaidAndItsNameSurvivesASave)
     host.Install_Repository_Data();
     remove((host.data + "/NAD/Deutschland.NAD").c_str());
     ZW_Test_Reset();
-    FILE *f = Input_File("ACTIV_NADNAME\n\xAE" "Deutschland\xAF\n");
+    FILE *f = Input_File("ACTIV_NADNAME\n\xAE"
+                         "Deutschland\xAF\n");
     Read_Active_NAD_Name(f);
     fclose(f);
     EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
@@ -264,14 +274,16 @@ TEST(NadRecord, UnreadableAnnexFileIsSaidAndItsNameSurvivesASave)
     EXPECT_EQ(Get_NAD_EC5_Params()->k_cr_rule, 1);
     EXPECT_DOUBLE_EQ(Get_NAD_EC5_Params()->k_cr_solid, 0.67);
     EXPECT_EQ(Get_NAD_EC5_Params()->variant, 0);
-    const std::string said = "MESSAGE [Warnung] Das Anwendungsdokument \"Deutschland\" kann nicht gelesen werden.";
+    const std::string said =
+        "MESSAGE [Warnung] Das Anwendungsdokument \"Deutschland\" kann nicht gelesen werden.";
     EXPECT_EQ(Logged_Count(said), 1);
     EXPECT_TRUE(Logged(host.data + "/NAD/Deutschland.NAD:"));
     EXPECT_TRUE(Logged("Die Datei existiert nicht."));
     EXPECT_TRUE(Logged("Vorgabewerten \"EC-Standard\""));
     EXPECT_TRUE(Logged("nicht mit den Werten von \"Deutschland\"."));
-    EXPECT_FALSE(Logged("kann nicht gefunden werden."));   /* the annex is known: no fallback sheet */
-    const std::string kept = "\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n";
+    EXPECT_FALSE(Logged("kann nicht gefunden werden.")); /* the annex is known: no fallback sheet */
+    const std::string kept = "\n\nACTIV_NADNAME\n\xAE"
+                             "Deutschland\xAF\n";
     EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), kept);
     /* told once, not again by every activation of the same annex */
     Set_Active_NAD("Deutschland");
@@ -295,7 +307,8 @@ TEST(NadRecord, UnreadableAnnexFileIsSaidAndItsNameSurvivesASave)
     EXPECT_STREQ(Get_Active_NAD_Name(), "Meins");
     EXPECT_TRUE(Logged("\"Meins\" kann nicht gelesen werden."));
     EXPECT_TRUE(Logged(host.dram + "/NADS/1.NAD:"));
-    EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), "\n\nACTIV_NADNAME\n\xAEMeins\xAF\n");
+    EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }),
+              "\n\nACTIV_NADNAME\n\xAEMeins\xAF\n");
 }
 
 TEST(NadRecord, AccessorBeforeAnyActivation)
@@ -318,7 +331,8 @@ TEST(NadRecord, InputFileSectionIsWrittenAndReadBack)
     host.Install_Repository_Data();
     Set_Active_NAD("EC-Standardparameter");
     const std::string text = Written([](FILE *f) { Write_Active_NAD_Name(f); });
-    EXPECT_EQ(text, "\n\nACTIV_NADNAME\n\xAE" "EC-Standardparameter\xAF\n");
+    EXPECT_EQ(text, "\n\nACTIV_NADNAME\n\xAE"
+                    "EC-Standardparameter\xAF\n");
     Clear_NAD_State();
     FILE *f = Input_File(text);
     Read_Active_NAD_Name(f);
@@ -332,11 +346,13 @@ TEST(NadRecord, ListHoldsAtMost300Entries)
     Msg_Set_Mode(MSG_CONSOLE);
     mkdir((host.dram + "/NADS").c_str(), 0755);
     for (int n = 1; n <= 305; n++)
-        Write_File(host.dram + "/NADS/" + std::to_string(n) + ".NAD", User_Annex(1, "A" + std::to_string(n), 0));
+        Write_File(host.dram + "/NADS/" + std::to_string(n) + ".NAD",
+                   User_Annex(1, "A" + std::to_string(n), 0));
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     Build_NAD_List();
-    const std::string said = testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
+    const std::string said =
+        testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
     EXPECT_EQ(NAD_List.count, 300);
     EXPECT_STREQ(NAD_List.names[299], "A298");
     EXPECT_NE(said.find("300"), std::string::npos);
@@ -349,7 +365,8 @@ TEST(NadRecord, RecordFileOfTheActiveAnnex)
     Set_Active_NAD("Deutschland");
     ASSERT_EQ(Write_NAD_Record_File("nadrec"), 1);
     const std::string text = Read_File("nadrec_EC2.NAD");
-    const std::string head = "NAD/Version 1\n\n 18 \xAE" "Deutschland\xAF 1\n";
+    const std::string head = "NAD/Version 1\n\n 18 \xAE"
+                             "Deutschland\xAF 1\n";
     EXPECT_EQ(text.substr(0, head.size()), head);
     EXPECT_EQ(text, Read_File(host.data + "/NAD/Deutschland.NAD"));
     remove("nadrec_EC2.NAD");
@@ -367,8 +384,8 @@ TEST(NadEc1, DefinitionsAndValuesOfTheGermanAnnex)
     EXPECT_EQ(t->tables[0]->cols, 3);
     EXPECT_EQ(t->tables[0]->rows, 5);
     EXPECT_STREQ(t->tables[0]->unit, "kN/m2");
-    EXPECT_EQ(t->tables[0]->cell[0], 10);   /* 20 - frame 10 */
-    EXPECT_EQ(t->tables[0]->cell[1], 30);   /* 40 - 10 */
+    EXPECT_EQ(t->tables[0]->cell[0], 10); /* 20 - frame 10 */
+    EXPECT_EQ(t->tables[0]->cell[1], 30); /* 40 - 10 */
     EXPECT_EQ(t->tables[0]->loaded, 1);
     /* zone 2: s_k = 0.25 + 1.91 ((A + 140)/760)^2 >= 0.85 */
     EXPECT_DOUBLE_EQ(t->tables[0]->values[2 * 3 + 0], 0.25);
@@ -404,7 +421,7 @@ TEST(NadEc1, NamesMatchExactlyAndEveryEntryIsExamined)
                "#NAD\nNord\n4\n~TAB99\n 12 0 1 2 3 4 5 6 7 8 9 10 11 12\n");
     NAD_EC1_Tables t;
     memset(&t, 0, sizeof t);
-    EXPECT_EQ(Load_EC1_Table_Definitions(&t), 1);   /* "#TAB11" defines nothing */
+    EXPECT_EQ(Load_EC1_Table_Definitions(&t), 1); /* "#TAB11" defines nothing */
     EXPECT_EQ(t.tables[0], nullptr);
     ASSERT_NE(t.tables[1], nullptr);
     Load_EC1_Table_Values(0, "Nord", &t);
@@ -413,11 +430,12 @@ TEST(NadEc1, NamesMatchExactlyAndEveryEntryIsExamined)
     EXPECT_DOUBLE_EQ(t.tables[1]->values[1], 4);
     EXPECT_EQ(t.table_set, 4);
     EXPECT_EQ(t.tab99_values[0], 1);
-    EXPECT_EQ(t.tab99_values[9], 10);   /* a count of 12 reads 10 numbers */
+    EXPECT_EQ(t.tab99_values[9], 10); /* a count of 12 reads 10 numbers */
     /* the user values file: written and read again */
     ASSERT_EQ(Store_EC1_User_Values(0, "Mein Land", &t), 1);
-    EXPECT_EQ(Read_File(host.dram + "/WUSL-NADs.def"),
-              "#NAD\nMein Land\n4\n\n~DATA\n1 0 0\n\n~TAB2\nc\n  3.000  4.000\n\n~TAB99\n 10 0 1 2 3 4 5 6 7 8 9 10\n\n");
+    EXPECT_EQ(
+        Read_File(host.dram + "/WUSL-NADs.def"),
+        "#NAD\nMein Land\n4\n\n~DATA\n1 0 0\n\n~TAB2\nc\n  3.000  4.000\n\n~TAB99\n 10 0 1 2 3 4 5 6 7 8 9 10\n\n");
     NAD_EC1_Tables u;
     memset(&u, 0, sizeof u);
     Copy_NAD_EC1_Tables(&u, &t);

@@ -14,7 +14,8 @@ using namespace nadtest;
 
 TEST(NadRobust, EveryPrefixOfTheGermanAnnexParses)
 {
-    const std::string text = Read_File(std::string(SPLICE_SOURCE_DIR) + "/environment/data/NAD/Deutschland.NAD");
+    const std::string text =
+        Read_File(std::string(SPLICE_SOURCE_DIR) + "/environment/data/NAD/Deutschland.NAD");
     ASSERT_GT(text.size(), 1000u);
     NAD_Record *r = static_cast<NAD_Record *>(calloc(1, sizeof(NAD_Record)));
     for (size_t n = 0; n <= text.size(); n += 7) {
@@ -46,8 +47,9 @@ TEST(NadRobust, NoiseInEverySection)
             text += std::string("\n") + k + "\n";
             for (int i = 0; i < 300; i++) {
                 const int c = rng() % 6;
-                text += c == 0 ? std::string("\n") : c < 4 ? " " + std::to_string((int)(rng() % 30) - 5)
-                                                           : std::string(1, (char)(33 + rng() % 90));
+                text += c == 0  ? std::string("\n")
+                        : c < 4 ? " " + std::to_string((int)(rng() % 30) - 5)
+                                : std::string(1, (char)(33 + rng() % 90));
             }
         }
         FILE *f = Text_Stream(text);
@@ -68,15 +70,16 @@ TEST(NadRobust, OversizedAndShortTables)
     memset(&t, 0, sizeof t);
     EXPECT_EQ(Load_EC1_Table_Definitions(&t), 0);
     EXPECT_EQ(t.tables[0], nullptr);
-    Write_File(host.data + "/NAD/WUSL-Tabs.def", "#TAB3\nA\nB\n0 0 0 0\n0 0 0 0\n2 2 x\n#TAB3\nC\nD\n1 1 1 1\n2 2 2 2\n1 3 y\n");
-    EXPECT_EQ(Load_EC1_Table_Definitions(&t), 1);   /* the second definition replaces the first */
+    Write_File(host.data + "/NAD/WUSL-Tabs.def",
+               "#TAB3\nA\nB\n0 0 0 0\n0 0 0 0\n2 2 x\n#TAB3\nC\nD\n1 1 1 1\n2 2 2 2\n1 3 y\n");
+    EXPECT_EQ(Load_EC1_Table_Definitions(&t), 1); /* the second definition replaces the first */
     ASSERT_NE(t.tables[2], nullptr);
     EXPECT_STREQ(t.tables[2]->title1, "C");
     EXPECT_EQ(t.tables[2]->rows, 3);
     /* values: fewer than the table holds, a table that is not defined, a line far too long */
     Write_File(host.data + "/NAD/WUSL-Tabs.val",
-               "#NAD\nX\n1\n~TAB3\ncap\n 1.5 2.5\n~TAB4\nno table\n 9 9\n~DATA\n 1 3 4\n" + std::string(5000, 'z') +
-                   "\n#NAD\nX\n2\n");
+               "#NAD\nX\n1\n~TAB3\ncap\n 1.5 2.5\n~TAB4\nno table\n 9 9\n~DATA\n 1 3 4\n"
+                   + std::string(5000, 'z') + "\n#NAD\nX\n2\n");
     Load_EC1_Table_Values(0, "X", &t);
     EXPECT_DOUBLE_EQ(t.tables[2]->values[0], 1.5);
     EXPECT_DOUBLE_EQ(t.tables[2]->values[1], 2.5);

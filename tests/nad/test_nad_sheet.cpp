@@ -21,7 +21,8 @@ static bool Sheet_Rect(const std::string &title, int *x1, int *y1)
     for (const std::string &l : ZW_Test_Log_Lines()) {
         int n, a, b, c, d;
         char t[128];
-        if (sscanf(l.c_str(), "SHEET %d %d %d %d %d %127[^\n]", &n, &a, &b, &c, &d, t) == 6 && title == t) {
+        if (sscanf(l.c_str(), "SHEET %d %d %d %d %d %127[^\n]", &n, &a, &b, &c, &d, t) == 6
+            && title == t) {
             *x1 = a, *y1 = b;
             found = true;
         }
@@ -174,14 +175,16 @@ TEST(NadSheet, DisplayOptionsChooseARegisteredApplication)
     Host host(true, true, true);
     host.Install_Repository_Data();
     mkdir((host.exec + "/holz").c_str(), 0755);
-    Write_File(host.exec + "/holz/APP0242.DEF", "#NADS -1\n 1 1 1 1 1 101 1 1 1 1\n#NAME\n \xAEHolzbau\xAF\n");
+    Write_File(host.exec + "/holz/APP0242.DEF",
+               "#NADS -1\n 1 1 1 1 1 101 1 1 1 1\n#NAME\n \xAEHolzbau\xAF\n");
     Load_Application_NAD_Registry();
     EXPECT_EQ(App_NAD_Registry.registered, 0);
     ZW_Test_Reset();
-    const int h = 120 + 22, x1 = NPIXEL_X / 2 - 170, y1 = NPIXEL_Y / 2 - h / 2, x2 = x1 + 340, y2 = y1 + h;
+    const int h = 120 + 22, x1 = NPIXEL_X / 2 - 170, y1 = NPIXEL_Y / 2 - h / 2, x2 = x1 + 340,
+              y2 = y1 + h;
     char s[160];
-    snprintf(s, sizeof s, "click %d %d\nclick %d %d\nclick %d %d\n", x1 + 15 + 4, y1 + 67 + 4, x1 + 35 + 4,
-             y1 + 89 + 4, x2 - 55 + 10, y2 - 30 + 10);
+    snprintf(s, sizeof s, "click %d %d\nclick %d %d\nclick %d %d\n", x1 + 15 + 4, y1 + 67 + 4,
+             x1 + 35 + 4, y1 + 89 + 4, x2 - 55 + 10, y2 - 30 + 10);
     ZW_Test_Set_Script(s);
     EXPECT_EQ(Edit_NAD_Display_Options(), 1);
     EXPECT_TRUE(Logged("Darstellungsoptionen"));
@@ -201,7 +204,8 @@ TEST(NadSheet, ListScrollsTheActiveRowIntoView)
     host.Install_Repository_Data();
     mkdir((host.dram + "/NADS").c_str(), 0755);
     for (int n = 1; n <= 14; n++)
-        Write_File(host.dram + "/NADS/" + std::to_string(n) + ".NAD", User_Annex(n, "Annex " + std::to_string(n), 0));
+        Write_File(host.dram + "/NADS/" + std::to_string(n) + ".NAD",
+                   User_Annex(n, "Annex " + std::to_string(n), 0));
     Set_Active_NAD("Annex 14");
     EXPECT_STREQ(Get_Active_NAD_Title(), "Annex 14 (benutzerdefiniert)");
     ZW_Test_Reset();
@@ -213,7 +217,9 @@ TEST(NadSheet, ListScrollsTheActiveRowIntoView)
     for (const std::string &l : ZW_Test_Log_Lines()) {
         int x, y;
         char t[64];
-        if (sscanf(l.c_str(), "TEXT %d %d %63[^\n]", &x, &y, t) == 3 && std::string(t) == "Annex 14") y_last = y;
+        if (sscanf(l.c_str(), "TEXT %d %d %63[^\n]", &x, &y, t) == 3
+            && std::string(t) == "Annex 14")
+            y_last = y;
     }
     EXPECT_GT(y_last, top);
     EXPECT_LT(y_last, bottom);

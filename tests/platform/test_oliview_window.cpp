@@ -17,67 +17,73 @@ int Viewer_Write_Sample_List(const char *path, int variant, int rows);
 
 namespace {
 
-std::vector<std::string> view_lines() {
-  std::vector<std::string> out;
-  for (const std::string &l : ZW_Test_Log_Lines())
-    if (l.compare(0, 8, "OLI-VIEW") == 0 || l.compare(0, 8, "OLI-View") == 0) out.push_back(l);
-  return out;
+std::vector<std::string> view_lines()
+{
+    std::vector<std::string> out;
+    for (const std::string &l : ZW_Test_Log_Lines())
+        if (l.compare(0, 8, "OLI-VIEW") == 0 || l.compare(0, 8, "OLI-View") == 0) out.push_back(l);
+    return out;
 }
 
-int pages_of(const char *path) {
-  Oli_Document doc;
-  Oli_Read_File(path, &doc);
-  Oli_Layout l;
-  Oli_Layout_Document(&doc, &l);
-  return (int)l.pages.size();
+int pages_of(const char *path)
+{
+    Oli_Document doc;
+    Oli_Read_File(path, &doc);
+    Oli_Layout l;
+    Oli_Layout_Document(&doc, &l);
+    return (int)l.pages.size();
 }
 
 } /* namespace */
 
-TEST(OliviewWindow, PagesScrollZoomAndEnd) {
-  ASSERT_EQ(Viewer_Write_Sample_List("fenster_01.oli", 0, 60), 1);
-  int n = pages_of("fenster_01.oli");
-  ASSERT_GE(n, 3);
-  ZW_Test_Reset();
-  uint32_t before = ZW_Test_Pixel(5, 500);
-  ZW_Test_Set_Script("key pgdn\nsnapshot vorschau.png\ntype +\nwheel -2\nkey end\nkey esc\nkey down\n");
-  ASSERT_EQ(Oli_View_File("fenster_01.oli"), 1);
-  std::string total = "/" + std::to_string(n);
-  std::vector<std::string> want = {"OLI-View fenster_01.oli", "OLI-VIEW PAGE 2" + total + " ZOOM 100",
-                                   "OLI-VIEW PAGE 2" + total + " ZOOM 125", "OLI-VIEW PAGE 2" + total + " ZOOM 125",
-                                   "OLI-VIEW PAGE " + std::to_string(n) + total + " ZOOM 125"};
-  EXPECT_EQ(view_lines(), want);
-  EXPECT_EQ(ZW_Test_Pending_Events(), 1); /* Esc ended the preview before the last key */
-  EXPECT_EQ(ZW_Test_Pixel(5, 500), before); /* the screen under the preview is back */
-  /* the snapshot shows a white page in the middle of the grey desk, with black print on it */
-  cairo_surface_t *s = cairo_image_surface_create_from_png("vorschau.png");
-  ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
-  int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
-  int stride = cairo_image_surface_get_stride(s);
-  const unsigned char *d = cairo_image_surface_get_data(s);
-  long white = 0, dark = 0, desk = 0;
-  for (int y = 40; y < h; y++)
-    for (int x = 0; x < w; x++) {
-      const unsigned char *p = d + y * stride + 4 * x;
-      if (p[0] == 255 && p[1] == 255 && p[2] == 255) white++;
-      else if (p[0] < 60 && p[1] < 60 && p[2] < 60) dark++;
-      if (x < 20 && abs(p[2] - 115) < 3 && abs(p[1] - 120) < 3 && abs(p[0] - 128) < 3) desk++;
-    }
-  cairo_surface_destroy(s);
-  EXPECT_GT(white, (long)w * h / 4);
-  EXPECT_GT(dark, 500);
-  EXPECT_GT(desk, 1000);
+TEST(OliviewWindow, PagesScrollZoomAndEnd)
+{
+    ASSERT_EQ(Viewer_Write_Sample_List("fenster_01.oli", 0, 60), 1);
+    int n = pages_of("fenster_01.oli");
+    ASSERT_GE(n, 3);
+    ZW_Test_Reset();
+    uint32_t before = ZW_Test_Pixel(5, 500);
+    ZW_Test_Set_Script(
+        "key pgdn\nsnapshot vorschau.png\ntype +\nwheel -2\nkey end\nkey esc\nkey down\n");
+    ASSERT_EQ(Oli_View_File("fenster_01.oli"), 1);
+    std::string total = "/" + std::to_string(n);
+    std::vector<std::string> want = {
+        "OLI-View fenster_01.oli", "OLI-VIEW PAGE 2" + total + " ZOOM 100",
+        "OLI-VIEW PAGE 2" + total + " ZOOM 125", "OLI-VIEW PAGE 2" + total + " ZOOM 125",
+        "OLI-VIEW PAGE " + std::to_string(n) + total + " ZOOM 125"};
+    EXPECT_EQ(view_lines(), want);
+    EXPECT_EQ(ZW_Test_Pending_Events(), 1);   /* Esc ended the preview before the last key */
+    EXPECT_EQ(ZW_Test_Pixel(5, 500), before); /* the screen under the preview is back */
+    /* the snapshot shows a white page in the middle of the grey desk, with black print on it */
+    cairo_surface_t *s = cairo_image_surface_create_from_png("vorschau.png");
+    ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+    int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    int stride = cairo_image_surface_get_stride(s);
+    const unsigned char *d = cairo_image_surface_get_data(s);
+    long white = 0, dark = 0, desk = 0;
+    for (int y = 40; y < h; y++)
+        for (int x = 0; x < w; x++) {
+            const unsigned char *p = d + y * stride + 4 * x;
+            if (p[0] == 255 && p[1] == 255 && p[2] == 255) white++;
+            else if (p[0] < 60 && p[1] < 60 && p[2] < 60) dark++;
+            if (x < 20 && abs(p[2] - 115) < 3 && abs(p[1] - 120) < 3 && abs(p[0] - 128) < 3) desk++;
+        }
+    cairo_surface_destroy(s);
+    EXPECT_GT(white, (long)w * h / 4);
+    EXPECT_GT(dark, 500);
+    EXPECT_GT(desk, 1000);
 }
 
-TEST(OliviewWindow, ClosingTheWindowEndsThePreview) {
-  ASSERT_EQ(Viewer_Write_Sample_List("zu_01.oli", 1, 5), 1);
-  ZW_Test_Reset();
-  ZW_Test_Set_Script("key down\nclose\n");
-  EXPECT_EQ(Oli_View_File("zu_01.oli"), 1);
-  std::vector<std::string> lines = view_lines();
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[1].compare(0, 20, "OLI-VIEW PAGE 1/2 ZO"), 0) << lines[1];
-  ZW_Test_Reset();
-  EXPECT_EQ(Oli_View_File("fehlt_01.oli"), 0);
-  EXPECT_EQ(view_lines(), (std::vector<std::string>{"OLI-View fehlt_01.oli"}));
+TEST(OliviewWindow, ClosingTheWindowEndsThePreview)
+{
+    ASSERT_EQ(Viewer_Write_Sample_List("zu_01.oli", 1, 5), 1);
+    ZW_Test_Reset();
+    ZW_Test_Set_Script("key down\nclose\n");
+    EXPECT_EQ(Oli_View_File("zu_01.oli"), 1);
+    std::vector<std::string> lines = view_lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1].compare(0, 20, "OLI-VIEW PAGE 1/2 ZO"), 0) << lines[1];
+    ZW_Test_Reset();
+    EXPECT_EQ(Oli_View_File("fehlt_01.oli"), 0);
+    EXPECT_EQ(view_lines(), (std::vector<std::string>{"OLI-View fehlt_01.oli"}));
 }

@@ -8,4 +8,7 @@
 
 #include <string>
 
-inline std::string Scratch(const std::string &name) { return "zw" + std::to_string(getpid()) + "_" + name; }
+inline std::string Scratch(const std::string &name)
+{
+    return "zw" + std::to_string(getpid()) + "_" + name;
+}

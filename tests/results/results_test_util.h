@@ -130,7 +130,7 @@ inline void Glulam_Inner_Plate_Splice(void)
     Splice_Input.service_class = 1;
     Splice_Input.L_user = 0;
     Splice_Input.mat_mid = 2;
-    Splice_Input.grade_mid = 2;                  /* GL24h */
+    Splice_Input.grade_mid = 2; /* GL24h */
     Splice_Input.b = 14.0;
     Splice_Input.h = 24.0;
     Splice_Input.plate_count = 1.0;

@@ -12,7 +12,8 @@ TEST(Bearing, EurocodeEdgeAndInner)
     EXPECT_EQ(Calc_Plate_Bearing_Ec(/*d0=*/13, /*d=*/12, /*t=*/10, /*e1=*/30, /*e2=*/20, /*p1=*/40,
                                     /*p2=*/40, /*f_ub=*/800, /*f_u=*/360, /*F_b_edge=*/&Fe,
                                     /*F_b_inner=*/&Fi, /*alpha_b_end=*/&ae, /*alpha_b_inner=*/&ai,
-                                    /*k1_edge=*/&ke, /*k1_inner=*/&ki), 0);
+                                    /*k1_edge=*/&ke, /*k1_inner=*/&ki),
+              0);
     /* alpha_end = min(30 / 39, 1, 800 / 360) = 0.76923; k1 = min(2.8 * 20 / 13 - 1.7,
     ** 1.4 * 40 / 13 - 1.7, 2.5) = 2.5; F = 2.5 * 0.76923 * 360 * 12 * 10 / 1.25 / 1000 = 66.46 */
     EXPECT_NEAR(ae, 30.0 / 39.0, 1e-12);
@@ -50,7 +51,7 @@ TEST(Bearing, DinAtTheMinimumDistances)
 {
     Fresh_Splice(false);
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
-    Splice_Input.vbm_type = 0;                      /* not 29..33: d_L = d + 1 mm */
+    Splice_Input.vbm_type = 0; /* not 29..33: d_L = d + 1 mm */
     Splice_Input.d = 12.0;
     Splice_Input.t_p = 1.0;
     const int g = Din_Grade_240();
@@ -97,7 +98,7 @@ TEST(Bearing, PartialFactorsOfACombination)
     Fresh_Splice(false);
     Set_Design_Gammas(1);
     EXPECT_DOUBLE_EQ(Splice_Input.gamma_m0, 1.0);
-    EXPECT_DOUBLE_EQ(Splice_Input.gamma_m_mid, 1.0);   /* DIN accidental */
+    EXPECT_DOUBLE_EQ(Splice_Input.gamma_m_mid, 1.0); /* DIN accidental */
     Set_Design_Gammas(0);
     EXPECT_DOUBLE_EQ(Splice_Input.gamma_m_mid, 1.3);
 

@@ -54,12 +54,19 @@ TEST(BlockShear, RecordWorkedByHand)
     EXPECT_NEAR(r.u, 0.41336, 5e-6);
     EXPECT_DOUBLE_EQ(Block_Shear_Shown_Util(&r), r.u);
     const std::string s = Printed(&r);
-    EXPECT_NE(s.find("L\xCE\\net,t\xCEr = 168 mm, t\xCE\\" "1\xCEr = 65 mm \x88 A\xCE\\net,t\xCEr = 10920 mm"),
-              std::string::npos) << s;
+    EXPECT_NE(s.find("L\xCE\\net,t\xCEr = 168 mm, t\xCE\\"
+                     "1\xCEr = 65 mm \x88 A\xCE\\net,t\xCEr = 10920 mm"),
+              std::string::npos)
+        << s;
     EXPECT_NE(s.find("(Versagensmechanismus c,f,j/l,k,m)"), std::string::npos) << s;
-    EXPECT_NE(s.find("F\xCE\\" "bs,Rk\xCEr = 314.50 kN, k\xCE\\mod\xCEr = 0.90 \x88 F\xCE\\" "bs,Rd"
-                     "\xCEr = 217.73 kN, N\xCE\\" "d\xCEr = 90.00 kN \x88 u\xCE\\" "bs\xCEr = 0.413"),
-              std::string::npos) << s;
+    EXPECT_NE(s.find("F\xCE\\"
+                     "bs,Rk\xCEr = 314.50 kN, k\xCE\\mod\xCEr = 0.90 \x88 F\xCE\\"
+                     "bs,Rd"
+                     "\xCEr = 217.73 kN, N\xCE\\"
+                     "d\xCEr = 90.00 kN \x88 u\xCE\\"
+                     "bs\xCEr = 0.413"),
+              std::string::npos)
+        << s;
     /* the wrapper gives the same and clears the error */
     int err = -1;
     EXPECT_DOUBLE_EQ(Oli_Blockscher_Nachweis(nullptr, 0, 0, &err), r.u);
@@ -108,7 +115,7 @@ TEST(BlockShear, StatesOfACheckThatDoesNotApplyOrCannotBeMade)
     EXPECT_EQ(Printed(&r), "");
     int err = -1;
     EXPECT_EQ(Oli_Blockscher_Nachweis(nullptr, 0, 0, &err), 0.0);
-    EXPECT_EQ(err, -1);                 /* untouched when the check does not apply */
+    EXPECT_EQ(err, -1); /* untouched when the check does not apply */
     Splice_Input.block_shear = 1;
     Get_Lkom_Entry(0, 0)->N_d = -180.0;
     EXPECT_EQ(Calc_Block_Shear_Check(0, 0, &r), 0);
@@ -124,7 +131,10 @@ TEST(BlockShear, StatesOfACheckThatDoesNotApplyOrCannotBeMade)
     EXPECT_EQ(Block_Shear_Shown_Util(&r), UTIL_NO_CHECK);
     std::string s = Printed(&r);
     EXPECT_NE(s.find("\xC0\xCE\\M\xCEr nicht bestimmbar"), std::string::npos) << s;
-    EXPECT_EQ(s.find("F\xCE\\" "bs,Rk"), std::string::npos) << s;
+    EXPECT_EQ(s.find("F\xCE\\"
+                     "bs,Rk"),
+              std::string::npos)
+        << s;
     /* no resistance (no timber beside the plate): no capacity, u printed as 10 */
     Splice_Input.gamma_m_mid = 1.3;
     Splice_Input.b = Splice_Input.t_p;
@@ -132,7 +142,10 @@ TEST(BlockShear, StatesOfACheckThatDoesNotApplyOrCannotBeMade)
     EXPECT_EQ(r.state, BLOCK_SHEAR_NO_CAPACITY);
     EXPECT_EQ(Block_Shear_Shown_Util(&r), UTIL_NO_CHECK);
     s = Printed(&r);
-    EXPECT_NE(s.find("u\xCE\\" "bs\xCEr = 10.000"), std::string::npos) << s;
+    EXPECT_NE(s.find("u\xCE\\"
+                     "bs\xCEr = 10.000"),
+              std::string::npos)
+        << s;
 }
 
 TEST(BlockShear, ShareOfTheNormalForce)
@@ -167,6 +180,7 @@ TEST(BlockShear, ComputingLeavesTheInputAlone)
     EXPECT_TRUE(before == after);
     Vbm_Check v;
     ASSERT_EQ(Calc_Vbm_Check(0, 0, &v), 1);
-    after.assign((unsigned char *)&Splice_Input, (unsigned char *)&Splice_Input + sizeof Splice_Input);
+    after.assign((unsigned char *)&Splice_Input,
+                 (unsigned char *)&Splice_Input + sizeof Splice_Input);
     EXPECT_TRUE(before == after);
 }

@@ -43,7 +43,8 @@ void Plate_Dowel_Splice(void)
         Splice_Input.lkom.groups[g].kmod_source = g == 1 ? 1 : 0;
         Splice_Input.lkom.groups[g].kmod = 0.8;
         for (int e = 0; e < 7; e++)
-            Set_Lkom(g, e, 20.0 + 3.0 * e - 2.0 * g, 40.0 * std::cos(e + g), 12.0 + e, g == 0 && e == 0);
+            Set_Lkom(g, e, 20.0 + 3.0 * e - 2.0 * g, 40.0 * std::cos(e + g), 12.0 + e,
+                     g == 0 && e == 0);
     }
 }
 
@@ -96,7 +97,8 @@ World Take_World(void)
                    (const unsigned char *)&Splice_Input + sizeof Splice_Input);
     const size_t n = offsetof(Fastener_Pattern_Rec, recs)
                      + sizeof(Fastener_Rec) * (size_t)std::max(Fastener_Pattern.count, 0);
-    w.pattern.assign((const unsigned char *)&Fastener_Pattern, (const unsigned char *)&Fastener_Pattern + n);
+    w.pattern.assign((const unsigned char *)&Fastener_Pattern,
+                     (const unsigned char *)&Fastener_Pattern + n);
     w.governing = Governing_Lkom;
     return w;
 }
@@ -119,7 +121,15 @@ long First_Difference(const World &a, const World &b)
 
 /* ---------------------------------------------------------------- page actions */
 
-enum Action { PAGE_PREPARED, PAGE_CHECKED, FASTENER_DESIGN, PRINT_RUN, EDIT_FORCE, EDIT_COMMENT, ACTIONS };
+enum Action {
+    PAGE_PREPARED,
+    PAGE_CHECKED,
+    FASTENER_DESIGN,
+    PRINT_RUN,
+    EDIT_FORCE,
+    EDIT_COMMENT,
+    ACTIONS
+};
 
 /* The fastener page's design after its preparation: what it writes beside the run. */
 void Fastener_Design(void)
@@ -149,9 +159,7 @@ void Print_Run(bool cached)
 void Do(Action a, bool cached, int step, double *shown)
 {
     switch (a) {
-    case PAGE_PREPARED:
-        *shown = cached ? Splice_Calc_Prepared() : Prepare_Splice_Calc();
-        break;
+    case PAGE_PREPARED: *shown = cached ? Splice_Calc_Prepared() : Prepare_Splice_Calc(); break;
     case PAGE_CHECKED:
         if (cached) {
             int code = 0;
@@ -166,9 +174,7 @@ void Do(Action a, bool cached, int step, double *shown)
         else Prepare_Splice_Calc();
         Fastener_Design();
         break;
-    case PRINT_RUN:
-        Print_Run(cached);
-        break;
+    case PRINT_RUN: Print_Run(cached); break;
     case EDIT_FORCE:
         for (int g = 0; g < LKOM_GROUPS; g++)
             if (Splice_Input.lkom.groups[g].used) {
@@ -177,15 +183,15 @@ void Do(Action a, bool cached, int step, double *shown)
             }
         break;
     case EDIT_COMMENT:
-        snprintf(Splice_Input.lkom.groups[0].entries[0].comment, LKOM_COMMENT_MAX + 1, "Schritt %d", step);
+        snprintf(Splice_Input.lkom.groups[0].entries[0].comment, LKOM_COMMENT_MAX + 1, "Schritt %d",
+                 step);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
 class CalcCache : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         ZW_Test_Reset();
@@ -229,7 +235,8 @@ TEST_F(CalcCache, TheGenerationFollowsWhatTheComputationsRead)
     EXPECT_EQ(Splice_Input_Generation(), g0);
     /* texts that no computation reads */
     snprintf(Splice_Input.lkom.groups[0].entries[3].comment, LKOM_COMMENT_MAX + 1, "%-70s", "Wind");
-    snprintf(Splice_Input.Char_Actions[2].remark, sizeof Splice_Input.Char_Actions[2].remark, "Schnee");
+    snprintf(Splice_Input.Char_Actions[2].remark, sizeof Splice_Input.Char_Actions[2].remark,
+             "Schnee");
     EXPECT_EQ(Splice_Input_Generation(), g0);
     /* a force, a flag after the comment, a kmod, an action, a print setting */
     uint32_t g = g0;
@@ -287,9 +294,9 @@ TEST_F(CalcCache, APageWithoutAChangeComputesNothing)
     EXPECT_EQ(Splice_Calc_Checked(&code), total); /* a change of a result is a change */
     EXPECT_EQ(Splice_Input.utilisation.count, 4); /* fastener, timber, plate, hole */
     serial = Splice_Calc_Serial;
-    EXPECT_EQ(Splice_Calc_Prepared(), 0);        /* the preparation runs: the run wrote since */
+    EXPECT_EQ(Splice_Calc_Prepared(), 0); /* the preparation runs: the run wrote since */
     EXPECT_EQ(Splice_Calc_Serial, serial + 1);
-    Print_Run(true);                              /* empties the list: a print fills none */
+    Print_Run(true); /* empties the list: a print fills none */
     EXPECT_EQ(Splice_Input.utilisation.count, 0);
     serial = Splice_Calc_Serial;
     EXPECT_EQ(Splice_Calc_Checked(&code), total);
@@ -363,7 +370,7 @@ TEST_F(CalcCache, TheRunsErrorBoxesAreShownAgain)
     Set_Layout(1, 1);
     Splice_Calc_Checked(&code);
     EXPECT_NE(code, 0);
-    EXPECT_GT(Run_Error_Count(), 0);        /* still the last run's */
+    EXPECT_GT(Run_Error_Count(), 0); /* still the last run's */
     Prepare_Splice_Calc();
     Splice_Calc_Checked(&code);
     EXPECT_NE(code, 0);

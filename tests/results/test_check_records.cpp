@@ -75,8 +75,8 @@ TEST(TimberCheck, TensionSpliceComputedIntoTheRecord)
     EXPECT_DOUBLE_EQ(r.kmod_side, 0.9);
     EXPECT_DOUBLE_EQ(r.gamma_m_side, 1.3);
     EXPECT_NEAR(r.f_t_0_d_side, 6.69231, 1e-5);
-    EXPECT_EQ(r.t90, 0);                                /* a tension splice: no V_90 */
-    EXPECT_EQ(r.withdrawal_hint, 0);                    /* nails hold against withdrawal */
+    EXPECT_EQ(r.t90, 0);             /* a tension splice: no V_90 */
+    EXPECT_EQ(r.withdrawal_hint, 0); /* nails hold against withdrawal */
 
     /* Compression N = -48 kN: sigma_c,0,d = -2.0 N/mm², f_c,0,d = 0.9 * 21 / 1.3 = 14.53846,
     ** u = 2.0 / 14.53846 = 0.137566 (both members); no tensile strength of the side timbers. */
@@ -227,7 +227,10 @@ TEST(TimberCheck, PrinterWritesTheRecord)
     m.f_t_0_d_side = 7.77;
     std::string t = Printed(Print_Timber_Check, &m);
     EXPECT_TRUE(Has(t, "Mittelholz: \xCC\xCE\\t,d\xCEr = 9.87 N/mm")) << t;
-    EXPECT_TRUE(Has(t, "\xD6\xCE\\" "d\xCEr = 3.21 N/mm\xCE/2\xCEr (mit V\xCE\\" "d\xCEr = 5.43 kN)")) << t;
+    EXPECT_TRUE(Has(t, "\xD6\xCE\\"
+                       "d\xCEr = 3.21 N/mm\xCE/2\xCEr (mit V\xCE\\"
+                       "d\xCEr = 5.43 kN)"))
+        << t;
     EXPECT_TRUE(Has(t, "mit k\xCE\\cr\xCEr = 0.500")) << t;
     EXPECT_TRUE(Has(t, "= 0.400 x 1.100 x 11.00 x 0.80 / 1.25 = 7.77 N/mm")) << t;
     EXPECT_TRUE(Has(t, "mit k\xCE\\red\xCEr = 0.4 nach DIN EN 1995-1-1/NA")) << t;
@@ -243,7 +246,9 @@ TEST(TimberCheck, PrinterWritesTheRecord)
     m.N = -1.0;
     m.side_tension = 0;
     t = Printed(Print_Timber_Check, &m);
-    EXPECT_TRUE(Has(t, "\xCC\xCE\\" "c,d\xCEr = 2.00")) << t;
+    EXPECT_TRUE(Has(t, "\xCC\xCE\\"
+                       "c,d\xCEr = 2.00"))
+        << t;
     EXPECT_FALSE(Has(t, "f\xCE\\t,0,d")) << t;
 
     /* the bending splice's joint shear, the tension perpendicular lines and the hint */
@@ -265,10 +270,16 @@ TEST(TimberCheck, PrinterWritesTheRecord)
     t = Printed(Print_Timber_Check, &m);
     EXPECT_TRUE(Has(t, "= max(4.00; 4.00 / 2 + 10.0000 1/m x 1.00 kNm / 2) = 7.00 kN")) << t;
     EXPECT_TRUE(Has(t, "(mit V = ")) << t;
-    EXPECT_TRUE(Has(t, "Mittelholz  : max V\xCE\\" "90,d\xCEr = 2.00 kN, \xCC\xCE\\" "90,d\xCEr = 0.32 "
-                       "N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = 0.28 N/mm\xCE/2\xCEr \x88 u = 1.16")) << t;
-    EXPECT_TRUE(Has(t, "Seitenh\x94lzer: max V\xCE\\" "90,d\xCEr = 2.00 kN, \xCC\xCE\\" "90,d\xCEr = 0.27 "
-                       "N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = 0.29 N/mm\xCE/2\xCEr \x88 u = 0.96")) << t;
+    EXPECT_TRUE(Has(t, "Mittelholz  : max V\xCE\\"
+                       "90,d\xCEr = 2.00 kN, \xCC\xCE\\"
+                       "90,d\xCEr = 0.32 "
+                       "N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = 0.28 N/mm\xCE/2\xCEr \x88 u = 1.16"))
+        << t;
+    EXPECT_TRUE(Has(t, "Seitenh\x94lzer: max V\xCE\\"
+                       "90,d\xCEr = 2.00 kN, \xCC\xCE\\"
+                       "90,d\xCEr = 0.27 "
+                       "N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = 0.29 N/mm\xCE/2\xCEr \x88 u = 0.96"))
+        << t;
     EXPECT_TRUE(Has(t, "ausziehfeste Verbindungsmittel anordnen!"_cp850)) << t;
 
     /* the result line names the failing timber */
@@ -293,7 +304,7 @@ TEST(TimberCheck, PrinterWritesTheRecord)
     EXPECT_TRUE(Has(t, "\xC0\xCE\\M\xCEr nicht bestimmbar")) << t;
     EXPECT_FALSE(Has(t, "Mittelholz")) << t;
 
-    Print_Timber_Check(nullptr, &r);                    /* no file: nothing, no fault */
+    Print_Timber_Check(nullptr, &r); /* no file: nothing, no fault */
 }
 
 /* ---------------------------------------------------------------- bearing of the plate holes */
@@ -373,7 +384,7 @@ TEST(BearingCheck, EurocodeComputedIntoTheRecord)
     EXPECT_NEAR(r.u_max, 0.201957, 1e-6);
     Free_Bearing_Check(&r);
     EXPECT_EQ(r.rows, nullptr);
-    Free_Bearing_Check(&r);                             /* twice is harmless */
+    Free_Bearing_Check(&r); /* twice is harmless */
 
     /* the governing fastener alone: one of the end column */
     Splice_Input.print.fasteners = 0;
@@ -492,7 +503,7 @@ TEST(BearingCheck, OneRowBearsByThePlateHeightWithoutChangingTheInput)
     Free_Bearing_Check(&r);
     Set_Layout(2, 2);
     EXPECT_DOUBLE_EQ(Plate_Row_Spacing(&Splice_Input), 3.5);
-    Set_Layout(2, 1.5);                                 /* not one whole row */
+    Set_Layout(2, 1.5); /* not one whole row */
     EXPECT_DOUBLE_EQ(Plate_Row_Spacing(&Splice_Input), 3.5);
 
     /* the design run keeps the spacing the check took with the splice (it is saved with it) */
@@ -547,12 +558,27 @@ TEST(BearingCheck, PrinterWritesTheRecord)
     fclose(b);
     const std::string s = Printed(Print_Bearing_Check, &r);
     EXPECT_EQ(s, whole);
-    EXPECT_TRUE(Has(s, "p\xCE\\" "1\xCEr = 4.00 cm, e\xCE\\" "1\xCEr = 2.40 cm, e\xCE\\" "2\xCEr = 1.60 cm, "
-                       "p\xCE\\" "2\xCEr = 3.50 cm, \xBA\xCE\\" "b\xCEr = 0.78, k\xCE\\" "1\xCEr = 2.07 => "
-                       "F\xCE\\" "b,Rd\xCEr = 55.47 kN")) << s;
-    EXPECT_TRUE(Has(s, "e\xCE\\Rand\xCEr = 2.40 cm, e\xCE\\" "1\xCEr = 2.40 cm, e\xCE\\" "2\xCEr = 1.60 cm, "
-                       "p\xCE\\" "2\xCEr = 3.50 cm, \xBA\xCE\\" "b\xCEr = 0.62, k\xCE\\" "1\xCEr = 1.75 => "
-                       "F\xCE\\" "b,Rd,Rand\xCEr = 37.14 kN")) << s;
+    EXPECT_TRUE(Has(s, "p\xCE\\"
+                       "1\xCEr = 4.00 cm, e\xCE\\"
+                       "1\xCEr = 2.40 cm, e\xCE\\"
+                       "2\xCEr = 1.60 cm, "
+                       "p\xCE\\"
+                       "2\xCEr = 3.50 cm, \xBA\xCE\\"
+                       "b\xCEr = 0.78, k\xCE\\"
+                       "1\xCEr = 2.07 => "
+                       "F\xCE\\"
+                       "b,Rd\xCEr = 55.47 kN"))
+        << s;
+    EXPECT_TRUE(Has(s, "e\xCE\\Rand\xCEr = 2.40 cm, e\xCE\\"
+                       "1\xCEr = 2.40 cm, e\xCE\\"
+                       "2\xCEr = 1.60 cm, "
+                       "p\xCE\\"
+                       "2\xCEr = 3.50 cm, \xBA\xCE\\"
+                       "b\xCEr = 0.62, k\xCE\\"
+                       "1\xCEr = 1.75 => "
+                       "F\xCE\\"
+                       "b,Rd,Rand\xCEr = 37.14 kN"))
+        << s;
     EXPECT_TRUE(Has(s, "#SHOWTABLE")) << s;
     EXPECT_TRUE(Has(s, "u\xCE\\max\xCEr = 0.20 \xF3 1")) << s;
 
@@ -569,13 +595,30 @@ TEST(BearingCheck, PrinterWritesTheRecord)
     m.R_end = 99.99;
     m.u_max = 1.5;
     std::string t = Printed(Print_Bearing_Check, &m);
-    EXPECT_TRUE(Has(t, "p\xCE\\" "1\xCEr = 9.11 cm, e\xCE\\" "1\xCEr = 2.40 cm, e\xCE\\" "2\xCEr = 1.60 cm, "
-                       "p\xCE\\" "2\xCEr = 9.22 cm, \xBA\xCE\\" "b\xCEr = 0.33, k\xCE\\" "1\xCEr = 1.44 => "
-                       "F\xCE\\" "b,Rd\xCEr = 55.55 kN")) << t;
-    EXPECT_TRUE(Has(t, "e\xCE\\Rand\xCEr = 6.66 cm, e\xCE\\" "1\xCEr = 2.40 cm, e\xCE\\" "2\xCEr = 1.60 cm, "
-                       "p\xCE\\" "2\xCEr = 9.22 cm, \xBA\xCE\\" "b\xCEr = 0.77, k\xCE\\" "1\xCEr = 1.88 => "
-                       "F\xCE\\" "b,Rd,Rand\xCEr = 99.99 kN")) << t;
-    EXPECT_TRUE(Has(t, "u\xCE\\max\xCEr = 1.50 > 1 => \xCE" "bNachweis nicht erf\x81llt")) << t;
+    EXPECT_TRUE(Has(t, "p\xCE\\"
+                       "1\xCEr = 9.11 cm, e\xCE\\"
+                       "1\xCEr = 2.40 cm, e\xCE\\"
+                       "2\xCEr = 1.60 cm, "
+                       "p\xCE\\"
+                       "2\xCEr = 9.22 cm, \xBA\xCE\\"
+                       "b\xCEr = 0.33, k\xCE\\"
+                       "1\xCEr = 1.44 => "
+                       "F\xCE\\"
+                       "b,Rd\xCEr = 55.55 kN"))
+        << t;
+    EXPECT_TRUE(Has(t, "e\xCE\\Rand\xCEr = 6.66 cm, e\xCE\\"
+                       "1\xCEr = 2.40 cm, e\xCE\\"
+                       "2\xCEr = 1.60 cm, "
+                       "p\xCE\\"
+                       "2\xCEr = 9.22 cm, \xBA\xCE\\"
+                       "b\xCEr = 0.77, k\xCE\\"
+                       "1\xCEr = 1.88 => "
+                       "F\xCE\\"
+                       "b,Rd,Rand\xCEr = 99.99 kN"))
+        << t;
+    EXPECT_TRUE(Has(t, "u\xCE\\max\xCEr = 1.50 > 1 => \xCE"
+                       "bNachweis nicht erf\x81llt"))
+        << t;
 
     /* the table's rows are the record's rows: a changed force changes the table */
     const std::string before = Printed(Print_Bearing_Check, &r);
@@ -590,7 +633,9 @@ TEST(BearingCheck, PrinterWritesTheRecord)
     m.n = 0;
     t = Printed(Print_Bearing_Check, &m);
     EXPECT_FALSE(Has(t, "#SHOWTABLE")) << t;
-    EXPECT_FALSE(Has(t, "Kr\x84" "fte pro Scherfuge")) << t;
+    EXPECT_FALSE(Has(t, "Kr\x84"
+                        "fte pro Scherfuge"))
+        << t;
 
     /* DIN 18800: its heading and its lines */
     m.annex = 0;
@@ -604,13 +649,22 @@ TEST(BearingCheck, PrinterWritesTheRecord)
     m.R_in = 36.79;
     m.R_end = 22.94;
     t = Printed(Print_Bearing_Check, &m);
-    EXPECT_TRUE(Has(t, "Lochleibungskr\x84" "fte gem\x84\xE1 DIN 18800")) << t;
-    EXPECT_TRUE(Has(t, "e = 2.86 cm, e\xCE\\" "1\xCEr = 1.56 cm, e\xCE\\" "2\xCEr = 1.57 cm, e\xCE\\"
-                       "3\xCEr = 3.12 cm, \xBA\xCE\\l\xCEr = 1.41 => V\xCE\\l,R,d\xCEr = 36.79 kN")) << t;
-    EXPECT_TRUE(Has(t, "e\xCE\\Rand\xCEr = 1.58 cm, e\xCE\\" "1\xCEr = 1.56 cm, e\xCE\\" "2\xCEr = 1.57 cm, "
-                       "e\xCE\\" "3\xCEr = 3.12 cm, \xBA\xCE\\l\xCEr = 0.88 => V\xCE\\l,R,d,Rand\xCEr = "
-                       "22.94 kN")) << t;
+    EXPECT_TRUE(Has(t, "Lochleibungskr\x84"
+                       "fte gem\x84\xE1 DIN 18800"))
+        << t;
+    EXPECT_TRUE(Has(t, "e = 2.86 cm, e\xCE\\"
+                       "1\xCEr = 1.56 cm, e\xCE\\"
+                       "2\xCEr = 1.57 cm, e\xCE\\"
+                       "3\xCEr = 3.12 cm, \xBA\xCE\\l\xCEr = 1.41 => V\xCE\\l,R,d\xCEr = 36.79 kN"))
+        << t;
+    EXPECT_TRUE(Has(t, "e\xCE\\Rand\xCEr = 1.58 cm, e\xCE\\"
+                       "1\xCEr = 1.56 cm, e\xCE\\"
+                       "2\xCEr = 1.57 cm, "
+                       "e\xCE\\"
+                       "3\xCEr = 3.12 cm, \xBA\xCE\\l\xCEr = 0.88 => V\xCE\\l,R,d,Rand\xCEr = "
+                       "22.94 kN"))
+        << t;
 
-    Print_Bearing_Check(nullptr, &r);                   /* no file: nothing, no fault */
+    Print_Bearing_Check(nullptr, &r); /* no file: nothing, no fault */
     Free_Bearing_Check(&r);
 }

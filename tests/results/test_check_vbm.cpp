@@ -66,20 +66,29 @@ TEST(VbmCheck, EffectiveNumberByFamily)
     Row_Splice(2, 8.0, 4, 8.4, 10.0);
     Splice_Input.l = 100.0;
     std::string s = Vbm_Text();
-    EXPECT_TRUE(Has(s, "a\xCE\\" "1\xCEr = 84 mm, n = 4 => n\xCE\\" "ef\xCEr = 3.30\n")) << s;
+    EXPECT_TRUE(Has(s, "a\xCE\\"
+                       "1\xCEr = 84 mm, n = 4 => n\xCE\\"
+                       "ef\xCEr = 3.30\n"))
+        << s;
     /* 6 mm and below the nail rule, eq. (8.17) with Table 8.1: a1 = 72 mm = 12 d,
     ** k_ef = 0.85 + 0.15 (72 - 60) / 24 = 0.925, n_ef = 4^0.925 = 3.61 */
     Row_Splice(2, 6.0, 4, 7.2, 10.0);
     Splice_Input.l = 100.0;
     s = Vbm_Text();
-    EXPECT_TRUE(Has(s, "n = 4 => n\xCE\\" "ef\xCEr = 3.61, mit a\xCE\\" "1\xCEr = 72 mm\n")) << s;
+    EXPECT_TRUE(Has(s, "n = 4 => n\xCE\\"
+                       "ef\xCEr = 3.61, mit a\xCE\\"
+                       "1\xCEr = 72 mm\n"))
+        << s;
     /* DIN 1052: screws above 6 mm take the nail rule: a1 = 84 mm = 10.5 d, k_ef = 0.85 +
     ** 0.15 (84 - 80) / 32 = 0.86875, n_ef = 4^0.86875 = 3.33; 6 mm and below none */
     Row_Splice(2, 8.0, 4, 8.4, 10.0);
     Use_Annex(false);
     Splice_Input.l = 100.0;
     s = Vbm_Text();
-    EXPECT_TRUE(Has(s, "n = 4 => n\xCE\\" "ef\xCEr = 3.33, mit a\xCE\\" "1\xCEr = 84 mm\n")) << s;
+    EXPECT_TRUE(Has(s, "n = 4 => n\xCE\\"
+                       "ef\xCEr = 3.33, mit a\xCE\\"
+                       "1\xCEr = 84 mm\n"))
+        << s;
     Splice_Input.d = 6.0;
     EXPECT_FALSE(Has(Vbm_Text(), "ef\xCEr = "));
 
@@ -90,12 +99,17 @@ TEST(VbmCheck, EffectiveNumberByFamily)
     Splice_Input.t_s = 3.0;
     Splice_Input.two_sided = 1;
     s = Vbm_Text();
-    EXPECT_TRUE(Has(s, "n = 4 => n\xCE\\" "ef\xCEr = 3.61, mit a\xCE\\" "1\xCEr = 24 mm\n")) << s;
+    EXPECT_TRUE(Has(s, "n = 4 => n\xCE\\"
+                       "ef\xCEr = 3.61, mit a\xCE\\"
+                       "1\xCEr = 24 mm\n"))
+        << s;
     EXPECT_TRUE(Has(s, "Verbindungsmittel endet im Mittelholz, Verbindungsmittel zweiseitig, "
-                       "Einschlagtiefe t = 30 mm")) << s;
+                       "Einschlagtiefe t = 30 mm"))
+        << s;
     Splice_Input.two_sided = 0;
-    EXPECT_TRUE(Has(Vbm_Text(), "Verbindungsmittel endet im Mittelholz, 2-schnittig, wechselseitig, "
-                                "Einschlagtiefe t = 30 mm"));
+    EXPECT_TRUE(Has(Vbm_Text(),
+                    "Verbindungsmittel endet im Mittelholz, 2-schnittig, wechselseitig, "
+                    "Einschlagtiefe t = 30 mm"));
 }
 
 /* Two staples in a row: the line of n_ef names a1 as for longer rows; the row's n_ef and the
@@ -108,7 +122,10 @@ TEST(VbmCheck, TwoStaplesInARow)
     Splice_Input.t_s = 3.0;
     Splice_Input.two_sided = 1;
     const std::string s = Vbm_Text();
-    EXPECT_TRUE(Has(s, "n = 2 => n\xCE\\" "ef\xCEr = 1.90, mit a\xCE\\" "1\xCEr = 24 mm\n")) << s;
+    EXPECT_TRUE(Has(s, "n = 2 => n\xCE\\"
+                       "ef\xCEr = 1.90, mit a\xCE\\"
+                       "1\xCEr = 24 mm\n"))
+        << s;
     int n = 0;
     double alpha = -1.0;
     EXPECT_NEAR(Get_Nail_Row_N_Ef(0, 0, 24.0, &n, &alpha), std::pow(2.0, 0.925), 1e-9);
@@ -216,13 +233,22 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
     };
     setup(true);
     std::string s = Vbm_Text();
-    EXPECT_TRUE(Has(s, "\xCE" "bNachweis gem\x84\xE1 DIN 1052, 11.1.2 (3)\xCEr")) << s;
-    EXPECT_TRUE(Has(s, "A\xCE\\" "Bolzen\xCEr = 201.06 mm\xCE/2\xCEr, \xCC\xCE\\R,d\xCEr = 330.58 N/mm"
-                       "\xCE/2\xCEr, N\xCE\\R,d\xCEr = 11.47 kN (")) << s;
+    EXPECT_TRUE(Has(s, "\xCE"
+                       "bNachweis gem\x84\xE1 DIN 1052, 11.1.2 (3)\xCEr"))
+        << s;
+    EXPECT_TRUE(Has(s, "A\xCE\\"
+                       "Bolzen\xCEr = 201.06 mm\xCE/2\xCEr, \xCC\xCE\\R,d\xCEr = 330.58 N/mm"
+                       "\xCE/2\xCEr, N\xCE\\R,d\xCEr = 11.47 kN ("))
+        << s;
     EXPECT_TRUE(Has(s, " Unterleg\xCEr = 56 mm), F\xCE\\t,d\xCEr = 6.25 kN")) << s;
-    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 0.55 \xF3 1 => \xCE" "bNachweis erf\x81llt")) << s;
+    EXPECT_TRUE(Has(s, "u\xCE\\"
+                       "F\xCEr = 0.55 \xF3 1 => \xCE"
+                       "bNachweis erf\x81llt"))
+        << s;
     Nad_Record.ec5.na816_tension_reduction = 1;
-    EXPECT_TRUE(Has(Vbm_Text(), "\xCE" "bNachweis gem\x84\xE1 DIN EN 1995-1-1 NA:2010-12 NCI NA.8.1.6\xCEr"));
+    EXPECT_TRUE(Has(Vbm_Text(),
+                    "\xCE"
+                    "bNachweis gem\x84\xE1 DIN EN 1995-1-1 NA:2010-12 NCI NA.8.1.6\xCEr"));
     /* the annex's gamma_M of connections: 1.2 gives 0.9 * 16.5639 / 1.2 = 12.4229 kN */
     setup(true);
     Nad_Record.ec5.gamma_m_connections = 1.2;
@@ -238,7 +264,9 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
     Splice_Input.p1 = 0.0;
     s = Vbm_Text();
     EXPECT_TRUE(Has(s, "F\xCE\\t,d\xCEr = 0.00 kN")) << s;
-    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 0.00 \xF3 1")) << s;
+    EXPECT_TRUE(Has(s, "u\xCE\\"
+                       "F\xCEr = 0.00 \xF3 1"))
+        << s;
     /* kmod of the side timber from the class: permanent, service class 1, 0.6:
     ** 0.6 * 16.5639 / 1.3 = 7.6449 kN, u = 6.25 / 7.6449 = 0.818 */
     setup(true);
@@ -247,13 +275,17 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
     Splice_Input.lkom.groups[0].kmod_source = 1;
     s = Vbm_Text();
     EXPECT_TRUE(Has(s, "N\xCE\\R,d\xCEr = 7.64 kN (")) << s;
-    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 0.82 \xF3 1")) << s;
+    EXPECT_TRUE(Has(s, "u\xCE\\"
+                       "F\xCEr = 0.82 \xF3 1"))
+        << s;
     /* an accidental combination takes gamma_M = 1.0: 0.9 * 16.5639 = 14.9075 kN, u = 0.419 */
     setup(true);
     Set_Lkom(0, 0, 0.0, 100.0, 0.0, 1);
     s = Vbm_Text();
     EXPECT_TRUE(Has(s, "N\xCE\\R,d\xCEr = 14.91 kN (")) << s;
-    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 0.42 \xF3 1")) << s;
+    EXPECT_TRUE(Has(s, "u\xCE\\"
+                       "F\xCEr = 0.42 \xF3 1"))
+        << s;
 
     /* DIN 1052: effective area of the washer table, 2670 mm², R_k = 2.5 * 2670 = 6.675 kN,
     ** R_d = 0.9 * 6.675 / 1.3 = 4.6212 kN: u = 6.25 / 4.6212 = 1.352 fails;
@@ -261,13 +293,24 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
     setup(false);
     s = Vbm_Text();
     EXPECT_TRUE(Has(s, "N\xCE\\R,d\xCEr = 4.62 kN (")) << s;
-    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 1.35 > 1 => \xCE" "bNachweis nicht erf\x81llt")) << s;
-    const size_t fail = s.find("u\xCE\\" "F\xCEr = 1.35 > 1");
-    EXPECT_NE(s.substr(fail, 200).find("!!"), std::string::npos) << s;      /* the line is marked */
+    EXPECT_TRUE(Has(s, "u\xCE\\"
+                       "F\xCEr = 1.35 > 1 => \xCE"
+                       "bNachweis nicht erf\x81llt"))
+        << s;
+    const size_t fail = s.find("u\xCE\\"
+                               "F\xCEr = 1.35 > 1");
+    EXPECT_NE(s.substr(fail, 200).find("!!"), std::string::npos) << s; /* the line is marked */
     Get_Lkom_Entry(0, 0)->N_d = 70.0;
     s = Vbm_Text();
-    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 0.95 \xF3 1 => ")) << s;
-    EXPECT_EQ(s.substr(s.find("u\xCE\\" "F\xCEr = 0.95"), 200).find("!!"), std::string::npos) << s;
+    EXPECT_TRUE(Has(s, "u\xCE\\"
+                       "F\xCEr = 0.95 \xF3 1 => "))
+        << s;
+    EXPECT_EQ(s.substr(s.find("u\xCE\\"
+                              "F\xCEr = 0.95"),
+                       200)
+                  .find("!!"),
+              std::string::npos)
+        << s;
 
     /* no steel factor: no bolt resistance, u = 10 */
     setup(true);
@@ -275,12 +318,15 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
     double u = 0.0;
     s = Vbm_Text(&u);
     EXPECT_DOUBLE_EQ(u, 10.0);
-    EXPECT_TRUE(Has(s, "u\xCE\\" "F\xCEr = 10.00 > 1")) << s;
+    EXPECT_TRUE(Has(s, "u\xCE\\"
+                       "F\xCEr = 10.00 > 1"))
+        << s;
     /* a weak bolt is not a missing one: gamma_M0 = 1000 gives sigma_R,d = 0.3636 N/mm²,
     ** N_R,d = 0.36364 * 201.06 / 1000 = 0.073113 kN, u = 6.25 / 0.073113 = 85.48 */
     setup(true);
     Nad_Record.ec3.ec3_1.gamma_m0 = 1000.0;
-    EXPECT_TRUE(Has(Vbm_Text(), "u\xCE\\" "F\xCEr = 85.48 > 1"));
+    EXPECT_TRUE(Has(Vbm_Text(), "u\xCE\\"
+                                "F\xCEr = 85.48 > 1"));
     /* units 5 mm apart along the grain: F_t,d = 6 * 100 / 2 / 4 / 0.5 = 150 kN */
     setup(true);
     Splice_Input.p1 = 0.5;
@@ -288,7 +334,8 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
     /* no bolt check without a normal force */
     setup(true);
     Get_Lkom_Entry(0, 0)->N_d = 0.0;
-    EXPECT_FALSE(Has(Vbm_Text(), "A\xCE\\" "Bolzen"));
+    EXPECT_FALSE(Has(Vbm_Text(), "A\xCE\\"
+                                 "Bolzen"));
 }
 
 TEST(VbmCheck, ApprovedScrewsTakeThePresetKmod)
@@ -307,7 +354,10 @@ TEST(VbmCheck, ApprovedScrewsTakeThePresetKmod)
     const std::string s = Vbm_Text(&u9, &err);
     ASSERT_EQ(err, 0);
     /* above 6 mm the bolt rule: 4^0.9 (100 / 104)^0.25 = 3.4822 * 0.99024 = 3.45 */
-    EXPECT_TRUE(Has(s, "a\xCE\\" "1\xCEr = 100 mm, n = 4 => n\xCE\\" "ef\xCEr = 3.45\n")) << s;
+    EXPECT_TRUE(Has(s, "a\xCE\\"
+                       "1\xCEr = 100 mm, n = 4 => n\xCE\\"
+                       "ef\xCEr = 3.45\n"))
+        << s;
     EXPECT_GT(u9, 0.2);
     EXPECT_LT(u9, 1.0);
     Splice_Input.lkom.groups[0].kmod = 0.6;
@@ -337,7 +387,9 @@ TEST(VbmCheck, SingleDowelWorkedByHand)
 ** reduction, and the embedment strength with the failure modes. */
 TEST(VbmCheck, TableColumnsByFamily)
 {
-    const std::string fh = "f\xCE\\h,", red = "f\xCE\\red\xCEr", line = "Kr\x84" "fte pro Scherfuge";
+    const std::string fh = "f\xCE\\h,", red = "f\xCE\\red\xCEr",
+                      line = "Kr\x84"
+                             "fte pro Scherfuge";
     Row_Splice(1, 2.0, 2, 2.4, 10.0);
     Splice_Input.l = 60.0;
     Splice_Input.t_s = 3.0;
@@ -411,7 +463,10 @@ TEST(VbmCheck, RecordOfARowOfDowelsWorkedByHand)
     EXPECT_EQ(Splice_Input.governing_vbm, 7);
     /* the printer writes the record: the failed utilisation and the line of n_ef */
     const std::string s = Vbm_Text();
-    EXPECT_TRUE(Has(s, "a\xCE\\" "1\xCEr = 84 mm, n = 3 => n\xCE\\" "ef\xCEr = 2.30\n")) << s;
+    EXPECT_TRUE(Has(s, "a\xCE\\"
+                       "1\xCEr = 84 mm, n = 3 => n\xCE\\"
+                       "ef\xCEr = 2.30\n"))
+        << s;
     EXPECT_TRUE(Has(s, "u\xCE\\max\xCEr = 1.26 > 1 => ")) << s;
     /* no combination, or no fastener: nothing to compute or write */
     EXPECT_EQ(Calc_Vbm_Check(-1, 0, &r), 0);
@@ -455,7 +510,9 @@ TEST(VbmCheck, RecordOfStaplesNamesTheNailRuleAndThePenetration)
     EXPECT_EQ(r.n_ef_lines[0].with_a1, 0);
     EXPECT_NEAR(r.n_ef, 1.0, 1e-12);
     const std::string s = Vbm_Text();
-    EXPECT_TRUE(Has(s, "n = 1 => n\xCE\\" "ef\xCEr = 1.00\n")) << s;
+    EXPECT_TRUE(Has(s, "n = 1 => n\xCE\\"
+                       "ef\xCEr = 1.00\n"))
+        << s;
     EXPECT_FALSE(Has(s, "mit a")) << s;
     /* nails 4.2 x 200 mm, one-sided in single shear through 60 + 120 mm: too short for the
     ** far side */

@@ -31,9 +31,9 @@ static std::string Slurp(FILE *f)
 static void C24_Member_10_20(void)
 {
     Fresh_Splice(true);
-    Splice_Input.connection_kind = CONN_OUTER_PLATES;   /* middle member only */
+    Splice_Input.connection_kind = CONN_OUTER_PLATES; /* middle member only */
     Splice_Input.mat_mid = 0;
-    Splice_Input.grade_mid = 5;                         /* C24 */
+    Splice_Input.grade_mid = 5; /* C24 */
     Splice_Input.b = 10.0;
     Splice_Input.h = 20.0;
     Splice_Input.gamma_m_mid = 1.3;
@@ -84,7 +84,8 @@ TEST(Timber, PrintedLinesAndResult)
     EXPECT_NE(s.find("Mittelholz: \xCC\xCE\\t,d\xCEr = 1.00 N/mm"), std::string::npos) << s;
     /* outer plates: the member is the timber, not lamellas */
     EXPECT_NE(s.find("Maximale Ausnutzung des Holzes u\xCE\\max\xCEr = 0.10 \xF3 1"),
-              std::string::npos) << s;
+              std::string::npos)
+        << s;
     /* the k_cr line of the annex: k_cr is a number, whatever rule gave it */
     EXPECT_NE(s.find("mit k\xCE\\cr\xCEr = "), std::string::npos);
     EXPECT_EQ(s.find("1/[N/mm"), std::string::npos);
@@ -99,11 +100,11 @@ TEST(Timber, SideTimbersPrintTheirReducedTensileStrength)
 {
     struct Case {
         int type, predrilled, rule_on;
-        int mat, grade;                 /* side timbers */
-        double h_s;                     /* cm */
-        double f_t_0_d;                 /* N/mm², worked by hand */
-        const char *line;               /* the printed strength line */
-        const char *rule;               /* the printed rule, or null */
+        int mat, grade;   /* side timbers */
+        double h_s;       /* cm */
+        double f_t_0_d;   /* N/mm², worked by hand */
+        const char *line; /* the printed strength line */
+        const char *rule; /* the printed rule, or null */
     };
     /* sigma_t,0,d = 48 kN / (2 x 120 cm²) = 2.00 N/mm²; f_t,0,k = 14.5 N/mm² (EN 338, C24):
     ** nails not pre-drilled: 14.5 x 0.9 / 1.3 / 1.5 = 6.692 N/mm², u = 2.00 / 6.692 = 0.299;
@@ -112,16 +113,20 @@ TEST(Timber, SideTimbersPrintTheirReducedTensileStrength)
     ** GL24h side timbers 2 x 6/40 cm (sigma 1.00 N/mm²) carry k_h = (600 / 400)^0.1 = 1.0414 of
     ** the annex: 1.0414 x 19.2 x 0.9 / 1.3 / 1.5 = 9.228 N/mm² */
     const Case cases[] = {
-        {0, 0, 1, 0, 5, 20.0, 14.5 * 0.9 / 1.3 / 1.5, "k\xCE\\red\xCEr x f\xCE\\t,0,k\xCEr x k\xCE\\mod\xCEr / \xC0\xCE\\M\xCEr = "
-                             "0.667 x 14.50 x 0.90 / 1.30 = 6.69 N/mm",
+        {0, 0, 1, 0, 5, 20.0, 14.5 * 0.9 / 1.3 / 1.5,
+         "k\xCE\\red\xCEr x f\xCE\\t,0,k\xCEr x k\xCE\\mod\xCEr / \xC0\xCE\\M\xCEr = "
+         "0.667 x 14.50 x 0.90 / 1.30 = 6.69 N/mm",
          "mit k\xCE\\red\xCEr = 1/1.5 nach DIN EN 1995-1-1/NA, NCI NA.8.1.6"},
         {29, 0, 1, 0, 5, 20.0, 0.4 * 14.5 * 0.9 / 1.3, "= 0.400 x 14.50 x 0.90 / 1.30 = 4.02 N/mm",
          "mit k\xCE\\red\xCEr = 0.4 nach DIN EN 1995-1-1/NA, NCI NA.8.1.6"},
-        {29, 0, 0, 0, 5, 20.0, 14.5 * 0.9 / 1.3, "f\xCE\\t,0,d\xCEr = f\xCE\\t,0,k\xCEr x k\xCE\\mod\xCEr / \xC0\xCE\\M\xCEr = 14.50 x "
-                        "0.90 / 1.30 = 10.04 N/mm", nullptr},
+        {29, 0, 0, 0, 5, 20.0, 14.5 * 0.9 / 1.3,
+         "f\xCE\\t,0,d\xCEr = f\xCE\\t,0,k\xCEr x k\xCE\\mod\xCEr / \xC0\xCE\\M\xCEr = 14.50 x "
+         "0.90 / 1.30 = 10.04 N/mm",
+         nullptr},
         {0, 0, 1, 2, 2, 40.0, std::pow(1.5, 0.1) * 19.2 * 0.9 / 1.3 / 1.5,
          "k\xCE\\red\xCEr x k\xCE\\h\xCEr x f\xCE\\t,0,k\xCEr x k\xCE\\mod\xCEr / \xC0\xCE\\M\xCEr = 0.667 x "
-         "1.041 x 19.20 x 0.90 / 1.30 = 9.23 N/mm", "mit k\xCE\\red\xCEr = 1/1.5"},
+         "1.041 x 19.20 x 0.90 / 1.30 = 9.23 N/mm",
+         "mit k\xCE\\red\xCEr = 1/1.5"},
     };
     for (const Case &k : cases) {
         C24_Member_10_20();
@@ -145,8 +150,9 @@ TEST(Timber, SideTimbersPrintTheirReducedTensileStrength)
         EXPECT_NEAR(u_s, sigma / k.f_t_0_d, 1e-4) << k.type;
         EXPECT_NEAR(u_m, 2.4 / (14.5 * 0.9 / 1.3), 1e-9) << k.type;
         EXPECT_NE(s.find(k.h_s == 20.0 ? "Seitenh\x94lzer: \xCC\xCE\\t,d\xCEr = 2.00 N/mm"
-                                        : "Seitenh\x94lzer: \xCC\xCE\\t,d\xCEr = 1.00 N/mm"),
-                  std::string::npos) << s;
+                                       : "Seitenh\x94lzer: \xCC\xCE\\t,d\xCEr = 1.00 N/mm"),
+                  std::string::npos)
+            << s;
         EXPECT_NE(s.find(k.line), std::string::npos) << s;
         if (k.rule) EXPECT_NE(s.find(k.rule), std::string::npos) << s;
         else EXPECT_EQ(s.find("k\xCE\\red"), std::string::npos) << s;
@@ -198,15 +204,17 @@ TEST(Timber, SideTensionLineFromZeroAxialForceOn)
 TEST(Timber, BendingSplicePrintsTheJointShear)
 {
     struct Case {
-        double k_xr;                    /* 1/cm */
+        double k_xr; /* 1/cm */
         const char *line;
         const char *member;
     };
     /* V_d 10 kN, M_v,d 30 kNm: k_xr 0.02 1/cm = 2 1/m: 10 / 2 + 2 x 30 / 2 = 35 kN;
     ** k_xr 0.001 1/cm = 0.1 1/m: 5 + 1.5 = 6.5 kN < 10 kN, so V = V_d = 10 kN */
     const Case cases[] = {
-        {0.02, "= max(10.00; 10.00 / 2 + 2.0000 1/m x 30.00 kNm / 2) = 35.00 kN", "(mit V = 35.00 kN)"},
-        {0.001, "= max(10.00; 10.00 / 2 + 0.1000 1/m x 30.00 kNm / 2) = 10.00 kN", "(mit V = 10.00 kN)"},
+        {0.02, "= max(10.00; 10.00 / 2 + 2.0000 1/m x 30.00 kNm / 2) = 35.00 kN",
+         "(mit V = 35.00 kN)"},
+        {0.001, "= max(10.00; 10.00 / 2 + 0.1000 1/m x 30.00 kNm / 2) = 10.00 kN",
+         "(mit V = 10.00 kN)"},
     };
     for (const Case &k : cases) {
         C24_Member_10_20();
@@ -227,7 +235,7 @@ TEST(Timber, BendingSplicePrintsTheJointShear)
 TEST(Timber, NoPartialFactorIsReportedNotDivided)
 {
     C24_Member_10_20();
-    Splice_Input.gamma_m_mid = 0.0;                     /* Get_Gamma_M of material 14 under EN */
+    Splice_Input.gamma_m_mid = 0.0; /* Get_Gamma_M of material 14 under EN */
     Set_Lkom(0, 0, 0.0, 20.0, 0.0);
     FILE *f = tmpfile();
     double um = -1.0, us = -1.0;
@@ -236,7 +244,7 @@ TEST(Timber, NoPartialFactorIsReportedNotDivided)
     fclose(f);
     EXPECT_DOUBLE_EQ(u, 10.0);
     EXPECT_DOUBLE_EQ(um, 10.0);
-    EXPECT_DOUBLE_EQ(us, 0.0);                          /* outer plates: no side timbers */
+    EXPECT_DOUBLE_EQ(us, 0.0); /* outer plates: no side timbers */
     EXPECT_NE(s.find("nicht bestimmbar"), std::string::npos);
     EXPECT_EQ(s.find("inf"), std::string::npos);
 }
@@ -258,11 +266,14 @@ TEST(Timber, FailureLineNamesTheTimber)
         return s;
     };
     std::string s = line(CONN_OUTER_PLATES);
-    EXPECT_NE(s.find("Maximale Ausnutzung des Holzes u\xCE\\max\xCEr = 1.49 > 1"), std::string::npos) << s;
+    EXPECT_NE(s.find("Maximale Ausnutzung des Holzes u\xCE\\max\xCEr = 1.49 > 1"),
+              std::string::npos)
+        << s;
     s = line(CONN_LAP);
     EXPECT_NE(s.find("Maximale Ausnutzung des Holzes u\xCE\\max\xCEr = "), std::string::npos) << s;
     s = line(CONN_INNER_PLATES);
-    EXPECT_NE(s.find("Maximale Ausnutzung der Holzlamellen u\xCE\\max\xCEr = "), std::string::npos) << s;
+    EXPECT_NE(s.find("Maximale Ausnutzung der Holzlamellen u\xCE\\max\xCEr = "), std::string::npos)
+        << s;
 }
 
 TEST(Timber, KcrRules)
@@ -277,14 +288,14 @@ TEST(Timber, KcrRules)
     EXPECT_DOUBLE_EQ(rec.k_cr_y, 0.67);
     Set_Kcr_Factor(&rec, 6);
     EXPECT_DOUBLE_EQ(rec.k_cr_y, 1.0);
-    Nad_Record.ec5.k_cr_rule = 2;                       /* any value but 1: the annex rules */
+    Nad_Record.ec5.k_cr_rule = 2; /* any value but 1: the annex rules */
     Set_Kcr_Factor(&rec, 0);
     EXPECT_DOUBLE_EQ(rec.k_cr_y, 2.0 / 4.0);
     Set_Kcr_Factor(&rec, 2);
     EXPECT_DOUBLE_EQ(rec.k_cr_y, 2.5 / 4.0);
     Set_Kcr_Factor(&rec, 1);
     EXPECT_DOUBLE_EQ(rec.k_cr_y, 0.67);
-    Nad_Record.ec5.k_cr_other = 0.8;                   /* laminated beech 1.0, the rest keep theirs */
+    Nad_Record.ec5.k_cr_other = 0.8; /* laminated beech 1.0, the rest keep theirs */
     Set_Kcr_Factor(&rec, 17);
     EXPECT_DOUBLE_EQ(rec.k_cr_y, 1.0);
     Set_Kcr_Factor(&rec, 10);
@@ -347,7 +358,8 @@ TEST(Timber, TensionSpliceWithConnectorsGetsTheWithdrawalHint)
 {
     /* side timbers in pure tension (no bending): rings, shear plates and toothed plates
     ** (types 25-28, 31-33) need additional fasteners against withdrawal (DIN 1052, 11.1.2 (4)) */
-    const std::string hint = "Bei reinen Zugst\x94\xE1" "en gem\x84\xE1 DIN 1052, 11.1.2 (4) zus\x84tzliche "
+    const std::string hint = "Bei reinen Zugst\x94\xE1"
+                             "en gem\x84\xE1 DIN 1052, 11.1.2 (4) zus\x84tzliche "
                              "ausziehfeste Verbindungsmittel anordnen!";
     auto text = [&](void) {
         FILE *f = tmpfile();
@@ -367,11 +379,11 @@ TEST(Timber, TensionSpliceWithConnectorsGetsTheWithdrawalHint)
         EXPECT_EQ(text().find(hint) != std::string::npos, connector) << type;
     }
     Splice_Input.vbm_type = 31;
-    Set_Lkom(0, 0, 0.0, 0.5, 0.0);                      /* any tension */
+    Set_Lkom(0, 0, 0.0, 0.5, 0.0); /* any tension */
     EXPECT_NE(text().find(hint), std::string::npos);
-    Set_Lkom(0, 0, 0.0, 0.0, 0.0);                      /* but some */
+    Set_Lkom(0, 0, 0.0, 0.0, 0.0); /* but some */
     EXPECT_EQ(text().find(hint), std::string::npos);
-    Set_Lkom(0, 0, 0.0, -50.0, 0.0);                    /* compression */
+    Set_Lkom(0, 0, 0.0, -50.0, 0.0); /* compression */
     EXPECT_EQ(text().find(hint), std::string::npos);
     Set_Lkom(0, 0, 0.0, 50.0, 0.0);
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
@@ -409,7 +421,7 @@ static Lkom_Entry *Nailed_Bending_Splice(void)
     g->kmod = 0.9;
     Lkom_Entry *c = Set_Lkom(0, 0, 1.0, 0.0, 0.0);
     c->M_distr = 1.0;
-    c->max_col_Fy = -2.0;                               /* the sign does not count */
+    c->max_col_Fy = -2.0; /* the sign does not count */
     return c;
 }
 
@@ -430,14 +442,22 @@ TEST(TimberT90, NailedBendingSpliceWorkedByHand)
     EXPECT_NEAR(um, 1.157407, 2e-6);
     EXPECT_NEAR(us, 0.964506, 2e-6);
     EXPECT_DOUBLE_EQ(u, um);
-    EXPECT_NE(s.find("Mittelholz  : max V\xCE\\" "90,d\xCEr = 2.00 kN, \xCC\xCE\\" "90,d\xCEr = 0.32 N/mm"
+    EXPECT_NE(s.find("Mittelholz  : max V\xCE\\"
+                     "90,d\xCEr = 2.00 kN, \xCC\xCE\\"
+                     "90,d\xCEr = 0.32 N/mm"
                      "\xCE/2\xCEr, f\xCE\\t90,d\xCEr = 0.28 N/mm\xCE/2\xCEr \x88 u = 1.16"),
-              std::string::npos) << s;
-    EXPECT_NE(s.find("Seitenh\x94lzer: max V\xCE\\" "90,d\xCEr = 2.00 kN, \xCC\xCE\\" "90,d\xCEr = 0.27 N/mm"
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("Seitenh\x94lzer: max V\xCE\\"
+                     "90,d\xCEr = 2.00 kN, \xCC\xCE\\"
+                     "90,d\xCEr = 0.27 N/mm"
                      "\xCE/2\xCEr, f\xCE\\t90,d\xCEr = 0.28 N/mm\xCE/2\xCEr \x88 u = 0.96"),
-              std::string::npos) << s;
+              std::string::npos)
+        << s;
     EXPECT_NE(s.find("\xCC\xCE\\m,d\xCEr = 1.25 N/mm"), std::string::npos) << s;
-    EXPECT_NE(s.find("Maximale Ausnutzung des Mittelholzes u\xCE\\max\xCEr = 1.16 > 1"), std::string::npos) << s;
+    EXPECT_NE(s.find("Maximale Ausnutzung des Mittelholzes u\xCE\\max\xCEr = 1.16 > 1"),
+              std::string::npos)
+        << s;
 
     /* accidental: no gamma_M,t90, f_t,90,d = 0.36: u = 0.32051 / 0.36 = 0.89031 and
     ** 0.26709 / 0.36 = 0.74193 */
@@ -474,14 +494,17 @@ TEST(TimberT90, NailedBendingSpliceWorkedByHand)
     fclose(f2);
     EXPECT_NEAR(us, 1.012731, 2e-6);
     EXPECT_NEAR(um, 1.215278, 2e-6);
-    EXPECT_NE(both.find("Maximale Ausnutzung der Seitenh\x94lzer und des Tr\x84gers u\xCE\\max\xCEr = 1.22 > 1"),
-              std::string::npos) << both;
+    EXPECT_NE(
+        both.find(
+            "Maximale Ausnutzung der Seitenh\x94lzer und des Tr\x84gers u\xCE\\max\xCEr = 1.22 > 1"),
+        std::string::npos)
+        << both;
 
     /* no diameter or no nail length: no stress instead of a division by zero */
     Splice_Input.fitted_bolt = 1;
     Splice_Input.d = 0.0;
     Oli_Holz_Nachweis(nullptr, 0, 0, &um, &us);
-    EXPECT_NEAR(um, 0.075231, 2e-6);                    /* the bending of 1.25 / 16.615 */
+    EXPECT_NEAR(um, 0.075231, 2e-6); /* the bending of 1.25 / 16.615 */
     Splice_Input.fitted_bolt = 0;
     Splice_Input.d = 4.2;
     Splice_Input.l = 0.0;
@@ -540,8 +563,14 @@ TEST(TimberT90, OtherFastenersAndKinds)
     Oli_Holz_Nachweis(f, 0, 0, &um, &us);
     s = Slurp(f);
     fclose(f);
-    EXPECT_NE(s.find("Mittelholz  : max V\xCE\\" "90,d\xCEr = 0.00 kN"), std::string::npos) << s;
-    EXPECT_NE(s.find("Seitenh\x94lzer: max V\xCE\\" "90,d\xCEr = 0.00 kN"), std::string::npos) << s;
+    EXPECT_NE(s.find("Mittelholz  : max V\xCE\\"
+                     "90,d\xCEr = 0.00 kN"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("Seitenh\x94lzer: max V\xCE\\"
+                     "90,d\xCEr = 0.00 kN"),
+              std::string::npos)
+        << s;
 }
 
 /* ---------------------------------------------------------------- net sections */
@@ -659,12 +688,12 @@ static void Three_Dowels(bool reversed, double N)
     Splice_Input.e2 = 3.0;
     Splice_Input.p1 = 6.0;
     Splice_Input.p2 = 6.0;
-    Splice_Input.plate_steel = 5;                       /* S235, f_u 360 */
+    Splice_Input.plate_steel = 5; /* S235, f_u 360 */
     Splice_Input.bolt_steel = 5;
     Splice_Input.gamma_m2 = 1.25;
     Splice_Input.shear_planes = 2;
     Splice_Input.print.fasteners = 1;
-    Set_Layout(3, 2);                                   /* p2 stays 6 cm */
+    Set_Layout(3, 2); /* p2 stays 6 cm */
     Fastener_Pattern.count = 3;
     for (int i = 0; i < 3; i++) {
         Fastener_Pattern.recs[i] = Fastener_Rec{};
@@ -686,7 +715,7 @@ TEST(Plates, EndResistanceOnlyForTheColumnAtThePlateEnd)
     for (int rev = 0; rev < 2; rev++) {
         Three_Dowels(rev != 0, 75.0);
         EXPECT_NEAR(Oli_Lochleibung_Nachweis(nullptr, 0, 0), 12.5 / 57.6, 1e-9) << rev;
-        Splice_Input.print.fasteners = 0;               /* the governing one only */
+        Splice_Input.print.fasteners = 0; /* the governing one only */
         EXPECT_NEAR(Oli_Lochleibung_Nachweis(nullptr, 0, 0), 12.5 / 57.6, 1e-9) << rev;
         Three_Dowels(rev != 0, -75.0);
         EXPECT_NEAR(Oli_Lochleibung_Nachweis(nullptr, 0, 0), 12.5 / 86.4, 1e-9) << rev;
@@ -705,8 +734,13 @@ TEST(Plates, BearingTableIsWritten)
     Oli_Lochleibung_Nachweis(f, 0, 0);
     const std::string s = Slurp(f);
     fclose(f);
-    EXPECT_NE(s.find("Lochleibungskr\x84" "fte gem\x84\xE1 DIN EN 1993-1-8"), std::string::npos);
-    EXPECT_NE(s.find("F\xCE\\" "b,Rd,Rand\xCEr = 57.60 kN"), std::string::npos) << s;
+    EXPECT_NE(s.find("Lochleibungskr\x84"
+                     "fte gem\x84\xE1 DIN EN 1993-1-8"),
+              std::string::npos);
+    EXPECT_NE(s.find("F\xCE\\"
+                     "b,Rd,Rand\xCEr = 57.60 kN"),
+              std::string::npos)
+        << s;
     EXPECT_NE(s.find("#SHOWTABLE"), std::string::npos);
     EXPECT_NE(s.find("u\xCE\\max\xCEr = 0.22 \xF3 1"), std::string::npos);
 }
@@ -738,9 +772,13 @@ TEST(Plates, StressesOfABendingSplice)
     double u = 0.0;
     std::string s = text(&u);
     EXPECT_NEAR(u, 0.206063, 1e-6);
-    EXPECT_NE(s.find(" = 47.50 N/mm\xCE/2\xCEr, \xCC\xCE\\v\xCEr = 48.42 N/mm\xCE/2\xCEr, "), std::string::npos) << s;
+    EXPECT_NE(s.find(" = 47.50 N/mm\xCE/2\xCEr, \xCC\xCE\\v\xCEr = 48.42 N/mm\xCE/2\xCEr, "),
+              std::string::npos)
+        << s;
     EXPECT_NE(s.find(" = 5.44 N/mm\xCE/2\xCEr (mit V = 14.50 kN)"), std::string::npos) << s;
-    EXPECT_NE(s.find("Maximale Ausnutzung des Bleches u\xCE\\max\xCEr = 0.21 \xF3 1"), std::string::npos) << s;
+    EXPECT_NE(s.find("Maximale Ausnutzung des Bleches u\xCE\\max\xCEr = 0.21 \xF3 1"),
+              std::string::npos)
+        << s;
 
     /* the moment's share below V: V_s = 4 kN, tau = 1.5; sigma_v = sqrt(47.5² + 3 * 1.5²) =
     ** 47.5710, u = 0.202430; accidental: f_y,d = f_y whatever gamma_M0 */
@@ -779,8 +817,15 @@ TEST(Plates, BearingOfApprovedScrewsAndASingleRow)
     Oli_Lochleibung_Nachweis(f, 0, 0);
     std::string s = Slurp(f);
     fclose(f);
-    EXPECT_NE(s.find("k\xCE\\" "1\xCEr = 2.50 => F\xCE\\" "b,Rd\xCEr = 80.00 kN"), std::string::npos) << s;
-    EXPECT_NE(s.find("F\xCE\\" "b,Rd,Rand\xCEr = 73.96 kN"), std::string::npos) << s;
+    EXPECT_NE(s.find("k\xCE\\"
+                     "1\xCEr = 2.50 => F\xCE\\"
+                     "b,Rd\xCEr = 80.00 kN"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("F\xCE\\"
+                     "b,Rd,Rand\xCEr = 73.96 kN"),
+              std::string::npos)
+        << s;
 
     /* one row: the row spacing is the plate height, 20 cm */
     Three_Dowels(false, 75.0);
@@ -790,8 +835,11 @@ TEST(Plates, BearingOfApprovedScrewsAndASingleRow)
     Oli_Lochleibung_Nachweis(f, 0, 0);
     s = Slurp(f);
     fclose(f);
-    EXPECT_DOUBLE_EQ(Splice_Input.p2, 6.0);             /* the check writes nothing into the input */
-    EXPECT_NE(s.find("p\xCE\\" "2\xCEr = 20.00 cm"), std::string::npos) << s;
+    EXPECT_DOUBLE_EQ(Splice_Input.p2, 6.0); /* the check writes nothing into the input */
+    EXPECT_NE(s.find("p\xCE\\"
+                     "2\xCEr = 20.00 cm"),
+              std::string::npos)
+        << s;
 
     /* no fastener: no table */
     Three_Dowels(false, 75.0);
@@ -800,7 +848,10 @@ TEST(Plates, BearingOfApprovedScrewsAndASingleRow)
     EXPECT_DOUBLE_EQ(Oli_Lochleibung_Nachweis(f, 0, 0), 0.0);
     s = Slurp(f);
     fclose(f);
-    EXPECT_EQ(s.find("Kr\x84" "fte pro Scherfuge"), std::string::npos) << s;
+    EXPECT_EQ(s.find("Kr\x84"
+                     "fte pro Scherfuge"),
+              std::string::npos)
+        << s;
     EXPECT_NE(s.find("u\xCE\\max\xCEr = 0.00 \xF3 1"), std::string::npos) << s;
 }
 
@@ -813,13 +864,16 @@ TEST(Plates, DowelsBearOnThePlateWithTheirBoltSteel)
     Three_Dowels(false, 75.0);
     Splice_Input.plate_steel = 12;
     Splice_Input.vbm_steel = 23;
-    Splice_Input.bolt_steel = 5;                        /* not the dowel's: S235 would give 86.4 */
+    Splice_Input.bolt_steel = 5; /* not the dowel's: S235 would give 86.4 */
     Splice_Input.fu_k = 800.0;
     FILE *f = tmpfile();
     Oli_Lochleibung_Nachweis(f, 0, 0);
     const std::string s = Slurp(f);
     fclose(f);
-    EXPECT_NE(s.find("=> F\xCE\\" "b,Rd\xCEr = 96.00 kN"), std::string::npos) << s;
+    EXPECT_NE(s.find("=> F\xCE\\"
+                     "b,Rd\xCEr = 96.00 kN"),
+              std::string::npos)
+        << s;
 }
 
 TEST(Plates, APlainNailBearsWithTheStrengthOfItsYieldMoment)
@@ -837,8 +891,15 @@ TEST(Plates, APlainNailBearsWithTheStrengthOfItsYieldMoment)
     Oli_Lochleibung_Nachweis(f, 0, 0);
     const std::string s = Slurp(f);
     fclose(f);
-    EXPECT_NE(s.find("k\xCE\\" "1\xCEr = 2.50 => F\xCE\\" "b,Rd\xCEr = 43.20 kN"), std::string::npos) << s;
-    EXPECT_NE(s.find("F\xCE\\" "b,Rd,Rand\xCEr = 43.20 kN"), std::string::npos) << s;
+    EXPECT_NE(s.find("k\xCE\\"
+                     "1\xCEr = 2.50 => F\xCE\\"
+                     "b,Rd\xCEr = 43.20 kN"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("F\xCE\\"
+                     "b,Rd,Rand\xCEr = 43.20 kN"),
+              std::string::npos)
+        << s;
 }
 
 TEST(Plates, BearingTableShowsTheAngleInDegrees)
@@ -873,7 +934,7 @@ TEST(ConnInput, MembersPerConnectionKind)
 
     Splice_Input.connection_kind = CONN_LAP;
     ASSERT_EQ(Fill_Vbm_Design_Input(&in, 2, 30.0, 40.0, 12, 1, 0, 0, 0.9), 1);
-    EXPECT_DOUBLE_EQ(in.t1, 60.0);                      /* 10 * 12 / 2 */
+    EXPECT_DOUBLE_EQ(in.t1, 60.0); /* 10 * 12 / 2 */
     EXPECT_DOUBLE_EQ(in.t2, 60.0);
     EXPECT_DOUBLE_EQ(in.alpha_1, 30.0);
     EXPECT_DOUBLE_EQ(in.alpha_2, 40.0);
@@ -910,7 +971,7 @@ TEST(ConnInput, MembersPerConnectionKind)
     Fill_Vbm_Design_Input(&in, 2, 0.0, 0.0, 12, 1, 0, 0, 0.9);
     EXPECT_DOUBLE_EQ(in.t1, 80.0);
     EXPECT_DOUBLE_EQ(in.t2, 120.0);
-    EXPECT_EQ(in.shear_planes, 2);                      /* dowels pass into member 2 */
+    EXPECT_EQ(in.shear_planes, 2); /* dowels pass into member 2 */
 }
 
 TEST(ConnInput, RuleResultsAndTheirDesignValues)
@@ -1005,7 +1066,11 @@ TEST(ConnInput, ThicknessJustBelowItsRequiredValueIsFlagged)
     Splice_Input.t_s = 6.0;
     Splice_Input.b = 12.0;
     Vbm_Rule_Result rr{};
-    const struct { double t_req_1, t_req_2; int flag; } cases[] = {
+    const struct {
+        double t_req_1, t_req_2;
+        int flag;
+    } cases[] = {
+        // clang-format off
         {60.0005, 0.0, 1},      /* 0.0005 mm short */
         {60.0009, 0.0, 1},
         {60.0011, 0.0, 0},      /* more than 0.001 mm short */
@@ -1016,6 +1081,7 @@ TEST(ConnInput, ThicknessJustBelowItsRequiredValueIsFlagged)
         {0.0, 120.0011, 0},
         {0.0, 119.9, 0},
         {60.5, 120.0005, 1},    /* one of both suffices */
+        // clang-format on
     };
     for (const auto &c : cases) {
         Connection_Result res{};
@@ -1046,7 +1112,7 @@ TEST(ConnInput, PatternLength)
 
 TEST(Fasteners, BrokenScrewLimitCountsAsFailed)
 {
-    Fresh_Splice(false);                                /* DIN: timber member 1 below 24 mm */
+    Fresh_Splice(false); /* DIN: timber member 1 below 24 mm */
     Splice_Input.vbm_type = 47;
     Splice_Input.d = 8.0;
     Splice_Input.l = 200.0;
@@ -1118,13 +1184,23 @@ TEST(Plates, DinBearingOfInnerAndEndFasteners)
     const std::string s = Slurp(f);
     fclose(f);
     EXPECT_NEAR(u, 7.5 / 22.935, 2e-4);
-    EXPECT_NE(s.find("Lochleibungskr\x84" "fte gem\x84\xE1 DIN 18800"), std::string::npos);
-    EXPECT_NE(s.find("e = 2.86 cm, e\xCE\\" "1\xCEr = 1.56 cm, e\xCE\\" "2\xCEr = 1.56 cm, e\xCE\\"
+    EXPECT_NE(s.find("Lochleibungskr\x84"
+                     "fte gem\x84\xE1 DIN 18800"),
+              std::string::npos);
+    EXPECT_NE(s.find("e = 2.86 cm, e\xCE\\"
+                     "1\xCEr = 1.56 cm, e\xCE\\"
+                     "2\xCEr = 1.56 cm, e\xCE\\"
                      "3\xCEr = 3.12 cm, \xBA\xCE\\l\xCEr = 1.41 => V\xCE\\l,R,d\xCEr = 36.79 kN"),
-              std::string::npos) << s;
-    EXPECT_NE(s.find("e\xCE\\Rand\xCEr = 1.56 cm, e\xCE\\" "1\xCEr = 1.56 cm, e\xCE\\" "2\xCEr = 1.56 cm, "
-                     "e\xCE\\" "3\xCEr = 3.12 cm, \xBA\xCE\\l\xCEr = 0.88 => V\xCE\\l,R,d,Rand\xCEr = 22.94 kN"),
-              std::string::npos) << s;
+              std::string::npos)
+        << s;
+    EXPECT_NE(
+        s.find("e\xCE\\Rand\xCEr = 1.56 cm, e\xCE\\"
+               "1\xCEr = 1.56 cm, e\xCE\\"
+               "2\xCEr = 1.56 cm, "
+               "e\xCE\\"
+               "3\xCEr = 3.12 cm, \xBA\xCE\\l\xCEr = 0.88 => V\xCE\\l,R,d,Rand\xCEr = 22.94 kN"),
+        std::string::npos)
+        << s;
 }
 
 TEST(PlateCheck, ComputedIntoARecordAndPrintedFromIt)
@@ -1173,8 +1249,11 @@ TEST(PlateCheck, ComputedIntoARecordAndPrintedFromIt)
     Print_Plate_Check(g, &r);
     Oli_Init_Writer(3, 2, 1);
     Oli_Write_Heading(h, 3, "%s", "Bleche gem\x84\xE1 DIN EN 1993-1-1");
-    Oli_Write_Text_Flagged(h, "f\xCE\\y,d\xCEr nicht bestimmbar => \xCE" "bNachweis kann nicht "
-                           "gef\x81hrt werden!\xCEr", 0);
+    Oli_Write_Text_Flagged(h,
+                           "f\xCE\\y,d\xCEr nicht bestimmbar => \xCE"
+                           "bNachweis kann nicht "
+                           "gef\x81hrt werden!\xCEr",
+                           0);
     const std::string sg = Slurp(g), sh = Slurp(h);
     fclose(g);
     fclose(h);

@@ -10,7 +10,7 @@
 #include "platform/zelkwin_test.h"
 
 class ErrorBox : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         ZW_Test_Reset();
@@ -66,16 +66,16 @@ TEST_F(ErrorBox, FrameBoxAndTextAroundTheCentre)
 TEST_F(ErrorBox, CodeOfTheDesignInTheUtilisationPage)
 {
     const int a = SVA_Create(10, 10, 600, 400, 0, 0);
-    Show_Error_Code(a, 0, 0, 100, 100, 0);          /* no error: nothing */
+    Show_Error_Code(a, 0, 0, 100, 100, 0); /* no error: nothing */
     EXPECT_EQ(Count_Items(a), 0);
-    Show_Error_Code(-1, -1, -1, -1, -1, 95);       /* no page drawn yet: nothing */
+    Show_Error_Code(-1, -1, -1, -1, -1, 95); /* no page drawn yet: nothing */
     EXPECT_EQ(Count_Items(a), 0);
     Set_Utilisation_Page_Area(a, 100, 50, 500, 350);
     Show_Error_Code(-1, -1, -1, -1, -1, 95);
     ASSERT_EQ(Count_Items(a), 3);
     const SVA_Item *t = SVA_Areas[a].first->next->next;
     EXPECT_STREQ(t->text, Get_Error_Text(95));
-    EXPECT_EQ(t->y1, 200);                          /* (50 + 350) / 2 */
+    EXPECT_EQ(t->y1, 200); /* (50 + 350) / 2 */
     Show_Error_Box_At(a, 300, 100, nullptr);
     EXPECT_STREQ(SVA_Areas[a].last->text, "unbekannter Fehler");
 }

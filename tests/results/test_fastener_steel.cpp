@@ -14,7 +14,8 @@
 static double Row(const char *name)
 {
     for (int i = 0; i < Splice_Input.utilisation.count; i++)
-        if (strcmp(Splice_Input.utilisation.name[i], name) == 0) return Splice_Input.utilisation.value[i];
+        if (strcmp(Splice_Input.utilisation.name[i], name) == 0)
+            return Splice_Input.utilisation.value[i];
     return -1.0;
 }
 
@@ -30,7 +31,7 @@ TEST(FastenerSteel, ABoltOfStrengthClass88)
     ** = 1.46955: u = 7.5 * 2 / 1.46955 / 9.7441 = 1.04752. The f_u,k of the input (360) is not
     ** the bolt's. */
     Outer_Plate_Bolt_Splice();
-    Splice_Input.vbm_steel = 27;                 /* FK 8.8 */
+    Splice_Input.vbm_steel = 27; /* FK 8.8 */
     Splice_Input.fu_k = 360.0;
     Tension_Splice(60.0);
     EXPECT_EQ(Get_Fastener_Fu_K(), 800.0);
@@ -98,7 +99,7 @@ TEST(FastenerSteel, TheRequiredThicknessesFollowTheDowelsSteel)
         Tension_Splice(10.0);
         ASSERT_EQ(Prepare_Splice_Calc(), 0);
         EXPECT_DOUBLE_EQ(Splice_Input.t_s, 8.0) << fu;
-        Splice_Input.vbm_steel = 7;              /* S355 */
+        Splice_Input.vbm_steel = 7; /* S355 */
         ASSERT_EQ(Prepare_Splice_Calc(), 0);
         EXPECT_DOUBLE_EQ(Splice_Input.t_s, 10.0) << fu;
     }
@@ -118,7 +119,10 @@ TEST(FastenerSteel, TheRequiredThicknessesFollowTheDowelsSteel)
         Run_Nachweise(f, 0);
         const std::string s = Slurp_Print(f);
         fclose(f);
-        const char *t1 = steel == 5 ? "t\xCE\\" "1,req\xCEr = 5.93 cm" : "t\xCE\\" "1,req\xCEr = 6.92 cm";
+        const char *t1 = steel == 5 ? "t\xCE\\"
+                                      "1,req\xCEr = 5.93 cm"
+                                    : "t\xCE\\"
+                                      "1,req\xCEr = 6.92 cm";
         EXPECT_NE(s.find(t1), std::string::npos) << steel;
     }
 }
@@ -148,7 +152,8 @@ TEST(FastenerSteel, BlockShearTakesTheYieldMomentOfTheDowelsSteel)
         Oli_Blockscher_Nachweis(f, 0, 0, &err);
         const std::string s = Slurp_Print(f);
         fclose(f);
-        const char *my = steel == 5 ? "M\xCE\\y,k\xCEr = 69070.9 Nmm" : "M\xCE\\y,k\xCEr = 94013.1 Nmm";
+        const char *my =
+            steel == 5 ? "M\xCE\\y,k\xCEr = 69070.9 Nmm" : "M\xCE\\y,k\xCEr = 94013.1 Nmm";
         EXPECT_NE(s.find(my), std::string::npos) << s;
     }
 }
@@ -172,9 +177,13 @@ TEST(FastenerSteel, ADowelOrBoltShorterThanTheJointIsRefused)
     /* Joint thickness: side timbers 8 + 12 + 8 = 28 cm; outer plates 0.8 + 12 + 0.8 = 13.6 cm; inner
     ** plates and the lap 12 cm. A dowel or bolt as long passes, 1 mm shorter is refused with 5;
     ** a nail is left to the rules of nails. */
-    const struct { int kind; double thickness_mm; } joints[] = {
-        {CONN_SIDE_TIMBERS, 280.0}, {CONN_OUTER_PLATES, 136.0}, {CONN_INNER_PLATES, 120.0},
-        {CONN_LAP, 120.0}};
+    const struct {
+        int kind;
+        double thickness_mm;
+    } joints[] = {{CONN_SIDE_TIMBERS, 280.0},
+                  {CONN_OUTER_PLATES, 136.0},
+                  {CONN_INNER_PLATES, 120.0},
+                  {CONN_LAP, 120.0}};
     for (const auto &j : joints) {
         for (int type : {29, 30}) {
             Fresh_Splice(true);

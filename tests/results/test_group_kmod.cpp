@@ -15,7 +15,8 @@
 static double Row(const char *name)
 {
     for (int i = 0; i < Splice_Input.utilisation.count; i++)
-        if (strcmp(Splice_Input.utilisation.name[i], name) == 0) return Splice_Input.utilisation.value[i];
+        if (strcmp(Splice_Input.utilisation.name[i], name) == 0)
+            return Splice_Input.utilisation.value[i];
     return -1.0;
 }
 
@@ -108,7 +109,7 @@ static void Two_Materials(int kled)
     Splice_Input.splice_kind = SPLICE_TENSION;
     Splice_Input.L_user = 0;
     Splice_Input.mat_mid = 2;
-    Splice_Input.grade_mid = 2;                  /* GL24h */
+    Splice_Input.grade_mid = 2; /* GL24h */
     Set_Layout(3, 3);
     Compute_Group(kled, 60.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
@@ -147,12 +148,19 @@ TEST(GroupKmod, SideTimbersOfAnotherMaterialUnderShortAndPermanentLoad)
     Run_Nachweise(f, 0);
     const std::string s = Slurp_Print(f);
     fclose(f);
-    EXPECT_NE(s.find("Seitenhölzer: f\xCE\\t,d\xCEr = 6.69 N/mm\xCE/2\xCEr, f\xCE\\m,d\xCEr = 11.08 "
-                     "N/mm\xCE/2\xCEr, f\xCE\\" "c,d\xCEr = 9.69 N/mm\xCE/2\xCEr, f\xCE\\v,d\xCEr = "
-                     "1.85 N/mm"_cp850), std::string::npos) << s;
+    EXPECT_NE(
+        s.find("Seitenhölzer: f\xCE\\t,d\xCEr = 6.69 N/mm\xCE/2\xCEr, f\xCE\\m,d\xCEr = 11.08 "
+               "N/mm\xCE/2\xCEr, f\xCE\\"
+               "c,d\xCEr = 9.69 N/mm\xCE/2\xCEr, f\xCE\\v,d\xCEr = "
+               "1.85 N/mm"_cp850),
+        std::string::npos)
+        << s;
     EXPECT_NE(s.find("Mittelholz : f\xCE\\t,d\xCEr = 8.86 N/mm\xCE/2\xCEr, f\xCE\\m,d\xCEr = 11.08 "
-                     "N/mm\xCE/2\xCEr, f\xCE\\" "c,d\xCEr = 11.08 N/mm\xCE/2\xCEr, f\xCE\\v,d\xCEr = "
-                     "1.62 N/mm"), std::string::npos) << s;
+                     "N/mm\xCE/2\xCEr, f\xCE\\"
+                     "c,d\xCEr = 11.08 N/mm\xCE/2\xCEr, f\xCE\\v,d\xCEr = "
+                     "1.62 N/mm"),
+              std::string::npos)
+        << s;
 }
 
 TEST(GroupKmod, EachMemberTakesItsOwnKmod)
@@ -276,6 +284,10 @@ TEST(GroupKmod, BlockShearPrintsTheKmodUsed)
     const std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_EQ(err, 0);
-    EXPECT_NE(s.find("F\xCE\\" "bs,Rk\xCEr = 314.50 kN, k\xCE\\mod\xCEr = 0.60 \x88 F\xCE\\" "bs,Rd"
-                     "\xCEr = 145.15 kN"), std::string::npos) << s;
+    EXPECT_NE(s.find("F\xCE\\"
+                     "bs,Rk\xCEr = 314.50 kN, k\xCE\\mod\xCEr = 0.60 \x88 F\xCE\\"
+                     "bs,Rd"
+                     "\xCEr = 145.15 kN"),
+              std::string::npos)
+        << s;
 }

@@ -42,7 +42,8 @@ static void Settings_Start(void)
 static std::string Change_Everything(void)
 {
     return Click_Item(45, 65) + Click_Item(45, 85) + Click_Item(45, 105) + Click_Item(45, 150)
-           + Click_Item(45, 195) + Click_Item(45, 305) + Click_Item(45, 350) + Click_Item(45, 420)
+           + Click_Item(45, 195) + Click_Item(45, 305) + Click_Item(45, 350)
+           + Click_Item(45, 420)
            /* the length field is active now: 12.5 into its width, the height left with Esc */
            + "click 565 418\nmove 565 418\ntype 12.5\nkey Enter\nkey Esc\n";
 }
@@ -121,7 +122,8 @@ TEST(PrintSettings, ShortRemarksFromTheEditorAreKept)
     const int x1 = 640 - 300 + 4, y1 = 480 - 200 + 37;
     const int bx = x1 + 592 - 120 + 80 + 18, by = y1 + 70 + 18;
     const std::string editor = "click " + std::to_string(x1 + 200) + " " + std::to_string(y1 + 200)
-                               + "\ntype Kurz\nclick " + std::to_string(bx) + " " + std::to_string(by) + "\n";
+                               + "\ntype Kurz\nclick " + std::to_string(bx) + " "
+                               + std::to_string(by) + "\n";
     ZW_Test_Set_Script("click 495 294\n" + editor + Confirm);
     EXPECT_EQ(Run_Print_Settings_Sheet(), 0);
     ASSERT_NE(Splice_Input.Vorbemerkungen_Text, nullptr);
@@ -134,8 +136,9 @@ TEST(PrintSettings, ShortRemarksFromTheEditorAreKept)
     /* six blanks are no remarks, though longer than four characters */
     Settings_Start();
     ZW_Test_Set_Script("click 495 294\n" + std::string("click ") + std::to_string(x1 + 200) + " "
-                       + std::to_string(y1 + 200) + "\nkey Space Space Space Space Space Space\nclick "
-                       + std::to_string(bx) + " " + std::to_string(by) + "\n" + Confirm);
+                       + std::to_string(y1 + 200)
+                       + "\nkey Space Space Space Space Space Space\nclick " + std::to_string(bx)
+                       + " " + std::to_string(by) + "\n" + Confirm);
     EXPECT_EQ(Run_Print_Settings_Sheet(), 0);
     EXPECT_EQ(Splice_Input.Vorbemerkungen_Text, nullptr);
 }
@@ -145,9 +148,10 @@ TEST(PrintSettings, ConfirmWritesAllSixPlotSizes)
     Settings_Start();
     Splice_Input.print.sections = PRINT_SEC_PLOT_VIEW | PRINT_SEC_PLOT_LONG | PRINT_SEC_PLOT_CROSS;
     /* the view width field, then Enter moves on through the five other size fields */
-    ZW_Test_Set_Script("click 565 373\nmove 565 373\ntype 21\nkey Enter\ntype 22\nkey Enter\n"
-                       "type 23\nkey Enter\ntype 24\nkey Enter\ntype 25\nkey Enter\ntype 26\nkey Enter\n"
-                       + Confirm);
+    ZW_Test_Set_Script(
+        "click 565 373\nmove 565 373\ntype 21\nkey Enter\ntype 22\nkey Enter\n"
+        "type 23\nkey Enter\ntype 24\nkey Enter\ntype 25\nkey Enter\ntype 26\nkey Enter\n"
+        + Confirm);
     EXPECT_EQ(Run_Print_Settings_Sheet(), 0);
     const Print_Settings *ps = &Splice_Input.print;
     EXPECT_DOUBLE_EQ(ps->view_w, 21.0);
@@ -188,14 +192,19 @@ TEST(PrintSettings, NoTextHidesAnother)
     Splice_Input.Vorbemerkungen_Text = strdup("eine Zeile");
     ZW_Test_Set_Script(Cancel);
     EXPECT_EQ(Run_Print_Settings_Sheet(), 0);
-    struct Drawn { int x; std::string text; };
+    struct Drawn {
+        int x;
+        std::string text;
+    };
     auto row = [](int y) {
         std::vector<Drawn> out;
         const std::string head = "TEXT ";
         for (const std::string &l : ZW_Test_Log_Lines()) {
             int x = 0, ly = 0, n = 0;
-            if (l.rfind(head, 0) != 0 || sscanf(l.c_str(), "TEXT %d %d %n", &x, &ly, &n) != 2 || ly != y) continue;
-            bool seen = false;   /* the page is drawn more than once */
+            if (l.rfind(head, 0) != 0 || sscanf(l.c_str(), "TEXT %d %d %n", &x, &ly, &n) != 2
+                || ly != y)
+                continue;
+            bool seen = false; /* the page is drawn more than once */
             for (const Drawn &d : out) seen = seen || (d.x == x && d.text == l.substr((size_t)n));
             if (!seen) out.push_back({x, l.substr((size_t)n)});
         }
@@ -207,14 +216,16 @@ TEST(PrintSettings, NoTextHidesAnother)
     EXPECT_EQ(top[1].text, "(1 Zeile)");
     EXPECT_GT(top[1].x, top[0].x + SVA_Text_Width_In_Font("Vorbemerkungen", 0x1000));
     std::vector<Drawn> sizes = row(252 + 125);
-    ASSERT_EQ(sizes.size(), 6u);   /* Breite:, its value, cm, Höhe:, its value, cm */
+    ASSERT_EQ(sizes.size(), 6u); /* Breite:, its value, cm, Höhe:, its value, cm */
     for (int k = 0; k < 6; k++) {
         if (k == 0 || k == 3) EXPECT_EQ(sizes[k].text, k == 0 ? "Breite:" : "Höhe:");
         if (k % 3 == 2) EXPECT_EQ(sizes[k].text, "cm");
     }
     for (int k : {0, 3}) {
         std::string label = k == 0 ? "Breite:" : "H\x94he:";
-        EXPECT_GT(sizes[k + 1].x - 7, sizes[k].x + SVA_Text_Width_In_Font(label.c_str(), 0x1000)) << k;
-        EXPECT_GT(sizes[k + 2].x, sizes[k + 1].x + SVA_Text_Width_In_Font(" 10.0", 0x1000) + 7) << k;
+        EXPECT_GT(sizes[k + 1].x - 7, sizes[k].x + SVA_Text_Width_In_Font(label.c_str(), 0x1000))
+            << k;
+        EXPECT_GT(sizes[k + 2].x, sizes[k + 1].x + SVA_Text_Width_In_Font(" 10.0", 0x1000) + 7)
+            << k;
     }
 }

@@ -69,10 +69,10 @@ TEST(Pattern, BuildersRejectOverflow)
 {
     Fresh_Splice(false);
     Set_Layout(100, 50);
-    EXPECT_EQ(Build_Regular_Pattern(0, 0, 1, 1, 100), 0);           /* 5000 > capacity */
+    EXPECT_EQ(Build_Regular_Pattern(0, 0, 1, 1, 100), 0); /* 5000 > capacity */
     Set_Layout(40, 50);
-    ASSERT_EQ(Build_Regular_Pattern(0, 0, 1, 1, 40), 1);            /* 2000 */
-    ASSERT_EQ(Mirror_Pattern(0.0), 1);                              /* 4000 */
+    ASSERT_EQ(Build_Regular_Pattern(0, 0, 1, 1, 40), 1); /* 2000 */
+    ASSERT_EQ(Mirror_Pattern(0.0), 1);                   /* 4000 */
     EXPECT_EQ(Mirror_Pattern(0.0), 0);
     EXPECT_EQ(Fastener_Pattern.count, 4000);
     EXPECT_EQ(Build_Staggered_Pattern(0, 0, 10, 10, 0.0, 1.0), 0); /* no step: refused */
@@ -86,7 +86,7 @@ TEST(Pattern, ValidCombinations)
     Set_Lkom(0, 0, 1e-6, 1e-6, 1e-6);
     Set_Lkom(0, 1, 5.0, 0.0, 0.0);
     Set_Lkom(0, 2, 0.0, -3.0, 0.0);
-    Get_Lkom_Entry(0, 3)->M_d = 5.0;                /* not used */
+    Get_Lkom_Entry(0, 3)->M_d = 5.0; /* not used */
     EXPECT_EQ(Is_Lkom_Valid(0, 0), 0);
     EXPECT_EQ(Is_Lkom_Valid(0, 1), 1);
     EXPECT_EQ(Is_Lkom_Valid(0, 3), 0);
@@ -103,14 +103,14 @@ TEST(Pattern, TimberPartThicknessAndAutomaticSideThickness)
 {
     Fresh_Splice(false);
     Splice_Input.b = 16.0;
-    Splice_Input.plate_count = 2.7;                 /* truncated to 2 */
+    Splice_Input.plate_count = 2.7; /* truncated to 2 */
     Splice_Input.t_p = 1.0;
     EXPECT_NEAR(Calc_Timber_Part_Thickness(), (16.0 - 2.0) / 3.0, 1e-12);
-    Splice_Input.plate_count = -1.0;                /* bad input: no division by zero */
+    Splice_Input.plate_count = -1.0; /* bad input: no division by zero */
     EXPECT_DOUBLE_EQ(Calc_Timber_Part_Thickness(), 0.0);
-    EXPECT_DOUBLE_EQ(Calc_Auto_Side_Thickness(43.0), 6.0);     /* trunc 4.3 + 1 = 5 -> 6 */
-    EXPECT_DOUBLE_EQ(Calc_Auto_Side_Thickness(61.0), 8.0);     /* 7 is odd -> 8 */
-    EXPECT_DOUBLE_EQ(Calc_Auto_Side_Thickness(95.0), 10.0);    /* 10, even */
+    EXPECT_DOUBLE_EQ(Calc_Auto_Side_Thickness(43.0), 6.0);  /* trunc 4.3 + 1 = 5 -> 6 */
+    EXPECT_DOUBLE_EQ(Calc_Auto_Side_Thickness(61.0), 8.0);  /* 7 is odd -> 8 */
+    EXPECT_DOUBLE_EQ(Calc_Auto_Side_Thickness(95.0), 10.0); /* 10, even */
 }
 
 TEST(Pattern, BigConnectors)
@@ -194,13 +194,13 @@ TEST(Forces, TensionSpliceSameForceAlongTheGrain)
                           Fastener_Pattern.recs);
     Splice_Input.shear_planes = 2;
     Lkom_Entry *c = Set_Lkom(0, 0, 10.0, 80.0, 20.0);
-    c->M_distr = 12.0;                              /* ignored for a tension splice */
+    c->M_distr = 12.0; /* ignored for a tension splice */
     for (int i = 0; i < 4; i++) {
         double F = 0, a = 1, Fy = 1;
         Get_Fastener_Force(/*group=*/0, /*entry=*/0, /*i=*/i, /*n=*/4, /*N_part=*/nullptr,
                            /*V_part=*/nullptr, /*M_part=*/nullptr, /*M_x=*/nullptr, /*M_y=*/nullptr,
                            /*F_x=*/nullptr, /*F_y=*/&Fy, /*F=*/&F, /*angle=*/&a);
-        EXPECT_DOUBLE_EQ(F, 10.0);                  /* 80 / (4 * 2) */
+        EXPECT_DOUBLE_EQ(F, 10.0); /* 80 / (4 * 2) */
         EXPECT_DOUBLE_EQ(Fy, 0.0);
         EXPECT_DOUBLE_EQ(a, 0.0);
     }
@@ -212,18 +212,18 @@ TEST(Prepare, RefusalsInTheirOrder)
 {
     Fresh_Splice(true);
     Set_Layout(4, 3);
-    EXPECT_EQ(Prepare_Splice_Calc(), 124);          /* no valid combination */
-    Set_Lkom(6, 10, 0.0, 10.0, 0.0);                /* the only one, in the seventh group */
+    EXPECT_EQ(Prepare_Splice_Calc(), 124); /* no valid combination */
+    Set_Lkom(6, 10, 0.0, 10.0, 0.0);       /* the only one, in the seventh group */
     Splice_Input.splice_kind = SPLICE_TENSION;
     Get_Lkom_Entry(6, 10)->N_d = -10.0;
-    EXPECT_EQ(Prepare_Splice_Calc(), 124);          /* tension splice, N_d <= 0 only */
+    EXPECT_EQ(Prepare_Splice_Calc(), 124); /* tension splice, N_d <= 0 only */
     Get_Lkom_Entry(6, 10)->N_d = 10.0;
 
-    Set_Layout(2, 4, LAYOUT_STAGGERED);             /* even rows and too few columns: 98 first */
+    Set_Layout(2, 4, LAYOUT_STAGGERED); /* even rows and too few columns: 98 first */
     EXPECT_EQ(Prepare_Splice_Calc(), 98);
     Set_Layout(2, 3, LAYOUT_STAGGERED);
     EXPECT_EQ(Prepare_Splice_Calc(), 100);
-    Set_Layout(6, 3, LAYOUT_REGULAR, 1);            /* grouped needs an even count above 3 */
+    Set_Layout(6, 3, LAYOUT_REGULAR, 1); /* grouped needs an even count above 3 */
     Splice_Input.n_col[VBM_TYPE_SLOT(29)] = 5;
     EXPECT_EQ(Prepare_Splice_Calc(), 99);
     Set_Layout(1, 1);
@@ -327,7 +327,7 @@ TEST(Prepare, ResetsTheGoverningFastenerAndStoresTheDistributionMoment)
 TEST(Prepare, MinimumThicknesses)
 {
     Fresh_Splice(true);
-    Splice_Input.vbm_type = 0;                      /* plain nail 4.2 mm, C24 (rho_k 350) */
+    Splice_Input.vbm_type = 0; /* plain nail 4.2 mm, C24 (rho_k 350) */
     Splice_Input.d = 4.2;
     int code = 0;
     /* max(14 d, (13 d - 30) rho_k / 200) = max(58.8, 24.6 * 1.75 = 43.05) mm */
@@ -424,7 +424,7 @@ TEST(Prepare, UserSpacingsBelowTheMinimum)
     Splice_Input.a4_user = 0;
     Splice_Input.h_s = 2.0 * 3.6 + 3.6 - 0.1;
     EXPECT_EQ(Prepare_Splice_Calc(), 25);
-    Splice_Input.h_s = 2.0 * 3.6 + 3.6;             /* exactly at the minimum */
+    Splice_Input.h_s = 2.0 * 3.6 + 3.6; /* exactly at the minimum */
     EXPECT_EQ(Prepare_Splice_Calc(), 0);
     /* the user's a4 leaves no room: the rows would cross (negative spacing) */
     Splice_Input.a4_user = 1;
@@ -485,7 +485,7 @@ TEST(Prepare, InputWithoutFastenersOrPlates)
     Splice_Input.L_user = 0;
     Set_Lkom(0, 0, 0.0, 10.0, 0.0);
     Splice_Input.splice_kind = SPLICE_TENSION;
-    Set_Layout(0, 5);                               /* rows but no column: no fastener */
+    Set_Layout(0, 5); /* rows but no column: no fastener */
     EXPECT_EQ(Prepare_Splice_Calc(), 101);
     Set_Layout(3, 0);
     EXPECT_EQ(Prepare_Splice_Calc(), 101);

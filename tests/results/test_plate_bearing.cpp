@@ -53,8 +53,16 @@ TEST(PlateBearing, CloseRowsLowerK1OfInnerAndEndFasteners)
     EXPECT_NEAR(Oli_Lochleibung_Nachweis(f, 0, 0), 12.5 / 41.472, 1e-9);
     const std::string s = Slurp_Print(f);
     fclose(f);
-    EXPECT_NE(s.find("k\xCE\\" "1\xCEr = 1.80 => F\xCE\\" "b,Rd\xCEr = 62.21 kN"), std::string::npos) << s;
-    EXPECT_NE(s.find("k\xCE\\" "1\xCEr = 1.80 => F\xCE\\" "b,Rd,Rand\xCEr = 41.47 kN"), std::string::npos) << s;
+    EXPECT_NE(s.find("k\xCE\\"
+                     "1\xCEr = 1.80 => F\xCE\\"
+                     "b,Rd\xCEr = 62.21 kN"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("k\xCE\\"
+                     "1\xCEr = 1.80 => F\xCE\\"
+                     "b,Rd,Rand\xCEr = 41.47 kN"),
+              std::string::npos)
+        << s;
 }
 
 TEST(PlateBearing, TheMomentColumnOfABendingSplice)
@@ -75,9 +83,17 @@ TEST(PlateBearing, TheMomentColumnOfABendingSplice)
     const std::string s = Slurp_Print(f);
     fclose(f);
     /* (the row with the largest force is underlined: its resistance is not compared here) */
-    EXPECT_NE(s.find("   1    2.50    0.00   -2.50   12.50   -2.50   12.75   11.31 "), std::string::npos) << s;
-    EXPECT_NE(s.find("   2    0.00    0.00    0.00   12.50    0.00   12.50    0.00   86.40  0.14\n"), std::string::npos) << s;
-    EXPECT_NE(s.find("   3    2.50    0.00    2.50   12.50    2.50   12.75   11.31   57.60  0.22\n"), std::string::npos) << s;
+    EXPECT_NE(s.find("   1    2.50    0.00   -2.50   12.50   -2.50   12.75   11.31 "),
+              std::string::npos)
+        << s;
+    EXPECT_NE(
+        s.find("   2    0.00    0.00    0.00   12.50    0.00   12.50    0.00   86.40  0.14\n"),
+        std::string::npos)
+        << s;
+    EXPECT_NE(
+        s.find("   3    2.50    0.00    2.50   12.50    2.50   12.75   11.31   57.60  0.22\n"),
+        std::string::npos)
+        << s;
     /* inner plates carry twice the force per plane of the hole */
     Splice_Input.connection_kind = CONN_INNER_PLATES;
     Splice_Input.plate_count = 1.0;
@@ -86,5 +102,7 @@ TEST(PlateBearing, TheMomentColumnOfABendingSplice)
     Oli_Lochleibung_Nachweis(f, 0, 0);
     const std::string t = Slurp_Print(f);
     fclose(f);
-    EXPECT_NE(t.find("   1    5.00    0.00   -5.00   25.00   -5.00   25.50   11.31 "), std::string::npos) << t;
+    EXPECT_NE(t.find("   1    5.00    0.00   -5.00   25.00   -5.00   25.50   11.31 "),
+              std::string::npos)
+        << t;
 }

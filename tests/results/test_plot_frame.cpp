@@ -107,7 +107,9 @@ TEST(PlotScale, ViewFrameReserveCaptionAndPlotFile)
     fclose(f);
     /* 1 + (30.3 + 60.3) * 0.04 = 4.624 cm */
     EXPECT_NE(s.find("#OLI_RESERVE 4.624\n"), std::string::npos) << s.substr(0, 300);
-    EXPECT_NE(s.find("\xCE" "bAnsicht Ma\xE1stab 1:25\xCEr, L\x84ngeneinheit in [cm]"), std::string::npos);
+    EXPECT_NE(s.find("\xCE"
+                     "bAnsicht Ma\xE1stab 1:25\xCEr, L\x84ngeneinheit in [cm]"),
+              std::string::npos);
     EXPECT_NE(s.find(" 6 0.040000\n"), std::string::npos);
     EXPECT_NE(s.find(" -1\n"), std::string::npos);
     const std::string plot = Read_File("frametest01.SPF");
@@ -142,9 +144,9 @@ TEST(PlotSymbol, ConnectorSectorsBySize)
     ASSERT_EQ(areas.size(), 1u);
     std::vector<double> v = Numbers(areas[0]);
     ASSERT_GE(v.size(), 6u);
-    EXPECT_NEAR(v[2], 0.0, 1e-6);   /* centre */
+    EXPECT_NEAR(v[2], 0.0, 1e-6); /* centre */
     EXPECT_NEAR(v[3], 0.0, 1e-6);
-    EXPECT_NEAR(v[4], 0.0, 1e-6);   /* first edge point at -90 degrees */
+    EXPECT_NEAR(v[4], 0.0, 1e-6); /* first edge point at -90 degrees */
     EXPECT_NEAR(v[5], -3.0, 1e-6);
     /* 50 mm: the sector (0, 90) starting at (r, 0) */
     areas = Lines_With_Prefix(Symbol_Record(26, 50.0), " 18 ");
@@ -161,7 +163,8 @@ TEST(PlotSymbol, ConnectorSectorsBySize)
     bool cross = false;
     for (const std::string &l : Lines_With_Prefix(big, " 1  ")) {
         std::vector<double> p = Numbers(l);
-        if (p.size() == 5 && std::fabs(p[1] + 6.9) < 1e-6 && std::fabs(p[3] - 6.9) < 1e-6) cross = true;
+        if (p.size() == 5 && std::fabs(p[1] + 6.9) < 1e-6 && std::fabs(p[3] - 6.9) < 1e-6)
+            cross = true;
     }
     EXPECT_TRUE(cross) << big;
     /* dowels: a cross of half-length r only */
@@ -217,7 +220,7 @@ TEST(PlotSymbol, AlternateStaplesAreThinnerAndTheViewRestartsTheAlternation)
     fclose(f);
     f = tmpfile();
     Oli_Graphic_Begin(f, -20, -20, 20, 20, 1.0, 0.0, nullptr);
-    Oli_Draw_Vbm_Symbol(0.0, 0.0, 0, 0);   /* leaves the alternation flipped */
+    Oli_Draw_Vbm_Symbol(0.0, 0.0, 0, 0); /* leaves the alternation flipped */
     fclose(f);
     f = tmpfile();
     Plot_Ansicht_01(f);
@@ -244,8 +247,10 @@ TEST(PlotSketch, GridVariantsLabelsAndArrow)
     const std::string ec = Slurp(f);
     fclose(f);
     EXPECT_EQ(Lines_With_Prefix(ec, " 18 32 ").size(), 9u + 3u);
-    EXPECT_NE(din.find("Bezeichnung der Randabst\x84nde nach DIN 1052, Bild 41"), std::string::npos);
-    EXPECT_NE(ec.find("Bezeichnung der Randabst\x84nde nach DIN EN 1995, Bild 8.7"), std::string::npos);
+    EXPECT_NE(din.find("Bezeichnung der Randabst\x84nde nach DIN 1052, Bild 41"),
+              std::string::npos);
+    EXPECT_NE(ec.find("Bezeichnung der Randabst\x84nde nach DIN EN 1995, Bild 8.7"),
+              std::string::npos);
     EXPECT_NE(din.find("a1,t"), std::string::npos);
     EXPECT_NE(ec.find("a3,t"), std::string::npos);
     EXPECT_EQ(ec.find("a1,t"), std::string::npos);
@@ -408,8 +413,10 @@ TEST(PlotSections, InnerPlatesAndThreeRowsInTheCrossSection)
         std::vector<double> v = Numbers(l);
         if (v.size() != 10) continue;
         const double xa = std::min(v[2], v[6]), xb = std::max(v[2], v[6]);
-        if (std::fabs(xa - (-8.0 / 3.0) * s) < 1e-4 && std::fabs(xb - (-5.0 / 3.0) * s) < 1e-4) left = true;
-        if (std::fabs(xa - (5.0 / 3.0) * s) < 1e-4 && std::fabs(xb - (8.0 / 3.0) * s) < 1e-4) right = true;
+        if (std::fabs(xa - (-8.0 / 3.0) * s) < 1e-4 && std::fabs(xb - (-5.0 / 3.0) * s) < 1e-4)
+            left = true;
+        if (std::fabs(xa - (5.0 / 3.0) * s) < 1e-4 && std::fabs(xb - (8.0 / 3.0) * s) < 1e-4)
+            right = true;
     }
     EXPECT_TRUE(left);
     EXPECT_TRUE(right);

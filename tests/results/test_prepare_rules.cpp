@@ -72,9 +72,11 @@ TEST(PrepareRules, HardwoodRefusesToothedPlates)
 {
     /* toothed plates (26, 27, 28) need softwood on both members; types 32 and 33 a softwood
     ** middle member; rings (25) and shear plates (31) suit hardwood */
-    const struct { int type, code_mid, code_side; } cases[] = {
-        {25, 0, 0}, {26, 102, 102}, {27, 104, 104}, {28, 105, 105}, {31, 0, 0}, {32, 103, 0},
-        {33, 106, 0},
+    const struct {
+        int type, code_mid, code_side;
+    } cases[] = {
+        {25, 0, 0}, {26, 102, 102}, {27, 104, 104}, {28, 105, 105},
+        {31, 0, 0}, {32, 103, 0},   {33, 106, 0},
     };
     for (const auto &k : cases) {
         Two_Dowels();
@@ -86,7 +88,7 @@ TEST(PrepareRules, HardwoodRefusesToothedPlates)
         Splice_Input.d_bolt = 12.0;
         Splice_Input.L_user = 0;
         EXPECT_EQ(Prepare_Splice_Calc(), 0) << k.type;
-        Splice_Input.mat_mid = 1;                       /* D30 */
+        Splice_Input.mat_mid = 1; /* D30 */
         Splice_Input.grade_mid = 0;
         EXPECT_EQ(Prepare_Splice_Calc(), k.code_mid) << k.type;
         Splice_Input.mat_mid = 0;
@@ -102,8 +104,15 @@ TEST(PrepareRules, UsersPlateEndDistance)
     /* Outer plates: the user's end distance must reach 1.2 d0 for plain nails, dowels and bolts
     ** (nails 4.2 mm: d0 = 5.2 mm, 6.24 mm) and d / 2 for the other fasteners (screws 8 mm:
     ** 4 mm), else code 50. */
-    const struct { int type; double d, e1; int code; } cases[] = {
-        {0, 4.2, 0.62, 50}, {0, 4.2, 0.63, 0}, {2, 8.0, 0.39, 50}, {2, 8.0, 0.41, 0},
+    const struct {
+        int type;
+        double d, e1;
+        int code;
+    } cases[] = {
+        {0, 4.2, 0.62, 50},
+        {0, 4.2, 0.63, 0},
+        {2, 8.0, 0.39, 50},
+        {2, 8.0, 0.41, 0},
     };
     for (const auto &k : cases) {
         Fresh_Splice(true);
@@ -144,7 +153,8 @@ TEST(PrepareRules, RowSpacingOfNails)
             Splice_Input.b = 12.0;
             Splice_Input.h = Splice_Input.h_s = h;
             Splice_Input.L_user = 0;
-            Set_Layout(staggered ? 5 : 4, staggered ? 3 : 2, staggered ? LAYOUT_STAGGERED : LAYOUT_REGULAR);
+            Set_Layout(staggered ? 5 : 4, staggered ? 3 : 2,
+                       staggered ? LAYOUT_STAGGERED : LAYOUT_REGULAR);
             EXPECT_EQ(Prepare_Splice_Calc(), h < 12.65 ? 0 : 109) << staggered << " " << h;
         }
     }
@@ -299,7 +309,8 @@ TEST(PrepareRules, PlainNailsAgainstSplitting)
         double t_s, b;
         int predrilled, code;
     };
-    const Case cases[] = {{6.0, 12.0, 0, 0}, {5.8, 12.0, 0, 97}, {6.0, 5.8, 0, 97}, {5.8, 12.0, 1, -1}};
+    const Case cases[] = {
+        {6.0, 12.0, 0, 0}, {5.8, 12.0, 0, 97}, {6.0, 5.8, 0, 97}, {5.8, 12.0, 1, -1}};
     for (const Case &k : cases) {
         Fresh_Splice(true);
         Splice_Input.splice_kind = SPLICE_TENSION;

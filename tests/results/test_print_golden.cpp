@@ -44,8 +44,10 @@ static std::string First_Difference(const std::string &a, const std::string &b)
         i++;
     }
     const size_t sa = a.rfind('\n', i == 0 ? 0 : i - 1), sb = b.rfind('\n', i == 0 ? 0 : i - 1);
-    const size_t from_a = sa == std::string::npos ? 0 : sa + 1, from_b = sb == std::string::npos ? 0 : sb + 1;
-    return "line " + std::to_string(line) + ":\n  got:    " + a.substr(from_a, a.find('\n', from_a) - from_a)
+    const size_t from_a = sa == std::string::npos ? 0 : sa + 1,
+                 from_b = sb == std::string::npos ? 0 : sb + 1;
+    return "line " + std::to_string(line)
+           + ":\n  got:    " + a.substr(from_a, a.find('\n', from_a) - from_a)
            + "\n  golden: " + b.substr(from_b, b.find('\n', from_b) - from_b);
 }
 
@@ -99,7 +101,8 @@ static void Check_Golden(const char *id, const char *title, bool plots = true)
     for (int k = 0; k < 4; k++) {
         if (k > 0 && !plots) continue;
         const std::string second = Read_File(names[k]);
-        EXPECT_TRUE(second == got[k]) << names[k] << " after the round trip " << First_Difference(second, got[k]);
+        EXPECT_TRUE(second == got[k])
+            << names[k] << " after the round trip " << First_Difference(second, got[k]);
         unlink(names[k].c_str());
     }
     f = fopen(again.c_str(), "wb");
@@ -138,7 +141,8 @@ TEST(PrintGolden, InnerPlatesWithDowelsAndBlockShear)
     Set_Lkom(0, 1, 0.0, 80.0, 0.0);
     All_Sections();
     Splice_Input.print.combinations = 1;
-    Splice_Input.Vorbemerkungen_Text = strdup("Zugstoss eines Untergurts mit zwei innenliegenden Blechen.\nStabduebel nach DIN EN 14592.");
+    Splice_Input.Vorbemerkungen_Text = strdup(
+        "Zugstoss eines Untergurts mit zwei innenliegenden Blechen.\nStabduebel nach DIN EN 14592.");
     Check_Golden("gold_dowels", "Zugstoss mit innenliegenden Blechen");
 }
 
@@ -180,7 +184,7 @@ TEST(PrintGolden, CompressionSpliceWithBoltsWithoutAnnex)
     Splice_Input.lkom.groups[2].kmod = 0.8;
     Set_Layout(3, 2);
     Set_Lkom(2, 0, 0.0, -50.0, 0.0);
-    Set_Lkom(2, 1, 0.0, 20.0, 0.0);   /* tension in a compression splice: not listed */
+    Set_Lkom(2, 1, 0.0, 20.0, 0.0); /* tension in a compression splice: not listed */
     All_Sections();
     Check_Golden("gold_compression", "Druckstoss mit Bolzen");
 }
@@ -240,7 +244,9 @@ TEST(PrintGolden, SecondPrintEqualsTheFirst)
     ASSERT_EQ(Write_Print_List(1), 0);
     const std::string first = Read_File("twice_01.oli"), first_plot = Read_File("twice01.SPF");
     ASSERT_EQ(Write_Print_List(1), 0);
-    EXPECT_TRUE(first == Read_File("twice_01.oli")) << First_Difference(Read_File("twice_01.oli"), first);
+    EXPECT_TRUE(first == Read_File("twice_01.oli"))
+        << First_Difference(Read_File("twice_01.oli"), first);
     EXPECT_TRUE(first_plot == Read_File("twice01.SPF"));
-    for (const char *name : {"twice_01.oli", "twice01.SPF", "twice02.SPF", "twice03.SPF"}) unlink(name);
+    for (const char *name : {"twice_01.oli", "twice01.SPF", "twice02.SPF", "twice03.SPF"})
+        unlink(name);
 }

@@ -141,9 +141,10 @@ TEST(PrintList, RefusedPrintKeepsTheLastPrintListAndPlots)
     const std::vector<std::string> names = Print_Files();
     const std::vector<std::string> before = Read_All(names);
     EXPECT_NE(before[0].find("#OLI_BOOKMARK 17"), std::string::npos);
-    for (size_t i = 1; i < before.size(); i++) EXPECT_NE(before[i].find("*EOI"), std::string::npos) << names[i];
+    for (size_t i = 1; i < before.size(); i++)
+        EXPECT_NE(before[i].find("*EOI"), std::string::npos) << names[i];
 
-    Set_Layout(1, 1);   /* one fastener per half: code 101 */
+    Set_Layout(1, 1); /* one fastener per half: code 101 */
     EXPECT_EQ(Write_Print_List(1), 101);
     /* nothing is written: the last good print list and its plots stay byte for byte */
     EXPECT_TRUE(Read_All(names) == before);
@@ -176,7 +177,8 @@ TEST(PrintList, FullDiskKeepsTheLastPrintAndSaysWhy)
     /* the next print differs from the last one in its title */
     Set_Print_List_Names(Oli_Name, "Stoss 2");
     const long long budgets[] = {0, 1, (long long)before[0].size() / 2,
-                                 (long long)before[0].size() + (long long)before[1].size() / 2, total - 1};
+                                 (long long)before[0].size() + (long long)before[1].size() / 2,
+                                 total - 1};
     for (long long budget : budgets) {
         SCOPED_TRACE(budget);
         ZW_Test_Reset();
@@ -187,7 +189,8 @@ TEST(PrintList, FullDiskKeepsTheLastPrintAndSaysWhy)
         Expect_No_Temporary_Files(names);
         EXPECT_TRUE(Message_Says("Die Druckliste kann nicht erzeugt werden!"));
         EXPECT_TRUE(Message_Says("Der Datenträger ist voll."));
-        EXPECT_TRUE(Message_Says("Die bisherige Druckliste und die Plotdateien bleiben unverändert."));
+        EXPECT_TRUE(
+            Message_Says("Die bisherige Druckliste und die Plotdateien bleiben unverändert."));
         bool named = false;
         for (const std::string &n : names) named = named || Message_Says("Die Datei " + n + " |");
         EXPECT_TRUE(named);
@@ -199,8 +202,8 @@ TEST(PrintList, FullDiskKeepsTheLastPrintAndSaysWhy)
     Rt_Set_Write_Budget(-1);
     const std::vector<std::string> after = Read_All(names);
     EXPECT_NE(after[0].find("Stoss 2"), std::string::npos);
-    EXPECT_TRUE(std::vector<std::string>(after.begin() + 1, after.end()) ==
-                std::vector<std::string>(before.begin() + 1, before.end()));
+    EXPECT_TRUE(std::vector<std::string>(after.begin() + 1, after.end())
+                == std::vector<std::string>(before.begin() + 1, before.end()));
     EXPECT_FALSE(Message_Says("Fehler"));
     Expect_No_Temporary_Files(names);
 }
@@ -247,7 +250,7 @@ TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
     Valid_Print_With_Plots("Stoss 1");
     ZW_Test_Reset();
     ASSERT_EQ(mkdir("druck01.SPF", 0755), 0);
-    ASSERT_EQ(mkdir("druck01.SPF/drin", 0755), 0);   /* a folder with something in it */
+    ASSERT_EQ(mkdir("druck01.SPF/drin", 0755), 0); /* a folder with something in it */
     EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
     EXPECT_TRUE(Message_Says("Die Datei druck01.SPF |"));
     EXPECT_TRUE(Message_Says("Die bisherige Druckliste und die Plotdateien bleiben unverändert."));
@@ -284,7 +287,7 @@ TEST(PrintList, HeldPrintGoesInPlaceOnlyWhenToldTo)
     const std::vector<std::string> before = Read_All(Print_Files());
     Print_Hold_Files(1);
     Set_Print_List_Names(Oli_Name, "Stoss 3");
-    Splice_Input.print.sections = 0;   /* a print list alone */
+    Splice_Input.print.sections = 0; /* a print list alone */
     ASSERT_EQ(Write_Print_List(1), 0);
     Print_Hold_Files(0);
     EXPECT_EQ(std::string(Print_Held_List_Path()), Oli_Name_Of_Test() + ".tmp");
@@ -325,7 +328,8 @@ TEST(PrintList, OrderOfTheChaptersAndGoverningCombination)
     ASSERT_EQ(s.compare(0, head.size(), head), 0) << s.substr(0, 80);
     const size_t input = s.find("Eingabedaten");
     const size_t vbm = s.find("Verbindungsmittel", input);
-    const size_t lkom = s.find(" Bemessungsschnittgr\x94\xE1" "en (Zugsto\xE1)");
+    const size_t lkom = s.find(" Bemessungsschnittgr\x94\xE1"
+                               "en (Zugsto\xE1)");
     const size_t system = s.find("Systemdarstellung");
     const size_t checks = s.find("Nachweise nach DIN EN 1995, Deutschland");
     ASSERT_NE(input, std::string::npos);
@@ -371,7 +375,8 @@ TEST(PrintList, RemarksAndCharacteristicActions)
     const size_t remarks = s.find("\xCEHVorbemerkungen\n");
     const size_t text = s.find("Anschluss der Pfette an den Binder");
     const size_t input = s.find("Eingabedaten");
-    const size_t actions = s.find(" Charakteristische Schnittgr\x94\xE1" "en");
+    const size_t actions = s.find(" Charakteristische Schnittgr\x94\xE1"
+                                  "en");
     const size_t lkom = s.find(" Bemessungsschnittgr");
     ASSERT_NE(remarks, std::string::npos) << s.substr(0, 400);
     EXPECT_LT(remarks, text);
@@ -387,7 +392,8 @@ TEST(PrintTables, KledNamesAndFormulaText)
 {
     EXPECT_STREQ(Get_Kled_Name(0), "st\x84ndig");
     EXPECT_STREQ(Get_Kled_Name(5), "kurz/sehr kurz");
-    EXPECT_STREQ(Get_Kled_Name(6), "au\xE1" "ergew\x94hnlich");
+    EXPECT_STREQ(Get_Kled_Name(6), "au\xE1"
+                                   "ergew\x94hnlich");
     EXPECT_STREQ(Get_Kled_Name(8), "frei");
     EXPECT_STREQ(Get_Kled_Name(9), "undefiniert");
     EXPECT_STREQ(Get_Kled_Name(-1), "undefiniert");
@@ -413,7 +419,7 @@ TEST(PrintTables, KledNamesAndFormulaText)
 TEST(PrintTables, TensionListsOnlyValidCombinationsWithTheirNAndV)
 {
     Valid_Bolt_Splice();
-    Set_Lkom(0, 2, 0.0, -30.0, 0.0);    /* compression in a tension splice: not listed */
+    Set_Lkom(0, 2, 0.0, -30.0, 0.0); /* compression in a tension splice: not listed */
     Get_Lkom_Entry(0, 1)->accidental = 1;
     snprintf(Get_Lkom_Entry(0, 1)->comment, LKOM_COMMENT_MAX + 1, "%s", "Wind von links");
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
@@ -421,7 +427,9 @@ TEST(PrintTables, TensionListsOnlyValidCombinationsWithTheirNAndV)
     Oli_Lkom_Table(f);
     const std::string s = Slurp(f);
     fclose(f);
-    EXPECT_NE(s.find(" Bemessungsschnittgr\x94\xE1" "en (Zugsto\xE1)"), std::string::npos);
+    EXPECT_NE(s.find(" Bemessungsschnittgr\x94\xE1"
+                     "en (Zugsto\xE1)"),
+              std::string::npos);
     EXPECT_NE(s.find("Nutzungsklasse 1"), std::string::npos);
     /* M_d enters no check of a tension splice; V_d enters its timber and plate checks */
     EXPECT_EQ(s.find("M\xCE\\d"), std::string::npos);
@@ -442,7 +450,9 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     std::string s = Slurp(f);
     fclose(f);
     /* no used action: the heading and an empty table */
-    EXPECT_NE(s.find(" Charakteristische Schnittgr\x94\xE1" "en"), std::string::npos);
+    EXPECT_NE(s.find(" Charakteristische Schnittgr\x94\xE1"
+                     "en"),
+              std::string::npos);
     EXPECT_EQ(s.find("Eigengewicht"), std::string::npos);
 
     Splice_Input.Char_Actions[2].used = 1;
@@ -473,15 +483,21 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     Oli_Verbindungsmittel(f);
     s = Slurp(f);
     fclose(f);
-    EXPECT_NE(s.find("\xCE" "b24 x "), std::string::npos) << s;
+    EXPECT_NE(s.find("\xCE"
+                     "b24 x "),
+              std::string::npos)
+        << s;
     EXPECT_NE(s.find(", 4.2 x 110.0 mm, zweiseitig, d\xCE\\k\xCEr = 10.0 mm, nicht vorgebohrt"),
-              std::string::npos) << s;
+              std::string::npos)
+        << s;
     Splice_Input.two_sided = 0;
     f = tmpfile();
     Oli_Verbindungsmittel(f);
     s = Slurp(f);
     fclose(f);
-    EXPECT_NE(s.find("\xCE" "b12 x "), std::string::npos);
+    EXPECT_NE(s.find("\xCE"
+                     "b12 x "),
+              std::string::npos);
     EXPECT_NE(s.find("wechselseitig"), std::string::npos);
 }
 
@@ -513,8 +529,11 @@ TEST(PrintSystem, MaterialsSpacingsAndCoordinates)
     EXPECT_EQ(s.find("Mittelholz aus"), std::string::npos);
     EXPECT_NE(s.find("Sto\xE1 mit beidseitigen Seitenh\x94lzern\n"), std::string::npos) << s;
     /* a1 = 4.2 cm, rows 7.9 cm apart, I_p of 12 nails about x_c */
-    EXPECT_NE(s.find("a\xCE\\1,vorh\xCEr = 4.20 cm, a\xCE\\2,vorh\xCEr = 7.90 cm"), std::string::npos) << s;
-    EXPECT_NE(s.find("min \xBA = 0.0 \xF8 => minimale einzuhaltende Abst\x84nde"), std::string::npos);
+    EXPECT_NE(s.find("a\xCE\\1,vorh\xCEr = 4.20 cm, a\xCE\\2,vorh\xCEr = 7.90 cm"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("min \xBA = 0.0 \xF8 => minimale einzuhaltende Abst\x84nde"),
+              std::string::npos);
     EXPECT_NE(s.find("Koordinaten, Winkel und Abstand der Verbindungsmittel vom Schwerpunkt S"),
               std::string::npos);
     /* the table has 12 rows: the last row number is printed */

@@ -47,12 +47,18 @@ TEST(PrintFastener, StaplesAndTheirCrownAngle)
     std::string s = Fastener_Section();
     EXPECT_TRUE(Has(s, "Klammer, 1.53 x 60 mm, zweiseitig, br = 11.2 mm , geharzt")) << s;
     /* the crown at 45 degrees to the grain: no reduction (EN 1995-1-1, 8.4(5)) */
-    EXPECT_TRUE(Has(s, "Klammerr\x81" "cken-Faserwinkel \xF8 (Lasche) \xBB = 45.0 \xF8 >= 30\xF8 => keine Abminderung gem. 8.4(5)")) << s;
+    EXPECT_TRUE(Has(
+        s,
+        "Klammerr\x81"
+        "cken-Faserwinkel \xF8 (Lasche) \xBB = 45.0 \xF8 >= 30\xF8 => keine Abminderung gem. 8.4(5)"))
+        << s;
     Splice_Input.staple_angle = 20.0;
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
     Use_Annex(false);
     s = Fastener_Section();
-    EXPECT_TRUE(Has(s, "\xF8 (Zange) \xBB = 20.0 \xF8 < 30\xF8 => Abminderung gem. 12.7(6) mit 0,7")) << s;
+    EXPECT_TRUE(
+        Has(s, "\xF8 (Zange) \xBB = 20.0 \xF8 < 30\xF8 => Abminderung gem. 12.7(6) mit 0,7"))
+        << s;
 }
 
 TEST(PrintFastener, Din571ScrewOffsetAndWasher)
@@ -68,13 +74,17 @@ TEST(PrintFastener, Din571ScrewOffsetAndWasher)
     Splice_Input.washer_d = 18.0;
     Splice_Input.offset_1d = 1;
     std::string s = Fastener_Section();
-    EXPECT_TRUE(Has(s, ", 6.0 x 120 mm, zweiseitig, d\xCE\\k\xCEr = 10.0 mm, l\xCE\\ef\xCEr = 70.0, vorgebohrt, M\xCE\\yk\xCEr im Gewindeteil auf 50% abgem.")) << s;
+    EXPECT_TRUE(Has(
+        s,
+        ", 6.0 x 120 mm, zweiseitig, d\xCE\\k\xCEr = 10.0 mm, l\xCE\\ef\xCEr = 70.0, vorgebohrt, M\xCE\\yk\xCEr im Gewindeteil auf 50% abgem."))
+        << s;
     EXPECT_TRUE(Has(s, "Unterlegscheibe d = 18 mm"));
     /* with the annex, d <= 6 and the offset flag: the screws are offset by 1 d */
     EXPECT_TRUE(Has(s, "Schrauben werden in Faserrichtung um 1d versetzt angeordnet"));
     Splice_Input.d = 8.0;
     s = Fastener_Section();
-    EXPECT_TRUE(Has(s, "Tragf\x84higkeit wird gem\x84\xE1 DIN EN 1995-1-1, 8.3.1.1(8) abgemindert")) << s;
+    EXPECT_TRUE(Has(s, "Tragf\x84higkeit wird gem\x84\xE1 DIN EN 1995-1-1, 8.3.1.1(8) abgemindert"))
+        << s;
     /* a washer of 1 mm or less is no washer */
     Splice_Input.washer_d = 1.0;
     EXPECT_FALSE(Has(Fastener_Section(), "Unterlegscheibe"));
@@ -96,17 +106,29 @@ TEST(PrintFastener, BoltsInSteelAndIncreasedCapacity)
     EXPECT_TRUE(Has(s, "Gewindestange 16 mm, ")) << s;
     EXPECT_TRUE(Has(s, " als Passbolzen\xCEr"));
     EXPECT_TRUE(Has(s, "Bohrlochdurchmesser im Stahl: 17 mm"));
-    EXPECT_TRUE(Has(s, "F\xCE\\v,Rk\xCEr wird gem\x84\xE1 DIN EN 1995, 8.2.2(2) erh\x94ht mit Unterlegscheibe d = 58 mm")) << s;
-    EXPECT_TRUE(Has(s, "F\xCE\\v,Rd\xCEr wird mit dem genauen Nachweis nach DIN EN 1995-1-1, 8.2.3 berechnet"));
-    EXPECT_TRUE(Has(s, "\xCE" "b"));
+    EXPECT_TRUE(Has(
+        s,
+        "F\xCE\\v,Rk\xCEr wird gem\x84\xE1 DIN EN 1995, 8.2.2(2) erh\x94ht mit Unterlegscheibe d = 58 mm"))
+        << s;
+    EXPECT_TRUE(Has(
+        s, "F\xCE\\v,Rd\xCEr wird mit dem genauen Nachweis nach DIN EN 1995-1-1, 8.2.3 berechnet"));
+    EXPECT_TRUE(Has(s, "\xCE"
+                       "b"));
     /* the DIN wording of the methods */
     Splice_Input.eurocode_wording = 0;
     Splice_Input.calc_method = 1;
     s = Fastener_Section();
-    EXPECT_TRUE(Has(s, "R\xCE\\d\xCEr wird mit \xC0 - Werten nach DIN 1052:2008, Anhang G.2 berechnet")) << s;
-    EXPECT_TRUE(Has(s, "R\xCE\\k\xCEr wird gem\x84\xE1 DIN 1052, 12.3 (8) erh\x94ht mit Unterlegscheibe d = 58 mm")) << s;
+    EXPECT_TRUE(
+        Has(s, "R\xCE\\d\xCEr wird mit \xC0 - Werten nach DIN 1052:2008, Anhang G.2 berechnet"))
+        << s;
+    EXPECT_TRUE(Has(
+        s,
+        "R\xCE\\k\xCEr wird gem\x84\xE1 DIN 1052, 12.3 (8) erh\x94ht mit Unterlegscheibe d = 58 mm"))
+        << s;
     Splice_Input.calc_method = 0;
-    EXPECT_TRUE(Has(Fastener_Section(), "R\xCE\\d\xCEr wird mit dem vereinfachten Nachweis nach DIN 1052:2008, 12.2(2) berechnet"));
+    EXPECT_TRUE(Has(
+        Fastener_Section(),
+        "R\xCE\\d\xCEr wird mit dem vereinfachten Nachweis nach DIN 1052:2008, 12.2(2) berechnet"));
     /* without the steel-hole option no hole line */
     Splice_Input.steel_hole = 0;
     EXPECT_FALSE(Has(Fastener_Section(), "Bohrlochdurchmesser"));
@@ -118,9 +140,11 @@ TEST(PrintFastener, RingConnectorHasNoMethodLine)
     Init_Dowel_Bolt_Diameters();
     Splice_Input.vbm_type = 25;
     Splice_Input.d = 65.0;
-    Splice_Input.bolt_index = 4;    /* M 16 */
+    Splice_Input.bolt_index = 4; /* M 16 */
     const std::string s = Fastener_Section();
-    EXPECT_TRUE(Has(s, "Ringd\x81" "bel Typ A1 d\xCE\\c\xCEr = 65 mm\n")) << s;
+    EXPECT_TRUE(Has(s, "Ringd\x81"
+                       "bel Typ A1 d\xCE\\c\xCEr = 65 mm\n"))
+        << s;
     EXPECT_TRUE(Has(s, "Bolzen M 16, ")) << s;
     EXPECT_FALSE(Has(s, "berechnet"));
 }
@@ -145,13 +169,17 @@ TEST(PrintSystemKinds, PlateClassesOfOutsidePlates)
     Splice_Input.print.sections = 0;
     /* hole 1.3 cm: 1 cm plate lies between 0.65 and 1.3 */
     Splice_Input.t_p = 1.0;
-    EXPECT_TRUE(Has(System_Section(), "Sto\xE1 mit au\xE1" "en liegenden Blechen\n"));
+    EXPECT_TRUE(Has(System_Section(), "Sto\xE1 mit au\xE1"
+                                      "en liegenden Blechen\n"));
     Use_Annex(false);
-    EXPECT_TRUE(Has(System_Section(), "Sto\xE1 mit au\xE1" "en liegenden Blechen gem\x84\xE1 DIN 1052, 12.2.3(4)"));
+    EXPECT_TRUE(Has(System_Section(), "Sto\xE1 mit au\xE1"
+                                      "en liegenden Blechen gem\x84\xE1 DIN 1052, 12.2.3(4)"));
     Splice_Input.t_p = 1.5;
-    EXPECT_TRUE(Has(System_Section(), "Sto\xE1 mit au\xE1" "en liegenden, dicken Blechen"));
+    EXPECT_TRUE(Has(System_Section(), "Sto\xE1 mit au\xE1"
+                                      "en liegenden, dicken Blechen"));
     Splice_Input.t_p = 0.5;
-    EXPECT_TRUE(Has(System_Section(), "Sto\xE1 mit au\xE1" "en liegenden, d\x81nnen Blechen"));
+    EXPECT_TRUE(Has(System_Section(), "Sto\xE1 mit au\xE1"
+                                      "en liegenden, d\x81nnen Blechen"));
     /* the DIN sketch without the annex */
     Splice_Input.print.sections = PRINT_SEC_SKETCHES;
     const std::string s = System_Section();
@@ -170,14 +198,17 @@ TEST(PrintSystemKinds, InnerPlatesAndLap)
     Splice_Input.print.sections = 0;
     std::string s = System_Section();
     /* (12 - 2) / 3 = 3.33 cm between and beside the plates */
-    EXPECT_TRUE(Has(s, "Sto\xE1 mit 2 Blech(en) => 4-schnittige Verbindung mit t\xCE\\red\xCEr = 3.33 cm")) << s;
+    EXPECT_TRUE(
+        Has(s, "Sto\xE1 mit 2 Blech(en) => 4-schnittige Verbindung mit t\xCE\\red\xCEr = 3.33 cm"))
+        << s;
     EXPECT_TRUE(Has(s, "Blechdicke t = 10.0 mm in "));
     EXPECT_TRUE(Has(s, "Holz: t = 12.0 cm, t\xCE\\red\xCEr = 3.33 cm, A\xCE\\n,red\xCEr = "));
 
     Splice_Input.connection_kind = CONN_LAP;
     s = System_Section();
     EXPECT_TRUE(Has(s, "Sto\xE1 mit einschnittigem Blatt"));
-    EXPECT_TRUE(Has(s, "\xCE" "bWichtig!\xCEr Zusatzmomente"));
+    EXPECT_TRUE(Has(s, "\xCE"
+                       "bWichtig!\xCEr Zusatzmomente"));
     EXPECT_TRUE(Has(s, "Holz: 12.0/24.0 cm, A\xCE\\n\xCEr = "));
     EXPECT_FALSE(Has(s, "Seitenholz:"));
 }

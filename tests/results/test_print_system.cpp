@@ -30,9 +30,9 @@ static std::string System_Text(void)
 static std::string Spacing_Line(const char *a1, const char *a2, const char *a3t, const char *a3c,
                                 const char *a4t, const char *a4c)
 {
-    return std::string("a\xCE\\1\xCEr = ") + a1 + " cm, a\xCE\\2\xCEr = " + a2 + " cm, a\xCE\\3,t\xCEr = " + a3t
-           + " cm, a\xCE\\3,c\xCEr = " + a3c + " cm, a\xCE\\4,t\xCEr = " + a4t + " cm, a\xCE\\4,c\xCEr = " + a4c
-           + " cm";
+    return std::string("a\xCE\\1\xCEr = ") + a1 + " cm, a\xCE\\2\xCEr = " + a2
+           + " cm, a\xCE\\3,t\xCEr = " + a3t + " cm, a\xCE\\3,c\xCEr = " + a3c
+           + " cm, a\xCE\\4,t\xCEr = " + a4t + " cm, a\xCE\\4,c\xCEr = " + a4c + " cm";
 }
 
 /* Staples d = 2 mm in C24 side timbers; the pattern's governing angle alpha = 60 degrees. */
@@ -58,13 +58,18 @@ TEST(PrintSystemSpacings, StaplesByTheirCrownAngle)
     ** 38.66 mm; a4,c = 10 d = 20 mm. */
     Staple_Splice(true, 45.0);
     std::string s = System_Text();
-    EXPECT_NE(s.find("min \xBA = 60.0 \xF8 => minimale einzuhaltende Abst\x84nde"), std::string::npos) << s;
-    EXPECT_NE(s.find(Spacing_Line("2.5", "3.0", "3.5", "3.0", "3.9", "2.0")), std::string::npos) << s;
+    EXPECT_NE(s.find("min \xBA = 60.0 \xF8 => minimale einzuhaltende Abst\x84nde"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find(Spacing_Line("2.5", "3.0", "3.5", "3.0", "3.9", "2.0")), std::string::npos)
+        << s;
     /* exactly 30 deg is still the steep rule; 29 deg: a1 = (15 + 5 * 0.5) * 2 = 35 mm */
     Staple_Splice(true, 30.0);
-    EXPECT_NE(System_Text().find(Spacing_Line("2.5", "3.0", "3.5", "3.0", "3.9", "2.0")), std::string::npos);
+    EXPECT_NE(System_Text().find(Spacing_Line("2.5", "3.0", "3.5", "3.0", "3.9", "2.0")),
+              std::string::npos);
     Staple_Splice(true, 29.0);
-    EXPECT_NE(System_Text().find(Spacing_Line("3.5", "3.0", "3.5", "3.0", "3.9", "2.0")), std::string::npos);
+    EXPECT_NE(System_Text().find(Spacing_Line("3.5", "3.0", "3.5", "3.0", "3.9", "2.0")),
+              std::string::npos);
 
     /* DIN 1052, Table 13, crown angle 45 deg: a1 = (10 + 5 * 0.5) * 2 = 25 mm;
     ** a2 = (5 + 10 sin 45) * 2 = (5 + 7.071) * 2 = 24.14 mm; a3,t = (15 + 5 * 0.5) * 2 = 35 mm;
@@ -72,14 +77,17 @@ TEST(PrintSystemSpacings, StaplesByTheirCrownAngle)
     ** a4,c = (5 + 5 sin 45) * 2 = (5 + 3.536) * 2 = 17.07 mm (about 8.5 d). */
     Staple_Splice(false, 45.0);
     s = System_Text();
-    EXPECT_NE(s.find(Spacing_Line("2.5", "2.4", "3.5", "3.0", "2.9", "1.7")), std::string::npos) << s;
+    EXPECT_NE(s.find(Spacing_Line("2.5", "2.4", "3.5", "3.0", "2.9", "1.7")), std::string::npos)
+        << s;
     /* 30 deg: a2 = (5 + 10 * 0.5) * 2 = 20 mm, a4,c = (5 + 5 * 0.5) * 2 = 15 mm;
     ** 20 deg (flat rule): a1 = (15 + 2.5) * 2 = 35 mm, a2 = 10 d = 20 mm,
     ** a4,c = (5 + 5 sin 20) * 2 = (5 + 1.710) * 2 = 13.42 mm */
     Staple_Splice(false, 30.0);
-    EXPECT_NE(System_Text().find(Spacing_Line("2.5", "2.0", "3.5", "3.0", "2.9", "1.5")), std::string::npos);
+    EXPECT_NE(System_Text().find(Spacing_Line("2.5", "2.0", "3.5", "3.0", "2.9", "1.5")),
+              std::string::npos);
     Staple_Splice(false, 20.0);
-    EXPECT_NE(System_Text().find(Spacing_Line("3.5", "2.0", "3.5", "3.0", "2.9", "1.3")), std::string::npos);
+    EXPECT_NE(System_Text().find(Spacing_Line("3.5", "2.0", "3.5", "3.0", "2.9", "1.3")),
+              std::string::npos);
 }
 
 TEST(PrintSystemSpacings, SideTimberThicknessDecidesThePreDrilledRuleOfScrews)
@@ -134,10 +142,12 @@ TEST(PrintSystemSpacings, CoordinatesAreMeasuredFromTheCentroid)
     Fastener_Pattern.recs[1].polar_angle = -2.0;
     Fastener_Pattern.recs[1].r = std::sqrt(29.0);
     const std::string s = System_Text();
-    const size_t at = s.find("Koordinaten, Winkel und Abstand der Verbindungsmittel vom Schwerpunkt S");
+    const size_t at =
+        s.find("Koordinaten, Winkel und Abstand der Verbindungsmittel vom Schwerpunkt S");
     ASSERT_NE(at, std::string::npos) << s;
     const std::string table = s.substr(at);
-    EXPECT_NE(table.find("\n   1   -5.00    2.00 \xCEu  28.65\xCEr    5.39\n"), std::string::npos) << table;
+    EXPECT_NE(table.find("\n   1   -5.00    2.00 \xCEu  28.65\xCEr    5.39\n"), std::string::npos)
+        << table;
     EXPECT_NE(table.find("\n   2    5.00   -2.00 -114.59    5.39\n"), std::string::npos) << table;
 }
 
@@ -151,8 +161,10 @@ TEST(PrintSystemSpacings, PlateClassOfOutsidePlatesByTheHoleDiameter)
     Splice_Input.d = 12.0;
     Splice_Input.fitted_bolt = 0;
     Splice_Input.print.sections = 0;
-    const std::string thick = "Sto\xE1 mit au\xE1" "en liegenden, dicken Blechen";
-    const std::string thin = "Sto\xE1 mit au\xE1" "en liegenden, d\x81nnen Blechen";
+    const std::string thick = "Sto\xE1 mit au\xE1"
+                              "en liegenden, dicken Blechen";
+    const std::string thin = "Sto\xE1 mit au\xE1"
+                             "en liegenden, d\x81nnen Blechen";
     Splice_Input.t_p = 1.3;
     EXPECT_NE(System_Text().find(thick), std::string::npos);
     Splice_Input.t_p = 1.29;
@@ -190,17 +202,20 @@ TEST(PrintSystemSpacings, PresentSpacingsByRowsAndColumns)
     EXPECT_EQ(s.find("a\xCE\\1,vorh"), std::string::npos) << s;
     EXPECT_NE(text(29, 3, 3, LAYOUT_REGULAR).find(both), std::string::npos);
     s = text(VBM_TYPE_LAST, 3, 3, LAYOUT_STAGGERED);
-    EXPECT_NE(s.find("a\xCE\\1,vorh\xCEr = 4.00 cm, a\xCE\\2,vorh\xCEr = 5.00 cm"), std::string::npos) << s;
+    EXPECT_NE(s.find("a\xCE\\1,vorh\xCEr = 4.00 cm, a\xCE\\2,vorh\xCEr = 5.00 cm"),
+              std::string::npos)
+        << s;
 }
 
 /* Shear plates of 67 mm with M20 bolts in row 0 of their catalogue, and a second row 
 ** beyond the catalogue's end that must never be read. */
 class PrintSystemConnectors : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         for (int t : {31, 33}) {
-            Connector_Catalogue *cat = const_cast<Connector_Catalogue *>(Get_Connector_Catalogue(t));
+            Connector_Catalogue *cat =
+                const_cast<Connector_Catalogue *>(Get_Connector_Catalogue(t));
             ASSERT_NE(cat, nullptr);
             saved[t == 31 ? 0 : 1] = *cat;
             memset(cat->rows, 0, sizeof cat->rows);
@@ -228,9 +243,12 @@ TEST_F(PrintSystemConnectors, PlateClassByTheirHole)
     /* outside plates: thick from the hole diameter D on, thin up to D / 2, else between:
     ** shear plates (31) D = dc = 67 mm, type 33 D = d1 = 70 mm: a 40 mm plate lies between;
     ** type 32 D = bolt + 0.4 mm = 16.4 mm */
-    const std::string thick = "Sto\xE1 mit au\xE1" "en liegenden, dicken Blechen";
-    const std::string thin = "Sto\xE1 mit au\xE1" "en liegenden, d\x81nnen Blechen";
-    const std::string between = "Sto\xE1 mit au\xE1" "en liegenden Blechen\n";
+    const std::string thick = "Sto\xE1 mit au\xE1"
+                              "en liegenden, dicken Blechen";
+    const std::string thin = "Sto\xE1 mit au\xE1"
+                             "en liegenden, d\x81nnen Blechen";
+    const std::string between = "Sto\xE1 mit au\xE1"
+                                "en liegenden Blechen\n";
     Splice_Input.t_p = 4.0;
     for (int t : {31, 33}) {
         Splice_Input.vbm_type = t;
@@ -261,15 +279,20 @@ TEST_F(PrintSystemConnectors, ShearPlatesKeepTheSpacingsOfTheirBolts)
     Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
     Splice_Input.vbm_type = 31;
     Splice_Input.d = 67.0;
-    Splice_Input.d_bolt = 12.0;                         /* the catalogue's bolt counts */
+    Splice_Input.d_bolt = 12.0; /* the catalogue's bolt counts */
     EXPECT_NE(System_Text().find(Spacing_Line("13.4", "8.0", "14.0", "8.0", "6.0", "6.0")),
-              std::string::npos) << System_Text();
+              std::string::npos)
+        << System_Text();
 }
 
 TEST(PrintSystemSpacings, EachDrawingByItsOwnSwitch)
 {
-    const char *captions[3] = {"\xCE" "bAnsicht Ma\xE1stab", "\xCE" "bSchnitt l\x84ngs Ma\xE1stab",
-                               "\xCE" "bSchnitt quer Ma\xE1stab"};
+    const char *captions[3] = {"\xCE"
+                               "bAnsicht Ma\xE1stab",
+                               "\xCE"
+                               "bSchnitt l\x84ngs Ma\xE1stab",
+                               "\xCE"
+                               "bSchnitt quer Ma\xE1stab"};
     const uint32_t bits[3] = {PRINT_SEC_PLOT_VIEW, PRINT_SEC_PLOT_LONG, PRINT_SEC_PLOT_CROSS};
     for (int k = 0; k < 3; k++) {
         Fresh_Splice(true);

@@ -64,10 +64,12 @@ TEST(ReportLines, BoltsBesideAnInnerPlate)
     ** in the exact proof, f_red = 1.000. */
     Inner_Plate_Bolts();
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
-    ASSERT_EQ(Splice_Input.print.fasteners, 0);          /* the governing fastener only */
+    ASSERT_EQ(Splice_Input.print.fasteners, 0); /* the governing fastener only */
     const std::string s = Print_Checks();
-    EXPECT_NE(s.find(" k\xCE\\" "90\xCEr = 1.60, f\xCE\\h,0,k\xCEr = 23.82 N/mm\xCE/2\xCEr\n"),
-              std::string::npos) << s;
+    EXPECT_NE(s.find(" k\xCE\\"
+                     "90\xCEr = 1.60, f\xCE\\h,0,k\xCEr = 23.82 N/mm\xCE/2\xCEr\n"),
+              std::string::npos)
+        << s;
     const std::string row = First_Row(s, "f\xCE\\red\xCEr  ");
     EXPECT_NE(row.find(" 23.82\xCEr  1.000 "), std::string::npos) << row;
     /* Bearing on the plate (EN 1993-1-8): the end column (x = 27.2 cm, e1 = 2.04 cm from the

@@ -210,14 +210,18 @@ TEST(Run, SummaryThreshold)
     Write_Nachweis_Summary(f, 1.004);
     std::string s = Slurp(f);
     fclose(f);
-    EXPECT_NE(s.find("u\xCE\\max\xCEr = 1.00 \xF3 1 => \xCE" "bAlle Nachweise erf\x81llt\xCEr"),
-              std::string::npos) << s;
+    EXPECT_NE(s.find("u\xCE\\max\xCEr = 1.00 \xF3 1 => \xCE"
+                     "bAlle Nachweise erf\x81llt\xCEr"),
+              std::string::npos)
+        << s;
     f = tmpfile();
     Write_Nachweis_Summary(f, 1.006);
     s = Slurp(f);
     fclose(f);
-    EXPECT_NE(s.find("u\xCE\\max\xCEr = 1.01 > 1 => \xCE" "bNachweis nicht erf\x81llt\xCEr"),
-              std::string::npos) << s;
+    EXPECT_NE(s.find("u\xCE\\max\xCEr = 1.01 > 1 => \xCE"
+                     "bNachweis nicht erf\x81llt\xCEr"),
+              std::string::npos)
+        << s;
 }
 
 /* ---------------------------------------------------------------- printed sections */
@@ -244,9 +248,13 @@ TEST(Run, FastenerSectionOfATensionSplice)
     EXPECT_EQ(s.find("M\xCE\\v,d\xCEr"), std::string::npos);
     EXPECT_EQ(s.find("F\xCE\\Vi,d\xCEr"), std::string::npos);
     /* n = 2 in a row, a1 = 60 mm: n_ef = 2^0.9 (60 / 156)^0.25 = 1.47 */
-    EXPECT_NE(s.find("a\xCE\\" "1\xCEr = 60 mm, n = 2 => n\xCE\\" "ef\xCEr = 1.47"), std::string::npos);
+    EXPECT_NE(s.find("a\xCE\\"
+                     "1\xCEr = 60 mm, n = 2 => n\xCE\\"
+                     "ef\xCEr = 1.47"),
+              std::string::npos);
     EXPECT_NE(s.find("#SHOWTABLE"), std::string::npos);
-    EXPECT_NE(s.find("u\xCE\\max\xCEr = 1.56 > 1 => \xCE" "bNachweis nicht erf\x81llt\xCEr"),
+    EXPECT_NE(s.find("u\xCE\\max\xCEr = 1.56 > 1 => \xCE"
+                     "bNachweis nicht erf\x81llt\xCEr"),
               std::string::npos);
 }
 
@@ -263,7 +271,10 @@ TEST(Run, TensionPerpendicularToTheGrainInKiloNewton)
     const std::string s = Slurp(f);
     fclose(f);
     char expect[64];
-    snprintf(expect, sizeof expect, "max V\xCE\\" "90,d\xCEr = %.2lf kN", c->max_col_Fy);
+    snprintf(expect, sizeof expect,
+             "max V\xCE\\"
+             "90,d\xCEr = %.2lf kN",
+             c->max_col_Fy);
     EXPECT_NE(s.find(expect), std::string::npos) << s;
     EXPECT_EQ(s.find(" N, "), std::string::npos);
 }

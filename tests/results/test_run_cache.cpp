@@ -15,11 +15,12 @@
 static bool Same_Result(const Connection_Result &a, const Connection_Result &b, bool spacings,
                         const char **what)
 {
-#define SAME(f)                                                                                  \
-    if (std::memcmp(&a.f, &b.f, sizeof a.f) != 0) {                                              \
-        *what = #f;                                                                              \
-        return false;                                                                            \
+#define SAME(f)                                     \
+    if (std::memcmp(&a.f, &b.f, sizeof a.f) != 0) { \
+        *what = #f;                                 \
+        return false;                               \
     }
+    // clang-format off
     SAME(rk_lateral) SAME(rk_connector) SAME(rd_connector) SAME(rd_lateral) SAME(gamma_lateral)
     SAME(gamma_connector) SAME(k_red) SAME(fu_used) SAME(beta) SAME(l_ef) SAME(rk_total)
     SAME(rd_total) SAME(f_head) SAME(f_ax_thread_1) SAME(f_ax_point) SAME(f_ax_head)
@@ -35,6 +36,7 @@ static bool Same_Result(const Connection_Result &a, const Connection_Result &b, 
     if (spacings) {
         SAME(spacing_rule_1) SAME(spacing_rule_2) SAME(spacing_1) SAME(spacing_2)
     }
+    // clang-format on
 #undef SAME
     return true;
 }
@@ -98,7 +100,7 @@ static void Expect_Base_Gives_Whole_Design(Connection_Input in, const char *name
 {
     static const double angles[] = {0.0, 90.0, 17.5, 45.0, 0.0, 3.25, 89.999, 17.5, 60.0};
     Connection_Base base;
-    in.alpha_1 = in.alpha_2 = 33.0;     /* the base does not read them */
+    in.alpha_1 = in.alpha_2 = 33.0; /* the base does not read them */
     const int base_code = Design_Connection_Base(&in, &base);
     for (double a : angles) {
         for (int spacings = 0; spacings < 2; spacings++) {
@@ -113,9 +115,7 @@ static void Expect_Base_Gives_Whole_Design(Connection_Input in, const char *name
             Msg_Codes = Leftover_Messages();
             const int c_base = Design_Connection_At(&base, a, a, spacings, &r_base);
             EXPECT_EQ(c_whole, c_base) << name << " at " << a;
-            if (c_whole == 0) {
-                EXPECT_EQ(base_code, 0) << name;
-            }
+            if (c_whole == 0) { EXPECT_EQ(base_code, 0) << name; }
             const char *what = "";
             EXPECT_TRUE(Same_Result(r_whole, r_base, spacings != 0, &what))
                 << name << " at " << a << ": " << what;
@@ -174,7 +174,7 @@ TEST(RunCache, BaseWithTooManyMessagesRunsTheWholeDesign)
     Connection_Input in = Input_Of_First();
     Connection_Base base;
     ASSERT_EQ(Design_Connection_Base(&in, &base), 0);
-    base.repeatable = 0;                /* as after more messages than a base keeps */
+    base.repeatable = 0; /* as after more messages than a base keeps */
     for (double a : {0.0, 30.0, 90.0}) {
         in.alpha_1 = in.alpha_2 = a;
         Connection_Result r_whole{}, r_base{};
@@ -266,7 +266,8 @@ TEST(RunCache, EmbedmentOfDowelsFollowsEveryArgument)
     double fh = -1.0;
     const double deg90 = M_PI / 2.0;
     EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
-                      /*t=*/46.7, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 0);
+                      /*t=*/46.7, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr),
+              0);
     EXPECT_NEAR(fh, 25.256, 1e-9);
     Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/46.7,
             /*rho_k=*/420.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr);
@@ -291,15 +292,18 @@ TEST(RunCache, EmbedmentOfDowelsFollowsEveryArgument)
     /* 8 mm: fh,0 = 26.404; under EN k90 = 1.47: 17.962; under DIN 1052 k90 = 1 up to 8 mm
     ** (note 1008) */
     EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/deg90,
-                      /*t=*/46.7, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 0);
+                      /*t=*/46.7, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr),
+              0);
     EXPECT_NEAR(fh, 17.9619, 5e-5);
     Use_Annex(false);
     EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/deg90,
-                      /*t=*/46.7, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 1008);
+                      /*t=*/46.7, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr),
+              1008);
     EXPECT_NEAR(fh, 26.404, 1e-9);
     Use_Annex(true);
     EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/8.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/deg90,
-                      /*t=*/46.7, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 0);
+                      /*t=*/46.7, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr),
+              0);
     EXPECT_NEAR(fh, 17.9619, 5e-5);
     /* a user-defined member with coefficients: fh = 2 * 12^1 * t^0 * rho^0 = 24 */
     Vbm_User_Embedment user{2.0, 1.0, 0.0, 0.0, 1};
@@ -318,11 +322,14 @@ TEST(RunCache, EmbedmentOfDowelsFollowsEveryArgument)
     EXPECT_NEAR(fh, 25.256, 1e-9);
     /* no density: not determinable (169) */
     EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
-                      /*t=*/46.7, /*rho_k=*/0.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 169);
+                      /*t=*/46.7, /*rho_k=*/0.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr),
+              169);
     EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
-                      /*t=*/46.7, /*rho_k=*/0.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 169);
+                      /*t=*/46.7, /*rho_k=*/0.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr),
+              169);
     EXPECT_EQ(Calc_Fh(/*out_fh=*/&fh, /*d=*/12.0, /*type=*/29, /*predrilled=*/0, /*alpha=*/0.0,
-                      /*t=*/46.7, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr), 0);
+                      /*t=*/46.7, /*rho_k=*/350.0, /*mat=*/0, /*grade=*/0, /*user=*/nullptr),
+              0);
 }
 
 TEST(RunCache, YieldMomentFollowsTheDiameter)

@@ -41,9 +41,9 @@ struct Run_Bytes {
 bool operator==(const Run_Bytes &a, const Run_Bytes &b)
 {
     return a.print == b.print && std::memcmp(&a.u_print, &b.u_print, sizeof a.u_print) == 0
-        && std::memcmp(&a.u_page, &b.u_page, sizeof a.u_page) == 0
-        && std::memcmp(&a.list, &b.list, sizeof a.list) == 0
-        && a.governing.group == b.governing.group && a.governing.entry == b.governing.entry;
+           && std::memcmp(&a.u_page, &b.u_page, sizeof a.u_page) == 0
+           && std::memcmp(&a.list, &b.list, sizeof a.list) == 0
+           && a.governing.group == b.governing.group && a.governing.entry == b.governing.entry;
 }
 
 /* Run the splice set up twice: without print list (the page's run), then into a print list. */
@@ -62,7 +62,7 @@ Run_Bytes Run_Set_Up(void)
         ADD_FAILURE() << "no scratch file";
         return r;
     }
-    Oli_Init_Writer(3, 2, 1);   /* headings numbered from 1, as in a new print list */
+    Oli_Init_Writer(3, 2, 1); /* headings numbered from 1, as in a new print list */
     r.u_print = Run_Nachweise(f, 0);
     r.print = Slurp_Print(f);
     fclose(f);
@@ -125,10 +125,10 @@ Page_Design Design_On_Page(void)
 bool Same(const Page_Design &a, const Page_Design &b)
 {
     return a.code == b.code && std::memcmp(&a.result, &b.result, sizeof a.result) == 0
-        && std::memcmp(&a.messages, &b.messages, sizeof a.messages) == 0 && a.hint == b.hint;
+           && std::memcmp(&a.messages, &b.messages, sizeof a.messages) == 0 && a.hint == b.hint;
 }
 
-}  // namespace
+} // namespace
 
 TEST(RunRecord, RunTakesNothingFromTheCallersRecordAndLeavesIt)
 {
@@ -139,7 +139,7 @@ TEST(RunRecord, RunTakesNothingFromTheCallersRecordAndLeavesIt)
         return Run_Splice(1);
     }();
     ASSERT_EQ(alone.list.count, 5);
-    EXPECT_NEAR(alone.list.value[0], 1.0431, 5e-5);   /* the dowels (see the design-run tests) */
+    EXPECT_NEAR(alone.list.value[0], 1.0431, 5e-5); /* the dowels (see the design-run tests) */
 
     /* A caller's record full of what earlier designs leave: message lists, texts and kept
     ** values (the sine and cosine of an angle, a yield moment of 1 Nmm for 12 mm dowels of fu 360

@@ -15,7 +15,7 @@ namespace {
 struct Vbm_Outcome {
     double u;
     int governing, error, first;
-    Vbm_Row row;                                /* the governing fastener's row */
+    Vbm_Row row; /* the governing fastener's row */
 };
 
 Vbm_Outcome Check(int g, int e, int every_fastener)
@@ -34,10 +34,7 @@ Vbm_Outcome Check(int g, int e, int every_fastener)
 }
 
 /* The rows of the governing fastener, bitwise. */
-bool Same_Row(const Vbm_Row &a, const Vbm_Row &b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+bool Same_Row(const Vbm_Row &a, const Vbm_Row &b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 /* Bending combinations in groups 0 and 1 (kmod 0.9 and 0.6) whose forces give the fasteners
 ** of a pattern every mix of force and angle: moments of both signs with normal and shear forces

@@ -28,7 +28,7 @@
 namespace {
 
 class ExampleResults : public ::testing::Test {
-protected:
+  protected:
     std::string root = SPLICE_SOURCE_DIR;
 
     void SetUp() override
@@ -86,11 +86,12 @@ std::string Menu(int entry)
 double Row(const char *name)
 {
     for (int i = 0; i < Splice_Input.utilisation.count; i++)
-        if (strcmp(Splice_Input.utilisation.name[i], name) == 0) return Splice_Input.utilisation.value[i];
+        if (strcmp(Splice_Input.utilisation.name[i], name) == 0)
+            return Splice_Input.utilisation.value[i];
     return -1.0;
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(ExampleResults, CompressionSpliceUnderThePermanentActionAlone)
 {
@@ -123,14 +124,14 @@ TEST_F(ExampleResults, TheBenchmarkSpliceSavedAndOpenedAgainGivesTheSameResult)
 {
     Load_Start_Up_Catalogues();
     Bench_Set_Up_Splice(10, 6);
-    EXPECT_NE(Nad_Params->k_cr_rule, 1);            /* the German rule of k_cr */
+    EXPECT_NE(Nad_Params->k_cr_rule, 1); /* the German rule of k_cr */
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     const double u = Run_Nachweise(nullptr, 0);
     const Utilisation_List before = Splice_Input.utilisation;
     ASSERT_GE(before.count, 4);
     /* (asked only now: asking activates the annex of that name when none is active yet) */
     EXPECT_STREQ(Get_Active_NAD_Name(), NAD_NAME_GERMANY);
-    Refresh_Char_Actions();                         /* the factors of the actions, as at start-up */
+    Refresh_Char_Actions(); /* the factors of the actions, as at start-up */
     ASSERT_EQ(Write_Splice_Input_File("bench_rt_01.inp", &Splice_Input), 1);
 
     Clear_NAD_State();
@@ -159,19 +160,21 @@ TEST_F(ExampleResults, EveryExampleSavedAndOpenedAgainPrintsTheSameList)
     DIR *d = opendir((root + "/examples").c_str());
     ASSERT_NE(d, nullptr);
     while (dirent *e = readdir(d))
-        if (e->d_name[0] != '.' && access((root + "/examples/" + e->d_name + "/" + e->d_name + "_01.inp").c_str(), R_OK) == 0)
+        if (e->d_name[0] != '.'
+            && access((root + "/examples/" + e->d_name + "/" + e->d_name + "_01.inp").c_str(), R_OK)
+                   == 0)
             names.push_back(e->d_name);
     closedir(d);
     ASSERT_GE(names.size(), 3u);
     for (const std::string &name : names) {
         const std::string dir = std::string(cwd) + "/round_trip_" + name;
-        const std::string cp = "rm -rf '" + dir + "' && mkdir -p '" + dir + "' && cp '" + root + "/examples/"
-                               + name + "'/* '" + dir + "'/";
+        const std::string cp = "rm -rf '" + dir + "' && mkdir -p '" + dir + "' && cp '" + root
+                               + "/examples/" + name + "'/* '" + dir + "'/";
         ASSERT_EQ(system(cp.c_str()), 0);
         ASSERT_EQ(chdir(dir.c_str()), 0);
         setenv("TEMP", dir.c_str(), 1);
-        const std::string files[5] = {name + "_01.oli", name + "01.SPF", name + "02.SPF", name + "03.SPF",
-                                      name + "_01.inp"};
+        const std::string files[5] = {name + "_01.oli", name + "01.SPF", name + "02.SPF",
+                                      name + "03.SPF", name + "_01.inp"};
         std::string first[5];
         for (int run = 0; run < 2; run++) {
             Clear_NAD_State();
@@ -184,7 +187,9 @@ TEST_F(ExampleResults, EveryExampleSavedAndOpenedAgainPrintsTheSameList)
                 const std::string got = Slurp(files[k]);
                 EXPECT_FALSE(got.empty()) << files[k];
                 if (run == 0) first[k] = got;
-                else EXPECT_TRUE(got == first[k]) << name << ": " << files[k] << " differs after the round trip";
+                else
+                    EXPECT_TRUE(got == first[k])
+                        << name << ": " << files[k] << " differs after the round trip";
             }
         }
         ASSERT_EQ(chdir(cwd), 0);

@@ -34,10 +34,10 @@
 namespace {
 
 struct Example {
-    const char *name;       /* component identifier and the name of its folder */
-    const char *title;      /* first line of the title file, UTF-8 */
-    const char *fastener;   /* what the report's input data name the fastener */
-    const char *folder;     /* the folder that holds it, below the source tree */
+    const char *name;     /* component identifier and the name of its folder */
+    const char *title;    /* first line of the title file, UTF-8 */
+    const char *fastener; /* what the report's input data name the fastener */
+    const char *folder;   /* the folder that holds it, below the source tree */
 };
 
 /* The examples of examples/ (every one of them, see the last test), then the splices of the
@@ -94,12 +94,14 @@ double Png_Difference(const std::string &a, const std::string &b)
     cairo_surface_t *sa = cairo_image_surface_create_from_png(a.c_str());
     cairo_surface_t *sb = cairo_image_surface_create_from_png(b.c_str());
     double result = -1;
-    if (cairo_surface_status(sa) == CAIRO_STATUS_SUCCESS && cairo_surface_status(sb) == CAIRO_STATUS_SUCCESS
+    if (cairo_surface_status(sa) == CAIRO_STATUS_SUCCESS
+        && cairo_surface_status(sb) == CAIRO_STATUS_SUCCESS
         && cairo_image_surface_get_width(sa) == cairo_image_surface_get_width(sb)
         && cairo_image_surface_get_height(sa) == cairo_image_surface_get_height(sb)) {
         int w = cairo_image_surface_get_width(sa), h = cairo_image_surface_get_height(sa);
         int ra = cairo_image_surface_get_stride(sa), rb = cairo_image_surface_get_stride(sb);
-        const unsigned char *pa = cairo_image_surface_get_data(sa), *pb = cairo_image_surface_get_data(sb);
+        const unsigned char *pa = cairo_image_surface_get_data(sa),
+                            *pb = cairo_image_surface_get_data(sb);
         long differ = 0;
         for (int y = 0; y < h; y++)
             for (int x = 0; x < w; x++)
@@ -130,7 +132,7 @@ std::string Menu(int entry)
 }
 
 class ExampleReport : public ::testing::Test {
-protected:
+  protected:
     char old_cwd[1024];
     std::string root = SPLICE_SOURCE_DIR;
 
@@ -153,8 +155,8 @@ protected:
         /* one folder per test and example: the tests of this file may run at the same time */
         const char *test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::string dir = std::string(old_cwd) + "/report_" + test + "_" + ex.name;
-        std::string cmd = "rm -rf '" + dir + "' && mkdir -p '" + dir + "' && cp '" + root + "/" + ex.folder
-                        + "/" + ex.name + "'/* '" + dir + "'/";
+        std::string cmd = "rm -rf '" + dir + "' && mkdir -p '" + dir + "' && cp '" + root + "/"
+                          + ex.folder + "/" + ex.name + "'/* '" + dir + "'/";
         if (system(cmd.c_str()) != 0) return -1;
         if (chdir(dir.c_str()) != 0) return -1;
         setenv("TEMP", dir.c_str(), 1);
@@ -177,7 +179,7 @@ int Count_Prefix(const std::vector<std::string> &log, const char *prefix)
     return n;
 }
 
-}  // namespace
+} // namespace
 
 /* Each example prints its print list, its three plot files and the PDF; the printer's only
 ** message is the one that names the PDF. The print list is the one of
@@ -188,8 +190,8 @@ TEST_F(ExampleReport, EveryExamplePrintsItsListPlotsAndPdfWithoutAWarning)
         std::vector<std::string> log;
         ASSERT_EQ(Run_Example(ex, &log), 1) << ex.name;
         std::string base = ex.name;
-        for (const std::string &f : {base + "_01.oli", base + "01.SPF", base + "02.SPF", base + "03.SPF",
-                                     base + "_01.oli.pdf"})
+        for (const std::string &f : {base + "_01.oli", base + "01.SPF", base + "02.SPF",
+                                     base + "03.SPF", base + "_01.oli.pdf"})
             EXPECT_TRUE(Exists(f)) << ex.name << ": " << f;
         EXPECT_EQ(Count_Prefix(log, "OLI-WARN"), 0) << ex.name;
         EXPECT_EQ(Count_Prefix(log, "OLI-PRINT "), 1) << ex.name;
@@ -197,13 +199,16 @@ TEST_F(ExampleReport, EveryExamplePrintsItsListPlotsAndPdfWithoutAWarning)
         for (const std::string &l : log) {
             if (l.rfind("MESSAGE ", 0) != 0) continue;
             boxes++;
-            EXPECT_EQ(l, "MESSAGE [Drucken] Die Druckliste wurde gedruckt nach | " + base + "_01.oli.pdf") << ex.name;
+            EXPECT_EQ(l, "MESSAGE [Drucken] Die Druckliste wurde gedruckt nach | " + base
+                             + "_01.oli.pdf")
+                << ex.name;
         }
         EXPECT_EQ(boxes, 1) << ex.name;
         bool title = false, fulfilled = false;
         for (const std::string &l : log) {
             if (l == std::string("TITLE ") + ex.title) title = true;
-            if (l.rfind("TEXT ", 0) == 0 && l.find("Nachweis erfüllt: maximale Ausnutzung") != std::string::npos)
+            if (l.rfind("TEXT ", 0) == 0
+                && l.find("Nachweis erfüllt: maximale Ausnutzung") != std::string::npos)
                 fulfilled = true;
         }
         EXPECT_TRUE(title) << ex.name;
@@ -214,7 +219,8 @@ TEST_F(ExampleReport, EveryExamplePrintsItsListPlotsAndPdfWithoutAWarning)
         ASSERT_EQ(Oli_Read_File((base + "_01.oli").c_str(), &doc), 1);
         Oli_Layout layout;
         Oli_Layout_Document(&doc, &layout);
-        EXPECT_TRUE(layout.warnings.empty()) << ex.name << ": " << (layout.warnings.empty() ? "" : layout.warnings[0]);
+        EXPECT_TRUE(layout.warnings.empty())
+            << ex.name << ": " << (layout.warnings.empty() ? "" : layout.warnings[0]);
         EXPECT_EQ(layout.title, ex.title);
         EXPECT_GE(layout.pages.size(), 2u) << ex.name;
 
@@ -272,7 +278,8 @@ TEST_F(ExampleReport, ThePdfIsAnA4ReportWithHeadingsAndTitle)
             std::string one = Run_Output("pdftotext -enc UTF-8 -f " + std::to_string(p) + " -l "
                                          + std::to_string(p) + " " + pdf + " -");
             EXPECT_NE(one.find(ex.title), std::string::npos) << ex.name << " page " << p;
-            EXPECT_NE(one.find("Seite " + std::to_string(p) + " von " + std::to_string(pages)), std::string::npos)
+            EXPECT_NE(one.find("Seite " + std::to_string(p) + " von " + std::to_string(pages)),
+                      std::string::npos)
                 << ex.name << " page " << p;
         }
     }
@@ -331,10 +338,12 @@ std::vector<Word> Pdf_Words(const std::string &pdf)
         }
         Word word{};
         word.page = page;
-        if (sscanf(html.c_str() + w, "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"", &word.x0,
-                   &word.y0, &word.x1, &word.y1) == 4) {
+        if (sscanf(html.c_str() + w, "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"",
+                   &word.x0, &word.y0, &word.x1, &word.y1)
+            == 4) {
             size_t b = html.find('>', w), e = html.find("</word>", w);
-            if (b != std::string::npos && e != std::string::npos) word.text = html.substr(b + 1, e - b - 1);
+            if (b != std::string::npos && e != std::string::npos)
+                word.text = html.substr(b + 1, e - b - 1);
             out.push_back(word);
         }
         at = w + 6;
@@ -349,7 +358,7 @@ std::vector<std::vector<std::array<double, 4>>> Drawing_Areas(const Oli_Layout &
     std::vector<std::vector<std::array<double, 4>>> out(layout.pages.size());
     for (size_t p = 0; p < layout.pages.size(); p++)
         for (const Oli_Item &it : layout.pages[p].items)
-            if (it.kind == OLI_IT_CLIP)  /* the drawing's window and 0.3 cm around it */
+            if (it.kind == OLI_IT_CLIP) /* the drawing's window and 0.3 cm around it */
                 out[p].push_back({(it.x + 0.3) * pt, (it.y + 0.3) * pt, (it.x + it.x2 - 0.3) * pt,
                                   (it.y + it.y2 - 0.3) * pt});
     return out;
@@ -386,8 +395,8 @@ bool Segment_Meets(double x1, double y1, double x2, double y2, double bx0, doubl
 ** boxes pdftotext gives them (the font's full height); the words of text lines are reduced to
 ** the band their glyphs fill (0.76 em above the base line, 0.24 em below it), because the font
 ** box of a subscript reaches into the box of the next line where no glyphs meet. */
-std::vector<std::string> Overlapping_Words(const std::vector<Word> &words,
-                                           const std::vector<std::vector<std::array<double, 4>>> &areas)
+std::vector<std::string> Overlapping_Words(
+    const std::vector<Word> &words, const std::vector<std::vector<std::array<double, 4>>> &areas)
 {
     std::vector<std::string> out;
     auto box = [&](const Word &w, bool full) {
@@ -401,11 +410,13 @@ std::vector<std::string> Overlapping_Words(const std::vector<Word> &words,
             bool ascender = false, capital = false;
             for (unsigned char ch : w.text) {
                 if (strchr("bdfhklij", ch) || ch >= 0x80) ascender = true;
-                if ((ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == 't') capital = true;
+                if ((ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == 't')
+                    capital = true;
             }
             const double high = ascender ? 0.76 : capital ? 0.73 : 0.55;
             const double deep = w.text.find_first_of("gjpqy[]{}|") != std::string::npos ? 0.21
-                                : w.text.find_first_of(",;()") != std::string::npos ? 0.13 : 0.0;
+                                : w.text.find_first_of(",;()") != std::string::npos     ? 0.13
+                                                                                        : 0.0;
             b[1] = base - high * size;
             b[3] = base + deep * size;
         }
@@ -422,7 +433,8 @@ std::vector<std::string> Overlapping_Words(const std::vector<Word> &words,
             const double oy = std::min(ba[3], bc[3]) - std::max(ba[1], bc[1]);
             if (ox > 0.05 && oy > 0.05) {
                 char where[96];
-                snprintf(where, sizeof where, " at %.1f %.1f pt, by %.2f x %.2f pt", a.x0, a.y0, ox, oy);
+                snprintf(where, sizeof where, " at %.1f %.1f pt, by %.2f x %.2f pt", a.x0, a.y0, ox,
+                         oy);
                 out.push_back(std::to_string(a.page + 1) + ": " + a.text + " / " + c.text + where);
             }
         }
@@ -443,12 +455,13 @@ std::vector<std::string> Texts_On_Lines(const Oli_Layout &layout)
             while (end < items.size() && items[end].kind != OLI_IT_UNCLIP) end++;
             for (size_t t = begin; t < end; t++) {
                 const Oli_Item &tx = items[t];
-                if (tx.kind != OLI_IT_TEXT || tx.text.find_first_not_of(' ') == std::string::npos) continue;
-                const double size = tx.size * 2.54 / 72.0;   /* cm */
+                if (tx.kind != OLI_IT_TEXT || tx.text.find_first_not_of(' ') == std::string::npos)
+                    continue;
+                const double size = tx.size * 2.54 / 72.0; /* cm */
                 const double w = Oli_Text_Width_Cm(tx.text, tx.size, tx.face);
                 const bool descender = tx.text.find_first_of("gjpqy,;()") != std::string::npos;
                 const double a = tx.angle * M_PI / 180.0;
-                const double ux = cos(a), uy = -sin(a), vx = -sin(a), vy = -cos(a);  /* along, up */
+                const double ux = cos(a), uy = -sin(a), vx = -sin(a), vy = -cos(a); /* along, up */
                 const double lo = descender ? -0.24 * size : 0.0, hi = 0.73 * size;
                 /* the glyphs' rectangle, as its four corners */
                 double cx[4], cy[4];
@@ -457,14 +470,17 @@ std::vector<std::string> Texts_On_Lines(const Oli_Layout &layout)
                     cx[k] = tx.x + al[k] * ux + up[k] * vx;
                     cy[k] = tx.y + al[k] * uy + up[k] * vy;
                 }
-                const double bx0 = *std::min_element(cx, cx + 4), bx1 = *std::max_element(cx, cx + 4);
-                const double by0 = *std::min_element(cy, cy + 4), by1 = *std::max_element(cy, cy + 4);
+                const double bx0 = *std::min_element(cx, cx + 4),
+                             bx1 = *std::max_element(cx, cx + 4);
+                const double by0 = *std::min_element(cy, cy + 4),
+                             by1 = *std::max_element(cy, cy + 4);
                 for (size_t l = begin; l < end; l++) {
                     const Oli_Item &it = items[l];
                     bool hit = false;
                     if (it.kind == OLI_IT_LINE) {
                         const double g = it.size / 2;
-                        hit = Segment_Meets(it.x, it.y, it.x2, it.y2, bx0 - g, by0 - g, bx1 + g, by1 + g);
+                        hit = Segment_Meets(it.x, it.y, it.x2, it.y2, bx0 - g, by0 - g, bx1 + g,
+                                            by1 + g);
                     } else if (it.kind == OLI_IT_POLY && it.fill && it.pts.size() >= 2) {
                         double px0 = it.pts[0], px1 = it.pts[0], py0 = it.pts[1], py1 = it.pts[1];
                         for (size_t k = 0; k + 1 < it.pts.size(); k += 2) {
@@ -477,8 +493,9 @@ std::vector<std::string> Texts_On_Lines(const Oli_Layout &layout)
                     }
                     if (hit) {
                         char where[160];
-                        snprintf(where, sizeof where, " at %.2f %.2f cm, line %.2f %.2f - %.2f %.2f", tx.x,
-                                 tx.y, it.x, it.y, it.x2, it.y2);
+                        snprintf(where, sizeof where,
+                                 " at %.2f %.2f cm, line %.2f %.2f - %.2f %.2f", tx.x, tx.y, it.x,
+                                 it.y, it.x2, it.y2);
                         out.push_back(std::to_string(p + 1) + ": " + tx.text + where);
                         break;
                     }
@@ -490,13 +507,14 @@ std::vector<std::string> Texts_On_Lines(const Oli_Layout &layout)
     return out;
 }
 
-}  // namespace
+} // namespace
 
 /* The reports of the examples and of the dense pattern are legible: no two words of the PDF
 ** overlap (pdftotext -bbox), and no text of a drawing touches a line or an area of it. */
 TEST_F(ExampleReport, DrawingsAndTextsOverlapNowhere)
 {
-    ASSERT_TRUE(Have_Tool("pdftotext")) << "poppler-utils (pdftotext) not installed: the words' boxes cannot be checked";
+    ASSERT_TRUE(Have_Tool("pdftotext"))
+        << "poppler-utils (pdftotext) not installed: the words' boxes cannot be checked";
     for (const Example &ex : Examples) {
         std::vector<std::string> log;
         ASSERT_EQ(Run_Example(ex, &log), 1) << ex.name;
@@ -510,9 +528,11 @@ TEST_F(ExampleReport, DrawingsAndTextsOverlapNowhere)
         int drawing_words = 0;
         const auto areas = Drawing_Areas(layout);
         for (const Word &w : words)
-            if (Inside(areas[(size_t)w.page], (w.x0 + w.x1) / 2, (w.y0 + w.y1) / 2)) drawing_words++;
+            if (Inside(areas[(size_t)w.page], (w.x0 + w.x1) / 2, (w.y0 + w.y1) / 2))
+                drawing_words++;
         EXPECT_GT(drawing_words, 20) << ex.name << ": the drawings' labels are words of the PDF";
-        for (const std::string &o : Overlapping_Words(words, areas)) ADD_FAILURE() << ex.name << " page " << o;
+        for (const std::string &o : Overlapping_Words(words, areas))
+            ADD_FAILURE() << ex.name << " page " << o;
         for (const std::string &o : Texts_On_Lines(layout))
             ADD_FAILURE() << ex.name << " page " << o << ": a text of a drawing on a line";
     }
@@ -522,9 +542,11 @@ TEST_F(ExampleReport, DrawingsAndTextsOverlapNowhere)
 ** bending, compression without an annex, a lap) are as legible, printed to PDF by the viewer. */
 TEST_F(ExampleReport, GoldenSplicesOverlapNowhere)
 {
-    ASSERT_TRUE(Have_Tool("pdftotext")) << "poppler-utils (pdftotext) not installed: the words' boxes cannot be checked";
+    ASSERT_TRUE(Have_Tool("pdftotext"))
+        << "poppler-utils (pdftotext) not installed: the words' boxes cannot be checked";
     for (const char *name : {"nails", "dowels", "bolts", "bending", "compression", "lap"}) {
-        const std::string oli = std::string(SPLICE_GOLDEN_DIR) + "/splice_print/gold_" + name + "_01.oli";
+        const std::string oli =
+            std::string(SPLICE_GOLDEN_DIR) + "/splice_print/gold_" + name + "_01.oli";
         const std::string pdf = std::string(old_cwd) + "/legible_" + name + ".pdf";
         ASSERT_EQ(Oli_Print_File_To_Pdf(oli.c_str(), pdf.c_str()), 1) << oli;
         Oli_Document doc;
@@ -550,7 +572,9 @@ TEST_F(ExampleReport, TheTestsCoverEveryExampleFolder)
     while (dirent *e = readdir(d)) {
         std::string n = e->d_name;
         struct stat st;
-        if (n[0] == '.' || stat((root + "/examples/" + n).c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) continue;
+        if (n[0] == '.' || stat((root + "/examples/" + n).c_str(), &st) != 0
+            || !S_ISDIR(st.st_mode))
+            continue;
         folders.push_back(n);
     }
     closedir(d);

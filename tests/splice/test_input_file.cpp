@@ -22,8 +22,15 @@ namespace {
 
 struct Rec {
     Splice_Input_Record *p;
-    Rec() : p((Splice_Input_Record *)calloc(1, sizeof(Splice_Input_Record))) { Set_Splice_Input_Defaults(p); }
-    ~Rec() { free(p->Vorbemerkungen_Text); free(p); }
+    Rec() : p((Splice_Input_Record *)calloc(1, sizeof(Splice_Input_Record)))
+    {
+        Set_Splice_Input_Defaults(p);
+    }
+    ~Rec()
+    {
+        free(p->Vorbemerkungen_Text);
+        free(p);
+    }
     Splice_Input_Record *operator->() { return p; }
 };
 
@@ -56,47 +63,105 @@ void Fill(Splice_Input_Record *s)
     s->connection_kind = CONN_OUTER_PLATES;
     s->splice_kind = SPLICE_COMPRESSION;
     s->service_class = 3;
-    s->mat_mid = 2; s->grade_mid = 4; s->mat_side = 1; s->grade_side = 3;
-    s->edgewise_mid = 1; s->edgewise_side = 1;
-    s->b = 14.0 / 3.0; s->h = 28.1; s->t_s = 6.7; s->h_s = 27.9; s->L = 123.456789012345;
-    s->t_s_user = 0; s->L_user = 0;
-    s->plate_count = 2.0; s->t_p = 0.8; s->h_p = 21.5; s->plate_steel = 7;
-    s->strength_override_on = 1; s->strength_override = 235.5;
-    s->vbm_type = 30; s->vbm_row = 4; s->fu_k = 800.0; s->d = 16.0; s->d_2 = 13.5; s->l = 180.0;
-    s->staple_angle = 33.3; s->staple_angle_copy = 44.4; s->d_bolt = 16.0; s->washer_d = 58.0;
-    s->d_k = 24.0; s->l_ef = 120.0; s->connector_index = 2; s->bolt_index = 5; s->vbm_steel = 9;
+    s->mat_mid = 2;
+    s->grade_mid = 4;
+    s->mat_side = 1;
+    s->grade_side = 3;
+    s->edgewise_mid = 1;
+    s->edgewise_side = 1;
+    s->b = 14.0 / 3.0;
+    s->h = 28.1;
+    s->t_s = 6.7;
+    s->h_s = 27.9;
+    s->L = 123.456789012345;
+    s->t_s_user = 0;
+    s->L_user = 0;
+    s->plate_count = 2.0;
+    s->t_p = 0.8;
+    s->h_p = 21.5;
+    s->plate_steel = 7;
+    s->strength_override_on = 1;
+    s->strength_override = 235.5;
+    s->vbm_type = 30;
+    s->vbm_row = 4;
+    s->fu_k = 800.0;
+    s->d = 16.0;
+    s->d_2 = 13.5;
+    s->l = 180.0;
+    s->staple_angle = 33.3;
+    s->staple_angle_copy = 44.4;
+    s->d_bolt = 16.0;
+    s->washer_d = 58.0;
+    s->d_k = 24.0;
+    s->l_ef = 120.0;
+    s->connector_index = 2;
+    s->bolt_index = 5;
+    s->vbm_steel = 9;
     s->bolt_steel = 11;
     for (int i = 0; i < 12; i++) s->vbm_values[i] = 0.1 * (i + 1) + 1e-13;
-    int32_t *flags[] = {&s->predrilled, &s->fitted_bolt, &s->failure_mode_switch, &s->stainless,
-                        &s->threaded_rod, &s->douglas, &s->offset_1d, &s->washer, &s->resin_coated,
-                        &s->green_timber, &s->capacity_increase, &s->panel_edges,
-                        &s->predrill_core, &s->steel_hole, &s->split_rule};
+    int32_t *flags[] = {
+        &s->predrilled,    &s->fitted_bolt,  &s->failure_mode_switch, &s->stainless,
+        &s->threaded_rod,  &s->douglas,      &s->offset_1d,           &s->washer,
+        &s->resin_coated,  &s->green_timber, &s->capacity_increase,   &s->panel_edges,
+        &s->predrill_core, &s->steel_hole,   &s->split_rule};
     for (int32_t *f : flags) *f = 1;
-    s->two_sided = 0; s->species_sfp = 0; s->eurocode_wording = 0; s->washer_kind = 2;
-    s->calc_method = 2; s->block_shear = 1; s->shear_planes = 4;
+    s->two_sided = 0;
+    s->species_sfp = 0;
+    s->eurocode_wording = 0;
+    s->washer_kind = 2;
+    s->calc_method = 2;
+    s->block_shear = 1;
+    s->shear_planes = 4;
     for (int slot = 0; slot < VBM_TYPE_SLOTS; slot++) {
         s->n_col[slot] = 1.0 + slot;
         s->n_row[slot] = 2.0 + (slot % 5);
         s->layout[slot] = slot % 2;
         s->grouped[slot] = (slot % 3) == 0;
     }
-    s->a1 = 6.1; s->a2 = 4.2; s->a3 = 8.3; s->a4 = 3.4;
-    s->a1_user = 1; s->a2_user = 1; s->a3_user = 1; s->a4_user = 1;
-    s->e1 = 5.5; s->e1_user = 1; s->e1_copy = 5.25; s->e2 = 3.75; s->p1 = 6.6; s->p2 = 4.4;
-    s->e_rand_ec = 2.2; s->e_rand_din = 2.3; s->e_x = -1.5; s->k_xr = 0.0123456789;
-    s->gamma_m_side = 1.31; s->gamma_m_mid = 1.32; s->gamma_m0 = 1.01; s->gamma_m2 = 1.26;
-    s->gamma_s = 1.11; s->gamma_m_t90 = 1.33;
+    s->a1 = 6.1;
+    s->a2 = 4.2;
+    s->a3 = 8.3;
+    s->a4 = 3.4;
+    s->a1_user = 1;
+    s->a2_user = 1;
+    s->a3_user = 1;
+    s->a4_user = 1;
+    s->e1 = 5.5;
+    s->e1_user = 1;
+    s->e1_copy = 5.25;
+    s->e2 = 3.75;
+    s->p1 = 6.6;
+    s->p2 = 4.4;
+    s->e_rand_ec = 2.2;
+    s->e_rand_din = 2.3;
+    s->e_x = -1.5;
+    s->k_xr = 0.0123456789;
+    s->gamma_m_side = 1.31;
+    s->gamma_m_mid = 1.32;
+    s->gamma_m0 = 1.01;
+    s->gamma_m2 = 1.26;
+    s->gamma_s = 1.11;
+    s->gamma_m_t90 = 1.33;
     s->lkom_generated = 1;
     s->snow_above_1000 = 1;
     for (int g = 0; g < LKOM_GROUPS; g += 3) {
         Lkom_Group *grp = &s->lkom.groups[g];
-        grp->used = 1; grp->kled = g % 5; grp->source = 1; grp->kmod_source = 0;
+        grp->used = 1;
+        grp->kled = g % 5;
+        grp->source = 1;
+        grp->kmod_source = 0;
         grp->kmod = 0.7 + g / 100.0;
         for (int e = 0; e < 3; e++) {
             Lkom_Entry *en = &grp->entries[e * 7];
-            en->used = 1; en->accidental = e == 1;
-            en->M_d = -12.345 * (e + 1); en->N_d = 1.0 / 7.0; en->V_d = 1e-5;
-            en->max_Fy = 2.5; en->sum_My_pos = 3.5; en->max_col_Fy = 4.5; en->M_distr = 5.5;
+            en->used = 1;
+            en->accidental = e == 1;
+            en->M_d = -12.345 * (e + 1);
+            en->N_d = 1.0 / 7.0;
+            en->V_d = 1e-5;
+            en->max_Fy = 2.5;
+            en->sum_My_pos = 3.5;
+            en->max_col_Fy = 4.5;
+            en->M_distr = 5.5;
             en->kled = 3;
             for (int k = 0; k < LKOM_ACTION_SLOTS; k++) {
                 en->actions[k] = k < 3 ? k : -1;
@@ -108,53 +173,145 @@ void Fill(Splice_Input_Record *s)
     }
     for (int i = 0; i < CHAR_ACTION_COUNT; i++) {
         Char_Action_Rec *a = &s->Char_Actions[i];
-        a->used = i % 2; a->kled = i % 5; a->M_k = i * 1.1; a->N_k = -i * 2.2; a->V_k = i * 0.3;
-        a->category = i + 1; a->psi_dom = 0.9; a->psi_sub = 0.6; a->gamma_sup = 1.5;
+        a->used = i % 2;
+        a->kled = i % 5;
+        a->M_k = i * 1.1;
+        a->N_k = -i * 2.2;
+        a->V_k = i * 0.3;
+        a->category = i + 1;
+        a->psi_dom = 0.9;
+        a->psi_sub = 0.6;
+        a->gamma_sup = 1.5;
         a->gamma_inf = 0.1 * i;
         snprintf(a->remark, sizeof a->remark, "Bem %d", i);
     }
     s->Char_Actions[5].remark[0] = '\0';
-    s->print.fasteners = 1; s->print.combinations = 1; s->print.sections = 0xA5u;
-    s->print.view_w = 12.5; s->print.view_h = 7.5; s->print.long_w = 11.0; s->print.long_h = 6.0;
-    s->print.cross_w = 9.0; s->print.cross_h = 5.0;
+    s->print.fasteners = 1;
+    s->print.combinations = 1;
+    s->print.sections = 0xA5u;
+    s->print.view_w = 12.5;
+    s->print.view_h = 7.5;
+    s->print.long_w = 11.0;
+    s->print.long_h = 6.0;
+    s->print.cross_w = 9.0;
+    s->print.cross_h = 5.0;
     s->Vorbemerkungen_Text = strdup("Erste Zeile\nzweite ~ Zeile\r\n\tEnde 50%");
 }
 
 void Expect_Same_Input(Splice_Input_Record *a, Splice_Input_Record *b)
 {
 #define SAME(f) EXPECT_EQ(a->f, b->f) << #f
-    SAME(connection_kind); SAME(splice_kind); SAME(service_class); SAME(mat_mid); SAME(grade_mid);
-    SAME(mat_side); SAME(grade_side); SAME(edgewise_mid); SAME(edgewise_side); SAME(b); SAME(h);
-    SAME(t_s); SAME(h_s); SAME(L); SAME(t_s_user); SAME(L_user); SAME(plate_count); SAME(t_p);
-    SAME(h_p); SAME(plate_steel); SAME(strength_override_on); SAME(strength_override);
-    SAME(vbm_type); SAME(vbm_row); SAME(fu_k); SAME(d); SAME(d_2); SAME(l); SAME(staple_angle);
-    SAME(staple_angle_copy); SAME(d_bolt); SAME(washer_d); SAME(d_k); SAME(l_ef);
-    SAME(connector_index); SAME(bolt_index); SAME(vbm_steel); SAME(bolt_steel);
+    SAME(connection_kind);
+    SAME(splice_kind);
+    SAME(service_class);
+    SAME(mat_mid);
+    SAME(grade_mid);
+    SAME(mat_side);
+    SAME(grade_side);
+    SAME(edgewise_mid);
+    SAME(edgewise_side);
+    SAME(b);
+    SAME(h);
+    SAME(t_s);
+    SAME(h_s);
+    SAME(L);
+    SAME(t_s_user);
+    SAME(L_user);
+    SAME(plate_count);
+    SAME(t_p);
+    SAME(h_p);
+    SAME(plate_steel);
+    SAME(strength_override_on);
+    SAME(strength_override);
+    SAME(vbm_type);
+    SAME(vbm_row);
+    SAME(fu_k);
+    SAME(d);
+    SAME(d_2);
+    SAME(l);
+    SAME(staple_angle);
+    SAME(staple_angle_copy);
+    SAME(d_bolt);
+    SAME(washer_d);
+    SAME(d_k);
+    SAME(l_ef);
+    SAME(connector_index);
+    SAME(bolt_index);
+    SAME(vbm_steel);
+    SAME(bolt_steel);
     for (int i = 0; i < 12; i++) SAME(vbm_values[i]);
-    SAME(predrilled); SAME(two_sided); SAME(fitted_bolt); SAME(failure_mode_switch);
-    SAME(stainless); SAME(threaded_rod); SAME(douglas); SAME(offset_1d); SAME(washer);
-    SAME(resin_coated); SAME(green_timber); SAME(species_sfp); SAME(capacity_increase);
-    SAME(panel_edges); SAME(eurocode_wording); SAME(predrill_core); SAME(steel_hole);
-    SAME(washer_kind); SAME(split_rule); SAME(calc_method); SAME(block_shear); SAME(shear_planes);
+    SAME(predrilled);
+    SAME(two_sided);
+    SAME(fitted_bolt);
+    SAME(failure_mode_switch);
+    SAME(stainless);
+    SAME(threaded_rod);
+    SAME(douglas);
+    SAME(offset_1d);
+    SAME(washer);
+    SAME(resin_coated);
+    SAME(green_timber);
+    SAME(species_sfp);
+    SAME(capacity_increase);
+    SAME(panel_edges);
+    SAME(eurocode_wording);
+    SAME(predrill_core);
+    SAME(steel_hole);
+    SAME(washer_kind);
+    SAME(split_rule);
+    SAME(calc_method);
+    SAME(block_shear);
+    SAME(shear_planes);
     for (int s = 0; s < VBM_TYPE_SLOTS; s++) {
-        SAME(n_col[s]); SAME(n_row[s]); SAME(layout[s]); SAME(grouped[s]);
+        SAME(n_col[s]);
+        SAME(n_row[s]);
+        SAME(layout[s]);
+        SAME(grouped[s]);
     }
-    SAME(a1); SAME(a2); SAME(a3); SAME(a4); SAME(a1_user); SAME(a2_user); SAME(a3_user);
-    SAME(a4_user); SAME(e1); SAME(e1_user); SAME(e1_copy); SAME(e2); SAME(p1); SAME(p2);
-    SAME(e_rand_ec); SAME(e_rand_din); SAME(e_x); SAME(k_xr);
-    SAME(gamma_m_side); SAME(gamma_m_mid); SAME(gamma_m0); SAME(gamma_m2); SAME(gamma_s);
-    SAME(gamma_m_t90); SAME(lkom_generated); SAME(snow_above_1000);
+    SAME(a1);
+    SAME(a2);
+    SAME(a3);
+    SAME(a4);
+    SAME(a1_user);
+    SAME(a2_user);
+    SAME(a3_user);
+    SAME(a4_user);
+    SAME(e1);
+    SAME(e1_user);
+    SAME(e1_copy);
+    SAME(e2);
+    SAME(p1);
+    SAME(p2);
+    SAME(e_rand_ec);
+    SAME(e_rand_din);
+    SAME(e_x);
+    SAME(k_xr);
+    SAME(gamma_m_side);
+    SAME(gamma_m_mid);
+    SAME(gamma_m0);
+    SAME(gamma_m2);
+    SAME(gamma_s);
+    SAME(gamma_m_t90);
+    SAME(lkom_generated);
+    SAME(snow_above_1000);
     for (int g = 0; g < LKOM_GROUPS; g++) {
-        SAME(lkom.groups[g].used); SAME(lkom.groups[g].kled); SAME(lkom.groups[g].source);
-        SAME(lkom.groups[g].kmod_source); SAME(lkom.groups[g].kmod);
+        SAME(lkom.groups[g].used);
+        SAME(lkom.groups[g].kled);
+        SAME(lkom.groups[g].source);
+        SAME(lkom.groups[g].kmod_source);
+        SAME(lkom.groups[g].kmod);
         for (int e = 0; e < LKOM_ENTRIES; e++) {
             const Lkom_Entry *x = &a->lkom.groups[g].entries[e], *y = &b->lkom.groups[g].entries[e];
             ASSERT_EQ(x->used, y->used) << g << " " << e;
             if (!x->used) continue;
             EXPECT_EQ(x->accidental, y->accidental);
-            EXPECT_EQ(x->M_d, y->M_d); EXPECT_EQ(x->N_d, y->N_d); EXPECT_EQ(x->V_d, y->V_d);
-            EXPECT_EQ(x->max_Fy, y->max_Fy); EXPECT_EQ(x->sum_My_pos, y->sum_My_pos);
-            EXPECT_EQ(x->max_col_Fy, y->max_col_Fy); EXPECT_EQ(x->M_distr, y->M_distr);
+            EXPECT_EQ(x->M_d, y->M_d);
+            EXPECT_EQ(x->N_d, y->N_d);
+            EXPECT_EQ(x->V_d, y->V_d);
+            EXPECT_EQ(x->max_Fy, y->max_Fy);
+            EXPECT_EQ(x->sum_My_pos, y->sum_My_pos);
+            EXPECT_EQ(x->max_col_Fy, y->max_col_Fy);
+            EXPECT_EQ(x->M_distr, y->M_distr);
             EXPECT_EQ(x->kled, y->kled);
             EXPECT_STREQ(x->comment, y->comment);
             for (int k = 0; k < LKOM_ACTION_SLOTS; k++) {
@@ -165,14 +322,26 @@ void Expect_Same_Input(Splice_Input_Record *a, Splice_Input_Record *b)
         }
     }
     for (int i = 0; i < CHAR_ACTION_COUNT; i++) {
-        SAME(Char_Actions[i].used); SAME(Char_Actions[i].kled); SAME(Char_Actions[i].M_k);
-        SAME(Char_Actions[i].N_k); SAME(Char_Actions[i].V_k); SAME(Char_Actions[i].category);
-        SAME(Char_Actions[i].psi_dom); SAME(Char_Actions[i].psi_sub);
-        SAME(Char_Actions[i].gamma_sup); SAME(Char_Actions[i].gamma_inf);
+        SAME(Char_Actions[i].used);
+        SAME(Char_Actions[i].kled);
+        SAME(Char_Actions[i].M_k);
+        SAME(Char_Actions[i].N_k);
+        SAME(Char_Actions[i].V_k);
+        SAME(Char_Actions[i].category);
+        SAME(Char_Actions[i].psi_dom);
+        SAME(Char_Actions[i].psi_sub);
+        SAME(Char_Actions[i].gamma_sup);
+        SAME(Char_Actions[i].gamma_inf);
         EXPECT_STREQ(a->Char_Actions[i].remark, b->Char_Actions[i].remark);
     }
-    SAME(print.fasteners); SAME(print.combinations); SAME(print.sections); SAME(print.view_w);
-    SAME(print.view_h); SAME(print.long_w); SAME(print.long_h); SAME(print.cross_w);
+    SAME(print.fasteners);
+    SAME(print.combinations);
+    SAME(print.sections);
+    SAME(print.view_w);
+    SAME(print.view_h);
+    SAME(print.long_w);
+    SAME(print.long_h);
+    SAME(print.cross_w);
     SAME(print.cross_h);
     ASSERT_EQ(a->Vorbemerkungen_Text == nullptr, b->Vorbemerkungen_Text == nullptr);
     if (a->Vorbemerkungen_Text) EXPECT_STREQ(a->Vorbemerkungen_Text, b->Vorbemerkungen_Text);
@@ -180,7 +349,7 @@ void Expect_Same_Input(Splice_Input_Record *a, Splice_Input_Record *b)
 }
 
 class InputFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         ZW_Test_Reset();
@@ -191,7 +360,7 @@ protected:
     void TearDown() override { unsetenv("DATA"); }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(InputFile, TextWordsEncodeBlanksAndEscapesAndDecodeBack)
 {
@@ -202,8 +371,8 @@ TEST_F(InputFile, TextWordsEncodeBlanksAndEscapesAndDecodeBack)
     EXPECT_STREQ(back, "a b~c%d\n");
     Inp_Encode_Text("", out);
     EXPECT_STREQ(out, "");
-    EXPECT_EQ(Inp_Decode_Text("bad%4", back, sizeof back), 0);   /* cut escape */
-    EXPECT_EQ(Inp_Decode_Text("nul%00", back, sizeof back), 0);  /* no zero bytes inside */
+    EXPECT_EQ(Inp_Decode_Text("bad%4", back, sizeof back), 0);  /* cut escape */
+    EXPECT_EQ(Inp_Decode_Text("nul%00", back, sizeof back), 0); /* no zero bytes inside */
     EXPECT_EQ(Inp_Decode_Text("toolong", back, 4), 0);
 }
 
@@ -221,8 +390,11 @@ TEST_F(InputFile, RoundTripKeepsEveryInputFieldExactly)
     /* The annex section closes the file. */
     std::string text = Slurp("rt_01.inp");
     EXPECT_EQ(text.rfind("SPLICE 200\nSYSTEM 2 2 3 2 4 1 3 1 1 ", 0), 0u);
-    EXPECT_NE(text.find("END\n\n\nACTIV_NADNAME\n\xae" "Deutschland\xaf\n"), std::string::npos);
-    EXPECT_NE(text.find("REMARKS 1 Erste~Zeile%0Azweite~%7E~Zeile%0D%0A%09Ende~50%25\n"), std::string::npos);
+    EXPECT_NE(text.find("END\n\n\nACTIV_NADNAME\n\xae"
+                        "Deutschland\xaf\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("REMARKS 1 Erste~Zeile%0Azweite~%7E~Zeile%0D%0A%09Ende~50%25\n"),
+              std::string::npos);
 }
 
 TEST_F(InputFile, RecordsInAnyOrderAndMissingRecordsKeepDefaults)
@@ -261,16 +433,16 @@ TEST_F(InputFile, DamagedLinesKeepTheirRecordsDefaultsAndNameTheLine)
     Rec r, defaults;
     Spit("damaged.inp",
          "SPLICE 200\n"
-         "SYSTEM 1 1 2 0 5 0 5 0 0 abc 24 8 24 100 1 1\n"       /* a text where b belongs */
+         "SYSTEM 1 1 2 0 5 0 5 0 0 abc 24 8 24 100 1 1\n" /* a text where b belongs */
          "PLATES 3 0.8 18 5 0 0\n"
          "ENTRY 0 0 1 0 1 2 3 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0 0 0 0 text 17\n"
-         "LAYOUT 99 1 1 0 0\n"                                /* no such fastener type */
+         "LAYOUT 99 1 1 0 0\n" /* no such fastener type */
          "\x01\x02\xff garbage\n"
          "END\n");
     ASSERT_EQ(Read_Splice_Input_File("damaged.inp", r.p, 0), 1);
     EXPECT_EQ(r->connection_kind, defaults->connection_kind);
     EXPECT_EQ(r->b, defaults->b);
-    EXPECT_EQ(r->plate_count, 3.0);                 /* the good record is taken */
+    EXPECT_EQ(r->plate_count, 3.0);                  /* the good record is taken */
     EXPECT_EQ(r->lkom.groups[0].entries[0].used, 0); /* a number after the comment */
     ASSERT_EQ(Count_Log("MESSAGE"), 1);
     EXPECT_EQ(Count_Log("damaged.inp"), 1);
@@ -302,7 +474,7 @@ TEST_F(InputFile, TruncatedAndForeignFilesGiveAMessageAndTheDefaults)
     ASSERT_EQ(Read_Splice_Input_File("cut.inp", r.p, 0), 1);
     EXPECT_EQ(Count_Log("MESSAGE"), 1);
     EXPECT_EQ(Count_Log("cut.inp"), 1);
-    EXPECT_EQ(r->b, a->b);                         /* the records before the cut are read */
+    EXPECT_EQ(r->b, a->b); /* the records before the cut are read */
     EXPECT_EQ(r->lkom.groups[3].entries[7].used, 0);
     EXPECT_EQ(r->print.sections, defaults->print.sections); /* the lost records keep the defaults */
 
@@ -336,7 +508,7 @@ TEST_F(InputFile, AFolderOrAClosedFileIsNamedAsSuch)
     ZW_Test_Clear_Log();
     Spit("zu_01.inp", "SPLICE 200\nEND\n");
     ASSERT_EQ(chmod("zu_01.inp", 0), 0);
-    if (access("zu_01.inp", R_OK) != 0) {   /* the superuser reads it anyway */
+    if (access("zu_01.inp", R_OK) != 0) { /* the superuser reads it anyway */
         EXPECT_EQ(Read_Splice_Input_File("zu_01.inp", r.p, 0), 0);
         EXPECT_EQ(Count_Log("kann nicht gelesen werden:"), 1);
     }
@@ -393,18 +565,18 @@ TEST_F(InputFile, AnAssyRowIsLookedUpByItsDiameterWhenTheCatalogueChangedItsForm
     Load_Start_Up_Catalogues();
     int32_t loaded[CAT_HEADER_COUNT];
     Get_Loaded_Catalogue_Headers(loaded);
-    ASSERT_EQ(loaded[CAT_HEADER_ASSY_S], 2);   /* the file holds lengths and effective lengths */
+    ASSERT_EQ(loaded[CAT_HEADER_ASSY_S], 2); /* the file holds lengths and effective lengths */
     Rec r;
     r->vbm_type = 15;
     r->vbm_row = 0;
-    r->d = 10.0;                              /* the third row of the catalogue */
+    r->d = 10.0; /* the third row of the catalogue */
     Stored_Catalogue_Headers[CAT_HEADER_ASSY_S] = 2;
-    EXPECT_EQ(Adjust_Old_Input_Values(r.p), 0);  /* same form: the stored row stands */
+    EXPECT_EQ(Adjust_Old_Input_Values(r.p), 0); /* same form: the stored row stands */
     EXPECT_EQ(r->vbm_row, 0);
     Stored_Catalogue_Headers[CAT_HEADER_ASSY_S] = 1;
     EXPECT_EQ(Adjust_Old_Input_Values(r.p), 1);
     EXPECT_EQ(r->vbm_row, 2);
-    r->d = 7.0;                               /* no such diameter: nothing changes */
+    r->d = 7.0; /* no such diameter: nothing changes */
     r->vbm_row = 1;
     EXPECT_EQ(Adjust_Old_Input_Values(r.p), 0);
     EXPECT_EQ(r->vbm_row, 1);
@@ -420,7 +592,10 @@ TEST_F(InputFile, MutatedFilesKeepEveryFieldInsideItsLimits)
     ASSERT_EQ(Write_Splice_Input_File("base.inp", a.p), 1);
     const std::string base = Slurp("base.inp");
     uint32_t seed = 12345u;
-    auto next = [&seed]() { seed = seed * 1103515245u + 12345u; return (seed >> 8) & 0xFFFFFFu; };
+    auto next = [&seed]() {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) & 0xFFFFFFu;
+    };
     for (int round = 0; round < 300; round++) {
         std::string t = base;
         int kind = round % 3;
@@ -458,7 +633,8 @@ TEST_F(InputFile, MutatedFilesKeepEveryFieldInsideItsLimits)
                     EXPECT_LT(en->actions[k], CHAR_ACTION_COUNT);
                 }
             }
-        for (int i = 0; i < CHAR_ACTION_COUNT; i++) EXPECT_LE(strlen(r->Char_Actions[i].remark), 32u);
+        for (int i = 0; i < CHAR_ACTION_COUNT; i++)
+            EXPECT_LE(strlen(r->Char_Actions[i].remark), 32u);
         if (rep.damaged == 0 && rep.complete) EXPECT_EQ(rep.first_bad_line, 0);
     }
 }
@@ -467,7 +643,7 @@ TEST_F(InputFile, MutatedFilesKeepEveryFieldInsideItsLimits)
 
 /* The combination line of group 0, entry e with M_d, kled and the first action given as words. */
 static std::string Entry_Line(int e, const std::string &M_d, const std::string &kled = "-1",
-                       const std::string &action = "-1")
+                              const std::string &action = "-1")
 {
     return "ENTRY 0 " + std::to_string(e) + " 1 0 " + M_d + " 2 3 0 0 0 0 " + kled + " " + action
            + " -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0 0 0 0\n";
@@ -478,16 +654,45 @@ static std::string Entry_Line(int e, const std::string &M_d, const std::string &
 ** values beyond a double's range). A word the C library does not read whole is refused. */
 TEST_F(InputFile, NumbersAreReadAsTheCLibraryReadsThem)
 {
-    std::vector<std::string> words = {"0", "-0", "7", "-12", "000123", "999999999", "1000000001",
-                                      "123456789012345", "1234567890123456", "0.1", "-2.5e-3",
-                                      "10.382870965732065", "1.1000000000000001", ".5", "5.",
-                                      "1e5", "1E+5", "+5", "0x10", "-0x1p-2", "1e-400", "1e400",
-                                      "inf", "nan", "12abc", "1e", "-", "+", "0.000000000000000000001",
-                                      "2.2250738585072011e-308", "4.9406564584124654e-324",
-                                      "9007199254740993", "0.30000000000000004441"};
+    std::vector<std::string> words = {"0",
+                                      "-0",
+                                      "7",
+                                      "-12",
+                                      "000123",
+                                      "999999999",
+                                      "1000000001",
+                                      "123456789012345",
+                                      "1234567890123456",
+                                      "0.1",
+                                      "-2.5e-3",
+                                      "10.382870965732065",
+                                      "1.1000000000000001",
+                                      ".5",
+                                      "5.",
+                                      "1e5",
+                                      "1E+5",
+                                      "+5",
+                                      "0x10",
+                                      "-0x1p-2",
+                                      "1e-400",
+                                      "1e400",
+                                      "inf",
+                                      "nan",
+                                      "12abc",
+                                      "1e",
+                                      "-",
+                                      "+",
+                                      "0.000000000000000000001",
+                                      "2.2250738585072011e-308",
+                                      "4.9406564584124654e-324",
+                                      "9007199254740993",
+                                      "0.30000000000000004441"};
     /* decimal words of random digits, points and exponents */
     uint32_t seed = 77u;
-    auto next = [&seed]() { seed = seed * 1103515245u + 12345u; return (seed >> 8) & 0xFFFFu; };
+    auto next = [&seed]() {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) & 0xFFFFu;
+    };
     for (int k = 0; k < 400; k++) {
         std::string w = next() % 3 == 0 ? "-" : "";
         const int digits = 1 + (int)(next() % 22);
@@ -509,15 +714,20 @@ TEST_F(InputFile, NumbersAreReadAsTheCLibraryReadsThem)
         const Lkom_Entry *en = &r->lkom.groups[0].entries[5];
         ASSERT_EQ(en->used, taken ? 1 : 0) << w;
         if (taken) {
-            EXPECT_EQ(memcmp(&en->M_d, &x, sizeof x), 0) << w;   /* bit for bit, -0 included */
+            EXPECT_EQ(memcmp(&en->M_d, &x, sizeof x), 0) << w; /* bit for bit, -0 included */
             EXPECT_EQ(en->V_d, 3.0);
         }
     }
     /* whole numbers: strtoll's reading, the field's limits */
-    const struct { const char *kled, *action; int taken, kled_value, action_value; } ints[] = {
+    const struct {
+        const char *kled, *action;
+        int taken, kled_value, action_value;
+    } ints[] = {
+        // clang-format off
         {"3", "5", 1, 3, 5},    {"+3", "005", 1, 3, 5}, {"-1", "-0", 1, -1, 0},
         {"8", "0", 0, 0, 0},    {"3", "6", 0, 0, 0},    {"3.0", "1", 0, 0, 0},
         {"0x3", "1", 0, 0, 0},  {"99999999999999999999", "1", 0, 0, 0}, {"-2", "1", 0, 0, 0},
+        // clang-format on
     };
     for (const auto &c : ints) {
         Rec r;
@@ -537,16 +747,27 @@ TEST_F(InputFile, NumbersAreReadAsTheCLibraryReadsThem)
 ** a line that only begins so; a stream read by the records stands just after the last line read. */
 TEST_F(InputFile, TheAnnexLineIsTheFirstLineThatBeginsWithItsKeyword)
 {
-    const std::string standard = "\xAE" "EC-Standardparameter\xAF\n", germany = "\xAE" "Deutschland\xAF\n";
-    struct Case { std::string text; const char *annex; double t_p; };
+    const std::string standard = "\xAE"
+                                 "EC-Standardparameter\xAF\n",
+                      germany = "\xAE"
+                                "Deutschland\xAF\n";
+    struct Case {
+        std::string text;
+        const char *annex;
+        double t_p;
+    };
     const Case cases[] = {
+        // clang-format off
         {"SPLICE 200\nPLATES 3 0.8 18 5 0 0\nEND\n\n\nACTIV_NADNAME\n" + standard, "EC-Standardparameter", 0.8},
         {"SPLICE 200\nPLATES 3 0.8 18 5 0 0\nEND\n", "Deutschland", 0.8},
         {"SPLICE 200\nACTIV_NADNAME\n" + standard + "PLATES 3 0.8 18 5 0 0\nEND\n", "EC-Standardparameter", -1.0},
         {"SPLICE 200\nPLATES 3 0.8 18 5 0 0\nEND\n\n\nACTIV_NADNAME\n" + germany, "Deutschland", 0.8},
-        {"SPLICE 200\nACTIV_NADNAMES\n" + standard + "PLATES 3 0.8 18 5 0 0\nEND\n\nACTIV_NADNAME\n" + germany,
+        // clang-format on
+        {"SPLICE 200\nACTIV_NADNAMES\n" + standard + "PLATES 3 0.8 18 5 0 0\nEND\n\nACTIV_NADNAME\n"
+             + germany,
          "EC-Standardparameter", 0.8},
-        {"SPLICE 200\nPLATES 3 0.8 18 5 0 0\nEND\nACTIV_NADNAME\r\n" + standard, "EC-Standardparameter", 0.8},
+        {"SPLICE 200\nPLATES 3 0.8 18 5 0 0\nEND\nACTIV_NADNAME\r\n" + standard,
+         "EC-Standardparameter", 0.8},
     };
     Rec defaults;
     for (const Case &c : cases) {

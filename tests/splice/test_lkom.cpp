@@ -52,7 +52,7 @@ void Set_Action(Char_Action_Rec *a, int kled, double M, double N, double V, doub
     a->psi_sub = psi_sub;
 }
 
-}  // namespace
+} // namespace
 
 TEST(AsciiImport, ThreeGoodLinesAndOneBadLineImportThreeAndNameLineFour)
 {
@@ -65,11 +65,10 @@ TEST(AsciiImport, ThreeGoodLinesAndOneBadLineImportThreeAndNameLineFour)
     tab.t->groups[0].entries[0].used = 1;
     tab.t->groups[0].entries[0].N_d = 77.0;
 
-    Spit("import.txt",
-         "0.9 0 12.5 -40 8 Wind von links\n"
-         "0.6 1 1 2 3\n"
-         "0.9005 0 -3 4.5 0 Schnee\n"
-         "0.9 0 abc 1 2 kaputt\n");
+    Spit("import.txt", "0.9 0 12.5 -40 8 Wind von links\n"
+                       "0.6 1 1 2 3\n"
+                       "0.9005 0 -3 4.5 0 Schnee\n"
+                       "0.9 0 abc 1 2 kaputt\n");
     Ascii_Import_Report r;
     EXPECT_EQ(Import_Lkom_Ascii("import.txt", tab.t, &r), 3);
     EXPECT_EQ(r.imported, 3);
@@ -112,11 +111,17 @@ TEST(AsciiImport, ThreeGoodLinesAndOneBadLineImportThreeAndNameLineFour)
 ** byte-order mark); the comments arrive in code page 850 every time. */
 TEST(AsciiImport, FilesInEachOfTheThreeCodePagesGiveTheSameComments)
 {
-    const std::string want[2] = {"au\xE1" "ergew\x94hnlich", "Schnee \x94stlich"};
+    const std::string want[2] = {"au\xE1"
+                                 "ergew\x94hnlich",
+                                 "Schnee \x94stlich"};
     const std::string files[3] = {
-        "0.9 1 1 2 3 au\xE1" "ergew\x94hnlich\n1.1 0 1 2 3 Schnee \x94stlich\n",
-        "0.9 1 1 2 3 au\xDF" "ergew\xF6hnlich\r\n1.1 0 1 2 3 Schnee \xF6stlich\r\n",
-        "\xEF\xBB\xBF" "0.9 1 1 2 3 au\xC3\x9F" "ergew\xC3\xB6hnlich\n1.1 0 1 2 3 Schnee \xC3\xB6stlich\n",
+        "0.9 1 1 2 3 au\xE1"
+        "ergew\x94hnlich\n1.1 0 1 2 3 Schnee \x94stlich\n",
+        "0.9 1 1 2 3 au\xDF"
+        "ergew\xF6hnlich\r\n1.1 0 1 2 3 Schnee \xF6stlich\r\n",
+        "\xEF\xBB\xBF"
+        "0.9 1 1 2 3 au\xC3\x9F"
+        "ergew\xC3\xB6hnlich\n1.1 0 1 2 3 Schnee \xC3\xB6stlich\n",
     };
     for (const std::string &text : files) {
         SCOPED_TRACE(text);
@@ -135,15 +140,15 @@ TEST(AsciiImport, AnEleventhKmodAndBadNumbersAreSkippedWithTheirLines)
     Table tab;
     std::string text = "# kmod acc M N V\n\n";
     for (int i = 0; i < 11; i++) text += std::to_string(0.5 + 0.05 * i) + " 0 1 2 3\n";
-    text += "0.5 2 1 2 3\n";      /* accidental must be 0 or 1 */
-    text += "0 0 1 2 3\n";        /* kmod 0 is nonsense */
-    text += "0.5 0 1 2\n";        /* a force missing */
-    text += "0.5 0 1 2 3x\n";     /* a number with a tail */
+    text += "0.5 2 1 2 3\n";  /* accidental must be 0 or 1 */
+    text += "0 0 1 2 3\n";    /* kmod 0 is nonsense */
+    text += "0.5 0 1 2\n";    /* a force missing */
+    text += "0.5 0 1 2 3x\n"; /* a number with a tail */
     Spit("eleven.txt", text);
     Ascii_Import_Report r;
     EXPECT_EQ(Import_Lkom_Ascii("eleven.txt", tab.t, &r), 10);
     ASSERT_EQ(r.bad, 5);
-    EXPECT_EQ(r.bad_lines[0], 13);  /* two lines of comment and blank before the eleven */
+    EXPECT_EQ(r.bad_lines[0], 13); /* two lines of comment and blank before the eleven */
     EXPECT_EQ(r.bad_kinds[0], 2);
     EXPECT_EQ(r.bad_lines[1], 14);
     EXPECT_EQ(r.bad_lines[2], 15);
@@ -171,7 +176,7 @@ TEST(LkomRows, DeleteClosesTheGapAndEmptiesTheGroup)
     Lkom_Delete_Entry(tab.t, 2, 0);
     Lkom_Delete_Entry(tab.t, 2, 0);
     EXPECT_EQ(g->used, 0);
-    Lkom_Delete_Entry(tab.t, 11, 0);   /* out of range: nothing */
+    Lkom_Delete_Entry(tab.t, 11, 0); /* out of range: nothing */
 }
 
 /*

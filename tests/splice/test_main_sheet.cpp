@@ -41,12 +41,13 @@ int Row_Y(int k) { return 80 + 28 + 26 * k; }
 ** editor moves on to the next field, which a click on an empty spot of the page leaves. */
 std::string Enter_Value(int x, int k, const char *value)
 {
-    return At("click", x, Row_Y(k) - 4) + "type " + value + "\nkey Enter\n" + At("click", 1230, 940);
+    return At("click", x, Row_Y(k) - 4) + "type " + value + "\nkey Enter\n"
+           + At("click", 1230, 940);
 }
 std::string Tab(int page) { return At("click", 85 + 150 * page, 62); }
 std::string Menu(int entry)
 {
-    int x = NPIXEL_X - 346 + Main_Icon_Menu.entries[entry - 1].x + 19;   /* the sheet's bar */
+    int x = NPIXEL_X - 346 + Main_Icon_Menu.entries[entry - 1].x + 19; /* the sheet's bar */
     int y = Main_Icon_Menu.y + 6 + 18;
     return At("move", x, y) + At("click", x, y);
 }
@@ -59,7 +60,7 @@ bool Log_Has(const char *prefix, const char *needle)
 }
 
 class Program : public ::testing::Test {
-protected:
+  protected:
     char old_cwd[1024];
     std::string dir;
 
@@ -94,7 +95,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(Program, FewerThanFourArgumentsPrintTheUsageAndAnswer0)
 {
@@ -142,7 +143,7 @@ TEST_F(Program, ANewSpliceEnteredOnTheFivePagesIsSavedAndReadBack)
     s += "snapshot util.png\n";
     s += Menu(6);
     s += Menu(8);
-    s += At("click", NPIXEL_X / 2 + 78, NPIXEL_Y / 2 + 37);   /* "ok" with saving */
+    s += At("click", NPIXEL_X / 2 + 78, NPIXEL_Y / 2 + 37); /* "ok" with saving */
     EXPECT_EQ(Run(s), 1);
 
     EXPECT_TRUE(Log_Has("TITLE", "Zugstoß Achse 4"));
@@ -188,9 +189,9 @@ TEST_F(Program, ClosingTheWindowAsksTheFinishQuestion)
     EXPECT_EQ(Run(s), 1);
     EXPECT_TRUE(Log_Has("CLOSE", ""));
     EXPECT_TRUE(Log_Has("SHEET 2", ""));
-    EXPECT_EQ(Splice_Input.b, 15.0);     /* the editing went on after the question */
+    EXPECT_EQ(Splice_Input.b, 15.0); /* the editing went on after the question */
     struct stat st;
-    EXPECT_NE(stat("Stoss_01.inp", &st), 0);   /* nothing saved without an answer */
+    EXPECT_NE(stat("Stoss_01.inp", &st), 0); /* nothing saved without an answer */
 
     /* Closed again and answered with "ok": saved. */
     s = Enter_Value(360, 9, "16") + "close\n" + At("click", NPIXEL_X / 2 + 78, NPIXEL_Y / 2 + 37);
@@ -250,7 +251,7 @@ TEST_F(Program, APrintOntoAFullDiskKeepsTheLastReport)
     const std::vector<std::string> files = {name + "_01.oli", name + "01.SPF", name + "02.SPF",
                                             name + "03.SPF", name + "_01.oli.pdf"};
     std::vector<std::string> before;
-    long long report = 0;   /* bytes of the print list and the plots */
+    long long report = 0; /* bytes of the print list and the plots */
     for (size_t i = 0; i < files.size(); i++) {
         before.push_back(Slurp(files[i].c_str()));
         ASSERT_FALSE(before.back().empty()) << files[i];
@@ -282,7 +283,8 @@ TEST_F(Program, APrintOntoAFullDiskKeepsTheLastReport)
             EXPECT_TRUE(Log_Has("MESSAGE", "Die Datei zugstoss_nagel_01.oli.pdf |"));
         } else {
             bool named = false;
-            for (size_t i = 0; i < 4; i++) named = named || Log_Has("MESSAGE", ("Die Datei " + files[i] + " |").c_str());
+            for (size_t i = 0; i < 4; i++)
+                named = named || Log_Has("MESSAGE", ("Die Datei " + files[i] + " |").c_str());
             EXPECT_TRUE(named);
         }
     }
@@ -365,12 +367,13 @@ TEST_F(Program, PreviewPlansHelpAndAnnexEntries)
 ** sheet, and "Deutschland" is active. */
 TEST_F(Program, AnUnknownAnnexWarnsBeforeTheMainSheet)
 {
-    std::ofstream("Stoss_01.inp", std::ios::binary)
-        << "SPLICE 200\nEND\n\n\nACTIV_NADNAME\n\xae" "Atlantis\xaf\n";
+    std::ofstream("Stoss_01.inp", std::ios::binary) << "SPLICE 200\nEND\n\n\nACTIV_NADNAME\n\xae"
+                                                       "Atlantis\xaf\n";
     EXPECT_EQ(Run(""), 1);
     int warning = -1, main_sheet = -1, i = 0;
     for (const std::string &l : ZW_Test_Log_Lines()) {
-        if (l.rfind("SHEET", 0) == 0 && l.find("Warnung") != std::string::npos && warning < 0) warning = i;
+        if (l.rfind("SHEET", 0) == 0 && l.find("Warnung") != std::string::npos && warning < 0)
+            warning = i;
         if (l.rfind("SHEET 1 0 0 ", 0) == 0 && main_sheet < 0) main_sheet = i;
         i++;
     }
@@ -385,15 +388,22 @@ TEST_F(Program, AnUnknownAnnexWarnsBeforeTheMainSheet)
 TEST_F(Program, AMisencodedAnnexNameIsReadAndSurvivesASave)
 {
     std::ofstream("Stoss_01.inp", std::ios::binary)
-        << "SPLICE 200\nEND\n\n\nACTIV_NADNAME\n\xC2\xAB" "EC-Standardparameter\xC2\xBB\n";
+        << "SPLICE 200\nEND\n\n\nACTIV_NADNAME\n\xC2\xAB"
+           "EC-Standardparameter\xC2\xBB\n";
     EXPECT_EQ(Run(Menu(6)), 1);
     EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
-    EXPECT_NE(Slurp("Stoss_01.inp").find("ACTIV_NADNAME\n\xAE" "EC-Standardparameter\xAF\n"), std::string::npos);
+    EXPECT_NE(Slurp("Stoss_01.inp")
+                  .find("ACTIV_NADNAME\n\xAE"
+                        "EC-Standardparameter\xAF\n"),
+              std::string::npos);
 
-    std::ofstream("Stoss_01.inp", std::ios::binary)
-        << "SPLICE 200\nEND\n\n\nACTIV_NADNAME\n\xAB" "Atlantis\xBB\n";
-    EXPECT_EQ(Run("close\n" + Menu(6)), 1);   /* the warning closed first, then the save */
+    std::ofstream("Stoss_01.inp", std::ios::binary) << "SPLICE 200\nEND\n\n\nACTIV_NADNAME\n\xAB"
+                                                       "Atlantis\xBB\n";
+    EXPECT_EQ(Run("close\n" + Menu(6)), 1); /* the warning closed first, then the save */
     EXPECT_TRUE(Log_Has("TEXT", "Atlantis"));
     EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
-    EXPECT_NE(Slurp("Stoss_01.inp").find("ACTIV_NADNAME\n\xAE" "Atlantis\xAF\n"), std::string::npos);
+    EXPECT_NE(Slurp("Stoss_01.inp")
+                  .find("ACTIV_NADNAME\n\xAE"
+                        "Atlantis\xAF\n"),
+              std::string::npos);
 }

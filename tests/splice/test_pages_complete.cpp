@@ -40,7 +40,8 @@ std::string Click_Row(int x, int k) { return At("click", x, Row_Y(k) - 4); }
 /* The typed value with Enter; the click on an empty spot of the page leaves the next field. */
 std::string Enter_Value(int x, int k, const char *value)
 {
-    return At("click", x, Row_Y(k) - 4) + "type " + value + "\nkey Enter\n" + At("click", 1230, 940);
+    return At("click", x, Row_Y(k) - 4) + "type " + value + "\nkey Enter\n"
+           + At("click", 1230, 940);
 }
 std::string Tab(int page) { return At("click", 85 + 150 * page, 62); }
 
@@ -85,7 +86,7 @@ double Last_Utilisation(void)
 }
 
 class Pages : public ::testing::Test {
-protected:
+  protected:
     char old_cwd[1024];
     std::string root = SPLICE_SOURCE_DIR;
 
@@ -122,7 +123,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 /* Side timbers: the spacings left to the program are those of the pattern, worked by hand:
 ** nails 4.2 mm, not pre-drilled, tension: a3,t = 15 d = 6.3 cm, a4,c = 5 d = 2.1 cm; 8 nails in
@@ -136,7 +137,8 @@ TEST_F(Pages, TheLayoutPageShowsTheSpacingsThePatternHas)
     EXPECT_NEAR(s->a2, (20.0 - 2 * 2.1) / 4.0, 1e-9);
     EXPECT_TRUE(Shown_Part("vorhanden: a1 = 6.8 cm  a2 = ")) << "layout line missing";
     EXPECT_TRUE(Shown_Part("a3 = 6.3 cm  a4 = 2.1 cm  Scherfugen 2"));
-    EXPECT_TRUE(Shown("L\xc3\xa4nge L = 120.0 cm, 40 Verbindungsmittel je Sto\xc3\x9f" "h\xc3\xa4lfte"));
+    EXPECT_TRUE(Shown("L\xc3\xa4nge L = 120.0 cm, 40 Verbindungsmittel je Sto\xc3\x9f"
+                      "h\xc3\xa4lfte"));
     /* the read-only fields of a3 and a4 show the program's values, not 0.0 */
     EXPECT_TRUE(Shown("     6.3"));
     EXPECT_TRUE(Shown("     2.1"));
@@ -170,11 +172,13 @@ long Count_Colour_In_Png(const char *path, int x1, int y1, int x2, int y2, uint3
 ** 2 x 8 x 5 nails. */
 TEST_F(Pages, TheLayoutPageDrawsEveryFastenerOfBothHalves)
 {
-    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", Tab(PAGE_ANORDNUNG) + "snapshot muster.png\n"), 1);
+    ASSERT_EQ(
+        Run("zugstoss_nagel", "zugstoss_nagel", Tab(PAGE_ANORDNUNG) + "snapshot muster.png\n"), 1);
     EXPECT_EQ(Count_Colour_In_Png("muster.png", 10, 400, 900, 900, 0xAA0000u), 2L * 8 * 5 * 25);
     /* one row fewer: 2 x 8 x 4 */
     ASSERT_EQ(Run("zugstoss_nagel", nullptr,
-                  Tab(PAGE_ANORDNUNG) + Enter_Value(360, 2, "4") + "snapshot muster4.png\n"), 1);
+                  Tab(PAGE_ANORDNUNG) + Enter_Value(360, 2, "4") + "snapshot muster4.png\n"),
+              1);
     EXPECT_EQ(Count_Colour_In_Png("muster4.png", 10, 400, 900, 900, 0xAA0000u), 2L * 8 * 4 * 25);
 }
 
@@ -182,7 +186,8 @@ TEST_F(Pages, TheLayoutPageDrawsEveryFastenerOfBothHalves)
 ** the middle and side members, min(20, 20) / 2 = 10.0 cm. */
 TEST_F(Pages, TheLayoutPageShowsTheEdgeDistanceOfASingleRow)
 {
-    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", Tab(PAGE_ANORDNUNG) + Enter_Value(360, 2, "1")), 1);
+    ASSERT_EQ(
+        Run("zugstoss_nagel", "zugstoss_nagel", Tab(PAGE_ANORDNUNG) + Enter_Value(360, 2, "1")), 1);
     EXPECT_TRUE(Shown_Part("a4 = 10.0 cm  Scherfugen")) << "single row";
 }
 
@@ -201,7 +206,9 @@ TEST_F(Pages, WithPlatesTheLayoutPageShowsThePlateDistances)
 ** opened: the fastener and layout pages do not call the splice one without combinations. */
 TEST_F(Pages, GeneratedCombinationsAreThereForTheFastenerAndLayoutPages)
 {
-    ASSERT_EQ(Run("druckstoss_bolzen", "druckstoss_bolzen", Tab(PAGE_VERBINDUNGSMITTEL) + Tab(PAGE_ANORDNUNG)), 1);
+    ASSERT_EQ(Run("druckstoss_bolzen", "druckstoss_bolzen",
+                  Tab(PAGE_VERBINDUNGSMITTEL) + Tab(PAGE_ANORDNUNG)),
+              1);
     EXPECT_FALSE(Shown_Part("Bitte mindestens eine g\xc3\xbcltige"));
     EXPECT_TRUE(Shown_Part("F_v,R,k = "));
     EXPECT_TRUE(Shown_Part("vorhanden: a1 = "));
@@ -230,7 +237,8 @@ TEST_F(Pages, ATickedSpacingStartsFromThePresentValue)
     bool after = false, error = false;
     for (const std::string &l : ZW_Test_Log_Lines()) {
         if (l == "EDIT 1004") after = true;
-        if (after && l.rfind("TEXT ", 0) == 0 && l.find(Get_Error_Text(119)) != std::string::npos) error = true;
+        if (after && l.rfind("TEXT ", 0) == 0 && l.find(Get_Error_Text(119)) != std::string::npos)
+            error = true;
     }
     EXPECT_TRUE(error);
 }
@@ -258,7 +266,9 @@ TEST_F(Pages, TheFastenerPageEditsTheSteelAndShowsTheDesign)
 TEST_F(Pages, CountsAreTakenAsTheWholeNumbersTheFieldsShow)
 {
     std::string s = Tab(PAGE_ANORDNUNG) + Enter_Value(360, 1, "2.4") + Enter_Value(360, 2, "2.6");
-    ASSERT_EQ(Run("biegestoss_stabduebel", "biegestoss_stabduebel", s + Tab(PAGE_SYSTEM) + Enter_Value(360, 13, "1.4")), 1);
+    ASSERT_EQ(Run("biegestoss_stabduebel", "biegestoss_stabduebel",
+                  s + Tab(PAGE_SYSTEM) + Enter_Value(360, 13, "1.4")),
+              1);
     EXPECT_EQ(Splice_N_Col(&Splice_Input), 2.0);
     EXPECT_EQ(Splice_N_Row(&Splice_Input), 3.0);
     EXPECT_EQ(Splice_Input.plate_count, 1.0);
@@ -285,14 +295,15 @@ TEST_F(Pages, TheFastenerPageOfNailsOffersTheOptionsOfNails)
 TEST_F(Pages, ATypeOutsideTheListIsShownAndKept)
 {
     ASSERT_EQ(system(("cp '" + root + "/examples/zugstoss_nagel'/* .").c_str()), 0);
-    ASSERT_EQ(system("sed -i 's/^FASTENER 0 6 600 4.2 /FASTENER 47 0 600 6 /' zugstoss_nagel_01.inp"), 0);
+    ASSERT_EQ(
+        system("sed -i 's/^FASTENER 0 6 600 4.2 /FASTENER 47 0 600 6 /' zugstoss_nagel_01.inp"), 0);
     /* the first option of a screw, "vorgebohrt", in row 7 */
     ASSERT_EQ(Run("zugstoss_nagel", nullptr, Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(38, 7)), 1);
     EXPECT_EQ(Splice_Input.vbm_type, 47);
     EXPECT_EQ(Splice_Input.predrilled, 1);
     std::string name = Get_Vbm_Type_Name((Vbm_Type_Code)47, 1);
     ASSERT_FALSE(name.empty());
-    EXPECT_TRUE(Shown(name)) << name;   /* the name is plain ASCII */
+    EXPECT_TRUE(Shown(name)) << name; /* the name is plain ASCII */
 }
 
 /* A nail length of the file that its catalogue row does not list stays the length through an
@@ -300,7 +311,10 @@ TEST_F(Pages, ATypeOutsideTheListIsShownAndKept)
 TEST_F(Pages, ALengthOutsideTheCatalogueIsShownAndKept)
 {
     ASSERT_EQ(system(("cp '" + root + "/examples/zugstoss_nagel'/* .").c_str()), 0);
-    ASSERT_EQ(system("sed -i 's/^FASTENER 0 6 600 4.2 0 110 /FASTENER 0 6 600 4.2 0 115 /' zugstoss_nagel_01.inp"), 0);
+    ASSERT_EQ(
+        system(
+            "sed -i 's/^FASTENER 0 6 600 4.2 0 110 /FASTENER 0 6 600 4.2 0 115 /' zugstoss_nagel_01.inp"),
+        0);
     ASSERT_EQ(Run("zugstoss_nagel", nullptr, Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(38, 7)), 1);
     EXPECT_EQ(Splice_Input.predrilled, 1);
     EXPECT_EQ(Splice_Input.l, 115.0);
@@ -312,7 +326,9 @@ TEST_F(Pages, ALengthOutsideTheCatalogueIsShownAndKept)
 TEST_F(Pages, ARowBeyondTheCatalogueIsShownAndKept)
 {
     ASSERT_EQ(system(("cp '" + root + "/examples/zugstoss_nagel'/* .").c_str()), 0);
-    ASSERT_EQ(system("sed -i 's/^FASTENER 0 6 600 4.2 /FASTENER 0 99 600 4.2 /' zugstoss_nagel_01.inp"), 0);
+    ASSERT_EQ(
+        system("sed -i 's/^FASTENER 0 6 600 4.2 /FASTENER 0 99 600 4.2 /' zugstoss_nagel_01.inp"),
+        0);
     ASSERT_EQ(Run("zugstoss_nagel", nullptr, Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(38, 7)), 1);
     EXPECT_EQ(Splice_Input.predrilled, 1);
     EXPECT_EQ(Splice_Input.vbm_row, 99);
@@ -326,8 +342,10 @@ TEST_F(Pages, ARowBeyondTheCatalogueIsShownAndKept)
 TEST_F(Pages, AMaterialOutsideTheListIsKeptUntilAnotherIsPicked)
 {
     ASSERT_EQ(system(("cp '" + root + "/examples/zugstoss_nagel'/* .").c_str()), 0);
-    ASSERT_EQ(system("sed -i 's/^SYSTEM 0 1 1 0 5 0 5 /SYSTEM 0 1 1 4 3 0 5 /' zugstoss_nagel_01.inp"), 0);
-    ASSERT_EQ(Run("zugstoss_nagel", nullptr, Click_Row(54, 1)), 1);   /* bending splice */
+    ASSERT_EQ(
+        system("sed -i 's/^SYSTEM 0 1 1 0 5 0 5 /SYSTEM 0 1 1 4 3 0 5 /' zugstoss_nagel_01.inp"),
+        0);
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, Click_Row(54, 1)), 1); /* bending splice */
     EXPECT_EQ(Splice_Input.splice_kind, SPLICE_BENDING);
     EXPECT_EQ(Splice_Input.mat_mid, 4);
     EXPECT_EQ(Splice_Input.grade_mid, 3);
@@ -340,7 +358,7 @@ TEST_F(Pages, AMaterialOutsideTheListIsKeptUntilAnotherIsPicked)
     ASSERT_EQ(Run("zugstoss_nagel", nullptr, s), 1);
     EXPECT_EQ(Splice_Input.mat_mid, 2);
     EXPECT_EQ(Splice_Input.grade_mid, 0);
-    EXPECT_EQ(Splice_Input.grade_side, 5);   /* the side members' grade stays */
+    EXPECT_EQ(Splice_Input.grade_side, 5); /* the side members' grade stays */
 }
 
 /* Another nail size from the catalogue brings its head diameter and lengths: 5.5 mm nails have
@@ -348,12 +366,13 @@ TEST_F(Pages, AMaterialOutsideTheListIsKeptUntilAnotherIsPicked)
 TEST_F(Pages, AnotherSizeBringsItsHeadDiameter)
 {
     int entry = Row_Y(2) + 5 + 3 + 8 * 13 + 6;
-    std::string s = Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(360, 2) + At("move", 360, entry) + At("click", 360, entry);
+    std::string s = Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(360, 2) + At("move", 360, entry)
+                    + At("click", 360, entry);
     ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", s), 1);
     EXPECT_EQ(Splice_Input.d, 5.5);
     EXPECT_EQ(Splice_Input.d_k, 12.0);
     EXPECT_EQ(Splice_Input.l, 140.0);
-    EXPECT_TRUE(Shown("d_k = 9.0 mm"));    /* before: the 4.2 mm nail of the example */
+    EXPECT_TRUE(Shown("d_k = 9.0 mm")); /* before: the 4.2 mm nail of the example */
     EXPECT_TRUE(Shown("d_k = 12.0 mm"));
 }
 
@@ -372,7 +391,9 @@ TEST_F(Pages, TheFirstPageShowsTheValuesLeftToTheProgram)
     ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", Click_Row(38, 18)), 1);
     EXPECT_EQ(Splice_Input.edgewise_side, 0);
     /* side timbers of GL24h: it can be switched on */
-    ASSERT_EQ(system("sed -i 's/^SYSTEM 0 1 1 0 5 0 5 /SYSTEM 0 1 1 0 5 2 2 /' zugstoss_nagel_01.inp"), 0);
+    ASSERT_EQ(
+        system("sed -i 's/^SYSTEM 0 1 1 0 5 0 5 /SYSTEM 0 1 1 0 5 2 2 /' zugstoss_nagel_01.inp"),
+        0);
     ASSERT_EQ(Run("zugstoss_nagel", nullptr, Click_Row(38, 18)), 1);
     EXPECT_EQ(Splice_Input.mat_side, 2);
     EXPECT_EQ(Splice_Input.edgewise_side, 1);
@@ -393,12 +414,12 @@ TEST_F(Pages, ANewSpliceOfEachConnectionKindReachesItsUtilisation)
     for (int kind = 0; kind < 4; kind++) {
         std::string comp = "neu" + std::to_string(kind);
         std::string s = Click_Row(54 + 160 * kind, 3);
-        s += Enter_Value(360, 9, "14") + Enter_Value(360, 10, "28");   /* b, h */
-        if (kind == 0) s += Enter_Value(360, 16, "6") + Enter_Value(360, 17, "28");  /* t_s, h_s */
+        s += Enter_Value(360, 9, "14") + Enter_Value(360, 10, "28");                /* b, h */
+        if (kind == 0) s += Enter_Value(360, 16, "6") + Enter_Value(360, 17, "28"); /* t_s, h_s */
         if (kind == 1 || kind == 2)
-            s += Enter_Value(360, 14, "0.8") + Enter_Value(360, 15, "24");       /* t_p, h_p */
-        s += Tab(PAGE_ANORDNUNG) + Enter_Value(360, 1, "3") + Enter_Value(360, 2, "3");  /* 3 x 3 */
-        s += Tab(PAGE_SCHNITTGROESSEN) + Click_Row(40, 2);      /* + group with one row */
+            s += Enter_Value(360, 14, "0.8") + Enter_Value(360, 15, "24"); /* t_p, h_p */
+        s += Tab(PAGE_ANORDNUNG) + Enter_Value(360, 1, "3") + Enter_Value(360, 2, "3"); /* 3 x 3 */
+        s += Tab(PAGE_SCHNITTGROESSEN) + Click_Row(40, 2);       /* + group with one row */
         s += Enter_Value(80, 4, "2") + Enter_Value(300, 4, "3"); /* M_d = 2 kNm, V_d = 3 kN */
         s += Tab(PAGE_AUSNUTZUNGEN);
         ASSERT_EQ(Run(comp.c_str(), nullptr, s), 1) << kind;
@@ -414,7 +435,8 @@ TEST_F(Pages, ANewSpliceOfEachConnectionKindReachesItsUtilisation)
             EXPECT_EQ(si->h_p, 24.0) << kind;
         }
         if (kind == 3) {
-            EXPECT_TRUE(Shown("beide Blatth\xc3\xa4lften aus dem Mittelholz, je 7.0 cm dick (b / 2)"));
+            EXPECT_TRUE(
+                Shown("beide Blatth\xc3\xa4lften aus dem Mittelholz, je 7.0 cm dick (b / 2)"));
         }
         EXPECT_EQ(Splice_Input.lkom.groups[0].entries[0].M_d, 2.0) << kind;
         EXPECT_EQ(Splice_Input.lkom.groups[0].entries[0].V_d, 3.0) << kind;
@@ -424,7 +446,7 @@ TEST_F(Pages, ANewSpliceOfEachConnectionKindReachesItsUtilisation)
         EXPECT_LT(u, 100.0) << "kind " << kind;
         EXPECT_TRUE(Shown_Part("ma\xc3\x9fgebend: Gruppe 1, Kombination 1")) << kind;
         struct stat st;
-        EXPECT_NE(stat((comp + "_01.inp").c_str(), &st), 0);  /* nothing saved without asking */
+        EXPECT_NE(stat((comp + "_01.inp").c_str(), &st), 0); /* nothing saved without asking */
     }
 }
 
@@ -442,11 +464,11 @@ TEST(PageInput, AConnectorTakesItsRowAndBoltAndABoltItsSteel)
     s->vbm_row = 0;
     s->connector_index = 0;
     memset(&Page_Shadow, 0, sizeof Page_Shadow);
-    Page_Shadow.type_count = 0;      /* the type list was not drawn: the type stays */
-    Page_Shadow.row = 1;             /* the second size chosen */
+    Page_Shadow.type_count = 0; /* the type list was not drawn: the type stays */
+    Page_Shadow.row = 1;        /* the second size chosen */
     Page_Shadow.row_count = Get_Vbm_Catalogue_Rows((Vbm_Type_Code)25);
     Page_Shadow.length_pos = -1;
-    s->bolt_index = 2;               /* M10 */
+    s->bolt_index = 2; /* M10 */
     ASSERT_GT(Dowel_Bolt_Diameters.bolt.count, 2);
     Page_After_Input(PAGE_VERBINDUNGSMITTEL);
     EXPECT_EQ(s->vbm_row, 1);
@@ -488,7 +510,8 @@ TEST_F(Pages, TheGreyedKmodFollowsTheClassAndTheServiceClass)
     /* the preset beside the class is kept as the file holds it, even one that the field of a
     ** preset would not take (an older file's 0), and it raises no message */
     EXPECT_EQ(Splice_Input.lkom.groups[0].kmod, 0.8);
-    ASSERT_EQ(system("sed -i 's/^GROUP 0 1 2 0 1 0.8$/GROUP 0 1 2 0 1 0/' zugstoss_nagel_01.inp"), 0);
+    ASSERT_EQ(system("sed -i 's/^GROUP 0 1 2 0 1 0.8$/GROUP 0 1 2 0 1 0/' zugstoss_nagel_01.inp"),
+              0);
     ASSERT_EQ(Run("zugstoss_nagel", nullptr, Tab(PAGE_SCHNITTGROESSEN)), 1);
     EXPECT_EQ(kmod_shown(), "  0.80");
     EXPECT_EQ(Splice_Input.lkom.groups[0].kmod, 0.0);
@@ -501,14 +524,15 @@ TEST_F(Pages, ABoltTakesAStrengthClassAndShowsItsTensileStrength)
 {
     ASSERT_EQ(Run("druckstoss_bolzen", "druckstoss_bolzen", Tab(PAGE_VERBINDUNGSMITTEL)), 1);
     EXPECT_TRUE(Shown("Zugfestigkeit f_u,k [N/mm\xc2\xb2] (der Stahlg\xc3\xbcte)"));
-    EXPECT_TRUE(Shown("     360"));                 /* S235 of the file, not its f_u,k 400 */
+    EXPECT_TRUE(Shown("     360")); /* S235 of the file, not its f_u,k 400 */
     for (const char *name : {"FK 4.6", "FK 4.8", "FK 5.6", "FK 5.8", "FK 8.8", "FK 10.9"})
         EXPECT_TRUE(Shown(name)) << name;
-    ASSERT_EQ(Run("druckstoss_bolzen", nullptr, Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(461, 7)), 1);
+    ASSERT_EQ(Run("druckstoss_bolzen", nullptr, Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(461, 7)),
+              1);
     EXPECT_EQ(Splice_Input.vbm_steel, 27);
     EXPECT_EQ(Splice_Input.bolt_steel, 27);
     EXPECT_TRUE(Shown("     800"));
-    EXPECT_EQ(Splice_Input.fu_k, 400.0);            /* the file's value stays as it was */
+    EXPECT_EQ(Splice_Input.fu_k, 400.0); /* the file's value stays as it was */
 }
 
 /* A plain nail is designed with f_u,k 600 whatever the file holds, a connector with the steel of
@@ -531,7 +555,7 @@ TEST_F(Pages, TheFastenerPageMarksTheTypeOfTheFileInItsList)
     int32_t count = 0, codes[20] = {0};
     Get_Vbm_Type_List(0xF, BLACK_CI, &count, codes);
     ASSERT_GT(count, 10);
-    ASSERT_EQ(codes[0], 0);                        /* the nail heads the list */
+    ASSERT_EQ(codes[0], 0); /* the nail heads the list */
     for (const char *example : {"zugstoss_nagel", "druckstoss_bolzen"}) {
         ASSERT_EQ(Run(example, example, Tab(PAGE_VERBINDUNGSMITTEL)), 1) << example;
         EXPECT_EQ(Page_Shadow.type_count, count) << example;
@@ -547,18 +571,24 @@ TEST_F(Pages, TheFastenerPageMarksTheTypeOfTheFileInItsList)
 ** refused with its message before the design. */
 TEST_F(Pages, ADowelIsOfferedNoOptionOfNailsAndMustPassTheJoint)
 {
-    ASSERT_EQ(Run("biegestoss_stabduebel", "biegestoss_stabduebel", Tab(PAGE_VERBINDUNGSMITTEL)), 1);
+    ASSERT_EQ(Run("biegestoss_stabduebel", "biegestoss_stabduebel", Tab(PAGE_VERBINDUNGSMITTEL)),
+              1);
     EXPECT_EQ(Splice_Input.two_sided, 1);
     EXPECT_FALSE(Shown("zweiseitig (sonst wechselseitig) eingeschlagen"));
     EXPECT_FALSE(Shown("vorgebohrt"));
     EXPECT_FALSE(Shown("geharzt"));
-    EXPECT_FALSE(Shown("nur Fichte, Tanne, Kiefer"));   /* of screws, set in the file too */
+    EXPECT_FALSE(Shown("nur Fichte, Tanne, Kiefer")); /* of screws, set in the file too */
     EXPECT_EQ(Splice_Input.species_sfp, 1);
     EXPECT_TRUE(Shown("nichtrostender Stahl"));
     EXPECT_TRUE(Shown_Part("F_v,R,k = "));
     /* 170 mm through the member of 18 cm */
-    ASSERT_EQ(system("sed -i 's/^FASTENER 29 4 360 16 0 180 /FASTENER 29 4 360 16 0 170 /' biegestoss_stabduebel_01.inp"), 0);
-    ASSERT_EQ(Run("biegestoss_stabduebel", nullptr, Tab(PAGE_VERBINDUNGSMITTEL) + Tab(PAGE_AUSNUTZUNGEN)), 1);
+    ASSERT_EQ(
+        system(
+            "sed -i 's/^FASTENER 29 4 360 16 0 180 /FASTENER 29 4 360 16 0 170 /' biegestoss_stabduebel_01.inp"),
+        0);
+    ASSERT_EQ(
+        Run("biegestoss_stabduebel", nullptr, Tab(PAGE_VERBINDUNGSMITTEL) + Tab(PAGE_AUSNUTZUNGEN)),
+        1);
     EXPECT_EQ(Splice_Input.l, 170.0);
     EXPECT_TRUE(Shown("L\xc3\xa4nge des Verbindungsmittels zu gering"));
     EXPECT_FALSE(Shown_Part("F_v,R,k = "));

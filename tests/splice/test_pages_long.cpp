@@ -34,7 +34,7 @@ int Log_Ending(const std::string &end)
 /* The main sheet's view area as the program lays it out, with a splice of 6 x 6 dowels on inner
 ** plates and 10 groups of 1000 combinations (M_d of group g, entry e: 1000 g + e kNm). */
 class LongPages : public ::testing::Test {
-protected:
+  protected:
     int area = -1;
     void SetUp() override
     {
@@ -124,7 +124,7 @@ TEST_F(LongPages, TheCombinationTableShowsTheRowsInViewAndEditsAFarRow)
     ZW_Test_Clear_Log();
     Set_Scrollable_Area_PS(SVA_Get(area)->handle, 0, top);
     EXPECT_EQ(Log_Ending(" 2499.00"), 1); /* group 3, combination 500 */
-    EXPECT_EQ(Log_Ending(" 500"), 1);  /* its number column */
+    EXPECT_EQ(Log_Ending(" 500"), 1);     /* its number column */
     EXPECT_LT(Items(), 600);
 
     /* click into its M_d field (screen: area top 80 + row's base line - scroll), type, Enter,

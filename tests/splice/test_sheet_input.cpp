@@ -53,7 +53,8 @@ long Png_Pixel(const char *file, int x, int y)
     if (cairo_surface_status(png) == CAIRO_STATUS_SUCCESS && x >= 0 && y >= 0
         && x < cairo_image_surface_get_width(png) && y < cairo_image_surface_get_height(png)) {
         cairo_surface_flush(png);
-        const unsigned char *row = cairo_image_surface_get_data(png) + y * cairo_image_surface_get_stride(png);
+        const unsigned char *row =
+            cairo_image_surface_get_data(png) + y * cairo_image_surface_get_stride(png);
         rgb = ((const uint32_t *)row)[x] & 0xFFFFFF;
     }
     cairo_surface_destroy(png);
@@ -61,7 +62,7 @@ long Png_Pixel(const char *file, int x, int y)
 }
 
 class SheetInput : public ::testing::Test {
-protected:
+  protected:
     char old_cwd[1024];
     std::string root = SPLICE_SOURCE_DIR;
 
@@ -84,7 +85,8 @@ protected:
 
     int Run(const char *example, const std::string &script, const char *component = nullptr)
     {
-        if (example && system(("cp '" + root + "/examples/" + example + "'/* .").c_str()) != 0) return -1;
+        if (example && system(("cp '" + root + "/examples/" + example + "'/* .").c_str()) != 0)
+            return -1;
         Clear_NAD_State();
         Current_Page = PAGE_SYSTEM;
         ZW_Test_Reset();
@@ -95,14 +97,16 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 /* The mouse comes to rest on "drucken" (two moves, the tooltip shows) and clicks once: that one
 ** click prints. The same for a click on an icon the mouse already rested on after an action. */
 TEST_F(SheetInput, OneClickOnAnIconTheMouseRestsOnActs)
 {
     int x = Icon_X(4);
-    ASSERT_EQ(Run("zugstoss_nagel", At("move", x, ICON_Y) + At("move", x, ICON_Y) + At("click", x, ICON_Y)), 1);
+    ASSERT_EQ(Run("zugstoss_nagel",
+                  At("move", x, ICON_Y) + At("move", x, ICON_Y) + At("click", x, ICON_Y)),
+              1);
     EXPECT_EQ(Count("MESSAGE", "gedruckt"), 1);
 
     /* Saved twice by two clicks on the save icon without moving in between. */
@@ -115,12 +119,13 @@ TEST_F(SheetInput, OneClickOnAnIconTheMouseRestsOnActs)
 ** the save icon: the file holds b = 20, and the sheet says that it was saved. */
 TEST_F(SheetInput, KeysTypedRightAfterAClickGoIntoTheField)
 {
-    const int b_y = 80 + 28 + 26 * 9;   /* base line of the row of b */
-    std::string s = At("click", 370, b_y - 4) + "type 20\nkey Enter\n" + At("click", Icon_X(6), ICON_Y);
+    const int b_y = 80 + 28 + 26 * 9; /* base line of the row of b */
+    std::string s =
+        At("click", 370, b_y - 4) + "type 20\nkey Enter\n" + At("click", Icon_X(6), ICON_Y);
     ASSERT_EQ(Run("biegestoss_stabduebel", s), 1);
     EXPECT_EQ(Count("EDITFLOAT", "20.0"), 1);
     EXPECT_EQ(Count("TEXT 14 32 ", "gespeichert: biegestoss_stabduebel_01.inp"), 1);
-    EXPECT_EQ(Count("MESSAGE", ""), 0);   /* no box to click away */
+    EXPECT_EQ(Count("MESSAGE", ""), 0); /* no box to click away */
 
     Set_Splice_Input_Defaults(&Splice_Input);
     ASSERT_EQ(Read_Splice_Input_File("biegestoss_stabduebel_01.inp", &Splice_Input, 0), 1);
@@ -132,7 +137,8 @@ TEST_F(SheetInput, KeysTypedRightAfterAClickGoIntoTheField)
 TEST_F(SheetInput, KeysTypedBeforeAClickStayOutOfTheField)
 {
     const int b_y = 80 + 28 + 26 * 9;
-    std::string s = At("move", 370, b_y - 4) + "type 77\n" + At("click", 370, b_y - 4) + "type 21\nkey Enter\n";
+    std::string s =
+        At("move", 370, b_y - 4) + "type 77\n" + At("click", 370, b_y - 4) + "type 21\nkey Enter\n";
     ASSERT_EQ(Run("biegestoss_stabduebel", s), 1);
     EXPECT_EQ(Count("EDITFLOAT", "21.0"), 1);
     EXPECT_EQ(Splice_Input.b, 21.0);
@@ -153,15 +159,15 @@ TEST_F(SheetInput, EscAsksToEndWhereverTheMouseIs)
 ** save clears the confirmation. */
 TEST_F(SheetInput, AFailedSaveKeepsItsBoxAndInputClearsTheConfirmation)
 {
-    ASSERT_EQ(mkdir("Stoss_01.inp", 0755), 0);   /* the input file cannot be written */
+    ASSERT_EQ(mkdir("Stoss_01.inp", 0755), 0); /* the input file cannot be written */
     ASSERT_EQ(Run(nullptr, At("click", Icon_X(6), ICON_Y)), 1);
     EXPECT_EQ(Count("MESSAGE", "kann nicht gespeichert werden."), 1);
     EXPECT_EQ(Count("TEXT", "gespeichert:"), 0);
     ASSERT_EQ(rmdir("Stoss_01.inp"), 0);
 
     const int b_y = 80 + 28 + 26 * 9;
-    ASSERT_EQ(Run(nullptr, At("click", Icon_X(6), ICON_Y) + "snapshot saved.png\n" + At("click", 370, b_y - 4)
-                               + "type 15\nkey Enter\nkey Esc\n"),
+    ASSERT_EQ(Run(nullptr, At("click", Icon_X(6), ICON_Y) + "snapshot saved.png\n"
+                               + At("click", 370, b_y - 4) + "type 15\nkey Enter\nkey Esc\n"),
               1);
     EXPECT_EQ(Count("TEXT", "gespeichert: Stoss_01.inp"), 1);
     /* the band above the register is empty again: nothing but its background */
@@ -175,12 +181,15 @@ TEST_F(SheetInput, TheInPlaceEditorSitsOverItsField)
 {
     const int b_y = 80 + 28 + 26 * 9;
     ASSERT_EQ(b_y, 342);
-    ASSERT_EQ(Run("biegestoss_stabduebel", At("click", 370, b_y - 4) + "snapshot editor.png\nkey Esc\n"), 1);
-    EXPECT_GT(Count("TEXT 347 342 ", "18.0"), 0);   /* where the page draws the field's value */
-    EXPECT_EQ(Png_Pixel("editor.png", 340, 335), 0x000000);   /* left edge */
-    EXPECT_EQ(Png_Pixel("editor.png", 380, 329), 0x000000);   /* top edge */
-    EXPECT_EQ(Png_Pixel("editor.png", 380, 347), 0x000000);   /* bottom edge */
-    EXPECT_EQ(Png_Pixel("editor.png", 380, 327), Png_Pixel("editor.png", 380, 325));   /* page above */
+    ASSERT_EQ(
+        Run("biegestoss_stabduebel", At("click", 370, b_y - 4) + "snapshot editor.png\nkey Esc\n"),
+        1);
+    EXPECT_GT(Count("TEXT 347 342 ", "18.0"), 0); /* where the page draws the field's value */
+    EXPECT_EQ(Png_Pixel("editor.png", 340, 335), 0x000000); /* left edge */
+    EXPECT_EQ(Png_Pixel("editor.png", 380, 329), 0x000000); /* top edge */
+    EXPECT_EQ(Png_Pixel("editor.png", 380, 347), 0x000000); /* bottom edge */
+    EXPECT_EQ(Png_Pixel("editor.png", 380, 327),
+              Png_Pixel("editor.png", 380, 325)); /* page above */
     EXPECT_NE(Png_Pixel("editor.png", 380, 327), 0x000000);
     EXPECT_NE(Png_Pixel("editor.png", 380, 327), 0xFFFFFF);
 }
@@ -213,7 +222,10 @@ static std::vector<std::string> Texts_Between(const char *prefix, const char *un
     std::vector<std::string> out;
     bool in = false;
     for (const std::string &l : ZW_Test_Log_Lines()) {
-        if (!in && l.rfind(prefix, 0) == 0) { in = true; continue; }
+        if (!in && l.rfind(prefix, 0) == 0) {
+            in = true;
+            continue;
+        }
         if (in && l.rfind(until, 0) == 0) break;
         if (in && l.rfind("TEXT ", 0) == 0) out.push_back(l);
     }
@@ -231,8 +243,8 @@ static bool Any_Has(const std::vector<std::string> &lines, const char *needle)
 ** then shows the results of 1 x 5 = 5 nails a half at once, not the refusal of 0 nails. */
 TEST_F(SheetInput, AHeldValueShowsItsResultsAtOnce)
 {
-    ASSERT_EQ(Run("zugstoss_nagel", At("click", 385, 62) + At("click", 360, 130) + "type 0\nkey Enter\n"
-                                         + At("click", 1230, 940)),
+    ASSERT_EQ(Run("zugstoss_nagel", At("click", 385, 62) + At("click", 360, 130)
+                                        + "type 0\nkey Enter\n" + At("click", 1230, 940)),
               1);
     EXPECT_EQ(Count("PRINT", "n_c darf den Wert 1 nicht unterschreiten"), 1);
     std::vector<std::string> after = Texts_Between("PRINT HINWEIS", "CLOSED");
@@ -247,11 +259,11 @@ TEST_F(SheetInput, AHeldValueShowsItsResultsAtOnce)
 TEST_F(SheetInput, TheLayoutFollowsEachFieldWhileSteppingWithEnter)
 {
     ASSERT_EQ(Run("zugstoss_nagel", At("click", 385, 62) + At("click", 360, 130)
-                                         + "type 4\nkey Enter\nsnapshot stepping.png\nkey Esc\n"),
+                                        + "type 4\nkey Enter\nsnapshot stepping.png\nkey Esc\n"),
               1);
     std::vector<std::string> stepping = Texts_Between("EDITFLOAT        4", "EDITFLOAT");
     EXPECT_TRUE(Any_Has(stepping, "20 Verbindungsmittel je Sto"));
-    EXPECT_TRUE(Any_Has(stepping, "vorhanden: a1 = 15.8 cm"));   /* (60 - 2 x 6.3) / 3 = 15.8 */
+    EXPECT_TRUE(Any_Has(stepping, "vorhanden: a1 = 15.8 cm")); /* (60 - 2 x 6.3) / 3 = 15.8 */
     EXPECT_EQ(Png_Red_Pixels("stepping.png", 12, 400, 760, 900), 1000);
 }
 
@@ -275,8 +287,12 @@ TEST_F(SheetInput, GeneratedCombinationsShowTheGroupTheUtilisationNames)
 ** PDF. */
 TEST_F(SheetInput, TheComponentNameStandsForAMissingTitle)
 {
-    ASSERT_EQ(system(("cp '" + root + "/examples/zugstoss_nagel'/* . && rm zugstoss_nagel_01.txt").c_str()), 0);
-    ASSERT_EQ(Run(nullptr, At("click", 685, 62) + At("click", Icon_X(4), ICON_Y), "zugstoss_nagel"), 1);
+    ASSERT_EQ(
+        system(
+            ("cp '" + root + "/examples/zugstoss_nagel'/* . && rm zugstoss_nagel_01.txt").c_str()),
+        0);
+    ASSERT_EQ(Run(nullptr, At("click", 685, 62) + At("click", Icon_X(4), ICON_Y), "zugstoss_nagel"),
+              1);
     EXPECT_EQ(Count("TITLE zugstoss_nagel", ""), 1);
     EXPECT_EQ(Count("SHEET 1 0 0 ", "zugstoss_nagel"), 1);
     EXPECT_EQ(Count("MESSAGE", "gedruckt"), 1);
@@ -288,7 +304,8 @@ TEST_F(SheetInput, TheComponentNameStandsForAMissingTitle)
         char line[256];
         bool titled = false;
         while (fgets(line, sizeof line, f))
-            if (strncmp(line, "Title:", 6) == 0) titled = strstr(line, " zugstoss_nagel\n") != nullptr;
+            if (strncmp(line, "Title:", 6) == 0)
+                titled = strstr(line, " zugstoss_nagel\n") != nullptr;
         fclose(f);
         EXPECT_TRUE(titled);
     }
@@ -301,7 +318,7 @@ TEST_F(SheetInput, ALengthNotYetChosenIsShownOpen)
     ASSERT_EQ(Run(nullptr, At("click", 240, 624)), 1);
     EXPECT_GT(Count("TEXT 32 654 ", "(vom Programm gew\xc3\xa4hlt)"), 0);
     EXPECT_GT(Count("TEXT 347 654 ", "noch offen"), 0);
-    bool open = false, number_after = false;   /* 100.0 only before the click, as the user's value */
+    bool open = false, number_after = false; /* 100.0 only before the click, as the user's value */
     for (const std::string &l : ZW_Test_Log_Lines()) {
         if (l.rfind("TEXT 347 654 ", 0) != 0) continue;
         if (l.find("noch offen") != std::string::npos) open = true;
@@ -314,8 +331,14 @@ TEST_F(SheetInput, ALengthNotYetChosenIsShownOpen)
 ** asks the finish question. */
 TEST_F(SheetInput, TheIconsAnswerTheirActionsAndEndAsksToFinish)
 {
-    const char *tips[8] = {"nationaler Anhang zum EC", "Druckeinstellung", "Vorschau", "drucken",
-                           "Pl\x84ne", "sichern", "Hilfe", "Ende"};
+    const char *tips[8] = {"nationaler Anhang zum EC",
+                           "Druckeinstellung",
+                           "Vorschau",
+                           "drucken",
+                           "Pl\x84ne",
+                           "sichern",
+                           "Hilfe",
+                           "Ende"};
     for (int i = 0; i < 8; i++) {
         EXPECT_EQ(Main_Icon_Menu.entries[i].code, i + 1);
         EXPECT_STREQ(Main_Icon_Menu.entries[i].tooltip, tips[i]);

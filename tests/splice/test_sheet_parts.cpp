@@ -44,7 +44,8 @@ TEST(SheetParts, EveryPageHasItsLabelAndHelpTopic)
     std::string path = std::string(SPLICE_SOURCE_DIR) + "/environment/exec/splice/splice.hlp";
     ASSERT_EQ(Add_Helpfile(path.c_str()), 1);
     for (int p = 0; p < PAGE_COUNT; p++) EXPECT_EQ(Helpview(Page_Help_Key(p)), 1) << p;
-    EXPECT_STREQ(Page_Label(PAGE_SCHNITTGROESSEN), "Schnittgr\x94\xe1" "en");
+    EXPECT_STREQ(Page_Label(PAGE_SCHNITTGROESSEN), "Schnittgr\x94\xe1"
+                                                   "en");
     EXPECT_STREQ(Page_Label(PAGE_AUSNUTZUNGEN), "Ausnutzungen");
     EXPECT_STREQ(Page_Label(7), "");
 }
@@ -71,7 +72,7 @@ TEST(SheetParts, GeneratedCombinationsAreMadeAgainFromTheActions)
     Splice_Input.Char_Actions[0].used = 1;
     Splice_Input.Char_Actions[0].kled = 0;
     Splice_Input.Char_Actions[0].N_k = 10.0;
-    Regenerate_Lkoms_If_Generated();          /* switch off: nothing changes */
+    Regenerate_Lkoms_If_Generated(); /* switch off: nothing changes */
     EXPECT_EQ(Splice_Input.lkom.groups[6].used, 1);
 
     Splice_Input.lkom_generated = 1;
