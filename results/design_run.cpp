@@ -283,6 +283,56 @@ void Write_Nachweis_Summary(FILE *file, double u_max)
     }
 }
 
+/* The required thicknesses of the side and the middle member at the pattern's largest force
+** angle, as the print list's head of the checks shows them (mm). */
+static void Run_Required_Thicknesses(const Splice_Input_Record *si, double rho_side, double rho_mid,
+                                     double *t1_req, double *t2_req)
+{
+    const int type = si->vbm_type;
+    const double a_max = Fastener_Pattern.alpha_max;
+    *t1_req = Calc_T1_Req(/*d=*/si->d, /*type=*/type, /*predrilled=*/si->predrilled,
+                          /*variant=*/0, /*fitted=*/si->fitted_bolt,
+                          /*threaded=*/si->threaded_rod, /*alpha1=*/a_max,
+                          /*alpha2=*/a_max, /*dc=*/si->d, /*fu=*/Get_Fastener_Fu_K(),
+                          /*t1=*/si->t_s * 10.0, /*t2=*/si->b * 10.0, /*rho1=*/rho_side,
+                          /*rho2=*/rho_mid, /*mat1=*/si->mat_side, /*mat2=*/si->mat_mid,
+                          /*g1=*/si->grade_side, /*g2=*/si->grade_mid,
+                          /*user1=*/nullptr, /*user2=*/nullptr);
+    *t2_req = Calc_T2_Req(/*kind=*/2, /*d=*/si->d, /*length=*/si->l,
+                          /*axis_angle=*/90.0, /*type=*/type,
+                          /*predrilled=*/si->predrilled, /*variant=*/0,
+                          /*fitted=*/si->fitted_bolt, /*threaded=*/si->threaded_rod,
+                          /*alpha1=*/a_max, /*alpha2=*/a_max, /*dc=*/si->d,
+                          /*fu=*/Get_Fastener_Fu_K(), /*t1=*/si->t_s * 10.0,
+                          /*t2=*/si->b * 10.0, /*rho1=*/rho_side, /*rho2=*/rho_mid,
+                          /*mat1=*/si->mat_side, /*mat2=*/si->mat_mid,
+                          /*g1=*/si->grade_side, /*g2=*/si->grade_mid,
+                          /*user1=*/nullptr, /*user2=*/nullptr);
+}
+
+/* The page's utilisation list: the largest utilisation of each check over every combination. */
+static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double m_mid,
+                                  double m_side, double m_plate, double m_hole, double m_bs)
+{
+    const int kind = si->connection_kind;
+    const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
+    Utilisation_List *ul = &si->utilisation;
+    auto add = [&](const char *name, double v) {
+        if (ul->count >= UTIL_LIST_MAX) return;
+        snprintf(ul->name[ul->count], UTIL_NAME_MAX, "%s", name);
+        ul->value[ul->count] = v;
+        ul->count++;
+    };
+    add("Verbindungsmittel", m_vbm);
+    add((kind == CONN_INNER_PLATES || kind == CONN_LAP) ? "Holz" : "Mittelholz", m_mid);
+    if (kind == CONN_SIDE_TIMBERS) add("Seitenhölzer"_cp850, m_side);
+    if (plates) {
+        add("Stahlblech", m_plate);
+        add("Lochleibung", m_hole);
+        if (si->block_shear) add("Blockscherversagen", m_bs);
+    }
+}
+
 /*
 ** Run the checks of all valid combinations (group and entry -1) or of one group or entry.
 ** Without a file fill the utilisation list; with a file write every treated combination and
@@ -297,7 +347,6 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
     Splice_Input_Record *si = &Splice_Input;
     const int kind = si->connection_kind;
     const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
-    const int type = si->vbm_type;
 
     /* The members' bending factors and densities and the required thicknesses, once for the run */
     const double f_mid = Bending_Factor(si->mat_mid, si->edgewise_mid);
@@ -305,25 +354,8 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
     double rho_side = 0.0, rho_mid = 0.0;
     Get_Rho_K(si->mat_side, si->grade_side, si->t_s * 10.0, &rho_side, nullptr);
     Get_Rho_K(si->mat_mid, si->grade_mid, si->b * 10.0, &rho_mid, nullptr);
-    const double a_max = Fastener_Pattern.alpha_max;
-    const double t1_req = Calc_T1_Req(/*d=*/si->d, /*type=*/type, /*predrilled=*/si->predrilled,
-                                      /*variant=*/0, /*fitted=*/si->fitted_bolt,
-                                      /*threaded=*/si->threaded_rod, /*alpha1=*/a_max,
-                                      /*alpha2=*/a_max, /*dc=*/si->d, /*fu=*/Get_Fastener_Fu_K(),
-                                      /*t1=*/si->t_s * 10.0, /*t2=*/si->b * 10.0, /*rho1=*/rho_side,
-                                      /*rho2=*/rho_mid, /*mat1=*/si->mat_side, /*mat2=*/si->mat_mid,
-                                      /*g1=*/si->grade_side, /*g2=*/si->grade_mid,
-                                      /*user1=*/nullptr, /*user2=*/nullptr);
-    const double t2_req = Calc_T2_Req(/*kind=*/2, /*d=*/si->d, /*length=*/si->l,
-                                      /*axis_angle=*/90.0, /*type=*/type,
-                                      /*predrilled=*/si->predrilled, /*variant=*/0,
-                                      /*fitted=*/si->fitted_bolt, /*threaded=*/si->threaded_rod,
-                                      /*alpha1=*/a_max, /*alpha2=*/a_max, /*dc=*/si->d,
-                                      /*fu=*/Get_Fastener_Fu_K(), /*t1=*/si->t_s * 10.0,
-                                      /*t2=*/si->b * 10.0, /*rho1=*/rho_side, /*rho2=*/rho_mid,
-                                      /*mat1=*/si->mat_side, /*mat2=*/si->mat_mid,
-                                      /*g1=*/si->grade_side, /*g2=*/si->grade_mid,
-                                      /*user1=*/nullptr, /*user2=*/nullptr);
+    double t1_req = 0.0, t2_req = 0.0;
+    Run_Required_Thicknesses(si, rho_side, rho_mid, &t1_req, &t2_req);
 
     /* The utilisation list is emptied here and filled only by a run that writes no print list */
     si->utilisation.count = 0;
@@ -419,21 +451,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
 
     /* A run without print list hands its utilisation list to the page */
     if (file == nullptr) {
-        Utilisation_List *ul = &si->utilisation;
-        auto add = [&](const char *name, double v) {
-            if (ul->count >= UTIL_LIST_MAX) return;
-            snprintf(ul->name[ul->count], UTIL_NAME_MAX, "%s", name);
-            ul->value[ul->count] = v;
-            ul->count++;
-        };
-        add("Verbindungsmittel", m_vbm);
-        add((kind == CONN_INNER_PLATES || kind == CONN_LAP) ? "Holz" : "Mittelholz", m_mid);
-        if (kind == CONN_SIDE_TIMBERS) add("Seitenhölzer"_cp850, m_side);
-        if (plates) {
-            add("Stahlblech", m_plate);
-            add("Lochleibung", m_hole);
-            if (si->block_shear) add("Blockscherversagen", m_bs);
-        }
+        Hand_Utilisation_List(si, m_vbm, m_mid, m_side, m_plate, m_hole, m_bs);
         return u_max;
     }
 
