@@ -396,7 +396,6 @@ TEST(RuleAxialValues, EffectiveLengthAndLayeredMembers)
 TEST(RuleAxialValues, FurtherLayeredAndHeadSideFunctions)
 {
     Standard_Scope din(false);
-    double f = 0.0;
     Vbm_Layered_Member k0 = Two_Layers(0);
     /* kind 0, special nail d 4: the first three layers (50 mm) must reach l + 1:
     ** l 50: 14 * 4^0.6 * 50 * 0.8 = 1286.54; l 40: 0; with 30 + 40 mm of layers, d 6 at 0
