@@ -133,16 +133,16 @@ static void Put_Field(Sink *o, const char *prefix, int prefix_len, int zeros, co
 typedef enum { LEN_NONE, LEN_HH, LEN_H, LEN_L, LEN_LL, LEN_Z, LEN_J, LEN_T, LEN_BIG_L } Length;
 
 /* One conversion as the format states it. */
-typedef struct Spec {
+typedef struct Fmt_Field {
     bool left, plus, space, zero, alt;
     int width; /* 0 when none */
     int prec;  /* -1 when none */
     Length len;
     char conv;
-} Spec;
+} Fmt_Field;
 
 /* The flags of a conversion as text. */
-static void Format_Flags(char *out, const Spec *sp)
+static void Format_Flags(char *out, const Fmt_Field *sp)
 {
     int k = 0;
     if (sp->left) out[k++] = '-';
@@ -155,10 +155,10 @@ static void Format_Flags(char *out, const Spec *sp)
 
 /* Read the conversion after a '%' at *f (flags, width, precision, length, conversion) and
 ** move *f past it; '*' takes its value from the arguments. */
-static void Parse_Spec(const char **fp, va_list *ap, Spec *sp)
+static void Parse_Field(const char **fp, va_list *ap, Fmt_Field *sp)
 {
     const char *f = *fp;
-    *sp = Spec{false, false, false, false, false, 0, -1, LEN_NONE, 0};
+    *sp = Fmt_Field{false, false, false, false, false, 0, -1, LEN_NONE, 0};
     for (;; f++) {
         if (*f == '-') sp->left = true;
         else if (*f == '+') sp->plus = true;
@@ -219,12 +219,12 @@ static void Parse_Spec(const char **fp, va_list *ap, Spec *sp)
 }
 
 /* The sign a non-negative number gets from the flags. */
-static const char *Plus_Sign(const Spec *sp) { return sp->plus ? "+" : sp->space ? " " : ""; }
+static const char *Plus_Sign(const Fmt_Field *sp) { return sp->plus ? "+" : sp->space ? " " : ""; }
 
 /* Hand one conversion of a floating-point number or a pointer to the C library. Return 0, or
 ** -1 when the library refuses or the field is wider than a line (the caller then hands over
 ** the whole text). */
-static int Put_By_Library(Sink *o, const Spec *sp, va_list *ap)
+static int Put_By_Library(Sink *o, const Fmt_Field *sp, va_list *ap)
 {
     char flags[8];
     Format_Flags(flags, sp);
@@ -244,7 +244,7 @@ static int Put_By_Library(Sink *o, const Spec *sp, va_list *ap)
 }
 
 /* %d and %i. Return 0, or -1 for a flag the conversion does not take. */
-static int Put_Signed(Sink *o, const Spec *sp, va_list *ap)
+static int Put_Signed(Sink *o, const Fmt_Field *sp, va_list *ap)
 {
     long long v;
     switch (sp->len) {
@@ -269,7 +269,7 @@ static int Put_Signed(Sink *o, const Spec *sp, va_list *ap)
 }
 
 /* %u, %x, %X and %o. Return 0, or -1 for a flag the conversion does not take here. */
-static int Put_Unsigned(Sink *o, const Spec *sp, va_list *ap)
+static int Put_Unsigned(Sink *o, const Fmt_Field *sp, va_list *ap)
 {
     unsigned long long u;
     switch (sp->len) {
@@ -302,7 +302,7 @@ static int Put_Unsigned(Sink *o, const Spec *sp, va_list *ap)
 }
 
 /* %c and %s. Return 0, or -1 for a length or flag the conversion does not take here. */
-static int Put_Text(Sink *o, const Spec *sp, va_list *ap)
+static int Put_Text(Sink *o, const Fmt_Field *sp, va_list *ap)
 {
     if (sp->conv == 'c') {
         const char c = (char)va_arg(*ap, int);
@@ -320,7 +320,7 @@ static int Put_Text(Sink *o, const Spec *sp, va_list *ap)
 
 /* %f and %F: the digits of Format_Fixed_Digits, or the library's text where those give none.
 ** Return 0, or -1 when the library refuses. */
-static int Put_Fixed(Sink *o, const Spec *sp, va_list *ap)
+static int Put_Fixed(Sink *o, const Fmt_Field *sp, va_list *ap)
 {
     if (sp->len == LEN_BIG_L || sp->alt) return Put_By_Library(o, sp, ap);
     const double v = va_arg(*ap, double);
@@ -347,7 +347,7 @@ static int Put_Fixed(Sink *o, const Spec *sp, va_list *ap)
 }
 
 /* One conversion into o. Return 0, or -1 for what this formatter does not know. */
-static int Put_Conversion(Sink *o, const Spec *sp, va_list *ap)
+static int Put_Conversion(Sink *o, const Fmt_Field *sp, va_list *ap)
 {
     switch (sp->conv) {
     case 'd':
@@ -392,8 +392,8 @@ int Format_V(char *buf, size_t size, const char *format, va_list ap_in)
             f++;
             continue;
         }
-        Spec sp;
-        Parse_Spec(&f, &ap, &sp);
+        Fmt_Field sp;
+        Parse_Field(&f, &ap, &sp);
         refused = sp.conv == 0 || Put_Conversion(&o, &sp, &ap) != 0;
     }
     va_end(ap);
