@@ -236,7 +236,9 @@ int Geo_Segment_Intersection(double x1, double y1, double x2, double y2, double 
                              double x4, double y4, double *x, double *y)
 {
     double px, py;
-    if (!Slope_Intersection(x1, y1, x2, y2, x3, y3, x4, y4, &px, &py)) return 0;
+    if (!Slope_Intersection(/*x1=*/x1, /*y1=*/y1, /*x2=*/x2, /*y2=*/y2, /*x3=*/x3, /*y3=*/y3,
+                            /*x4=*/x4, /*y4=*/y4, /*x=*/&px, /*y=*/&py))
+        return 0;
     if (x) *x = px;
     if (y) *y = py;
     return Between(px, x1, x2, 5) && Between(py, y1, y2, 5) && Between(px, x3, x4, 5)
@@ -257,7 +259,8 @@ int Geo_Ray_Segment_Intersection(double x1, double y1, double x2, double y2, dou
 {
     double ex, ey;
     Geo_Point_Along_Line(x1, y1, x2, y2, Far_Length(x1, y1, x2, y2, x3, y3, x4, y4), 0, &ex, &ey);
-    return Geo_Segment_Intersection(x1, y1, ex, ey, x3, y3, x4, y4, x, y);
+    return Geo_Segment_Intersection(/*x1=*/x1, /*y1=*/y1, /*x2=*/ex, /*y2=*/ey, /*x3=*/x3,
+                                    /*y3=*/y3, /*x4=*/x4, /*y4=*/y4, /*x=*/x, /*y=*/y);
 }
 
 int Geo_Circle_Overlap(double r1, double r2, double d, double *area, double *depth, double *chord)
@@ -332,8 +335,9 @@ int Geo_Segment_Intersection_Pairs(const double *x, const double *y, const doubl
 {
     if (!x || !y || !sx || !sy || !px || !py) return 0;
     double xa, ya, xb, yb;
-    if (Geo_Segment_Overlap(x[0], y[0], x[1], y[1], sx[0], sy[0], sx[1], sy[1], &xa, &ya, &xb,
-                            &yb)) {
+    if (Geo_Segment_Overlap(/*x1=*/x[0], /*y1=*/y[0], /*x2=*/x[1], /*y2=*/y[1], /*x3=*/sx[0],
+                            /*y3=*/sy[0], /*x4=*/sx[1], /*y4=*/sy[1], /*xa=*/&xa, /*ya=*/&ya,
+                            /*xb=*/&xb, /*yb=*/&yb)) {
         px[0] = xa;
         py[0] = ya;
         if (Round_To_Decimals(xb - xa, 8) == 0.0 && Round_To_Decimals(yb - ya, 8) == 0.0) return 1;
@@ -342,7 +346,9 @@ int Geo_Segment_Intersection_Pairs(const double *x, const double *y, const doubl
         return 2;
     }
     double ix, iy;
-    if (!Slope_Intersection(x[0], y[0], x[1], y[1], sx[0], sy[0], sx[1], sy[1], &ix, &iy)) return 0;
+    if (!Slope_Intersection(/*x1=*/x[0], /*y1=*/y[0], /*x2=*/x[1], /*y2=*/y[1], /*x3=*/sx[0],
+                            /*y3=*/sy[0], /*x4=*/sx[1], /*y4=*/sy[1], /*x=*/&ix, /*y=*/&iy))
+        return 0;
     if (!(Between(ix, x[0], x[1], 8) && Between(iy, y[0], y[1], 8) && Between(ix, sx[0], sx[1], 8)
           && Between(iy, sy[0], sy[1], 8)))
         return 0;

@@ -106,7 +106,8 @@ static void Line_Points(int n, const double *x, const double *y, int closed, dou
     for (int i = 0; i < Edge_Count(n, closed); i++) {
         const int j = (i + 1) % n;
         double px, py;
-        if (Geo_Segment_Intersection(x[i], y[i], x[j], y[j], x1, y1, x2, y2, &px, &py)) {
+        if (Geo_Segment_Intersection(/*x1=*/x[i], /*y1=*/y[i], /*x2=*/x[j], /*y2=*/y[j], /*x3=*/x1,
+                                     /*y3=*/y1, /*x4=*/x2, /*y4=*/y2, /*x=*/&px, /*y=*/&py)) {
             Add_Point(out, px, py, 1);
             if (first_only) return;
         }
@@ -117,7 +118,8 @@ int Poly_Line_Intersections(int n, const double *x, const double *y, int closed,
                             double y1, double x2, double y2, double **xs, double **ys)
 {
     Point_List pts;
-    Line_Points(n, x, y, closed, x1, y1, x2, y2, &pts, 0);
+    Line_Points(/*n=*/n, /*x=*/x, /*y=*/y, /*closed=*/closed, /*x1=*/x1, /*y1=*/y1, /*x2=*/x2,
+                /*y2=*/y2, /*out=*/&pts, /*first_only=*/0);
     return Hand_Over(&pts, xs, ys);
 }
 
@@ -125,7 +127,8 @@ int Poly_Line_First_Intersection(int n, const double *x, const double *y, int cl
                                  double y1, double x2, double y2, double *xs, double *ys)
 {
     Point_List pts;
-    Line_Points(n, x, y, closed, x1, y1, x2, y2, &pts, 1);
+    Line_Points(/*n=*/n, /*x=*/x, /*y=*/y, /*closed=*/closed, /*x1=*/x1, /*y1=*/y1, /*x2=*/x2,
+                /*y2=*/y2, /*out=*/&pts, /*first_only=*/1);
     if (pts.x.empty()) return 0;
     if (xs) *xs = pts.x[0];
     if (ys) *ys = pts.y[0];

@@ -131,27 +131,55 @@ TEST(GeometryDistance, ProjectionAndPoints)
 TEST(GeometryIntersect, LinesAndSegments)
 {
     double x, y;
-    EXPECT_EQ(Geo_Segment_Intersection(0, 0, 2, 0, 1, -1, 1, 1, &x, &y), 1);
+    EXPECT_EQ(Geo_Segment_Intersection(/*x1=*/0, /*y1=*/0, /*x2=*/2, /*y2=*/0, /*x3=*/1, /*y3=*/-1,
+                                       /*x4=*/1, /*y4=*/1, /*x=*/&x, /*y=*/&y),
+              1);
     EXPECT_DOUBLE_EQ(x, 1.0);
     EXPECT_DOUBLE_EQ(y, 0.0);
-    EXPECT_EQ(Geo_Segment_Intersection(0, 0, 2, 0, 3, -1, 3, 1, &x, &y), 0);
-    EXPECT_EQ(Geo_Segment_Intersection(0, 0, 2, 0, 0, 1, 2, 1, &x, &y), 0); /* parallel */
-    EXPECT_EQ(Geo_Line_Intersection(0, 0, 1, 1, 0, 2, 2, 0, &x, &y), 0);
+    EXPECT_EQ(Geo_Segment_Intersection(/*x1=*/0, /*y1=*/0, /*x2=*/2, /*y2=*/0, /*x3=*/3, /*y3=*/-1,
+                                       /*x4=*/3, /*y4=*/1, /*x=*/&x, /*y=*/&y),
+              0);
+    EXPECT_EQ(Geo_Segment_Intersection(/*x1=*/0, /*y1=*/0, /*x2=*/2, /*y2=*/0, /*x3=*/0, /*y3=*/1,
+                                       /*x4=*/2, /*y4=*/1, /*x=*/&x, /*y=*/&y),
+              0); /* parallel */
+    EXPECT_EQ(Geo_Line_Intersection(/*x1=*/0, /*y1=*/0, /*x2=*/1, /*y2=*/1, /*x3=*/0, /*y3=*/2,
+                                    /*x4=*/2, /*y4=*/0, /*x=*/&x, /*y=*/&y),
+              0);
     EXPECT_DOUBLE_EQ(x, 1.0);
     EXPECT_DOUBLE_EQ(y, 1.0);
-    EXPECT_EQ(Geo_Line_Intersection(0, 0, 1, 1, 0, 1, 1, 2, &x, &y), 1);
-    EXPECT_EQ(Geo_Ray_Segment_Intersection(0, 0, 1, 0, 5, -1, 5, 1, &x, &y), 1);
+    EXPECT_EQ(Geo_Line_Intersection(/*x1=*/0, /*y1=*/0, /*x2=*/1, /*y2=*/1, /*x3=*/0, /*y3=*/1,
+                                    /*x4=*/1, /*y4=*/2, /*x=*/&x, /*y=*/&y),
+              1);
+    EXPECT_EQ(Geo_Ray_Segment_Intersection(/*x1=*/0, /*y1=*/0, /*x2=*/1, /*y2=*/0, /*x3=*/5,
+                                           /*y3=*/-1, /*x4=*/5, /*y4=*/1, /*x=*/&x, /*y=*/&y),
+              1);
     EXPECT_NEAR(x, 5.0, 1e-9);
-    EXPECT_EQ(Geo_Ray_Segment_Intersection(1, 0, 0, 0, 5, -1, 5, 1, &x, &y),
+    EXPECT_EQ(Geo_Ray_Segment_Intersection(/*x1=*/1, /*y1=*/0, /*x2=*/0, /*y2=*/0, /*x3=*/5,
+                                           /*y3=*/-1, /*x4=*/5, /*y4=*/1, /*x=*/&x, /*y=*/&y),
               0); /* behind the start */
     double xa, ya, xb, yb;
-    EXPECT_EQ(Geo_Segment_Overlap(0, 0, 4, 0, 6, 0, 2, 0, &xa, &ya, &xb, &yb), 1);
+    EXPECT_EQ(Geo_Segment_Overlap(/*x1=*/0, /*y1=*/0, /*x2=*/4, /*y2=*/0, /*x3=*/6, /*y3=*/0,
+                                  /*x4=*/2, /*y4=*/0, /*xa=*/&xa, /*ya=*/&ya, /*xb=*/&xb,
+                                  /*yb=*/&yb),
+              1);
     EXPECT_DOUBLE_EQ(xa, 2.0);
     EXPECT_DOUBLE_EQ(xb, 4.0);
-    EXPECT_EQ(Geo_Segment_Overlap(0, 0, 1, 0, 2, 0, 3, 0, &xa, &ya, &xb, &yb), 0);
-    EXPECT_EQ(Geo_Segment_Overlap(0, 0, 4, 0, 0, 1, 4, 1, &xa, &ya, &xb, &yb), 0);
-    EXPECT_EQ(Geo_Segment_Overlap(0, 0, 4, 0, 0, 0, 4, 1, &xa, &ya, &xb, &yb), 0);
-    EXPECT_EQ(Geo_Segment_Overlap(1, 0, 1, 5, 1, 3, 1, 9, &xa, &ya, &xb, &yb), 1);
+    EXPECT_EQ(Geo_Segment_Overlap(/*x1=*/0, /*y1=*/0, /*x2=*/1, /*y2=*/0, /*x3=*/2, /*y3=*/0,
+                                  /*x4=*/3, /*y4=*/0, /*xa=*/&xa, /*ya=*/&ya, /*xb=*/&xb,
+                                  /*yb=*/&yb),
+              0);
+    EXPECT_EQ(Geo_Segment_Overlap(/*x1=*/0, /*y1=*/0, /*x2=*/4, /*y2=*/0, /*x3=*/0, /*y3=*/1,
+                                  /*x4=*/4, /*y4=*/1, /*xa=*/&xa, /*ya=*/&ya, /*xb=*/&xb,
+                                  /*yb=*/&yb),
+              0);
+    EXPECT_EQ(Geo_Segment_Overlap(/*x1=*/0, /*y1=*/0, /*x2=*/4, /*y2=*/0, /*x3=*/0, /*y3=*/0,
+                                  /*x4=*/4, /*y4=*/1, /*xa=*/&xa, /*ya=*/&ya, /*xb=*/&xb,
+                                  /*yb=*/&yb),
+              0);
+    EXPECT_EQ(Geo_Segment_Overlap(/*x1=*/1, /*y1=*/0, /*x2=*/1, /*y2=*/5, /*x3=*/1, /*y3=*/3,
+                                  /*x4=*/1, /*y4=*/9, /*xa=*/&xa, /*ya=*/&ya, /*xb=*/&xb,
+                                  /*yb=*/&yb),
+              1);
     EXPECT_DOUBLE_EQ(ya, 3.0);
     EXPECT_DOUBLE_EQ(yb, 5.0);
     const double ax[2] = {0, 4}, ay[2] = {0, 4}, bx[2] = {0, 4}, by[2] = {4, 0};
@@ -213,7 +241,9 @@ TEST(GeometryPointSets, PolylineIntersections)
     EXPECT_DOUBLE_EQ(xs[0], -4.0);
     EXPECT_DOUBLE_EQ(xs[1], 4.0);
     double fx[4], fy[4];
-    EXPECT_EQ(Poly_Circle_Intersections_To(3, x, y, 1, 0, 0, 5, fx, fy, 1), 1);
+    EXPECT_EQ(Poly_Circle_Intersections_To(/*n=*/3, /*x=*/x, /*y=*/y, /*flag=*/1, /*cx=*/0,
+                                           /*cy=*/0, /*r=*/5, /*xs=*/fx, /*ys=*/fy, /*max=*/1),
+              1);
     EXPECT_EQ(Poly_Circle_Intersections(3, x, y, 1, 100, 100, 1, &xs, &ys), 0);
     EXPECT_EQ(xs, nullptr);
     EXPECT_EQ(ys, nullptr);
@@ -223,9 +253,14 @@ TEST(GeometryPointSets, PolylineIntersections)
     EXPECT_EQ(Poly_Segment_Intersections(4, qx, qy, 1, sx, sy, &xs, &ys), 2);
     EXPECT_DOUBLE_EQ(ys[0], 0.0);
     EXPECT_DOUBLE_EQ(ys[1], 1.0);
-    EXPECT_EQ(Poly_Line_Intersections(4, qx, qy, 1, 0.5, -1, 0.5, 2, &xs, &ys), 2);
+    EXPECT_EQ(Poly_Line_Intersections(/*n=*/4, /*x=*/qx, /*y=*/qy, /*closed=*/1, /*x1=*/0.5,
+                                      /*y1=*/-1, /*x2=*/0.5, /*y2=*/2, /*xs=*/&xs, /*ys=*/&ys),
+              2);
     double fx1, fy1;
-    EXPECT_EQ(Poly_Line_First_Intersection(4, qx, qy, 1, 0.5, -1, 0.5, 2, &fx1, &fy1), 1);
+    EXPECT_EQ(Poly_Line_First_Intersection(/*n=*/4, /*x=*/qx, /*y=*/qy, /*closed=*/1, /*x1=*/0.5,
+                                           /*y1=*/-1, /*x2=*/0.5, /*y2=*/2, /*xs=*/&fx1,
+                                           /*ys=*/&fy1),
+              1);
     EXPECT_DOUBLE_EQ(fy1, 0.0);
     /* Through a vertex: the same point from two edges is kept once. */
     const double vx[2] = {-1, 2}, vy[2] = {-1, 2};
