@@ -172,9 +172,11 @@ void Wdg_Hints_Page(int area, int *switches, int width)
     Wdg_Draw_Text_Centred(cx, 100, "deaktiviert.", nullptr);
     static int button_active;
     button_active = n > 0 ? 1 : 0;
-    SVA_Add_Bitmap_Button(area, cx - 106, 130, 212, 21, "but_hinweise_reaktivieren.bmp", 0,
-                          Nearest_RGB_Color(255, 251, 240), 18, nullptr, 1, &Wdg_Hints_Reactivate,
-                          &button_active);
+    SVA_Add_Bitmap_Button(/*area=*/area, /*x=*/cx - 106, /*y=*/130, /*width=*/212, /*height=*/21,
+                          /*file=*/"but_hinweise_reaktivieren.bmp", /*row_offset=*/0,
+                          /*transparent=*/Nearest_RGB_Color(255, 251, 240), /*cursor=*/18,
+                          /*tooltip=*/nullptr, /*value=*/1, /*variable=*/&Wdg_Hints_Reactivate,
+                          /*active=*/&button_active);
     snprintf(line, sizeof line, "%d %s wieder aktivieren", n, n < 2 ? "Hinweis" : "Hinweise");
     Wdg_Draw_Text_Centred(cx, 145, line, &button_active);
     int left = cx - 365 / 2, right = left + 365;

@@ -30,10 +30,13 @@ static void comment_items(int area, char *buffer, int capacity, int *result, int
     SVA_Add_Text(area, 90, 60, "in der Druckliste ausgegeben.", 4096, BLACK_CI, 0);
     static const char *labels[3] = {"abbrechen", "Hilfe", "bestätigen"_cp850};
     for (int i = 0; i < 3; i++)
-        SVA_Add_Bitmap_Button(area, w - 3 * 40 + i * 40, 70, 36, 36, "Glory3.bmp", 36 * i, 1, 0,
-                              labels[i], i + 1, result, active);
-    SVA_Add_Text_Editor(area, 4, 116, w - 4, h - 4, buffer, capacity, BLACK_CI, WHITE_CI, 1,
-                        active);
+        SVA_Add_Bitmap_Button(/*area=*/area, /*x=*/w - 3 * 40 + i * 40, /*y=*/70, /*width=*/36,
+                              /*height=*/36, /*file=*/"Glory3.bmp", /*row_offset=*/36 * i,
+                              /*transparent=*/1, /*cursor=*/0, /*tooltip=*/labels[i],
+                              /*value=*/i + 1, /*variable=*/result, /*active=*/active);
+    SVA_Add_Text_Editor(/*area=*/area, /*x1=*/4, /*y1=*/116, /*x2=*/w - 4, /*y2=*/h - 4,
+                        /*text=*/buffer, /*max_len=*/capacity, /*colour=*/BLACK_CI,
+                        /*bg_colour=*/WHITE_CI, /*frame=*/1, /*active=*/active);
 }
 
 char *Edit_User_Comment(char *text, const char *title)

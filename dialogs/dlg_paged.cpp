@@ -349,7 +349,9 @@ void Dlg_Build_Tabs(Dlg_Level_Entry *e, int left, int top, int width, int tab_h,
     pxFgc(GetVELColor(-1));
     pxRect(left, top, left + width, top + tab_h);
     if (e->tab_bitmap)
-        pxDrawTransparentDIB(bitmap, left, top, left + width, top + tab_h, 201, -1, 192, 192, 192);
+        pxDrawTransparentDIB(/*file=*/bitmap, /*x1=*/left, /*y1=*/top, /*x2=*/left + width,
+                             /*y2=*/top + tab_h, /*mode=*/201, /*flag=*/-1, /*r=*/192, /*g=*/192,
+                             /*b=*/192);
     e->register_handle = Add_Register_to_PS(left, top, tab_h);
     int k = 0;
     for (int i = 0; i < e->count; i++) {
@@ -435,7 +437,9 @@ void Dlg_Draw_Status(Dlg_Status_Fn status, int left, int right, int bottom)
     char text[200] = {0};
     status(text);
     text[199] = 0;
-    Draw_PS_Text_Box(left, bottom - 26, right, bottom - 9, text, 209, 1, 4096, BLACK_CI, BUTTON_CI);
+    Draw_PS_Text_Box(/*left=*/left, /*top=*/bottom - 26, /*right=*/right, /*bottom=*/bottom - 9,
+                     /*text=*/text, /*alignment=*/209, /*frame_style=*/1, /*font=*/4096,
+                     /*text_colour=*/BLACK_CI, /*fill_colour=*/BUTTON_CI);
 }
 
 /* ------------------------------------------------------------------ the runner */

@@ -80,8 +80,10 @@ int Dlg_Run_Single(Dlg_Desc *d, Dlg_Page *page)
             char text[200] = {0};
             d->status(text);
             text[199] = 0;
-            Draw_PS_Text_Box(x1 + ml + 40 + dx, y2 - 26 + dy, x2 - mr - 60 + dx, y2 - 9 + dy, text,
-                             209, 1, 0x1000, BLACK_CI, BUTTON_CI);
+            Draw_PS_Text_Box(/*left=*/x1 + ml + 40 + dx, /*top=*/y2 - 26 + dy,
+                             /*right=*/x2 - mr - 60 + dx, /*bottom=*/y2 - 9 + dy, /*text=*/text,
+                             /*alignment=*/209, /*frame_style=*/1, /*font=*/0x1000,
+                             /*text_colour=*/BLACK_CI, /*fill_colour=*/BUTTON_CI);
         }
         if (def) Change_Activity_PS(def, 1);
         if (d->pass) d->pass(0);
@@ -148,8 +150,9 @@ static int Remark_Area = -1; /* the page's view area, as last drawn */
 static void Draw_Remark(int area, int, void *)
 {
     Remark_Area = area;
-    SVA_Add_Text_Editor(area, 10, 10, 430, 210, Remark_Buffer, REMARK_MAX, BLACK_CI, WHITE_CI, 1,
-                        &Wdg_State.editable_cell);
+    SVA_Add_Text_Editor(/*area=*/area, /*x1=*/10, /*y1=*/10, /*x2=*/430, /*y2=*/210,
+                        /*text=*/Remark_Buffer, /*max_len=*/REMARK_MAX, /*colour=*/BLACK_CI,
+                        /*bg_colour=*/WHITE_CI, /*frame=*/1, /*active=*/&Wdg_State.editable_cell);
 }
 
 static int Remark_Event(int code)

@@ -200,21 +200,29 @@ void Wdg_Rollover_Text_Button(int area, int x, int y, int w, int v_align, int h_
                               int text_colour, int frame_colour, int unread, const char *label,
                               int value, int *var, int active)
 {
-    Text_Button(area, x, y, w, v_align, h_align, frame_colour, text_colour, label, value, var,
-                active, nullptr, nullptr, nullptr, false);
+    Text_Button(/*area=*/area, /*x=*/x, /*y=*/y, /*w=*/w, /*v_align=*/v_align, /*h_align=*/h_align,
+                /*frame_colour=*/frame_colour, /*label_colour=*/text_colour, /*label=*/label,
+                /*value=*/value, /*var=*/var, /*active=*/active, /*bg_image=*/nullptr,
+                /*row_image=*/nullptr, /*row_roll=*/nullptr, /*image_button=*/false);
 }
 
 void Wdg_Rollover_Image_Text_Button(int area, int x, int y, int w, int v_align, int h_align,
                                     const char *label, int value, int *var, int active)
 {
     if (active)
-        Text_Button(area, x, y, w, v_align, h_align, Nearest_RGB_Color(144, 144, 144), BLACK_CI,
-                    label, value, var, active, "textbuttonbg.bmp", "TextButtonBg.bmp",
-                    "TextButtonBg_ro.bmp", true);
+        Text_Button(/*area=*/area, /*x=*/x, /*y=*/y, /*w=*/w, /*v_align=*/v_align,
+                    /*h_align=*/h_align, /*frame_colour=*/Nearest_RGB_Color(144, 144, 144),
+                    /*label_colour=*/BLACK_CI, /*label=*/label, /*value=*/value, /*var=*/var,
+                    /*active=*/active, /*bg_image=*/"textbuttonbg.bmp",
+                    /*row_image=*/"TextButtonBg.bmp", /*row_roll=*/"TextButtonBg_ro.bmp",
+                    /*image_button=*/true);
     else
-        Text_Button(area, x, y, w, v_align, h_align, 0, 0, label, value, var, active,
-                    "TextButtonBgInaktive.bmp", "TextButtonBgInaktive.bmp",
-                    "TextButtonBgInaktive_ro.bmp", true);
+        Text_Button(/*area=*/area, /*x=*/x, /*y=*/y, /*w=*/w, /*v_align=*/v_align,
+                    /*h_align=*/h_align, /*frame_colour=*/0, /*label_colour=*/0, /*label=*/label,
+                    /*value=*/value, /*var=*/var, /*active=*/active,
+                    /*bg_image=*/"TextButtonBgInaktive.bmp",
+                    /*row_image=*/"TextButtonBgInaktive.bmp",
+                    /*row_roll=*/"TextButtonBgInaktive_ro.bmp", /*image_button=*/true);
 }
 
 /* ------------------------------------------------------------------ the event-loop function */
@@ -287,8 +295,9 @@ static void Draw_Roll_Image(const char *image, const Wdg_Rollover_Row &r)
 {
     int cr, cg, cb;
     pxQCR(r.key_colour, &cr, &cg, &cb);
-    pxDrawPartialTransparentDIB(image, 0, 0, -1, -1, Roll_X1, Roll_Y1, Roll_X2, Roll_Y2, 201, -1,
-                                cr, cg, cb);
+    pxDrawPartialTransparentDIB(/*file=*/image, /*sx1=*/0, /*sy1=*/0, /*sx2=*/-1, /*sy2=*/-1,
+                                /*x1=*/Roll_X1, /*y1=*/Roll_Y1, /*x2=*/Roll_X2, /*y2=*/Roll_Y2,
+                                /*mode=*/201, /*flag=*/-1, /*r=*/cr, /*g=*/cg, /*b=*/cb);
 }
 
 void Wdg_Hover_Callback(void)

@@ -59,8 +59,10 @@ void Icon_Menu_Draw_Button(const Icon_Menu *m, const Icon_Menu_Entry *e, int loo
         pxFgc(GetVELColor(-1));
         pxRect(left, top, left + e->width - 1, top + e->height - 1);
     }
-    pxDrawPartialTransparentDIB(m->bitmap, sx, sy, sx + e->width - 1, sy + e->height - 1, left, top,
-                                left + e->width - 1, top + e->height - 1, 201, -1, 192, 192, 192);
+    pxDrawPartialTransparentDIB(/*file=*/m->bitmap, /*sx1=*/sx, /*sy1=*/sy,
+                                /*sx2=*/sx + e->width - 1, /*sy2=*/sy + e->height - 1, /*x1=*/left,
+                                /*y1=*/top, /*x2=*/left + e->width - 1, /*y2=*/top + e->height - 1,
+                                /*mode=*/201, /*flag=*/-1, /*r=*/192, /*g=*/192, /*b=*/192);
     pxFlsh();
     Wait_Anim_Unlock();
 }

@@ -56,8 +56,10 @@ void Sand_Clock_Tick(void)
     std::lock_guard<std::recursive_mutex> g(Draw_Lock);
     pxFgc(Sand_Bg);
     pxRect(Sand_X, Sand_Y, Sand_X + 31, Sand_Y + 61);
-    pxDrawPartialTransparentDIB("animsandclock.bmp", 31 * Sand_Frame, 0, -1, -1, Sand_X, Sand_Y,
-                                Sand_X + 31, Sand_Y + 61, 201, -1, 192, 192, 192);
+    pxDrawPartialTransparentDIB(/*file=*/"animsandclock.bmp", /*sx1=*/31 * Sand_Frame, /*sy1=*/0,
+                                /*sx2=*/-1, /*sy2=*/-1, /*x1=*/Sand_X, /*y1=*/Sand_Y,
+                                /*x2=*/Sand_X + 31, /*y2=*/Sand_Y + 61, /*mode=*/201, /*flag=*/-1,
+                                /*r=*/192, /*g=*/192, /*b=*/192);
     pxFlsh();
     Sand_Frame = Sand_Frame >= 11 ? 0 : Sand_Frame + 1;
     Deadline = Now() + 0.05;
@@ -214,8 +216,10 @@ static void Wait_Animation_Thread(void)
             int old = pxBuff(-1);
             if (size > 0) pxStRc(x, y, x + 83, y + 83, saved.data());
             int sx = 1 + 85 * k;
-            pxDrawPartialTransparentDIB("Anima2.bmp", sx, 1, sx + 83, 84, x, y, x + 83, y + 83, 0,
-                                        0, 255, 255, 0);
+            pxDrawPartialTransparentDIB(/*file=*/"Anima2.bmp", /*sx1=*/sx, /*sy1=*/1,
+                                        /*sx2=*/sx + 83, /*sy2=*/84, /*x1=*/x, /*y1=*/y,
+                                        /*x2=*/x + 83, /*y2=*/y + 83, /*mode=*/0, /*flag=*/0,
+                                        /*r=*/255, /*g=*/255, /*b=*/0);
             pxBuff(old);
             pxFlsh();
         }

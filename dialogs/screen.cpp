@@ -574,9 +574,11 @@ static int Button_Popup(int which, int start_x, int x, int y, const char *title,
     if (strip) {
         bx = x + 5;
         for (int i = 0; i < n; i++) {
-            pxDrawPartialTransparentDIB(strip, i * widths[i], 0, i * widths[i] + widths[i] - 1,
-                                        height - 1, bx, y + 24, bx + widths[i] - 1,
-                                        y + 24 + height - 1, 201, -1, 192, 192, 192);
+            pxDrawPartialTransparentDIB(/*file=*/strip, /*sx1=*/i * widths[i], /*sy1=*/0,
+                                        /*sx2=*/i * widths[i] + widths[i] - 1, /*sy2=*/height - 1,
+                                        /*x1=*/bx, /*y1=*/y + 24, /*x2=*/bx + widths[i] - 1,
+                                        /*y2=*/y + 24 + height - 1, /*mode=*/201, /*flag=*/-1,
+                                        /*r=*/192, /*g=*/192, /*b=*/192);
             bx += widths[i] + 5;
         }
         pxFlsh();
@@ -603,7 +605,9 @@ int Screen_Image_Button_Popup(int unread, int start_x, int x, int y, const char 
     std::string labels_storage;
     int *widths = (int *)Mem_Calloc(sizeof(int) * (size_t)n);
     for (int i = 0; i < n; i++) widths[i] = item_width;
-    int r = Button_Popup(0, start_x, x, y, title, n, widths, item_height, nullptr, comments, strip);
+    int r = Button_Popup(/*which=*/0, /*start_x=*/start_x, /*x=*/x, /*y=*/y, /*title=*/title,
+                         /*n=*/n, /*widths=*/widths, /*height=*/item_height, /*labels=*/nullptr,
+                         /*comments=*/comments, /*strip=*/strip);
     Mem_Free(&widths);
     return r;
 }
@@ -621,7 +625,9 @@ int Screen_Text_Button_Popup(int unread, int start_x, int x, int y, const char *
         widths[i] = right - left + 16;
     }
     Push_RFont();
-    int r = Button_Popup(1, start_x, x, y, title, n, widths, 20, labels, comments, nullptr);
+    int r = Button_Popup(/*which=*/1, /*start_x=*/start_x, /*x=*/x, /*y=*/y, /*title=*/title,
+                         /*n=*/n, /*widths=*/widths, /*height=*/20, /*labels=*/labels,
+                         /*comments=*/comments, /*strip=*/nullptr);
     Mem_Free(&widths);
     return r;
 }

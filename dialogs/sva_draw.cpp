@@ -194,8 +194,10 @@ static void Draw_Picture_Choice(const SVA_Item *it, int x, int y, int sx, int sy
     SVA_Draw_Arrow_Mark(x + W - 15, y + 3, x + W - 3, y + 15, active ? Black : Grey);
     int index = it->target ? *it->target : 0;
     int col = active ? 0 : pw;
-    pxDrawPartialTransparentDIB(it->text, col, index * ph, col + pw, index * ph + ph, x + 3, y + 3,
-                                x + 2 + pw, y + 2 + ph, 201, -1, 255, 255, 255);
+    pxDrawPartialTransparentDIB(/*file=*/it->text, /*sx1=*/col, /*sy1=*/index * ph,
+                                /*sx2=*/col + pw, /*sy2=*/index * ph + ph, /*x1=*/x + 3,
+                                /*y1=*/y + 3, /*x2=*/x + 2 + pw, /*y2=*/y + 2 + ph, /*mode=*/201,
+                                /*flag=*/-1, /*r=*/255, /*g=*/255, /*b=*/255);
 }
 
 /* One picture of a bitmap button: column 0 disabled, 1 normal, 2 hover, 3 pressed. */
@@ -204,8 +206,10 @@ void SVA_Draw_Bitmap_Button(const SVA_Item *it, int column, int x1, int y1, int 
     int w = it->x2 - it->x1, h = it->y2 - it->y1;
     int r, g, b;
     pxQCR(it->aux2, &r, &g, &b);
-    pxDrawPartialTransparentDIB(it->text, column * w, it->aux, column * w + w - 1, it->aux + h - 1,
-                                x1, y1, x2 - 1, y2 - 1, 201, -1, r, g, b);
+    pxDrawPartialTransparentDIB(/*file=*/it->text, /*sx1=*/column * w, /*sy1=*/it->aux,
+                                /*sx2=*/column * w + w - 1, /*sy2=*/it->aux + h - 1, /*x1=*/x1,
+                                /*y1=*/y1, /*x2=*/x2 - 1, /*y2=*/y2 - 1, /*mode=*/201, /*flag=*/-1,
+                                /*r=*/r, /*g=*/g, /*b=*/b);
 }
 
 static void Draw_Mark_Item(const SVA_Item *it, int x, int y)
@@ -254,9 +258,12 @@ static void Draw_Item(const Scrollable_View_Area *a, SVA_Item *it, int sx, int s
         int r, g, b;
         pxQCR(it->colour, &r, &g, &b);
         if (it->aux == 1)
-            pxDrawTransparentDIB(it->text, X1 + it->x1, Y1 + it->y1, X1 + it->x2, Y1 + it->y2, 201,
-                                 -1, r, g, b);
-        else pxDrawTransparentDIB(it->text, x, y, x2, y2, 201, -1, r, g, b);
+            pxDrawTransparentDIB(/*file=*/it->text, /*x1=*/X1 + it->x1, /*y1=*/Y1 + it->y1,
+                                 /*x2=*/X1 + it->x2, /*y2=*/Y1 + it->y2, /*mode=*/201, /*flag=*/-1,
+                                 /*r=*/r, /*g=*/g, /*b=*/b);
+        else
+            pxDrawTransparentDIB(/*file=*/it->text, /*x1=*/x, /*y1=*/y, /*x2=*/x2, /*y2=*/y2,
+                                 /*mode=*/201, /*flag=*/-1, /*r=*/r, /*g=*/g, /*b=*/b);
         break;
     }
     case SVA_USER_DRAWN:

@@ -493,8 +493,10 @@ int SVA_Picture_List_Popup(SVA_Item *field, int x, int y, int area_top, int area
             pxRect(p.px1 + 1, top_y - 1, p.px1 + 2, top_y + ph + 2);
             pxRect(p.px1 + pw + 4, top_y - 1, p.px1 + pw + 5, top_y + ph + 2);
         }
-        pxDrawPartialTransparentDIB(field->text, 0, i * ph, pw, i * ph + ph, p.px1 + 3, top_y,
-                                    p.px1 + 2 + pw, top_y + ph - 1, 201, -1, 255, 255, 255);
+        pxDrawPartialTransparentDIB(/*file=*/field->text, /*sx1=*/0, /*sy1=*/i * ph, /*sx2=*/pw,
+                                    /*sy2=*/i * ph + ph, /*x1=*/p.px1 + 3, /*y1=*/top_y,
+                                    /*x2=*/p.px1 + 2 + pw, /*y2=*/top_y + ph - 1, /*mode=*/201,
+                                    /*flag=*/-1, /*r=*/255, /*g=*/255, /*b=*/255);
     });
     if (picked >= 0 && field->target) *field->target = picked;
     return r;

@@ -521,8 +521,11 @@ int Wdg_Delete_All_Button(int x, int y, const char *tooltip, int value, int *var
 {
     int area = Wdg_State.area;
     if (area < 0) return 0;
-    SVA_Add_Bitmap_Button(area, x, y, 51, 36, "SniGrImportButton.bmp", 36,
-                          Nearest_RGB_Color(198, 222, 228), 18, tooltip, value, var, active);
+    SVA_Add_Bitmap_Button(/*area=*/area, /*x=*/x, /*y=*/y, /*width=*/51, /*height=*/36,
+                          /*file=*/"SniGrImportButton.bmp", /*row_offset=*/36,
+                          /*transparent=*/Nearest_RGB_Color(198, 222, 228), /*cursor=*/18,
+                          /*tooltip=*/tooltip, /*value=*/value, /*variable=*/var,
+                          /*active=*/active);
     return Wdg_Draw_Text_If(x + 51, y + 12, ".... alle Lastkollektive l\x94schen",
                             active ? *active : 1);
 }
@@ -542,8 +545,11 @@ int Wdg_Component_Import_Button(int x, int y, const char *label, int value, int 
     else Wdg_Draw_Text(x + lw, y, "N5-", &Import_Cell);
     int px = x + lw + 21;
     int end = px + Wdg_Draw_Text(px, y, "Programmen ...", &Import_Cell);
-    SVA_Add_Bitmap_Button(area, end + 3, y - 23, 51, 33, "SniGrImportButton.bmp", 0, WHITE_CI, 18,
-                          "Werte aus VEL-Bauteil\nimportieren", value, var, &Import_Cell);
+    SVA_Add_Bitmap_Button(/*area=*/area, /*x=*/end + 3, /*y=*/y - 23, /*width=*/51, /*height=*/33,
+                          /*file=*/"SniGrImportButton.bmp", /*row_offset=*/0,
+                          /*transparent=*/WHITE_CI, /*cursor=*/18,
+                          /*tooltip=*/"Werte aus VEL-Bauteil\nimportieren", /*value=*/value,
+                          /*variable=*/var, /*active=*/&Import_Cell);
     return end + 54 - x;
 }
 
@@ -555,8 +561,11 @@ int Wdg_Ascii_Import_Button(int x, int y, const char *label, int value, int *var
     char text[300];
     snprintf(text, sizeof text, "%s Datei ...", label ? label : "Lastkollektive importieren aus");
     int lw = Wdg_Draw_Text(x, y, text, &Ascii_Cell);
-    SVA_Add_Bitmap_Button(area, x + lw + 3, y - 16, 51, 36, "SniGrImportButton.bmp", 76, WHITE_CI,
-                          18, "Werte aus ASCII-Datei\nimportieren", value, var, &Ascii_Cell);
+    SVA_Add_Bitmap_Button(/*area=*/area, /*x=*/x + lw + 3, /*y=*/y - 16, /*width=*/51,
+                          /*height=*/36, /*file=*/"SniGrImportButton.bmp", /*row_offset=*/76,
+                          /*transparent=*/WHITE_CI, /*cursor=*/18,
+                          /*tooltip=*/"Werte aus ASCII-Datei\nimportieren", /*value=*/value,
+                          /*variable=*/var, /*active=*/&Ascii_Cell);
     return lw + 54;
 }
 
@@ -564,8 +573,11 @@ int Wdg_Explorer_Button(int x, int y, int value, int *var, int *active)
 {
     int area = Wdg_State.area;
     if (area < 0) return 0;
-    SVA_Add_Bitmap_Button(area, x, y, 38, 38, "deskbuts.bmp", 250, Nearest_RGB_Color(255, 251, 240),
-                          18, "Aufruf Eplorer um Datei zu finden", value, var, active);
+    SVA_Add_Bitmap_Button(/*area=*/area, /*x=*/x, /*y=*/y, /*width=*/38, /*height=*/38,
+                          /*file=*/"deskbuts.bmp", /*row_offset=*/250,
+                          /*transparent=*/Nearest_RGB_Color(255, 251, 240), /*cursor=*/18,
+                          /*tooltip=*/"Aufruf Eplorer um Datei zu finden", /*value=*/value,
+                          /*variable=*/var, /*active=*/active);
     Set_Last(x, y, x + 38, y + 38, active ? *active : 1);
     return 38;
 }

@@ -68,7 +68,8 @@ TEST_F(Edges, PictureChoiceDropDown)
 {
     int a = SVA_Create(10, 40, 410, 600, 0, 0);
     int index = 0, on = 1;
-    SVA_Add_Picture_Choice(a, 50, 30, "bilder.bmp", 40, 30, 4, 0, &index, &on);
+    SVA_Add_Picture_Choice(/*area=*/a, /*x=*/50, /*y=*/30, /*file=*/"bilder.bmp", /*width=*/40,
+                           /*height=*/30, /*count=*/4, /*aux=*/0, /*index=*/&index, /*active=*/&on);
     /* field at screen (60, 70), 61 x 36; the list opens below with rows of 34 pixels */
     int top = 70 + 36, row2 = top + 3 + 2 * 34 + 10;
     ZW_Test_Set_Script("click 70 80\nmove 70 " + std::to_string(row2) + "\nclick 70 "
@@ -86,7 +87,9 @@ TEST_F(Edges, LongPictureListTakesTheRowsDownToTheScreensFoot)
 {
     int a = SVA_Create(10, 40, 410, 600, 0, 0);
     int index = 40, on = 1;
-    SVA_Add_Picture_Choice(a, 50, 30, "bilder.bmp", 40, 30, 60, 0, &index, &on);
+    SVA_Add_Picture_Choice(/*area=*/a, /*x=*/50, /*y=*/30, /*file=*/"bilder.bmp", /*width=*/40,
+                           /*height=*/30, /*count=*/60, /*aux=*/0, /*index=*/&index,
+                           /*active=*/&on);
     ZW_Test_Set_Script("click 70 80\nmove 70 119\nclick 70 119\n");
     for (int i = 0; i < 5 && !M_LEFT; i++) Get_Mouse_Event();
     EXPECT_EQ(SVA_Handle_Input(a), 1);
@@ -101,7 +104,9 @@ TEST_F(Edges, EditorWheelScrollsAndLeavingResetsTheTop)
     for (int i = 0; i < 30; i++) text += "Zeile " + std::to_string(i) + "\n";
     strcpy(buf, text.c_str());
     int on = 1;
-    SVA_Add_Text_Editor(a, 20, 20, 220, 100, buf, 399, 0, 15, 1, &on);
+    SVA_Add_Text_Editor(/*area=*/a, /*x1=*/20, /*y1=*/20, /*x2=*/220, /*y2=*/100, /*text=*/buf,
+                        /*max_len=*/399, /*colour=*/0, /*bg_colour=*/15, /*frame=*/1,
+                        /*active=*/&on);
     SVA_Editor_State *e = SVA_Areas[a].last->editor;
     ZW_Test_Set_Script("click 60 70\nwheel -1\nwheel -1\nclick 600 600\n");
     for (int i = 0; i < 5 && !M_LEFT; i++) Get_Mouse_Event();

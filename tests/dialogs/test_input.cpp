@@ -83,7 +83,9 @@ TEST_F(Input, OptionButtonSetsItsValueEvenWhenSet)
 TEST_F(Input, HotspotAndSelectableText)
 {
     int v = 0, sel = 5;
-    SVA_Add_Selectable_Text(area, 200, 200, "Wahl", 4096, 0, 0, 3, 9, &sel);
+    SVA_Add_Selectable_Text(/*area=*/area, /*x=*/200, /*y=*/200, /*text=*/"Wahl", /*font=*/4096,
+                            /*colour=*/0, /*align=*/0, /*highlight=*/3, /*value=*/9,
+                            /*variable=*/&sel);
     SVA_Add_Hotspot(area, 10, 20, 100, 40, 7, &v);
     Start(Click(10 + 50, 40 + 30));
     EXPECT_EQ(SVA_Handle_Input(area), 1);
@@ -172,7 +174,9 @@ class Editor : public Input {
         Input::SetUp();
         memset(buf, 0, sizeof buf);
         /* screen rectangle (30, 240) - (230, 330): lines of at most 180 pixels */
-        SVA_Add_Text_Editor(area, 20, 200, 220, 290, buf, 100, 0, 15, 1, &active);
+        SVA_Add_Text_Editor(/*area=*/area, /*x1=*/20, /*y1=*/200, /*x2=*/220, /*y2=*/290,
+                            /*text=*/buf, /*max_len=*/100, /*colour=*/0, /*bg_colour=*/15,
+                            /*frame=*/1, /*active=*/&active);
     }
     SVA_Editor_State *State() { return SVA_Areas[area].last->editor; }
 };

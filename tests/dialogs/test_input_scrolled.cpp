@@ -47,7 +47,9 @@ TEST_F(Scrolled, CheckBoxAndSelectableTextAreHitWhereTheyShow)
 {
     int flag = 0, active = 1, sel = 0;
     SVA_Add_Check_Box(area, 150, 250, "Aktiv", 4096, 0, &flag, &active);
-    SVA_Add_Selectable_Text(area, 250, 320, "Wahl", 4096, 0, 0, 3, 9, &sel);
+    SVA_Add_Selectable_Text(/*area=*/area, /*x=*/250, /*y=*/320, /*text=*/"Wahl", /*font=*/4096,
+                            /*colour=*/0, /*align=*/0, /*highlight=*/3, /*value=*/9,
+                            /*variable=*/&sel);
     Scroll();
     /* the unscrolled place of the box is empty */
     Start(Click(10 + 150 - 15, 40 + 250 - 4));
@@ -65,8 +67,10 @@ TEST_F(Scrolled, HotspotAndBitmapButtonAreHitWhereTheyShow)
 {
     int v = 0, pressed = 0, active = 1;
     SVA_Add_Hotspot(area, 300, 400, 360, 430, 7, &v);
-    SVA_Add_Bitmap_Button(area, 200, 450, 36, 36, "Glory3.bmp", 0, 1, 0, "Knopf", 5, &pressed,
-                          &active);
+    SVA_Add_Bitmap_Button(/*area=*/area, /*x=*/200, /*y=*/450, /*width=*/36, /*height=*/36,
+                          /*file=*/"Glory3.bmp", /*row_offset=*/0, /*transparent=*/1, /*cursor=*/0,
+                          /*tooltip=*/"Knopf", /*value=*/5, /*variable=*/&pressed,
+                          /*active=*/&active);
     Scroll();
     Start(Click(10 + 330, 40 + 415)); /* the unscrolled place of the hotspot */
     SVA_Handle_Input(area);
@@ -94,7 +98,9 @@ TEST_F(Scrolled, FloatFieldAndEditorTakeTheClickWhereTheyShow)
     int active = 1;
     char buf[101] = {0};
     SVA_Add_Float_Field(area, 150, 380, &d, "%6.2f", 4096, 0, &active);
-    SVA_Add_Text_Editor(area, 300, 250, 390, 320, buf, 100, 0, 15, 1, &active);
+    SVA_Add_Text_Editor(/*area=*/area, /*x1=*/300, /*y1=*/250, /*x2=*/390, /*y2=*/320, /*text=*/buf,
+                        /*max_len=*/100, /*colour=*/0, /*bg_colour=*/15, /*frame=*/1,
+                        /*active=*/&active);
     Scroll();
     Start(Click(Sx(150) + 5, Sy(380) - 4) + "type 2.5\nkey Enter\n");
     EXPECT_EQ(SVA_Handle_Input(area), 1);
@@ -126,7 +132,9 @@ class EditorSelection : public DialogsTest {
         ASSERT_GE(area, 0);
         memset(buf, 0, sizeof buf);
         strcpy(buf, "eins\nzwei\ndrei");
-        SVA_Add_Text_Editor(area, 20, 200, 220, 290, buf, 100, 0, 15, 1, &active);
+        SVA_Add_Text_Editor(/*area=*/area, /*x1=*/20, /*y1=*/200, /*x2=*/220, /*y2=*/290,
+                            /*text=*/buf, /*max_len=*/100, /*colour=*/0, /*bg_colour=*/15,
+                            /*frame=*/1, /*active=*/&active);
         e = SVA_Areas[area].last->editor;
     }
     /* Width of the first n bytes of s in the editor's font. */

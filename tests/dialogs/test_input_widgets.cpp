@@ -31,23 +31,32 @@ class Fields : public DialogsTest {
 TEST_F(Fields, LimitedFloatFieldHintsAndClamps)
 {
     double v = 10.004;
-    Wdg_Limited_Float_Field(10, 20, &v, 1.0, 8, 2, 0.0, 10.0, "L\x84nge", &editable);
+    Wdg_Limited_Float_Field(/*x=*/10, /*y=*/20, /*var=*/&v, /*factor=*/1.0, /*width=*/8,
+                            /*decimals=*/2, /*lower=*/0.0, /*upper=*/10.0, /*name=*/"L\x84nge",
+                            /*state=*/&editable);
     EXPECT_EQ(Log_Count("PRINT"), 0);
     EXPECT_DOUBLE_EQ(v, 10.0);
     v = 10.006;
-    Wdg_Limited_Float_Field(10, 20, &v, 1.0, 8, 2, 0.0, 10.0, "L\x84nge", &editable);
+    Wdg_Limited_Float_Field(/*x=*/10, /*y=*/20, /*var=*/&v, /*factor=*/1.0, /*width=*/8,
+                            /*decimals=*/2, /*lower=*/0.0, /*upper=*/10.0, /*name=*/"L\x84nge",
+                            /*state=*/&editable);
     EXPECT_EQ(Log_Count("PRINT HINWEIS: Länge darf den Wert 10.00 nicht überschreiten."), 1)
         << Log_All();
     EXPECT_DOUBLE_EQ(v, 10.0);
     v = -1;
-    Wdg_Limited_Float_Field(10, 20, &v, 1.0, 8, 1, 0.5, 10.0, "Anteil in %", &editable);
+    Wdg_Limited_Float_Field(/*x=*/10, /*y=*/20, /*var=*/&v, /*factor=*/1.0, /*width=*/8,
+                            /*decimals=*/1, /*lower=*/0.5, /*upper=*/10.0, /*name=*/"Anteil in %",
+                            /*state=*/&editable);
     EXPECT_EQ(Log_Count("PRINT HINWEIS: Anteil in % darf den Wert 0.5 nicht unterschreiten."), 1)
         << Log_All();
     EXPECT_DOUBLE_EQ(v, 0.5);
     /* without an area the value is still held in its limits */
     Wdg_Select_Area(-1);
     v = 99;
-    EXPECT_EQ(Wdg_Limited_Float_Field(10, 20, &v, 1.0, 8, 2, 0.0, 10.0, nullptr, &editable), 0);
+    EXPECT_EQ(Wdg_Limited_Float_Field(/*x=*/10, /*y=*/20, /*var=*/&v, /*factor=*/1.0, /*width=*/8,
+                                      /*decimals=*/2, /*lower=*/0.0, /*upper=*/10.0,
+                                      /*name=*/nullptr, /*state=*/&editable),
+              0);
     EXPECT_DOUBLE_EQ(v, 10.0);
 }
 
@@ -268,7 +277,9 @@ TEST_F(Fields, LabelledAndSymbolFieldsPlaceLabelFieldAndUnit)
     /* a symbol field scales its value */
     double f = 2.0;
     SVA_Clear(area);
-    Wdg_Symbol_Float_Field(10, 50, "f", "ck", &f, 0.001, 8, 2, "MN/m\xFD", &editable);
+    Wdg_Symbol_Float_Field(/*x=*/10, /*y=*/50, /*symbol=*/"f", /*index=*/"ck", /*var=*/&f,
+                           /*factor=*/0.001, /*width=*/8, /*decimals=*/2, /*unit=*/"MN/m\xFD",
+                           /*state=*/&editable);
     EXPECT_DOUBLE_EQ(f, 0.002);
     Wdg_Commit_Fields(0);
     EXPECT_DOUBLE_EQ(f, 2.0);

@@ -212,7 +212,9 @@ TEST_F(Finish, StdioTableHasEighteenEntries)
 
 TEST_F(Finish, TextBoxInsetsItsText)
 {
-    Draw_PS_Text_Box(100, 100, 300, 130, "Stoss", 0x11, 3, 4096, 0, 15);
+    Draw_PS_Text_Box(/*left=*/100, /*top=*/100, /*right=*/300, /*bottom=*/130, /*text=*/"Stoss",
+                     /*alignment=*/0x11, /*frame_style=*/3, /*font=*/4096, /*text_colour=*/0,
+                     /*fill_colour=*/15);
     /* fill inside the frame's inset of 2 */
     EXPECT_EQ(ZW_Test_Pixel(103, 102), 0xFFFFFFu);
     std::string log = Log_All();

@@ -96,13 +96,17 @@ TEST_F(Rebar, DecoratedItems)
     EXPECT_EQ(SVA_Areas[a].last->y1, 56);
     int v = 0;
     int before = Item_Count(a);
-    Area_Add_Flat_Button(a, 20, 100, 80, -1, -1, "OK", 4096, 0, 0, 1, &v);
+    Area_Add_Flat_Button(/*area=*/a, /*x=*/20, /*y=*/100, /*width=*/80, /*fill=*/-1,
+                         /*inactive_fill=*/-1, /*label=*/"OK", /*font=*/4096, /*frame=*/0,
+                         /*active=*/0, /*value=*/1, /*variable=*/&v);
     /* inactive: no hot spot; rectangle, frame, inner frame, label */
     EXPECT_EQ(Item_Count(a), before + 1 + 4 + 4 + 1);
     EXPECT_EQ(SVA_Areas[a].last->colour, Nearest_RGB_Color(170, 170, 170));
     EXPECT_EQ(SVA_Areas[a].last->x1, 20 + (80 - (Text_Width_In_Font("OK", 4096) + 3)) / 2 - 1);
     before = Item_Count(a);
-    Area_Add_Picture_Button(a, 20, 150, 120, "Weiter", 4096, 0, 1, 2, &v);
+    Area_Add_Picture_Button(/*area=*/a, /*x=*/20, /*y=*/150, /*width=*/120, /*label=*/"Weiter",
+                            /*font=*/4096, /*colour=*/0, /*active=*/1, /*value=*/2,
+                            /*variable=*/&v);
     EXPECT_EQ(SVA_Areas[a].first->kind, SVA_LINE);
     EXPECT_EQ(Item_Count(a), before + 5); /* hot spot, picture, edge, point, label */
 }

@@ -107,7 +107,8 @@ TEST_F(Areas, ContentGrowsByKind)
     EXPECT_EQ(SVA_Areas[a].content_h, 110);
     SVA_Add_Marker(a, 4);
     EXPECT_EQ(SVA_Areas[a].content_h, 110);
-    SVA_Add_Picture_Choice(a, 100, 200, "bild.bmp", 40, 30, 3, 0, &v, nullptr);
+    SVA_Add_Picture_Choice(/*area=*/a, /*x=*/100, /*y=*/200, /*file=*/"bild.bmp", /*width=*/40,
+                           /*height=*/30, /*count=*/3, /*aux=*/0, /*index=*/&v, /*active=*/nullptr);
     EXPECT_EQ(SVA_Areas[a].content_w, 220);
     EXPECT_EQ(SVA_Areas[a].content_h, 246);
     SVA_Clear(a);

@@ -273,12 +273,16 @@ TEST_F(Widgets, RolloverRowsAreBounded)
     Wdg_Hover_Push_Area(1, a, 0, 0, 390, 290, &bx, &by);
     Wdg_Select_Area(a);
     for (int i = 0; i < 120; i++)
-        Wdg_Rollover_Text_Button(a, 10, 30, 60, 0, 0, 0, 0, 0, "OK", 1, &v, 1);
+        Wdg_Rollover_Text_Button(/*area=*/a, /*x=*/10, /*y=*/30, /*w=*/60, /*v_align=*/0,
+                                 /*h_align=*/0, /*text_colour=*/0, /*frame_colour=*/0, /*unread=*/0,
+                                 /*label=*/"OK", /*value=*/1, /*var=*/&v, /*active=*/1);
     EXPECT_EQ(Wdg_Rollover_Count, WDG_ROLLOVERS);
     Wdg_Hover_Pop_Area();
     /* without a registered area the buttons add nothing */
     Wdg_Select_Area(a);
     int before = Item_Count(a);
-    Wdg_Rollover_Text_Button(a, 10, 30, 60, 0, 0, 0, 0, 0, "OK", 1, &v, 1);
+    Wdg_Rollover_Text_Button(/*area=*/a, /*x=*/10, /*y=*/30, /*w=*/60, /*v_align=*/0, /*h_align=*/0,
+                             /*text_colour=*/0, /*frame_colour=*/0, /*unread=*/0, /*label=*/"OK",
+                             /*value=*/1, /*var=*/&v, /*active=*/1);
     EXPECT_EQ(Item_Count(a), before);
 }
