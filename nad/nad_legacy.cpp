@@ -190,7 +190,9 @@ void Draw_Legacy_NAD_Flag(int x1, int y1, int x2, int y2, int flag)
     if (!data || snprintf(path, sizeof path, "%s/NAD/EuroFlags.bmp", data) >= (int)sizeof path)
         return;
     const int sy = flag >= 20 ? 323 : 19 * flag;
-    pxDrawPartialTransparentDIB(path, 0, sy, 25, sy + 18, x1, y1, x2, y2, 201, 0, 255, 251, 240);
+    pxDrawPartialTransparentDIB(/*file=*/path, /*sx1=*/0, /*sy1=*/sy, /*sx2=*/25, /*sy2=*/sy + 18,
+                                /*x1=*/x1, /*y1=*/y1, /*x2=*/x2, /*y2=*/y2, /*mode=*/201,
+                                /*flag=*/0, /*r=*/255, /*g=*/251, /*b=*/240);
 }
 
 /* ---------------------------------------------------------------- forwarding entries */

@@ -224,9 +224,11 @@ int Edit_NAD_Display_Options(void)
     }
     char bmp[RT_PATH_MAX];
     Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp);
-    b = Add_Bitmap_Button_to_PS(x1 + 15, y2 - 30, 40, 20, bmp, 0, 60, 212, 208, 200, 3);
+    b = Add_Bitmap_Button_to_PS(/*x=*/x1 + 15, /*y=*/y2 - 30, /*w=*/40, /*h=*/20, /*file=*/bmp,
+                                /*sx=*/0, /*sy=*/60, /*r=*/212, /*g=*/208, /*b=*/200, /*code=*/3);
     Add_Aligned_Connected_Text_to_Button_of_PS(b, "abbrechen", 0);
-    b = Add_Bitmap_Button_to_PS(x2 - 55, y2 - 30, 40, 20, bmp, 0, 80, 212, 208, 200, 2);
+    b = Add_Bitmap_Button_to_PS(/*x=*/x2 - 55, /*y=*/y2 - 30, /*w=*/40, /*h=*/20, /*file=*/bmp,
+                                /*sx=*/0, /*sy=*/80, /*r=*/212, /*g=*/208, /*b=*/200, /*code=*/2);
     Add_Aligned_Connected_Text_to_Button_of_PS(b, "ok", 1);
     Set_Windows_Break_Button(3);
     Set_Windows_OK_Button(2);

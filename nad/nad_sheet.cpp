@@ -35,8 +35,10 @@ void Draw_NAD_Flag_Icon(int x, int y, int x2, int y2, int flag)
     if (!data || flag < 0
         || snprintf(path, sizeof path, "%s/NAD/EuroFlags.bmp", data) >= (int)sizeof path)
         return;
-    pxDrawPartialTransparentDIB(path, 0, 19 * flag, 25, 19 * flag + 18, x, y, x + 23, y + 17, 201,
-                                0, 255, 251, 240);
+    pxDrawPartialTransparentDIB(/*file=*/path, /*sx1=*/0, /*sy1=*/19 * flag, /*sx2=*/25,
+                                /*sy2=*/19 * flag + 18, /*x1=*/x, /*y1=*/y, /*x2=*/x + 23,
+                                /*y2=*/y + 17, /*mode=*/201, /*flag=*/0, /*r=*/255, /*g=*/251,
+                                /*b=*/240);
 }
 
 static void Flag_Callback(int x1, int y1, int x2, int y2, void *user)
@@ -150,11 +152,16 @@ int Edit_NAD_Selection_Sheet(void)
     SVA_Add_Text(head, 3, 13, "Auswahl:", NAD_FONT, BLACK_CI, 0);
     char bmp[RT_PATH_MAX];
     const int grey = Nearest_RGB_Color(212, 208, 200);
-    SVA_Add_Bitmap_Button(head, 206, 6, 42, 8, Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp), 0,
-                          grey, 18, nullptr, 0, &Editor_Request, &Buttons_Active);
-    SVA_Add_Bitmap_Button(head, 251, 7, 9, 7, Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp), 8,
-                          grey, 18, "Anwendungs-\ndokumente\nbearbeiten", 1, &Editor_Request,
-                          &Buttons_Active);
+    SVA_Add_Bitmap_Button(/*area=*/head, /*x=*/206, /*y=*/6, /*width=*/42, /*height=*/8,
+                          /*file=*/Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp),
+                          /*row_offset=*/0, /*transparent=*/grey, /*cursor=*/18,
+                          /*tooltip=*/nullptr, /*value=*/0, /*variable=*/&Editor_Request,
+                          /*active=*/&Buttons_Active);
+    SVA_Add_Bitmap_Button(/*area=*/head, /*x=*/251, /*y=*/7, /*width=*/9, /*height=*/7,
+                          /*file=*/Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp),
+                          /*row_offset=*/8, /*transparent=*/grey, /*cursor=*/18,
+                          /*tooltip=*/"Anwendungs-\ndokumente\nbearbeiten", /*value=*/1,
+                          /*variable=*/&Editor_Request, /*active=*/&Buttons_Active);
     SVA_Update(head);
 
     Draw_NAD_List(list);
@@ -224,9 +231,11 @@ int Run_NAD_Warning_Sheet(const char *requested, const char *active)
     SVA_Add_Text(area, 10, 163, "bitte ein anderes NAD aus.", NAD_FONT, BLACK_CI, 0);
     int pressed = 0;
     char bmp[RT_PATH_MAX];
-    SVA_Add_Bitmap_Button(area, 173, 124, 40, 41, Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp),
-                          15, SVA_Get_Bg_Colour(area), 18, "Anwendungs-\ndokument\nauswählen"_cp850,
-                          1, &pressed, &Buttons_Active);
+    SVA_Add_Bitmap_Button(/*area=*/area, /*x=*/173, /*y=*/124, /*width=*/40, /*height=*/41,
+                          /*file=*/Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp),
+                          /*row_offset=*/15, /*transparent=*/SVA_Get_Bg_Colour(area), /*cursor=*/18,
+                          /*tooltip=*/"Anwendungs-\ndokument\nauswählen"_cp850, /*value=*/1,
+                          /*variable=*/&pressed, /*active=*/&Buttons_Active);
     SVA_Update(area);
     Set_Windows_OK_Button(2);
     Set_Windows_Break_Button(2);

@@ -162,8 +162,9 @@ static void Combination_Rows(int *r)
         Wdg_Option_Button(COL_M + 60, y, "k_mod", 0, &grp->kmod_source, &Page_Active);
         int kstate = grp->kmod_source == 0 ? 1 : 0;
         if (grp->kmod_source == 0) {
-            Wdg_Limited_Float_Field(COL_M + 150, y, &grp->kmod, 1.0, 6, 2, 0.1, 1.5, "k_mod",
-                                    &kstate);
+            Wdg_Limited_Float_Field(/*x=*/COL_M + 150, /*y=*/y, /*var=*/&grp->kmod, /*factor=*/1.0,
+                                    /*width=*/6, /*decimals=*/2, /*lower=*/0.1, /*upper=*/1.5,
+                                    /*name=*/"k_mod", /*state=*/&kstate);
         } else {
             /* The kmod the checks take, greyed; it follows the class and the service class.
             ** The preset beside it is neither shown nor touched. */

@@ -43,8 +43,9 @@ void Page_Float(int row, const char *label, double *var, int decimals, double lo
                 const char *name)
 {
     Page_Label(row, label);
-    Wdg_Limited_Float_Field(PAGE_FIELD_X, Page_Row_Y(row), var, 1.0, 8, decimals, lower, upper,
-                            name, nullptr);
+    Wdg_Limited_Float_Field(/*x=*/PAGE_FIELD_X, /*y=*/Page_Row_Y(row), /*var=*/var, /*factor=*/1.0,
+                            /*width=*/8, /*decimals=*/decimals, /*lower=*/lower, /*upper=*/upper,
+                            /*name=*/name, /*state=*/nullptr);
 }
 
 /* Choice slots: the texts of a choice field must outlive the drawing of the page. */
@@ -803,8 +804,9 @@ void Page_Anordnung(int area)
         if (row.plates_only && !Uses_Plates()) continue;
         Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r), row.label, row.user, nullptr);
         if (*row.user) {
-            Wdg_Limited_Float_Field(PAGE_FIELD_X, Page_Row_Y(r), row.v, 1.0, 8, 1, 0.1, 500.0,
-                                    row.name, nullptr);
+            Wdg_Limited_Float_Field(/*x=*/PAGE_FIELD_X, /*y=*/Page_Row_Y(r), /*var=*/row.v,
+                                    /*factor=*/1.0, /*width=*/8, /*decimals=*/1, /*lower=*/0.1,
+                                    /*upper=*/500.0, /*name=*/row.name, /*state=*/nullptr);
             SVA_Set_Last_Input_Tag(area, Layout_Field_Changed);
         } else {
             int state = WDG_READ_ONLY;
