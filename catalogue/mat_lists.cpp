@@ -564,7 +564,10 @@ int32_t Draw_Vbm_Bitmap(Vbm_Type_Code code, int32_t x, int32_t y)
     else if (code == 32) file = "Scheibenduebel_C2.bmp";
     else if (code == 33) file = "Scheibenduebel_C11.bmp";
     if (!file) return 0;
-    return pxDrawTransparentDIB(file, x, y, x + 153, y + 100, 201, 0, -1, 0, 0) ? 1 : 0;
+    return pxDrawTransparentDIB(/*file=*/file, /*x1=*/x, /*y1=*/y, /*x2=*/x + 153, /*y2=*/y + 100,
+                                /*mode=*/201, /*flag=*/0, /*r=*/-1, /*g=*/0, /*b=*/0)
+               ? 1
+               : 0;
 }
 
 Vbm_Type_Code Map_List_To_Vbm_Type(int32_t pos, int32_t c, int32_t v)

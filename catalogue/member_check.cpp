@@ -229,19 +229,26 @@ int32_t Prepare_Brand_Vorwerte(const Section_Check_Input *member, int32_t kind,
     pre->section_kind = 1;
     double db = 0.0, dd = 0.0, ey = 0.0, ez = 0.0;
     int32_t mask = 0;
-    Calc_Restquerschnitt(kind, member->notch_position, member->notch_e, member->fire_exposure,
-                         member->fire_method, member->char_t, member->char_to, member->char_tl,
-                         member->char_tu, member->char_tr, &db, &dd, &ey, &ez, &mask);
+    Calc_Restquerschnitt(/*kind=*/kind, /*notch_position=*/member->notch_position,
+                         /*e=*/member->notch_e, /*fire_exposure=*/member->fire_exposure,
+                         /*fire_method=*/member->fire_method, /*t=*/member->char_t,
+                         /*t_o=*/member->char_to, /*t_l=*/member->char_tl, /*t_u=*/member->char_tu,
+                         /*t_r=*/member->char_tr, /*db=*/&db, /*dd=*/&dd, /*e_y=*/&ey, /*e_z=*/&ez,
+                         /*sides_mask=*/&mask);
     const double b = dims->v[0] + db, d = dims->v[1] + dd;
     double fm = 0.0, fc = 0.0, ft = 0.0;
     const int32_t rc =
         (member->flags & SCI_EUROCODE)
-            ? Calc_Brand_Festigkeiten_EC(member->fire_method, member->mat_group,
-                                         member->fire_exposure, mask, d, b, member->f_m_z_k,
-                                         member->f_c_0_k, member->f_t_0_k, &fm, &fc, &ft)
-            : Calc_Brand_Festigkeiten_DIN(member->fire_method, member->mat_group,
-                                          member->fire_exposure, mask, d, b, member->f_m_z_k,
-                                          member->f_c_0_k, member->f_t_0_k, &fm, &fc, &ft);
+            ? Calc_Brand_Festigkeiten_EC(
+                /*fire_method=*/member->fire_method, /*mat_group=*/member->mat_group,
+                /*fire_exposure=*/member->fire_exposure, /*sides_mask=*/mask, /*d=*/d, /*b=*/b,
+                /*f_m=*/member->f_m_z_k, /*f_c=*/member->f_c_0_k, /*f_t=*/member->f_t_0_k,
+                /*f_m_fi=*/&fm, /*f_c_fi=*/&fc, /*f_t_fi=*/&ft)
+            : Calc_Brand_Festigkeiten_DIN(
+                /*fire_method=*/member->fire_method, /*mat_group=*/member->mat_group,
+                /*fire_exposure=*/member->fire_exposure, /*sides_mask=*/mask, /*d=*/d, /*b=*/b,
+                /*f_m=*/member->f_m_z_k, /*f_c=*/member->f_c_0_k, /*f_t=*/member->f_t_0_k,
+                /*f_m_fi=*/&fm, /*f_c_fi=*/&fc, /*f_t_fi=*/&ft);
     if (rc != 0) return 0;
     pre->e_y = ey;
     pre->e_z = ez;

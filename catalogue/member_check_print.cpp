@@ -131,8 +131,10 @@ void Print_Querschnitt(const Member_Record *m, int32_t fire_method)
         if (m->notch_e > 0.0 && m->notch_position >= 1 && m->notch_position <= 4) {
             File_Printf(f, " %sEinkerbung:  e = %.1f cm%s", MC_Ind1, m->notch_e,
                         Notch_Side[m->notch_position]);
-            Calc_Restquerschnitt_Einfach(1, m->notch_position, m->notch_e, -1, 1, 0.0, nullptr,
-                                         nullptr, &ey, &ez);
+            Calc_Restquerschnitt_Einfach(/*kind=*/1, /*notch_position=*/m->notch_position,
+                                         /*e=*/m->notch_e, /*fire_exposure=*/-1, /*fire_method=*/1,
+                                         /*t=*/0.0, /*db=*/nullptr, /*dd=*/nullptr, /*e_y=*/&ey,
+                                         /*e_z=*/&ez);
             Print_Eccentricity(ey, ez);
             File_Printf(f, "\n");
         }
@@ -140,14 +142,18 @@ void Print_Querschnitt(const Member_Record *m, int32_t fire_method)
         if (fire_method > 0 && m->char_t > 0.0 && m->fire_exposure >= 0 && m->fire_exposure <= 4) {
             File_Printf(f, " %sBrandbeanspruchung:  t = %.1f cm%s", MC_Ind1, m->char_t,
                         Fire_Side[m->fire_exposure]);
-            Calc_Restquerschnitt_Einfach(1, 0, 0.0, m->fire_exposure, fire_method, m->char_t,
-                                         nullptr, nullptr, &ey, &ez);
+            Calc_Restquerschnitt_Einfach(/*kind=*/1, /*notch_position=*/0, /*e=*/0.0,
+                                         /*fire_exposure=*/m->fire_exposure,
+                                         /*fire_method=*/fire_method, /*t=*/m->char_t,
+                                         /*db=*/nullptr, /*dd=*/nullptr, /*e_y=*/&ey, /*e_z=*/&ez);
             Print_Eccentricity(ey, ez);
             File_Printf(f, "\n");
         }
         const int fire = fire_method > 0 ? m->fire_exposure : -1;
-        Calc_Restquerschnitt_Einfach(1, m->notch_position, m->notch_e, fire, fire_method, m->char_t,
-                                     &db, &dd, nullptr, nullptr);
+        Calc_Restquerschnitt_Einfach(/*kind=*/1, /*notch_position=*/m->notch_position,
+                                     /*e=*/m->notch_e, /*fire_exposure=*/fire,
+                                     /*fire_method=*/fire_method, /*t=*/m->char_t, /*db=*/&db,
+                                     /*dd=*/&dd, /*e_y=*/nullptr, /*e_z=*/nullptr);
         dims.v[0] = (float)(v[0] + db);
         dims.v[1] = (float)(v[1] + dd);
         File_Printf(f, " %sRechteck:  b = %.1f cm,  d = %.1f cm\n", MC_Ind1, (double)dims.v[0],

@@ -205,8 +205,9 @@ uint32_t Print_Nachweis_Zul(const Member_Record *m, const Section_Forces *f, dou
 
     FILE *o = MC_Second;
     if (!o) return code;
-    Print_Zul_Stresses(o, MC_Ind2, f, n_factor, n_factor_name, spatial, normal, shear, torsion, &w,
-                       res);
+    Print_Zul_Stresses(/*o=*/o, /*in=*/MC_Ind2, /*f=*/f, /*n_factor=*/n_factor,
+                       /*n_factor_name=*/n_factor_name, /*spatial=*/spatial, /*normal=*/normal,
+                       /*shear=*/shear, /*torsion=*/torsion, /*w=*/&w, /*res=*/res);
     Print_Zul_Ratios(o, MC_Ind2, normal, shear, torsion, &w, res);
     return code;
 }

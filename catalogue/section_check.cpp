@@ -182,14 +182,18 @@ int32_t Calc_Brand_Festigkeiten_DIN(int32_t method, int32_t group, int32_t expos
                                     double d, double b, double fm, double fc, double ft,
                                     double *fm_fi, double *fc_fi, double *ft_fi)
 {
-    return Fire_Strengths(0, method, group, exposure, mask, d, b, fm, fc, ft, fm_fi, fc_fi, ft_fi);
+    return Fire_Strengths(/*ec=*/0, /*method=*/method, /*group=*/group, /*exposure=*/exposure,
+                          /*mask=*/mask, /*d=*/d, /*b=*/b, /*fm=*/fm, /*fc=*/fc, /*ft=*/ft,
+                          /*fm_fi=*/fm_fi, /*fc_fi=*/fc_fi, /*ft_fi=*/ft_fi);
 }
 
 int32_t Calc_Brand_Festigkeiten_EC(int32_t method, int32_t group, int32_t exposure, int32_t mask,
                                    double d, double b, double fm, double fc, double ft,
                                    double *fm_fi, double *fc_fi, double *ft_fi)
 {
-    return Fire_Strengths(1, method, group, exposure, mask, d, b, fm, fc, ft, fm_fi, fc_fi, ft_fi);
+    return Fire_Strengths(/*ec=*/1, /*method=*/method, /*group=*/group, /*exposure=*/exposure,
+                          /*mask=*/mask, /*d=*/d, /*b=*/b, /*fm=*/fm, /*fc=*/fc, /*ft=*/ft,
+                          /*fm_fi=*/fm_fi, /*fc_fi=*/fc_fi, /*ft_fi=*/ft_fi);
 }
 
 /* ---- the section check */
@@ -226,9 +230,11 @@ static void Checked_Section(Section_Check_Input *m, const Section_Precomputed *p
     int32_t mask = 0;
     if (!pre) {
         double db = 0.0, dd = 0.0;
-        if (Calc_Restquerschnitt(*kind, m->notch_position, m->notch_e, m->fire_exposure,
-                                 m->fire_method, m->char_t, m->char_to, m->char_tl, m->char_tu,
-                                 m->char_tr, &db, &dd, &e_y, &e_z, &mask)) {
+        if (Calc_Restquerschnitt(
+                /*kind=*/*kind, /*notch_position=*/m->notch_position, /*e=*/m->notch_e,
+                /*fire_exposure=*/m->fire_exposure, /*fire_method=*/m->fire_method, /*t=*/m->char_t,
+                /*t_o=*/m->char_to, /*t_l=*/m->char_tl, /*t_u=*/m->char_tu, /*t_r=*/m->char_tr,
+                /*db=*/&db, /*dd=*/&dd, /*e_y=*/&e_y, /*e_z=*/&e_z, /*sides_mask=*/&mask)) {
             dims->v[0] = static_cast<float>(dims->v[0] + db);
             dims->v[1] = static_cast<float>(dims->v[1] + dd);
         } else {
@@ -264,12 +270,16 @@ static void Design_Strengths(const Section_Check_Input &m, const Section_Precomp
     if ((fl & SCI_FIRE) && !pre) {
         double fm_fi, fc_fi, ft_fi;
         const int32_t rc =
-            ec ? Calc_Brand_Festigkeiten_EC(m.fire_method, m.mat_group, m.fire_exposure, mask,
-                                            dims.v[1], dims.v[0], m.f_m_z_k, m.f_c_0_k, m.f_t_0_k,
-                                            &fm_fi, &fc_fi, &ft_fi)
-               : Calc_Brand_Festigkeiten_DIN(m.fire_method, m.mat_group, m.fire_exposure, mask,
-                                             dims.v[1], dims.v[0], m.f_m_z_k, m.f_c_0_k, m.f_t_0_k,
-                                             &fm_fi, &fc_fi, &ft_fi);
+            ec ? Calc_Brand_Festigkeiten_EC(
+                /*fire_method=*/m.fire_method, /*mat_group=*/m.mat_group,
+                /*fire_exposure=*/m.fire_exposure, /*sides_mask=*/mask, /*d=*/dims.v[1],
+                /*b=*/dims.v[0], /*f_m=*/m.f_m_z_k, /*f_c=*/m.f_c_0_k, /*f_t=*/m.f_t_0_k,
+                /*f_m_fi=*/&fm_fi, /*f_c_fi=*/&fc_fi, /*f_t_fi=*/&ft_fi)
+               : Calc_Brand_Festigkeiten_DIN(
+                   /*fire_method=*/m.fire_method, /*mat_group=*/m.mat_group,
+                   /*fire_exposure=*/m.fire_exposure, /*sides_mask=*/mask, /*d=*/dims.v[1],
+                   /*b=*/dims.v[0], /*f_m=*/m.f_m_z_k, /*f_c=*/m.f_c_0_k, /*f_t=*/m.f_t_0_k,
+                   /*f_m_fi=*/&fm_fi, /*f_c_fi=*/&fc_fi, /*f_t_fi=*/&ft_fi);
         if (rc == 0) {
             fmy = fmz = fm_fi;
             ft0 = ft_fi;

@@ -175,8 +175,9 @@ TEST(MatValues, ValueSetSwitchesAtEveryCall)
 {
     double fv = 0.0;
     Nad_Scope din(false);
-    ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*kind=*/6, /*width=*/100,
-                                /*depth=*/200, /*f_m_k=*/nullptr, /*f_t_k=*/nullptr,
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*stress_kind=*/6,
+                                /*width_mm=*/100,
+                                /*depth_mm=*/200, /*f_m_k=*/nullptr, /*f_t_k=*/nullptr,
                                 /*f_c_k=*/nullptr, /*f_v_k=*/&fv, /*f_c90_k=*/nullptr,
                                 /*k_h=*/nullptr),
               1);
@@ -184,8 +185,9 @@ TEST(MatValues, ValueSetSwitchesAtEveryCall)
     EXPECT_STREQ(Get_Timber_Grade(1, 0)->name, "D30");
     {
         Nad_Scope en(true);
-        ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*kind=*/6, /*width=*/100,
-                                    /*depth=*/200, /*f_m_k=*/nullptr, /*f_t_k=*/nullptr,
+        ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*stress_kind=*/6,
+                                    /*width_mm=*/100,
+                                    /*depth_mm=*/200, /*f_m_k=*/nullptr, /*f_t_k=*/nullptr,
                                     /*f_c_k=*/nullptr, /*f_v_k=*/&fv, /*f_c90_k=*/nullptr,
                                     /*k_h=*/nullptr),
                   1);
@@ -206,8 +208,9 @@ TEST(MatValues, DepthFactorOfSolidTimber)
     double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0, kh = 0;
     {
         Nad_Scope en(true);
-        ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*kind=*/6, /*width=*/80,
-                                    /*depth=*/100, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+        ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*stress_kind=*/6,
+                                    /*width_mm=*/80,
+                                    /*depth_mm=*/100, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
                                     /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/&kh),
                   1);
         /* EN 1995-1-1 (3.1): kh = min((150/100)^0.2, 1.3) = 1.5^0.2 = 1.084472 */
@@ -217,8 +220,9 @@ TEST(MatValues, DepthFactorOfSolidTimber)
         EXPECT_DOUBLE_EQ(fc, 21000.0);
         EXPECT_DOUBLE_EQ(fc90, 2500.0);
         /* 40 mm: (150/40)^0.2 = 3.75^0.2 = 1.302 -> capped at 1.3 */
-        ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*kind=*/6, /*width=*/30,
-                                    /*depth=*/40, /*f_m_k=*/&fm, /*f_t_k=*/nullptr,
+        ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*stress_kind=*/6,
+                                    /*width_mm=*/30,
+                                    /*depth_mm=*/40, /*f_m_k=*/&fm, /*f_t_k=*/nullptr,
                                     /*f_c_k=*/nullptr,
                                     /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/&kh),
                   1);
@@ -226,27 +230,30 @@ TEST(MatValues, DepthFactorOfSolidTimber)
         EXPECT_DOUBLE_EQ(fm, 24000.0 * 1.3);
         /* above 150 mm no kh is written */
         kh = -1.0;
-        ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*kind=*/6, /*width=*/100,
-                                    /*depth=*/200, /*f_m_k=*/&fm, /*f_t_k=*/nullptr,
+        ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*stress_kind=*/6,
+                                    /*width_mm=*/100,
+                                    /*depth_mm=*/200, /*f_m_k=*/&fm, /*f_t_k=*/nullptr,
                                     /*f_c_k=*/nullptr,
                                     /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/&kh),
                   1);
         EXPECT_DOUBLE_EQ(kh, -1.0);
         EXPECT_DOUBLE_EQ(fm, 24000.0);
         /* perpendicular kinds write ft,90 and fc,90 */
-        ASSERT_EQ(Get_Mat_Strengths(/*group=*/13, /*grade=*/5, /*use=*/2, /*kind=*/9, /*width=*/100,
-                                    /*depth=*/200, /*f_m_k=*/nullptr, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
-                                    /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/nullptr),
+        ASSERT_EQ(Get_Mat_Strengths(
+                      /*group=*/13, /*grade=*/5, /*use=*/2, /*stress_kind=*/9, /*width_mm=*/100,
+                      /*depth_mm=*/200, /*f_m_k=*/nullptr, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+                      /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/nullptr),
                   1);
         EXPECT_DOUBLE_EQ(ft, 400.0);
         EXPECT_DOUBLE_EQ(fc, 2500.0);
     }
     Nad_Scope din(false);
     kh = -1.0;
-    ASSERT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*kind=*/6, /*width=*/80,
-                                /*depth=*/100, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
-                                /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/&kh),
-              1);
+    ASSERT_EQ(
+        Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*stress_kind=*/6, /*width_mm=*/80,
+                          /*depth_mm=*/100, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
+                          /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/&kh),
+        1);
     EXPECT_DOUBLE_EQ(kh, -1.0);
     EXPECT_DOUBLE_EQ(fm, 24000.0);
 }
@@ -256,9 +263,10 @@ TEST(MatValues, DepthFactorAndShearOfGlulam)
     double fm = 0, ft = 0, fv = 0, kh = -1;
     {
         Nad_Scope en(true);
-        ASSERT_EQ(Get_Mat_Strengths(/*group=*/2, /*grade=*/2, /*use=*/2, /*kind=*/6, /*width=*/100,
-                                    /*depth=*/300, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/nullptr,
-                                    /*f_v_k=*/&fv, /*f_c90_k=*/nullptr, /*k_h=*/&kh),
+        ASSERT_EQ(Get_Mat_Strengths(
+                      /*group=*/2, /*grade=*/2, /*use=*/2, /*stress_kind=*/6, /*width_mm=*/100,
+                      /*depth_mm=*/300, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/nullptr,
+                      /*f_v_k=*/&fv, /*f_c90_k=*/nullptr, /*k_h=*/&kh),
                   1);
         /* EN 1995-1-1 (3.2): (600/300)^0.1 = 2^0.1 = 1.071773 */
         EXPECT_NEAR(kh, 1.071773, 1e-6);
@@ -266,33 +274,37 @@ TEST(MatValues, DepthFactorAndShearOfGlulam)
         EXPECT_NEAR(ft, 19200.0 * 1.071773, 0.05);
         EXPECT_DOUBLE_EQ(fv, 3500.0);
         kh = -1.0;
-        ASSERT_EQ(Get_Mat_Strengths(/*group=*/2, /*grade=*/2, /*use=*/2, /*kind=*/6, /*width=*/100,
-                                    /*depth=*/600, /*f_m_k=*/&fm, /*f_t_k=*/nullptr,
+        ASSERT_EQ(Get_Mat_Strengths(/*group=*/2, /*grade=*/2, /*use=*/2, /*stress_kind=*/6,
+                                    /*width_mm=*/100,
+                                    /*depth_mm=*/600, /*f_m_k=*/&fm, /*f_t_k=*/nullptr,
                                     /*f_c_k=*/nullptr,
                                     /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/&kh),
                   1);
         EXPECT_DOUBLE_EQ(kh, -1.0); /* 600 mm and more: none */
         EXPECT_DOUBLE_EQ(fm, 24000.0);
         /* BS classes under EN: fv from the EN column, or 3.5 under the annex rules of k_cr */
-        ASSERT_EQ(Get_Mat_Strengths(/*group=*/3, /*grade=*/6, /*use=*/2, /*kind=*/6, /*width=*/100,
-                                    /*depth=*/700, /*f_m_k=*/nullptr, /*f_t_k=*/nullptr,
+        ASSERT_EQ(Get_Mat_Strengths(/*group=*/3, /*grade=*/6, /*use=*/2, /*stress_kind=*/6,
+                                    /*width_mm=*/100,
+                                    /*depth_mm=*/700, /*f_m_k=*/nullptr, /*f_t_k=*/nullptr,
                                     /*f_c_k=*/nullptr, /*f_v_k=*/&fv, /*f_c90_k=*/nullptr,
                                     /*k_h=*/nullptr),
                   1);
         EXPECT_DOUBLE_EQ(fv, 4300.0);
         en.block()->k_cr_rule = 0;
-        ASSERT_EQ(Get_Mat_Strengths(/*group=*/3, /*grade=*/6, /*use=*/2, /*kind=*/6, /*width=*/100,
-                                    /*depth=*/700, /*f_m_k=*/nullptr, /*f_t_k=*/nullptr,
+        ASSERT_EQ(Get_Mat_Strengths(/*group=*/3, /*grade=*/6, /*use=*/2, /*stress_kind=*/6,
+                                    /*width_mm=*/100,
+                                    /*depth_mm=*/700, /*f_m_k=*/nullptr, /*f_t_k=*/nullptr,
                                     /*f_c_k=*/nullptr, /*f_v_k=*/&fv, /*f_c90_k=*/nullptr,
                                     /*k_h=*/nullptr),
                   1);
         EXPECT_DOUBLE_EQ(fv, 3500.0);
     }
     Nad_Scope din(false);
-    ASSERT_EQ(Get_Mat_Strengths(/*group=*/3, /*grade=*/6, /*use=*/2, /*kind=*/6, /*width=*/100,
-                                /*depth=*/300, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
-                                /*f_v_k=*/&fv, /*f_c90_k=*/nullptr, /*k_h=*/&kh),
-              1);
+    ASSERT_EQ(
+        Get_Mat_Strengths(/*group=*/3, /*grade=*/6, /*use=*/2, /*stress_kind=*/6, /*width_mm=*/100,
+                          /*depth_mm=*/300, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
+                          /*f_v_k=*/&fv, /*f_c90_k=*/nullptr, /*k_h=*/&kh),
+        1);
     /* DIN 1052: (600/300)^0.14 = 2^0.14 = 1.101905 -> capped at 1.1 */
     EXPECT_DOUBLE_EQ(kh, 1.1);
     EXPECT_DOUBLE_EQ(fm, 36000.0 * 1.1);
@@ -304,8 +316,9 @@ TEST(MatValues, PanelAndProductStrengths)
     Nad_Scope en(true);
     double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0;
     /* particle board P5, 10 mm, in plane: ft, ft, fc and the panel shear strength */
-    ASSERT_EQ(Get_Mat_Strengths(/*group=*/7, /*grade=*/1, /*use=*/2, /*kind=*/5, /*width=*/0,
-                                /*depth=*/10, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/7, /*grade=*/1, /*use=*/2, /*stress_kind=*/5,
+                                /*width_mm=*/0,
+                                /*depth_mm=*/10, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
                                 /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr),
               1);
     EXPECT_DOUBLE_EQ(fm, 9400.0);
@@ -315,14 +328,16 @@ TEST(MatValues, PanelAndProductStrengths)
     EXPECT_DOUBLE_EQ(fc90, 10000.0);
     /* outside 6..50 mm: result 1, nothing written */
     fm = -1.0;
-    ASSERT_EQ(Get_Mat_Strengths(/*group=*/7, /*grade=*/1, /*use=*/2, /*kind=*/5, /*width=*/0,
-                                /*depth=*/55, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
-                                /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/nullptr),
-              1);
+    ASSERT_EQ(
+        Get_Mat_Strengths(/*group=*/7, /*grade=*/1, /*use=*/2, /*stress_kind=*/5, /*width_mm=*/0,
+                          /*depth_mm=*/55, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
+                          /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/nullptr),
+        1);
     EXPECT_DOUBLE_EQ(fm, -1.0);
     /* plywood F40/30, out of plane perpendicular */
-    ASSERT_EQ(Get_Mat_Strengths(/*group=*/6, /*grade=*/3, /*use=*/2, /*kind=*/4, /*width=*/0,
-                                /*depth=*/12, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/6, /*grade=*/3, /*use=*/2, /*stress_kind=*/4,
+                                /*width_mm=*/0,
+                                /*depth_mm=*/12, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
                                 /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr),
               1);
     EXPECT_DOUBLE_EQ(fm, 30000.0);
@@ -331,20 +346,23 @@ TEST(MatValues, PanelAndProductStrengths)
     EXPECT_DOUBLE_EQ(fc90, 9000.0);
     EXPECT_DOUBLE_EQ(fv, 2200.0);
     /* OSB/3, 15 mm, in-plane shear and planar shear */
-    ASSERT_EQ(Get_Mat_Strengths(/*group=*/4, /*grade=*/1, /*use=*/2, /*kind=*/2, /*width=*/0,
-                                /*depth=*/15, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/4, /*grade=*/1, /*use=*/2, /*stress_kind=*/2,
+                                /*width_mm=*/0,
+                                /*depth_mm=*/15, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
                                 /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr),
               1);
     EXPECT_DOUBLE_EQ(fv, 6800.0);
     EXPECT_DOUBLE_EQ(fc90, 10000.0);
-    ASSERT_EQ(Get_Mat_Strengths(/*group=*/4, /*grade=*/1, /*use=*/2, /*kind=*/0, /*width=*/0,
-                                /*depth=*/15, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/4, /*grade=*/1, /*use=*/2, /*stress_kind=*/0,
+                                /*width_mm=*/0,
+                                /*depth_mm=*/15, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
                                 /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr),
               1);
     EXPECT_DOUBLE_EQ(fv, 1000.0);
     /* Kerto-Q 27-69 mm flatwise */
-    ASSERT_EQ(Get_Mat_Strengths(/*group=*/11, /*grade=*/1, /*use=*/2, /*kind=*/1, /*width=*/0,
-                                /*depth=*/40, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/11, /*grade=*/1, /*use=*/2, /*stress_kind=*/1,
+                                /*width_mm=*/0,
+                                /*depth_mm=*/40, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
                                 /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr),
               1);
     EXPECT_DOUBLE_EQ(fm, 36000.0);
@@ -352,32 +370,38 @@ TEST(MatValues, PanelAndProductStrengths)
     EXPECT_DOUBLE_EQ(fc90, 2200.0);
     EXPECT_DOUBLE_EQ(fv, 1300.0);
     /* Steico LVL X t>=27 kind 6: ft 22 */
-    ASSERT_EQ(Get_Mat_Strengths(/*group=*/19, /*grade=*/2, /*use=*/2, /*kind=*/6, /*width=*/0,
-                                /*depth=*/40, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/19, /*grade=*/2, /*use=*/2, /*stress_kind=*/6,
+                                /*width_mm=*/0,
+                                /*depth_mm=*/40, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
                                 /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr),
               1);
     EXPECT_DOUBLE_EQ(ft, 22000.0);
     EXPECT_DOUBLE_EQ(fc, 30000.0);
-    EXPECT_EQ(Get_Mat_Strengths(/*group=*/19, /*grade=*/3, /*use=*/2, /*kind=*/6, /*width=*/0,
-                                /*depth=*/40, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+    EXPECT_EQ(Get_Mat_Strengths(/*group=*/19, /*grade=*/3, /*use=*/2, /*stress_kind=*/6,
+                                /*width_mm=*/0,
+                                /*depth_mm=*/40, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
                                 /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr),
               0);
-    EXPECT_EQ(Get_Mat_Strengths(/*group=*/12, /*grade=*/0, /*use=*/2, /*kind=*/6, /*width=*/0,
-                                /*depth=*/40, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+    EXPECT_EQ(Get_Mat_Strengths(/*group=*/12, /*grade=*/0, /*use=*/2, /*stress_kind=*/6,
+                                /*width_mm=*/0,
+                                /*depth_mm=*/40, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
                                 /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr),
               0);
     fm = -1.0; /* a stress kind above 9: no values */
-    EXPECT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*kind=*/10, /*width=*/0,
-                                /*depth=*/40, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
-                                /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/nullptr),
-              1);
+    EXPECT_EQ(
+        Get_Mat_Strengths(/*group=*/0, /*grade=*/5, /*use=*/2, /*stress_kind=*/10, /*width_mm=*/0,
+                          /*depth_mm=*/40, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
+                          /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/nullptr),
+        1);
     EXPECT_DOUBLE_EQ(fm, -1.0);
-    EXPECT_EQ(Get_Mat_Strengths(/*group=*/0, /*grade=*/12, /*use=*/2, /*kind=*/10, /*width=*/0,
-                                /*depth=*/40, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
-                                /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/nullptr),
-              0);
-    EXPECT_EQ(Get_Mat_Strengths(/*group=*/-12, /*grade=*/0, /*use=*/2, /*kind=*/6, /*width=*/0,
-                                /*depth=*/40, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+    EXPECT_EQ(
+        Get_Mat_Strengths(/*group=*/0, /*grade=*/12, /*use=*/2, /*stress_kind=*/10, /*width_mm=*/0,
+                          /*depth_mm=*/40, /*f_m_k=*/&fm, /*f_t_k=*/nullptr, /*f_c_k=*/nullptr,
+                          /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/nullptr),
+        0);
+    EXPECT_EQ(Get_Mat_Strengths(/*group=*/-12, /*grade=*/0, /*use=*/2, /*stress_kind=*/6,
+                                /*width_mm=*/0,
+                                /*depth_mm=*/40, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
                                 /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr),
               0);
 }
@@ -386,8 +410,9 @@ TEST(MatValues, LaminatedBeech)
 {
     Nad_Scope en(true);
     double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0, kh = 0;
-    ASSERT_EQ(Get_Mat_Strengths(/*group=*/17, /*grade=*/1, /*use=*/1, /*kind=*/8, /*width=*/200,
-                                /*depth=*/300, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/17, /*grade=*/1, /*use=*/1, /*stress_kind=*/8,
+                                /*width_mm=*/200,
+                                /*depth_mm=*/300, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
                                 /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/&kh),
               1);
     /* kh = min((600/300)^0.1, 1.2) = 1.071773; fv * min(2^0.13, 1.2) = 4500 * 1.094294 */
@@ -397,8 +422,9 @@ TEST(MatValues, LaminatedBeech)
     EXPECT_NEAR(fv, 4500.0 * 1.094294, 0.05);
     EXPECT_DOUBLE_EQ(fc, 59400.0);
     EXPECT_DOUBLE_EQ(fc90, 14800.0);
-    ASSERT_EQ(Get_Mat_Strengths(/*group=*/17, /*grade=*/0, /*use=*/2, /*kind=*/9, /*width=*/200,
-                                /*depth=*/300, /*f_m_k=*/nullptr, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
+    ASSERT_EQ(Get_Mat_Strengths(/*group=*/17, /*grade=*/0, /*use=*/2, /*stress_kind=*/9,
+                                /*width_mm=*/200,
+                                /*depth_mm=*/300, /*f_m_k=*/nullptr, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
                                 /*f_v_k=*/nullptr, /*f_c90_k=*/&fc90, /*k_h=*/nullptr),
               1);
     EXPECT_DOUBLE_EQ(ft, 600.0);
@@ -506,8 +532,14 @@ TEST(MatValues, FurtherConstants)
     EXPECT_FALSE(Is_Mat_Lvl_Product(17));
     double fm = 0, fv = 0, fc90 = 0;
     /* LVL grade 0 edgewise at h = 300: 44 * (300/300)^0.15 = 44 */
-    ASSERT_EQ(Get_Lvl_Strengths(0, 0, 300, 3000, 0, &fm, nullptr, nullptr, &fv, &fc90), 1);
+    ASSERT_EQ(Get_Lvl_Strengths(/*grade=*/0, /*stress_kind=*/0, /*h_mm=*/300, /*l_mm=*/3000,
+                                /*a_mm=*/0, /*f_m=*/&fm, /*f_t=*/nullptr, /*f_c=*/nullptr,
+                                /*f_v=*/&fv, /*f_c90=*/&fc90),
+              1);
     EXPECT_DOUBLE_EQ(fm, 44000.0);
     EXPECT_DOUBLE_EQ(fv, 4600.0);
-    EXPECT_EQ(Get_Lvl_Strengths(1, 0, 300, 3000, 0, &fm, nullptr, nullptr, &fv, &fc90), 0);
+    EXPECT_EQ(Get_Lvl_Strengths(/*grade=*/1, /*stress_kind=*/0, /*h_mm=*/300, /*l_mm=*/3000,
+                                /*a_mm=*/0, /*f_m=*/&fm, /*f_t=*/nullptr, /*f_c=*/nullptr,
+                                /*f_v=*/&fv, /*f_c90=*/&fc90),
+              0);
 }

@@ -223,20 +223,33 @@ TEST(MemberCheck, ResidualSection)
 {
     double db, dd, ey, ez;
     /* four-sided charring of 2 cm with the reduced cross-section: 2 * 2.7 = 5.4 */
-    EXPECT_EQ(Calc_Restquerschnitt_Einfach(1, 0, 0.0, 0, 2, 2.0, &db, &dd, &ey, &ez), 1);
+    EXPECT_EQ(Calc_Restquerschnitt_Einfach(/*kind=*/1, /*notch_position=*/0, /*e=*/0.0,
+                                           /*fire_exposure=*/0, /*fire_method=*/2, /*t=*/2.0,
+                                           /*db=*/&db, /*dd=*/&dd, /*e_y=*/&ey, /*e_z=*/&ez),
+              1);
     EXPECT_NEAR(db, -5.4, 1e-12);
     EXPECT_NEAR(dd, -5.4, 1e-12);
     EXPECT_DOUBLE_EQ(ey, 0.0);
     /* a notch at the top and charring from the left */
-    EXPECT_EQ(Calc_Restquerschnitt_Einfach(1, 1, 3.0, 2, 1, 1.0, &db, &dd, &ey, &ez), 1);
+    EXPECT_EQ(Calc_Restquerschnitt_Einfach(/*kind=*/1, /*notch_position=*/1, /*e=*/3.0,
+                                           /*fire_exposure=*/2, /*fire_method=*/1, /*t=*/1.0,
+                                           /*db=*/&db, /*dd=*/&dd, /*e_y=*/&ey, /*e_z=*/&ez),
+              1);
     EXPECT_DOUBLE_EQ(db, -1.0);
     EXPECT_DOUBLE_EQ(dd, -5.0);
     EXPECT_DOUBLE_EQ(ez, -1.5);
     EXPECT_DOUBLE_EQ(ey, -0.5);
     /* per-side charring is not known here: the section stays */
-    EXPECT_EQ(Calc_Restquerschnitt_Einfach(1, 0, 0.0, 1000, 1, 2.0, &db, &dd, &ey, &ez), 0);
+    EXPECT_EQ(Calc_Restquerschnitt_Einfach(/*kind=*/1, /*notch_position=*/0, /*e=*/0.0,
+                                           /*fire_exposure=*/1000, /*fire_method=*/1, /*t=*/2.0,
+                                           /*db=*/&db, /*dd=*/&dd, /*e_y=*/&ey, /*e_z=*/&ez),
+              0);
     EXPECT_DOUBLE_EQ(dd, 0.0);
-    EXPECT_EQ(Calc_Restquerschnitt_Einfach(2, 1, 3.0, 0, 1, 1.0, &db, &dd, nullptr, nullptr), 0);
+    EXPECT_EQ(Calc_Restquerschnitt_Einfach(/*kind=*/2, /*notch_position=*/1, /*e=*/3.0,
+                                           /*fire_exposure=*/0, /*fire_method=*/1, /*t=*/1.0,
+                                           /*db=*/&db, /*dd=*/&dd, /*e_y=*/nullptr,
+                                           /*e_z=*/nullptr),
+              0);
     EXPECT_DOUBLE_EQ(db, 0.0);
 }
 

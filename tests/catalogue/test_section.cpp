@@ -153,28 +153,46 @@ TEST(SectionFire, ResidualSection)
     double db, dd, ey, ez;
     int32_t mask;
     /* exposure 0, t = 2 cm, method 2: t = 2.7, both sides -5.4 */
-    EXPECT_EQ(Calc_Restquerschnitt(1, 0, 0, 0, 2, 2, 0, 0, 0, 0, &db, &dd, &ey, &ez, &mask), 1);
+    EXPECT_EQ(Calc_Restquerschnitt(/*kind=*/1, /*notch_position=*/0, /*e=*/0, /*fire_exposure=*/0,
+                                   /*fire_method=*/2, /*t=*/2, /*t_o=*/0, /*t_l=*/0, /*t_u=*/0,
+                                   /*t_r=*/0, /*db=*/&db, /*dd=*/&dd, /*e_y=*/&ey, /*e_z=*/&ez,
+                                   /*sides_mask=*/&mask),
+              1);
     EXPECT_NEAR(db, -5.4, 1e-12);
     EXPECT_NEAR(dd, -5.4, 1e-12);
     EXPECT_EQ(mask, 15);
     /* notch at the top, e = 2: d - 2, e_z = -1; plus exposure 3 with t = 1 (method 1) */
-    EXPECT_EQ(Calc_Restquerschnitt(1, 1, 2, 3, 1, 1, 0, 0, 0, 0, &db, &dd, &ey, &ez, &mask), 1);
+    EXPECT_EQ(Calc_Restquerschnitt(/*kind=*/1, /*notch_position=*/1, /*e=*/2, /*fire_exposure=*/3,
+                                   /*fire_method=*/1, /*t=*/1, /*t_o=*/0, /*t_l=*/0, /*t_u=*/0,
+                                   /*t_r=*/0, /*db=*/&db, /*dd=*/&dd, /*e_y=*/&ey, /*e_z=*/&ez,
+                                   /*sides_mask=*/&mask),
+              1);
     EXPECT_NEAR(dd, -3.0, 1e-12);
     EXPECT_NEAR(db, -2.0, 1e-12);
     EXPECT_NEAR(ez, -1.5, 1e-12);
     EXPECT_EQ(mask, 11);
     /* per side: top 1, left 2 */
-    EXPECT_EQ(Calc_Restquerschnitt(1, 0, 0, 1000, 1, 0, 1, 2, 0, 0, &db, &dd, &ey, &ez, &mask), 1);
+    EXPECT_EQ(Calc_Restquerschnitt(/*kind=*/1, /*notch_position=*/0, /*e=*/0,
+                                   /*fire_exposure=*/1000, /*fire_method=*/1, /*t=*/0, /*t_o=*/1,
+                                   /*t_l=*/2, /*t_u=*/0, /*t_r=*/0, /*db=*/&db, /*dd=*/&dd,
+                                   /*e_y=*/&ey, /*e_z=*/&ez, /*sides_mask=*/&mask),
+              1);
     EXPECT_NEAR(dd, -1.0, 1e-12);
     EXPECT_NEAR(ez, -0.5, 1e-12);
     EXPECT_NEAR(db, -2.0, 1e-12);
     EXPECT_NEAR(ey, 1.0, 1e-12);
     EXPECT_EQ(mask, 3);
-    EXPECT_EQ(Calc_Restquerschnitt(2, 1, 2, 0, 2, 2, 0, 0, 0, 0, &db, &dd, &ey, &ez, &mask), 0);
+    EXPECT_EQ(Calc_Restquerschnitt(/*kind=*/2, /*notch_position=*/1, /*e=*/2, /*fire_exposure=*/0,
+                                   /*fire_method=*/2, /*t=*/2, /*t_o=*/0, /*t_l=*/0, /*t_u=*/0,
+                                   /*t_r=*/0, /*db=*/&db, /*dd=*/&dd, /*e_y=*/&ey, /*e_z=*/&ez,
+                                   /*sides_mask=*/&mask),
+              0);
     EXPECT_DOUBLE_EQ(dd, 0.0);
     EXPECT_EQ(mask, 0);
-    EXPECT_EQ(Calc_Restquerschnitt(1, 0, 0, -1, 1, 2, 0, 0, 0, 0, nullptr, nullptr, nullptr,
-                                   nullptr, nullptr),
+    EXPECT_EQ(Calc_Restquerschnitt(/*kind=*/1, /*notch_position=*/0, /*e=*/0, /*fire_exposure=*/-1,
+                                   /*fire_method=*/1, /*t=*/2, /*t_o=*/0, /*t_l=*/0, /*t_u=*/0,
+                                   /*t_r=*/0, /*db=*/nullptr, /*dd=*/nullptr, /*e_y=*/nullptr,
+                                   /*e_z=*/nullptr, /*sides_mask=*/nullptr),
               0);
 }
 
@@ -183,21 +201,41 @@ TEST(SectionFire, ReducedStrengths)
     double fm, fc, ft;
     /* b 10, d 20, four sides: p = 60, r = 60/200 = 0.3 1/cm, k_fi 1.25:
   ** DIN: 30 (1 - 0.4/3) = 26.0; 26.25 (1 - 0.24) = 19.95; 17.5 (1 - 0.3/3.33) = 15.923423 */
-    EXPECT_EQ(Calc_Brand_Festigkeiten_DIN(1, 0, 0, 15, 20, 10, 24, 21, 14, &fm, &fc, &ft), 0);
+    EXPECT_EQ(Calc_Brand_Festigkeiten_DIN(/*fire_method=*/1, /*mat_group=*/0, /*fire_exposure=*/0,
+                                          /*sides_mask=*/15, /*d=*/20, /*b=*/10, /*f_m=*/24,
+                                          /*f_c=*/21, /*f_t=*/14, /*f_m_fi=*/&fm, /*f_c_fi=*/&fc,
+                                          /*f_t_fi=*/&ft),
+              0);
     EXPECT_NEAR(fm, 26.0, 1e-9);
     EXPECT_NEAR(fc, 19.95, 1e-9);
     EXPECT_NEAR(ft, 15.923423, 1e-6);
     /* EN 1995-1-2: 30 (1 - 0.15) = 25.5; 17.5 (1 - 0.3/3.3) = 15.909091 */
-    EXPECT_EQ(Calc_Brand_Festigkeiten_EC(1, 0, 0, 15, 20, 10, 24, 21, 14, &fm, &fc, &ft), 0);
+    EXPECT_EQ(Calc_Brand_Festigkeiten_EC(/*fire_method=*/1, /*mat_group=*/0, /*fire_exposure=*/0,
+                                         /*sides_mask=*/15, /*d=*/20, /*b=*/10, /*f_m=*/24,
+                                         /*f_c=*/21, /*f_t=*/14, /*f_m_fi=*/&fm, /*f_c_fi=*/&fc,
+                                         /*f_t_fi=*/&ft),
+              0);
     EXPECT_NEAR(fm, 25.5, 1e-9);
     EXPECT_NEAR(ft, 15.909091, 1e-6);
     /* method 2: k_fi f only; glulam EC 1.15 */
-    EXPECT_EQ(Calc_Brand_Festigkeiten_EC(2, 2, 0, 15, 20, 10, 24, 21, 14, &fm, &fc, &ft), 0);
+    EXPECT_EQ(Calc_Brand_Festigkeiten_EC(/*fire_method=*/2, /*mat_group=*/2, /*fire_exposure=*/0,
+                                         /*sides_mask=*/15, /*d=*/20, /*b=*/10, /*f_m=*/24,
+                                         /*f_c=*/21, /*f_t=*/14, /*f_m_fi=*/&fm, /*f_c_fi=*/&fc,
+                                         /*f_t_fi=*/&ft),
+              0);
     EXPECT_NEAR(fm, 27.6, 1e-9);
-    EXPECT_EQ(Calc_Brand_Festigkeiten_EC(2, -1, 0, 15, 20, 10, 24, 21, 14, &fm, &fc, &ft), 0);
+    EXPECT_EQ(Calc_Brand_Festigkeiten_EC(/*fire_method=*/2, /*mat_group=*/-1, /*fire_exposure=*/0,
+                                         /*sides_mask=*/15, /*d=*/20, /*b=*/10, /*f_m=*/24,
+                                         /*f_c=*/21, /*f_t=*/14, /*f_m_fi=*/&fm, /*f_c_fi=*/&fc,
+                                         /*f_t_fi=*/&ft),
+              0);
     EXPECT_NEAR(fm, 24.0, 1e-9);
     /* 1 x 1 cm: r = 4, non-positive strengths: 2 and 0.0001 f */
-    EXPECT_EQ(Calc_Brand_Festigkeiten_DIN(1, 0, 0, 15, 1, 1, 24, 21, 14, &fm, &fc, &ft), 2);
+    EXPECT_EQ(Calc_Brand_Festigkeiten_DIN(/*fire_method=*/1, /*mat_group=*/0, /*fire_exposure=*/0,
+                                          /*sides_mask=*/15, /*d=*/1, /*b=*/1, /*f_m=*/24,
+                                          /*f_c=*/21, /*f_t=*/14, /*f_m_fi=*/&fm, /*f_c_fi=*/&fc,
+                                          /*f_t_fi=*/&ft),
+              2);
     EXPECT_NEAR(fm, 0.0024, 1e-12);
     EXPECT_NEAR(ft, 0.0014, 1e-12);
 }
