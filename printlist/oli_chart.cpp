@@ -308,12 +308,15 @@ int Oli_Graphic_Chart(double x0, double y0, double x1, double y1, const double *
                       const double *yv, int32_t n, int32_t mode, const char *title,
                       double text_height)
 {
-    return chart(x0, y0, x1, y1, xv, yv, n, mode, title, text_height, 0.0, 0.0);
+    return chart(/*x0=*/x0, /*y0=*/y0, /*x1=*/x1, /*y1=*/y1, /*xv=*/xv, /*yv=*/yv, /*n=*/n,
+                 /*mode=*/mode, /*title=*/title, /*th=*/text_height, /*lower=*/0.0, /*upper=*/0.0);
 }
 
 int Oli_Graphic_Chart_2(double x0, double y0, double x1, double y1, const double *xv,
                         const double *yv, int32_t n, int32_t mode, const char *title,
                         double text_height, double lower, double upper)
 {
-    return chart(x0, y0, x1, y1, xv, yv, n, mode, title, text_height, lower, upper);
+    return chart(/*x0=*/x0, /*y0=*/y0, /*x1=*/x1, /*y1=*/y1, /*xv=*/xv, /*yv=*/yv, /*n=*/n,
+                 /*mode=*/mode, /*title=*/title, /*th=*/text_height, /*lower=*/lower,
+                 /*upper=*/upper);
 }

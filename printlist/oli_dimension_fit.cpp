@@ -156,7 +156,8 @@ double depth_of(const Label &l) { return l.deep ? DESCENT * cap_of(l) / CAP : 0.
 Box ink_box(const Label &l, double cx, double cy)
 {
     const double t = cap_of(l), W = width_of(l);
-    return frame(cx, cy, l.ux, l.uy, l.vx, l.vy, -W / 2, W / 2, -t / 2 - depth_of(l), t / 2);
+    return frame(/*cx=*/cx, /*cy=*/cy, /*ux=*/l.ux, /*uy=*/l.uy, /*vx=*/l.vx, /*vy=*/l.vy,
+                 /*a0=*/-W / 2, /*a1=*/W / 2, /*b0=*/-t / 2 - depth_of(l), /*b1=*/t / 2);
 }
 
 /* The place between the marks, its glyphs as high over the dimension line as a label's without
@@ -171,8 +172,9 @@ Place between(const Label &l)
 Box font_box(const Label &l, double cx, double cy)
 {
     const double t = cap_of(l), em = t / CAP, W = width_of(l);
-    return frame(cx, cy, l.ux, l.uy, l.vx, l.vy, -W / 2, W / 2, -t / 2 - DESCENT * em,
-                 -t / 2 + ASCENT * em);
+    return frame(/*cx=*/cx, /*cy=*/cy, /*ux=*/l.ux, /*uy=*/l.uy, /*vx=*/l.vx, /*vy=*/l.vy,
+                 /*a0=*/-W / 2, /*a1=*/W / 2, /*b0=*/-t / 2 - DESCENT * em,
+                 /*b1=*/-t / 2 + ASCENT * em);
 }
 
 /* Is the place free: inside the window, clear of every line, area and placed label? */

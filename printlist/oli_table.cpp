@@ -80,9 +80,11 @@ int32_t Oli_Table_With_Options(FILE *file, int32_t nrows, int32_t ncols, Oli_Tab
     }
     Oli_Table_Thin_Rules = options->thin_rules;
     Oli_Table_Key_Column = options->key_column;
-    int32_t r =
-        OliTabelle(file, ncols, nrows, columns, options->row_mask, options->row_rules, 0,
-                   options->flags, nullptr, nullptr, options->extra_count, options->extra_texts);
+    int32_t r = OliTabelle(/*file=*/file, /*ncols=*/ncols, /*nrows=*/nrows, /*columns=*/columns,
+                           /*row_mask=*/options->row_mask, /*row_rules=*/options->row_rules,
+                           /*highlight=*/0, /*flags=*/options->flags, /*title_counts=*/nullptr,
+                           /*title_texts=*/nullptr, /*extra_count=*/options->extra_count,
+                           /*extra_texts=*/options->extra_texts);
     Oli_Table_Thin_Rules = nullptr;
     Oli_Table_Key_Column = -1;
     if (own) Oli_Table_Options_Free(&fresh);
@@ -547,7 +549,8 @@ int32_t OliTabelle(FILE *file, int32_t ncols, int32_t nrows, Oli_Table_Column *c
     out.reserve(4096);
     table_block_head(out, ncols, columns, lay.width, has_group, flags, title_counts, title_texts);
     table_header_lines(out, ncols, columns, lay.width, has_group, flags);
-    table_rows(file, out, ncols, nrows, columns, lay, rows, under, bold, row_rules);
+    table_rows(/*file=*/file, /*out=*/out, /*ncols=*/ncols, /*nrows=*/nrows, /*columns=*/columns,
+               /*lay=*/lay, /*rows=*/rows, /*under=*/under, /*bold=*/bold, /*row_rules=*/row_rules);
     table_sum_row(out, ncols, columns, lay.width, rows);
     out += "#END_OF_TEXT\n";
     flush_piece(file, out);

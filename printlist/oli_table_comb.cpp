@@ -151,8 +151,11 @@ void Oli_Combination_Table(FILE *file, const Oli_Combination_Set *s)
     for (const std::string &nm : combination_names)
         widest = std::max(widest, Oli_Visible_Length(nm.c_str()) + 1);
     c[3].decimals = widest;
-    Oli_Table_Report_Error(
-        file, OliTabelle(file, 4, n, c, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr));
+    Oli_Table_Report_Error(file, OliTabelle(/*file=*/file, /*ncols=*/4, /*nrows=*/n, /*columns=*/c,
+                                            /*row_mask=*/nullptr, /*row_rules=*/nullptr,
+                                            /*highlight=*/0, /*flags=*/0, /*title_counts=*/nullptr,
+                                            /*title_texts=*/nullptr, /*extra_count=*/0,
+                                            /*extra_texts=*/nullptr));
     free(c);
     Oli_Table_Set_Columns_Allocated(keep);
 }

@@ -231,7 +231,8 @@ void Draw_Page_Title(const char *name, int32_t x, int32_t y)
     pxFgc(Nearest_RGB_Color(235, 245, 225));
     pxRect(x, y, x + (w > 0 ? w : 200) - 1, y + (h > 0 ? h : 60) - 1);
     if (have) {
-        pxDrawTransparentDIB(file, x, y, x + w - 1, y + h - 1, 201, 0, -1, 0, 0);
+        pxDrawTransparentDIB(/*file=*/file, /*x1=*/x, /*y1=*/y, /*x2=*/x + w - 1, /*y2=*/y + h - 1,
+                             /*mode=*/201, /*flag=*/0, /*r=*/-1, /*g=*/0, /*b=*/0);
     } else {
         snprintf(file, sizeof file, "%s.RPC", name);
         Draw_RPC_File(file, x, y);

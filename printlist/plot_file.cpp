@@ -171,7 +171,8 @@ void Plot_Begin(FILE *file, double x0, double y0, double x1, double y1, double s
 {
     char title[256];
     OLI_FORMAT_ARGS(title, format);
-    plot_begin(file, x0, y0, x1, y1, scale, rotation, title, 0, nullptr);
+    plot_begin(/*file=*/file, /*x0=*/x0, /*y0=*/y0, /*x1=*/x1, /*y1=*/y1, /*scale=*/scale,
+               /*rotation=*/rotation, /*title=*/title, /*colour=*/0, /*writer=*/nullptr);
 }
 
 void Plot_Begin_Colour(FILE *file, double x0, double y0, double x1, double y1, double scale,
@@ -179,7 +180,8 @@ void Plot_Begin_Colour(FILE *file, double x0, double y0, double x1, double y1, d
 {
     char title[256];
     OLI_FORMAT_ARGS(title, format);
-    plot_begin(file, x0, y0, x1, y1, scale, rotation, title, 1, nullptr);
+    plot_begin(/*file=*/file, /*x0=*/x0, /*y0=*/y0, /*x1=*/x1, /*y1=*/y1, /*scale=*/scale,
+               /*rotation=*/rotation, /*title=*/title, /*colour=*/1, /*writer=*/nullptr);
 }
 
 void Plot_Begin_With_Header(FILE *file, double x0, double y0, double x1, double y1, double scale,
@@ -187,7 +189,8 @@ void Plot_Begin_With_Header(FILE *file, double x0, double y0, double x1, double 
 {
     char t[256];
     Oli_Copy(t, title ? title : "", sizeof t);
-    plot_begin(file, x0, y0, x1, y1, scale, rotation, t, 0, header_writer);
+    plot_begin(/*file=*/file, /*x0=*/x0, /*y0=*/y0, /*x1=*/x1, /*y1=*/y1, /*scale=*/scale,
+               /*rotation=*/rotation, /*title=*/t, /*colour=*/0, /*writer=*/header_writer);
 }
 
 void Plot_End(void)

@@ -68,9 +68,15 @@ TEST(OliDrawlib, RebarLabelNeedsFiveUnits)
     Capture c;
     Oli_Graphic_Begin(c.f, 0, 0, 20, 20, 1, 0, nullptr);
     c.clear();
-    EXPECT_EQ(Oli_Graphic_Rebar_Label(0, 0, 4.99, 0, 0.1, 2, 4, 15, 13.4, 0.035, 2, 3), 0);
+    EXPECT_EQ(Oli_Graphic_Rebar_Label(/*x1=*/0, /*y1=*/0, /*x2=*/4.99, /*y2=*/0, /*h=*/0.1,
+                                      /*grade=*/2, /*diameter=*/4, /*spacing=*/15, /*area=*/13.4,
+                                      /*cover=*/0.035, /*value=*/2, /*position=*/3),
+              0);
     EXPECT_EQ(c.text(), "");
-    EXPECT_EQ(Oli_Graphic_Rebar_Label(0, 0, 5.0, 0, 0.1, 2, 4, 15, 13.4, 0.035, 2, 3), 1);
+    EXPECT_EQ(Oli_Graphic_Rebar_Label(/*x1=*/0, /*y1=*/0, /*x2=*/5.0, /*y2=*/0, /*h=*/0.1,
+                                      /*grade=*/2, /*diameter=*/4, /*spacing=*/15, /*area=*/13.4,
+                                      /*cover=*/0.035, /*value=*/2, /*position=*/3),
+              1);
     std::string t = c.text();
     EXPECT_NE(t.find("\xAE"
                      "13.40 cm\xFD\xAF"),
@@ -186,10 +192,16 @@ TEST(OliDrawlib, ChartLimits)
         y[i] = sin(i * 0.1);
     }
     c.clear();
-    EXPECT_EQ(Oli_Graphic_Chart(0, 0, 10, 5, x, y, 101, 0, "M", 0.3), 0);
+    EXPECT_EQ(Oli_Graphic_Chart(/*x0=*/0, /*y0=*/0, /*x1=*/10, /*y1=*/5, /*xv=*/x, /*yv=*/y,
+                                /*n=*/101, /*mode=*/0, /*title=*/"M", /*text_height=*/0.3),
+              0);
     EXPECT_EQ(c.text(), "");
-    EXPECT_EQ(Oli_Graphic_Chart(0, 0, 10, 5, x, y, 1, 0, "M", 0.3), 0);
-    EXPECT_EQ(Oli_Graphic_Chart(0, 0, 10, 5, x, y, 100, 0, "M", 0.3), 1);
+    EXPECT_EQ(Oli_Graphic_Chart(/*x0=*/0, /*y0=*/0, /*x1=*/10, /*y1=*/5, /*xv=*/x, /*yv=*/y,
+                                /*n=*/1, /*mode=*/0, /*title=*/"M", /*text_height=*/0.3),
+              0);
+    EXPECT_EQ(Oli_Graphic_Chart(/*x0=*/0, /*y0=*/0, /*x1=*/10, /*y1=*/5, /*xv=*/x, /*yv=*/y,
+                                /*n=*/100, /*mode=*/0, /*title=*/"M", /*text_height=*/0.3),
+              1);
     EXPECT_NE(c.text().find(" 18 103 "), std::string::npos);
 }
 
@@ -249,7 +261,10 @@ TEST(OliDrawlib, ChartValueLabelsAndFlatRange)
     auto chart = [&](std::initializer_list<double> values) {
         std::vector<double> y(values);
         c.clear();
-        EXPECT_EQ(Oli_Graphic_Chart(0, 0, 10, 5, x, y.data(), (int32_t)y.size(), 0, "", 0.3), 1);
+        EXPECT_EQ(Oli_Graphic_Chart(/*x0=*/0, /*y0=*/0, /*x1=*/10, /*y1=*/5, /*xv=*/x,
+                                    /*yv=*/y.data(), /*n=*/(int32_t)y.size(), /*mode=*/0,
+                                    /*title=*/"", /*text_height=*/0.3),
+                  1);
         return c.text();
     };
     /* range 137: step 130, label at 130 / 137 x 5 = 4.744526, not at the end 137 */

@@ -43,13 +43,17 @@ static void draw_page(FILE *list, FILE *plot)
     Oli_Graphic_Force_Arrow(3.5, 9, -M_PI / 2, 1.5, 0.3, 0.2, 2);
     Oli_Graphic_Force_Arrow_Label(6, 8.5, M_PI / 4, 1.5, 0.3, 0.2, 2, 0.25, "F");
     Oli_Graphic_Force_Arrow_To(7, 10, 8, 9, 0.3, 0.2, 1);
-    Oli_Graphic_Moment_Arc(10, 9, 1.5, 0, 270, 0.3, 0.2, 2, 0.25, "M");
+    Oli_Graphic_Moment_Arc(/*x=*/10, /*y=*/9, /*d=*/1.5, /*start=*/0, /*span=*/270,
+                           /*head_length=*/0.3, /*head_width=*/0.2, /*style=*/2,
+                           /*text_height=*/0.25, /*text=*/"M");
     Oli_Graphic_Point_Load_V(12.5, 8.5, 1.5, "P");
     Oli_Graphic_Point_Load_H(14, 9, 1.5, "H");
     Oli_Graphic_Uniform_Load(1, 12, 5, 12, 1, 0.25, "q = 5 kN/m");
     Oli_Graphic_Trapezoid_Load(7, 12, 13, 12, 0.8, 1.6, 0.25, "p");
     Oli_Graphic_Line_Load_Y(14, 12, 15.5, 12, 0.6, 1.0);
-    Oli_Graphic_Rebar_Label(1, 15.5, 7, 15.5, 0.1, 2, 4, 15, 13.4, 0.035, 2, 3);
+    Oli_Graphic_Rebar_Label(/*x1=*/1, /*y1=*/15.5, /*x2=*/7, /*y2=*/15.5, /*h=*/0.1, /*grade=*/2,
+                            /*diameter=*/4, /*spacing=*/15, /*area=*/13.4, /*cover=*/0.035,
+                            /*value=*/2, /*position=*/3);
     Oli_Graphic_Section_Line(9, 15, 14, 15, 0.5, "A", "A");
     Member_Diagram d;
     Member_Diagram_Init(&d, 3);
@@ -70,7 +74,8 @@ static void draw_page(FILE *list, FILE *plot)
         cx[i] = i;
         cy[i] = sin(i * 0.4) * 2 + 0.5;
     }
-    Oli_Graphic_Chart(9, 17, 15, 20.5, cx, cy, 20, 0, "Verlauf", 0.25);
+    Oli_Graphic_Chart(/*x0=*/9, /*y0=*/17, /*x1=*/15, /*y1=*/20.5, /*xv=*/cx, /*yv=*/cy, /*n=*/20,
+                      /*mode=*/0, /*title=*/"Verlauf", /*text_height=*/0.25);
     Oli_Graphic_Fastener_Symbol(2, 0.6, 2, 22.5, 0);
     Oli_Graphic_Fastener_Symbol(3, 0.6, 3.5, 22.5, 0);
     Oli_Graphic_Fastener_Symbol(4, 0.3, 5, 22.5, 1.5);

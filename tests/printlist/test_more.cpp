@@ -96,8 +96,10 @@ TEST(OliMore, TableGroupTitleTitleLinesAndExtraLines)
     char extra[] = "Hinweis";
     char *extras[1] = {extra};
     Capture c;
-    OliTabelle(c.f, 2, 1, t, nullptr, nullptr, 0, OLI_TAB_NO_SPACING | OLI_TAB_FLAGS_640, counts,
-               titles, 1, extras);
+    OliTabelle(/*file=*/c.f, /*ncols=*/2, /*nrows=*/1, /*columns=*/t, /*row_mask=*/nullptr,
+               /*row_rules=*/nullptr, /*highlight=*/0,
+               /*flags=*/OLI_TAB_NO_SPACING | OLI_TAB_FLAGS_640, /*title_counts=*/counts,
+               /*title_texts=*/titles, /*extra_count=*/1, /*extra_texts=*/extras);
     /* "Kraefte" (7) needs 7 of the group's 3 + 1 + 3 characters: widths 3 and 3; no separator
   ** inside the group */
     EXPECT_EQ(c.text(),
@@ -140,7 +142,10 @@ TEST(OliMore, TableOptionsAndZeroRows)
               "#SHOWTABLE\n 0 0 0\n 1 0 -1 -1 0\n \xCEr  x  \n  2.0\n -1.0\n#END_OF_TEXT\n");
     Oli_Table_Options_Free(&o);
     c.clear();
-    OliTabelle(c.f, 1, 0, t, nullptr, nullptr, 0, OLI_TAB_FLAGS_640, nullptr, nullptr, 0, nullptr);
+    OliTabelle(/*file=*/c.f, /*ncols=*/1, /*nrows=*/0, /*columns=*/t, /*row_mask=*/nullptr,
+               /*row_rules=*/nullptr, /*highlight=*/0, /*flags=*/OLI_TAB_FLAGS_640,
+               /*title_counts=*/nullptr, /*title_texts=*/nullptr, /*extra_count=*/0,
+               /*extra_texts=*/nullptr);
     EXPECT_EQ(c.text(), "#OLI_SETFLAGS 0x380\n");
     free(t);
 }
@@ -177,7 +182,8 @@ TEST(OliMore, FrameRingRegionArrow)
     c.clear();
     p.clear();
     double x[3] = {0, 6, 0}, y[3] = {0, 0, 6}, cx[1] = {1}, cy[1] = {1}, area[1] = {M_PI};
-    Oli_Graphic_Region(3, x, y, 0, nullptr, nullptr, nullptr, 1, cx, cy, area);
+    Oli_Graphic_Region(/*n=*/3, /*x=*/x, /*y=*/y, /*nh=*/0, /*counts=*/nullptr, /*hx=*/nullptr,
+                       /*hy=*/nullptr, /*nc=*/1, /*cx=*/cx, /*cy=*/cy, /*areas=*/area);
     EXPECT_EQ(c.text().substr(0, 74),
               " 18 3 0.000000 0.000000 6.000000 0.000000 0.000000 6.000000 \n 20  0\n 18 32");
     EXPECT_EQ(p.text().substr(0, 15), "-area / 1 0\n 3 ");

@@ -47,7 +47,9 @@ TEST(OliSampleList, SpliceLikePrintList)
     t[2].decimals = 2;
     t[2].values = n;
     t[2].sum = 1;
-    OliTabelle(f, 3, 3, t, nullptr, nullptr, 4, 0, nullptr, nullptr, 0, nullptr);
+    OliTabelle(/*file=*/f, /*ncols=*/3, /*nrows=*/3, /*columns=*/t, /*row_mask=*/nullptr,
+               /*row_rules=*/nullptr, /*highlight=*/4, /*flags=*/0, /*title_counts=*/nullptr,
+               /*title_texts=*/nullptr, /*extra_count=*/0, /*extra_texts=*/nullptr);
     free(t);
     Oli_Write_Heading(f, 2, "%s", "Skizze");
     Oli_Graphic_Begin(f, 0, 0, 30, 12, 0.5, 0, nullptr);

@@ -32,7 +32,9 @@ TEST(OliTable, OneColumnHasNoSeparatorLineAndTiesRoundAway)
     double v[2] = {1.5, -2.25};
     numeric(&t.c[0], "Wert", "kN", 4, 1, v);
     Capture c;
-    OliTabelle(c.f, 1, 2, t.c, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
+    OliTabelle(/*file=*/c.f, /*ncols=*/1, /*nrows=*/2, /*columns=*/t.c, /*row_mask=*/nullptr,
+               /*row_rules=*/nullptr, /*highlight=*/0, /*flags=*/0, /*title_counts=*/nullptr,
+               /*title_texts=*/nullptr, /*extra_count=*/0, /*extra_texts=*/nullptr);
     EXPECT_EQ(c.text(), "#OLI_YPOSITION 1 0.1\n#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 0\n \xCErWert \n"
                         " \xCEr kN  \n  1.5\n -2.3\n#END_OF_TEXT\n#OLI_YPOSITION 1 -0.4\n");
 }
@@ -45,7 +47,9 @@ TEST(OliTable, RowNumbersSumRowAndHighlight)
     numeric(&t.c[1], "N", "kN", 6, 2, v);
     t.c[1].sum = 1;
     Capture c;
-    OliTabelle(c.f, 2, 2, t.c, nullptr, nullptr, 3, 0, nullptr, nullptr, 0, nullptr);
+    OliTabelle(/*file=*/c.f, /*ncols=*/2, /*nrows=*/2, /*columns=*/t.c, /*row_mask=*/nullptr,
+               /*row_rules=*/nullptr, /*highlight=*/3, /*flags=*/0, /*title_counts=*/nullptr,
+               /*title_texts=*/nullptr, /*extra_count=*/0, /*extra_texts=*/nullptr);
     EXPECT_EQ(
         c.text(),
         "#OLI_YPOSITION 1 0.1\n#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 5.000000\n"
@@ -62,8 +66,10 @@ TEST(OliTable, MarkerValuesAndSumOverNotEvaluated)
     numeric(&t.c[0], "Summe", "kN", 4, 1, v);
     t.c[0].sum = 1;
     Capture c;
-    OliTabelle(c.f, 1, 4, t.c, nullptr, nullptr, 0, OLI_TAB_NO_SPACING, nullptr, nullptr, 0,
-               nullptr);
+    OliTabelle(/*file=*/c.f, /*ncols=*/1, /*nrows=*/4, /*columns=*/t.c, /*row_mask=*/nullptr,
+               /*row_rules=*/nullptr, /*highlight=*/0, /*flags=*/OLI_TAB_NO_SPACING,
+               /*title_counts=*/nullptr, /*title_texts=*/nullptr, /*extra_count=*/0,
+               /*extra_texts=*/nullptr);
     EXPECT_EQ(c.text(),
               "#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 0\n \xCErSumme \n \xCEr  kN  \n  auto\n  n.e.\n"
               "   ---\n   1.0\n  n.e. \xCE{\xCEL 0 -1 -1 0.000000 0.000000 }\n#END_OF_TEXT\n");
@@ -76,9 +82,11 @@ TEST(OliTable, SignificantRowsOnly)
     double v[5] = {1, 2, 3, 2, 1};
     numeric(&t.c[0], "M", "kNm", 4, 0, v);
     Capture c;
-    OliTabelle(c.f, 1, 5, t.c, nullptr, nullptr, 0,
-               OLI_TAB_NO_SPACING | OLI_TAB_NO_UNIT | OLI_TAB_SIGNIFICANT, nullptr, nullptr, 0,
-               nullptr);
+    OliTabelle(/*file=*/c.f, /*ncols=*/1, /*nrows=*/5, /*columns=*/t.c, /*row_mask=*/nullptr,
+               /*row_rules=*/nullptr, /*highlight=*/0,
+               /*flags=*/OLI_TAB_NO_SPACING | OLI_TAB_NO_UNIT | OLI_TAB_SIGNIFICANT,
+               /*title_counts=*/nullptr, /*title_texts=*/nullptr, /*extra_count=*/0,
+               /*extra_texts=*/nullptr);
     EXPECT_EQ(c.text(),
               "#SHOWTABLE\n 0 0 0\n 1 0 -1 -1 0\n \xCEr M   \n    1\n    3\n    1\n#END_OF_TEXT\n");
 }
@@ -98,14 +106,18 @@ TEST(OliTable, SignificantRowsKeepLocalExtremesOfTheRoundedValues)
     numeric(&t.c[0], "M", "kNm", 4, 0, v);
     const int32_t flags = OLI_TAB_NO_SPACING | OLI_TAB_NO_UNIT | OLI_TAB_SIGNIFICANT;
     Capture c;
-    OliTabelle(c.f, 1, 6, t.c, nullptr, nullptr, 0, flags, nullptr, nullptr, 0, nullptr);
+    OliTabelle(/*file=*/c.f, /*ncols=*/1, /*nrows=*/6, /*columns=*/t.c, /*row_mask=*/nullptr,
+               /*row_rules=*/nullptr, /*highlight=*/0, /*flags=*/flags, /*title_counts=*/nullptr,
+               /*title_texts=*/nullptr, /*extra_count=*/0, /*extra_texts=*/nullptr);
     EXPECT_EQ(c.text(),
               "#SHOWTABLE\n 0 0 0\n 1 0 -1 -1 0\n \xCEr M   \n    2\n    5\n    3\n    9\n    1\n"
               "#END_OF_TEXT\n");
     double w[8] = {3.0, 1.04, 1.06, 1.04, 1.01, 1.03, 0.5, 3.5};
     numeric(&t.c[0], "M", "kNm", 4, 1, w);
     c.clear();
-    OliTabelle(c.f, 1, 8, t.c, nullptr, nullptr, 0, flags, nullptr, nullptr, 0, nullptr);
+    OliTabelle(/*file=*/c.f, /*ncols=*/1, /*nrows=*/8, /*columns=*/t.c, /*row_mask=*/nullptr,
+               /*row_rules=*/nullptr, /*highlight=*/0, /*flags=*/flags, /*title_counts=*/nullptr,
+               /*title_texts=*/nullptr, /*extra_count=*/0, /*extra_texts=*/nullptr);
     /* the title ends at the width less the decimals */
     EXPECT_EQ(c.text(),
               "#SHOWTABLE\n 0 0 0\n 1 0 -1 -1 0\n \xCEr  M  \n  3.0\n  1.0\n  1.1\n  0.5\n  3.5\n"
@@ -126,9 +138,11 @@ TEST(OliTable, RowMaskReverseRulesAndTextColumn)
     numeric(&t.c[1], "+x", "m", 3, 0, v);
     int32_t mask[3] = {1, 0, 1}, rules[3] = {1, 1, 1};
     Capture c;
-    OliTabelle(c.f, 2, 3, t.c, mask, rules, 0,
-               OLI_TAB_NO_SPACING | OLI_TAB_REVERSE | OLI_TAB_KEEP_WIDTHS, nullptr, nullptr, 0,
-               nullptr);
+    OliTabelle(/*file=*/c.f, /*ncols=*/2, /*nrows=*/3, /*columns=*/t.c, /*row_mask=*/mask,
+               /*row_rules=*/rules, /*highlight=*/0,
+               /*flags=*/OLI_TAB_NO_SPACING | OLI_TAB_REVERSE | OLI_TAB_KEEP_WIDTHS,
+               /*title_counts=*/nullptr, /*title_texts=*/nullptr, /*extra_count=*/0,
+               /*extra_texts=*/nullptr);
     /* text cell "  %-4.4s"; the unit follows the title's alignment; the rule follows every
   ** printed row but the last */
     EXPECT_EQ(c.text(),
@@ -150,8 +164,10 @@ TEST(OliTable, FootnotesOfPrintedCells)
     numeric(&t.c[0], "F", "kN", 3, 0, v);
     t.c[0].note_ids = ids;
     Capture c;
-    OliTabelle(c.f, 1, 2, t.c, nullptr, nullptr, 0, OLI_TAB_NO_SPACING, nullptr, nullptr, 0,
-               nullptr);
+    OliTabelle(/*file=*/c.f, /*ncols=*/1, /*nrows=*/2, /*columns=*/t.c, /*row_mask=*/nullptr,
+               /*row_rules=*/nullptr, /*highlight=*/0, /*flags=*/OLI_TAB_NO_SPACING,
+               /*title_counts=*/nullptr, /*title_texts=*/nullptr, /*extra_count=*/0,
+               /*extra_texts=*/nullptr);
     EXPECT_EQ(c.text(),
               "#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 0\n \xCEr F   \n \xCEr kN  \n   1 \n   2\xCE/a\xCEr\n"
               "#END_OF_TEXT\n#OLI_RESERVE 0.572\n#OLI_YPOSITION 1 -0.114\n"
@@ -238,7 +254,10 @@ TEST(OliTable, TooFewColumnsAllocatedIsReportedAndTheProgramGoesOn)
     ZW_Test_Reset();
     Columns t(1);
     Capture c;
-    EXPECT_EQ(OliTabelle(c.f, 2, 1, t.c, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr),
+    EXPECT_EQ(OliTabelle(/*file=*/c.f, /*ncols=*/2, /*nrows=*/1, /*columns=*/t.c,
+                         /*row_mask=*/nullptr, /*row_rules=*/nullptr, /*highlight=*/0, /*flags=*/0,
+                         /*title_counts=*/nullptr, /*title_texts=*/nullptr, /*extra_count=*/0,
+                         /*extra_texts=*/nullptr),
               OLI_TAB_TOO_FEW_COLUMNS);
     EXPECT_EQ(c.text(), ""); /* nothing of the table */
     Oli_Table_Report_Error(c.f, OLI_TAB_OK);

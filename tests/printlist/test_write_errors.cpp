@@ -39,7 +39,10 @@ int32_t One_Row_Table(FILE *f)
     snprintf(cols[0].unit, sizeof cols[0].unit, "kN");
     cols[0].decimals = 2;
     cols[0].values = values;
-    int32_t rc = OliTabelle(f, 1, 1, cols, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
+    int32_t rc =
+        OliTabelle(/*file=*/f, /*ncols=*/1, /*nrows=*/1, /*columns=*/cols, /*row_mask=*/nullptr,
+                   /*row_rules=*/nullptr, /*highlight=*/0, /*flags=*/0, /*title_counts=*/nullptr,
+                   /*title_texts=*/nullptr, /*extra_count=*/0, /*extra_texts=*/nullptr);
     free(cols);
     return rc;
 }
