@@ -108,8 +108,10 @@ void Draw_Lkom_Window(int window, int x1, int y1, int x2, int y2)
     pxLine(x2, y1, x2, y2);
     if (window == 32 || window == 33) {
         const int i = window == 32 ? Lkom_Joint_First : Lkom_Joint_First + 1;
-        pxDrawPartialTransparentDIB("bigdigit.bmp", i * 48, 0, i * 48 + 47, -1, x1 + 40, y1 + 55,
-                                    x1 + 88, y1 + 128, 201, 0, 255, 255, 255);
+        pxDrawPartialTransparentDIB(/*file=*/"bigdigit.bmp", /*sx1=*/i * 48, /*sy1=*/0,
+                                    /*sx2=*/i * 48 + 47, /*sy2=*/-1, /*x1=*/x1 + 40, /*y1=*/y1 + 55,
+                                    /*x2=*/x1 + 88, /*y2=*/y1 + 128, /*mode=*/201, /*flag=*/0,
+                                    /*r=*/255, /*g=*/255, /*b=*/255);
     }
     const Lkom_Window_Entry *l = Lkom_Window_Of(window);
     const int32_t n = Lkom_Window_Count(l);
@@ -462,7 +464,9 @@ static int Result_Sheet(Gen_Dlg *d, int32_t n, int had_lkoms)
                  (int)Lkom_Limits[2]);
     else snprintf(text, sizeof text, "%d Lastkollektive.", (int)n);
     Draw_Funny_Text_to_PS(x + 20, y + 85, text, 0, 1);
-    Add_Bitmap_Button_to_PS(x + 20, y + 100, 32, 32, "nchwgene.bmp", 0, 0, 192, 192, 192, 91);
+    Add_Bitmap_Button_to_PS(/*x=*/x + 20, /*y=*/y + 100, /*w=*/32, /*h=*/32,
+                            /*file=*/"nchwgene.bmp", /*sx=*/0, /*sy=*/0, /*r=*/192, /*g=*/192,
+                            /*b=*/192, /*code=*/91);
     Draw_Funny_Text_to_PS(x + 60, y + 112, "Klicken Sie auf das nebenstehende Symbol, um die", 0,
                           0);
     Draw_Funny_Text_to_PS(x + 60, y + 127, "sich aktuell ergebenden Lastkollektive einzusehen.", 0,
@@ -670,8 +674,10 @@ static int Build_Page(Gen_Dlg *d, int *lists, int *reg)
     int area = 0;
     if (Page == 0) {
         Page_General(d, x, y, lists);
-        area = Add_Scrollable_Area_to_PS(x + 470, y + 82, x + 625, y + 300, 1, 74, 16, 16,
-                                         Draw_Nchw_Symbol_Legend, nullptr, 0);
+        area = Add_Scrollable_Area_to_PS(/*x1=*/x + 470, /*y1=*/y + 82, /*x2=*/x + 625,
+                                         /*y2=*/y + 300, /*frame=*/1, /*code=*/74, /*step_x=*/16,
+                                         /*step_y=*/16, /*draw=*/Draw_Nchw_Symbol_Legend,
+                                         /*user=*/nullptr, /*active=*/0);
         Nchw_Legend.mode = LEGEND_ACTIONS;
         Nchw_Legend.variable_only = 1;
         Nchw_Legend.rows_per_column = 13;

@@ -356,8 +356,9 @@ void Show_Lkom_Properties(Lkom_Rec *lkom)
         pxRect(s.x + Lkom_Col_X[2] - 9, s.y + LKOM_TABLE_Y + r * LKOM_ROW_H + 7,
                s.x + Lkom_Col_X[2] - 8, s.y + LKOM_TABLE_Y + r * LKOM_ROW_H + 8);
     }
-    pxDrawTransparentDIB("nchwlkom.bmp", s.x + 557, s.y + 182, s.x + 600, s.y + 430, 201, 0, 192,
-                         192, 192);
+    pxDrawTransparentDIB(/*file=*/"nchwlkom.bmp", /*x1=*/s.x + 557, /*y1=*/s.y + 182,
+                         /*x2=*/s.x + 600, /*y2=*/s.y + 430, /*mode=*/201, /*flag=*/0, /*r=*/192,
+                         /*g=*/192, /*b=*/192);
     static const Lkom_Rec *shown = nullptr;
     if (shown != lkom || s.lkom_top > lkom->row_count || s.lkom_top < 0) s.lkom_top = 0;
     shown = lkom;

@@ -623,8 +623,10 @@ static void Make_Check_Page_Controls(int x, int y)
     s.h_chk_active = Add_Logical_Button_to_PS(x + 530, y + 105, 0, 0, &s.chk_active, 16);
     s.h_chk_help = Add_Single_Button_to_PS(x + 560, y + 128, SYMBOLIC_HELP_RASTER, "", 17);
     s.h_chk_options = Add_Single_Button_to_PS(x + 450, y + 164, SYMBOLIC_MORE_RASTER, "", 18);
-    s.h_summary = Add_Scrollable_Area_to_PS(x + 275, y + 195, x + 570, y + 410, 1, 0, 16, 16,
-                                            Nchw_Summary_Area_Draw, nullptr, 0);
+    s.h_summary =
+        Add_Scrollable_Area_to_PS(/*x1=*/x + 275, /*y1=*/y + 195, /*x2=*/x + 570, /*y2=*/y + 410,
+                                  /*frame=*/1, /*code=*/0, /*step_x=*/16, /*step_y=*/16,
+                                  /*draw=*/Nchw_Summary_Area_Draw, /*user=*/nullptr, /*active=*/0);
     Resize_Origin_of_Scrollable_Area_PS(s.h_summary, 290, 600);
     Add_VSlider_to_Scrollable_Area(s.h_summary, 1, 12, -1, 0);
     for (int j = 0; j < 3; j++) {
@@ -679,8 +681,9 @@ int Nachweise_Sheet(Nchw_Args_Rec *args)
     s.x = Sheet_X0 = x1;
     s.y = Sheet_Y0 = y1;
     Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Verwaltung der Nachweise", 0, 1);
-    pxDrawTransparentDIB("nchwbuts.bmp", x1 + 8, y1 + 426, x1 + 604, y1 + 586, 201, 0, 192, 192,
-                         192);
+    pxDrawTransparentDIB(/*file=*/"nchwbuts.bmp", /*x1=*/x1 + 8, /*y1=*/y1 + 426, /*x2=*/x1 + 604,
+                         /*y2=*/y1 + 586, /*mode=*/201, /*flag=*/0, /*r=*/192, /*g=*/192,
+                         /*b=*/192);
     int slot = 0;
     for (int i = 0; i < 11 + Entry_Count; i++, slot++) {
         const int bx = x1 + 8 + 100 * (slot % 6), by = y1 + 428 + 54 * (slot / 6);

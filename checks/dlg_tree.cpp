@@ -287,7 +287,8 @@ void Show_Nchw_Hint_Page(void)
                                        "zu beschreiben.",
                                        "Weitere Informationen zu diesem Themenbereich:",
                                        "siehe Online-Hilfe"};
-    pxDrawTransparentDIB("infospot.bmp", x + 275, y + 280, x + 307, y + 312, 201, 0, 192, 192, 192);
+    pxDrawTransparentDIB(/*file=*/"infospot.bmp", /*x1=*/x + 275, /*y1=*/y + 280, /*x2=*/x + 307,
+                         /*y2=*/y + 312, /*mode=*/201, /*flag=*/0, /*r=*/192, /*g=*/192, /*b=*/192);
     for (int i = 0; i < 8; i++) pxText(x + 275, y + 318 + 13 * i, hint[i], -1);
     Push_RFont();
     Nchw_Tree_Sel[0] = Nchw_Tree_Sel[1] = Nchw_Tree_Sel[2] = -1;

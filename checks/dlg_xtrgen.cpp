@@ -174,13 +174,15 @@ int Xtr_Generation_Dialog(Nchw_Rec *check, Xtr_Rule_Rec *rule)
     Nchw_Legend.x2 = px2;
     Nchw_Legend.y2 = py2;
     Nchw_Legend.scroll_x = 0;
-    const int area = Add_Scrollable_Area_to_PS(px1, py1, px2, py2, 1, 5, 16, 16,
-                                               Draw_Nchw_Symbol_Legend, nullptr, 0);
+    const int area = Add_Scrollable_Area_to_PS(
+        /*x1=*/px1, /*y1=*/py1, /*x2=*/px2, /*y2=*/py2, /*frame=*/1, /*code=*/5, /*step_x=*/16,
+        /*step_y=*/16, /*draw=*/Draw_Nchw_Symbol_Legend, /*user=*/nullptr, /*active=*/0);
     Resize_Origin_of_Scrollable_Area_PS(area, 4000, py2 - py1 + 1);
     Add_HSlider_to_Scrollable_Area(area, 1, 12, -1, 0);
     Activate_Prop_Sheet();
     Caption(&d);
-    pxDrawTransparentDIB("nchwexud.bmp", x + 540, y + 28, x + 590, y + 60, 201, 0, 192, 192, 192);
+    pxDrawTransparentDIB(/*file=*/"nchwexud.bmp", /*x1=*/x + 540, /*y1=*/y + 28, /*x2=*/x + 590,
+                         /*y2=*/y + 60, /*mode=*/201, /*flag=*/0, /*r=*/192, /*g=*/192, /*b=*/192);
     Enable_Dependants(&d);
     Change_Activity_PS(area, 1);
 
