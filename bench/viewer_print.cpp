@@ -70,7 +70,9 @@ const char *write_list()
             cols[c + 1].values = values[c];
         }
         cols[5].underline_mark = 1;
-        OliTabelle(f, 6, 1000, cols, nullptr, nullptr, 0, 0x40, nullptr, nullptr, 0, nullptr);
+        OliTabelle(/*file=*/f, /*ncols=*/6, /*nrows=*/1000, /*columns=*/cols, /*row_mask=*/nullptr,
+                   /*row_rules=*/nullptr, /*highlight=*/0, /*flags=*/0x40, /*title_counts=*/nullptr,
+                   /*title_texts=*/nullptr, /*extra_count=*/0, /*extra_texts=*/nullptr);
         free(cols);
     }
     Oli_Close_Bookmarks(f);

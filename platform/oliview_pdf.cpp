@@ -627,7 +627,8 @@ void put_items(Oli_Pdf *d, std::string *c, const std::vector<Oli_Item> &items)
     std::string path;
     for (const Oli_Item &it : items) {
         if (it.kind == OLI_IT_TEXT) {
-            put_text(d, c, &ts, it.x * K, it.y * K, it.text, it.size, it.face, it.angle, it.rgb);
+            put_text(/*d=*/d, /*c=*/c, /*ts=*/&ts, /*x=*/it.x * K, /*y=*/it.y * K, /*utf8=*/it.text,
+                     /*size_pt=*/it.size, /*face=*/it.face, /*angle=*/it.angle, /*rgb=*/it.rgb);
             continue;
         }
         end_text(c, &ts);
@@ -856,8 +857,10 @@ std::string head_stream(Oli_Pdf *d, int i, int n)
     Oli_Page_Head(d->title, i, n, &title, &number, &number_x);
     std::string c;
     Text_State ts;
-    put_text(d, &c, &ts, OLI_TEXT_LEFT * K, 1.75 * K, title, 8.0, OLI_FACE_BOLD, 0, 0x303030);
-    put_text(d, &c, &ts, number_x * K, 1.75 * K, number, 8.0, 0, 0, 0x303030);
+    put_text(/*d=*/d, /*c=*/&c, /*ts=*/&ts, /*x=*/OLI_TEXT_LEFT * K, /*y=*/1.75 * K, /*utf8=*/title,
+             /*size_pt=*/8.0, /*face=*/OLI_FACE_BOLD, /*angle=*/0, /*rgb=*/0x303030);
+    put_text(/*d=*/d, /*c=*/&c, /*ts=*/&ts, /*x=*/number_x * K, /*y=*/1.75 * K, /*utf8=*/number,
+             /*size_pt=*/8.0, /*face=*/0, /*angle=*/0, /*rgb=*/0x303030);
     end_text(&c, &ts);
     c.append("0.35 0.35 0.35 RG\n0.5 w\n0 J\n");
     put_nums(&c, {OLI_TEXT_LEFT * K, 1.95 * K}, "m");

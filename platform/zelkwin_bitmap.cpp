@@ -285,7 +285,8 @@ int pxDrawTransparentDIB(const char *file, int x1, int y1, int x2, int y2, int m
     (void)flag;
     Image *img = Load(file);
     if (!img) return 0;
-    Blit(img, 0, 0, -1, -1, x1, y1, x2, y2, Transparent(mode, r, g, b));
+    Blit(/*img=*/img, /*sx1=*/0, /*sy1=*/0, /*sx2=*/-1, /*sy2=*/-1, /*x1=*/x1, /*y1=*/y1, /*x2=*/x2,
+         /*y2=*/y2, /*tr=*/Transparent(mode, r, g, b));
     return 1;
 }
 
@@ -296,7 +297,8 @@ int pxDrawPartialTransparentDIB(const char *file, int sx1, int sy1, int sx2, int
     (void)flag;
     Image *img = Load(file);
     if (!img) return 0;
-    Blit(img, sx1, sy1, sx2, sy2, x1, y1, x2, y2, Transparent(mode, r, g, b));
+    Blit(/*img=*/img, /*sx1=*/sx1, /*sy1=*/sy1, /*sx2=*/sx2, /*sy2=*/sy2, /*x1=*/x1, /*y1=*/y1,
+         /*x2=*/x2, /*y2=*/y2, /*tr=*/Transparent(mode, r, g, b));
     return 1;
 }
 

@@ -205,10 +205,11 @@ void Draw_Control(Sheet &sh, Control &c)
     case CK_BITMAP: {
         int w = c.x2 - c.x1 + 1, h = c.y2 - c.y1 + 1;
         int col = !active ? 2 : c.pressed ? 1 : 0;
-        pxDrawPartialTransparentDIB(c.file.c_str(), c.sx + col * w, c.sy, c.sx + col * w + w - 1,
-                                    c.sy + h - 1, c.x1, c.y1, c.x2, c.y2, 201, -1,
-                                    c.tr >= 0 ? (c.tr >> 16) & 255 : -1, (c.tr >> 8) & 255,
-                                    c.tr & 255);
+        pxDrawPartialTransparentDIB(
+            /*file=*/c.file.c_str(), /*sx1=*/c.sx + col * w, /*sy1=*/c.sy,
+            /*sx2=*/c.sx + col * w + w - 1, /*sy2=*/c.sy + h - 1, /*x1=*/c.x1, /*y1=*/c.y1,
+            /*x2=*/c.x2, /*y2=*/c.y2, /*mode=*/201, /*flag=*/-1,
+            /*r=*/c.tr >= 0 ? (c.tr >> 16) & 255 : -1, /*g=*/(c.tr >> 8) & 255, /*b=*/c.tr & 255);
         break;
     }
     case CK_TEXT: {

@@ -303,7 +303,9 @@ TEST(OliviewLayout, TablesAlignNumbersAndRepeatTheirHead)
         cols[1].width = 9;
         cols[1].decimals = 2;
         cols[1].values = v;
-        OliTabelle(f, 2, 150, cols, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
+        OliTabelle(/*file=*/f, /*ncols=*/2, /*nrows=*/150, /*columns=*/cols, /*row_mask=*/nullptr,
+                   /*row_rules=*/nullptr, /*highlight=*/0, /*flags=*/0, /*title_counts=*/nullptr,
+                   /*title_texts=*/nullptr, /*extra_count=*/0, /*extra_texts=*/nullptr);
         free(cols);
     });
     ASSERT_GE(l.pages.size(), 3u);

@@ -121,7 +121,9 @@ TEST(OliviewRead, TableOfTheTableWriter)
         cols[2].decimals = 2;
         cols[2].values = v2;
         cols[2].sum = 1;
-        OliTabelle(f, 3, 3, cols, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
+        OliTabelle(/*file=*/f, /*ncols=*/3, /*nrows=*/3, /*columns=*/cols, /*row_mask=*/nullptr,
+                   /*row_rules=*/nullptr, /*highlight=*/0, /*flags=*/0, /*title_counts=*/nullptr,
+                   /*title_texts=*/nullptr, /*extra_count=*/0, /*extra_texts=*/nullptr);
         free(cols);
     });
     Oli_Document doc = read(text);

@@ -160,8 +160,10 @@ static void sample_combinations(FILE *f, int nrows)
     cols[5].separator = 0;
     int32_t rules[64] = {};
     rules[2] = 1;
-    OliTabelle(f, 6, nrows, cols, nullptr, rules, 0, nrows >= 40 ? 0x40 : 0, nullptr, nullptr, 0,
-               nullptr);
+    OliTabelle(/*file=*/f, /*ncols=*/6, /*nrows=*/nrows, /*columns=*/cols, /*row_mask=*/nullptr,
+               /*row_rules=*/rules, /*highlight=*/0, /*flags=*/nrows >= 40 ? 0x40 : 0,
+               /*title_counts=*/nullptr, /*title_texts=*/nullptr, /*extra_count=*/0,
+               /*extra_texts=*/nullptr);
     free(cols);
 }
 

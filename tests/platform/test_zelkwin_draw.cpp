@@ -323,34 +323,47 @@ TEST(ZelkwinBitmap, StripsWithTransparencyFoundByNameOnce)
     EXPECT_EQ(w, 8);
     EXPECT_EQ(h, 4);
     White_Field();
-    EXPECT_EQ(pxDrawTransparentDIB("strip.BMP", 10, 10, -1, -1, 201, -1, 192, 192, 192), 1);
+    EXPECT_EQ(pxDrawTransparentDIB(/*file=*/"strip.BMP", /*x1=*/10, /*y1=*/10, /*x2=*/-1, /*y2=*/-1,
+                                   /*mode=*/201, /*flag=*/-1, /*r=*/192, /*g=*/192, /*b=*/192),
+              1);
     EXPECT_EQ(ZW_Test_Count_Colour(0, 0, 99, 99, 0xFF0000), 16);
     EXPECT_EQ(ZW_Test_Pixel(14, 10), White);
     /* the right half alone, nothing transparent */
     White_Field();
-    EXPECT_EQ(pxDrawPartialTransparentDIB("NAD\\flag.bmp", 4, 0, 7, 3, 30, 30, 33, 33, 201, -1, -1,
-                                          -1, -1),
+    EXPECT_EQ(pxDrawPartialTransparentDIB(/*file=*/"NAD\\flag.bmp", /*sx1=*/4, /*sy1=*/0, /*sx2=*/7,
+                                          /*sy2=*/3, /*x1=*/30, /*y1=*/30, /*x2=*/33, /*y2=*/33,
+                                          /*mode=*/201, /*flag=*/-1, /*r=*/-1, /*g=*/-1, /*b=*/-1),
               1);
     EXPECT_EQ(ZW_Test_Count_Colour(0, 0, 99, 99, 0xC0C0C0), 16);
     /* scaled to twice the size */
     White_Field();
-    pxDrawPartialTransparentDIB("Strip.bmp", 0, 0, 3, 3, 50, 50, 57, 57, 201, -1, 192, 192, 192);
+    pxDrawPartialTransparentDIB(/*file=*/"Strip.bmp", /*sx1=*/0, /*sy1=*/0, /*sx2=*/3, /*sy2=*/3,
+                                /*x1=*/50, /*y1=*/50, /*x2=*/57, /*y2=*/57, /*mode=*/201,
+                                /*flag=*/-1, /*r=*/192, /*g=*/192, /*b=*/192);
     EXPECT_EQ(ZW_Test_Count_Colour(0, 0, 99, 99, 0xFF0000), 64);
     /* a missing file draws nothing and is reported once */
-    EXPECT_EQ(pxDrawTransparentDIB("Fehlt.bmp", 0, 0, 10, 10, 201, -1, 0, 0, 0), 0);
-    EXPECT_EQ(pxDrawTransparentDIB("Fehlt.bmp", 0, 0, 10, 10, 201, -1, 0, 0, 0), 0);
+    EXPECT_EQ(pxDrawTransparentDIB(/*file=*/"Fehlt.bmp", /*x1=*/0, /*y1=*/0, /*x2=*/10, /*y2=*/10,
+                                   /*mode=*/201, /*flag=*/-1, /*r=*/0, /*g=*/0, /*b=*/0),
+              0);
+    EXPECT_EQ(pxDrawTransparentDIB(/*file=*/"Fehlt.bmp", /*x1=*/0, /*y1=*/0, /*x2=*/10, /*y2=*/10,
+                                   /*mode=*/201, /*flag=*/-1, /*r=*/0, /*g=*/0, /*b=*/0),
+              0);
     EXPECT_EQ(Count_Line("BITMAP MISSING Fehlt.bmp"), 1);
     /* a dropped cache reads the files again: a strip that changed on disk is seen */
     for (auto &p : px) p = 0x0000FF;
     Write_Bmp(dir + "/bitmaps/Strip.bmp", 8, 4, px);
     White_Field();
-    pxDrawTransparentDIB("strip.BMP", 10, 10, -1, -1, 201, -1, 192, 192, 192);
+    pxDrawTransparentDIB(/*file=*/"strip.BMP", /*x1=*/10, /*y1=*/10, /*x2=*/-1, /*y2=*/-1,
+                         /*mode=*/201, /*flag=*/-1, /*r=*/192, /*g=*/192, /*b=*/192);
     EXPECT_EQ(ZW_Test_Count_Colour(0, 0, 99, 99, 0xFF0000), 16); /* still the cached picture */
     ZW_Test_Drop_Bitmaps();
     White_Field();
-    pxDrawTransparentDIB("strip.BMP", 10, 10, -1, -1, 201, -1, 192, 192, 192);
+    pxDrawTransparentDIB(/*file=*/"strip.BMP", /*x1=*/10, /*y1=*/10, /*x2=*/-1, /*y2=*/-1,
+                         /*mode=*/201, /*flag=*/-1, /*r=*/192, /*g=*/192, /*b=*/192);
     EXPECT_EQ(ZW_Test_Count_Colour(0, 0, 99, 99, 0x0000FF), 32);
-    EXPECT_EQ(pxDrawTransparentDIB("Fehlt.bmp", 0, 0, 10, 10, 201, -1, 0, 0, 0), 0);
+    EXPECT_EQ(pxDrawTransparentDIB(/*file=*/"Fehlt.bmp", /*x1=*/0, /*y1=*/0, /*x2=*/10, /*y2=*/10,
+                                   /*mode=*/201, /*flag=*/-1, /*r=*/0, /*g=*/0, /*b=*/0),
+              0);
     EXPECT_EQ(Count_Line("BITMAP MISSING Fehlt.bmp"), 2);
     unsetenv("SPLICE_PRIVATE_DATA");
 }

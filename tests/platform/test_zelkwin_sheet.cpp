@@ -69,8 +69,9 @@ Dialog Build(int *flag, char *name, int name_size)
                                                "fen",
                                                0);
     d.field = Add_Edit_Text_to_PS(120, 200, 20, name, name_size, 6);
-    d.area =
-        Add_Scrollable_Area_to_PS(120, 240, 460, 360, 1, 0, 10, 18, Paint_List, (void *)"Zeile", 1);
+    d.area = Add_Scrollable_Area_to_PS(/*x1=*/120, /*y1=*/240, /*x2=*/460, /*y2=*/360, /*frame=*/1,
+                                       /*code=*/0, /*step_x=*/10, /*step_y=*/18,
+                                       /*draw=*/Paint_List, /*user=*/(void *)"Zeile", /*active=*/1);
     d.slider = Add_VSlider_to_Scrollable_Area(d.area, 5, 10, -1, 0);
     Resize_Origin_of_Scrollable_Area_PS(d.area, 341, 40 * 18);
     Add_Single_Button_to_PS(440, 385, SYMBOLIC_OK_RASTER, nullptr, 8);
@@ -322,7 +323,9 @@ TEST(ZelkwinSheet, AreaWithoutCodeLetsPressesThroughToTheEscapeAreaBelow)
     ZW_Test_Set_Script("click 200 200\n");
     Define_Prop_Sheet(100, 100, 400, 400, 1, 0, "Seite", 40, 1);
     Add_Escape_Area_to_PS(110, 130, 390, 390, 2000);
-    Add_Scrollable_Area_to_PS(110, 130, 390, 390, 0, 0, 10, 10, Paint_List, (void *)"Zeile", 1);
+    Add_Scrollable_Area_to_PS(/*x1=*/110, /*y1=*/130, /*x2=*/390, /*y2=*/390, /*frame=*/0,
+                              /*code=*/0, /*step_x=*/10, /*step_y=*/10, /*draw=*/Paint_List,
+                              /*user=*/(void *)"Zeile", /*active=*/1);
     Activate_Prop_Sheet();
     EXPECT_EQ(Edit_Prop_Sheet(), 2000);
     EXPECT_EQ(M_LEFT, 1);
@@ -410,8 +413,9 @@ TEST(ZelkwinSheet, ActivityDecidesWhetherAnAreaIsPainted)
     ZW_Test_Reset();
     Define_Prop_Sheet(100, 100, 400, 400, 1, 0, "Aktivit\x84t", 40, 1);
     area_paints = 0;
-    int a =
-        Add_Scrollable_Area_to_PS(110, 130, 380, 380, 1, 0, 10, 10, Paint_List, (void *)"Zeile", 0);
+    int a = Add_Scrollable_Area_to_PS(/*x1=*/110, /*y1=*/130, /*x2=*/380, /*y2=*/380, /*frame=*/1,
+                                      /*code=*/0, /*step_x=*/10, /*step_y=*/10, /*draw=*/Paint_List,
+                                      /*user=*/(void *)"Zeile", /*active=*/0);
     Activate_Prop_Sheet();
     EXPECT_EQ(area_paints, 0);
     Change_Activity_PS(a, 1);

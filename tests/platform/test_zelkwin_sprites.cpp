@@ -60,7 +60,8 @@ TEST(ZelkwinSprites, RunLengthBitmapsEncodedAndAbsoluteRuns)
     ASSERT_EQ(Query_DIB_Size(Scratch("rle_ok.bmp").c_str(), &w, &h), 1);
     EXPECT_EQ(w * 100 + h, 402);
     White(0, 0, 20, 20);
-    pxDrawTransparentDIB(Scratch("rle_ok.bmp").c_str(), 5, 5, -1, -1, 201, -1, -1, -1, -1);
+    pxDrawTransparentDIB(/*file=*/Scratch("rle_ok.bmp").c_str(), /*x1=*/5, /*y1=*/5, /*x2=*/-1,
+                         /*y2=*/-1, /*mode=*/201, /*flag=*/-1, /*r=*/-1, /*g=*/-1, /*b=*/-1);
     EXPECT_EQ(ZW_Test_Pixel(5, 5), 0xFF0000u);
     EXPECT_EQ(ZW_Test_Pixel(6, 5), 0x0000FFu);
     EXPECT_EQ(ZW_Test_Pixel(7, 5), 0xFF0000u);
@@ -94,8 +95,10 @@ TEST(ZelkwinSprites, SheetsOfTheHostFolderMatchTheSpriteTables)
     for (auto &s : sheets) {
         SCOPED_TRACE(s.file);
         White(0, 0, 199, 199);
-        ASSERT_EQ(pxDrawPartialTransparentDIB(s.file, s.l, s.t, s.rt, s.bt, 50, 50, -1, -1, 201, -1,
-                                              s.r, s.g, s.b),
+        ASSERT_EQ(pxDrawPartialTransparentDIB(/*file=*/s.file, /*sx1=*/s.l, /*sy1=*/s.t,
+                                              /*sx2=*/s.rt, /*sy2=*/s.bt, /*x1=*/50, /*y1=*/50,
+                                              /*x2=*/-1, /*y2=*/-1, /*mode=*/201, /*flag=*/-1,
+                                              /*r=*/s.r, /*g=*/s.g, /*b=*/s.b),
                   1);
         int ax = 50 + s.ax - s.l, ay = 50 + s.ay - s.t;
         EXPECT_NE(ZW_Test_Pixel(ax, ay), 0xFFFFFFu); /* the picture at the anchor */
