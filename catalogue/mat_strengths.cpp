@@ -649,8 +649,9 @@ double Get_Mat_Value(Mat_Group_Code group, int32_t grade, int32_t use, int32_t d
     case 8: return grade == 0 ? 12000.0 : grade == 1 ? 8000.0 : 0.0;
     case 9: {
         double fc = 0.0;
-        Get_Mat_Strengths(9, grade, use, 4, 0.0, 0.0, nullptr, nullptr, &fc, nullptr, nullptr,
-                          nullptr);
+        Get_Mat_Strengths(/*group=*/9, /*grade=*/grade, /*use=*/use, /*stress_kind=*/4,
+                          /*width_mm=*/0.0, /*depth_mm=*/0.0, /*f_m_k=*/nullptr, /*f_t_k=*/nullptr,
+                          /*f_c_k=*/&fc, /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/nullptr);
         return fc;
     }
     case 10: return grade == 0 ? 6000.0 : 0.0;
@@ -709,8 +710,10 @@ double Get_Kcr(Mat_Group_Code group, int32_t grade, double width, double depth)
     case 0:
     case 2:
     case 3:
-        Get_Mat_Strengths(group, grade, 2, 6, width, depth, nullptr, nullptr, nullptr, &fv, nullptr,
-                          nullptr);
+        Get_Mat_Strengths(/*group=*/group, /*grade=*/grade, /*use=*/2, /*stress_kind=*/6,
+                          /*width_mm=*/width, /*depth_mm=*/depth, /*f_m_k=*/nullptr,
+                          /*f_t_k=*/nullptr, /*f_c_k=*/nullptr, /*f_v_k=*/&fv, /*f_c90_k=*/nullptr,
+                          /*k_h=*/nullptr);
         if (fv <= 0.0) return Nad_Params->k_cr_solid;
         return (group == 0 ? 2.0 : 2.5) / (fv / 1000.0);
     default: return Nad_Params->k_cr_other;
