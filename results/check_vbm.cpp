@@ -724,7 +724,7 @@ static int32_t Calc_Vbm_Penetration(double *t)
     const int pc = Calc_T_Req_Reduction(/*type=*/type, /*fu=*/Get_Fastener_Fu_K(),
                                         /*kind=*/m == 2 ? 2 : 1, /*d=*/si->d, /*length=*/si->l,
                                         /*axis_angle=*/90.0, /*predrilled=*/si->predrilled,
-                                        /*variant=*/0, /*fitted=*/si->fitted_bolt,
+                                        /*variant=*/si->stainless, /*fitted=*/si->fitted_bolt,
                                         /*t1=*/si->t_s * 10.0, /*t2=*/si->b * 10.0, /*rho1=*/rho_s,
                                         /*rho2=*/rho_m, /*mat1=*/si->mat_side, /*mat2=*/si->mat_mid,
                                         /*g1=*/si->grade_side, /*g2=*/si->grade_mid,

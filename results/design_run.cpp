@@ -291,7 +291,7 @@ static void Run_Required_Thicknesses(const Splice_Input_Record *si, double rho_s
     const int type = si->vbm_type;
     const double a_max = Fastener_Pattern.alpha_max;
     *t1_req = Calc_T1_Req(/*d=*/si->d, /*type=*/type, /*predrilled=*/si->predrilled,
-                          /*variant=*/0, /*fitted=*/si->fitted_bolt,
+                          /*variant=*/si->stainless, /*fitted=*/si->fitted_bolt,
                           /*threaded=*/si->threaded_rod, /*alpha1=*/a_max,
                           /*alpha2=*/a_max, /*dc=*/si->d, /*fu=*/Get_Fastener_Fu_K(),
                           /*t1=*/si->t_s * 10.0, /*t2=*/si->b * 10.0, /*rho1=*/rho_side,
@@ -300,7 +300,7 @@ static void Run_Required_Thicknesses(const Splice_Input_Record *si, double rho_s
                           /*user1=*/nullptr, /*user2=*/nullptr);
     *t2_req = Calc_T2_Req(/*kind=*/2, /*d=*/si->d, /*length=*/si->l,
                           /*axis_angle=*/90.0, /*type=*/type,
-                          /*predrilled=*/si->predrilled, /*variant=*/0,
+                          /*predrilled=*/si->predrilled, /*variant=*/si->stainless,
                           /*fitted=*/si->fitted_bolt, /*threaded=*/si->threaded_rod,
                           /*alpha1=*/a_max, /*alpha2=*/a_max, /*dc=*/si->d,
                           /*fu=*/Get_Fastener_Fu_K(), /*t1=*/si->t_s * 10.0,

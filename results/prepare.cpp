@@ -378,7 +378,7 @@ static int Prepare_Members(double *rho_min)
     /* automatic side-member thickness */
     if (kind == CONN_SIDE_TIMBERS && si->t_s_user == 0) {
         const double t = Calc_T1_Req(/*d=*/si->d, /*type=*/type, /*predrilled=*/si->predrilled,
-                                     /*variant=*/0, /*fitted=*/si->fitted_bolt,
+                                     /*variant=*/si->stainless, /*fitted=*/si->fitted_bolt,
                                      /*threaded=*/si->threaded_rod, /*alpha1=*/M_PI / 2.0,
                                      /*alpha2=*/M_PI / 2.0, /*dc=*/si->d,
                                      /*fu=*/Get_Fastener_Fu_K(), /*t1=*/si->t_s * 10.0,
@@ -422,7 +422,8 @@ static int Prepare_Thicknesses(void)
         double k = 1.0;
         Calc_T_Req_Reduction(/*type=*/type, /*fu=*/Get_Fastener_Fu_K(), /*kind=*/2, /*d=*/si->d,
                              /*length=*/si->l, /*axis_angle=*/90.0, /*predrilled=*/si->predrilled,
-                             /*variant=*/0, /*fitted=*/si->fitted_bolt, /*t1=*/m.t1, /*t2=*/m.t2,
+                             /*variant=*/si->stainless, /*fitted=*/si->fitted_bolt, /*t1=*/m.t1,
+                             /*t2=*/m.t2,
                              /*rho1=*/rho1, /*rho2=*/rho2, /*mat1=*/m.mat_1, /*mat2=*/m.mat_2,
                              /*g1=*/m.grade_1, /*g2=*/m.grade_2, /*user1=*/nullptr,
                              /*user2=*/nullptr, /*out_penetration=*/nullptr, /*out_member=*/nullptr,

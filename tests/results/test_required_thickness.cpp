@@ -1,0 +1,76 @@
+/*
+** Tests of the required member thicknesses the preparation and the design run take from the
+** fastener: the automatic side-member thickness and the print head of the checks, for approved
+** screws of carbon and of stainless steel (their yield moments come from separate tables).
+*/
+#include "results_test_util.h"
+
+#include <string>
+
+/* Side timbers 12 cm of C24 (rho_k 350) on a C24 middle member 12 cm, approved screws of the
+** second family 12 x 200 mm, not pre-drilled (the milder splitting rule), 2 x 2 per half;
+** tension 10 kN in combination (0, 0). */
+static void Screw_Splice(int stainless, int t_s_user)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.vbm_type = 14;
+    Splice_Input.d = 12.0;
+    Splice_Input.l = 200.0;
+    Splice_Input.predrilled = 0;
+    Splice_Input.stainless = stainless;
+    Splice_Input.mat_side = Splice_Input.mat_mid = 0;
+    Splice_Input.grade_side = Splice_Input.grade_mid = 5;
+    Splice_Input.split_rule = 1;
+    Splice_Input.t_s = 12.0;
+    Splice_Input.t_s_user = t_s_user;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = Splice_Input.h_s = 40.0;
+    Set_Layout(2, 2);
+    Tension_Splice(10.0);
+}
+
+/*
+** Hand values: screws of 12 mm that are not pre-drilled take the nail embedment strength,
+** f_h = 0.082 * 350 * 12^-0.3 = 13.6184 N/mm² in both members (EN 1995-1-1, eq. (8.15)),
+** beta = 1. My,Rk of the approval: 58000 Nmm in carbon steel, 20000 Nmm in stainless steel.
+** t1,req = 1.15 (2 sqrt(1/2) + 2) sqrt(My / (f_h d)), t2,req = 1.15 (4 / sqrt 2) sqrt(...):
+**   carbon:    sqrt(58000 / 163.421) = 18.8391, t1,req = 73.969 mm, t2,req = 61.278 mm
+**   stainless: sqrt(20000 / 163.421) = 11.0627, t1,req = 43.436 mm, t2,req = 35.984 mm
+** The automatic side thickness is trunc(t / 10) + 1 cm, at least 6, made even:
+**   carbon 7 + 1 = 8 cm; stainless 4 + 1 = 5, at least 6 cm.
+*/
+TEST(RequiredThickness, AutomaticSideThicknessFollowsTheSteelOfTheScrew)
+{
+    Screw_Splice(/*stainless=*/0, /*t_s_user=*/0);
+    Prepare_Splice_Calc();
+    EXPECT_DOUBLE_EQ(Splice_Input.t_s, 8.0);
+    Screw_Splice(/*stainless=*/1, /*t_s_user=*/0);
+    Prepare_Splice_Calc();
+    EXPECT_DOUBLE_EQ(Splice_Input.t_s, 6.0);
+}
+
+TEST(RequiredThickness, PrintHeadFollowsTheSteelOfTheScrew)
+{
+    auto head = [](int stainless) {
+        Screw_Splice(stainless, /*t_s_user=*/1);
+        EXPECT_EQ(Prepare_Splice_Calc(), 0);
+        FILE *f = tmpfile();
+        Run_Nachweise(f, 0);
+        const std::string s = Slurp_Print(f);
+        fclose(f);
+        return s;
+    };
+    const std::string carbon = head(0);
+    EXPECT_NE(carbon.find("Mindestdicke der Seitenh\x94lzer t\xCE\\"
+                          "1,req\xCEr = 7.40 cm, Mindestdicke des Mittelholzes t\xCE\\"
+                          "2,req\xCEr = 6.13 cm"),
+              std::string::npos)
+        << carbon;
+    const std::string stainless = head(1);
+    EXPECT_NE(stainless.find("Mindestdicke der Seitenh\x94lzer t\xCE\\"
+                             "1,req\xCEr = 4.34 cm, Mindestdicke des Mittelholzes t\xCE\\"
+                             "2,req\xCEr = 3.60 cm"),
+              std::string::npos)
+        << stainless;
+}
