@@ -554,3 +554,113 @@ TEST(VbmCheck, AFastenerWithoutResistanceIsAStateNotANumber)
     EXPECT_EQ(r.u, UTIL_NO_CHECK);
     EXPECT_LT(r.u_max, UTIL_NO_CHECK);
 }
+
+/* ---------------------------------------------------------------- limits of the bolt line */
+
+/* Toothed plates with bolts of grade 4.6 in a tension splice, side timbers t_s = 6 cm of C24,
+** p1 = 12 cm, kmod 0.9 preset, bolt diameter db (mm), n units, N (kN). */
+static void Toothed_Plate_Splice(bool annex, double db, int n, double N)
+{
+    Row_Splice(26, 62.0, n, 12.0, N);
+    Use_Annex(annex);
+    Nad_Record.ec3.ec3_1.gamma_m0 = 1.1;
+    Splice_Input.d_bolt = db;
+    Splice_Input.bolt_steel = 23;
+}
+
+TEST(VbmCheck, BoltLineAtTheLimitOneUnitAndTheWasherAreaOfSmallBolts)
+{
+    /* DIN 1052, M16: R_d = 0.9 * 2.5 * 2670 / 1000 / 1.3 = 4.621154 kN of the washer table;
+    ** N = 74.16 kN: F_t,d = 6 * 74.16 / 2 / 4 / 12 = 4.635 kN, u = 1.002996: shown as 1.00 and
+    ** still fulfilled (the check allows half a percent); N = 74.5 kN: F_t,d = 4.65625 kN,
+    ** u = 1.007595 fails. */
+    Toothed_Plate_Splice(false, 16.0, 4, 74.16);
+    Vbm_Check r;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.bolts.u, 1.002996, 1e-6);
+    std::string s = Vbm_Text();
+    const std::string ok = "u\xCE\\"
+                           "F\xCEr = 1.00 \xF3 1 => \xCE"
+                           "bNachweis erf\x81llt";
+    ASSERT_TRUE(Has(s, ok)) << s;
+    EXPECT_EQ(s.substr(s.find(ok), 200).find("!!"), std::string::npos) << s;
+    Get_Lkom_Entry(0, 0)->N_d = 74.5;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.bolts.u, 1.007595, 1e-6);
+    s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "u\xCE\\"
+                       "F\xCEr = 1.01 > 1 => \xCE"
+                       "bNachweis nicht erf\x81llt"))
+        << s;
+
+    /* one unit takes the whole lever force: F_t,d = 6 * 100 / 2 / 1 / 12 = 25 kN; with the
+    ** annex R_d = 11.4673 kN (BoltsOfToothedPlatesInTension), u = 25 / 11.4673 = 2.1801 */
+    Toothed_Plate_Splice(true, 16.0, 1, 100.0);
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.bolts.u, 2.1801, 1e-4);
+    s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "F\xCE\\t,d\xCEr = 25.00 kN")) << s;
+    EXPECT_TRUE(Has(s, "u\xCE\\"
+                       "F\xCEr = 2.18 > 1"))
+        << s;
+
+    /* DIN 1052, a bolt of 1 mm: washer d_U = 20 mm, not in the washer table; the area formula
+    ** pi 20² / 4 + 20 min(4 * 1 - 20, 60) - pi 3² / 4 = 314.159 - 320 - 7.069 = -12.91 mm² is not
+    ** positive, so the washer bears on a_w d_U with a_w = min(20 + 60 - 1, 4 * 1) = 4 mm:
+    ** 80 mm², N_w = 2.5 * 80 / 1000 * 0.9 / 1.3 = 0.138462 kN; the bolt:
+    ** pi 1² / 4 * 400 / 1.1 / 1.1 / 1000 = 0.259635 kN; N_R,d = 0.138462 kN,
+    ** u = 6.25 / 0.138462 = 45.139 */
+    Toothed_Plate_Splice(false, 1.0, 4, 100.0);
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.bolts.u, 45.139, 1e-3);
+    EXPECT_NEAR(r.bolts.N_Rd, 0.138462, 1e-6);
+    s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "N\xCE\\R,d\xCEr = 0.14 kN (")) << s;
+    EXPECT_TRUE(Has(s, " Unterleg\xCEr = 20 mm), F\xCE\\t,d\xCEr = 6.25 kN")) << s;
+}
+
+/* ---------------------------------------------------------------- one fastener in a row */
+
+TEST(VbmCheck, OneFastenerInARowCountsOnce)
+{
+    /* Dowels 12 mm (f_u 360) at (10, -5) and (10, 5) cm, one in each row, double shear through
+    ** 60 / 120 / 60 mm C24, bending splice N = 1 kN, M = 0.1 kNm, kmod 0.9: along the grain
+    ** 1 / 2 / 2 = 0.25 kN from N and 10 kNcm * 5 / 50 / 2 = 0.5 kN from the moment, against N in
+    ** the first dowel and with it in the second: 0.25 and 0.75 kN. n = 1, n_ef = 1;
+    ** R_d = 5.1515 kN (SingleDowelWorkedByHand): u = 0.25 / 5.1515 = 0.04853 and
+    ** 0.75 / 5.1515 = 0.14559; the second governs. */
+    Row_Splice(29, 12.0, 1, 0.0, 0.0);
+    Splice_Input.vbm_steel = 5;
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Set_Layout(1, 2);
+    Fastener_Pattern.count = 2;
+    Fastener_Pattern.recs[0] = Fastener_Rec{};
+    Fastener_Pattern.recs[1] = Fastener_Rec{};
+    Fastener_Pattern.recs[0].x = Fastener_Pattern.recs[1].x = 10.0;
+    Fastener_Pattern.recs[0].y = -5.0;
+    Fastener_Pattern.recs[1].y = 5.0;
+    Fastener_Pattern.recs[0].weight = Fastener_Pattern.recs[1].weight = 1.0;
+    Calc_Pattern_Centroid(&Fastener_Pattern.x_c, &Fastener_Pattern.y_c, &Fastener_Pattern.I_p, 2,
+                          Fastener_Pattern.recs);
+    Lkom_Entry *c = Set_Lkom(0, 0, 0.1, 1.0, 0.0);
+    c->M_distr = 0.1;
+    Vbm_Check r;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.n_row, 1);
+    EXPECT_DOUBLE_EQ(r.n_ef, 1.0);
+    ASSERT_EQ(r.rows.size(), 2u);
+    EXPECT_NEAR(r.rows[0].u, 0.04853, 1e-5);
+    EXPECT_NEAR(r.rows[1].u, 0.14559, 1e-5);
+    EXPECT_NEAR(r.rows[1].R_d, 5.1515, 2e-4);
+    EXPECT_EQ(r.governing, 1);
+    EXPECT_NEAR(r.u_max, 0.14559, 1e-5);
+    /* only the governing fastener printed: the search finds the second */
+    Splice_Input.print.fasteners = 0;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    ASSERT_EQ(r.rows.size(), 1u);
+    EXPECT_EQ(r.first, 1);
+    EXPECT_EQ(r.governing, 1);
+    EXPECT_NEAR(r.u_max, 0.14559, 1e-5);
+    EXPECT_TRUE(Has(Vbm_Text(), "n = 1 => n\xCE\\"
+                                "ef\xCEr = 1.00\n"));
+}
