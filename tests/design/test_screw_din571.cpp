@@ -72,3 +72,51 @@ TEST(ScrewDin571, DesignValuesTakeFu400BesideTimberAndPlates)
     EXPECT_DOUBLE_EQ(i.fu_used, 400.0);
     EXPECT_NEAR(i.my_d, 24312.1, 0.1);
 }
+
+/*
+** Beside a thick outer plate the design-value proof of a DIN 571 screw takes the full yield
+** moment with f_u = 400 for the hinge in the timber: screw 10 mm, f_u 600 given, plate 12 mm
+** (t >= d: thick), 60 mm of C24 (rho_k 350), single shear, length 100 mm without thread part
+** (t_s = 100 - 12 = 88 mm), kmod 0.8, gamma_M 1.3, gamma_M,steel 1.1.
+** Pre-drilled from 8 mm, above 6 mm the bolt embedment (EN 1995-1-1, eq. (8.32)):
+** f_h,d = 0.082 (1 - 0.01 * 10) 350 * 0.8 / 1.3 = 25.83 * 0.8 / 1.3 = 15.89538 N/mm².
+** 10^2.6 = 398.1072; M_y,d = 0.15 * 400 * 398.1072 / 1.1 = 21714.94 Nmm (half formula),
+** M_y,f,d = 0.3 * 400 * 398.1072 / 1.1 = 43429.87 Nmm (full formula).
+** Mode 13: f_h t d = 15.89538 * 60 * 10 = 9537.23 N.
+** Mode 14 (EN 1995-1-1, eq. (8.10c)): 9537.23 (sqrt(2 + 4 * 43429.87 / (158.9538 * 3600)) - 1)
+**   = 9537.23 (sqrt(2.303582) - 1) = 9537.23 * 0.517755 = 4937.95 N
+**   (with f_u 600 it would be 5407.25 N, with the half moment 4452.92 N).
+** Mode 15: ra = sqrt 2 sqrt(2 * 43429.87 * 158.9538) = 5254.84 N; rb = sqrt 2
+**   sqrt(158.9538 (43429.87 + 21714.94)) = 4550.83 N, and 4550.83 / 158.9538 = 28.6 < t_s
+**   takes ra; rc = sqrt 2 sqrt(21714.94 * 158.9538) + 88 * 158.9538 = 16615.3 N: 5254.84 N.
+** Mode 14 governs with 4937.95 N.
+*/
+TEST(ScrewDin571, ThickOuterPlateHingeTakesTheFullMomentWithFu400)
+{
+    Standard_Scope en(true);
+    Connection_Input in{};
+    in.vbm_type = 2;
+    in.steel_grade = -1;
+    in.d = in.d_3 = 10.0;
+    in.length = 100.0;
+    in.shear_planes = 1;
+    in.proof_method = 1;
+    in.mat_1 = 12;
+    in.t1 = 12.0;
+    in.mat_2 = 0;
+    in.grade_2 = Grade_Index(0, "C24");
+    in.t2 = 60.0;
+    in.fu = 600.0;
+    in.gamma_m_2 = 1.3;
+    in.gamma_steel = 1.1;
+    Connection_Result r{};
+    r.rho_2 = 350.0;
+    r.kmod_2 = 0.8;
+    Calc_Rd_Outer_Plate(in, &r);
+    EXPECT_EQ(r.plate_class, 2);
+    EXPECT_EQ(r.rule_design & 0xFF, 14);
+    EXPECT_NEAR(r.fh2_d, 15.89538, 1e-5);
+    EXPECT_NEAR(r.my_d, 21714.94, 0.01);
+    EXPECT_NEAR(r.rd_lateral, 4937.95, 0.01);
+    EXPECT_DOUBLE_EQ(r.fu_used, 400.0);
+}
