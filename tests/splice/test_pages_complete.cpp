@@ -24,6 +24,7 @@
 #include "nad/nad.h"
 #include "platform/zelkwin.h"
 #include "platform/zelkwin_test.h"
+#include "results/results.h"
 #include "splice/pages_internal.h"
 #include "splice/splice_app.h"
 
@@ -592,4 +593,24 @@ TEST_F(Pages, ADowelIsOfferedNoOptionOfNailsAndMustPassTheJoint)
     EXPECT_EQ(Splice_Input.l, 170.0);
     EXPECT_TRUE(Shown("L\xc3\xa4nge des Verbindungsmittels zu gering"));
     EXPECT_FALSE(Shown_Part("F_v,R,k = "));
+}
+
+/* A lap: both halves are cut from the middle member and the pattern lies symmetric about the
+** joint, so a3 is the distance of the outermost fasteners from the ends of the members at
+** +-L/2. Dowels 12 mm (the defaults) in a bending splice: a3 = max(a3,t, a3,c) with
+** a3,t = max(7 d, 80 mm) = 84 mm (EN 1995-1-1, Table 8.5), and the pattern starts there. */
+TEST_F(Pages, TheLayoutPageShowsTheEndDistanceOfALap)
+{
+    std::string s = Click_Row(54 + 160 * CONN_LAP, 3);
+    s += Enter_Value(360, 9, "14") + Enter_Value(360, 10, "28");
+    s += Tab(PAGE_SCHNITTGROESSEN) + Click_Row(40, 2);
+    s += Enter_Value(80, 4, "2") + Enter_Value(300, 4, "3");
+    s += Tab(PAGE_ANORDNUNG) + Enter_Value(360, 1, "3") + Enter_Value(360, 2, "3");
+    ASSERT_EQ(Run("blatt", nullptr, s), 1);
+    ASSERT_EQ(Splice_Input.connection_kind, CONN_LAP);
+    double max_ax = 0.0;
+    for (int i = 0; i < Fastener_Pattern.count; i++)
+        max_ax = std::max(max_ax, std::fabs(Fastener_Pattern.recs[i].x));
+    EXPECT_NEAR(Splice_Input.L / 2.0 - max_ax, 8.4, 1e-9);
+    EXPECT_TRUE(Shown_Part("a3 = 8.4 cm  a4 = ")) << "lap end distance";
 }
