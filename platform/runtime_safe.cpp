@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <string>
 
 #include <fcntl.h>
@@ -18,10 +20,15 @@ struct Rt_Safe_File {
     std::string path, temp;
     int fd = -1;
     FILE *stream = nullptr;
-    int error = 0;          /* errno of the first failure */
-    bool finished = false;  /* temporary file complete, synced and closed */
-    bool installed = false; /* renamed over path */
+    int error = 0;                  /* errno of the first failure */
+    bool finished = false;          /* temporary file complete, synced and closed */
+    bool installed = false;         /* renamed over path */
+    std::unique_ptr<char[]> buffer; /* the stream's buffer, released after the stream */
 };
+
+/* The stream's buffer: a print list runs to tens of megabytes, which stdio's default of 8 kB
+** hands to the kernel in thousands of writes. */
+enum { SAFE_BUFFER_SIZE = 1 << 18 };
 
 /* Bytes that may still be written before the disk counts as full; -1 no limit. */
 static long long Write_Budget = -1;
@@ -104,6 +111,8 @@ Rt_Safe_File *Rt_Safe_Open(const char *path)
         errno = err;
         return nullptr;
     }
+    sf->buffer.reset(new (std::nothrow) char[SAFE_BUFFER_SIZE]);
+    if (sf->buffer) setvbuf(sf->stream, sf->buffer.get(), _IOFBF, SAFE_BUFFER_SIZE);
     return sf;
 }
 

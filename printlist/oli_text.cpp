@@ -127,46 +127,77 @@ static std::string strip_decimal_zeros(const std::string &t)
 /* A number that printf rounded to zero keeps the sign of the value it came from ("-0.00" of
 ** -0.001); a report never shows a signed zero. A minus sign counts as the number's sign when it
 ** stands at the start, after a blank, a bracket, an operator or an escape code, so that hyphens
-** inside names ("1995-1-1") are left alone. */
-static std::string unsign_zeros(const std::string &t)
+** inside names ("1995-1-1") are left alone. Is the minus sign at t[i] (followed by '0') such a
+** sign before a zero? */
+static bool is_sign_of_zero(const char *t, size_t n, size_t i)
 {
-    std::string out;
-    size_t n = t.size();
-    for (size_t i = 0; i < n; i++) {
-        if (t[i] == '-' && i + 1 < n && t[i + 1] == '0') {
-            const unsigned char prev = i > 0 ? (unsigned char)t[i - 1] : ' ';
-            const bool after_escape = i >= 2 && t[i - 2] == OLI_ESC;
-            const bool sign =
-                i == 0 || after_escape || !(isalnum(prev) || prev == '.' || prev >= 0x80);
-            size_t j = i + 2;
-            if (j < n && t[j] == '.') {
-                j++;
-                while (j < n && t[j] == '0') j++;
-            }
-            if (sign && (j >= n || !is_digit(t[j])) && t[j - 1] != '.')
-                continue; /* drop the sign */
-        }
-        out += t[i];
+    const unsigned char prev = i > 0 ? (unsigned char)t[i - 1] : ' ';
+    const bool after_escape = i >= 2 && t[i - 2] == OLI_ESC;
+    const bool sign = i == 0 || after_escape || !(isalnum(prev) || prev == '.' || prev >= 0x80);
+    size_t j = i + 2;
+    if (j < n && t[j] == '.') {
+        j++;
+        while (j < n && t[j] == '0') j++;
     }
+    return sign && (j >= n || !is_digit(t[j])) && t[j - 1] != '.';
+}
+
+/* The n bytes of t without the signs of zeros into out (room for n bytes); answers the length.
+** The text is copied in runs between its minus signs. */
+static size_t unsign_zeros_into(const char *t, size_t n, char *out)
+{
+    size_t k = 0, i = 0;
+    while (i < n) {
+        const char *dash = (const char *)memchr(t + i, '-', n - i);
+        const size_t d = dash ? (size_t)(dash - t) : n;
+        memcpy(out + k, t + i, d - i);
+        k += d - i;
+        if (d == n) break;
+        if (!(d + 1 < n && t[d + 1] == '0' && is_sign_of_zero(t, n, d))) out[k++] = '-';
+        i = d + 1;
+    }
+    return k;
+}
+
+static std::string unsign_zeros(const char *t)
+{
+    const size_t n = strlen(t);
+    std::string out(n, '\0');
+    out.resize(unsign_zeros_into(t, n, out.data()));
     return out;
 }
 
-/* Does the text hold nothing that Oli_Prepare_Text changes: no "-0", no square or cube sign? */
-static int prepared_as_it_is(const char *text)
+/* Does the text of n bytes hold nothing that Oli_Prepare_Text changes: no "-0", no square or
+** cube sign? */
+static int prepared_as_it_is(const char *text, size_t n)
 {
-    for (const char *p = text; *p; p++)
-        if ((p[0] == '-' && p[1] == '0') || *p == '\xFD' || *p == '\xFA') return 0;
-    return 1;
+    const char *end = text + n;
+    for (const char *p = text; (p = (const char *)memchr(p, '-', (size_t)(end - p))) != nullptr;
+         p++)
+        if (p + 1 < end && p[1] == '0') return 0;
+    return memchr(text, '\xFD', n) == nullptr && memchr(text, '\xFA', n) == nullptr;
 }
 
 void Oli_Prepare_Text(const char *text, char *out, size_t size)
 {
     if (out == nullptr || size == 0) return;
-    if (!strip_zeros && text != nullptr && prepared_as_it_is(text)) {
+    if (text == nullptr) text = "";
+    const size_t n = strlen(text);
+    if (!strip_zeros && prepared_as_it_is(text, n)) {
         Oli_Copy(out, text, size); /* most texts: nothing to change */
         return;
     }
-    std::string t = unsign_zeros(text ? text : "");
+    if (!strip_zeros && memchr(text, '\xFD', n) == nullptr && memchr(text, '\xFA', n) == nullptr) {
+        /* signed zeros only: dropped on the way into out */
+        if (n < size) {
+            out[unsign_zeros_into(text, n, out)] = 0;
+        } else {
+            std::string t = unsign_zeros(text);
+            Oli_Copy(out, t.c_str(), size);
+        }
+        return;
+    }
+    std::string t = unsign_zeros(text);
     if (strip_zeros) t = strip_decimal_zeros(t);
     std::string r;
     static const char faces[6] = {'\\', '/', '_', 'u', 'b', 's'};
@@ -202,7 +233,8 @@ static void write_text_prepared(FILE *file, const char *raw)
 {
     char prepared[OLI_TEXT_SIZE * 4];
     const char *text = raw; /* most texts: nothing to change, no copy */
-    if (strip_zeros || !prepared_as_it_is(raw) || strlen(raw) >= sizeof prepared) {
+    const size_t n = strlen(raw);
+    if (strip_zeros || n >= sizeof prepared || !prepared_as_it_is(raw, n)) {
         Oli_Prepare_Text(raw, prepared, sizeof prepared);
         text = prepared;
     }
@@ -210,10 +242,10 @@ static void write_text_prepared(FILE *file, const char *raw)
         write_paragraph(file, Oli_Get_Body_Mode(), text);
         return;
     }
-    size_t n = strlen(text);
+    const size_t len = strlen(text);
     int emph = strstr(text, "\xCE_") != nullptr;
     Oli_File_Printf(file, "#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n %s%s", text,
-                    n > 0 && text[n - 1] == '\n' ? "" : "\n");
+                    len > 0 && text[len - 1] == '\n' ? "" : "\n");
     if (emph) Oli_File_Printf(file, " \n");
     Oli_File_Printf(file, "#END_OF_TEXT\n");
     if (emph) OLI_setYPositionCM(file, 1, -0.38);

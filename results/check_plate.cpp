@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "design/design.h"
+#include "foundation/format.h"
 #include "foundation/foundation.h"
 #include "printlist/printlist.h"
 
@@ -50,12 +51,12 @@ static void Write_Max_Util_Line(FILE *file, const char *what, double u)
 {
     char line[256];
     if (u <= UTIL_LIMIT)
-        snprintf(line, sizeof line,
+        Format_N(line, sizeof line,
                  "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 => \xCE"
                  "bNachweis erf\x81llt\xCEr",
                  what, u, SYM_LE);
     else
-        snprintf(line, sizeof line,
+        Format_N(line, sizeof line,
                  "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf > 1 => \xCE"
                  "bNachweis nicht erf\x81llt\xCEr",
                  what, u);
@@ -333,8 +334,8 @@ static void Print_Bearing_Table(FILE *file, const Bearing_Check *r)
         static const char *const units[10] = {"ZZ", "kN", "kN",       "kN", "kN",
                                               "kN", "kN", SYM_DEGREE, "kN", "-"};
         for (int k = 0; k < 10; k++) {
-            snprintf(tc[k].title, sizeof tc[k].title, "%s", titles[k]);
-            snprintf(tc[k].unit, sizeof tc[k].unit, "%s", units[k]);
+            Format_N(tc[k].title, sizeof tc[k].title, "%s", titles[k]);
+            Format_N(tc[k].unit, sizeof tc[k].unit, "%s", units[k]);
             tc[k].width = k == 0 ? 3 : (k == 9 ? 5 : 7);
             /* the row number of "ZZ" starts at the first printed fastener's own number */
             tc[k].decimals = k == 0 ? r->first + 1 : 2;

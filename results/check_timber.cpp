@@ -11,6 +11,7 @@
 
 #include "design/design.h"
 #include "foundation/codepage.h"
+#include "foundation/format.h"
 #include "printlist/printlist.h"
 
 /* Section-check material class of a material group. */
@@ -335,12 +336,12 @@ static void Write_Side_Tension_Line(FILE *file, const Timber_Check *r)
     const double k = r->k_red, kh = r->k_h;
     char names[128] = "", values[128] = "";
     if (k != 1.0) {
-        snprintf(names, sizeof names, "k\xCE\\red\xCEr x ");
-        snprintf(values, sizeof values, "%.3lf x ", k);
+        Format_N(names, sizeof names, "k\xCE\\red\xCEr x ");
+        Format_N(values, sizeof values, "%.3lf x ", k);
     }
     if (kh != 1.0) {
-        snprintf(names + strlen(names), sizeof names - strlen(names), "k\xCE\\h\xCEr x ");
-        snprintf(values + strlen(values), sizeof values - strlen(values), "%.3lf x ", kh);
+        Format_N(names + strlen(names), sizeof names - strlen(names), "k\xCE\\h\xCEr x ");
+        Format_N(values + strlen(values), sizeof values - strlen(values), "%.3lf x ", kh);
     }
     Oli_Write_Text(file,
                    "Seitenh\x94lzer: f\xCE\\t,0,d\xCEr = %sf\xCE\\t,0,k\xCEr x k\xCE\\mod\xCEr / "
@@ -381,7 +382,7 @@ static void Write_Timber_Result_Line(FILE *file, const Timber_Check *r)
     const double um = r->mid.u, us = r->side.u, u = r->u;
     char line[256];
     if (um <= UTIL_LIMIT && us <= UTIL_LIMIT) {
-        snprintf(line, sizeof line,
+        Format_N(line, sizeof line,
                  "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 %s "
                  "\xCE"
                  "bNachweis erf\x81llt\xCEr",
@@ -398,7 +399,7 @@ static void Write_Timber_Result_Line(FILE *file, const Timber_Check *r)
         } else if (kind == CONN_INNER_PLATES) {
             who = "der Holzlamellen";
         }
-        snprintf(line, sizeof line,
+        Format_N(line, sizeof line,
                  "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf > 1 %s "
                  "\xCE"
                  "bNachweis nicht erf\x81llt\xCEr",
@@ -413,7 +414,7 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
     Oli_Write_Heading(file, 3, "%s", "Hölzer"_cp850);
     if (r->state == TIMBER_CHECK_NO_GAMMA) {
         char line[256];
-        snprintf(line, sizeof line,
+        Format_N(line, sizeof line,
                  "%s\xCE\\M\xCEr nicht bestimmbar => \xCE"
                  "bNachweis kann "
                  "nicht gef\x81hrt werden!\xCEr",

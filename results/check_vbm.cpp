@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "design/design.h"
+#include "foundation/format.h"
 #include "foundation/foundation.h"
 #include "printlist/printlist.h"
 
@@ -515,9 +516,12 @@ static bool Shows_Embedment(int type, int mode_switch)
 /* Failure-mode label of a row (DIN codes 23 and 24 are the joint cases). */
 static void Mode_Label(char *out, size_t size, int code)
 {
-    if (code == 23) snprintf(out, size, "G19/21");
-    else if (code == 24) snprintf(out, size, "G20/22");
-    else snprintf(out, size, "%s", Get_Equation_Label(code) ? Get_Equation_Label(code) : "");
+    if (code == 23) Format_N(out, size, "G19/21");
+    else if (code == 24) Format_N(out, size, "G20/22");
+    else {
+        const char *label = Get_Equation_Label(code);
+        Format_N(out, size, "%s", label ? label : "");
+    }
 }
 
 /* Write the force table of the printed fasteners, numbered from first_number (the number of the
@@ -560,8 +564,8 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n, int first_nu
     Oli_Alloc_Table_Columns(with_fh ? 13 : 12, &tc);
     int k = 0;
     auto col = [&](const char *title, const char *unit, int width, int decimals, void *values) {
-        snprintf(tc[k].title, sizeof tc[k].title, "%s", title);
-        snprintf(tc[k].unit, sizeof tc[k].unit, "%s", unit);
+        Format_N(tc[k].title, sizeof tc[k].title, "%s", title);
+        Format_N(tc[k].unit, sizeof tc[k].unit, "%s", unit);
         tc[k].width = width;
         tc[k].decimals = decimals;
         tc[k].values = values;
@@ -581,8 +585,8 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n, int first_nu
     if (with_red && si->failure_mode_switch)
         col(Nad_Params != nullptr ? "Fall" : "Gl.", "TXT", slot, slot, labels);
     char title_k[32], title_d[32];
-    snprintf(title_k, sizeof title_k, "%sk\xCEr", Get_Fv_Rk_Label());
-    snprintf(title_d, sizeof title_d, "%sd\xCEr", Get_Fv_Rk_Label());
+    Format_N(title_k, sizeof title_k, "%sk\xCEr", Get_Fv_Rk_Label());
+    Format_N(title_d, sizeof title_d, "%sd\xCEr", Get_Fv_Rk_Label());
     col(title_k, "kN", 8, 4, v[9]);
     col(title_d, "kN", 8, 4, v[10]);
     col("u", "-", 5, 2, v[11]);
@@ -920,7 +924,7 @@ static void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *b)
                              "bNachweis gem\x84\xE1 DIN 1052, 11.1.2 (3)\xCEr");
     const double u = Shown_Util(b->no_capacity, b->u);
     char line[300];
-    snprintf(
+    Format_N(
         line, sizeof line,
         "A\xCE\\"
         "Bolzen\xCEr = %.2lf mm\xCE/2\xCEr, %s\xCE\\R,d\xCEr = "
@@ -959,13 +963,13 @@ void Print_Vbm_Check(FILE *file, const Vbm_Check *r)
     Write_Vbm_Table(file, r->rows.data(), (int)r->rows.size(), r->first + 1);
     char line[256];
     if (r->u_max <= UTIL_LIMIT)
-        snprintf(line, sizeof line,
+        Format_N(line, sizeof line,
                  "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
                  "%.2lf %s 1 => \xCE"
                  "bNachweis erf\x81llt\xCEr",
                  r->u_max, SYM_LE);
     else
-        snprintf(line, sizeof line,
+        Format_N(line, sizeof line,
                  "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
                  "%.2lf > 1 => \xCE"
                  "bNachweis nicht erf\x81llt\xCEr",

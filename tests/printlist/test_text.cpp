@@ -268,6 +268,9 @@ TEST(OliText, SignedZerosLoseTheirSign)
       {"x\xCE\\i\xCEr-0.00", "x\xCE\\i\xCEr0.00"},
       {"\xCE" "b-0.00 kN", "\xCE" "b0.00 kN"},
       {"-0.", "-0."},
+      {"--0", "-0"},
+      {"a -0 b -0.0 c -1", "a 0 b 0.0 c -1"},
+      {"A = -0.00 cm\xFD", "A = 0.00 cm\xCE/2\xCEr"},
         // clang-format on
     };
     for (const Case &c : cases) {
@@ -275,4 +278,11 @@ TEST(OliText, SignedZerosLoseTheirSign)
         Oli_Prepare_Text(c.in, out, sizeof out);
         EXPECT_STREQ(out, c.out) << c.in;
     }
+    /* the text without its signs is cut to the room of the output */
+    char small[6];
+    Oli_Prepare_Text("x = -0.00", small, sizeof small);
+    EXPECT_STREQ(small, "x = 0");
+    char exact[3];
+    Oli_Prepare_Text("-0", exact, sizeof exact);
+    EXPECT_STREQ(exact, "0");
 }
