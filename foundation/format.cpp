@@ -11,28 +11,71 @@
 
 /* ---------------------------------------------------------------- fixed-point digits */
 
+/* The pairs of decimal digits 00 to 99, by which numbers are written two digits a step. */
+static const char Digit_Pairs[201] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+/* The decimal digits of v backwards from end (no terminator); return their count. */
+static int Digits_Back_U64(uint64_t v, char *end)
+{
+    char *p = end;
+    while (v >= 100) {
+        const unsigned pair = (unsigned)(v % 100) * 2;
+        v /= 100;
+        *--p = Digit_Pairs[pair + 1];
+        *--p = Digit_Pairs[pair];
+    }
+    if (v >= 10) {
+        *--p = Digit_Pairs[v * 2 + 1];
+        *--p = Digit_Pairs[v * 2];
+    } else {
+        *--p = (char)('0' + v);
+    }
+    return (int)(end - p);
+}
+
+/* The decimal digits of u backwards from end (no terminator); return their count. */
+static int Digits_Back_U128(unsigned __int128 u, char *end)
+{
+    if (u <= UINT64_MAX) return Digits_Back_U64((uint64_t)u, end);
+    /* beyond 64 bits: the low 19 digits by themselves, zeros kept */
+    const uint64_t e19 = 10000000000000000000ull;
+    const uint64_t low = (uint64_t)(u % e19);
+    int n = Digits_Back_U64(low, end);
+    while (n < 19) end[-++n] = '0';
+    return n + Digits_Back_U128(u / e19, end - n);
+}
+
 /* Decimal digits of u into out (no terminator); return their count. */
 static int Digits_U128(unsigned __int128 u, char *out)
 {
     char tmp[48];
-    int n = 0;
-    if (u <= UINT64_MAX) {
-        /* the usual case, in 64-bit arithmetic */
-        uint64_t v = (uint64_t)u;
-        do {
-            tmp[n++] = (char)('0' + (int)(v % 10));
-            v /= 10;
-        } while (v != 0);
-        for (int k = 0; k < n; k++) out[k] = tmp[n - 1 - k];
-        return n;
-    }
-    do {
-        tmp[n++] = (char)('0' + (int)(u % 10));
-        u /= 10;
-    } while (u != 0);
-    for (int k = 0; k < n; k++) out[k] = tmp[n - 1 - k];
+    const int n = Digits_Back_U128(u, tmp + sizeof tmp);
+    std::memcpy(out, tmp + sizeof tmp - n, (size_t)n);
     return n;
 }
+
+/* 10^k for k = 0 .. 17 */
+static const uint64_t Powers_Of_Ten[18] = {1ull,
+                                           10ull,
+                                           100ull,
+                                           1000ull,
+                                           10000ull,
+                                           100000ull,
+                                           1000000ull,
+                                           10000000ull,
+                                           100000000ull,
+                                           1000000000ull,
+                                           10000000000ull,
+                                           100000000000ull,
+                                           1000000000000ull,
+                                           10000000000000ull,
+                                           100000000000000ull,
+                                           1000000000000000ull,
+                                           10000000000000000ull,
+                                           100000000000000000ull};
 
 /*
 ** The value |x| 10^decimals rounded to an integer, ties to even, computed exactly from the
@@ -54,8 +97,7 @@ int Format_Fixed_Digits(double x, int decimals, char *out)
         e = exp_field - 1075;
     }
     if (e > 10) return -1; /* |x| >= 2^63 */
-    unsigned __int128 p10 = 1;
-    for (int k = 0; k < decimals; k++) p10 *= 10;
+    const unsigned __int128 p10 = Powers_Of_Ten[decimals];
     unsigned __int128 q;
     if (e >= 0) {
         q = ((unsigned __int128)m << e) * p10;
@@ -71,20 +113,17 @@ int Format_Fixed_Digits(double x, int decimals, char *out)
             if (rest > half || (rest == half && (q & 1) != 0)) q++;
         }
     }
+    /* the digits, led by zeros up to one before the point, then the point moved in */
     char digits[48];
-    const int n = Digits_U128(q, digits);
-    /* at least one digit before the point */
-    char all[48];
-    int a = 0;
-    for (int z = n; z < decimals + 1; z++) all[a++] = '0';
-    std::memcpy(all + a, digits, (size_t)n);
-    a += n;
-    int k = 0;
-    for (int j = 0; j < a; j++) {
-        if (decimals > 0 && j == a - decimals) out[k++] = '.';
-        out[k++] = all[j];
-    }
-    return k;
+    char *const end = digits + sizeof digits;
+    int n = Digits_Back_U128(q, end);
+    while (n < decimals + 1) end[-++n] = '0';
+    const int whole = n - decimals;
+    std::memcpy(out, end - n, (size_t)whole);
+    if (decimals == 0) return whole;
+    out[whole] = '.';
+    std::memcpy(out + whole + 1, end - decimals, (size_t)decimals);
+    return n + 1;
 }
 
 /* ---------------------------------------------------------------- the output buffer */
@@ -446,9 +485,12 @@ int Format_To_File(FILE *file, const char *format, va_list ap)
 int Format_Int(char *out, long long v)
 {
     const unsigned long long u = v < 0 ? 0ull - (unsigned long long)v : (unsigned long long)v;
-    int n = 0;
-    if (v < 0) out[n++] = '-';
-    return n + Digits_U128(u, out + n);
+    char tmp[24];
+    const int n = Digits_Back_U64(u, tmp + sizeof tmp);
+    int k = 0;
+    if (v < 0) out[k++] = '-';
+    std::memcpy(out + k, tmp + sizeof tmp - n, (size_t)n);
+    return k + n;
 }
 
 int Format_G6(char *out, double x)
