@@ -35,8 +35,7 @@ static Force_Basis Basis_Of(const Lkom_Entry *c, int n)
     return b;
 }
 
-/* Acute angle between a force (F_x, F_y) and the grain, 0 .. pi/2. */
-static double Acute_Angle(double fx, double fy)
+double Fastener_Force_Angle(double fx, double fy)
 {
     double a = std::atan2(fy, fx);
     while (a > M_PI / 2.0) a -= M_PI;
@@ -74,7 +73,7 @@ void Get_Fastener_Force(int group, int entry, int i, int n, double *N_part, doub
     if (F_x) *F_x = fx;
     if (F_y) *F_y = fy;
     if (F) *F = std::sqrt(fx * fx + fy * fy);
-    if (angle) *angle = Acute_Angle(fx, fy);
+    if (angle) *angle = Fastener_Force_Angle(fx, fy);
 }
 
 /* ---------------------------------------------------------------- forces of all fasteners */
@@ -181,25 +180,41 @@ static bool Key_Matches(const Force_Key *k, const Lkom_Entry *c, int n)
            && Same(k->N_d, c->N_d) && Same(k->V_d, c->V_d);
 }
 
+void Get_Fastener_Arms(int n, double *dx, double *dy)
+{
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    for (int i = 0; i < n; i++) {
+        dx[i] = fp->recs[i].x - fp->x_c;
+        dy[i] = fp->recs[i].y - fp->y_c;
+    }
+}
+
+Force_Shares Calc_Force_Parts(const Lkom_Entry *c, int n, int n_x, const double *dx, int n_y,
+                              const double *dy, double *M_y, double *M_x)
+{
+    const Force_Basis b = Basis_Of(c, n);
+    const double Ip = Fastener_Pattern.I_p;
+    const bool moment = Ip > 0.0;
+    /* the sign of M_d mirrors the lever arm along the grain (an exact product) */
+    for (int k = 0; k < n_x; k++) M_y[k] = moment ? b.M * (b.sign * dx[k]) / Ip / b.s : 0.0;
+    for (int k = 0; k < n_y; k++) M_x[k] = moment ? b.M * dy[k] / Ip / b.s : 0.0;
+    return Force_Shares{b.np, b.vp};
+}
+
 /* The computation itself (n at most the pattern's count). */
 static void Compute_Forces_All(const Lkom_Entry *c, int n, double *M_y, double *F_x, double *F_y,
                                double *F, double *angle)
 {
-    const Force_Basis b = Basis_Of(c, n);
-    const double Ip = Fastener_Pattern.I_p;
-    const double k = Ip > 0.0 ? 1.0 : 0.0;
+    static double dx[PATTERN_MAX], dy[PATTERN_MAX], mx[PATTERN_MAX], my[PATTERN_MAX];
+    Get_Fastener_Arms(n, dx, dy);
+    const Force_Shares sh = Calc_Force_Parts(c, n, n, dx, n, dy, my, mx);
     for (int i = 0; i < n; i++) {
-        const Fastener_Rec *r = &Fastener_Pattern.recs[i];
-        const double dx = b.sign * (r->x - Fastener_Pattern.x_c);
-        const double dy = r->y - Fastener_Pattern.y_c;
-        const double mx = k > 0.0 ? b.M * dy / Ip / b.s : 0.0;
-        const double my = k > 0.0 ? b.M * dx / Ip / b.s : 0.0;
-        const double fx = b.np + mx, fy = b.vp + my;
-        if (M_y) M_y[i] = my;
+        const double fx = sh.N_part + mx[i], fy = sh.V_part + my[i];
+        if (M_y) M_y[i] = my[i];
         if (F_x) F_x[i] = fx;
         if (F_y) F_y[i] = fy;
         if (F) F[i] = std::sqrt(fx * fx + fy * fy);
-        if (angle) angle[i] = Acute_Angle(fx, fy);
+        if (angle) angle[i] = Fastener_Force_Angle(fx, fy);
     }
 }
 

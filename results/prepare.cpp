@@ -6,7 +6,10 @@
 */
 #include "results/splice_calc.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
+#include <cstring>
 
 #include "catalogue/catalogue.h"
 #include "results/calc_cache.h"
@@ -239,6 +242,33 @@ static int Check_Plate_Bearing(const Lkom_Entry *c, const Pass_Spacings *p)
                                  /*k1_inner=*/nullptr);
 }
 
+/*
+** An order of the force-to-grain angles without an arc tangent: the key (|F_y| - |F_x|) /
+** (|F_y| + |F_x|) is tan(alpha - pi/4) of the angle alpha, which therefore grows with the key,
+** and at least half as fast (the slope of atan on [-1, 1]). Keys apart by more than
+** ANGLE_KEY_MARGIN belong to angles apart by more than half of it, far beyond the rounding of
+** the key (below 1e-15 while F_x² + F_y² is finite) and of the angle the arc tangent gives (a few
+** 1e-16 rad): the angle of the smaller key is the smaller one, also as computed. NaN where both
+** are 0, infinite or NaN; such a key orders nothing. No comparison, so that the compiler turns
+** it into vector code.
+*/
+#define ANGLE_KEY_MARGIN 1e-9
+
+static double Angle_Key(double fx, double fy)
+{
+    const double ax = std::fabs(fx), ay = std::fabs(fy);
+    return (ay - ax) / (ay + ax);
+}
+
+/* The index of v among the first *count values of list (bit for bit), appended when new. */
+static int Index_Of_Value(double *list, int *count, double v)
+{
+    for (int k = 0; k < *count; k++)
+        if (std::memcmp(&list[k], &v, sizeof v) == 0) return k;
+    list[*count] = v;
+    return (*count)++;
+}
+
 /* Distribute every valid combination to the pattern (step 18). Return 0, DERR_PLATE_MIN_3MM or
 ** DERR_PLATE_EDGE_E2_E3. */
 static int Distribute_Combinations(const Pass_Spacings *p)
@@ -249,8 +279,16 @@ static int Distribute_Combinations(const Pass_Spacings *p)
         si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;
     const int n = fp->count;
     const int n_c = (int)Splice_N_Col(si);
-    static double my[PATTERN_MAX], fx[PATTERN_MAX], fy[PATTERN_MAX], F[PATTERN_MAX],
-        ang[PATTERN_MAX];
+    /* The lever arms of the pattern, each distinct value once (a grid has a value per column
+    ** and one per row), and per fastener the index of its own. The moment parts of a
+    ** combination are computed per distinct arm. */
+    static double dx[PATTERN_MAX], dy[PATTERN_MAX], arm_x[PATTERN_MAX], arm_y[PATTERN_MAX],
+        m_y[PATTERN_MAX], m_x[PATTERN_MAX];
+    static int arm_x_of[PATTERN_MAX], arm_y_of[PATTERN_MAX];
+    /* per fastener, the largest F_x² + F_y² and the smallest and largest angle keys of the
+    ** combinations so far */
+    static double q_hi[PATTERN_MAX], key_lo[PATTERN_MAX], key_hi[PATTERN_MAX];
+    static double f_x[PATTERN_MAX], f_y[PATTERN_MAX], f_q[PATTERN_MAX], f_key[PATTERN_MAX];
 
     /* Column of every fastener (positions matched within 1e-4 cm, at most 100 columns) and the
     ** sums over the pattern that do not depend on the combination. */
@@ -258,6 +296,8 @@ static int Distribute_Combinations(const Pass_Spacings *p)
     double col_x[PATTERN_COLUMNS_MAX];
     int n_cols = 0;
     double sum_dx = 0.0, sum_r2 = 0.0;
+    int n_arm_x = 0, n_arm_y = 0;
+    Get_Fastener_Arms(n, dx, dy);
     for (int i = 0; i < n; i++) {
         const Fastener_Rec *r = &fp->recs[i];
         int k = 0;
@@ -266,9 +306,25 @@ static int Distribute_Combinations(const Pass_Spacings *p)
         col_of[i] = k < n_cols ? k : -1;
         sum_dx += std::fabs(fp->x_c - r->x);
         sum_r2 += r->r * r->r;
+        arm_x_of[i] = Index_Of_Value(arm_x, &n_arm_x, dx[i]);
+        arm_y_of[i] = Index_Of_Value(arm_y, &n_arm_y, dy[i]);
+        q_hi[i] = 0.0;
+        key_lo[i] = HUGE_VAL;
+        key_hi[i] = -HUGE_VAL;
     }
     fp->k_xr = sum_r2 > 0.0 ? sum_dx / sum_r2 : 0.0;
     si->k_xr = fp->k_xr;
+    /* the fasteners of each column whose sum is asked for, in their order */
+    static int col_list[PATTERN_MAX];
+    int col_start[PATTERN_COLUMNS_MAX + 1];
+    const int n_col_sums = std::min(n_cols, n_c);
+    int listed = 0;
+    for (int k = 0; k < n_col_sums; k++) {
+        col_start[k] = listed;
+        for (int i = 0; i < n; i++)
+            if (col_of[i] == k) col_list[listed++] = i;
+    }
+    col_start[n_col_sums > 0 ? n_col_sums : 0] = listed;
 
     bool bearing_done = false;
     for (int g = 0; g < LKOM_GROUPS; g++) {
@@ -295,18 +351,58 @@ static int Distribute_Combinations(const Pass_Spacings *p)
                 if (rc != 0) return rc;
                 bearing_done = true;
             }
-            Get_Fastener_Forces_All(g, e, n, my, fx, fy, F, ang);
-            double col_sum[PATTERN_COLUMNS_MAX] = {};
+            const Force_Shares sh =
+                Calc_Force_Parts(c, n, n_arm_x, arm_x, n_arm_y, arm_y, m_y, m_x);
+            /* the forces, their squares and angle keys of all fasteners first: plain arithmetic
+            ** that the compiler turns into vector code */
+            for (int i = 0; i < n; i++) {
+                f_x[i] = sh.N_part + m_x[arm_y_of[i]];
+                f_y[i] = sh.V_part + m_y[arm_x_of[i]];
+            }
+            for (int i = 0; i < n; i++) {
+                f_q[i] = f_x[i] * f_x[i] + f_y[i] * f_y[i];
+                f_key[i] = Angle_Key(f_x[i], f_y[i]);
+            }
+            /* F_y summed per column in the order of the fasteners, each sum in a register */
+            for (int k = 0; k < n_col_sums; k++) {
+                double sum = 0.0;
+                for (int j = col_start[k]; j < col_start[k + 1]; j++) sum += f_y[col_list[j]];
+                c->max_col_Fy = std::fmax(c->max_col_Fy, std::fabs(sum));
+            }
+            double max_Fy = 0.0, max_My = fp->max_My, sum_My_pos = 0.0;
             for (int i = 0; i < n; i++) {
                 Fastener_Rec *r = &fp->recs[i];
-                if (col_of[i] >= 0) col_sum[col_of[i]] += fy[i];
-                if (std::fabs(F[i]) < 1e-5) continue;
-                const double a = ang[i];
-                if (F[i] > r->force_max) {
-                    r->force_max = F[i];
-                    r->group_of_force_max = g;
-                    r->entry_of_force_max = e;
+                const double my = m_y[arm_x_of[i]], fy = f_y[i], q = f_q[i];
+                /* F = sqrt(q) is taken only where it decides something: sqrt rounds
+                ** correctly, so it never falls as q grows, and a q up to the largest so far
+                ** cannot raise the fastener's largest force, which is at least its root */
+                if (!(q >= 1e-9) && std::fabs(std::sqrt(q)) < 1e-5) continue;
+                if (q > q_hi[i]) {
+                    q_hi[i] = q;
+                    const double F = std::sqrt(q);
+                    if (F > r->force_max) {
+                        r->force_max = F;
+                        r->group_of_force_max = g;
+                        r->entry_of_force_max = e;
+                    }
                 }
+                /* as fmax, which passes over a NaN */
+                if (std::fabs(fy) > max_Fy) max_Fy = std::fabs(fy);
+                if (std::fabs(my) > max_My) max_My = std::fabs(my);
+                if (my > 0.0) sum_My_pos += my;
+
+                /* The angle is needed only where it may pass the fastener's extremes so far: a
+                ** key below the largest by the margin gives an angle below the one of the
+                ** largest key, which the fastener's largest angle (and the pattern's, never
+                ** smaller) already holds; likewise above the smallest. */
+                const double key = f_key[i];
+                if (q <= DBL_MAX) { /* else the key may have overflowed */
+                    if (key < key_hi[i] - ANGLE_KEY_MARGIN && key > key_lo[i] + ANGLE_KEY_MARGIN)
+                        continue;
+                    if (key > key_hi[i]) key_hi[i] = key;
+                    if (key < key_lo[i]) key_lo[i] = key;
+                }
+                const double a = Fastener_Force_Angle(f_x[i], fy);
                 if (a > r->angle_max) {
                     r->angle_max = a;
                     r->group_of_angle_max = g;
@@ -325,12 +421,10 @@ static int Distribute_Combinations(const Pass_Spacings *p)
                     fp->alpha_max = a;
                     fp->index_of_angle_max = i;
                 }
-                c->max_Fy = std::fmax(c->max_Fy, std::fabs(fy[i]));
-                fp->max_My = std::fmax(fp->max_My, std::fabs(my[i]));
-                if (my[i] > 0.0) c->sum_My_pos += my[i];
             }
-            for (int k = 0; k < n_cols && k < n_c; k++)
-                c->max_col_Fy = std::fmax(c->max_col_Fy, std::fabs(col_sum[k]));
+            c->max_Fy = max_Fy;
+            c->sum_My_pos = sum_My_pos;
+            fp->max_My = max_My;
             fp->max_sum_My_pos = std::fmax(fp->max_sum_My_pos, c->sum_My_pos);
         }
     }

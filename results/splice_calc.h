@@ -135,6 +135,29 @@ void Get_Fastener_Force(int group, int entry, int i, int n, double *N_part, doub
 void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F_x, double *F_y,
                              double *F, double *angle);
 
+/* Lever arms of the first n fasteners of the pattern from its centroid (cm): dx[i] = x_i - x_c,
+** dy[i] = y_i - y_c. */
+void Get_Fastener_Arms(int n, double *dx, double *dy);
+
+/* The shares of N_d and V_d (bending splices) of one fastener per shear plane (kN). */
+typedef struct Force_Shares {
+    double N_part, V_part;
+} Force_Shares;
+
+/*
+** The parts of the force of combination c on n fasteners, per shear plane: the shares that all
+** take (the answer), and the moment parts at the lever arms (Get_Fastener_Arms): M_y[k] across
+** the grain at dx[k] (k < n_x) and M_x[k] along it at dy[k] (k < n_y), 0 without a polar
+** moment. F_x = N_part + M_x and F_y = V_part + M_y give bit for bit what
+** Get_Fastener_Forces_All gives, and F = sqrt(F_x² + F_y²).
+*/
+Force_Shares Calc_Force_Parts(const Lkom_Entry *c, int n, int n_x, const double *dx, int n_y,
+                              const double *dy, double *M_y, double *M_x);
+
+/* The acute angle between the force (F_x, F_y) and the grain, 0 .. pi/2 (rad), as the functions
+** above give it. */
+double Fastener_Force_Angle(double fx, double fy);
+
 /*
 ** Set the partial factors of a combination in Splice_Input: gamma_M of the side and of the
 ** middle member, gamma_M0 and gamma_M2 of the plates; clear the design's message lists.
