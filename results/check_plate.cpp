@@ -192,12 +192,10 @@ double Plate_Row_Spacing(const Splice_Input_Record *si)
 static void Calc_Hole_Resistances(const Lkom_Entry *c, Bearing_Check *r)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    const int type = si->vbm_type;
-    const bool fitted = si->fitted_bolt && !(type == VBM_BOLZEN && si->steel_hole);
+    const Plate_Hole hole = Get_Plate_Hole(si, r->annex);
     if (!r->annex) {
-        const double d0 = si->d + (fitted ? 0.0 : 1.0);
         double e = 0, e1 = 0, e2 = 0, e3 = 0;
-        Calc_Plate_Hole_Geometry(d0, 1, &e, &e1, &e2, &e3);
+        Calc_Plate_Hole_Geometry(hole.d0, 1, &e, &e1, &e2, &e3);
         /* DIN 18800-1, Table 8, hole by hole: the inner fasteners bear by the hole spacing e,
         ** the end fasteners by their end distance e_Rand in the direction of the force. */
         Calc_Plate_Bearing_Din_Hole(&r->R_in, &r->alpha_in, 0, e, e2, e3, c->accidental);
@@ -212,22 +210,8 @@ static void Calc_Hole_Resistances(const Lkom_Entry *c, Bearing_Check *r)
     }
     const double f_u = Get_Plate_Fu();
     const double f_ub = Plate_Bearing_Fu_B();
-    double d = si->d, d0 = si->d;
-    if (si->connection_kind == CONN_OUTER_PLATES && !Is_Vbm_Dowel_Or_Bolt(type)) {
-        switch (type) {
-        case VBM_SCHEIBENDUEBEL_B1:
-            d = d0 = Get_Connector_Value(type, si->connector_index, "dc");
-            break;
-        case VBM_SCHEIBENDUEBEL_C11:
-            d = d0 = Get_Connector_Value(type, si->connector_index, "d1");
-            break;
-        case VBM_SCHEIBENDUEBEL_C2: d = d0 = si->d_bolt + 0.4; break;
-        default: d0 = si->d + (fitted ? 0.0 : 1.0); break;
-        }
-    }
-    if (type == VBM_BOLZEN && !fitted) d0 += 1.0;
     const double p2 = Plate_Row_Spacing(si);
-    Calc_Plate_Bearing_Ec(/*d0=*/d0, /*d=*/d, /*t=*/si->t_p * 10.0, /*e1=*/si->e1 * 10.0,
+    Calc_Plate_Bearing_Ec(/*d0=*/hole.d0, /*d=*/hole.d, /*t=*/si->t_p * 10.0, /*e1=*/si->e1 * 10.0,
                           /*e2=*/si->e2 * 10.0, /*p1=*/si->p1 * 10.0, /*p2=*/p2 * 10.0,
                           /*f_ub=*/f_ub, /*f_u=*/f_u, /*F_b_edge=*/&r->R_end,
                           /*F_b_inner=*/&r->R_in, /*alpha_b_end=*/&r->alpha_end,

@@ -383,18 +383,45 @@ int Calc_Alpha_L_Din(double *alpha_l, double d_L, double e, double e1, double e2
     return rc;
 }
 
-/* Bearing diameter d_L (mm) of the DIN rule for the current splice. */
-static double Din_Bearing_Diameter(void)
+/* ---------------------------------------------------------------- the plate hole */
+
+int Plate_Hole_Fitted(const Splice_Input_Record *si)
 {
-    const Splice_Input_Record *si = &Splice_Input;
+    if (si->vbm_type == VBM_BOLZEN && si->steel_hole) return 0;
+    return si->fitted_bolt != 0;
+}
+
+Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si, int annex)
+{
     const int t = si->vbm_type;
-    if (si->connection_kind == CONN_INNER_PLATES || Is_Vbm_Dowel_Or_Bolt(t)) return si->d;
-    switch (t) {
-    case VBM_SCHEIBENDUEBEL_B1: return Get_Connector_Value(t, si->connector_index, "dc");
-    case VBM_SCHEIBENDUEBEL_C11: return Get_Connector_Value(t, si->connector_index, "d1");
-    case VBM_SCHEIBENDUEBEL_C2: return si->d + 0.4;
-    default: return si->d + (si->fitted_bolt ? 0.0 : 1.0);
+    const double clearance = Plate_Hole_Fitted(si) ? 0.0 : 1.0;
+    Plate_Hole h = {si->d + clearance, si->d};
+    if (!annex) {
+        /* DIN 18800-1: one diameter d_L both sizes the hole's distances and bears on the plate */
+        if (si->connection_kind == CONN_INNER_PLATES || Is_Vbm_Dowel_Or_Bolt(t)) return h;
+        switch (t) {
+        case VBM_SCHEIBENDUEBEL_B1: h.d = Get_Connector_Value(t, si->connector_index, "dc"); break;
+        case VBM_SCHEIBENDUEBEL_C11: h.d = Get_Connector_Value(t, si->connector_index, "d1"); break;
+        case VBM_SCHEIBENDUEBEL_C2: h.d = si->d_bolt + 0.4; break;
+        default: h.d = si->d + clearance; break;
+        }
+        return h;
     }
+    switch (t) {
+    case VBM_STABDUEBEL: h.d0 = si->d; break; /* a dowel sits tight in the plate as well */
+    case VBM_SCHEIBENDUEBEL_B1:
+        h.d0 = h.d = Get_Connector_Value(t, si->connector_index, "dc");
+        break;
+    case VBM_SCHEIBENDUEBEL_C11: /* the hub sits in the plate */
+        h.d0 = h.d = Get_Connector_Value(t, si->connector_index, "d1");
+        break;
+    case VBM_SCHEIBENDUEBEL_C2: /* the plate bears on the unit's bolt */
+        h.d0 = si->d_bolt + 0.4;
+        h.d = si->d_bolt;
+        break;
+    default: break;
+    }
+    return h;
 }
 
 /* V_l,R,d = t d_L alpha_l f_y,d (DIN 18800-1, eq. (47)) in kN; DERR_PLATE_MIN_3MM for a plate
@@ -404,7 +431,7 @@ static int Din_Bearing(double *V_lRd, double *alpha_l, int which, double e, doub
 {
     const double t = Splice_Input.t_p * 10.0;
     if (t < 3.0) return DERR_PLATE_MIN_3MM;
-    const double d_L = Din_Bearing_Diameter();
+    const double d_L = Get_Plate_Hole(&Splice_Input, 0).d;
     double a = 0.0;
     const int rc = which < 0 ? Calc_Alpha_L_Din(&a, d_L, e, e1, e2, e3)
                              : Calc_Alpha_L_Din_Hole(&a, d_L, which, which ? e1 : e, e2, e3);

@@ -210,31 +210,17 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
 static int Check_Plate_Bearing(const Lkom_Entry *c, const Pass_Spacings *p)
 {
     Splice_Input_Record *si = &Splice_Input;
-    const int type = si->vbm_type;
     const int n_r = (int)Splice_N_Row(si);
+    const Plate_Hole hole = Get_Plate_Hole(si, Nad_Params != nullptr);
     if (Nad_Params == nullptr) {
-        const double d0 = si->d + (si->fitted_bolt ? 0.0 : 1.0);
         double e = 0, e1 = 0, e2 = 0, e3 = 0;
-        Calc_Plate_Hole_Geometry(d0, 1, &e, &e1, &e2, &e3);
+        Calc_Plate_Hole_Geometry(hole.d0, 1, &e, &e1, &e2, &e3);
         return Calc_Plate_Bearing_Din(nullptr, nullptr, e, e1, e2, e3, c->accidental);
     }
     si->e2 = (si->h_p - (n_r - 1) * si->a2) / 2.0;
-    double d0 = si->d + 1.0, d = si->d;
-    switch (type) {
-    case VBM_STABDUEBEL: d0 = si->d; break;
-    case VBM_SCHEIBENDUEBEL_B1:
-        d0 = d = Get_Connector_Value(type, si->connector_index, "dc");
-        break;
-    case VBM_SCHEIBENDUEBEL_C11:
-        d0 = d = Get_Connector_Value(type, si->connector_index, "d1");
-        break;
-    case VBM_SCHEIBENDUEBEL_C2: d0 = d = si->d + 0.4; break;
-    default:
-        if (si->fitted_bolt) d0 = si->d;
-        break;
-    }
     const double f_ub = Plate_Bearing_Fu_B();
-    return Calc_Plate_Bearing_Ec(/*d0=*/d0, /*d=*/d, /*t=*/si->t_p * 10.0, /*e1=*/p->e1 * 10.0,
+    return Calc_Plate_Bearing_Ec(/*d0=*/hole.d0, /*d=*/hole.d, /*t=*/si->t_p * 10.0,
+                                 /*e1=*/p->e1 * 10.0,
                                  /*e2=*/si->e2 * 10.0, /*p1=*/si->a1 * 10.0, /*p2=*/si->a2 * 10.0,
                                  /*f_ub=*/f_ub, /*f_u=*/Get_Plate_Fu(), /*F_b_edge=*/nullptr,
                                  /*F_b_inner=*/nullptr, /*alpha_b_end=*/nullptr,

@@ -193,6 +193,30 @@ int Calc_Plate_Bearing_Ec(double d0, double d, double t, double e1, double e2, d
                           double *alpha_b_end, double *alpha_b_inner, double *k1_edge,
                           double *k1_inner);
 
+/* Diameters of the splice's fastener in its plate holes, mm. */
+typedef struct Plate_Hole {
+    double d0; /* hole diameter */
+    double d;  /* diameter that bears on the plate */
+} Plate_Hole;
+
+/*
+** 1 when the plate holes of the splice fit their fastener without clearance: the fitted-bolt
+** switch, counted off for a bolt whose plate holes are asked to keep their clearance.
+*/
+int Plate_Hole_Fitted(const Splice_Input_Record *si);
+
+/*
+** The plate hole of the splice's fastener, the same for inner and outer plates and for the
+** preparation and the check. With a national annex (EN 1993-1-8, Table 3.4): d is the
+** fastener's diameter, d0 = d + 1 mm unless fitted (EN 1995-1-1, 10.4.3, allows up to 2 mm);
+** a dowel sits tight (d0 = d); a shear plate B1 bears by its diameter "dc" and a connector C11
+** by its hub "d1" (d0 = d); the plate bears on the bolt of a connector C2 in a hole
+** d0 = d_bolt + 0.4 mm. Without (DIN 18800-1): d0 = d + 1 mm unless fitted sizes the minimum
+** hole distances, and d is the bearing diameter d_L: d for inner plates, dowels and bolts;
+** for outer plates "dc" of a B1, "d1" of a C11, d_bolt + 0.4 mm of a C2, else d0.
+*/
+Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si, int annex);
+
 /*
 ** Bearing factor alpha_l of DIN 18800-1 (Table 8) for hole distances e, e1, e2, e3 and the
 ** bearing diameter d_L (all mm): the smaller of the end and the inner factor, at most 3.0.

@@ -1,8 +1,11 @@
 /*
-** Tests of the bearing of plate holes (EN 1993-1-8 and DIN 18800) and of the partial factors
-** of a combination.
+** Tests of the bearing of plate holes (EN 1993-1-8 and DIN 18800), of the diameters of a plate
+** hole by fastener kind, and of the partial factors of a combination.
 */
 #include "results_test_util.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 TEST(Bearing, EurocodeEdgeAndInner)
 {
@@ -115,4 +118,143 @@ TEST(Bearing, PartialFactorsOfACombination)
     Nad_EC3_Params_Ptr = nullptr;
     Set_Design_Gammas(1);
     EXPECT_DOUBLE_EQ(Splice_Input.gamma_m0, 1.0);
+}
+
+/* ---------------------------------------------------------------- the plate hole */
+
+namespace {
+
+/* One shear-plate row B1 (dc 65, hub d3 20.5) and one toothed-ring row C11 (dc 65, hub d1 24.5)
+** read from a scratch folder of this test; the catalogues are emptied again on leaving. */
+struct Connector_Rows {
+    Connector_Rows()
+    {
+        const std::string dir = "plate_hole_connectors";
+        mkdir(dir.c_str(), 0755);
+        Write(dir + "/ec5_schduebel_B1.dat",
+              "# dc he hc t t1 d1 d2 d3 d4 r h1 a1 a2 db_min db_max F\n2\n1\n"
+              "65 15 30 5 3 13 55 20.5 75 32.5 5 130 97.5 12 16 975\n");
+        Write(dir + "/ec5_schduebel_c11.dat",
+              "# dc hc he t d1 d2 d3 d4 d5 r h1 teeth db_min db_max F\n1\n1\n"
+              "65 15 12 3 24.5 55 49 17 30 32.5 6 12 16 20 351\n");
+        setenv("SPLICE_PRIVATE_DATA", dir.c_str(), 1);
+        Reset_Vbm_Catalogues();
+        Load_Ec5_Schduebel_B1();
+        Load_Ec5_Schduebel_C11();
+    }
+    ~Connector_Rows()
+    {
+        Reset_Vbm_Catalogues();
+        unsetenv("SPLICE_PRIVATE_DATA");
+    }
+    static void Write(const std::string &path, const char *text)
+    {
+        FILE *f = fopen(path.c_str(), "w");
+        ASSERT_NE(f, nullptr);
+        fputs(text, f);
+        fclose(f);
+    }
+};
+
+/* A 12 mm fastener of the given type in plates of the given kind (connectors: dc 65 on a
+** 16 mm bolt); every switch of the hole off. */
+void Hole_Splice(bool annex, int kind, int type)
+{
+    Fresh_Splice(annex);
+    Splice_Input.connection_kind = kind;
+    Splice_Input.vbm_type = type;
+    Splice_Input.connector_index = 0;
+    Splice_Input.d = Is_Vbm_Connector((Vbm_Type_Code)type) ? 65.0 : 12.0;
+    Splice_Input.d_bolt = 16.0;
+    Splice_Input.fitted_bolt = 0;
+    Splice_Input.steel_hole = 0;
+}
+
+void Expect_Hole(bool annex, int kind, int type, double d0, double d)
+{
+    Hole_Splice(annex, kind, type);
+    const Plate_Hole h = Get_Plate_Hole(&Splice_Input, annex);
+    EXPECT_DOUBLE_EQ(h.d0, d0) << "annex " << annex << ", kind " << kind << ", type " << type;
+    EXPECT_DOUBLE_EQ(h.d, d) << "annex " << annex << ", kind " << kind << ", type " << type;
+}
+
+} // namespace
+
+TEST(PlateHole, EurocodeHoleByFastenerKindAlikeInInnerAndOuterPlates)
+{
+    Connector_Rows rows;
+    for (int kind : {CONN_INNER_PLATES, CONN_OUTER_PLATES}) {
+        /* a dowel sits tight: d0 = d = 12 */
+        Expect_Hole(true, kind, VBM_STABDUEBEL, 12.0, 12.0);
+        /* bolts, nails and screws keep 1 mm of clearance: d0 = 12 + 1 = 13, d = 12 */
+        Expect_Hole(true, kind, VBM_BOLZEN, 13.0, 12.0);
+        Expect_Hole(true, kind, VBM_NAGEL, 13.0, 12.0);
+        /* the plate bears on the 16 mm bolt of a C2 unit in a hole of 16 + 0.4 = 16.4 */
+        Expect_Hole(true, kind, VBM_SCHEIBENDUEBEL_C2, 16.4, 16.0);
+        /* a B1 by its diameter dc = 65, a C11 by its hub d1 = 24.5, both tight */
+        Expect_Hole(true, kind, VBM_SCHEIBENDUEBEL_B1, 65.0, 65.0);
+        Expect_Hole(true, kind, VBM_SCHEIBENDUEBEL_C11, 24.5, 24.5);
+    }
+}
+
+TEST(PlateHole, FittedHolesAndTheBoltThatKeepsItsClearance)
+{
+    Hole_Splice(true, CONN_OUTER_PLATES, VBM_BOLZEN);
+    Splice_Input.fitted_bolt = 1;
+    EXPECT_EQ(Plate_Hole_Fitted(&Splice_Input), 1);
+    EXPECT_DOUBLE_EQ(Get_Plate_Hole(&Splice_Input, 1).d0, 12.0);
+    EXPECT_DOUBLE_EQ(Get_Plate_Hole(&Splice_Input, 0).d0, 12.0);
+    /* asked for clearance in the plate: d0 = 13 under both standards */
+    Splice_Input.steel_hole = 1;
+    EXPECT_EQ(Plate_Hole_Fitted(&Splice_Input), 0);
+    EXPECT_DOUBLE_EQ(Get_Plate_Hole(&Splice_Input, 1).d0, 13.0);
+    EXPECT_DOUBLE_EQ(Get_Plate_Hole(&Splice_Input, 0).d0, 13.0);
+    /* the clearance switch belongs to bolts: a fitted dowel type stays fitted */
+    Splice_Input.vbm_type = VBM_NAGEL;
+    EXPECT_EQ(Plate_Hole_Fitted(&Splice_Input), 1);
+    EXPECT_DOUBLE_EQ(Get_Plate_Hole(&Splice_Input, 1).d0, 12.0);
+    Splice_Input.steel_hole = 0;
+    Splice_Input.fitted_bolt = 0;
+    EXPECT_EQ(Plate_Hole_Fitted(&Splice_Input), 0);
+}
+
+TEST(PlateHole, DinHoleAndBearingDiameter)
+{
+    Connector_Rows rows;
+    /* inner plates bear by d, whatever the fastener; the hole distances go by d + 1 */
+    Expect_Hole(false, CONN_INNER_PLATES, VBM_NAGEL, 13.0, 12.0);
+    Expect_Hole(false, CONN_INNER_PLATES, VBM_SCHEIBENDUEBEL_C2, 66.0, 65.0);
+    /* dowels and bolts bear by d in outer plates as well */
+    Expect_Hole(false, CONN_OUTER_PLATES, VBM_STABDUEBEL, 13.0, 12.0);
+    Expect_Hole(false, CONN_OUTER_PLATES, VBM_BOLZEN, 13.0, 12.0);
+    /* outer plates: a nail by its hole 12 + 1 = 13, a B1 by dc = 65, a C11 by its hub 24.5,
+    ** a C2 by its bolt hole 16 + 0.4 = 16.4 */
+    Expect_Hole(false, CONN_OUTER_PLATES, VBM_NAGEL, 13.0, 13.0);
+    Expect_Hole(false, CONN_OUTER_PLATES, VBM_SCHEIBENDUEBEL_B1, 66.0, 65.0);
+    Expect_Hole(false, CONN_OUTER_PLATES, VBM_SCHEIBENDUEBEL_C11, 66.0, 24.5);
+    Expect_Hole(false, CONN_OUTER_PLATES, VBM_SCHEIBENDUEBEL_C2, 66.0, 16.4);
+}
+
+TEST(PlateHole, DinBearingOfAToothedPlateUnitOnItsBolt)
+{
+    /* C2 of dc 62 on a 12 mm bolt in 10 mm outer plates, f_y,k 240, gamma_M0 1.1, at the
+    ** minimum distances of the hole d0 = 62 + 1 = 63: e = 2.2 * 63 = 138.6, e1 = e2 = 75.6,
+    ** e3 = 151.2. d_L = 12 + 0.4 = 12.4: e2 / d_L = 6.10 > 1.5 and e3 / d_L = 12.2 > 3;
+    ** e1 counts as 3 d_L: end 1.1 * 3 - 0.3 = 3.0, inner (e as 3.5 d_L) 1.08 * 3.5 - 0.77 =
+    ** 3.01, alpha_l = 3.0; V_l,R,d = 10 * 12.4 * 3.0 * 240 / 1.1 / 1000 = 81.1636 kN. */
+    Fresh_Splice(false);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_C2;
+    Splice_Input.d = 62.0;
+    Splice_Input.d_bolt = 12.0;
+    Splice_Input.t_p = 1.0;
+    const int g = Din_Grade_240();
+    ASSERT_GE(g, 0);
+    Splice_Input.plate_steel = g;
+    Set_Design_Gammas(0);
+    const double d0 = 63.0;
+    double V = 0, a = 0;
+    ASSERT_EQ(Calc_Plate_Bearing_Din(&V, &a, 2.2 * d0, 1.2 * d0, 1.2 * d0, 2.4 * d0, 0), 0);
+    EXPECT_NEAR(a, 3.0, 1e-9);
+    EXPECT_NEAR(V, 81.1636, 5e-5);
 }

@@ -464,24 +464,62 @@ TEST(BearingCheck, ForcesAcrossTheGrainBearByTheInnerResistance)
 
 TEST(BearingCheck, SplitRingConnectorsBearByTheirBoltHole)
 {
-    /* Connectors of type C2 on outer plates bear by their bolt, d = d0 = 12 + 0.4 = 12.4 mm:
+    /* Connectors of type C2 bear by their 12 mm bolt, d = 12, in a hole d0 = 12 + 0.4 = 12.4:
     ** end: alpha_b = 24 / 37.2 = 0.645161, k1 = min(2.8 * 16 / 12.4 - 1.7 = 1.912903,
     **   1.4 * 35 / 12.4 - 1.7 = 2.251613, 2.5) = 1.912903;
-    **   F_b,Rd = 1.912903 * 0.645161 * 360 * 12.4 * 10 / 1.25 = 44.0733 kN;
+    **   F_b,Rd = 1.912903 * 0.645161 * 360 * 12 * 10 / 1.25 = 42.6516 kN;
     ** inner: alpha_b = 40 / 37.2 - 0.25 = 0.825269, k1 = 2.251613;
-    **   F_b,Rd = 2.251613 * 0.825269 * 360 * 124 / 1.25 = 66.3595 kN. */
-    Bolted_Plate_Splice();
-    Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_C2;
-    Splice_Input.d_bolt = 12.0;
-    ASSERT_GE(Plate_Bearing_Fu_B(), 360.0);
-    Bearing_Check r;
-    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
-    EXPECT_NEAR(r.alpha_end, 0.645161, 1e-6);
-    EXPECT_NEAR(r.k1_end, 1.912903, 1e-6);
-    EXPECT_NEAR(r.R_end, 44.0733, 1e-4);
-    EXPECT_NEAR(r.alpha_in, 0.825269, 1e-6);
-    EXPECT_NEAR(r.R_in, 66.3595, 1e-4);
-    Free_Bearing_Check(&r);
+    **   F_b,Rd = 2.251613 * 0.825269 * 360 * 120 / 1.25 = 64.2189 kN.
+    ** The same on inner plates. */
+    for (int kind : {CONN_OUTER_PLATES, CONN_INNER_PLATES}) {
+        Bolted_Plate_Splice();
+        Splice_Input.connection_kind = kind;
+        Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_C2;
+        Splice_Input.d_bolt = 12.0;
+        ASSERT_GE(Plate_Bearing_Fu_B(), 360.0);
+        Bearing_Check r;
+        ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+        EXPECT_NEAR(r.alpha_end, 0.645161, 1e-6) << kind;
+        EXPECT_NEAR(r.k1_end, 1.912903, 1e-6) << kind;
+        EXPECT_NEAR(r.R_end, 42.6516, 1e-4) << kind;
+        EXPECT_NEAR(r.alpha_in, 0.825269, 1e-6) << kind;
+        EXPECT_NEAR(r.k1_in, 2.251613, 1e-6) << kind;
+        EXPECT_NEAR(r.R_in, 64.2189, 1e-4) << kind;
+        Free_Bearing_Check(&r);
+    }
+}
+
+TEST(BearingCheck, InnerPlatesKeepTheClearanceOfTheirHoles)
+{
+    /* Nails of 12 mm in inner plates: d0 = 12 + 1 = 13 as in outer plates, so the values of
+    ** the bolts above: alpha_b = 24 / 39 = 0.615385, k1 = 1.746154, F_b,Rd = 37.1367 kN at the
+    ** end; alpha_b = 40 / 39 - 0.25 = 0.775641, k1 = 2.069231, F_b,Rd = 55.4681 kN inside.
+    ** Dowels sit tight, d0 = d = 12: end alpha_b = 24 / 36 = 0.666667, k1 = min(2.8 * 16 / 12
+    ** - 1.7 = 2.033333, 1.4 * 35 / 12 - 1.7 = 2.383333) = 2.033333, F_b,Rd = 2.033333 *
+    ** 0.666667 * 360 * 120 / 1.25 = 46.848 kN; inner alpha_b = 40 / 36 - 0.25 = 0.861111,
+    ** k1 = 2.383333, F_b,Rd = 2.383333 * 0.861111 * 43200 / 1.25 = 70.928 kN. */
+    struct {
+        int type;
+        double alpha_end, k1_end, R_end, alpha_in, k1_in, R_in;
+    } cases[] = {
+        {VBM_NAGEL, 0.615385, 1.746154, 37.1367, 0.775641, 2.069231, 55.4681},
+        {VBM_STABDUEBEL, 0.666667, 2.033333, 46.848, 0.861111, 2.383333, 70.928},
+    };
+    for (const auto &k : cases) {
+        Bolted_Plate_Splice();
+        Splice_Input.connection_kind = CONN_INNER_PLATES;
+        Splice_Input.vbm_type = k.type;
+        ASSERT_GE(Plate_Bearing_Fu_B(), 360.0);
+        Bearing_Check r;
+        ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+        EXPECT_NEAR(r.alpha_end, k.alpha_end, 1e-6) << k.type;
+        EXPECT_NEAR(r.k1_end, k.k1_end, 1e-6) << k.type;
+        EXPECT_NEAR(r.R_end, k.R_end, 1e-4) << k.type;
+        EXPECT_NEAR(r.alpha_in, k.alpha_in, 1e-6) << k.type;
+        EXPECT_NEAR(r.k1_in, k.k1_in, 1e-6) << k.type;
+        EXPECT_NEAR(r.R_in, k.R_in, 1e-4) << k.type;
+        Free_Bearing_Check(&r);
+    }
 }
 
 TEST(BearingCheck, OneRowBearsByThePlateHeightWithoutChangingTheInput)
