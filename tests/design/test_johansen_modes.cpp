@@ -1,0 +1,137 @@
+/*
+** Tests of the steel-plate failure modes that the other Johansen tests leave out: the partial
+** factor of each mode under DIN 1052, the design-value proof of EN 1995-1-1 with its extra
+** factor, the two-hinge modes where they govern, and the yield moment by thread and steel.
+** A dowel-type fastener of 12 mm in C24 (rho_k 350): f_h,0,k = 0.082 (1 - 0.01 * 12) 350
+** = 25.256 N/mm² (EN 1995-1-1, eq. (8.32)); f_u 360: M_y,Rk = 0.3 * 360 * 12^2.6 = 69070.88 Nmm
+** (eq. (8.30)); sqrt(2 M_y f_h d) = sqrt(2 * 69070.88 * 25.256 * 12) = 6470.46 N.
+*/
+#include <gtest/gtest.h>
+
+#include "design_test_util.h"
+
+namespace {
+
+/* A fitted bolt 12 mm (embedment with d) beside steel plates of t_plate mm, timber t2 mm. */
+Connection_Input Plate_Bolt(double t_plate, double t2, int planes, int proof_method)
+{
+    Connection_Input in{};
+    in.vbm_type = 30;
+    in.fitted_bolt = 1;
+    in.steel_grade = -1;
+    in.d = in.d_3 = 12.0;
+    in.length = 200.0;
+    in.shear_planes = planes;
+    in.proof_method = proof_method;
+    in.mat_1 = 12;
+    in.mat_2 = 0;
+    in.t1 = t_plate;
+    in.t2 = t2;
+    in.fu = 360.0;
+    in.gamma_m_2 = 1.3;
+    in.gamma_steel = 1.1;
+    return in;
+}
+
+Connection_Result Outer_Rk(const Connection_Input &in)
+{
+    Connection_Result r{};
+    r.rho_2 = 350.0;
+    Calc_Rk_Outer_Plate(in, &r);
+    return r;
+}
+
+Connection_Result Inner_Rk(int vbm_type, double d, int stainless, int threaded, double t)
+{
+    Connection_Result r{};
+    Calc_Rk_Inner_Plate(/*proof_method=*/1, /*d=*/d, /*vbm_type=*/vbm_type, /*predrilled=*/0,
+                        /*stainless=*/stainless, /*threaded_rod=*/threaded, /*fitted_bolt=*/1,
+                        /*alpha_1=*/0.0, /*t1=*/t, /*rho_1=*/350.0, /*mat_1=*/0, /*grade_1=*/0,
+                        /*fu=*/360.0, /*result=*/&r);
+    return r;
+}
+
+} // namespace
+
+/* DIN 1052 divides each mode by its own factor: 1.3 for embedment (11, 13, 16, 21), 1.2 for
+** one hinge (14, 17), 1.1 for two hinges (12, 15, 18, 22); the smallest quotient governs and
+** R_k is that quotient times its factor. */
+TEST(JohansenModes, DinFactorsChooseTheOuterPlateMode)
+{
+    Standard_Scope din(false);
+    /* thin plate 5 mm, 60 mm timber: R11 = (sqrt 2 - 1) 25.256 * 60 * 12 = 7532.19 / 1.3
+    ** = 5794.00; R12 = 1.15 * 6470.46 = 7441.03 / 1.1 = 6764.58: mode 11 */
+    Connection_Result r = Outer_Rk(Plate_Bolt(5.0, 60.0, 1, 1));
+    EXPECT_EQ(r.rule_char, 11);
+    EXPECT_NEAR(r.rd_lateral, 5794.00, 0.01);
+    EXPECT_NEAR(r.rk_lateral, 7532.19, 0.01);
+    EXPECT_DOUBLE_EQ(r.gamma_lateral, 1.3);
+    /* thick plate 12 mm in double shear, 120 mm timber: R21 = 0.5 * 25.256 * 120 * 12
+    ** = 18184.32 / 1.3 = 13987.94; R22 = 1.15 sqrt 2 * 6470.46 = 10523.21 / 1.1 = 9566.55:
+    ** mode 22 */
+    r = Outer_Rk(Plate_Bolt(12.0, 120.0, 2, 1));
+    EXPECT_EQ(r.rule_char, 22);
+    EXPECT_NEAR(r.rd_lateral, 9566.55, 0.01);
+    EXPECT_NEAR(r.rk_lateral, 10523.21, 0.01);
+    EXPECT_DOUBLE_EQ(r.gamma_lateral, 1.1);
+}
+
+TEST(JohansenModes, DinFactorsChooseTheInnerPlateMode)
+{
+    Standard_Scope din(false);
+    /* 60 mm: R16 = 18184.32 / 1.3 = 13987.94; R17 = 18184.32 (sqrt(2 + 4 * 69070.88 /
+    ** (25.256 * 12 * 3600)) - 1) = 9111.70 / 1.2 = 7593.08; R18 = 10523.21 / 1.1 = 9566.55:
+    ** mode 17 */
+    Connection_Result r = Inner_Rk(30, 12.0, 0, 0, 60.0);
+    EXPECT_EQ(r.rule_char, 17);
+    EXPECT_NEAR(r.rd_lateral, 7593.08, 0.01);
+    EXPECT_NEAR(r.rk_lateral, 9111.70, 0.01);
+    /* 200 mm: R16 = 60614.40 / 1.3, R17 = 25594.33 / 1.2 = 21328.61, R18 = 9566.55: mode 18
+    ** with t_ef = 2 sqrt(M_y / (f_h d)) = 2 sqrt(69070.88 / 303.072) = 30.1929 mm */
+    r = Inner_Rk(30, 12.0, 0, 0, 200.0);
+    EXPECT_EQ(r.rule_char, 18);
+    EXPECT_NEAR(r.rd_lateral, 9566.55, 0.01);
+    EXPECT_NEAR(r.rk_lateral, 10523.21, 0.01);
+    EXPECT_NEAR(r.t_ef, 30.1929, 1e-4);
+}
+
+/* The two-hinge mode of a thick outer plate in single shear governs in a thick timber:
+** 200 mm gives R13 = 25.256 * 200 * 12 = 60614.40, R14 = 60614.40 (sqrt(2 + 4 * 69070.88 /
+** (303.072 * 40000)) - 1) = 25594.33, R15 = 1.15 sqrt 2 * 6470.46 = 10523.21 (EN 1995-1-1,
+** eq. (8.10)). */
+TEST(JohansenModes, TwoHingesGovernBesideAThickOuterPlate)
+{
+    Standard_Scope en(true);
+    const Connection_Result r = Outer_Rk(Plate_Bolt(12.0, 200.0, 1, 1));
+    EXPECT_EQ(r.rule_char, 15);
+    EXPECT_NEAR(r.rk_lateral, 10523.21, 0.01);
+}
+
+/* The design-value proof under EN 1995-1-1 takes the modes with 1.0 and divides the two-hinge
+** modes by 1.15 once more: thin plate 5 mm in double shear, 60 mm timber:
+** R19 = 0.5 * 25.256 * 60 * 12 = 9092.16, R20 = 1.15 * 6470.46 / 1.15 = 6470.46: mode 20;
+** in single shear R11 = 7532.19, R12 = 6470.46: mode 12. */
+TEST(JohansenModes, DesignValueProofDividesTheHingeModes)
+{
+    Standard_Scope en(true);
+    Connection_Result r = Outer_Rk(Plate_Bolt(5.0, 60.0, 2, 2));
+    EXPECT_EQ(r.rule_char, 20);
+    EXPECT_NEAR(r.rk_lateral, 6470.46, 0.01);
+    r = Outer_Rk(Plate_Bolt(5.0, 60.0, 1, 2));
+    EXPECT_EQ(r.rule_char, 12);
+    EXPECT_NEAR(r.rk_lateral, 6470.46, 0.01);
+}
+
+/* The yield moment by thread and steel: a threaded rod of 12 mm takes the thread's effective
+** diameter 10.9 mm, 0.3 * 360 * 10.9^2.6 = 53793.85 Nmm, right after the plain bolt of the same
+** size (69070.88 Nmm); approved screws of the second family 8 mm: 23000 Nmm in carbon steel,
+** 11000 Nmm in stainless steel (the approval's tables). */
+TEST(JohansenModes, YieldMomentByThreadAndSteel)
+{
+    Standard_Scope en(true);
+    EXPECT_NEAR(Inner_Rk(30, 12.0, 0, 0, 60.0).my_rk, 69070.88, 0.01);
+    EXPECT_NEAR(Inner_Rk(30, 12.0, 0, 1, 60.0).my_rk, 53793.85, 0.01);
+    EXPECT_NEAR(Inner_Rk(30, 12.0, 0, 0, 60.0).my_rk, 69070.88, 0.01);
+    EXPECT_DOUBLE_EQ(Inner_Rk(14, 8.0, 0, 0, 60.0).my_rk, 23000.0);
+    EXPECT_DOUBLE_EQ(Inner_Rk(14, 8.0, 1, 0, 60.0).my_rk, 11000.0);
+}
