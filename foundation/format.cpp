@@ -134,8 +134,13 @@ typedef struct Sink {
     size_t len;  /* length of the whole text so far */
 } Sink;
 
-static void Put(Sink *o, const char *s, size_t n)
+static inline void Put(Sink *o, const char *s, size_t n)
 {
+    if (o->len + n < o->size) {
+        std::memcpy(o->buf + o->len, s, n); /* the usual case: room for all and the terminator */
+        o->len += n;
+        return;
+    }
     if (o->len + 1 < o->size) {
         size_t room = o->size - 1 - o->len;
         std::memcpy(o->buf + o->len, s, n < room ? n : room);
@@ -154,8 +159,8 @@ static void Put_Repeat(Sink *o, char c, int n)
 }
 
 /* One field: sign or prefix, then zeros, then the body, padded to width. */
-static void Put_Field(Sink *o, const char *prefix, int prefix_len, int zeros, const char *body,
-                      int body_len, int width, bool left, bool zero_pad)
+static void Put_Field_Padded(Sink *o, const char *prefix, int prefix_len, int zeros,
+                             const char *body, int body_len, int width, bool left, bool zero_pad)
 {
     int len = prefix_len + zeros + body_len;
     int pad = width > len ? width - len : 0;
@@ -165,6 +170,18 @@ static void Put_Field(Sink *o, const char *prefix, int prefix_len, int zeros, co
     Put_Repeat(o, '0', zeros);
     Put(o, body, (size_t)body_len);
     if (left) Put_Repeat(o, ' ', pad);
+}
+
+static inline void Put_Field(Sink *o, const char *prefix, int prefix_len, int zeros,
+                             const char *body, int body_len, int width, bool left, bool zero_pad)
+{
+    if (zeros == 0 && width <= prefix_len + body_len) {
+        /* the usual case: no padding */
+        Put(o, prefix, (size_t)prefix_len);
+        Put(o, body, (size_t)body_len);
+        return;
+    }
+    Put_Field_Padded(o, prefix, prefix_len, zeros, body, body_len, width, left, zero_pad);
 }
 
 /* ---------------------------------------------------------------- the format */

@@ -36,6 +36,8 @@ int Oli_Para_Print_Text(FILE *file, const char *text, int line_feed);
 ** printed like Oli_Printf(file, "%s%s", text, "\n" or ""), without a second pass through the
 ** format. */
 int Oli_Para_Print_Line(FILE *file, const char *text);
+/* Oli_Para_Print_Line of a text whose length n the caller knows. */
+int Oli_Para_Print_Line_N(FILE *file, const char *text, size_t n);
 
 /* Format into buf of size bytes; a longer result is cut. Answers the length written, or -1 on
 ** a formatting error (buf then empty). */

@@ -91,8 +91,8 @@ static int out_flush(Para_Out *o)
     return o->rc;
 }
 
-/* After a failed write the operation writes nothing more. */
-static void out_bytes(Para_Out *o, const char *s, size_t n)
+/* out_bytes for a piece larger than the room left: handed on in parts. */
+static void out_bytes_in_parts(Para_Out *o, const char *s, size_t n)
 {
     while (n > 0 && o->rc == 0) {
         size_t room = sizeof o->buf - 1 - o->len;
@@ -106,6 +106,17 @@ static void out_bytes(Para_Out *o, const char *s, size_t n)
         s += k;
         n -= k;
     }
+}
+
+/* After a failed write the operation writes nothing more. */
+static inline void out_bytes(Para_Out *o, const char *s, size_t n)
+{
+    if (o->rc == 0 && n < sizeof o->buf - o->len) {
+        memcpy(o->buf + o->len, s, n); /* the usual case: it fits */
+        o->len += n;
+        return;
+    }
+    out_bytes_in_parts(o, s, n);
 }
 
 #define OUT_LITERAL(o, s) out_bytes((o), (s), sizeof(s) - 1)
@@ -414,8 +425,15 @@ int Oli_Para_Print_Text(FILE *file, const char *text, int line_feed)
 int Oli_Para_Print_Line(FILE *file, const char *text)
 {
     if (text == nullptr) return -1;
-    size_t n = strlen(text);
-    return Oli_Para_Print_Text(file, text, n == 0 || text[n - 1] != '\n');
+    return Oli_Para_Print_Line_N(file, text, strlen(text));
+}
+
+int Oli_Para_Print_Line_N(FILE *file, const char *text, size_t n)
+{
+    if (file == nullptr || text == nullptr) return -1;
+    const size_t keep = OLI_PARA_PRINTF_SIZE - 1;
+    if (n >= keep) return para_print(file, text, keep, 0);
+    return para_print(file, text, n, n == 0 || text[n - 1] != '\n');
 }
 
 int Oli_End_Text(FILE *file)

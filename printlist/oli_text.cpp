@@ -233,16 +233,18 @@ static void write_text_prepared(FILE *file, const char *raw)
 {
     char prepared[OLI_TEXT_SIZE * 4];
     const char *text = raw; /* most texts: nothing to change, no copy */
-    const size_t n = strlen(raw);
-    if (strip_zeros || n >= sizeof prepared || !prepared_as_it_is(raw, n)) {
+    size_t len = strlen(raw);
+    if (strip_zeros || len >= sizeof prepared || !prepared_as_it_is(raw, len)) {
         Oli_Prepare_Text(raw, prepared, sizeof prepared);
         text = prepared;
+        len = strlen(prepared);
     }
     if (Oli_Get_Format_Version() >= 335) {
-        write_paragraph(file, Oli_Get_Body_Mode(), text);
+        Oli_Para_Set_Mode(Oli_Get_Body_Mode());
+        Oli_Para_Print_Line_N(file, text, len);
+        Oli_End_Text(file);
         return;
     }
-    const size_t len = strlen(text);
     int emph = strstr(text, "\xCE_") != nullptr;
     Oli_File_Printf(file, "#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n %s%s", text,
                     len > 0 && text[len - 1] == '\n' ? "" : "\n");
@@ -279,9 +281,12 @@ void Oli_Write_Text_Flagged(FILE *file, const char *text, int ok)
 {
     if (file == nullptr || text == nullptr) return;
     char raw[OLI_TEXT_SIZE + 1];
-    Oli_Copy(raw, text, sizeof raw);
+    if (strnlen(text, sizeof raw) == sizeof raw) {
+        Oli_Copy(raw, text, sizeof raw); /* cut as every text is */
+        text = raw;
+    }
     OLI_reserveSpaceCM(file, 0.76);
-    write_text_prepared(file, raw);
+    write_text_prepared(file, text);
     if (!ok) write_fail_mark(file);
 }
 

@@ -76,6 +76,14 @@ TEST(OliText, FlaggedTextWritesMarkAtRightMargin)
     c.clear();
     Oli_Write_Text_Flagged(c.f, "gut", 1);
     EXPECT_EQ(c.text(), "#OLI_RESERVE 0.76\n" + para("7", "gut"));
+    /* a line of 255 characters is printed whole, a longer one is cut to 255 as every text */
+    c.clear();
+    const std::string full(255, 'a');
+    Oli_Write_Text_Flagged(c.f, full.c_str(), 1);
+    EXPECT_EQ(c.text(), "#OLI_RESERVE 0.76\n" + para("7", full));
+    c.clear();
+    Oli_Write_Text_Flagged(c.f, (full + "bc").c_str(), 1);
+    EXPECT_EQ(c.text(), "#OLI_RESERVE 0.76\n" + para("7", full));
 }
 
 TEST(OliText, SmallTitleAndOlderForms)
