@@ -29,9 +29,17 @@ void BM_Sheet_Redraw(benchmark::State &state)
 {
     ZW_Test_Reset();
     Define_Prop_Sheet(20, 20, 1020, 920, 1, 0, "Ausnutzungen", 40, 1);
-    int area = Add_Scrollable_Area_to_PS(/*x1=*/30, /*y1=*/60, /*x2=*/1000, /*y2=*/880, /*frame=*/1,
-                                         /*code=*/0, /*step_x=*/10, /*step_y=*/18,
-                                         /*draw=*/Paint_Page, /*user=*/nullptr, /*active=*/1);
+    int area = Add_Scrollable_Area_to_PS(PS_Scrollable_Area{.x1 = 30,
+                                                            .y1 = 60,
+                                                            .x2 = 1000,
+                                                            .y2 = 880,
+                                                            .frame = 1,
+                                                            .code = 0,
+                                                            .step_x = 10,
+                                                            .step_y = 18,
+                                                            .draw = Paint_Page,
+                                                            .user = nullptr,
+                                                            .active = 1});
     Add_VSlider_to_Scrollable_Area(area, 5, 10, -1, 0);
     Resize_Origin_of_Scrollable_Area_PS(area, 971, 1200);
     Add_Single_Button_to_PS(40, 890, SYMBOLIC_BREAK_RASTER, nullptr, 1);

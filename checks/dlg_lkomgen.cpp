@@ -464,9 +464,17 @@ static int Result_Sheet(Gen_Dlg *d, int32_t n, int had_lkoms)
                  (int)Lkom_Limits[2]);
     else snprintf(text, sizeof text, "%d Lastkollektive.", (int)n);
     Draw_Funny_Text_to_PS(x + 20, y + 85, text, 0, 1);
-    Add_Bitmap_Button_to_PS(/*x=*/x + 20, /*y=*/y + 100, /*w=*/32, /*h=*/32,
-                            /*file=*/"nchwgene.bmp", /*sx=*/0, /*sy=*/0, /*r=*/192, /*g=*/192,
-                            /*b=*/192, /*code=*/91);
+    Add_Bitmap_Button_to_PS(PS_Bitmap_Button{.x = x + 20,
+                                             .y = y + 100,
+                                             .w = 32,
+                                             .h = 32,
+                                             .file = "nchwgene.bmp",
+                                             .sx = 0,
+                                             .sy = 0,
+                                             .r = 192,
+                                             .g = 192,
+                                             .b = 192,
+                                             .code = 91});
     Draw_Funny_Text_to_PS(x + 60, y + 112, "Klicken Sie auf das nebenstehende Symbol, um die", 0,
                           0);
     Draw_Funny_Text_to_PS(x + 60, y + 127, "sich aktuell ergebenden Lastkollektive einzusehen.", 0,
@@ -674,10 +682,17 @@ static int Build_Page(Gen_Dlg *d, int *lists, int *reg)
     int area = 0;
     if (Page == 0) {
         Page_General(d, x, y, lists);
-        area = Add_Scrollable_Area_to_PS(/*x1=*/x + 470, /*y1=*/y + 82, /*x2=*/x + 625,
-                                         /*y2=*/y + 300, /*frame=*/1, /*code=*/74, /*step_x=*/16,
-                                         /*step_y=*/16, /*draw=*/Draw_Nchw_Symbol_Legend,
-                                         /*user=*/nullptr, /*active=*/0);
+        area = Add_Scrollable_Area_to_PS(PS_Scrollable_Area{.x1 = x + 470,
+                                                            .y1 = y + 82,
+                                                            .x2 = x + 625,
+                                                            .y2 = y + 300,
+                                                            .frame = 1,
+                                                            .code = 74,
+                                                            .step_x = 16,
+                                                            .step_y = 16,
+                                                            .draw = Draw_Nchw_Symbol_Legend,
+                                                            .user = nullptr,
+                                                            .active = 0});
         Nchw_Legend.mode = LEGEND_ACTIONS;
         Nchw_Legend.variable_only = 1;
         Nchw_Legend.rows_per_column = 13;

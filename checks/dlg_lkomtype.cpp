@@ -164,9 +164,17 @@ void Lkom_Type_Dialog(const Nchw_Type_Rec *type, Lkom_Rec *lkom)
     Nchw_Legend.x2 = px2;
     Nchw_Legend.y2 = py2;
     Nchw_Legend_Column_Width();
-    const int area = Add_Scrollable_Area_to_PS(
-        /*x1=*/px1, /*y1=*/py1, /*x2=*/px2, /*y2=*/py2, /*frame=*/1, /*code=*/5, /*step_x=*/16,
-        /*step_y=*/16, /*draw=*/Draw_Nchw_Symbol_Legend, /*user=*/nullptr, /*active=*/0);
+    const int area = Add_Scrollable_Area_to_PS(PS_Scrollable_Area{.x1 = px1,
+                                                                  .y1 = py1,
+                                                                  .x2 = px2,
+                                                                  .y2 = py2,
+                                                                  .frame = 1,
+                                                                  .code = 5,
+                                                                  .step_x = 16,
+                                                                  .step_y = 16,
+                                                                  .draw = Draw_Nchw_Symbol_Legend,
+                                                                  .user = nullptr,
+                                                                  .active = 0});
     Resize_Origin_of_Scrollable_Area_PS(area, 4000, py2 - py1 + 1);
     Add_HSlider_to_Scrollable_Area(area, 1, 12, -1, 0);
     Activate_Prop_Sheet();
@@ -313,9 +321,17 @@ void Show_Lkom_Factors_Sheet_Of(const Nchw_Rec *check, int generated)
     Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, title, 0, 1);
     Draw_Funny_Text_to_PS(x1 + 12, y1 + 44, "Faktoren", 0, 1);
     const int cols = Nchw_Lf_Table.count + (o.imperfections ? Nchw_Imp_Table.count : 0);
-    const int area = Add_Scrollable_Area_to_PS(
-        /*x1=*/x1 + 12, /*y1=*/y1 + 52, /*x2=*/x2 - 12, /*y2=*/y2 - 44, /*frame=*/1, /*code=*/0,
-        /*step_x=*/16, /*step_y=*/16, /*draw=*/Draw_Overview, /*user=*/&o, /*active=*/0);
+    const int area = Add_Scrollable_Area_to_PS(PS_Scrollable_Area{.x1 = x1 + 12,
+                                                                  .y1 = y1 + 52,
+                                                                  .x2 = x2 - 12,
+                                                                  .y2 = y2 - 44,
+                                                                  .frame = 1,
+                                                                  .code = 0,
+                                                                  .step_x = 16,
+                                                                  .step_y = 16,
+                                                                  .draw = Draw_Overview,
+                                                                  .user = &o,
+                                                                  .active = 0});
     Resize_Origin_of_Scrollable_Area_PS(area, 160 + cols * 48, 60 + lines * 16);
     Add_VSlider_to_Scrollable_Area(area, 1, 12, -1, 0);
     Add_HSlider_to_Scrollable_Area(area, 1, 12, -1, 0);

@@ -196,9 +196,17 @@ int32_t *Nchw_Object_Select_Dialog(int32_t type, const char *plural, int32_t *li
     const int32_t cols = (t->count + NCHW_OBJECT_ROWS - 1) / NCHW_OBJECT_ROWS;
     const int ax1 = x + 11, ay1 = y + 71, ax2 = x + 595, ay2 = y + 399;
     Scroll_X = 0;
-    const int area = Add_Scrollable_Area_to_PS(
-        /*x1=*/ax1, /*y1=*/ay1, /*x2=*/ax2, /*y2=*/ay2, /*frame=*/1, /*code=*/6, /*step_x=*/16,
-        /*step_y=*/16, /*draw=*/Draw_Nchw_Object_Area, /*user=*/nullptr, /*active=*/0);
+    const int area = Add_Scrollable_Area_to_PS(PS_Scrollable_Area{.x1 = ax1,
+                                                                  .y1 = ay1,
+                                                                  .x2 = ax2,
+                                                                  .y2 = ay2,
+                                                                  .frame = 1,
+                                                                  .code = 6,
+                                                                  .step_x = 16,
+                                                                  .step_y = 16,
+                                                                  .draw = Draw_Nchw_Object_Area,
+                                                                  .user = nullptr,
+                                                                  .active = 0});
     Resize_Origin_of_Scrollable_Area_PS(area, cols * (t->label_width + 30) + 15, ay2 - ay1 + 1);
     Add_HSlider_to_Scrollable_Area(area, 1, 16, -1, 0);
     Activate_Prop_Sheet();

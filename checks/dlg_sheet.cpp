@@ -623,10 +623,17 @@ static void Make_Check_Page_Controls(int x, int y)
     s.h_chk_active = Add_Logical_Button_to_PS(x + 530, y + 105, 0, 0, &s.chk_active, 16);
     s.h_chk_help = Add_Single_Button_to_PS(x + 560, y + 128, SYMBOLIC_HELP_RASTER, "", 17);
     s.h_chk_options = Add_Single_Button_to_PS(x + 450, y + 164, SYMBOLIC_MORE_RASTER, "", 18);
-    s.h_summary =
-        Add_Scrollable_Area_to_PS(/*x1=*/x + 275, /*y1=*/y + 195, /*x2=*/x + 570, /*y2=*/y + 410,
-                                  /*frame=*/1, /*code=*/0, /*step_x=*/16, /*step_y=*/16,
-                                  /*draw=*/Nchw_Summary_Area_Draw, /*user=*/nullptr, /*active=*/0);
+    s.h_summary = Add_Scrollable_Area_to_PS(PS_Scrollable_Area{.x1 = x + 275,
+                                                               .y1 = y + 195,
+                                                               .x2 = x + 570,
+                                                               .y2 = y + 410,
+                                                               .frame = 1,
+                                                               .code = 0,
+                                                               .step_x = 16,
+                                                               .step_y = 16,
+                                                               .draw = Nchw_Summary_Area_Draw,
+                                                               .user = nullptr,
+                                                               .active = 0});
     Resize_Origin_of_Scrollable_Area_PS(s.h_summary, 290, 600);
     Add_VSlider_to_Scrollable_Area(s.h_summary, 1, 12, -1, 0);
     for (int j = 0; j < 3; j++) {

@@ -256,9 +256,17 @@ Nchw_Type_Rec *Select_Nchw_Type(void)
     const int ok = Add_Single_Button_to_PS(x + 552, y + 357, SYMBOLIC_OK_RASTER, "", 1);
     Add_Help_to_PS(x + 280, y + 357, "XNCHW_GLOBAL");
     Add_Escape_Area_to_PS(x + 8, y + 39, x + 302, y + 344, 3);
-    const int area = Add_Scrollable_Area_to_PS(
-        /*x1=*/x + 8, /*y1=*/y + 39, /*x2=*/x + 322, /*y2=*/y + 344, /*frame=*/1, /*code=*/0,
-        /*step_x=*/14, /*step_y=*/14, /*draw=*/Tree_Area_Draw, /*user=*/nullptr, /*active=*/0);
+    const int area = Add_Scrollable_Area_to_PS(PS_Scrollable_Area{.x1 = x + 8,
+                                                                  .y1 = y + 39,
+                                                                  .x2 = x + 322,
+                                                                  .y2 = y + 344,
+                                                                  .frame = 1,
+                                                                  .code = 0,
+                                                                  .step_x = 14,
+                                                                  .step_y = 14,
+                                                                  .draw = Tree_Area_Draw,
+                                                                  .user = nullptr,
+                                                                  .active = 0});
     Add_VSlider_to_Scrollable_Area(area, 1, 16, -1, 0);
     Resize_Origin_of_Scrollable_Area_PS(area, 296, 2000);
     Set_Windows_Break_Button(2);

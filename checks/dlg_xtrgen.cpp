@@ -174,9 +174,17 @@ int Xtr_Generation_Dialog(Nchw_Rec *check, Xtr_Rule_Rec *rule)
     Nchw_Legend.x2 = px2;
     Nchw_Legend.y2 = py2;
     Nchw_Legend.scroll_x = 0;
-    const int area = Add_Scrollable_Area_to_PS(
-        /*x1=*/px1, /*y1=*/py1, /*x2=*/px2, /*y2=*/py2, /*frame=*/1, /*code=*/5, /*step_x=*/16,
-        /*step_y=*/16, /*draw=*/Draw_Nchw_Symbol_Legend, /*user=*/nullptr, /*active=*/0);
+    const int area = Add_Scrollable_Area_to_PS(PS_Scrollable_Area{.x1 = px1,
+                                                                  .y1 = py1,
+                                                                  .x2 = px2,
+                                                                  .y2 = py2,
+                                                                  .frame = 1,
+                                                                  .code = 5,
+                                                                  .step_x = 16,
+                                                                  .step_y = 16,
+                                                                  .draw = Draw_Nchw_Symbol_Legend,
+                                                                  .user = nullptr,
+                                                                  .active = 0});
     Resize_Origin_of_Scrollable_Area_PS(area, 4000, py2 - py1 + 1);
     Add_HSlider_to_Scrollable_Area(area, 1, 12, -1, 0);
     Activate_Prop_Sheet();

@@ -85,9 +85,17 @@ static void Place_Sheet_Area(Scrollable_View_Area *a, int x1, int y1, int x2, in
     a->y1 = y1;
     a->x2 = x2;
     a->y2 = y2;
-    a->handle = Add_Scrollable_Area_to_PS(/*x1=*/x1, /*y1=*/y1, /*x2=*/x2, /*y2=*/y2, /*frame=*/1,
-                                          /*code=*/0, /*step_x=*/10, /*step_y=*/10,
-                                          /*draw=*/SVA_Draw_Callback, /*user=*/a, /*active=*/1);
+    a->handle = Add_Scrollable_Area_to_PS(PS_Scrollable_Area{.x1 = x1,
+                                                             .y1 = y1,
+                                                             .x2 = x2,
+                                                             .y2 = y2,
+                                                             .frame = 1,
+                                                             .code = 0,
+                                                             .step_x = 10,
+                                                             .step_y = 10,
+                                                             .draw = SVA_Draw_Callback,
+                                                             .user = a,
+                                                             .active = 1});
     a->vslider = a->hslider = 0;
     if (vertical) {
         a->vslider = Add_VSlider_to_Scrollable_Area(a->handle, 5, 10, -1, 0);

@@ -224,11 +224,29 @@ int Edit_NAD_Display_Options(void)
     }
     char bmp[RT_PATH_MAX];
     Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp);
-    b = Add_Bitmap_Button_to_PS(/*x=*/x1 + 15, /*y=*/y2 - 30, /*w=*/40, /*h=*/20, /*file=*/bmp,
-                                /*sx=*/0, /*sy=*/60, /*r=*/212, /*g=*/208, /*b=*/200, /*code=*/3);
+    b = Add_Bitmap_Button_to_PS(PS_Bitmap_Button{.x = x1 + 15,
+                                                 .y = y2 - 30,
+                                                 .w = 40,
+                                                 .h = 20,
+                                                 .file = bmp,
+                                                 .sx = 0,
+                                                 .sy = 60,
+                                                 .r = 212,
+                                                 .g = 208,
+                                                 .b = 200,
+                                                 .code = 3});
     Add_Aligned_Connected_Text_to_Button_of_PS(b, "abbrechen", 0);
-    b = Add_Bitmap_Button_to_PS(/*x=*/x2 - 55, /*y=*/y2 - 30, /*w=*/40, /*h=*/20, /*file=*/bmp,
-                                /*sx=*/0, /*sy=*/80, /*r=*/212, /*g=*/208, /*b=*/200, /*code=*/2);
+    b = Add_Bitmap_Button_to_PS(PS_Bitmap_Button{.x = x2 - 55,
+                                                 .y = y2 - 30,
+                                                 .w = 40,
+                                                 .h = 20,
+                                                 .file = bmp,
+                                                 .sx = 0,
+                                                 .sy = 80,
+                                                 .r = 212,
+                                                 .g = 208,
+                                                 .b = 200,
+                                                 .code = 2});
     Add_Aligned_Connected_Text_to_Button_of_PS(b, "ok", 1);
     Set_Windows_Break_Button(3);
     Set_Windows_OK_Button(2);

@@ -531,9 +531,17 @@ int OLITablePropSheet(OLITable *table, const char *title, int x1, int y1, int x2
     if (!table) return 0;
     Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
     if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 0, title ? title : "", 40, 1)) return 0;
-    int area = Add_Scrollable_Area_to_PS(
-        /*x1=*/x1 + 12, /*y1=*/y1 + 38, /*x2=*/x2 - 26, /*y2=*/y2 - 44, /*frame=*/1, /*code=*/0,
-        /*step_x=*/10, /*step_y=*/18, /*draw=*/Table_Draw, /*user=*/table, /*active=*/1);
+    int area = Add_Scrollable_Area_to_PS(PS_Scrollable_Area{.x1 = x1 + 12,
+                                                            .y1 = y1 + 38,
+                                                            .x2 = x2 - 26,
+                                                            .y2 = y2 - 44,
+                                                            .frame = 1,
+                                                            .code = 0,
+                                                            .step_x = 10,
+                                                            .step_y = 18,
+                                                            .draw = Table_Draw,
+                                                            .user = table,
+                                                            .active = 1});
     Add_VSlider_to_Scrollable_Area(area, 5, 10, -1, 0);
     Resize_Origin_of_Scrollable_Area_PS(area, x2 - x1, (int)table->rows.size() * 18);
     Add_Single_Button_to_PS(x2 - 50, y2 - 32, SYMBOLIC_OK_RASTER, nullptr, 1);

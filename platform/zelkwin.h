@@ -294,6 +294,21 @@ int Add_Option_Button_to_PS(int x, int y, int *var, int value, int code);
 ** (pressed) and (sx + 2w, sy) (disabled); transparent RGB (r, g, b). */
 int Add_Bitmap_Button_to_PS(int x, int y, int w, int h, const char *file, int sx, int sy, int r,
                             int g, int b, int code);
+/* The same button with its fields named where it is created: callers write
+** Add_Bitmap_Button_to_PS(PS_Bitmap_Button{.x = .., .y = .., ..., .code = ..}). */
+struct PS_Bitmap_Button {
+    int x, y, w, h;   /* top left corner and picture size */
+    const char *file; /* bitmap strip */
+    int sx, sy;       /* the normal picture's corner in the strip */
+    int r, g, b;      /* transparent colour */
+    int code;         /* pass-end code of a click */
+};
+inline int Add_Bitmap_Button_to_PS(const PS_Bitmap_Button &k)
+{
+    return Add_Bitmap_Button_to_PS(/*x=*/k.x, /*y=*/k.y, /*w=*/k.w, /*h=*/k.h, /*file=*/k.file,
+                                   /*sx=*/k.sx, /*sy=*/k.sy, /*r=*/k.r, /*g=*/k.g, /*b=*/k.b,
+                                   /*code=*/k.code);
+}
 /* A text beside a button, bound to it (clicking the text clicks the button); align 0 right of
 ** the button, 1 left of it. */
 int Add_Aligned_Connected_Text_to_Button_of_PS(int button, const char *text, int align);
@@ -329,6 +344,24 @@ typedef void (*PS_Area_Draw_Fct)(int first, int sx, int sy, int x1, int y1, int 
                                  void *user);
 int Add_Scrollable_Area_to_PS(int x1, int y1, int x2, int y2, int frame, int code, int step_x,
                               int step_y, PS_Area_Draw_Fct draw, void *user, int active);
+/* The same area with its fields named where it is created: callers write
+** Add_Scrollable_Area_to_PS(PS_Scrollable_Area{.x1 = .., .y1 = .., ..., .active = ..}). */
+struct PS_Scrollable_Area {
+    int x1, y1, x2, y2;    /* screen rectangle */
+    int frame;             /* 1: sunken frame */
+    int code;              /* pass-end code of a press inside (0: none) */
+    int step_x, step_y;    /* slider steps in pixels */
+    PS_Area_Draw_Fct draw; /* paints the area */
+    void *user;            /* handed to draw */
+    int active;            /* 1: draw now */
+};
+inline int Add_Scrollable_Area_to_PS(const PS_Scrollable_Area &a)
+{
+    return Add_Scrollable_Area_to_PS(/*x1=*/a.x1, /*y1=*/a.y1, /*x2=*/a.x2, /*y2=*/a.y2,
+                                     /*frame=*/a.frame, /*code=*/a.code, /*step_x=*/a.step_x,
+                                     /*step_y=*/a.step_y, /*draw=*/a.draw, /*user=*/a.user,
+                                     /*active=*/a.active);
+}
 /* Sliders at the right (V) or bottom (H) edge, gap pixels off, width pixels wide; length -1 is
 ** the area's side. Dragging or clicking them scrolls the area and repaints it. */
 int Add_VSlider_to_Scrollable_Area(int area, int gap, int width, int length, int flags);

@@ -606,3 +606,111 @@ TEST(ZelkwinSheet, InactiveFieldLooks)
     }
     Undefine_Prop_Sheet();
 }
+
+namespace {
+
+/* What a scrollable area and a bitmap button did in one scripted pass: the area's paints, the
+** rectangle, handle and user pointer its draw function got, its scroll position after a wheel
+** step, the codes of a click into each, and the pixels of the sheet. */
+struct Twin_Pass {
+    int paints = 0, first = 0, x1 = 0, y1 = 0, x2 = 0, y2 = 0, sy = -1;
+    bool first_is_handle = false; /* handles count on from pass to pass */
+    void *user = nullptr;
+    int area_code = 0, button_code = 0;
+    std::vector<uint32_t> pixels;
+    bool operator==(const Twin_Pass &) const = default;
+};
+
+Twin_Pass *Twin = nullptr;
+
+void Record_Draw(int first, int sx, int sy, int x1, int y1, int x2, int y2, void *user)
+{
+    Twin->paints++;
+    Twin->first = first;
+    Twin->x1 = x1;
+    Twin->y1 = y1;
+    Twin->x2 = x2;
+    Twin->y2 = y2;
+    Twin->user = user;
+    Twin->sy = sy;
+    (void)sx;
+    pxFgc(WHITE_CI);
+    pxRect(x1, y1, x2, y2);
+}
+
+/* The same sheet built with the positional calls or with the records. */
+Twin_Pass Twin_Sheet(bool records)
+{
+    static char tag[] = "Liste";
+    Twin_Pass t;
+    Twin = &t;
+    ZW_Test_Reset();
+    setenv("SPLICE_PRIVATE_DATA", SPLICE_SOURCE_DIR "/environment/exec/splice", 1);
+    ZW_Test_Set_Script("move 200 200\nwheel -1\nclick 200 200\nclick 130 370\n");
+    Define_Prop_Sheet(100, 100, 400, 420, 1, 0, "Zwilling", 40, 1);
+    int area, b;
+    if (records) {
+        area = Add_Scrollable_Area_to_PS(PS_Scrollable_Area{.x1 = 120,
+                                                            .y1 = 140,
+                                                            .x2 = 300,
+                                                            .y2 = 260,
+                                                            .frame = 0,
+                                                            .code = 77,
+                                                            .step_x = 7,
+                                                            .step_y = 11,
+                                                            .draw = Record_Draw,
+                                                            .user = tag,
+                                                            .active = 1});
+        b = Add_Bitmap_Button_to_PS(PS_Bitmap_Button{.x = 120,
+                                                     .y = 360,
+                                                     .w = 40,
+                                                     .h = 20,
+                                                     .file = "Buttons.bmp",
+                                                     .sx = 0,
+                                                     .sy = 60,
+                                                     .r = 212,
+                                                     .g = 208,
+                                                     .b = 200,
+                                                     .code = 3});
+    } else {
+        area = Add_Scrollable_Area_to_PS(
+            /*x1=*/120, /*y1=*/140, /*x2=*/300, /*y2=*/260, /*frame=*/0, /*code=*/77,
+            /*step_x=*/7, /*step_y=*/11, /*draw=*/Record_Draw, /*user=*/tag, /*active=*/1);
+        b = Add_Bitmap_Button_to_PS(/*x=*/120, /*y=*/360, /*w=*/40, /*h=*/20,
+                                    /*file=*/"Buttons.bmp", /*sx=*/0, /*sy=*/60, /*r=*/212,
+                                    /*g=*/208, /*b=*/200, /*code=*/3);
+    }
+    EXPECT_GT(b, 0);
+    Add_VSlider_to_Scrollable_Area(area, 5, 10, -1, 0);
+    Resize_Origin_of_Scrollable_Area_PS(area, 181, 1000);
+    Activate_Prop_Sheet();
+    t.area_code = Edit_Prop_Sheet();
+    t.button_code = Edit_Prop_Sheet();
+    t.first_is_handle = t.first == area;
+    t.first = 0;
+    for (int y = 100; y <= 420; y += 2)
+        for (int x = 100; x <= 400; x += 2) t.pixels.push_back(ZW_Test_Pixel(x, y));
+    Undefine_Prop_Sheet();
+    unsetenv("SPLICE_PRIVATE_DATA");
+    Twin = nullptr;
+    return t;
+}
+
+} // namespace
+
+TEST(ZelkwinSheet, RecordsCreateTheSameAreaAndButtonAsThePositionalCalls)
+{
+    const Twin_Pass positional = Twin_Sheet(false), records = Twin_Sheet(true);
+    EXPECT_TRUE(records == positional);
+    /* and what the fields ask for: painted at once into its rectangle with its handle and user
+    ** pointer, one wheel step scrolls 3 x step_y = 33 pixels, a click answers each code */
+    EXPECT_GE(records.paints, 2);
+    EXPECT_TRUE(records.first_is_handle);
+    EXPECT_EQ(records.x1 * 1000 + records.y1, 120140); /* its rectangle */
+    EXPECT_EQ(records.x2 * 1000 + records.y2, 300260);
+    EXPECT_EQ(records.user, positional.user);
+    EXPECT_NE(records.user, nullptr);
+    EXPECT_EQ(records.sy, 33);
+    EXPECT_EQ(records.area_code, 77);
+    EXPECT_EQ(records.button_code, 3);
+}
