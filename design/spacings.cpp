@@ -262,14 +262,8 @@ int Spacing_Rules_General(const Spacing_Case &c, double v[6])
     if (Is_Vbm_Connector(type)) {
         if (c.rule_functions) return 0;
         const double db = c.d_bolt, dc = d;
-        double b[6];
-        b[0] = ec5 ? (4.0 + g.ca) * db : std::max((3.0 + 2.0 * g.ca) * db, 4.0 * db);
-        b[1] = 4.0 * db;
-        b[2] = std::max(7.0 * db, 80.0);
-        if (ec5) b[3] = Bolt_A3c_Ec5(g, db);
-        else b[3] = 7.0 * db * g.sa > 3.0 * db ? 7.0 * db * g.sa : 4.0 * db;
-        b[4] = ec5 ? std::max((2.0 + 2.0 * g.s) * db, 3.0 * db) : 3.0 * db;
-        b[5] = 3.0 * db;
+        double b[6]; /* the connector's bolt keeps its own distances as well */
+        Bolt_Rules(g, db, ec5, b);
         const bool toothed = type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C2
                              || type == VBM_SCHEIBENDUEBEL_C5;
         if (!toothed) {
