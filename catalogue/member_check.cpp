@@ -150,70 +150,11 @@ int32_t Calc_Restquerschnitt_Einfach(int32_t kind, int32_t notch_position, doubl
                                      int32_t fire_exposure, int32_t fire_method, double t,
                                      double *db, double *dd, double *e_y, double *e_z)
 {
-    double b = 0.0, d = 0.0, ey = 0.0, ez = 0.0;
-    int changed = 0;
-    if (kind == SECTION_RECHTECK) {
-        if (e > 0.0) {
-            switch (notch_position) {
-            case 1:
-                d = -e;
-                ez = -e / 2.0;
-                changed = 1;
-                break;
-            case 2:
-                b = -e;
-                ey = e / 2.0;
-                changed = 1;
-                break;
-            case 3:
-                d = -e;
-                ez = e / 2.0;
-                changed = 1;
-                break;
-            case 4:
-                b = -e;
-                ey = -e / 2.0;
-                changed = 1;
-                break;
-            default: break;
-            }
-        }
-        if (fire_method == 2 && t > 0.0) t += 0.7;
-        if (t > 0.0 && fire_exposure >= 0 && fire_exposure <= 4) {
-            changed = 1;
-            switch (fire_exposure) {
-            case 0:
-                b -= 2.0 * t;
-                d -= 2.0 * t;
-                break;
-            case 1:
-                b -= 2.0 * t;
-                d -= t;
-                ez += t / 2.0;
-                break;
-            case 2:
-                b -= t;
-                d -= 2.0 * t;
-                ey -= t / 2.0;
-                break;
-            case 3:
-                b -= 2.0 * t;
-                d -= t;
-                ez -= t / 2.0;
-                break;
-            default:
-                b -= t;
-                d -= 2.0 * t;
-                ey += t / 2.0;
-                break;
-            }
-        }
-    }
-    if (db) *db = b;
-    if (dd) *dd = d;
-    if (e_y) *e_y = ey;
-    if (e_z) *e_z = ez;
-    return changed;
+    return Calc_Restquerschnitt(/*kind=*/kind, /*notch_position=*/notch_position, /*e=*/e,
+                                /*fire_exposure=*/fire_exposure, /*fire_method=*/fire_method,
+                                /*t=*/t, /*t_o=*/0.0, /*t_l=*/0.0, /*t_u=*/0.0, /*t_r=*/0.0,
+                                /*db=*/db, /*dd=*/dd, /*e_y=*/e_y, /*e_z=*/e_z,
+                                /*sides_mask=*/nullptr);
 }
 
 int32_t Prepare_Brand_Vorwerte(const Section_Check_Input *member, int32_t kind,
