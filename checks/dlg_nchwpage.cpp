@@ -218,6 +218,15 @@ void Nchw_Draw_Selector_Text(int slot, const char *plural)
     Push_RFont();
 }
 
+void Nchw_Enter_Page(Nchw_Page page)
+{
+    if (page != NCHW_PAGE_CHECK) Hide_Nchw_Properties();
+    if (page != NCHW_PAGE_XTR) Hide_Xtr_Properties();
+    if (page != NCHW_PAGE_LKOM) Hide_Lkom_Properties();
+    if (page != NCHW_PAGE_GENRULE) Hide_GenRule_Properties();
+    Nchw_Sheet.page_flag = Nchw_Sheet.args.values[0] & page;
+}
+
 void Hide_Nchw_Properties(void)
 {
     Nchw_Sheet_Rec &s = Nchw_Sheet;
@@ -239,10 +248,7 @@ void Show_Nchw_Properties(Nchw_Rec *check)
 {
     if (!check) return;
     Nchw_Sheet_Rec &s = Nchw_Sheet;
-    Hide_Xtr_Properties();
-    Hide_Lkom_Properties();
-    Hide_GenRule_Properties();
-    s.page_flag = s.args.values[0] & 2;
+    Nchw_Enter_Page(NCHW_PAGE_CHECK);
     s.chk_number = check->number;
     snprintf(s.chk_name, sizeof s.chk_name, "%s", check->name);
     s.chk_active = check->flags & 1;

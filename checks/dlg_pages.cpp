@@ -167,10 +167,7 @@ void Show_Xtr_Properties(Xtr_Rule_Rec *rule)
 {
     if (!rule) return;
     Nchw_Sheet_Rec &s = Nchw_Sheet;
-    Hide_Nchw_Properties();
-    Hide_Lkom_Properties();
-    Hide_GenRule_Properties();
-    s.page_flag = s.args.values[0] & 4;
+    Nchw_Enter_Page(NCHW_PAGE_XTR);
     s.xtr_number = rule->number;
     snprintf(s.xtr_name, sizeof s.xtr_name, "%s", rule->name);
     s.xtr_mode = rule->mode;
@@ -336,10 +333,7 @@ void Show_Lkom_Properties(Lkom_Rec *lkom)
 {
     if (!lkom) return;
     Nchw_Sheet_Rec &s = Nchw_Sheet;
-    Hide_Nchw_Properties();
-    Hide_Xtr_Properties();
-    Hide_GenRule_Properties();
-    s.page_flag = s.args.values[0] & 8;
+    Nchw_Enter_Page(NCHW_PAGE_LKOM);
     s.lkom_number = lkom->number;
     snprintf(s.lkom_name, sizeof s.lkom_name, "%s", lkom->name);
     Nchw_Clear_Page_Area();
@@ -490,10 +484,7 @@ void Show_GenRule_Properties(GenRule_Rec *rule)
 {
     if (!rule) return;
     Nchw_Sheet_Rec &s = Nchw_Sheet;
-    Hide_Nchw_Properties();
-    Hide_Xtr_Properties();
-    Hide_Lkom_Properties();
-    s.page_flag = s.args.values[0] & 2048;
+    Nchw_Enter_Page(NCHW_PAGE_GENRULE);
     s.gen_number = rule->number;
     snprintf(s.gen_name, sizeof s.gen_name, "%s", rule->name);
     Nchw_Clear_Page_Area();

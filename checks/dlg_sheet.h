@@ -81,6 +81,19 @@ void Nchw_Clear_Page_Area(void);
 /* Activity of a control that may not exist (handle 0). */
 void Nchw_Act(int handle, int state);
 
+/* ---------------------------------------------------------------- the pages of the right half */
+/* The pages of the sheet's right half, one shown at a time, each named by its bit of the first
+** start argument. */
+enum Nchw_Page : int32_t {
+    NCHW_PAGE_CHECK = 2,
+    NCHW_PAGE_XTR = 4,
+    NCHW_PAGE_LKOM = 8,
+    NCHW_PAGE_GENRULE = 2048,
+};
+/* Hide every page but page and note page's start-argument bit in Nchw_Sheet.page_flag: how each
+** Show_*_Properties begins. */
+void Nchw_Enter_Page(Nchw_Page page);
+
 /* ---------------------------------------------------------------- the page of a check */
 void Show_Nchw_Properties(Nchw_Rec *check);
 void Draw_Nchw_Summary(void);
