@@ -21,6 +21,7 @@
 #include "platform/oliview.h"
 #include "platform/runtime.h"
 #include "platform/zelkwin_test.h"
+#include "tests/platform/png_difference.h"
 
 int Viewer_Write_Sample_List(const char *path, int variant, int rows);
 const char *Viewer_Sample_Title(int variant);
@@ -55,36 +56,6 @@ std::string file_bytes(const std::string &path)
 
 /* The title of a sample in UTF-8 (its code page 850 bytes mapped by the print font). */
 std::string title_utf8(int variant) { return Oli_Plain_Utf8(Viewer_Sample_Title(variant)); }
-
-/* Share of pixels that differ by more than 48 in a channel; -1 when a file cannot be read or
-** the sizes differ. */
-double png_difference(const std::string &a, const std::string &b)
-{
-    cairo_surface_t *sa = cairo_image_surface_create_from_png(a.c_str());
-    cairo_surface_t *sb = cairo_image_surface_create_from_png(b.c_str());
-    double result = -1;
-    if (cairo_surface_status(sa) == CAIRO_STATUS_SUCCESS
-        && cairo_surface_status(sb) == CAIRO_STATUS_SUCCESS
-        && cairo_image_surface_get_width(sa) == cairo_image_surface_get_width(sb)
-        && cairo_image_surface_get_height(sa) == cairo_image_surface_get_height(sb)) {
-        int w = cairo_image_surface_get_width(sa), h = cairo_image_surface_get_height(sa);
-        int ra = cairo_image_surface_get_stride(sa), rb = cairo_image_surface_get_stride(sb);
-        const unsigned char *pa = cairo_image_surface_get_data(sa),
-                            *pb = cairo_image_surface_get_data(sb);
-        long differ = 0;
-        for (int y = 0; y < h; y++)
-            for (int x = 0; x < w; x++)
-                for (int c = 0; c < 3; c++)
-                    if (abs(pa[y * ra + 4 * x + c] - pb[y * rb + 4 * x + c]) > 48) {
-                        differ++;
-                        break;
-                    }
-        result = (double)differ / ((double)w * h);
-    }
-    cairo_surface_destroy(sa);
-    cairo_surface_destroy(sb);
-    return result;
-}
 
 } /* namespace */
 
@@ -157,12 +128,12 @@ TEST(OliviewPrint, FirstPagesMatchTheirGoldenImages)
                               + " " + golden;
             ASSERT_EQ(system(cmd.c_str()), 0);
         }
-        double d = png_difference(png, golden);
+        double d = Png_Difference(png, golden);
         ASSERT_GE(d, 0.0) << golden << " missing or of another size";
         EXPECT_LT(d, 0.0005) << "page 1 of sample " << v << " differs from " << golden;
     }
     /* the comparison sees a real change: a different sample differs from the golden image */
-    double other = png_difference("beispiel1_s1.png",
+    double other = Png_Difference("beispiel1_s1.png",
                                   std::string(SPLICE_GOLDEN_DIR) + "/viewer/beispiel0_s1.png");
     EXPECT_GT(other, 0.0005);
 }

@@ -4,44 +4,13 @@
 */
 #include <gtest/gtest.h>
 
-#include <cairo.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <string>
 
 #include "capture.h"
 #include "platform/oliview.h"
-
-/* Share of pixels that differ by more than 48 in a channel; -1 when a file cannot be read or
-** the sizes differ. */
-static double png_difference(const std::string &a, const std::string &b)
-{
-    cairo_surface_t *sa = cairo_image_surface_create_from_png(a.c_str());
-    cairo_surface_t *sb = cairo_image_surface_create_from_png(b.c_str());
-    double result = -1;
-    if (cairo_surface_status(sa) == CAIRO_STATUS_SUCCESS
-        && cairo_surface_status(sb) == CAIRO_STATUS_SUCCESS
-        && cairo_image_surface_get_width(sa) == cairo_image_surface_get_width(sb)
-        && cairo_image_surface_get_height(sa) == cairo_image_surface_get_height(sb)) {
-        int w = cairo_image_surface_get_width(sa), h = cairo_image_surface_get_height(sa);
-        int ra = cairo_image_surface_get_stride(sa), rb = cairo_image_surface_get_stride(sb);
-        const unsigned char *pa = cairo_image_surface_get_data(sa),
-                            *pb = cairo_image_surface_get_data(sb);
-        long differ = 0;
-        for (int y = 0; y < h; y++)
-            for (int x = 0; x < w; x++)
-                for (int c = 0; c < 3; c++)
-                    if (abs(pa[y * ra + 4 * x + c] - pb[y * rb + 4 * x + c]) > 48) {
-                        differ++;
-                        break;
-                    }
-        result = (double)differ / ((double)w * h);
-    }
-    cairo_surface_destroy(sa);
-    cairo_surface_destroy(sb);
-    return result;
-}
+#include "tests/platform/png_difference.h"
 
 TEST(OliDrawPageView, ViewerDrawsEverySymbolAsTheGoldenPictures)
 {
@@ -62,12 +31,12 @@ TEST(OliDrawPageView, ViewerDrawsEverySymbolAsTheGoldenPictures)
             std::string cmd = "cp " + std::string(names[p]) + " " + golden;
             ASSERT_EQ(system(cmd.c_str()), 0);
         }
-        double d = png_difference(names[p], golden);
+        double d = Png_Difference(names[p], golden);
         ASSERT_GE(d, 0.0) << golden << " is missing or of another size";
         EXPECT_LT(d, 0.0005) << "page " << p + 1 << " differs from " << golden;
     }
     /* the comparison sees a real change: the two pages differ from each other */
-    EXPECT_GT(png_difference("drawing_page.png", SPLICE_GOLDEN_DIR "/printlist/drawing_page_2.png"),
+    EXPECT_GT(Png_Difference("drawing_page.png", SPLICE_GOLDEN_DIR "/printlist/drawing_page_2.png"),
               0.01);
 }
 

@@ -163,9 +163,8 @@ inline void Failing_Screw_Splice(double N)
     Set_Lkom(0, 0, 0.0, N, 0.0);
 }
 
-/* The bytes a print-list writer put into f (rewound and read whole); the writer's margin is
-** set back to 0 as a new print list expects it. */
-inline std::string Slurp_Print(FILE *f)
+/* The bytes written into f so far (rewound and read whole). */
+inline std::string Slurp_Stream(FILE *f)
 {
     std::string s;
     fflush(f);
@@ -173,6 +172,14 @@ inline std::string Slurp_Print(FILE *f)
     char buf[4096];
     size_t n;
     while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    return s;
+}
+
+/* The bytes a print-list writer put into f (rewound and read whole); the writer's margin is
+** set back to 0 as a new print list expects it. */
+inline std::string Slurp_Print(FILE *f)
+{
+    std::string s = Slurp_Stream(f);
     Oli_Set_Left_Margin(f, 0.0);
     return s;
 }

@@ -16,13 +16,7 @@ static std::string Vbm_Text(double *u = nullptr, int *error = nullptr)
     FILE *f = tmpfile();
     const double v = Oli_Vbm_Nachweis(f, 0, 0, error);
     if (u) *u = v;
-    std::string s;
-    fflush(f);
-    rewind(f);
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-    Oli_Set_Left_Margin(f, 0.0);
+    const std::string s = Slurp_Print(f);
     fclose(f);
     return s;
 }

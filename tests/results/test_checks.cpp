@@ -11,20 +11,6 @@
 #include "foundation/codepage.h"
 #include "printlist/printlist.h"
 
-/* Read a whole file into a string (bytes). */
-static std::string Slurp(FILE *f)
-{
-    std::string s;
-    fflush(f);
-    rewind(f);
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-    /* leave the writer's margin as a new print list expects it */
-    Oli_Set_Left_Margin(f, 0.0);
-    return s;
-}
-
 /* ---------------------------------------------------------------- timber */
 
 /* C24 member 10 x 20 cm without holes, EN rules, preset kmod 0.9, gamma_M 1.3. */
@@ -77,7 +63,7 @@ TEST(Timber, PrintedLinesAndResult)
     FILE *f = tmpfile();
     ASSERT_NE(f, nullptr);
     const double u = Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Print(f);
     fclose(f);
     /* sigma_t = 20 kN / 200 cm² = 1.0 N/mm²; f_t,0,d = 14.5 * 0.9 / 1.3 = 10.038 -> 0.0996 */
     EXPECT_NEAR(u, 1.0 / (14.5 * 0.9 / 1.3), 1e-4);
@@ -144,7 +130,7 @@ TEST(Timber, SideTimbersPrintTheirReducedTensileStrength)
         FILE *f = tmpfile();
         double u_m = 0, u_s = 0;
         Oli_Holz_Nachweis(f, 0, 0, &u_m, &u_s);
-        const std::string s = Slurp(f);
+        const std::string s = Slurp_Print(f);
         fclose(f);
         const double sigma = 48.0 * 10.0 / (2.0 * 6.0 * k.h_s);
         EXPECT_NEAR(u_s, sigma / k.f_t_0_d, 1e-4) << k.type;
@@ -170,7 +156,7 @@ TEST(Timber, SideTimbersPrintTheirReducedTensileStrength)
     Set_Lkom(0, 0, 0.0, 48.0, 0.0);
     FILE *f = tmpfile();
     Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(s.find("mit k\xCE\\red\xCEr = 0.4 nach DIN 1052, 11.1.2"), std::string::npos) << s;
 }
@@ -192,7 +178,7 @@ TEST(Timber, SideTensionLineFromZeroAxialForceOn)
         Set_Lkom(0, 0, 0.0, N, 0.0);
         FILE *f = tmpfile();
         Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
-        const std::string s = Slurp(f);
+        const std::string s = Slurp_Print(f);
         fclose(f);
         if (N >= 0.0) EXPECT_NE(s.find(line), std::string::npos) << N << s;
         else EXPECT_EQ(s.find(line), std::string::npos) << N << s;
@@ -224,7 +210,7 @@ TEST(Timber, BendingSplicePrintsTheJointShear)
         c->M_distr = 30.0;
         FILE *f = tmpfile();
         Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
-        const std::string s = Slurp(f);
+        const std::string s = Slurp_Print(f);
         fclose(f);
         EXPECT_NE(s.find(k.line), std::string::npos) << s;
         EXPECT_NE(s.find(k.member), std::string::npos) << s;
@@ -240,7 +226,7 @@ TEST(Timber, NoPartialFactorIsReportedNotDivided)
     FILE *f = tmpfile();
     double um = -1.0, us = -1.0;
     const double u = Oli_Holz_Nachweis(f, 0, 0, &um, &us);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_DOUBLE_EQ(u, 10.0);
     EXPECT_DOUBLE_EQ(um, 10.0);
@@ -261,7 +247,7 @@ TEST(Timber, FailureLineNamesTheTimber)
         Splice_Input.splice_kind = SPLICE_TENSION;
         FILE *f = tmpfile();
         Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
-        const std::string s = Slurp(f);
+        const std::string s = Slurp_Print(f);
         fclose(f);
         return s;
     };
@@ -364,7 +350,7 @@ TEST(Timber, TensionSpliceWithConnectorsGetsTheWithdrawalHint)
     auto text = [&](void) {
         FILE *f = tmpfile();
         Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
-        const std::string s = Slurp(f);
+        const std::string s = Slurp_Print(f);
         fclose(f);
         return s;
     };
@@ -437,7 +423,7 @@ TEST(TimberT90, NailedBendingSpliceWorkedByHand)
     FILE *f = tmpfile();
     double um = -1, us = -1;
     const double u = Oli_Holz_Nachweis(f, 0, 0, &um, &us);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_NEAR(um, 1.157407, 2e-6);
     EXPECT_NEAR(us, 0.964506, 2e-6);
@@ -490,7 +476,7 @@ TEST(TimberT90, NailedBendingSpliceWorkedByHand)
     Get_Lkom_Entry(0, 0)->max_col_Fy = 2.1;
     FILE *f2 = tmpfile();
     Oli_Holz_Nachweis(f2, 0, 0, &um, &us);
-    const std::string both = Slurp(f2);
+    const std::string both = Slurp_Print(f2);
     fclose(f2);
     EXPECT_NEAR(us, 1.012731, 2e-6);
     EXPECT_NEAR(um, 1.215278, 2e-6);
@@ -544,7 +530,7 @@ TEST(TimberT90, OtherFastenersAndKinds)
     Splice_Input.d = 12.0;
     FILE *f = tmpfile();
     Oli_Holz_Nachweis(f, 0, 0, &um, &us);
-    std::string s = Slurp(f);
+    std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_EQ(s.find("90,d"), std::string::npos) << s;
     EXPECT_NEAR(um, 1.25 / (24.0 * 0.9 / 1.3), 1e-6);
@@ -552,7 +538,7 @@ TEST(TimberT90, OtherFastenersAndKinds)
     Splice_Input.splice_kind = SPLICE_TENSION;
     f = tmpfile();
     Oli_Holz_Nachweis(f, 0, 0, &um, &us);
-    s = Slurp(f);
+    s = Slurp_Print(f);
     fclose(f);
     EXPECT_EQ(s.find("90,d"), std::string::npos) << s;
 
@@ -561,7 +547,7 @@ TEST(TimberT90, OtherFastenersAndKinds)
     Splice_Input.d = 2.0;
     f = tmpfile();
     Oli_Holz_Nachweis(f, 0, 0, &um, &us);
-    s = Slurp(f);
+    s = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(s.find("Mittelholz  : max V\xCE\\"
                      "90,d\xCEr = 0.00 kN"),
@@ -668,7 +654,7 @@ TEST(Plates, StressesAndMissingArea)
     Splice_Input.splice_kind = SPLICE_TENSION;
     FILE *f = tmpfile();
     EXPECT_DOUBLE_EQ(Oli_Blech_Nachweis(f, 0, 0), 10.0);
-    const std::string out = Slurp(f);
+    const std::string out = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(out.find("nicht bestimmbar"), std::string::npos);
     EXPECT_EQ(out.find("nan"), std::string::npos);
@@ -732,7 +718,7 @@ TEST(Plates, BearingTableIsWritten)
     Three_Dowels(false, 75.0);
     FILE *f = tmpfile();
     Oli_Lochleibung_Nachweis(f, 0, 0);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(s.find("Lochleibungskr\x84"
                      "fte gem\x84\xE1 DIN EN 1993-1-8"),
@@ -765,7 +751,7 @@ TEST(Plates, StressesOfABendingSplice)
     auto text = [&](double *u) {
         FILE *f = tmpfile();
         *u = Oli_Blech_Nachweis(f, 0, 0);
-        const std::string s = Slurp(f);
+        const std::string s = Slurp_Print(f);
         fclose(f);
         return s;
     };
@@ -815,7 +801,7 @@ TEST(Plates, BearingOfApprovedScrewsAndASingleRow)
     Splice_Input.plate_steel = 33;
     FILE *f = tmpfile();
     Oli_Lochleibung_Nachweis(f, 0, 0);
-    std::string s = Slurp(f);
+    std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(s.find("k\xCE\\"
                      "1\xCEr = 2.50 => F\xCE\\"
@@ -833,7 +819,7 @@ TEST(Plates, BearingOfApprovedScrewsAndASingleRow)
     Splice_Input.h_p = 20.0;
     f = tmpfile();
     Oli_Lochleibung_Nachweis(f, 0, 0);
-    s = Slurp(f);
+    s = Slurp_Print(f);
     fclose(f);
     EXPECT_DOUBLE_EQ(Splice_Input.p2, 6.0); /* the check writes nothing into the input */
     EXPECT_NE(s.find("p\xCE\\"
@@ -846,7 +832,7 @@ TEST(Plates, BearingOfApprovedScrewsAndASingleRow)
     Fastener_Pattern.count = 0;
     f = tmpfile();
     EXPECT_DOUBLE_EQ(Oli_Lochleibung_Nachweis(f, 0, 0), 0.0);
-    s = Slurp(f);
+    s = Slurp_Print(f);
     fclose(f);
     EXPECT_EQ(s.find("Kr\x84"
                      "fte pro Scherfuge"),
@@ -868,7 +854,7 @@ TEST(Plates, DowelsBearOnThePlateWithTheirBoltSteel)
     Splice_Input.fu_k = 800.0;
     FILE *f = tmpfile();
     Oli_Lochleibung_Nachweis(f, 0, 0);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(s.find("=> F\xCE\\"
                      "b,Rd\xCEr = 96.00 kN"),
@@ -889,7 +875,7 @@ TEST(Plates, APlainNailBearsWithTheStrengthOfItsYieldMoment)
     Splice_Input.fu_k = 200.0;
     FILE *f = tmpfile();
     Oli_Lochleibung_Nachweis(f, 0, 0);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(s.find("k\xCE\\"
                      "1\xCEr = 2.50 => F\xCE\\"
@@ -912,7 +898,7 @@ TEST(Plates, BearingTableShowsTheAngleInDegrees)
     Get_Lkom_Entry(0, 0)->V_d = 12.0;
     FILE *f = tmpfile();
     EXPECT_NEAR(Oli_Lochleibung_Nachweis(f, 0, 0), std::sqrt(12.5 * 12.5 + 4.0) / 57.6, 1e-9);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(s.find("   12.50    2.00   12.66    9.09   86.40  0.15\n"), std::string::npos) << s;
     EXPECT_NE(s.find("   12.50    2.00   12.66    9.09   57.60  0.22\n"), std::string::npos) << s;
@@ -1181,7 +1167,7 @@ TEST(Plates, DinBearingOfInnerAndEndFasteners)
     Set_Design_Gammas(0);
     FILE *f = tmpfile();
     const double u = Oli_Lochleibung_Nachweis(f, 0, 0);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_NEAR(u, 7.5 / 22.935, 2e-4);
     EXPECT_NE(s.find("Lochleibungskr\x84"
@@ -1225,7 +1211,7 @@ TEST(PlateCheck, ComputedIntoARecordAndPrintedFromIt)
     Print_Plate_Check(a, &r);
     Oli_Init_Writer(3, 2, 1);
     EXPECT_EQ(Oli_Blech_Nachweis(b, 0, 0), r.u);
-    const std::string sa = Slurp(a), sb = Slurp(b);
+    const std::string sa = Slurp_Print(a), sb = Slurp_Print(b);
     fclose(a);
     fclose(b);
     EXPECT_EQ(sa, sb);
@@ -1254,7 +1240,7 @@ TEST(PlateCheck, ComputedIntoARecordAndPrintedFromIt)
                            "bNachweis kann nicht "
                            "gef\x81hrt werden!\xCEr",
                            0);
-    const std::string sg = Slurp(g), sh = Slurp(h);
+    const std::string sg = Slurp_Print(g), sh = Slurp_Print(h);
     fclose(g);
     fclose(h);
     EXPECT_EQ(sg, sh);

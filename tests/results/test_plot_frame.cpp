@@ -18,17 +18,6 @@
 #include "printlist/printlist.h"
 #include "results/print_list.h"
 
-static std::string Slurp(FILE *f)
-{
-    std::string s;
-    fflush(f);
-    rewind(f);
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-    return s;
-}
-
 static std::string Read_File(const char *path)
 {
     std::string s;
@@ -103,7 +92,7 @@ TEST(PlotScale, ViewFrameReserveCaptionAndPlotFile)
     unlink("frametest01.SPF");
     FILE *f = tmpfile();
     Plot_Ansicht_01(f);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Stream(f);
     fclose(f);
     /* 1 + (30.3 + 60.3) * 0.04 = 4.624 cm */
     EXPECT_NE(s.find("#OLI_RESERVE 4.624\n"), std::string::npos) << s.substr(0, 300);
@@ -131,7 +120,7 @@ static std::string Symbol_Record(int type, double d_mm)
     FILE *f = tmpfile();
     Oli_Graphic_Begin(f, -20, -20, 20, 20, 1.0, 0.0, nullptr);
     Oli_Draw_Vbm_Symbol(0.0, 0.0, 0, 0);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Stream(f);
     fclose(f);
     return s;
 }
@@ -184,7 +173,7 @@ TEST(PlotSymbol, AlternateStaplesAreThinnerAndTheViewRestartsTheAlternation)
     FILE *f = tmpfile();
     Oli_Graphic_Begin(f, -20, -20, 20, 20, 1.0, 0.0, nullptr);
     for (int i = 0; i < 4; i++) Oli_Draw_Vbm_Symbol(0.0, 2.0 * i, 0, i);
-    std::string s = Slurp(f);
+    std::string s = Slurp_Stream(f);
     fclose(f);
     /* every second stroke between the widths 0.012 and 0.02 */
     EXPECT_EQ(Lines_With_Prefix(s, " 6 0.012000").size(), 2u) << s;
@@ -194,7 +183,7 @@ TEST(PlotSymbol, AlternateStaplesAreThinnerAndTheViewRestartsTheAlternation)
     Oli_Graphic_Begin(f, -20, -20, 20, 20, 1.0, 0.0, nullptr);
     Splice_Input.two_sided = 1;
     for (int i = 0; i < 4; i++) Oli_Draw_Vbm_Symbol(0.0, 2.0 * i, 2, i);
-    s = Slurp(f);
+    s = Slurp_Stream(f);
     fclose(f);
     EXPECT_EQ(Lines_With_Prefix(s, " 6 0.012000").size(), 0u);
 
@@ -216,7 +205,7 @@ TEST(PlotSymbol, AlternateStaplesAreThinnerAndTheViewRestartsTheAlternation)
     snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", "alternation");
     f = tmpfile();
     Plot_Ansicht_01(f);
-    const std::string first = Slurp(f);
+    const std::string first = Slurp_Stream(f);
     fclose(f);
     f = tmpfile();
     Oli_Graphic_Begin(f, -20, -20, 20, 20, 1.0, 0.0, nullptr);
@@ -224,7 +213,7 @@ TEST(PlotSymbol, AlternateStaplesAreThinnerAndTheViewRestartsTheAlternation)
     fclose(f);
     f = tmpfile();
     Plot_Ansicht_01(f);
-    const std::string second = Slurp(f);
+    const std::string second = Slurp_Stream(f);
     fclose(f);
     EXPECT_EQ(first, second);
     /* open heads (circles) and filled heads (discs) both occur */
@@ -238,13 +227,13 @@ TEST(PlotSketch, GridVariantsLabelsAndArrow)
 {
     FILE *f = tmpfile();
     Oli_Draw_Spacing_Sketch_A1_A2(f, 0, 0.1);
-    const std::string din = Slurp(f);
+    const std::string din = Slurp_Stream(f);
     fclose(f);
     /* eight discs of panel 1 and one in each of the three other panels */
     EXPECT_EQ(Lines_With_Prefix(din, " 18 32 ").size(), 8u + 3u);
     f = tmpfile();
     Oli_Draw_Spacing_Sketch_A3_A4(f, 1, 0.1);
-    const std::string ec = Slurp(f);
+    const std::string ec = Slurp_Stream(f);
     fclose(f);
     EXPECT_EQ(Lines_With_Prefix(ec, " 18 32 ").size(), 9u + 3u);
     EXPECT_NE(din.find("Bezeichnung der Randabst\x84nde nach DIN 1052, Bild 41"),
@@ -263,7 +252,7 @@ TEST(PlotSketch, GridVariantsLabelsAndArrow)
     f = tmpfile();
     Oli_Graphic_Begin(f, 0, 0, 2000, 380, 1.0, 0.0, nullptr);
     Oli_Draw_Arrow(675.0, 0.0);
-    const std::string arrow = Slurp(f);
+    const std::string arrow = Slurp_Stream(f);
     fclose(f);
     std::vector<std::string> heads = Lines_With_Prefix(arrow, " 18 3 ");
     ASSERT_EQ(heads.size(), 1u) << arrow;
@@ -281,7 +270,7 @@ TEST(PlotSketch, GridVariantsLabelsAndArrow)
     f = tmpfile();
     Oli_Graphic_Begin(f, 0, 0, 2000, 380, 1.0, 0.0, nullptr);
     Oli_Draw_Arrow(675.0, M_PI / 2);
-    heads = Lines_With_Prefix(Slurp(f), " 18 3 ");
+    heads = Lines_With_Prefix(Slurp_Stream(f), " 18 3 ");
     fclose(f);
     ASSERT_EQ(heads.size(), 1u);
     v = Numbers(heads[0]);
@@ -295,13 +284,13 @@ TEST(PlotSketch, GridVariantsLabelsAndArrow)
     Oli_Draw_Arrow_Styled(100, 100, 0, 50, 10, 6, 3);
     EXPECT_EQ(ftell(f), start);
     Oli_Draw_Arrow_Styled(100, 100, 0, 50, 10, 6, 0);
-    std::string st = Slurp(f);
+    std::string st = Slurp_Stream(f);
     EXPECT_EQ(Lines_With_Prefix(st.substr((size_t)start), " 1  ").size(), 3u);
     fclose(f);
     f = tmpfile();
     Oli_Graphic_Begin(f, -100, -100, 100, 100, 1.0, 0.0, nullptr);
     Oli_Draw_Arrow_Centred(0, 0, 0, 50, 10, 6, 1);
-    st = Slurp(f);
+    st = Slurp_Stream(f);
     fclose(f);
     EXPECT_EQ(Lines_With_Prefix(st, " 1  ").size(), 4u);
     /* the shaft from the head base 15 to the tail -25 */
@@ -358,7 +347,7 @@ TEST(PlotSections, RingConnectorsInBothSections)
     const double s = Plot_Scale_Laengsschnitt(&x0, &y0, &x1, &y1, 2, 0, 3, 1);
     FILE *f = tmpfile();
     Plot_Laengsschnitt_02(f);
-    std::string out = Slurp(f);
+    std::string out = Slurp_Stream(f);
     fclose(f);
     std::vector<std::pair<double, double>> boxes = Box_Extents(out);
     /* one drawn fastener per column (rows 2: i mod 2 = 0) at +x and -x: 4 positions, each with
@@ -372,7 +361,7 @@ TEST(PlotSections, RingConnectorsInBothSections)
     const double sq = Plot_Scale_Querschnitt(&x0, &y0, &x1, &y1, 3, 2, 3, 1);
     f = tmpfile();
     Plot_Querschnitt_03(f);
-    out = Slurp(f);
+    out = Slurp_Stream(f);
     fclose(f);
     boxes = Box_Extents(out);
     /* the two rows of the first column: two rings hc x D each and the bolt through */
@@ -402,7 +391,7 @@ TEST(PlotSections, InnerPlatesAndThreeRowsInTheCrossSection)
     const double s = Plot_Scale_Querschnitt(&x0, &y0, &x1, &y1, 3, 2, 3, 1);
     FILE *f = tmpfile();
     Plot_Querschnitt_03(f);
-    const std::string out = Slurp(f);
+    const std::string out = Slurp_Stream(f);
     fclose(f);
     std::vector<std::pair<double, double>> boxes = Box_Extents(out);
     /* three dowels over the full width (whatever the five columns), two plates over the height */

@@ -32,17 +32,6 @@ static std::string Read_File(const char *path)
     return s;
 }
 
-static std::string Slurp(FILE *f)
-{
-    std::string s;
-    fflush(f);
-    rewind(f);
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-    return s;
-}
-
 static size_t Count(const std::string &s, const std::string &what)
 {
     size_t n = 0;
@@ -425,7 +414,7 @@ TEST(PrintTables, TensionListsOnlyValidCombinationsWithTheirNAndV)
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     FILE *f = tmpfile();
     Oli_Lkom_Table(f);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Stream(f);
     fclose(f);
     EXPECT_NE(s.find(" Bemessungsschnittgr\x94\xE1"
                      "en (Zugsto\xE1)"),
@@ -447,7 +436,7 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     Fresh_Splice(true);
     FILE *f = tmpfile();
     Oli_Char_Actions(f);
-    std::string s = Slurp(f);
+    std::string s = Slurp_Stream(f);
     fclose(f);
     /* no used action: the heading and an empty table */
     EXPECT_NE(s.find(" Charakteristische Schnittgr\x94\xE1"
@@ -463,7 +452,7 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     Splice_Input.snow_above_1000 = 1;
     f = tmpfile();
     Oli_Char_Actions(f);
-    s = Slurp(f);
+    s = Slurp_Stream(f);
     fclose(f);
     EXPECT_NE(s.find("Nutzlasten"), std::string::npos);
     EXPECT_NE(s.find("Schnee NN>1000m"), std::string::npos);
@@ -481,7 +470,7 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     Fastener_Pattern.count = 12;
     f = tmpfile();
     Oli_Verbindungsmittel(f);
-    s = Slurp(f);
+    s = Slurp_Stream(f);
     fclose(f);
     EXPECT_NE(s.find("\xCE"
                      "b24 x "),
@@ -493,7 +482,7 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     Splice_Input.two_sided = 0;
     f = tmpfile();
     Oli_Verbindungsmittel(f);
-    s = Slurp(f);
+    s = Slurp_Stream(f);
     fclose(f);
     EXPECT_NE(s.find("\xCE"
                      "b12 x "),
@@ -523,7 +512,7 @@ TEST(PrintSystem, MaterialsSpacingsAndCoordinates)
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     FILE *f = tmpfile();
     Oli_Systemdarstellung(f);
-    std::string s = Slurp(f);
+    std::string s = Slurp_Stream(f);
     fclose(f);
     EXPECT_EQ(Count(s, "H\x94lzer aus "), 1u);
     EXPECT_EQ(s.find("Mittelholz aus"), std::string::npos);
@@ -545,7 +534,7 @@ TEST(PrintSystem, MaterialsSpacingsAndCoordinates)
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     f = tmpfile();
     Oli_Systemdarstellung(f);
-    s = Slurp(f);
+    s = Slurp_Stream(f);
     fclose(f);
     EXPECT_NE(s.find("Mittelholz aus "), std::string::npos);
     EXPECT_NE(s.find("Seitenh\x94lzer aus "), std::string::npos);
@@ -571,7 +560,7 @@ TEST(PrintSystem, StaggeredLayoutPrintsHalfTheRowSpacing)
     Splice_Input.layout[VBM_TYPE_SLOT(30)] = LAYOUT_STAGGERED;
     FILE *f = tmpfile();
     Oli_Systemdarstellung(f);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Stream(f);
     fclose(f);
     EXPECT_NE(s.find("a\xCE\\2,vorh\xCEr = 5.00 cm"), std::string::npos) << s;
     EXPECT_NE(s.find("Bleche 10.0 x 240.0 mm in "), std::string::npos) << s;

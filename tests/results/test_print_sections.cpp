@@ -9,22 +9,11 @@
 
 #include "results/print_list.h"
 
-static std::string Slurp(FILE *f)
-{
-    std::string s;
-    fflush(f);
-    rewind(f);
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-    return s;
-}
-
 static std::string Fastener_Section(void)
 {
     FILE *f = tmpfile();
     Oli_Verbindungsmittel(f);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Stream(f);
     fclose(f);
     return s;
 }
@@ -155,7 +144,7 @@ static std::string System_Section(void)
 {
     FILE *f = tmpfile();
     Oli_Systemdarstellung(f);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Stream(f);
     fclose(f);
     return s;
 }

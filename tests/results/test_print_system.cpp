@@ -16,12 +16,7 @@ static std::string System_Text(void)
 {
     FILE *f = tmpfile();
     Oli_Systemdarstellung(f);
-    std::string s;
-    fflush(f);
-    rewind(f);
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    const std::string s = Slurp_Stream(f);
     fclose(f);
     return s;
 }

@@ -11,19 +11,6 @@
 #include "foundation/codepage.h"
 #include "printlist/printlist.h"
 
-static std::string Slurp(FILE *f)
-{
-    std::string s;
-    fflush(f);
-    rewind(f);
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-    /* leave the writer's margin as a new print list expects it */
-    Oli_Set_Left_Margin(f, 0.0);
-    return s;
-}
-
 static void Expect_Row(int i, const char *name, double value)
 {
     ASSERT_LT(i, Splice_Input.utilisation.count);
@@ -163,7 +150,7 @@ TEST(Run, GoverningIsResetAndBlockShearNeedsTension)
     EXPECT_EQ(Governing_Lkom.group, -1);
     FILE *f = tmpfile();
     EXPECT_DOUBLE_EQ(Run_Nachweise(f, 1), 0.0);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(s.find("Keine ma\xE1gebende Lastkombination vorhanden."), std::string::npos) << s;
     EXPECT_EQ(s.find("Lastkombination 1"), std::string::npos);
@@ -175,7 +162,7 @@ TEST(Run, GoverningOnlyPrintHasOneHeading)
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     FILE *f = tmpfile();
     Run_Nachweise(f, 1);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Print(f);
     fclose(f);
     /* count the heading lines (the bookmark records of the list start with '#') */
     size_t n = 0, start = 0;
@@ -196,7 +183,7 @@ TEST(Run, GoverningOnlyPrintHasOneHeading)
 
     f = tmpfile();
     Run_Nachweise(f, 0);
-    const std::string all = Slurp(f);
+    const std::string all = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(all.find("Lastkombination 1"), std::string::npos);
     EXPECT_NE(all.find("Lastkombination 3"), std::string::npos);
@@ -208,7 +195,7 @@ TEST(Run, SummaryThreshold)
     Fresh_Splice(true);
     FILE *f = tmpfile();
     Write_Nachweis_Summary(f, 1.004);
-    std::string s = Slurp(f);
+    std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(s.find("u\xCE\\max\xCEr = 1.00 \xF3 1 => \xCE"
                      "bAlle Nachweise erf\x81llt\xCEr"),
@@ -216,7 +203,7 @@ TEST(Run, SummaryThreshold)
         << s;
     f = tmpfile();
     Write_Nachweis_Summary(f, 1.006);
-    s = Slurp(f);
+    s = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(s.find("u\xCE\\max\xCEr = 1.01 > 1 => \xCE"
                      "bNachweis nicht erf\x81llt\xCEr"),
@@ -240,7 +227,7 @@ TEST(Run, FastenerSectionOfATensionSplice)
     FILE *f = tmpfile();
     int err = -1;
     const double u = Oli_Vbm_Nachweis(f, 0, 0, &err);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_EQ(err, 0);
     EXPECT_NEAR(u, 1.5616, 5e-5);
@@ -268,7 +255,7 @@ TEST(Run, TensionPerpendicularToTheGrainInKiloNewton)
     ASSERT_GT(c->max_col_Fy, 0.0);
     FILE *f = tmpfile();
     Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
-    const std::string s = Slurp(f);
+    const std::string s = Slurp_Print(f);
     fclose(f);
     char expect[64];
     snprintf(expect, sizeof expect,

@@ -24,6 +24,7 @@
 #include "platform/zelkwin_test.h"
 #include "results/results.h"
 #include "splice/splice_app.h"
+#include "tests/splice/example_host.h"
 
 namespace {
 
@@ -33,10 +34,7 @@ class ExampleResults : public ::testing::Test {
 
     void SetUp() override
     {
-        setenv("EXEC", (root + "/environment/exec").c_str(), 1);
-        setenv("DATA", (root + "/environment/data").c_str(), 1);
-        setenv("DRAM", (root + "/environment/dram").c_str(), 1);
-        setenv("SPLICE_PRIVATE_DATA", (root + "/environment/exec/splice").c_str(), 1);
+        Use_Example_Host();
         ZW_Test_Reset();
         Clear_NAD_State();
     }

@@ -30,6 +30,8 @@
 #include "platform/zelkwin.h"
 #include "platform/zelkwin_test.h"
 #include "splice/splice_app.h"
+#include "tests/platform/png_difference.h"
+#include "tests/splice/example_host.h"
 
 namespace {
 
@@ -87,36 +89,6 @@ bool Exists(const std::string &path)
     return stat(path.c_str(), &st) == 0 && st.st_size > 0;
 }
 
-/* Share of pixels that differ by more than 48 in a channel; -1 when a file cannot be read or
-** the sizes differ. */
-double Png_Difference(const std::string &a, const std::string &b)
-{
-    cairo_surface_t *sa = cairo_image_surface_create_from_png(a.c_str());
-    cairo_surface_t *sb = cairo_image_surface_create_from_png(b.c_str());
-    double result = -1;
-    if (cairo_surface_status(sa) == CAIRO_STATUS_SUCCESS
-        && cairo_surface_status(sb) == CAIRO_STATUS_SUCCESS
-        && cairo_image_surface_get_width(sa) == cairo_image_surface_get_width(sb)
-        && cairo_image_surface_get_height(sa) == cairo_image_surface_get_height(sb)) {
-        int w = cairo_image_surface_get_width(sa), h = cairo_image_surface_get_height(sa);
-        int ra = cairo_image_surface_get_stride(sa), rb = cairo_image_surface_get_stride(sb);
-        const unsigned char *pa = cairo_image_surface_get_data(sa),
-                            *pb = cairo_image_surface_get_data(sb);
-        long differ = 0;
-        for (int y = 0; y < h; y++)
-            for (int x = 0; x < w; x++)
-                for (int c = 0; c < 3; c++)
-                    if (abs(pa[y * ra + 4 * x + c] - pb[y * rb + 4 * x + c]) > 48) {
-                        differ++;
-                        break;
-                    }
-        result = (double)differ / ((double)w * h);
-    }
-    cairo_surface_destroy(sa);
-    cairo_surface_destroy(sb);
-    return result;
-}
-
 std::string At(const char *what, int x, int y)
 {
     return std::string(what) + " " + std::to_string(x) + " " + std::to_string(y) + "\n";
@@ -139,10 +111,7 @@ class ExampleReport : public ::testing::Test {
     void SetUp() override
     {
         ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
-        setenv("EXEC", (root + "/environment/exec").c_str(), 1);
-        setenv("DATA", (root + "/environment/data").c_str(), 1);
-        setenv("DRAM", (root + "/environment/dram").c_str(), 1);
-        setenv("SPLICE_PRIVATE_DATA", (root + "/environment/exec/splice").c_str(), 1);
+        Use_Example_Host();
         unsetenv("SPLICE_GUI_SCRIPT");
         unsetenv("SPLICE_GUI_LOG");
     }

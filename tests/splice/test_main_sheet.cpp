@@ -19,6 +19,7 @@
 #include "platform/runtime.h"
 #include "platform/zelkwin.h"
 #include "splice/splice_app.h"
+#include "tests/splice/example_host.h"
 
 namespace {
 
@@ -73,11 +74,7 @@ class Program : public ::testing::Test {
         ASSERT_EQ(system(rm.c_str()), 0);
         ASSERT_EQ(mkdir(dir.c_str(), 0755), 0);
         ASSERT_EQ(chdir(dir.c_str()), 0);
-        std::string root = SPLICE_SOURCE_DIR;
-        setenv("EXEC", (root + "/environment/exec").c_str(), 1);
-        setenv("DATA", (root + "/environment/data").c_str(), 1);
-        setenv("DRAM", (root + "/environment/dram").c_str(), 1);
-        setenv("SPLICE_PRIVATE_DATA", (root + "/environment/exec/splice").c_str(), 1);
+        Use_Example_Host();
         setenv("TEMP", dir.c_str(), 1);
         unsetenv("SPLICE_GUI_SCRIPT");
         Clear_NAD_State();

@@ -27,6 +27,7 @@
 #include "results/results.h"
 #include "splice/pages_internal.h"
 #include "splice/splice_app.h"
+#include "tests/splice/example_host.h"
 
 namespace {
 
@@ -98,10 +99,7 @@ class Pages : public ::testing::Test {
         std::string dir = std::string(old_cwd) + "/pages_" + name;
         ASSERT_EQ(system(("rm -rf '" + dir + "' && mkdir -p '" + dir + "'").c_str()), 0);
         ASSERT_EQ(chdir(dir.c_str()), 0);
-        setenv("EXEC", (root + "/environment/exec").c_str(), 1);
-        setenv("DATA", (root + "/environment/data").c_str(), 1);
-        setenv("DRAM", (root + "/environment/dram").c_str(), 1);
-        setenv("SPLICE_PRIVATE_DATA", (root + "/environment/exec/splice").c_str(), 1);
+        Use_Example_Host();
         setenv("TEMP", dir.c_str(), 1);
         unsetenv("SPLICE_GUI_SCRIPT");
         unsetenv("SPLICE_GUI_LOG");
