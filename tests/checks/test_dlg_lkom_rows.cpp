@@ -13,18 +13,13 @@
 
 #include "checks/checks.h"
 #include "platform/zelkwin.h"
+#include "tests/platform/gui_log.h"
 
 namespace {
 
 void Fill(double *row, int n, double v)
 {
     for (int i = 0; i < n; i++) row[i] = v;
-}
-
-bool Has_Line(const std::string &line)
-{
-    auto log = ZW_Test_Log_Lines();
-    return std::find(log.begin(), log.end(), line) != log.end();
 }
 
 class LkomRows : public ::testing::Test {

@@ -12,14 +12,9 @@
 
 #include "checks/checks.h"
 #include "platform/zelkwin.h"
+#include "tests/platform/gui_log.h"
 
 namespace {
-
-bool Has_Line(const std::string &line)
-{
-    auto log = ZW_Test_Log_Lines();
-    return std::find(log.begin(), log.end(), line) != log.end();
-}
 
 std::vector<int> Numbers(const Lkom_Window_Entry *l)
 {

@@ -12,6 +12,7 @@
 
 #include "checks/checks.h"
 #include "platform/zelkwin.h"
+#include "tests/platform/gui_log.h"
 
 namespace {
 
@@ -28,12 +29,6 @@ std::vector<int32_t> List_Numbers(const int32_t *l)
     std::vector<int32_t> v;
     for (int32_t i = 1; l && i <= l[0]; i++) v.push_back(l[i]);
     return v;
-}
-
-bool Has_Line(const std::string &line)
-{
-    auto log = ZW_Test_Log_Lines();
-    return std::find(log.begin(), log.end(), line) != log.end();
 }
 
 class ObjSel : public ::testing::Test {

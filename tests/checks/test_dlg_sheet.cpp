@@ -14,23 +14,9 @@
 #include "checks/checks.h"
 #include "platform/zelkgrft.h"
 #include "platform/zelkwin.h"
+#include "tests/platform/gui_log.h"
 
 namespace {
-
-bool Has_Line(const std::string &line)
-{
-    auto log = ZW_Test_Log_Lines();
-    return std::find(log.begin(), log.end(), line) != log.end();
-}
-
-bool Has_Text(const std::string &text)
-{
-    for (auto &l : ZW_Test_Log_Lines())
-        if (l.rfind("TEXT ", 0) == 0 && l.size() >= text.size()
-            && l.compare(l.size() - text.size(), text.size(), text) == 0)
-            return true;
-    return false;
-}
 
 Nchw_Type_Rec Types[3];
 

@@ -12,17 +12,9 @@
 
 #include "checks/checks.h"
 #include "platform/zelkwin.h"
+#include "tests/platform/gui_log.h"
 
 namespace {
-
-bool Has_Text(const std::string &text)
-{
-    for (auto &l : ZW_Test_Log_Lines())
-        if (l.rfind("TEXT ", 0) == 0 && l.size() >= text.size()
-            && l.compare(l.size() - text.size(), text.size(), text) == 0)
-            return true;
-    return false;
-}
 
 Nchw_Struct_Node Root, Heading, Child, Single, Missing;
 Nchw_Type_Rec T1, T2;

@@ -14,14 +14,9 @@
 #include "checks/checks.h"
 #include "foundation/screen_tools.h"
 #include "platform/zelkwin.h"
+#include "tests/platform/gui_log.h"
 
 namespace {
-
-bool Has_Line(const std::string &line)
-{
-    auto log = ZW_Test_Log_Lines();
-    return std::find(log.begin(), log.end(), line) != log.end();
-}
 
 class Panel : public ::testing::Test {
   protected:

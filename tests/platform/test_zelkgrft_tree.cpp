@@ -9,15 +9,9 @@
 #include <vector>
 
 #include "platform/zelkgrft.h"
+#include "tests/platform/gui_log.h"
 
 namespace {
-
-bool Has_Line(const std::string &line)
-{
-    for (auto &l : ZW_Test_Log_Lines())
-        if (l == line) return true;
-    return false;
-}
 
 struct Seen {
     TreeViewItem *item;

@@ -12,6 +12,7 @@
 
 #include "platform/zelkwin.h"
 #include "tests/platform/test_zelkwin_scratch.h"
+#include "tests/platform/gui_log.h"
 
 namespace {
 
@@ -25,13 +26,6 @@ void White_Field()
     pxFgc(WHITE_CI);
     pxRect(0, 0, 99, 99);
     pxFgc(old);
-}
-
-bool Has_Line(const std::string &line)
-{
-    for (auto &l : ZW_Test_Log_Lines())
-        if (l == line) return true;
-    return false;
 }
 
 int Count_Line(const std::string &line)

@@ -11,15 +11,9 @@
 
 #include "platform/zelkwin.h"
 #include "tests/platform/test_zelkwin_scratch.h"
+#include "tests/platform/gui_log.h"
 
 namespace {
-
-bool Has_Line(const std::string &line)
-{
-    for (auto &l : ZW_Test_Log_Lines())
-        if (l == line) return true;
-    return false;
-}
 
 bool Has_Prefix(const std::string &prefix)
 {
