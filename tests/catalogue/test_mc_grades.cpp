@@ -10,6 +10,7 @@
 #include "catalogue/catalogue.h"
 #include "platform/zelkwin.h"
 #include "platform/zelkwin_test.h"
+#include "tests/platform/gui_log.h"
 
 TEST(McGrades, GroupsByCodeRange)
 {
@@ -147,13 +148,6 @@ static void End_Sheet(void)
     while (Prop_Sheet_Level() > 0) Undefine_Prop_Sheet();
 }
 
-static bool Logged(const std::string &text)
-{
-    for (const std::string &l : ZW_Test_Log_Lines())
-        if (l.find(text) != std::string::npos) return true;
-    return false;
-}
-
 static std::string Log_Text(void)
 {
     std::string s;
@@ -167,8 +161,8 @@ TEST(McGrades, FillList)
     const int32_t codes[4] = {1005, 3002, 1005, 8000};
     EXPECT_EQ(Fill_Holzguete_List(list, codes, 4, 1005), 2);  /* the last equal entry */
     EXPECT_EQ(Fill_Stringlist_of_PS(list, "x", BLACK_CI), 4); /* four entries were added */
-    EXPECT_TRUE(Logged("GL28h (BS14)")) << Log_Text();
-    EXPECT_TRUE(Logged("Träger GL70")) << Log_Text(); /* the log is UTF-8 */
+    EXPECT_TRUE(Log_Has("GL28h (BS14)")) << Log_Text();
+    EXPECT_TRUE(Log_Has("Träger GL70")) << Log_Text(); /* the log is UTF-8 */
     EXPECT_EQ(Fill_Holzguete_List(list, codes, 4, 7000), 0);
     EXPECT_EQ(Fill_Holzguete_List(list, nullptr, 4, 1005), 0);
     EXPECT_EQ(Fill_Holzguete_List(list, codes, 0, 1005), 0);
@@ -186,7 +180,7 @@ TEST(UserLists, SteelAndAluminium)
     EXPECT_EQ(Fill_Stahlguete_Stringlist(list, nullptr, 3, 0), 0);
     EXPECT_EQ(Fill_Stahlguete_Stringlist(list, st, 0, 0), 0);
     EXPECT_EQ(Fill_Stringlist_of_PS(list, "x", BLACK_CI), 9);
-    EXPECT_TRUE(Logged(Get_Stahlguete_Name(1))) << Log_Text();
+    EXPECT_TRUE(Log_Has(Get_Stahlguete_Name(1))) << Log_Text();
 
     const int list2 = List_Sheet();
     const int32_t al[3] = {0, 97, 0};
@@ -195,7 +189,7 @@ TEST(UserLists, SteelAndAluminium)
     EXPECT_EQ(Fill_Alu_Stringlist(list2, al, 3, 5), 0);
     EXPECT_EQ(Fill_Alu_Stringlist(list2, al, -1, 0), 0);
     EXPECT_EQ(Fill_Stringlist_of_PS(list2, "x", BLACK_CI), 9);
-    EXPECT_TRUE(Logged("3004 H14")) << Log_Text();
-    EXPECT_TRUE(Logged("?????")) << Log_Text();
+    EXPECT_TRUE(Log_Has("3004 H14")) << Log_Text();
+    EXPECT_TRUE(Log_Has("?????")) << Log_Text();
     End_Sheet();
 }

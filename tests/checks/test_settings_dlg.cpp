@@ -9,15 +9,9 @@
 #include "checks/checks.h"
 #include "platform/zelkwin.h"
 #include "platform/zelkwin_test.h"
+#include "tests/platform/gui_log.h"
 
 namespace {
-
-bool Log_Has(const std::string &part)
-{
-    for (const std::string &l : ZW_Test_Log_Lines())
-        if (l.find(part) != std::string::npos) return true;
-    return false;
-}
 
 class SettingsDlg : public ::testing::Test {
   protected:

@@ -12,6 +12,7 @@
 #include "platform/zelkwin.h"
 #include "platform/zelkwin_test.h"
 #include "scratch_dir.h"
+#include "tests/platform/gui_log.h"
 
 namespace {
 
@@ -320,13 +321,6 @@ TEST_F(BackupTest, WriteCompareReadRemove)
     EXPECT_EQ(Dat_Open_Bak(), nullptr);
     Dat_Backup_Enable();
     EXPECT_EQ(Files_Equal(dir.File("vierte.dat").c_str(), dir.File("vierte.dat").c_str()), 0);
-}
-
-bool Log_Has(const std::string &part)
-{
-    for (const std::string &l : ZW_Test_Log_Lines())
-        if (l.find(part) != std::string::npos) return true;
-    return false;
 }
 
 TEST_F(BackupTest, OfferRestore)

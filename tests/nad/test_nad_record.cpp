@@ -12,16 +12,9 @@
 #include "dialogs/dialogs.h"
 #include "platform/zelkwin.h"
 #include "nad_test_util.h"
+#include "tests/platform/gui_log.h"
 
 using namespace nadtest;
-
-/* Did any log line of the GUI stand-in contain the text? */
-static bool Logged(const std::string &text)
-{
-    for (const std::string &l : ZW_Test_Log_Lines())
-        if (l.find(text) != std::string::npos) return true;
-    return false;
-}
 
 static FILE *Input_File(const std::string &tail)
 {
@@ -40,14 +33,14 @@ TEST(NadRecord, NoSectionOrLocalDefinitionsActivateGermanyWithoutSheet)
     EXPECT_EQ(Get_Active_NAD_Flag(), 18);
     EXPECT_EQ(Nad_Record.flag_index, 18);
     EXPECT_EQ(Nad_Record.variant, 1);
-    EXPECT_FALSE(Logged("Warnung"));
+    EXPECT_FALSE(Log_Has("Warnung"));
 
     Clear_NAD_State();
     f = Input_File("ACTIV_NADNAME\n\xAElokale Definitionen\xAF\n");
     Read_Active_NAD_Name(f);
     fclose(f);
     EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
-    EXPECT_FALSE(Logged("Warnung"));
+    EXPECT_FALSE(Log_Has("Warnung"));
     /* the German annex file was read: its EN 1995 values */
     const NAD_EC5_Params *b = Get_NAD_EC5_Params();
     EXPECT_EQ(b->variant, 1);
@@ -71,10 +64,10 @@ TEST(NadRecord, UnknownNameWarnsWithBothNamesAndFallsBack)
     Read_Active_NAD_Name(f);
     fclose(f);
     EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
-    EXPECT_TRUE(Logged("Warnung"));
-    EXPECT_TRUE(Logged("Atlantis"));
-    EXPECT_TRUE(Logged("Deutschland"));
-    EXPECT_TRUE(Logged("kann nicht gefunden werden."));
+    EXPECT_TRUE(Log_Has("Warnung"));
+    EXPECT_TRUE(Log_Has("Atlantis"));
+    EXPECT_TRUE(Log_Has("Deutschland"));
+    EXPECT_TRUE(Log_Has("kann nicht gefunden werden."));
     EXPECT_EQ(Nad_Record.variant, 1);
     EXPECT_EQ(Get_Active_NAD_Flag(), 18); /* the flag of "Deutschland" */
 }
@@ -104,7 +97,7 @@ TEST(NadRecord, AnnexNameInAnyOfTheThreeCodePagesIsRead)
         fclose(f);
         EXPECT_STREQ(Get_Active_NAD_Name(), "\x99sterreich");
         EXPECT_EQ(Get_Active_NAD_Flag(), 7);
-        EXPECT_FALSE(Logged("Warnung"));
+        EXPECT_FALSE(Log_Has("Warnung"));
         /* a save writes it back in our own code page */
         EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }),
                   "\n\nACTIV_NADNAME\n\xAE\x99sterreich\xAF\n");
@@ -123,8 +116,8 @@ TEST(NadRecord, UnknownNameSurvivesASaveUntilTheUserChooses)
     Read_Active_NAD_Name(f);
     fclose(f);
     EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
-    EXPECT_TRUE(Logged("Atlantis"));
-    EXPECT_TRUE(Logged("kann nicht gefunden werden."));
+    EXPECT_TRUE(Log_Has("Atlantis"));
+    EXPECT_TRUE(Log_Has("kann nicht gefunden werden."));
     ASSERT_NE(Nad_Kept_Name(), nullptr);
     const std::string kept = "\n\nACTIV_NADNAME\n\xAE"
                              "Atlantis\xAF\n";
@@ -135,7 +128,7 @@ TEST(NadRecord, UnknownNameSurvivesASaveUntilTheUserChooses)
     f = Input_File(kept);
     Read_Active_NAD_Name(f);
     fclose(f);
-    EXPECT_TRUE(Logged("Atlantis"));
+    EXPECT_TRUE(Log_Has("Atlantis"));
     EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), kept);
     /* behind a byte-order mark the marks are text of the line: an empty pair is no name, a
     ** mark without its partner stays part of the name */
@@ -143,7 +136,7 @@ TEST(NadRecord, UnknownNameSurvivesASaveUntilTheUserChooses)
     f = Input_File("ACTIV_NADNAME\n\xEF\xBB\xBF\xC2\xAB\xC2\xBB\n");
     Read_Active_NAD_Name(f);
     fclose(f);
-    EXPECT_FALSE(Logged("Warnung"));
+    EXPECT_FALSE(Log_Has("Warnung"));
     EXPECT_EQ(Nad_Kept_Name(), nullptr);
     f = Input_File("ACTIV_NADNAME\n\xEF\xBB\xBF\xC2\xAB"
                    "Atlantis\n");
@@ -197,7 +190,7 @@ TEST(NadRecord, UserAnnexTitleAndDuplicateNames)
     Write_File(host.dram + "/NADS/2.NAD", User_Annex(6, "Meins", 1));
     ZW_Test_Reset();
     Set_Active_NAD("Meins");
-    EXPECT_FALSE(Logged("Warnung"));
+    EXPECT_FALSE(Log_Has("Warnung"));
     EXPECT_STREQ(Get_Active_NAD_Name(), "Meins");
     EXPECT_STREQ(Get_Active_NAD_Title(), "Meins (benutzerdefiniert)");
     EXPECT_EQ(Get_Active_NAD_Flag(), 5); /* the lower file number wins */
@@ -222,7 +215,7 @@ TEST(NadRecord, ActivatingTheActiveNameAgain)
     Set_Active_NAD("EC-Standardparameter");
     Set_Active_NAD(Get_Active_NAD_Name()); /* the text handed over is the active name itself */
     EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
-    EXPECT_FALSE(Logged("Warnung"));
+    EXPECT_FALSE(Log_Has("Warnung"));
     Set_Active_NAD(nullptr);
     EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
 }
@@ -245,16 +238,16 @@ TEST(NadRecord, MissingBuiltInFileKeepsDefaultsAndSaysSo)
     EXPECT_STREQ(Nad_Record.name, "EC-Standard");
     EXPECT_EQ(Nad_Record.flag_index, 19);
     EXPECT_DOUBLE_EQ(Get_NAD_EC5_Params()->gamma_m_glulam, 1.3);
-    EXPECT_TRUE(Logged("\"EC-Standardparameter\" kann nicht gelesen werden."));
-    EXPECT_TRUE(Logged(host.data + "/NAD/Standard.NAD:"));
-    EXPECT_TRUE(Logged("Die Datei existiert nicht."));
+    EXPECT_TRUE(Log_Has("\"EC-Standardparameter\" kann nicht gelesen werden."));
+    EXPECT_TRUE(Log_Has(host.data + "/NAD/Standard.NAD:"));
+    EXPECT_TRUE(Log_Has("Die Datei existiert nicht."));
 
     /* without DATA the file cannot even be named in full */
     Host bare(false);
     ZW_Test_Reset();
     Set_Active_NAD("Deutschland");
-    EXPECT_TRUE(Logged("\"Deutschland\" kann nicht gelesen werden. | Datei NAD/Deutschland.NAD: | "
-                       "Die Umgebungsvariable DATA ist nicht gesetzt."));
+    EXPECT_TRUE(Log_Has("\"Deutschland\" kann nicht gelesen werden. | Datei NAD/Deutschland.NAD: | "
+                        "Die Umgebungsvariable DATA ist nicht gesetzt."));
 }
 
 /* The file of the active annex cannot be read: the design runs on the built-in defaults, the user
@@ -277,11 +270,12 @@ TEST(NadRecord, UnreadableAnnexFileIsSaidAndItsNameSurvivesASave)
     const std::string said =
         "MESSAGE [Warnung] Das Anwendungsdokument \"Deutschland\" kann nicht gelesen werden.";
     EXPECT_EQ(Logged_Count(said), 1);
-    EXPECT_TRUE(Logged(host.data + "/NAD/Deutschland.NAD:"));
-    EXPECT_TRUE(Logged("Die Datei existiert nicht."));
-    EXPECT_TRUE(Logged("Vorgabewerten \"EC-Standard\""));
-    EXPECT_TRUE(Logged("nicht mit den Werten von \"Deutschland\"."));
-    EXPECT_FALSE(Logged("kann nicht gefunden werden.")); /* the annex is known: no fallback sheet */
+    EXPECT_TRUE(Log_Has(host.data + "/NAD/Deutschland.NAD:"));
+    EXPECT_TRUE(Log_Has("Die Datei existiert nicht."));
+    EXPECT_TRUE(Log_Has("Vorgabewerten \"EC-Standard\""));
+    EXPECT_TRUE(Log_Has("nicht mit den Werten von \"Deutschland\"."));
+    EXPECT_FALSE(
+        Log_Has("kann nicht gefunden werden.")); /* the annex is known: no fallback sheet */
     const std::string kept = "\n\nACTIV_NADNAME\n\xAE"
                              "Deutschland\xAF\n";
     EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }), kept);
@@ -297,7 +291,7 @@ TEST(NadRecord, UnreadableAnnexFileIsSaidAndItsNameSurvivesASave)
     Write_File(host.data + "/NAD/Deutschland.NAD", "kein Anwendungsdokument\n");
     Set_Active_NAD("Deutschland");
     EXPECT_EQ(Logged_Count(said), 2);
-    EXPECT_TRUE(Logged("Sie beginnt nicht mit \"NAD/Version\"."));
+    EXPECT_TRUE(Log_Has("Sie beginnt nicht mit \"NAD/Version\"."));
     EXPECT_DOUBLE_EQ(Get_NAD_EC5_Params()->k_cr_solid, 0.67);
 
     /* a user annex whose file is listed but cannot be read keeps its name as well */
@@ -305,8 +299,8 @@ TEST(NadRecord, UnreadableAnnexFileIsSaidAndItsNameSurvivesASave)
     Write_File(host.dram + "/NADS/1.NAD", "NAD/Vers. 1\n 5 \xAEMeins\xAF 0\n");
     Set_Active_NAD("Meins");
     EXPECT_STREQ(Get_Active_NAD_Name(), "Meins");
-    EXPECT_TRUE(Logged("\"Meins\" kann nicht gelesen werden."));
-    EXPECT_TRUE(Logged(host.dram + "/NADS/1.NAD:"));
+    EXPECT_TRUE(Log_Has("\"Meins\" kann nicht gelesen werden."));
+    EXPECT_TRUE(Log_Has(host.dram + "/NADS/1.NAD:"));
     EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }),
               "\n\nACTIV_NADNAME\n\xAEMeins\xAF\n");
 }

@@ -11,6 +11,7 @@
 #include "dialogs/dialogs.h"
 #include "foundation/foundation.h"
 #include "nad_test_util.h"
+#include "tests/platform/gui_log.h"
 
 using namespace nadtest;
 
@@ -28,13 +29,6 @@ static bool Sheet_Rect(const std::string &title, int *x1, int *y1)
         }
     }
     return found;
-}
-
-static bool Logged(const std::string &text)
-{
-    for (const std::string &l : ZW_Test_Log_Lines())
-        if (l.find(text) != std::string::npos) return true;
-    return false;
 }
 
 /* The first opening puts the sheet at the middle of the screen: 290 x 289 pixels around it. */
@@ -66,8 +60,8 @@ TEST(NadSheet, ChoosingAndConfirmingActivatesTheAnnex)
     ASSERT_TRUE(Sheet_Rect("Nationale Anwendungsdokumente", &x1, &y1));
     EXPECT_EQ(x1, NPIXEL_X / 2 - 145);
     EXPECT_EQ(y1, NPIXEL_Y / 2 - 145);
-    EXPECT_TRUE(Logged("EDIT 1"));
-    EXPECT_TRUE(Logged("EDIT 2"));
+    EXPECT_TRUE(Log_Has("EDIT 1"));
+    EXPECT_TRUE(Log_Has("EDIT 2"));
     EXPECT_EQ(read, 1);
     EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
     EXPECT_EQ(Nad_Record.flag_index, 19);
@@ -82,8 +76,8 @@ TEST(NadSheet, CancelRestoresTheAnnexActiveBefore)
     ZW_Test_Reset();
     ZW_Test_Set_Script(Click_Row(0) + Click_Button(16));
     Edit_NAD_Selection_Sheet();
-    EXPECT_TRUE(Logged("EDIT 1"));
-    EXPECT_TRUE(Logged("EDIT 3"));
+    EXPECT_TRUE(Log_Has("EDIT 1"));
+    EXPECT_TRUE(Log_Has("EDIT 3"));
     EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
     EXPECT_EQ(Nad_Record.flag_index, 18);
     EXPECT_EQ(Get_NAD_EC5_Params()->variant, 1);
@@ -100,9 +94,9 @@ TEST(NadSheet, ListShowsEveryAnnexAndCutsLongNames)
     ZW_Test_Reset();
     ZW_Test_Set_Script(Click_Button(16));
     Edit_NAD_Selection_Sheet();
-    EXPECT_TRUE(Logged("EC-Standardparameter"));
-    EXPECT_TRUE(Logged("Auswahl:"));
-    EXPECT_FALSE(Logged(name));
+    EXPECT_TRUE(Log_Has("EC-Standardparameter"));
+    EXPECT_TRUE(Log_Has("Auswahl:"));
+    EXPECT_FALSE(Log_Has(name));
     std::string shown;
     for (const std::string &l : ZW_Test_Log_Lines())
         if (l.find("Ein Anwendungsdokument") != std::string::npos) shown = l;
@@ -127,8 +121,8 @@ TEST(NadSheet, EditButtonStartsTheAnnexEditorWithTheActiveName)
     snprintf(s, sizeof s, "move %d %d\npress %d %d\nrelease %d %d\n", bx, by, bx, by, bx, by);
     ZW_Test_Set_Script(std::string(s) + Click_Button(16));
     Edit_NAD_Selection_Sheet();
-    EXPECT_TRUE(Logged("EDIT 4"));
-    EXPECT_TRUE(Logged("SPAWN " + host.exec + "/Quandrel"));
+    EXPECT_TRUE(Log_Has("EDIT 4"));
+    EXPECT_TRUE(Log_Has("SPAWN " + host.exec + "/Quandrel"));
     EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
 }
 
@@ -144,8 +138,8 @@ TEST(NadSheet, WarningButtonLeadsToTheSelectionSheet)
     snprintf(s, sizeof s, "move %d %d\npress %d %d\nrelease %d %d\n", bx, by, bx, by, bx, by);
     ZW_Test_Set_Script(std::string(s) + Click_Row(0) + Click_Button(250));
     Set_Active_NAD("Atlantis");
-    EXPECT_TRUE(Logged("Warnung"));
-    EXPECT_TRUE(Logged("Nationale Anwendungsdokumente"));
+    EXPECT_TRUE(Log_Has("Warnung"));
+    EXPECT_TRUE(Log_Has("Nationale Anwendungsdokumente"));
     EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
     EXPECT_EQ(Nad_Record.flag_index, 19);
     /* the user chose: the unavailable name is no longer written */
@@ -164,7 +158,7 @@ TEST(NadSheet, CancelOnTheSelectionSheetKeepsTheFileName)
     snprintf(s, sizeof s, "move %d %d\npress %d %d\nrelease %d %d\n", bx, by, bx, by, bx, by);
     ZW_Test_Set_Script(std::string(s) + Click_Row(0) + "key Esc\n");
     Set_Active_NAD("Atlantis");
-    EXPECT_TRUE(Logged("Nationale Anwendungsdokumente"));
+    EXPECT_TRUE(Log_Has("Nationale Anwendungsdokumente"));
     EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
     ASSERT_NE(Nad_Kept_Name(), nullptr);
     EXPECT_STREQ(Nad_Kept_Name(), "Atlantis");
@@ -187,8 +181,8 @@ TEST(NadSheet, DisplayOptionsChooseARegisteredApplication)
              x1 + 35 + 4, y1 + 89 + 4, x2 - 55 + 10, y2 - 30 + 10);
     ZW_Test_Set_Script(s);
     EXPECT_EQ(Edit_NAD_Display_Options(), 1);
-    EXPECT_TRUE(Logged("Darstellungsoptionen"));
-    EXPECT_TRUE(Logged("HOLZBAU"));
+    EXPECT_TRUE(Log_Has("Darstellungsoptionen"));
+    EXPECT_TRUE(Log_Has("HOLZBAU"));
     EXPECT_EQ(App_NAD_Registry.registered, 1);
     EXPECT_EQ(App_NAD_Registry.show_all, 0);
     EXPECT_EQ(App_NAD_Registry.group_bits, 0x3FF);

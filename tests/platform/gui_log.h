@@ -25,3 +25,11 @@ inline bool Has_Text(const std::string &text)
             return true;
     return false;
 }
+
+/* Whether a line of the log holds part anywhere. */
+inline bool Log_Has(const std::string &part)
+{
+    for (const std::string &l : ZW_Test_Log_Lines())
+        if (l.find(part) != std::string::npos) return true;
+    return false;
+}
