@@ -342,14 +342,10 @@ double Bridge_Dynamic_Factor(int32_t type_id, const int32_t *variant_rec)
     return choice == 1 ? 1.4 : choice == 2 ? 1.75 : 1.0;
 }
 
-/* Dynamic check: self-weight and settlements in full, temperature with psi1, vehicle LM3 with
-** its dynamic factor. */
-Bridge_Coeffs Bridge_Coeff_Dynamic(int32_t code, int32_t type_id, const int32_t *variant_rec)
+Bridge_Coeffs Bridge_Dynamic_Rule(int32_t code, double psi1_thermal, int32_t type_id,
+                                  const int32_t *variant_rec)
 {
-    Select_Bridge_Coeff_Rows();
-    const Bridge_Coeff_State &st = Bridge_State;
-    if (st.selection == 1) return BC_NONE;
-    const double *r = st.pre[0];
+    const double *r = Bridge_State.pre[0];
     switch (code) {
     case 101:
     case 102:
@@ -361,11 +357,20 @@ Bridge_Coeffs Bridge_Coeff_Dynamic(int32_t code, int32_t type_id, const int32_t 
     case 106: return BC(1, 1, r[1], r[1]);
     case 126: return BC(1, 1, r[0], r[2]);
     case 110:
-    case 111: return BC(st.psi[PSI1][12], st.psi[PSI1][12], 1, 1);
+    case 111: return BC(psi1_thermal, psi1_thermal, 1, 1);
     case 121: return BC(1, 1, Bridge_Dynamic_Factor(type_id, variant_rec), 0);
     case 123: return BC_PLAIN;
     default: return BC_NONE;
     }
+}
+
+/* Dynamic check on the block: its temperature psi1. */
+Bridge_Coeffs Bridge_Coeff_Dynamic(int32_t code, int32_t type_id, const int32_t *variant_rec)
+{
+    Select_Bridge_Coeff_Rows();
+    const Bridge_Coeff_State &st = Bridge_State;
+    if (st.selection == 1) return BC_NONE;
+    return Bridge_Dynamic_Rule(code, st.psi[PSI1][12], type_id, variant_rec);
 }
 
 /* Traffic psi pair of the B members at the position of the code, or NONE when the code's

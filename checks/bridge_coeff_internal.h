@@ -46,6 +46,11 @@ Bridge_Coeffs Bridge_Coeff_Nad_Ec2(int32_t code);
 Bridge_Coeffs Bridge_Coeff_Nad_B(int32_t code);
 Bridge_Coeffs Bridge_Coeff_Nad_Prestress(int32_t code, int flag);
 
+/* The dynamic check's rule on the rows selected last (Bridge_State): self-weight and settlements
+** in full, temperature with psi1_thermal, vehicle LM3 with its dynamic factor. */
+Bridge_Coeffs Bridge_Dynamic_Rule(int32_t code, double psi1_thermal, int32_t type_id,
+                                  const int32_t *variant_rec);
+
 /* Dynamic factor of vehicle LM3: 1.0 for the type ids 63 and 93, else by the variant record's
 ** fourth value (1: 1.4, 2: 1.75, else 1.0). */
 double Bridge_Dynamic_Factor(int32_t type_id, const int32_t *variant_rec);

@@ -380,24 +380,7 @@ Bridge_Coeffs Bridge_Coeff_Nad_Dynamic(int32_t code, int32_t type_id, const int3
     const Bridge_Coeff_State &st = Bridge_State;
     const NAD_EC0_Params *e = st.ec0;
     if (!e || st.selection == 1) return BC_NONE;
-    const double *r = st.pre[0];
-    switch (code) {
-    case 101:
-    case 102:
-    case 103:
-    case 104:
-    case 107:
-    case 127: return BC_FULL;
-    case 105: return BC(1, 1, r[0], r[0]);
-    case 106: return BC(1, 1, r[1], r[1]);
-    case 126: return BC(1, 1, r[0], r[2]);
-    case 110:
-    case 111: {
-        double t = st.selection == 2 ? e->psi_rail[RAIL_THERMAL][1] : e->psi_road[ROAD_THERMAL][1];
-        return BC(t, t, 1, 1);
-    }
-    case 121: return BC(1, 1, Bridge_Dynamic_Factor(type_id, variant_rec), 0);
-    case 123: return BC_PLAIN;
-    default: return BC_NONE;
-    }
+    const double psi1 =
+        st.selection == 2 ? e->psi_rail[RAIL_THERMAL][1] : e->psi_road[ROAD_THERMAL][1];
+    return Bridge_Dynamic_Rule(code, psi1, type_id, variant_rec);
 }
