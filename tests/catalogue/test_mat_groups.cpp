@@ -19,8 +19,9 @@ void Expect_Values(const double *got, const double *want, int n, const char *wha
 {
     for (int i = 0; i < n; i++) {
         if (want[i] == NONE) EXPECT_EQ(got[i], UNSET) << what << ", value " << i;
-        else EXPECT_NEAR(got[i], want[i], 1e-6 * std::fmax(1.0, std::fabs(want[i])))
-            << what << ", value " << i;
+        else
+            EXPECT_NEAR(got[i], want[i], 1e-6 * std::fmax(1.0, std::fabs(want[i])))
+                << what << ", value " << i;
     }
 }
 
@@ -99,7 +100,7 @@ TEST(MatGroups, StiffnessOfEveryGroup)
         Expect_Values(v, c.want, 4, c.what);
     }
     /* grades a group does not have, and groups without values */
-    const int none[][2] = {{4, 3}, {5, -1}, {6, 6}, {7, 4}, {8, 2}, {9, 5}, {10, 1},
+    const int none[][2] = {{4, 3},  {5, -1}, {6, 6},  {7, 4},   {8, 2},  {9, 5},  {10, 1},
                            {11, 2}, {18, 3}, {19, 3}, {-11, 1}, {20, 1}, {21, 2}, {12, 0}};
     for (const auto &n : none) {
         double E = UNSET;
@@ -115,22 +116,46 @@ TEST(MatGroups, StrengthsOfEveryGroup)
         /* EN 338 C24 along the grain: 24, 14.5, 21, 4.0, 2.5; 100 mm deep: k_h = (150 / 100)^0.2
         ** = 1.084472 on bending 26.0273 and tension 15.7248; 200 mm: no k_h */
         {"C24", true, 0, 5, 2, 6, 60, 200, false, {24000, 14500, 21000, 4000, 2500, NONE}},
-        {"C24 kh", true, 0, 5, 2, 6, 60, 100, true, {26027.3225, 15724.8407, 21000, 4000, 2500,
-                                                      1.0844718}},
+        {"C24 kh",
+         true,
+         0,
+         5,
+         2,
+         6,
+         60,
+         100,
+         true,
+         {26027.3225, 15724.8407, 21000, 4000, 2500, 1.0844718}},
         {"C24 deep", true, 0, 5, 2, 6, 60, 200, true, {24000, 14500, 21000, 4000, 2500, NONE}},
         /* DIN 1052 C24 across the grain: f_t,90 0.4, f_c,90 2.5, f_v 2.0; no k_h */
         {"C24 DIN", false, 0, 5, 2, 7, 60, 100, true, {24000, 400, 2500, 2000, 2500, NONE}},
         /* EN 14080 GL24h 400 mm: k_h = (600 / 400)^0.1 = 1.041380: 24.9931, 19.9945 */
-        {"GL24h", true, 2, 2, 2, 8, 140, 400, true, {24993.1139, 19994.4911, 24000, 3500, 2500,
-                                                      1.0413797}},
+        {"GL24h",
+         true,
+         2,
+         2,
+         2,
+         8,
+         140,
+         400,
+         true,
+         {24993.1139, 19994.4911, 24000, 3500, 2500, 1.0413797}},
         /* DIN 1052 GL24h (BS11) 300 mm: (600 / 300)^0.14 = 1.1019 -> 1.1: 26.4, 18.15 */
         {"BS11", false, 3, 0, 2, 6, 140, 300, true, {26400, 18150, 24000, 2500, 2700, 1.1}},
         /* laminated beech, use 1, across the grain, 100 x 200: f_c = (0.892 + 0.0009 * 200)
         ** * 59.4 = 63.6768; with k_h = 3^0.1 = 1.116123: f_m = 75 * k_h = 83.7092, f_t = 0.6
         ** * k_h = 0.669674, f_v = 4.5 * 3^0.13 = 5.190848 */
         {"GL75", true, 17, 0, 1, 9, 100, 200, false, {75000, 600, 63676.8, 4500, 14800, NONE}},
-        {"GL75 kh", true, 17, 0, 1, 9, 100, 200, true, {83709.2381, 669.6739, 63676.8, 5190.8476,
-                                                         14800, 1.1161232}},
+        {"GL75 kh",
+         true,
+         17,
+         0,
+         1,
+         9,
+         100,
+         200,
+         true,
+         {83709.2381, 669.6739, 63676.8, 5190.8476, 14800, 1.1161232}},
         /* OSB/3 15 mm bending parallel: 16.4, 9.4, 15.4, planar shear 1.0, f_c,90 10 */
         {"OSB/3", true, 4, 1, 2, 0, 0, 15, false, {16400, 9400, 15400, 1000, 10000, NONE}},
         /* OSB/4 20 mm in plane perpendicular: f_t,90 8.0 as f_m and f_t, f_c,90 13.7, panel
@@ -159,27 +184,26 @@ TEST(MatGroups, StrengthsOfEveryGroup)
         {"LVL S", true, 20, 0, 2, 1, 0, 0, false, {50000, 31000, 40000, 2600, 7300, NONE}},
         /* BauBuche S edgewise: 70, 60, 49.5, 8.0, 14.0; use 1: 49.5 * 1.2, 14 * 1.2 */
         {"beech panel", true, 18, 0, 2, 0, 0, 0, false, {70000, 60000, 49500, 8000, 14000, NONE}},
-        {"beech panel 1", true, 18, 0, 1, 0, 0, 0, false, {70000, 60000, 59400, 8000, 16800,
-                                                            NONE}},
+        {"beech panel 1", true, 18, 0, 1, 0, 0, 0, false, {70000, 60000, 59400, 8000, 16800, NONE}},
         /* a stress kind outside 0..9: defined, no values */
         {"C24 kind 10", true, 0, 5, 2, 10, 60, 100, true, {NONE, NONE, NONE, NONE, NONE, NONE}},
     };
     for (const Strength_Case &c : cases) {
         Nad_Scope scope(c.en);
         double v[6] = {UNSET, UNSET, UNSET, UNSET, UNSET, UNSET};
-        ASSERT_EQ(Get_Mat_Strengths(c.group, c.grade, c.use, c.kind, c.width, c.depth, &v[0],
-                                    &v[1], &v[2], &v[3], &v[4], c.kh ? &v[5] : nullptr),
+        ASSERT_EQ(Get_Mat_Strengths(c.group, c.grade, c.use, c.kind, c.width, c.depth, &v[0], &v[1],
+                                    &v[2], &v[3], &v[4], c.kh ? &v[5] : nullptr),
                   1)
             << c.what;
         Expect_Values(v, c.want, 6, c.what);
     }
-    const int none[][2] = {{0, 12}, {4, 3}, {5, 3}, {6, 6}, {7, 4}, {8, 2}, {9, 5}, {10, 1},
+    const int none[][2] = {{0, 12}, {4, 3},  {5, 3},  {6, 6},  {7, 4},  {8, 2},  {9, 5}, {10, 1},
                            {11, 2}, {17, 2}, {18, 3}, {19, 3}, {20, 1}, {21, 0}, {12, 0}};
     for (const auto &n : none) {
         Nad_Scope scope(true);
         double f = UNSET;
-        EXPECT_EQ(Get_Mat_Strengths(n[0], n[1], 2, 0, 0, 15, &f, nullptr, nullptr, nullptr,
-                                    nullptr, nullptr),
+        EXPECT_EQ(Get_Mat_Strengths(n[0], n[1], 2, 0, 0, 15, &f, nullptr, nullptr, nullptr, nullptr,
+                                    nullptr),
                   0)
             << n[0] << "/" << n[1];
         EXPECT_EQ(f, UNSET);
