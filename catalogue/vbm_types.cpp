@@ -169,64 +169,6 @@ const char *Get_Material_Name_Or_Custom(Mat_Group_Code group, int32_t grade,
 
 /* ---- fastener predicates */
 
-int32_t Is_Vbm_Din571_Screw(Vbm_Type_Code c) { return c >= 2 && c <= 10; }
-int32_t Is_Vbm_Screw_Eta12(Vbm_Type_Code c) { return (c >= 11 && c <= 13) || c == 44; }
-int32_t Is_Vbm_Screw_Eta11(Vbm_Type_Code c) { return c == 14 || c == 15 || c == 43; }
-int32_t Is_Vbm_Screw_Family_C(Vbm_Type_Code c) { return c >= 47 && c <= 60; }
-
-int32_t Is_Vbm_Special_Nail(Vbm_Type_Code c)
-{
-    return (c >= 16 && c <= 24) || (c >= 34 && c <= 42) || c == 45 || c == 46;
-}
-
-int32_t Is_Vbm_Nail(Vbm_Type_Code c) { return c == 0 || Is_Vbm_Special_Nail(c); }
-
-int32_t Is_Vbm_Screw(Vbm_Type_Code c)
-{
-    return Is_Vbm_Din571_Screw(c) || Is_Vbm_Screw_Eta12(c) || Is_Vbm_Screw_Eta11(c)
-           || Is_Vbm_Screw_Family_C(c);
-}
-
-int32_t Is_Vbm_Nail_Or_Screw(Vbm_Type_Code c) { return Is_Vbm_Nail(c) || Is_Vbm_Screw(c); }
-int32_t Is_Vbm_Nail_Screw_Or_Staple(Vbm_Type_Code c) { return c == 1 || Is_Vbm_Nail_Or_Screw(c); }
-int32_t Is_Vbm_Nail_Screw_Or_Staple_B(Vbm_Type_Code c) { return Is_Vbm_Nail_Screw_Or_Staple(c); }
-int32_t Is_Vbm_Connector(Vbm_Type_Code c)
-{
-    return Is_Vbm_Connector_Two_Sided(c) || Is_Vbm_Connector_One_Sided(c);
-}
-
-int32_t Is_Vbm_Connector_Two_Sided(Vbm_Type_Code c)
-{
-    return c >= VBM_RINGDUEBEL_A1 && c <= VBM_SCHEIBENDUEBEL_C10;
-}
-
-int32_t Is_Vbm_Connector_One_Sided(Vbm_Type_Code c)
-{
-    return c >= VBM_SCHEIBENDUEBEL_B1 && c <= VBM_SCHEIBENDUEBEL_C11;
-}
-
-int32_t Is_Vbm_Toothed_Plate(Vbm_Type_Code c)
-{
-    return (c >= VBM_SCHEIBENDUEBEL_C1 && c <= VBM_SCHEIBENDUEBEL_C10) || c == VBM_SCHEIBENDUEBEL_C2
-           || c == VBM_SCHEIBENDUEBEL_C11;
-}
-
-int32_t Is_Vbm_Dowel_Or_Bolt(Vbm_Type_Code c) { return c == VBM_STABDUEBEL || c == VBM_BOLZEN; }
-
-int32_t Is_Vbm_Special_Nail_Def(Vbm_Type_Code c)
-{
-    return c >= VBM_SONDERNAGEL_1D && c <= VBM_SONDERNAGEL_3F;
-}
-
-int32_t Is_Vbm_Simpson_Nail(Vbm_Type_Code c)
-{
-    return c == VBM_SIMPSON_CNA || c == VBM_SIMPSON_CSA;
-}
-int32_t Is_Vbm_User_Screw(Vbm_Type_Code c)
-{
-    return c == VBM_ASSY_BENUTZER || c == VBM_SPAX_BENUTZER;
-}
-
 int32_t Is_Vbm_Full_Thread_Screw(Vbm_Type_Code c, int32_t thread_43, int32_t thread_44)
 {
     switch (c) {
@@ -272,22 +214,3 @@ Vbm_Type_Code Map_Screw_To_Rule_Type(Vbm_Type_Code code, double d_mm)
     if (!Is_Vbm_Screw(code)) return code;
     return d_mm > 6.001 ? 30 : 0;
 }
-
-/* ---- material predicates */
-
-int32_t Is_Mat_Timber(Mat_Group_Code g) { return g >= 0 && g <= 3; }
-int32_t Is_Mat_Timber_B(Mat_Group_Code g) { return g >= 0 && g <= 3; }
-int32_t Is_Mat_Glulam(Mat_Group_Code g) { return g == 2 || g == 3; }
-
-int32_t Is_Mat_Panel(Mat_Group_Code g)
-{
-    return (g >= 4 && g <= 11) || (g >= 18 && g <= 20) || (g >= -13 && g <= -10);
-}
-
-int32_t Is_Mat_Board(Mat_Group_Code g) { return g == 4 || g == 5 || g == 7 || g == 8 || g == 9; }
-int32_t Is_Mat_Special_Panel(Mat_Group_Code g) { return g == -12 || g == -13; }
-int32_t Is_Mat_Lvl(Mat_Group_Code g)
-{
-    return g == 10 || g == 11 || (g >= 17 && g <= 20) || g == -11;
-}
-int32_t Is_Mat_Metal_Plate(Mat_Group_Code g) { return g == 12 || g == 16; }
