@@ -121,6 +121,11 @@ int Check_Connection_Input(const Connection_Input &in)
     double rho_1 = 0.0, rho_2 = 0.0;
     Get_Rho_K(in.mat_1, in.grade_1, in.t1, &rho_1, &in.user_material);
     Get_Rho_K(in.mat_2, in.grade_2, in.t2, &rho_2, &in.user_material);
+    return Check_Connection_Input_Rho(in, rho_1, rho_2);
+}
+
+int Check_Connection_Input_Rho(const Connection_Input &in, double rho_1, double rho_2)
+{
     const bool din = Nad_Params == nullptr;
     const int type = in.vbm_type;
     const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);

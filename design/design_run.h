@@ -21,6 +21,10 @@ void Apply_Screw44_Data(Connection_Input *input);
 */
 int Check_Connection_Input(const Connection_Input &input);
 
+/* The same with the members' characteristic densities (kg/m³) as Get_Rho_K gives them for the
+** input, already looked up by the caller (0 where it gives none). */
+int Check_Connection_Input_Rho(const Connection_Input &input, double rho_1, double rho_2);
+
 /* Return 0 or the first code of the rules of approval ETA-12/0114 (types 11, 12, 13, 44). */
 int Check_Eta12_Screw_Input(const Connection_Input &input);
 

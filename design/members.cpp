@@ -43,9 +43,11 @@ double Calc_Vbm_Kser_Rho(int type, int predrilled, double d, int mat1, double rh
 {
     const bool ec5 = Nad_Params != nullptr;
     const bool plate1 = Is_Mat_Metal_Plate(mat1), plate2 = Is_Mat_Metal_Plate(mat2);
-    double rho = std::sqrt(rho1 * rho2);
+    /* the timber's density beside a metal plate, else the mean of both */
+    double rho = 0.0;
     if (plate1) rho = rho2;
     else if (plate2) rho = rho1;
+    else rho = std::sqrt(rho1 * rho2);
     if (ec5) rho *= 1.2;
 
     const bool screw = Is_Vbm_Din571_Screw(type) || Is_Vbm_Screw_Eta12(type)
