@@ -5,19 +5,12 @@
 #include "design/design_state.h"
 
 /* Each thread designs in its own record until a caller makes another one current. */
-static thread_local Design_Run_Rec Thread_Run;
-static thread_local Design_Run_Rec *Current_Run = nullptr;
-
-Design_Run_Rec *Design_Run_Current(void)
-{
-    return Current_Run != nullptr ? Current_Run : &Thread_Run;
-}
-
-Msg_Code_Block *Design_Run_Messages(void) { return &Design_Run_Current()->messages; }
+thread_local constinit Design_Run_Rec Design_Run_Thread_Own;
+thread_local constinit Design_Run_Rec *Design_Run_Made_Current = nullptr;
 
 Design_Run_Rec *Design_Run_Use(Design_Run_Rec *run)
 {
     Design_Run_Rec *before = Design_Run_Current();
-    Current_Run = run;
+    Design_Run_Made_Current = run;
     return before;
 }

@@ -7,6 +7,9 @@
 */
 #pragma once
 
+#include <cstddef>
+#include <type_traits>
+
 #include "design/design_types.h"
 
 /* The embedment rule of dowels and bolts in solid timber, glulam and the like (EN 1995-1-1,
@@ -54,6 +57,9 @@ struct Design_Run_Rec {
     char equation_label[DESIGN_LABEL_SIZE] = "";    /* Get_Equation_Label */
     char proof_method_text[DESIGN_LABEL_SIZE] = ""; /* Get_Proof_Method_Text */
 };
+/* Design_Run_Messages takes the record for its message lists */
+static_assert(std::is_standard_layout_v<Design_Run_Rec> && offsetof(Design_Run_Rec, messages) == 0,
+              "the message lists open the run record");
 
 /*
 ** Make *run the record of the designs of the calling thread (null: the thread's own record) and

@@ -44,8 +44,25 @@ typedef struct Msg_Code_Block {
 } Msg_Code_Block;
 
 typedef struct Design_Run_Rec Design_Run_Rec;
-Design_Run_Rec *Design_Run_Current(void);  /* the run record of the calling thread */
-Msg_Code_Block *Design_Run_Messages(void); /* its message lists */
+
+/* The run record a caller made current in this thread (null while none is), and the thread's
+** own record, which serves then (design_state.cpp). */
+extern thread_local constinit Design_Run_Rec *Design_Run_Made_Current;
+extern thread_local constinit Design_Run_Rec Design_Run_Thread_Own;
+
+/* The run record of the calling thread (inline: every step of a design asks for it). */
+inline Design_Run_Rec *Design_Run_Current(void)
+{
+    Design_Run_Rec *run = Design_Run_Made_Current;
+    return run != nullptr ? run : &Design_Run_Thread_Own;
+}
+
+/* Its message lists, the first field of the record (design_state.h). */
+inline Msg_Code_Block *Design_Run_Messages(void)
+{
+    return reinterpret_cast<Msg_Code_Block *>(Design_Run_Current());
+}
+
 #define Msg_Codes  (*Design_Run_Messages())
 #define Msg_Count  (Msg_Codes.count)
 #define Msg_Count2 (Msg_Codes.count2)
