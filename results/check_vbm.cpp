@@ -244,6 +244,7 @@ struct Vbm_Design_Cache {
     std::vector<double> alpha_of;      /* per fastener: its angle, degrees */
     std::vector<double> bound_of;      /* per fastener: the bound of its utilisation */
     Vbm_Design_Cache *outer = nullptr; /* the cache of the run around this one */
+    long designs = 0;                  /* fastener designs made (Vbm_Designs_Made) */
 };
 typedef Vbm_Design_Cache Design_Cache;
 
@@ -275,6 +276,11 @@ void Close_Vbm_Design_Run(Vbm_Design_Cache *cache)
     if (cache == nullptr) return;
     if (Run_Designs == cache) Run_Designs = cache->outer;
     delete cache;
+}
+
+long Vbm_Designs_Made(const Vbm_Design_Cache *cache)
+{
+    return (cache != nullptr ? cache : &Loose_Designs)->designs;
 }
 
 /* The angle-independent part of the design of the cache's input: taken over within an open run
@@ -331,7 +337,10 @@ static const Vbm_Design *Designed(Design_Cache *cache, int32_t k)
     Vbm_Design *d = &cache->items[(size_t)k];
     /* The design works on its own copy; only the angles of the kept input change, and the
     ** kmod switch of the screw rules is set the same way for every angle. */
-    if (d->pending) Design_At_Angle(&cache->input, &cache->base, d->alpha_deg, d);
+    if (d->pending) {
+        Design_At_Angle(&cache->input, &cache->base, d->alpha_deg, d);
+        cache->designs++;
+    }
     return d;
 }
 
@@ -374,6 +383,7 @@ static void Bound_Resistances(Design_Cache *cache)
     for (int k = 0; cache->falls && k < BOUND_ANGLES; k++) {
         Vbm_Design d;
         Design_At_Angle(&cache->input, &cache->base, BOUND_STEP * k, &d);
+        cache->designs++;
         cache->rd_at[k] = d.rd;
         if (d.code != 0 || !(d.rd >= rd_90)) cache->falls = false;
     }

@@ -23,6 +23,11 @@ Vbm_Design_Cache *Open_Vbm_Design_Run(void);
 ** checks use the cache of the run around it again, or none. */
 void Close_Vbm_Design_Run(Vbm_Design_Cache *cache);
 
+/* The fastener designs made so far in the run of `cache` (null: outside a run), those at the
+** angles of the bounds of the search for the governing fastener included: the work of the
+** fastener checks. */
+long Vbm_Designs_Made(const Vbm_Design_Cache *cache);
+
 /*
 ** A fresh run record of the connection designs (message lists, kept sines, embedment plan and
 ** yield moment, text buffers), the calling thread's for as long as the object lives. The

@@ -877,3 +877,42 @@ TEST(DesignRun, ResistanceBesideAnInnerPlateFallsWithTheAngle)
     c.mat_2 = 16;
     EXPECT_EQ(falls(c), 0);
 }
+
+TEST(DesignRun, FallingOnlyWhereItIsKnown)
+{
+    /* The dowel of Dowel_Input beside a steel plate, EN 1995-1-1, with a side member of 8 mm and
+    ** the result in kN: at 90 degrees f_h = 0.082 (1 - 0.12) 350 / (1.35 + 0.015 * 12) = 25.256 /
+    ** 1.53 = 16.50719; (8.11 f) 16.50719 * 8 * 12 = 1584.690, (g) 1584.690 * (sqrt(2 + 4 * 69071 /
+    ** (16.50719 * 12 * 64)) - 1) = 1584.690 * (sqrt(23.793) - 1) = 6145, (h) 8507: R_d = 1584.690
+    ** * 0.8 / 1.3 = 975.194 N = 0.975194 kN, below one unit and still a fall. */
+    Standard_Scope en(true);
+    Connection_Input in = Dowel_Input();
+    in.mat_2 = 12;
+    in.grade_2 = 0;
+    in.t2 = 10.0;
+    in.t1 = 8.0;
+    in.result_in_kN = 1;
+    Connection_Base base{};
+    ASSERT_EQ(Design_Connection_Base(&in, &base), 0);
+    double rd_90 = -1.0;
+    ASSERT_EQ(Design_Connection_Falling(&base, &rd_90), 1);
+    EXPECT_NEAR(rd_90, 0.975194, 1e-6);
+
+    /* a base whose messages are not kept designs every angle in full: not known */
+    ASSERT_EQ(Design_Connection_Base(&in, &base), 0);
+    base.repeatable = 0;
+    rd_90 = -1.0;
+    EXPECT_EQ(Design_Connection_Falling(&base, &rd_90), 0);
+    EXPECT_EQ(rd_90, -1.0);
+
+    /* laminated veneer lumber beside the plate: its embedment (a rule of its own) is not the
+    ** rule of solid timber and glulam, whose fall is known */
+    Connection_Input lvl = in;
+    lvl.mat_1 = 10;
+    lvl.grade_1 = 0;
+    lvl.t1 = 60.0;
+    ASSERT_EQ(Design_Connection_Base(&lvl, &base), 0);
+    rd_90 = -1.0;
+    EXPECT_EQ(Design_Connection_Falling(&base, &rd_90), 0);
+    EXPECT_EQ(rd_90, -1.0);
+}

@@ -8,6 +8,8 @@
 
 #include <cstring>
 
+#include "results/run_cache.h"
+
 namespace {
 
 /* Utilisation of the fasteners and the governing fastener of combination (g, e): the search of
@@ -133,8 +135,14 @@ TEST(VbmBound, SmallerForceAtASteeperAngleGoverns)
         c->M_distr = c->M_d;
         Splice_Input.lkom.groups[0].kmod_source = 0;
         Splice_Input.lkom.groups[0].kmod = 0.8;
+        /* every fastener designed: two designs, one per angle; the search: the designs at the
+        ** 19 angles of the bounds, then the second fastener, whose bound 0.98 / R_d(90) is the
+        ** largest, and not the first, whose bound 1 / R_d(0) ~ 0.71 / R_d(90) stays below it */
+        const long before = Vbm_Designs_Made(nullptr);
         const Vbm_Outcome all = Check(0, 0, 1);
+        EXPECT_EQ(Vbm_Designs_Made(nullptr) - before, 2) << annex;
         const Vbm_Outcome one = Check(0, 0, 0);
+        EXPECT_EQ(Vbm_Designs_Made(nullptr) - before, 2 + 19 + 1) << annex;
         EXPECT_EQ(all.governing, 1) << annex;
         EXPECT_EQ(one.governing, 1) << annex;
         EXPECT_EQ(std::memcmp(&one.u, &all.u, sizeof one.u), 0) << one.u << " " << all.u;
