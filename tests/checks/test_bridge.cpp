@@ -172,6 +172,46 @@ TEST_F(Bridge, DynamicFactorOfVehicleLm3)
     Expect4(Get(343, 101).v, 0, 0, 0, 0);
 }
 
+TEST_F(Bridge, DynamicCheckTakesActionsInFullPrestressByItsFactorsAndTemperatureWithPsi1)
+{
+    /* The block (lane loads): self-weight, settlements and external prestress in full; prestress
+    ** before losses with r_sup = r_inf = 1.05, after losses with 1.15, unbonded with r_sup 1.05
+    ** and r_inf 0.95; temperature with its psi1 0.6 (position 12 of the block's psi1 row);
+    ** UIC71 plain; lane loads (112) take no part. */
+    Bridge_Coeff.r_sup_pre = 1.05;
+    Bridge_Coeff.r_sup_post = 1.15;
+    Bridge_Coeff.r_inf_pre = 0.95;
+    Expect4(Get(343, 101).v, 1, 1, 1, 1);
+    Expect4(Get(343, 127).v, 1, 1, 1, 1);
+    Expect4(Get(343, 105).v, 1, 1, 1.05, 1.05);
+    Expect4(Get(343, 106).v, 1, 1, 1.15, 1.15);
+    Expect4(Get(343, 126).v, 1, 1, 1.05, 0.95);
+    Expect4(Get(343, 111).v, 0.6, 0.6, 1, 1);
+    Expect4(Get(343, 123).v, 1, 1, 1, 0);
+    Expect4(Get(343, 112).v, 0, 0, 0, 0);
+
+    /* The annex: the same rule with the prestress factors of its EN 1992 block and the psi1 of
+    ** temperature of road bridges (position 11), or of railway bridges with rail loads. */
+    NAD_EC0_Params *e = Get_NAD_EC0_Params();
+    NAD_EC2_Params *c = Get_NAD_EC2_Params();
+    const NAD_EC2_Params saved2 = *c;
+    c->r_sup_pre = 1.2;
+    c->r_sup_post = 1.3;
+    c->r_inf_pre = 0.7;
+    e->psi_road[11][1] = 0.45;
+    Expect4(Get(93, 104).v, 1, 1, 1, 1);
+    Expect4(Get(93, 105).v, 1, 1, 1.2, 1.2);
+    Expect4(Get(93, 106).v, 1, 1, 1.3, 1.3);
+    Expect4(Get(93, 126).v, 1, 1, 1.2, 0.7);
+    Expect4(Get(93, 111).v, 0.45, 0.45, 1, 1);
+    Expect4(Get(93, 123).v, 1, 1, 1, 0);
+    Expect4(Get(93, 112).v, 0, 0, 0, 0);
+    e->psi_rail[28][1] = 0.35;
+    Selection(2);
+    Expect4(Get(93, 110).v, 0.35, 0.35, 1, 1);
+    *c = saved2;
+}
+
 TEST_F(Bridge, NationalAnnexMembers)
 {
     NAD_EC0_Params *e = Get_NAD_EC0_Params();

@@ -162,6 +162,23 @@ TEST(MinSpacings, BoltsDowelsAndFittedBolts)
     EXPECT_NEAR(s.v[4], 48.0, 1e-9);
 }
 
+TEST(MinSpacings, BoltAtAnAngleDin1052)
+{
+    Standard_Scope din(false);
+    Six s;
+    /* DIN 1052, Table 12, bolt d = 12 mm not fitted, at 90 degrees (|cos| 0, |sin| 1):
+    ** a1 = max((3 + 2 * 0) 12, 4 * 12) = 48; a2 = 4 d = 48; a3,t = max(7 * 12, 80) = 84;
+    ** a3,c = 7 d |sin| = 84, more than 3 d; a4,t = a4,c = 3 d = 36 */
+    EXPECT_EQ(Min_Spacings(s, 30, 0, 350.0, 12.0, 90.0), 9);
+    const double at90[6] = {48, 48, 84, 84, 36, 36};
+    for (int i = 0; i < 6; i++) EXPECT_NEAR(s.v[i], at90[i], 1e-9) << i;
+    /* at 15 degrees (|cos| 0.965926, |sin| 0.258819): a1 = (3 + 2 * 0.965926) 12 = 59.1822;
+    ** a3,c: 7 d |sin| = 21.74 is not more than 3 d = 36, so 4 d = 48 */
+    EXPECT_EQ(Min_Spacings(s, 30, 0, 350.0, 12.0, 15.0), 9);
+    EXPECT_NEAR(s.v[0], 59.1822, 1e-4);
+    EXPECT_NEAR(s.v[3], 48.0, 1e-9);
+}
+
 TEST(MinSpacings, ConnectorsAndUncoveredTypes)
 {
     Standard_Scope en(true);
