@@ -97,6 +97,20 @@ void Staple_Rules(const Spacing_Case &c, const Angles &g, bool ec5, double v[6])
     }
 }
 
+/* Nails and screws not pre-drilled in timber of rho_k up to 420 kg/m3 (EN 1995-1-1, Table 8.2;
+** DIN 1052, Table 10, which gives the end distances a3,t and a3,c below d = 5 mm as
+** (7 + 5 |cos a|) d and 7 d). */
+void Nail_Rules_Not_Predrilled(const Angles &g, double d, bool ec5, double v[6])
+{
+    const bool thick = d >= 5.0;
+    v[0] = thick ? (5.0 + 7.0 * g.ca) * d : (5.0 + 5.0 * g.ca) * d;
+    v[1] = 5.0 * d;
+    v[2] = (thick || ec5) ? (10.0 + 5.0 * g.ca) * d : (7.0 + 5.0 * g.ca) * d;
+    v[3] = (thick || ec5) ? 10.0 * d : 7.0 * d;
+    v[4] = thick ? (5.0 + 5.0 * g.sa) * d : (5.0 + 2.0 * g.sa) * d;
+    v[5] = 5.0 * d;
+}
+
 /* Nails and screws (EN 1995-1-1, Table 8.2; DIN 1052, Table 10). */
 void Nail_Rules(const Spacing_Case &c, const Angles &g, bool ec5, int type, double d, double v[6])
 {
@@ -122,20 +136,8 @@ void Nail_Rules(const Spacing_Case &c, const Angles &g, bool ec5, int type, doub
                 (ec5 && Nad_Params->variant != 0 && (c.mat == MAT_OSB || c.mat == MAT_SPANPLATTE))
                     ? 3.0 * d
                     : 7.0 * d;
-        } else if (d >= 5.0) {
-            v[0] = (5.0 + 7.0 * g.ca) * d;
-            v[1] = 5.0 * d;
-            v[2] = (10.0 + 5.0 * g.ca) * d;
-            v[3] = 10.0 * d;
-            v[4] = (5.0 + 5.0 * g.sa) * d;
-            v[5] = 5.0 * d;
         } else {
-            v[0] = (5.0 + 5.0 * g.ca) * d;
-            v[1] = 5.0 * d;
-            v[2] = ec5 ? (10.0 + 5.0 * g.ca) * d : (7.0 + 5.0 * g.ca) * d;
-            v[3] = ec5 ? 10.0 * d : 7.0 * d;
-            v[4] = (5.0 + 2.0 * g.sa) * d;
-            v[5] = 5.0 * d;
+            Nail_Rules_Not_Predrilled(g, d, ec5, v);
         }
         {
             if (c.split_rule && raise_type) v[4] = v[5] = (c.rho_k > 420.0 ? 14.0 : 10.0) * d;
@@ -231,12 +233,7 @@ int Spacing_Rules_Lvl(const Spacing_Case &c, double v[6])
         return 0;
     }
     if (!q) {
-        v[0] = d >= 5.0 ? (5.0 + 7.0 * g.ca) * d : (5.0 + 5.0 * g.ca) * d;
-        v[1] = 5.0 * d;
-        v[2] = (10.0 + 5.0 * g.ca) * d;
-        v[3] = 10.0 * d;
-        v[4] = d >= 5.0 ? (5.0 + 5.0 * g.sa) * d : (5.0 + 2.0 * g.sa) * d;
-        v[5] = 5.0 * d;
+        Nail_Rules_Not_Predrilled(g, d, /*ec5=*/true, v);
     } else {
         v[0] = (5.0 + 2.0 * g.ca) * d;
         v[1] = 5.0 * d;
