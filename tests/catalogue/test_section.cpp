@@ -194,6 +194,27 @@ TEST(SectionFire, ResidualSection)
                                    /*t_r=*/0, /*db=*/nullptr, /*dd=*/nullptr, /*e_y=*/nullptr,
                                    /*e_z=*/nullptr, /*sides_mask=*/nullptr),
               0);
+    /* notch on the left side, e = 0.5: b - 0.5, e_y = +0.25 */
+    EXPECT_EQ(Calc_Restquerschnitt(/*kind=*/1, /*notch_position=*/2, /*e=*/0.5,
+                                   /*fire_exposure=*/-1, /*fire_method=*/1, /*t=*/0, /*t_o=*/0,
+                                   /*t_l=*/0, /*t_u=*/0, /*t_r=*/0, /*db=*/&db, /*dd=*/&dd,
+                                   /*e_y=*/&ey, /*e_z=*/&ez, /*sides_mask=*/&mask),
+              1);
+    EXPECT_NEAR(db, -0.5, 1e-12);
+    EXPECT_NEAR(ey, 0.25, 1e-12);
+    EXPECT_DOUBLE_EQ(dd, 0.0);
+    /* per side, method 2: bottom 0.5 + 0.7 = 1.2 (d - 1.2, e_z = +0.6), right 2 + 0.7 = 2.7
+    ** (b - 2.7, e_y = -1.35) */
+    EXPECT_EQ(Calc_Restquerschnitt(/*kind=*/1, /*notch_position=*/0, /*e=*/0,
+                                   /*fire_exposure=*/1000, /*fire_method=*/2, /*t=*/0, /*t_o=*/0,
+                                   /*t_l=*/0, /*t_u=*/0.5, /*t_r=*/2, /*db=*/&db, /*dd=*/&dd,
+                                   /*e_y=*/&ey, /*e_z=*/&ez, /*sides_mask=*/&mask),
+              1);
+    EXPECT_NEAR(dd, -1.2, 1e-12);
+    EXPECT_NEAR(ez, 0.6, 1e-12);
+    EXPECT_NEAR(db, -2.7, 1e-12);
+    EXPECT_NEAR(ey, -1.35, 1e-12);
+    EXPECT_EQ(mask, 12);
 }
 
 TEST(SectionFire, ReducedStrengths)
