@@ -215,6 +215,16 @@ TEST(SectionFire, ResidualSection)
     EXPECT_NEAR(db, -2.7, 1e-12);
     EXPECT_NEAR(ey, -1.35, 1e-12);
     EXPECT_EQ(mask, 12);
+    /* exposure 1 (three sides, the top not), t = 1, method 1: b - 2, d - 1, e_z = +0.5 */
+    EXPECT_EQ(Calc_Restquerschnitt(/*kind=*/1, /*notch_position=*/0, /*e=*/0, /*fire_exposure=*/1,
+                                   /*fire_method=*/1, /*t=*/1, /*t_o=*/0, /*t_l=*/0, /*t_u=*/0,
+                                   /*t_r=*/0, /*db=*/&db, /*dd=*/&dd, /*e_y=*/&ey, /*e_z=*/&ez,
+                                   /*sides_mask=*/&mask),
+              1);
+    EXPECT_NEAR(db, -2.0, 1e-12);
+    EXPECT_NEAR(dd, -1.0, 1e-12);
+    EXPECT_NEAR(ez, 0.5, 1e-12);
+    EXPECT_EQ(mask, 14);
 }
 
 TEST(SectionFire, ReducedStrengths)

@@ -177,6 +177,12 @@ TEST(MinSpacings, BoltAtAnAngleDin1052)
     EXPECT_EQ(Min_Spacings(s, 30, 0, 350.0, 12.0, 15.0), 9);
     EXPECT_NEAR(s.v[0], 59.1822, 1e-4);
     EXPECT_NEAR(s.v[3], 48.0, 1e-9);
+    /* DIN 1052, Table 10, nail d = 4 mm not pre-drilled, rho_k 350, at 0 degrees:
+    ** a1 = (5 + 5) 4 = 40, a2 = 5 d = 20, a3,t = (7 + 5) 4 = 48, a3,c = 7 d = 28,
+    ** a4,t = (5 + 2 * 0) 4 = 20, a4,c = 5 d = 20 */
+    Min_Spacings(s, 0, 0, 350.0, 4.0, 0.0);
+    const double nail[6] = {40, 20, 48, 28, 20, 20};
+    for (int i = 0; i < 6; i++) EXPECT_NEAR(s.v[i], nail[i], 1e-9) << i;
 }
 
 TEST(MinSpacings, ConnectorsAndUncoveredTypes)
