@@ -255,6 +255,59 @@ static int Index_Of_Value(double *list, int *count, double v)
     return (*count)++;
 }
 
+/* Per fastener, the largest F_x² + F_y² and the smallest and largest angle keys of the
+** combinations distributed so far in the pass. */
+static double q_hi[PATTERN_MAX], key_lo[PATTERN_MAX], key_hi[PATTERN_MAX];
+
+/* Fastener i under combination (g, e), forces (fx, fy), q = fx² + fy² and the angle key: its
+** largest force and its extreme angles, and the pattern's, as far as this combination passes
+** them. The fastener's force is not below 1e-5 kN. */
+static void Look_At_Fastener(int i, int g, int e, double fx, double fy, double q, double key)
+{
+    Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    Fastener_Rec *r = &fp->recs[i];
+    /* F = sqrt(q) is taken only where it decides something: sqrt rounds correctly, so it never
+    ** falls as q grows, and a q up to the largest so far cannot raise the fastener's largest
+    ** force, which is at least its root */
+    if (q > q_hi[i]) {
+        q_hi[i] = q;
+        const double F = std::sqrt(q);
+        if (F > r->force_max) {
+            r->force_max = F;
+            r->group_of_force_max = g;
+            r->entry_of_force_max = e;
+        }
+    }
+    /* The angle is needed only where it may pass the fastener's extremes so far: a key below
+    ** the largest by the margin gives an angle below the one of the largest key, which the
+    ** fastener's largest angle (and the pattern's, never smaller) already holds; likewise above
+    ** the smallest. */
+    if (q <= DBL_MAX) { /* else the key may have overflowed */
+        if (key < key_hi[i] - ANGLE_KEY_MARGIN && key > key_lo[i] + ANGLE_KEY_MARGIN) return;
+        if (key > key_hi[i]) key_hi[i] = key;
+        if (key < key_lo[i]) key_lo[i] = key;
+    }
+    const double a = Fastener_Force_Angle(fx, fy);
+    if (a > r->angle_max) {
+        r->angle_max = a;
+        r->group_of_angle_max = g;
+        r->entry_of_angle_max = e;
+    }
+    if (a < r->angle_min) {
+        r->angle_min = a;
+        r->group_of_angle_min = g;
+        r->entry_of_angle_min = e;
+    }
+    if (a < fp->alpha_min) {
+        fp->alpha_min = a;
+        fp->index_of_angle_min = i;
+    }
+    if (a > fp->alpha_max) {
+        fp->alpha_max = a;
+        fp->index_of_angle_max = i;
+    }
+}
+
 /* Distribute every valid combination to the pattern (step 18). Return 0, DERR_PLATE_MIN_3MM or
 ** DERR_PLATE_EDGE_E2_E3. */
 static int Distribute_Combinations(const Pass_Spacings *p)
@@ -271,10 +324,8 @@ static int Distribute_Combinations(const Pass_Spacings *p)
     static double dx[PATTERN_MAX], dy[PATTERN_MAX], arm_x[PATTERN_MAX], arm_y[PATTERN_MAX],
         m_y[PATTERN_MAX], m_x[PATTERN_MAX];
     static int arm_x_of[PATTERN_MAX], arm_y_of[PATTERN_MAX];
-    /* per fastener, the largest F_x² + F_y² and the smallest and largest angle keys of the
-    ** combinations so far */
-    static double q_hi[PATTERN_MAX], key_lo[PATTERN_MAX], key_hi[PATTERN_MAX];
     static double f_x[PATTERN_MAX], f_y[PATTERN_MAX], f_q[PATTERN_MAX], f_key[PATTERN_MAX];
+    static bool look[PATTERN_MAX], left_out[PATTERN_MAX];
 
     /* Column of every fastener (positions matched within 1e-4 cm, at most 100 columns) and the
     ** sums over the pattern that do not depend on the combination. */
@@ -355,59 +406,32 @@ static int Distribute_Combinations(const Pass_Spacings *p)
                 for (int j = col_start[k]; j < col_start[k + 1]; j++) sum += f_y[col_list[j]];
                 c->max_col_Fy = std::fmax(c->max_col_Fy, std::fabs(sum));
             }
+            /* A fastener needs a look of its own where its force may be below 1e-5 kN (and is
+            ** left out), may raise its largest force, or its angle may pass its extremes. */
+            bool any_small = false;
+            for (int i = 0; i < n; i++) {
+                const double q = f_q[i], key = f_key[i];
+                const bool small = !(q >= 1e-9);
+                const bool inside = (q <= DBL_MAX) & (key < key_hi[i] - ANGLE_KEY_MARGIN)
+                                    & (key > key_lo[i] + ANGLE_KEY_MARGIN);
+                look[i] = small | (q > q_hi[i]) | !inside;
+                any_small |= small;
+            }
+            /* F = sqrt(q) < 1e-5 exactly where it may be */
+            for (int i = 0; any_small && i < n; i++)
+                left_out[i] = !(f_q[i] >= 1e-9) && std::fabs(std::sqrt(f_q[i])) < 1e-5;
             double max_Fy = 0.0, max_My = fp->max_My, sum_My_pos = 0.0;
             for (int i = 0; i < n; i++) {
-                Fastener_Rec *r = &fp->recs[i];
-                const double my = m_y[arm_x_of[i]], fy = f_y[i], q = f_q[i];
-                /* F = sqrt(q) is taken only where it decides something: sqrt rounds
-                ** correctly, so it never falls as q grows, and a q up to the largest so far
-                ** cannot raise the fastener's largest force, which is at least its root */
-                if (!(q >= 1e-9) && std::fabs(std::sqrt(q)) < 1e-5) continue;
-                if (q > q_hi[i]) {
-                    q_hi[i] = q;
-                    const double F = std::sqrt(q);
-                    if (F > r->force_max) {
-                        r->force_max = F;
-                        r->group_of_force_max = g;
-                        r->entry_of_force_max = e;
-                    }
-                }
+                if (any_small && left_out[i]) continue;
+                const double my = m_y[arm_x_of[i]];
                 /* as fmax, which passes over a NaN */
-                if (std::fabs(fy) > max_Fy) max_Fy = std::fabs(fy);
+                if (std::fabs(f_y[i]) > max_Fy) max_Fy = std::fabs(f_y[i]);
                 if (std::fabs(my) > max_My) max_My = std::fabs(my);
                 if (my > 0.0) sum_My_pos += my;
-
-                /* The angle is needed only where it may pass the fastener's extremes so far: a
-                ** key below the largest by the margin gives an angle below the one of the
-                ** largest key, which the fastener's largest angle (and the pattern's, never
-                ** smaller) already holds; likewise above the smallest. */
-                const double key = f_key[i];
-                if (q <= DBL_MAX) { /* else the key may have overflowed */
-                    if (key < key_hi[i] - ANGLE_KEY_MARGIN && key > key_lo[i] + ANGLE_KEY_MARGIN)
-                        continue;
-                    if (key > key_hi[i]) key_hi[i] = key;
-                    if (key < key_lo[i]) key_lo[i] = key;
-                }
-                const double a = Fastener_Force_Angle(f_x[i], fy);
-                if (a > r->angle_max) {
-                    r->angle_max = a;
-                    r->group_of_angle_max = g;
-                    r->entry_of_angle_max = e;
-                }
-                if (a < r->angle_min) {
-                    r->angle_min = a;
-                    r->group_of_angle_min = g;
-                    r->entry_of_angle_min = e;
-                }
-                if (a < fp->alpha_min) {
-                    fp->alpha_min = a;
-                    fp->index_of_angle_min = i;
-                }
-                if (a > fp->alpha_max) {
-                    fp->alpha_max = a;
-                    fp->index_of_angle_max = i;
-                }
             }
+            for (int i = 0; i < n; i++)
+                if (look[i] && !(any_small && left_out[i]))
+                    Look_At_Fastener(i, g, e, f_x[i], f_y[i], f_q[i], f_key[i]);
             c->max_Fy = max_Fy;
             c->sum_My_pos = sum_My_pos;
             fp->max_My = max_My;
