@@ -20,7 +20,7 @@ void Expect_Values(const double *got, const double *want, int n, const char *wha
     for (int i = 0; i < n; i++) {
         if (want[i] == NONE) EXPECT_EQ(got[i], UNSET) << what << ", value " << i;
         else
-            EXPECT_NEAR(got[i], want[i], 1e-6 * std::fmax(1.0, std::fabs(want[i])))
+            EXPECT_NEAR(got[i], want[i], std::fmax(1e-9 * std::fabs(want[i]), 1e-6))
                 << what << ", value " << i;
     }
 }
@@ -46,18 +46,19 @@ struct Strength_Case {
 
 TEST(MatGroups, StiffnessOfEveryGroup)
 {
+    // clang-format off
     const Stiffness_Case cases[] = {
         /* EN 338 C24: E 11000, G 690; E05 = 2/3 * 11000 = 7333.33, G05 = 2/3 * 690 = 460 */
-        {"C24", true, 0, 5, 0, 0, {11000000, 690000, 7333333.333, 460000}},
+        {"C24", true, 0, 5, 0, 0, {11000000, 690000, 11000000 * 2.0 / 3.0, 460000}},
         /* EN 338 D30: E 11000, G 690; E05 = 5/6 * 11000 = 9166.67, G05 = 2/3 * 690 = 460 */
-        {"D30", true, 1, 2, 0, 0, {11000000, 690000, 9166666.667, 460000}},
+        {"D30", true, 1, 2, 0, 0, {11000000, 690000, 11000000 * 5.0 / 6.0, 460000}},
         /* EN 14080 GL24h: E 11500, G 650; E05 = 5/6 * 11500 = 9583.33, G05 = 5/6 * 650 =
         ** 541.67 */
-        {"GL24h", true, 2, 2, 0, 0, {11500000, 650000, 9583333.333, 541666.667}},
+        {"GL24h", true, 2, 2, 0, 0, {11500000, 650000, 11500000 * 5.0 / 6.0, 650000 * 5.0 / 6.0}},
         /* DIN 1052 GL24h (BS11): E 11600, G 720; E05 = 5/6 * 11600 = 9666.67, G05 = 600 */
-        {"BS11", false, 3, 0, 0, 0, {11600000, 720000, 9666666.667, 600000}},
+        {"BS11", false, 3, 0, 0, 0, {11600000, 720000, 11600000 * 5.0 / 6.0, 600000}},
         /* laminated beech: E 16800, G 850; E05 = 5/6 * 16800 = 14000, G05 = 2/3 * 850 */
-        {"GL75", true, 17, 0, 0, 0, {16800000, 850000, 14000000, 566666.667}},
+        {"GL75", true, 17, 0, 0, 0, {16800000, 850000, 14000000, 850000 * 2.0 / 3.0}},
         /* OSB/3 bending parallel: E 4930, G 50, E05 = 0.85 * 4930 = 4190.5 */
         {"OSB/3", true, 4, 1, 0, 15, {4930000, 50000, 4190500, NONE}},
         /* OSB/4 in plane perpendicular: E 3200, G 1090, E05 = 0.85 * 3200 = 2720 */
@@ -65,6 +66,8 @@ TEST(MatGroups, StiffnessOfEveryGroup)
         /* plasterboard in plane (kind 5 as 3): E 1000, G 700, E05 = 0.9 * 1000 */
         {"GKB", true, 5, 0, 5, 12.5, {1000000, 700000, 900000, NONE}},
         {"GKB kind 4", true, 5, 0, 4, 12.5, {NONE, NONE, NONE, NONE}},
+        /* plate bending parallel: E 2800, E05 = 0.9 * 2800 = 2520 */
+        {"GKB kind 0", true, 5, 1, 0, 12.5, {2800000, 700000, 2520000, NONE}},
         /* plywood grade 3, in plane parallel: 4400, 600, 3520 */
         {"plywood", true, 6, 3, 2, 12, {4400000, 600000, 3520000, NONE}},
         /* particle board P5, 19 mm (band over 13 up to 20): E_m 3300, G 200, E05 = 0.8 * 3300;
@@ -78,20 +81,30 @@ TEST(MatGroups, StiffnessOfEveryGroup)
         /* gypsum fibre board: 3800, 1600, no E05 */
         {"gypsum fibre", true, 9, 2, 4, 12.5, {3800000, 1600000, 0.0, NONE}},
         /* Kerto-S flatwise: 13800, 380, 11600, 2/3 * 380 = 253.33 */
-        {"Kerto-S", true, 10, 0, 9, 0, {13800000, 380000, 11600000, 253333.333}},
+        {"Kerto-S", true, 10, 0, 9, 0, {13800000, 380000, 11600000, 380000 * 2.0 / 3.0}},
         /* Kerto-Q grade 1 edgewise: 10500, 600, 8800, 400 */
         {"Kerto-Q", true, 11, 1, 0, 0, {10500000, 600000, 8800000, 400000}},
         /* beech panel Q flatwise: 10900, 430; 5/6 * 10900 = 9083.33, 2/3 * 430 = 286.67 */
-        {"beech panel", true, 18, 2, 1, 0, {10900000, 430000, 9083333.333, 286666.667}},
+        {"beech panel",
+         true,
+         18,
+         2,
+         1,
+         0,
+         {10900000, 430000, 10900000 * 5.0 / 6.0, 430000 * 2.0 / 3.0}},
         /* Steico LVL grade 1, kind 6 as edgewise: 10500, 600, 8800, 400 */
         {"Steico LVL", true, 19, 1, 6, 0, {10500000, 600000, 8800000, 400000}},
         /* Steico GLVL across: 14000, 560, 12000, 2/3 * 560 = 373.33 */
-        {"Steico GLVL", true, -11, 0, 4, 0, {14000000, 560000, 12000000, 373333.333}},
+        {"Steico GLVL", true, -11, 0, 4, 0, {14000000, 560000, 12000000, 560000 * 2.0 / 3.0}},
+        /* in plane: 14000, 600, 12000, 400; flatwise E 430 */
+        {"Steico GLVL 5", true, -11, 0, 5, 0, {14000000, 600000, 12000000, 400000}},
+        {"Steico GLVL 7", true, -11, 0, 7, 0, {430000, 600000, 12000000, 400000}},
         /* spruce LVL S edgewise: 14000, 590, 12000, no G05 */
         {"LVL S", true, 20, 0, 0, 0, {14000000, 590000, 12000000, NONE}},
         /* glued beech LVL: defined, no values */
         {"GLVL beech", true, 21, 1, 0, 0, {NONE, NONE, NONE, NONE}},
     };
+    // clang-format on
     for (const Stiffness_Case &c : cases) {
         Nad_Scope scope(c.en);
         double v[4] = {UNSET, UNSET, UNSET, UNSET};
@@ -112,6 +125,7 @@ TEST(MatGroups, StiffnessOfEveryGroup)
 
 TEST(MatGroups, StrengthsOfEveryGroup)
 {
+    // clang-format off
     const Strength_Case cases[] = {
         /* EN 338 C24 along the grain: 24, 14.5, 21, 4.0, 2.5; 100 mm deep: k_h = (150 / 100)^0.2
         ** = 1.084472 on bending 26.0273 and tension 15.7248; 200 mm: no k_h */
@@ -125,7 +139,7 @@ TEST(MatGroups, StrengthsOfEveryGroup)
          60,
          100,
          true,
-         {26027.3225, 15724.8407, 21000, 4000, 2500, 1.0844718}},
+         {26027.322509, 15724.840682, 21000, 4000, 2500, 1.084471771}},
         {"C24 deep", true, 0, 5, 2, 6, 60, 200, true, {24000, 14500, 21000, 4000, 2500, NONE}},
         /* DIN 1052 C24 across the grain: f_t,90 0.4, f_c,90 2.5, f_v 2.0; no k_h */
         {"C24 DIN", false, 0, 5, 2, 7, 60, 100, true, {24000, 400, 2500, 2000, 2500, NONE}},
@@ -139,7 +153,9 @@ TEST(MatGroups, StrengthsOfEveryGroup)
          140,
          400,
          true,
-         {24993.1139, 19994.4911, 24000, 3500, 2500, 1.0413797}},
+         {24993.113856, 19994.491085, 24000, 3500, 2500, 1.041379744}},
+        /* no depth given: no k_h */
+        {"GL24h h 0", true, 2, 2, 2, 8, 0, 0, true, {24000, 19200, 24000, 3500, 2500, NONE}},
         /* DIN 1052 GL24h (BS11) 300 mm: (600 / 300)^0.14 = 1.1019 -> 1.1: 26.4, 18.15 */
         {"BS11", false, 3, 0, 2, 6, 140, 300, true, {26400, 18150, 24000, 2500, 2700, 1.1}},
         /* laminated beech, use 1, across the grain, 100 x 200: f_c = (0.892 + 0.0009 * 200)
@@ -155,7 +171,7 @@ TEST(MatGroups, StrengthsOfEveryGroup)
          100,
          200,
          true,
-         {83709.2381, 669.6739, 63676.8, 5190.8476, 14800, 1.1161232}},
+         {83709.238053, 669.673904, 63676.8, 5190.847581, 14800, 1.116123174}},
         /* OSB/3 15 mm bending parallel: 16.4, 9.4, 15.4, planar shear 1.0, f_c,90 10 */
         {"OSB/3", true, 4, 1, 2, 0, 0, 15, false, {16400, 9400, 15400, 1000, 10000, NONE}},
         /* OSB/4 20 mm in plane perpendicular: f_t,90 8.0 as f_m and f_t, f_c,90 13.7, panel
@@ -188,6 +204,7 @@ TEST(MatGroups, StrengthsOfEveryGroup)
         /* a stress kind outside 0..9: defined, no values */
         {"C24 kind 10", true, 0, 5, 2, 10, 60, 100, true, {NONE, NONE, NONE, NONE, NONE, NONE}},
     };
+    // clang-format on
     for (const Strength_Case &c : cases) {
         Nad_Scope scope(c.en);
         double v[6] = {UNSET, UNSET, UNSET, UNSET, UNSET, UNSET};
@@ -208,4 +225,20 @@ TEST(MatGroups, StrengthsOfEveryGroup)
             << n[0] << "/" << n[1];
         EXPECT_EQ(f, UNSET);
     }
+}
+
+TEST(MatGroups, ParticleBoardGradesAndBands)
+{
+    /* P4..P7 only; f_c,90 10, 8 and 6 N/mm2 up to 20, 32 and above 32 mm, also outside the
+    ** bands of the other values */
+    double fc90 = UNSET, fm = UNSET;
+    EXPECT_EQ(Get_Spanplatte_Values(4, 0, &fm, 19, nullptr, nullptr, nullptr, &fc90), 0);
+    EXPECT_EQ(fc90, UNSET);
+    EXPECT_EQ(Get_Spanplatte_Values(3, 0, &fm, 60, nullptr, nullptr, nullptr, &fc90), 1);
+    EXPECT_EQ(fc90, 6000.0);
+    EXPECT_EQ(fm, UNSET);
+    EXPECT_EQ(Get_Spanplatte_Values(3, 0, &fm, 32, nullptr, nullptr, nullptr, &fc90), 1);
+    EXPECT_EQ(fc90, 8000.0);
+    /* P7 out of plane, 32 mm (over 25 up to 32): f_m 14.2 */
+    EXPECT_NEAR(fm, 14200.0, 1e-9);
 }
