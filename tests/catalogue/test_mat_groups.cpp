@@ -208,8 +208,11 @@ TEST(MatGroups, StrengthsOfEveryGroup)
     for (const Strength_Case &c : cases) {
         Nad_Scope scope(c.en);
         double v[6] = {UNSET, UNSET, UNSET, UNSET, UNSET, UNSET};
-        ASSERT_EQ(Get_Mat_Strengths(c.group, c.grade, c.use, c.kind, c.width, c.depth, &v[0], &v[1],
-                                    &v[2], &v[3], &v[4], c.kh ? &v[5] : nullptr),
+        ASSERT_EQ(Get_Mat_Strengths(/*group=*/c.group, /*grade=*/c.grade, /*use=*/c.use,
+                                    /*stress_kind=*/c.kind, /*width_mm=*/c.width,
+                                    /*depth_mm=*/c.depth, /*f_m_k=*/&v[0], /*f_t_k=*/&v[1],
+                                    /*f_c_k=*/&v[2], /*f_v_k=*/&v[3], /*f_c90_k=*/&v[4],
+                                    /*k_h=*/c.kh ? &v[5] : nullptr),
                   1)
             << c.what;
         Expect_Values(v, c.want, 6, c.what);
@@ -219,8 +222,10 @@ TEST(MatGroups, StrengthsOfEveryGroup)
     for (const auto &n : none) {
         Nad_Scope scope(true);
         double f = UNSET;
-        EXPECT_EQ(Get_Mat_Strengths(n[0], n[1], 2, 0, 0, 15, &f, nullptr, nullptr, nullptr, nullptr,
-                                    nullptr),
+        EXPECT_EQ(Get_Mat_Strengths(/*group=*/n[0], /*grade=*/n[1], /*use=*/2, /*stress_kind=*/0,
+                                    /*width_mm=*/0, /*depth_mm=*/15, /*f_m_k=*/&f,
+                                    /*f_t_k=*/nullptr, /*f_c_k=*/nullptr, /*f_v_k=*/nullptr,
+                                    /*f_c90_k=*/nullptr, /*k_h=*/nullptr),
                   0)
             << n[0] << "/" << n[1];
         EXPECT_EQ(f, UNSET);
