@@ -178,22 +178,24 @@ static int32_t Fire_Strengths(int ec, int32_t method, int32_t group, int32_t exp
     return 0;
 }
 
-int32_t Calc_Brand_Festigkeiten_DIN(int32_t method, int32_t group, int32_t exposure, int32_t mask,
-                                    double d, double b, double fm, double fc, double ft,
-                                    double *fm_fi, double *fc_fi, double *ft_fi)
+int32_t Calc_Brand_Festigkeiten_DIN(int32_t fire_method, int32_t mat_group, int32_t fire_exposure,
+                                    int32_t sides_mask, double d, double b, double f_m, double f_c,
+                                    double f_t, double *f_m_fi, double *f_c_fi, double *f_t_fi)
 {
-    return Fire_Strengths(/*ec=*/0, /*method=*/method, /*group=*/group, /*exposure=*/exposure,
-                          /*mask=*/mask, /*d=*/d, /*b=*/b, /*fm=*/fm, /*fc=*/fc, /*ft=*/ft,
-                          /*fm_fi=*/fm_fi, /*fc_fi=*/fc_fi, /*ft_fi=*/ft_fi);
+    return Fire_Strengths(/*ec=*/0, /*method=*/fire_method, /*group=*/mat_group,
+                          /*exposure=*/fire_exposure, /*mask=*/sides_mask, /*d=*/d, /*b=*/b,
+                          /*fm=*/f_m, /*fc=*/f_c, /*ft=*/f_t, /*fm_fi=*/f_m_fi, /*fc_fi=*/f_c_fi,
+                          /*ft_fi=*/f_t_fi);
 }
 
-int32_t Calc_Brand_Festigkeiten_EC(int32_t method, int32_t group, int32_t exposure, int32_t mask,
-                                   double d, double b, double fm, double fc, double ft,
-                                   double *fm_fi, double *fc_fi, double *ft_fi)
+int32_t Calc_Brand_Festigkeiten_EC(int32_t fire_method, int32_t mat_group, int32_t fire_exposure,
+                                   int32_t sides_mask, double d, double b, double f_m, double f_c,
+                                   double f_t, double *f_m_fi, double *f_c_fi, double *f_t_fi)
 {
-    return Fire_Strengths(/*ec=*/1, /*method=*/method, /*group=*/group, /*exposure=*/exposure,
-                          /*mask=*/mask, /*d=*/d, /*b=*/b, /*fm=*/fm, /*fc=*/fc, /*ft=*/ft,
-                          /*fm_fi=*/fm_fi, /*fc_fi=*/fc_fi, /*ft_fi=*/ft_fi);
+    return Fire_Strengths(/*ec=*/1, /*method=*/fire_method, /*group=*/mat_group,
+                          /*exposure=*/fire_exposure, /*mask=*/sides_mask, /*d=*/d, /*b=*/b,
+                          /*fm=*/f_m, /*fc=*/f_c, /*ft=*/f_t, /*fm_fi=*/f_m_fi, /*fc_fi=*/f_c_fi,
+                          /*ft_fi=*/f_t_fi);
 }
 
 /* ---- the section check */
