@@ -110,6 +110,10 @@ TEST(AxialDin1052, NailRules)
     /* 25 d: computed with 20 d = 80 and code 167 kept: 80 * 4 * 2.205 = 705.6 > 400 */
     EXPECT_NEAR(Calc_Axial_Din1052(in, 100.0, 0.0, &r), 400.0, 1e-9);
     EXPECT_EQ(r.msg_code, 167);
+    /* 21 d is above 20 d as well */
+    Connection_Result r21 = Axial_Result(350.0, 350.0);
+    EXPECT_NEAR(Calc_Axial_Din1052(in, 84.0, 0.0, &r21), 400.0, 1e-9);
+    EXPECT_EQ(r21.msg_code, 167);
     /* the null result is guarded */
     EXPECT_EQ(Calc_Axial_Din1052(in, 60.0, 0.0, nullptr), 0.0);
     Connection_Input s = Axial_Input(13, 8.0);
@@ -377,6 +381,17 @@ TEST(AxialDin1052, ApprovedScrewsAndBolts)
     ** 1.25 = 7526.4, member 1 8 * 9.8 * (40 / 0.5) / 1.25 = 5017.6 below the head 5644.8 */
     a.axis_angle = 30.0;
     EXPECT_NEAR(Calc_Axial_Din1052(a, 60.0, 0.0, &r), 5644.8, 1e-6);
+    /* a head side of OSB 12 mm: the head 80e-6 * 24² * 380² = 6653.95, the thread in member 1
+    ** 8 * 80e-6 * 380² * 12 = 1109.0, both capped at 8 d_k² = 8 * 24² = 4608 in a panel of 12
+    ** to 20 mm, below the point 4704 */
+    a.axis_angle = 90.0;
+    a.mat_1 = 4;
+    a.grade_1 = 1;
+    a.t1 = 12.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(a, 60.0, 0.0, &r), 4608.0, 1e-9);
+    a.mat_1 = 0;
+    a.grade_1 = Grade_Index(0, "C24");
+    a.t1 = 40.0;
 
     /* ETA-12/0114 screws (types 11, 12): point l_g d 12.0 = 50 * 8 * 12 = 4800, head d_k² 10 =
     ** 1000 (8 in a panel of 12 to 20 mm) */
@@ -397,6 +412,17 @@ TEST(AxialDin1052, ApprovedScrewsAndBolts)
     b.grade_1 = 1;
     b.t1 = 15.0;
     EXPECT_NEAR(Calc_Axial_Din1052(b, 60.0, 0.0, &r), 800.0, 1e-9);
+    /* both ends of the panel range: 12 and 20 mm take 8 d_k² = 800, 11 mm the 400 N of thin
+    ** panels, 21 mm the head's own 1000 */
+    b.t1 = 12.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(b, 60.0, 0.0, &r), 800.0, 1e-9);
+    b.t1 = 20.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(b, 60.0, 0.0, &r), 800.0, 1e-9);
+    b.t1 = 11.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(b, 60.0, 0.0, &r), 400.0, 1e-9);
+    b.t1 = 21.0;
+    EXPECT_NEAR(Calc_Axial_Din1052(b, 60.0, 0.0, &r), 1000.0, 1e-9);
+    b.t1 = 15.0;
     /* type 13: point (60 / 1) 8 * 12.0 = 5760, head 25² * 10 = 6250 -> 5760; steel 17000 */
     Connection_Input c = Axial_Input(13, 8.0);
     c.l_thread = 100.0;
@@ -518,6 +544,10 @@ TEST(AxialEc5, NailsStaplesAndSpecialNails)
     st.l_thread = 100.0;
     EXPECT_NEAR(Calc_Axial_Ec5(st, 30.0, 0.0, &r), 257.25, 1e-9);
     EXPECT_NEAR(r.f_ax_point, 441.0, 1e-9);
+    /* crowns at 30 degrees are still rated as a nail */
+    st.staple_angle_1 = st.staple_angle_2 = 30.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(st, 30.0, 0.0, &r), 257.25, 1e-9);
+    st.staple_angle_1 = 90.0;
     /* a crown at 20 degrees: the staple rule, f_ax 2.45: 2 * 30 * 1.5 * 2.45 = 220.5 and the
     ** head 257.25, both times 0.7 -> 154.35 */
     st.staple_angle_2 = 20.0;
@@ -684,8 +714,26 @@ TEST(AxialEc5, BoltsConnectorsAndScrews)
     b.grade_1 = Grade_Index(1, "D18");
     EXPECT_NEAR(Calc_Axial_Ec5(b, 60.0, 2.5, &r), 4400.0, 1e-9);
     EXPECT_NEAR(r.f_ax_head, 7353.99, 0.01);
+    /* a head side of OSB counts with 380 at most: 5760 (380 / 350)^0.8 = 5760 * 1.068003
+    ** = 6151.70 */
+    b.mat_1 = 4;
+    b.grade_1 = 1;
+    Calc_Axial_Ec5(b, 60.0, 2.5, &r);
+    EXPECT_NEAR(r.f_ax_head, 6151.70, 0.01);
     b.mat_1 = 0;
     b.grade_1 = Grade_Index(0, "C24");
+    /* a washer of 24 under a head of 8, narrower than 1.8 times the core (9): the fully
+    ** threaded screws of both head forms pull through the washer, no head capacity */
+    b.washer_d = 24.0;
+    b.d_k = 8.0;
+    for (int type : {14, 15}) {
+        b.vbm_type = type;
+        Calc_Axial_Ec5(b, 60.0, 2.5, &r);
+        EXPECT_EQ(r.f_ax_head, 0.0) << type;
+    }
+    b.vbm_type = 14;
+    b.washer_d = -1.0;
+    b.d_k = 24.0;
     /* the third family carries nothing axially here */
     Connection_Input c = Axial_Input(50, 8.0);
     c.l_thread = 50.0;
@@ -716,6 +764,23 @@ TEST(AxialEc5, UserScrewLinesAndThreadInMemberOne)
         Connection_Result q = Axial_Result(350.0, 350.0);
         EXPECT_NEAR(Calc_Axial_Ec5(thin, 60.0, 2.5, &q), 3328.0, 1e-9);
     }
+    /* a member 1 of 48 mm, three times the head: the head times 1.3, 4326.4, below the point */
+    {
+        Connection_Input thick = a;
+        thick.t1 = 48.0;
+        Connection_Result q = Axial_Result(350.0, 350.0);
+        EXPECT_NEAR(Calc_Axial_Ec5(thick, 60.0, 2.5, &q), 4326.4, 1e-9);
+    }
+    /* an OSB member 1 of 12.5 mm: f_head 8 in a panel of 12 to 20 mm, the density 380 at most:
+    ** 8 * 256 * (380 / 350)^0.8 = 2048 * 1.068003 = 2187.27, not the 400 N of thinner panels */
+    {
+        Connection_Input osb = a;
+        osb.mat_1 = 4;
+        osb.grade_1 = 1;
+        osb.t1 = 12.5;
+        Connection_Result q = Axial_Result(350.0, 350.0);
+        EXPECT_NEAR(Calc_Axial_Ec5(osb, 60.0, 2.5, &q), 2187.27, 0.01);
+    }
     /* head forms 1, 2 and 4 take the first formula: (27 - 16) 256 = 2816 */
     a.user_line_44.head_form = 1;
     EXPECT_NEAR(Calc_Axial_Ec5(a, 60.0, 2.5, &r), 2816.0, 1e-9);
@@ -726,6 +791,13 @@ TEST(AxialEc5, UserScrewLinesAndThreadInMemberOne)
     EXPECT_NEAR(Calc_Axial_Ec5(a, 60.0, 2.5, &r), 3840.0, 1e-9);
     EXPECT_NEAR(r.l_thread_2, 55.0, 1e-12);
     EXPECT_NEAR(r.l_thread_1, 40.0, 1e-12);
+    /* a second thread of 30 fits into member 1 (40): nothing goes over to the point, 50 stay
+    ** there: point 8 * 12 * 50 = 4800, member 1 8 * 12 * 30 = 2880 below the head 3328 */
+    a.user_line_44 = Vbm_Screw_Line{0, 0, 8.0, 16.0, 5.0, 100.0, 50.0, -1.0, 90.0, 0, 1, 30.0};
+    EXPECT_NEAR(Calc_Axial_Ec5(a, 60.0, 2.5, &r), 3328.0, 1e-9);
+    EXPECT_NEAR(r.l_thread_2, 50.0, 1e-12);
+    EXPECT_NEAR(r.l_thread_1, 30.0, 1e-12);
+    EXPECT_NEAR(r.f_ax_point, 4800.0, 1e-9);
 
     /* user line of type 43 (ETA-11/0190): the same with 11.0: point 8 * 11 * 60 = 5280, head
     ** 13 * 256 = 3328 */
