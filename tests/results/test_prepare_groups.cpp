@@ -1,0 +1,68 @@
+/*
+** Tests of the grouped layout of the preparation: each half holds two groups of columns,
+** mirrored about the middle of the half, with the nail rule on the spacing inside a group.
+*/
+#include "results_test_util.h"
+
+#include <set>
+
+/* Nails 4.2 x 110 mm in side timbers 6 cm on a 12 cm middle member (C24), tension, L = 160 cm,
+** four columns in two groups per half, the user's a1 = 20 cm. Inside a group the nails stand at
+** most 40 d = 16.8 cm apart along the grain, so the first group takes x = a3,t = 15 d = 6.3 cm
+** and 6.3 + 16.8 = 23.1 cm; the second is its mirror about the middle of the half,
+** (6.3 + 73.7) / 2 = 40 cm: 56.9 and 73.7 cm (x_end = 80 - 6.3). */
+TEST(PrepareGroups, NailsOfAGroupStandAtMost40dApart)
+{
+    Fresh_Splice(true);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Set_Lkom(0, 0, 0.0, 5.0, 0.0);
+    Splice_Input.vbm_type = 0;
+    Splice_Input.d = 4.2;
+    Splice_Input.l = 110.0;
+    Splice_Input.mat_side = Splice_Input.mat_mid = 0;
+    Splice_Input.grade_side = Splice_Input.grade_mid = 5;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.t_s_user = 1;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = Splice_Input.h_s = 12.0;
+    Splice_Input.L_user = 1;
+    Splice_Input.L = 160.0;
+    Splice_Input.a1_user = 1;
+    Splice_Input.a1 = 20.0;
+    Set_Layout(4, 1, LAYOUT_REGULAR, 1);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    std::set<long> xs;
+    for (int i = 0; i < Fastener_Pattern.count; i++)
+        xs.insert(std::lround(Fastener_Pattern.recs[i].x * 100.0));
+    EXPECT_EQ(xs, (std::set<long>{630, 2310, 5690, 7370}));
+}
+
+/* ---------------------------------------------------------------- plates */
+
+/* Two inner plates 20 cm high in a member 24 cm high, dowels 12 mm (holes d0 = 13 mm),
+** tension. The rows keep a4 = a4,c = 3 d = 3.6 cm from the timber's edge (EN 1995-1-1,
+** Table 8.5), 2 cm of it outside the plate: 1.6 cm from the plate's edge, above the least
+** 1.2 d0 = 1.56 cm. So the outer rows lie 1.6 cm inside the plate, e2 = 1.6 cm, whether the
+** three rows of three columns stand in line or staggered. */
+TEST(PrepareGroups, EdgeDistanceInsideInnerPlates)
+{
+    for (int layout : {LAYOUT_REGULAR, LAYOUT_STAGGERED}) {
+        Inner_Plate_Dowel_Splice();
+        Tension_Splice(20.0);
+        Set_Layout(3, 3, layout);
+        ASSERT_EQ(Prepare_Splice_Calc(), 0) << layout;
+        EXPECT_NEAR(Splice_Input.e2, 1.6, 1e-9) << layout;
+    }
+}
+
+/* The user's plate end distance may be the least one, 1.2 d0 = 1.2 * 1.3 cm, but no less. */
+TEST(PrepareGroups, UsersPlateEndDistanceAtItsLeast)
+{
+    for (double e1 : {1.2 * (1.2 + 0.1), 1.55}) {
+        Inner_Plate_Dowel_Splice();
+        Tension_Splice(20.0);
+        Splice_Input.e1_user = 1;
+        Splice_Input.e1 = e1;
+        EXPECT_EQ(Prepare_Splice_Calc(), e1 > 1.555 ? 0 : DERR_PLATE_END_DISTANCE_E1) << e1;
+    }
+}
