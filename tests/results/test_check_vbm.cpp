@@ -53,6 +53,24 @@ static bool Has(const std::string &s, const std::string &what)
     return s.find(what) != std::string::npos;
 }
 
+/* A bending splice of dowels 12 mm (Row_Splice) with one dowel in each of two rows, at (10, -5)
+** and (10, 5) cm: I_p = 2 * 5² = 50 cm². */
+static void Two_Dowel_Rows(void)
+{
+    Row_Splice(29, 12.0, 1, 0.0, 0.0);
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Set_Layout(1, 2);
+    Fastener_Pattern.count = 2;
+    Fastener_Pattern.recs[0] = Fastener_Rec{};
+    Fastener_Pattern.recs[1] = Fastener_Rec{};
+    Fastener_Pattern.recs[0].x = Fastener_Pattern.recs[1].x = 10.0;
+    Fastener_Pattern.recs[0].y = -5.0;
+    Fastener_Pattern.recs[1].y = 5.0;
+    Fastener_Pattern.recs[0].weight = Fastener_Pattern.recs[1].weight = 1.0;
+    Calc_Pattern_Centroid(&Fastener_Pattern.x_c, &Fastener_Pattern.y_c, &Fastener_Pattern.I_p, 2,
+                          Fastener_Pattern.recs);
+}
+
 TEST(VbmCheck, EffectiveNumberByFamily)
 {
     /* EN 1995-1-1 with the annex: wood screws to DIN 571 above 6 mm take the bolt rule,
@@ -155,19 +173,8 @@ TEST(VbmCheck, FirstOfEqualFastenersGoverns)
     ** M_v,d = 0.1 kNm: F_V = 0.6 / 2 / 2 = 0.15 kN; I_p = 50 cm², the moment gives
     ** 10 kNcm * (-/+5) / 50 / 2 = -/+0.5 kN along the grain: both take
     ** sqrt(0.5² + 0.15²) = 0.522 kN at atan(0.15 / 0.5) = 16.70 degrees; the first governs. */
-    Row_Splice(29, 12.0, 1, 0.0, 0.0);
-    Splice_Input.splice_kind = SPLICE_BENDING;
+    Two_Dowel_Rows();
     Splice_Input.print.fasteners = 0;
-    Set_Layout(1, 2);
-    Fastener_Pattern.count = 2;
-    Fastener_Pattern.recs[0] = Fastener_Rec{};
-    Fastener_Pattern.recs[1] = Fastener_Rec{};
-    Fastener_Pattern.recs[0].x = Fastener_Pattern.recs[1].x = 10.0;
-    Fastener_Pattern.recs[0].y = -5.0;
-    Fastener_Pattern.recs[1].y = 5.0;
-    Fastener_Pattern.recs[0].weight = Fastener_Pattern.recs[1].weight = 1.0;
-    Calc_Pattern_Centroid(&Fastener_Pattern.x_c, &Fastener_Pattern.y_c, &Fastener_Pattern.I_p, 2,
-                          Fastener_Pattern.recs);
     ASSERT_DOUBLE_EQ(Fastener_Pattern.I_p, 50.0);
     Lkom_Entry *c = Set_Lkom(0, 0, 0.1, 0.0, 0.6);
     c->M_distr = 0.1;
@@ -623,19 +630,8 @@ TEST(VbmCheck, OneFastenerInARowCountsOnce)
     ** the first dowel and with it in the second: 0.25 and 0.75 kN. n = 1, n_ef = 1;
     ** R_d = 5.1515 kN (SingleDowelWorkedByHand): u = 0.25 / 5.1515 = 0.04853 and
     ** 0.75 / 5.1515 = 0.14559; the second governs. */
-    Row_Splice(29, 12.0, 1, 0.0, 0.0);
+    Two_Dowel_Rows();
     Splice_Input.vbm_steel = 5;
-    Splice_Input.splice_kind = SPLICE_BENDING;
-    Set_Layout(1, 2);
-    Fastener_Pattern.count = 2;
-    Fastener_Pattern.recs[0] = Fastener_Rec{};
-    Fastener_Pattern.recs[1] = Fastener_Rec{};
-    Fastener_Pattern.recs[0].x = Fastener_Pattern.recs[1].x = 10.0;
-    Fastener_Pattern.recs[0].y = -5.0;
-    Fastener_Pattern.recs[1].y = 5.0;
-    Fastener_Pattern.recs[0].weight = Fastener_Pattern.recs[1].weight = 1.0;
-    Calc_Pattern_Centroid(&Fastener_Pattern.x_c, &Fastener_Pattern.y_c, &Fastener_Pattern.I_p, 2,
-                          Fastener_Pattern.recs);
     Lkom_Entry *c = Set_Lkom(0, 0, 0.1, 1.0, 0.0);
     c->M_distr = 0.1;
     Vbm_Check r;
