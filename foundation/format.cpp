@@ -429,8 +429,10 @@ static int Put_Conversion(Sink *o, const Fmt_Field *sp, va_list *ap)
 
 int Format_V(char *buf, size_t size, const char *format, va_list ap_in)
 {
+    /* The arguments are copied at the first conversion, not at once: the caller has just
+    ** written the list in parts, and reading it whole at once waits for those writes. */
     va_list ap;
-    va_copy(ap, ap_in);
+    bool copied = false;
     Sink o = {buf, size, 0};
     bool refused = false;
     const char *f = format;
@@ -448,11 +450,15 @@ int Format_V(char *buf, size_t size, const char *format, va_list ap_in)
             f++;
             continue;
         }
+        if (!copied) {
+            va_copy(ap, ap_in);
+            copied = true;
+        }
         Fmt_Field sp;
         Parse_Field(&f, &ap, &sp);
         refused = sp.conv == 0 || Put_Conversion(&o, &sp, &ap) != 0;
     }
-    va_end(ap);
+    if (copied) va_end(ap);
     if (refused) {
         /* what this function does not know: the library formats the whole text */
         va_list whole;

@@ -140,9 +140,14 @@ static int any_marker(double v)
 static void append_number(std::string &out, const Oli_Table_Column *c, double scaled, int32_t width)
 {
     char b[64];
-    Oli_Format_Fixed(b, sizeof b, scaled, c->decimals > 0 ? c->decimals : 0);
-    if (!strcmp(b, "-0")) strcpy(b, "0");
-    append_right(out, b, width);
+    int32_t n = Oli_Format_Fixed(b, sizeof b, scaled, c->decimals > 0 ? c->decimals : 0);
+    if (n == 2 && b[0] == '-' && b[1] == '0') {
+        b[0] = '0';
+        n = 1;
+    }
+    /* a number holds no escapes: every byte is seen */
+    if (n < width) out.append((size_t)(width - n), ' ');
+    out.append(b, (size_t)n);
 }
 
 std::string Oli_Table_Number_Text(const Oli_Table_Column *c, double scaled, int32_t width)

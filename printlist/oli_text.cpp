@@ -30,20 +30,19 @@ int Oli_Get_Strip_Zeros(void) { return strip_zeros; }
 /* Exact decimal ties ("%.2f" of 0.125) come out differently from one C library to the next;
 ** the print list uses one rule everywhere: value x 10^d rounded half away from zero. A value
 ** that rounds to zero is written without a sign: -0.004 with two decimals is "0.00". */
-void Oli_Format_Fixed(char *out, size_t size, double value, int32_t decimals)
+int Oli_Format_Fixed(char *out, size_t size, double value, int32_t decimals)
 {
-    if (out == nullptr || size == 0) return;
+    if (out == nullptr || size == 0) return 0;
     if (decimals < 0) decimals = 0;
     if (decimals > 9 || !std::isfinite(value)) {
         snprintf(out, size, "%.*f", (int)decimals, value);
-        return;
+        return (int)strlen(out);
     }
-    double p = 1.0;
-    for (int i = 0; i < decimals; i++) p *= 10.0;
-    double r = floor(fabs(value) * p + 0.5);
+    static const double powers[10] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    double r = floor(fabs(value) * powers[decimals] + 0.5);
     if (r >= 9e15) {
         snprintf(out, size, "%.*f", (int)decimals, value);
-        return;
+        return (int)strlen(out);
     }
     /* r < 9e15: at most 16 digits, led by zeros up to decimals + 1 */
     char t[24], digits[32];
@@ -62,8 +61,10 @@ void Oli_Format_Fixed(char *out, size_t size, double value, int32_t decimals)
         memcpy(s + k, digits + n - decimals, (size_t)decimals);
         k += (size_t)decimals;
     }
-    s[k] = 0;
-    Oli_Copy(out, s, size);
+    if (k >= size) k = size - 1; /* cut as a copy would */
+    memcpy(out, s, k);
+    out[k] = 0;
+    return (int)k;
 }
 
 /* ---- escapes ---- */

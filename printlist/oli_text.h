@@ -78,8 +78,9 @@ int Oli_Bold_Active(const char *text, int32_t position);
 int Oli_S_Active(const char *text, int32_t position);
 
 /* Fixed-point text of a value with one rounding rule for every platform: the value times
-** 10^decimals is rounded half away from zero. Writes like "%.*f" into out. */
-void Oli_Format_Fixed(char *out, size_t size, double value, int32_t decimals);
+** 10^decimals is rounded half away from zero. Writes like "%.*f" into out and answers the
+** length of what it wrote. */
+int Oli_Format_Fixed(char *out, size_t size, double value, int32_t decimals);
 
 /* ---- drawing groups inside a text line ---- */
 void Oli_Rule(FILE *file, double a, double b, double c, double d);

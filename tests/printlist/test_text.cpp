@@ -4,6 +4,7 @@
 */
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "capture.h"
@@ -123,10 +124,16 @@ TEST(OliText, FixedPointRuleAtTies)
     EXPECT_STREQ(b, "-0.01");
     Oli_Format_Fixed(b, sizeof b, -0.4, 0);
     EXPECT_STREQ(b, "0");
-    Oli_Format_Fixed(b, sizeof b, 1234.5678, 3);
+    EXPECT_EQ(Oli_Format_Fixed(b, sizeof b, 1234.5678, 3), 8);
     EXPECT_STREQ(b, "1234.568");
-    Oli_Format_Fixed(b, 4, 1234.5, 1);
+    /* 1234.5 x 10 = 12345: "1234.5", cut to the three bytes of room */
+    EXPECT_EQ(Oli_Format_Fixed(b, 4, 1234.5, 1), 3);
     EXPECT_STREQ(b, "123");
+    /* ten decimals and infinity are the library's: their length too */
+    EXPECT_EQ(Oli_Format_Fixed(b, sizeof b, 0.5, 10), 12);
+    EXPECT_STREQ(b, "0.5000000000");
+    EXPECT_EQ(Oli_Format_Fixed(b, sizeof b, -INFINITY, 2), 4);
+    EXPECT_STREQ(b, "-inf");
 }
 
 TEST(OliText, CheckTextGoverningValueAndBound)
