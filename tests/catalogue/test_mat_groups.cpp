@@ -185,6 +185,10 @@ TEST(MatGroups, StrengthsOfEveryGroup)
         {"P5", true, 7, 1, 2, 5, 0, 19, false, {8500, 8500, 11800, 6500, 10000, NONE}},
         /* hard board 5 mm in plane: 26, 26, 27, f_v 18, f_c,90 12 */
         {"HB", true, 8, 0, 2, 5, 0, 5, false, {26000, 26000, 27000, 18000, 12000, NONE}},
+        /* medium board out of plane (EN 12369-1, Table 5): up to 10 mm 17, 9, 9, planar shear
+        ** 0.3, f_c,90 8; over 10 mm 15, 8, 8, planar shear 0.25, f_c,90 8 */
+        {"MBH 10", true, 8, 1, 2, 0, 0, 10, false, {17000, 9000, 9000, 300, 8000, NONE}},
+        {"MBH 12", true, 8, 1, 2, 0, 0, 12, false, {15000, 8000, 8000, 250, 8000, NONE}},
         /* gypsum fibre grade 2: plate f_m 4.0, f_v 1.7; in plane 4.1, 2.4, 8.5, 3.5 */
         {"gypsum plate", true, 9, 2, 2, 0, 0, 12.5, false, {4000, 0, 0, 1700, NONE, NONE}},
         {"gypsum plane", true, 9, 2, 2, 5, 0, 12.5, false, {4100, 2400, 8500, 3500, NONE, NONE}},
