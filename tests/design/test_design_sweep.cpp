@@ -13,27 +13,11 @@
 
 namespace {
 
-/* 12 mm dowel, fu 360, two 60 mm members of C24, single shear, exact proof, kmod 0.8. */
+/* the shared 12 mm dowel between two members of C24 */
 Connection_Input Dowel_Timber()
 {
-    Connection_Input in{};
-    in.vbm_type = 29;
-    in.steel_grade = -1;
-    in.d = 12.0;
+    Connection_Input in = Dowel_C24_Input();
     in.d_k = 24.0;
-    in.length = 120.0;
-    in.shear_planes = 1;
-    in.proof_method = 1;
-    in.mat_1 = in.mat_2 = 0;
-    in.grade_1 = in.grade_2 = Grade_Index(0, "C24");
-    in.t1 = in.t2 = 60.0;
-    in.fu = 360.0;
-    in.kmod_given = 0.8;
-    in.gamma_m_1 = in.gamma_m_2 = 1.3;
-    in.gamma_steel = 1.1;
-    in.service_class_1 = in.service_class_2 = 1;
-    in.load_duration = 2;
-    in.washer_d = -1.0;
     return in;
 }
 
