@@ -378,15 +378,22 @@ namespace {
 
 /* Start-up with an input file of the benchmark splice with 10 groups of k combinations (its L
 ** left to the program: the first page shows it as the preparation chose it). */
-void BM_Start_Up_With_Combinations(benchmark::State &state)
+/* The input file startup_01.inp of a splice with 10 groups of per_group combinations (6 x 6
+** dowels) and its title file, in the working folder. */
+void Write_Start_Up_Files(int per_group)
 {
-    Set_Up_Splice(static_cast<int>(state.range(0)), 6);
-    ZW_Test_Reset();
+    Set_Up_Splice(per_group, 6);
     if (!Write_Splice_Input_File("startup_01.inp", &Splice_Input)) abort();
     FILE *title = fopen("startup_01.txt", "wb");
     if (!title) abort();
     fputs("Start mit vielen Kombinationen\n", title);
     fclose(title);
+}
+
+void BM_Start_Up_With_Combinations(benchmark::State &state)
+{
+    Write_Start_Up_Files(static_cast<int>(state.range(0)));
+    ZW_Test_Reset();
     int rc = 0;
     for (auto _ : state) {
         Reset_Vbm_Catalogues();
@@ -415,14 +422,10 @@ BENCHMARK(BM_Start_Up_With_Combinations)->Arg(1)->Arg(1000)->Unit(benchmark::kMi
 ** page faults count, which the benchmark above leaves out. */
 void BM_Start_Up_Process(benchmark::State &state)
 {
-    Set_Up_Splice(static_cast<int>(state.range(0)), 6);
-    if (!Write_Splice_Input_File("startup_01.inp", &Splice_Input)) abort();
-    FILE *title = fopen("startup_01.txt", "wb");
+    Write_Start_Up_Files(static_cast<int>(state.range(0)));
     FILE *script = fopen("startup_close.scr", "wb");
-    if (!title || !script) abort();
-    fputs("Start mit vielen Kombinationen\n", title);
+    if (!script) abort();
     fputs("close\n", script);
-    fclose(title);
     fclose(script);
     char cwd[PATH_MAX];
     if (!getcwd(cwd, sizeof cwd)) abort();
