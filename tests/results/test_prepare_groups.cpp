@@ -13,17 +13,12 @@
 ** (6.3 + 73.7) / 2 = 40 cm: 56.9 and 73.7 cm (x_end = 80 - 6.3). */
 TEST(PrepareGroups, NailsOfAGroupStandAtMost40dApart)
 {
-    Fresh_Splice(true);
+    Side_Timber_Nail_Splice();
     Splice_Input.splice_kind = SPLICE_TENSION;
     Set_Lkom(0, 0, 0.0, 5.0, 0.0);
-    Splice_Input.vbm_type = 0;
-    Splice_Input.d = 4.2;
-    Splice_Input.l = 110.0;
     Splice_Input.mat_side = Splice_Input.mat_mid = 0;
     Splice_Input.grade_side = Splice_Input.grade_mid = 5;
-    Splice_Input.t_s = 6.0;
     Splice_Input.t_s_user = 1;
-    Splice_Input.b = 12.0;
     Splice_Input.h = Splice_Input.h_s = 12.0;
     Splice_Input.L_user = 1;
     Splice_Input.L = 160.0;
