@@ -250,7 +250,7 @@ void Show_Nchw_Properties(Nchw_Rec *check)
     Nchw_Sheet_Rec &s = Nchw_Sheet;
     Nchw_Enter_Page(NCHW_PAGE_CHECK);
     s.chk_number = check->number;
-    snprintf(s.chk_name, sizeof s.chk_name, "%s", check->name);
+    snprintf(s.chk_name, sizeof s.chk_name, "%.*s", (int)sizeof s.chk_name - 1, check->name);
     s.chk_active = check->flags & 1;
     for (int i = 0; i < 3; i++) {
         s.sel_mode[i] = 0;

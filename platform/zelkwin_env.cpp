@@ -218,9 +218,9 @@ static int Own_Fprintf(FILE *f, const char *fmt, ...)
     } else if (strcmp(fmt, "%.*s") == 0) {
         const int len = va_arg(ap, int);
         const char *s = va_arg(ap, const char *);
-        const size_t n = s == nullptr ? 0 : len < 0 ? strlen(s) : strnlen(s, (size_t)len);
-        if (s == nullptr) r = fprintf(f, "%.*s", len, s);
-        else r = fwrite(s, 1, n, f) == n ? (int)n : -1;
+        if (s == nullptr) s = "(null)"; /* as "%s" above: a null text is no undefined behaviour */
+        const size_t n = len < 0 ? strlen(s) : strnlen(s, (size_t)len);
+        r = fwrite(s, 1, n, f) == n ? (int)n : -1;
     } else {
         r = vfprintf(f, fmt, ap);
     }

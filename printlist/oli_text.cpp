@@ -404,9 +404,10 @@ const char *Oli_Check_Text(double a, double b, int32_t decimals, double toleranc
     Oli_Format_Fixed(va, sizeof va, a, decimals);
     Oli_Format_Fixed(vb, sizeof vb, b, decimals);
     char sign = Oli_Compare_Sign(a, b, decimals, tolerance);
-    if (unit) snprintf(text, sizeof text, "%s %s %c %s %s", va, unit, sign, vb, unit);
-    else snprintf(text, sizeof text, "%s %c %s", va, sign, vb);
-    if (name) {
+    const int n = unit ? snprintf(text, sizeof text, "%s %s %c %s %s", va, unit, sign, vb, unit)
+                       : snprintf(text, sizeof text, "%s %c %s", va, sign, vb);
+    /* a comparison cut at the end of the buffer gets no governing value after it */
+    if (name && n >= 0 && n < (int)sizeof text) {
         double d = Oli_Round(a - b, decimals);
         const char *gov = nullptr;
         switch (kind) {
@@ -415,11 +416,11 @@ const char *Oli_Check_Text(double a, double b, int32_t decimals, double toleranc
         case 4: gov = d > 0 ? vb : nullptr; break;
         default: gov = d < 0 ? va : nullptr; break;
         }
-        if (gov) {
-            size_t used = strlen(text);
-            snprintf(text + used, sizeof text - used, "  \x88 %s = %s %s", name, gov,
-                     unit ? unit : "");
-        }
+        if (gov
+            && snprintf(text + n, sizeof text - (size_t)n, "  \x88 %s = %s %s", name, gov,
+                        unit ? unit : "")
+                   < 0)
+            text[n] = '\0';
     }
     return text;
 }

@@ -6,6 +6,8 @@
 #include "results/print_list.h"
 
 #include <cmath>
+#include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -28,6 +30,27 @@ const char *Get_Kled_Name(int kled)
     return buffer;
 }
 
+/* Append a formatted term to s, whole however long it is. */
+__attribute__((format(printf, 2, 3))) static void Append_Format(std::string *s, const char *format,
+                                                                ...)
+{
+    char term[64];
+    va_list ap;
+    va_start(ap, format);
+    const int n = vsnprintf(term, sizeof term, format, ap);
+    va_end(ap);
+    if (n < 0) return;
+    if (n < (int)sizeof term) {
+        s->append(term, (size_t)n);
+        return;
+    }
+    std::string longer((size_t)n + 1, '\0');
+    va_start(ap, format);
+    vsnprintf(longer.data(), longer.size(), format, ap);
+    va_end(ap);
+    s->append(longer.data(), (size_t)n);
+}
+
 const char *Lkom_Formula_Text(int group, int entry, int max_len)
 {
     static char text[256];
@@ -37,19 +60,14 @@ const char *Lkom_Formula_Text(int group, int entry, int max_len)
     std::string s;
     for (int k = 0; k < LKOM_ACTION_SLOTS && c->actions[k] != -1; k++) {
         int a = c->actions[k];
-        char term[20];
         if (s.size() > 1) s += " + ";
         if (!c->accidental) {
-            if (a == 0 || a == 1)
-                snprintf(term, sizeof term, "%.2lf*LF%d", c->factors[k][0], a + 1);
-            else
-                snprintf(term, sizeof term, "%.2lf*%.2lf*LF%d", c->factors[k][1], c->factors[k][0],
-                         a + 1);
+            if (a == 0 || a == 1) Append_Format(&s, "%.2lf*LF%d", c->factors[k][0], a + 1);
+            else Append_Format(&s, "%.2lf*%.2lf*LF%d", c->factors[k][1], c->factors[k][0], a + 1);
         } else {
-            if (a == 0 || a == 1) snprintf(term, sizeof term, "LF%d", a + 1);
-            else snprintf(term, sizeof term, "%.2lf*LF%d", c->factors[k][1], a + 1);
+            if (a == 0 || a == 1) Append_Format(&s, "LF%d", a + 1);
+            else Append_Format(&s, "%.2lf*LF%d", c->factors[k][1], a + 1);
         }
-        s += term;
     }
     s += " / ";
     s += c->accidental ? "Erdbeben" : Get_Kled_Name(c->kled);
@@ -406,7 +424,7 @@ void Oli_Lkom_Table(FILE *file)
             Get_Group_Kmod(g, &K[row], nullptr, nullptr);
             A[row * 2] = c->accidental ? '*' : ' ';
             const char *text = si->lkom_generated ? Lkom_Formula_Text(g, e, 255) : c->comment;
-            snprintf(C + (size_t)row * 70, 70, "%s", text);
+            Str_Copy_Bounded(C + (size_t)row * 70, text, 70);
             row++;
         }
     }
@@ -458,8 +476,8 @@ void Oli_Char_Actions(FILE *file)
         N[row] = a->N_k;
         V[row] = a->V_k;
         const int type = (i == 3 && si->snow_above_1000) ? 6 : i;
-        snprintf(T + (size_t)row * 18, 18, "%s", Get_Load_Type_Name(type));
-        snprintf(R + (size_t)row * 32, 32, "%s", a->remark);
+        Str_Copy_Bounded(T + (size_t)row * 18, Get_Load_Type_Name(type), 18);
+        Str_Copy_Bounded(R + (size_t)row * 32, a->remark, 32);
         row++;
     }
     Oli_Table_Column *cols = nullptr;

@@ -131,7 +131,7 @@ TEST(GradeStandards, GradeCountLimits)
         for (const Limit &l : limits) {
             const int n = annex ? l.en : l.din;
             EXPECT_EQ(Get_Timber_Grade_Count(l.group), n) << l.group << " " << annex;
-            if (n > 0) EXPECT_NE(Get_Timber_Grade(l.group, n - 1), nullptr) << l.group;
+            if (n > 0) { EXPECT_NE(Get_Timber_Grade(l.group, n - 1), nullptr) << l.group; }
             EXPECT_EQ(Get_Timber_Grade(l.group, n), nullptr) << l.group;
             EXPECT_EQ(Get_Timber_Grade(l.group, -1), nullptr) << l.group;
         }

@@ -245,8 +245,9 @@ TEST(AxialEc5, StressAreasOfTheCoarseThreads)
         const double a = 3.14159265359 / 4.0 * core * core;
         EXPECT_NEAR(Calc_Bolt_Stress_Area(s.d), a, 0.005 * a) << s.d;
         /* a diameter between two sizes takes the smaller */
-        if (s.d < 48.0)
+        if (s.d < 48.0) {
             EXPECT_DOUBLE_EQ(Calc_Bolt_Stress_Area(s.d + 0.5), Calc_Bolt_Stress_Area(s.d)) << s.d;
+        }
     }
 }
 

@@ -125,7 +125,7 @@ TEST_F(Edges, ContextSymbolReachesTheMessageBox)
     Msg_Show_Context(n, MSG_BOX);
     ASSERT_EQ(Log_Count("MESSAGE"), 1) << Log_All();
     for (const auto &l : ZW_Test_Log_Lines())
-        if (l.rfind("MESSAGE", 0) == 0) EXPECT_NE(l.find("Achtung"), std::string::npos) << l;
+        if (l.rfind("MESSAGE", 0) == 0) { EXPECT_NE(l.find("Achtung"), std::string::npos) << l; }
     EXPECT_EQ(Log_Count("^b"), 0);
     Msg_Disable();
     Msg_Show_Context(n, MSG_BOX);

@@ -133,7 +133,6 @@ TEST_F(DataFileTest, OlderFileFillsYoungerFieldsFromDefaults)
     ASSERT_EQ(Dat_Read_Struct_Version(1.5), 0);
     char name[DAT_TEXT_SIZE], extra_name[DAT_TEXT_SIZE];
     double d = 0, young = 0;
-    int i = 0;
     char *block = Mem_Strdup("stale");
     EXPECT_EQ(Dat_Read_Name(name, 1.0, "Standard"), 0);
     EXPECT_STREQ(name, "Beton C30");

@@ -325,7 +325,7 @@ TEST(OliviewRead, CutAndDamagedListsNeverCrash)
         Oli_Layout layout;
         Oli_Layout_Document(&doc, &layout);
         EXPECT_GE(layout.pages.size(), 1u);
-        if (k == steps) EXPECT_TRUE(layout.warnings.empty());
+        if (k == steps) { EXPECT_TRUE(layout.warnings.empty()); }
     }
     /* damaged bytes (a fixed sequence of pseudo-random changes): read, laid out, printed */
     uint32_t seed = 12345;
@@ -339,7 +339,7 @@ TEST(OliviewRead, CutAndDamagedListsNeverCrash)
         Oli_Layout layout;
         Oli_Layout_Document(&doc, &layout);
         EXPECT_GE(layout.pages.size(), 1u);
-        if (round % 10 == 0) EXPECT_EQ(Oli_Write_Pdf(&layout, "schaden.pdf"), 1);
+        if (round % 10 == 0) { EXPECT_EQ(Oli_Write_Pdf(&layout, "schaden.pdf"), 1); }
     }
     /* numbers far out of range in a drawing */
     std::string wild = "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 5 0 5\n 1  -1e300 0 1e300 5\n 13 1e200\n"

@@ -147,8 +147,15 @@ TEST(ZelkwinEnv, StdioTableHandedOver)
     FILE *f = VEL_STDIO_FCT->p_fopen(out.c_str(), "w");
     ASSERT_NE(f, nullptr);
     VEL_STDIO_FCT->p_fprintf(f, "%s %d %.2f\n", "Zeile", 7, 1.5);
+    /* a cut text, and a null text in both text formats: written as "(null)", cut as asked */
+    const char *volatile none = nullptr;
+    VEL_STDIO_FCT->p_fprintf(f, "%.*s", 3, "Zeilenende");
+    VEL_STDIO_FCT->p_fprintf(f, "%.*s", 3, none);
+    VEL_STDIO_FCT->p_fprintf(f, "%s", "|");
+    VEL_STDIO_FCT->p_fprintf(f, "%.*s", -1, none);
+    VEL_STDIO_FCT->p_fprintf(f, "%s", none);
     VEL_STDIO_FCT->p_fclose(f);
-    EXPECT_EQ(Read(out), "Zeile 7 1.50\n");
+    EXPECT_EQ(Read(out), "Zeile 7 1.50\nZei(nu|(null)(null)");
     static VEL_Stdio_Fct_Table mine = *VEL_STDIO_FCT;
     VELSetStdioFctPtr(&mine);
     EXPECT_EQ(VEL_STDIO_FCT, &mine);

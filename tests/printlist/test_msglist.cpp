@@ -57,7 +57,7 @@ TEST(MsgList, BulletsWarningsAndEmptyList)
     Msg_List_Open(2);
     Msg_List_Add(2, "a");
     Msg_List_Add(2, "+b");
-    Msg_List_Add(2, "");
+    Msg_List_Add(2, "%s", ""); /* an empty line */
     Msg_List_Write(2, 1, c.f);
     Msg_List_Open(2);
     Msg_List_Add(2, "w");
@@ -114,8 +114,8 @@ TEST(MsgList, FramedListReservesItsHeight)
               "#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n Hinweis\n \n#END_OF_TEXT\n#OLI_MARGINS 1 0 0\n");
     c.clear();
     Msg_List_Open(6);
-    Msg_List_Add(6, "");
-    Msg_List_Add(6, "");
+    Msg_List_Add(6, "%s", ""); /* an empty line */
+    Msg_List_Add(6, "%s", ""); /* an empty line */
     Msg_List_Write_Framed_Small(c.f, 6, -1.0);
     /* 0.8 x 0.286 + 2 x 0.38 = 0.9888; width 0 */
     EXPECT_EQ(c.text().substr(0, 21), "#OLI_RESERVE 1.4888\n#");

@@ -415,8 +415,9 @@ TEST_F(CalcCache, EverySequenceLeavesWhatComputingEveryTimeLeaves)
                 ASSERT_EQ(expected[i].pattern, now.pattern) << "round " << round << " step " << i;
                 ASSERT_EQ(expected[i].governing.group, now.governing.group);
                 ASSERT_EQ(expected[i].governing.entry, now.governing.entry);
-                if (steps[i] == PAGE_PREPARED || steps[i] == PAGE_CHECKED)
+                if (steps[i] == PAGE_PREPARED || steps[i] == PAGE_CHECKED) {
                     ASSERT_EQ(expected_shown[i], shown) << "round " << round << " step " << i;
+                }
             }
         }
     }

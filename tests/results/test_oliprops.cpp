@@ -218,8 +218,8 @@ TEST(PrintSettings, NoTextHidesAnother)
     std::vector<Drawn> sizes = row(252 + 125);
     ASSERT_EQ(sizes.size(), 6u); /* Breite:, its value, cm, Höhe:, its value, cm */
     for (int k = 0; k < 6; k++) {
-        if (k == 0 || k == 3) EXPECT_EQ(sizes[k].text, k == 0 ? "Breite:" : "Höhe:");
-        if (k % 3 == 2) EXPECT_EQ(sizes[k].text, "cm");
+        if (k == 0 || k == 3) { EXPECT_EQ(sizes[k].text, k == 0 ? "Breite:" : "Höhe:"); }
+        if (k % 3 == 2) { EXPECT_EQ(sizes[k].text, "cm"); }
     }
     for (int k : {0, 3}) {
         std::string label = k == 0 ? "Breite:" : "H\x94he:";

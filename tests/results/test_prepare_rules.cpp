@@ -130,7 +130,7 @@ TEST(PrepareRules, UsersPlateEndDistance)
         Splice_Input.e1_user = 1;
         Splice_Input.e1 = k.e1;
         EXPECT_EQ(Prepare_Splice_Calc(), k.code) << k.type << " " << k.e1;
-        if (k.code == 0) EXPECT_DOUBLE_EQ(Splice_Input.e1, k.e1);
+        if (k.code == 0) { EXPECT_DOUBLE_EQ(Splice_Input.e1, k.e1); }
     }
 }
 

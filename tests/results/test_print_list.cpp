@@ -244,7 +244,7 @@ TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
     EXPECT_TRUE(Message_Says("Die Datei druck01.SPF |"));
     EXPECT_TRUE(Message_Says("Die bisherige Druckliste und die Plotdateien bleiben unverändert."));
     for (const std::string &n : Print_Files()) {
-        if (n != "druck01.SPF") EXPECT_NE(access(n.c_str(), F_OK), 0) << n;
+        if (n != "druck01.SPF") { EXPECT_NE(access(n.c_str(), F_OK), 0) << n; }
         EXPECT_NE(access((n + ".tmp").c_str(), F_OK), 0) << n;
     }
 }

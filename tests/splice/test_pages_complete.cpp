@@ -428,7 +428,7 @@ TEST_F(Pages, ANewSpliceOfEachConnectionKindReachesItsUtilisation)
         EXPECT_EQ(si->h, 28.0) << kind;
         EXPECT_EQ(Splice_N_Col(si), 3.0) << kind;
         EXPECT_EQ(Splice_N_Row(si), 3.0) << kind;
-        if (kind == 0) EXPECT_EQ(si->h_s, 28.0);
+        if (kind == 0) { EXPECT_EQ(si->h_s, 28.0); }
         if (kind == 1 || kind == 2) {
             EXPECT_EQ(si->t_p, 0.8) << kind;
             EXPECT_EQ(si->h_p, 24.0) << kind;
