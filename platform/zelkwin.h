@@ -185,7 +185,9 @@ enum {
     KEY_PGDN = 337,
     KEY_INS = 338,
     KEY_DEL = 339,
-    KEY_SHIFT_TAB = 271
+    KEY_SHIFT_TAB = 271,
+    KEY_CTRL_END = 373,
+    KEY_CTRL_HOME = 375
 };
 
 int Get_Mouse_Event(

@@ -357,6 +357,7 @@ int VEL_Snapshot(const char *png_path) { return png_path ? Snapshot(png_path) : 
 void VELSetWindowTitle(const char *title)
 {
     Ensure_Init();
+    St().window_title = title ? title : "";
     Log_Line("TITLE " + To_Utf8(title, -1));
     if (!St().headless) Window_Set_Title(To_Utf8(title, -1).c_str());
 }
@@ -394,6 +395,7 @@ void ZW_Test_Reset(void)
     s.always_on = false;
     s.sometimes_fct = nullptr;
     s.clipboard.clear();
+    s.window_title.clear();
     s.clock_ms = 0;
     s.timer_on = false;
     Reset_Palette();
@@ -435,6 +437,10 @@ void ZW_Test_Add_Script(const std::string &script)
 }
 
 int ZW_Test_Pending_Events(void) { return (int)St().queue.size(); }
+int ZW_Test_Window_Key(int sdl_keycode, int sdl_modifiers)
+{
+    return Sdl_Key_Code(sdl_keycode, sdl_modifiers);
+}
 
 std::vector<std::string> ZW_Test_Log_Lines(void) { return St().log_lines; }
 

@@ -65,6 +65,7 @@ static int Key_By_Name(const std::string &name)
                {"pgup", KEY_PGUP},  {"pageup", KEY_PGUP}, {"pgdn", KEY_PGDN},  {"pagedown", KEY_PGDN},
                {"ins", KEY_INS},    {"insert", KEY_INS}, {"del", KEY_DEL},     {"delete", KEY_DEL},
                {"shift-tab", KEY_SHIFT_TAB}, {"ctrl-c", 3}, {"ctrl-v", 22},    {"ctrl-x", 24},
+               {"ctrl-home", KEY_CTRL_HOME}, {"ctrl-end", KEY_CTRL_END},
                  // clang-format on
                  {"ctrl-a", 1}};
     std::string low;

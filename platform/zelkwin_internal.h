@@ -74,6 +74,7 @@ struct State {
     int restrict_x1 = 0, restrict_y1 = 0, restrict_x2 = 0, restrict_y2 = 0;
     std::vector<int> restrict_stack;
     std::string clipboard;
+    std::string window_title; /* display-font bytes; the title of a box that has none */
     int cursor_shape = 0;
     bool cursor_visible = true;
     /* saved rectangles */
@@ -110,7 +111,8 @@ bool Next_Event(Event *ev, bool wait,
                 int timeout_ms);   /* false on time-out or empty queue without wait */
 void Apply_Mouse(const Event &ev); /* M_* globals from an event */
 void Parse_Script(const std::string &text, std::deque<Event> *out, const std::string &origin);
-void Window_Pump(bool wait, int timeout_ms); /* SDL: moves window events into the queue */
+void Window_Pump(bool wait, int timeout_ms);          /* SDL: moves window events into the queue */
+int Sdl_Key_Code(int sdl_keycode, int sdl_modifiers); /* the queued key of a key press */
 bool Window_Open();
 /* Before the screen is made: a display smaller than the default screen gets a screen that fits
 ** it (the screen is then drawn 1:1); false when there is no display to ask. */

@@ -100,9 +100,11 @@ static void Draw_Symbol_Icon(int symbol, int x, int y)
 }
 
 /* Lays out and draws a box with the title, the symbol, the lines and the buttons. */
-static Box Open_Box(const std::string &title, int symbol, const std::vector<std::string> &lines,
+static Box Open_Box(const std::string &own_title, int symbol, const std::vector<std::string> &lines,
                     const std::vector<std::string> &buttons)
 {
+    /* a box without a title of its own (a hint, a question) bears the program's */
+    const std::string &title = own_title.empty() ? St().window_title : own_title;
     int w = Text_Width(title.c_str(), 0x11000) + 40;
     for (auto &l : lines) w = std::max(w, Text_Width(l.c_str(), 0x1000) + (symbol >= 0 ? 70 : 40));
     int bw = 0;

@@ -123,7 +123,8 @@ bool Window_Get_Clipboard(std::string *utf8)
     return true;
 }
 
-static int Special_Key(SDL_Keycode k, Uint16 mod)
+/* The key code of a key press, or -1 for a key that comes as text or has no code. */
+int Sdl_Key_Code(int k, int mod)
 {
     bool ctrl = mod & KMOD_CTRL, shift = mod & KMOD_SHIFT;
     if (ctrl && k >= SDLK_a && k <= SDLK_z) return (int)(k - SDLK_a + 1);
@@ -137,8 +138,8 @@ static int Special_Key(SDL_Keycode k, Uint16 mod)
     case SDLK_DOWN: return KEY_DOWN;
     case SDLK_LEFT: return KEY_LEFT;
     case SDLK_RIGHT: return KEY_RIGHT;
-    case SDLK_HOME: return KEY_HOME;
-    case SDLK_END: return KEY_END;
+    case SDLK_HOME: return ctrl ? KEY_CTRL_HOME : KEY_HOME;
+    case SDLK_END: return ctrl ? KEY_CTRL_END : KEY_END;
     case SDLK_PAGEUP: return KEY_PGUP;
     case SDLK_PAGEDOWN: return KEY_PGDN;
     case SDLK_INSERT: return KEY_INS;
@@ -218,7 +219,7 @@ void Window_Pump(bool wait, int timeout_ms)
             if (ev.key) s.queue.push_back(ev);
             break;
         case SDL_KEYDOWN: {
-            int k = Special_Key(e.key.keysym.sym, e.key.keysym.mod);
+            int k = Sdl_Key_Code(e.key.keysym.sym, e.key.keysym.mod);
             if (k >= 0) {
                 ev.type = EV_KEY;
                 ev.key = k;

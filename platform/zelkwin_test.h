@@ -34,3 +34,6 @@ void ZW_Test_Clear_Log(void);
 uint32_t ZW_Test_Pixel(int x, int y);
 /* Number of pixels of the rectangle that have the colour 0xRRGGBB. */
 int ZW_Test_Count_Colour(int x1, int y1, int x2, int y2, uint32_t rgb);
+/* The key code that the window back end queues for a press of the SDL key with the modifiers
+** (-1 for a key that comes as text or has no code). */
+int ZW_Test_Window_Key(int sdl_keycode, int sdl_modifiers);

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <SDL.h>
+
 #include "platform/zelkwin.h"
 #include "tests/platform/test_zelkwin_scratch.h"
 #include "tests/platform/gui_log.h"
@@ -122,6 +124,22 @@ TEST(ZelkwinInput, CallAlwaysFunctionRunsOnEveryEvent)
     Define_Call_Allways_Function(nullptr);
 }
 
+/* The window's keys: Ctrl with Home or End is a key of its own (start and end of a whole text). */
+TEST(ZelkwinInput, WindowKeysWithControl)
+{
+    EXPECT_EQ(ZW_Test_Window_Key(SDLK_HOME, KMOD_NONE), KEY_HOME);
+    EXPECT_EQ(ZW_Test_Window_Key(SDLK_END, KMOD_NONE), KEY_END);
+    EXPECT_EQ(ZW_Test_Window_Key(SDLK_HOME, KMOD_LCTRL), KEY_CTRL_HOME);
+    EXPECT_EQ(ZW_Test_Window_Key(SDLK_END, KMOD_RCTRL), KEY_CTRL_END);
+    EXPECT_EQ(ZW_Test_Window_Key(SDLK_a, KMOD_LCTRL), 1);
+    EXPECT_EQ(ZW_Test_Window_Key(SDLK_TAB, KMOD_LSHIFT), KEY_SHIFT_TAB);
+    EXPECT_EQ(ZW_Test_Window_Key(SDLK_a, KMOD_NONE), -1); /* comes as text */
+    ZW_Test_Reset();
+    ZW_Test_Set_Script("key Ctrl-Home Ctrl-End\n");
+    EXPECT_EQ(getkey(), KEY_CTRL_HOME);
+    EXPECT_EQ(getkey(), KEY_CTRL_END);
+}
+
 TEST(ZelkwinMessage, BoxesAreLoggedAndLeaveTheScreenAsItWas)
 {
     ZW_Test_Reset();
@@ -146,6 +164,13 @@ TEST(ZelkwinMessage, BoxesAreLoggedAndLeaveTheScreenAsItWas)
     EXPECT_EQ(ZW_Test_Pixel(NPIXEL_X / 2, NPIXEL_Y / 2 - 20), centre);
     EXPECT_TRUE(Has_Line("SHOW [] Bitte etwas Geduld"));
     EXPECT_TRUE(Has_Line("QUIT"));
+    /* a hint has no title of its own: its title band shows the program's */
+    VELSetWindowTitle("Zugsto\xe1 Achse 4");
+    ZW_Test_Clear_Log();
+    ZW_Test_Set_Script("key Enter\n");
+    PrintMessage("HINWEIS: n_c darf den Wert 50 nicht \x81"
+                 "berschreiten.");
+    EXPECT_TRUE(Has_Text("Zugstoß Achse 4"));
 }
 
 TEST(ZelkwinMessage, QuestionsTakeAnswersKeysClicksAndClose)
