@@ -14,6 +14,7 @@
 enum {
     SVA_MAX_AREAS = 20,
     SVA_RESERVED = 9999, /* handle of a slot taken by SVA_Reserve */
+    SVA_WHEEL_LINE = 14, /* pixels of one text line: a wheel step scrolls three */
 };
 
 /* Item kinds */
@@ -118,6 +119,9 @@ struct Scrollable_View_Area {
     int *enter_target;
     int32_t f1_value;
     int *f1_target;
+    /* Run after each field of an editing chain that Enter or Tab leaves, before the next one
+    ** opens: it may check the value, show a hint and build the area anew. Null for none. */
+    void (*field_done)(int area);
     SVA_Item *first, *last;
 };
 
@@ -143,6 +147,9 @@ void SVA_Set_Bg_Colour(int area, int colour);
 int SVA_Get_Bg_Colour(int area);
 void SVA_Set_Frame(int area, int flag);
 void SVA_Set_Hover_Key_Return(int area, int flag);
+/* The function run after each field that Enter or Tab leaves in an editing chain (null for
+** none). When it builds the area anew, the chain goes on after the field of the same variable. */
+void SVA_Set_Field_Done(int area, void (*fn)(int area));
 void SVA_Set_Hover_Right_Return(int area, int flag);
 void SVA_Set_Hover_Stop_Flag(int area, int *stop);
 void SVA_Set_Hover_Rect(int area, int x1, int y1, int x2, int y2);

@@ -504,12 +504,6 @@ int SVA_Picture_List_Popup(SVA_Item *field, int x, int y, int area_top, int area
 
 /* ------------------------------------------------------------------ field editing */
 
-static bool Is_Field(const SVA_Item *it)
-{
-    return it->kind == SVA_FLOAT_FIELD || it->kind == SVA_TEXT_FIELD || it->kind == SVA_CHOICE
-           || it->kind == SVA_PICTURE_CHOICE;
-}
-
 static int Float_Width(const SVA_Item *it)
 {
     char buf[256];
@@ -602,6 +596,39 @@ static void Field_Into_View(SVA_Item *it, View &v)
     Inquire_Scrollable_Area_PS(a->handle, &v.sx, &v.sy);
 }
 
+/* A field that Enter or Tab moves on to: one that takes typed keys. A list is opened only by
+** the mouse, so that keys typed on never land in a list that opened by itself. */
+static bool Is_Typed_Field(const SVA_Item *it)
+{
+    return (it->kind == SVA_FLOAT_FIELD || it->kind == SVA_TEXT_FIELD) && Is_Active(it);
+}
+
+/* The variable a field edits: what identifies it when the area is built anew. */
+static const void *Field_Variable(const SVA_Item *it)
+{
+    switch (it->kind) {
+    case SVA_FLOAT_FIELD: return it->value;
+    case SVA_TEXT_FIELD: return it->text;
+    default: return it->target; /* a list: its index */
+    }
+}
+
+/* After a field that the user left for the next one: the area's own check of the value (its
+** hint, its limit and the results of the value held, built anew). Answer the field of the same
+** variable in the area as it is now, or null when the field is gone. */
+static SVA_Item *Field_Done(SVA_Item *it, View &v)
+{
+    Scrollable_View_Area *a = v.a;
+    if (a->field_done == nullptr) return it;
+    const int kind = it->kind;
+    const void *var = Field_Variable(it);
+    a->field_done((int)(a - SVA_Areas));
+    Get_View(a, &v);
+    for (SVA_Item *f = a->first; f; f = f->next)
+        if (f->kind == kind && Field_Variable(f) == var) return f;
+    return nullptr;
+}
+
 static int Edit_Fields(SVA_Item *it, View &v)
 {
     /* Keys typed before the click were meant for something else and go; those typed after it
@@ -614,8 +641,10 @@ static int Edit_Fields(SVA_Item *it, View &v)
             Redraw_View(&v);
             return 1;
         }
+        it = Field_Done(it, v);
+        if (it == nullptr || getkeymask() == 1) return 1;
         SVA_Item *next = it->next;
-        while (next && !(Is_Field(next) && Is_Active(next))) next = next->next;
+        while (next && !Is_Typed_Field(next)) next = next->next;
         if (next == nullptr) {
             Redraw_View(&v);
             return 1;
@@ -678,12 +707,32 @@ static int Press_Bitmap_Button(SVA_Item *it, View &v)
     return 1;
 }
 
+/* The wheel over the area scrolls its content, three lines a step, within the content. Answer
+** whether the wheel was turned. */
+static bool Wheel_Scroll(Scrollable_View_Area *a)
+{
+    const int steps = M_SCROLL;
+    if (steps == 0) return false;
+    M_SCROLL = 0;
+    int sx = 0, sy = 0;
+    Inquire_Scrollable_Area_PS(a->handle, &sx, &sy);
+    const int room = std::max(a->content_h - (a->y2 - a->y1), 0);
+    const int nsy = std::clamp(sy - steps * 3 * SVA_WHEEL_LINE, 0, room);
+    if (nsy != sy) {
+        a->scroll_x = sx;
+        a->scroll_y = nsy;
+        Set_Scrollable_Area_PS(a->handle, sx, nsy);
+    }
+    return true;
+}
+
 int SVA_Handle_Input(int area)
 {
     Scrollable_View_Area *a = SVA_Get(area);
     if (a == nullptr) return 0;
     if (!M_LEFT) SVA_Track_Mouse(area);
     if (getkeymask() == 1) return 0;
+    if (!M_LEFT && Wheel_Scroll(a)) return 0;
     if (!M_LEFT) return Short_Key(a);
     View v;
     Get_View(a, &v);

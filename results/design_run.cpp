@@ -7,11 +7,15 @@
 #include "results/splice_checks.h"
 #include "results/run_cache.h"
 #include "results/calc_cache.h"
+#include "results/splice_calc.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "design/design.h"
 #include "dialogs/dialogs.h"
 #include "foundation/foundation.h"
@@ -59,6 +63,30 @@ void Show_Error_Box_At(int area, int x, int y, const char *text)
     SVA_Add_Text(area, left, y, text, font, BLACK_CI, 0);
 }
 
+/* A length in mm as the input shows it: whole millimetres, or one decimal. */
+static std::string Mm(double v)
+{
+    char t[32];
+    snprintf(t, sizeof t, std::fabs(v - std::round(v)) < 0.05 ? "%.0f" : "%.1f", v);
+    return t;
+}
+
+const char *Get_Refusal_Text(int code)
+{
+    static char text[256];
+    const char *why = Get_Error_Text(code);
+    const Splice_Input_Record *si = &Splice_Input;
+    const double joint_mm = 10.0 * Splice_Joint_Thickness();
+    if (code == DERR_LENGTH_TOO_SMALL && Is_Vbm_Dowel_Or_Bolt(si->vbm_type) && si->l < joint_mm) {
+        /* the length of the dowel or bolt, mm, against the joint it passes through, cm */
+        snprintf(text, sizeof text, "%s: l = %s mm < erforderlich %s mm", why ? why : "",
+                 Mm(si->l).c_str(), Mm(joint_mm).c_str());
+        return text;
+    }
+    snprintf(text, sizeof text, "%s", why ? why : "unbekannter Fehler");
+    return text;
+}
+
 /* Show the text of a design error code in a view area (area < 0: the utilisation page's). */
 void Show_Error_Code(int area, int x0, int y0, int x1, int y1, int code)
 {
@@ -71,7 +99,7 @@ void Show_Error_Code(int area, int x0, int y0, int x1, int y1, int code)
         x1 = Page_Rect[2];
         y1 = Page_Rect[3];
     }
-    Show_Error_Box_At(area, (x0 + x1) / 2, (y0 + y1) / 2, Get_Error_Text(code));
+    Show_Error_Box_At(area, (x0 + x1) / 2, (y0 + y1) / 2, Get_Refusal_Text(code));
 }
 
 void Show_Run_Errors(void)

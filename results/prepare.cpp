@@ -443,7 +443,7 @@ static int Distribute_Combinations(const Pass_Spacings *p)
 
 /* Thickness of the whole joint across the grain, cm: the side timbers or outer plates with the
 ** middle member between them; inner plates and a lap lie within the member's width. */
-static double Joint_Thickness(void)
+double Splice_Joint_Thickness(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
     switch (si->connection_kind) {
@@ -494,7 +494,7 @@ static int Prepare_Members(double *rho_min)
     }
 
     /* A dowel or bolt passes through every member and plate of the joint. */
-    if (Is_Vbm_Dowel_Or_Bolt(type) && si->l < 10.0 * Joint_Thickness() - LENGTH_TOL)
+    if (Is_Vbm_Dowel_Or_Bolt(type) && si->l < 10.0 * Splice_Joint_Thickness() - LENGTH_TOL)
         return DERR_LENGTH_TOO_SMALL;
     return 0;
 }

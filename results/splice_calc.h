@@ -115,6 +115,11 @@ double Get_Plate_Hole_D0_Cm(void);
 */
 int Prepare_Splice_Calc(void);
 
+/* Thickness of the whole joint across the grain (cm) that a dowel or bolt passes through: the
+** side timbers or outer plates with the middle member between them; inner plates and a lap lie
+** within the member's width. */
+double Splice_Joint_Thickness(void);
+
 /* ---------------------------------------------------------------- forces and plate bearing */
 
 /*

@@ -381,6 +381,11 @@ void Write_Nachweis_Summary(FILE *file, double u_max);
 ** drawn); nothing for code 0. */
 void Show_Error_Code(int area, int x0, int y0, int x1, int y1, int code);
 
+/* The text of a refused splice: the error text of the code, followed by the numbers that refuse
+** it where the input gives them (a dowel's or bolt's length against the joint's thickness). A
+** static buffer that the next call overwrites. */
+const char *Get_Refusal_Text(int code);
+
 /* Add a red frame, a light green box and the text (a fallback text for null) centred at
 ** (x, y) to view area `area`. */
 void Show_Error_Box_At(int area, int x, int y, const char *text);

@@ -206,6 +206,7 @@ typedef struct Splice_Input_Record {
     Char_Action_Rec Char_Actions[CHAR_ACTION_COUNT];
     Print_Settings print;
     char *Vorbemerkungen_Text; /* preliminary remarks, code page 850, or null */
+    int32_t text_code_page;    /* of the input file's texts: 1252 or 65001 (UTF-8), else 850 */
 } Splice_Input_Record;
 
 /* ---------------------------------------------------------------- globals */

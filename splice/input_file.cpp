@@ -312,10 +312,20 @@ static int Put_Record(FILE *f, const char *key, const std::vector<Fld> &v)
     return ok;
 }
 
-static int Put_Text_Tail(FILE *f, const char *text)
+/* A text written back in the code page its file was read in (850, 1252 or UTF-8). */
+static std::string Text_For_File(const char *text, int32_t code_page)
 {
-    std::string buf(3 * strlen(text ? text : "") + 1, '\0');
-    Inp_Encode_Text(text, &buf[0]);
+    const std::string cp850 = text ? text : "";
+    if (code_page == CODE_PAGE_UTF8) return Cp850_To_Utf8(cp850);
+    if (code_page == CODE_PAGE_1252) return Utf8_To_Cp1252(Cp850_To_Utf8(cp850));
+    return cp850;
+}
+
+static int Put_Text_Tail(FILE *f, const char *text, int32_t code_page)
+{
+    const std::string t = Text_For_File(text, code_page);
+    std::string buf(3 * t.size() + 1, '\0');
+    Inp_Encode_Text(t.c_str(), &buf[0]);
     return fprintf(f, " %s", buf.c_str()) >= 0;
 }
 
@@ -374,7 +384,7 @@ int Write_Splice_Input_Stream(FILE *f, const Splice_Input_Record *si)
             Entry_Fields(en, v);
             ok &= fprintf(f, "ENTRY %d %d", g, e) > 0;
             ok &= Put_Fields(f, v);
-            ok &= Put_Text_Tail(f, en->comment);
+            ok &= Put_Text_Tail(f, en->comment, s->text_code_page);
             ok &= fputc('\n', f) != EOF;
         }
     }
@@ -383,7 +393,7 @@ int Write_Splice_Input_Stream(FILE *f, const Splice_Input_Record *si)
         Action_Fields(&s->Char_Actions[i], v);
         ok &= fprintf(f, "ACTION %d", i) > 0;
         ok &= Put_Fields(f, v);
-        ok &= Put_Text_Tail(f, s->Char_Actions[i].remark);
+        ok &= Put_Text_Tail(f, s->Char_Actions[i].remark, s->text_code_page);
         ok &= fputc('\n', f) != EOF;
     }
     v.clear();
@@ -391,7 +401,7 @@ int Write_Splice_Input_Stream(FILE *f, const Splice_Input_Record *si)
     ok &= Put_Record(f, "PRINT", v);
     if (s->Vorbemerkungen_Text) {
         ok &= fputs("REMARKS 1", f) >= 0;
-        ok &= Put_Text_Tail(f, s->Vorbemerkungen_Text);
+        ok &= Put_Text_Tail(f, s->Vorbemerkungen_Text, s->text_code_page);
         ok &= fputc('\n', f) != EOF;
     } else {
         ok &= fputs("REMARKS 0\n", f) >= 0;
@@ -620,8 +630,25 @@ static int Take_Fields(const std::vector<Word> &w, size_t first, Read_Scratch *s
     return 1;
 }
 
+/*
+** A text of the file in code page 850. Another program may have saved the file in code page 1252
+** or UTF-8: each text is read by the rule of docs/code-pages.md, and the first text that is not
+** plain ASCII fixes the code page the file's texts are written back in (*file_code_page, 0 while
+** none did).
+*/
+static std::string Text_From_File(const char *raw, int32_t *file_code_page)
+{
+    const std::string_view t(raw);
+    bool ascii = true;
+    for (unsigned char c : t) ascii = ascii && c < 0x80;
+    if (ascii) return std::string(t);
+    const int cp = Guess_Code_Page(t);
+    if (*file_code_page == 0) *file_code_page = cp;
+    return cp == CODE_PAGE_850 ? std::string(t) : To_Cp850(t, cp);
+}
+
 static int Take_Text(const std::vector<Word> &w, size_t index, char *out, int size,
-                     const char **why)
+                     int32_t *file_code_page, const char **why)
 {
     if (w.size() <= index) {
         out[0] = '\0';
@@ -637,7 +664,7 @@ static int Take_Text(const std::vector<Word> &w, size_t index, char *out, int si
         *why = "ein Text ist nicht lesbar";
         return 0;
     }
-    snprintf(out, size, "%s", buf.data());
+    snprintf(out, size, "%s", Text_From_File(buf.data(), file_code_page).c_str());
     return 1;
 }
 
@@ -717,7 +744,9 @@ static int Take_Record(const std::vector<Word> &w, Splice_Input_Record *si, Inp_
             return 0;
         }
         if (!Take_Fields(w, 3, sc, why)) return 0;
-        if (!Take_Text(w, 3 + v.size(), scratch.comment, sizeof scratch.comment, why)) return 0;
+        if (!Take_Text(w, 3 + v.size(), scratch.comment, sizeof scratch.comment,
+                       &si->text_code_page, why))
+            return 0;
         *e = scratch;
         return 1;
     } else if (key == "ACTION") {
@@ -732,7 +761,9 @@ static int Take_Record(const std::vector<Word> &w, Splice_Input_Record *si, Inp_
             return 0;
         }
         if (!Take_Fields(w, 2, sc, why)) return 0;
-        if (!Take_Text(w, 2 + v.size(), scratch.remark, sizeof scratch.remark, why)) return 0;
+        if (!Take_Text(w, 2 + v.size(), scratch.remark, sizeof scratch.remark, &si->text_code_page,
+                       why))
+            return 0;
         si->Char_Actions[a] = scratch;
         return 1;
     } else if (key == "REMARKS") {
@@ -761,6 +792,8 @@ static int Take_Record(const std::vector<Word> &w, Splice_Input_Record *si, Inp_
             *why = "der Text ist nicht lesbar";
             return 0;
         }
+        const std::string cp850 = Text_From_File(text, &si->text_code_page);
+        memcpy(text, cp850.c_str(), cp850.size() + 1); /* never longer than what was read */
         free(si->Vorbemerkungen_Text);
         si->Vorbemerkungen_Text = text;
         return 1;
@@ -843,6 +876,7 @@ static int Read_Lines(Line_Reader *lr, Splice_Input_Record *si, Inp_Read_Report 
 static int Read_Records(FILE *f, Splice_Input_Record *si, Inp_Read_Report *report, long *annex_at)
 {
     *annex_at = -1;
+    si->text_code_page = 0; /* fixed by the file's first text that is not plain ASCII */
     Inp_Read_Report local;
     Inp_Read_Report *r = report ? report : &local;
     memset(r, 0, sizeof *r);

@@ -6,7 +6,10 @@
 #include "splice/splice_app.h"
 #include "splice/pages_internal.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "dialogs/dialogs.h"
 #include "exchange/exchange.h"
@@ -55,6 +58,36 @@ static void Set_Status(const char *text)
     Draw_Status();
 }
 
+/* The input file's bytes as a save would write them now. */
+static std::string Input_File_Bytes(void)
+{
+    char *buf = nullptr;
+    size_t n = 0;
+    FILE *f = open_memstream(&buf, &n);
+    if (f == nullptr) return std::string();
+    Write_Splice_Input_Stream(f, &Splice_Input);
+    Write_Active_NAD_Name(f);
+    fclose(f);
+    std::string bytes(buf ? buf : "", n);
+    free(buf);
+    return bytes;
+}
+
+/* What the last save wrote, while its confirmation is shown. */
+static std::string Saved_Bytes;
+
+/* The confirmation of a save stands while the input is what was saved: the first change
+** takes it away, so that the sheet never claims a state saved that is not. */
+static void Drop_Status_After_Change(void)
+{
+    if (Status_Text[0] == 0) return;
+    Trim_Page_Texts();
+    if (Input_File_Bytes() != Saved_Bytes) {
+        Saved_Bytes.clear();
+        Set_Status("");
+    }
+}
+
 void Set_Nad_Pointers(void)
 {
     Nad_Params = Get_NAD_EC5_Params();
@@ -89,6 +122,25 @@ int Compute_And_Print(int content)
     return r;
 }
 
+/* A print, preview or plan refused for the splice's input (code r of the print list's writer):
+** a box names the action and the reason with its numbers, as the page shows them. A file that
+** could not be written had its own box. */
+static void Show_Refused_Print(int code, int r)
+{
+    if (r == 0 || r == WRITE_PRINT_LIST_NO_FILE) return;
+    const char *title = code == MENU_PREVIEW ? "Vorschau"
+                        : code == MENU_PLANS ? "Pl\x84ne"
+                                             : "Drucken";
+    char line[320];
+    snprintf(line, sizeof line, "%s nicht m\x94glich:", title);
+    Init_Message();
+    Set_Message_Symbol(3, 0, 0, 0);
+    Set_Message_Title(title);
+    Fill_Message(line);
+    Fill_Message(Get_Refusal_Text(r));
+    Draw_Message();
+}
+
 /* The print list, its plots and the PDF go in place together, or none of them: the PDF is
 ** printed from the print list held back, and the success message comes only when all four are
 ** written. */
@@ -99,7 +151,8 @@ static void Print_To_Pdf(void)
     Print_Hold_Files(0);
     if (r != 0) {
         Print_Put_In_Place(0);
-        return; /* the error was shown by the print list's writer */
+        Show_Refused_Print(MENU_PRINT, r);
+        return;
     }
     char pdf[SPLICE_PATH_MAX + 8];
     snprintf(pdf, sizeof pdf, "%s.pdf", Oli_File_Name);
@@ -122,7 +175,10 @@ static void Print_Action(int code)
         return;
     }
     int r = Compute_And_Print(1);
-    if (r != 0) return; /* the error was shown by the print list's writer */
+    if (r != 0) {
+        Show_Refused_Print(code, r);
+        return;
+    }
     if (code == MENU_PREVIEW) {
         Oli_View_File(Oli_File_Name);
     } else {
@@ -153,15 +209,11 @@ int Main_Menu_Action(int code)
 {
     switch (code) {
     case MENU_NAD:
-        Set_Status(""); /* what was saved may change from here on */
         Run_NAD_Selection_Sheet();
         Set_Nad_Pointers();
         Refresh_Char_Actions();
         return 0;
-    case MENU_PRINT_SETTINGS:
-        Set_Status("");
-        Run_Print_Settings_Sheet();
-        return 0;
+    case MENU_PRINT_SETTINGS: Run_Print_Settings_Sheet(); return 0;
     case MENU_PREVIEW:
     case MENU_PRINT:
     case MENU_PLANS: Print_Action(code); return 0;
@@ -170,9 +222,12 @@ int Main_Menu_Action(int code)
         /* A failed save keeps the box of its writer; a good one is confirmed on the sheet, where
         ** the user looks, without a box to click away. */
         char text[sizeof Status_Text];
-        if (Write_Splice_Input_File(Inp_File_Name, &Splice_Input))
+        if (Write_Splice_Input_File(Inp_File_Name, &Splice_Input)) {
             snprintf(text, sizeof text, "gespeichert: %s", Inp_File_Name);
-        else text[0] = 0;
+            Saved_Bytes = Input_File_Bytes();
+        } else {
+            text[0] = 0;
+        }
         Set_Status(text);
         return 0;
     }
@@ -213,6 +268,19 @@ static void Build_Current_Page(void)
                           Main_Area_Y2 - Main_Area_Y1);
         break;
     }
+}
+
+/* A field of the page left with Enter or Tab for the next one: the page takes the value at
+** once (a value out of its limits is held there with its hint), computes and is drawn anew
+** before the next field opens. */
+static void Draw_Current_Page(void);
+
+static void Page_Field_Done(int area)
+{
+    (void)area;
+    Page_After_Input(Current_Page);
+    Draw_Current_Page();
+    Drop_Status_After_Change();
 }
 
 /* Build the page and draw it. A page computes its results before its fields are built; when a
@@ -258,8 +326,10 @@ int Run_Main_Sheet(void)
     Set_Escape_Area_to_MouseMoveEvent(esc, 1);
     Main_Area = SVA_Create(Main_Area_X1, Main_Area_Y1, Main_Area_X2, Main_Area_Y2, 0, 1);
     SVA_Set_Hover_Key_Return(Main_Area, 1);
+    SVA_Set_Field_Done(Main_Area, Page_Field_Done);
 
     Status_Text[0] = 0;
+    Saved_Bytes.clear();
     Activate_Prop_Sheet();
     Draw_Current_Page();
 
@@ -273,13 +343,12 @@ int Run_Main_Sheet(void)
                 Draw_Current_Page();
             }
             if (Sheet_Key()) break;
-        } else if (code >= CODE_REGISTER && code < CODE_REGISTER + PAGE_COUNT) {
+        } else if (code >= CODE_REGISTER && code < CODE_REGISTER + (int)PAGE_COUNT) {
             Current_Page = code - CODE_REGISTER;
             Select_Member_of_Register(reg, Current_Page);
             Draw_Current_Page();
         } else if (code == CODE_AREA) {
             if (hitkey() == -1 && SVA_Handle_Input(Main_Area)) {
-                if (Status_Text[0]) Set_Status(""); /* the saved state is left behind */
                 Page_After_Input(Current_Page);
                 Draw_Current_Page();
             }
@@ -291,6 +360,7 @@ int Run_Main_Sheet(void)
             if (Ask_End_Program()) break;
             Draw_Current_Page();
         }
+        Drop_Status_After_Change();
         if (getkeymask() == 1 && code != CODE_AREA && code != CODE_MENU) break;
     }
     SVA_Delete(Main_Area);

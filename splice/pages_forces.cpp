@@ -72,6 +72,15 @@ static void Action_Rows(int *r)
                        &s->snow_above_1000, nullptr);
 }
 
+/* The number a used group bears on the pages: its place among the used groups, so that the
+** groups shown read 1, 2, 3 whichever slots of the table they take. */
+static int Shown_Group_Number(int g)
+{
+    int n = 1;
+    for (int k = 0; k < g && k < LKOM_GROUPS; k++) n += Splice_Input.lkom.groups[k].used ? 1 : 0;
+    return n;
+}
+
 static void Generated_Rows(int *r)
 {
     Regenerate_Lkoms_If_Generated();
@@ -89,7 +98,7 @@ static void Generated_Rows(int *r)
         double kmod = 0.0;
         Get_Group_Kmod(g, &kmod, nullptr, nullptr);
         /* the number the utilisation page names as "maßgebend: Gruppe g" */
-        snprintf(t, sizeof t, "Gruppe %d", g + 1);
+        snprintf(t, sizeof t, "Gruppe %d", Shown_Group_Number(g));
         Page_Heading(*r, t);
         snprintf(t, sizeof t, "KLED %s, k_mod = %.2f",
                  grp->kled >= 0 && grp->kled < 5 ? Kled_Texts[grp->kled] : "?", kmod);
@@ -156,7 +165,7 @@ static void Combination_Rows(int *r)
         Lkom_Group *grp = &s->lkom.groups[g];
         if (!grp->used) continue;
         char head[40];
-        snprintf(head, sizeof head, "Gruppe %d", g + 1);
+        snprintf(head, sizeof head, "Gruppe %d", Shown_Group_Number(g));
         Page_Heading(*r, head);
         int y = Page_Row_Y(*r);
         Wdg_Option_Button(COL_M + 60, y, "k_mod", 0, &grp->kmod_source, &Page_Active);
@@ -276,8 +285,8 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
             Wdg_Printf_Text(
                 PAGE_LABEL_X + 10, Page_Row_Y(r++),
                 "ma\xe1gebend: Gruppe %d, Kombination %d (M_d = %.2f kNm, N_d = %.2f kN, V_d = %.2f kN)",
-                (int)Governing_Lkom.group + 1, (int)Governing_Lkom.entry + 1, e->M_d, e->N_d,
-                e->V_d);
+                Shown_Group_Number(Governing_Lkom.group), (int)Governing_Lkom.entry + 1, e->M_d,
+                e->N_d, e->V_d);
     }
 }
 

@@ -729,7 +729,7 @@ static int Layout_Lines(char out[3][160])
     const Splice_Input_Record *s = &Splice_Input;
     const Page_Present_Rec *pr = &Page_Shadow.present;
     if (Layout_Code != 0) {
-        snprintf(out[0], 160, "%s", Get_Error_Text(Layout_Code));
+        snprintf(out[0], 160, "%s", Get_Refusal_Text(Layout_Code));
         return 1;
     }
     int n = 0;

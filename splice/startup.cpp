@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 #include "catalogue/catalogue.h"
 #include "dialogs/dialogs.h"
@@ -43,6 +45,10 @@ int Read_Title_Line(const char *path)
     size_t n = strlen(Splice_Title_Line);
     while (n > 0 && (Splice_Title_Line[n - 1] == '\r' || Splice_Title_Line[n - 1] == '\n'))
         Splice_Title_Line[--n] = '\0';
+    /* a title saved by another program may be in code page 1252 or UTF-8 (docs/code-pages.md) */
+    const std::string_view line(Splice_Title_Line, n);
+    const std::string cp850 = To_Cp850(line, Guess_Code_Page(line));
+    snprintf(Splice_Title_Line, sizeof Splice_Title_Line, "%s", cp850.c_str());
     return 1;
 }
 

@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "foundation/codepage.h"
 #include "nad/nad.h"
 #include "platform/zelkwin.h"
 #include "splice/splice_app.h"
@@ -344,7 +345,7 @@ void Expect_Same_Input(Splice_Input_Record *a, Splice_Input_Record *b)
     SAME(print.cross_w);
     SAME(print.cross_h);
     ASSERT_EQ(a->Vorbemerkungen_Text == nullptr, b->Vorbemerkungen_Text == nullptr);
-    if (a->Vorbemerkungen_Text) EXPECT_STREQ(a->Vorbemerkungen_Text, b->Vorbemerkungen_Text);
+    if (a->Vorbemerkungen_Text) { EXPECT_STREQ(a->Vorbemerkungen_Text, b->Vorbemerkungen_Text); }
 #undef SAME
 }
 
@@ -395,6 +396,55 @@ TEST_F(InputFile, RoundTripKeepsEveryInputFieldExactly)
               std::string::npos);
     EXPECT_NE(text.find("REMARKS 1 Erste~Zeile%0Azweite~%7E~Zeile%0D%0A%09Ende~50%25\n"),
               std::string::npos);
+}
+
+/* A file that another program saved in code page 1252 or UTF-8: its comments, remarks and
+** preliminary remarks are read by the code-page rule and written back in that code page. */
+TEST_F(InputFile, TextsOfAnotherCodePageAreReadAndWrittenBackInIt)
+{
+    Rec a;
+    a->lkom.groups[0].used = 1;
+    a->lkom.groups[0].entries[0].used = 1;
+    snprintf(a->lkom.groups[0].entries[0].comment, sizeof a->lkom.groups[0].entries[0].comment,
+             "%s", "Ä links"_cp850);
+    snprintf(a->Char_Actions[0].remark, sizeof a->Char_Actions[0].remark, "%s", "Maß"_cp850);
+    a->Vorbemerkungen_Text = strdup("Größe"_cp850);
+    ASSERT_EQ(Write_Splice_Input_File("cp_850.inp", a.p), 1);
+    const std::string cp850 = Slurp("cp_850.inp");
+    /* Ä ö ß in code page 850, 1252 and UTF-8 */
+    const struct {
+        const char *name;
+        std::string ae, oe, sz;
+    } pages[] = {{"1252", "\xC4", "\xF6", "\xDF"}, {"utf8", "\xC3\x84", "\xC3\xB6", "\xC3\x9F"}};
+    for (const auto &page : pages) {
+        SCOPED_TRACE(page.name);
+        std::string foreign = cp850;
+        for (auto [from, to] : {std::pair<std::string, std::string>{"\x8E", page.ae},
+                                {"\x94", page.oe},
+                                {"\xE1", page.sz}}) {
+            size_t at = 0;
+            int found = 0;
+            for (; (at = foreign.find(from, at)) != std::string::npos; at += to.size(), found++)
+                foreign.replace(at, from.size(), to);
+            ASSERT_GE(found, 1);
+        }
+        const std::string in = std::string("cp_") + page.name + ".inp";
+        Spit(in.c_str(), foreign);
+        Rec b;
+        ASSERT_EQ(Read_Splice_Input_File(in.c_str(), b.p, 0), 1);
+        EXPECT_STREQ(b->lkom.groups[0].entries[0].comment, "Ä links"_cp850);
+        EXPECT_STREQ(b->Char_Actions[0].remark, "Maß"_cp850);
+        ASSERT_NE(b->Vorbemerkungen_Text, nullptr);
+        EXPECT_STREQ(b->Vorbemerkungen_Text, "Größe"_cp850);
+        const std::string out = std::string("cp_") + page.name + "_saved.inp";
+        ASSERT_EQ(Write_Splice_Input_File(out.c_str(), b.p), 1);
+        EXPECT_EQ(Slurp(out.c_str()), foreign);
+    }
+    /* the program's own file stays in code page 850 */
+    Rec c;
+    ASSERT_EQ(Read_Splice_Input_File("cp_850.inp", c.p, 0), 1);
+    ASSERT_EQ(Write_Splice_Input_File("cp_850_saved.inp", c.p), 1);
+    EXPECT_EQ(Slurp("cp_850_saved.inp"), cp850);
 }
 
 TEST_F(InputFile, RecordsInAnyOrderAndMissingRecordsKeepDefaults)
@@ -635,7 +685,7 @@ TEST_F(InputFile, MutatedFilesKeepEveryFieldInsideItsLimits)
             }
         for (int i = 0; i < CHAR_ACTION_COUNT; i++)
             EXPECT_LE(strlen(r->Char_Actions[i].remark), 32u);
-        if (rep.damaged == 0 && rep.complete) EXPECT_EQ(rep.first_bad_line, 0);
+        if (rep.damaged == 0 && rep.complete) { EXPECT_EQ(rep.first_bad_line, 0); }
     }
 }
 

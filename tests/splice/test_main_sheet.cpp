@@ -178,6 +178,16 @@ TEST_F(Program, ANewSpliceEnteredOnTheFivePagesIsSavedAndReadBack)
     EXPECT_EQ(Slurp("Stoss_01.inp"), saved);
 }
 
+/* A title file saved by another program, in UTF-8 or code page 1252, shows its title right. */
+TEST_F(Program, ATitleOfAnotherCodePageIsReadByTheCodePageRule)
+{
+    for (const char *title : {"Zugsto\xC3\x9F \xC3\x84nderung\n", "Zugsto\xDF \xC4nderung\n"}) {
+        std::ofstream("Stoss_01.txt", std::ios::binary) << title;
+        EXPECT_EQ(Run(""), 1);
+        EXPECT_TRUE(Log_Has("TITLE", "TITLE Zugstoß Änderung")) << title;
+    }
+}
+
 TEST_F(Program, ClosingTheWindowAsksTheFinishQuestion)
 {
     /* The close is answered with "abbrechen": the program stays; then the script ends. */

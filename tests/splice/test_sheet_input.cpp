@@ -62,6 +62,26 @@ long Png_Pixel(const char *file, int x, int y)
     return rgb;
 }
 
+/* Pixels of a snapshot in a rectangle that have the colour rgb (0xRRGGBB). */
+int Png_Count(const char *file, int x1, int y1, int x2, int y2, uint32_t rgb)
+{
+    cairo_surface_t *png = cairo_image_surface_create_from_png(file);
+    int n = -1;
+    if (cairo_surface_status(png) == CAIRO_STATUS_SUCCESS) {
+        cairo_surface_flush(png);
+        n = 0;
+        int w = cairo_image_surface_get_width(png), h = cairo_image_surface_get_height(png);
+        for (int y = std::max(y1, 0); y <= std::min(y2, h - 1); y++) {
+            const uint32_t *row = (const uint32_t *)(cairo_image_surface_get_data(png)
+                                                     + y * cairo_image_surface_get_stride(png));
+            for (int x = std::max(x1, 0); x <= std::min(x2, w - 1); x++)
+                n += (row[x] & 0xFFFFFF) == rgb ? 1 : 0;
+        }
+    }
+    cairo_surface_destroy(png);
+    return n;
+}
+
 class SheetInput : public ::testing::Test {
   protected:
     char old_cwd[1024];
@@ -170,6 +190,34 @@ TEST_F(SheetInput, AFailedSaveKeepsItsBoxAndInputClearsTheConfirmation)
     EXPECT_EQ(Count("TEXT", "gespeichert: Stoss_01.inp"), 1);
     /* the band above the register is empty again: nothing but its background */
     EXPECT_EQ(ZW_Test_Count_Colour(10, 8, NPIXEL_X - 360, 44, 0x000000), 0);
+
+    /* The change clears it at once: while Enter has opened the next field, the band is empty. */
+    ASSERT_EQ(Run(nullptr, At("click", Icon_X(6), ICON_Y) + At("click", 370, b_y - 4)
+                               + "type 15\nkey Enter\nsnapshot chain.png\nkey Esc\n"),
+              1);
+    EXPECT_EQ(Png_Count("chain.png", 10, 8, NPIXEL_X - 360, 44, 0x000000), 0);
+    /* A value entered as it was changes nothing: the confirmation stays (the file holds b = 12). */
+    ASSERT_EQ(Run(nullptr, At("click", Icon_X(6), ICON_Y) + At("click", 370, b_y - 4)
+                               + "type 12\nkey Enter\nsnapshot same.png\nkey Esc\n"),
+              1);
+    EXPECT_GT(Png_Count("same.png", 10, 8, NPIXEL_X - 360, 44, 0x000000), 0);
+}
+
+/* A print or preview that the input refuses opens a box that names the reason with its numbers,
+** and the utilisation page shows the same. The bending example with b = 20 cm between its inner
+** plates: the dowel of l = 180 mm passes the whole width, 10 x 20 cm = 200 mm. */
+TEST_F(SheetInput, ARefusedPrintSaysWhyWithTheNumbers)
+{
+    const int b_y = 80 + 28 + 26 * 9;
+    std::string s = At("click", 370, b_y - 4) + "type 20\nkey Enter\n" + At("click", 1230, 940);
+    s += At("click", Icon_X(4), ICON_Y) + At("click", Icon_X(3), ICON_Y) + At("click", 685, 62);
+    ASSERT_EQ(Run("biegestoss_stabduebel", s), 1);
+    const char *why =
+        "L\xc3\xa4nge des Verbindungsmittels zu gering: l = 180 mm < erforderlich 200 mm";
+    EXPECT_EQ(Count("MESSAGE [Drucken] Drucken nicht m\xc3\xb6glich: | ", why), 1);
+    EXPECT_EQ(Count("MESSAGE [Vorschau] Vorschau nicht m\xc3\xb6glich: | ", why), 1);
+    EXPECT_GT(Count("TEXT", why), 0);
+    EXPECT_EQ(Count("MESSAGE", "gedruckt"), 0);
 }
 
 /* The in-place editor covers its field: the field of b shows its text at (347, 342) inside a
@@ -279,6 +327,98 @@ TEST_F(SheetInput, GeneratedCombinationsShowTheGroupTheUtilisationNames)
     std::vector<std::string> forces = Texts_Between("EDIT 1003", "CLOSED");
     EXPECT_TRUE(Any_Has(forces, ("Gruppe " + std::to_string(group)).c_str()));
     EXPECT_TRUE(Any_Has(forces, "Erzeugte Lastkombinationen"));
+    /* the three groups (permanent, medium, short) are numbered as shown, 1 to 3 */
+    for (const char *g : {"Gruppe 1", "Gruppe 2", "Gruppe 3"}) EXPECT_TRUE(Any_Has(forces, g)) << g;
+    EXPECT_FALSE(Any_Has(forces, "Gruppe 4"));
+}
+
+/* A value out of its limits, entered with Enter: the hint, the limit and the page of the value
+** held come before the next field opens (the log shows the hint before that field's end), for
+** n_c = 150 (held at 50) on the layout page and b = 0 (held at its least value) on the system
+** page. */
+TEST_F(SheetInput, AHintComesWithTheEnterThatCausedIt)
+{
+    const struct {
+        const char *example, *tab, *hint;
+        int x, y;
+        const char *typed, *held;
+    } rows[] = {
+        {"zugstoss_nagel", "click 385 62\n", "n_c darf den Wert 50 nicht \xc3\xbc", 360, 130, "150",
+         "TEXT 347 134       50"},
+        {"biegestoss_stabduebel", "", "b darf den Wert 2.0 nicht unterschreiten", 370, 338, "0",
+         "TEXT 347 342      2.0"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.example);
+        ASSERT_EQ(Run(row.example, std::string(row.tab) + At("click", row.x, row.y) + "type "
+                                       + row.typed + "\nkey Enter\nkey Enter\nkey Esc\n"),
+                  1);
+        int hint = -1, next_end = -1, held = -1, i = 0, edits = 0;
+        for (const std::string &l : ZW_Test_Log_Lines()) {
+            if (l.rfind("PRINT", 0) == 0 && l.find(row.hint) != std::string::npos && hint < 0)
+                hint = i;
+            if (l.rfind("EDITFLOAT", 0) == 0 && ++edits == 2) next_end = i;
+            if (hint >= 0 && held < 0 && l.rfind(row.held, 0) == 0) held = i;
+            i++;
+        }
+        ASSERT_GE(hint, 0);
+        ASSERT_GE(next_end, 0);
+        EXPECT_LT(hint, next_end);
+        EXPECT_GE(held, 0);
+        EXPECT_LT(held, next_end);
+    }
+}
+
+/* On the internal forces of generated combinations, a changed N_k generates them anew before
+** the next field opens: N_k = -100 kN of the dead load gives 1.35 x (-100) = -135.00 kN and,
+** with the imposed load, 1.35 x (-100) + 1.50 x (-60) = -225.00 kN. */
+TEST_F(SheetInput, AChangedActionGeneratesTheCombinationsAtOnce)
+{
+    ASSERT_EQ(Run("druckstoss_bolzen",
+                  At("click", 535, 62) + At("click", 545, 182) + "type -100\nkey Enter\nkey Esc\n"),
+              1);
+    std::vector<std::string> at_once = Texts_Between("EDITFLOAT  -100.00", "EDITFLOAT");
+    EXPECT_TRUE(Any_Has(at_once, "-135.00"));
+    EXPECT_TRUE(Any_Has(at_once, "-225.00"));
+}
+
+/* Return or Tab after the length moves on and opens no list: "Nachweisverfahren" below it stays
+** closed (its entries are not drawn), and the page shows the new length at once. */
+TEST_F(SheetInput, ReturnAndTabNeverOpenAList)
+{
+    for (const char *key : {"Enter", "Tab"}) {
+        SCOPED_TRACE(key);
+        ASSERT_EQ(Run("biegestoss_stabduebel", At("click", 235, 62) + At("click", 370, 182)
+                                                   + "type 200\nkey " + key + "\n"
+                                                   + At("click", 1230, 940)),
+                  1);
+        std::vector<std::string> after = Texts_Between("EDITFLOAT", "CLOSED");
+        EXPECT_FALSE(Any_Has(after, "vereinfacht"));
+        EXPECT_TRUE(Any_Has(after, "TEXT 347 186      200"));
+        EXPECT_EQ(Splice_Input.l, 200.0);
+    }
+}
+
+/* The wheel scrolls a page taller than the window: 40 combinations, ten steps down bring the
+** last row into view. */
+TEST_F(SheetInput, TheWheelScrollsALongPage)
+{
+    std::string inp = "SPLICE 200\nGROUP 0 1 2 0 1 0.8\n";
+    for (int e = 0; e < 40; e++)
+        inp += "ENTRY 0 " + std::to_string(e) + " 1 0 " + std::to_string(e + 1)
+               + " 2 3 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0 0 0 0\n";
+    inp += "END\n";
+    FILE *f = fopen("Stoss_01.inp", "wb");
+    ASSERT_NE(f, nullptr);
+    fputs(inp.c_str(), f);
+    fclose(f);
+    ASSERT_EQ(Run(nullptr, At("click", 535, 62) + At("move", 600, 600) + "wheel -10\n"), 1);
+    bool last_row = false; /* the number of the last row, in the first column */
+    for (const std::string &l : ZW_Test_Log_Lines())
+        last_row = last_row
+                   || (l.rfind("TEXT 22 ", 0) == 0 && l.size() > 11
+                       && l.compare(l.size() - 3, 3, " 40") == 0);
+    EXPECT_TRUE(last_row);
 }
 
 /* Without a title file the component's name is the title of the window, the report and its
