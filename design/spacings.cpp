@@ -48,14 +48,15 @@ double Bolt_A3c_Ec5(const Angles &g, double d)
     return Unloaded_End_Band(g.deg) ? (1.0 + 6.0 * g.sa) * d : 4.0 * d;
 }
 
-/* Bolts not fitted (EN 1995-1-1, Table 8.4; DIN 1052, Table 12). */
+/* Bolts not fitted (EN 1995-1-1, Table 8.4; DIN 1052, Table 12, whose unloaded end is
+** 7 d |sin a|, at least 4 d). */
 void Bolt_Rules(const Angles &g, double d, bool ec5, double v[6])
 {
     v[0] = ec5 ? (4.0 + g.ca) * d : std::max((3.0 + 2.0 * g.ca) * d, 4.0 * d);
     v[1] = 4.0 * d;
     v[2] = std::max(7.0 * d, 80.0);
     if (ec5) v[3] = Bolt_A3c_Ec5(g, d);
-    else v[3] = 7.0 * d * g.sa > 3.0 * d ? 7.0 * d * g.sa : 4.0 * d;
+    else v[3] = std::max(7.0 * d * g.sa, 4.0 * d);
     v[4] = ec5 ? std::max((2.0 + 2.0 * g.s) * d, 3.0 * d) : 3.0 * d;
     v[5] = 3.0 * d;
 }

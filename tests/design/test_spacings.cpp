@@ -177,6 +177,27 @@ TEST(MinSpacings, BoltAtAnAngleDin1052)
     EXPECT_EQ(Min_Spacings(s, 30, 0, 350.0, 12.0, 15.0), 9);
     EXPECT_NEAR(s.v[0], 59.1822, 1e-4);
     EXPECT_NEAR(s.v[3], 48.0, 1e-9);
+    /* DIN 1052, Table 12: the unloaded end 7 d |sin a|, at least 4 d. Bolt d = 16 mm:
+    **   30 and 150 degrees (|sin| 0.5): 7 * 16 * 0.5 = 56 < 4 * 16 = 64, so 64;
+    **   35 degrees (|sin| 0.573576): 7 * 16 * 0.573576 = 64.240 > 64 */
+    const double bolt_angles[] = {30.0, 150.0, 35.0};
+    const double bolt_a3c[] = {64.0, 64.0, 64.240};
+    const int c24 = Grade_Index(0, "C24");
+    for (int i = 0; i < 3; i++) {
+        EXPECT_EQ(Min_Spacings(s, 30, 0, 350.0, 16.0, bolt_angles[i]), 9) << bolt_angles[i];
+        EXPECT_NEAR(s.v[3], bolt_a3c[i], 0.001) << bolt_angles[i];
+        /* the rule functions of the fastener page give the same value */
+        EXPECT_NEAR(Calc_Vbm_Min_A3c_Mat(/*mat=*/0, /*grade=*/c24, /*t=*/100.0, /*type=*/30,
+                                         /*d=*/16.0, /*predrilled=*/0, /*fitted=*/0, /*douglas=*/0,
+                                         /*screw_predrilled=*/0, /*alpha=*/bolt_angles[i]),
+                    bolt_a3c[i], 0.001)
+            << bolt_angles[i];
+    }
+    /* the bolt of a ring connector bounds a3,c the same way: dc 65 with a 24 mm bolt at 30
+    ** degrees: the connector's own 1.2 * 65 = 78 (not above 30 degrees), the bolt's
+    ** max(7 * 24 * 0.5, 4 * 24) = 96 */
+    Min_Spacings(s, 25, 0, 350.0, 65.0, 30.0, 0, 0, 24.0);
+    EXPECT_NEAR(s.v[3], 96.0, 1e-9);
     /* DIN 1052, Table 10, nail d = 4 mm not pre-drilled, rho_k 350, at 0 degrees:
     ** a1 = (5 + 5) 4 = 40, a2 = 5 d = 20, a3,t = (7 + 5) 4 = 48, a3,c = 7 d = 28,
     ** a4,t = (5 + 2 * 0) 4 = 20, a4,c = 5 d = 20 */
