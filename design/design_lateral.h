@@ -27,6 +27,12 @@ double Get_Mode_Gamma(int mode, int proof_method);
 double Calc_Rope_Effect(int vbm_type, double part, double fax);
 
 /*
+** Return the factor of the thin steel plate's embedment mode fh t d: 0.4 under EN 1995 (eq.
+** (8.9a)), sqrt 2 - 1 under DIN 1052.
+*/
+double Thin_Plate_Factor(void);
+
+/*
 ** Characteristic lateral resistance per shear plane of a timber-to-timber (or panel, staple)
 ** connection: every mode divided by its factor, the smallest governs, reported as its
 ** characteristic value with the rope effect (EN 1995-1-1, 8.2.2). A member without embedment

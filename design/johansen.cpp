@@ -74,6 +74,8 @@ double Calc_Rope_Effect(int vbm_type, double part, double fax)
     return std::min(part, cap);
 }
 
+double Thin_Plate_Factor(void) { return Nad_Params != nullptr ? 0.4 : std::sqrt(2.0) - 1.0; }
+
 /* ---------------------------------------------------------------- shared pieces */
 
 namespace {
@@ -525,7 +527,7 @@ void Outer_Modes(const Outer_Case &c, int vbm_type, int proof_method, bool facto
     const bool ec5_design = factors && Nad_Params != nullptr && proof_method == 2;
     for (int m = 0; m < 23; m++) r[m] = 0.0;
 
-    r[11] = 0.41421356237309515 * fh * t * d / g(11);
+    r[11] = Thin_Plate_Factor() * fh * t * d / g(11);
     double p = c.din571 && !factors ? std::sqrt(my * fh * d) : k115 * std::sqrt(2.0 * my * fh * d);
     r[12] = (p + rp(p, r_ax)) / g(12);
     r[13] = fh * t * d / g(13);

@@ -197,7 +197,7 @@ double Calc_Fv_Rk_Single_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
             const bool din571 = Is_Vbm_Din571_Screw(type);
             const double my_f = din571 ? 0.3 * fu * std::pow(d, 2.6) : my;
             double r[16];
-            r[11] = (std::sqrt(2.0) - 1.0) * fh * t * d;
+            r[11] = Thin_Plate_Factor() * fh * t * d;
             double p = 1.15 * std::sqrt(2.0 * my * fh * d);
             r[12] = p + rope(p);
             r[13] = fh * t * d;

@@ -194,11 +194,12 @@ TEST(Johansen, OuterPlateThinThickAndInterpolated)
     Standard_Scope en(true);
     Connection_Result r{};
     r.rho_2 = 350.0;
-    /* thin (t = 5 <= 6): R11 = 0.414214 * 18184.32 = 7532.19, R12 = 1.15 * 6470.46 = 7441.03 */
+    /* thin (t = 5 <= 6): R11 = 0.4 * 18184.32 = 7273.73 (EN 1995-1-1, eq. (8.9a)) below
+    ** R12 = 1.15 * 6470.46 = 7441.03 */
     Calc_Rk_Outer_Plate(Outer_Plate_Input(5.0), &r);
     EXPECT_EQ(r.plate_class, 0);
-    EXPECT_EQ(r.rule_char, 12);
-    EXPECT_NEAR(r.rk_lateral, 7441.03, 0.05);
+    EXPECT_EQ(r.rule_char, 11);
+    EXPECT_NEAR(r.rk_lateral, 7273.73, 0.05);
 
     /* thick (t = 12): R13 = 18184.32, R14 = 9111.70, R15 = 10523.2 -> 14 */
     Connection_Result k{};
@@ -208,14 +209,38 @@ TEST(Johansen, OuterPlateThinThickAndInterpolated)
     EXPECT_EQ(k.rule_char, 14);
     EXPECT_NEAR(k.rk_lateral, 9111.70, 0.05);
 
-    /* t = 9: factor 2 * 9 / 12 - 1 = 0.5; 0.5 * 7441.03 + 0.5 * 9111.70 = 8276.37, code 28 */
+    /* t = 9: factor 2 * 9 / 12 - 1 = 0.5; 0.5 * 7273.73 + 0.5 * 9111.70 = 8192.71, code 28 */
     Connection_Result m{};
     m.rho_2 = 350.0;
     Calc_Rk_Outer_Plate(Outer_Plate_Input(9.0), &m);
     EXPECT_EQ(m.plate_class, 1);
     EXPECT_EQ(m.rule_char, 28);
-    EXPECT_NEAR(m.rk_lateral, 8276.37, 0.05);
-    EXPECT_NEAR(m.rd_lateral, 8276.37 / 1.3, 0.05);
+    EXPECT_NEAR(m.rk_lateral, 8192.71, 0.05);
+    EXPECT_NEAR(m.rd_lateral, 8192.71 / 1.3, 0.05);
+
+    /* a thin plate of 3 mm over 30 mm of timber: mode 11 below R12 = 7441.03, by EN 1995-1-1,
+    ** eq. (8.9a) 0.4 fh t2 d = 0.4 * 25.256 * 30 * 12 = 0.4 * 9092.16 = 3636.864; the design
+    ** twin with kmod 0.8: fh,d = 25.256 * 0.8 / 1.3 = 15.542154, 0.4 * 15.542154 * 360 =
+    ** 2238.070. DIN 1052 keeps (sqrt 2 - 1): 3766.096 and 2317.598. */
+    Connection_Input thin = Outer_Plate_Input(3.0);
+    thin.t2 = 30.0;
+    const struct {
+        bool en;
+        double rk, rd;
+    } rows[] = {{true, 3636.864, 2238.070}, {false, 3766.096, 2317.598}};
+    for (const auto &row : rows) {
+        Standard_Scope code(row.en);
+        Connection_Result n{};
+        n.rho_2 = 350.0;
+        n.kmod_2 = 0.8;
+        Calc_Rk_Outer_Plate(thin, &n);
+        EXPECT_EQ(n.plate_class, 0);
+        EXPECT_EQ(n.rule_char, 11);
+        EXPECT_NEAR(n.rk_lateral, row.rk, 0.001) << row.en;
+        Calc_Rd_Outer_Plate(thin, &n);
+        EXPECT_EQ(n.rule_design, 11);
+        EXPECT_NEAR(n.rd_lateral, row.rd, 0.001) << row.en;
+    }
 }
 
 TEST(Johansen, OuterPlateDoubleShear)
@@ -395,23 +420,23 @@ TEST(Johansen, DesignValuesBesideInnerAndOuterPlates)
                         /*result=*/&none);
     EXPECT_EQ(none.rd_lateral, 0.0);
 
-    /* outer plates, timber member 2 t = 60: thin (t = 5) R11 = (sqrt 2 - 1) 11190.35 = 4635.20,
-    ** R12 = sqrt(2 My,d fh,d d) = 4839.63 -> 11 */
+    /* outer plates, timber member 2 t = 60: thin (t = 5) R11 = 0.4 * 11190.35 = 4476.14
+    ** (EN 1995-1-1, eq. (8.9a)), R12 = sqrt(2 My,d fh,d d) = 4839.63 -> 11 */
     Connection_Result thin{};
     thin.rho_2 = 350.0;
     thin.kmod_2 = 0.8;
     Calc_Rd_Outer_Plate(Outer_Plate_Input(5.0), &thin);
     EXPECT_EQ(thin.rule_design & 0xFF, 11);
-    EXPECT_NEAR(thin.rd_lateral, 4635.20, 0.01);
+    EXPECT_NEAR(thin.rd_lateral, 4476.14, 0.01);
     EXPECT_NEAR(thin.fh2_d, 15.54215, 1e-5);
     EXPECT_NEAR(thin.my_d, 62791.71, 0.01);
-    /* t = 9: 0.5 * 4635.20 + 0.5 * min(11190.35, 6051.81, 6844.27) = 5343.50 */
+    /* t = 9: 0.5 * 4476.14 + 0.5 * min(11190.35, 6051.81, 6844.27) = 5263.98 */
     Connection_Result mid{};
     mid.rho_2 = 350.0;
     mid.kmod_2 = 0.8;
     Calc_Rd_Outer_Plate(Outer_Plate_Input(9.0), &mid);
     EXPECT_EQ(mid.plate_class, 1);
-    EXPECT_NEAR(mid.rd_lateral, 5343.50, 0.01);
+    EXPECT_NEAR(mid.rd_lateral, 5263.98, 0.01);
     /* double shear, t = 9: thin min(R19 = 0.5 * 11190.35 = 5595.18, R20 = 4839.63),
     ** thick min(R21 = 5595.18, R22 = 6844.27): 0.5 * 4839.63 + 0.5 * 5595.18 = 5217.40 */
     Connection_Input two = Outer_Plate_Input(9.0);

@@ -145,11 +145,12 @@ TEST(RuleLateral, AluminiumPlateBearingCaps)
     in.grade1 = 999; /* unknown grade: fu 220 */
     in.t1_a = 3.0;
     Vbm_Rule_Result r{};
-    /* thin plate, mode 12 = 7441.03; bearing 1.66 * 0.4 * 220 * 12 * 3 = 5258.88 governs */
+    /* thin plate, mode 11 = 0.4 * 18184.32 = 7273.73 (EN 1995-1-1, eq. (8.9a)); bearing
+    ** 1.66 * 0.4 * 220 * 12 * 3 = 5258.88 governs */
     Calc_Fv_Rk(&in, 1, &r);
     EXPECT_NEAR(r.alu_bearing, 5258.88, 1e-6);
     EXPECT_NEAR(r.Fv_Rk, 5258.88, 1e-6);
-    EXPECT_EQ(r.mode, 12);
+    EXPECT_EQ(r.mode, 11);
 }
 
 TEST(RuleLateral, BlockShearThicknesses)
@@ -888,15 +889,15 @@ TEST(RuleLateral, EveryModeOfTheSteelPlates)
 {
     Standard_Scope en(true);
     /* outer plate (member 1), timber 60 mm along the grain, fitted bolt d 12 (fu 360):
-    ** (11) 0.414214 * 18184.32 = 7532.19, (12) 1.15 sqrt(2 My fh d) = 7441.03,
-    ** (13) 18184.32, (14) 9111.70, (15) 2.3 sqrt(My fh d) = 10523.21:
-    ** thin (5 mm <= 0.5 d) 12; thick (12 mm) 14; 9 mm: k = 0.5, 0.5 * 9111.70 + 0.5 * 7441.03 =
-    ** 8276.37, code 28 */
+    ** (11) 0.4 * 18184.32 = 7273.73 (EN 1995-1-1, eq. (8.9a)), (12) 1.15 sqrt(2 My fh d) =
+    ** 7441.03, (13) 18184.32, (14) 9111.70, (15) 2.3 sqrt(My fh d) = 10523.21:
+    ** thin (5 mm <= 0.5 d) 11; thick (12 mm) 14; 9 mm: k = 0.5, 0.5 * 9111.70 + 0.5 * 7273.73 =
+    ** 8192.71, code 28 */
     const struct {
         double t;
         int cls, mode;
         double v;
-    } single[] = {{5.0, 0, 12, 7441.0332}, {12.0, 2, 14, 9111.7015}, {9.0, 1, 28, 8276.3673}};
+    } single[] = {{5.0, 0, 11, 7273.728}, {12.0, 2, 14, 9111.7015}, {9.0, 1, 28, 8192.7148}};
     for (const auto &c : single) {
         Vbm_Rule_Input in = Rule_Input(30, 12.0);
         in.mat1 = 12;
@@ -920,11 +921,18 @@ TEST(RuleLateral, EveryModeOfTheSteelPlates)
     Calc_Fv_Rk(&th, 1, &r13);
     EXPECT_EQ(r13.mode, 13);
     EXPECT_NEAR(r13.Fv_Rk, 6061.44, 1e-6);
-    /* a thin plate over 20 mm: (11) 0.414214 * 6061.44 = 2510.73 */
+    /* a thin plate over 20 mm: (11) by EN 1995-1-1, eq. (8.9a) 0.4 * 6061.44 = 2424.576;
+    ** DIN 1052 keeps 0.414214 * 6061.44 = 2510.73 */
     th.t1_a = 5.0;
     Calc_Fv_Rk(&th, 1, &r13);
     EXPECT_EQ(r13.mode, 11);
-    EXPECT_NEAR(r13.Fv_Rk, 2510.7307, 1e-3);
+    EXPECT_NEAR(r13.Fv_Rk, 2424.576, 1e-3);
+    {
+        Standard_Scope din(false);
+        Calc_Fv_Rk(&th, 1, &r13);
+        EXPECT_EQ(r13.mode, 11);
+        EXPECT_NEAR(r13.Fv_Rk, 2510.7307, 1e-3);
+    }
     /* double shear with an inner plate (member 2): min(fh t1 d = 18184.32, 9111.70, 10523.21);
     ** with 200 mm of timber the third, 10523.21 */
     Vbm_Rule_Input inner = Rule_Input(30, 12.0);
