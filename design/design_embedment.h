@@ -135,9 +135,9 @@ double Calc_T1_Req_B(double d, int type, int predrilled, int variant, int fitted
 
 /*
 ** Return the required thickness of the point-side member: 1.15 (2 + 2 / sqrt(1 + b))
-** sqrt(My / (fh,2 d)) for a plain nail ending in member 2 and for a dowel or bolt in single shear
-** (kind 1), else 1.15 (4 / sqrt(1 + b)) sqrt(My / (fh,2 d)) (DIN 1052, eq. (209), (210));
-** 5 dc for connectors.
+** sqrt(My / (fh,2 d)) for a nail, screw or staple whose point is held in member 2 and for a dowel
+** or bolt in single shear (kind 1), else 1.15 (4 / sqrt(1 + b)) sqrt(My / (fh,2 d)) (DIN 1052,
+** eq. (209), (210)); 5 dc for connectors.
 */
 double Calc_T2_Req(int kind, double d, double length, double axis_angle, int type, int predrilled,
                    int variant, int fitted, int threaded, double alpha1, double alpha2, double dc,

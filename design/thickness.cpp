@@ -102,12 +102,12 @@ double Calc_T2_Req(int kind, double d, double length, double axis_angle, int typ
     const double beta = fh1 != 0.0 ? fh2 / fh1 : 0.0;
     const double root = Hinge_Root(my, fh2, d);
     const double single = 1.15 * (2.0 + 2.0 / std::sqrt(1.0 + beta)) * root;
-    if (type == VBM_NAGEL) {
+    /* a nail, screw or staple whose point is held in member 2, and a dowel or bolt in single
+    ** shear: the point-side member of eq. (209), not the middle member of a double-shear joint */
+    if (Is_Vbm_Nail_Screw_Or_Staple(type)) {
         const int cs = Calc_Vbm_Penetration(kind, d, length, axis_angle, t1, t2, nullptr, nullptr);
         if (cs == 1 || cs == 2) return single;
     }
-    /* a dowel or bolt in single shear: the point-side member of eq. (209), not the middle
-    ** member of a double-shear joint */
     if (Is_Vbm_Dowel_Or_Bolt(type) && kind == 1) return single;
     return 1.15 * (4.0 / std::sqrt(1.0 + beta)) * root;
 }

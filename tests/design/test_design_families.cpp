@@ -89,18 +89,20 @@ TEST(DesignFamilies, WoodScrewSimplifiedDin1052)
     Connection_Result r{};
     ASSERT_EQ(Design_Connection(in, &r), 0);
     /* fh = 0.082 * 350 * 6^-0.3 = 16.766; t1,req = 3.92635 sqrt(0.15 * 400 * 6^2.6 / (16.766 * 6))
-    ** = 31.143 > 30: k = 30 / 31.143 = 0.96328; point 50 >= t2,req 36.49;
+    ** = 31.143 > 30: k = 30 / 31.143 = 0.96328; the point 50 held in member 2 needs
+    ** t2,req = 1.15 (2 + 2 / sqrt 2) sqrt(0.3 * 400 * 6^2.6 / (16.766 * 6)) = 1.15 * 3.414214 *
+    ** 11.217430 = 44.0435 (DIN 1052, eq. (209)), which it has;
     ** Rk = 0.96328 * sqrt(2 * 6328.8 * 16.766 * 6) = 1087.01; rd = 790.56 */
     EXPECT_NEAR(r.k_red, 0.96328, 1e-5);
     EXPECT_NEAR(r.rk_lateral, 1087.01, 0.01);
     EXPECT_NEAR(r.rd_lateral, 790.56, 0.01);
-    /* a screw of 60 mm reaches only p = 30 into member 2: k = 30 / 36.4868 = 0.822214 below
-    ** 30 / 31.1435; Rk = 0.822214 * 1128.45 = 927.83 */
+    /* a screw of 60 mm reaches only p = 30 into member 2: k = 30 / 44.0435 = 0.681145 below
+    ** 30 / 31.1435; Rk = 0.681145 * 1128.45 = 768.64 */
     in.length = 60.0;
     Connection_Result s{};
     ASSERT_EQ(Design_Connection(in, &s), 0);
-    EXPECT_NEAR(s.k_red, 0.822214, 1e-6);
-    EXPECT_NEAR(s.rk_lateral, 927.83, 0.01);
+    EXPECT_NEAR(s.k_red, 0.681145, 1e-6);
+    EXPECT_NEAR(s.rk_lateral, 768.64, 0.01);
 }
 
 TEST(DesignFamilies, NailThroughOuterSteelPlateSimplifiedDin1052)

@@ -919,8 +919,9 @@ TEST(Thickness, ReductionByPenetrationCase)
     ** 1.15 * 4 / sqrt 2 * root = 30.402 */
     double p = 0, k = 0, t1r = 0, t2r = 0;
     int m = 0;
-    const auto reduce = [&](int kind, double length, double t1, double t2, int mat1 = 0) {
-        return Calc_T_Req_Reduction(/*type=*/0, /*fu=*/600.0, /*kind=*/kind, /*d=*/4.0,
+    const auto reduce = [&](int kind, double length, double t1, double t2, int mat1 = 0,
+                            int type = 0) {
+        return Calc_T_Req_Reduction(/*type=*/type, /*fu=*/600.0, /*kind=*/kind, /*d=*/4.0,
                                     /*length=*/length, /*axis_angle=*/90.0, /*predrilled=*/0,
                                     /*variant=*/0, /*fitted=*/0, /*t1=*/t1, /*t2=*/t2,
                                     /*rho1=*/350.0, /*rho2=*/350.0, /*mat1=*/mat1, /*mat2=*/0,
@@ -940,6 +941,15 @@ TEST(Thickness, ReductionByPenetrationCase)
     /* point 12 < 4 d: k = 0 */
     reduce(1, 52.0, 40.0, 60.0);
     EXPECT_EQ(k, 0.0);
+    /* a special nail (16) and a wood screw to DIN 571 (2) with the same yield moment and
+    ** embedment, their points held in member 2: the point-side member of a single-shear joint,
+    ** t2,req = 36.698 (DIN 1052, eq. (209)), not the middle member's 30.402; the point 20 ->
+    ** k = 20 / 36.698 = 0.54499 */
+    for (int type : {16, 2}) {
+        EXPECT_EQ(reduce(1, 60.0, 40.0, 60.0, 0, type), 1) << type;
+        EXPECT_NEAR(t2r, 36.6979, 1e-4) << type;
+        EXPECT_NEAR(k, 0.544991, 1e-6) << type;
+    }
     /* double shear, the point 20 beyond member 2 (20 mm) inside t1 = 30: case 3,
     ** k = min(20 / 36.698, 20 / 30.402) = 0.54499 */
     EXPECT_EQ(reduce(2, 70.0, 30.0, 20.0), 3);

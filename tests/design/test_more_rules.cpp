@@ -244,6 +244,31 @@ TEST(SimplifiedRules, ApprovedScrewAndStaple)
                                        /*result=*/&r),
                 1382.06, 0.01);
     EXPECT_DOUBLE_EQ(r.fu_used, 400.0);
+    /* 70 mm long through t1 = 40 into t2 = 80: the point 30 in member 2 of a single-shear
+    ** joint needs t2,req = 1.15 (2 + 2 / sqrt 2) sqrt(9493.71 / (16.766 * 6)) = 1.15 * 3.414214
+    ** * 9.714579 = 38.143 (not 1.15 * 4 / sqrt 2 * 9.714579 = 31.599): k = 30 / 38.143 =
+    ** 0.786518, Rk = 0.786518 * 1382.06 = 1087.01 */
+    const auto short_screw = [&](Connection_Result *res) {
+        return Calc_Rk_Screw_Approved(/*type=*/11, /*d=*/6.0, /*length=*/70.0, /*fu=*/600.0,
+                                      /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
+                                      /*threaded_rod=*/0, /*shear_planes=*/1, /*axis_angle=*/90.0,
+                                      /*t1=*/40.0, /*t2=*/80.0, /*rho_1=*/350.0, /*rho_2=*/350.0,
+                                      /*alpha_1=*/0.0, /*alpha_2=*/0.0, /*mat_1=*/0, /*mat_2=*/0,
+                                      /*grade_1=*/c24, /*grade_2=*/c24, /*user=*/nullptr,
+                                      /*result=*/res);
+    };
+    EXPECT_NEAR(short_screw(&r), 1087.01, 0.01);
+    EXPECT_NEAR(r.k_red, 0.786518, 1e-6);
+    {
+        /* DIN 1052 with the tabulated My = 7900: root sqrt(7900 / (16.766 * 6)) = 8.861753,
+        ** t2,req = 1.15 * 3.414214 * 8.861753 = 34.794 (not 28.825, which the point 30 passes):
+        ** k = 30 / 34.794 = 0.862210, Rk = 0.862210 sqrt(2 * 7900 * 16.766 * 6) = 0.862210 *
+        ** 1260.73 = 1087.01 */
+        Standard_Scope din(false);
+        Connection_Result rd{};
+        EXPECT_NEAR(short_screw(&rd), 1087.01, 0.01);
+        EXPECT_NEAR(rd.k_red, 0.862210, 1e-6);
+    }
     EXPECT_EQ(Calc_Rk_Screw_Approved(/*type=*/0, /*d=*/6.0, /*length=*/100.0, /*fu=*/600.0,
                                      /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
                                      /*threaded_rod=*/0, /*shear_planes=*/1, /*axis_angle=*/90.0,
