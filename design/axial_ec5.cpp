@@ -10,6 +10,7 @@
 
 #include "catalogue/catalogue.h"
 #include "design/design_axial.h"
+#include "design/design_embedment.h"
 #include "design/design_lateral.h"
 #include "design/design_plates.h"
 #include "nad/nad.h"
@@ -144,7 +145,10 @@ int Ec5_Admissible(Ec5_Axial &w)
     const int type = w.type, variant = w.variant;
     const double d = w.d, l_ef = w.l_ef, alpha = w.alpha;
     if (type == VBM_NAGEL && in.predrilled && variant != 0) return DERR_SMOOTH_NAIL_PREDRILLED;
-    if (Is_Vbm_Din571_Screw(type) && l_ef < 6.0 * d) return DERR_SCREW_PENETRATION_6D;
+    /* EN 1995-1-1, 8.7.2(3): the threaded part needs 6 d in the point-side member, where the
+    ** thread is the last l_t of the screw */
+    if (Is_Vbm_Din571_Screw(type) && std::min(w.l_t, w.sa != 0.0 ? l_ef / w.sa : l_ef) < 6.0 * d)
+        return DERR_SCREW_PENETRATION_6D;
     if (Is_Vbm_Screw_Eta12(type)) {
         if ((in.mat_2 == MAT_SPERRHOLZ && in.t2 < 6.0)
             || (in.mat_1 == MAT_SPERRHOLZ && in.t1 < 6.0))
@@ -315,14 +319,20 @@ int Ec5_Din571_Screw(Ec5_Axial &w)
                 * (w.plate1 ? Calc_Washer_Area_Alt(d, wd, in.t1) : Calc_Washer_Area(d, wd));
     }
     if (!w.denom_ok) return 0;
-    /* EN 1995-1-1, eq. (8.39) and (8.40a) */
+    /* EN 1995-1-1, eq. (8.38) to (8.40): k_d = min(d / 8, 1) in the form of 8.7.2(4) and in
+    ** the general one of 8.7.2(5) alike; outside 6 <= d <= 12 and 0.6 <= d1 / d <= 0.75 the
+    ** withdrawal parameter of eq. (8.39) stands for the declared one, which wood screws to
+    ** DIN 571 lack */
     w.f_ax = 0.52 * std::pow(d, -0.5) * std::pow(l_t, -0.1) * std::pow(w.rho_2, 0.8);
-    double num = l_t * d * w.f_ax;
-    if (d > 0.0 && d1 / d >= 0.6 && d1 / d <= 0.751 && d > 5.9 && d < 12.1) {
-        w.k_d = std::min(d / 8.0, 1.0);
-        num *= w.k_d;
+    w.k_d = std::min(d / 8.0, 1.0);
+    w.F1 = l_t * d * w.f_ax * w.k_d / w.denom;
+    /* the steel of the core: F_t,Rk = f_u pi d1² / 4 caps the withdrawal (8.7.2(1), (7)) */
+    const double core = Din571_Core_Diameter(d, d1);
+    const double f_t = in.fu * DESIGN_PI * core * core / 4.0;
+    if (f_t < w.F1) {
+        w.F1 = f_t;
+        w.steel = true;
     }
-    w.F1 = num / w.denom;
     return AXIAL_GO;
 }
 

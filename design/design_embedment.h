@@ -188,3 +188,9 @@ double Get_Panel_Factor(int mat, int grade, double d, double *t_min);
 
 /* Write t = (10 s + 9 (1 - s)) d and return 1 + 0.4 s (nailed steel plates, share s thick). */
 double Calc_Plate_Share_Factor(double d, double s, double *t);
+
+/* ---------------------------------------------------------------- wood screws to DIN 571 */
+
+/* Return the core diameter d1 (mm) of a wood screw to DIN 571 of diameter d: the given d1, or
+** 0.7 d, the core of the catalogue's rows, when none is given. */
+double Din571_Core_Diameter(double d, double d1);

@@ -154,6 +154,8 @@ bool Design_Is_Approved_Screw(int type)
     return Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type);
 }
 
+double Din571_Core_Diameter(double d, double d1) { return d1 > 0.0 ? d1 : 0.7 * d; }
+
 static bool Same_Value(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, double t,

@@ -62,15 +62,11 @@ double Calc_Vbm_Withdrawal(int type, int mat, double rho, int fibre_saturated, d
         if (l < 8.0 * d) F *= l / (2.0 * d) - 3.0;
         if (mat == MAT_C24_DENSITY && f < 50e-6 * rho * rho - 0.001) F = 0.0;
     } else if (Is_Vbm_Din571_Screw(type)) {
-        /* EN 1995-1-1, eq. (8.38) to (8.40a) */
+        /* EN 1995-1-1, eq. (8.38) to (8.40): k_d = min(d / 8, 1) in either form of 8.7.2(4)
+        ** and (5) */
         const double fd = 0.52 * std::pow(d, -0.5) * std::pow(l, -0.1) * std::pow(rho, 0.8);
         const double den = sa * sa + 1.2 * ca * ca;
-        if (std::fabs(den) >= 0.00001) {
-            double num = l * d * fd;
-            if (d > 0.0 && d1 / d >= 0.6 && d1 / d <= 0.751 && d > 5.9 && d < 12.1)
-                num *= std::min(d / 8.0, 1.0);
-            F = num / den;
-        }
+        if (std::fabs(den) >= 0.00001) F = l * d * fd * std::min(d / 8.0, 1.0) / den;
         f = 0.0;
     } else if (Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Eta12(type)) {
         const bool eta11 = Is_Vbm_Screw_Eta11(type);

@@ -606,6 +606,7 @@ TEST(AxialEc5, BoltsConnectorsAndScrews)
     Connection_Input ws = Axial_Input(2, 6.0);
     ws.d_2 = 4.0;
     ws.l_thread = 50.0;
+    ws.fu = 400.0; /* the steel of the core holds 400 pi 4² / 4 = 5026.55 */
     EXPECT_NEAR(Calc_Axial_Ec5(ws, 60.0, 2.5, &r), 735.0, 1e-9);
     EXPECT_NEAR(r.k_d, 0.75, 1e-12);
     ws.d_k = 30.0;
@@ -623,6 +624,32 @@ TEST(AxialEc5, BoltsConnectorsAndScrews)
     /* a point below 6 d: 163 */
     EXPECT_EQ(Calc_Axial_Ec5(ws, 35.0, 2.5, &r), 0.0);
     EXPECT_EQ(r.msg_code, 163);
+    /* EN 1995-1-1, 8.7.2(3) asks 6 d of the threaded part in the point-side member: a point of
+    ** 60 whose thread is only 30 < 36 long holds nothing axially (163) */
+    ws.n_ef_switch = 0;
+    ws.l_thread = 30.0;
+    r.msg_code = 0;
+    EXPECT_EQ(Calc_Axial_Ec5(ws, 60.0, 2.5, &r), 0.0);
+    EXPECT_EQ(r.msg_code, 163);
+    /* the tensile capacity of the core caps the withdrawal, EN 1995-1-1, 8.7.2(1) and (7):
+    ** f_u 250: 250 pi 4² / 4 = 3141.59 below the point's 3503.22 */
+    ws.l_thread = 50.0;
+    ws.d_k = 30.0;
+    ws.fu = 250.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(ws, 60.0, 2.5, &r), 3141.593, 0.001);
+    EXPECT_EQ(r.steel_governs, 1);
+    /* k_d = min(d / 8, 1) in either form of EN 1995-1-1, 8.7.2(4) and (5): d 5 lies outside
+    ** 6 <= d <= 12; core 3.5, thread 48, rho_k 350, f_u 400 (the core holds
+    ** 400 pi 3.5² / 4 = 3848.45): f_ax = 0.52 * 5^-0.5 * 48^-0.1 * 350^0.8 = 17.12571,
+    ** 48 * 5 * 17.12571 = 4110.17 times k_d = 5 / 8: 2568.86 */
+    Connection_Input w5 = Axial_Input(2, 5.0);
+    w5.d_2 = 3.5;
+    w5.d_k = 30.0;
+    w5.l_thread = 48.0;
+    w5.fu = 400.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(w5, 60.0, 2.5, &r), 2568.857, 0.001);
+    EXPECT_NEAR(r.k_d, 0.625, 1e-12);
+    EXPECT_EQ(r.steel_governs, 0);
 
     /* ETA-12/0114 screw (type 11) d 8, core 5, head 16, thread 50: point 8 * 12.0 * 50 =
     ** 4800; head (27 - 16) 16² = 2816 (t1 / D = 2.5 < 3) */
@@ -884,6 +911,7 @@ TEST(RopeShare, LimitsOfEveryFastenerKind)
         Connection_Input ws = Axial_Input(2, 6.0);
         ws.d_2 = 4.0;
         ws.l_thread = 50.0;
+        ws.fu = 400.0;
         EXPECT_NEAR(Calc_Rope_Effect_Share(ws, 100.0, 60.0, 2.5, &r), 100.0, 1e-9);
         EXPECT_NEAR(Calc_Rope_Effect_Share(ws, 1000.0, 60.0, 2.5, &r), 183.75, 1e-9);
         Connection_Input bolt = Axial_Input(30, 12.0);
