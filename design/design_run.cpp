@@ -40,6 +40,12 @@ double Get_Connection_Gamma_M(const Connection_Input &input, int rule)
     return 1.3;
 }
 
+double Get_Connector_Gamma_M(double member_gamma)
+{
+    if (Nad_Params != nullptr) return Nad_Params->gamma_m_connections;
+    return member_gamma;
+}
+
 namespace {
 
 double Rad(double deg) { return deg * DESIGN_PI / 180.0; }
@@ -644,7 +650,7 @@ int Lateral_By_Family(const Connection_Input &in, Connection_Result *r, bool leg
         r->rk_connector =
             Calc_Ring_Connector_Rk(in.d, he, angle, in.t1, in.t2, std::min(r->rho_1, r->rho_2), r);
         r->point_member = point_connector;
-        r->gamma_connector = in.gamma_m_1;
+        r->gamma_connector = Get_Connector_Gamma_M(in.gamma_m_1);
     } else if (type == VBM_SCHEIBENDUEBEL_B1) {
         const double he = Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, in.vbm_row, "he");
         /* the angle, thickness and density are those of the timber member */
@@ -655,7 +661,7 @@ int Lateral_By_Family(const Connection_Input &in, Connection_Result *r, bool leg
             r->rk_connector =
                 Calc_Ring_Connector_Plate_Rk(in.d, he, in.alpha_1, in.t1, r->rho_1, r);
         r->point_member = point_connector;
-        r->gamma_connector = in.gamma_m_1;
+        r->gamma_connector = Get_Connector_Gamma_M(in.gamma_m_1);
     } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
         Dowel_Bolt_Lateral(in, r, legacy);
         r->point_member = point_connector;
@@ -678,7 +684,7 @@ int Lateral_By_Family(const Connection_Input &in, Connection_Result *r, bool leg
         else
             r->rk_connector =
                 Calc_Toothed_Plate_Plate_Rk(type, dc, in.d_bolt, he, in.t1, r->rho_1, r);
-        r->gamma_connector = std::max(in.gamma_m_1, in.gamma_m_2);
+        r->gamma_connector = Get_Connector_Gamma_M(std::max(in.gamma_m_1, in.gamma_m_2));
     } else if (Is_Vbm_Nail(type) || type == VBM_KLAMMER || Is_Vbm_Din571_Screw(type)
                || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)) {
         *work = in;

@@ -104,6 +104,13 @@ typedef struct Connection_Base {
 double Get_Connection_Gamma_M(const Connection_Input &input, int rule);
 
 /*
+** Return the partial factor of a ring, shear-plate or toothed-plate connector: the annex's factor
+** of connections under EN 1995 (EN 1995-1-1, Table 2.3), as the dowel-type part takes it in the
+** exact proof; under DIN 1052 the members' factor member_gamma.
+*/
+double Get_Connector_Gamma_M(double member_gamma);
+
+/*
 ** Design one fastener connection and fill the caller's result. Return 0 after a complete run, or
 ** the first code that stopped it: a code of Check_Connection_Input (the result is then not
 ** touched), or 6, 7 or 8 of the penetration (the result holds what was written so far).

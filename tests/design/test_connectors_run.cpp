@@ -80,7 +80,9 @@ TEST(ConnectorRuns, ToothedPlateC1WithItsBolt)
 
 TEST(ConnectorRuns, ZeroPartialFactorIsNotDeterminable)
 {
-    Standard_Scope en(true);
+    /* Under DIN 1052 the connector takes the members' partial factor (under EN 1995 the
+    ** annex's of connections). */
+    Standard_Scope din(false);
     Load_Test_Connectors("connector_data_gamma");
     Connection_Input in = Connector_Input(25, 65.0);
     in.gamma_m_1 = 0.0;
@@ -139,7 +141,7 @@ TEST(ConnectorRuns, RingConnectorTakesTheWeakerAngleAndDensity)
         EXPECT_NEAR(r.rk_connector, 11944.09, 0.01) << k;
     }
     /* C24 beside C30 (rho_k 350 and 380): the smaller density, k3 = 1; the connector's partial
-    ** factor is that of member 1 */
+    ** factor is the annex's of connections, not that of a member */
     Connection_Input in = Connector_Input(25, 65.0);
     in.grade_2 = Grade_Index(0, "C30");
     in.gamma_m_2 = 1.4;
@@ -155,20 +157,46 @@ TEST(ConnectorRuns, RingConnectorTakesTheWeakerAngleAndDensity)
     EXPECT_NEAR(s.rk_connector, 17701.14, 0.01);
 }
 
-TEST(ConnectorRuns, ToothedPlateTakesTheWeakerDensityAndTheLargerPartialFactor)
+/*
+** The partial factor of a connector (EN 1995-1-1, Table 2.3): under EN 1995 the annex's factor of
+** connections, as the dowel-type part takes it, whatever the members' are (an annex with 1.25
+** for glulam and 1.3 for connections gives a ring connector in glulam 1.3, not 1.25); under
+** DIN 1052 the members' factor, for toothed plates the larger of both. Ring connector dc 65,
+** he 15, C24 40/80 mm: Rk = 16303.68 (above); toothed plate C1 dc 50 beside C30: k3 =
+** min(350, 380) / 350 = 1, Rk = 18 * 50^1.5 = 6363.96; Rd = Rk * 0.8 / gamma.
+*/
+TEST(ConnectorRuns, ConnectorsTakeThePartialFactorOfConnections)
 {
-    Standard_Scope en(true);
     Load_Test_Connectors("connector_data_toothed_gamma");
-    /* C24 beside C30: k3 = min(350, 380) / 350 = 1, Rk = 18 * 50^1.5 = 6363.96; the larger
-    ** partial factor of both members, 1.4 from either side: rd = 6363.96 * 0.8 / 1.4 = 3636.55 */
-    for (int k = 0; k < 2; k++) {
-        Connection_Input in = Connector_Input(26, 50.0);
-        (k == 0 ? in.grade_2 : in.grade_1) = Grade_Index(0, "C30");
-        (k == 0 ? in.gamma_m_2 : in.gamma_m_1) = 1.4;
+    struct Case {
+        int type;
+        bool en;
+        double gamma_1, gamma_2; /* the members' factors */
+        double connections;      /* the annex's factor of connections */
+        double gamma, rk, rd;    /* worked by hand */
+    };
+    const Case cases[] = {
+        {25, true, 1.25, 1.25, 1.3, 1.3, 16303.68, 16303.68 * 0.8 / 1.3},  /* 10033.03 */
+        {25, true, 1.3, 1.3, 1.25, 1.25, 16303.68, 16303.68 * 0.8 / 1.25}, /* 10434.36 */
+        {25, false, 1.4, 1.3, 1.3, 1.4, 16303.68, 16303.68 * 0.8 / 1.4},   /* 9316.39 */
+        {26, true, 1.3, 1.4, 1.3, 1.3, 6363.96, 6363.96 * 0.8 / 1.3},      /* 3916.28 */
+        {26, true, 1.4, 1.3, 1.25, 1.25, 6363.96, 6363.96 * 0.8 / 1.25},   /* 4073.09 */
+        {26, false, 1.3, 1.4, 1.3, 1.4, 6363.96, 6363.96 * 0.8 / 1.4},     /* 3636.55 */
+        {26, false, 1.4, 1.3, 1.3, 1.4, 6363.96, 6363.96 * 0.8 / 1.4},     /* 3636.55 */
+    };
+    for (const Case &c : cases) {
+        Standard_Scope scope(c.en);
+        scope.Block().gamma_m_connections = c.connections;
+        Connection_Input in = Connector_Input(c.type, c.type == 25 ? 65.0 : 50.0);
+        if (c.type == 26) in.grade_2 = Grade_Index(0, "C30");
+        in.gamma_m_1 = c.gamma_1;
+        in.gamma_m_2 = c.gamma_2;
         Connection_Result r{};
-        ASSERT_EQ(Design_Connection(in, &r), 0);
-        EXPECT_NEAR(r.rk_connector, 6363.96, 0.01) << k;
-        EXPECT_DOUBLE_EQ(r.gamma_connector, 1.4) << k;
-        EXPECT_NEAR(r.rd_connector, 3636.55, 0.01) << k;
+        ASSERT_EQ(Design_Connection(in, &r), 0) << c.type << c.en;
+        EXPECT_NEAR(r.rk_connector, c.rk, 0.01) << c.type << c.en;
+        EXPECT_DOUBLE_EQ(r.gamma_connector, c.gamma) << c.type << c.en << c.gamma_1;
+        EXPECT_NEAR(r.rd_connector, c.rd, 0.01) << c.type << c.en << c.gamma_1;
     }
+    Standard_Scope din(false);
+    EXPECT_DOUBLE_EQ(Get_Connector_Gamma_M(1.4), 1.4);
 }

@@ -6,6 +6,7 @@
 #include "results_test_util.h"
 
 #include <string>
+#include <sys/stat.h>
 
 #include "foundation/codepage.h"
 #include "printlist/printlist.h"
@@ -107,4 +108,54 @@ TEST(ReportLines, GoverningFastenerKeepsItsNumber)
     Splice_Input.print.fasteners = 1;
     const std::string all = Print_Checks();
     EXPECT_EQ(First_Row(all, "F\xCE\\vll,Rd\xCEr").rfind("   1 ", 0), 0u);
+}
+
+TEST(ReportLines, ConnectorsNameThePartialFactorOfConnections)
+{
+    /* Ring connectors A1 dc 65, he 15 (EN 912), two per half in a row along the grain, side
+    ** timbers 2 x 6/20 cm on a 12/20 cm member, all GL24h (rho_k 385), N_d = 40 kN, kmod 0.9, an annex with gamma_M 1.25
+    ** for glulam and 1.3 for connections (EN 1995-1-1, Table 2.3): t1 = 60 >= 3 he = 45,
+    ** t2 = 120 >= 5 he = 75: k1 = 1; k3 = 385 / 350 = 1.1, k_alpha(0) = 1; (8.61)
+    ** min(31.5 * 65 * 15 = 30712.5, 35 * 65^1.5 = 18341.64) * 1.1 = 20175.80 N;
+    ** R_d = 20.17580 * 0.9 / 1.3 = 13.96786 kN (not / 1.25 = 14.52658); F = 40 / 2 / 2 = 10 kN
+    ** per shear plane, n = n_ef = 2 (EN 1995-1-1, (8.71)): u = 10 / 13.96786 = 0.71593 (0.68839
+    ** with the members' 1.25). */
+    const std::string dir = "report_lines_rings";
+    mkdir(dir.c_str(), 0755);
+    FILE *cat = fopen((dir + "/ec5_ringduebel_a1.dat").c_str(), "w");
+    ASSERT_NE(cat, nullptr);
+    fputs("# dc hc he t r db_min db_max F\n1\n1\n65 30 15 5 32.5 12 16 975\n", cat);
+    fclose(cat);
+    setenv("SPLICE_PRIVATE_DATA", dir.c_str(), 1);
+    Reset_Vbm_Catalogues();
+    Load_Ec5_Ringduebel_A1();
+    Fresh_Splice(true);
+    Nad_Record.ec5.gamma_m_glulam = 1.25;
+    Nad_Record.ec5.gamma_m_connections = 1.3;
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.mat_side = Splice_Input.mat_mid = 2;
+    Splice_Input.grade_side = Splice_Input.grade_mid = 2; /* GL24h */
+    Splice_Input.vbm_type = VBM_RINGDUEBEL_A1;
+    Splice_Input.connector_index = 0;
+    Splice_Input.d = 65.0;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = Splice_Input.h_s = 20.0;
+    Set_Layout(2, 1);
+    Tension_Splice(40.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Run_Nachweise(nullptr, 0);
+    ASSERT_GT(Splice_Input.utilisation.count, 0);
+    EXPECT_NEAR(Splice_Input.utilisation.value[0], 0.71593, 5e-5);
+    const std::string s = Print_Checks();
+    EXPECT_NE(s.find("\xC0\xCE\\M\xCEr = 1.25, "), std::string::npos) << s;
+    EXPECT_NE(s.find("Dübel besonderer Bauart: \xC0\xCE\\M\xCEr = 1.30 (Verbindungen, "
+                     "DIN EN 1995-1-1, Tab. 2.3)\n"_cp850),
+              std::string::npos)
+        << s;
+    /* the same factor for members and connections: no line of its own */
+    Nad_Record.ec5.gamma_m_glulam = 1.3;
+    EXPECT_EQ(Print_Checks().find("Dübel besonderer Bauart"_cp850), std::string::npos);
+    Reset_Vbm_Catalogues();
+    unsetenv("SPLICE_PRIVATE_DATA");
 }
