@@ -52,6 +52,10 @@ double Get_Member_Shear_Strength(int material, int grade, int selector, double x
 */
 double Get_Member_Tension_Factor(int type, int predrilled);
 
+/* Return the tensile strength f_t of a member loaded from one side reduced by
+** Get_Member_Tension_Factor (times 0.4, or divided by 1.5), in the unit of f_t. */
+double Reduce_Member_Tension(double f_t, int type, int predrilled);
+
 /*
 ** Return the tensile strength of a member at a one-sided connection in N/mm², without kmod and
 ** gamma_M: the catalogue value times Get_Member_Tension_Factor.

@@ -178,16 +178,20 @@ double Get_Member_Tension_Factor(int type, int predrilled)
     return 1.0 / 1.5;
 }
 
+double Reduce_Member_Tension(double f_t, int type, int predrilled)
+{
+    const double k = Get_Member_Tension_Factor(type, predrilled);
+    if (k == 0.4) return f_t * 0.4;
+    if (k != 1.0) return f_t / 1.5; /* divided, not times 0.667: the value stays bit for bit */
+    return f_t;
+}
+
 double Get_Member_Design_Value_D(int type, int predrilled, int material, int grade, int selector,
                                  double x1, double x2, const User_Material *user)
 {
     double v[4];
     Member_Strengths(material, grade, 2, selector, x1, x2, v);
-    const double k = Get_Member_Tension_Factor(type, predrilled);
-    double f = v[1];
-    if (k == 0.4) f *= 0.4;
-    else if (k != 1.0) f /= 1.5; /* divided, not times 0.667: the value stays bit for bit */
-    return f / 1000.0;
+    return Reduce_Member_Tension(v[1], type, predrilled) / 1000.0;
 }
 
 /* ---------------------------------------------------------------- steel plates */

@@ -52,6 +52,11 @@ static double Bending_Factor(int mat, int edgewise)
     return 1.0;
 }
 
+const char *Tension_Reduction_Rule(int annex)
+{
+    return annex ? "DIN EN 1995-1-1/NA, NCI NA.8.1.6" : "DIN 1052, 11.1.2";
+}
+
 /* Fill one member's record from its strengths and net section. */
 static int Init_Member(Section_Check_Input *rec, double kmod, Section_Dims *dims, double *geo,
                        int *code_a, int *code_b, bool side)
@@ -74,6 +79,10 @@ static int Init_Member(Section_Check_Input *rec, double kmod, Section_Dims *dims
     if (side)
         rec->f_t_0_k = Get_Member_Design_Value_D(si->vbm_type, si->predrilled, mat, grade, 8,
                                                  h * 10.0, b * 10.0, nullptr);
+    /* The two halves of a lap are loaded from one side, as side timbers are: their tension
+    ** takes the same reduction for the moment of the eccentricity. */
+    else if (si->connection_kind == CONN_LAP)
+        rec->f_t_0_k = Reduce_Member_Tension(ft / 1000.0, si->vbm_type, si->predrilled);
     rec->f_c_0_k = fc / 1000.0;
     rec->f_v_k = fv / 1000.0;
     rec->gamma_m = side ? si->gamma_m_side : si->gamma_m_mid;
@@ -230,24 +239,30 @@ static void Calc_T90(int group, const Lkom_Entry *c, Timber_Check *r)
     r->u90_side = r->f_t90_side > 0.0 ? r->sigma_90_side / r->f_t90_side : UTIL_NO_CHECK;
 }
 
-/* The design tensile strength of the side timbers with its factors: the reduction of symmetric
-** tension joints, and the size factor k_h that the side timbers' value carries. */
-static void Calc_Side_Tension(const Section_Check_Input *rec, double f_t_0_d, Timber_Check *r)
+/* The design tensile strength of the members loaded from one side with its factors: the
+** reduction for their eccentricity, and the size factor k_h that the side timbers' value carries
+** (a lap's halves, checked as the middle member, carry none). */
+static void Calc_One_Sided_Tension(const Section_Check_Input *rec, double f_t_0_d, bool side,
+                                   Timber_Check *r)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const double k = Get_Member_Tension_Factor(si->vbm_type, si->predrilled);
-    double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0, kh = 0;
-    Get_Mat_Strengths(/*group=*/si->mat_side, /*grade=*/si->grade_side, /*use=*/2, /*kind=*/8,
-                      /*width=*/si->h_s * 10.0, /*depth=*/si->t_s * 10.0, /*f_m_k=*/&fm,
-                      /*f_t_k=*/&ft, /*f_c_k=*/&fc, /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/&kh);
+    double kh = 0.0;
+    if (side) {
+        double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0;
+        Get_Mat_Strengths(/*group=*/si->mat_side, /*grade=*/si->grade_side, /*use=*/2, /*kind=*/8,
+                          /*width=*/si->h_s * 10.0, /*depth=*/si->t_s * 10.0, /*f_m_k=*/&fm,
+                          /*f_t_k=*/&ft, /*f_c_k=*/&fc, /*f_v_k=*/&fv, /*f_c90_k=*/&fc90,
+                          /*k_h=*/&kh);
+    }
     if (!(kh > 0.0)) kh = 1.0;
-    r->side_tension = 1;
+    r->one_sided_tension = 1;
     r->k_red = k;
     r->k_h = kh;
     r->f_t_0_k = rec->f_t_0_k / k / kh;
-    r->kmod_side = rec->kmod;
-    r->gamma_m_side = rec->gamma_m;
-    r->f_t_0_d_side = f_t_0_d;
+    r->kmod_t = rec->kmod;
+    r->gamma_m_t = rec->gamma_m;
+    r->f_t_0_d = f_t_0_d;
 }
 
 int Calc_Timber_Check(int group, int entry, Timber_Check *out)
@@ -286,7 +301,7 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
         Init_Side_Timber_Check(&rec_s, kmod_side, &dim_s, geo_s, nullptr, nullptr);
         const Member_Stresses ss = Run_Section(&rec_s, &dim_s, N, Vs, M);
         r.side = Member_Result(&rec_s, &ss, Vs);
-        if (N >= 0.0) Calc_Side_Tension(&rec_s, ss.f_t_0_d, &r);
+        if (N >= 0.0) Calc_One_Sided_Tension(&rec_s, ss.f_t_0_d, true, &r);
     }
     double Vm = 0.0;
     if (kind == CONN_INNER_PLATES) Vm = Vs;
@@ -295,6 +310,10 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     Init_Middle_Timber_Check(&rec_m, kmod_mid, &dim_m, geo_m, nullptr, nullptr);
     const Member_Stresses sm = Run_Section(&rec_m, &dim_m, N, Vm, M);
     r.mid = Member_Result(&rec_m, &sm, Vm);
+    /* the halves' strength line where the reduction applies */
+    if (kind == CONN_LAP && N >= 0.0
+        && Get_Member_Tension_Factor(si->vbm_type, si->predrilled) != 1.0)
+        Calc_One_Sided_Tension(&rec_m, sm.f_t_0_d, false, &r);
 
     const int type = si->vbm_type;
     if ((r.V90 != 0.0 && Is_Vbm_Nail_Or_Screw(type)) || type == VBM_KLAMMER) {
@@ -330,8 +349,9 @@ static void Write_Joint_Shear_Line(FILE *file, const Timber_Check *r)
                    SYM_SUM);
 }
 
-/* The design tensile strength of the side timbers with the factors it carries. */
-static void Write_Side_Tension_Line(FILE *file, const Timber_Check *r)
+/* The design tensile strength of the side timbers, or of the halves of a lap, with the factors
+** it carries. */
+static void Write_One_Sided_Tension_Line(FILE *file, const Timber_Check *r)
 {
     const double k = r->k_red, kh = r->k_h;
     char names[128] = "", values[128] = "";
@@ -343,15 +363,17 @@ static void Write_Side_Tension_Line(FILE *file, const Timber_Check *r)
         Format_N(names + strlen(names), sizeof names - strlen(names), "k\xCE\\h\xCEr x ");
         Format_N(values + strlen(values), sizeof values - strlen(values), "%.3lf x ", kh);
     }
+    const bool lap = r->kind == CONN_LAP;
     Oli_Write_Text(file,
-                   "Seitenh\x94lzer: f\xCE\\t,0,d\xCEr = %sf\xCE\\t,0,k\xCEr x k\xCE\\mod\xCEr / "
+                   "%s: f\xCE\\t,0,d\xCEr = %sf\xCE\\t,0,k\xCEr x k\xCE\\mod\xCEr / "
                    "%s\xCE\\M\xCEr = %s%.2lf x %.2lf / %.2lf = %.2lf N/mm\xCE/2\xCEr",
-                   names, SYM_GAMMA, values, r->f_t_0_k, r->kmod_side, r->gamma_m_side,
-                   r->f_t_0_d_side);
+                   lap ? "Holzlamellen" : "Seitenh\x94lzer", names, SYM_GAMMA, values, r->f_t_0_k,
+                   r->kmod_t, r->gamma_m_t, r->f_t_0_d);
     if (k != 1.0)
-        Oli_Write_Text(file, "mit k\xCE\\red\xCEr = %s nach %s (symmetrische Zugverbindung)",
-                       k == 0.4 ? "0.4" : "1/1.5",
-                       r->annex ? "DIN EN 1995-1-1/NA, NCI NA.8.1.6" : "DIN 1052, 11.1.2");
+        Oli_Write_Text(file, "mit k\xCE\\red\xCEr = %s nach %s (%s)", k == 0.4 ? "0.4" : "1/1.5",
+                       Tension_Reduction_Rule(r->annex),
+                       lap ? "einseitig beanspruchte Blatthälften"_cp850
+                           : "symmetrische Zugverbindung");
 }
 
 /* The lines of tension perpendicular to the grain; V_90 is a force in kN. */
@@ -450,8 +472,9 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
                        "Seitenhölzer"_cp850, SYM_SIGMA, axial, r->side.sigma_0, SYM_SIGMA,
                        r->side.sigma_m, SYM_TAU, r->side.tau, shear, r->side.V, r->side.u);
         Write_Kcr_Line(file, r, &r->side);
-        if (r->side_tension) Write_Side_Tension_Line(file, r);
+        if (r->one_sided_tension) Write_One_Sided_Tension_Line(file, r);
     }
+    if (kind == CONN_LAP && r->one_sided_tension) Write_One_Sided_Tension_Line(file, r);
     if (r->withdrawal_hint)
         Oli_Write_Text(file, "%s",
                        "Bei reinen Zugstößen gemäß DIN 1052, 11.1.2 (4) zusätzliche "

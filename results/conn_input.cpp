@@ -155,8 +155,10 @@ int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, dou
     input->stainless = si->stainless;
 
     /* Penetration case: dowel-type fasteners other than nails, screws and staples pass into
-    ** member 2; the others when their point anchors there. */
-    int penetration_case = 2;
+    ** member 2; the others when their point anchors there. A lap joins its two halves in one
+    ** shear plane: its dowels, bolts and connectors are designed in single shear (EN 1995-1-1,
+    ** eq. (8.6)), not with the modes of a middle member between two side members. */
+    int penetration_case = si->connection_kind == CONN_LAP ? 1 : 2;
     if (Is_Nail_Screw_Staple(type)) {
         int member = 0;
         double pen = 0.0;

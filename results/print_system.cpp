@@ -5,6 +5,7 @@
 ** Lengths in cm (spacings from the design in mm), angles in radians inside, degrees printed.
 */
 #include "results/print_list.h"
+#include "results/splice_checks.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -53,6 +54,32 @@ static double Outer_Plate_Hole(void)
         return Get_Connector_Value(VBM_SCHEIBENDUEBEL_C11, si->connector_index, "d1") / 10.0;
     if (t == VBM_SCHEIBENDUEBEL_C2) return si->d_bolt / 10.0 + 0.04;
     return si->d / 10.0 + (si->fitted_bolt ? 0.0 : 0.1);
+}
+
+/*
+** The warning of a lap: the moment N t/2 of each half from the eccentricity of the joint is not
+** checked in bending (EN 1995-1-1, eq. (6.17)). Where the halves' tensile strength takes the
+** reduction of members loaded from one side, that is all that covers it under tension; under
+** compression nothing does.
+*/
+static void Write_Lap_Moment_Warning(FILE *file)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const double k = Get_Member_Tension_Factor(si->vbm_type, si->predrilled);
+    const bool covered = k != 1.0 && si->splice_kind != SPLICE_COMPRESSION;
+    Oli_Write_Text(file,
+                   "\xCE"
+                   "bWichtig!\xCEr %s %s!",
+                   "Zusatzmomente, die aus der Asymmetrie des Anschlusses resultieren "
+                   "(M = N x t/2 je Blatthälfte), werden nicht"_cp850,
+                   covered ? "als Biegung nachgewiesen" : "berücksichtigt"_cp850);
+    if (!covered) return;
+    Oli_Write_Text(file, "Unter Zug erfasst sie nur die Abminderung k\xCE\\red\xCEr = %s %s %s%s",
+                   k == 0.4 ? "0.4" : "1/1.5", "der Zugfestigkeit der Blatthälften nach"_cp850,
+                   Tension_Reduction_Rule(Nad_Params != nullptr),
+                   si->splice_kind == SPLICE_BENDING
+                       ? ", unter Druck bleiben sie unberücksichtigt!"_cp850
+                       : ".");
 }
 
 /* The members' lines by connection kind. */
@@ -124,10 +151,7 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
     }
     case CONN_LAP:
         Oli_Write_Text(file, "%s", "Stoß mit einschnittigem Blatt"_cp850);
-        Oli_Write_Text(
-            file, "%s",
-            "\xCE"
-            "bWichtig!\xCEr Zusatzmomente, die aus der Asymmetrie des Anschlusses resultieren, werden nicht berücksichtigt!"_cp850);
+        Write_Lap_Moment_Warning(file);
         Write_Material_Line(file, "Hölzer"_cp850, si->mat_mid, si->grade_mid, rho_mid);
         Oli_Write_Text(
             file,

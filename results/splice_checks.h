@@ -101,17 +101,21 @@ typedef struct Timber_Check {
     double V90;                              /* kN, largest column force across the grain */
     double sigma_90_mid, f_t90_mid, u90_mid; /* N/mm², N/mm², - of the middle member */
     double sigma_90_side, f_t90_side, u90_side; /* the same of the side timbers */
-    int32_t side_tension;           /* 1: the side timbers' tensile strength is written */
-    double k_red;                   /* reduction of symmetric tension joints, 1 without */
-    double k_h;                     /* size factor the side timbers' strength carries */
-    double f_t_0_k;                 /* N/mm², side timbers, without k_red and k_h */
-    double kmod_side, gamma_m_side; /* factors of the side timbers' design strength */
-    double f_t_0_d_side;            /* N/mm², design tensile strength of the side timbers */
-    int32_t withdrawal_hint;        /* 1: a pure tension splice of connectors needs fasteners
-                                       that resist withdrawal */
-    double u;                       /* max(mid.u, side.u), valid when state is TIMBER_CHECK_DONE */
+    int32_t one_sided_tension; /* 1: the tensile strength of the members loaded from one side
+                                  (the side timbers, or the halves of a lap) is written */
+    double k_red;              /* reduction of one-sidedly loaded members, 1 without */
+    double k_h;                /* size factor their strength carries */
+    double f_t_0_k;            /* N/mm², of those members, without k_red and k_h */
+    double kmod_t, gamma_m_t;  /* factors of their design tensile strength */
+    double f_t_0_d;            /* N/mm², their design tensile strength */
+    int32_t withdrawal_hint;   /* 1: a pure tension splice of connectors needs fasteners that
+                                  resist withdrawal */
+    double u;                  /* max(mid.u, side.u), valid when state is TIMBER_CHECK_DONE */
 } Timber_Check;
 
+/* The rule that reduces the tensile strength of members loaded from one side: the German annex
+** (NCI NA.8.1.6) under EN 1995-1-1 (annex 1), DIN 1052, 11.1.2 without an annex (0). */
+const char *Tension_Reduction_Rule(int annex);
 /* Compute the timber check of combination (group, entry) into *out; 0 when there is no such
 ** combination (then *out is untouched). Writes nothing. */
 int Calc_Timber_Check(int group, int entry, Timber_Check *out);

@@ -68,13 +68,13 @@ TEST(TimberCheck, TensionSpliceComputedIntoTheRecord)
     EXPECT_DOUBLE_EQ(r.u, r.side.u);
     EXPECT_DOUBLE_EQ(r.mid.k_cr, 0.67);
     EXPECT_DOUBLE_EQ(r.side.k_cr, 0.67);
-    EXPECT_EQ(r.side_tension, 1);
+    EXPECT_EQ(r.one_sided_tension, 1);
     EXPECT_NEAR(r.k_red, 1.0 / 1.5, 1e-12);
     EXPECT_DOUBLE_EQ(r.k_h, 1.0);
     EXPECT_NEAR(r.f_t_0_k, 14.5, 1e-9);
-    EXPECT_DOUBLE_EQ(r.kmod_side, 0.9);
-    EXPECT_DOUBLE_EQ(r.gamma_m_side, 1.3);
-    EXPECT_NEAR(r.f_t_0_d_side, 6.69231, 1e-5);
+    EXPECT_DOUBLE_EQ(r.kmod_t, 0.9);
+    EXPECT_DOUBLE_EQ(r.gamma_m_t, 1.3);
+    EXPECT_NEAR(r.f_t_0_d, 6.69231, 1e-5);
     EXPECT_EQ(r.t90, 0);             /* a tension splice: no V_90 */
     EXPECT_EQ(r.withdrawal_hint, 0); /* nails hold against withdrawal */
 
@@ -85,7 +85,7 @@ TEST(TimberCheck, TensionSpliceComputedIntoTheRecord)
     EXPECT_NEAR(r.mid.sigma_0, -2.0, 1e-9);
     EXPECT_NEAR(r.mid.u, 0.137566, 1e-6);
     EXPECT_NEAR(r.side.u, 0.137566, 1e-6);
-    EXPECT_EQ(r.side_tension, 0);
+    EXPECT_EQ(r.one_sided_tension, 0);
 
     /* Outer plates: the middle member alone, no side timbers. */
     Get_Lkom_Entry(0, 0)->N_d = 48.0;
@@ -94,8 +94,21 @@ TEST(TimberCheck, TensionSpliceComputedIntoTheRecord)
     ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
     EXPECT_NEAR(r.mid.u, 0.199234, 1e-6);
     EXPECT_DOUBLE_EQ(r.side.u, 0.0);
-    EXPECT_EQ(r.side_tension, 0);
+    EXPECT_EQ(r.one_sided_tension, 0);
     EXPECT_DOUBLE_EQ(r.u, r.mid.u);
+
+    /* A lap: each half (12 / 2 = 6 cm) carries N from one side, as a side timber does, and
+    ** takes the same reduction (NCI NA.8.1.6, nails not pre-drilled: 1 / 1.5):
+    ** sigma_t,0,d = 48 * 10 / (6 * 20) = 4.0 N/mm², f_t,0,d = 10.03846 / 1.5 = 6.69231,
+    ** u = 4.0 / 6.69231 = 0.597701 (0.398467 without the reduction). */
+    Splice_Input.connection_kind = CONN_LAP;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.mid.sigma_0, 4.0, 1e-9);
+    EXPECT_NEAR(r.mid.u, 0.597701, 1e-6);
+    EXPECT_EQ(r.one_sided_tension, 1);
+    EXPECT_NEAR(r.k_red, 1.0 / 1.5, 1e-12);
+    EXPECT_NEAR(r.f_t_0_k, 14.5, 1e-9);
+    EXPECT_NEAR(r.f_t_0_d, 6.69231, 1e-5);
 
     /* no such combination: nothing computed, the record untouched */
     Timber_Check untouched = r;
@@ -222,9 +235,9 @@ TEST(TimberCheck, PrinterWritesTheRecord)
     m.k_red = 0.4;
     m.k_h = 1.1;
     m.f_t_0_k = 11.0;
-    m.kmod_side = 0.8;
-    m.gamma_m_side = 1.25;
-    m.f_t_0_d_side = 7.77;
+    m.kmod_t = 0.8;
+    m.gamma_m_t = 1.25;
+    m.f_t_0_d = 7.77;
     std::string t = Printed(Print_Timber_Check, &m);
     EXPECT_TRUE(Has(t, "Mittelholz: \xCC\xCE\\t,d\xCEr = 9.87 N/mm")) << t;
     EXPECT_TRUE(Has(t, "\xD6\xCE\\"
@@ -241,10 +254,20 @@ TEST(TimberCheck, PrinterWritesTheRecord)
     EXPECT_FALSE(Has(t, "k\xCE\\cr")) << t;
     EXPECT_TRUE(Has(t, "mit k\xCE\\red\xCEr = 0.4 nach DIN 1052, 11.1.2")) << t;
 
+    /* a lap: the halves' strength line, named as the lamellas and as loaded from one side */
+    m.kind = CONN_LAP;
+    m.k_h = 1.0;
+    t = Printed(Print_Timber_Check, &m);
+    EXPECT_TRUE(Has(t, "Holzlamellen: f\xCE\\t,0,d\xCEr = k\xCE\\red\xCEr x f\xCE\\t,0,k\xCEr x "
+                       "k\xCE\\mod\xCEr / \xC0\xCE\\M\xCEr = 0.400 x 11.00 x 0.80 / 1.25 = 7.77"))
+        << t;
+    EXPECT_TRUE(Has(t, "(einseitig beanspruchte Blatthälften)"_cp850)) << t;
+    EXPECT_FALSE(Has(t, "Seitenh\x94lzer")) << t;
+
     /* compression: "c,d", and no tensile strength of the side timbers once it is not set */
     m = r;
     m.N = -1.0;
-    m.side_tension = 0;
+    m.one_sided_tension = 0;
     t = Printed(Print_Timber_Check, &m);
     EXPECT_TRUE(Has(t, "\xCC\xCE\\"
                        "c,d\xCEr = 2.00"))

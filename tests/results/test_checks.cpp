@@ -922,6 +922,7 @@ TEST(ConnInput, MembersPerConnectionKind)
     ASSERT_EQ(Fill_Vbm_Design_Input(&in, 2, 30.0, 40.0, 12, 1, 0, 0, 0.9), 1);
     EXPECT_DOUBLE_EQ(in.t1, 60.0); /* 10 * 12 / 2 */
     EXPECT_DOUBLE_EQ(in.t2, 60.0);
+    EXPECT_EQ(in.shear_planes, 1); /* the lap's two halves meet in one shear plane */
     EXPECT_DOUBLE_EQ(in.alpha_1, 30.0);
     EXPECT_DOUBLE_EQ(in.alpha_2, 40.0);
     EXPECT_EQ(in.load_duration, 2);

@@ -194,10 +194,41 @@ TEST(PrintSystemKinds, InnerPlatesAndLap)
     EXPECT_TRUE(Has(s, "Holz: t = 12.0 cm, t\xCE\\red\xCEr = 3.33 cm, A\xCE\\n,red\xCEr = "));
 
     Splice_Input.connection_kind = CONN_LAP;
+    Nad_Record.ec5.na816_tension_reduction = 1;
     s = System_Section();
     EXPECT_TRUE(Has(s, "Sto\xE1 mit einschnittigem Blatt"));
+    /* the warning says which moment is left out and what alone covers it: a bending splice of
+    ** dowels takes k_red = 0.4 on the halves' tensile strength, under compression nothing */
     EXPECT_TRUE(Has(s, "\xCE"
-                       "bWichtig!\xCEr Zusatzmomente"));
+                       "bWichtig!\xCEr Zusatzmomente, die aus der Asymmetrie des Anschlusses "
+                       "resultieren (M = N x t/2 je Blatth\x84lfte), werden nicht als Biegung "
+                       "nachgewiesen!"))
+        << s;
+    EXPECT_TRUE(Has(s, "Unter Zug erfasst sie nur die Abminderung k\xCE\\red\xCEr = 0.4 der "
+                       "Zugfestigkeit der Blatth\x84lften nach DIN EN 1995-1-1/NA, NCI NA.8.1.6, "
+                       "unter Druck bleiben sie unber\x81"
+                       "cksichtigt!"))
+        << s;
+    /* a compression splice, or an annex without the reduction: nothing covers the moment */
+    Splice_Input.splice_kind = SPLICE_COMPRESSION;
+    s = System_Section();
+    EXPECT_TRUE(Has(s, "(M = N x t/2 je Blatth\x84lfte), werden nicht ber\x81"
+                       "cksichtigt!"))
+        << s;
+    EXPECT_FALSE(Has(s, "Unter Zug")) << s;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Nad_Record.ec5.na816_tension_reduction = 0;
+    s = System_Section();
+    EXPECT_TRUE(Has(s, "werden nicht ber\x81"
+                       "cksichtigt!"))
+        << s;
+    Nad_Record.ec5.na816_tension_reduction = 1;
+    Splice_Input.vbm_type = VBM_BOLZEN;
+    Splice_Input.d = 12.0;
+    s = System_Section();
+    EXPECT_TRUE(Has(s, "Abminderung k\xCE\\red\xCEr = 1/1.5 der Zugfestigkeit der Blatth\x84lften "
+                       "nach DIN EN 1995-1-1/NA, NCI NA.8.1.6.\n"))
+        << s;
     EXPECT_TRUE(Has(s, "Holz: 12.0/24.0 cm, A\xCE\\n\xCEr = "));
     EXPECT_FALSE(Has(s, "Seitenholz:"));
 }

@@ -97,6 +97,48 @@ TEST(Run, OuterPlatesWithBoltsWithoutBlockShear)
     Expect_Row(3, "Lochleibung", 0.21701);
 }
 
+TEST(Run, LapWithBoltsInSingleShear)
+{
+    /* A tension lap of C24, h = 20 cm, bolts M12 4.6 (f_u 400), 3 along the grain x 2 across
+    ** per half, kmod 0.8, the annex's reduction of one-sidedly loaded members on. One shear
+    ** plane: F = N / 6 per bolt. Embedment with d + 1: 0.082 * 0.87 * 350 = 24.969 N/mm²,
+    ** My = 0.3 * 400 * 12^2.6 = 76745.4 Nmm, beta = 1.
+    ** Halves of 5 cm (b = 10 cm), N = 13 kN, single shear (EN 1995-1-1, eq. (8.6)):
+    ** (c) 24.969 * 50 * 12 / 2 * (sqrt(8) - 2) = 6205.50 N governs ((d) = (e) 6747.32, (f)
+    ** 7798.84; the double-shear modes gave 6747.32); R_d = 6.2055 * 0.8 / 1.3 = 3.81877 kN;
+    ** a1 = 5 d = 60 mm: n_ef = 3^0.9 (60 / 156)^0.25 = 2.11672; u = 13 / 6 * 3 / 2.11672 /
+    ** 3.81877 = 0.80413 (0.73955 with 6747.32).
+    ** Timber: A_n = 5 * (20 - 2 * 1.3) = 87 cm², sigma = 130 / 87 = 1.49425 N/mm²; the halves
+    ** loaded from one side: f_t,0,d = 14.5 * 0.8 / 1.3 / 1.5 = 5.94872 (NCI NA.8.1.6, bolts
+    ** 1/1.5); u = 0.25119 (0.16746 without the reduction).
+    ** Halves of 8 cm, N = 16 kN: (f) 7798.84 N governs either way, R_d = 4.79929 kN,
+    ** u = 16 / 6 * 3 / 2.11672 / 4.79929 = 0.78749; timber 160 / (8 * 17.4) = 1.14943 N/mm²,
+    ** u = 1.14943 / 5.94872 = 0.19322 (0.12882 without the reduction). */
+    const struct {
+        double b, N, u_fastener, u_timber;
+    } cases[] = {{10.0, 13.0, 0.80413, 0.25119}, {16.0, 16.0, 0.78749, 0.19322}};
+    for (const auto &c : cases) {
+        Fresh_Splice(true);
+        Nad_Record.ec5.na816_tension_reduction = 1;
+        Splice_Input.connection_kind = CONN_LAP;
+        Splice_Input.vbm_type = VBM_BOLZEN;
+        Splice_Input.vbm_row = 3;
+        Splice_Input.d = 12.0;
+        Splice_Input.vbm_steel = 23; /* 4.6 */
+        Splice_Input.capacity_increase = 0;
+        Splice_Input.b = c.b;
+        Splice_Input.h = 20.0;
+        Set_Layout(3, 2);
+        Tension_Splice(c.N);
+        Splice_Input.lkom.groups[0].kmod = 0.8;
+        ASSERT_EQ(Prepare_Splice_Calc(), 0);
+        Run_Nachweise(nullptr, 0);
+        ASSERT_EQ(Splice_Input.utilisation.count, 2);
+        Expect_Row(0, "Verbindungsmittel", c.u_fastener);
+        Expect_Row(1, "Holz", c.u_timber);
+    }
+}
+
 /* ---------------------------------------------------------------- governing combination */
 
 static void Bolt_Splice_With(double N0, double N1, double N2)
