@@ -194,3 +194,11 @@ double Calc_Plate_Share_Factor(double d, double s, double *t);
 /* Return the core diameter d1 (mm) of a wood screw to DIN 571 of diameter d: the given d1, or
 ** 0.7 d, the core of the catalogue's rows, when none is given. */
 double Din571_Core_Diameter(double d, double d1);
+
+/*
+** Return the diameter of the lateral design of a wood screw to DIN 571 under EN 1995-1-1, 8.7.1:
+** d when the smooth shank reaches 4 d into the member that holds the point, else 1.1 times the
+** core diameter; d under DIN 1052 and for every other fastener. in: the connection as the design
+** run is given it (t1, t2, length, threaded length l_thread, shear planes, axis angle).
+*/
+double Calc_Din571_Effective_Diameter(const Connection_Input &in);

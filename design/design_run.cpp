@@ -384,6 +384,9 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
     if (sp == 2 && r->point_member < 2) return DERR_TOO_SHORT_DOUBLE_SHEAR;
     if (cs == 0) return DERR_FASTENER_TOO_SHORT;
 
+    /* the failure modes of a wood screw to DIN 571 take its effective diameter (EN 1995-1-1,
+    ** 8.7.1), the plate is classified and the point measured by its d */
+    const double d_ef = Calc_Din571_Effective_Diameter(in);
     double t1 = in.t1, t2 = in.t2;
     Working_Lengths(in, r->l_ef, &t1, &t2);
 
@@ -391,7 +394,7 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
     const double a1 = Rad(in.alpha_1), a2 = Rad(in.alpha_2);
     if (in.proof_method == 1 || in.proof_method == 2) {
         if (type == VBM_KLAMMER || (!plate1 && !plate2)) {
-            Calc_Rk_Timber_Timber(/*proof_method=*/in.proof_method, /*shear_planes=*/sp, /*d=*/d,
+            Calc_Rk_Timber_Timber(/*proof_method=*/in.proof_method, /*shear_planes=*/sp, /*d=*/d_ef,
                                   /*length=*/in.length, /*axis_angle=*/in.axis_angle,
                                   /*predrilled=*/in.predrilled, /*stainless=*/in.stainless,
                                   /*fitted_bolt=*/in.fitted_bolt, /*threaded_rod=*/in.threaded_rod,
@@ -402,7 +405,7 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
                                   /*result=*/r);
             Calc_Rd_Timber_Timber(/*gamma_m_1=*/in.gamma_m_1, /*gamma_m_2=*/in.gamma_m_2,
                                   /*gamma_steel=*/in.gamma_steel, /*kmod_1=*/r->kmod_1,
-                                  /*kmod_2=*/r->kmod_2, /*shear_planes=*/sp, /*d=*/d,
+                                  /*kmod_2=*/r->kmod_2, /*shear_planes=*/sp, /*d=*/d_ef,
                                   /*length=*/in.length, /*axis_angle=*/in.axis_angle,
                                   /*predrilled=*/in.predrilled, /*stainless=*/in.stainless,
                                   /*fitted_bolt=*/in.fitted_bolt, /*threaded_rod=*/in.threaded_rod,
@@ -417,6 +420,7 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
             }
         } else if (plate1) {
             Connection_Input work = in;
+            work.d = d_ef;
             work.t1 = t1;
             work.t2 = t2;
             work.fu = fu_steel;
@@ -425,7 +429,7 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
         } else {
             Calc_Rk_Rd_Inner_Plate(/*proof_method=*/in.proof_method, /*gamma_m_1=*/in.gamma_m_1,
                                    /*gamma_m_2=*/in.gamma_m_2, /*gamma_steel=*/in.gamma_steel,
-                                   /*kmod_1=*/r->kmod_1, /*d=*/d, /*vbm_type=*/type,
+                                   /*kmod_1=*/r->kmod_1, /*d=*/d_ef, /*vbm_type=*/type,
                                    /*predrilled=*/in.predrilled, /*stainless=*/in.stainless,
                                    /*threaded_rod=*/in.threaded_rod, /*fitted_bolt=*/in.fitted_bolt,
                                    /*alpha_1=*/a1, /*t1=*/t1, /*rho_1=*/r->rho_1,

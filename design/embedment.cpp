@@ -156,6 +156,23 @@ bool Design_Is_Approved_Screw(int type)
 
 double Din571_Core_Diameter(double d, double d1) { return d1 > 0.0 ? d1 : 0.7 * d; }
 
+double Calc_Din571_Effective_Diameter(const Connection_Input &in)
+{
+    const double d = in.d;
+    if (Nad_Params == nullptr || !Is_Vbm_Din571_Screw(in.vbm_type)) return d;
+    const double s = std::sin(in.axis_angle * DESIGN_PI / 180.0);
+    if (!(s > 0.0)) return d;
+    /* along the axis: the member that holds the point begins behind member 1, in double shear
+    ** behind the middle member too (the far side member, as thick as member 1); the smooth
+    ** shank ends where the thread begins */
+    const double start = (in.shear_planes == 2 ? in.t1 + in.t2 : in.t1) / s;
+    const double end = start + (in.shear_planes == 2 ? in.t1 : in.t2) / s;
+    const double shank = std::min(in.length - in.l_thread, end) - start;
+    /* 8.7.1(2): d where the smooth shank reaches 4 d into it; 8.7.1(3): 1.1 d1 otherwise */
+    if (shank >= 4.0 * d) return d;
+    return 1.1 * Din571_Core_Diameter(d, in.d_2);
+}
+
 static bool Same_Value(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, double t,

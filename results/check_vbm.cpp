@@ -825,6 +825,14 @@ int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)
     Calc_Vbm_N_Ef(ang, r.n_f, &r);
     if (Is_Nail_Screw_Staple(type)) r.penetration = Calc_Vbm_Penetration(&r.t_penetration);
     Calc_Vbm_Rows(group, entry, n_print, Fa, ang, &r);
+    const Design_Cache &cache = Run_Designs != nullptr ? *Run_Designs : Loose_Designs;
+    if (cache.filled && Is_Vbm_Din571_Screw(type)) {
+        const double d_ef = Calc_Din571_Effective_Diameter(cache.input);
+        if (d_ef != cache.input.d) {
+            r.d_ef = d_ef;
+            r.d_1 = Din571_Core_Diameter(cache.input.d, cache.input.d_2);
+        }
+    }
     r.u = r.u_max;
     if (type >= VBM_SCHEIBENDUEBEL_C1 && type <= VBM_SCHEIBENDUEBEL_C10
         && std::fabs(c->N_d) >= 1e-5) {
@@ -955,6 +963,12 @@ void Print_Vbm_Check(FILE *file, const Vbm_Check *r)
     for (int i = 0; i < r->n_ef_line_count && i < 2; i++)
         Print_Vbm_N_Ef_Line(file, &r->n_ef_lines[i]);
     Print_Vbm_Penetration(file, r);
+    if (r->d_ef > 0.0)
+        Oli_Write_Text(
+            file,
+            "Glatter Schaft weniger als 4 d im Holz mit der Spitze => d\xCE\\ef\xCEr = 1.1 x "
+            "d\xCE\\1\xCEr = 1.1 x %.2lf = %.2lf mm (DIN EN 1995-1-1, 8.7.1)",
+            r->d_1, r->d_ef);
     if (Shows_Reduction_Or_Mode(type)) {
         if (!Splice_Input.failure_mode_switch)
             Oli_Write_Text(file, "Kr\x84"

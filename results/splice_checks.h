@@ -277,6 +277,8 @@ typedef struct Vbm_Check {
     double n_ef;               /* their effective number */
     int32_t penetration;       /* VBM_PEN_* */
     double t_penetration;      /* mm */
+    double d_ef, d_1;          /* mm, effective diameter of a wood screw to DIN 571 and its core
+                                  ** (EN 1995-1-1, 8.7.1); 0 where the design takes d */
     int32_t first;             /* pattern index of the first row */
     std::vector<Vbm_Row> rows; /* the designed fasteners: the governing one, or from 0 */
     double u_max;              /* largest shown utilisation of the rows, 0 at least */

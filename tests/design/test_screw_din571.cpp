@@ -41,16 +41,20 @@ Connection_Input Screw_Input()
 
 /* 8^2.6 = exp(2.6 ln 8) = 222.861; the design yield moment uses f_u = 400:
 ** half formula 0.15 * 400 * 222.861 / 1.1 = 12156.0 Nmm, full formula 0.3 * 400 * 222.861 / 1.1
-** = 24312.1 Nmm */
+** = 24312.1 Nmm. Where the smooth shank (140 - 80 = 60 mm) reaches less than 4 d = 32 into the
+** member of the point, the effective diameter 1.1 * 0.7 * 8 = 6.16 mm takes the place of d
+** (EN 1995-1-1, 8.7.1): 6.16^2.6 = 112.95614, half formula 0.15 * 400 * 112.95614 / 1.1 =
+** 6161.24 Nmm, full formula 12322.49 Nmm. */
 TEST(ScrewDin571, DesignValuesTakeFu400BesideTimberAndPlates)
 {
     Standard_Scope en(true);
     Connection_Result r{};
+    /* the shank ends 20 mm into member 2 (t1 = 40): d_ef */
     ASSERT_EQ(Design_Connection(Screw_Input(), &r), 0);
     EXPECT_DOUBLE_EQ(r.fu_used, 400.0);
-    EXPECT_NEAR(r.my_d, 12156.0, 0.1);
+    EXPECT_NEAR(r.my_d, 6161.24, 0.01);
 
-    /* outer steel plate of 10 mm as member 1: the same half formula */
+    /* outer steel plate of 10 mm as member 1: the shank reaches 50 mm into the timber, d */
     Connection_Input outer = Screw_Input();
     outer.mat_1 = 12;
     outer.grade_1 = 0;
@@ -60,7 +64,8 @@ TEST(ScrewDin571, DesignValuesTakeFu400BesideTimberAndPlates)
     EXPECT_DOUBLE_EQ(o.fu_used, 400.0);
     EXPECT_NEAR(o.my_d, 12156.0, 0.1);
 
-    /* inner steel plate as member 2, the screw through both timbers: the full formula */
+    /* inner steel plate as member 2, the screw through both timbers: the full formula; the
+    ** point's member begins at 40 + 10 = 50, past the shank's end at 120 - 80 = 40: d_ef */
     Connection_Input inner = Screw_Input();
     inner.mat_2 = 12;
     inner.grade_2 = 0;
@@ -70,7 +75,72 @@ TEST(ScrewDin571, DesignValuesTakeFu400BesideTimberAndPlates)
     Connection_Result i{};
     ASSERT_EQ(Design_Connection(inner, &i), 0);
     EXPECT_DOUBLE_EQ(i.fu_used, 400.0);
-    EXPECT_NEAR(i.my_d, 24312.1, 0.1);
+    EXPECT_NEAR(i.my_d, 12322.49, 0.01);
+}
+
+/*
+** The effective diameter of a wood screw to DIN 571 (EN 1995-1-1, 8.7.1): screw 8 x 80 mm, core
+** 5.6, thread 48 (shank 32), f_u 400, through an outer plate of 8 mm (thick: t >= d) into 72 mm
+** of C24 (rho_k 350), single shear, exact proof, no rope effect. The shank reaches 32 - 8 = 24
+** < 4 d = 32 into the timber: d_ef = 1.1 * 5.6 = 6.16 for the embedment, the yield moment and
+** the failure modes (8.7.1(3)).
+**   f_h = 0.082 (1 - 0.01 * 6.16) 350 = 26.93208 (above 6 mm the bolt rule, eq. (8.32));
+**   6.16^2.6 = 112.95614; M_y = 0.15 * 400 * 112.95614 = 6777.37, M_y,f = 13554.74 Nmm;
+**   (13) 26.93208 * 72 * 6.16 = 11944.92; (14) 11944.92 (sqrt(2 + 4 * 13554.74 / (26.93208 *
+**   6.16 * 72²)) - 1) = 5211.92; (15) ra = sqrt 2 sqrt(2 * 13554.74 * 26.93208 * 6.16) =
+**   2999.17, rb = sqrt 2 sqrt(26.93208 * 6.16 * 20332.11) = 2597.37 with 2597.37 / 165.902
+**   = 15.66 < t_s = 80 - 8 - 48 = 24 taken as ra, rc = sqrt 2 sqrt(2 * 6777.37 * 165.902) +
+**   24 * 165.902 = 6102.37: R_k = 2999.17 N (with d = 8: 4753.54 N).
+** A screw of 100 mm (shank 52, 44 mm in the timber) keeps d: f_h = 0.082 * 0.92 * 350 = 26.404,
+**   M_y,f = 0.3 * 400 * 8^2.6 = 26743.31, ra = sqrt 2 sqrt(2 * 26743.31 * 26.404 * 8) = 4753.54
+**   below (14) 6818.68 and rc.
+*/
+TEST(ScrewDin571, EffectiveDiameterWhereTheShankEndsEarly)
+{
+    Standard_Scope en(true);
+    Connection_Input in{};
+    in.vbm_type = 2;
+    in.steel_grade = -1;
+    in.d = 8.0;
+    in.d_2 = 5.6;
+    in.d_k = 13.0;
+    in.length = 80.0;
+    in.l_thread = 48.0;
+    in.axis_angle = 90.0;
+    in.shear_planes = 1;
+    in.proof_method = 1;
+    in.mat_1 = 12;
+    in.t1 = 8.0;
+    in.mat_2 = 0;
+    in.grade_2 = Grade_Index(0, "C24");
+    in.t2 = 72.0;
+    in.fu = 400.0;
+    in.kmod_given = 0.8;
+    in.gamma_m_1 = in.gamma_m_2 = 1.3;
+    in.gamma_steel = 1.1;
+    in.service_class_1 = in.service_class_2 = 1;
+    in.load_duration = 2;
+    in.washer_d = -1.0;
+    EXPECT_NEAR(Calc_Din571_Effective_Diameter(in), 6.16, 1e-12);
+    Connection_Result r{};
+    ASSERT_EQ(Design_Connection(in, &r), 0);
+    EXPECT_EQ(r.plate_class, 2);
+    EXPECT_EQ(r.rule_char, 15);
+    EXPECT_NEAR(r.fh2_k, 26.93208, 1e-5);
+    EXPECT_NEAR(r.my_rk, 6777.37, 0.01);
+    EXPECT_NEAR(r.rk_lateral, 2999.17, 0.01);
+
+    in.length = 100.0;
+    EXPECT_DOUBLE_EQ(Calc_Din571_Effective_Diameter(in), 8.0);
+    Connection_Result l{};
+    ASSERT_EQ(Design_Connection(in, &l), 0);
+    EXPECT_NEAR(l.fh2_k, 26.404, 1e-9);
+    EXPECT_NEAR(l.rk_lateral, 4753.54, 0.01);
+
+    /* DIN 1052 has no effective diameter: the screw of 80 mm keeps d */
+    Standard_Scope din(false);
+    in.length = 80.0;
+    EXPECT_DOUBLE_EQ(Calc_Din571_Effective_Diameter(in), 8.0);
 }
 
 /*

@@ -524,6 +524,37 @@ TEST(VbmCheck, RecordOfStaplesNamesTheNailRuleAndThePenetration)
     EXPECT_EQ(r.penetration, VBM_PEN_TOO_SHORT);
 }
 
+TEST(VbmCheck, RecordOfWoodScrewsNamesTheirEffectiveDiameter)
+{
+    /* wood screws to DIN 571, 8 x 120 mm with a core of 5.6 and a thread of 72 mm, through the
+    ** 60 mm side timber 60 mm into the middle member: the smooth shank (120 - 72 = 48 mm) ends
+    ** inside the side timber, so the design takes d_ef = 1.1 * 5.6 = 6.16 mm (EN 1995-1-1,
+    ** 8.7.1), and the section says so */
+    Row_Splice(2, 8.0, 2, 8.0, 10.0);
+    Splice_Input.d_2 = 5.6;
+    Splice_Input.l = 120.0;
+    Splice_Input.l_ef = 72.0;
+    Splice_Input.fu_k = 400.0;
+    Vbm_Check r;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.d_ef, 6.16, 1e-12);
+    EXPECT_NEAR(r.d_1, 5.6, 1e-12);
+    const std::string s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "Glatter Schaft weniger als 4 d im Holz mit der Spitze => d\xCE\\ef\xCEr = "
+                       "1.1 x d\xCE\\1\xCEr = 1.1 x 5.60 = 6.16 mm (DIN EN 1995-1-1, 8.7.1)"))
+        << s;
+    /* a thread of 20 mm leaves 100 mm of shank, 40 mm of it in the middle member (>= 4 d): d */
+    Splice_Input.l_ef = 20.0;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.d_ef, 0.0);
+    EXPECT_FALSE(Has(Vbm_Text(), "Glatter Schaft"));
+    /* DIN 1052 knows no effective diameter */
+    Use_Annex(false);
+    Splice_Input.l_ef = 72.0;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.d_ef, 0.0);
+}
+
 TEST(VbmCheck, AFastenerWithoutResistanceIsAStateNotANumber)
 {
     /* screws without a tensile strength: the screw rules refuse the design, the record keeps
