@@ -98,29 +98,16 @@ TEST(ScrewDin571, DesignValuesTakeFu400BesideTimberAndPlates)
 TEST(ScrewDin571, EffectiveDiameterWhereTheShankEndsEarly)
 {
     Standard_Scope en(true);
-    Connection_Input in{};
-    in.vbm_type = 2;
-    in.steel_grade = -1;
-    in.d = 8.0;
+    Connection_Input in = Screw_Input();
     in.d_2 = 5.6;
     in.d_k = 13.0;
     in.length = 80.0;
     in.l_thread = 48.0;
-    in.axis_angle = 90.0;
-    in.shear_planes = 1;
-    in.proof_method = 1;
     in.mat_1 = 12;
+    in.grade_1 = 0;
     in.t1 = 8.0;
-    in.mat_2 = 0;
-    in.grade_2 = Grade_Index(0, "C24");
     in.t2 = 72.0;
     in.fu = 400.0;
-    in.kmod_given = 0.8;
-    in.gamma_m_1 = in.gamma_m_2 = 1.3;
-    in.gamma_steel = 1.1;
-    in.service_class_1 = in.service_class_2 = 1;
-    in.load_duration = 2;
-    in.washer_d = -1.0;
     EXPECT_NEAR(Calc_Din571_Effective_Diameter(in), 6.16, 1e-12);
     Connection_Result r{};
     ASSERT_EQ(Design_Connection(in, &r), 0);
