@@ -31,7 +31,10 @@ int Calc_Plate_Stresses(double N, double V, double M, double *sigma, double *tau
     I *= f;
     W *= f;
     if (std::fabs(A) < 1e-5) return 0;
-    const double s = (std::fabs(W) > 0.0 ? M * 1000.0 / W : 0.0) + N * 10.0 / A;
+    /* M is a magnitude (the moment for distribution): it adds to the normal stress at the edge
+    ** where both act the same way, in compression as in tension */
+    const double m = std::fabs(W) > 0.0 ? std::fabs(M) * 1000.0 / W : 0.0;
+    const double s = (N < 0.0 ? -m : m) + N * 10.0 / A;
     const double t = V * 15.0 / A;
     if (sigma) *sigma = s;
     if (tau) *tau = t;
@@ -70,8 +73,11 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
     if (c == nullptr) return 0;
     Plate_Check r{};
     r.bending = si->splice_kind == SPLICE_BENDING;
-    const double M = r.bending ? c->M_distr : 0.0;
-    double Vs = r.bending ? std::fabs(c->V_d) / 2.0 + si->k_xr * (std::fabs(M) * 100.0) / 2.0 : 0.0;
+    /* the moment for distribution: M_v,d of a bending splice, that of V_d of another */
+    const double M = c->M_distr;
+    r.joint_moment = r.bending || M != 0.0;
+    double Vs =
+        r.joint_moment ? std::fabs(c->V_d) / 2.0 + si->k_xr * (std::fabs(M) * 100.0) / 2.0 : 0.0;
     if (std::fabs(Vs) < std::fabs(c->V_d)) Vs = c->V_d;
     r.V = Vs;
     if (!Calc_Plate_Stresses(c->N_d, Vs, M, &r.sigma, &r.tau, &r.sigma_v)) {
@@ -118,9 +124,9 @@ void Print_Plate_Check(FILE *file, const Plate_Check *r)
                    "%s = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\v\xCEr = %.2lf N/mm\xCE/2\xCEr, %s = "
                    "%.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN)",
                    SYM_SIGMA, r->sigma, SYM_SIGMA, r->sigma_v, SYM_TAU, r->tau,
-                   r->bending ? "V"
-                              : "V\xCE\\"
-                                "d\xCEr",
+                   r->joint_moment ? "V"
+                                   : "V\xCE\\"
+                                     "d\xCEr",
                    r->V);
     Write_Max_Util_Line(file, "des Bleches", r->u);
 }

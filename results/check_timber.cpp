@@ -280,9 +280,12 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     r.bending = bending;
     r.N = c->N_d;
     r.V_d = c->V_d;
-    r.M = bending ? c->M_distr : 0.0;
+    /* Every splice takes the moment for distribution and the forces across the grain of its
+    ** fasteners: M_v,d of a bending splice, the moment of V_d about the fasteners of another. */
+    r.M = c->M_distr;
+    r.joint_moment = bending || r.M != 0.0;
     r.k_xr = si->k_xr;
-    r.V90 = bending ? std::fabs(c->max_col_Fy) : 0.0;
+    r.V90 = std::fabs(c->max_col_Fy);
     const double N = r.N, M = r.M;
 
     /* Without a partial factor the stresses cannot be compared with a strength. */
@@ -305,7 +308,7 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     }
     double Vm = 0.0;
     if (kind == CONN_INNER_PLATES) Vm = Vs;
-    else if (bending) Vm = Joint_Shear(c->V_d, M);
+    else if (r.joint_moment) Vm = Joint_Shear(c->V_d, M);
     if (std::fabs(Vm) < std::fabs(c->V_d)) Vm = c->V_d;
     Init_Middle_Timber_Check(&rec_m, kmod_mid, &dim_m, geo_m, nullptr, nullptr);
     const Member_Stresses sm = Run_Section(&rec_m, &dim_m, N, Vm, M);
@@ -337,7 +340,7 @@ static void Write_Kcr_Line(FILE *file, const Timber_Check *r, const Timber_Membe
     Oli_Write_Text(file, "mit k\xCE\\cr\xCEr = %.3lf", m->k_cr);
 }
 
-/* The shear at the joint of a bending splice and where it comes from: V_d, M_v,d and the
+/* The shear at the joint where a moment acts and where it comes from: V_d, M_v,d and the
 ** pattern factor k_xr = sum |x_i| / sum r_i² (printed per metre, M in kNm). */
 static void Write_Joint_Shear_Line(FILE *file, const Timber_Check *r)
 {
@@ -449,12 +452,12 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
     const char *name =
         (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES) ? "Mittelholz" : "Holzlamellen";
     const char *axial = r->N >= 0.0 ? "t,d" : "c,d";
-    /* In a bending splice the shear at the joint is not V_d: its own line says how it arises,
-    ** and the member lines call it V. */
-    if (r->bending) Write_Joint_Shear_Line(file, r);
-    const char *shear = r->bending ? "V"
-                                   : "V\xCE\\"
-                                     "d\xCEr";
+    /* Where a moment acts (a bending splice, or V_d's moment about the fasteners) the shear at
+    ** the joint is not V_d: its own line says how it arises, and the member lines call it V. */
+    if (r->joint_moment) Write_Joint_Shear_Line(file, r);
+    const char *shear = r->joint_moment ? "V"
+                                        : "V\xCE\\"
+                                          "d\xCEr";
     Oli_Write_Text(file,
                    "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
                    "N/mm\xCE/2\xCEr, %s\xCE\\"

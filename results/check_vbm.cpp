@@ -815,9 +815,12 @@ int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)
     if (c == nullptr || Fastener_Pattern.count <= 0) return 0;
     const int type = si->vbm_type;
     Calc_Vbm_Head(group, entry, c, &r);
-    /* every fastener is printed in a bending splice with moment or shear, else the first */
+    /* every fastener is printed where their forces differ: in a bending splice with moment or
+    ** shear and in any splice with shear (a tension or compression splice distributes V_d and
+    ** its moment too); else the first */
     int n_print = r.n_f;
-    if (!r.bending || (std::fabs(c->M_d) < 1e-5 && std::fabs(c->V_d) < 1e-5)) n_print = 1;
+    const bool moment = r.bending && std::fabs(c->M_d) >= 1e-5;
+    if (!moment && std::fabs(c->V_d) < 1e-5) n_print = 1;
 
     /* The forces and angles of all fasteners, for the effective number and the search. */
     static double Fa[PATTERN_MAX], ang[PATTERN_MAX];
@@ -855,6 +858,13 @@ static void Print_Vbm_Head(FILE *file, const Vbm_Check *r)
                        "d\xCEr = %.2lf kN, M\xCE\\v,d\xCEr"
                        " = |%.2lf| + |%.2lf x %.2lf| = %.2lf kNm, k\xCE\\mod\xCEr = %.2lf",
                        r->N_d, r->V_d, r->M_d, r->e_x / 100.0, r->V_d, r->M_distr, r->kmod);
+    else if (std::fabs(r->V_d) >= 1e-5) /* V_d and its moment about the fasteners, without M_d */
+        Oli_Write_Text(file,
+                       "N\xCE\\"
+                       "d\xCEr = %.2lf kN, V\xCE\\"
+                       "d\xCEr = %.2lf kN, M\xCE\\v,d\xCEr"
+                       " = |%.2lf x %.2lf| = %.2lf kNm, k\xCE\\mod\xCEr = %.2lf",
+                       r->N_d, r->V_d, r->e_x / 100.0, r->V_d, r->M_distr, r->kmod);
     else /* V_d enters the timber and plate checks of tension and compression splices too */
         Oli_Write_Text(file,
                        "N\xCE\\"
@@ -862,10 +872,11 @@ static void Print_Vbm_Head(FILE *file, const Vbm_Check *r)
                        "d\xCEr = %.2lf kN, k\xCE\\mod\xCEr"
                        " = %.2lf",
                        r->N_d, r->V_d, r->kmod);
+    if (!r->bending) Write_Unchecked_Moment(file, r->M_d);
     if (std::fabs(r->N_d) >= 1e-5)
         Oli_Write_Text(file, "F\xCE\\Hi,d\xCEr = %.2lf / (%d x %d) = %.2lf kN", r->N_d,
                        r->shear_planes, r->n_f, r->F_H);
-    if (std::fabs(r->V_d) >= 1e-5 && r->bending)
+    if (std::fabs(r->V_d) >= 1e-5)
         Oli_Write_Text(file, "F\xCE\\Vi,d\xCEr = %.2lf / (%d x %d) = %.2lf kN", r->V_d,
                        r->shear_planes, r->n_f, r->F_V);
 }

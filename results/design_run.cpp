@@ -292,13 +292,22 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
     }
 }
 
-/* The summary of the checks: the largest utilisation of all checks, satisfied up to 1.005. */
+/* The summary of the checks: the largest utilisation of all checks, satisfied up to 1.005; a
+** splice that leaves loads out is incomplete, marked as not satisfied, and names them. */
 void Write_Nachweis_Summary(FILE *file, double u_max)
 {
     if (file == nullptr) return;
     Oli_Write_Heading(file, 1, "Zusammenfassung");
     char line[256];
-    if (u_max <= UTIL_LIMIT)
+    Unchecked_Loads left_out;
+    const bool incomplete = Get_Unchecked_Loads(&left_out) != 0;
+    if (u_max <= UTIL_LIMIT && incomplete)
+        snprintf(line, sizeof line,
+                 "\nMaximale Ausnutzung der gef\x81hrten Nachweise u\xCE\\max\xCEr = %.2lf %s 1"
+                 " => \xCE"
+                 "bNachweis unvollst\x84ndig\xCEr",
+                 u_max, SYM_LE);
+    else if (u_max <= UTIL_LIMIT)
         snprintf(line, sizeof line,
                  "\nMaximale Ausnutzung aller Nachweise u\xCE\\max\xCEr = %.2lf %s 1"
                  " => \xCE"
@@ -310,7 +319,8 @@ void Write_Nachweis_Summary(FILE *file, double u_max)
                  " => \xCE"
                  "bNachweis nicht erf\x81llt\xCEr",
                  u_max);
-    Oli_Write_Text_Flagged(file, line, u_max <= UTIL_LIMIT ? 1 : 0);
+    Oli_Write_Text_Flagged(file, line, u_max <= UTIL_LIMIT && !incomplete ? 1 : 0);
+    Write_Unchecked_Load_Lines(file, &left_out);
     if (Nad_Params != nullptr && (Splice_Input.print.sections & PRINT_SEC_NAD_TABLES)) {
         Oli_Write_Text(file, "   \n");
         Print_NAD_EC5_Tables(file);

@@ -27,10 +27,14 @@ static Force_Basis Basis_Of(const Lkom_Entry *c, int n)
     const Splice_Input_Record *si = &Splice_Input;
     Force_Basis b;
     b.s = si->shear_planes > 0 ? si->shear_planes : 1;
+    /* Every splice's fasteners carry V_d and its moment about their centroid (EN 1995-1-1,
+    ** 8.1.2 and 8.2: the lateral load at its angle to the grain); M_d only enters the moment
+    ** for distribution of a bending splice. A tension or compression splice without V_d keeps
+    ** +0 as the share of V. */
     const bool bending = si->splice_kind == SPLICE_BENDING;
-    b.M = bending ? std::fabs(c->M_distr) * 100.0 : 0.0;
+    b.M = std::fabs(c->M_distr) * 100.0;
     b.np = c->N_d / n / b.s;
-    b.vp = bending ? c->V_d / n / b.s : 0.0;
+    b.vp = (bending || std::fabs(c->V_d) > 0.0) ? c->V_d / n / b.s : 0.0;
     b.sign = c->M_d < 0.0 ? -1.0 : 1.0;
     return b;
 }

@@ -36,6 +36,15 @@ typedef struct Pass_Spacings {
     double L_req;
 } Pass_Spacings;
 
+/* Whether a checked combination carries a shear force V_d. */
+static bool Any_Checked_Shear(void)
+{
+    for (int g = 0; g < LKOM_GROUPS; g++)
+        for (int e = 0; e < LKOM_ENTRIES; e++)
+            if (Is_Lkom_Valid(g, e) && std::fabs(Get_Lkom_Entry(g, e)->V_d) > 1e-5) return true;
+    return false;
+}
+
 /*
 ** Minimum spacings of the current fastener at the angles alpha_1 (along the grain: a1, a3) and
 ** alpha_2 (across: a2, a4), the user's values where chosen, and the plate distances. Return 0
@@ -75,14 +84,16 @@ static int Calc_Pass_Spacings(double rho_min, double alpha_1, double alpha_2, Pa
     p->a3c = a3c / 10.0;
     p->a4t = a4t / 10.0;
     p->a4c = a4c / 10.0;
+    /* V_d loads the fasteners of a tension or compression splice towards an edge too: that edge
+    ** distance is a loaded one (a4,t, EN 1995-1-1, Tables 8.2 to 8.5), as in a bending splice. */
     switch (si->splice_kind) {
     case SPLICE_TENSION:
         p->a3 = p->a3t;
-        p->a4 = p->a4c;
+        p->a4 = Any_Checked_Shear() ? std::fmax(p->a4t, p->a4c) : p->a4c;
         break;
     case SPLICE_COMPRESSION:
         p->a3 = p->a3c;
-        p->a4 = p->a4c;
+        p->a4 = Any_Checked_Shear() ? std::fmax(p->a4t, p->a4c) : p->a4c;
         break;
     default:
         p->a3 = std::fmax(p->a3t, p->a3c);
@@ -377,9 +388,12 @@ static int Distribute_Combinations(const Pass_Spacings *p)
                 c->M_distr = 0.0;
                 continue;
             }
+            /* The moment about the centroid of the fasteners of one half: M_d and the moment of
+            ** V_d about it in a bending splice; a tension or compression splice does not take
+            ** M_d (it says so), but its fasteners carry V_d like those of a bending splice. */
             c->M_distr = si->splice_kind == SPLICE_BENDING
                              ? std::fabs(c->M_d) + std::fabs(fp->x_c * c->V_d / 100.0)
-                             : 0.0;
+                             : std::fabs(fp->x_c * c->V_d / 100.0);
             /* The plate bearing refuses a plate or hole distances that no combination changes:
             ** checked once per pass. */
             if (plates && !bearing_done) {

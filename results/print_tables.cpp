@@ -4,6 +4,7 @@
 ** of a load-duration class and the formula text of a generated combination.
 */
 #include "results/print_list.h"
+#include "results/splice_checks.h"
 
 #include <cmath>
 #include <cstdarg>
@@ -430,19 +431,24 @@ void Oli_Lkom_Table(FILE *file)
     }
 
     Oli_Table_Column *cols = nullptr;
-    /* M_d enters only the checks of a bending splice; V_d enters every splice's timber and
-    ** plate checks, so that column is always there. */
-    const int ncols = bending ? 7 : 6;
+    /* M_d enters only the checks of a bending splice: another splice lists it only when a
+    ** combination has one, and says below that it is not checked. V_d enters every splice's
+    ** checks, so that column is always there. */
+    Unchecked_Loads left_out;
+    Get_Unchecked_Loads(&left_out);
+    const bool with_M = bending || left_out.moment_count > 0;
+    const int ncols = with_M ? 7 : 6;
     Oli_Alloc_Table_Columns(ncols, &cols);
     int k = 0;
     Set_Column(&cols[k++], "Nr", "ZZ", 3, 0, nullptr);
-    if (bending) Set_Column(&cols[k++], "M\xCE\\d\xCEr", "kNm", 7, 2, M);
+    if (with_M) Set_Column(&cols[k++], "M\xCE\\d\xCEr", "kNm", 7, 2, M);
     Set_Column(&cols[k++], "N\xCE\\d\xCEr", "kN", 7, 2, N);
     Set_Column(&cols[k++], "V\xCE\\d\xCEr", "kN", 7, 2, V);
     Set_Column(&cols[k++], "k\xCE\\mod\xCEr", "-", 5, 2, K);
     Set_Column(&cols[k++], "A", "TXT", 2, 0, A);
     Set_Column(&cols[k++], "Kommentar", "TXT", 70, 0, C);
     Write_Table(file, ncols, n, cols);
+    Write_Unchecked_Load_Lines(file, &left_out);
     free(cols);
     Dbg_Free("results", __LINE__, "print", M);
     Dbg_Free("results", __LINE__, "print", N);

@@ -40,6 +40,7 @@ static inline double Shown_Util(int no_capacity, double u)
 #define SYM_TAU      "\xD6"
 #define SYM_ARROW    "\x88"
 #define SYM_LE       "\xF3"
+#define SYM_GE       "\xF2"
 #define SYM_DEGREE   "\xF8"
 #define SYM_DIAMETER "\x8C"
 #define SYM_SUM      "\xB2"
@@ -90,9 +91,11 @@ typedef struct Timber_Check {
     int32_t annex;                           /* 1: EN 1995-1-1 with the German annex, 0: DIN 1052 */
     int32_t kind;                            /* connection kind (CONN_*) */
     int32_t bending;                         /* 1 for the bending splice */
+    int32_t joint_moment;                    /* 1: the shear at the joint takes a moment */
     double N;                                /* kN, axial force, tension positive */
     double V_d;                              /* kN, shear of the combination */
-    double M;                                /* kNm, moment of a bending splice, else 0 */
+    double M;                                /* kNm, moment for distribution (no M_d but in a
+                                             ** bending splice) */
     double k_xr;                             /* 1/cm, pattern factor sum |x_i| / sum r_i² */
     double V;                                /* kN, shear at the joint */
     Timber_Member_Check mid;                 /* middle member or lamellas between inner plates */
@@ -130,7 +133,8 @@ double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, dou
 /* ---------------------------------------------------------------- steel plates */
 
 /*
-** Stresses of all plates together for N (kN), V (kN) and M (kNm): sigma = M / W + N / A,
+** Stresses of all plates together for N (kN), V (kN) and M (kNm): sigma = N / A + |M| / W at the
+** edge where both act the same way (minus |M| / W for a compression N),
 ** tau = 1.5 V / A, sigma_v = sqrt(sigma² + 3 tau²) (N/mm²), each written when its pointer is
 ** given (sigma_v only with sigma and tau). Return 1, or 0 when the net area is below 1e-5 cm²
 ** (the stresses are then not defined and not written).
@@ -147,6 +151,7 @@ enum { PLATE_CHECK_DONE = 0, PLATE_CHECK_NO_SECTION = 1, PLATE_CHECK_NO_FYD = 2 
 typedef struct Plate_Check {
     int32_t state;              /* PLATE_CHECK_DONE or why the check cannot be made */
     int32_t bending;            /* 1 for the bending splice */
+    int32_t joint_moment;       /* 1: the shear at the joint takes a moment */
     double V;                   /* kN, the shear of the joint */
     double sigma, tau, sigma_v; /* N/mm², stresses of the net section */
     double u;                   /* utilisation, valid when state is PLATE_CHECK_DONE */
@@ -378,9 +383,37 @@ void Set_Run_Errors(const int *codes, int n);
 void Show_Run_Errors(void);
 
 /* Write the summary of the checks with the largest utilisation u_max of all checks (satisfied
-** up to UTIL_LIMIT) and, when the print settings ask for them, the annex's tables; nothing
-** without a file. */
+** up to UTIL_LIMIT; a splice that leaves loads out reads as incomplete and names them) and,
+** when the print settings ask for them, the annex's tables; nothing without a file. */
 void Write_Nachweis_Summary(FILE *file, double u_max);
+
+/* ---------------------------------------------------------------- loads left out */
+
+/* A design value counts as present above this magnitude (kN, kNm). */
+#define LOAD_TOLERANCE 1e-5
+
+/* What the checks of a tension or compression splice leave out of its used combinations. */
+typedef struct Unchecked_Loads {
+    int32_t moment_count; /* checked combinations with |M_d| > LOAD_TOLERANCE */
+    double moment_max;    /* kNm, their largest |M_d| */
+    int32_t other_count;  /* combinations not checked for the sign of N_d (or none) */
+    double other_N_max;   /* kN, their largest |N_d| */
+} Unchecked_Loads;
+
+enum { UNCHECKED_MOMENT = 0, UNCHECKED_OTHER_SIGN = 1 };
+
+/* Fill *u for the current splice (all zero for a bending splice); return 1 when it leaves
+** anything out. */
+int Get_Unchecked_Loads(Unchecked_Loads *u);
+/* The note on what is left out (UNCHECKED_MOMENT or UNCHECKED_OTHER_SIGN) as the utilisation
+** page (print 0) or the print list (print 1) shows it; return 0 with an empty text when there is
+** nothing to say. */
+int Unchecked_Load_Line(const Unchecked_Loads *u, int which, int print, char *buf, size_t size);
+/* Write both notes of *u that apply into the print list. */
+void Write_Unchecked_Load_Lines(FILE *file, const Unchecked_Loads *u);
+/* Write the note that the moment M_d (kNm) of a checked combination of a tension or compression
+** splice is not checked; nothing for a bending splice or without a moment. */
+void Write_Unchecked_Moment(FILE *file, double M_d);
 
 /* Show the text of a design error code in the middle of the rectangle x0..x1, y0..y1 of view
 ** area `area` (area < 0: the rectangle the utilisation page last drew, nothing when none was

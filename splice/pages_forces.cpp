@@ -271,22 +271,42 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
         Wdg_Set_Fg_Colour(BLACK_CI);
     }
     r++;
+    /* What a tension or compression splice leaves out, said before the result it qualifies. */
+    Unchecked_Loads left_out;
+    const bool incomplete = Get_Unchecked_Loads(&left_out) != 0;
+    for (int which = UNCHECKED_MOMENT; which <= UNCHECKED_OTHER_SIGN; which++) {
+        char note[256];
+        if (!Unchecked_Load_Line(&left_out, which, 0, note, sizeof note)) continue;
+        Wdg_Set_Fg_Colour(RED_CI);
+        Wdg_Draw_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), note, nullptr);
+        Wdg_Set_Fg_Colour(BLACK_CI);
+    }
+    const bool ok = total <= UTIL_LIMIT;
     int y = Page_Row_Y(r++);
     Wdg_Set_Font(4096 | 0x10000);
-    Wdg_Set_Fg_Colour(total <= UTIL_LIMIT ? GREEN_CI : RED_CI);
+    Wdg_Set_Fg_Colour(ok && !incomplete ? GREEN_CI : RED_CI);
     Wdg_Printf_Text(PAGE_LABEL_X + 10, y, "%s: maximale Ausnutzung %.1f %%",
-                    total <= UTIL_LIMIT ? "Nachweis erf\x81llt" : "Nachweis NICHT erf\x81llt",
+                    !ok          ? "Nachweis NICHT erf\x81llt"
+                    : incomplete ? "Nachweis unvollst\x84ndig (siehe Wichtig!)"
+                                 : "Nachweis erf\x81llt",
                     total * 100.0);
     Wdg_Set_Fg_Colour(BLACK_CI);
     Wdg_Set_Font(4096);
     if (Governing_Lkom.group >= 0) {
         const Lkom_Entry *e = Get_Lkom_Entry(Governing_Lkom.group, Governing_Lkom.entry);
+        /* a moment that the splice does not check is named as such */
+        const bool m_left_out =
+            e && Splice_Input.splice_kind != SPLICE_BENDING && std::fabs(e->M_d) > LOAD_TOLERANCE;
         if (e)
-            Wdg_Printf_Text(
-                PAGE_LABEL_X + 10, Page_Row_Y(r++),
-                "ma\xe1gebend: Gruppe %d, Kombination %d (M_d = %.2f kNm, N_d = %.2f kN, V_d = %.2f kN)",
-                Shown_Group_Number(Governing_Lkom.group), (int)Governing_Lkom.entry + 1, e->M_d,
-                e->N_d, e->V_d);
+            Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++),
+                            "ma\xe1gebend: Gruppe %d, Kombination %d (M_d = %.2f kNm%s, N_d = %.2f "
+                            "kN, V_d = %.2f kN)",
+                            Shown_Group_Number(Governing_Lkom.group), (int)Governing_Lkom.entry + 1,
+                            e->M_d,
+                            m_left_out ? " nicht ber\x81"
+                                         "cksichtigt"
+                                       : "",
+                            e->N_d, e->V_d);
     }
 }
 

@@ -58,6 +58,7 @@ TEST(TimberCheck, TensionSpliceComputedIntoTheRecord)
     EXPECT_EQ(r.annex, 1);
     EXPECT_EQ(r.kind, CONN_SIDE_TIMBERS);
     EXPECT_EQ(r.bending, 0);
+    EXPECT_EQ(r.joint_moment, 0);
     EXPECT_DOUBLE_EQ(r.N, 48.0);
     EXPECT_NEAR(r.mid.sigma_0, 2.0, 1e-9);
     EXPECT_NEAR(r.side.sigma_0, 2.0, 1e-9);
@@ -187,6 +188,19 @@ TEST(TimberCheck, BendingSpliceWithTensionPerpendicularToTheGrain)
     EXPECT_NEAR(r.mid.tau, 0.373134, 1e-6);
     EXPECT_EQ(r.t90, 0);
     EXPECT_NEAR(r.mid.u, 0.134743, 1e-6);
+
+    /* A tension splice takes V_d and the moment about its fasteners that the preparation stores
+    ** (here the same 1 kNm, without M_d), so the joint shear and the bending stresses are those
+    ** above: V = 4 / 2 + 10 * 1 / 2 = 7 kN, |sigma_m| = 1.25 N/mm². */
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.k_xr = 0.1;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.bending, 0);
+    EXPECT_EQ(r.joint_moment, 1);
+    EXPECT_DOUBLE_EQ(r.M, 1.0);
+    EXPECT_NEAR(r.V, 7.0, 1e-12);
+    EXPECT_NEAR(r.mid.V, 7.0, 1e-12);
+    EXPECT_NEAR(std::fabs(r.mid.sigma_m), 1.25, 1e-9);
 }
 
 TEST(TimberCheck, NoPartialFactorLeavesTheStressesUncomputed)
@@ -274,9 +288,10 @@ TEST(TimberCheck, PrinterWritesTheRecord)
         << t;
     EXPECT_FALSE(Has(t, "f\xCE\\t,0,d")) << t;
 
-    /* the bending splice's joint shear, the tension perpendicular lines and the hint */
+    /* the joint shear where a moment acts, the tension perpendicular lines and the hint */
     m = r;
     m.bending = 1;
+    m.joint_moment = 1;
     m.V_d = -4.0;
     m.M = -1.0;
     m.k_xr = 0.1;

@@ -524,7 +524,9 @@ TEST(TimberT90, OtherFastenersAndKinds)
     EXPECT_NEAR(um, 0.551146, 2e-6);
     EXPECT_DOUBLE_EQ(us, 0.0);
 
-    /* dowels take no tension perpendicular here; neither does a tension splice with nails */
+    /* dowels take no tension perpendicular here; neither does a tension splice with nails
+    ** without shear: its M_d is not taken, and the preparation leaves it no moment and no force
+    ** across the grain */
     Nailed_Bending_Splice();
     Splice_Input.vbm_type = 29;
     Splice_Input.d = 12.0;
@@ -534,13 +536,23 @@ TEST(TimberT90, OtherFastenersAndKinds)
     fclose(f);
     EXPECT_EQ(s.find("90,d"), std::string::npos) << s;
     EXPECT_NEAR(um, 1.25 / (24.0 * 0.9 / 1.3), 1e-6);
-    Nailed_Bending_Splice();
+    Lkom_Entry *c = Nailed_Bending_Splice();
     Splice_Input.splice_kind = SPLICE_TENSION;
+    c->N_d = 10.0;
+    c->M_distr = 0.0;
+    c->max_col_Fy = 0.0;
     f = tmpfile();
     Oli_Holz_Nachweis(f, 0, 0, &um, &us);
     s = Slurp_Print(f);
     fclose(f);
     EXPECT_EQ(s.find("90,d"), std::string::npos) << s;
+    /* with shear its nails push across the grain as in a bending splice: the same
+    ** max V_90,d = 2 kN gives the same 1.16 and 0.96 as above */
+    c->max_col_Fy = 2.0;
+    Oli_Holz_Nachweis(nullptr, 0, 0, &um, &us);
+    EXPECT_NEAR(um, 1.157407, 2e-6);
+    EXPECT_NEAR(us, 0.964506, 2e-6);
+    c->max_col_Fy = 0.0;
 
     /* staples print the lines in every splice, here with V_90 = 0 */
     Splice_Input.vbm_type = 1;
@@ -645,6 +657,9 @@ TEST(Plates, StressesAndMissingArea)
     EXPECT_NEAR(s, 47.5, 1e-9);
     EXPECT_NEAR(t, 7.5, 1e-9);
     EXPECT_NEAR(sv, std::sqrt(47.5 * 47.5 + 3.0 * 7.5 * 7.5), 1e-9);
+    /* in compression the moment adds at the other edge: -40 * 10 / 40 - 37.5 = -47.5 */
+    ASSERT_EQ(Calc_Plate_Stresses(-40.0, 20.0, 5.0, &s, &t, &sv), 1);
+    EXPECT_NEAR(s, -47.5, 1e-9);
 
     Splice_Input.h_p = 0.0;
     s = t = 99.0;

@@ -184,7 +184,14 @@ TEST(Forces, BendingOnTwoByTwo)
     EXPECT_DOUBLE_EQ(Vp, 2.5);
 }
 
-TEST(Forces, TensionSpliceSameForceAlongTheGrain)
+/* A tension splice without shear gives every fastener the same force along the grain. With
+** shear its fasteners carry V_d and the moment of V_d about their centroid as in a bending
+** splice (EN 1995-1-1, 8.2: the lateral load at its angle to the grain), but not M_d.
+** 2 x 2 fasteners at x = 5, 15 and y = -5, 5: x_c = 10, I_p = 4 * 50 = 200 cm², two shear planes.
+** N = 80: 80 / (4 * 2) = 10 kN each. V = 20: 20 / 8 = 2.5 kN each; the preparation stores
+** M_distr = |x_c V / 100| = 2 kNm = 200 kNcm (M_d = 10 kNm is left out): moment parts
+** 200 * (+-5) / 200 / 2 = +-2.5 kN along and across the grain. */
+TEST(Forces, TensionSpliceTakesShearButNotTheMoment)
 {
     Fresh_Splice(false);
     Splice_Input.splice_kind = SPLICE_TENSION;
@@ -193,8 +200,7 @@ TEST(Forces, TensionSpliceSameForceAlongTheGrain)
     Calc_Pattern_Centroid(&Fastener_Pattern.x_c, &Fastener_Pattern.y_c, &Fastener_Pattern.I_p, 4,
                           Fastener_Pattern.recs);
     Splice_Input.shear_planes = 2;
-    Lkom_Entry *c = Set_Lkom(0, 0, 10.0, 80.0, 20.0);
-    c->M_distr = 12.0; /* ignored for a tension splice */
+    Lkom_Entry *c = Set_Lkom(0, 0, 10.0, 80.0, 0.0);
     for (int i = 0; i < 4; i++) {
         double F = 0, a = 1, Fy = 1;
         Get_Fastener_Force(/*group=*/0, /*entry=*/0, /*i=*/i, /*n=*/4, /*N_part=*/nullptr,
@@ -203,6 +209,24 @@ TEST(Forces, TensionSpliceSameForceAlongTheGrain)
         EXPECT_DOUBLE_EQ(F, 10.0); /* 80 / (4 * 2) */
         EXPECT_DOUBLE_EQ(Fy, 0.0);
         EXPECT_DOUBLE_EQ(a, 0.0);
+    }
+    c->V_d = 20.0;
+    c->M_distr = 2.0;
+    /* (x, y) = (5, -5): F_x = 10 - 2.5 = 7.5, F_y = 2.5 - 2.5 = 0; (5, 5): 12.5, 0;
+    ** (15, -5): 7.5, 5 -> F = sqrt(7.5² + 5²) = 9.013878, angle atan(5 / 7.5) = 0.588003;
+    ** (15, 5): 12.5, 5 -> F = 13.462912, angle atan(5 / 12.5) = 0.380506 */
+    const double Fx_hand[4] = {7.5, 12.5, 7.5, 12.5}, Fy_hand[4] = {0.0, 0.0, 5.0, 5.0};
+    const double F_hand[4] = {7.5, 12.5, 9.013878, 13.462912};
+    const double a_hand[4] = {0.0, 0.0, 0.588003, 0.380506};
+    for (int i = 0; i < 4; i++) {
+        double Fx = 0, Fy = 0, F = 0, a = 0;
+        Get_Fastener_Force(/*group=*/0, /*entry=*/0, /*i=*/i, /*n=*/4, /*N_part=*/nullptr,
+                           /*V_part=*/nullptr, /*M_part=*/nullptr, /*M_x=*/nullptr, /*M_y=*/nullptr,
+                           /*F_x=*/&Fx, /*F_y=*/&Fy, /*F=*/&F, /*angle=*/&a);
+        EXPECT_NEAR(Fx, Fx_hand[i], 1e-9) << i;
+        EXPECT_NEAR(Fy, Fy_hand[i], 1e-9) << i;
+        EXPECT_NEAR(F, F_hand[i], 1e-6) << i;
+        EXPECT_NEAR(a, a_hand[i], 1e-6) << i;
     }
 }
 
@@ -318,6 +342,12 @@ TEST(Prepare, ResetsTheGoverningFastenerAndStoresTheDistributionMoment)
     /* M_distr = |M_d| + |x_c V_d / 100| */
     EXPECT_NEAR(c->M_distr, 10.0 + Fastener_Pattern.x_c * 20.0 / 100.0, 1e-12);
     EXPECT_DOUBLE_EQ(Splice_Input.e_x, Fastener_Pattern.x_c);
+    /* a tension splice distributes the moment of V_d alone: M_distr = |x_c V_d / 100| */
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    c->N_d = 30.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_NEAR(c->M_distr, Fastener_Pattern.x_c * 20.0 / 100.0, 1e-12);
+    Splice_Input.splice_kind = SPLICE_BENDING;
     /* side timbers: the automatic length equals the required one, so no code 95 or 96 */
     EXPECT_GT(Splice_Input.L, 0.0);
 }

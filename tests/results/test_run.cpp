@@ -253,6 +253,69 @@ TEST(Run, SummaryThreshold)
         << s;
 }
 
+/* A tension splice checks neither M_d nor its combinations without tension: the summary reads
+** as incomplete (with the margin mark) and names them: one combination with 5 kNm, two with
+** N_d <= 0 of which the larger |N_d| is 80 kN. A compression splice names N_d >= 0; a bending
+** splice leaves nothing out. */
+TEST(Run, SummaryNamesTheLoadsLeftOut)
+{
+    Fresh_Splice(true);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Set_Lkom(0, 0, 5.0, 10.0, 0.0);
+    Set_Lkom(0, 1, 0.0, -80.0, 0.0);
+    Set_Lkom(0, 2, 0.0, 0.0, 2.0);
+    Set_Lkom(0, 3, 0.0, 0.0, 0.0); /* all zero: no combination */
+    Unchecked_Loads u;
+    ASSERT_EQ(Get_Unchecked_Loads(&u), 1);
+    EXPECT_EQ(u.moment_count, 1);
+    EXPECT_DOUBLE_EQ(u.moment_max, 5.0);
+    EXPECT_EQ(u.other_count, 2);
+    EXPECT_DOUBLE_EQ(u.other_N_max, 80.0);
+    FILE *f = tmpfile();
+    Write_Nachweis_Summary(f, 0.5);
+    std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("Maximale Ausnutzung der gef\x81hrten Nachweise u\xCE\\max\xCEr = 0.50 \xF3 1 "
+                     "=> \xCE"
+                     "bNachweis unvollst\x84ndig\xCEr"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("!!"), std::string::npos) << s;
+    EXPECT_NE(s.find("\xCE"
+                     "bWichtig!\xCEr M\xCE\\d\xCEr wird beim Zugsto\xE1 nicht nachgewiesen: 1 "
+                     "Lastkombination mit M\xCE\\d\xCEr, max |M\xCE\\d\xCEr| = 5.00 kNm"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("\xCE"
+                     "bWichtig!\xCEr 2 Lastkombinationen mit N\xCE\\d\xCEr \xF3 0 werden beim "
+                     "Zugsto\xE1 nicht nachgewiesen, max |N\xCE\\d\xCEr| = 80.00 kN"),
+              std::string::npos)
+        << s;
+    /* the page's words */
+    char line[256];
+    ASSERT_EQ(Unchecked_Load_Line(&u, UNCHECKED_MOMENT, 0, line, sizeof line), 1);
+    EXPECT_STREQ(line, "Wichtig! M_d wird beim Zugsto\xE1 nicht nachgewiesen: 1 Lastkombination "
+                       "mit M_d, max |M_d| = 5.00 kNm");
+    Splice_Input.splice_kind = SPLICE_COMPRESSION;
+    ASSERT_EQ(Get_Unchecked_Loads(&u), 1);
+    EXPECT_EQ(u.moment_count, 0);
+    EXPECT_EQ(u.other_count, 2); /* +10 kN and the shear alone */
+    EXPECT_DOUBLE_EQ(u.other_N_max, 10.0);
+    ASSERT_EQ(Unchecked_Load_Line(&u, UNCHECKED_OTHER_SIGN, 0, line, sizeof line), 1);
+    EXPECT_STREQ(line, "Wichtig! 2 Lastkombinationen mit N_d \xF2 0 werden beim Druckst"
+                       "o\xE1 nicht nachgewiesen, max |N_d| = 10.00 kN");
+    EXPECT_EQ(Unchecked_Load_Line(&u, UNCHECKED_MOMENT, 0, line, sizeof line), 0);
+    EXPECT_STREQ(line, "");
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    EXPECT_EQ(Get_Unchecked_Loads(&u), 0);
+    f = tmpfile();
+    Write_Nachweis_Summary(f, 0.5);
+    s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("bAlle Nachweise erf\x81llt"), std::string::npos) << s;
+    EXPECT_EQ(s.find("Wichtig"), std::string::npos) << s;
+}
+
 /* ---------------------------------------------------------------- printed sections */
 
 TEST(Run, FastenerSectionOfATensionSplice)
@@ -285,6 +348,31 @@ TEST(Run, FastenerSectionOfATensionSplice)
     EXPECT_NE(s.find("u\xCE\\max\xCEr = 1.56 > 1 => \xCE"
                      "bNachweis nicht erf\x81llt\xCEr"),
               std::string::npos);
+    EXPECT_EQ(s.find("Wichtig"), std::string::npos);
+
+    /* With M_d = 5 kNm and V_d = 4 kN: the moment is named as not checked; V_d goes to the
+    ** fasteners with its moment about them, M_v,d = x_c V_d / 100, and every fastener is
+    ** designed: F_Vi,d = 4 / (2 x 4) = 0.50 kN. */
+    Lkom_Entry *c = Get_Lkom_Entry(0, 0);
+    c->M_d = 5.0;
+    c->V_d = 4.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const double x_c = Fastener_Pattern.x_c;
+    EXPECT_NEAR(c->M_distr, x_c * 4.0 / 100.0, 1e-12);
+    f = tmpfile();
+    Oli_Vbm_Nachweis(f, 0, 0, &err);
+    const std::string v = Slurp_Print(f);
+    fclose(f);
+    char expect[160];
+    snprintf(expect, sizeof expect, "M\xCE\\v,d\xCEr = |%.2lf x 4.00| = %.2lf kNm", x_c / 100.0,
+             x_c * 4.0 / 100.0);
+    EXPECT_NE(v.find(expect), std::string::npos) << v;
+    EXPECT_NE(v.find("\xCE"
+                     "bWichtig!\xCEr M\xCE\\d\xCEr = 5.00 kNm wird beim Zugsto\xE1 nicht "
+                     "nachgewiesen"),
+              std::string::npos)
+        << v;
+    EXPECT_NE(v.find("F\xCE\\Vi,d\xCEr = 4.00 / (2 x 4) = 0.50 kN"), std::string::npos) << v;
 }
 
 TEST(Run, TensionPerpendicularToTheGrainInKiloNewton)

@@ -437,9 +437,10 @@ TEST(RunCache, KeptForcesFollowTheCombinationAndThePattern)
     Expect_Forces(4, 37.165, 42.27, 40.697, 47.49, "moment for distribution");
     c->M_distr = 12.0;
     Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "moment for distribution back");
-    /* a tension splice distributes neither moment nor shear: N = 0 leaves no force */
+    /* a tension splice distributes V_d and the stored moment for distribution (which the
+    ** preparation sets from V_d alone) as a bending splice does */
     Splice_Input.splice_kind = SPLICE_TENSION;
-    Expect_Forces(4, 0.0, 0.0, 0.0, 0.0, "tension without force");
+    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "tension with shear");
     Splice_Input.splice_kind = SPLICE_BENDING;
     Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "bending again");
 
@@ -508,9 +509,11 @@ TEST(RunCache, KeptForcesFollowTheCombinationAndThePattern)
     Expect_Forces(3, 19.003, 37.87, 23.688, 50.71, "three fasteners");
     Fastener_Pattern.count = 4;
     Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "four again");
-    /* tension splice: no moment, no shear */
+    /* tension splice without shear: no moment for distribution, N alone */
     Splice_Input.splice_kind = SPLICE_TENSION;
     c->N_d = 40.0;
+    c->V_d = 0.0;
+    c->M_distr = 0.0;
     Expect_Forces(4, 5.0, 0.0, 5.0, 0.0, "tension");
 }
 

@@ -1,0 +1,93 @@
+/*
+** What the checks of a tension or compression splice leave out of its combinations: the moment
+** M_d, which only a bending splice distributes to its fasteners and takes in its members, and the
+** combinations whose normal force does not suit the splice, which it does not check at all. The
+** utilisation page and the print list name both, so that such a result never reads as a plain
+** "Nachweis erfüllt". Moments in kNm, forces in kN; texts in code page 850.
+*/
+#include "results/splice_checks.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "foundation/foundation.h"
+#include "printlist/printlist.h"
+
+int Get_Unchecked_Loads(Unchecked_Loads *u)
+{
+    *u = Unchecked_Loads{};
+    const int kind = Splice_Input.splice_kind;
+    if (kind != SPLICE_TENSION && kind != SPLICE_COMPRESSION) return 0;
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        for (int e = 0; e < LKOM_ENTRIES; e++) {
+            const Lkom_Entry *c = Get_Lkom_Entry(g, e);
+            if (c == nullptr || !c->used) continue;
+            if (Is_Lkom_Valid(g, e)) {
+                if (std::fabs(c->M_d) > LOAD_TOLERANCE) {
+                    u->moment_count++;
+                    u->moment_max = std::fmax(u->moment_max, std::fabs(c->M_d));
+                }
+            } else if (std::fabs(c->M_d) > LOAD_TOLERANCE || std::fabs(c->N_d) > LOAD_TOLERANCE
+                       || std::fabs(c->V_d) > LOAD_TOLERANCE) {
+                u->other_count++;
+                u->other_N_max = std::fmax(u->other_N_max, std::fabs(c->N_d));
+            }
+        }
+    }
+    return u->moment_count > 0 || u->other_count > 0;
+}
+
+int Unchecked_Load_Line(const Unchecked_Loads *u, int which, int print, char *buf, size_t size)
+{
+    if (size > 0) buf[0] = '\0';
+    const bool tension = Splice_Input.splice_kind == SPLICE_TENSION;
+    const char *splice = tension ? "Zugstoß"_cp850 : "Druckstoß"_cp850;
+    const char *wichtig = print ? "\xCE"
+                                  "bWichtig!\xCEr"
+                                : "Wichtig!";
+    const char *M = print ? "M\xCE\\"
+                            "d\xCEr"
+                          : "M_d";
+    const char *N = print ? "N\xCE\\"
+                            "d\xCEr"
+                          : "N_d";
+    if (which == UNCHECKED_MOMENT && u->moment_count > 0) {
+        const int n = u->moment_count;
+        snprintf(buf, size,
+                 "%s %s wird beim %s nicht nachgewiesen: %d Lastkombination%s mit %s, "
+                 "max |%s| = %.2lf kNm",
+                 wichtig, M, splice, n, n == 1 ? "" : "en", M, M, u->moment_max);
+        return 1;
+    }
+    if (which == UNCHECKED_OTHER_SIGN && u->other_count > 0) {
+        const int n = u->other_count;
+        /* a tension splice checks N_d > 0 only, a compression splice N_d < 0 */
+        snprintf(buf, size,
+                 "%s %d Lastkombination%s mit %s %s 0 %s beim %s nicht nachgewiesen, "
+                 "max |%s| = %.2lf kN",
+                 wichtig, n, n == 1 ? "" : "en", N, tension ? SYM_LE : SYM_GE,
+                 n == 1 ? "wird" : "werden", splice, N, u->other_N_max);
+        return 1;
+    }
+    return 0;
+}
+
+void Write_Unchecked_Load_Lines(FILE *file, const Unchecked_Loads *u)
+{
+    if (file == nullptr) return;
+    char line[256];
+    for (int which = UNCHECKED_MOMENT; which <= UNCHECKED_OTHER_SIGN; which++)
+        if (Unchecked_Load_Line(u, which, 1, line, sizeof line)) Oli_Write_Text(file, "%s", line);
+}
+
+void Write_Unchecked_Moment(FILE *file, double M_d)
+{
+    const int kind = Splice_Input.splice_kind;
+    if (file == nullptr || (kind != SPLICE_TENSION && kind != SPLICE_COMPRESSION)) return;
+    if (!(std::fabs(M_d) > LOAD_TOLERANCE)) return;
+    Oli_Write_Text(file,
+                   "\xCE"
+                   "bWichtig!\xCEr M\xCE\\"
+                   "d\xCEr = %.2lf kNm wird beim %s nicht nachgewiesen",
+                   M_d, kind == SPLICE_TENSION ? "Zugstoß"_cp850 : "Druckstoß"_cp850);
+}
