@@ -110,13 +110,15 @@ static int Calc_Pass_Spacings(double rho_min, double alpha_1, double alpha_2, Pa
     if (si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES) {
         const double d0 = Get_Plate_Hole_D0_Cm();
         p->d0 = d0;
-        const bool pin = Is_Vbm_Dowel_Or_Bolt(type);
+        /* Every hole keeps at least 1.2 d0 to the plate's end, whatever fastener stands in it
+        ** (EN 1993-1-8, Table 3.3; DIN 18800-1, Table 7): the user's value may not be less,
+        ** and the program's own value is that least one. */
+        const double e1_min = 1.2 * d0;
         if (si->e1_user) {
-            const double e1_min = (type == VBM_NAGEL || pin) ? 1.2 * d0 : si->d / 20.0;
             if (si->e1 < e1_min) return DERR_PLATE_END_DISTANCE_E1;
             p->e1 = si->e1;
         } else {
-            p->e1 = (pin || Is_Nail_Screw_Staple(type)) ? 1.2 * d0 : si->d / 20.0;
+            p->e1 = e1_min;
         }
         si->e1 = p->e1;
         si->e1_copy = p->e1;

@@ -101,18 +101,16 @@ TEST(PrepareRules, HardwoodRefusesToothedPlates)
 
 TEST(PrepareRules, UsersPlateEndDistance)
 {
-    /* Outer plates: the user's end distance must reach 1.2 d0 for plain nails, dowels and bolts
-    ** (nails 4.2 mm: d0 = 5.2 mm, 6.24 mm) and d / 2 for the other fasteners (screws 8 mm:
-    ** 4 mm), else code 50. */
+    /* Outer plates: the user's end distance must reach 1.2 d0 for every hole (EN 1993-1-8,
+    ** Table 3.3), else code 50: nails 4.2 mm: d0 = 5.2 mm, 1.2 d0 = 6.24 mm; screws 8 mm:
+    ** d0 = 9 mm, 1.2 d0 = 10.8 mm (half the screw, 4 mm, is not enough). */
     const struct {
         int type;
         double d, e1;
         int code;
     } cases[] = {
-        {0, 4.2, 0.62, 50},
-        {0, 4.2, 0.63, 0},
-        {2, 8.0, 0.39, 50},
-        {2, 8.0, 0.41, 0},
+        {0, 4.2, 0.62, 50}, {0, 4.2, 0.63, 0}, {2, 8.0, 0.40, 50},
+        {2, 8.0, 1.07, 50}, {2, 8.0, 1.09, 0},
     };
     for (const auto &k : cases) {
         Fresh_Splice(true);
