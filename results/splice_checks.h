@@ -257,8 +257,12 @@ enum {
 typedef struct Vbm_Bolt_Check {
     int32_t done;        /* 1 when the check applies */
     int32_t na_rule;     /* 1: made after the annex's rule, 0 after DIN 1052 */
-    double A_b;          /* mm², bolt area */
+    int32_t en_bolt;     /* 1: the bolt by EN 1993-1-8 (with an annex), 0 by the DIN rule */
+    double A_b;          /* mm², bolt area: the tensile stress area A_s when en_bolt */
+    double f_ub;         /* N/mm², tensile strength of the bolt steel */
+    double gamma_m2;     /* partial factor of the bolt when en_bolt */
     double sigma_Rd;     /* N/mm², design tensile stress of the bolt */
+    double N_b;          /* kN, tensile resistance of the bolt, sigma_Rd A_b */
     double N_Rd;         /* kN, the smaller of bolt and washer bearing */
     double d_washer;     /* mm */
     double F_td;         /* kN, tension of one bolt */

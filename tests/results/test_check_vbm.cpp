@@ -219,8 +219,9 @@ TEST(VbmCheck, FirstOfEqualFastenersGoverns)
 TEST(VbmCheck, BoltsOfToothedPlatesInTension)
 {
     /* Toothed plates with M16 bolts of grade 4.6 (f_u,b = 400) in a tension splice of 4 units,
-    ** N = 100 kN, side timbers t_s = 6 cm of C24, p1 = 12 cm, gamma_M0 = 1.1, kmod 0.9 preset:
-    ** A_b = pi 16² / 4 = 201.06 mm²; sigma_R,d = 400 / 1.1 / 1.1 = 330.58 N/mm², N_b = 66.47 kN;
+    ** N = 100 kN, side timbers t_s = 6 cm of C24, p1 = 12 cm, gamma_M2 = 1.25, kmod 0.9 preset:
+    ** the bolt by EN 1993-1-8, Table 3.4: A_s = 157 mm², sigma_R,d = 0.9 * 400 / 1.25 = 288 N/mm²,
+    ** F_t,Rd = 288 * 157 = 45.216 kN (on the shank, 400 / 1.1 / 1.1 * 201.06 = 66.47 kN before);
     ** washer 56 mm (EN 1995-1-1, 8.5.2(2)): 3.0 f_c,90,k on the contact area,
     ** R_k = 3 (pi 56² / 4 - pi 18² / 4) 2.5 = 6625.57 mm² * 2.5 N/mm² = 16.5639 kN, as a design
     ** value kmod R_k / gamma_M = 0.9 * 16.5639 / 1.3 = 11.4673 kN governs;
@@ -237,10 +238,22 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
     EXPECT_TRUE(Has(s, "\xCE"
                        "bNachweis gem\x84\xE1 DIN 1052, 11.1.2 (3)\xCEr"))
         << s;
-    EXPECT_TRUE(Has(s, "A\xCE\\"
-                       "Bolzen\xCEr = 201.06 mm\xCE/2\xCEr, \xCC\xCE\\R,d\xCEr = 330.58 N/mm"
-                       "\xCE/2\xCEr, N\xCE\\R,d\xCEr = 11.47 kN ("))
+    EXPECT_TRUE(Has(s,
+                    "A\xCE\\s\xCEr = 157.00 mm\xCE/2\xCEr, \xCC\xCE\\R,d\xCEr = 0.9 x 400 / 1.25 "
+                    "= 288.00 N/mm\xCE/2\xCEr, N\xCE\\R,d\xCEr = 11.47 kN ("))
         << s;
+    Vbm_Check r;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.bolts.N_b, 45.216, 1e-9);
+    /* M12 4.6 with the annex's gamma_M0 1.0: 0.9 * 400 * 84.3 / 1.25 = 24.2784 kN on the stress
+    ** area (400 / 1.1 / 1.0 * pi 12² / 4 = 41.13 kN on the shank before) */
+    setup(true);
+    Nad_Record.ec3.ec3_1.gamma_m0 = 1.0;
+    Splice_Input.d_bolt = 12.0;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.bolts.A_b, 84.3, 1e-9);
+    EXPECT_NEAR(r.bolts.N_b, 24.2784, 1e-9);
+    setup(true);
     EXPECT_TRUE(Has(s, " Unterleg\xCEr = 56 mm), F\xCE\\t,d\xCEr = 6.25 kN")) << s;
     EXPECT_TRUE(Has(s, "u\xCE\\"
                        "F\xCEr = 0.55 \xF3 1 => \xCE"
@@ -315,19 +328,19 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
 
     /* no steel factor: no bolt resistance, u = 10 */
     setup(true);
-    Nad_Record.ec3.ec3_1.gamma_m0 = 0.0;
+    Nad_Record.ec3.ec3_1.gamma_m2 = 0.0;
     double u = 0.0;
     s = Vbm_Text(&u);
     EXPECT_DOUBLE_EQ(u, 10.0);
     EXPECT_TRUE(Has(s, "u\xCE\\"
                        "F\xCEr = 10.00 > 1"))
         << s;
-    /* a weak bolt is not a missing one: gamma_M0 = 1000 gives sigma_R,d = 0.3636 N/mm²,
-    ** N_R,d = 0.36364 * 201.06 / 1000 = 0.073113 kN, u = 6.25 / 0.073113 = 85.48 */
+    /* a weak bolt is not a missing one: gamma_M2 = 1000 gives sigma_R,d = 0.36 N/mm²,
+    ** N_R,d = 0.36 * 157 / 1000 = 0.05652 kN, u = 6.25 / 0.05652 = 110.58 */
     setup(true);
-    Nad_Record.ec3.ec3_1.gamma_m0 = 1000.0;
+    Nad_Record.ec3.ec3_1.gamma_m2 = 1000.0;
     EXPECT_TRUE(Has(Vbm_Text(), "u\xCE\\"
-                                "F\xCEr = 85.48 > 1"));
+                                "F\xCEr = 110.58 > 1"));
     /* units 5 mm apart along the grain: F_t,d = 6 * 100 / 2 / 4 / 0.5 = 150 kN */
     setup(true);
     Splice_Input.p1 = 0.5;
