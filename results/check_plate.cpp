@@ -85,11 +85,22 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
     } else {
         const double fyd = Get_Plate_Fyd(c->accidental);
         const double tRd = Get_Plate_Shear_Strength(c->accidental);
-        if (!(fyd > 0.0) || !(tRd > 0.0)) {
+        r.f_yd = fyd;
+        /* A net section in tension bears at most 0.9 A_net f_u / gamma_M2 (EN 1993-1-1, 6.2.3);
+        ** an accidental combination without the partial factor, as f_y,d. */
+        double f_sigma = fyd;
+        if (Nad_Params != nullptr && r.sigma > 0.0) {
+            r.net_tension = 1;
+            r.f_u = Get_Plate_Fu();
+            r.gamma_m2 = c->accidental ? 1.0 : si->gamma_m2;
+            r.f_ud = r.gamma_m2 > 0.0 ? 0.9 * r.f_u / r.gamma_m2 : 0.0;
+            f_sigma = std::fmin(fyd, r.f_ud);
+        }
+        if (!(f_sigma > 0.0) || !(tRd > 0.0)) {
             r.state = PLATE_CHECK_NO_FYD;
         } else {
             r.state = PLATE_CHECK_DONE;
-            r.u = std::fmax(std::fmax(std::fabs(r.sigma / fyd), std::fabs(r.tau / tRd)),
+            r.u = std::fmax(std::fmax(std::fabs(r.sigma / f_sigma), std::fabs(r.tau / tRd)),
                             std::fabs(r.sigma_v / fyd));
         }
     }
@@ -128,6 +139,12 @@ void Print_Plate_Check(FILE *file, const Plate_Check *r)
                                    : "V\xCE\\"
                                      "d\xCEr",
                    r->V);
+    if (r->net_tension)
+        Oli_Write_Text(file,
+                       "Nettoquerschnitt auf Zug: f\xCE\\y,d\xCEr = %.2lf N/mm\xCE/2\xCEr, 0.9 "
+                       "f\xCE\\u\xCEr / %s\xCE\\M2\xCEr = 0.9 x %.0lf / %.2lf = %.2lf "
+                       "N/mm\xCE/2\xCEr (DIN EN 1993-1-1, 6.2.3)",
+                       r->f_yd, SYM_GAMMA, r->f_u, r->gamma_m2, r->f_ud);
     Write_Max_Util_Line(file, "des Bleches", r->u);
 }
 
@@ -173,20 +190,77 @@ static double End_Column_X(void)
     return x_max;
 }
 
-/*
-** Resistance of fastener i: the end resistance when the fastener stands in the column nearest
-** the plate end (x within 1e-4 cm of x_end) and its force along the grain points towards that
-** end (F_totH > 0), else the inner one. One rule for the search of the governing fastener and
-** for the printed rows.
-*/
-static double Hole_Resistance(int i, double x_end, double F_totH, double R_inner, double R_end)
+/* Where the holes of the pattern lie: the column at the plate end and the two outer rows. */
+typedef struct Hole_Frame {
+    double x_end;        /* cm, x of the column nearest the plate end */
+    double y_min, y_max; /* cm, y of the outer rows */
+} Hole_Frame;
+
+static Hole_Frame Frame_Of_Pattern(void)
 {
-    const bool end =
-        i >= 0 && i < Fastener_Pattern.count && Fastener_Pattern.recs[i].x >= x_end - 1e-4;
-    return (end && F_totH > 0.0) ? R_end : R_inner;
+    Hole_Frame h = {End_Column_X(), 1e300, -1e300};
+    for (int k = 0; k < Fastener_Pattern.count; k++) {
+        h.y_min = std::fmin(h.y_min, Fastener_Pattern.recs[k].y);
+        h.y_max = std::fmax(h.y_max, Fastener_Pattern.recs[k].y);
+    }
+    return h;
+}
+
+static bool In_End_Column(const Hole_Frame *h, int i)
+{
+    return i >= 0 && i < Fastener_Pattern.count && Fastener_Pattern.recs[i].x >= h->x_end - 1e-4;
+}
+
+/*
+** DIN resistance of fastener i: the end resistance when the fastener stands in the column
+** nearest the plate end (x within 1e-4 cm of x_end) and its force along the grain points towards
+** that end (F_totH > 0), else the inner one. One rule for the search of the governing fastener
+** and for the printed rows.
+*/
+static double Hole_Resistance(const Hole_Frame *h, int i, double F_totH, double R_inner,
+                              double R_end)
+{
+    return (In_End_Column(h, i) && F_totH > 0.0) ? R_end : R_inner;
 }
 
 static double Ratio(double F, double R) { return R > 0.0 ? std::fabs(F / R) : UTIL_NO_CHECK; }
+
+/* The ratio of one force component: none without the component. */
+static double Component_Ratio(double F, double R) { return F == 0.0 ? 0.0 : Ratio(F, R); }
+
+/* F_b,Rd = k1 alpha_b f_u d t / gamma_M2 (EN 1993-1-8, Table 3.4), kN. */
+static double Ec_Resistance(const Bearing_Check *r, double k1, double alpha_b)
+{
+    const double g = r->gamma_m2;
+    return g > 0.0 ? k1 * alpha_b * r->f_u * r->d * r->t / g / 1000.0 : 0.0;
+}
+
+/*
+** EN resistances of fastener i to its force components (F_H along the grain, F_V across), each
+** with the factors of its own direction: alpha_b of an end hole where the component points to the
+** plate's end (the column at the end, F_H > 0) or to its edge (an outer row, F_V towards it, or
+** a single row whichever way); k1
+** of an edge hole beside the plate's edge (an outer row, for F_H) or its end (the end column, for
+** F_V). Writes R_H, R_V, R and u of the row.
+*/
+static void Ec_Hole(const Bearing_Check *r, const Hole_Frame *h, int i, double F_H, double F_V,
+                    Bearing_Row *row)
+{
+    const double y = (i >= 0 && i < Fastener_Pattern.count) ? Fastener_Pattern.recs[i].y : 0.0;
+    const bool end_column = In_End_Column(h, i);
+    const bool top = y >= h->y_max - 1e-4, bottom = y <= h->y_min + 1e-4;
+    const double a_H = (end_column && F_H > 0.0) ? r->H.alpha_end : r->H.alpha_in;
+    const double k_H = (top || bottom) ? r->H.k1_edge : r->H.k1_in;
+    /* a single row has an edge on either side */
+    const bool to_edge = (top && bottom) || (top && F_V > 0.0) || (bottom && F_V < 0.0);
+    const double a_V = to_edge ? r->V.alpha_end : r->V.alpha_in;
+    const double k_V = end_column ? r->V.k1_edge : r->V.k1_in;
+    row->R_H = Ec_Resistance(r, k_H, a_H);
+    row->R_V = Ec_Resistance(r, k_V, a_V);
+    const double u_H = Component_Ratio(F_H, row->R_H), u_V = Component_Ratio(F_V, row->R_V);
+    row->u = std::fmax(u_H, u_V);
+    row->R = u_V > u_H ? row->R_V : row->R_H;
+}
 
 double Plate_Row_Spacing(const Splice_Input_Record *si)
 {
@@ -194,11 +268,13 @@ double Plate_Row_Spacing(const Splice_Input_Record *si)
     return si->p2;
 }
 
-/* Resistances of an inner and of an end hole with the factors and distances they come from. */
+/* Resistances of an inner and of an end hole (DIN), or the factors of both directions (EN),
+** with the diameters, distances and strengths they come from. */
 static void Calc_Hole_Resistances(const Lkom_Entry *c, Bearing_Check *r)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const Plate_Hole hole = Get_Plate_Hole(si, r->annex);
+    r->t = si->t_p * 10.0;
     if (!r->annex) {
         double e = 0, e1 = 0, e2 = 0, e3 = 0;
         Calc_Plate_Hole_Geometry(hole.d0, 1, &e, &e1, &e2, &e3);
@@ -207,6 +283,9 @@ static void Calc_Hole_Resistances(const Lkom_Entry *c, Bearing_Check *r)
         Calc_Plate_Bearing_Din_Hole(&r->R_in, &r->alpha_in, 0, e, e2, e3, c->accidental);
         Calc_Plate_Bearing_Din_Hole(&r->R_end, &r->alpha_end, 1, si->e_rand_din * 10.0, e2, e3,
                                     c->accidental);
+        r->d0 = hole.d_L;
+        r->d = hole.d;
+        r->f_yd = Get_Plate_Fyd(c->accidental);
         r->e = e / 10.0;
         r->e1 = e1 / 10.0;
         r->e2 = e2 / 10.0;
@@ -214,20 +293,19 @@ static void Calc_Hole_Resistances(const Lkom_Entry *c, Bearing_Check *r)
         r->e_rand = si->e_rand_din;
         return;
     }
-    const double f_u = Get_Plate_Fu();
-    const double f_ub = Plate_Bearing_Fu_B();
-    const double p2 = Plate_Row_Spacing(si);
-    Calc_Plate_Bearing_Ec(/*d0=*/hole.d0, /*d=*/hole.d, /*t=*/si->t_p * 10.0, /*e1=*/si->e1 * 10.0,
-                          /*e2=*/si->e2 * 10.0, /*p1=*/si->p1 * 10.0, /*p2=*/p2 * 10.0,
-                          /*f_ub=*/f_ub, /*f_u=*/f_u, /*F_b_edge=*/&r->R_end,
-                          /*F_b_inner=*/&r->R_in, /*alpha_b_end=*/&r->alpha_end,
-                          /*alpha_b_inner=*/&r->alpha_in, /*k1_edge=*/&r->k1_end,
-                          /*k1_inner=*/&r->k1_in);
+    r->d0 = hole.d0;
+    r->d = hole.d;
+    r->f_u = Get_Plate_Fu();
+    r->f_ub = Plate_Bearing_Fu_B();
+    r->gamma_m2 = si->gamma_m2;
     r->p1 = si->p1;
-    r->p2 = p2;
+    r->p2 = Plate_Row_Spacing(si);
     r->e1 = si->e1;
     r->e2 = si->e2;
     r->e_rand = si->e_rand_ec;
+    const double e1 = r->e1 * 10.0, e2 = r->e2 * 10.0, p1 = r->p1 * 10.0, p2 = r->p2 * 10.0;
+    r->H = Calc_Plate_Bearing_Factors(hole.d0, e1, p1, e2, p2, r->f_ub, r->f_u);
+    r->V = Calc_Plate_Bearing_Factors(hole.d0, e2, p2, e1, p1, r->f_ub, r->f_u);
 }
 
 int Calc_Bearing_Check(int group, int entry, Bearing_Check *out)
@@ -241,14 +319,22 @@ int Calc_Bearing_Check(int group, int entry, Bearing_Check *out)
 
     const int n_f = Fastener_Pattern.count;
     const double f = si->connection_kind == CONN_INNER_PLATES ? 2.0 : 1.0;
-    const double x_end = End_Column_X();
+    const Hole_Frame frame = Frame_Of_Pattern();
     int first = 0, n = n_f;
     if (si->print.fasteners == 0 && n_f > 1) {
-        std::vector<double> fx((size_t)n_f), F((size_t)n_f);
-        Get_Fastener_Forces_All(group, entry, n_f, nullptr, fx.data(), nullptr, F.data(), nullptr);
+        std::vector<double> fx((size_t)n_f), fy((size_t)n_f), F((size_t)n_f);
+        Get_Fastener_Forces_All(group, entry, n_f, nullptr, fx.data(), fy.data(), F.data(),
+                                nullptr);
         double best = -1.0;
         for (int i = 0; i < n_f; i++) {
-            const double u = Ratio(f * F[i], Hole_Resistance(i, x_end, f * fx[i], r.R_in, r.R_end));
+            double u;
+            if (r.annex) {
+                Bearing_Row row{};
+                Ec_Hole(&r, &frame, i, f * fx[i], f * fy[i], &row);
+                u = row.u;
+            } else {
+                u = Ratio(f * F[i], Hole_Resistance(&frame, i, f * fx[i], r.R_in, r.R_end));
+            }
             if (u > best) {
                 best = u;
                 first = i;
@@ -271,8 +357,12 @@ int Calc_Bearing_Check(int group, int entry, Bearing_Check *out)
         row->F_totV = ff.F_totV;
         row->F_tot = ff.F_tot;
         row->alpha = ff.alpha * 180.0 / M_PI;
-        row->R = Hole_Resistance(i, x_end, ff.F_totH, r.R_in, r.R_end);
-        row->u = Ratio(ff.F_tot, row->R);
+        if (r.annex) {
+            Ec_Hole(&r, &frame, i, ff.F_totH, ff.F_totV, row);
+        } else {
+            row->R = Hole_Resistance(&frame, i, ff.F_totH, r.R_in, r.R_end);
+            row->u = Ratio(ff.F_tot, row->R);
+        }
         r.u_max = std::fmax(r.u_max, row->u);
     }
     *out = r;
@@ -287,13 +377,19 @@ void Free_Bearing_Check(Bearing_Check *r)
 }
 
 /* The force table of the checked fasteners, one row each, numbered from the first one's own
-** number. */
+** number: the resistance of the hole (DIN), or those to both force components (EN). */
 static void Print_Bearing_Table(FILE *file, const Bearing_Check *r)
 {
     const int n = r->n;
-    double *cols[9] = {};
-    for (int k = 0; k < 9; k++) cols[k] = (double *)Mem_Calloc((size_t)n * sizeof(double));
-    for (int i = 0; i < n && cols[8] != nullptr; i++) {
+    const int ncols = r->annex ? 11 : 10;
+    const int nvals = ncols - 1;
+    double *cols[10] = {};
+    bool ok = true;
+    for (int k = 0; k < nvals; k++) {
+        cols[k] = (double *)Mem_Calloc((size_t)n * sizeof(double));
+        ok = ok && cols[k] != nullptr;
+    }
+    for (int i = 0; i < n && ok; i++) {
         const Bearing_Row *row = &r->rows[i];
         cols[0][i] = row->F_M;
         cols[1][i] = row->F_MH;
@@ -302,45 +398,93 @@ static void Print_Bearing_Table(FILE *file, const Bearing_Check *r)
         cols[4][i] = row->F_totV;
         cols[5][i] = row->F_tot;
         cols[6][i] = row->alpha;
-        cols[7][i] = row->R;
-        cols[8][i] = row->u;
+        if (r->annex) {
+            cols[7][i] = row->R_H;
+            cols[8][i] = row->R_V;
+        } else {
+            cols[7][i] = row->R;
+        }
+        cols[nvals - 1][i] = row->u;
     }
-    if (cols[8] != nullptr) {
+    if (ok) {
         Oli_Write_Text(file, "%s",
                        "Kr\x84"
                        "fte pro Scherfuge ");
         Oli_Table_Column *tc = nullptr;
-        Oli_Alloc_Table_Columns(10, &tc);
-        static const char *const titles[10] = {"Nr",
-                                               "F\xCE\\Mi\xCEr",
-                                               "F\xCE\\MHi\xCEr",
-                                               "F\xCE\\MVi\xCEr",
-                                               "F\xCE\\totHi\xCEr",
-                                               "F\xCE\\totVi\xCEr",
-                                               "F\xCE\\toti\xCEr",
-                                               SYM_ALPHA "\xCE\\toti\xCEr",
-                                               "F\xCE\\vll,Rd\xCEr",
-                                               "u"};
-        static const char *const units[10] = {"ZZ", "kN", "kN",       "kN", "kN",
-                                              "kN", "kN", SYM_DEGREE, "kN", "-"};
-        for (int k = 0; k < 10; k++) {
-            Format_N(tc[k].title, sizeof tc[k].title, "%s", titles[k]);
-            Format_N(tc[k].unit, sizeof tc[k].unit, "%s", units[k]);
-            tc[k].width = k == 0 ? 3 : (k == 9 ? 5 : 7);
+        Oli_Alloc_Table_Columns(ncols, &tc);
+        /* EN: the resistances to F_totH and to F_totV stand in place of F_vll,Rd */
+        static const char *const titles_din[10] = {"Nr",
+                                                   "F\xCE\\Mi\xCEr",
+                                                   "F\xCE\\MHi\xCEr",
+                                                   "F\xCE\\MVi\xCEr",
+                                                   "F\xCE\\totHi\xCEr",
+                                                   "F\xCE\\totVi\xCEr",
+                                                   "F\xCE\\toti\xCEr",
+                                                   SYM_ALPHA "\xCE\\toti\xCEr",
+                                                   "F\xCE\\vll,Rd\xCEr",
+                                                   "u"};
+        static const char *const titles_en[11] = {"Nr",
+                                                  "F\xCE\\Mi\xCEr",
+                                                  "F\xCE\\MHi\xCEr",
+                                                  "F\xCE\\MVi\xCEr",
+                                                  "F\xCE\\totHi\xCEr",
+                                                  "F\xCE\\totVi\xCEr",
+                                                  "F\xCE\\toti\xCEr",
+                                                  SYM_ALPHA "\xCE\\toti\xCEr",
+                                                  "F\xCE\\b,H,Rd\xCEr",
+                                                  "F\xCE\\b,V,Rd\xCEr",
+                                                  "u"};
+        static const char *const units[11] = {"ZZ", "kN",       "kN", "kN", "kN", "kN",
+                                              "kN", SYM_DEGREE, "kN", "kN", "kN"};
+        for (int k = 0; k < ncols; k++) {
+            const char *title = r->annex ? titles_en[k] : titles_din[k];
+            const char *unit = k == ncols - 1 ? "-" : units[k];
+            Format_N(tc[k].title, sizeof tc[k].title, "%s", title);
+            Format_N(tc[k].unit, sizeof tc[k].unit, "%s", unit);
+            tc[k].width = k == 0 ? 3 : (k == ncols - 1 ? 5 : 7);
             /* the row number of "ZZ" starts at the first printed fastener's own number */
             tc[k].decimals = k == 0 ? r->first + 1 : 2;
             tc[k].values = k == 0 ? nullptr : cols[k - 1];
             tc[k].factor = 1.0;
         }
-        Oli_Table_Report_Error(file, OliTabelle(/*file=*/file, /*ncols=*/10, /*nrows=*/n,
+        Oli_Table_Report_Error(file, OliTabelle(/*file=*/file, /*ncols=*/ncols, /*nrows=*/n,
                                                 /*columns=*/tc, /*row_mask=*/nullptr,
-                                                /*row_rules=*/nullptr, /*highlight=*/11,
+                                                /*row_rules=*/nullptr, /*highlight=*/ncols + 1,
                                                 /*flags=*/0, /*title_counts=*/nullptr,
                                                 /*title_texts=*/nullptr, /*extra_count=*/0,
                                                 /*extra_texts=*/nullptr));
         free(tc);
     }
-    for (int k = 0; k < 9; k++) Mem_Free(&cols[k]);
+    for (int k = 0; k < nvals; k++) Mem_Free(&cols[k]);
+}
+
+/* The lines of the EN rule: the formula with its diameters and strengths, the hole distances
+** and the factors of each direction. */
+static void Print_Ec_Bearing_Lines(FILE *file, const Bearing_Check *r)
+{
+    Oli_Write_Text(file,
+                   "F\xCE\\b,Rd\xCEr = k\xCE\\1\xCEr %s\xCE\\b\xCEr f\xCE\\u\xCEr d t / "
+                   "%s\xCE\\M2\xCEr je Kraftkomponente (Tab. 3.4, Anm. 3) mit d = %.1lf mm, "
+                   "d\xCE\\0\xCEr = %.1lf mm, t = %.1lf mm",
+                   SYM_ALPHA, SYM_GAMMA, r->d, r->d0, r->t);
+    Oli_Write_Text(file,
+                   "f\xCE\\u\xCEr = %.0lf N/mm\xCE/2\xCEr, f\xCE\\ub\xCEr = %.0lf "
+                   "N/mm\xCE/2\xCEr, %s\xCE\\M2\xCEr = %.2lf; p\xCE\\"
+                   "1\xCEr = %.2lf cm, e\xCE\\"
+                   "1\xCEr = %.2lf cm, e\xCE\\"
+                   "2\xCEr = %.2lf cm, p\xCE\\"
+                   "2\xCEr = %.2lf cm",
+                   r->f_u, r->f_ub, SYM_GAMMA, r->gamma_m2, r->p1, r->e1, r->e2, r->p2);
+    Oli_Write_Text(file,
+                   "parallel zum Blechrand (F\xCE\\totH\xCEr): %s\xCE\\b\xCEr = %.3lf "
+                   "(e\xCE\\1\xCEr) / %.3lf (p\xCE\\1\xCEr), k\xCE\\1\xCEr = %.3lf "
+                   "(e\xCE\\2\xCEr) / %.3lf (p\xCE\\2\xCEr)",
+                   SYM_ALPHA, r->H.alpha_end, r->H.alpha_in, r->H.k1_edge, r->H.k1_in);
+    Oli_Write_Text(file,
+                   "senkrecht zum Blechrand (F\xCE\\totV\xCEr): %s\xCE\\b\xCEr = %.3lf "
+                   "(e\xCE\\2\xCEr) / %.3lf (p\xCE\\2\xCEr), k\xCE\\1\xCEr = %.3lf "
+                   "(e\xCE\\1\xCEr) / %.3lf (p\xCE\\1\xCEr)",
+                   SYM_ALPHA, r->V.alpha_end, r->V.alpha_in, r->V.k1_edge, r->V.k1_in);
 }
 
 void Print_Bearing_Check(FILE *file, const Bearing_Check *r)
@@ -352,6 +496,11 @@ void Print_Bearing_Check(FILE *file, const Bearing_Check *r)
                                : "Lochleibungskr\x84"
                                  "fte gem\x84\xE1 DIN 18800");
     if (!r->annex) {
+        Oli_Write_Text(file,
+                       "V\xCE\\l,R,d\xCEr = t d\xCE\\Sch\xCEr %s\xCE\\l\xCEr f\xCE\\y,d\xCEr "
+                       "mit d\xCE\\L\xCEr = %.1lf mm, d\xCE\\Sch\xCEr = %.1lf mm, t = %.1lf mm, "
+                       "f\xCE\\y,d\xCEr = %.2lf N/mm\xCE/2\xCEr",
+                       SYM_ALPHA, r->d0, r->d, r->t, r->f_yd);
         Oli_Write_Text(file,
                        "e = %.2lf cm, e\xCE\\"
                        "1\xCEr = %.2lf cm, e\xCE\\"
@@ -369,30 +518,7 @@ void Print_Bearing_Check(FILE *file, const Bearing_Check *r)
                        "V\xCE\\l,R,d,Rand\xCEr = %.2lf kN",
                        r->e_rand, r->e1, r->e2, r->e3, SYM_ALPHA, r->alpha_end, r->R_end);
     } else {
-        Oli_Write_Text(file,
-                       "p\xCE\\"
-                       "1\xCEr = %.2lf cm, e\xCE\\"
-                       "1\xCEr = %.2lf cm, e\xCE\\"
-                       "2\xCEr"
-                       " = %.2lf cm, p\xCE\\"
-                       "2\xCEr = %.2lf cm, %s\xCE\\"
-                       "b\xCEr = %.2lf, k\xCE\\"
-                       "1"
-                       "\xCEr = %.2lf => F\xCE\\"
-                       "b,Rd\xCEr = %.2lf kN",
-                       r->p1, r->e1, r->e2, r->p2, SYM_ALPHA, r->alpha_in, r->k1_in, r->R_in);
-        Oli_Write_Text(file,
-                       "e\xCE\\Rand\xCEr = %.2lf cm, e\xCE\\"
-                       "1\xCEr = %.2lf cm, e\xCE\\"
-                       "2\xCEr"
-                       " = %.2lf cm, p\xCE\\"
-                       "2\xCEr = %.2lf cm, %s\xCE\\"
-                       "b\xCEr = %.2lf, k\xCE\\"
-                       "1"
-                       "\xCEr = %.2lf => F\xCE\\"
-                       "b,Rd,Rand\xCEr = %.2lf kN",
-                       r->e_rand, r->e1, r->e2, r->p2, SYM_ALPHA, r->alpha_end, r->k1_end,
-                       r->R_end);
+        Print_Ec_Bearing_Lines(file, r);
     }
     if (r->n > 0 && r->rows != nullptr) Print_Bearing_Table(file, r);
     Write_Max_Util_Line(file, "der Lochleibungskraft", r->u_max);

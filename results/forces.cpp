@@ -342,6 +342,22 @@ int Calc_Plate_Bearing_Ec(double d0, double d, double t, double e1, double e2, d
     return 0;
 }
 
+Bearing_Factors Calc_Plate_Bearing_Factors(double d0, double e_end, double p_along, double e_edge,
+                                           double p_across, double f_ub, double f_u)
+{
+    Bearing_Factors b;
+    b.alpha_end = Calc_Alpha_B_End(d0, e_end, f_ub, f_u);
+    b.alpha_in = p_along <= 0.1 ? b.alpha_end : Calc_Alpha_B_Inner(d0, p_along, f_ub, f_u);
+    if (p_across <= 0.1) {
+        b.k1_edge = d0 < 0.0 ? 0.0 : std::fmin(2.8 * e_edge / d0 - 1.7, 2.5);
+        b.k1_in = d0 < 0.0 ? 0.0 : 2.5;
+    } else {
+        b.k1_edge = Calc_K1_Edge(d0, e_edge, p_across);
+        b.k1_in = Calc_K1_Inner(d0, p_across);
+    }
+    return b;
+}
+
 /* ---------------------------------------------------------------- DIN 18800 */
 
 /* One factor of the DIN rule: `upper` at e2 >= 1.5 d_L, `lower` at 1.2 d_L, interpolated. */
@@ -399,16 +415,24 @@ Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si, int annex)
 {
     const int t = si->vbm_type;
     const double clearance = Plate_Hole_Fitted(si) ? 0.0 : 1.0;
-    Plate_Hole h = {si->d + clearance, si->d};
+    Plate_Hole h = {si->d + clearance, si->d, si->d + clearance};
     if (!annex) {
-        /* DIN 18800-1: one diameter d_L both sizes the hole's distances and bears on the plate */
-        if (si->connection_kind == CONN_INNER_PLATES || Is_Vbm_Dowel_Or_Bolt(t)) return h;
-        switch (t) {
-        case VBM_SCHEIBENDUEBEL_B1: h.d = Get_Connector_Value(t, si->connector_index, "dc"); break;
-        case VBM_SCHEIBENDUEBEL_C11: h.d = Get_Connector_Value(t, si->connector_index, "d1"); break;
-        case VBM_SCHEIBENDUEBEL_C2: h.d = si->d_bolt + 0.4; break;
-        default: h.d = si->d + clearance; break;
+        /* DIN 18800-1: the hole d_L sizes the hole's distances and divides them in Table 8; the
+        ** shank bears on the plate (eq. (47)). A connector bears by its own diameter. */
+        if (!Is_Vbm_Connector(t)) return h;
+        if (si->connection_kind == CONN_OUTER_PLATES) {
+            switch (t) {
+            case VBM_SCHEIBENDUEBEL_B1:
+                h.d = Get_Connector_Value(t, si->connector_index, "dc");
+                break;
+            case VBM_SCHEIBENDUEBEL_C11:
+                h.d = Get_Connector_Value(t, si->connector_index, "d1");
+                break;
+            case VBM_SCHEIBENDUEBEL_C2: h.d = si->d_bolt + 0.4; break;
+            default: h.d = si->d + clearance; break;
+            }
         }
+        h.d_L = h.d;
         return h;
     }
     switch (t) {
@@ -425,23 +449,24 @@ Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si, int annex)
         break;
     default: break;
     }
+    h.d_L = h.d0;
     return h;
 }
 
-/* V_l,R,d = t d_L alpha_l f_y,d (DIN 18800-1, eq. (47)) in kN; DERR_PLATE_MIN_3MM for a plate
-** below 3 mm. */
+/* V_l,R,d = t d_Sch alpha_l f_y,d (DIN 18800-1, eq. (47)) in kN with alpha_l over the hole d_L
+** (Table 8); DERR_PLATE_MIN_3MM for a plate below 3 mm. */
 static int Din_Bearing(double *V_lRd, double *alpha_l, int which, double e, double e1, double e2,
                        double e3, int accidental)
 {
     const double t = Splice_Input.t_p * 10.0;
     if (t < 3.0) return DERR_PLATE_MIN_3MM;
-    const double d_L = Get_Plate_Hole(&Splice_Input, 0).d;
+    const Plate_Hole h = Get_Plate_Hole(&Splice_Input, 0);
     double a = 0.0;
-    const int rc = which < 0 ? Calc_Alpha_L_Din(&a, d_L, e, e1, e2, e3)
-                             : Calc_Alpha_L_Din_Hole(&a, d_L, which, which ? e1 : e, e2, e3);
+    const int rc = which < 0 ? Calc_Alpha_L_Din(&a, h.d_L, e, e1, e2, e3)
+                             : Calc_Alpha_L_Din_Hole(&a, h.d_L, which, which ? e1 : e, e2, e3);
     if (alpha_l) *alpha_l = a;
     if (rc != 0) return rc;
-    if (V_lRd) *V_lRd = t * d_L * a * Get_Plate_Fyd(accidental) / 1000.0;
+    if (V_lRd) *V_lRd = t * h.d * a * Get_Plate_Fyd(accidental) / 1000.0;
     return 0;
 }
 

@@ -10,10 +10,11 @@
 #include "catalogue/catalogue.h"
 #include "foundation/codepage.h"
 
-/* Take the band y1..y2 (cm) of a hole row with the area loss a (cm²) off A and I. */
+/* Take the band y1..y2 (cm) of a hole row with the area loss a (cm²) off A and I; a band of
+** no width (a hole whose width is unknown) still takes its area, at y1. */
 static void Take_Off_Band(double *I, double *A, double y1, double y2, double a)
 {
-    if (!(y2 > y1)) return;
+    if (!(y2 >= y1)) return;
     *A -= a;
     /* A band of uniform width: I = a (y1² + y1 y2 + y2²) / 3 about the member axis. */
     *I -= a * (y1 * y1 + y1 * y2 + y2 * y2) / 3.0;
@@ -36,6 +37,23 @@ static int Deducted_Rows(void)
         m = m / 2 + 1;
     if (m > Fastener_Pattern.count) m = Fastener_Pattern.count;
     return m < 0 ? 0 : m;
+}
+
+/*
+** The hole one fastener leaves in a plate of thickness t_mm: its area (mm²), and its width (mm)
+** through w_mm. A screw passes the plate in a drilled hole d0 (d + 1 mm, d when fitted, as the
+** bearing check takes it), which the plate's net section loses (EN 1993-1-1, 6.2.2.2); every
+** other fastener as Calc_Vbm_Hole_Width gives it.
+*/
+static double Plate_Hole_Area(int fitted, double t_mm, double *w_mm)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    if (Is_Vbm_Screw(si->vbm_type)) {
+        *w_mm = Get_Plate_Hole(si, Nad_Params != nullptr).d0;
+        return *w_mm * t_mm;
+    }
+    return Calc_Vbm_Hole_Width(si->vbm_type, Catalogue_Row(), si->bolt_index, si->predrilled,
+                               fitted, t_mm, w_mm);
 }
 
 static void Deduct_Rows(double *I, double *A, double w, double loss)
@@ -76,8 +94,7 @@ void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, doubl
         loss_mid = 2.0 * loss(si->b * 10.0 / 2.0);
         t_side = si->t_p;
         double w_mm = 0.0;
-        const double a = Calc_Vbm_Hole_Width(type, row, si->bolt_index, si->predrilled,
-                                             si->fitted_bolt, si->t_p * 10.0, &w_mm);
+        const double a = Plate_Hole_Area(si->fitted_bolt, si->t_p * 10.0, &w_mm);
         if (type == VBM_SCHEIBENDUEBEL_B1) {
             loss_side = Get_Connector_Value(type, si->connector_index, "d3") / 10.0 * si->t_p;
         } else {
@@ -112,8 +129,7 @@ void Calc_Plate_Net_Section_Values(double *A, double *I, double *W)
     const int type = si->vbm_type;
     const int fitted = (type == VBM_BOLZEN && si->steel_hole) ? 0 : si->fitted_bolt;
     double w_mm = 0.0;
-    const double a = Calc_Vbm_Hole_Width(type, Catalogue_Row(), si->bolt_index, si->predrilled,
-                                         fitted, si->t_p * 10.0, &w_mm);
+    const double a = Plate_Hole_Area(fitted, si->t_p * 10.0, &w_mm);
     double Ip = si->h_p * si->h_p * si->h_p * si->t_p / 12.0, Ap = si->t_p * si->h_p;
     Deduct_Rows(&Ip, &Ap, w_mm / 10.0, a / 100.0);
     if (A) *A = Ap;

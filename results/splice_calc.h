@@ -198,10 +198,31 @@ int Calc_Plate_Bearing_Ec(double d0, double d, double t, double e1, double e2, d
                           double *alpha_b_end, double *alpha_b_inner, double *k1_edge,
                           double *k1_inner);
 
+/* The factors of EN 1993-1-8, Table 3.4, of the holes of a plate for a force in one direction. */
+typedef struct Bearing_Factors {
+    double alpha_end; /* alpha_b of a hole whose force points to an end or edge of the plate */
+    double alpha_in;  /* alpha_b of a hole whose force points to the next hole */
+    double k1_edge;   /* k1 of a hole beside an end or edge parallel to the force */
+    double k1_in;     /* k1 of the holes between */
+} Bearing_Factors;
+
+/*
+** The factors of the holes of a plate for a force in one direction (EN 1993-1-8, Table 3.4;
+** note 3: each force component with the factors of its own direction). e_end and p_along are
+** the end distance and the spacing in the direction of the force, e_edge and p_across the edge
+** distance and the spacing across it (mm). A spacing of at most 0.1 mm is a single line of holes
+** in that direction: alpha_b of a hole without a neighbour ahead is that of an end hole, and k1
+** of a line without a neighbour beside it takes the edge distance alone. Zero factors when
+** d0 or f_u is negative.
+*/
+Bearing_Factors Calc_Plate_Bearing_Factors(double d0, double e_end, double p_along, double e_edge,
+                                           double p_across, double f_ub, double f_u);
+
 /* Diameters of the splice's fastener in its plate holes, mm. */
 typedef struct Plate_Hole {
-    double d0; /* hole diameter */
-    double d;  /* diameter that bears on the plate */
+    double d0;  /* hole diameter */
+    double d;   /* diameter that bears on the plate */
+    double d_L; /* DIN 18800-1: the diameter the hole distances are divided by (EN: d0) */
 } Plate_Hole;
 
 /*
@@ -217,8 +238,9 @@ int Plate_Hole_Fitted(const Splice_Input_Record *si);
 ** a dowel sits tight (d0 = d); a shear plate B1 bears by its diameter "dc" and a connector C11
 ** by its hub "d1" (d0 = d); the plate bears on the bolt of a connector C2 in a hole
 ** d0 = d_bolt + 0.4 mm. Without (DIN 18800-1): d0 = d + 1 mm unless fitted sizes the minimum
-** hole distances, and d is the bearing diameter d_L: d for inner plates, dowels and bolts;
-** for outer plates "dc" of a B1, "d1" of a C11, d_bolt + 0.4 mm of a C2, else d0.
+** hole distances and is the hole diameter d_L of Table 8; the shank d bears (eq. (47)). A
+** connector in outer plates bears by "dc" of a B1, "d1" of a C11, d_bolt + 0.4 mm of a C2, and
+** a connector's distances are divided by that bearing diameter.
 */
 Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si, int annex);
 
@@ -243,8 +265,8 @@ int Calc_Alpha_L_Din_Hole(double *alpha_l, double d_L, int end_hole, double dist
                           double e3);
 
 /*
-** Design bearing resistance V_l,R,d = t d_L alpha_l f_y,d of a hole with both the end distance
-** e1 and the spacing e (DIN 18800-1, eq. (47)), kN. Return 0, DERR_PLATE_MIN_3MM (plate thinner
+** Design bearing resistance V_l,R,d = t d_Sch alpha_l f_y,d of a hole with both the end distance
+** e1 and the spacing e (DIN 18800-1, eq. (47)), kN, alpha_l over the hole diameter d_L. Return 0, DERR_PLATE_MIN_3MM (plate thinner
 ** than 3 mm) or DERR_PLATE_EDGE_E2_E3 (distances too small).
 */
 int Calc_Plate_Bearing_Din(double *V_lRd, double *alpha_l, double e, double e1, double e2,

@@ -154,6 +154,10 @@ typedef struct Plate_Check {
     int32_t joint_moment;       /* 1: the shear at the joint takes a moment */
     double V;                   /* kN, the shear of the joint */
     double sigma, tau, sigma_v; /* N/mm², stresses of the net section */
+    double f_yd;                /* N/mm², design yield strength of the plate */
+    int32_t net_tension;        /* 1: sigma is a tension that the net section also bears by
+                                   0.9 f_u / gamma_M2 (EN 1993-1-1, 6.2.3) */
+    double f_u, gamma_m2, f_ud; /* N/mm², -, N/mm²: that strength and what it comes from */
     double u;                   /* utilisation, valid when state is PLATE_CHECK_DONE */
 } Plate_Check;
 
@@ -175,21 +179,31 @@ typedef struct Bearing_Row {
     double F_M, F_MH, F_MV;       /* kN, share of the moment and its two components */
     double F_totH, F_totV, F_tot; /* kN, resultant along and across the grain, total */
     double alpha;                 /* degrees, direction of F_tot */
-    double R;                     /* kN, bearing resistance of the hole */
-    double u;                     /* F_tot / R */
+    double R;                     /* kN, DIN: bearing resistance of the hole; EN: that of the
+                                     component that governs u */
+    double R_H, R_V;              /* kN, EN: resistance to F_totH and to F_totV */
+    double u;                     /* DIN: F_tot / R; EN: the larger of F_totH / R_H, F_totV / R_V */
 } Bearing_Row;
 
 /* The bearing check of one combination as Calc_Bearing_Check computes it and
-** Print_Bearing_Check writes it. */
+** Print_Bearing_Check writes it. EN 1993-1-8 checks the force components along and across the
+** plate's edges, each with the factors of its own direction (Table 3.4, note 3); DIN 18800-1
+** the resultant. */
 typedef struct Bearing_Check {
     int32_t annex;              /* 1: EN 1993-1-8, 0: DIN 18800-1 */
+    double d0;                  /* mm, hole: d0 (EN), d_L (DIN) */
+    double d;                   /* mm, diameter that bears: d (EN), the shank d_Sch (DIN) */
+    double t;                   /* mm, plate thickness */
     double e, e3;               /* cm, DIN: hole spacing and row spacing */
     double p1, p2;              /* cm, EN: hole spacing in a row and of the rows */
     double e1, e2;              /* cm, end and edge distance of the holes */
-    double e_rand;              /* cm, end distance of the end fasteners */
-    double alpha_in, alpha_end; /* alpha_l (DIN) or alpha_b (EN) of inner and end holes */
-    double k1_in, k1_end;       /* EN: k1 of inner and end holes */
-    double R_in, R_end;         /* kN, resistance of an inner and of an end hole */
+    double e_rand;              /* cm, DIN: end distance of the end fasteners */
+    double alpha_in, alpha_end; /* DIN: alpha_l of inner and end holes */
+    double R_in, R_end;         /* kN, DIN: resistance of an inner and of an end hole */
+    double f_yd;                /* N/mm², DIN: design yield strength of the plate */
+    double f_u, f_ub;           /* N/mm², EN: tensile strength of the plate and of the fastener */
+    double gamma_m2;            /* EN: partial factor of the bearing */
+    Bearing_Factors H, V;       /* EN: factors along the plate's edges (the grain) and across */
     int32_t first;              /* index of the first fastener in the table */
     int32_t n;                  /* rows: all fasteners, or the governing one */
     Bearing_Row *rows;          /* n rows (null when n is 0), released by Free_Bearing_Check */

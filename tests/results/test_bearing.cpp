@@ -54,7 +54,7 @@ TEST(Bearing, DinAtTheMinimumDistances)
 {
     Fresh_Splice(false);
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
-    Splice_Input.vbm_type = 0; /* not 29..33: d_L = d + 1 mm */
+    Splice_Input.vbm_type = 0; /* d_L = d + 1 mm, the shank d = 12 mm bears */
     Splice_Input.d = 12.0;
     Splice_Input.t_p = 1.0;
     const int g = Din_Grade_240();
@@ -66,9 +66,10 @@ TEST(Bearing, DinAtTheMinimumDistances)
     double V = 0, a = 0;
     ASSERT_EQ(Calc_Plate_Bearing_Din(&V, &a, 2.2 * d0, 1.2 * d0, 1.2 * d0, 2.4 * d0, 0), 0);
     /* e2 = 1.2 d_L, relaxed (e3 = 2.4 d_L): end = 0.73 * 1.2 - 0.2 = 0.676, inner = 0.72 * 2.2
-    ** - 0.51 = 1.074 -> 0.676; V = 10 * 13 * 0.676 * 240 / 1.1 / 1000 = 19.17 kN */
+    ** - 0.51 = 1.074 -> 0.676; V = t d_Sch alpha_l f_y,k / gamma_M = 10 * 12 * 0.676 * 240
+    ** / 1.1 / 1000 = 17.6989 kN (DIN 18800-1, eq. (47)) */
     EXPECT_NEAR(a, 0.676, 1e-9);
-    EXPECT_NEAR(V, 19.17, 5e-3);
+    EXPECT_NEAR(V, 17.6989, 5e-5);
 
     /* below the limits */
     EXPECT_EQ(Calc_Plate_Bearing_Din(&V, &a, 2.2 * d0, 1.2 * d0, 1.19 * d0, 2.4 * d0, 0), 131);
@@ -170,12 +171,15 @@ void Hole_Splice(bool annex, int kind, int type)
     Splice_Input.steel_hole = 0;
 }
 
-void Expect_Hole(bool annex, int kind, int type, double d0, double d)
+/* d_L < 0: the hole diameter d0 (the diameter the DIN distances are divided by). */
+void Expect_Hole(bool annex, int kind, int type, double d0, double d, double d_L = -1.0)
 {
     Hole_Splice(annex, kind, type);
     const Plate_Hole h = Get_Plate_Hole(&Splice_Input, annex);
     EXPECT_DOUBLE_EQ(h.d0, d0) << "annex " << annex << ", kind " << kind << ", type " << type;
     EXPECT_DOUBLE_EQ(h.d, d) << "annex " << annex << ", kind " << kind << ", type " << type;
+    EXPECT_DOUBLE_EQ(h.d_L, d_L < 0.0 ? d0 : d_L)
+        << "annex " << annex << ", kind " << kind << ", type " << type;
 }
 
 } // namespace
@@ -221,18 +225,21 @@ TEST(PlateHole, FittedHolesAndTheBoltThatKeepsItsClearance)
 TEST(PlateHole, DinHoleAndBearingDiameter)
 {
     Connector_Rows rows;
-    /* inner plates bear by d, whatever the fastener; the hole distances go by d + 1 */
-    Expect_Hole(false, CONN_INNER_PLATES, VBM_NAGEL, 13.0, 12.0);
-    Expect_Hole(false, CONN_INNER_PLATES, VBM_SCHEIBENDUEBEL_C2, 66.0, 65.0);
-    /* dowels and bolts bear by d in outer plates as well */
-    Expect_Hole(false, CONN_OUTER_PLATES, VBM_STABDUEBEL, 13.0, 12.0);
-    Expect_Hole(false, CONN_OUTER_PLATES, VBM_BOLZEN, 13.0, 12.0);
-    /* outer plates: a nail by its hole 12 + 1 = 13, a B1 by dc = 65, a C11 by its hub 24.5,
-    ** a C2 by its bolt hole 16 + 0.4 = 16.4 */
-    Expect_Hole(false, CONN_OUTER_PLATES, VBM_NAGEL, 13.0, 13.0);
-    Expect_Hole(false, CONN_OUTER_PLATES, VBM_SCHEIBENDUEBEL_B1, 66.0, 65.0);
-    Expect_Hole(false, CONN_OUTER_PLATES, VBM_SCHEIBENDUEBEL_C11, 66.0, 24.5);
-    Expect_Hole(false, CONN_OUTER_PLATES, VBM_SCHEIBENDUEBEL_C2, 66.0, 16.4);
+    /* DIN 18800-1: the shank d = 12 bears (eq. (47)) in inner and outer plates alike, and the
+    ** hole d_L = 12 + 1 = 13 sizes the distances and divides them (Table 8) */
+    for (int kind : {CONN_INNER_PLATES, CONN_OUTER_PLATES}) {
+        Expect_Hole(false, kind, VBM_NAGEL, 13.0, 12.0);
+        Expect_Hole(false, kind, VBM_STABDUEBEL, 13.0, 12.0);
+        Expect_Hole(false, kind, VBM_BOLZEN, 13.0, 12.0);
+        Expect_Hole(false, kind, VBM_DIN571_1A, 13.0, 12.0);
+    }
+    /* a connector bears by its own diameter, which also divides its distances: in inner plates
+    ** d = 65; in outer plates a B1 by dc = 65, a C11 by its hub 24.5, a C2 by its bolt hole
+    ** 16 + 0.4 = 16.4 */
+    Expect_Hole(false, CONN_INNER_PLATES, VBM_SCHEIBENDUEBEL_C2, 66.0, 65.0, 65.0);
+    Expect_Hole(false, CONN_OUTER_PLATES, VBM_SCHEIBENDUEBEL_B1, 66.0, 65.0, 65.0);
+    Expect_Hole(false, CONN_OUTER_PLATES, VBM_SCHEIBENDUEBEL_C11, 66.0, 24.5, 24.5);
+    Expect_Hole(false, CONN_OUTER_PLATES, VBM_SCHEIBENDUEBEL_C2, 66.0, 16.4, 16.4);
 }
 
 TEST(PlateHole, DinBearingOfAToothedPlateUnitOnItsBolt)

@@ -376,32 +376,42 @@ static double Largest_X(void)
 TEST(BearingCheck, EurocodeComputedIntoTheRecord)
 {
     /* EN 1993-1-8, Table 3.4, d = 12 mm, d0 = 13 mm, t = 10 mm, f_u = 360 N/mm² (S235), the
-    ** bolt's f_ub / f_u >= 1 does not govern:
-    ** end holes: alpha_b = e1 / 3 d0 = 24 / 39 = 0.615385;
-    **   k1 = min(2.8 e2 / d0 - 1.7, 1.4 p2 / d0 - 1.7, 2.5) = min(1.746154, 2.069231, 2.5)
-    **   = 1.746154; F_b,Rd = 1.746154 * 0.615385 * 360 * 12 * 10 / 1.25 = 37.1367 kN;
-    ** inner holes: alpha_b = p1 / 3 d0 - 1/4 = 40 / 39 - 0.25 = 0.775641;
-    **   k1 = min(1.4 p2 / d0 - 1.7, 2.5) = 2.069231;
-    **   F_b,Rd = 2.069231 * 0.775641 * 43200 / 1.25 = 55.4681 kN.
+    ** bolt's f_ub / f_u >= 1 does not govern; f_u d t / gamma_M2 = 360 * 12 * 10 / 1.25 = 34.56 kN.
+    ** 2 x 2 bolts, e1 = 24, e2 = 16, p1 = 40, p2 = 35 mm; both rows lie at the plate's edges.
+    ** Along the grain (F_totH): alpha_b = e1 / 3 d0 = 24 / 39 = 0.615385 towards the end,
+    **   p1 / 3 d0 - 1/4 = 40 / 39 - 0.25 = 0.775641 between the holes; k1 = min(2.8 e2 / d0 - 1.7,
+    **   1.4 p2 / d0 - 1.7, 2.5) = min(1.746154, 2.069231, 2.5) = 1.746154 at an edge,
+    **   min(1.4 p2 / d0 - 1.7, 2.5) = 2.069231 inside.
+    ** Across (F_totV): alpha_b = e2 / 3 d0 = 16 / 39 = 0.410256 towards the edge, p2 / 3 d0 - 1/4
+    **   = 35 / 39 - 0.25 = 0.647436 between; k1 = min(2.8 e1 / d0 - 1.7 = 3.469231, 1.4 p1 / d0
+    **   - 1.7 = 2.607692, 2.5) = 2.5 at the end column, min(2.607692, 2.5) = 2.5 inside.
     ** Each bolt carries 60 / (4 * 2) = 7.5 kN per shear plane along the grain, towards the plate
-    ** end: the column at the plate end u = 7.5 / 37.1367 = 0.201957, the inner column
-    ** 7.5 / 55.4681 = 0.135213. */
+    ** end: the column at the plate end F_b,Rd = 1.746154 * 0.615385 * 34.56 = 37.1367 kN,
+    ** u = 7.5 / 37.1367 = 0.201957; the inner column, beside the edges as well,
+    ** 1.746154 * 0.775641 * 34.56 = 46.8077 kN, u = 0.160230 (with the inner k1 it was 55.4681 kN
+    ** and 0.135213). */
     Bolted_Plate_Splice();
     ASSERT_GE(Plate_Bearing_Fu_B(), 360.0);
     Bearing_Check r;
     ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
     EXPECT_EQ(r.annex, 1);
+    EXPECT_DOUBLE_EQ(r.d0, 13.0);
+    EXPECT_DOUBLE_EQ(r.d, 12.0);
+    EXPECT_DOUBLE_EQ(r.t, 10.0);
+    EXPECT_DOUBLE_EQ(r.f_u, 360.0);
+    EXPECT_DOUBLE_EQ(r.gamma_m2, 1.25);
     EXPECT_DOUBLE_EQ(r.p1, 4.0);
     EXPECT_DOUBLE_EQ(r.p2, 3.5);
     EXPECT_DOUBLE_EQ(r.e1, 2.4);
     EXPECT_DOUBLE_EQ(r.e2, 1.6);
-    EXPECT_DOUBLE_EQ(r.e_rand, 2.4);
-    EXPECT_NEAR(r.alpha_end, 0.615385, 1e-6);
-    EXPECT_NEAR(r.alpha_in, 0.775641, 1e-6);
-    EXPECT_NEAR(r.k1_end, 1.746154, 1e-6);
-    EXPECT_NEAR(r.k1_in, 2.069231, 1e-6);
-    EXPECT_NEAR(r.R_end, 37.1367, 1e-4);
-    EXPECT_NEAR(r.R_in, 55.4681, 1e-4);
+    EXPECT_NEAR(r.H.alpha_end, 0.615385, 1e-6);
+    EXPECT_NEAR(r.H.alpha_in, 0.775641, 1e-6);
+    EXPECT_NEAR(r.H.k1_edge, 1.746154, 1e-6);
+    EXPECT_NEAR(r.H.k1_in, 2.069231, 1e-6);
+    EXPECT_NEAR(r.V.alpha_end, 0.410256, 1e-6);
+    EXPECT_NEAR(r.V.alpha_in, 0.647436, 1e-6);
+    EXPECT_DOUBLE_EQ(r.V.k1_edge, 2.5);
+    EXPECT_DOUBLE_EQ(r.V.k1_in, 2.5);
     ASSERT_EQ(r.n, Fastener_Pattern.count);
     ASSERT_EQ(r.n, 4);
     EXPECT_EQ(r.first, 0);
@@ -415,8 +425,8 @@ TEST(BearingCheck, EurocodeComputedIntoTheRecord)
         EXPECT_NEAR(row.F_totH, 7.5, 1e-9) << i;
         EXPECT_NEAR(row.F_totV, 0.0, 1e-9) << i;
         EXPECT_NEAR(row.alpha, 0.0, 1e-9) << i;
-        EXPECT_DOUBLE_EQ(row.R, end ? r.R_end : r.R_in) << i;
-        EXPECT_NEAR(row.u, end ? 0.201957 : 0.135213, 1e-6) << i;
+        EXPECT_NEAR(row.R_H, end ? 37.1367 : 46.8077, 1e-4) << i;
+        EXPECT_NEAR(row.u, end ? 0.201957 : 0.160230, 1e-6) << i;
     }
     EXPECT_EQ(n_end, 2);
     EXPECT_NEAR(r.u_max, 0.201957, 1e-6);
@@ -429,7 +439,7 @@ TEST(BearingCheck, EurocodeComputedIntoTheRecord)
     ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
     ASSERT_EQ(r.n, 1);
     EXPECT_GE(Fastener_Pattern.recs[r.first].x, x_end - 1e-4);
-    EXPECT_DOUBLE_EQ(r.rows[0].R, r.R_end);
+    EXPECT_NEAR(r.rows[0].R_H, 37.1367, 1e-4);
     EXPECT_NEAR(r.u_max, 0.201957, 1e-6);
     Free_Bearing_Check(&r);
 
@@ -441,14 +451,15 @@ TEST(BearingCheck, EurocodeComputedIntoTheRecord)
     EXPECT_NEAR(r.u_max, 0.403914, 1e-6);
     Free_Bearing_Check(&r);
 
-    /* compression: every fastener bears by the inner resistance, 7.5 / 55.4681 */
+    /* compression: no force towards the plate end, every hole bears between the holes, beside
+    ** the edges: 7.5 / 46.8077 = 0.160230 */
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
     Get_Lkom_Entry(0, 0)->N_d = -60.0;
     ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
-    EXPECT_NEAR(r.u_max, 0.135213, 1e-6);
+    EXPECT_NEAR(r.u_max, 0.160230, 1e-6);
     Free_Bearing_Check(&r);
 
-    /* a small force towards the plate end still bears by the end resistance: N = 4 kN,
+    /* a small force towards the plate end still bears by the end's alpha_b: N = 4 kN,
     ** 4 / 8 = 0.5 kN per bolt and plane, u = 0.5 / 37.1367 = 0.013464 */
     Get_Lkom_Entry(0, 0)->N_d = 4.0;
     ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
@@ -456,11 +467,11 @@ TEST(BearingCheck, EurocodeComputedIntoTheRecord)
     Free_Bearing_Check(&r);
 
     /* the end column is the one of the largest x, whichever fastener stands there: the first
-    ** fastener moved beyond the others is the only one bearing by the end resistance */
+    ** fastener moved beyond the others is the only one bearing by the end's alpha_b */
     Get_Lkom_Entry(0, 0)->N_d = 60.0;
     Fastener_Pattern.recs[0].x = x_end + 1.0;
     ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
-    for (int i = 0; i < r.n; i++) EXPECT_DOUBLE_EQ(r.rows[i].R, i == 0 ? r.R_end : r.R_in) << i;
+    for (int i = 0; i < r.n; i++) EXPECT_NEAR(r.rows[i].R_H, i == 0 ? 37.1367 : 46.8077, 1e-4) << i;
     Free_Bearing_Check(&r);
 
     /* no fastener: no rows, u = 0 */
@@ -477,11 +488,15 @@ TEST(BearingCheck, EurocodeComputedIntoTheRecord)
     EXPECT_EQ(untouched.n, 0);
 }
 
-TEST(BearingCheck, ForcesAcrossTheGrainBearByTheInnerResistance)
+TEST(BearingCheck, ForcesAcrossTheGrainBearByTheFactorsAcross)
 {
     /* A bending splice with V_d = 8 kN and neither moment nor axial force: 8 / (4 * 2) = 1 kN
-    ** per bolt and plane across the grain, nothing towards the plate end, so every hole bears by
-    ** F_b,Rd = 55.4681 kN: u = 1 / 55.4681 = 0.018028 */
+    ** per bolt and plane across the grain, nothing along it (EN 1993-1-8, Table 3.4, note 3:
+    ** the component across with the factors across). The upper row (y > 0) is pushed towards its
+    ** edge: alpha_b = e2 / 3 d0 = 16 / 39 = 0.410256, k1 = 2.5 (e1 and p1 far enough),
+    ** F_b,Rd = 2.5 * 0.410256 * 34.56 = 35.4462 kN, u = 1 / 35.4462 = 0.028212; the lower row
+    ** towards the next hole: alpha_b = 35 / 39 - 0.25 = 0.647436, 55.9385 kN, u = 0.017877.
+    ** (Against the resistance along the grain, 55.4681 kN, it was u = 0.018028.) */
     Bolted_Plate_Splice();
     Splice_Input.splice_kind = SPLICE_BENDING;
     Lkom_Entry *c = Get_Lkom_Entry(0, 0);
@@ -492,23 +507,57 @@ TEST(BearingCheck, ForcesAcrossTheGrainBearByTheInnerResistance)
     ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
     ASSERT_EQ(r.n, 4);
     for (int i = 0; i < r.n; i++) {
+        const bool upper = Fastener_Pattern.recs[i].y > 0.0;
         EXPECT_NEAR(r.rows[i].F_totH, 0.0, 1e-12) << i;
-        EXPECT_NEAR(r.rows[i].F_tot, 1.0, 1e-9) << i;
-        EXPECT_DOUBLE_EQ(r.rows[i].R, r.R_in) << i;
+        EXPECT_NEAR(r.rows[i].F_totV, 1.0, 1e-9) << i;
+        EXPECT_NEAR(r.rows[i].R_V, upper ? 35.4462 : 55.9385, 1e-4) << i;
+        EXPECT_NEAR(r.rows[i].u, upper ? 0.028212 : 0.017877, 1e-6) << i;
     }
-    EXPECT_NEAR(r.u_max, 0.018028, 1e-6);
+    EXPECT_NEAR(r.u_max, 0.028212, 1e-6);
+    Free_Bearing_Check(&r);
+
+    /* Two inner plates 10 mm S235, 17 cm high in a member 24 cm high, dowels 12 mm
+    ** (d0 = d = 12), 4 columns x 2 rows, M_d = -2 kNm, V_d = 60 kN. The rows lie 1.2 * 1.3 =
+    ** 1.56 cm inside the plate's edges (e2 = 15.6 mm). Per shear plane (4 planes, 8 dowels):
+    ** V_d / 8 / 4 = 1.875 kN; the first column (x = 8.4) lies 8.9195 cm from the centroid
+    ** x_c = 17.3195 (columns 5.9463 apart), I_p = 4 (8.9195² + 2.9732²) + 8 * 6.94² = 738.90 cm²,
+    ** M = (2 + 17.3195 * 60 / 100) * 100 = 1239.17 kNcm: M_y = 1239.17 * 8.9195 / 738.90 / 4 =
+    ** 3.7396 kN; the hole between two planes takes twice 5.6146: F_totV = 11.23 kN, towards the
+    ** upper edge for the upper dowel. Across, alpha_b = e2 / 3 d0 = 15.6 / 36 = 0.433333 and,
+    ** away from the plate's end, k1 = min(1.4 * 59.46 / 12 - 1.7, 2.5) = 2.5: F_b,Rd = 2.5 *
+    ** 0.433333 * 360 * 12 * 10 / 1.25 = 37.44 kN, u = 11.23 / 37.44 = 0.300 (the resultant
+    ** 12.65 kN against the 86.40 kN along the grain gave 0.146). */
+    Inner_Plate_Dowel_Splice();
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Splice_Input.h_p = 17.0;
+    Splice_Input.L_user = 0;
+    Set_Layout(4, 2);
+    Set_Lkom(0, 0, -2.0, 0.0, 60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Set_Design_Gammas(0);
+    ASSERT_NEAR(Splice_Input.e2, 1.56, 1e-9);
+    Splice_Input.print.fasteners = 0;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    ASSERT_EQ(r.n, 1);
+    EXPECT_NEAR(r.V.alpha_end, 0.433333, 1e-6);
+    EXPECT_DOUBLE_EQ(r.V.k1_in, 2.5);
+    EXPECT_NEAR(Fastener_Pattern.recs[r.first].x, 8.4, 1e-9);
+    EXPECT_GT(Fastener_Pattern.recs[r.first].y, 0.0);
+    EXPECT_NEAR(r.rows[0].F_totV, 11.23, 5e-3);
+    EXPECT_NEAR(r.rows[0].R_V, 37.44, 1e-9);
+    EXPECT_NEAR(r.u_max, r.rows[0].F_totV / 37.44, 1e-12);
+    EXPECT_NEAR(r.u_max, 0.300, 5e-4);
     Free_Bearing_Check(&r);
 }
 
 TEST(BearingCheck, SplitRingConnectorsBearByTheirBoltHole)
 {
-    /* Connectors of type C2 bear by their 12 mm bolt, d = 12, in a hole d0 = 12 + 0.4 = 12.4:
-    ** end: alpha_b = 24 / 37.2 = 0.645161, k1 = min(2.8 * 16 / 12.4 - 1.7 = 1.912903,
-    **   1.4 * 35 / 12.4 - 1.7 = 2.251613, 2.5) = 1.912903;
-    **   F_b,Rd = 1.912903 * 0.645161 * 360 * 12 * 10 / 1.25 = 42.6516 kN;
-    ** inner: alpha_b = 40 / 37.2 - 0.25 = 0.825269, k1 = 2.251613;
-    **   F_b,Rd = 2.251613 * 0.825269 * 360 * 120 / 1.25 = 64.2189 kN.
-    ** The same on inner plates. */
+    /* Connectors of type C2 bear by their 12 mm bolt, d = 12, in a hole d0 = 12 + 0.4 = 12.4,
+    ** along the grain: alpha_b = 24 / 37.2 = 0.645161 at the end, 40 / 37.2 - 0.25 = 0.825269
+    ** between; k1 = min(2.8 * 16 / 12.4 - 1.7 = 1.912903, 1.4 * 35 / 12.4 - 1.7 = 2.251613, 2.5)
+    ** = 1.912903 beside an edge, 2.251613 inside. The end column (both rows at the edges):
+    ** F_b,Rd = 1.912903 * 0.645161 * 360 * 12 * 10 / 1.25 = 42.6516 kN, u = 7.5 / 42.6516 =
+    ** 0.175843; twice the force on inner plates: 0.351686. */
     for (int kind : {CONN_OUTER_PLATES, CONN_INNER_PLATES}) {
         Bolted_Plate_Splice();
         Splice_Input.connection_kind = kind;
@@ -517,12 +566,12 @@ TEST(BearingCheck, SplitRingConnectorsBearByTheirBoltHole)
         ASSERT_GE(Plate_Bearing_Fu_B(), 360.0);
         Bearing_Check r;
         ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
-        EXPECT_NEAR(r.alpha_end, 0.645161, 1e-6) << kind;
-        EXPECT_NEAR(r.k1_end, 1.912903, 1e-6) << kind;
-        EXPECT_NEAR(r.R_end, 42.6516, 1e-4) << kind;
-        EXPECT_NEAR(r.alpha_in, 0.825269, 1e-6) << kind;
-        EXPECT_NEAR(r.k1_in, 2.251613, 1e-6) << kind;
-        EXPECT_NEAR(r.R_in, 64.2189, 1e-4) << kind;
+        EXPECT_NEAR(r.d0, 12.4, 1e-12) << kind;
+        EXPECT_NEAR(r.H.alpha_end, 0.645161, 1e-6) << kind;
+        EXPECT_NEAR(r.H.k1_edge, 1.912903, 1e-6) << kind;
+        EXPECT_NEAR(r.H.alpha_in, 0.825269, 1e-6) << kind;
+        EXPECT_NEAR(r.H.k1_in, 2.251613, 1e-6) << kind;
+        EXPECT_NEAR(r.u_max, kind == CONN_OUTER_PLATES ? 0.175843 : 0.351686, 1e-6) << kind;
         Free_Bearing_Check(&r);
     }
 }
@@ -530,18 +579,19 @@ TEST(BearingCheck, SplitRingConnectorsBearByTheirBoltHole)
 TEST(BearingCheck, InnerPlatesKeepTheClearanceOfTheirHoles)
 {
     /* Nails of 12 mm in inner plates: d0 = 12 + 1 = 13 as in outer plates, so the values of
-    ** the bolts above: alpha_b = 24 / 39 = 0.615385, k1 = 1.746154, F_b,Rd = 37.1367 kN at the
-    ** end; alpha_b = 40 / 39 - 0.25 = 0.775641, k1 = 2.069231, F_b,Rd = 55.4681 kN inside.
-    ** Dowels sit tight, d0 = d = 12: end alpha_b = 24 / 36 = 0.666667, k1 = min(2.8 * 16 / 12
-    ** - 1.7 = 2.033333, 1.4 * 35 / 12 - 1.7 = 2.383333) = 2.033333, F_b,Rd = 2.033333 *
-    ** 0.666667 * 360 * 120 / 1.25 = 46.848 kN; inner alpha_b = 40 / 36 - 0.25 = 0.861111,
-    ** k1 = 2.383333, F_b,Rd = 2.383333 * 0.861111 * 43200 / 1.25 = 70.928 kN. */
+    ** the bolts above: alpha_b = 24 / 39 = 0.615385 at the end, k1 = 1.746154 beside the edge,
+    ** F_b,Rd = 37.1367 kN; alpha_b = 40 / 39 - 0.25 = 0.775641 between, k1 = 2.069231 inside.
+    ** Dowels sit tight, d0 = d = 12: alpha_b = 24 / 36 = 0.666667 at the end, k1 =
+    ** min(2.8 * 16 / 12 - 1.7 = 2.033333, 1.4 * 35 / 12 - 1.7 = 2.383333) = 2.033333, F_b,Rd =
+    ** 2.033333 * 0.666667 * 360 * 120 / 1.25 = 46.848 kN; alpha_b = 40 / 36 - 0.25 = 0.861111
+    ** between, k1 = 2.383333 inside. The end hole takes 2 * 7.5 = 15 kN: u = 15 / 37.1367 =
+    ** 0.403914 and 15 / 46.848 = 0.320184. */
     struct {
         int type;
-        double alpha_end, k1_end, R_end, alpha_in, k1_in, R_in;
+        double alpha_end, k1_edge, alpha_in, k1_in, u;
     } cases[] = {
-        {VBM_NAGEL, 0.615385, 1.746154, 37.1367, 0.775641, 2.069231, 55.4681},
-        {VBM_STABDUEBEL, 0.666667, 2.033333, 46.848, 0.861111, 2.383333, 70.928},
+        {VBM_NAGEL, 0.615385, 1.746154, 0.775641, 2.069231, 0.403914},
+        {VBM_STABDUEBEL, 0.666667, 2.033333, 0.861111, 2.383333, 0.320184},
     };
     for (const auto &k : cases) {
         Bolted_Plate_Splice();
@@ -550,31 +600,38 @@ TEST(BearingCheck, InnerPlatesKeepTheClearanceOfTheirHoles)
         ASSERT_GE(Plate_Bearing_Fu_B(), 360.0);
         Bearing_Check r;
         ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
-        EXPECT_NEAR(r.alpha_end, k.alpha_end, 1e-6) << k.type;
-        EXPECT_NEAR(r.k1_end, k.k1_end, 1e-6) << k.type;
-        EXPECT_NEAR(r.R_end, k.R_end, 1e-4) << k.type;
-        EXPECT_NEAR(r.alpha_in, k.alpha_in, 1e-6) << k.type;
-        EXPECT_NEAR(r.k1_in, k.k1_in, 1e-6) << k.type;
-        EXPECT_NEAR(r.R_in, k.R_in, 1e-4) << k.type;
+        EXPECT_NEAR(r.H.alpha_end, k.alpha_end, 1e-6) << k.type;
+        EXPECT_NEAR(r.H.k1_edge, k.k1_edge, 1e-6) << k.type;
+        EXPECT_NEAR(r.H.alpha_in, k.alpha_in, 1e-6) << k.type;
+        EXPECT_NEAR(r.H.k1_in, k.k1_in, 1e-6) << k.type;
+        EXPECT_NEAR(r.u_max, k.u, 1e-6) << k.type;
         Free_Bearing_Check(&r);
     }
 }
 
 TEST(BearingCheck, OneRowBearsByThePlateHeightWithoutChangingTheInput)
 {
-    /* one row of bolts: p2 is the plate height, 24 cm, so k1 of the inner holes is 2.5 and
-    ** that of the end holes 2.8 e2 / d0 - 1.7 = 1.746154; inner F_b,Rd = 2.5 * 0.775641 * 43200
-    ** / 1.25 = 67.0154 kN. The input keeps its own p2. */
+    /* one row of bolts: p2 is the plate height, 24 cm, so k1 inside would be 2.5, and the row
+    ** lies beside both edges: k1 = min(2.8 e2 / d0 - 1.7, 1.4 * 240 / 13 - 1.7) = 1.746154 for
+    ** every hole; the inner column F_b,Rd = 1.746154 * 0.775641 * 34.56 = 46.8077 kN. Across,
+    ** the force of one row points to an edge whichever way it goes. The input keeps its own p2. */
     Bolted_Plate_Splice();
     Set_Layout(2, 1);
     Splice_Input.h_p = 24.0;
     EXPECT_DOUBLE_EQ(Plate_Row_Spacing(&Splice_Input), 24.0);
+    /* the row of the test's pattern: both bolts of a column on the axis */
+    for (int i = 0; i < Fastener_Pattern.count; i++) Fastener_Pattern.recs[i].y = 0.0;
     Bearing_Check r;
     ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
     EXPECT_DOUBLE_EQ(r.p2, 24.0);
-    EXPECT_DOUBLE_EQ(r.k1_in, 2.5);
-    EXPECT_NEAR(r.k1_end, 1.746154, 1e-6);
-    EXPECT_NEAR(r.R_in, 67.0154, 1e-4);
+    EXPECT_DOUBLE_EQ(r.H.k1_in, 2.5);
+    EXPECT_NEAR(r.H.k1_edge, 1.746154, 1e-6);
+    const double x_end = Largest_X();
+    for (int i = 0; i < r.n; i++) {
+        if (Fastener_Pattern.recs[i].x < x_end - 1e-4) {
+            EXPECT_NEAR(r.rows[i].R_H, 46.8077, 1e-4) << i;
+        }
+    }
     EXPECT_DOUBLE_EQ(Splice_Input.p2, 3.5);
     Free_Bearing_Check(&r);
     Set_Layout(2, 2);
@@ -593,14 +650,13 @@ TEST(BearingCheck, OneRowBearsByThePlateHeightWithoutChangingTheInput)
 
 TEST(BearingCheck, DinComputedIntoTheRecord)
 {
-    /* DIN 18800-1, M12 bolts in 10 mm plates, d_L = 12, d0 = 13 mm: e = 2.2 d0 = 28.6,
-    ** e1 = e2 = 1.2 d0 = 15.6, e3 = 2.4 d0 = 31.2 mm; Table 8 hole by hole with q = e2 / d_L
-    ** = 1.3 interpolated between 1.2 and 1.5:
-    ** inner by e / d_L = 2.3833: 1.08 * 2.3833 - 0.77 = 1.804 and 0.72 * 2.3833 - 0.51 = 1.206,
-    **   alpha_l = 1.206 + 0.1 / 0.3 * (1.804 - 1.206) = 1.4053;
-    **   V_l,R,d = t d_L alpha_l f_y,k / gamma_M = 10 * 12 * 1.4053 * 240 / 1.1 = 36.794 kN;
-    ** end by e_Rand / d_L = 15.6 / 12 = 1.3: 1.1 * 1.3 - 0.3 = 1.13 and 0.73 * 1.3 - 0.2 =
-    **   0.749, alpha_l = 0.749 + (1.13 - 0.749) / 3 = 0.876: 120 * 0.876 * 218.18 = 22.935 kN. */
+    /* DIN 18800-1, M12 bolts in 10 mm plates, holes d_L = d0 = 13 mm: e = 2.2 d0 = 28.6,
+    ** e1 = e2 = 1.2 d0 = 15.6, e3 = 2.4 d0 = 31.2 mm; Table 8 over d_L, hole by hole, with
+    ** q = e2 / d_L = 1.2 and e3 / d_L = 2.4 (relaxed): the lower line;
+    ** inner by e / d_L = 2.2: 0.72 * 2.2 - 0.51 = 1.074;
+    **   V_l,R,d = t d_Sch alpha_l f_y,k / gamma_M = 10 * 12 * 1.074 * 240 / 1.1 = 28.1193 kN;
+    ** end by e_Rand / d_L = 15.6 / 13 = 1.2: 0.73 * 1.2 - 0.2 = 0.676: 120 * 0.676 * 218.18 =
+    **   17.6989 kN. (Over the shank, d_L = 12: 1.4053, 0.876, 36.794 and 22.935 kN.) */
     Outer_Plate_Bolt_Splice();
     Use_Annex(false);
     Tension_Splice(60.0);
@@ -614,11 +670,26 @@ TEST(BearingCheck, DinComputedIntoTheRecord)
     EXPECT_NEAR(r.e2, 1.56, 1e-9);
     EXPECT_NEAR(r.e3, 3.12, 1e-9);
     EXPECT_NEAR(r.e_rand, 1.56, 1e-9);
-    EXPECT_NEAR(r.alpha_in, 1.4053, 1e-4);
-    EXPECT_NEAR(r.alpha_end, 0.876, 1e-4);
-    EXPECT_NEAR(r.R_in, 36.794, 1e-3);
-    EXPECT_NEAR(r.R_end, 22.935, 1e-3);
-    EXPECT_NEAR(r.u_max, 7.5 / 22.935, 1e-4);
+    EXPECT_NEAR(r.alpha_in, 1.074, 1e-9);
+    EXPECT_NEAR(r.alpha_end, 0.676, 1e-9);
+    EXPECT_NEAR(r.R_in, 28.1193, 1e-4);
+    EXPECT_NEAR(r.R_end, 17.6989, 1e-4);
+    EXPECT_NEAR(r.u_max, 7.5 / 17.6989, 1e-5);
+    Free_Bearing_Check(&r);
+
+    /* Dowels 12 mm in 13 mm holes of one inner plate 10 mm (GL24h 14 cm, 3 x 3 dowels),
+    ** N_d = 150 kN: 150 / (9 * 2) = 8.3333 kN per shear plane, 16.6667 kN on the hole between
+    ** the two planes. The end hole as the bolts': 0.676 and 17.6989 kN (over the shank the
+    ** inner plate took d_L = 12: 0.876 and 22.935 kN); u = 16.6667 / 17.69891 = 0.941678. */
+    Glulam_Inner_Plate_Splice();
+    Use_Annex(false);
+    Tension_Splice(150.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Set_Design_Gammas(0);
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.alpha_end, 0.676, 1e-9);
+    EXPECT_NEAR(r.R_end, 17.6989, 1e-4);
+    EXPECT_NEAR(r.u_max, 0.941678, 1e-6);
     Free_Bearing_Check(&r);
 }
 
@@ -634,63 +705,76 @@ TEST(BearingCheck, PrinterWritesTheRecord)
     fclose(b);
     const std::string s = Printed(Print_Bearing_Check, &r);
     EXPECT_EQ(s, whole);
-    EXPECT_TRUE(Has(s, "p\xCE\\"
+    /* the factors of EurocodeComputedIntoTheRecord, each direction on its line */
+    EXPECT_TRUE(Has(s, "F\xCE\\b,Rd\xCEr = k\xCE\\"
+                       "1\xCEr \xBA\xCE\\"
+                       "b\xCEr f\xCE\\u\xCEr d t / \xC0\xCE\\M2\xCEr je Kraftkomponente "
+                       "(Tab. 3.4, Anm. 3) mit d = 12.0 mm, d\xCE\\"
+                       "0\xCEr = 13.0 mm, t = 10.0 mm"))
+        << s;
+    EXPECT_TRUE(Has(s, "f\xCE\\u\xCEr = 360 N/mm\xCE/2\xCEr, f\xCE\\ub\xCEr = ")) << s;
+    EXPECT_TRUE(Has(s, "N/mm\xCE/2\xCEr, \xC0\xCE\\M2\xCEr = 1.25; p\xCE\\"
                        "1\xCEr = 4.00 cm, e\xCE\\"
                        "1\xCEr = 2.40 cm, e\xCE\\"
-                       "2\xCEr = 1.60 cm, "
-                       "p\xCE\\"
-                       "2\xCEr = 3.50 cm, \xBA\xCE\\"
-                       "b\xCEr = 0.78, k\xCE\\"
-                       "1\xCEr = 2.07 => "
-                       "F\xCE\\"
-                       "b,Rd\xCEr = 55.47 kN"))
+                       "2\xCEr = 1.60 cm, p\xCE\\"
+                       "2\xCEr = 3.50 cm"))
         << s;
-    EXPECT_TRUE(Has(s, "e\xCE\\Rand\xCEr = 2.40 cm, e\xCE\\"
-                       "1\xCEr = 2.40 cm, e\xCE\\"
-                       "2\xCEr = 1.60 cm, "
-                       "p\xCE\\"
-                       "2\xCEr = 3.50 cm, \xBA\xCE\\"
-                       "b\xCEr = 0.62, k\xCE\\"
-                       "1\xCEr = 1.75 => "
-                       "F\xCE\\"
-                       "b,Rd,Rand\xCEr = 37.14 kN"))
+    EXPECT_TRUE(Has(s, "parallel zum Blechrand (F\xCE\\totH\xCEr): \xBA\xCE\\"
+                       "b\xCEr = 0.615 (e\xCE\\"
+                       "1\xCEr) / 0.776 (p\xCE\\"
+                       "1\xCEr), k\xCE\\"
+                       "1\xCEr = 1.746 (e\xCE\\"
+                       "2\xCEr) / 2.069 (p\xCE\\"
+                       "2\xCEr)"))
         << s;
+    EXPECT_TRUE(Has(s, "senkrecht zum Blechrand (F\xCE\\totV\xCEr): \xBA\xCE\\"
+                       "b\xCEr = 0.410 (e\xCE\\"
+                       "2\xCEr) / 0.647 (p\xCE\\"
+                       "2\xCEr), k\xCE\\"
+                       "1\xCEr = 2.500 (e\xCE\\"
+                       "1\xCEr) / 2.500 (p\xCE\\"
+                       "1\xCEr)"))
+        << s;
+    EXPECT_TRUE(Has(s, "F\xCE\\b,H,Rd\xCEr")) << s;
+    EXPECT_TRUE(Has(s, "F\xCE\\b,V,Rd\xCEr")) << s;
+    EXPECT_FALSE(Has(s, "F\xCE\\vll,Rd\xCEr")) << s;
     EXPECT_TRUE(Has(s, "#SHOWTABLE")) << s;
     EXPECT_TRUE(Has(s, "u\xCE\\max\xCEr = 0.20 \xF3 1")) << s;
 
     /* every value printed comes from the record */
     Bearing_Check m = r;
+    m.d = 16.0;
+    m.d0 = 18.0;
+    m.t = 8.0;
+    m.f_u = 510.0;
+    m.gamma_m2 = 1.3;
     m.p1 = 9.11;
     m.p2 = 9.22;
-    m.alpha_in = 0.33;
-    m.k1_in = 1.44;
-    m.R_in = 55.55;
-    m.e_rand = 6.66;
-    m.alpha_end = 0.77;
-    m.k1_end = 1.88;
-    m.R_end = 99.99;
+    m.H = Bearing_Factors{0.111, 0.222, 0.333, 0.444};
+    m.V = Bearing_Factors{0.555, 0.666, 0.777, 0.888};
     m.u_max = 1.5;
     std::string t = Printed(Print_Bearing_Check, &m);
-    EXPECT_TRUE(Has(t, "p\xCE\\"
-                       "1\xCEr = 9.11 cm, e\xCE\\"
-                       "1\xCEr = 2.40 cm, e\xCE\\"
-                       "2\xCEr = 1.60 cm, "
-                       "p\xCE\\"
-                       "2\xCEr = 9.22 cm, \xBA\xCE\\"
-                       "b\xCEr = 0.33, k\xCE\\"
-                       "1\xCEr = 1.44 => "
-                       "F\xCE\\"
-                       "b,Rd\xCEr = 55.55 kN"))
+    EXPECT_TRUE(Has(t, "mit d = 16.0 mm, d\xCE\\"
+                       "0\xCEr = 18.0 mm, t = 8.0 mm"))
         << t;
-    EXPECT_TRUE(Has(t, "e\xCE\\Rand\xCEr = 6.66 cm, e\xCE\\"
-                       "1\xCEr = 2.40 cm, e\xCE\\"
-                       "2\xCEr = 1.60 cm, "
-                       "p\xCE\\"
-                       "2\xCEr = 9.22 cm, \xBA\xCE\\"
-                       "b\xCEr = 0.77, k\xCE\\"
-                       "1\xCEr = 1.88 => "
-                       "F\xCE\\"
-                       "b,Rd,Rand\xCEr = 99.99 kN"))
+    EXPECT_TRUE(Has(t, "f\xCE\\u\xCEr = 510 N/mm")) << t;
+    EXPECT_TRUE(Has(t, "\xC0\xCE\\M2\xCEr = 1.30; p\xCE\\"
+                       "1\xCEr = 9.11 cm"))
+        << t;
+    EXPECT_TRUE(Has(t, "p\xCE\\"
+                       "2\xCEr = 9.22 cm"))
+        << t;
+    EXPECT_TRUE(Has(t, "b\xCEr = 0.111 (e\xCE\\"
+                       "1\xCEr) / 0.222 (p\xCE\\"
+                       "1\xCEr), k\xCE\\"
+                       "1\xCEr = 0.333 (e\xCE\\"
+                       "2\xCEr) / 0.444"))
+        << t;
+    EXPECT_TRUE(Has(t, "b\xCEr = 0.555 (e\xCE\\"
+                       "2\xCEr) / 0.666 (p\xCE\\"
+                       "2\xCEr), k\xCE\\"
+                       "1\xCEr = 0.777 (e\xCE\\"
+                       "1\xCEr) / 0.888"))
         << t;
     EXPECT_TRUE(Has(t, "u\xCE\\max\xCEr = 1.50 > 1 => \xCE"
                        "bNachweis nicht erf\x81llt"))
@@ -715,6 +799,10 @@ TEST(BearingCheck, PrinterWritesTheRecord)
 
     /* DIN 18800: its heading and its lines */
     m.annex = 0;
+    m.d0 = 13.0;
+    m.d = 12.0;
+    m.t = 10.0;
+    m.f_yd = 218.18;
     m.e = 2.86;
     m.e1 = 1.56;
     m.e2 = 1.57;
@@ -728,6 +816,11 @@ TEST(BearingCheck, PrinterWritesTheRecord)
     EXPECT_TRUE(Has(t, "Lochleibungskr\x84"
                        "fte gem\x84\xE1 DIN 18800"))
         << t;
+    EXPECT_TRUE(Has(t, "V\xCE\\l,R,d\xCEr = t d\xCE\\Sch\xCEr \xBA\xCE\\l\xCEr f\xCE\\y,d\xCEr "
+                       "mit d\xCE\\L\xCEr = 13.0 mm, d\xCE\\Sch\xCEr = 12.0 mm, t = 10.0 mm, "
+                       "f\xCE\\y,d\xCEr = 218.18 N/mm\xCE/2\xCEr"))
+        << t;
+    EXPECT_FALSE(Has(t, "F\xCE\\b,H,Rd")) << t;
     EXPECT_TRUE(Has(t, "e = 2.86 cm, e\xCE\\"
                        "1\xCEr = 1.56 cm, e\xCE\\"
                        "2\xCEr = 1.57 cm, e\xCE\\"

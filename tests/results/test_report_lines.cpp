@@ -74,13 +74,14 @@ TEST(ReportLines, BoltsBesideAnInnerPlate)
     const std::string row = First_Row(s, "f\xCE\\red\xCEr  ");
     EXPECT_NE(row.find(" 23.82\xCEr  1.000 "), std::string::npos) << row;
     /* Bearing on the plate (EN 1993-1-8): the end column (x = 27.2 cm, e1 = 2.04 cm from the
-    ** plate end) bears least, F_b,Rd,Rand = 46.08 < 115.20 kN, and all six take 16.67 kN:
+    ** plate end) bears least along the grain, F_b,H,Rd = 46.08 < 115.20 kN, and all six take
+    ** 16.67 kN:
     ** the first of the end column, fastener 5 of the coordinate table (x 27.2, y -7.2),
     ** governs. */
     ASSERT_EQ(Fastener_Pattern.count, 6);
     EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[4].x, 27.2);
     EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[4].y, -7.2);
-    const std::string bearing = First_Row(s, "F\xCE\\vll,Rd\xCEr");
+    const std::string bearing = First_Row(s, "F\xCE\\b,H,Rd\xCEr");
     EXPECT_EQ(bearing.rfind("   5 ", 0), 0u) << bearing;
 }
 
@@ -90,8 +91,8 @@ TEST(ReportLines, GoverningFastenerKeepsItsNumber)
     ** centroid takes F_x = N / 6 / 2 + M dy / I_p / 2 and F_y = M dx / I_p / 2; the corners
     ** above the axis (dy = +7.2: fasteners 2 and 6) take the largest force at the same angle,
     ** so fastener 2, the first of them, governs the fastener table; in the bearing table the end
-    ** fastener 6 governs (its force points to the plate end, where only F_b,Rd,Rand = 46.08
-    ** kN bears, against 115.20 kN of fastener 2). */
+    ** fastener 6 governs (its force points to the plate end, where only F_b,H,Rd = 46.08 kN
+    ** bears, against 115.20 kN of fastener 2). */
     Inner_Plate_Bolts();
     Splice_Input.splice_kind = SPLICE_BENDING;
     Set_Lkom(0, 0, 10.0, 50.0, 0.0);
@@ -102,12 +103,12 @@ TEST(ReportLines, GoverningFastenerKeepsItsNumber)
     const std::string s = Print_Checks();
     const std::string row = First_Row(s, "f\xCE\\red\xCEr  ");
     EXPECT_EQ(row.rfind("   2 ", 0), 0u) << row;
-    const std::string bearing = First_Row(s, "F\xCE\\vll,Rd\xCEr");
+    const std::string bearing = First_Row(s, "F\xCE\\b,H,Rd\xCEr");
     EXPECT_EQ(bearing.rfind("   6 ", 0), 0u) << bearing;
     /* all fasteners printed: the rows count from 1 */
     Splice_Input.print.fasteners = 1;
     const std::string all = Print_Checks();
-    EXPECT_EQ(First_Row(all, "F\xCE\\vll,Rd\xCEr").rfind("   1 ", 0), 0u);
+    EXPECT_EQ(First_Row(all, "F\xCE\\b,H,Rd\xCEr").rfind("   1 ", 0), 0u);
 }
 
 TEST(ReportLines, ConnectorsNameThePartialFactorOfConnections)
