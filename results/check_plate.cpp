@@ -412,33 +412,23 @@ static void Print_Bearing_Table(FILE *file, const Bearing_Check *r)
                        "fte pro Scherfuge ");
         Oli_Table_Column *tc = nullptr;
         Oli_Alloc_Table_Columns(ncols, &tc);
-        /* EN: the resistances to F_totH and to F_totV stand in place of F_vll,Rd */
-        static const char *const titles_din[10] = {"Nr",
-                                                   "F\xCE\\Mi\xCEr",
-                                                   "F\xCE\\MHi\xCEr",
-                                                   "F\xCE\\MVi\xCEr",
-                                                   "F\xCE\\totHi\xCEr",
-                                                   "F\xCE\\totVi\xCEr",
-                                                   "F\xCE\\toti\xCEr",
-                                                   SYM_ALPHA "\xCE\\toti\xCEr",
-                                                   "F\xCE\\vll,Rd\xCEr",
-                                                   "u"};
-        static const char *const titles_en[11] = {"Nr",
-                                                  "F\xCE\\Mi\xCEr",
-                                                  "F\xCE\\MHi\xCEr",
-                                                  "F\xCE\\MVi\xCEr",
-                                                  "F\xCE\\totHi\xCEr",
-                                                  "F\xCE\\totVi\xCEr",
-                                                  "F\xCE\\toti\xCEr",
-                                                  SYM_ALPHA "\xCE\\toti\xCEr",
-                                                  "F\xCE\\b,H,Rd\xCEr",
-                                                  "F\xCE\\b,V,Rd\xCEr",
-                                                  "u"};
-        static const char *const units[11] = {"ZZ", "kN",       "kN", "kN", "kN", "kN",
-                                              "kN", SYM_DEGREE, "kN", "kN", "kN"};
+        /* the forces, then the resistance (DIN) or the resistances to F_totH and to F_totV (EN),
+        ** then u */
+        static const char *const forces[8] = {"Nr",
+                                              "F\xCE\\Mi\xCEr",
+                                              "F\xCE\\MHi\xCEr",
+                                              "F\xCE\\MVi\xCEr",
+                                              "F\xCE\\totHi\xCEr",
+                                              "F\xCE\\totVi\xCEr",
+                                              "F\xCE\\toti\xCEr",
+                                              SYM_ALPHA "\xCE\\toti\xCEr"};
+        static const char *const resistances[2][2] = {{"F\xCE\\vll,Rd\xCEr", ""},
+                                                      {"F\xCE\\b,H,Rd\xCEr", "F\xCE\\b,V,Rd\xCEr"}};
         for (int k = 0; k < ncols; k++) {
-            const char *title = r->annex ? titles_en[k] : titles_din[k];
-            const char *unit = k == ncols - 1 ? "-" : units[k];
+            const char *title = k < 8 ? forces[k] : "u";
+            if (k >= 8 && k < ncols - 1) title = resistances[r->annex ? 1 : 0][k - 8];
+            const char *unit =
+                k == 0 ? "ZZ" : (k == 7 ? SYM_DEGREE : (k == ncols - 1 ? "-" : "kN"));
             Format_N(tc[k].title, sizeof tc[k].title, "%s", title);
             Format_N(tc[k].unit, sizeof tc[k].unit, "%s", unit);
             tc[k].width = k == 0 ? 3 : (k == ncols - 1 ? 5 : 7);
