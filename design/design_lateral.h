@@ -84,6 +84,23 @@ int Calc_Rk_Rd_Inner_Plate(int proof_method, double gamma_m_1, double gamma_m_2,
                            Connection_Result *result);
 
 /*
+** Lateral resistance per shear plane of a timber member of thickness t2 between two steel plates,
+** the central member of a steel-timber-steel connection with thick plates (EN 1995-1-1, (8.13)):
+** mode l 0.5 fh t2 d and mode m 2.3 sqrt(My fh d) with the rope effect of the axial value r_ax
+** (N), each divided by its factor (Get_Mode_Gamma; under EN 1995 with proof_method 2 mode m also by
+** 1.15), the smaller governing (m on a tie). rk is the governing value times its factor; rd the
+** governing value times kmod (proof_method 1, as the design run turns rk into rd), or with
+** proof_method 2 the design-value equations with fh kmod / gamma_m and My / gamma_steel. alpha in
+** radians; forces in N. Returns 0; a zero embedment strength or thickness leaves mode 0 and the
+** resistances 0.
+*/
+int Calc_Rk_Rd_Between_Plates(int proof_method, double gamma_m, double gamma_steel, double kmod,
+                              double d, int vbm_type, int predrilled, int stainless,
+                              int threaded_rod, int fitted_bolt, double alpha, double t2,
+                              double rho, int mat, int grade, double fu, double r_ax,
+                              Between_Plates_Result *out);
+
+/*
 ** Characteristic lateral resistance of a fastener through outer steel plates (member 1) into
 ** timber member 2 (EN 1995-1-1, eq. (8.9), (8.10), (8.12), (8.13)), thin, thick or interpolated
 ** between them. input alpha_2 in degrees. Returns 0; the values go into the result.

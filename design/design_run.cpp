@@ -890,6 +890,34 @@ int Design_Connection_Falling(Connection_Base *base, double *rd_90)
     return 1;
 }
 
+int Design_Between_Plates(const Connection_Input *input, double t2, const Connection_Result *res,
+                          Between_Plates_Result *out)
+{
+    const Connection_Input &in = *input;
+    const int type = in.vbm_type;
+    if (!(in.proof_method == 1 || in.proof_method == 2)) return 0;
+    if (Is_Mat_Metal_Plate(in.mat_1) || !Is_Mat_Metal_Plate(in.mat_2)) return 0;
+    if (!Is_Vbm_Dowel_Or_Bolt(type) && !Is_Toothed(type)) return 0;
+    /* the unit's bolt, as the lateral step designs it */
+    Connection_Input bolt = in;
+    if (Is_Toothed(type)) {
+        bolt.vbm_type = VBM_BOLZEN;
+        bolt.d = in.d_bolt;
+    }
+    const double k = in.result_in_kN ? 1000.0 : 1.0;
+    /* the exact proof turns rk into rd with the kmod of both members, as the run does */
+    const double kmod = in.proof_method == 2 ? res->kmod_1 : std::sqrt(res->kmod_1 * res->kmod_2);
+    Calc_Rk_Rd_Between_Plates(/*proof_method=*/in.proof_method, /*gamma_m=*/in.gamma_m_1,
+                              /*gamma_steel=*/in.gamma_steel, /*kmod=*/kmod, /*d=*/bolt.d,
+                              /*vbm_type=*/bolt.vbm_type, /*predrilled=*/in.predrilled,
+                              /*stainless=*/in.stainless, /*threaded_rod=*/in.threaded_rod,
+                              /*fitted_bolt=*/in.fitted_bolt, /*alpha=*/Rad(in.alpha_1), /*t2=*/t2,
+                              /*rho=*/res->rho_1, /*mat=*/in.mat_1, /*grade=*/in.grade_1,
+                              /*fu=*/Fastener_Fu(bolt), /*r_ax=*/res->r_ax * k, /*out=*/out);
+    for (double *p : {&out->r_l, &out->r_m, &out->rope, &out->rk, &out->rd}) *p /= k;
+    return 1;
+}
+
 /*
 ** Compute only the axial value of a connection: densities, partial factors, modification factors,
 ** the working lengths of nails and screws, f_c90 and the axial design. Returns 0.

@@ -341,6 +341,23 @@ typedef struct Block_Shear_Values {
     double t_ef_d;       /* mm, t (sqrt(2 + 4 My / (fh d t²)) - 1) */
 } Block_Shear_Values;
 
+/* One shear plane of a timber member between two steel plates, the central member of a
+** steel-timber-steel connection (EN 1995-1-1, (8.13)). Forces in N, or kN where the connection's
+** result is in kN. */
+typedef struct Between_Plates_Result {
+    double t2;    /* mm, thickness of the member */
+    double d;     /* mm, fastener diameter of the equations */
+    double fh;    /* N/mm², characteristic embedment strength */
+    double my;    /* Nmm, characteristic yield moment */
+    double r_l;   /* mode l: 0.5 fh t2 d */
+    double r_m;   /* mode m: 2.3 sqrt(My fh d) and the rope effect */
+    double rope;  /* the rope-effect share of r_m */
+    int32_t mode; /* 21 (l) or 22 (m); 0 when not determinable */
+    double gamma; /* factor of the governing mode */
+    double rk;    /* characteristic resistance of the governing mode */
+    double rd;    /* design resistance */
+} Between_Plates_Result;
+
 /* What the single-value lateral rules fill. */
 typedef struct Vbm_Rule_Result {
     int32_t fh1_status;              /* status of the embedment of member 1 */

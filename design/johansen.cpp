@@ -459,6 +459,46 @@ int Calc_Rk_Rd_Inner_Plate(int proof_method, double gamma_m_1, double gamma_m_2,
     return 0;
 }
 
+int Calc_Rk_Rd_Between_Plates(int proof_method, double gamma_m, double gamma_steel, double kmod,
+                              double d, int vbm_type, int predrilled, int stainless,
+                              int threaded_rod, int fitted_bolt, double alpha, double t2,
+                              double rho, int mat, int grade, double fu, double r_ax,
+                              Between_Plates_Result *out)
+{
+    Between_Plates_Result &b = *out;
+    b = Between_Plates_Result{};
+    b.t2 = t2;
+    b.d = d;
+    b.fh = Plate_Side_Fh(/*type=*/vbm_type, /*fitted_bolt=*/fitted_bolt, /*d=*/d,
+                         /*predrilled=*/predrilled, /*alpha=*/alpha, /*t=*/t2, /*rho=*/rho,
+                         /*mat=*/mat, /*grade=*/grade, /*user=*/nullptr);
+    b.my = Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_CHAR);
+    if (!(b.fh > 1e-5 && t2 > 0.0)) return 0;
+    const double fh = b.fh, my = b.my;
+    /* the same equations as modes 21 and 22 of thick outer plates in double shear */
+    b.r_l = 0.5 * fh * t2 * d;
+    const double p = 1.15 * std::sqrt(2.0) * std::sqrt(2.0 * my * fh * d);
+    b.rope = Calc_Rope_Effect(vbm_type, p, r_ax);
+    b.r_m = p + b.rope;
+    const double r21 = b.r_l / Get_Mode_Gamma(21, proof_method);
+    double r22 = b.r_m / Get_Mode_Gamma(22, proof_method);
+    if (Nad_Params != nullptr && proof_method == 2) r22 /= 1.15;
+    b.mode = r22 <= r21 ? 22 : 21;
+    b.gamma = Get_Mode_Gamma(b.mode, proof_method);
+    const double r = b.mode == 22 ? r22 : r21;
+    b.rk = b.gamma * r;
+    if (proof_method != 2) {
+        b.rd = r * kmod;
+    } else if (gamma_m > 0.0 && gamma_steel > 0.0) {
+        const double fhd = fh * kmod / gamma_m;
+        const double myd =
+            Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_DESIGN_FULL)
+            / gamma_steel;
+        b.rd = std::min(0.5 * fhd * t2 * d, std::sqrt(2.0) * std::sqrt(2.0 * myd * fhd * d));
+    }
+    return 0;
+}
+
 /* ---------------------------------------------------------------- steel plates as member 1 */
 
 namespace {

@@ -6,10 +6,74 @@
 #include "results/splice_checks.h"
 
 #include <cmath>
+#include <vector>
 
 #include "design/design.h"
 #include "foundation/foundation.h"
 #include "printlist/printlist.h"
+
+/* ---------------------------------------------------------------- net lengths */
+
+/* Width of a hole in the timber (mm): the area the net section loses over a thickness t (mm),
+** divided by t; no hole where the section keeps its fibres (thin nails and screws). */
+static double Timber_Hole_Width(double t)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    if (!(t > 0.0)) return 0.0;
+    const int row = Is_Vbm_Connector(si->vbm_type) ? si->connector_index : si->vbm_row;
+    return Calc_Vbm_Net_Section_Loss(si->vbm_type, si->d, row, si->bolt_index, si->predrilled,
+                                     si->fitted_bolt, t)
+           / t;
+}
+
+/* The part of the segment [a, b] that the holes of width w centred at the positions pos cover,
+** in hole widths (a hole at an end of the segment counts half). */
+static double Holes_On_Segment(double a, double b, const std::vector<double> &pos, double w)
+{
+    if (!(w > 0.0)) return 0.0;
+    double covered = 0.0;
+    for (double p : pos) {
+        const double lo = std::fmax(a, p - w / 2.0), hi = std::fmin(b, p + w / 2.0);
+        if (hi > lo) covered += hi - lo;
+    }
+    return covered / w;
+}
+
+/*
+** The net lengths of the block that the fasteners of one half tear out of the member end
+** (EN 1995-1-1, Annex A, (A.4) and (A.5), Figure A.1): across the grain along the column farthest
+** from the joint, between the outer rows; along the grain on both outer rows, from the member end
+** at the joint to that column. Each is the length between the hole centres less the holes on it.
+*/
+static void Block_Shear_Lengths(Block_Shear_Check *r)
+{
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    const double tol = 1e-3; /* cm */
+    double x_max = 0.0, y_min = 0.0, y_max = 0.0;
+    for (int i = 0; i < fp->count; i++) {
+        const Fastener_Rec *f = &fp->recs[i];
+        x_max = i == 0 ? f->x : std::fmax(x_max, f->x);
+        y_min = i == 0 ? f->y : std::fmin(y_min, f->y);
+        y_max = i == 0 ? f->y : std::fmax(y_max, f->y);
+    }
+    std::vector<double> across, along_lo, along_hi; /* hole centres on each line, mm */
+    for (int i = 0; i < fp->count; i++) {
+        const Fastener_Rec *f = &fp->recs[i];
+        if (std::fabs(f->x - x_max) < tol) across.push_back(f->y * 10.0);
+        if (std::fabs(f->y - y_min) < tol) along_lo.push_back(f->x * 10.0);
+        if (std::fabs(f->y - y_max) < tol) along_hi.push_back(f->x * 10.0);
+    }
+    const double w = r->d0;
+    r->L_t_gross = (y_max - y_min) * 10.0;
+    r->holes_t = Holes_On_Segment(y_min * 10.0, y_max * 10.0, across, w);
+    r->L_v_gross = 2.0 * x_max * 10.0;
+    r->holes_v = Holes_On_Segment(0.0, x_max * 10.0, along_lo, w)
+                 + Holes_On_Segment(0.0, x_max * 10.0, along_hi, w);
+    r->L_t = std::fmax(0.0, r->L_t_gross - r->holes_t * w);
+    r->L_v = std::fmax(0.0, r->L_v_gross - r->holes_v * w);
+}
+
+/* ---------------------------------------------------------------- the check */
 
 /* Failure load of one area pair (kN): EN 1995-1-1, (A.1). */
 static double Block_Shear_F(double A_t, double A_v, double f_t, double f_v)
@@ -58,8 +122,16 @@ int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out)
     const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
     const int kind = si->connection_kind;
     if (c == nullptr || (kind != CONN_INNER_PLATES && kind != CONN_OUTER_PLATES)) return 0;
+    if (!si->block_shear) return 0;
+    /* Switched on, the check is made only in the exact proof and with two rows at least: say
+    ** so rather than show nothing */
+    if (!Is_Block_Shear_Check_On()) {
+        r.state = BLOCK_SHEAR_NOT_MADE;
+        r.calc_method = si->calc_method;
+        return 0;
+    }
     const int n_r = (int)Splice_N_Row(si);
-    if (n_r < 2 || !(c->N_d > 0.0) || !Is_Block_Shear_Check_On() || !si->block_shear) return 0;
+    if (n_r < 2 || !(c->N_d > 0.0)) return 0;
 
     double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0;
     Get_Mat_Strengths(/*group=*/si->mat_mid, /*grade=*/si->grade_mid, /*use=*/1, /*kind=*/8,
@@ -72,8 +144,8 @@ int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out)
     Calc_Fh_Members(&rule, &r.values);
 
     r.t1 = r.values.t;
-    r.L_t = si->a2 * (n_r - 1) * 10.0;
-    r.L_v = Get_Pattern_Length_Mm();
+    r.d0 = Timber_Hole_Width(r.t1);
+    Block_Shear_Lengths(&r);
     r.A_t = r.t1 * r.L_t;
     r.A_v = r.t1 * r.L_v;
     const bool inner = kind == CONN_INNER_PLATES;
@@ -97,11 +169,31 @@ int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out)
     return 1;
 }
 
+/* A count of hole widths as printed: whole numbers without decimals, halves with one. */
+static void Format_Holes(char *out, size_t size, double n)
+{
+    if (std::fabs(n - std::round(n)) < 1e-9) snprintf(out, size, "%.0lf", n);
+    else snprintf(out, size, "%.1lf", n);
+}
+
 void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
 {
     if (file == nullptr || r->state == BLOCK_SHEAR_NOT_APPLIED) return;
     Oli_Write_Heading(file, 3, "%s",
                       "Nachweis Blockscherversagen gemäß DIN EN 1995-1-1, Anhang A"_cp850);
+    if (r->state == BLOCK_SHEAR_NOT_MADE) {
+        if (r->calc_method != 1)
+            Oli_Write_Text(file,
+                           "Blockscherversagen \xCE"
+                           "bnicht nachgewiesen\xCEr: nur im genauen Nachweis gef\x81hrt "
+                           "(Berechnungsverfahren: %s)",
+                           Get_Proof_Method_Text(r->calc_method, 0));
+        else
+            Oli_Write_Text(file, "Blockscherversagen \xCE"
+                                 "bnicht nachgewiesen\xCEr: nur eine Reihe von "
+                                 "Verbindungsmitteln");
+        return;
+    }
     if (r->state == BLOCK_SHEAR_NO_GAMMA) {
         Oli_Write_Text_Flagged(file,
                                SYM_GAMMA "\xCE\\M\xCEr nicht bestimmbar => \xCE"
@@ -110,23 +202,29 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
                                0);
         return;
     }
+    /* The net lengths as (A.4) and (A.5) take them: the length between the hole centres (along
+    ** the grain from the member end, both outer rows) less the holes of width d0 on it */
+    char ht[16], hv[16];
+    Format_Holes(ht, sizeof ht, r->holes_t);
+    Format_Holes(hv, sizeof hv, r->holes_v);
     Oli_Write_Text(file,
-                   "L\xCE\\net,t\xCEr = %.0lf mm, t\xCE\\"
+                   "d\xCE\\0\xCEr = %.1lf mm: L\xCE\\net,t\xCEr = %.0lf - %s x %.1lf = "
+                   "%.0lf mm, t\xCE\\"
                    "1\xCEr = %.0lf mm " SYM_ARROW " A\xCE\\net,t"
                    "\xCEr = %.0lf mm\xFD, M\xCE\\y,k\xCEr = %.1lf Nmm",
-                   r->L_t, r->t1, r->A_t, r->values.My);
+                   r->d0, r->L_t_gross, ht, r->d0, r->L_t, r->t1, r->A_t, r->values.My);
     if (r->mode == '-')
         Oli_Write_Text(file,
-                       "L\xCE\\net,v\xCEr = %.0lf mm, t\xCE\\"
+                       "L\xCE\\net,v\xCEr = %.0lf - %s x %.1lf = %.0lf mm, t\xCE\\"
                        "ef\xCEr = %.0lf mm " SYM_ARROW
                        " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus c,f,j/l,k,m)",
-                       r->L_v, r->t_ef, r->A_v);
+                       r->L_v_gross, hv, r->d0, r->L_v, r->t_ef, r->A_v);
     else
         Oli_Write_Text(file,
-                       "L\xCE\\net,v\xCEr = %.0lf mm, t\xCE\\"
+                       "L\xCE\\net,v\xCEr = %.0lf - %s x %.1lf = %.0lf mm, t\xCE\\"
                        "ef\xCEr = %.0lf mm " SYM_ARROW
                        " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus %c)",
-                       r->L_v, r->t_ef, r->A_v, r->mode);
+                       r->L_v_gross, hv, r->d0, r->L_v, r->t_ef, r->A_v, r->mode);
     Oli_Write_Text(file,
                    "F\xCE\\"
                    "bs,Rk\xCEr = %.2lf kN, k\xCE\\mod\xCEr = %.2lf " SYM_ARROW " F\xCE\\"
@@ -139,7 +237,7 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
 
 double Block_Shear_Shown_Util(const Block_Shear_Check *r)
 {
-    if (r->state == BLOCK_SHEAR_NOT_APPLIED) return 0.0;
+    if (r->state == BLOCK_SHEAR_NOT_APPLIED || r->state == BLOCK_SHEAR_NOT_MADE) return 0.0;
     return Shown_Util(r->state != BLOCK_SHEAR_DONE, r->u);
 }
 
@@ -151,7 +249,7 @@ double Oli_Blockscher_Nachweis(FILE *file, int group, int entry, int *error)
 {
     Block_Shear_Check r;
     Calc_Block_Shear_Check(group, entry, &r);
-    if (r.state != BLOCK_SHEAR_NOT_APPLIED && error) *error = 0;
+    if (r.state != BLOCK_SHEAR_NOT_APPLIED && r.state != BLOCK_SHEAR_NOT_MADE && error) *error = 0;
     Print_Block_Shear_Check(file, &r);
     return Block_Shear_Shown_Util(&r);
 }

@@ -109,8 +109,41 @@ typedef struct Vbm_Design {
     double rd, rk, f_red, fh;
     int32_t mode;
     int code;
-    int32_t pending; /* placed by its angle, not designed yet */
+    int32_t pending;             /* placed by its angle, not designed yet */
+    int32_t lamellas;            /* 1: rd and rk are the means over lamellas of two kinds */
+    double rk_outer;             /* kN per plane of an outer lamella */
+    Between_Plates_Result inner; /* a plane of a lamella between two plates */
 } Vbm_Design;
+
+/* Lamellas between two plates of a connection with inner plates: their count, 0 without. */
+static int Inner_Lamellas(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    if (si->connection_kind != CONN_INNER_PLATES) return 0;
+    const int n = (int)si->plate_count;
+    return n >= 2 ? n - 1 : 0;
+}
+
+/*
+** With two or more inner plates the design of the connection gives the plane of an outer lamella
+** beside one plate; a lamella between two plates is the central member of a steel-timber-steel
+** connection (EN 1995-1-1, (8.13)). The fastener's capacity is the sum of its planes' (8.1.3):
+** per plane the mean of two outer planes and two planes of each inner lamella.
+*/
+static void Take_Inner_Lamellas(const Connection_Input *in, const Connection_Result *res,
+                                Vbm_Design *out)
+{
+    const int inner = Inner_Lamellas();
+    if (inner <= 0 || out->code != 0) return;
+    if (!Design_Between_Plates(in, Calc_Timber_Part_Thickness() * 10.0, res, &out->inner)) return;
+    const double planes = 2.0 + 2.0 * inner;
+    out->lamellas = 1;
+    out->rk_outer = res->rk_lateral;
+    const double rk = (2.0 * res->rk_lateral + 2.0 * inner * out->inner.rk) / planes;
+    const double rd = (2.0 * res->rd_lateral + 2.0 * inner * out->inner.rd) / planes;
+    out->rk = rk + res->rk_connector;
+    out->rd = rd + res->rd_connector;
+}
 
 /*
 ** Design one fastener of combination (group, entry) at the force-to-grain angle alpha_deg into
@@ -215,6 +248,7 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
     out.rk = res.rk_total > 0.0 ? res.rk_total : res.rk_lateral;
     out.f_red = res.k_red;
     out.mode = res.rule_char;
+    if (!Is_Vbm_Screw_Family_C(type)) Take_Inner_Lamellas(&in, &res, &out);
     /* side timbers: the smaller of both members; beside a steel plate the timber member's
     ** (member 1 beside an inner plate); a lap: member 2 */
     if (si->connection_kind == CONN_SIDE_TIMBERS) out.fh = std::fmin(res.fh1_k, res.fh2_k);
@@ -380,13 +414,19 @@ static void Bound_Resistances(Design_Cache *cache)
     double rd_90 = 0.0;
     cache->falls = Design_Connection_Falling(&cache->base, &rd_90) != 0;
     cache->falls_known = true;
+    /* with lamellas between two plates the fastener's resistance is the mean of its planes,
+    ** each of which falls with the angle as the embedment strength does: the floor is the mean
+    ** at 90 degrees, the last of the bounds */
+    const bool mean = Inner_Lamellas() > 0;
     for (int k = 0; cache->falls && k < BOUND_ANGLES; k++) {
         Vbm_Design d;
         Design_At_Angle(&cache->input, &cache->base, BOUND_STEP * k, &d);
         cache->designs++;
         cache->rd_at[k] = d.rd;
-        if (d.code != 0 || !(d.rd >= rd_90)) cache->falls = false;
+        if (d.code != 0 || !(mean || d.rd >= rd_90)) cache->falls = false;
     }
+    for (int k = 0; mean && cache->falls && k < BOUND_ANGLES; k++)
+        if (!(cache->rd_at[k] >= cache->rd_at[BOUND_ANGLES - 1])) cache->falls = false;
 }
 
 /* The design resistance at the first angle of the bounds at or above alpha_deg (0 to 90): by
@@ -814,6 +854,29 @@ static void Calc_Vbm_Rows(int group, int entry, int n_print, const double *Fa, c
     }
 }
 
+/* The planes of the lamellas at the angle of the governing fastener (the first row without one). */
+static void Calc_Vbm_Lamellas(int group, int entry, Vbm_Check *r)
+{
+    if (Inner_Lamellas() <= 0 || r->rows.empty()) return;
+    size_t k = 0;
+    if (r->rows.size() > 1 && r->governing >= 0 && (size_t)r->governing < r->rows.size())
+        k = (size_t)r->governing;
+    const double alpha = r->rows[k].alpha_deg;
+    Design_Cache &cache = Run_Designs != nullptr ? *Run_Designs : Loose_Designs;
+    const Vbm_Design *d = Cached_Design(&cache, group, entry, alpha);
+    if (!d->lamellas) return;
+    Vbm_Lamella_Planes &l = r->lamellas;
+    l.done = 1;
+    l.inner_lamellas = Inner_Lamellas();
+    l.planes = 2 + 2 * l.inner_lamellas;
+    l.t = Calc_Timber_Part_Thickness() * 10.0;
+    l.alpha_deg = alpha;
+    l.rk_outer = d->rk_outer;
+    l.mode_outer = d->mode;
+    l.inner = d->inner;
+    l.rk_mean = (2.0 * d->rk_outer + 2.0 * l.inner_lamellas * d->inner.rk) / l.planes;
+}
+
 int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -845,6 +908,7 @@ int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)
             r.d_1 = Din571_Core_Diameter(cache.input.d, cache.input.d_2);
         }
     }
+    Calc_Vbm_Lamellas(group, entry, &r);
     r.u = r.u_max;
     if (type >= VBM_SCHEIBENDUEBEL_C1 && type <= VBM_SCHEIBENDUEBEL_C10
         && std::fabs(c->N_d) >= 1e-5) {
@@ -984,6 +1048,41 @@ static void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *b)
     Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
 }
 
+/* The planes of the lamellas: what each kind of lamella carries per plane and their mean. */
+static void Print_Vbm_Lamellas(FILE *file, const Vbm_Lamella_Planes *l)
+{
+    const bool ec = Nad_Params != nullptr;
+    const Between_Plates_Result *b = &l->inner;
+    Oli_Write_Text(file,
+                   "Holzlamellen t = %.1lf mm: 2 Scherfugen der %s Lamellen neben je einem "
+                   "Blech, %d Scherfugen der %d %s zwischen zwei Blechen (%s)",
+                   l->t,
+                   "\x84u\xe1"
+                   "eren",
+                   2 * l->inner_lamellas, l->inner_lamellas,
+                   l->inner_lamellas == 1 ? "inneren Lamelle" : "inneren Lamellen",
+                   Get_Fv_Rk_Standard_Ref());
+    char mode[DESIGN_LABEL_SIZE];
+    Mode_Label(mode, sizeof mode, l->mode_outer);
+    Oli_Write_Text(file, "%s Lamelle%s, %s = %.2lf \xF8: %sk\xCEr = %.4lf kN (%s)",
+                   "\x84u\xe1"
+                   "ere",
+                   ec ? " (Gl. (8.11))" : "", SYM_ALPHA, l->alpha_deg, Get_Fv_Rk_Label(),
+                   l->rk_outer, mode);
+    Oli_Write_Text(file,
+                   "innere Lamelle%s: f\xCE\\h," SYM_ALPHA ",k\xCEr = %.2lf N/mm\xCE/2\xCEr, "
+                   "M\xCE\\y,Rk\xCEr = %.1lf Nmm, d = %.1lf mm",
+                   ec ? " (Gl. (8.13))" : "", b->fh, b->my, b->d);
+    Oli_Write_Text(file,
+                   "(l) 0.5 x %.2lf x %.1lf x %.1lf = %.4lf kN, (m) 2.3 x (%.1lf x %.2lf x "
+                   "%.1lf)\xCE/0.5\xCEr + %.4lf = %.4lf kN => %sk\xCEr = %.4lf kN (%c)",
+                   b->fh, b->t2, b->d, b->r_l, b->my, b->fh, b->d, b->rope, b->r_m,
+                   Get_Fv_Rk_Label(), b->rk, b->mode == 22 ? 'm' : 'l');
+    Oli_Write_Text(file, "%sk\xCEr je Scherfuge = (2 x %.4lf + %d x %.4lf) / %d = %.4lf kN (%s)",
+                   Get_Fv_Rk_Label(), l->rk_outer, 2 * l->inner_lamellas, b->rk, l->planes,
+                   l->rk_mean, ec ? "DIN EN 1995-1-1, 8.1.3" : "Summe der Scherfugen");
+}
+
 void Print_Vbm_Check(FILE *file, const Vbm_Check *r)
 {
     if (file == nullptr || !r->done) return;
@@ -998,6 +1097,7 @@ void Print_Vbm_Check(FILE *file, const Vbm_Check *r)
             "Glatter Schaft weniger als 4 d im Holz mit der Spitze => d\xCE\\ef\xCEr = 1.1 x "
             "d\xCE\\1\xCEr = 1.1 x %.2lf = %.2lf mm (DIN EN 1995-1-1, 8.7.1)",
             r->d_1, r->d_ef);
+    if (r->lamellas.done) Print_Vbm_Lamellas(file, &r->lamellas);
     if (Shows_Reduction_Or_Mode(type)) {
         if (!Splice_Input.failure_mode_switch)
             Oli_Write_Text(file, "Kr\x84"

@@ -373,7 +373,9 @@ static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double 
     if (plates) {
         add("Stahlblech", m_plate);
         add("Lochleibung", m_hole);
-        if (si->block_shear) add("Blockscherversagen", m_bs);
+        /* switched on, but not made by the calculation method or a single row */
+        if (si->block_shear)
+            add("Blockscherversagen", Is_Block_Shear_Check_On() ? m_bs : UTIL_NOT_CHECKED);
     }
 }
 

@@ -284,6 +284,22 @@ typedef struct Vbm_Bolt_Check {
     int32_t no_capacity; /* 1: N_Rd is not positive */
 } Vbm_Bolt_Check;
 
+/* The shear planes of a connection with two or more inner plates (EN 1995-1-1, 8.1.3), at the
+** force-to-grain angle of the governing fastener: the outer lamellas stand beside one plate
+** ((8.11), one plane each), the lamellas between two plates are central members ((8.13), two
+** planes each); the fastener's resistance per plane is the mean of its planes. kN. */
+typedef struct Vbm_Lamella_Planes {
+    int32_t done;                /* 1 when the connection has lamellas between two plates */
+    int32_t planes;              /* shear planes of one fastener */
+    int32_t inner_lamellas;      /* lamellas between two plates */
+    double t;                    /* mm, thickness of every lamella */
+    double alpha_deg;            /* force-to-grain angle of the governing fastener */
+    double rk_outer;             /* kN per plane of an outer lamella, governing mode */
+    int32_t mode_outer;          /* its equation code */
+    Between_Plates_Result inner; /* a plane of an inner lamella (kN) */
+    double rk_mean;              /* kN, characteristic resistance per plane of the fastener */
+} Vbm_Lamella_Planes;
+
 /* The fastener check of one combination as Calc_Vbm_Check computes it and Print_Vbm_Check
 ** writes it. */
 typedef struct Vbm_Check {
@@ -309,6 +325,7 @@ typedef struct Vbm_Check {
                                     ** has a positive utilisation */
     int32_t error;             /* code of a design error of the combination, 0 when none */
     Vbm_Bolt_Check bolts;
+    Vbm_Lamella_Planes lamellas;
     double u; /* u_max and the bolts' shown utilisation */
 } Vbm_Check;
 
@@ -340,30 +357,37 @@ extern Governing_Lkom_Rec Governing_Lkom;
 enum {
     BLOCK_SHEAR_NOT_APPLIED = 0, /* no plate connection in tension with two rows, or switched off */
     BLOCK_SHEAR_DONE = 1,
-    BLOCK_SHEAR_NO_GAMMA = 2,   /* no partial factor of the middle member */
-    BLOCK_SHEAR_NO_CAPACITY = 3 /* F_bs,Rd is not positive */
+    BLOCK_SHEAR_NO_GAMMA = 2,    /* no partial factor of the middle member */
+    BLOCK_SHEAR_NO_CAPACITY = 3, /* F_bs,Rd is not positive */
+    BLOCK_SHEAR_NOT_MADE = 4     /* switched on for a plate connection, but the calculation
+                                    method or a single row of fasteners does not make it */
 };
 typedef struct Block_Shear_Check {
-    int32_t state;             /* BLOCK_SHEAR_* */
-    double f_t0_k, f_v_k;      /* N/mm², tensile and shear strength of the middle member */
-    Block_Shear_Values values; /* plate class, M_y,k and effective thicknesses of the design */
-    double t1;                 /* mm, timber thickness of the failure areas */
-    double L_t, L_v;           /* mm, net lengths across and along the grain */
-    double A_t, A_v;           /* mm², net areas; A_v of the governing failure mode */
-    double t_ef;               /* mm, effective thickness of the governing failure mode */
-    char mode;                 /* governing failure mode, '-' for the full areas */
-    double F_Rk;               /* kN, F_bs,Rk */
+    int32_t state;               /* BLOCK_SHEAR_* */
+    double f_t0_k, f_v_k;        /* N/mm², tensile and shear strength of the middle member */
+    Block_Shear_Values values;   /* plate class, M_y,k and effective thicknesses of the design */
+    int32_t calc_method;         /* calculation method of the splice (BLOCK_SHEAR_NOT_MADE) */
+    double t1;                   /* mm, timber thickness of the failure areas */
+    double d0;                   /* mm, width of a hole in the timber */
+    double L_t_gross, L_v_gross; /* mm, lengths between the hole centres (shear: from the end) */
+    double holes_t, holes_v;     /* hole widths d0 that the net lengths leave out */
+    double L_t, L_v;             /* mm, net lengths across and along the grain (A.4), (A.5) */
+    double A_t, A_v;             /* mm², net areas; A_v of the governing failure mode */
+    double t_ef;                 /* mm, effective thickness of the governing failure mode */
+    char mode;                   /* governing failure mode, '-' for the full areas */
+    double F_Rk;                 /* kN, F_bs,Rk */
     double kmod;
     double F_Rd; /* kN, F_bs,Rd (not with BLOCK_SHEAR_NO_GAMMA) */
     double N;    /* kN, the share of N_d of one timber part */
     double u;    /* N / F_bs,Rd, valid with BLOCK_SHEAR_DONE */
 } Block_Shear_Check;
 
-/* Compute the block-shear check of combination (group, entry) into *out: 0 (state NOT_APPLIED)
-** when it does not apply. Writes nothing, neither a file nor the input. */
+/* Compute the block-shear check of combination (group, entry) into *out: 0 (state NOT_APPLIED,
+** or NOT_MADE when switched on but not made) when it does not apply. Writes nothing, neither a
+** file nor the input. */
 int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out);
-/* Write the block-shear section of a computed check; nothing without a file or when the check
-** does not apply. */
+/* Write the block-shear section of a computed check, or that it was not made; nothing without a
+** file or when the check does not apply. */
 void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *check);
 /* The utilisation shown of a block-shear check: 0 when it does not apply, UTIL_NO_CHECK when it
 ** cannot be made. */

@@ -265,6 +265,10 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
     for (int i = 0; i < u->count && i < UTIL_LIST_MAX; i++) {
         int y = Page_Row_Y(r++);
         Wdg_Draw_Text(PAGE_LABEL_X + 10, y, u->name[i], nullptr);
+        if (u->value[i] == UTIL_NOT_CHECKED) {
+            Wdg_Draw_Text(PAGE_FIELD_X + 200, y, "nicht nachgewiesen", nullptr);
+            continue;
+        }
         int ok = u->value[i] <= UTIL_LIMIT;
         Wdg_Set_Fg_Colour(ok ? BLACK_CI : RED_CI);
         Wdg_Printf_Text(PAGE_FIELD_X + 200, y, "%6.1f %%", u->value[i] * 100.0);

@@ -122,6 +122,65 @@ TEST(JohansenModes, DesignValueProofDividesTheHingeModes)
     EXPECT_NEAR(r.rk_lateral, 6470.46, 0.01);
 }
 
+/* A timber between two steel plates is the central member of a steel-timber-steel connection
+** (EN 1995-1-1, (8.13)): per plane l 0.5 f_h t2 d and m 2.3 sqrt(M_y f_h d) = 1.15 sqrt 2 *
+** 6470.46 = 10523.21 N with the rope effect, the same modes as thick outer plates in double shear
+** (21, 22); the fitted bolt 12 mm at alpha 0, kmod 0.9. */
+TEST(JohansenModes, ATimberBetweenTwoPlatesIsTheCentralMember)
+{
+    auto between = [](int proof_method, double t2, double r_ax) {
+        Between_Plates_Result b{};
+        Calc_Rk_Rd_Between_Plates(/*proof_method=*/proof_method, /*gamma_m=*/1.3,
+                                  /*gamma_steel=*/1.1, /*kmod=*/0.9, /*d=*/12.0, /*vbm_type=*/30,
+                                  /*predrilled=*/0, /*stainless=*/0, /*threaded_rod=*/0,
+                                  /*fitted_bolt=*/1, /*alpha=*/0.0, /*t2=*/t2, /*rho=*/350.0,
+                                  /*mat=*/0, /*grade=*/0, /*fu=*/360.0, /*r_ax=*/r_ax,
+                                  /*out=*/&b);
+        return b;
+    };
+    {
+        Standard_Scope en(true);
+        /* 60 mm: l = 0.5 * 25.256 * 60 * 12 = 9092.16 below m = 10523.21 (both / 1.3);
+        ** R_d = 9092.16 / 1.3 * 0.9 = 6294.57 */
+        Between_Plates_Result b = between(1, 60.0, 0.0);
+        EXPECT_NEAR(b.fh, 25.256, 1e-9);
+        EXPECT_NEAR(b.r_l, 9092.16, 0.01);
+        EXPECT_NEAR(b.r_m, 10523.21, 0.01);
+        EXPECT_EQ(b.mode, 21);
+        EXPECT_DOUBLE_EQ(b.gamma, 1.3);
+        EXPECT_NEAR(b.rk, 9092.16, 0.01);
+        EXPECT_NEAR(b.rd, 6294.57, 0.01);
+        /* 120 mm and an axial value of 8000 N: the bolt's rope effect min(0.25 * 10523.21,
+        ** 8000 / 4) = 2000 N; m = 12523.21 governs */
+        b = between(1, 120.0, 8000.0);
+        EXPECT_NEAR(b.rope, 2000.0, 1e-9);
+        EXPECT_EQ(b.mode, 22);
+        EXPECT_NEAR(b.rk, 12523.21, 0.01);
+        /* the design-value method: l = 9092.16 against m = 10523.21 / 1.15 = 9150.62 (l);
+        ** R_d from f_h,d = 25.256 * 0.9 / 1.3 = 17.4849 and M_y,d = 69070.88 / 1.1 = 62791.71:
+        ** min(0.5 * 17.4849 * 60 * 12, sqrt 2 sqrt(2 * 62791.71 * 17.4849 * 12)) =
+        ** min(6294.57, 7259.45) */
+        b = between(2, 60.0, 0.0);
+        EXPECT_EQ(b.mode, 21);
+        EXPECT_NEAR(b.rk, 9092.16, 0.01);
+        EXPECT_NEAR(b.rd, 6294.57, 0.01);
+        /* no timber: nothing determinable */
+        b = between(1, 0.0, 0.0);
+        EXPECT_EQ(b.mode, 0);
+        EXPECT_EQ(b.rk, 0.0);
+    }
+    {
+        /* DIN 1052: R21 = 18184.32 / 1.3 = 13987.94 against R22 = 10523.21 / 1.1 = 9566.55 at
+        ** 120 mm: mode 22, R_k = 10523.21, R_d = 9566.55 * 0.9 = 8609.90 */
+        Standard_Scope din(false);
+        const Between_Plates_Result b = between(1, 120.0, 0.0);
+        EXPECT_EQ(b.mode, 22);
+        EXPECT_DOUBLE_EQ(b.gamma, 1.1);
+        EXPECT_NEAR(b.rk, 10523.21, 0.01);
+        EXPECT_NEAR(b.rd, 8609.90, 0.01);
+    }
+}
+
 /* The yield moment by thread and steel: a threaded rod of 12 mm takes the thread's effective
 ** diameter 10.9 mm, 0.3 * 360 * 10.9^2.6 = 53793.85 Nmm, right after the plain bolt of the same
 ** size (69070.88 Nmm); approved screws of the second family 8 mm: 23000 Nmm in carbon steel,

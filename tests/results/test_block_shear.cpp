@@ -27,13 +27,17 @@ static std::string Printed(const Block_Shear_Check *r)
 
 TEST(BlockShear, RecordWorkedByHand)
 {
-    /* Rows 8.4 cm apart (3 rows), x up to 20.4 cm, timber beside the plate t = (140 - 10) / 2
-    ** = 65 mm: L_net,t = 84 * 2 = 168 mm, L_net,v = 2 * 204 = 408 mm;
-    ** A_net,t = 65 * 168 = 10920 mm², A_net,v = 65 * 408 = 26520 mm².
-    ** (A.1): max(1.5 * 10920 * 19.2, 0.7 * 26520 * 3.5) = max(314496, 64974) N = 314.496 kN;
+    /* Rows 8.4 cm apart (3 rows), columns up to x = 20.4 cm from the member end (3 columns),
+    ** timber beside the plate t = (140 - 10) / 2 = 65 mm, dowel holes d0 = d = 12 mm.
+    ** (A.5): L_net,t = 2 x 84 - 2 x 12 = 144 mm (two clear spans between the holes of the last
+    ** column); (A.4): L_net,v = 2 x (204 - 2.5 x 12) = 408 - 5 x 12 = 348 mm (both outer rows
+    ** from the end to the last hole, less two holes and a half each).
+    ** A_net,t = 65 * 144 = 9360 mm², A_net,v = 65 * 348 = 22620 mm².
+    ** (A.1): max(1.5 * 9360 * 19.2, 0.7 * 22620 * 3.5) = max(269568, 55419) N = 269.568 kN;
     ** the failure modes only lower the shear area: the full areas govern (mode '-').
-    ** F_bs,Rd = 0.9 * 314.496 / 1.3 = 217.728 kN; one inner plate: N = 180 / 2 = 90 kN,
-    ** u = 90 / 217.728 = 0.41336. */
+    ** F_bs,Rd = 0.9 * 269.568 / 1.3 = 186.624 kN; one inner plate: N = 180 / 2 = 90 kN,
+    ** u = 90 / 186.624 = 0.482253 (with N_d = 150 kN: 75 / 186.624 = 0.402; the gross length
+    ** 168 mm gave 314.496 kN and 0.344). */
     Prepared_Splice();
     Block_Shear_Check r;
     ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
@@ -41,66 +45,110 @@ TEST(BlockShear, RecordWorkedByHand)
     EXPECT_NEAR(r.f_t0_k, 19.2, 1e-9);
     EXPECT_NEAR(r.f_v_k, 3.5, 1e-9);
     EXPECT_NEAR(r.t1, 65.0, 1e-9);
-    EXPECT_NEAR(r.L_t, 168.0, 1e-9);
-    EXPECT_NEAR(r.L_v, 408.0, 1e-9);
-    EXPECT_NEAR(r.A_t, 10920.0, 1e-6);
-    EXPECT_NEAR(r.A_v, 26520.0, 1e-6);
+    EXPECT_NEAR(r.d0, 12.0, 1e-9);
+    EXPECT_NEAR(r.L_t_gross, 168.0, 1e-9);
+    EXPECT_NEAR(r.holes_t, 2.0, 1e-9);
+    EXPECT_NEAR(r.L_t, 144.0, 1e-9);
+    EXPECT_NEAR(r.L_v_gross, 408.0, 1e-9);
+    EXPECT_NEAR(r.holes_v, 5.0, 1e-9);
+    EXPECT_NEAR(r.L_v, 348.0, 1e-9);
+    EXPECT_NEAR(r.A_t, 9360.0, 1e-6);
+    EXPECT_NEAR(r.A_v, 22620.0, 1e-6);
     EXPECT_EQ(r.mode, '-');
     EXPECT_NEAR(r.t_ef, 65.0, 1e-9);
-    EXPECT_NEAR(r.F_Rk, 314.496, 1e-9);
+    EXPECT_NEAR(r.F_Rk, 269.568, 1e-9);
     EXPECT_NEAR(r.kmod, 0.9, 1e-12);
-    EXPECT_NEAR(r.F_Rd, 217.728, 1e-9);
+    EXPECT_NEAR(r.F_Rd, 186.624, 1e-9);
     EXPECT_NEAR(r.N, 90.0, 1e-12);
-    EXPECT_NEAR(r.u, 0.41336, 5e-6);
+    EXPECT_NEAR(r.u, 0.482253, 5e-7);
     EXPECT_DOUBLE_EQ(Block_Shear_Shown_Util(&r), r.u);
     const std::string s = Printed(&r);
-    EXPECT_NE(s.find("L\xCE\\net,t\xCEr = 168 mm, t\xCE\\"
-                     "1\xCEr = 65 mm \x88 A\xCE\\net,t\xCEr = 10920 mm"),
+    EXPECT_NE(s.find("d\xCE\\0\xCEr = 12.0 mm: L\xCE\\net,t\xCEr = 168 - 2 x 12.0 = 144 mm, "
+                     "t\xCE\\"
+                     "1\xCEr = 65 mm \x88 A\xCE\\net,t\xCEr = 9360 mm"),
               std::string::npos)
         << s;
-    EXPECT_NE(s.find("(Versagensmechanismus c,f,j/l,k,m)"), std::string::npos) << s;
+    EXPECT_NE(s.find("L\xCE\\net,v\xCEr = 408 - 5 x 12.0 = 348 mm, t\xCE\\"
+                     "ef\xCEr = 65 mm \x88 A\xCE\\net,v\xCEr = 22620 mm\xCE/2\xCEr "
+                     "(Versagensmechanismus c,f,j/l,k,m)"),
+              std::string::npos)
+        << s;
     EXPECT_NE(s.find("F\xCE\\"
-                     "bs,Rk\xCEr = 314.50 kN, k\xCE\\mod\xCEr = 0.90 \x88 F\xCE\\"
+                     "bs,Rk\xCEr = 269.57 kN, k\xCE\\mod\xCEr = 0.90 \x88 F\xCE\\"
                      "bs,Rd"
-                     "\xCEr = 217.73 kN, N\xCE\\"
+                     "\xCEr = 186.62 kN, N\xCE\\"
                      "d\xCEr = 90.00 kN \x88 u\xCE\\"
-                     "bs\xCEr = 0.413"),
+                     "bs\xCEr = 0.482"),
               std::string::npos)
         << s;
     /* the wrapper gives the same and clears the error */
     int err = -1;
     EXPECT_DOUBLE_EQ(Oli_Blockscher_Nachweis(nullptr, 0, 0, &err), r.u);
     EXPECT_EQ(err, 0);
+
+    /* bolts in holes of d + 1 = 13 mm: L_net,t = 168 - 2 x 13 = 142 mm,
+    ** F_bs,Rk = 1.5 * 65 * 142 * 19.2 = 265.824 kN */
+    Splice_Input.vbm_type = VBM_BOLZEN;
+    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.d0, 13.0, 1e-9);
+    EXPECT_NEAR(r.L_t, 142.0, 1e-9);
+    EXPECT_NEAR(r.L_v, 408.0 - 5.0 * 13.0, 1e-9);
+    EXPECT_NEAR(r.F_Rk, 265.824, 1e-9);
+}
+
+/* Put the 3 x 3 fasteners of the prepared splice on the grid x = x0 + i step_x (columns i),
+** y = y0 + j step_y (rows j), cm. */
+static void Place_Grid(double x0, double step_x, double y0, double step_y)
+{
+    for (int i = 0; i < 3; i++)
+        for (int j = 0; j < 3; j++) {
+            Fastener_Pattern.recs[j + 3 * i].x = x0 + i * step_x;
+            Fastener_Pattern.recs[j + 3 * i].y = y0 + j * step_y;
+        }
 }
 
 TEST(BlockShear, AFailureModeLowersTheShearArea)
 {
-    /* Rows 3.6 cm apart: L_net,t = 36 * 2 = 72 mm, A_net,t = 65 * 72 = 4680 mm²; the pattern
-    ** stretched to x = 60 cm: L_net,v = 1200 mm, A_net,v = 65 * 1200 = 78000 mm².
-    ** (A.1): max(1.5 * 4680 * 19.2, 0.7 * 78000 * 3.5) = max(134784, 191100) N: shear.
+    /* Rows 3.6 cm apart: L_net,t = 72 - 2 x 12 = 48 mm, A_net,t = 65 * 48 = 3120 mm²; the
+    ** columns at x = 20, 40, 60 cm: L_net,v = 2 x 600 - 5 x 12 = 1140 mm,
+    ** A_net,v = 65 * 1140 = 74100 mm².
+    ** (A.1): max(1.5 * 3120 * 19.2, 0.7 * 74100 * 3.5) = max(89856, 181545) N: shear.
     ** The design classes the plate by the 65 mm timber part beside it as thick (class 2), so
-    ** only the modes of thick plates are offered (A.2), with f_h,0,k = 0.082 * 0.88 * 385 =
+    ** only the modes of thick plates are offered (A.3), with f_h,0,k = 0.082 * 0.88 * 385 =
     ** 27.7816 N/mm², M_y,Rk = 0.3 * 360 * 12^2.6 = 69070.9 Nmm, sqrt(M_y / (f_h d)) = 14.3939:
-    **   h: 2 * 14.3939 = 28.788 mm -> A_v = 1200 / 2 (72 + 57.576) = 77745.3 -> 190.476 kN
-    **   g: 65 (sqrt(2 + 4 * 69070.9 / (27.7816 * 12 * 65²)) - 1) = 31.326 -> 80791 -> 197.94 kN
-    ** (the thin modes would give less: b, 1.4 * 14.3939 = 20.151 mm -> 165.085 kN).
-    ** Mode h governs: F_bs,Rk = 190.476 kN, F_bs,Rd = 0.9 * 190.476 / 1.3 = 131.868 kN,
-    ** u = 90 / 131.868 = 0.68250. */
+    **   h: 2 * 14.3939 = 28.788 mm -> A_v = 1140 / 2 (48 + 57.576) = 60178.1 -> 147.436 kN
+    **   g: 65 (sqrt(2 + 4 * 69070.9 / (27.7816 * 12 * 65²)) - 1) = 31.326 -> 63071.9
+    **      -> 154.526 kN
+    ** Mode h governs: F_bs,Rk = 147.436 kN, F_bs,Rd = 0.9 * 147.436 / 1.3 = 102.071 kN,
+    ** u = 90 / 102.071 = 0.88174. */
     Prepared_Splice();
-    Splice_Input.a2 = 3.6;
-    Fastener_Pattern.recs[0].x = 60.0;
+    Place_Grid(20.0, 20.0, -3.6, 3.6);
     Block_Shear_Check r;
     ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
     EXPECT_EQ(r.values.plate_class, 2);
     EXPECT_NEAR(r.values.t_ef_e, 28.7878, 1e-3);
     EXPECT_NEAR(r.values.t_ef_d, 31.3262, 1e-3);
+    EXPECT_NEAR(r.L_t, 48.0, 1e-9);
+    EXPECT_NEAR(r.L_v, 1140.0, 1e-9);
     EXPECT_EQ(r.mode, 'h');
     EXPECT_NEAR(r.t_ef, 28.7878, 1e-3);
-    EXPECT_NEAR(r.A_v, 77745.3, 0.5);
-    EXPECT_NEAR(r.F_Rk, 190.476, 1e-3);
-    EXPECT_NEAR(r.F_Rd, 131.868, 1e-3);
-    EXPECT_NEAR(r.u, 0.68250, 1e-5);
+    EXPECT_NEAR(r.A_v, 60178.1, 0.5);
+    EXPECT_NEAR(r.F_Rk, 147.436, 1e-3);
+    EXPECT_NEAR(r.F_Rd, 102.071, 1e-3);
+    EXPECT_NEAR(r.u, 0.88174, 1e-5);
     EXPECT_NE(Printed(&r).find("(Versagensmechanismus h)"), std::string::npos);
+
+    /* staggered: the middle row's holes stand between the columns (x = 30 and 50 cm), so the
+    ** last column holds only the outer rows' holes: L_net,t = 72 - 1 x 12 = 60 mm, and the
+    ** outer rows lose 2.5 holes each as before */
+    Place_Grid(20.0, 20.0, -3.6, 3.6);
+    Fastener_Pattern.recs[1].x = 30.0;
+    Fastener_Pattern.recs[4].x = 50.0;
+    Fastener_Pattern.recs[7].x = 10.0;
+    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.holes_t, 1.0, 1e-9);
+    EXPECT_NEAR(r.L_t, 60.0, 1e-9);
+    EXPECT_NEAR(r.L_v, 1140.0, 1e-9);
 }
 
 TEST(BlockShear, StatesOfACheckThatDoesNotApplyOrCannotBeMade)
@@ -120,9 +168,31 @@ TEST(BlockShear, StatesOfACheckThatDoesNotApplyOrCannotBeMade)
     Get_Lkom_Entry(0, 0)->N_d = -180.0;
     EXPECT_EQ(Calc_Block_Shear_Check(0, 0, &r), 0);
     Get_Lkom_Entry(0, 0)->N_d = 180.0;
+    /* one row, or a calculation method other than the exact proof: switched on but not made,
+    ** which the print list says */
     Set_Layout(3, 1);
     EXPECT_EQ(Calc_Block_Shear_Check(0, 0, &r), 0);
+    EXPECT_EQ(r.state, BLOCK_SHEAR_NOT_MADE);
+    EXPECT_EQ(Block_Shear_Shown_Util(&r), 0.0);
+    EXPECT_NE(Printed(&r).find("Blockscherversagen \xCE"
+                               "bnicht nachgewiesen\xCEr: nur eine Reihe von Verbindungsmitteln"),
+              std::string::npos);
     Set_Layout(3, 3);
+    for (int method : {0, 2}) {
+        Splice_Input.calc_method = method;
+        EXPECT_EQ(Calc_Block_Shear_Check(0, 0, &r), 0);
+        EXPECT_EQ(r.state, BLOCK_SHEAR_NOT_MADE);
+        EXPECT_NE(Printed(&r).find(method == 0 ? "nur im genauen Nachweis gef\x81hrt "
+                                                 "(Berechnungsverfahren: Vereinfachter Nachweis)"
+                                               : "(Berechnungsverfahren: "
+                                                 "Bemessungswerte-Verfahren)"),
+                  std::string::npos)
+            << method;
+        err = -1;
+        EXPECT_EQ(Oli_Blockscher_Nachweis(nullptr, 0, 0, &err), 0.0);
+        EXPECT_EQ(err, -1);
+    }
+    Splice_Input.calc_method = 1;
     EXPECT_EQ(Calc_Block_Shear_Check(-1, 0, &r), 0);
     /* no partial factor: the check cannot be made, shown as failed */
     Splice_Input.gamma_m_mid = 0.0;

@@ -698,3 +698,92 @@ TEST(VbmCheck, OneFastenerInARowCountsOnce)
     EXPECT_TRUE(Has(Vbm_Text(), "n = 1 => n\xCE\\"
                                 "ef\xCEr = 1.00\n"));
 }
+
+TEST(VbmCheck, ALamellaBetweenTwoPlatesIsACentralMember)
+{
+    /* Bending splice GL24h 14 x 32 cm, two inner plates 8 mm of 24 cm, dowels 12 mm, 3 x 4 per
+    ** half, M_d = 7 kNm, N_d = 20 kN, V_d = 10 kN, kmod 0.8: lamellas t = (140 - 2 * 8) / 3 =
+    ** 41.333 mm; 4 shear planes per dowel. The pattern: columns x = 8.4, 14.3923, 20.3845 cm,
+    ** rows y = -10.44, -3.48, 3.48, 10.44 cm; x_c = 14.3923, I_p = 8 * 5.9922² + 6 * (10.44² +
+    ** 3.48²) = 1013.88 cm²; M_v,d = 7 + 0.143923 * 10 = 8.43923 kNm.
+    ** Dowel 12 at (20.3845, 10.44): F_H = 20 / 48 + 843.923 * 10.44 / 1013.876 / 4 = 0.41667 +
+    ** 2.17249 = 2.58916 kN, F_V = 10 / 48 + 843.923 * 5.9922 / 1013.876 / 4 = 0.20833 + 1.24694
+    ** = 1.45527 kN: F = 2.97011 kN at alpha = 29.339 degrees.
+    ** f_h,alpha,k = 0.082 * 0.88 * 385 / (1.53 sin² + cos²) = 27.7816 / 1.127223 = 24.6457 N/mm²,
+    ** M_y,Rk = 0.3 * 360 * 12^2.6 = 69070.9 Nmm.
+    ** Outer lamella (8.11): f 24.6457 * 41.333 * 12 = 12224.28, g 12224.28 (sqrt(2 + 4 * 69070.9
+    ** / (24.6457 * 12 * 41.333²)) - 1) = 7284.09, h 2.3 sqrt(69070.9 * 24.6457 * 12) = 10395.29.
+    ** Inner lamella (8.13): l 0.5 * 12224.28 = 6112.14, m 10395.29: 6112.14 N (the design of a
+    ** lamella beside one plate gave it 7284.09).
+    ** Per plane (8.1.3): (2 * 7284.09 + 2 * 6112.14) / 4 = 6698.11 N; R_d = 0.8 * 6.69811 / 1.3 =
+    ** 4.12192 kN. n_ef = 3^0.9 (59.922 / 156)^0.25 = 2.11605, at alpha_min = atan(0.20833 /
+    ** 2.58916) = 4.600 degrees (middle column): 2.11605 + 0.88395 * 4.600 / 90 = 2.16123.
+    ** u = 2.97011 * 3 / 2.16123 / 4.12192 = 1.0002 (7284.09 in every plane gave 0.9198). */
+    Glulam_Inner_Plate_Splice();
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Splice_Input.h = 32.0;
+    Splice_Input.plate_count = 2.0;
+    Splice_Input.t_p = 0.8;
+    Splice_Input.h_p = 24.0;
+    Splice_Input.lkom.groups[0].kmod_source = 0;
+    Splice_Input.lkom.groups[0].kmod = 0.8;
+    Set_Layout(3, 4);
+    Set_Lkom(0, 0, 7.0, 20.0, 10.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Fastener_Pattern.count, 12);
+    EXPECT_NEAR(Fastener_Pattern.recs[11].x, 20.3845, 1e-4);
+    EXPECT_NEAR(Fastener_Pattern.recs[11].y, 10.44, 1e-9);
+    EXPECT_NEAR(Fastener_Pattern.I_p, 1013.88, 1e-2);
+    Vbm_Check r;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.governing, 11);
+    EXPECT_NEAR(r.n_ef, 2.16123, 1e-5);
+    ASSERT_EQ(r.rows.size(), 1u); /* the governing fastener only */
+    const Vbm_Row &row = r.rows[0];
+    EXPECT_NEAR(row.F_tot, 2.97011, 1e-5);
+    EXPECT_NEAR(row.alpha_deg, 29.339, 1e-3);
+    const Vbm_Lamella_Planes &l = r.lamellas;
+    ASSERT_EQ(l.done, 1);
+    EXPECT_EQ(l.planes, 4);
+    EXPECT_EQ(l.inner_lamellas, 1);
+    EXPECT_NEAR(l.t, 41.3333, 1e-4);
+    EXPECT_NEAR(l.inner.fh, 24.6457, 1e-4);
+    EXPECT_NEAR(l.rk_outer, 7.28409, 1e-5);
+    EXPECT_NEAR(l.inner.r_l, 6.11214, 1e-5);
+    EXPECT_NEAR(l.inner.r_m, 10.39529, 1e-5);
+    EXPECT_EQ(l.inner.mode, 21);
+    EXPECT_NEAR(l.inner.rk, 6.11214, 1e-5);
+    EXPECT_NEAR(l.rk_mean, 6.69811, 1e-5);
+    EXPECT_NEAR(row.R_k, 6.69811, 1e-5);
+    EXPECT_NEAR(row.R_d * r.n_row / r.n_ef, 4.12192, 1e-5);
+    EXPECT_NEAR(r.u, 1.0002, 1e-4);
+
+    FILE *f = tmpfile();
+    Print_Vbm_Check(f, &r);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_TRUE(Has(s, "Holzlamellen t = 41.3 mm: 2 Scherfugen der \x84u\xe1"
+                       "eren Lamellen neben je einem Blech, 2 Scherfugen der 1 inneren Lamelle "
+                       "zwischen zwei Blechen (DIN EN 1995-1-1, 8.2.3)"))
+        << s;
+    EXPECT_TRUE(Has(s, "\x84u\xe1"
+                       "ere Lamelle (Gl. (8.11)), \xBA = 29.34 \xF8: F\xCE\\v,Rk\xCEr = "
+                       "7.2841 kN (Gl.(g))"))
+        << s;
+    EXPECT_TRUE(Has(s, "innere Lamelle (Gl. (8.13)): f\xCE\\h,\xBA,k\xCEr = 24.65 N/mm\xCE/2"
+                       "\xCEr, M\xCE\\y,Rk\xCEr = 69070.9 Nmm, d = 12.0 mm"))
+        << s;
+    EXPECT_TRUE(Has(s, "(l) 0.5 x 24.65 x 41.3 x 12.0 = 6.1121 kN, (m) 2.3 x (69070.9 x 24.65 x "
+                       "12.0)\xCE/0.5\xCEr + 0.0000 = 10.3953 kN => F\xCE\\v,Rk\xCEr = 6.1121 "
+                       "kN (l)"))
+        << s;
+    EXPECT_TRUE(Has(s, "F\xCE\\v,Rk\xCEr je Scherfuge = (2 x 7.2841 + 2 x 6.1121) / 4 = 6.6981 "
+                       "kN (DIN EN 1995-1-1, 8.1.3)"))
+        << s;
+
+    /* one plate: no lamella between two plates, nothing of the kind printed */
+    Splice_Input.plate_count = 1.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.lamellas.done, 0);
+}

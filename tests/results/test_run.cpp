@@ -51,15 +51,19 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     ** and 14.4; 4 shear planes. F = 100 / (6 * 4) = 4.1667 kN per plane.
     ** Fastener (EN 1995-1-1, 8.2.3 (8.11)), t1 = (16 - 2) / 3 = 4.667 cm, fh = 0.082 * 0.88 *
     ** 350 = 25.256, My = 0.3 * 360 * 12^2.6 = 69071: (f) 14143, (g) 14143 (sqrt(2 + 4 * 69071 /
-    ** (25.256 * 12 * 46.667²)) - 1) = 7852.2, (h) 10523 N; R_d = 0.9 * 7.8522 / 1.3 = 5.4361;
-    ** n_ef = 2^0.9 (60 / 156)^0.25 = 1.4695; u = 4.1667 * 2 / 1.4695 / 5.4361 = 1.0431.
+    ** (25.256 * 12 * 46.667²)) - 1) = 7852.2, (h) 10523 N for the two outer lamellas' planes;
+    ** the middle lamella between the plates (8.13): (l) 0.5 * 14143 = 7071.7, (m) 10523 N for
+    ** its two planes; per plane (8.1.3) (2 * 7852.2 + 2 * 7071.7) / 4 = 7461.9 N;
+    ** R_d = 0.9 * 7.4619 / 1.3 = 5.1660; n_ef = 2^0.9 (60 / 156)^0.25 = 1.4695;
+    ** u = 4.1667 * 2 / 1.4695 / 5.1660 = 1.0977.
     ** Timber: 14 * 24 - 3 * 1.2 * 14 = 285.6 cm²; 1000 / 285.6 = 3.5014 / 10.0385 = 0.34880.
     ** Plates: 2 (20 - 3 * 1.2) = 32.8 cm²; 1000 / 32.8 = 30.488 / 235 = 0.12974.
     ** Bearing (EN 1993-1-8): end fastener, doubled force 8.3333 kN; alpha = 15.6 / 36 = 0.4333,
     ** k1 = 2.8 * 16 / 12 - 1.7 = 2.0333: 2.0333 * 0.4333 * 360 * 12 * 10 / 1.25 = 30.451 kN;
     ** 8.3333 / 30.451 = 0.27366.
-    ** Block shear (Annex A): L_t = 168, L_v = 288 mm, t = 46.667: 1.5 * 7840 * 14.5 = 170.52 kN
-    ** > 0.7 * 13440 * 4.0; F_Rd = 170.52 * 0.9 / 1.3 = 118.05; N = 100 / 3: u = 0.28236. */
+    ** Block shear (Annex A): L_net,t = 168 - 2 * 12 = 144, L_net,v = 2 * 144 - 3 * 12 = 252 mm,
+    ** t = 46.667: 1.5 * 6720 * 14.5 = 146.16 kN > 0.7 * 11760 * 4.0; F_Rd = 146.16 * 0.9 / 1.3 =
+    ** 101.188; N = 100 / 3: u = 0.32942. */
     Inner_Plate_Dowel_Splice();
     Tension_Splice(100.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
@@ -67,11 +71,17 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     EXPECT_NEAR(Splice_Input.e2, 1.6, 1e-9);
     Run_Nachweise(nullptr, 0);
     ASSERT_EQ(Splice_Input.utilisation.count, 5);
-    Expect_Row(0, "Verbindungsmittel", 1.0431);
+    Expect_Row(0, "Verbindungsmittel", 1.0977);
     Expect_Row(1, "Holz", 0.34880);
     Expect_Row(2, "Stahlblech", 0.12974);
     Expect_Row(3, "Lochleibung", 0.27366);
-    Expect_Row(4, "Blockscherversagen", 0.28236);
+    Expect_Row(4, "Blockscherversagen", 0.32942);
+
+    /* the design-value method does not make the block-shear check: the row says so */
+    Splice_Input.calc_method = 2;
+    Run_Nachweise(nullptr, 0);
+    ASSERT_EQ(Splice_Input.utilisation.count, 5);
+    Expect_Row(4, "Blockscherversagen", UTIL_NOT_CHECKED);
 }
 
 TEST(Run, OuterPlatesWithBoltsWithoutBlockShear)

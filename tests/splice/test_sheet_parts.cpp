@@ -1,7 +1,8 @@
 /*
 ** Tests of the smaller parts of start-up and the main sheet: the component's file names and
 ** title, the page help topics, the failure-mode switch of the first page, the regeneration of
-** the combinations and the page actions of the combination table.
+** the combinations, the page actions of the combination table and the utilisation page's row of
+** a check that was switched on but not made.
 */
 #include <gtest/gtest.h>
 
@@ -11,9 +12,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "catalogue/catalogue.h"
 #include "dialogs/dialogs.h"
 #include "exchange/exchange.h"
+#include "nad/nad.h"
 #include "platform/zelkwin.h"
+#include "platform/zelkwin_test.h"
+#include "results/results.h"
 #include "splice/pages_internal.h"
 #include "splice/splice_app.h"
 
@@ -161,4 +166,56 @@ TEST(SheetParts, ComponentImportReadsTheToolsResultFile)
     EXPECT_EQ(Lkom_Count_Entries(&Splice_Input.lkom, 0), 1);
     if (old) setenv("EXEC", saved.c_str(), 1);
     else unsetenv("EXEC");
+}
+
+TEST(SheetParts, TheUtilisationPageSaysWhichCheckItDidNotMake)
+{
+    /* Inner plates with the block-shear switch on, designed by the design-value method, which
+    ** does not make the check: the row reads "nicht nachgewiesen", never 0.0 %. */
+    ZW_Test_Reset();
+    Reset_NAD_Record(&Nad_Record);
+    Nad_Params = &Nad_Record.ec5;
+    Nad_EC3_Params_Ptr = &Nad_Record.ec3;
+    Init_Dowel_Bolt_Diameters();
+    Splice_Calc_Forget();
+    Set_Splice_Input_Defaults(&Splice_Input);
+    Splice_Input_Record *si = &Splice_Input;
+    si->connection_kind = CONN_INNER_PLATES;
+    si->b = 16.0;
+    si->h = 24.0;
+    si->h_p = 20.0;
+    si->block_shear = 1;
+    si->n_col[VBM_TYPE_SLOT(si->vbm_type)] = 2;
+    si->n_row[VBM_TYPE_SLOT(si->vbm_type)] = 3;
+    si->lkom.groups[0].used = 1;
+    si->lkom.groups[0].kmod_source = 0;
+    si->lkom.groups[0].kmod = 0.9;
+    si->lkom.groups[0].entries[0].used = 1;
+    si->lkom.groups[0].entries[0].N_d = 50.0;
+    auto row_of = [](const char *name) {
+        for (const auto &l : ZW_Test_Log_Lines())
+            if (l.find(name) != std::string::npos) return true;
+        return false;
+    };
+    for (int method : {1, 2}) {
+        si->calc_method = method;
+        Splice_Calc_Forget();
+        ZW_Test_Clear_Log();
+        Define_Prop_Sheet(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1, 0, 0, "Test", 0, 1);
+        const int area = SVA_Create(10, 80, NPIXEL_X - 11, NPIXEL_Y - 11, 0, 1);
+        Activate_Prop_Sheet();
+        Wdg_Select_Area(area);
+        Wdg_Set_Font(4096);
+        Page_Ausnutzungen(area, 0, 0, 500, 400);
+        SVA_Set_Active(area, 1);
+        SVA_Update(area);
+        EXPECT_TRUE(row_of("Blockscherversagen")) << method;
+        EXPECT_EQ(row_of("nicht nachgewiesen"), method == 2) << method;
+        ASSERT_EQ(si->utilisation.count, 5);
+        if (method == 1) EXPECT_GT(si->utilisation.value[4], 0.0);
+        else EXPECT_EQ(si->utilisation.value[4], UTIL_NOT_CHECKED);
+        SVA_Delete_All();
+        Undefine_Prop_Sheet();
+    }
+    Splice_Calc_Forget();
 }
