@@ -54,6 +54,17 @@ void Get_Joint_Members(Joint_Members *m)
     }
 }
 
+int Vbm_Own_Shear_Planes(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    Joint_Members m;
+    Get_Joint_Members(&m);
+    int member = 0;
+    double pen = 0.0;
+    Calc_Vbm_Penetration(2, si->d, si->l, 90.0, m.t1, m.t2, &pen, &member);
+    return member == 2 ? 2 : 1;
+}
+
 /* Steel grade of the fastener design: a connector's is the steel of its bolt. */
 static int32_t Design_Steel_Grade(void)
 {
@@ -159,13 +170,7 @@ int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, dou
     ** shear plane: its dowels, bolts and connectors are designed in single shear (EN 1995-1-1,
     ** eq. (8.6)), not with the modes of a middle member between two side members. */
     int penetration_case = si->connection_kind == CONN_LAP ? 1 : 2;
-    if (Is_Nail_Screw_Staple(type)) {
-        int member = 0;
-        double pen = 0.0;
-        penetration_case = 1;
-        Calc_Vbm_Penetration(2, si->d, si->l, 90.0, m.t1, m.t2, &pen, &member);
-        if (member == 2) penetration_case = 2;
-    }
+    if (Is_Nail_Screw_Staple(type)) penetration_case = Vbm_Own_Shear_Planes();
     input->shear_planes = penetration_case;
 
     input->alpha_1 = angle_1;

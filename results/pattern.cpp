@@ -210,6 +210,28 @@ void Check_Nail_Sides(void)
     if (first > 0 && second != 2) si->two_sided = 0;
 }
 
+int Vbm_Driven_From_Both_Sides(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind;
+    if (kind != CONN_SIDE_TIMBERS && kind != CONN_OUTER_PLATES) return 0;
+    return Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type) && si->two_sided == 1;
+}
+
+int Vbm_Driven_Side(int i)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int t = si->vbm_type;
+    int m = (int)Splice_N_Row(si);
+    if (m < 1) m = 1;
+    const bool staggered = t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST
+                           && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED;
+    /* records stand column after column: a column of an even number of rows starts on the side
+    ** its neighbour ended on, so that the rows alternate too */
+    const int k = (!staggered && m % 2 == 0) ? i + i / m : i;
+    return k % 2;
+}
+
 double Calc_Auto_Side_Thickness(double t_req_mm)
 {
     double t = std::trunc(t_req_mm / 10.0) + 1.0;

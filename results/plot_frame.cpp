@@ -211,25 +211,6 @@ void Plot_Dimension_Cm_Vertical(double x, double y0, double y1)
     Ptr_Array_Delete(list);
 }
 
-int Plot_Penetration_Case(int mode)
-{
-    const Splice_Input_Record *si = &Splice_Input;
-    const int t = si->vbm_type;
-    if (!Is_Vbm_Nail_Screw_Or_Staple(t)) return 0;
-    double rho_side = 0.0, rho_mid = 0.0;
-    Get_Rho_K(si->mat_side, si->grade_side, si->t_s * 10.0, &rho_side, nullptr);
-    Get_Rho_K(si->mat_mid, si->grade_mid, si->b * 10.0, &rho_mid, nullptr);
-    return Calc_T_Req_Reduction(/*type=*/t, /*fu=*/Get_Fastener_Fu_K(), /*kind=*/mode, /*d=*/si->d,
-                                /*length=*/si->l, /*axis_angle=*/90.0,
-                                /*predrilled=*/si->predrilled, /*variant=*/si->stainless,
-                                /*fitted=*/si->threaded_rod, /*t1=*/si->t_s * 10.0,
-                                /*t2=*/si->b * 10.0, /*rho1=*/rho_side, /*rho2=*/rho_mid,
-                                /*mat1=*/si->mat_side, /*mat2=*/si->mat_mid, /*g1=*/si->grade_side,
-                                /*g2=*/si->grade_mid, /*user1=*/nullptr, /*user2=*/nullptr,
-                                /*out_penetration=*/nullptr, /*out_member=*/nullptr,
-                                /*out_k=*/nullptr, /*out_t1_req=*/nullptr, /*out_t2_req=*/nullptr);
-}
-
 static int Rows_Of_Type(void)
 {
     int m = (int)Splice_N_Row(&Splice_Input);
@@ -252,39 +233,29 @@ int Plot_Is_Column_Drawn(int i)
 
 /* ---------------------------------------------------------------- fastener symbols */
 
-/* Alternation of the symbols; cleared at the start of every view, so that a splice draws the same
-** view in every print run, whatever was drawn before it. */
-static int Symbol_Flag = 0;
-
 static void Cross(double x, double y, double half)
 {
     Oli_Graphic_Line(x - half, y, x + half, y);
     Oli_Graphic_Line(x, y - half, x, y + half);
 }
 
-void Oli_Draw_Vbm_Symbol(double x, double y, int penetration_case, int i)
+void Oli_Draw_Vbm_Symbol(double x, double y, int both_sides, int i)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int t = si->vbm_type;
     const double r = si->d / 20.0;
-    const int m = Rows_Of_Type();
-    const int j = i % m;
-    const int regular_even = Layout_Of_Type() == LAYOUT_REGULAR && m % 2 == 0;
-    const int both = penetration_case == 2 && si->two_sided == 1;
+    /* the side of a fastener driven alternately: its own, whatever was drawn before */
+    const int far = Vbm_Driven_Side(i);
 
     if (t == VBM_KLAMMER) {
         const double br = si->d_k / 10.0, a = si->staple_angle * M_PI / 180.0;
         const double dx = std::cos(a) * br / 2.0, dy = std::sin(a) * br / 2.0;
-        if (both || Symbol_Flag) {
+        if (both_sides || far) {
             Oli_Graphic_Line(x - dx, y - dy, x + dx, y + dy);
         } else {
             Plot_Line_Width(0.012);
             Oli_Graphic_Line(x - dx, y - dy, x + dx, y + dy);
             Plot_Line_Width(0.02);
-        }
-        if (!both) {
-            Symbol_Flag = !Symbol_Flag;
-            if (regular_even && j == m - 1) Symbol_Flag = !Symbol_Flag;
         }
         return;
     }
@@ -317,15 +288,10 @@ void Oli_Draw_Vbm_Symbol(double x, double y, int penetration_case, int i)
     }
     if (Is_Vbm_Nail_Or_Screw(t)) {
         Cross(x, y, r);
+        /* a head on the near side is a disc, one on the far side a circle */
         const double dk = si->d_k / 10.0;
-        if (both) {
-            Oli_Graphic_Disc(x, y, dk);
-            return;
-        }
-        if (Symbol_Flag) Oli_Graphic_Arc(x, y, dk, 0.0, 360.0);
-        else Oli_Graphic_Disc(x, y, dk);
-        Symbol_Flag = !Symbol_Flag;
-        if (regular_even && j == 1) Symbol_Flag = !Symbol_Flag;
+        if (both_sides || !far) Oli_Graphic_Disc(x, y, dk);
+        else Oli_Graphic_Arc(x, y, dk, 0.0, 360.0);
     }
 }
 
@@ -344,7 +310,6 @@ void Plot_Ansicht_01(FILE *file)
     double x0, y0, x1, y1;
     const double s = Plot_Scale_Ansicht(&x0, &y0, &x1, &y1, 2, 0, 3, 1);
     Plot_Frame_Begin(&f, file, 1, s, x0, y0, x1, y1);
-    Symbol_Flag = 0;
 
     /* 1. the member */
     Plot_Member_Colours();
@@ -378,7 +343,6 @@ void Plot_Ansicht_01(FILE *file)
     }
 
     /* 4. side parts */
-    const int pcase = Plot_Penetration_Case(2);
     if (kind == CONN_OUTER_PLATES) {
         Oli_Graphic_Rgb_51(20, 180, 240);
         Oli_Graphic_Set_Fill(0);
@@ -425,10 +389,12 @@ void Plot_Ansicht_01(FILE *file)
     /* 7. the fasteners */
     Plot_Line_Width(0.02);
     Oli_Graphic_Set_Fill(55);
-    for (int i = 0; i < fp->count; i++) Oli_Draw_Vbm_Symbol(fp->recs[i].x, fp->recs[i].y, pcase, i);
+    /* the mirrored half is nailed as its mirror image */
+    const int both = Vbm_Driven_From_Both_Sides();
+    for (int i = 0; i < fp->count; i++) Oli_Draw_Vbm_Symbol(fp->recs[i].x, fp->recs[i].y, both, i);
     if (kind != CONN_LAP)
         for (int i = 0; i < fp->count; i++)
-            Oli_Draw_Vbm_Symbol(-fp->recs[i].x, fp->recs[i].y, pcase, i);
+            Oli_Draw_Vbm_Symbol(-fp->recs[i].x, fp->recs[i].y, both, i);
 
     Plot_Frame_End(&f);
 }

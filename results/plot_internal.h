@@ -42,7 +42,5 @@ void Plot_Chain_Draw(Ptr_Array *list, int mode, double position); /* black, poin
 /* A black vertical dimension from y0 to y1 at x, in cm, fitted to the drawing. */
 void Plot_Dimension_Cm_Vertical(double x, double y0, double y1);
 
-/* Penetration case of nails, screws and staples for the drawings (mode 2 or 1), else 0. */
-int Plot_Penetration_Case(int mode);
 /* 1 when the fastener of this row index is drawn in the longitudinal section. */
 int Plot_Is_Column_Drawn(int i);

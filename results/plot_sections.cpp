@@ -150,10 +150,9 @@ typedef struct Long_View {
     double s;    /* scale of the plot */
     Section_Sizes z;
     Ptr_Array *C, *V, *H, *V2; /* dimension chains: along, across, overall length, lap */
-    int both;                  /* nails or staples driven from both faces */
+    int both;                  /* nails or staples driven in pairs from both faces */
     double c;                  /* cm, half the projected back width of a staple */
     int big_multi;             /* large connectors with clamp bolts */
-    int flag;                  /* face of the next single nail or staple: 1 the lower one */
 } Long_View;
 
 /* The middle member between its cut lines, with the joint of the halves. */
@@ -169,9 +168,10 @@ static void Long_Middle_Member(double a, double b, int kind)
     if (kind != CONN_LAP) Oli_Graphic_Line(0.0, -b / 2, 0.0, b / 2);
 }
 
-/* A nail or screw (or a staple) at X from the faces Y0 and Y1: driven from both faces one from
-** each, else single ones alternating between the faces. */
-static void Long_Driven(Long_View *v, double X, double Y0, double Y1, int staple)
+/* Nail or screw (or staple) i of the pattern at X from the faces Y0 and Y1: driven from both
+** faces one from each, else a single one from the face of its side (Vbm_Driven_Side: 0 the upper
+** face Y1). */
+static void Long_Driven(const Long_View *v, int i, double X, double Y0, double Y1, int staple)
 {
     const auto one = [&](double Y, int dir) {
         if (staple) Long_Staple(X, Y, dir, v->c, &v->z);
@@ -180,10 +180,10 @@ static void Long_Driven(Long_View *v, double X, double Y0, double Y1, int staple
     if (v->both) {
         one(Y0, 1);
         one(Y1, -1);
+    } else if (Vbm_Driven_Side(i)) {
+        one(Y0, 1);
     } else {
-        if (v->flag) one(Y0, 1);
-        else one(Y1, -1);
-        v->flag = !v->flag;
+        one(Y1, -1);
     }
 }
 
@@ -218,10 +218,10 @@ static double Long_Outer_Parts(Long_View *v)
         if (!Plot_Is_Column_Drawn(i)) continue;
         for (int side = -1; side <= 1; side += 2) {
             const double X = side * fp->recs[i].x;
-            if (type == VBM_KLAMMER) Long_Driven(v, X, Y0, Y1, 1);
+            if (type == VBM_KLAMMER) Long_Driven(v, i, X, Y0, Y1, 1);
             else if (z.connector || Is_Vbm_Dowel_Or_Bolt(type))
                 Long_Through(X, Y0, Y1, b, &z, type, 1);
-            else if (Is_Vbm_Nail_Or_Screw(type)) Long_Driven(v, X, Y0, Y1, 0);
+            else if (Is_Vbm_Nail_Or_Screw(type)) Long_Driven(v, i, X, Y0, Y1, 0);
         }
     }
     if (v->big_multi) {
@@ -289,7 +289,7 @@ static void Long_Lap_Fasteners(Long_View *v)
             Long_Through(X, Y0, Y1, b, &z, type, 1);
         } else if (Is_Vbm_Nail_Or_Screw(type)) {
             Oli_Graphic_Set_Fill(55);
-            Long_Driven(v, X, Y0, Y1, 0);
+            Long_Driven(v, i, X, Y0, Y1, 0);
         }
     }
     if (v->big_multi) {
@@ -342,7 +342,6 @@ void Plot_Laengsschnitt_02(FILE *file)
     v.V = f.chain[1];
     v.H = f.chain[2];
     v.V2 = f.chain[3];
-    v.flag = 0;
 
     Long_Middle_Member(a, b, v.kind);
 
@@ -352,8 +351,7 @@ void Plot_Laengsschnitt_02(FILE *file)
     for (int i = 0; i < v.fp->count; i++) Plot_Chain_Add(v.C, v.fp->recs[i].x, v.fp->recs[i].y);
     if (v.kind != CONN_LAP) Plot_Chain_Add(v.C, 0.0, 0.0);
 
-    const int pcase = Plot_Penetration_Case(2);
-    v.both = pcase == 2 && v.si->two_sided == 1;
+    v.both = Vbm_Driven_From_Both_Sides();
     v.c = std::cos(v.si->staple_angle * M_PI / 180.0) * (v.si->d_k / 10.0) / 2.0;
     v.big_multi = Is_Big_Connector_Multi();
     double chain_c_y = -b / 2 - 0.9 / v.s;
@@ -444,8 +442,9 @@ void Plot_Querschnitt_03(FILE *file)
     }
 
     /* 2. penetration case */
-    const int pcase = Plot_Penetration_Case(1);
-    const int both = pcase == 2 && si->two_sided == 1;
+    /* nails, screws and staples as the design takes them: in pairs from both faces, or each
+    ** from the face of its side (the same as in the view and the longitudinal section) */
+    const int both = Vbm_Driven_From_Both_Sides();
     const double A = std::sin(si->staple_angle * M_PI / 180.0) * (si->d_k / 10.0) / 2.0;
     const int n = fp->count < m ? fp->count : m;
     double xv = -b / 2 - 0.9 / s;
@@ -477,15 +476,15 @@ void Plot_Querschnitt_03(FILE *file)
             const double y = fp->recs[i].y;
             Plot_Chain_Add(V, 0.0, y);
             if (type == VBM_KLAMMER) {
-                if (both || i % 2 == 0) Oli_Fill_Bar_Pair(X1, z.lp, y, A, z.r);
-                if (both || i % 2 == 1) Oli_Fill_Bar_Pair(X0, -z.lp, y, A, z.r);
+                if (both || Vbm_Driven_Side(i) == 0) Oli_Fill_Bar_Pair(X1, z.lp, y, A, z.r);
+                if (both || Vbm_Driven_Side(i) == 1) Oli_Fill_Bar_Pair(X0, -z.lp, y, A, z.r);
             } else if (z.connector) {
                 Cross_Through(X0, X1, y, b, &z, type, kind == CONN_OUTER_PLATES, 0);
             } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
                 Cross_Through(X0, X1, y, b, &z, type, type == VBM_BOLZEN, 0);
             } else if (Is_Vbm_Nail_Or_Screw(type)) {
-                if (both || i % 2 == 0) Cross_Nail(X1, y, -1, &z);
-                if (both || i % 2 == 1) Cross_Nail(X0, y, 1, &z);
+                if (both || Vbm_Driven_Side(i) == 0) Cross_Nail(X1, y, -1, &z);
+                if (both || Vbm_Driven_Side(i) == 1) Cross_Nail(X0, y, 1, &z);
             }
         }
         xv = -b / 2 - Outer_Part_Thickness() - 0.9 / s;
@@ -528,15 +527,15 @@ void Plot_Querschnitt_03(FILE *file)
             const double y = fp->recs[i].y;
             Plot_Chain_Add(V, 0.0, y);
             if (type == VBM_KLAMMER) {
-                if (both || i % 2 == 0) Oli_Fill_Bar_Pair(X1, z.lp, y, A, z.r);
-                if (both || i % 2 == 1) Oli_Fill_Bar_Pair(X0, -z.lp, y, A, z.r);
+                if (both || Vbm_Driven_Side(i) == 0) Oli_Fill_Bar_Pair(X1, z.lp, y, A, z.r);
+                if (both || Vbm_Driven_Side(i) == 1) Oli_Fill_Bar_Pair(X0, -z.lp, y, A, z.r);
             } else if (z.connector) {
                 Cross_Through(X0, X1, y, b, &z, type, 0, 1);
             } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
                 Cross_Through(X0, X1, y, b, &z, type, type == VBM_BOLZEN, 1);
             } else if (Is_Vbm_Nail_Or_Screw(type)) {
-                if (both || i % 2 == 0) Cross_Nail(X1, y, -1, &z);
-                if (both || i % 2 == 1) Cross_Nail(X0, y, 1, &z);
+                if (both || Vbm_Driven_Side(i) == 0) Cross_Nail(X1, y, -1, &z);
+                if (both || Vbm_Driven_Side(i) == 1) Cross_Nail(X0, y, 1, &z);
             }
         }
     }

@@ -601,14 +601,13 @@ static void Set_Shear_Planes(void)
     } else if (kind == CONN_INNER_PLATES) {
         si->shear_planes = (int)(2.0 * si->plate_count);
     } else {
+        /* Nails, screws and staples driven from both sides stand in pairs, each in single shear
+        ** (Check_Nail_Sides keeps the switch only where their points stay in the middle member's
+        ** near half); driven alternately, one stands at each position, in double shear only
+        ** where its point holds in the far side member (EN 1995-1-1, 8.3.1.1 and Figure 8.4). */
         si->shear_planes = 2;
-        if (Is_Nail_Screw_Staple(si->vbm_type) && !si->two_sided) {
-            si->shear_planes = Calc_Vbm_Penetration(2, si->d, si->l, 90.0, 10.0 * si->t_s,
-                                                    10.0 * si->b, nullptr, nullptr)
-                                       == 2
-                                   ? 2
-                                   : 1;
-        }
+        if (Is_Nail_Screw_Staple(si->vbm_type) && !Vbm_Driven_From_Both_Sides())
+            si->shear_planes = Vbm_Own_Shear_Planes();
     }
 }
 

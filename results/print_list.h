@@ -162,8 +162,10 @@ void Plot_Ansicht_01(FILE *file);
 void Plot_Laengsschnitt_02(FILE *file);
 void Plot_Querschnitt_03(FILE *file);
 
-/* One fastener symbol of the view at (x, y) for fastener index i. */
-void Oli_Draw_Vbm_Symbol(double x, double y, int penetration_case, int index);
+/* One fastener symbol of the view at (x, y) for fastener index i of the pattern; nails, screws
+** and staples with both_sides set stand in pairs, one from each side, else they alternate
+** (Vbm_Driven_Side). */
+void Oli_Draw_Vbm_Symbol(double x, double y, int both_sides, int index);
 /* Heads of nails and screws in the sections: across the grain (longitudinal section, depth
 ** sign by the surface) and along it (cross section). */
 void Oli_Fill_Head_Across(double x, double surface, double r);

@@ -341,6 +341,50 @@ static void Write_Method_Line(FILE *file)
     }
 }
 
+/*
+** The closing line: the fasteners of one splice half. Nails, screws and staples driven into side
+** timbers or through outer plates say how many come from each side: a pair at every position
+** of the pattern when driven from both sides, else one, from alternate sides (as the design's
+** shear planes and the drawings take them).
+*/
+static void Write_Fastener_Count(FILE *file)
+{
+    const int n = Fastener_Pattern.count;
+    const char *name = Get_Vbm_Type_Name(Splice_Input.vbm_type, 0);
+    const int kind = Splice_Input.connection_kind;
+    const bool sides = (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES)
+                       && Is_Vbm_Nail_Screw_Or_Staple(Splice_Input.vbm_type);
+    if (!sides) {
+        Oli_Write_Text(file,
+                       "\xCE"
+                       "b%d x %s",
+                       n, name);
+        return;
+    }
+    if (Vbm_Driven_From_Both_Sides()) {
+        Oli_Write_Text(file,
+                       "\xCE"
+                       "b%d x %s\xCEr je Sto\xE1h\x84lfte (zweiseitig: %d von jeder Seite)",
+                       2 * n, name, n);
+        return;
+    }
+    int near = 0;
+    for (int i = 0; i < n; i++)
+        if (Vbm_Driven_Side(i) == 0) near++;
+    const int far = n - near;
+    if (near == far)
+        Oli_Write_Text(file,
+                       "\xCE"
+                       "b%d x %s\xCEr je Sto\xE1h\x84lfte (wechselseitig: %d von jeder Seite)",
+                       n, name, near);
+    else
+        Oli_Write_Text(file,
+                       "\xCE"
+                       "b%d x %s\xCEr je Sto\xE1h\x84lfte (wechselseitig: %d von der einen, %d von "
+                       "der anderen Seite)",
+                       n, name, near, far);
+}
+
 void Oli_Verbindungsmittel(FILE *file)
 {
     if (file == nullptr) return;
@@ -348,12 +392,7 @@ void Oli_Verbindungsmittel(FILE *file)
     Write_Fastener_Block(file);
     Write_Increase_Lines(file);
     Write_Method_Line(file);
-    int n = Fastener_Pattern.count;
-    if (Splice_Input.vbm_type == VBM_NAGEL && Splice_Input.two_sided == 1) n *= 2;
-    Oli_Write_Text(file,
-                   "\xCE"
-                   "b%d x %s",
-                   n, Get_Vbm_Type_Name(Splice_Input.vbm_type, 0));
+    Write_Fastener_Count(file);
 }
 
 /* ---------------------------------------------------------------- load tables */

@@ -101,6 +101,24 @@ double Min_Side_Timber_Thickness(int *code, int split_rule);
 void Check_Nail_Sides(void);
 
 /*
+** Return 1 when the nails, screws or staples of side timbers or outer plates stand in pairs, one
+** driven from each side at every position of the pattern (the two-sided switch), else 0: one
+** stands at each position, driven alternately from either side, or the fastener is another.
+*/
+int Vbm_Driven_From_Both_Sides(void);
+
+/*
+** The side from which fastener i of the pattern is driven where one stands at each position:
+** 0 the near side (the view's, the right one of the cross section, the upper one of the
+** longitudinal section), 1 the far side. Neighbours in a column and in a row alternate.
+*/
+int Vbm_Driven_Side(int i);
+
+/* Shear planes of one nail, screw or staple of the splice: 2 where its point holds in the member
+** beyond the middle one, else 1. */
+int Vbm_Own_Shear_Planes(void);
+
+/*
 ** Side-member thickness (cm) chosen for a required thickness t_req_mm: the next whole cm above,
 ** at least 6 cm, and even.
 */

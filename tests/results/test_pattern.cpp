@@ -402,6 +402,32 @@ TEST(Prepare, TwoSidedNailing)
         Check_Nail_Sides();
         EXPECT_EQ(Splice_Input.two_sided, kept[i]) << lengths[i];
     }
+
+    /* Shear planes per position of the pattern (EN 1995-1-1, 8.3.1.1): nails driven from both
+    ** sides stand in pairs, each in single shear: 2. Driven alternately one stands there: 110 mm
+    ** ends 50 mm deep in the middle member and 150 mm 90 mm deep (single shear, 1); 200 mm
+    ** reaches 200 - 60 - 120 = 20 mm >= 4 d = 16.8 mm into the far side timber, where its point
+    ** holds: double shear, 2. */
+    struct {
+        double l;
+        int two_sided, planes;
+    } rows[] = {{110.0, 1, 2}, {110.0, 0, 1}, {150.0, 1, 1}, {200.0, 1, 2}};
+    for (const auto &row : rows) {
+        Fresh_Splice(true);
+        Splice_Input.vbm_type = 0;
+        Splice_Input.d = 4.2;
+        Splice_Input.t_s = 6.0;
+        Splice_Input.b = 12.0;
+        Splice_Input.h = Splice_Input.h_s = 12.0;
+        Splice_Input.L_user = 0;
+        Splice_Input.l = row.l;
+        Splice_Input.two_sided = row.two_sided;
+        Set_Layout(4, 3);
+        Set_Lkom(0, 0, 0.0, 20.0, 0.0);
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Prepare_Splice_Calc();
+        EXPECT_EQ(Splice_Input.shear_planes, row.planes) << row.l << " " << row.two_sided;
+    }
 }
 
 TEST(Prepare, AutomaticSideThickness)

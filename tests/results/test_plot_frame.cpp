@@ -182,7 +182,7 @@ TEST(PlotSymbol, AlternateStaplesAreThinnerAndTheViewRestartsTheAlternation)
     f = tmpfile();
     Oli_Graphic_Begin(f, -20, -20, 20, 20, 1.0, 0.0, nullptr);
     Splice_Input.two_sided = 1;
-    for (int i = 0; i < 4; i++) Oli_Draw_Vbm_Symbol(0.0, 2.0 * i, 2, i);
+    for (int i = 0; i < 4; i++) Oli_Draw_Vbm_Symbol(0.0, 2.0 * i, 1, i);
     s = Slurp_Stream(f);
     fclose(f);
     EXPECT_EQ(Lines_With_Prefix(s, " 6 0.012000").size(), 0u);
@@ -219,6 +219,21 @@ TEST(PlotSymbol, AlternateStaplesAreThinnerAndTheViewRestartsTheAlternation)
     /* open heads (circles) and filled heads (discs) both occur */
     EXPECT_GT(Lines_With_Prefix(first, " 18 32 ").size(), 0u);
     unlink("alternation01.SPF");
+
+    /* Alternate nails in 4 rows: the head of a nail from the near side is a disc, from the far
+    ** side a circle; neighbours in a column and in a row alternate (records column by column):
+    ** column 1 near, far, near, far; column 2 far, near, far, near. Each symbol draws the same
+    ** wherever it stands in the drawing. */
+    Set_Layout(2, 4);
+    const bool disc[8] = {true, false, true, false, false, true, false, true};
+    for (int i = 7; i >= 0; i--) {
+        f = tmpfile();
+        Oli_Graphic_Begin(f, -20, -20, 20, 20, 1.0, 0.0, nullptr);
+        Oli_Draw_Vbm_Symbol(0.0, 0.0, 0, i);
+        const std::string one = Slurp_Stream(f);
+        fclose(f);
+        EXPECT_EQ(!Lines_With_Prefix(one, " 18 32 ").empty(), disc[i]) << i;
+    }
 }
 
 /* ---------------------------------------------------------------- spacing sketch */
@@ -370,6 +385,49 @@ TEST(PlotSections, RingConnectorsInBothSections)
     /* side timbers: no washers in the cross section (only outside plates have them) */
     EXPECT_EQ(Count_Extent(boxes, 1.2 * 0.6 * sq, 3.0 * 0.6 * sq), 0);
     for (const char *name : {"rings02.SPF", "rings03.SPF"}) unlink(name);
+}
+
+/* Nails 4.2 x 110 mm through 6 cm side timbers into a 12 cm member, 3 rows: driven from both
+** sides the cross section shows a pair in every row, one shank of l = 11 cm by 2 r = 0.42 cm
+** from each face; driven alternately one a row, from the right (X1) face in rows 0 and 2 and
+** from the left in row 1, as the view draws their heads and the design counts their planes. */
+TEST(PlotSections, NailsInTheCrossSectionAsTheyAreDriven)
+{
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = 0;
+    Splice_Input.d = 4.2;
+    Splice_Input.l = 110.0;
+    Splice_Input.d_k = 9.0;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = Splice_Input.h_s = 20.0;
+    Splice_Input.L = 80.0;
+    Set_Layout(4, 3);
+    ASSERT_EQ(Build_Regular_Pattern(5.0, -6.0, 8.0, 6.0, 4), 1);
+    snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", "nailsq");
+    double x0, y0, x1, y1;
+    const double s = Plot_Scale_Querschnitt(&x0, &y0, &x1, &y1, 3, 2, 3, 1);
+    for (int two_sided = 1; two_sided >= 0; two_sided--) {
+        Splice_Input.two_sided = two_sided;
+        FILE *f = tmpfile();
+        Plot_Querschnitt_03(f);
+        const std::string out = Slurp_Stream(f);
+        fclose(f);
+        int right = 0, left = 0;
+        for (const std::string &l : Lines_With_Prefix(out, " 18 4 ")) {
+            std::vector<double> v = Numbers(l);
+            if (v.size() != 10) continue;
+            const double xa = std::min(v[2], v[6]), xb = std::max(v[2], v[6]);
+            const double ya = std::min(v[3], v[5]), yb = std::max(v[3], v[5]);
+            if (std::fabs((xb - xa) - 11.0 * s) > 1e-4 || std::fabs((yb - ya) - 0.42 * s) > 1e-4)
+                continue;
+            if (std::fabs(xb - 12.0 * s) < 1e-4) right++; /* from X1 = 6 + 6 cm inward */
+            if (std::fabs(xa + 12.0 * s) < 1e-4) left++;
+        }
+        EXPECT_EQ(right, two_sided ? 3 : 2) << two_sided;
+        EXPECT_EQ(left, two_sided ? 3 : 1) << two_sided;
+    }
+    unlink("nailsq03.SPF");
 }
 
 TEST(PlotSections, InnerPlatesAndThreeRowsInTheCrossSection)

@@ -460,7 +460,7 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     EXPECT_NE(s.find("Lager"), std::string::npos);
     EXPECT_NE(s.find("LF 3, Nutzlasten Lasteinwirkungsdauer kurz"), std::string::npos) << s;
 
-    /* nails driven from both sides count twice */
+    /* nails driven from both sides count twice: a pair at each of the 12 positions */
     Fresh_Splice(true);
     Splice_Input.vbm_type = 0;
     Splice_Input.d = 4.2;
@@ -473,7 +473,7 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     s = Slurp_Stream(f);
     fclose(f);
     EXPECT_NE(s.find("\xCE"
-                     "b24 x "),
+                     "b24 x Nagel\xCEr je Sto\xE1h\x84lfte (zweiseitig: 12 von jeder Seite)"),
               std::string::npos)
         << s;
     EXPECT_NE(s.find(", 4.2 x 110.0 mm, zweiseitig, d\xCE\\k\xCEr = 10.0 mm, nicht vorgebohrt"),
@@ -485,9 +485,32 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     s = Slurp_Stream(f);
     fclose(f);
     EXPECT_NE(s.find("\xCE"
-                     "b12 x "),
-              std::string::npos);
+                     "b12 x Nagel\xCEr je Sto\xE1h\x84lfte (wechselseitig: 6 von jeder Seite)"),
+              std::string::npos)
+        << s;
     EXPECT_NE(s.find("wechselseitig"), std::string::npos);
+    /* 5 rows of 3: the sides alternate along every column and row, 8 from the near side */
+    Set_Layout(3, 5);
+    Fastener_Pattern.count = 15;
+    f = tmpfile();
+    Oli_Verbindungsmittel(f);
+    s = Slurp_Stream(f);
+    fclose(f);
+    EXPECT_NE(s.find("\xCE"
+                     "b15 x Nagel\xCEr je Sto\xE1h\x84lfte (wechselseitig: 8 von der einen, 7 "
+                     "von der anderen Seite)"),
+              std::string::npos)
+        << s;
+    /* other fasteners, and nails in a lap, give their count alone */
+    Splice_Input.connection_kind = CONN_LAP;
+    f = tmpfile();
+    Oli_Verbindungsmittel(f);
+    s = Slurp_Stream(f);
+    fclose(f);
+    EXPECT_NE(s.find("\xCE"
+                     "b15 x Nagel\n"),
+              std::string::npos)
+        << s;
 }
 
 /* ---------------------------------------------------------------- system section */
