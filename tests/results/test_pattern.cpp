@@ -413,18 +413,11 @@ TEST(Prepare, TwoSidedNailing)
         int two_sided, planes;
     } rows[] = {{110.0, 1, 2}, {110.0, 0, 1}, {150.0, 1, 1}, {200.0, 1, 2}};
     for (const auto &row : rows) {
-        Fresh_Splice(true);
-        Splice_Input.vbm_type = 0;
-        Splice_Input.d = 4.2;
-        Splice_Input.t_s = 6.0;
-        Splice_Input.b = 12.0;
+        Side_Timber_Nail_Splice();
         Splice_Input.h = Splice_Input.h_s = 12.0;
-        Splice_Input.L_user = 0;
         Splice_Input.l = row.l;
         Splice_Input.two_sided = row.two_sided;
-        Set_Layout(4, 3);
-        Set_Lkom(0, 0, 0.0, 20.0, 0.0);
-        Splice_Input.splice_kind = SPLICE_TENSION;
+        Tension_Splice(20.0);
         Prepare_Splice_Calc();
         EXPECT_EQ(Splice_Input.shear_planes, row.planes) << row.l << " " << row.two_sided;
     }

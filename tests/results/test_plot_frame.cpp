@@ -393,16 +393,9 @@ TEST(PlotSections, RingConnectorsInBothSections)
 ** from the left in row 1, as the view draws their heads and the design counts their planes. */
 TEST(PlotSections, NailsInTheCrossSectionAsTheyAreDriven)
 {
-    Fresh_Splice(true);
-    Splice_Input.vbm_type = 0;
-    Splice_Input.d = 4.2;
-    Splice_Input.l = 110.0;
+    Side_Timber_Nail_Splice(); /* 4.2 x 110 mm, 6 + 12 + 6 cm, 4 x 3 */
     Splice_Input.d_k = 9.0;
-    Splice_Input.t_s = 6.0;
-    Splice_Input.b = 12.0;
-    Splice_Input.h = Splice_Input.h_s = 20.0;
     Splice_Input.L = 80.0;
-    Set_Layout(4, 3);
     ASSERT_EQ(Build_Regular_Pattern(5.0, -6.0, 8.0, 6.0, 4), 1);
     snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", "nailsq");
     double x0, y0, x1, y1;
