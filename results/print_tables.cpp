@@ -545,4 +545,13 @@ void Oli_Char_Actions(FILE *file)
     if (si->Char_Actions[2].used)
         Oli_Write_Text(file, "LF %d, %s Lasteinwirkungsdauer %s", 3, Get_Load_Type_Name(2),
                        Get_Kled_Name(si->Char_Actions[2].kled));
+    /* Another category than A, B of the imposed load is named with the combination factors it
+    ** brings: psi_0 beside a leading action, psi_2,E beside the earthquake. */
+    if (si->Char_Actions[2].used && si->imposed_category != IMPOSED_CAT_AB)
+        Oli_Write_Text(file,
+                       "LF %d, %s der Kategorie %s (%s) nach EN 1990, Tabelle A1.1: "
+                       "\xB8\xCE\\0\xCEr = %.2f, \xB8\xCE\\2,E\xCEr = %.2f",
+                       3, Get_Load_Type_Name(2), Imposed_Category_Letters(si->imposed_category),
+                       Imposed_Category_Name(si->imposed_category), si->Char_Actions[2].psi_sub,
+                       si->Char_Actions[2].psi_2E);
 }

@@ -203,8 +203,9 @@ typedef struct Splice_Input_Record {
     Utilisation_List utilisation;
 
     /* combinations, actions, print */
-    int32_t lkom_generated;  /* combinations generated from the characteristic actions */
-    int32_t snow_above_1000; /* snow above 1000 m */
+    int32_t lkom_generated;   /* combinations generated from the characteristic actions */
+    int32_t snow_above_1000;  /* snow above 1000 m */
+    int32_t imposed_category; /* category of the imposed load "Nutzlasten", IMPOSED_CAT_* */
     Lkom_Table lkom;
     Char_Action_Rec Char_Actions[CHAR_ACTION_COUNT];
     Print_Settings print;

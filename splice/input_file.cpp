@@ -173,6 +173,12 @@ static void Lkom_Flag_Fields(Splice_Input_Record *s, std::vector<Fld> &v)
     Flag(v, &s->snow_above_1000);
 }
 
+/* Since version 201; a file without the record keeps categories A and B. */
+static void Imposed_Fields(Splice_Input_Record *s, std::vector<Fld> &v)
+{
+    I(v, &s->imposed_category, 0, IMPOSED_CAT_COUNT - 1);
+}
+
 static void Group_Fields(Lkom_Group *g, std::vector<Fld> &v)
 {
     Flag(v, &g->used);
@@ -370,6 +376,9 @@ int Write_Splice_Input_Stream(FILE *f, const Splice_Input_Record *si)
     v.clear();
     Lkom_Flag_Fields(s, v);
     ok &= Put_Record(f, "COMBINATIONS", v);
+    v.clear();
+    Imposed_Fields(s, v);
+    ok &= Put_Record(f, "IMPOSED", v);
     for (int g = 0; g < LKOM_GROUPS; g++) {
         Lkom_Group *grp = &s->lkom.groups[g];
         v.clear();
@@ -690,6 +699,8 @@ static int Take_Record(const std::vector<Word> &w, Splice_Input_Record *si, Inp_
         Gamma_Fields(si, v);
     } else if (key == "COMBINATIONS") {
         Lkom_Flag_Fields(si, v);
+    } else if (key == "IMPOSED") {
+        Imposed_Fields(si, v);
     } else if (key == "PRINT") {
         Print_Fields(si, v);
     } else if (key == "LAYOUT") {

@@ -239,16 +239,8 @@ const char *Char_Action_Name(int i, int snow_above_1000)
 
 void Refresh_Char_Actions(void)
 {
-    Init_Char_Actions(Splice_Input.Char_Actions, Splice_Input.snow_above_1000);
-}
-
-/* The psi index of the three variable actions in the coefficient rows (Nutzlasten A/B, snow and
-** ice, wind); psi_2 of the seismic combination is taken from these rows. */
-static double Psi_2_Of(int action)
-{
-    int index = action == 2 ? 1 : action == 3 ? 7 : action == 4 ? 8 : 0;
-    if (index < 1) return 0.0;
-    return Beiwert_Tables.Eurocode_psi_2[index - 1];
+    Init_Char_Actions(Splice_Input.Char_Actions, Splice_Input.snow_above_1000,
+                      Splice_Input.imposed_category);
 }
 
 /* One combination under construction. */
@@ -377,7 +369,8 @@ int Do_Generate_Lkoms(const Char_Action_Rec *act, Lkom_Table *t, Lkom_Generation
         }
     }
 
-    /* EN 1990 eq. (6.12b): G_k + A_Ed + sum psi_2 Q_k; each variable action absent or present. */
+    /* EN 1990 eq. (6.12b): G_k + A_Ed + sum psi_2 Q_k, psi_2 of the seismic design situation
+    ** (psi_2,E of the annex); each variable action absent or present. */
     if (quake >= 0) {
         for (int q = 0; q < (1 << nv); q++) {
             Gen_Comb c;
@@ -387,7 +380,7 @@ int Do_Generate_Lkoms(const Char_Action_Rec *act, Lkom_Table *t, Lkom_Generation
             const Char_Action_Rec *a = &act[quake];
             Add_Action(&c, quake, a->gamma_sup, a->psi_dom, a->kled);
             for (int j = 0; j < nv; j++)
-                if ((q >> j) & 1) Add_Action(&c, var[j], 1.0, Psi_2_Of(var[j]), act[var[j]].kled);
+                if ((q >> j) & 1) Add_Action(&c, var[j], 1.0, act[var[j]].psi_2E, act[var[j]].kled);
             Store_Comb(act, &c, t, r);
         }
     }

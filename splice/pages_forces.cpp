@@ -35,6 +35,18 @@ static const char *const Kled_Texts[5] = {"st\x84ndig", "lang", "mittel", "kurz"
 
 /* ---------------------------------------------------------------- "Schnittgrößen" */
 
+/* The choice of the imposed load's category on its row: "Kat. A, B" .. "Kat. H". */
+static const char *const *Imposed_Category_Texts(void)
+{
+    static char text[IMPOSED_CAT_COUNT][16];
+    static const char *texts[IMPOSED_CAT_COUNT];
+    for (int c = 0; c < IMPOSED_CAT_COUNT; c++) {
+        snprintf(text[c], sizeof text[c], "Kat. %s", Imposed_Category_Letters(c));
+        texts[c] = text[c];
+    }
+    return texts;
+}
+
 static void Action_Rows(int *r)
 {
     Splice_Input_Record *s = &Splice_Input;
@@ -54,6 +66,10 @@ static void Action_Rows(int *r)
         char label[64];
         snprintf(label, sizeof label, "%d %s", i + 1, Char_Action_Name(i, s->snow_above_1000));
         Wdg_Draw_Check_Box(COL_NR, y, label, &a->used, nullptr);
+        /* the imposed load takes the combination factors of its category (EN 1990, Table A1.1) */
+        if (i == 2)
+            Page_Choice_Texts(10, COL_NR + 125, y, Imposed_Category_Texts(), IMPOSED_CAT_COUNT,
+                              &s->imposed_category);
         int state = a->used ? 1 : 0;
         Page_Choice_Texts(8, COL_NR + 230, y, Kled_Texts, 5, &a->kled);
         Wdg_Float_Field(COL_NR + 380, y, &a->M_k, 8, 2, &state);
@@ -83,7 +99,6 @@ static int Shown_Group_Number(int g)
 
 static void Generated_Rows(int *r)
 {
-    Regenerate_Lkoms_If_Generated();
     Splice_Input_Record *s = &Splice_Input;
     int total = 0;
     for (int g = 0; g < LKOM_GROUPS; g++) total += Lkom_Count_Entries(&s->lkom, g);
@@ -216,6 +231,8 @@ void Page_Schnittgroessen(int area)
                        "Lastkombinationen aus charakteristischen Einwirkungen erzeugen",
                        &s->lkom_generated, nullptr);
     if (s->lkom_generated) {
+        /* the factors the rows show follow the snow flag and the category just chosen */
+        Regenerate_Lkoms_If_Generated();
         Action_Rows(&r);
         Generated_Rows(&r);
         (void)area;

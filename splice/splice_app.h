@@ -16,7 +16,7 @@
 
 /* ---------------------------------------------------------------- names of the component */
 
-#define SPLICE_INPUT_VERSION 200 /* format version the writer writes */
+#define SPLICE_INPUT_VERSION 201 /* format version the writer writes */
 #define SPLICE_PATH_MAX      512
 #define SPLICE_TITLE_MAX     256
 
@@ -166,7 +166,8 @@ int Do_Generate_Lkoms(const Char_Action_Rec *actions, Lkom_Table *t,
 ** (the factors are derived again first); a hint when a group was cut. */
 void Regenerate_Lkoms_If_Generated(void);
 
-/* Derive the factors of the six actions from the active annex (with the snow flag). */
+/* Derive the factors of the six actions from the active annex (with the snow flag and the
+** category of the imposed load). */
 void Refresh_Char_Actions(void);
 
 /* ---------------------------------------------------------------- main sheet */

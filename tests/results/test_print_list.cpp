@@ -459,6 +459,25 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     EXPECT_NE(s.find("1.250"), std::string::npos);
     EXPECT_NE(s.find("Lager"), std::string::npos);
     EXPECT_NE(s.find("LF 3, Nutzlasten Lasteinwirkungsdauer kurz"), std::string::npos) << s;
+    EXPECT_EQ(s.find("Kategorie"), std::string::npos); /* A, B as ever */
+    /* Another category is named with its psi_0 (EN 1990, Table A1.1: E 1.0) and psi_2,E (0.8). */
+    Splice_Input.imposed_category = IMPOSED_CAT_E;
+    Splice_Input.Char_Actions[2].psi_sub = 1.0;
+    Splice_Input.Char_Actions[2].psi_2E = 0.8;
+    f = tmpfile();
+    Oli_Char_Actions(f);
+    s = Slurp_Stream(f);
+    fclose(f);
+    EXPECT_NE(s.find("LF 3, Nutzlasten der Kategorie E (Lagerräume) nach EN 1990, Tabelle A1.1: "
+                     "\xB8\xCE\\0\xCEr = 1.00, \xB8\xCE\\2,E\xCEr = 0.80"_cp850),
+              std::string::npos)
+        << s;
+    Splice_Input.Char_Actions[2].used = 0;
+    f = tmpfile();
+    Oli_Char_Actions(f);
+    s = Slurp_Stream(f);
+    fclose(f);
+    EXPECT_EQ(s.find("Kategorie"), std::string::npos); /* only for a used imposed load */
 
     /* nails driven from both sides count twice: a pair at each of the 12 positions */
     Fresh_Splice(true);

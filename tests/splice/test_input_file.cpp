@@ -145,6 +145,7 @@ void Fill(Splice_Input_Record *s)
     s->gamma_m_t90 = 1.33;
     s->lkom_generated = 1;
     s->snow_above_1000 = 1;
+    s->imposed_category = IMPOSED_CAT_F;
     for (int g = 0; g < LKOM_GROUPS; g += 3) {
         Lkom_Group *grp = &s->lkom.groups[g];
         grp->used = 1;
@@ -295,6 +296,7 @@ void Expect_Same_Input(Splice_Input_Record *a, Splice_Input_Record *b)
     SAME(gamma_m_t90);
     SAME(lkom_generated);
     SAME(snow_above_1000);
+    SAME(imposed_category);
     for (int g = 0; g < LKOM_GROUPS; g++) {
         SAME(lkom.groups[g].used);
         SAME(lkom.groups[g].kled);
@@ -390,7 +392,8 @@ TEST_F(InputFile, RoundTripKeepsEveryInputFieldExactly)
     EXPECT_EQ(Slurp("rt_01.inp"), Slurp("rt_02.inp"));
     /* The annex section closes the file. */
     std::string text = Slurp("rt_01.inp");
-    EXPECT_EQ(text.rfind("SPLICE 200\nSYSTEM 2 2 3 2 4 1 3 1 1 ", 0), 0u);
+    EXPECT_EQ(text.rfind("SPLICE 201\nSYSTEM 2 2 3 2 4 1 3 1 1 ", 0), 0u);
+    EXPECT_NE(text.find("\nCOMBINATIONS 1 1\nIMPOSED 3\n"), std::string::npos);
     EXPECT_NE(text.find("END\n\n\nACTIV_NADNAME\n\xae"
                         "Deutschland\xaf\n"),
               std::string::npos);
@@ -474,6 +477,8 @@ TEST_F(InputFile, RecordsInAnyOrderAndMissingRecordsKeepDefaults)
     EXPECT_EQ(r->vbm_type, defaults->vbm_type);
     EXPECT_EQ(r->n_col[VBM_TYPE_SLOT(29)], defaults->n_col[VBM_TYPE_SLOT(29)]);
     EXPECT_EQ(r->print.sections, defaults->print.sections);
+    /* A file of version 200 has no category of the imposed load: A, B. */
+    EXPECT_EQ(r->imposed_category, IMPOSED_CAT_AB);
     /* A missing file changes nothing. */
     EXPECT_EQ(Read_Splice_Input_File("no_such_file.inp", r.p, 0), 0);
 }
@@ -488,12 +493,14 @@ TEST_F(InputFile, DamagedLinesKeepTheirRecordsDefaultsAndNameTheLine)
          "ENTRY 0 0 1 0 1 2 3 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0 0 0 0 text 17\n"
          "LAYOUT 99 1 1 0 0\n" /* no such fastener type */
          "\x01\x02\xff garbage\n"
+         "IMPOSED 6\n" /* no such category of the imposed load */
          "END\n");
     ASSERT_EQ(Read_Splice_Input_File("damaged.inp", r.p, 0), 1);
     EXPECT_EQ(r->connection_kind, defaults->connection_kind);
     EXPECT_EQ(r->b, defaults->b);
     EXPECT_EQ(r->plate_count, 3.0);                  /* the good record is taken */
     EXPECT_EQ(r->lkom.groups[0].entries[0].used, 0); /* a number after the comment */
+    EXPECT_EQ(r->imposed_category, IMPOSED_CAT_AB);
     ASSERT_EQ(Count_Log("MESSAGE"), 1);
     EXPECT_EQ(Count_Log("damaged.inp"), 1);
     EXPECT_EQ(Count_Log("Zeile 2"), 1);
@@ -504,7 +511,7 @@ TEST_F(InputFile, DamagedLinesKeepTheirRecordsDefaultsAndNameTheLine)
     EXPECT_EQ(Read_Splice_Input_Stream(f, s.p, &rep), 0);
     fclose(f);
     EXPECT_EQ(rep.version, 200);
-    EXPECT_EQ(rep.damaged, 4);
+    EXPECT_EQ(rep.damaged, 5);
     EXPECT_EQ(rep.records, 1);
     EXPECT_EQ(rep.first_bad_line, 2);
     EXPECT_EQ(rep.complete, 1);

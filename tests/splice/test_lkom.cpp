@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "nad/nad.h"
 #include "platform/zelkwin.h"
 #include "splice/splice_app.h"
 
@@ -284,6 +285,56 @@ TEST(LkomGeneration, DuplicatesAreDroppedAndTheEarthquakeIsAccidental)
     memset(act, 0, sizeof act);
     EXPECT_EQ(Do_Generate_Lkoms(act, tab.t, &r), 0);
     for (int g = 0; g < LKOM_GROUPS; g++) EXPECT_EQ(tab.t->groups[g].used, 0);
+}
+
+/*
+** The factors of the annex "Deutschland" (DIN EN 1990/NA), worked by hand:
+**   G  Eigengewicht  KLED 0  N_k 20   gamma 1.35
+**   Q  Nutzlasten    KLED 2  N_k 15   gamma 1.5; psi_0 0.7 (A, B) or 1.0 (E); psi_2,E 0.3 or 0.8
+**   S  Schnee        KLED 3  N_k 10   gamma 1.5; psi_0 0.5; psi_2,E 0.5 (psi_2 only 0)
+**   E  Erdbeben      KLED 4  N_k 5    A_Ed = 1.0 * 5
+** Fundamental, S leading, Q accompanying (EN 1990 eq. (6.10)), group 3:
+**   A, B: 1.35*20 + 1.5*10 + 1.5*0.7*15 = 27 + 15 + 15.75 = 57.75
+**   E:    27 + 15 + 1.5*1.0*15 = 64.5
+** Seismic (EN 1990 eq. (6.12b)), G + A_Ed + psi_2,E Q + psi_2,E S, group 4:
+**   A, B: 25, 25 + 0.3*15 = 29.5, 25 + 0.5*10 = 30.0, 25 + 4.5 + 5 = 34.5
+**   E:    25, 25 + 0.8*15 = 37.0, 30.0, 25 + 12 + 5 = 42.0
+*/
+TEST(LkomGeneration, TheSeismicCombinationTakesPsi2OfTheSeismicSituationAndTheImposedCategory)
+{
+    Set_Active_NAD(NAD_NAME_GERMANY);
+    ASSERT_STREQ(Get_Active_NAD_Name(), NAD_NAME_GERMANY);
+    const struct {
+        int32_t category;
+        double fundamental;
+        double seismic[4];
+    } rows[] = {
+        {IMPOSED_CAT_AB, 57.75, {25.0, 29.5, 30.0, 34.5}},
+        {IMPOSED_CAT_E, 64.5, {25.0, 37.0, 30.0, 42.0}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.category);
+        Char_Action_Rec act[CHAR_ACTION_COUNT];
+        memset(act, 0, sizeof act);
+        const int kled[CHAR_ACTION_COUNT] = {0, 0, 2, 3, 0, 4};
+        const double N[CHAR_ACTION_COUNT] = {20, 0, 15, 10, 0, 5};
+        for (int i : {0, 2, 3, 5}) {
+            act[i].used = 1;
+            act[i].kled = kled[i];
+            act[i].N_k = N[i];
+        }
+        ASSERT_EQ(Init_Char_Actions(act, 0, row.category), 1);
+        Table tab;
+        Lkom_Generation_Report r;
+        Do_Generate_Lkoms(act, tab.t, &r);
+        EXPECT_NE(Find_N(tab.t, 3, row.fundamental), nullptr);
+        ASSERT_EQ(Lkom_Count_Entries(tab.t, 4), 4);
+        for (double n : row.seismic) EXPECT_NE(Find_N(tab.t, 4, n, 1), nullptr) << n;
+        const Lkom_Entry *e = Find_N(tab.t, 4, row.seismic[3], 1);
+        ASSERT_NE(e, nullptr);
+        EXPECT_EQ(e->factors[3][0], 1.0);
+        EXPECT_EQ(e->factors[3][1], 0.5); /* snow's psi_2,E */
+    }
 }
 
 TEST(LkomGeneration, ActionNamesFollowTheSnowFlag)

@@ -517,6 +517,42 @@ TEST_F(Pages, TheGreyedKmodFollowsTheClassAndTheServiceClass)
     for (const std::string &l : ZW_Test_Log_Lines()) EXPECT_NE(l.rfind("MESSAGE", 0), 0u) << l;
 }
 
+/* The imposed load offers the categories of EN 1990, Table A1.1 on its row and takes the psi
+** of the chosen one: druckstoss_bolzen (G 80 kN, Q 60 kN, S 40 kN, compression) with category E
+** accompanies the leading snow with psi_0 = 1.0: 1.35*80 + 1.5*1.0*60 + 1.5*40 = 108 + 90 + 60
+** = 258 kN, where A, B (psi_0 = 0.7) gave 108 + 63 + 60 = 231 kN. */
+TEST_F(Pages, TheImposedLoadTakesThePsiOfItsCategory)
+{
+    /* the factors the row shows last: gamma sup/inf, psi leading/accompanying */
+    auto factors_shown = [](void) {
+        std::string last;
+        for (const std::string &l : ZW_Test_Log_Lines())
+            if (l.rfind("TEXT 1022 238 ", 0) == 0) last = l.substr(14);
+        return last;
+    };
+    ASSERT_EQ(Run("druckstoss_bolzen", "druckstoss_bolzen", Tab(PAGE_SCHNITTGROESSEN)), 1);
+    EXPECT_EQ(Splice_Input.imposed_category, IMPOSED_CAT_AB); /* a file of version 200 */
+    EXPECT_TRUE(Shown("Kat. A, B"));
+    EXPECT_EQ(factors_shown(), "\xce\xb3 1.50/0.00  \xcf\x88 1.00/0.70");
+    EXPECT_TRUE(Shown("1.35*LF1 + 1.05*LF3 + 1.50*LF4"));
+    /* the list below the field: A, B; C, D; E; F; G; H */
+    std::string s = Tab(PAGE_SCHNITTGROESSEN) + Click_Row(175, 5);
+    ASSERT_EQ(Run("druckstoss_bolzen", nullptr, s + "snapshot kategorien.png\n"), 1);
+    for (const char *c : {"Kat. C, D", "Kat. E", "Kat. F", "Kat. G", "Kat. H"})
+        EXPECT_TRUE(Shown(c)) << c;
+    ASSERT_EQ(Run("druckstoss_bolzen", nullptr, s + At("click", 175, Row_Y(5) + 41)), 1);
+    EXPECT_EQ(Splice_Input.imposed_category, IMPOSED_CAT_E);
+    EXPECT_TRUE(Shown("Kat. E"));
+    EXPECT_EQ(factors_shown(), "\xce\xb3 1.50/0.00  \xcf\x88 1.00/1.00");
+    EXPECT_TRUE(Shown("1.35*LF1 + 1.50*LF3 + 1.50*LF4"));
+    bool found = false;
+    for (int e = 0; e < LKOM_ENTRIES; e++) {
+        const Lkom_Entry *en = &Splice_Input.lkom.groups[3].entries[e];
+        found |= en->used && std::fabs(en->N_d + 258.0) < 1e-9;
+    }
+    EXPECT_TRUE(found);
+}
+
 /* Bolts offer the strength classes of bolts besides the steel grades; the tensile strength is the
 ** class's, shown and not edited: FK 8.8 gives 800 N/mm², also for the plate bearing. */
 TEST_F(Pages, ABoltTakesAStrengthClassAndShowsItsTensileStrength)
