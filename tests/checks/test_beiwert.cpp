@@ -1,11 +1,14 @@
 /*
 ** Tests of the coefficient rows of actions: the lookup by key for every code family, the
 ** entry with its zero rules, the completion of a key, and the copy of the annex's EN 1990
-** factors into the Eurocode rows.
+** factors into the Eurocode rows. The built-in rows are checked against the values of the
+** standards typed here from their tables (DIN 1055-100:2001-03 Table A.2, EN 1990 Tables A1.1,
+** A1.2(B), A1.3 and A1.4).
 */
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "checks/checks.h"
 #include "nad/nad.h"
@@ -38,6 +41,49 @@ void Expect(const Four &f, int r, double a, double b, double c, double d)
     EXPECT_DOUBLE_EQ(f.v[2], c);
     EXPECT_DOUBLE_EQ(f.v[3], d);
 }
+
+/* psi_0, psi_1, psi_2 of one action of buildings, by the psi index of the rows (1..11). */
+struct Standard_Psi {
+    const char *action;
+    double psi0, psi1, psi2;
+};
+
+/* DIN 1055-100:2001-03, Table A.2 (the combination factors of DIN 1045-1 designs). */
+const Standard_Psi Din1055_Table_A2[11] = {
+    // clang-format off
+    {"A Wohn- und Aufenthaltsraeume, B Bueros",      0.7, 0.5, 0.3},
+    {"C Versammlungsraeume, D Verkaufsraeume",       0.7, 0.7, 0.6},
+    {"E Lagerraeume",                                1.0, 0.9, 0.8},
+    {"F Fahrzeuglast <= 30 kN",                      0.7, 0.7, 0.6},
+    {"G 30 kN < Fahrzeuglast <= 160 kN",             0.7, 0.5, 0.3},
+    {"H Daecher",                                    0.0, 0.0, 0.0},
+    {"Schnee- und Eislasten, Orte bis NN + 1000 m",  0.5, 0.2, 0.0},
+    {"Windlasten",                                   0.6, 0.5, 0.0},
+    {"Temperatureinwirkungen (nicht Brand)",         0.6, 0.5, 0.0},
+    {"Baugrundsetzungen",                            1.0, 1.0, 1.0},
+    {"sonstige Einwirkungen",                        0.8, 0.7, 0.5},
+    // clang-format on
+};
+/* The same table, snow and ice at sites above NN + 1000 m (the snow rows, psi index 7). */
+const Standard_Psi Din1055_Snow_Above_1000 = {"Orte ueber NN + 1000 m", 0.7, 0.5, 0.2};
+
+/* EN 1990:2002, Table A1.1 (recommended values); indices 10 and 11 are not in it: settlements
+** and other actions as DIN 1055-100 Table A.2 and the German annex's Table NA.A.1.1 give them. */
+const Standard_Psi En1990_Table_A1_1[11] = {
+    // clang-format off
+    {"A domestic, residential; B office areas",     0.7, 0.5, 0.3},
+    {"C congregation areas; D shopping areas",      0.7, 0.7, 0.6},
+    {"E storage areas",                             1.0, 0.9, 0.8},
+    {"F traffic area, vehicle weight <= 30 kN",     0.7, 0.7, 0.6},
+    {"G traffic area, 30 kN < weight <= 160 kN",    0.7, 0.5, 0.3},
+    {"H roofs",                                     0.0, 0.0, 0.0},
+    {"snow, sites at altitude H <= 1000 m a.s.l.",  0.5, 0.2, 0.0},
+    {"wind loads on buildings",                     0.6, 0.2, 0.0},
+    {"temperature (non-fire) in buildings",         0.6, 0.5, 0.0},
+    {"settlements",                                 1.0, 1.0, 1.0},
+    {"other actions",                               0.8, 0.7, 0.5},
+    // clang-format on
+};
 
 class Beiwert : public ::testing::Test {
   protected:
@@ -123,6 +169,65 @@ TEST_F(Beiwert, EurocodeServiceabilityByVariant)
     Expect(Look(k), 0, 0, 0, 0, 0);
 }
 
+/* Rare combination (variant 1): psi_X = 1 leading, psi_0 accompanying; frequent (variant 2):
+** psi_1 / psi_2; every psi index against EN 1990, Table A1.1. A pair of zeros fails the lookup
+** and answers zeros, which are then the expected values too. */
+TEST_F(Beiwert, EurocodePsiRowsAreThoseOfEn1990TableA1_1)
+{
+    for (int32_t p = 1; p <= 11; p++) {
+        const Standard_Psi &row = En1990_Table_A1_1[p - 1];
+        SCOPED_TRACE(row.action);
+        Einw_Beiwert_Key k = Ec(1, 2, p, 0, 2);
+        k.variant = 1;
+        Four f = Look(k);
+        EXPECT_DOUBLE_EQ(f.v[0], 1.0);
+        EXPECT_DOUBLE_EQ(f.v[1], row.psi0);
+        k.variant = 2;
+        f = Look(k);
+        EXPECT_DOUBLE_EQ(f.v[0], row.psi1);
+        EXPECT_DOUBLE_EQ(f.v[1], row.psi2);
+        /* and the accidental combination (EN 1990, eq. (6.11b)): psi_1 / psi_2 */
+        f = Look(Ec(2, 2, p));
+        EXPECT_DOUBLE_EQ(f.v[0], row.psi1);
+        EXPECT_DOUBLE_EQ(f.v[1], row.psi2);
+    }
+}
+
+/* EN 1990, Table A1.2(B): gamma_G,sup 1.35, gamma_G,inf 1.00, gamma_Q 1.50 (0 favourable);
+** Table A1.3: 1.0 for G and Q and the accidental or seismic action in the accidental and the
+** seismic combination; Table A1.4: 1.0 in the serviceability combinations. Categories 1
+** (permanent) and 2 (variable) of the four situations. */
+TEST_F(Beiwert, EurocodeGammaRowsAreThoseOfEn1990TablesA1_2ToA1_4)
+{
+    const struct {
+        const char *situation;
+        Einw_Beiwert_Key key; /* category 1 */
+        double G_sup, G_inf, Q_sup, Q_inf;
+    } rows[] = {
+        // clang-format off
+        {"A1.2(B) persistent",   Ec(1, 1, 1),       1.35, 1.0, 1.5, 0.0},
+        {"A1.3 accidental",      Ec(2, 1, 1),       1.0,  1.0, 1.0, 0.0},
+        {"A1.3 seismic",         Ec(4, 1, 1),       1.0,  1.0, 1.0, 0.0},
+        {"A1.4 serviceability",  Ec(1, 1, 1, 0, 2), 1.0,  1.0, 1.0, 0.0},
+        // clang-format on
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.situation);
+        Einw_Beiwert_Key k = row.key;
+        if (k.limit_state == 2) k.variant = 1;
+        Expect(Look(k), 1, 1.0, 1.0, row.G_sup, row.G_inf);
+        k.category = 2;
+        k.psi_index = 3; /* storage: no zero psi in any combination */
+        Four f = Look(k);
+        EXPECT_EQ(f.r, 1);
+        EXPECT_DOUBLE_EQ(f.v[2], row.Q_sup);
+        EXPECT_DOUBLE_EQ(f.v[3], row.Q_inf);
+    }
+    /* the accidental action A_d and the seismic action A_Ed: 1.0 */
+    Expect(Look(Ec(2, 6, 1)), 1, 1.0, 1.0, 1.0, 1.0);
+    Expect(Look(Ec(4, 100, 1)), 1, 1.0, 1.0, 1.0, 1.0);
+}
+
 TEST_F(Beiwert, EurocodeSpecialTypes)
 {
     /* 43: serviceability gammas; psi_X, or psi_1 / psi_2 with flag bit 16. */
@@ -175,6 +280,30 @@ TEST_F(Beiwert, Din1045Rows)
     Expect(Look(k), 0, 0, 0, 0, 0);
     k = {0, 3, 1, 1, 1, 2, 1, -1, 0, nullptr};
     Expect(Look(k), 0, 0, 0, 0, 0);
+
+    /* Every psi index of the rows against DIN 1055-100, Table A.2: the rare serviceability
+    ** combination (variant 1) answers psi_X = 1 and psi_0, the frequent one (variant 2) psi_1
+    ** and psi_2, the fundamental combination psi_0 beside a leading 1; the snow rows differ
+    ** only in the snow of sites above NN + 1000 m. */
+    for (int32_t snow = 0; snow <= 1; snow++) {
+        for (int32_t p = 1; p <= 11; p++) {
+            const Standard_Psi &row =
+                snow && p == 7 ? Din1055_Snow_Above_1000 : Din1055_Table_A2[p - 1];
+            SCOPED_TRACE(std::string(row.action) + (snow ? ", snow rows" : ""));
+            Einw_Beiwert_Key s = {0, 2, 1, 1, 1, 2, p, -1, snow, nullptr};
+            Four f = Look(s);
+            EXPECT_DOUBLE_EQ(f.v[0], 1.0);
+            EXPECT_DOUBLE_EQ(f.v[1], row.psi0);
+            s.variant = 2;
+            f = Look(s);
+            EXPECT_DOUBLE_EQ(f.v[0], row.psi1);
+            EXPECT_DOUBLE_EQ(f.v[1], row.psi2);
+            Einw_Beiwert_Key u = {0, 1, 1, 1, 1, 2, p, -1, snow, nullptr};
+            f = Look(u);
+            EXPECT_DOUBLE_EQ(f.v[0], 1.0);
+            EXPECT_DOUBLE_EQ(f.v[1], row.psi0);
+        }
+    }
 }
 
 TEST_F(Beiwert, Din18800AndOldCodeRows)
@@ -195,6 +324,27 @@ TEST_F(Beiwert, Din18800AndOldCodeRows)
     Expect(Look(k), 1, 1.0, 1.0, 1.0, 1.0);
     k.family = 64;
     Expect(Look(k), 0, 0, 0, 0, 0);
+
+    /* Every category of the three old-code rows: they name no standard, only the check types
+    ** 1 and 2 whose global safety factor they scale (restraint of type 1 with 1/1.75 = 0.5714,
+    ** kept with four decimals; the variable, liquid and accidental actions of type 2 with 0.8);
+    ** any other type 1.0. Favourable: the permanent action alone, with 1.0. */
+    const struct {
+        int32_t type;
+        double sup[6];
+    } old_rows[] = {
+        {1, {1.0, 1.0, 1.0, 0.5714, 1.0, 1.0}},
+        {2, {1.0, 0.8, 0.8, 1.0, 1.0, 0.8}},
+        {3, {1.0, 1.0, 1.0, 1.0, 1.0, 1.0}},
+    };
+    const double inf[6] = {1.0, 0.0, 0.0, 0.0, 0.0, 0.0};
+    for (const auto &row : old_rows) {
+        for (int32_t q = 1; q <= 6; q++) {
+            SCOPED_TRACE(100 * row.type + q);
+            Einw_Beiwert_Key o = {row.type, 1, 8, 0, 1, q, 1, -1, 0, nullptr};
+            Expect(Look(o), 1, 1.0, 1.0, row.sup[q - 1], inf[q - 1]);
+        }
+    }
 }
 
 TEST_F(Beiwert, BridgeFamiliesNeedALoadGroup)
