@@ -472,7 +472,9 @@ double Splice_Joint_Thickness(void)
 /*
 ** Refuse input that leaves no fastener, no plate or no valid combination, and derive the side
 ** timbers' thickness where the program chooses it. Return 0 or an error code; *rho_min receives
-** the smaller characteristic density of side and middle member (kg/m³).
+** the characteristic density the minimum spacings take (kg/m³): the smaller of side and middle
+** member beside side timbers, else the middle member's, the only timber of a plate joint or a
+** lap (the side fields keep whatever they held before).
 */
 static int Prepare_Members(double *rho_min)
 {
@@ -488,7 +490,7 @@ static int Prepare_Members(double *rho_min)
     Check_Nail_Sides();
     const double rho_side = Rho_K_Of(si->mat_side, si->grade_side, si->t_s);
     const double rho_mid = Rho_K_Of(si->mat_mid, si->grade_mid, si->b);
-    *rho_min = std::fmin(rho_side, rho_mid);
+    *rho_min = kind == CONN_SIDE_TIMBERS ? std::fmin(rho_side, rho_mid) : rho_mid;
 
     int valid = 0;
     for (int g = 0; g < LKOM_GROUPS; g++)
