@@ -53,7 +53,7 @@ static const Timber_Grade Hardwood_EN[8] = {
   {"D24", 10000, 670, 620, 485, 24, 14, 0.6, 21, 4.9, 3.7},
   {"D30", 11000, 730, 690, 530, 30, 18, 0.6, 24, 5.3, 3.9},
   {"D35", 12000, 800, 750, 540, 35, 21, 0.6, 25, 5.4, 4.1},
-  {"D40", 13000, 870, 810, 550, 40, 24, 0.6, 27, 5.5, 4.2},
+  {"D40", 13000, 860, 810, 550, 40, 24, 0.6, 27, 5.5, 4.2},
   {"D50", 14000, 930, 880, 620, 50, 30, 0.6, 30, 6.2, 4.5},
   {"D60", 17000, 1130, 1060, 700, 60, 36, 0.6, 33, 10.5, 4.8},
   {"D70", 20000, 1330, 1250, 800, 70, 42, 0.6, 36, 12.0, 5.0},
@@ -178,9 +178,6 @@ static const Kmod_Row Kmod_Board_B1 = {0.4, 0.5, 0.7, 0.9, 1.1, 1.0, 1.1, 1.1};
 static const Kmod_Row Kmod_Board_B2 = {0.3, 0.4, 0.55, 0.7, 0.9, 0.8, 0.9, 0.9};
 static const Kmod_Row Kmod_Gypsum_1 = {0.2, 0.4, 0.6, 0.8, 1.1, 0.95, 1.1, 1.1};
 static const Kmod_Row Kmod_Gypsum_2 = {0.15, 0.3, 0.45, 0.6, 0.8, 0.7, 0.8, 0.8};
-/* Medium board MBH.HLS in service class 2 (EN 1995-1-1, Table 3.1; DIN 1052, Table F.1): only
-** short-term and instantaneous actions; a negative entry has no value. */
-static const Kmod_Row Kmod_Mbh_2 = {-1.0, -1.0, -1.0, 0.45, 0.8, 0.625, 0.8, 0.8};
 
 double Get_Ijoist_Kmod(int32_t service_class, KLED kled)
 {
@@ -258,12 +255,16 @@ int32_t Get_Kmod(Mat_Group_Code group, int32_t grade, int32_t service_class, KLE
     case 7:
         if (en && grade >= 2) row = sc == 1 ? Kmod_Board_B1 : sc == 2 ? Kmod_Board_B2 : nullptr;
         else row = sc == 1 ? Kmod_Board_A1 : sc == 2 ? Kmod_Board_A2 : nullptr;
+        /* P4 and P6 are boards for dry conditions (EN 312): service class 1 only (EN 1995-1-1,
+        ** Table 3.1) */
+        if (sc == 2 && (grade == 0 || grade == 2)) row = nullptr;
         /* DIN 1052 gives no accidental value for particle board in service class 2 */
         if (!en && sc == 2 && kled >= 6) row = nullptr;
         break;
     case 8:
-        /* grade 1 "Mittelhart" (MBH.LA, MBH.HLS): service class 1 as plasterboard */
-        if (grade == 1) row = sc == 1 ? Kmod_Gypsum_1 : sc == 2 ? Kmod_Mbh_2 : nullptr;
+        /* grade 1 "Mittelhart" stands for medium board of either kind, so it takes the rows of the
+        ** weaker one, MBH.LA: service class 1 only, as plasterboard (EN 1995-1-1, Table 3.1) */
+        if (grade == 1) row = sc == 1 ? Kmod_Gypsum_1 : nullptr;
         else {
             row = sc == 1 ? Kmod_Board_A1 : sc == 2 ? Kmod_Board_A2 : nullptr;
             if (!en && sc == 2 && kled >= 6) row = nullptr;

@@ -28,11 +28,12 @@ TEST(MatValues, KmodAveragingRule)
 TEST(MatValues, KmodOfFibreboards)
 {
     /* EN 1995-1-1, Table 3.1 (and DIN 1052, Table F.1), load-duration classes permanent, long,
-  ** medium, short, instantaneous; "kurz/sehr kurz" the mean of the last two.
+  ** medium, short, instantaneous.
   ** HB.LA / HB.HLA (grade 0 "Hart"), service class 1: 0.30 0.45 0.65 0.85 1.10;
   **   HB.HLA, service class 2: 0.20 0.30 0.45 0.60 0.80.
   ** MBH.LA / MBH.HLS (grade 1 "Mittelhart"), service class 1: 0.20 0.40 0.60 0.80 1.10;
-  **   MBH.HLS, service class 2: - - - 0.45 0.80, mean (0.45 + 0.80) / 2 = 0.625. */
+  **   MBH.LA has no value in service class 2 (MBH.HLS only short-term and instantaneous ones):
+  **   the one grade of both takes the weaker board's rows, none in service classes 2 and 3. */
     const double hard_1[5] = {0.30, 0.45, 0.65, 0.85, 1.10},
                  hard_2[5] = {0.20, 0.30, 0.45, 0.60, 0.80};
     const double medium_1[5] = {0.20, 0.40, 0.60, 0.80, 1.10};
@@ -47,27 +48,13 @@ TEST(MatValues, KmodOfFibreboards)
             ASSERT_EQ(Get_Kmod(8, 1, 1, kled, &k, nullptr), 1) << kled;
             EXPECT_DOUBLE_EQ(k, medium_1[kled]) << kled;
         }
-        for (int kled = 0; kled < 3; kled++) {
+        for (int kled = 0; kled < 8; kled++) {
             k = -1.0;
             EXPECT_EQ(Get_Kmod(8, 1, 2, kled, &k, nullptr), 0) << kled;
             EXPECT_DOUBLE_EQ(k, -1.0) << kled;
         }
-        ASSERT_EQ(Get_Kmod(8, 1, 2, 3, &k, nullptr), 1);
-        EXPECT_DOUBLE_EQ(k, 0.45);
-        ASSERT_EQ(Get_Kmod(8, 1, 2, 4, &k, nullptr), 1);
-        EXPECT_DOUBLE_EQ(k, 0.80);
-        ASSERT_EQ(Get_Kmod(8, 1, 2, 6, &k, nullptr), 1); /* accidental as instantaneous */
-        EXPECT_DOUBLE_EQ(k, 0.80);
         EXPECT_EQ(Get_Kmod(8, 1, 3, 3, &k, nullptr), 0); /* no service class 3 */
     }
-    Nad_Scope en(true);
-    en.block()->kmod_mean_rule = 1;
-    double k = 0.0;
-    ASSERT_EQ(Get_Kmod(8, 1, 2, 5, &k, nullptr), 1);
-    EXPECT_DOUBLE_EQ(k, 0.625);
-    en.block()->kmod_mean_rule = 0;
-    ASSERT_EQ(Get_Kmod(8, 1, 2, 5, &k, nullptr), 1); /* taken as short-term */
-    EXPECT_DOUBLE_EQ(k, 0.45);
 }
 
 TEST(MatValues, KmodRowsAndUndefined)
@@ -84,8 +71,22 @@ TEST(MatValues, KmodRowsAndUndefined)
     EXPECT_DOUBLE_EQ(k, 0.9);
     EXPECT_EQ(Get_Kmod(1, 0, 2, 6, &k, nullptr), 1); /* accidental as instantaneous */
     EXPECT_DOUBLE_EQ(k, 1.1);
-    EXPECT_EQ(Get_Kmod(7, 2, 2, 1, &k, nullptr), 1); /* P6 under EN: 0.4 row */
+    /* particle board, EN 1995-1-1, Table 3.1: P4 and P6 in service class 1 only, P5 and P7 in
+    ** 1 and 2; P7 long-term 0.50 / 0.40, P5 0.45 / 0.30 */
+    EXPECT_EQ(Get_Kmod(7, 3, 1, 1, &k, nullptr), 1);
+    EXPECT_DOUBLE_EQ(k, 0.5);
+    EXPECT_EQ(Get_Kmod(7, 3, 2, 1, &k, nullptr), 1);
     EXPECT_DOUBLE_EQ(k, 0.4);
+    EXPECT_EQ(Get_Kmod(7, 1, 2, 1, &k, nullptr), 1);
+    EXPECT_DOUBLE_EQ(k, 0.3);
+    EXPECT_EQ(Get_Kmod(7, 2, 1, 1, &k, nullptr), 1); /* P6 */
+    EXPECT_DOUBLE_EQ(k, 0.5);
+    EXPECT_EQ(Get_Kmod(7, 0, 1, 1, &k, nullptr), 1); /* P4 */
+    EXPECT_DOUBLE_EQ(k, 0.45);
+    k = -1.0;
+    EXPECT_EQ(Get_Kmod(7, 2, 2, 1, &k, nullptr), 0);
+    EXPECT_EQ(Get_Kmod(7, 0, 2, 3, &k, nullptr), 0);
+    EXPECT_DOUBLE_EQ(k, -1.0);
     EXPECT_EQ(Get_Kmod(9, 0, 2, 0, &k, nullptr), 1);
     EXPECT_DOUBLE_EQ(k, 0.15);
     EXPECT_EQ(Get_Kmod(12, 0, 1, 1, &k, nullptr), 0); /* steel has none */
@@ -101,9 +102,12 @@ TEST(MatValues, KmodRowsAndUndefined)
     EXPECT_DOUBLE_EQ(k, 0.9);
     {
         Nad_Scope din(false);
-        EXPECT_EQ(Get_Kmod(7, 0, 2, 6, &k, nullptr), 0); /* DIN: no accidental value */
-        EXPECT_EQ(Get_Kmod(7, 2, 2, 1, &k, nullptr), 1); /* DIN: all particle boards alike */
+        EXPECT_EQ(Get_Kmod(7, 1, 2, 6, &k, nullptr), 0); /* DIN: no accidental value */
+        EXPECT_EQ(Get_Kmod(7, 3, 2, 1, &k, nullptr), 1); /* DIN: P5 and P7 alike */
         EXPECT_DOUBLE_EQ(k, 0.3);
+        /* P4 and P6, boards for dry conditions (EN 312), have none in service class 2 */
+        EXPECT_EQ(Get_Kmod(7, 0, 2, 1, &k, nullptr), 0);
+        EXPECT_EQ(Get_Kmod(7, 2, 2, 1, &k, nullptr), 0);
     }
 }
 
