@@ -127,6 +127,9 @@ inline int32_t Is_Mat_Board(Mat_Group_Code g)
 {
     return g == 4 || g == 5 || g == 7 || g == 8 || g == 9;
 }
+/* The wood-based and gypsum panels of the kmod table: OSB, plasterboard, plywood, particle
+** board, fibreboard and gypsum fibre board, 4..9 */
+inline int32_t Is_Mat_Wood_Panel(Mat_Group_Code g) { return g >= 4 && g <= 9; }
 inline int32_t Is_Mat_Special_Panel(Mat_Group_Code g) { return g == -12 || g == -13; }
 
 /* 10, 11, 17..20, -11 */

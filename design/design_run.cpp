@@ -46,6 +46,37 @@ double Get_Connector_Gamma_M(double member_gamma)
     return member_gamma;
 }
 
+/* ---------------------------------------------------------------- modification factors */
+
+void Calc_Member_Kmods(const Connection_Input &in, const User_Material *user, double *kmod_1,
+                       double *kmod_2)
+{
+    const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
+    if (in.kmod_by_member || in.kmod_given < 1e-7) {
+        if (!plate2)
+            Get_Kmod(in.mat_2, in.grade_2, in.service_class_2, in.load_duration, kmod_2, user);
+        if (!plate1)
+            Get_Kmod(in.mat_1, in.grade_1, in.service_class_1, in.load_duration, kmod_1, user);
+        if (plate1) *kmod_1 = *kmod_2;
+        if (plate2) *kmod_2 = *kmod_1;
+        return;
+    }
+    /* The preset is the timber's value; a panel's own may be lower (EN 1995-1-1, Table 3.1). A
+    ** user-defined material (grade 14) keeps the preset. */
+    const double preset = in.kmod_given;
+    const auto member = [&](int mat, int grade, int sc) {
+        double own = 0.0;
+        if (Is_Mat_Wood_Panel(mat) && grade != 14 && grade != -999
+            && Get_Kmod(mat, grade, sc, in.load_duration, &own, user) && own < preset)
+            return own;
+        return preset;
+    };
+    *kmod_1 = member(in.mat_1, in.grade_1, in.service_class_1);
+    *kmod_2 = member(in.mat_2, in.grade_2, in.service_class_2);
+    if (plate1) *kmod_1 = *kmod_2;
+    if (plate2) *kmod_2 = *kmod_1;
+}
+
 namespace {
 
 double Rad(double deg) { return deg * DESIGN_PI / 180.0; }
@@ -164,19 +195,7 @@ void Member_Spacings(const Connection_Input &in, Connection_Result *r)
 /* Step 10: modification factors of both members. */
 void Modification_Factors(const Connection_Input &in, Connection_Result *r)
 {
-    if (in.kmod_by_member || in.kmod_given < 1e-7) {
-        const bool plate1 = Is_Mat_Metal_Plate(in.mat_1), plate2 = Is_Mat_Metal_Plate(in.mat_2);
-        if (!plate2)
-            Get_Kmod(in.mat_2, in.grade_2, in.service_class_2, in.load_duration, &r->kmod_2,
-                     &in.user_material);
-        if (!plate1)
-            Get_Kmod(in.mat_1, in.grade_1, in.service_class_1, in.load_duration, &r->kmod_1,
-                     &in.user_material);
-        if (plate1) r->kmod_1 = r->kmod_2;
-        if (plate2) r->kmod_2 = r->kmod_1;
-    } else {
-        r->kmod_1 = r->kmod_2 = in.kmod_given;
-    }
+    Calc_Member_Kmods(in, &in.user_material, &r->kmod_1, &r->kmod_2);
 }
 
 /*

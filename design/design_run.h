@@ -31,6 +31,17 @@ int Check_Eta12_Screw_Input(const Connection_Input &input);
 /* Return 0 or the first code of the rules of approval ETA-11/0190 (types 14, 15, 43). */
 int Check_Eta11_Screw_Input(const Connection_Input &input);
 
+/*
+** Write kmod of member 1 and of member 2 of the input. With kmod_by_member set or no preset
+** (kmod_given below 1e-7) each member takes its own value for its material, service class and
+** load-duration class (EN 1995-1-1, Table 3.1; user is the record of a user-defined material, or
+** null); else every member takes the preset, the timber's value, but a wood-based panel takes its
+** own value where that is lower. A metal plate takes the other member's value. The connection
+** takes sqrt(kmod_1 kmod_2) of both (EN 1995-1-1, 2.3.2.1(4), eq. (2.6)).
+*/
+void Calc_Member_Kmods(const Connection_Input &in, const User_Material *user, double *kmod_1,
+                       double *kmod_2);
+
 /* ---------------------------------------------------------------- axial designs */
 
 /*

@@ -29,6 +29,13 @@ const char *Get_Error_Text(int32_t code);
 ** without a note. */
 const char *Get_Hint_Text(int32_t code);
 
+/*
+** Return the error code that refuses a panel of material group (4..9) and grade (0..9) in a
+** service class (1..3) for which it has no kmod (EN 1995-1-1, Table 3.1); Get_Error_Text names
+** the grade and the class. 0 for arguments outside those ranges.
+*/
+int32_t Board_Service_Class_Code(int32_t group, int32_t grade, int32_t service_class);
+
 /* Return the note text of Get_Hint_Text in code page 1252, with the display-font symbols written
 ** as plain letters ("Anteil dRk", "Schrauben mit d>=8 mm"); null for code 0. A buffer of its own
 ** in the calling thread's run record. */

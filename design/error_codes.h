@@ -133,6 +133,13 @@ enum : int32_t {
     DERR_SPECIAL_NAIL_LEF = 166,
     DERR_LEF_LIMITED_20D = 167,
     DERR_FVRK_UNDEFINED = 168,
+    /* the splice: nails from both sides overlap in the middle member closer than 4 d to its far
+    ** face (EN 1995-1-1, 8.3.1.1(7)) */
+    DERR_NAIL_OVERLAP = 171,
+    /* a panel grade without kmod in the service class (EN 1995-1-1, Table 3.1): the code carries
+    ** group, grade and class (Board_Service_Class_Code), FIRST + 100 group + 10 grade + class */
+    DERR_BOARD_SERVICE_CLASS_FIRST = 3000,
+    DERR_BOARD_SERVICE_CLASS_LAST = 3999,
     /* notes on rules the design applied */
     DNOTE_PREDRILLED_NAIL_NO_WITHDRAWAL = 1007,
     DNOTE_STAPLE_F1K_THIRD = 1009,

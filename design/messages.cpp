@@ -10,7 +10,9 @@
 #include <string>
 
 #include "foundation/codepage.h"
+#include "catalogue/catalogue.h"
 #include "design/design_state.h"
+#include "design/error_codes.h"
 #include "nad/nad.h"
 
 const char Sym_Diameter[] = "\x8C";
@@ -203,6 +205,7 @@ const Msg_Row Error_Rows[] = {
     {168, nullptr, "Fv,Rk nicht ermittelbar ", nullptr},
     {169, nullptr, "Lochleibungsspannung im Seitenholz nicht ermittelbar ", nullptr},
     {170, nullptr, "Lochleibungsspannung im Mittenholz nicht ermittelbar ", nullptr},
+    {171, "Nägel greifen im Mittelholz übereinander: ihre Spitzen müssen mehr als 4d vom gegenüberliegenden Rand des Mittelholzes enden (kürzere Nägel wählen)"_cp850, "Nägel greifen im Mittelholz übereinander: gemäß DIN EN 1995-1-1, 8.3.1.1(7) muss t - t2 > 4d sein (kürzere Nägel wählen)"_cp850, nullptr},
     {1000, nullptr, "gemäß Zulassung ETA-03/0050 für Fermacellplatten darf bei einschnittigen Verbindungen mit Nägeln oder Klammern bei überwiegend kurzzeitiger Beanspruchung die charakteristische Tragfähigkeit parallel zum Rand der Gipsfaserplatte um einen Anteil %sFv,Rk erhöht werden "_cp850, " "},
     {1001, nullptr, "Bei einschnittigen Holzwerkstoff- Holz- Nagelverbindungen mit Sondernägeln der Tragfähigkeitsklasse 3, nicht jedoch bei Gipskarton- Holz- Verbindungen, darf der charakteristische Wert der Tragfähigkeit Fv,Rk nach NAD 8.3.1.3 (NA.9) um einen Anteil %sFv,Rk erhöht werden "_cp850, " "},
     {1002, nullptr, "Bei einschnittigen Verbindungen mit Holzschrauben darf der charakteristische Wert der Tragfähigkeit Fv,Rk infolge der Seilwirkung um einen Anteil %sRk erhöht werden "_cp850, nullptr},
@@ -388,9 +391,53 @@ void Replace_First(std::string &s, const char *from, const char *to)
 
 } // namespace
 
+int32_t Board_Service_Class_Code(int32_t group, int32_t grade, int32_t service_class)
+{
+    if (group < 4 || group > 9 || grade < 0 || grade > 9 || service_class < 1 || service_class > 3)
+        return 0;
+    return DERR_BOARD_SERVICE_CLASS_FIRST + 100 * group + 10 * grade + service_class;
+}
+
+namespace {
+
+/* The text of a panel refused in a service class: the grade, the classes it has and the class
+** asked for. */
+const char *Board_Service_Class_Text(char *buf, size_t size, int32_t code)
+{
+    const int32_t k = code - DERR_BOARD_SERVICE_CLASS_FIRST;
+    const int32_t group = k / 100, grade = k / 10 % 10, sc = k % 10;
+    char classes[32] = "";
+    for (int32_t c = 1; c <= 3; c++) {
+        double kmod = 0.0;
+        if (!Get_Kmod(group, grade, c, KLED_MITTEL, &kmod, nullptr)) continue;
+        const size_t n = strlen(classes);
+        snprintf(classes + n, sizeof classes - n, "%s%d", n > 0 ? " und " : "", c);
+    }
+    const char *rule =
+        Nad_Params != nullptr ? "DIN EN 1995-1-1, Tabelle 3.1" : "DIN 1052, Tabelle F.1";
+    /* the one grade of medium board takes the rows of MBH.LA */
+    std::string name = Get_Material_Name(group, grade);
+    if (group == 8 && grade == 1) name += " (MBH.LA)";
+    if (classes[0] != '\0')
+        snprintf(
+            buf, size,
+            "%s ist nach %s nur in Nutzungsklasse %s zulässig, nicht in Nutzungsklasse %d"_cp850,
+            name.c_str(), rule, classes, sc);
+    else
+        snprintf(buf, size, "%s ist nach %s in Nutzungsklasse %d nicht zulässig"_cp850,
+                 name.c_str(), rule, sc);
+    return buf;
+}
+
+} // namespace
+
 const char *Get_Error_Text(int32_t code)
 {
     if (code == 0) return nullptr;
+    if (code >= DERR_BOARD_SERVICE_CLASS_FIRST && code <= DERR_BOARD_SERVICE_CLASS_LAST) {
+        Design_Run_Rec *run = Design_Run_Current();
+        return Board_Service_Class_Text(run->error_text, sizeof run->error_text, code);
+    }
     const Msg_Row *row = code == 5 ? &Code5_Row : Find_Row(Error_Rows, code);
     Design_Run_Rec *run = Design_Run_Current();
     return Row_Into_Buffer(run->error_text, sizeof run->error_text, row);

@@ -57,6 +57,8 @@ const char *Tension_Reduction_Rule(int annex)
     return annex ? "DIN EN 1995-1-1/NA, NCI NA.8.1.6" : "DIN 1052, 11.1.2";
 }
 
+int32_t Member_Tension_Kind(int mat) { return (mat == MAT_SPERRHOLZ || mat == MAT_OSB) ? 2 : 8; }
+
 /* Fill one member's record from its strengths and net section. */
 static int Init_Member(Section_Check_Input *rec, double kmod, Section_Dims *dims, double *geo,
                        int *code_a, int *code_b, bool side)
@@ -75,10 +77,17 @@ static int Init_Member(Section_Check_Input *rec, double kmod, Section_Dims *dims
                       /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr);
     rec->f_m_y_k = fm * Bending_Factor(mat, side ? si->edgewise_side : si->edgewise_mid) / 1000.0;
     rec->f_m_z_k = rec->f_m_y_k;
+    if (Member_Tension_Kind(mat) != 8)
+        Get_Mat_Strengths(/*group=*/mat, /*grade=*/grade, /*use=*/1,
+                          /*kind=*/Member_Tension_Kind(mat),
+                          /*width=*/h * 10.0, /*depth=*/b * 10.0, /*f_m_k=*/nullptr,
+                          /*f_t_k=*/&ft, /*f_c_k=*/nullptr, /*f_v_k=*/nullptr,
+                          /*f_c90_k=*/nullptr, /*k_h=*/nullptr);
     rec->f_t_0_k = ft / 1000.0;
     if (side)
-        rec->f_t_0_k = Get_Member_Design_Value_D(si->vbm_type, si->predrilled, mat, grade, 8,
-                                                 h * 10.0, b * 10.0, nullptr);
+        rec->f_t_0_k =
+            Get_Member_Design_Value_D(si->vbm_type, si->predrilled, mat, grade,
+                                      Member_Tension_Kind(mat), h * 10.0, b * 10.0, nullptr);
     /* The two halves of a lap are loaded from one side, as side timbers are: their tension
     ** takes the same reduction for the moment of the eccentricity. */
     else if (si->connection_kind == CONN_LAP)

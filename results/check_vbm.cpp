@@ -728,7 +728,7 @@ static void Calc_Vbm_Head(int group, int entry, const Lkom_Entry *c, Vbm_Check *
     Get_Fastener_Force(/*group=*/group, /*entry=*/entry, /*i=*/-1, /*n=*/r->n_f, /*N_part=*/&r->F_H,
                        /*V_part=*/&r->F_V, /*M_part=*/nullptr, /*M_x=*/nullptr, /*M_y=*/nullptr,
                        /*F_x=*/nullptr, /*F_y=*/nullptr, /*F=*/nullptr, /*angle=*/nullptr);
-    Get_Group_Kmod(group, nullptr, nullptr, &r->kmod);
+    Get_Group_Kmod(group, &r->kmod_2, &r->kmod_1, &r->kmod);
 }
 
 /*
@@ -921,30 +921,44 @@ int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)
 
 /* ---------------------------------------------------------------- printing the check */
 
+/* kmod of the connection as the head line gives it: members of one kmod give it alone; members
+** of two give sqrt(kmod,1 kmod,2) with both (EN 1995-1-1, 2.3.2.1(4), eq. (2.6)). */
+static void Format_Joint_Kmod(char *buf, size_t size, const Vbm_Check *r)
+{
+    if (r->kmod_1 == r->kmod_2) Format_N(buf, size, "%.2lf", r->kmod);
+    else
+        Format_N(buf, size,
+                 "(k\xCE\\mod,1\xCEr x k\xCE\\mod,2\xCEr)\xCE/0.5\xCEr = (%.2lf x "
+                 "%.2lf)\xCE/0.5\xCEr = %.2lf",
+                 r->kmod_1, r->kmod_2, r->kmod);
+}
+
 static void Print_Vbm_Head(FILE *file, const Vbm_Check *r)
 {
     Oli_Write_Heading(file, 3, "Verbindungsmittel");
+    char kmod[160];
+    Format_Joint_Kmod(kmod, sizeof kmod, r);
     if (r->bending)
         Oli_Write_Text(file,
                        "N\xCE\\"
                        "d\xCEr = %.2lf kN, V\xCE\\"
                        "d\xCEr = %.2lf kN, M\xCE\\v,d\xCEr"
-                       " = |%.2lf| + |%.2lf x %.2lf| = %.2lf kNm, k\xCE\\mod\xCEr = %.2lf",
-                       r->N_d, r->V_d, r->M_d, r->e_x / 100.0, r->V_d, r->M_distr, r->kmod);
+                       " = |%.2lf| + |%.2lf x %.2lf| = %.2lf kNm, k\xCE\\mod\xCEr = %s",
+                       r->N_d, r->V_d, r->M_d, r->e_x / 100.0, r->V_d, r->M_distr, kmod);
     else if (std::fabs(r->V_d) >= 1e-5) /* V_d and its moment about the fasteners, without M_d */
         Oli_Write_Text(file,
                        "N\xCE\\"
                        "d\xCEr = %.2lf kN, V\xCE\\"
                        "d\xCEr = %.2lf kN, M\xCE\\v,d\xCEr"
-                       " = |%.2lf x %.2lf| = %.2lf kNm, k\xCE\\mod\xCEr = %.2lf",
-                       r->N_d, r->V_d, r->e_x / 100.0, r->V_d, r->M_distr, r->kmod);
+                       " = |%.2lf x %.2lf| = %.2lf kNm, k\xCE\\mod\xCEr = %s",
+                       r->N_d, r->V_d, r->e_x / 100.0, r->V_d, r->M_distr, kmod);
     else /* V_d enters the timber and plate checks of tension and compression splices too */
         Oli_Write_Text(file,
                        "N\xCE\\"
                        "d\xCEr = %.2lf kN, V\xCE\\"
                        "d\xCEr = %.2lf kN, k\xCE\\mod\xCEr"
-                       " = %.2lf",
-                       r->N_d, r->V_d, r->kmod);
+                       " = %s",
+                       r->N_d, r->V_d, kmod);
     if (!r->bending) Write_Unchecked_Moment(file, r->M_d);
     if (std::fabs(r->N_d) >= 1e-5)
         Oli_Write_Text(file, "F\xCE\\Hi,d\xCEr = %.2lf / (%d x %d) = %.2lf kN", r->N_d,

@@ -283,27 +283,16 @@ int Fill_Vbm_Rule_Input_Plate(Vbm_Rule_Input *rule)
 
 void Get_Member_Kmod(const Connection_Input *input, Connection_Result *result)
 {
-    if (input->kmod_by_member == 0 && input->kmod_given >= 1e-7) {
-        result->kmod_1 = result->kmod_2 = input->kmod_given;
-        return;
-    }
     double k1 = 0.0, k2 = 0.0;
-    const bool p1 = Is_Mat_Metal_Plate(input->mat_1), p2 = Is_Mat_Metal_Plate(input->mat_2);
-    if (!p1)
-        Get_Kmod(input->mat_1, input->grade_1, input->service_class_1, input->load_duration, &k1,
-                 nullptr);
-    if (!p2)
-        Get_Kmod(input->mat_2, input->grade_2, input->service_class_2, input->load_duration, &k2,
-                 nullptr);
-    if (p1) k1 = k2;
-    if (p2) k2 = k1;
+    Calc_Member_Kmods(*input, nullptr, &k1, &k2);
     result->kmod_1 = k1;
     result->kmod_2 = k2;
 }
 
 /*
 ** kmod of the combinations of group g (0..9): with the group's kmod source 0 and a preset
-** kmod of at least 1e-7 that value for every member; else each member's own from its material,
+** kmod of at least 1e-7 that value for every member, a panel's own where that is lower; else
+** each member's own from its material,
 ** the service class of the splice and the group's load-duration class (EN 1995-1-1, Table
 ** 3.1), the values the fastener design takes. *kmod_mid gets the middle member's, *kmod_side
 ** the side members' (the middle member's where the splice has none) and *kmod_joint that of

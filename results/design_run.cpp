@@ -128,6 +128,11 @@ static Design_Strengths Member_Design_Strengths(int mat, int grade, double h, do
     Get_Mat_Strengths(/*group=*/mat, /*grade=*/grade, /*use=*/1, /*kind=*/8, /*width=*/h * 10.0,
                       /*depth=*/b * 10.0, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
                       /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr);
+    if (Member_Tension_Kind(mat) != 8)
+        Get_Mat_Strengths(/*group=*/mat, /*grade=*/grade, /*use=*/1,
+                          /*kind=*/Member_Tension_Kind(mat), /*width=*/h * 10.0,
+                          /*depth=*/b * 10.0, /*f_m_k=*/nullptr, /*f_t_k=*/&ft, /*f_c_k=*/nullptr,
+                          /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/nullptr);
     Design_Strengths s{};
     if (gamma > 0.0) {
         s.ft = ft * kmod / 1000.0 / gamma;

@@ -470,6 +470,39 @@ double Splice_Joint_Thickness(void)
 }
 
 /*
+** A panel member (side members only beside side timbers) without kmod in the splice's service
+** class for the load-duration class of a group that holds valid combinations (EN 1995-1-1,
+** Table 3.1; DIN 1052, Table F.1): its error code, which names grade and class, else 0.
+*/
+static int Check_Panel_Service_Class(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    struct Member {
+        int mat, grade;
+    };
+    Member m[2];
+    int n = 0;
+    if (si->connection_kind == CONN_SIDE_TIMBERS) m[n++] = Member{si->mat_side, si->grade_side};
+    m[n++] = Member{si->mat_mid, si->grade_mid};
+    int panels = 0;
+    for (int i = 0; i < n; i++)
+        if (Is_Mat_Wood_Panel(m[i].mat) && m[i].grade != 14 && m[i].grade != -999)
+            m[panels++] = m[i];
+    for (int g = 0; panels > 0 && g < LKOM_GROUPS; g++) {
+        bool used = false;
+        for (int e = 0; e < LKOM_ENTRIES && !used; e++) used = Is_Lkom_Valid(g, e) != 0;
+        if (!used) continue;
+        for (int i = 0; i < panels; i++) {
+            double k = 0.0;
+            if (!Get_Kmod(m[i].mat, m[i].grade, si->service_class, si->lkom.groups[g].kled, &k,
+                          nullptr))
+                return Board_Service_Class_Code(m[i].mat, m[i].grade, si->service_class);
+        }
+    }
+    return 0;
+}
+
+/*
 ** Refuse input that leaves no fastener, no plate or no valid combination, and derive the side
 ** timbers' thickness where the program chooses it. Return 0 or an error code; *rho_min receives
 ** the characteristic density the minimum spacings take (kg/m³): the smaller of side and middle
@@ -496,6 +529,8 @@ static int Prepare_Members(double *rho_min)
     for (int g = 0; g < LKOM_GROUPS; g++)
         for (int e = 0; e < LKOM_ENTRIES; e++) valid += Is_Lkom_Valid(g, e);
     if (valid == 0) return DERR_NO_VALID_COMBINATION;
+    const int rc = Check_Panel_Service_Class();
+    if (rc != 0) return rc;
 
     /* automatic side-member thickness */
     if (kind == CONN_SIDE_TIMBERS && si->t_s_user == 0) {
@@ -517,8 +552,37 @@ static int Prepare_Members(double *rho_min)
     return 0;
 }
 
+/*
+** Nails driven from both sides into the middle member may overlap there only where each point ends
+** more than 4 d before the far face, t - t2 > 4 d (EN 1995-1-1, 8.3.1.1(7)); a nail anchored
+** beyond the middle member passes it (double shear). Return DERR_NAIL_OVERLAP for nails whose
+** points overlap closer to the far face, else 0.
+*/
+static int Check_Overlapping_Nails(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind;
+    if (!Is_Vbm_Nail(si->vbm_type) || (kind != CONN_SIDE_TIMBERS && kind != CONN_OUTER_PLATES))
+        return 0;
+    const double t_o = 10.0 * (kind == CONN_OUTER_PLATES ? si->t_p : si->t_s);
+    const double t = 10.0 * si->b, d = si->d, l = si->l;
+    const int staggered = si->layout[VBM_TYPE_SLOT(si->vbm_type)] == LAYOUT_STAGGERED;
+    int anchorages = 0;
+    Check_Nail_Overlap(/*t1=*/t_o, /*t_mid=*/t, /*t3=*/t_o, /*staggered=*/staggered, /*l1=*/l,
+                       /*d1=*/d, /*angle1=*/90.0, /*out_pen1=*/nullptr,
+                       /*out_count1=*/&anchorages, /*out_state1=*/nullptr, /*l2=*/l, /*d2=*/d,
+                       /*angle2=*/90.0, /*out_pen2=*/nullptr, /*out_count2=*/nullptr,
+                       /*out_state2=*/nullptr);
+    /* none: the point stays in the side member or just beyond; two: a nail through */
+    if (anchorages != 1) return 0;
+    const double t2 = std::fmin(l - t_o, t); /* point-side penetration into the middle member */
+    if (2.0 * t2 <= t) return 0;             /* the points of both sides do not meet */
+    return t - t2 > 4.0 * d ? 0 : DERR_NAIL_OVERLAP;
+}
+
 /* The member thicknesses the fastener needs: against splitting by plain nails, the thickness
-** rule of nails, screws and staples, and the minimum thicknesses. Return 0 or an error code. */
+** rule of nails, screws and staples, the minimum thicknesses and overlapping nails. Return 0 or
+** an error code. */
 static int Prepare_Thicknesses(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -560,7 +624,7 @@ static int Prepare_Thicknesses(void)
         return code;
     if (kind == CONN_SIDE_TIMBERS && Min_Side_Timber_Thickness(&code, si->split_rule) > si->t_s)
         return code;
-    return 0;
+    return Check_Overlapping_Nails();
 }
 
 /* The arrangement of n_r rows and n_c columns and the materials the fastener admits. Return 0 or

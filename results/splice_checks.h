@@ -66,6 +66,11 @@ int Init_Side_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *
 ** record stays as it is. */
 void Set_Kcr_Factor(Section_Check_Input *rec, int mat);
 
+/* Return the stress kind under which the catalogue gives a member's tensile strength along the
+** splice: a panel is stressed in its plane, which the plywood and OSB tables give under kind 2
+** (the other panels, like the timbers, under kind 8). */
+int32_t Member_Tension_Kind(int mat);
+
 /* Return the design tensile strength perpendicular to the grain (N/mm²) of the middle member
 ** (Get_Ft90d_Middle) or of the side members (Get_Ft90d_Side) with the kmod of combination
 ** group `group`; the partial factor is not applied when accidental is set, and a missing
@@ -308,6 +313,7 @@ typedef struct Vbm_Check {
     double N_d, V_d, M_d, M_distr; /* kN, kNm: the combination */
     double e_x;                    /* cm, eccentricity of the fastener group */
     double kmod;                   /* kmod of the connection */
+    double kmod_1, kmod_2;         /* kmod of member 1 (side timbers) and member 2 (middle) */
     int32_t shear_planes, n_f;     /* shear planes per fastener, fasteners per half */
     double F_H, F_V;               /* kN, share of N_d and V_d of one fastener and shear plane */
     Vbm_N_Ef_Line n_ef_lines[2];   /* the lines of the effective number, in order */

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "design_test_util.h"
+#include "foundation/codepage.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ std::string Text_Of(const Golden_Row &r)
 TEST(Messages, GoldenTableCp850)
 {
     const std::vector<Golden_Row> rows = Read_Golden("messages.golden");
-    ASSERT_EQ(rows.size(), 37u);
+    ASSERT_EQ(rows.size(), 39u);
     for (const Golden_Row &r : rows)
         EXPECT_EQ(Text_Of(r), r.text) << r.catalogue << " " << r.standard << " " << r.code;
 }
@@ -111,6 +112,34 @@ TEST(Messages, CodeWithoutTextDoesNotRepeatThePreviousText)
     ASSERT_STRNE(Get_Hint_Text(6), "");
     EXPECT_STREQ(Get_Hint_Text(99999), "");
     EXPECT_STREQ(Get_Error_Text(-4), "");
+}
+
+TEST(Messages, PanelOutsideItsServiceClasses)
+{
+    /* A panel refused in a service class without kmod (EN 1995-1-1, Table 3.1) is named with the
+    ** classes it has: particle board P4 and P6 and medium board only in class 1, OSB/3 in 1 and
+    ** 2, OSB/2 in 1; DIN 1052, Table F.1 alike. */
+    Standard_Scope en(true);
+    EXPECT_EQ(Board_Service_Class_Code(7, 0, 2), 3702);
+    EXPECT_STREQ(Get_Error_Text(Board_Service_Class_Code(7, 0, 2)),
+                 "Spanplatte Typ P4 ist nach DIN EN 1995-1-1, Tabelle 3.1 nur in Nutzungsklasse 1 "
+                 "zulässig, nicht in Nutzungsklasse 2"_cp850);
+    EXPECT_STREQ(Get_Error_Text(Board_Service_Class_Code(8, 1, 2)),
+                 "Faserplatte Mittelhart (MBH.LA) ist nach DIN EN 1995-1-1, Tabelle 3.1 nur in "
+                 "Nutzungsklasse 1 zulässig, nicht in Nutzungsklasse 2"_cp850);
+    EXPECT_STREQ(Get_Error_Text(Board_Service_Class_Code(4, 1, 3)),
+                 "OSB 3 ist nach DIN EN 1995-1-1, Tabelle 3.1 nur in Nutzungsklasse 1 und 2 "
+                 "zulässig, nicht in Nutzungsklasse 3"_cp850);
+    {
+        Standard_Scope din(false);
+        EXPECT_STREQ(Get_Error_Text(Board_Service_Class_Code(7, 2, 2)),
+                     "Spanplatte Typ P6 ist nach DIN 1052, Tabelle F.1 nur in Nutzungsklasse 1 "
+                     "zulässig, nicht in Nutzungsklasse 2"_cp850);
+    }
+    /* no code outside the panels, their grades and the classes */
+    EXPECT_EQ(Board_Service_Class_Code(0, 5, 2), 0);
+    EXPECT_EQ(Board_Service_Class_Code(7, 10, 2), 0);
+    EXPECT_EQ(Board_Service_Class_Code(7, 0, 4), 0);
 }
 
 TEST(Messages, SymbolsAndPercent)

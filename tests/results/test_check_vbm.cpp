@@ -377,6 +377,13 @@ TEST(VbmCheck, ApprovedScrewsTakeThePresetKmod)
     Splice_Input.lkom.groups[0].kmod = 0.6;
     Vbm_Text(&u6, &err);
     EXPECT_NEAR(u6 / u9, 1.5, 1e-9);
+    /* A group that computes kmod per member ignores the preset it holds beside: C24, service
+    ** class 1, "mittel" 0.8 (EN 1995-1-1, Table 3.1): 0.9 / 0.8 = 1.125 times u9. */
+    Splice_Input.service_class = 1;
+    Splice_Input.lkom.groups[0].kmod_source = 1;
+    double u8 = 0.0;
+    Vbm_Text(&u8, &err);
+    EXPECT_NEAR(u8 / u9, 0.9 / 0.8, 1e-9);
 }
 
 TEST(VbmCheck, SingleDowelWorkedByHand)

@@ -52,6 +52,35 @@ TEST(Timber, CompressedEdgeIsChecked)
     EXPECT_NEAR(um, 1.0211, 5e-4);
     EXPECT_DOUBLE_EQ(us, 0.0);
     EXPECT_DOUBLE_EQ(u, um);
+
+    /* Kerto-Q "27-69 mm" (laminated veneer lumber) 6.3 x 20 cm, edgewise: f_m,k 32, f_t,0,k and
+    ** f_c,0,k 26, f_v,k 4.5 N/mm², the veneer class of the section check, k_cr of the other
+    ** materials. The same forces: sigma_c = 100000 / 12600 = 7.9365, sigma_m = 10e6 / 420e3 =
+    ** 23.810 N/mm²; f_c,0,d = 26 * 0.9 / 1.3 = 18.0, f_m,d = 32 * 0.9 / 1.3 = 22.154:
+    ** (7.9365 / 18.0)² + 23.810 / 22.154 = 0.19441 + 1.07475 = 1.26916 (EN 1995-1-1, (6.19)). */
+    C24_Member_10_20();
+    Splice_Input.mat_mid = MAT_KERTO_Q;
+    Splice_Input.grade_mid = 1;
+    Splice_Input.b = 6.3;
+    ASSERT_EQ(Init_Middle_Timber_Check(&rec, 0.9, &dims, geo, &a, &b), 1);
+    EXPECT_EQ(rec.mat_group, SECTION_MAT_VENEER);
+    EXPECT_DOUBLE_EQ(rec.f_m_y_k, 32.0);
+    EXPECT_DOUBLE_EQ(rec.f_t_0_k, 26.0);
+    EXPECT_DOUBLE_EQ(rec.f_c_0_k, 26.0);
+    EXPECT_DOUBLE_EQ(rec.f_v_k, 4.5);
+    EXPECT_DOUBLE_EQ(rec.k_cr_y, Nad_Record.ec5.k_cr_other);
+    c = Set_Lkom(0, 0, 10.0, -100.0, 0.0);
+    c->M_distr = 10.0;
+    Oli_Holz_Nachweis(nullptr, 0, 0, &um, nullptr);
+    EXPECT_NEAR(um, 1.26916, 5e-5);
+    /* Kerto-S beside it: f_m,k 44, f_c,0,k 35: (7.9365 / 24.231)² + 23.810 / 30.462 = 0.10728
+    ** + 0.78163 = 0.88891 */
+    Splice_Input.mat_mid = MAT_KERTO_S;
+    Splice_Input.grade_mid = 0;
+    Oli_Holz_Nachweis(nullptr, 0, 0, &um, nullptr);
+    EXPECT_NEAR(um, 0.88891, 5e-5);
+    ASSERT_EQ(Init_Middle_Timber_Check(&rec, 0.9, &dims, geo, &a, &b), 1);
+    EXPECT_EQ(rec.mat_group, SECTION_MAT_VENEER);
 }
 
 TEST(Timber, PrintedLinesAndResult)
@@ -159,6 +188,32 @@ TEST(Timber, SideTimbersPrintTheirReducedTensileStrength)
     const std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(s.find("mit k\xCE\\red\xCEr = 0.4 nach DIN 1052, 11.1.2"), std::string::npos) << s;
+
+    /* Plywood F20/10 side boards 2 x 22 / 200 mm in tension (N_d = 30 kN, medium-term kmod 0.8,
+    ** gamma_M 1.2, an annex without the reduction): a splice plate is stressed in its plane,
+    ** f_t,0,k = 9 N/mm² (the panel's in-plane value), not the 15 across it: sigma = 30000 / (2 *
+    ** 22 * 200) = 3.4091 N/mm², f_t,0,d = 9 * 0.8 / 1.2 = 6.00 N/mm², u = 0.56818 (with 15:
+    ** 10.00 N/mm², u = 0.341). */
+    C24_Member_10_20();
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.mat_side = MAT_SPERRHOLZ;
+    Splice_Input.grade_side = 0;
+    Splice_Input.t_s = 2.2;
+    Splice_Input.h_s = 20.0;
+    Splice_Input.gamma_m_side = 1.2;
+    Splice_Input.lkom.groups[0].kled = KLED_MITTEL;
+    Splice_Input.lkom.groups[0].kmod = 0.8;
+    Splice_Input.vbm_type = VBM_NAGEL;
+    Nad_Record.ec5.na816_tension_reduction = 0;
+    Set_Lkom(0, 0, 0.0, 30.0, 0.0);
+    FILE *g = tmpfile();
+    double u_s = 0;
+    Oli_Holz_Nachweis(g, 0, 0, nullptr, &u_s);
+    const std::string t = Slurp_Print(g);
+    fclose(g);
+    EXPECT_NEAR(u_s, 30000.0 / (2.0 * 22.0 * 200.0) / (9.0 * 0.8 / 1.2), 1e-9);
+    EXPECT_NE(t.find("= 9.00 x 0.80 / 1.20 = 6.00 N/mm"), std::string::npos) << t;
 }
 
 /* The side timbers' design tensile strength is printed for every N_d from 0 on (a bending splice

@@ -90,10 +90,12 @@ TEST(GroupKmod, APresetStaysAndAComputedGroupIgnoresIt)
         Run_Nachweise(nullptr, 0);
         EXPECT_NEAR(Row("Holz"), 0.51062, 5e-5) << kled;
     }
-    /* The preset a file holds beside "compute" changes nothing. */
+    /* The preset a file holds beside "compute" changes nothing, the fastener design's kmod
+    ** neither. */
     for (double preset : {0.3, 1.4}) {
         Inner_Plate_Splice(KLED_STAENDIG, preset);
         EXPECT_NEAR(Row("Holz"), 0.76593, 5e-5) << preset;
+        EXPECT_NEAR(Row("Verbindungsmittel"), 2.9404, 5e-4) << preset;
         EXPECT_NEAR(Row("Blockscherversagen"), 0.72338, 5e-5) << preset;
     }
 }
@@ -290,4 +292,89 @@ TEST(GroupKmod, BlockShearPrintsTheKmodUsed)
                      "\xCEr = 124.42 kN"),
               std::string::npos)
         << s;
+}
+
+/* ---------------------------------------------------------------- a preset beside panels */
+
+/* Tension splice of C24 80 x 200 mm with two side boards 22 x 200 mm of material group mat,
+** grade, nails 3.1 x 70 mm (the splitting rule with 7 d), 8 x 5 per half, N_d = 30 kN in group 0
+** ("mittel"), service class 2, an annex without the reduction of NCI NA.8.1.6; kmod preset 0.8
+** (source 0) or computed per member (source 1). */
+static void Board_Splice(int mat, int grade, int kmod_source, double preset)
+{
+    Fresh_Splice(true);
+    Nad_Record.ec5.na816_tension_reduction = 0;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.service_class = 2;
+    Splice_Input.L_user = 0;
+    Splice_Input.mat_side = mat;
+    Splice_Input.grade_side = grade;
+    Splice_Input.t_s = 2.2;
+    Splice_Input.t_s_user = 1;
+    Splice_Input.h_s = 20.0;
+    Splice_Input.b = 8.0;
+    Splice_Input.h = 20.0;
+    Splice_Input.vbm_type = VBM_NAGEL;
+    Splice_Input.vbm_row = 0;
+    Splice_Input.d = 3.1;
+    Splice_Input.l = 70.0;
+    Splice_Input.split_rule = 1;
+    Set_Layout(8, 5);
+    Lkom_Group *g = &Splice_Input.lkom.groups[0];
+    g->kled = KLED_MITTEL;
+    g->kmod_source = kmod_source;
+    g->kmod = preset;
+    Set_Lkom(0, 0, 0.0, 30.0, 0.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Run_Nachweise(nullptr, 0);
+}
+
+TEST(GroupKmod, APresetDoesNotRaiseAPanelAboveItsOwnKmod)
+{
+    /* OSB/3 in service class 2, "mittel": its own kmod is 0.55 (EN 1995-1-1, Table 3.1), below
+    ** the preset 0.8 of the timber. The boards take 0.55: sigma = 30000 / (2 * 22 * 200) =
+    ** 3.4091 N/mm², f_t,0,d = 9.0 * 0.55 / 1.2 = 4.125 N/mm² (EN 12369-1, OSB/3 over 18 mm),
+    ** u = 0.82645 (with 0.8: 6.00, 0.56818); the C24 keeps 0.8. The connection takes
+    ** sqrt(0.55 * 0.8) = 0.66332 (EN 1995-1-1, 2.3.2.1(4)): its utilisation is 0.8 / 0.66332 =
+    ** 1.20605 times the one with 0.8 for both, and equals that of the group that computes kmod
+    ** per member. */
+    Board_Splice(MAT_OSB, 1, 1, 0.0);
+    EXPECT_NEAR(Row("Seitenhölzer"_cp850), 3.40909 / 4.125, 5e-5);
+    const double vbm_own = Row("Verbindungsmittel");
+    Board_Splice(MAT_OSB, 1, 0, 0.8);
+    EXPECT_NEAR(Row("Seitenhölzer"_cp850), 3.40909 / 4.125, 5e-5);
+    EXPECT_NEAR(Row("Mittelholz"), 30000.0 / (80.0 * 200.0) / (14.5 * 0.8 / 1.3), 5e-5);
+    EXPECT_NEAR(Row("Verbindungsmittel"), vbm_own, 1e-12);
+    double mid = 0, side = 0, joint = 0;
+    Get_Group_Kmod(0, &mid, &side, &joint);
+    EXPECT_DOUBLE_EQ(mid, 0.8);
+    EXPECT_DOUBLE_EQ(side, 0.55);
+    EXPECT_NEAR(joint, 0.66332, 5e-6);
+    /* every member at 0.55: the connection's utilisation is 0.66332 / 0.55 = 1.20604 times the
+    ** one above */
+    Board_Splice(MAT_OSB, 1, 0, 0.55);
+    EXPECT_NEAR(vbm_own / Row("Verbindungsmittel"), 0.55 / std::sqrt(0.55 * 0.8), 1e-9);
+    /* A preset below the panel's own value serves the panel too. */
+    Board_Splice(MAT_OSB, 1, 0, 0.5);
+    Get_Group_Kmod(0, &mid, &side, &joint);
+    EXPECT_DOUBLE_EQ(side, 0.5);
+    EXPECT_DOUBLE_EQ(joint, 0.5);
+    /* Plywood has the timber's row: F20/10 keeps the preset 0.8 (f_t,0,k 9 in the plane):
+    ** u = 3.40909 / (9 * 0.8 / 1.2) = 0.56818. */
+    Board_Splice(MAT_SPERRHOLZ, 0, 0, 0.8);
+    EXPECT_NEAR(Row("Seitenhölzer"_cp850), 3.40909 / 6.0, 5e-5);
+
+    /* The report says how the connection's kmod arises. */
+    Board_Splice(MAT_OSB, 1, 0, 0.8);
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Run_Nachweise(f, 0);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("k\xCE\\mod\xCEr = (k\xCE\\mod,1\xCEr x k\xCE\\mod,2\xCEr)\xCE/0.5\xCEr = "
+                     "(0.55 x 0.80)\xCE/0.5\xCEr = 0.66"),
+              std::string::npos)
+        << s;
+    /* 4.125 is a tie, written 4.12 */
+    EXPECT_NE(s.find("= 9.00 x 0.55 / 1.20 = 4.12 N/mm"), std::string::npos) << s;
 }

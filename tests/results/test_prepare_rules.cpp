@@ -119,7 +119,7 @@ TEST(PrepareRules, UsersPlateEndDistance)
         Set_Lkom(0, 0, 0.0, 20.0, 0.0);
         Splice_Input.vbm_type = k.type;
         Splice_Input.d = k.d;
-        Splice_Input.l = k.type == 0 ? 110.0 : 100.0;
+        Splice_Input.l = 100.0; /* nails from both plates 25 mm apart from the far plate */
         Splice_Input.predrilled = k.type == 2;
         Splice_Input.t_p = 0.5;
         Splice_Input.h = Splice_Input.h_p = 10.0;
@@ -440,5 +440,103 @@ TEST(PrepareRules, NailsAlongTheGrainAtMost40d)
         Splice_Input.L = L;
         Set_Layout(2, 1);
         EXPECT_EQ(Prepare_Splice_Calc(), L < 59.0 ? 0 : 107) << L;
+    }
+}
+
+/* Nails driven from both sides into the middle member may overlap there only when their points
+** end more than 4 d before its far face, t - t2 > 4 d (EN 1995-1-1, 8.3.1.1(7)). Side timbers
+** 40 mm, middle member t = 80 mm, nails 4.2 mm (4 d = 16.8 mm) with the splitting rule of
+** thinner members: t2 = l - 40 mm.
+**   l = 75: t2 = 35 < t / 2, the points do not meet;  l = 90: 80 - 50 = 30 > 16.8;
+**   l = 100: 80 - 60 = 20 > 16.8;  l = 104: 80 - 64 = 16 <= 16.8: refused (171);
+**   l = 110: 10, refused;  l = 120: 0, the points reach the far side timber, refused;
+**   l = 130: 10 mm into the far side timber, less than the 4 d of an anchorage under DIN 1052:
+**   refused; under an annex without rules of its own the design anchors a point from d = 4.2 mm
+**   on (as its penetration does), so the nail passes the middle member;
+**   l = 140: 20 mm >= 16.8 into it, a nail through the middle member: no overlap rule.
+** Outer plates 5 mm on t = 120 mm: l = 100 leaves 120 - 95 = 25 (passes), l = 110 15 (refused);
+** without an annex (DIN 1052) the same. */
+TEST(PrepareRules, OverlappingNailsInTheMiddleMember)
+{
+    const struct {
+        int kind;
+        bool annex;
+        double l;
+        int code;
+    } cases[] = {
+        {CONN_SIDE_TIMBERS, true, 75.0, 0},     {CONN_SIDE_TIMBERS, true, 90.0, 0},
+        {CONN_SIDE_TIMBERS, true, 100.0, 0},    {CONN_SIDE_TIMBERS, true, 104.0, 171},
+        {CONN_SIDE_TIMBERS, true, 110.0, 171},  {CONN_SIDE_TIMBERS, true, 120.0, 171},
+        {CONN_SIDE_TIMBERS, false, 130.0, 171}, {CONN_SIDE_TIMBERS, true, 130.0, 0},
+        {CONN_SIDE_TIMBERS, false, 140.0, 0},   {CONN_SIDE_TIMBERS, true, 140.0, 0},
+        {CONN_SIDE_TIMBERS, false, 110.0, 171}, {CONN_OUTER_PLATES, true, 100.0, 0},
+        {CONN_OUTER_PLATES, true, 110.0, 171},
+    };
+    for (const auto &k : cases) {
+        Fresh_Splice(k.annex);
+        Splice_Input.connection_kind = k.kind;
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Set_Lkom(0, 0, 0.0, 10.0, 0.0);
+        Splice_Input.vbm_type = VBM_NAGEL;
+        Splice_Input.d = 4.2;
+        Splice_Input.l = k.l;
+        Splice_Input.split_rule = 1;
+        Splice_Input.t_s = 4.0;
+        Splice_Input.t_s_user = 1;
+        Splice_Input.t_p = 0.5;
+        Splice_Input.b = k.kind == CONN_OUTER_PLATES ? 12.0 : 8.0;
+        Splice_Input.h = Splice_Input.h_s = Splice_Input.h_p = 20.0;
+        Splice_Input.L_user = 0;
+        Set_Layout(4, 3);
+        EXPECT_EQ(Prepare_Splice_Calc(), k.code) << k.kind << " " << k.annex << " " << k.l;
+    }
+}
+
+/* Panels outside their service classes (EN 1995-1-1, Table 3.1): particle board P4 and P6 and
+** medium board (taken as MBH.LA) only in service class 1, OSB/2 only in 1, OSB/3 in 1 and 2,
+** P5 in 1 and 2. The code carries group, grade and class: 3000 + 100 group + 10 grade + class.
+** Side boards 22 mm on C24 80 x 200 mm, nails 3.1 x 70 mm (the splitting rule with 7 d). Beside
+** plates the side field is not a member and is not looked at; a panel in the middle is. */
+TEST(PrepareRules, PanelsOutsideTheirServiceClasses)
+{
+    const struct {
+        int kind, mat_side, grade_side, mat_mid, grade_mid, service_class, code;
+    } cases[] = {
+        {CONN_SIDE_TIMBERS, MAT_SPANPLATTE, 0, MAT_NADELHOLZ, 5, 2, 3702}, /* P4 */
+        {CONN_SIDE_TIMBERS, MAT_SPANPLATTE, 0, MAT_NADELHOLZ, 5, 1, 0},
+        {CONN_SIDE_TIMBERS, MAT_SPANPLATTE, 2, MAT_NADELHOLZ, 5, 2, 3722}, /* P6 */
+        {CONN_SIDE_TIMBERS, MAT_SPANPLATTE, 1, MAT_NADELHOLZ, 5, 2, 0},    /* P5 */
+        {CONN_SIDE_TIMBERS, MAT_SPANPLATTE, 1, MAT_NADELHOLZ, 5, 3, 3713},
+        {CONN_SIDE_TIMBERS, MAT_FASERPLATTE, 1, MAT_NADELHOLZ, 5, 2, 3812}, /* medium board */
+        {CONN_SIDE_TIMBERS, MAT_FASERPLATTE, 1, MAT_NADELHOLZ, 5, 1, 0},
+        {CONN_SIDE_TIMBERS, MAT_OSB, 0, MAT_NADELHOLZ, 5, 2, 3402}, /* OSB/2 */
+        {CONN_SIDE_TIMBERS, MAT_OSB, 1, MAT_NADELHOLZ, 5, 2, 0},    /* OSB/3 */
+        {CONN_OUTER_PLATES, MAT_SPANPLATTE, 0, MAT_NADELHOLZ, 5, 2, 0},
+        {CONN_OUTER_PLATES, MAT_NADELHOLZ, 5, MAT_SPANPLATTE, 2, 2, 3722},
+    };
+    for (const auto &k : cases) {
+        Fresh_Splice(true);
+        Splice_Input.connection_kind = k.kind;
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Splice_Input.service_class = k.service_class;
+        Set_Lkom(0, 0, 0.0, 10.0, 0.0);
+        Splice_Input.vbm_type = VBM_NAGEL;
+        Splice_Input.d = 3.1;
+        Splice_Input.l = 70.0;
+        Splice_Input.split_rule = 1;
+        Splice_Input.mat_side = k.mat_side;
+        Splice_Input.grade_side = k.grade_side;
+        Splice_Input.mat_mid = k.mat_mid;
+        Splice_Input.grade_mid = k.grade_mid;
+        Splice_Input.t_s = 2.2;
+        Splice_Input.t_s_user = 1;
+        Splice_Input.t_p = 0.5;
+        Splice_Input.b = 8.0;
+        Splice_Input.h = Splice_Input.h_s = Splice_Input.h_p = 20.0;
+        Splice_Input.L_user = 0;
+        Set_Layout(8, 5);
+        const int rc = Prepare_Splice_Calc();
+        if (k.code != 0) EXPECT_EQ(rc, k.code) << k.mat_side << " " << k.grade_side;
+        else EXPECT_EQ(rc, 0) << k.mat_side << " " << k.grade_side;
     }
 }
