@@ -540,3 +540,45 @@ TEST(PrepareRules, PanelsOutsideTheirServiceClasses)
         else EXPECT_EQ(rc, 0) << k.mat_side << " " << k.grade_side;
     }
 }
+
+/* Screws driven alternately (not "zweiseitig"): one per position, in double shear only where
+** its point holds in the far member, at least d = 6 mm deep under an annex without rules of its
+** own (EN 1995-1-1, 8.3.1.1), by the side timbers' t_s = 40 mm and b = 80 mm: 6 x 125 mm reach
+** 5 mm into the far side timber (1 plane), 6 x 126 mm 6 mm (2). Beside outer plates of 10 mm
+** the plate counts, whatever the side field holds (60 mm): 95 mm reach 5 mm beyond the member,
+** 96 mm 6 mm. */
+TEST(PrepareRules, ShearPlanesByThePenetrationBeyondTheSideTimber)
+{
+    const struct {
+        int kind;
+        double l;
+        int planes;
+    } cases[] = {
+        {CONN_SIDE_TIMBERS, 125.0, 1},
+        {CONN_SIDE_TIMBERS, 126.0, 2},
+        {CONN_OUTER_PLATES, 95.0, 1},
+        {CONN_OUTER_PLATES, 96.0, 2},
+    };
+    for (const auto &k : cases) {
+        const bool plates = k.kind == CONN_OUTER_PLATES;
+        Fresh_Splice(true);
+        Splice_Input.connection_kind = k.kind;
+        Splice_Input.t_p = 1.0;
+        Splice_Input.h_p = 20.0;
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Set_Lkom(0, 0, 0.0, 10.0, 0.0);
+        Splice_Input.vbm_type = 2;
+        Splice_Input.d = 6.0;
+        Splice_Input.l = k.l;
+        Splice_Input.predrilled = 1;
+        Splice_Input.two_sided = 0;
+        Splice_Input.t_s = plates ? 6.0 : 4.0;
+        Splice_Input.t_s_user = 1;
+        Splice_Input.b = 8.0;
+        Splice_Input.h = Splice_Input.h_s = 20.0;
+        Splice_Input.L_user = 0;
+        Set_Layout(3, 2);
+        ASSERT_EQ(Prepare_Splice_Calc(), 0) << k.l;
+        EXPECT_EQ(Splice_Input.shear_planes, k.planes) << k.l;
+    }
+}
