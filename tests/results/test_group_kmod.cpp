@@ -302,29 +302,22 @@ TEST(GroupKmod, BlockShearPrintsTheKmodUsed)
 ** (source 0) or computed per member (source 1). */
 static void Board_Splice(int mat, int grade, int kmod_source, double preset)
 {
-    Fresh_Splice(true);
+    Side_Timber_Nail_Splice();
     Nad_Record.ec5.na816_tension_reduction = 0;
-    Splice_Input.splice_kind = SPLICE_TENSION;
     Splice_Input.service_class = 2;
-    Splice_Input.L_user = 0;
     Splice_Input.mat_side = mat;
     Splice_Input.grade_side = grade;
     Splice_Input.t_s = 2.2;
-    Splice_Input.t_s_user = 1;
-    Splice_Input.h_s = 20.0;
     Splice_Input.b = 8.0;
-    Splice_Input.h = 20.0;
-    Splice_Input.vbm_type = VBM_NAGEL;
-    Splice_Input.vbm_row = 0;
     Splice_Input.d = 3.1;
     Splice_Input.l = 70.0;
     Splice_Input.split_rule = 1;
     Set_Layout(8, 5);
+    Tension_Splice(30.0);
     Lkom_Group *g = &Splice_Input.lkom.groups[0];
     g->kled = KLED_MITTEL;
     g->kmod_source = kmod_source;
     g->kmod = preset;
-    Set_Lkom(0, 0, 0.0, 30.0, 0.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     Run_Nachweise(nullptr, 0);
 }

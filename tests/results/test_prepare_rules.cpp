@@ -473,21 +473,16 @@ TEST(PrepareRules, OverlappingNailsInTheMiddleMember)
         {CONN_OUTER_PLATES, true, 110.0, 171},
     };
     for (const auto &k : cases) {
-        Fresh_Splice(k.annex);
+        Side_Timber_Nail_Splice();
+        Use_Annex(k.annex);
         Splice_Input.connection_kind = k.kind;
-        Splice_Input.splice_kind = SPLICE_TENSION;
-        Set_Lkom(0, 0, 0.0, 10.0, 0.0);
-        Splice_Input.vbm_type = VBM_NAGEL;
-        Splice_Input.d = 4.2;
+        Tension_Splice(10.0);
         Splice_Input.l = k.l;
         Splice_Input.split_rule = 1;
         Splice_Input.t_s = 4.0;
-        Splice_Input.t_s_user = 1;
         Splice_Input.t_p = 0.5;
         Splice_Input.b = k.kind == CONN_OUTER_PLATES ? 12.0 : 8.0;
-        Splice_Input.h = Splice_Input.h_s = Splice_Input.h_p = 20.0;
-        Splice_Input.L_user = 0;
-        Set_Layout(4, 3);
+        Splice_Input.h_p = 20.0;
         EXPECT_EQ(Prepare_Splice_Calc(), k.code) << k.kind << " " << k.annex << " " << k.l;
     }
 }
@@ -515,12 +510,10 @@ TEST(PrepareRules, PanelsOutsideTheirServiceClasses)
         {CONN_OUTER_PLATES, MAT_NADELHOLZ, 5, MAT_SPANPLATTE, 2, 2, 3722},
     };
     for (const auto &k : cases) {
-        Fresh_Splice(true);
+        Side_Timber_Nail_Splice();
         Splice_Input.connection_kind = k.kind;
-        Splice_Input.splice_kind = SPLICE_TENSION;
+        Tension_Splice(10.0);
         Splice_Input.service_class = k.service_class;
-        Set_Lkom(0, 0, 0.0, 10.0, 0.0);
-        Splice_Input.vbm_type = VBM_NAGEL;
         Splice_Input.d = 3.1;
         Splice_Input.l = 70.0;
         Splice_Input.split_rule = 1;
@@ -529,11 +522,9 @@ TEST(PrepareRules, PanelsOutsideTheirServiceClasses)
         Splice_Input.mat_mid = k.mat_mid;
         Splice_Input.grade_mid = k.grade_mid;
         Splice_Input.t_s = 2.2;
-        Splice_Input.t_s_user = 1;
         Splice_Input.t_p = 0.5;
         Splice_Input.b = 8.0;
-        Splice_Input.h = Splice_Input.h_s = Splice_Input.h_p = 20.0;
-        Splice_Input.L_user = 0;
+        Splice_Input.h_p = 20.0;
         Set_Layout(8, 5);
         const int rc = Prepare_Splice_Calc();
         if (k.code != 0) EXPECT_EQ(rc, k.code) << k.mat_side << " " << k.grade_side;
