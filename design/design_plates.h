@@ -64,6 +64,24 @@ double Get_Member_Design_Value_D(int type, int predrilled, int material, int gra
                                  double x1, double x2, const User_Material *user);
 
 /*
+** Return the characteristic splitting capacity F_90,Rk = 14 b w sqrt(h_e / (1 - h_e / h)) in N of
+** a member of thickness b and height h whose farthest fastener stands h_e from the loaded edge
+** (mm; EN 1995-1-1, eq. (8.4)); w = 1 but for punched metal plate fasteners. 0 unless
+** 0 < h_e < h and b > 0.
+*/
+double Calc_F90_Rk(double b, double w, double h_e, double h);
+
+/*
+** Return the design splitting capacity of the German annex (DIN EN 1995-1-1/NA, NCI NA.8.1.4) in
+** N: F_90,Rd = k_s k_r (6.5 + 18 h_e² / h²) (t_ef h)^0.8 f_t,90,d with k_s = max(1; 0.7 + 1.4 a_r /
+** h) and k_r = n / sum (h_1 / h_i)², h_i the distances of the n rows from the unloaded edge and h_1
+** the smallest of them (mm; f_t,90,d in N/mm²). *k_s and *k_r get the factors when given. 0 without
+** a row, with a row on the unloaded edge or with h or t_ef not positive.
+*/
+double Calc_F90_Rd_Na(double h_e, double h, double t_ef, double a_r, const double *h_i, int n,
+                      double f_t90_d, double *k_s, double *k_r);
+
+/*
 ** Write the minimum hole geometry of a steel plate (EN 1993-1-8, Table 3.3): p1 = 2.2 d0,
 ** e1 = e2 = 1.2 d0, p2 = 2.4 d0, with d0 = d + 1 mm, or d for a fitted bolt.
 */

@@ -205,6 +205,35 @@ void Calc_Plate_Hole_Geometry(double d, int fitted, double *p1, double *e1, doub
     if (p2 != nullptr) *p2 = 2.4 * d0;
 }
 
+/* ---------------------------------------------------------------- splitting */
+
+double Calc_F90_Rk(double b, double w, double h_e, double h)
+{
+    if (!(b > 0.0 && h_e > 0.0 && h_e < h)) return 0.0;
+    return 14.0 * b * w * std::sqrt(h_e / (1.0 - h_e / h));
+}
+
+double Calc_F90_Rd_Na(double h_e, double h, double t_ef, double a_r, const double *h_i, int n,
+                      double f_t90_d, double *k_s, double *k_r)
+{
+    if (k_s) *k_s = 0.0;
+    if (k_r) *k_r = 0.0;
+    if (n <= 0 || h_i == nullptr || !(h > 0.0 && t_ef > 0.0)) return 0.0;
+    double h_1 = h_i[0];
+    for (int i = 1; i < n; i++) h_1 = std::min(h_1, h_i[i]);
+    if (!(h_1 > 0.0)) return 0.0;
+    double sum = 0.0;
+    for (int i = 0; i < n; i++) sum += (h_1 / h_i[i]) * (h_1 / h_i[i]);
+    const double ks = std::max(1.0, 0.7 + 1.4 * a_r / h);
+    const double kr = n / sum;
+    if (k_s) *k_s = ks;
+    if (k_r) *k_r = kr;
+    const double r = h_e / h;
+    return ks * kr * (6.5 + 18.0 * r * r) * std::pow(t_ef * h, 0.8) * f_t90_d;
+}
+
+/* ---------------------------------------------------------------- steel plates */
+
 double Calc_Plate_Bearing_Resistance(double d, double t, int fitted, double fu, double *k1,
                                      double *alpha_b)
 {

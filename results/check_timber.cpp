@@ -211,33 +211,37 @@ static Timber_Member_Check Member_Result(const Section_Check_Input *rec, const M
     return m;
 }
 
-/* Tension perpendicular to the grain near the fasteners (nails, screws and staples): the
-** largest column force across the grain spread over 24 d_ef t, per member. */
+double Mid_Nail_Penetration(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind;
+    const double t_m = si->b * 10.0, t_s = si->t_s * 10.0;
+    double rho_s = 0.0, rho_m = 0.0, pen = t_m;
+    Get_Rho_K(si->mat_side, si->grade_side, t_s, &rho_s, nullptr);
+    Get_Rho_K(si->mat_mid, si->grade_mid, t_m, &rho_m, nullptr);
+    const bool outer = kind == CONN_OUTER_PLATES;
+    Calc_T_Req_Reduction(/*type=*/VBM_NAGEL, /*fu=*/Get_Fastener_Fu_K(), /*kind=*/2, /*d=*/si->d,
+                         /*length=*/si->l, /*axis_angle=*/90.0, /*predrilled=*/si->predrilled,
+                         /*variant=*/0, /*fitted=*/si->fitted_bolt,
+                         /*t1=*/outer ? si->t_p * 10.0 : t_s, /*t2=*/t_m, /*rho1=*/rho_s,
+                         /*rho2=*/rho_m, /*mat1=*/outer ? MAT_STAHLBLECH : si->mat_side,
+                         /*mat2=*/si->mat_mid, /*g1=*/outer ? si->plate_steel : si->grade_side,
+                         /*g2=*/si->grade_mid, /*user1=*/nullptr, /*user2=*/nullptr,
+                         /*out_penetration=*/&pen, /*out_member=*/nullptr, /*out_k=*/nullptr,
+                         /*out_t1_req=*/nullptr, /*out_t2_req=*/nullptr);
+    return std::fmin(t_m, pen);
+}
+
+/* Tension perpendicular to the grain near the fasteners under DIN 1052 (nails, screws and
+** staples): the largest column force across the grain spread over 24 d_ef t, per member. */
 static void Calc_T90(int group, const Lkom_Entry *c, Timber_Check *r)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
-    const int kind = si->connection_kind;
     const double V90 = r->V90;
     double t_m = si->b * 10.0;
     const double t_s = si->t_s * 10.0;
-    if (type == VBM_NAGEL) {
-        double rho_s = 0.0, rho_m = 0.0, pen = t_m;
-        Get_Rho_K(si->mat_side, si->grade_side, t_s, &rho_s, nullptr);
-        Get_Rho_K(si->mat_mid, si->grade_mid, t_m, &rho_m, nullptr);
-        const bool outer = kind == CONN_OUTER_PLATES;
-        Calc_T_Req_Reduction(/*type=*/type, /*fu=*/Get_Fastener_Fu_K(), /*kind=*/2, /*d=*/si->d,
-                             /*length=*/si->l, /*axis_angle=*/90.0,
-                             /*predrilled=*/si->predrilled, /*variant=*/0,
-                             /*fitted=*/si->fitted_bolt, /*t1=*/outer ? si->t_p * 10.0 : t_s,
-                             /*t2=*/t_m, /*rho1=*/rho_s, /*rho2=*/rho_m,
-                             /*mat1=*/outer ? MAT_STAHLBLECH : si->mat_side, /*mat2=*/si->mat_mid,
-                             /*g1=*/outer ? si->plate_steel : si->grade_side,
-                             /*g2=*/si->grade_mid, /*user1=*/nullptr, /*user2=*/nullptr,
-                             /*out_penetration=*/&pen, /*out_member=*/nullptr,
-                             /*out_k=*/nullptr, /*out_t1_req=*/nullptr, /*out_t2_req=*/nullptr);
-        t_m = std::fmin(t_m, pen);
-    }
+    if (type == VBM_NAGEL) t_m = Mid_Nail_Penetration();
     const double d_ef = si->d + (si->fitted_bolt ? 0.0 : 1.0);
     r->t90 = 1;
     r->sigma_90_side = (d_ef > 0 && t_s > 0) ? V90 * 1000.0 / 24.0 / d_ef / t_s : 0.0;
@@ -328,7 +332,9 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
         Calc_One_Sided_Tension(&rec_m, sm.f_t_0_d, false, &r);
 
     const int type = si->vbm_type;
-    if ((r.V90 != 0.0 && Is_Vbm_Nail_Or_Screw(type)) || type == VBM_KLAMMER) {
+    if (r.annex) {
+        Calc_Splitting_Check(group, c, &r);
+    } else if ((r.V90 != 0.0 && Is_Vbm_Nail_Or_Screw(type)) || type == VBM_KLAMMER) {
         Calc_T90(group, c, &r);
         r.mid.u = std::fmax(r.mid.u, r.u90_mid);
         if (kind == CONN_SIDE_TIMBERS) r.side.u = std::fmax(r.side.u, r.u90_side);
@@ -458,6 +464,7 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
     }
     const int kind = r->kind;
     if (r->t90) Write_T90_Lines(file, r);
+    Print_Splitting_Check(file, r);
     const char *name =
         (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES) ? "Mittelholz" : "Holzlamellen";
     const char *axial = r->N >= 0.0 ? "t,d" : "c,d";

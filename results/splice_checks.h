@@ -88,6 +88,51 @@ typedef struct Timber_Member_Check {
     double u;       /* utilisation, tension perpendicular to the grain included */
 } Timber_Member_Check;
 
+/* Tension perpendicular to the grain of one member under EN 1995-1-1, 8.1.4, for one connection:
+** the fasteners of one splice half, or the weakest column of them. */
+typedef struct Split_Case {
+    double F;           /* kN, F_v,Ed */
+    double h_e;         /* mm, from the loaded edge to the farthest fastener */
+    double a_r;         /* mm, from the first to the last fastener along the grain */
+    int32_t n;          /* rows of fasteners */
+    double h_1;         /* mm, the row nearest the unloaded edge from it */
+    double sum_r;       /* sum (h_1 / h_i)² over the rows */
+    double k_s, k_r;    /* factors of the annex's rule */
+    double F_Rk;        /* kN, eq. (8.4) */
+    double F_Rd;        /* kN */
+    int32_t short_only; /* annex's rule: h_e / h < 0.2 under a load that is not short-term */
+    double u;           /* F / F_Rd; UTIL_NO_CHECK without a capacity */
+} Split_Case;
+
+/* Members of the splitting check (Split_Check.piece). */
+enum {
+    SPLIT_MIDDLE = 0,        /* the middle member beside side timbers or outer plates */
+    SPLIT_SIDE = 1,          /* one side timber */
+    SPLIT_LAMELLA_OUTER = 2, /* a lamella beside one inner plate */
+    SPLIT_LAMELLA_INNER = 3, /* a lamella between two inner plates */
+    SPLIT_LAP = 4            /* one half of a lap */
+};
+/* The rule of the splitting check (Timber_Check.split_rule). */
+enum { SPLIT_RULE_NONE = 0, SPLIT_RULE_EC5 = 1, SPLIT_RULE_NA = 2 };
+
+typedef struct Split_Check {
+    int32_t done;
+    int32_t piece;        /* SPLIT_* */
+    double planes;        /* shear planes of a fastener that load the member (one side
+                             ** timber: half of them) */
+    int32_t shear_planes; /* shear planes of a fastener */
+    double b, h;          /* mm, thickness and height of the member */
+    double d;             /* mm, diameter of the effective depth */
+    double t;             /* mm, depth that a nail, screw or staple reaches into the member */
+    double t_ef_factor;   /* 6 or 12: t_ef = min(b; t; factor d) */
+    double t_ef;          /* mm, effective depth (annex's rule) */
+    double kmod, gamma;   /* factors of F_90,Rd by eq. (8.4) */
+    double f_t90_d;       /* N/mm², annex's rule */
+    Split_Case group;     /* the fasteners of one half against the member's share of V_d */
+    Split_Case column;    /* the weakest column against the largest column force */
+    double u;             /* the larger of both */
+} Split_Check;
+
 /* The timber check of one combination as Calc_Timber_Check computes it and Print_Timber_Check
 ** writes it. */
 enum { TIMBER_CHECK_DONE = 0, TIMBER_CHECK_NO_GAMMA = 1 };
@@ -109,6 +154,9 @@ typedef struct Timber_Check {
     double V90;                              /* kN, largest column force across the grain */
     double sigma_90_mid, f_t90_mid, u90_mid; /* N/mm², N/mm², - of the middle member */
     double sigma_90_side, f_t90_side, u90_side; /* the same of the side timbers */
+    int32_t split_rule;        /* SPLIT_RULE_*: EN 1995-1-1, 8.1.4 instead of t90 */
+    Split_Check split_mid;     /* the middle member, a lamella or a half of a lap */
+    Split_Check split_side;    /* one side timber */
     int32_t one_sided_tension; /* 1: the tensile strength of the members loaded from one side
                                   (the side timbers, or the halves of a lap) is written */
     double k_red;              /* reduction of one-sidedly loaded members, 1 without */
@@ -124,6 +172,19 @@ typedef struct Timber_Check {
 /* The rule that reduces the tensile strength of members loaded from one side: the German annex
 ** (NCI NA.8.1.6) under EN 1995-1-1 (annex 1), DIN 1052, 11.1.2 without an annex (0). */
 const char *Tension_Reduction_Rule(int annex);
+/*
+** Tension perpendicular to the grain under EN 1995-1-1, 8.1.4 (with an annex, where the fasteners
+** carry a force across the grain: V_d or a column force): set r->split_rule, compute split_mid and
+** split_side of combination c of group `group` from r->V90 and r->V_d, and raise r->mid.u and
+** r->side.u by their utilisations. The rule is eq. (8.4), or NCI NA.8.1.4 where the annex has the
+** German national rules. Without an annex or a force across the grain nothing is set.
+*/
+void Calc_Splitting_Check(int group, const Lkom_Entry *c, Timber_Check *r);
+/* Write the lines of the splitting check of a computed timber check (nothing without one). */
+void Print_Splitting_Check(FILE *file, const Timber_Check *r);
+/* The depth (mm) a plain nail reaches into the middle member, at most its thickness. */
+double Mid_Nail_Penetration(void);
+
 /* Compute the timber check of combination (group, entry) into *out; 0 when there is no such
 ** combination (then *out is untouched). Writes nothing. */
 int Calc_Timber_Check(int group, int entry, Timber_Check *out);

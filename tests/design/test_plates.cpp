@@ -375,6 +375,41 @@ TEST(MemberValues, DesignStrengthsAndTensionFactor)
                 7875.0, 1e-9);
 }
 
+/* The splitting capacity of a member loaded across the grain at a connection (EN 1995-1-1,
+** 8.1.4): eq. (8.4) and the German annex's NCI NA.8.1.4, and where neither has a value. */
+TEST(MemberValues, SplittingCapacity)
+{
+    /* (8.4): 14 * 120 * (160 / (1 - 160 / 200))^0.5 = 1680 * 28.2843 = 47517.58 N */
+    EXPECT_NEAR(Calc_F90_Rk(120.0, 1.0, 160.0, 200.0), 47517.58, 0.01);
+    EXPECT_EQ(Calc_F90_Rk(120.0, 1.0, 200.0, 200.0), 0.0); /* no timber beyond the fastener */
+    EXPECT_EQ(Calc_F90_Rk(120.0, 1.0, 0.0, 200.0), 0.0);
+    /* NA.8.1.4: rows 40, 100, 160 mm from the unloaded edge, a_r = 60, h_e = 160, h = 200,
+    ** t_ef = 72, f_t,90,d = 0.36: k_s = 0.7 + 1.4 * 0.3 = 1.12, k_r = 3 / 1.2225 = 2.45399,
+    ** 1.12 * 2.45399 * 18.02 * 14400^0.8 (2121.729) * 0.36 = 37830.12 N */
+    const double h_i[3] = {160.0, 100.0, 40.0};
+    double k_s = 0, k_r = 0;
+    EXPECT_NEAR(Calc_F90_Rd_Na(/*h_e=*/160.0, /*h=*/200.0, /*t_ef=*/72.0, /*a_r=*/60.0,
+                               /*h_i=*/h_i, /*n=*/3, /*f_t90_d=*/0.36, /*k_s=*/&k_s, /*k_r=*/&k_r),
+                37830.12, 0.01);
+    EXPECT_NEAR(k_s, 1.12, 1e-12);
+    EXPECT_NEAR(k_r, 2.453988, 1e-6);
+    /* short connections keep k_s = 1; no row or a row on the unloaded edge: nothing */
+    EXPECT_NEAR(Calc_F90_Rd_Na(/*h_e=*/160.0, /*h=*/200.0, /*t_ef=*/72.0, /*a_r=*/0.0,
+                               /*h_i=*/h_i, /*n=*/3, /*f_t90_d=*/0.36, /*k_s=*/&k_s,
+                               /*k_r=*/nullptr),
+                37830.12 / 1.12, 0.01);
+    EXPECT_EQ(k_s, 1.0);
+    EXPECT_EQ(Calc_F90_Rd_Na(/*h_e=*/160.0, /*h=*/200.0, /*t_ef=*/72.0, /*a_r=*/0.0,
+                             /*h_i=*/h_i, /*n=*/0, /*f_t90_d=*/0.36, /*k_s=*/nullptr,
+                             /*k_r=*/nullptr),
+              0.0);
+    const double edge[2] = {0.0, 100.0};
+    EXPECT_EQ(Calc_F90_Rd_Na(/*h_e=*/200.0, /*h=*/200.0, /*t_ef=*/72.0, /*a_r=*/0.0,
+                             /*h_i=*/edge, /*n=*/2, /*f_t90_d=*/0.36, /*k_s=*/nullptr,
+                             /*k_r=*/nullptr),
+              0.0);
+}
+
 TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
 {
     Connection_Result r{};

@@ -435,10 +435,11 @@ TEST(Timber, TensionSpliceWithConnectorsGetsTheWithdrawalHint)
 
 /* Bending splice, C24 side timbers 6 x 20 cm on a C24 member 12 x 20 cm, nails 4.2 x 110 mm,
 ** M = 1 kNm, no shear, max V_90,d = 2 kN; kmod 0.9 (short term, service class 1),
-** gamma_M = gamma_M,t90 = 1.3. Returns the combination. */
-static Lkom_Entry *Nailed_Bending_Splice(void)
+** gamma_M = gamma_M,t90 = 1.3; DIN 1052 unless annex is set (its rule of tension perpendicular
+** to the grain stays the older one). Returns the combination. */
+static Lkom_Entry *Nailed_Bending_Splice(bool annex = false)
 {
-    Fresh_Splice(true);
+    Fresh_Splice(annex);
     Splice_Input.splice_kind = SPLICE_BENDING;
     Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
     Splice_Input.vbm_type = 0;
@@ -624,6 +625,201 @@ TEST(TimberT90, OtherFastenersAndKinds)
                      "90,d\xCEr = 0.00 kN"),
               std::string::npos)
         << s;
+}
+
+/* The bending splice of Nailed_Bending_Splice under EN 1995-1-1 with the annex's variant
+** (0: eq. (8.4), 1: the German NCI NA.8.1.4), fastener type and diameter d (mm), connection kind
+** kind: side timbers with dowels at x = 10, 16 cm, y = -6, 0, 6 cm, or outer plates 10 mm with
+** the rows at y = -5, 5 cm, x = 8, 14 cm; 2 shear planes; V_d (kN), max V_90,d = V90 (kN). */
+static Lkom_Entry *Splitting_Splice(int variant, int type, double d, int kind, double V_d,
+                                    double V90)
+{
+    Lkom_Entry *c = Nailed_Bending_Splice(true);
+    Nad_Record.ec5.variant = variant;
+    Splice_Input.vbm_type = type;
+    Splice_Input.d = d;
+    Splice_Input.connection_kind = kind;
+    Splice_Input.shear_planes = 2;
+    Splice_Input.t_p = 1.0;
+    c->V_d = V_d;
+    c->max_col_Fy = V90;
+    if (kind == CONN_SIDE_TIMBERS) {
+        Set_Layout(2, 3);
+        Build_Regular_Pattern(10.0, -6.0, 6.0, 6.0, 2);
+    } else {
+        Set_Layout(2, 2);
+        Build_Regular_Pattern(8.0, -5.0, 6.0, 10.0, 2);
+    }
+    Fastener_Pattern.count = kind == CONN_SIDE_TIMBERS ? 6 : 4;
+    return c;
+}
+
+TEST(TimberT90, EnSplittingOfDowelsAndBoltsWorkedByHand)
+{
+    /* f_t,90,d = 0.4 * 0.9 / 1.3 = 0.276923 N/mm²; kmod / gamma_M = 0.9 / 1.3; h = 200 mm.
+    ** A: dowels 12 mm, side timbers. Rows -60, 0, 60 mm: h_e = 100 + 60 = 160 mm either way.
+    **  (8.4) middle: 14 * 120 * (160 / (1 - 0.8))^0.5 = 1680 * 28.2843 = 47.5176 kN,
+    **   F_90,Rd = 0.9 * 47.5176 / 1.3 = 32.8968 kN; V_d = 6 kN on both planes: 6 / 32.8968 =
+    **   0.18239; column 2 x 2.0 = 4.0 kN: 0.12159.
+    **   one side timber: 14 * 60 * 28.2843 = 23.7588 kN, 16.4484 kN; it takes half of V_d and
+    **   one plane of the column: 3 / 16.4484 = 0.18239, 2 / 16.4484 = 0.12159.
+    **  NA.8.1.4 middle: t_ef = min(120; 6 x 12) = 72 mm; h_i = 40, 100, 160 mm from the unloaded
+    **   edge, h_1 = 40: sum = 1 + 0.16 + 0.0625 = 1.2225, k_r = 3 / 1.2225 = 2.45399;
+    **   (6.5 + 18 * 0.8²) = 18.02; (72 * 200)^0.8 = 2121.729;
+    **   connection: a_r = 60 mm, k_s = max(1; 0.7 + 1.4 * 0.3) = 1.12:
+    **   1.12 * 2.45399 * 18.02 * 2121.729 * 0.276923 = 29100.09 N: 6 / 29.1001 = 0.20618;
+    **   column: a_r = 0, k_s = 1: 25982.22 N: 4 / 25.9822 = 0.15395.
+    **   side timber: t_ef = min(60; 72) = 60, (60 * 200)^0.8 = 1833.771: connection 25150.66 N,
+    **   3 / 25.1507 = 0.11928; column 22455.94 N: 2 / 22.4559 = 0.08906.
+    ** B: bolts M16 through outer plates. Rows -50, 50 mm: h_e = 150 mm, h_i = 50, 150 mm.
+    **  (8.4): 14 * 120 * (150 / 0.25)^0.5 = 1680 * 24.4949 = 41.1514 kN, 28.4894 kN; V_d = 8 kN:
+    **   0.28081; column 2 x 3.0 = 6 kN: 0.21060.
+    **  NA.8.1.4: t_ef = min(120; 6 x 16) = 96 mm, (96 * 200)^0.8 = 2670.798; sum = 1 + 1/9,
+    **   k_r = 2 / 1.11111 = 1.8; (6.5 + 18 * 0.75²) = 16.625; connection k_s = 1.12:
+    **   1.12 * 1.8 * 16.625 * 2670.798 * 0.276923 = 24788.62 N, 8 / 24.7886 = 0.32273;
+    **   column k_s = 1: 22132.69 N, 6 / 22.1327 = 0.27109.
+    ** C: nails 4.2 x 110 mm as A under NA.8.1.4: they reach 110 - 60 = 50 mm into the middle
+    **  member: t_ef = min(120; 50; 12 x 4.2 = 50.4) = 50 mm, (50 * 200)^0.8 = 1584.893:
+    **  connection 1.12 * 2.45399 * 18.02 * 1584.893 * 0.276923 = 21737.24 N, 6 / 21.7372 =
+    **  0.27602; column 19408.25 N, 4 / 19.4082 = 0.20610; side timber t_ef = min(60; 60; 50.4) =
+    **  50.4 mm, (50.4 * 200)^0.8 = 1595.028: 21876.24 N, 3 / 21.8762 = 0.13714; column
+    **  19532.36 N, 2 / 19.5324 = 0.10239. */
+    struct Row {
+        int variant, type;
+        double d;
+        int kind;
+        double V_d, V90;
+        double mid_F_Rd_grp, mid_u_grp, mid_F_Rd_col, mid_u_col;
+        double side_F_Rd_grp, side_u_grp, side_F_Rd_col, side_u_col;
+    };
+    const Row rows[] = {
+        {0, VBM_STABDUEBEL, 12.0, CONN_SIDE_TIMBERS, 6.0, 2.0, 32.8968, 0.18239, 32.8968, 0.12159,
+         16.4484, 0.18239, 16.4484, 0.12159},
+        {1, VBM_STABDUEBEL, 12.0, CONN_SIDE_TIMBERS, 6.0, 2.0, 29.1001, 0.20618, 25.9822, 0.15395,
+         25.1507, 0.11928, 22.4559, 0.08906},
+        {0, VBM_BOLZEN, 16.0, CONN_OUTER_PLATES, 8.0, 3.0, 28.4894, 0.28081, 28.4894, 0.21060, 0, 0,
+         0, 0},
+        {1, VBM_BOLZEN, 16.0, CONN_OUTER_PLATES, 8.0, 3.0, 24.7886, 0.32273, 22.1327, 0.27109, 0, 0,
+         0, 0},
+        {1, VBM_NAGEL, 4.2, CONN_SIDE_TIMBERS, 6.0, 2.0, 21.7372, 0.27602, 19.4082, 0.20610,
+         21.8762, 0.13714, 19.5324, 0.10239},
+    };
+    for (const Row &w : rows) {
+        Splitting_Splice(w.variant, w.type, w.d, w.kind, w.V_d, w.V90);
+        Timber_Check r;
+        ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+        EXPECT_EQ(r.t90, 0) << w.variant << w.type;
+        EXPECT_EQ(r.split_rule, w.variant ? SPLIT_RULE_NA : SPLIT_RULE_EC5);
+        const Split_Check &m = r.split_mid;
+        ASSERT_EQ(m.done, 1);
+        EXPECT_NEAR(m.group.F_Rd, w.mid_F_Rd_grp, 1e-4) << w.variant << w.type;
+        EXPECT_NEAR(m.group.u, w.mid_u_grp, 1e-5) << w.variant << w.type;
+        EXPECT_NEAR(m.column.F_Rd, w.mid_F_Rd_col, 1e-4) << w.variant << w.type;
+        EXPECT_NEAR(m.column.u, w.mid_u_col, 1e-5) << w.variant << w.type;
+        EXPECT_NEAR(m.u, std::fmax(w.mid_u_grp, w.mid_u_col), 1e-5);
+        EXPECT_GE(r.mid.u, m.u);
+        const Split_Check &sd = r.split_side;
+        EXPECT_EQ(sd.done, w.kind == CONN_SIDE_TIMBERS ? 1 : 0);
+        if (!sd.done) continue;
+        EXPECT_NEAR(sd.group.F_Rd, w.side_F_Rd_grp, 1e-4) << w.variant;
+        EXPECT_NEAR(sd.group.u, w.side_u_grp, 1e-5) << w.variant;
+        EXPECT_NEAR(sd.column.F_Rd, w.side_F_Rd_col, 1e-4) << w.variant;
+        EXPECT_NEAR(sd.column.u, w.side_u_col, 1e-5) << w.variant;
+        EXPECT_GE(r.side.u, sd.u);
+    }
+
+    /* the lines let the factors be recomputed */
+    Splitting_Splice(1, VBM_STABDUEBEL, 12.0, CONN_SIDE_TIMBERS, 6.0, 2.0);
+    FILE *f = tmpfile();
+    Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
+    std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("Querzug nach DIN EN 1995-1-1/NA, NCI NA.8.1.4"), std::string::npos) << s;
+    EXPECT_NE(s.find("Mittelholz: h = 200 mm, t\xCE\\ef\xCEr = min(120.0; 6 x 12.0) = 72.0 mm, "
+                     "f\xCE\\t,90,d\xCEr = 0.277 N/mm"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("  Anschluss: F\xCE\\v,Ed\xCEr = 2 / 2 x |V\xCE\\d\xCEr| = 6.00 kN; "
+                     "h\xCE\\e\xCEr = 160.0 mm, a\xCE\\r\xCEr = 60.0 mm \x88 "
+                     "k\xCE\\s\xCEr = 1.120"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("n = 3, h\xCE\\1\xCEr = 40.0 mm, \xB2(h\xCE\\1\xCEr / h\xCE\\i\xCEr)"
+                     "\xCE/2\xCEr = 1.2225 \x88 k\xCE\\r\xCEr = 2.454, F\xCE\\90,Rd\xCEr = "
+                     "29.10 kN \x88 u = 0.21"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("  Spalte   : F\xCE\\v,Ed\xCEr = 2 x max V\xCE\\90,d\xCEr = 2 x 2.00 = "
+                     "4.00 kN"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("je Seitenholz: h = 200 mm, t\xCE\\ef\xCEr = min(60.0; 6 x 12.0) = 60.0 mm"),
+              std::string::npos)
+        << s;
+    EXPECT_EQ(s.find("max V\xCE\\90,d\xCEr = 2.00 kN, \xCC"), std::string::npos) << s;
+    Splitting_Splice(0, VBM_BOLZEN, 16.0, CONN_OUTER_PLATES, 8.0, 3.0);
+    f = tmpfile();
+    Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
+    s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("Querzug nach DIN EN 1995-1-1, 8.1.4, Gl. (8.4)"), std::string::npos) << s;
+    EXPECT_NE(s.find("Mittelholz: b = 120.0 mm, h = 200 mm, k\xCE\\mod\xCEr = 0.90, "
+                     "\xC0\xCE\\M\xCEr = 1.30"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("  Anschluss: F\xCE\\v,Ed\xCEr = 2 / 2 x |V\xCE\\d\xCEr| = 8.00 kN; "
+                     "h\xCE\\e\xCEr = 150.0 mm \x88 F\xCE\\90,Rk\xCEr = 41.15 kN, "
+                     "F\xCE\\90,Rd\xCEr = 28.49 kN \x88 u = 0.28"),
+              std::string::npos)
+        << s;
+}
+
+TEST(TimberT90, EnSplittingNearTheEdgeAndWithoutAForce)
+{
+    /* The annex's rule with both rows near the upper edge, y = 7 and 8 cm: a force towards the
+    ** upper edge has h_e = 100 - 70 = 30 mm, h_e / h = 0.15 < 0.2, which NCI NA.8.1.4 allows
+    ** under short-term loads only: the medium-term group fails the check; the short-term one
+    ** computes it (h_i = 170, 180 from the lower edge: sum = 1 + (170 / 180)² = 1.89198,
+    ** k_r = 1.05710; t_ef = 72, (72 * 200)^0.8 = 2121.729; (6.5 + 18 * 0.15²) = 6.905;
+    ** connection a_r = 60 mm, k_s = 1.12: 1.12 * 1.05710 * 6.905 * 2121.729 * 0.276923 =
+    ** 4803.36 N; 6 kN: u = 1.24912). */
+    Lkom_Entry *c = Splitting_Splice(1, VBM_STABDUEBEL, 12.0, CONN_SIDE_TIMBERS, 6.0, 2.0);
+    (void)c;
+    Set_Layout(2, 2);
+    Build_Regular_Pattern(10.0, 7.0, 6.0, 1.0, 2);
+    Fastener_Pattern.count = 4;
+    Splice_Input.lkom.groups[0].kled = KLED_MITTEL;
+    Timber_Check r;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.split_mid.group.h_e, 30.0, 1e-9);
+    EXPECT_EQ(r.split_mid.group.short_only, 1);
+    EXPECT_DOUBLE_EQ(r.split_mid.group.u, UTIL_NO_CHECK);
+    FILE *f = tmpfile();
+    Print_Timber_Check(f, &r);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("h\xCE\\e\xCEr / h < 0.2: nur kurze Lasteinwirkungen zul\x84ssig \x88 u = "
+                     "10.00"),
+              std::string::npos)
+        << s;
+    Splice_Input.lkom.groups[0].kled = KLED_KURZ;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.split_mid.group.short_only, 0);
+    EXPECT_NEAR(r.split_mid.group.k_r, 1.05710, 1e-5);
+    EXPECT_NEAR(r.split_mid.group.F_Rd, 4.80336, 1e-5);
+    EXPECT_NEAR(r.split_mid.group.u, 1.24912, 1e-5);
+
+    /* no force across the grain (no V_d, no column force): nothing to check; DIN 1052 keeps
+    ** its own rule for dowels: none */
+    Splitting_Splice(1, VBM_STABDUEBEL, 12.0, CONN_SIDE_TIMBERS, 0.0, 0.0);
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.split_rule, SPLIT_RULE_NONE);
+    EXPECT_EQ(r.split_mid.done, 0);
+    Splitting_Splice(1, VBM_STABDUEBEL, 12.0, CONN_SIDE_TIMBERS, 6.0, 2.0);
+    Use_Annex(false);
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.split_rule, SPLIT_RULE_NONE);
+    EXPECT_EQ(r.t90, 0);
 }
 
 /* ---------------------------------------------------------------- net sections */

@@ -1,0 +1,347 @@
+/*
+** Tension perpendicular to the grain at the fasteners under EN 1995-1-1, 8.1.4: the splitting
+** capacity F_90,Rd of each timber member against the force the fasteners carry across the grain,
+** by (8.4) or, where the annex replaces it as the German one does, by its NCI NA.8.1.4. DIN 1052
+** keeps its own check (check_timber.cpp). Forces in kN, lengths in mm.
+*/
+#include "results/splice_checks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "design/design.h"
+#include "foundation/format.h"
+#include "printlist/printlist.h"
+
+/* ---------------------------------------------------------------- geometry */
+
+/* Positions closer than this (cm) stand in one row or one column, as the force distribution
+** groups them. */
+#define SPLIT_TOL 1e-4
+
+/* The fasteners of one connection: its rows' positions across the grain and its extent along
+** the grain (cm). */
+typedef struct Split_Set {
+    std::vector<double> y; /* distinct rows, cm from the member axis */
+    double x_min, x_max;
+} Split_Set;
+
+static void Add_Row(Split_Set *s, double y)
+{
+    for (double v : s->y)
+        if (std::fabs(v - y) < SPLIT_TOL) return;
+    s->y.push_back(y);
+}
+
+/* The whole pattern of one half, and each of its columns. */
+static Split_Set Whole_Pattern(void)
+{
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    Split_Set s{};
+    for (int i = 0; i < fp->count; i++) {
+        const Fastener_Rec *f = &fp->recs[i];
+        s.x_min = i == 0 ? f->x : std::fmin(s.x_min, f->x);
+        s.x_max = i == 0 ? f->x : std::fmax(s.x_max, f->x);
+        Add_Row(&s, f->y);
+    }
+    return s;
+}
+
+static std::vector<Split_Set> Columns(void)
+{
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    std::vector<Split_Set> cols;
+    for (int i = 0; i < fp->count; i++) {
+        const Fastener_Rec *f = &fp->recs[i];
+        size_t k = 0;
+        while (k < cols.size() && std::fabs(cols[k].x_min - f->x) >= SPLIT_TOL) k++;
+        if (k == cols.size()) {
+            cols.push_back(Split_Set{});
+            cols[k].x_min = cols[k].x_max = f->x;
+        }
+        Add_Row(&cols[k], f->y);
+    }
+    return cols;
+}
+
+/* ---------------------------------------------------------------- capacity of one connection */
+
+/*
+** The smaller design capacity of the connection s of member p for a force towards either edge,
+** into *c (its F stays): the loaded edge is the one the force points to, h_e runs from it to the
+** farthest fastener, h_i from the other edge to each row. On a tie the force towards the lower
+** edge is kept.
+*/
+static void Calc_Case(const Split_Check *p, int rule, const Split_Set &s, Split_Case *c)
+{
+    const double h = p->h;
+    bool first = true;
+    for (int dir : {1, -1}) {
+        std::vector<double> h_i;
+        double u_max = 0.0;
+        for (size_t k = 0; k < s.y.size(); k++) {
+            const double u = dir * s.y[k] * 10.0;
+            u_max = k == 0 ? u : std::fmax(u_max, u);
+            h_i.push_back(h / 2.0 - u);
+        }
+        Split_Case t = *c;
+        t.h_e = h / 2.0 + u_max;
+        t.a_r = (s.x_max - s.x_min) * 10.0;
+        t.n = (int32_t)h_i.size();
+        t.h_1 = h_i.empty() ? 0.0 : *std::min_element(h_i.begin(), h_i.end());
+        t.sum_r = 0.0;
+        for (double v : h_i) t.sum_r += v > 0.0 ? (t.h_1 / v) * (t.h_1 / v) : 0.0;
+        if (rule == SPLIT_RULE_NA) {
+            t.F_Rk = 0.0;
+            t.F_Rd = Calc_F90_Rd_Na(t.h_e, h, p->t_ef, t.a_r, h_i.data(), t.n, p->f_t90_d, &t.k_s,
+                                    &t.k_r)
+                     / 1000.0;
+        } else {
+            t.F_Rk = Calc_F90_Rk(p->b, 1.0, t.h_e, h) / 1000.0;
+            t.F_Rd = p->gamma > 0.0 ? p->kmod * t.F_Rk / p->gamma : 0.0;
+        }
+        if (first || t.F_Rd < c->F_Rd) *c = t;
+        first = false;
+    }
+}
+
+/* Utilisation of a case: none without a force, UTIL_NO_CHECK without a capacity or where the
+** annex allows short-term loads only. */
+static void Case_Utilisation(Split_Case *c)
+{
+    if (!(c->F > 0.0)) c->u = 0.0;
+    else if (!(c->F_Rd > 0.0) || c->short_only) c->u = UTIL_NO_CHECK;
+    else c->u = c->F / c->F_Rd;
+}
+
+/* The member's thickness, height and share of the fasteners' planes, and the depth a nail, screw
+** or staple reaches into it (mm). */
+static void Member_Of(int piece, Split_Check *p)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int s = si->shear_planes > 0 ? si->shear_planes : 1;
+    p->piece = piece;
+    p->shear_planes = s;
+    p->h = (piece == SPLIT_SIDE ? si->h_s : si->h) * 10.0;
+    switch (piece) {
+    case SPLIT_SIDE:
+        p->b = si->t_s * 10.0;
+        p->planes = s / 2.0; /* both side timbers together take every plane */
+        break;
+    case SPLIT_LAMELLA_OUTER:
+    case SPLIT_LAMELLA_INNER:
+        p->b = Calc_Timber_Part_Thickness() * 10.0;
+        p->planes = piece == SPLIT_LAMELLA_INNER ? 2 : 1;
+        break;
+    case SPLIT_LAP:
+        p->b = si->b * 10.0 / 2.0;
+        p->planes = s;
+        break;
+    default:
+        p->b = si->b * 10.0;
+        p->planes = s;
+        break;
+    }
+    p->t = p->b;
+    const int type = si->vbm_type;
+    if (piece == SPLIT_MIDDLE && Is_Vbm_Nail_Screw_Or_Staple(type)) {
+        if (type == VBM_NAGEL) {
+            p->t = Mid_Nail_Penetration();
+        } else {
+            const double t1 = (si->connection_kind == CONN_OUTER_PLATES ? si->t_p : si->t_s) * 10.0;
+            p->t = std::fmin(p->b, std::fmax(0.0, si->l - t1));
+        }
+    }
+}
+
+/* The effective depth of the annex's rule: min(b; 6 d) for dowels, bolts and the bolts of
+** connectors, min(b; t; 12 d) for nails, screws and staples. */
+static void Effective_Depth(Split_Check *p)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    p->d = si->d;
+    p->t_ef_factor = 12.0;
+    if (Is_Vbm_Dowel_Or_Bolt(type) || Is_Vbm_Connector(type)) {
+        p->t_ef_factor = 6.0;
+        p->t = p->b;
+        if (Is_Vbm_Connector(type) && si->d_bolt > 0.0) p->d = si->d_bolt;
+    }
+    p->t_ef = std::fmin(std::fmin(p->b, p->t), p->t_ef_factor * p->d);
+}
+
+/* Whether the load of the combination lasts short-term at most (NCI NA.8.1.4 allows no longer
+** load where h_e / h < 0.2). */
+static bool Short_Term(int group, const Lkom_Entry *c)
+{
+    if (c->accidental) return true;
+    if (group < 0 || group >= LKOM_GROUPS) return false;
+    return Splice_Input.lkom.groups[group].kled >= KLED_KURZ;
+}
+
+/* The check of one member: its connection of one half against its share of V_d, and its
+** weakest column against its share of the largest column force. */
+static void Calc_Member(int group, const Lkom_Entry *c, int rule, int piece, double kmod,
+                        double f_t90_d, const Timber_Check *r, Split_Check *p)
+{
+    *p = Split_Check{};
+    p->done = 1;
+    Member_Of(piece, p);
+    Effective_Depth(p);
+    const double share = p->planes;
+    p->kmod = kmod;
+    p->gamma = c->accidental ? 1.0 : Splice_Input.gamma_m_t90;
+    p->f_t90_d = f_t90_d;
+    p->group.F = share * std::fabs(r->V_d) / p->shear_planes;
+    Calc_Case(p, rule, Whole_Pattern(), &p->group);
+    p->column.F = share * r->V90;
+    bool first = true;
+    for (const Split_Set &col : Columns()) {
+        Split_Case t{};
+        t.F = p->column.F;
+        Calc_Case(p, rule, col, &t);
+        if (first || t.F_Rd < p->column.F_Rd) p->column = t;
+        first = false;
+    }
+    const bool short_term = Short_Term(group, c);
+    for (Split_Case *k : {&p->group, &p->column}) {
+        k->short_only = rule == SPLIT_RULE_NA && p->h > 0.0 && k->h_e / p->h < 0.2 && !short_term;
+        Case_Utilisation(k);
+    }
+    p->u = std::fmax(p->group.u, p->column.u);
+}
+
+void Calc_Splitting_Check(int group, const Lkom_Entry *c, Timber_Check *r)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    if (Nad_Params == nullptr) return;
+    if (!(r->V90 > 0.0) && !(std::fabs(r->V_d) > 0.0)) return;
+    if (Fastener_Pattern.count <= 0) return;
+    const int rule = Nad_Params->variant != 0 ? SPLIT_RULE_NA : SPLIT_RULE_EC5;
+    r->split_rule = rule;
+    double kmod_mid = 0.0, kmod_side = 0.0;
+    Get_Group_Kmod(group, &kmod_mid, &kmod_side, nullptr);
+    int piece = SPLIT_MIDDLE;
+    if (r->kind == CONN_INNER_PLATES)
+        piece = (int)si->plate_count >= 2 ? SPLIT_LAMELLA_INNER : SPLIT_LAMELLA_OUTER;
+    else if (r->kind == CONN_LAP) piece = SPLIT_LAP;
+    Calc_Member(group, c, rule, piece, kmod_mid, Get_Ft90d_Middle(group, c->accidental), r,
+                &r->split_mid);
+    r->mid.u = std::fmax(r->mid.u, r->split_mid.u);
+    if (r->kind == CONN_SIDE_TIMBERS) {
+        Calc_Member(group, c, rule, SPLIT_SIDE, kmod_side, Get_Ft90d_Side(group, c->accidental), r,
+                    &r->split_side);
+        r->side.u = std::fmax(r->side.u, r->split_side.u);
+    }
+}
+
+/* ---------------------------------------------------------------- printing */
+
+static const char *Member_Name(int piece)
+{
+    switch (piece) {
+    case SPLIT_SIDE: return "je Seitenholz";
+    case SPLIT_LAMELLA_OUTER:
+        return "\x84u\xe1"
+               "ere Holzlamelle";
+    case SPLIT_LAMELLA_INNER: return "innere Holzlamelle";
+    case SPLIT_LAP: return "je Blatth\x84lfte";
+    default: return "Mittelholz";
+    }
+}
+
+/* The end of a case's line: its utilisation, or why the check fails without one. */
+static void Case_End(char *out, size_t size, const Split_Case *c)
+{
+    if (c->short_only)
+        Format_N(out, size,
+                 "h\xCE\\e\xCEr / h < 0.2: nur kurze Lasteinwirkungen zul\x84ssig " SYM_ARROW
+                 " u = %.2lf",
+                 UTIL_NO_CHECK);
+    else Format_N(out, size, "F\xCE\\90,Rd\xCEr = %.2lf kN " SYM_ARROW " u = %.2lf", c->F_Rd, c->u);
+}
+
+/* F_v,Ed of a case as it arises from V_d or from the largest column force. */
+static void Case_Force(char *out, size_t size, const Split_Check *p, bool column, double V90)
+{
+    if (column)
+        Format_N(out, size, "%g x max V\xCE\\90,d\xCEr = %g x %.2lf = %.2lf kN", p->planes,
+                 p->planes, V90, p->column.F);
+    else
+        Format_N(out, size, "%g / %d x |V\xCE\\d\xCEr| = %.2lf kN", p->planes, p->shear_planes,
+                 p->group.F);
+}
+
+static void Print_Member(FILE *file, int rule, const Split_Check *p, double V90)
+{
+    if (!p->done) return;
+    char end[160], force[160];
+    if (rule == SPLIT_RULE_NA) {
+        if (p->t_ef_factor == 6.0)
+            Oli_Write_Text(file,
+                           "%s: h = %.0lf mm, t\xCE\\ef\xCEr = min(%.1lf; 6 x %.1lf) = %.1lf mm, "
+                           "f\xCE\\t,90,d\xCEr = %.3lf N/mm\xCE/2\xCEr",
+                           Member_Name(p->piece), p->h, p->b, p->d, p->t_ef, p->f_t90_d);
+        else
+            Oli_Write_Text(file,
+                           "%s: h = %.0lf mm, t\xCE\\ef\xCEr = min(%.1lf; %.1lf; 12 x %.1lf) = "
+                           "%.1lf mm, f\xCE\\t,90,d\xCEr = %.3lf N/mm\xCE/2\xCEr",
+                           Member_Name(p->piece), p->h, p->b, p->t, p->d, p->t_ef, p->f_t90_d);
+    } else {
+        Oli_Write_Text(file,
+                       "%s: b = %.1lf mm, h = %.0lf mm, k\xCE\\mod\xCEr = %.2lf, %s\xCE\\M\xCEr = "
+                       "%.2lf",
+                       Member_Name(p->piece), p->b, p->h, p->kmod, SYM_GAMMA, p->gamma);
+    }
+    for (int k = 0; k < 2; k++) {
+        const bool column = k == 1;
+        const Split_Case *c = column ? &p->column : &p->group;
+        const char *what = column ? "  Spalte   " : "  Anschluss";
+        Case_Force(force, sizeof force, p, column, V90);
+        Case_End(end, sizeof end, c);
+        if (rule == SPLIT_RULE_NA) {
+            Oli_Write_Text(file,
+                           "%s: F\xCE\\v,Ed\xCEr = %s; h\xCE\\e\xCEr = %.1lf mm, a\xCE\\r\xCEr = "
+                           "%.1lf mm " SYM_ARROW " k\xCE\\s\xCEr = %.3lf",
+                           what, force, c->h_e, c->a_r, c->k_s);
+            Oli_Write_Text(file,
+                           "             n = %d, h\xCE\\1\xCEr = %.1lf mm, %s(h\xCE\\1\xCEr / "
+                           "h\xCE\\i\xCEr)\xCE/2\xCEr = %.4lf " SYM_ARROW
+                           " k\xCE\\r\xCEr = %.3lf, %s",
+                           c->n, c->h_1, SYM_SUM, c->sum_r, c->k_r, end);
+        } else {
+            Oli_Write_Text(file,
+                           "%s: F\xCE\\v,Ed\xCEr = %s; h\xCE\\e\xCEr = %.1lf mm " SYM_ARROW
+                           " F\xCE\\90,Rk\xCEr = %.2lf kN, %s",
+                           what, force, c->h_e, c->F_Rk, end);
+        }
+    }
+}
+
+void Print_Splitting_Check(FILE *file, const Timber_Check *r)
+{
+    if (file == nullptr || r->split_rule == SPLIT_RULE_NONE || !r->split_mid.done) return;
+    if (r->split_rule == SPLIT_RULE_NA)
+        Oli_Write_Text(file,
+                       "Querzug nach DIN EN 1995-1-1/NA, NCI NA.8.1.4: F\xCE\\90,Rd\xCEr = "
+                       "k\xCE\\s\xCEr k\xCE\\r\xCEr (6.5 + 18 h\xCE\\e\xCEr\xCE/2\xCEr / "
+                       "h\xCE/2\xCEr) (t\xCE\\ef\xCEr h)\xCE/0.8\xCEr f\xCE\\t,90,d\xCEr, "
+                       "k\xCE\\s\xCEr = max(1; 0.7 + 1.4 a\xCE\\r\xCEr / h), k\xCE\\r\xCEr = "
+                       "n / %s(h\xCE\\1\xCEr / h\xCE\\i\xCEr)\xCE/2\xCEr",
+                       SYM_SUM);
+    else
+        Oli_Write_Text(file,
+                       "Querzug nach DIN EN 1995-1-1, 8.1.4, Gl. (8.4): F\xCE\\90,Rd\xCEr = "
+                       "k\xCE\\mod\xCEr 14 b w (h\xCE\\e\xCEr / (1 - h\xCE\\e\xCEr / "
+                       "h))\xCE/0.5\xCEr / %s\xCE\\M\xCEr, w = 1",
+                       SYM_GAMMA);
+    Oli_Write_Text(file,
+                   "Anschluss: Verbindungsmittel einer Sto\xe1h\x84lfte, Spalte: die "
+                   "ung\x81nstigste; max V\xCE\\90,d\xCEr = %.2lf kN (gr\x94\xe1te Summe der "
+                   "Kr\x84"
+                   "fte quer zur Faser einer Spalte je Scherfuge)",
+                   r->V90);
+    Print_Member(file, r->split_rule, &r->split_mid, r->V90);
+    Print_Member(file, r->split_rule, &r->split_side, r->V90);
+}
