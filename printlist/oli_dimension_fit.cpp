@@ -52,9 +52,10 @@ struct Fit_State {
     bool on = false;
     Box window{0, 0, 0, 0};     /* the block's window, paper cm */
     std::vector<Segment> lines; /* every line drawn, and the leaders */
-    std::vector<Box> areas;     /* filled areas and marks */
-    std::vector<Box> inks;      /* placed labels: what the glyphs cover */
-    std::vector<Box> fonts;     /* placed labels: the font's full height */
+    std::vector<Segment> leaders;
+    std::vector<Box> areas; /* filled areas and marks */
+    std::vector<Box> inks;  /* placed labels: what the glyphs cover */
+    std::vector<Box> fonts; /* placed labels: the font's full height */
     std::vector<Label> queue;
     int side_memory = 0; /* side of the last label that did not fit: +1 or -1 */
 };
@@ -96,6 +97,16 @@ const double LINE_GAP = 0.025;
 ** the extension lines' ends (4 h). */
 const double LEVEL = 2.0;
 
+/* Room that a label moved away from its marks keeps from every other label along its line, in
+** label heights: numbers closer than that read as one ("150 11²"). */
+const double NUMBER_GAP = 1.0;
+
+/* Places beyond the nearest free one that a leader's label may take to cross fewer lines. */
+const size_t LEADER_CHOICES = 80;
+
+/* Least distance (paper cm) of a leader from another: closer, two leaders read as one crossing. */
+const double LEADER_GAP = 0.1;
+
 bool boxes_meet(const Box &a, const Box &b)
 {
     return a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1;
@@ -118,6 +129,43 @@ bool segment_meets(const Segment &s, const Box &b)
         if (t0 > t1) return false;
     }
     return true;
+}
+
+/* Do two segments cross or touch? */
+bool segments_meet(const Segment &a, const Segment &b)
+{
+    auto side = [](double ax, double ay, double bx, double by, double px, double py) {
+        const double c = (bx - ax) * (py - ay) - (by - ay) * (px - ax);
+        return c > 1e-12 ? 1 : c < -1e-12 ? -1 : 0;
+    };
+    const int d1 = side(a.x1, a.y1, a.x2, a.y2, b.x1, b.y1);
+    const int d2 = side(a.x1, a.y1, a.x2, a.y2, b.x2, b.y2);
+    const int d3 = side(b.x1, b.y1, b.x2, b.y2, a.x1, a.y1);
+    const int d4 = side(b.x1, b.y1, b.x2, b.y2, a.x2, a.y2);
+    if (d1 * d2 < 0 && d3 * d4 < 0) return true;
+    /* touching or collinear: the boxes of both meet and an end lies on the other */
+    const Box ba{std::min(a.x1, a.x2), std::min(a.y1, a.y2), std::max(a.x1, a.x2),
+                 std::max(a.y1, a.y2)};
+    const Box bb{std::min(b.x1, b.x2), std::min(b.y1, b.y2), std::max(b.x1, b.x2),
+                 std::max(b.y1, b.y2)};
+    const bool near = ba.x0 <= bb.x1 && bb.x0 <= ba.x1 && ba.y0 <= bb.y1 && bb.y0 <= ba.y1;
+    return near && (d1 == 0 || d2 == 0 || d3 == 0 || d4 == 0);
+}
+
+/* Distance between two segments that do not cross: the least of their ends' distances to the
+** other segment. */
+double point_segment_distance(double px, double py, const Segment &s)
+{
+    const double dx = s.x2 - s.x1, dy = s.y2 - s.y1, q = dx * dx + dy * dy;
+    double t = q > 0 ? ((px - s.x1) * dx + (py - s.y1) * dy) / q : 0.0;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(px - s.x1 - t * dx, py - s.y1 - t * dy);
+}
+
+double segment_distance(const Segment &a, const Segment &b)
+{
+    return std::min({point_segment_distance(a.x1, a.y1, b), point_segment_distance(a.x2, a.y2, b),
+                     point_segment_distance(b.x1, b.y1, a), point_segment_distance(b.x2, b.y2, a)});
 }
 
 /* The axis-parallel box of a rectangle: along u from a0 to a1, along v from b0 to b1, about
@@ -177,8 +225,10 @@ Box font_box(const Label &l, double cx, double cy)
                  /*b1=*/-t / 2 + ASCENT * em);
 }
 
-/* Is the place free: inside the window, clear of every line, area and placed label? */
-bool is_free(const Label &l, const Place &p)
+/* Is the place free: inside the window, clear of every line, area and placed label? A label
+** moved away from its marks also keeps NUMBER_GAP from the other labels, and its leader crosses
+** no other leader. */
+bool is_free(const Label &l, const Place &p, bool moved, double leader_gap = LEADER_GAP)
 {
     const Box ink = grown(ink_box(l, p.cx, p.cy), LINE_GAP), font = font_box(l, p.cx, p.cy);
     /* the viewer draws up to 0.3 cm beside the window, where the page is blank; above and below
@@ -195,10 +245,26 @@ bool is_free(const Label &l, const Place &p)
         if (boxes_meet(grown(b, LINE_GAP), ink)) return false;
     for (const Box &b : F.fonts)
         if (boxes_meet(b, font)) return false;
+    if (moved) {
+        /* along the label's line a label height between the fonts' boxes; across it half of
+        ** one between the glyphs, so that the labels of two chains may stand over one another */
+        const double along = NUMBER_GAP * cap_of(l), across = 0.5 * NUMBER_GAP * cap_of(l);
+        const double gx = std::fabs(l.ux) * along, gy = std::fabs(l.uy) * along;
+        for (const Box &b : F.fonts)
+            if (boxes_meet(Box{b.x0 - gx, b.y0 - gy, b.x1 + gx, b.y1 + gy}, font)) return false;
+        const double cx = std::fabs(l.vx) * across, cy = std::fabs(l.vy) * across;
+        const Box glyph_box = ink_box(l, p.cx, p.cy);
+        for (const Box &b : F.inks)
+            if (boxes_meet(Box{b.x0 - cx, b.y0 - cy, b.x1 + cx, b.y1 + cy}, glyph_box))
+                return false;
+    }
     if (p.leader) {
         /* the leader runs from its dimension line to the label: it may cross lines, never a text
     ** or an area of the drawing */
         const Segment lead{p.lx + (p.cx - p.lx) * 0.02, p.ly + (p.cy - p.ly) * 0.02, p.cx, p.cy};
+        const Segment whole{p.lx, p.ly, p.cx, p.cy};
+        for (const Segment &o : F.leaders)
+            if (segments_meet(whole, o) || segment_distance(whole, o) < leader_gap) return false;
         for (const Box &b : F.inks)
             if (segment_meets(lead, grown(b, LINE_GAP))) return false;
         for (const Box &a : F.areas) {
@@ -261,6 +327,16 @@ std::vector<Place> places_of(const Label &l, int side)
     return out;
 }
 
+/* How many lines of the drawing the leader of a place crosses. */
+int leader_crossings(const Place &p)
+{
+    const Segment lead{p.lx + (p.cx - p.lx) * 0.02, p.ly + (p.cy - p.ly) * 0.02, p.cx, p.cy};
+    int n = 0;
+    for (const Segment &s : F.lines)
+        if (segments_meet(lead, s)) n++;
+    return n;
+}
+
 /* Write a label at its place (paper cm), and its leader. */
 void emit(const Label &l, const Place &p)
 {
@@ -276,6 +352,7 @@ void emit(const Label &l, const Place &p)
         const double ex = p.cx + ca * l.ux + cb * l.vx, ey = p.cy + ca * l.uy + cb * l.vy;
         Oli_Graphic_Line(p.lx / G.sx, p.ly / G.sy, ex / G.sx, ey / G.sy);
         F.lines.push_back(Segment{p.lx, p.ly, ex, ey});
+        F.leaders.push_back(Segment{p.lx, p.ly, ex, ey});
     }
     G.text_angle = l.angle;
     Oli_File_Printf(G.file, " 13 %lf\n", t);
@@ -342,7 +419,7 @@ int Oli_Graphic_Fit_End(void)
     for (size_t i = 0; i < queue.size(); i++) {
         const Label &l = queue[i];
         const Place p = between(l);
-        if (is_free(l, p)) {
+        if (is_free(l, p, false)) {
             emit(l, p);
             done[i] = true;
         }
@@ -353,7 +430,7 @@ int Oli_Graphic_Fit_End(void)
         if (done[i] || !(l.at_start || l.at_end)) continue;
         const std::vector<Place> places = places_of(l, 1);
         for (size_t k = 0; k < (size_t)((l.at_start ? 1 : 0) + (l.at_end ? 1 : 0)); k++)
-            if (is_free(l, places[k])) {
+            if (is_free(l, places[k], true)) {
                 emit(l, places[k]);
                 done[i] = true;
                 break;
@@ -364,11 +441,29 @@ int Oli_Graphic_Fit_End(void)
         const Label &l = queue[i];
         std::vector<Place> places = places_of(l, F.side_memory >= 0 ? 1 : -1);
         const Place *chosen = nullptr;
-        for (const Place &p : places)
-            if (is_free(l, p)) {
-                chosen = &p;
-                break;
+        size_t first = 0;
+        /* leaders apart from the others; where none is, at least not crossing them */
+        double gap = LEADER_GAP;
+        for (int pass = 0; pass < 2 && chosen == nullptr; pass++) {
+            gap = pass == 0 ? LEADER_GAP : 0.0;
+            for (first = 0; first < places.size(); first++)
+                if (is_free(l, places[first], true, gap)) {
+                    chosen = &places[first];
+                    break;
+                }
+        }
+        if (chosen != nullptr && chosen->leader) {
+            /* of the free places a little farther, the one whose leader crosses fewest lines */
+            int best = leader_crossings(*chosen);
+            for (size_t k = first + 1; k < places.size() && k <= first + LEADER_CHOICES; k++) {
+                if (!places[k].leader || !is_free(l, places[k], true, gap)) continue;
+                const int n = leader_crossings(places[k]);
+                if (n < best) {
+                    best = n;
+                    chosen = &places[k];
+                }
             }
+        }
         if (chosen == nullptr) {
             unplaced++;
             chosen = &places[(l.at_start ? 1 : 0) + (l.at_end ? 1 : 0)]; /* lifted */
@@ -433,6 +528,52 @@ static void queue_label(double x1, double y1, double x2, double y2, double h,
     F.fonts.clear();
 }
 
+/* ---- a chain's parts add up to its whole ---- */
+
+/* Tenths (n = 1) or hundredths (n = 2) of a length, rounded as the millimetre form rounds. */
+static long Units_Of(double length, int n)
+{
+    return std::lround(Oli_Round(Oli_Round(length, 6), n) * (n == 1 ? 10.0 : 100.0));
+}
+
+/*
+** When the millimetres of a chain's parts (0.1 cm, as the millimetre form prints them) do not add
+** up to those of the whole, answer 1 and the parts in hundredths of a cm: each part's own when
+** they add up to the whole as printed (4 x 3.95 between edges of 2.1 over 20.0, not 4 x 4), else
+** the differences of the points' hundredths, which always do. Answer 0 when the millimetres do.
+*/
+static int Chain_Hundredths(const double *at, int n, std::vector<long> *out)
+{
+    out->clear();
+    if (n < 2) return 0;
+    const long total = Units_Of(at[n - 1] - at[0], 1);
+    long tenths = 0;
+    for (int k = 0; k + 1 < n; k++) tenths += Units_Of(at[k + 1] - at[k], 1);
+    if (tenths == total) return 0; /* the millimetres add up */
+    /* the hundredths of every part, when they add up to the whole as it is printed */
+    long sum = 0;
+    for (int k = 0; k + 1 < n; k++) {
+        out->push_back(Units_Of(at[k + 1] - at[k], 2));
+        sum += out->back();
+    }
+    if ((sum + 5) / 10 == total) return 1;
+    /* else the hundredths of the points from the first: the parts add up by construction */
+    out->clear();
+    for (int k = 0; k + 1 < n; k++)
+        out->push_back(Units_Of(at[k + 1] - at[0], 2) - Units_Of(at[k] - at[0], 2));
+    return 1;
+}
+
+/* Label and raised text of a length in hundredths of a cm: whole cm, the decimals raised. */
+static void Hundredths_Texts(long hundredths, char *label, char *raised)
+{
+    const long whole = hundredths / 100, rest = hundredths % 100;
+    snprintf(label, 32, "%ld", whole);
+    if (rest == 0) snprintf(raised, 32, " ");
+    else if (rest % 10 == 0) snprintf(raised, 32, "%ld", rest / 10);
+    else snprintf(raised, 32, "%02ld", rest);
+}
+
 /* The number form of a chain: label and raised text of a length in world units. */
 static void form_texts(int32_t form, double length, char *label, char *raised)
 {
@@ -472,9 +613,7 @@ double Oli_Graphic_Dimension_Chain_Fitted(Ptr_Array *list, int32_t mode, double 
         std::string text, raised;
         double w_main, w_raised;
     };
-    auto piece = [&](double a, double b) {
-        char label[32], raised[32];
-        form_texts(form, b - a, label, raised);
+    auto piece = [&](double a, double b, const char *label, const char *raised) {
         Piece p{a, b, label, raised, text_width(label, cap), text_width(raised, 0.75 * cap)};
         if (!p.raised.empty()) p.w_raised += 0.04 * cap;
         return p;
@@ -483,7 +622,20 @@ double Oli_Graphic_Dimension_Chain_Fitted(Ptr_Array *list, int32_t mode, double 
         return p.w_main + p.w_raised + 2 * LINE_GAP <= (p.b - p.a) * s;
     };
     std::vector<Piece> pieces;
-    for (size_t k = 0; k + 1 < at.size(); k++) pieces.push_back(piece(at[k], at[k + 1]));
+    std::vector<long> hundredths;
+    if (form == OLI_FIT_MM && Chain_Hundredths(at.data(), (int)at.size(), &hundredths)) {
+        for (size_t k = 0; k + 1 < at.size(); k++) {
+            char label[32], raised[32];
+            Hundredths_Texts(hundredths[k], label, raised);
+            pieces.push_back(piece(at[k], at[k + 1], label, raised));
+        }
+    } else {
+        for (size_t k = 0; k + 1 < at.size(); k++) {
+            char label[32], raised[32];
+            form_texts(form, at[k + 1] - at[k], label, raised);
+            pieces.push_back(piece(at[k], at[k + 1], label, raised));
+        }
+    }
 
     /* runs of equal spacings that do not fit: one dimension "n × a" */
     std::vector<Piece> merged;
@@ -500,6 +652,14 @@ double Oli_Graphic_Dimension_Chain_Fitted(Ptr_Array *list, int32_t mode, double 
             snprintf(label, sizeof label, "%d \x9E %s", (int)n, pieces[k].text.c_str());
             m.text = label;
             m.w_main = text_width(m.text, cap);
+            if (!fits(m)) {
+                /* without its blanks "n×a" may still stand between the marks */
+                snprintf(label, sizeof label, "%d\x9E%s", (int)n, pieces[k].text.c_str());
+                Piece c = m;
+                c.text = label;
+                c.w_main = text_width(c.text, cap);
+                if (fits(c)) m = c;
+            }
             merged.push_back(m);
         } else {
             for (size_t j = k; j < e; j++) merged.push_back(pieces[j]);

@@ -7,10 +7,12 @@
 #include "results/print_list.h"
 #include "results/plot_internal.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "design/design.h"
@@ -231,7 +233,42 @@ int Plot_Is_Column_Drawn(int i)
     return Layout_Of_Type() == LAYOUT_STAGGERED && i % m == m - 1;
 }
 
+/* ---------------------------------------------------------------- fasteners on paper */
+
+void Plot_Fastener_Colours(void)
+{
+    Oli_Graphic_Set_Fill(55);
+    Oli_Graphic_Rgb_51(170, 0, 0);
+    Oli_Graphic_Rgb_50(110, 0, 0);
+}
+
+double Plot_Visible_Size(double size, double s, double least, double room)
+{
+    double d = s > 0.0 ? std::max(size, least / s) : size;
+    if (room > 0.0) d = std::min(d, PLOT_ROOM_SHARE * room);
+    return std::max(d, size);
+}
+
+double Plot_Least_Distance(const double *x, const double *y, int n)
+{
+    if (n < 2) return 0.0;
+    std::vector<int> order((size_t)n);
+    for (int i = 0; i < n; i++) order[(size_t)i] = i;
+    std::sort(order.begin(), order.end(), [&](int a, int b) { return x[a] < x[b]; });
+    double best = HUGE_VAL;
+    for (size_t i = 0; i < order.size(); i++)
+        for (size_t j = i + 1; j < order.size(); j++) {
+            const double dx = x[order[j]] - x[order[i]];
+            if (dx >= best) break; /* sorted by x: every further point is farther */
+            best = std::min(best, std::hypot(dx, y[order[j]] - y[order[i]]));
+        }
+    return best;
+}
+
 /* ---------------------------------------------------------------- fastener symbols */
+
+/* Least distance (model cm) between two fasteners of the view being drawn; 0 outside a view. */
+static double Symbol_Room = 0.0;
 
 static void Cross(double x, double y, double half)
 {
@@ -239,6 +276,18 @@ static void Cross(double x, double y, double half)
     Oli_Graphic_Line(x, y - half, x, y + half);
 }
 
+/* The size a symbol part of the real size `size` (cm) is drawn with in the current block. */
+static double Symbol_Size(double size)
+{
+    return Plot_Visible_Size(size, Oli_Graphic.sx, PLOT_LEAST_SYMBOL, Symbol_Room);
+}
+
+/*
+** One fastener of the view at (x, y), in the fastener colours (the caller sets them). The
+** symbol of the standard's drawings, grown to a size that can be seen: a staple's back, a
+** connector's ring with its sectors, a dowel or bolt as a disc with a cross, a nail or screw by
+** its head, filled when driven from this side and a ring when driven from the other.
+*/
 void Oli_Draw_Vbm_Symbol(double x, double y, int both_sides, int i)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -248,50 +297,56 @@ void Oli_Draw_Vbm_Symbol(double x, double y, int both_sides, int i)
     const int far = Vbm_Driven_Side(i);
 
     if (t == VBM_KLAMMER) {
-        const double br = si->d_k / 10.0, a = si->staple_angle * M_PI / 180.0;
+        const double br = Symbol_Size(si->d_k / 10.0), a = si->staple_angle * M_PI / 180.0;
         const double dx = std::cos(a) * br / 2.0, dy = std::sin(a) * br / 2.0;
         if (both_sides || far) {
+            Plot_Line_Width(PLOT_STAPLE_LINE);
             Oli_Graphic_Line(x - dx, y - dy, x + dx, y + dy);
         } else {
-            Plot_Line_Width(0.012);
+            Plot_Line_Width(PLOT_STAPLE_LINE_THIN);
             Oli_Graphic_Line(x - dx, y - dy, x + dx, y + dy);
-            Plot_Line_Width(0.02);
         }
+        Plot_Line_Width(0.02);
         return;
     }
     if (Is_Vbm_Connector(t) && t != VBM_SCHEIBENDUEBEL_C5) {
-        const double D = si->d / 10.0;
+        const double D = si->d / 10.0, Dd = Symbol_Size(D);
         if (D <= 5.5) {
-            Oli_Graphic_Filled_Sector(x, y, D, 0.0, 90.0);
+            Oli_Graphic_Filled_Sector(x, y, Dd, 0.0, 90.0);
         } else if (D <= 7.0) {
-            Oli_Graphic_Filled_Sector(x, y, D, -90.0, -180.0);
+            Oli_Graphic_Filled_Sector(x, y, Dd, -90.0, -180.0);
         } else if (D <= 8.5) {
-            Oli_Graphic_Filled_Sector(x, y, D, 0.0, 90.0);
-            Oli_Graphic_Filled_Sector(x, y, D, -180.0, 90.0);
+            Oli_Graphic_Filled_Sector(x, y, Dd, 0.0, 90.0);
+            Oli_Graphic_Filled_Sector(x, y, Dd, -180.0, 90.0);
         } else if (D <= 10.0) {
-            Oli_Graphic_Filled_Sector(x, y, D, -180.0, 90.0);
-            Oli_Graphic_Filled_Sector(x, y, D, -90.0, -180.0);
+            Oli_Graphic_Filled_Sector(x, y, Dd, -180.0, 90.0);
+            Oli_Graphic_Filled_Sector(x, y, Dd, -90.0, -180.0);
         }
-        Oli_Graphic_Arc(x, y, D, 0.0, 360.0);
-        Cross(x, y, 1.15 * r);
+        Oli_Graphic_Arc(x, y, Dd, 0.0, 360.0);
+        Cross(x, y, 1.15 * Dd / 2.0);
         return;
     }
     if (t == VBM_SCHEIBENDUEBEL_C5) {
-        double px[4] = {x - r, x - r, x + r, x + r}, py[4] = {y - r, y + r, y + r, y - r};
+        const double rd = Symbol_Size(2.0 * r) / 2.0;
+        double px[4] = {x - rd, x - rd, x + rd, x + rd}, py[4] = {y - rd, y + rd, y + rd, y - rd};
         Oli_Graphic_Polyline(4, px, py);
-        Cross(x, y, 1.15 * r);
+        Cross(x, y, 1.15 * rd);
         return;
     }
     if (Is_Vbm_Dowel_Or_Bolt(t)) {
-        Cross(x, y, r);
+        const double D = Symbol_Size(2.0 * r);
+        Oli_Graphic_Disc(x, y, D);
+        Oli_Graphic_Arc(x, y, D, 0.0, 360.0);
+        Cross(x, y, D / 2.0);
         return;
     }
     if (Is_Vbm_Nail_Or_Screw(t)) {
+        const double dk = Symbol_Size(si->d_k / 10.0);
         Cross(x, y, r);
-        /* a head on the near side is a disc, one on the far side a circle */
-        const double dk = si->d_k / 10.0;
+        /* a head on the near side is a disc, one on the far side a ring */
         if (both_sides || !far) Oli_Graphic_Disc(x, y, dk);
-        else Oli_Graphic_Arc(x, y, dk, 0.0, 360.0);
+        else Oli_Graphic_Annulus(x, y, dk, dk / 2.0);
+        Oli_Graphic_Arc(x, y, dk, 0.0, 360.0);
     }
 }
 
@@ -386,15 +441,28 @@ void Plot_Ansicht_01(FILE *file)
     Plot_Chain_Add(hb, L / 2, -hs / 2);
     Plot_Chain_Draw(hb, 2, -h / 2 - 1.5 / s);
 
-    /* 7. the fasteners */
+    /* 7. the fasteners, no larger than the room between them */
+    {
+        std::vector<double> px, py;
+        for (int i = 0; i < fp->count; i++) {
+            px.push_back(fp->recs[i].x);
+            py.push_back(fp->recs[i].y);
+            if (kind == CONN_LAP) continue;
+            px.push_back(-fp->recs[i].x);
+            py.push_back(fp->recs[i].y);
+        }
+        Symbol_Room = Plot_Least_Distance(px.data(), py.data(), (int)px.size());
+    }
     Plot_Line_Width(0.02);
-    Oli_Graphic_Set_Fill(55);
+    Plot_Fastener_Colours();
     /* the mirrored half is nailed as its mirror image */
     const int both = Vbm_Driven_From_Both_Sides();
     for (int i = 0; i < fp->count; i++) Oli_Draw_Vbm_Symbol(fp->recs[i].x, fp->recs[i].y, both, i);
     if (kind != CONN_LAP)
         for (int i = 0; i < fp->count; i++)
             Oli_Draw_Vbm_Symbol(-fp->recs[i].x, fp->recs[i].y, both, i);
+    Symbol_Room = 0.0;
+    Plot_Black_Lines();
 
     Plot_Frame_End(&f);
 }

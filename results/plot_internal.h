@@ -42,5 +42,24 @@ void Plot_Chain_Draw(Ptr_Array *list, int mode, double position); /* black, poin
 /* A black vertical dimension from y0 to y1 at x, in cm, fitted to the drawing. */
 void Plot_Dimension_Cm_Vertical(double x, double y0, double y1);
 
+/* Fasteners on paper. They stand out from the timbers and plates they pass through: filled in a
+** red that no member has (fill 55), outlined in dark red, and never drawn smaller than can be seen
+** at 100 % on the screen (about 25 pixels per paper cm) and on a print of 150 dpi (59 per cm):
+** a symbol of the view at least PLOT_LEAST_SYMBOL across, a shank of a section at least
+** PLOT_LEAST_SHANK wide, in paper cm. A symbol grown to that size keeps clear of its neighbours:
+** it takes at most PLOT_ROOM_SHARE of the least distance between two fasteners. */
+#define PLOT_LEAST_SYMBOL 0.16
+#define PLOT_LEAST_SHANK  0.05
+#define PLOT_ROOM_SHARE   0.8
+/* Line widths (paper cm) of the staples of the view: alternate ones are drawn thinner. */
+#define PLOT_STAPLE_LINE      0.04
+#define PLOT_STAPLE_LINE_THIN 0.025
+void Plot_Fastener_Colours(void);
+/* The size (model cm) that a fastener part of the real size `size` (model cm) is drawn with at
+** the scale s: at least `least` paper cm, at most PLOT_ROOM_SHARE of `room` (model cm; 0 for no
+** neighbour), never below the real size. */
+double Plot_Visible_Size(double size, double s, double least, double room);
+/* Least distance (model cm) between two of the n points (x, y); 0 for fewer than two. */
+double Plot_Least_Distance(const double *x, const double *y, int n);
 /* 1 when the fastener of this row index is drawn in the longitudinal section. */
 int Plot_Is_Column_Drawn(int i);

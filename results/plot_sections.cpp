@@ -7,7 +7,9 @@
 #include "results/print_list.h"
 #include "results/plot_internal.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "foundation/foundation.h"
@@ -18,6 +20,8 @@
 typedef struct Section_Sizes {
     double r;         /* cm, half the diameter (connectors: of the bolt) */
     double r_b;       /* cm, half the connector bolt diameter */
+    double rv;        /* cm, half the width a shank is drawn with (r grown to be seen) */
+    double rh;        /* cm, the r of the heads and washers drawn (no wider than their room) */
     double lp;        /* cm, fastener length */
     double D;         /* cm, connector diameter */
     double hc;        /* cm, connector depth */
@@ -38,7 +42,28 @@ static Section_Sizes Sizes(void)
     z.hc = z.connector ? Get_Connector_Value(t, si->connector_index, "hc") / 10.0 : 0.0;
     z.ring_on_face =
         t == VBM_SCHEIBENDUEBEL_C1 || t == VBM_SCHEIBENDUEBEL_B1 || t == VBM_SCHEIBENDUEBEL_C2;
+    z.rv = z.r;
+    z.rh = z.r;
     return z;
+}
+
+/*
+** Grow the shanks of z to be seen at the scale s (PLOT_LEAST_SHANK), no wider than their share of
+** the least distance `room` (cm) between two drawn fasteners; heads and washers, 8 and 4 shank
+** radii wide, keep within that room too.
+*/
+static void Visible_Sizes(Section_Sizes *z, double s, double room)
+{
+    z->rv = Plot_Visible_Size(2.0 * z->r, s, PLOT_LEAST_SHANK, room) / 2.0;
+    z->rh = z->rv;
+    if (room > 0.0 && 8.0 * z->rh > 0.9 * room) z->rh = std::max(z->r, 0.9 * room / 8.0);
+}
+
+/* Least distance (cm) between the values v: the room of the fasteners drawn side by side. */
+static double Least_Gap(std::vector<double> v)
+{
+    std::vector<double> zero(v.size(), 0.0);
+    return Plot_Least_Distance(v.data(), zero.data(), (int)v.size());
 }
 
 /*
@@ -58,28 +83,26 @@ static int Rows(void)
     return m < 1 ? 1 : m;
 }
 
-/* Heads of nails and screws: 8r wide across x, 1.5r deep from the surface (sign of r inward). */
+/* Heads of nails and screws: 8r wide across x, 1.5r deep from the surface (sign of r inward),
+** filled and outlined in the current colours. */
 void Oli_Fill_Head_Across(double x, double surface, double r)
 {
     const double w = 4.0 * std::fabs(r);
-    double px[4] = {x - w, x - w, x + w, x + w};
-    double py[4] = {surface, surface + 1.5 * r, surface + 1.5 * r, surface};
-    Oli_Graphic_Filled_Polygon(4, px, py);
+    Plot_Box(x - w, surface, x + w, surface + 1.5 * r);
 }
 
 void Oli_Fill_Head_Along(double surface, double y, double r)
 {
     const double w = 4.0 * std::fabs(r);
-    double px[4] = {surface, surface, surface + 1.5 * r, surface + 1.5 * r};
-    double py[4] = {y - w, y + w, y + w, y - w};
-    Oli_Graphic_Filled_Polygon(4, px, py);
+    Plot_Box(surface, y - w, surface + 1.5 * r, y + w);
 }
 
+/* The two legs of a staple from the surface `depth` inward, at y +- offset, half_h high. */
 void Oli_Fill_Bar_Pair(double surface, double depth, double y, double offset, double half_h)
 {
     const double inner = surface - depth;
-    Plot_Bar(inner, y - offset - half_h, surface, y - offset + half_h);
-    Plot_Bar(inner, y + offset - half_h, surface, y + offset + half_h);
+    Plot_Box(inner, y - offset - half_h, surface, y - offset + half_h);
+    Plot_Box(inner, y + offset - half_h, surface, y + offset + half_h);
 }
 
 /* ---------------------------------------------------------------- longitudinal section */
@@ -104,18 +127,19 @@ double Plot_Scale_Laengsschnitt(double *x0, double *y0, double *x1, double *y1, 
 /* Shank of a nail or screw at X from the surface Y (inward sign dir) with its head. */
 static void Long_Nail(double X, double Y, int dir, const Section_Sizes *z)
 {
-    Plot_Bar(X - z->r, Y, X + z->r, Y + dir * z->lp);
-    Oli_Fill_Head_Across(X, Y, dir * z->r);
+    Plot_Box(X - z->rv, Y, X + z->rv, Y + dir * z->lp);
+    Oli_Fill_Head_Across(X, Y, dir * z->rh);
 }
 
 /* A staple at X from the surface Y (inward sign dir); c half the projected back width. */
 static void Long_Staple(double X, double Y, int dir, double c, const Section_Sizes *z)
 {
-    const double r = z->r;
-    Plot_Bar(X - c - r, Y, X - c + r, Y + dir * z->lp);
-    Plot_Bar(X + c - r, Y, X + c + r, Y + dir * z->lp);
+    /* the two legs stay apart */
+    const double r = c > 0.0 ? std::max(z->r, std::min(z->rv, 0.4 * c)) : z->rv;
+    Plot_Box(X - c - r, Y, X - c + r, Y + dir * z->lp);
+    Plot_Box(X + c - r, Y, X + c + r, Y + dir * z->lp);
     /* the back: below the bottom surface, just inside the top surface */
-    Plot_Bar(X - c - r, Y - r, X + c + r, Y);
+    Plot_Box(X - c - r, Y - r, X + c + r, Y);
 }
 
 /* Bolts, dowels and connectors through the whole splice between Y0 and Y1. */
@@ -133,12 +157,12 @@ static void Long_Through(double X, double Y0, double Y1, double b, const Section
         }
     }
     Oli_Graphic_Set_Fill(55);
-    const double r = z->connector ? z->r_b : z->r;
     if (washers && (z->connector || type == VBM_BOLZEN)) {
-        Plot_Bar(X - 2 * r, Y0 - 1.4 * r, X + 2 * r, Y0);
-        Plot_Bar(X - 2 * r, Y1, X + 2 * r, Y1 + 1.4 * r);
+        const double w = std::max(z->rh, z->rv);
+        Plot_Box(X - 2 * w, Y0 - 1.4 * w, X + 2 * w, Y0);
+        Plot_Box(X - 2 * w, Y1, X + 2 * w, Y1 + 1.4 * w);
     }
-    Plot_Bar(X - r, Y0, X + r, Y1);
+    Plot_Box(X - z->rv, Y0, X + z->rv, Y1);
 }
 
 /* What the parts of one longitudinal section share. */
@@ -212,7 +236,7 @@ static double Long_Outer_Parts(Long_View *v)
     Plot_Box(-L / 2, -b / 2 - t, L / 2, -b / 2);
     Plot_Box(-L / 2, b / 2, L / 2, b / 2 + t);
 
-    Oli_Graphic_Set_Fill(55);
+    Plot_Fastener_Colours();
     const double Y0 = -b / 2 - Outer_Part_Thickness(), Y1 = b / 2 + Outer_Part_Thickness();
     for (int i = 0; i < fp->count; i++) {
         if (!Plot_Is_Column_Drawn(i)) continue;
@@ -227,9 +251,10 @@ static double Long_Outer_Parts(Long_View *v)
     if (v->big_multi) {
         Oli_Graphic_Set_Fill(55);
         for (int side = -1; side <= 1; side += 2)
-            Plot_Bar(side * fp->clamp_x[0] - z.r, Y0, side * fp->clamp_x[0] + z.r, Y1);
+            Plot_Box(side * fp->clamp_x[0] - z.rv, Y0, side * fp->clamp_x[0] + z.rv, Y1);
         Plot_Chain_Add(v->C, fp->clamp_x[1], 0.0);
     }
+    Plot_Black_Lines();
     return -b / 2 - Outer_Part_Thickness() - 0.9 / s;
 }
 
@@ -241,15 +266,18 @@ static double Long_Inner_Plates(Long_View *v)
     const Fastener_Pattern_Rec *fp = v->fp;
     const double L = v->L, b = v->b, s = v->s;
     const double tp = Calc_Timber_Part_Thickness(), t = si->t_p;
+    /* the chains as far below the member as in the view, so that a label too long for its
+    ** dimension finds room over it */
     Plot_Chain_Add(v->H, -L / 2, 0.0);
     Plot_Chain_Add(v->H, L / 2, 0.0);
-    Plot_Chain_Draw(v->H, 2, -b / 2 - 1.2 / s);
-    Oli_Graphic_Set_Fill(50);
+    Plot_Chain_Draw(v->H, 2, -b / 2 - 1.5 / s);
+    Plot_Fastener_Colours();
     for (int i = 0; i < fp->count; i++) {
         if (!Plot_Is_Column_Drawn(i)) continue;
         for (int side = -1; side <= 1; side += 2)
-            Plot_Bar(side * fp->recs[i].x - v->z.r, -b / 2, side * fp->recs[i].x + v->z.r, b / 2);
+            Plot_Box(side * fp->recs[i].x - v->z.rv, -b / 2, side * fp->recs[i].x + v->z.rv, b / 2);
     }
+    Plot_Black_Lines();
     Oli_Graphic_Set_Fill(55);
     Oli_Graphic_Rgb_51(20, 180, 240); /* steel plates */
     const double xv = -1.05 * L / 2 - 0.3 / s;
@@ -263,7 +291,7 @@ static double Long_Inner_Plates(Long_View *v)
     }
     Plot_Chain_Draw(v->V, 3, xv);
     Plot_Dimension_Cm_Vertical(-1.05 * L / 2 - 0.9 / s, -b / 2, b / 2);
-    return -b / 2 - 0.6 / s;
+    return -b / 2 - 0.9 / s;
 }
 
 /* The fasteners of a lap, whose outer surfaces are the member's faces: heads sit there too. */
@@ -274,6 +302,7 @@ static void Long_Lap_Fasteners(Long_View *v)
     const double b = v->b;
     const Section_Sizes &z = v->z;
     const double Y0 = -b / 2, Y1 = b / 2;
+    Plot_Fastener_Colours();
     for (int i = 0; i < fp->count; i++) {
         if (!Plot_Is_Column_Drawn(i)) continue;
         const double X = fp->recs[i].x;
@@ -281,9 +310,10 @@ static void Long_Lap_Fasteners(Long_View *v)
             Oli_Graphic_Set_Fill(50);
             Plot_Bar(X - z.D / 2, -z.hc / 2, X + z.D / 2, z.hc / 2);
             Oli_Graphic_Set_Fill(55);
-            Plot_Bar(X - 2 * z.r_b, Y0 - 1.4 * z.r_b, X + 2 * z.r_b, Y0);
-            Plot_Bar(X - 2 * z.r_b, Y1, X + 2 * z.r_b, Y1 + 1.4 * z.r_b);
-            Plot_Bar(X - z.r_b, Y0, X + z.r_b, Y1);
+            const double w = std::max(z.rh, z.rv);
+            Plot_Box(X - 2 * w, Y0 - 1.4 * w, X + 2 * w, Y0);
+            Plot_Box(X - 2 * w, Y1, X + 2 * w, Y1 + 1.4 * w);
+            Plot_Box(X - z.rv, Y0, X + z.rv, Y1);
         } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
             Oli_Graphic_Set_Fill(55);
             Long_Through(X, Y0, Y1, b, &z, type, 1);
@@ -295,10 +325,11 @@ static void Long_Lap_Fasteners(Long_View *v)
     if (v->big_multi) {
         Oli_Graphic_Set_Fill(55);
         for (int k = 0; k < 2; k++) {
-            Plot_Bar(fp->clamp_x[k] - z.r, Y0, fp->clamp_x[k] + z.r, Y1);
+            Plot_Box(fp->clamp_x[k] - z.rv, Y0, fp->clamp_x[k] + z.rv, Y1);
             Plot_Chain_Add(v->C, fp->clamp_x[k], 0.0);
         }
     }
+    Plot_Black_Lines();
 }
 
 /* The lap's step with its dimensions and fasteners. */
@@ -337,6 +368,16 @@ void Plot_Laengsschnitt_02(FILE *file)
     Plot_Frame f;
     double x0, y0, x1, y1;
     v.s = Plot_Scale_Laengsschnitt(&x0, &y0, &x1, &y1, 2, 0, 3, 1);
+    {
+        /* the columns drawn, of both halves but in a lap */
+        std::vector<double> X;
+        for (int i = 0; i < v.fp->count; i++) {
+            if (!Plot_Is_Column_Drawn(i)) continue;
+            X.push_back(v.fp->recs[i].x);
+            if (v.kind != CONN_LAP) X.push_back(-v.fp->recs[i].x);
+        }
+        Visible_Sizes(&v.z, v.s, Least_Gap(X));
+    }
     Plot_Frame_Begin(&f, file, 2, v.s, x0, y0, x1, y1);
     v.C = f.chain[0];
     v.V = f.chain[1];
@@ -386,8 +427,8 @@ double Plot_Scale_Querschnitt(double *x0, double *y0, double *x1, double *y1, do
 /* Shank of a nail or screw at height y from the surface X (inward sign dir) with its head. */
 static void Cross_Nail(double X, double y, int dir, const Section_Sizes *z)
 {
-    Plot_Bar(X, y - z->r, X + dir * z->lp, y + z->r);
-    Oli_Fill_Head_Along(X, y, dir * z->r);
+    Plot_Box(X, y - z->rv, X + dir * z->lp, y + z->rv);
+    Oli_Fill_Head_Along(X, y, dir * z->rh);
 }
 
 /* Connector, bolt or dowel across the section between X0 and X1. */
@@ -395,12 +436,12 @@ static void Cross_Through(double X0, double X1, double y, double b, const Sectio
                           int type, int washers, int lap)
 {
     Oli_Graphic_Set_Fill(55);
-    const double r = z->connector ? z->r_b : z->r;
     if (washers) {
-        Plot_Bar(X1, y - 1.5 * r, X1 + 1.2 * r, y + 1.5 * r);
-        Plot_Bar(X0 - 1.2 * r, y - 1.5 * r, X0, y + 1.5 * r);
+        const double w = std::max(z->rh, z->rv);
+        Plot_Box(X1, y - 1.5 * w, X1 + 1.2 * w, y + 1.5 * w);
+        Plot_Box(X0 - 1.2 * w, y - 1.5 * w, X0, y + 1.5 * w);
     }
-    Plot_Bar(X0, y - r, X1, y + r);
+    Plot_Box(X0, y - z->rv, X1, y + z->rv);
     if (!z->connector) return;
     Oli_Graphic_Set_Fill(50);
     const double D2 = z->D / 2;
@@ -423,12 +464,17 @@ void Plot_Querschnitt_03(FILE *file)
     const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
     const int kind = si->connection_kind, type = si->vbm_type;
     const double b = si->b, h = si->h;
-    const Section_Sizes z = Sizes();
+    Section_Sizes z = Sizes();
     const int m = Rows();
 
     Plot_Frame f;
     double x0, y0, x1, y1;
     const double s = Plot_Scale_Querschnitt(&x0, &y0, &x1, &y1, 3, 2, 3, 1);
+    {
+        std::vector<double> Y;
+        for (int i = 0; i < fp->count && i < m; i++) Y.push_back(fp->recs[i].y);
+        Visible_Sizes(&z, s, Least_Gap(Y));
+    }
     Plot_Frame_Begin(&f, file, 3, s, x0, y0, x1, y1);
     Ptr_Array *F = f.chain[0], *V = f.chain[1], *H = f.chain[2];
 
@@ -446,6 +492,8 @@ void Plot_Querschnitt_03(FILE *file)
     ** from the face of its side (the same as in the view and the longitudinal section) */
     const int both = Vbm_Driven_From_Both_Sides();
     const double A = std::sin(si->staple_angle * M_PI / 180.0) * (si->d_k / 10.0) / 2.0;
+    /* half the height of a staple's leg: grown, but the two legs stay apart */
+    const double leg = A > 0.0 ? std::max(z.r, std::min(z.rv, 0.4 * A)) : z.rv;
     const int n = fp->count < m ? fp->count : m;
     double xv = -b / 2 - 0.9 / s;
 
@@ -470,14 +518,14 @@ void Plot_Querschnitt_03(FILE *file)
         Plot_Chain_Add(V, 0.0, -hh / 2);
         Plot_Chain_Add(V, 0.0, hh / 2);
 
-        Oli_Graphic_Set_Fill(55);
+        Plot_Fastener_Colours();
         const double X0 = -(b / 2 + Outer_Part_Thickness()), X1 = b / 2 + Outer_Part_Thickness();
         for (int i = 0; i < n; i++) {
             const double y = fp->recs[i].y;
             Plot_Chain_Add(V, 0.0, y);
             if (type == VBM_KLAMMER) {
-                if (both || Vbm_Driven_Side(i) == 0) Oli_Fill_Bar_Pair(X1, z.lp, y, A, z.r);
-                if (both || Vbm_Driven_Side(i) == 1) Oli_Fill_Bar_Pair(X0, -z.lp, y, A, z.r);
+                if (both || Vbm_Driven_Side(i) == 0) Oli_Fill_Bar_Pair(X1, z.lp, y, A, leg);
+                if (both || Vbm_Driven_Side(i) == 1) Oli_Fill_Bar_Pair(X0, -z.lp, y, A, leg);
             } else if (z.connector) {
                 Cross_Through(X0, X1, y, b, &z, type, kind == CONN_OUTER_PLATES, 0);
             } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
@@ -487,6 +535,7 @@ void Plot_Querschnitt_03(FILE *file)
                 if (both || Vbm_Driven_Side(i) == 1) Cross_Nail(X0, y, 1, &z);
             }
         }
+        Plot_Black_Lines();
         xv = -b / 2 - Outer_Part_Thickness() - 0.9 / s;
     } else if (kind == CONN_INNER_PLATES) {
         /* 4. inner plates over the fasteners */
@@ -496,12 +545,13 @@ void Plot_Querschnitt_03(FILE *file)
         Plot_Chain_Draw(H, 2, -h / 2 - 1.2 / s);
         Plot_Chain_Add(F, -b / 2, 0.0);
         Plot_Chain_Add(F, b / 2, 0.0);
-        Oli_Graphic_Set_Fill(50);
+        Plot_Fastener_Colours();
         for (int i = 0; i < n; i++) {
             const double y = fp->recs[i].y;
-            Plot_Bar(-b / 2, y - z.r, b / 2, y + z.r);
+            Plot_Box(-b / 2, y - z.rv, b / 2, y + z.rv);
             Plot_Chain_Add(V, 0.0, y);
         }
+        Plot_Black_Lines();
         Oli_Graphic_Set_Fill(55);
         Oli_Graphic_Rgb_51(20, 180, 240); /* steel plates */
         for (int j = 0; j < (int)si->plate_count; j++) {
@@ -521,14 +571,14 @@ void Plot_Querschnitt_03(FILE *file)
         Plot_Chain_Add(F, -b / 2, 0.0);
         Plot_Chain_Add(F, 0.0, 0.0);
         Plot_Chain_Add(F, b / 2, 0.0);
-        Oli_Graphic_Set_Fill(55);
+        Plot_Fastener_Colours();
         const double X0 = -b / 2, X1 = b / 2;
         for (int i = 0; i < n; i++) {
             const double y = fp->recs[i].y;
             Plot_Chain_Add(V, 0.0, y);
             if (type == VBM_KLAMMER) {
-                if (both || Vbm_Driven_Side(i) == 0) Oli_Fill_Bar_Pair(X1, z.lp, y, A, z.r);
-                if (both || Vbm_Driven_Side(i) == 1) Oli_Fill_Bar_Pair(X0, -z.lp, y, A, z.r);
+                if (both || Vbm_Driven_Side(i) == 0) Oli_Fill_Bar_Pair(X1, z.lp, y, A, leg);
+                if (both || Vbm_Driven_Side(i) == 1) Oli_Fill_Bar_Pair(X0, -z.lp, y, A, leg);
             } else if (z.connector) {
                 Cross_Through(X0, X1, y, b, &z, type, 0, 1);
             } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
@@ -538,6 +588,7 @@ void Plot_Querschnitt_03(FILE *file)
                 if (both || Vbm_Driven_Side(i) == 1) Cross_Nail(X0, y, 1, &z);
             }
         }
+        Plot_Black_Lines();
     }
 
     /* 6. face chain and vertical chain */

@@ -300,6 +300,26 @@ TEST(OliDimensionFit, ALabelWithoutRoomNearbyGetsALeader)
     EXPECT_LT(std::hypot(dx, dy), 0.1);
 }
 
+/* The labels of a block as "main^raised" (the raised text after a caret, none for a blank). */
+static std::vector<std::string> Labels(const std::string &t)
+{
+    std::vector<std::string> out;
+    size_t at = 0;
+    while (at < t.size()) {
+        size_t end = t.find('\n', at);
+        if (end == std::string::npos) end = t.size();
+        const std::string l = t.substr(at, end - at);
+        at = end + 1;
+        const size_t a = l.find('\xAE'), b = l.find('\xAF');
+        if (a == std::string::npos || b == std::string::npos) continue;
+        const std::string text = Oli_Plain_Utf8(l.substr(a + 1, b - a - 1));
+        if (l.rfind(" 10 ", 0) == 0) out.push_back(text);
+        else if (l.rfind(" 3 ", 0) == 0 && !out.empty() && text != " ") out.back() += "^" + text;
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 /* A run of equal spacings too short for their labels is one dimension "n × a"; a spacing of
 ** 3.95 reached along different sums is one spacing, not "3⁹" here and "4" there. */
 TEST(OliDimensionFit, DenseRunsMergeIntoOneDimension)
@@ -307,7 +327,7 @@ TEST(OliDimensionFit, DenseRunsMergeIntoOneDimension)
     Reset_Writers();
     Oli_Set_Dimension_Flags(OLI_DIM_DOTS);
     Capture c;
-    /* 1:20: 3.95 cm are 0.1975 cm on paper, less than the label "4" needs */
+    /* 1:20: 3.95 cm are 0.1975 cm on paper, less than the label "3⁹⁵" needs */
     Oli_Graphic_Begin(c.f, -40, -40, 40, 40, 0.05, 0, nullptr);
     Oli_Graphic_Fit_Begin(-40, -40, 40, 40);
     Ptr_Array list = {nullptr, 0, 0};
@@ -320,19 +340,59 @@ TEST(OliDimensionFit, DenseRunsMergeIntoOneDimension)
     EXPECT_EQ(Oli_Graphic_Dimension_Chain_Fitted(&list, 3, -20, 0.1, OLI_FIT_MM), 3.0);
     EXPECT_EQ(Oli_Graphic_Fit_End(), 0);
     const std::string t = c.text();
-    EXPECT_NE(t.find("\xAE"
-                     "4 \x9E 4\xAF"),
-              std::string::npos)
-        << t;
-    EXPECT_EQ(t.find("\xAE"
-                     "3\xAF"),
-              std::string::npos);
+    /* 2.1 + 4 x 3.95 + 2.1 = 20.0, the whole; 4 x 4 would give 20.2 */
+    const std::vector<std::string> want = {"2^1", "2^1", "4 × 3^95"};
+    EXPECT_EQ(Labels(t), want) << t;
     const Drawing d = Parse(t);
     EXPECT_TRUE(Clashes(d, -2, 2).empty()) << Clashes(d, -2, 2)[0];
     /* three dimensions with a dot at each end; none at the points inside the run (y 0 is 0 on
   ** paper, x -20 is -1) */
     EXPECT_EQ(d.marks.size(), 6u);
     for (const Box &m : d.marks) EXPECT_FALSE(m.x0 < -1 && m.x1 > -1 && m.y0 < 0 && m.y1 > 0);
+}
+
+/* The parts of a chain, as printed, add up to its whole as printed: in millimetres when they do,
+** else in hundredths of a cm, else as the differences of the points' hundredths. */
+TEST(OliDimensionFit, TheLabelsOfAChainAddUpToItsWhole)
+{
+    struct Row {
+        std::vector<double> at; /* points along a horizontal chain, cm */
+        double scale;           /* paper cm per cm */
+        std::vector<std::string> labels;
+    };
+    std::vector<double> nails = {-60, 0, 60}; /* 8 columns from 6.3 to 53.7 */
+    for (int k = 0; k < 8; k++) nails.push_back(6.3 + k * 47.4 / 7);
+    std::vector<double> drift; /* 12 parts of 1.0049 */
+    for (int k = 0; k <= 12; k++) drift.push_back(k * 1.0049);
+    const Row rows[] = {
+        /* 3 + 4.5 + 2.5 = 10.0: millimetres as before */
+        {{0, 3, 7.5, 10}, 1.0, {"2^5", "3", "4^5"}},
+        /* 60 + 6.3 + 7 x 6.8 + 6.3 = 120.2, but 60 + 6.3 + 7 x 6.77 (47.4 / 7 = 6.7714) + 6.3
+        ** = 119.99, which prints as 120.0; at 1:15 6.77 takes 0.451 cm of paper, too little for
+        ** "6⁷⁷" (0.52 cm with its clearance) */
+        {nails, 1.0 / 15.0, {"6^3", "6^3", "60", "7 × 6^77"}},
+        /* 12 x 1.0 = 12.0 and 12 x 1.00 = 12.00 but 12 x 1.0049 = 12.0588, 12.1: the points at
+        ** k 1.0049 to hundredths, 0, 1.00, 2.01, 3.01, 4.02, ..., 11.05, 12.06, give 1.00 and
+        ** 1.01 by turns, 12.06 in all */
+        {drift,
+         1.0,
+         {"1", "1", "1", "1", "1", "1", "1^01", "1^01", "1^01", "1^01", "1^01", "1^01"}},
+    };
+    for (const Row &r : rows) {
+        Reset_Writers();
+        Oli_Set_Dimension_Flags(OLI_DIM_DOTS);
+        Capture c;
+        Oli_Graphic_Begin(c.f, -200, -200, 200, 200, r.scale, 0, nullptr);
+        Oli_Graphic_Fit_Begin(-200, -200, 200, 200);
+        Ptr_Array list = {nullptr, 0, 0};
+        for (double x : r.at) Dim_Chain_Add_Point(&list, x, 0);
+        Oli_Graphic_Dimension_Chain_Fitted(&list, 2, 0, 0.1, OLI_FIT_MM);
+        c.clear();
+        Oli_Graphic_Fit_End();
+        std::vector<std::string> want = r.labels;
+        std::sort(want.begin(), want.end());
+        EXPECT_EQ(Labels(c.text()), want) << r.at.size() << " points";
+    }
 }
 
 /* The centimetre form; a label that finds no free place is counted and still written. */

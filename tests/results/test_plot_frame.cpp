@@ -16,6 +16,7 @@
 
 #include "catalogue/catalogue.h"
 #include "printlist/printlist.h"
+#include "results/plot_internal.h"
 #include "results/print_list.h"
 
 static std::string Read_File(const char *path)
@@ -156,10 +157,55 @@ TEST(PlotSymbol, ConnectorSectorsBySize)
             cross = true;
     }
     EXPECT_TRUE(cross) << big;
-    /* dowels: a cross of half-length r only */
+    /* dowels: a disc of the diameter, outlined, with a cross of half-length r */
     const std::string dowel = Symbol_Record(29, 12.0);
-    EXPECT_EQ(Lines_With_Prefix(dowel, " 18 ").size(), 0u);
+    EXPECT_EQ(Lines_With_Prefix(dowel, " 18 ").size(), 1u);
     EXPECT_NE(dowel.find(" 1  -0.600000 0.000000 0.600000 0.000000\n"), std::string::npos) << dowel;
+}
+
+/* A fastener is drawn no smaller than can be seen on paper, and no larger than the room to its
+** neighbour allows, in a red of its own. */
+TEST(PlotSymbol, FastenersStandOutInColourAndSize)
+{
+    struct Row {
+        double size, s, least, room, drawn; /* cm, paper cm per cm, paper cm, cm, cm */
+    } rows[] = {
+        {0.9, 1.0 / 15, 0.16, 0.0, 2.4}, /* a 9 mm head at 1:15: 0.16 x 15 = 2.4 cm */
+        {0.9, 1.0 / 15, 0.16, 2.0, 1.6}, /* 2 cm to the next: 0.8 x 2 = 1.6 cm */
+        {0.9, 1.0 / 15, 0.16, 1.0, 0.9}, /* 0.8 x 1 = 0.8 < 0.9: never below the real size */
+        {1.6, 1.0 / 20, 0.16, 0.0, 3.2}, /* a 16 mm dowel at 1:20: 0.16 x 20 = 3.2 cm */
+        {0.9, 1.0, 0.16, 0.0, 0.9},      /* at 1:1 the head itself */
+    };
+    for (const Row &r : rows)
+        EXPECT_NEAR(Plot_Visible_Size(r.size, r.s, r.least, r.room), r.drawn, 1e-9) << r.size;
+    /* (3, 4) and (3, 4.5) are 0.5 apart, every other pair farther */
+    const double x[4] = {0, 3, 10, 3}, y[4] = {0, 4, 0, 4.5};
+    EXPECT_NEAR(Plot_Least_Distance(x, y, 4), 0.5, 1e-12);
+    EXPECT_EQ(Plot_Least_Distance(x, y, 1), 0.0);
+
+    /* a nail with a head of 9 mm in a block at 1:15: a disc of 0.16 cm on paper, whose first
+    ** point lies 0.08 cm right of the centre */
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = 0;
+    Splice_Input.d = 4.2;
+    Splice_Input.d_k = 9.0;
+    Splice_Input.two_sided = 1;
+    FILE *f = tmpfile();
+    Oli_Graphic_Begin(f, -20, -20, 20, 20, 1.0 / 15, 0.0, nullptr);
+    Plot_Fastener_Colours();
+    Oli_Draw_Vbm_Symbol(0.0, 0.0, 2, 0);
+    const std::string s = Slurp_Stream(f);
+    fclose(f);
+    const std::vector<std::string> discs = Lines_With_Prefix(s, " 18 ");
+    ASSERT_EQ(discs.size(), 1u) << s;
+    const std::vector<double> v = Numbers(discs[0]);
+    ASSERT_GE(v.size(), 4u); /* 18, the count, then the points */
+    EXPECT_NEAR(v[2], 0.08, 1e-6);
+    EXPECT_NEAR(v[3], 0.0, 1e-6);
+    /* filled in red (fill 55), outlined in dark red */
+    EXPECT_NE(s.find(" 20  55\n"), std::string::npos) << s;
+    EXPECT_NE(s.find("51 170 0 0\n"), std::string::npos) << s;
+    EXPECT_NE(s.find("50 110 0 0\n"), std::string::npos) << s;
 }
 
 TEST(PlotSymbol, AlternateStaplesAreThinnerAndTheViewRestartsTheAlternation)
@@ -175,9 +221,9 @@ TEST(PlotSymbol, AlternateStaplesAreThinnerAndTheViewRestartsTheAlternation)
     for (int i = 0; i < 4; i++) Oli_Draw_Vbm_Symbol(0.0, 2.0 * i, 0, i);
     std::string s = Slurp_Stream(f);
     fclose(f);
-    /* every second stroke between the widths 0.012 and 0.02 */
-    EXPECT_EQ(Lines_With_Prefix(s, " 6 0.012000").size(), 2u) << s;
-    EXPECT_EQ(Lines_With_Prefix(s, " 6 0.020000").size(), 2u);
+    /* every second stroke thinner: 0.025 and 0.04 cm, each followed by the view's 0.02 */
+    EXPECT_EQ(Lines_With_Prefix(s, " 6 0.025000").size(), 2u) << s;
+    EXPECT_EQ(Lines_With_Prefix(s, " 6 0.040000").size(), 2u);
     /* driven from both sides at every position: all strokes plain */
     f = tmpfile();
     Oli_Graphic_Begin(f, -20, -20, 20, 20, 1.0, 0.0, nullptr);
@@ -185,7 +231,7 @@ TEST(PlotSymbol, AlternateStaplesAreThinnerAndTheViewRestartsTheAlternation)
     for (int i = 0; i < 4; i++) Oli_Draw_Vbm_Symbol(0.0, 2.0 * i, 1, i);
     s = Slurp_Stream(f);
     fclose(f);
-    EXPECT_EQ(Lines_With_Prefix(s, " 6 0.012000").size(), 0u);
+    EXPECT_EQ(Lines_With_Prefix(s, " 6 0.025000").size(), 0u);
 
     /* two views of a nail splice are the same, however the last drawing ended */
     Fresh_Splice(true);

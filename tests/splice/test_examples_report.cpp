@@ -256,8 +256,9 @@ TEST_F(ExampleReport, ThePdfIsAnA4ReportWithHeadingsAndTitle)
     }
 }
 
-/* Page 1 of each report matches its golden picture (looked at once by eye); the comparison
-** sees a real change: page 1 of one example is far from the picture of another. */
+/* Page 1 of each report and the page with its drawings match their golden pictures (looked at
+** once by eye); the comparison sees a real change: page 1 of one example is far from the
+** picture of another. */
 TEST_F(ExampleReport, FirstPagesMatchTheirGoldenPictures)
 {
     const char *update = getenv("SPLICE_UPDATE_GOLDEN");
@@ -267,20 +268,150 @@ TEST_F(ExampleReport, FirstPagesMatchTheirGoldenPictures)
         std::vector<std::string> log;
         ASSERT_EQ(Run_Example(ex, &log), 1) << ex.name;
         std::string oli = std::string(ex.name) + "_01.oli";
-        std::string png = std::string(old_cwd) + "/report_" + ex.name + "_s1.png";
-        ASSERT_EQ(Oli_Render_Page_Png(oli.c_str(), 1, 96, png.c_str()), 1) << ex.name;
-        std::string golden = golden_dir + "/" + ex.name + "_s1.png";
-        if (update && *update == '1') {
-            std::string cmd = "mkdir -p '" + golden_dir + "' && cp '" + png + "' '" + golden + "'";
-            ASSERT_EQ(system(cmd.c_str()), 0);
+        /* the page whose drawings begin with the view */
+        Oli_Document doc;
+        ASSERT_EQ(Oli_Read_File(oli.c_str(), &doc), 1);
+        Oli_Layout layout;
+        Oli_Layout_Document(&doc, &layout);
+        int drawings = 0;
+        for (size_t p = 0; p < layout.pages.size() && drawings == 0; p++)
+            for (const Oli_Item &it : layout.pages[p].items)
+                if (it.kind == OLI_IT_TEXT && it.text == "Ansicht") drawings = (int)p + 1;
+        ASSERT_GT(drawings, 0) << ex.name;
+        for (int page : {1, drawings}) {
+            if (page == drawings && drawings == 1) continue;
+            const std::string suffix = page == 1 ? "_s1.png" : "_drawings.png";
+            std::string png = std::string(old_cwd) + "/report_" + ex.name + suffix;
+            ASSERT_EQ(Oli_Render_Page_Png(oli.c_str(), page, 96, png.c_str()), 1) << ex.name;
+            std::string golden = golden_dir + "/" + ex.name + suffix;
+            if (update && *update == '1') {
+                std::string cmd =
+                    "mkdir -p '" + golden_dir + "' && cp '" + png + "' '" + golden + "'";
+                ASSERT_EQ(system(cmd.c_str()), 0);
+            }
+            double d = Png_Difference(png, golden);
+            ASSERT_GE(d, 0.0) << golden << " missing or of another size";
+            EXPECT_LT(d, 0.0005) << "page " << page << " of " << ex.name << " differs from "
+                                 << golden;
+            if (first_png.empty()) first_png = png;
         }
-        double d = Png_Difference(png, golden);
-        ASSERT_GE(d, 0.0) << golden << " missing or of another size";
-        EXPECT_LT(d, 0.0005) << "page 1 of " << ex.name << " differs from " << golden;
-        if (first_png.empty()) first_png = png;
     }
     double other = Png_Difference(first_png, golden_dir + "/" + Examples[1].name + "_s1.png");
     EXPECT_GT(other, 0.01);
+}
+
+/* ---------------------------------------------------------------- fasteners seen */
+
+namespace {
+
+/* The drawings of a page (their captions' first word and their windows, cm, y downwards). */
+struct Drawing_Window {
+    std::string caption;
+    double x0, y0, x1, y1;
+};
+
+std::vector<Drawing_Window> Drawing_Windows(const Oli_Page &page)
+{
+    std::vector<Drawing_Window> out;
+    std::string caption;
+    for (const Oli_Item &it : page.items) {
+        if (it.kind == OLI_IT_TEXT && (it.text == "Ansicht" || it.text == "Schnitt"))
+            caption = it.text;
+        if (it.kind == OLI_IT_TEXT && caption == "Schnitt"
+            && (it.text == "längs" || it.text == "quer"))
+            caption += " " + it.text;
+        if (it.kind == OLI_IT_CLIP && !caption.empty()) {
+            out.push_back({caption, it.x, it.y, it.x + it.x2, it.y + it.y2});
+            caption.clear();
+        }
+    }
+    return out;
+}
+
+/* The red blobs of a PNG inside a window (cm) at dpi: pixels far redder than green and blue
+** (no timber, plate, line or text is), joined by their edges; the size of each. */
+std::vector<int> Red_Blobs(const std::string &png, double dpi, const Drawing_Window &w)
+{
+    std::vector<int> sizes;
+    cairo_surface_t *img = cairo_image_surface_create_from_png(png.c_str());
+    if (cairo_surface_status(img) != CAIRO_STATUS_SUCCESS) return sizes;
+    const int W = cairo_image_surface_get_width(img), H = cairo_image_surface_get_height(img);
+    const int stride = cairo_image_surface_get_stride(img);
+    const unsigned char *px = cairo_image_surface_get_data(img);
+    const double k = dpi / 2.54;
+    const int x0 = std::max(0, (int)(w.x0 * k)), x1 = std::min(W, (int)(w.x1 * k) + 1);
+    const int y0 = std::max(0, (int)(w.y0 * k)), y1 = std::min(H, (int)(w.y1 * k) + 1);
+    auto red = [&](int x, int y) {
+        const unsigned char *p = px + y * stride + 4 * x; /* B, G, R, A */
+        return p[2] > p[1] + 60 && p[2] > p[0] + 60;
+    };
+    std::vector<char> seen((size_t)W * H, 0);
+    for (int y = y0; y < y1; y++)
+        for (int x = x0; x < x1; x++) {
+            if (seen[(size_t)y * W + x] || !red(x, y)) continue;
+            int n = 0;
+            std::vector<std::pair<int, int>> todo = {{x, y}};
+            seen[(size_t)y * W + x] = 1;
+            while (!todo.empty()) {
+                auto [cx, cy] = todo.back();
+                todo.pop_back();
+                n++;
+                const int nx[4] = {cx + 1, cx - 1, cx, cx}, ny[4] = {cy, cy, cy + 1, cy - 1};
+                for (int d = 0; d < 4; d++) {
+                    if (nx[d] < x0 || nx[d] >= x1 || ny[d] < y0 || ny[d] >= y1) continue;
+                    if (seen[(size_t)ny[d] * W + nx[d]] || !red(nx[d], ny[d])) continue;
+                    seen[(size_t)ny[d] * W + nx[d]] = 1;
+                    todo.push_back({nx[d], ny[d]});
+                }
+            }
+            sizes.push_back(n);
+        }
+    cairo_surface_destroy(img);
+    return sizes;
+}
+
+} // namespace
+
+/* Every nail of the nail example stands out in its drawings, in the PDF printed at 150 dpi and
+** in the preview at 100 % (a page as high as the window, 960 or 768 pixels): the view shows
+** 2 x 40 red marks (8 columns of 5 rows in each half), each of at least a 0.1 cm square, the
+** longitudinal section 2 x 8 columns, the cross section a nail in each of its 5 rows. */
+TEST_F(ExampleReport, FastenersStandOutInTheDrawings)
+{
+    std::vector<std::string> log;
+    ASSERT_EQ(Run_Example(Examples[0], &log), 1);
+    const std::string oli = std::string(Examples[0].name) + "_01.oli";
+    Oli_Document doc;
+    ASSERT_EQ(Oli_Read_File(oli.c_str(), &doc), 1);
+    Oli_Layout layout;
+    Oli_Layout_Document(&doc, &layout);
+    int page = -1;
+    std::vector<Drawing_Window> windows;
+    for (size_t p = 0; p < layout.pages.size() && page < 0; p++) {
+        windows = Drawing_Windows(layout.pages[p]);
+        if (windows.size() == 3) page = (int)p + 1;
+    }
+    ASSERT_GT(page, 0) << "no page with the three drawings";
+    /* 29.7 cm of page on the screen's height less the status bar (26) and two gaps (14) */
+    const double preview_960 = (960 - 26 - 28) / 29.7 * 2.54,
+                 preview_768 = (768 - 26 - 28) / 29.7 * 2.54;
+    for (double dpi : {150.0, preview_960, preview_768}) {
+        const std::string png =
+            std::string(old_cwd) + "/fasteners_" + std::to_string((int)dpi) + ".png";
+        ASSERT_EQ(Oli_Render_Page_Png(oli.c_str(), page, dpi, png.c_str()), 1);
+        /* a 0.1 cm square of paper in pixels, and some for the anti-aliased edge */
+        const int least = (int)(0.1 * dpi / 2.54 * 0.1 * dpi / 2.54 * 0.7);
+        for (const Drawing_Window &w : windows) {
+            const std::vector<int> blobs = Red_Blobs(png, dpi, w);
+            int seen = 0;
+            for (int n : blobs)
+                if (n >= least) seen++;
+            const int want = w.caption == "Ansicht" ? 80 : w.caption == "Schnitt längs" ? 16 : 5;
+            if (w.caption == "Ansicht")
+                EXPECT_EQ(seen, want) << w.caption << " at " << dpi << " dpi";
+            else EXPECT_GE(seen, want) << w.caption << " at " << dpi << " dpi";
+        }
+    }
 }
 
 /* ---------------------------------------------------------------- legibility */
@@ -478,10 +609,122 @@ std::vector<std::string> Texts_On_Lines(const Oli_Layout &layout)
     return out;
 }
 
+/* A text of a drawing in its own frame: base line start, direction along it and up, length
+** and the height of its glyphs (cm, y downwards). */
+struct Run {
+    const Oli_Item *item;
+    double ux, uy, vx, vy, w, cap;
+};
+
+Run Run_Of(const Oli_Item &tx)
+{
+    const double a = tx.angle * M_PI / 180.0;
+    return Run{&tx,
+               cos(a),
+               -sin(a),
+               -sin(a),
+               -cos(a),
+               Oli_Text_Width_Cm(tx.text, tx.size, tx.face),
+               0.73 * tx.size * 2.54 / 72.0};
+}
+
+bool Has_Digit(const std::string &t) { return t.find_first_of("0123456789") != std::string::npos; }
+
+/* Does a line of the drawing (items begin..end) cross the segment between the two points? */
+bool Line_Between(const std::vector<Oli_Item> &items, size_t begin, size_t end, double x1,
+                  double y1, double x2, double y2)
+{
+    for (size_t l = begin; l < end; l++) {
+        const Oli_Item &it = items[l];
+        if (it.kind != OLI_IT_LINE) continue;
+        const double g = it.size / 2;
+        /* the line as its thin box against the segment */
+        if (Segment_Meets(x1, y1, x2, y2, std::min(it.x, it.x2) - g, std::min(it.y, it.y2) - g,
+                          std::max(it.x, it.x2) + g, std::max(it.y, it.y2) + g))
+            return true;
+    }
+    return false;
+}
+
+/* Do the segments cross? */
+bool Segments_Cross(const Oli_Item &a, const Oli_Item &b)
+{
+    auto side = [](double ax, double ay, double bx, double by, double px, double py) {
+        const double c = (bx - ax) * (py - ay) - (by - ay) * (px - ax);
+        return c > 1e-9 ? 1 : c < -1e-9 ? -1 : 0;
+    };
+    return side(a.x, a.y, a.x2, a.y2, b.x, b.y) * side(a.x, a.y, a.x2, a.y2, b.x2, b.y2) < 0
+           && side(b.x, b.y, b.x2, b.y2, a.x, a.y) * side(b.x, b.y, b.x2, b.y2, a.x2, a.y2) < 0;
+}
+
+/* The labels of the drawings that do not read apart, as "page: ..." lines: two numbers on one
+** line closer than half a label height with no line between them read as one ("150 11²"; a
+** label's raised decimals follow its number by design), and leaders (the oblique lines that
+** lead a label to its dimension) cross no other leader. */
+std::vector<std::string> Labels_Not_Apart(const Oli_Layout &layout)
+{
+    std::vector<std::string> out;
+    for (size_t p = 0; p < layout.pages.size(); p++) {
+        const std::vector<Oli_Item> &items = layout.pages[p].items;
+        for (size_t begin = 0; begin < items.size(); begin++) {
+            if (items[begin].kind != OLI_IT_CLIP) continue;
+            size_t end = begin + 1;
+            while (end < items.size() && items[end].kind != OLI_IT_UNCLIP) end++;
+            std::vector<Run> runs;
+            std::vector<const Oli_Item *> leaders;
+            for (size_t t = begin; t < end; t++) {
+                const Oli_Item &it = items[t];
+                if (it.kind == OLI_IT_TEXT && Has_Digit(it.text)) runs.push_back(Run_Of(it));
+                const double dx = fabs(it.x2 - it.x), dy = fabs(it.y2 - it.y);
+                if (it.kind == OLI_IT_LINE && dx > 0.01 && dy > 0.01 && hypot(dx, dy) > 0.15)
+                    leaders.push_back(&it);
+            }
+            for (size_t i = 0; i < runs.size(); i++)
+                for (size_t j = 0; j < runs.size(); j++) {
+                    const Run &a = runs[i], &b = runs[j];
+                    if (i == j || fabs(a.item->angle - b.item->angle) > 0.5) continue;
+                    /* b after a along their line: the gap from a's end to b's start */
+                    const double bx = b.item->x - a.item->x, by = b.item->y - a.item->y;
+                    const double along = bx * a.ux + by * a.uy, up = bx * a.vx + by * a.vy;
+                    const double gap = along - a.w;
+                    if (along <= 0 || gap >= std::max(a.cap, b.cap)) continue;
+                    /* side by side: their glyphs share most of their height */
+                    const double shared = std::min(a.cap, up + b.cap) - std::max(0.0, up);
+                    if (shared < 0.5 * std::min(a.cap, b.cap)) continue;
+                    /* a label's raised decimals: smaller, right behind it, raised */
+                    if (b.cap < 0.9 * a.cap && gap < 0.05 && up > 0) continue;
+                    /* a line between them parts them (an extension line of a chain): the
+                    ** path from a's end to b's start at half their height */
+                    const double h2 = 0.5 * std::min(a.cap, b.cap);
+                    const double ax = a.item->x + a.w * a.ux + h2 * a.vx,
+                                 ay = a.item->y + a.w * a.uy + h2 * a.vy;
+                    const double cx = b.item->x + h2 * b.vx, cy = b.item->y + h2 * b.vy;
+                    if (gap > 0 && Line_Between(items, begin, end, ax, ay, cx, cy)) continue;
+                    char where[96];
+                    snprintf(where, sizeof where, " at %.2f %.2f cm, %.3f cm apart", a.item->x,
+                             a.item->y, gap);
+                    out.push_back(std::to_string(p + 1) + ": " + a.item->text + " / " + b.item->text
+                                  + where);
+                }
+            for (size_t i = 0; i < leaders.size(); i++)
+                for (size_t j = i + 1; j < leaders.size(); j++)
+                    if (Segments_Cross(*leaders[i], *leaders[j])) {
+                        char where[96];
+                        snprintf(where, sizeof where, ": leaders cross at %.2f %.2f cm",
+                                 leaders[i]->x, leaders[i]->y);
+                        out.push_back(std::to_string(p + 1) + where);
+                    }
+            begin = end;
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 /* The reports of the examples and of the dense pattern are legible: no two words of the PDF
-** overlap (pdftotext -bbox), and no text of a drawing touches a line or an area of it. */
+** overlap (pdftotext -bbox), no text of a drawing touches a line or an area of it, two numbers
+** of a drawing do not read as one and no leader crosses another. */
 TEST_F(ExampleReport, DrawingsAndTextsOverlapNowhere)
 {
     ASSERT_TRUE(Have_Tool("pdftotext"))
@@ -506,6 +749,8 @@ TEST_F(ExampleReport, DrawingsAndTextsOverlapNowhere)
             ADD_FAILURE() << ex.name << " page " << o;
         for (const std::string &o : Texts_On_Lines(layout))
             ADD_FAILURE() << ex.name << " page " << o << ": a text of a drawing on a line";
+        for (const std::string &o : Labels_Not_Apart(layout))
+            ADD_FAILURE() << ex.name << " page " << o;
     }
 }
 
@@ -530,6 +775,8 @@ TEST_F(ExampleReport, GoldenSplicesOverlapNowhere)
             ADD_FAILURE() << name << " page " << o;
         for (const std::string &o : Texts_On_Lines(layout))
             ADD_FAILURE() << name << " page " << o << ": a text of a drawing on a line";
+        for (const std::string &o : Labels_Not_Apart(layout))
+            ADD_FAILURE() << name << " page " << o;
     }
 }
 
