@@ -364,12 +364,22 @@ static void Activate_NAD_Name_Here(FILE *f, bool found)
 ** Append the section "ACTIV_NADNAME" to the input file being written: the active name, or the
 ** file's own name when that annex is not available here and the user chose none instead.
 */
-void Write_Active_NAD_Name(FILE *f)
+void Write_Active_NAD_Name(FILE *f) { Write_Active_NAD_Name_In(f, CODE_PAGE_850); }
+
+/*
+** The same in the code page of the file's other texts (CODE_PAGE_850, CODE_PAGE_1252 or
+** CODE_PAGE_UTF8), the marks included: a file that an editor saved in UTF-8 keeps one code page.
+*/
+void Write_Active_NAD_Name_In(FILE *f, int32_t code_page)
 {
     Ensure_Active();
     if (!f) return;
+    const std::string name = std::string("\xAE") + (Kept_Name ? Kept_Name : Active_Name) + "\xAF";
+    std::string text = name;
+    if (code_page == CODE_PAGE_UTF8) text = Cp850_To_Utf8(name);
+    else if (code_page == CODE_PAGE_1252) text = Utf8_To_Cp1252(Cp850_To_Utf8(name));
     fprintf(f, "\n\nACTIV_NADNAME\n");
-    fprintf(f, "\xAE%s\xAF\n", Kept_Name ? Kept_Name : Active_Name);
+    fprintf(f, "%s\n", text.c_str());
 }
 
 const char *Nad_Kept_Name(void) { return Kept_Name; }

@@ -45,6 +45,9 @@ void Read_Active_NAD_Name(FILE *f);
 ** did (the rest of the file is searched), -2 when one did at an offset not known. */
 void Read_Active_NAD_Name_From(FILE *f, long at);
 void Write_Active_NAD_Name(FILE *f);
+/* The same in the code page of the file's texts (CODE_PAGE_850, _1252 or _UTF8, foundation/
+** codepage.h), the guillemets included. */
+void Write_Active_NAD_Name_In(FILE *f, int32_t code_page);
 /* The input file's annex name that is not available here (kept for the save), or null. */
 const char *Nad_Kept_Name(void);
 /* The user chose an annex: the file's unavailable name is no longer written. */

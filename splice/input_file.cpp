@@ -445,7 +445,7 @@ int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
     }
     FILE *f = Rt_Safe_Stream(sf);
     int ok = Write_Splice_Input_Stream(f, si);
-    if (ok) Write_Active_NAD_Name(f);
+    if (ok) Write_Active_NAD_Name_In(f, si->text_code_page);
     if (ok) ok = Rt_Safe_Commit(sf);
     const int err = ok ? 0 : Rt_Safe_Error(sf);
     Rt_Safe_Close(sf);

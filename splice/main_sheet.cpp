@@ -66,7 +66,7 @@ static std::string Input_File_Bytes(void)
     FILE *f = open_memstream(&buf, &n);
     if (f == nullptr) return std::string();
     Write_Splice_Input_Stream(f, &Splice_Input);
-    Write_Active_NAD_Name(f);
+    Write_Active_NAD_Name_In(f, Splice_Input.text_code_page);
     fclose(f);
     std::string bytes(buf ? buf : "", n);
     free(buf);

@@ -402,7 +402,8 @@ TEST_F(InputFile, RoundTripKeepsEveryInputFieldExactly)
 }
 
 /* A file that another program saved in code page 1252 or UTF-8: its comments, remarks and
-** preliminary remarks are read by the code-page rule and written back in that code page. */
+** preliminary remarks are read by the code-page rule and written back in that code page, and so
+** is the annex name. */
 TEST_F(InputFile, TextsOfAnotherCodePageAreReadAndWrittenBackInIt)
 {
     Rec a;
@@ -414,17 +415,21 @@ TEST_F(InputFile, TextsOfAnotherCodePageAreReadAndWrittenBackInIt)
     a->Vorbemerkungen_Text = strdup("Größe"_cp850);
     ASSERT_EQ(Write_Splice_Input_File("cp_850.inp", a.p), 1);
     const std::string cp850 = Slurp("cp_850.inp");
-    /* Ä ö ß in code page 850, 1252 and UTF-8 */
+    /* Ä ö ß and the annex name's marks « » in code page 850, 1252 and UTF-8: the whole file in
+    ** one code page */
     const struct {
         const char *name;
-        std::string ae, oe, sz;
-    } pages[] = {{"1252", "\xC4", "\xF6", "\xDF"}, {"utf8", "\xC3\x84", "\xC3\xB6", "\xC3\x9F"}};
+        std::string ae, oe, sz, open, close;
+    } pages[] = {{"1252", "\xC4", "\xF6", "\xDF", "\xAB", "\xBB"},
+                 {"utf8", "\xC3\x84", "\xC3\xB6", "\xC3\x9F", "\xC2\xAB", "\xC2\xBB"}};
     for (const auto &page : pages) {
         SCOPED_TRACE(page.name);
         std::string foreign = cp850;
         for (auto [from, to] : {std::pair<std::string, std::string>{"\x8E", page.ae},
                                 {"\x94", page.oe},
-                                {"\xE1", page.sz}}) {
+                                {"\xE1", page.sz},
+                                {"\xAE", page.open},
+                                {"\xAF", page.close}}) {
             size_t at = 0;
             int found = 0;
             for (; (at = foreign.find(from, at)) != std::string::npos; at += to.size(), found++)
