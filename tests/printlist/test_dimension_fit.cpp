@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -304,12 +305,8 @@ TEST(OliDimensionFit, ALabelWithoutRoomNearbyGetsALeader)
 static std::vector<std::string> Labels(const std::string &t)
 {
     std::vector<std::string> out;
-    size_t at = 0;
-    while (at < t.size()) {
-        size_t end = t.find('\n', at);
-        if (end == std::string::npos) end = t.size();
-        const std::string l = t.substr(at, end - at);
-        at = end + 1;
+    std::istringstream in(t);
+    for (std::string l; std::getline(in, l);) {
         const size_t a = l.find('\xAE'), b = l.find('\xAF');
         if (a == std::string::npos || b == std::string::npos) continue;
         const std::string text = Oli_Plain_Utf8(l.substr(a + 1, b - a - 1));

@@ -543,69 +543,77 @@ std::vector<std::string> Overlapping_Words(
     return out;
 }
 
-/* The texts of the drawings that touch a line or an area of their drawing, as "page: text"
-** lines. A text's glyphs fill its run from the base line up to the capitals' height (0.73 em),
-** and down to 0.24 em when it has a character with a descender; a line counts with its width. */
-std::vector<std::string> Texts_On_Lines(const Oli_Layout &layout)
+/* Call fn(page, items, begin, end) for each drawing of the layout: the items from its clip to
+** its unclip. */
+template <typename Fn>
+void For_Each_Drawing(const Oli_Layout &layout, Fn fn)
 {
-    std::vector<std::string> out;
     for (size_t p = 0; p < layout.pages.size(); p++) {
         const std::vector<Oli_Item> &items = layout.pages[p].items;
         for (size_t begin = 0; begin < items.size(); begin++) {
             if (items[begin].kind != OLI_IT_CLIP) continue;
             size_t end = begin + 1;
             while (end < items.size() && items[end].kind != OLI_IT_UNCLIP) end++;
-            for (size_t t = begin; t < end; t++) {
-                const Oli_Item &tx = items[t];
-                if (tx.kind != OLI_IT_TEXT || tx.text.find_first_not_of(' ') == std::string::npos)
-                    continue;
-                const double size = tx.size * 2.54 / 72.0; /* cm */
-                const double w = Oli_Text_Width_Cm(tx.text, tx.size, tx.face);
-                const bool descender = tx.text.find_first_of("gjpqy,;()") != std::string::npos;
-                const double a = tx.angle * M_PI / 180.0;
-                const double ux = cos(a), uy = -sin(a), vx = -sin(a), vy = -cos(a); /* along, up */
-                const double lo = descender ? -0.24 * size : 0.0, hi = 0.73 * size;
-                /* the glyphs' rectangle, as its four corners */
-                double cx[4], cy[4];
-                const double al[4] = {0, w, w, 0}, up[4] = {lo, lo, hi, hi};
-                for (int k = 0; k < 4; k++) {
-                    cx[k] = tx.x + al[k] * ux + up[k] * vx;
-                    cy[k] = tx.y + al[k] * uy + up[k] * vy;
-                }
-                const double bx0 = *std::min_element(cx, cx + 4),
-                             bx1 = *std::max_element(cx, cx + 4);
-                const double by0 = *std::min_element(cy, cy + 4),
-                             by1 = *std::max_element(cy, cy + 4);
-                for (size_t l = begin; l < end; l++) {
-                    const Oli_Item &it = items[l];
-                    bool hit = false;
-                    if (it.kind == OLI_IT_LINE) {
-                        const double g = it.size / 2;
-                        hit = Segment_Meets(it.x, it.y, it.x2, it.y2, bx0 - g, by0 - g, bx1 + g,
-                                            by1 + g);
-                    } else if (it.kind == OLI_IT_POLY && it.fill && it.pts.size() >= 2) {
-                        double px0 = it.pts[0], px1 = it.pts[0], py0 = it.pts[1], py1 = it.pts[1];
-                        for (size_t k = 0; k + 1 < it.pts.size(); k += 2) {
-                            px0 = std::min(px0, it.pts[k]);
-                            px1 = std::max(px1, it.pts[k]);
-                            py0 = std::min(py0, it.pts[k + 1]);
-                            py1 = std::max(py1, it.pts[k + 1]);
-                        }
-                        hit = px0 < bx1 && bx0 < px1 && py0 < by1 && by0 < py1;
-                    }
-                    if (hit) {
-                        char where[160];
-                        snprintf(where, sizeof where,
-                                 " at %.2f %.2f cm, line %.2f %.2f - %.2f %.2f", tx.x, tx.y, it.x,
-                                 it.y, it.x2, it.y2);
-                        out.push_back(std::to_string(p + 1) + ": " + tx.text + where);
-                        break;
-                    }
-                }
-            }
+            fn(p, items, begin, end);
             begin = end;
         }
     }
+}
+
+/* The texts of the drawings that touch a line or an area of their drawing, as "page: text"
+** lines. A text's glyphs fill its run from the base line up to the capitals' height (0.73 em),
+** and down to 0.24 em when it has a character with a descender; a line counts with its width. */
+std::vector<std::string> Texts_On_Lines(const Oli_Layout &layout)
+{
+    std::vector<std::string> out;
+    For_Each_Drawing(layout, [&](size_t p, const std::vector<Oli_Item> &items, size_t begin,
+                                 size_t end) {
+        for (size_t t = begin; t < end; t++) {
+            const Oli_Item &tx = items[t];
+            if (tx.kind != OLI_IT_TEXT || tx.text.find_first_not_of(' ') == std::string::npos)
+                continue;
+            const double size = tx.size * 2.54 / 72.0; /* cm */
+            const double w = Oli_Text_Width_Cm(tx.text, tx.size, tx.face);
+            const bool descender = tx.text.find_first_of("gjpqy,;()") != std::string::npos;
+            const double a = tx.angle * M_PI / 180.0;
+            const double ux = cos(a), uy = -sin(a), vx = -sin(a), vy = -cos(a); /* along, up */
+            const double lo = descender ? -0.24 * size : 0.0, hi = 0.73 * size;
+            /* the glyphs' rectangle, as its four corners */
+            double cx[4], cy[4];
+            const double al[4] = {0, w, w, 0}, up[4] = {lo, lo, hi, hi};
+            for (int k = 0; k < 4; k++) {
+                cx[k] = tx.x + al[k] * ux + up[k] * vx;
+                cy[k] = tx.y + al[k] * uy + up[k] * vy;
+            }
+            const double bx0 = *std::min_element(cx, cx + 4), bx1 = *std::max_element(cx, cx + 4);
+            const double by0 = *std::min_element(cy, cy + 4), by1 = *std::max_element(cy, cy + 4);
+            for (size_t l = begin; l < end; l++) {
+                const Oli_Item &it = items[l];
+                bool hit = false;
+                if (it.kind == OLI_IT_LINE) {
+                    const double g = it.size / 2;
+                    hit =
+                        Segment_Meets(it.x, it.y, it.x2, it.y2, bx0 - g, by0 - g, bx1 + g, by1 + g);
+                } else if (it.kind == OLI_IT_POLY && it.fill && it.pts.size() >= 2) {
+                    double px0 = it.pts[0], px1 = it.pts[0], py0 = it.pts[1], py1 = it.pts[1];
+                    for (size_t k = 0; k + 1 < it.pts.size(); k += 2) {
+                        px0 = std::min(px0, it.pts[k]);
+                        px1 = std::max(px1, it.pts[k]);
+                        py0 = std::min(py0, it.pts[k + 1]);
+                        py1 = std::max(py1, it.pts[k + 1]);
+                    }
+                    hit = px0 < bx1 && bx0 < px1 && py0 < by1 && by0 < py1;
+                }
+                if (hit) {
+                    char where[160];
+                    snprintf(where, sizeof where, " at %.2f %.2f cm, line %.2f %.2f - %.2f %.2f",
+                             tx.x, tx.y, it.x, it.y, it.x2, it.y2);
+                    out.push_back(std::to_string(p + 1) + ": " + tx.text + where);
+                    break;
+                }
+            }
+        }
+    });
     return out;
 }
 
@@ -658,18 +666,14 @@ bool Segments_Cross(const Oli_Item &a, const Oli_Item &b)
 }
 
 /* The labels of the drawings that do not read apart, as "page: ..." lines: two numbers on one
-** line closer than half a label height with no line between them read as one ("150 11²"; a
+** line closer than a label height with no line between them read as one ("150 11²"; a
 ** label's raised decimals follow its number by design), and leaders (the oblique lines that
 ** lead a label to its dimension) cross no other leader. */
 std::vector<std::string> Labels_Not_Apart(const Oli_Layout &layout)
 {
     std::vector<std::string> out;
-    for (size_t p = 0; p < layout.pages.size(); p++) {
-        const std::vector<Oli_Item> &items = layout.pages[p].items;
-        for (size_t begin = 0; begin < items.size(); begin++) {
-            if (items[begin].kind != OLI_IT_CLIP) continue;
-            size_t end = begin + 1;
-            while (end < items.size() && items[end].kind != OLI_IT_UNCLIP) end++;
+    For_Each_Drawing(
+        layout, [&](size_t p, const std::vector<Oli_Item> &items, size_t begin, size_t end) {
             std::vector<Run> runs;
             std::vector<const Oli_Item *> leaders;
             for (size_t t = begin; t < end; t++) {
@@ -714,9 +718,7 @@ std::vector<std::string> Labels_Not_Apart(const Oli_Layout &layout)
                                  leaders[i]->x, leaders[i]->y);
                         out.push_back(std::to_string(p + 1) + where);
                     }
-            begin = end;
-        }
-    }
+        });
     return out;
 }
 
