@@ -775,22 +775,26 @@ static void Calc_Vbm_N_Ef(const double *ang, int n_f, Vbm_Check *r)
         line(VBM_NEF_NAIL, si->p1 * (si->offset_1d ? 20.0 : 10.0), long_rows);
 }
 
-/* Where a nail, screw or staple ends (VBM_PEN_*) and its penetration t (mm). */
+/* Where a nail, screw or staple ends (VBM_PEN_*) and its penetration t (mm), through the members
+** the design joins (Get_Joint_Members): a steel plate, not the side-timber field, beside outer
+** plates, the halves of a lap. */
 static int32_t Calc_Vbm_Penetration(double *t)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type, m = si->shear_planes;
-    double rho_s = 0, rho_m = 0;
+    Joint_Members jm;
+    Get_Joint_Members(&jm);
+    double rho_1 = 0, rho_2 = 0;
+    if (!Is_Mat_Metal_Plate(jm.mat_1)) Get_Rho_K(jm.mat_1, jm.grade_1, jm.t1, &rho_1, nullptr);
+    if (!Is_Mat_Metal_Plate(jm.mat_2)) Get_Rho_K(jm.mat_2, jm.grade_2, jm.t2, &rho_2, nullptr);
     int member = 0;
-    Get_Rho_K(si->mat_side, si->grade_side, si->t_s * 10.0, &rho_s, nullptr);
-    Get_Rho_K(si->mat_mid, si->grade_mid, si->b * 10.0, &rho_m, nullptr);
     const int pc = Calc_T_Req_Reduction(/*type=*/type, /*fu=*/Get_Fastener_Fu_K(),
                                         /*kind=*/m == 2 ? 2 : 1, /*d=*/si->d, /*length=*/si->l,
                                         /*axis_angle=*/90.0, /*predrilled=*/si->predrilled,
                                         /*variant=*/si->stainless, /*fitted=*/si->fitted_bolt,
-                                        /*t1=*/si->t_s * 10.0, /*t2=*/si->b * 10.0, /*rho1=*/rho_s,
-                                        /*rho2=*/rho_m, /*mat1=*/si->mat_side, /*mat2=*/si->mat_mid,
-                                        /*g1=*/si->grade_side, /*g2=*/si->grade_mid,
+                                        /*t1=*/jm.t1, /*t2=*/jm.t2, /*rho1=*/rho_1,
+                                        /*rho2=*/rho_2, /*mat1=*/jm.mat_1, /*mat2=*/jm.mat_2,
+                                        /*g1=*/jm.grade_1, /*g2=*/jm.grade_2,
                                         /*user1=*/nullptr, /*user2=*/nullptr, /*out_penetration=*/t,
                                         /*out_member=*/&member, /*out_k=*/nullptr,
                                         /*out_t1_req=*/nullptr, /*out_t2_req=*/nullptr);

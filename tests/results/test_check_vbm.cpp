@@ -542,6 +542,39 @@ TEST(VbmCheck, RecordOfStaplesNamesTheNailRuleAndThePenetration)
     Splice_Input.shear_planes = 1;
     ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
     EXPECT_EQ(r.penetration, VBM_PEN_TOO_SHORT);
+
+    /* the penetration follows the members the design joins, whatever the side-timber field
+    ** holds: DIN 571 screws 8 x 80 mm through outer plates of 8 mm, driven from both sides,
+    ** reach 80 - 8 = 72 mm into the 120 mm member, although 80 mm lie within the 100 mm the
+    ** side field still holds */
+    Row_Splice(2, 8.0, 4, 8.0, 10.0);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.t_p = 0.8;
+    Splice_Input.t_s = 10.0;
+    Splice_Input.l = 80.0;
+    Splice_Input.two_sided = 1;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.penetration, VBM_PEN_TWO_SIDED);
+    EXPECT_NEAR(r.t_penetration, 72.0, 1e-9);
+    std::string p = Vbm_Text();
+    EXPECT_FALSE(Has(p, "endet im Seitenholz")) << p;
+    EXPECT_TRUE(Has(p, "Verbindungsmittel endet im Mittelholz, Verbindungsmittel zweiseitig, "
+                       "Einschlagtiefe t = 72 mm"))
+        << p;
+    /* a lap joins its halves of 120 / 2 = 60 mm: a nail of 100 mm reaches 100 - 60 = 40 mm into
+    ** the second half (not 100 - 30 = 70 mm past a side field of 30 mm) */
+    Row_Splice(0, 4.2, 4, 4.2, 10.0);
+    Splice_Input.connection_kind = CONN_LAP;
+    Splice_Input.shear_planes = 1;
+    Splice_Input.t_s = 3.0;
+    Splice_Input.l = 100.0;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.penetration, VBM_PEN_LAP);
+    EXPECT_NEAR(r.t_penetration, 40.0, 1e-9);
+    p = Vbm_Text();
+    EXPECT_TRUE(Has(p, "1-schnittige Verbindung, Verbindungsmittel wechselseitig, "
+                       "Einschlagtiefe t = 40 mm"))
+        << p;
 }
 
 TEST(VbmCheck, RecordOfWoodScrewsNamesTheirEffectiveDiameter)
