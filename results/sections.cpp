@@ -41,16 +41,18 @@ static int Deducted_Rows(void)
 
 /*
 ** The hole one fastener leaves in a plate of thickness t_mm: its area (mm²), and its width (mm)
-** through w_mm. A screw passes the plate in a drilled hole d0 (d + 1 mm, d when fitted, as the
-** bearing check takes it), which the plate's net section loses (EN 1993-1-1, 6.2.2.2); every
-** other fastener as Calc_Vbm_Hole_Width gives it.
+** through w_mm. A steel plate is drilled for every nail, staple and screw: each passes it in a
+** hole d0 (d + 1 mm, as the bearing check takes it), a staple in one for each leg, which the
+** plate's net section loses (EN 1993-1-1, 6.2.2.2), however thin the fastener; the timber's rule
+** that leaves thin nails driven without pre-drilling out (EN 1995-1-1, 5.2(3)) is no rule for a
+** plate. Every other fastener as Calc_Vbm_Hole_Width gives it.
 */
 static double Plate_Hole_Area(int fitted, double t_mm, double *w_mm)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    if (Is_Vbm_Screw(si->vbm_type)) {
+    if (Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type)) {
         *w_mm = Get_Plate_Hole(si, Nad_Params != nullptr).d0;
-        return *w_mm * t_mm;
+        return (si->vbm_type == VBM_KLAMMER ? 2.0 : 1.0) * *w_mm * t_mm;
     }
     return Calc_Vbm_Hole_Width(si->vbm_type, Catalogue_Row(), si->bolt_index, si->predrilled,
                                fitted, t_mm, w_mm);

@@ -893,6 +893,28 @@ TEST(Sections, NetSectionsDeductRows)
     double Ap = 0.0;
     Calc_Plate_Net_Section_Values(&Ap, nullptr, nullptr);
     EXPECT_NEAR(Ap, 16.32, 1e-9);
+
+    /* Nails, staples and screws pass a steel plate in drilled holes d0 = d + 1 mm (EN 1993-1-1,
+    ** 6.2.2.2), whatever the timber's rule for their holes. Nails 4 mm, not pre-drilled, in the 4
+    ** rows: the plate 19.2 - 4 * 0.5 * 0.8 = 17.6 cm²; the member keeps its 16 * 24 = 384 cm²,
+    ** as nails of d <= 6 mm driven without pre-drilling leave no hole to deduct (EN 1995-1-1,
+    ** 5.2(3)). A special nail of 6 mm: 19.2 - 4 * 0.7 * 0.8 = 16.96 cm². Staples of 2 mm, a
+    ** hole of 3 mm for each leg: 19.2 - 4 * 2 * 0.3 * 0.8 = 17.28 cm², the member again whole. */
+    struct {
+        int type;
+        double d, A_plate;
+    } const holes[] = {{VBM_NAGEL, 4.0, 17.6}, {16, 6.0, 16.96}, {VBM_KLAMMER, 2.0, 17.28}};
+    for (const auto &h : holes) {
+        Splice_Input.vbm_type = h.type;
+        Splice_Input.vbm_row = 0;
+        Splice_Input.d = h.d;
+        Splice_Input.predrilled = 0;
+        Set_Layout(1, 4);
+        Calc_Plate_Net_Section_Values(&Ap, nullptr, nullptr);
+        EXPECT_NEAR(Ap, h.A_plate, 1e-9) << h.type;
+        Calc_Net_Section_Values(&A, nullptr, nullptr, nullptr, nullptr, nullptr);
+        EXPECT_NEAR(A, 384.0, 1e-9) << h.type;
+    }
 }
 
 TEST(Sections, LabelsAndPredicates)
