@@ -233,7 +233,7 @@ int32_t Always_One(void) { return 1; }
 
 int32_t Set_Default_Concrete(Old_Concrete_Grade *c)
 {
-    Msg_Printf("Freie Betondef. für %s nicht möglich!\nIntialiesierung mit %s."_cp850,
+    Msg_Printf("Freie Betondef. für %s nicht möglich!\nInitialisierung mit %s."_cp850,
                "DIN 1045 (7.88)", "B25");
     if (c) *c = Old_Concrete[1];
     return 1;
@@ -241,7 +241,7 @@ int32_t Set_Default_Concrete(Old_Concrete_Grade *c)
 
 int32_t Set_Default_Rebar(Old_Rebar_Grade *r)
 {
-    Msg_Printf("Freie Stahldef. für %s nicht möglich!\nIntialiesierung mit %s."_cp850,
+    Msg_Printf("Freie Stahldef. für %s nicht möglich!\nInitialisierung mit %s."_cp850,
                "DIN 1045 (7.88)", "BSt 500 S");
     if (r) {
         *r = Old_Rebar[2];

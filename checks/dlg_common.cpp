@@ -42,7 +42,7 @@ void Nchw_Dlg_Message(const char *title, const char *const *lines)
 
 void Nchw_Dlg_Alloc_Failed(void)
 {
-    static const char *const lines[] = {"Speicher nicht aussreichend!", nullptr};
+    static const char *const lines[] = {"Speicher nicht ausreichend!", nullptr};
     Nchw_Dlg_Message("Speicherallokierungsfehler", lines);
 }
 

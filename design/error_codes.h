@@ -140,6 +140,9 @@ enum : int32_t {
     ** group, grade and class (Board_Service_Class_Code), FIRST + 100 group + 10 grade + class */
     DERR_BOARD_SERVICE_CLASS_FIRST = 3000,
     DERR_BOARD_SERVICE_CLASS_LAST = 3999,
+    /* the splice's plates or lap shorter than the spacings ask (the side timbers: 95) */
+    DERR_PLATES_TOO_SHORT = 175,
+    DERR_LAP_TOO_SHORT = 176,
     /* notes on rules the design applied */
     DNOTE_PREDRILLED_NAIL_NO_WITHDRAWAL = 1007,
     DNOTE_STAPLE_F1K_THIRD = 1009,

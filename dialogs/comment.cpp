@@ -25,7 +25,7 @@ static void comment_items(int area, char *buffer, int capacity, int *result, int
     int paper = Nearest_RGB_Color(255, 251, 240);
     SVA_Add_Filled_Rect(area, 0, 0, w, 110, paper);
     SVA_Add_Bitmap(area, "UComment.bmp", 8, 8, 72, 72, paper);
-    SVA_Add_Text(area, 90, 24, "Geben Sie hier ihre Anmerkungen ein.", 4096, BLACK_CI, 0);
+    SVA_Add_Text(area, 90, 24, "Geben Sie hier Ihre Anmerkungen ein.", 4096, BLACK_CI, 0);
     SVA_Add_Text(area, 90, 42, "Diese werden an geeigneter Stelle", 4096, BLACK_CI, 0);
     SVA_Add_Text(area, 90, 60, "in der Druckliste ausgegeben.", 4096, BLACK_CI, 0);
     static const char *labels[3] = {"abbrechen", "Hilfe", "bestätigen"_cp850};

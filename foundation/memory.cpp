@@ -67,7 +67,7 @@ int Dbg_Verify(void) { return 0; }
 
 /* The message lives in static storage and the path allocates nothing itself: the hook is told
 ** not to allocate either. A second failure while the first is reported ends at once. */
-static const char No_Memory_Text[] = "Speicher nicht aussreichend!";
+static const char No_Memory_Text[] = "Speicher nicht ausreichend!";
 static int In_Failure = 0;
 
 [[noreturn]] static void Out_Of_Memory_Exit(void)

@@ -81,7 +81,7 @@ void Alloc_Count_Reset(void);
 int32_t Alloc_Count_Get(void);
 int32_t Alloc_Extra_Set(int32_t n); /* negative n becomes 0; answers the value stored */
 
-/* When ptr is null: report "Speicher nicht aussreichend!" and end the program with exit code 0. */
+/* When ptr is null: report "Speicher nicht ausreichend!" and end the program with exit code 0. */
 void Check_Alloc_Or_Exit(const void *ptr);
 
 /* The three-line message box of a failed action, then exit code 0. */

@@ -10,7 +10,7 @@
     0 /* a plain message: like Msg_Printf (mode < 0) or Msg_Printf_In_Mode */
 #define FOUNDATION_MSG_ERROR 1 /* an error form: like Msg_Error (mode < 0) or Msg_Error_In_Mode */
 #define FOUNDATION_MSG_NO_MEMORY \
-    2 /* "Speicher nicht aussreichend!" by the current mode; the program
+    2 /* "Speicher nicht ausreichend!" by the current mode; the program
                                     ** ends right after the hook returns. The hook must not allocate
                                     ** through the counted layer here (format into static storage). */
 #define FOUNDATION_MSG_SET_MODE \

@@ -36,7 +36,7 @@ static Legacy_NAD_Entry *New_Entry(int flag, int user, const char *name)
 {
     Legacy_NAD_Entry *e = static_cast<Legacy_NAD_Entry *>(calloc(1, sizeof *e));
     if (!e) {
-        Foundation_Report(FOUNDATION_MSG_NO_MEMORY, -1, "Speicher nicht aussreichend!");
+        Foundation_Report(FOUNDATION_MSG_NO_MEMORY, -1, "Speicher nicht ausreichend!");
         exit(0);
     }
     e->flag = flag;

@@ -218,7 +218,7 @@ void Oli_Graphic_Fill_Samples(FILE *file)
     if (file == nullptr) return;
     Oli_Write_Text(file, "%s",
                    "\xCE"
-                   "bAuswahl an Füllmustern zur Schichtdarstelllung im Ausdruck:"_cp850);
+                   "bAuswahl an Füllmustern zur Schichtdarstellung im Ausdruck:"_cp850);
     Oli_Graphic_Begin_Xy(file, 0, 26, 15, 0, 1, 1, 0, nullptr);
     double x = 0, y = 0;
     for (int i = 0; i <= 64; i++) {

@@ -38,7 +38,7 @@ int Oli_Alloc_Table_Columns(int32_t n, Oli_Table_Column **columns)
     Oli_Table_Column *c =
         (Oli_Table_Column *)realloc(*columns, (size_t)(n > 0 ? n : 1) * sizeof *c);
     if (c == nullptr) {
-        fputs("Speicher nicht aussreichend!\n", stderr);
+        fputs("Speicher nicht ausreichend!\n", stderr);
         exit(0);
     }
     for (int32_t i = 0; i < n; i++) c[i] = column_defaults;
@@ -300,10 +300,10 @@ void Oli_Table_Report_Error(FILE *file, int32_t code)
 {
     if (code != OLI_TAB_TOO_FEW_COLUMNS) return;
     Init_Message();
-    Fill_Message("Fehler in Funktion 'OliTabelle': zu wenig Spalten allociert!");
+    Fill_Message("Fehler in Funktion 'OliTabelle': zu wenig Spalten alloziert!");
     Fill_Message("Die Tabelle wird nicht ausgegeben.");
     Draw_Message();
-    Oli_Write_Text(file, "Tabelle nicht ausgegeben: zu wenig Spalten allociert");
+    Oli_Write_Text(file, "Tabelle nicht ausgegeben: zu wenig Spalten alloziert");
 }
 
 /* The emphasis of the cells: per column the rows to underline and to set bold by the column's

@@ -261,10 +261,10 @@ TEST_F(Blocks, DefaultsOfTheOldGradesSayWhy)
     EXPECT_EQ(Set_Default_Concrete(&c), 1);
     EXPECT_EQ(Log_Count("PRINT Freie Betondef. für DIN 1045 (7.88) nicht möglich!"), 1)
         << Log_All();
-    EXPECT_GE(Log_Count("Intialiesierung mit B25."), 1) << Log_All();
+    EXPECT_GE(Log_Count("Initialisierung mit B25."), 1) << Log_All();
     Old_Rebar_Grade r;
     EXPECT_EQ(Set_Default_Rebar(&r), 1);
     EXPECT_EQ(Log_Count("PRINT Freie Stahldef. für DIN 1045 (7.88) nicht möglich!"), 1)
         << Log_All();
-    EXPECT_GE(Log_Count("Intialiesierung mit BSt 500 S."), 1) << Log_All();
+    EXPECT_GE(Log_Count("Initialisierung mit BSt 500 S."), 1) << Log_All();
 }

@@ -20,6 +20,11 @@ TEST(OliComment, ClosingTheWindowKeepsTheText)
     EXPECT_EQ(after, text);
     EXPECT_STREQ(after, "alt");
     free(after);
+    /* the prompt addresses the user formally */
+    bool prompt = false;
+    for (const std::string &l : ZW_Test_Log_Lines())
+        if (l.find("Geben Sie hier Ihre Anmerkungen ein.") != std::string::npos) prompt = true;
+    EXPECT_TRUE(prompt);
 }
 
 TEST(OliComment, TypedTextIsConfirmed)

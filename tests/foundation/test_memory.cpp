@@ -169,15 +169,15 @@ TEST_F(MemoryDeathTest, FailedAllocationReportsAndExitsWithZero)
             Dbg_Set_Fail_Countdown(1);
             Mem_Calloc(10);
         },
-        ::testing::ExitedWithCode(0), "\\[kind 2 mode -1\\] Speicher nicht aussreichend!");
-    EXPECT_EXIT(Copy_Without_Hook(), ::testing::ExitedWithCode(0), "Speicher nicht aussreichend!");
+        ::testing::ExitedWithCode(0), "\\[kind 2 mode -1\\] Speicher nicht ausreichend!");
+    EXPECT_EXIT(Copy_Without_Hook(), ::testing::ExitedWithCode(0), "Speicher nicht ausreichend!");
     EXPECT_EXIT(
         {
             Foundation_Set_Msg_Hook(Greedy_Hook);
             Dbg_Set_Fail_Countdown(1);
             Mem_Alloc_Matrix(nullptr, 3, 3);
         },
-        ::testing::ExitedWithCode(0), "^\\[greedy\\] Speicher nicht aussreichend!\n$");
+        ::testing::ExitedWithCode(0), "^\\[greedy\\] Speicher nicht ausreichend!\n$");
 }
 
 TEST_F(MemoryDeathTest, CheckAllocOrExit)
@@ -190,7 +190,7 @@ TEST_F(MemoryDeathTest, CheckAllocOrExit)
             Foundation_Set_Msg_Hook(Marking_Hook);
             Check_Alloc_Or_Exit(nullptr);
         },
-        ::testing::ExitedWithCode(0), "\\[kind 2 mode -1\\] Speicher nicht aussreichend!");
+        ::testing::ExitedWithCode(0), "\\[kind 2 mode -1\\] Speicher nicht ausreichend!");
 }
 
 } // namespace

@@ -263,12 +263,12 @@ TEST(OliTable, TooFewColumnsAllocatedIsReportedAndTheProgramGoesOn)
     Oli_Table_Report_Error(c.f, OLI_TAB_OK);
     EXPECT_EQ(c.text(), "");
     Oli_Table_Report_Error(c.f, OLI_TAB_TOO_FEW_COLUMNS);
-    EXPECT_NE(c.text().find("Tabelle nicht ausgegeben: zu wenig Spalten allociert"),
+    EXPECT_NE(c.text().find("Tabelle nicht ausgegeben: zu wenig Spalten alloziert"),
               std::string::npos);
     int shown = 0;
     for (const auto &l : ZW_Test_Log_Lines())
         shown += l
-                 == "MESSAGE [] Fehler in Funktion 'OliTabelle': zu wenig Spalten allociert! | "
+                 == "MESSAGE [] Fehler in Funktion 'OliTabelle': zu wenig Spalten alloziert! | "
                     "Die Tabelle wird nicht ausgegeben.";
     EXPECT_EQ(shown, 1);
 }
