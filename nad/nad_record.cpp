@@ -28,7 +28,7 @@ static char *Dup_Text(const char *s)
     size_t n = strlen(s);
     char *d = static_cast<char *>(malloc(n + 1));
     if (!d) {
-        Foundation_Report(FOUNDATION_MSG_NO_MEMORY, -1, "Speicher nicht aussreichend!");
+        Foundation_Report(FOUNDATION_MSG_NO_MEMORY, -1, "Speicher nicht ausreichend!");
         exit(0);
     }
     memcpy(d, s, n + 1);
@@ -83,6 +83,8 @@ static char *Kept_Name = nullptr;
 
 /* The annex whose unreadable file the user was last told about; told once until it is read. */
 static std::string Unread_Said;
+/* Whether the last activation read the annex's file (0: the built-in defaults stand). */
+static int Active_File_Read = 0;
 
 static void Set_Kept_Name(const char *name)
 {
@@ -238,6 +240,7 @@ int Activate_NAD(void)
     Active_Flag = flag;
     Reset_NAD_Record(&Nad_Record);
     const int read = Read_NAD_File(number, file, &Nad_Record);
+    Active_File_Read = read;
     if (read) Unread_Said.clear();
     else Say_Annex_Unread(Active_Name, number, file);
     return read;
@@ -392,6 +395,12 @@ const char *Get_Active_NAD_Name(void)
 {
     Ensure_Active();
     return Active_Name;
+}
+
+int Is_Active_NAD_File_Read(void)
+{
+    Ensure_Active();
+    return Active_File_Read;
 }
 
 /*

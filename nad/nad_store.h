@@ -54,6 +54,8 @@ const char *Nad_Kept_Name(void);
 void Nad_Forget_Kept_Name(void);
 const char *Get_Active_NAD_Name(void);
 const char *Get_Active_NAD_Title(void);
+/* 1 when the file of the active annex was read, 0 when the built-in defaults stand in for it. */
+int Is_Active_NAD_File_Read(void);
 int Get_Active_NAD_Flag(void);
 int Get_NAD_Variant(void);
 

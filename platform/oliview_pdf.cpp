@@ -16,7 +16,9 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <map>
 #include <string>
 #include <vector>
@@ -76,6 +78,26 @@ void put_rgb(std::string *out, uint32_t rgb, const char *op)
 {
     put_nums(out, {((rgb >> 16) & 255) / 255.0, ((rgb >> 8) & 255) / 255.0, (rgb & 255) / 255.0},
              op);
+}
+
+/*
+** The creation date of the document in the form of the PDF reference, "D:YYYYMMDDHHmmSSZ" (UTC):
+** now, or the time that SOURCE_DATE_EPOCH gives in seconds since 1970, so that a build or a
+** test can write the same file again.
+*/
+std::string pdf_creation_date(void)
+{
+    time_t t = time(nullptr);
+    const char *epoch = Rt_Getenv("SOURCE_DATE_EPOCH");
+    if (epoch != nullptr && epoch[0] != '\0') {
+        char *end = nullptr;
+        const long long v = strtoll(epoch, &end, 10);
+        if (end != nullptr && *end == '\0' && v >= 0) t = (time_t)v;
+    }
+    struct tm tm_utc;
+    char date[32] = "D:19700101000000Z";
+    if (gmtime_r(&t, &tm_utc) != nullptr) strftime(date, sizeof date, "D:%Y%m%d%H%M%SZ", &tm_utc);
+    return date;
 }
 
 /* A text string of the document (outline, information): plain ASCII as a literal, anything
@@ -965,7 +987,9 @@ int Oli_Pdf_Close(Oli_Pdf *d, const std::string &title_utf8, const std::vector<O
     const int outline = put_outline(d, marks);
     const int info = w.reserve();
     w.object(info, "<< /Title " + pdf_text(d->title) + " /Creator "
-                       + pdf_text("Holzsto\xC3\x9F nach DIN EN 1995-1-1") + " >>");
+                       + pdf_text("Holzsto\xC3\x9F nach DIN EN 1995-1-1") + " /Producer "
+                       + pdf_text("Druckliste Holzsto\xC3\x9F, PDF-Ausgabe") + " /CreationDate "
+                       + pdf_text(pdf_creation_date()) + " >>");
     w.object(d->catalog, "<< /Type /Catalog /Pages " + std::to_string(d->pages) + " 0 R"
                              + (outline ? " /Outlines " + std::to_string(outline)
                                               + " 0 R /PageMode /UseOutlines"

@@ -225,14 +225,25 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
                        "ef\xCEr = %.0lf mm " SYM_ARROW
                        " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus %c)",
                        r->L_v_gross, hv, r->d0, r->L_v, r->t_ef, r->A_v, r->mode);
+    /* the share of N_d that one timber part carries: between n inner plates n + 1 parts, with
+    ** nails, screws and staples each of the two side members */
+    const Splice_Input_Record *si = &Splice_Input;
+    double parts = 1.0;
+    if (si->connection_kind == CONN_INNER_PLATES && si->plate_count + 1.0 > 0.0)
+        parts = si->plate_count + 1.0;
+    else if (Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type)) parts = 2.0;
+    char share[96];
+    if (parts != 1.0)
+        snprintf(share, sizeof share, "Anteil je Holzteil N\xCE\\d\xCEr / %.0lf = %.2lf kN", parts,
+                 r->N);
+    else snprintf(share, sizeof share, "N\xCE\\d\xCEr = %.2lf kN", r->N);
     Oli_Write_Text(file,
                    "F\xCE\\"
                    "bs,Rk\xCEr = %.2lf kN, k\xCE\\mod\xCEr = %.2lf " SYM_ARROW " F\xCE\\"
-                   "bs,Rd\xCEr = %.2lf kN, N\xCE\\"
-                   "d\xCEr = %.2lf kN " SYM_ARROW " u\xCE\\"
+                   "bs,Rd\xCEr = %.2lf kN, %s " SYM_ARROW " u\xCE\\"
                    "bs\xCEr = "
                    "%.3lf",
-                   r->F_Rk, r->kmod, r->F_Rd, r->N, Block_Shear_Shown_Util(r));
+                   r->F_Rk, r->kmod, r->F_Rd, share, Block_Shear_Shown_Util(r));
 }
 
 double Block_Shear_Shown_Util(const Block_Shear_Check *r)

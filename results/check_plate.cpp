@@ -407,9 +407,17 @@ static void Print_Bearing_Table(FILE *file, const Bearing_Check *r)
         cols[nvals - 1][i] = row->u;
     }
     if (ok) {
-        Oli_Write_Text(file, "%s",
-                       "Kr\x84"
-                       "fte pro Scherfuge ");
+        /* the forces of one plate's hole: an inner plate takes the shear planes at both sides */
+        if (Splice_Input.connection_kind == CONN_INNER_PLATES)
+            Oli_Write_Text(file, "%s",
+                           "Kr\x84"
+                           "fte pro Blech und Verbindungsmittel (2 x Kraft pro Scherfuge), Nr. wie "
+                           "in der Koordinatentabelle");
+        else
+            Oli_Write_Text(file, "%s",
+                           "Kr\x84"
+                           "fte pro Blech und Verbindungsmittel (1 Scherfuge je Blech), Nr. wie "
+                           "in der Koordinatentabelle");
         Oli_Table_Column *tc = nullptr;
         Oli_Alloc_Table_Columns(ncols, &tc);
         /* the forces, then the resistance (DIN) or the resistances to F_totH and to F_totV (EN),
@@ -422,7 +430,7 @@ static void Print_Bearing_Table(FILE *file, const Bearing_Check *r)
                                               "F\xCE\\totVi\xCEr",
                                               "F\xCE\\toti\xCEr",
                                               SYM_ALPHA "\xCE\\toti\xCEr"};
-        static const char *const resistances[2][2] = {{"F\xCE\\vll,Rd\xCEr", ""},
+        static const char *const resistances[2][2] = {{"V\xCE\\l,R,d\xCEr", ""},
                                                       {"F\xCE\\b,H,Rd\xCEr", "F\xCE\\b,V,Rd\xCEr"}};
         for (int k = 0; k < ncols; k++) {
             const char *title = k < 8 ? forces[k] : "u";
@@ -437,9 +445,11 @@ static void Print_Bearing_Table(FILE *file, const Bearing_Check *r)
             tc[k].values = k == 0 ? nullptr : cols[k - 1];
             tc[k].factor = 1.0;
         }
+        /* the largest utilisation is underlined, nothing else */
+        tc[ncols - 1].underline_mark = 1;
         Oli_Table_Report_Error(file, OliTabelle(/*file=*/file, /*ncols=*/ncols, /*nrows=*/n,
                                                 /*columns=*/tc, /*row_mask=*/nullptr,
-                                                /*row_rules=*/nullptr, /*highlight=*/ncols + 1,
+                                                /*row_rules=*/nullptr, /*highlight=*/0,
                                                 /*flags=*/0, /*title_counts=*/nullptr,
                                                 /*title_texts=*/nullptr, /*extra_count=*/0,
                                                 /*extra_texts=*/nullptr));

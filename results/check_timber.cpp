@@ -494,10 +494,12 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
         if (r->one_sided_tension) Write_One_Sided_Tension_Line(file, r);
     }
     if (kind == CONN_LAP && r->one_sided_tension) Write_One_Sided_Tension_Line(file, r);
+    /* the rule of the standard in force: DIN 1052, 11.1.2 (4), with an annex its NCI NA.8.1.6 */
     if (r->withdrawal_hint)
-        Oli_Write_Text(file, "%s",
-                       "Bei reinen Zugstößen gemäß DIN 1052, 11.1.2 (4) zusätzliche "
-                       "ausziehfeste Verbindungsmittel anordnen!"_cp850);
+        Oli_Write_Text(file,
+                       "Bei reinen Zugstößen gemäß %s zusätzliche ausziehfeste "
+                       "Verbindungsmittel anordnen!"_cp850,
+                       r->annex ? "DIN EN 1995-1-1/NA, NCI NA.8.1.6" : "DIN 1052, 11.1.2 (4)");
     Write_Timber_Result_Line(file, r);
 }
 

@@ -107,6 +107,7 @@ double Get_Connector_Row_N_Ef(int group, int entry, int *n, double *alpha_min)
 typedef struct Vbm_Design {
     double alpha_deg;
     double rd, rk, f_red, fh;
+    double fu, my_rk, fh1, fh2, t_req_1, t_req_2, kmod, gamma; /* as Vbm_Row */
     int32_t mode;
     int code;
     int32_t pending;             /* placed by its angle, not designed yet */
@@ -248,6 +249,14 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
     out.rk = res.rk_total > 0.0 ? res.rk_total : res.rk_lateral;
     out.f_red = res.k_red;
     out.mode = res.rule_char;
+    out.fu = res.fu_used;
+    out.my_rk = res.my_rk;
+    out.fh1 = res.fh1_k;
+    out.fh2 = res.fh2_k;
+    out.t_req_1 = res.t_req_1;
+    out.t_req_2 = res.t_req_2;
+    out.kmod = std::sqrt(res.kmod_1 * res.kmod_2);
+    out.gamma = res.gamma_lateral;
     if (!Is_Vbm_Screw_Family_C(type)) Take_Inner_Lamellas(&in, &res, &out);
     /* side timbers: the smaller of both members; beside a steel plate the timber member's
     ** (member 1 beside an inner plate); a lap: member 2 */
@@ -545,6 +554,15 @@ static int Design_One(Design_Cache *cache, int group, int entry, int i, int n_ro
     row->f_red = d->f_red;
     row->mode = d->mode;
     row->fh = d->fh;
+    row->fu = d->fu;
+    row->my_rk = d->my_rk;
+    row->fh1 = d->fh1;
+    row->fh2 = d->fh2;
+    row->t_req_1 = d->t_req_1;
+    row->t_req_2 = d->t_req_2;
+    row->kmod = d->kmod;
+    row->gamma = d->gamma;
+    row->rd_single = d->rd;
     row->no_capacity = !(d->rd > 0.0 && n_ef > 0.0);
     row->u = row->no_capacity ? 0.0 : F * n_row / n_ef / d->rd;
     return d->code;
@@ -640,11 +658,12 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n, int first_nu
     col(title_k, "kN", 8, 4, v[9]);
     col(title_d, "kN", 8, 4, v[10]);
     col("u", "-", 5, 2, v[11]);
+    /* the largest utilisation is underlined, nothing else */
     tc[k - 1].underline_mark = 1;
     Oli_Table_Report_Error(file,
                            OliTabelle(/*file=*/file, /*ncols=*/ncols, /*nrows=*/n, /*columns=*/tc,
                                       /*row_mask=*/nullptr, /*row_rules=*/nullptr,
-                                      /*highlight=*/ncols + 1, /*flags=*/0,
+                                      /*highlight=*/0, /*flags=*/0,
                                       /*title_counts=*/nullptr, /*title_texts=*/nullptr,
                                       /*extra_count=*/0, /*extra_texts=*/nullptr));
     free(tc);
@@ -731,48 +750,58 @@ static void Calc_Vbm_Head(int group, int entry, const Lkom_Entry *c, Vbm_Check *
     Get_Group_Kmod(group, &r->kmod_2, &r->kmod_1, &r->kmod);
 }
 
-/*
-** The effective number of fasteners in a row and the lines that report it: the bolt rule
-** (EN 1995-1-1, 8.5.1.1(4)) for dowels and bolts and for screws above 6 mm, the connector rule
-** (8.9(2)), the nail rule (8.3.1.1(8)) for nails and thin screws and staples (DIN 1052: above
-** 6 mm). ang: the force-to-grain angles of the n_f fasteners (rad).
-*/
-static void Calc_Vbm_N_Ef(const double *ang, int n_f, Vbm_Check *r)
+int Vbm_N_Ef_Rule(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
     const double d = si->d;
-    bool nail_rule = false, bolt_rule = false;
-    if (Is_Vbm_Nail(type)) {
-        nail_rule = true;
-    } else if (Nad_Params == nullptr) {
-        nail_rule = Is_Nail_Screw_Staple(type) && d > 6.0;
-    } else if (Is_Vbm_Screw(type) || type == VBM_KLAMMER) {
-        nail_rule = d <= 6.0;
-        bolt_rule = d > 6.0;
-    }
+    if (Is_Vbm_Connector(type)) return VBM_NEF_CONNECTOR;
+    if (Is_Vbm_Dowel_Or_Bolt(type)) return VBM_NEF_BOLT;
+    if (Is_Vbm_Nail(type)) return VBM_NEF_NAIL;
+    if (Nad_Params == nullptr) return Is_Nail_Screw_Staple(type) && d > 6.0 ? VBM_NEF_NAIL : 0;
+    if (Is_Vbm_Screw(type) || type == VBM_KLAMMER) return d <= 6.0 ? VBM_NEF_NAIL : VBM_NEF_BOLT;
+    return 0;
+}
+
+/* The spacing a1 (mm) along the row that the rule of the effective number takes. */
+static double N_Ef_A1(int rule)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    if (rule == VBM_NEF_NAIL) return si->p1 * (si->offset_1d ? 20.0 : 10.0);
+    return rule == VBM_NEF_BOLT ? si->p1 * 10.0 : 0.0;
+}
+
+double Vbm_Row_N_Ef(double alpha_deg, int *n)
+{
+    const int rule = Vbm_N_Ef_Rule();
+    const int k = Row_Count();
+    if (n) *n = k;
+    const double a1 = N_Ef_A1(rule);
+    return rule == VBM_NEF_NAIL        ? Nail_N_Ef(k, a1)
+           : rule == VBM_NEF_BOLT      ? Bolt_N_Ef(k, a1, alpha_deg)
+           : rule == VBM_NEF_CONNECTOR ? Connector_N_Ef(k, alpha_deg)
+                                       : (double)k;
+}
+
+/*
+** The effective number of fasteners in a row and the line that reports it, by the rule of
+** Vbm_N_Ef_Rule. ang: the force-to-grain angles of the n_f fasteners (rad).
+*/
+static void Calc_Vbm_N_Ef(const double *ang, int n_f, Vbm_Check *r)
+{
+    const int rule = Vbm_N_Ef_Rule();
     r->n_row = 1;
     r->n_ef = 1.0;
     r->n_ef_line_count = 0;
-    const bool long_rows = !(Splice_N_Col(si) < 2);
-    auto line = [&](int rule, double a1, bool with_a1) {
-        Vbm_N_Ef_Line &l = r->n_ef_lines[r->n_ef_line_count++];
-        l.rule = rule;
-        l.alpha_min = Smallest_Angle_Deg(ang, n_f);
-        l.a1 = a1;
-        l.with_a1 = with_a1;
-        l.n = Row_Count();
-        l.n_ef = rule == VBM_NEF_NAIL   ? Nail_N_Ef(l.n, a1)
-                 : rule == VBM_NEF_BOLT ? Bolt_N_Ef(l.n, a1, l.alpha_min)
-                                        : Connector_N_Ef(l.n, l.alpha_min);
-        r->n_row = l.n;
-        r->n_ef = l.n_ef;
-    };
-    if (!Is_Vbm_Connector(type) && (Is_Vbm_Dowel_Or_Bolt(type) || bolt_rule))
-        line(VBM_NEF_BOLT, si->p1 * 10.0, long_rows);
-    else if (Is_Vbm_Connector(type)) line(VBM_NEF_CONNECTOR, 0.0, false);
-    if (Is_Nail_Screw_Staple(type) && nail_rule)
-        line(VBM_NEF_NAIL, si->p1 * (si->offset_1d ? 20.0 : 10.0), long_rows);
+    if (rule == 0) return;
+    Vbm_N_Ef_Line &l = r->n_ef_lines[r->n_ef_line_count++];
+    l.rule = rule;
+    l.alpha_min = Smallest_Angle_Deg(ang, n_f);
+    l.a1 = N_Ef_A1(rule);
+    l.with_a1 = rule != VBM_NEF_CONNECTOR && !(Splice_N_Col(&Splice_Input) < 2);
+    l.n_ef = Vbm_Row_N_Ef(l.alpha_min, &l.n);
+    r->n_row = l.n;
+    r->n_ef = l.n_ef;
 }
 
 /* Where a nail, screw or staple ends (VBM_PEN_*) and its penetration t (mm), through the members
@@ -1101,6 +1130,80 @@ static void Print_Vbm_Lamellas(FILE *file, const Vbm_Lamella_Planes *l)
                    l->rk_mean, ec ? "DIN EN 1995-1-1, 8.1.3" : "Summe der Scherfugen");
 }
 
+/* The failure modes of EN 1995-1-1, 8.2.2 and 8.2.3 that carry the rope effect F_ax,Rk / 4. */
+static bool Mode_With_Rope(int mode)
+{
+    switch (mode) {
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 9:
+    case 10:
+    case 12:
+    case 14:
+    case 15:
+    case 17:
+    case 18:
+    case 20:
+    case 22: return true;
+    default: return false;
+    }
+}
+
+/*
+** The inputs of the governing row's resistance, so that it can be recomputed from the page: fu,
+** the yield moment and the embedment strengths, the failure mode and whether its value holds
+** the rope effect, the required thicknesses behind f_red, and F_v,Rd from F_v,Rk with kmod,
+** gamma_M and n_ef / n.
+*/
+static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    if (r->rows.empty() || !(Is_Vbm_Dowel_Or_Bolt(type) || Is_Nail_Screw_Staple(type))) return;
+    size_t k = 0;
+    for (size_t i = 1; i < r->rows.size(); i++)
+        if (r->rows[i].u > r->rows[k].u) k = i;
+    const Vbm_Row &w = r->rows[k];
+    const int number = r->first + (int)k + 1;
+    if (!(w.my_rk > 0.0)) return;
+    /* the embedment strengths of the timber members (a steel plate has none) */
+    char fh[128] = "";
+    if (w.fh1 > 0.0) Format_N(fh, sizeof fh, ", f\xCE\\h,1,k\xCEr = %.2lf N/mm\xCE/2\xCEr", w.fh1);
+    if (w.fh2 > 0.0)
+        Format_N(fh + strlen(fh), sizeof fh - strlen(fh),
+                 ", f\xCE\\h,2,k\xCEr = %.2lf N/mm\xCE/2\xCEr", w.fh2);
+    Oli_Write_Text(
+        file, "Nr. %d: f\xCE\\u,k\xCEr = %.0lf N/mm\xCE/2\xCEr, M\xCE\\y,Rk\xCEr = %.0lf Nmm%s",
+        number, w.fu, w.my_rk, fh);
+    if (w.mode > 0) {
+        char label[32];
+        Mode_Label(label, sizeof label, w.mode);
+        const bool rope = si->capacity_increase && Mode_With_Rope(w.mode);
+        const bool hole = type == VBM_BOLZEN && !si->fitted_bolt;
+        Oli_Write_Text(file, "ma\xE1gebender Versagensfall %s, %s%s", label,
+                       rope ? "mit Seilwirkung" : "ohne Seilwirkung",
+                       hole ? ", f\xCE\\h\xCEr mit d + 1 mm, die Versagensf\x84lle mit d" : "");
+    }
+    if (Shows_Reduction_Or_Mode(type) && !si->failure_mode_switch && w.t_req_1 > 0.0)
+        Oli_Write_Text(
+            file, "f\xCE\\red\xCEr mit t\xCE\\1,req\xCEr = %.1lf mm, t\xCE\\2,req\xCEr = %.1lf mm",
+            w.t_req_1, w.t_req_2);
+    /* F_v,Rd per fastener holds n_ef / n where the rule of the effective number applies */
+    const double rd = w.gamma > 0.0 ? w.R_k * w.kmod / w.gamma : 0.0;
+    if (w.gamma > 0.0 && std::fabs(rd - w.rd_single) <= 1e-9 * std::fmax(1.0, std::fabs(rd))
+        && r->n_row > 0) {
+        char fv[32];
+        Format_N(fv, sizeof fv, "%s", Get_Fv_Rk_Label());
+        Oli_Write_Text(
+            file,
+            "%sd\xCEr = %sk\xCEr x k\xCE\\mod\xCEr / %s\xCE\\M\xCEr x n\xCE\\ef\xCEr / n = "
+            "%.4lf x %.2lf / %.2lf x %.3lf / %d = %.4lf kN",
+            fv, fv, SYM_GAMMA, w.R_k, w.kmod, w.gamma, r->n_ef, r->n_row, w.R_d);
+    }
+}
+
 void Print_Vbm_Check(FILE *file, const Vbm_Check *r)
 {
     if (file == nullptr || !r->done) return;
@@ -1132,6 +1235,7 @@ void Print_Vbm_Check(FILE *file, const Vbm_Check *r)
         Oli_Write_Text(file, " ");
     }
     Write_Vbm_Table(file, r->rows.data(), (int)r->rows.size(), r->first + 1);
+    Print_Vbm_Inputs(file, r);
     char line[256];
     if (r->u_max <= UTIL_LIMIT)
         Format_N(line, sizeof line,

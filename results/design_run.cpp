@@ -8,6 +8,7 @@
 #include "results/run_cache.h"
 #include "results/calc_cache.h"
 #include "results/splice_calc.h"
+#include "results/print_list.h"
 
 #include <cmath>
 #include <cstdio>
@@ -118,7 +119,9 @@ static double Bending_Factor(int mat, int edgewise)
 }
 
 typedef struct Design_Strengths {
-    double ft, fm, fc, fv; /* N/mm² */
+    double ft, fm, fc, fv;         /* N/mm² */
+    double ft_k, fm_k, fc_k, fv_k; /* N/mm², characteristic (f_m,k with its factor) */
+    double kmod, gamma;
 } Design_Strengths;
 
 static Design_Strengths Member_Design_Strengths(int mat, int grade, double h, double b, double kmod,
@@ -134,6 +137,12 @@ static Design_Strengths Member_Design_Strengths(int mat, int grade, double h, do
                           /*depth=*/b * 10.0, /*f_m_k=*/nullptr, /*f_t_k=*/&ft, /*f_c_k=*/nullptr,
                           /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/nullptr);
     Design_Strengths s{};
+    s.ft_k = ft / 1000.0;
+    s.fm_k = fm * fm_factor / 1000.0;
+    s.fc_k = fc / 1000.0;
+    s.fv_k = fv / 1000.0;
+    s.kmod = kmod;
+    s.gamma = gamma;
     if (gamma > 0.0) {
         s.ft = ft * kmod / 1000.0 / gamma;
         s.fm = fm * fm_factor * kmod / 1000.0 / gamma;
@@ -145,6 +154,13 @@ static Design_Strengths Member_Design_Strengths(int mat, int grade, double h, do
 
 static void Write_Strength_Line(FILE *file, const char *prefix, const Design_Strengths *s)
 {
+    /* the characteristic strengths and the factors the design values come from */
+    Oli_Write_Text(file,
+                   "%sf\xCE\\t,0,k\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\m,k\xCEr = %.2lf N/mm\xCE/2"
+                   "\xCEr, f\xCE\\"
+                   "c,0,k\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\v,k\xCEr = %.2lf N/mm\xCE/2\xCEr, "
+                   "k\xCE\\mod\xCEr = %.2lf, %s\xCE\\M\xCEr = %.2lf",
+                   prefix, s->ft_k, s->fm_k, s->fc_k, s->fv_k, s->kmod, SYM_GAMMA, s->gamma);
     Oli_Write_Text(file,
                    "%sf\xCE\\t,d\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\m,d\xCEr = %.2lf N/mm\xCE/2"
                    "\xCEr, f\xCE\\"
@@ -169,10 +185,12 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
     const double fh_m = Calc_Fh0_Bolt(d_h, rho_mid), fh_s = Calc_Fh0_Bolt(d_h, rho_side);
     auto embedment_lines = [&]() {
         if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES) {
+            char with_hole[48] = "";
+            if (d_h != d) snprintf(with_hole, sizeof with_hole, " (mit d + 1 mm = %.0lf mm)", d_h);
             Oli_Write_Text(file,
                            "k\xCE\\"
-                           "90\xCEr = %.2lf, f\xCE\\h,0,k\xCEr = %.2lf N/mm\xCE/2\xCEr",
-                           k90_m, fh_m);
+                           "90\xCEr = %.2lf, f\xCE\\h,0,k\xCEr = %.2lf N/mm\xCE/2\xCEr%s",
+                           k90_m, fh_m, with_hole);
         } else if (kind == CONN_SIDE_TIMBERS && !two_mats) {
             Oli_Write_Text(file,
                            "k\xCE\\"
@@ -207,13 +225,20 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
                        SYM_RHO, res.k_3, res.k_1, res.rk_connector * f);
         embedment_lines();
     } else if (type == VBM_NAGEL && si->predrilled == 0) {
-        Oli_Write_Text(file,
-                       "f\xCE\\"
-                       "1h,%s,k\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\"
-                       "2h,%s,k\xCEr = "
-                       "%.2lf N/mm\xCE/2\xCEr",
-                       SYM_ALPHA, Calc_Fh_Nail(d, rho_side, 0), SYM_ALPHA,
-                       Calc_Fh_Nail(d, rho_mid, 0));
+        /* the embedment strengths the design takes, by the member's material: timber
+        ** EN 1995-1-1, eq. (8.15), a board eq. (8.20) or (8.22); a steel plate has none */
+        Connection_Result res{};
+        Design_Connection(*in, &res);
+        if (Is_Mat_Metal_Plate(in->mat_1))
+            Oli_Write_Text(file, "f\xCE\\2h,%s,k\xCEr = %.2lf N/mm\xCE/2\xCEr", SYM_ALPHA,
+                           res.fh2_k);
+        else
+            Oli_Write_Text(file,
+                           "f\xCE\\"
+                           "1h,%s,k\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\"
+                           "2h,%s,k\xCEr = "
+                           "%.2lf N/mm\xCE/2\xCEr",
+                           SYM_ALPHA, res.fh1_k, SYM_ALPHA, res.fh2_k);
     } else if (type == VBM_RINGDUEBEL_A1) {
         Oli_Write_Text(file,
                        "k\xCE\\%s\xCEr = %.2lf, k\xCE\\%s\xCEr = %.2lf, k\xCE\\t\xCEr = %.2lf",
@@ -238,6 +263,49 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
                        "N/mm\xCE/2\xCEr",
                        SYM_SIGMA, Get_Plate_Fyd(c->accidental), SYM_TAU,
                        Get_Plate_Shear_Strength(c->accidental));
+}
+
+/*
+** The least thickness against splitting of the timbers an unpredrilled nail is driven into, by
+** the rule the validation applied: EN 1995-1-1, eq. (8.19), or eq. (8.18) where the edge
+** distances a4 are raised (DIN 1052, eq. (218) and (219)). Boards and plates do not split.
+*/
+static void Write_Split_Thickness(FILE *file, double rho_side, double rho_mid)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const bool raised = si->split_rule != 0;
+    const auto t_min = [&](double rho) {
+        return (raised ? Calc_T_Min_Splitting_Alt(si->d, rho) : Calc_T_Min_Splitting(si->d, rho))
+               / 10.0;
+    };
+    char rule[96];
+    if (Nad_Params != nullptr)
+        snprintf(rule, sizeof rule, "%s",
+                 raised ? "nach Gl. (8.18) mit erh\x94hten Randabst\x84nden a\xCE\\4\xCEr"
+                        : "nach Gl. (8.19)");
+    else
+        snprintf(rule, sizeof rule, "%s",
+                 raised ? "nach DIN 1052, Gl. (219) mit erh\x94hten Randabst\x84nden a\xCE\\4\xCEr"
+                        : "nach DIN 1052, Gl. (218)");
+    const bool side = si->connection_kind == CONN_SIDE_TIMBERS && Is_Mat_Timber(si->mat_side);
+    const bool mid = Is_Mat_Timber(si->mat_mid);
+    if (side && mid && si->mat_side == si->mat_mid && si->grade_side == si->grade_mid) {
+        Oli_Write_Text(
+            file, "Mindestdicke der H\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr = %.2lf cm %s",
+            t_min(rho_mid), rule);
+        return;
+    }
+    if (side)
+        Oli_Write_Text(file,
+                       "Mindestdicke der Seitenh\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr = "
+                       "%.2lf cm %s",
+                       t_min(rho_side), rule);
+    if (mid)
+        Oli_Write_Text(
+            file,
+            "Mindestdicke des Mittelholzes wegen Spaltgefahr t\xCE\\min,t\xCEr = %.2lf cm "
+            "%s",
+            t_min(rho_mid), rule);
 }
 
 /* The head of the checks (written only with a file). */
@@ -276,30 +344,70 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
             Oli_Write_Text(file, " f\xCE\\m,k\xCEr wurde gem\x84\xE1 NCI zu 3.3 (NA.6) um 20%% "
                                  "erh\x94ht (Hochkantbiegebeanspruchung)\n");
     }
-    if (Is_Vbm_Nail(si->vbm_type) && !si->predrilled) {
-        const double ts = Calc_T_Min_Splitting(si->d, rho_side) / 10.0;
-        const double tm = Calc_T_Min_Splitting(si->d, rho_mid) / 10.0;
-        if (si->mat_side == si->mat_mid && si->grade_side == si->grade_mid) {
-            Oli_Write_Text(file,
-                           "Mindestdicke der H\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr = "
-                           "%.2lf cm",
-                           tm);
-        } else {
-            Oli_Write_Text(file,
-                           "Mindestdicke der Seitenh\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr"
-                           " = %.2lf cm",
-                           ts);
-            Oli_Write_Text(file,
-                           "Mindestdicke des Mittelholzes wegen Spaltgefahr t\xCE\\min,t\xCEr = "
-                           "%.2lf cm",
-                           tm);
+    if (Is_Vbm_Nail(si->vbm_type) && !si->predrilled)
+        Write_Split_Thickness(file, rho_side, rho_mid);
+}
+
+/* The largest utilisation of each partial check over the combinations of the last run over the
+** whole table, with the number of the combination that gives it in the table of the design
+** combinations (0: not listed there); the summary of a print of the governing combination alone
+** states them, as the utilisation page does. */
+enum { CHECK_VBM, CHECK_MID, CHECK_SIDE, CHECK_PLATE, CHECK_HOLE, CHECK_BS, CHECK_COUNT };
+typedef struct Check_Maxima {
+    double u[CHECK_COUNT];
+    int row[CHECK_COUNT];
+} Check_Maxima;
+static Check_Maxima Whole_Table_Maxima;
+
+/* The number of combination (g, e) in the printed table of the design combinations, 0 when the
+** table does not list it. */
+static int Lkom_Row_Number(int g, int e)
+{
+    int n = 0;
+    for (int gg = 0; gg < LKOM_GROUPS; gg++) {
+        if (!Splice_Input.lkom.groups[gg].used) continue;
+        for (int ee = 0; ee < LKOM_ENTRIES; ee++) {
+            if (!Is_Lkom_Valid(gg, ee)) continue;
+            n++;
+            if (gg == g && ee == e) return n;
         }
+    }
+    return 0;
+}
+
+/* The summary's lines of the largest utilisation of each partial check. */
+static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind;
+    const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
+    Oli_Write_Text(file, "%s",
+                   "Gr\x94\xE1te Ausnutzung der einzelnen Nachweise \x81"
+                   "ber alle Lastkombinationen:");
+    auto line = [&](const char *name, int k) {
+        if (m->row[k] > 0)
+            Oli_Write_Text(file, "%s: u = %.2lf (Lastkombination Nr. %d)", name, m->u[k],
+                           m->row[k]);
+        else Oli_Write_Text(file, "%s: u = %.2lf", name, m->u[k]);
+    };
+    line("Verbindungsmittel", CHECK_VBM);
+    line((kind == CONN_INNER_PLATES || kind == CONN_LAP) ? "Holz" : "Mittelholz", CHECK_MID);
+    if (kind == CONN_SIDE_TIMBERS) line("Seitenh\x94lzer", CHECK_SIDE);
+    if (plates) {
+        line("Stahlblech", CHECK_PLATE);
+        line("Lochleibung", CHECK_HOLE);
+        if (si->block_shear) line("Blockscherversagen", CHECK_BS);
     }
 }
 
+static void Write_Summary(FILE *file, double u_max, const Check_Maxima *maxima);
+
 /* The summary of the checks: the largest utilisation of all checks, satisfied up to 1.005; a
 ** splice that leaves loads out is incomplete, marked as not satisfied, and names them. */
-void Write_Nachweis_Summary(FILE *file, double u_max)
+void Write_Nachweis_Summary(FILE *file, double u_max) { Write_Summary(file, u_max, nullptr); }
+
+/* The summary, with the largest utilisation of each partial check when given. */
+static void Write_Summary(FILE *file, double u_max, const Check_Maxima *maxima)
 {
     if (file == nullptr) return;
     Oli_Write_Heading(file, 1, "Zusammenfassung");
@@ -326,6 +434,7 @@ void Write_Nachweis_Summary(FILE *file, double u_max)
                  u_max);
     Oli_Write_Text_Flagged(file, line, u_max <= UTIL_LIMIT && !incomplete ? 1 : 0);
     Write_Unchecked_Load_Lines(file, &left_out);
+    if (maxima != nullptr) Write_Check_Maxima(file, maxima);
     if (Nad_Params != nullptr && (Splice_Input.print.sections & PRINT_SEC_NAD_TABLES)) {
         Oli_Write_Text(file, "   \n");
         Print_NAD_EC5_Tables(file);
@@ -357,6 +466,8 @@ static void Run_Required_Thicknesses(const Splice_Input_Record *si, double rho_s
                           /*mat1=*/si->mat_side, /*mat2=*/si->mat_mid,
                           /*g1=*/si->grade_side, /*g2=*/si->grade_mid,
                           /*user1=*/nullptr, /*user2=*/nullptr);
+    /* connectors under EN 1995-1-1: the thicknesses of the design's k1 */
+    Connector_Required_Thicknesses(t1_req, t2_req);
 }
 
 /* The page's utilisation list: the largest utilisation of each check over every combination. */
@@ -424,7 +535,8 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
     }
 
     double m_vbm = 0, m_mid = 0, m_side = 0, m_timber = 0, m_plate = 0, m_hole = 0, m_bs = 0;
-    int running = 0;
+    Check_Maxima maxima{};
+    int running = 0, row = 0;
     const int g0 = group >= 0 ? group : 0, g1 = group >= 0 ? group + 1 : LKOM_GROUPS;
     const int e0 = entry >= 0 ? entry : 0, e1 = entry >= 0 ? entry + 1 : LKOM_ENTRIES;
     for (int g = g0; g < g1 && g < LKOM_GROUPS; g++) {
@@ -433,6 +545,14 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
         for (int e = e0; e < e1 && e < LKOM_ENTRIES; e++) {
             if (!Is_Lkom_Valid(g, e)) continue;
             const Lkom_Entry *c = &grp->entries[e];
+            /* the combination's number in the table of the design combinations */
+            const int number = !whole_table ? Lkom_Row_Number(g, e) : grp->used ? ++row : 0;
+            auto keep = [&](int k, double u) {
+                if (u > maxima.u[k]) {
+                    maxima.u[k] = u;
+                    maxima.row[k] = number;
+                }
+            };
             /* The connection input of the governing fastener serves the strength lines of the
             ** print; a computing run only needs the partial factors of the combination. */
             Connection_Input in;
@@ -449,6 +569,17 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
 
             if (group >= 0) Oli_Write_Heading(file, 2, "%s", "Maßgebende Lastkombination"_cp850);
             else if (file != nullptr) Oli_Write_Heading(file, 2, "Lastkombination %d", ++running);
+            if (file != nullptr) {
+                /* which combination of the table this is, and the classes its strengths take */
+                char which[64] = "";
+                if (group >= 0 && number > 0)
+                    snprintf(which, sizeof which,
+                             "Nr. %d der Bemessungsschnittgr\x94\xE1"
+                             "en, ",
+                             number);
+                Oli_Write_Text(file, "%sKlasse der Lasteinwirkungsdauer: %s, Nutzungsklasse %d",
+                               which, Get_Kled_Name(grp->kled), si->service_class);
+            }
             if (file != nullptr && !strengths_written) {
                 Write_Group_Strengths(file, g, c, &in, f_mid, f_side, rho_side, rho_mid);
                 strengths_written = true;
@@ -465,18 +596,22 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 Run_Errors.push_back(vbm.error);
             }
             m_vbm = std::fmax(m_vbm, u_vbm);
+            keep(CHECK_VBM, u_vbm);
 
             double u_m = 0.0, u_s = 0.0;
             const double u_t = Oli_Holz_Nachweis(file, g, e, &u_m, &u_s);
             m_timber = std::fmax(m_timber, u_t);
             m_mid = std::fmax(m_mid, u_m);
             m_side = std::fmax(m_side, u_s);
+            keep(CHECK_MID, u_m);
+            keep(CHECK_SIDE, u_s);
             double u = std::fmax(u_vbm, u_t);
 
             if (plates) {
                 int bs_err = 0;
                 const double u_bs = Oli_Blockscher_Nachweis(file, g, e, &bs_err);
                 m_bs = std::fmax(m_bs, u_bs);
+                keep(CHECK_BS, u_bs);
                 u = std::fmax(u, u_bs);
                 Set_Design_Gammas(c->accidental);
                 /* the row spacing of the plate holes as the bearing check takes it is saved with
@@ -486,6 +621,8 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 const double u_h = Oli_Lochleibung_Nachweis(file, g, e);
                 m_plate = std::fmax(m_plate, u_p);
                 m_hole = std::fmax(m_hole, u_h);
+                keep(CHECK_PLATE, u_p);
+                keep(CHECK_HOLE, u_h);
                 u = std::fmax(u, std::fmax(u_p, u_h));
             }
             if (whole_table && u > governing) {
@@ -500,14 +637,17 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
     double u_max = std::fmax(std::fmax(m_vbm, m_plate), std::fmax(m_bs, m_hole));
     u_max = std::fmax(u_max, std::fmax(m_mid, m_side));
 
+    if (whole_table) Whole_Table_Maxima = maxima;
+
     /* A run without print list hands its utilisation list to the page */
     if (file == nullptr) {
         Hand_Utilisation_List(si, m_vbm, m_mid, m_side, m_plate, m_hole, m_bs);
         return u_max;
     }
 
-    /* The print list's summary of the checks */
-    Write_Nachweis_Summary(file, u_max);
+    /* The print list's summary of the checks; a print of one combination states the partial
+    ** checks of the whole table that the run before it found */
+    Write_Summary(file, u_max, group >= 0 && entry >= 0 ? &Whole_Table_Maxima : &maxima);
     return u_max;
 }
 

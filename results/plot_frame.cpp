@@ -359,7 +359,8 @@ void Plot_Ansicht_01(FILE *file)
     const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
     const int kind = si->connection_kind;
     const double L = si->L, h = si->h, a = 1.05 * L / 2.0;
-    const double hs = kind == CONN_OUTER_PLATES ? si->h_p : si->h_s;
+    /* the height of the parts beside or inside the member: the plates', or the side timbers' */
+    const double hs = kind == CONN_OUTER_PLATES || kind == CONN_INNER_PLATES ? si->h_p : si->h_s;
 
     Plot_Frame f;
     double x0, y0, x1, y1;

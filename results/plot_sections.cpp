@@ -554,11 +554,17 @@ void Plot_Querschnitt_03(FILE *file)
         Plot_Black_Lines();
         Oli_Graphic_Set_Fill(55);
         Oli_Graphic_Rgb_51(20, 180, 240); /* steel plates */
+        /* the plates as high as they are, centred in the member */
+        const double hp = si->h_p;
         for (int j = 0; j < (int)si->plate_count; j++) {
             const double xa = -b / 2 + (j + 1) * tp + j * t, xb = -b / 2 + (j + 1) * (tp + t);
-            Plot_Bar(xa, -h / 2, xb, h / 2);
+            Plot_Bar(xa, -hp / 2, xb, hp / 2);
             Plot_Chain_Add(F, xa, 0.0);
             Plot_Chain_Add(F, xb, 0.0);
+        }
+        if (hp < h) {
+            Plot_Chain_Add(V, 0.0, -hp / 2);
+            Plot_Chain_Add(V, 0.0, hp / 2);
         }
     } else if (kind == CONN_LAP) {
         /* 5. the lap: the outer surfaces are the member's faces */

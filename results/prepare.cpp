@@ -46,13 +46,12 @@ static bool Any_Checked_Shear(void)
 }
 
 /*
-** Minimum spacings of the current fastener at the angles alpha_1 (along the grain: a1, a3) and
-** alpha_2 (across: a2, a4), the user's values where chosen, and the plate distances. Return 0
-** or 50 (user's plate end distance below its minimum).
+** The six least spacings of the current fastener (cm) at alpha_1 (a1, a3) and alpha_2 (a2, a4)
+** into v (a1, a2, a3t, a3c, a4t, a4c), in the timber the fasteners pass through.
 */
-static int Calc_Pass_Spacings(double rho_min, double alpha_1, double alpha_2, Pass_Spacings *p)
+static void Raw_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6])
 {
-    Splice_Input_Record *si = &Splice_Input;
+    const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
     const bool lap = si->connection_kind == CONN_LAP;
     /* The spacings belong to the timber the fasteners pass through: the side members, or the
@@ -65,25 +64,72 @@ static int Calc_Pass_Spacings(double rho_min, double alpha_1, double alpha_2, Pa
     const double t2 = (lap ? si->b / 2.0 : si->b) * 10.0;
     /* The spacing rules compare the staple angle in degrees. */
     const double staple = si->staple_angle;
+    /* shear plates of type B1 keep the spacings of the bolt of their catalogue row */
+    const double d_bolt =
+        type == VBM_SCHEIBENDUEBEL_B1
+            ? Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, si->connector_index, "d3")
+            : si->d_bolt;
     double a1 = 0, a2 = 0, a3t = 0, a3c = 0, a4t = 0, a4c = 0, dummy = 0;
     Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/si->predrilled,
                       /*fitted_bolt=*/si->fitted_bolt, /*douglas=*/si->douglas,
                       /*split_rule=*/si->split_rule, /*mat=*/mat, /*rho_k=*/rho_min, /*d=*/si->d,
-                      /*d_bolt=*/si->d_bolt, /*alpha=*/alpha_1, /*staple_angle=*/staple, /*t1=*/t1,
+                      /*d_bolt=*/d_bolt, /*alpha=*/alpha_1, /*staple_angle=*/staple, /*t1=*/t1,
                       /*t2=*/t2, /*a1=*/&a1, /*a2=*/&dummy, /*a3t=*/&a3t, /*a3c=*/&a3c,
                       /*a4t=*/&dummy, /*a4c=*/&dummy);
     Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/si->predrilled,
                       /*fitted_bolt=*/si->fitted_bolt, /*douglas=*/si->douglas,
                       /*split_rule=*/si->split_rule, /*mat=*/mat, /*rho_k=*/rho_min, /*d=*/si->d,
-                      /*d_bolt=*/si->d_bolt, /*alpha=*/alpha_2, /*staple_angle=*/staple, /*t1=*/t1,
+                      /*d_bolt=*/d_bolt, /*alpha=*/alpha_2, /*staple_angle=*/staple, /*t1=*/t1,
                       /*t2=*/t2, /*a1=*/&dummy, /*a2=*/&a2, /*a3t=*/&dummy, /*a3c=*/&dummy,
                       /*a4t=*/&a4t, /*a4c=*/&a4c);
-    p->a1 = a1 / 10.0;
-    p->a2 = a2 / 10.0;
-    p->a3t = a3t / 10.0;
-    p->a3c = a3c / 10.0;
-    p->a4t = a4t / 10.0;
-    p->a4c = a4c / 10.0;
+    v[0] = a1 / 10.0;
+    v[1] = a2 / 10.0;
+    v[2] = a3t / 10.0;
+    v[3] = a3c / 10.0;
+    v[4] = a4t / 10.0;
+    v[5] = a4c / 10.0;
+}
+
+/* The inset (cm) of plates lower than the member: edge distances are measured from the plate. */
+static double Plate_Inset(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    return (si->h - si->h_p) / 2.0;
+}
+
+void Calc_Least_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6])
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    Raw_Spacings(rho_min, alpha_1, alpha_2, v);
+    if (si->connection_kind != CONN_INNER_PLATES && si->connection_kind != CONN_OUTER_PLATES)
+        return;
+    const double d0 = Get_Plate_Hole_D0_Cm();
+    const double inset = Plate_Inset();
+    for (int k = 4; k < 6; k++) {
+        if (inset > 0.0) v[k] -= inset;
+        v[k] = std::fmax(v[k], 1.2 * d0);
+    }
+    v[0] = std::fmax(v[0], 2.4 * d0);
+    v[1] = std::fmax(v[1], 2.4 * d0);
+}
+
+/*
+** Minimum spacings of the current fastener at the angles alpha_1 (along the grain: a1, a3) and
+** alpha_2 (across: a2, a4), the user's values where chosen, and the plate distances. Return 0
+** or 50 (user's plate end distance below its minimum).
+*/
+static int Calc_Pass_Spacings(double rho_min, double alpha_1, double alpha_2, Pass_Spacings *p)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    const bool lap = si->connection_kind == CONN_LAP;
+    double v[6];
+    Raw_Spacings(rho_min, alpha_1, alpha_2, v);
+    p->a1 = v[0];
+    p->a2 = v[1];
+    p->a3t = v[2];
+    p->a3c = v[3];
+    p->a4t = v[4];
+    p->a4c = v[5];
     /* V_d loads the fasteners of a tension or compression splice towards an edge too: that edge
     ** distance is a loaded one (a4,t, EN 1995-1-1, Tables 8.2 to 8.5), as in a bending splice. */
     switch (si->splice_kind) {
@@ -123,7 +169,7 @@ static int Calc_Pass_Spacings(double rho_min, double alpha_1, double alpha_2, Pa
         si->e1 = p->e1;
         si->e1_copy = p->e1;
         /* Edge distances to the plate edge: the plate lies (h - h_p) / 2 inside the timber. */
-        const double inset = (si->h - si->h_p) / 2.0;
+        const double inset = Plate_Inset();
         if (inset > 0.0) {
             p->a4t -= inset;
             p->a4c -= inset;
@@ -543,7 +589,9 @@ static int Prepare_Members(double *rho_min)
                                      /*mat1=*/si->mat_side, /*mat2=*/si->mat_mid,
                                      /*g1=*/si->grade_side, /*g2=*/si->grade_mid, /*user1=*/nullptr,
                                      /*user2=*/nullptr);
-        si->t_s = Calc_Auto_Side_Thickness(t);
+        double t_connector = 0.0;
+        si->t_s = Calc_Auto_Side_Thickness(
+            Connector_Required_Thicknesses(&t_connector, nullptr) ? t_connector : t);
     }
 
     /* A dowel or bolt passes through every member and plate of the joint. */
@@ -733,6 +781,9 @@ static int Check_User_Spacings(double rho_min, double alpha_1, double alpha_2, i
     si->a4_user = a4u;
     si->a1 = stored_a1;
     if (rc != 0) return rc;
+    /* the angles the system section of the print list states the least spacings at */
+    Fastener_Pattern.min_alpha_1 = alpha_1;
+    Fastener_Pattern.min_alpha_2 = alpha_2;
     /* Rows closer than the minimum a2 are refused whether the edge distance is the user's or
     ** the program's: a low member would otherwise squeeze the rows silently. */
     if (n_r >= 2 && m.a2 > si->a2 + LENGTH_TOL) return DERR_SPACING_A2;
@@ -809,7 +860,12 @@ int Prepare_Splice_Calc(void)
     }
     fp->passes = pass;
 
-    if (p.L_req > si->L + LENGTH_TOL) return DERR_SIDE_TIMBER_TOO_SHORT;
+    /* the member that is too short: the side timbers, the plates or the lap */
+    if (p.L_req > si->L + LENGTH_TOL) {
+        if (si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES)
+            return DERR_PLATES_TOO_SHORT;
+        return si->connection_kind == CONN_LAP ? DERR_LAP_TOO_SHORT : DERR_SIDE_TIMBER_TOO_SHORT;
+    }
     rc = Check_User_Spacings(rho_min, alpha_prev, alpha_max, n_r);
     if (rc != 0) return rc;
     return Fit_Rows(&p, n_r);

@@ -174,6 +174,29 @@ int Print_Put_In_Place(int install)
 /* ---------------------------------------------------------------- driver */
 
 /*
+** The heading of the checks names the rules the design used: DIN 1052, or DIN EN 1995 with the
+** active annex, or, where the annex's file could not be read, the built-in defaults that stood in
+** for it (the user was warned when the annex was activated).
+*/
+static void Write_Checks_Heading(FILE *file)
+{
+    if (Nad_Params == nullptr) {
+        Oli_Write_Heading(file, 1, "Nachweise nach DIN 1052:2008");
+        return;
+    }
+    if (Is_Active_NAD_File_Read()) {
+        Oli_Write_Heading(file, 1, "Nachweise nach DIN EN 1995, %s", Get_Active_NAD_Title());
+        return;
+    }
+    Oli_Write_Heading(file, 1, "Nachweise nach DIN EN 1995, eingebaute Vorgabewerte %s",
+                      Nad_Record.name);
+    Oli_Write_Text(file,
+                   "Das Anwendungsdokument \"%s\" konnte nicht gelesen werden: bemessen wurde "
+                   "mit den eingebauten Vorgabewerten \"%s\".",
+                   Get_Active_NAD_Title(), Nad_Record.name);
+}
+
+/*
 ** Validate the splice and, for write != 0, write the print list. The result is the validation
 ** code (0 valid), or WRITE_PRINT_LIST_NO_FILE when a file of the print could not be written, so
 ** that the caller opens the viewer or printer only on 0.
@@ -205,9 +228,7 @@ int Write_Print_List(int write)
         if (Splice_Input.lkom_generated) Oli_Char_Actions(file);
         Oli_Lkom_Table(file);
         Oli_Systemdarstellung(file);
-        if (Nad_Params != nullptr)
-            Oli_Write_Heading(file, 1, "Nachweise nach DIN EN 1995, %s", Get_Active_NAD_Title());
-        else Oli_Write_Heading(file, 1, "Nachweise nach DIN 1052:2008");
+        Write_Checks_Heading(file);
         Run_Nachweise(file, Splice_Input.print.combinations == 0 ? 1 : 0);
         Show_Run_Errors();
         /* The writer forgets the closed levels, so that a later list closes only its own. */

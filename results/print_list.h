@@ -64,6 +64,10 @@ void Oli_Vorbemerkungen(FILE *file);
 
 /* ---------------------------------------------------------------- input sections */
 
+/* The name of a steel grade as the print list names it: under an annex by its Eurocode name
+** (EN 10025, "S235"), else by the name of DIN 18800 ("S235 (St37)"). */
+const char *Get_Steel_Print_Name(int32_t code);
+
 /* The fastener section: heading, the block of the type, increases, method and count. */
 void Oli_Verbindungsmittel(FILE *file);
 

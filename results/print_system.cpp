@@ -25,10 +25,22 @@ static double Density(int group, int grade, double t_cm)
     return rho;
 }
 
+/* The name of a member's material as the report names it: glulam of EN 14080 without the
+** catalogue's mark "EC" that sets it apart from the glulam of DIN 1052. */
+static const char *Material_Print_Name(int group, int grade)
+{
+    static char name[128];
+    if (group == 2) {
+        snprintf(name, sizeof name, "Brettschichtholz %s", Get_Grade_Name(group, grade));
+        return name;
+    }
+    return Get_Material_Name(group, grade);
+}
+
 static void Write_Material_Line(FILE *file, const char *lead, int group, int grade, double rho)
 {
     Oli_Write_Text(file, "%s aus %s mit %s\xCE\\k\xCEr = %.0lf kg/m\xCE/3\xCEr", lead,
-                   Get_Material_Name(group, grade), "\xCB", rho);
+                   Material_Print_Name(group, grade), "\xCB", rho);
 }
 
 static void Write_Section_Line(FILE *file, const char *lead, double t, double A, double W, double I)
@@ -117,14 +129,14 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
                 si->plate_count, si->shear_planes, t_red));
         Oli_Write_Text(
             file,
-            "Blechdicke t = %.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
-            si->t_p * 10.0, Get_Stahlguete_Name((uint32_t)si->plate_steel), A, W, I);
+            "Blechdicke t = %.1lf mm, Blechh\x94he h = %.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
+            si->t_p * 10.0, si->h_p * 10.0, Get_Steel_Print_Name(si->plate_steel), A, W, I);
         Oli_Write_Text(
             file,
             "Holz: t = %.1lf cm, t\xCE\\red\xCEr = %.2lf cm, A\xCE\\n,red\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n,red\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n,red\xCEr = %.2lf cm\xCE/4\xCEr",
             si->b, t_red, A_mid, W_mid, I_mid);
         Oli_Write_Text(file, "aus %s mit %s\xCE\\k\xCEr = %.0lf kg/m\xCE/3\xCEr",
-                       Get_Material_Name(si->mat_mid, si->grade_mid), "\xCB", rho_mid);
+                       Material_Print_Name(si->mat_mid, si->grade_mid), "\xCB", rho_mid);
         break;
     }
     case CONN_OUTER_PLATES: {
@@ -144,8 +156,7 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
         Oli_Write_Text(
             file,
             "Bleche %.1lf x %.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
-            si->t_p * 10.0, si->h_p * 10.0, Get_Stahlguete_Name((uint32_t)si->plate_steel), A, W,
-            I);
+            si->t_p * 10.0, si->h_p * 10.0, Get_Steel_Print_Name(si->plate_steel), A, W, I);
         Write_Section_Line(file, "Holz:", si->b, A_mid, W_mid, I_mid);
         break;
     }
@@ -216,14 +227,9 @@ int Oli_Systemdarstellung(FILE *file)
     const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
     const int type = si->vbm_type;
 
-    /* 1. densities and the bolt diameter of the spacings */
+    /* 1. densities */
     const double rho_side = Density(si->mat_side, si->grade_side, si->t_s);
     const double rho_mid = Density(si->mat_mid, si->grade_mid, si->b);
-    const double rho_min = rho_side < rho_mid ? rho_side : rho_mid;
-    const double d_bolt =
-        type == VBM_SCHEIBENDUEBEL_B1
-            ? Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, si->connector_index, "d3")
-            : si->d_bolt;
 
     /* 2.-5. headings, members, clamp bolts, block shear */
     Oli_Write_Heading(file, 1, "Systemdarstellung");
@@ -239,28 +245,31 @@ int Oli_Systemdarstellung(FILE *file)
                 file, "%s",
                 "Gemäß DIN 1052, 13.3.1 (8) sind an den Enden der Seitenhölzer zusätzliche Klemmbolzen anzuordnen"_cp850);
     }
+    /* the material of the middle member is named above already, also where block shear is
+    ** checked */
     const double n_row = Splice_N_Row(si);
     const double n_col = Splice_N_Col(si);
-    if (Is_Block_Shear_Check_On() && si->block_shear && n_row > 1.0)
-        Write_Material_Line(file, "Hölzer"_cp850, si->mat_mid, si->grade_mid, rho_mid);
 
-    /* 6.-7. governing angle and minimum spacings */
-    const double alpha = fp->alpha_min;
-    Oli_Write_Text(file, "min %s = %.1lf \xF8 => minimale einzuhaltende Abstände"_cp850, "\xBA",
-                   alpha * 180.0 / PI);
-    double a1 = 0, a2 = 0, a3t = 0, a3c = 0, a4t = 0, a4c = 0;
-    /* The spacing rules compare the staple's crown angle in degrees, as the validation does. */
-    Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/si->predrilled,
-                      /*fitted_bolt=*/si->fitted_bolt, /*douglas=*/si->douglas,
-                      /*split_rule=*/si->split_rule, /*mat=*/si->mat_side, /*rho_k=*/rho_min,
-                      /*d=*/si->d, /*d_bolt=*/d_bolt, /*alpha=*/alpha,
-                      /*staple_angle=*/si->staple_angle, /*t1=*/si->t_s * 10.0, /*t2=*/si->b * 10.0,
-                      /*a1=*/&a1, /*a2=*/&a2, /*a3t=*/&a3t, /*a3c=*/&a3c, /*a4t=*/&a4t,
-                      /*a4c=*/&a4c);
+    /* 6.-7. the least spacings as the validation enforced them: a1 and a3 at the smallest
+    ** force-to-grain angle, a2 and a4 at the largest, in the timber the fasteners pass through,
+    ** with the plates' limits (EN 1993-1-8, table 3.3) */
+    Oli_Write_Text(file,
+                   "min %s = %.1lf \xF8 (a\xCE\\1\xCEr, a\xCE\\3\xCEr), max %s = %.1lf \xF8 "
+                   "(a\xCE\\2\xCEr, a\xCE\\4\xCEr) => minimale einzuhaltende Abstände"_cp850,
+                   "\xBA", fp->min_alpha_1 * 180.0 / PI, "\xBA", fp->min_alpha_2 * 180.0 / PI);
+    double v[6];
+    Calc_Least_Spacings(std::fmin(rho_side, rho_mid), fp->min_alpha_1, fp->min_alpha_2, v);
     Oli_Write_Text(
         file,
         "a\xCE\\1\xCEr = %.1lf cm, a\xCE\\2\xCEr = %.1lf cm, a\xCE\\3,t\xCEr = %.1lf cm, a\xCE\\3,c\xCEr = %.1lf cm, a\xCE\\4,t\xCEr = %.1lf cm, a\xCE\\4,c\xCEr = %.1lf cm",
-        a1 / 10.0, a2 / 10.0, a3t / 10.0, a3c / 10.0, a4t / 10.0, a4c / 10.0);
+        v[0], v[1], v[2], v[3], v[4], v[5]);
+    const bool plates =
+        si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;
+    if (plates && si->h - si->h_p > 0.0)
+        Oli_Write_Text(file,
+                       "a\xCE\\4\xCEr vom Blechrand gemessen, der %.1lf cm innerhalb des "
+                       "Holzrandes liegt",
+                       (si->h - si->h_p) / 2.0);
 
     /* 8. present spacings */
     const int slot = type >= VBM_TYPE_FIRST && type <= VBM_TYPE_LAST ? VBM_TYPE_SLOT(type) : 0;

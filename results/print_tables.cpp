@@ -82,6 +82,13 @@ const char *Lkom_Formula_Text(int group, int entry, int max_len)
 
 /* ---------------------------------------------------------------- fastener section */
 
+const char *Get_Steel_Print_Name(int32_t code)
+{
+    uint32_t c = (uint32_t)code;
+    if (Nad_Params != nullptr && !(c & STAHL_USER_BIT)) c = (c & 0xFFFFu) | STAHL_EC_TABLE;
+    return Get_Stahlguete_Name(c);
+}
+
 static const char *Side_Text(void)
 {
     return Splice_Input.two_sided == 1 ? "zweiseitig" : "wechselseitig";
@@ -116,9 +123,21 @@ static void Write_Washer_Line(FILE *file)
         Oli_Write_Text(file, "Unterlegscheibe d = %.0lf mm", Splice_Input.washer_d);
 }
 
-static const char *Reduction_Text(void)
+/*
+** Under an annex, the line of a capacity reduced by the effective number in a row, naming the
+** rule the checks take (EN 1995-1-1, 8.3.1.1(8) for nails, 8.5.1.1(4) for bolts and thick
+** screws); nothing where n_ef = n even at the pattern's smallest force-to-grain angle.
+*/
+static void Write_Reduction_Line(FILE *file)
 {
-    return "Tragfähigkeit wird gemäß DIN EN 1995-1-1, 8.3.1.1(8) abgemindert"_cp850;
+    if (Nad_Params == nullptr) return;
+    const int rule = Vbm_N_Ef_Rule();
+    if (rule != VBM_NEF_NAIL && rule != VBM_NEF_BOLT) return;
+    int n = 0;
+    const double n_ef = Vbm_Row_N_Ef(Fastener_Pattern.alpha_min * 180.0 / M_PI, &n);
+    if (!(n_ef < n - 1e-9)) return;
+    Oli_Write_Text(file, "Tragfähigkeit wird gemäß DIN EN 1995-1-1, %s abgemindert"_cp850,
+                   rule == VBM_NEF_NAIL ? "8.3.1.1(8)" : "8.5.1.1(4)");
 }
 
 /* Offset lines of nails, screws and staples laid along the grain. */
@@ -134,13 +153,10 @@ static void Write_Offset_Lines(FILE *file)
     else cond = Is_Vbm_Nail_Screw_Or_Staple(t) && d > 6.0;
     if (cond && Splice_Input.offset_1d)
         Oli_Write_Text(file, "Schrauben werden in Faserrichtung um 1d versetzt angeordnet");
-    else if (Nad_Params != nullptr) Oli_Write_Text(file, "%s", Reduction_Text());
+    else Write_Reduction_Line(file);
 }
 
-static const char *Steel_Name(void)
-{
-    return Get_Stahlguete_Name((uint32_t)Splice_Input.vbm_steel);
-}
+static const char *Steel_Name(void) { return Get_Steel_Print_Name(Splice_Input.vbm_steel); }
 
 static const char *Rod_Or_Bolt(void)
 {
@@ -180,7 +196,7 @@ static void Write_Fastener_Block(FILE *file)
                        si->l, Side_Text(), si->d_k, Pre_Text(), Green_Text());
         if (si->offset_1d)
             Oli_Write_Text(file, "Nägel werden in Faserrichtung um 1d versetzt angeordnet"_cp850);
-        else if (Nad_Params != nullptr) Oli_Write_Text(file, "%s", Reduction_Text());
+        else Write_Reduction_Line(file);
     } else if (Is_Vbm_Screw_Eta12(t) || Is_Vbm_Screw_Family_C(t)) {
         const int family_c = !Is_Vbm_Screw_Eta12(t);
         const char *prefix = family_c ? "HECO Topix plus " : "";
@@ -261,13 +277,17 @@ static void Write_Increase_Lines(FILE *file)
     if (!si->capacity_increase) return;
     const int washer_types = Is_Vbm_Toothed_Plate(t) || t == VBM_BOLZEN;
     if (si->eurocode_wording) {
+        /* the rope effect enters only the failure modes that carry it; the checks name the
+        ** governing mode and whether it holds the share */
         if (!washer_types)
-            Oli_Write_Text(file, "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995-1-1, %s erhöht"_cp850,
-                           si->mat_side == MAT_STAHLBLECH ? "8.2.3(4)" : "8.2.2(2)");
+            Oli_Write_Text(
+                file,
+                "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995-1-1, %s um die Seilwirkung erhöht (in den Versagensfällen mit Seilwirkung)"_cp850,
+                si->mat_side == MAT_STAHLBLECH ? "8.2.3(4)" : "8.2.2(2)");
         else
             Oli_Write_Text(
                 file,
-                "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995, 8.2.2(2) erhöht mit Unterlegscheibe d = %.0lf mm"_cp850,
+                "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995, 8.2.2(2) um die Seilwirkung erhöht (in den Versagensfällen mit Seilwirkung) mit Unterlegscheibe d = %.0lf mm"_cp850,
                 si->washer_d);
         if (si->panel_edges)
             Oli_Write_Text(
@@ -417,11 +437,13 @@ static void Set_Column(Oli_Table_Column *c, const char *title, const char *unit,
     c->factor = 1.0;
 }
 
+/* A table of input values: no cell is marked (the largest number of the whole table means
+** nothing; the checks name the combination that governs). */
 static void Write_Table(FILE *file, int ncols, int nrows, Oli_Table_Column *cols)
 {
     Oli_Table_Report_Error(
         file, OliTabelle(/*file=*/file, /*ncols=*/ncols, /*nrows=*/nrows, /*columns=*/cols,
-                         /*row_mask=*/nullptr, /*row_rules=*/nullptr, /*highlight=*/ncols + 1,
+                         /*row_mask=*/nullptr, /*row_rules=*/nullptr, /*highlight=*/0,
                          /*flags=*/0, /*title_counts=*/nullptr, /*title_texts=*/nullptr,
                          /*extra_count=*/0, /*extra_texts=*/nullptr));
 }
@@ -487,6 +509,9 @@ void Oli_Lkom_Table(FILE *file)
     Set_Column(&cols[k++], "A", "TXT", 2, 0, A);
     Set_Column(&cols[k++], "Kommentar", "TXT", 70, 0, C);
     Write_Table(file, ncols, n, cols);
+    Oli_Write_Text(file, "%s",
+                   "Spalte A: * = außergewöhnliche Bemessungssituation (Teilsicherheitsbeiwerte "
+                   "der außergewöhnlichen Situation)"_cp850);
     Write_Unchecked_Load_Lines(file, &left_out);
     free(cols);
     Dbg_Free("results", __LINE__, "print", M);

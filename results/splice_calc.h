@@ -51,6 +51,9 @@ typedef struct Fastener_Pattern_Rec {
     int32_t passes;                /* passes of the angle loop of the last preparation run */
     double layout_height;          /* cm, height over which the rows were laid out */
     double clamp_x[2], clamp_y[2]; /* cm, Clamp_Bolt_Points of large connectors */
+    /* rad, the force-to-grain angles of the least spacings the validation took: a1 and a3 at
+    ** the first, a2 and a4 at the second */
+    double min_alpha_1, min_alpha_2;
     Fastener_Rec recs[PATTERN_MAX];
 } Fastener_Pattern_Rec;
 
@@ -61,6 +64,15 @@ extern Fastener_Pattern_Rec Fastener_Pattern;
 ** three design values is not zero, and its normal force suits the splice kind.
 */
 int Is_Lkom_Valid(int group, int entry);
+
+/*
+** The least spacings (cm) of the current fastener as the validation takes them, at alpha_1 (a1,
+** a3) and alpha_2 (a2, a4) with the density rho_min, into v: a1, a2, a3t, a3c, a4t, a4c. In the
+** timber the fasteners pass through (outside plates: the rules of a steel member); with plates a1
+** and a2 at least 2.4 d0 and a4 measured from the plate edge, at least 1.2 d0 (EN 1993-1-8,
+** table 3.3). The user's own spacings are not in them.
+*/
+void Calc_Least_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6]);
 
 /* Thickness (cm) of each timber part between the n inner plates: (b - n t_p) / (n + 1). */
 double Calc_Timber_Part_Thickness(void);
@@ -117,6 +129,14 @@ int Vbm_Driven_Side(int i);
 /* Shear planes of one nail, screw or staple of the splice: 2 where its point holds in the member
 ** beyond the middle one, else 1. */
 int Vbm_Own_Shear_Planes(void);
+
+/*
+** The member thicknesses (mm) that ring and toothed-plate connectors in both members need under
+** EN 1995-1-1, those of k1 in eq. (8.62) and (8.73): t1,req = 3 h_e and t2,req = 5 h_e, at least
+** 24 mm as the design takes them. Return 1, or 0 (nothing written) under DIN 1052 or for other
+** fasteners, whose required thicknesses are those of Calc_T1_Req and Calc_T2_Req.
+*/
+int Connector_Required_Thicknesses(double *t1_req, double *t2_req);
 
 /*
 ** Side-member thickness (cm) chosen for a required thickness t_req_mm: the next whole cm above,

@@ -308,10 +308,24 @@ typedef struct Vbm_Row {
     double u;            /* F n / n_ef / R_d; 0 when no_capacity */
     int32_t mode;        /* equation code of the governing failure mode */
     int32_t no_capacity; /* 1: no design resistance or no effective number */
+    /* what the design took: fu (N/mm²), yield moment (Nmm), embedment strengths of both members
+    ** (N/mm², 0 for a steel plate), required thicknesses (mm), kmod and gamma_M of the
+    ** lateral resistance, its design value per fastener before n_ef / n (kN) */
+    double fu, my_rk, fh1, fh2, t_req_1, t_req_2, kmod, gamma, rd_single;
 } Vbm_Row;
 
 /* A line of the effective number of fasteners in a row: the rule it comes from. */
 enum { VBM_NEF_BOLT = 1, VBM_NEF_CONNECTOR = 2, VBM_NEF_NAIL = 3 };
+/*
+** The rule of the effective number in a row of the current fastener: VBM_NEF_BOLT (EN 1995-1-1,
+** 8.5.1.1(4)) for dowels and bolts and, with an annex, screws and staples above 6 mm;
+** VBM_NEF_CONNECTOR (8.9(2)); VBM_NEF_NAIL (8.3.1.1(8)) for nails and, with an annex, screws and
+** staples up to 6 mm (DIN 1052: screws and staples above 6 mm); 0 for none.
+*/
+int Vbm_N_Ef_Rule(void);
+/* n_ef of a row of the current fastener by that rule at the force-to-grain angle alpha_deg (n
+** itself without a rule); *n receives the fasteners in the row. */
+double Vbm_Row_N_Ef(double alpha_deg, int *n);
 typedef struct Vbm_N_Ef_Line {
     int32_t rule;     /* VBM_NEF_* */
     int32_t with_a1;  /* 1: the line names the spacing (more than one per row) */

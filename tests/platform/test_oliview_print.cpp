@@ -85,7 +85,14 @@ TEST(OliviewPrint, PdfTextPagesAndOutline)
     ASSERT_TRUE(have_tool("pdftotext") && have_tool("pdfinfo"))
         << "poppler-utils (pdftotext, pdfinfo) not installed";
     ASSERT_EQ(Viewer_Write_Sample_List("pdftext_01.oli", 0, 12), 1);
-    ASSERT_EQ(Oli_Print_File_To_Pdf("pdftext_01.oli", "pdftext.pdf"), 1);
+    /* a fixed creation date: 1700000000 s after 1970 is 2023-11-14 22:13:20 UTC */
+    const char *epoch = getenv("SOURCE_DATE_EPOCH");
+    const std::string kept = epoch ? epoch : "";
+    setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+    const int printed = Oli_Print_File_To_Pdf("pdftext_01.oli", "pdftext.pdf");
+    if (epoch) setenv("SOURCE_DATE_EPOCH", kept.c_str(), 1);
+    else unsetenv("SOURCE_DATE_EPOCH");
+    ASSERT_EQ(printed, 1);
     std::string text = run_output("pdftotext -enc UTF-8 pdftext.pdf -");
     EXPECT_NE(text.find("Eingabedaten"), std::string::npos);
     EXPECT_NE(text.find("Nachweise nach DIN EN 1995"), std::string::npos);
@@ -105,8 +112,11 @@ TEST(OliviewPrint, PdfTextPagesAndOutline)
         EXPECT_NE(one.find("Seite " + std::to_string(p) + " von " + std::to_string(n)),
                   std::string::npos);
     }
-    /* the outline: one folder per chapter with its sections */
+    /* the document information names the program and the creation date */
+    EXPECT_NE(info.find("Producer:"), std::string::npos) << info;
     std::string pdf = file_bytes("pdftext.pdf");
+    EXPECT_NE(pdf.find("/CreationDate (D:20231114221320Z)"), std::string::npos);
+    /* the outline: one folder per chapter with its sections */
     EXPECT_NE(pdf.find("/Outlines"), std::string::npos);
     EXPECT_NE(pdf.find("(1. Vorbemerkungen)"), std::string::npos);
     EXPECT_NE(pdf.find("(2.1. System und Querschnitte)"), std::string::npos);

@@ -76,8 +76,8 @@ TEST(BlockShear, RecordWorkedByHand)
     EXPECT_NE(s.find("F\xCE\\"
                      "bs,Rk\xCEr = 269.57 kN, k\xCE\\mod\xCEr = 0.90 \x88 F\xCE\\"
                      "bs,Rd"
-                     "\xCEr = 186.62 kN, N\xCE\\"
-                     "d\xCEr = 90.00 kN \x88 u\xCE\\"
+                     "\xCEr = 186.62 kN, Anteil je Holzteil N\xCE\\"
+                     "d\xCEr / 2 = 90.00 kN \x88 u\xCE\\"
                      "bs\xCEr = 0.482"),
               std::string::npos)
         << s;

@@ -321,6 +321,15 @@ TEST(TimberCheck, PrinterWritesTheRecord)
                        "N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = 0.29 N/mm\xCE/2\xCEr \x88 u = 0.96"))
         << t;
     EXPECT_TRUE(Has(t, "ausziehfeste Verbindungsmittel anordnen!"_cp850)) << t;
+    /* the hint cites the rule of the standard in force */
+    m.annex = 1;
+    EXPECT_TRUE(Has(Printed(Print_Timber_Check, &m),
+                    "Bei reinen Zugst\x94\xE1"
+                    "en gem\x84\xE1 DIN EN 1995-1-1/NA, NCI NA.8.1.6 zus\x84tzliche"));
+    m.annex = 0;
+    EXPECT_TRUE(Has(Printed(Print_Timber_Check, &m),
+                    "Bei reinen Zugst\x94\xE1"
+                    "en gem\x84\xE1 DIN 1052, 11.1.2 (4) zus\x84tzliche"));
 
     /* the result line names the failing timber */
     m = r;
@@ -796,7 +805,7 @@ TEST(BearingCheck, PrinterWritesTheRecord)
     t = Printed(Print_Bearing_Check, &m);
     EXPECT_FALSE(Has(t, "#SHOWTABLE")) << t;
     EXPECT_FALSE(Has(t, "Kr\x84"
-                        "fte pro Scherfuge"))
+                        "fte pro Blech"))
         << t;
 
     /* DIN 18800: its heading and its lines */

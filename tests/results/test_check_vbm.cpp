@@ -408,7 +408,7 @@ TEST(VbmCheck, SingleDowelWorkedByHand)
 ** reduction, and the embedment strength with the failure modes. */
 TEST(VbmCheck, TableColumnsByFamily)
 {
-    const std::string fh = "f\xCE\\h,", red = "f\xCE\\red\xCEr",
+    const std::string fh = "f\xCE\\h,\xBA,k\xCEr", red = "f\xCE\\red\xCEr",
                       line = "Kr\x84"
                              "fte pro Scherfuge";
     Row_Splice(1, 2.0, 2, 2.4, 10.0);

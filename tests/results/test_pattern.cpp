@@ -289,6 +289,11 @@ TEST(Prepare, InnerPlateRowsStayInsideThePlate)
     /* automatic length: 2 ((2 - 1) a1 + e1 + a3,t) with a1 = 5 d = 6 cm, e1 = 1.2 d0 = 1.56,
     ** a3,t = max(7 d, 80 mm) = 8.4 cm -> 31.92 cm */
     EXPECT_NEAR(Splice_Input.L, 31.92, 1e-9);
+    /* plates shorter than that: the plates are named, not side timbers */
+    Splice_Input.L_user = 1;
+    Splice_Input.L = 31.9;
+    EXPECT_EQ(Prepare_Splice_Calc(), DERR_PLATES_TOO_SHORT);
+    EXPECT_STREQ(Get_Error_Text(DERR_PLATES_TOO_SHORT), "Bleche zu kurz");
 }
 
 /* Inner plates have no side members: the spacings come from the middle member whatever side

@@ -101,8 +101,14 @@ TEST(PlateBearing, TheMomentColumnOfABendingSplice)
         << s;
     EXPECT_NE(
         s.find(
-            "   3    2.50    0.00    2.50   12.50    2.50   12.75   11.31   57.60   72.00  0.22\n"),
+            "   3    2.50    0.00    2.50   12.50    2.50   12.75   11.31   57.60   72.00 \xCEu 0.22\xCEr\n"),
         std::string::npos)
+        << s;
+    /* the table names what its forces are: those of one plate's hole, one shear plane beside an
+    ** outer plate */
+    EXPECT_NE(s.find("Kr\x84"
+                     "fte pro Blech und Verbindungsmittel (1 Scherfuge je Blech)"),
+              std::string::npos)
         << s;
     /* inner plates carry twice the force per plane of the hole */
     Splice_Input.connection_kind = CONN_INNER_PLATES;
@@ -113,6 +119,10 @@ TEST(PlateBearing, TheMomentColumnOfABendingSplice)
     const std::string t = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(t.find("   1    5.00    0.00   -5.00   25.00   -5.00   25.50   11.31 "),
+              std::string::npos)
+        << t;
+    EXPECT_NE(t.find("Kr\x84"
+                     "fte pro Blech und Verbindungsmittel (2 x Kraft pro Scherfuge)"),
               std::string::npos)
         << t;
 }

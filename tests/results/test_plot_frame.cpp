@@ -479,6 +479,7 @@ TEST(PlotSections, InnerPlatesAndThreeRowsInTheCrossSection)
     Splice_Input.h = 24.0;
     Splice_Input.plate_count = 2.0;
     Splice_Input.t_p = 1.0;
+    Splice_Input.h_p = 20.0;
     Splice_Input.d = 12.0;
     Splice_Input.L = 60.0;
     Set_Layout(5, 3);
@@ -491,9 +492,11 @@ TEST(PlotSections, InnerPlatesAndThreeRowsInTheCrossSection)
     const std::string out = Slurp_Stream(f);
     fclose(f);
     std::vector<std::pair<double, double>> boxes = Box_Extents(out);
-    /* three dowels over the full width (whatever the five columns), two plates over the height */
+    /* three dowels over the full width (whatever the five columns), two plates as high as
+    ** they are (20 cm in the 24 cm member) */
     EXPECT_EQ(Count_Extent(boxes, 12.0 * s, 1.2 * s), 3);
-    EXPECT_EQ(Count_Extent(boxes, 1.0 * s, 24.0 * s), 2);
+    EXPECT_EQ(Count_Extent(boxes, 1.0 * s, 20.0 * s), 2);
+    EXPECT_EQ(Count_Extent(boxes, 1.0 * s, 24.0 * s), 0);
     bool left = false, right = false;
     for (const std::string &l : Lines_With_Prefix(out, " 18 4 ")) {
         std::vector<double> v = Numbers(l);

@@ -70,10 +70,29 @@ TEST(PrintFastener, Din571ScrewOffsetAndWasher)
     EXPECT_TRUE(Has(s, "Unterlegscheibe d = 18 mm"));
     /* with the annex, d <= 6 and the offset flag: the screws are offset by 1 d */
     EXPECT_TRUE(Has(s, "Schrauben werden in Faserrichtung um 1d versetzt angeordnet"));
+    /* d = 8 mm takes the bolt rule (EN 1995-1-1, 8.5.1.1(4)): 4 in a row, a1 = 50 mm, alpha = 0:
+    ** n_ef = 4^0.9 (50 / (13 * 8))^0.25 = 3.482 * 0.833 = 2.90 < 4, reduced by that rule */
     Splice_Input.d = 8.0;
+    Set_Layout(4, 1);
+    Splice_Input.p1 = 5.0;
     s = Fastener_Section();
-    EXPECT_TRUE(Has(s, "Tragf\x84higkeit wird gem\x84\xE1 DIN EN 1995-1-1, 8.3.1.1(8) abgemindert"))
+    EXPECT_TRUE(Has(s, "Tragf\x84higkeit wird gem\x84\xE1 DIN EN 1995-1-1, 8.5.1.1(4) abgemindert"))
         << s;
+    /* a1 = 200 mm: 4^0.9 (200 / 104)^0.25 = 3.482 * 1.178 = 4.10 >= 4, n_ef = n: no reduction */
+    Splice_Input.p1 = 20.0;
+    EXPECT_FALSE(Has(Fastener_Section(), "abgemindert"));
+    /* nails take the nail rule (8.3.1.1(8)), d = 4.2 mm: a1 = 30 mm = 7.1 d gives k_ef about
+    ** 0.71 and n_ef = 4^0.71 < 4; a1 = 68 mm = 16.2 d >= 14 d gives k_ef = 1 and n_ef = n */
+    Splice_Input.vbm_type = VBM_NAGEL;
+    Splice_Input.d = 4.2;
+    Splice_Input.offset_1d = 0;
+    Splice_Input.p1 = 3.0;
+    EXPECT_TRUE(Has(Fastener_Section(),
+                    "Tragf\x84higkeit wird gem\x84\xE1 DIN EN 1995-1-1, 8.3.1.1(8) abgemindert"));
+    Splice_Input.p1 = 6.8;
+    EXPECT_FALSE(Has(Fastener_Section(), "abgemindert"));
+    Splice_Input.vbm_type = 4;
+    Splice_Input.d = 8.0;
     /* a washer of 1 mm or less is no washer */
     Splice_Input.washer_d = 1.0;
     EXPECT_FALSE(Has(Fastener_Section(), "Unterlegscheibe"));
@@ -97,7 +116,8 @@ TEST(PrintFastener, BoltsInSteelAndIncreasedCapacity)
     EXPECT_TRUE(Has(s, "Bohrlochdurchmesser im Stahl: 17 mm"));
     EXPECT_TRUE(Has(
         s,
-        "F\xCE\\v,Rk\xCEr wird gem\x84\xE1 DIN EN 1995, 8.2.2(2) erh\x94ht mit Unterlegscheibe d = 58 mm"))
+        "F\xCE\\v,Rk\xCEr wird gem\x84\xE1 DIN EN 1995, 8.2.2(2) um die Seilwirkung erh\x94ht (in den "
+        "Versagensf\x84llen mit Seilwirkung) mit Unterlegscheibe d = 58 mm"))
         << s;
     EXPECT_TRUE(Has(
         s, "F\xCE\\v,Rd\xCEr wird mit dem genauen Nachweis nach DIN EN 1995-1-1, 8.2.3 berechnet"));
@@ -184,13 +204,21 @@ TEST(PrintSystemKinds, InnerPlatesAndLap)
     Splice_Input.plate_count = 2.0;
     Splice_Input.t_p = 1.0;
     Splice_Input.shear_planes = 4;
+    Splice_Input.h_p = 20.0;
+    Splice_Input.plate_steel = 5;
+    Splice_Input.mat_mid = 2;
+    Splice_Input.grade_mid = 2;
     Splice_Input.print.sections = 0;
     std::string s = System_Section();
+    /* glulam of EN 14080 without the catalogue's mark "EC" */
+    EXPECT_TRUE(Has(s, "aus Brettschichtholz GL24h mit ")) << s;
     /* (12 - 2) / 3 = 3.33 cm between and beside the plates */
     EXPECT_TRUE(
         Has(s, "Sto\xE1 mit 2 Blech(en) => 4-schnittige Verbindung mit t\xCE\\red\xCEr = 3.33 cm"))
         << s;
-    EXPECT_TRUE(Has(s, "Blechdicke t = 10.0 mm in "));
+    /* the plate's height, and its steel by the name of EN 10025 under the annex */
+    EXPECT_TRUE(Has(s, "Blechdicke t = 10.0 mm, Blechh\x94he h = 200.0 mm in S235, A\xCE\\n\xCEr"))
+        << s;
     EXPECT_TRUE(Has(s, "Holz: t = 12.0 cm, t\xCE\\red\xCEr = 3.33 cm, A\xCE\\n,red\xCEr = "));
 
     Splice_Input.connection_kind = CONN_LAP;

@@ -42,7 +42,7 @@ static void Staple_Splice(bool annex, double crown)
     Splice_Input.predrilled = 0;
     Splice_Input.split_rule = 0;
     Splice_Input.print.sections = 0;
-    Fastener_Pattern.alpha_min = 3.141592653589793 / 3.0;
+    Fastener_Pattern.min_alpha_1 = Fastener_Pattern.min_alpha_2 = 3.141592653589793 / 3.0;
 }
 
 TEST(PrintSystemSpacings, StaplesByTheirCrownAngle)
@@ -53,7 +53,8 @@ TEST(PrintSystemSpacings, StaplesByTheirCrownAngle)
     ** 38.66 mm; a4,c = 10 d = 20 mm. */
     Staple_Splice(true, 45.0);
     std::string s = System_Text();
-    EXPECT_NE(s.find("min \xBA = 60.0 \xF8 => minimale einzuhaltende Abst\x84nde"),
+    EXPECT_NE(s.find("min \xBA = 60.0 \xF8 (a\xCE\\1\xCEr, a\xCE\\3\xCEr), max \xBA = 60.0 \xF8 "
+                     "(a\xCE\\2\xCEr, a\xCE\\4\xCEr) => minimale einzuhaltende Abst\x84nde"),
               std::string::npos)
         << s;
     EXPECT_NE(s.find(Spacing_Line("2.5", "3.0", "3.5", "3.0", "3.9", "2.0")), std::string::npos)
@@ -83,6 +84,34 @@ TEST(PrintSystemSpacings, StaplesByTheirCrownAngle)
     Staple_Splice(false, 20.0);
     EXPECT_NE(System_Text().find(Spacing_Line("3.5", "2.0", "3.5", "3.0", "2.9", "1.3")),
               std::string::npos);
+}
+
+/* The least spacings as the validation enforced them: a1 and a3 at the smallest force-to-grain
+** angle, a2 and a4 at the largest, in the middle member between inner plates, a4 from the edge of
+** the plate, which lies (24 - 20) / 2 = 2 cm inside the member. */
+TEST(PrintSystemSpacings, LeastSpacingsAsTheValidationTookThem)
+{
+    Inner_Plate_Dowel_Splice();
+    Splice_Input.print.sections = 0;
+    Set_Lkom(0, 0, 10.0, 0.0, 20.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    /* dowels d = 12 mm, hole d0 = 13 mm (EN 1995-1-1, table 8.5; EN 1993-1-8, table 3.3):
+    ** alpha = 0 for a1: (3 + 2 |cos 0|) d = 60 mm, at least 2.4 d0 = 31.2 mm -> 6.0 cm;
+    ** alpha = 90 deg for a2 and a4: a2 = 3 d = 36 mm -> 3.6 cm (>= 3.12);
+    ** a4,t = max((2 + 2 sin 90) d, 3 d) = 48 mm less 2 cm -> 2.8 cm (>= 1.2 d0 = 1.56);
+    ** a4,c = 3 d = 36 mm less 2 cm -> 1.6 cm */
+    Fastener_Pattern.min_alpha_1 = 0.0;
+    Fastener_Pattern.min_alpha_2 = 3.141592653589793 / 2.0;
+    const std::string s = System_Text();
+    EXPECT_NE(s.find("a\xCE\\1\xCEr = 6.0 cm, a\xCE\\2\xCEr = 3.6 cm, "), std::string::npos) << s;
+    EXPECT_NE(s.find("a\xCE\\4,t\xCEr = 2.8 cm, a\xCE\\4,c\xCEr = 1.6 cm"), std::string::npos) << s;
+    EXPECT_NE(s.find("min \xBA = 0.0 \xF8 (a\xCE\\1\xCEr, a\xCE\\3\xCEr), max \xBA = 90.0 \xF8"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("a\xCE\\4\xCEr vom Blechrand gemessen, der 2.0 cm innerhalb des Holzrandes "
+                     "liegt"),
+              std::string::npos)
+        << s;
 }
 
 TEST(PrintSystemSpacings, SideTimberThicknessDecidesThePreDrilledRuleOfScrews)

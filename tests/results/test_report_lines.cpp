@@ -67,12 +67,23 @@ TEST(ReportLines, BoltsBesideAnInnerPlate)
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     ASSERT_EQ(Splice_Input.print.fasteners, 0); /* the governing fastener only */
     const std::string s = Print_Checks();
-    EXPECT_NE(s.find(" k\xCE\\"
-                     "90\xCEr = 1.60, f\xCE\\h,0,k\xCEr = 23.82 N/mm\xCE/2\xCEr\n"),
+    EXPECT_NE(
+        s.find(
+            " k\xCE\\"
+            "90\xCEr = 1.60, f\xCE\\h,0,k\xCEr = 23.82 N/mm\xCE/2\xCEr (mit d + 1 mm = 17 mm)\n"),
+        std::string::npos)
+        << s;
+    /* the inputs of the fastener's resistance: f_u,k = 400 of grade 4.6, M_y,Rk = 0.3 f_u,k
+    ** d^2.6 = 0.3 * 400 * 16^2.6 = 120 * 1351.18 = 162141 Nmm (EN 1995-1-1, eq. (8.30)); the
+    ** Johansen modes take d = 16 mm */
+    EXPECT_NE(s.find(": f\xCE\\u,k\xCEr = 400 N/mm\xCE/2\xCEr, M\xCE\\y,Rk\xCEr = 162141 Nmm, "),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find(", f\xCE\\h\xCEr mit d + 1 mm, die Versagensf\x84lle mit d\n"),
               std::string::npos)
         << s;
     const std::string row = First_Row(s, "f\xCE\\red\xCEr  ");
-    EXPECT_NE(row.find(" 23.82\xCEr  1.000 "), std::string::npos) << row;
+    EXPECT_NE(row.find(" 23.82  1.000 "), std::string::npos) << row;
     /* Bearing on the plate (EN 1993-1-8): the end column (x = 27.2 cm, e1 = 2.04 cm from the
     ** plate end) bears least along the grain, F_b,H,Rd = 46.08 < 115.20 kN, and all six take
     ** 16.67 kN:
@@ -109,6 +120,55 @@ TEST(ReportLines, GoverningFastenerKeepsItsNumber)
     Splice_Input.print.fasteners = 1;
     const std::string all = Print_Checks();
     EXPECT_EQ(First_Row(all, "F\xCE\\b,H,Rd\xCEr").rfind("   1 ", 0), 0u);
+}
+
+TEST(ReportLines, SplittingThicknessByItsRuleAndTheEmbedmentOfABoard)
+{
+    /* Nails d = 4.2 mm not pre-drilled in C24 (rho_k = 350): EN 1995-1-1, eq. (8.19)
+    ** t = max(14 d, (13 d - 30) rho_k / 200) = max(58.8, 24.6 * 1.75 = 43.05) = 58.8 mm; with
+    ** the edge distances raised, eq. (8.18) t = max(7 d, 24.6 * 350 / 400 = 21.53) = 29.4 mm */
+    Side_Timber_Nail_Splice();
+    Tension_Splice(30.0);
+    Splice_Input.split_rule = 0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    std::string s = Print_Checks();
+    EXPECT_NE(
+        s.find("Mindestdicke der H\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr = 5.88 cm nach "
+               "Gl. (8.19)\n"),
+        std::string::npos)
+        << s;
+    Splice_Input.split_rule = 1;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    s = Print_Checks();
+    EXPECT_NE(
+        s.find("Mindestdicke der H\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr = 2.94 cm nach "
+               "Gl. (8.18) mit erh\x94hten Randabst\x84nden a\xCE\\4\xCEr\n"),
+        std::string::npos)
+        << s;
+
+    /* OSB side members 22 mm, nails d = 3.1 mm: a board does not split, only the middle member
+    ** gets a thickness, (8.18): max(7 * 3.1, (40.3 - 30) * 350 / 400 = 9.01) = 21.7 mm; the
+    ** embedment strengths the design takes: OSB eq. (8.22) 65 d^-0.7 t^0.1 = 65 * 0.45295 *
+    ** 1.36221 = 40.11 N/mm² (not 0.082 rho_k d^-0.3 of timber), C24 eq. (8.15) 0.082 * 350 *
+    ** 3.1^-0.3 = 28.7 * 0.71217 = 20.44 N/mm² */
+    Splice_Input.mat_side = MAT_OSB;
+    Splice_Input.grade_side = 0;
+    Splice_Input.t_s = 2.2;
+    Splice_Input.d = 3.1;
+    Splice_Input.l = 70.0;
+    Splice_Input.h = Splice_Input.h_s = 14.0; /* rows at most 20 d apart */
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    s = Print_Checks();
+    EXPECT_EQ(s.find("Seitenh\x94lzer wegen Spaltgefahr"), std::string::npos) << s;
+    EXPECT_NE(s.find("Mindestdicke des Mittelholzes wegen Spaltgefahr t\xCE\\min,t\xCEr = 2.17 cm "
+                     "nach Gl. (8.18)"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("f\xCE\\"
+                     "1h,\xBA,k\xCEr = 40.11 N/mm\xCE/2\xCEr, f\xCE\\"
+                     "2h,\xBA,k\xCEr = 20.44 N/mm\xCE/2\xCEr"),
+              std::string::npos)
+        << s;
 }
 
 TEST(ReportLines, ConnectorsNameThePartialFactorOfConnections)

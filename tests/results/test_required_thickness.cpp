@@ -76,3 +76,54 @@ TEST(RequiredThickness, PrintHeadFollowsTheSteelOfTheScrew)
               std::string::npos)
         << stainless;
 }
+
+/*
+** Ring connectors A1 of 65 mm, 15 mm deep in each member (h_e), M12 bolts, C24 side timbers on
+** a C24 middle member 16 cm: under EN 1995-1-1 the design's k1 (eq. (8.62)) asks t1 = 3 h_e =
+** 45 mm and t2 = 5 h_e = 75 mm; the automatic side thickness is trunc(45 / 10) + 1 = 5, at least
+** 6 cm. DIN 1052 keeps 3 d_c = 195 mm and 5 d_c = 325 mm: trunc(19.5) + 1 = 20 cm.
+*/
+TEST(RequiredThickness, RingConnectorsByTheirDepthUnderTheEurocode)
+{
+    Connector_Catalogue *cat = const_cast<Connector_Catalogue *>(Get_Connector_Catalogue(25));
+    ASSERT_NE(cat, nullptr);
+    const Connector_Catalogue saved = *cat;
+    if (cat->n_rows < 1) cat->n_rows = 1;
+    cat->rows[0].dc = 65.0;
+    cat->rows[0].he = 15.0;
+    auto ring_splice = [](bool annex, int t_s_user) {
+        Fresh_Splice(annex);
+        Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+        Splice_Input.vbm_type = VBM_RINGDUEBEL_A1;
+        Splice_Input.connector_index = 0;
+        Splice_Input.d = 65.0;
+        Splice_Input.d_bolt = 12.0;
+        Splice_Input.mat_side = Splice_Input.mat_mid = 0;
+        Splice_Input.grade_side = Splice_Input.grade_mid = 5;
+        Splice_Input.t_s = 8.0;
+        Splice_Input.t_s_user = t_s_user;
+        Splice_Input.b = 16.0;
+        Splice_Input.h = Splice_Input.h_s = 30.0;
+        Set_Layout(2, 2);
+        Tension_Splice(10.0);
+    };
+    ring_splice(true, 0);
+    Prepare_Splice_Calc();
+    EXPECT_DOUBLE_EQ(Splice_Input.t_s, 6.0);
+    ring_splice(false, 0);
+    Prepare_Splice_Calc();
+    EXPECT_DOUBLE_EQ(Splice_Input.t_s, 20.0);
+
+    ring_splice(true, 1);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    FILE *f = tmpfile();
+    Run_Nachweise(f, 0);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("Mindestdicke der Seitenh\x94lzer t\xCE\\"
+                     "1,req\xCEr = 4.50 cm, Mindestdicke des Mittelholzes t\xCE\\"
+                     "2,req\xCEr = 7.50 cm"),
+              std::string::npos)
+        << s;
+    *cat = saved;
+}
