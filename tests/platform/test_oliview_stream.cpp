@@ -105,9 +105,29 @@ void Compare_Layouts(const std::string &oli, Seen_Pages *seen, Oli_Layout *whole
 
 } // namespace
 
+/* A fixed creation date of the PDFs while it lives (the environment as it was afterwards), so
+** that two PDFs of one layout written a second apart are the same bytes. */
+struct Fixed_Pdf_Date {
+    bool had;
+    std::string kept;
+    Fixed_Pdf_Date()
+    {
+        const char *e = getenv("SOURCE_DATE_EPOCH");
+        had = e != nullptr;
+        if (had) kept = e;
+        setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+    }
+    ~Fixed_Pdf_Date()
+    {
+        if (had) setenv("SOURCE_DATE_EPOCH", kept.c_str(), 1);
+        else unsetenv("SOURCE_DATE_EPOCH");
+    }
+};
+
 TEST(OliviewStream, PageByPageGivesTheWholeLayoutAndItsPdf)
 {
     ZW_Test_Reset();
+    const Fixed_Pdf_Date date;
     /* the three sample reports, one of them with 400 combinations */
     const int rows[] = {12, 400, 12};
     for (int v = 0; v < 3; v++) {
