@@ -57,7 +57,11 @@ const char *Tension_Reduction_Rule(int annex)
     return annex ? "DIN EN 1995-1-1/NA, NCI NA.8.1.6" : "DIN 1052, 11.1.2";
 }
 
-int32_t Member_Tension_Kind(int mat) { return (mat == MAT_SPERRHOLZ || mat == MAT_OSB) ? 2 : 8; }
+/* A panel used as a splice plate is stressed and bent in its plane ("Scheibe"), not across it:
+** plywood and OSB give their in-plane values under kind 2 (parallel to the face grain or the
+** strands), the other panels under kind 8 (EN 12369-1, Tables 2, 3 and 5, EN 12369-2; where a
+** table gives no bending in the plane, the panel's tensile strength stands for it). */
+int32_t Member_Strength_Kind(int mat) { return (mat == MAT_SPERRHOLZ || mat == MAT_OSB) ? 2 : 8; }
 
 /* Fill one member's record from its strengths and net section. */
 static int Init_Member(Section_Check_Input *rec, double kmod, Section_Dims *dims, double *geo,
@@ -71,23 +75,17 @@ static int Init_Member(Section_Check_Input *rec, double kmod, Section_Dims *dims
     const double h = side ? si->h_s : si->h;
     *rec = Section_Check_Template;
     rec->kmod = kmod;
+    const int32_t kind = Member_Strength_Kind(mat);
     double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0;
-    Get_Mat_Strengths(/*group=*/mat, /*grade=*/grade, /*use=*/1, /*kind=*/8, /*width=*/h * 10.0,
-                      /*depth=*/b * 10.0, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
-                      /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr);
+    Get_Mat_Strengths(/*group=*/mat, /*grade=*/grade, /*use=*/1, /*kind=*/kind,
+                      /*width=*/h * 10.0, /*depth=*/b * 10.0, /*f_m_k=*/&fm, /*f_t_k=*/&ft,
+                      /*f_c_k=*/&fc, /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr);
     rec->f_m_y_k = fm * Bending_Factor(mat, side ? si->edgewise_side : si->edgewise_mid) / 1000.0;
     rec->f_m_z_k = rec->f_m_y_k;
-    if (Member_Tension_Kind(mat) != 8)
-        Get_Mat_Strengths(/*group=*/mat, /*grade=*/grade, /*use=*/1,
-                          /*kind=*/Member_Tension_Kind(mat),
-                          /*width=*/h * 10.0, /*depth=*/b * 10.0, /*f_m_k=*/nullptr,
-                          /*f_t_k=*/&ft, /*f_c_k=*/nullptr, /*f_v_k=*/nullptr,
-                          /*f_c90_k=*/nullptr, /*k_h=*/nullptr);
     rec->f_t_0_k = ft / 1000.0;
     if (side)
-        rec->f_t_0_k =
-            Get_Member_Design_Value_D(si->vbm_type, si->predrilled, mat, grade,
-                                      Member_Tension_Kind(mat), h * 10.0, b * 10.0, nullptr);
+        rec->f_t_0_k = Get_Member_Design_Value_D(si->vbm_type, si->predrilled, mat, grade, kind,
+                                                 h * 10.0, b * 10.0, nullptr);
     /* The two halves of a lap are loaded from one side, as side timbers are: their tension
     ** takes the same reduction for the moment of the eccentricity. */
     else if (si->connection_kind == CONN_LAP)
@@ -177,7 +175,8 @@ static double Joint_Shear(double V, double M)
 
 typedef struct Member_Stresses {
     double s0, sm, tau, u;
-    double f_t_0_d; /* design tensile strength the check used, N/mm² */
+    double f_t_0_d;               /* design tensile strength the check used, N/mm² */
+    double f_m_d, f_c_0_d, f_v_d; /* its design strengths in bending, compression, shear */
 } Member_Stresses;
 
 static Member_Stresses Run_Section(const Section_Check_Input *rec, const Section_Dims *dims,
@@ -194,14 +193,27 @@ static Member_Stresses Run_Section(const Section_Check_Input *rec, const Section
     s.u = std::fmax(std::fmax(r.U_c, r.U_t), r.U_v);
     s.u = std::fmax(s.u, r.U_max);
     s.f_t_0_d = r.f_t_0_d;
+    s.f_m_d = r.f_m_y_d;
+    s.f_c_0_d = r.f_c_0_d;
+    s.f_v_d = r.f_v_d;
     return s;
 }
 
-/* Stresses and utilisation of one member from its section check. */
+/* Stresses, utilisation and strengths of one member of material group mat from its section
+** check. */
 static Timber_Member_Check Member_Result(const Section_Check_Input *rec, const Member_Stresses *s,
-                                         double V)
+                                         double V, int mat)
 {
     Timber_Member_Check m{};
+    m.panel = Is_Mat_Wood_Panel(mat);
+    m.f_m_k = rec->f_m_y_k;
+    m.f_c_0_k = rec->f_c_0_k;
+    m.f_v_k = rec->f_v_k;
+    m.kmod = rec->kmod;
+    m.gamma_m = rec->gamma_m;
+    m.f_m_d = s->f_m_d;
+    m.f_c_0_d = s->f_c_0_d;
+    m.f_v_d = s->f_v_d;
     m.sigma_0 = s->s0;
     m.sigma_m = s->sm;
     m.tau = s->tau;
@@ -316,7 +328,7 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     if (kind == CONN_SIDE_TIMBERS) {
         Init_Side_Timber_Check(&rec_s, kmod_side, &dim_s, geo_s, nullptr, nullptr);
         const Member_Stresses ss = Run_Section(&rec_s, &dim_s, N, Vs, M);
-        r.side = Member_Result(&rec_s, &ss, Vs);
+        r.side = Member_Result(&rec_s, &ss, Vs, si->mat_side);
         if (N >= 0.0) Calc_One_Sided_Tension(&rec_s, ss.f_t_0_d, true, &r);
     }
     double Vm = 0.0;
@@ -325,7 +337,7 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     if (std::fabs(Vm) < std::fabs(c->V_d)) Vm = c->V_d;
     Init_Middle_Timber_Check(&rec_m, kmod_mid, &dim_m, geo_m, nullptr, nullptr);
     const Member_Stresses sm = Run_Section(&rec_m, &dim_m, N, Vm, M);
-    r.mid = Member_Result(&rec_m, &sm, Vm);
+    r.mid = Member_Result(&rec_m, &sm, Vm, si->mat_mid);
     /* the halves' strength line where the reduction applies */
     if (kind == CONN_LAP && N >= 0.0
         && Get_Member_Tension_Factor(si->vbm_type, si->predrilled) != 1.0)
@@ -367,6 +379,8 @@ static void Write_Joint_Shear_Line(FILE *file, const Timber_Check *r)
                    SYM_SUM);
 }
 
+const char Panel_In_Plane_Note[] = " (Scheibenbeanspruchung)";
+
 /* The design tensile strength of the side timbers, or of the halves of a lap, with the factors
 ** it carries. */
 static void Write_One_Sided_Tension_Line(FILE *file, const Timber_Check *r)
@@ -382,16 +396,43 @@ static void Write_One_Sided_Tension_Line(FILE *file, const Timber_Check *r)
         Format_N(values + strlen(values), sizeof values - strlen(values), "%.3lf x ", kh);
     }
     const bool lap = r->kind == CONN_LAP;
+    const bool panel = lap ? r->mid.panel : r->side.panel;
     Oli_Write_Text(file,
                    "%s: f\xCE\\t,0,d\xCEr = %sf\xCE\\t,0,k\xCEr x k\xCE\\mod\xCEr / "
-                   "%s\xCE\\M\xCEr = %s%.2lf x %.2lf / %.2lf = %.2lf N/mm\xCE/2\xCEr",
+                   "%s\xCE\\M\xCEr = %s%.2lf x %.2lf / %.2lf = %.2lf N/mm\xCE/2\xCEr%s",
                    lap ? "Holzlamellen" : "Seitenh\x94lzer", names, SYM_GAMMA, values, r->f_t_0_k,
-                   r->kmod_t, r->gamma_m_t, r->f_t_0_d);
+                   r->kmod_t, r->gamma_m_t, r->f_t_0_d, panel ? Panel_In_Plane_Note : "");
     if (k != 1.0)
         Oli_Write_Text(file, "mit k\xCE\\red\xCEr = %s nach %s (%s)", k == 0.4 ? "0.4" : "1/1.5",
                        Tension_Reduction_Rule(r->annex),
                        lap ? "einseitig beanspruchte Blatthälften"_cp850
                            : "symmetrische Zugverbindung");
+}
+
+/* The other design strengths of a panel member that its check used, each from the panel's value
+** in its plane: compression under an axial pressure, bending where a moment acts and shear where
+** a shear acts (its tension has the line above). */
+static void Write_Panel_Strength_Lines(FILE *file, const Timber_Check *r, const char *name,
+                                       const Timber_Member_Check *m)
+{
+    if (!m->panel) return;
+    const struct {
+        bool used;
+        const char *sub;
+        double f_k, f_d;
+    } rows[] = {
+        {r->N < 0.0, "c,0", m->f_c_0_k, m->f_c_0_d},
+        {m->sigma_m != 0.0, "m", m->f_m_k, m->f_m_d},
+        {m->tau != 0.0, "v", m->f_v_k, m->f_v_d},
+    };
+    for (const auto &row : rows) {
+        if (!row.used) continue;
+        Oli_Write_Text(file,
+                       "%s: f\xCE\\%s,d\xCEr = f\xCE\\%s,k\xCEr x k\xCE\\mod\xCEr / "
+                       "%s\xCE\\M\xCEr = %.2lf x %.2lf / %.2lf = %.2lf N/mm\xCE/2\xCEr%s",
+                       name, row.sub, row.sub, SYM_GAMMA, row.f_k, m->kmod, m->gamma_m, row.f_d,
+                       Panel_In_Plane_Note);
+    }
 }
 
 /* The lines of tension perpendicular to the grain; V_90 is a force in kN. */
@@ -482,6 +523,7 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
                    name, SYM_SIGMA, axial, r->mid.sigma_0, SYM_SIGMA, r->mid.sigma_m, SYM_TAU,
                    r->mid.tau, shear, r->mid.V, SYM_ARROW, r->mid.u);
     Write_Kcr_Line(file, r, &r->mid);
+    Write_Panel_Strength_Lines(file, r, name, &r->mid);
     if (kind == CONN_SIDE_TIMBERS) {
         Oli_Write_Text(file,
                        "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
@@ -492,6 +534,7 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
                        r->side.sigma_m, SYM_TAU, r->side.tau, shear, r->side.V, r->side.u);
         Write_Kcr_Line(file, r, &r->side);
         if (r->one_sided_tension) Write_One_Sided_Tension_Line(file, r);
+        Write_Panel_Strength_Lines(file, r, "Seitenhölzer"_cp850, &r->side);
     }
     if (kind == CONN_LAP && r->one_sided_tension) Write_One_Sided_Tension_Line(file, r);
     /* the rule of the standard in force: DIN 1052, 11.1.2 (4), with an annex its NCI NA.8.1.6 */

@@ -122,20 +122,16 @@ typedef struct Design_Strengths {
     double ft, fm, fc, fv;         /* N/mm² */
     double ft_k, fm_k, fc_k, fv_k; /* N/mm², characteristic (f_m,k with its factor) */
     double kmod, gamma;
+    int32_t panel; /* 1: a panel's values in its plane */
 } Design_Strengths;
 
 static Design_Strengths Member_Design_Strengths(int mat, int grade, double h, double b, double kmod,
                                                 double gamma, double fm_factor)
 {
     double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0;
-    Get_Mat_Strengths(/*group=*/mat, /*grade=*/grade, /*use=*/1, /*kind=*/8, /*width=*/h * 10.0,
-                      /*depth=*/b * 10.0, /*f_m_k=*/&fm, /*f_t_k=*/&ft, /*f_c_k=*/&fc,
-                      /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr);
-    if (Member_Tension_Kind(mat) != 8)
-        Get_Mat_Strengths(/*group=*/mat, /*grade=*/grade, /*use=*/1,
-                          /*kind=*/Member_Tension_Kind(mat), /*width=*/h * 10.0,
-                          /*depth=*/b * 10.0, /*f_m_k=*/nullptr, /*f_t_k=*/&ft, /*f_c_k=*/nullptr,
-                          /*f_v_k=*/nullptr, /*f_c90_k=*/nullptr, /*k_h=*/nullptr);
+    Get_Mat_Strengths(/*group=*/mat, /*grade=*/grade, /*use=*/1, /*kind=*/Member_Strength_Kind(mat),
+                      /*width=*/h * 10.0, /*depth=*/b * 10.0, /*f_m_k=*/&fm, /*f_t_k=*/&ft,
+                      /*f_c_k=*/&fc, /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr);
     Design_Strengths s{};
     s.ft_k = ft / 1000.0;
     s.fm_k = fm * fm_factor / 1000.0;
@@ -143,6 +139,7 @@ static Design_Strengths Member_Design_Strengths(int mat, int grade, double h, do
     s.fv_k = fv / 1000.0;
     s.kmod = kmod;
     s.gamma = gamma;
+    s.panel = Is_Mat_Wood_Panel(mat);
     if (gamma > 0.0) {
         s.ft = ft * kmod / 1000.0 / gamma;
         s.fm = fm * fm_factor * kmod / 1000.0 / gamma;
@@ -159,8 +156,9 @@ static void Write_Strength_Line(FILE *file, const char *prefix, const Design_Str
                    "%sf\xCE\\t,0,k\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\m,k\xCEr = %.2lf N/mm\xCE/2"
                    "\xCEr, f\xCE\\"
                    "c,0,k\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\v,k\xCEr = %.2lf N/mm\xCE/2\xCEr, "
-                   "k\xCE\\mod\xCEr = %.2lf, %s\xCE\\M\xCEr = %.2lf",
-                   prefix, s->ft_k, s->fm_k, s->fc_k, s->fv_k, s->kmod, SYM_GAMMA, s->gamma);
+                   "k\xCE\\mod\xCEr = %.2lf, %s\xCE\\M\xCEr = %.2lf%s",
+                   prefix, s->ft_k, s->fm_k, s->fc_k, s->fv_k, s->kmod, SYM_GAMMA, s->gamma,
+                   s->panel ? Panel_In_Plane_Note : "");
     Oli_Write_Text(file,
                    "%sf\xCE\\t,d\xCEr = %.2lf N/mm\xCE/2\xCEr, f\xCE\\m,d\xCEr = %.2lf N/mm\xCE/2"
                    "\xCEr, f\xCE\\"

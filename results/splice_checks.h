@@ -66,10 +66,13 @@ int Init_Side_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *
 ** record stays as it is. */
 void Set_Kcr_Factor(Section_Check_Input *rec, int mat);
 
-/* Return the stress kind under which the catalogue gives a member's tensile strength along the
-** splice: a panel is stressed in its plane, which the plywood and OSB tables give under kind 2
-** (the other panels, like the timbers, under kind 8). */
-int32_t Member_Tension_Kind(int mat);
+/* Return the stress kind under which the catalogue gives a member's strengths in the splice
+** (tension, bending, compression and shear alike): a panel is a splice plate, stressed and bent
+** in its plane, whose in-plane values the plywood and OSB tables give under kind 2 (the other
+** panels, like the timbers along the grain, under kind 8). */
+int32_t Member_Strength_Kind(int mat);
+/* Said after each printed strength of a panel: the checks took its values in its plane. */
+extern const char Panel_In_Plane_Note[];
 
 /* Return the design tensile strength perpendicular to the grain (N/mm²) of the middle member
 ** (Get_Ft90d_Middle) or of the side members (Get_Ft90d_Side) with the kmod of combination
@@ -86,6 +89,10 @@ typedef struct Timber_Member_Check {
     double V;       /* kN, shear the member takes */
     double k_cr;    /* crack factor of its shear check (printed with an annex) */
     double u;       /* utilisation, tension perpendicular to the grain included */
+    int32_t panel;  /* 1: a wood-based or gypsum panel, checked with its in-plane values */
+    double f_m_k, f_c_0_k, f_v_k; /* N/mm², characteristic strengths the check took */
+    double kmod, gamma_m;         /* factors of its design strengths */
+    double f_m_d, f_c_0_d, f_v_d; /* N/mm², its design strengths */
 } Timber_Member_Check;
 
 /* Tension perpendicular to the grain of one member under EN 1995-1-1, 8.1.4, for one connection:

@@ -216,6 +216,76 @@ TEST(Timber, SideTimbersPrintTheirReducedTensileStrength)
     EXPECT_NE(t.find("= 9.00 x 0.80 / 1.20 = 6.00 N/mm"), std::string::npos) << t;
 }
 
+/* Board side members 2 x 22 / 200 mm beside the C24 10/20 cm: a splice plate is bent, pressed
+** and sheared in its plane, so each strength is the panel's in-plane value ("Scheibe"), not the
+** one across the plane; every strength line the check used names it. Service class 1, "mittel",
+** kmod preset 0.8 (a panel's own lower kmod wins), an annex without the tension reduction,
+** k_cr 1.0 of panels. The boards' section: A = 2 * 22 * 200 = 8800 mm², W = 2 * 22 * 200² / 6
+** = 293333 mm³. */
+TEST(Timber, BoardSideMembersTakeTheirValuesInThePlane)
+{
+    struct Case {
+        int mat, grade;
+        double gamma_m;
+        double M, N, V;   /* M_v,d kNm, N_d kN, V_d kN */
+        double u;         /* worked by hand */
+        const char *line; /* the strength line the check took */
+    };
+    const Case cases[] = {
+        /* plywood F20/10 bent: sigma_m,d = 1.0e6 / 293333 = 3.40909 N/mm², f_m,d = 9 * 0.8 / 1.2
+        ** = 6.00 N/mm² (in the plane; 20 across it: 13.33, u 0.25568), u = 0.56818 */
+        {MAT_SPERRHOLZ, 0, 1.2, 1.0, 0.0, 0.0, 3.40909 / 6.0,
+         "Seitenh\x94lzer: f\xCE\\m,d\xCEr = f\xCE\\m,k\xCEr x k\xCE\\mod\xCEr / \xC0\xCE\\M"
+         "\xCEr = 9.00 x 0.80 / 1.20 = 6.00 N/mm\xCE/2\xCEr (Scheibenbeanspruchung)"},
+        /* OSB/3 22 mm bent: its own kmod 0.7 (EN 1995-1-1, Table 3.1), f_m,d = 9.0 * 0.7 / 1.2 =
+        ** 5.25 N/mm² (EN 12369-1 gives no bending in the plane: its tensile value f_t,0; 14.8
+        ** across it: 8.633, u 0.39487), u = 3.40909 / 5.25 = 0.64935 */
+        {MAT_OSB, 1, 1.2, 1.0, 0.0, 0.0, 3.40909 / 5.25, "= 9.00 x 0.70 / 1.20 = 5.25 N/mm"},
+        /* particle board P4 22 mm: kmod 0.65, gamma_M 1.3, f_m,d = 6.9 * 0.65 / 1.3 = 3.45 N/mm²
+        ** (its tensile value in the plane), u = 3.40909 / 3.45 = 0.98814 */
+        {MAT_SPANPLATTE, 0, 1.3, 1.0, 0.0, 0.0, 3.40909 / 3.45,
+         "= 6.90 x 0.65 / 1.30 = 3.45 N/mm\xCE/2\xCEr (Scheibenbeanspruchung)"},
+        /* plywood pressed, N_d = -30 kN: sigma_c,0,d = 30000 / 8800 = 3.40909 N/mm², f_c,0,d =
+        ** 15 * 0.8 / 1.2 = 10.00 N/mm² (9 across the plane: 6.00, u 0.56818), u = 0.34091 */
+        {MAT_SPERRHOLZ, 0, 1.2, 0.0, -30.0, 0.0, 3.40909 / 10.0,
+         "f\xCE\\c,0,d\xCEr = f\xCE\\c,0,k\xCEr x k\xCE\\mod\xCEr / \xC0\xCE\\M\xCEr = 15.00 x "
+         "0.80 / 1.20 = 10.00 N/mm"},
+        /* plywood sheared, V_d = 6 kN: tau_d = 1.5 * 6000 / 8800 = 1.02273 N/mm², f_v,d = 3.5 *
+        ** 0.8 / 1.2 = 2.333 N/mm² (the panel shear; the planar 0.9 across it: 0.60, u 1.70455),
+        ** u = 0.43831 */
+        {MAT_SPERRHOLZ, 0, 1.2, 0.0, 0.0, 6.0, 1.02273 / (3.5 * 0.8 / 1.2),
+         "f\xCE\\v,d\xCEr = f\xCE\\v,k\xCEr x k\xCE\\mod\xCEr / \xC0\xCE\\M\xCEr = 3.50 x "
+         "0.80 / 1.20 = 2.33 N/mm"},
+    };
+    for (const Case &k : cases) {
+        C24_Member_10_20();
+        Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+        Splice_Input.splice_kind = k.M != 0.0 ? SPLICE_BENDING : SPLICE_TENSION;
+        Splice_Input.service_class = 1;
+        Splice_Input.mat_side = k.mat;
+        Splice_Input.grade_side = k.grade;
+        Splice_Input.t_s = 2.2;
+        Splice_Input.h_s = 20.0;
+        Splice_Input.gamma_m_side = k.gamma_m;
+        Splice_Input.lkom.groups[0].kled = KLED_MITTEL;
+        Splice_Input.lkom.groups[0].kmod = 0.8;
+        Splice_Input.vbm_type = VBM_NAGEL;
+        Splice_Input.k_xr = 0.0;
+        Nad_Record.ec5.na816_tension_reduction = 0;
+        Lkom_Entry *c = Set_Lkom(0, 0, k.M, k.N, k.V);
+        c->M_distr = k.M;
+        FILE *f = tmpfile();
+        double u_s = 0;
+        Oli_Holz_Nachweis(f, 0, 0, nullptr, &u_s);
+        const std::string s = Slurp_Print(f);
+        fclose(f);
+        EXPECT_NEAR(u_s, k.u, 5e-5) << k.mat << " " << k.N << " " << k.V;
+        EXPECT_NE(s.find(k.line), std::string::npos) << s;
+        /* the C24 middle member keeps its lines: no strength of a panel for it */
+        EXPECT_EQ(s.find("Mittelholz: f\xCE\\"), std::string::npos) << s;
+    }
+}
+
 /* The side timbers' design tensile strength is printed for every N_d from 0 on (a bending splice
 ** without axial force too), not under compression. */
 TEST(Timber, SideTensionLineFromZeroAxialForceOn)

@@ -370,4 +370,20 @@ TEST(GroupKmod, APresetDoesNotRaiseAPanelAboveItsOwnKmod)
         << s;
     /* 4.125 is a tie, written 4.12 */
     EXPECT_NE(s.find("= 9.00 x 0.55 / 1.20 = 4.12 N/mm"), std::string::npos) << s;
+    /* The boards' strength lines take every value in the plane (EN 12369-1, Table 2, OSB/3 over
+    ** 18 mm) and say so; times 0.55 / 1.2: f_t,0 9.0 -> 4.12, bending as its tension 9.0 ->
+    ** 4.12 (14.8 across the plane: 6.78), f_c,0 14.8 -> 6.78, the panel shear 6.8 -> 3.12 (the
+    ** planar 1.0: 0.46). */
+    EXPECT_NE(
+        s.find("Seitenhölzer: f\xCE\\t,0,k\xCEr = 9.00 N/mm\xCE/2\xCEr, f\xCE\\m,k\xCEr = 9.00 "
+               "N/mm\xCE/2\xCEr, f\xCE\\"
+               "c,0,k\xCEr = 14.80 N/mm\xCE/2\xCEr, f\xCE\\v,k\xCEr = 6.80 N/mm\xCE/2\xCEr, "
+               "k\xCE\\mod\xCEr = 0.55, \xC0\xCE\\M\xCEr = 1.20 (Scheibenbeanspruchung)"_cp850),
+        std::string::npos)
+        << s;
+    EXPECT_NE(s.find("Seitenhölzer: f\xCE\\t,d\xCEr = 4.12 N/mm\xCE/2\xCEr, f\xCE\\m,d\xCEr = 4.12 "
+                     "N/mm\xCE/2\xCEr, f\xCE\\"
+                     "c,d\xCEr = 6.78 N/mm\xCE/2\xCEr, f\xCE\\v,d\xCEr = 3.12 N/mm"_cp850),
+              std::string::npos)
+        << s;
 }
