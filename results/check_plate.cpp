@@ -86,14 +86,20 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
         const double fyd = Get_Plate_Fyd(c->accidental);
         const double tRd = Get_Plate_Shear_Strength(c->accidental);
         r.f_yd = fyd;
-        /* A net section in tension bears at most 0.9 A_net f_u / gamma_M2 (EN 1993-1-1, 6.2.3);
-        ** an accidental combination without the partial factor, as f_y,d. */
+        /* A net section in tension bears at most 0.9 A_net f_u / gamma_M2 (EN 1993-1-1, 6.2.3),
+        ** or A_net f_u,k / (1.25 gamma_M) (DIN 18800-1, members in tension with holes); an
+        ** accidental combination without the partial factor, as f_y,d. */
         double f_sigma = fyd;
-        if (Nad_Params != nullptr && r.sigma > 0.0) {
+        if (r.sigma > 0.0) {
             r.net_tension = 1;
             r.f_u = Get_Plate_Fu();
-            r.gamma_m2 = c->accidental ? 1.0 : si->gamma_m2;
-            r.f_ud = r.gamma_m2 > 0.0 ? 0.9 * r.f_u / r.gamma_m2 : 0.0;
+            if (Nad_Params != nullptr) {
+                r.gamma_m2 = c->accidental ? 1.0 : si->gamma_m2;
+                r.f_ud = r.gamma_m2 > 0.0 ? 0.9 * r.f_u / r.gamma_m2 : 0.0;
+            } else {
+                r.gamma_m2 = c->accidental ? 1.0 : si->gamma_m0;
+                r.f_ud = r.gamma_m2 > 0.0 ? r.f_u / (1.25 * r.gamma_m2) : 0.0;
+            }
             f_sigma = std::fmin(fyd, r.f_ud);
         }
         if (!(f_sigma > 0.0) || !(tRd > 0.0)) {
@@ -139,7 +145,13 @@ void Print_Plate_Check(FILE *file, const Plate_Check *r)
                                    : "V\xCE\\"
                                      "d\xCEr",
                    r->V);
-    if (r->net_tension)
+    if (r->net_tension && Nad_Params == nullptr)
+        Oli_Write_Text(file,
+                       "Nettoquerschnitt auf Zug: f\xCE\\y,d\xCEr = %.2lf N/mm\xCE/2\xCEr, "
+                       "f\xCE\\u,k\xCEr / (1.25 %s\xCE\\M\xCEr) = %.0lf / (1.25 x %.2lf) = %.2lf "
+                       "N/mm\xCE/2\xCEr (DIN 18800-1)",
+                       r->f_yd, SYM_GAMMA, r->f_u, r->gamma_m2, r->f_ud);
+    else if (r->net_tension)
         Oli_Write_Text(file,
                        "Nettoquerschnitt auf Zug: f\xCE\\y,d\xCEr = %.2lf N/mm\xCE/2\xCEr, 0.9 "
                        "f\xCE\\u\xCEr / %s\xCE\\M2\xCEr = 0.9 x %.0lf / %.2lf = %.2lf "

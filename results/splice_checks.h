@@ -229,8 +229,10 @@ typedef struct Plate_Check {
     double sigma, tau, sigma_v; /* N/mm², stresses of the net section */
     double f_yd;                /* N/mm², design yield strength of the plate */
     int32_t net_tension;        /* 1: sigma is a tension that the net section also bears by
-                                   0.9 f_u / gamma_M2 (EN 1993-1-1, 6.2.3) */
-    double f_u, gamma_m2, f_ud; /* N/mm², -, N/mm²: that strength and what it comes from */
+                                   0.9 f_u / gamma_M2 (EN 1993-1-1, 6.2.3) or, without an
+                                   annex, f_u,k / (1.25 gamma_M) (DIN 18800-1) */
+    double f_u, gamma_m2, f_ud; /* N/mm², -, N/mm²: that strength and what it comes from
+                                   (gamma_m2: gamma_M2, or gamma_M of DIN 18800-1) */
     double u;                   /* utilisation, valid when state is PLATE_CHECK_DONE */
 } Plate_Check;
 
@@ -359,11 +361,17 @@ typedef struct Vbm_Bolt_Check {
     int32_t done;        /* 1 when the check applies */
     int32_t na_rule;     /* 1: made after the annex's rule, 0 after DIN 1052 */
     int32_t en_bolt;     /* 1: the bolt by EN 1993-1-8 (with an annex), 0 by the DIN rule */
-    double A_b;          /* mm², bolt area: the tensile stress area A_s when en_bolt */
+    double A_b;          /* mm², bolt area: the tensile stress area A_s when en_bolt, else the
+                            shank's A_Sch */
+    double A_sp;         /* mm², DIN: the tensile stress area A_Sp */
     double f_ub;         /* N/mm², tensile strength of the bolt steel */
-    double gamma_m2;     /* partial factor of the bolt when en_bolt */
-    double sigma_Rd;     /* N/mm², design tensile stress of the bolt */
-    double N_b;          /* kN, tensile resistance of the bolt, sigma_Rd A_b */
+    double f_yb;         /* N/mm², DIN: yield strength of the bolt steel */
+    double gamma_m2;     /* partial factor of the bolt: gamma_M2 when en_bolt, else gamma_M */
+    double sigma_Rd;     /* N/mm², design tensile stress of the bolt on A_b: 0.9 f_ub / gamma_M2,
+                            DIN f_y,b,k / (1.1 gamma_M) */
+    double sigma_sp_Rd;  /* N/mm², DIN: f_u,b,k / (1.25 gamma_M) on A_sp */
+    double N_b;          /* kN, tensile resistance of the bolt: sigma_Rd A_b, DIN the smaller of
+                            that and sigma_sp_Rd A_sp (DIN 18800-1) */
     double N_Rd;         /* kN, the smaller of bolt and washer bearing */
     double d_washer;     /* mm */
     double F_td;         /* kN, tension of one bolt */

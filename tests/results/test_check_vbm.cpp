@@ -314,6 +314,27 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
     const size_t fail = s.find("u\xCE\\"
                                "F\xCEr = 1.35 > 1");
     EXPECT_NE(s.substr(fail, 200).find("!!"), std::string::npos) << s; /* the line is marked */
+    /* DIN 18800-1: the bolt bears the smaller of A_Sch f_y,b,k / (1.1 gamma_M) and
+    ** A_Sp f_u,b,k / (1.25 gamma_M); M16 4.6 (f_y,b,k 240, f_u,b,k 400), gamma_M 1.1:
+    ** 201.0619 * 240 / 1.21 = 201.0619 * 198.3471 = 39.8801 kN on the shank, 157 * 400 / 1.375 =
+    ** 157 * 290.9091 = 45.6727 kN on the thread: 39.8801 kN (400 / 1.1 / 1.1 on the shank gave
+    ** 66.4667 kN); of 8.8 (640, 800) 201.0619 * 640 / 1.21 = 106.3468 kN and
+    ** 157 * 800 / 1.375 = 91.3455 kN: the thread governs */
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.bolts.N_b, 39.8801, 1e-4);
+    EXPECT_TRUE(
+        Has(s, "A\xCE\\Sch\xCEr = 201.06 mm\xCE/2\xCEr, f\xCE\\y,b,k\xCEr / (1.1 \xC0\xCE\\M\xCEr) "
+               "= 240 / (1.1 x 1.10) = 198.35 N/mm\xCE/2\xCEr; A\xCE\\Sp\xCEr = 157.00 "
+               "mm\xCE/2\xCEr, f\xCE\\u,b,k\xCEr / (1.25 \xC0\xCE\\M\xCEr) = 400 / (1.25 x 1.10) = "
+               "290.91 N/mm\xCE/2\xCEr (DIN 18800-1)"))
+        << s;
+    EXPECT_TRUE(Has(s, "N\xCE\\"
+                       "b,R,d\xCEr = min(39.88; 45.67) = 39.88 kN, N\xCE\\R,d\xCEr = 4.62 kN ("))
+        << s;
+    Splice_Input.bolt_steel = 27;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.bolts.N_b, 91.3455, 1e-4);
+    Splice_Input.bolt_steel = 23;
     Get_Lkom_Entry(0, 0)->N_d = 70.0;
     s = Vbm_Text();
     EXPECT_TRUE(Has(s, "u\xCE\\"
@@ -692,8 +713,9 @@ TEST(VbmCheck, BoltLineAtTheLimitOneUnitAndTheWasherAreaOfSmallBolts)
     /* DIN 1052, a bolt of 1 mm: washer d_U = 20 mm, not in the washer table; the area formula
     ** pi 20² / 4 + 20 min(4 * 1 - 20, 60) - pi 3² / 4 = 314.159 - 320 - 7.069 = -12.91 mm² is not
     ** positive, so the washer bears on a_w d_U with a_w = min(20 + 60 - 1, 4 * 1) = 4 mm:
-    ** 80 mm², N_w = 2.5 * 80 / 1000 * 0.9 / 1.3 = 0.138462 kN; the bolt:
-    ** pi 1² / 4 * 400 / 1.1 / 1.1 / 1000 = 0.259635 kN; N_R,d = 0.138462 kN,
+    ** 80 mm², N_w = 2.5 * 80 / 1000 * 0.9 / 1.3 = 0.138462 kN; the bolt (DIN 18800-1):
+    ** min(pi 1² / 4 * 240 / 1.21, pi 0.85² / 4 * 400 / 1.375) / 1000 = min(0.155781, 0.165076)
+    ** = 0.155781 kN; N_R,d = 0.138462 kN,
     ** u = 6.25 / 0.138462 = 45.139 */
     Toothed_Plate_Splice(false, 1.0, 4, 100.0);
     ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);

@@ -1627,7 +1627,31 @@ TEST(PlateCheck, ComputedIntoARecordAndPrintedFromIt)
     EXPECT_EQ(r.net_tension, 0);
     EXPECT_NEAR(r.u, 14.019 / 460.0, 5e-6);
     Get_Lkom_Entry(0, 0)->N_d = 60.0;
+    /* DIN 18800-1: the net section of a member in tension bears at most f_u,k / (1.25 gamma_M)
+    ** beside f_y,k / gamma_M. S235 (f_y 240, f_u 360): 360 / (1.25 * 1.1) = 261.82 above
+    ** 240 / 1.1 = 218.18 N/mm², u = 14.0187 / 218.1818 = 0.064252; S460 N/NL (f_y 460,
+    ** f_u 540): 540 / 1.375 = 392.7273 below 460 / 1.1 = 418.1818 governs,
+    ** u = 14.0187 / 392.7273 = 0.035696 (0.033523 by f_y alone) */
+    Use_Annex(false);
+    Set_Design_Gammas(0);
+    ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.net_tension, 1);
+    EXPECT_NEAR(r.f_ud, 392.7273, 1e-4);
+    EXPECT_NEAR(r.u, 0.035696, 5e-6);
     Splice_Input.plate_steel = 5;
+    ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.u, 0.064252, 5e-6);
+    FILE *d = tmpfile();
+    Print_Plate_Check(d, &r);
+    const std::string sd = Slurp_Print(d);
+    fclose(d);
+    EXPECT_NE(sd.find("Nettoquerschnitt auf Zug: f\xCE\\y,d\xCEr = 218.18 N/mm\xCE/2\xCEr, "
+                      "f\xCE\\u,k\xCEr / (1.25 \xC0\xCE\\M\xCEr) = 360 / (1.25 x 1.10) = 261.82 "
+                      "N/mm\xCE/2\xCEr (DIN 18800-1)"),
+              std::string::npos)
+        << sd;
+    Use_Annex(true);
+    Set_Design_Gammas(0);
     ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
     /* no combination: nothing computed, the record untouched */
     Plate_Check untouched = r;
