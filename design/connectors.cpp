@@ -186,15 +186,16 @@ static double Plate_Rule_My(int type, double d, double fu, int variant, int thre
 }
 
 /*
-** Return the simplified resistance sqrt(2) k sqrt(2 My fh d) of a fastener beside a thick steel
-** plate (member 2); k = min(1, t / t_req) with the timber thickness t.
+** The simplified resistance sqrt(2) k sqrt(2 My fh d) of a fastener beside a thick steel plate
+** (member 2); k = min(1, t / t_req) with the timber thickness t. The yield moment, the embedment
+** strength and the resistance take d_modes, the required thickness t_req the fastener's d.
 */
-double Calc_Rk_Thick_Plate(int type, double d, double t, int predrilled, int fitted, int grade,
-                           int variant, int threaded_rod, double alpha, double fu, int mat,
-                           double rho_k, Connection_Result *result)
+static double Thick_Plate(int type, double d, double d_modes, double t, int predrilled, int fitted,
+                          int grade, int variant, int threaded_rod, double alpha, double fu,
+                          int mat, double rho_k, Connection_Result *result)
 {
-    const double my = Plate_Rule_My(type, d, fu, variant, threaded_rod);
-    const double fh = Plate_Timber_Fh(d, alpha, mat, rho_k, result);
+    const double my = Plate_Rule_My(type, d_modes, fu, variant, threaded_rod);
+    const double fh = Plate_Timber_Fh(d_modes, alpha, mat, rho_k, result);
     const double t_req = Calc_T_Req_Plate(/*d=*/d, /*type=*/type, /*predrilled=*/predrilled,
                                           /*variant=*/variant, /*fitted=*/fitted,
                                           /*threaded=*/threaded_rod, /*alpha=*/alpha, /*dc=*/0.0,
@@ -202,7 +203,7 @@ double Calc_Rk_Thick_Plate(int type, double d, double t, int predrilled, int fit
                                           /*g1=*/grade, /*g2=*/grade, /*user1=*/nullptr,
                                           /*user2=*/nullptr);
     const double k = t_req > 0.0 ? std::min(1.0, t / t_req) : 1.0;
-    const double rk = std::sqrt(2.0) * k * std::sqrt(2.0 * my * fh * d);
+    const double rk = std::sqrt(2.0) * k * std::sqrt(2.0 * my * fh * d_modes);
     if (result != nullptr) {
         result->fu_used = fu;
         result->my_rk = my;
@@ -211,6 +212,26 @@ double Calc_Rk_Thick_Plate(int type, double d, double t, int predrilled, int fit
     }
     Keep_T_Req(result, t_req, t_req);
     return rk;
+}
+
+double Calc_Rk_Thick_Plate(int type, double d, double t, int predrilled, int fitted, int grade,
+                           int variant, int threaded_rod, double alpha, double fu, int mat,
+                           double rho_k, Connection_Result *result)
+{
+    return Thick_Plate(/*type=*/type, /*d=*/d, /*d_modes=*/d, /*t=*/t, /*predrilled=*/predrilled,
+                       /*fitted=*/fitted, /*grade=*/grade, /*variant=*/variant,
+                       /*threaded_rod=*/threaded_rod, /*alpha=*/alpha, /*fu=*/fu, /*mat=*/mat,
+                       /*rho_k=*/rho_k, /*result=*/result);
+}
+
+double Calc_Rk_Thick_Plate_Ef(int type, double d, double d_ef, double t, int predrilled, int fitted,
+                              int grade, int variant, int threaded_rod, double alpha, double fu,
+                              int mat, double rho_k, Connection_Result *result)
+{
+    return Thick_Plate(/*type=*/type, /*d=*/d, /*d_modes=*/d_ef, /*t=*/t,
+                       /*predrilled=*/predrilled, /*fitted=*/fitted, /*grade=*/grade,
+                       /*variant=*/variant, /*threaded_rod=*/threaded_rod, /*alpha=*/alpha,
+                       /*fu=*/fu, /*mat=*/mat, /*rho_k=*/rho_k, /*result=*/result);
 }
 
 double Calc_Rk_Thin_Plate(int type, int selector, double d, double t, int predrilled, int fitted,
@@ -283,15 +304,21 @@ double Calc_Rk_Plate_Interpolated(int type, double d, double t, int predrilled, 
     return rk;
 }
 
-double Calc_Rk_Outer_Plate_Simplified(int type, double d, double length, int shear_planes,
-                                      int predrilled, int fitted, int variant, int threaded_rod,
-                                      double alpha_2, double fu, int plate_material, double plate_t,
-                                      int mat_2, int grade_2, double t2, double rho_2,
-                                      const Vbm_User_Embedment *user, Connection_Result *result)
+/*
+** The simplified resistance k k_p sqrt(2 My fh d) of a nail or screw through a steel plate into
+** timber member 2: the yield moment, the embedment strength and the resistance take d_modes; the
+** plate's class, the required thickness and the point's penetration the fastener's d.
+*/
+static double Outer_Plate_Simplified(int type, double d, double d_modes, double length,
+                                     int shear_planes, int predrilled, int fitted, int variant,
+                                     int threaded_rod, double alpha_2, double fu,
+                                     int plate_material, double plate_t, int mat_2, int grade_2,
+                                     double t2, double rho_2, const Vbm_User_Embedment *user,
+                                     Connection_Result *result)
 {
     double c_p = 0.0;
     const int cls = Classify_Plate_Thickness(type, plate_material, d, plate_t, &c_p);
-    const double my = Plate_Rule_My(type, d, fu, variant, threaded_rod);
+    const double my = Plate_Rule_My(type, d_modes, fu, variant, threaded_rod);
     const double k_p = 1.4 * c_p + (1.0 - c_p);
     const double t_req = c_p * 10.0 * d + (1.0 - c_p) * 9.0 * d;
     double k = 1.0;
@@ -303,12 +330,12 @@ double Calc_Rk_Outer_Plate_Simplified(int type, double d, double length, int she
                          /*out_penetration=*/nullptr, /*out_member=*/nullptr, /*out_k=*/&k,
                          /*out_t1_req=*/nullptr, /*out_t2_req=*/nullptr);
     double fh1 = 0.0, fh2 = 0.0;
-    Calc_Fh_Both_Members(/*out_fh1=*/&fh1, /*out_fh2=*/&fh2, /*d=*/d, /*type=*/type,
+    Calc_Fh_Both_Members(/*out_fh1=*/&fh1, /*out_fh2=*/&fh2, /*d=*/d_modes, /*type=*/type,
                          /*predrilled=*/predrilled, /*alpha1=*/0.0, /*alpha2=*/alpha_2,
                          /*t1=*/plate_t, /*t2=*/t2, /*rho1=*/0.0, /*rho2=*/rho_2,
                          /*mat1=*/plate_material, /*mat2=*/mat_2, /*g1=*/-1, /*g2=*/grade_2,
                          /*user1=*/nullptr, /*user2=*/user);
-    const double rk = k * k_p * std::sqrt(2.0 * my * fh2 * d);
+    const double rk = k * k_p * std::sqrt(2.0 * my * fh2 * d_modes);
     if (result != nullptr) {
         result->plate_class = cls;
         result->fu_used = fu;
@@ -321,6 +348,37 @@ double Calc_Rk_Outer_Plate_Simplified(int type, double d, double length, int she
         result->t_req_2 = t_req;
     }
     return rk;
+}
+
+double Calc_Rk_Outer_Plate_Simplified(int type, double d, double length, int shear_planes,
+                                      int predrilled, int fitted, int variant, int threaded_rod,
+                                      double alpha_2, double fu, int plate_material, double plate_t,
+                                      int mat_2, int grade_2, double t2, double rho_2,
+                                      const Vbm_User_Embedment *user, Connection_Result *result)
+{
+    return Outer_Plate_Simplified(/*type=*/type, /*d=*/d, /*d_modes=*/d, /*length=*/length,
+                                  /*shear_planes=*/shear_planes, /*predrilled=*/predrilled,
+                                  /*fitted=*/fitted, /*variant=*/variant,
+                                  /*threaded_rod=*/threaded_rod, /*alpha_2=*/alpha_2, /*fu=*/fu,
+                                  /*plate_material=*/plate_material, /*plate_t=*/plate_t,
+                                  /*mat_2=*/mat_2, /*grade_2=*/grade_2, /*t2=*/t2, /*rho_2=*/rho_2,
+                                  /*user=*/user, /*result=*/result);
+}
+
+double Calc_Rk_Outer_Plate_Simplified_Ef(int type, double d, double d_ef, double length,
+                                         int shear_planes, int predrilled, int fitted, int variant,
+                                         int threaded_rod, double alpha_2, double fu,
+                                         int plate_material, double plate_t, int mat_2, int grade_2,
+                                         double t2, double rho_2, const Vbm_User_Embedment *user,
+                                         Connection_Result *result)
+{
+    return Outer_Plate_Simplified(/*type=*/type, /*d=*/d, /*d_modes=*/d_ef, /*length=*/length,
+                                  /*shear_planes=*/shear_planes, /*predrilled=*/predrilled,
+                                  /*fitted=*/fitted, /*variant=*/variant,
+                                  /*threaded_rod=*/threaded_rod, /*alpha_2=*/alpha_2, /*fu=*/fu,
+                                  /*plate_material=*/plate_material, /*plate_t=*/plate_t,
+                                  /*mat_2=*/mat_2, /*grade_2=*/grade_2, /*t2=*/t2, /*rho_2=*/rho_2,
+                                  /*user=*/user, /*result=*/result);
 }
 
 /* ---------------------------------------------------------------- effective numbers */

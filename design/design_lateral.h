@@ -137,6 +137,10 @@ double Calc_Rk_Staple(SIMPLIFIED_RULE_ARGS);
 /* Wood screws to DIN 571: k sqrt(2b/(1+b)) sqrt(2 My fh d) with My = 0.15 fu d^2.6. */
 double Calc_Rk_Screw_Din571(SIMPLIFIED_RULE_ARGS);
 
+/* The same with the effective diameter d_ef of EN 1995-1-1, 8.7.1 in place of d for My, fh and
+** the resistance; the required thicknesses and the point's 4 d keep the screw's d. */
+double Calc_Rk_Screw_Din571_Ef(SIMPLIFIED_RULE_ARGS, double d_ef);
+
 /* Screws of the approvals: k sqrt(2b/(1+b)) sqrt(2 My fh d) with the tabulated My; 0 for other
 ** types. The thickness rule takes fu = 400 and the axis angle. */
 double Calc_Rk_Screw_Approved(SIMPLIFIED_RULE_ARGS);

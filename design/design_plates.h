@@ -157,6 +157,12 @@ double Calc_Rk_Thick_Plate(int type, double d, double t, int predrilled, int fit
                            int variant, int threaded_rod, double alpha, double fu, int mat,
                            double rho_k, Connection_Result *result);
 
+/* The same with the effective diameter d_ef of a wood screw to DIN 571 (EN 1995-1-1, 8.7.1) for
+** My, fh and the resistance; the required thickness keeps d. */
+double Calc_Rk_Thick_Plate_Ef(int type, double d, double d_ef, double t, int predrilled, int fitted,
+                              int grade, int variant, int threaded_rod, double alpha, double fu,
+                              int mat, double rho_k, Connection_Result *result);
+
 /*
 ** Return the simplified resistance k sqrt(2 My fh d) of a fastener beside a thin steel plate;
 ** selector 2 takes the second form of the required thickness.
@@ -183,6 +189,15 @@ double Calc_Rk_Outer_Plate_Simplified(int type, double d, double length, int she
                                       double alpha_2, double fu, int plate_material, double plate_t,
                                       int mat_2, int grade_2, double t2, double rho_2,
                                       const Vbm_User_Embedment *user, Connection_Result *result);
+
+/* The same with the effective diameter d_ef of a wood screw to DIN 571 (EN 1995-1-1, 8.7.1) for
+** My, fh and the resistance; the plate's class, t_req and the point's 4 d keep d. */
+double Calc_Rk_Outer_Plate_Simplified_Ef(int type, double d, double d_ef, double length,
+                                         int shear_planes, int predrilled, int fitted, int variant,
+                                         int threaded_rod, double alpha_2, double fu,
+                                         int plate_material, double plate_t, int mat_2, int grade_2,
+                                         double t2, double rho_2, const Vbm_User_Embedment *user,
+                                         Connection_Result *result);
 
 /* ---------------------------------------------------------------- effective numbers */
 

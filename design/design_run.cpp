@@ -470,12 +470,23 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
                     /*mat_1=*/in.mat_1, /*mat_2=*/in.mat_2, /*grade_1=*/in.grade_1,
                     /*grade_2=*/in.grade_2, /*user=*/&in.user_embedment, /*result=*/r);
     };
+    /* a wood screw to DIN 571 takes its effective diameter in the simplified proof too (EN
+    ** 1995-1-1, 8.7.1), for My, fh and the resistance; the plate's class, the required
+    ** thicknesses and the point's 4 d keep d */
     if (in.mat_1 == MAT_FERMACELL) {
         rk = args_rule(type == VBM_KLAMMER ? Calc_Rk_Staple_Gypsum_Fibre
                                            : Calc_Rk_Nail_Gypsum_Fibre);
     } else if (!plate1 && !plate2) {
         if (type == VBM_KLAMMER) rk = args_rule(Calc_Rk_Staple);
-        else if (Is_Vbm_Din571_Screw(type)) rk = args_rule(Calc_Rk_Screw_Din571);
+        else if (Is_Vbm_Din571_Screw(type))
+            rk = Calc_Rk_Screw_Din571_Ef(
+                /*type=*/type, /*d=*/d, /*length=*/in.length, /*fu=*/in.fu,
+                /*predrilled=*/in.predrilled, /*stainless=*/in.stainless,
+                /*fitted_bolt=*/in.fitted_bolt, /*threaded_rod=*/in.threaded_rod,
+                /*shear_planes=*/sp, /*axis_angle=*/in.axis_angle, /*t1=*/t1, /*t2=*/t2,
+                /*rho_1=*/r->rho_1, /*rho_2=*/r->rho_2, /*alpha_1=*/a1, /*alpha_2=*/a2,
+                /*mat_1=*/in.mat_1, /*mat_2=*/in.mat_2, /*grade_1=*/in.grade_1,
+                /*grade_2=*/in.grade_2, /*user=*/&in.user_embedment, /*result=*/r, /*d_ef=*/d_ef);
         else if (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type))
             rk = args_rule(Calc_Rk_Screw_Approved);
         else if (Is_Mat_Panel(in.mat_1) != Is_Mat_Panel(in.mat_2))
@@ -490,25 +501,28 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
                                          /*user2=*/nullptr, /*result=*/r);
         r->rk_lateral = rk;
     } else if (plate2) {
-        r->rk_lateral = Calc_Rk_Thick_Plate(/*type=*/type, /*d=*/d, /*t=*/t1,
-                                            /*predrilled=*/in.predrilled, /*fitted=*/in.fitted_bolt,
-                                            /*grade=*/in.grade_1, /*variant=*/in.stainless,
-                                            /*threaded_rod=*/in.threaded_rod, /*alpha=*/a1,
-                                            /*fu=*/fu_steel, /*mat=*/in.mat_1, /*rho_k=*/r->rho_1,
-                                            /*result=*/r);
+        r->rk_lateral = Calc_Rk_Thick_Plate_Ef(/*type=*/type, /*d=*/d, /*d_ef=*/d_ef, /*t=*/t1,
+                                               /*predrilled=*/in.predrilled,
+                                               /*fitted=*/in.fitted_bolt, /*grade=*/in.grade_1,
+                                               /*variant=*/in.stainless,
+                                               /*threaded_rod=*/in.threaded_rod, /*alpha=*/a1,
+                                               /*fu=*/fu_steel, /*mat=*/in.mat_1,
+                                               /*rho_k=*/r->rho_1, /*result=*/r);
         Alu_Cap(in, 2, r);
     } else {
-        r->rk_lateral = Calc_Rk_Outer_Plate_Simplified(/*type=*/type, /*d=*/d, /*length=*/in.length,
-                                                       /*shear_planes=*/sp,
-                                                       /*predrilled=*/in.predrilled,
-                                                       /*fitted=*/in.fitted_bolt,
-                                                       /*variant=*/in.stainless,
-                                                       /*threaded_rod=*/in.threaded_rod,
-                                                       /*alpha_2=*/a2, /*fu=*/fu_steel,
-                                                       /*plate_material=*/in.mat_1, /*plate_t=*/t1,
-                                                       /*mat_2=*/in.mat_2, /*grade_2=*/in.grade_2,
-                                                       /*t2=*/t2, /*rho_2=*/r->rho_2,
-                                                       /*user=*/&in.user_embedment, /*result=*/r);
+        r->rk_lateral =
+            Calc_Rk_Outer_Plate_Simplified_Ef(/*type=*/type, /*d=*/d, /*d_ef=*/d_ef,
+                                              /*length=*/in.length,
+                                              /*shear_planes=*/sp,
+                                              /*predrilled=*/in.predrilled,
+                                              /*fitted=*/in.fitted_bolt,
+                                              /*variant=*/in.stainless,
+                                              /*threaded_rod=*/in.threaded_rod,
+                                              /*alpha_2=*/a2, /*fu=*/fu_steel,
+                                              /*plate_material=*/in.mat_1, /*plate_t=*/t1,
+                                              /*mat_2=*/in.mat_2, /*grade_2=*/in.grade_2,
+                                              /*t2=*/t2, /*rho_2=*/r->rho_2,
+                                              /*user=*/&in.user_embedment, /*result=*/r);
         Alu_Cap(in, 1, r);
     }
     if (in.mat_1 == MAT_FERMACELL || (!plate1 && !plate2)) r->rk_lateral = rk;

@@ -144,18 +144,28 @@ double Calc_Rk_Staple(SIMPLIFIED_RULE_ARGS)
     return rk;
 }
 
-double Calc_Rk_Screw_Din571(SIMPLIFIED_RULE_ARGS)
+/* A wood screw to DIN 571 whose failure modes take the diameter d_modes: the yield moment, the
+** embedment strengths and the resistance; the thickness rule keeps the case's own d. */
+static double Screw_Din571(const Rule_Case &c, double d_modes, Connection_Result *result)
 {
-    const Rule_Case c = RULE_CASE;
-    const double my = 0.15 * fu * std::pow(d, 2.6);
+    Rule_Case modes = c;
+    modes.d = d_modes;
+    const double my = 0.15 * c.fu * std::pow(d_modes, 2.6);
     double fh1, fh2;
-    Both_Fh(c, VBM_DIN571_1A, 0, false, &fh1, &fh2);
-    const double k = Reduction(c, VBM_DIN571_1A, fu, shear_planes, 90.0);
+    Both_Fh(modes, VBM_DIN571_1A, 0, false, &fh1, &fh2);
+    const double k = Reduction(c, VBM_DIN571_1A, c.fu, c.shear_planes, 90.0);
     const double beta = fh1 > 0.0 ? fh2 / fh1 : 0.0;
-    const double rk = k * Beta_Factor(beta) * std::sqrt(2.0 * my * fh1 * d);
-    Report(result, k, fu, my, fh1, fh2);
+    const double rk = k * Beta_Factor(beta) * std::sqrt(2.0 * my * fh1 * d_modes);
+    Report(result, k, c.fu, my, fh1, fh2);
     if (result != nullptr) result->beta = beta;
     return rk;
+}
+
+double Calc_Rk_Screw_Din571(SIMPLIFIED_RULE_ARGS) { return Screw_Din571(RULE_CASE, d, result); }
+
+double Calc_Rk_Screw_Din571_Ef(SIMPLIFIED_RULE_ARGS, double d_ef)
+{
+    return Screw_Din571(RULE_CASE, d_ef, result);
 }
 
 double Calc_Rk_Screw_Approved(SIMPLIFIED_RULE_ARGS)

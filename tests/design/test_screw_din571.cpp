@@ -109,6 +109,7 @@ TEST(ScrewDin571, EffectiveDiameterWhereTheShankEndsEarly)
     in.t2 = 72.0;
     in.fu = 400.0;
     EXPECT_NEAR(Calc_Din571_Effective_Diameter(in), 6.16, 1e-12);
+    const Connection_Input at_80 = in;
     Connection_Result r{};
     ASSERT_EQ(Design_Connection(in, &r), 0);
     EXPECT_EQ(r.plate_class, 2);
@@ -123,6 +124,43 @@ TEST(ScrewDin571, EffectiveDiameterWhereTheShankEndsEarly)
     ASSERT_EQ(Design_Connection(in, &l), 0);
     EXPECT_NEAR(l.fh2_k, 26.404, 1e-9);
     EXPECT_NEAR(l.rk_lateral, 4753.54, 0.01);
+
+    /* The simplified proof takes d_ef for M_y, f_h and the resistance as well; the plate's
+    ** class, the required thicknesses and the point's 4 d keep d = 8 (the safe side).
+    ** Outer plate (the screw of 80 mm): the plate is thick (8 >= d), k_p = 1.4; the point-side
+    **   thickness with f_u 600 at 90 degrees: M_y = 0.3 * 600 * 222.86094 = 40114.97,
+    **   f_h,90 = 26.404 / (1.35 + 0.015 * 8) = 17.96190, t_req = 4.6 sqrt(40114.97 / (17.96190 *
+    **   8)) = 76.8581 > 72: k = 72 / 76.8581 = 0.936791; R_k = 0.936791 * 1.4 sqrt(2 * 6777.37 *
+    **   26.93208 * 6.16) = 1966.72 N (by d: 0.936791 * 1.4 sqrt(2 * 13371.66 * 26.404 * 8)
+    **   = 3117.15 N).
+    ** Timber (Screw_Input: f_u 600, 40 mm into 120 mm of C24, the shank 20 mm into member 2):
+    **   the thickness rule by d leaves k = 1 (t1,req 37.88 < 40, t2,req 65.60 < 100), beta = 1;
+    **   R_k = sqrt(2 * 0.15 * 600 * 112.95614 * 26.93208 * 6.16) = sqrt(2 * 10166.05 * 26.93208
+    **   * 6.16) = 1836.61 N (by d: sqrt(2 * 20057.48 * 26.404 * 8) = 2910.94 N).
+    ** Inner plate (the first test's: 40 mm of C24, plate 10 mm, 120 mm long): the thick plate's
+    **   t_req = 4.6 sqrt(40114.97 / (26.404 * 8)) = 63.3915 > 40, k = 40 / 63.3915 = 0.630999;
+    **   R_k = sqrt 2 * 0.630999 sqrt(2 * 10166.05 * 26.93208 * 6.16) = 1638.93 N (by d:
+    **   2597.63 N). */
+    Connection_Input inner = Screw_Input();
+    inner.mat_2 = 12;
+    inner.grade_2 = 0;
+    inner.t2 = 10.0;
+    inner.shear_planes = 2;
+    inner.length = 120.0;
+    struct {
+        const char *name;
+        Connection_Input in;
+        double rk;
+    } const simplified[] = {{"outer plate", at_80, 1966.72},
+                            {"timber", Screw_Input(), 1836.61},
+                            {"inner plate", inner, 1638.93}};
+    for (const auto &row : simplified) {
+        Connection_Input c = row.in;
+        c.proof_method = 0;
+        Connection_Result s{};
+        ASSERT_EQ(Design_Connection(c, &s), 0) << row.name;
+        EXPECT_NEAR(s.rk_lateral, row.rk, 0.01) << row.name;
+    }
 
     /* DIN 1052 has no effective diameter: the screw of 80 mm keeps d */
     Standard_Scope din(false);
