@@ -37,6 +37,19 @@ Connection_Input Screw_Input()
     return in;
 }
 
+/* The screw of Screw_Input 120 mm long through an inner steel plate of 10 mm (member 2) and
+** both timbers, double shear. */
+Connection_Input Inner_Plate_Input()
+{
+    Connection_Input in = Screw_Input();
+    in.mat_2 = 12;
+    in.grade_2 = 0;
+    in.t2 = 10.0;
+    in.shear_planes = 2;
+    in.length = 120.0;
+    return in;
+}
+
 } // namespace
 
 /* 8^2.6 = exp(2.6 ln 8) = 222.861; the design yield moment uses f_u = 400:
@@ -66,14 +79,8 @@ TEST(ScrewDin571, DesignValuesTakeFu400BesideTimberAndPlates)
 
     /* inner steel plate as member 2, the screw through both timbers: the full formula; the
     ** point's member begins at 40 + 10 = 50, past the shank's end at 120 - 80 = 40: d_ef */
-    Connection_Input inner = Screw_Input();
-    inner.mat_2 = 12;
-    inner.grade_2 = 0;
-    inner.t2 = 10.0;
-    inner.shear_planes = 2;
-    inner.length = 120.0;
     Connection_Result i{};
-    ASSERT_EQ(Design_Connection(inner, &i), 0);
+    ASSERT_EQ(Design_Connection(Inner_Plate_Input(), &i), 0);
     EXPECT_DOUBLE_EQ(i.fu_used, 400.0);
     EXPECT_NEAR(i.my_d, 12322.49, 0.01);
 }
@@ -141,19 +148,13 @@ TEST(ScrewDin571, EffectiveDiameterWhereTheShankEndsEarly)
     **   t_req = 4.6 sqrt(40114.97 / (26.404 * 8)) = 63.3915 > 40, k = 40 / 63.3915 = 0.630999;
     **   R_k = sqrt 2 * 0.630999 sqrt(2 * 10166.05 * 26.93208 * 6.16) = 1638.93 N (by d:
     **   2597.63 N). */
-    Connection_Input inner = Screw_Input();
-    inner.mat_2 = 12;
-    inner.grade_2 = 0;
-    inner.t2 = 10.0;
-    inner.shear_planes = 2;
-    inner.length = 120.0;
     struct {
         const char *name;
         Connection_Input in;
         double rk;
     } const simplified[] = {{"outer plate", at_80, 1966.72},
                             {"timber", Screw_Input(), 1836.61},
-                            {"inner plate", inner, 1638.93}};
+                            {"inner plate", Inner_Plate_Input(), 1638.93}};
     for (const auto &row : simplified) {
         Connection_Input c = row.in;
         c.proof_method = 0;
