@@ -57,6 +57,9 @@ void Get_Joint_Members(Joint_Members *m)
 int Vbm_Own_Shear_Planes(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
+    /* a lap has two members and one shear plane: a point that leaves its second half holds in
+    ** nothing beyond it */
+    if (si->connection_kind == CONN_LAP) return 1;
     Joint_Members m;
     Get_Joint_Members(&m);
     int member = 0;

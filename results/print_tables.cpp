@@ -89,8 +89,11 @@ const char *Get_Steel_Print_Name(int32_t code)
     return Get_Stahlguete_Name(c);
 }
 
+/* How nails, screws and staples are driven: a lap's from alternate faces, one at each position,
+** whatever the switch holds (Vbm_Driven_Side), as its design and drawings take them. */
 static const char *Side_Text(void)
 {
+    if (Splice_Input.connection_kind == CONN_LAP) return "wechselseitig";
     return Splice_Input.two_sided == 1 ? "zweiseitig" : "wechselseitig";
 }
 
@@ -362,17 +365,18 @@ static void Write_Method_Line(FILE *file)
 }
 
 /*
-** The closing line: the fasteners of one splice half. Nails, screws and staples driven into side
-** timbers or through outer plates say how many come from each side: a pair at every position
-** of the pattern when driven from both sides, else one, from alternate sides (as the design's
-** shear planes and the drawings take them).
+** The closing line: the fasteners of one splice half (of a lap, all of its joint). Nails, screws
+** and staples driven into side timbers, through outer plates or into a lap say how many come
+** from each side: a pair at every position of the pattern when driven from both sides, else
+** one, from alternate sides (as the design's shear planes and the drawings take them).
 */
 static void Write_Fastener_Count(FILE *file)
 {
     const int n = Fastener_Pattern.count;
     const char *name = Get_Vbm_Type_Name(Splice_Input.vbm_type, 0);
     const int kind = Splice_Input.connection_kind;
-    const bool sides = (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES)
+    const bool lap = kind == CONN_LAP;
+    const bool sides = (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES || lap)
                        && Is_Vbm_Nail_Screw_Or_Staple(Splice_Input.vbm_type);
     if (!sides) {
         Oli_Write_Text(file,
@@ -392,17 +396,18 @@ static void Write_Fastener_Count(FILE *file)
     for (int i = 0; i < n; i++)
         if (Vbm_Driven_Side(i) == 0) near++;
     const int far = n - near;
+    const char *per = lap ? "" : " je Sto\xE1h\x84lfte";
     if (near == far)
         Oli_Write_Text(file,
                        "\xCE"
-                       "b%d x %s\xCEr je Sto\xE1h\x84lfte (wechselseitig: %d von jeder Seite)",
-                       n, name, near);
+                       "b%d x %s\xCEr%s (wechselseitig: %d von jeder Seite)",
+                       n, name, per, near);
     else
         Oli_Write_Text(file,
                        "\xCE"
-                       "b%d x %s\xCEr je Sto\xE1h\x84lfte (wechselseitig: %d von der einen, %d von "
+                       "b%d x %s\xCEr%s (wechselseitig: %d von der einen, %d von "
                        "der anderen Seite)",
-                       n, name, near, far);
+                       n, name, per, near, far);
 }
 
 void Oli_Verbindungsmittel(FILE *file)

@@ -127,7 +127,7 @@ int Vbm_Driven_From_Both_Sides(void);
 int Vbm_Driven_Side(int i);
 
 /* Shear planes of one nail, screw or staple of the splice: 2 where its point holds in the member
-** beyond the middle one, else 1. */
+** beyond the middle one, else 1 (always 1 in a lap, which has no such member). */
 int Vbm_Own_Shear_Planes(void);
 
 /*

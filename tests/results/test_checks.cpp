@@ -1317,6 +1317,19 @@ TEST(ConnInput, MembersPerConnectionKind)
     EXPECT_DOUBLE_EQ(in.t1, 60.0); /* 10 * 12 / 2 */
     EXPECT_DOUBLE_EQ(in.t2, 60.0);
     EXPECT_EQ(in.shear_planes, 1); /* the lap's two halves meet in one shear plane */
+    /* so do its nails, also one of 150 mm whose point leaves the second half 150 - 120 = 30 mm
+    ** >= 4 d = 16.8 mm beyond it: there is no member there to hold it */
+    const int type = Splice_Input.vbm_type;
+    const double d = Splice_Input.d, l = Splice_Input.l;
+    Splice_Input.vbm_type = VBM_NAGEL;
+    Splice_Input.d = 4.2;
+    Splice_Input.l = 150.0;
+    Fill_Vbm_Design_Input(&in, 2, 30.0, 40.0, 12, 1, 0, 0, 0.9);
+    EXPECT_EQ(in.shear_planes, 1);
+    Splice_Input.vbm_type = type;
+    Splice_Input.d = d;
+    Splice_Input.l = l;
+    Fill_Vbm_Design_Input(&in, 2, 30.0, 40.0, 12, 1, 0, 0, 0.9);
     EXPECT_DOUBLE_EQ(in.alpha_1, 30.0);
     EXPECT_DOUBLE_EQ(in.alpha_2, 40.0);
     EXPECT_EQ(in.load_duration, 2);

@@ -541,11 +541,24 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
                      "von der anderen Seite)"),
               std::string::npos)
         << s;
-    /* other fasteners, and nails in a lap, give their count alone */
+    /* a lap's nails stand one at each position of its pattern, which holds the whole joint,
+    ** from alternate faces whatever the switch holds (single shear, as the design and the
+    ** drawings take them): 8 from the one face, 7 from the other, and no pairs */
     Splice_Input.connection_kind = CONN_LAP;
+    Splice_Input.two_sided = 1;
     s = section();
     EXPECT_NE(s.find("\xCE"
-                     "b15 x Nagel\n"),
+                     "b15 x Nagel\xCEr (wechselseitig: 8 von der einen, 7 von der anderen "
+                     "Seite)\n"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find(", 4.2 x 110.0 mm, wechselseitig, d\xCE\\k\xCEr = 10.0 mm"), std::string::npos)
+        << s;
+    /* other fasteners give their count alone */
+    Splice_Input.vbm_type = VBM_STABDUEBEL;
+    s = section();
+    EXPECT_NE(s.find("\xCE"
+                     "b15 x Stab"),
               std::string::npos)
         << s;
 }
