@@ -155,7 +155,7 @@ const Msg_Row Error_Rows[] = {
     {117, "Mindestabstand a4,t senkrecht zur Faserrichtung zum beanspruchten Rand unterschritten ", "Mindestabstand a4,t senkrecht zur Faserrichtung zum beanspruchten Rand unterschritten ", nullptr},
     {118, "Mindestabstand a4,c senkrecht zur Faserrichtung zum unbeanspruchten Rand unterschritten ", "Mindestabstand a4,c senkrecht zur Faserrichtung zum unbeanspruchten Rand unterschritten ", nullptr},
     {119, "Vorderer/Hinterer Mindestrandabstand (a1c, a1t) unterschritten", "Vorderer/Hinterer Mindestrandabstand (a3c, a3t) unterschritten", nullptr},
-    {120, "Oberer/Unterer Mindestrandabstand (a2c, a2t) unterschritten", "Oberer/Unterer Mindestrandabstand (a2c, a2t) unterschritten", nullptr},
+    {120, "Oberer/Unterer Mindestrandabstand (a2c, a2t) unterschritten", "Oberer/Unterer Mindestrandabstand (a4c, a4t) unterschritten", nullptr},
     {121, nullptr, "Mindestabstand a1 der Verbindungsmittel am Kehlbalken unterschritten", nullptr},
     {122, nullptr, "Oberer/Unterer Mindestrandabstand am Kehlbalken (a4c, a4t) unterschritten", nullptr},
     {123, nullptr, "Oberer/Unterer Mindestrandabstand am Sparren (a4c, a4t) unterschritten", nullptr},

@@ -84,6 +84,23 @@ const char *Get_Refusal_Text(int code)
                  Mm(si->l).c_str(), Mm(joint_mm).c_str());
         return text;
     }
+    const Spacing_Refusal *r = &Fastener_Pattern.refusal;
+    if (why != nullptr && r->code == code) {
+        /* the distance the layout does not keep, with what the rules ask of it */
+        std::string head(why);
+        while (!head.empty() && head.back() == ' ') head.pop_back();
+        char kept[96], least[48];
+        if (r->rows > 1)
+            snprintf(kept, sizeof kept, "%s = (%.2f - %d x %.2f) / 2 = %.2f cm", r->name, r->height,
+                     r->rows - 1, r->pitch, r->value);
+        else if (r->rows == 1)
+            snprintf(kept, sizeof kept, "%s = %.2f / 2 = %.2f cm", r->name, r->height, r->value);
+        else snprintf(kept, sizeof kept, "%s = %.2f cm", r->name, r->value);
+        if (strcmp(r->rule, r->name) == 0) snprintf(least, sizeof least, "%.2f cm", r->required);
+        else snprintf(least, sizeof least, "%s = %.2f cm", r->rule, r->required);
+        snprintf(text, sizeof text, "%s: %s < erforderlich %s", head.c_str(), kept, least);
+        return text;
+    }
     snprintf(text, sizeof text, "%s", why ? why : "unbekannter Fehler");
     return text;
 }

@@ -763,10 +763,56 @@ static int Prepare_Pass(double rho_min, double alpha_1, double alpha_2, int n_r,
     return Distribute_Combinations(p);
 }
 
+/* ---------------------------------------------------------------- refusals of the layout */
+
+/* The own names of the end distance a3 and the edge distance a4 that the splice kind takes
+** (Calc_Pass_Spacings): the loaded or the unloaded one, or the larger where it takes both. */
+static const char *A3_Name(const Pass_Spacings *m)
+{
+    switch (Splice_Input.splice_kind) {
+    case SPLICE_TENSION: return "a3,t";
+    case SPLICE_COMPRESSION: return "a3,c";
+    default: return m->a3t >= m->a3c ? "a3,t" : "a3,c";
+    }
+}
+
+static const char *A4_Name(const Pass_Spacings *m)
+{
+    if (Splice_Input.splice_kind != SPLICE_BENDING && !Any_Checked_Shear()) return "a4,c";
+    return m->a4t >= m->a4c ? "a4,t" : "a4,c";
+}
+
+/* Note that the layout keeps distance `name` at value (cm) where the rules ask `required`, under
+** its own name `rule`, and return the refusal's code. */
+static int Refuse(int code, const char *name, const char *rule, double value, double required)
+{
+    Spacing_Refusal &r = Fastener_Pattern.refusal;
+    r = Spacing_Refusal{};
+    r.code = code;
+    snprintf(r.name, sizeof r.name, "%s", name);
+    snprintf(r.rule, sizeof r.rule, "%s", rule);
+    r.value = value;
+    r.required = required;
+    return code;
+}
+
+/* The same for the edge distance a4 that n_r rows of the given pitch leave within the height:
+** (height - (n_r - 1) pitch) / 2. */
+static int Refuse_Beside_Rows(int code, const char *rule, double required, int n_r, double height,
+                              double pitch)
+{
+    Refuse(code, "a4", rule, (height - (n_r - 1) * pitch) / 2.0, required);
+    Spacing_Refusal &r = Fastener_Pattern.refusal;
+    r.rows = n_r;
+    r.height = height;
+    r.pitch = pitch;
+    return code;
+}
+
 /*
 ** The user's spacings against the minimum at the final angles alpha_1 and alpha_2, with the
 ** program's own spacings as it would choose them; the user's choices stay as they are. Return 0
-** or an error code.
+** or an error code, with the distance that is not kept noted for the refusal's text.
 */
 static int Check_User_Spacings(double rho_min, double alpha_1, double alpha_2, int n_r)
 {
@@ -784,12 +830,25 @@ static int Check_User_Spacings(double rho_min, double alpha_1, double alpha_2, i
     /* the angles the system section of the print list states the least spacings at */
     Fastener_Pattern.min_alpha_1 = alpha_1;
     Fastener_Pattern.min_alpha_2 = alpha_2;
+    const char *a4_rule = A4_Name(&m);
+    if (a4u && m.a4 > si->a4 + LENGTH_TOL)
+        return Refuse(DERR_EDGE_DISTANCE_A4, "a4", a4_rule, si->a4, m.a4);
     /* Rows closer than the minimum a2 are refused whether the edge distance is the user's or
-    ** the program's: a low member would otherwise squeeze the rows silently. */
-    if (n_r >= 2 && m.a2 > si->a2 + LENGTH_TOL) return DERR_SPACING_A2;
-    if (a4u && m.a4 > si->a4 + LENGTH_TOL) return DERR_EDGE_DISTANCE_A4;
-    if (a3u && m.a3 > si->a3 + LENGTH_TOL) return DERR_END_DISTANCE_A3;
-    if (a1u && m.a1 > si->a1 + LENGTH_TOL) return DERR_SPACING_A1;
+    ** the program's: a low member would otherwise squeeze the rows silently. The program's edge
+    ** distance shares the height with the rows: where the rows at their least pitch leave less
+    ** than it (a loaded edge distance a4,t grown with a shear force), the member is too low for
+    ** that edge distance, and the refusal names it. */
+    if (n_r >= 2 && m.a2 > si->a2 + LENGTH_TOL) {
+        const int slot = VBM_TYPE_SLOT(si->vbm_type);
+        const double pitch = si->layout[slot] == LAYOUT_STAGGERED ? m.a2 / 2.0 : m.a2;
+        const double H = Fastener_Pattern.layout_height;
+        if (!a4u && (H - (n_r - 1) * pitch) / 2.0 < m.a4 - LENGTH_TOL)
+            return Refuse_Beside_Rows(DERR_MEMBER_NOT_HIGH_ENOUGH, a4_rule, m.a4, n_r, H, pitch);
+        return Refuse(DERR_SPACING_A2, "a2", "a2", si->a2, m.a2);
+    }
+    if (a3u && m.a3 > si->a3 + LENGTH_TOL)
+        return Refuse(DERR_END_DISTANCE_A3, "a3", A3_Name(&m), si->a3, m.a3);
+    if (a1u && m.a1 > si->a1 + LENGTH_TOL) return Refuse(DERR_SPACING_A1, "a1", "a1", si->a1, m.a1);
     return 0;
 }
 
@@ -805,7 +864,10 @@ static int Fit_Rows(const Pass_Spacings *p, int n_r)
     /* the pitch of the rows: a staggered layout stores the spacing within a column, 2 pitches */
     const double pitch = si->layout[slot] == LAYOUT_STAGGERED ? si->a2 / 2.0 : si->a2;
     const double a2_used = n_r >= 2 ? pitch : 0.0;
-    if ((n_r - 1) * a2_used + 2.0 * p->a4 > H + LENGTH_TOL) return DERR_MEMBER_NOT_HIGH_ENOUGH;
+    if ((n_r - 1) * a2_used + 2.0 * p->a4 > H + LENGTH_TOL) {
+        const char *rule = si->a4_user ? "a4" : A4_Name(p);
+        return Refuse_Beside_Rows(DERR_MEMBER_NOT_HIGH_ENOUGH, rule, p->a4, n_r, H, a2_used);
+    }
     if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES) {
         si->e2 = (si->h_p - (n_r - 1) * a2_used) / 2.0;
         if (si->e2 < -LENGTH_TOL) return DERR_MEMBER_NOT_HIGH_ENOUGH;
@@ -830,6 +892,7 @@ int Prepare_Splice_Calc(void)
     Splice_Calc_Serial++;
     Splice_Input_Record *si = &Splice_Input;
     Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    fp->refusal = Spacing_Refusal{};
     const int type = si->vbm_type;
     if (type < VBM_TYPE_FIRST || type > VBM_TYPE_LAST) return DERR_TWO_FASTENERS_PER_HALF;
     const int slot = VBM_TYPE_SLOT(type);

@@ -37,6 +37,19 @@ typedef struct Fastener_Rec {
     int32_t entry_of_force_max;
 } Fastener_Rec;
 
+/* The distance a refused layout does not keep, named by Prepare_Splice_Calc for the text of the
+** refusal (Get_Refusal_Text). */
+typedef struct Spacing_Refusal {
+    int32_t code;    /* the refusal these values explain (DERR_*), 0 none */
+    char name[8];    /* the distance as the layout page names it: "a1", "a2", "a3", "a4" */
+    char rule[8];    /* the least value's own name ("a4,t", "a3,c"), or the same as name */
+    double value;    /* cm, what the layout keeps */
+    double required; /* cm, the least value */
+    int32_t rows;    /* an edge distance left beside the rows: their count n_r, else 0 */
+    double height;   /* cm, the height the rows and both edge distances share */
+    double pitch;    /* cm, the rows' least pitch */
+} Spacing_Refusal;
+
 typedef struct Fastener_Pattern_Rec {
     int32_t count;               /* records in use */
     double x_c, y_c;             /* cm, centroid */
@@ -54,6 +67,7 @@ typedef struct Fastener_Pattern_Rec {
     /* rad, the force-to-grain angles of the least spacings the validation took: a1 and a3 at
     ** the first, a2 and a4 at the second */
     double min_alpha_1, min_alpha_2;
+    Spacing_Refusal refusal; /* the distance of a refused layout, code 0 when none */
     Fastener_Rec recs[PATTERN_MAX];
 } Fastener_Pattern_Rec;
 

@@ -559,8 +559,9 @@ void Write_Unchecked_Moment(FILE *file, double M_d);
 void Show_Error_Code(int area, int x0, int y0, int x1, int y1, int code);
 
 /* The text of a refused splice: the error text of the code, followed by the numbers that refuse
-** it where the input gives them (a dowel's or bolt's length against the joint's thickness). A
-** static buffer that the next call overwrites. */
+** it where the input gives them (a dowel's or bolt's length against the joint's thickness, the
+** distance of the layout that the preparation found not kept against its least value). A static
+** buffer that the next call overwrites. */
 const char *Get_Refusal_Text(int code);
 
 /* Add a red frame, a light green box and the text (a fallback text for null) centred at

@@ -474,10 +474,11 @@ TEST(Prepare, UserSpacingsBelowTheMinimum)
     Splice_Input.a4 = 3.6;
     EXPECT_EQ(Prepare_Splice_Calc(), 0);
     /* a member too low for the rows at the minimum spacing a2 = 3 d = 3.6 cm: h_s = 2 a4 +
-    ** a2 - 0.1 squeezes the rows to 3.5 cm */
+    ** a2 - 0.1 squeezes the rows to 3.5 cm; kept at 3.6 cm they leave the program's edge
+    ** distance (10.7 - 3.6) / 2 = 3.55 cm < a4,c: the member is not high enough for it */
     Splice_Input.a4_user = 0;
     Splice_Input.h_s = 2.0 * 3.6 + 3.6 - 0.1;
-    EXPECT_EQ(Prepare_Splice_Calc(), 25);
+    EXPECT_EQ(Prepare_Splice_Calc(), 96);
     Splice_Input.h_s = 2.0 * 3.6 + 3.6; /* exactly at the minimum */
     EXPECT_EQ(Prepare_Splice_Calc(), 0);
     /* the user's a4 leaves no room: the rows would cross (negative spacing) */

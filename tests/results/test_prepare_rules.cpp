@@ -8,6 +8,9 @@
 #include "results_test_util.h"
 
 #include <cmath>
+#include <string>
+
+#include "foundation/codepage.h"
 
 /* Dowels 12 mm, side timbers 6 cm of C24 on a 12 cm C24 member 20 cm high, one row of two
 ** dowels per half of a 60 cm long splice (the length given). */
@@ -252,32 +255,73 @@ TEST(PrepareRules, PlateSpacingFloorOfThinNails)
     }
 }
 
-TEST(PrepareRules, OneRowNeedsBothEdgeDistances)
+TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
 {
-    /* nails 4.2 mm in tension: a4,c = 5 d = 2.1 cm on either side of a single row: a side
-    ** timber must be 4.2 cm high (code 96 below). With a shear force of 5 kN beside a tension
-    ** of 1 N the nails are loaded almost across the grain towards an edge (alpha = 89.998 deg):
-    ** the loaded edge distance a4,t = (5 + 2 sin alpha) d of nails below 5 mm, just below
-    ** 7 d = 2.94 cm (EN 1995-1-1, Table 8.2), asks for 5.88 cm. */
+    /* nails 4.2 mm in tension, C24 (rho_k 350), EN 1995-1-1, Table 8.2: a1 = (5 + 5 |cos a|) d,
+    ** a2 = 5 d = 2.1 cm, a3,t = (10 + 5 cos a) d, a4,c = 5 d = 2.1 cm. On either side of a single
+    ** row a side timber must be 4.2 cm high (code 96 below). With a shear force of 5 kN beside a
+    ** tension of 1 N the nails are loaded almost across the grain towards an edge (alpha =
+    ** 89.997 deg): the loaded edge distance a4,t = (5 + 2 sin alpha) d of nails below 5 mm,
+    ** 7 d = 2.94 cm (to 1e-8), asks for 5.88 cm. Three rows at a2 = 2.1 cm leave
+    ** (9.0 - 2 x 2.1) / 2 = 2.40 cm < 2.94 to either edge of a 9 cm side timber: the edge
+    ** distance is what the layout cannot keep, not the rows' spacing (10.5 cm: (10.5 - 5.88) / 2
+    ** = 2.31 >= 2.1 fits). The user's edge distance of 3.0 cm keeps a4,t and leaves the rows
+    ** (9.0 - 6.0) / 2 = 1.50 cm apart; one of 2.5 cm is below a4,t. Without shear the angle is
+    ** 0: a3,t = 15 d = 6.30 cm, a1 = 10 d = 4.20 cm against the user's 5.0 and 3.0 cm. */
+    const std::string a4tc = "Mindestabstand a4,tc überschritten, Holz nicht hoch genug: "_cp850;
     struct {
         double h, V;
+        int rows;
+        double a4, a3, a1; /* the user's, 0: the program's */
         int code;
-    } rows[] = {{4.1, 0.0, 96}, {4.3, 0.0, 0}, {4.3, 5.0, 96}, {5.8, 5.0, 96}, {5.9, 5.0, 0}};
-    for (const auto &row : rows) {
-        const double h = row.h;
+        std::string text;
+    } cases[] = {
+        {4.1, 0.0, 1, 0.0, 0.0, 0.0, 96,
+         a4tc + "a4 = 4.10 / 2 = 2.05 cm < erforderlich a4,c = 2.10 cm"},
+        {4.3, 0.0, 1, 0.0, 0.0, 0.0, 0, ""},
+        {4.3, 5.0, 1, 0.0, 0.0, 0.0, 96,
+         a4tc + "a4 = 4.30 / 2 = 2.15 cm < erforderlich a4,t = 2.94 cm"},
+        {5.8, 5.0, 1, 0.0, 0.0, 0.0, 96,
+         a4tc + "a4 = 5.80 / 2 = 2.90 cm < erforderlich a4,t = 2.94 cm"},
+        {5.9, 5.0, 1, 0.0, 0.0, 0.0, 0, ""},
+        {9.0, 0.0, 3, 0.0, 0.0, 0.0, 0, ""},
+        {9.0, 5.0, 3, 0.0, 0.0, 0.0, 96,
+         a4tc + "a4 = (9.00 - 2 x 2.10) / 2 = 2.40 cm < erforderlich a4,t = 2.94 cm"},
+        {10.5, 5.0, 3, 0.0, 0.0, 0.0, 0, ""},
+        {9.0, 5.0, 3, 3.0, 0.0, 0.0, 25,
+         "Mindestabstand a2 senkrecht zur Faserrichtung unterschritten: a2 = 1.50 cm < "
+         "erforderlich 2.10 cm"},
+        {9.0, 5.0, 3, 2.5, 0.0, 0.0, 120,
+         "Oberer/Unterer Mindestrandabstand (a4c, a4t) unterschritten: a4 = 2.50 cm < "
+         "erforderlich a4,t = 2.94 cm"},
+        {9.0, 0.0, 3, 0.0, 5.0, 0.0, 119,
+         "Vorderer/Hinterer Mindestrandabstand (a3c, a3t) unterschritten: a3 = 5.00 cm < "
+         "erforderlich a3,t = 6.30 cm"},
+        {9.0, 0.0, 3, 0.0, 0.0, 3.0, 24,
+         "Mindestabstand a1 unterschritten: a1 = 3.00 cm < erforderlich 4.20 cm"},
+    };
+    for (const auto &k : cases) {
         Fresh_Splice(true);
         Splice_Input.splice_kind = SPLICE_TENSION;
-        Set_Lkom(0, 0, 0.0, row.V > 0.0 ? 0.001 : 5.0, row.V);
+        Set_Lkom(0, 0, 0.0, k.V > 0.0 ? 0.001 : 5.0, k.V);
         Splice_Input.vbm_type = 0;
         Splice_Input.d = 4.2;
         Splice_Input.l = 110.0;
         Splice_Input.t_s = 6.0;
         Splice_Input.t_s_user = 1;
         Splice_Input.b = 12.0;
-        Splice_Input.h = Splice_Input.h_s = h;
+        Splice_Input.h = Splice_Input.h_s = k.h;
         Splice_Input.L_user = 0;
-        Set_Layout(4, 1);
-        EXPECT_EQ(Prepare_Splice_Calc(), row.code) << h << " " << row.V;
+        Splice_Input.a4_user = k.a4 > 0.0;
+        Splice_Input.a4 = k.a4;
+        Splice_Input.a3_user = k.a3 > 0.0;
+        Splice_Input.a3 = k.a3;
+        Splice_Input.a1_user = k.a1 > 0.0;
+        Splice_Input.a1 = k.a1;
+        Set_Layout(4, k.rows);
+        const int code = Prepare_Splice_Calc();
+        EXPECT_EQ(code, k.code) << k.h << " " << k.V << " " << k.rows;
+        if (code != 0) { EXPECT_EQ(std::string(Get_Refusal_Text(code)), k.text); }
     }
 }
 
