@@ -810,13 +810,15 @@ static void Calc_Vbm_N_Ef(const double *ang, int n_f, Vbm_Check *r)
     r->n_ef = l.n_ef;
 }
 
-/* Where a nail, screw or staple ends (VBM_PEN_*) and its penetration t (mm), through the members
-** the design joins (Get_Joint_Members): a steel plate, not the side-timber field, beside outer
-** plates, the halves of a lap. */
+/* Where a nail, screw or staple ends (VBM_PEN_*) and its penetration t (mm) into the member of
+** its point, as the design takes it: through the members the design joins (Get_Joint_Members: a
+** steel plate, not the side-timber field, beside outer plates, the halves of a lap), in the
+** design's penetration case (Vbm_Own_Shear_Planes: double shear where the point holds in the far
+** side member), whatever the pattern's count of shear planes per position. */
 static int32_t Calc_Vbm_Penetration(double *t)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    const int type = si->vbm_type, m = si->shear_planes;
+    const int type = si->vbm_type, m = Vbm_Own_Shear_Planes();
     Joint_Members jm;
     Get_Joint_Members(&jm);
     double rho_1 = 0, rho_2 = 0;
@@ -838,6 +840,7 @@ static int32_t Calc_Vbm_Penetration(double *t)
     if (pc == 0) return VBM_PEN_ENDS_IN_SIDE;
     if (pc == 4 && m == 1 && side_or_outer) return VBM_PEN_TOO_SHORT;
     if (pc == 4) return VBM_PEN_TOO_LONG;
+    if (pc == 3 && side_or_outer) return VBM_PEN_FAR_MEMBER;
     if (side_or_outer && !si->two_sided) return VBM_PEN_ALTERNATE;
     if (side_or_outer) return VBM_PEN_TWO_SIDED;
     if (kind == CONN_LAP) return VBM_PEN_LAP;
@@ -1064,6 +1067,15 @@ static void Print_Vbm_Penetration(FILE *file, const Vbm_Check *r)
                        "%d-schnittige Verbindung, Verbindungsmittel wechselseitig, "
                        "Einschlagtiefe t = %.0lf mm",
                        r->shear_planes, r->t_penetration);
+        break;
+    case VBM_PEN_FAR_MEMBER: /* t: into the far member */
+        Oli_Write_Text(file,
+                       "Verbindungsmittel endet im gegen\x81"
+                       "berliegenden %s, 2-schnittig, %s, "
+                       "Einschlagtiefe t = %.0lf mm",
+                       Splice_Input.connection_kind == CONN_OUTER_PLATES ? "Blech" : "Seitenholz",
+                       Vbm_Driven_From_Both_Sides() ? "zweiseitig" : "wechselseitig",
+                       r->t_penetration);
         break;
     default: Oli_Write_Text(file, "undefinierter Fehler"); break;
     }

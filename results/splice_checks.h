@@ -353,7 +353,8 @@ enum {
     VBM_PEN_ALTERNATE,
     VBM_PEN_TWO_SIDED,
     VBM_PEN_LAP,
-    VBM_PEN_UNDEFINED
+    VBM_PEN_UNDEFINED,
+    VBM_PEN_FAR_MEMBER /* through the middle member, held in the far side member: double shear */
 };
 
 /* Tension check of the bolts of toothed-plate connectors. */

@@ -147,19 +147,25 @@ TEST(VbmCheck, TwoStaplesInARow)
 
 TEST(VbmCheck, NailThroughBothMembersInSingleShear)
 {
-    /* one-sided nails 4.2 x 200 mm in single shear through 60 + 120 mm */
+    /* one-sided nails 4.2 x 183 mm through 60 + 120 mm reach 183 - 180 = 3 mm into the far side
+    ** timber, less than the point's least hold (d = 4.2 mm under the built-in annex, which has
+    ** no rules of its own): single shear */
     Row_Splice(0, 4.2, 4, 4.2, 10.0);
-    Splice_Input.l = 200.0;
+    Splice_Input.l = 183.0;
     Splice_Input.two_sided = 0;
     Splice_Input.shear_planes = 1;
     EXPECT_TRUE(Has(Vbm_Text(), "Verbindungsmittel zu kurz f\x81r 2-schnittige Verbindung!"));
-    /* two-sided in double shear the point passes 200 - 60 - 120 = 20 mm into the far side
-    ** timber */
-    Splice_Input.two_sided = 1;
+    /* 200 mm driven alternately: the point passes 200 - 60 - 120 = 20 mm >= 4.2 mm into the far
+    ** side timber and holds there, double shear (EN 1995-1-1, 8.3.1.1): the line says where it
+    ** ends, not in the middle member */
+    Splice_Input.l = 200.0;
     Splice_Input.shear_planes = 2;
     const std::string s = Vbm_Text();
-    EXPECT_TRUE(Has(s, "Einschlagtiefe t = 20 mm")) << s;
-    EXPECT_FALSE(Has(s, "endet im Seitenholz")) << s;
+    EXPECT_TRUE(Has(s, "Verbindungsmittel endet im gegen\x81"
+                       "berliegenden Seitenholz, 2-schnittig, wechselseitig, Einschlagtiefe t = "
+                       "20 mm"))
+        << s;
+    EXPECT_FALSE(Has(s, "endet im Mittelholz")) << s;
     /* no fastener: nothing to check or write */
     Fastener_Pattern.count = 0;
     double u = -1.0;
@@ -556,13 +562,19 @@ TEST(VbmCheck, RecordOfStaplesNamesTheNailRuleAndThePenetration)
                        "ef\xCEr = 1.00\n"))
         << s;
     EXPECT_FALSE(Has(s, "mit a")) << s;
-    /* nails 4.2 x 200 mm, one-sided in single shear through 60 + 120 mm: too short for the
-    ** far side */
+    /* nails 4.2 x 183 mm, one-sided through 60 + 120 mm: 3 mm < d = 4.2 mm in the far side
+    ** timber, too short to hold there; 200 mm: 20 mm, held there */
     Row_Splice(0, 4.2, 4, 4.2, 10.0);
-    Splice_Input.l = 200.0;
+    Splice_Input.l = 183.0;
+    Splice_Input.two_sided = 0;
     Splice_Input.shear_planes = 1;
     ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
     EXPECT_EQ(r.penetration, VBM_PEN_TOO_SHORT);
+    Splice_Input.l = 200.0;
+    Splice_Input.shear_planes = 2;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.penetration, VBM_PEN_FAR_MEMBER);
+    EXPECT_NEAR(r.t_penetration, 20.0, 1e-9);
 
     /* the penetration follows the members the design joins, whatever the side-timber field
     ** holds: DIN 571 screws 8 x 80 mm through outer plates of 8 mm, driven from both sides,
