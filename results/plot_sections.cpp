@@ -317,9 +317,9 @@ static void Long_Lap_Fasteners(Long_View *v)
         } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
             Oli_Graphic_Set_Fill(55);
             Long_Through(X, Y0, Y1, b, &z, type, 1);
-        } else if (Is_Vbm_Nail_Or_Screw(type)) {
+        } else if (type == VBM_KLAMMER || Is_Vbm_Nail_Or_Screw(type)) {
             Oli_Graphic_Set_Fill(55);
-            Long_Driven(v, i, X, Y0, Y1, 0);
+            Long_Driven(v, i, X, Y0, Y1, type == VBM_KLAMMER);
         }
     }
     if (v->big_multi) {

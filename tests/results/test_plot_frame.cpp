@@ -469,6 +469,40 @@ TEST(PlotSections, NailsInTheCrossSectionAsTheyAreDriven)
     unlink("nailsq03.SPF");
 }
 
+/* A lap of 2 x 4 cm joined by staples 60 mm long, 2 columns of 3 rows: the longitudinal section
+** draws the first staple of each column, one a position from alternate faces as the view and the
+** cross section do, each with two legs of l = 6 cm; nails of the same lap draw one shank a
+** column. */
+TEST(PlotSections, StaplesOfALapInTheLongitudinalSection)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_LAP;
+    Splice_Input.b = 8.0;
+    Splice_Input.h = 20.0;
+    Splice_Input.L = 40.0;
+    for (int type : {1, 0}) {
+        Splice_Input.vbm_type = type;
+        Splice_Input.d = type == 1 ? 1.5 : 3.1;
+        Splice_Input.d_k = type == 1 ? 11.0 : 7.0;
+        Splice_Input.staple_angle = 30.0;
+        Splice_Input.l = 60.0;
+        Set_Layout(2, 3);
+        ASSERT_EQ(Build_Regular_Pattern(-10.0, -5.0, 20.0, 5.0, 2), 1);
+        snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", "lapst");
+        double x0, y0, x1, y1;
+        const double s = Plot_Scale_Laengsschnitt(&x0, &y0, &x1, &y1, 2, 0, 3, 1);
+        FILE *f = tmpfile();
+        Plot_Laengsschnitt_02(f);
+        const std::string out = Slurp_Stream(f);
+        fclose(f);
+        int shanks = 0;
+        for (const auto &b : Box_Extents(out))
+            if (std::fabs(b.second - 6.0 * s) < 1e-4) shanks++;
+        EXPECT_EQ(shanks, type == 1 ? 4 : 2) << type; /* two legs a staple, one shank a nail */
+    }
+    unlink("lapst02.SPF");
+}
+
 TEST(PlotSections, InnerPlatesAndThreeRowsInTheCrossSection)
 {
     /* two plates of 1 cm in a 12 cm member: timber parts of (12 - 2) / 3 = 3.333 cm, plates from
