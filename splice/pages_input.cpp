@@ -493,7 +493,9 @@ static void Fastener_Steel_Rows(int *r)
 
 /* The options that apply to the fastener type; one that is set is shown whatever the type,
 ** so that nothing set stays hidden, except the options of nails, screws and staples beside
-** a dowel, bolt or connector, whose design reads none of them. */
+** a dowel, bolt or connector, whose design reads none of them, and the two-sided nailing of a
+** lap, which drives one a position from alternate faces whatever the switch (the file keeps
+** it). */
 static void Fastener_Option_Rows(int *r)
 {
     Splice_Input_Record *s = &Splice_Input;
@@ -507,6 +509,7 @@ static void Fastener_Option_Rows(int *r)
     const bool pin = t == 29 || t == 30;
     const bool plates = Uses_Plates();
     const bool pin_or_connector = pin || Is_Vbm_Connector(t);
+    const bool lap = s->connection_kind == CONN_LAP;
     struct {
         const char *label;
         int32_t *flag;
@@ -536,6 +539,7 @@ static void Fastener_Option_Rows(int *r)
     };
     for (auto &o : opts) {
         if (!o.applies && (*o.flag == 0 || (o.nail_family && pin_or_connector))) continue;
+        if (lap && o.flag == &s->two_sided) continue;
         int state = 1;
         if (o.flag == &s->failure_mode_switch && s->plate_count != 1.0) state = 0;
         Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y((*r)++), o.label, o.flag, &state);

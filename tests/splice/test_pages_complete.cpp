@@ -289,6 +289,19 @@ TEST_F(Pages, TheFastenerPageOfNailsOffersTheOptionsOfNails)
     EXPECT_TRUE(Shown_Part("erforderliche Holzdicken: t_1,req = "));
 }
 
+/* A lap drives its nails one a position from alternate faces whatever the file's switch: the
+** page does not offer "zweiseitig" there, and the switch stays in the file as it was. */
+TEST_F(Pages, ALapIsNotOfferedTwoSidedNailing)
+{
+    ASSERT_EQ(system(("cp '" + root + "/examples/zugstoss_nagel'/* .").c_str()), 0);
+    ASSERT_EQ(system("sed -i 's/^SYSTEM 0 /SYSTEM 3 /' zugstoss_nagel_01.inp"), 0);
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, Tab(PAGE_VERBINDUNGSMITTEL)), 1);
+    EXPECT_EQ(Splice_Input.connection_kind, CONN_LAP);
+    EXPECT_EQ(Splice_Input.two_sided, 1);
+    EXPECT_FALSE(Shown("zweiseitig (sonst wechselseitig) eingeschlagen"));
+    EXPECT_TRUE(Shown("vorgebohrt"));
+}
+
 /* A type of the file that the type list does not offer stays the type through an input on the
 ** fastener page, and the list shows it. */
 TEST_F(Pages, ATypeOutsideTheListIsShownAndKept)
