@@ -283,7 +283,8 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
 /*
 ** The least thickness against splitting of the timbers an unpredrilled nail is driven into, by
 ** the rule the validation applied: EN 1995-1-1, eq. (8.19), or eq. (8.18) where the edge
-** distances a4 are raised (DIN 1052, eq. (218) and (219)). Boards and plates do not split.
+** distances a4 are raised (DIN 1052, eq. (218) and (219)), for the members that validation
+** holds to it (Member_May_Split): boards and plates do not split.
 */
 static void Write_Split_Thickness(FILE *file, double rho_side, double rho_mid)
 {
@@ -302,8 +303,8 @@ static void Write_Split_Thickness(FILE *file, double rho_side, double rho_mid)
         snprintf(rule, sizeof rule, "%s",
                  raised ? "nach DIN 1052, Gl. (219) mit erh\x94hten Randabst\x84nden a\xCE\\4\xCEr"
                         : "nach DIN 1052, Gl. (218)");
-    const bool side = si->connection_kind == CONN_SIDE_TIMBERS && Is_Mat_Timber(si->mat_side);
-    const bool mid = Is_Mat_Timber(si->mat_mid);
+    const bool side = si->connection_kind == CONN_SIDE_TIMBERS && Member_May_Split(si->mat_side);
+    const bool mid = Member_May_Split(si->mat_mid);
     if (side && mid && si->mat_side == si->mat_mid && si->grade_side == si->grade_mid) {
         Oli_Write_Text(
             file, "Mindestdicke der H\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr = %.2lf cm %s",

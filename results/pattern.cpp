@@ -138,6 +138,11 @@ static double Nail_Split_Thickness(double d, double rho_k, int split_rule)
 
 static int Is_Nail_Screw_Staple(int type) { return Is_Vbm_Nail_Screw_Or_Staple(type); }
 
+int Member_May_Split(int mat)
+{
+    return !Is_Mat_Wood_Panel(mat) && !Is_Mat_Special_Panel(mat) && !Is_Mat_Metal_Plate(mat);
+}
+
 double Min_Mid_Timber_Thickness(int *code, int split_rule)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -145,7 +150,9 @@ double Min_Mid_Timber_Thickness(int *code, int split_rule)
     double tmin = 2.4;
     int c = DERR_MIDDLE_MIN_THICKNESS;
     if (Is_Vbm_Nail_Or_Screw(t)) {
-        if (!si->predrilled) {
+        if (!si->predrilled && !Member_May_Split(si->mat_mid)) {
+            tmin = 0.0; /* a board does not split (EN 1995-1-1, 8.3.1.2(6)) */
+        } else if (!si->predrilled) {
             tmin = Nail_Split_Thickness(si->d, Rho_K(si->mat_mid, si->grade_mid, si->b), split_rule)
                    / 10.0;
             c = DERR_SIDE_THIN_OR_NAIL_THICK;
@@ -162,12 +169,16 @@ double Min_Side_Timber_Thickness(int *code, int split_rule)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int t = si->vbm_type;
+    /* the outer member the design joins: the side timber, or a half of the lap */
+    Joint_Members m;
+    Get_Joint_Members(&m);
     double tmin = 2.4;
     int c = DERR_SIDE_MIN_24MM_MEMBER;
     if (Is_Vbm_Nail_Or_Screw(t)) {
-        if (!si->predrilled) {
-            tmin = Nail_Split_Thickness(si->d, Rho_K(si->mat_side, si->grade_side, si->t_s),
-                                        split_rule)
+        if (!si->predrilled && !Member_May_Split(m.mat_1)) {
+            tmin = 0.0; /* a board does not split (EN 1995-1-1, 8.3.1.2(6)) */
+        } else if (!si->predrilled) {
+            tmin = Nail_Split_Thickness(si->d, Rho_K(m.mat_1, m.grade_1, m.t1 / 10.0), split_rule)
                    / 10.0;
             c = DERR_SIDE_THIN_OR_NAIL_THICK;
         }

@@ -637,11 +637,11 @@ static int Prepare_Thicknesses(void)
     const int type = si->vbm_type;
     const int kind = si->connection_kind;
 
-    /* plain nails against splitting */
+    /* plain nails against splitting; boards do not split */
     if (type == VBM_NAGEL && !si->predrilled) {
         if (Min_Mid_Timber_Thickness(nullptr, si->split_rule) > si->b)
             return DERR_SPLIT_SIDE_OR_NAIL_THICK;
-        if (kind == CONN_SIDE_TIMBERS
+        if (kind == CONN_SIDE_TIMBERS && Member_May_Split(si->mat_side)
             && Min_Side_Timber_Thickness(nullptr, si->split_rule) > si->t_s)
             return DERR_SPLIT_SIDE_OR_NAIL_THICK;
     }

@@ -116,10 +116,17 @@ int Mirror_Pattern(double x_m);
 */
 int Calc_Pattern_Centroid(double *x_c, double *y_c, double *I_p, int n, Fastener_Rec *table);
 
-/* Minimum thickness (cm) of the middle member; the message code goes to *code when given. */
+/* 1 when nails driven without pre-drilling may split a member of group mat: timber, glulam
+** and LVL; 0 for boards (plywood, OSB, particle, fibre and gypsum boards) and plates. */
+int Member_May_Split(int mat);
+
+/* Minimum thickness (cm) of the middle member; the message code goes to *code when given. A
+** board has no least thickness against splitting (0 under an annex). */
 double Min_Mid_Timber_Thickness(int *code, int split_rule);
 
-/* Minimum thickness (cm) of the side members; the message code goes to *code when given. */
+/* Minimum thickness (cm) of the side members, or of the halves of a lap (their own material);
+** the message code goes to *code when given. A board has no least thickness against splitting
+** (0 under an annex; without one DIN 1052's 2.4 cm). */
 double Min_Side_Timber_Thickness(int *code, int split_rule);
 
 /* Clear the two-sided switch when the fasteners reach into the middle member from one side

@@ -387,24 +387,42 @@ TEST(PrepareRules, LayoutsAndKindsThatPass)
 
 /* Plain nails not pre-drilled need members of t = max(14 d, (13 d - 30) rho_k / 200) against
 ** splitting (EN 1995-1-1, eq. (8.20)); d = 4.2 mm in C24 (rho_k 350): max(58.8, 43.05) = 58.8 mm.
-** A member of 5.8 cm is refused (code 97), pre-drilled nails are not held to it. */
+** A member of 5.8 cm is refused (code 97), pre-drilled nails are not held to it. Boards do not
+** split (EN 1995-1-1, 8.3.1.2(6)): OSB side members of 2.2 cm pass under an annex; without one
+** DIN 1052's least 2.4 cm holds them (code 114, not the splitting code 97). The halves of a lap
+** are held to their own timber, C24: 6.0 cm pass however dense the side field left over (D30,
+** rho_k 530: (13 x 4.2 - 30) x 530 / 200 = 24.6 x 2.65 = 65.19 mm > 60 mm would refuse them);
+** halves of 5.8 cm < 5.88 cm are refused (code 113). */
 TEST(PrepareRules, PlainNailsAgainstSplitting)
 {
     struct Case {
+        int kind, mat_side, grade_side;
+        bool annex;
         double t_s, b;
         int predrilled, code;
     };
     const Case cases[] = {
-        {6.0, 12.0, 0, 0}, {5.8, 12.0, 0, 97}, {6.0, 5.8, 0, 97}, {5.8, 12.0, 1, -1}};
+        {CONN_SIDE_TIMBERS, MAT_NADELHOLZ, 5, true, 6.0, 12.0, 0, 0},
+        {CONN_SIDE_TIMBERS, MAT_NADELHOLZ, 5, true, 5.8, 12.0, 0, 97},
+        {CONN_SIDE_TIMBERS, MAT_NADELHOLZ, 5, true, 6.0, 5.8, 0, 97},
+        {CONN_SIDE_TIMBERS, MAT_NADELHOLZ, 5, true, 5.8, 12.0, 1, -1},
+        {CONN_SIDE_TIMBERS, MAT_OSB, 1, true, 2.2, 12.0, 0, 0},
+        {CONN_SIDE_TIMBERS, MAT_OSB, 1, false, 2.2, 12.0, 0, 114},
+        {CONN_LAP, MAT_LAUBHOLZ, 2, true, 2.2, 12.0, 0, 0},
+        {CONN_LAP, MAT_LAUBHOLZ, 2, true, 2.2, 11.6, 0, 113},
+    };
     for (const Case &k : cases) {
-        Fresh_Splice(true);
+        Fresh_Splice(k.annex);
+        Splice_Input.connection_kind = k.kind;
         Splice_Input.splice_kind = SPLICE_TENSION;
         Set_Lkom(0, 0, 0.0, 20.0, 0.0);
         Splice_Input.vbm_type = 0;
         Splice_Input.d = 4.2;
-        Splice_Input.l = 110.0;
-        Splice_Input.mat_side = Splice_Input.mat_mid = 0;
-        Splice_Input.grade_side = Splice_Input.grade_mid = 5;
+        Splice_Input.l = k.kind == CONN_LAP ? 90.0 : 110.0;
+        Splice_Input.mat_side = k.mat_side;
+        Splice_Input.grade_side = k.grade_side;
+        Splice_Input.mat_mid = 0;
+        Splice_Input.grade_mid = 5;
         Splice_Input.split_rule = 0;
         Splice_Input.predrilled = k.predrilled;
         Splice_Input.t_s = k.t_s;
@@ -414,7 +432,7 @@ TEST(PrepareRules, PlainNailsAgainstSplitting)
         Splice_Input.L_user = 0;
         Set_Layout(4, 2);
         const int code = Prepare_Splice_Calc();
-        if (k.code >= 0) EXPECT_EQ(code, k.code) << k.t_s << " " << k.b;
+        if (k.code >= 0) EXPECT_EQ(code, k.code) << k.kind << " " << k.t_s << " " << k.b;
         else EXPECT_NE(code, 97) << k.t_s << " " << k.b;
     }
 }

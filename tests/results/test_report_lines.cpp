@@ -169,6 +169,18 @@ TEST(ReportLines, SplittingThicknessByItsRuleAndTheEmbedmentOfABoard)
                      "2h,\xBA,k\xCEr = 20.44 N/mm\xCE/2\xCEr"),
               std::string::npos)
         << s;
+    /* LVL side members split as timber does and validation holds them to (8.18) as well: the
+    ** report names their least thickness too, max(7 x 3.1 = 21.7, 10.3 x rho_k / 400) = 21.7 mm
+    ** for any rho_k up to 842 kg/m³ */
+    Splice_Input.mat_side = MAT_KERTO_S;
+    Splice_Input.grade_side = 0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    s = Print_Checks();
+    EXPECT_NE(
+        s.find("Mindestdicke der Seitenh\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr = 2.17 cm "
+               "nach Gl. (8.18)"),
+        std::string::npos)
+        << s;
 }
 
 TEST(ReportLines, ConnectorsNameThePartialFactorOfConnections)
