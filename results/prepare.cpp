@@ -90,6 +90,14 @@ static void Raw_Spacings(double rho_min, double alpha_1, double alpha_2, double 
     v[5] = a4c / 10.0;
 }
 
+double Spacing_Density(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const double rho_side = Rho_K_Of(si->mat_side, si->grade_side, si->t_s);
+    const double rho_mid = Rho_K_Of(si->mat_mid, si->grade_mid, si->b);
+    return si->connection_kind == CONN_SIDE_TIMBERS ? std::fmin(rho_side, rho_mid) : rho_mid;
+}
+
 /* The inset (cm) of plates lower than the member: edge distances are measured from the plate. */
 static double Plate_Inset(void)
 {
@@ -551,9 +559,7 @@ static int Check_Panel_Service_Class(void)
 /*
 ** Refuse input that leaves no fastener, no plate or no valid combination, and derive the side
 ** timbers' thickness where the program chooses it. Return 0 or an error code; *rho_min receives
-** the characteristic density the minimum spacings take (kg/m³): the smaller of side and middle
-** member beside side timbers, else the middle member's, the only timber of a plate joint or a
-** lap (the side fields keep whatever they held before).
+** the characteristic density the minimum spacings take (Spacing_Density, kg/m³).
 */
 static int Prepare_Members(double *rho_min)
 {
@@ -569,7 +575,7 @@ static int Prepare_Members(double *rho_min)
     Check_Nail_Sides();
     const double rho_side = Rho_K_Of(si->mat_side, si->grade_side, si->t_s);
     const double rho_mid = Rho_K_Of(si->mat_mid, si->grade_mid, si->b);
-    *rho_min = kind == CONN_SIDE_TIMBERS ? std::fmin(rho_side, rho_mid) : rho_mid;
+    *rho_min = Spacing_Density();
 
     int valid = 0;
     for (int g = 0; g < LKOM_GROUPS; g++)

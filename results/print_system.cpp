@@ -258,7 +258,7 @@ int Oli_Systemdarstellung(FILE *file)
                    "(a\xCE\\2\xCEr, a\xCE\\4\xCEr) => minimale einzuhaltende Abstände"_cp850,
                    "\xBA", fp->min_alpha_1 * 180.0 / PI, "\xBA", fp->min_alpha_2 * 180.0 / PI);
     double v[6];
-    Calc_Least_Spacings(std::fmin(rho_side, rho_mid), fp->min_alpha_1, fp->min_alpha_2, v);
+    Calc_Least_Spacings(Spacing_Density(), fp->min_alpha_1, fp->min_alpha_2, v);
     Oli_Write_Text(
         file,
         "a\xCE\\1\xCEr = %.1lf cm, a\xCE\\2\xCEr = %.1lf cm, a\xCE\\3,t\xCEr = %.1lf cm, a\xCE\\3,c\xCEr = %.1lf cm, a\xCE\\4,t\xCEr = %.1lf cm, a\xCE\\4,c\xCEr = %.1lf cm",

@@ -88,6 +88,13 @@ int Is_Lkom_Valid(int group, int entry);
 */
 void Calc_Least_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6]);
 
+/*
+** The characteristic density (kg/m³) the least spacings take: the smaller of side and middle
+** member beside side timbers, else the middle member's, the only timber of a plate joint or a lap
+** (the side fields keep whatever they held before).
+*/
+double Spacing_Density(void);
+
 /* Thickness (cm) of each timber part between the n inner plates: (b - n t_p) / (n + 1). */
 double Calc_Timber_Part_Thickness(void);
 

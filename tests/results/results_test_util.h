@@ -89,6 +89,31 @@ inline void Side_Timber_Nail_Splice(void)
     Set_Layout(4, 3);
 }
 
+/* Nails 4.0 x 60 mm (100 mm in a lap of 12 cm) not pre-drilled, one row of 4 per half, in a
+** GL28h member 8 x 10 cm (rho_k 425) joined by one plate 2 mm of its height (kind: outer or inner
+** plates) or as a lap, the side field left at C14 (rho_k 290), which such a joint does not use;
+** tension 5 kN, the length computed; the built-in annex, not prepared. */
+inline void Gl28h_Nail_Splice(int kind)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = kind;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Set_Lkom(0, 0, 0.0, 5.0, 0.0);
+    Splice_Input.vbm_type = VBM_NAGEL;
+    Splice_Input.d = 4.0;
+    Splice_Input.l = kind == CONN_LAP ? 100.0 : 60.0;
+    Splice_Input.t_p = 0.2;
+    Splice_Input.plate_count = 1.0;
+    Splice_Input.b = kind == CONN_LAP ? 12.0 : 8.0;
+    Splice_Input.h = Splice_Input.h_p = 10.0;
+    Splice_Input.mat_mid = MAT_BSH_EC;
+    Splice_Input.grade_mid = 4; /* GL28h */
+    Splice_Input.mat_side = MAT_NADELHOLZ;
+    Splice_Input.grade_side = 0; /* C14 */
+    Splice_Input.L_user = 0;
+    Set_Layout(4, 1);
+}
+
 /* Two inner plates 1 x 20 cm in a 16 x 24 cm member, 12 mm dowels (the defaults), 2 x 3 per
 ** half, block shear checked; the built-in annex, no combination yet. */
 inline void Inner_Plate_Dowel_Splice(void)

@@ -226,23 +226,7 @@ TEST(PrepareRules, PlateSpacingFloorOfThinNails)
     ** (With C14's 290: a1 = 0.7 * 10 d = 2.8 cm, L = 2 (3 * 2.8 + 0.6 + 6.0) = 30.0 cm.) The
     ** inner plates and the lap take it likewise. */
     for (int kind : {CONN_OUTER_PLATES, CONN_INNER_PLATES, CONN_LAP}) {
-        Fresh_Splice(true);
-        Splice_Input.connection_kind = kind;
-        Splice_Input.splice_kind = SPLICE_TENSION;
-        Set_Lkom(0, 0, 0.0, 5.0, 0.0);
-        Splice_Input.vbm_type = VBM_NAGEL;
-        Splice_Input.d = 4.0;
-        Splice_Input.l = kind == CONN_LAP ? 100.0 : 60.0;
-        Splice_Input.t_p = 0.2;
-        Splice_Input.plate_count = 1.0;
-        Splice_Input.b = kind == CONN_LAP ? 12.0 : 8.0;
-        Splice_Input.h = Splice_Input.h_p = 10.0;
-        Splice_Input.mat_mid = MAT_BSH_EC;
-        Splice_Input.grade_mid = 4; /* GL28h */
-        Splice_Input.mat_side = MAT_NADELHOLZ;
-        Splice_Input.grade_side = 0; /* C14 */
-        Splice_Input.L_user = 0;
-        Set_Layout(4, 1);
+        Gl28h_Nail_Splice(kind);
         ASSERT_EQ(Prepare_Splice_Calc(), 0) << kind;
         if (kind == CONN_OUTER_PLATES) {
             EXPECT_NEAR(Splice_Input.a1, 4.2, 1e-9);

@@ -112,6 +112,28 @@ TEST(PrintSystemSpacings, LeastSpacingsAsTheValidationTookThem)
                      "liegt"),
               std::string::npos)
         << s;
+
+    /* Nails 4.0 mm not pre-drilled on GL28h (rho_k 425), the side field left at C14 (290): a
+    ** plate joint or a lap has no side member, and the validation takes the middle member's
+    ** density, so the line does too. EN 1995-1-1, Table 8.2, 420 < rho_k <= 500, alpha = 0:
+    ** a1 = (7 + 8) d = 60 mm, a2 = 7 d = 28 mm, a3,t = (15 + 5) d = 80 mm, a3,c = 15 d = 60 mm,
+    ** a4,t = a4,c = 7 d = 28 mm; beside outer plates a1 and a2 times 0.7 (8.3.1.4): 42 and
+    ** 19.6 mm (above 2.4 d0 = 12 mm). With C14's row the line read a1 = 2.8 (4.0) cm. */
+    struct {
+        int kind;
+        std::string line;
+    } const nails[] = {
+        {CONN_OUTER_PLATES, Spacing_Line("4.2", "2.0", "8.0", "6.0", "2.8", "2.8")},
+        {CONN_INNER_PLATES, Spacing_Line("6.0", "2.8", "8.0", "6.0", "2.8", "2.8")},
+        {CONN_LAP, Spacing_Line("6.0", "2.8", "8.0", "6.0", "2.8", "2.8")},
+    };
+    for (const auto &row : nails) {
+        Gl28h_Nail_Splice(row.kind);
+        Splice_Input.print.sections = 0;
+        ASSERT_EQ(Prepare_Splice_Calc(), 0) << row.kind;
+        const std::string n = System_Text();
+        EXPECT_NE(n.find(row.line), std::string::npos) << row.kind << n;
+    }
 }
 
 TEST(PrintSystemSpacings, SideTimberThicknessDecidesThePreDrilledRuleOfScrews)
