@@ -107,6 +107,10 @@ const size_t LEADER_CHOICES = 80;
 /* Least distance (paper cm) of a leader from another: closer, two leaders read as one crossing. */
 const double LEADER_GAP = 0.1;
 
+/* Reach of a leader from its dimension line, in size units, within which it may cross the
+** extension lines and marks of its own chain; beyond it the leader crosses no line. */
+const double LEADER_FREE = 4.0;
+
 bool boxes_meet(const Box &a, const Box &b)
 {
     return a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1;
@@ -265,6 +269,15 @@ bool is_free(const Label &l, const Place &p, bool moved, double leader_gap = LEA
         const Segment whole{p.lx, p.ly, p.cx, p.cy};
         for (const Segment &o : F.leaders)
             if (segments_meet(whole, o) || segment_distance(whole, o) < leader_gap) return false;
+        /* beyond the extension lines beside its own mark it crosses no line: a leader drawn
+        ** through another dimension's lines points at that one as well */
+        const double len = std::hypot(p.cx - p.lx, p.cy - p.ly);
+        if (len > LEADER_FREE * l.h) {
+            const double k = LEADER_FREE * l.h / len;
+            const Segment far{p.lx + (p.cx - p.lx) * k, p.ly + (p.cy - p.ly) * k, p.cx, p.cy};
+            for (const Segment &s : F.lines)
+                if (segments_meet(far, s) || segment_distance(far, s) < 2 * LINE_GAP) return false;
+        }
         for (const Box &b : F.inks)
             if (segment_meets(lead, grown(b, LINE_GAP))) return false;
         for (const Box &a : F.areas) {
@@ -436,8 +449,15 @@ int Oli_Graphic_Fit_End(void)
                 break;
             }
     }
-    for (size_t i = 0; i < queue.size(); i++) {
-        if (done[i]) continue;
+    /* the widest first: a narrow label finds a place beside a wide one's more easily than the
+    ** other way round (the plates' thickness beside the timber between two of them) */
+    std::vector<size_t> order;
+    for (size_t i = 0; i < queue.size(); i++)
+        if (!done[i]) order.push_back(i);
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        return width_of(queue[a]) > width_of(queue[b]) + 1e-9;
+    });
+    for (size_t i : order) {
         const Label &l = queue[i];
         std::vector<Place> places = places_of(l, F.side_memory >= 0 ? 1 : -1);
         const Place *chosen = nullptr;

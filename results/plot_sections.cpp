@@ -258,6 +258,14 @@ static double Long_Outer_Parts(Long_View *v)
     return -b / 2 - Outer_Part_Thickness() - 0.9 / s;
 }
 
+/* Are the plates or the timber parts between them too thin at scale s for their labels (a label
+** such as 5.47 with its raised decimals takes about 0.5 cm of paper)? Their labels then stand
+** outside the marks, in a column between the thickness chain and the overall one. */
+static bool Inner_Plates_Crowded(double s)
+{
+    return std::min(Calc_Timber_Part_Thickness(), Splice_Input.t_p) * s < 0.6;
+}
+
 /* Inner plates with their dimensions and the fasteners through the member; return the height of
 ** chain C below them. */
 static double Long_Inner_Plates(Long_View *v)
@@ -290,7 +298,10 @@ static double Long_Inner_Plates(Long_View *v)
         Plot_Chain_Add(v->V, xv, yb);
     }
     Plot_Chain_Draw(v->V, 3, xv);
-    Plot_Dimension_Cm_Vertical(-1.05 * L / 2 - 0.9 / s, -b / 2, b / 2);
+    /* where the labels of the plates and the timber between them stand outside their marks, a
+    ** column between the two chains takes them, reached by leaders crossing no other chain */
+    const double overall = Inner_Plates_Crowded(s) ? 1.5 : 0.9;
+    Plot_Dimension_Cm_Vertical(-1.05 * L / 2 - overall / s, -b / 2, b / 2);
     return -b / 2 - 0.9 / s;
 }
 
@@ -368,6 +379,8 @@ void Plot_Laengsschnitt_02(FILE *file)
     Plot_Frame f;
     double x0, y0, x1, y1;
     v.s = Plot_Scale_Laengsschnitt(&x0, &y0, &x1, &y1, 2, 0, 3, 1);
+    if (v.kind == CONN_INNER_PLATES && Inner_Plates_Crowded(v.s))
+        v.s = Plot_Scale_Laengsschnitt(&x0, &y0, &x1, &y1, 3, 0, 3, 1); /* room for the column */
     {
         /* the columns drawn, of both halves but in a lap */
         std::vector<double> X;

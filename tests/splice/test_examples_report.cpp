@@ -668,7 +668,8 @@ bool Segments_Cross(const Oli_Item &a, const Oli_Item &b)
 /* The labels of the drawings that do not read apart, as "page: ..." lines: two numbers on one
 ** line closer than a label height with no line between them read as one ("150 11²"; a
 ** label's raised decimals follow its number by design), and leaders (the oblique lines that
-** lead a label to its dimension) cross no other leader. */
+** lead a label to its dimension) cross no other leader, and beyond the marks of their own
+** dimension no line at all. */
 std::vector<std::string> Labels_Not_Apart(const Oli_Layout &layout)
 {
     std::vector<std::string> out;
@@ -710,6 +711,39 @@ std::vector<std::string> Labels_Not_Apart(const Oli_Layout &layout)
                     out.push_back(std::to_string(p + 1) + ": " + a.item->text + " / " + b.item->text
                                   + where);
                 }
+            /* past its first 4 mm (the extension lines of its own chain reach 4 mm beside it)
+            ** a leader runs clear of every line: of other leaders, of extension and dimension
+            ** lines, of the member */
+            for (const Oli_Item *l : leaders) {
+                const double len = hypot(l->x2 - l->x, l->y2 - l->y);
+                if (len <= 0.4 + 1e-9) continue;
+                const double t = 0.4 / len;
+                const double sx = l->x + t * (l->x2 - l->x), sy = l->y + t * (l->y2 - l->y);
+                for (size_t k = begin; k < end; k++) {
+                    const Oli_Item &it = items[k];
+                    if (&it == l || it.kind != OLI_IT_LINE) continue;
+                    const double g = it.size / 2;
+                    if (!Segment_Meets(sx, sy, l->x2, l->y2, std::min(it.x, it.x2) - g,
+                                       std::min(it.y, it.y2) - g, std::max(it.x, it.x2) + g,
+                                       std::max(it.y, it.y2) + g))
+                        continue;
+                    /* an oblique line's box is not the line: only a true crossing counts */
+                    const double dx = fabs(it.x2 - it.x), dy = fabs(it.y2 - it.y);
+                    if (dx > 0.01 && dy > 0.01) {
+                        Oli_Item far = *l;
+                        far.x = sx;
+                        far.y = sy;
+                        if (!Segments_Cross(far, it)) continue;
+                    }
+                    char where[128];
+                    snprintf(where, sizeof where,
+                             ": the leader from %.2f %.2f cm crosses the line %.2f %.2f - %.2f "
+                             "%.2f cm",
+                             l->x, l->y, it.x, it.y, it.x2, it.y2);
+                    out.push_back(std::to_string(p + 1) + where);
+                    break;
+                }
+            }
             for (size_t i = 0; i < leaders.size(); i++)
                 for (size_t j = i + 1; j < leaders.size(); j++)
                     if (Segments_Cross(*leaders[i], *leaders[j])) {
@@ -726,7 +760,7 @@ std::vector<std::string> Labels_Not_Apart(const Oli_Layout &layout)
 
 /* The reports of the examples and of the dense pattern are legible: no two words of the PDF
 ** overlap (pdftotext -bbox), no text of a drawing touches a line or an area of it, two numbers
-** of a drawing do not read as one and no leader crosses another. */
+** of a drawing do not read as one and no leader crosses another leader, nor any line beyond its own marks. */
 TEST_F(ExampleReport, DrawingsAndTextsOverlapNowhere)
 {
     ASSERT_TRUE(Have_Tool("pdftotext"))
