@@ -772,20 +772,25 @@ static int Prepare_Pass(double rho_min, double alpha_1, double alpha_2, int n_r,
 /* ---------------------------------------------------------------- refusals of the layout */
 
 /* The own names of the end distance a3 and the edge distance a4 that the splice kind takes
-** (Calc_Pass_Spacings): the loaded or the unloaded one, or the larger where it takes both. */
+** (Calc_Pass_Spacings): the loaded or the unloaded one, or the larger where it takes both; in
+** the words of the standard of the run (DIN 1052, Bild 41: a1,t, a1,c, a2,t, a2,c). */
 static const char *A3_Name(const Pass_Spacings *m)
 {
-    switch (Splice_Input.splice_kind) {
-    case SPLICE_TENSION: return "a3,t";
-    case SPLICE_COMPRESSION: return "a3,c";
-    default: return m->a3t >= m->a3c ? "a3,t" : "a3,c";
-    }
+    const bool din = Nad_Params == nullptr;
+    bool loaded = m->a3t >= m->a3c;
+    if (Splice_Input.splice_kind == SPLICE_TENSION) loaded = true;
+    if (Splice_Input.splice_kind == SPLICE_COMPRESSION) loaded = false;
+    if (loaded) return din ? "a1,t" : "a3,t";
+    return din ? "a1,c" : "a3,c";
 }
 
 static const char *A4_Name(const Pass_Spacings *m)
 {
-    if (Splice_Input.splice_kind != SPLICE_BENDING && !Any_Checked_Shear()) return "a4,c";
-    return m->a4t >= m->a4c ? "a4,t" : "a4,c";
+    const bool din = Nad_Params == nullptr;
+    bool loaded = m->a4t >= m->a4c;
+    if (Splice_Input.splice_kind != SPLICE_BENDING && !Any_Checked_Shear()) loaded = false;
+    if (loaded) return din ? "a2,t" : "a4,t";
+    return din ? "a2,c" : "a4,c";
 }
 
 /* Note that the layout keeps distance `name` at value (cm) where the rules ask `required`, under

@@ -252,24 +252,35 @@ int Oli_Systemdarstellung(FILE *file)
 
     /* 6.-7. the least spacings as the validation enforced them: a1 and a3 at the smallest
     ** force-to-grain angle, a2 and a4 at the largest, in the timber the fasteners pass through,
-    ** with the plates' limits (EN 1993-1-8, table 3.3) */
-    Oli_Write_Text(file,
-                   "min %s = %.1lf \xF8 (a\xCE\\1\xCEr, a\xCE\\3\xCEr), max %s = %.1lf \xF8 "
-                   "(a\xCE\\2\xCEr, a\xCE\\4\xCEr) => minimale einzuhaltende Abstände"_cp850,
-                   "\xBA", fp->min_alpha_1 * 180.0 / PI, "\xBA", fp->min_alpha_2 * 180.0 / PI);
+    ** with the plates' limits (EN 1993-1-8, table 3.3); DIN 1052 (Bild 41) names the end
+    ** distances a1,t and a1,c and the edge distances a2,t and a2,c, as the sketch below does */
+    if (Nad_Params != nullptr)
+        Oli_Write_Text(file,
+                       "min %s = %.1lf \xF8 (a\xCE\\1\xCEr, a\xCE\\3\xCEr), max %s = %.1lf \xF8 "
+                       "(a\xCE\\2\xCEr, a\xCE\\4\xCEr) => minimale einzuhaltende Abstände"_cp850,
+                       "\xBA", fp->min_alpha_1 * 180.0 / PI, "\xBA", fp->min_alpha_2 * 180.0 / PI);
+    else
+        Oli_Write_Text(
+            file,
+            "min %s = %.1lf \xF8 (a\xCE\\1\xCEr, a\xCE\\1,t\xCEr, a\xCE\\1,c\xCEr), max %s = "
+            "%.1lf \xF8 (a\xCE\\2\xCEr, a\xCE\\2,t\xCEr, a\xCE\\2,c\xCEr) => minimale "
+            "einzuhaltende Abstände"_cp850,
+            "\xBA", fp->min_alpha_1 * 180.0 / PI, "\xBA", fp->min_alpha_2 * 180.0 / PI);
     double v[6];
     Calc_Least_Spacings(Spacing_Density(), fp->min_alpha_1, fp->min_alpha_2, v);
     Oli_Write_Text(
         file,
-        "a\xCE\\1\xCEr = %.1lf cm, a\xCE\\2\xCEr = %.1lf cm, a\xCE\\3,t\xCEr = %.1lf cm, a\xCE\\3,c\xCEr = %.1lf cm, a\xCE\\4,t\xCEr = %.1lf cm, a\xCE\\4,c\xCEr = %.1lf cm",
+        Nad_Params != nullptr
+            ? "a\xCE\\1\xCEr = %.1lf cm, a\xCE\\2\xCEr = %.1lf cm, a\xCE\\3,t\xCEr = %.1lf cm, a\xCE\\3,c\xCEr = %.1lf cm, a\xCE\\4,t\xCEr = %.1lf cm, a\xCE\\4,c\xCEr = %.1lf cm"
+            : "a\xCE\\1\xCEr = %.1lf cm, a\xCE\\2\xCEr = %.1lf cm, a\xCE\\1,t\xCEr = %.1lf cm, a\xCE\\1,c\xCEr = %.1lf cm, a\xCE\\2,t\xCEr = %.1lf cm, a\xCE\\2,c\xCEr = %.1lf cm",
         v[0], v[1], v[2], v[3], v[4], v[5]);
     const bool plates =
         si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;
     if (plates && si->h - si->h_p > 0.0)
-        Oli_Write_Text(file,
-                       "a\xCE\\4\xCEr vom Blechrand gemessen, der %.1lf cm innerhalb des "
-                       "Holzrandes liegt",
-                       (si->h - si->h_p) / 2.0);
+        Oli_Write_Text(
+            file, "%s vom Blechrand gemessen, der %.1lf cm innerhalb des Holzrandes liegt",
+            Nad_Params != nullptr ? "a\xCE\\4\xCEr" : "a\xCE\\2,t\xCEr und a\xCE\\2,c\xCEr",
+            (si->h - si->h_p) / 2.0);
 
     /* 8. present spacings */
     const int slot = type >= VBM_TYPE_FIRST && type <= VBM_TYPE_LAST ? VBM_TYPE_SLOT(type) : 0;

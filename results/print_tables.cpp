@@ -272,6 +272,18 @@ static void Write_Fastener_Block(FILE *file)
     }
 }
 
+/* The lines of the fastener's rules name the clauses and symbols of the standard the run designs
+** to (EN 1995-1-1 under an annex, else DIN 1052), whatever the switch of the texts holds: a DIN
+** run citing EN clauses, or the reverse, would name rules it did not apply. */
+static bool En_Wording(void) { return Nad_Params != nullptr; }
+
+/* Steel-to-timber joints: the plates' rules (EN 1995-1-1, 8.2.3; DIN 1052, 12.5.4). */
+static bool Steel_Plate_Joint(void)
+{
+    const int k = Splice_Input.connection_kind;
+    return k == CONN_INNER_PLATES || k == CONN_OUTER_PLATES;
+}
+
 /* The lines of an increased lateral capacity. */
 static void Write_Increase_Lines(FILE *file)
 {
@@ -279,14 +291,14 @@ static void Write_Increase_Lines(FILE *file)
     const int t = si->vbm_type;
     if (!si->capacity_increase) return;
     const int washer_types = Is_Vbm_Toothed_Plate(t) || t == VBM_BOLZEN;
-    if (si->eurocode_wording) {
+    if (En_Wording()) {
         /* the rope effect enters only the failure modes that carry it; the checks name the
         ** governing mode and whether it holds the share */
         if (!washer_types)
             Oli_Write_Text(
                 file,
                 "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995-1-1, %s um die Seilwirkung erhöht (in den Versagensfällen mit Seilwirkung)"_cp850,
-                si->mat_side == MAT_STAHLBLECH ? "8.2.3(4)" : "8.2.2(2)");
+                Steel_Plate_Joint() ? "8.2.3(4)" : "8.2.2(2)");
         else
             Oli_Write_Text(
                 file,
@@ -299,7 +311,7 @@ static void Write_Increase_Lines(FILE *file)
     } else {
         if (!washer_types)
             Oli_Write_Text(file, "R\xCE\\k\xCEr wird gemäß DIN 1052, %s erhöht"_cp850,
-                           si->mat_side == MAT_STAHLBLECH ? "12.5.4 (3)" : "12.5.3 (9)");
+                           Steel_Plate_Joint() ? "12.5.4 (3)" : "12.5.3 (9)");
         else
             Oli_Write_Text(
                 file,
@@ -322,7 +334,7 @@ static void Write_Method_Line(FILE *file)
     if (approval == nullptr) approval = "";
     const char *rd = "R\xCE\\d\xCEr";
     const char *fvrd = "F\xCE\\v,Rd\xCEr";
-    if (!si->eurocode_wording) {
+    if (!En_Wording()) {
         switch (si->calc_method) {
         case 0:
             Oli_Write_Text(

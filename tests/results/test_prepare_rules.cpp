@@ -251,14 +251,18 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
     ** distance is what the layout cannot keep, not the rows' spacing (10.5 cm: (10.5 - 5.88) / 2
     ** = 2.31 >= 2.1 fits). The user's edge distance of 3.0 cm keeps a4,t and leaves the rows
     ** (9.0 - 6.0) / 2 = 1.50 cm apart; one of 2.5 cm is below a4,t. Without shear the angle is
-    ** 0: a3,t = 15 d = 6.30 cm, a1 = 10 d = 4.20 cm against the user's 5.0 and 3.0 cm. */
+    ** 0: a3,t = 15 d = 6.30 cm, a1 = 10 d = 4.20 cm against the user's 5.0 and 3.0 cm. Without
+    ** an annex DIN 1052 (Table 10: nails below 5 mm, a2,t = (5 + 2 sin alpha) d = 2.94 cm as
+    ** well) names the loaded edge distance a2,t (Bild 41), not a4,t. */
     const std::string a4tc = "Mindestabstand a4,tc überschritten, Holz nicht hoch genug: "_cp850;
+    const std::string a2tc = "Mindestabstand a2,tc überschritten, Holz nicht hoch genug: "_cp850;
     struct {
         double h, V;
         int rows;
         double a4, a3, a1; /* the user's, 0: the program's */
         int code;
         std::string text;
+        bool din = false;
     } cases[] = {
         {4.1, 0.0, 1, 0.0, 0.0, 0.0, 96,
          a4tc + "a4 = 4.10 / 2 = 2.05 cm < erforderlich a4,c = 2.10 cm"},
@@ -283,9 +287,15 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          "erforderlich a3,t = 6.30 cm"},
         {9.0, 0.0, 3, 0.0, 0.0, 3.0, 24,
          "Mindestabstand a1 unterschritten: a1 = 3.00 cm < erforderlich 4.20 cm"},
+        {4.3, 5.0, 1, 0.0, 0.0, 0.0, 96,
+         a2tc + "a4 = 4.30 / 2 = 2.15 cm < erforderlich a2,t = 2.94 cm", true},
+        {9.0, 5.0, 3, 2.5, 0.0, 0.0, 120,
+         "Oberer/Unterer Mindestrandabstand (a2c, a2t) unterschritten: a4 = 2.50 cm < "
+         "erforderlich a2,t = 2.94 cm",
+         true},
     };
     for (const auto &k : cases) {
-        Fresh_Splice(true);
+        Fresh_Splice(!k.din);
         Splice_Input.splice_kind = SPLICE_TENSION;
         Set_Lkom(0, 0, 0.0, k.V > 0.0 ? 0.001 : 5.0, k.V);
         Splice_Input.vbm_type = 0;

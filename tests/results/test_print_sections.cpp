@@ -123,8 +123,23 @@ TEST(PrintFastener, BoltsInSteelAndIncreasedCapacity)
         s, "F\xCE\\v,Rd\xCEr wird mit dem genauen Nachweis nach DIN EN 1995-1-1, 8.2.3 berechnet"));
     EXPECT_TRUE(Has(s, "\xCE"
                        "b"));
-    /* the DIN wording of the methods */
+    /* the switch of the texts does not make an EN run cite DIN 1052 */
     Splice_Input.eurocode_wording = 0;
+    EXPECT_TRUE(Has(
+        Fastener_Section(),
+        "F\xCE\\v,Rd\xCEr wird mit dem genauen Nachweis nach DIN EN 1995-1-1, 8.2.3 berechnet"));
+    /* a dowel beside steel plates gains the rope effect of steel-to-timber joints,
+    ** EN 1995-1-1, 8.2.3(4), whatever the side field holds */
+    Splice_Input.vbm_type = 29;
+    Splice_Input.mat_side = MAT_NADELHOLZ;
+    EXPECT_TRUE(Has(Fastener_Section(), "DIN EN 1995-1-1, 8.2.3(4) um die Seilwirkung"));
+    /* the DIN wording of the methods: a run without an annex (DIN 1052) never cites EN
+    ** 1995-1-1, whatever the switch holds; its steel-to-timber rule is 12.5.4 (3) */
+    Use_Annex(false);
+    Splice_Input.eurocode_wording = 1;
+    EXPECT_TRUE(
+        Has(Fastener_Section(), "R\xCE\\k\xCEr wird gem\x84\xE1 DIN 1052, 12.5.4 (3) erh\x94ht"));
+    Splice_Input.vbm_type = 30;
     Splice_Input.calc_method = 1;
     s = Fastener_Section();
     EXPECT_TRUE(

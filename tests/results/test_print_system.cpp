@@ -21,13 +21,17 @@ static std::string System_Text(void)
     return s;
 }
 
-/* The minimum-spacing line as printed: values in cm with one decimal. */
+/* The minimum-spacing line as printed: values in cm with one decimal; without an annex in the
+** names of DIN 1052, Bild 41 (end distances a1,t and a1,c, edge distances a2,t and a2,c). */
 static std::string Spacing_Line(const char *a1, const char *a2, const char *a3t, const char *a3c,
                                 const char *a4t, const char *a4c)
 {
+    const bool din = Nad_Params == nullptr;
     return std::string("a\xCE\\1\xCEr = ") + a1 + " cm, a\xCE\\2\xCEr = " + a2
-           + " cm, a\xCE\\3,t\xCEr = " + a3t + " cm, a\xCE\\3,c\xCEr = " + a3c
-           + " cm, a\xCE\\4,t\xCEr = " + a4t + " cm, a\xCE\\4,c\xCEr = " + a4c + " cm";
+           + (din ? " cm, a\xCE\\1,t\xCEr = " : " cm, a\xCE\\3,t\xCEr = ") + a3t
+           + (din ? " cm, a\xCE\\1,c\xCEr = " : " cm, a\xCE\\3,c\xCEr = ") + a3c
+           + (din ? " cm, a\xCE\\2,t\xCEr = " : " cm, a\xCE\\4,t\xCEr = ") + a4t
+           + (din ? " cm, a\xCE\\2,c\xCEr = " : " cm, a\xCE\\4,c\xCEr = ") + a4c + " cm";
 }
 
 /* Staples d = 2 mm in C24 side timbers; the pattern's governing angle alpha = 60 degrees. */
@@ -74,6 +78,15 @@ TEST(PrintSystemSpacings, StaplesByTheirCrownAngle)
     Staple_Splice(false, 45.0);
     s = System_Text();
     EXPECT_NE(s.find(Spacing_Line("2.5", "2.4", "3.5", "3.0", "2.9", "1.7")), std::string::npos)
+        << s;
+    EXPECT_NE(
+        s.find("a\xCE\\1,t\xCEr = 3.5 cm, a\xCE\\1,c\xCEr = 3.0 cm, a\xCE\\2,t\xCEr = 2.9 cm"),
+        std::string::npos)
+        << s;
+    EXPECT_NE(s.find("min \xBA = 60.0 \xF8 (a\xCE\\1\xCEr, a\xCE\\1,t\xCEr, a\xCE\\1,c\xCEr), max "
+                     "\xBA = 60.0 \xF8 (a\xCE\\2\xCEr, a\xCE\\2,t\xCEr, a\xCE\\2,c\xCEr) => "
+                     "minimale einzuhaltende Abst\x84nde"),
+              std::string::npos)
         << s;
     /* 30 deg: a2 = (5 + 10 * 0.5) * 2 = 20 mm, a4,c = (5 + 5 * 0.5) * 2 = 15 mm;
     ** 20 deg (flat rule): a1 = (15 + 2.5) * 2 = 35 mm, a2 = 10 d = 20 mm,
