@@ -84,6 +84,16 @@ const char *Get_Refusal_Text(int code)
                  Mm(si->l).c_str(), Mm(joint_mm).c_str());
         return text;
     }
+    Unchecked_Loads left_out;
+    char note[200];
+    if (why != nullptr && code == DERR_NO_VALID_COMBINATION && Get_Unchecked_Loads(&left_out)
+        && Unchecked_Load_Line(&left_out, UNCHECKED_OTHER_SIGN, 0, note, sizeof note)) {
+        /* combinations were entered, but none of the sign this splice checks: name them */
+        const char *mark = "Wichtig! ";
+        const char *what = strncmp(note, mark, strlen(mark)) == 0 ? note + strlen(mark) : note;
+        snprintf(text, sizeof text, "%s: %s", why, what);
+        return text;
+    }
     const Spacing_Refusal *r = &Fastener_Pattern.refusal;
     if (why != nullptr && r->code == code) {
         /* the distance the layout does not keep, with what the rules ask of it */

@@ -561,7 +561,8 @@ void Show_Error_Code(int area, int x0, int y0, int x1, int y1, int code);
 
 /* The text of a refused splice: the error text of the code, followed by the numbers that refuse
 ** it where the input gives them (a dowel's or bolt's length against the joint's thickness, the
-** distance of the layout that the preparation found not kept against its least value). A static
+** distance of the layout that the preparation found not kept against its least value, the
+** combinations of the other sign where a tension or compression splice has none to check). A static
 ** buffer that the next call overwrites. */
 const char *Get_Refusal_Text(int code);
 

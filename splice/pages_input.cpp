@@ -727,24 +727,28 @@ static void Layout_Run(void)
 /* Change callback of the layout's fields: the run with the value just entered. */
 static void Layout_Field_Changed(int, double *) { Layout_Run(); }
 
+/* A result line of the layout page, long enough for any refusal text (Get_Refusal_Text). */
+enum { LAYOUT_LINE_MAX = 256 };
+
 /* The lines of the results: n of them into out (at most 3); the first one red for an error. */
-static int Layout_Lines(char out[3][160])
+static int Layout_Lines(char out[3][LAYOUT_LINE_MAX])
 {
     const Splice_Input_Record *s = &Splice_Input;
     const Page_Present_Rec *pr = &Page_Shadow.present;
     if (Layout_Code != 0) {
-        snprintf(out[0], 160, "%s", Get_Refusal_Text(Layout_Code));
+        snprintf(out[0], LAYOUT_LINE_MAX, "%s", Get_Refusal_Text(Layout_Code));
         return 1;
     }
     int n = 0;
-    snprintf(out[n++], 160,
+    snprintf(out[n++], LAYOUT_LINE_MAX,
              "vorhanden: a1 = %.1f cm  a2 = %.1f cm  a3 = %.1f cm  a4 = %.1f cm  Scherfugen %d",
              pr->a1, pr->a2, pr->a3, pr->a4, (int)s->shear_planes);
     if (Uses_Plates())
-        snprintf(out[n++], 160,
+        snprintf(out[n++], LAYOUT_LINE_MAX,
                  "Bleche: e1 = %.1f cm (zum Blechende)  e2 = %.1f cm (zum Blechrand)", pr->e1,
                  pr->e2);
-    snprintf(out[n++], 160, "L\x84nge L = %.1f cm, %d Verbindungsmittel je Sto\xe1h\x84lfte", s->L,
+    snprintf(out[n++], LAYOUT_LINE_MAX,
+             "L\x84nge L = %.1f cm, %d Verbindungsmittel je Sto\xe1h\x84lfte", s->L,
              (int)Fastener_Pattern.count);
     return n;
 }
@@ -753,7 +757,7 @@ static int Layout_Lines(char out[3][160])
 ** row: its base line lies 14 below) and the drawing of the pattern below the lines. */
 static void Draw_Layout_Results(int x1, int y1, int x2, int y2, void *user)
 {
-    char lines[3][160];
+    char lines[3][LAYOUT_LINE_MAX];
     int n = Layout_Lines(lines);
     Pop_RFont(4096);
     for (int k = 0; k < n; k++) {

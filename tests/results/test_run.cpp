@@ -324,6 +324,20 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
     fclose(f);
     EXPECT_NE(s.find("bAlle Nachweise erf\x81llt"), std::string::npos) << s;
     EXPECT_EQ(s.find("Wichtig"), std::string::npos) << s;
+
+    /* A tension splice whose combinations all press (-45 and -30 kN) has nothing to check: the
+    ** refusal that the page and a refused print show names them, two with N_d <= 0 and the
+    ** larger |N_d| = 45 kN, so that the user learns why none is valid. */
+    Side_Timber_Nail_Splice();
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Set_Lkom(0, 0, 0.0, -45.0, 0.0);
+    Set_Lkom(0, 1, 0.0, -30.0, 0.0);
+    const int code = Prepare_Splice_Calc();
+    ASSERT_NE(code, 0);
+    EXPECT_EQ(std::string(Get_Refusal_Text(code)),
+              "Bitte mindestens eine g\x81ltige Schnittgr\x94\xE1"
+              "enkombination eingeben: 2 Lastkombinationen mit N_d \xF3 0 werden beim Zugsto\xE1 "
+              "nicht nachgewiesen, max |N_d| = 45.00 kN");
 }
 
 /* ---------------------------------------------------------------- printed sections */
