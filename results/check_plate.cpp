@@ -6,6 +6,7 @@
 */
 #include "results/splice_checks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -66,6 +67,142 @@ static void Write_Max_Util_Line(FILE *file, const char *what, double u)
     Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
 }
 
+/* ---------------------------------------------------------------- buckling between the fasteners */
+
+#define STEEL_E 210000.0 /* N/mm², EN 1993-1-1, 3.2.6; DIN 18800-1, Table 1 */
+#define CURVE_C 0.49     /* imperfection factor of curve c */
+
+double Plate_Buckling_Span(int *across)
+{
+    std::vector<double> x;
+    for (int k = 0; k < Fastener_Pattern.count; k++) x.push_back(Fastener_Pattern.recs[k].x);
+    if (across) *across = 0;
+    if (x.empty()) return 0.0;
+    std::sort(x.begin(), x.end());
+    /* the halves lie alike on either side of the joint: the columns nearest it stand 2 x_min
+    ** apart */
+    double span = x[0] > 0.0 ? 2.0 * x[0] : 0.0;
+    bool over_joint = span > 0.0;
+    for (size_t k = 1; k < x.size(); k++)
+        if (x[k] - x[k - 1] > span + 1e-9) {
+            span = x[k] - x[k - 1];
+            over_joint = false;
+        }
+    if (across) *across = over_joint ? 1 : 0;
+    return span;
+}
+
+/* gamma_M1 of the plates' buckling: the annex's EN 1993-1-1 value (1.1 without its block),
+** gamma_M of DIN 18800-1 without an annex; 1.0 in an accidental combination, as f_y,d. */
+static double Plate_Gamma_M1(int accidental)
+{
+    if (accidental) return 1.0;
+    if (Nad_Params == nullptr) return Splice_Input.gamma_m0;
+    return Nad_EC3_Params_Ptr != nullptr ? Nad_EC3_Params_Ptr->ec3_1.gamma_m1 : 1.1;
+}
+
+/*
+** Buckling of the compressed plates between their fasteners for N (kN) and M (kNm) with the
+** stress sigma of Calc_Plate_Stresses: EN 1993-1-8, Table 3.3, note 2 asks it from p1 / t =
+** 9 eps on, with the buckling length 0.6 p1, by EN 1993-1-1, 6.3.1.2 (curve c for a solid
+** section); without an annex the same length by DIN 18800-2, (4), needed above a slenderness
+** of 0.2. The compression is taken at the more compressed edge of the net section.
+*/
+static void Calc_Plate_Buckling(const Lkom_Entry *c, double sigma, Plate_Buckling *b)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const bool annex = Nad_Params != nullptr;
+    *b = Plate_Buckling{};
+    double n = 0.0; /* N / A: the edges lie at n + m and n - m */
+    if (!Calc_Plate_Stresses(c->N_d, 0.0, 0.0, &n, nullptr, nullptr)) return;
+    const double sigma_c = -std::fmin(sigma, 2.0 * n - sigma);
+    if (!(sigma_c > 1e-9)) return;
+    int across = 0;
+    const double p1 = Plate_Buckling_Span(&across);
+    const double f_y = Get_Plate_Fy();
+    const double t = si->t_p * 10.0;
+    if (!(p1 > 0.0) || !(f_y > 0.0) || !(t > 0.0)) return;
+    b->sigma_c = sigma_c;
+    b->p1 = p1;
+    b->across = across;
+    b->t = t;
+    b->f_y = f_y;
+    b->eps = std::sqrt((annex ? 235.0 : 240.0) / f_y);
+    b->L_cr = 0.6 * p1 * 10.0;
+    b->i = t / std::sqrt(12.0);
+    b->lambda_1 = M_PI * std::sqrt(STEEL_E / f_y);
+    b->lambda = b->L_cr / (b->i * b->lambda_1);
+    b->state = PLATE_BUCKLING_SKIPPED;
+    if (annex ? p1 * 10.0 / t < 9.0 * b->eps : b->lambda <= 0.2) return;
+    b->state = PLATE_BUCKLING_DONE;
+    const double l = b->lambda;
+    b->Phi = 0.5 * (1.0 + CURVE_C * (l - 0.2) + l * l);
+    b->chi = l <= 0.2 ? 1.0 : std::fmin(1.0, 1.0 / (b->Phi + std::sqrt(b->Phi * b->Phi - l * l)));
+    b->gamma_m1 = Plate_Gamma_M1(c->accidental);
+    b->f_b = b->gamma_m1 > 0.0 ? b->chi * f_y / b->gamma_m1 : 0.0;
+    b->u = b->f_b > 0.0 ? sigma_c / b->f_b : UTIL_NO_CHECK;
+}
+
+/* The lines of the buckling check with every value it comes from, and its closing line; the
+** names of EN 1993-1-1 with an annex, those of DIN 18800-2 without. */
+static void Print_Plate_Buckling(FILE *file, const Plate_Buckling *b)
+{
+    if (b->state == PLATE_BUCKLING_NONE) return;
+    const bool annex = Nad_Params != nullptr, done = b->state == PLATE_BUCKLING_DONE;
+    const char *L_cr = annex ? "L\xCE\\cr\xCEr" : "s\xCE\\K\xCEr";
+    const char *lam_1 = annex ? "lambda\xCE\\1\xCEr" : "lambda\xCE\\a\xCEr";
+    const char *lam = annex ? "lambda" : "lambda\xCE\\K\xCEr";
+    const char *f_y = annex ? "f\xCE\\y\xCEr" : "f\xCE\\y,k\xCEr";
+    Oli_Write_Text(file,
+                   "Knicken der Bleche zwischen den Verbindungsmitteln (DIN EN 1993-1-8, "
+                   "Tab. 3.3, Anm. 2): %s\xCE\\c,d\xCEr = "
+                   "%.2lf N/mm\xCE/2\xCEr, p\xCE\\1\xCEr = %.2lf cm (gr\x94\xE1ter Abstand "
+                   "benachbarter Verbindungsmittel in Kraftrichtung, %s), t = %.1lf mm",
+                   SYM_SIGMA, b->sigma_c, b->p1,
+                   b->across ? "\x81"
+                               "ber den Sto\xE1"
+                             : "im Anschluss",
+                   b->t);
+    if (annex) {
+        Oli_Write_Text(file,
+                       "p\xCE\\1\xCEr / t = %.2lf %s 9 %s = %.2lf mit %s = (235 / "
+                       "f\xCE\\y\xCEr)\xCE/0.5\xCEr = %.4lf, f\xCE\\y\xCEr = %.0lf "
+                       "N/mm\xCE/2\xCEr%s",
+                       b->p1 * 10.0 / b->t, done ? SYM_GE : "<", SYM_EPSILON, 9.0 * b->eps,
+                       SYM_EPSILON, b->eps, b->f_y,
+                       done ? ""
+                            : " => \xCE"
+                              "bkein Knicknachweis erforderlich\xCEr");
+        if (!done) return;
+    }
+    char given[64] = "";
+    if (!annex) Format_N(given, sizeof given, ", f\xCE\\y,k\xCEr = %.0lf N/mm\xCE/2\xCEr", b->f_y);
+    Oli_Write_Text(file,
+                   "%s = 0.6 p\xCE\\1\xCEr = %.1lf mm, i = t / 12\xCE/0.5\xCEr = %.4lf mm, %s = pi "
+                   "(E / %s)\xCE/0.5\xCEr = %.2lf mit E = 210000 N/mm\xCE/2\xCEr%s, %s = %s / "
+                   "(i %s) = %.4lf%s",
+                   L_cr, b->L_cr, b->i, lam_1, f_y, b->lambda_1, given, lam, L_cr, lam_1, b->lambda,
+                   done ? ""
+                        : " \xF3 0.2 => kappa = 1, \xCE"
+                          "bkein Knicknachweis erforderlich\xCEr (DIN 18800-2, (4a))");
+    if (!done) return;
+    const char *Phi = annex ? "Phi" : "k";
+    const char *chi = annex ? "chi" : "kappa";
+    Oli_Write_Text(
+        file,
+        "Knicklinie c (%s = 0.49): %s = 0.5 (1 + %s (%s - 0.2) + %s\xCE/2\xCEr) = %.4lf, "
+        "%s = 1 / (%s + (%s\xCE/2\xCEr - %s\xCE/2\xCEr)\xCE/0.5\xCEr) = %.4lf (%s)",
+        SYM_ALPHA, Phi, SYM_ALPHA, lam, lam, b->Phi, chi, Phi, Phi, lam, b->chi,
+        annex ? "DIN EN 1993-1-1, 6.3.1.2" : "DIN 18800-2, (4)");
+    Oli_Write_Text(
+        file,
+        "%s\xCE\\c,d\xCEr = %.2lf N/mm\xCE/2\xCEr, %s %s / %s\xCE\\%s\xCEr = %.4lf x %.0lf "
+        "/ %.2lf = %.2lf N/mm\xCE/2\xCEr",
+        SYM_SIGMA, b->sigma_c, chi, f_y, SYM_GAMMA, annex ? "M1" : "M", b->chi, b->f_y, b->gamma_m1,
+        b->f_b);
+    Write_Max_Util_Line(file, "des Bleches auf Knicken", b->u);
+}
+
 int Calc_Plate_Check(int group, int entry, Plate_Check *out)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -108,6 +245,7 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
             r.state = PLATE_CHECK_DONE;
             r.u = std::fmax(std::fmax(std::fabs(r.sigma / f_sigma), std::fabs(r.tau / tRd)),
                             std::fabs(r.sigma_v / fyd));
+            Calc_Plate_Buckling(c, r.sigma, &r.buckling);
         }
     }
     *out = r;
@@ -158,15 +296,23 @@ void Print_Plate_Check(FILE *file, const Plate_Check *r)
                        "N/mm\xCE/2\xCEr (DIN EN 1993-1-1, 6.2.3)",
                        r->f_yd, SYM_GAMMA, r->f_u, r->gamma_m2, r->f_ud);
     Write_Max_Util_Line(file, "des Bleches", r->u);
+    Print_Plate_Buckling(file, &r->buckling);
 }
 
 /* Plate utilisation of combination (group, entry), UTIL_NO_CHECK when the check cannot be
 ** made; writes the plate section when given a file. */
 double Oli_Blech_Nachweis(FILE *file, int group, int entry)
 {
+    return Oli_Blech_Nachweis_Knicken(file, group, entry, nullptr);
+}
+
+double Oli_Blech_Nachweis_Knicken(FILE *file, int group, int entry, double *u_buckling)
+{
+    if (u_buckling) *u_buckling = 0.0;
     Plate_Check r;
     if (!Calc_Plate_Check(group, entry, &r)) return 0.0;
     Print_Plate_Check(file, &r);
+    if (u_buckling && r.buckling.state == PLATE_BUCKLING_DONE) *u_buckling = r.buckling.u;
     return r.state == PLATE_CHECK_DONE ? r.u : UTIL_NO_CHECK;
 }
 

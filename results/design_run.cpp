@@ -378,12 +378,25 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
 ** whole table, with the number of the combination that gives it in the table of the design
 ** combinations (0: not listed there); the summary of a print of the governing combination alone
 ** states them, as the utilisation page does. */
-enum { CHECK_VBM, CHECK_MID, CHECK_SIDE, CHECK_PLATE, CHECK_HOLE, CHECK_BS, CHECK_COUNT };
+enum {
+    CHECK_VBM,
+    CHECK_MID,
+    CHECK_SIDE,
+    CHECK_PLATE,
+    CHECK_PLATE_BUCKLING,
+    CHECK_HOLE,
+    CHECK_BS,
+    CHECK_COUNT
+};
 typedef struct Check_Maxima {
     double u[CHECK_COUNT];
     int row[CHECK_COUNT];
 } Check_Maxima;
 static Check_Maxima Whole_Table_Maxima;
+
+/* The name of the partial check of the plates' buckling between the fasteners. */
+#define PLATE_BUCKLING_ROW "Stahlblech, Knicken"
+
 
 /* The number of combination (g, e) in the printed table of the design combinations, 0 when the
 ** table does not list it. */
@@ -421,6 +434,8 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
     if (kind == CONN_SIDE_TIMBERS) line("Seitenh\x94lzer", CHECK_SIDE);
     if (plates) {
         line("Stahlblech", CHECK_PLATE);
+        /* only where a combination compresses plates slender enough to need it */
+        if (m->u[CHECK_PLATE_BUCKLING] > 0.0) line(PLATE_BUCKLING_ROW, CHECK_PLATE_BUCKLING);
         line("Lochleibung", CHECK_HOLE);
         if (si->block_shear) line("Blockscherversagen", CHECK_BS);
     }
@@ -498,7 +513,8 @@ static void Run_Required_Thicknesses(const Splice_Input_Record *si, double rho_s
 
 /* The page's utilisation list: the largest utilisation of each check over every combination. */
 static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double m_mid,
-                                  double m_side, double m_plate, double m_hole, double m_bs)
+                                  double m_side, double m_plate, double m_plate_buckling,
+                                  double m_hole, double m_bs)
 {
     const int kind = si->connection_kind;
     const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
@@ -514,6 +530,7 @@ static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double 
     if (kind == CONN_SIDE_TIMBERS) add("Seitenhölzer"_cp850, m_side);
     if (plates) {
         add("Stahlblech", m_plate);
+        if (m_plate_buckling > 0.0) add(PLATE_BUCKLING_ROW, m_plate_buckling);
         add("Lochleibung", m_hole);
         /* switched on, but not made by the calculation method or a single row */
         if (si->block_shear)
@@ -561,6 +578,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
     }
 
     double m_vbm = 0, m_mid = 0, m_side = 0, m_timber = 0, m_plate = 0, m_hole = 0, m_bs = 0;
+    double m_plate_buckling = 0;
     Check_Maxima maxima{};
     int running = 0, row = 0;
     const int g0 = group >= 0 ? group : 0, g1 = group >= 0 ? group + 1 : LKOM_GROUPS;
@@ -643,13 +661,16 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 /* the row spacing of the plate holes as the bearing check takes it is saved with
                 ** the splice */
                 si->p2 = Plate_Row_Spacing(si);
-                const double u_p = Oli_Blech_Nachweis(file, g, e);
+                double u_pb = 0.0;
+                const double u_p = Oli_Blech_Nachweis_Knicken(file, g, e, &u_pb);
                 const double u_h = Oli_Lochleibung_Nachweis(file, g, e);
                 m_plate = std::fmax(m_plate, u_p);
+                m_plate_buckling = std::fmax(m_plate_buckling, u_pb);
                 m_hole = std::fmax(m_hole, u_h);
                 keep(CHECK_PLATE, u_p);
+                keep(CHECK_PLATE_BUCKLING, u_pb);
                 keep(CHECK_HOLE, u_h);
-                u = std::fmax(u, std::fmax(u_p, u_h));
+                u = std::fmax(u, std::fmax(std::fmax(u_p, u_pb), u_h));
             }
             if (whole_table && u > governing) {
                 governing = u;
@@ -661,13 +682,14 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
 
     /* The largest utilisation of all checks over every combination */
     double u_max = std::fmax(std::fmax(m_vbm, m_plate), std::fmax(m_bs, m_hole));
+    u_max = std::fmax(u_max, m_plate_buckling);
     u_max = std::fmax(u_max, std::fmax(m_mid, m_side));
 
     if (whole_table) Whole_Table_Maxima = maxima;
 
     /* A run without print list hands its utilisation list to the page */
     if (file == nullptr) {
-        Hand_Utilisation_List(si, m_vbm, m_mid, m_side, m_plate, m_hole, m_bs);
+        Hand_Utilisation_List(si, m_vbm, m_mid, m_side, m_plate, m_plate_buckling, m_hole, m_bs);
         return u_max;
     }
 

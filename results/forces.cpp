@@ -289,12 +289,14 @@ static const Stahlguete *Plate_Steel(void)
 
 double Get_Plate_Fyd(int accidental)
 {
-    const double fy = Plate_Steel()->fy1;
+    const double fy = Get_Plate_Fy();
     if (accidental) return fy;
     return Splice_Input.gamma_m0 > 0.0 ? fy / Splice_Input.gamma_m0 : 0.0;
 }
 
 double Get_Plate_Fu(void) { return Plate_Steel()->fu; }
+
+double Get_Plate_Fy(void) { return Plate_Steel()->fy1; }
 
 /* ---------------------------------------------------------------- EN 1993-1-8, Table 3.4 */
 

@@ -241,6 +241,9 @@ double Get_Plate_Fyd(int accidental);
 /* Tensile strength f_u of the plate steel (N/mm²). */
 double Get_Plate_Fu(void);
 
+/* Characteristic yield strength f_y of the plate steel (N/mm²). */
+double Get_Plate_Fy(void);
+
 /*
 ** Factors of the bearing resistance, EN 1993-1-8, Table 3.4, for the hole diameter d0 and the
 ** distances e1, e2, p1, p2 in one unit and the strengths f_ub of the bolt and f_u of the plate:

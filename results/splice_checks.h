@@ -44,6 +44,7 @@ static inline double Shown_Util(int no_capacity, double u)
 #define SYM_DEGREE   "\xF8"
 #define SYM_DIAMETER "\x8C"
 #define SYM_SUM      "\xB2"
+#define SYM_EPSILON  "\xBE"
 
 /* ---------------------------------------------------------------- timber members */
 
@@ -218,6 +219,40 @@ int Calc_Plate_Stresses(double N, double V, double M, double *sigma, double *tau
 ** accidental situation when accidental is set. */
 double Get_Plate_Shear_Strength(int accidental);
 
+/*
+** Buckling of a compressed plate between its fasteners (EN 1993-1-8, Table 3.3, note 2): the
+** buckling length 0.6 p1 over the largest distance p1 along the force between adjacent columns
+** of fasteners, the joint included, with curve c (EN 1993-1-1, 6.3.1.2; without an annex
+** DIN 18800-2, (4)). Not needed below p1 / t = 9 eps (EN) or at a slenderness up to 0.2 (DIN).
+*/
+enum {
+    PLATE_BUCKLING_NONE = 0,    /* the plates are not in compression */
+    PLATE_BUCKLING_SKIPPED = 1, /* in compression, but stocky enough: no check needed */
+    PLATE_BUCKLING_DONE = 2
+};
+typedef struct Plate_Buckling {
+    int32_t state;   /* PLATE_BUCKLING_* */
+    double sigma_c;  /* N/mm², compressive stress at the more compressed edge of the net section */
+    double p1;       /* cm, largest distance along the force between adjacent columns */
+    int32_t across;  /* 1 when p1 is the distance across the joint */
+    double t;        /* mm, plate thickness */
+    double f_y;      /* N/mm², characteristic yield strength */
+    double eps;      /* sqrt(235 / f_y) (EN), sqrt(240 / f_y,k) (DIN) */
+    double L_cr;     /* mm, 0.6 p1 */
+    double i;        /* mm, radius of gyration t / sqrt(12) */
+    double lambda_1; /* pi sqrt(E / f_y) */
+    double lambda;   /* relative slenderness L_cr / (i lambda_1) */
+    double Phi, chi; /* curve c: Phi (k of DIN 18800-2) and chi (kappa) */
+    double gamma_m1; /* gamma_M1 (EN) or gamma_M (DIN); 1.0 in an accidental combination */
+    double f_b;      /* N/mm², chi f_y / gamma_M1 */
+    double u;        /* sigma_c / f_b when DONE, UTIL_NO_CHECK without a strength, else 0 */
+} Plate_Buckling;
+
+/* Largest distance (cm) along the force between adjacent columns of fasteners in the plates,
+** that across the joint included (*across, optional, set when it governs); 0 without a
+** pattern. */
+double Plate_Buckling_Span(int *across);
+
 /* The plate check of one combination as Calc_Plate_Check computes it and Print_Plate_Check
 ** writes it. */
 enum { PLATE_CHECK_DONE = 0, PLATE_CHECK_NO_SECTION = 1, PLATE_CHECK_NO_FYD = 2 };
@@ -234,6 +269,7 @@ typedef struct Plate_Check {
     double f_u, gamma_m2, f_ud; /* N/mm², -, N/mm²: that strength and what it comes from
                                    (gamma_m2: gamma_M2, or gamma_M of DIN 18800-1) */
     double u;                   /* utilisation, valid when state is PLATE_CHECK_DONE */
+    Plate_Buckling buckling;    /* between the fasteners; made only when state is DONE */
 } Plate_Check;
 
 /* Compute the plate check of combination (group, entry) into *out; 0 when there is no such
@@ -244,6 +280,9 @@ void Print_Plate_Check(FILE *file, const Plate_Check *check);
 /* Return the plate utilisation of combination (group, entry), 10 when the check cannot be
 ** made and 0 without such a combination; write the plate section when given a file. */
 double Oli_Blech_Nachweis(FILE *file, int group, int entry);
+/* As Oli_Blech_Nachweis; *u_buckling gets the utilisation of the plates' buckling between the
+** fasteners, 0 when that check is not made. */
+double Oli_Blech_Nachweis_Knicken(FILE *file, int group, int entry, double *u_buckling);
 
 /* Row spacing p2 of the plate holes (cm) that the bearing check takes: the plate height when
 ** the fasteners stand in one row, else the spacing of the pattern. */

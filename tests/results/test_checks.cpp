@@ -1174,6 +1174,20 @@ TEST(Plates, StressesOfABendingSplice)
     c->accidental = 0;
     EXPECT_NEAR(Oli_Blech_Nachweis(nullptr, 0, 0), 0.202430 * 1.1, 1e-6);
 
+    /* Buckling between the fasteners at the compressed edge: 37.5 - 40 * 10 / 40 = 27.5 N/mm²;
+    ** columns at x = 8 and 18 cm (no rows deducted): p1 = 16 cm across the joint, t = 10 mm,
+    ** chi = 0.921339 (Plates.BucklingBetweenTheFastenersWorkedByHand), gamma_M1 1.0 of the
+    ** built-in annex: u = 27.5 / 216.5147 = 0.127012 */
+    Splice_Input.k_xr = 0.05;
+    Splice_Input.gamma_m0 = 1.0;
+    Set_Layout(2, 0);
+    Fastener_Pattern.count = 2;
+    Fastener_Pattern.recs[0].x = 8.0;
+    Fastener_Pattern.recs[1].x = 18.0;
+    double u_b = 0.0;
+    EXPECT_NEAR(Oli_Blech_Nachweis_Knicken(nullptr, 0, 0, &u_b), 0.206063, 1e-6);
+    EXPECT_NEAR(u_b, 0.127012, 1e-6);
+
     /* no gamma_M0: no design strength, no check */
     Splice_Input.gamma_m0 = 0.0;
     s = text(&u);
@@ -1181,6 +1195,100 @@ TEST(Plates, StressesOfABendingSplice)
     EXPECT_NE(s.find("f\xCE\\y,d\xCEr nicht bestimmbar"), std::string::npos) << s;
     EXPECT_DOUBLE_EQ(Oli_Blech_Nachweis(nullptr, -1, 0), 0.0);
     EXPECT_DOUBLE_EQ(Oli_Lochleibung_Nachweis(nullptr, 0, LKOM_ENTRIES), 0.0);
+}
+
+TEST(Plates, BucklingBetweenTheFastenersWorkedByHand)
+{
+    /* Outer plates 1 x 24 cm of S235 on 12 x 24 cm, M12 bolts in 2 rows, N = -60 kN: net
+    ** section 2 (24 - 2 * 1.3) = 42.8 cm², sigma_c,d = 600 / 42.8 = 14.0187 N/mm². The columns
+    ** of one half at x (cm from the joint); p1 the largest distance between adjacent columns,
+    ** 2 x_1 across the joint included (EN 1993-1-8, Table 3.3, note 2): L_cr = 0.6 p1,
+    ** i = t / sqrt(12) = 2.886751 mm, lambda = L_cr / (i pi sqrt(210000 / f_y)), curve c:
+    ** Phi = 0.5 (1 + 0.49 (lambda - 0.2) + lambda²), chi = 1 / (Phi + sqrt(Phi² - lambda²)).
+    ** EN (f_y 235, lambda_1 = 93.91297): needed from p1 / t = 9 eps = 9 on.
+    ** DIN 18800-2 (f_y,k 240, lambda_a = 92.92956, gamma_M 1.1): needed above lambda_K 0.2. */
+    struct Row {
+        bool annex;
+        double gamma_m1; /* EN: the annex's gamma_M1 */
+        double x1, x2;   /* cm */
+        int state;
+        double p1, lambda, chi, f_b, u;
+        const char *text; /* a line of the print, or part of one */
+    };
+    const Row rows[] = {
+        /* x 8, 18: across 16 cm > 10 cm; L_cr = 96 mm, 96 / 2.886751 / 93.91297 = 0.354108,
+        ** Phi = 0.5 (1 + 0.49 * 0.154108 + 0.125392) = 0.600453, chi = 1 / (0.600453 +
+        ** sqrt(0.360544 - 0.125392)) = 0.921339; 0.921339 * 235 / 1.0 = 216.5147,
+        ** u = 14.0187 / 216.5147 = 0.064747 */
+        {true, 1.0, 8.0, 18.0, PLATE_BUCKLING_DONE, 16.0, 0.354108, 0.921339, 216.5147, 0.064747,
+         "lambda = L\xCE\\cr\xCEr / (i lambda\xCE\\1\xCEr) = 0.3541"},
+        /* the German annex's gamma_M1 1.1: 0.921339 * 235 / 1.1 = 196.8315, u = 0.071222 */
+        {true, 1.1, 8.0, 18.0, PLATE_BUCKLING_DONE, 16.0, 0.354108, 0.921339, 196.8315, 0.071222,
+         "chi f\xCE\\y\xCEr / \xC0\xCE\\M1\xCEr = 0.9213 x 235 / 1.10 = 196.83 N/mm"},
+        /* x 3, 20: within the half 17 cm > 6 cm; L_cr = 102 mm, lambda = 0.376240, Phi =
+        ** 0.5 (1 + 0.49 * 0.176240 + 0.141557) = 0.613957, chi = 0.909816, f_b = 213.8066,
+        ** u = 0.065567 */
+        {true, 1.0, 3.0, 20.0, PLATE_BUCKLING_DONE, 17.0, 0.376240, 0.909816, 213.8066, 0.065567,
+         "p\xCE\\1\xCEr = 17.00 cm (gr\x94\xE1ter Abstand benachbarter Verbindungsmittel in "
+         "Kraftrichtung, im Anschluss), t = 10.0 mm"},
+        /* x 4, 12: p1 = 8 cm, p1 / t = 8 < 9: not needed */
+        {true, 1.0, 4.0, 12.0, PLATE_BUCKLING_SKIPPED, 8.0, 0.177054, 0.0, 0.0, 0.0,
+         "p\xCE\\1\xCEr / t = 8.00 < 9 \xBE = 9.00"},
+        /* DIN, x 8, 18: lambda_K = 96 / 2.886751 / 92.92956 = 0.357856, k = 0.5 (1 + 0.49 *
+        ** 0.157856 + 0.128061) = 0.602705, kappa = 0.919395; 0.919395 * 240 / 1.1 = 200.5953,
+        ** u = 0.069885 */
+        {false, 0.0, 8.0, 18.0, PLATE_BUCKLING_DONE, 16.0, 0.357856, 0.919395, 200.5953, 0.069885,
+         "kappa f\xCE\\y,k\xCEr / \xC0\xCE\\M\xCEr = 0.9194 x 240 / 1.10 = 200.60 N/mm"},
+        /* DIN, p1 = 8 cm: lambda_K = 48 / 2.886751 / 92.92956 = 0.178928 <= 0.2 */
+        {false, 0.0, 4.0, 12.0, PLATE_BUCKLING_SKIPPED, 8.0, 0.178928, 0.0, 0.0, 0.0,
+         "= 0.1789 \xF3 0.2 => kappa = 1"},
+    };
+    for (const Row &w : rows) {
+        Outer_Plate_Bolt_Splice();
+        Use_Annex(w.annex);
+        Nad_Record.ec3.ec3_1.gamma_m1 = w.gamma_m1;
+        Tension_Splice(-60.0);
+        Splice_Input.splice_kind = SPLICE_COMPRESSION;
+        ASSERT_EQ(Prepare_Splice_Calc(), 0);
+        Set_Design_Gammas(0);
+        for (int k = 0; k < Fastener_Pattern.count; k++)
+            Fastener_Pattern.recs[k].x = k < Fastener_Pattern.count / 2 ? w.x1 : w.x2;
+        Plate_Check r;
+        ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
+        const Plate_Buckling &b = r.buckling;
+        EXPECT_EQ(b.state, w.state) << w.x1 << " " << w.annex;
+        EXPECT_NEAR(b.sigma_c, 14.0187, 5e-5);
+        EXPECT_NEAR(b.p1, w.p1, 1e-9);
+        EXPECT_EQ(b.across, w.x1 == 3.0 ? 0 : 1); /* 4, 12: a tie names the joint */
+        EXPECT_NEAR(b.lambda, w.lambda, 5e-7);
+        EXPECT_NEAR(b.chi, w.chi, 5e-7);
+        EXPECT_NEAR(b.f_b, w.f_b, 5e-5);
+        EXPECT_NEAR(b.u, w.u, 5e-7);
+
+        /* the utilisation list names the check where it is made, after the plate's section */
+        Run_Nachweise(nullptr, 0);
+        const Utilisation_List &ul = Splice_Input.utilisation;
+        const bool done = w.state == PLATE_BUCKLING_DONE;
+        ASSERT_EQ(ul.count, done ? 5 : 4);
+        EXPECT_STREQ(ul.name[3], done ? "Stahlblech, Knicken" : "Lochleibung");
+        if (done) { EXPECT_NEAR(ul.value[3], w.u, 5e-7); }
+
+        /* the print shows the values the check comes from */
+        FILE *f = tmpfile();
+        Oli_Blech_Nachweis(f, 0, 0);
+        const std::string s = Slurp_Print(f);
+        fclose(f);
+        EXPECT_NE(s.find(w.text), std::string::npos) << w.text << "\n" << s;
+    }
+    Use_Annex(true);
+    /* in tension the plates do not buckle */
+    Outer_Plate_Bolt_Splice();
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Set_Design_Gammas(0);
+    Plate_Check r;
+    ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.buckling.state, PLATE_BUCKLING_NONE);
 }
 
 /* The resistance along the grain of the three holes of Three_Dowels, kN. */
