@@ -20,6 +20,14 @@
 double Get_Mode_Gamma(int mode, int proof_method);
 
 /*
+** Return 1 when failure mode code is one of the modes without a yield hinge that EN 1995-1-1,
+** 8.1.3(2) does not let combine with the other modes in a connection of several shear planes:
+** (a), (b), (g), (h) of Figure 8.2 (codes 1, 2, 7, 8) and (e), (f), (j/l) of Figure 8.3 (13, 16,
+** 19, 21); else 0.
+*/
+int Is_Mode_Embedment_Only(int code);
+
+/*
 ** Return the rope-effect term added to the mode value part, limited by fastener kind
 ** (EN 1995-1-1, 8.2.2(2)): at most Fax/4, and at most 15 % of part for nails and staples, 25 % for
 ** bolts, 50 % for special nails, 100 % for screws; type 45 adds 0.6 Fax.
@@ -84,21 +92,24 @@ int Calc_Rk_Rd_Inner_Plate(int proof_method, double gamma_m_1, double gamma_m_2,
                            Connection_Result *result);
 
 /*
-** Lateral resistance per shear plane of a timber member of thickness t2 between two steel plates,
-** the central member of a steel-timber-steel connection with thick plates (EN 1995-1-1, (8.13)):
-** mode l 0.5 fh t2 d and mode m 2.3 sqrt(My fh d) with the rope effect of the axial value r_ax
-** (N), each divided by its factor (Get_Mode_Gamma; under EN 1995 with proof_method 2 mode m also by
-** 1.15), the smaller governing (m on a tie). rk is the governing value times its factor; rd the
-** governing value times kmod (proof_method 1, as the design run turns rk into rd), or with
-** proof_method 2 the design-value equations with fh kmod / gamma_m and My / gamma_steel. alpha in
-** radians; forces in N. Returns 0; a zero embedment strength or thickness leaves mode 0 and the
-** resistances 0.
+** Lateral resistance per shear plane of a timber member of thickness t2 between two steel plates
+** of thickness plate_t and material plate_mat, the central member of a steel-timber-steel
+** connection whose plates are its outer members (EN 1995-1-1, 8.2.3): thin plates (8.12) with
+** mode j 0.5 fh t2 d and mode k 1.15 sqrt(2 My fh d), thick plates (8.13) with mode l 0.5 fh t2 d
+** and mode m 2.3 sqrt(My fh d), the hinge modes with the rope effect of the axial value r_ax (N),
+** and between them the linear interpolation of the two (8.2.3(3)), classified as outer plates
+** are (Classify_Plate_Thickness). Each mode is divided by its factor (Get_Mode_Gamma; under EN
+** 1995 with proof_method 2 modes k and m also by 1.15), the smaller governing (the hinge mode on
+** a tie). rk is the governing value times its factor; rd the governing value times kmod
+** (proof_method 1, as the design run turns rk into rd), or with proof_method 2 the design-value
+** equations with fh kmod / gamma_m and My / gamma_steel. alpha in radians; forces in N. Returns
+** 0; a zero embedment strength or thickness leaves mode 0 and the resistances 0.
 */
 int Calc_Rk_Rd_Between_Plates(int proof_method, double gamma_m, double gamma_steel, double kmod,
                               double d, int vbm_type, int predrilled, int stainless,
                               int threaded_rod, int fitted_bolt, double alpha, double t2,
-                              double rho, int mat, int grade, double fu, double r_ax,
-                              Between_Plates_Result *out);
+                              double plate_t, int plate_mat, double rho, int mat, int grade,
+                              double fu, double r_ax, Between_Plates_Result *out);
 
 /*
 ** Characteristic lateral resistance of a fastener through outer steel plates (member 1) into

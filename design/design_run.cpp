@@ -945,9 +945,12 @@ int Design_Between_Plates(const Connection_Input *input, double t2, const Connec
                               /*vbm_type=*/bolt.vbm_type, /*predrilled=*/in.predrilled,
                               /*stainless=*/in.stainless, /*threaded_rod=*/in.threaded_rod,
                               /*fitted_bolt=*/in.fitted_bolt, /*alpha=*/Rad(in.alpha_1), /*t2=*/t2,
-                              /*rho=*/res->rho_1, /*mat=*/in.mat_1, /*grade=*/in.grade_1,
+                              /*plate_t=*/in.t2, /*plate_mat=*/in.mat_2, /*rho=*/res->rho_1,
+                              /*mat=*/in.mat_1, /*grade=*/in.grade_1,
                               /*fu=*/Fastener_Fu(bolt), /*r_ax=*/res->r_ax * k, /*out=*/out);
-    for (double *p : {&out->r_l, &out->r_m, &out->rope, &out->rk, &out->rd}) *p /= k;
+    for (double *p :
+         {&out->r_l, &out->r_k, &out->rope_k, &out->r_m, &out->rope, &out->rk, &out->rd})
+        *p /= k;
     return 1;
 }
 

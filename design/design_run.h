@@ -158,9 +158,10 @@ int Design_Connection_At(Connection_Base *base, double alpha_1, double alpha_2, 
 
 /*
 ** The lateral resistance per shear plane of a timber member of thickness t2 (mm) between two
-** inner steel plates (EN 1995-1-1, (8.13)), for the fastener, angle alpha_1 and kmod of a
+** inner steel plates (EN 1995-1-1, (8.12), (8.13)), for the fastener, angle alpha_1 and kmod of a
 ** connection whose member 1 stands beside one inner plate (member 2 a metal plate), designed into
-** res: Calc_Rk_Rd_Between_Plates with the connection's steel, density and axial value; the bolt
+** res: Calc_Rk_Rd_Between_Plates with the connection's plates (member 2, thin, thick or between),
+** steel, density and axial value; the bolt
 ** of a toothed-plate unit as a bolt. Forces in kN when the input asks for kN. Return 1, or 0
 ** (nothing written) unless the connection is a dowel, a bolt or a toothed-plate unit beside an
 ** inner plate in the exact proof or the design-value method.

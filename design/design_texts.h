@@ -57,12 +57,24 @@ enum : int32_t {
 };
 
 /*
-** Return the print-list label of the governing equation index: "Gl.(%d)" under DIN 1052, a
-** letter under EN 1995 ("Gl.(a)" .. "Gl.(k)" without i for the equations of EN 1995-1-1, 8.2.2
-** and 8.2.3, "Gl.(j)" beyond 18); index 30 is the aluminium bearing stress. The label lives in a
-** buffer of the calling thread's run record until the next call.
+** Return the print-list label of the governing equation index: "Gl.(%d)" under DIN 1052, the
+** letter of EN 1995-1-1, Figures 8.2 and 8.3 under EN 1995 ("Gl.(a)" .. "Gl.(m)" without i; an
+** intermediate plate, 23 to 29, by its thick-plate mode; "Gl.(j)" beyond); index 30 is the
+** aluminium bearing stress. The label lives in a buffer of the calling thread's run record until
+** the next call.
 */
 const char *Get_Equation_Label(int index);
+/*
+** The label of a governing mode code with, for an intermediate plate, the thin-plate mode thin
+** interpolated with it (0 when not known): "Gl.(k)/(l)" under EN 1995, "G20/21" under DIN 1052
+** for double shear (23, 24; without thin 19 and 20), else Get_Equation_Label. Same buffer.
+*/
+const char *Get_Mode_Pair_Label(int code, int thin);
+/* The thick-plate mode of an intermediate plate's code (23 to 29), any other code itself. */
+int Plate_Thick_Mode(int code);
+/* The letter of failure mode code 1 to 22 in EN 1995-1-1, Figures 8.2 and 8.3 (of an
+** intermediate plate its thick-plate mode's), '\0' for any other code. */
+char Get_Mode_Letter(int code);
 
 /* Return the EN 1995 number of a DIN 1052 spacing-rule index (SPACING_RULE_*); unchanged under
 ** DIN 1052 and for an index without an EN 1995 number. */

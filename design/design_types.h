@@ -209,6 +209,8 @@ typedef struct Connection_Result {
     double kmod_1, kmod_2;    /* modification factors of member 1 and 2 */
     int32_t rule_design;      /* governing mode of rd_lateral */
     int32_t rule_char;        /* governing mode of rk_lateral */
+    int32_t rule_thin;        /* of an intermediate plate: the thin-plate mode interpolated
+                              ** with rule_char (11, 12, 19 or 20), else 0 */
     int32_t spacing_rule_1;   /* rule index of the spacings of member 1 */
     int32_t spacing_rule_2;   /* rule index of the spacings of member 2 */
     int32_t point_member;     /* member in which the point anchors (0, 1, 2) */
@@ -342,20 +344,29 @@ typedef struct Block_Shear_Values {
 } Block_Shear_Values;
 
 /* One shear plane of a timber member between two steel plates, the central member of a
-** steel-timber-steel connection (EN 1995-1-1, (8.13)). Forces in N, or kN where the connection's
-** result is in kN. */
+** steel-timber-steel connection: thin plates (EN 1995-1-1, (8.12)), thick plates ((8.13)) or
+** between them interpolated (8.2.3(3)). Forces in N, or kN where the connection's result is in
+** kN. */
 typedef struct Between_Plates_Result {
-    double t2;    /* mm, thickness of the member */
-    double d;     /* mm, fastener diameter of the equations */
-    double fh;    /* N/mm², characteristic embedment strength */
-    double my;    /* Nmm, characteristic yield moment */
-    double r_l;   /* mode l: 0.5 fh t2 d */
-    double r_m;   /* mode m: 2.3 sqrt(My fh d) and the rope effect */
-    double rope;  /* the rope-effect share of r_m */
-    int32_t mode; /* 21 (l) or 22 (m); 0 when not determinable */
-    double gamma; /* factor of the governing mode */
-    double rk;    /* characteristic resistance of the governing mode */
-    double rd;    /* design resistance */
+    double t2;           /* mm, thickness of the member */
+    double d;            /* mm, fastener diameter of the equations */
+    double fh;           /* N/mm², characteristic embedment strength */
+    double my;           /* Nmm, characteristic yield moment */
+    double plate_t;      /* mm, thickness of the plates */
+    int32_t plate_class; /* 0 thin, 1 intermediate, 2 thick plates */
+    double k;            /* interpolation factor 2 t / d - 1 of intermediate plates */
+    double r_l;          /* modes j and l: 0.5 fh t2 d */
+    double r_k;          /* mode k: 1.15 sqrt(2 My fh d) and the rope effect */
+    double rope_k;       /* the rope-effect share of r_k */
+    double r_m;          /* mode m: 2.3 sqrt(My fh d) and the rope effect */
+    double rope;         /* the rope-effect share of r_m */
+    int32_t mode_thin;   /* governing mode of thin plates: 19 (j) or 20 (k); 0 when not used */
+    int32_t mode_thick;  /* governing mode of thick plates: 21 (l) or 22 (m); 0 when not used */
+    int32_t mode;        /* governing code (19 to 22, 23 or 24 when interpolated); 0 when not
+                        ** determinable */
+    double gamma;        /* factor of the governing mode */
+    double rk;           /* characteristic resistance of the governing mode */
+    double rd;           /* design resistance */
 } Between_Plates_Result;
 
 /* What the single-value lateral rules fill. */

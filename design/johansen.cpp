@@ -60,6 +60,21 @@ double Get_Mode_Gamma(int mode, int proof_method)
     }
 }
 
+int Is_Mode_Embedment_Only(int code)
+{
+    switch (code) {
+    case 1:
+    case 2:
+    case 7:
+    case 8:
+    case 13:
+    case 16:
+    case 19:
+    case 21: return 1;
+    default: return 0;
+    }
+}
+
 double Calc_Rope_Effect(int vbm_type, double part, double fax)
 {
     const double cap = 0.25 * fax;
@@ -459,46 +474,6 @@ int Calc_Rk_Rd_Inner_Plate(int proof_method, double gamma_m_1, double gamma_m_2,
     return 0;
 }
 
-int Calc_Rk_Rd_Between_Plates(int proof_method, double gamma_m, double gamma_steel, double kmod,
-                              double d, int vbm_type, int predrilled, int stainless,
-                              int threaded_rod, int fitted_bolt, double alpha, double t2,
-                              double rho, int mat, int grade, double fu, double r_ax,
-                              Between_Plates_Result *out)
-{
-    Between_Plates_Result &b = *out;
-    b = Between_Plates_Result{};
-    b.t2 = t2;
-    b.d = d;
-    b.fh = Plate_Side_Fh(/*type=*/vbm_type, /*fitted_bolt=*/fitted_bolt, /*d=*/d,
-                         /*predrilled=*/predrilled, /*alpha=*/alpha, /*t=*/t2, /*rho=*/rho,
-                         /*mat=*/mat, /*grade=*/grade, /*user=*/nullptr);
-    b.my = Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_CHAR);
-    if (!(b.fh > 1e-5 && t2 > 0.0)) return 0;
-    const double fh = b.fh, my = b.my;
-    /* the same equations as modes 21 and 22 of thick outer plates in double shear */
-    b.r_l = 0.5 * fh * t2 * d;
-    const double p = 1.15 * std::sqrt(2.0) * std::sqrt(2.0 * my * fh * d);
-    b.rope = Calc_Rope_Effect(vbm_type, p, r_ax);
-    b.r_m = p + b.rope;
-    const double r21 = b.r_l / Get_Mode_Gamma(21, proof_method);
-    double r22 = b.r_m / Get_Mode_Gamma(22, proof_method);
-    if (Nad_Params != nullptr && proof_method == 2) r22 /= 1.15;
-    b.mode = r22 <= r21 ? 22 : 21;
-    b.gamma = Get_Mode_Gamma(b.mode, proof_method);
-    const double r = b.mode == 22 ? r22 : r21;
-    b.rk = b.gamma * r;
-    if (proof_method != 2) {
-        b.rd = r * kmod;
-    } else if (gamma_m > 0.0 && gamma_steel > 0.0) {
-        const double fhd = fh * kmod / gamma_m;
-        const double myd =
-            Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_DESIGN_FULL)
-            / gamma_steel;
-        b.rd = std::min(0.5 * fhd * t2 * d, std::sqrt(2.0) * std::sqrt(2.0 * myd * fhd * d));
-    }
-    return 0;
-}
-
 /* ---------------------------------------------------------------- steel plates as member 1 */
 
 namespace {
@@ -616,6 +591,39 @@ int Intermediate_Code(int mode, int planes)
     return (mode == 20 || mode == 22) ? 24 : 23;
 }
 
+/* The governing mode of a plate of class cls (0 thin, 1 intermediate with factor k, 2 thick)
+** from the mode values r (each divided by its factor): code the reported code, thin and thick the
+** governing modes of both sets, rd the value of the code (interpolated between thin and thick,
+** EN 1995-1-1, 8.2.3(3)) and rk the same with the factors of the modes. */
+struct Plate_Pick {
+    int code, thin, thick;
+    double rd, rk;
+};
+
+Plate_Pick Pick_Plate_Mode(const double r[23], int cls, double k, int planes, int pm)
+{
+    Plate_Pick p{};
+    p.thin = Thin_Mode(r, planes);
+    p.thick = Thick_Mode(r, planes);
+    if (cls == 0) {
+        p.code = p.thin;
+        p.rd = r[p.thin];
+        p.rk = Get_Mode_Gamma(p.thin, pm) * r[p.thin];
+    } else if (cls == 2) {
+        p.code = p.thick;
+        p.rd = r[p.thick];
+        p.rk = Get_Mode_Gamma(p.thick, pm) * r[p.thick];
+    } else {
+        const int thin_code = planes == 1 ? p.thin + 14 : p.thin;
+        const int thick_code = planes == 1 ? p.thick + 14 : p.thick;
+        p.code = Intermediate_Code(p.thick, planes);
+        p.rd = (1.0 - k) * r[p.thin] + k * r[p.thick];
+        p.rk = (1.0 - k) * Get_Mode_Gamma(thin_code, pm) * r[p.thin]
+               + k * Get_Mode_Gamma(thick_code, pm) * r[p.thick];
+    }
+    return p;
+}
+
 /* Effective timber thickness of a mode, for the block-shear check. */
 double Outer_T_Ef(int mode, const Outer_Case &c, int planes, double t2)
 {
@@ -649,28 +657,16 @@ int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result
     const int planes = input.shear_planes == 1 ? 1 : 2;
     const int pm = input.proof_method;
     double rk = 0.0, rd = 0.0, gamma = 0.0, t_ef = 0.0;
-    int code = 0;
+    int code = 0, thin = 0;
     if (c.fh > 1e-5 && c.t > 0.0 && input.t2 > 0.0) {
         const double r_ax = result != nullptr ? result->r_ax : 0.0;
         double r[23];
         Outer_Modes(c, c.type, pm, true, r_ax, input.t2, r);
-        const int thin = Thin_Mode(r, planes), thick = Thick_Mode(r, planes);
-        if (c.cls == 0) {
-            code = thin;
-            rd = r[thin];
-            rk = Get_Mode_Gamma(thin, pm) * r[thin];
-        } else if (c.cls == 2) {
-            code = thick;
-            rd = r[thick];
-            rk = Get_Mode_Gamma(thick, pm) * r[thick];
-        } else {
-            const int thin_code = planes == 1 ? thin + 14 : thin;
-            const int thick_code = planes == 1 ? thick + 14 : thick;
-            code = Intermediate_Code(thick, planes);
-            rd = (1.0 - c.k) * r[thin] + c.k * r[thick];
-            rk = (1.0 - c.k) * Get_Mode_Gamma(thin_code, pm) * r[thin]
-                 + c.k * Get_Mode_Gamma(thick_code, pm) * r[thick];
-        }
+        const Plate_Pick p = Pick_Plate_Mode(r, c.cls, c.k, planes, pm);
+        code = p.code;
+        rd = p.rd;
+        rk = p.rk;
+        if (c.cls == 1) thin = p.thin;
         gamma = Get_Mode_Gamma(code, pm);
         t_ef = Outer_T_Ef(code, c, planes, input.t2);
     } else {
@@ -685,6 +681,7 @@ int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result
         result->my_rk = c.my;
         result->fu_used = c.fu;
         result->rule_char = Map_Rule_Index(code) & 0xFF;
+        result->rule_thin = thin;
         result->fh2_k = c.fh;
         result->t_ef = t_ef;
     }
@@ -713,17 +710,9 @@ int Calc_Rd_Outer_Plate(const Connection_Input &input, Connection_Result *result
     if (c.fh > 1e-5 && c.t > 0.0 && input.t2 > 0.0) {
         double r[23];
         Outer_Modes(c, c.type, input.proof_method, false, 0.0, input.t2, r);
-        const int thin = Thin_Mode(r, planes), thick = Thick_Mode(r, planes);
-        if (c.cls == 0) {
-            code = thin;
-            rd = r[thin];
-        } else if (c.cls == 2) {
-            code = thick;
-            rd = r[thick];
-        } else {
-            code = Intermediate_Code(thick, planes);
-            rd = (1.0 - c.k) * r[thin] + c.k * r[thick];
-        }
+        const Plate_Pick p = Pick_Plate_Mode(r, c.cls, c.k, planes, input.proof_method);
+        code = p.code;
+        rd = p.rd;
     } else {
         Not_Determinable(result);
     }
@@ -734,6 +723,61 @@ int Calc_Rd_Outer_Plate(const Connection_Input &input, Connection_Result *result
         result->fu_used = c.din571 ? 400.0 : c.fu;
         result->rule_design = Map_Rule_Index(code);
         result->fh2_d = c.fh;
+    }
+    return 0;
+}
+
+int Calc_Rk_Rd_Between_Plates(int proof_method, double gamma_m, double gamma_steel, double kmod,
+                              double d, int vbm_type, int predrilled, int stainless,
+                              int threaded_rod, int fitted_bolt, double alpha, double t2,
+                              double plate_t, int plate_mat, double rho, int mat, int grade,
+                              double fu, double r_ax, Between_Plates_Result *out)
+{
+    Between_Plates_Result &b = *out;
+    b = Between_Plates_Result{};
+    b.t2 = t2;
+    b.d = d;
+    b.plate_t = plate_t;
+    b.plate_class = Classify_Plate_Thickness(vbm_type, plate_mat, d, plate_t, &b.k);
+    b.fh = Plate_Side_Fh(/*type=*/vbm_type, /*fitted_bolt=*/fitted_bolt, /*d=*/d,
+                         /*predrilled=*/predrilled, /*alpha=*/alpha, /*t=*/t2, /*rho=*/rho,
+                         /*mat=*/mat, /*grade=*/grade, /*user=*/nullptr);
+    b.my = Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_CHAR);
+    if (!(b.fh > 1e-5 && t2 > 0.0)) return 0;
+    const double fh = b.fh, my = b.my;
+    /* the plates are the outer members: the equations of outer plates in double shear, modes
+    ** 19 to 22 */
+    b.r_l = 0.5 * fh * t2 * d;
+    double p = 1.15 * std::sqrt(2.0 * my * fh * d);
+    b.rope_k = Calc_Rope_Effect(vbm_type, p, r_ax);
+    b.r_k = p + b.rope_k;
+    p = 1.15 * std::sqrt(2.0) * std::sqrt(2.0 * my * fh * d);
+    b.rope = Calc_Rope_Effect(vbm_type, p, r_ax);
+    b.r_m = p + b.rope;
+    const bool ec5_design = Nad_Params != nullptr && proof_method == 2;
+    double r[23] = {};
+    r[19] = b.r_l / Get_Mode_Gamma(19, proof_method);
+    r[20] = b.r_k / Get_Mode_Gamma(20, proof_method) / (ec5_design ? 1.15 : 1.0);
+    r[21] = b.r_l / Get_Mode_Gamma(21, proof_method);
+    r[22] = b.r_m / Get_Mode_Gamma(22, proof_method) / (ec5_design ? 1.15 : 1.0);
+    const Plate_Pick pick = Pick_Plate_Mode(r, b.plate_class, b.k, 2, proof_method);
+    b.mode = pick.code;
+    b.mode_thin = b.plate_class != 2 ? pick.thin : 0;
+    b.mode_thick = b.plate_class != 0 ? pick.thick : 0;
+    b.gamma = Get_Mode_Gamma(b.mode, proof_method);
+    b.rk = pick.rk;
+    if (proof_method != 2) {
+        b.rd = pick.rd * kmod;
+    } else if (gamma_m > 0.0 && gamma_steel > 0.0) {
+        const double fhd = fh * kmod / gamma_m;
+        const double myd =
+            Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_DESIGN_FULL)
+            / gamma_steel;
+        double rd[23] = {};
+        rd[19] = rd[21] = 0.5 * fhd * t2 * d;
+        rd[20] = std::sqrt(2.0 * myd * fhd * d);
+        rd[22] = std::sqrt(2.0) * std::sqrt(2.0 * myd * fhd * d);
+        b.rd = Pick_Plate_Mode(rd, b.plate_class, b.k, 2, proof_method).rd;
     }
     return 0;
 }

@@ -13,6 +13,27 @@
 
 /* ---------------------------------------------------------------- labels and rule indices */
 
+/* The letters of EN 1995-1-1, Figures 8.2 and 8.3, by mode code 0 to 22: timber to timber (8.6),
+** (8.7) without the letter i; thin plates in single shear (8.9); thick plates in single shear
+** (8.10), whose embedment mode 13 is (e) and whose hinge modes 14 and 15 are (c) and (d); a
+** central plate (8.11); thin and thick outer plates in double shear (8.12) and (8.13). Code 0
+** keeps the character before "a". */
+static const char Ec5_Mode_Letters[] = "`abcdefghjkabecdfghjklm";
+
+int Plate_Thick_Mode(int code)
+{
+    if (code == 23) return 21;
+    if (code == 24) return 22;
+    if (code >= 25 && code <= 29) return code - 14;
+    return code;
+}
+
+char Get_Mode_Letter(int code)
+{
+    const int m = Plate_Thick_Mode(code);
+    return m >= 1 && m <= 22 ? Ec5_Mode_Letters[m] : '\0';
+}
+
 const char *Get_Equation_Label(int index)
 {
     char *label = Design_Run_Current()->equation_label; /* DESIGN_LABEL_SIZE bytes */
@@ -21,15 +42,29 @@ const char *Get_Equation_Label(int index)
         snprintf(label, label_size, "Alu-Lochleibungsspannung");
     } else if (Nad_Params == nullptr) {
         snprintf(label, label_size, "Gl.(%d)", index);
-    } else if (index <= 10) {
-        int i = index;
-        if (i == 9 || i == 10) i++; /* the equations skip the letter i */
-        snprintf(label, label_size, "Gl.(%c)", static_cast<char>(i + 96));
-    } else if (index <= 18) {
-        snprintf(label, label_size, "Gl.(%c)", static_cast<char>(index + 86));
+    } else if (index < 0) {
+        snprintf(label, label_size, "Gl.(%c)", static_cast<char>(index + 96));
+    } else if (Plate_Thick_Mode(index) <= 22) {
+        snprintf(label, label_size, "Gl.(%c)", Ec5_Mode_Letters[Plate_Thick_Mode(index)]);
     } else {
         snprintf(label, label_size, "Gl.(j)");
     }
+    return label;
+}
+
+const char *Get_Mode_Pair_Label(int code, int thin)
+{
+    if (code != 23 && code != 24) {
+        if (!(thin > 0 && code >= 25 && code <= 29 && Nad_Params != nullptr))
+            return Get_Equation_Label(code);
+    }
+    if (thin <= 0 && code <= 24) thin = code == 23 ? 19 : 20;
+    char *label = Design_Run_Current()->equation_label; /* DESIGN_LABEL_SIZE bytes */
+    const int thick = Plate_Thick_Mode(code);
+    if (Nad_Params == nullptr) snprintf(label, DESIGN_LABEL_SIZE, "G%d/%d", thin, thick);
+    else
+        snprintf(label, DESIGN_LABEL_SIZE, "Gl.(%c)/(%c)", Ec5_Mode_Letters[thin],
+                 Ec5_Mode_Letters[thick]);
     return label;
 }
 

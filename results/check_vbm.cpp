@@ -109,9 +109,12 @@ typedef struct Vbm_Design {
     double rd, rk, f_red, fh;
     double fu, my_rk, fh1, fh2, t_req_1, t_req_2, kmod, gamma; /* as Vbm_Row */
     int32_t mode;
+    int32_t mode_thin; /* the thin-plate mode interpolated with mode (23 to 29), else 0 */
     int code;
     int32_t pending;             /* placed by its angle, not designed yet */
     int32_t lamellas;            /* 1: rd and rk are the means over lamellas of two kinds */
+    int32_t incompatible;        /* 1: their modes may not be summed, the smallest holds */
+    double rd_floor;             /* the smallest plane's rd (and a connector's share) */
     double rk_outer;             /* kN per plane of an outer lamella */
     Between_Plates_Result inner; /* a plane of a lamella between two plates */
 } Vbm_Design;
@@ -126,10 +129,28 @@ static int Inner_Lamellas(void)
 }
 
 /*
+** Whether the resistances of the planes of an outer lamella in mode outer and of an inner lamella
+** b may be summed (EN 1995-1-1, 8.1.3(2)): the governing modes must all be modes without a yield
+** hinge or all with one; each mode of an interpolation between thin and thick plates counts.
+*/
+static bool Lamella_Modes_Compatible(int outer, const Between_Plates_Result *b)
+{
+    int modes = 0, embedment = 0;
+    for (int m : {outer, (int)b->mode_thin, (int)b->mode_thick}) {
+        if (m <= 0) continue;
+        modes++;
+        embedment += Is_Mode_Embedment_Only(m);
+    }
+    return embedment == 0 || embedment == modes;
+}
+
+/*
 ** With two or more inner plates the design of the connection gives the plane of an outer lamella
 ** beside one plate; a lamella between two plates is the central member of a steel-timber-steel
-** connection (EN 1995-1-1, (8.13)). The fastener's capacity is the sum of its planes' (8.1.3):
-** per plane the mean of two outer planes and two planes of each inner lamella.
+** connection (EN 1995-1-1, (8.12), (8.13)). The fastener's capacity is the sum of its planes'
+** (8.1.3): per plane the mean of two outer planes and two planes of each inner lamella. Under
+** EN 1995 the sum needs compatible modes (8.1.3(2)); where they are not, every plane takes the
+** smallest plane's resistance.
 */
 static void Take_Inner_Lamellas(const Connection_Input *in, const Connection_Result *res,
                                 Vbm_Design *out)
@@ -140,10 +161,17 @@ static void Take_Inner_Lamellas(const Connection_Input *in, const Connection_Res
     const double planes = 2.0 + 2.0 * inner;
     out->lamellas = 1;
     out->rk_outer = res->rk_lateral;
-    const double rk = (2.0 * res->rk_lateral + 2.0 * inner * out->inner.rk) / planes;
-    const double rd = (2.0 * res->rd_lateral + 2.0 * inner * out->inner.rd) / planes;
+    out->incompatible =
+        Nad_Params != nullptr && !Lamella_Modes_Compatible(res->rule_char, &out->inner);
+    double rk = (2.0 * res->rk_lateral + 2.0 * inner * out->inner.rk) / planes;
+    double rd = (2.0 * res->rd_lateral + 2.0 * inner * out->inner.rd) / planes;
+    if (out->incompatible) {
+        rk = std::fmin(res->rk_lateral, out->inner.rk);
+        rd = std::fmin(res->rd_lateral, out->inner.rd);
+    }
     out->rk = rk + res->rk_connector;
     out->rd = rd + res->rd_connector;
+    out->rd_floor = std::fmin(res->rd_lateral, out->inner.rd) + res->rd_connector;
 }
 
 /*
@@ -249,6 +277,7 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
     out.rk = res.rk_total > 0.0 ? res.rk_total : res.rk_lateral;
     out.f_red = res.k_red;
     out.mode = res.rule_char;
+    if (Plate_Thick_Mode(out.mode) != out.mode) out.mode_thin = res.rule_thin;
     out.fu = res.fu_used;
     out.my_rk = res.my_rk;
     out.fh1 = res.fh1_k;
@@ -425,13 +454,15 @@ static void Bound_Resistances(Design_Cache *cache)
     cache->falls_known = true;
     /* with lamellas between two plates the fastener's resistance is the mean of its planes,
     ** each of which falls with the angle as the embedment strength does: the floor is the mean
-    ** at 90 degrees, the last of the bounds */
+    ** at 90 degrees, the last of the bounds. Under EN 1995 the mean turns into the smallest
+    ** plane where the planes' modes change apart (8.1.3(2)), and back, which need not fall: the
+    ** bounds take the smallest plane, which does. */
     const bool mean = Inner_Lamellas() > 0;
     for (int k = 0; cache->falls && k < BOUND_ANGLES; k++) {
         Vbm_Design d;
         Design_At_Angle(&cache->input, &cache->base, BOUND_STEP * k, &d);
         cache->designs++;
-        cache->rd_at[k] = d.rd;
+        cache->rd_at[k] = d.lamellas && Nad_Params != nullptr ? d.rd_floor : d.rd;
         if (d.code != 0 || !(mean || d.rd >= rd_90)) cache->falls = false;
     }
     for (int k = 0; mean && cache->falls && k < BOUND_ANGLES; k++)
@@ -553,6 +584,7 @@ static int Design_One(Design_Cache *cache, int group, int entry, int i, int n_ro
     row->R_d = n_row > 0 ? d->rd / n_row * n_ef : d->rd;
     row->f_red = d->f_red;
     row->mode = d->mode;
+    row->mode_thin = d->mode_thin;
     row->fh = d->fh;
     row->fu = d->fu;
     row->my_rk = d->my_rk;
@@ -581,15 +613,12 @@ static bool Shows_Embedment(int type, int mode_switch)
            || (type == VBM_NAGEL && mode_switch);
 }
 
-/* Failure-mode label of a row (DIN codes 23 and 24 are the joint cases). */
-static void Mode_Label(char *out, size_t size, int code)
+/* Failure-mode label of a row: of an intermediate plate the thin-plate mode thin and the
+** thick-plate mode interpolated. */
+static void Mode_Label(char *out, size_t size, int code, int thin)
 {
-    if (code == 23) Format_N(out, size, "G19/21");
-    else if (code == 24) Format_N(out, size, "G20/22");
-    else {
-        const char *label = Get_Equation_Label(code);
-        Format_N(out, size, "%s", label ? label : "");
-    }
+    const char *label = Get_Mode_Pair_Label(code, thin);
+    Format_N(out, size, "%s", label ? label : "");
 }
 
 /* Write the force table of the printed fasteners, numbered from first_number (the number of the
@@ -609,7 +638,7 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n, int first_nu
     char label[LABEL_SLOT];
     int slot = 7;
     for (int r = 0; r < n; r++) {
-        Mode_Label(label, sizeof label, rows[r].mode);
+        Mode_Label(label, sizeof label, rows[r].mode, rows[r].mode_thin);
         slot = std::max(slot, (int)strlen(label) + 1);
     }
     char *labels = (char *)Mem_Calloc((size_t)n * (size_t)slot);
@@ -626,7 +655,8 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n, int first_nu
         v[9][r] = rows[r].R_k;
         v[10][r] = rows[r].R_d;
         v[11][r] = Shown_Util(rows[r].no_capacity, rows[r].u);
-        Mode_Label(labels + (size_t)r * (size_t)slot, (size_t)slot, rows[r].mode);
+        Mode_Label(labels + (size_t)r * (size_t)slot, (size_t)slot, rows[r].mode,
+                   rows[r].mode_thin);
     }
     Oli_Table_Column *tc = nullptr;
     Oli_Alloc_Table_Columns(with_fh ? 13 : 12, &tc);
@@ -916,7 +946,10 @@ static void Calc_Vbm_Lamellas(int group, int entry, Vbm_Check *r)
     l.rk_outer = d->rk_outer;
     l.mode_outer = d->mode;
     l.inner = d->inner;
-    l.rk_mean = (2.0 * d->rk_outer + 2.0 * l.inner_lamellas * d->inner.rk) / l.planes;
+    l.incompatible = d->incompatible;
+    l.rk_mean = l.incompatible
+                    ? std::fmin(d->rk_outer, d->inner.rk)
+                    : (2.0 * d->rk_outer + 2.0 * l.inner_lamellas * d->inner.rk) / l.planes;
 }
 
 int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)
@@ -1124,7 +1157,17 @@ static void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *b)
     Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
 }
 
-/* The planes of the lamellas: what each kind of lamella carries per plane and their mean. */
+/* The letters of an inner lamella's governing modes: "(j)", "(m)" or "(k)/(l)" when interpolated. */
+static void Lamella_Mode_Letters(char *out, size_t size, const Between_Plates_Result *b)
+{
+    if (b->mode_thin > 0 && b->mode_thick > 0)
+        Format_N(out, size, "(%c)/(%c)", Get_Mode_Letter(b->mode_thin),
+                 Get_Mode_Letter(b->mode_thick));
+    else Format_N(out, size, "(%c)", Get_Mode_Letter(b->mode));
+}
+
+/* The planes of the lamellas: what each kind of lamella carries per plane and their mean, or the
+** smallest where their modes may not be combined. */
 static void Print_Vbm_Lamellas(FILE *file, const Vbm_Lamella_Planes *l)
 {
     const bool ec = Nad_Params != nullptr;
@@ -1139,21 +1182,70 @@ static void Print_Vbm_Lamellas(FILE *file, const Vbm_Lamella_Planes *l)
                    l->inner_lamellas == 1 ? "inneren Lamelle" : "inneren Lamellen",
                    Get_Fv_Rk_Standard_Ref());
     char mode[DESIGN_LABEL_SIZE];
-    Mode_Label(mode, sizeof mode, l->mode_outer);
+    Mode_Label(mode, sizeof mode, l->mode_outer, 0);
     Oli_Write_Text(file, "%s Lamelle%s, %s = %.2lf \xF8: %sk\xCEr = %.4lf kN (%s)",
                    "\x84u\xe1"
                    "ere",
                    ec ? " (Gl. (8.11))" : "", SYM_ALPHA, l->alpha_deg, Get_Fv_Rk_Label(),
                    l->rk_outer, mode);
-    Oli_Write_Text(file,
-                   "innere Lamelle%s: f\xCE\\h," SYM_ALPHA ",k\xCEr = %.2lf N/mm\xCE/2\xCEr, "
-                   "M\xCE\\y,Rk\xCEr = %.1lf Nmm, d = %.1lf mm",
-                   ec ? " (Gl. (8.13))" : "", b->fh, b->my, b->d);
-    Oli_Write_Text(file,
-                   "(l) 0.5 x %.2lf x %.1lf x %.1lf = %.4lf kN, (m) 2.3 x (%.1lf x %.2lf x "
-                   "%.1lf)\xCE/0.5\xCEr + %.4lf = %.4lf kN => %sk\xCEr = %.4lf kN (%c)",
-                   b->fh, b->t2, b->d, b->r_l, b->my, b->fh, b->d, b->rope, b->r_m,
-                   Get_Fv_Rk_Label(), b->rk, b->mode == 22 ? 'm' : 'l');
+    /* the plates are the outer members of the inner lamella: thin, thick or between
+    ** (EN 1995-1-1, 8.2.3(1) to (3)) */
+    const char *eq = b->plate_class == 0   ? " (Gl. (8.12))"
+                     : b->plate_class == 2 ? " (Gl. (8.13))"
+                                           : " (Gl. (8.12) und (8.13) interpoliert)";
+    char plates[160];
+    if (b->plate_class == 0)
+        Format_N(plates, sizeof plates, "%.1lf mm " SYM_LE " 0.5 d = %.1lf mm: d\x81nne Bleche",
+                 b->plate_t, 0.5 * b->d);
+    else if (b->plate_class == 2)
+        Format_N(plates, sizeof plates, "%.1lf mm " SYM_GE " d: dicke Bleche", b->plate_t);
+    else
+        Format_N(plates, sizeof plates,
+                 "%.1lf mm zwischen 0.5 d und d: k = 2 x %.1lf / %.1lf - 1 = %.3lf", b->plate_t,
+                 b->plate_t, b->d, b->k);
+    if (b->plate_class == 2)
+        Oli_Write_Text(file,
+                       "innere Lamelle%s: f\xCE\\h," SYM_ALPHA ",k\xCEr = %.2lf N/mm\xCE/2\xCEr, "
+                       "M\xCE\\y,Rk\xCEr = %.1lf Nmm, d = %.1lf mm",
+                       ec ? eq : "", b->fh, b->my, b->d);
+    else
+        Oli_Write_Text(file,
+                       "innere Lamelle%s: f\xCE\\h," SYM_ALPHA ",k\xCEr = %.2lf N/mm\xCE/2\xCEr, "
+                       "M\xCE\\y,Rk\xCEr = %.1lf Nmm, d = %.1lf mm, Bleche t = %s",
+                       ec ? eq : "", b->fh, b->my, b->d, plates);
+    char letters[16];
+    Lamella_Mode_Letters(letters, sizeof letters, b);
+    char thin[160], thick[160];
+    Format_N(thin, sizeof thin,
+             "(k) 1.15 x (2 x %.1lf x %.2lf x %.1lf)\xCE/0.5\xCEr + %.4lf = %.4lf kN", b->my, b->fh,
+             b->d, b->rope_k, b->r_k);
+    Format_N(thick, sizeof thick,
+             "(m) 2.3 x (%.1lf x %.2lf x %.1lf)\xCE/0.5\xCEr + %.4lf = %.4lf kN", b->my, b->fh,
+             b->d, b->rope, b->r_m);
+    if (b->plate_class == 1) {
+        const double r_thin = b->mode_thin == 20 ? b->r_k : b->r_l;
+        const double r_thick = b->mode_thick == 22 ? b->r_m : b->r_l;
+        Oli_Write_Text(file, "(j), (l) 0.5 x %.2lf x %.1lf x %.1lf = %.4lf kN, %s, %s", b->fh,
+                       b->t2, b->d, b->r_l, thin, thick);
+        Oli_Write_Text(file, "=> %sk\xCEr = (1 - %.3lf) x %.4lf + %.3lf x %.4lf = %.4lf kN %s",
+                       Get_Fv_Rk_Label(), b->k, r_thin, b->k, r_thick, b->rk, letters);
+    } else {
+        Oli_Write_Text(file,
+                       "(%c) 0.5 x %.2lf x %.1lf x %.1lf = %.4lf kN, %s => %sk\xCEr = %.4lf kN %s",
+                       b->plate_class == 0 ? 'j' : 'l', b->fh, b->t2, b->d, b->r_l,
+                       b->plate_class == 0 ? thin : thick, Get_Fv_Rk_Label(), b->rk, letters);
+    }
+    if (l->incompatible) {
+        char outer[8];
+        Format_N(outer, sizeof outer, "(%c)", Get_Mode_Letter(l->mode_outer));
+        Oli_Write_Text(file,
+                       "Versagensf\x84lle %s und %s nicht vertr\x84glich (DIN EN 1995-1-1, "
+                       "8.1.3(2)): kleinster Wert je Scherfuge",
+                       outer, letters);
+        Oli_Write_Text(file, "%sk\xCEr je Scherfuge = min(%.4lf; %.4lf) = %.4lf kN",
+                       Get_Fv_Rk_Label(), l->rk_outer, b->rk, l->rk_mean);
+        return;
+    }
     Oli_Write_Text(file, "%sk\xCEr je Scherfuge = (2 x %.4lf + %d x %.4lf) / %d = %.4lf kN (%s)",
                    Get_Fv_Rk_Label(), l->rk_outer, 2 * l->inner_lamellas, b->rk, l->planes,
                    l->rk_mean, ec ? "DIN EN 1995-1-1, 8.1.3" : "Summe der Scherfugen");
@@ -1208,8 +1300,11 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
         number, w.fu, w.my_rk, fh);
     if (w.mode > 0) {
         char label[32];
-        Mode_Label(label, sizeof label, w.mode);
-        const bool rope = si->capacity_increase && Mode_With_Rope(w.mode);
+        Mode_Label(label, sizeof label, w.mode, w.mode_thin);
+        /* an intermediate plate holds the rope effect of either of its modes */
+        const bool rope =
+            si->capacity_increase
+            && (Mode_With_Rope(Plate_Thick_Mode(w.mode)) || Mode_With_Rope(w.mode_thin));
         const bool hole = type == VBM_BOLZEN && !si->fitted_bolt;
         Oli_Write_Text(file, "ma\xE1gebender Versagensfall %s, %s%s", label,
                        rope ? "mit Seilwirkung" : "ohne Seilwirkung",

@@ -355,6 +355,7 @@ typedef struct Vbm_Row {
     double fh, f_red, R_k, R_d;
     double u;            /* F n / n_ef / R_d; 0 when no_capacity */
     int32_t mode;        /* equation code of the governing failure mode */
+    int32_t mode_thin;   /* of an intermediate plate the thin-plate mode interpolated, else 0 */
     int32_t no_capacity; /* 1: no design resistance or no effective number */
     /* what the design took: fu (N/mm²), yield moment (Nmm), embedment strengths of both members
     ** (N/mm², 0 for a steel plate), required thicknesses (mm), kmod and gamma_M of the
@@ -421,8 +422,9 @@ typedef struct Vbm_Bolt_Check {
 
 /* The shear planes of a connection with two or more inner plates (EN 1995-1-1, 8.1.3), at the
 ** force-to-grain angle of the governing fastener: the outer lamellas stand beside one plate
-** ((8.11), one plane each), the lamellas between two plates are central members ((8.13), two
-** planes each); the fastener's resistance per plane is the mean of its planes. kN. */
+** ((8.11), one plane each), the lamellas between two plates are central members ((8.12), (8.13),
+** two planes each); the fastener's resistance per plane is the mean of its planes, or the
+** smallest plane's where their modes may not be combined (8.1.3(2)). kN. */
 typedef struct Vbm_Lamella_Planes {
     int32_t done;                /* 1 when the connection has lamellas between two plates */
     int32_t planes;              /* shear planes of one fastener */
@@ -432,7 +434,9 @@ typedef struct Vbm_Lamella_Planes {
     double rk_outer;             /* kN per plane of an outer lamella, governing mode */
     int32_t mode_outer;          /* its equation code */
     Between_Plates_Result inner; /* a plane of an inner lamella (kN) */
-    double rk_mean;              /* kN, characteristic resistance per plane of the fastener */
+    int32_t incompatible;        /* 1: modes that may not be summed (EN 1995-1-1, 8.1.3(2)) */
+    double rk_mean;              /* kN, characteristic resistance per plane of the fastener: the
+                                 ** mean of the planes, or the smallest where incompatible */
 } Vbm_Lamella_Planes;
 
 /* The fastener check of one combination as Calc_Vbm_Check computes it and Print_Vbm_Check

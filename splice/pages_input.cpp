@@ -584,7 +584,8 @@ static void Fastener_Design_Column(void)
         Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "F_ax,R,k = %.2f kN", res.r_ax * to_kN);
     if (res.rule_design > 0)
         Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "ma\xe1gebende Versagensart: %s",
-                        Get_Equation_Label(res.rule_design));
+                        Get_Mode_Pair_Label(res.rule_design,
+                                            res.rule_design == res.rule_char ? res.rule_thin : 0));
     if (res.fh1_k > 0.0)
         Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "f_h,1,k = %.2f N/mm\xfd", res.fh1_k);
     if (res.fh2_k > 0.0)

@@ -125,15 +125,18 @@ TEST(JohansenModes, DesignValueProofDividesTheHingeModes)
 /* A timber between two steel plates is the central member of a steel-timber-steel connection
 ** (EN 1995-1-1, (8.13)): per plane l 0.5 f_h t2 d and m 2.3 sqrt(M_y f_h d) = 1.15 sqrt 2 *
 ** 6470.46 = 10523.21 N with the rope effect, the same modes as thick outer plates in double shear
-** (21, 22); the fitted bolt 12 mm at alpha 0, kmod 0.9. */
+** (21, 22); the fitted bolt 12 mm at alpha 0, kmod 0.9, plates 12 mm (t >= d: thick). Plates
+** t <= 0.5 d are thin ((8.12), j 0.5 f_h t2 d and k 1.15 sqrt(2 M_y f_h d), 19 and 20), and
+** between them the two are interpolated (8.2.3(3)). */
 TEST(JohansenModes, ATimberBetweenTwoPlatesIsTheCentralMember)
 {
-    auto between = [](int proof_method, double t2, double r_ax) {
+    auto between = [](int proof_method, double t2, double r_ax, double plate_t = 12.0) {
         Between_Plates_Result b{};
         Calc_Rk_Rd_Between_Plates(/*proof_method=*/proof_method, /*gamma_m=*/1.3,
                                   /*gamma_steel=*/1.1, /*kmod=*/0.9, /*d=*/12.0, /*vbm_type=*/30,
                                   /*predrilled=*/0, /*stainless=*/0, /*threaded_rod=*/0,
-                                  /*fitted_bolt=*/1, /*alpha=*/0.0, /*t2=*/t2, /*rho=*/350.0,
+                                  /*fitted_bolt=*/1, /*alpha=*/0.0, /*t2=*/t2,
+                                  /*plate_t=*/plate_t, /*plate_mat=*/12, /*rho=*/350.0,
                                   /*mat=*/0, /*grade=*/0, /*fu=*/360.0, /*r_ax=*/r_ax,
                                   /*out=*/&b);
         return b;
@@ -164,6 +167,25 @@ TEST(JohansenModes, ATimberBetweenTwoPlatesIsTheCentralMember)
         EXPECT_EQ(b.mode, 21);
         EXPECT_NEAR(b.rk, 9092.16, 0.01);
         EXPECT_NEAR(b.rd, 6294.57, 0.01);
+        /* thin plates 6 mm (6 <= 0.5 * 12): j = 9092.16 against k = 1.15 sqrt(2 * 69070.88 *
+        ** 25.256 * 12) = 1.15 * 6470.46 = 7441.03 (both / 1.3): k, R_d = 7441.03 / 1.3 * 0.9 =
+        ** 5151.48 */
+        b = between(1, 60.0, 0.0, 6.0);
+        EXPECT_EQ(b.plate_class, 0);
+        EXPECT_NEAR(b.r_k, 7441.03, 0.01);
+        EXPECT_EQ(b.mode, 20);
+        EXPECT_EQ(b.mode_thin, 20);
+        EXPECT_NEAR(b.rk, 7441.03, 0.01);
+        EXPECT_NEAR(b.rd, 5151.48, 0.01);
+        /* plates 9 mm: k = 2 * 9 / 12 - 1 = 0.5 between thin k 7441.03 and thick l 9092.16:
+        ** 0.5 * 7441.03 + 0.5 * 9092.16 = 8266.60, R_d = 8266.60 / 1.3 * 0.9 = 5723.03 */
+        b = between(1, 60.0, 0.0, 9.0);
+        EXPECT_EQ(b.plate_class, 1);
+        EXPECT_DOUBLE_EQ(b.k, 0.5);
+        EXPECT_EQ(b.mode_thin, 20);
+        EXPECT_EQ(b.mode_thick, 21);
+        EXPECT_NEAR(b.rk, 8266.60, 0.01);
+        EXPECT_NEAR(b.rd, 5723.03, 0.01);
         /* no timber: nothing determinable */
         b = between(1, 0.0, 0.0);
         EXPECT_EQ(b.mode, 0);

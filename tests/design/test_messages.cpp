@@ -163,6 +163,21 @@ TEST(Labels, EquationLabels)
         EXPECT_STREQ(Get_Equation_Label(11), "Gl.(a)");
         EXPECT_STREQ(Get_Equation_Label(18), "Gl.(h)");
         EXPECT_STREQ(Get_Equation_Label(19), "Gl.(j)");
+        /* EN 1995-1-1 (8.10): one hinge (c), two hinges (d), embedment fh t1 d (e); (8.12) thin
+        ** outer plates j, k; (8.13) thick outer plates l, m */
+        EXPECT_STREQ(Get_Equation_Label(13), "Gl.(e)");
+        EXPECT_STREQ(Get_Equation_Label(14), "Gl.(c)");
+        EXPECT_STREQ(Get_Equation_Label(15), "Gl.(d)");
+        EXPECT_STREQ(Get_Equation_Label(20), "Gl.(k)");
+        EXPECT_STREQ(Get_Equation_Label(21), "Gl.(l)");
+        EXPECT_STREQ(Get_Equation_Label(22), "Gl.(m)");
+        /* an intermediate plate names the thin and the thick mode interpolated (8.2.3(3)) */
+        EXPECT_STREQ(Get_Mode_Pair_Label(23, 20), "Gl.(k)/(l)");
+        EXPECT_STREQ(Get_Mode_Pair_Label(24, 0), "Gl.(k)/(m)");
+        EXPECT_STREQ(Get_Mode_Pair_Label(28, 12), "Gl.(b)/(c)");
+        EXPECT_STREQ(Get_Mode_Pair_Label(17, 0), "Gl.(g)");
+        EXPECT_EQ(Get_Mode_Letter(13), 'e');
+        EXPECT_EQ(Get_Mode_Letter(24), 'm');
         EXPECT_STREQ(Get_Equation_Label(0), "Gl.(`)");
         EXPECT_STREQ(Get_Equation_Label(30), "Alu-Lochleibungsspannung");
         EXPECT_EQ(Map_Rule_Index_Ec5(13), 3);
@@ -173,6 +188,10 @@ TEST(Labels, EquationLabels)
     Standard_Scope din(false);
     EXPECT_STREQ(Get_Equation_Label(9), "Gl.(9)");
     EXPECT_STREQ(Get_Equation_Label(30), "Alu-Lochleibungsspannung");
+    EXPECT_STREQ(Get_Mode_Pair_Label(23, 0), "G19/21");
+    EXPECT_STREQ(Get_Mode_Pair_Label(23, 20), "G20/21");
+    EXPECT_STREQ(Get_Mode_Pair_Label(24, 20), "G20/22");
+    EXPECT_STREQ(Get_Mode_Pair_Label(27, 11), "Gl.(27)");
     EXPECT_EQ(Map_Rule_Index_Ec5(13), 13);
     EXPECT_EQ(Map_Rule_Index(17), 17);
 }
@@ -206,14 +225,16 @@ TEST(Labels, EveryLetterEveryMaterialEveryFastener)
 {
     {
         Standard_Scope en(true);
-        /* EN 1995-1-1, 8.2.2 (a) to (k) without (i) for modes 1 to 10, 8.2.3 (a) to (h) for 11
-        ** to 18 */
-        const char *const letters[19] = {"",  "a", "b", "c", "d", "e", "f", "g", "h", "j",
-                                         "k", "a", "b", "c", "d", "e", "f", "g", "h"};
-        for (int m = 1; m <= 18; m++)
+        /* EN 1995-1-1, 8.2.2 (a) to (k) without (i) for modes 1 to 10, 8.2.3 (a) to (m) for 11
+        ** to 22: (8.9) a, b; (8.10) embedment 13 (e), one hinge 14 (c), two hinges 15 (d);
+        ** (8.11) f, g, h; (8.12) j, k; (8.13) l, m */
+        const char *const letters[23] = {"",  "a", "b", "c", "d", "e", "f", "g", "h", "j", "k", "a",
+                                         "b", "e", "c", "d", "f", "g", "h", "j", "k", "l", "m"};
+        for (int m = 1; m <= 22; m++)
             EXPECT_EQ(std::string(Get_Equation_Label(m)), std::string("Gl.(") + letters[m] + ")")
                 << m;
-        EXPECT_STREQ(Get_Equation_Label(25), "Gl.(j)");
+        /* an intermediate plate's code by its thick-plate mode: 27 is 13 + 14 */
+        EXPECT_STREQ(Get_Equation_Label(27), "Gl.(e)");
         const int din_index[7] = {8, 9, 10, 13, 18, 20, 21}, en_index[7] = {5, 4, 2, 3, 7, 8, 9};
         for (int i = 0; i < 7; i++) EXPECT_EQ(Map_Rule_Index_Ec5(din_index[i]), en_index[i]);
         EXPECT_EQ(Map_Rule_Index_Ec5(11), 11);

@@ -787,12 +787,16 @@ TEST(VbmCheck, ALamellaBetweenTwoPlatesIsACentralMember)
     ** M_y,Rk = 0.3 * 360 * 12^2.6 = 69070.9 Nmm.
     ** Outer lamella (8.11): f 24.6457 * 41.333 * 12 = 12224.28, g 12224.28 (sqrt(2 + 4 * 69070.9
     ** / (24.6457 * 12 * 41.333²)) - 1) = 7284.09, h 2.3 sqrt(69070.9 * 24.6457 * 12) = 10395.29.
-    ** Inner lamella (8.13): l 0.5 * 12224.28 = 6112.14, m 10395.29: 6112.14 N (the design of a
-    ** lamella beside one plate gave it 7284.09).
-    ** Per plane (8.1.3): (2 * 7284.09 + 2 * 6112.14) / 4 = 6698.11 N; R_d = 0.8 * 6.69811 / 1.3 =
-    ** 4.12192 kN. n_ef = 3^0.9 (59.922 / 156)^0.25 = 2.11605, at alpha_min = atan(0.20833 /
-    ** 2.58916) = 4.600 degrees (middle column): 2.11605 + 0.88395 * 4.600 / 90 = 2.16123.
-    ** u = 2.97011 * 3 / 2.16123 / 4.12192 = 1.0002 (7284.09 in every plane gave 0.9198). */
+    ** Inner lamella: plates 8 mm between 0.5 d = 6 and d = 12 mm, k = 2 * 8 / 12 - 1 = 0.333
+    ** (8.2.3(3)); thin (8.12) j 0.5 * 12224.28 = 6112.14 below k 10395.29 / sqrt 2 = 7350.57,
+    ** thick (8.13) l 6112.14 below m 10395.29: 0.667 * 6112.14 + 0.333 * 6112.14 = 6112.14 N
+    ** (the design of a lamella beside one plate gave it 7284.09).
+    ** Modes (g) with a hinge and (j)/(l) without may not be summed (8.1.3(2)): every plane takes
+    ** min(7284.09, 6112.14) = 6112.14 N (summed: (2 * 7284.09 + 2 * 6112.14) / 4 = 6698.11);
+    ** R_d = 0.8 * 6.11214 / 1.3 = 3.76132 kN. n_ef = 3^0.9 (59.922 / 156)^0.25 = 2.11605, at
+    ** alpha_min = atan(0.20833 / 2.58916) = 4.600 degrees (middle column): 2.11605 + 0.88395 *
+    ** 4.600 / 90 = 2.16123. u = 2.97011 * 3 / 2.16123 / 3.76132 = 1.0961 (summed 1.0002, 7284.09
+    ** in every plane 0.9198). */
     Glulam_Inner_Plate_Splice();
     Splice_Input.splice_kind = SPLICE_BENDING;
     Splice_Input.h = 32.0;
@@ -825,12 +829,17 @@ TEST(VbmCheck, ALamellaBetweenTwoPlatesIsACentralMember)
     EXPECT_NEAR(l.rk_outer, 7.28409, 1e-5);
     EXPECT_NEAR(l.inner.r_l, 6.11214, 1e-5);
     EXPECT_NEAR(l.inner.r_m, 10.39529, 1e-5);
-    EXPECT_EQ(l.inner.mode, 21);
+    EXPECT_EQ(l.inner.plate_class, 1);
+    EXPECT_NEAR(l.inner.k, 1.0 / 3.0, 1e-12);
+    EXPECT_NEAR(l.inner.r_k, 7.35057, 1e-5);
+    EXPECT_EQ(l.inner.mode_thin, 19);
+    EXPECT_EQ(l.inner.mode_thick, 21);
     EXPECT_NEAR(l.inner.rk, 6.11214, 1e-5);
-    EXPECT_NEAR(l.rk_mean, 6.69811, 1e-5);
-    EXPECT_NEAR(row.R_k, 6.69811, 1e-5);
-    EXPECT_NEAR(row.R_d * r.n_row / r.n_ef, 4.12192, 1e-5);
-    EXPECT_NEAR(r.u, 1.0002, 1e-4);
+    EXPECT_EQ(l.incompatible, 1);
+    EXPECT_NEAR(l.rk_mean, 6.11214, 1e-5);
+    EXPECT_NEAR(row.R_k, 6.11214, 1e-5);
+    EXPECT_NEAR(row.R_d * r.n_row / r.n_ef, 3.76132, 1e-5);
+    EXPECT_NEAR(r.u, 1.0961, 1e-4);
 
     FILE *f = tmpfile();
     Print_Vbm_Check(f, &r);
@@ -844,16 +853,22 @@ TEST(VbmCheck, ALamellaBetweenTwoPlatesIsACentralMember)
                        "ere Lamelle (Gl. (8.11)), \xBA = 29.34 \xF8: F\xCE\\v,Rk\xCEr = "
                        "7.2841 kN (Gl.(g))"))
         << s;
-    EXPECT_TRUE(Has(s, "innere Lamelle (Gl. (8.13)): f\xCE\\h,\xBA,k\xCEr = 24.65 N/mm\xCE/2"
-                       "\xCEr, M\xCE\\y,Rk\xCEr = 69070.9 Nmm, d = 12.0 mm"))
+    EXPECT_TRUE(Has(s, "innere Lamelle (Gl. (8.12) und (8.13) interpoliert): f\xCE\\h,\xBA,k"
+                       "\xCEr = 24.65 N/mm\xCE/2\xCEr, M\xCE\\y,Rk\xCEr = 69070.9 Nmm, d = 12.0 "
+                       "mm, Bleche t = 8.0 mm zwischen 0.5 d und d: k = 2 x 8.0 / 12.0 - 1 = "
+                       "0.333"))
         << s;
-    EXPECT_TRUE(Has(s, "(l) 0.5 x 24.65 x 41.3 x 12.0 = 6.1121 kN, (m) 2.3 x (69070.9 x 24.65 x "
-                       "12.0)\xCE/0.5\xCEr + 0.0000 = 10.3953 kN => F\xCE\\v,Rk\xCEr = 6.1121 "
-                       "kN (l)"))
+    EXPECT_TRUE(Has(s, "(j), (l) 0.5 x 24.65 x 41.3 x 12.0 = 6.1121 kN, (k) 1.15 x (2 x 69070.9 "
+                       "x 24.65 x 12.0)\xCE/0.5\xCEr + 0.0000 = 7.3506 kN, (m) 2.3 x (69070.9 x "
+                       "24.65 x 12.0)\xCE/0.5\xCEr + 0.0000 = 10.3953 kN"))
         << s;
-    EXPECT_TRUE(Has(s, "F\xCE\\v,Rk\xCEr je Scherfuge = (2 x 7.2841 + 2 x 6.1121) / 4 = 6.6981 "
-                       "kN (DIN EN 1995-1-1, 8.1.3)"))
+    EXPECT_TRUE(Has(s, "=> F\xCE\\v,Rk\xCEr = (1 - 0.333) x 6.1121 + 0.333 x 6.1121 = 6.1121 kN "
+                       "(j)/(l)"))
         << s;
+    EXPECT_TRUE(Has(s, "Versagensf\x84lle (g) und (j)/(l) nicht vertr\x84glich (DIN EN 1995-1-1, "
+                       "8.1.3(2)): kleinster Wert je Scherfuge"))
+        << s;
+    EXPECT_TRUE(Has(s, "F\xCE\\v,Rk\xCEr je Scherfuge = min(7.2841; 6.1121) = 6.1121 kN")) << s;
 
     /* one plate: no lamella between two plates, nothing of the kind printed */
     Splice_Input.plate_count = 1.0;

@@ -52,10 +52,12 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     ** Fastener (EN 1995-1-1, 8.2.3 (8.11)), t1 = (16 - 2) / 3 = 4.667 cm, fh = 0.082 * 0.88 *
     ** 350 = 25.256, My = 0.3 * 360 * 12^2.6 = 69071: (f) 14143, (g) 14143 (sqrt(2 + 4 * 69071 /
     ** (25.256 * 12 * 46.667²)) - 1) = 7852.2, (h) 10523 N for the two outer lamellas' planes;
-    ** the middle lamella between the plates (8.13): (l) 0.5 * 14143 = 7071.7, (m) 10523 N for
-    ** its two planes; per plane (8.1.3) (2 * 7852.2 + 2 * 7071.7) / 4 = 7461.9 N;
-    ** R_d = 0.9 * 7.4619 / 1.3 = 5.1660; n_ef = 2^0.9 (60 / 156)^0.25 = 1.4695;
-    ** u = 4.1667 * 2 / 1.4695 / 5.1660 = 1.0977.
+    ** the middle lamella between the plates 10 mm, between 0.5 d and d (8.2.3(3)), k = 2 * 10 /
+    ** 12 - 1 = 0.667: thin (8.12) (j) 0.5 * 14143 = 7071.7 below (k) 1.15 sqrt(2 * 69071 *
+    ** 25.256 * 12) = 7441.0, thick (8.13) (l) 7071.7 below (m) 10523: 7071.7 N for its two
+    ** planes; (g) with a hinge and (j)/(l) without may not be summed (8.1.3(2)): every plane
+    ** min(7852.2, 7071.7) = 7071.7 N; R_d = 0.9 * 7.0717 / 1.3 = 4.8958; n_ef = 2^0.9 (60 /
+    ** 156)^0.25 = 1.4695; u = 4.1667 * 2 / 1.4695 / 4.8958 = 1.1583 (summed 1.0977).
     ** Timber: 14 * 24 - 3 * 1.2 * 14 = 285.6 cm²; 1000 / 285.6 = 3.5014 / 10.0385 = 0.34880.
     ** Plates: 2 (20 - 3 * 1.2) = 32.8 cm²; 1000 / 32.8 = 30.488 / 235 = 0.12974.
     ** Bearing (EN 1993-1-8): end fastener, doubled force 8.3333 kN; alpha = 15.6 / 36 = 0.4333,
@@ -71,7 +73,7 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     EXPECT_NEAR(Splice_Input.e2, 1.6, 1e-9);
     Run_Nachweise(nullptr, 0);
     ASSERT_EQ(Splice_Input.utilisation.count, 5);
-    Expect_Row(0, "Verbindungsmittel", 1.0977);
+    Expect_Row(0, "Verbindungsmittel", 1.1583);
     Expect_Row(1, "Holz", 0.34880);
     Expect_Row(2, "Stahlblech", 0.12974);
     Expect_Row(3, "Lochleibung", 0.27366);
