@@ -193,6 +193,9 @@ static void Calc_Member(int group, const Lkom_Entry *c, int rule, int piece, dou
     p->kmod = kmod;
     p->gamma = c->accidental ? 1.0 : Splice_Input.gamma_m_t90;
     p->f_t90_d = f_t90_d;
+    const Splice_Input_Record *si = &Splice_Input;
+    p->f_t90_k = piece == SPLIT_SIDE ? Get_Mat_Ft90(si->mat_side, si->grade_side)
+                                     : Get_Mat_Ft90(si->mat_mid, si->grade_mid);
     p->group.F = share * std::fabs(r->V_d) / p->shear_planes;
     Calc_Case(p, rule, Whole_Pattern(), &p->group);
     p->column.F = share * r->V90;
@@ -278,16 +281,21 @@ static void Print_Member(FILE *file, int rule, const Split_Check *p, double V90)
     if (!p->done) return;
     char end[160], force[160];
     if (rule == SPLIT_RULE_NA) {
+        /* f_t,90,d from its characteristic value (EN 1995-1-1, eq. (2.17)) */
+        char ft90[160];
+        Format_N(ft90, sizeof ft90,
+                 "f\xCE\\t,90,d\xCEr = f\xCE\\t,90,k\xCEr k\xCE\\mod\xCEr / %s\xCE\\M\xCEr = "
+                 "%.2lf x %.2lf / %.2lf = %.3lf N/mm\xCE/2\xCEr",
+                 SYM_GAMMA, p->f_t90_k, p->kmod, p->gamma, p->f_t90_d);
         if (p->t_ef_factor == 6.0)
-            Oli_Write_Text(file,
-                           "%s: h = %.0lf mm, t\xCE\\ef\xCEr = min(%.1lf; 6 x %.1lf) = %.1lf mm, "
-                           "f\xCE\\t,90,d\xCEr = %.3lf N/mm\xCE/2\xCEr",
-                           Member_Name(p->piece), p->h, p->b, p->d, p->t_ef, p->f_t90_d);
+            Oli_Write_Text(
+                file, "%s: h = %.0lf mm, t\xCE\\ef\xCEr = min(%.1lf; 6 x %.1lf) = %.1lf mm, %s",
+                Member_Name(p->piece), p->h, p->b, p->d, p->t_ef, ft90);
         else
             Oli_Write_Text(file,
                            "%s: h = %.0lf mm, t\xCE\\ef\xCEr = min(%.1lf; %.1lf; 12 x %.1lf) = "
-                           "%.1lf mm, f\xCE\\t,90,d\xCEr = %.3lf N/mm\xCE/2\xCEr",
-                           Member_Name(p->piece), p->h, p->b, p->t, p->d, p->t_ef, p->f_t90_d);
+                           "%.1lf mm, %s",
+                           Member_Name(p->piece), p->h, p->b, p->t, p->d, p->t_ef, ft90);
     } else {
         Oli_Write_Text(file,
                        "%s: b = %.1lf mm, h = %.0lf mm, k\xCE\\mod\xCEr = %.2lf, %s\xCE\\M\xCEr = "
@@ -297,7 +305,7 @@ static void Print_Member(FILE *file, int rule, const Split_Check *p, double V90)
     for (int k = 0; k < 2; k++) {
         const bool column = k == 1;
         const Split_Case *c = column ? &p->column : &p->group;
-        const char *what = column ? "  Spalte   " : "  Anschluss";
+        const char *what = column ? "  Spalte" : "  Anschluss";
         Case_Force(force, sizeof force, p, column, V90);
         Case_End(end, sizeof end, c);
         if (rule == SPLIT_RULE_NA) {

@@ -1018,14 +1018,14 @@ static void Print_Vbm_Head(FILE *file, const Vbm_Check *r)
                        "N\xCE\\"
                        "d\xCEr = %.2lf kN, V\xCE\\"
                        "d\xCEr = %.2lf kN, M\xCE\\v,d\xCEr"
-                       " = |%.2lf| + |%.2lf x %.2lf| = %.2lf kNm, k\xCE\\mod\xCEr = %s",
+                       " = |%.2lf| + |%.4lf x %.2lf| = %.2lf kNm, k\xCE\\mod\xCEr = %s",
                        r->N_d, r->V_d, r->M_d, r->e_x / 100.0, r->V_d, r->M_distr, kmod);
     else if (std::fabs(r->V_d) >= 1e-5) /* V_d and its moment about the fasteners, without M_d */
         Oli_Write_Text(file,
                        "N\xCE\\"
                        "d\xCEr = %.2lf kN, V\xCE\\"
                        "d\xCEr = %.2lf kN, M\xCE\\v,d\xCEr"
-                       " = |%.2lf x %.2lf| = %.2lf kNm, k\xCE\\mod\xCEr = %s",
+                       " = |%.4lf x %.2lf| = %.2lf kNm, k\xCE\\mod\xCEr = %s",
                        r->N_d, r->V_d, r->e_x / 100.0, r->V_d, r->M_distr, kmod);
     else /* V_d enters the timber and plate checks of tension and compression splices too */
         Oli_Write_Text(file,
@@ -1036,10 +1036,10 @@ static void Print_Vbm_Head(FILE *file, const Vbm_Check *r)
                        r->N_d, r->V_d, kmod);
     if (!r->bending) Write_Unchecked_Moment(file, r->M_d);
     if (std::fabs(r->N_d) >= 1e-5)
-        Oli_Write_Text(file, "F\xCE\\Hi,d\xCEr = %.2lf / (%d x %d) = %.2lf kN", r->N_d,
+        Oli_Write_Text(file, "F\xCE\\Hi,d\xCEr = %.2lf / (%d x %d) = %.4lf kN", r->N_d,
                        r->shear_planes, r->n_f, r->F_H);
     if (std::fabs(r->V_d) >= 1e-5)
-        Oli_Write_Text(file, "F\xCE\\Vi,d\xCEr = %.2lf / (%d x %d) = %.2lf kN", r->V_d,
+        Oli_Write_Text(file, "F\xCE\\Vi,d\xCEr = %.2lf / (%d x %d) = %.4lf kN", r->V_d,
                        r->shear_planes, r->n_f, r->F_V);
 }
 
@@ -1048,7 +1048,7 @@ static void Print_Vbm_N_Ef_Line(FILE *file, const Vbm_N_Ef_Line *l)
     if (l->rule == VBM_NEF_BOLT && l->with_a1)
         Oli_Write_Text(file,
                        "%s\xCE\\min\xCEr = %.2lf \xF8, a\xCE\\"
-                       "1\xCEr = %.0lf mm, n = %d => "
+                       "1\xCEr = %.1lf mm, n = %d => "
                        "n\xCE\\"
                        "ef\xCEr = %.2lf",
                        SYM_ALPHA, l->alpha_min, l->a1, l->n, l->n_ef);
@@ -1057,7 +1057,7 @@ static void Print_Vbm_N_Ef_Line(FILE *file, const Vbm_N_Ef_Line *l)
                        "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\"
                        "ef\xCEr = %.2lf, "
                        "mit a\xCE\\"
-                       "1\xCEr = %.0lf mm",
+                       "1\xCEr = %.1lf mm",
                        SYM_ALPHA, l->alpha_min, l->n, l->n_ef, l->a1);
     else
         Oli_Write_Text(file,

@@ -38,7 +38,7 @@ static inline double Shown_Util(int no_capacity, double u)
 #define SYM_RHO      "\xCB"
 #define SYM_SIGMA    "\xCC"
 #define SYM_TAU      "\xD6"
-#define SYM_ARROW    "\x88"
+#define SYM_ARROW    "=>"
 #define SYM_LE       "\xF3"
 #define SYM_GE       "\xF2"
 #define SYM_DEGREE   "\xF8"
@@ -135,7 +135,8 @@ typedef struct Split_Check {
     double t_ef_factor;   /* 6 or 12: t_ef = min(b; t; factor d) */
     double t_ef;          /* mm, effective depth (annex's rule) */
     double kmod, gamma;   /* factors of F_90,Rd by eq. (8.4) */
-    double f_t90_d;       /* N/mm², annex's rule */
+    double f_t90_k;       /* N/mm², characteristic value behind f_t90_d */
+    double f_t90_d;       /* N/mm², annex's rule: f_t90_k kmod / gamma */
     Split_Case group;     /* the fasteners of one half against the member's share of V_d */
     Split_Case column;    /* the weakest column against the largest column force */
     double u;             /* the larger of both */

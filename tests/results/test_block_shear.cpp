@@ -65,19 +65,19 @@ TEST(BlockShear, RecordWorkedByHand)
     const std::string s = Printed(&r);
     EXPECT_NE(s.find("d\xCE\\0\xCEr = 12.0 mm: L\xCE\\net,t\xCEr = 168 - 2 x 12.0 = 144 mm, "
                      "t\xCE\\"
-                     "1\xCEr = 65 mm \x88 A\xCE\\net,t\xCEr = 9360 mm"),
+                     "1\xCEr = 65 mm => A\xCE\\net,t\xCEr = 9360 mm"),
               std::string::npos)
         << s;
     EXPECT_NE(s.find("L\xCE\\net,v\xCEr = 408 - 5 x 12.0 = 348 mm, t\xCE\\"
-                     "ef\xCEr = 65 mm \x88 A\xCE\\net,v\xCEr = 22620 mm\xCE/2\xCEr "
+                     "ef\xCEr = 65 mm => A\xCE\\net,v\xCEr = 22620 mm\xCE/2\xCEr "
                      "(Versagensmechanismus c,f,j/l,k,m)"),
               std::string::npos)
         << s;
     EXPECT_NE(s.find("F\xCE\\"
-                     "bs,Rk\xCEr = 269.57 kN, k\xCE\\mod\xCEr = 0.90 \x88 F\xCE\\"
+                     "bs,Rk\xCEr = 269.57 kN, k\xCE\\mod\xCEr = 0.90 => F\xCE\\"
                      "bs,Rd"
                      "\xCEr = 186.62 kN, Anteil je Holzteil N\xCE\\"
-                     "d\xCEr / 2 = 90.00 kN \x88 u\xCE\\"
+                     "d\xCEr / 2 = 90.00 kN => u\xCE\\"
                      "bs\xCEr = 0.482"),
               std::string::npos)
         << s;

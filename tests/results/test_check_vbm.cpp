@@ -79,7 +79,7 @@ TEST(VbmCheck, EffectiveNumberByFamily)
     Splice_Input.l = 100.0;
     std::string s = Vbm_Text();
     EXPECT_TRUE(Has(s, "a\xCE\\"
-                       "1\xCEr = 84 mm, n = 4 => n\xCE\\"
+                       "1\xCEr = 84.0 mm, n = 4 => n\xCE\\"
                        "ef\xCEr = 3.30\n"))
         << s;
     /* 6 mm and below the nail rule, eq. (8.17) with Table 8.1: a1 = 72 mm = 12 d,
@@ -89,7 +89,7 @@ TEST(VbmCheck, EffectiveNumberByFamily)
     s = Vbm_Text();
     EXPECT_TRUE(Has(s, "n = 4 => n\xCE\\"
                        "ef\xCEr = 3.61, mit a\xCE\\"
-                       "1\xCEr = 72 mm\n"))
+                       "1\xCEr = 72.0 mm\n"))
         << s;
     /* DIN 1052: screws above 6 mm take the nail rule: a1 = 84 mm = 10.5 d, k_ef = 0.85 +
     ** 0.15 (84 - 80) / 32 = 0.86875, n_ef = 4^0.86875 = 3.33; 6 mm and below none */
@@ -99,7 +99,7 @@ TEST(VbmCheck, EffectiveNumberByFamily)
     s = Vbm_Text();
     EXPECT_TRUE(Has(s, "n = 4 => n\xCE\\"
                        "ef\xCEr = 3.33, mit a\xCE\\"
-                       "1\xCEr = 84 mm\n"))
+                       "1\xCEr = 84.0 mm\n"))
         << s;
     Splice_Input.d = 6.0;
     EXPECT_FALSE(Has(Vbm_Text(), "ef\xCEr = "));
@@ -113,7 +113,7 @@ TEST(VbmCheck, EffectiveNumberByFamily)
     s = Vbm_Text();
     EXPECT_TRUE(Has(s, "n = 4 => n\xCE\\"
                        "ef\xCEr = 3.61, mit a\xCE\\"
-                       "1\xCEr = 24 mm\n"))
+                       "1\xCEr = 24.0 mm\n"))
         << s;
     EXPECT_TRUE(Has(s, "Verbindungsmittel endet im Mittelholz, Verbindungsmittel zweiseitig, "
                        "Einschlagtiefe t = 30 mm"))
@@ -136,7 +136,7 @@ TEST(VbmCheck, TwoStaplesInARow)
     const std::string s = Vbm_Text();
     EXPECT_TRUE(Has(s, "n = 2 => n\xCE\\"
                        "ef\xCEr = 1.90, mit a\xCE\\"
-                       "1\xCEr = 24 mm\n"))
+                       "1\xCEr = 24.0 mm\n"))
         << s;
     int n = 0;
     double alpha = -1.0;
@@ -396,7 +396,7 @@ TEST(VbmCheck, ApprovedScrewsTakeThePresetKmod)
     ASSERT_EQ(err, 0);
     /* above 6 mm the bolt rule: 4^0.9 (100 / 104)^0.25 = 3.4822 * 0.99024 = 3.45 */
     EXPECT_TRUE(Has(s, "a\xCE\\"
-                       "1\xCEr = 100 mm, n = 4 => n\xCE\\"
+                       "1\xCEr = 100.0 mm, n = 4 => n\xCE\\"
                        "ef\xCEr = 3.45\n"))
         << s;
     EXPECT_GT(u9, 0.2);
@@ -512,7 +512,7 @@ TEST(VbmCheck, RecordOfARowOfDowelsWorkedByHand)
     /* the printer writes the record: the failed utilisation and the line of n_ef */
     const std::string s = Vbm_Text();
     EXPECT_TRUE(Has(s, "a\xCE\\"
-                       "1\xCEr = 84 mm, n = 3 => n\xCE\\"
+                       "1\xCEr = 84.0 mm, n = 3 => n\xCE\\"
                        "ef\xCEr = 2.30\n"))
         << s;
     EXPECT_TRUE(Has(s, "u\xCE\\max\xCEr = 1.26 > 1 => ")) << s;

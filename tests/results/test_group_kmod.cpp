@@ -287,7 +287,7 @@ TEST(GroupKmod, BlockShearPrintsTheKmodUsed)
     fclose(f);
     EXPECT_EQ(err, 0);
     EXPECT_NE(s.find("F\xCE\\"
-                     "bs,Rk\xCEr = 269.57 kN, k\xCE\\mod\xCEr = 0.60 \x88 F\xCE\\"
+                     "bs,Rk\xCEr = 269.57 kN, k\xCE\\mod\xCEr = 0.60 => F\xCE\\"
                      "bs,Rd"
                      "\xCEr = 124.42 kN"),
               std::string::npos)

@@ -554,11 +554,20 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
         << s;
     EXPECT_NE(s.find(", 4.2 x 110.0 mm, wechselseitig, d\xCE\\k\xCEr = 10.0 mm"), std::string::npos)
         << s;
-    /* other fasteners give their count alone */
+    /* other fasteners give their count alone, in a lap for the whole joint */
     Splice_Input.vbm_type = VBM_STABDUEBEL;
     s = section();
     EXPECT_NE(s.find("\xCE"
-                     "b15 x Stab"),
+                     "b15 x Stabd\x81"
+                     "bel\n"),
+              std::string::npos)
+        << s;
+    /* beside plates or side timbers for each of the two splice halves the drawings show */
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    s = section();
+    EXPECT_NE(s.find("\xCE"
+                     "b15 x Stabd\x81"
+                     "bel\xCEr je Sto\xE1h\x84lfte\n"),
               std::string::npos)
         << s;
 }

@@ -346,7 +346,7 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
 
 TEST(Run, FastenerSectionOfATensionSplice)
 {
-    /* The outer-plate bolt splice of above: F_Hi,d = 60 / (2 x 4) = 7.50 kN; no moment line. */
+    /* The outer-plate bolt splice of above: F_Hi,d = 60 / (2 x 4) = 7.5000 kN; no moment line. */
     Fresh_Splice(true);
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
     Splice_Input.vbm_type = 30;
@@ -362,12 +362,12 @@ TEST(Run, FastenerSectionOfATensionSplice)
     fclose(f);
     EXPECT_EQ(err, 0);
     EXPECT_NEAR(u, 1.5616, 5e-5);
-    EXPECT_NE(s.find("F\xCE\\Hi,d\xCEr = 60.00 / (2 x 4) = 7.50 kN"), std::string::npos) << s;
+    EXPECT_NE(s.find("F\xCE\\Hi,d\xCEr = 60.00 / (2 x 4) = 7.5000 kN"), std::string::npos) << s;
     EXPECT_EQ(s.find("M\xCE\\v,d\xCEr"), std::string::npos);
     EXPECT_EQ(s.find("F\xCE\\Vi,d\xCEr"), std::string::npos);
     /* n = 2 in a row, a1 = 60 mm: n_ef = 2^0.9 (60 / 156)^0.25 = 1.47 */
     EXPECT_NE(s.find("a\xCE\\"
-                     "1\xCEr = 60 mm, n = 2 => n\xCE\\"
+                     "1\xCEr = 60.0 mm, n = 2 => n\xCE\\"
                      "ef\xCEr = 1.47"),
               std::string::npos);
     EXPECT_NE(s.find("#SHOWTABLE"), std::string::npos);
@@ -378,7 +378,7 @@ TEST(Run, FastenerSectionOfATensionSplice)
 
     /* With M_d = 5 kNm and V_d = 4 kN: the moment is named as not checked; V_d goes to the
     ** fasteners with its moment about them, M_v,d = x_c V_d / 100, and every fastener is
-    ** designed: F_Vi,d = 4 / (2 x 4) = 0.50 kN. */
+    ** designed: F_Vi,d = 4 / (2 x 4) = 0.5000 kN. */
     Lkom_Entry *c = Get_Lkom_Entry(0, 0);
     c->M_d = 5.0;
     c->V_d = 4.0;
@@ -390,7 +390,7 @@ TEST(Run, FastenerSectionOfATensionSplice)
     const std::string v = Slurp_Print(f);
     fclose(f);
     char expect[160];
-    snprintf(expect, sizeof expect, "M\xCE\\v,d\xCEr = |%.2lf x 4.00| = %.2lf kNm", x_c / 100.0,
+    snprintf(expect, sizeof expect, "M\xCE\\v,d\xCEr = |%.4lf x 4.00| = %.2lf kNm", x_c / 100.0,
              x_c * 4.0 / 100.0);
     EXPECT_NE(v.find(expect), std::string::npos) << v;
     EXPECT_NE(v.find("\xCE"
@@ -398,7 +398,7 @@ TEST(Run, FastenerSectionOfATensionSplice)
                      "nachgewiesen"),
               std::string::npos)
         << v;
-    EXPECT_NE(v.find("F\xCE\\Vi,d\xCEr = 4.00 / (2 x 4) = 0.50 kN"), std::string::npos) << v;
+    EXPECT_NE(v.find("F\xCE\\Vi,d\xCEr = 4.00 / (2 x 4) = 0.5000 kN"), std::string::npos) << v;
 }
 
 TEST(Run, TensionPerpendicularToTheGrainInKiloNewton)
