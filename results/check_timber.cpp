@@ -375,8 +375,12 @@ static void Write_Joint_Shear_Line(FILE *file, const Timber_Check *r)
                    "V = max(|V\xCE\\d\xCEr|; |V\xCE\\d\xCEr| / 2 + k\xCE\\xr\xCEr x |M\xCE\\v,d"
                    "\xCEr| / 2) = max(%.2lf; %.2lf / 2 + %.4lf 1/m x %.2lf kNm / 2) = %.2lf kN",
                    std::fabs(r->V_d), std::fabs(r->V_d), r->k_xr * 100.0, std::fabs(r->M), r->V);
-    Oli_Write_Text(file, "mit k\xCE\\xr\xCEr = %s|x\xCE\\i\xCEr| / %sr\xCE\\i\xCEr\xFD", SYM_SUM,
-                   SYM_SUM);
+    Oli_Write_Text(
+        file,
+        "mit k\xCE\\xr\xCEr = %s|x\xCE\\i\xCEr| / %sr\xCE\\i\xCEr\xFD (Annahme des "
+        "Programms auf der sicheren Seite, keine Regel der Norm: die halbe Querkraft und "
+        "der Anteil des Moments an den Verbindungsmitteln, mindestens |V\xCE\\d\xCEr|)",
+        SYM_SUM, SYM_SUM);
 }
 
 const char Panel_In_Plane_Note[] = " (Scheibenbeanspruchung)";

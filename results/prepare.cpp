@@ -105,10 +105,12 @@ static double Plate_Inset(void)
     return (si->h - si->h_p) / 2.0;
 }
 
-void Calc_Least_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6])
+void Calc_Least_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6], double raw[6])
 {
     const Splice_Input_Record *si = &Splice_Input;
     Raw_Spacings(rho_min, alpha_1, alpha_2, v);
+    if (raw != nullptr)
+        for (int k = 0; k < 6; k++) raw[k] = v[k];
     if (si->connection_kind != CONN_INNER_PLATES && si->connection_kind != CONN_OUTER_PLATES)
         return;
     const double d0 = Get_Plate_Hole_D0_Cm();

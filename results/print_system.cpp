@@ -221,6 +221,62 @@ static void Write_Coordinates(FILE *file)
     Dbg_Free("results", __LINE__, "system", R);
 }
 
+/*
+** The angle at which a3,c of dowels and bolts was taken under EN 1995-1-1 (Tables 8.4 and 8.5):
+** the smallest force-to-grain angle, turned by 180 degrees towards the unloaded end, and the
+** rule of its band. In 150 <= alpha < 210 degrees this program keeps dowels at 3.5 d, at least
+** 40 mm, above the table's 3 d.
+*/
+static void Write_A3c_Angle_Line(FILE *file, double alpha_1, double a3c)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    if (Nad_Params == nullptr || !Is_Vbm_Dowel_Or_Bolt(type)) return;
+    const double deg = alpha_1 * 180.0 / PI;
+    const double end = deg < 90.0 ? deg + 180.0 : deg;
+    const bool band = (end >= 90.0 && end < 150.0) || (end >= 210.0 && end < 270.0);
+    const bool bolt = type == VBM_BOLZEN && !si->fitted_bolt;
+    const char *rule = nullptr;
+    if (bolt) rule = band ? "(1 + 6 |sin %s|) d" : "4 d";
+    else if (band) rule = "a\xCE\\3,t\xCEr |sin %s|";
+    else if (end >= 150.0 && end < 210.0)
+        rule = "max(3.5 d; 40 mm) (Annahme des Programms, Tab. 8.5: 3 d)";
+    else rule = "3.5 d";
+    char text[160];
+    snprintf(text, sizeof text, rule, SYM_ALPHA);
+    Oli_Write_Text(file,
+                   "a\xCE\\3,c\xCEr bei %s = %.1lf \xF8 (min %s, zum unbelasteten Ende gedreht, "
+                   "DIN EN 1995-1-1, Tab. %s): %s = %.2lf cm",
+                   SYM_ALPHA, end, SYM_ALPHA, bolt ? "8.4" : "8.5", text, a3c);
+}
+
+/*
+** The edge distances a4 beside plates lower than the member: the timber's value less the plate's
+** inset, at least 1.2 d0 (EN 1993-1-8, Table 3.3), as the validation takes them.
+*/
+static void Write_Plate_Edge_Line(FILE *file, const double raw[6], const double v[6])
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const double inset = (si->h - si->h_p) / 2.0;
+    char part[2][96];
+    const bool ec = Nad_Params != nullptr;
+    const char *name[2] = {ec ? "a\xCE\\4,t\xCEr" : "a\xCE\\2,t\xCEr",
+                           ec ? "a\xCE\\4,c\xCEr" : "a\xCE\\2,c\xCEr"};
+    for (int k = 0; k < 2; k++) {
+        const double r = raw[4 + k];
+        if (r - inset >= v[4 + k])
+            snprintf(part[k], sizeof part[k], "%s = %.2lf - %.2lf = %.2lf cm", name[k], r, inset,
+                     v[4 + k]);
+        else
+            snprintf(part[k], sizeof part[k],
+                     "%s = max(%.2lf - %.2lf; 1.2 d\xCE\\0\xCEr) = %.2lf cm", name[k], r, inset,
+                     v[4 + k]);
+    }
+    Oli_Write_Text(
+        file, "%s vom Blechrand gemessen, der %.2lf cm innerhalb des Holzrandes liegt: %s, %s",
+        ec ? "a\xCE\\4\xCEr" : "a\xCE\\2,t\xCEr und a\xCE\\2,c\xCEr", inset, part[0], part[1]);
+}
+
 int Oli_Systemdarstellung(FILE *file)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -266,21 +322,20 @@ int Oli_Systemdarstellung(FILE *file)
             "%.1lf \xF8 (a\xCE\\2\xCEr, a\xCE\\2,t\xCEr, a\xCE\\2,c\xCEr) => minimale "
             "einzuhaltende Abstände"_cp850,
             "\xBA", fp->min_alpha_1 * 180.0 / PI, "\xBA", fp->min_alpha_2 * 180.0 / PI);
-    double v[6];
-    Calc_Least_Spacings(Spacing_Density(), fp->min_alpha_1, fp->min_alpha_2, v);
+    double v[6], raw[6];
+    Calc_Least_Spacings(Spacing_Density(), fp->min_alpha_1, fp->min_alpha_2, v, raw);
+    /* two decimals, as the present spacings and the plate distances e1, e2 of the bearing check,
+    ** so that the required and the present values compare as the validation compared them */
     Oli_Write_Text(
         file,
         Nad_Params != nullptr
-            ? "a\xCE\\1\xCEr = %.1lf cm, a\xCE\\2\xCEr = %.1lf cm, a\xCE\\3,t\xCEr = %.1lf cm, a\xCE\\3,c\xCEr = %.1lf cm, a\xCE\\4,t\xCEr = %.1lf cm, a\xCE\\4,c\xCEr = %.1lf cm"
-            : "a\xCE\\1\xCEr = %.1lf cm, a\xCE\\2\xCEr = %.1lf cm, a\xCE\\1,t\xCEr = %.1lf cm, a\xCE\\1,c\xCEr = %.1lf cm, a\xCE\\2,t\xCEr = %.1lf cm, a\xCE\\2,c\xCEr = %.1lf cm",
+            ? "a\xCE\\1\xCEr = %.2lf cm, a\xCE\\2\xCEr = %.2lf cm, a\xCE\\3,t\xCEr = %.2lf cm, a\xCE\\3,c\xCEr = %.2lf cm, a\xCE\\4,t\xCEr = %.2lf cm, a\xCE\\4,c\xCEr = %.2lf cm"
+            : "a\xCE\\1\xCEr = %.2lf cm, a\xCE\\2\xCEr = %.2lf cm, a\xCE\\1,t\xCEr = %.2lf cm, a\xCE\\1,c\xCEr = %.2lf cm, a\xCE\\2,t\xCEr = %.2lf cm, a\xCE\\2,c\xCEr = %.2lf cm",
         v[0], v[1], v[2], v[3], v[4], v[5]);
+    Write_A3c_Angle_Line(file, fp->min_alpha_1, v[3]);
     const bool plates =
         si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;
-    if (plates && si->h - si->h_p > 0.0)
-        Oli_Write_Text(
-            file, "%s vom Blechrand gemessen, der %.1lf cm innerhalb des Holzrandes liegt",
-            Nad_Params != nullptr ? "a\xCE\\4\xCEr" : "a\xCE\\2,t\xCEr und a\xCE\\2,c\xCEr",
-            (si->h - si->h_p) / 2.0);
+    if (plates && si->h - si->h_p > 0.0) Write_Plate_Edge_Line(file, raw, v);
 
     /* 8. present spacings */
     const int slot = type >= VBM_TYPE_FIRST && type <= VBM_TYPE_LAST ? VBM_TYPE_SLOT(type) : 0;
@@ -298,8 +353,10 @@ int Oli_Systemdarstellung(FILE *file)
                    fp->I_p);
     Oli_Write_Text(
         file,
-        "Schwerpunkt der Verbindungsmittel S bei x\xCE\\s\xCEr = %.2lf cm, y\xCE\\s\xCEr = %.2lf cm",
-        fp->x_c, fp->y_c);
+        "Schwerpunkt der Verbindungsmittel S bei x\xCE\\s\xCEr = %.2lf cm, y\xCE\\s\xCEr = %.2lf cm "
+        "(x %s, y von der Holzachse gemessen)",
+        fp->x_c, fp->y_c,
+        si->connection_kind == CONN_LAP ? "von der Mitte des Blattes" : "vom Sto\xE1");
 
     /* 10.-13. sketch, coordinates, drawings */
     const uint32_t sw = si->print.sections;

@@ -84,9 +84,11 @@ int Is_Lkom_Valid(int group, int entry);
 ** a3) and alpha_2 (a2, a4) with the density rho_min, into v: a1, a2, a3t, a3c, a4t, a4c. In the
 ** timber the fasteners pass through (outside plates: the rules of a steel member); with plates a1
 ** and a2 at least 2.4 d0 and a4 measured from the plate edge, at least 1.2 d0 (EN 1993-1-8,
-** table 3.3). The user's own spacings are not in them.
+** table 3.3). The user's own spacings are not in them. raw (may be null) gets the values of the
+** timber's rules before the plates' edge and limits.
 */
-void Calc_Least_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6]);
+void Calc_Least_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6],
+                         double raw[6]);
 
 /*
 ** The characteristic density (kg/m³) the least spacings take: the smaller of side and middle

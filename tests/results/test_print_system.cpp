@@ -21,7 +21,7 @@ static std::string System_Text(void)
     return s;
 }
 
-/* The minimum-spacing line as printed: values in cm with one decimal; without an annex in the
+/* The minimum-spacing line as printed: values in cm with two decimals; without an annex in the
 ** names of DIN 1052, Bild 41 (end distances a1,t and a1,c, edge distances a2,t and a2,c). */
 static std::string Spacing_Line(const char *a1, const char *a2, const char *a3t, const char *a3c,
                                 const char *a4t, const char *a4c)
@@ -61,14 +61,15 @@ TEST(PrintSystemSpacings, StaplesByTheirCrownAngle)
                      "(a\xCE\\2\xCEr, a\xCE\\4\xCEr) => minimale einzuhaltende Abst\x84nde"),
               std::string::npos)
         << s;
-    EXPECT_NE(s.find(Spacing_Line("2.5", "3.0", "3.5", "3.0", "3.9", "2.0")), std::string::npos)
+    EXPECT_NE(s.find(Spacing_Line("2.50", "3.00", "3.50", "3.00", "3.87", "2.00")),
+              std::string::npos)
         << s;
     /* exactly 30 deg is still the steep rule; 29 deg: a1 = (15 + 5 * 0.5) * 2 = 35 mm */
     Staple_Splice(true, 30.0);
-    EXPECT_NE(System_Text().find(Spacing_Line("2.5", "3.0", "3.5", "3.0", "3.9", "2.0")),
+    EXPECT_NE(System_Text().find(Spacing_Line("2.50", "3.00", "3.50", "3.00", "3.87", "2.00")),
               std::string::npos);
     Staple_Splice(true, 29.0);
-    EXPECT_NE(System_Text().find(Spacing_Line("3.5", "3.0", "3.5", "3.0", "3.9", "2.0")),
+    EXPECT_NE(System_Text().find(Spacing_Line("3.50", "3.00", "3.50", "3.00", "3.87", "2.00")),
               std::string::npos);
 
     /* DIN 1052, Table 13, crown angle 45 deg: a1 = (10 + 5 * 0.5) * 2 = 25 mm;
@@ -77,10 +78,11 @@ TEST(PrintSystemSpacings, StaplesByTheirCrownAngle)
     ** a4,c = (5 + 5 sin 45) * 2 = (5 + 3.536) * 2 = 17.07 mm (about 8.5 d). */
     Staple_Splice(false, 45.0);
     s = System_Text();
-    EXPECT_NE(s.find(Spacing_Line("2.5", "2.4", "3.5", "3.0", "2.9", "1.7")), std::string::npos)
+    EXPECT_NE(s.find(Spacing_Line("2.50", "2.41", "3.50", "3.00", "2.87", "1.71")),
+              std::string::npos)
         << s;
     EXPECT_NE(
-        s.find("a\xCE\\1,t\xCEr = 3.5 cm, a\xCE\\1,c\xCEr = 3.0 cm, a\xCE\\2,t\xCEr = 2.9 cm"),
+        s.find("a\xCE\\1,t\xCEr = 3.50 cm, a\xCE\\1,c\xCEr = 3.00 cm, a\xCE\\2,t\xCEr = 2.87 cm"),
         std::string::npos)
         << s;
     EXPECT_NE(s.find("min \xBA = 60.0 \xF8 (a\xCE\\1\xCEr, a\xCE\\1,t\xCEr, a\xCE\\1,c\xCEr), max "
@@ -92,10 +94,10 @@ TEST(PrintSystemSpacings, StaplesByTheirCrownAngle)
     ** 20 deg (flat rule): a1 = (15 + 2.5) * 2 = 35 mm, a2 = 10 d = 20 mm,
     ** a4,c = (5 + 5 sin 20) * 2 = (5 + 1.710) * 2 = 13.42 mm */
     Staple_Splice(false, 30.0);
-    EXPECT_NE(System_Text().find(Spacing_Line("2.5", "2.0", "3.5", "3.0", "2.9", "1.5")),
+    EXPECT_NE(System_Text().find(Spacing_Line("2.50", "2.00", "3.50", "3.00", "2.87", "1.50")),
               std::string::npos);
     Staple_Splice(false, 20.0);
-    EXPECT_NE(System_Text().find(Spacing_Line("3.5", "2.0", "3.5", "3.0", "2.9", "1.3")),
+    EXPECT_NE(System_Text().find(Spacing_Line("3.50", "2.00", "3.50", "3.00", "2.87", "1.34")),
               std::string::npos);
 }
 
@@ -116,15 +118,39 @@ TEST(PrintSystemSpacings, LeastSpacingsAsTheValidationTookThem)
     Fastener_Pattern.min_alpha_1 = 0.0;
     Fastener_Pattern.min_alpha_2 = 3.141592653589793 / 2.0;
     const std::string s = System_Text();
-    EXPECT_NE(s.find("a\xCE\\1\xCEr = 6.0 cm, a\xCE\\2\xCEr = 3.6 cm, "), std::string::npos) << s;
-    EXPECT_NE(s.find("a\xCE\\4,t\xCEr = 2.8 cm, a\xCE\\4,c\xCEr = 1.6 cm"), std::string::npos) << s;
+    EXPECT_NE(s.find("a\xCE\\1\xCEr = 6.00 cm, a\xCE\\2\xCEr = 3.60 cm, "), std::string::npos) << s;
+    EXPECT_NE(s.find("a\xCE\\4,t\xCEr = 2.80 cm, a\xCE\\4,c\xCEr = 1.60 cm"), std::string::npos)
+        << s;
     EXPECT_NE(s.find("min \xBA = 0.0 \xF8 (a\xCE\\1\xCEr, a\xCE\\3\xCEr), max \xBA = 90.0 \xF8"),
               std::string::npos)
         << s;
-    EXPECT_NE(s.find("a\xCE\\4\xCEr vom Blechrand gemessen, der 2.0 cm innerhalb des Holzrandes "
-                     "liegt"),
+    /* the line of the plate's inset says what is taken off: 4.80 - 2.00 and 3.60 - 2.00 */
+    EXPECT_NE(
+        s.find("a\xCE\\4\xCEr vom Blechrand gemessen, der 2.00 cm innerhalb des Holzrandes "
+               "liegt: a\xCE\\4,t\xCEr = 4.80 - 2.00 = 2.80 cm, a\xCE\\4,c\xCEr = 3.60 - 2.00 "
+               "= 1.60 cm\n"),
+        std::string::npos)
+        << s;
+    /* a3,c at alpha = 0 turned to the unloaded end, 180 degrees: the program's 3.5 d = 42 mm,
+    ** at least 40 mm (the table's 3 d = 36 mm) */
+    EXPECT_NE(s.find("a\xCE\\3,c\xCEr bei \xBA = 180.0 \xF8 (min \xBA, zum unbelasteten Ende "
+                     "gedreht, DIN EN 1995-1-1, Tab. 8.5): max(3.5 d; 40 mm) (Annahme des "
+                     "Programms, Tab. 8.5: 3 d) = 4.20 cm\n"),
               std::string::npos)
         << s;
+    /* at 60 degrees, 240 at the unloaded end: a3,t |sin a| = 84 x 0.8660 = 72.75 mm */
+    Fastener_Pattern.min_alpha_1 = 3.141592653589793 / 3.0;
+    EXPECT_NE(System_Text().find("DIN EN 1995-1-1, Tab. 8.5): a\xCE\\3,t\xCEr |sin \xBA| = "
+                                 "7.27 cm\n"),
+              std::string::npos)
+        << System_Text();
+    /* a plate 6 cm lower than the member lies 3 cm inside: a4,c = 3.60 - 3.00 = 0.60 cm is below
+    ** 1.2 d0 = 1.2 x 1.3 = 1.56 cm, which holds */
+    Fastener_Pattern.min_alpha_1 = 0.0;
+    Splice_Input.h_p = Splice_Input.h - 6.0;
+    EXPECT_NE(System_Text().find("a\xCE\\4,c\xCEr = max(3.60 - 3.00; 1.2 d\xCE\\0\xCEr) = 1.56 cm"),
+              std::string::npos)
+        << System_Text();
 
     /* Nails 4.0 mm not pre-drilled on GL28h (rho_k 425), the side field left at C14 (290): a
     ** plate joint or a lap has no side member, and the validation takes the middle member's
@@ -136,9 +162,9 @@ TEST(PrintSystemSpacings, LeastSpacingsAsTheValidationTookThem)
         int kind;
         std::string line;
     } const nails[] = {
-        {CONN_OUTER_PLATES, Spacing_Line("4.2", "2.0", "8.0", "6.0", "2.8", "2.8")},
-        {CONN_INNER_PLATES, Spacing_Line("6.0", "2.8", "8.0", "6.0", "2.8", "2.8")},
-        {CONN_LAP, Spacing_Line("6.0", "2.8", "8.0", "6.0", "2.8", "2.8")},
+        {CONN_OUTER_PLATES, Spacing_Line("4.20", "1.96", "8.00", "6.00", "2.80", "2.80")},
+        {CONN_INNER_PLATES, Spacing_Line("6.00", "2.80", "8.00", "6.00", "2.80", "2.80")},
+        {CONN_LAP, Spacing_Line("6.00", "2.80", "8.00", "6.00", "2.80", "2.80")},
     };
     for (const auto &row : nails) {
         Gl28h_Nail_Splice(row.kind);
@@ -169,8 +195,8 @@ TEST(PrintSystemSpacings, SideTimberThicknessDecidesThePreDrilledRuleOfScrews)
     Splice_Input.b = 12.0;
     Splice_Input.print.sections = 0;
     Splice_Input.t_s = 4.0;
-    const std::string pre = Spacing_Line("4.0", "2.4", "9.6", "5.6", "2.4", "2.4");
-    const std::string bare = Spacing_Line("9.6", "4.0", "12.0", "12.0", "4.0", "4.0");
+    const std::string pre = Spacing_Line("4.00", "2.40", "9.60", "5.60", "2.40", "2.40");
+    const std::string bare = Spacing_Line("9.60", "4.00", "12.00", "12.00", "4.00", "4.00");
     std::string s = System_Text();
     EXPECT_NE(s.find(pre), std::string::npos) << s;
     Splice_Input.t_s = 3.9;
@@ -208,6 +234,14 @@ TEST(PrintSystemSpacings, CoordinatesAreMeasuredFromTheCentroid)
     EXPECT_NE(table.find("\n   1   -5.00    2.00 \xCEu  28.65\xCEr    5.39\n"), std::string::npos)
         << table;
     EXPECT_NE(table.find("\n   2    5.00   -2.00 -114.59    5.39\n"), std::string::npos) << table;
+    /* S itself is measured from the joint and the member's axis (a lap: from its middle) */
+    EXPECT_NE(
+        s.find("S bei x\xCE\\s\xCEr = 15.00 cm, y\xCE\\s\xCEr = 1.00 cm (x vom Sto\xE1, y von "
+               "der Holzachse gemessen)\n"),
+        std::string::npos)
+        << s;
+    Splice_Input.connection_kind = CONN_LAP;
+    EXPECT_NE(System_Text().find("(x von der Mitte des Blattes,"), std::string::npos);
 }
 
 TEST(PrintSystemSpacings, PlateClassOfOutsidePlatesByTheHoleDiameter)
@@ -339,7 +373,7 @@ TEST_F(PrintSystemConnectors, ShearPlatesKeepTheSpacingsOfTheirBolts)
     Splice_Input.vbm_type = 31;
     Splice_Input.d = 67.0;
     Splice_Input.d_bolt = 12.0; /* the catalogue's bolt counts */
-    EXPECT_NE(System_Text().find(Spacing_Line("13.4", "8.0", "14.0", "8.0", "6.0", "6.0")),
+    EXPECT_NE(System_Text().find(Spacing_Line("13.40", "8.04", "14.00", "8.04", "6.00", "6.00")),
               std::string::npos)
         << System_Text();
 }
