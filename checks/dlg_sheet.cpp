@@ -276,7 +276,7 @@ static int Take_Name(char *record_name, size_t size, char *edited)
 {
     Quote_To_Backquote(edited);
     if (std::strcmp(record_name, edited) == 0) return 0;
-    snprintf(record_name, size, "%s", edited);
+    Str_Copy_Bounded(record_name, edited, size);
     return 1;
 }
 

@@ -35,7 +35,7 @@ static void Make_Label(char *dst, size_t cap, int32_t *width, const char *fmt, i
     const char *trimmed = Trim_Blanks(name ? name : "");
     if (number == INT32_MIN) snprintf(scratch, sizeof scratch, fmt, trimmed);
     else snprintf(scratch, sizeof scratch, fmt, number, trimmed);
-    snprintf(dst, cap, "%s", scratch);
+    Str_Copy_Bounded(dst, scratch, cap);
     int w = Text_Width_In_Font(dst, NCHW_LABEL_FONT);
     if (w > *width) *width = w;
 }

@@ -205,7 +205,8 @@ static void Form(int mode, char *buf, const char *frame, const char *format, va_
 {
     if (format == nullptr) return;
     vsnprintf(buf, MSG_BUF, format, ap);
-    snprintf(Composed, MSG_BUF, frame, buf);
+    /* a text near the buffer's size is cut at the buffer's end, frame included */
+    if (snprintf(Composed, MSG_BUF, frame, buf) < 0) Composed[0] = 0;
     if (mode >= 0) Msg_Printf_In_Mode(mode, "%s", Composed);
     else Msg_Printf("%s", Composed);
 }
