@@ -107,7 +107,7 @@ double Get_Connector_Row_N_Ef(int group, int entry, int *n, double *alpha_min)
 typedef struct Vbm_Design {
     double alpha_deg;
     double rd, rk, f_red, fh;
-    double fu, my_rk, fh1, fh2, t_req_1, t_req_2, kmod, gamma; /* as Vbm_Row */
+    double fu, my_rk, fh1, fh2, t_req_1, t_req_2, kmod, gamma, r_ax; /* as Vbm_Row */
     int32_t mode;
     int32_t mode_thin; /* the thin-plate mode interpolated with mode (23 to 29), else 0 */
     int code;
@@ -253,6 +253,7 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
         }
         rule.f_ax_rope =
             std::fmin(std::fmax(std::fmin(F_t, ax_head), F_ax), std::fmin(F_t, ax_point));
+        out.r_ax = rule.f_ax_rope / 1000.0;
         Vbm_Rule_Result rr{};
         Calc_Fv_Rk(&rule, si->shear_planes >= 2 ? 2 : 1, &rr);
         Calc_Vbm_Spacings_Rec(/*mat=*/rule.mat1, /*grade=*/rule.grade1, /*t=*/rule.t1,
@@ -280,6 +281,7 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
     if (Plate_Thick_Mode(out.mode) != out.mode) out.mode_thin = res.rule_thin;
     out.fu = res.fu_used;
     out.my_rk = res.my_rk;
+    if (!Is_Vbm_Screw_Family_C(type)) out.r_ax = res.r_ax;
     out.fh1 = res.fh1_k;
     out.fh2 = res.fh2_k;
     out.t_req_1 = res.t_req_1;
@@ -595,6 +597,7 @@ static int Design_One(Design_Cache *cache, int group, int entry, int i, int n_ro
     row->kmod = d->kmod;
     row->gamma = d->gamma;
     row->rd_single = d->rd;
+    row->r_ax = d->r_ax;
     row->no_capacity = !(d->rd > 0.0 && n_ef > 0.0);
     row->u = row->no_capacity ? 0.0 : F * n_row / n_ef / d->rd;
     return d->code;
@@ -1301,9 +1304,10 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
     if (w.mode > 0) {
         char label[32];
         Mode_Label(label, sizeof label, w.mode, w.mode_thin);
-        /* an intermediate plate holds the rope effect of either of its modes */
+        /* an intermediate plate holds the rope effect of either of its modes; without an
+        ** axial value (F_ax,Rk = 0) the mode adds nothing */
         const bool rope =
-            si->capacity_increase
+            si->capacity_increase && w.r_ax > 0.0
             && (Mode_With_Rope(Plate_Thick_Mode(w.mode)) || Mode_With_Rope(w.mode_thin));
         const bool hole = type == VBM_BOLZEN && !si->fitted_bolt;
         Oli_Write_Text(file, "ma\xE1gebender Versagensfall %s, %s%s", label,

@@ -362,6 +362,7 @@ typedef struct Vbm_Row {
     ** (N/mm², 0 for a steel plate), required thicknesses (mm), kmod and gamma_M of the
     ** lateral resistance, its design value per fastener before n_ef / n (kN) */
     double fu, my_rk, fh1, fh2, t_req_1, t_req_2, kmod, gamma, rd_single;
+    double r_ax; /* kN, axial value whose share the rope-effect modes add; 0: they add none */
 } Vbm_Row;
 
 /* A line of the effective number of fasteners in a row: the rule it comes from. */

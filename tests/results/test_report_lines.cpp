@@ -238,3 +238,45 @@ TEST(ReportLines, ConnectorsNameThePartialFactorOfConnections)
     Reset_Vbm_Catalogues();
     unsetenv("SPLICE_PRIVATE_DATA");
 }
+
+TEST(ReportLines, TheGoverningModeHoldsTheRopeEffectOnlyWithAnAxialValue)
+{
+    /* OSB/3 side boards 22 mm on C24 8/20 cm, smooth nails 3.1 x 70 mm from both sides, 8 x 5
+    ** per half, service class 2, the rope effect switched on. Single shear, t1 = 22 mm,
+    ** t2 = 70 - 22 = 48 mm; f_h,1,k = 40.11 (OSB, eq. (8.22)), f_h,2,k = 20.44 N/mm² (eq.
+    ** (8.15)), beta = 20.440 / 40.105 = 0.50965; M_y,Rk = 0.3 * 600 * 3.1^2.6 = 180 * 18.9470
+    ** = 3410.5 Nmm (eq. (8.14)). Mode (f) of eq. (8.6) governs: 1.15 sqrt(2 beta / (1 + beta))
+    ** sqrt(2 M_y fh1 d) = 1.15 * 0.82170 * sqrt(2 * 3410.5 * 40.105 * 3.1 = 848029) = 1.15 *
+    ** 0.82170 * 920.88 = 870.19 N without the rope share; (d) and (e) give 964 and 1251 N before
+    ** theirs. Its rope share is min(0.15 * 870.2, F_ax,Rk / 4) (8.2.2(2)), F_ax,Rk = min(f_ax d
+    ** t_pen, f_head d_h²) (eq. (8.24) with 8.3.2(6)), f_ax = 20e-6 * 350² = 2.45 N/mm²:
+    ** - head diameter not given (d_h = 0): F_ax,Rk = min(2.45 * 3.1 * 48 = 364.6, 0) = 0, R_k
+    **   stays 870.2 N and the mode holds no rope share;
+    ** - d_h = 7 mm (f_head = 70e-6 * 500² = 17.5, 49 * 17.5 = 857.5 N): F_ax,Rk = 364.6 N,
+    **   share min(130.5, 91.14) = 91.14 N, R_k = 870.19 + 91.14 = 961.33 N. */
+    const struct {
+        double d_k;
+        const char *line, *rk;
+    } rows[] = {
+        {0.0, "ma\xE1gebender Versagensfall Gl.(f), ohne Seilwirkung\n", " 0.8702 "},
+        {7.0, "ma\xE1gebender Versagensfall Gl.(f), mit Seilwirkung\n", " 0.9613 "},
+    };
+    for (const auto &row : rows) {
+        Side_Timber_Nail_Splice();
+        Tension_Splice(45.0);
+        Splice_Input.service_class = 2;
+        Splice_Input.mat_side = MAT_OSB;
+        Splice_Input.grade_side = 1; /* OSB/3 */
+        Splice_Input.t_s = 2.2;
+        Splice_Input.d = 3.1;
+        Splice_Input.d_k = row.d_k;
+        Splice_Input.l = 70.0;
+        Splice_Input.b = 8.0;
+        Splice_Input.capacity_increase = 1;
+        Set_Layout(8, 5);
+        ASSERT_EQ(Prepare_Splice_Calc(), 0);
+        const std::string s = Print_Checks();
+        EXPECT_NE(s.find(row.line), std::string::npos) << row.d_k << "\n" << s;
+        EXPECT_NE(First_Row(s, "f\xCE\\red\xCEr  ").find(row.rk), std::string::npos) << row.d_k;
+    }
+}
