@@ -413,22 +413,6 @@ static Check_Maxima Whole_Table_Maxima;
 #define PLATE_BUCKLING_ROW "Stahlblech, Knicken"
 
 
-/* The number of combination (g, e) in the printed table of the design combinations, 0 when the
-** table does not list it. */
-static int Lkom_Row_Number(int g, int e)
-{
-    int n = 0;
-    for (int gg = 0; gg < LKOM_GROUPS; gg++) {
-        if (!Splice_Input.lkom.groups[gg].used) continue;
-        for (int ee = 0; ee < LKOM_ENTRIES; ee++) {
-            if (!Is_Lkom_Valid(gg, ee)) continue;
-            n++;
-            if (gg == g && ee == e) return n;
-        }
-    }
-    return 0;
-}
-
 /* The summary's lines of the largest utilisation of each partial check. */
 static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
 {
@@ -629,13 +613,14 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
             if (group >= 0) Oli_Write_Heading(file, 2, "%s", "Maßgebende Lastkombination"_cp850);
             else if (file != nullptr) Oli_Write_Heading(file, 2, "Lastkombination %d", ++running);
             if (file != nullptr) {
-                /* which combination of the table this is, and the classes its strengths take */
-                char which[64] = "";
-                if (group >= 0 && number > 0)
-                    snprintf(which, sizeof which,
-                             "Nr. %d der Bemessungsschnittgr\x94\xE1"
-                             "en, ",
-                             number);
+                /* which combination of the table this is, named as on the utilisation page,
+                ** and the classes its strengths take */
+                char which[72] = "";
+                if (group >= 0 && number > 0) {
+                    char name[64];
+                    Lkom_Name(g, e, name, sizeof name);
+                    snprintf(which, sizeof which, "%s, ", name);
+                }
                 Oli_Write_Text(file, "%sKlasse der Lasteinwirkungsdauer: %s, Nutzungsklasse %d",
                                which, Get_Kled_Name(grp->kled), si->service_class);
             }

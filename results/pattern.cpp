@@ -6,6 +6,7 @@
 #include "results/splice_calc.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "catalogue/catalogue.h"
 
@@ -25,6 +26,37 @@ int Is_Lkom_Valid(int group, int entry)
     case SPLICE_COMPRESSION: return c->N_d < 0.0 ? 1 : 0;
     default: return 0;
     }
+}
+
+int Lkom_Row_Number(int group, int entry)
+{
+    int n = 0;
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        if (!Splice_Input.lkom.groups[g].used) continue;
+        for (int e = 0; e < LKOM_ENTRIES; e++) {
+            if (!Is_Lkom_Valid(g, e)) continue;
+            n++;
+            if (g == group && e == entry) return n;
+        }
+    }
+    return 0;
+}
+
+int Lkom_Shown_Group(int group)
+{
+    int n = 1;
+    for (int g = 0; g < group && g < LKOM_GROUPS; g++)
+        n += Splice_Input.lkom.groups[g].used ? 1 : 0;
+    return n;
+}
+
+void Lkom_Name(int group, int entry, char *out, size_t size)
+{
+    const int number = Lkom_Row_Number(group, entry);
+    if (number > 0)
+        snprintf(out, size, "Nr. %d (Gruppe %d, Kombination %d)", number, Lkom_Shown_Group(group),
+                 entry + 1);
+    else snprintf(out, size, "Gruppe %d, Kombination %d", Lkom_Shown_Group(group), entry + 1);
 }
 
 double Calc_Timber_Part_Thickness(void)

@@ -79,6 +79,21 @@ extern Fastener_Pattern_Rec Fastener_Pattern;
 */
 int Is_Lkom_Valid(int group, int entry);
 
+/* The number of combination (group, entry) in the report's table of the design combinations,
+** which counts the valid combinations of the used groups in order; 0 when it is not listed. */
+int Lkom_Row_Number(int group, int entry);
+
+/* The number a used group bears on the pages: its place among the used groups, so that the
+** groups shown read 1, 2, 3 whichever slots of the table they take. */
+int Lkom_Shown_Group(int group);
+
+/*
+** Write the name of combination (group, entry) into out, the same on the pages and in the
+** report: its number in the report's table and its place on the page of the internal forces,
+** "Nr. 6 (Gruppe 3, Kombination 2)"; without a number in the table only the place.
+*/
+void Lkom_Name(int group, int entry, char *out, size_t size);
+
 /*
 ** The least spacings (cm) of the current fastener as the validation takes them, at alpha_1 (a1,
 ** a3) and alpha_2 (a2, a4) with the density rho_min, into v: a1, a2, a3t, a3c, a4t, a4c. In the

@@ -88,15 +88,6 @@ static void Action_Rows(int *r)
                        &s->snow_above_1000, nullptr);
 }
 
-/* The number a used group bears on the pages: its place among the used groups, so that the
-** groups shown read 1, 2, 3 whichever slots of the table they take. */
-static int Shown_Group_Number(int g)
-{
-    int n = 1;
-    for (int k = 0; k < g && k < LKOM_GROUPS; k++) n += Splice_Input.lkom.groups[k].used ? 1 : 0;
-    return n;
-}
-
 static void Generated_Rows(int *r)
 {
     Splice_Input_Record *s = &Splice_Input;
@@ -112,8 +103,8 @@ static void Generated_Rows(int *r)
         char t[80];
         double kmod = 0.0;
         Get_Group_Kmod(g, &kmod, nullptr, nullptr);
-        /* the number the utilisation page names as "maßgebend: Gruppe g" */
-        snprintf(t, sizeof t, "Gruppe %d", Shown_Group_Number(g));
+        /* the group the utilisation page and the report name, "Nr. n (Gruppe g, Kombination k)" */
+        snprintf(t, sizeof t, "Gruppe %d", Lkom_Shown_Group(g));
         Page_Heading(*r, t);
         snprintf(t, sizeof t, "KLED %s, k_mod = %.2f",
                  grp->kled >= 0 && grp->kled < 5 ? Kled_Texts[grp->kled] : "?", kmod);
@@ -180,7 +171,7 @@ static void Combination_Rows(int *r)
         Lkom_Group *grp = &s->lkom.groups[g];
         if (!grp->used) continue;
         char head[40];
-        snprintf(head, sizeof head, "Gruppe %d", Shown_Group_Number(g));
+        snprintf(head, sizeof head, "Gruppe %d", Lkom_Shown_Group(g));
         Page_Heading(*r, head);
         int y = Page_Row_Y(*r);
         Wdg_Option_Button(COL_M + 60, y, "k_mod", 0, &grp->kmod_source, &Page_Active);
@@ -318,12 +309,13 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
         /* a moment that the splice does not check is named as such */
         const bool m_left_out =
             e && Splice_Input.splice_kind != SPLICE_BENDING && std::fabs(e->M_d) > LOAD_TOLERANCE;
+        /* named as the report names it, so that it is found in the report's table */
+        char name[64];
+        Lkom_Name(Governing_Lkom.group, Governing_Lkom.entry, name, sizeof name);
         if (e)
             Wdg_Printf_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++),
-                            "ma\xe1gebend: Gruppe %d, Kombination %d (M_d = %.2f kNm%s, N_d = %.2f "
-                            "kN, V_d = %.2f kN)",
-                            Shown_Group_Number(Governing_Lkom.group), (int)Governing_Lkom.entry + 1,
-                            e->M_d,
+                            "ma\xe1gebend: %s, M_d = %.2f kNm%s, N_d = %.2f kN, V_d = %.2f kN",
+                            name, e->M_d,
                             m_left_out ? " nicht ber\x81"
                                          "cksichtigt"
                                        : "",

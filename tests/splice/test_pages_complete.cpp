@@ -456,7 +456,7 @@ TEST_F(Pages, ANewSpliceOfEachConnectionKindReachesItsUtilisation)
         double u = Last_Utilisation();
         EXPECT_GT(u, 1.0) << "kind " << kind;
         EXPECT_LT(u, 100.0) << "kind " << kind;
-        EXPECT_TRUE(Shown_Part("ma\xc3\x9fgebend: Gruppe 1, Kombination 1")) << kind;
+        EXPECT_TRUE(Shown_Part("ma\xc3\x9fgebend: Nr. 1 (Gruppe 1, Kombination 1)")) << kind;
         struct stat st;
         EXPECT_NE(stat((comp + "_01.inp").c_str(), &st), 0); /* nothing saved without asking */
     }

@@ -314,16 +314,29 @@ TEST_F(SheetInput, TheLayoutFollowsEachFieldWhileSteppingWithEnter)
 }
 
 /* The generated combinations carry their group's number, the one the utilisation page names
-** as the governing group. */
+** as the governing group, and the page names the governing combination as the report does: by
+** its row in the report's table and its place on the page. The example generates 2 permanent,
+** 2 medium and 6 short combinations (groups 1 to 3); the report's table counts them 1-2, 3-4,
+** 5-10, and the second short one (1.35 LF1 + 0.70 1.50 LF3 + 1.00 1.50 LF4) governs with the
+** largest |N_d| / k_mod = 231 / 0.9 = 256.7 (medium 198 / 0.8 = 247.5, permanent 108 / 0.6 =
+** 180): row 2 + 2 + 2 = 6, "Gruppe 3, Kombination 2". */
 TEST_F(SheetInput, GeneratedCombinationsShowTheGroupTheUtilisationNames)
 {
     ASSERT_EQ(Run("druckstoss_bolzen", At("click", 685, 62) + At("click", 535, 62)), 1);
     int group = 0;
+    bool named = false;
     for (const std::string &l : ZW_Test_Log_Lines()) {
-        size_t p = l.find("ma\xc3\x9fgebend: Gruppe ");
-        if (l.rfind("TEXT", 0) == 0 && p != std::string::npos) group = atoi(l.c_str() + p + 19);
+        const char *head = "ma\xc3\x9f"
+                           "gebend: Nr. 6 (Gruppe ";
+        size_t p = l.find(head);
+        if (l.rfind("TEXT", 0) != 0 || p == std::string::npos) continue;
+        group = atoi(l.c_str() + p + strlen(head));
+        named = l.find("ma\xc3\x9f"
+                       "gebend: Nr. 6 (Gruppe 3, Kombination 2), M_d = 2.10 kNm")
+                != std::string::npos;
     }
     ASSERT_GT(group, 0);
+    EXPECT_TRUE(named);
     std::vector<std::string> forces = Texts_Between("EDIT 1003", "CLOSED");
     EXPECT_TRUE(Any_Has(forces, ("Gruppe " + std::to_string(group)).c_str()));
     EXPECT_TRUE(Any_Has(forces, "Erzeugte Lastkombinationen"));
