@@ -46,8 +46,11 @@ static bool Any_Checked_Shear(void)
 }
 
 /*
-** The six least spacings of the current fastener (cm) at alpha_1 (a1, a3) and alpha_2 (a2, a4)
-** into v (a1, a2, a3t, a3c, a4t, a4c), in the timber the fasteners pass through.
+** The six least spacings of the current fastener (cm) at alpha_1 (a1, a3,t) and alpha_2 (a2, a4)
+** into v (a1, a2, a3t, a3c, a4t, a4c), in the timber the fasteners pass through. a3,c is the
+** larger of its values at both angles: it grows with |sin alpha| (EN 1995-1-1, Tables 8.4, 8.5,
+** 8.7 and 8.8; DIN 1052, Tables 11 and 12), and a fastener at the end may carry its force at
+** the largest angle of all combinations.
 */
 static void Raw_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6])
 {
@@ -69,7 +72,7 @@ static void Raw_Spacings(double rho_min, double alpha_1, double alpha_2, double 
         type == VBM_SCHEIBENDUEBEL_B1
             ? Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, si->connector_index, "d3")
             : si->d_bolt;
-    double a1 = 0, a2 = 0, a3t = 0, a3c = 0, a4t = 0, a4c = 0, dummy = 0;
+    double a1 = 0, a2 = 0, a3t = 0, a3c = 0, a3c_2 = 0, a4t = 0, a4c = 0, dummy = 0;
     Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/si->predrilled,
                       /*fitted_bolt=*/si->fitted_bolt, /*douglas=*/si->douglas,
                       /*split_rule=*/si->split_rule, /*mat=*/mat, /*rho_k=*/rho_min, /*d=*/si->d,
@@ -80,8 +83,9 @@ static void Raw_Spacings(double rho_min, double alpha_1, double alpha_2, double 
                       /*fitted_bolt=*/si->fitted_bolt, /*douglas=*/si->douglas,
                       /*split_rule=*/si->split_rule, /*mat=*/mat, /*rho_k=*/rho_min, /*d=*/si->d,
                       /*d_bolt=*/d_bolt, /*alpha=*/alpha_2, /*staple_angle=*/staple, /*t1=*/t1,
-                      /*t2=*/t2, /*a1=*/&dummy, /*a2=*/&a2, /*a3t=*/&dummy, /*a3c=*/&dummy,
+                      /*t2=*/t2, /*a1=*/&dummy, /*a2=*/&a2, /*a3t=*/&dummy, /*a3c=*/&a3c_2,
                       /*a4t=*/&a4t, /*a4c=*/&a4c);
+    a3c = std::fmax(a3c, a3c_2);
     v[0] = a1 / 10.0;
     v[1] = a2 / 10.0;
     v[2] = a3t / 10.0;
@@ -123,10 +127,18 @@ void Calc_Least_Spacings(double rho_min, double alpha_1, double alpha_2, double 
     v[1] = std::fmax(v[1], 2.4 * d0);
 }
 
+double Least_A3c_Angle(double rho_min, double alpha_1, double alpha_2)
+{
+    double v1[6], v2[6];
+    Raw_Spacings(rho_min, alpha_1, alpha_1, v1);
+    Raw_Spacings(rho_min, alpha_2, alpha_2, v2);
+    return v2[3] > v1[3] ? alpha_2 : alpha_1;
+}
+
 /*
-** Minimum spacings of the current fastener at the angles alpha_1 (along the grain: a1, a3) and
-** alpha_2 (across: a2, a4), the user's values where chosen, and the plate distances. Return 0
-** or 50 (user's plate end distance below its minimum).
+** Minimum spacings of the current fastener at the angles alpha_1 (along the grain: a1, a3,t) and
+** alpha_2 (across: a2, a4; a3,c at the larger of both), the user's values where chosen, and the
+** plate distances. Return 0 or 50 (user's plate end distance below its minimum).
 */
 static int Calc_Pass_Spacings(double rho_min, double alpha_1, double alpha_2, Pass_Spacings *p)
 {

@@ -223,18 +223,20 @@ static void Write_Coordinates(FILE *file)
 
 /*
 ** The angle at which a3,c of dowels and bolts was taken under EN 1995-1-1 (Tables 8.4 and 8.5):
-** the smallest force-to-grain angle, turned by 180 degrees towards the unloaded end, and the
-** rule of its band. In 150 <= alpha < 210 degrees this program keeps dowels at 3.5 d, at least
-** 40 mm, above the table's 3 d.
+** the force-to-grain angle of the largest a3,c (the largest angle where a3,c grows with it, else
+** the smallest), turned by 180 degrees towards the unloaded end, and the rule of its band. In
+** 150 <= alpha < 210 degrees this program keeps dowels at 3.5 d, at least 40 mm, above the
+** table's 3 d.
 */
-static void Write_A3c_Angle_Line(FILE *file, double alpha_1, double a3c)
+static void Write_A3c_Angle_Line(FILE *file, double alpha, bool at_max, double a3c)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
     if (Nad_Params == nullptr || !Is_Vbm_Dowel_Or_Bolt(type)) return;
-    const double deg = alpha_1 * 180.0 / PI;
-    const double end = deg < 90.0 ? deg + 180.0 : deg;
-    const bool band = (end >= 90.0 && end < 150.0) || (end >= 210.0 && end < 270.0);
+    const double deg = alpha * 180.0 / PI;
+    /* the angles of the forces lie within 0 and 90 degrees: 90 turns to 270, in the same band */
+    const double end = deg <= 90.0 ? deg + 180.0 : deg;
+    const bool band = (end >= 90.0 && end < 150.0) || (end >= 210.0 && end <= 270.0);
     const bool bolt = type == VBM_BOLZEN && !si->fitted_bolt;
     const char *rule = nullptr;
     if (bolt) rule = band ? "(1 + 6 |sin %s|) d" : "4 d";
@@ -245,9 +247,10 @@ static void Write_A3c_Angle_Line(FILE *file, double alpha_1, double a3c)
     char text[160];
     snprintf(text, sizeof text, rule, SYM_ALPHA);
     Oli_Write_Text(file,
-                   "a\xCE\\3,c\xCEr bei %s = %.1lf \xF8 (min %s, zum unbelasteten Ende gedreht, "
+                   "a\xCE\\3,c\xCEr bei %s = %.1lf \xF8 (%s %s, zum unbelasteten Ende gedreht, "
                    "DIN EN 1995-1-1, Tab. %s): %s = %.2lf cm",
-                   SYM_ALPHA, end, SYM_ALPHA, bolt ? "8.4" : "8.5", text, a3c);
+                   SYM_ALPHA, end, at_max ? "max" : "min", SYM_ALPHA, bolt ? "8.4" : "8.5", text,
+                   a3c);
 }
 
 /*
@@ -307,14 +310,31 @@ int Oli_Systemdarstellung(FILE *file)
     const double n_col = Splice_N_Col(si);
 
     /* 6.-7. the least spacings as the validation enforced them: a1 and a3 at the smallest
-    ** force-to-grain angle, a2 and a4 at the largest, in the timber the fasteners pass through,
-    ** with the plates' limits (EN 1993-1-8, table 3.3); DIN 1052 (Bild 41) names the end
-    ** distances a1,t and a1,c and the edge distances a2,t and a2,c, as the sketch below does */
-    if (Nad_Params != nullptr)
+    ** force-to-grain angle, a2 and a4 at the largest, and a3,c at the largest too where it is
+    ** larger there, in the timber the fasteners pass through, with the plates' limits
+    ** (EN 1993-1-8, table 3.3); DIN 1052 (Bild 41) names the end distances a1,t and a1,c and the
+    ** edge distances a2,t and a2,c, as the sketch below does */
+    const double rho_min = Spacing_Density();
+    const double a3c_alpha = Least_A3c_Angle(rho_min, fp->min_alpha_1, fp->min_alpha_2);
+    const bool a3c_at_max = a3c_alpha != fp->min_alpha_1;
+    if (Nad_Params != nullptr && a3c_at_max)
+        Oli_Write_Text(file,
+                       "min %s = %.1lf \xF8 (a\xCE\\1\xCEr, a\xCE\\3,t\xCEr), max %s = %.1lf \xF8 "
+                       "(a\xCE\\2\xCEr, a\xCE\\3,c\xCEr, a\xCE\\4\xCEr) => minimale einzuhaltende "
+                       "Abstände"_cp850,
+                       "\xBA", fp->min_alpha_1 * 180.0 / PI, "\xBA", fp->min_alpha_2 * 180.0 / PI);
+    else if (Nad_Params != nullptr)
         Oli_Write_Text(file,
                        "min %s = %.1lf \xF8 (a\xCE\\1\xCEr, a\xCE\\3\xCEr), max %s = %.1lf \xF8 "
                        "(a\xCE\\2\xCEr, a\xCE\\4\xCEr) => minimale einzuhaltende Abstände"_cp850,
                        "\xBA", fp->min_alpha_1 * 180.0 / PI, "\xBA", fp->min_alpha_2 * 180.0 / PI);
+    else if (a3c_at_max)
+        Oli_Write_Text(
+            file,
+            "min %s = %.1lf \xF8 (a\xCE\\1\xCEr, a\xCE\\1,t\xCEr), max %s = %.1lf \xF8 "
+            "(a\xCE\\2\xCEr, a\xCE\\1,c\xCEr, a\xCE\\2,t\xCEr, a\xCE\\2,c\xCEr) => minimale "
+            "einzuhaltende Abstände"_cp850,
+            "\xBA", fp->min_alpha_1 * 180.0 / PI, "\xBA", fp->min_alpha_2 * 180.0 / PI);
     else
         Oli_Write_Text(
             file,
@@ -323,7 +343,7 @@ int Oli_Systemdarstellung(FILE *file)
             "einzuhaltende Abstände"_cp850,
             "\xBA", fp->min_alpha_1 * 180.0 / PI, "\xBA", fp->min_alpha_2 * 180.0 / PI);
     double v[6], raw[6];
-    Calc_Least_Spacings(Spacing_Density(), fp->min_alpha_1, fp->min_alpha_2, v, raw);
+    Calc_Least_Spacings(rho_min, fp->min_alpha_1, fp->min_alpha_2, v, raw);
     /* two decimals, as the present spacings and the plate distances e1, e2 of the bearing check,
     ** so that the required and the present values compare as the validation compared them */
     Oli_Write_Text(
@@ -332,7 +352,7 @@ int Oli_Systemdarstellung(FILE *file)
             ? "a\xCE\\1\xCEr = %.2lf cm, a\xCE\\2\xCEr = %.2lf cm, a\xCE\\3,t\xCEr = %.2lf cm, a\xCE\\3,c\xCEr = %.2lf cm, a\xCE\\4,t\xCEr = %.2lf cm, a\xCE\\4,c\xCEr = %.2lf cm"
             : "a\xCE\\1\xCEr = %.2lf cm, a\xCE\\2\xCEr = %.2lf cm, a\xCE\\1,t\xCEr = %.2lf cm, a\xCE\\1,c\xCEr = %.2lf cm, a\xCE\\2,t\xCEr = %.2lf cm, a\xCE\\2,c\xCEr = %.2lf cm",
         v[0], v[1], v[2], v[3], v[4], v[5]);
-    Write_A3c_Angle_Line(file, fp->min_alpha_1, v[3]);
+    Write_A3c_Angle_Line(file, a3c_alpha, a3c_at_max, v[3]);
     const bool plates =
         si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;
     if (plates && si->h - si->h_p > 0.0) Write_Plate_Edge_Line(file, raw, v);

@@ -64,8 +64,8 @@ typedef struct Fastener_Pattern_Rec {
     int32_t passes;                /* passes of the angle loop of the last preparation run */
     double layout_height;          /* cm, height over which the rows were laid out */
     double clamp_x[2], clamp_y[2]; /* cm, Clamp_Bolt_Points of large connectors */
-    /* rad, the force-to-grain angles of the least spacings the validation took: a1 and a3 at
-    ** the first, a2 and a4 at the second */
+    /* rad, the force-to-grain angles of the least spacings the validation took: a1 and a3,t at
+    ** the first, a2 and a4 at the second, a3,c at the one where it is larger */
     double min_alpha_1, min_alpha_2;
     Spacing_Refusal refusal; /* the distance of a refused layout, code 0 when none */
     Fastener_Rec recs[PATTERN_MAX];
@@ -96,7 +96,8 @@ void Lkom_Name(int group, int entry, char *out, size_t size);
 
 /*
 ** The least spacings (cm) of the current fastener as the validation takes them, at alpha_1 (a1,
-** a3) and alpha_2 (a2, a4) with the density rho_min, into v: a1, a2, a3t, a3c, a4t, a4c. In the
+** a3,t) and alpha_2 (a2, a4), a3,c the larger of its values at both (Least_A3c_Angle), with the
+** density rho_min, into v: a1, a2, a3t, a3c, a4t, a4c. In the
 ** timber the fasteners pass through (outside plates: the rules of a steel member); with plates a1
 ** and a2 at least 2.4 d0 and a4 measured from the plate edge, at least 1.2 d0 (EN 1993-1-8,
 ** table 3.3). The user's own spacings are not in them. raw (may be null) gets the values of the
@@ -104,6 +105,10 @@ void Lkom_Name(int group, int entry, char *out, size_t size);
 */
 void Calc_Least_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6],
                          double raw[6]);
+
+/* The angle (rad) whose a3,c the least spacings take: alpha_2 where a3,c is larger there than at
+** alpha_1, else alpha_1. */
+double Least_A3c_Angle(double rho_min, double alpha_1, double alpha_2);
 
 /*
 ** The characteristic density (kg/m³) the least spacings take: the smaller of side and middle

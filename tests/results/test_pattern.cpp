@@ -519,6 +519,43 @@ TEST(Prepare, UserSpacingsBelowTheMinimum)
     Splice_Input.L_user = 1;
     Splice_Input.L = 20.0;
     EXPECT_EQ(Prepare_Splice_Calc(), 95);
+
+    /* A compression splice keeps a3 = a3,c, which grows with |sin alpha|: it is taken at the
+    ** angle that asks the most of all combinations. One row of 3 dowels; N = -10 kN alone loads
+    ** every dowel at 0 deg (180 deg at the unloaded end); N = -0.001 kN beside V = 10 kN loads
+    ** them across the grain (one row: the moment adds nothing along the grain), the most loaded
+    ** one at no less than atan(10 / 0.001) = 89.994 deg (269.994 at the unloaded end).
+    ** EN 1995-1-1, Table 8.5: at 180 deg the program's max(3.5 d, 40 mm) = 42 mm (3 d = 36 in the
+    ** table), at 269.994 deg a3,t |sin a| = max(7 d, 80) x 0.99999999 = 84.00 mm: a3 = 8.3 cm is
+    ** below it. DIN 1052, Table 11: a1,c = 7 d |sin a| = 84.00 mm above 3 d = 36 mm. */
+    struct {
+        bool annex;
+        double a3;
+        int code;
+        const char *text;
+    } const ends[] = {
+        {true, 8.3, 119,
+         "Vorderer/Hinterer Mindestrandabstand (a3c, a3t) unterschritten: a3 = 8.30 cm < "
+         "erforderlich a3,c = 8.40 cm"},
+        {true, 8.4, 0, ""},
+        {false, 8.3, 119,
+         "Vorderer/Hinterer Mindestrandabstand (a1c, a1t) unterschritten: a3 = 8.30 cm < "
+         "erforderlich a1,c = 8.40 cm"},
+        {false, 8.4, 0, ""},
+    };
+    for (const auto &k : ends) {
+        Fresh_Splice(k.annex);
+        Splice_Input.splice_kind = SPLICE_COMPRESSION;
+        Splice_Input.L_user = 0;
+        Set_Layout(3, 1);
+        Set_Lkom(0, 0, 0.0, -10.0, 0.0);
+        Set_Lkom(0, 1, 0.0, -0.001, 10.0);
+        Splice_Input.a3_user = 1;
+        Splice_Input.a3 = k.a3;
+        const int code = Prepare_Splice_Calc();
+        EXPECT_EQ(code, k.code) << k.annex << " " << k.a3;
+        if (code != 0) { EXPECT_EQ(std::string(Get_Refusal_Text(code)), k.text); }
+    }
 }
 
 TEST(Prepare, StaggeredLayoutFitsItsHeight)

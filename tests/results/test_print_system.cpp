@@ -101,9 +101,10 @@ TEST(PrintSystemSpacings, StaplesByTheirCrownAngle)
               std::string::npos);
 }
 
-/* The least spacings as the validation enforced them: a1 and a3 at the smallest force-to-grain
-** angle, a2 and a4 at the largest, in the middle member between inner plates, a4 from the edge of
-** the plate, which lies (24 - 20) / 2 = 2 cm inside the member. */
+/* The least spacings as the validation enforced them: a1 and a3,t at the smallest force-to-grain
+** angle, a2 and a4 at the largest, a3,c at the one where it is larger, in the middle member
+** between inner plates, a4 from the edge of the plate, which lies (24 - 20) / 2 = 2 cm inside the
+** member. */
 TEST(PrintSystemSpacings, LeastSpacingsAsTheValidationTookThem)
 {
     Inner_Plate_Dowel_Splice();
@@ -121,7 +122,8 @@ TEST(PrintSystemSpacings, LeastSpacingsAsTheValidationTookThem)
     EXPECT_NE(s.find("a\xCE\\1\xCEr = 6.00 cm, a\xCE\\2\xCEr = 3.60 cm, "), std::string::npos) << s;
     EXPECT_NE(s.find("a\xCE\\4,t\xCEr = 2.80 cm, a\xCE\\4,c\xCEr = 1.60 cm"), std::string::npos)
         << s;
-    EXPECT_NE(s.find("min \xBA = 0.0 \xF8 (a\xCE\\1\xCEr, a\xCE\\3\xCEr), max \xBA = 90.0 \xF8"),
+    EXPECT_NE(s.find("min \xBA = 0.0 \xF8 (a\xCE\\1\xCEr, a\xCE\\3,t\xCEr), max \xBA = 90.0 \xF8 "
+                     "(a\xCE\\2\xCEr, a\xCE\\3,c\xCEr, a\xCE\\4\xCEr)"),
               std::string::npos)
         << s;
     /* the line of the plate's inset says what is taken off: 4.80 - 2.00 and 3.60 - 2.00 */
@@ -131,19 +133,44 @@ TEST(PrintSystemSpacings, LeastSpacingsAsTheValidationTookThem)
                "= 1.60 cm\n"),
         std::string::npos)
         << s;
-    /* a3,c at alpha = 0 turned to the unloaded end, 180 degrees: the program's 3.5 d = 42 mm,
-    ** at least 40 mm (the table's 3 d = 36 mm) */
-    EXPECT_NE(s.find("a\xCE\\3,c\xCEr bei \xBA = 180.0 \xF8 (min \xBA, zum unbelasteten Ende "
-                     "gedreht, DIN EN 1995-1-1, Tab. 8.5): max(3.5 d; 40 mm) (Annahme des "
-                     "Programms, Tab. 8.5: 3 d) = 4.20 cm\n"),
+    /* a3,c grows with |sin a|: at 0 degrees (180 at the unloaded end) the program's 3.5 d =
+    ** 42 mm, at least 40 mm (the table's 3 d = 36 mm), at 90 degrees (270 at the unloaded
+    ** end) a3,t |sin 270| = max(7 d, 80) = 84 mm, which the line takes */
+    EXPECT_NE(s.find("a\xCE\\3,c\xCEr bei \xBA = 270.0 \xF8 (max \xBA, zum unbelasteten Ende "
+                     "gedreht, DIN EN 1995-1-1, Tab. 8.5): a\xCE\\3,t\xCEr |sin \xBA| = 8.40 cm\n"),
               std::string::npos)
         << s;
-    /* at 60 degrees, 240 at the unloaded end: a3,t |sin a| = 84 x 0.8660 = 72.75 mm */
-    Fastener_Pattern.min_alpha_1 = 3.141592653589793 / 3.0;
-    EXPECT_NE(System_Text().find("DIN EN 1995-1-1, Tab. 8.5): a\xCE\\3,t\xCEr |sin \xBA| = "
-                                 "7.27 cm\n"),
+    EXPECT_NE(s.find("a\xCE\\3,c\xCEr = 8.40 cm"), std::string::npos) << s;
+    /* both angles in the band of 3.5 d (180 and 200 degrees at the unloaded end): 42 mm at the
+    ** smallest, as at the largest */
+    Fastener_Pattern.min_alpha_2 = 20.0 * 3.141592653589793 / 180.0;
+    EXPECT_NE(System_Text().find("a\xCE\\3,c\xCEr bei \xBA = 180.0 \xF8 (min \xBA, zum "
+                                 "unbelasteten Ende gedreht, DIN EN 1995-1-1, Tab. 8.5): max(3.5 "
+                                 "d; 40 mm) (Annahme des Programms, Tab. 8.5: 3 d) = 4.20 cm\n"),
               std::string::npos)
         << System_Text();
+    EXPECT_NE(System_Text().find("min \xBA = 0.0 \xF8 (a\xCE\\1\xCEr, a\xCE\\3\xCEr), max \xBA = "
+                                 "20.0 \xF8 (a\xCE\\2\xCEr, a\xCE\\4\xCEr)"),
+              std::string::npos)
+        << System_Text();
+    /* at 60 degrees, 240 at the unloaded end: a3,t |sin a| = 84 x 0.8660 = 72.75 mm */
+    Fastener_Pattern.min_alpha_2 = 3.141592653589793 / 3.0;
+    EXPECT_NE(System_Text().find("a\xCE\\3,c\xCEr bei \xBA = 240.0 \xF8 (max \xBA, zum "
+                                 "unbelasteten Ende gedreht, DIN EN 1995-1-1, Tab. 8.5): "
+                                 "a\xCE\\3,t\xCEr |sin \xBA| = 7.27 cm\n"),
+              std::string::npos)
+        << System_Text();
+    /* DIN 1052, Table 11: a1,c = 7 d |sin 60| = 72.75 mm above 3 d = 36 mm at 0 degrees, named
+    ** with the largest angle */
+    Use_Annex(false);
+    EXPECT_NE(System_Text().find("min \xBA = 0.0 \xF8 (a\xCE\\1\xCEr, a\xCE\\1,t\xCEr), max \xBA "
+                                 "= 60.0 \xF8 (a\xCE\\2\xCEr, a\xCE\\1,c\xCEr, a\xCE\\2,t\xCEr, "
+                                 "a\xCE\\2,c\xCEr)"),
+              std::string::npos)
+        << System_Text();
+    EXPECT_NE(System_Text().find("a\xCE\\1,c\xCEr = 7.27 cm"), std::string::npos) << System_Text();
+    Use_Annex(true);
+    Fastener_Pattern.min_alpha_2 = 3.141592653589793 / 2.0;
     /* a plate 6 cm lower than the member lies 3 cm inside: a4,c = 3.60 - 3.00 = 0.60 cm is below
     ** 1.2 d0 = 1.2 x 1.3 = 1.56 cm, which holds */
     Fastener_Pattern.min_alpha_1 = 0.0;
