@@ -407,10 +407,16 @@ static void Ec_Hole(const Bearing_Check *r, const Hole_Frame *h, int i, double F
     const double y = (i >= 0 && i < Fastener_Pattern.count) ? Fastener_Pattern.recs[i].y : 0.0;
     const bool end_column = In_End_Column(h, i);
     const bool top = y >= h->y_max - 1e-4, bottom = y <= h->y_min + 1e-4;
-    const double a_H = (end_column && F_H > 0.0) ? r->H.alpha_end : r->H.alpha_in;
+    const bool H_end = end_column && F_H > 0.0;
+    const double a_H = H_end ? r->H.alpha_end : r->H.alpha_in;
     const double k_H = (top || bottom) ? r->H.k1_edge : r->H.k1_in;
     /* a single row has an edge on either side */
     const bool to_edge = (top && bottom) || (top && F_V > 0.0) || (bottom && F_V < 0.0);
+    row->end_column = end_column ? 1 : 0;
+    row->edge_row = (top || bottom) ? 1 : 0;
+    row->single_row = (top && bottom) ? 1 : 0;
+    row->H_end = H_end ? 1 : 0;
+    row->V_end = to_edge ? 1 : 0;
     const double a_V = to_edge ? r->V.alpha_end : r->V.alpha_in;
     const double k_V = end_column ? r->V.k1_edge : r->V.k1_in;
     row->R_H = Ec_Resistance(r, k_H, a_H);
@@ -645,6 +651,137 @@ static void Print_Ec_Bearing_Lines(FILE *file, const Bearing_Check *r)
                    SYM_ALPHA, r->V.alpha_end, r->V.alpha_in, r->V.k1_edge, r->V.k1_in);
 }
 
+/* The names and values (mm) of one direction of the EN rule: along the plate's edges (F_totH)
+** the end distance e1 and spacing p1 ahead, e2 and p2 beside; across (F_totV) the other way. */
+typedef struct Ec_Direction {
+    const char *name, *force, *resistance;
+    const char *e_end, *p_along, *e_edge, *p_across;
+    double e_end_mm, p_along_mm, e_edge_mm, p_across_mm;
+} Ec_Direction;
+
+static Ec_Direction Ec_Direction_Of(const Bearing_Check *r, bool along)
+{
+    const double e1 = r->e1 * 10.0, e2 = r->e2 * 10.0, p1 = r->p1 * 10.0, p2 = r->p2 * 10.0;
+    if (along)
+        return {"parallel zum Blechrand",
+                "F\xCE\\totH\xCEr",
+                "F\xCE\\b,H,Rd\xCEr",
+                "e\xCE\\"
+                "1\xCEr",
+                "p\xCE\\"
+                "1\xCEr",
+                "e\xCE\\"
+                "2\xCEr",
+                "p\xCE\\"
+                "2\xCEr",
+                e1,
+                p1,
+                e2,
+                p2};
+    return {"senkrecht zum Blechrand",
+            "F\xCE\\totV\xCEr",
+            "F\xCE\\b,V,Rd\xCEr",
+            "e\xCE\\"
+            "2\xCEr",
+            "p\xCE\\"
+            "2\xCEr",
+            "e\xCE\\"
+            "1\xCEr",
+            "p\xCE\\"
+            "1\xCEr",
+            e2,
+            p2,
+            e1,
+            p1};
+}
+
+/*
+** For the fastener whose component of one direction is used most, the case of alpha_b and of k1
+** with the formula and its operands (EN 1993-1-8, Table 3.4), and F_b,Rd from them, so that each
+** printed resistance recomputes from the page. The cases follow Ec_Hole.
+*/
+static void Print_Ec_Governing(FILE *file, const Bearing_Check *r, bool along)
+{
+    const Ec_Direction dn = Ec_Direction_Of(r, along);
+    int k = -1;
+    double u_best = 0.0;
+    for (int i = 0; i < r->n && r->rows != nullptr; i++) {
+        const Bearing_Row *w = &r->rows[i];
+        const double u =
+            along ? Component_Ratio(w->F_totH, w->R_H) : Component_Ratio(w->F_totV, w->R_V);
+        if (u > u_best) {
+            u_best = u;
+            k = i;
+        }
+    }
+    if (k < 0) {
+        Oli_Write_Text(file, "%s: keine Kraftkomponente %s => kein Nachweis", dn.name, dn.force);
+        return;
+    }
+    const Bearing_Row *w = &r->rows[k];
+    const Bearing_Factors &b = along ? r->H : r->V;
+    const double F = along ? w->F_totH : w->F_totV;
+    const bool end = along ? w->H_end != 0 : w->V_end != 0;
+    const bool edge = along ? w->edge_row != 0 : w->end_column != 0;
+    const double alpha = end ? b.alpha_end : b.alpha_in;
+    const double k1 = edge ? b.k1_edge : b.k1_in;
+    const double R = along ? w->R_H : w->R_V;
+    /* where alpha_b and k1 come from */
+    const char *why;
+    if (along)
+        why = end       ? "Kraft zum Blechende, Endspalte => Endloch"
+              : F < 0.0 ? "Kraft zum Sto\xE1 => innenliegend"
+                        : "Kraft zum Blechende, Loch davor => innenliegend";
+    else if (end)
+        why = w->single_row ? "eine Reihe, Blechrand in Kraftrichtung => Randloch"
+                            : "Kraft zum Blechrand, Randreihe => Randloch";
+    else why = "Kraft zur Nachbarreihe => innenliegend";
+    /* one line of holes in the direction of the force: the holes between take the end's alpha_b */
+    const bool as_end = end || dn.p_along_mm <= 0.1;
+    char a_text[160];
+    if (as_end)
+        Format_N(a_text, sizeof a_text,
+                 "min(%s / (3 d\xCE\\0\xCEr); f\xCE\\ub\xCEr / f\xCE\\u\xCEr; 1.0) = min(%.2lf / "
+                 "(3 x %.1lf); %.0lf / %.0lf; 1.0)",
+                 dn.e_end, dn.e_end_mm, r->d0, r->f_ub, r->f_u);
+    else
+        Format_N(a_text, sizeof a_text,
+                 "min(%s / (3 d\xCE\\0\xCEr) - 1/4; f\xCE\\ub\xCEr / f\xCE\\u\xCEr; 1.0) = "
+                 "min(%.2lf / (3 x %.1lf) - 0.25; %.0lf / %.0lf; 1.0)",
+                 dn.p_along, dn.p_along_mm, r->d0, r->f_ub, r->f_u);
+    Oli_Write_Text(file, "Nr. %d %s (%s = %.2lf kN): %s%s: %s\xCE\\b\xCEr = %s = %.4lf",
+                   r->first + k + 1, dn.name, dn.force, F, why,
+                   !end && as_end ? ", eine Lochreihe wie Endloch" : "", SYM_ALPHA, a_text, alpha);
+    char k_text[192];
+    const bool one_line_across = dn.p_across_mm <= 0.1;
+    if (edge && one_line_across)
+        Format_N(k_text, sizeof k_text,
+                 "k\xCE\\1\xCEr = min(2.8 %s / d\xCE\\0\xCEr - 1.7; 2.5) = min(2.8 x %.2lf / %.1lf "
+                 "- 1.7; 2.5)",
+                 dn.e_edge, dn.e_edge_mm, r->d0);
+    else if (edge)
+        Format_N(k_text, sizeof k_text,
+                 "k\xCE\\1\xCEr = min(2.8 %s / d\xCE\\0\xCEr - 1.7; 1.4 %s / d\xCE\\0\xCEr - 1.7; "
+                 "2.5) = min(2.8 x %.2lf / %.1lf - 1.7; 1.4 x %.2lf / %.1lf - 1.7; 2.5)",
+                 dn.e_edge, dn.p_across, dn.e_edge_mm, r->d0, dn.p_across_mm, r->d0);
+    else if (one_line_across)
+        Format_N(k_text, sizeof k_text, "k\xCE\\1\xCEr = 2.5 (keine Lochreihe daneben)");
+    else
+        Format_N(k_text, sizeof k_text,
+                 "k\xCE\\1\xCEr = min(1.4 %s / d\xCE\\0\xCEr - 1.7; 2.5) = min(1.4 x %.2lf / %.1lf "
+                 "- 1.7; 2.5)",
+                 dn.p_across, dn.p_across_mm, r->d0);
+    const char *where =
+        along ? (edge ? "Randreihe" : "innere Reihe") : (edge ? "Endspalte" : "innere Spalte");
+    Oli_Write_Text(file, "%s: %s = %.4lf", where, k_text, k1);
+    Oli_Write_Text(file,
+                   "=> %s = k\xCE\\1\xCEr %s\xCE\\b\xCEr f\xCE\\u\xCEr d t / %s\xCE\\M2\xCEr = "
+                   "%.4lf x %.4lf x %.0lf x %.1lf x %.1lf / %.2lf = %.2lf kN, u = %.2lf / %.2lf = "
+                   "%.2lf",
+                   dn.resistance, SYM_ALPHA, SYM_GAMMA, k1, alpha, r->f_u, r->d, r->t, r->gamma_m2,
+                   R, std::fabs(F), R, u_best);
+}
+
 void Print_Bearing_Check(FILE *file, const Bearing_Check *r)
 {
     if (file == nullptr) return;
@@ -679,6 +816,10 @@ void Print_Bearing_Check(FILE *file, const Bearing_Check *r)
         Print_Ec_Bearing_Lines(file, r);
     }
     if (r->n > 0 && r->rows != nullptr) Print_Bearing_Table(file, r);
+    if (r->annex && r->n > 0 && r->rows != nullptr) {
+        Print_Ec_Governing(file, r, true);
+        Print_Ec_Governing(file, r, false);
+    }
     Write_Max_Util_Line(file, "der Lochleibungskraft", r->u_max);
 }
 

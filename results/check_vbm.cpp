@@ -1348,7 +1348,16 @@ void Print_Vbm_Check(FILE *file, const Vbm_Check *r)
             r->d_1, r->d_ef);
     if (r->lamellas.done) Print_Vbm_Lamellas(file, &r->lamellas);
     if (Shows_Reduction_Or_Mode(type)) {
-        if (!Splice_Input.failure_mode_switch)
+        const int kind = Splice_Input.connection_kind;
+        const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
+        /* beside plates the exact proof reduces nothing by a required thickness */
+        if (!Splice_Input.failure_mode_switch && plates && Splice_Input.calc_method != 0
+            && !Is_Vbm_Toothed_Plate(type))
+            Oli_Write_Text(file, "Kr\x84"
+                                 "fte pro Scherfuge (f\xCE\\red\xCEr = 1: genauer Nachweis "
+                                 "ohne Abminderung \x81"
+                                 "ber t\xCE\\req\xCEr)");
+        else if (!Splice_Input.failure_mode_switch)
             Oli_Write_Text(file, "Kr\x84"
                                  "fte pro Scherfuge (f\xCE\\red\xCEr = t\xCE\\vorh\xCEr / "
                                  "t\xCE\\req\xCEr)");

@@ -378,7 +378,16 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
             Oli_Write_Text(file, " f\xCE\\m,k\xCEr des Mittelholzes wurde gem\x84\xE1 NCI zu 3.3 "
                                  "(NA.6) um 20%% erh\x94ht (Hochkantbiegebeanspruchung)\n");
     } else {
-        if (kind == CONN_INNER_PLATES)
+        /* the exact proof takes t_red into the failure modes and reduces nothing by a
+        ** required thickness: f_red stays 1 */
+        if (kind == CONN_INNER_PLATES && si->calc_method != 0
+            && (Is_Vbm_Dowel_Or_Bolt(si->vbm_type) || Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type)))
+            Oli_Write_Text(
+                file,
+                "vorhanden t\xCE\\red\xCEr = %.2lf cm (genauer Nachweis: keine Abminderung \x81"
+                "ber t\xCE\\req\xCEr, f\xCE\\red\xCEr = 1)",
+                Calc_Timber_Part_Thickness());
+        else if (kind == CONN_INNER_PLATES)
             Oli_Write_Text(file, "vorhanden t\xCE\\red\xCEr = %.2lf cm",
                            Calc_Timber_Part_Thickness());
         if (f_mid == 1.2)

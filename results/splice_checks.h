@@ -298,6 +298,11 @@ typedef struct Bearing_Row {
                                      component that governs u */
     double R_H, R_V;              /* kN, EN: resistance to F_totH and to F_totV */
     double u;                     /* DIN: F_tot / R; EN: the larger of F_totH / R_H, F_totV / R_V */
+    int32_t end_column;           /* EN: 1 in the column at the plate's end (k1 across by e1) */
+    int32_t edge_row;             /* EN: 1 in an outer row (k1 along by e2) */
+    int32_t single_row;           /* EN: 1 when the holes stand in one row (an edge either side) */
+    int32_t H_end, V_end;         /* EN: 1 where alpha_b of an end (edge) hole applies to F_totH,
+                                     to F_totV */
 } Bearing_Row;
 
 /* The bearing check of one combination as Calc_Bearing_Check computes it and

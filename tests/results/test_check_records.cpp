@@ -848,3 +848,83 @@ TEST(BearingCheck, PrinterWritesTheRecord)
     Print_Bearing_Check(nullptr, &r); /* no file: nothing, no fault */
     Free_Bearing_Check(&r);
 }
+
+/* The case, formula and operands of alpha_b and k1 for the fastener that governs each direction,
+** so that F_b,Rd = k1 alpha_b f_u d t / gamma_M2 recomputes from the page (EN 1993-1-8,
+** Table 3.4). The splice of EurocodeComputedIntoTheRecord: d = 12, d0 = 13, t = 10 mm, f_u = 360,
+** gamma_M2 = 1.25, e1 = 24, e2 = 16, p1 = 40, p2 = 35 mm, both rows at the plate's edges. */
+TEST(BearingCheck, PrinterNamesTheCaseOfEachDirection)
+{
+    struct {
+        double N, V;          /* kN of the combination; V in a bending splice */
+        const char *lines[4]; /* expected parts */
+    } cases[] = {
+        /* tension 60 kN, 7.5 kN per bolt and plane towards the plate's end: the end column
+        ** alpha_b = e1 / 3 d0 = 24 / 39 = 0.615385; edge row k1 = min(2.8 * 16 / 13 - 1.7 =
+        ** 1.746154, 1.4 * 35 / 13 - 1.7 = 2.069231, 2.5) = 1.746154; F_b,Rd = 1.746154 *
+        ** 0.615385 * 360 * 12 * 10 / 1.25 = 37.1367 kN, u = 7.5 / 37.1367 = 0.20 */
+        {60.0,
+         0.0,
+         {"parallel zum Blechrand (F\xCE\\totH\xCEr = 7.50 kN): Kraft zum Blechende, Endspalte "
+          "=> Endloch: \xBA\xCE\\"
+          "b\xCEr = min(e\xCE\\"
+          "1\xCEr / (3 d\xCE\\"
+          "0\xCEr); f\xCE\\ub\xCEr / f\xCE\\u\xCEr; 1.0) = min(24.00 / (3 x 13.0); ",
+          "; 1.0) = 0.6154",
+          "Randreihe: k\xCE\\"
+          "1\xCEr = min(2.8 e\xCE\\"
+          "2\xCEr / d\xCE\\"
+          "0\xCEr - 1.7; 1.4 p\xCE\\"
+          "2\xCEr / d\xCE\\"
+          "0\xCEr - 1.7; 2.5) = min(2.8 x 16.00 / 13.0 - 1.7; 1.4 x 35.00 / 13.0 - 1.7; 2.5) = "
+          "1.7462",
+          "=> F\xCE\\b,H,Rd\xCEr = k\xCE\\"
+          "1\xCEr \xBA\xCE\\"
+          "b\xCEr f\xCE\\u\xCEr d t / \xC0\xCE\\M2\xCEr = 1.7462 x 0.6154 x 360 x 12.0 x "
+          "10.0 / 1.25 = 37.14 kN, u = 7.50 / 37.14 = 0.20"}},
+        /* compression: the force points to the joint, every hole bears as an inner one:
+        ** alpha_b = p1 / 3 d0 - 1/4 = 40 / 39 - 0.25 = 0.775641, k1 = 1.746154 beside the edge;
+        ** F_b,Rd = 1.746154 * 0.775641 * 34.56 = 46.8077 kN, u = 7.5 / 46.8077 = 0.16 */
+        {-60.0,
+         0.0,
+         {"(F\xCE\\totH\xCEr = -7.50 kN): Kraft zum Sto\xE1 => innenliegend: \xBA\xCE\\"
+          "b\xCEr = min(p\xCE\\"
+          "1\xCEr / (3 d\xCE\\"
+          "0\xCEr) - 1/4; f\xCE\\ub\xCEr / f\xCE\\u\xCEr; 1.0) = min(40.00 / (3 x 13.0) - 0.25; ",
+          "; 1.0) = 0.7756", "Randreihe: k\xCE\\1\xCEr = min(2.8 e",
+          "= 1.7462 x 0.7756 x 360 x 12.0 x 10.0 / 1.25 = 46.81 kN, u = 7.50 / 46.81 = 0.16"}},
+        /* V_d = 8 kN alone: 1 kN per bolt and plane across, the upper row towards its edge:
+        ** alpha_b = e2 / 3 d0 = 16 / 39 = 0.410256; k1 = 2.5 in either column (min(2.8 * 24 / 13
+        ** - 1.7 = 3.469, 1.4 * 40 / 13 - 1.7 = 2.608, 2.5)); F_b,Rd = 2.5 * 0.410256 * 34.56 =
+        ** 35.4462 kN, u = 1 / 35.4462 = 0.03; nothing along the grain */
+        {0.0,
+         8.0,
+         {"senkrecht zum Blechrand (F\xCE\\totV\xCEr = 1.00 kN): Kraft zum Blechrand, Randreihe "
+          "=> Randloch: \xBA\xCE\\"
+          "b\xCEr = min(e\xCE\\"
+          "2\xCEr / (3 d\xCE\\"
+          "0\xCEr); f\xCE\\ub\xCEr / f\xCE\\u\xCEr; 1.0) = min(16.00 / (3 x 13.0); ",
+          "; 1.0) = 0.4103",
+          "parallel zum Blechrand: keine Kraftkomponente F\xCE\\totH\xCEr => kein Nachweis",
+          "=> F\xCE\\b,V,Rd\xCEr = k\xCE\\"
+          "1\xCEr \xBA\xCE\\"
+          "b\xCEr f\xCE\\u\xCEr d t / \xC0\xCE\\M2\xCEr = 2.5000 x 0.4103 x 360 x 12.0 x "
+          "10.0 / 1.25 = 35.45 kN, u = 1.00 / 35.45 = 0.03"}},
+    };
+    for (const auto &c : cases) {
+        Bolted_Plate_Splice();
+        Lkom_Entry *e = Get_Lkom_Entry(0, 0);
+        if (c.V != 0.0) {
+            Splice_Input.splice_kind = SPLICE_BENDING;
+            e->V_d = c.V;
+            e->M_d = e->M_distr = 0.0;
+        }
+        e->N_d = c.N;
+        Bearing_Check r;
+        ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+        const std::string s = Printed(Print_Bearing_Check, &r);
+        for (const char *part : c.lines)
+            EXPECT_TRUE(Has(s, part)) << c.N << " " << part << "\n" << s;
+        Free_Bearing_Check(&r);
+    }
+}
