@@ -444,12 +444,14 @@ static void Calc_Hole_Resistances(const Lkom_Entry *c, Bearing_Check *r)
         Calc_Plate_Hole_Geometry(hole.d0, 1, &e, &e1, &e2, &e3);
         /* DIN 18800-1, Table 8, hole by hole: the inner fasteners bear by the hole spacing e,
         ** the end fasteners by their end distance e_Rand in the direction of the force. */
-        Calc_Plate_Bearing_Din_Hole(&r->R_in, &r->alpha_in, 0, e, e2, e3, c->accidental);
+        Calc_Plate_Bearing_Din_Hole(&r->R_in, &r->alpha_in, 0, e, e2, e3, c->accidental, &r->in);
         Calc_Plate_Bearing_Din_Hole(&r->R_end, &r->alpha_end, 1, si->e_rand_din * 10.0, e2, e3,
-                                    c->accidental);
+                                    c->accidental, &r->end);
         r->d0 = hole.d_L;
         r->d = hole.d;
         r->f_yd = Get_Plate_Fyd(c->accidental);
+        r->f_yk = Get_Plate_Fy();
+        r->gamma_m = c->accidental ? 1.0 : si->gamma_m0;
         r->e = e / 10.0;
         r->e1 = e1 / 10.0;
         r->e2 = e2 / 10.0;
@@ -782,6 +784,92 @@ static void Print_Ec_Governing(FILE *file, const Bearing_Check *r, bool along)
                    R, std::fabs(F), R, u_best);
 }
 
+/* "a dist/d_L - b = a x ratio - b = value" of one line of DIN 18800-1, Table 8. */
+static void Format_Din_Line(char *buf, size_t size, const Din_Alpha_Terms *t, bool upper,
+                            const char *dist, const char *ratio)
+{
+    const double a = upper ? t->a_up : t->a_lo, b = upper ? t->b_up : t->b_lo;
+    Format_N(buf, size, "%.2lf %s/d\xCE\\L\xCEr - %.2lf = %.2lf x %s - %.2lf = %.4lf", a, dist, b,
+             a, ratio, b, upper ? t->upper : t->lower);
+}
+
+/*
+** The terms of alpha_l of one kind of hole (DIN 18800-1, Table 8): the ratios to d_L, the line
+** of the table that applies (or both and the weight by e2 / d_L between them), and V_l,R,d from
+** them, so that each printed resistance recomputes from the page. Nothing without terms.
+*/
+static void Print_Din_Alpha(FILE *file, const Bearing_Check *r, const Din_Alpha_Terms *t, double R)
+{
+    if (!(t->d_L > 0.0)) return;
+    const char *dist = t->end_hole ? "e\xCE\\Rand\xCEr" : "e";
+    const char *head = t->end_hole ? "Tab. 8, Randl\x94"
+                                     "cher"
+                                   : "Tab. 8, innere L\x94"
+                                     "cher";
+    char ratio[64], e2r[80], e3r[96], line[192];
+    if (t->distance / t->d_L > t->ratio_max)
+        Format_N(ratio, sizeof ratio, "min(%.2lf/%.2lf; %.1lf)", t->distance, t->d_L, t->ratio_max);
+    else Format_N(ratio, sizeof ratio, "%.2lf/%.2lf", t->distance, t->d_L);
+    Format_N(e2r, sizeof e2r,
+             "e\xCE\\"
+             "2\xCEr/d\xCE\\L\xCEr = %.2lf/%.2lf = %.4lf",
+             t->e2, t->d_L, t->e2r);
+    const bool e3_ok = t->e3r + 1e-6 >= 2.4;
+    Format_N(e3r, sizeof e3r,
+             "e\xCE\\"
+             "3\xCEr/d\xCE\\L\xCEr = %.2lf/%.2lf = %.4lf %s",
+             t->e3, t->d_L, t->e3r,
+             t->line == DIN_ALPHA_UPPER ? SYM_GE " 3.0"
+             : e3_ok                    ? SYM_GE " 2.4"
+                                        : "< 2.4, eine Lochreihe");
+    switch (t->line) {
+    case DIN_ALPHA_UPPER:
+        Format_Din_Line(line, sizeof line, t, true, dist, ratio);
+        Oli_Write_Text(file, "%s: %s\xCE\\l\xCEr = %s (%s " SYM_GE " 1.5, %s)", head, SYM_ALPHA,
+                       line, e2r, e3r);
+        break;
+    case DIN_ALPHA_LOWER:
+        Format_Din_Line(line, sizeof line, t, false, dist, ratio);
+        Oli_Write_Text(file, "%s: %s\xCE\\l\xCEr = %s (%s, %s)", head, SYM_ALPHA, line, e2r, e3r);
+        break;
+    case DIN_ALPHA_INTERPOLATED:
+        Format_Din_Line(line, sizeof line, t, true, dist, ratio);
+        Oli_Write_Text(file,
+                       "%s: %s\xCE\\l\xCEr(e\xCE\\"
+                       "2\xCEr " SYM_GE " 1.5 d\xCE\\L\xCEr) = %s",
+                       head, SYM_ALPHA, line);
+        Format_Din_Line(line, sizeof line, t, false, dist, ratio);
+        Oli_Write_Text(file,
+                       "%s\xCE\\l\xCEr(e\xCE\\"
+                       "2\xCEr = 1.2 d\xCE\\L\xCEr) = %s",
+                       SYM_ALPHA, line);
+        Oli_Write_Text(file,
+                       "%s%s, %s: %s\xCE\\l\xCEr = %.4lf + (%.4lf - 1.2)/(1.5 - 1.2) x (%.4lf - "
+                       "%.4lf) = %.4lf",
+                       e2r,
+                       t->e2r > 1.5 ? " (h\x94"
+                                      "chstens 1.5)"
+                                    : "",
+                       e3r, SYM_ALPHA, t->lower, t->q, t->upper, t->lower, t->alpha_raw);
+        break;
+    default:
+        Oli_Write_Text(file,
+                       "%s: %s, %s: unter den Mindestabst\x84nden (e\xCE\\"
+                       "2\xCEr " SYM_GE " 1.2 d\xCE\\L\xCEr, e\xCE\\"
+                       "3\xCEr " SYM_GE " 2.4 d\xCE\\L\xCEr) => kein %s\xCE\\l\xCEr",
+                       head, e2r, e3r, SYM_ALPHA);
+        return;
+    }
+    if (t->alpha_raw > 3.0)
+        Oli_Write_Text(file, "%s\xCE\\l\xCEr = %.4lf > 3.0 => %s\xCE\\l\xCEr = 3.0", SYM_ALPHA,
+                       t->alpha_raw, SYM_ALPHA);
+    Oli_Write_Text(file,
+                   "=> %s = t d\xCE\\Sch\xCEr %s\xCE\\l\xCEr f\xCE\\y,k\xCEr / %s\xCE\\M\xCEr = "
+                   "%.1lf x %.1lf x %.4lf x %.0lf / %.2lf = %.2lf kN",
+                   t->end_hole ? "V\xCE\\l,R,d,Rand\xCEr" : "V\xCE\\l,R,d\xCEr", SYM_ALPHA,
+                   SYM_GAMMA, r->t, r->d, t->alpha, r->f_yk, r->gamma_m, R);
+}
+
 void Print_Bearing_Check(FILE *file, const Bearing_Check *r)
 {
     if (file == nullptr) return;
@@ -804,6 +892,7 @@ void Print_Bearing_Check(FILE *file, const Bearing_Check *r)
                        "3\xCEr = %.2lf cm, %s\xCE\\l\xCEr = %.2lf => V\xCE\\l,R,d\xCEr = "
                        "%.2lf kN",
                        r->e, r->e1, r->e2, r->e3, SYM_ALPHA, r->alpha_in, r->R_in);
+        Print_Din_Alpha(file, r, &r->in, r->R_in);
         Oli_Write_Text(file,
                        "e\xCE\\Rand\xCEr = %.2lf cm, e\xCE\\"
                        "1\xCEr = %.2lf cm, e\xCE\\"
@@ -812,6 +901,7 @@ void Print_Bearing_Check(FILE *file, const Bearing_Check *r)
                        "3\xCEr = %.2lf cm, %s\xCE\\l\xCEr = %.2lf => "
                        "V\xCE\\l,R,d,Rand\xCEr = %.2lf kN",
                        r->e_rand, r->e1, r->e2, r->e3, SYM_ALPHA, r->alpha_end, r->R_end);
+        Print_Din_Alpha(file, r, &r->end, r->R_end);
     } else {
         Print_Ec_Bearing_Lines(file, r);
     }

@@ -362,44 +362,52 @@ Bearing_Factors Calc_Plate_Bearing_Factors(double d0, double e_end, double p_alo
 
 /* ---------------------------------------------------------------- DIN 18800 */
 
-/* One factor of the DIN rule: `upper` at e2 >= 1.5 d_L, `lower` at 1.2 d_L, interpolated. */
-static int Din_Alpha(double *alpha, double upper, double lower, double e2r, double e3r,
-                     bool relaxed, double q)
-{
-    if (e2r > 1.5 && e3r > 3.0) {
-        *alpha = upper;
-        return 0;
-    }
-    if (e2r + 1e-6 < 1.2) return DERR_PLATE_EDGE_E2_E3;
-    if (!relaxed) return DERR_PLATE_EDGE_E2_E3;
-    *alpha = (q - 1.2) * (upper - lower) / 0.3 + lower;
-    return 0;
-}
-
 int Calc_Alpha_L_Din_Hole(double *alpha_l, double d_L, int end_hole, double distance, double e2,
-                          double e3)
+                          double e3, Din_Alpha_Terms *terms)
 {
-    if (!(d_L > 0.0)) {
-        if (alpha_l) *alpha_l = 0.0;
-        return DERR_PLATE_EDGE_E2_E3;
+    Din_Alpha_Terms t = {};
+    t.end_hole = end_hole ? 1 : 0;
+    t.d_L = d_L;
+    t.distance = distance;
+    t.e2 = e2;
+    t.e3 = e3;
+    t.one_row = (int)Splice_N_Row(&Splice_Input) == 1 ? 1 : 0;
+    t.ratio_max = end_hole ? 3.0 : 3.5;
+    t.a_up = end_hole ? 1.1 : 1.08;
+    t.b_up = end_hole ? 0.3 : 0.77;
+    t.a_lo = end_hole ? 0.73 : 0.72;
+    t.b_lo = end_hole ? 0.2 : 0.51;
+    int rc = DERR_PLATE_EDGE_E2_E3;
+    if (d_L > 0.0) {
+        t.ratio = std::fmin(distance / d_L, t.ratio_max);
+        t.e2r = e2 / d_L;
+        t.e3r = e3 / d_L;
+        t.q = std::fmin(t.e2r, 1.5);
+        t.upper = t.a_up * t.ratio - t.b_up;
+        t.lower = t.a_lo * t.ratio - t.b_lo;
+        const bool relaxed = t.e3r + 1e-6 >= 2.4 || t.one_row;
+        if (t.e2r > 1.5 && t.e3r > 3.0) {
+            t.line = DIN_ALPHA_UPPER;
+            t.alpha_raw = t.upper;
+            rc = 0;
+        } else if (t.e2r + 1e-6 >= 1.2 && relaxed) {
+            /* linear between the line at e2 = 1.2 d_L and that at 1.5 d_L */
+            t.line = t.q - 1.2 < 1e-6 ? DIN_ALPHA_LOWER : DIN_ALPHA_INTERPOLATED;
+            t.alpha_raw = (t.q - 1.2) * (t.upper - t.lower) / 0.3 + t.lower;
+            rc = 0;
+        }
+        t.alpha = t.alpha_raw > 3.0 ? 3.0 : t.alpha_raw;
     }
-    const double r = std::fmin(distance / d_L, end_hole ? 3.0 : 3.5);
-    const double e2r = e2 / d_L, e3r = e3 / d_L;
-    const bool relaxed = e3r + 1e-6 >= 2.4 || (int)Splice_N_Row(&Splice_Input) == 1;
-    const double q = std::fmin(e2r, 1.5);
-    double a = 0.0;
-    const int rc = end_hole ? Din_Alpha(&a, 1.1 * r - 0.3, 0.73 * r - 0.2, e2r, e3r, relaxed, q)
-                            : Din_Alpha(&a, 1.08 * r - 0.77, 0.72 * r - 0.51, e2r, e3r, relaxed, q);
-    if (a > 3.0) a = 3.0;
-    if (alpha_l) *alpha_l = a;
+    if (alpha_l) *alpha_l = t.alpha;
+    if (terms) *terms = t;
     return rc;
 }
 
 int Calc_Alpha_L_Din(double *alpha_l, double d_L, double e, double e1, double e2, double e3)
 {
     double a_end = 0.0, a_in = 0.0;
-    int rc = Calc_Alpha_L_Din_Hole(&a_end, d_L, 1, e1, e2, e3);
-    const int rc2 = Calc_Alpha_L_Din_Hole(&a_in, d_L, 0, e, e2, e3);
+    int rc = Calc_Alpha_L_Din_Hole(&a_end, d_L, 1, e1, e2, e3, nullptr);
+    const int rc2 = Calc_Alpha_L_Din_Hole(&a_in, d_L, 0, e, e2, e3, nullptr);
     if (rc == 0) rc = rc2;
     if (alpha_l) *alpha_l = std::fmin(a_end, a_in);
     return rc;
@@ -458,14 +466,16 @@ Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si, int annex)
 /* V_l,R,d = t d_Sch alpha_l f_y,d (DIN 18800-1, eq. (47)) in kN with alpha_l over the hole d_L
 ** (Table 8); DERR_PLATE_MIN_3MM for a plate below 3 mm. */
 static int Din_Bearing(double *V_lRd, double *alpha_l, int which, double e, double e1, double e2,
-                       double e3, int accidental)
+                       double e3, int accidental, Din_Alpha_Terms *terms)
 {
     const double t = Splice_Input.t_p * 10.0;
+    if (terms) *terms = Din_Alpha_Terms{};
     if (t < 3.0) return DERR_PLATE_MIN_3MM;
     const Plate_Hole h = Get_Plate_Hole(&Splice_Input, 0);
     double a = 0.0;
-    const int rc = which < 0 ? Calc_Alpha_L_Din(&a, h.d_L, e, e1, e2, e3)
-                             : Calc_Alpha_L_Din_Hole(&a, h.d_L, which, which ? e1 : e, e2, e3);
+    const int rc = which < 0
+                       ? Calc_Alpha_L_Din(&a, h.d_L, e, e1, e2, e3)
+                       : Calc_Alpha_L_Din_Hole(&a, h.d_L, which, which ? e1 : e, e2, e3, terms);
     if (alpha_l) *alpha_l = a;
     if (rc != 0) return rc;
     if (V_lRd) *V_lRd = t * h.d * a * Get_Plate_Fyd(accidental) / 1000.0;
@@ -475,11 +485,12 @@ static int Din_Bearing(double *V_lRd, double *alpha_l, int which, double e, doub
 int Calc_Plate_Bearing_Din(double *V_lRd, double *alpha_l, double e, double e1, double e2,
                            double e3, int accidental)
 {
-    return Din_Bearing(V_lRd, alpha_l, -1, e, e1, e2, e3, accidental);
+    return Din_Bearing(V_lRd, alpha_l, -1, e, e1, e2, e3, accidental, nullptr);
 }
 
 int Calc_Plate_Bearing_Din_Hole(double *V_lRd, double *alpha_l, int end_hole, double distance,
-                                double e2, double e3, int accidental)
+                                double e2, double e3, int accidental, Din_Alpha_Terms *terms)
 {
-    return Din_Bearing(V_lRd, alpha_l, end_hole ? 1 : 0, distance, distance, e2, e3, accidental);
+    return Din_Bearing(V_lRd, alpha_l, end_hole ? 1 : 0, distance, distance, e2, e3, accidental,
+                       terms);
 }

@@ -343,6 +343,31 @@ Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si, int annex);
 */
 int Calc_Alpha_L_Din(double *alpha_l, double d_L, double e, double e1, double e2, double e3);
 
+/* Which line of DIN 18800-1, Table 8 gave alpha_l. */
+enum {
+    DIN_ALPHA_NONE = 0,        /* e2 below 1.2 d_L, or e3 below 2.4 d_L with several rows */
+    DIN_ALPHA_UPPER = 1,       /* e2 >= 1.5 d_L and e3 >= 3.0 d_L */
+    DIN_ALPHA_LOWER = 2,       /* e2 = 1.2 d_L (e3 >= 2.4 d_L, or one row) */
+    DIN_ALPHA_INTERPOLATED = 3 /* between the two lines by e2 / d_L */
+};
+
+/* The terms of alpha_l of one hole (DIN 18800-1, Table 8), so that it recomputes from the
+** print: alpha = a x ratio - b on each line, the lines weighted by q = min(e2 / d_L, 1.5). */
+typedef struct Din_Alpha_Terms {
+    int32_t end_hole;        /* 1: end hole by its end distance, 0: inner hole by e */
+    int32_t line;            /* DIN_ALPHA_... */
+    int32_t one_row;         /* 1: the pattern has one row of holes */
+    double d_L, distance;    /* mm, hole diameter and the distance (e_Rand or e) */
+    double e2, e3;           /* mm, edge distance and row spacing */
+    double ratio, ratio_max; /* min(distance / d_L, ratio_max); ratio_max 3.0 or 3.5 */
+    double e2r, e3r, q;      /* e2 / d_L, e3 / d_L, min(e2 / d_L, 1.5) */
+    double a_up, b_up;       /* line e2 >= 1.5 d_L: 1.1, 0.3 (end) or 1.08, 0.77 (inner) */
+    double a_lo, b_lo;       /* line e2 = 1.2 d_L: 0.73, 0.2 (end) or 0.72, 0.51 (inner) */
+    double upper, lower;     /* alpha_l on either line */
+    double alpha_raw;        /* alpha_l before the limit of 3.0 */
+    double alpha;            /* alpha_l taken, at most 3.0 */
+} Din_Alpha_Terms;
+
 /*
 ** Bearing factor alpha_l of one hole of DIN 18800-1 (Table 8), at most 3.0: an end hole
 ** (end_hole set) from its end distance e1 in the direction of the force, 1.1 e1 / d_L - 0.3 with
@@ -350,10 +375,10 @@ int Calc_Alpha_L_Din(double *alpha_l, double d_L, double e, double e1, double e2
 ** counted up to 3.5 d_L. Both at e2 > 1.5 d_L and e3 > 3 d_L, else interpolated down to
 ** e2 = 1.2 d_L where e3 >= 2.4 d_L or the pattern has one row. distance is e1 or e (mm).
 ** Return 0 or DERR_PLATE_EDGE_E2_E3 (edge distance or row spacing too small); the factor is
-** written in any case.
+** written in any case, and its terms when terms is not null.
 */
 int Calc_Alpha_L_Din_Hole(double *alpha_l, double d_L, int end_hole, double distance, double e2,
-                          double e3);
+                          double e3, Din_Alpha_Terms *terms);
 
 /*
 ** Design bearing resistance V_l,R,d = t d_Sch alpha_l f_y,d of a hole with both the end distance
@@ -365,10 +390,10 @@ int Calc_Plate_Bearing_Din(double *V_lRd, double *alpha_l, double e, double e1, 
 
 /*
 ** The same for one kind of hole: an end hole (end_hole set) by its end distance, an inner hole by
-** the hole spacing (distance in mm).
+** the hole spacing (distance in mm); the terms of alpha_l when terms is not null.
 */
 int Calc_Plate_Bearing_Din_Hole(double *V_lRd, double *alpha_l, int end_hole, double distance,
-                                double e2, double e3, int accidental);
+                                double e2, double e3, int accidental, Din_Alpha_Terms *terms);
 
 /* ---------------------------------------------------------------- connection input */
 

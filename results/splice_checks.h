@@ -321,6 +321,8 @@ typedef struct Bearing_Check {
     double alpha_in, alpha_end; /* DIN: alpha_l of inner and end holes */
     double R_in, R_end;         /* kN, DIN: resistance of an inner and of an end hole */
     double f_yd;                /* N/mm², DIN: design yield strength of the plate */
+    double f_yk, gamma_m;       /* N/mm², -, DIN: f_y,d = f_y,k / gamma_M */
+    Din_Alpha_Terms in, end;    /* DIN: the terms of alpha_in and alpha_end (Table 8) */
     double f_u, f_ub;           /* N/mm², EN: tensile strength of the plate and of the fastener */
     double gamma_m2;            /* EN: partial factor of the bearing */
     Bearing_Factors H, V;       /* EN: factors along the plate's edges (the grain) and across */

@@ -928,3 +928,91 @@ TEST(BearingCheck, PrinterNamesTheCaseOfEachDirection)
         Free_Bearing_Check(&r);
     }
 }
+
+/* The line of DIN 18800-1, Table 8 behind each alpha_l, with e / d_L, e2 / d_L and e3 / d_L
+** and V_l,R,d = t d_Sch alpha_l f_y,k / gamma_M from them, so that it recomputes from the page.
+** The DIN splice of DinComputedIntoTheRecord: dowels 12 mm (d_Sch) in holes d_L = 13 mm of one
+** inner plate 10 mm S235 (f_y,k = 240, gamma_M = 1.1), e = 28.6, e_Rand = e2 = 15.6,
+** e3 = 31.2 mm, three rows. A row with distances replaces the end or the inner hole's terms. */
+TEST(BearingCheck, DinPrinterNamesTheLineOfTable8)
+{
+    struct {
+        int end_hole;
+        double distance, e2, e3; /* mm; 0: the splice's own */
+        const char *lines[3];    /* expected parts */
+    } cases[] = {
+        /* the splice's end hole: e2 / d_L = 1.2, e3 / d_L = 2.4: the lower line,
+        ** 0.73 * 15.6 / 13 - 0.2 = 0.676; V = 10 * 12 * 0.676 * 240 / 1.1 = 17.699 kN */
+        {1,
+         0.0,
+         0.0,
+         0.0,
+         {"Tab. 8, Randl\x94"
+          "cher: \xBA\xCE\\l\xCEr = 0.73 e\xCE\\Rand\xCEr/d\xCE\\L\xCEr - 0.20 = 0.73 x "
+          "15.60/13.00 - 0.20 = 0.6760 (e\xCE\\"
+          "2\xCEr/d\xCE\\L\xCEr = 15.60/13.00 = 1.2000, e\xCE\\"
+          "3\xCEr/d\xCE\\L\xCEr = 31.20/13.00 = 2.4000 \xF2 2.4)",
+          "=> V\xCE\\l,R,d,Rand\xCEr = t d\xCE\\Sch\xCEr \xBA\xCE\\l\xCEr f\xCE\\y,k\xCEr / "
+          "\xC0\xCE\\M\xCEr = 10.0 x 12.0 x 0.6760 x 240 / 1.10 = 17.70 kN",
+          "Tab. 8, innere L\x94"
+          "cher: \xBA\xCE\\l\xCEr = 0.72 e/d\xCE\\L\xCEr - 0.51 = 0.72 x 28.60/13.00 - 0.51 = "
+          "1.0740"}},
+        /* e2 = 16: e2 / d_L = 16 / 13 = 1.230769 between the lines: upper 1.1 * 1.2 - 0.3 =
+        ** 1.02, lower 0.676; 0.676 + 0.030769 / 0.3 * (1.02 - 0.676) = 0.711282;
+        ** V = 10 * 12 * 0.711282 * 240 / 1.1 = 18622.7 N = 18.62 kN */
+        {1,
+         15.6,
+         16.0,
+         31.2,
+         {"Tab. 8, Randl\x94"
+          "cher: \xBA\xCE\\l\xCEr(e\xCE\\"
+          "2\xCEr \xF2 1.5 d\xCE\\L\xCEr) = 1.10 e\xCE\\Rand\xCEr/d\xCE\\L\xCEr - 0.30 = 1.10 x "
+          "15.60/13.00 - 0.30 = 1.0200",
+          "e\xCE\\"
+          "2\xCEr/d\xCE\\L\xCEr = 16.00/13.00 = 1.2308, e\xCE\\"
+          "3\xCEr/d\xCE\\L\xCEr = 31.20/13.00 = 2.4000 \xF2 2.4: \xBA\xCE\\l\xCEr = 0.6760 + "
+          "(1.2308 - 1.2)/(1.5 - 1.2) x (1.0200 - 0.6760) = 0.7113",
+          "= 10.0 x 12.0 x 0.7113 x 240 / 1.10 = 18.62 kN"}},
+        /* e2 = 20, e3 = 40: 1.538462 >= 1.5 and 3.076923 >= 3.0: the upper line alone,
+        ** 1.1 * 1.2 - 0.3 = 1.02; V = 120 * 1.02 * 240 / 1.1 = 26705.5 N */
+        {1,
+         15.6,
+         20.0,
+         40.0,
+         {"\xBA\xCE\\l\xCEr = 1.10 e\xCE\\Rand\xCEr/d\xCE\\L\xCEr - 0.30 = 1.10 x 15.60/13.00 - "
+          "0.30 = 1.0200 (e\xCE\\"
+          "2\xCEr/d\xCE\\L\xCEr = 20.00/13.00 = 1.5385 \xF2 1.5, e\xCE\\"
+          "3\xCEr/d\xCE\\L\xCEr = 40.00/13.00 = 3.0769 \xF2 3.0)",
+          "= 10.0 x 12.0 x 1.0200 x 240 / 1.10 = 26.71 kN", "Randl"}},
+        /* inner, e = 52 mm counts as 3.5 d_L: 1.08 * 3.5 - 0.77 = 3.01, at most 3.0;
+        ** V = 120 * 3.0 * 240 / 1.1 = 78545.5 N */
+        {0,
+         52.0,
+         20.0,
+         40.0,
+         {"= 1.08 e/d\xCE\\L\xCEr - 0.77 = 1.08 x min(52.00/13.00; 3.5) - 0.77 = 3.0100",
+          "\xBA\xCE\\l\xCEr = 3.0100 > 3.0 => \xBA\xCE\\l\xCEr = 3.0",
+          "=> V\xCE\\l,R,d\xCEr = t d\xCE\\Sch\xCEr \xBA\xCE\\l\xCEr f\xCE\\y,k\xCEr / "
+          "\xC0\xCE\\M\xCEr = 10.0 x 12.0 x 3.0000 x 240 / 1.10 = 78.55 kN"}},
+    };
+    for (const auto &c : cases) {
+        Glulam_Inner_Plate_Splice();
+        Use_Annex(false);
+        Tension_Splice(150.0);
+        ASSERT_EQ(Prepare_Splice_Calc(), 0);
+        Set_Design_Gammas(0);
+        Bearing_Check r;
+        ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+        if (c.distance > 0.0) {
+            double *R = c.end_hole ? &r.R_end : &r.R_in;
+            double *a = c.end_hole ? &r.alpha_end : &r.alpha_in;
+            Din_Alpha_Terms *t = c.end_hole ? &r.end : &r.in;
+            ASSERT_EQ(Calc_Plate_Bearing_Din_Hole(R, a, c.end_hole, c.distance, c.e2, c.e3, 0, t),
+                      0);
+        }
+        const std::string s = Printed(Print_Bearing_Check, &r);
+        for (const char *part : c.lines)
+            EXPECT_TRUE(Has(s, part)) << c.distance << " " << part << "\n" << s;
+        Free_Bearing_Check(&r);
+    }
+}
