@@ -295,6 +295,17 @@ void Print_Plate_Check(FILE *file, const Plate_Check *r)
                        "f\xCE\\u\xCEr / %s\xCE\\M2\xCEr = 0.9 x %.0lf / %.2lf = %.2lf "
                        "N/mm\xCE/2\xCEr (DIN EN 1993-1-1, 6.2.3)",
                        r->f_yd, SYM_GAMMA, r->f_u, r->gamma_m2, r->f_ud);
+    /* what the net section's stress is compared with: the smaller of the two */
+    if (r->net_tension) {
+        const double f = std::fmin(r->f_yd, r->f_ud);
+        Oli_Write_Text(file,
+                       "min(%s; %s) = %.2lf N/mm\xCE/2\xCEr, %s / %.2lf = %.2lf / %.2lf = %.3lf",
+                       Nad_Params != nullptr ? "f\xCE\\y\xCEr/" SYM_GAMMA "\xCE\\M0\xCEr"
+                                             : "f\xCE\\y,k\xCEr/" SYM_GAMMA "\xCE\\M\xCEr",
+                       Nad_Params != nullptr ? "0.9 f\xCE\\u\xCEr/" SYM_GAMMA "\xCE\\M2\xCEr"
+                                             : "f\xCE\\u,k\xCEr/(1.25 " SYM_GAMMA "\xCE\\M\xCEr)",
+                       f, SYM_SIGMA, f, r->sigma, f, r->sigma / f);
+    }
     Write_Max_Util_Line(file, "des Bleches", r->u);
     Print_Plate_Buckling(file, &r->buckling);
 }

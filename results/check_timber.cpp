@@ -532,8 +532,7 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
         Oli_Write_Text(file,
                        "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
                        "N/mm\xCE/2\xCEr, %s\xCE\\"
-                       "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) "
-                       "\x88 u = %.2lf",
+                       "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) " SYM_ARROW " u = %.2lf",
                        "Seitenhölzer"_cp850, SYM_SIGMA, axial, r->side.sigma_0, SYM_SIGMA,
                        r->side.sigma_m, SYM_TAU, r->side.tau, shear, r->side.V, r->side.u);
         Write_Kcr_Line(file, r, &r->side);

@@ -1160,6 +1160,9 @@ static void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *b)
     Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
 }
 
+/* The rope term added to modes (k) and (m) of EN 1995-1-1, (8.12) and (8.13), named beside its value */
+#define ROPE_TERM "(Seilwirkung F\xCE\\ax,Rk\xCEr/4)"
+
 /* The letters of an inner lamella's governing modes: "(j)", "(m)" or "(k)/(l)" when interpolated. */
 static void Lamella_Mode_Letters(char *out, size_t size, const Between_Plates_Result *b)
 {
@@ -1175,15 +1178,16 @@ static void Print_Vbm_Lamellas(FILE *file, const Vbm_Lamella_Planes *l)
 {
     const bool ec = Nad_Params != nullptr;
     const Between_Plates_Result *b = &l->inner;
+    char inner[48];
+    if (l->inner_lamellas == 1) Format_N(inner, sizeof inner, "inneren Lamelle");
+    else Format_N(inner, sizeof inner, "%d inneren Lamellen", l->inner_lamellas);
     Oli_Write_Text(file,
                    "Holzlamellen t = %.1lf mm: 2 Scherfugen der %s Lamellen neben je einem "
-                   "Blech, %d Scherfugen der %d %s zwischen zwei Blechen (%s)",
+                   "Blech, %d Scherfugen der %s zwischen zwei Blechen (%s)",
                    l->t,
                    "\x84u\xe1"
                    "eren",
-                   2 * l->inner_lamellas, l->inner_lamellas,
-                   l->inner_lamellas == 1 ? "inneren Lamelle" : "inneren Lamellen",
-                   Get_Fv_Rk_Standard_Ref());
+                   2 * l->inner_lamellas, inner, Get_Fv_Rk_Standard_Ref());
     char mode[DESIGN_LABEL_SIZE];
     Mode_Label(mode, sizeof mode, l->mode_outer, 0);
     Oli_Write_Text(file, "%s Lamelle%s, %s = %.2lf \xF8: %sk\xCEr = %.4lf kN (%s)",
@@ -1220,11 +1224,11 @@ static void Print_Vbm_Lamellas(FILE *file, const Vbm_Lamella_Planes *l)
     Lamella_Mode_Letters(letters, sizeof letters, b);
     char thin[160], thick[160];
     Format_N(thin, sizeof thin,
-             "(k) 1.15 x (2 x %.1lf x %.2lf x %.1lf)\xCE/0.5\xCEr + %.4lf = %.4lf kN", b->my, b->fh,
-             b->d, b->rope_k, b->r_k);
+             "(k) 1.15 x (2 x %.1lf x %.2lf x %.1lf)\xCE/0.5\xCEr + %.4lf " ROPE_TERM " = %.4lf kN",
+             b->my, b->fh, b->d, b->rope_k, b->r_k);
     Format_N(thick, sizeof thick,
-             "(m) 2.3 x (%.1lf x %.2lf x %.1lf)\xCE/0.5\xCEr + %.4lf = %.4lf kN", b->my, b->fh,
-             b->d, b->rope, b->r_m);
+             "(m) 2.3 x (%.1lf x %.2lf x %.1lf)\xCE/0.5\xCEr + %.4lf " ROPE_TERM " = %.4lf kN",
+             b->my, b->fh, b->d, b->rope, b->r_m);
     if (b->plate_class == 1) {
         const double r_thin = b->mode_thin == 20 ? b->r_k : b->r_l;
         const double r_thick = b->mode_thick == 22 ? b->r_m : b->r_l;
@@ -1243,7 +1247,8 @@ static void Print_Vbm_Lamellas(FILE *file, const Vbm_Lamella_Planes *l)
         Format_N(outer, sizeof outer, "(%c)", Get_Mode_Letter(l->mode_outer));
         Oli_Write_Text(file,
                        "Versagensf\x84lle %s und %s nicht vertr\x84glich (DIN EN 1995-1-1, "
-                       "8.1.3(2)): kleinster Wert je Scherfuge",
+                       "8.1.3(2)): kleinster Wert je Scherfuge (Annahme des Programms auf der "
+                       "sicheren Seite, die Norm schlie\xE1t nur die Summe aus)",
                        outer, letters);
         Oli_Write_Text(file, "%sk\xCEr je Scherfuge = min(%.4lf; %.4lf) = %.4lf kN",
                        Get_Fv_Rk_Label(), l->rk_outer, b->rk, l->rk_mean);
@@ -1306,11 +1311,27 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
         Mode_Label(label, sizeof label, w.mode, w.mode_thin);
         /* an intermediate plate holds the rope effect of either of its modes; without an
         ** axial value (F_ax,Rk = 0) the mode adds nothing */
-        const bool rope =
-            si->capacity_increase && w.r_ax > 0.0
-            && (Mode_With_Rope(Plate_Thick_Mode(w.mode)) || Mode_With_Rope(w.mode_thin));
+        bool rope = si->capacity_increase && w.r_ax > 0.0
+                    && (Mode_With_Rope(Plate_Thick_Mode(w.mode)) || Mode_With_Rope(w.mode_thin));
+        /* where the planes of the lamellas may not be summed, every plane takes the smallest
+        ** plane's value: name the mode of that value and of its lamella */
+        const Vbm_Lamella_Planes *l = &r->lamellas;
+        const char *which = "";
+        if (l->done && l->incompatible && l->alpha_deg == w.alpha_deg) {
+            if (l->inner.rk < l->rk_outer) {
+                char letters[16];
+                Lamella_Mode_Letters(letters, sizeof letters, &l->inner);
+                Format_N(label, sizeof label, "Gl.%s", letters);
+                const Between_Plates_Result *b = &l->inner;
+                rope = (b->rope_k > 0.0 && (b->mode_thin == 20 || b->mode == 20))
+                       || (b->rope > 0.0 && (b->mode_thick == 22 || b->mode == 22));
+                which = " (innere Lamelle, kleinster Wert je Scherfuge)";
+            } else
+                which = " (\x84u\xE1"
+                        "ere Lamelle, kleinster Wert je Scherfuge)";
+        }
         const bool hole = type == VBM_BOLZEN && !si->fitted_bolt;
-        Oli_Write_Text(file, "ma\xE1gebender Versagensfall %s, %s%s", label,
+        Oli_Write_Text(file, "ma\xE1gebender Versagensfall %s%s, %s%s", label, which,
                        rope ? "mit Seilwirkung" : "ohne Seilwirkung",
                        hole ? ", f\xCE\\h\xCEr mit d + 1 mm, die Versagensf\x84lle mit d" : "");
     }

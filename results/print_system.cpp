@@ -125,8 +125,9 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
         Oli_Write_Text(
             file, "%s",
             Oli_Sprintf(
-                "Stoß mit %.0lf Blech(en) => %d-schnittige Verbindung mit t\xCE\\red\xCEr = %.2lf cm"_cp850,
-                si->plate_count, si->shear_planes, t_red));
+                "Stoß mit %.0lf %s => %d-schnittige Verbindung mit t\xCE\\red\xCEr = %.2lf cm"_cp850,
+                si->plate_count, si->plate_count == 1.0 ? "Blech" : "Blechen", si->shear_planes,
+                t_red));
         Oli_Write_Text(
             file,
             "Blechdicke t = %.1lf mm, Blechh\x94he h = %.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
@@ -278,6 +279,17 @@ static void Write_Plate_Edge_Line(FILE *file, const double raw[6], const double 
     Oli_Write_Text(
         file, "%s vom Blechrand gemessen, der %.2lf cm innerhalb des Holzrandes liegt: %s, %s",
         ec ? "a\xCE\\4\xCEr" : "a\xCE\\2,t\xCEr und a\xCE\\2,c\xCEr", inset, part[0], part[1]);
+    /* the present edge distance of the outermost fastener to both edges, so that the timber's
+    ** least value (before the inset) and the plate's compare alike */
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    if (fp->count <= 0) return;
+    double y = 0.0;
+    for (int i = 0; i < fp->count; i++) y = std::fmax(y, std::fabs(fp->recs[i].y));
+    Oli_Write_Text(file,
+                   "%s = h/2 - max |y| = %.2lf - %.2lf = %.2lf cm vom Holzrand, h\xCE\\p\xCEr/2 - "
+                   "max |y| = %.2lf - %.2lf = %.2lf cm vom Blechrand",
+                   ec ? "a\xCE\\4,vorh\xCEr" : "a\xCE\\2,vorh\xCEr (Rand)", si->h / 2.0, y,
+                   si->h / 2.0 - y, si->h_p / 2.0, y, si->h_p / 2.0 - y);
 }
 
 int Oli_Systemdarstellung(FILE *file)

@@ -252,7 +252,7 @@ static void Write_Fastener_Block(FILE *file)
         Write_Washer_Line(file);
         Write_Offset_Lines(file);
     } else if (t == VBM_STABDUEBEL) {
-        Oli_Write_Text(file, "Stabdübel %.0lf mm, %s"_cp850, si->d, Steel_Name());
+        Oli_Write_Text(file, "Stabdübel %.0lf x %.0lf mm, %s"_cp850, si->d, si->l, Steel_Name());
     } else if (t == VBM_BOLZEN) {
         Oli_Write_Text(file, "%s %.0lf mm, %s %s\xCEr", Rod_Or_Bolt(), si->d, Steel_Name(),
                        Fitted_Text());
@@ -561,6 +561,10 @@ void Oli_Char_Actions(FILE *file)
     double *V = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
     char *T = (char *)Alloc_Or_Exit(18 * (size_t)n);
     char *R = (char *)Alloc_Or_Exit(32 * (size_t)n);
+    /* the factors the combinations take of each action (EN 1990, (6.10) and (6.12b)) */
+    enum { FACTORS = 5 };
+    double *F[FACTORS];
+    for (int k = 0; k < FACTORS; k++) F[k] = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
     int row = 0;
     for (int i = 0; i < CHAR_ACTION_COUNT && row < n; i++) {
         const Char_Actions *a = &si->Char_Actions[i];
@@ -572,18 +576,30 @@ void Oli_Char_Actions(FILE *file)
         const int type = (i == 3 && si->snow_above_1000) ? 6 : i;
         Str_Copy_Bounded(T + (size_t)row * 18, Get_Load_Type_Name(type), 18);
         Str_Copy_Bounded(R + (size_t)row * 32, a->remark, 32);
+        F[0][row] = a->gamma_sup;
+        F[1][row] = a->gamma_inf;
+        F[2][row] = a->psi_dom;
+        F[3][row] = a->psi_sub;
+        F[4][row] = a->psi_2E;
         row++;
     }
     Oli_Table_Column *cols = nullptr;
-    Oli_Alloc_Table_Columns(6, &cols);
+    const int ncols = 6 + FACTORS;
+    Oli_Alloc_Table_Columns(ncols, &cols);
     Set_Column(&cols[0], "LF", "-", 3, 0, LF);
     Set_Column(&cols[1], "Typ", "TXT", 18, 0, T);
     Set_Column(&cols[2], "M\xCE\\k\xCEr", "kNm", 7, 3, M);
     Set_Column(&cols[3], "N\xCE\\k\xCEr", "kN", 7, 3, N);
     Set_Column(&cols[4], "V\xCE\\k\xCEr", "kN", 7, 3, V);
-    Set_Column(&cols[5], "Bemerkung", "TXT", 32, 0, R);
-    Write_Table(file, 6, n, cols);
+    Set_Column(&cols[5], "\xC0\xCE\\sup\xCEr", "-", 5, 2, F[0]);
+    Set_Column(&cols[6], "\xC0\xCE\\inf\xCEr", "-", 5, 2, F[1]);
+    Set_Column(&cols[7], "\xB8\xCE\\Leit\xCEr", "-", 5, 2, F[2]);
+    Set_Column(&cols[8], "\xB8\xCE\\0\xCEr", "-", 5, 2, F[3]);
+    Set_Column(&cols[9], "\xB8\xCE\\2,E\xCEr", "-", 5, 2, F[4]);
+    Set_Column(&cols[10], "Bemerkung", "TXT", 32, 0, R);
+    Write_Table(file, ncols, n, cols);
     free(cols);
+    for (int k = 0; k < FACTORS; k++) Dbg_Free("results", __LINE__, "print", F[k]);
     Dbg_Free("results", __LINE__, "print", LF);
     Dbg_Free("results", __LINE__, "print", M);
     Dbg_Free("results", __LINE__, "print", N);
@@ -592,8 +608,16 @@ void Oli_Char_Actions(FILE *file)
     Dbg_Free("results", __LINE__, "print", R);
 
     if (si->Char_Actions[2].used)
-        Oli_Write_Text(file, "LF %d, %s Lasteinwirkungsdauer %s", 3, Get_Load_Type_Name(2),
-                       Get_Kled_Name(si->Char_Actions[2].kled));
+        Oli_Write_Text(file, "LF %d, %s: Lasteinwirkungsdauer %s, Kategorie %s (%s)", 3,
+                       Get_Load_Type_Name(2), Get_Kled_Name(si->Char_Actions[2].kled),
+                       Imposed_Category_Letters(si->imposed_category),
+                       Imposed_Category_Name(si->imposed_category));
+    Oli_Write_Text(
+        file, "%s",
+        "\xC0\xCE\\sup\xCEr, \xC0\xCE\\inf\xCEr: Teilsicherheitsbeiwerte ung\x81nstig, "
+        "g\x81nstig; \xB8\xCE\\Leit\xCEr: Faktor als Leiteinwirkung, \xB8\xCE\\0\xCEr "
+        "als Begleiteinwirkung (DIN EN 1990, (6.10)); \xB8\xCE\\2,E\xCEr neben dem "
+        "Erdbeben (DIN EN 1990, (6.12b)); \xB8\xCE\\1\xCEr geht in keine Kombination ein");
     /* Another category than A, B of the imposed load is named with the combination factors it
     ** brings: psi_0 beside a leading action, psi_2,E beside the earthquake. */
     if (si->Char_Actions[2].used && si->imposed_category != IMPOSED_CAT_AB)

@@ -846,7 +846,7 @@ TEST(VbmCheck, ALamellaBetweenTwoPlatesIsACentralMember)
     const std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_TRUE(Has(s, "Holzlamellen t = 41.3 mm: 2 Scherfugen der \x84u\xe1"
-                       "eren Lamellen neben je einem Blech, 2 Scherfugen der 1 inneren Lamelle "
+                       "eren Lamellen neben je einem Blech, 2 Scherfugen der inneren Lamelle "
                        "zwischen zwei Blechen (DIN EN 1995-1-1, 8.2.3)"))
         << s;
     EXPECT_TRUE(Has(s, "\x84u\xe1"
@@ -859,16 +859,23 @@ TEST(VbmCheck, ALamellaBetweenTwoPlatesIsACentralMember)
                        "0.333"))
         << s;
     EXPECT_TRUE(Has(s, "(j), (l) 0.5 x 24.65 x 41.3 x 12.0 = 6.1121 kN, (k) 1.15 x (2 x 69070.9 "
-                       "x 24.65 x 12.0)\xCE/0.5\xCEr + 0.0000 = 7.3506 kN, (m) 2.3 x (69070.9 x "
-                       "24.65 x 12.0)\xCE/0.5\xCEr + 0.0000 = 10.3953 kN"))
+                       "x 24.65 x 12.0)\xCE/0.5\xCEr + 0.0000 (Seilwirkung F\xCE\\ax,Rk\xCEr/4) = "
+                       "7.3506 kN, (m) 2.3 x (69070.9 x 24.65 x 12.0)\xCE/0.5\xCEr + 0.0000 "
+                       "(Seilwirkung F\xCE\\ax,Rk\xCEr/4) = 10.3953 kN"))
         << s;
     EXPECT_TRUE(Has(s, "=> F\xCE\\v,Rk\xCEr = (1 - 0.333) x 6.1121 + 0.333 x 6.1121 = 6.1121 kN "
                        "(j)/(l)"))
         << s;
     EXPECT_TRUE(Has(s, "Versagensf\x84lle (g) und (j)/(l) nicht vertr\x84glich (DIN EN 1995-1-1, "
-                       "8.1.3(2)): kleinster Wert je Scherfuge"))
+                       "8.1.3(2)): kleinster Wert je Scherfuge (Annahme des Programms auf der "
+                       "sicheren Seite, die Norm schlie\xE1t nur die Summe aus)"))
         << s;
     EXPECT_TRUE(Has(s, "F\xCE\\v,Rk\xCEr je Scherfuge = min(7.2841; 6.1121) = 6.1121 kN")) << s;
+    /* the governing mode is that of the value used: the inner lamella's (j)/(l),
+    ** 0.5 x 24.65 x 41.33 x 12.0 = 6112 N < 7284 N of the outer lamella's (g) */
+    EXPECT_TRUE(Has(s, "ma\xE1gebender Versagensfall Gl.(j)/(l) (innere Lamelle, kleinster Wert je "
+                       "Scherfuge), ohne Seilwirkung"))
+        << s;
 
     /* one plate: no lamella between two plates, nothing of the kind printed */
     Splice_Input.plate_count = 1.0;

@@ -1734,6 +1734,12 @@ TEST(PlateCheck, ComputedIntoARecordAndPrintedFromIt)
                       "N/mm\xCE/2\xCEr (DIN EN 1993-1-1, 6.2.3)"),
               std::string::npos)
         << sa;
+    /* compared with the smaller: min(235.00; 259.20) = 235.00, 14.019 / 235.00 = 0.0597 */
+    EXPECT_NE(
+        sa.find("\n min(f\xCE\\y\xCEr/\xC0\xCE\\M0\xCEr; 0.9 f\xCE\\u\xCEr/\xC0\xCE\\M2\xCEr) "
+                "= 235.00 N/mm\xCE/2\xCEr, \xCC / 235.00 = 14.02 / 235.00 = 0.060"),
+        std::string::npos)
+        << sa;
     /* EN 1993-1-1, 6.2.3: the net section in tension bears at most 0.9 f_u / gamma_M2; of
     ** S460 N/NL (f_y 460, f_u 540): 0.9 * 540 / 1.25 = 388.8 < 460 N/mm² governs,
     ** u = 14.019 / 388.8 = 0.036057 (0.030476 by f_y alone); in compression f_y alone */
@@ -1769,6 +1775,12 @@ TEST(PlateCheck, ComputedIntoARecordAndPrintedFromIt)
                       "f\xCE\\u,k\xCEr / (1.25 \xC0\xCE\\M\xCEr) = 360 / (1.25 x 1.10) = 261.82 "
                       "N/mm\xCE/2\xCEr (DIN 18800-1)"),
               std::string::npos)
+        << sd;
+    /* min(218.18; 261.82) = 218.18, 14.0187 / 218.1818 = 0.0643 */
+    EXPECT_NE(
+        sd.find("\n min(f\xCE\\y,k\xCEr/\xC0\xCE\\M\xCEr; f\xCE\\u,k\xCEr/(1.25 \xC0\xCE\\M\xCEr)) "
+                "= 218.18 N/mm\xCE/2\xCEr, \xCC / 218.18 = 14.02 / 218.18 = 0.064"),
+        std::string::npos)
         << sd;
     Use_Annex(true);
     Set_Design_Gammas(0);

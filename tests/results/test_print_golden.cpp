@@ -217,6 +217,7 @@ TEST(PrintGolden, GeneratedCombinationsWithCharacteristicActions)
     Splice_Input.Char_Actions[2].used = 1;
     Splice_Input.Char_Actions[2].kled = 2;
     Splice_Input.Char_Actions[2].N_k = 15.0;
+    Refresh_Char_Actions(); /* their factors, as the program derives them before it prints */
     Lkom_Entry *c = Set_Lkom(2, 0, 0.0, 1.35 * 20.0 + 1.5 * 15.0, 0.0);
     c->actions[0] = 0;
     c->factors[0][0] = 1.35;

@@ -473,6 +473,13 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     Splice_Input.Char_Actions[2].kled = 3;
     Splice_Input.Char_Actions[2].M_k = 1.25;
     snprintf(Splice_Input.Char_Actions[2].remark, 33, "%s", "Lager");
+    /* the factors the combinations take, as EN 1990, Table A1.2(B) and A1.1 give them for an
+    ** imposed load of category A, B: gamma 1.50 / 0.00, psi 1.00 leading, psi_0 0.70, psi_2 0.30 */
+    Splice_Input.Char_Actions[2].gamma_sup = 1.5;
+    Splice_Input.Char_Actions[2].gamma_inf = 0.0;
+    Splice_Input.Char_Actions[2].psi_dom = 1.0;
+    Splice_Input.Char_Actions[2].psi_sub = 0.7;
+    Splice_Input.Char_Actions[2].psi_2E = 0.3;
     Splice_Input.Char_Actions[3].used = 1;
     Splice_Input.snow_above_1000 = 1;
     f = tmpfile();
@@ -483,8 +490,13 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     EXPECT_NE(s.find("Schnee NN>1000m"), std::string::npos);
     EXPECT_NE(s.find("1.250"), std::string::npos);
     EXPECT_NE(s.find("Lager"), std::string::npos);
-    EXPECT_NE(s.find("LF 3, Nutzlasten Lasteinwirkungsdauer kurz"), std::string::npos) << s;
-    EXPECT_EQ(s.find("Kategorie"), std::string::npos); /* A, B as ever */
+    /* the category of the imposed load is named, A, B too */
+    EXPECT_NE(s.find("LF 3, Nutzlasten: Lasteinwirkungsdauer kurz, Kategorie A, B (Wohn-, "
+                     "B\x81ror\x84ume)"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find(" 1.50  0.00  1.00  0.70  0.30 "), std::string::npos) << s;
+    EXPECT_NE(s.find("\xB8\xCE\\0\xCEr"), std::string::npos) << s;
     /* Another category is named with its psi_0 (EN 1990, Table A1.1: E 1.0) and psi_2,E (0.8). */
     Splice_Input.imposed_category = IMPOSED_CAT_E;
     Splice_Input.Char_Actions[2].psi_sub = 1.0;
@@ -503,6 +515,7 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     s = Slurp_Stream(f);
     fclose(f);
     EXPECT_EQ(s.find("Kategorie"), std::string::npos); /* only for a used imposed load */
+    EXPECT_EQ(s.find("Nutzlasten"), std::string::npos);
 
     /* nails driven from both sides count twice: a pair at each of the 12 positions */
     Fresh_Splice(true);

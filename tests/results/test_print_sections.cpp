@@ -50,6 +50,19 @@ TEST(PrintFastener, StaplesAndTheirCrownAngle)
         << s;
 }
 
+TEST(PrintFastener, DowelWithItsLength)
+{
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = VBM_STABDUEBEL;
+    Splice_Input.d = 16.0;
+    Splice_Input.l = 180.0;
+    Splice_Input.vbm_steel = 5;
+    /* d x l as for the other fasteners: 16 x 180 mm */
+    EXPECT_TRUE(Has(Fastener_Section(), "Stabd\x81"
+                                        "bel 16 x 180 mm, S235"))
+        << Fastener_Section();
+}
+
 TEST(PrintFastener, Din571ScrewOffsetAndWasher)
 {
     Fresh_Splice(true);
@@ -229,12 +242,21 @@ TEST(PrintSystemKinds, InnerPlatesAndLap)
     EXPECT_TRUE(Has(s, "aus Brettschichtholz GL24h mit ")) << s;
     /* (12 - 2) / 3 = 3.33 cm between and beside the plates */
     EXPECT_TRUE(
-        Has(s, "Sto\xE1 mit 2 Blech(en) => 4-schnittige Verbindung mit t\xCE\\red\xCEr = 3.33 cm"))
+        Has(s, "Sto\xE1 mit 2 Blechen => 4-schnittige Verbindung mit t\xCE\\red\xCEr = 3.33 cm"))
         << s;
     /* the plate's height, and its steel by the name of EN 10025 under the annex */
     EXPECT_TRUE(Has(s, "Blechdicke t = 10.0 mm, Blechh\x94he h = 200.0 mm in S235, A\xCE\\n\xCEr"))
         << s;
     EXPECT_TRUE(Has(s, "Holz: t = 12.0 cm, t\xCE\\red\xCEr = 3.33 cm, A\xCE\\n,red\xCEr = "));
+    /* one plate: (12 - 1) / 2 = 5.50 cm, the noun in the singular */
+    Splice_Input.plate_count = 1.0;
+    Splice_Input.shear_planes = 2;
+    s = System_Section();
+    EXPECT_TRUE(
+        Has(s, "Sto\xE1 mit 1 Blech => 2-schnittige Verbindung mit t\xCE\\red\xCEr = 5.50 cm"))
+        << s;
+    Splice_Input.plate_count = 2.0;
+    Splice_Input.shear_planes = 4;
 
     Splice_Input.connection_kind = CONN_LAP;
     Nad_Record.ec5.na816_tension_reduction = 1;

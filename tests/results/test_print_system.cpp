@@ -133,6 +133,20 @@ TEST(PrintSystemSpacings, LeastSpacingsAsTheValidationTookThem)
                "= 1.60 cm\n"),
         std::string::npos)
         << s;
+    /* the present edge distance of the outermost fastener at y = -8.5 cm to both edges:
+    ** 24 / 2 - 8.5 = 3.50 cm to the timber's, 20 / 2 - 8.5 = 1.50 cm to the plate's */
+    {
+        const Fastener_Pattern_Rec saved = Fastener_Pattern;
+        for (int i = 0; i < Fastener_Pattern.count; i++) Fastener_Pattern.recs[i].y = 0.0;
+        Fastener_Pattern.recs[0].y = -8.5;
+        const std::string e = System_Text();
+        Fastener_Pattern = saved;
+        EXPECT_NE(e.find("\n a\xCE\\4,vorh\xCEr = h/2 - max |y| = 12.00 - 8.50 = 3.50 cm vom "
+                         "Holzrand, h\xCE\\p\xCEr/2 - max |y| = 10.00 - 8.50 = 1.50 cm vom "
+                         "Blechrand\n"),
+                  std::string::npos)
+            << e;
+    }
     /* a3,c grows with |sin a|: at 0 degrees (180 at the unloaded end) the program's 3.5 d =
     ** 42 mm, at least 40 mm (the table's 3 d = 36 mm), at 90 degrees (270 at the unloaded
     ** end) a3,t |sin 270| = max(7 d, 80) = 84 mm, which the line takes */

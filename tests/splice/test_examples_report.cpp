@@ -50,7 +50,7 @@ const Example Examples[] = {
     {"zugstoss_nagel", "Zugstoß Untergurt Achse B, Seitenhölzer genagelt", "Nagel, 4.2 x 110.0 mm",
      "examples", "Nachweis erfüllt"},
     {"biegestoss_stabduebel", "Biegestoß Pfette Achse 3, innenliegende Bleche mit Stabdübeln",
-     "Stabdübel 16 mm", "examples", "Nachweis erfüllt"},
+     "Stabdübel 16 x 180 mm", "examples", "Nachweis erfüllt"},
     {"druckstoss_bolzen", "Druckstoß Stütze C4, außenliegende Bleche mit Bolzen", "Bolzen 20 mm",
      "examples", "Nachweis unvollständig (siehe Wichtig!)"},
     /* bending splice, side timbers nailed in 13 staggered rows and 12 grouped columns */
