@@ -14,6 +14,7 @@
 #include <string>
 
 #include "catalogue/catalogue.h"
+#include "foundation/format.h"
 #include "foundation/foundation.h"
 #include "printlist/printlist.h"
 
@@ -607,6 +608,19 @@ void Oli_Char_Actions(FILE *file)
     Dbg_Free("results", __LINE__, "print", T);
     Dbg_Free("results", __LINE__, "print", R);
 
+    /* the numbers are the actions' fixed places: name the places left empty below the last used
+    ** one, so that a gap in the numbering does not read as a lost action */
+    int last = -1;
+    for (int i = 0; i < CHAR_ACTION_COUNT; i++)
+        if (si->Char_Actions[i].used) last = i;
+    char gaps[256] = "";
+    for (int i = 0; i < last; i++) {
+        if (si->Char_Actions[i].used) continue;
+        const size_t used = strlen(gaps);
+        Format_N(gaps + used, sizeof gaps - used, "%sLF %d (%s)", used ? ", " : "", i + 1,
+                 Get_Load_Type_Name(i));
+    }
+    if (gaps[0]) Oli_Write_Text(file, "nicht belegt: %s", gaps);
     if (si->Char_Actions[2].used)
         Oli_Write_Text(file, "LF %d, %s: Lasteinwirkungsdauer %s, Kategorie %s (%s)", 3,
                        Get_Load_Type_Name(2), Get_Kled_Name(si->Char_Actions[2].kled),

@@ -496,6 +496,10 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
               std::string::npos)
         << s;
     EXPECT_NE(s.find(" 1.50  0.00  1.00  0.70  0.30 "), std::string::npos) << s;
+    /* LF 3 and 4 used: the empty places 1 and 2 below them are named, 5 and 6 above are not */
+    EXPECT_NE(s.find(" nicht belegt: LF 1 (Eigengewicht), LF 2 (st\x84ndige Lasten)\n"),
+              std::string::npos)
+        << s;
     EXPECT_NE(s.find("\xB8\xCE\\0\xCEr"), std::string::npos) << s;
     /* Another category is named with its psi_0 (EN 1990, Table A1.1: E 1.0) and psi_2,E (0.8). */
     Splice_Input.imposed_category = IMPOSED_CAT_E;
@@ -515,7 +519,11 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     s = Slurp_Stream(f);
     fclose(f);
     EXPECT_EQ(s.find("Kategorie"), std::string::npos); /* only for a used imposed load */
-    EXPECT_EQ(s.find("Nutzlasten"), std::string::npos);
+    EXPECT_EQ(s.find("LF 3, Nutzlasten:"), std::string::npos);
+    EXPECT_NE(s.find(" nicht belegt: LF 1 (Eigengewicht), LF 2 (st\x84ndige Lasten), LF 3 "
+                     "(Nutzlasten)\n"),
+              std::string::npos)
+        << s;
 
     /* nails driven from both sides count twice: a pair at each of the 12 positions */
     Fresh_Splice(true);
