@@ -137,7 +137,8 @@ static void Calc_Plate_Buckling(const Lkom_Entry *c, double sigma, Plate_Bucklin
     b->state = PLATE_BUCKLING_DONE;
     const double l = b->lambda;
     b->Phi = 0.5 * (1.0 + CURVE_C * (l - 0.2) + l * l);
-    b->chi = l <= 0.2 ? 1.0 : std::fmin(1.0, 1.0 / (b->Phi + std::sqrt(b->Phi * b->Phi - l * l)));
+    /* chi of EN 1993-1-1, (6.49), the form of k_c in EN 1995-1-1, (6.25) */
+    b->chi = l <= 0.2 ? 1.0 : Calc_Buckling_Kc(b->Phi, l);
     b->gamma_m1 = Plate_Gamma_M1(c->accidental);
     b->f_b = b->gamma_m1 > 0.0 ? b->chi * f_y / b->gamma_m1 : 0.0;
     b->u = b->f_b > 0.0 ? sigma_c / b->f_b : UTIL_NO_CHECK;

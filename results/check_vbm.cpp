@@ -152,25 +152,29 @@ static bool Lamella_Modes_Compatible(int outer, const Between_Plates_Result *b)
 ** EN 1995 the sum needs compatible modes (8.1.3(2)); where they are not, every plane takes the
 ** smallest plane's resistance.
 */
+/* A value per plane of the fastener from that of an outer lamella's plane and that of an inner
+** lamella's (inner lamellas between two plates): the mean of the planes, or the smaller where
+** their modes may not be summed. */
+static double Lamella_Plane_Value(double outer, double inner_value, int inner, bool incompatible)
+{
+    if (incompatible) return std::fmin(outer, inner_value);
+    return (2.0 * outer + 2.0 * inner * inner_value) / (2.0 + 2.0 * inner);
+}
+
 static void Take_Inner_Lamellas(const Connection_Input *in, const Connection_Result *res,
                                 Vbm_Design *out)
 {
     const int inner = Inner_Lamellas();
     if (inner <= 0 || out->code != 0) return;
     if (!Design_Between_Plates(in, Calc_Timber_Part_Thickness() * 10.0, res, &out->inner)) return;
-    const double planes = 2.0 + 2.0 * inner;
     out->lamellas = 1;
     out->rk_outer = res->rk_lateral;
     out->incompatible =
         Nad_Params != nullptr && !Lamella_Modes_Compatible(res->rule_char, &out->inner);
-    double rk = (2.0 * res->rk_lateral + 2.0 * inner * out->inner.rk) / planes;
-    double rd = (2.0 * res->rd_lateral + 2.0 * inner * out->inner.rd) / planes;
-    if (out->incompatible) {
-        rk = std::fmin(res->rk_lateral, out->inner.rk);
-        rd = std::fmin(res->rd_lateral, out->inner.rd);
-    }
-    out->rk = rk + res->rk_connector;
-    out->rd = rd + res->rd_connector;
+    out->rk = Lamella_Plane_Value(res->rk_lateral, out->inner.rk, inner, out->incompatible)
+              + res->rk_connector;
+    out->rd = Lamella_Plane_Value(res->rd_lateral, out->inner.rd, inner, out->incompatible)
+              + res->rd_connector;
     out->rd_floor = std::fmin(res->rd_lateral, out->inner.rd) + res->rd_connector;
 }
 
@@ -950,9 +954,8 @@ static void Calc_Vbm_Lamellas(int group, int entry, Vbm_Check *r)
     l.mode_outer = d->mode;
     l.inner = d->inner;
     l.incompatible = d->incompatible;
-    l.rk_mean = l.incompatible
-                    ? std::fmin(d->rk_outer, d->inner.rk)
-                    : (2.0 * d->rk_outer + 2.0 * l.inner_lamellas * d->inner.rk) / l.planes;
+    l.rk_mean =
+        Lamella_Plane_Value(d->rk_outer, d->inner.rk, l.inner_lamellas, l.incompatible != 0);
 }
 
 int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)
@@ -1319,12 +1322,11 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
         const char *which = "";
         if (l->done && l->incompatible && l->alpha_deg == w.alpha_deg) {
             if (l->inner.rk < l->rk_outer) {
-                char letters[16];
-                Lamella_Mode_Letters(letters, sizeof letters, &l->inner);
-                Format_N(label, sizeof label, "Gl.%s", letters);
                 const Between_Plates_Result *b = &l->inner;
-                rope = (b->rope_k > 0.0 && (b->mode_thin == 20 || b->mode == 20))
-                       || (b->rope > 0.0 && (b->mode_thick == 22 || b->mode == 22));
+                Mode_Label(label, sizeof label, b->mode, b->mode_thin);
+                /* mode_thin and mode_thick name the governing modes of every class of plate */
+                rope = (b->rope_k > 0.0 && b->mode_thin == 20)
+                       || (b->rope > 0.0 && b->mode_thick == 22);
                 which = " (innere Lamelle, kleinster Wert je Scherfuge)";
             } else
                 which = " (\x84u\xE1"
