@@ -343,19 +343,17 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
     /* the steel factor gamma_s is the plates' gamma_M0 (their yield strength f_y,d); outside the
     ** exact proof it divides the fastener's yield moment too; else nothing takes it */
     const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
-    if (plates && Nad_Params != nullptr)
-        Oli_Write_Text(file,
-                       "%s\xCE\\M\xCEr = %.2lf, %s\xCE\\M0\xCEr = %.2lf (Bleche, DIN EN 1993-1-1, "
-                       "6.1)",
-                       SYM_GAMMA, si->gamma_m_mid, SYM_GAMMA, si->gamma_s);
-    else if (plates)
-        Oli_Write_Text(file, "%s\xCE\\M\xCEr = %.2lf, %s\xCE\\M\xCEr = %.2lf (Bleche, DIN 18800-1)",
-                       SYM_GAMMA, si->gamma_m_mid, SYM_GAMMA, si->gamma_s);
-    else if (si->calc_method != 1)
-        Oli_Write_Text(file,
-                       "%s\xCE\\M\xCEr = %.2lf, %s\xCE\\s\xCEr = %.2lf (Stahl der "
-                       "Verbindungsmittel)",
-                       SYM_GAMMA, si->gamma_m_mid, SYM_GAMMA, si->gamma_s);
+    const char *steel = nullptr, *whose = nullptr;
+    if (plates) {
+        steel = Nad_Params != nullptr ? "M0" : "M";
+        whose = Nad_Params != nullptr ? "Bleche, DIN EN 1993-1-1, 6.1" : "Bleche, DIN 18800-1";
+    } else if (si->calc_method != 1) {
+        steel = "s";
+        whose = "Stahl der Verbindungsmittel";
+    }
+    if (steel != nullptr)
+        Oli_Write_Text(file, "%s\xCE\\M\xCEr = %.2lf, %s\xCE\\%s\xCEr = %.2lf (%s)", SYM_GAMMA,
+                       si->gamma_m_mid, SYM_GAMMA, steel, si->gamma_s, whose);
     else Oli_Write_Text(file, "%s\xCE\\M\xCEr = %.2lf", SYM_GAMMA, si->gamma_m_mid);
     /* connectors take the factor of connections, which the annex may set apart from the
     ** members' one */

@@ -329,31 +329,22 @@ int Oli_Systemdarstellung(FILE *file)
     const double rho_min = Spacing_Density();
     const double a3c_alpha = Least_A3c_Angle(rho_min, fp->min_alpha_1, fp->min_alpha_2);
     const bool a3c_at_max = a3c_alpha != fp->min_alpha_1;
-    if (Nad_Params != nullptr && a3c_at_max)
-        Oli_Write_Text(file,
-                       "min %s = %.1lf \xF8 (a\xCE\\1\xCEr, a\xCE\\3,t\xCEr), max %s = %.1lf \xF8 "
-                       "(a\xCE\\2\xCEr, a\xCE\\3,c\xCEr, a\xCE\\4\xCEr) => minimale einzuhaltende "
-                       "Abstände"_cp850,
-                       "\xBA", fp->min_alpha_1 * 180.0 / PI, "\xBA", fp->min_alpha_2 * 180.0 / PI);
-    else if (Nad_Params != nullptr)
-        Oli_Write_Text(file,
-                       "min %s = %.1lf \xF8 (a\xCE\\1\xCEr, a\xCE\\3\xCEr), max %s = %.1lf \xF8 "
-                       "(a\xCE\\2\xCEr, a\xCE\\4\xCEr) => minimale einzuhaltende Abstände"_cp850,
-                       "\xBA", fp->min_alpha_1 * 180.0 / PI, "\xBA", fp->min_alpha_2 * 180.0 / PI);
-    else if (a3c_at_max)
-        Oli_Write_Text(
-            file,
-            "min %s = %.1lf \xF8 (a\xCE\\1\xCEr, a\xCE\\1,t\xCEr), max %s = %.1lf \xF8 "
-            "(a\xCE\\2\xCEr, a\xCE\\1,c\xCEr, a\xCE\\2,t\xCEr, a\xCE\\2,c\xCEr) => minimale "
-            "einzuhaltende Abstände"_cp850,
-            "\xBA", fp->min_alpha_1 * 180.0 / PI, "\xBA", fp->min_alpha_2 * 180.0 / PI);
-    else
-        Oli_Write_Text(
-            file,
-            "min %s = %.1lf \xF8 (a\xCE\\1\xCEr, a\xCE\\1,t\xCEr, a\xCE\\1,c\xCEr), max %s = "
-            "%.1lf \xF8 (a\xCE\\2\xCEr, a\xCE\\2,t\xCEr, a\xCE\\2,c\xCEr) => minimale "
-            "einzuhaltende Abstände"_cp850,
-            "\xBA", fp->min_alpha_1 * 180.0 / PI, "\xBA", fp->min_alpha_2 * 180.0 / PI);
+    const char *at_min, *at_max;
+    if (Nad_Params != nullptr) {
+        at_min = a3c_at_max ? "a\xCE\\1\xCEr, a\xCE\\3,t\xCEr" : "a\xCE\\1\xCEr, a\xCE\\3\xCEr";
+        at_max = a3c_at_max ? "a\xCE\\2\xCEr, a\xCE\\3,c\xCEr, a\xCE\\4\xCEr"
+                            : "a\xCE\\2\xCEr, a\xCE\\4\xCEr";
+    } else {
+        at_min = a3c_at_max ? "a\xCE\\1\xCEr, a\xCE\\1,t\xCEr"
+                            : "a\xCE\\1\xCEr, a\xCE\\1,t\xCEr, a\xCE\\1,c\xCEr";
+        at_max = a3c_at_max ? "a\xCE\\2\xCEr, a\xCE\\1,c\xCEr, a\xCE\\2,t\xCEr, a\xCE\\2,c\xCEr"
+                            : "a\xCE\\2\xCEr, a\xCE\\2,t\xCEr, a\xCE\\2,c\xCEr";
+    }
+    Oli_Write_Text(file,
+                   "min %s = %.1lf \xF8 (%s), max %s = %.1lf \xF8 (%s) => minimale einzuhaltende "
+                   "Abstände"_cp850,
+                   "\xBA", fp->min_alpha_1 * 180.0 / PI, at_min, "\xBA",
+                   fp->min_alpha_2 * 180.0 / PI, at_max);
     double v[6], raw[6];
     Calc_Least_Spacings(rho_min, fp->min_alpha_1, fp->min_alpha_2, v, raw);
     /* two decimals, as the present spacings and the plate distances e1, e2 of the bearing check,

@@ -392,17 +392,12 @@ static void Write_Fastener_Count(FILE *file)
     const bool sides = (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES || lap)
                        && Is_Vbm_Nail_Screw_Or_Staple(Splice_Input.vbm_type);
     if (!sides) {
-        /* a splice has two halves, each with this pattern (the drawings show both) */
-        if (lap)
-            Oli_Write_Text(file,
-                           "\xCE"
-                           "b%d x %s",
-                           n, name);
-        else
-            Oli_Write_Text(file,
-                           "\xCE"
-                           "b%d x %s\xCEr je Sto\xE1h\x84lfte",
-                           n, name);
+        /* a splice has two halves, each with this pattern (the drawings show both); a lap's
+        ** pattern holds its whole joint */
+        Oli_Write_Text(file,
+                       "\xCE"
+                       "b%d x %s%s",
+                       n, name, lap ? "" : "\xCEr je Sto\xE1h\x84lfte");
         return;
     }
     if (Vbm_Driven_From_Both_Sides()) {

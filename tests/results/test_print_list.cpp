@@ -458,11 +458,16 @@ TEST(PrintTables, TensionListsOnlyValidCombinationsWithTheirNAndV)
 
 TEST(PrintTables, CharacteristicActionsAndNailCount)
 {
+    /* the text one section of the print list writes */
+    const auto printed = [](void (*write)(FILE *)) {
+        FILE *g = tmpfile();
+        write(g);
+        const std::string text = Slurp_Stream(g);
+        fclose(g);
+        return text;
+    };
     Fresh_Splice(true);
-    FILE *f = tmpfile();
-    Oli_Char_Actions(f);
-    std::string s = Slurp_Stream(f);
-    fclose(f);
+    std::string s = printed(Oli_Char_Actions);
     /* no used action: the heading and an empty table */
     EXPECT_NE(s.find(" Charakteristische Schnittgr\x94\xE1"
                      "en"),
@@ -482,10 +487,7 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     Splice_Input.Char_Actions[2].psi_2E = 0.3;
     Splice_Input.Char_Actions[3].used = 1;
     Splice_Input.snow_above_1000 = 1;
-    f = tmpfile();
-    Oli_Char_Actions(f);
-    s = Slurp_Stream(f);
-    fclose(f);
+    s = printed(Oli_Char_Actions);
     EXPECT_NE(s.find("Nutzlasten"), std::string::npos);
     EXPECT_NE(s.find("Schnee NN>1000m"), std::string::npos);
     EXPECT_NE(s.find("1.250"), std::string::npos);
@@ -505,19 +507,13 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     Splice_Input.imposed_category = IMPOSED_CAT_E;
     Splice_Input.Char_Actions[2].psi_sub = 1.0;
     Splice_Input.Char_Actions[2].psi_2E = 0.8;
-    f = tmpfile();
-    Oli_Char_Actions(f);
-    s = Slurp_Stream(f);
-    fclose(f);
+    s = printed(Oli_Char_Actions);
     EXPECT_NE(s.find("LF 3, Nutzlasten der Kategorie E (Lagerräume) nach EN 1990, Tabelle A1.1: "
                      "\xB8\xCE\\0\xCEr = 1.00, \xB8\xCE\\2,E\xCEr = 0.80"_cp850),
               std::string::npos)
         << s;
     Splice_Input.Char_Actions[2].used = 0;
-    f = tmpfile();
-    Oli_Char_Actions(f);
-    s = Slurp_Stream(f);
-    fclose(f);
+    s = printed(Oli_Char_Actions);
     EXPECT_EQ(s.find("Kategorie"), std::string::npos); /* only for a used imposed load */
     EXPECT_EQ(s.find("LF 3, Nutzlasten:"), std::string::npos);
     EXPECT_NE(s.find(" nicht belegt: LF 1 (Eigengewicht), LF 2 (st\x84ndige Lasten), LF 3 "
@@ -533,14 +529,7 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     Splice_Input.d_k = 10.0;
     Splice_Input.two_sided = 1;
     Fastener_Pattern.count = 12;
-    const auto section = []() {
-        FILE *g = tmpfile();
-        Oli_Verbindungsmittel(g);
-        const std::string text = Slurp_Stream(g);
-        fclose(g);
-        return text;
-    };
-    s = section();
+    s = printed(Oli_Verbindungsmittel);
     EXPECT_NE(s.find("\xCE"
                      "b24 x Nagel\xCEr je Sto\xE1h\x84lfte (zweiseitig: 12 von jeder Seite)"),
               std::string::npos)
@@ -549,7 +538,7 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
               std::string::npos)
         << s;
     Splice_Input.two_sided = 0;
-    s = section();
+    s = printed(Oli_Verbindungsmittel);
     EXPECT_NE(s.find("\xCE"
                      "b12 x Nagel\xCEr je Sto\xE1h\x84lfte (wechselseitig: 6 von jeder Seite)"),
               std::string::npos)
@@ -557,7 +546,7 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     /* 5 rows of 3: the sides alternate along every column and row, 8 from the near side */
     Set_Layout(3, 5);
     Fastener_Pattern.count = 15;
-    s = section();
+    s = printed(Oli_Verbindungsmittel);
     EXPECT_NE(s.find("\xCE"
                      "b15 x Nagel\xCEr je Sto\xE1h\x84lfte (wechselseitig: 8 von der einen, 7 "
                      "von der anderen Seite)"),
@@ -568,7 +557,7 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     ** drawings take them): 8 from the one face, 7 from the other, and no pairs */
     Splice_Input.connection_kind = CONN_LAP;
     Splice_Input.two_sided = 1;
-    s = section();
+    s = printed(Oli_Verbindungsmittel);
     EXPECT_NE(s.find("\xCE"
                      "b15 x Nagel\xCEr (wechselseitig: 8 von der einen, 7 von der anderen "
                      "Seite)\n"),
@@ -578,7 +567,7 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
         << s;
     /* other fasteners give their count alone, in a lap for the whole joint */
     Splice_Input.vbm_type = VBM_STABDUEBEL;
-    s = section();
+    s = printed(Oli_Verbindungsmittel);
     EXPECT_NE(s.find("\xCE"
                      "b15 x Stabd\x81"
                      "bel\n"),
@@ -586,7 +575,7 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
         << s;
     /* beside plates or side timbers for each of the two splice halves the drawings show */
     Splice_Input.connection_kind = CONN_INNER_PLATES;
-    s = section();
+    s = printed(Oli_Verbindungsmittel);
     EXPECT_NE(s.find("\xCE"
                      "b15 x Stabd\x81"
                      "bel\xCEr je Sto\xE1h\x84lfte\n"),
