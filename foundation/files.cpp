@@ -117,14 +117,14 @@ int Replace_In_File(const char *path, const char *old_text, const char *new_text
 {
     if (!path || !old_text || !*old_text) return -1;
     if (!new_text) new_text = "";
-    const std::string tmp = std::string(path) + ".tmp";
     FILE *in = fopen(path, "rb");
     if (!in) return -1;
-    FILE *out = fopen(tmp.c_str(), "wb");
-    if (!out) {
+    Rt_Safe_File *sf = Rt_Safe_Open(path);
+    if (!sf) {
         fclose(in);
         return -1;
     }
+    FILE *out = Rt_Safe_Stream(sf);
     /* Pieces of 1023 bytes; a tail that could still begin an occurrence is carried into the next
     ** piece, so occurrences across piece boundaries are found as well. */
     const size_t L = strlen(old_text), NL = strlen(new_text);
@@ -156,13 +156,10 @@ int Replace_In_File(const char *path, const char *old_text, const char *new_text
     }
     if (ferror(in)) ok = 0;
     fclose(in);
-    if (fclose(out) != 0) ok = 0;
     /* Renaming over the old file replaces it in one step: no moment without the file. */
-    if (!ok || rename(tmp.c_str(), path) != 0) {
-        remove(tmp.c_str());
-        return -1;
-    }
-    return count;
+    ok = ok && Rt_Safe_Commit(sf);
+    Rt_Safe_Close(sf);
+    return ok ? count : -1;
 }
 
 /* ---------------------------------------------------------------- number readers */
@@ -233,16 +230,19 @@ int Copy_File(const char *target, const char *source)
     if (!target || !source) return 1;
     FILE *in = fopen(source, "rb");
     if (!in) return 1;
-    FILE *out = fopen(target, "wb");
-    if (!out) {
+    /* the target is replaced whole, never written in place (it may be a link) */
+    Rt_Safe_File *sf = Rt_Safe_Open(target);
+    if (!sf) {
         fclose(in);
         return 1;
     }
+    FILE *out = Rt_Safe_Stream(sf);
     int c;
     while ((c = getc(in)) != EOF) putc(c, out);
+    const int ok = !ferror(in) && Rt_Safe_Commit(sf);
     fclose(in);
-    fclose(out);
-    return 0;
+    Rt_Safe_Close(sf);
+    return ok ? 0 : 1;
 }
 
 int Base_Path_Copy_Text(const char *target, const char *source)

@@ -25,6 +25,10 @@ int Oli_Print_File_To_Pdf(const char *path, const char *pdf_path);
 ** null; both empty when nothing was printed). */
 int Oli_Print_File_To_Pdf_Report(const char *path, const char *pdf_path,
                                  std::vector<std::string> *warnings, int *pages);
+/* The same, the PDF complete and synced beside its place but not put there: *held takes it
+** (the runtime's Rt_Safe_Install puts it in place, Rt_Safe_Close drops it; null on 0), so that
+** the caller decides the order in which the files of a print go in place. */
+int Oli_Print_File_To_Pdf_Held(const char *path, const char *pdf_path, struct Rt_Safe_File **held);
 
 /* Write page `page` (1-based) of the list as a PNG of `dpi` dots per inch. Answers 1, or 0 when
 ** the list cannot be read, the page does not exist or the file cannot be written. */

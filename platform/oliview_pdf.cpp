@@ -954,8 +954,9 @@ int put_outline(Oli_Pdf *d, const std::vector<Oli_Bookmark> &marks)
 } /* namespace */
 
 int Oli_Pdf_Close(Oli_Pdf *d, const std::string &title_utf8, const std::vector<Oli_Bookmark> &marks,
-                  bool keep)
+                  bool keep, Rt_Safe_File **held)
 {
+    if (held != nullptr) *held = nullptr;
     if (d == nullptr) return 0;
     d->title = title_utf8;
     Writer &w = d->w;
@@ -1010,10 +1011,13 @@ int Oli_Pdf_Close(Oli_Pdf *d, const std::string &title_utf8, const std::vector<O
     w.flush();
     for (Font &f : d->fonts)
         if (f.face) FT_Done_Face(f.face);
-    /* the file is put in place only when all of it was written */
-    int ok = !w.failed && keep && Rt_Safe_Commit(w.safe);
+    /* the file is put in place only when all of it was written; a file held goes there when
+    ** its holder says so */
+    int ok =
+        !w.failed && keep && (held != nullptr ? Rt_Safe_Finish(w.safe) : Rt_Safe_Commit(w.safe));
     int err = Rt_Safe_Error(w.safe);
-    Rt_Safe_Close(w.safe);
+    if (ok && held != nullptr) *held = w.safe;
+    else Rt_Safe_Close(w.safe);
     delete d;
     if (!ok) errno = err ? err : keep ? EIO : ECANCELED;
     return ok;

@@ -20,9 +20,11 @@ Oli_Pdf *Oli_Pdf_Open(const char *path);
 void Oli_Pdf_Add_Page(Oli_Pdf *pdf, const Oli_Page &page);
 /* Write the heads (the list titled title_utf8), fonts, outline and cross references, and put the
 ** file in place, synced, when keep is true and every write succeeded: 1. Otherwise the target
-** stays as it was: 0, with errno telling why. Frees pdf. */
+** stays as it was: 0, with errno telling why. Frees pdf. With held, the file is complete and
+** synced beside its place but not put there: *held takes it (null on 0). */
 int Oli_Pdf_Close(Oli_Pdf *pdf, const std::string &title_utf8,
-                  const std::vector<Oli_Bookmark> &marks, bool keep);
+                  const std::vector<Oli_Bookmark> &marks, bool keep,
+                  struct Rt_Safe_File **held = nullptr);
 
 /* The head of page i (0-based) of n: the title shortened to leave room for the number, the
 ** number text and its left end (cm). */

@@ -283,9 +283,11 @@ static void pdf_page(void *user, int index, Oli_Page &page)
     s->pages = index + 1;
 }
 
-int Oli_Print_File_To_Pdf_Report(const char *path, const char *pdf_path,
-                                 std::vector<std::string> *warnings, int *pages)
+/* The printer; with held the PDF is complete but not in place, and *held takes it. */
+static int Print_To_Pdf(const char *path, const char *pdf_path, std::vector<std::string> *warnings,
+                        int *pages, Rt_Safe_File **held)
 {
+    if (held) *held = nullptr;
     if (warnings) warnings->clear();
     if (pages) *pages = 0;
     if (path == nullptr || *path == 0) return 0;
@@ -306,7 +308,7 @@ int Oli_Print_File_To_Pdf_Report(const char *path, const char *pdf_path,
         Oli_Layout_Stream(reader, &layout, pdf_page, &sink);
         /* a list that could not be read to its end is not printed: the older PDF stays */
         unread = Oli_Reader_Failed(reader) != 0;
-        ok = Oli_Pdf_Close(sink.pdf, layout.title, layout.bookmarks, !unread);
+        ok = Oli_Pdf_Close(sink.pdf, layout.title, layout.bookmarks, !unread, held);
     }
     Oli_Reader_Close(reader);
     if (unread) {
@@ -328,9 +330,20 @@ int Oli_Print_File_To_Pdf_Report(const char *path, const char *pdf_path,
     return 1;
 }
 
+int Oli_Print_File_To_Pdf_Report(const char *path, const char *pdf_path,
+                                 std::vector<std::string> *warnings, int *pages)
+{
+    return Print_To_Pdf(path, pdf_path, warnings, pages, nullptr);
+}
+
 int Oli_Print_File_To_Pdf(const char *path, const char *pdf_path)
 {
-    return Oli_Print_File_To_Pdf_Report(path, pdf_path, nullptr, nullptr);
+    return Print_To_Pdf(path, pdf_path, nullptr, nullptr, nullptr);
+}
+
+int Oli_Print_File_To_Pdf_Held(const char *path, const char *pdf_path, Rt_Safe_File **held)
+{
+    return Print_To_Pdf(path, pdf_path, nullptr, nullptr, held);
 }
 
 /* The one page a PNG is drawn of, taken from the pages as they come; the others are counted. */

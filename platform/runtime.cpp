@@ -106,36 +106,19 @@ int Rt_Copy_File(const char *source, const char *target, int fail_if_exists)
     if (fail_if_exists && Rt_File_Exists(target)) return 0;
     FILE *in = fopen(source, "rb");
     if (!in) return 0;
-    std::string tmp = std::string(target) + ".copy-XXXXXX";
-    std::vector<char> name(tmp.begin(), tmp.end());
-    name.push_back('\0');
-    const int fd = mkstemp(name.data());
-    if (fd < 0) {
-        fclose(in);
-        return 0;
-    }
-    FILE *out = fdopen(fd, "wb");
-    if (!out) {
-        close(fd);
-        unlink(name.data());
-        fclose(in);
-        return 0;
-    }
+    /* replaced whole, as every file the program writes: never through a link */
+    Rt_Safe_File *out = Rt_Safe_Open(target);
+    int ok = out != nullptr;
     char buf[65536];
     size_t k;
-    int ok = 1;
-    while ((k = fread(buf, 1, sizeof buf, in)) > 0)
-        if (fwrite(buf, 1, k, out) != k) {
-            ok = 0;
-            break;
-        }
+    while (ok && (k = fread(buf, 1, sizeof buf, in)) > 0)
+        if (fwrite(buf, 1, k, Rt_Safe_Stream(out)) != k) ok = 0;
     if (ferror(in)) ok = 0;
-    fclose(in);
     struct stat st;
-    if (stat(source, &st) == 0) fchmod(fileno(out), st.st_mode & 0777);
-    if (fclose(out) != 0) ok = 0;
-    if (ok && rename(name.data(), target) != 0) ok = 0;
-    if (!ok) unlink(name.data());
+    if (ok && fstat(fileno(in), &st) == 0) Rt_Safe_Set_Mode(out, st.st_mode & 0777);
+    fclose(in);
+    ok = ok && Rt_Safe_Commit(out);
+    Rt_Safe_Close(out);
     return ok;
 }
 

@@ -50,7 +50,11 @@ int Rt_Make_Dirs(const char *path);
 ** A file written as a whole and put in place only when every byte of it is on the disk, so that
 ** a failed write, a kill or a power loss leaves the old file or the new one and never a part:
 ** the bytes go into "<path>.tmp" beside the file; Rt_Safe_Commit flushes and checks the stream,
-** syncs the temporary file, closes it, renames it over path and syncs the folder.
+** syncs the temporary file, closes it, renames it over path and syncs the folder. The temporary
+** file is created new (O_CREAT|O_EXCL|O_NOFOLLOW): whatever stood under its name before, a link, a
+** second name of another file or a file someone holds open, is removed, never written (a folder
+** of that name stays and fails the open with EISDIR); a link in the place of path is replaced by
+** the rename, never written through. Every file this program replaces whole goes this way.
 **
 **   Rt_Safe_File *sf = Rt_Safe_Open(path);   (null: errno tells why)
 **   fprintf(Rt_Safe_Stream(sf), ...);
@@ -58,8 +62,9 @@ int Rt_Make_Dirs(const char *path);
 **   Rt_Safe_Close(sf);                       (removes the temporary file unless it was renamed)
 **
 ** Rt_Safe_Finish and Rt_Safe_Install are the two halves of the commit, for callers that put
-** several files in place together only after all of them were written. One file of a path at a
-** time: a second one would write the same temporary file.
+** several files in place together only after all of them were written; Rt_Safe_Remove_Old takes
+** the old file out of its place before the others go in, so that it never stands beside them.
+** One file of a path at a time: a second one would take the first one's temporary file away.
 */
 typedef struct Rt_Safe_File Rt_Safe_File;
 
@@ -70,8 +75,10 @@ const char *Rt_Safe_Temp_Path(const Rt_Safe_File *sf); /* where the bytes are un
 int Rt_Safe_Finish(Rt_Safe_File *sf);                  /* flush, check, sync, close: 1, or 0 */
 int Rt_Safe_Install(Rt_Safe_File *sf);                 /* rename, sync the folder: 1, or 0 */
 int Rt_Safe_Commit(Rt_Safe_File *sf);                  /* both: 1, or 0 */
-int Rt_Safe_Error(const Rt_Safe_File *sf);             /* errno of the first failure, 0 none */
-void Rt_Safe_Close(Rt_Safe_File *sf);                  /* null is allowed */
+int Rt_Safe_Remove_Old(Rt_Safe_File *sf); /* remove the file at path, sync the folder: 1, or 0 */
+void Rt_Safe_Set_Mode(Rt_Safe_File *sf, unsigned mode); /* permissions of the new file */
+int Rt_Safe_Error(const Rt_Safe_File *sf);              /* errno of the first failure, 0 none */
+void Rt_Safe_Close(Rt_Safe_File *sf);                   /* null is allowed */
 /* The German reason for an error number, for a message box (code page 850). */
 const char *Rt_Error_Text(int err);
 /* For tests: the disk fills up after `bytes` more bytes written through Rt_Safe files (writes
@@ -80,6 +87,13 @@ void Rt_Set_Write_Budget(long long bytes);
 /* For tests: every sync of an Rt_Safe file or its folder fails with err (EIO: the disk lost the
 ** bytes); 0 (the start) lets syncs work. */
 void Rt_Set_Sync_Error(int err);
+/* For tests: hook(path) runs before each rename of Rt_Safe_Install and each removal of
+** Rt_Safe_Remove_Old (a test kills the process there); null (the start) runs nothing. */
+void Rt_Set_Install_Hook(void (*hook)(const char *path));
+
+/* Remove the temporary file that a killed writer of path left ("<path>.tmp"; a link goes, never
+** what it points to; a folder stays). 1 when none is left, 0. */
+int Rt_Remove_Stale_Temp(const char *path);
 
 /* ---------------------------------------------------------------- temporary names */
 

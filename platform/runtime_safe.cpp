@@ -1,7 +1,8 @@
 /*
-** Files replaced whole: written into "<path>.tmp", checked, synced and renamed over the file, the
-** folder synced after the rename; the German reasons of file errors; the write budget by which
-** tests fill the disk.
+** Files replaced whole: written into "<path>.tmp", a new file that no link and no earlier file can
+** be, checked, synced and renamed over the file, the folder synced after the rename; the removal
+** of a temporary file a killed writer left; the German reasons of file errors; the write budget by
+** which tests fill the disk.
 */
 #include "platform/runtime.h"
 
@@ -34,10 +35,62 @@ enum { SAFE_BUFFER_SIZE = 1 << 18 };
 static long long Write_Budget = -1;
 /* The error every sync answers (a disk that fails to keep the bytes); 0: syncs work. */
 static int Sync_Error = 0;
+/* Runs before each change that puts a file in place or takes an old one out (tests kill there). */
+static void (*Install_Hook)(const char *path) = nullptr;
 
 void Rt_Set_Write_Budget(long long bytes) { Write_Budget = bytes < 0 ? -1 : bytes; }
 
 void Rt_Set_Sync_Error(int err) { Sync_Error = err; }
+
+void Rt_Set_Install_Hook(void (*hook)(const char *path)) { Install_Hook = hook; }
+
+static void Before_Install(const std::string &path)
+{
+    if (Install_Hook != nullptr) Install_Hook(path.c_str());
+}
+
+/* ---------------------------------------------------------------- temporary files */
+
+/* The temporary file of path: beside it, so that the rename stays on one file system. */
+static std::string Temp_Name(const std::string &path) { return path + ".tmp"; }
+
+/* Remove what stands under name unless it is a folder: a link goes, never what it points to;
+** a second name of a file goes, never the file's other names. 0, or the errno. */
+static int Remove_Entry(const std::string &name)
+{
+    if (unlink(name.c_str()) == 0 || errno == ENOENT) return 0;
+    return errno;
+}
+
+/* Create temp as a new, empty regular file of our own that can never be a link or a file that
+** existed before: the descriptor (write only, close-on-exec), or -1 with errno. */
+static int Create_Temp_File(const char *temp)
+{
+    if (!temp || !*temp) {
+        errno = ENOENT;
+        return -1;
+    }
+    /* O_EXCL refuses any name that exists, a link included (dangling or not), so the file is our
+    ** own new one and never a file someone holds open or links elsewhere; a name planted again
+    ** between the removal and the creation is removed again, a few times. */
+    for (int attempt = 0; attempt < 8; attempt++) {
+        const int err = Remove_Entry(temp);
+        if (err != 0) {
+            errno = err;
+            return -1;
+        }
+        const int fd = open(temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+int Rt_Remove_Stale_Temp(const char *path)
+{
+    if (!path || !*path) return 0;
+    return Remove_Entry(Temp_Name(path)) == 0;
+}
 
 /* fsync, or the error the tests asked for. */
 static int Sync(int fd)
@@ -90,17 +143,17 @@ Rt_Safe_File *Rt_Safe_Open(const char *path)
     }
     Rt_Safe_File *sf = new Rt_Safe_File;
     sf->path = path;
-    sf->temp = sf->path + ".tmp";
-    sf->fd = open(sf->temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    sf->temp = Temp_Name(sf->path);
+    sf->fd = Create_Temp_File(sf->temp.c_str());
     if (sf->fd < 0) {
         const int err = errno;
         delete sf;
         errno = err;
         return nullptr;
     }
-    /* a file replaced keeps its permissions */
+    /* a file replaced keeps its permissions (a link in its place lends none: it is replaced) */
     struct stat st;
-    if (stat(path, &st) == 0 && S_ISREG(st.st_mode)) fchmod(sf->fd, st.st_mode & 07777);
+    if (lstat(path, &st) == 0 && S_ISREG(st.st_mode)) fchmod(sf->fd, st.st_mode & 07777);
     cookie_io_functions_t io = {nullptr, Cookie_Write, nullptr, Cookie_Close};
     sf->stream = fopencookie(sf, "w", io);
     if (!sf->stream) {
@@ -120,6 +173,11 @@ FILE *Rt_Safe_Stream(Rt_Safe_File *sf) { return sf ? sf->stream : nullptr; }
 const char *Rt_Safe_Path(const Rt_Safe_File *sf) { return sf ? sf->path.c_str() : ""; }
 const char *Rt_Safe_Temp_Path(const Rt_Safe_File *sf) { return sf ? sf->temp.c_str() : ""; }
 int Rt_Safe_Error(const Rt_Safe_File *sf) { return sf ? sf->error : EINVAL; }
+
+void Rt_Safe_Set_Mode(Rt_Safe_File *sf, unsigned mode)
+{
+    if (sf && sf->fd >= 0) fchmod(sf->fd, mode & 07777);
+}
 
 int Rt_Safe_Finish(Rt_Safe_File *sf)
 {
@@ -157,6 +215,7 @@ int Rt_Safe_Install(Rt_Safe_File *sf)
 {
     if (!sf || !sf->finished || sf->error != 0) return 0;
     if (sf->installed) return 1;
+    Before_Install(sf->path);
     if (rename(sf->temp.c_str(), sf->path.c_str()) != 0) {
         Note_Error(sf, errno);
         return 0;
@@ -168,6 +227,22 @@ int Rt_Safe_Install(Rt_Safe_File *sf)
         return 0;
     }
     return 1;
+}
+
+int Rt_Safe_Remove_Old(Rt_Safe_File *sf)
+{
+    if (!sf || sf->error != 0) return 0;
+    if (sf->installed) return 1;
+    Before_Install(sf->path);
+    const int err = Remove_Entry(sf->path);
+    if (err == 0) {
+        const int sync_err = Sync_Folder(sf->path);
+        if (sync_err == 0) return 1;
+        Note_Error(sf, sync_err);
+        return 0;
+    }
+    Note_Error(sf, err);
+    return 0;
 }
 
 int Rt_Safe_Commit(Rt_Safe_File *sf) { return Rt_Safe_Finish(sf) && Rt_Safe_Install(sf); }

@@ -31,7 +31,15 @@ void Set_Print_List_Names(const char *oli_path, const char *title_line)
 }
 
 const char *Get_Print_List_Path(void) { return Oli_Path; }
+
 const char *Get_Print_List_Title(void) { return Title_Line; }
+
+const char *Get_Print_Pdf_Path(void)
+{
+    static char pdf[sizeof Oli_Path + 8];
+    snprintf(pdf, sizeof pdf, "%s.pdf", Oli_Path);
+    return pdf;
+}
 
 /* ---------------------------------------------------------------- remarks */
 
@@ -82,10 +90,24 @@ void Print_Add_File(Rt_Safe_File *plot)
     Rt_Safe_Close(plot);
 }
 
+void Print_Remove_Stale_Files(void)
+{
+    if (Oli_Path[0] == '\0') return;
+    Rt_Remove_Stale_Temp(Oli_Path);
+    Rt_Remove_Stale_Temp(Get_Print_Pdf_Path());
+    for (int k = 1; k <= PRINT_PLOTS_MAX; k++) {
+        char name[BAUTEILKENNUNG_MAX + 16];
+        snprintf(name, sizeof name, "%s%02d.SPF", Bauteilkennung, k);
+        Rt_Remove_Stale_Temp(name);
+    }
+}
+
 static void Begin_Print(void)
 {
     /* a print still held is dropped first: the new one writes the same temporary files */
     Print_Put_In_Place(0);
+    /* and what a killed print left, also the files this one does not write */
+    Print_Remove_Stale_Files();
     Print_Running = 1;
     Print_Plot_Count = 0;
     Failed_Path[0] = '\0';
@@ -113,15 +135,22 @@ static void Show_Print_Failure(int kept)
     Draw_Message();
 }
 
-/* Put the finished files in place in their order; 1, or 0 after the box. */
-static int Install_Files(Rt_Safe_File **files, int n)
+/* Put the finished files in place in their order; with a PDF of them, the old PDF is taken out of
+** its place before any of them goes in and the PDF goes in last, so that a print list never stands
+** beside a PDF of another print, whenever the program ends. 1, or 0 after the box. */
+static int Install_Files(Rt_Safe_File **files, int n, Rt_Safe_File *pdf)
 {
     int installed = 0;
+    if (pdf != nullptr && !Rt_Safe_Remove_Old(pdf))
+        Print_Note_Failure(Rt_Safe_Path(pdf), Rt_Safe_Error(pdf));
     for (int i = 0; i < n && Failed_Path[0] == '\0'; i++) {
         if (Rt_Safe_Install(files[i])) installed++;
         else Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
     }
+    if (pdf != nullptr && Failed_Path[0] == '\0' && !Rt_Safe_Install(pdf))
+        Print_Note_Failure(Rt_Safe_Path(pdf), Rt_Safe_Error(pdf));
     Close_Files(files, n);
+    Rt_Safe_Close(pdf);
     if (Failed_Path[0] == '\0') return 1;
     Show_Print_Failure(installed == 0);
     return 0;
@@ -145,7 +174,7 @@ static int End_Print(Rt_Safe_File *list)
         Show_Print_Failure(1);
         return 0;
     }
-    if (!Hold_Files) return Install_Files(files, n);
+    if (!Hold_Files) return Install_Files(files, n, nullptr);
     for (int i = 0; i < n; i++) Held[i] = files[i];
     Held_Count = n;
     return 1;
@@ -158,17 +187,20 @@ const char *Print_Held_List_Path(void)
     return Held_Count > 0 ? Rt_Safe_Temp_Path(Held[Held_Count - 1]) : "";
 }
 
-int Print_Put_In_Place(int install)
+int Print_Put_In_Place(int install) { return Print_Put_In_Place_With_Pdf(install, nullptr); }
+
+int Print_Put_In_Place_With_Pdf(int install, Rt_Safe_File *pdf)
 {
     const int n = Held_Count;
     Held_Count = 0;
     if (!install) {
         Close_Files(Held, n);
+        Rt_Safe_Close(pdf);
         return 1;
     }
     Failed_Path[0] = '\0';
     Failed_Error = 0;
-    return Install_Files(Held, n);
+    return Install_Files(Held, n, pdf);
 }
 
 /* ---------------------------------------------------------------- driver */

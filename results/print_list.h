@@ -29,6 +29,11 @@ void Set_Print_List_Names(const char *oli_path, const char *title_line);
 ** Set_Print_List_Names. */
 const char *Get_Print_List_Path(void);
 const char *Get_Print_List_Title(void);
+/* The PDF of the print list ("<print list>.pdf"); valid until the next call. */
+const char *Get_Print_Pdf_Path(void);
+/* Remove what a killed print of this component left: the temporary files of the print list, its
+** PDF and its three plot files (links go, never what they point to; nothing of another name). */
+void Print_Remove_Stale_Files(void);
 
 /*
 ** Validate the splice and, when write is non-zero, write the whole print list with the plot
@@ -51,6 +56,11 @@ int Write_Print_List(int write);
 void Print_Hold_Files(int hold);
 const char *Print_Held_List_Path(void); /* the print list being held, "" when none */
 int Print_Put_In_Place(int install);
+/* The same with the PDF printed from the held print list (finished, not in place; null: none),
+** which is put in place, or dropped, with them: the old PDF is removed before the first file goes
+** in place and the new one goes in last, so that whenever the program ends the print list and
+** the PDF beside it come from one print, or there is no PDF. pdf is closed in any case. */
+int Print_Put_In_Place_With_Pdf(int install, struct Rt_Safe_File *pdf);
 
 /* A plot file of the drawing being written: the running print puts it in place together with
 ** the print list, or drops it when any file of the print failed; outside a print it is put in

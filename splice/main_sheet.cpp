@@ -16,6 +16,7 @@
 #include "foundation/foundation.h"
 #include "nad/nad.h"
 #include "platform/oliview.h"
+#include "platform/runtime.h"
 #include "platform/zelkwin.h"
 #include "results/print_list.h"
 #include "results/results.h"
@@ -142,8 +143,8 @@ static void Show_Refused_Print(int code, int r)
 }
 
 /* The print list, its plots and the PDF go in place together, or none of them: the PDF is
-** printed from the print list held back, and the success message comes only when all four are
-** written. */
+** printed from the print list held back, the old PDF leaves before the new files go in and the
+** new PDF comes last, and the success message comes only when all five are in place. */
 static void Print_To_Pdf(void)
 {
     Print_Hold_Files(1);
@@ -155,9 +156,10 @@ static void Print_To_Pdf(void)
         return;
     }
     char pdf[SPLICE_PATH_MAX + 8];
-    snprintf(pdf, sizeof pdf, "%s.pdf", Oli_File_Name);
-    const int printed = Oli_Print_File_To_Pdf(Print_Held_List_Path(), pdf);
-    if (!Print_Put_In_Place(printed) || !printed) return;
+    snprintf(pdf, sizeof pdf, "%s", Get_Print_Pdf_Path());
+    Rt_Safe_File *held = nullptr;
+    const int printed = Oli_Print_File_To_Pdf_Held(Print_Held_List_Path(), pdf, &held);
+    if (!Print_Put_In_Place_With_Pdf(printed, held) || !printed) return;
     Init_Message();
     Set_Message_Symbol(1, 0, 0, 0);
     Set_Message_Title("Drucken");

@@ -14,6 +14,7 @@
 #include "dialogs/dialogs.h"
 #include "foundation/foundation.h"
 #include "nad/nad.h"
+#include "platform/runtime.h"
 #include "platform/zelkwin.h"
 #include "results/print_list.h"
 
@@ -96,6 +97,9 @@ int Splice_Main(int argc, char **argv)
     /* Without a title file the component's name stands for the title, in the window, the
     ** report and its PDF alike. */
     Set_Print_List_Names(Oli_File_Name, Splice_Title_Line[0] ? Splice_Title_Line : Bauteilkennung);
+    /* what a killed print or save of this component left behind goes */
+    Print_Remove_Stale_Files();
+    Rt_Remove_Stale_Temp(Inp_File_Name);
 
     Run_Main_Sheet();
     Exit_VEL_Graphics();

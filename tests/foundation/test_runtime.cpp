@@ -13,6 +13,7 @@
 #include <set>
 #include <string>
 
+#include "foundation/files.h"
 #include "platform/runtime.h"
 #include "scratch_dir.h"
 
@@ -213,6 +214,93 @@ TEST(Runtime, SafeFilesReplaceWholeOrNotAtAll)
     EXPECT_EQ(errno, ENOENT);
     EXPECT_EQ(Rt_Safe_Open(""), nullptr);
     Rt_Safe_Close(nullptr);
+}
+
+/* What was planted beside a file written whole, or in its place, by someone who may write into
+** the folder but must not reach the file outside it ("opfer.txt", one folder up). */
+enum Plant {
+    TEMP_LINK,        /* "<file>.tmp" a link to the victim */
+    TEMP_DANGLING,    /* "<file>.tmp" a link to a file not yet there */
+    TEMP_HARD_LINK,   /* "<file>.tmp" a second name of the victim */
+    TEMP_LEFT_OPEN,   /* "<file>.tmp" a file of anyone's, still open for writing */
+    TARGET_LINK,      /* the file itself a link to the victim */
+    TARGET_HARD_LINK, /* the file itself a second name of the victim */
+};
+
+/* Every writer that replaces a file whole: the new bytes land in a regular file of the file's
+** own name, the victim keeps its bytes and its mode, nothing is created where a link points, and
+** no temporary file is left. A file open before the write cannot change the file afterwards. */
+TEST(Runtime, WritersNeverWriteThroughAPlantedLink)
+{
+    const char *const writers[] = {"Rt_Safe", "Rt_Copy_File", "Copy_File", "Replace_In_File"};
+    const Plant plants[] = {TEMP_LINK,      TEMP_DANGLING, TEMP_HARD_LINK,
+                            TEMP_LEFT_OPEN, TARGET_LINK,   TARGET_HARD_LINK};
+    for (const char *writer : writers)
+        for (Plant plant : plants) {
+            const std::string w = writer;
+            /* replacing text in a file reads the file first: a link in its place is read */
+            if (w == "Replace_In_File" && (plant == TARGET_LINK || plant == TARGET_HARD_LINK))
+                continue;
+            SCOPED_TRACE(w + " plant " + std::to_string(plant));
+            Scratch_Dir dir;
+            ASSERT_EQ(mkdir(dir.File("ordner").c_str(), 0755), 0);
+            const std::string victim = dir.File("opfer.txt");
+            const std::string path = dir.File("ordner/liste.oli"), temp = path + ".tmp";
+            Write_File(victim, "opfer\n");
+            chmod(victim.c_str(), 0600);
+            Write_File(path, "alt\n");
+            int open_fd = -1;
+            switch (plant) {
+            case TEMP_LINK: ASSERT_EQ(symlink("../opfer.txt", temp.c_str()), 0); break;
+            case TEMP_DANGLING: ASSERT_EQ(symlink("../neu.txt", temp.c_str()), 0); break;
+            case TEMP_HARD_LINK: ASSERT_EQ(link(victim.c_str(), temp.c_str()), 0); break;
+            case TEMP_LEFT_OPEN:
+                open_fd = open(temp.c_str(), O_WRONLY | O_CREAT, 0666);
+                ASSERT_GE(open_fd, 0);
+                fchmod(open_fd, 0666);
+                break;
+            case TARGET_LINK:
+                unlink(path.c_str());
+                ASSERT_EQ(symlink("../opfer.txt", path.c_str()), 0);
+                break;
+            case TARGET_HARD_LINK:
+                unlink(path.c_str());
+                ASSERT_EQ(link(victim.c_str(), path.c_str()), 0);
+                break;
+            }
+            const std::string source = dir.File("quelle.txt");
+            Write_File(source, "neu\n");
+            int ok = 0;
+            if (w == "Rt_Safe") {
+                Rt_Safe_File *sf = Rt_Safe_Open(path.c_str());
+                ASSERT_NE(sf, nullptr);
+                fputs("neu\n", Rt_Safe_Stream(sf));
+                ok = Rt_Safe_Commit(sf);
+                Rt_Safe_Close(sf);
+            } else if (w == "Rt_Copy_File") {
+                ok = Rt_Copy_File(source.c_str(), path.c_str(), 0);
+            } else if (w == "Copy_File") {
+                ok = Copy_File(path.c_str(), source.c_str()) == 0;
+            } else {
+                ok = Replace_In_File(path.c_str(), "alt", "neu") == 1;
+            }
+            EXPECT_EQ(ok, 1);
+            if (open_fd >= 0) {
+                /* whoever held the planted file open writes into it after the commit */
+                EXPECT_EQ(pwrite(open_fd, "boese\n", 6, 0), 6);
+                close(open_fd);
+            }
+            struct stat st;
+            ASSERT_EQ(lstat(path.c_str(), &st), 0);
+            EXPECT_TRUE(S_ISREG(st.st_mode));
+            EXPECT_EQ(st.st_nlink, 1u);
+            EXPECT_EQ(Read_File(path), "neu\n");
+            EXPECT_EQ(Read_File(victim), "opfer\n");
+            ASSERT_EQ(stat(victim.c_str(), &st), 0);
+            EXPECT_EQ(st.st_mode & 0777, 0600u);
+            EXPECT_NE(lstat(dir.File("neu.txt").c_str(), &st), 0);
+            EXPECT_NE(lstat(temp.c_str(), &st), 0);
+        }
 }
 
 TEST(Runtime, ErrorTextsAreGermanInCodePage850)

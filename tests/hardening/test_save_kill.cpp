@@ -1,7 +1,8 @@
 /*
 ** The input file survives a killed save: a child process saves a new version over an old one
 ** and is killed (SIGKILL) at a random moment of the save, at least 200 times; the file afterwards is
-** always byte for byte the old or the new version.
+** always byte for byte the old or the new version. A print killed between the steps that put its
+** files in place leaves a print list and a PDF of one print, or the print list without a PDF.
 */
 #include <gtest/gtest.h>
 
@@ -18,8 +19,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "dialogs/iconmenu.h"
+#include "nad/nad_store.h"
+#include "platform/runtime.h"
+#include "platform/zelkwin.h"
 #include "platform/zelkwin_test.h"
 #include "splice/splice_app.h"
+#include "tests/splice/example_host.h"
 
 namespace {
 
@@ -147,6 +153,98 @@ TEST(SaveKill, TheFileIsAlwaysTheOldOrTheNewVersion)
     remove(path.c_str());
     remove((dir + "/lkom.txt").c_str());
     rmdir(dir.c_str());
+}
+
+/* The click on entry `entry` of the main sheet's icon menu and on the register tab `page`. */
+std::string Click(int x, int y)
+{
+    return "move " + std::to_string(x) + " " + std::to_string(y) + "\nclick " + std::to_string(x)
+           + " " + std::to_string(y) + "\n";
+}
+std::string Menu(int entry)
+{
+    return Click(NPIXEL_X - 346 + Main_Icon_Menu.entries[entry - 1].x + 19, Main_Icon_Menu.y + 24);
+}
+std::string Tab(int page) { return Click(85 + 150 * page, 62); }
+
+/* The print killed at the k-th step that puts a file in place or takes one out of it. */
+int Kill_At_Step = -1;
+int Steps_Done = 0;
+void Kill_At(const char *)
+{
+    if (Steps_Done++ == Kill_At_Step) raise(SIGKILL);
+}
+
+/* Which of the two prints a file belongs to: 'A', 'B', '-' none (no file), '?' neither. */
+char Print_Of(const std::string &path)
+{
+    if (access(path.c_str(), F_OK) != 0) return '-';
+    const std::string bytes = Slurp(path);
+    const bool a = bytes.find("Lauf A") != std::string::npos;
+    const bool b = bytes.find("Lauf B") != std::string::npos;
+    return a == b ? '?' : a ? 'A' : 'B';
+}
+
+/* Print A is in place; print B is killed before each of its steps in turn (and at last runs to
+** its end): the print list and the PDF beside it always come from one print, or the PDF is gone. */
+TEST(SaveKill, AKilledPrintNeverLeavesAPdfBesideAnotherPrintList)
+{
+    ZW_Test_Reset();
+    char old_cwd[1024];
+    ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
+    char tmpl[] = "printkill_XXXXXX";
+    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    const std::string dir = std::string(old_cwd) + "/" + tmpl;
+    const std::string src = std::string(SPLICE_SOURCE_DIR) + "/examples/zugstoss_nagel";
+    ASSERT_EQ(system(("cp '" + src + "'/* '" + dir + "'").c_str()), 0);
+    ASSERT_EQ(chdir(dir.c_str()), 0);
+    Use_Example_Host();
+    setenv("TEMP", dir.c_str(), 1);
+    unsetenv("SPLICE_GUI_SCRIPT");
+    const std::string list = "zugstoss_nagel_01.oli", pdf = list + ".pdf";
+    const char *argv[] = {"splice", "zugstoss_nagel", "1", "1", "1", nullptr};
+    auto print = [&](char run, int kill_at) {
+        Spit("zugstoss_nagel_01.txt", std::string("Zugstoss mit Naegeln, Lauf ") + run + "\n");
+        const pid_t child = fork();
+        if (child == 0) {
+            Clear_NAD_State();
+            ZW_Test_Reset();
+            ZW_Test_Set_Script(Tab(4) + Menu(4));
+            Kill_At_Step = kill_at;
+            Steps_Done = 0;
+            Rt_Set_Install_Hook(Kill_At);
+            Splice_Main(5, (char **)argv);
+            _exit(Steps_Done);
+        }
+        int status = 0;
+        EXPECT_EQ(waitpid(child, &status, 0), child);
+        return status;
+    };
+    /* print A, whole */
+    int status = print('A', -1);
+    ASSERT_TRUE(WIFEXITED(status));
+    const int steps = WEXITSTATUS(status);
+    ASSERT_GE(steps, 2); /* at least the print list and the PDF */
+    ASSERT_EQ(Print_Of(list), 'A');
+    ASSERT_EQ(Print_Of(pdf), 'A');
+    std::string seen;
+    for (int k = 0; k <= steps; k++) {
+        SCOPED_TRACE(k);
+        status = print('B', k);
+        EXPECT_EQ(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL, k < steps);
+        const char l = Print_Of(list), p = Print_Of(pdf);
+        EXPECT_TRUE(l == 'A' || l == 'B') << l;
+        EXPECT_TRUE(p == l || p == '-') << "print list " << l << ", PDF " << p;
+        seen += std::string(1, l) + p + " ";
+        /* back to print A for the next kill */
+        status = print('A', -1);
+        ASSERT_TRUE(WIFEXITED(status));
+    }
+    /* the kills landed before print B was in place and after */
+    EXPECT_NE(seen.find("AA"), std::string::npos) << seen;
+    EXPECT_NE(seen.find("BB"), std::string::npos) << seen;
+    ASSERT_EQ(chdir(old_cwd), 0);
+    ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0);
 }
 
 } // namespace

@@ -291,6 +291,38 @@ TEST(PrintList, HeldPrintGoesInPlaceOnlyWhenToldTo)
     EXPECT_NE(Read_File("druck01.SPF").find("*EOI"), std::string::npos);
 }
 
+/* A print removes what a killed print of this component left behind, also the files it does not
+** write this time (a list without drawings), and nothing of another name. */
+TEST(PrintList, APrintRemovesWhatAKilledPrintLeft)
+{
+    ZW_Test_Reset();
+    Valid_Print_With_Plots("Stoss 1");
+    Splice_Input.print.sections = 0; /* the print list alone */
+    const std::vector<std::string> stale = {Oli_Name_Of_Test() + ".tmp",
+                                            Oli_Name_Of_Test() + ".pdf.tmp", "druck01.SPF.tmp",
+                                            "druck02.SPF.tmp", "druck03.SPF.tmp"};
+    const std::vector<std::string> others = {"druck04.SPF.tmp", "andere01.SPF.tmp",
+                                             Oli_Name_Of_Test() + ".tmp.alt"};
+    for (const std::string &n : stale) {
+        FILE *f = fopen(n.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        fputs("alt\n", f);
+        fclose(f);
+    }
+    for (const std::string &n : others) {
+        FILE *f = fopen(n.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        fputs("bleibt\n", f);
+        fclose(f);
+    }
+    EXPECT_EQ(Write_Print_List(1), 0);
+    for (const std::string &n : stale) EXPECT_NE(access(n.c_str(), F_OK), 0) << n;
+    for (const std::string &n : others) {
+        EXPECT_EQ(Read_File(n.c_str()), "bleibt\n") << n;
+        unlink(n.c_str());
+    }
+}
+
 TEST(PrintList, UnwritableListIsReportedToTheCaller)
 {
     ZW_Test_Reset();

@@ -318,6 +318,74 @@ TEST_F(Program, APrintOntoAFullDiskKeepsTheLastReport)
     EXPECT_FALSE(Slurp(files[4].c_str()) == before[4]);
 }
 
+/* Links and files planted beside the print's files and the input file by someone who may write
+** into the component's folder: the print and the save write only new regular files of their own
+** names, never through a link or into a file that was there before, and a file outside the folder
+** keeps its bytes; the print reports success because every file really was written. */
+TEST_F(Program, PlantedLinksNeverLetAPrintOrASaveWriteOutsideTheFolder)
+{
+    const std::string name = "zugstoss_nagel";
+    const std::string src = std::string(SPLICE_SOURCE_DIR) + "/examples/" + name;
+    ASSERT_EQ(system(("cp '" + src + "'/* .").c_str()), 0);
+    const std::string victim = dir + "_opfer.txt"; /* beside the folder, not in it */
+    const std::string victim_name =
+        "../comp_PlantedLinksNeverLetAPrintOrASaveWriteOutsideTheFolder_opfer.txt";
+    std::ofstream(victim, std::ios::binary) << "opfer\n";
+    const std::string list = name + "_01.oli";
+    ASSERT_EQ(symlink(victim_name.c_str(), (list + ".tmp").c_str()), 0);
+    ASSERT_EQ(link(victim.c_str(), (name + "01.SPF.tmp").c_str()), 0);
+    std::ofstream(name + "02.SPF.tmp", std::ios::binary) << "alt\n";
+    ASSERT_EQ(symlink(victim_name.c_str(), (name + "03.SPF").c_str()), 0);
+    ASSERT_EQ(symlink(victim_name.c_str(), (list + ".pdf.tmp").c_str()), 0);
+    ASSERT_EQ(symlink(victim_name.c_str(), (name + "_01.inp.tmp").c_str()), 0);
+    const char *argv[] = {"splice", "zugstoss_nagel", "1", "1", "1", nullptr};
+    ZW_Test_Set_Script(Tab(4) + Menu(4) + Menu(6));
+    ASSERT_EQ(Splice_Main(5, (char **)argv), 1);
+    EXPECT_TRUE(Log_Has("MESSAGE", "gedruckt"));
+    EXPECT_EQ(Slurp(victim.c_str()), "opfer\n");
+    const std::vector<std::string> files = {
+        list, name + "01.SPF", name + "02.SPF", name + "03.SPF", list + ".pdf", name + "_01.inp"};
+    for (const std::string &f : files) {
+        struct stat st;
+        ASSERT_EQ(lstat(f.c_str(), &st), 0) << f;
+        EXPECT_TRUE(S_ISREG(st.st_mode)) << f;
+        EXPECT_EQ(st.st_nlink, 1u) << f;
+        EXPECT_NE(lstat((f + ".tmp").c_str(), &st), 0) << f;
+    }
+    EXPECT_NE(Slurp(list.c_str()).find("\xCE"), std::string::npos);
+    EXPECT_EQ(Slurp((name + "02.SPF").c_str()).find("alt\n"), std::string::npos);
+    EXPECT_EQ(Slurp((list + ".pdf").c_str()).rfind("%PDF-", 0), 0u);
+    EXPECT_NE(Slurp((name + "_01.inp").c_str()).find("LAYOUT 0 8 5 "), std::string::npos);
+    unlink(victim.c_str());
+}
+
+/* What a killed print or save left behind (its temporary files, up to tens of megabytes) is
+** removed when the program starts: only the files of this component and file number, a link
+** and not what it points to, and never a folder or a file of another name. */
+TEST_F(Program, AStartRemovesTheTemporaryFilesOfAKilledPrint)
+{
+    const std::string victim = dir + "_opfer.txt";
+    std::ofstream(victim, std::ios::binary) << "opfer\n";
+    const std::vector<std::string> stale = {"Stoss_01.oli.tmp",     "Stoss01.SPF.tmp",
+                                            "Stoss02.SPF.tmp",      "Stoss03.SPF.tmp",
+                                            "Stoss_01.oli.pdf.tmp", "Stoss_01.inp.tmp"};
+    for (const std::string &f : stale)
+        if (f != "Stoss02.SPF.tmp") std::ofstream(f, std::ios::binary) << std::string(100000, 'x');
+    ASSERT_EQ(symlink(("../comp_AStartRemovesTheTemporaryFilesOfAKilledPrint_opfer.txt"),
+                      "Stoss02.SPF.tmp"),
+              0);
+    const std::vector<std::string> others = {"Stoss_02.oli.tmp",  "Andere_01.oli.tmp",
+                                             "Stoss_01.oli.tmp2", "notiz.tmp",
+                                             "Stoss04.SPF.tmp",   "Stoss_01.oli"};
+    for (const std::string &f : others) std::ofstream(f, std::ios::binary) << "bleibt\n";
+    EXPECT_EQ(Run(""), 1);
+    struct stat st;
+    for (const std::string &f : stale) EXPECT_NE(lstat(f.c_str(), &st), 0) << f;
+    for (const std::string &f : others) EXPECT_EQ(Slurp(f.c_str()), "bleibt\n") << f;
+    EXPECT_EQ(Slurp(victim.c_str()), "opfer\n");
+    unlink(victim.c_str());
+}
+
 /* A print of a splice that fails its validation (one nail per half) writes nothing: the print
 ** list, the plots and the PDF of the last good print stay byte for byte, and no success message. */
 TEST_F(Program, ARefusedPrintKeepsTheLastReport)

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/runtime.h"
+
 namespace {
 
 std::string Out_Dir;
@@ -171,10 +173,12 @@ void Write_File(const std::string &name, const std::vector<unsigned char> &b)
             return;
         }
     }
-    std::string tmp = path + ".tmp";
-    FILE *f = fopen(tmp.c_str(), "wb");
-    if (!f || fwrite(b.data(), 1, b.size(), f) != b.size() || fclose(f) != 0
-        || rename(tmp.c_str(), path.c_str()) != 0) {
+    /* a new file beside the old one, renamed over it: never written through a link */
+    Rt_Safe_File *f = Rt_Safe_Open(path.c_str());
+    const int ok =
+        f && fwrite(b.data(), 1, b.size(), Rt_Safe_Stream(f)) == b.size() && Rt_Safe_Commit(f);
+    Rt_Safe_Close(f);
+    if (!ok) {
         fprintf(stderr, "draw_bitmaps: cannot write %s\n", path.c_str());
         exit(1);
     }
