@@ -273,6 +273,7 @@ const char *Rt_Error_Text(int err)
     case ENOTDIR: return "Ein Teil des Pfades ist kein Ordner.";
     case EISDIR: return "Der Name bezeichnet einen Ordner.";
     case ENAMETOOLONG: return "Der Name ist zu lang.";
+    case EEXIST: return "Der Name ist bereits vergeben.";
     case EMFILE:
     case ENFILE: return "Zu viele offene Dateien.";
     case ENOMEM: return "Nicht genug Speicher.";
