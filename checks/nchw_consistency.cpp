@@ -11,6 +11,7 @@
 #include "checks/xtr_tables.h"
 #include "dialogs/sva.h"
 #include "foundation/codepage.h"
+#include "platform/runtime.h"
 #include "platform/zelkwin.h"
 
 #include <cstdio>
@@ -308,7 +309,7 @@ int Write_BOP_EIN_File(const char *name)
     if (!(Nchw_Norm_Mask & NCHW_NORM_DIN1045) || !name) return 0;
     char path[64];
     snprintf(path, sizeof path, "%.4s_BOP.EIN", name);
-    FILE *f = fopen(path, "w");
+    FILE *f = Rt_Fopen(path, "w"); /* a new file, never through a link */
     if (!f) return 0;
     const Nchw_Global_Settings_Rec &G = Nchw_Global_Settings;
     fprintf(f, "V%d\n", 2);

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "foundation/files.h"
+#include "platform/runtime.h"
 
 #define BACKUP_NAME_SIZE (2 * FILES_PATH_MAX)
 
@@ -62,7 +63,7 @@ int Dat_Backup_Exists(void) { return Name_Bak[0] && File_Exists(Name_Bak); }
 int Dat_Write_Backup_To(const char *path)
 {
     if (!Dat_Backup_Enabled || !Dat_Backup_Writer || !path || !*path) return 1;
-    FILE *f = fopen(path, "w");
+    FILE *f = Rt_Fopen(path, "w"); /* a new file, never through a link */
     if (!f) return 1;
     int r = Dat_Backup_Writer(f);
     if (fclose(f) != 0 && r == 0) r = 1;

@@ -88,7 +88,8 @@ FILE *Base_Path_Fopen(const char *name, const char *mode)
 {
     char path[FILES_PATH_MAX];
     if (!mode || !Compose(path, name)) return nullptr;
-    return fopen(path, mode);
+    /* a file written anew is a new file: never through a link planted under its name */
+    return Rt_Fopen(path, mode);
 }
 
 int Base_Path_Exists(const char *name)

@@ -47,7 +47,8 @@ FILE *Temp_File_Open(const char *mode)
     for (Temp_Slot &slot : Temp_Slots) {
         if (slot.stream) continue;
         if (!Make_Temp_File_Name(slot.name)) return nullptr;
-        slot.stream = fopen(slot.name, mode);
+        /* the name was free a moment ago; whatever was planted under it since is not opened */
+        slot.stream = Rt_Fopen(slot.name, mode);
         return slot.stream;
     }
     return nullptr;

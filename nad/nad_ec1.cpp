@@ -284,7 +284,7 @@ int Store_EC1_User_Values(int append, const char *name, const NAD_EC1_Tables *b)
     char path[RT_PATH_MAX];
     if (!dram || !b || snprintf(path, sizeof path, "%s/WUSL-NADs.def", dram) >= (int)sizeof path)
         return 0;
-    FILE *f = fopen(path, append ? "ab" : "wb");
+    FILE *f = Rt_Fopen(path, append ? "ab" : "wb");
     if (!f) return 0;
     Write_EC1_Table_Values(f, b, name);
     const int bad = ferror(f);

@@ -136,7 +136,7 @@ int Store_User_NAD_File(int number, const NAD_Record *rec)
     char path[RT_PATH_MAX];
     if (number <= 0 || !Nad_File_Path(number, nullptr, path, sizeof path)) return 0;
     if (!rec) return Rt_Delete_File(path);
-    FILE *f = fopen(path, "wb");
+    FILE *f = Rt_Fopen(path, "wb"); /* a new file, never through a link */
     if (!f) return 0;
     Write_NAD_File(f, rec);
     const int bad = ferror(f);
@@ -246,7 +246,7 @@ int Convert_Old_NAD_Store(FILE *old, const char *dir)
         Nad_Set_Record_Name(rec, name);
         char out[RT_PATH_MAX];
         if (snprintf(out, sizeof out, "%s/%d.NAD", dir, k) >= (int)sizeof out) break;
-        FILE *f = fopen(out, "wb");
+        FILE *f = Rt_Fopen(out, "wb");
         if (!f) continue;
         Write_NAD_File(f, rec);
         const int bad = ferror(f);

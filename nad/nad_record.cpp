@@ -460,7 +460,7 @@ int Write_NAD_Record_File(const char *base)
     Ensure_Active();
     char path[RT_PATH_MAX];
     if (!base || snprintf(path, sizeof path, "%s_EC2.NAD", base) >= (int)sizeof path) return 0;
-    FILE *f = fopen(path, "w");
+    FILE *f = Rt_Fopen(path, "w"); /* a new file, never through a link */
     if (!f) return 0;
     Write_NAD_File(f, &Nad_Record);
     const int bad = ferror(f);

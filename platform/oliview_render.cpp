@@ -246,7 +246,7 @@ int Oli_Write_Png(const Oli_Layout *layout, int index, double dpi, const char *p
     cairo_scale(cr, dpi / 72.0, dpi / 72.0);
     Oli_Draw_Page(cr, layout, index);
     cairo_destroy(cr);
-    int ok = cairo_surface_write_to_png(s, png_path) == CAIRO_STATUS_SUCCESS;
+    int ok = zw::Write_Png(s, png_path);
     cairo_surface_destroy(s);
     return ok;
 }

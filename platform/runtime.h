@@ -51,7 +51,7 @@ int Rt_Make_Dirs(const char *path);
 ** a failed write, a kill or a power loss leaves the old file or the new one and never a part:
 ** the bytes go into "<path>.tmp" beside the file; Rt_Safe_Commit flushes and checks the stream,
 ** syncs the temporary file, closes it, renames it over path and syncs the folder. The temporary
-** file is created new (O_CREAT|O_EXCL|O_NOFOLLOW): whatever stood under its name before, a link, a
+** file is created new (Rt_Create_New_File, below): whatever stood under its name before, a link, a
 ** second name of another file or a file someone holds open, is removed, never written (a folder
 ** of that name stays and fails the open with EISDIR); a link in the place of path is replaced by
 ** the rename, never written through. Every file this program replaces whole goes this way.
@@ -91,6 +91,18 @@ void Rt_Set_Sync_Error(int err);
 ** Rt_Safe_Remove_Old (a test kills the process there); null (the start) runs nothing. */
 void Rt_Set_Install_Hook(void (*hook)(const char *path));
 
+/*
+** Create path as a new, empty regular file of our own that can never be a link or a file that
+** existed before: what stands under the name is removed first (a link goes, never what it points
+** to; a second name of a file goes, never the file; a folder stays and answers EISDIR), then the
+** file is made with O_CREAT|O_EXCL|O_NOFOLLOW (a name planted again meanwhile is removed again, a
+** few times, then EEXIST). The descriptor (read and write, close-on-exec), or -1 with errno.
+** Every temporary file and every file written in place is created this way.
+*/
+int Rt_Create_New_File(const char *path);
+/* fopen, except that a mode that writes the file anew ("w", "wb", "w+", ...) creates it with
+** Rt_Create_New_File, so that the bytes never go through a link or into another file's name. */
+FILE *Rt_Fopen(const char *path, const char *mode);
 /* Remove the temporary file that a killed writer of path left ("<path>.tmp"; a link goes, never
 ** what it points to; a folder stays). 1 when none is left, 0. */
 int Rt_Remove_Stale_Temp(const char *path);

@@ -1,6 +1,6 @@
 /*
-** Files replaced whole: written into "<path>.tmp", a new file that no link and no earlier file can
-** be, checked, synced and renamed over the file, the folder synced after the rename; the removal
+** Files created new, never a link or a file that existed before; files replaced whole: written
+** into "<path>.tmp", such a new file, checked, synced and renamed over the file, the folder synced after the rename; the removal
 ** of a temporary file a killed writer left; the German reasons of file errors; the write budget by
 ** which tests fill the disk.
 */
@@ -62,9 +62,7 @@ static int Remove_Entry(const std::string &name)
     return errno;
 }
 
-/* Create temp as a new, empty regular file of our own that can never be a link or a file that
-** existed before: the descriptor (write only, close-on-exec), or -1 with errno. */
-static int Create_Temp_File(const char *temp)
+int Rt_Create_New_File(const char *temp)
 {
     if (!temp || !*temp) {
         errno = ENOENT;
@@ -79,11 +77,30 @@ static int Create_Temp_File(const char *temp)
             errno = err;
             return -1;
         }
-        const int fd = open(temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        const int fd = open(temp, O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     errno = EEXIST;
     return -1;
+}
+
+FILE *Rt_Fopen(const char *path, const char *mode)
+{
+    if (!path || !mode) {
+        errno = EINVAL;
+        return nullptr;
+    }
+    if (mode[0] != 'w') return fopen(path, mode);
+    const int fd = Rt_Create_New_File(path);
+    if (fd < 0) return nullptr;
+    FILE *f = fdopen(fd, mode);
+    if (!f) {
+        const int err = errno;
+        close(fd);
+        unlink(path);
+        errno = err;
+    }
+    return f;
 }
 
 int Rt_Remove_Stale_Temp(const char *path)
@@ -144,7 +161,7 @@ Rt_Safe_File *Rt_Safe_Open(const char *path)
     Rt_Safe_File *sf = new Rt_Safe_File;
     sf->path = path;
     sf->temp = Temp_Name(sf->path);
-    sf->fd = Create_Temp_File(sf->temp.c_str());
+    sf->fd = Rt_Create_New_File(sf->temp.c_str());
     if (sf->fd < 0) {
         const int err = errno;
         delete sf;

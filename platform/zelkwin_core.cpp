@@ -12,6 +12,7 @@
 #include <sstream>
 #include <thread>
 
+#include "platform/runtime.h"
 #include "platform/zelkwin_internal.h"
 
 int NPIXEL_X = 1280;
@@ -247,12 +248,29 @@ void Present(bool force)
     s.dirty = false;
 }
 
+static cairo_status_t Png_Bytes(void *closure, const unsigned char *data, unsigned int length)
+{
+    FILE *f = Rt_Safe_Stream(static_cast<Rt_Safe_File *>(closure));
+    return f && fwrite(data, 1, length, f) == length ? CAIRO_STATUS_SUCCESS
+                                                     : CAIRO_STATUS_WRITE_ERROR;
+}
+
+int Write_Png(cairo_surface_t *surface, const char *path)
+{
+    Rt_Safe_File *f = path ? Rt_Safe_Open(path) : nullptr;
+    const int ok =
+        f && cairo_surface_write_to_png_stream(surface, Png_Bytes, f) == CAIRO_STATUS_SUCCESS
+        && Rt_Safe_Commit(f);
+    Rt_Safe_Close(f);
+    return ok;
+}
+
 int Snapshot(const char *path)
 {
     Ensure_Init();
     State &s = St();
     cairo_surface_flush(s.surface);
-    int ok = cairo_surface_write_to_png(s.surface, path) == CAIRO_STATUS_SUCCESS;
+    int ok = Write_Png(s.surface, path);
     Log_Line(std::string(ok ? "SNAPSHOT " : "SNAPSHOT FAILED ") + path);
     return ok;
 }

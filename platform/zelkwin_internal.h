@@ -96,6 +96,9 @@ State &St();
 /* core */
 void Ensure_Init();
 void Log_Line(const std::string &line); /* one line into the log (UTF-8) */
+/* Write surface as a PNG file replaced whole (the runtime's safe files: never through a link
+** planted under its name); 1, or 0. */
+int Write_Png(cairo_surface_t *surface, const char *path);
 /* Whether a log is kept at all (a log file, or the lines for the tests): callers that build a
 ** line at some cost ask first. */
 inline bool Log_Wanted() { return St().memory_log || St().log_file != nullptr; }

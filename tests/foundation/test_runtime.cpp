@@ -225,22 +225,27 @@ enum Plant {
     TEMP_LEFT_OPEN,   /* "<file>.tmp" a file of anyone's, still open for writing */
     TARGET_LINK,      /* the file itself a link to the victim */
     TARGET_HARD_LINK, /* the file itself a second name of the victim */
+    TARGET_LEFT_OPEN, /* the file itself still open for writing by someone */
 };
 
-/* Every writer that replaces a file whole: the new bytes land in a regular file of the file's
-** own name, the victim keeps its bytes and its mode, nothing is created where a link points, and
-** no temporary file is left. A file open before the write cannot change the file afterwards. */
+/* Every writer that replaces a file whole, and one that writes a file anew in place: the new bytes
+** land in a regular file of the file's own name, the victim keeps its bytes and its mode, nothing
+** is created where a link points, and no temporary file is left. A file open before the write
+** cannot change the file afterwards. */
 TEST(Runtime, WritersNeverWriteThroughAPlantedLink)
 {
-    const char *const writers[] = {"Rt_Safe", "Rt_Copy_File", "Copy_File", "Replace_In_File"};
-    const Plant plants[] = {TEMP_LINK,      TEMP_DANGLING, TEMP_HARD_LINK,
-                            TEMP_LEFT_OPEN, TARGET_LINK,   TARGET_HARD_LINK};
+    const char *const writers[] = {"Rt_Safe", "Rt_Copy_File", "Copy_File", "Replace_In_File",
+                                   "Base_Path_Fopen"};
+    const Plant plants[] = {TEMP_LINK,   TEMP_DANGLING,    TEMP_HARD_LINK,  TEMP_LEFT_OPEN,
+                            TARGET_LINK, TARGET_HARD_LINK, TARGET_LEFT_OPEN};
     for (const char *writer : writers)
         for (Plant plant : plants) {
             const std::string w = writer;
             /* replacing text in a file reads the file first: a link in its place is read */
             if (w == "Replace_In_File" && (plant == TARGET_LINK || plant == TARGET_HARD_LINK))
                 continue;
+            /* a file written anew in place has no temporary file */
+            if (w == "Base_Path_Fopen" && plant < TARGET_LINK) continue;
             SCOPED_TRACE(w + " plant " + std::to_string(plant));
             Scratch_Dir dir;
             ASSERT_EQ(mkdir(dir.File("ordner").c_str(), 0755), 0);
@@ -267,6 +272,10 @@ TEST(Runtime, WritersNeverWriteThroughAPlantedLink)
                 unlink(path.c_str());
                 ASSERT_EQ(link(victim.c_str(), path.c_str()), 0);
                 break;
+            case TARGET_LEFT_OPEN:
+                open_fd = open(path.c_str(), O_WRONLY);
+                ASSERT_GE(open_fd, 0);
+                break;
             }
             const std::string source = dir.File("quelle.txt");
             Write_File(source, "neu\n");
@@ -281,6 +290,12 @@ TEST(Runtime, WritersNeverWriteThroughAPlantedLink)
                 ok = Rt_Copy_File(source.c_str(), path.c_str(), 0);
             } else if (w == "Copy_File") {
                 ok = Copy_File(path.c_str(), source.c_str()) == 0;
+            } else if (w == "Base_Path_Fopen") {
+                Base_Path_Set((dir.path + "/ordner/").c_str());
+                FILE *f = Base_Path_Fopen("liste.oli", "w");
+                Base_Path_Set(nullptr);
+                ok = f != nullptr && fputs("neu\n", f) >= 0;
+                if (f) ok = fclose(f) == 0 && ok;
             } else {
                 ok = Replace_In_File(path.c_str(), "alt", "neu") == 1;
             }

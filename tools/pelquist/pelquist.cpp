@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/runtime.h"
 #include "printlist/oli_util.h"
 
 static uint32_t le32(const unsigned char *p)
@@ -63,7 +64,8 @@ int main(int argc, char **argv)
     int known = picture_head(in, &info);
     fclose(in);
     if (!known) return 1;
-    FILE *out = fopen(argv[2], "w");
+    /* the record file is created new: never written through a link planted under its name */
+    FILE *out = Rt_Fopen(argv[2], "w");
     if (out == nullptr) return 1;
     int ok = Write_Picture_Info(out, &info);
     return fclose(out) == 0 && ok ? 0 : 1;
