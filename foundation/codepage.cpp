@@ -4,6 +4,7 @@
 */
 #include "foundation/codepage.h"
 
+#include <algorithm>
 #include <cstring>
 
 void Utf8_Append(std::string &out, uint32_t cp)
@@ -116,6 +117,30 @@ std::string To_Cp850(std::string_view text, int code_page)
     }
     if (code_page == CODE_PAGE_1252) return Utf8_To_Cp850(Cp1252_To_Utf8(text));
     return std::string(text);
+}
+
+const char *Wide_Unicode_Encoding(std::string_view head)
+{
+    /* the four-byte marks first: FF FE 00 00 also begins like the mark of UTF-16 LE */
+    if (head.substr(0, 4) == std::string_view("\xFF\xFE\0\0", 4)) return "UTF-32 LE";
+    if (head.substr(0, 4) == std::string_view("\0\0\xFE\xFF", 4)) return "UTF-32 BE";
+    if (head.substr(0, 2) == "\xFF\xFE") return "UTF-16 LE";
+    if (head.substr(0, 2) == "\xFE\xFF") return "UTF-16 BE";
+    /* Without a mark: the German and ASCII characters of such a file have NUL bytes in the
+    ** same places of every unit of two or four bytes; a text of a byte code page has none. */
+    const size_t n = std::min<size_t>(head.size(), 64) / 4 * 4;
+    if (n < 4) return nullptr;
+    size_t nul[4] = {0, 0, 0, 0};
+    for (size_t i = 0; i < n; i++) nul[i % 4] += head[i] == '\0';
+    const size_t units = n / 4;
+    if (nul[0] + nul[1] + nul[2] + nul[3] == 0) return nullptr;
+    if (nul[1] == units && nul[2] == units && nul[3] == units && nul[0] < units) return "UTF-32 LE";
+    if (nul[0] == units && nul[1] == units && nul[2] == units && nul[3] < units) return "UTF-32 BE";
+    /* most characters of two bytes with the NUL on one side: UTF-16 */
+    const size_t odd = nul[1] + nul[3], even = nul[0] + nul[2];
+    if (4 * odd >= 3 * (n / 2) && 4 * even <= n / 2) return "UTF-16 LE";
+    if (4 * even >= 3 * (n / 2) && 4 * odd <= n / 2) return "UTF-16 BE";
+    return nullptr;
 }
 
 /* ---------------------------------------------------------------- runtime maps of German texts */

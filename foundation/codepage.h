@@ -217,6 +217,14 @@ int Guess_Code_Page(std::string_view text);
 ** 850 lacks becomes '?'; a UTF-8 byte-order mark at the start is dropped. */
 std::string To_Cp850(std::string_view text, int code_page);
 
+/*
+** The wide Unicode encoding of a text file whose first bytes are head, which none of the byte
+** code pages reads: "UTF-16 LE", "UTF-16 BE", "UTF-32 LE" or "UTF-32 BE", by a byte-order mark
+** or, without one, by NUL bytes standing between the characters; null for a file in code page
+** 850, 1252 or UTF-8. Looks at the first 64 bytes.
+*/
+const char *Wide_Unicode_Encoding(std::string_view head);
+
 /* ---------------------------------------------------------------- runtime maps of German texts */
 
 /* Static 512-byte buffers; at most 511 characters of input; the next call overwrites. */

@@ -1,7 +1,8 @@
 /*
-** Fuzz target: the component's input file (records read into a record holding the defaults),
-** and the adjustment of old values that follows a read.
+** Fuzz target: the component's input file (records read into a record holding the defaults;
+** its counts whole numbers), and the adjustment of old values that follows a read.
 */
+#include <cmath>
 #include <cstdlib>
 
 #include "fuzz/fuzz_support.h"
@@ -16,6 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Read_Splice_Input_Stream(f, si, &report);
     fclose(f);
     if (report.reason[sizeof report.reason - 1] != 0) abort();
+    /* a count is taken whole or not at all: 7.9 columns would be designed as 7 */
+    if (si->plate_count != std::floor(si->plate_count)) abort();
+    for (int slot = 0; slot < VBM_TYPE_SLOTS; slot++)
+        if (si->n_col[slot] != std::floor(si->n_col[slot])
+            || si->n_row[slot] != std::floor(si->n_row[slot]))
+            abort();
     Adjust_Old_Input_Values(si);
     /* what was read must write back */
     FILE *out = fopen("/dev/null", "wb");

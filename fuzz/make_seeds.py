@@ -46,8 +46,22 @@ def main():
         put('input_file', os.path.basename(p), rd(p))
         put('input_annex', os.path.basename(p), rd(p))
         put('guillemet', os.path.basename(p), rd(p))
+    # damaged forms of the first example: fractional counts; a damaged or cut annex section
+    zug = rd(os.path.join(EX, 'zugstoss_nagel', 'zugstoss_nagel_01.inp'))
+    put('input_file', 'fractional_columns', zug.replace(b'LAYOUT 0 8 5 0 0', b'LAYOUT 0 7.9 5 0 0'))
+    put('input_file', 'fractional_rows', zug.replace(b'LAYOUT 0 8 5 0 0', b'LAYOUT 0 8 4.5 0 0'))
+    put('input_file', 'fractional_plates', b'SPLICE 201\nPLATES 2.5 0.8 18 5 0 0\nEND\n')
+    put('input_file', 'utf16', b'\xff\xfe' + zug.decode('latin-1').encode('utf-16-le'))
+    body = zug.split(b'ACTIV_NADNAME')[0]
+    std = b'\xaeEC-Standardparameter\xaf\n'
+    put('input_annex', 'keyword_changed', body + b'ACTIV_NADNAMF\n' + std)
+    put('input_annex', 'keyword_gone', body + std)
+    put('input_annex', 'name_cut', body + b'ACTIV_NADNAME\n')
+    put('input_annex', 'keyword_changed_name_cut', body + b'ACTIV_NXDNAME\n\n')
+    put('input_annex', 'line_after_end', body + b'etwas anderes\nACTIV_NADNAME\n' + std)
     for p in sorted(glob.glob(os.path.join(EX, '*', '*.txt'))):
         put('title_file', os.path.basename(p), rd(p))
+    put('title_file', 'utf16', '\ufeffSto\u00df Achse 3\r\n'.encode('utf-16-le'))
     put('title_file', 'empty', b'')
     put('title_file', 'crlf', b'Stoss \x84\x94\x81 Achse 3\r\nzweite Zeile\r\n')
     # annex files and their sections
@@ -91,6 +105,10 @@ def main():
     put('lkom_ascii', 'three', b'# kmod aussergewoehnlich M N V Kommentar\n0.9 0 12.5 -30 4.2 LF 1\n'
         b'0.9 0 10 20 3 LF 2\n1.1 1 0 0 0 Anprall\n\n')
     put('lkom_ascii', 'bad', b'0,9 0 1 2 3\nx y z\n0.6 0 1e308 -1e308 0 ' + b'K' * 100 + b'\n')
+    wide = '0.9 0 12.5 -30 4.2 Schnee \u00f6stlich\r\n1.1 1 0 0 0 Anprall\r\n'
+    put('lkom_ascii', 'utf16le', ('\ufeff' + wide).encode('utf-16-le'))
+    put('lkom_ascii', 'utf16be_no_mark', wide.encode('utf-16-be'))
+    put('lkom_ascii', 'utf32le', ('\ufeff' + wide).encode('utf-32-le'))
     # design-check files
     nd = rd(os.path.join(priv, 'nachweis.def'))
     put('nachweis_def', 'nachweis.def', nd)

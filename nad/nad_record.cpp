@@ -319,9 +319,9 @@ void Read_Active_NAD_Name(FILE *f)
 
 /*
 ** As Read_Active_NAD_Name, for a reader that has read the file up to a line start: `at` is the
-** offset just after the first line read that begins with "ACTIV_NADNAME", -1 when none of the
-** lines read begins so (the rest of the file is searched), -2 when one did but its offset is not
-** known (the whole file is searched). The file is not read twice.
+** offset just after the first line read that begins with "ACTIV_NADNAME" (or of the name's line
+** itself), -1 when none of the lines read begins so (the rest of the file is searched), -2 when
+** one did but its offset is not known (the whole file is searched). The file is not read twice.
 */
 void Read_Active_NAD_Name_From(FILE *f, long at)
 {
@@ -333,26 +333,43 @@ void Read_Active_NAD_Name_From(FILE *f, long at)
                                       : Find_Keyword_Line(f, "ACTIV_NADNAME", 0) == 1);
 }
 
+/* The name at the file's position (the line after the section's keyword): a marked name, or
+** the next line that holds more than blanks; "" when there is none. */
+static std::string Section_Name_Here(FILE *f)
+{
+    const long at = ftell(f);
+    char text[256];
+    const int n = Read_Guillemet_String(f, text);
+    std::string name = n > 0 ? std::string(text) : std::string();
+    /* no marks that we know: the line is the name, so that it is looked up, warned about and
+    ** kept rather than dropped unseen */
+    if (n < 0 && at >= 0 && fseek(f, at, SEEK_SET) == 0) {
+        const std::string line = Next_Nonblank_Line(f);
+        name = To_Cp850(line, Guess_Code_Page(line));
+        /* marks behind a byte-order mark or other stray bytes */
+        if (name.size() >= 2 && (unsigned char)name.front() == 0xAE
+            && (unsigned char)name.back() == 0xAF)
+            name = name.substr(1, name.size() - 2);
+    }
+    if (name.size() > NAD_LIST_NAME_MAX) name.resize(NAD_LIST_NAME_MAX);
+    return name;
+}
+
+int Peek_Input_NAD_Name(FILE *f, long at, char *name, int size)
+{
+    if (!name || size < 1) return 0;
+    name[0] = '\0';
+    if (!f || at < 0 || fseek(f, at, SEEK_SET) != 0) return 0;
+    snprintf(name, (size_t)size, "%s", Section_Name_Here(f).c_str());
+    return (int)strlen(name);
+}
+
 /* The name at the line after the section's keyword (found), or "Deutschland" without it. */
 static void Activate_NAD_Name_Here(FILE *f, bool found)
 {
     if (found) {
-        const long at = ftell(f);
-        char text[256];
-        const int n = Read_Guillemet_String(f, text);
-        std::string name = n > 0 ? std::string(text) : std::string();
-        /* no marks that we know: the line is the name, so that it is looked up, warned about
-        ** and kept rather than dropped unseen */
-        if (n < 0 && at >= 0 && fseek(f, at, SEEK_SET) == 0) {
-            const std::string line = Next_Nonblank_Line(f);
-            name = To_Cp850(line, Guess_Code_Page(line));
-            /* marks behind a byte-order mark or other stray bytes */
-            if (name.size() >= 2 && (unsigned char)name.front() == 0xAE
-                && (unsigned char)name.back() == 0xAF)
-                name = name.substr(1, name.size() - 2);
-        }
+        const std::string name = Section_Name_Here(f);
         if (!name.empty()) {
-            if (name.size() > NAD_LIST_NAME_MAX) name.resize(NAD_LIST_NAME_MAX);
             Set_Active_NAD(name.c_str());
             return;
         }
@@ -364,8 +381,21 @@ static void Activate_NAD_Name_Here(FILE *f, bool found)
 }
 
 /*
+** The input file names an annex whose name cannot be read (the file ends behind the section's
+** keyword): the design runs on "Deutschland", and a save writes the section without a name, so
+** that "Deutschland" never stands in for the lost name unseen, until the user chooses an annex
+** on the selection sheet. The lost name is kept as an empty kept name.
+*/
+void Lose_Input_NAD_Name(void)
+{
+    Set_Active_NAD(nullptr);
+    Set_Kept_Name("");
+}
+
+/*
 ** Append the section "ACTIV_NADNAME" to the input file being written: the active name, or the
-** file's own name when that annex is not available here and the user chose none instead.
+** file's own name when that annex is not available here and the user chose none instead (no
+** name when the file's name was lost, Lose_Input_NAD_Name).
 */
 void Write_Active_NAD_Name(FILE *f) { Write_Active_NAD_Name_In(f, CODE_PAGE_850); }
 
@@ -377,11 +407,12 @@ void Write_Active_NAD_Name_In(FILE *f, int32_t code_page)
 {
     Ensure_Active();
     if (!f) return;
+    fprintf(f, "\n\nACTIV_NADNAME\n");
+    if (Kept_Name && !Kept_Name[0]) return; /* the file's name was lost: none is made up */
     const std::string name = std::string("\xAE") + (Kept_Name ? Kept_Name : Active_Name) + "\xAF";
     std::string text = name;
     if (code_page == CODE_PAGE_UTF8) text = Cp850_To_Utf8(name);
     else if (code_page == CODE_PAGE_1252) text = Utf8_To_Cp1252(Cp850_To_Utf8(name));
-    fprintf(f, "\n\nACTIV_NADNAME\n");
     fprintf(f, "%s\n", text.c_str());
 }
 

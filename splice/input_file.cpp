@@ -5,6 +5,7 @@
 */
 #include "splice/splice_app.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -28,7 +29,8 @@ int32_t Stored_Catalogue_Headers[CAT_HEADER_COUNT] = {-1, -1, -1, -1, -1, -1, -1
 
 /* ---------------------------------------------------------------- field descriptions */
 
-enum { F_INT = 0, F_DBL = 1, F_BITS = 2 };
+/* F_COUNT: a count kept as a double (the pages enter it as a number), which must be whole. */
+enum { F_INT = 0, F_DBL = 1, F_BITS = 2, F_COUNT = 3 };
 
 typedef struct Fld {
     int kind;
@@ -45,6 +47,10 @@ static void I(std::vector<Fld> &v, int32_t *p, double lo = -2147483648.0, double
 static void D(std::vector<Fld> &v, double *p, double lo = -BIG, double hi = BIG)
 {
     v.push_back({F_DBL, p, lo, hi});
+}
+static void N(std::vector<Fld> &v, double *p, double lo, double hi)
+{
+    v.push_back({F_COUNT, p, lo, hi});
 }
 static void U(std::vector<Fld> &v, uint32_t *p) { v.push_back({F_BITS, p, 0.0, 4294967295.0}); }
 static void Flag(std::vector<Fld> &v, int32_t *p) { I(v, p, 0, 1); }
@@ -71,7 +77,7 @@ static void System_Fields(Splice_Input_Record *s, std::vector<Fld> &v)
 
 static void Plate_Fields(Splice_Input_Record *s, std::vector<Fld> &v)
 {
-    D(v, &s->plate_count, 0, 20);
+    N(v, &s->plate_count, 0, 20);
     D(v, &s->t_p, 0, 100);
     D(v, &s->h_p, 0, 1000);
     I(v, &s->plate_steel);
@@ -161,8 +167,8 @@ static void Gamma_Fields(Splice_Input_Record *s, std::vector<Fld> &v)
 
 static void Layout_Fields(Splice_Input_Record *s, int slot, std::vector<Fld> &v)
 {
-    D(v, &s->n_col[slot], 0, 10000);
-    D(v, &s->n_row[slot], 0, 10000);
+    N(v, &s->n_col[slot], 0, 10000);
+    N(v, &s->n_row[slot], 0, 10000);
     I(v, &s->layout[slot], 0, 1);
     Flag(v, &s->grouped[slot]);
 }
@@ -420,15 +426,21 @@ int Write_Splice_Input_Stream(FILE *f, const Splice_Input_Record *si)
     return ok ? 1 : 0;
 }
 
-static void Show_File_Message(const char *title, const char *l1, const char *l2, const char *l3)
+static void Show_File_Lines(const char *title, const std::vector<std::string> &lines)
 {
     Init_Message();
     Set_Message_Symbol(3, 0, 0, 0);
     Set_Message_Title(title);
-    if (l1) Fill_Message(l1);
-    if (l2) Fill_Message(l2);
-    if (l3) Fill_Message(l3);
+    for (const std::string &l : lines) Fill_Message(l.c_str());
     Draw_Message();
+}
+
+static void Show_File_Message(const char *title, const char *l1, const char *l2, const char *l3)
+{
+    std::vector<std::string> lines;
+    for (const char *l : {l1, l2, l3})
+        if (l) lines.push_back(l);
+    Show_File_Lines(title, lines);
 }
 
 int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
@@ -623,16 +635,22 @@ static int Take_Fields(const std::vector<Word> &w, size_t first, Read_Scratch *s
     sc->iv.assign(v.size(), 0);
     for (size_t k = 0; k < v.size(); k++) {
         const Fld &fd = v[k];
-        int ok = fd.kind == F_DBL ? Parse_Double(w[first + k], fd.lo, fd.hi, &sc->dv[k])
-                                  : Parse_Int(w[first + k], fd.lo, fd.hi, &sc->iv[k]);
+        const bool real = fd.kind == F_DBL || fd.kind == F_COUNT;
+        int ok = real ? Parse_Double(w[first + k], fd.lo, fd.hi, &sc->dv[k])
+                      : Parse_Int(w[first + k], fd.lo, fd.hi, &sc->iv[k]);
         if (!ok) {
-            *why = "ein Wert ist keine Zahl oder liegt außerhalb seiner Grenzen";
+            *why = "ein Wert ist keine Zahl oder liegt außerhalb seiner Grenzen"_cp850;
+            return 0;
+        }
+        /* 7.9 fasteners would be designed as 7 without a word */
+        if (fd.kind == F_COUNT && sc->dv[k] != std::floor(sc->dv[k])) {
+            *why = "eine Anzahl ist keine ganze Zahl";
             return 0;
         }
     }
     for (size_t k = 0; k < v.size(); k++) {
         const Fld &fd = v[k];
-        if (fd.kind == F_DBL) *(double *)fd.p = sc->dv[k];
+        if (fd.kind == F_DBL || fd.kind == F_COUNT) *(double *)fd.p = sc->dv[k];
         else if (fd.kind == F_BITS) *(uint32_t *)fd.p = (uint32_t)sc->iv[k];
         else *(int32_t *)fd.p = (int32_t)sc->iv[k];
     }
@@ -825,7 +843,8 @@ static int Take_Record(const std::vector<Word> &w, Splice_Input_Record *si, Inp_
 static const char Annex_Keyword[] = "ACTIV_NADNAME";
 
 /* The records of the lines into si, the report into r (Read_Records). */
-static int Read_Lines(Line_Reader *lr, Splice_Input_Record *si, Inp_Read_Report *r, long *annex_at)
+static int Read_Lines(Line_Reader *lr, Splice_Input_Record *si, Inp_Read_Report *r, long *annex_at,
+                      int32_t *annex_line, int32_t *lines)
 {
     std::string line;
     std::vector<Word> w;
@@ -843,6 +862,7 @@ static int Read_Lines(Line_Reader *lr, Splice_Input_Record *si, Inp_Read_Report 
         if (*annex_at == -1 && line.compare(0, sizeof Annex_Keyword - 1, Annex_Keyword) == 0) {
             const long at = Line_Reader_Offset(lr);
             *annex_at = at >= 0 ? at : -2;
+            *annex_line = line_no;
         }
         if (too_long) {
             bad("Zeile zu lang");
@@ -853,7 +873,12 @@ static int Read_Lines(Line_Reader *lr, Splice_Input_Record *si, Inp_Read_Report 
         if (!seen_head) {
             int64_t ver = 0;
             if (w[0] != "SPLICE" || w.size() != 2 || !Parse_Int(w[1], 1, 1e6, &ver)) {
-                bad("keine Eingabedatei eines Stoßes");
+                const char *wide = Wide_Unicode_Encoding(line);
+                char why[120];
+                snprintf(why, sizeof why,
+                         "die Datei ist in %s gespeichert; diese Kodierung wird nicht gelesen",
+                         wide ? wide : "");
+                bad(wide ? why : "keine Eingabedatei eines Stoßes"_cp850);
                 return 0;
             }
             r->version = (int32_t)ver;
@@ -869,6 +894,7 @@ static int Read_Lines(Line_Reader *lr, Splice_Input_Record *si, Inp_Read_Report 
         if (Take_Record(w, si, r, &scratch, &why)) r->records++;
         else bad(why);
     }
+    *lines = line_no;
     if (!seen_head && !r->first_bad_line) {
         r->first_bad_line = line_no > 0 ? line_no : 1;
         snprintf(r->reason, sizeof r->reason, "%s", "die Datei ist leer");
@@ -876,17 +902,20 @@ static int Read_Lines(Line_Reader *lr, Splice_Input_Record *si, Inp_Read_Report 
     }
     if (seen_head && !r->complete && !r->first_bad_line) {
         r->first_bad_line = line_no + 1;
-        snprintf(r->reason, sizeof r->reason, "%s", "die Datei ist unvollständig");
+        snprintf(r->reason, sizeof r->reason, "%s", "die Datei ist unvollständig"_cp850);
     }
     return (seen_head && r->complete && r->damaged == 0) ? 1 : 0;
 }
 
 /* Read_Splice_Input_Stream; *annex_at gets what Read_Active_NAD_Name_From takes: the offset
 ** just after the first line read that begins with the annex keyword, -1 when none did, -2 when
-** one did but the stream did not tell its offset. */
-static int Read_Records(FILE *f, Splice_Input_Record *si, Inp_Read_Report *report, long *annex_at)
+** one did but the stream did not tell its offset; *annex_line the number of that line, *lines
+** the number of lines read. */
+static int Read_Records(FILE *f, Splice_Input_Record *si, Inp_Read_Report *report, long *annex_at,
+                        int32_t *annex_line, int32_t *lines)
 {
     *annex_at = -1;
+    *annex_line = *lines = 0;
     si->text_code_page = 0; /* fixed by the file's first text that is not plain ASCII */
     Inp_Read_Report local;
     Inp_Read_Report *r = report ? report : &local;
@@ -894,7 +923,7 @@ static int Read_Records(FILE *f, Splice_Input_Record *si, Inp_Read_Report *repor
     if (!f || !si) return 0;
     Line_Reader lr;
     Line_Reader_Open(&lr, f);
-    const int whole = Read_Lines(&lr, si, r, annex_at);
+    const int whole = Read_Lines(&lr, si, r, annex_at, annex_line, lines);
     Line_Reader_Done(&lr);
     return whole;
 }
@@ -902,7 +931,100 @@ static int Read_Records(FILE *f, Splice_Input_Record *si, Inp_Read_Report *repor
 int Read_Splice_Input_Stream(FILE *f, Splice_Input_Record *si, Inp_Read_Report *report)
 {
     long annex_at;
-    return Read_Records(f, si, report, &annex_at);
+    int32_t annex_line, lines;
+    return Read_Records(f, si, report, &annex_at, &annex_line, &lines);
+}
+
+/* ---------------------------------------------------------------- the annex section */
+
+/* What the lines behind the records say of the annex (Judge_Annex_Section). */
+typedef struct Annex_Section {
+    long name_at;      /* offset of the line the name is read from; -1 when the file names none */
+    int32_t name_line; /* its line number */
+    int32_t bad_line;  /* the section's first damaged line; 0 when it is whole */
+    int lost;          /* the file names an annex but the name's line is missing */
+} Annex_Section;
+
+/* Whether a line opens with a guillemet in one of the code pages the section may come in. */
+static bool Opens_Marked(const std::string &line, size_t at)
+{
+    const unsigned char c = (unsigned char)line[at];
+    return c == 0xAE || c == 0xAB
+           || (c == 0xC2 && at + 1 < line.size() && (unsigned char)line[at + 1] == 0xAB);
+}
+
+/* Whether a word is the annex keyword with at most two bytes changed, left out or added. */
+static bool Like_Annex_Keyword(Word w)
+{
+    const Word k(Annex_Keyword, sizeof Annex_Keyword - 1);
+    if (w.size() + 2 < k.size() || w.size() > k.size() + 2) return false;
+    std::vector<size_t> row(k.size() + 1), next(k.size() + 1);
+    for (size_t j = 0; j <= k.size(); j++) row[j] = j;
+    for (size_t i = 1; i <= w.size(); i++) {
+        next[0] = i;
+        for (size_t j = 1; j <= k.size(); j++)
+            next[j] = std::min(
+                {row[j] + 1, next[j - 1] + 1, row[j - 1] + (w[i - 1] == k[j - 1] ? 0 : 1)});
+        row.swap(next);
+    }
+    return row[k.size()] <= 2;
+}
+
+/*
+** Judge the annex section behind the records: from the stream's position (keyword_seen 0, the
+** line after the end record), or from the offset just after the keyword's line (keyword_seen 1).
+** line_no is the number of the line before. The section is blank lines, the keyword line and the
+** name's line; comments may stand between. A line that is none of them is damage, counted in r:
+** a keyword with a byte or two changed still opens the section, and a marked name is taken where
+** it stands, so that the name is kept whatever befell the line before. When the keyword stands
+** but no line follows it, the name is lost.
+*/
+static void Judge_Annex_Section(FILE *f, int32_t line_no, int keyword_seen, Inp_Read_Report *r,
+                                Annex_Section *a)
+{
+    a->name_at = -1;
+    a->name_line = a->bad_line = a->lost = 0;
+    auto bad = [&](int32_t at, const char *why) {
+        r->damaged++;
+        if (!a->bad_line) a->bad_line = at;
+        if (!r->first_bad_line) {
+            r->first_bad_line = at;
+            snprintf(r->reason, sizeof r->reason, "%s", why);
+        }
+    };
+    Line_Reader lr;
+    Line_Reader_Open(&lr, f);
+    std::string line;
+    std::vector<Word> w;
+    int too_long = 0, expect_name = keyword_seen;
+    long start = Line_Reader_Offset(&lr);
+    while (Get_Line(&lr, line, &too_long)) {
+        line_no++;
+        const long here = start;
+        start = Line_Reader_Offset(&lr);
+        Split(line, w);
+        if (w.empty() || (!expect_name && w[0][0] == '#')) continue;
+        const size_t first = (size_t)(w[0].data() - line.data());
+        if (expect_name || Opens_Marked(line, first)) {
+            if (!expect_name) bad(line_no, "das Kennwort ACTIV_NADNAME fehlt");
+            a->name_at = here;
+            a->name_line = line_no;
+            break;
+        }
+        if (line.compare(0, sizeof Annex_Keyword - 1, Annex_Keyword) == 0) {
+            expect_name = 1;
+        } else if (Like_Annex_Keyword(w[0])) {
+            bad(line_no, "das Kennwort ACTIV_NADNAME ist beschädigt"_cp850);
+            expect_name = 1;
+        } else {
+            bad(line_no, "unbekannte Zeile hinter END");
+        }
+    }
+    Line_Reader_Done(&lr);
+    if (expect_name && a->name_at < 0) {
+        a->lost = 1;
+        bad(line_no + 1, "der Name des Anwendungsdokuments fehlt");
+    }
 }
 
 int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activate_nad)
@@ -925,18 +1047,40 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
     }
     Inp_Read_Report r;
     long annex_at = -1;
-    int whole = Read_Records(f, si, &r, &annex_at);
-    if (!whole) {
-        char l1[SPLICE_PATH_MAX + 64], l2[200], l3[200];
-        snprintf(l1, sizeof l1, "Die Eingabedatei %s ist beschädigt"_cp850, path);
-        snprintf(l2, sizeof l2, "(Zeile %d: %s).", (int)r.first_bad_line, r.reason);
-        snprintf(l3, sizeof l3, "%s", "Für nicht lesbare Angaben gelten die Vorgaben."_cp850);
-        /* The reasons are written in UTF-8 here; the box takes code page 850. */
-        std::string reason = Utf8_To_Cp850(l2);
-        Show_File_Message("Fehler", l1, reason.c_str(), l3);
-    }
+    int32_t annex_line = 0, lines = 0;
+    const int whole = Read_Records(f, si, &r, &annex_at, &annex_line, &lines);
     /* the annex section from where the records ended, without reading the file again */
-    if (activate_nad) Read_Active_NAD_Name_From(f, annex_at);
+    Annex_Section a = {-1, 0, 0, 0};
+    const bool judged = activate_nad && r.version > 0 && annex_at != -2 && ftell(f) >= 0
+                        && (annex_at < 0 || fseek(f, annex_at, SEEK_SET) == 0);
+    if (judged) Judge_Annex_Section(f, annex_at >= 0 ? annex_line : lines, annex_at >= 0, &r, &a);
+    if (!whole || a.bad_line) {
+        std::vector<std::string> box(2);
+        char line[SPLICE_PATH_MAX + 200];
+        snprintf(line, sizeof line, "Die Eingabedatei %s ist beschädigt"_cp850, path);
+        box[0] = line;
+        snprintf(line, sizeof line, "(Zeile %d: %s).", (int)r.first_bad_line, r.reason);
+        box[1] = line;
+        if (!whole) box.push_back("Für nicht lesbare Angaben gelten die Vorgaben."_cp850);
+        char name[NAD_LIST_NAME_MAX + 1] = "";
+        if (a.bad_line && a.name_at >= 0 && Peek_Input_NAD_Name(f, a.name_at, name, sizeof name)) {
+            snprintf(line, sizeof line, "Es gilt das Anwendungsdokument \"%s\" aus Zeile %d.", name,
+                     (int)a.name_line);
+            box.push_back(line);
+        }
+        if (a.lost) {
+            box.push_back("Bemessen wird mit \"Deutschland\"; gespeichert wird ohne Namen,");
+            box.push_back("bis ein Anwendungsdokument gewählt ist"_cp850);
+            box.push_back("(Menü \"nationaler Anhang zum EC\")."_cp850);
+        }
+        Show_File_Lines("Fehler", box);
+    }
+    if (activate_nad) {
+        if (!judged) Read_Active_NAD_Name_From(f, annex_at);
+        else if (a.lost) Lose_Input_NAD_Name();
+        else if (a.name_at >= 0) Read_Active_NAD_Name_From(f, a.name_at);
+        else Set_Active_NAD(nullptr); /* the file names no annex */
+    }
     fclose(f);
     return 1;
 }

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "checks/checks.h"
 #include "foundation/foundation.h"
@@ -138,6 +139,16 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
     if (!path || !t) return -1;
     FILE *f = fopen(path, "rb");
     if (!f) return -1;
+    /* an editor's "Unicode" (UTF-16) has a NUL byte in every other place: its lines would read
+    ** as the first one damaged and the rest empty */
+    char head[64];
+    const size_t got = fread(head, 1, sizeof head, f);
+    rewind(f);
+    r->encoding = Wide_Unicode_Encoding(std::string_view(head, got));
+    if (r->encoding) {
+        fclose(f);
+        return 0;
+    }
     /* files of other programs come in code page 1252 or UTF-8 as well: comments are kept in 850 */
     const int code_page = File_Code_Page(f);
 
@@ -205,6 +216,17 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
         snprintf(line, sizeof line, "Die Datei %s", path ? path : "");
         Fill_Message(line);
         Fill_Message("kann nicht gelesen werden.");
+        Draw_Message();
+        return n;
+    }
+    if (r.encoding) {
+        Set_Message_Symbol(3, 0, 0, 0);
+        snprintf(line, sizeof line, "Die Datei %s", path ? path : "");
+        Fill_Message(line);
+        snprintf(line, sizeof line, "ist in %s gespeichert; diese Kodierung wird nicht gelesen.",
+                 r.encoding);
+        Fill_Message(line);
+        Fill_Message("Es wurde nichts importiert. Bitte die Datei als ANSI oder UTF-8 speichern.");
         Draw_Message();
         return n;
     }

@@ -31,7 +31,8 @@ extern char Splice_Title_Line[SPLICE_TITLE_MAX]; /* first line of the title file
 int Form_Component_File_Names(const char *component, int file_number);
 
 /* Read the first line of the title file into Splice_Title_Line (line end removed); 1 when read,
-** 0 (empty title) when the file is missing. */
+** 0 (empty title) when the file is missing. A file in UTF-16 or UTF-32 leaves the title empty
+** after a warning that names its encoding. */
 int Read_Title_Line(const char *path);
 
 /* ---------------------------------------------------------------- start-up */
@@ -66,7 +67,7 @@ typedef struct Inp_Read_Report {
     int32_t damaged;        /* damaged lines (their records keep the defaults) */
     int32_t first_bad_line; /* line number of the first damaged line, 0 for none */
     int32_t complete;       /* 1 when the end record was found */
-    char reason[160];       /* what was wrong with the first damaged line (plain ASCII) */
+    char reason[160];       /* what was wrong with the first damaged line (code page 850) */
 } Inp_Read_Report;
 
 /*
@@ -128,6 +129,8 @@ typedef struct Ascii_Import_Report {
     int32_t bad;                             /* lines skipped */
     int32_t bad_lines[ASCII_IMPORT_BAD_MAX]; /* their numbers (1-based), the first 20 */
     int32_t bad_kinds[ASCII_IMPORT_BAD_MAX]; /* 1 unreadable, 2 eleventh kmod, 3 group full */
+    const char *encoding; /* the file's wide Unicode encoding ("UTF-16 LE" ...), which is not
+                          ** read: nothing was imported; null for a file that was read */
 } Ascii_Import_Report;
 
 /*
@@ -135,8 +138,8 @@ typedef struct Ascii_Import_Report {
 ** (kNm, kN, kN; blank lines and lines starting with '#' are skipped). A line goes into the
 ** group whose preset kmod equals its kmod within 0.001, else into a new group. Lines that cannot
 ** be read, an eleventh kmod and lines beyond a full group are skipped and counted. Nothing in
-** the table is changed but the added entries. Return the number imported, -1 when the file
-** cannot be opened.
+** the table is changed but the added entries. A file in UTF-16 or UTF-32 is not read (its
+** encoding in the report). Return the number imported, -1 when the file cannot be opened.
 */
 int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *report);
 /* The same, then the outcome in a message box (count and the numbers of the skipped lines). */

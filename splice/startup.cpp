@@ -41,6 +41,24 @@ int Read_Title_Line(const char *path)
     Splice_Title_Line[0] = '\0';
     FILE *f = path ? fopen(path, "rb") : nullptr;
     if (!f) return 0;
+    char head[64];
+    const size_t got = fread(head, 1, sizeof head, f);
+    rewind(f);
+    if (const char *wide = Wide_Unicode_Encoding(std::string_view(head, got))) {
+        /* the component's name stands in, as without a title file */
+        fclose(f);
+        char l1[SPLICE_PATH_MAX + 32], l2[120];
+        snprintf(l1, sizeof l1, "Die Titeldatei %s", path);
+        snprintf(l2, sizeof l2, "ist in %s gespeichert; diese Kodierung wird nicht gelesen.", wide);
+        Init_Message();
+        Set_Message_Symbol(2, 0, 0, 0);
+        Set_Message_Title("Warnung");
+        Fill_Message(l1);
+        Fill_Message(l2);
+        Fill_Message("Als Titel gilt die Bauteilkennung. Bitte als ANSI oder UTF-8 speichern.");
+        Draw_Message();
+        return 1;
+    }
     Read_Line_Bounded(f, Splice_Title_Line, (int)sizeof Splice_Title_Line);
     fclose(f);
     size_t n = strlen(Splice_Title_Line);

@@ -82,6 +82,69 @@ TEST(Codepage, GuessFollowsTheOneRule)
     EXPECT_EQ(Guess_Code_Page(std::string_view(utf8.data(), utf8.size())), CODE_PAGE_UTF8);
 }
 
+/* Files of an editor's "Unicode": by the byte-order mark, or by the NUL bytes between the
+** characters; a file of a byte code page is none of them. */
+TEST(Codepage, WideUnicodeEncodingsAreTold)
+{
+    using sv = std::string_view;
+    const struct {
+        sv head;
+        const char *name;
+    } cases[] = {
+        {sv("\xFF\xFE"
+            "0\0.\0"
+            "9\0",
+            8),
+         "UTF-16 LE"},
+        {sv("\xFE\xFF\0"
+            "0\0.\0"
+            "9",
+            8),
+         "UTF-16 BE"},
+        {sv("\xFF\xFE\0\0"
+            "0\0\0\0",
+            8),
+         "UTF-32 LE"},
+        {sv("\0\0\xFE\xFF\0\0\0"
+            "0",
+            8),
+         "UTF-32 BE"},
+        {sv("0\0.\0"
+            "9\0 \0"
+            "1\0 \0\xF6\0",
+            14),
+         "UTF-16 LE"}, /* ö: F6 00 */
+        {sv("\0"
+            "0\0.\0"
+            "9\0 \0"
+            "1\0 \0\xF6",
+            14),
+         "UTF-16 BE"},
+        {sv("0\0\0\0.\0\0\0", 8), "UTF-32 LE"},
+        {sv("\0\0\0"
+            "0\0\0\0.",
+            8),
+         "UTF-32 BE"},
+        {sv("0.9 0 1 2 3 Schnee\n"), nullptr},
+        {sv("\xEF\xBB\xBF"
+            "0.9 0 1 2 3 \xC3\xB6stlich\n"),
+         nullptr},
+        {sv("0.9 0 1 2 3 \x94stlich\n"), nullptr},
+        {sv("0\0"), nullptr}, /* too short to tell */
+        {sv(""), nullptr},
+        {sv("abc\0defghijklmnop", 17), nullptr}, /* a stray NUL is no encoding */
+    };
+    for (const auto &c : cases) {
+        const char *got = Wide_Unicode_Encoding(c.head);
+        if (c.name) {
+            ASSERT_NE(got, nullptr) << c.name;
+            EXPECT_STREQ(got, c.name);
+        } else {
+            EXPECT_EQ(got, nullptr) << (got ? got : "");
+        }
+    }
+}
+
 TEST(Codepage, TextsOfEachCodePageArriveIn850)
 {
     const std::string want = "au\xE1"

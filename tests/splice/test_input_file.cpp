@@ -548,6 +548,21 @@ TEST_F(InputFile, TruncatedAndForeignFilesGiveAMessageAndTheDefaults)
     EXPECT_EQ(Count_Log("Zeile 1"), 1);
     EXPECT_EQ(f->service_class, defaults->service_class);
 
+    /* saved as "Unicode" by an editor: the encoding is named, not a damaged first line */
+    ZW_Test_Clear_Log();
+    Spit("wide.inp", std::string("\xFF\xFES\0P\0L\0I\0C\0E\0 \0"
+                                 "2\0"
+                                 "0\0"
+                                 "1\0\n\0",
+                                 24));
+    Rec u;
+    ASSERT_EQ(Read_Splice_Input_File("wide.inp", u.p, 1), 1);
+    EXPECT_EQ(Count_Log("MESSAGE"), 1);
+    EXPECT_EQ(Count_Log("(Zeile 1: die Datei ist in UTF-16 LE gespeichert; diese Kodierung wird "
+                        "nicht gelesen)."),
+              1);
+    EXPECT_EQ(u->service_class, defaults->service_class);
+
     ZW_Test_Clear_Log();
     Spit("empty.inp", "");
     Rec e;
@@ -804,6 +819,111 @@ TEST_F(InputFile, NumbersAreReadAsTheCLibraryReadsThem)
     }
 }
 
+/* The kinds of the words of each record as docs/input-file.md gives them, after the key and its
+** numbers: 'i' a whole number (an integer or a count), 'd' a real number, 't' a text. */
+static std::string Record_Kinds(const std::string &key)
+{
+    const std::string d7(7, 'd'), d8(8, 'd'), d10(10, 'd'), d12(12, 'd');
+    if (key == "SYSTEM") return "iiiiiiiiidddddii";
+    if (key == "PLATES") return "iddiid";
+    if (key == "FASTENER") return "ii" + d10 + "iiii" + d12;
+    if (key == "OPTIONS") return std::string(22, 'i');
+    if (key == "SPACINGS") return "ddddiiiidi" + d8;
+    if (key == "GAMMAS") return "dddddd";
+    if (key == "LAYOUT") return "iiiii"; /* the type, columns, rows, arrangement, grouping */
+    if (key == "CATALOGUES") return std::string(16, 'i');
+    if (key == "COMBINATIONS") return "ii";
+    if (key == "IMPOSED") return "i";
+    if (key == "GROUP") return "iiiiid"; /* the group's number first */
+    if (key == "ENTRY") return "iiii" + d7 + "iiiiiii" + d12 + "t";
+    if (key == "ACTION") return "iiidddiddddt";
+    if (key == "PRINT") return "iii" + std::string(6, 'd');
+    if (key == "REMARKS") return "it";
+    return "";
+}
+
+/* A whole number with a fraction is damage on its line, in every record: a count too (7.9
+** columns were designed as 7 without a word). The line's record keeps its values. */
+TEST_F(InputFile, EveryWholeNumberWithAFractionIsDamageOnItsLine)
+{
+    Rec a;
+    Fill(a.p);
+    char *buf = nullptr;
+    size_t size = 0;
+    FILE *out = open_memstream(&buf, &size);
+    ASSERT_EQ(Write_Splice_Input_Stream(out, a.p), 1);
+    fclose(out);
+    const std::string text(buf, size);
+    free(buf);
+    std::vector<std::string> lines;
+    for (size_t at = 0, nl; (nl = text.find('\n', at)) != std::string::npos; at = nl + 1)
+        lines.push_back(text.substr(at, nl - at));
+    int mutated = 0, counts = 0;
+    for (size_t l = 1; l < lines.size(); l++) {
+        std::vector<std::string> w;
+        std::istringstream in(lines[l]);
+        for (std::string x; in >> x;) w.push_back(x);
+        const std::string kinds = Record_Kinds(w[0]);
+        if (w[0] == "END") continue;
+        ASSERT_FALSE(kinds.empty()) << lines[l];
+        ASSERT_GE(kinds.size() + 1, w.size()) << lines[l];
+        for (size_t k = 1; k < w.size(); k++) {
+            if (kinds[k - 1] != 'i') continue;
+            std::string line = w[0];
+            for (size_t j = 1; j < w.size(); j++) line += " " + w[j] + (j == k ? ".5" : "");
+            std::vector<std::string> copy = lines;
+            copy[l] = line;
+            std::string damaged;
+            for (const std::string &c : copy) damaged += c + "\n";
+            FILE *f = fmemopen(&damaged[0], damaged.size(), "rb");
+            Rec r;
+            Inp_Read_Report rep;
+            EXPECT_EQ(Read_Splice_Input_Stream(f, r.p, &rep), 0) << line;
+            fclose(f);
+            EXPECT_EQ(rep.damaged, 1) << line;
+            EXPECT_EQ(rep.first_bad_line, (int)l + 1) << line;
+            mutated++;
+            if (w[0] == "LAYOUT" && (k == 2 || k == 3)) {
+                /* the record keeps the defaults of the new splice */
+                const int slot = VBM_TYPE_SLOT(atoi(w[1].c_str()));
+                Rec defaults;
+                EXPECT_EQ(r->n_col[slot], defaults->n_col[slot]) << line;
+                EXPECT_EQ(r->n_row[slot], defaults->n_row[slot]) << line;
+                EXPECT_STREQ(rep.reason, "eine Anzahl ist keine ganze Zahl");
+                counts++;
+            }
+        }
+    }
+    EXPECT_GT(mutated, 400);
+    EXPECT_EQ(counts, 2 * (VBM_TYPE_LAST - VBM_TYPE_FIRST + 1));
+
+    /* what the engineer sees; a whole count written otherwise is taken */
+    const struct {
+        const char *layout, *plates;
+        const char *box; /* the damaged line of the box, null for none */
+        double n_col, n_row, plate_count;
+    } cases[] = {
+        {"LAYOUT 0 7.9 5 0 0", "PLATES 2 0.8 18 5 0 0",
+         "(Zeile 2: eine Anzahl ist keine ganze Zahl).", 4.0, 3.0, 2.0},
+        {"LAYOUT 0 8 4.5 0 0", "PLATES 2 0.8 18 5 0 0",
+         "(Zeile 2: eine Anzahl ist keine ganze Zahl).", 4.0, 3.0, 2.0},
+        {"LAYOUT 0 8 5 0 0", "PLATES 2.5 0.8 18 5 0 0",
+         "(Zeile 3: eine Anzahl ist keine ganze Zahl).", 8.0, 5.0, 2.0},
+        {"LAYOUT 0 8.0 5e0 0 0", "PLATES 3 0.8 18 5 0 0", nullptr, 8.0, 5.0, 3.0},
+    };
+    for (const auto &c : cases) {
+        ZW_Test_Clear_Log();
+        Spit("count_01.inp", std::string("SPLICE 201\n") + c.layout + "\n" + c.plates + "\nEND\n");
+        Rec r;
+        ASSERT_EQ(Read_Splice_Input_File("count_01.inp", r.p, 0), 1);
+        EXPECT_EQ(Count_Log("MESSAGE"), c.box ? 1 : 0) << c.layout;
+        if (c.box) { EXPECT_EQ(Count_Log(c.box), 1) << c.layout; }
+        EXPECT_EQ(r->n_col[VBM_TYPE_SLOT(0)], c.n_col) << c.layout;
+        EXPECT_EQ(r->n_row[VBM_TYPE_SLOT(0)], c.n_row) << c.layout;
+        EXPECT_EQ(r->plate_count, c.plate_count) << c.layout;
+    }
+}
+
 /* The annex section is the line after the first line that begins with "ACTIV_NADNAME", wherever
 ** it stands: behind the end record (as written), before it (the records stop there), or after
 ** a line that only begins so; a stream read by the records stands just after the last line read. */
@@ -855,4 +975,113 @@ TEST_F(InputFile, TheAnnexLineIsTheFirstLineThatBeginsWithItsKeyword)
     EXPECT_STREQ(line, "next line\n");
     EXPECT_EQ(rep.records, 900);
     EXPECT_EQ(r->lkom.groups[0].entries[899].M_d, 899.25);
+}
+
+/* A damaged annex section is reported in the box of the damaged lines, with its line; a name
+** that can be read is kept (the keyword changed or gone), and a name that is lost (the file ends
+** behind the keyword) is never replaced by "Deutschland" in a save until the user chooses. */
+TEST_F(InputFile, ADamagedAnnexSectionIsReportedAndItsNameKept)
+{
+    /* «Österreich» as a user annex below DRAM (code page 850: Ö 0x99) */
+    const std::string austria = "\xAE\x99sterreich\xAF";
+    mkdir("dram", 0755);
+    mkdir("dram/NADS", 0755);
+    Spit("dram/NADS/1.NAD", "NAD/Version 1\n\n 20 " + austria + " 1\n");
+    char cwd[4096];
+    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    setenv("DRAM", (std::string(cwd) + "/dram").c_str(), 1);
+    Clear_NAD_State();
+    const std::string head = "SPLICE 201\nPLATES 3 0.8 18 5 0 0\nEND\n\n\n"; /* lines 1..5 */
+    struct Case {
+        std::string tail;
+        const char *annex; /* active after the read */
+        const char *box;   /* the damaged line of the box, null for none */
+        const char *more;  /* what the box says of the annex */
+        const char *saved; /* the section a save writes behind the keyword's line */
+    };
+    const Case cases[] = {
+        {"ACTIV_NADNAME\n" + austria + "\n", "\xC3\x96sterreich", nullptr, nullptr,
+         "\xAE\x99sterreich\xAF\n"},
+        /* one byte of the keyword changed: the name of the next line is kept */
+        {"ACTIV_NADNAMF\n" + austria + "\n", "\xC3\x96sterreich",
+         "(Zeile 6: das Kennwort ACTIV_NADNAME ist besch\xC3\xA4"
+         "digt).",
+         "Es gilt das Anwendungsdokument \"\xC3\x96sterreich\" aus Zeile 7.",
+         "\xAE\x99sterreich\xAF\n"},
+        {"ACTIV_NXDNAME\r\n\r\n" + austria + "\r\n", "\xC3\x96sterreich",
+         "(Zeile 6: das Kennwort ACTIV_NADNAME ist besch\xC3\xA4"
+         "digt).",
+         "aus Zeile 8.", "\xAE\x99sterreich\xAF\n"},
+        /* the keyword's line gone */
+        {austria + "\n", "\xC3\x96sterreich", "(Zeile 6: das Kennwort ACTIV_NADNAME fehlt).",
+         "aus Zeile 6.", "\xAE\x99sterreich\xAF\n"},
+        /* the file ends behind the keyword: the name is lost, and so stays in a save */
+        {"ACTIV_NADNAME\n", "Deutschland", "(Zeile 7: der Name des Anwendungsdokuments fehlt).",
+         "Bemessen wird mit \"Deutschland\"; gespeichert wird ohne Namen,", ""},
+        {"ACTIV_NADNAME", "Deutschland", "(Zeile 7: der Name des Anwendungsdokuments fehlt).",
+         "bis ein Anwendungsdokument gew\xC3\xA4hlt ist", ""},
+        {"ACTIV_NADNAMF\n\n", "Deutschland",
+         "(Zeile 6: das Kennwort ACTIV_NADNAME ist besch\xC3\xA4"
+         "digt).",
+         "(Men\xC3\xBC \"nationaler Anhang zum EC\").", ""},
+        /* a line that is no part of the section; no section: "Deutschland" stands */
+        {"etwas anderes\n", "Deutschland", "(Zeile 6: unbekannte Zeile hinter END).", nullptr,
+         "\xAE"
+         "Deutschland\xAF\n"},
+        {"# Kommentar\n", "Deutschland", nullptr, nullptr,
+         "\xAE"
+         "Deutschland\xAF\n"},
+    };
+    for (const Case &c : cases) {
+        ZW_Test_Clear_Log();
+        Spit("annex_01.inp", head + c.tail);
+        Rec r;
+        ASSERT_EQ(Read_Splice_Input_File("annex_01.inp", r.p, 1), 1);
+        EXPECT_EQ(Cp850_To_Utf8(Get_Active_NAD_Name()), c.annex) << c.tail;
+        EXPECT_EQ(Count_Log("MESSAGE"), c.box ? 1 : 0) << c.tail;
+        if (c.box) {
+            EXPECT_EQ(Count_Log("Die Eingabedatei annex_01.inp ist besch\xC3\xA4"
+                                "digt"),
+                      1);
+            EXPECT_EQ(Count_Log(c.box), 1) << c.tail;
+            /* only a damaged record leaves values at their defaults */
+            EXPECT_EQ(Count_Log("Vorgaben"), 0) << c.tail;
+        }
+        if (c.more) { EXPECT_EQ(Count_Log(c.more), 1) << c.tail; }
+        EXPECT_EQ(r->plate_count, 3.0);
+        ASSERT_EQ(Write_Splice_Input_File("saved_01.inp", r.p), 1);
+        const std::string saved = Slurp("saved_01.inp");
+        const size_t at = saved.rfind("\nACTIV_NADNAME\n");
+        ASSERT_NE(at, std::string::npos);
+        EXPECT_EQ(saved.substr(at + 15), c.saved) << c.tail;
+    }
+    /* the lost name is said again at the next opening; a choice of the user is then saved */
+    Spit("annex_01.inp", head + "ACTIV_NADNAME\n");
+    Rec lost, again;
+    ASSERT_EQ(Read_Splice_Input_File("annex_01.inp", lost.p, 1), 1);
+    ASSERT_EQ(Write_Splice_Input_File("lost_01.inp", lost.p), 1);
+    ZW_Test_Clear_Log();
+    ASSERT_EQ(Read_Splice_Input_File("lost_01.inp", again.p, 1), 1);
+    EXPECT_EQ(Count_Log("der Name des Anwendungsdokuments fehlt"), 1);
+    EXPECT_STREQ(Nad_Kept_Name(), "");
+    Nad_Forget_Kept_Name(); /* what the selection sheet's OK does */
+    ASSERT_EQ(Write_Splice_Input_File("lost_01.inp", again.p), 1);
+    EXPECT_NE(Slurp("lost_01.inp")
+                  .find("ACTIV_NADNAME\n\xAE"
+                        "Deutschland\xAF\n"),
+              std::string::npos);
+    /* a damaged record and a damaged section: the first line, and what the section keeps */
+    ZW_Test_Clear_Log();
+    Spit("annex_01.inp", "SPLICE 201\nPLATES 3 x 18 5 0 0\nEND\nACTIV_NADMAME\n" + austria + "\n");
+    Rec both;
+    ASSERT_EQ(Read_Splice_Input_File("annex_01.inp", both.p, 1), 1);
+    EXPECT_EQ(
+        Count_Log("(Zeile 2: ein Wert ist keine Zahl oder liegt au\xC3\x9F"
+                  "erhalb seiner "
+                  "Grenzen). | F\xC3\xBCr nicht lesbare Angaben gelten die Vorgaben. | Es gilt "
+                  "das Anwendungsdokument \"\xC3\x96sterreich\" aus Zeile 5."),
+        1);
+    EXPECT_EQ(Cp850_To_Utf8(Get_Active_NAD_Name()), "\xC3\x96sterreich");
+    unsetenv("DRAM");
+    Clear_NAD_State();
 }

@@ -136,6 +136,58 @@ TEST(AsciiImport, FilesInEachOfTheThreeCodePagesGiveTheSameComments)
     }
 }
 
+/* The same file saved as "Unicode" (UTF-16) or UTF-32, with a byte-order mark or without: none
+** of its lines is read, and the box names the encoding instead of a first line "damaged". */
+TEST(AsciiImport, AFileInUtf16OrUtf32IsNamedByItsEncodingAndNothingIsImported)
+{
+    const std::u32string text = U"0.9 1 1 2 3 Schnee \u00f6stlich\r\n1.1 0 1 2 3 Wind\r\n";
+    auto encode = [&](int width, bool big, bool mark) {
+        std::string out;
+        std::u32string all = (mark ? std::u32string(1, U'\uFEFF') : std::u32string()) + text;
+        for (char32_t c : all)
+            for (int k = 0; k < width; k++)
+                out += (char)((c >> (8 * (big ? width - 1 - k : k))) & 0xFF);
+        return out;
+    };
+    const struct {
+        int width;
+        bool big, mark;
+        const char *name;
+    } cases[] = {
+        {2, false, true, "UTF-16 LE"},  {2, true, true, "UTF-16 BE"},
+        {2, false, false, "UTF-16 LE"}, {2, true, false, "UTF-16 BE"},
+        {4, false, true, "UTF-32 LE"},  {4, true, true, "UTF-32 BE"},
+        {4, false, false, "UTF-32 LE"}, {4, true, false, "UTF-32 BE"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ZW_Test_Reset();
+        Table tab;
+        Spit("unicode.txt", encode(c.width, c.big, c.mark));
+        Ascii_Import_Report r;
+        EXPECT_EQ(Import_Lkom_Ascii("unicode.txt", tab.t, &r), 0);
+        ASSERT_NE(r.encoding, nullptr);
+        EXPECT_STREQ(r.encoding, c.name);
+        EXPECT_EQ(r.bad, 0);
+        for (int g = 0; g < LKOM_GROUPS; g++) EXPECT_EQ(Lkom_Count_Entries(tab.t, g), 0);
+        EXPECT_EQ(Import_Lkom_Ascii_With_Message("unicode.txt", tab.t), 0);
+        const std::string box = "MESSAGE [ASCII-Import] Die Datei unicode.txt | ist in "
+                                + std::string(c.name)
+                                + " gespeichert; diese Kodierung wird nicht gelesen. | Es wurde "
+                                  "nichts importiert. Bitte die Datei als ANSI oder UTF-8 "
+                                  "speichern.";
+        int shown = 0;
+        for (const std::string &l : ZW_Test_Log_Lines()) shown += l == box;
+        EXPECT_EQ(shown, 1);
+    }
+    /* the byte code pages are read as before */
+    Table tab;
+    Ascii_Import_Report r;
+    Spit("unicode.txt", "0.9 1 1 2 3 Schnee\n");
+    EXPECT_EQ(Import_Lkom_Ascii("unicode.txt", tab.t, &r), 1);
+    EXPECT_EQ(r.encoding, nullptr);
+}
+
 TEST(AsciiImport, AnEleventhKmodAndBadNumbersAreSkippedWithTheirLines)
 {
     Table tab;

@@ -41,6 +41,19 @@ TEST(SheetParts, TheTitleIsTheFirstLineOfTheTitleFile)
     EXPECT_STREQ(Splice_Title_Line, "Sto\xe1 Achse 7");
     EXPECT_EQ(Read_Title_Line("missing_01.txt"), 0);
     EXPECT_STREQ(Splice_Title_Line, "");
+    /* saved as "Unicode": not read as a title of stray bytes; the warning names the encoding */
+    ZW_Test_Reset();
+    std::ofstream("wide_01.txt", std::ios::binary)
+        << std::string("\xFF\xFES\0t\0o\0\xDF\0 \0A\0\r\0\n\0", 18);
+    EXPECT_EQ(Read_Title_Line("wide_01.txt"), 1);
+    EXPECT_STREQ(Splice_Title_Line, "");
+    int told = 0;
+    for (const std::string &l : ZW_Test_Log_Lines())
+        told += l
+                == "MESSAGE [Warnung] Die Titeldatei wide_01.txt | ist in UTF-16 LE gespeichert; "
+                   "diese Kodierung wird nicht gelesen. | Als Titel gilt die Bauteilkennung. "
+                   "Bitte als ANSI oder UTF-8 speichern.";
+    EXPECT_EQ(told, 1);
 }
 
 TEST(SheetParts, EveryPageHasItsLabelAndHelpTopic)
