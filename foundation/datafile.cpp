@@ -51,6 +51,18 @@ static int Read_Number(double *v)
     return Rd && fscanf(Rd, "%lf", v) == 1;
 }
 
+/* Read an integer at the stream's position: 1 and *v when the whole word is one, 0 when there is
+** none or the word goes on ("7.9" would read as 7 and leave ".9" to the next field). The byte
+** after the word stays unread. */
+static int Read_Whole_Int(int *v)
+{
+    if (!Rd || fscanf(Rd, "%d", v) != 1) return 0;
+    const int c = getc(Rd);
+    if (c == EOF) return 1;
+    ungetc(c, Rd);
+    return isspace(c) ? 1 : 0;
+}
+
 /* 0, or 2 after the message when version is newer than the program's. */
 static int Check_Version(double version, double program_version)
 {
@@ -120,7 +132,7 @@ int Dat_Read_Field(void *dest, int type, double introduced, double def)
     switch (type) {
     case 'c': return fscanf(Rd, "%c", static_cast<char *>(dest)) != 1;
     case 'd': return fscanf(Rd, "%lf", static_cast<double *>(dest)) != 1;
-    case 'i': return fscanf(Rd, "%d", static_cast<int *>(dest)) != 1;
+    case 'i': return !Read_Whole_Int(static_cast<int *>(dest));
     case 's': return !Read_Word(static_cast<char *>(dest));
     case 't': {
         char *s = static_cast<char *>(dest);
@@ -171,7 +183,7 @@ int Dat_Read_Text_Block(char **ptext, double introduced, const char *def)
     }
     Skip_Comments();
     int len;
-    if (!Rd || fscanf(Rd, "%d", &len) != 1) return 1;
+    if (!Read_Whole_Int(&len)) return 1;
     if (len < 0 || len > DAT_BLOCK_MAX) return 1;
     if (len == 0) return 0;
     char *text = static_cast<char *>(Mem_Realloc(nullptr, static_cast<size_t>(len) + 1, 0));
@@ -190,7 +202,7 @@ int Dat_Read_Int_Plain(void)
 {
     Skip_Comments();
     int v;
-    if (!Rd || fscanf(Rd, "%d", &v) != 1) return DAT_NO_INT;
+    if (!Read_Whole_Int(&v)) return DAT_NO_INT;
     return v;
 }
 

@@ -28,7 +28,9 @@ void Dat_Pop_Struct_Version(void);
 double Dat_Current_Version(void);
 void Dat_Set_Current_Version(double v);
 /* Read a field into dest, or store the default when introduced is newer than the current
-** version: 0, or 1 on a read error or an unsupported type. */
+** version: 0, or 1 on a read error or an unsupported type. An 'i' field (and the int readers
+** below, and the length of a text block) takes a whole word that is an integer: "7.9" is an
+** error, never 7. */
 int Dat_Read_Field(void *dest, int type, double introduced, double def);
 int Dat_Skip_Field(int type, double introduced);
 int Dat_Skip_Field_Current(int type);

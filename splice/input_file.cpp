@@ -1070,8 +1070,8 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
         }
         if (a.lost) {
             box.push_back("Bemessen wird mit \"Deutschland\"; gespeichert wird ohne Namen,");
-            box.push_back("bis ein Anwendungsdokument gewählt ist"_cp850);
-            box.push_back("(Menü \"nationaler Anhang zum EC\")."_cp850);
+            box.push_back(
+                "bis ein Anwendungsdokument gewählt ist (Menü \"nationaler Anhang zum EC\")."_cp850);
         }
         Show_File_Lines("Fehler", box);
     }

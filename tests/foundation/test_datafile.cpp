@@ -152,6 +152,47 @@ TEST_F(DataFileTest, OlderFileFillsYoungerFieldsFromDefaults)
     fclose(f);
 }
 
+/* An integer field takes a whole word that is an integer: a fraction or a tail is a read error,
+** never the integer in front of it with the rest left to the next field. */
+TEST_F(DataFileTest, AnIntegerFieldTakesAWholeIntegerWordOnly)
+{
+    const struct {
+        const char *word;
+        int whole, value;
+    } cases[] = {
+        {"7", 1, 7},   {"-12", 1, -12}, {"+3", 1, 3},   {"7.9", 0, 0}, {"7,5", 0, 0},
+        {"7e1", 0, 0}, {"7x", 0, 0},    {"0x10", 0, 0}, {"x", 0, 0},
+    };
+    const std::string p = dir.File("int.dat");
+    for (const auto &c : cases) {
+        for (int reader = 0; reader < 3; reader++) {
+            FILE *f = fopen(p.c_str(), "w");
+            fprintf(f, " 1.000000\n %s 5 abcde\n", c.word);
+            fclose(f);
+            f = fopen(p.c_str(), "r");
+            ASSERT_EQ(Dat_Read_Data_Version(f, 1.0), 0);
+            int v = 0;
+            char *block = nullptr;
+            if (reader == 0) {
+                EXPECT_EQ(Dat_Read_Field(&v, 'i', 1.0, 0.0), c.whole ? 0 : 1) << c.word;
+            } else if (reader == 1) {
+                v = Dat_Read_Int_Plain();
+                if (!c.whole) { EXPECT_EQ(v, DAT_NO_INT) << c.word; }
+            } else {
+                /* a text block's length: "7.9" must not read 7 bytes from ".9 5 a" */
+                EXPECT_EQ(Dat_Read_Text_Block(&block, 1.0, nullptr), c.whole && c.value > 0 ? 0 : 1)
+                    << c.word;
+                Mem_Free(&block);
+            }
+            if (c.whole && reader < 2) {
+                EXPECT_EQ(v, c.value) << c.word;
+                EXPECT_EQ(Dat_Read_Int_Plain(), 5) << c.word; /* the next field is the next word */
+            }
+            fclose(f);
+        }
+    }
+}
+
 TEST_F(DataFileTest, VersionChecks)
 {
     const std::string p = dir.File("v.dat");
