@@ -203,19 +203,21 @@ int Edit_NAD_Selection_Sheet(void)
 /* ---------------------------------------------------------------- warning sheet */
 
 /*
-** Tell the user that the annex `requested` is not available and `active` is used instead.
-** Answer 1 when the user asked to choose another annex.
+** Tell the user that the annex `requested` is not available and `active` is used instead. The
+** sheet is wide enough for its longest line; OK (or Enter, or closing the sheet) takes the
+** fallback, the button beside the last lines leads to the selection sheet. Answer 1 when the
+** user asked to choose another annex.
 */
 int Run_NAD_Warning_Sheet(const char *requested, const char *active)
 {
     if (Warn_Cx < 0) Warn_Cx = NPIXEL_X / 2, Warn_Cy = NPIXEL_Y / 2;
-    int x1 = Warn_Cx - 130, y1 = Warn_Cy - 112, x2 = Warn_Cx + 130, y2 = Warn_Cy + 112;
+    int x1 = Warn_Cx - 160, y1 = Warn_Cy - 130, x2 = Warn_Cx + 160, y2 = Warn_Cy + 130;
     Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
-    Warn_Cx = x1 + 130;
-    Warn_Cy = y1 + 112;
+    Warn_Cx = x1 + 160;
+    Warn_Cy = y1 + 130;
     Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Warnung", 100, 1);
-    const int area = SVA_Create(x1 + 10, y1 + 40, x2 - 10, y2 - 10, 0, 0);
-    const int esc = Add_Escape_Area_to_PS(x1 + 10, y1 + 40, x2 - 10, y2 - 10, 1);
+    const int area = SVA_Create(x1 + 10, y1 + 40, x2 - 10, y2 - 46, 0, 0);
+    const int esc = Add_Escape_Area_to_PS(x1 + 10, y1 + 40, x2 - 10, y2 - 46, 1);
     Set_Escape_Area_to_MouseMoveEvent(esc, 1);
     const int yellow = Nearest_RGB_Color(232, 232, 0);
     SVA_Add_Text(area, 10, 20, "Das mit dem Programm verknüpfte NAD"_cp850, NAD_FONT, BLACK_CI, 0);
@@ -231,14 +233,16 @@ int Run_NAD_Warning_Sheet(const char *requested, const char *active)
     SVA_Add_Text(area, 10, 163, "bitte ein anderes NAD aus.", NAD_FONT, BLACK_CI, 0);
     int pressed = 0;
     char bmp[RT_PATH_MAX];
-    SVA_Add_Bitmap_Button(/*area=*/area, /*x=*/173, /*y=*/124, /*width=*/40, /*height=*/41,
+    SVA_Add_Bitmap_Button(/*area=*/area, /*x=*/240, /*y=*/124, /*width=*/40, /*height=*/41,
                           /*file=*/Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp),
                           /*row_offset=*/15, /*transparent=*/SVA_Get_Bg_Colour(area), /*cursor=*/18,
                           /*tooltip=*/"Anwendungs-\ndokument\nauswählen"_cp850, /*value=*/1,
                           /*variable=*/&pressed, /*active=*/&Buttons_Active);
     SVA_Update(area);
+    const int ok = Add_Single_Button_to_PS(x2 - 50, y2 - 34, SYMBOLIC_OK_RASTER, nullptr, 2);
     Set_Windows_OK_Button(2);
     Set_Windows_Break_Button(2);
+    Move_Mouse_Cursor_to_Button_of_PS(ok);
     Activate_Prop_Sheet();
     for (;;) {
         const int code = Edit_Prop_Sheet();

@@ -10,6 +10,7 @@
 #include "platform/zelkwin.h"
 #include "dialogs/dialogs.h"
 #include "foundation/foundation.h"
+#include "foundation/codepage.h"
 #include "nad_test_util.h"
 #include "tests/platform/gui_log.h"
 
@@ -47,6 +48,9 @@ static std::string Click_Button(int dx)
     snprintf(s, sizeof s, "click %d %d\n", x1 + dx + 10, y1 + 261 + 10);
     return s;
 }
+
+/* The warning sheet's first opening: 320 x 260 pixels around the middle of the screen. */
+static const int Warning_X1 = NPIXEL_X / 2 - 160, Warning_Y1 = NPIXEL_Y / 2 - 130;
 
 TEST(NadSheet, ChoosingAndConfirmingActivatesTheAnnex)
 {
@@ -131,10 +135,9 @@ TEST(NadSheet, WarningButtonLeadsToTheSelectionSheet)
     Host host;
     host.Install_Repository_Data();
     ZW_Test_Reset();
-    /* the warning sheet's first opening: 260 x 224 pixels around the middle of the screen */
-    const int x1 = NPIXEL_X / 2 - 130, y1 = NPIXEL_Y / 2 - 112;
+    const int x1 = Warning_X1, y1 = Warning_Y1;
     char s[96];
-    const int bx = x1 + 10 + 173 + 20, by = y1 + 40 + 124 + 20;
+    const int bx = x1 + 10 + 240 + 20, by = y1 + 40 + 124 + 20;
     snprintf(s, sizeof s, "move %d %d\npress %d %d\nrelease %d %d\n", bx, by, bx, by, bx, by);
     ZW_Test_Set_Script(std::string(s) + Click_Row(0) + Click_Button(250));
     Set_Active_NAD("Atlantis");
@@ -146,15 +149,51 @@ TEST(NadSheet, WarningButtonLeadsToTheSelectionSheet)
     EXPECT_EQ(Nad_Kept_Name(), nullptr);
 }
 
+/* The warning sheet is read whole and left by its OK button: each of its lines ends inside its
+** text area, and OK takes the fallback without the selection sheet. */
+TEST(NadSheet, WarningSheetLinesFitAndItsOkButtonTakesTheFallback)
+{
+    Host host;
+    host.Install_Repository_Data();
+    ZW_Test_Reset();
+    const int x1 = Warning_X1, y1 = Warning_Y1, x2 = x1 + 320, y2 = y1 + 260;
+    /* OK at the bottom right; the key behind it is left for whoever reads next */
+    char s[96];
+    snprintf(s, sizeof s, "click %d %d\nkey Esc\n", x2 - 50 + 17, y2 - 34 + 10);
+    ZW_Test_Set_Script(s);
+    Set_Active_NAD("Atlantis");
+    int sx1 = 0, sy1 = 0;
+    ASSERT_TRUE(Sheet_Rect("Warnung", &sx1, &sy1));
+    EXPECT_EQ(sx1, x1);
+    EXPECT_EQ(sy1, y1);
+    EXPECT_TRUE(Log_Has("EDIT 2"));
+    EXPECT_GT(ZW_Test_Pending_Events(), 0);
+    EXPECT_FALSE(Log_Has("Nationale Anwendungsdokumente"));
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    /* the text area runs from x1 + 10 to x2 - 10 */
+    int lines = 0;
+    Pop_RFont(4096);
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        int x, y, n = 0;
+        if (sscanf(l.c_str(), "TEXT %d %d %n", &x, &y, &n) != 2 || n == 0) continue;
+        if (x < x1 || x > x2 || y < y1 + 40 || y > y2 - 46) continue;
+        const std::string text = Utf8_To_Cp850(l.substr((size_t)n));
+        EXPECT_LE(x + Text_Width(text.c_str()), x2 - 10) << l;
+        lines++;
+    }
+    Push_RFont();
+    EXPECT_GE(lines, 9);
+}
+
 /* The selection sheet left with cancel chooses nothing: the unavailable name stays for the save. */
 TEST(NadSheet, CancelOnTheSelectionSheetKeepsTheFileName)
 {
     Host host;
     host.Install_Repository_Data();
     ZW_Test_Reset();
-    const int x1 = NPIXEL_X / 2 - 130, y1 = NPIXEL_Y / 2 - 112;
+    const int x1 = Warning_X1, y1 = Warning_Y1;
     char s[96];
-    const int bx = x1 + 10 + 173 + 20, by = y1 + 40 + 124 + 20;
+    const int bx = x1 + 10 + 240 + 20, by = y1 + 40 + 124 + 20;
     snprintf(s, sizeof s, "move %d %d\npress %d %d\nrelease %d %d\n", bx, by, bx, by, bx, by);
     ZW_Test_Set_Script(std::string(s) + Click_Row(0) + "key Esc\n");
     Set_Active_NAD("Atlantis");
