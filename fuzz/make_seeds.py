@@ -79,6 +79,27 @@ def main():
                     bytes([picks[key]]) + body)
                 put('nad_section', '%s_%s_spool' % (os.path.basename(p), key.decode()),
                     bytes([8]) + text[m.start():m.start() + 3000])
+    # a user annex "Österreich" (gamma_M 1.5 in the EN 1995 block), whole and damaged: cut at half
+    # its length, cut inside "#EC5", a word, a decimal comma or "nan" where a number stands, a
+    # value too many behind "#EC5", a word for the header's variant
+    de = rd(os.path.join(nad, 'Deutschland.NAD'))
+    at = de.split(b'\n').index(b'#EC5')
+    lines = de.split(b'\n')
+    for k in (6, 7, 8, 24):
+        lines[at + k] = lines[at + k].replace(b'1.300000', b'1.500000')
+    lines[at + 13] = lines[at + 13].replace(b' 1.30 1.30 ', b' 1.50 1.50 ')
+    at_ = b'\n'.join(lines).replace(b' 18 \xaeDeutschland\xaf 1', b' 3 \xae\x99sterreich\xaf 1')
+    ec5 = at_.index(b'#EC5\n')
+    conn = at_.index(b' 1.500000 1.500000\n', ec5) + 1
+    put('nad_file', 'oesterreich', at_)
+    put('nad_file', 'oesterreich_cut_half', at_[:len(at_) // 2])
+    put('nad_file', 'oesterreich_cut_in_ec5', at_[:at_.index(b' 0.60 0.80 2.00', ec5)])
+    put('nad_file', 'oesterreich_cut_before_ec5', at_[:ec5])
+    put('nad_file', 'oesterreich_word', at_[:conn] + b'anderthalb' + at_[conn + 8:])
+    put('nad_file', 'oesterreich_comma', at_[:conn] + b'1,5' + at_[conn + 8:])
+    put('nad_file', 'oesterreich_nan', at_[:conn] + b'nan' + at_[conn + 8:])
+    put('nad_file', 'oesterreich_extra', at_.replace(b' 1.500000 \n\n', b' 1.500000 7\n\n', 1))
+    put('nad_file', 'oesterreich_header', at_.replace(b'\x99sterreich\xaf 1', b'\x99sterreich\xaf x', 1))
     # the old annex store: entries of the German annex's sections behind "#NAD <flag> «name»"
     de = rd(os.path.join(nad, 'Deutschland.NAD'))
     body = de.split(b'\n', 2)[-1]

@@ -4,6 +4,7 @@
 ** defaults, the "#EC0" section writer and reader, compare and copy.
 */
 #include "nad/nad.h"
+#include "nad/nad_internal.h"
 
 #include <cmath>
 #include <cstring>
@@ -126,16 +127,16 @@ void Write_NAD_EC0_Section(FILE *f, const NAD_EC0_Params *b)
 
 /* ---------------------------------------------------------------- reader */
 
+/* A value that does not convert keeps what the block held (and marks the section as not read
+** whole); the reading goes on. */
 static void Read_Pair(FILE *f, double *p)
 {
-    if (fscanf(f, "%lf%lf", &p[0], &p[1]) != 2) { /* conversions are not tested: values stay */
-    }
+    if (Nad_Scan_Dbl(f, &p[0])) Nad_Scan_Dbl(f, &p[1]);
 }
 
 static void Read_Triple(FILE *f, double *p)
 {
-    if (fscanf(f, "%lf%lf%lf", &p[0], &p[1], &p[2]) != 3) { /* as above */
-    }
+    if (Nad_Scan_Dbl(f, &p[0]) && Nad_Scan_Dbl(f, &p[1])) Nad_Scan_Dbl(f, &p[2]);
 }
 
 /*
@@ -156,8 +157,8 @@ void Read_NAD_EC0_Section(FILE *f, NAD_EC0_Params *b, int mode)
     for (int r = 0; r < 12; r++) Read_Triple(f, b->psi_bld[r]);
 
     b->version = 2;
-    int v;
-    if (fscanf(f, "%d", &v) != 1) return;
+    int32_t v;
+    if (!Nad_Scan_Int(f, &v)) return;
     b->version = v;
 
     if (b->version > 3) {
@@ -178,7 +179,7 @@ void Read_NAD_EC0_Section(FILE *f, NAD_EC0_Params *b, int mode)
     Read_Triple(f, b->track_factors);
     if (b->version > 4)
         for (int r = 0; r < 12; r++)
-            if (fscanf(f, "%lf", &b->psi_bld[r][3]) != 1) break;
+            if (!Nad_Scan_Dbl(f, &b->psi_bld[r][3])) break;
 }
 
 /* ---------------------------------------------------------------- compare and copy */

@@ -4,6 +4,7 @@
 ** normalisation, compare and copy. Clause numbers are those of EN 1992-1-1 unless marked.
 */
 #include "nad/nad.h"
+#include "nad/nad_internal.h"
 #include "foundation/foundation.h"
 
 #include <cmath>
@@ -260,15 +261,9 @@ void Write_NAD_EC2_Section(FILE *f, const NAD_EC2_Params *b)
 
 /* ---------------------------------------------------------------- reader */
 
-static int I(FILE *f, int32_t *v)
-{
-    int x;
-    if (fscanf(f, "%d", &x) != 1) return 0;
-    *v = x;
-    return 1;
-}
+static int I(FILE *f, int32_t *v) { return Nad_Scan_Int(f, v); }
 
-static int D(FILE *f, double *v) { return fscanf(f, "%lf", v) == 1; }
+static int D(FILE *f, double *v) { return Nad_Scan_Dbl(f, v); }
 
 static int Dn(FILE *f, double *v, int n)
 {
@@ -357,7 +352,7 @@ void Read_NAD_EC2_Section(FILE *f, NAD_EC2_Params *b)
     if (!D(f, &b->nu_l) || !D(f, &b->cot_theta_min) || !D(f, &b->cot_theta_max)) return;
     /* Files of version 12 hold a text here; the value is taken only from the other versions. */
     char token[64];
-    if (fscanf(f, "%63s", token) != 1) return;
+    if (!Nad_Scan_Word(f, token, sizeof token)) return;
     if (!D(f, &b->nu1) || !D(f, &b->alpha_cw) || !D(f, &b->k_flange) || !D(f, &b->k1_fatigue)
         || !D(f, &b->k3_crack) || !D(f, &b->k4_crack))
         return;
@@ -373,7 +368,7 @@ void Read_NAD_EC2_Section(FILE *f, NAD_EC2_Params *b)
         if (end != token) b->extra_b = x;
     } else {
         /* Version 12 carries one further token behind its version. */
-        if (fscanf(f, "%63s", token) != 1) return;
+        if (!Nad_Scan_Word(f, token, sizeof token)) return;
     }
     if (!Read_EC2_After_Version(f, b, v)) return;
     Normalize_NAD_EC2_Params(b);

@@ -4,6 +4,7 @@
 ** the "#EC3" section writer and reader, compare and copy.
 */
 #include "nad/nad.h"
+#include "nad/nad_internal.h"
 
 #include <cmath>
 #include <cstring>
@@ -142,15 +143,9 @@ void Write_NAD_EC3_Section(FILE *f, const NAD_EC3_Params *b)
 
 /* ---------------------------------------------------------------- reader */
 
-static int Dbl(FILE *f, double *v) { return fscanf(f, "%lf", v) == 1; }
+static int Dbl(FILE *f, double *v) { return Nad_Scan_Dbl(f, v); }
 
-static int Int(FILE *f, int32_t *v)
-{
-    int x;
-    if (fscanf(f, "%d", &x) != 1) return 0;
-    *v = x;
-    return 1;
-}
+static int Int(FILE *f, int32_t *v) { return Nad_Scan_Int(f, v); }
 
 /*
 ** Read an EN 1993-1-1 sub-block of any stored version. Answer 0 when read, 1 when a conversion
@@ -215,6 +210,7 @@ static void Read_EC3_Subblocks(FILE *f, NAD_EC3_Params *b)
     if (Read_NAD_EC3_1_Params(f, &b->ec3_1) != 0) return;
     if (Spool_To_Section_Header(f, " EC3-8 Parameter", "#NAD", nullptr) == 1)
         Read_NAD_EC3_8_Params(f, &b->ec3_8);
+    else Nad_Scan_Fail(f);
 }
 
 /*
@@ -230,6 +226,7 @@ void Read_NAD_EC3_Section(FILE *f, NAD_EC3_Params *b, int mode)
     if (mode == 1) {
         if (Spool_To_Section_Header(f, " EC3-1 Parameter", "#NAD", nullptr) == 1)
             Read_EC3_Subblocks(f, b);
+        else Nad_Scan_Fail(f);
         return;
     }
     if (Spool_To_Section_Header(f, " EC3 Parameter", "#NAD", nullptr) == 1) {

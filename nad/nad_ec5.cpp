@@ -3,6 +3,7 @@
 ** writer, the reader of every stored block version (files and the older store), compare, copy.
 */
 #include "nad/nad.h"
+#include "nad/nad_internal.h"
 
 #include <cstring>
 
@@ -131,16 +132,6 @@ void Write_NAD_EC5_Section(FILE *f, const NAD_EC5_Params *b)
 
 /* ---------------------------------------------------------------- reader */
 
-static int Scan_Int(FILE *f, int32_t *v)
-{
-    int x;
-    if (fscanf(f, "%d", &x) != 1) return 0;
-    *v = x;
-    return 1;
-}
-
-static int Scan_Dbl(FILE *f, double *v) { return fscanf(f, "%lf", v) == 1; }
-
 /* Read the values of a block stored with version v. Answer 1 when the reading reached the end
 ** of what version v holds, 0 when a conversion failed. */
 static int Read_EC5_Values(FILE *f, NAD_EC5_Params *b, int v)
@@ -148,70 +139,72 @@ static int Read_EC5_Values(FILE *f, NAD_EC5_Params *b, int v)
     int32_t iscratch;
     double d[6];
     if (v < 0) return 1;
-    if (v == 0) return Scan_Dbl(f, &d[0]);
-    if (!Scan_Int(f, &b->use_table_na1)) return 0;
+    if (v == 0) return Nad_Scan_Dbl(f, &d[0]);
+    if (!Nad_Scan_Int(f, &b->use_table_na1)) return 0;
     /* The old crack-factor line carries nothing that is kept: k_cr comes from the limits line. */
-    if (!Scan_Int(f, &iscratch) || !Scan_Dbl(f, &d[0]) || !Scan_Dbl(f, &d[1])
-        || !Scan_Dbl(f, &d[2]))
+    if (!Nad_Scan_Int(f, &iscratch) || !Nad_Scan_Dbl(f, &d[0]) || !Nad_Scan_Dbl(f, &d[1])
+        || !Nad_Scan_Dbl(f, &d[2]))
         return 0;
     if (v < 2) return 1;
-    if (!Scan_Int(f, &b->use_na11)) return 0;
+    if (!Nad_Scan_Int(f, &b->use_na11)) return 0;
     if (v < 3) return 1;
     /* gamma_M of solid timber and glulam are taken from the two-decimal line further down. */
-    if (!Scan_Dbl(f, &d[0]) || !Scan_Dbl(f, &d[1])) return 0;
-    if (!Scan_Dbl(f, &b->gamma_m_lvl) || !Scan_Dbl(f, &b->gamma_m_particleboard)
-        || !Scan_Dbl(f, &b->gamma_m_hardboard) || !Scan_Dbl(f, &b->gamma_m_mediumboard))
+    if (!Nad_Scan_Dbl(f, &d[0]) || !Nad_Scan_Dbl(f, &d[1])) return 0;
+    if (!Nad_Scan_Dbl(f, &b->gamma_m_lvl) || !Nad_Scan_Dbl(f, &b->gamma_m_particleboard)
+        || !Nad_Scan_Dbl(f, &b->gamma_m_hardboard) || !Nad_Scan_Dbl(f, &b->gamma_m_mediumboard))
         return 0;
-    if (!Scan_Dbl(f, &b->gamma_m_mdf) || !Scan_Dbl(f, &b->gamma_m_softboard)
-        || !Scan_Dbl(f, &b->gamma_m_connections) || !Scan_Dbl(f, &b->gamma_m_nailplates)
-        || !Scan_Dbl(f, &d[0]))
+    if (!Nad_Scan_Dbl(f, &b->gamma_m_mdf) || !Nad_Scan_Dbl(f, &b->gamma_m_softboard)
+        || !Nad_Scan_Dbl(f, &b->gamma_m_connections) || !Nad_Scan_Dbl(f, &b->gamma_m_nailplates)
+        || !Nad_Scan_Dbl(f, &d[0]))
         return 0;
-    if (!Scan_Dbl(f, &b->gamma_m_steel) || !Scan_Dbl(f, &b->gamma_m_gypsum)) return 0;
-    if (!Scan_Int(f, &b->use_table_na4)) return 0;
+    if (!Nad_Scan_Dbl(f, &b->gamma_m_steel) || !Nad_Scan_Dbl(f, &b->gamma_m_gypsum)) return 0;
+    if (!Nad_Scan_Int(f, &b->use_table_na4)) return 0;
     if (v < 4) return 1;
-    if (!Scan_Int(f, &b->use_table_na15)) return 0;
+    if (!Nad_Scan_Int(f, &b->use_table_na15)) return 0;
     if (v < 5) return 1;
-    if (!Scan_Int(f, &b->threaded_rods_na)) return 0;
+    if (!Nad_Scan_Int(f, &b->threaded_rods_na)) return 0;
     if (v < 6) return 1;
-    if (!Scan_Int(f, &b->ltb_na) || !Scan_Int(f, &b->simplified_fasteners_na)) return 0;
+    if (!Nad_Scan_Int(f, &b->ltb_na) || !Nad_Scan_Int(f, &b->simplified_fasteners_na)) return 0;
     if (v < 7) return 1;
-    if (!Scan_Int(f, &b->kmod_mean_rule) || !Scan_Dbl(f, &b->gamma_m_solid)
-        || !Scan_Dbl(f, &b->gamma_m_glulam) || !Scan_Dbl(f, &b->gamma_m_accidental))
+    if (!Nad_Scan_Int(f, &b->kmod_mean_rule) || !Nad_Scan_Dbl(f, &b->gamma_m_solid)
+        || !Nad_Scan_Dbl(f, &b->gamma_m_glulam) || !Nad_Scan_Dbl(f, &b->gamma_m_accidental))
         return 0;
     for (int s = 0; s < 3; s++)
         for (int k = 0; k < 5; k++)
-            if (!Scan_Dbl(f, &b->kmod[NAD_KMOD_INDEX(k, s)])) return 0;
+            if (!Nad_Scan_Dbl(f, &b->kmod[NAD_KMOD_INDEX(k, s)])) return 0;
     for (int s = 0; s < 3; s++)
-        if (!Scan_Dbl(f, &b->kdef[s])) return 0;
-    if (!Scan_Dbl(f, &b->w_inst_limit) || !Scan_Dbl(f, &b->w_fin_limit)
-        || !Scan_Dbl(f, &b->w_net_fin_limit))
+        if (!Nad_Scan_Dbl(f, &b->kdef[s])) return 0;
+    if (!Nad_Scan_Dbl(f, &b->w_inst_limit) || !Nad_Scan_Dbl(f, &b->w_fin_limit)
+        || !Nad_Scan_Dbl(f, &b->w_net_fin_limit))
         return 0;
-    if (!Scan_Dbl(f, &b->w_inst_limit_cantilever) || !Scan_Dbl(f, &b->w_fin_limit_cantilever)
-        || !Scan_Dbl(f, &b->w_net_fin_limit_cantilever))
+    if (!Nad_Scan_Dbl(f, &b->w_inst_limit_cantilever)
+        || !Nad_Scan_Dbl(f, &b->w_fin_limit_cantilever)
+        || !Nad_Scan_Dbl(f, &b->w_net_fin_limit_cantilever))
         return 0;
     if (v < 8) return 1;
-    if (!Scan_Int(f, &b->k_cr_rule) || !Scan_Dbl(f, &b->k_cr_solid) || !Scan_Dbl(f, &b->k_cr_other))
+    if (!Nad_Scan_Int(f, &b->k_cr_rule) || !Nad_Scan_Dbl(f, &b->k_cr_solid)
+        || !Nad_Scan_Dbl(f, &b->k_cr_other))
         return 0;
     if (v < 9) return 1;
-    if (!Scan_Int(f, &b->net_deflection_rule)) return 0;
+    if (!Nad_Scan_Int(f, &b->net_deflection_rule)) return 0;
     if (v < 10) return 1;
-    if (!Scan_Int(f, &b->aux_switch) || !Scan_Dbl(f, &b->gamma_m_fire)) return 0;
+    if (!Nad_Scan_Int(f, &b->aux_switch) || !Nad_Scan_Dbl(f, &b->gamma_m_fire)) return 0;
     if (v < 11) return 1;
-    if (!Scan_Int(f, &b->na21_sill_increase)) return 0;
+    if (!Nad_Scan_Int(f, &b->na21_sill_increase)) return 0;
     if (v < 12) return 1;
-    if (!Scan_Int(f, &b->na20_reduction)) return 0;
+    if (!Nad_Scan_Int(f, &b->na20_reduction)) return 0;
     if (v < 13) return 1;
-    if (!Scan_Int(f, &b->na816_tension_reduction)) return 0;
+    if (!Nad_Scan_Int(f, &b->na816_tension_reduction)) return 0;
     if (v < 14) return 1;
-    if (!Scan_Int(f, &b->na7_hole_plus_1mm)) return 0;
+    if (!Nad_Scan_Int(f, &b->na7_hole_plus_1mm)) return 0;
     if (v < 15) return 1;
-    if (!Scan_Dbl(f, &b->k_shape_factor) || !Scan_Dbl(f, &b->k_shape_max)) return 0;
+    if (!Nad_Scan_Dbl(f, &b->k_shape_factor) || !Nad_Scan_Dbl(f, &b->k_shape_max)) return 0;
     if (v < 16) return 1;
-    if (!Scan_Dbl(f, &b->ltb_slenderness_factor)) return 0;
+    if (!Nad_Scan_Dbl(f, &b->ltb_slenderness_factor)) return 0;
     if (v < 17) return 1;
-    /* No trailing blank in the format: it would also eat the leading blank of a following
-    ** header line (" Lastfaktoren" in the older store). */
-    if (fscanf(f, " %lf", &b->gamma_m_clt) != 1) return 0;
+    /* Nothing is read behind the value: a following header line (" Lastfaktoren" in the older
+    ** store) keeps its leading blank. */
+    if (!Nad_Scan_Dbl(f, &b->gamma_m_clt)) return 0;
     return 1;
 }
 
@@ -229,7 +222,7 @@ void Read_NAD_EC5_Section(FILE *f, NAD_EC5_Params *b, int mode)
     Init_NAD_EC5_Defaults(b);
     if (mode == 0 && Spool_To_Section_Header(f, " EC5 Parameter", "#NAD", nullptr) != 1) return;
     int32_t v, variant;
-    if (!Scan_Int(f, &v) || !Scan_Int(f, &variant)) return;
+    if (!Nad_Scan_Int(f, &v) || !Nad_Scan_Int(f, &variant)) return;
     b->variant = variant;
     b->version = v;
     if (!Read_EC5_Values(f, b, v)) return;

@@ -3,6 +3,7 @@
 ** defaults and German sets, the "#EC6" and "#EC9" section writers and readers, equal and copy.
 */
 #include "nad/nad.h"
+#include "nad/nad_internal.h"
 
 #include <cmath>
 
@@ -52,14 +53,14 @@ void Read_NAD_EC6_Section(FILE *f, NAD_EC6_Params *b)
     if (!f || !b) return;
     b->variant = 0;
     for (int i = 0; i < 4; i++) b->gamma_m_masonry[i] = Ec6_Default[i];
-    int v, variant;
-    if (fscanf(f, "%d", &v) != 1) return;
-    if (fscanf(f, "%d", &variant) != 1) return;
+    int32_t v, variant;
+    if (!Nad_Scan_Int(f, &v)) return;
+    if (!Nad_Scan_Int(f, &variant)) return;
     b->variant = variant;
     if (v <= 0) return;
     for (int i = 0; i < 4; i++) {
         double g;
-        if (fscanf(f, "%lf", &g) != 1) return;
+        if (!Nad_Scan_Dbl(f, &g)) return;
         b->gamma_m_masonry[i] = g;
     }
 }
@@ -136,24 +137,24 @@ void Read_NAD_EC9_Section(FILE *f, NAD_EC9_Params *b)
 {
     if (!f || !b) return;
     Init_NAD_EC9_Defaults(b);
-    int v, variant;
-    if (fscanf(f, "%d", &v) != 1) return;
-    if (fscanf(f, "%d", &variant) != 1) return;
+    int32_t v, variant;
+    if (!Nad_Scan_Int(f, &v)) return;
+    if (!Nad_Scan_Int(f, &variant)) return;
     b->variant = variant;
     if (v <= 0) return;
-    if (fscanf(f, "%lf", &b->gamma_m1) != 1) return;
-    if (v == 4 && fscanf(f, "%lf", &b->gamma_m1b) != 1) return;
-    if (fscanf(f, "%lf", &b->gamma_m2) != 1) return;
-    if (fscanf(f, "%lf", &b->gamma_m_bolts) != 1) return;
+    if (!Nad_Scan_Dbl(f, &b->gamma_m1)) return;
+    if (v == 4 && !Nad_Scan_Dbl(f, &b->gamma_m1b)) return;
+    if (!Nad_Scan_Dbl(f, &b->gamma_m2)) return;
+    if (!Nad_Scan_Dbl(f, &b->gamma_m_bolts)) return;
     if (v < 2) return;
     double *later[] = {&b->gamma_m_welds, &b->gamma_m_slip_sls, &b->gamma_m_slip_uls,
                        &b->gamma_m_adhesive, &b->gamma_m_pins_sls};
     for (double *p : later)
-        if (fscanf(f, "%lf", p) != 1) return;
+        if (!Nad_Scan_Dbl(f, p)) return;
     if (v < 3) return;
-    if (fscanf(f, "%lf", &b->yield_constant) != 1) return;
+    if (!Nad_Scan_Dbl(f, &b->yield_constant)) return;
     if (v < 5) return;
-    (void)(fscanf(f, "%lf", &b->gamma_m1b) == 1);
+    (void)Nad_Scan_Dbl(f, &b->gamma_m1b);
 }
 
 int Equal_NAD_EC9_Params(const NAD_EC9_Params *a, const NAD_EC9_Params *b)

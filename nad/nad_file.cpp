@@ -7,9 +7,14 @@
 #include "nad/nad_internal.h"
 #include "dialogs/dialogs.h"
 #include "foundation/foundation.h"
+#include "foundation/codepage.h"
 #include "platform/runtime.h"
 
+#include <cctype>
+#include <cmath>
 #include <cstring>
+#include <string>
+#include <vector>
 
 /* ---------------------------------------------------------------- paths */
 
@@ -72,46 +77,205 @@ void Write_NAD_File(FILE *f, const NAD_Record *rec)
     Write_NAD_EC9_Section(f, &rec->ec9);
 }
 
+/* ---------------------------------------------------------------- values of a section */
+
+static long Scan_Failed_At = -1; /* offset of the first failed read since Nad_Scan_Begin */
+static int Scan_Failed_At_End = 0;
+
+void Nad_Scan_Begin(void)
+{
+    Scan_Failed_At = -1;
+    Scan_Failed_At_End = 0;
+}
+
+void Nad_Scan_Fail(FILE *f)
+{
+    if (Scan_Failed_At >= 0 || !f) return;
+    Scan_Failed_At = ftell(f);
+    Scan_Failed_At_End = feof(f) != 0;
+}
+
+int Nad_Scan_Failed(long *at, int *at_end)
+{
+    if (at) *at = Scan_Failed_At;
+    if (at_end) *at_end = Scan_Failed_At_End;
+    return Scan_Failed_At >= 0;
+}
+
+/* 1 when the value just read ends at white space or at the end of the file. */
+static int Ends_Value(FILE *f)
+{
+    const int c = getc(f);
+    if (c == EOF) return 1;
+    ungetc(c, f);
+    return isspace(c) != 0;
+}
+
+int Nad_Scan_Int(FILE *f, int32_t *v)
+{
+    int x;
+    if (fscanf(f, "%d", &x) != 1 || !Ends_Value(f)) {
+        Nad_Scan_Fail(f);
+        return 0;
+    }
+    *v = x;
+    return 1;
+}
+
+int Nad_Scan_Dbl(FILE *f, double *v)
+{
+    double x;
+    if (fscanf(f, "%lf", &x) != 1 || !Ends_Value(f) || !std::isfinite(x)) {
+        Nad_Scan_Fail(f);
+        return 0;
+    }
+    *v = x;
+    return 1;
+}
+
+int Nad_Scan_Word(FILE *f, char *buf, size_t size)
+{
+    char format[16];
+    snprintf(format, sizeof format, "%%%zus", size - 1);
+    if (size < 2 || fscanf(f, format, buf) != 1) {
+        Nad_Scan_Fail(f);
+        return 0;
+    }
+    return 1;
+}
+
 /* ---------------------------------------------------------------- reader */
 
-/*
-** Read an open national-annex file into a record. Answer 1 when the version line was read (its
-** number is not tested), else 0 with the record untouched. Sections may stand in any order; a
-** missing section leaves its block as it was.
-*/
-int Parse_NAD_File(FILE *f, NAD_Record *rec)
+/* The 1-based line of the file at an offset; at the end of the file, its last line. */
+static int32_t Line_At(FILE *f, long at, int at_end)
 {
-    if (!f || !rec) return 0;
-    int version;
-    if (fscanf(f, "NAD/Version %d", &version) != 1) return 0;
-    int flag = rec->flag_index, variant = rec->variant;
-    char name[100];
-    if (fscanf(f, "%d", &flag) == 1) rec->flag_index = flag;
-    Read_Guillemet_String_Short(f, name);
-    Nad_Set_Record_Name(rec, name);
-    if (fscanf(f, "%d", &variant) == 1) rec->variant = variant;
+    rewind(f);
+    int32_t line = 1;
+    int c = '\n';
+    for (long i = 0; i < at; i++) {
+        c = getc(f);
+        if (c == EOF) break;
+        if (c == '\n') line++;
+    }
+    /* a file that ends with its line feed ends in the line before */
+    if (at_end && c == '\n' && line > 1) line--;
+    return line;
+}
 
-    if (Seek_Keyword_Prefix_Line("#EC0", f, nullptr)) Read_NAD_EC0_Section(f, &rec->ec0, 1);
-    if (Seek_Keyword_Prefix_Line("#EC2", f, nullptr)) Read_NAD_EC2_Section(f, &rec->ec2);
-    if (Seek_Keyword_Prefix_Line("#EC3", f, nullptr)) Read_NAD_EC3_Section(f, &rec->ec3, 1);
-    if (Seek_Keyword_Prefix_Line("#EC5", f, nullptr)) Read_NAD_EC5_Section(f, &rec->ec5, 1);
-    if (Seek_Keyword_Prefix_Line("#EC6", f, nullptr)) Read_NAD_EC6_Section(f, &rec->ec6);
-    if (Seek_Keyword_Prefix_Line("#EC9", f, nullptr)) Read_NAD_EC9_Section(f, &rec->ec9);
+/* The offset of the first value behind a section that was read whole, before the next line that
+** begins with '#' or the end of the file; -1 when there is none. */
+static long Extra_Value_At(FILE *f)
+{
+    int c, line_start = 0;
+    while ((c = getc(f)) != EOF) {
+        if (c == '#' && line_start) return -1;
+        if (!isspace(c)) return ftell(f) - 1;
+        line_start = c == '\n';
+    }
+    return -1;
+}
+
+static void Note_Damage(NAD_File_Damage *d, const char *part, int kind, int32_t line)
+{
+    if (d->count >= NAD_DAMAGE_PARTS) return;
+    snprintf(d->parts[d->count].part, sizeof d->parts[0].part, "%s", part);
+    d->parts[d->count].kind = kind;
+    d->parts[d->count].line = line;
+    d->count++;
+}
+
+/* After a part was read: note it when a read failed or values stand behind it. Answer 1 when it
+** was read whole. */
+static int Part_Read_Whole(FILE *f, NAD_File_Damage *d, const char *part, int tail)
+{
+    long at;
+    int at_end;
+    if (Nad_Scan_Failed(&at, &at_end)) {
+        Note_Damage(d, part, at_end ? NAD_DAMAGE_CUT : NAD_DAMAGE_VALUE, Line_At(f, at, at_end));
+        return 0;
+    }
+    if (tail && (at = Extra_Value_At(f)) >= 0) {
+        Note_Damage(d, part, NAD_DAMAGE_EXTRA, Line_At(f, at, 0));
+        return 0;
+    }
     return 1;
 }
 
 /*
+** Read the section of a keyword into its block. A section that is missing leaves the block as it
+** was; one that is not read whole is noted and its block gets back what it held before, so that
+** no block is made of values read and values left over.
+*/
+template <class Block>
+static void Read_Section(FILE *f, const char *key, Block *b, void (*read)(FILE *, Block *),
+                         NAD_File_Damage *d)
+{
+    if (!Seek_Keyword_Prefix_Line(key, f, nullptr)) {
+        Note_Damage(d, key, NAD_DAMAGE_MISSING, 0);
+        return;
+    }
+    const Block before = *b;
+    Nad_Scan_Begin();
+    read(f, b);
+    if (!Part_Read_Whole(f, d, key, 1)) *b = before;
+}
+
+/*
+** Read an open national-annex file into a record. Answer 1 when the version line was read (its
+** number is not tested), else 0 with the record untouched. Sections may stand in any order. A
+** missing section leaves its block as it was; so does a section that is not read whole (a value
+** that does not convert, a file that ends inside it, values left behind it), and a header whose
+** flag or variant does not convert leaves both as they were. What was not read whole goes to
+** *damage, when given, in the order header, EN 1990, 1992, 1993, 1995, 1996, 1999.
+*/
+int Parse_NAD_File_Checked(FILE *f, NAD_Record *rec, NAD_File_Damage *damage)
+{
+    NAD_File_Damage scratch;
+    NAD_File_Damage *d = damage ? damage : &scratch;
+    memset(d, 0, sizeof *d);
+    if (!f || !rec) return 0;
+    int version;
+    if (fscanf(f, "NAD/Version %d", &version) != 1) return 0;
+    Nad_Scan_Begin();
+    int32_t flag = rec->flag_index, variant = rec->variant;
+    char name[100];
+    Nad_Scan_Int(f, &flag);
+    Read_Guillemet_String_Short(f, name);
+    Nad_Set_Record_Name(rec, name);
+    Nad_Scan_Int(f, &variant);
+    if (Part_Read_Whole(f, d, "Kopf", 0)) {
+        rec->flag_index = flag;
+        rec->variant = variant;
+    }
+
+    Read_Section<NAD_EC0_Params>(
+        f, "#EC0", &rec->ec0, [](FILE *s, NAD_EC0_Params *b) { Read_NAD_EC0_Section(s, b, 1); }, d);
+    Read_Section<NAD_EC2_Params>(f, "#EC2", &rec->ec2, Read_NAD_EC2_Section, d);
+    Read_Section<NAD_EC3_Params>(
+        f, "#EC3", &rec->ec3, [](FILE *s, NAD_EC3_Params *b) { Read_NAD_EC3_Section(s, b, 1); }, d);
+    Read_Section<NAD_EC5_Params>(
+        f, "#EC5", &rec->ec5, [](FILE *s, NAD_EC5_Params *b) { Read_NAD_EC5_Section(s, b, 1); }, d);
+    Read_Section<NAD_EC6_Params>(f, "#EC6", &rec->ec6, Read_NAD_EC6_Section, d);
+    Read_Section<NAD_EC9_Params>(f, "#EC9", &rec->ec9, Read_NAD_EC9_Section, d);
+    return 1;
+}
+
+int Parse_NAD_File(FILE *f, NAD_Record *rec) { return Parse_NAD_File_Checked(f, rec, nullptr); }
+
+/*
 ** Open and read the file of a list entry (number 0: built-in file of that name below DATA;
 ** n > 0: user file n below DRAM) and complete the record: origin, EN 1991 tables of the annex,
-** the variant in every block. Answer 1 when read, 0 otherwise.
+** the variant in every block. Answer 1 when read (what was not read whole goes to *damage, when
+** given), 0 otherwise.
 */
-int Read_NAD_File(int number, const char *name, NAD_Record *rec)
+int Read_NAD_File_Checked(int number, const char *name, NAD_Record *rec, NAD_File_Damage *damage)
 {
     char path[RT_PATH_MAX];
+    if (damage) memset(damage, 0, sizeof *damage);
     if (!rec || !Nad_File_Path(number, name, path, sizeof path)) return 0;
     FILE *f = fopen(path, "rb");
     if (!f) return 0;
-    if (!Parse_NAD_File(f, rec)) {
+    if (!Parse_NAD_File_Checked(f, rec, damage)) {
         fclose(f);
         return 0;
     }
@@ -125,6 +289,95 @@ int Read_NAD_File(int number, const char *name, NAD_Record *rec)
     Set_NAD_EC9_Variant(&rec->ec9, rec->variant);
     fclose(f);
     return 1;
+}
+
+int Read_NAD_File(int number, const char *name, NAD_Record *rec)
+{
+    return Read_NAD_File_Checked(number, name, rec, nullptr);
+}
+
+const char *NAD_Damage_Part_Title(const char *part, char *out, size_t size)
+{
+    static const char *const standards[][2] = {{"#EC0", "EN 1990"}, {"#EC2", "EN 1992"},
+                                               {"#EC3", "EN 1993"}, {"#EC5", "EN 1995"},
+                                               {"#EC6", "EN 1996"}, {"#EC9", "EN 1999"}};
+    const char *standard = nullptr;
+    for (const auto &s : standards)
+        if (part && strcmp(part, s[0]) == 0) standard = s[1];
+    if (standard) snprintf(out, size, "%s (%s)", part, standard);
+    else if (part && strcmp(part, "Kopf") == 0)
+        snprintf(out, size, "die Kopfzeile (Flagge, Variante)");
+    else snprintf(out, size, "%s", part ? part : "");
+    return out;
+}
+
+/* ---------------------------------------------------------------- telling the damage */
+
+/* "a", "a und b", "a, b und c": the parts of a damage list, every one with its standard
+** (titled), or only the missing ones by their keyword. */
+static std::string Joined_Parts(const NAD_File_Damage *d, int titled)
+{
+    std::vector<std::string> parts;
+    for (int i = 0; i < d->count; i++) {
+        if (!titled && d->parts[i].kind != NAD_DAMAGE_MISSING) continue;
+        char title[64];
+        parts.push_back(titled ? NAD_Damage_Part_Title(d->parts[i].part, title, sizeof title)
+                               : d->parts[i].part);
+    }
+    std::string s;
+    for (size_t i = 0; i < parts.size(); i++)
+        s += (i == 0 ? "" : i + 1 == parts.size() ? " und " : ", ") + parts[i];
+    return s;
+}
+
+const char *NAD_Damage_Parts_Text(const NAD_File_Damage *d, char *out, size_t size)
+{
+    snprintf(out, size, "%s", d ? Joined_Parts(d, 1).c_str() : "");
+    return out;
+}
+
+/*
+** Tell the user that the file of the annex `name` at `path` was not read whole: each part with
+** the line where its reading stopped, and that those parts hold the built-in defaults while the
+** others hold the annex's values.
+*/
+void Say_NAD_File_Damage(const char *name, const char *path, const NAD_File_Damage *d)
+{
+    if (!d || d->count == 0) return;
+    Init_Message();
+    Set_Message_Symbol(2, 0, 0, 0);
+    Set_Message_Title("Warnung");
+    Fill_Message(
+        (std::string("Das Anwendungsdokument \"") + name + "\" ist beschädigt."_cp850).c_str());
+    Fill_Message((std::string("Datei ") + path + ":").c_str());
+    int missing = 0;
+    for (int i = 0; i < d->count; i++) {
+        const auto &p = d->parts[i];
+        if (p.kind == NAD_DAMAGE_MISSING) {
+            missing++;
+            continue;
+        }
+        const std::string label =
+            strcmp(p.part, "Kopf") == 0 ? std::string("Kopfzeile") : std::string("Block ") + p.part;
+        char line[160];
+        if (p.kind == NAD_DAMAGE_CUT)
+            snprintf(line, sizeof line, "%s: Die Datei endet vorzeitig in Zeile %d.", label.c_str(),
+                     (int)p.line);
+        else
+            snprintf(line, sizeof line, "%s, Zeile %d: %s", label.c_str(), (int)p.line,
+                     p.kind == NAD_DAMAGE_EXTRA ? "mehr Werte als erwartet."
+                                                : "kein gültiger Zahlenwert."_cp850);
+        Fill_Message(line);
+    }
+    if (missing > 0)
+        Fill_Message(
+            (std::string(missing == 1 ? "Es fehlt der Block " : "Es fehlen die Blöcke "_cp850)
+             + Joined_Parts(d, 0) + ".")
+                .c_str());
+    Fill_Message("Bemessen wird dort mit den eingebauten Vorgabewerten \"EC-Standard\",");
+    Fill_Message((std::string("sonst mit den Werten von \"") + name + "\".").c_str());
+    Fill_Message("Bitte die Datei prüfen oder ein anderes Anwendungsdokument wählen."_cp850);
+    Draw_Message();
 }
 
 /*

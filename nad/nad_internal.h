@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <cstdio>
 
 #include "nad/nad_blocks.h"
 #include "platform/zelkwin.h"
@@ -26,3 +28,19 @@ void Nad_Set_Active_Name(const char *name);
 ** hover, pressed), rows 60 and 80 the 40 x 20 buttons "abbrechen" and "ok" (normal, pressed,
 ** disabled). */
 const char *Nad_Data_Bitmap(const char *name, char *out, size_t size);
+
+/* Values of a section, one each, separated by white space. A read fails when the value does not
+** convert, does not end at white space or the end of the file ("1.5" read as a whole number,
+** "1,5"), or, for a double, is not finite; the first failure of a section is remembered where it
+** happened (Nad_Scan_Begin .. Nad_Scan_Failed). Answer 1 when read, else 0. */
+int Nad_Scan_Int(FILE *f, int32_t *v);
+int Nad_Scan_Dbl(FILE *f, double *v);
+/* A token of at most size - 1 bytes (a text that stands among the values). */
+int Nad_Scan_Word(FILE *f, char *buf, size_t size);
+/* Mark the section as not read whole at the stream's position (a line that is not there). */
+void Nad_Scan_Fail(FILE *f);
+/* Forget the failure of the last section; from now on the first failure is kept. */
+void Nad_Scan_Begin(void);
+/* The offset of the first failure since Nad_Scan_Begin and whether the file ended there; answer
+** 1 when a read failed, 0 when every read succeeded. */
+int Nad_Scan_Failed(long *at, int *at_end);

@@ -11,9 +11,41 @@
 
 /* ---------------------------------------------------------------- files */
 
+/* How a part of an annex file could not be read whole. */
+enum {
+    NAD_DAMAGE_VALUE = 1,   /* a value that is not a number of its kind (a word, "1,5", "nan") */
+    NAD_DAMAGE_CUT = 2,     /* the file ends before the block does */
+    NAD_DAMAGE_EXTRA = 3,   /* more values than the block holds */
+    NAD_DAMAGE_MISSING = 4, /* the section's keyword line is not in the file */
+};
+
+#define NAD_DAMAGE_PARTS 7 /* the header and the six sections */
+
+/* The parts of an annex file that were not read whole, in the order of the file's sections. A
+** damaged or missing part keeps what its block held before the reading (for the active record,
+** the built-in defaults). */
+typedef struct NAD_File_Damage {
+    int32_t count;
+    struct {
+        char part[8]; /* "Kopf" (flag and variant of the header) or the keyword, e.g. "#EC5" */
+        int32_t kind; /* NAD_DAMAGE_* */
+        int32_t line; /* 1-based line of the file where the reading stopped; 0 for a missing one */
+    } parts[NAD_DAMAGE_PARTS];
+} NAD_File_Damage;
+
 void Write_NAD_File(FILE *f, const NAD_Record *rec);
 int Parse_NAD_File(FILE *f, NAD_Record *rec);
+/* Parse_NAD_File that also says what was not read whole (damage may be null). */
+int Parse_NAD_File_Checked(FILE *f, NAD_Record *rec, NAD_File_Damage *damage);
 int Read_NAD_File(int number, const char *name, NAD_Record *rec);
+int Read_NAD_File_Checked(int number, const char *name, NAD_Record *rec, NAD_File_Damage *damage);
+/* The keyword of a part with its standard, e.g. "#EC5 (EN 1995)", into out; answers out. */
+const char *NAD_Damage_Part_Title(const char *part, char *out, size_t size);
+/* Every damaged part with its standard, "#EC0 (EN 1990), #EC5 (EN 1995) und #EC9 (EN 1999)". */
+const char *NAD_Damage_Parts_Text(const NAD_File_Damage *d, char *out, size_t size);
+/* The box "Warnung" that names the file, each part not read whole with its line, and the values
+** that stand. Nothing when nothing is damaged. */
+void Say_NAD_File_Damage(const char *name, const char *path, const NAD_File_Damage *d);
 int Store_User_NAD_File(int number, const NAD_Record *rec);
 void Safeguard_Proper_Version(void);
 /* Write the entries of an open old store as "<dir>/1.NAD", "2.NAD" ... without gaps; answers

@@ -85,6 +85,10 @@ static char *Kept_Name = nullptr;
 static std::string Unread_Said;
 /* Whether the last activation read the annex's file (0: the built-in defaults stand). */
 static int Active_File_Read = 0;
+/* What of the active annex's file was not read whole (those parts hold the built-in defaults),
+** and the annex and damage the user was last told about; told again only when they change. */
+static NAD_File_Damage Active_Damage;
+static std::string Damage_Said;
 
 static void Set_Kept_Name(const char *name)
 {
@@ -96,6 +100,8 @@ void Clear_NAD_State(void)
 {
     List_Limit_Said = 0;
     Unread_Said.clear();
+    Damage_Said.clear();
+    memset(&Active_Damage, 0, sizeof Active_Damage);
     Set_Kept_Name(nullptr);
     for (int i = 0; i < NAD_List.count; i++) {
         free(NAD_List.names[i]);
@@ -211,6 +217,25 @@ static void Say_Annex_Unread(const char *name, int number, const char *file)
     Draw_Message();
 }
 
+/* Tell the user what of the annex's file was not read whole; once for one annex and damage. */
+static void Say_Annex_Damaged(const char *name, int number, const char *file)
+{
+    char path[RT_PATH_MAX] = "";
+    std::string said;
+    if (Active_Damage.count > 0) {
+        if (!Nad_File_Path(number, file, path, sizeof path))
+            snprintf(path, sizeof path, "%s", file);
+        said = std::string(name) + "\n" + path;
+        for (int i = 0; i < Active_Damage.count; i++)
+            said += "\n" + std::string(Active_Damage.parts[i].part) + " "
+                    + std::to_string(Active_Damage.parts[i].kind) + " "
+                    + std::to_string(Active_Damage.parts[i].line);
+    }
+    if (said == Damage_Said) return;
+    Damage_Said = said;
+    Say_NAD_File_Damage(name, path, &Active_Damage);
+}
+
 /*
 ** Make the active name current: reset the record to the built-in defaults and read the file of
 ** the list entry of that name. A name that no entry carries becomes "Deutschland". Answer 1
@@ -239,10 +264,11 @@ int Activate_NAD(void)
     }
     Active_Flag = flag;
     Reset_NAD_Record(&Nad_Record);
-    const int read = Read_NAD_File(number, file, &Nad_Record);
+    const int read = Read_NAD_File_Checked(number, file, &Nad_Record, &Active_Damage);
     Active_File_Read = read;
     if (read) Unread_Said.clear();
     else Say_Annex_Unread(Active_Name, number, file);
+    if (read) Say_Annex_Damaged(Active_Name, number, file);
     return read;
 }
 
@@ -433,6 +459,14 @@ int Is_Active_NAD_File_Read(void)
     Ensure_Active();
     return Active_File_Read;
 }
+
+const NAD_File_Damage *Get_Active_NAD_Damage(void)
+{
+    Ensure_Active();
+    return &Active_Damage;
+}
+
+int Is_NAD_Activated(void) { return Active_Name != nullptr; }
 
 /*
 ** The active name, with " (benutzerdefiniert)" behind the name of a user's annex. Static

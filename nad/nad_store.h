@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "nad/nad_blocks.h"
+#include "nad/nad_io.h"
 
 /* ---------------------------------------------------------------- globals */
 
@@ -64,6 +65,11 @@ const char *Get_Active_NAD_Name(void);
 const char *Get_Active_NAD_Title(void);
 /* 1 when the file of the active annex was read, 0 when the built-in defaults stand in for it. */
 int Is_Active_NAD_File_Read(void);
+/* The parts of the active annex's file that were not read whole and hold the built-in defaults
+** (count 0 when it was read whole or not at all). */
+const NAD_File_Damage *Get_Active_NAD_Damage(void);
+/* 1 once an annex was activated (the getters above would activate "Deutschland" otherwise). */
+int Is_NAD_Activated(void);
 int Get_Active_NAD_Flag(void);
 int Get_NAD_Variant(void);
 

@@ -11,6 +11,7 @@
 
 #include "results/splice_checks.h"
 #include "nad/nad.h"
+#include "foundation/codepage.h"
 #include "platform/runtime.h"
 #include "platform/zelkwin.h"
 #include "platform/zelkgrft.h"
@@ -208,12 +209,24 @@ int Print_Put_In_Place_With_Pdf(int install, Rt_Safe_File *pdf)
 /*
 ** The heading of the checks names the rules the design used: DIN 1052, or DIN EN 1995 with the
 ** active annex, or, where the annex's file could not be read, the built-in defaults that stood in
-** for it (the user was warned when the annex was activated).
+** for it, or, where parts of it could not be read whole, the annex and those parts that hold the
+** built-in defaults (the user was warned when the annex was activated).
 */
 static void Write_Checks_Heading(FILE *file)
 {
     if (Nad_Params == nullptr) {
         Oli_Write_Heading(file, 1, "Nachweise nach DIN 1052:2008");
+        return;
+    }
+    if (Is_Active_NAD_File_Read() && Get_Active_NAD_Damage()->count > 0) {
+        char parts[400];
+        NAD_Damage_Parts_Text(Get_Active_NAD_Damage(), parts, sizeof parts);
+        Oli_Write_Heading(file, 1, "Nachweise nach DIN EN 1995, %s, teils eingebaute Vorgabewerte",
+                          Get_Active_NAD_Title());
+        Oli_Write_Text(file,
+                       "Das Anwendungsdokument \"%s\" konnte nicht ganz gelesen werden: für %s "
+                       "wurde mit den eingebauten Vorgabewerten \"EC-Standard\" bemessen."_cp850,
+                       Get_Active_NAD_Title(), parts);
         return;
     }
     if (Is_Active_NAD_File_Read()) {

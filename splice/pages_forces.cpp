@@ -16,6 +16,7 @@
 #include "dialogs/dialogs.h"
 #include "exchange/exchange.h"
 #include "foundation/foundation.h"
+#include "foundation/codepage.h"
 #include "platform/zelkwin.h"
 #include "results/print_list.h"
 #include "results/results.h"
@@ -254,6 +255,37 @@ void Page_Schnittgroessen(int area)
 
 /* ---------------------------------------------------------------- "Ausnutzungen" */
 
+/*
+** Where the design did not take the active annex's values in full, say which values stood, as
+** the report's heading of the checks does: the built-in defaults for the whole annex whose file
+** could not be read, or for the parts of its file that could not be read whole. Answer the
+** number of lines drawn from row r on.
+*/
+static int Annex_Values_Note(int r)
+{
+    /* a drawing never activates an annex: the record would change under the design */
+    if (Nad_Params == nullptr || !Is_NAD_Activated()) return 0;
+    char note[2][400];
+    int n = 0;
+    if (!Is_Active_NAD_File_Read()) {
+        snprintf(note[n++], sizeof note[0],
+                 "Anwendungsdokument \"%s\" nicht gelesen: bemessen mit den eingebauten "
+                 "Vorgabewerten \"EC-Standard\"",
+                 Get_Active_NAD_Title());
+    } else if (Get_Active_NAD_Damage()->count > 0) {
+        snprintf(note[n++], sizeof note[0],
+                 "Anwendungsdokument \"%s\" nicht ganz gelesen. Die eingebauten Vorgabewerte "
+                 "\"EC-Standard\" gelten für:"_cp850,
+                 Get_Active_NAD_Title());
+        NAD_Damage_Parts_Text(Get_Active_NAD_Damage(), note[n++], sizeof note[0]);
+    }
+    Wdg_Set_Fg_Colour(RED_CI);
+    for (int i = 0; i < n; i++)
+        Wdg_Draw_Text(PAGE_LABEL_X + 10, Page_Row_Y(r + i), note[i], nullptr);
+    Wdg_Set_Fg_Colour(BLACK_CI);
+    return n;
+}
+
 void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
 {
     Set_Utilisation_Page_Area(area, x0, y0, x1, y1);
@@ -293,6 +325,7 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
         Wdg_Draw_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), note, nullptr);
         Wdg_Set_Fg_Colour(BLACK_CI);
     }
+    r += Annex_Values_Note(r);
     const bool ok = total <= UTIL_LIMIT;
     int y = Page_Row_Y(r++);
     Wdg_Set_Font(4096 | 0x10000);

@@ -113,11 +113,28 @@ struct Host {
     }
 };
 
-/* A user annex file with the given flag, name and EN 1995 variant section only. */
+/* A record (freed by the caller) whose blocks hold the built-in defaults; no EN 1991 tables. */
+inline NAD_Record *New_Defaults(void)
+{
+    NAD_Record *r = static_cast<NAD_Record *>(calloc(1, sizeof(NAD_Record)));
+    Init_NAD_EC0_Defaults(&r->ec0);
+    Init_NAD_EC2_Defaults(&r->ec2);
+    Init_NAD_EC3_Defaults(&r->ec3);
+    Init_NAD_EC5_Defaults(&r->ec5);
+    Init_NAD_EC6_Defaults(&r->ec6);
+    Init_NAD_EC9_Defaults(&r->ec9);
+    return r;
+}
+
+/* A whole user annex file with the given flag, name and variant: every section holds the
+** built-in defaults. */
 inline std::string User_Annex(int flag, const std::string &name, int variant)
 {
+    NAD_Record *r = New_Defaults();
+    const std::string whole = Written([&](FILE *f) { Write_NAD_File(f, r); });
+    free(r);
     return "NAD/Version 1\n\n " + std::to_string(flag) + " \xAE" + name + "\xAF "
-           + std::to_string(variant) + "\n";
+           + std::to_string(variant) + "\n" + whole.substr(whole.find("\n\n#EC0"));
 }
 
 } // namespace nadtest

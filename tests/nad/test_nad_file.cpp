@@ -4,6 +4,7 @@
 */
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "nad/nad.h"
@@ -12,18 +13,6 @@
 #include "nad_test_util.h"
 
 using namespace nadtest;
-
-static NAD_Record *New_Defaults(void)
-{
-    NAD_Record *r = static_cast<NAD_Record *>(calloc(1, sizeof(NAD_Record)));
-    Init_NAD_EC0_Defaults(&r->ec0);
-    Init_NAD_EC2_Defaults(&r->ec2);
-    Init_NAD_EC3_Defaults(&r->ec3);
-    Init_NAD_EC5_Defaults(&r->ec5);
-    Init_NAD_EC6_Defaults(&r->ec6);
-    Init_NAD_EC9_Defaults(&r->ec9);
-    return r;
-}
 
 TEST(NadFile, WholeRecordWrittenAndReadBackEqual)
 {
@@ -108,6 +97,97 @@ TEST(NadFile, SectionsInAnyOrderAndOnlySome)
     EXPECT_EQ(r->flag_index, 11);
     EXPECT_STREQ(r->name, "N");
     free(r);
+}
+
+/* A whole user annex "Österreich" whose EN 1995 block takes gamma_M 1.5 for connections, solid
+** timber and glulam. */
+static std::string Gamma_15_Annex(void)
+{
+    NAD_Record *a = New_Defaults();
+    a->flag_index = 3;
+    a->variant = 1;
+    snprintf(a->name, sizeof a->name, "%s", "\x99sterreich");
+    a->ec5.gamma_m_connections = 1.5;
+    a->ec5.gamma_m_solid = 1.5;
+    a->ec5.gamma_m_glulam = 1.5;
+    const std::string text = Written([&](FILE *f) { Write_NAD_File(f, a); });
+    free(a);
+    return text;
+}
+
+/* The 1-based line of an offset of a text. */
+static int Line_Of(const std::string &text, size_t at)
+{
+    if (at > text.size()) return 0;
+    return 1 + (int)std::count(text.begin(), text.begin() + (long)at, '\n');
+}
+
+/* A part that is not read whole is named with the line where its reading stopped, and its block
+** keeps what it held before (here the built-in defaults) instead of a mix of values read and left
+** over; a missing section is named as well. */
+TEST(NadFile, DamagedPartsAreNamedWithTheirLineAndKeepTheirBlock)
+{
+    const std::string whole = Gamma_15_Annex();
+    const size_t ec5 = whole.find("#EC5\n");
+    const size_t conn = whole.find("1.500000", whole.find("\n", whole.find(" 1.300000", ec5)) + 1);
+    ASSERT_NE(conn, std::string::npos);
+    const size_t kdef = whole.find(" 0.60 0.80 2.00", ec5);
+    const size_t clt = whole.find(" \n", whole.find("0.150000 2.000000 1.000000", ec5));
+    struct Case {
+        const char *what;
+        std::string text;
+        const char *parts; /* "part kind line" of each damaged part, ";" between */
+    } cases[] = {
+        {"whole", whole, ""},
+        {"word", std::string(whole).replace(conn, 8, "anderthalb"), "#EC5 1 LINE"},
+        {"comma", std::string(whole).replace(conn, 8, "1,5"), "#EC5 1 LINE"},
+        {"nan", std::string(whole).replace(conn, 8, "nan"), "#EC5 1 LINE"},
+        {"fraction for a switch",
+         std::string(whole).replace(whole.find("\n 0\n", ec5 + 10), 4, "\n 0.5\n"), "#EC5 1 NEXT"},
+        {"cut inside #EC5", whole.substr(0, kdef), "#EC5 2 CUT;#EC6 4 0;#EC9 4 0"},
+        {"cut before #EC5", whole.substr(0, ec5), "#EC5 4 0;#EC6 4 0;#EC9 4 0"},
+        {"value behind #EC5", std::string(whole).insert(clt, " 7"), "#EC5 3 EXTRA"},
+        {"variant of the header", std::string(whole).replace(whole.find("\xAF 1\n"), 3, "\xAF x"),
+         "Kopf 1 3"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        /* the expected lines, from the text itself */
+        std::string expect = c.parts;
+        const auto put = [&](const char *key, int line) {
+            const size_t k = expect.find(key);
+            if (k != std::string::npos) expect.replace(k, strlen(key), std::to_string(line));
+        };
+        put("LINE", Line_Of(c.text, conn));
+        put("NEXT", Line_Of(c.text, c.text.find("\n 0.5\n")) + 1);
+        put("CUT", Line_Of(c.text, c.text.size() - 1));
+        put("EXTRA", Line_Of(c.text, clt));
+        FILE *f = Text_Stream(c.text);
+        NAD_Record *r = New_Defaults();
+        NAD_File_Damage d;
+        ASSERT_EQ(Parse_NAD_File_Checked(f, r, &d), 1);
+        fclose(f);
+        std::string got;
+        for (int i = 0; i < d.count; i++)
+            got += std::string(i ? ";" : "") + d.parts[i].part + " "
+                   + std::to_string(d.parts[i].kind) + " " + std::to_string(d.parts[i].line);
+        EXPECT_EQ(got, expect);
+        NAD_Record *defaults = New_Defaults();
+        if (got.find("#EC5") != std::string::npos) {
+            /* all of the block's defaults, the values read before the damage included */
+            EXPECT_EQ(Compare_NAD_EC5_Params(&defaults->ec5, &r->ec5), 0);
+            EXPECT_DOUBLE_EQ(r->ec5.gamma_m_solid, 1.3);
+            EXPECT_DOUBLE_EQ(r->ec5.gamma_m_connections, 1.3);
+        } else {
+            EXPECT_DOUBLE_EQ(r->ec5.gamma_m_solid, 1.5);
+            EXPECT_DOUBLE_EQ(r->ec5.gamma_m_connections, 1.5);
+        }
+        /* the header's variant is taken only when flag and variant are read */
+        EXPECT_EQ(r->variant, got.find("Kopf") != std::string::npos ? 0 : 1);
+        EXPECT_STREQ(r->name, "\x99sterreich");
+        free(defaults);
+        free(r);
+    }
 }
 
 TEST(NadFile, LongNameIsCutWithAMessage)

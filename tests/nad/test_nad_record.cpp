@@ -185,7 +185,8 @@ TEST(NadRecord, UserAnnexTitleAndDuplicateNames)
     Host host;
     host.Install_Repository_Data();
     mkdir((host.dram + "/NADS").c_str(), 0755);
-    std::string one = User_Annex(5, "Meins", 0) + "\n\n#EC5\n 17\n 0\n 1\n";
+    std::string one = User_Annex(5, "Meins", 0);
+    one.replace(one.find("#EC5\n 17\n 0\n 0\n"), 16, "#EC5\n 17\n 0\n 1\n"); /* Table NA.1 */
     Write_File(host.dram + "/NADS/1.NAD", one);
     Write_File(host.dram + "/NADS/2.NAD", User_Annex(6, "Meins", 1));
     ZW_Test_Reset();
@@ -303,6 +304,52 @@ TEST(NadRecord, UnreadableAnnexFileIsSaidAndItsNameSurvivesASave)
     EXPECT_TRUE(Log_Has(host.dram + "/NADS/1.NAD:"));
     EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }),
               "\n\nACTIV_NADNAME\n\xAEMeins\xAF\n");
+}
+
+/* A user annex whose file is cut inside "#EC5" is read, but the box names the file, the block
+** and the line where the file ends, the missing blocks and the values that stand; the cut block
+** holds the built-in defaults whole, not the gamma_M read before the cut. Told once until the
+** file is read whole. */
+TEST(NadRecord, DamagedUserAnnexIsSaidWithItsFileBlockAndLine)
+{
+    Host host;
+    host.Install_Repository_Data();
+    mkdir((host.dram + "/NADS").c_str(), 0755);
+    std::string whole = User_Annex(3, "\x99sterreich", 1); /* Ö in code page 850 */
+    const size_t ec5 = whole.find("#EC5\n");
+    /* gamma_M of steel in connections 1.5: the first value of the block's line " %lf %lf" */
+    whole.replace(whole.find("\n 1.300000 1.300000\n", ec5) + 2, 8, "1.500000");
+    const std::string cut = whole.substr(0, whole.find(" 0.60 0.80 2.00", ec5));
+    const int last_line = (int)std::count(cut.begin(), cut.end(), '\n');
+    Write_File(host.dram + "/NADS/1.NAD", cut);
+    ZW_Test_Reset();
+    Set_Active_NAD("\x99sterreich");
+    const std::string said =
+        "MESSAGE [Warnung] Das Anwendungsdokument \"Österreich\" ist beschädigt. | Datei "
+        + host.dram + "/NADS/1.NAD: | Block #EC5: Die Datei endet vorzeitig in Zeile "
+        + std::to_string(last_line)
+        + ". | Es fehlen die Blöcke #EC6 und #EC9. | Bemessen wird dort mit den eingebauten "
+          "Vorgabewerten \"EC-Standard\", | sonst mit den Werten von \"Österreich\". | Bitte die "
+          "Datei prüfen oder ein anderes Anwendungsdokument wählen.";
+    EXPECT_EQ(Logged_Count(said), 1);
+    EXPECT_EQ(Is_Active_NAD_File_Read(), 1);
+    EXPECT_STREQ(Get_Active_NAD_Title(), "\x99sterreich (benutzerdefiniert)");
+    ASSERT_EQ(Get_Active_NAD_Damage()->count, 3);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC5_Params()->gamma_m_steel, 1.3);
+    EXPECT_EQ(Get_NAD_EC5_Params()->variant, 1); /* the header's variant, read whole */
+    /* told once for the same damage */
+    Set_Active_NAD("\x99sterreich");
+    EXPECT_EQ(Logged_Count(said), 1);
+    /* the whole file: its values, no box, nothing damaged */
+    Write_File(host.dram + "/NADS/1.NAD", whole);
+    Set_Active_NAD("\x99sterreich");
+    EXPECT_EQ(Get_Active_NAD_Damage()->count, 0);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC5_Params()->gamma_m_steel, 1.5);
+    EXPECT_EQ(Logged_Count(said), 1);
+    /* damaged again: told again */
+    Write_File(host.dram + "/NADS/1.NAD", cut);
+    Set_Active_NAD("\x99sterreich");
+    EXPECT_EQ(Logged_Count(said), 2);
 }
 
 TEST(NadRecord, AccessorBeforeAnyActivation)

@@ -323,6 +323,88 @@ TEST(PrintList, APrintRemovesWhatAKilledPrintLeft)
     }
 }
 
+/* The utilisation of the fasteners, row "Verbindungsmittel" of the list. */
+static double Fastener_Utilisation(void)
+{
+    const Utilisation_List *u = &Splice_Input.utilisation;
+    for (int i = 0; i < u->count; i++)
+        if (strcmp(u->name[i], "Verbindungsmittel") == 0) return u->value[i];
+    return -1.0;
+}
+
+/* Activate the user annex 1.NAD below DRAM and print the bolt splice with it: the fasteners'
+** utilisation, and the print list through *list. */
+static double Print_With_User_Annex(const std::string &file, const std::string &dram,
+                                    std::string *list)
+{
+    FILE *f = fopen((dram + "/NADS/1.NAD").c_str(), "wb");
+    fwrite(file.data(), 1, file.size(), f);
+    fclose(f);
+    Valid_Bolt_Splice();
+    Set_Active_NAD("\x99sterreich");
+    Nad_Params = Get_NAD_EC5_Params();
+    Nad_EC3_Params_Ptr = Get_NAD_EC3_Params();
+    Set_Print_List_Names(Oli_Name, "Stoss 8");
+    EXPECT_EQ(Write_Print_List(1), 0);
+    *list = Read_File(Oli_Name);
+    int code = -1;
+    Splice_Calc_Checked(&code);
+    EXPECT_EQ(code, 0);
+    return Fastener_Utilisation();
+}
+
+/* A user annex with gamma_M 1.5 for connections, read whole, is named in the heading of the
+** checks; cut inside "#EC5", the heading names the blocks that hold the built-in values, and the
+** design takes the built-in gamma_M 1.3 for the whole block. F_v,Rd = k_mod F_v,Rk / gamma_M
+** (EN 1995-1-1, eq. (2.17)): the fasteners' utilisation with 1.5 is 1.5 / 1.3 = 1.153846 times
+** that with 1.3. */
+TEST(PrintList, DamagedAnnexNamesTheBlocksThatHoldTheBuiltInValues)
+{
+    ZW_Test_Reset();
+    char dir[] = "annex_XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    const std::string dram = std::string(dir);
+    mkdir((dram + "/NADS").c_str(), 0755);
+    setenv("DRAM", dram.c_str(), 1);
+    Clear_NAD_State();
+    NAD_Record *a = static_cast<NAD_Record *>(calloc(1, sizeof(NAD_Record)));
+    Reset_NAD_Record(a);
+    a->flag_index = 3;
+    snprintf(a->name, sizeof a->name, "%s", "\x99sterreich");
+    a->ec5.gamma_m_connections = 1.5;
+    FILE *w = tmpfile();
+    Write_NAD_File(w, a);
+    free(a);
+    std::string whole(size_t(ftell(w)), '\0');
+    rewind(w);
+    ASSERT_EQ(fread(&whole[0], 1, whole.size(), w), whole.size());
+    fclose(w);
+
+    std::string list;
+    const double u15 = Print_With_User_Annex(whole, dram, &list);
+    EXPECT_NE(list.find("Nachweise nach DIN EN 1995, \x99sterreich (benutzerdefiniert)\n"),
+              std::string::npos);
+    EXPECT_EQ(list.find("teils eingebaute Vorgabewerte"), std::string::npos);
+
+    const std::string cut = whole.substr(0, whole.find(" 0.60 0.80 2.00", whole.find("#EC5")));
+    const double u13 = Print_With_User_Annex(cut, dram, &list);
+    EXPECT_NE(list.find("Nachweise nach DIN EN 1995, \x99sterreich (benutzerdefiniert), teils "
+                        "eingebaute Vorgabewerte"),
+              std::string::npos);
+    EXPECT_NE(list.find("Das Anwendungsdokument \"\x99sterreich (benutzerdefiniert)\" konnte nicht "
+                        "ganz gelesen werden: f\x81r #EC5 (EN 1995), #EC6 (EN 1996) und #EC9 "
+                        "(EN 1999) wurde mit den eingebauten Vorgabewerten \"EC-Standard\" "
+                        "bemessen."),
+              std::string::npos)
+        << list.substr(list.find("Nachweise nach DIN EN"), 400);
+    ASSERT_GT(u13, 0.0);
+    EXPECT_NEAR(u15 / u13, 1.5 / 1.3, 1e-9);
+    unsetenv("DRAM");
+    Clear_NAD_State();
+    const std::string rm = "rm -rf '" + dram + "'";
+    EXPECT_EQ(system(rm.c_str()), 0);
+}
+
 TEST(PrintList, UnwritableListIsReportedToTheCaller)
 {
     ZW_Test_Reset();

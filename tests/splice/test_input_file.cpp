@@ -986,7 +986,13 @@ TEST_F(InputFile, ADamagedAnnexSectionIsReportedAndItsNameKept)
     const std::string austria = "\xAE\x99sterreich\xAF";
     mkdir("dram", 0755);
     mkdir("dram/NADS", 0755);
-    Spit("dram/NADS/1.NAD", "NAD/Version 1\n\n 20 " + austria + " 1\n");
+    /* whole: the sections of the German annex file, under its own name */
+    std::string annex =
+        Slurp((std::string(SPLICE_SOURCE_DIR) + "/environment/data/NAD/Deutschland.NAD").c_str());
+    annex.replace(annex.find(" 18 \xAE"
+                             "Deutschland\xAF"),
+                  17, " 20 " + austria);
+    Spit("dram/NADS/1.NAD", annex);
     char cwd[4096];
     ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
     setenv("DRAM", (std::string(cwd) + "/dram").c_str(), 1);

@@ -3,6 +3,7 @@
 ** new splice entered on the five pages and saved, read back by a second start, and the window's
 ** close asking the finish question.
 */
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -470,6 +471,51 @@ TEST_F(Program, AnUnknownAnnexWarnsBeforeTheMainSheet)
     ASSERT_GE(main_sheet, 0);
     EXPECT_LT(warning, main_sheet);
     EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+}
+
+/* A user annex "Österreich" whose "#EC5" holds a word where gamma_M of connections stands: the
+** box names the file, the block and the line, and the utilisation page says that the block holds
+** the built-in values; the same annex read whole shows no such line. */
+TEST_F(Program, ADamagedUserAnnexIsSaidAndTheUtilisationPageNamesItsBlock)
+{
+    std::string annex =
+        Slurp((std::string(SPLICE_SOURCE_DIR) + "/environment/data/NAD/Deutschland.NAD").c_str());
+    annex.replace(annex.find("\xAE"
+                             "Deutschland\xAF"),
+                  13, "\xAE\x99sterreich\xAF");
+    const size_t conn = annex.find("\n 1.300000 1.300000\n", annex.find("#EC5\n")) + 2;
+    const int line = 1 + (int)std::count(annex.begin(), annex.begin() + (long)conn, '\n');
+    const std::string dram = dir + "/dram";
+    ASSERT_EQ(mkdir(dram.c_str(), 0755), 0);
+    ASSERT_EQ(mkdir((dram + "/NADS").c_str(), 0755), 0);
+    setenv("DRAM", dram.c_str(), 1);
+    std::ofstream((dram + "/NADS/1.NAD").c_str(), std::ios::binary)
+        << annex.substr(0, conn) + "anderthalb" + annex.substr(conn + 8);
+    std::string input =
+        Slurp((std::string(SPLICE_SOURCE_DIR) + "/examples/zugstoss_nagel/zugstoss_nagel_01.inp")
+                  .c_str());
+    input.replace(input.find("\xAE"
+                             "Deutschland\xAF"),
+                  13, "\xAE\x99sterreich\xAF");
+    std::ofstream("Stoss_01.inp", std::ios::binary) << input;
+    EXPECT_EQ(Run(Tab(4)), 1);
+    EXPECT_TRUE(Log_Has("MESSAGE [Warnung] Das Anwendungsdokument \"Österreich\" ist beschädigt.",
+                        ("| Block #EC5, Zeile " + std::to_string(line)
+                         + ": kein gültiger Zahlenwert. | Bemessen wird dort mit den eingebauten "
+                           "Vorgabewerten \"EC-Standard\", | sonst mit den Werten von "
+                           "\"Österreich\". |")
+                            .c_str()));
+    EXPECT_TRUE(Log_Has("TEXT", "Anwendungsdokument \"Österreich (benutzerdefiniert)\" nicht ganz "
+                                "gelesen. Die eingebauten Vorgabewerte \"EC-Standard\" gelten "
+                                "für:"));
+    EXPECT_TRUE(Log_Has("TEXT", " #EC5 (EN 1995)"));
+
+    std::ofstream((dram + "/NADS/1.NAD").c_str(), std::ios::binary) << annex;
+    Clear_NAD_State();
+    EXPECT_EQ(Run(Tab(4)), 1);
+    EXPECT_FALSE(Log_Has("MESSAGE", "beschädigt"));
+    EXPECT_FALSE(Log_Has("TEXT", "Vorgabewerte"));
+    EXPECT_TRUE(Log_Has("TEXT", "maximale Ausnutzung"));
 }
 
 /* An input file that another program saved in UTF-8: its annex name is read (or, unknown here,
