@@ -120,8 +120,9 @@ static void Close_Files(Rt_Safe_File **files, int n)
     for (int i = 0; i < n; i++) Rt_Safe_Close(files[i]);
 }
 
-/* The box of a print that failed, naming the first file that failed and why. */
-static void Show_Print_Failure(int kept)
+/* The box of a print that failed, naming the first file that failed and why; kept: no file of
+** the print went in place; pdf_removed: the PDF of the last print was taken away before. */
+static void Show_Print_Failure(int kept, int pdf_removed)
 {
     char line[sizeof Failed_Path + 32];
     Init_Message();
@@ -133,6 +134,7 @@ static void Show_Print_Failure(int kept)
     Fill_Message("kann nicht geschrieben werden:");
     Fill_Message(Rt_Error_Text(Failed_Error));
     if (kept) Fill_Message("Die bisherige Druckliste und die Plotdateien bleiben unver\x84ndert.");
+    if (pdf_removed) Fill_Message("Die PDF-Datei der bisherigen Druckliste wurde entfernt.");
     Draw_Message();
 }
 
@@ -142,8 +144,11 @@ static void Show_Print_Failure(int kept)
 static int Install_Files(Rt_Safe_File **files, int n, Rt_Safe_File *pdf)
 {
     int installed = 0;
+    /* the box tells whether the old PDF is gone, also when its removal failed half-way */
+    const int had_pdf = pdf != nullptr && Rt_File_Exists(Rt_Safe_Path(pdf));
     if (pdf != nullptr && !Rt_Safe_Remove_Old(pdf))
         Print_Note_Failure(Rt_Safe_Path(pdf), Rt_Safe_Error(pdf));
+    const int pdf_removed = had_pdf && !Rt_File_Exists(Rt_Safe_Path(pdf));
     for (int i = 0; i < n && Failed_Path[0] == '\0'; i++) {
         if (Rt_Safe_Install(files[i])) installed++;
         else Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
@@ -153,7 +158,7 @@ static int Install_Files(Rt_Safe_File **files, int n, Rt_Safe_File *pdf)
     Close_Files(files, n);
     Rt_Safe_Close(pdf);
     if (Failed_Path[0] == '\0') return 1;
-    Show_Print_Failure(installed == 0);
+    Show_Print_Failure(installed == 0, pdf_removed);
     return 0;
 }
 
@@ -172,7 +177,7 @@ static int End_Print(Rt_Safe_File *list)
             Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
     if (Failed_Path[0] != '\0') {
         Close_Files(files, n);
-        Show_Print_Failure(1);
+        Show_Print_Failure(1, 0);
         return 0;
     }
     if (!Hold_Files) return Install_Files(files, n, nullptr);

@@ -247,6 +247,28 @@ TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
         if (n != "druck01.SPF") { EXPECT_NE(access(n.c_str(), F_OK), 0) << n; }
         EXPECT_NE(access((n + ".tmp").c_str(), F_OK), 0) << n;
     }
+    EXPECT_FALSE(Message_Says("PDF"));
+
+    /* printed to a PDF: the old PDF leaves before the files go in, so the box says it is gone */
+    const std::string pdf_name = Oli_Name_Of_Test() + ".pdf";
+    FILE *old_pdf = fopen(pdf_name.c_str(), "wb");
+    ASSERT_NE(old_pdf, nullptr);
+    fputs("%PDF- der letzte Druck\n", old_pdf);
+    fclose(old_pdf);
+    ZW_Test_Reset();
+    Print_Hold_Files(1);
+    ASSERT_EQ(Write_Print_List(1), 0);
+    Print_Hold_Files(0);
+    Rt_Safe_File *pdf = Rt_Safe_Open(pdf_name.c_str());
+    ASSERT_NE(pdf, nullptr);
+    fputs("%PDF- der neue Druck\n", Rt_Safe_Stream(pdf));
+    ASSERT_EQ(Rt_Safe_Finish(pdf), 1);
+    EXPECT_EQ(Print_Put_In_Place_With_Pdf(1, pdf), 0);
+    EXPECT_TRUE(Message_Says("Die Datei druck01.SPF |"));
+    EXPECT_TRUE(Message_Says("Die bisherige Druckliste und die Plotdateien bleiben unverändert. | "
+                             "Die PDF-Datei der bisherigen Druckliste wurde entfernt."));
+    EXPECT_NE(access(pdf_name.c_str(), F_OK), 0);
+    EXPECT_NE(access((pdf_name + ".tmp").c_str(), F_OK), 0);
 }
 
 /* Held files: the print is complete and synced but not in place until the caller says so; a
