@@ -185,7 +185,7 @@ static void Say_Annex_Unread(const char *name, int number, const char *file)
 {
     if (Unread_Said == name) return;
     Unread_Said = name;
-    char path[RT_PATH_MAX];
+    char path[RT_PATH_MAX], wide_reason[96];
     const char *reason;
     if (!Nad_Env(number != 0 ? "DRAM" : "DATA")) {
         if (number != 0) snprintf(path, sizeof path, "NADS/%d.NAD", number);
@@ -196,8 +196,17 @@ static void Say_Annex_Unread(const char *name, int number, const char *file)
         snprintf(path, sizeof path, "%s", file);
         reason = "Der Name ist zu lang.";
     } else if (FILE *f = fopen(path, "rb")) {
+        /* a file saved in UTF-16 or UTF-32 is named by its encoding, as the input file is */
+        char head[64];
+        const size_t got = fread(head, 1, sizeof head, f);
         fclose(f);
-        reason = "Sie beginnt nicht mit \"NAD/Version\".";
+        if (const char *wide = Wide_Unicode_Encoding(std::string_view(head, got))) {
+            snprintf(wide_reason, sizeof wide_reason,
+                     "Sie ist in %s gespeichert; diese Kodierung wird nicht gelesen.", wide);
+            reason = wide_reason;
+        } else {
+            reason = "Sie beginnt nicht mit \"NAD/Version\".";
+        }
     } else {
         reason = errno == ENOENT ? "Die Datei existiert nicht." : Rt_Error_Text(errno);
     }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "nad/nad.h"
+#include "nad/nad_internal.h"
 #include "dialogs/dialogs.h"
 #include "platform/zelkwin.h"
 #include "nad_test_util.h"
@@ -304,6 +305,29 @@ TEST(NadRecord, UnreadableAnnexFileIsSaidAndItsNameSurvivesASave)
     EXPECT_TRUE(Log_Has(host.dram + "/NADS/1.NAD:"));
     EXPECT_EQ(Written([](FILE *o) { Write_Active_NAD_Name(o); }),
               "\n\nACTIV_NADNAME\n\xAEMeins\xAF\n");
+
+    /* a file saved in UTF-16 or UTF-32 is named by its encoding, not by a header it seems to lack:
+    ** the built-in "Deutschland" in UTF-32 BE without a mark ... */
+    host.Install_Repository_Data();
+    Set_Active_NAD("Deutschland");
+    std::string wide;
+    for (char c : std::string("NAD/Version 1\n")) wide += std::string(3, '\0') + c;
+    Write_File(host.data + "/NAD/Deutschland.NAD", wide);
+    Set_Active_NAD("Deutschland");
+    EXPECT_EQ(Logged_Count(said), 3);
+    EXPECT_TRUE(Log_Has("Sie ist in UTF-32 BE gespeichert; diese Kodierung wird nicht gelesen."));
+    /* ... and a user annex turned into UTF-16 LE after the list named it (so it is chosen) */
+    host.Install_Repository_Data();
+    Set_Active_NAD("Deutschland");
+    wide = "\xFF\xFE";
+    for (char c : std::string("NAD/Version 1\r\n")) wide += std::string(1, c) + '\0';
+    Write_File(host.dram + "/NADS/1.NAD", wide);
+    Nad_Set_Active_Name("Meins");
+    EXPECT_EQ(Activate_NAD(), 0);
+    EXPECT_TRUE(Log_Has(host.dram + "/NADS/1.NAD:"));
+    EXPECT_TRUE(Log_Has("Sie ist in UTF-16 LE gespeichert; diese Kodierung wird nicht gelesen."));
+    /* the two boxes of the files above, none of the wide ones */
+    EXPECT_EQ(Logged_Count("| Sie beginnt nicht mit \"NAD/Version\". |"), 2);
 }
 
 /* A user annex whose file is cut inside "#EC5" is read, but the box names the file, the block
