@@ -101,7 +101,8 @@ void Rt_Set_Install_Hook(void (*hook)(const char *path));
 */
 int Rt_Create_New_File(const char *path);
 /* fopen, except that a mode that writes the file anew ("w", "wb", "w+", ...) creates it with
-** Rt_Create_New_File, so that the bytes never go through a link or into another file's name. */
+** Rt_Create_New_File, so that the bytes never go through a link or into another file's name, and
+** a mode that appends ("a", "ab", "a+", ...) refuses a link under the name (null, errno ELOOP). */
 FILE *Rt_Fopen(const char *path, const char *mode);
 /* Remove the temporary file that a killed writer of path left ("<path>.tmp"; a link goes, never
 ** what it points to; a folder stays). 1 when none is left, 0. */

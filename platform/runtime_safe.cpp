@@ -90,14 +90,22 @@ FILE *Rt_Fopen(const char *path, const char *mode)
         errno = EINVAL;
         return nullptr;
     }
-    if (mode[0] != 'w') return fopen(path, mode);
-    const int fd = Rt_Create_New_File(path);
+    int fd;
+    if (mode[0] == 'a') {
+        /* appended to in its place: a link under the name is refused (ELOOP), never followed */
+        const int rw = strchr(mode, '+') ? O_RDWR : O_WRONLY;
+        fd = open(path, rw | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0666);
+    } else if (mode[0] == 'w') {
+        fd = Rt_Create_New_File(path);
+    } else {
+        return fopen(path, mode);
+    }
     if (fd < 0) return nullptr;
     FILE *f = fdopen(fd, mode);
     if (!f) {
         const int err = errno;
         close(fd);
-        unlink(path);
+        if (mode[0] == 'w') unlink(path); /* only the file just created, never one appended to */
         errno = err;
     }
     return f;

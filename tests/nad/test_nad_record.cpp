@@ -509,6 +509,17 @@ TEST(NadEc1, NamesMatchExactlyAndEveryEntryIsExamined)
     EXPECT_EQ(Compare_NAD_EC1_Tables(&u, &t), 1);
     Load_EC1_Table_Values(1, "Mein Land", &u);
     EXPECT_EQ(Compare_NAD_EC1_Tables(&u, &t), 0);
+    /* appended to in its place, never through a link planted under its name: the append fails */
+    const std::string def = host.dram + "/WUSL-NADs.def", victim = host.dram + "/../opfer.txt";
+    const std::string before = Read_File(def);
+    ASSERT_EQ(Store_EC1_User_Values(1, "Zweites Land", &t), 1);
+    EXPECT_EQ(Read_File(def).rfind(before + "#NAD\nZweites Land\n", 0), 0u);
+    Write_File(victim, "opfer\n");
+    ASSERT_EQ(unlink(def.c_str()), 0);
+    ASSERT_EQ(symlink(victim.c_str(), def.c_str()), 0);
+    EXPECT_EQ(Store_EC1_User_Values(1, "Drittes Land", &t), 0);
+    EXPECT_EQ(Read_File(victim), "opfer\n");
+    unlink(victim.c_str());
     Free_NAD_EC1_Tables(&t);
     Free_NAD_EC1_Tables(&u);
 }
