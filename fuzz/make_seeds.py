@@ -59,6 +59,14 @@ def main():
     put('input_annex', 'name_cut', body + b'ACTIV_NADNAME\n')
     put('input_annex', 'keyword_changed_name_cut', body + b'ACTIV_NXDNAME\n\n')
     put('input_annex', 'line_after_end', body + b'etwas anderes\nACTIV_NADNAME\n' + std)
+    put('input_annex', 'keyword_cut', body + b'ACTIV_NAD')
+    put('input_annex', 'opening_mark_only', body + b'ACTIV_NADNAME\n\xae')
+    put('input_annex', 'closing_mark_lost', body + b'ACTIV_NADNAME\n\xaeEC-Standardparameter\n')
+    put('input_annex', 'opening_mark_lost', body + b'ACTIV_NADNAME\nEC-Standardparameter\xaf\n')
+    put('input_annex', 'name_on_keyword_line', body + b'ACTIV_NADNAME ' + std)
+    put('input_annex', 'nul_in_name', body + b'ACTIV_NADNAME\n\xaeEC-Standard\0parameter\xaf\n')
+    put('input_annex', 'second_section', body + b'ACTIV_NADNAME\n' + std
+        + b'\n\nACTIV_NADNAME\n\xaeDeutschland\xaf\n')
     for p in sorted(glob.glob(os.path.join(EX, '*', '*.txt'))):
         put('title_file', os.path.basename(p), rd(p))
     put('title_file', 'utf16', '\ufeffSto\u00df Achse 3\r\n'.encode('utf-16-le'))

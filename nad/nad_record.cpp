@@ -390,15 +390,6 @@ static std::string Section_Name_Here(FILE *f)
     return name;
 }
 
-int Peek_Input_NAD_Name(FILE *f, long at, char *name, int size)
-{
-    if (!name || size < 1) return 0;
-    name[0] = '\0';
-    if (!f || at < 0 || fseek(f, at, SEEK_SET) != 0) return 0;
-    snprintf(name, (size_t)size, "%s", Section_Name_Here(f).c_str());
-    return (int)strlen(name);
-}
-
 /* The name at the line after the section's keyword (found), or "Deutschland" without it. */
 static void Activate_NAD_Name_Here(FILE *f, bool found)
 {

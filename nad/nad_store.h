@@ -45,10 +45,6 @@ void Read_Active_NAD_Name(FILE *f);
 ** the offset just after the first line it read that begins with "ACTIV_NADNAME", -1 when none
 ** did (the rest of the file is searched), -2 when one did at an offset not known. */
 void Read_Active_NAD_Name_From(FILE *f, long at);
-/* The annex name of the input file's section at the offset at (the line after the keyword, or the
-** name's line), in code page 850, into name (size bytes), without activating it: its length, 0
-** when there is none. */
-int Peek_Input_NAD_Name(FILE *f, long at, char *name, int size);
 /* The input file names an annex whose name cannot be read: "Deutschland" is active, and a save
 ** writes the section without a name until the user chooses an annex (Nad_Kept_Name() is ""). */
 void Lose_Input_NAD_Name(void);

@@ -1,7 +1,8 @@
 /*
 ** The component's input file "%s_%02d.inp": one text record per field group of the splice input,
 ** in any order, read against the defaults and written atomically (temporary file, then rename).
-** The format is described in docs/input-file.md; the annex section at the end belongs to nad/.
+** The format is described in docs/input-file.md; the annex section at the end is judged here, and
+** the annex it names is activated by nad/.
 */
 #include "splice/splice_app.h"
 
@@ -939,10 +940,11 @@ int Read_Splice_Input_Stream(FILE *f, Splice_Input_Record *si, Inp_Read_Report *
 
 /* What the lines behind the records say of the annex (Judge_Annex_Section). */
 typedef struct Annex_Section {
-    long name_at;      /* offset of the line the name is read from; -1 when the file names none */
-    int32_t name_line; /* its line number */
-    int32_t bad_line;  /* the section's first damaged line; 0 when it is whole */
-    int lost;          /* the file names an annex but the name's line is missing */
+    int named;                        /* the file names an annex */
+    char name[NAD_LIST_NAME_MAX + 1]; /* its name in code page 850 when it can be read, else "" */
+    int32_t name_line;                /* the line it was read from */
+    int32_t bad_line;                 /* the section's first damaged line; 0 when it is whole */
+    int lost;                         /* the file names an annex whose name cannot be read */
 } Annex_Section;
 
 /* Whether a line opens with a guillemet in one of the code pages the section may come in. */
@@ -953,10 +955,12 @@ static bool Opens_Marked(const std::string &line, size_t at)
            || (c == 0xC2 && at + 1 < line.size() && (unsigned char)line[at + 1] == 0xAB);
 }
 
-/* Whether a word is the annex keyword with at most two bytes changed, left out or added. */
+/* Whether a word is the annex keyword with at most two bytes changed, left out or added, with
+** bytes added behind it, or cut (a beginning of it, as a file cut inside the line leaves it). */
 static bool Like_Annex_Keyword(Word w)
 {
     const Word k(Annex_Keyword, sizeof Annex_Keyword - 1);
+    if (w.substr(0, k.size()) == k || k.substr(0, w.size()) == w) return true;
     if (w.size() + 2 < k.size() || w.size() > k.size() + 2) return false;
     std::vector<size_t> row(k.size() + 1), next(k.size() + 1);
     for (size_t j = 0; j <= k.size(); j++) row[j] = j;
@@ -970,19 +974,102 @@ static bool Like_Annex_Keyword(Word w)
     return row[k.size()] <= 2;
 }
 
+static Word Trim_Blanks(Word t)
+{
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    return t;
+}
+
+/*
+** The annex name of a name's line (text, without its line feed; ended: a line feed closed it)
+** into a->name, in code page 850. The marks may come in code page 850, 1252 or UTF-8
+** (docs/code-pages.md). Answers null for a whole name, else what is wrong; a->lost is set when
+** nothing sound is left: the file ends inside the name (it may be cut), the name holds a control
+** byte, or it is longer than any annex name.
+*/
+static const char *Read_Name_Text(Word text, bool ended, Annex_Section *a)
+{
+    static const struct {
+        Word open, close;
+    } marks[] = {{"\xAE", "\xAF"}, {"\xC2\xAB", "\xC2\xBB"}, {"\xAB", "\xBB"}};
+    Word t = Trim_Blanks(text);
+    if (t.substr(0, 3) == "\xEF\xBB\xBF") t.remove_prefix(3); /* an editor's byte-order mark */
+    const char *why = nullptr;
+    std::string name;
+    bool closed = true;
+    size_t kind = 0;
+    while (kind < 3 && t.substr(0, marks[kind].open.size()) != marks[kind].open) kind++;
+    if (kind < 3) {
+        Word raw = t.substr(marks[kind].open.size());
+        const size_t end = raw.find(marks[kind].close);
+        if (end == Word::npos) {
+            closed = false;
+            why = "hinter dem Namen fehlt »"_cp850;
+            raw = Trim_Blanks(raw);
+        } else {
+            if (!Trim_Blanks(raw.substr(end + marks[kind].close.size())).empty())
+                why = "hinter dem Namen steht noch etwas";
+            raw = raw.substr(0, end);
+        }
+        name = kind == 0
+                   ? std::string(raw)
+                   : To_Cp850(raw, Guess_Code_Page(std::string(marks[kind].open) + std::string(raw)
+                                                   + std::string(marks[kind].close)));
+    } else {
+        name = To_Cp850(t, Guess_Code_Page(t));
+        if (!name.empty() && (unsigned char)name.back() == 0xAF) {
+            name.pop_back();
+            why = "vor dem Namen fehlt «"_cp850;
+        } else {
+            closed = false;
+            why = "der Name steht nicht zwischen « und »"_cp850;
+        }
+    }
+    a->name[0] = '\0';
+    if (!closed && !ended) {
+        a->lost = 1;
+        return "der Name des Anwendungsdokuments ist abgeschnitten";
+    }
+    if (std::any_of(name.begin(), name.end(),
+                    [](char c) { return (unsigned char)c < 0x20 || c == 0x7F; })) {
+        a->lost = 1;
+        return "der Name des Anwendungsdokuments enthält ein Steuerzeichen"_cp850;
+    }
+    if (name.size() > NAD_LIST_NAME_MAX) {
+        a->lost = 1;
+        return "der Name des Anwendungsdokuments ist länger als 99 Zeichen"_cp850;
+    }
+    if (name.empty() && why) {
+        a->lost = 1;
+        return "der Name des Anwendungsdokuments fehlt";
+    }
+    memcpy(a->name, name.c_str(), name.size() + 1);
+    return why;
+}
+
+/* Whether the line just taken was closed by a line feed (the file may end without one). */
+static bool Line_Ended(const Line_Reader *lr)
+{
+    return lr->at > 0 && lr->block[lr->at - 1] == '\n';
+}
+
 /*
 ** Judge the annex section behind the records: from the stream's position (keyword_seen 0, the
 ** line after the end record), or from the offset just after the keyword's line (keyword_seen 1).
 ** line_no is the number of the line before. The section is blank lines, the keyword line and the
-** name's line; comments may stand between. A line that is none of them is damage, counted in r:
-** a keyword with a byte or two changed still opens the section, and a marked name is taken where
-** it stands, so that the name is kept whatever befell the line before. When the keyword stands
-** but no line follows it, the name is lost.
+** name's line; comments may stand between and behind. A line that is none of them is damage,
+** counted in r: a keyword with a byte or two changed (or cut) still opens the section, a marked
+** name is taken where it stands (on the keyword's line too), and a name whose mark is lost on a
+** whole line is kept, so that the name is kept whatever befell the line before. When the keyword
+** stands but no line follows it, or the file ends inside the name, the name is lost. Behind the
+** end record, any line behind the name is damage as well.
 */
 static void Judge_Annex_Section(FILE *f, int32_t line_no, int keyword_seen, Inp_Read_Report *r,
                                 Annex_Section *a)
 {
-    a->name_at = -1;
+    a->named = keyword_seen;
+    a->name[0] = '\0';
     a->name_line = a->bad_line = a->lost = 0;
     auto bad = [&](int32_t at, const char *why) {
         r->damaged++;
@@ -997,31 +1084,42 @@ static void Judge_Annex_Section(FILE *f, int32_t line_no, int keyword_seen, Inp_
     std::string line;
     std::vector<Word> w;
     int too_long = 0, expect_name = keyword_seen;
-    long start = Line_Reader_Offset(&lr);
     while (Get_Line(&lr, line, &too_long)) {
         line_no++;
-        const long here = start;
-        start = Line_Reader_Offset(&lr);
         Split(line, w);
-        if (w.empty() || (!expect_name && w[0][0] == '#')) continue;
-        const size_t first = (size_t)(w[0].data() - line.data());
-        if (expect_name || Opens_Marked(line, first)) {
-            if (!expect_name) bad(line_no, "das Kennwort ACTIV_NADNAME fehlt");
-            a->name_at = here;
-            a->name_line = line_no;
-            break;
+        if (w.empty()) continue;
+        if (a->name_line) { /* behind the name */
+            if (w[0][0] != '#') bad(line_no, "unbekannte Zeile hinter END");
+            continue;
         }
-        if (line.compare(0, sizeof Annex_Keyword - 1, Annex_Keyword) == 0) {
-            expect_name = 1;
-        } else if (Like_Annex_Keyword(w[0])) {
-            bad(line_no, "das Kennwort ACTIV_NADNAME ist beschädigt"_cp850);
-            expect_name = 1;
-        } else {
-            bad(line_no, "unbekannte Zeile hinter END");
+        if (!expect_name && w[0][0] == '#') continue;
+        size_t first = (size_t)(w[0].data() - line.data());
+        if (!expect_name && !Opens_Marked(line, first)) {
+            if (!Like_Annex_Keyword(w[0])) {
+                bad(line_no, "unbekannte Zeile hinter END");
+                continue;
+            }
+            a->named = expect_name = 1;
+            if (w[0] != Word(Annex_Keyword))
+                bad(line_no, "das Kennwort ACTIV_NADNAME ist beschädigt"_cp850);
+            if (w.size() == 1) continue;
+            first = (size_t)(w[1].data() - line.data());
+            if (!Opens_Marked(line, first)) {
+                bad(line_no, "das Kennwort ACTIV_NADNAME ist beschädigt"_cp850);
+                continue;
+            }
+            bad(line_no, "der Name steht in der Zeile des Kennworts");
+        } else if (!expect_name) {
+            a->named = 1;
+            bad(line_no, "das Kennwort ACTIV_NADNAME fehlt");
         }
+        const char *why = Read_Name_Text(Word(line).substr(first), Line_Ended(&lr), a);
+        if (why) bad(line_no, why);
+        a->name_line = line_no;
+        if (keyword_seen) break;
     }
     Line_Reader_Done(&lr);
-    if (expect_name && a->name_at < 0) {
+    if (expect_name && !a->name_line) {
         a->lost = 1;
         bad(line_no + 1, "der Name des Anwendungsdokuments fehlt");
     }
@@ -1050,7 +1148,7 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
     int32_t annex_line = 0, lines = 0;
     const int whole = Read_Records(f, si, &r, &annex_at, &annex_line, &lines);
     /* the annex section from where the records ended, without reading the file again */
-    Annex_Section a = {-1, 0, 0, 0};
+    Annex_Section a = {};
     const bool judged = activate_nad && r.version > 0 && annex_at != -2 && ftell(f) >= 0
                         && (annex_at < 0 || fseek(f, annex_at, SEEK_SET) == 0);
     if (judged) Judge_Annex_Section(f, annex_at >= 0 ? annex_line : lines, annex_at >= 0, &r, &a);
@@ -1062,10 +1160,9 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
         snprintf(line, sizeof line, "(Zeile %d: %s).", (int)r.first_bad_line, r.reason);
         box[1] = line;
         if (!whole) box.push_back("Für nicht lesbare Angaben gelten die Vorgaben."_cp850);
-        char name[NAD_LIST_NAME_MAX + 1] = "";
-        if (a.bad_line && a.name_at >= 0 && Peek_Input_NAD_Name(f, a.name_at, name, sizeof name)) {
-            snprintf(line, sizeof line, "Es gilt das Anwendungsdokument \"%s\" aus Zeile %d.", name,
-                     (int)a.name_line);
+        if (a.bad_line && a.name[0]) {
+            snprintf(line, sizeof line, "Es gilt das Anwendungsdokument \"%s\" aus Zeile %d.",
+                     a.name, (int)a.name_line);
             box.push_back(line);
         }
         if (a.lost) {
@@ -1078,8 +1175,7 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
     if (activate_nad) {
         if (!judged) Read_Active_NAD_Name_From(f, annex_at);
         else if (a.lost) Lose_Input_NAD_Name();
-        else if (a.name_at >= 0) Read_Active_NAD_Name_From(f, a.name_at);
-        else Set_Active_NAD(nullptr); /* the file names no annex */
+        else Set_Active_NAD(a.named ? a.name : nullptr); /* "" or none: "Deutschland" */
     }
     fclose(f);
     return 1;

@@ -81,8 +81,8 @@ int Read_Splice_Input_Stream(FILE *file, Splice_Input_Record *si, Inp_Read_Repor
 /*
 ** Read the input file at path: 0 when it does not exist (nothing changed), 1 when read; a damaged
 ** or truncated file is reported in a message box naming the file and the line, and what could
-** be read stays read. With activate_nad, the file's national annex is activated afterwards
-** (Read_Active_NAD_Name on the open file).
+** be read stays read. With activate_nad, the annex section behind the records is judged with them
+** (its damage in the same box) and the national annex it names is activated afterwards.
 */
 int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activate_nad);
 

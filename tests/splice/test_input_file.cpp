@@ -978,8 +978,9 @@ TEST_F(InputFile, TheAnnexLineIsTheFirstLineThatBeginsWithItsKeyword)
 }
 
 /* A damaged annex section is reported in the box of the damaged lines, with its line; a name
-** that can be read is kept (the keyword changed or gone), and a name that is lost (the file ends
-** behind the keyword) is never replaced by "Deutschland" in a save until the user chooses. */
+** that can be read is kept (the keyword changed or gone, a mark lost on a whole line), and a name
+** that is lost (the file ends behind the keyword or inside the name, a name no annex can carry)
+** is never replaced by "Deutschland" in a save until the user chooses. */
 TEST_F(InputFile, ADamagedAnnexSectionIsReportedAndItsNameKept)
 {
     /* «Österreich» as a user annex below DRAM (code page 850: Ö 0x99) */
@@ -1030,6 +1031,57 @@ TEST_F(InputFile, ADamagedAnnexSectionIsReportedAndItsNameKept)
          "(Zeile 6: das Kennwort ACTIV_NADNAME ist besch\xC3\xA4"
          "digt).",
          "(Men\xC3\xBC \"nationaler Anhang zum EC\").", ""},
+        /* the file cut inside the keyword's line, or inside the name: the name is lost */
+        {"A", "Deutschland",
+         "(Zeile 6: das Kennwort ACTIV_NADNAME ist besch\xC3\xA4"
+         "digt).",
+         "Bemessen wird mit \"Deutschland\"; gespeichert wird ohne Namen,", ""},
+        {"ACTIV_NAD", "Deutschland",
+         "(Zeile 6: das Kennwort ACTIV_NADNAME ist besch\xC3\xA4"
+         "digt).",
+         "Bemessen wird mit \"Deutschland\"; gespeichert wird ohne Namen,", ""},
+        {"ACTIV_NADNAME\n\xAE", "Deutschland",
+         "(Zeile 7: der Name des Anwendungsdokuments ist abgeschnitten).",
+         "Bemessen wird mit \"Deutschland\"; gespeichert wird ohne Namen,", ""},
+        {"ACTIV_NADNAME\n\xAE\x99sterr", "Deutschland",
+         "(Zeile 7: der Name des Anwendungsdokuments ist abgeschnitten).",
+         "Bemessen wird mit \"Deutschland\"; gespeichert wird ohne Namen,", ""},
+        /* a name that cannot be an annex's: a control byte in it, longer than 99 characters */
+        {"ACTIV_NADNAME\n\xAE\x99ster" + std::string(1, '\0') + "reich\xAF\n", "Deutschland",
+         "(Zeile 7: der Name des Anwendungsdokuments enth\xC3\xA4lt ein Steuerzeichen).",
+         "Bemessen wird mit \"Deutschland\"; gespeichert wird ohne Namen,", ""},
+        {"ACTIV_NADNAME\n\xAE" + std::string(5000, 'x') + "\xAF\n", "Deutschland",
+         "(Zeile 7: der Name des Anwendungsdokuments ist l\xC3\xA4nger als 99 Zeichen).",
+         "Bemessen wird mit \"Deutschland\"; gespeichert wird ohne Namen,", ""},
+        /* a mark lost on a whole line, the name without marks or on the keyword's line: kept */
+        {"ACTIV_NADNAME\n\xAE\x99sterreich\n", "\xC3\x96sterreich",
+         "(Zeile 7: hinter dem Namen fehlt \xC2\xBB).",
+         "Es gilt das Anwendungsdokument \"\xC3\x96sterreich\" aus Zeile 7.",
+         "\xAE\x99sterreich\xAF\n"},
+        {"ACTIV_NADNAME\n\xC2\xAB\xC3\x96sterreich \r\n", "\xC3\x96sterreich",
+         "(Zeile 7: hinter dem Namen fehlt \xC2\xBB).", "aus Zeile 7.", "\xAE\x99sterreich\xAF\n"},
+        {"ACTIV_NADNAME\n\x99sterreich\xAF", "\xC3\x96sterreich",
+         "(Zeile 7: vor dem Namen fehlt \xC2\xAB).", "aus Zeile 7.", "\xAE\x99sterreich\xAF\n"},
+        {"ACTIV_NADNAME\n\x99sterreich\n", "\xC3\x96sterreich",
+         "(Zeile 7: der Name steht nicht zwischen \xC2\xAB und \xC2\xBB).", "aus Zeile 7.",
+         "\xAE\x99sterreich\xAF\n"},
+        {"ACTIV_NADNAME " + austria, "\xC3\x96sterreich",
+         "(Zeile 6: der Name steht in der Zeile des Kennworts).", "aus Zeile 6.",
+         "\xAE\x99sterreich\xAF\n"},
+        /* more behind the name: told, the first name kept; blank lines and comments may stand */
+        {"ACTIV_NADNAME\n" + austria + "xyz\n", "\xC3\x96sterreich",
+         "(Zeile 7: hinter dem Namen steht noch etwas).", "aus Zeile 7.",
+         "\xAE\x99sterreich\xAF\n"},
+        {"ACTIV_NADNAME\n" + austria + "\xAE" + "Deutschland\xAF\n", "\xC3\x96sterreich",
+         "(Zeile 7: hinter dem Namen steht noch etwas).", "aus Zeile 7.",
+         "\xAE\x99sterreich\xAF\n"},
+        {"ACTIV_NADNAME\n" + austria + "\nGARBAGE\n", "\xC3\x96sterreich",
+         "(Zeile 8: unbekannte Zeile hinter END).", "aus Zeile 7.", "\xAE\x99sterreich\xAF\n"},
+        {"ACTIV_NADNAME\n" + austria + "\n\n\nACTIV_NADNAME\n\xAE" + "Deutschland\xAF\n",
+         "\xC3\x96sterreich", "(Zeile 10: unbekannte Zeile hinter END).", "aus Zeile 7.",
+         "\xAE\x99sterreich\xAF\n"},
+        {"ACTIV_NADNAME\n" + austria + "\n\n# Kommentar\n", "\xC3\x96sterreich", nullptr, nullptr,
+         "\xAE\x99sterreich\xAF\n"},
         /* a line that is no part of the section; no section: "Deutschland" stands */
         {"etwas anderes\n", "Deutschland", "(Zeile 6: unbekannte Zeile hinter END).", nullptr,
          "\xAE"
