@@ -52,6 +52,17 @@ def main():
     put('input_file', 'fractional_rows', zug.replace(b'LAYOUT 0 8 5 0 0', b'LAYOUT 0 8 4.5 0 0'))
     put('input_file', 'fractional_plates', b'SPLICE 201\nPLATES 2.5 0.8 18 5 0 0\nEND\n')
     put('input_file', 'utf16', b'\xff\xfe' + zug.decode('latin-1').encode('utf-16-le'))
+    # counts whose digits reach beyond a double's precision, hexadecimal, a real beyond its range,
+    # a record twice, a byte-order mark of UTF-8, UTF-16 without a mark behind a blank line
+    lay = b'LAYOUT 0 8 5 0 0'
+    put('input_file', 'count_digits', zug.replace(lay, b'LAYOUT 0 8.9999999999999999999 5 0 0'))
+    put('input_file', 'count_hex', zug.replace(lay, b'LAYOUT 0 0x8 5 0 0'))
+    put('input_file', 'real_underflow', b'SPLICE 201\nGAMMAS 1.3 1e-400 1 1.25 1.15 1.3\nEND\n')
+    put('input_file', 'record_twice', zug.replace(lay, lay + b'\nLAYOUT 0 9 5 0 0'))
+    put('input_file', 'utf8_mark', b'\xef\xbb\xbf' + zug)
+    put('input_file', 'utf16le_blank', '\r\n'.encode('utf-16-le')
+        + zug.decode('latin-1').encode('utf-16-le'))
+    put('input_file', 'utf16be_blank', '\n'.encode('utf-16-be') + zug.decode('latin-1').encode('utf-16-be'))
     body = zug.split(b'ACTIV_NADNAME')[0]
     std = b'\xaeEC-Standardparameter\xaf\n'
     put('input_annex', 'keyword_changed', body + b'ACTIV_NADNAMF\n' + std)

@@ -483,8 +483,12 @@ typedef struct Line_Reader {
     FILE *f;
     long base; /* offset of the block's first byte; -1 when not known */
     std::vector<char> block;
-    size_t at, end; /* next byte of the block; end of the bytes in it */
+    size_t at, end;   /* next byte of the block; end of the bytes in it */
+    std::string head; /* the first bytes of the lines taken, up to LINE_HEAD_BYTES */
 } Line_Reader;
+
+/* Bytes of the file's head by which a wide Unicode encoding is told. */
+static const size_t LINE_HEAD_BYTES = 64;
 
 static void Line_Reader_Open(Line_Reader *lr, FILE *f)
 {
@@ -492,6 +496,7 @@ static void Line_Reader_Open(Line_Reader *lr, FILE *f)
     lr->base = ftell(f);
     lr->block.resize(lr->base >= 0 ? (size_t)1 << 16 : 1);
     lr->at = lr->end = 0;
+    lr->head.clear();
 }
 
 /* Offset of the next byte, -1 when not known. */
@@ -528,6 +533,9 @@ static int Get_Line(Line_Reader *lr, std::string &line, int *too_long)
         const size_t take = nl != nullptr ? (size_t)(nl - from) : avail;
         const size_t room = LINE_MAX_BYTES - line.size();
         if (take > room) *too_long = 1;
+        if (lr->head.size() < LINE_HEAD_BYTES)
+            lr->head.append(
+                from, std::min(take + (nl != nullptr ? 1 : 0), LINE_HEAD_BYTES - lr->head.size()));
         line.append(from, take < room ? take : room);
         lr->at += take + (nl != nullptr ? 1 : 0);
         if (nl != nullptr) break;
@@ -591,8 +599,9 @@ static int Parse_Int(Word s, double lo, double hi, int64_t *out)
 
 /* The number a word gives as strtod reads it. A plain integer of up to 15 digits is exact in a
 ** double (a minus zero stays one); std::from_chars rounds a decimal number correctly, as strtod
-** does; what it does not read whole (hexadecimal, a plus sign, a value out of range, bytes
-** after the number) goes to strtod itself. */
+** does; what it does not read whole (a plus sign, a value out of range, bytes after the number)
+** goes to strtod itself. Hexadecimal and a value beyond a double's range (1e-400, 1e400) are
+** refused. */
 static int Parse_Double(Word s, double lo, double hi, double *out)
 {
     if (s.empty()) return 0;
@@ -609,12 +618,38 @@ static int Parse_Double(Word s, double lo, double hi, double *out)
             errno = 0;
             x = strtod(z.c_str(), &end);
             if (*end != '\0' || end == z.c_str()) return 0;
+            /* the program writes decimal numbers only; a value beyond a double's range is
+            ** damage, never 0 (a subnormal value is still a value) */
+            if (z.find_first_of("xX") != std::string::npos) return 0;
+            if (errno == ERANGE && x == 0.0) return 0;
         }
     }
     if (!std::isfinite(x)) return 0;
     if (x < lo || x > hi) return 0;
     *out = x;
     return 1;
+}
+
+/* Whether a count's word is a whole number by its text: digits with an optional sign, an
+** optional point with zeros only behind it ("8", "8.0") and an optional exponent without a minus
+** ("8e0"). A word such as "8.9999999999999999999" reads as the double 9 and would pass a test
+** of the value. */
+static bool Whole_Count_Word(Word s)
+{
+    size_t i = !s.empty() && (s[0] == '+' || s[0] == '-') ? 1 : 0;
+    const size_t digits = i;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') i++;
+    if (i == digits) return false;
+    if (i < s.size() && s[i] == '.')
+        for (i++; i < s.size() && s[i] == '0'; i++) {}
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        i++;
+        if (i < s.size() && s[i] == '+') i++;
+        const size_t exponent = i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') i++;
+        if (i == exponent) return false;
+    }
+    return i == s.size();
 }
 
 /* Scratch of the reader, kept from line to line so that a line allocates nothing. */
@@ -644,7 +679,8 @@ static int Take_Fields(const std::vector<Word> &w, size_t first, Read_Scratch *s
             return 0;
         }
         /* 7.9 fasteners would be designed as 7 without a word */
-        if (fd.kind == F_COUNT && sc->dv[k] != std::floor(sc->dv[k])) {
+        if (fd.kind == F_COUNT
+            && (!Whole_Count_Word(w[first + k]) || sc->dv[k] != std::floor(sc->dv[k]))) {
             *why = "eine Anzahl ist keine ganze Zahl";
             return 0;
         }
@@ -840,6 +876,30 @@ static int Take_Record(const std::vector<Word> &w, Splice_Input_Record *si, Inp_
     return Take_Fields(w, 1, sc, why);
 }
 
+/* A number for each record that may stand once in the file (a record of its key, and of its
+** numbers where it has them), -1 for a line that names none (its damage is told by Take_Record). */
+static const int32_t RECORD_IDS = 200 + LKOM_GROUPS * LKOM_ENTRIES;
+
+static int32_t Record_Id(const std::vector<Word> &w)
+{
+    static const char *const single[] = {"SYSTEM",   "PLATES", "FASTENER",   "OPTIONS",
+                                         "SPACINGS", "GAMMAS", "CATALOGUES", "COMBINATIONS",
+                                         "IMPOSED",  "PRINT",  "REMARKS"};
+    for (int32_t i = 0; i < (int32_t)(sizeof single / sizeof single[0]); i++)
+        if (w[0] == single[i]) return i;
+    int64_t a = 0, b = 0;
+    if (w[0] == "LAYOUT" && w.size() > 1 && Parse_Int(w[1], VBM_TYPE_FIRST, VBM_TYPE_LAST, &a))
+        return 20 + VBM_TYPE_SLOT((int32_t)a);
+    if (w[0] == "GROUP" && w.size() > 1 && Parse_Int(w[1], 0, LKOM_GROUPS - 1, &a))
+        return 100 + (int32_t)a;
+    if (w[0] == "ACTION" && w.size() > 1 && Parse_Int(w[1], 0, CHAR_ACTION_COUNT - 1, &a))
+        return 150 + (int32_t)a;
+    if (w[0] == "ENTRY" && w.size() > 2 && Parse_Int(w[1], 0, LKOM_GROUPS - 1, &a)
+        && Parse_Int(w[2], 0, LKOM_ENTRIES - 1, &b))
+        return 200 + (int32_t)(a * LKOM_ENTRIES + b);
+    return -1;
+}
+
 /* The line that opens the annex section (nad/ reads it): the first line that begins so. */
 static const char Annex_Keyword[] = "ACTIV_NADNAME";
 
@@ -851,6 +911,8 @@ static int Read_Lines(Line_Reader *lr, Splice_Input_Record *si, Inp_Read_Report 
     std::vector<Word> w;
     Read_Scratch scratch;
     int too_long = 0, line_no = 0, seen_head = 0;
+    /* the line of each record read so far, 0 for none: a second copy is damage, the first holds */
+    std::vector<int32_t> record_line(RECORD_IDS, 0);
     auto bad = [&](const char *why) {
         r->damaged++;
         if (!r->first_bad_line) {
@@ -869,16 +931,25 @@ static int Read_Lines(Line_Reader *lr, Splice_Input_Record *si, Inp_Read_Report 
             bad("Zeile zu lang");
             continue;
         }
+        /* an editor's byte-order mark of UTF-8 (docs/code-pages.md): the texts are UTF-8 */
+        if (line_no == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+            line.erase(0, 3);
+            si->text_code_page = CODE_PAGE_UTF8;
+        }
         Split(line, w);
         if (w.empty() || w[0][0] == '#') continue;
         if (!seen_head) {
             int64_t ver = 0;
             if (w[0] != "SPLICE" || w.size() != 2 || !Parse_Int(w[1], 1, 1e6, &ver)) {
-                const char *wide = Wide_Unicode_Encoding(line);
+                /* told by the file's first bytes, not by one line: the line ends of UTF-16 LE
+                ** leave a NUL at the start of the next line, a blank line is a character too */
+                while (lr->head.size() < LINE_HEAD_BYTES && Get_Line(lr, line, &too_long)) {}
+                const char *wide = Wide_Unicode_Encoding(lr->head);
                 char why[120];
                 snprintf(why, sizeof why,
                          "die Datei ist in %s gespeichert; diese Kodierung wird nicht gelesen",
                          wide ? wide : "");
+                if (wide) line_no = 1;
                 bad(wide ? why : "keine Eingabedatei eines Stoßes"_cp850);
                 return 0;
             }
@@ -891,6 +962,15 @@ static int Read_Lines(Line_Reader *lr, Splice_Input_Record *si, Inp_Read_Report 
             break;
         }
         if (w[0] == Annex_Keyword) break;
+        const int32_t id = Record_Id(w);
+        if (id >= 0 && record_line[id]) {
+            char why[80];
+            snprintf(why, sizeof why, "der Datensatz steht schon in Zeile %d",
+                     (int)record_line[id]);
+            bad(why);
+            continue;
+        }
+        if (id >= 0) record_line[id] = line_no;
         const char *why = "unlesbar";
         if (Take_Record(w, si, r, &scratch, &why)) r->records++;
         else bad(why);
@@ -1125,13 +1205,28 @@ static void Judge_Annex_Section(FILE *f, int32_t line_no, int keyword_seen, Inp_
     }
 }
 
+/* A file of which nothing could be read (another file, another encoding) is copied to
+** "<path>.bak" before a save can put the defaults in its place; the box's line that says so. */
+static std::string Keep_Unread_File(const char *path)
+{
+    const std::string bak = std::string(path) + ".bak";
+    char line[SPLICE_PATH_MAX + 200];
+    if (Rt_Copy_File(path, bak.c_str(), 0))
+        snprintf(line, sizeof line, "Sie bleibt unverändert als %s erhalten."_cp850, bak.c_str());
+    else
+        snprintf(line, sizeof line,
+                 "Sie kann nicht als %s gesichert werden; Speichern ersetzt sie.", bak.c_str());
+    return line;
+}
+
 int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activate_nad)
 {
     if (!path || !si) return 0;
     char l1[SPLICE_PATH_MAX + 64];
     snprintf(l1, sizeof l1, "Die Eingabedatei %s", path);
     struct stat st;
-    if (stat(path, &st) == 0 && S_ISDIR(st.st_mode)) {
+    const int stated = stat(path, &st);
+    if (stated == 0 && S_ISDIR(st.st_mode)) {
         Show_File_Message("Fehler", l1, "ist ein Ordner und keine Datei.",
                           "Es gelten die Vorgaben.");
         return 0;
@@ -1143,6 +1238,7 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
             Show_File_Message("Fehler", l1, "kann nicht gelesen werden:", Rt_Error_Text(errno));
         return 0;
     }
+    const long long st_size = stated == 0 ? (long long)st.st_size : 0;
     Inp_Read_Report r;
     long annex_at = -1;
     int32_t annex_line = 0, lines = 0;
@@ -1160,6 +1256,7 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
         snprintf(line, sizeof line, "(Zeile %d: %s).", (int)r.first_bad_line, r.reason);
         box[1] = line;
         if (!whole) box.push_back("Für nicht lesbare Angaben gelten die Vorgaben."_cp850);
+        if (r.version == 0 && st_size > 0) box.push_back(Keep_Unread_File(path));
         if (a.bad_line && a.name[0]) {
             snprintf(line, sizeof line, "Es gilt das Anwendungsdokument \"%s\" aus Zeile %d.",
                      a.name, (int)a.name_line);

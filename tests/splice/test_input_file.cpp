@@ -4,6 +4,7 @@
 */
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -498,13 +499,19 @@ TEST_F(InputFile, DamagedLinesKeepTheirRecordsDefaultsAndNameTheLine)
          "ENTRY 0 0 1 0 1 2 3 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0 0 0 0 text 17\n"
          "LAYOUT 99 1 1 0 0\n" /* no such fastener type */
          "\x01\x02\xff garbage\n"
-         "IMPOSED 6\n" /* no such category of the imposed load */
+         "IMPOSED 6\n"             /* no such category of the imposed load */
+         "PLATES 4 0.8 18 5 0 0\n" /* a second copy: the first holds */
+         "ENTRY 0 1 1 0 7 2 3 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0 0 0 0\n"
+         "ENTRY 0 2 1 0 8 2 3 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0 0 0 0\n"
+         "ENTRY 0 1 1 0 9 2 3 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0 0 0 0\n"
          "END\n");
     ASSERT_EQ(Read_Splice_Input_File("damaged.inp", r.p, 0), 1);
     EXPECT_EQ(r->connection_kind, defaults->connection_kind);
     EXPECT_EQ(r->b, defaults->b);
-    EXPECT_EQ(r->plate_count, 3.0);                  /* the good record is taken */
-    EXPECT_EQ(r->lkom.groups[0].entries[0].used, 0); /* a number after the comment */
+    EXPECT_EQ(r->plate_count, 3.0);                   /* the good record is taken */
+    EXPECT_EQ(r->lkom.groups[0].entries[0].used, 0);  /* a number after the comment */
+    EXPECT_EQ(r->lkom.groups[0].entries[1].M_d, 7.0); /* combinations of other numbers */
+    EXPECT_EQ(r->lkom.groups[0].entries[2].M_d, 8.0);
     EXPECT_EQ(r->imposed_category, IMPOSED_CAT_AB);
     ASSERT_EQ(Count_Log("MESSAGE"), 1);
     EXPECT_EQ(Count_Log("damaged.inp"), 1);
@@ -516,10 +523,20 @@ TEST_F(InputFile, DamagedLinesKeepTheirRecordsDefaultsAndNameTheLine)
     EXPECT_EQ(Read_Splice_Input_Stream(f, s.p, &rep), 0);
     fclose(f);
     EXPECT_EQ(rep.version, 200);
-    EXPECT_EQ(rep.damaged, 5);
-    EXPECT_EQ(rep.records, 1);
+    EXPECT_EQ(rep.damaged, 7);
+    EXPECT_EQ(rep.records, 3);
     EXPECT_EQ(rep.first_bad_line, 2);
     EXPECT_EQ(rep.complete, 1);
+
+    /* a record twice: 9 columns of the second copy would be designed without a word */
+    ZW_Test_Clear_Log();
+    Spit("twice_01.inp", "SPLICE 201\nLAYOUT 0 8 5 0 0\nLAYOUT 0 9 5 0 0\nEND\n");
+    Rec t;
+    ASSERT_EQ(Read_Splice_Input_File("twice_01.inp", t.p, 0), 1);
+    EXPECT_EQ(Count_Log("MESSAGE"), 1);
+    EXPECT_EQ(Count_Log("(Zeile 3: der Datensatz steht schon in Zeile 2)."), 1);
+    EXPECT_EQ(t->n_col[VBM_TYPE_SLOT(0)], 8.0);
+    EXPECT_EQ(t->n_row[VBM_TYPE_SLOT(0)], 5.0);
 }
 
 TEST_F(InputFile, TruncatedAndForeignFilesGiveAMessageAndTheDefaults)
@@ -541,12 +558,26 @@ TEST_F(InputFile, TruncatedAndForeignFilesGiveAMessageAndTheDefaults)
     EXPECT_EQ(r->print.sections, defaults->print.sections); /* the lost records keep the defaults */
 
     ZW_Test_Clear_Log();
-    Spit("foreign.inp", "Dies ist keine Eingabedatei\nSYSTEM 0 0 1\n");
+    const std::string foreign = "Dies ist keine Eingabedatei\nSYSTEM 0 0 1\n";
+    Spit("foreign.inp", foreign);
     Rec f;
     ASSERT_EQ(Read_Splice_Input_File("foreign.inp", f.p, 0), 1);
     EXPECT_EQ(Count_Log("MESSAGE"), 1);
     EXPECT_EQ(Count_Log("Zeile 1"), 1);
     EXPECT_EQ(f->service_class, defaults->service_class);
+    /* nothing of it was read: a save of the defaults leaves the user's file beside it */
+    EXPECT_EQ(Count_Log("Sie bleibt unver\xC3\xA4ndert als foreign.inp.bak erhalten."), 1);
+    ASSERT_EQ(Write_Splice_Input_File("foreign.inp", f.p), 1);
+    EXPECT_EQ(Slurp("foreign.inp.bak"), foreign);
+
+    /* saved in UTF-8 with its byte-order mark by an editor: read as any other file */
+    ZW_Test_Clear_Log();
+    Spit("mark_01.inp", "\xEF\xBB\xBFSPLICE 201\nPLATES 3 0.8 18 5 0 0\nEND\n");
+    Rec m;
+    ASSERT_EQ(Read_Splice_Input_File("mark_01.inp", m.p, 0), 1);
+    EXPECT_EQ(Count_Log("MESSAGE"), 0);
+    EXPECT_EQ(m->plate_count, 3.0);
+    EXPECT_EQ(m->text_code_page, CODE_PAGE_UTF8);
 
     /* saved as "Unicode" by an editor: the encoding is named, not a damaged first line */
     ZW_Test_Clear_Log();
@@ -562,12 +593,47 @@ TEST_F(InputFile, TruncatedAndForeignFilesGiveAMessageAndTheDefaults)
                         "nicht gelesen)."),
               1);
     EXPECT_EQ(u->service_class, defaults->service_class);
+    EXPECT_EQ(Slurp("wide.inp.bak"), Slurp("wide.inp"));
+
+    /* without a mark, told by the first bytes, whatever line comes first */
+    auto wide = [](const std::string &ascii, bool little) {
+        std::string out;
+        for (char c : ascii) out += little ? std::string{c, '\0'} : std::string{'\0', c};
+        return out;
+    };
+    const struct {
+        const char *text;
+        bool little;
+        const char *box;
+    } heads[] = {
+        {"# Stoss\r\nSPLICE 201\r\nEND\r\n", true,
+         "(Zeile 1: die Datei ist in UTF-16 LE gespeichert; diese Kodierung wird nicht gelesen)."},
+        {"\r\nSPLICE 201\r\nEND\r\n", true,
+         "(Zeile 1: die Datei ist in UTF-16 LE gespeichert; diese Kodierung wird nicht gelesen)."},
+        {"\nSPLICE 201\nEND\n", true,
+         "(Zeile 1: die Datei ist in UTF-16 LE gespeichert; diese Kodierung wird nicht gelesen)."},
+        {"\r\nSPLICE 201\r\nEND\r\n", false,
+         "(Zeile 1: die Datei ist in UTF-16 BE gespeichert; diese Kodierung wird nicht gelesen)."},
+        {"\nSPLICE 201\nEND\n", false,
+         "(Zeile 1: die Datei ist in UTF-16 BE gespeichert; diese Kodierung wird nicht gelesen)."},
+        {"# Stoss\nSPLICE 201\nEND\n", false,
+         "(Zeile 1: die Datei ist in UTF-16 BE gespeichert; diese Kodierung wird nicht gelesen)."},
+    };
+    for (const auto &h : heads) {
+        ZW_Test_Clear_Log();
+        Spit("wide_01.inp", wide(h.text, h.little));
+        Rec w;
+        ASSERT_EQ(Read_Splice_Input_File("wide_01.inp", w.p, 1), 1);
+        EXPECT_EQ(Count_Log("MESSAGE"), 1) << h.text;
+        EXPECT_EQ(Count_Log(h.box), 1) << h.text;
+    }
 
     ZW_Test_Clear_Log();
     Spit("empty.inp", "");
     Rec e;
     ASSERT_EQ(Read_Splice_Input_File("empty.inp", e.p, 0), 1);
     EXPECT_EQ(Count_Log("MESSAGE"), 1);
+    EXPECT_EQ(access("empty.inp.bak", F_OK), -1); /* nothing to keep */
 }
 
 /* An input file that is a folder says so (not that the file were empty); one that cannot be
@@ -727,8 +793,9 @@ static std::string Entry_Line(int e, const std::string &M_d, const std::string &
 }
 
 /* Every word is read as strtod and strtoll read it, whichever way the reader takes: words of
-** digits alone, decimal numbers, and what only the C library reads (hexadecimal, a plus sign,
-** values beyond a double's range). A word the C library does not read whole is refused. */
+** digits alone, decimal numbers, and what only the C library reads (a plus sign). A word the C
+** library does not read whole is refused, and so are hexadecimal (the program writes decimal
+** numbers only) and a value beyond a double's range (1e-400 is not 0). */
 TEST_F(InputFile, NumbersAreReadAsTheCLibraryReadsThem)
 {
     std::vector<std::string> words = {"0",
@@ -786,8 +853,10 @@ TEST_F(InputFile, NumbersAreReadAsTheCLibraryReadsThem)
         Spit("number.inp", "SPLICE 200\n" + Entry_Line(5, w) + "END\n");
         Read_Splice_Input_File("number.inp", r.p, 0);
         char *end = nullptr;
+        errno = 0;
         const double x = strtod(w.c_str(), &end);
-        const bool taken = *end == '\0' && std::isfinite(x) && std::fabs(x) <= 1e9;
+        const bool taken = *end == '\0' && std::isfinite(x) && std::fabs(x) <= 1e9
+                           && w.find('x') == std::string::npos && !(errno == ERANGE && x == 0.0);
         const Lkom_Entry *en = &r->lkom.groups[0].entries[5];
         ASSERT_EQ(en->used, taken ? 1 : 0) << w;
         if (taken) {
@@ -910,6 +979,21 @@ TEST_F(InputFile, EveryWholeNumberWithAFractionIsDamageOnItsLine)
         {"LAYOUT 0 8 5 0 0", "PLATES 2.5 0.8 18 5 0 0",
          "(Zeile 3: eine Anzahl ist keine ganze Zahl).", 8.0, 5.0, 2.0},
         {"LAYOUT 0 8.0 5e0 0 0", "PLATES 3 0.8 18 5 0 0", nullptr, 8.0, 5.0, 3.0},
+        /* digits beyond a double's precision: the word reads as 9, 6 and 3, the text is not whole */
+        {"LAYOUT 0 8.9999999999999999999 5 0 0", "PLATES 2 0.8 18 5 0 0",
+         "(Zeile 2: eine Anzahl ist keine ganze Zahl).", 4.0, 3.0, 2.0},
+        {"LAYOUT 0 8 5.9999999999999999999 0 0", "PLATES 2 0.8 18 5 0 0",
+         "(Zeile 2: eine Anzahl ist keine ganze Zahl).", 4.0, 3.0, 2.0},
+        {"LAYOUT 0 8 5 0 0", "PLATES 2.9999999999999999999 0.8 18 5 0 0",
+         "(Zeile 3: eine Anzahl ist keine ganze Zahl).", 8.0, 5.0, 2.0},
+        {"LAYOUT 0 8 5 0 0", "PLATES 3.0000000000000000001 0.8 18 5 0 0",
+         "(Zeile 3: eine Anzahl ist keine ganze Zahl).", 8.0, 5.0, 2.0},
+        /* hexadecimal is no number of this file; a plus sign is harmless */
+        {"LAYOUT 0 0x8 5 0 0", "PLATES 3 0.8 18 5 0 0",
+         "(Zeile 2: ein Wert ist keine Zahl oder liegt au\xC3\x9F"
+         "erhalb seiner Grenzen).",
+         4.0, 3.0, 3.0},
+        {"LAYOUT 0 +8 5.000 0 0", "PLATES +3 0.8 18 5 0 0", nullptr, 8.0, 5.0, 3.0},
     };
     for (const auto &c : cases) {
         ZW_Test_Clear_Log();
