@@ -119,6 +119,21 @@ def main():
     put('nad_file', 'oesterreich_nan', at_[:conn] + b'nan' + at_[conn + 8:])
     put('nad_file', 'oesterreich_extra', at_.replace(b' 1.500000 \n\n', b' 1.500000 7\n\n', 1))
     put('nad_file', 'oesterreich_header', at_.replace(b'\x99sterreich\xaf 1', b'\x99sterreich\xaf x', 1))
+    # a block twice (a copy with gamma_M 1.3 in front, or behind), a line added inside #EC3, a
+    # word, nan or an overflow where #EC2 holds a number read as a text, block and frame versions
+    # newer than ours, a last number cut without its line feed, CR LF line ends
+    sec5 = at_[ec5:at_.index(b'#EC6\n')]
+    put('nad_file', 'oesterreich_ec5_twice', at_[:ec5] + sec5.replace(b'1.500000', b'1.300000') + at_[ec5:])
+    put('nad_file', 'oesterreich_ec5_twice_behind', at_ + b'\n' + sec5)
+    lt = at_.index(b' 0.400000 0.750000 0 1.000000 1 1.000000\n')
+    put('nad_file', 'oesterreich_ec3_line_added', at_[:lt] + at_[lt:].replace(b'\n', b'\n' + at_[lt:at_.index(b'\n', lt)] + b'\n', 1))
+    xb = at_.index(b' 3.000000 0.000000 ', at_.index(b'#EC2\n')) + 10
+    for tag, word in ((b'word', b'x0.000000'), (b'nan', b'nan'), (b'overflow', b'1e400')):
+        put('nad_file', 'oesterreich_ec2_' + tag.decode(), at_[:xb] + word + at_[xb + 8:])
+    put('nad_file', 'oesterreich_ec5_version', at_.replace(b'#EC5\n 17\n', b'#EC5\n 18\n', 1))
+    put('nad_file', 'oesterreich_frame_version', at_.replace(b'NAD/Version 1', b'NAD/Version 99', 1))
+    put('nad_file', 'oesterreich_cut_last_number', at_[:at_.rindex(b'.')])
+    put('nad_file', 'oesterreich_crlf', at_.replace(b'\n', b'\r\n'))
     # the old annex store: entries of the German annex's sections behind "#NAD <flag> «name»"
     de = rd(os.path.join(nad, 'Deutschland.NAD'))
     body = de.split(b'\n', 2)[-1]

@@ -160,6 +160,7 @@ void Read_NAD_EC0_Section(FILE *f, NAD_EC0_Params *b, int mode)
     int32_t v;
     if (!Nad_Scan_Int(f, &v)) return;
     b->version = v;
+    if (!Nad_Scan_Version(f, v, 5)) return;
 
     if (b->version > 3) {
         for (int s = 0; s < 4; s++)

@@ -353,6 +353,7 @@ void Read_NAD_EC2_Section(FILE *f, NAD_EC2_Params *b)
     /* Files of version 12 hold a text here; the value is taken only from the other versions. */
     char token[64];
     if (!Nad_Scan_Word(f, token, sizeof token)) return;
+    const long token_end = ftell(f);
     if (!D(f, &b->nu1) || !D(f, &b->alpha_cw) || !D(f, &b->k_flange) || !D(f, &b->k1_fatigue)
         || !D(f, &b->k3_crack) || !D(f, &b->k4_crack))
         return;
@@ -362,10 +363,16 @@ void Read_NAD_EC2_Section(FILE *f, NAD_EC2_Params *b)
     int32_t v;
     if (!I(f, &v)) return;
     b->version = v;
+    if (!Nad_Scan_Version(f, v, 20)) return;
     if (v != 12) {
+        /* checked as every other number: whole, finite, no word or decimal comma */
         char *end;
-        double x = strtod(token, &end);
-        if (end != token) b->extra_b = x;
+        const double x = strtod(token, &end);
+        if (end == token || *end != '\0' || !std::isfinite(x)) {
+            Nad_Scan_Fail_At(token_end);
+            return;
+        }
+        b->extra_b = x;
     } else {
         /* Version 12 carries one further token behind its version. */
         if (!Nad_Scan_Word(f, token, sizeof token)) return;

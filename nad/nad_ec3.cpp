@@ -6,6 +6,7 @@
 #include "nad/nad.h"
 #include "nad/nad_internal.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstring>
 
@@ -159,6 +160,7 @@ int Read_NAD_EC3_1_Params(FILE *f, NAD_EC3_1_Params *b)
     int32_t v;
     if (!Int(f, &v)) return 1;
     b->version = v;
+    if (!Nad_Scan_Version(f, v, 5)) return 1;
     if (!Dbl(f, &b->gamma_m0) || !Dbl(f, &b->gamma_m1) || !Dbl(f, &b->gamma_m2)) return 1;
     if (v >= 1
         && (!Dbl(f, &b->gamma_m0_acc) || !Dbl(f, &b->gamma_m1_acc) || !Dbl(f, &b->gamma_m2_acc)))
@@ -173,8 +175,10 @@ int Read_NAD_EC3_1_Params(FILE *f, NAD_EC3_1_Params *b)
         *b = t;
     }
     if (v >= 5) {
-        for (int i = 0; i < 5; i++) (void)Dbl(f, &b->e0_elastic[i]);
-        for (int i = 0; i < 5; i++) (void)Dbl(f, &b->e0_plastic[i]);
+        for (int i = 0; i < 5; i++)
+            if (!Dbl(f, &b->e0_elastic[i])) return 1;
+        for (int i = 0; i < 5; i++)
+            if (!Dbl(f, &b->e0_plastic[i])) return 1;
     }
     return 0;
 }
@@ -188,6 +192,7 @@ void Read_NAD_EC3_8_Params(FILE *f, NAD_EC3_8_Params *b)
     int32_t v;
     if (!Int(f, &v)) return;
     b->version = v;
+    if (!Nad_Scan_Version(f, v, 5)) return;
     for (int i = 0; i < 6; i++)
         if (!Dbl(f, &b->factors_a[i])) return;
     if (v < 2) return;
@@ -208,6 +213,17 @@ void Read_NAD_EC3_8_Params(FILE *f, NAD_EC3_8_Params *b)
 static void Read_EC3_Subblocks(FILE *f, NAD_EC3_Params *b)
 {
     if (Read_NAD_EC3_1_Params(f, &b->ec3_1) != 0) return;
+    /* values before the next header are more than the sub-block holds (a line added in it) */
+    const long pos = ftell(f);
+    int c;
+    while ((c = getc(f)) != EOF && isspace(c)) {}
+    if (c != EOF && c != 'E') {
+        ungetc(c, f);
+        Nad_Scan_Extra(f);
+        return;
+    }
+    clearerr(f);
+    fseek(f, pos, SEEK_SET);
     if (Spool_To_Section_Header(f, " EC3-8 Parameter", "#NAD", nullptr) == 1)
         Read_NAD_EC3_8_Params(f, &b->ec3_8);
     else Nad_Scan_Fail(f);

@@ -222,7 +222,7 @@ void Read_NAD_EC5_Section(FILE *f, NAD_EC5_Params *b, int mode)
     Init_NAD_EC5_Defaults(b);
     if (mode == 0 && Spool_To_Section_Header(f, " EC5 Parameter", "#NAD", nullptr) != 1) return;
     int32_t v, variant;
-    if (!Nad_Scan_Int(f, &v) || !Nad_Scan_Int(f, &variant)) return;
+    if (!Nad_Scan_Int(f, &v) || !Nad_Scan_Version(f, v, 17) || !Nad_Scan_Int(f, &variant)) return;
     b->variant = variant;
     b->version = v;
     if (!Read_EC5_Values(f, b, v)) return;

@@ -54,7 +54,7 @@ void Read_NAD_EC6_Section(FILE *f, NAD_EC6_Params *b)
     b->variant = 0;
     for (int i = 0; i < 4; i++) b->gamma_m_masonry[i] = Ec6_Default[i];
     int32_t v, variant;
-    if (!Nad_Scan_Int(f, &v)) return;
+    if (!Nad_Scan_Int(f, &v) || !Nad_Scan_Version(f, v, 1)) return;
     if (!Nad_Scan_Int(f, &variant)) return;
     b->variant = variant;
     if (v <= 0) return;
@@ -138,7 +138,7 @@ void Read_NAD_EC9_Section(FILE *f, NAD_EC9_Params *b)
     if (!f || !b) return;
     Init_NAD_EC9_Defaults(b);
     int32_t v, variant;
-    if (!Nad_Scan_Int(f, &v)) return;
+    if (!Nad_Scan_Int(f, &v) || !Nad_Scan_Version(f, v, 5)) return;
     if (!Nad_Scan_Int(f, &variant)) return;
     b->variant = variant;
     if (v <= 0) return;

@@ -61,7 +61,7 @@ void Nad_Set_Record_Name(NAD_Record *rec, const char *name)
 void Write_NAD_File(FILE *f, const NAD_Record *rec)
 {
     if (!f || !rec) return;
-    fprintf(f, "NAD/Version 1\n\n");
+    fprintf(f, "NAD/Version %d\n\n", NAD_FILE_VERSION);
     fprintf(f, " %d \xAE%s\xAF %d\n", rec->flag_index, rec->name, rec->variant);
     fprintf(f, "\n\n#EC0\n");
     Write_NAD_EC0_Section(f, &rec->ec0);
@@ -80,33 +80,69 @@ void Write_NAD_File(FILE *f, const NAD_Record *rec)
 /* ---------------------------------------------------------------- values of a section */
 
 static long Scan_Failed_At = -1; /* offset of the first failed read since Nad_Scan_Begin */
-static int Scan_Failed_At_End = 0;
+static int Scan_Failed_Kind = 0; /* NAD_DAMAGE_* of that failure */
+static int32_t Scan_Failed_Version = 0;
 
 void Nad_Scan_Begin(void)
 {
     Scan_Failed_At = -1;
-    Scan_Failed_At_End = 0;
+    Scan_Failed_Kind = 0;
+    Scan_Failed_Version = 0;
+}
+
+static void Scan_Fail_As(long at, int kind)
+{
+    if (Scan_Failed_At >= 0 || at < 0) return;
+    Scan_Failed_At = at;
+    Scan_Failed_Kind = kind;
 }
 
 void Nad_Scan_Fail(FILE *f)
 {
-    if (Scan_Failed_At >= 0 || !f) return;
-    Scan_Failed_At = ftell(f);
-    Scan_Failed_At_End = feof(f) != 0;
+    if (f) Scan_Fail_As(ftell(f), feof(f) ? NAD_DAMAGE_CUT : NAD_DAMAGE_VALUE);
 }
 
-int Nad_Scan_Failed(long *at, int *at_end)
+/* A value read whole up to the end of the file, without the line feed that ends every file this
+** program writes: "1" may be what is left of "1.100000". */
+static void Scan_Fail_Unended(FILE *f)
+{
+    if (f) Scan_Fail_As(ftell(f), NAD_DAMAGE_UNENDED);
+}
+
+void Nad_Scan_Fail_At(long at) { Scan_Fail_As(at, NAD_DAMAGE_VALUE); }
+
+void Nad_Scan_Extra(FILE *f)
+{
+    if (f) Scan_Fail_As(ftell(f), NAD_DAMAGE_EXTRA);
+}
+
+int Nad_Scan_Version(FILE *f, int32_t version, int32_t newest)
+{
+    if (version <= newest) return 1;
+    if (f && Scan_Failed_At < 0) {
+        Scan_Fail_As(ftell(f), NAD_DAMAGE_VERSION);
+        Scan_Failed_Version = version;
+    }
+    return 0;
+}
+
+int Nad_Scan_Failed(long *at, int *kind, int32_t *version)
 {
     if (at) *at = Scan_Failed_At;
-    if (at_end) *at_end = Scan_Failed_At_End;
+    if (kind) *kind = Scan_Failed_Kind;
+    if (version) *version = Scan_Failed_Version;
     return Scan_Failed_At >= 0;
 }
 
-/* 1 when the value just read ends at white space or at the end of the file. */
+/* 1 when the value just read ends at white space. A value at the very end of the file may be cut
+** (every file this program writes ends with a line feed): it is marked as such, 0. */
 static int Ends_Value(FILE *f)
 {
     const int c = getc(f);
-    if (c == EOF) return 1;
+    if (c == EOF) {
+        Scan_Fail_Unended(f);
+        return 0;
+    }
     ungetc(c, f);
     return isspace(c) != 0;
 }
@@ -175,12 +211,14 @@ static long Extra_Value_At(FILE *f)
     return -1;
 }
 
-static void Note_Damage(NAD_File_Damage *d, const char *part, int kind, int32_t line)
+static void Note_Damage(NAD_File_Damage *d, const char *part, int kind, int32_t line,
+                        int32_t other = 0)
 {
     if (d->count >= NAD_DAMAGE_PARTS) return;
     snprintf(d->parts[d->count].part, sizeof d->parts[0].part, "%s", part);
     d->parts[d->count].kind = kind;
     d->parts[d->count].line = line;
+    d->parts[d->count].other = other;
     d->count++;
 }
 
@@ -189,9 +227,12 @@ static void Note_Damage(NAD_File_Damage *d, const char *part, int kind, int32_t 
 static int Part_Read_Whole(FILE *f, NAD_File_Damage *d, const char *part, int tail)
 {
     long at;
-    int at_end;
-    if (Nad_Scan_Failed(&at, &at_end)) {
-        Note_Damage(d, part, at_end ? NAD_DAMAGE_CUT : NAD_DAMAGE_VALUE, Line_At(f, at, at_end));
+    int kind;
+    int32_t version;
+    if (Nad_Scan_Failed(&at, &kind, &version)) {
+        Note_Damage(d, part, kind,
+                    Line_At(f, at, kind == NAD_DAMAGE_CUT || kind == NAD_DAMAGE_UNENDED),
+                    kind == NAD_DAMAGE_VERSION ? version : 0);
         return 0;
     }
     if (tail && (at = Extra_Value_At(f)) >= 0) {
@@ -201,15 +242,46 @@ static int Part_Read_Whole(FILE *f, NAD_File_Damage *d, const char *part, int ta
     return 1;
 }
 
+/* The lines (1-based) that begin with a keyword, the first two into lines[]; answers how many. */
+static int Keyword_Lines(FILE *f, const char *key, int32_t lines[2])
+{
+    rewind(f);
+    const size_t len = strlen(key);
+    size_t col = 0;
+    int count = 0, match = 1, c;
+    int32_t line = 1;
+    while ((c = getc(f)) != EOF) {
+        if (c == '\n') {
+            line++;
+            col = 0;
+            match = 1;
+        } else if (match && c != (unsigned char)key[col]) {
+            match = 0;
+        } else if (match && ++col == len) {
+            if (count < 2) lines[count] = line;
+            count++;
+            match = 0;
+        }
+    }
+    clearerr(f);
+    return count;
+}
+
 /*
 ** Read the section of a keyword into its block. A section that is missing leaves the block as it
-** was; one that is not read whole is noted and its block gets back what it held before, so that
-** no block is made of values read and values left over.
+** was; one that is not read whole, or that stands twice in the file (which of them holds is not
+** known), is noted and its block gets back what it held before, so that no block is made of
+** values read and values left over.
 */
 template <class Block>
 static void Read_Section(FILE *f, const char *key, Block *b, void (*read)(FILE *, Block *),
                          NAD_File_Damage *d)
 {
+    int32_t lines[2] = {0, 0};
+    if (Keyword_Lines(f, key, lines) > 1) {
+        Note_Damage(d, key, NAD_DAMAGE_TWICE, lines[1], lines[0]);
+        return;
+    }
     if (!Seek_Keyword_Prefix_Line(key, f, nullptr)) {
         Note_Damage(d, key, NAD_DAMAGE_MISSING, 0);
         return;
@@ -221,8 +293,8 @@ static void Read_Section(FILE *f, const char *key, Block *b, void (*read)(FILE *
 }
 
 /*
-** Read an open national-annex file into a record. Answer 1 when the version line was read (its
-** number is not tested), else 0 with the record untouched. Sections may stand in any order. A
+** Read an open national-annex file into a record. Answer 1 when the version line was read, else
+** 0 with the record untouched (also for a newer version of the file frame than this program's). Sections may stand in any order. A
 ** missing section leaves its block as it was; so does a section that is not read whole (a value
 ** that does not convert, a file that ends inside it, values left behind it), and a header whose
 ** flag or variant does not convert leaves both as they were. What was not read whole goes to
@@ -235,7 +307,7 @@ int Parse_NAD_File_Checked(FILE *f, NAD_Record *rec, NAD_File_Damage *damage)
     memset(d, 0, sizeof *d);
     if (!f || !rec) return 0;
     int version;
-    if (fscanf(f, "NAD/Version %d", &version) != 1) return 0;
+    if (fscanf(f, "NAD/Version %d", &version) != 1 || version > NAD_FILE_VERSION) return 0;
     Nad_Scan_Begin();
     int32_t flag = rec->flag_index, variant = rec->variant;
     char name[100];
@@ -330,6 +402,13 @@ static std::string Joined_Parts(const NAD_File_Damage *d, int titled)
     return s;
 }
 
+int NAD_Damage_All_Blocks(const NAD_File_Damage *d)
+{
+    int blocks = 0;
+    for (int i = 0; d && i < d->count; i++) blocks += strcmp(d->parts[i].part, "Kopf") != 0;
+    return blocks == NAD_DAMAGE_PARTS - 1;
+}
+
 const char *NAD_Damage_Parts_Text(const NAD_File_Damage *d, char *out, size_t size)
 {
     snprintf(out, size, "%s", d ? Joined_Parts(d, 1).c_str() : "");
@@ -363,6 +442,17 @@ void Say_NAD_File_Damage(const char *name, const char *path, const NAD_File_Dama
         if (p.kind == NAD_DAMAGE_CUT)
             snprintf(line, sizeof line, "%s: Die Datei endet vorzeitig in Zeile %d.", label.c_str(),
                      (int)p.line);
+        else if (p.kind == NAD_DAMAGE_UNENDED)
+            snprintf(line, sizeof line,
+                     "%s: Die Datei endet in Zeile %d ohne Zeilenende; der letzte Wert kann "
+                     "gekürzt sein."_cp850,
+                     label.c_str(), (int)p.line);
+        else if (p.kind == NAD_DAMAGE_TWICE)
+            snprintf(line, sizeof line, "%s steht zweimal in der Datei, in Zeile %d und %d.",
+                     label.c_str(), (int)p.other, (int)p.line);
+        else if (p.kind == NAD_DAMAGE_VERSION)
+            snprintf(line, sizeof line, "%s, Zeile %d: unbekannte Version %d.", label.c_str(),
+                     (int)p.line, (int)p.other);
         else
             snprintf(line, sizeof line, "%s, Zeile %d: %s", label.c_str(), (int)p.line,
                      p.kind == NAD_DAMAGE_EXTRA ? "mehr Werte als erwartet."
@@ -374,8 +464,14 @@ void Say_NAD_File_Damage(const char *name, const char *path, const NAD_File_Dama
             (std::string(missing == 1 ? "Es fehlt der Block " : "Es fehlen die Blöcke "_cp850)
              + Joined_Parts(d, 0) + ".")
                 .c_str());
-    Fill_Message("Bemessen wird dort mit den eingebauten Vorgabewerten \"EC-Standard\",");
-    Fill_Message((std::string("sonst mit den Werten von \"") + name + "\".").c_str());
+    if (NAD_Damage_All_Blocks(d)) {
+        /* nothing of the file stands: said as for a file that cannot be read */
+        Fill_Message("Bemessen wird mit den eingebauten Vorgabewerten \"EC-Standard\",");
+        Fill_Message((std::string("nicht mit den Werten von \"") + name + "\".").c_str());
+    } else {
+        Fill_Message("Bemessen wird dort mit den eingebauten Vorgabewerten \"EC-Standard\",");
+        Fill_Message((std::string("sonst mit den Werten von \"") + name + "\".").c_str());
+    }
     Fill_Message("Bitte die Datei prüfen oder ein anderes Anwendungsdokument wählen."_cp850);
     Draw_Message();
 }

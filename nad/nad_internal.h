@@ -39,8 +39,15 @@ int Nad_Scan_Dbl(FILE *f, double *v);
 int Nad_Scan_Word(FILE *f, char *buf, size_t size);
 /* Mark the section as not read whole at the stream's position (a line that is not there). */
 void Nad_Scan_Fail(FILE *f);
+/* Mark a value that ends at an offset as not a number of its kind. */
+void Nad_Scan_Fail_At(long at);
+/* Mark values at the stream's position that stand behind what the block holds. */
+void Nad_Scan_Extra(FILE *f);
+/* Answer 1 when a stored block version is one this program knows (at most newest), else mark
+** the section as not read whole there and answer 0. */
+int Nad_Scan_Version(FILE *f, int32_t version, int32_t newest);
 /* Forget the failure of the last section; from now on the first failure is kept. */
 void Nad_Scan_Begin(void);
-/* The offset of the first failure since Nad_Scan_Begin and whether the file ended there; answer
-** 1 when a read failed, 0 when every read succeeded. */
-int Nad_Scan_Failed(long *at, int *at_end);
+/* The offset of the first failure since Nad_Scan_Begin, its NAD_DAMAGE_* kind and, for a version,
+** the version read; answer 1 when a read failed, 0 when every read succeeded. */
+int Nad_Scan_Failed(long *at, int *kind, int32_t *version);

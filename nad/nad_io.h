@@ -17,7 +17,12 @@ enum {
     NAD_DAMAGE_CUT = 2,     /* the file ends before the block does */
     NAD_DAMAGE_EXTRA = 3,   /* more values than the block holds */
     NAD_DAMAGE_MISSING = 4, /* the section's keyword line is not in the file */
+    NAD_DAMAGE_TWICE = 5,   /* the section's keyword line stands twice in the file */
+    NAD_DAMAGE_VERSION = 6, /* a block version newer than this program's */
+    NAD_DAMAGE_UNENDED = 7, /* the file ends right behind the block's last value: it may be cut */
 };
+
+#define NAD_FILE_VERSION 1 /* the version of the file frame, "NAD/Version 1" */
 
 #define NAD_DAMAGE_PARTS 7 /* the header and the six sections */
 
@@ -27,9 +32,11 @@ enum {
 typedef struct NAD_File_Damage {
     int32_t count;
     struct {
-        char part[8]; /* "Kopf" (flag and variant of the header) or the keyword, e.g. "#EC5" */
-        int32_t kind; /* NAD_DAMAGE_* */
-        int32_t line; /* 1-based line of the file where the reading stopped; 0 for a missing one */
+        char part[8];  /* "Kopf" (flag and variant of the header) or the keyword, e.g. "#EC5" */
+        int32_t kind;  /* NAD_DAMAGE_* */
+        int32_t line;  /* 1-based line of the file where the reading stopped; 0 for a missing one;
+                       * for a section that stands twice, the line of its second keyword */
+        int32_t other; /* the line of the first keyword (twice), the version read (version) */
     } parts[NAD_DAMAGE_PARTS];
 } NAD_File_Damage;
 
@@ -43,6 +50,8 @@ int Read_NAD_File_Checked(int number, const char *name, NAD_Record *rec, NAD_Fil
 const char *NAD_Damage_Part_Title(const char *part, char *out, size_t size);
 /* Every damaged part with its standard, "#EC0 (EN 1990), #EC5 (EN 1995) und #EC9 (EN 1999)". */
 const char *NAD_Damage_Parts_Text(const NAD_File_Damage *d, char *out, size_t size);
+/* 1 when every block of the file was not read whole (all of them hold the built-in defaults). */
+int NAD_Damage_All_Blocks(const NAD_File_Damage *d);
 /* The box "Warnung" that names the file, each part not read whole with its line, and the values
 ** that stand. Nothing when nothing is damaged. */
 void Say_NAD_File_Damage(const char *name, const char *path, const NAD_File_Damage *d);

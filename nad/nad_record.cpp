@@ -200,9 +200,17 @@ static void Say_Annex_Unread(const char *name, int number, const char *file)
         char head[64];
         const size_t got = fread(head, 1, sizeof head, f);
         fclose(f);
+        int version = 0;
+        const std::string text(head, got);
         if (const char *wide = Wide_Unicode_Encoding(std::string_view(head, got))) {
             snprintf(wide_reason, sizeof wide_reason,
                      "Sie ist in %s gespeichert; diese Kodierung wird nicht gelesen.", wide);
+            reason = wide_reason;
+        } else if (sscanf(text.c_str(), "NAD/Version %d", &version) == 1
+                   && version > NAD_FILE_VERSION) {
+            snprintf(wide_reason, sizeof wide_reason,
+                     "Sie hat die Version %d des Dateiformats; gelesen wird bis Version %d.",
+                     version, NAD_FILE_VERSION);
             reason = wide_reason;
         } else {
             reason = "Sie beginnt nicht mit \"NAD/Version\".";

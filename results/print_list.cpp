@@ -226,8 +226,13 @@ static void Write_Checks_Heading(FILE *file)
     if (Is_Active_NAD_File_Read() && Get_Active_NAD_Damage()->count > 0) {
         char parts[400];
         NAD_Damage_Parts_Text(Get_Active_NAD_Damage(), parts, sizeof parts);
-        Oli_Write_Heading(file, 1, "Nachweise nach DIN EN 1995, %s, teils eingebaute Vorgabewerte",
-                          Get_Active_NAD_Title());
+        if (NAD_Damage_All_Blocks(Get_Active_NAD_Damage()))
+            Oli_Write_Heading(file, 1, "Nachweise nach DIN EN 1995, eingebaute Vorgabewerte %s",
+                              "EC-Standard");
+        else
+            Oli_Write_Heading(file, 1,
+                              "Nachweise nach DIN EN 1995, %s, teils eingebaute Vorgabewerte",
+                              Get_Active_NAD_Title());
         Oli_Write_Text(file,
                        "Das Anwendungsdokument \"%s\" konnte nicht ganz gelesen werden: für %s "
                        "wurde mit den eingebauten Vorgabewerten \"EC-Standard\" bemessen."_cp850,

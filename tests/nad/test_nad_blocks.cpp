@@ -61,7 +61,7 @@ TEST(NadEc0, RoundTripToTwoDecimalsAndLineCount)
     EXPECT_EQ(lines, 154u);
     EXPECT_EQ(text.substr(text.size() - 60),
               " 0.30 0.60 0.80 0.60 0.46 0.00 0.50 0.50 0.00 0.00 1.00 0.50");
-    FILE *f = Text_Stream(text);
+    FILE *f = Text_Stream(text + "\n"); /* in a file, a line feed follows */
     NAD_EC0_Params r;
     memset(&r, 0, sizeof r);
     Read_NAD_EC0_Section(f, &r, 1);

@@ -74,9 +74,10 @@ TEST(NadFile, SectionsInAnyOrderAndOnlySome)
     NAD_EC0_Params e0;
     Init_NAD_EC0_Defaults(&e0);
     e0.track_factors[0] = 0.9;
-    std::string text = "NAD/Version 3\n\n 4 \xAEN\xAF 0\n\n\n#EC5\n"
+    /* the file ends with a line feed, as every file of ours */
+    std::string text = "NAD/Version 1\n\n 4 \xAEN\xAF 0\n\n\n#EC5\n"
                        + Written([&](FILE *f) { Write_NAD_EC5_Section(f, &e5); }) + "\n\n#EC0\n"
-                       + Written([&](FILE *f) { Write_NAD_EC0_Section(f, &e0); });
+                       + Written([&](FILE *f) { Write_NAD_EC0_Section(f, &e0); }) + "\n";
     FILE *f = Text_Stream(text);
     NAD_Record *r = New_Defaults();
     r->ec9.gamma_m2 = 9.9; /* no "#EC9": left as it was */
@@ -92,6 +93,12 @@ TEST(NadFile, SectionsInAnyOrderAndOnlySome)
     /* no version line: nothing read, the record untouched */
     f = Text_Stream("NAD Version 1\n 3 \xAEX\xAF 1\n");
     r->flag_index = 11;
+    EXPECT_EQ(Parse_NAD_File(f, r), 0);
+    fclose(f);
+    EXPECT_EQ(r->flag_index, 11);
+    EXPECT_STREQ(r->name, "N");
+    /* a newer version of the frame than this program's: not read either */
+    f = Text_Stream("NAD/Version 2\n\n 3 \xAEX\xAF 1\n");
     EXPECT_EQ(Parse_NAD_File(f, r), 0);
     fclose(f);
     EXPECT_EQ(r->flag_index, 11);
@@ -133,6 +140,19 @@ TEST(NadFile, DamagedPartsAreNamedWithTheirLineAndKeepTheirBlock)
     ASSERT_NE(conn, std::string::npos);
     const size_t kdef = whole.find(" 0.60 0.80 2.00", ec5);
     const size_t clt = whole.find(" \n", whole.find("0.150000 2.000000 1.000000", ec5));
+    const std::string ec5_section = whole.substr(ec5, whole.find("#EC6\n") - ec5);
+    /* #EC3: the line of lambda_LT,0 .. k_c (the second behind its header) once more */
+    const size_t lt = whole.find("\n", whole.find("\n", whole.find(" EC3-1 Parameter\n")) + 1) + 1;
+    const size_t e0 = whole.find("\n", lt) + 1;
+    const std::string ec3_added = std::string(whole).insert(e0, whole.substr(lt, e0 - lt));
+    /* #EC2: the fourth value of its fourth line (a number, read as a word for old files) */
+    size_t xb = whole.find("#EC2\n");
+    for (int i = 0; i < 4; i++) xb = whole.find("\n", xb) + 1;
+    for (int i = 0; i < 3; i++) xb = whole.find(" ", whole.find_first_not_of(" ", xb));
+    xb = whole.find_first_not_of(" ", xb);
+    const size_t xb_len = whole.find(" ", xb) - xb;
+    std::string crlf;
+    for (char ch : whole) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
     struct Case {
         const char *what;
         std::string text;
@@ -149,6 +169,20 @@ TEST(NadFile, DamagedPartsAreNamedWithTheirLineAndKeepTheirBlock)
         {"value behind #EC5", std::string(whole).insert(clt, " 7"), "#EC5 3 EXTRA"},
         {"variant of the header", std::string(whole).replace(whole.find("\xAF 1\n"), 3, "\xAF x"),
          "Kopf 1 3"},
+        /* which of two copies holds is not known: the block keeps the defaults, said with the
+        ** line of the second keyword */
+        {"#EC5 twice, a copy before", std::string(whole).insert(ec5, ec5_section), "#EC5 5 TWICE"},
+        {"#EC5 twice, a copy behind", whole + "\n" + ec5_section, "#EC5 5 TWICE"},
+        /* e0: 0.4 0.75 0 1 1 | 1 600 550 350 250, then 150 600 ... stand behind the block */
+        {"a line added in #EC3", ec3_added, "#EC3 3 SURPLUS"},
+        {"a word in #EC2", std::string(whole).replace(xb, xb_len, "x0.000000"), "#EC2 1 XB"},
+        {"a comma in #EC2", std::string(whole).replace(xb, xb_len, "0,000000"), "#EC2 1 XB"},
+        {"nan in #EC2", std::string(whole).replace(xb, xb_len, "nan"), "#EC2 1 XB"},
+        {"1e400 in #EC2", std::string(whole).replace(xb, xb_len, "1e400"), "#EC2 1 XB"},
+        {"a newer #EC5", std::string(whole).replace(ec5, 9, "#EC5\n 18\n"), "#EC5 6 V18"},
+        /* our files end with a line feed: a last number without one may be cut ("1" of "1.1") */
+        {"cut inside the last number", whole.substr(0, whole.rfind(".")), "#EC9 7 CUT"},
+        {"whole with CR LF", crlf, ""},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -162,6 +196,10 @@ TEST(NadFile, DamagedPartsAreNamedWithTheirLineAndKeepTheirBlock)
         put("NEXT", Line_Of(c.text, c.text.find("\n 0.5\n")) + 1);
         put("CUT", Line_Of(c.text, c.text.size() - 1));
         put("EXTRA", Line_Of(c.text, clt));
+        put("TWICE", Line_Of(c.text, c.text.rfind("#EC5\n")));
+        put("SURPLUS", Line_Of(c.text, e0 + (e0 - lt))); /* the line of e0, one further down */
+        put("XB", Line_Of(whole, xb));
+        put("V18", Line_Of(c.text, c.text.find(" 18\n", ec5)));
         FILE *f = Text_Stream(c.text);
         NAD_Record *r = New_Defaults();
         NAD_File_Damage d;
@@ -172,7 +210,16 @@ TEST(NadFile, DamagedPartsAreNamedWithTheirLineAndKeepTheirBlock)
             got += std::string(i ? ";" : "") + d.parts[i].part + " "
                    + std::to_string(d.parts[i].kind) + " " + std::to_string(d.parts[i].line);
         EXPECT_EQ(got, expect);
+        /* the first keyword of a twice-standing block, the version that is not known */
+        if (got.find("#EC5 5") != std::string::npos) {
+            EXPECT_EQ(d.parts[0].other, Line_Of(c.text, c.text.find("#EC5\n")));
+        }
+        if (got.find("#EC5 6") != std::string::npos) { EXPECT_EQ(d.parts[0].other, 18); }
         NAD_Record *defaults = New_Defaults();
+        if (got.find("#EC3") != std::string::npos) {
+            EXPECT_EQ(Compare_NAD_EC3_1_Params(&defaults->ec3.ec3_1, &r->ec3.ec3_1), 0);
+        }
+        EXPECT_DOUBLE_EQ(r->ec2.extra_b, defaults->ec2.extra_b);
         if (got.find("#EC5") != std::string::npos) {
             /* all of the block's defaults, the values read before the damage included */
             EXPECT_EQ(Compare_NAD_EC5_Params(&defaults->ec5, &r->ec5), 0);

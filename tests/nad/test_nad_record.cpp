@@ -326,6 +326,14 @@ TEST(NadRecord, UnreadableAnnexFileIsSaidAndItsNameSurvivesASave)
     EXPECT_EQ(Activate_NAD(), 0);
     EXPECT_TRUE(Log_Has(host.dram + "/NADS/1.NAD:"));
     EXPECT_TRUE(Log_Has("Sie ist in UTF-16 LE gespeichert; diese Kodierung wird nicht gelesen."));
+    /* a file of a newer frame version is not read; the box says its version */
+    Write_File(host.dram + "/NADS/1.NAD", "NAD/Version 99\n\n 3 \xAEMeins\xAF 1\n");
+    Set_Active_NAD("Deutschland");
+    Set_Active_NAD("Meins");
+    EXPECT_EQ(Is_Active_NAD_File_Read(), 0);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Meins");
+    EXPECT_TRUE(
+        Log_Has("| Sie hat die Version 99 des Dateiformats; gelesen wird bis Version 1. |"));
     /* the two boxes of the files above, none of the wide ones */
     EXPECT_EQ(Logged_Count("| Sie beginnt nicht mit \"NAD/Version\". |"), 2);
 }
@@ -374,6 +382,36 @@ TEST(NadRecord, DamagedUserAnnexIsSaidWithItsFileBlockAndLine)
     Write_File(host.dram + "/NADS/1.NAD", cut);
     Set_Active_NAD("\x99sterreich");
     EXPECT_EQ(Logged_Count(said), 2);
+
+    /* "#EC5" twice (the same block with gamma_M 1.5 once more in front): which copy holds is
+    ** not known, so the block takes the built-in defaults and the box says both lines */
+    const std::string section = whole.substr(ec5, whole.find("#EC6\n") - ec5);
+    const int first = 1 + (int)std::count(whole.begin(), whole.begin() + (long)ec5, '\n');
+    const int second = first + (int)std::count(section.begin(), section.end(), '\n');
+    Write_File(host.dram + "/NADS/1.NAD", std::string(whole).insert(ec5, section));
+    Set_Active_NAD("\x99sterreich");
+    EXPECT_EQ(Logged_Count("MESSAGE [Warnung] Das Anwendungsdokument \"Österreich\" ist besch"
+                           "ädigt. | Datei "
+                           + host.dram
+                           + "/NADS/1.NAD: | Block #EC5 steht zweimal in der Datei, in "
+                             "Zeile "
+                           + std::to_string(first) + " und " + std::to_string(second)
+                           + ". | Bemessen wird dort mit den eingebauten Vorgabewerten "
+                             "\"EC-Standard\", | sonst mit den Werten von \"Österreich\". | "
+                             "Bitte die Datei prüfen oder ein anderes Anwendungsdokument wählen."),
+              1);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC5_Params()->gamma_m_steel, 1.3);
+
+    /* cut inside "#EC0": no block comes from the file, and the box says so */
+    const std::string ec0_cut = whole.substr(0, whole.find("\n", whole.find("#EC0\n") + 5) + 1);
+    Write_File(host.dram + "/NADS/1.NAD", ec0_cut);
+    Set_Active_NAD("\x99sterreich");
+    EXPECT_EQ(Logged_Count("| Block #EC0: Die Datei endet vorzeitig in Zeile "
+                           + std::to_string(std::count(ec0_cut.begin(), ec0_cut.end(), '\n'))
+                           + ". | Es fehlen die Blöcke #EC2, #EC3, #EC5, #EC6 und #EC9. | Bemessen "
+                             "wird mit den eingebauten Vorgabewerten \"EC-Standard\", | nicht mit "
+                             "den Werten von \"Österreich\". | Bitte"),
+              1);
 }
 
 TEST(NadRecord, AccessorBeforeAnyActivation)

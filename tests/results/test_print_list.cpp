@@ -421,6 +421,19 @@ TEST(PrintList, DamagedAnnexNamesTheBlocksThatHoldTheBuiltInValues)
         << list.substr(list.find("Nachweise nach DIN EN"), 400);
     ASSERT_GT(u13, 0.0);
     EXPECT_NEAR(u15 / u13, 1.5 / 1.3, 1e-9);
+
+    /* "#EC5" once more behind the file: which copy holds is not known, the block takes the
+    ** built-in gamma_M 1.3 */
+    const size_t ec5 = whole.find("#EC5\n");
+    const std::string twice = whole + "\n" + whole.substr(ec5, whole.find("#EC6\n") - ec5);
+    EXPECT_NEAR(Print_With_User_Annex(twice, dram, &list), u13, 1e-12);
+    EXPECT_NE(list.find("teils eingebaute Vorgabewerte"), std::string::npos);
+    /* cut inside "#EC0": no block comes from the file, the heading says so */
+    const std::string ec0_cut = whole.substr(0, whole.find("\n", whole.find("#EC0\n") + 5) + 1);
+    EXPECT_NEAR(Print_With_User_Annex(ec0_cut, dram, &list), u13, 1e-12);
+    EXPECT_NE(list.find("Nachweise nach DIN EN 1995, eingebaute Vorgabewerte EC-Standard\n"),
+              std::string::npos);
+    EXPECT_EQ(list.find("teils eingebaute Vorgabewerte"), std::string::npos);
     unsetenv("DRAM");
     Clear_NAD_State();
     const std::string rm = "rm -rf '" + dram + "'";
