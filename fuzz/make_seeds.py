@@ -134,6 +134,11 @@ def main():
     put('nad_file', 'oesterreich_frame_version', at_.replace(b'NAD/Version 1', b'NAD/Version 99', 1))
     put('nad_file', 'oesterreich_cut_last_number', at_[:at_.rindex(b'.')])
     put('nad_file', 'oesterreich_crlf', at_.replace(b'\n', b'\r\n'))
+    # heads that give the list no name: a word for the flag, cut inside, empty, UTF-16 with a mark
+    put('nad_file', 'oesterreich_head_flag', at_.replace(b' 3 \xae', b' x3 \xae', 1))
+    put('nad_file', 'oesterreich_head_cut', at_[:20])
+    put('nad_file', 'empty', b'')
+    put('nad_file', 'oesterreich_utf16', b'\xff\xfe' + at_.decode('latin-1').encode('utf-16-le'))
     # the old annex store: entries of the German annex's sections behind "#NAD <flag> «name»"
     de = rd(os.path.join(nad, 'Deutschland.NAD'))
     body = de.split(b'\n', 2)[-1]

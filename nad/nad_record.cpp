@@ -121,6 +121,11 @@ void Clear_NAD_State(void)
 
 /* ---------------------------------------------------------------- the list */
 
+/* User files of the list whose head (version, flag, name, variant) could not be read, so that
+** their name is not known: told when a name is not found. */
+static int32_t Headless_Files[NAD_LIST_MAX];
+static int Headless_Count = 0;
+
 static void List_Append(const char *name, int flag, int number)
 {
     const int i = NAD_List.count;
@@ -149,6 +154,7 @@ void Build_NAD_List(void)
         NAD_List.count = 2;
     }
     const char *dram = Rt_Getenv("DRAM");
+    Headless_Count = 0;
     if (!dram) return;
     for (int n = 1;; n++) {
         char path[RT_PATH_MAX];
@@ -162,11 +168,14 @@ void Build_NAD_List(void)
             List_Limit_Said = 1;
             break;
         }
-        char line[202], name[100];
-        int flag = 0;
+        char line[202] = "", name[100];
+        int flag = 0, version = 0, variant = 0;
         if (fgets(line, sizeof line, f) && !strchr(line, '\n')) Skip_Line(f);
-        if (fscanf(f, " %d", &flag) != 1) flag = 0;
+        int head = sscanf(line, "NAD/Version %d", &version) == 1 && version <= NAD_FILE_VERSION;
+        if (fscanf(f, " %d", &flag) != 1) flag = head = 0;
         Read_Guillemet_String_Short(f, name);
+        if (!name[0] || fscanf(f, " %d", &variant) != 1) head = 0;
+        if (!head) Headless_Files[Headless_Count++] = n;
         List_Append(name, flag, n);
         fclose(f);
     }
@@ -174,6 +183,59 @@ void Build_NAD_List(void)
 }
 
 /* ---------------------------------------------------------------- activation */
+
+/* Why a file that opens is not read as an annex: its encoding, a newer version, nothing in it, no
+** version line, or (head != 0) a head whose flag, name or variant cannot be read. */
+static const char *Open_File_Reason(const char *path, int head, char *out, size_t size)
+{
+    FILE *f = fopen(path, "rb");
+    if (!f) {
+        snprintf(out, size, "%s", Rt_Error_Text(errno));
+        return out;
+    }
+    /* a file saved in UTF-16 or UTF-32 is named by its encoding, as the input file is */
+    char bytes[64];
+    const size_t got = fread(bytes, 1, sizeof bytes, f);
+    fclose(f);
+    int version = 0;
+    const std::string text(bytes, got);
+    if (const char *wide = Wide_Unicode_Encoding(std::string_view(bytes, got)))
+        snprintf(out, size, "Sie ist in %s gespeichert; diese Kodierung wird nicht gelesen.", wide);
+    else if (sscanf(text.c_str(), "NAD/Version %d", &version) == 1 && version > NAD_FILE_VERSION)
+        snprintf(out, size, "Sie hat die Version %d des Dateiformats; gelesen wird bis Version %d.",
+                 version, NAD_FILE_VERSION);
+    else if (got == 0) snprintf(out, size, "Sie ist leer.");
+    else if (text.compare(0, 11, "NAD/Version") != 0 || !head)
+        snprintf(out, size, "Sie beginnt nicht mit \"NAD/Version\".");
+    else
+        snprintf(out, size, "%s",
+                 "Ihr Kopf (Flagge, Name, Variante) ist unvollständig oder beschädigt."_cp850);
+    return out;
+}
+
+/*
+** A name that is not in the list may be in a user file whose head cannot be read: tell each such
+** file with the reason, before the sheet of an annex that is not found.
+*/
+static void Say_Headless_Files(const char *requested)
+{
+    if (Headless_Count == 0) return;
+    Init_Message();
+    Set_Message_Symbol(2, 0, 0, 0);
+    Set_Message_Title("Warnung");
+    Fill_Message((std::string("Das Anwendungsdokument \"") + requested
+                  + "\" steht in keiner lesbaren Datei.")
+                     .c_str());
+    for (int i = 0; i < Headless_Count; i++) {
+        char path[RT_PATH_MAX], reason[120];
+        if (!Nad_File_Path(Headless_Files[i], nullptr, path, sizeof path)) continue;
+        Fill_Message((std::string("Datei ") + path + ":").c_str());
+        Fill_Message(Open_File_Reason(path, 1, reason, sizeof reason));
+    }
+    Fill_Message(Headless_Count == 1 ? "Bitte die Datei prüfen."_cp850
+                                     : "Bitte die Dateien prüfen."_cp850);
+    Draw_Message();
+}
 
 /*
 ** Tell the user that the file of the active annex cannot be read: its name, the file, the reason,
@@ -185,7 +247,7 @@ static void Say_Annex_Unread(const char *name, int number, const char *file)
 {
     if (Unread_Said == name) return;
     Unread_Said = name;
-    char path[RT_PATH_MAX], wide_reason[96];
+    char path[RT_PATH_MAX], wide_reason[120];
     const char *reason;
     if (!Nad_Env(number != 0 ? "DRAM" : "DATA")) {
         if (number != 0) snprintf(path, sizeof path, "NADS/%d.NAD", number);
@@ -196,25 +258,8 @@ static void Say_Annex_Unread(const char *name, int number, const char *file)
         snprintf(path, sizeof path, "%s", file);
         reason = "Der Name ist zu lang.";
     } else if (FILE *f = fopen(path, "rb")) {
-        /* a file saved in UTF-16 or UTF-32 is named by its encoding, as the input file is */
-        char head[64];
-        const size_t got = fread(head, 1, sizeof head, f);
         fclose(f);
-        int version = 0;
-        const std::string text(head, got);
-        if (const char *wide = Wide_Unicode_Encoding(std::string_view(head, got))) {
-            snprintf(wide_reason, sizeof wide_reason,
-                     "Sie ist in %s gespeichert; diese Kodierung wird nicht gelesen.", wide);
-            reason = wide_reason;
-        } else if (sscanf(text.c_str(), "NAD/Version %d", &version) == 1
-                   && version > NAD_FILE_VERSION) {
-            snprintf(wide_reason, sizeof wide_reason,
-                     "Sie hat die Version %d des Dateiformats; gelesen wird bis Version %d.",
-                     version, NAD_FILE_VERSION);
-            reason = wide_reason;
-        } else {
-            reason = "Sie beginnt nicht mit \"NAD/Version\".";
-        }
+        reason = Open_File_Reason(path, 0, wide_reason, sizeof wide_reason);
     } else {
         reason = errno == ENOENT ? "Die Datei existiert nicht." : Rt_Error_Text(errno);
     }
@@ -326,6 +371,7 @@ void Set_Active_NAD(const char *name)
         snprintf(active, sizeof active, "%s", Active_Name);
         /* kept before the sheets: a choice on the selection sheet forgets it again */
         Set_Kept_Name(requested);
+        Say_Headless_Files(requested);
         if (Run_NAD_Warning_Sheet(requested, active)) Edit_NAD_Selection_Sheet();
     }
 }

@@ -336,6 +336,32 @@ TEST(NadRecord, UnreadableAnnexFileIsSaidAndItsNameSurvivesASave)
         Log_Has("| Sie hat die Version 99 des Dateiformats; gelesen wird bis Version 1. |"));
     /* the two boxes of the files above, none of the wide ones */
     EXPECT_EQ(Logged_Count("| Sie beginnt nicht mit \"NAD/Version\". |"), 2);
+
+    /* a user file whose head cannot be read gives the list no name: when a name is not found,
+    ** the box names that file and why, before the sheet of a name not found */
+    std::string utf16 = "\xFF\xFE";
+    for (char c : std::string("NAD/Version 1\r\n\r\n 3 \xAEMeins\xAF 1\r\n"))
+        utf16 += std::string(1, c) + '\0';
+    const std::string headless[][2] = {
+        {"NAD/Version 1\n\n x3 \xAEMeins\xAF 1\n",
+         "Ihr Kopf (Flagge, Name, Variante) ist unvollständig oder beschädigt."},
+        {"NAD/Version 1\n\n 3 \xAEMe",
+         "Ihr Kopf (Flagge, Name, Variante) ist unvollständig oder beschädigt."},
+        {"", "Sie ist leer."},
+        {"NAD/Vers", "Sie beginnt nicht mit \"NAD/Version\"."},
+        {utf16, "Sie ist in UTF-16 LE gespeichert; diese Kodierung wird nicht gelesen."},
+    };
+    for (const auto &h : headless) {
+        SCOPED_TRACE(h[1]);
+        Write_File(host.dram + "/NADS/1.NAD", h[0]);
+        const std::string box =
+            "MESSAGE [Warnung] Das Anwendungsdokument \"Meins\" steht in keiner "
+            "lesbaren Datei. | Datei "
+            + host.dram + "/NADS/1.NAD: | " + h[1] + " | Bitte die Datei prüfen.";
+        const int before = Logged_Count(box);
+        Set_Active_NAD("Meins");
+        EXPECT_EQ(Logged_Count(box), before + 1);
+    }
 }
 
 /* A user annex whose file is cut inside "#EC5" is read, but the box names the file, the block
