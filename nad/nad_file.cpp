@@ -307,7 +307,7 @@ int Parse_NAD_File_Checked(FILE *f, NAD_Record *rec, NAD_File_Damage *damage)
     memset(d, 0, sizeof *d);
     if (!f || !rec) return 0;
     int version;
-    if (fscanf(f, "NAD/Version %d", &version) != 1 || version > NAD_FILE_VERSION) return 0;
+    if (fscanf(f, "NAD/Version %d", &version) != 1) return 0;
     Nad_Scan_Begin();
     int32_t flag = rec->flag_index, variant = rec->variant;
     char name[100];

@@ -171,7 +171,7 @@ void Build_NAD_List(void)
         char line[202] = "", name[100];
         int flag = 0, version = 0, variant = 0;
         if (fgets(line, sizeof line, f) && !strchr(line, '\n')) Skip_Line(f);
-        int head = sscanf(line, "NAD/Version %d", &version) == 1 && version <= NAD_FILE_VERSION;
+        int head = sscanf(line, "NAD/Version %d", &version) == 1;
         if (fscanf(f, " %d", &flag) != 1) flag = head = 0;
         Read_Guillemet_String_Short(f, name);
         if (!name[0] || fscanf(f, " %d", &variant) != 1) head = 0;
@@ -184,7 +184,7 @@ void Build_NAD_List(void)
 
 /* ---------------------------------------------------------------- activation */
 
-/* Why a file that opens is not read as an annex: its encoding, a newer version, nothing in it, no
+/* Why a file that opens is not read as an annex: its encoding, nothing in it, no
 ** version line, or (head != 0) a head whose flag, name or variant cannot be read. */
 static const char *Open_File_Reason(const char *path, int head, char *out, size_t size)
 {
@@ -197,13 +197,9 @@ static const char *Open_File_Reason(const char *path, int head, char *out, size_
     char bytes[64];
     const size_t got = fread(bytes, 1, sizeof bytes, f);
     fclose(f);
-    int version = 0;
     const std::string text(bytes, got);
     if (const char *wide = Wide_Unicode_Encoding(std::string_view(bytes, got)))
         snprintf(out, size, "Sie ist in %s gespeichert; diese Kodierung wird nicht gelesen.", wide);
-    else if (sscanf(text.c_str(), "NAD/Version %d", &version) == 1 && version > NAD_FILE_VERSION)
-        snprintf(out, size, "Sie hat die Version %d des Dateiformats; gelesen wird bis Version %d.",
-                 version, NAD_FILE_VERSION);
     else if (got == 0) snprintf(out, size, "Sie ist leer.");
     else if (text.compare(0, 11, "NAD/Version") != 0 || !head)
         snprintf(out, size, "Sie beginnt nicht mit \"NAD/Version\".");
