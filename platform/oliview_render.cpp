@@ -301,6 +301,7 @@ static int Print_To_Pdf(const char *path, const char *pdf_path, std::vector<std:
         return 0;
     }
     Pdf_Sink sink{Oli_Pdf_Open(pdf.c_str()), 0};
+    const int open_err = sink.pdf == nullptr ? errno : 0;
     int ok = 0;
     Oli_Layout layout;
     bool unread = false;
@@ -318,7 +319,10 @@ static int Print_To_Pdf(const char *path, const char *pdf_path, std::vector<std:
         return 0;
     }
     if (!ok) {
-        const std::string why = zw::To_Utf8(Rt_Error_Text(errno), -1);
+        const int err = open_err != 0 ? open_err : errno;
+        const std::string why = zw::To_Utf8(Rt_Error_Text(err), -1);
+        /* a PDF that could not even be begun names what stands in the way of its temporary file */
+        if (open_err != 0) pdf = Rt_Safe_Open_Failed_Path(pdf.c_str(), err);
         Oli_Message_Box("Fehler", {"Die Datei " + pdf, "kann nicht geschrieben werden!", why,
                                    "Eine \xC3\xA4ltere PDF-Datei bleibt unver\xC3\xA4ndert."});
         return 0;

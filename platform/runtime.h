@@ -76,6 +76,12 @@ int Rt_Safe_Finish(Rt_Safe_File *sf);                  /* flush, check, sync, cl
 int Rt_Safe_Install(Rt_Safe_File *sf);                 /* rename, sync the folder: 1, or 0 */
 int Rt_Safe_Commit(Rt_Safe_File *sf);                  /* both: 1, or 0 */
 int Rt_Safe_Remove_Old(Rt_Safe_File *sf); /* remove the file at path, sync the folder: 1, or 0 */
+/* The same for a file that no new one replaces: 1 (also when there was none), or 0 with errno. */
+int Rt_Remove_Old_File(const char *path);
+/* The name a message gives for Rt_Safe_Open(path) failed with err: "<path>.tmp" where what stands
+** under the temporary name is in the way (a folder, a name planted again and again), else path.
+** The text lives until the next call of the thread. */
+const char *Rt_Safe_Open_Failed_Path(const char *path, int err);
 void Rt_Safe_Set_Mode(Rt_Safe_File *sf, unsigned mode); /* permissions of the new file */
 int Rt_Safe_Error(const Rt_Safe_File *sf);              /* errno of the first failure, 0 none */
 void Rt_Safe_Close(Rt_Safe_File *sf);                   /* null is allowed */
@@ -88,7 +94,7 @@ void Rt_Set_Write_Budget(long long bytes);
 ** bytes); 0 (the start) lets syncs work. */
 void Rt_Set_Sync_Error(int err);
 /* For tests: hook(path) runs before each rename of Rt_Safe_Install and each removal of
-** Rt_Safe_Remove_Old (a test kills the process there); null (the start) runs nothing. */
+** Rt_Safe_Remove_Old or Rt_Remove_Old_File (a test kills the process there); null (the start) runs nothing. */
 void Rt_Set_Install_Hook(void (*hook)(const char *path));
 
 /*

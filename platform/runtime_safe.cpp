@@ -111,6 +111,16 @@ FILE *Rt_Fopen(const char *path, const char *mode)
     return f;
 }
 
+const char *Rt_Safe_Open_Failed_Path(const char *path, int err)
+{
+    static thread_local std::string name;
+    name = path ? path : "";
+    /* only what stands under the temporary name answers these: a folder (its removal fails with
+    ** EISDIR) or a name planted again at each of the creation's tries */
+    if (err == EISDIR || err == EEXIST) name = Temp_Name(name);
+    return name.c_str();
+}
+
 int Rt_Remove_Stale_Temp(const char *path)
 {
     if (!path || !*path) return 0;
@@ -254,19 +264,30 @@ int Rt_Safe_Install(Rt_Safe_File *sf)
     return 1;
 }
 
+/* Take path out of its place, the folder synced when something went: 0, or the errno. */
+static int Remove_Old(const std::string &path)
+{
+    Before_Install(path);
+    if (unlink(path.c_str()) != 0) return errno == ENOENT ? 0 : errno;
+    return Sync_Folder(path);
+}
+
 int Rt_Safe_Remove_Old(Rt_Safe_File *sf)
 {
     if (!sf || sf->error != 0) return 0;
     if (sf->installed) return 1;
-    Before_Install(sf->path);
-    const int err = Remove_Entry(sf->path);
-    if (err == 0) {
-        const int sync_err = Sync_Folder(sf->path);
-        if (sync_err == 0) return 1;
-        Note_Error(sf, sync_err);
-        return 0;
-    }
+    const int err = Remove_Old(sf->path);
+    if (err == 0) return 1;
     Note_Error(sf, err);
+    return 0;
+}
+
+int Rt_Remove_Old_File(const char *path)
+{
+    if (!path || !*path) return 1;
+    const int err = Remove_Old(path);
+    if (err == 0) return 1;
+    errno = err;
     return 0;
 }
 

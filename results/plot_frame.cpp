@@ -107,7 +107,10 @@ void Plot_Frame_Begin(Plot_Frame *f, FILE *oli, int number, double s, double x0,
     char name[BAUTEILKENNUNG_MAX + 16];
     snprintf(name, sizeof name, "%s%02d.SPF", Bauteilkennung, number);
     f->safe = Rt_Safe_Open(name);
-    if (f->safe == nullptr) Print_Note_Failure(name, errno);
+    if (f->safe == nullptr) {
+        const int err = errno;
+        Print_Note_Failure(Rt_Safe_Open_Failed_Path(name, err), err);
+    }
     f->plot = Rt_Safe_Stream(f->safe);
     const char *title = Plot_Titles[number - 1];
     const char *caption = Plot_Captions[number - 1];

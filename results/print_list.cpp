@@ -68,6 +68,7 @@ static int Held_Count = 0;
 /* The first file that failed, with its reason. */
 static char Failed_Path[1024];
 static int Failed_Error = 0;
+static int Failed_Removal = 0; /* it failed to be taken out of its place (the old PDF) */
 
 void Print_Note_Failure(const char *path, int err)
 {
@@ -113,6 +114,7 @@ static void Begin_Print(void)
     Print_Plot_Count = 0;
     Failed_Path[0] = '\0';
     Failed_Error = 0;
+    Failed_Removal = 0;
 }
 
 static void Close_Files(Rt_Safe_File **files, int n)
@@ -131,24 +133,29 @@ static void Show_Print_Failure(int kept, int pdf_removed)
     Fill_Message("Die Druckliste kann nicht erzeugt werden!");
     snprintf(line, sizeof line, "Die Datei %s", Failed_Path);
     Fill_Message(line);
-    Fill_Message("kann nicht geschrieben werden:");
+    Fill_Message(Failed_Removal ? "kann nicht entfernt werden:" : "kann nicht geschrieben werden:");
     Fill_Message(Rt_Error_Text(Failed_Error));
     if (kept) Fill_Message("Die bisherige Druckliste und die Plotdateien bleiben unver\x84ndert.");
     if (pdf_removed) Fill_Message("Die PDF-Datei der bisherigen Druckliste wurde entfernt.");
     Draw_Message();
 }
 
-/* Put the finished files in place in their order; with a PDF of them, the old PDF is taken out of
-** its place before any of them goes in and the PDF goes in last, so that a print list never stands
-** beside a PDF of another print, whenever the program ends. 1, or 0 after the box. */
+/* Put the finished files in place in their order. The old PDF of the print list is taken out of
+** its place before any of them goes in, also when no new PDF comes (the preview, the plans), and a
+** new PDF goes in last, so that a print list never stands beside a PDF of another run, whenever
+** the program ends; an old PDF that cannot be taken away keeps the files out. 1, or 0 after the box. */
 static int Install_Files(Rt_Safe_File **files, int n, Rt_Safe_File *pdf)
 {
+    if (n == 0 && pdf == nullptr) return 1;
     int installed = 0;
     /* the box tells whether the old PDF is gone, also when its removal failed half-way */
-    const int had_pdf = pdf != nullptr && Rt_File_Exists(Rt_Safe_Path(pdf));
-    if (pdf != nullptr && !Rt_Safe_Remove_Old(pdf))
-        Print_Note_Failure(Rt_Safe_Path(pdf), Rt_Safe_Error(pdf));
-    const int pdf_removed = had_pdf && !Rt_File_Exists(Rt_Safe_Path(pdf));
+    const char *old_pdf = pdf != nullptr ? Rt_Safe_Path(pdf) : Get_Print_Pdf_Path();
+    const int had_pdf = Rt_File_Exists(old_pdf);
+    if (pdf != nullptr ? !Rt_Safe_Remove_Old(pdf) : !Rt_Remove_Old_File(old_pdf)) {
+        Print_Note_Failure(old_pdf, pdf != nullptr ? Rt_Safe_Error(pdf) : errno);
+        Failed_Removal = 1;
+    }
+    const int pdf_removed = had_pdf && !Rt_File_Exists(old_pdf);
     for (int i = 0; i < n && Failed_Path[0] == '\0'; i++) {
         if (Rt_Safe_Install(files[i])) installed++;
         else Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
@@ -206,6 +213,7 @@ int Print_Put_In_Place_With_Pdf(int install, Rt_Safe_File *pdf)
     }
     Failed_Path[0] = '\0';
     Failed_Error = 0;
+    Failed_Removal = 0;
     return Install_Files(Held, n, pdf);
 }
 
@@ -270,7 +278,8 @@ int Write_Print_List(int write)
     Begin_Print();
     Rt_Safe_File *list = Rt_Safe_Open(Oli_Path);
     if (list == nullptr) {
-        Print_Note_Failure(Oli_Path, errno);
+        const int err = errno;
+        Print_Note_Failure(Rt_Safe_Open_Failed_Path(Oli_Path, err), err);
     } else {
         FILE *file = Rt_Safe_Stream(list);
         OLI_setFlags(file, OLI_FLAGS_TEXT);

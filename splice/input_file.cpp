@@ -453,7 +453,9 @@ int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
     ** power loss leaves the old file or the new one */
     Rt_Safe_File *sf = Rt_Safe_Open(path);
     if (!sf) {
-        Show_File_Message("Fehler", line1, "kann nicht gespeichert werden.", Rt_Error_Text(errno));
+        const int err = errno;
+        snprintf(line1, sizeof line1, "Die Datei %s", Rt_Safe_Open_Failed_Path(path, err));
+        Show_File_Message("Fehler", line1, "kann nicht gespeichert werden.", Rt_Error_Text(err));
         return 0;
     }
     FILE *f = Rt_Safe_Stream(sf);

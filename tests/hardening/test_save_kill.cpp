@@ -185,8 +185,9 @@ char Print_Of(const std::string &path)
     return a == b ? '?' : a ? 'A' : 'B';
 }
 
-/* Print A is in place; print B is killed before each of its steps in turn (and at last runs to
-** its end): the print list and the PDF beside it always come from one print, or the PDF is gone. */
+/* Print A is in place; a run B of the print, the preview or the plans is killed before each of
+** its steps in turn (and at last runs to its end): the print list and the PDF beside it always
+** come from one run, or the PDF is gone (the preview and the plans write no PDF). */
 TEST(SaveKill, AKilledPrintNeverLeavesAPdfBesideAnotherPrintList)
 {
     ZW_Test_Reset();
@@ -203,13 +204,13 @@ TEST(SaveKill, AKilledPrintNeverLeavesAPdfBesideAnotherPrintList)
     unsetenv("SPLICE_GUI_SCRIPT");
     const std::string list = "zugstoss_nagel_01.oli", pdf = list + ".pdf";
     const char *argv[] = {"splice", "zugstoss_nagel", "1", "1", "1", nullptr};
-    auto print = [&](char run, int kill_at) {
-        Spit("zugstoss_nagel_01.txt", std::string("Zugstoss mit Naegeln, Lauf ") + run + "\n");
+    auto run = [&](char name, int entry, int kill_at) {
+        Spit("zugstoss_nagel_01.txt", std::string("Zugstoss mit Naegeln, Lauf ") + name + "\n");
         const pid_t child = fork();
         if (child == 0) {
             Clear_NAD_State();
             ZW_Test_Reset();
-            ZW_Test_Set_Script(Tab(4) + Menu(4));
+            ZW_Test_Set_Script(Tab(4) + Menu(entry));
             Kill_At_Step = kill_at;
             Steps_Done = 0;
             Rt_Set_Install_Hook(Kill_At);
@@ -220,29 +221,32 @@ TEST(SaveKill, AKilledPrintNeverLeavesAPdfBesideAnotherPrintList)
         EXPECT_EQ(waitpid(child, &status, 0), child);
         return status;
     };
-    /* print A, whole */
-    int status = print('A', -1);
-    ASSERT_TRUE(WIFEXITED(status));
-    const int steps = WEXITSTATUS(status);
-    ASSERT_GE(steps, 2); /* at least the print list and the PDF */
-    ASSERT_EQ(Print_Of(list), 'A');
-    ASSERT_EQ(Print_Of(pdf), 'A');
-    std::string seen;
-    for (int k = 0; k <= steps; k++) {
-        SCOPED_TRACE(k);
-        status = print('B', k);
-        EXPECT_EQ(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL, k < steps);
-        const char l = Print_Of(list), p = Print_Of(pdf);
-        EXPECT_TRUE(l == 'A' || l == 'B') << l;
-        EXPECT_TRUE(p == l || p == '-') << "print list " << l << ", PDF " << p;
-        seen += std::string(1, l) + p + " ";
-        /* back to print A for the next kill */
-        status = print('A', -1);
+    for (const int entry : {MENU_PRINT, MENU_PREVIEW, MENU_PLANS}) {
+        SCOPED_TRACE(entry);
+        /* run B whole, to count its steps */
+        int status = run('B', entry, -1);
         ASSERT_TRUE(WIFEXITED(status));
+        const int steps = WEXITSTATUS(status);
+        ASSERT_GE(steps, 2); /* at least the old PDF and the print list */
+        std::string seen;
+        for (int k = 0; k <= steps; k++) {
+            SCOPED_TRACE(k);
+            /* print A, whole */
+            status = run('A', MENU_PRINT, -1);
+            ASSERT_TRUE(WIFEXITED(status));
+            ASSERT_EQ(Print_Of(list), 'A');
+            ASSERT_EQ(Print_Of(pdf), 'A');
+            status = run('B', entry, k);
+            EXPECT_EQ(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL, k < steps);
+            const char l = Print_Of(list), p = Print_Of(pdf);
+            EXPECT_TRUE(l == 'A' || l == 'B') << l;
+            EXPECT_TRUE(p == l || p == '-') << "print list " << l << ", PDF " << p;
+            seen += std::string(1, l) + p + " ";
+        }
+        /* the kills landed before run B was in place and after */
+        EXPECT_NE(seen.find("AA"), std::string::npos) << seen;
+        EXPECT_NE(seen.find(entry == MENU_PRINT ? "BB" : "B-"), std::string::npos) << seen;
     }
-    /* the kills landed before print B was in place and after */
-    EXPECT_NE(seen.find("AA"), std::string::npos) << seen;
-    EXPECT_NE(seen.find("BB"), std::string::npos) << seen;
     ASSERT_EQ(chdir(old_cwd), 0);
     ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0);
 }

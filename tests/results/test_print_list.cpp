@@ -216,18 +216,24 @@ TEST(PrintList, AFailureWhenTheFilesAreClosedFailsThePrint)
     EXPECT_TRUE(Message_Says("Ein-/Ausgabefehler des Datenträgers."));
 }
 
-/* A plot file whose name is taken by a folder: the print fails and names it; nothing is put in
-** place, not even the print list that could be written. */
-TEST(PrintList, PlotFileThatCannotBeCreatedFailsThePrint)
+/* A temporary file of the print (a plot's, the print list's) whose name is taken by a folder: the
+** print fails and the box names that folder; nothing is put in place, not even the files that
+** could be written. */
+TEST(PrintList, AFileThatCannotBeCreatedFailsThePrint)
 {
     Valid_Print_With_Plots("Stoss 1");
-    ZW_Test_Reset();
-    ASSERT_EQ(mkdir("druck02.SPF.tmp", 0755), 0);
-    EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
-    EXPECT_TRUE(Message_Says("Die Datei druck02.SPF |"));
-    EXPECT_TRUE(Message_Says("Der Name bezeichnet einen Ordner."));
-    for (const std::string &n : Print_Files()) EXPECT_NE(access(n.c_str(), F_OK), 0) << n;
-    rmdir("druck02.SPF.tmp");
+    for (const std::string &temp : {std::string("druck02.SPF.tmp"), Oli_Name_Of_Test() + ".tmp"}) {
+        SCOPED_TRACE(temp);
+        ZW_Test_Reset();
+        ASSERT_EQ(mkdir(temp.c_str(), 0755), 0);
+        EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
+        EXPECT_TRUE(Message_Says("Die Datei " + temp
+                                 + " | kann nicht geschrieben werden: | Der Name bezeichnet einen "
+                                   "Ordner. | Die bisherige Druckliste und die Plotdateien "
+                                   "bleiben unverändert."));
+        for (const std::string &n : Print_Files()) EXPECT_NE(access(n.c_str(), F_OK), 0) << n;
+        rmdir(temp.c_str());
+    }
     EXPECT_EQ(Write_Print_List(1), 0);
     for (const std::string &n : Print_Files()) EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
 }
@@ -269,6 +275,29 @@ TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
                              "Die PDF-Datei der bisherigen Druckliste wurde entfernt."));
     EXPECT_NE(access(pdf_name.c_str(), F_OK), 0);
     EXPECT_NE(access((pdf_name + ".tmp").c_str(), F_OK), 0);
+
+    /* a print list put in place without a new PDF (the preview, the plans) takes the old PDF
+    ** away first; one that cannot be taken away (a folder of its name) keeps every file out */
+    ASSERT_EQ(rmdir("druck01.SPF/drin"), 0);
+    ASSERT_EQ(rmdir("druck01.SPF"), 0);
+    ASSERT_EQ(mkdir(pdf_name.c_str(), 0755), 0);
+    ZW_Test_Reset();
+    EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
+    EXPECT_TRUE(
+        Message_Says("Die Datei " + pdf_name
+                     + " | kann nicht entfernt werden: | Der Name bezeichnet einen Ordner. "
+                       "| Die bisherige Druckliste und die Plotdateien bleiben unverändert."));
+    EXPECT_FALSE(Message_Says("wurde entfernt"));
+    for (const std::string &n : Print_Files()) EXPECT_NE(access(n.c_str(), F_OK), 0) << n;
+    ASSERT_EQ(rmdir(pdf_name.c_str()), 0);
+    old_pdf = fopen(pdf_name.c_str(), "wb");
+    ASSERT_NE(old_pdf, nullptr);
+    fputs("%PDF- der letzte Druck\n", old_pdf);
+    fclose(old_pdf);
+    ZW_Test_Reset();
+    EXPECT_EQ(Write_Print_List(1), 0);
+    EXPECT_NE(access(pdf_name.c_str(), F_OK), 0);
+    for (const std::string &n : Print_Files()) EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
 }
 
 /* Held files: the print is complete and synced but not in place until the caller says so; a

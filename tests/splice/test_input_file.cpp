@@ -672,9 +672,23 @@ TEST_F(InputFile, AFailedSaveIsReportedAndKeepsTheOldFile)
     a->b = 99.0;
     EXPECT_EQ(Write_Splice_Input_File("keep.inp", a.p), 0);
     EXPECT_EQ(Count_Log("MESSAGE"), 1);
-    EXPECT_EQ(Count_Log("keep.inp"), 1);
+    /* the box names the folder in the way, not the file that stays */
+    EXPECT_EQ(Count_Log("Die Datei keep.inp.tmp | kann nicht gespeichert werden. | "
+                        "Der Name bezeichnet einen Ordner."),
+              1);
     EXPECT_EQ(Slurp("keep.inp"), before);
     rmdir("keep.inp.tmp");
+    /* the file itself a folder: the rename fails, and the box names the file */
+    ZW_Test_Clear_Log();
+    ASSERT_EQ(mkdir("ordner.inp", 0755), 0);
+    ASSERT_EQ(mkdir("ordner.inp/drin", 0755), 0); /* a folder with something in it */
+    EXPECT_EQ(Write_Splice_Input_File("ordner.inp", a.p), 0);
+    EXPECT_EQ(Count_Log("Die Datei ordner.inp | kann nicht gespeichert werden. | "
+                        "Der Name bezeichnet einen Ordner. Die alte Datei bleibt erhalten."),
+              1);
+    EXPECT_NE(access("ordner.inp.tmp", F_OK), 0);
+    rmdir("ordner.inp/drin");
+    rmdir("ordner.inp");
     /* A folder that does not exist. */
     ZW_Test_Clear_Log();
     EXPECT_EQ(Write_Splice_Input_File("no_folder/x_01.inp", a.p), 0);
