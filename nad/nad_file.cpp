@@ -293,8 +293,8 @@ static void Read_Section(FILE *f, const char *key, Block *b, void (*read)(FILE *
 }
 
 /*
-** Read an open national-annex file into a record. Answer 1 when the version line was read, else
-** 0 with the record untouched (also for a newer version of the file frame than this program's). Sections may stand in any order. A
+** Read an open national-annex file into a record. Answer 1 when the version line was read (its
+** number is not tested), else 0 with the record untouched. Sections may stand in any order. A
 ** missing section leaves its block as it was; so does a section that is not read whole (a value
 ** that does not convert, a file that ends inside it, values left behind it), and a header whose
 ** flag or variant does not convert leaves both as they were. What was not read whole goes to

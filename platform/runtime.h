@@ -94,7 +94,8 @@ void Rt_Set_Write_Budget(long long bytes);
 ** bytes); 0 (the start) lets syncs work. */
 void Rt_Set_Sync_Error(int err);
 /* For tests: hook(path) runs before each rename of Rt_Safe_Install and each removal of
-** Rt_Safe_Remove_Old or Rt_Remove_Old_File (a test kills the process there); null (the start) runs nothing. */
+** Rt_Safe_Remove_Old or Rt_Remove_Old_File (a test kills the process there); null (the start)
+** runs nothing. */
 void Rt_Set_Install_Hook(void (*hook)(const char *path));
 
 /*

@@ -1,8 +1,8 @@
 /*
 ** Files created new, never a link or a file that existed before; files replaced whole: written
-** into "<path>.tmp", such a new file, checked, synced and renamed over the file, the folder synced after the rename; the removal
-** of a temporary file a killed writer left; the German reasons of file errors; the write budget by
-** which tests fill the disk.
+** into "<path>.tmp", such a new file, checked, synced and renamed over the file, the folder
+** synced after the rename; the removal of a temporary file a killed writer left; the German
+** reasons of file errors; the write budget by which tests fill the disk.
 */
 #include "platform/runtime.h"
 

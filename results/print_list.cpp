@@ -143,7 +143,8 @@ static void Show_Print_Failure(int kept, int pdf_removed)
 /* Put the finished files in place in their order. The old PDF of the print list is taken out of
 ** its place before any of them goes in, also when no new PDF comes (the preview, the plans), and a
 ** new PDF goes in last, so that a print list never stands beside a PDF of another run, whenever
-** the program ends; an old PDF that cannot be taken away keeps the files out. 1, or 0 after the box. */
+** the program ends; an old PDF that cannot be taken away keeps the files out. 1, or 0 after the
+** box. */
 static int Install_Files(Rt_Safe_File **files, int n, Rt_Safe_File *pdf)
 {
     if (n == 0 && pdf == nullptr) return 1;
