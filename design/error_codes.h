@@ -143,6 +143,16 @@ enum : int32_t {
     /* the splice's plates or lap shorter than the spacings ask (the side timbers: 95) */
     DERR_PLATES_TOO_SHORT = 175,
     DERR_LAP_TOO_SHORT = 176,
+    /* the member that a refused thickness names where 97, 110 and 113 name the side timbers: the
+    ** middle member, the halves of a lap, the timber lamella beside an inner plate, the plate */
+    DERR_SPLIT_MIDDLE_OR_NAIL_THICK = 181,
+    DERR_SPLIT_LAP_OR_NAIL_THICK = 182,
+    DERR_MIDDLE_THIN_OR_NAIL_THICK = 183,
+    DERR_LAP_THIN_OR_NAIL_THICK = 184,
+    DERR_SHORT_OR_LAMELLA_THICK = 185,
+    DERR_SHORT_OR_PLATE_THICK = 186,
+    DERR_SHORT_OR_LAP_THICK = 187,
+    DERR_LAP_MIN_24MM = 188,
     /* notes on rules the design applied */
     DNOTE_PREDRILLED_NAIL_NO_WITHDRAWAL = 1007,
     DNOTE_STAPLE_F1K_THIRD = 1009,

@@ -74,7 +74,7 @@ static std::string Mm(double v)
 
 const char *Get_Refusal_Text(int code)
 {
-    static char text[256];
+    static char text[384];
     const char *why = Get_Error_Text(code);
     const Splice_Input_Record *si = &Splice_Input;
     const double joint_mm = 10.0 * Splice_Joint_Thickness();
@@ -99,16 +99,30 @@ const char *Get_Refusal_Text(int code)
         /* the distance the layout does not keep, with what the rules ask of it */
         std::string head(why);
         while (!head.empty() && head.back() == ' ') head.pop_back();
-        char kept[96], least[48];
+        /* a member's thickness or a fastener's length in mm, a distance or length in cm */
+        char value[32], required[32];
+        if (r->mm) {
+            snprintf(value, sizeof value, "%s mm", Mm(r->value).c_str());
+            snprintf(required, sizeof required, "%s mm", Mm(r->required).c_str());
+        } else {
+            snprintf(value, sizeof value, "%.2f cm", r->value);
+            snprintf(required, sizeof required, "%.2f cm", r->required);
+        }
+        char kept[96], least[200];
         if (r->rows > 1)
-            snprintf(kept, sizeof kept, "%s = (%.2f - %d x %.2f) / 2 = %.2f cm", r->name, r->height,
-                     r->rows - 1, r->pitch, r->value);
+            snprintf(kept, sizeof kept, "%s = (%.2f - %d x %.2f) / 2 = %s", r->name, r->height,
+                     r->rows - 1, r->pitch, value);
         else if (r->rows == 1)
-            snprintf(kept, sizeof kept, "%s = %.2f / 2 = %.2f cm", r->name, r->height, r->value);
-        else snprintf(kept, sizeof kept, "%s = %.2f cm", r->name, r->value);
-        if (strcmp(r->rule, r->name) == 0) snprintf(least, sizeof least, "%.2f cm", r->required);
-        else snprintf(least, sizeof least, "%s = %.2f cm", r->rule, r->required);
-        snprintf(text, sizeof text, "%s: %s < erforderlich %s", head.c_str(), kept, least);
+            snprintf(kept, sizeof kept, "%s = %.2f / 2 = %s", r->name, r->height, value);
+        else snprintf(kept, sizeof kept, "%s = %s", r->name, value);
+        std::string rule;
+        if (strcmp(r->rule, r->name) != 0) rule = std::string(r->rule) + " = ";
+        if (r->how[0]) rule += std::string(r->how) + " = ";
+        snprintf(least, sizeof least, "%s%s", rule.c_str(), required);
+        if (r->beyond)
+            snprintf(text, sizeof text, "%s: %s, erforderlich %s > %s", head.c_str(), kept, r->name,
+                     least);
+        else snprintf(text, sizeof text, "%s: %s < erforderlich %s", head.c_str(), kept, least);
         return text;
     }
     snprintf(text, sizeof text, "%s", why ? why : "unbekannter Fehler");

@@ -160,11 +160,13 @@ static double Rho_K(int mat, int grade, double t_cm)
     return rho;
 }
 
-/* Thickness against splitting of an unpredrilled nail: max(k d, (13 d - 30) rho_k / q), mm. */
-static double Nail_Split_Thickness(double d, double rho_k, int split_rule)
+/* Thickness against splitting of an unpredrilled nail: max(k d, (13 d - 30) rho_k / q), mm
+** (EN 1995-1-1, eq. (8.19), or with k = 7, q = 400 eq. (8.18)); its operands into how. */
+static double Nail_Split_Thickness(double d, double rho_k, int split_rule, char *how, size_t size)
 {
     const double k = split_rule ? 7.0 : 14.0;
     const double q = split_rule ? 400.0 : 200.0;
+    if (how) snprintf(how, size, "max(%.0f x %g; (13 x %g - 30) x %g / %.0f)", k, d, d, rho_k, q);
     return std::fmax(k * d, (13.0 * d - 30.0) * rho_k / q);
 }
 
@@ -175,55 +177,60 @@ int Member_May_Split(int mat)
     return !Is_Mat_Wood_Panel(mat) && !Is_Mat_Special_Panel(mat) && !Is_Mat_Metal_Plate(mat);
 }
 
-double Min_Mid_Timber_Thickness(int *code, int split_rule)
+double Min_Timber_Thickness_Rule(int side, int split_rule, int *code, char *how, size_t size)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int t = si->vbm_type;
+    if (how && size > 0) how[0] = 0;
+    /* the middle member, or the outer member the design joins: the side timber, a half of the
+    ** lap, a plate (which does not split) */
+    int mat = si->mat_mid, grade = si->grade_mid;
+    double t_cm = si->b;
+    if (side) {
+        Joint_Members m;
+        Get_Joint_Members(&m);
+        mat = m.mat_1;
+        grade = m.grade_1;
+        t_cm = m.t1 / 10.0;
+    }
     double tmin = 2.4;
-    int c = DERR_MIDDLE_MIN_THICKNESS;
+    int c = side ? DERR_SIDE_MIN_24MM_MEMBER : DERR_MIDDLE_MIN_THICKNESS;
     if (Is_Vbm_Nail_Or_Screw(t)) {
-        if (!si->predrilled && !Member_May_Split(si->mat_mid)) {
+        if (!si->predrilled && !Member_May_Split(mat)) {
             tmin = 0.0; /* a board does not split (EN 1995-1-1, 8.3.1.2(6)) */
         } else if (!si->predrilled) {
-            tmin = Nail_Split_Thickness(si->d, Rho_K(si->mat_mid, si->grade_mid, si->b), split_rule)
-                   / 10.0;
+            tmin =
+                Nail_Split_Thickness(si->d, Rho_K(mat, grade, t_cm), split_rule, how, size) / 10.0;
             c = DERR_SIDE_THIN_OR_NAIL_THICK;
         }
-    } else if (Is_Vbm_Connector(t)) {
-        tmin = 3.75 * Get_Connector_Value(t, si->connector_index, "he") / 10.0;
+    } else if (!side && Is_Vbm_Connector(t)) {
+        const double he = Get_Connector_Value(t, si->connector_index, "he");
+        if (how) snprintf(how, size, "3.75 h_e = 3.75 x %g", he);
+        tmin = 3.75 * he / 10.0;
         c = DERR_CONNECTOR_TOO_HIGH;
+    } else if (side && Is_Vbm_Connector_Two_Sided(t)) {
+        const double he = Get_Connector_Value(t, si->connector_index, "he");
+        if (how) snprintf(how, size, "2.25 h_e = 2.25 x %g", he);
+        tmin = 2.25 * he / 10.0;
+        c = DERR_CONNECTOR_TOO_HIGH;
+    }
+    if (side && Nad_Params == nullptr && tmin < 2.4) {
+        tmin = 2.4;
+        c = DERR_SIDE_MIN_24MM_MEMBER;
+        if (how && size > 0) how[0] = 0;
     }
     if (code) *code = c;
     return tmin;
 }
 
+double Min_Mid_Timber_Thickness(int *code, int split_rule)
+{
+    return Min_Timber_Thickness_Rule(0, split_rule, code, nullptr, 0);
+}
+
 double Min_Side_Timber_Thickness(int *code, int split_rule)
 {
-    const Splice_Input_Record *si = &Splice_Input;
-    const int t = si->vbm_type;
-    /* the outer member the design joins: the side timber, or a half of the lap */
-    Joint_Members m;
-    Get_Joint_Members(&m);
-    double tmin = 2.4;
-    int c = DERR_SIDE_MIN_24MM_MEMBER;
-    if (Is_Vbm_Nail_Or_Screw(t)) {
-        if (!si->predrilled && !Member_May_Split(m.mat_1)) {
-            tmin = 0.0; /* a board does not split (EN 1995-1-1, 8.3.1.2(6)) */
-        } else if (!si->predrilled) {
-            tmin = Nail_Split_Thickness(si->d, Rho_K(m.mat_1, m.grade_1, m.t1 / 10.0), split_rule)
-                   / 10.0;
-            c = DERR_SIDE_THIN_OR_NAIL_THICK;
-        }
-    } else if (Is_Vbm_Connector_Two_Sided(t)) {
-        tmin = 2.25 * Get_Connector_Value(t, si->connector_index, "he") / 10.0;
-        c = DERR_CONNECTOR_TOO_HIGH;
-    }
-    if (Nad_Params == nullptr && tmin < 2.4) {
-        tmin = 2.4;
-        c = DERR_SIDE_MIN_24MM_MEMBER;
-    }
-    if (code) *code = c;
-    return tmin;
+    return Min_Timber_Thickness_Rule(1, split_rule, code, nullptr, 0);
 }
 
 void Check_Nail_Sides(void)

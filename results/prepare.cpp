@@ -648,22 +648,114 @@ static int Check_Overlapping_Nails(void)
     return t - t2 > 4.0 * d ? 0 : DERR_NAIL_OVERLAP;
 }
 
+/* ---------------------------------------------------------------- refusals of the members */
+
+/* The members whose thickness the fastener's rules test, each with its name on the pages. */
+enum { MEMBER_MIDDLE = 0, MEMBER_SIDE = 1, MEMBER_LAP_HALF = 2 };
+
+/* Note that member `name` is value_mm thick (or long) where the rule `how` asks required_mm,
+** and return the refusal's code. beyond: the value must exceed the least value. */
+static int Refuse_Size(int code, const char *name, double value_mm, double required_mm,
+                       const char *how, int beyond)
+{
+    Spacing_Refusal &r = Fastener_Pattern.refusal;
+    r = Spacing_Refusal{};
+    r.code = code;
+    snprintf(r.name, sizeof r.name, "%s", name);
+    snprintf(r.rule, sizeof r.rule, "%s", name);
+    r.value = value_mm;
+    r.required = required_mm;
+    r.mm = 1;
+    r.beyond = beyond;
+    snprintf(r.how, sizeof r.how, "%s", how ? how : "");
+    return code;
+}
+
+/* The code that names the member of a refused least thickness: 97 (splitting of plain nails)
+** and 113 (the thickness rule of nails, screws and staples) name the side timbers; the middle
+** member and the halves of a lap have codes of their own, as has a half of a lap below 24 mm. */
+static int Thin_Member_Code(int code, int member)
+{
+    if (member == MEMBER_MIDDLE) {
+        if (code == DERR_SPLIT_SIDE_OR_NAIL_THICK) return DERR_SPLIT_MIDDLE_OR_NAIL_THICK;
+        if (code == DERR_SIDE_THIN_OR_NAIL_THICK) return DERR_MIDDLE_THIN_OR_NAIL_THICK;
+    } else if (member == MEMBER_LAP_HALF) {
+        if (code == DERR_SPLIT_SIDE_OR_NAIL_THICK) return DERR_SPLIT_LAP_OR_NAIL_THICK;
+        if (code == DERR_SIDE_THIN_OR_NAIL_THICK) return DERR_LAP_THIN_OR_NAIL_THICK;
+        if (code == DERR_SIDE_MIN_24MM_MEMBER) return DERR_LAP_MIN_24MM;
+    }
+    return code;
+}
+
+/*
+** The least thickness of a member against what it has: 0, or the refusal that names the member
+** with both thicknesses (Refuse_Size). split: the splitting rule of plain nails (code 97), else
+** the least thickness's own code.
+*/
+static int Check_Member_Thickness(int member, bool split)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    char how[96];
+    int code = 0;
+    const double t_min =
+        Min_Timber_Thickness_Rule(member != MEMBER_MIDDLE, si->split_rule, &code, how, sizeof how);
+    const double t = member == MEMBER_MIDDLE     ? si->b
+                     : member == MEMBER_LAP_HALF ? si->b / 2.0
+                                                 : si->t_s;
+    if (!(t_min > t)) return 0;
+    if (split) code = DERR_SPLIT_SIDE_OR_NAIL_THICK;
+    const char *name = member == MEMBER_MIDDLE ? "b" : member == MEMBER_LAP_HALF ? "b / 2" : "t_s";
+    return Refuse_Size(Thin_Member_Code(code, member), name, 10.0 * t, 10.0 * t_min, how, 0);
+}
+
+/*
+** A nail, screw or staple too short for the members it joins (Calc_T_Req_Reduction leaves no
+** resistance): its point must reach 4 d into the member beyond the head-side one (EN 1995-1-1,
+** 8.3.1.1(7)), or, where that member is thinner than 4 d (a plate), pass through it. The refusal
+** names the head-side member (the code) with the length and the least one.
+*/
+static int Refuse_Too_Short(const Joint_Members *m)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind;
+    const int code = kind == CONN_INNER_PLATES   ? DERR_SHORT_OR_LAMELLA_THICK
+                     : kind == CONN_OUTER_PLATES ? DERR_SHORT_OR_PLATE_THICK
+                     : kind == CONN_LAP          ? DERR_SHORT_OR_LAP_THICK
+                                                 : DERR_SHORT_OR_SIDE_THICK;
+    const char *t1 = kind == CONN_INNER_PLATES   ? "t_1"
+                     : kind == CONN_OUTER_PLATES ? "t_p"
+                     : kind == CONN_LAP          ? "b / 2"
+                                                 : "t_s";
+    const char *t2 = kind == CONN_INNER_PLATES ? "t_p" : kind == CONN_LAP ? "b / 2" : "b";
+    const double d = si->d;
+    char how[96];
+    if (4.0 * d <= m->t2) {
+        snprintf(how, sizeof how, "%s + 4 d = %g + 4 x %g", t1, m->t1, d);
+        return Refuse_Size(code, "l", si->l, m->t1 + 4.0 * d, how, 0);
+    }
+    snprintf(how, sizeof how, "%s + %s = %g + %g", t1, t2, m->t1, m->t2);
+    return Refuse_Size(code, "l", si->l, m->t1 + m->t2, how, 1);
+}
+
 /* The member thicknesses the fastener needs: against splitting by plain nails, the thickness
 ** rule of nails, screws and staples, the minimum thicknesses and overlapping nails. Return 0 or
-** an error code. */
+** an error code; a refused thickness names its member with both values. A lap's halves are its
+** thinnest timber: they are tested first. */
 static int Prepare_Thicknesses(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
     const int kind = si->connection_kind;
+    const bool lap = kind == CONN_LAP;
+    int rc = 0;
 
     /* plain nails against splitting; boards do not split */
     if (type == VBM_NAGEL && !si->predrilled) {
-        if (Min_Mid_Timber_Thickness(nullptr, si->split_rule) > si->b)
-            return DERR_SPLIT_SIDE_OR_NAIL_THICK;
+        if (lap && (rc = Check_Member_Thickness(MEMBER_LAP_HALF, true)) != 0) return rc;
+        if ((rc = Check_Member_Thickness(MEMBER_MIDDLE, true)) != 0) return rc;
         if (kind == CONN_SIDE_TIMBERS && Member_May_Split(si->mat_side)
-            && Min_Side_Timber_Thickness(nullptr, si->split_rule) > si->t_s)
-            return DERR_SPLIT_SIDE_OR_NAIL_THICK;
+            && (rc = Check_Member_Thickness(MEMBER_SIDE, true)) != 0)
+            return rc;
     }
 
     /* thickness rule of nails, screws and staples */
@@ -682,16 +774,14 @@ static int Prepare_Thicknesses(void)
                              /*g1=*/m.grade_1, /*g2=*/m.grade_2, /*user1=*/nullptr,
                              /*user2=*/nullptr, /*out_penetration=*/nullptr, /*out_member=*/nullptr,
                              /*out_k=*/&k, /*out_t1_req=*/nullptr, /*out_t2_req=*/nullptr);
-        if (k <= 0.0) return DERR_SHORT_OR_SIDE_THICK;
+        if (k <= 0.0) return Refuse_Too_Short(&m);
     }
 
     /* minimum thicknesses */
-    int code = 0;
-    if (Min_Mid_Timber_Thickness(&code, si->split_rule) > si->b) return code;
-    if (kind == CONN_LAP && Min_Side_Timber_Thickness(&code, si->split_rule) > si->b / 2.0)
-        return code;
-    if (kind == CONN_SIDE_TIMBERS && Min_Side_Timber_Thickness(&code, si->split_rule) > si->t_s)
-        return code;
+    if (lap && (rc = Check_Member_Thickness(MEMBER_LAP_HALF, false)) != 0) return rc;
+    if ((rc = Check_Member_Thickness(MEMBER_MIDDLE, false)) != 0) return rc;
+    if (kind == CONN_SIDE_TIMBERS && (rc = Check_Member_Thickness(MEMBER_SIDE, false)) != 0)
+        return rc;
     return Check_Overlapping_Nails();
 }
 
@@ -877,6 +967,31 @@ static int Check_User_Spacings(double rho_min, double alpha_1, double alpha_2, i
     return 0;
 }
 
+/* The side timbers, plates or lap shorter than the n_c columns of one half at the least spacing
+** and end distances of p ask: the refusal names the member and both lengths, with the rule of the
+** least one (the pattern of both halves; a lap's pattern holds its whole joint). */
+static int Refuse_Length(const Pass_Spacings *p, int n_c)
+{
+    const int kind = Splice_Input.connection_kind;
+    char how[128];
+    int code = DERR_SIDE_TIMBER_TOO_SHORT;
+    if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES) {
+        code = DERR_PLATES_TOO_SHORT;
+        snprintf(how, sizeof how, "2 x ((n_c - 1) a1 + e1 + a3) = 2 x (%d x %.2f + %.2f + %.2f)",
+                 n_c - 1, p->a1, p->e1, p->a3);
+    } else if (kind == CONN_LAP) {
+        code = DERR_LAP_TOO_SHORT;
+        snprintf(how, sizeof how, "(n_c - 1) a1 + 2 a3 = %d x %.2f + 2 x %.2f", n_c - 1, p->a1,
+                 p->a3);
+    } else {
+        snprintf(how, sizeof how, "2 x ((n_c - 1) a1 + 2 a3) = 2 x (%d x %.2f + 2 x %.2f)", n_c - 1,
+                 p->a1, p->a3);
+    }
+    Refuse(code, "L", "L", Splice_Input.L, p->L_req);
+    snprintf(Fastener_Pattern.refusal.how, sizeof Fastener_Pattern.refusal.how, "%s", how);
+    return code;
+}
+
 /* The n_r rows must fit into the height, every fastener inside the plate; sets the plates' edge
 ** and end distances and the clamp bolts of large connectors. Return 0 or an error code. */
 static int Fit_Rows(const Pass_Spacings *p, int n_r)
@@ -949,11 +1064,7 @@ int Prepare_Splice_Calc(void)
     fp->passes = pass;
 
     /* the member that is too short: the side timbers, the plates or the lap */
-    if (p.L_req > si->L + LENGTH_TOL) {
-        if (si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES)
-            return DERR_PLATES_TOO_SHORT;
-        return si->connection_kind == CONN_LAP ? DERR_LAP_TOO_SHORT : DERR_SIDE_TIMBER_TOO_SHORT;
-    }
+    if (p.L_req > si->L + LENGTH_TOL) return Refuse_Length(&p, n_c);
     rc = Check_User_Spacings(rho_min, alpha_prev, alpha_max, n_r);
     if (rc != 0) return rc;
     return Fit_Rows(&p, n_r);

@@ -10,6 +10,7 @@
 */
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "results/splice_input.h"
@@ -37,17 +38,20 @@ typedef struct Fastener_Rec {
     int32_t entry_of_force_max;
 } Fastener_Rec;
 
-/* The distance a refused layout does not keep, named by Prepare_Splice_Calc for the text of the
-** refusal (Get_Refusal_Text). */
+/* The distance, thickness or length a refused splice does not keep, named by Prepare_Splice_Calc
+** for the text of the refusal (Get_Refusal_Text). */
 typedef struct Spacing_Refusal {
     int32_t code;    /* the refusal these values explain (DERR_*), 0 none */
-    char name[8];    /* the distance as the layout page names it: "a1", "a2", "a3", "a4" */
+    char name[8];    /* as the pages name it: "a1".."a4", "L", "b", "t_s", "b / 2", "l" */
     char rule[8];    /* the least value's own name ("a4,t", "a3,c"), or the same as name */
-    double value;    /* cm, what the layout keeps */
-    double required; /* cm, the least value */
+    double value;    /* cm (mm: see mm), what the splice has */
+    double required; /* cm (mm), the least value */
     int32_t rows;    /* an edge distance left beside the rows: their count n_r, else 0 */
     double height;   /* cm, the height the rows and both edge distances share */
     double pitch;    /* cm, the rows' least pitch */
+    int32_t mm;      /* 1: value and required in mm (a member's thickness, a fastener's length) */
+    int32_t beyond;  /* 1: the value must exceed the least value, not only reach it */
+    char how[128];   /* the rule of the least value with its operands, "" where it has none */
 } Spacing_Refusal;
 
 typedef struct Fastener_Pattern_Rec {
@@ -157,6 +161,11 @@ double Min_Mid_Timber_Thickness(int *code, int split_rule);
 ** the message code goes to *code when given. A board has no least thickness against splitting
 ** (0 under an annex; without one DIN 1052's 2.4 cm). */
 double Min_Side_Timber_Thickness(int *code, int split_rule);
+
+/* The same for the middle member (side 0) or the outer member (side 1), with the rule of the
+** least thickness and its operands in mm into how ("max(14 x 4.2; (13 x 4.2 - 30) x 350 / 200)",
+** "" where the least value is a fixed one). */
+double Min_Timber_Thickness_Rule(int side, int split_rule, int *code, char *how, size_t size);
 
 /* Clear the two-sided switch when the fasteners reach into the middle member from one side
 ** only, so that they are driven alternately. Lengths in mm. */

@@ -546,6 +546,24 @@ static void Fastener_Option_Rows(int *r)
     }
 }
 
+/* A text in rows of the page from row *r on, broken between words where it is wider than width
+** pixels (a word wider than that stands alone). */
+static void Draw_Wrapped(int x, int *r, int width, const char *text)
+{
+    std::string rest = text ? text : "";
+    while (!rest.empty()) {
+        size_t cut = rest.size();
+        while (Wdg_Text_Width_In_Font(rest.substr(0, cut).c_str(), 4096) > width) {
+            size_t blank = rest.rfind(' ', cut - 1);
+            if (blank == std::string::npos || blank == 0) break;
+            cut = blank;
+        }
+        Wdg_Draw_Text(x, Page_Row_Y((*r)++), rest.substr(0, cut).c_str(), nullptr);
+        rest.erase(0, cut);
+        while (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
+    }
+}
+
 /* The design of the current fastener, in a column right of the input. */
 static void Fastener_Design_Column(void)
 {
@@ -557,8 +575,9 @@ static void Fastener_Design_Column(void)
     int in_kN = 0;
     int err = Design_Current_Fastener(&res, &in_kN);
     if (err != 0) {
+        /* the refusal with its numbers, in lines that the column holds */
         Wdg_Set_Fg_Colour(RED_CI);
-        Wdg_Draw_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), Get_Error_Text(err), nullptr);
+        Draw_Wrapped(VBM_RESULT_X + 10, &r, NPIXEL_X - VBM_RESULT_X - 60, Get_Refusal_Text(err));
         Wdg_Set_Fg_Colour(BLACK_CI);
         return;
     }
@@ -729,7 +748,7 @@ static void Layout_Run(void)
 static void Layout_Field_Changed(int, double *) { Layout_Run(); }
 
 /* A result line of the layout page, long enough for any refusal text (Get_Refusal_Text). */
-enum { LAYOUT_LINE_MAX = 256 };
+enum { LAYOUT_LINE_MAX = 384 };
 
 /* The lines of the results: n of them into out (at most 3); the first one red for an error. */
 static int Layout_Lines(char out[3][LAYOUT_LINE_MAX])

@@ -263,6 +263,9 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         int code;
         std::string text;
         bool din = false;
+        /* the member and fastener of the refusals of a thickness or length */
+        int kind = CONN_SIDE_TIMBERS, type = 0;
+        double b = 12.0, t_s = 6.0, d = 4.2, l = 110.0, n_c = 4, L = 0.0; /* L 0: the program's */
     } cases[] = {
         {4.1, 0.0, 1, 0.0, 0.0, 0.0, 96,
          a4tc + "a4 = 4.10 / 2 = 2.05 cm < erforderlich a4,c = 2.10 cm"},
@@ -293,26 +296,77 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          "Oberer/Unterer Mindestrandabstand (a2c, a2t) unterschritten: a4 = 2.50 cm < "
          "erforderlich a2,t = 2.94 cm",
          true},
+        /* The member too thin against splitting by unpredrilled nails 4.2 mm, named with both
+        ** thicknesses: max(14 d; (13 d - 30) rho_k / 200) = max(58.8; 24.6 x 350 / 200 =
+        ** 43.05) = 58.8 mm (EN 1995-1-1, eq. (8.19), C24 rho_k 350): a middle member of 5 cm
+        ** (the side timbers of 6 cm pass), side timbers of 5 cm, the halves of a 10 cm lap */
+        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_SPLIT_MIDDLE_OR_NAIL_THICK,
+         "Spaltgefahr => Mittelholz zu dünn oder Nagel zu dick: b = 50 mm < erforderlich "
+         "max(14 x 4.2; (13 x 4.2 - 30) x 350 / 200) = 58.8 mm"_cp850,
+         false, CONN_SIDE_TIMBERS, 0, 5.0},
+        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_SPLIT_SIDE_OR_NAIL_THICK,
+         "Spaltgefahr => Seitenholz zu dünn oder Nagel zu dick: t_s = 50 mm < "
+         "erforderlich max(14 x 4.2; (13 x 4.2 - 30) x 350 / 200) = 58.8 mm"_cp850,
+         false, CONN_SIDE_TIMBERS, 0, 12.0, 5.0},
+        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_SPLIT_LAP_OR_NAIL_THICK,
+         "Spaltgefahr => Blatthälften zu dünn oder Nagel zu dick: b / 2 = 50 mm < "
+         "erforderlich max(14 x 4.2; (13 x 4.2 - 30) x 350 / 200) = 58.8 mm"_cp850,
+         false, CONN_LAP, 0, 10.0, 6.0, 4.2, 90.0},
+        /* A nail too short for the members it joins: its point reaches 4 d into the middle
+        ** member beyond the side timber, 60 + 4 x 4.2 = 76.8 mm > 70 mm (EN 1995-1-1,
+        ** 8.3.1.1(7)) */
+        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_SHORT_OR_SIDE_THICK,
+         "Verbindungsmittel ist zu kurz oder Seitenholz zu dick: l = 70 mm < erforderlich "
+         "t_s + 4 d = 60 + 4 x 4.2 = 76.8 mm",
+         false, CONN_SIDE_TIMBERS, 0, 12.0, 6.0, 4.2, 70.0},
+        /* A DIN 571 screw 8 x 80 beside one inner plate 10 mm in a 16 cm member: the lamella
+        ** is (160 - 10) / 2 = 75 mm, the plate thinner than 4 d = 32 mm, so the point must pass
+        ** it: l > 75 + 10 = 85 mm; no side timber is named */
+        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_SHORT_OR_LAMELLA_THICK,
+         "Verbindungsmittel ist zu kurz oder Holzlamelle zu dick: l = 80 mm, erforderlich "
+         "l > t_1 + t_p = 75 + 10 = 85 mm",
+         false, CONN_INNER_PLATES, 2, 16.0, 6.0, 8.0, 80.0},
+        /* 50 nails in a row along the grain at a1 = 10 d = 4.20 cm with a3,t = 15 d = 6.30 cm at
+        ** both ends of both halves (tension along the grain, EN 1995-1-1, Table 8.2): side
+        ** timbers of 2 x (49 x 4.20 + 2 x 6.30) = 436.80 cm against 120 cm; a lap holds its
+        ** joint in one pattern: 49 x 4.20 + 2 x 6.30 = 218.40 cm */
+        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_SIDE_TIMBER_TOO_SHORT,
+         "Seitenholz zu kurz: L = 120.00 cm < erforderlich 2 x ((n_c - 1) a1 + 2 a3) = "
+         "2 x (49 x 4.20 + 2 x 6.30) = 436.80 cm",
+         false, CONN_SIDE_TIMBERS, 0, 12.0, 6.0, 4.2, 110.0, 50, 120.0},
+        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_LAP_TOO_SHORT,
+         "Blatt zu kurz: L = 120.00 cm < erforderlich (n_c - 1) a1 + 2 a3 = 49 x 4.20 + 2 x 6.30 "
+         "= 218.40 cm",
+         false, CONN_LAP, 0, 14.0, 6.0, 4.2, 90.0, 50, 120.0},
+        /* the same lap with nails of 60 mm: into the second half 70 + 4 x 4.2 = 86.8 mm */
+        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_SHORT_OR_LAP_THICK,
+         "Verbindungsmittel ist zu kurz oder Blatthälfte zu dick: l = 60 mm < erforderlich "
+         "b / 2 + 4 d = 70 + 4 x 4.2 = 86.8 mm"_cp850,
+         false, CONN_LAP, 0, 14.0, 6.0, 4.2, 60.0, 50, 120.0},
     };
     for (const auto &k : cases) {
         Fresh_Splice(!k.din);
         Splice_Input.splice_kind = SPLICE_TENSION;
         Set_Lkom(0, 0, 0.0, k.V > 0.0 ? 0.001 : 5.0, k.V);
-        Splice_Input.vbm_type = 0;
-        Splice_Input.d = 4.2;
-        Splice_Input.l = 110.0;
-        Splice_Input.t_s = 6.0;
+        Splice_Input.connection_kind = k.kind;
+        Splice_Input.vbm_type = k.type;
+        Splice_Input.d = k.d;
+        Splice_Input.l = k.l;
+        Splice_Input.t_s = k.t_s;
         Splice_Input.t_s_user = 1;
-        Splice_Input.b = 12.0;
-        Splice_Input.h = Splice_Input.h_s = k.h;
-        Splice_Input.L_user = 0;
+        Splice_Input.b = k.b;
+        Splice_Input.h = Splice_Input.h_s = Splice_Input.h_p = k.h;
+        Splice_Input.plate_count = 1.0;
+        Splice_Input.t_p = 1.0;
+        Splice_Input.L_user = k.L > 0.0;
+        Splice_Input.L = k.L;
         Splice_Input.a4_user = k.a4 > 0.0;
         Splice_Input.a4 = k.a4;
         Splice_Input.a3_user = k.a3 > 0.0;
         Splice_Input.a3 = k.a3;
         Splice_Input.a1_user = k.a1 > 0.0;
         Splice_Input.a1 = k.a1;
-        Set_Layout(4, k.rows);
+        Set_Layout(k.n_c, k.rows);
         const int code = Prepare_Splice_Calc();
         EXPECT_EQ(code, k.code) << k.h << " " << k.V << " " << k.rows;
         if (code != 0) { EXPECT_EQ(std::string(Get_Refusal_Text(code)), k.text); }
@@ -381,12 +435,13 @@ TEST(PrepareRules, LayoutsAndKindsThatPass)
 
 /* Plain nails not pre-drilled need members of t = max(14 d, (13 d - 30) rho_k / 200) against
 ** splitting (EN 1995-1-1, eq. (8.20)); d = 4.2 mm in C24 (rho_k 350): max(58.8, 43.05) = 58.8 mm.
-** A member of 5.8 cm is refused (code 97), pre-drilled nails are not held to it. Boards do not
+** A member of 5.8 cm is refused with the code that names it (side timbers 97, the middle member
+** DERR_SPLIT_MIDDLE_OR_NAIL_THICK), pre-drilled nails are not held to it. Boards do not
 ** split (EN 1995-1-1, 8.3.1.2(6)): OSB side members of 2.2 cm pass under an annex; without one
 ** DIN 1052's least 2.4 cm holds them (code 114, not the splitting code 97). The halves of a lap
 ** are held to their own timber, C24: 6.0 cm pass however dense the side field left over (D30,
 ** rho_k 530: (13 x 4.2 - 30) x 530 / 200 = 24.6 x 2.65 = 65.19 mm > 60 mm would refuse them);
-** halves of 5.8 cm < 5.88 cm are refused (code 113). */
+** halves of 5.8 cm < 5.88 cm are refused as the halves (DERR_SPLIT_LAP_OR_NAIL_THICK). */
 TEST(PrepareRules, PlainNailsAgainstSplitting)
 {
     struct Case {
@@ -398,12 +453,12 @@ TEST(PrepareRules, PlainNailsAgainstSplitting)
     const Case cases[] = {
         {CONN_SIDE_TIMBERS, MAT_NADELHOLZ, 5, true, 6.0, 12.0, 0, 0},
         {CONN_SIDE_TIMBERS, MAT_NADELHOLZ, 5, true, 5.8, 12.0, 0, 97},
-        {CONN_SIDE_TIMBERS, MAT_NADELHOLZ, 5, true, 6.0, 5.8, 0, 97},
+        {CONN_SIDE_TIMBERS, MAT_NADELHOLZ, 5, true, 6.0, 5.8, 0, DERR_SPLIT_MIDDLE_OR_NAIL_THICK},
         {CONN_SIDE_TIMBERS, MAT_NADELHOLZ, 5, true, 5.8, 12.0, 1, -1},
         {CONN_SIDE_TIMBERS, MAT_OSB, 1, true, 2.2, 12.0, 0, 0},
         {CONN_SIDE_TIMBERS, MAT_OSB, 1, false, 2.2, 12.0, 0, 114},
         {CONN_LAP, MAT_LAUBHOLZ, 2, true, 2.2, 12.0, 0, 0},
-        {CONN_LAP, MAT_LAUBHOLZ, 2, true, 2.2, 11.6, 0, 113},
+        {CONN_LAP, MAT_LAUBHOLZ, 2, true, 2.2, 11.6, 0, DERR_SPLIT_LAP_OR_NAIL_THICK},
     };
     for (const Case &k : cases) {
         Fresh_Splice(k.annex);

@@ -38,7 +38,7 @@ const int ICON_Y = 3 + 6 + 18;
 /* "abbrechen" of the finish question in the middle of the screen. */
 std::string Cancel_Finish(void) { return At("click", NPIXEL_X / 2 - 84, NPIXEL_Y / 2 + 37); }
 
-int Count(const char *prefix, const char *needle)
+int Count(const char *prefix, const std::string &needle)
 {
     int n = 0;
     for (const std::string &l : ZW_Test_Log_Lines())
@@ -212,12 +212,37 @@ TEST_F(SheetInput, ARefusedPrintSaysWhyWithTheNumbers)
     std::string s = At("click", 370, b_y - 4) + "type 20\nkey Enter\n" + At("click", 1230, 940);
     s += At("click", Icon_X(4), ICON_Y) + At("click", Icon_X(3), ICON_Y) + At("click", 685, 62);
     ASSERT_EQ(Run("biegestoss_stabduebel", s), 1);
-    const char *why =
+    std::string why =
         "L\xc3\xa4nge des Verbindungsmittels zu gering: l = 180 mm < erforderlich 200 mm";
     EXPECT_EQ(Count("MESSAGE [Drucken] Drucken nicht m\xc3\xb6glich: | ", why), 1);
     EXPECT_EQ(Count("MESSAGE [Vorschau] Vorschau nicht m\xc3\xb6glich: | ", why), 1);
     EXPECT_GT(Count("TEXT", why), 0);
     EXPECT_EQ(Count("MESSAGE", "gedruckt"), 0);
+
+    /* The nail example with a middle member of b = 5 cm: the middle member is named, with
+    ** max(14 d; (13 d - 30) rho_k / 200) = max(58.8; 24.6 x 350 / 200 = 43.05) = 58.8 mm against
+    ** splitting (EN 1995-1-1, eq. (8.19)); the side timbers of 60 mm pass. The fastener page says
+    ** it too, in two lines of its column. */
+    s = At("click", 370, b_y - 4) + "type 5\nkey Enter\n" + At("click", 1230, 940);
+    s += At("click", Icon_X(4), ICON_Y) + At("click", 685, 62) + At("click", 235, 62);
+    ASSERT_EQ(Run("zugstoss_nagel", s), 1);
+    why = "Spaltgefahr => Mittelholz zu d\xc3\xbcnn oder Nagel zu dick: b = 50 mm < erforderlich "
+          "max(14 x 4.2; (13 x 4.2 - 30) x 350 / 200) = 58.8 mm";
+    EXPECT_EQ(Count("MESSAGE [Drucken] Drucken nicht m\xc3\xb6glich: | ", why), 1);
+    EXPECT_GT(Count("TEXT", why), 0);
+    EXPECT_EQ(Count("TEXT 720 160 ", "max(14 x 4.2; (13 x 4.2 - 30) x 350 / 200) = 58.8 mm"), 1);
+
+    /* 50 nails in a row at a1 = 10 d = 4.20 cm with a3,t = 15 d = 6.30 cm (tension along the
+    ** grain, EN 1995-1-1, Table 8.2): the side timbers of 120 cm against 2 x (49 x 4.20 + 2 x
+    ** 6.30) = 436.80 cm, on the layout page, the utilisation page and in the preview's box */
+    s = At("click", 385, 62) + At("click", 360, 130) + "type 50\nkey Enter\n"
+        + At("click", 1230, 940) + At("click", Icon_X(3), ICON_Y) + At("click", 685, 62);
+    ASSERT_EQ(Run("zugstoss_nagel", s), 1);
+    why = "Seitenholz zu kurz: L = 120.00 cm < erforderlich 2 x ((n_c - 1) a1 + 2 a3) = "
+          "2 x (49 x 4.20 + 2 x 6.30) = 436.80 cm";
+    EXPECT_EQ(Count("MESSAGE [Vorschau] Vorschau nicht m\xc3\xb6glich: | ", why), 1);
+    EXPECT_GT(Count("TEXT 32 ", why), 0); /* the layout page's line */
+    EXPECT_GT(Count("TEXT", why), 1);
 }
 
 /* The in-place editor covers its field: the field of b shows its text at (347, 342) inside a
