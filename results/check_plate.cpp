@@ -449,7 +449,7 @@ double Plate_Row_Spacing(const Splice_Input_Record *si)
 static void Calc_Hole_Resistances(const Lkom_Entry *c, Bearing_Check *r)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    const Plate_Hole hole = Get_Plate_Hole(si, r->annex);
+    const Plate_Hole hole = Get_Plate_Hole(si);
     r->t = si->t_p * 10.0;
     if (!r->annex) {
         double e = 0, e1 = 0, e2 = 0, e3 = 0;
@@ -459,7 +459,7 @@ static void Calc_Hole_Resistances(const Lkom_Entry *c, Bearing_Check *r)
         Calc_Plate_Bearing_Din_Hole(&r->R_in, &r->alpha_in, 0, e, e2, e3, c->accidental, &r->in);
         Calc_Plate_Bearing_Din_Hole(&r->R_end, &r->alpha_end, 1, si->e_rand_din * 10.0, e2, e3,
                                     c->accidental, &r->end);
-        r->d0 = hole.d_L;
+        r->d0 = hole.d0;
         r->d = hole.d;
         r->f_yd = Get_Plate_Fyd(c->accidental);
         r->f_yk = Get_Plate_Fy();

@@ -421,45 +421,29 @@ int Plate_Hole_Fitted(const Splice_Input_Record *si)
     return si->fitted_bolt != 0;
 }
 
-Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si, int annex)
+Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si)
 {
     const int t = si->vbm_type;
-    const double clearance = Plate_Hole_Fitted(si) ? 0.0 : 1.0;
-    Plate_Hole h = {si->d + clearance, si->d, si->d + clearance};
-    if (!annex) {
-        /* DIN 18800-1: the hole d_L sizes the hole's distances and divides them in Table 8; the
-        ** shank bears on the plate (eq. (47)). A connector bears by its own diameter. */
-        if (!Is_Vbm_Connector(t)) return h;
-        if (si->connection_kind == CONN_OUTER_PLATES) {
-            switch (t) {
-            case VBM_SCHEIBENDUEBEL_B1:
-                h.d = Get_Connector_Value(t, si->connector_index, "dc");
-                break;
-            case VBM_SCHEIBENDUEBEL_C11:
-                h.d = Get_Connector_Value(t, si->connector_index, "d1");
-                break;
-            case VBM_SCHEIBENDUEBEL_C2: h.d = si->d_bolt + 0.4; break;
-            default: h.d = si->d + clearance; break;
-            }
-        }
-        h.d_L = h.d;
-        return h;
-    }
+    const bool fitted = Plate_Hole_Fitted(si) != 0;
+    Plate_Hole h = {si->d + (fitted ? 0.0 : 1.0), si->d, PLATE_HOLE_CLEARANCE};
+    if (fitted) h.rule = PLATE_HOLE_FITTED;
+    else if (si->fitted_bolt && t == VBM_BOLZEN) h.rule = PLATE_HOLE_BOLT_CLEARANCE;
     switch (t) {
-    case VBM_STABDUEBEL: h.d0 = si->d; break; /* a dowel sits tight in the plate as well */
-    case VBM_SCHEIBENDUEBEL_B1:
+    case VBM_SCHEIBENDUEBEL_B1: /* the plate bears on the connector's own diameter */
         h.d0 = h.d = Get_Connector_Value(t, si->connector_index, "dc");
+        h.rule = PLATE_HOLE_CONNECTOR;
         break;
     case VBM_SCHEIBENDUEBEL_C11: /* the hub sits in the plate */
         h.d0 = h.d = Get_Connector_Value(t, si->connector_index, "d1");
+        h.rule = PLATE_HOLE_HUB;
         break;
     case VBM_SCHEIBENDUEBEL_C2: /* the plate bears on the unit's bolt */
         h.d0 = si->d_bolt + 0.4;
         h.d = si->d_bolt;
+        h.rule = PLATE_HOLE_ON_BOLT;
         break;
     default: break;
     }
-    h.d_L = h.d0;
     return h;
 }
 
@@ -471,11 +455,11 @@ static int Din_Bearing(double *V_lRd, double *alpha_l, int which, double e, doub
     const double t = Splice_Input.t_p * 10.0;
     if (terms) *terms = Din_Alpha_Terms{};
     if (t < 3.0) return DERR_PLATE_MIN_3MM;
-    const Plate_Hole h = Get_Plate_Hole(&Splice_Input, 0);
+    const Plate_Hole h = Get_Plate_Hole(&Splice_Input);
     double a = 0.0;
     const int rc = which < 0
-                       ? Calc_Alpha_L_Din(&a, h.d_L, e, e1, e2, e3)
-                       : Calc_Alpha_L_Din_Hole(&a, h.d_L, which, which ? e1 : e, e2, e3, terms);
+                       ? Calc_Alpha_L_Din(&a, h.d0, e, e1, e2, e3)
+                       : Calc_Alpha_L_Din_Hole(&a, h.d0, which, which ? e1 : e, e2, e3, terms);
     if (alpha_l) *alpha_l = a;
     if (rc != 0) return rc;
     if (V_lRd) *V_lRd = t * h.d * a * Get_Plate_Fyd(accidental) / 1000.0;

@@ -302,15 +302,4 @@ double Calc_Auto_Side_Thickness(double t_req_mm)
     return t;
 }
 
-double Get_Plate_Hole_D0_Cm(void)
-{
-    const Splice_Input_Record *si = &Splice_Input;
-    switch (si->vbm_type) {
-    case VBM_SCHEIBENDUEBEL_B1:
-        return Get_Connector_Value(si->vbm_type, si->connector_index, "dc") / 10.0;
-    case VBM_SCHEIBENDUEBEL_C11:
-        return Get_Connector_Value(si->vbm_type, si->connector_index, "d1") / 10.0;
-    case VBM_SCHEIBENDUEBEL_C2: return si->d / 10.0 + 0.04;
-    default: return si->d / 10.0 + (si->fitted_bolt ? 0.0 : 0.1);
-    }
-}
+double Get_Plate_Hole_D0_Cm(void) { return Get_Plate_Hole(&Splice_Input).d0 / 10.0; }

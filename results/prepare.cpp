@@ -292,7 +292,7 @@ static int Check_Plate_Bearing(const Lkom_Entry *c, const Pass_Spacings *p)
 {
     Splice_Input_Record *si = &Splice_Input;
     const int n_r = (int)Splice_N_Row(si);
-    const Plate_Hole hole = Get_Plate_Hole(si, Nad_Params != nullptr);
+    const Plate_Hole hole = Get_Plate_Hole(si);
     if (Nad_Params == nullptr) {
         double e = 0, e1 = 0, e2 = 0, e3 = 0;
         Calc_Plate_Hole_Geometry(hole.d0, 1, &e, &e1, &e2, &e3);

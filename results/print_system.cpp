@@ -51,21 +51,41 @@ static void Write_Section_Line(FILE *file, const char *lead, double t, double A,
         lead, t, A, W, I);
 }
 
-/* Hole diameter (cm) of outside plates for the plate class. */
-static double Outer_Plate_Hole(void)
+/*
+** The plates' hole line of the system section, the one place the print states the hole that the
+** layout, the bearing check and the plates' net section take (Get_Plate_Hole).
+*/
+static void Write_Plate_Hole_Line(FILE *file)
 {
-    const Splice_Input_Record *si = &Splice_Input;
-    const int t = si->vbm_type;
-    if (t == VBM_SCHEIBENDUEBEL_B1) {
-        const Connector_Catalogue *cat = Get_Connector_Catalogue(31);
-        if (cat == nullptr || si->connector_index < 0 || si->connector_index >= cat->n_rows)
-            return 0.0;
-        return cat->rows[si->connector_index].dc / 10.0;
+    const Plate_Hole h = Get_Plate_Hole(&Splice_Input);
+    const char *d0 = Nad_Params != nullptr ? "d\xCE\\0\xCEr" : "d\xCE\\L\xCEr";
+    const char *lead = "L\x94"
+                       "cher der Bleche:";
+    switch (h.rule) {
+    case PLATE_HOLE_FITTED:
+        Oli_Write_Text(file, "%s %s = d = %.1lf mm (Passloch)", lead, d0, h.d0);
+        break;
+    case PLATE_HOLE_BOLT_CLEARANCE:
+        Oli_Write_Text(file, "%s %s = d + 1 mm = %.1lf mm (Passbolzen mit Lochspiel im Blech)",
+                       lead, d0, h.d0);
+        break;
+    case PLATE_HOLE_CONNECTOR:
+        Oli_Write_Text(file, "%s %s = d\xCE\\c\xCEr = %.1lf mm", lead, d0, h.d0);
+        break;
+    case PLATE_HOLE_HUB:
+        Oli_Write_Text(file,
+                       "%s %s = d\xCE\\1\xCEr = %.1lf mm (Nabe des D\x81"
+                       "bels)",
+                       lead, d0, h.d0);
+        break;
+    case PLATE_HOLE_ON_BOLT:
+        Oli_Write_Text(file,
+                       "%s %s = d\xCE\\Bolzen\xCEr + 0.4 mm = %.1lf mm, das Blech tr\x84gt am "
+                       "Bolzen d = %.0lf mm",
+                       lead, d0, h.d0, h.d);
+        break;
+    default: Oli_Write_Text(file, "%s %s = d + 1 mm = %.1lf mm", lead, d0, h.d0); break;
     }
-    if (t == VBM_SCHEIBENDUEBEL_C11)
-        return Get_Connector_Value(VBM_SCHEIBENDUEBEL_C11, si->connector_index, "d1") / 10.0;
-    if (t == VBM_SCHEIBENDUEBEL_C2) return si->d_bolt / 10.0 + 0.04;
-    return si->d / 10.0 + (si->fitted_bolt ? 0.0 : 0.1);
 }
 
 /*
@@ -132,6 +152,7 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
             file,
             "Blechdicke t = %.1lf mm, Blechh\x94he h = %.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
             si->t_p * 10.0, si->h_p * 10.0, Get_Steel_Print_Name(si->plate_steel), A, W, I);
+        Write_Plate_Hole_Line(file);
         Oli_Write_Text(
             file,
             "Holz: t = %.1lf cm, t\xCE\\red\xCEr = %.2lf cm, A\xCE\\n,red\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n,red\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n,red\xCEr = %.2lf cm\xCE/4\xCEr",
@@ -143,8 +164,9 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
     case CONN_OUTER_PLATES: {
         double A = 0, I = 0, W = 0;
         Calc_Plate_Net_Section_Values(&A, &I, &W);
-        const int cls = Classify_Plate_Thickness(si->vbm_type, si->mat_side, Outer_Plate_Hole(),
-                                                 si->t_p, nullptr);
+        /* the class the design gives the plates: by the diameter that bears on them */
+        const int cls = Classify_Plate_Thickness(si->vbm_type, si->mat_side,
+                                                 Get_Plate_Hole(si).d / 10.0, si->t_p, nullptr);
         if (cls == 2) Oli_Write_Text(file, "%s", "Stoß mit außen liegenden, dicken Blechen"_cp850);
         else if (cls == 0)
             Oli_Write_Text(file, "%s", "Stoß mit außen liegenden, dünnen Blechen"_cp850);
@@ -158,6 +180,7 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
             file,
             "Bleche %.1lf x %.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
             si->t_p * 10.0, si->h_p * 10.0, Get_Steel_Print_Name(si->plate_steel), A, W, I);
+        Write_Plate_Hole_Line(file);
         Write_Section_Line(file, "Holz:", si->b, A_mid, W_mid, I_mid);
         break;
     }

@@ -258,11 +258,7 @@ static void Write_Fastener_Block(FILE *file)
         Oli_Write_Text(file, "%s %.0lf mm, %s %s\xCEr", Rod_Or_Bolt(), si->d, Steel_Name(),
                        Fitted_Text());
         Write_Washer_Line(file);
-        if (Nad_Params != nullptr && Nad_Params->na7_hole_plus_1mm && si->fitted_bolt
-            && si->steel_hole
-            && (si->connection_kind == CONN_INNER_PLATES
-                || si->connection_kind == CONN_OUTER_PLATES))
-            Oli_Write_Text(file, "Bohrlochdurchmesser im Stahl: %.0lf mm", si->d + 1.0);
+        /* the plates' hole is stated once, in the system section */
     } else if (t == VBM_RINGDUEBEL_A1) {
         Oli_Write_Text(file, "Ringdübel Typ A1 d\xCE\\c\xCEr = %.0lf mm\n"_cp850, si->d);
         Write_Bolt_Line(file);

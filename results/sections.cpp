@@ -41,21 +41,16 @@ static int Deducted_Rows(void)
 
 /*
 ** The hole one fastener leaves in a plate of thickness t_mm: its area (mm²), and its width (mm)
-** through w_mm. A steel plate is drilled for every nail, staple and screw: each passes it in a
-** hole d0 (d + 1 mm, as the bearing check takes it), a staple in one for each leg, which the
-** plate's net section loses (EN 1993-1-1, 6.2.2.2), however thin the fastener; the timber's rule
-** that leaves thin nails driven without pre-drilling out (EN 1995-1-1, 5.2(3)) is no rule for a
-** plate. Every other fastener as Calc_Vbm_Hole_Width gives it.
+** through w_mm. Every fastener passes a plate in its hole d0 (Get_Plate_Hole, as the layout and
+** the bearing check take it), a staple in one for each leg, which the plate's net section loses
+** (EN 1993-1-1, 6.2.2.2), however thin the fastener: the timber's rule that leaves thin nails
+** driven without pre-drilling out (EN 1995-1-1, 5.2(3)) is no rule for a plate.
 */
-static double Plate_Hole_Area(int fitted, double t_mm, double *w_mm)
+static double Plate_Hole_Area(double t_mm, double *w_mm)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    if (Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type)) {
-        *w_mm = Get_Plate_Hole(si, Nad_Params != nullptr).d0;
-        return (si->vbm_type == VBM_KLAMMER ? 2.0 : 1.0) * *w_mm * t_mm;
-    }
-    return Calc_Vbm_Hole_Width(si->vbm_type, Catalogue_Row(), si->bolt_index, si->predrilled,
-                               fitted, t_mm, w_mm);
+    *w_mm = Get_Plate_Hole(si).d0;
+    return (si->vbm_type == VBM_KLAMMER ? 2.0 : 1.0) * *w_mm * t_mm;
 }
 
 static void Deduct_Rows(double *I, double *A, double w, double loss)
@@ -74,7 +69,7 @@ void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, doubl
     const int type = si->vbm_type;
     const int row = Catalogue_Row();
     double w = (si->d + ((si->fitted_bolt && type != VBM_STABDUEBEL) ? 0.0 : 1.0)) / 10.0;
-    double b_mid = si->b, t_side = 0.0, loss_mid = 0.0, loss_side = 0.0;
+    double b_mid = si->b, t_side = 0.0, loss_mid = 0.0, loss_side = 0.0, w_side = 0.0;
     bool side = false;
     auto loss = [&](double t_mm) {
         return Calc_Vbm_Net_Section_Loss(type, si->d, row, si->bolt_index, si->predrilled,
@@ -86,6 +81,7 @@ void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, doubl
         loss_mid = 2.0 * loss(si->b * 10.0 / 2.0);
         t_side = si->t_s;
         loss_side = loss(si->t_s * 10.0);
+        w_side = w;
         side = true;
         break;
     case CONN_INNER_PLATES:
@@ -96,13 +92,10 @@ void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, doubl
         loss_mid = 2.0 * loss(si->b * 10.0 / 2.0);
         t_side = si->t_p;
         double w_mm = 0.0;
-        const double a = Plate_Hole_Area(si->fitted_bolt, si->t_p * 10.0, &w_mm);
-        if (type == VBM_SCHEIBENDUEBEL_B1) {
-            loss_side = Get_Connector_Value(type, si->connector_index, "d3") / 10.0 * si->t_p;
-        } else {
-            loss_side = a / 100.0;
-            w = w_mm / 10.0;
-        }
+        loss_side = Plate_Hole_Area(si->t_p * 10.0, &w_mm) / 100.0;
+        w_side = w_mm / 10.0;
+        /* the timber's holes are as wide as the plates' (a shear plate's groove keeps its own) */
+        if (type != VBM_SCHEIBENDUEBEL_B1) w = w_mm / 10.0;
         side = true;
         break;
     }
@@ -114,7 +107,7 @@ void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, doubl
     double Im = si->h * si->h * si->h * b_mid / 12.0, Am = b_mid * si->h;
     double Is = si->h_s * si->h_s * si->h_s * t_side / 12.0, As = t_side * si->h_s;
     Deduct_Rows(&Im, &Am, w, loss_mid);
-    if (side) Deduct_Rows(&Is, &As, w, loss_side);
+    if (side) Deduct_Rows(&Is, &As, w_side, loss_side);
     if (A_mid) *A_mid = Am;
     if (I_mid) *I_mid = Im;
     if (W_mid) *W_mid = si->h > 0.0 ? 2.0 * Im / si->h : 0.0;
@@ -128,10 +121,8 @@ void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, doubl
 void Calc_Plate_Net_Section_Values(double *A, double *I, double *W)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    const int type = si->vbm_type;
-    const int fitted = (type == VBM_BOLZEN && si->steel_hole) ? 0 : si->fitted_bolt;
     double w_mm = 0.0;
-    const double a = Plate_Hole_Area(fitted, si->t_p * 10.0, &w_mm);
+    const double a = Plate_Hole_Area(si->t_p * 10.0, &w_mm);
     double Ip = si->h_p * si->h_p * si->h_p * si->t_p / 12.0, Ap = si->t_p * si->h_p;
     Deduct_Rows(&Ip, &Ap, w_mm / 10.0, a / 100.0);
     if (A) *A = Ap;

@@ -203,7 +203,7 @@ int Connector_Required_Thicknesses(double *t1_req, double *t2_req);
 */
 double Calc_Auto_Side_Thickness(double t_req_mm);
 
-/* Hole diameter d0 (cm) of the plates for the current fastener. */
+/* Hole diameter d0 (cm) of the plates for the current fastener (Get_Plate_Hole). */
 double Get_Plate_Hole_D0_Cm(void);
 
 /*
@@ -318,11 +318,21 @@ typedef struct Bearing_Factors {
 Bearing_Factors Calc_Plate_Bearing_Factors(double d0, double e_end, double p_along, double e_edge,
                                            double p_across, double f_ub, double f_u);
 
-/* Diameters of the splice's fastener in its plate holes, mm. */
+/* Where a plate hole's diameter comes from. */
+enum {
+    PLATE_HOLE_CLEARANCE = 0,  /* d0 = d + 1 mm */
+    PLATE_HOLE_FITTED,         /* d0 = d, fitted */
+    PLATE_HOLE_BOLT_CLEARANCE, /* d0 = d + 1 mm for a fitted bolt whose plate holes keep it */
+    PLATE_HOLE_CONNECTOR,      /* d0 = d = dc of a shear plate B1 */
+    PLATE_HOLE_HUB,            /* d0 = d = d1, the hub of a connector C11 */
+    PLATE_HOLE_ON_BOLT         /* d0 = d_bolt + 0.4 mm, d = d_bolt of a connector C2 */
+};
+
+/* The plate hole of the splice's fastener and the diameter that bears on it, mm. */
 typedef struct Plate_Hole {
-    double d0;  /* hole diameter */
-    double d;   /* diameter that bears on the plate */
-    double d_L; /* DIN 18800-1: the diameter the hole distances are divided by (EN: d0) */
+    double d0;    /* hole diameter: EN 1993-1-8, Table 3.4; d_L of DIN 18800-1, Table 8 */
+    double d;     /* diameter that bears on the plate (DIN 18800-1: d_Sch, eq. (47)) */
+    int32_t rule; /* PLATE_HOLE_* */
 } Plate_Hole;
 
 /*
@@ -332,17 +342,14 @@ typedef struct Plate_Hole {
 int Plate_Hole_Fitted(const Splice_Input_Record *si);
 
 /*
-** The plate hole of the splice's fastener, the same for inner and outer plates and for the
-** preparation and the check. With a national annex (EN 1993-1-8, Table 3.4): d is the
-** fastener's diameter, d0 = d + 1 mm unless fitted (EN 1995-1-1, 10.4.3, allows up to 2 mm);
-** a dowel sits tight (d0 = d); a shear plate B1 bears by its diameter "dc" and a connector C11
-** by its hub "d1" (d0 = d); the plate bears on the bolt of a connector C2 in a hole
-** d0 = d_bolt + 0.4 mm. Without (DIN 18800-1): d0 = d + 1 mm unless fitted sizes the minimum
-** hole distances and is the hole diameter d_L of Table 8; the shank d bears (eq. (47)). A
-** connector in outer plates bears by "dc" of a B1, "d1" of a C11, d_bolt + 0.4 mm of a C2, and
-** a connector's distances are divided by that bearing diameter.
+** The plate hole of the splice's fastener: the one answer for the layout's least distances, the
+** bearing (EN 1993-1-8 and DIN 18800-1), the plates' net section and every print, alike for
+** inner and outer plates. A dowel-type fastener of diameter d passes a hole d0 = d + 1 mm
+** unless the holes are fitted (EN 1995-1-1, 10.4.3, allows up to 2 mm), and d bears; a shear
+** plate B1 bears by its diameter "dc" and a connector C11 by its hub "d1", each filling its
+** hole; the plate bears on the bolt d_bolt of a connector C2 in a hole d0 = d_bolt + 0.4 mm.
 */
-Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si, int annex);
+Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si);
 
 /*
 ** Bearing factor alpha_l of DIN 18800-1 (Table 8) for hole distances e, e1, e2, e3 and the

@@ -171,34 +171,37 @@ void Hole_Splice(bool annex, int kind, int type)
     Splice_Input.steel_hole = 0;
 }
 
-/* d_L < 0: the hole diameter d0 (the diameter the DIN distances are divided by). */
-void Expect_Hole(bool annex, int kind, int type, double d0, double d, double d_L = -1.0)
+void Expect_Hole(bool annex, int kind, int type, double d0, double d, int rule)
 {
     Hole_Splice(annex, kind, type);
-    const Plate_Hole h = Get_Plate_Hole(&Splice_Input, annex);
+    const Plate_Hole h = Get_Plate_Hole(&Splice_Input);
     EXPECT_DOUBLE_EQ(h.d0, d0) << "annex " << annex << ", kind " << kind << ", type " << type;
     EXPECT_DOUBLE_EQ(h.d, d) << "annex " << annex << ", kind " << kind << ", type " << type;
-    EXPECT_DOUBLE_EQ(h.d_L, d_L < 0.0 ? d0 : d_L)
-        << "annex " << annex << ", kind " << kind << ", type " << type;
+    EXPECT_EQ(h.rule, rule) << "annex " << annex << ", kind " << kind << ", type " << type;
+    /* the layout's least distances take the same hole */
+    EXPECT_DOUBLE_EQ(Get_Plate_Hole_D0_Cm(), d0 / 10.0) << "type " << type;
 }
 
 } // namespace
 
-TEST(PlateHole, EurocodeHoleByFastenerKindAlikeInInnerAndOuterPlates)
+TEST(PlateHole, OneHoleByFastenerKindUnderBothStandardsInInnerAndOuterPlates)
 {
     Connector_Rows rows;
-    for (int kind : {CONN_INNER_PLATES, CONN_OUTER_PLATES}) {
-        /* a dowel sits tight: d0 = d = 12 */
-        Expect_Hole(true, kind, VBM_STABDUEBEL, 12.0, 12.0);
-        /* bolts, nails and screws keep 1 mm of clearance: d0 = 12 + 1 = 13, d = 12 */
-        Expect_Hole(true, kind, VBM_BOLZEN, 13.0, 12.0);
-        Expect_Hole(true, kind, VBM_NAGEL, 13.0, 12.0);
-        /* the plate bears on the 16 mm bolt of a C2 unit in a hole of 16 + 0.4 = 16.4 */
-        Expect_Hole(true, kind, VBM_SCHEIBENDUEBEL_C2, 16.4, 16.0);
-        /* a B1 by its diameter dc = 65, a C11 by its hub d1 = 24.5, both tight */
-        Expect_Hole(true, kind, VBM_SCHEIBENDUEBEL_B1, 65.0, 65.0);
-        Expect_Hole(true, kind, VBM_SCHEIBENDUEBEL_C11, 24.5, 24.5);
-    }
+    for (bool annex : {true, false})
+        for (int kind : {CONN_INNER_PLATES, CONN_OUTER_PLATES}) {
+            /* dowels, bolts, nails and screws pass a hole of 12 + 1 = 13 mm (the dowel too, as
+            ** the layout has always taken it), the shank d = 12 bears */
+            Expect_Hole(annex, kind, VBM_STABDUEBEL, 13.0, 12.0, PLATE_HOLE_CLEARANCE);
+            Expect_Hole(annex, kind, VBM_BOLZEN, 13.0, 12.0, PLATE_HOLE_CLEARANCE);
+            Expect_Hole(annex, kind, VBM_NAGEL, 13.0, 12.0, PLATE_HOLE_CLEARANCE);
+            Expect_Hole(annex, kind, VBM_DIN571_1A, 13.0, 12.0, PLATE_HOLE_CLEARANCE);
+            /* the plate bears on the 16 mm bolt of a C2 unit in a hole of 16 + 0.4 = 16.4,
+            ** not on the connector's dc = 65 */
+            Expect_Hole(annex, kind, VBM_SCHEIBENDUEBEL_C2, 16.4, 16.0, PLATE_HOLE_ON_BOLT);
+            /* a B1 by its diameter dc = 65, a C11 by its hub d1 = 24.5, both tight */
+            Expect_Hole(annex, kind, VBM_SCHEIBENDUEBEL_B1, 65.0, 65.0, PLATE_HOLE_CONNECTOR);
+            Expect_Hole(annex, kind, VBM_SCHEIBENDUEBEL_C11, 24.5, 24.5, PLATE_HOLE_HUB);
+        }
 }
 
 TEST(PlateHole, FittedHolesAndTheBoltThatKeepsItsClearance)
@@ -206,49 +209,32 @@ TEST(PlateHole, FittedHolesAndTheBoltThatKeepsItsClearance)
     Hole_Splice(true, CONN_OUTER_PLATES, VBM_BOLZEN);
     Splice_Input.fitted_bolt = 1;
     EXPECT_EQ(Plate_Hole_Fitted(&Splice_Input), 1);
-    EXPECT_DOUBLE_EQ(Get_Plate_Hole(&Splice_Input, 1).d0, 12.0);
-    EXPECT_DOUBLE_EQ(Get_Plate_Hole(&Splice_Input, 0).d0, 12.0);
-    /* asked for clearance in the plate: d0 = 13 under both standards */
+    EXPECT_DOUBLE_EQ(Get_Plate_Hole(&Splice_Input).d0, 12.0);
+    EXPECT_EQ(Get_Plate_Hole(&Splice_Input).rule, PLATE_HOLE_FITTED);
+    /* asked for clearance in the plate: d0 = 13, in the layout too */
     Splice_Input.steel_hole = 1;
     EXPECT_EQ(Plate_Hole_Fitted(&Splice_Input), 0);
-    EXPECT_DOUBLE_EQ(Get_Plate_Hole(&Splice_Input, 1).d0, 13.0);
-    EXPECT_DOUBLE_EQ(Get_Plate_Hole(&Splice_Input, 0).d0, 13.0);
+    EXPECT_DOUBLE_EQ(Get_Plate_Hole(&Splice_Input).d0, 13.0);
+    EXPECT_DOUBLE_EQ(Get_Plate_Hole_D0_Cm(), 1.3);
+    EXPECT_EQ(Get_Plate_Hole(&Splice_Input).rule, PLATE_HOLE_BOLT_CLEARANCE);
     /* the clearance switch belongs to bolts: a fitted dowel type stays fitted */
-    Splice_Input.vbm_type = VBM_NAGEL;
+    Splice_Input.vbm_type = VBM_STABDUEBEL;
     EXPECT_EQ(Plate_Hole_Fitted(&Splice_Input), 1);
-    EXPECT_DOUBLE_EQ(Get_Plate_Hole(&Splice_Input, 1).d0, 12.0);
+    EXPECT_DOUBLE_EQ(Get_Plate_Hole(&Splice_Input).d0, 12.0);
+    EXPECT_DOUBLE_EQ(Get_Plate_Hole_D0_Cm(), 1.2);
     Splice_Input.steel_hole = 0;
     Splice_Input.fitted_bolt = 0;
     EXPECT_EQ(Plate_Hole_Fitted(&Splice_Input), 0);
 }
 
-TEST(PlateHole, DinHoleAndBearingDiameter)
-{
-    Connector_Rows rows;
-    /* DIN 18800-1: the shank d = 12 bears (eq. (47)) in inner and outer plates alike, and the
-    ** hole d_L = 12 + 1 = 13 sizes the distances and divides them (Table 8) */
-    for (int kind : {CONN_INNER_PLATES, CONN_OUTER_PLATES}) {
-        Expect_Hole(false, kind, VBM_NAGEL, 13.0, 12.0);
-        Expect_Hole(false, kind, VBM_STABDUEBEL, 13.0, 12.0);
-        Expect_Hole(false, kind, VBM_BOLZEN, 13.0, 12.0);
-        Expect_Hole(false, kind, VBM_DIN571_1A, 13.0, 12.0);
-    }
-    /* a connector bears by its own diameter, which also divides its distances: in inner plates
-    ** d = 65; in outer plates a B1 by dc = 65, a C11 by its hub 24.5, a C2 by its bolt hole
-    ** 16 + 0.4 = 16.4 */
-    Expect_Hole(false, CONN_INNER_PLATES, VBM_SCHEIBENDUEBEL_C2, 66.0, 65.0, 65.0);
-    Expect_Hole(false, CONN_OUTER_PLATES, VBM_SCHEIBENDUEBEL_B1, 66.0, 65.0, 65.0);
-    Expect_Hole(false, CONN_OUTER_PLATES, VBM_SCHEIBENDUEBEL_C11, 66.0, 24.5, 24.5);
-    Expect_Hole(false, CONN_OUTER_PLATES, VBM_SCHEIBENDUEBEL_C2, 66.0, 16.4, 16.4);
-}
-
 TEST(PlateHole, DinBearingOfAToothedPlateUnitOnItsBolt)
 {
     /* C2 of dc 62 on a 12 mm bolt in 10 mm outer plates, f_y,k 240, gamma_M0 1.1, at the
-    ** minimum distances of the hole d0 = 62 + 1 = 63: e = 2.2 * 63 = 138.6, e1 = e2 = 75.6,
-    ** e3 = 151.2. d_L = 12 + 0.4 = 12.4: e2 / d_L = 6.10 > 1.5 and e3 / d_L = 12.2 > 3;
-    ** e1 counts as 3 d_L: end 1.1 * 3 - 0.3 = 3.0, inner (e as 3.5 d_L) 1.08 * 3.5 - 0.77 =
-    ** 3.01, alpha_l = 3.0; V_l,R,d = 10 * 12.4 * 3.0 * 240 / 1.1 / 1000 = 81.1636 kN. */
+    ** minimum distances of its hole d_L = 12 + 0.4 = 12.4: e = 2.2 * 12.4 = 27.28, e1 = e2 =
+    ** 14.88, e3 = 29.76. e2 / d_L = 1.2 and e3 / d_L = 2.4: the lower line, end 0.73 * 1.2 -
+    ** 0.2 = 0.676, inner 0.72 * 2.2 - 0.51 = 1.074, alpha_l = 0.676; the bolt's shank d_Sch =
+    ** 12 bears: V_l,R,d = 10 * 12 * 0.676 * 240 / 1.1 / 1000 = 17.6989 kN (DIN 18800-1,
+    ** eq. (47)). */
     Fresh_Splice(false);
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
     Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_C2;
@@ -259,9 +245,9 @@ TEST(PlateHole, DinBearingOfAToothedPlateUnitOnItsBolt)
     ASSERT_GE(g, 0);
     Splice_Input.plate_steel = g;
     Set_Design_Gammas(0);
-    const double d0 = 63.0;
+    const double d0 = 12.4;
     double V = 0, a = 0;
     ASSERT_EQ(Calc_Plate_Bearing_Din(&V, &a, 2.2 * d0, 1.2 * d0, 1.2 * d0, 2.4 * d0, 0), 0);
-    EXPECT_NEAR(a, 3.0, 1e-9);
-    EXPECT_NEAR(V, 81.1636, 5e-5);
+    EXPECT_NEAR(a, 0.676, 1e-9);
+    EXPECT_NEAR(V, 17.6989, 5e-5);
 }

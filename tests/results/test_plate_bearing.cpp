@@ -6,8 +6,9 @@
 
 namespace {
 
-/* Outer plates 10 mm of S235 (f_u 360), gamma_M2 1.25, one row of three 12 mm dowels at x = 5,
-** 11 and 17 cm, two shear planes, e1 = 2.4, e2 = 3.0, p1 = 6.0 cm, every fastener printed. */
+/* Outer plates 10 mm of S235 (f_u 360), gamma_M2 1.25, one row of three 12 mm dowels in fitted
+** holes (d0 = d = 12 mm) at x = 5, 11 and 17 cm, two shear planes, e1 = 2.4, e2 = 3.0, p1 =
+** 6.0 cm, every fastener printed. */
 void Three_Dowels(double p2)
 {
     Fresh_Splice(true);
@@ -15,6 +16,7 @@ void Three_Dowels(double p2)
     Splice_Input.splice_kind = SPLICE_TENSION;
     Splice_Input.vbm_type = 29;
     Splice_Input.d = 12.0;
+    Splice_Input.fitted_bolt = 1;
     Splice_Input.t_p = 1.0;
     Splice_Input.e1 = 2.4;
     Splice_Input.e2 = 3.0;
@@ -125,4 +127,54 @@ TEST(PlateBearing, TheMomentColumnOfABendingSplice)
                      "fte pro Blech und Verbindungsmittel (2 x Kraft pro Scherfuge)"),
               std::string::npos)
         << t;
+}
+
+TEST(PlateBearing, TheDowelsHoleOfTheLayoutInTheBendingSplice)
+{
+    /* Bending splice GL24h 14/32, two inner plates S235 8 mm of 24 cm, dowels 12 mm in 4 rows of
+    ** 3 per half, M_d 7 kNm, N_d 20 kN, V_d 10 kN. The layout keeps e1 = e2 = 1.2 d0 with the
+    ** hole d0 = 12 + 1 = 13 mm: 15.6 mm; the bearing takes the same hole (EN 1993-1-8,
+    ** Table 3.4): alpha_b = e1 / (3 d0) = 15.6 / 39 = 0.4 at the plate's end, k1 = min(2.8 x
+    ** 15.6 / 13 - 1.7; 1.4 p2 / 13 - 1.7; 2.5) = 1.66 in the outer rows (p2 = 69.6 mm);
+    ** F_b,Rd = 1.66 x 0.4 x 360 x 12 x 8 / 1.25 = 18360.29 N at the corner hole. */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Splice_Input.service_class = 1;
+    Splice_Input.mat_mid = 2;
+    Splice_Input.grade_mid = 2; /* GL24h */
+    Splice_Input.b = 14.0;
+    Splice_Input.h = 32.0;
+    Splice_Input.plate_count = 2.0;
+    Splice_Input.t_p = 0.8;
+    Splice_Input.h_p = 24.0;
+    Splice_Input.plate_steel = 5;
+    Splice_Input.vbm_type = VBM_STABDUEBEL;
+    Splice_Input.d = 12.0;
+    Splice_Input.vbm_steel = 5;
+    Splice_Input.L_user = 0;
+    Splice_Input.lkom.groups[0].kled = KLED_MITTEL;
+    Splice_Input.lkom.groups[0].kmod_source = 1;
+    Set_Layout(3, 4);
+    Set_Lkom(0, 0, 7.0, 20.0, 10.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Set_Design_Gammas(0);
+    Bearing_Check r;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    EXPECT_DOUBLE_EQ(r.d0, 13.0);
+    EXPECT_DOUBLE_EQ(r.d, 12.0);
+    EXPECT_NEAR(r.e1, 1.56, 1e-9);
+    EXPECT_NEAR(r.H.alpha_end, 0.4, 1e-9);
+    EXPECT_NEAR(r.H.k1_edge, 1.66, 1e-9);
+    /* the corner fastener 12 (x = x_max, y = y_max) of one plate: two shear planes of the four,
+    ** each N_d / (n s) + M y / (I_p s) along the grain, M = |M_d| + |x_s V_d| (kNcm) */
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    ASSERT_EQ(fp->count, 12);
+    const double M = 700.0 + fp->x_c * 10.0;
+    const double F_H = 2.0 * (20.0 / 12.0 / 4.0 + M * fp->recs[11].y / fp->I_p / 4.0);
+    const double F_b = 1.66 * 0.4 * 360.0 * 12.0 * 8.0 / 1.25 / 1000.0;
+    EXPECT_NEAR(F_b, 18.35827, 1e-5);
+    EXPECT_NEAR(r.u_max, F_H / F_b, 1e-9);
+    EXPECT_NEAR(r.u_max, 0.2821, 5e-5);
+    Free_Bearing_Check(&r);
 }

@@ -509,6 +509,27 @@ TEST(PrepareRules, EdgeDistanceInTheSteelPlate)
         Set_Layout(4, 1);
         EXPECT_EQ(Prepare_Splice_Calc(), h_p < 0.72 ? 96 : 0) << h_p;
     }
+    /* A toothed-plate connector C2 (dc 62) bears on its bolt M12 in a plate hole d0 = 12 +
+    ** 0.4 = 12.4 mm, the hole of the bearing check: one row needs 2 x 1.2 x 12.4 = 29.76 mm of
+    ** plate height, not the 2 x 1.2 x (62 + 0.4) = 149.76 mm of a hole of the connector's size.
+    ** Plates of 12 cm in a 24 cm member lie 6 cm inside the timber's edge, beyond a4,c. */
+    for (double h_p : {2.97, 2.98, 12.0}) {
+        Fresh_Splice(true);
+        Splice_Input.connection_kind = CONN_OUTER_PLATES;
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Set_Lkom(0, 0, 0.0, 20.0, 0.0);
+        Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_C2;
+        Splice_Input.d = 62.0;
+        Splice_Input.d_bolt = 12.0;
+        Splice_Input.t_p = 1.0;
+        Splice_Input.b = 16.0;
+        Splice_Input.h = 24.0;
+        Splice_Input.h_p = h_p;
+        Splice_Input.L_user = 0;
+        Set_Layout(2, 1);
+        EXPECT_EQ(Prepare_Splice_Calc(), h_p < 2.976 ? 96 : 0) << h_p;
+        EXPECT_NEAR(Get_Plate_Hole_D0_Cm(), 1.24, 1e-12);
+    }
 }
 
 /* Two rows of the dowels above: both dowels of a column add up across the grain. With the rows

@@ -285,10 +285,11 @@ TEST(PrintSystemSpacings, CoordinatesAreMeasuredFromTheCentroid)
     EXPECT_NE(System_Text().find("(x von der Mitte des Blattes,"), std::string::npos);
 }
 
-TEST(PrintSystemSpacings, PlateClassOfOutsidePlatesByTheHoleDiameter)
+TEST(PrintSystemSpacings, PlateClassOfOutsidePlatesByTheFastenersDiameter)
 {
-    /* bolts d = 12 mm: hole D = 13 mm unless fitted (12 mm); a plate at least D thick is thick,
-    ** one of at most D / 2 thin (within 0.005 mm) */
+    /* bolts d = 12 mm: the class the design gives the plates (EN 1995-1-1, 8.2.3(1)), by the
+    ** bolt's diameter, not by its hole of 13 mm: a plate at least d thick is thick, one of at
+    ** most d / 2 thin (within 0.005 mm), fitted or not */
     Fresh_Splice(true);
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
     Splice_Input.vbm_type = 30;
@@ -299,17 +300,67 @@ TEST(PrintSystemSpacings, PlateClassOfOutsidePlatesByTheHoleDiameter)
                               "en liegenden, dicken Blechen";
     const std::string thin = "Sto\xE1 mit au\xE1"
                              "en liegenden, d\x81nnen Blechen";
-    Splice_Input.t_p = 1.3;
+    Splice_Input.t_p = 1.2;
     EXPECT_NE(System_Text().find(thick), std::string::npos);
-    Splice_Input.t_p = 1.29;
+    Splice_Input.t_p = 1.19;
     EXPECT_EQ(System_Text().find(thick), std::string::npos);
-    Splice_Input.t_p = 0.65;
+    Splice_Input.t_p = 0.6;
     EXPECT_NE(System_Text().find(thin), std::string::npos);
-    Splice_Input.t_p = 0.66;
+    Splice_Input.t_p = 0.61;
     EXPECT_EQ(System_Text().find(thin), std::string::npos);
     Splice_Input.fitted_bolt = 1;
     Splice_Input.t_p = 1.2;
     EXPECT_NE(System_Text().find(thick), std::string::npos);
+}
+
+TEST(PrintSystemSpacings, ThePlatesHoleOnceWithItsRule)
+{
+    /* the hole that the layout, the bearing and the net section take, stated with its rule */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.vbm_type = VBM_STABDUEBEL;
+    Splice_Input.d = 12.0;
+    Splice_Input.print.sections = 0;
+    const std::string lead = "L\x94"
+                             "cher der Bleche: d\xCE\\0\xCEr = ";
+    auto count = [](const std::string &s, const std::string &what) {
+        size_t n = 0;
+        for (size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + 1)) n++;
+        return n;
+    };
+    std::string s = System_Text();
+    EXPECT_EQ(count(s, lead + "d + 1 mm = 13.0 mm\n"), 1u) << s;
+    /* a bolt fitted but keeping its clearance in the plate: 16 + 1 = 17 mm */
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.vbm_type = VBM_BOLZEN;
+    Splice_Input.d = 16.0;
+    Splice_Input.fitted_bolt = 1;
+    Splice_Input.steel_hole = 1;
+    s = System_Text();
+    EXPECT_EQ(count(s, lead + "d + 1 mm = 17.0 mm (Passbolzen mit Lochspiel im Blech)\n"), 1u) << s;
+    Splice_Input.steel_hole = 0;
+    EXPECT_EQ(count(System_Text(), lead + "d = 16.0 mm (Passloch)\n"), 1u);
+    /* a connector C2 on its 12 mm bolt: 12 + 0.4 = 12.4 mm */
+    Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_C2;
+    Splice_Input.d = 62.0;
+    Splice_Input.d_bolt = 12.0;
+    s = System_Text();
+    EXPECT_EQ(count(s, lead
+                           + "d\xCE\\Bolzen\xCEr + 0.4 mm = 12.4 mm, das Blech tr\x84gt am Bolzen "
+                             "d = 12 mm\n"),
+              1u)
+        << s;
+    /* without an annex the hole is d_L of DIN 18800-1 */
+    Use_Annex(false);
+    Splice_Input.vbm_type = VBM_NAGEL;
+    Splice_Input.d = 6.0;
+    Splice_Input.fitted_bolt = 0;
+    EXPECT_EQ(count(System_Text(), "L\x94"
+                                   "cher der Bleche: d\xCE\\L\xCEr = d + 1 mm = 7.0 mm\n"),
+              1u);
+    /* side timbers have no plates and no such line */
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    EXPECT_EQ(count(System_Text(), "cher der Bleche"), 0u);
 }
 
 TEST(PrintSystemSpacings, PresentSpacingsByRowsAndColumns)
@@ -372,11 +423,11 @@ class PrintSystemConnectors : public ::testing::Test {
     Connector_Catalogue saved[2];
 };
 
-TEST_F(PrintSystemConnectors, PlateClassByTheirHole)
+TEST_F(PrintSystemConnectors, PlateClassByTheDiameterThatBears)
 {
-    /* outside plates: thick from the hole diameter D on, thin up to D / 2, else between:
-    ** shear plates (31) D = dc = 67 mm, type 33 D = d1 = 70 mm: a 40 mm plate lies between;
-    ** type 32 D = bolt + 0.4 mm = 16.4 mm */
+    /* outside plates: thick from the diameter D that bears on them on, thin up to D / 2, else
+    ** between: shear plates (31) D = dc = 67 mm, type 33 its hub D = d1 = 70 mm: a 40 mm plate
+    ** lies between; type 32 its bolt, D = 16 mm (in a hole of 16.4 mm) */
     const std::string thick = "Sto\xE1 mit au\xE1"
                               "en liegenden, dicken Blechen";
     const std::string thin = "Sto\xE1 mit au\xE1"
@@ -396,11 +447,11 @@ TEST_F(PrintSystemConnectors, PlateClassByTheirHole)
     EXPECT_NE(System_Text().find(thick), std::string::npos);
     Splice_Input.vbm_type = 32;
     Splice_Input.d_bolt = 16.0;
-    Splice_Input.t_p = 1.64;
-    EXPECT_NE(System_Text().find(thick), std::string::npos);
     Splice_Input.t_p = 1.6;
+    EXPECT_NE(System_Text().find(thick), std::string::npos);
+    Splice_Input.t_p = 1.59;
     EXPECT_NE(System_Text().find(between), std::string::npos);
-    Splice_Input.t_p = 0.82;
+    Splice_Input.t_p = 0.8;
     EXPECT_NE(System_Text().find(thin), std::string::npos);
 }
 
