@@ -451,6 +451,7 @@ static void Calc_Hole_Resistances(const Lkom_Entry *c, Bearing_Check *r)
     const Splice_Input_Record *si = &Splice_Input;
     const Plate_Hole hole = Get_Plate_Hole(si);
     r->t = si->t_p * 10.0;
+    r->hole_rule = hole.rule;
     if (!r->annex) {
         double e = 0, e1 = 0, e2 = 0, e3 = 0;
         Calc_Plate_Hole_Geometry(hole.d0, 1, &e, &e1, &e2, &e3);
@@ -636,15 +637,32 @@ static void Print_Bearing_Table(FILE *file, const Bearing_Check *r)
     for (int k = 0; k < nvals; k++) Mem_Free(&cols[k]);
 }
 
+/* What bears on the plate where it is not the fastener's shank: a connector's hub or bolt. */
+static const char *Bearing_Diameter_Note(const Bearing_Check *r)
+{
+    switch (r->hole_rule) {
+    case PLATE_HOLE_HUB_CLEARANCE:
+        return " (Nabe d\xCE\\3\xCEr des D\x81"
+               "bels)";
+    case PLATE_HOLE_HUB:
+        return " (Nabe d\xCE\\1\xCEr des D\x81"
+               "bels)";
+    case PLATE_HOLE_ON_BOLT:
+        return " (Bolzen des D\x81"
+               "bels)";
+    default: return "";
+    }
+}
+
 /* The lines of the EN rule: the formula with its diameters and strengths, the hole distances
 ** and the factors of each direction. */
 static void Print_Ec_Bearing_Lines(FILE *file, const Bearing_Check *r)
 {
     Oli_Write_Text(file,
                    "F\xCE\\b,Rd\xCEr = k\xCE\\1\xCEr %s\xCE\\b\xCEr f\xCE\\u\xCEr d t / "
-                   "%s\xCE\\M2\xCEr je Kraftkomponente (Tab. 3.4, Anm. 3) mit d = %.1lf mm, "
+                   "%s\xCE\\M2\xCEr je Kraftkomponente (Tab. 3.4, Anm. 3) mit d = %.1lf mm%s, "
                    "d\xCE\\0\xCEr = %.1lf mm, t = %.1lf mm",
-                   SYM_ALPHA, SYM_GAMMA, r->d, r->d0, r->t);
+                   SYM_ALPHA, SYM_GAMMA, r->d, Bearing_Diameter_Note(r), r->d0, r->t);
     Oli_Write_Text(file,
                    "f\xCE\\u\xCEr = %.0lf N/mm\xCE/2\xCEr, f\xCE\\ub\xCEr = %.0lf "
                    "N/mm\xCE/2\xCEr, %s\xCE\\M2\xCEr = %.2lf; p\xCE\\"
@@ -893,9 +911,9 @@ void Print_Bearing_Check(FILE *file, const Bearing_Check *r)
     if (!r->annex) {
         Oli_Write_Text(file,
                        "V\xCE\\l,R,d\xCEr = t d\xCE\\Sch\xCEr %s\xCE\\l\xCEr f\xCE\\y,d\xCEr "
-                       "mit d\xCE\\L\xCEr = %.1lf mm, d\xCE\\Sch\xCEr = %.1lf mm, t = %.1lf mm, "
+                       "mit d\xCE\\L\xCEr = %.1lf mm, d\xCE\\Sch\xCEr = %.1lf mm%s, t = %.1lf mm, "
                        "f\xCE\\y,d\xCEr = %.2lf N/mm\xCE/2\xCEr",
-                       SYM_ALPHA, r->d0, r->d, r->t, r->f_yd);
+                       SYM_ALPHA, r->d0, r->d, Bearing_Diameter_Note(r), r->t, r->f_yd);
         Oli_Write_Text(file,
                        "e = %.2lf cm, e\xCE\\"
                        "1\xCEr = %.2lf cm, e\xCE\\"

@@ -429,9 +429,10 @@ Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si)
     if (fitted) h.rule = PLATE_HOLE_FITTED;
     else if (si->fitted_bolt && t == VBM_BOLZEN) h.rule = PLATE_HOLE_BOLT_CLEARANCE;
     switch (t) {
-    case VBM_SCHEIBENDUEBEL_B1: /* the plate bears on the connector's own diameter */
-        h.d0 = h.d = Get_Connector_Value(t, si->connector_index, "dc");
-        h.rule = PLATE_HOLE_CONNECTOR;
+    case VBM_SCHEIBENDUEBEL_B1: /* the hub passes the plate and bears on it */
+        h.d = Get_Connector_Value(t, si->connector_index, "d3");
+        h.d0 = h.d + 1.0;
+        h.rule = PLATE_HOLE_HUB_CLEARANCE;
         break;
     case VBM_SCHEIBENDUEBEL_C11: /* the hub sits in the plate */
         h.d0 = h.d = Get_Connector_Value(t, si->connector_index, "d1");

@@ -69,8 +69,11 @@ static void Write_Plate_Hole_Line(FILE *file)
         Oli_Write_Text(file, "%s %s = d + 1 mm = %.1lf mm (Passbolzen mit Lochspiel im Blech)",
                        lead, d0, h.d0);
         break;
-    case PLATE_HOLE_CONNECTOR:
-        Oli_Write_Text(file, "%s %s = d\xCE\\c\xCEr = %.1lf mm", lead, d0, h.d0);
+    case PLATE_HOLE_HUB_CLEARANCE:
+        Oli_Write_Text(file,
+                       "%s %s = d\xCE\\3\xCEr + 1 mm = %.1lf mm um die Nabe des D\x81"
+                       "bels, d\xCE\\3\xCEr = %.1lf mm",
+                       lead, d0, h.d0, h.d);
         break;
     case PLATE_HOLE_HUB:
         Oli_Write_Text(file,

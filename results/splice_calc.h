@@ -323,7 +323,7 @@ enum {
     PLATE_HOLE_CLEARANCE = 0,  /* d0 = d + 1 mm */
     PLATE_HOLE_FITTED,         /* d0 = d, fitted */
     PLATE_HOLE_BOLT_CLEARANCE, /* d0 = d + 1 mm for a fitted bolt whose plate holes keep it */
-    PLATE_HOLE_CONNECTOR,      /* d0 = d = dc of a shear plate B1 */
+    PLATE_HOLE_HUB_CLEARANCE,  /* d0 = d3 + 1 mm, d = d3, the hub of a shear plate B1 */
     PLATE_HOLE_HUB,            /* d0 = d = d1, the hub of a connector C11 */
     PLATE_HOLE_ON_BOLT         /* d0 = d_bolt + 0.4 mm, d = d_bolt of a connector C2 */
 };
@@ -345,9 +345,11 @@ int Plate_Hole_Fitted(const Splice_Input_Record *si);
 ** The plate hole of the splice's fastener: the one answer for the layout's least distances, the
 ** bearing (EN 1993-1-8 and DIN 18800-1), the plates' net section and every print, alike for
 ** inner and outer plates. A dowel-type fastener of diameter d passes a hole d0 = d + 1 mm
-** unless the holes are fitted (EN 1995-1-1, 10.4.3, allows up to 2 mm), and d bears; a shear
-** plate B1 bears by its diameter "dc" and a connector C11 by its hub "d1", each filling its
-** hole; the plate bears on the bolt d_bolt of a connector C2 in a hole d0 = d_bolt + 0.4 mm.
+** unless the holes are fitted (EN 1995-1-1, 10.4.3, allows up to 2 mm), and d bears. A
+** connector bears on the plate by what passes it (EN 1995-1-1, 8.9 and 8.10): a shear plate B1
+** by its hub "d3" in a hole d3 + 1 mm (the catalogue's hub through the plate, not the plate's
+** diameter "dc", which lies in the timber), a connector C11 by its hub "d1", which fills its
+** hole, a connector C2 by its bolt d_bolt in a hole d0 = d_bolt + 0.4 mm.
 */
 Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si);
 

@@ -313,6 +313,7 @@ typedef struct Bearing_Check {
     int32_t annex;              /* 1: EN 1993-1-8, 0: DIN 18800-1 */
     double d0;                  /* mm, hole: d0 (EN), d_L (DIN) */
     double d;                   /* mm, diameter that bears: d (EN), the shank d_Sch (DIN) */
+    int32_t hole_rule;          /* PLATE_HOLE_*: what bears and where the hole comes from */
     double t;                   /* mm, plate thickness */
     double e, e3;               /* cm, DIN: hole spacing and row spacing */
     double p1, p2;              /* cm, EN: hole spacing in a row and of the rows */

@@ -198,8 +198,9 @@ TEST(PlateHole, OneHoleByFastenerKindUnderBothStandardsInInnerAndOuterPlates)
             /* the plate bears on the 16 mm bolt of a C2 unit in a hole of 16 + 0.4 = 16.4,
             ** not on the connector's dc = 65 */
             Expect_Hole(annex, kind, VBM_SCHEIBENDUEBEL_C2, 16.4, 16.0, PLATE_HOLE_ON_BOLT);
-            /* a B1 by its diameter dc = 65, a C11 by its hub d1 = 24.5, both tight */
-            Expect_Hole(annex, kind, VBM_SCHEIBENDUEBEL_B1, 65.0, 65.0, PLATE_HOLE_CONNECTOR);
+            /* a B1 by its hub d3 = 20.5 in a hole of 20.5 + 1 = 21.5 (not by its dc = 65,
+            ** which lies in the timber), a C11 by its hub d1 = 24.5, which fills its hole */
+            Expect_Hole(annex, kind, VBM_SCHEIBENDUEBEL_B1, 21.5, 20.5, PLATE_HOLE_HUB_CLEARANCE);
             Expect_Hole(annex, kind, VBM_SCHEIBENDUEBEL_C11, 24.5, 24.5, PLATE_HOLE_HUB);
         }
 }

@@ -587,6 +587,60 @@ TEST(BearingCheck, SplitRingConnectorsBearByTheirBoltHole)
     }
 }
 
+TEST(BearingCheck, ShearPlatesBearByTheirHub)
+{
+    /* A shear plate B1 (dc 65) bears on the outer plate by its hub d3 = 20.5 mm, which passes
+    ** the plate in a hole d0 = 20.5 + 1 = 21.5 mm (EN 1993-1-8, Table 3.4; the connector's dc
+    ** lies in the timber). Plates 10 mm of S235 (f_u 360), gamma_M2 1.25, the bolts' f_ub above
+    ** f_u. Far from the plate's end and edges (e1 = 200, e2 = 100, p1 = p2 = 250 mm) alpha_b = 1,
+    ** k1 = 2.5: F_b,Rd = 2.5 x 1 x 360 x 20.5 x 10 / 1.25 = 147.6 kN (with dc as d and d0 it was
+    ** 468 kN); u = 7.5 / 147.6 = 0.050813. At the least distances 1.2 d0 = 25.8 mm, 2.4 d0 =
+    ** 51.6 mm: alpha_b = 25.8 / 64.5 = 0.4, k1 = 2.8 x 1.2 - 1.7 = 1.66: F_b,Rd = 1.66 x 0.4 x
+    ** 360 x 20.5 x 10 / 1.25 = 39.2026 kN (124.3 kN with dc). */
+    Connector_Catalogue *cat = const_cast<Connector_Catalogue *>(Get_Connector_Catalogue(31));
+    ASSERT_NE(cat, nullptr);
+    const Connector_Catalogue saved = *cat;
+    memset(cat->rows, 0, sizeof cat->rows);
+    cat->n_rows = 1;
+    cat->rows[0].dc = 65.0;
+    cat->rows[0].he = 15.0;
+    cat->rows[0].d3 = 20.5;
+    Bolted_Plate_Splice();
+    Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_B1;
+    Splice_Input.connector_index = 0;
+    Splice_Input.d = 65.0;
+    Splice_Input.d_bolt = 12.0;
+    ASSERT_GE(Plate_Bearing_Fu_B(), 360.0);
+    Splice_Input.e1 = Splice_Input.e_rand_ec = 20.0;
+    Splice_Input.e2 = 10.0;
+    Splice_Input.p1 = Splice_Input.p2 = 25.0;
+    Bearing_Check r;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    EXPECT_DOUBLE_EQ(r.d, 20.5);
+    EXPECT_DOUBLE_EQ(r.d0, 21.5);
+    for (int i = 0; i < r.n; i++) EXPECT_NEAR(r.rows[i].R_H, 147.6, 1e-9) << i;
+    EXPECT_NEAR(r.u_max, 0.050813, 1e-6);
+    /* the bearing line says what bears */
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Print_Bearing_Check(f, &r);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("mit d = 20.5 mm (Nabe d\xCE\\3\xCEr des D\x81"
+                     "bels), d\xCE\\0\xCEr = 21.5 mm, t = 10.0 mm"),
+              std::string::npos)
+        << s;
+    Free_Bearing_Check(&r);
+    Splice_Input.e1 = Splice_Input.e_rand_ec = Splice_Input.e2 = 2.58;
+    Splice_Input.p1 = Splice_Input.p2 = 5.16;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.H.alpha_end, 0.4, 1e-9);
+    EXPECT_NEAR(r.H.k1_edge, 1.66, 1e-9);
+    EXPECT_NEAR(r.u_max, 7.5 / 39.2026, 1e-6);
+    Free_Bearing_Check(&r);
+    *cat = saved;
+}
+
 TEST(BearingCheck, InnerPlatesKeepTheClearanceOfTheirHoles)
 {
     /* Nails and dowels of 12 mm in inner plates: d0 = 12 + 1 = 13 as in outer plates, so the

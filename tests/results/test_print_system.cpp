@@ -426,8 +426,9 @@ class PrintSystemConnectors : public ::testing::Test {
 TEST_F(PrintSystemConnectors, PlateClassByTheDiameterThatBears)
 {
     /* outside plates: thick from the diameter D that bears on them on, thin up to D / 2, else
-    ** between: shear plates (31) D = dc = 67 mm, type 33 its hub D = d1 = 70 mm: a 40 mm plate
-    ** lies between; type 32 its bolt, D = 16 mm (in a hole of 16.4 mm) */
+    ** between: shear plates (31) their hub D = d3 = 20 mm (not dc = 67 mm), a 40 mm plate is
+    ** thick, 20 mm too, 19.9 mm lies between; type 33 its hub D = d1 = 70 mm: a 40 mm plate lies
+    ** between; type 32 its bolt, D = 16 mm (in a hole of 16.4 mm) */
     const std::string thick = "Sto\xE1 mit au\xE1"
                               "en liegenden, dicken Blechen";
     const std::string thin = "Sto\xE1 mit au\xE1"
@@ -435,10 +436,15 @@ TEST_F(PrintSystemConnectors, PlateClassByTheDiameterThatBears)
     const std::string between = "Sto\xE1 mit au\xE1"
                                 "en liegenden Blechen\n";
     Splice_Input.t_p = 4.0;
-    for (int t : {31, 33}) {
-        Splice_Input.vbm_type = t;
-        EXPECT_NE(System_Text().find(between), std::string::npos) << t;
-    }
+    Splice_Input.vbm_type = 33;
+    EXPECT_NE(System_Text().find(between), std::string::npos);
+    Splice_Input.vbm_type = 31;
+    EXPECT_NE(System_Text().find(thick), std::string::npos);
+    Splice_Input.t_p = 2.0;
+    EXPECT_NE(System_Text().find(thick), std::string::npos);
+    Splice_Input.t_p = 1.99;
+    EXPECT_NE(System_Text().find(between), std::string::npos);
+    Splice_Input.t_p = 4.0;
     /* a catalogue row that does not exist gives no hole: the plate counts as thick */
     Splice_Input.vbm_type = 31;
     Splice_Input.connector_index = 1;
@@ -453,6 +459,21 @@ TEST_F(PrintSystemConnectors, PlateClassByTheDiameterThatBears)
     EXPECT_NE(System_Text().find(between), std::string::npos);
     Splice_Input.t_p = 0.8;
     EXPECT_NE(System_Text().find(thin), std::string::npos);
+}
+
+TEST_F(PrintSystemConnectors, ShearPlatesHoleAroundTheirHub)
+{
+    /* the hub d3 = 20 mm passes the plate in a hole of 20 + 1 = 21 mm */
+    Splice_Input.vbm_type = 31;
+    Splice_Input.d = 67.0;
+    Splice_Input.t_p = 1.0;
+    const std::string s = System_Text();
+    EXPECT_NE(s.find("L\x94"
+                     "cher der Bleche: d\xCE\\0\xCEr = d\xCE\\3\xCEr + 1 mm = 21.0 mm um die "
+                     "Nabe des D\x81"
+                     "bels, d\xCE\\3\xCEr = 20.0 mm\n"),
+              std::string::npos)
+        << s;
 }
 
 TEST_F(PrintSystemConnectors, ShearPlatesKeepTheSpacingsOfTheirBolts)
