@@ -65,6 +65,14 @@ static double Bolt_N_Ef(int k, double a1_mm, double a_deg)
     return Calc_Bolt_N_Ef(Splice_Input.d, k, a1_mm, a_deg);
 }
 
+/* n_ef of the k bolts of toothed-plate connectors in a row: a bolt keeps its own effective number
+** (EN 1995-1-1, 8.10(1) sends the bolts to 8.5, so 8.5.1.1(4)), spacing a1 (mm), angle a
+** (degrees). */
+static double Connector_Bolt_N_Ef(int k, double a1_mm, double a_deg)
+{
+    return Calc_Bolt_N_Ef(Get_Connector_Bolt_Diameter(), k, a1_mm, a_deg);
+}
+
 /* n_ef of k connectors in a row (EN 1995-1-1, 8.9(2)) at angle a (degrees); k below three. */
 static double Connector_N_Ef(int k, double a_deg)
 {
@@ -115,6 +123,9 @@ typedef struct Vbm_Design {
     int32_t lamellas;            /* 1: rd and rk are the means over lamellas of two kinds */
     int32_t incompatible;        /* 1: their modes may not be summed, the smallest holds */
     double rd_floor;             /* the smallest plane's rd (and a connector's share) */
+    double rd_connector;         /* of rd a toothed-plate connector's part, the rest its bolt's */
+    double rk_connector;         /* of rk the connector's part */
+    double gamma_connector;      /* gamma_M of the connector's part */
     double rk_outer;             /* kN per plane of an outer lamella */
     Between_Plates_Result inner; /* a plane of a lamella between two plates */
 } Vbm_Design;
@@ -292,6 +303,11 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
     out.t_req_2 = res.t_req_2;
     out.kmod = std::sqrt(res.kmod_1 * res.kmod_2);
     out.gamma = res.gamma_lateral;
+    if (!Is_Vbm_Screw_Family_C(type)) {
+        out.rd_connector = res.rd_connector;
+        out.rk_connector = res.rk_connector;
+        out.gamma_connector = res.gamma_connector;
+    }
     if (!Is_Vbm_Screw_Family_C(type)) Take_Inner_Lamellas(&in, &res, &out);
     /* side timbers: the smaller of both members; beside a steel plate the timber member's
     ** (member 1 beside an inner plate); a lap: member 2 */
@@ -566,11 +582,32 @@ static int Governing_By_Bound(Design_Cache *cache, int group, int entry, const d
 }
 
 /*
+** The design resistance of one fastener of a row of n_row with the effective number n_ef,
+** R_d n_ef / n; of a toothed-plate connector (n_ef_bolt > 0) the connector's part with n_ef
+** (EN 1995-1-1, 8.9(2)) and its bolt's part with the bolt's own n_ef_bolt (8.10(1), 8.5.1.1(4)).
+*/
+static double Row_Rd(const Vbm_Design *d, int n_row, double n_ef, double n_ef_bolt)
+{
+    if (n_ef_bolt > 0.0 && n_row > 0)
+        return (d->rd_connector * n_ef + (d->rd - d->rd_connector) * n_ef_bolt) / n_row;
+    return n_row > 0 ? d->rd / n_row * n_ef : d->rd;
+}
+
+/* The utilisation F n / n_ef / R_d of a fastener with the force F (kN), by Row_Rd where the
+** bolts of toothed-plate connectors take their own effective number. */
+static double Row_Util(double F, const Vbm_Design *d, int n_row, double n_ef, double n_ef_bolt)
+{
+    if (n_ef_bolt > 0.0 && n_row > 0) return F / Row_Rd(d, n_row, n_ef, n_ef_bolt);
+    return F * n_row / n_ef / d->rd;
+}
+
+/*
 ** Forces and design of fastener i of combination (group, entry); u = F n / n_ef / R_d with n
-** the fasteners of the row (no_capacity without a resistance). Return 0 or the code of the design.
+** the fasteners of the row (no_capacity without a resistance), the bolts of toothed-plate
+** connectors with their own n_ef_bolt. Return 0 or the code of the design.
 */
 static int Design_One(Design_Cache *cache, int group, int entry, int i, int n_row, double n_ef,
-                      Vbm_Row *row)
+                      double n_ef_bolt, Vbm_Row *row)
 {
     const int n_f = Fastener_Pattern.count;
     double Np = 0, Vp = 0, Mp = 0, Mx = 0, My = 0, Fx = 0, Fy = 0, F = 0, a = 0;
@@ -587,7 +624,7 @@ static int Design_One(Design_Cache *cache, int group, int entry, int i, int n_ro
     row->alpha_deg = a * 180.0 / M_PI;
     const Vbm_Design *d = Cached_Design(cache, group, entry, row->alpha_deg);
     row->R_k = d->rk;
-    row->R_d = n_row > 0 ? d->rd / n_row * n_ef : d->rd;
+    row->R_d = Row_Rd(d, n_row, n_ef, n_ef_bolt);
     row->f_red = d->f_red;
     row->mode = d->mode;
     row->mode_thin = d->mode_thin;
@@ -601,9 +638,12 @@ static int Design_One(Design_Cache *cache, int group, int entry, int i, int n_ro
     row->kmod = d->kmod;
     row->gamma = d->gamma;
     row->rd_single = d->rd;
+    row->rd_connector = d->rd_connector;
+    row->rk_connector = d->rk_connector;
+    row->gamma_connector = d->gamma_connector;
     row->r_ax = d->r_ax;
-    row->no_capacity = !(d->rd > 0.0 && n_ef > 0.0);
-    row->u = row->no_capacity ? 0.0 : F * n_row / n_ef / d->rd;
+    row->no_capacity = !(d->rd > 0.0 && n_ef > 0.0 && row->R_d > 0.0);
+    row->u = row->no_capacity ? 0.0 : Row_Util(F, d, n_row, n_ef, n_ef_bolt);
     return d->code;
 }
 
@@ -845,6 +885,17 @@ static void Calc_Vbm_N_Ef(const double *ang, int n_f, Vbm_Check *r)
     l.n_ef = Vbm_Row_N_Ef(l.alpha_min, &l.n);
     r->n_row = l.n;
     r->n_ef = l.n_ef;
+    r->n_ef_bolt = 0.0;
+    if (!Is_Vbm_Toothed_Plate(Splice_Input.vbm_type)) return;
+    /* the bolts of toothed-plate connectors keep their own n_ef, at the connectors' spacing */
+    Vbm_N_Ef_Line &b = r->n_ef_lines[r->n_ef_line_count++];
+    b = l;
+    b.rule = VBM_NEF_BOLT;
+    b.bolt = 1;
+    b.a1 = Splice_Input.p1 * 10.0;
+    b.with_a1 = !(Splice_N_Col(&Splice_Input) < 2);
+    b.n_ef = Connector_Bolt_N_Ef(b.n, b.a1, b.alpha_min);
+    r->n_ef_bolt = b.n_ef;
 }
 
 /* Where a nail, screw or staple ends (VBM_PEN_*) and its penetration t (mm) into the member of
@@ -899,14 +950,19 @@ static void Calc_Vbm_Rows(int group, int entry, int n_print, const double *Fa, c
     r->first = 0;
     r->governing = -1;
     if (Splice_Input.print.fasteners == 0 && n_print > 1) {
-        if (!Governing_By_Bound(&cache, group, entry, Fa, ang, n_f, r->n_row, r->n_ef, &r->first)) {
+        /* the bound takes one effective number for the whole resistance: not for the two of a
+        ** toothed-plate connector and its bolt */
+        if (r->n_ef_bolt > 0.0
+            || !Governing_By_Bound(&cache, group, entry, Fa, ang, n_f, r->n_row, r->n_ef,
+                                   &r->first)) {
             double best = -1.0;
             for (int i = 0; i < n_f; i++) {
                 const Vbm_Design *des = Cached_Design(&cache, group, entry, ang[i] * 180.0 / M_PI);
                 if (des->code != 0) r->error = des->code;
-                const bool none = !(des->rd > 0.0 && r->n_ef > 0.0);
-                const double u =
-                    Shown_Util(none, none ? 0.0 : Fa[i] * r->n_row / r->n_ef / des->rd);
+                const bool none = !(des->rd > 0.0 && r->n_ef > 0.0
+                                    && Row_Rd(des, r->n_row, r->n_ef, r->n_ef_bolt) > 0.0);
+                const double u = Shown_Util(
+                    none, none ? 0.0 : Row_Util(Fa[i], des, r->n_row, r->n_ef, r->n_ef_bolt));
                 if (u > best) {
                     best = u;
                     r->first = i;
@@ -914,15 +970,15 @@ static void Calc_Vbm_Rows(int group, int entry, int n_print, const double *Fa, c
             }
         }
         r->rows.assign(1, Vbm_Row{});
-        Design_One(&cache, group, entry, r->first, r->n_row, r->n_ef, &r->rows[0]);
+        Design_One(&cache, group, entry, r->first, r->n_row, r->n_ef, r->n_ef_bolt, &r->rows[0]);
         const double u = Shown_Util(r->rows[0].no_capacity, r->rows[0].u);
         r->u_max = std::fmax(u, 0.0);
         if (u > 0.0) r->governing = r->first;
     } else {
         r->rows.assign((size_t)n_print, Vbm_Row{});
         for (int i = 0; i < n_print; i++) {
-            const int code =
-                Design_One(&cache, group, entry, i, r->n_row, r->n_ef, &r->rows[(size_t)i]);
+            const int code = Design_One(&cache, group, entry, i, r->n_row, r->n_ef, r->n_ef_bolt,
+                                        &r->rows[(size_t)i]);
             if (code != 0) r->error = code;
             const double u = Shown_Util(r->rows[(size_t)i].no_capacity, r->rows[(size_t)i].u);
             if (u > r->u_max) {
@@ -1049,27 +1105,37 @@ static void Print_Vbm_Head(FILE *file, const Vbm_Check *r)
                        r->shear_planes, r->n_f, r->F_V);
 }
 
-static void Print_Vbm_N_Ef_Line(FILE *file, const Vbm_N_Ef_Line *l)
+/* A line of the effective number; with a line of the connectors' bolts beside (bolts), each
+** names whose number it is. */
+static void Print_Vbm_N_Ef_Line(FILE *file, const Vbm_N_Ef_Line *l, bool bolts)
 {
+    char lead[64] = "";
+    if (l->bolt)
+        Format_N(lead, sizeof lead, "Bolzen M%.0lf (DIN EN 1995-1-1, 8.10(1), 8.5.1.1(4)): ",
+                 Get_Connector_Bolt_Diameter());
+    else if (bolts)
+        Format_N(lead, sizeof lead,
+                 "D\x81"
+                 "bel (DIN EN 1995-1-1, 8.9(2)): ");
     if (l->rule == VBM_NEF_BOLT && l->with_a1)
         Oli_Write_Text(file,
-                       "%s\xCE\\min\xCEr = %.2lf \xF8, a\xCE\\"
+                       "%s%s\xCE\\min\xCEr = %.2lf \xF8, a\xCE\\"
                        "1\xCEr = %.1lf mm, n = %d => "
                        "n\xCE\\"
                        "ef\xCEr = %.2lf",
-                       SYM_ALPHA, l->alpha_min, l->a1, l->n, l->n_ef);
+                       lead, SYM_ALPHA, l->alpha_min, l->a1, l->n, l->n_ef);
     else if (l->rule == VBM_NEF_NAIL && l->with_a1)
         Oli_Write_Text(file,
-                       "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\"
+                       "%s%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\"
                        "ef\xCEr = %.2lf, "
                        "mit a\xCE\\"
                        "1\xCEr = %.1lf mm",
-                       SYM_ALPHA, l->alpha_min, l->n, l->n_ef, l->a1);
+                       lead, SYM_ALPHA, l->alpha_min, l->n, l->n_ef, l->a1);
     else
         Oli_Write_Text(file,
-                       "%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\"
+                       "%s%s\xCE\\min\xCEr = %.2lf \xF8, n = %d => n\xCE\\"
                        "ef\xCEr = %.2lf",
-                       SYM_ALPHA, l->alpha_min, l->n, l->n_ef);
+                       lead, SYM_ALPHA, l->alpha_min, l->n, l->n_ef);
 }
 
 static void Print_Vbm_Penetration(FILE *file, const Vbm_Check *r)
@@ -1284,6 +1350,28 @@ static bool Mode_With_Rope(int mode)
 }
 
 /*
+** The resistance of a toothed-plate connector with its bolt in a row of n (row w, numbered
+** number): each part per shear plane from its characteristic value, the connector's with its
+** n_ef (EN 1995-1-1, 8.9(2)), the bolt's with its own (8.10(1), 8.5.1.1(4)).
+*/
+static void Print_Toothed_Plate_Rd(FILE *file, const Vbm_Check *r, const Vbm_Row *w, int number)
+{
+    const double rk_b = w->R_k - w->rk_connector, rd_b = w->rd_single - w->rd_connector;
+    char fv[32];
+    Format_N(fv, sizeof fv, "%s", Get_Fv_Rk_Label());
+    Oli_Write_Text(file,
+                   "Nr. %d je Scherfuge: D\x81"
+                   "bel R\xCE\\c,d\xCEr = %.4lf x %.2lf / %.2lf = %.4lf kN, Bolzen "
+                   "R\xCE\\b,d\xCEr = %.4lf x %.2lf / %.2lf = %.4lf kN",
+                   number, w->rk_connector, w->kmod, w->gamma_connector, w->rd_connector, rk_b,
+                   w->kmod, w->gamma, rd_b);
+    Oli_Write_Text(file,
+                   "%sd\xCEr = (n\xCE\\ef\xCEr x R\xCE\\c,d\xCEr + n\xCE\\ef,Bolzen\xCEr x "
+                   "R\xCE\\b,d\xCEr) / n = (%.3lf x %.4lf + %.3lf x %.4lf) / %d = %.4lf kN",
+                   fv, r->n_ef, w->rd_connector, r->n_ef_bolt, rd_b, r->n_row, w->R_d);
+}
+
+/*
 ** The inputs of the governing row's resistance, so that it can be recomputed from the page: fu,
 ** the yield moment and the embedment strengths, the failure mode and whether its value holds
 ** the rope effect, the required thicknesses behind f_red, and F_v,Rd from F_v,Rk with kmod,
@@ -1293,12 +1381,17 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
-    if (r->rows.empty() || !(Is_Vbm_Dowel_Or_Bolt(type) || Is_Nail_Screw_Staple(type))) return;
+    if (r->rows.empty()) return;
     size_t k = 0;
     for (size_t i = 1; i < r->rows.size(); i++)
         if (r->rows[i].u > r->rows[k].u) k = i;
     const Vbm_Row &w = r->rows[k];
     const int number = r->first + (int)k + 1;
+    if (r->n_ef_bolt > 0.0) {
+        Print_Toothed_Plate_Rd(file, r, &w, number);
+        return;
+    }
+    if (!(Is_Vbm_Dowel_Or_Bolt(type) || Is_Nail_Screw_Staple(type))) return;
     if (!(w.my_rk > 0.0)) return;
     /* the embedment strengths of the timber members (a steel plate has none) */
     char fh[128] = "";
@@ -1361,7 +1454,7 @@ void Print_Vbm_Check(FILE *file, const Vbm_Check *r)
     const int type = Splice_Input.vbm_type;
     Print_Vbm_Head(file, r);
     for (int i = 0; i < r->n_ef_line_count && i < 2; i++)
-        Print_Vbm_N_Ef_Line(file, &r->n_ef_lines[i]);
+        Print_Vbm_N_Ef_Line(file, &r->n_ef_lines[i], r->n_ef_bolt > 0.0);
     Print_Vbm_Penetration(file, r);
     if (r->d_ef > 0.0)
         Oli_Write_Text(

@@ -113,8 +113,7 @@ double Plate_Bearing_Fu_B(void)
     return Get_Fastener_Fu_K();
 }
 
-/* Bolt diameter (mm) of the connector's bolt index; 0 outside the list. */
-static double Connector_Bolt_Diameter(void)
+double Get_Connector_Bolt_Diameter(void)
 {
     const int i = Splice_Input.bolt_index;
     const Diameter_List *l = &Dowel_Bolt_Diameters.bolt;
@@ -146,7 +145,7 @@ int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, dou
     input->bolt_clearance = si->steel_hole;
     input->d = si->d;
     input->d_2 = si->d_2;
-    input->d_bolt = Connector_Bolt_Diameter();
+    input->d_bolt = Get_Connector_Bolt_Diameter();
     if (type == VBM_SCHEIBENDUEBEL_B1)
         input->d_3 = Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, si->connector_index, "d3");
     else if (Is_Vbm_Connector(type)) input->d_3 = input->d_bolt;

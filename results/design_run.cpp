@@ -218,25 +218,34 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
     const bool two_mats = kind == CONN_SIDE_TIMBERS
                           && (si->mat_side != si->mat_mid || si->grade_side != si->grade_mid);
     Oli_Write_Heading(file, 3, "%s", "Festigkeiten und Tragfähigkeiten"_cp850);
-    /* the diameter of the design's embedment: the hole d + 1 mm of a bolt that is not fitted */
-    const double d_h = (type == VBM_BOLZEN && !in->fitted_bolt) ? d + 1.0 : d;
+    /* the diameter of the design's embedment: the hole d + 1 mm of a bolt that is not fitted;
+    ** a toothed-plate connector's bolt bears in the timber as a bolt of its own diameter */
+    const bool toothed = Is_Vbm_Toothed_Plate(type);
+    const double d_b = toothed ? in->d_bolt : d;
+    const double d_h = ((type == VBM_BOLZEN || toothed) && !in->fitted_bolt) ? d_b + 1.0 : d_b;
     const double k90_m = Calc_K90(d_h, si->mat_mid), k90_s = Calc_K90(d_h, si->mat_side);
     const double fh_m = Calc_Fh0_Bolt(d_h, rho_mid), fh_s = Calc_Fh0_Bolt(d_h, rho_side);
+    char lead[96] = "";
+    if (toothed)
+        snprintf(lead, sizeof lead, "Bolzen M%.0lf%s: ", d_b,
+                 d_h != d_b ? Oli_Sprintf(" (mit d + 1 mm = %.0lf mm)", d_h) : "");
     auto embedment_lines = [&]() {
         if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES) {
             char with_hole[48] = "";
-            if (d_h != d) snprintf(with_hole, sizeof with_hole, " (mit d + 1 mm = %.0lf mm)", d_h);
+            if (d_h != d_b && !toothed)
+                snprintf(with_hole, sizeof with_hole, " (mit d + 1 mm = %.0lf mm)", d_h);
             Oli_Write_Text(file,
-                           "k\xCE\\"
+                           "%sk\xCE\\"
                            "90\xCEr = %.2lf, f\xCE\\h,0,k\xCEr = %.2lf N/mm\xCE/2\xCEr%s",
-                           k90_m, fh_m, with_hole);
+                           lead, k90_m, fh_m, with_hole);
         } else if (kind == CONN_SIDE_TIMBERS && !two_mats) {
             Oli_Write_Text(file,
-                           "k\xCE\\"
+                           "%sk\xCE\\"
                            "90\xCEr = %.2lf, f\xCE\\h,0,k\xCEr = %.2lf N/mm\xCE/2\xCEr, %s"
                            " = %.2lf",
-                           k90_m, fh_m, SYM_RATIO, fh_s > 0 ? fh_m / fh_s : 0.0);
+                           lead, k90_m, fh_m, SYM_RATIO, fh_s > 0 ? fh_m / fh_s : 0.0);
         } else if (kind == CONN_SIDE_TIMBERS) {
+            if (toothed) Oli_Write_Text(file, "%.*s", (int)strlen(lead) - 1, lead);
             Oli_Write_Text(file,
                            "%s : k\xCE\\"
                            "90s\xCEr = %.2lf, f\xCE\\h,0,ks\xCEr = %.2lf N/mm\xCE/2"

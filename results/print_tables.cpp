@@ -169,17 +169,10 @@ static const char *Rod_Or_Bolt(void)
 
 static const char *Fitted_Text(void) { return Splice_Input.fitted_bolt ? " als Passbolzen" : ""; }
 
-static double Bolt_Size(void)
-{
-    int i = Splice_Input.bolt_index;
-    if (i < 0 || i >= Dowel_Bolt_Diameters.bolt.count) return 0.0;
-    return Dowel_Bolt_Diameters.bolt.d[i];
-}
-
 static void Write_Bolt_Line(FILE *file)
 {
-    Oli_Write_Text(file, "%s M %.0lf, %s%s\xCEr", Rod_Or_Bolt(), Bolt_Size(), Steel_Name(),
-                   Fitted_Text());
+    Oli_Write_Text(file, "%s M %.0lf, %s%s\xCEr", Rod_Or_Bolt(), Get_Connector_Bolt_Diameter(),
+                   Steel_Name(), Fitted_Text());
 }
 
 /* The descriptive block of the fastener type (first matching family). */

@@ -415,6 +415,10 @@ int Calc_Plate_Bearing_Din_Hole(double *V_lRd, double *alpha_l, int end_hole, do
 
 /* ---------------------------------------------------------------- connection input */
 
+/* Diameter (mm) of the bolt of a connector, by the bolt index of the list of bolt sizes; 0
+** outside the list. The design takes it; so do the checks and the prints of that bolt. */
+double Get_Connector_Bolt_Diameter(void);
+
 /*
 ** Fill the connection input of one combination (cleared first): load-duration class, the
 ** force-to-grain angles of both members (degrees), the number of fasteners, the mode, the

@@ -371,6 +371,9 @@ typedef struct Vbm_Row {
     ** lateral resistance, its design value per fastener before n_ef / n (kN) */
     double fu, my_rk, fh1, fh2, t_req_1, t_req_2, kmod, gamma, rd_single;
     double r_ax; /* kN, axial value whose share the rope-effect modes add; 0: they add none */
+    double rd_connector;    /* kN, of rd_single the connector's part (the rest is its bolt's) */
+    double rk_connector;    /* kN, of R_k the connector's part */
+    double gamma_connector; /* gamma_M of the connector's part */
 } Vbm_Row;
 
 /* A line of the effective number of fasteners in a row: the rule it comes from. */
@@ -387,6 +390,7 @@ int Vbm_N_Ef_Rule(void);
 double Vbm_Row_N_Ef(double alpha_deg, int *n);
 typedef struct Vbm_N_Ef_Line {
     int32_t rule;     /* VBM_NEF_* */
+    int32_t bolt;     /* 1: the line of the bolts of toothed-plate connectors */
     int32_t with_a1;  /* 1: the line names the spacing (more than one per row) */
     int32_t n;        /* fasteners in a row */
     double alpha_min; /* degrees, smallest force-to-grain angle */
@@ -464,6 +468,7 @@ typedef struct Vbm_Check {
     int32_t n_ef_line_count;
     int32_t n_row;             /* fasteners in a row that the rows' u take */
     double n_ef;               /* their effective number */
+    double n_ef_bolt;          /* that of the bolts of toothed-plate connectors, 0 for others */
     int32_t penetration;       /* VBM_PEN_* */
     double t_penetration;      /* mm */
     double d_ef, d_1;          /* mm, effective diameter of a wood screw to DIN 571 and its core

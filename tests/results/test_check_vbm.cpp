@@ -883,3 +883,135 @@ TEST(VbmCheck, ALamellaBetweenTwoPlatesIsACentralMember)
     ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
     EXPECT_EQ(r.lamellas.done, 0);
 }
+
+/* ---------------------------------------------------------------- bolts of toothed plates */
+
+namespace {
+
+/* The rows C1 dc 62 (he 7.4) and C10 dc 65 (he 12) of the toothed-plate catalogues, read from
+** the test's scratch folder; the catalogues are emptied again on leaving. */
+struct Toothed_Rows {
+    Toothed_Rows()
+    {
+        Write("ec5_schduebel_c1.dat", "# dc hc he t d1 teeth 0 h2 db_min db_max F\n1\n1\n"
+                                      "62 16 7.4 1.2 13 12 0 9.6 12 16 917.6\n");
+        Write("ec5_schduebel_c10.dat", "# dc hc he t d1 d2 d3 d4 teeth db_min db_max F\n1\n1\n"
+                                       "65 27 12 3 17 55 49 24 24 16 20 702\n");
+        setenv("SPLICE_PRIVATE_DATA", ".", 1);
+        Reset_Vbm_Catalogues();
+        Load_Ec5_Schduebel_C1();
+        Load_Ec5_Schduebel_C10();
+    }
+    ~Toothed_Rows()
+    {
+        Reset_Vbm_Catalogues();
+        unsetenv("SPLICE_PRIVATE_DATA");
+    }
+    static void Write(const char *path, const char *text)
+    {
+        FILE *f = fopen(path, "w");
+        ASSERT_NE(f, nullptr);
+        fputs(text, f);
+        fclose(f);
+    }
+};
+
+/* Tension splice N_d = 60 kN of C24 (rho_k 350), side timbers 2 x 60/200 mm on a middle member
+** of b cm, toothed plates of type 'type' (catalogue row 0) with bolts M db of grade 4.6, 2 x 2
+** per half laid out by the program, "mittel", service class 1: kmod 0.8, gamma_M 1.3. */
+void Toothed_Splice(int type, double dc, double db, double b)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.service_class = 1;
+    Splice_Input.mat_side = Splice_Input.mat_mid = 0;
+    Splice_Input.grade_side = Splice_Input.grade_mid = 5; /* C24 */
+    Splice_Input.t_s = 6.0;
+    Splice_Input.t_s_user = 1;
+    Splice_Input.b = b;
+    Splice_Input.h = Splice_Input.h_s = 20.0;
+    Splice_Input.L_user = 0;
+    Splice_Input.vbm_type = type;
+    Splice_Input.connector_index = 0;
+    Splice_Input.d = dc;
+    Splice_Input.d_bolt = db;
+    Splice_Input.bolt_index = db == 12.0 ? 3 : 4; /* M12 or M16 of the list of bolt sizes */
+    Splice_Input.bolt_steel = 23;                 /* 4.6 */
+    Splice_Input.print.fasteners = 1;
+    Set_Layout(2, 2);
+    Splice_Input.lkom.groups[0].kled = KLED_MITTEL;
+    Splice_Input.lkom.groups[0].kmod_source = 1;
+    Set_Lkom(0, 0, 0.0, 60.0, 0.0);
+}
+
+} // namespace
+
+TEST(VbmCheck, BoltsOfToothedPlatesKeepTheirOwnEffectiveNumber)
+{
+    /* EN 1995-1-1, 8.10(1): the bolt of a toothed-plate connector is designed by 8.5, so its
+    ** share keeps the effective number of bolts (8.5.1.1(4)), the connector its own (8.9(2),
+    ** n < 3: n_ef = n). Per shear plane and unit, 7.5 kN (60 / (2 x 4)).
+    ** C1 dc 62, M12, t1 = 60, t2 = 100 mm: R_c,k = 18 x 62^1.5 = 8787.39 N (k1 = k3 = 1);
+    ** the bolt: f_h,0,k = 0.082 (1 - 0.01 x 13) 350 = 24.969 N/mm² (hole d + 1 = 13 mm), M_y,Rk
+    ** = 0.3 x 400 x 12^2.6 = 76745.4 Nmm, (8.7c) 1.05 x 24.969 x 60 x 12 / 3 (sqrt(4 + 12 x
+    ** 76745.4 / (24.969 x 12 x 3600)) - 1) = 7570.33 N governs; a1 = 1.5 dc = 93 mm:
+    ** n_ef,b = 2^0.9 (93 / 156)^0.25 = 1.639708. Per unit R_d = 0.8 / 1.3 x (2 x 8787.39 +
+    ** 1.639708 x 7570.33) / 2 = 9.22705 kN, u = 7.5 / 9.22705 = 0.812828 (with n_ef = 2 for both
+    ** 0.745061).
+    ** C10 dc 65, M16, t2 = 120 mm: R_c,k = 25 x 65^1.5 = 13101.17 N; f_h,0,k = 0.082 x 0.83 x 350
+    ** = 23.821, M_y,Rk = 0.3 x 400 x 16^2.6 = 162141.1 Nmm, (8.7c) 10626.49 N; a1 = 2 dc =
+    ** 130 mm: n_ef,b = 2^0.9 (130 / 208)^0.25 = 1.659193; R_d = 0.8 / 1.3 x (2 x 13101.17 +
+    ** 1.659193 x 10626.49) / 2 = 13.48730 kN, u = 0.556079 (0.513641 before). */
+    Toothed_Rows rows;
+    const struct {
+        int type;
+        double dc, db, b, a1, n_ef_bolt, R_d, u;
+    } cases[] = {
+        {VBM_SCHEIBENDUEBEL_C1, 62.0, 12.0, 10.0, 93.0, 1.639708, 9.22705, 0.812828},
+        {VBM_SCHEIBENDUEBEL_C10, 65.0, 16.0, 12.0, 130.0, 1.659193, 13.48730, 0.556079},
+    };
+    for (const auto &k : cases) {
+        Toothed_Splice(k.type, k.dc, k.db, k.b);
+        ASSERT_EQ(Prepare_Splice_Calc(), 0) << k.type;
+        Set_Design_Gammas(0);
+        Vbm_Check r;
+        ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+        EXPECT_NEAR(Splice_Input.p1 * 10.0, k.a1, 1e-9) << k.type;
+        EXPECT_DOUBLE_EQ(r.n_ef, 2.0) << k.type;
+        EXPECT_NEAR(r.n_ef_bolt, k.n_ef_bolt, 1e-6) << k.type;
+        ASSERT_FALSE(r.rows.empty());
+        EXPECT_NEAR(r.rows[0].R_d, k.R_d, 5e-5) << k.type;
+        EXPECT_NEAR(r.u_max, k.u, 5e-6) << k.type;
+        /* the page names both effective numbers and the parts they weigh */
+        const std::string s = Vbm_Text();
+        char bolt[160];
+        snprintf(bolt, sizeof bolt,
+                 "Bolzen M%.0lf (DIN EN 1995-1-1, 8.10(1), 8.5.1.1(4)): \xBA\xCE\\min\xCEr = 0.00 "
+                 "\xF8, a\xCE\\"
+                 "1\xCEr = %.1lf mm, n = 2 => n\xCE\\"
+                 "ef\xCEr = %.2lf",
+                 k.db, k.a1, k.n_ef_bolt);
+        EXPECT_TRUE(Has(s, bolt)) << s;
+        char line[200];
+        snprintf(line, sizeof line, "/ n = (2.000 x %.4lf + %.3lf x ",
+                 k.dc == 62.0 ? 5.4076 : 8.0623, k.n_ef_bolt);
+        EXPECT_TRUE(Has(s, line)) << s;
+        /* the strength lines give the bolt's embedment that the design takes: f_h,0,k =
+        ** 0.082 (1 - 0.01 (d + 1)) rho_k, 24.97 N/mm² of M12, 23.82 N/mm² of M16 (not the bolt
+        ** formula worked with dc: 10.91 and 10.04 N/mm²) */
+        FILE *f = tmpfile();
+        ASSERT_NE(f, nullptr);
+        Run_Nachweise(f, 0);
+        const std::string p = Slurp_Print(f);
+        fclose(f);
+        snprintf(line, sizeof line,
+                 "Bolzen M%.0lf (mit d + 1 mm = %.0lf mm): k\xCE\\"
+                 "90\xCEr = ",
+                 k.db, k.db + 1.0);
+        EXPECT_TRUE(Has(p, line)) << p;
+        EXPECT_TRUE(Has(p, k.db == 12.0 ? "f\xCE\\h,0,k\xCEr = 24.97 N/mm"
+                                        : "f\xCE\\h,0,k\xCEr = 23.82 N/mm"))
+            << p;
+    }
+}
