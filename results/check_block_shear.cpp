@@ -5,7 +5,9 @@
 */
 #include "results/splice_checks.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "design/design.h"
@@ -113,6 +115,76 @@ static void Calc_Block_Shear_Load(int inner, Block_Shear_Check *r)
     }
 }
 
+/*
+** The force along the grain of all shear planes that the fasteners of the block carry towards
+** the member end (EN 1995-1-1, Annex A: the block torn out by the fasteners' force parallel to
+** the grain). Where every fastener's component points to the end it is N_d; where a moment turns
+** some of them towards the joint (the compression zone of a bending splice), the sum of the
+** components that point to the end, row by row; those pointing away do not relieve the block.
+*/
+static void Block_Force(int group, int entry, const Lkom_Entry *c, Block_Shear_Check *r)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int n = Fastener_Pattern.count;
+    r->planes = si->shear_planes > 0 ? si->shear_planes : 1;
+    r->N_d = c->N_d;
+    r->F_Ed = c->N_d;
+    if (n <= 0) return;
+    std::vector<double> fx((size_t)n);
+    Get_Fastener_Forces_All(group, entry, n, nullptr, fx.data(), nullptr, nullptr, nullptr);
+    bool away = false;
+    for (double f : fx) away = away || f < 0.0;
+    if (!away) return;
+    /* the rows from the top, each row's positive components summed in the order of the pattern */
+    std::vector<double> row_y, row_F;
+    for (int i = 0; i < n; i++) {
+        const double y = Fastener_Pattern.recs[i].y;
+        size_t k = 0;
+        while (k < row_y.size() && std::fabs(row_y[k] - y) > 1e-4) k++;
+        if (k == row_y.size()) {
+            row_y.push_back(y);
+            row_F.push_back(0.0);
+        }
+        if (fx[(size_t)i] > 0.0) row_F[k] += fx[(size_t)i];
+    }
+    std::vector<size_t> order(row_y.size());
+    for (size_t k = 0; k < order.size(); k++) order[k] = k;
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return row_y[a] > row_y[b]; });
+    r->zone = 1;
+    r->zone_rows = 0;
+    double sum = 0.0;
+    for (size_t k : order) {
+        if (!(row_F[k] > 0.0)) continue;
+        if (r->zone_rows < PATTERN_COLUMNS_MAX) r->row_F[r->zone_rows] = row_F[k];
+        r->zone_rows++;
+        sum += row_F[k];
+    }
+    r->F_Ed = sum * r->planes;
+}
+
+/* One timber part's share of F_Ed: between one inner plate each of the two lamellas half; between
+** two or more each lamella its own planes' share (every shear plane of a fastener takes the same
+** force), two planes of a lamella between two plates, one of an outer lamella; beside outer
+** plates the whole member, or half of it from the nails, screws and staples of each side. */
+static void Block_Shares(Block_Shear_Check *r)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int n_p = (int)si->plate_count;
+    r->parts = 1.0;
+    if (si->connection_kind == CONN_INNER_PLATES && n_p >= 2) {
+        r->lamellas = n_p + 1;
+        const double planes = 2.0 * n_p; /* both faces of every plate */
+        r->N = r->F_Ed * 2.0 / planes;
+        r->N_outer = r->F_Ed * 1.0 / planes;
+        return;
+    }
+    if (si->connection_kind == CONN_INNER_PLATES && si->plate_count + 1.0 > 0.0)
+        r->parts = si->plate_count + 1.0;
+    else if (si->connection_kind != CONN_INNER_PLATES && Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type))
+        r->parts = 2.0;
+    r->N = r->parts != 1.0 ? r->F_Ed / r->parts : r->F_Ed;
+}
+
 int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -131,7 +203,14 @@ int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out)
         return 0;
     }
     const int n_r = (int)Splice_N_Row(si);
-    if (n_r < 2 || !(c->N_d > 0.0)) return 0;
+    if (n_r < 2) return 0;
+    /* a tension splice's fasteners, or those of a bending splice's tension zone */
+    Block_Force(group, entry, c, &r);
+    if (!(c->N_d > 0.0) && !(si->splice_kind == SPLICE_BENDING && r.F_Ed > 0.0)) {
+        r = Block_Shear_Check{};
+        r.state = BLOCK_SHEAR_NOT_APPLIED;
+        return 0;
+    }
 
     double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0;
     Get_Mat_Strengths(/*group=*/si->mat_mid, /*grade=*/si->grade_mid, /*use=*/1, /*kind=*/8,
@@ -152,9 +231,7 @@ int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out)
     Calc_Block_Shear_Load(inner, &r);
     Get_Group_Kmod(group, &r.kmod, nullptr, nullptr);
     const double gamma = si->gamma_m_mid;
-    r.N = c->N_d;
-    if (inner && si->plate_count + 1.0 > 0.0) r.N = c->N_d / (si->plate_count + 1.0);
-    else if (Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type)) r.N = c->N_d * 0.5;
+    Block_Shares(&r);
     if (!(gamma > 0.0)) {
         r.state = BLOCK_SHEAR_NO_GAMMA;
         return 1;
@@ -225,18 +302,54 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
                        "ef\xCEr = %.0lf mm " SYM_ARROW
                        " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus %c)",
                        r->L_v_gross, hv, r->d0, r->L_v, r->t_ef, r->A_v, r->mode);
-    /* the share of N_d that one timber part carries: between n inner plates n + 1 parts, with
+    /* the force of a tension zone, row by row from the top, per shear plane */
+    const char *force = "N\xCE\\d\xCEr";
+    if (r->zone) {
+        std::string rows;
+        double sum = 0.0;
+        for (int k = 0; k < r->zone_rows && k < PATTERN_COLUMNS_MAX; k++) {
+            char v[32];
+            snprintf(v, sizeof v, "%s%.2lf", k > 0 ? " + " : "", r->row_F[k]);
+            rows += v;
+            sum += r->row_F[k];
+        }
+        if (r->zone_rows > PATTERN_COLUMNS_MAX) rows += " + ...";
+        Oli_Write_Text(file,
+                       "Kraft der Verbindungsmittel in Faserrichtung zum Tr\x84gerende (Zugzone, "
+                       "je Reihe von oben, je Scherfuge): F\xCE\\Ed\xCEr = (%s) x %d = %.2lf "
+                       "x %d = %.2lf kN (N\xCE\\d\xCEr = %.2lf kN)",
+                       rows.c_str(), r->planes, sum, r->planes, r->F_Ed, r->N_d);
+        force = "F\xCE\\Ed\xCEr";
+    }
+    if (r->lamellas > 0) {
+        Oli_Write_Text(file,
+                       "F\xCE\\"
+                       "bs,Rk\xCEr = %.2lf kN, k\xCE\\mod\xCEr = %.2lf " SYM_ARROW " F\xCE\\"
+                       "bs,Rd\xCEr = %.2lf kN je Lamelle (%d Lamellen, %d Scherfugen je "
+                       "Verbindungsmittel mit gleicher Kraft)",
+                       r->F_Rk, r->kmod, r->F_Rd, r->lamellas, 2 * (r->lamellas - 1));
+        const bool done = r->state == BLOCK_SHEAR_DONE;
+        Oli_Write_Text(file,
+                       "innere Lamelle (zwischen zwei Blechen): %s x 2 / %d = %.2lf kN " SYM_ARROW
+                       " u\xCE\\"
+                       "bs\xCEr = %.3lf",
+                       force, 2 * (r->lamellas - 1), r->N, Block_Shear_Shown_Util(r));
+        Oli_Write_Text(file,
+                       "\x84u\xE1"
+                       "ere Lamelle (neben einem Blech): %s x 1 / %d = %.2lf kN " SYM_ARROW
+                       " u\xCE\\"
+                       "bs\xCEr = %.3lf",
+                       force, 2 * (r->lamellas - 1), r->N_outer,
+                       done ? r->N_outer / r->F_Rd : Block_Shear_Shown_Util(r));
+        return;
+    }
+    /* the share of one timber part: between one inner plate each of the two lamellas, with
     ** nails, screws and staples each of the two side members */
-    const Splice_Input_Record *si = &Splice_Input;
-    double parts = 1.0;
-    if (si->connection_kind == CONN_INNER_PLATES && si->plate_count + 1.0 > 0.0)
-        parts = si->plate_count + 1.0;
-    else if (Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type)) parts = 2.0;
     char share[96];
-    if (parts != 1.0)
-        snprintf(share, sizeof share, "Anteil je Holzteil N\xCE\\d\xCEr / %.0lf = %.2lf kN", parts,
+    if (r->parts != 1.0)
+        snprintf(share, sizeof share, "Anteil je Holzteil %s / %.0lf = %.2lf kN", force, r->parts,
                  r->N);
-    else snprintf(share, sizeof share, "N\xCE\\d\xCEr = %.2lf kN", r->N);
+    else snprintf(share, sizeof share, "%s = %.2lf kN", force, r->N);
     Oli_Write_Text(file,
                    "F\xCE\\"
                    "bs,Rk\xCEr = %.2lf kN, k\xCE\\mod\xCEr = %.2lf " SYM_ARROW " F\xCE\\"

@@ -214,9 +214,10 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
     /* the moment for distribution: M_v,d of a bending splice, that of V_d of another */
     const double M = c->M_distr;
     r.joint_moment = r.bending || M != 0.0;
-    double Vs =
-        r.joint_moment ? std::fabs(c->V_d) / 2.0 + si->k_xr * (std::fabs(M) * 100.0) / 2.0 : 0.0;
-    if (std::fabs(Vs) < std::fabs(c->V_d)) Vs = c->V_d;
+    /* the shear of the sections between the columns, as the timber checks take it */
+    Joint_Shear js;
+    Calc_Joint_Shear(group, entry, &js);
+    const double Vs = js.V;
     r.V = Vs;
     if (!Calc_Plate_Stresses(c->N_d, Vs, M, &r.sigma, &r.tau, &r.sigma_v)) {
         r.state = PLATE_CHECK_NO_SECTION;

@@ -165,14 +165,6 @@ double Get_Ft90d_Side(int group, int accidental)
     return Ft90d(Splice_Input.mat_side, Splice_Input.grade_side, kmod, accidental);
 }
 
-/* Shear at the joint: half of V plus the moment's share of the outer fasteners, at least V. */
-static double Joint_Shear(double V, double M)
-{
-    double Vs = std::fabs(V) / 2.0 + Splice_Input.k_xr * (std::fabs(M) * 100.0) / 2.0;
-    if (std::fabs(Vs) < std::fabs(V)) Vs = V;
-    return Vs;
-}
-
 typedef struct Member_Stresses {
     double s0, sm, tau, u;
     double f_t_0_d;               /* design tensile strength the check used, N/mm² */
@@ -205,6 +197,10 @@ static Timber_Member_Check Member_Result(const Section_Check_Input *rec, const M
                                          double V, int mat)
 {
     Timber_Member_Check m{};
+    if (rec->overrides != nullptr) {
+        m.A_n = rec->overrides[SV_A];
+        m.W_n = rec->overrides[SV_W_U];
+    }
     m.panel = Is_Mat_Wood_Panel(mat);
     m.f_m_k = rec->f_m_y_k;
     m.f_c_0_k = rec->f_c_0_k;
@@ -290,6 +286,27 @@ static void Calc_One_Sided_Tension(const Section_Check_Input *rec, double f_t_0_
     r->f_t_0_d = f_t_0_d;
 }
 
+/* The section of one of `lamellas` equal lamellas from that of all of them together (Init_Member). */
+static void One_Lamella_Of(int lamellas, Section_Dims *dims, double *geo)
+{
+    const double f = 1.0 / lamellas;
+    dims->v[0] = (float)(dims->v[0] * f);
+    for (int k : {SV_A, SV_W_U, SV_W_O_NEG, SV_A_QZ, SV_I_Y}) geo[k] *= f;
+}
+
+/* Check a member's section for its axial force N, shear V and moment M (kN, kNm). */
+static Timber_Member_Check Check_Member_Section(const Section_Check_Input *rec,
+                                                const Section_Dims *dims, double N, double V,
+                                                double M, int mat, Member_Stresses *stresses)
+{
+    const Member_Stresses st = Run_Section(rec, dims, N, V, M);
+    Timber_Member_Check m = Member_Result(rec, &st, V, mat);
+    m.N = N;
+    m.M = M;
+    if (stresses) *stresses = st;
+    return m;
+}
+
 int Calc_Timber_Check(int group, int entry, Timber_Check *out)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -305,12 +322,18 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     r.bending = bending;
     r.N = c->N_d;
     r.V_d = c->V_d;
+    r.M_d = c->M_d;
     /* Every splice takes the moment for distribution and the forces across the grain of its
     ** fasteners: M_v,d of a bending splice, the moment of V_d about the fasteners of another. */
     r.M = c->M_distr;
     r.joint_moment = bending || r.M != 0.0;
     r.k_xr = si->k_xr;
     r.V90 = std::fabs(c->max_col_Fy);
+    /* The member's net section through the column farthest from the joint carries the member's
+    ** moment there: M_d of a bending splice and the moment of V_d over x_max. The side timbers
+    ** keep M_v,d: between the joint and their first column they carry M_d + V_d x below it. */
+    r.x_max = Joint_Outermost_Column_X();
+    r.M_sec = (bending ? std::fabs(c->M_d) : 0.0) + std::fabs(c->V_d) * r.x_max / 100.0;
     const double N = r.N, M = r.M;
 
     /* Without a partial factor the stresses cannot be compared with a strength. */
@@ -320,24 +343,36 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
         return 1;
     }
 
-    const double Vs = Joint_Shear(c->V_d, M);
-    r.V = Vs;
+    Calc_Joint_Shear(group, entry, &r.shear);
+    const double V = r.shear.V;
+    r.V = V;
     Section_Check_Input rec_s{}, rec_m{};
     Section_Dims dim_s{}, dim_m{};
     double geo_s[10], geo_m[10];
     if (kind == CONN_SIDE_TIMBERS) {
         Init_Side_Timber_Check(&rec_s, kmod_side, &dim_s, geo_s, nullptr, nullptr);
-        const Member_Stresses ss = Run_Section(&rec_s, &dim_s, N, Vs, M);
-        r.side = Member_Result(&rec_s, &ss, Vs, si->mat_side);
+        Member_Stresses ss;
+        r.side = Check_Member_Section(&rec_s, &dim_s, N, V, M, si->mat_side, &ss);
         if (N >= 0.0) Calc_One_Sided_Tension(&rec_s, ss.f_t_0_d, true, &r);
     }
-    double Vm = 0.0;
-    if (kind == CONN_INNER_PLATES) Vm = Vs;
-    else if (r.joint_moment) Vm = Joint_Shear(c->V_d, M);
-    if (std::fabs(Vm) < std::fabs(c->V_d)) Vm = c->V_d;
     Init_Middle_Timber_Check(&rec_m, kmod_mid, &dim_m, geo_m, nullptr, nullptr);
-    const Member_Stresses sm = Run_Section(&rec_m, &dim_m, N, Vm, M);
-    r.mid = Member_Result(&rec_m, &sm, Vm, si->mat_mid);
+    Member_Stresses sm;
+    const int n_p = (int)si->plate_count;
+    if (kind == CONN_INNER_PLATES && n_p >= 2) {
+        /* Every shear plane of a fastener takes the same force: a lamella between two plates
+        ** carries two planes' share of N, M and V, an outer lamella one, each on its own net
+        ** section (the lamellas are of one thickness). */
+        r.lamellas = n_p + 1;
+        r.planes = 2 * n_p; /* both faces of every plate */
+        One_Lamella_Of(r.lamellas, &dim_m, geo_m);
+        const double s_in = 2.0 / r.planes, s_out = 1.0 / r.planes;
+        r.mid = Check_Member_Section(&rec_m, &dim_m, N * s_in, V * s_in, r.M_sec * s_in,
+                                     si->mat_mid, &sm);
+        r.lam_outer = Check_Member_Section(&rec_m, &dim_m, N * s_out, V * s_out, r.M_sec * s_out,
+                                           si->mat_mid, nullptr);
+    } else {
+        r.mid = Check_Member_Section(&rec_m, &dim_m, N, V, r.M_sec, si->mat_mid, &sm);
+    }
     /* the halves' strength line where the reduction applies */
     if (kind == CONN_LAP && N >= 0.0
         && Get_Member_Tension_Factor(si->vbm_type, si->predrilled) != 1.0)
@@ -353,7 +388,7 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     }
     r.withdrawal_hint =
         std::fabs(sm.sm) < 1e-5 && N > 0.0 && kind == CONN_SIDE_TIMBERS && Is_Vbm_Connector(type);
-    r.u = std::fmax(r.mid.u, r.side.u);
+    r.u = std::fmax(std::fmax(r.mid.u, r.lam_outer.u), r.side.u);
     *out = r;
     return 1;
 }
@@ -367,20 +402,54 @@ static void Write_Kcr_Line(FILE *file, const Timber_Check *r, const Timber_Membe
     Oli_Write_Text(file, "mit k\xCE\\cr\xCEr = %.3lf", m->k_cr);
 }
 
-/* The shear at the joint where a moment acts and where it comes from: V_d, M_v,d and the
-** pattern factor k_xr = sum |x_i| / sum r_i² (printed per metre, M in kNm). */
-static void Write_Joint_Shear_Line(FILE *file, const Timber_Check *r)
+/* The moment on the middle member's net section at the outermost column, where the member's
+** own moment acts: |M_d| (bending splice) + |V_d| x_max. */
+static void Write_Section_Moment_Line(FILE *file, const Timber_Check *r)
+{
+    if (r->bending)
+        Oli_Write_Text(file,
+                       "Nettoquerschnitt an der \x84u\xE1"
+                       "ersten Spalte: M = |M\xCE\\d\xCEr| + "
+                       "|V\xCE\\d\xCEr| x\xCE\\max\xCEr = |%.2lf| + |%.2lf| x %.4lf m = %.2lf kNm",
+                       r->M_d, r->V_d, r->x_max / 100.0, r->M_sec);
+    else
+        Oli_Write_Text(file,
+                       "Nettoquerschnitt an der \x84u\xE1"
+                       "ersten Spalte: M = |V\xCE\\d\xCEr| "
+                       "x\xCE\\max\xCEr = |%.2lf| x %.4lf m = %.2lf kNm",
+                       r->V_d, r->x_max / 100.0, r->M_sec);
+}
+
+/* The shares of the lamellas between two or more inner plates: each shear plane of a fastener
+** takes the same force, a lamella between two plates two planes, an outer lamella one. */
+static void Write_Lamella_Share_Line(FILE *file, const Timber_Check *r)
 {
     Oli_Write_Text(file,
-                   "V = max(|V\xCE\\d\xCEr|; |V\xCE\\d\xCEr| / 2 + k\xCE\\xr\xCEr x |M\xCE\\v,d"
-                   "\xCEr| / 2) = max(%.2lf; %.2lf / 2 + %.4lf 1/m x %.2lf kNm / 2) = %.2lf kN",
-                   std::fabs(r->V_d), std::fabs(r->V_d), r->k_xr * 100.0, std::fabs(r->M), r->V);
-    Oli_Write_Text(
-        file,
-        "mit k\xCE\\xr\xCEr = %s|x\xCE\\i\xCEr| / %sr\xCE\\i\xCEr\xFD (Annahme des "
-        "Programms auf der sicheren Seite, keine Regel der Norm: die halbe Querkraft und "
-        "der Anteil des Moments an den Verbindungsmitteln, mindestens |V\xCE\\d\xCEr|)",
-        SYM_SUM, SYM_SUM);
+                   "Holzlamellen: %d Lamellen, %d Scherfugen je Verbindungsmittel mit gleicher "
+                   "Kraft: innere Lamelle (zwischen zwei Blechen) 2/%d, \x84u\xE1"
+                   "ere Lamelle "
+                   "(neben einem Blech) 1/%d von N, M und V",
+                   r->lamellas, r->planes, r->planes, r->planes);
+}
+
+/* One lamella's forces, net section and stresses. */
+static void Write_Lamella_Lines(FILE *file, const Timber_Member_Check *m, bool inner,
+                                const char *axial, const char *shear)
+{
+    const char *name = inner ? "innere Lamelle"
+                             : "\x84u\xE1"
+                               "ere Lamelle";
+    Oli_Write_Text(file,
+                   "%s: N = %.2lf kN, M = %.2lf kNm, V = %.2lf kN, A\xCE\\n\xCEr = %.2lf "
+                   "cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr",
+                   name, m->N, m->M, m->V, m->A_n, m->W_n);
+    Oli_Write_Text(file,
+                   "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
+                   "N/mm\xCE/2\xCEr, %s\xCE\\"
+                   "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) %s "
+                   "u = %.2lf",
+                   name, SYM_SIGMA, axial, m->sigma_0, SYM_SIGMA, m->sigma_m, SYM_TAU, m->tau,
+                   shear, m->V, SYM_ARROW, m->u);
 }
 
 const char Panel_In_Plane_Note[] = " (Scheibenbeanspruchung)";
@@ -464,7 +533,7 @@ static void Write_T90_Lines(FILE *file, const Timber_Check *r)
 static void Write_Timber_Result_Line(FILE *file, const Timber_Check *r)
 {
     const int kind = r->kind;
-    const double um = r->mid.u, us = r->side.u, u = r->u;
+    const double um = std::fmax(r->mid.u, r->lam_outer.u), us = r->side.u, u = r->u;
     char line[256];
     if (um <= UTIL_LIMIT && us <= UTIL_LIMIT) {
         Format_N(line, sizeof line,
@@ -515,17 +584,24 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
     const char *axial = r->N >= 0.0 ? "t,d" : "c,d";
     /* Where a moment acts (a bending splice, or V_d's moment about the fasteners) the shear at
     ** the joint is not V_d: its own line says how it arises, and the member lines call it V. */
-    if (r->joint_moment) Write_Joint_Shear_Line(file, r);
+    if (r->joint_moment) Print_Joint_Shear(file, &r->shear);
+    if (r->M_sec != 0.0) Write_Section_Moment_Line(file, r);
     const char *shear = r->joint_moment ? "V"
                                         : "V\xCE\\"
                                           "d\xCEr";
-    Oli_Write_Text(file,
-                   "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
-                   "N/mm\xCE/2\xCEr, %s\xCE\\"
-                   "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) %s "
-                   "u = %.2lf",
-                   name, SYM_SIGMA, axial, r->mid.sigma_0, SYM_SIGMA, r->mid.sigma_m, SYM_TAU,
-                   r->mid.tau, shear, r->mid.V, SYM_ARROW, r->mid.u);
+    if (r->lamellas > 0) {
+        Write_Lamella_Share_Line(file, r);
+        Write_Lamella_Lines(file, &r->mid, true, axial, shear);
+        Write_Lamella_Lines(file, &r->lam_outer, false, axial, shear);
+    } else {
+        Oli_Write_Text(file,
+                       "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
+                       "N/mm\xCE/2\xCEr, %s\xCE\\"
+                       "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) %s "
+                       "u = %.2lf",
+                       name, SYM_SIGMA, axial, r->mid.sigma_0, SYM_SIGMA, r->mid.sigma_m, SYM_TAU,
+                       r->mid.tau, shear, r->mid.V, SYM_ARROW, r->mid.u);
+    }
     Write_Kcr_Line(file, r, &r->mid);
     Write_Panel_Strength_Lines(file, r, name, &r->mid);
     if (kind == CONN_SIDE_TIMBERS) {
@@ -563,7 +639,7 @@ double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, dou
         if (u_side) *u_side = r.kind == CONN_SIDE_TIMBERS ? UTIL_NO_CHECK : 0.0;
         return UTIL_NO_CHECK;
     }
-    if (u_middle) *u_middle = r.mid.u;
+    if (u_middle) *u_middle = std::fmax(r.mid.u, r.lam_outer.u);
     if (u_side) *u_side = r.side.u;
     return r.u;
 }

@@ -94,7 +94,49 @@ typedef struct Timber_Member_Check {
     double f_m_k, f_c_0_k, f_v_k; /* N/mm², characteristic strengths the check took */
     double kmod, gamma_m;         /* factors of its design strengths */
     double f_m_d, f_c_0_d, f_v_d; /* N/mm², its design strengths */
+    double N, M;                  /* kN, kNm: the axial force and moment the member takes */
+    double A_n, W_n;              /* cm², cm³: the net section checked */
 } Timber_Member_Check;
+
+/* ---------------------------------------------------------------- loads inside the joint */
+
+/*
+** The shear that the timber and the plates take at the joint: the largest shear over the sections
+** between the columns of one splice half, from the equilibrium of the member between them. Every
+** column passes its fasteners' forces across the grain (F_y of all shear planes) between the timber
+** and the plates (or the side timbers): a section behind column k carries the sum of columns 1..k on
+** the joint's side and the sum of the others on the member's side. Never less than the estimate
+** max(|V_d|; |V_d| / 2 + k_xr |M_v,d| / 2) that the checks took before.
+*/
+typedef struct Joint_Shear {
+    int32_t done;                  /* 1: the sections were evaluated (a moment acts) */
+    int32_t lap;                   /* 1: a lap, whose columns are ordered by x, not from a joint */
+    double V_d;                    /* kN, shear of the combination */
+    double M;                      /* kNm, moment for distribution M_v,d */
+    double k_xr;                   /* 1/cm, pattern factor sum |x_i| / sum r_i² */
+    double V_estimate;             /* kN, max(|V_d|; |V_d| / 2 + k_xr |M| / 2), V_d itself where
+                                   ** its magnitude governs */
+    int32_t columns;               /* columns of one half, numbered from the joint */
+    double F[PATTERN_COLUMNS_MAX]; /* kN, the columns' forces across the grain (the first
+                                   ** PATTERN_COLUMNS_MAX columns) */
+    int32_t section;               /* the governing section lies behind this column, 0: none */
+    double V_joint_side;           /* kN, |sum of the columns 1..section| */
+    double V_member_side;          /* kN, |sum of the other columns| */
+    double V_sections;             /* kN, the larger of both */
+    double V;                      /* kN, the shear the checks take: V_sections where it exceeds
+                                   ** |V_estimate|, else V_estimate */
+} Joint_Shear;
+
+/* Compute the joint shear of combination (group, entry) of the prepared pattern into *out; 0 when
+** there is no such combination. Without a moment (no bending splice, M_v,d = 0) the sections are
+** not evaluated and V is V_estimate. */
+int Calc_Joint_Shear(int group, int entry, Joint_Shear *out);
+/* Write the lines of a computed joint shear that was evaluated (nothing otherwise). */
+void Print_Joint_Shear(FILE *file, const Joint_Shear *js);
+
+/* Distance (cm) of the fastener column farthest from the joint, |x| largest of the pattern: the
+** member's net section there carries the moment |M_d| + |V_d| x_max. */
+double Joint_Outermost_Column_X(void);
 
 /* Tension perpendicular to the grain of one member under EN 1995-1-1, 8.1.4, for one connection:
 ** the fasteners of one splice half, or the weakest column of them. */
@@ -157,7 +199,18 @@ typedef struct Timber_Check {
                                              ** bending splice) */
     double k_xr;                             /* 1/cm, pattern factor sum |x_i| / sum r_i² */
     double V;                                /* kN, shear at the joint */
-    Timber_Member_Check mid;                 /* middle member or lamellas between inner plates */
+    Joint_Shear shear;                       /* where V comes from */
+    double M_d;                              /* kNm, moment of the combination */
+    double x_max;                            /* cm, outermost column from the joint */
+    double M_sec;                            /* kNm, moment on the net section of the middle
+                                             ** member there: |V_d| x_max, and |M_d| in a
+                                             ** bending splice */
+    int32_t lamellas;                        /* lamellas where two or more inner plates split
+                                             ** the member (each checked with its share), else 0 */
+    int32_t planes;                          /* shear planes of a fastener, 2 per inner plate */
+    Timber_Member_Check mid;                 /* middle member, all lamellas together beside one
+                                             ** inner plate, or a lamella between two plates */
+    Timber_Member_Check lam_outer;           /* an outer lamella beside one of several plates */
     Timber_Member_Check side;                /* both side timbers together (side-timber splices) */
     int32_t t90;                             /* 1: tension perpendicular to the grain was checked */
     double V90;                              /* kN, largest column force across the grain */
@@ -533,8 +586,23 @@ typedef struct Block_Shear_Check {
     double F_Rk;                 /* kN, F_bs,Rk */
     double kmod;
     double F_Rd; /* kN, F_bs,Rd (not with BLOCK_SHEAR_NO_GAMMA) */
-    double N;    /* kN, the share of N_d of one timber part */
-    double u;    /* N / F_bs,Rd, valid with BLOCK_SHEAR_DONE */
+    /* The force along the grain that the fasteners of the block carry towards the member end: N_d
+    ** where every fastener's force points there, else (a moment about the fasteners) the sum of
+    ** the components that do, row by row (the fasteners pushing away do not relieve it). */
+    double N_d;                        /* kN, normal force of the combination */
+    int32_t zone;                      /* 1: some fasteners push away, F_Ed is not N_d */
+    double F_Ed;                       /* kN, that force of all shear planes */
+    int32_t zone_rows;                 /* rows with a share in F_Ed (at most the first
+                                           ** PATTERN_COLUMNS_MAX of them in row_F) */
+    double row_F[PATTERN_COLUMNS_MAX]; /* kN per shear plane, each such row's sum */
+    int32_t planes;                    /* shear planes of a fastener */
+    double parts;                      /* F_Ed / parts is one timber part's share (not with
+                                           ** lamellas) */
+    int32_t lamellas;                  /* lamellas of two or more inner plates, else 0: the
+                                           ** inner ones take 2 / planes of F_Ed, the outer 1 */
+    double N;                          /* kN, the share of the governing timber part */
+    double N_outer;                    /* kN, with lamellas: the share of an outer lamella */
+    double u;                          /* N / F_bs,Rd, valid with BLOCK_SHEAR_DONE */
 } Block_Shear_Check;
 
 /* Compute the block-shear check of combination (group, entry) into *out: 0 (state NOT_APPLIED,

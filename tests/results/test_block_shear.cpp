@@ -220,22 +220,139 @@ TEST(BlockShear, StatesOfACheckThatDoesNotApplyOrCannotBeMade)
 
 TEST(BlockShear, ShareOfTheNormalForce)
 {
-    /* The normal force on one timber part: inner plates split the member into plate_count + 1
-    ** parts (180 / 2 = 90 kN, two plates 180 / 3 = 60 kN); beside outer plates the member takes
+    /* The normal force on one timber part: one inner plate splits the member into two lamellas
+    ** of one plane each (180 / 2 = 90 kN); between two plates every shear plane of a dowel takes
+    ** the same force, 180 / 4 = 45 kN: the lamella between the plates two planes, 90 kN, each
+    ** outer lamella one, 45 kN (not 180 / 3 = 60 kN each); beside outer plates the member takes
     ** all of it from dowels and bolts, and half from the nails and screws of each side. */
     Prepared_Splice();
     Block_Shear_Check r;
     ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
     EXPECT_DOUBLE_EQ(r.N, 90.0);
+    EXPECT_EQ(r.lamellas, 0);
     Splice_Input.plate_count = 2.0;
     ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.lamellas, 3);
+    EXPECT_DOUBLE_EQ(r.N, 90.0);
+    EXPECT_DOUBLE_EQ(r.N_outer, 45.0);
+    EXPECT_DOUBLE_EQ(r.u, 90.0 / r.F_Rd);
+    /* three plates: 6 planes of 30 kN, inner lamellas 60 kN, outer 30 kN */
+    Splice_Input.plate_count = 3.0;
+    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.lamellas, 4);
     EXPECT_DOUBLE_EQ(r.N, 60.0);
+    EXPECT_DOUBLE_EQ(r.N_outer, 30.0);
+    Splice_Input.plate_count = 2.0;
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
     ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
     EXPECT_DOUBLE_EQ(r.N, 180.0);
     Splice_Input.vbm_type = VBM_NAGEL;
     ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
     EXPECT_DOUBLE_EQ(r.N, 90.0);
+}
+
+TEST(BlockShear, EachLamellaOnItsOwnThicknessWithItsOwnShare)
+{
+    /* GL24h 16/24 cm, two inner plates 10 mm (h_p 20 cm): three lamellas t1 = (160 - 20) / 3 =
+    ** 46.667 mm; dowels 12 x 160 mm, 3 x 3 per half, N_d = 120 kN, kmod 0.8. The block as in
+    ** RecordWorkedByHand: L_net,t = 144 mm, L_net,v = 348 mm; A_net,t = 46.667 x 144 = 6720 mm²,
+    ** A_net,v = 46.667 x 348 = 16240 mm². (A.1): max(1.5 x 6720 x 19.2, 0.7 x 16240 x 3.5) =
+    ** max(193536, 39788) N = 193.536 kN; F_bs,Rd = 193.536 x 0.8 / 1.3 = 119.0991 kN per lamella.
+    ** 4 shear planes of 30 kN: the lamella between the plates 60 kN, u = 60 / 119.0991 = 0.503782
+    ** (all lamellas alike took 120 / 3 = 40 kN, 0.335855); an outer lamella 30 kN, 0.251891. */
+    Glulam_Inner_Plate_Splice();
+    Tension_Splice(120.0);
+    Splice_Input.lkom.groups[0].kmod = 0.8;
+    Splice_Input.b = 16.0;
+    Splice_Input.plate_count = 2.0;
+    Splice_Input.l = 160.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Block_Shear_Check r;
+    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.state, BLOCK_SHEAR_DONE);
+    EXPECT_NEAR(r.t1, 140.0 / 3.0, 1e-9);
+    EXPECT_NEAR(r.A_t, 6720.0, 1e-6);
+    EXPECT_EQ(r.mode, '-');
+    EXPECT_NEAR(r.F_Rk, 193.536, 1e-9);
+    EXPECT_NEAR(r.F_Rd, 119.0991, 1e-4);
+    EXPECT_NEAR(r.N, 60.0, 1e-12);
+    EXPECT_NEAR(r.N_outer, 30.0, 1e-12);
+    EXPECT_NEAR(r.u, 0.503782, 1e-6);
+    EXPECT_NEAR(Oli_Blockscher_Nachweis(nullptr, 0, 0, nullptr), 0.503782, 1e-6);
+    const std::string s = Printed(&r);
+    EXPECT_NE(s.find("F\xCE\\"
+                     "bs,Rd\xCEr = 119.10 kN je Lamelle (3 Lamellen, 4 Scherfugen je "
+                     "Verbindungsmittel mit gleicher Kraft)"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("innere Lamelle (zwischen zwei Blechen): N\xCE\\"
+                     "d\xCEr x 2 / 4 = 60.00 kN => u\xCE\\"
+                     "bs\xCEr = 0.504"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("ere Lamelle (neben einem Blech): N\xCE\\"
+                     "d\xCEr x 1 / 4 = 30.00 kN => u\xCE\\"
+                     "bs\xCEr = 0.252"),
+              std::string::npos)
+        << s;
+}
+
+TEST(BlockShear, ABendingSpliceTakesTheForceOfItsTensionZone)
+{
+    /* Bending splice: two outer plates 5 mm, dowels 12 mm in GL24h 14/32, 3 x 4 per half,
+    ** M_d 3 kNm, N_d 20 kN, V_d 8 kN, kmod 0.9. The layout puts the columns at x = 8.4,
+    ** 14.384317, 20.368634 cm and the rows at y = +-3.737295, +-11.211884 cm: x_c = 14.384317 cm,
+    ** I_p = 4 x 2 x 5.984317² + 3 x 2 (11.211884² + 3.737295²) = 1124.5387 cm²,
+    ** M_v,d = 3 + 8 x 0.14384317 = 4.1507454 kNm. Along the grain per shear plane (2 planes, 12
+    ** dowels): 20 / 24 + 415.07454 y / 1124.5387 / 2 = 2.902523, 1.523063, 0.143603 and -1.235856
+    ** kN in the rows from the top. The block takes the components that point to the member end,
+    ** 3 per row: 8.707569 + 4.569190 + 0.430810 = 13.707569 kN per plane, F_Ed = 27.415138 kN
+    ** (the bottom row pushes away and does not relieve it), not N_d = 20 kN.
+    ** Block: t1 = 140 mm; L_net,t = 3 x 74.74589 - 3 x 12 = 188.2377 mm, A_net,t = 26353.3 mm²;
+    ** F_bs,Rk = 1.5 x 26353.3 x 19.2 = 758.975 kN (shear 0.7 x 48632 x 3.5 = 119.1 kN below);
+    ** F_bs,Rd = 758.975 x 0.9 / 1.3 = 525.44 kN: u = 27.415138 / 525.444 = 0.052175 (N_d: 0.038063).
+    ** Pure bending (N_d = 0), where the check was not made: per plane 415.07454 y / 1124.5387 / 2
+    ** = 2.069190 + 0.689730 kN in the top rows, F_Ed = 3 x 2.758920 x 2 = 16.553517 kN,
+    ** u = 16.553517 / 525.444 = 0.031504. */
+    Glulam_Inner_Plate_Splice();
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Splice_Input.b = 14.0;
+    Splice_Input.h = 32.0;
+    Splice_Input.t_p = 0.5;
+    Splice_Input.h_p = 32.0;
+    Set_Layout(3, 4);
+    Splice_Input.lkom.groups[0].kmod_source = 0;
+    Splice_Input.lkom.groups[0].kmod = 0.9;
+    Set_Lkom(0, 0, 3.0, 20.0, 8.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Block_Shear_Check r;
+    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.state, BLOCK_SHEAR_DONE);
+    EXPECT_EQ(r.zone, 1);
+    ASSERT_EQ(r.zone_rows, 3);
+    EXPECT_NEAR(r.row_F[0], 8.707569, 1e-5);
+    EXPECT_NEAR(r.row_F[1], 4.569190, 1e-5);
+    EXPECT_NEAR(r.row_F[2], 0.430810, 1e-5);
+    EXPECT_NEAR(r.F_Ed, 27.415138, 1e-5);
+    EXPECT_NEAR(r.N, 27.415138, 1e-5);
+    EXPECT_NEAR(r.F_Rk, 758.975, 1e-3);
+    EXPECT_NEAR(r.u, 0.052175, 1e-6);
+    const std::string s = Printed(&r);
+    EXPECT_NE(s.find("F\xCE\\Ed\xCEr = (8.71 + 4.57 + 0.43) x 2 = 13.71 x 2 = 27.42 kN "
+                     "(N\xCE\\d\xCEr = 20.00 kN)"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("F\xCE\\Ed\xCEr = 27.42 kN => u\xCE\\"
+                     "bs\xCEr = 0.052"),
+              std::string::npos)
+        << s;
+    /* pure bending, on the same pattern (M_v,d does not take N_d) */
+    Get_Lkom_Entry(0, 0)->N_d = 0.0;
+    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.state, BLOCK_SHEAR_DONE);
+    EXPECT_NEAR(r.F_Ed, 16.553517, 1e-5);
+    EXPECT_NEAR(r.u, 0.031504, 1e-6);
 }
 
 TEST(BlockShear, ComputingLeavesTheInputAlone)

@@ -147,7 +147,11 @@ TEST(TimberCheck, BendingSpliceWithTensionPerpendicularToTheGrain)
     ** middle 14 * 120 * (160 / 0.2)^0.5 = 47.5176 kN, F_90,Rd = 0.9 * 47.5176 / 1.3 = 32.8968 kN
     ** against V_d = 4 kN on both planes and the column's 2 x 2 kN: u = 0.121592; one side timber
     ** 23.7588 kN, 16.4484 kN against 2 kN both ways: 0.121592. Shear governs:
-    ** 0.652985 / (0.9 * 4.0 / 1.3) = 0.235800, bending 1.25 / (0.9 * 24 / 1.3) = 0.075231. */
+    ** 0.652985 / (0.9 * 4.0 / 1.3) = 0.235800, bending 1.25 / (0.9 * 24 / 1.3) = 0.075231.
+    ** The middle member's net section through the outermost column (x_max = 5 + 3 x 4.2 = 17.6
+    ** cm) carries the member's moment there: M = |M_d| + |V_d| x_max = 1 + 4 x 0.176 = 1.704 kNm,
+    ** sigma_m,d = 1704 / 800 = 2.13 N/mm² (the side timbers keep M_v,d: between the joint and
+    ** their first column they carry no more). */
     Nailed_Timber_Splice(0.0);
     Splice_Input.splice_kind = SPLICE_BENDING;
     Splice_Input.k_xr = 0.1;
@@ -165,7 +169,9 @@ TEST(TimberCheck, BendingSpliceWithTensionPerpendicularToTheGrain)
     EXPECT_NEAR(r.V, 7.0, 1e-12);
     EXPECT_NEAR(r.mid.V, 7.0, 1e-12);
     EXPECT_NEAR(r.side.V, 7.0, 1e-12);
-    EXPECT_NEAR(std::fabs(r.mid.sigma_m), 1.25, 1e-9);
+    EXPECT_NEAR(r.x_max, 17.6, 1e-12);
+    EXPECT_NEAR(r.M_sec, 1.704, 1e-12);
+    EXPECT_NEAR(std::fabs(r.mid.sigma_m), 2.13, 1e-9);
     EXPECT_NEAR(std::fabs(r.side.sigma_m), 1.25, 1e-9);
     EXPECT_NEAR(r.mid.tau, 0.652985, 1e-6);
     EXPECT_NEAR(r.side.tau, 0.652985, 1e-6);
@@ -192,8 +198,9 @@ TEST(TimberCheck, BendingSpliceWithTensionPerpendicularToTheGrain)
     EXPECT_NEAR(r.mid.u, 0.134743, 1e-6);
 
     /* A tension splice takes V_d and the moment about its fasteners that the preparation stores
-    ** (here the same 1 kNm, without M_d), so the joint shear and the bending stresses are those
-    ** above: V = 4 / 2 + 10 * 1 / 2 = 7 kN, |sigma_m| = 1.25 N/mm². */
+    ** (here the same 1 kNm, without M_d), so the joint shear and the side timbers' bending stress
+    ** are those above: V = 4 / 2 + 10 * 1 / 2 = 7 kN, |sigma_m| = 1.25 N/mm²; the middle member's
+    ** net section takes |V_d| x_max = 4 x 0.176 = 0.704 kNm without M_d: 704 / 800 = 0.88. */
     Splice_Input.splice_kind = SPLICE_TENSION;
     Splice_Input.k_xr = 0.1;
     ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
@@ -202,7 +209,112 @@ TEST(TimberCheck, BendingSpliceWithTensionPerpendicularToTheGrain)
     EXPECT_DOUBLE_EQ(r.M, 1.0);
     EXPECT_NEAR(r.V, 7.0, 1e-12);
     EXPECT_NEAR(r.mid.V, 7.0, 1e-12);
-    EXPECT_NEAR(std::fabs(r.mid.sigma_m), 1.25, 1e-9);
+    EXPECT_NEAR(r.M_sec, 0.704, 1e-12);
+    EXPECT_NEAR(std::fabs(r.mid.sigma_m), 0.88, 1e-9);
+    EXPECT_NEAR(std::fabs(r.side.sigma_m), 1.25, 1e-9);
+}
+
+/* The glulam splice with one inner plate (GL24h 14/24, dowels 12 mm, 3 x 3 per half), preset
+** kmod 0.8: f_t,0,d = 19.2 x 0.8 / 1.3 = 11.815385, f_m,d = 24 x 0.8 / 1.3 = 14.769231,
+** f_v,d = 3.5 x 0.8 / 1.3 = 2.153846 N/mm², k_cr 0.67; N_d (kN) in combination (0, 0). */
+static void Glulam_Splice_Kmod_08(double N)
+{
+    Glulam_Inner_Plate_Splice();
+    Tension_Splice(N);
+    Splice_Input.lkom.groups[0].kmod = 0.8;
+}
+
+TEST(TimberCheck, EachLamellaBetweenTwoPlatesTakesItsOwnPlanes)
+{
+    /* GL24h 16/24 cm, two inner plates 10 mm: three lamellas of (160 - 20) / 3 = 46.667 mm;
+    ** dowels 12 x 160 mm, 3 x 3 per half, N_d = 120 kN. Every shear plane of a dowel takes the
+    ** same force (4 planes): the lamella between the plates carries 2 / 4 of N_d = 60 kN, each
+    ** outer lamella 1 / 4 = 30 kN. Net section of one lamella: 4.6667 x (24 - 3 x 1.2) =
+    ** 95.2 cm² (holes d = 12 mm of the dowels).
+    ** inner: sigma_t,0,d = 60000 / 9520 = 6.302521 N/mm², u = 6.302521 / 11.815385 = 0.533416;
+    ** outer: 3.151261 N/mm², u = 0.266708. (All lamellas together took 120000 / 28560 = 4.2017,
+    ** u = 0.355611.) With one plate each of the two lamellas takes one of two planes: as all
+    ** together, N_d / A_n. */
+    Glulam_Splice_Kmod_08(120.0);
+    Splice_Input.b = 16.0;
+    Splice_Input.plate_count = 2.0;
+    Splice_Input.l = 160.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Timber_Check r;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.lamellas, 3);
+    EXPECT_EQ(r.planes, 4);
+    EXPECT_NEAR(r.mid.N, 60.0, 1e-12);
+    EXPECT_NEAR(r.mid.A_n, 95.2, 1e-9);
+    EXPECT_NEAR(r.mid.sigma_0, 6.302521, 1e-6);
+    EXPECT_NEAR(r.mid.u, 0.533416, 1e-6);
+    EXPECT_NEAR(r.lam_outer.N, 30.0, 1e-12);
+    EXPECT_NEAR(r.lam_outer.A_n, 95.2, 1e-9);
+    EXPECT_NEAR(r.lam_outer.sigma_0, 3.151261, 1e-6);
+    EXPECT_NEAR(r.lam_outer.u, 0.266708, 1e-6);
+    EXPECT_NEAR(r.u, 0.533416, 1e-6);
+    double um = 0.0;
+    EXPECT_NEAR(Oli_Holz_Nachweis(nullptr, 0, 0, &um, nullptr), 0.533416, 1e-6);
+    EXPECT_NEAR(um, 0.533416, 1e-6);
+    const std::string t = Printed(Print_Timber_Check, &r);
+    EXPECT_TRUE(Has(t, "Holzlamellen: 3 Lamellen, 4 Scherfugen je Verbindungsmittel mit gleicher "
+                       "Kraft: innere Lamelle (zwischen zwei Blechen) 2/4, \x84u\xE1"
+                       "ere Lamelle (neben einem Blech) 1/4 von N, M und V"))
+        << t;
+    EXPECT_TRUE(Has(t, "innere Lamelle: N = 60.00 kN, M = 0.00 kNm, V = 0.00 kN, A\xCE\\n\xCEr = "
+                       "95.20 cm\xCE/2\xCEr"))
+        << t;
+    EXPECT_TRUE(Has(t, "innere Lamelle: \xCC\xCE\\t,d\xCEr = 6.30 N/mm")) << t;
+    EXPECT_TRUE(Has(t, "\x84u\xE1"
+                       "ere Lamelle: \xCC\xCE\\t,d\xCEr = 3.15 N/mm"))
+        << t;
+    EXPECT_TRUE(Has(t, "Maximale Ausnutzung der Holzlamellen u\xCE\\max\xCEr = 0.53")) << t;
+
+    /* one plate: both lamellas (140 - 10) / 2 = 65 mm, each one of two planes: all together,
+    ** 120000 / (13 x 20.4 x 100) = 4.524887 N/mm², u = 0.382966 */
+    Splice_Input.b = 14.0;
+    Splice_Input.plate_count = 1.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.lamellas, 0);
+    EXPECT_NEAR(r.mid.sigma_0, 4.524887, 1e-6);
+    EXPECT_NEAR(r.u, 0.382966, 1e-6);
+}
+
+TEST(TimberCheck, TheNetSectionAtTheOutermostColumnTakesTheMembersMoment)
+{
+    /* GL24h 14/24, one inner plate 10 mm, dowels 12 mm, 3 x 3 per half, N_d 180 kN, V_d 20 kN,
+    ** kmod 0.8. Columns at x = 8.4, 14.399512, 20.399024 cm (x_c = 14.399512 cm), rows at
+    ** y = -8.4, 0, 8.4 cm. Net section of both lamellas, b = 13 cm, holes 1.2 cm:
+    ** A_n = 13 x (24 - 3 x 1.2) = 265.2 cm²; each row takes 13 x 1.2 = 15.6 cm² off as a band of
+    ** d + 1 = 1.3 cm about its axis: I_n = 13 x 24³ / 12 - 15.6 (2 (7.75² + 7.75 x 9.05 + 9.05²)
+    ** + 0.65²) / 3 = 12767.937 cm⁴, W_n = 2 I_n / 24 = 1063.99475 cm³.
+    ** The section through the outermost column carries |V_d| x_max = 20 x 0.20399024 =
+    ** 4.0798048 kNm (M_d is not taken in a tension splice), not the moment at the centroid
+    ** M_v,d = 20 x 0.14399512 = 2.8799024 kNm:
+    ** sigma_t,0,d = 180000 / 26520 = 6.787330, sigma_m,d = 4079804.8 / 1063994.75 = 3.834422
+    ** N/mm²; 6.787330 / 11.815385 + 3.834422 / 14.769231 = 0.574449 + 0.259622 = 0.834071 (with
+    ** M_v,d: 0.757714). Shear with V = 21.440953 kN of the columns' sections (Timber.BendingSplice-
+    ** PrintsTheJointShear): tau = 1.5 x 21440.953 / (0.67 x 26520) = 1.810035 N/mm²,
+    ** 1.810035 / 2.153846 = 0.840373 governs (with V_d = 20 kN: 1.688398, 0.783899). */
+    Glulam_Splice_Kmod_08(180.0);
+    Get_Lkom_Entry(0, 0)->V_d = 20.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Timber_Check r;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.x_max, 20.399024, 1e-6);
+    EXPECT_NEAR(r.M_sec, 4.0798048, 1e-6);
+    EXPECT_NEAR(r.mid.M, 4.0798048, 1e-6);
+    EXPECT_NEAR(r.mid.W_n, 1063.99475, 1e-5);
+    EXPECT_NEAR(r.mid.sigma_0, 6.787330, 1e-6);
+    EXPECT_NEAR(std::fabs(r.mid.sigma_m), 3.834422, 1e-6);
+    EXPECT_NEAR(r.mid.tau, 1.810035, 1e-6);
+    EXPECT_NEAR(r.mid.u, 0.840373, 1e-6);
+    const std::string t = Printed(Print_Timber_Check, &r);
+    EXPECT_TRUE(Has(t, "Nettoquerschnitt an der \x84u\xE1"
+                       "ersten Spalte: M = |V\xCE\\d\xCEr| x\xCE\\max\xCEr = |20.00| x 0.2040 "
+                       "m = 4.08 kNm"))
+        << t;
 }
 
 TEST(TimberCheck, NoPartialFactorLeavesTheStressesUncomputed)
@@ -298,6 +410,21 @@ TEST(TimberCheck, PrinterWritesTheRecord)
     m.M = -1.0;
     m.k_xr = 0.1;
     m.V = 7.0;
+    m.shear.done = 1;
+    m.shear.V_d = -4.0;
+    m.shear.M = -1.0;
+    m.shear.k_xr = 0.1;
+    m.shear.columns = 2;
+    m.shear.F[0] = -1.5;
+    m.shear.F[1] = 5.5;
+    m.shear.section = 1;
+    m.shear.V_joint_side = 1.5;
+    m.shear.V_member_side = 5.5;
+    m.shear.V_sections = 5.5;
+    m.shear.V = 7.0;
+    m.M_d = -3.0;
+    m.x_max = 12.5;
+    m.M_sec = 3.5;
     m.t90 = 1;
     m.V90 = 2.0;
     m.sigma_90_mid = 0.32;
@@ -308,7 +435,14 @@ TEST(TimberCheck, PrinterWritesTheRecord)
     m.u90_side = 0.96;
     m.withdrawal_hint = 1;
     t = Printed(Print_Timber_Check, &m);
-    EXPECT_TRUE(Has(t, "= max(4.00; 4.00 / 2 + 10.0000 1/m x 1.00 kNm / 2) = 7.00 kN")) << t;
+    EXPECT_TRUE(Has(t, "F\xCE\\V\xCEr = -1.50 / 5.50 kN")) << t;
+    EXPECT_TRUE(Has(t, "Spalte 1| = 1.50; |\xB2"
+                       "F\xCE\\V\xCEr Spalte 2| = 5.50) = 5.50 kN"))
+        << t;
+    EXPECT_TRUE(Has(t, "= max(5.50; 4.00; 4.00 / 2 + 10.0000 1/m x 1.00 kNm / 2) = 7.00 kN")) << t;
+    EXPECT_TRUE(Has(t, "M = |M\xCE\\d\xCEr| + |V\xCE\\d\xCEr| x\xCE\\max\xCEr = |-3.00| + "
+                       "|-4.00| x 0.1250 m = 3.50 kNm"))
+        << t;
     EXPECT_TRUE(Has(t, "(mit V = ")) << t;
     EXPECT_TRUE(Has(t, "Mittelholz  : max V\xCE\\"
                        "90,d\xCEr = 2.00 kN, \xCC\xCE\\"

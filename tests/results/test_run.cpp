@@ -58,7 +58,8 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     ** planes; (g) with a hinge and (j)/(l) without may not be summed (8.1.3(2)): every plane
     ** min(7852.2, 7071.7) = 7071.7 N; R_d = 0.9 * 7.0717 / 1.3 = 4.8958; n_ef = 2^0.9 (60 /
     ** 156)^0.25 = 1.4695; u = 4.1667 * 2 / 1.4695 / 4.8958 = 1.1583 (summed 1.0977).
-    ** Timber: 14 * 24 - 3 * 1.2 * 14 = 285.6 cm²; 1000 / 285.6 = 3.5014 / 10.0385 = 0.34880.
+    ** Timber: every plane takes 100 / 4 = 25 kN: the lamella between the plates 50 kN on
+    ** (14 * 24 - 3 * 1.2 * 14) / 3 = 95.2 cm²; 500 / 95.2 = 5.2521 / 10.0385 = 0.52320.
     ** Plates, holes d0 = 12 + 1 = 13 mm: 2 (20 - 3 * 1.3) = 32.2 cm²; 1000 / 32.2 = 31.056 /
     ** 235 = 0.13215.
     ** Bearing (EN 1993-1-8) in the same holes: end fastener, doubled force 8.3333 kN; alpha =
@@ -66,7 +67,7 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     ** = 24.139 kN; 8.3333 / 24.139 = 0.34522.
     ** Block shear (Annex A): L_net,t = 168 - 2 * 12 = 144, L_net,v = 2 * 144 - 3 * 12 = 252 mm,
     ** t = 46.667: 1.5 * 6720 * 14.5 = 146.16 kN > 0.7 * 11760 * 4.0; F_Rd = 146.16 * 0.9 / 1.3 =
-    ** 101.188; N = 100 / 3: u = 0.32942. */
+    ** 101.188; the lamella between the plates N = 100 * 2 / 4 = 50 kN: u = 0.49413. */
     Inner_Plate_Dowel_Splice();
     Tension_Splice(100.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
@@ -75,10 +76,10 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     Run_Nachweise(nullptr, 0);
     ASSERT_EQ(Splice_Input.utilisation.count, 5);
     Expect_Row(0, "Verbindungsmittel", 1.1583);
-    Expect_Row(1, "Holz", 0.34880);
+    Expect_Row(1, "Holz", 0.52320);
     Expect_Row(2, "Stahlblech", 0.13215);
     Expect_Row(3, "Lochleibung", 0.34522);
-    Expect_Row(4, "Blockscherversagen", 0.32942);
+    Expect_Row(4, "Blockscherversagen", 0.49413);
 
     /* the design-value method does not make the block-shear check: the row says so */
     Splice_Input.calc_method = 2;

@@ -220,7 +220,8 @@ TEST_F(Program, ADamagedInputFileStartsWithAMessageAndTheDefaults)
 
 /* Each example computes, prints its print list with the three plots into a PDF and is valid;
 ** the compression splice's combinations with a moment say that it is not checked, so its
-** result reads as incomplete and the governing line marks its M_d. */
+** result reads as incomplete and the governing line marks its M_d; the bending splice's lamella
+** between its two plates takes half of M and V on a third of the section and fails. */
 TEST_F(Program, TheExamplesComputeAndPrint)
 {
     const char *names[] = {"zugstoss_nagel", "biegestoss_stabduebel", "druckstoss_bolzen"};
@@ -233,7 +234,8 @@ TEST_F(Program, TheExamplesComputeAndPrint)
         const char *argv[] = {"splice", name, "1", "1", "1", nullptr};
         ASSERT_EQ(Splice_Main(5, (char **)argv), 1) << name;
         const bool moment = strcmp(name, "druckstoss_bolzen") == 0;
-        EXPECT_EQ(Log_Has("TEXT", "Nachweis erfüllt"), !moment) << name;
+        const bool fails = strcmp(name, "biegestoss_stabduebel") == 0;
+        EXPECT_EQ(Log_Has("TEXT", "Nachweis erfüllt"), !moment && !fails) << name;
         EXPECT_EQ(Log_Has("TEXT", "Nachweis unvollständig (siehe Wichtig!)"), moment) << name;
         EXPECT_EQ(Log_Has("TEXT", "Wichtig! M_d wird beim Druckstoß nicht nachgewiesen: 6 "
                                   "Lastkombinationen mit M_d, max |M_d| = 3.00 kNm"),
@@ -245,7 +247,7 @@ TEST_F(Program, TheExamplesComputeAndPrint)
                 "Nr. 6 (Gruppe 3, Kombination 2), M_d = 2.10 kNm nicht berücksichtigt, N_d = -231.00 kN"),
             moment)
             << name;
-        EXPECT_FALSE(Log_Has("TEXT", "NICHT")) << name;
+        EXPECT_EQ(Log_Has("TEXT", "NICHT"), fails) << name;
         EXPECT_TRUE(Log_Has("MESSAGE", "gedruckt")) << name;
         std::string base = name;
         struct stat st;

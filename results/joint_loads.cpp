@@ -1,0 +1,147 @@
+/*
+** Loads inside the joint that the timber and plate checks share: the shear in the sections
+** between the fastener columns of one splice half, from the equilibrium of the columns' forces
+** across the grain, and the distance of the outermost column, where the member's net section
+** carries the moment of the member. Forces in kN, moments in kNm, distances in cm.
+*/
+#include "results/splice_checks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "foundation/format.h"
+#include "printlist/printlist.h"
+
+/* Columns lie at one x within this tolerance (cm), as the preparation run groups them. */
+#define COLUMN_TOLERANCE 0.0001
+
+double Joint_Outermost_Column_X(void)
+{
+    double x = 0.0;
+    for (int i = 0; i < Fastener_Pattern.count; i++)
+        x = std::fmax(x, std::fabs(Fastener_Pattern.recs[i].x));
+    return x;
+}
+
+/* The estimate the checks took before: half of V_d and the moment's share of the outer
+** fasteners, at least |V_d| (then V_d itself). */
+static double Shear_Estimate(double V, double M, double k_xr)
+{
+    double Vs = std::fabs(V) / 2.0 + k_xr * (std::fabs(M) * 100.0) / 2.0;
+    if (std::fabs(Vs) < std::fabs(V)) Vs = V;
+    return Vs;
+}
+
+int Calc_Joint_Shear(int group, int entry, Joint_Shear *out)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
+    if (c == nullptr) return 0;
+    Joint_Shear js{};
+    js.V_d = c->V_d;
+    js.M = c->M_distr;
+    js.k_xr = si->k_xr;
+    js.V_estimate = Shear_Estimate(js.V_d, js.M, js.k_xr);
+    js.V = js.V_estimate;
+    js.lap = si->connection_kind == CONN_LAP;
+    const int n = Fastener_Pattern.count;
+    if (si->splice_kind != SPLICE_BENDING && js.M == 0.0) {
+        *out = js;
+        return 1;
+    }
+    js.done = 1;
+    if (n <= 0) {
+        *out = js;
+        return 1;
+    }
+
+    /* the columns in the order of their distance from the joint */
+    std::vector<double> xs;
+    for (int i = 0; i < n; i++) xs.push_back(Fastener_Pattern.recs[i].x);
+    std::sort(xs.begin(), xs.end());
+    std::vector<double> col_x;
+    for (double x : xs)
+        if (col_x.empty() || x - col_x.back() > COLUMN_TOLERANCE) col_x.push_back(x);
+
+    /* F_y of each fastener is per shear plane: a column passes it on all planes */
+    std::vector<double> fy((size_t)n), F(col_x.size(), 0.0);
+    Get_Fastener_Forces_All(group, entry, n, nullptr, nullptr, fy.data(), nullptr, nullptr);
+    const double planes = si->shear_planes > 0 ? si->shear_planes : 1;
+    for (int i = 0; i < n; i++) {
+        const double x = Fastener_Pattern.recs[i].x;
+        size_t k = 0;
+        while (k + 1 < col_x.size() && x - col_x[k] > COLUMN_TOLERANCE) k++;
+        F[k] += fy[(size_t)i] * planes;
+    }
+    js.columns = (int32_t)col_x.size();
+    for (size_t k = 0; k < F.size() && k < PATTERN_COLUMNS_MAX; k++) js.F[k] = F[k];
+
+    double total = 0.0;
+    for (double f : F) total += f;
+    double before = 0.0;
+    for (size_t k = 0; k + 1 < F.size(); k++) {
+        before += F[k];
+        const double a = std::fabs(before), b = std::fabs(total - before);
+        if (std::fmax(a, b) > js.V_sections) {
+            js.V_sections = std::fmax(a, b);
+            js.section = (int32_t)k + 1;
+            js.V_joint_side = a;
+            js.V_member_side = b;
+        }
+    }
+    if (js.V_sections > std::fabs(js.V_estimate)) js.V = js.V_sections;
+    *out = js;
+    return 1;
+}
+
+/* "Spalte a" or "Spalten a bis b". */
+static void Column_Range(char *out, size_t size, int a, int b)
+{
+    if (a == b) Format_N(out, size, "Spalte %d", a);
+    else Format_N(out, size, "Spalten %d bis %d", a, b);
+}
+
+void Print_Joint_Shear(FILE *file, const Joint_Shear *js)
+{
+    if (file == nullptr || !js->done) return;
+    /* the columns' forces, from the joint on, as the sums below take them */
+    std::string list;
+    const int shown = std::min<int>(js->columns, PATTERN_COLUMNS_MAX);
+    for (int k = 0; k < shown; k++) {
+        char v[32];
+        Format_N(v, sizeof v, "%s%.2lf", k > 0 ? " / " : "", js->F[k]);
+        list += v;
+    }
+    if (shown < js->columns) list += " / ...";
+    if (js->columns > 0)
+        Oli_Write_Text(file,
+                       "Kr\x84"
+                       "fte quer zur Faser je Spalte (alle Scherfugen, %s): F\xCE\\V\xCEr = %s kN",
+                       js->lap ? "Spalten nach x geordnet" : "Spalte 1 am Sto\xE1", list.c_str());
+    if (js->section > 0) {
+        const int k = js->section;
+        char near_cols[40], far_cols[40];
+        Column_Range(near_cols, sizeof near_cols, 1, k);
+        Column_Range(far_cols, sizeof far_cols, k + 1, js->columns);
+        Oli_Write_Text(file,
+                       "gr\x94\xE1te Querkraft zwischen Spalte %d und %d: max(|%sF\xCE\\V\xCEr %s| "
+                       "= %.2lf; |%sF\xCE\\V\xCEr %s| = %.2lf) = %.2lf kN",
+                       k, k + 1, SYM_SUM, near_cols, js->V_joint_side, SYM_SUM, far_cols,
+                       js->V_member_side, js->V_sections);
+    }
+    Oli_Write_Text(file,
+                   "V = max(V\xCE\\Schnitt\xCEr; |V\xCE\\d\xCEr|; |V\xCE\\d\xCEr| / 2 + "
+                   "k\xCE\\xr\xCEr x |M\xCE\\v,d\xCEr| / 2) = max(%.2lf; %.2lf; %.2lf / 2 + "
+                   "%.4lf 1/m x %.2lf kNm / 2) = %.2lf kN",
+                   js->V_sections, std::fabs(js->V_d), std::fabs(js->V_d), js->k_xr * 100.0,
+                   std::fabs(js->M), std::fabs(js->V));
+    Oli_Write_Text(
+        file,
+        "V\xCE\\Schnitt\xCEr: Gleichgewicht des Tr\x84gers in den Schnitten zwischen den "
+        "Spalten (Sto\xE1seite und Tr\x84gerseite), k\xCE\\xr\xCEr = %s|x\xCE\\i\xCEr| / "
+        "%sr\xCE\\i\xCEr\xFD: N\x84herung des Programms, nur als untere Grenze "
+        "(keine Regel der Norm)",
+        SYM_SUM, SYM_SUM);
+}
