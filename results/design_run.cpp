@@ -431,6 +431,7 @@ enum {
     CHECK_PLATE_BUCKLING,
     CHECK_HOLE,
     CHECK_BS,
+    CHECK_PLATE_BS,
     CHECK_COUNT
 };
 typedef struct Check_Maxima {
@@ -441,6 +442,8 @@ static Check_Maxima Whole_Table_Maxima;
 
 /* The name of the partial check of the plates' buckling between the fasteners. */
 #define PLATE_BUCKLING_ROW "Stahlblech, Knicken"
+/* The name of the partial check of the plates' block tearing. */
+#define PLATE_BLOCK_ROW "Blockversagen Bleche"
 
 
 /* The summary's lines of the largest utilisation of each partial check. */
@@ -467,6 +470,7 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
         if (m->u[CHECK_PLATE_BUCKLING] > 0.0) line(PLATE_BUCKLING_ROW, CHECK_PLATE_BUCKLING);
         line("Lochleibung", CHECK_HOLE);
         if (si->block_shear) line("Blockscherversagen", CHECK_BS);
+        if (si->block_shear) line(PLATE_BLOCK_ROW, CHECK_PLATE_BS);
     }
 }
 
@@ -543,7 +547,7 @@ static void Run_Required_Thicknesses(const Splice_Input_Record *si, double rho_s
 /* The page's utilisation list: the largest utilisation of each check over every combination. */
 static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double m_mid,
                                   double m_side, double m_plate, double m_plate_buckling,
-                                  double m_hole, double m_bs)
+                                  double m_hole, double m_bs, double m_plate_bs)
 {
     const int kind = si->connection_kind;
     const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
@@ -564,6 +568,9 @@ static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double 
         /* switched on, but not made by the calculation method or a single row */
         if (si->block_shear)
             add("Blockscherversagen", Is_Block_Shear_Check_On() ? m_bs : UTIL_NOT_CHECKED);
+        /* the plates' block tearing asks two rows at least, whatever the calculation method */
+        if (si->block_shear)
+            add(PLATE_BLOCK_ROW, Is_Plate_Block_Check_On() ? m_plate_bs : UTIL_NOT_CHECKED);
     }
 }
 
@@ -607,6 +614,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
     }
 
     double m_vbm = 0, m_mid = 0, m_side = 0, m_timber = 0, m_plate = 0, m_hole = 0, m_bs = 0;
+    double m_plate_bs = 0;
     double m_plate_buckling = 0;
     Check_Maxima maxima{};
     int running = 0, row = 0;
@@ -701,6 +709,10 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 keep(CHECK_PLATE_BUCKLING, u_pb);
                 keep(CHECK_HOLE, u_h);
                 u = std::fmax(u, std::fmax(std::fmax(u_p, u_pb), u_h));
+                const double u_pbs = Oli_Blech_Blockversagen_Nachweis(file, g, e);
+                m_plate_bs = std::fmax(m_plate_bs, u_pbs);
+                keep(CHECK_PLATE_BS, u_pbs);
+                u = std::fmax(u, u_pbs);
             }
             if (whole_table && u > governing) {
                 governing = u;
@@ -713,13 +725,15 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
     /* The largest utilisation of all checks over every combination */
     double u_max = std::fmax(std::fmax(m_vbm, m_plate), std::fmax(m_bs, m_hole));
     u_max = std::fmax(u_max, m_plate_buckling);
+    u_max = std::fmax(u_max, m_plate_bs);
     u_max = std::fmax(u_max, std::fmax(m_mid, m_side));
 
     if (whole_table) Whole_Table_Maxima = maxima;
 
     /* A run without print list hands its utilisation list to the page */
     if (file == nullptr) {
-        Hand_Utilisation_List(si, m_vbm, m_mid, m_side, m_plate, m_plate_buckling, m_hole, m_bs);
+        Hand_Utilisation_List(si, m_vbm, m_mid, m_side, m_plate, m_plate_buckling, m_hole, m_bs,
+                              m_plate_bs);
         return u_max;
     }
 

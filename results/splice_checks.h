@@ -622,6 +622,47 @@ double Block_Shear_Shown_Util(const Block_Shear_Check *check);
 */
 double Oli_Blockscher_Nachweis(FILE *file, int group, int entry, int *error);
 
+/* ---------------------------------------------------------------- block tearing of the plates */
+
+/* The block tearing of the plates at their ends in one combination (EN 1993-1-8, 3.10.2). */
+enum {
+    PLATE_BLOCK_NOT_APPLIED = 0, /* no plate connection in tension, or switched off */
+    PLATE_BLOCK_DONE = 1,
+    PLATE_BLOCK_NO_CAPACITY = 2, /* V_eff,1,Rd is not positive */
+    PLATE_BLOCK_NOT_MADE = 3     /* switched on, but a single row of fasteners tears no block */
+};
+typedef struct Plate_Block_Check {
+    int32_t state;               /* PLATE_BLOCK_* */
+    double d0, t;                /* mm, plate hole and thickness */
+    double L_t_gross, L_v_gross; /* mm, between the outer rows at the column nearest the joint;
+                                    ** both outer rows from that column to the plate's end */
+    double holes_t, holes_v;     /* hole widths d0 on them */
+    double L_t, L_v;             /* mm, net lengths */
+    double A_nt, A_nv;           /* mm², net areas in tension and in shear */
+    double f_u, f_y;             /* N/mm², of the plates' steel */
+    double gamma_m2, gamma_m0;   /* partial factors (gamma_M0 1.0 in an accidental combination) */
+    double V_Rd;                 /* kN, V_eff,1,Rd of one plate */
+    double plates;               /* plates that share N_d */
+    double N;                    /* kN, the share of N_d of one plate */
+    double u;                    /* N / V_eff,1,Rd, valid with PLATE_BLOCK_DONE */
+} Plate_Block_Check;
+
+/* Compute the block tearing of the plates in combination (group, entry) into *out: 0 when it
+** does not apply (state NOT_APPLIED) or is not made (NOT_MADE). Writes nothing. */
+int Calc_Plate_Block_Check(int group, int entry, Plate_Block_Check *out);
+/* Write its section, or that it was not made; nothing without a file or where it does not
+** apply. */
+void Print_Plate_Block_Check(FILE *file, const Plate_Block_Check *check);
+/* The utilisation shown: 0 where it does not apply or is not made, UTIL_NO_CHECK without a
+** resistance. */
+double Plate_Block_Shown_Util(const Plate_Block_Check *check);
+/* The plates' block-tearing utilisation of combination (group, entry) as Plate_Block_Shown_Util
+** gives it; its section when given a file. */
+double Oli_Blech_Blockversagen_Nachweis(FILE *file, int group, int entry);
+/* Whether the block tearing of the plates is asked and can be made: the block-shear switch, a
+** plate connection and two rows of fasteners at least. */
+int Is_Plate_Block_Check_On(void);
+
 /* ---------------------------------------------------------------- design run */
 
 /*

@@ -371,3 +371,105 @@ TEST(BlockShear, ComputingLeavesTheInputAlone)
                  (unsigned char *)&Splice_Input + sizeof Splice_Input);
     EXPECT_TRUE(before == after);
 }
+
+/* ---------------------------------------------------------------- block tearing of the plates */
+
+/* Two outer plates 6 x 240 mm of S235 on GL24h 16/24, approved screws 6 mm in holes of 7 mm,
+** 4 columns 5.04 cm apart (the one nearest the joint at x = 9 cm) and 3 rows 9 cm apart, the
+** plate's end 0.84 cm beyond the last column (L / 2 = 24.96 cm), N_d = 26 kN, block shear on;
+** the built-in annex (gamma_M0 1.0, gamma_M2 1.25). */
+static void Screwed_Outer_Plates(void)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.mat_mid = 2;
+    Splice_Input.grade_mid = 2; /* GL24h */
+    Splice_Input.b = 16.0;
+    Splice_Input.h = Splice_Input.h_p = 24.0;
+    Splice_Input.t_p = 0.6;
+    Splice_Input.plate_steel = 5; /* S235: f_y 235, f_u 360 */
+    Splice_Input.vbm_type = VBM_SPAX_SENKKOPF_TG;
+    Splice_Input.d = 6.0;
+    Splice_Input.calc_method = 1;
+    Splice_Input.block_shear = 1;
+    Splice_Input.L = 49.92;
+    Set_Layout(4, 3);
+    Fastener_Pattern.count = 12;
+    for (int i = 0; i < 4; i++)
+        for (int j = 0; j < 3; j++) {
+            Fastener_Rec *f = &Fastener_Pattern.recs[j + 3 * i];
+            *f = Fastener_Rec{};
+            f->x = 9.0 + 5.04 * i;
+            f->y = -9.0 + 9.0 * j;
+            f->weight = 1.0;
+        }
+    Set_Lkom(0, 0, 0.0, 26.0, 0.0);
+    Set_Design_Gammas(0);
+}
+
+TEST(BlockShear, PlatesTearAtTheirEnds)
+{
+    /* EN 1993-1-8, 3.10.2, (3.9): the block between the outer rows tears across at the column
+    ** nearest the joint, A_nt = 6 (180 - 2 x 7) = 996 mm², and shears along both outer rows to
+    ** the plate's end, 2 (249.6 - 90) = 319.2 mm less 2 x 3.5 holes: A_nv = 6 (319.2 - 49) =
+    ** 1621.2 mm²; V_eff,1,Rd = 360 x 996 / 1.25 + 235 x 1621.2 / (sqrt(3) x 1.0) = 286848 +
+    ** 219960.1 N = 506.808 kN per plate; N_d / 2 = 13 kN: u = 0.025651. */
+    Screwed_Outer_Plates();
+    Plate_Block_Check r;
+    ASSERT_EQ(Calc_Plate_Block_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.state, PLATE_BLOCK_DONE);
+    EXPECT_DOUBLE_EQ(r.d0, 7.0);
+    EXPECT_NEAR(r.holes_t, 2.0, 1e-9);
+    EXPECT_NEAR(r.holes_v, 7.0, 1e-9);
+    EXPECT_NEAR(r.A_nt, 996.0, 1e-9);
+    EXPECT_NEAR(r.A_nv, 1621.2, 1e-9);
+    EXPECT_NEAR(r.V_Rd, 506.808, 5e-4);
+    EXPECT_NEAR(r.u, 0.025651, 1e-6);
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Print_Plate_Block_Check(f, &r);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("A\xCE\\nt\xCEr = t (180.00 - 2 x 7.0) = 6.0 x 166.00 = 996.0 mm"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("A\xCE\\nv\xCEr = t (319.20 - 7 x 7.0) = 6.0 x 270.20 = 1621.2 mm"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("= 506.81 kN"), std::string::npos) << s;
+    EXPECT_NE(s.find("N\xCE\\"
+                     "d\xCEr / 2 = 13.00 kN je Blech => u = 0.026 \xF3 1"),
+              std::string::npos)
+        << s;
+    /* the run lists it beside the timber's block shear */
+    Run_Nachweise(nullptr, 0);
+    bool listed = false;
+    for (int i = 0; i < Splice_Input.utilisation.count; i++)
+        if (strcmp(Splice_Input.utilisation.name[i], "Blockversagen Bleche") == 0) {
+            listed = true;
+            EXPECT_NEAR(Splice_Input.utilisation.value[i], 0.025651, 1e-6);
+        }
+    EXPECT_TRUE(listed);
+
+    /* two inner plates share N_d alike: 13 kN each of the same block */
+    Screwed_Outer_Plates();
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.plate_count = 2.0;
+    ASSERT_EQ(Calc_Plate_Block_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.N, 13.0, 1e-12);
+    /* compression, or the switch off: no check; a single row: not made, and the list says so */
+    Screwed_Outer_Plates();
+    Get_Lkom_Entry(0, 0)->N_d = -26.0;
+    EXPECT_EQ(Calc_Plate_Block_Check(0, 0, &r), 0);
+    EXPECT_EQ(r.state, PLATE_BLOCK_NOT_APPLIED);
+    Screwed_Outer_Plates();
+    Splice_Input.block_shear = 0;
+    EXPECT_EQ(Calc_Plate_Block_Check(0, 0, &r), 0);
+    EXPECT_EQ(r.state, PLATE_BLOCK_NOT_APPLIED);
+    Screwed_Outer_Plates();
+    Set_Layout(4, 1);
+    EXPECT_EQ(Calc_Plate_Block_Check(0, 0, &r), 0);
+    EXPECT_EQ(r.state, PLATE_BLOCK_NOT_MADE);
+    EXPECT_EQ(Plate_Block_Shown_Util(&r), 0.0);
+}

@@ -67,25 +67,32 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     ** = 24.139 kN; 8.3333 / 24.139 = 0.34522.
     ** Block shear (Annex A): L_net,t = 168 - 2 * 12 = 144, L_net,v = 2 * 144 - 3 * 12 = 252 mm,
     ** t = 46.667: 1.5 * 6720 * 14.5 = 146.16 kN > 0.7 * 11760 * 4.0; F_Rd = 146.16 * 0.9 / 1.3 =
-    ** 101.188; the lamella between the plates N = 100 * 2 / 4 = 50 kN: u = 0.49413. */
+    ** 101.188; the lamella between the plates N = 100 * 2 / 4 = 50 kN: u = 0.49413.
+    ** Block tearing of each plate (EN 1993-1-8, 3.10.2), its end at 14.4 + 1.56 = 15.96 cm:
+    ** A_nt = 10 (168 - 2 * 13) = 1420 mm², A_nv = 10 (2 (159.6 - 84) - 3 * 13) = 1122 mm²;
+    ** V_eff,1,Rd = 360 * 1420 / 1.25 + 235 * 1122 / sqrt(3) = 561.190 kN; N = 100 / 2: u =
+    ** 0.089096, whatever the calculation method. */
     Inner_Plate_Dowel_Splice();
     Tension_Splice(100.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     EXPECT_NEAR(Splice_Input.a2, 8.4, 1e-9);
     EXPECT_NEAR(Splice_Input.e2, 1.6, 1e-9);
     Run_Nachweise(nullptr, 0);
-    ASSERT_EQ(Splice_Input.utilisation.count, 5);
+    ASSERT_EQ(Splice_Input.utilisation.count, 6);
     Expect_Row(0, "Verbindungsmittel", 1.1583);
     Expect_Row(1, "Holz", 0.52320);
     Expect_Row(2, "Stahlblech", 0.13215);
     Expect_Row(3, "Lochleibung", 0.34522);
     Expect_Row(4, "Blockscherversagen", 0.49413);
+    Expect_Row(5, "Blockversagen Bleche", 0.089096);
 
-    /* the design-value method does not make the block-shear check: the row says so */
+    /* the design-value method does not make the block-shear check of the timber: the row says
+    ** so; the plates' is made */
     Splice_Input.calc_method = 2;
     Run_Nachweise(nullptr, 0);
-    ASSERT_EQ(Splice_Input.utilisation.count, 5);
+    ASSERT_EQ(Splice_Input.utilisation.count, 6);
     Expect_Row(4, "Blockscherversagen", UTIL_NOT_CHECKED);
+    Expect_Row(5, "Blockversagen Bleche", 0.089096);
 }
 
 TEST(Run, OuterPlatesWithBoltsWithoutBlockShear)

@@ -138,7 +138,7 @@ TEST(RunRecord, RunTakesNothingFromTheCallersRecordAndLeavesIt)
         Design_Run_Scope scope(&fresh);
         return Run_Splice(1);
     }();
-    ASSERT_EQ(alone.list.count, 5);
+    ASSERT_EQ(alone.list.count, 6);
     EXPECT_NEAR(alone.list.value[0], 1.1583, 5e-5); /* the dowels (see the design-run tests) */
 
     /* A caller's record full of what earlier designs leave: message lists, texts and kept
