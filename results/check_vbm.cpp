@@ -929,7 +929,7 @@ static int32_t Calc_Vbm_Penetration(double *t)
     if (pc == 4 && m == 1 && side_or_outer) return VBM_PEN_TOO_SHORT;
     if (pc == 4) return VBM_PEN_TOO_LONG;
     if (pc == 3 && side_or_outer) return VBM_PEN_FAR_MEMBER;
-    if (side_or_outer && !si->two_sided) return VBM_PEN_ALTERNATE;
+    if (side_or_outer && !Vbm_Driven_From_Both_Sides()) return VBM_PEN_ALTERNATE;
     if (side_or_outer) return VBM_PEN_TWO_SIDED;
     if (kind == CONN_LAP) return VBM_PEN_LAP;
     return VBM_PEN_UNDEFINED;

@@ -233,14 +233,16 @@ double Min_Side_Timber_Thickness(int *code, int split_rule)
     return Min_Timber_Thickness_Rule(1, split_rule, code, nullptr, 0);
 }
 
-void Check_Nail_Sides(void)
+int Check_Nail_Sides(char *why, size_t size)
 {
-    Splice_Input_Record *si = &Splice_Input;
+    const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
     const double d = si->d, l = si->l, b = si->b * 10.0;
+    if (why && size > 0) why[0] = 0;
     int first = 0, second = 0;
+    const bool plates = si->connection_kind == CONN_OUTER_PLATES;
+    const double t_o = (plates ? si->t_p : si->t_s) * 10.0;
     if (Is_Nail_Screw_Staple(type)) {
-        const double t_o = (si->connection_kind == CONN_OUTER_PLATES ? si->t_p : si->t_s) * 10.0;
         if (l <= t_o + 4.0 * d + 0.001) {
             first = 0;
             second = 0;
@@ -257,7 +259,17 @@ void Check_Nail_Sides(void)
         second = Calc_Vbm_Penetration(2, d, l, 90.0, 10.0 * si->t_s, b, nullptr, &member);
         first = member;
     }
-    if (first > 0 && second != 2) si->two_sided = 0;
+    if (first > 0 && second != 2) {
+        /* the points of both sides would pass the middle of the middle member */
+        if (why)
+            snprintf(why, size,
+                     "wechselseitig, weil sich die Verbindungsmittel beider Seiten im Mittelholz "
+                     "\x81"
+                     "berdecken w\x81rden: l = %g mm > %s + b / 2 = %g + %g = %g mm",
+                     l, plates ? "t_p" : "t_s", t_o, b / 2.0, t_o + b / 2.0);
+        return 0;
+    }
+    return 1;
 }
 
 int Vbm_Driven_From_Both_Sides(void)
@@ -265,7 +277,18 @@ int Vbm_Driven_From_Both_Sides(void)
     const Splice_Input_Record *si = &Splice_Input;
     const int kind = si->connection_kind;
     if (kind != CONN_SIDE_TIMBERS && kind != CONN_OUTER_PLATES) return 0;
-    return Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type) && si->two_sided == 1;
+    return Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type) && si->two_sided == 1
+           && Check_Nail_Sides(nullptr, 0);
+}
+
+int Vbm_Alternate_Instead(char *why, size_t size)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind;
+    if (why && size > 0) why[0] = 0;
+    if (kind != CONN_SIDE_TIMBERS && kind != CONN_OUTER_PLATES) return 0;
+    if (!Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type) || si->two_sided != 1) return 0;
+    return !Check_Nail_Sides(why, size);
 }
 
 int Vbm_Driven_Side(int i)

@@ -586,7 +586,6 @@ static int Prepare_Members(double *rho_min)
     if (!(si->d > 0.0)) return DERR_DIAMETER_NOT_POSITIVE;
     if (plates && (!(si->t_p > 0.0) || (kind == CONN_INNER_PLATES && (int)si->plate_count < 1)))
         return DERR_PLATE_MIN_3MM;
-    Check_Nail_Sides();
     const double rho_side = Rho_K_Of(si->mat_side, si->grade_side, si->t_s);
     const double rho_mid = Rho_K_Of(si->mat_mid, si->grade_mid, si->b);
     *rho_min = Spacing_Density();
@@ -826,8 +825,8 @@ static void Set_Shear_Planes(void)
         si->shear_planes = (int)(2.0 * si->plate_count);
     } else {
         /* Nails, screws and staples driven from both sides stand in pairs, each in single shear
-        ** (Check_Nail_Sides keeps the switch only where their points stay in the middle member's
-        ** near half); driven alternately, one stands at each position, in double shear only
+        ** (where the geometry keeps their points in the middle member's near half:
+        ** Check_Nail_Sides); driven alternately, one stands at each position, in double shear only
         ** where its point holds in the far side member (EN 1995-1-1, 8.3.1.1 and Figure 8.4). */
         si->shear_planes = 2;
         if (Is_Nail_Screw_Staple(si->vbm_type) && !Vbm_Driven_From_Both_Sides())

@@ -91,10 +91,15 @@ const char *Get_Steel_Print_Name(int32_t code)
 }
 
 /* How nails, screws and staples are driven: a lap's from alternate faces, one at each position,
-** whatever the switch holds (Vbm_Driven_Side), as its design and drawings take them. */
+** whatever the switch holds (Vbm_Driven_Side), as its design and drawings take them; those of
+** side timbers and outer plates from both sides where the switch asks it and the geometry lets
+** them (Vbm_Driven_From_Both_Sides). */
 static const char *Side_Text(void)
 {
-    if (Splice_Input.connection_kind == CONN_LAP) return "wechselseitig";
+    const int kind = Splice_Input.connection_kind;
+    if (kind == CONN_LAP) return "wechselseitig";
+    if (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES)
+        return Vbm_Driven_From_Both_Sides() ? "zweiseitig" : "wechselseitig";
     return Splice_Input.two_sided == 1 ? "zweiseitig" : "wechselseitig";
 }
 
@@ -412,6 +417,18 @@ static void Write_Fastener_Count(FILE *file)
                        "b%d x %s\xCEr%s (wechselseitig: %d von der einen, %d von "
                        "der anderen Seite)",
                        n, name, per, near, far);
+    /* the user's two-sided nailing that the geometry does not let stand, and why (the page's
+    ** t_s, t_p with their index) */
+    char why[200];
+    if (Vbm_Alternate_Instead(why, sizeof why)) {
+        std::string line = why;
+        for (const char *t : {"t_s", "t_p"}) {
+            const size_t at = line.find(t);
+            if (at != std::string::npos)
+                line.replace(at, 3, std::string("t\xCE\\") + t[2] + "\xCEr");
+        }
+        Oli_Write_Text(file, "%s (zweiseitig gew\x84hlt)", line.c_str());
+    }
 }
 
 void Oli_Verbindungsmittel(FILE *file)

@@ -167,16 +167,27 @@ double Min_Side_Timber_Thickness(int *code, int split_rule);
 ** "" where the least value is a fixed one). */
 double Min_Timber_Thickness_Rule(int side, int split_rule, int *code, char *how, size_t size);
 
-/* Clear the two-sided switch when the fasteners reach into the middle member from one side
-** only, so that they are driven alternately. Lengths in mm. */
-void Check_Nail_Sides(void);
+/*
+** Return 1 when nails, screws or staples driven from both sides keep their points within the
+** near half of the middle member (or barely reach it), so that the geometry lets them stand in
+** pairs; else 0, and why (may be null) gets the reason with the length against t_s + b / 2 (t_p
+** beside outer plates), mm: they are then driven alternately. The two-sided switch is the user's
+** choice and stays as it is.
+*/
+int Check_Nail_Sides(char *why, size_t size);
 
 /*
 ** Return 1 when the nails, screws or staples of side timbers or outer plates stand in pairs, one
-** driven from each side at every position of the pattern (the two-sided switch), else 0: one
-** stands at each position, driven alternately from either side, or the fastener is another.
+** driven from each side at every position of the pattern (the two-sided switch, where the
+** geometry lets them: Check_Nail_Sides), else 0: one stands at each position, driven alternately
+** from either side, or the fastener is another.
 */
 int Vbm_Driven_From_Both_Sides(void);
+
+/* Return 1 when the user chose nails, screws or staples of side timbers or outer plates driven
+** from both sides and the geometry has them driven alternately instead; why (may be null) gets
+** the reason as the fastener page and the report say it ("wechselseitig, weil ..."). */
+int Vbm_Alternate_Instead(char *why, size_t size);
 
 /*
 ** The side from which fastener i of the pattern is driven where one stands at each position:

@@ -491,6 +491,34 @@ static void Fastener_Steel_Rows(int *r)
     }
 }
 
+/* A text in rows of the page from row *r on, broken where it is wider than width pixels: after
+** its last ": " that fits (the reason before the numbers), else between words (a word wider
+** than that stands alone). */
+static void Draw_Wrapped(int x, int *r, int width, const char *text)
+{
+    std::string rest = text ? text : "";
+    while (!rest.empty()) {
+        size_t cut = rest.size();
+        const auto fits = [&](size_t n) {
+            return Wdg_Text_Width_In_Font(rest.substr(0, n).c_str(), 4096) <= width;
+        };
+        if (!fits(cut)) {
+            size_t colon = rest.rfind(": ");
+            while (colon != std::string::npos && colon > 0 && !fits(colon + 1))
+                colon = rest.rfind(": ", colon - 1);
+            if (colon != std::string::npos && colon > 0) cut = colon + 1;
+        }
+        while (!fits(cut)) {
+            size_t blank = rest.rfind(' ', cut - 1);
+            if (blank == std::string::npos || blank == 0) break;
+            cut = blank;
+        }
+        Wdg_Draw_Text(x, Page_Row_Y((*r)++), rest.substr(0, cut).c_str(), nullptr);
+        rest.erase(0, cut);
+        while (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
+    }
+}
+
 /* The options that apply to the fastener type; one that is set is shown whatever the type,
 ** so that nothing set stays hidden, except the options of nails, screws and staples beside
 ** a dowel, bolt or connector, whose design reads none of them, and the two-sided nailing of a
@@ -543,24 +571,14 @@ static void Fastener_Option_Rows(int *r)
         int state = 1;
         if (o.flag == &s->failure_mode_switch && s->plate_count != 1.0) state = 0;
         Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y((*r)++), o.label, o.flag, &state);
-    }
-}
-
-/* A text in rows of the page from row *r on, broken between words where it is wider than width
-** pixels (a word wider than that stands alone). */
-static void Draw_Wrapped(int x, int *r, int width, const char *text)
-{
-    std::string rest = text ? text : "";
-    while (!rest.empty()) {
-        size_t cut = rest.size();
-        while (Wdg_Text_Width_In_Font(rest.substr(0, cut).c_str(), 4096) > width) {
-            size_t blank = rest.rfind(' ', cut - 1);
-            if (blank == std::string::npos || blank == 0) break;
-            cut = blank;
+        /* the user's two-sided nailing stays chosen; where the geometry has the fasteners
+        ** driven alternately, the row below says so and why */
+        char why[200];
+        if (o.flag == &s->two_sided && Vbm_Alternate_Instead(why, sizeof why)) {
+            Wdg_Set_Fg_Colour(BLUE_CI);
+            Draw_Wrapped(PAGE_LABEL_X + 30, r, (int)VBM_RESULT_X - (int)PAGE_LABEL_X - 50, why);
+            Wdg_Set_Fg_Colour(BLACK_CI);
         }
-        Wdg_Draw_Text(x, Page_Row_Y((*r)++), rest.substr(0, cut).c_str(), nullptr);
-        rest.erase(0, cut);
-        while (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
     }
 }
 

@@ -578,9 +578,10 @@ TEST(VbmCheck, RecordOfStaplesNamesTheNailRuleAndThePenetration)
 
     /* the penetration follows the members the design joins, whatever the side-timber field
     ** holds: DIN 571 screws 8 x 80 mm through outer plates of 8 mm, driven from both sides,
-    ** reach 80 - 8 = 72 mm into the 120 mm member, although 80 mm lie within the 100 mm the
-    ** side field still holds */
+    ** reach 80 - 8 = 72 mm into the 160 mm member (their points stay in its near halves,
+    ** 80 <= 8 + 160 / 2 mm), although 80 mm lie within the 100 mm the side field still holds */
     Row_Splice(2, 8.0, 4, 8.0, 10.0);
+    Splice_Input.b = 16.0;
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
     Splice_Input.t_p = 0.8;
     Splice_Input.t_s = 10.0;

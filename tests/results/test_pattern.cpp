@@ -4,6 +4,8 @@
 */
 #include "results_test_util.h"
 
+#include "foundation/codepage.h"
+
 /* ---------------------------------------------------------------- builders and centroid */
 
 TEST(Pattern, RegularTwoByTwoCentroidAndPolarMoment)
@@ -426,32 +428,47 @@ TEST(Prepare, TwoSidedNailing)
     Splice_Input.t_s = 6.0;
     Splice_Input.b = 12.0;
     const double lengths[4] = {70.0, 110.0, 150.0, 200.0};
-    /* 70 <= 76.8: (0, 0); 110 < 60 + 60: (1, 2); 150: (1, 1); 200 > 196.8: (2, 3) */
+    /* 70 <= 76.8: (0, 0); 110 < 60 + 60: (1, 2); 150: (1, 1); 200 > 196.8: (2, 3). The switch
+    ** is the user's choice and stays; where the points of both sides would pass the middle of the
+    ** middle member (l > t_s + b / 2 = 120 mm) they are driven alternately, and why is said. */
     const int kept[4] = {1, 1, 0, 0};
     for (int i = 0; i < 4; i++) {
         Splice_Input.two_sided = 1;
         Splice_Input.l = lengths[i];
-        Check_Nail_Sides();
-        EXPECT_EQ(Splice_Input.two_sided, kept[i]) << lengths[i];
+        char why[200];
+        EXPECT_EQ(Check_Nail_Sides(why, sizeof why), kept[i]) << lengths[i];
+        EXPECT_EQ(Splice_Input.two_sided, 1) << lengths[i];
+        EXPECT_EQ(Vbm_Driven_From_Both_Sides(), kept[i]) << lengths[i];
+        EXPECT_EQ(Vbm_Alternate_Instead(nullptr, 0), 1 - kept[i]) << lengths[i];
+        if (lengths[i] == 150.0) {
+            EXPECT_STREQ(why, "wechselseitig, weil sich die Verbindungsmittel beider Seiten im "
+                              "Mittelholz überdecken würden: l = 150 mm > t_s + b / 2 = 60 + 60 "
+                              "= 120 mm"_cp850);
+        }
     }
 
     /* Shear planes per position of the pattern (EN 1995-1-1, 8.3.1.1): nails driven from both
     ** sides stand in pairs, each in single shear: 2. Driven alternately one stands there: 110 mm
     ** ends 50 mm deep in the middle member and 150 mm 90 mm deep (single shear, 1); 200 mm
     ** reaches 200 - 60 - 120 = 20 mm >= 4 d = 16.8 mm into the far side timber, where its point
-    ** holds: double shear, 2. */
+    ** holds: double shear, 2. A middle member of 8 cm has 110 mm nails chosen two-sided pass
+    ** 60 + 40 = 100 mm: alternately, 50 mm deep (1); at 10 cm (60 + 50 = 110 mm) the same
+    ** switch, kept, has them in pairs again (2). */
     struct {
-        double l;
+        double l, b;
         int two_sided, planes;
-    } rows[] = {{110.0, 1, 2}, {110.0, 0, 1}, {150.0, 1, 1}, {200.0, 1, 2}};
+    } rows[] = {{110.0, 12.0, 1, 2}, {110.0, 12.0, 0, 1}, {150.0, 12.0, 1, 1},
+                {200.0, 12.0, 1, 2}, {110.0, 8.0, 1, 1},  {110.0, 10.0, 1, 2}};
+    Side_Timber_Nail_Splice();
     for (const auto &row : rows) {
-        Side_Timber_Nail_Splice();
         Splice_Input.h = Splice_Input.h_s = 12.0;
         Splice_Input.l = row.l;
+        Splice_Input.b = row.b;
         Splice_Input.two_sided = row.two_sided;
         Tension_Splice(20.0);
-        Prepare_Splice_Calc();
-        EXPECT_EQ(Splice_Input.shear_planes, row.planes) << row.l << " " << row.two_sided;
+        EXPECT_EQ(Prepare_Splice_Calc(), 0) << row.l << " " << row.b;
+        EXPECT_EQ(Splice_Input.shear_planes, row.planes) << row.l << " " << row.b;
+        EXPECT_EQ(Splice_Input.two_sided, row.two_sided) << row.l << " " << row.b;
     }
 }
 

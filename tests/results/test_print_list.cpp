@@ -715,12 +715,32 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     EXPECT_NE(s.find(", 4.2 x 110.0 mm, zweiseitig, d\xCE\\k\xCEr = 10.0 mm, nicht vorgebohrt"),
               std::string::npos)
         << s;
+    /* chosen so in a middle member of 8 cm beside side timbers of 6 cm the points of both
+    ** sides would pass its middle, 110 mm > 60 + 40 mm: they are driven alternately, and the
+    ** report says why below the count */
+    Splice_Input.t_s = 6.0;
+    Splice_Input.b = 8.0;
+    s = printed(Oli_Verbindungsmittel);
+    EXPECT_NE(s.find("\xCE"
+                     "b12 x Nagel\xCEr je Sto\xE1h\x84lfte (wechselseitig: 6 von jeder Seite)\n"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("wechselseitig, weil sich die Verbindungsmittel beider Seiten im Mittelholz "
+                     "\x81"
+                     "berdecken w\x81rden: l = 110 mm > t\xCE\\s\xCEr + b / 2 = 60 + 40 = 100 mm "
+                     "(zweiseitig gew\x84hlt)\n"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find(", 4.2 x 110.0 mm, wechselseitig, d\xCE\\k\xCEr = 10.0 mm"), std::string::npos)
+        << s;
+    Splice_Input.b = 12.0;
     Splice_Input.two_sided = 0;
     s = printed(Oli_Verbindungsmittel);
     EXPECT_NE(s.find("\xCE"
                      "b12 x Nagel\xCEr je Sto\xE1h\x84lfte (wechselseitig: 6 von jeder Seite)"),
               std::string::npos)
         << s;
+    EXPECT_EQ(s.find("weil"), std::string::npos) << s; /* the user's own choice */
     /* 5 rows of 3: the sides alternate along every column and row, 8 from the near side */
     Set_Layout(3, 5);
     Fastener_Pattern.count = 15;

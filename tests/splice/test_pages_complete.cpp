@@ -302,6 +302,32 @@ TEST_F(Pages, ALapIsNotOfferedTwoSidedNailing)
     EXPECT_TRUE(Shown("vorgebohrt"));
 }
 
+/* "zweiseitig" is the user's choice and stays: the nail example (nails 4.2 x 110 mm, side timbers
+** 60 mm) with a middle member of 5 cm has nails of both sides whose points would pass its middle,
+** 110 mm > 60 + 25 = 85 mm: the fastener page keeps the switch and says why they are driven
+** alternately; back at 10 cm (110 mm = 60 + 50 mm) they stand in pairs again and the splice is
+** the example's, 73.3 %. A file saved then keeps the switch (OPTIONS, second value). */
+TEST_F(Pages, TwoSidedNailingStaysTheUsersChoice)
+{
+    const std::string why = "wechselseitig, weil sich die Verbindungsmittel beider Seiten im "
+                            "Mittelholz \xc3\xbc"
+                            "berdecken w\xc3\xbcrden:";
+    std::string s = Enter_Value(360, 9, "5") + Tab(PAGE_VERBINDUNGSMITTEL);
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", s + "snapshot zweiseitig5.png\n"), 1);
+    EXPECT_EQ(Splice_Input.two_sided, 1);
+    EXPECT_TRUE(Shown(why));
+    EXPECT_TRUE(Shown("l = 110 mm > t_s + b / 2 = 60 + 25 = 85 mm"));
+    s += Tab(PAGE_SYSTEM) + Enter_Value(360, 9, "10") + Tab(PAGE_VERBINDUNGSMITTEL)
+         + Tab(PAGE_AUSNUTZUNGEN)
+         + At("click", NPIXEL_X - 346 + Main_Icon_Menu.entries[6 - 1].x + 19, 27); /* save */
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", s), 1);
+    EXPECT_EQ(Splice_Input.two_sided, 1);
+    EXPECT_EQ(Splice_Input.b, 10.0);
+    EXPECT_NEAR(Last_Utilisation(), 73.3, 0.05);
+    EXPECT_EQ(Splice_Input.shear_planes, 2);
+    EXPECT_EQ(system("grep -q '^OPTIONS 0 1 ' zugstoss_nagel_01.inp"), 0);
+}
+
 /* A type of the file that the type list does not offer stays the type through an input on the
 ** fastener page, and the list shows it. */
 TEST_F(Pages, ATypeOutsideTheListIsShownAndKept)
