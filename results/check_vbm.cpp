@@ -827,6 +827,7 @@ static void Calc_Vbm_Head(int group, int entry, const Lkom_Entry *c, Vbm_Check *
     r->e_x = si->e_x;
     r->shear_planes = si->shear_planes;
     r->n_f = Fastener_Pattern.count;
+    r->side_governs = Vbm_Load_Sharing(r->n_f, &r->share_n, &r->share_planes);
     Get_Fastener_Force(/*group=*/group, /*entry=*/entry, /*i=*/-1, /*n=*/r->n_f, /*N_part=*/&r->F_H,
                        /*V_part=*/&r->F_V, /*M_part=*/nullptr, /*M_x=*/nullptr, /*M_y=*/nullptr,
                        /*F_x=*/nullptr, /*F_y=*/nullptr, /*F=*/nullptr, /*angle=*/nullptr);
@@ -1058,16 +1059,29 @@ int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)
 
 /* ---------------------------------------------------------------- printing the check */
 
+/* A kmod with the digits that let a line recompute: a table value with its two decimals, a
+** root of two (EN 1995-1-1, eq. (2.6)) with four. */
+static void Format_Kmod(char *buf, size_t size, double kmod)
+{
+    const double hundredths = kmod * 100.0;
+    const bool two = std::fabs(hundredths - std::round(hundredths)) < 1e-9;
+    Format_N(buf, size, two ? "%.2lf" : "%.4lf", kmod);
+}
+
 /* kmod of the connection as the head line gives it: members of one kmod give it alone; members
 ** of two give sqrt(kmod,1 kmod,2) with both (EN 1995-1-1, 2.3.2.1(4), eq. (2.6)). */
 static void Format_Joint_Kmod(char *buf, size_t size, const Vbm_Check *r)
 {
-    if (r->kmod_1 == r->kmod_2) Format_N(buf, size, "%.2lf", r->kmod);
-    else
-        Format_N(buf, size,
-                 "(k\xCE\\mod,1\xCEr x k\xCE\\mod,2\xCEr)\xCE/0.5\xCEr = (%.2lf x "
-                 "%.2lf)\xCE/0.5\xCEr = %.2lf",
-                 r->kmod_1, r->kmod_2, r->kmod);
+    if (r->kmod_1 == r->kmod_2) {
+        Format_N(buf, size, "%.2lf", r->kmod);
+        return;
+    }
+    char joint[32];
+    Format_Kmod(joint, sizeof joint, r->kmod);
+    Format_N(buf, size,
+             "(k\xCE\\mod,1\xCEr x k\xCE\\mod,2\xCEr)\xCE/0.5\xCEr = (%.2lf x "
+             "%.2lf)\xCE/0.5\xCEr = %s",
+             r->kmod_1, r->kmod_2, joint);
 }
 
 static void Print_Vbm_Head(FILE *file, const Vbm_Check *r)
@@ -1097,12 +1111,20 @@ static void Print_Vbm_Head(FILE *file, const Vbm_Check *r)
                        " = %s",
                        r->N_d, r->V_d, kmod);
     if (!r->bending) Write_Unchecked_Moment(file, r->M_d);
+    /* alternately driven nails of an odd count: each side's plane carries half, the side with
+    ** fewer of them governs */
+    char side[160] = "";
+    if (r->side_governs)
+        Format_N(side, sizeof side,
+                 " (wechselseitig: jede Seite tr\x84gt die H\x84lfte, ma\xE1gebend die Seite mit "
+                 "%d von %d)",
+                 r->share_n, r->n_f);
     if (std::fabs(r->N_d) >= 1e-5)
-        Oli_Write_Text(file, "F\xCE\\Hi,d\xCEr = %.2lf / (%d x %d) = %.4lf kN", r->N_d,
-                       r->shear_planes, r->n_f, r->F_H);
+        Oli_Write_Text(file, "F\xCE\\Hi,d\xCEr = %.2lf / (%d x %d) = %.4lf kN%s", r->N_d,
+                       r->share_planes, r->share_n, r->F_H, side);
     if (std::fabs(r->V_d) >= 1e-5)
-        Oli_Write_Text(file, "F\xCE\\Vi,d\xCEr = %.2lf / (%d x %d) = %.4lf kN", r->V_d,
-                       r->shear_planes, r->n_f, r->F_V);
+        Oli_Write_Text(file, "F\xCE\\Vi,d\xCEr = %.2lf / (%d x %d) = %.4lf kN%s", r->V_d,
+                       r->share_planes, r->share_n, r->F_V, side);
 }
 
 /* A line of the effective number; with a line of the connectors' bolts beside (bolts), each
@@ -1438,13 +1460,14 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
     const double rd = w.gamma > 0.0 ? w.R_k * w.kmod / w.gamma : 0.0;
     if (w.gamma > 0.0 && std::fabs(rd - w.rd_single) <= 1e-9 * std::fmax(1.0, std::fabs(rd))
         && r->n_row > 0) {
-        char fv[32];
+        char fv[32], kmod[32];
         Format_N(fv, sizeof fv, "%s", Get_Fv_Rk_Label());
+        Format_Kmod(kmod, sizeof kmod, w.kmod);
         Oli_Write_Text(
             file,
             "%sd\xCEr = %sk\xCEr x k\xCE\\mod\xCEr / %s\xCE\\M\xCEr x n\xCE\\ef\xCEr / n = "
-            "%.4lf x %.2lf / %.2lf x %.3lf / %d = %.4lf kN",
-            fv, fv, SYM_GAMMA, w.R_k, w.kmod, w.gamma, r->n_ef, r->n_row, w.R_d);
+            "%.4lf x %s / %.2lf x %.3lf / %d = %.4lf kN",
+            fv, fv, SYM_GAMMA, w.R_k, kmod, w.gamma, r->n_ef, r->n_row, w.R_d);
     }
 }
 

@@ -33,8 +33,12 @@ static Force_Basis Basis_Of(const Lkom_Entry *c, int n)
     ** +0 as the share of V. */
     const bool bending = si->splice_kind == SPLICE_BENDING;
     b.M = std::fabs(c->M_distr) * 100.0;
-    b.np = c->N_d / n / b.s;
-    b.vp = (bending || std::fabs(c->V_d) > 0.0) ? c->V_d / n / b.s : 0.0;
+    /* N_d and V_d are shared by the fasteners and planes that carry them: alternately driven
+    ** nails of an odd count carry half in each side's plane, the side with fewer governs */
+    int share_n = n, share_s = (int)b.s;
+    Vbm_Load_Sharing(n, &share_n, &share_s);
+    b.np = c->N_d / share_n / share_s;
+    b.vp = (bending || std::fabs(c->V_d) > 0.0) ? c->V_d / share_n / share_s : 0.0;
     b.sign = c->M_d < 0.0 ? -1.0 : 1.0;
     return b;
 }
@@ -103,6 +107,7 @@ typedef struct Force_Key {
 typedef struct Force_Memo {
     bool pattern_kept = false;
     int32_t count = 0, shear_planes = 0, splice_kind = 0;
+    int32_t share_n = 0, share_s = 0; /* Vbm_Load_Sharing of the pattern */
     double x_c = 0.0, y_c = 0.0, I_p = 0.0;
     std::vector<double> xy;      /* positions of the kept pattern */
     std::vector<Force_Key> keys; /* per combination */
@@ -127,7 +132,10 @@ static bool Memo_Pattern_Same(const Force_Memo *m)
     const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
     const Splice_Input_Record *si = &Splice_Input;
     const int count = fp->count;
+    int share_n = 0, share_s = 0;
+    Vbm_Load_Sharing(count, &share_n, &share_s);
     bool same = m->pattern_kept && m->count == count && m->shear_planes == si->shear_planes
+                && m->share_n == share_n && m->share_s == share_s
                 && m->splice_kind == si->splice_kind && Same(m->x_c, fp->x_c)
                 && Same(m->y_c, fp->y_c) && Same(m->I_p, fp->I_p);
     for (int i = 0; same && i < count; i++)
@@ -159,6 +167,7 @@ static Force_Memo *Memo_Of_Pattern(void)
     m->slots = 0;
     m->count = count;
     m->shear_planes = si->shear_planes;
+    Vbm_Load_Sharing(count, &m->share_n, &m->share_s);
     m->splice_kind = si->splice_kind;
     m->x_c = fp->x_c;
     m->y_c = fp->y_c;

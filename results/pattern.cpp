@@ -5,6 +5,7 @@
 */
 #include "results/splice_calc.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -303,6 +304,44 @@ int Vbm_Driven_Side(int i)
     ** its neighbour ended on, so that the rows alternate too */
     const int k = (!staggered && m % 2 == 0) ? i + i / m : i;
     return k % 2;
+}
+
+/* The fasteners among the first n of the pattern that are driven from the near side; kept for
+** the last count, rows and arrangement asked, which the forces of every fastener ask again. */
+static int Near_Side_Count(int n)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int t = si->vbm_type;
+    const int rows = (int)Splice_N_Row(si);
+    const int staggered = t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST
+                          && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED;
+    static int kept_n = -1, kept_rows = -1, kept_staggered = -1, kept_near = 0;
+    if (n != kept_n || rows != kept_rows || staggered != kept_staggered) {
+        int near = 0;
+        for (int i = 0; i < n; i++) near += Vbm_Driven_Side(i) == 0;
+        kept_n = n;
+        kept_rows = rows;
+        kept_staggered = staggered;
+        kept_near = near;
+    }
+    return kept_near;
+}
+
+int Vbm_Load_Sharing(int n, int *count, int *planes)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind;
+    *count = n;
+    *planes = si->shear_planes > 0 ? si->shear_planes : 1;
+    if (*planes != 1 || n < 2 || (kind != CONN_SIDE_TIMBERS && kind != CONN_OUTER_PLATES)
+        || !Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type) || Vbm_Driven_From_Both_Sides())
+        return 0;
+    const int near = Near_Side_Count(n);
+    const int fewer = std::min(near, n - near);
+    if (fewer < 1 || 2 * fewer == n) return 0;
+    *count = fewer;
+    *planes = 2;
+    return 1;
 }
 
 int Connector_Required_Thicknesses(double *t1_req, double *t2_req)

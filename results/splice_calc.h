@@ -196,6 +196,15 @@ int Vbm_Alternate_Instead(char *why, size_t size);
 */
 int Vbm_Driven_Side(int i);
 
+/*
+** The fasteners and shear planes that share N_d and V_d, one fastener's share being N_d / (count
+** x planes): the n fasteners of the pattern with their shear planes; but nails, screws and
+** staples of side timbers or outer plates driven alternately in single shear carry half of the
+** load in each side's plane, so that the side with fewer of them (Vbm_Driven_Side) governs: 2
+** planes of min(near, far). Return 1 when that side governs, 0 when the sides hold as many.
+*/
+int Vbm_Load_Sharing(int n, int *count, int *planes);
+
 /* Shear planes of one nail, screw or staple of the splice: 2 where its point holds in the member
 ** beyond the middle one, else 1 (always 1 in a lap, which has no such member). */
 int Vbm_Own_Shear_Planes(void);

@@ -516,6 +516,8 @@ typedef struct Vbm_Check {
     double kmod;                   /* kmod of the connection */
     double kmod_1, kmod_2;         /* kmod of member 1 (side timbers) and member 2 (middle) */
     int32_t shear_planes, n_f;     /* shear planes per fastener, fasteners per half */
+    int32_t share_planes, share_n; /* the planes and fasteners that share N_d and V_d */
+    int32_t side_governs;          /* 1: the side with fewer alternately driven nails governs */
     double F_H, F_V;               /* kN, share of N_d and V_d of one fastener and shear plane */
     Vbm_N_Ef_Line n_ef_lines[2];   /* the lines of the effective number, in order */
     int32_t n_ef_line_count;

@@ -365,7 +365,7 @@ TEST(GroupKmod, APresetDoesNotRaiseAPanelAboveItsOwnKmod)
     const std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(s.find("k\xCE\\mod\xCEr = (k\xCE\\mod,1\xCEr x k\xCE\\mod,2\xCEr)\xCE/0.5\xCEr = "
-                     "(0.55 x 0.80)\xCE/0.5\xCEr = 0.66"),
+                     "(0.55 x 0.80)\xCE/0.5\xCEr = 0.6633"),
               std::string::npos)
         << s;
     /* 4.125 is a tie, written 4.12 */

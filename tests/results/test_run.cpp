@@ -408,6 +408,61 @@ TEST(Run, FastenerSectionOfATensionSplice)
               std::string::npos)
         << v;
     EXPECT_NE(v.find("F\xCE\\Vi,d\xCEr = 4.00 / (2 x 4) = 0.5000 kN"), std::string::npos) << v;
+
+    /* Nails 3.1 x 70 mm driven alternately (70 > 22 + 80 / 2 mm) through OSB/3 side boards
+    ** 2 x 22 mm into C24 80 x 200 mm, 7 x 5 per half, N_d = 30 kN, "mittel" with the preset
+    ** kmod 0.8, service class 1: 18 nails from one side, 17 from the other, each side's plane
+    ** carries N_d / 2, so F_Hi,d = 30 / (2 x 17) = 0.88235 kN (not 30 / 35 = 0.85714). By hand,
+    ** EN 1995-1-1, (8.6) in single shear, t1 = 22, t2 = 70 - 22 = 48 mm:
+    ** M_y,Rk = 0.3 x 600 x 3.1^2.6 = 3410.46 Nmm (8.14); f_h,1,k = 65 x 3.1^-0.7 x 22^0.1 =
+    ** 40.1054 N/mm² (OSB, 8.22); f_h,2,k = 0.082 x 350 x 3.1^-0.3 = 20.4396 N/mm² (8.15);
+    ** beta = 0.50965; mode (f) 1.15 (2 beta / (1 + beta))^0.5 (2 M_y f_h,1 d)^0.5 = 0.87019 kN
+    ** governs (no rope effect). kmod: OSB/3 "mittel" in service class 1 0.70 (Table 3.1; the
+    ** preset does not raise it), C24 0.8: (0.70 x 0.80)^0.5 = 0.74833 (2.6); F_v,Rd = 0.87019 x
+    ** 0.74833 / 1.3 = 0.50092 kN; a1 >= 14 d leaves n_ef = n (Table 8.1): u = 0.88235 / 0.50092 = 1.7615
+    ** (1.7112 with 30 / 35). The lines print the kmod with the digits they compute with. */
+    Side_Timber_Nail_Splice();
+    Splice_Input.service_class = 1;
+    Splice_Input.mat_side = MAT_OSB;
+    Splice_Input.grade_side = 1; /* OSB/3 */
+    Splice_Input.t_s = 2.2;
+    Splice_Input.b = 8.0;
+    Splice_Input.d = 3.1;
+    Splice_Input.l = 70.0;
+    Splice_Input.d_k = 7.0;
+    Splice_Input.two_sided = 1;
+    Set_Layout(7, 5);
+    Tension_Splice(30.0);
+    Splice_Input.L_user = 1;
+    Splice_Input.L = 80.0; /* a1 = (400 - 2 x 15 x 3.1) / 6 = 51.2 mm >= 14 d: k_ef = 1 */
+    Lkom_Group *g = &Splice_Input.lkom.groups[0];
+    g->kled = KLED_MITTEL;
+    g->kmod_source = 0;
+    g->kmod = 0.8;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Fastener_Pattern.count, 35);
+    ASSERT_EQ(Splice_Input.shear_planes, 1);
+    f = tmpfile();
+    const double u_odd = Oli_Vbm_Nachweis(f, 0, 0, &err);
+    const std::string w = Slurp_Print(f);
+    fclose(f);
+    const double My = 0.3 * 600.0 * std::pow(3.1, 2.6);
+    const double fh1 = 65.0 * std::pow(3.1, -0.7) * std::pow(22.0, 0.1);
+    const double fh2 = 0.082 * 350.0 * std::pow(3.1, -0.3), beta = fh2 / fh1;
+    const double Rk = 1.15 * std::sqrt(2.0 * beta / (1.0 + beta)) * std::sqrt(2.0 * My * fh1 * 3.1);
+    EXPECT_NEAR(Rk, 870.19, 0.01);
+    const double Rd = Rk / 1000.0 * std::sqrt(0.70 * 0.80) / 1.3;
+    EXPECT_NEAR(u_odd, 30.0 / 34.0 / Rd, 5e-5);
+    EXPECT_NEAR(u_odd, 1.7615, 5e-5);
+    EXPECT_NE(w.find("F\xCE\\Hi,d\xCEr = 30.00 / (2 x 17) = 0.8824 kN (wechselseitig: jede Seite "
+                     "tr\x84gt die H\x84lfte, ma\xE1gebend die Seite mit 17 von 35)"),
+              std::string::npos)
+        << w;
+    EXPECT_NE(w.find("(k\xCE\\mod,1\xCEr x k\xCE\\mod,2\xCEr)\xCE/0.5\xCEr = (0.70 x "
+                     "0.80)\xCE/0.5\xCEr = 0.7483"),
+              std::string::npos)
+        << w;
+    EXPECT_NE(w.find("= 0.8702 x 0.7483 / 1.30 x 7.000 / 7 = 0.5009 kN"), std::string::npos) << w;
 }
 
 TEST(Run, TensionPerpendicularToTheGrainInKiloNewton)
