@@ -105,6 +105,16 @@ typedef struct Utilisation_List {
 /* Characteristic actions are the records of checks/; the alias keeps the field name free. */
 typedef Char_Actions Char_Action_Rec;
 
+/* The size a fastener type had when another type was chosen: choosing it again gives it back. */
+typedef struct Vbm_Size_Rec {
+    int32_t kept;  /* 1 when the type was left with this size */
+    int32_t row;   /* catalogue row */
+    double d, d_2; /* mm, diameter and second dimension (core diameter) */
+    double l;      /* mm, length */
+    double l_ef;   /* mm, effective (threaded) length */
+    double d_k;    /* mm, head diameter, staples: back width */
+} Vbm_Size_Rec;
+
 /* ---------------------------------------------------------------- the splice input */
 
 typedef struct Splice_Input_Record {
@@ -170,10 +180,11 @@ typedef struct Splice_Input_Record {
     int32_t calc_method;   /* resistance method 0, 1 or 2 */
 
     /* layout per fastener type, indexed by VBM_TYPE_SLOT(type) */
-    double n_col[VBM_TYPE_SLOTS];    /* fasteners in a row along the grain (one half) */
-    double n_row[VBM_TYPE_SLOTS];    /* rows */
-    int32_t layout[VBM_TYPE_SLOTS];  /* LAYOUT_REGULAR or LAYOUT_STAGGERED */
-    int32_t grouped[VBM_TYPE_SLOTS]; /* columns laid out in two groups */
+    double n_col[VBM_TYPE_SLOTS];       /* fasteners in a row along the grain (one half) */
+    double n_row[VBM_TYPE_SLOTS];       /* rows */
+    int32_t layout[VBM_TYPE_SLOTS];     /* LAYOUT_REGULAR or LAYOUT_STAGGERED */
+    int32_t grouped[VBM_TYPE_SLOTS];    /* columns laid out in two groups */
+    Vbm_Size_Rec sizes[VBM_TYPE_SLOTS]; /* the size of each type left for another */
 
     /* spacings: the user's values with their switches, and what the preparation run stores */
     double a1, a2, a3, a4;                      /* cm */

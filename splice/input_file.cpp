@@ -174,6 +174,19 @@ static void Layout_Fields(Splice_Input_Record *s, int slot, std::vector<Fld> &v)
     Flag(v, &s->grouped[slot]);
 }
 
+/* Since version 202: the size a type was left with (one record per such type other than the
+** current one); a file without the record keeps none. */
+static void Size_Fields(Splice_Input_Record *s, int slot, std::vector<Fld> &v)
+{
+    Vbm_Size_Rec *k = &s->sizes[slot];
+    I(v, &k->row, -1, 999);
+    D(v, &k->d);
+    D(v, &k->d_2);
+    D(v, &k->l);
+    D(v, &k->l_ef);
+    D(v, &k->d_k);
+}
+
 static void Lkom_Flag_Fields(Splice_Input_Record *s, std::vector<Fld> &v)
 {
     Flag(v, &s->lkom_generated);
@@ -371,6 +384,14 @@ int Write_Splice_Input_Stream(FILE *f, const Splice_Input_Record *si)
         v.clear();
         Layout_Fields(s, VBM_TYPE_SLOT(t), v);
         ok &= fprintf(f, "LAYOUT %d", t) > 0;
+        ok &= Put_Fields(f, v);
+        ok &= fputc('\n', f) != EOF;
+    }
+    for (int t = VBM_TYPE_FIRST; t <= VBM_TYPE_LAST; t++) {
+        if (!s->sizes[VBM_TYPE_SLOT(t)].kept || t == s->vbm_type) continue;
+        v.clear();
+        Size_Fields(s, VBM_TYPE_SLOT(t), v);
+        ok &= fprintf(f, "SIZE %d", t) > 0;
         ok &= Put_Fields(f, v);
         ok &= fputc('\n', f) != EOF;
     }
@@ -771,6 +792,20 @@ static int Take_Record(const std::vector<Word> &w, Splice_Input_Record *si, Inp_
             return 0;
         }
         return Take_Fields(w, 2, sc, why);
+    } else if (key == "SIZE") {
+        if (w.size() < 2 || !Parse_Int(w[1], VBM_TYPE_FIRST, VBM_TYPE_LAST, &a)) {
+            *why = "unbekannter Verbindungsmitteltyp";
+            return 0;
+        }
+        const int slot = VBM_TYPE_SLOT((int)a);
+        Size_Fields(si, slot, v);
+        if (w.size() != 2 + v.size()) {
+            *why = "falsche Anzahl Werte";
+            return 0;
+        }
+        if (!Take_Fields(w, 2, sc, why)) return 0;
+        si->sizes[slot].kept = 1;
+        return 1;
     } else if (key == "CATALOGUES") {
         int32_t h[CAT_HEADER_COUNT];
         if (w.size() != 1 + CAT_HEADER_COUNT) {
@@ -880,7 +915,7 @@ static int Take_Record(const std::vector<Word> &w, Splice_Input_Record *si, Inp_
 
 /* A number for each record that may stand once in the file (a record of its key, and of its
 ** numbers where it has them), -1 for a line that names none (its damage is told by Take_Record). */
-static const int32_t RECORD_IDS = 200 + LKOM_GROUPS * LKOM_ENTRIES;
+static const int32_t RECORD_IDS = 200 + LKOM_GROUPS * LKOM_ENTRIES + VBM_TYPE_SLOTS;
 
 static int32_t Record_Id(const std::vector<Word> &w)
 {
@@ -899,6 +934,8 @@ static int32_t Record_Id(const std::vector<Word> &w)
     if (w[0] == "ENTRY" && w.size() > 2 && Parse_Int(w[1], 0, LKOM_GROUPS - 1, &a)
         && Parse_Int(w[2], 0, LKOM_ENTRIES - 1, &b))
         return 200 + (int32_t)(a * LKOM_ENTRIES + b);
+    if (w[0] == "SIZE" && w.size() > 1 && Parse_Int(w[1], VBM_TYPE_FIRST, VBM_TYPE_LAST, &a))
+        return 200 + LKOM_GROUPS * LKOM_ENTRIES + VBM_TYPE_SLOT((int32_t)a);
     return -1;
 }
 
@@ -1304,16 +1341,25 @@ int Adjust_Old_Input_Values(Splice_Input_Record *si)
     Get_Loaded_Catalogue_Headers(loaded);
     int32_t stored = Stored_Catalogue_Headers[CAT_HEADER_ASSY_S];
     if (stored < 0 || stored == loaded[CAT_HEADER_ASSY_S]) return 0;
-    if (si->vbm_type != 14 && si->vbm_type != 15) return 0;
-    const Vbm_Catalogue *c = Get_Vbm_Catalogue((Vbm_Type_Code)si->vbm_type);
-    if (!c) return 0;
-    int32_t row = -1;
-    for (int32_t i = 0; i < c->n_rows && i < VBM_CAT_MAX_ROWS; i++)
-        if (fabs(c->rows[i].d - si->d) < 0.001) {
-            row = i;
-            break;
-        }
-    if (row < 0 || row == si->vbm_row) return 0;
-    si->vbm_row = row;
-    return 1;
+    /* the current type and the size another type of that catalogue was left with */
+    int changed = 0;
+    for (int t : {14, 15}) {
+        Vbm_Size_Rec *k = &si->sizes[VBM_TYPE_SLOT(t)];
+        const bool current = si->vbm_type == t;
+        if (!current && !k->kept) continue;
+        const Vbm_Catalogue *c = Get_Vbm_Catalogue((Vbm_Type_Code)t);
+        if (!c) continue;
+        const double d = current ? si->d : k->d;
+        int32_t *row_of = current ? &si->vbm_row : &k->row;
+        int32_t row = -1;
+        for (int32_t i = 0; i < c->n_rows && i < VBM_CAT_MAX_ROWS; i++)
+            if (fabs(c->rows[i].d - d) < 0.001) {
+                row = i;
+                break;
+            }
+        if (row < 0 || row == *row_of) continue;
+        *row_of = row;
+        changed = 1;
+    }
+    return changed;
 }

@@ -418,15 +418,53 @@ static void Take_Row_Values(void)
     if (t == 30) s->d_bolt = s->d; /* a bolt is its own bolt */
 }
 
+/* Keep the size of the current fastener type, which another type replaces. */
+static void Keep_Type_Size(void)
+{
+    Splice_Input_Record *s = &Splice_Input;
+    if (s->vbm_type < VBM_TYPE_FIRST || s->vbm_type > VBM_TYPE_LAST) return;
+    Vbm_Size_Rec *k = &s->sizes[VBM_TYPE_SLOT(s->vbm_type)];
+    k->kept = 1;
+    k->row = s->vbm_row;
+    k->d = s->d;
+    k->d_2 = s->d_2;
+    k->l = s->l;
+    k->l_ef = s->l_ef;
+    k->d_k = s->d_k;
+}
+
+/* Give the current type back the size it was left with; 0 when it has none. */
+static int Take_Kept_Size(void)
+{
+    Splice_Input_Record *s = &Splice_Input;
+    if (s->vbm_type < VBM_TYPE_FIRST || s->vbm_type > VBM_TYPE_LAST) return 0;
+    const Vbm_Size_Rec *k = &s->sizes[VBM_TYPE_SLOT(s->vbm_type)];
+    if (!k->kept) return 0;
+    s->vbm_row = k->row;
+    s->d = k->d;
+    s->d_2 = k->d_2;
+    s->l = k->l;
+    s->l_ef = k->l_ef;
+    s->d_k = k->d_k;
+    if (s->vbm_type == VBM_BOLZEN) s->d_bolt = s->d; /* a bolt is its own bolt */
+    return 1;
+}
+
 /* Take the type, size and length chosen on the fastener page; 1 when the type or size changed
-** (the size and length then start from the catalogue). */
+** (the size and length then start from the catalogue). A type chosen again takes back the size
+** it was left with, so that changing the type and back changes nothing. */
 static int Fastener_Page_Choice(void)
 {
     Splice_Input_Record *s = &Splice_Input;
     if (Page_Shadow.type_pos >= 0 && Page_Shadow.type_pos < Page_Shadow.type_count) {
         int code = Page_Shadow.type_codes[Page_Shadow.type_pos];
         if (code != s->vbm_type) {
+            Keep_Type_Size();
             s->vbm_type = code;
+            if (Take_Kept_Size()) {
+                Page_Shadow.row = s->vbm_row;
+                return 1;
+            }
             Page_Shadow.row = 0;
             int32_t n = Get_Vbm_Catalogue_Rows((Vbm_Type_Code)code);
             int32_t near = Find_Vbm_Row_By_Diameter((Vbm_Type_Code)code, s->d);

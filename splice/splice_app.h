@@ -16,7 +16,7 @@
 
 /* ---------------------------------------------------------------- names of the component */
 
-#define SPLICE_INPUT_VERSION 201 /* format version the writer writes */
+#define SPLICE_INPUT_VERSION 202 /* format version the writer writes */
 #define SPLICE_PATH_MAX      512
 #define SPLICE_TITLE_MAX     256
 
@@ -98,8 +98,9 @@ int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si);
 
 /*
 ** Adjust the values of an old file after reading: when the stored header of the ASSY-plus
-** catalogue differs from the loaded one, the row of an ASSY-plus fastener is looked up again by
-** its diameter. Return 1 when a row index changed.
+** catalogue differs from the loaded one, the row of an ASSY-plus fastener (the current type, and
+** the size such a type was left with) is looked up again by its diameter. Return 1 when a row
+** index changed.
 */
 int Adjust_Old_Input_Values(Splice_Input_Record *si);
 

@@ -119,6 +119,18 @@ void Fill(Splice_Input_Record *s)
         s->n_row[slot] = 2.0 + (slot % 5);
         s->layout[slot] = slot % 2;
         s->grouped[slot] = (slot % 3) == 0;
+        /* a size kept for every fourth type, not for the current one (its size is the
+        ** fastener's own) */
+        if (slot % 4 == 1 && slot != VBM_TYPE_SLOT(s->vbm_type)) {
+            Vbm_Size_Rec *k = &s->sizes[slot];
+            k->kept = 1;
+            k->row = slot % 7;
+            k->d = 4.2 + slot + 1e-13;
+            k->d_2 = 0.1 * slot;
+            k->l = 100.0 + slot;
+            k->l_ef = 50.0 + slot;
+            k->d_k = 9.0 + 0.5 * slot;
+        }
     }
     s->a1 = 6.1;
     s->a2 = 4.2;
@@ -270,6 +282,13 @@ void Expect_Same_Input(Splice_Input_Record *a, Splice_Input_Record *b)
         SAME(n_row[s]);
         SAME(layout[s]);
         SAME(grouped[s]);
+        SAME(sizes[s].kept);
+        SAME(sizes[s].row);
+        SAME(sizes[s].d);
+        SAME(sizes[s].d_2);
+        SAME(sizes[s].l);
+        SAME(sizes[s].l_ef);
+        SAME(sizes[s].d_k);
     }
     SAME(a1);
     SAME(a2);
@@ -393,7 +412,12 @@ TEST_F(InputFile, RoundTripKeepsEveryInputFieldExactly)
     EXPECT_EQ(Slurp("rt_01.inp"), Slurp("rt_02.inp"));
     /* The annex section closes the file. */
     std::string text = Slurp("rt_01.inp");
-    EXPECT_EQ(text.rfind("SPLICE 201\nSYSTEM 2 2 3 2 4 1 3 1 1 ", 0), 0u);
+    EXPECT_EQ(text.rfind("SPLICE 202\nSYSTEM 2 2 3 2 4 1 3 1 1 ", 0), 0u);
+    /* the sizes the other types were left with: SIZE t, row, d, d_2, l, l_ef, d_k */
+    EXPECT_NE(text.find("\nSIZE -1 1 5.2000000000001005 0.10000000000000001 101 51 9.5\n"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("\nSIZE 0 "), std::string::npos);
     EXPECT_NE(text.find("\nCOMBINATIONS 1 1\nIMPOSED 3\n"), std::string::npos);
     EXPECT_NE(text.find("END\n\n\nACTIV_NADNAME\n\xae"
                         "Deutschland\xaf\n"),
@@ -483,8 +507,10 @@ TEST_F(InputFile, RecordsInAnyOrderAndMissingRecordsKeepDefaults)
     EXPECT_EQ(r->vbm_type, defaults->vbm_type);
     EXPECT_EQ(r->n_col[VBM_TYPE_SLOT(29)], defaults->n_col[VBM_TYPE_SLOT(29)]);
     EXPECT_EQ(r->print.sections, defaults->print.sections);
-    /* A file of version 200 has no category of the imposed load: A, B. */
+    /* A file of version 200 has no category of the imposed load: A, B; nor a size kept for
+    ** any other type. */
     EXPECT_EQ(r->imposed_category, IMPOSED_CAT_AB);
+    for (int slot = 0; slot < VBM_TYPE_SLOTS; slot++) EXPECT_EQ(r->sizes[slot].kept, 0) << slot;
     /* A missing file changes nothing. */
     EXPECT_EQ(Read_Splice_Input_File("no_such_file.inp", r.p, 0), 0);
 }
@@ -914,6 +940,7 @@ static std::string Record_Kinds(const std::string &key)
     if (key == "SPACINGS") return "ddddiiiidi" + d8;
     if (key == "GAMMAS") return "dddddd";
     if (key == "LAYOUT") return "iiiii"; /* the type, columns, rows, arrangement, grouping */
+    if (key == "SIZE") return "ii" + std::string(5, 'd'); /* the type, row, d .. d_k */
     if (key == "CATALOGUES") return std::string(16, 'i');
     if (key == "COMBINATIONS") return "ii";
     if (key == "IMPOSED") return "i";

@@ -151,7 +151,7 @@ TEST_F(Program, ANewSpliceEnteredOnTheFivePagesIsSavedAndReadBack)
     EXPECT_FALSE(Log_Has("MESSAGE", ""));
     std::string saved = Slurp("Stoss_01.inp");
     ASSERT_FALSE(saved.empty());
-    EXPECT_EQ(saved.rfind("SPLICE 201\nSYSTEM 0 1 1 ", 0), 0u);
+    EXPECT_EQ(saved.rfind("SPLICE 202\nSYSTEM 0 1 1 ", 0), 0u);
 
     EXPECT_EQ(Splice_Input.splice_kind, SPLICE_TENSION);
     EXPECT_EQ(Splice_Input.b, 14.0);

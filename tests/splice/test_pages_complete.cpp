@@ -414,6 +414,52 @@ TEST_F(Pages, AnotherSizeBringsItsHeadDiameter)
     EXPECT_TRUE(Shown("d_k = 12.0 mm"));
 }
 
+/* Changing the fastener type and back gives back the fastener the user had: the nail example's
+** 4.2 x 110 mm nail, made a dowel (which starts from the dowel size nearest 4.2 mm) and a nail
+** again, is the 4.2 x 110 mm nail of before, not the nail nearest the dowel's diameter. The file
+** keeps the size a type was left with: saved as a dowel and opened again, the nail comes back. */
+TEST_F(Pages, ChangingTheTypeAndBackKeepsTheSize)
+{
+    int32_t count = 0, codes[20] = {0};
+    Get_Vbm_Type_List(0xF, BLACK_CI, &count, codes);
+    int dowel = -1;
+    for (int i = 0; i < count; i++)
+        if (codes[i] == VBM_STABDUEBEL) dowel = i;
+    ASSERT_GT(dowel, 0);
+    ASSERT_EQ(codes[0], VBM_NAGEL);
+    /* the list of the type (row 1) opens below its field: entry k */
+    auto pick = [](int k) {
+        const int entry = Row_Y(1) + 5 + 3 + k * 13 + 6;
+        return Click_Row(360, 1) + At("move", 360, entry) + At("click", 360, entry);
+    };
+    const std::string save = At("click", NPIXEL_X - 346 + Main_Icon_Menu.entries[6 - 1].x + 19, 27);
+    ASSERT_EQ(
+        Run("zugstoss_nagel", "zugstoss_nagel",
+            Tab(PAGE_VERBINDUNGSMITTEL) + pick(dowel) + "snapshot als_stabduebel.png\n" + save),
+        1);
+    EXPECT_EQ(Splice_Input.vbm_type, VBM_STABDUEBEL);
+    EXPECT_NE(Splice_Input.d, 4.2);
+    EXPECT_EQ(system("grep -q '^SIZE 0 6 4.2000000000000002 0 110 0 9$' zugstoss_nagel_01.inp"), 0);
+    /* opened again as a dowel: the nail comes back as it was */
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr,
+                  Tab(PAGE_VERBINDUNGSMITTEL) + pick(0) + "snapshot wieder_nagel.png\n"),
+              1);
+    EXPECT_EQ(Splice_Input.vbm_type, VBM_NAGEL);
+    EXPECT_EQ(Splice_Input.vbm_row, 6);
+    EXPECT_EQ(Splice_Input.d, 4.2);
+    EXPECT_EQ(Splice_Input.l, 110.0);
+    EXPECT_EQ(Splice_Input.d_k, 9.0);
+    EXPECT_TRUE(Shown("110 mm"));
+    /* within one session: nail, dowel, nail */
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel",
+                  Tab(PAGE_VERBINDUNGSMITTEL) + pick(dowel) + pick(0) + Tab(PAGE_AUSNUTZUNGEN)),
+              1);
+    EXPECT_EQ(Splice_Input.vbm_type, VBM_NAGEL);
+    EXPECT_EQ(Splice_Input.d, 4.2);
+    EXPECT_EQ(Splice_Input.l, 110.0);
+    EXPECT_NEAR(Last_Utilisation(), 73.3, 0.05); /* the example's splice */
+}
+
 /* The first page: the length left to the program is shown read-only with its computed value;
 ** the side members' edgewise switch is there. */
 TEST_F(Pages, TheFirstPageShowsTheValuesLeftToTheProgram)
