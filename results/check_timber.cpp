@@ -307,6 +307,52 @@ static Timber_Member_Check Check_Member_Section(const Section_Check_Input *rec,
     return m;
 }
 
+/*
+** The halves of a lap under compression N (kN): besides N each carries the moment of its
+** eccentricity, M = |N| t / 2 across its thickness t = b / 2 (the halves meet in the lap's
+** middle plane), on its net section (the holes pass the whole thickness: W_z = A_n t / 6), and the
+** member's moment M_sec about its height (sigma_m of the member check). EN 1995-1-1, eq. (6.19)
+** and (6.20); and, the half being slender over the lap, (6.23) and (6.24) with k_c over the
+** lap's length l (6.3.2), taken wherever lambda_rel is (k_c = 1 up to 0.3).
+*/
+static void Calc_Lap_Compression(const Timber_Member_Check *mid, double N, Lap_Compression_Check *l)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    *l = Lap_Compression_Check{};
+    l->done = 1;
+    l->t = si->b / 2.0 * 10.0;
+    l->h = si->h * 10.0;
+    l->M_z = std::fabs(N) * l->t / 2.0 / 1000.0;
+    l->A_n = mid->A_n;
+    l->W_z = l->A_n * (l->t / 10.0) / 6.0;
+    l->sigma_c = std::fabs(mid->sigma_0);
+    l->sigma_m_y = std::fabs(mid->sigma_m);
+    l->sigma_m_z = l->W_z > 0.0 ? l->M_z * 1000.0 / l->W_z : 0.0;
+    l->f_c_0_d = mid->f_c_0_d;
+    l->f_m_d = mid->f_m_d;
+    /* 0.7 for rectangular sections of solid timber, glulam and LVL, else 1.0 */
+    const int mat = si->mat_mid;
+    const bool rect = Is_Mat_Timber(mat) || Is_Mat_Glulam(mat) || mat == MAT_KERTO_S
+                      || mat == MAT_KERTO_Q || mat == MAT_FURNIERSCHICHTHOLZ;
+    l->k_m = rect ? 0.7 : 1.0;
+    if (!(l->f_c_0_d > 0.0 && l->f_m_d > 0.0)) {
+        l->u = UTIL_NO_CHECK;
+        return;
+    }
+    const double c = l->sigma_c / l->f_c_0_d, my = l->sigma_m_y / l->f_m_d,
+                 mz = l->sigma_m_z / l->f_m_d;
+    l->u_619 = c * c + my + l->k_m * mz;
+    l->u_620 = c * c + l->k_m * my + mz;
+    l->l_ef = si->L * 10.0;
+    l->k_c_y = Calc_K_C_Of_Material(mat, si->grade_mid, l->l_ef, l->h, l->t, nullptr, nullptr,
+                                    &l->lambda_rel_y, nullptr);
+    l->k_c_z = Calc_K_C_Of_Material(mat, si->grade_mid, l->l_ef, l->t, l->t, nullptr, nullptr,
+                                    &l->lambda_rel_z, nullptr);
+    l->u_623 = l->k_c_y > 0.0 ? c / l->k_c_y + my + l->k_m * mz : UTIL_NO_CHECK;
+    l->u_624 = l->k_c_z > 0.0 ? c / l->k_c_z + l->k_m * my + mz : UTIL_NO_CHECK;
+    l->u = std::fmax(std::fmax(l->u_619, l->u_620), std::fmax(l->u_623, l->u_624));
+}
+
 int Calc_Timber_Check(int group, int entry, Timber_Check *out)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -373,6 +419,8 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     } else {
         r.mid = Check_Member_Section(&rec_m, &dim_m, N, V, r.M_sec, si->mat_mid, &sm);
     }
+    /* the halves of a lap under compression bend under the moment of their eccentricity */
+    if (kind == CONN_LAP && N < 0.0) Calc_Lap_Compression(&r.mid, N, &r.lap);
     /* the halves' strength line where the reduction applies */
     if (kind == CONN_LAP && N >= 0.0
         && Get_Member_Tension_Factor(si->vbm_type, si->predrilled) != 1.0)
@@ -388,7 +436,7 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     }
     r.withdrawal_hint =
         std::fabs(sm.sm) < 1e-5 && N > 0.0 && kind == CONN_SIDE_TIMBERS && Is_Vbm_Connector(type);
-    r.u = std::fmax(std::fmax(r.mid.u, r.lam_outer.u), r.side.u);
+    r.u = std::fmax(std::fmax(std::fmax(r.mid.u, r.lam_outer.u), r.side.u), r.lap.u);
     *out = r;
     return 1;
 }
@@ -529,11 +577,56 @@ static void Write_T90_Lines(FILE *file, const Timber_Check *r)
             r->u90_side);
 }
 
+/*
+** The halves of a lap under compression: the moment of the eccentricity on the net section, the
+** interactions (6.19), (6.20) and, with k_c over the lap's length, (6.23), (6.24) (DIN 1052 has
+** the same forms), each with its operands.
+*/
+static void Print_Lap_Compression(FILE *file, const Timber_Check *r)
+{
+    const Lap_Compression_Check *l = &r->lap;
+    const bool ec = r->annex != 0;
+    Oli_Write_Text(file,
+                   "Blatth\x84lften unter Druck mit dem Moment der Ausmitte e = t/2 = %.1lf mm%s: "
+                   "M = |N| x t/2 = %.2lf x %.4lf m = %.3lf kNm",
+                   l->t / 2.0, ec ? " (DIN EN 1995-1-1, 6.2.4)" : "", std::fabs(r->N),
+                   l->t / 2000.0, l->M_z);
+    Oli_Write_Text(file,
+                   "W\xCE\\z,n\xCEr = A\xCE\\n\xCEr t / 6 = %.2lf x %.1lf / 6 = %.2lf "
+                   "cm\xCE/3\xCEr, %s\xCE\\m,z,d\xCEr = %.3lf N/mm\xCE/2\xCEr, "
+                   "%s\xCE\\m,y,d\xCEr = %.3lf N/mm\xCE/2\xCEr, %s\xCE\\c,0,d\xCEr = %.3lf "
+                   "N/mm\xCE/2\xCEr, f\xCE\\c,0,d\xCEr = %.2lf N/mm\xCE/2\xCEr, "
+                   "f\xCE\\m,d\xCEr = %.2lf N/mm\xCE/2\xCEr, k\xCE\\m\xCEr = %.1lf",
+                   l->A_n, l->t / 10.0, l->W_z, SYM_SIGMA, l->sigma_m_z, SYM_SIGMA, l->sigma_m_y,
+                   SYM_SIGMA, l->sigma_c, l->f_c_0_d, l->f_m_d, l->k_m);
+    if (l->u >= UTIL_NO_CHECK && !(l->f_c_0_d > 0.0 && l->f_m_d > 0.0)) return;
+    const double c = l->sigma_c / l->f_c_0_d, my = l->sigma_m_y / l->f_m_d,
+                 mz = l->sigma_m_z / l->f_m_d;
+    Oli_Write_Text(file,
+                   "%s: (%.4lf)\xCE/2\xCEr + %.4lf + %.1lf x %.4lf = %.3lf; %s: (%.4lf)\xCE/2\xCEr "
+                   "+ %.1lf x %.4lf + %.4lf = %.3lf",
+                   ec ? "(6.19)" : "Druck und Biegung y", c, my, l->k_m, mz, l->u_619,
+                   ec ? "(6.20)" : "z", c, l->k_m, my, mz, l->u_620);
+    Oli_Write_Text(file,
+                   "Knicken der Blatth\x84lfte \x81"
+                   "ber die Blattl\x84nge l\xCE\\ef\xCEr = %.1lf mm%s: %s\xCE\\rel,y\xCEr = "
+                   "%.3lf, k\xCE\\c,y\xCEr = %.3lf (h = %.0lf mm); %s\xCE\\rel,z\xCEr = %.3lf, "
+                   "k\xCE\\c,z\xCEr = %.3lf (t = %.0lf mm)",
+                   l->l_ef, ec ? " (DIN EN 1995-1-1, 6.3.2)" : "", "lambda", l->lambda_rel_y,
+                   l->k_c_y, l->h, "lambda", l->lambda_rel_z, l->k_c_z, l->t);
+    Oli_Write_Text(file,
+                   "%s: %.4lf / %.3lf + %.4lf + %.1lf x %.4lf = %.3lf; %s: %.4lf / %.3lf + %.1lf x "
+                   "%.4lf + %.4lf = %.3lf %s u = %.2lf",
+                   ec ? "(6.23)" : "Knicken y", c, l->k_c_y, my, l->k_m, mz, l->u_623,
+                   ec ? "(6.24)" : "z", c, l->k_c_z, l->k_m, my, mz, l->u_624, SYM_ARROW, l->u);
+}
+
 /* The closing line: the largest utilisation and, on failure, which timber fails. */
 static void Write_Timber_Result_Line(FILE *file, const Timber_Check *r)
 {
     const int kind = r->kind;
-    const double um = std::fmax(r->mid.u, r->lam_outer.u), us = r->side.u, u = r->u;
+    const double um = std::fmax(std::fmax(r->mid.u, r->lam_outer.u), r->lap.u), us = r->side.u,
+                 u = r->u;
     char line[256];
     if (um <= UTIL_LIMIT && us <= UTIL_LIMIT) {
         Format_N(line, sizeof line,
@@ -604,6 +697,7 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
     }
     Write_Kcr_Line(file, r, &r->mid);
     Write_Panel_Strength_Lines(file, r, name, &r->mid);
+    if (r->lap.done) Print_Lap_Compression(file, r);
     if (kind == CONN_SIDE_TIMBERS) {
         Oli_Write_Text(file,
                        "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
@@ -639,7 +733,7 @@ double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, dou
         if (u_side) *u_side = r.kind == CONN_SIDE_TIMBERS ? UTIL_NO_CHECK : 0.0;
         return UTIL_NO_CHECK;
     }
-    if (u_middle) *u_middle = std::fmax(r.mid.u, r.lam_outer.u);
+    if (u_middle) *u_middle = std::fmax(std::fmax(r.mid.u, r.lam_outer.u), r.lap.u);
     if (u_side) *u_side = r.side.u;
     return r.u;
 }

@@ -92,29 +92,38 @@ static void Write_Plate_Hole_Line(FILE *file)
 }
 
 /*
-** The warning of a lap: the moment N t/2 of each half from the eccentricity of the joint is not
-** checked in bending (EN 1995-1-1, eq. (6.17)). Where the halves' tensile strength takes the
-** reduction of members loaded from one side, that is all that covers it under tension; under
-** compression nothing does.
+** The lap's lines on the moment N t/2 of each half from the eccentricity of the joint: under
+** compression the check of the timber takes it in bending (EN 1995-1-1, 6.2.4, 6.3.2); under
+** tension it is not checked in bending (eq. (6.17)), and where the halves' tensile strength takes
+** the reduction of members loaded from one side, that is all that covers it.
 */
 static void Write_Lap_Moment_Warning(FILE *file)
 {
     const Splice_Input_Record *si = &Splice_Input;
+    const char *what = "Zusatzmomente, die aus der Asymmetrie des Anschlusses resultieren "
+                       "(M = N x t/2 je Blatthälfte), werden"_cp850;
+    const char *bent = Nad_Params != nullptr
+                           ? "als Druck mit Biegung der Blatthälften nachgewiesen (DIN EN "
+                             "1995-1-1, 6.2.4 und 6.3.2)"_cp850
+                           : "als Druck mit Biegung der Blatthälften nachgewiesen"_cp850;
+    if (si->splice_kind == SPLICE_COMPRESSION) {
+        Oli_Write_Text(file, "%s %s", what, bent);
+        return;
+    }
+    const bool bending = si->splice_kind == SPLICE_BENDING;
     const double k = Get_Member_Tension_Factor(si->vbm_type, si->predrilled);
-    const bool covered = k != 1.0 && si->splice_kind != SPLICE_COMPRESSION;
+    const bool covered = k != 1.0;
     Oli_Write_Text(file,
                    "\xCE"
-                   "bWichtig!\xCEr %s %s!",
-                   "Zusatzmomente, die aus der Asymmetrie des Anschlusses resultieren "
-                   "(M = N x t/2 je Blatthälfte), werden nicht"_cp850,
+                   "bWichtig!\xCEr %s %s%s!",
+                   what, bending ? "unter Zug nicht " : "nicht ",
                    covered ? "als Biegung nachgewiesen" : "berücksichtigt"_cp850);
-    if (!covered) return;
-    Oli_Write_Text(file, "Unter Zug erfasst sie nur die Abminderung k\xCE\\red\xCEr = %s %s %s%s",
-                   k == 0.4 ? "0.4" : "1/1.5", "der Zugfestigkeit der Blatthälften nach"_cp850,
-                   Tension_Reduction_Rule(Nad_Params != nullptr),
-                   si->splice_kind == SPLICE_BENDING
-                       ? ", unter Druck bleiben sie unberücksichtigt!"_cp850
-                       : ".");
+    if (covered)
+        Oli_Write_Text(file,
+                       "Unter Zug erfasst sie nur die Abminderung k\xCE\\red\xCEr = %s %s %s%s",
+                       k == 0.4 ? "0.4" : "1/1.5", "der Zugfestigkeit der Blatthälften nach"_cp850,
+                       Tension_Reduction_Rule(Nad_Params != nullptr), bending ? "," : ".");
+    if (bending) Oli_Write_Text(file, "unter Druck %s.", bent);
 }
 
 /* The members' lines by connection kind. */

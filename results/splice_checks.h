@@ -186,6 +186,26 @@ typedef struct Split_Check {
 
 /* The timber check of one combination as Calc_Timber_Check computes it and Print_Timber_Check
 ** writes it. */
+/*
+** The halves of a lap under compression (EN 1995-1-1, 6.2.4 and 6.3.2): each carries N_d with
+** the moment of its eccentricity M = |N_d| t / 2 across its thickness t, on its net section.
+*/
+typedef struct Lap_Compression_Check {
+    int32_t done;               /* 1: a lap under compression was checked */
+    double t, h;                /* mm, thickness of a half (b / 2) and its height */
+    double M_z;                 /* kNm, |N_d| t / 2 */
+    double A_n, W_z;            /* cm², cm³: net area of a half and its modulus A_n t / 6 */
+    double sigma_c;             /* N/mm², |N_d| / A_n */
+    double sigma_m_y;           /* N/mm², the bending stress of the member's moment (M_sec) */
+    double sigma_m_z;           /* N/mm², M_z / W_z */
+    double f_c_0_d, f_m_d, k_m; /* N/mm², N/mm², -: k_m of EN 1995-1-1, 6.1.6(2) */
+    double u_619, u_620;        /* eq. (6.19) and (6.20) */
+    double l_ef;                /* mm, buckling length of a half: the length of the lap */
+    double lambda_rel_y, lambda_rel_z, k_c_y, k_c_z; /* eq. (6.21), (6.22), (6.25), (6.26) */
+    double u_623, u_624;                             /* eq. (6.23) and (6.24) */
+    double u;                                        /* the largest of the four */
+} Lap_Compression_Check;
+
 enum { TIMBER_CHECK_DONE = 0, TIMBER_CHECK_NO_GAMMA = 1 };
 typedef struct Timber_Check {
     int32_t state;                           /* TIMBER_CHECK_DONE, or no partial factor gamma_M */
@@ -228,7 +248,9 @@ typedef struct Timber_Check {
     double f_t_0_d;            /* N/mm², their design tensile strength */
     int32_t withdrawal_hint;   /* 1: a pure tension splice of connectors needs fasteners that
                                   resist withdrawal */
-    double u;                  /* max(mid.u, side.u), valid when state is TIMBER_CHECK_DONE */
+    Lap_Compression_Check lap; /* the halves of a lap under compression */
+    double u;                  /* max(mid.u, side.u, lap.u), valid when state is
+                                  TIMBER_CHECK_DONE */
 } Timber_Check;
 
 /* The rule that reduces the tensile strength of members loaded from one side: the German annex

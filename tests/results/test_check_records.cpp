@@ -317,6 +317,69 @@ TEST(TimberCheck, TheNetSectionAtTheOutermostColumnTakesTheMembersMoment)
         << t;
 }
 
+TEST(TimberCheck, TheHalvesOfACompressionLapBendUnderTheirEccentricity)
+{
+    /* Compression lap C24 16/20 (halves t = 80 mm), bolts M12 (holes 13 mm) in single shear,
+    ** 3 x 2 per half, N_d = -15 kN, "mittel", service class 1: kmod 0.8, gamma_M 1.3.
+    ** Net section of a half: A_n = 8 x 20 - 2 x 1.3 x 8 = 139.2 cm², sigma_c,0,d = 1.077586,
+    ** f_c,0,d = 21 x 0.8 / 1.3 = 12.923077: 0.083385 centric. The eccentricity t/2 = 40 mm:
+    ** M = 15 x 0.04 = 0.6 kNm across the thickness, W_z,n = A_n t / 6 = 185.6 cm³ (the holes pass
+    ** the whole thickness), sigma_m,z,d = 3.232759, f_m,d = 24 x 0.8 / 1.3 = 14.769231: 0.218885.
+    ** EN 1995-1-1, (6.19): 0.083385² + 0.7 x 0.218885 = 0.160172; (6.20): 0.083385² + 0.218885 =
+    ** 0.225838. Over the lap's length l = 216 mm the half (i = 0.289 x 80 = 23.12 mm) has, with
+    ** the catalogue's E_0,05 = 2/3 x 11000 = 7333.3 N/mm², lambda_rel,z = 216 / 23.12 / pi x
+    ** sqrt(21 / 7333.3) = 0.159138 <= 0.3: k_c = 1 (6.3.2);
+    ** (6.24): 0.083385 + 0.218885 = 0.302269, (6.23): 0.083385 + 0.7 x 0.218885 = 0.236604.
+    ** The timber takes 0.302269 (centric 0.083385 before). */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_LAP;
+    Splice_Input.splice_kind = SPLICE_COMPRESSION;
+    Splice_Input.service_class = 1;
+    Splice_Input.mat_mid = 0;
+    Splice_Input.grade_mid = 5; /* C24 */
+    Splice_Input.b = 16.0;
+    Splice_Input.h = 20.0;
+    Splice_Input.vbm_type = VBM_BOLZEN;
+    Splice_Input.d = 12.0;
+    Splice_Input.vbm_steel = 23; /* 4.6 */
+    Splice_Input.L_user = 0;
+    Splice_Input.lkom.groups[0].kled = KLED_MITTEL;
+    Splice_Input.lkom.groups[0].kmod_source = 1;
+    Set_Layout(3, 2);
+    Set_Lkom(0, 0, 0.0, -15.0, 0.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Set_Design_Gammas(0);
+    EXPECT_NEAR(Splice_Input.L, 21.6, 1e-9);
+    Timber_Check r;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    const Lap_Compression_Check &l = r.lap;
+    ASSERT_EQ(l.done, 1);
+    EXPECT_NEAR(l.A_n, 139.2, 1e-9);
+    EXPECT_NEAR(l.M_z, 0.6, 1e-12);
+    EXPECT_NEAR(l.W_z, 185.6, 1e-9);
+    EXPECT_NEAR(l.sigma_c, 1.077586, 1e-6);
+    EXPECT_NEAR(l.sigma_m_z, 3.232759, 1e-6);
+    EXPECT_NEAR(l.u_619, 0.160172, 1e-6);
+    EXPECT_NEAR(l.u_620, 0.225838, 1e-6);
+    EXPECT_NEAR(l.lambda_rel_z, 0.159138, 1e-5);
+    EXPECT_DOUBLE_EQ(l.k_c_z, 1.0);
+    EXPECT_NEAR(l.u_623, 0.236604, 1e-6);
+    EXPECT_NEAR(l.u_624, 0.302269, 1e-6);
+    EXPECT_NEAR(r.mid.u, 0.083385, 1e-6);
+    EXPECT_NEAR(r.u, 0.302269, 1e-6);
+    double u_mid = 0.0;
+    Oli_Holz_Nachweis(nullptr, 0, 0, &u_mid, nullptr);
+    EXPECT_NEAR(u_mid, 0.302269, 1e-6);
+    const std::string t = Printed(Print_Timber_Check, &r);
+    EXPECT_TRUE(Has(t, "M = |N| x t/2 = 15.00 x 0.0400 m = 0.600 kNm")) << t;
+    EXPECT_TRUE(Has(t, "(6.24): 0.0834 / 1.000 + 0.7 x 0.0000 + 0.2189 = 0.302")) << t;
+    /* in tension the halves keep the reduction of their tensile strength, no bending check */
+    Get_Lkom_Entry(0, 0)->N_d = 15.0;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.lap.done, 0);
+}
+
 TEST(TimberCheck, NoPartialFactorLeavesTheStressesUncomputed)
 {
     Nailed_Timber_Splice(48.0);
