@@ -50,6 +50,9 @@ int Check_Eta12_Screw_Input(const Connection_Input &in)
     if (!plate1 && !panel1 && in.t1 < 12.0) return DERR_SPAX_MIN_THICKNESS;
     if (in.mat_1 == MAT_GIPSKARTON || in.mat_2 == MAT_GIPSKARTON) return DERR_SPAX_GYPSUM;
     if (in.mat_1 == MAT_FERMACELL || in.mat_2 == MAT_FERMACELL) return DERR_SPAX_FERMACELL;
+    /* a washer head bears on the plate's face, not in its hole: no force-fit joint to the steel,
+    ** as with the cylinder head of the second line */
+    if (in.vbm_type == VBM_SPAX_TELLERKOPF_TG && plate1) return DERR_FLAT_HEAD_ON_STEEL;
     if (panel1 && in.d > 11.9 && in.d_k > in.washer_d) return DERR_SPAX_PANEL_WASHER_12MM;
     if (panel1 && in.t1 < 1.2 * in.d) return DERR_SPAX_PANEL_1_2D;
     if (panel2 && in.t2 < 1.2 * in.d) return DERR_SPAX_PANEL_1_2D;

@@ -134,6 +134,8 @@ bool Limits_Screw_Eta12(const Limit_Check &c)
     if (!plate1 && !panel1 && t1 < 12.0) *message = DERR_SPAX_MIN_THICKNESS;
     if (m1 == MAT_GIPSKARTON || m2 == MAT_GIPSKARTON) *message = DERR_SPAX_GYPSUM;
     if (m1 == MAT_FERMACELL || m2 == MAT_FERMACELL) *message = DERR_SPAX_FERMACELL;
+    /* the washer head on a steel plate, as the cylinder head of ETA-11/0190 */
+    if (c.type == VBM_SPAX_TELLERKOPF_TG && plate1) *message = DERR_FLAT_HEAD_ON_STEEL;
     if (panel1 && d > 11.9 && in->washer_d < in->d_k) *message = DERR_SPAX_PANEL_WASHER_12MM;
     if ((panel1 && t1 < 1.2 * d) || (panel2 && t2 < 1.2 * d)) *message = DERR_SPAX_PANEL_1_2D;
     if (c.type == VBM_SPAX_SENKKOPF_VG && !pre) {

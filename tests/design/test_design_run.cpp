@@ -476,6 +476,10 @@ TEST(Admissibility, Eta12RulesInTheirOrder)
     EXPECT_EQ(Check_Eta12_Screw_Input(in), 10);
     in.shear_planes = 1;
     EXPECT_EQ(Check_Eta12_Screw_Input(in), 0);
+    /* the washer head of type 12 holds nothing in the plate's hole: 36, as the cylinder head */
+    in.vbm_type = 12;
+    EXPECT_EQ(Check_Eta12_Screw_Input(in), 36);
+    in.vbm_type = 13;
     in.d = 2.9;
     EXPECT_EQ(Check_Eta12_Screw_Input(in), 4);
     in.d = 8.0;
