@@ -153,6 +153,18 @@ enum : int32_t {
     DERR_SHORT_OR_PLATE_THICK = 186,
     DERR_SHORT_OR_LAP_THICK = 187,
     DERR_LAP_MIN_24MM = 188,
+    /* the splice: a fastener that the connection kind cannot take (EN 1995-1-1, 8.4, 8.9,
+    ** 8.10), a washer below 3 d (10.4.3), staples that do not reach their least penetration
+    ** (8.4(3); the German annex, NA.16), screws of d <= 6 mm overlapping like nails (8.7.1,
+    ** 8.3.1.1(7)), a fastener without lateral resistance in the connection */
+    DERR_STAPLE_THROUGH_STEEL = 190,
+    DERR_SHEAR_PLATE_WITHOUT_STEEL = 191,
+    DERR_RING_AGAINST_STEEL = 192,
+    DERR_TWO_SIDED_C5_AGAINST_STEEL = 193,
+    DERR_STAPLE_PENETRATION_LEAST = 194,
+    DERR_WASHER_BELOW_3D = 195,
+    DERR_SCREW_OVERLAP = 196,
+    DERR_NO_LATERAL_RESISTANCE = 197,
     /* notes on rules the design applied */
     DNOTE_PREDRILLED_NAIL_NO_WITHDRAWAL = 1007,
     DNOTE_STAPLE_F1K_THIRD = 1009,

@@ -904,7 +904,7 @@ static void Calc_Vbm_N_Ef(const double *ang, int n_f, Vbm_Check *r)
 ** steel plate, not the side-timber field, beside outer plates, the halves of a lap), in the
 ** design's penetration case (Vbm_Own_Shear_Planes: double shear where the point holds in the far
 ** side member), whatever the pattern's count of shear planes per position. */
-static int32_t Calc_Vbm_Penetration(double *t)
+int32_t Get_Vbm_Penetration(double *t)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type, m = Vbm_Own_Shear_Planes();
@@ -1036,7 +1036,7 @@ int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)
     static double Fa[PATTERN_MAX], ang[PATTERN_MAX];
     Get_Fastener_Forces_All(group, entry, r.n_f, nullptr, nullptr, nullptr, Fa, ang);
     Calc_Vbm_N_Ef(ang, r.n_f, &r);
-    if (Is_Nail_Screw_Staple(type)) r.penetration = Calc_Vbm_Penetration(&r.t_penetration);
+    if (Is_Nail_Screw_Staple(type)) r.penetration = Get_Vbm_Penetration(&r.t_penetration);
     Calc_Vbm_Rows(group, entry, n_print, Fa, ang, &r);
     const Design_Cache &cache = Run_Designs != nullptr ? *Run_Designs : Loose_Designs;
     if (cache.filled && Is_Vbm_Din571_Screw(type)) {

@@ -84,6 +84,24 @@ const char *Get_Refusal_Text(int code)
                  Mm(si->l).c_str(), Mm(joint_mm).c_str());
         return text;
     }
+    double have = 0.0, least = 0.0;
+    if (why != nullptr && code == DERR_STAPLE_PENETRATION_LEAST
+        && Staple_Least_Penetration(&have, &least)) {
+        /* the staples' point-side penetration against the least one, both in mm */
+        snprintf(text, sizeof text, "%s: t2 = %s mm < %.0f d = %.0f x %s = %s mm", why,
+                 Mm(have).c_str(), least / si->d, least / si->d, Mm(si->d).c_str(),
+                 Mm(least).c_str());
+        return text;
+    }
+    if (code == DERR_WASHER_BELOW_3D && Bolt_Washer_Least(&have, &least)) {
+        /* in the words of the input fields' limits, with the bolt it is taken from */
+        snprintf(text, sizeof text,
+                 "Scheibendurchmesser darf den Wert %s nicht unterschreiten: d = %s mm < 3 d = "
+                 "3 x %s = %s mm (%s)",
+                 Mm(least).c_str(), Mm(si->washer_d).c_str(), Mm(have).c_str(), Mm(least).c_str(),
+                 Nad_Params != nullptr ? "DIN EN 1995-1-1, 10.4.3" : "3 d des Bolzens");
+        return text;
+    }
     Unchecked_Loads left_out;
     char note[200];
     if (why != nullptr && code == DERR_NO_VALID_COMBINATION && Get_Unchecked_Loads(&left_out)

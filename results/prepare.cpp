@@ -586,6 +586,10 @@ static int Prepare_Members(double *rho_min)
     if (!(si->d > 0.0)) return DERR_DIAMETER_NOT_POSITIVE;
     if (plates && (!(si->t_p > 0.0) || (kind == CONN_INNER_PLATES && (int)si->plate_count < 1)))
         return DERR_PLATE_MIN_3MM;
+    /* a fastener that the connection cannot take, and a bolt's washer too small */
+    int rc = Check_Fastener_Kind();
+    if (rc == 0) rc = Check_Bolt_Washer();
+    if (rc != 0) return rc;
     const double rho_side = Rho_K_Of(si->mat_side, si->grade_side, si->t_s);
     const double rho_mid = Rho_K_Of(si->mat_mid, si->grade_mid, si->b);
     *rho_min = Spacing_Density();
@@ -594,7 +598,7 @@ static int Prepare_Members(double *rho_min)
     for (int g = 0; g < LKOM_GROUPS; g++)
         for (int e = 0; e < LKOM_ENTRIES; e++) valid += Is_Lkom_Valid(g, e);
     if (valid == 0) return DERR_NO_VALID_COMBINATION;
-    const int rc = Check_Panel_Service_Class();
+    rc = Check_Panel_Service_Class();
     if (rc != 0) return rc;
 
     /* automatic side-member thickness */
@@ -622,14 +626,18 @@ static int Prepare_Members(double *rho_min)
 /*
 ** Nails driven from both sides into the middle member may overlap there only where each point ends
 ** more than 4 d before the far face, t - t2 > 4 d (EN 1995-1-1, 8.3.1.1(7)); a nail anchored
-** beyond the middle member passes it (double shear). Return DERR_NAIL_OVERLAP for nails whose
-** points overlap closer to the far face, else 0.
+** beyond the middle member passes it (double shear). Screws of d <= 6 mm follow the rules of the
+** nails (8.7.1), this one among them. Return DERR_NAIL_OVERLAP for nails and DERR_SCREW_OVERLAP
+** for such screws whose points overlap closer to the far face, else 0.
 */
 static int Check_Overlapping_Nails(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int kind = si->connection_kind;
-    if (!Is_Vbm_Nail(si->vbm_type) || (kind != CONN_SIDE_TIMBERS && kind != CONN_OUTER_PLATES))
+    const int type = si->vbm_type;
+    const bool nail_screw = Is_Vbm_Screw(type) && Map_Screw_To_Rule_Type(type, si->d) == VBM_NAGEL;
+    if (!(Is_Vbm_Nail(type) || nail_screw)
+        || (kind != CONN_SIDE_TIMBERS && kind != CONN_OUTER_PLATES))
         return 0;
     const double t_o = 10.0 * (kind == CONN_OUTER_PLATES ? si->t_p : si->t_s);
     const double t = 10.0 * si->b, d = si->d, l = si->l;
@@ -644,7 +652,8 @@ static int Check_Overlapping_Nails(void)
     if (anchorages != 1) return 0;
     const double t2 = std::fmin(l - t_o, t); /* point-side penetration into the middle member */
     if (2.0 * t2 <= t) return 0;             /* the points of both sides do not meet */
-    return t - t2 > 4.0 * d ? 0 : DERR_NAIL_OVERLAP;
+    if (t - t2 > 4.0 * d) return 0;
+    return nail_screw ? DERR_SCREW_OVERLAP : DERR_NAIL_OVERLAP;
 }
 
 /* ---------------------------------------------------------------- refusals of the members */
@@ -781,7 +790,8 @@ static int Prepare_Thicknesses(void)
     if ((rc = Check_Member_Thickness(MEMBER_MIDDLE, false)) != 0) return rc;
     if (kind == CONN_SIDE_TIMBERS && (rc = Check_Member_Thickness(MEMBER_SIDE, false)) != 0)
         return rc;
-    return Check_Overlapping_Nails();
+    if ((rc = Check_Overlapping_Nails()) != 0) return rc;
+    return Check_Staple_Penetration();
 }
 
 /* The arrangement of n_r rows and n_c columns and the materials the fastener admits. Return 0 or
@@ -1066,5 +1076,8 @@ int Prepare_Splice_Calc(void)
     if (p.L_req > si->L + LENGTH_TOL) return Refuse_Length(&p, n_c);
     rc = Check_User_Spacings(rho_min, alpha_prev, alpha_max, n_r);
     if (rc != 0) return rc;
-    return Fit_Rows(&p, n_r);
+    rc = Fit_Rows(&p, n_r);
+    if (rc != 0) return rc;
+    /* what the fastener's design refuses, before a check could show it without capacity */
+    return Check_First_Design();
 }

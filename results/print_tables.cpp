@@ -185,7 +185,7 @@ static void Write_Fastener_Block(FILE *file)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int t = si->vbm_type;
-    const char *name = Get_Vbm_Type_Name(t, 0);
+    const char *name = Splice_Vbm_Name();
 
     if (Is_Vbm_Special_Nail(t)) {
         Oli_Write_Text(
@@ -380,7 +380,7 @@ static void Write_Method_Line(FILE *file)
 static void Write_Fastener_Count(FILE *file)
 {
     const int n = Fastener_Pattern.count;
-    const char *name = Get_Vbm_Type_Name(Splice_Input.vbm_type, 0);
+    const char *name = Splice_Vbm_Name();
     const int kind = Splice_Input.connection_kind;
     const bool lap = kind == CONN_LAP;
     const bool sides = (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES || lap)

@@ -232,6 +232,38 @@ double Get_Plate_Hole_D0_Cm(void);
 */
 int Prepare_Splice_Calc(void);
 
+/* ---------------------------------------------------------------- refusals of the fastener */
+
+/* A fastener that the connection kind cannot take: staples through steel plates, a shear plate
+** B1 between two timbers, a ring A1 or a two-sided toothed plate C5 against a steel plate. Return
+** 0 or the refusal's code. */
+int Check_Fastener_Kind(void);
+
+/* 1 when the two-sided toothed plate C1 or C10 bears against a steel plate, where its design takes
+** the rule of its single-sided counterpart C2 or C11, else 0. */
+int Vbm_Single_Sided_Counterpart(void);
+
+/* The name the print gives the fastener type: "Scheibendübel C1/C2" and "C10/C11" where the design
+** takes the single-sided counterpart, else the type's full name. A static buffer of the type. */
+const char *Splice_Vbm_Name(void);
+
+/* The washer of a bolt (and of a connector's bolt) with the switch set: 1 with the bolt's diameter
+** *d_bolt and the least washer diameter *least = 3 d (mm), else 0. Check_Bolt_Washer returns 0 or
+** DERR_WASHER_BELOW_3D (EN 1995-1-1, 10.4.3). */
+int Bolt_Washer_Least(double *d_bolt, double *least);
+int Check_Bolt_Washer(void);
+
+/* Staples under an annex whose points end in a timber: 1 with their point-side penetration *t2
+** and the least one *least (mm; EN 1995-1-1, 8.4(3): 14 d, the German annex 12 d), else 0.
+** Check_Staple_Penetration returns 0 or DERR_STAPLE_PENETRATION_LEAST. */
+int Staple_Least_Penetration(double *t2, double *least);
+int Check_Staple_Penetration(void);
+
+/* The fastener design of the first checked combination on the laid-out pattern: 0, the code of
+** a rule of the design that refuses it, or DERR_NO_LATERAL_RESISTANCE for a fastener whose design
+** gives no lateral resistance. */
+int Check_First_Design(void);
+
 /* Thickness of the whole joint across the grain (cm) that a dowel or bolt passes through: the
 ** side timbers or outer plates with the middle member between them; inner plates and a lap lie
 ** within the member's width. */

@@ -486,6 +486,10 @@ enum {
     VBM_PEN_FAR_MEMBER /* through the middle member, held in the far side member: double shear */
 };
 
+/* Where the current nail, screw or staple ends (VBM_PEN_*) and its penetration *t (mm) into the
+** member of its point, as its design takes it. */
+int32_t Get_Vbm_Penetration(double *t);
+
 /* Tension check of the bolts of toothed-plate connectors. */
 typedef struct Vbm_Bolt_Check {
     int32_t done;        /* 1 when the check applies */

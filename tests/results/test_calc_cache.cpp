@@ -325,13 +325,15 @@ TEST_F(CalcCache, APageWithoutAChangeComputesNothing)
     EXPECT_NE(after_page, changed);
 }
 
-TEST_F(CalcCache, TheRunsErrorBoxesAreShownAgain)
+TEST_F(CalcCache, ADesignItsRulesRefuseIsRefusedOnceBeforeTheRun)
 {
     Define_Prop_Sheet(0, 0, 900, 700, 1, 0, "Test", 40, 1);
     Activate_Prop_Sheet();
     const int area = SVA_Create(10, 10, 600, 400, 0, 0);
     Set_Utilisation_Page_Area(area, 0, 0, 580, 380);
-    /* screws without a tensile strength: every combination's design fails (code 87) */
+    /* screws without a tensile strength: the rules of their design refuse them (code 87), for
+    ** every combination alike, so the preparation refuses the splice before the run: no check
+    ** shows the screws without a capacity */
     Nail_Splice();
     Splice_Input.vbm_type = 3;
     Splice_Input.d = 2.5;
@@ -344,37 +346,26 @@ TEST_F(CalcCache, TheRunsErrorBoxesAreShownAgain)
             if (it->kind == SVA_TEXT) t.push_back(it->text);
         return t;
     };
-    /* the computation shows nothing itself; the page shows the run's errors after it */
-    Splice_Calc_Checked(&code);
-    ASSERT_EQ(code, 0);
-    EXPECT_TRUE(texts().empty());
-    const int errors = Run_Error_Count();
-    ASSERT_GT(errors, 0);
-    Show_Run_Errors();
-    const std::vector<std::string> first = texts();
-    EXPECT_EQ((int)first.size(), errors);
-    EXPECT_EQ(first[0], Get_Error_Text(Run_Error_Codes()[0]));
-    SVA_Clear(area);
-    /* a run that is not repeated puts its errors back, for the page to show the same boxes
-    ** (the preparation ran since: the globals must be put back) */
+    /* the computation shows nothing itself and runs no check; the page shows the refusal */
     Set_Run_Errors(nullptr, 0);
-    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_EQ(Splice_Calc_Checked(&code), 0.0);
+    EXPECT_EQ(code, DERR_FUK_ZERO);
+    EXPECT_TRUE(texts().empty());
+    EXPECT_EQ(Run_Error_Count(), 0);
+    Show_Error_Code(-1, -1, -1, -1, -1, code);
+    const std::vector<std::string> first = texts();
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(first[0], Get_Refusal_Text(DERR_FUK_ZERO));
+    /* the same input is not computed again, and gives the same refusal */
     const uint32_t serial = Splice_Calc_Serial;
+    code = -1;
     Splice_Calc_Checked(&code);
     EXPECT_EQ(Splice_Calc_Serial, serial);
-    EXPECT_TRUE(texts().empty());
-    EXPECT_EQ(Run_Error_Count(), errors);
-    Show_Run_Errors();
-    EXPECT_EQ(texts(), first);
-    /* a refused preparation keeps no errors of an earlier run */
-    SVA_Clear(area);
-    Set_Layout(1, 1);
-    Splice_Calc_Checked(&code);
-    EXPECT_NE(code, 0);
-    EXPECT_GT(Run_Error_Count(), 0); /* still the last run's */
-    Prepare_Splice_Calc();
-    Splice_Calc_Checked(&code);
-    EXPECT_NE(code, 0);
+    EXPECT_EQ(code, DERR_FUK_ZERO);
+    /* with a tensile strength the same screws are designed */
+    Splice_Input.fu_k = 400.0;
+    EXPECT_GT(Splice_Calc_Checked(&code), 0.0);
+    EXPECT_EQ(code, 0);
     EXPECT_EQ(Run_Error_Count(), 0);
     SVA_Delete(area);
     Set_Utilisation_Page_Area(-1, 0, 0, 0, 0);

@@ -644,10 +644,15 @@ TEST(VbmCheck, RecordOfWoodScrewsNamesTheirEffectiveDiameter)
 
 TEST(VbmCheck, AFastenerWithoutResistanceIsAStateNotANumber)
 {
-    /* screws without a tensile strength: the screw rules refuse the design, the record keeps
-    ** the error and marks the rows as without capacity; only what is shown of them is 10 */
+    /* screws without a tensile strength: the screw rules refuse the design (87), and the
+    ** preparation refuses such a splice before any check. The record of a check made on the
+    ** pattern of the same screws with a strength keeps the error and marks the rows as without
+    ** capacity; only what is shown of them is 10 */
     Failing_Screw_Splice(30.0);
+    EXPECT_EQ(Prepare_Splice_Calc(), DERR_FUK_ZERO);
+    Splice_Input.fu_k = 400.0;
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Splice_Input.fu_k = 0.0;
     Vbm_Check r;
     ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
     EXPECT_NE(r.error, 0);

@@ -858,9 +858,11 @@ TEST(PrintSystem, StaggeredLayoutPrintsHalfTheRowSpacing)
     EXPECT_NE(s.find("Bleche 10.0 x 240.0 mm in "), std::string::npos) << s;
 }
 
-/* The print command shows the error boxes of the design after its run, those of the silent run
-** over all combinations first, then those of the printed governing combination. */
-TEST(PrintList, DesignErrorsAreShownAfterTheRun)
+/* A fastener whose design its rules refuse (screws without a tensile strength, 87) refuses the
+** print: the box says why and nothing is written, so that no report shows the fastener without a
+** capacity. A run on such a pattern (prepared with a strength) collects the errors of its
+** combinations and shows no box itself. */
+TEST(PrintList, DesignErrorsRefuseThePrintInItsBox)
 {
     ZW_Test_Reset();
     const int area = SVA_Create(10, 10, 600, 400, 0, 0);
@@ -875,22 +877,25 @@ TEST(PrintList, DesignErrorsAreShownAfterTheRun)
         return t;
     };
     /* the run alone shows nothing */
+    Splice_Input.fu_k = 400.0;
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Splice_Input.fu_k = 0.0;
     Run_Nachweise(nullptr, 0);
     ASSERT_EQ(Run_Error_Count(), 2);
+    EXPECT_EQ(Run_Error_Codes()[0], DERR_FUK_ZERO);
     EXPECT_TRUE(texts().empty());
-    const std::string text = Get_Error_Text(Run_Error_Codes()[0]);
-    /* governing combination only: two silent errors, then the printed one */
-    Splice_Input.print.combinations = 0;
-    ASSERT_EQ(Write_Print_List(1), 0);
-    EXPECT_EQ(Run_Error_Count(), 3);
-    EXPECT_EQ(texts(), std::vector<std::string>(3, text));
-    SVA_Clear(area);
-    Splice_Input.print.combinations = 1;
-    ASSERT_EQ(Write_Print_List(1), 0);
-    EXPECT_EQ(texts(), std::vector<std::string>(2, text));
-    /* the printed utilisation of the failed fasteners */
-    EXPECT_NE(Read_File(Oli_Name).find("u\xCE\\max\xCEr = 10.00 > 1"), std::string::npos);
+    /* the print refuses, in both modes, with the box of the refusal and no print list */
+    const std::string text = Get_Refusal_Text(DERR_FUK_ZERO);
+    for (int all : {0, 1}) {
+        SVA_Clear(area);
+        remove(Oli_Name);
+        Splice_Input.print.combinations = all;
+        EXPECT_EQ(Write_Print_List(1), DERR_FUK_ZERO);
+        EXPECT_EQ(texts(), std::vector<std::string>(1, text));
+        FILE *f = fopen(Oli_Name, "r");
+        EXPECT_EQ(f, nullptr);
+        if (f != nullptr) fclose(f);
+    }
     SVA_Delete(area);
     Set_Utilisation_Page_Area(-1, 0, 0, 0, 0);
 }

@@ -1,0 +1,125 @@
+/*
+** Refusals of the preparation run that concern the fastener itself, before anything of the
+** splice is shown or printed: a fastener that the connection kind cannot take (staples through
+** steel, shear plates without steel, a two-sided connector against steel), a bolt's washer below
+** 3 d, staples short of their least penetration, and the design of the first checked combination
+** (a rule of the design that refuses the input, or a fastener without lateral resistance), so
+** that no check shows a fastener without capacity. Also the name the print gives the fastener.
+** Fastener dimensions in mm.
+*/
+#include "results/splice_calc.h"
+#include "results/splice_checks.h"
+
+#include <cmath>
+
+#include "catalogue/catalogue.h"
+
+/* ---------------------------------------------------------------- kinds of connection */
+
+static bool Plate_Connection(void)
+{
+    const int kind = Splice_Input.connection_kind;
+    return kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
+}
+
+int Vbm_Single_Sided_Counterpart(void)
+{
+    const int type = Splice_Input.vbm_type;
+    return Plate_Connection() && (type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C10);
+}
+
+const char *Splice_Vbm_Name(void)
+{
+    /* the selection list's family name, "Scheibendübel C1/C2" or "C10/C11", says it */
+    return Get_Vbm_Type_Name(Splice_Input.vbm_type, Vbm_Single_Sided_Counterpart() ? 1 : 0);
+}
+
+int Check_Fastener_Kind(void)
+{
+    const int type = Splice_Input.vbm_type;
+    const bool plates = Plate_Connection();
+    /* a staple's legs cannot be driven through steel: its design would give F_v,Rk = 0 */
+    if (type == VBM_KLAMMER && plates) return DERR_STAPLE_THROUGH_STEEL;
+    /* a shear plate bears on a steel plate with its back (EN 1995-1-1, 8.9): between two timbers
+    ** its design has nothing to bear on */
+    if (type == VBM_SCHEIBENDUEBEL_B1 && !plates) return DERR_SHEAR_PLATE_WITHOUT_STEEL;
+    /* Against steel a connector must be single-sided (EN 1995-1-1, 8.9, 8.10). The toothed
+    ** plates C1 and C10 are designed there by the rule of their single-sided counterparts C2 and
+    ** C11 and named so (Splice_Vbm_Name); a split ring and the square C5 have none that the
+    ** design takes. */
+    if (plates && type == VBM_RINGDUEBEL_A1) return DERR_RING_AGAINST_STEEL;
+    if (plates && type == VBM_SCHEIBENDUEBEL_C5) return DERR_TWO_SIDED_C5_AGAINST_STEEL;
+    return 0;
+}
+
+/* ---------------------------------------------------------------- washer */
+
+int Bolt_Washer_Least(double *d_bolt, double *least)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    if (!si->washer) return 0;
+    double d = 0.0;
+    if (type == VBM_BOLZEN) d = si->d;
+    else if (Is_Vbm_Connector(type)) d = si->d_bolt;
+    else return 0;
+    if (d_bolt != nullptr) *d_bolt = d;
+    if (least != nullptr) *least = 3.0 * d;
+    return 1;
+}
+
+int Check_Bolt_Washer(void)
+{
+    /* washers under the head and nut of a bolt at least 3 d across (EN 1995-1-1, 10.4.3): the
+    ** rope effect and the bolts' tension checks take their bearing area */
+    double d = 0.0, least = 0.0;
+    if (!Bolt_Washer_Least(&d, &least)) return 0;
+    return Splice_Input.washer_d < least - 1e-9 ? DERR_WASHER_BELOW_3D : 0;
+}
+
+/* ---------------------------------------------------------------- staples */
+
+int Staple_Least_Penetration(double *t2, double *least)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    if (si->vbm_type != VBM_KLAMMER || Nad_Params == nullptr) return 0;
+    double t = 0.0;
+    switch (Get_Vbm_Penetration(&t)) {
+    case VBM_PEN_ALTERNATE:
+    case VBM_PEN_TWO_SIDED:
+    case VBM_PEN_LAP:
+    case VBM_PEN_FAR_MEMBER: break;
+    default: return 0; /* too short or too long: refused by the thickness rule */
+    }
+    /* EN 1995-1-1, 8.4(3): t2 at least 14 d; the German annex asks 12 d (NA.16) */
+    const double factor = Nad_Params->variant != 0 ? 12.0 : 14.0;
+    if (t2 != nullptr) *t2 = t;
+    if (least != nullptr) *least = factor * si->d;
+    return 1;
+}
+
+int Check_Staple_Penetration(void)
+{
+    double t2 = 0.0, least = 0.0;
+    if (!Staple_Least_Penetration(&t2, &least)) return 0;
+    return t2 < least - 1e-9 ? DERR_STAPLE_PENETRATION_LEAST : 0;
+}
+
+/* ---------------------------------------------------------------- the first design */
+
+int Check_First_Design(void)
+{
+    for (int g = 0; g < LKOM_GROUPS; g++)
+        for (int e = 0; e < LKOM_ENTRIES; e++) {
+            if (!Is_Lkom_Valid(g, e)) continue;
+            /* the rules of the fastener's design do not depend on the combination: what one
+            ** combination's design refuses, each refuses */
+            Vbm_Check r;
+            if (!Calc_Vbm_Check(g, e, &r)) return 0;
+            if (r.error != 0) return r.error;
+            for (const Vbm_Row &row : r.rows)
+                if (!(row.R_k > 0.0)) return DERR_NO_LATERAL_RESISTANCE;
+            return 0;
+        }
+    return 0;
+}
