@@ -7,6 +7,7 @@
 #include "splice/splice_app.h"
 #include "splice/pages_internal.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -480,7 +481,10 @@ static void Fastener_Steel_Rows(int *r)
         (*r)++;
     }
     if (s->washer) {
-        Page_Float((*r)++, "Durchmesser der Unterlegscheibe [mm]", &s->washer_d, 0, 10.0, 200.0,
+        /* a bolt's washer at least 3 d across (EN 1995-1-1, 10.4.3), as the validation asks */
+        double least = 10.0;
+        if (Bolt_Washer_Least(nullptr, &least)) least = std::max(10.0, std::ceil(least));
+        Page_Float((*r)++, "Durchmesser der Unterlegscheibe [mm]", &s->washer_d, 0, least, 200.0,
                    "Scheibendurchmesser");
         Page_Label(*r, "Unterlegscheibe");
         Wdg_Option_Button(PAGE_FIELD_X, Page_Row_Y(*r), "gedreht", 0, &s->washer_kind,

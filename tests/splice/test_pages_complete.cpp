@@ -735,3 +735,54 @@ TEST_F(Pages, TheLayoutPageShowsTheEndDistanceOfALap)
     EXPECT_NEAR(Splice_Input.L / 2.0 - max_ax, 8.4, 1e-9);
     EXPECT_TRUE(Shown_Part("a3 = 8.4 cm  a4 = ")) << "lap end distance";
 }
+
+/* Staples through outer steel plates are refused before any design: the fastener page shows the
+** refusal broken into lines that stay within the page, the utilisation page its box, and neither
+** shows a capacity or a utilisation. */
+TEST_F(Pages, StaplesThroughSteelAreRefusedOnTheFastenerPageInFull)
+{
+    ASSERT_EQ(system(("cp '" + root + "/examples/zugstoss_nagel'/* .").c_str()), 0);
+    ASSERT_EQ(system("sed -i -e 's/^SYSTEM 0 /SYSTEM 2 /' -e 's/^FASTENER 0 6 600 4.2 0 110 "
+                     "/FASTENER 1 2 800 2.0 0 75 /' -e 's/^LAYOUT 0 8 5 0 0/LAYOUT 1 8 5 0 0/' "
+                     "zugstoss_nagel_01.inp"),
+              0);
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, Tab(PAGE_VERBINDUNGSMITTEL) + Tab(PAGE_AUSNUTZUNGEN)),
+              1);
+    EXPECT_EQ(Splice_Input.vbm_type, VBM_KLAMMER);
+    EXPECT_EQ(Splice_Input.connection_kind, CONN_OUTER_PLATES);
+    const std::string whole = "Klammern k\xc3\xb6nnen nicht durch Stahlbleche getrieben werden: "
+                              "Seitenh\xc3\xb6lzer, Blatt oder N\xc3\xa4gel, Schrauben, Bolzen "
+                              "w\xc3\xa4hlen";
+    /* the page's lines in the design column, joined, give the whole text; none runs past the
+    ** page's right edge */
+    std::string column;
+    bool box = false;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        int x = 0, y = 0, n = 0;
+        if (sscanf(l.c_str(), "TEXT %d %d %n", &x, &y, &n) != 2 || n == 0) continue;
+        const std::string text = l.substr((size_t)n);
+        if (x == 720) column += (column.empty() ? "" : " ") + text;
+        if (text == whole && x != 720) box = true;
+        EXPECT_FALSE(text.find("F_v,R,k") != std::string::npos) << text;
+    }
+    EXPECT_EQ(column.substr(0, whole.size()), whole);
+    EXPECT_TRUE(box);
+    EXPECT_EQ(Last_Utilisation(), -1.0);
+}
+
+/* The washer of a bolt M20 is at least 3 d = 60 mm across (EN 1995-1-1, 10.4.3): the fastener
+** page holds a washer of 44 mm from the file at that limit with the message of the fields'
+** limits, as it holds the other inputs. */
+TEST_F(Pages, TheWasherOfABoltIsHeldAtThreeDiameters)
+{
+    ASSERT_EQ(system(("cp '" + root + "/examples/druckstoss_bolzen'/* .").c_str()), 0);
+    ASSERT_EQ(
+        system("sed -i -e 's/^FASTENER 30 5 400 20 0 240 0 0 20 72 /FASTENER 30 5 400 20 0 "
+               "240 0 0 20 44 /' -e 's/^PLATES .*/&\\nOPTIONS 0 1 0 0 0 0 0 0 1 0 0 1 0 0 1 0 "
+               "0 1 0 1 0 2/' druckstoss_bolzen_01.inp"),
+        0);
+    ASSERT_EQ(Run("druckstoss_bolzen", nullptr, Tab(PAGE_VERBINDUNGSMITTEL)), 1);
+    EXPECT_EQ(Splice_Input.washer, 1);
+    EXPECT_EQ(Splice_Input.washer_d, 60.0);
+    EXPECT_TRUE(Shown_Part("Scheibendurchmesser darf den Wert 60 nicht unterschreiten"));
+}
