@@ -447,6 +447,18 @@ Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si)
         h.d0 = h.d = Get_Connector_Value(t, si->connector_index, "d1");
         h.rule = PLATE_HOLE_HUB;
         break;
+    case VBM_SCHEIBENDUEBEL_C10: {
+        /* against a plate it stands for its single-sided counterpart C11 (Splice_Vbm_Name): the
+        ** hub of the C11 of the same diameter sits in the plate; without one, the bolt bears */
+        const int32_t row = Find_Vbm_Row_By_Diameter(VBM_SCHEIBENDUEBEL_C11, si->d);
+        if (row >= 0 && Get_Vbm_Diameter(VBM_SCHEIBENDUEBEL_C11, row) == si->d) {
+            h.d0 = h.d = Get_Connector_Value(VBM_SCHEIBENDUEBEL_C11, row, "d1");
+            h.rule = PLATE_HOLE_HUB;
+            break;
+        }
+        [[fallthrough]];
+    }
+    case VBM_SCHEIBENDUEBEL_C1: /* against a plate as its single-sided counterpart C2 */
     case VBM_SCHEIBENDUEBEL_C2: /* the plate bears on the unit's bolt */
         h.d0 = si->d_bolt + 0.4;
         h.d = si->d_bolt;

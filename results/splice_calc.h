@@ -376,8 +376,8 @@ enum {
     PLATE_HOLE_FITTED,         /* d0 = d, fitted */
     PLATE_HOLE_BOLT_CLEARANCE, /* d0 = d + 1 mm for a fitted bolt whose plate holes keep it */
     PLATE_HOLE_HUB_CLEARANCE,  /* d0 = d3 + 1 mm, d = d3, the hub of a shear plate B1 */
-    PLATE_HOLE_HUB,            /* d0 = d = d1, the hub of a connector C11 */
-    PLATE_HOLE_ON_BOLT         /* d0 = d_bolt + 0.4 mm, d = d_bolt of a connector C2 */
+    PLATE_HOLE_HUB,            /* d0 = d = d1, the hub of a C11 (of C10 against a plate) */
+    PLATE_HOLE_ON_BOLT         /* d0 = d_bolt + 0.4 mm, d = d_bolt: C2 (C1 against a plate) */
 };
 
 /* The plate hole of the splice's fastener and the diameter that bears on it, mm. */

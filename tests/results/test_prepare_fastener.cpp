@@ -223,8 +223,9 @@ TEST(PrepareRules, FastenersTheConnectionCannotTake)
 /*
 ** Against outer steel plates the toothed plate C1 is designed by the rule of the single-sided
 ** C2 (EN 1995-1-1, (8.72) with k1 of the timber alone): the first rows of both catalogues have
-** d_c = 50 mm, so both give the same utilisation, and the print names it "Scheibendübel C1/C2"
-** on each of its lines (C10 beside plates "C10/C11"); between side timbers it stays "C1".
+** d_c = 50 mm, so both give the same utilisation, the plate has the hole of the C2's bolt and
+** bears on it, and the print names it "Scheibendübel C1/C2" on each of its lines; C10 beside
+** plates is "C10/C11", with the hub of the C11 in the plate; between side timbers it stays "C1".
 */
 TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
 {
@@ -247,9 +248,14 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
         return Run_Nachweise(nullptr, 0);
     };
     std::string c1, c2, side, c10;
-    const double u_c1 = design(VBM_SCHEIBENDUEBEL_C1, CONN_OUTER_PLATES, &c1);
     const double u_c2 = design(VBM_SCHEIBENDUEBEL_C2, CONN_OUTER_PLATES, &c2);
+    const double u_c1 = design(VBM_SCHEIBENDUEBEL_C1, CONN_OUTER_PLATES, &c1);
     EXPECT_NEAR(u_c1, u_c2, 1e-12);
+    /* the plate has the hole of the C2's bolt M12, d_bolt + 0.4 = 12.4 mm, and bears on it */
+    Plate_Hole hole = Get_Plate_Hole(&Splice_Input);
+    EXPECT_DOUBLE_EQ(hole.d0, 12.4);
+    EXPECT_DOUBLE_EQ(hole.d, 12.0);
+    EXPECT_EQ(hole.rule, PLATE_HOLE_ON_BOLT);
     EXPECT_NE(c1.find("Scheibendübel C1/C2 d\xCE\\c\xCEr = 50 mm"_cp850), std::string::npos) << c1;
     EXPECT_NE(c1.find("x Scheibendübel C1/C2\xCEr je Sto\xE1h\x84lfte"_cp850), std::string::npos)
         << c1;
@@ -257,6 +263,11 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
     for (size_t at = c1.find("C1"); at != std::string::npos; at = c1.find("C1", at + 1))
         EXPECT_EQ(c1.substr(at, 5), "C1/C2") << c1;
     design(VBM_SCHEIBENDUEBEL_C10, CONN_INNER_PLATES, &c10);
+    /* the hub of the C11 of d_c = 50 mm, d1 = 20.5 mm, sits in the plate and bears on it */
+    hole = Get_Plate_Hole(&Splice_Input);
+    EXPECT_DOUBLE_EQ(hole.d0, 20.5);
+    EXPECT_DOUBLE_EQ(hole.d, 20.5);
+    EXPECT_EQ(hole.rule, PLATE_HOLE_HUB);
     EXPECT_NE(c10.find("Scheibendübel C10/C11 d\xCE\\c\xCEr = 50 mm"_cp850), std::string::npos)
         << c10;
     design(VBM_SCHEIBENDUEBEL_C1, CONN_SIDE_TIMBERS, &side);
