@@ -163,6 +163,49 @@ TEST(ScrewDin571, EffectiveDiameterWhereTheShankEndsEarly)
         EXPECT_NEAR(s.rk_lateral, row.rk, 0.01) << row.name;
     }
 
+    /* Where the point lies: single shear (behind an 8 mm plate, into 72 mm of timber, as above)
+    ** and double shear between side timbers of t1 and a middle member of t2 (C24), the point in
+    ** the far side member, which begins t1 + t2 along the axis and is t1 thick. Lengths along an
+    ** axis at the angle theta to the members' faces are the thicknesses / sin theta. The smooth
+    ** shank ends at l - l_thread; it must reach 4 d = 32 mm into the member of the point
+    ** (8.7.1(2)), else d_ef = 1.1 d1 = 1.1 x 5.6 = 6.16 mm (8.7.1(3)):
+    **   single, 90 deg, l 80, thread 8: the shank ends at 72, 72 - 8 = 64 > 32: d;
+    **   single, 90 deg, l 80, thread 40: 40 - 8 = 32 = 4 d exactly: d;
+    **   single, 60 deg, l 80, thread 40: 40 - 8 / 0.866025 = 30.762 < 32: d_ef;
+    **   double, 90 deg, 40/60, l 140, thread 20: 120 - 100 = 20 < 32: d_ef (the shank passes the
+    **     middle member whole, which is not the point's member);
+    **   double, 90 deg, 40/60, l 140, thread 8: 132 - 100 = 32 = 4 d exactly: d;
+    **   double, 90 deg, 40/60, l 140, thread 8.5: 31.5 < 32: d_ef;
+    **   double, 90 deg, 40/60, l 140, thread 60: the shank ends 80 mm in, in the middle member:
+    **     d_ef;
+    **   double, 90 deg, 25/60, l 140, thread 10: the shank passes the far member, only 25 < 32
+    **     thick: d_ef;
+    **   double, 60 deg, 30/60, l 200, thread 10: the shank passes the far member, 30 / 0.866025 =
+    **     34.641 >= 32 along the axis: d;
+    **   an axis along the faces (0 deg) has no length in the members: d. */
+    struct {
+        int planes;
+        double theta, t1, t2, length, thread, d_ef;
+    } const ends[] = {
+        {1, 90.0, 8.0, 72.0, 80.0, 8.0, 8.0},     {1, 90.0, 8.0, 72.0, 80.0, 40.0, 8.0},
+        {1, 60.0, 8.0, 72.0, 80.0, 40.0, 6.16},   {2, 90.0, 40.0, 60.0, 140.0, 20.0, 6.16},
+        {2, 90.0, 40.0, 60.0, 140.0, 8.0, 8.0},   {2, 90.0, 40.0, 60.0, 140.0, 8.5, 6.16},
+        {2, 90.0, 40.0, 60.0, 140.0, 60.0, 6.16}, {2, 90.0, 25.0, 60.0, 140.0, 10.0, 6.16},
+        {2, 60.0, 30.0, 60.0, 200.0, 10.0, 8.0},  {1, 0.0, 8.0, 72.0, 80.0, 40.0, 8.0},
+    };
+    for (const auto &e : ends) {
+        Connection_Input c = at_80;
+        c.shear_planes = e.planes;
+        if (e.planes == 2) c.mat_1 = 0; /* side timbers of C24 */
+        c.axis_angle = e.theta;
+        c.t1 = e.t1;
+        c.t2 = e.t2;
+        c.length = e.length;
+        c.l_thread = e.thread;
+        EXPECT_NEAR(Calc_Din571_Effective_Diameter(c), e.d_ef, 1e-12)
+            << e.planes << " " << e.theta << " " << e.t1 << " " << e.length << " " << e.thread;
+    }
+
     /* DIN 1052 has no effective diameter: the screw of 80 mm keeps d */
     Standard_Scope din(false);
     in.length = 80.0;

@@ -724,6 +724,24 @@ TEST(BearingCheck, ForcesAcrossTheGrainBearByTheFactorsAcross)
     EXPECT_NEAR(r.u_max, 0.028212, 1e-6);
     Free_Bearing_Check(&r);
 
+    /* The end column 1.2 d0 = 15.6 mm from the plate's end: across the grain its holes stand
+    ** beside the end, k1 = min(2.8 e1 / d0 - 1.7, 1.4 p1 / d0 - 1.7, 2.5) = min(2.8 x 15.6 / 13
+    ** - 1.7, 1.4 x 40 / 13 - 1.7, 2.5) = min(1.66, 2.607692, 2.5) = 1.66 (EN 1993-1-8, Table 3.4,
+    ** note 3); the upper hole there: F_b,Rd = 1.66 x 16 / 39 x 34.56 = 23.53625 kN, u = 1 /
+    ** 23.53625 = 0.042488; the column nearer the joint keeps k1 = 2.5 (35.4462 kN). */
+    Splice_Input.e1 = 1.56;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.V.k1_edge, 1.66, 1e-9);
+    const double x_end_column = Largest_X();
+    for (int i = 0; i < r.n; i++) {
+        const bool upper = Fastener_Pattern.recs[i].y > 0.0;
+        const bool end = Fastener_Pattern.recs[i].x >= x_end_column - 1e-4;
+        if (!upper) continue;
+        EXPECT_NEAR(r.rows[i].R_V, end ? 23.53625 : 35.4462, 1e-4) << i;
+    }
+    EXPECT_NEAR(r.u_max, 0.042488, 1e-6);
+    Free_Bearing_Check(&r);
+
     /* Two inner plates 10 mm S235, 17 cm high in a member 24 cm high, dowels 12 mm
     ** (d0 = 12 + 1 = 13), 4 columns x 2 rows, M_d = -2 kNm, V_d = 60 kN. The rows lie 1.2 * 1.3 =
     ** 1.56 cm inside the plate's edges (e2 = 15.6 mm). Per shear plane (4 planes, 8 dowels):
