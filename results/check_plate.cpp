@@ -50,21 +50,20 @@ double Get_Plate_Shear_Strength(int accidental)
 }
 
 /* The closing line of a plate section: the largest utilisation u of what (a genitive, e.g.
-** "des Bleches") and whether the check is satisfied. */
-static void Write_Max_Util_Line(FILE *file, const char *what, double u)
+** "des Bleches") and whether the check is satisfied, without the moment M_left_out (kNm) that
+** the splice leaves out where it is not 0. */
+static void Write_Max_Util_Line(FILE *file, const char *what, double u, double M_left_out)
 {
     char line[256];
     if (u <= UTIL_LIMIT)
-        Format_N(line, sizeof line,
-                 "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 => \xCE"
-                 "bNachweis erf\x81llt\xCEr",
-                 what, u, SYM_LE);
+        Format_N(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 => %s",
+                 what, u, SYM_LE, Satisfied_Verdict(M_left_out));
     else
         Format_N(line, sizeof line,
                  "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf > 1 => \xCE"
                  "bNachweis nicht erf\x81llt\xCEr",
                  what, u);
-    Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
+    Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT && M_left_out == 0.0 ? 1 : 0);
 }
 
 /* ---------------------------------------------------------------- buckling between the fasteners */
@@ -144,9 +143,10 @@ static void Calc_Plate_Buckling(const Lkom_Entry *c, double sigma, Plate_Bucklin
     b->u = b->f_b > 0.0 ? sigma_c / b->f_b : UTIL_NO_CHECK;
 }
 
-/* The lines of the buckling check with every value it comes from, and its closing line; the
-** names of EN 1993-1-1 with an annex, those of DIN 18800-2 without. */
-static void Print_Plate_Buckling(FILE *file, const Plate_Buckling *b)
+/* The lines of the buckling check with every value it comes from, and its closing line (without
+** the moment M_left_out, kNm, that the splice leaves out); the names of EN 1993-1-1 with an
+** annex, those of DIN 18800-2 without. */
+static void Print_Plate_Buckling(FILE *file, const Plate_Buckling *b, double M_left_out)
 {
     if (b->state == PLATE_BUCKLING_NONE) return;
     const bool annex = Nad_Params != nullptr, done = b->state == PLATE_BUCKLING_DONE;
@@ -201,7 +201,7 @@ static void Print_Plate_Buckling(FILE *file, const Plate_Buckling *b)
         "/ %.2lf = %.2lf N/mm\xCE/2\xCEr",
         SYM_SIGMA, b->sigma_c, chi, f_y, SYM_GAMMA, annex ? "M1" : "M", b->chi, b->f_y, b->gamma_m1,
         b->f_b);
-    Write_Max_Util_Line(file, "des Bleches auf Knicken", b->u);
+    Write_Max_Util_Line(file, "des Bleches auf Knicken", b->u, M_left_out);
 }
 
 int Calc_Plate_Check(int group, int entry, Plate_Check *out)
@@ -211,6 +211,7 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
     if (c == nullptr) return 0;
     Plate_Check r{};
     r.bending = si->splice_kind == SPLICE_BENDING;
+    r.M_left_out = Moment_Left_Out(c->M_d);
     /* the moment for distribution: M_v,d of a bending splice, that of V_d of another */
     const double M = c->M_distr;
     r.joint_moment = r.bending || M != 0.0;
@@ -308,8 +309,8 @@ void Print_Plate_Check(FILE *file, const Plate_Check *r)
                                              : "f\xCE\\u,k\xCEr/(1.25 " SYM_GAMMA "\xCE\\M\xCEr)",
                        f, SYM_SIGMA, f, r->sigma, f, r->sigma / f);
     }
-    Write_Max_Util_Line(file, "des Bleches", r->u);
-    Print_Plate_Buckling(file, &r->buckling);
+    Write_Max_Util_Line(file, "des Bleches", r->u, r->M_left_out);
+    Print_Plate_Buckling(file, &r->buckling, r->M_left_out);
 }
 
 /* Plate utilisation of combination (group, entry), UTIL_NO_CHECK when the check cannot be
@@ -495,6 +496,7 @@ int Calc_Bearing_Check(int group, int entry, Bearing_Check *out)
     if (c == nullptr) return 0;
     Bearing_Check r{};
     r.annex = Nad_Params != nullptr;
+    r.M_left_out = Moment_Left_Out(c->M_d);
     Calc_Hole_Resistances(c, &r);
 
     const int n_f = Fastener_Pattern.count;
@@ -941,7 +943,7 @@ void Print_Bearing_Check(FILE *file, const Bearing_Check *r)
         Print_Ec_Governing(file, r, true);
         Print_Ec_Governing(file, r, false);
     }
-    Write_Max_Util_Line(file, "der Lochleibungskraft", r->u_max);
+    Write_Max_Util_Line(file, "der Lochleibungskraft", r->u_max, r->M_left_out);
 }
 
 /* Largest bearing utilisation of combination (group, entry); writes the bearing section with

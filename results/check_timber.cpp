@@ -369,6 +369,7 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     r.N = c->N_d;
     r.V_d = c->V_d;
     r.M_d = c->M_d;
+    r.M_left_out = Moment_Left_Out(c->M_d);
     /* Every splice takes the moment for distribution and the forces across the grain of its
     ** fasteners: M_v,d of a bending splice, the moment of V_d about the fasteners of another. */
     r.M = c->M_distr;
@@ -629,14 +630,11 @@ static void Write_Timber_Result_Line(FILE *file, const Timber_Check *r)
                  u = r->u;
     char line[256];
     if (um <= UTIL_LIMIT && us <= UTIL_LIMIT) {
-        Format_N(line, sizeof line,
-                 "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 %s "
-                 "\xCE"
-                 "bNachweis erf\x81llt\xCEr",
+        Format_N(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 %s %s",
                  kind == CONN_SIDE_TIMBERS   ? "des Mittelholzes bzw. der Seitenh\x94lzer"
                  : kind == CONN_INNER_PLATES ? "der Holzlamellen"
                                              : "des Holzes",
-                 u, SYM_LE, SYM_ARROW);
+                 u, SYM_LE, SYM_ARROW, Satisfied_Verdict(r->M_left_out));
     } else {
         const char *who = "des Holzes";
         if (kind == CONN_SIDE_TIMBERS) {
@@ -652,7 +650,7 @@ static void Write_Timber_Result_Line(FILE *file, const Timber_Check *r)
                  "bNachweis nicht erf\x81llt\xCEr",
                  who, u, SYM_ARROW);
     }
-    Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
+    Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT && r->M_left_out == 0.0 ? 1 : 0);
 }
 
 void Print_Timber_Check(FILE *file, const Timber_Check *r)

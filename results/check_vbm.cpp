@@ -823,6 +823,7 @@ static void Calc_Vbm_Head(int group, int entry, const Lkom_Entry *c, Vbm_Check *
     r->N_d = c->N_d;
     r->V_d = c->V_d;
     r->M_d = c->M_d;
+    r->M_left_out = Moment_Left_Out(c->M_d);
     r->M_distr = c->M_distr;
     r->e_x = si->e_x;
     r->shear_planes = si->shear_planes;
@@ -1516,16 +1517,15 @@ void Print_Vbm_Check(FILE *file, const Vbm_Check *r)
     if (r->u_max <= UTIL_LIMIT)
         Format_N(line, sizeof line,
                  "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
-                 "%.2lf %s 1 => \xCE"
-                 "bNachweis erf\x81llt\xCEr",
-                 r->u_max, SYM_LE);
+                 "%.2lf %s 1 => %s",
+                 r->u_max, SYM_LE, Satisfied_Verdict(r->M_left_out));
     else
         Format_N(line, sizeof line,
                  "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
                  "%.2lf > 1 => \xCE"
                  "bNachweis nicht erf\x81llt\xCEr",
                  r->u_max);
-    Oli_Write_Text_Flagged(file, line, r->u_max <= UTIL_LIMIT ? 1 : 0);
+    Oli_Write_Text_Flagged(file, line, r->u_max <= UTIL_LIMIT && r->M_left_out == 0.0 ? 1 : 0);
     if (r->bolts.done) Print_Vbm_Bolt_Check(file, &r->bolts);
 }
 

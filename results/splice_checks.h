@@ -221,6 +221,7 @@ typedef struct Timber_Check {
     double V;                                /* kN, shear at the joint */
     Joint_Shear shear;                       /* where V comes from */
     double M_d;                              /* kNm, moment of the combination */
+    double M_left_out;                       /* kNm, M_d that the splice does not check, 0 none */
     double x_max;                            /* cm, outermost column from the joint */
     double M_sec;                            /* kNm, moment on the net section of the middle
                                              ** member there: |V_d| x_max, and |M_d| in a
@@ -346,6 +347,7 @@ typedef struct Plate_Check {
                                    (gamma_m2: gamma_M2, or gamma_M of DIN 18800-1) */
     double u;                   /* utilisation, valid when state is PLATE_CHECK_DONE */
     Plate_Buckling buckling;    /* between the fasteners; made only when state is DONE */
+    double M_left_out;          /* kNm, M_d that the splice does not check, 0 none */
 } Plate_Check;
 
 /* Compute the plate check of combination (group, entry) into *out; 0 when there is no such
@@ -406,6 +408,7 @@ typedef struct Bearing_Check {
     int32_t n;                  /* rows: all fasteners, or the governing one */
     Bearing_Row *rows;          /* n rows (null when n is 0), released by Free_Bearing_Check */
     double u_max;               /* largest utilisation of the rows, 0 without rows */
+    double M_left_out;          /* kNm, M_d that the splice does not check, 0 none */
 } Bearing_Check;
 
 /* Compute the bearing check of combination (group, entry) into *out; 0 when there is no such
@@ -538,6 +541,7 @@ typedef struct Vbm_Check {
     int32_t done;                  /* 0: no such combination or no fastener (nothing to write) */
     int32_t bending;               /* 1 for the bending splice */
     double N_d, V_d, M_d, M_distr; /* kN, kNm: the combination */
+    double M_left_out;             /* kNm, M_d that the splice does not check, 0 none */
     double e_x;                    /* cm, eccentricity of the fastener group */
     double kmod;                   /* kmod of the connection */
     double kmod_1, kmod_2;         /* kmod of member 1 (side timbers) and member 2 (middle) */
@@ -748,6 +752,14 @@ void Write_Unchecked_Load_Lines(FILE *file, const Unchecked_Loads *u);
 /* Write the note that the moment M_d (kNm) of a checked combination of a tension or compression
 ** splice is not checked; nothing for a bending splice or without a moment. */
 void Write_Unchecked_Moment(FILE *file, double M_d);
+
+/* The moment M_d (kNm) of a combination that a tension or compression splice leaves out of its
+** checks, or 0 (a bending splice, or no moment). */
+double Moment_Left_Out(double M_d);
+/* The verdict of a satisfied partial check, bold print-list text: "Nachweis erfüllt", or where the
+** combination's moment M_left_out (Moment_Left_Out) is left out, that the check holds without it
+** and that M_d is not checked. A static buffer that the next call overwrites. */
+const char *Satisfied_Verdict(double M_left_out);
 
 /* Show the text of a design error code in the middle of the rectangle x0..x1, y0..y1 of view
 ** area `area` (area < 0: the rectangle the utilisation page last drew, nothing when none was

@@ -3,7 +3,8 @@
 ** M_d, which only a bending splice distributes to its fasteners and takes in its members, and the
 ** combinations whose normal force does not suit the splice, which it does not check at all. The
 ** utilisation page and the print list name both, so that such a result never reads as a plain
-** "Nachweis erfüllt". Moments in kNm, forces in kN; texts in code page 850.
+** "Nachweis erfüllt", and the verdict of each check section says when it holds without M_d.
+** Moments in kNm, forces in kN; texts in code page 850.
 */
 #include "results/splice_checks.h"
 
@@ -90,4 +91,31 @@ void Write_Unchecked_Moment(FILE *file, double M_d)
                    "bWichtig!\xCEr M\xCE\\"
                    "d\xCEr = %.2lf kNm wird beim %s nicht nachgewiesen",
                    M_d, kind == SPLICE_TENSION ? "Zugstoß"_cp850 : "Druckstoß"_cp850);
+}
+
+/* ---------------------------------------------------------------- verdicts of the sections */
+
+double Moment_Left_Out(double M_d)
+{
+    const int kind = Splice_Input.splice_kind;
+    if (kind != SPLICE_TENSION && kind != SPLICE_COMPRESSION) return 0.0;
+    return std::fabs(M_d) > LOAD_TOLERANCE ? M_d : 0.0;
+}
+
+const char *Satisfied_Verdict(double M_left_out)
+{
+    static char text[160];
+    if (M_left_out == 0.0)
+        snprintf(text, sizeof text, "%s",
+                 "\xCE"
+                 "bNachweis erf\x81llt\xCEr");
+    else
+        snprintf(text, sizeof text,
+                 "\xCE"
+                 "bNachweis ohne M\xCE\\"
+                 "d\xCEr\xCE"
+                 "b erf\x81llt\xCEr (M\xCE\\"
+                 "d\xCEr = %.2lf kNm nicht nachgewiesen)",
+                 M_left_out);
+    return text;
 }

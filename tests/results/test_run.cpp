@@ -351,6 +351,45 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
               "nicht nachgewiesen, max |N_d| = 45.00 kN");
 }
 
+/* Each section of a combination whose M_d a tension splice does not check says that its verdict
+** holds without M_d (and is marked in the margin), not a plain "Nachweis erfüllt": the fasteners,
+** the timber, the plates and their holes of the glulam splice with one inner plate, N_d 60 kN,
+** M_d 4.5 kNm. The same combination of a bending splice takes M_d and says nothing of it. */
+TEST(Run, EverySectionSaysWhatItsVerdictCovers)
+{
+    Glulam_Inner_Plate_Splice();
+    Tension_Splice(60.0);
+    Get_Lkom_Entry(0, 0)->M_d = 4.5;
+    Splice_Input.block_shear = 0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    FILE *f = tmpfile();
+    Oli_Init_Writer(3, 2, 1);
+    Run_Nachweise(f, 1);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    const std::string without = "\xCE"
+                                "bNachweis ohne M\xCE\\"
+                                "d\xCEr\xCE"
+                                "b erf\x81llt\xCEr (M\xCE\\"
+                                "d\xCEr = 4.50 kNm nicht nachgewiesen)";
+    int n = 0;
+    for (size_t at = s.find(without); at != std::string::npos; at = s.find(without, at + 1)) n++;
+    EXPECT_EQ(n, 4) << s; /* fasteners, timber, plate, holes */
+    for (const char *what :
+         {"der Verbindungsmittel", "der Holzlamellen", "des Bleches u", "der Lochleibungskraft"})
+        EXPECT_NE(s.find(std::string("Maximale Ausnutzung ") + what), std::string::npos) << what;
+    EXPECT_EQ(s.find("bNachweis erf\x81llt"), std::string::npos) << s;
+    EXPECT_EQ(Satisfied_Verdict(Moment_Left_Out(4.5)), without);
+
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    EXPECT_EQ(Moment_Left_Out(4.5), 0.0);
+    EXPECT_STREQ(Satisfied_Verdict(Moment_Left_Out(4.5)), "\xCE"
+                                                          "bNachweis erf\x81llt\xCEr");
+    Splice_Input.splice_kind = SPLICE_COMPRESSION;
+    EXPECT_EQ(Moment_Left_Out(-2.0), -2.0);
+    EXPECT_EQ(Moment_Left_Out(0.0), 0.0);
+}
+
 /* ---------------------------------------------------------------- printed sections */
 
 TEST(Run, FastenerSectionOfATensionSplice)
