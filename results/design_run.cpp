@@ -506,11 +506,20 @@ static void Write_Summary(FILE *file, double u_max, const Check_Maxima *maxima)
     char line[256];
     Unchecked_Loads left_out;
     const bool incomplete = Get_Unchecked_Loads(&left_out) != 0;
+    Kmod_Above_Table above[LKOM_GROUPS];
+    const bool kmod_above = Get_Kmod_Above_Table(above) > 0;
     if (u_max <= UTIL_LIMIT && incomplete)
         snprintf(line, sizeof line,
                  "\nMaximale Ausnutzung der gef\x81hrten Nachweise u\xCE\\max\xCEr = %.2lf %s 1"
                  " => \xCE"
                  "bNachweis unvollst\x84ndig\xCEr",
+                 u_max, SYM_LE);
+    else if (u_max <= UTIL_LIMIT && kmod_above)
+        snprintf(line, sizeof line,
+                 "\nMaximale Ausnutzung aller Nachweise u\xCE\\max\xCEr = %.2lf %s 1"
+                 " => \xCE"
+                 "bNachweis nur mit vorgegebenem k\xCE\\mod\xCEr\xCE"
+                 "b erf\x81llt (siehe Wichtig!)\xCEr",
                  u_max, SYM_LE);
     else if (u_max <= UTIL_LIMIT)
         snprintf(line, sizeof line,
@@ -524,8 +533,9 @@ static void Write_Summary(FILE *file, double u_max, const Check_Maxima *maxima)
                  " => \xCE"
                  "bNachweis nicht erf\x81llt\xCEr",
                  u_max);
-    Oli_Write_Text_Flagged(file, line, u_max <= UTIL_LIMIT && !incomplete ? 1 : 0);
+    Oli_Write_Text_Flagged(file, line, u_max <= UTIL_LIMIT && !incomplete && !kmod_above ? 1 : 0);
     Write_Unchecked_Load_Lines(file, &left_out);
+    Write_Kmod_Above_Table_Lines(file);
     if (maxima != nullptr) Write_Check_Maxima(file, maxima);
     if (Nad_Params != nullptr && (Splice_Input.print.sections & PRINT_SEC_NAD_TABLES)) {
         Oli_Write_Text(file, "   \n");

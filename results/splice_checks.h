@@ -753,6 +753,28 @@ void Write_Unchecked_Load_Lines(FILE *file, const Unchecked_Loads *u);
 ** splice is not checked; nothing for a bending splice or without a moment. */
 void Write_Unchecked_Moment(FILE *file, double M_d);
 
+/* A group of combinations whose preset kmod lies above the value of EN 1995-1-1, Table 3.1 for
+** its load-duration class and the service class of a member: the preset stays (imported
+** combinations bring one), but the page and the report name both values, and the result is not
+** a plain "Nachweis erfüllt". */
+typedef struct Kmod_Above_Table {
+    int32_t group;         /* index of the group, 0..9 */
+    int32_t kled;          /* its load-duration class */
+    int32_t service_class; /* of the splice's members */
+    double kmod;           /* the preset the members take */
+    double table_mid;      /* the table's value of the middle member, 0 where not exceeded */
+    double table_side;     /* that of the side timbers, 0 where not exceeded */
+} Kmod_Above_Table;
+
+/* Fill out[0..LKOM_GROUPS) with the groups of checked combinations whose preset kmod exceeds
+** the table for a member; return their count. */
+int Get_Kmod_Above_Table(Kmod_Above_Table *out);
+/* The "Wichtig!" line of one such group as the utilisation page (print 0) or the print list
+** (print 1) shows it. */
+void Kmod_Above_Table_Line(const Kmod_Above_Table *k, int print, char *buf, size_t size);
+/* Write the lines of every such group into the print list; return their count. */
+int Write_Kmod_Above_Table_Lines(FILE *file);
+
 /* The moment M_d (kNm) of a combination that a tension or compression splice leaves out of its
 ** checks, or 0 (a bending splice, or no moment). */
 double Moment_Left_Out(double M_d);

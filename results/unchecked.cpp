@@ -7,10 +7,14 @@
 ** Moments in kNm, forces in kN; texts in code page 850.
 */
 #include "results/splice_checks.h"
+#include "results/print_list.h"
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
+#include "catalogue/catalogue.h"
+#include "foundation/codepage.h"
 #include "foundation/foundation.h"
 #include "printlist/printlist.h"
 
@@ -91,6 +95,71 @@ void Write_Unchecked_Moment(FILE *file, double M_d)
                    "bWichtig!\xCEr M\xCE\\"
                    "d\xCEr = %.2lf kNm wird beim %s nicht nachgewiesen",
                    M_d, kind == SPLICE_TENSION ? "Zugstoß"_cp850 : "Druckstoß"_cp850);
+}
+
+/* ---------------------------------------------------------------- preset kmod above the table */
+
+int Get_Kmod_Above_Table(Kmod_Above_Table *out)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    int n = 0;
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        const Lkom_Group *grp = &si->lkom.groups[g];
+        if (!grp->used || grp->kmod_source != 0 || !(grp->kmod >= 1e-7)) continue;
+        bool checked = false;
+        for (int e = 0; e < LKOM_ENTRIES && !checked; e++) checked = Is_Lkom_Valid(g, e) != 0;
+        if (!checked) continue;
+        /* what the members take (a panel its own value where that is lower) against the table */
+        double used_mid = 0.0, used_side = 0.0, t_mid = 0.0, t_side = 0.0;
+        Get_Group_Kmod(g, &used_mid, &used_side, nullptr);
+        Kmod_Above_Table k{};
+        k.group = g;
+        k.kled = grp->kled;
+        k.service_class = si->service_class;
+        k.kmod = grp->kmod;
+        if (Get_Kmod(si->mat_mid, si->grade_mid, si->service_class, grp->kled, &t_mid, nullptr)
+            && t_mid > 0.0 && used_mid > t_mid + 1e-9)
+            k.table_mid = t_mid;
+        if (si->connection_kind == CONN_SIDE_TIMBERS
+            && Get_Kmod(si->mat_side, si->grade_side, si->service_class, grp->kled, &t_side,
+                        nullptr)
+            && t_side > 0.0 && used_side > t_side + 1e-9)
+            k.table_side = t_side;
+        if (k.table_mid > 0.0 || k.table_side > 0.0) out[n++] = k;
+    }
+    return n;
+}
+
+void Kmod_Above_Table_Line(const Kmod_Above_Table *k, int print, char *buf, size_t size)
+{
+    const int kind = Splice_Input.connection_kind;
+    const char *mid =
+        (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES) ? "Mittelholz" : "Holz";
+    char values[96] = "";
+    if (k->table_mid > 0.0) snprintf(values, sizeof values, "%s %.2lf", mid, k->table_mid);
+    if (k->table_side > 0.0)
+        snprintf(values + strlen(values), sizeof values - strlen(values), "%s%s %.2lf",
+                 values[0] ? ", " : "", "Seitenhölzer"_cp850, k->table_side);
+    snprintf(buf, size,
+             "%s Gruppe %d: vorgegebenes %s = %.2lf über %s für %s, Nutzungsklasse %d: %s"_cp850,
+             print ? "\xCE"
+                     "bWichtig!\xCEr"
+                   : "Wichtig!",
+             Lkom_Shown_Group(k->group), print ? "k\xCE\\mod\xCEr" : "k_mod", k->kmod,
+             Nad_Params != nullptr ? "DIN EN 1995-1-1, Tab. 3.1" : "DIN 1052, Tab. F.1",
+             Get_Kled_Name(k->kled), k->service_class, values);
+}
+
+int Write_Kmod_Above_Table_Lines(FILE *file)
+{
+    Kmod_Above_Table k[LKOM_GROUPS];
+    const int n = Get_Kmod_Above_Table(k);
+    for (int i = 0; i < n && file != nullptr; i++) {
+        char line[256];
+        Kmod_Above_Table_Line(&k[i], 1, line, sizeof line);
+        Oli_Write_Text(file, "%s", line);
+    }
+    return n;
 }
 
 /* ---------------------------------------------------------------- verdicts of the sections */

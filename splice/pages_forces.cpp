@@ -325,15 +325,27 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
         Wdg_Draw_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), note, nullptr);
         Wdg_Set_Fg_Colour(BLACK_CI);
     }
+    /* A preset kmod above the standard's value: both values, and no plain "erfüllt" */
+    Kmod_Above_Table above[LKOM_GROUPS];
+    const int n_above = Get_Kmod_Above_Table(above);
+    for (int i = 0; i < n_above; i++) {
+        char note[256];
+        Kmod_Above_Table_Line(&above[i], 0, note, sizeof note);
+        Wdg_Set_Fg_Colour(RED_CI);
+        Wdg_Draw_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), note, nullptr);
+        Wdg_Set_Fg_Colour(BLACK_CI);
+    }
     r += Annex_Values_Note(r);
     const bool ok = total <= UTIL_LIMIT;
     int y = Page_Row_Y(r++);
     Wdg_Set_Font(4096 | 0x10000);
-    Wdg_Set_Fg_Colour(ok && !incomplete ? GREEN_CI : RED_CI);
+    Wdg_Set_Fg_Colour(ok && !incomplete && n_above == 0 ? GREEN_CI : RED_CI);
     Wdg_Printf_Text(PAGE_LABEL_X + 10, y, "%s: maximale Ausnutzung %.1f %%",
                     !ok          ? "Nachweis NICHT erf\x81llt"
                     : incomplete ? "Nachweis unvollst\x84ndig (siehe Wichtig!)"
-                                 : "Nachweis erf\x81llt",
+                    : n_above > 0
+                        ? "Nachweis nur mit vorgegebenem k_mod erf\x81llt (siehe Wichtig!)"
+                        : "Nachweis erf\x81llt",
                     total * 100.0);
     Wdg_Set_Fg_Colour(BLACK_CI);
     Wdg_Set_Font(4096);

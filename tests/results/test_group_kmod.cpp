@@ -117,6 +117,79 @@ static void Two_Materials(int kled)
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
 }
 
+/* A preset above EN 1995-1-1, Table 3.1 stays, but is named with the table's value for the
+** group's class and the members' service class, and the summary reads no plain "erfüllt": the
+** glulam splice with one inner plate (GL24h, service class 1), "ständig": the table gives 0.60,
+** "mittel" 0.80 (solid timber and glulam, EN 1995-1-1, Table 3.1). Side timbers of C24 beside a
+** GL24h member: each member's own. A computed group, or a preset at the table's value, says
+** nothing. */
+TEST(GroupKmod, APresetAboveTheTableIsNamedWithTheTablesValue)
+{
+    Inner_Plate_Splice(KLED_STAENDIG, 1.0);
+    Splice_Input.lkom.groups[0].kmod_source = 0;
+    Get_Lkom_Entry(0, 0)->N_d = 20.0;
+    Kmod_Above_Table k[LKOM_GROUPS];
+    ASSERT_EQ(Get_Kmod_Above_Table(k), 1);
+    EXPECT_EQ(k[0].group, 0);
+    EXPECT_EQ(k[0].kled, KLED_STAENDIG);
+    EXPECT_DOUBLE_EQ(k[0].kmod, 1.0);
+    EXPECT_DOUBLE_EQ(k[0].table_mid, 0.6);
+    EXPECT_DOUBLE_EQ(k[0].table_side, 0.0);
+    char line[256];
+    Kmod_Above_Table_Line(&k[0], 0, line, sizeof line);
+    EXPECT_STREQ(line, "Wichtig! Gruppe 1: vorgegebenes k_mod = 1.00 \x81"
+                       "ber DIN EN 1995-1-1, Tab. 3.1 f\x81r st\x84ndig, Nutzungsklasse 1: "
+                       "Holz 0.60");
+    const double u = Run_Nachweise(nullptr, 0);
+    ASSERT_LE(u, 1.0);
+    FILE *f = tmpfile();
+    Write_Nachweis_Summary(f, u);
+    std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("=> \xCE"
+                     "bNachweis nur mit vorgegebenem k\xCE\\mod\xCEr\xCE"
+                     "b erf\x81llt (siehe Wichtig!)\xCEr"),
+              std::string::npos)
+        << s;
+    EXPECT_EQ(s.find("Alle Nachweise erf\x81llt"), std::string::npos) << s;
+    EXPECT_NE(
+        s.find("\xCE"
+               "bWichtig!\xCEr Gruppe 1: vorgegebenes k\xCE\\mod\xCEr = 1.00 \x81"
+               "ber DIN EN 1995-1-1, Tab. 3.1 f\x81r st\x84ndig, Nutzungsklasse 1: Holz 0.60"),
+        std::string::npos)
+        << s;
+    /* "mittel": 0.90 above 0.80, 0.80 is the table's value */
+    Splice_Input.lkom.groups[0].kled = KLED_MITTEL;
+    Splice_Input.lkom.groups[0].kmod = 0.9;
+    ASSERT_EQ(Get_Kmod_Above_Table(k), 1);
+    EXPECT_DOUBLE_EQ(k[0].table_mid, 0.8);
+    Splice_Input.lkom.groups[0].kmod = 0.8;
+    EXPECT_EQ(Get_Kmod_Above_Table(k), 0);
+    f = tmpfile();
+    Write_Nachweis_Summary(f, u);
+    s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("Alle Nachweise erf\x81llt"), std::string::npos) << s;
+    EXPECT_EQ(s.find("Wichtig"), std::string::npos) << s;
+    /* computed from the class: nothing to name */
+    Splice_Input.lkom.groups[0].kmod = 1.0;
+    Splice_Input.lkom.groups[0].kmod_source = 1;
+    EXPECT_EQ(Get_Kmod_Above_Table(k), 0);
+
+    /* side timbers C24 (service class 2: "ständig" 0.60) beside GL24h, preset 0.70 */
+    Two_Materials(KLED_STAENDIG);
+    Splice_Input.service_class = 2;
+    Splice_Input.lkom.groups[0].kmod_source = 0;
+    Splice_Input.lkom.groups[0].kmod = 0.7;
+    ASSERT_EQ(Get_Kmod_Above_Table(k), 1);
+    EXPECT_DOUBLE_EQ(k[0].table_mid, 0.6);
+    EXPECT_DOUBLE_EQ(k[0].table_side, 0.6);
+    Kmod_Above_Table_Line(&k[0], 0, line, sizeof line);
+    EXPECT_STREQ(line, "Wichtig! Gruppe 1: vorgegebenes k_mod = 0.70 \x81"
+                       "ber DIN EN 1995-1-1, Tab. 3.1 f\x81r st\x84ndig, Nutzungsklasse 2: "
+                       "Mittelholz 0.60, Seitenh\x94lzer 0.60");
+}
+
 TEST(GroupKmod, SideTimbersOfAnotherMaterialUnderShortAndPermanentLoad)
 {
     /* Middle: A_n = 12 * 24 - 3 * 1.2 * 12 = 244.8 cm²; sigma_t = 600 / 244.8 = 2.4510 N/mm².

@@ -602,6 +602,30 @@ TEST_F(Pages, TheGreyedKmodFollowsTheClassAndTheServiceClass)
     for (const std::string &l : ZW_Test_Log_Lines()) EXPECT_NE(l.rfind("MESSAGE", 0), 0u) << l;
 }
 
+/* A preset kmod stays, but where it lies above EN 1995-1-1, Table 3.1 for the group's class and
+** the members' service class the utilisation page names both values in a red "Wichtig!" line and
+** the result is not a plain "Nachweis erfüllt": zugstoss_nagel (C24 throughout, service class 1)
+** with its group "ständig" and a preset 1.00, where the table gives 0.60 for both members; a
+** preset of 0.60 is the table's value and says nothing. */
+TEST_F(Pages, APresetKmodAboveTheTableIsNamedOnTheUtilisationPage)
+{
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", Tab(PAGE_SCHNITTGROESSEN)), 1);
+    ASSERT_EQ(system("sed -i 's/^GROUP 0 1 2 0 1 0.8$/GROUP 0 1 0 0 0 1/' zugstoss_nagel_01.inp"),
+              0);
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, Tab(PAGE_AUSNUTZUNGEN)), 1);
+    EXPECT_EQ(Splice_Input.lkom.groups[0].kmod_source, 0);
+    EXPECT_TRUE(Shown("Wichtig! Gruppe 1: vorgegebenes k_mod = 1.00 über DIN EN 1995-1-1, Tab. "
+                      "3.1 für ständig, Nutzungsklasse 1: Mittelholz 0.60, Seitenhölzer 0.60"));
+    EXPECT_TRUE(Shown_Part("Nachweis nur mit vorgegebenem k_mod erfüllt (siehe Wichtig!): "
+                           "maximale Ausnutzung"));
+    EXPECT_FALSE(Shown_Part("Nachweis erfüllt"));
+    ASSERT_EQ(system("sed -i 's/^GROUP 0 1 0 0 0 1$/GROUP 0 1 0 0 0 0.6/' zugstoss_nagel_01.inp"),
+              0);
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, Tab(PAGE_AUSNUTZUNGEN)), 1);
+    EXPECT_FALSE(Shown_Part("vorgegebenes k_mod"));
+    EXPECT_TRUE(Shown_Part("Nachweis erfüllt: maximale Ausnutzung"));
+}
+
 /* The imposed load offers the categories of EN 1990, Table A1.1 on its row and takes the psi
 ** of the chosen one: druckstoss_bolzen (G 80 kN, Q 60 kN, S 40 kN, compression) with category E
 ** accompanies the leading snow with psi_0 = 1.0: 1.35*80 + 1.5*1.0*60 + 1.5*40 = 108 + 90 + 60
