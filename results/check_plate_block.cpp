@@ -94,6 +94,7 @@ int Calc_Plate_Block_Check(int group, int entry, Plate_Block_Check *out)
     r.plates = kind == CONN_OUTER_PLATES ? 2.0 : (double)(int)si->plate_count;
     if (!(r.plates >= 1.0)) r.plates = 1.0;
     r.N = c->N_d / r.plates;
+    r.M_left_out = Moment_Left_Out(c->M_d);
     if (r.V_Rd > 0.0) {
         r.state = PLATE_BLOCK_DONE;
         r.u = r.N / r.V_Rd;
@@ -165,16 +166,15 @@ void Print_Plate_Block_Check(FILE *file, const Plate_Block_Check *r)
     if (u <= UTIL_LIMIT)
         Format_N(line, sizeof line,
                  "N\xCE\\"
-                 "d\xCEr / %.0lf = %.2lf kN je Blech => u = %.3lf %s 1 => \xCE"
-                 "bNachweis erf\x81llt\xCEr",
-                 r->plates, r->N, u, SYM_LE);
+                 "d\xCEr / %.0lf = %.2lf kN je Blech => u = %.3lf %s 1 => %s",
+                 r->plates, r->N, u, SYM_LE, Satisfied_Verdict(r->M_left_out));
     else
         Format_N(line, sizeof line,
                  "N\xCE\\"
                  "d\xCEr / %.0lf = %.2lf kN je Blech => u = %.3lf > 1 => \xCE"
                  "bNachweis nicht erf\x81llt\xCEr",
                  r->plates, r->N, u);
-    Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
+    Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT && r->M_left_out == 0.0 ? 1 : 0);
 }
 
 double Oli_Blech_Blockversagen_Nachweis(FILE *file, int group, int entry)

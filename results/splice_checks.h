@@ -677,6 +677,7 @@ typedef struct Plate_Block_Check {
     double plates;               /* plates that share N_d */
     double N;                    /* kN, the share of N_d of one plate */
     double u;                    /* N / V_eff,1,Rd, valid with PLATE_BLOCK_DONE */
+    double M_left_out;           /* kNm, M_d that the splice does not check, 0 none */
 } Plate_Block_Check;
 
 /* Compute the block tearing of the plates in combination (group, entry) into *out: 0 when it

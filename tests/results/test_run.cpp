@@ -354,7 +354,8 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
 /* Each section of a combination whose M_d a tension splice does not check says that its verdict
 ** holds without M_d (and is marked in the margin), not a plain "Nachweis erfüllt": the fasteners,
 ** the timber, the plates and their holes of the glulam splice with one inner plate, N_d 60 kN,
-** M_d 4.5 kNm. The same combination of a bending splice takes M_d and says nothing of it. */
+** M_d 4.5 kNm, and the plates' block tearing where the block-shear switch asks for it. The same
+** combination of a bending splice takes M_d and says nothing of it. */
 TEST(Run, EverySectionSaysWhatItsVerdictCovers)
 {
     Glulam_Inner_Plate_Splice();
@@ -380,6 +381,13 @@ TEST(Run, EverySectionSaysWhatItsVerdictCovers)
         EXPECT_NE(s.find(std::string("Maximale Ausnutzung ") + what), std::string::npos) << what;
     EXPECT_EQ(s.find("bNachweis erf\x81llt"), std::string::npos) << s;
     EXPECT_EQ(Satisfied_Verdict(Moment_Left_Out(4.5)), without);
+    Splice_Input.block_shear = 1;
+    f = tmpfile();
+    Oli_Blech_Blockversagen_Nachweis(f, 0, 0);
+    const std::string b = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(b.find(" je Blech => u = "), std::string::npos) << b;
+    EXPECT_NE(b.find(without), std::string::npos) << b;
 
     Splice_Input.splice_kind = SPLICE_BENDING;
     EXPECT_EQ(Moment_Left_Out(4.5), 0.0);
