@@ -207,6 +207,7 @@ static void Free_Item(SVA_Item *it)
     default: break; /* kinds 15 and 19 point at the caller's buffer */
     }
     free(it->extra_text);
+    free(it->name);
     free(it->owned);
     if (it->editor) SVA_Editor_Free(it->editor);
     free(it);
@@ -707,6 +708,14 @@ void SVA_Set_Last_Field_Extra_Text(int area, const char *text)
     if (a->last->kind != SVA_FLOAT_FIELD && a->last->kind != SVA_TEXT_FIELD) return;
     free(a->last->extra_text);
     a->last->extra_text = Copy_Text(text);
+}
+
+void SVA_Set_Last_Field_Name(int area, const char *name)
+{
+    Scrollable_View_Area *a = SVA_Get(area);
+    if (a == nullptr || a->last == nullptr || a->last->kind != SVA_FLOAT_FIELD) return;
+    free(a->last->name);
+    a->last->name = name ? Copy_Text(name) : nullptr;
 }
 
 void SVA_Set_Last_Input_Tag(int area, SVA_Change_Fn fn)

@@ -84,6 +84,7 @@ struct SVA_Item {
     double *value;          /* caller's double (float field) */
     char *text;             /* owned copy, except kinds 15 and 19 (caller's buffer) */
     char *extra_text;       /* owned */
+    char *name;             /* owned: how the hints name a number field, or null */
     SVA_Draw_Fn draw;       /* kind 4 */
     SVA_Change_Fn change;   /* kinds 7, 8, 10, 16, 17 */
     int32_t image_on;       /* kinds 7, 8: tree-view image when on (0 = built-in mark) */
@@ -189,6 +190,9 @@ void SVA_Add_Choice_Field(int area, int x, int y, const SVA_Choice_Entry *table,
 void SVA_Add_Picture_Choice(int area, int x, int y, const char *file, int width, int height,
                             int count, int aux, int *index, int *active);
 void SVA_Set_Last_Field_Extra_Text(int area, const char *text);
+/* Name the last number field as its hints call it ("n_r"): an input that is no number is told
+** with it. */
+void SVA_Set_Last_Field_Name(int area, const char *name);
 void SVA_Set_Last_Input_Tag(int area, SVA_Change_Fn fn);
 /* Hand a malloc'ed block to the last item, which frees it with itself (freed at once when the
 ** area is bad or empty). */

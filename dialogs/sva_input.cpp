@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/message.h"
 #include "dialogs/sva.h"
 #include "dialogs/sva_editor.h"
 #include "foundation/foundation.h"
@@ -536,16 +537,42 @@ static int Field_Width_For_View(const SVA_Item *it)
     }
 }
 
+/* A number field's value as the field shows it, without the blanks before it. */
+static std::string Shown_Number(const SVA_Item *it)
+{
+    char buf[64];
+    snprintf(buf, sizeof buf, it->text && it->text[0] ? it->text : "%g", *it->value);
+    const char *p = buf;
+    while (*p == ' ') p++;
+    return p;
+}
+
+/* Tell what a number field did not take (Short_Edit_Float_Refused) and what it holds now, in the
+** hint a value outside its limits gets; was: the value before the edit. */
+static void Tell_Not_A_Number(const SVA_Item *it, const char *refused, double was)
+{
+    const bool same = std::memcmp(&was, it->value, sizeof was) == 0;
+    char text[MSG_TEXT_MAX];
+    snprintf(text, sizeof text, "%s%s\"%s\" ist keine Zahl: das Feld enth\x84lt %s %s",
+             it->name ? it->name : "", it->name ? ": " : "", refused, same ? "weiter" : "jetzt",
+             Shown_Number(it).c_str());
+    Msg_Hint_In_Mode(MSG_BOX, "%s", text);
+}
+
 static int Edit_One(SVA_Item *it, View &v)
 {
     int x = v.X1 + it->x1 - v.sx, y = v.Y1 + it->y1 - v.sy;
     int ex = x - 8, ey = y - 14;
     int r = 0;
     switch (it->kind) {
-    case SVA_FLOAT_FIELD:
+    case SVA_FLOAT_FIELD: {
+        const double was = *it->value;
         r = Short_Edit_Float(ex, ey, it->text, it->value);
+        const char *refused = Short_Edit_Float_Refused();
+        if (refused && refused[0]) Tell_Not_A_Number(it, refused, was);
         if (it->change) it->change(0, it->value);
         break;
+    }
     case SVA_TEXT_FIELD: {
         /* the editor may take as many characters as it shows: room for both, the result is cut
     ** to the text length the caller's buffer was made for */

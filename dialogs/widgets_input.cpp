@@ -298,19 +298,24 @@ int Wdg_Limited_Float_Field(int x, int y, double *var, double factor, int width,
     int w = Wdg_Float_Field(x, y, var, width, decimals, state);
     if (var == nullptr) return w;
     if (name) {
+        /* the field says in its hints what it holds: a value out of its limits, which it
+        ** takes back to the limit, and letters, which it does not take */
+        SVA_Set_Last_Field_Name(Wdg_State.area, name);
         char number[16], text[400];
         snprintf(number, sizeof number, "%%.%df", decimals);
         std::string lit = Literal(name);
-        if (Round_To_Decimals(*var - upper, decimals) > 0) {
+        const bool over = Round_To_Decimals(*var - upper, decimals) > 0;
+        const bool under = !over && Round_To_Decimals(*var - lower, decimals) < 0;
+        if (over || under) {
+            const double limit = over ? upper : lower;
             snprintf(text, sizeof text,
-                     "%s darf den Wert %s nicht \x81"
-                     "berschreiten",
-                     lit.c_str(), number);
-            Msg_Hint_In_Mode(MSG_BOX, text, upper);
-        } else if (Round_To_Decimals(*var - lower, decimals) < 0) {
-            snprintf(text, sizeof text, "%s darf den Wert %s nicht unterschreiten", lit.c_str(),
+                     "%s darf den Wert %s nicht %s: statt %%g enth\x84lt das Feld jetzt %s",
+                     lit.c_str(), number,
+                     over ? "\x81"
+                            "berschreiten"
+                          : "unterschreiten",
                      number);
-            Msg_Hint_In_Mode(MSG_BOX, text, lower);
+            Msg_Hint_In_Mode(MSG_BOX, text, limit, *var, limit);
         }
     }
     double held = std::min(std::max(*var, lower), upper);

@@ -423,6 +423,10 @@ int Short_Edit_Text(int x, int y, char *buffer, int visible, int flags);
 void Set_Short_Edit_Text_Scrollmode(
     int max_len); /* the next Short_Edit_Text takes up to max_len chars */
 int Short_Edit_Float(int x, int y, const char *format, double *value);
+/* What the last Short_Edit_Float did not take into its number: the keys that are no part of one
+** (letters and other signs), in the order typed, or else its whole text where that does not read
+** as a number ("-", "1e"); empty when it took what was typed or was left with Esc. */
+const char *Short_Edit_Float_Refused(void);
 /* The key that ended the last in-place edit (13 Enter, 9 Tab, 27 Esc, KEY_DOWN, KEY_UP,
 ** KEY_SHIFT_TAB); an edit ended by a click or a close leaves it alone. Callers clear it to 0. */
 extern int LAST_SHEET_EDIT_KEY;

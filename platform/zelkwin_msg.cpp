@@ -217,6 +217,10 @@ static int Wait_Box(Box &b, int dflt)
 ** character replaces it, a cursor key keeps it. The cursor moves with Left, Right, Home and End;
 ** Backspace and Del delete before and at the cursor. Answers 1 for Enter, Tab or Down, 0 for Up,
 ** Shift+Tab, a click outside (left in the queue) or a close, -1 for Esc. */
+/* The keys a number editor refused, and what the last Short_Edit_Float did not take. */
+static std::string Refused_Keys;
+static std::string Float_Refused;
+
 static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, bool number)
 {
     State &s = St();
@@ -312,8 +316,10 @@ static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, 
         } else if (k >= 32 && k < 256 && k != 127) {
             if (number
                 && !(isdigit(k) || k == '.' || k == ',' || k == '-' || k == '+' || k == 'e'
-                     || k == 'E'))
+                     || k == 'E')) {
+                Refused_Keys.push_back((char)k);
                 continue;
+            }
             if (selected) {
                 text.clear();
                 pos = 0;
@@ -460,6 +466,8 @@ int Short_Edit_Float(int x, int y, const char *format, double *value)
     size_t a = text.find_first_not_of(' ');
     text = a == std::string::npos ? "" : text.substr(a);
     int visible = std::max(4, (int)strlen(buf));
+    Refused_Keys.clear();
+    Float_Refused.clear();
     int r = Edit_Loop(x, y, text, visible, 30, true);
     if (r >= 0) {
         for (char &c : text)
@@ -467,11 +475,15 @@ int Short_Edit_Float(int x, int y, const char *format, double *value)
         char *end = nullptr;
         double v = strtod(text.c_str(), &end);
         if (end && end != text.c_str() && *end == 0 && std::isfinite(v)) *value = v;
+        else if (!text.empty()) Float_Refused = text;
+        if (!Refused_Keys.empty()) Float_Refused = Refused_Keys;
     }
     snprintf(buf, sizeof buf, format && *format ? format : "%g", *value);
     Log_Line(std::string("EDITFLOAT ") + buf);
     return r > 0 ? 1 : 0;
 }
+
+const char *Short_Edit_Float_Refused(void) { return Float_Refused.c_str(); }
 
 /* ---------------------------------------------------------------- menus */
 

@@ -112,6 +112,28 @@ TEST_F(Input, FloatFieldEditedInPlaceMovesOnToTheNextField)
     EXPECT_EQ(Log_Count("EDITFLOAT"), 2) << Log_All();
 }
 
+/* Letters typed into a number field are not taken, and a hint says so with what the field holds:
+** a field without a name says it alone, a named one with its name; a number with a letter in it
+** takes the digits and says what it now holds. */
+TEST_F(Input, LettersInANumberFieldAreToldWithWhatItHolds)
+{
+    double d1 = 1.0, d2 = 2.0;
+    int active = 1;
+    SVA_Add_Float_Field(area, 50, 100, &d1, "%6.2f", 4096, 0, &active);
+    SVA_Add_Float_Field(area, 50, 130, &d2, "%6.2f", 4096, 0, &active);
+    SVA_Set_Last_Field_Name(area, "N_d");
+    Start(Click(60 + 5, 140 - 4) + "move 65 136\ntype abc\nkey Enter\nkey Enter\n"
+          + "type 4x2\nkey Enter\nkey Enter\nkey Esc\n");
+    EXPECT_EQ(SVA_Handle_Input(area), 1);
+    EXPECT_DOUBLE_EQ(d1, 1.0);
+    EXPECT_DOUBLE_EQ(d2, 42.0);
+    EXPECT_EQ(Log_Count("PRINT HINWEIS: \"abc\" ist keine Zahl: das Feld enthält weiter 1.00."), 1)
+        << Log_All();
+    EXPECT_EQ(Log_Count("PRINT HINWEIS: N_d: \"x\" ist keine Zahl: das Feld enthält jetzt 42.00."),
+              1)
+        << Log_All();
+}
+
 /* Keys typed right after the click (queued behind its release) are the field's first characters;
 ** a key typed before the press, which an earlier wait kept, is not. */
 TEST_F(Input, KeysAfterTheClickGoIntoTheFieldAndKeysBeforeItDoNot)

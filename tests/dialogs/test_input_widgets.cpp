@@ -40,14 +40,18 @@ TEST_F(Fields, LimitedFloatFieldHintsAndClamps)
     Wdg_Limited_Float_Field(/*x=*/10, /*y=*/20, /*var=*/&v, /*factor=*/1.0, /*width=*/8,
                             /*decimals=*/2, /*lower=*/0.0, /*upper=*/10.0, /*name=*/"L\x84nge",
                             /*state=*/&editable);
-    EXPECT_EQ(Log_Count("PRINT HINWEIS: Länge darf den Wert 10.00 nicht überschreiten."), 1)
+    EXPECT_EQ(Log_Count("PRINT HINWEIS: Länge darf den Wert 10.00 nicht überschreiten: statt "
+                        "10.006 enthält das Feld jetzt 10.00."),
+              1)
         << Log_All();
     EXPECT_DOUBLE_EQ(v, 10.0);
     v = -1;
     Wdg_Limited_Float_Field(/*x=*/10, /*y=*/20, /*var=*/&v, /*factor=*/1.0, /*width=*/8,
                             /*decimals=*/1, /*lower=*/0.5, /*upper=*/10.0, /*name=*/"Anteil in %",
                             /*state=*/&editable);
-    EXPECT_EQ(Log_Count("PRINT HINWEIS: Anteil in % darf den Wert 0.5 nicht unterschreiten."), 1)
+    EXPECT_EQ(Log_Count("PRINT HINWEIS: Anteil in % darf den Wert 0.5 nicht unterschreiten: "
+                        "statt -1 enthält das Feld jetzt 0.5."),
+              1)
         << Log_All();
     EXPECT_DOUBLE_EQ(v, 0.5);
     /* without an area the value is still held in its limits */

@@ -239,12 +239,24 @@ TEST(ZelkwinEdit, FloatEditorParsesCommaAndKeepsBadInput)
     ZW_Test_Set_Script("type 2,75\nkey Enter\n");
     EXPECT_EQ(Short_Edit_Float(100, 100, "%6.2f", &v), 1);
     EXPECT_DOUBLE_EQ(v, 2.75);
+    EXPECT_STREQ(Short_Edit_Float_Refused(), "");
     ZW_Test_Set_Script("type -\nkey Enter\n");
     EXPECT_EQ(Short_Edit_Float(100, 100, "%6.2f", &v), 1);
     EXPECT_DOUBLE_EQ(v, 2.75);
+    EXPECT_STREQ(Short_Edit_Float_Refused(), "-"); /* told to the caller, which says so */
     ZW_Test_Set_Script("type 9\nkey Esc\n");
     EXPECT_EQ(Short_Edit_Float(100, 100, "%6.2f", &v), 0);
     EXPECT_DOUBLE_EQ(v, 2.75);
+    EXPECT_STREQ(Short_Edit_Float_Refused(), "");
+    /* letters are no part of a number: not taken, and told */
+    ZW_Test_Set_Script("type abc\nkey Enter\n");
+    EXPECT_EQ(Short_Edit_Float(100, 100, "%6.2f", &v), 1);
+    EXPECT_DOUBLE_EQ(v, 2.75);
+    EXPECT_STREQ(Short_Edit_Float_Refused(), "abc");
+    ZW_Test_Set_Script("type 4x2\nkey Enter\n");
+    EXPECT_EQ(Short_Edit_Float(100, 100, "%6.2f", &v), 1);
+    EXPECT_DOUBLE_EQ(v, 42.0);
+    EXPECT_STREQ(Short_Edit_Float_Refused(), "x");
     EXPECT_TRUE(Has_Line("EDITFLOAT   2.75"));
 }
 

@@ -428,14 +428,35 @@ TEST_F(Program, ARefusedPrintKeepsTheLastReport)
     EXPECT_TRUE(Log_Has("TEXT", "mindestens 2 Verbindungsmittel pro"));
 }
 
-/* A value outside its limits is refused with a hint and set to the limit. */
+/* A value outside its limits is refused with a hint and set to the limit, and the hint says what
+** the field now holds; letters, which a number field does not take, get the same hint with what
+** it still holds. */
 TEST_F(Program, NonsenseIsRefusedWithAHint)
 {
     EXPECT_EQ(Run(Enter_Value(360, 9, "500") + Enter_Value(360, 10, "-3")), 1);
     EXPECT_EQ(Splice_Input.b, 100.0);
     EXPECT_EQ(Splice_Input.h, 4.0);
-    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: b darf den Wert 100.0 nicht überschreiten"));
-    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: h darf den Wert 4.0 nicht unterschreiten"));
+    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: b darf den Wert 100.0 nicht überschreiten: statt 500 "
+                                 "enthält das Feld jetzt 100.0."));
+    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: h darf den Wert 4.0 nicht unterschreiten: statt -3 "
+                                 "enthält das Feld jetzt 4.0."));
+
+    /* b -5 -> 2.0; on the layout page n_r 0 -> 1, n_c 150 -> 50, and letters in n_r */
+    std::string s = Enter_Value(360, 9, "-5") + Tab(2) + Enter_Value(360, 2, "0")
+                    + Enter_Value(360, 1, "150") + Enter_Value(360, 2, "abc");
+    EXPECT_EQ(Run(s), 1);
+    const int slot = VBM_TYPE_SLOT(Splice_Input.vbm_type);
+    EXPECT_EQ(Splice_Input.b, 2.0);
+    EXPECT_EQ(Splice_Input.n_row[slot], 1.0);
+    EXPECT_EQ(Splice_Input.n_col[slot], 50.0);
+    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: b darf den Wert 2.0 nicht unterschreiten: statt -5 "
+                                 "enthält das Feld jetzt 2.0."));
+    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: n_r darf den Wert 1 nicht unterschreiten: statt 0 "
+                                 "enthält das Feld jetzt 1."));
+    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: n_c darf den Wert 50 nicht überschreiten: statt 150 "
+                                 "enthält das Feld jetzt 50."));
+    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: n_r: \"abc\" ist keine Zahl: das Feld enthält weiter "
+                                 "1."));
 }
 
 /* Preview shows the print list, plans without the plan tool say so, help shows the page's topic,
