@@ -16,6 +16,7 @@
 #include "foundation/codepage.h"
 #include "foundation/report.h"
 #include "foundation/ttool.h"
+#include "platform/runtime.h"
 #include "platform/zelkwin.h"
 
 /* ---- messages */
@@ -536,10 +537,18 @@ static int32_t Run_Reader(Vbm_Reader *rd)
     char path[1024];
     const char *dir = CurOb_Privat_Datapath();
     const int len = snprintf(path, sizeof path, "%s/%s", dir ? dir : ".", rd->file);
-    FILE *f = (len > 0 && len < static_cast<int>(sizeof path)) ? fopen(path, "r") : nullptr;
+    /* a regular file only: a pipe or a device under the name would hang the start */
+    FILE *f = (len > 0 && len < static_cast<int>(sizeof path)) ? Rt_Fopen_Read(path) : nullptr;
     if (!f) {
-        if (!rd->reported_missing)
-            Catalogue_Report("Katalogdatei %s nicht gefunden: die Liste bleibt leer", path);
+        const int err = errno;
+        if (!rd->reported_missing) {
+            if (err == ENOENT || len <= 0 || len >= static_cast<int>(sizeof path))
+                Catalogue_Report("Katalogdatei %s nicht gefunden: die Liste bleibt leer", path);
+            else
+                Catalogue_Report("Katalogdatei %s kann nicht gelesen werden: %s Die Liste bleibt "
+                                 "leer",
+                                 path, Rt_Error_Text(err));
+        }
         rd->reported_missing = 1;
         return 0;
     }

@@ -123,7 +123,7 @@ int Parse_Val_Gamma_Line(const char *line, const char *keyword, double *row)
 /* Read the override file at path; a file that cannot be opened changes nothing. */
 void Read_Nachweis_Val_File(const char *path)
 {
-    FILE *f = fopen(path, "r");
+    FILE *f = Fopen_Read_Said(nullptr, path, "Es gelten die eingebauten Beiwerte.");
     if (!f) return;
     char line[300];
     while (fgets(line, (int)sizeof line, f)) {

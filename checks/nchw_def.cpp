@@ -10,8 +10,10 @@
 #include "foundation/guillemet.h"
 #include "foundation/screen_tools.h"
 #include "foundation/ttool.h"
+#include "platform/runtime.h"
 #include "platform/zelkwin.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
@@ -396,11 +398,13 @@ int Read_Nachweis_Def_Struktur(FILE *f)
 
 int Read_Nachweis_Def_File(const char *path)
 {
-    FILE *f = path ? fopen(path, "r") : nullptr;
+    FILE *f = path ? Rt_Fopen_Read(path) : nullptr;
     if (!f) {
+        const int err = path ? errno : ENOENT;
         Init_Message();
         Fill_Message("Dateieröffungsfehler:"_cp850);
         Fill_Message(path ? path : "");
+        if (err != ENOENT) Fill_Message(Rt_Error_Text(err));
         Draw_Message();
         return 0;
     }

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/runtime.h"
 #include "platform/zelkwin.h"
 
 enum { TOOL_PATH_MAX = 512 }; /* bytes of a tool's path, terminator included */
@@ -33,9 +34,7 @@ int Exchange_Run_Selection_Tool(const char *component, int file_number, char *re
     const char *argv[] = {tool, component, result, nullptr};
     remove(result);
     const int rc = VELSpawnv(tool, argv);
-    FILE *f = fopen(result, "rb");
-    const bool written = f != nullptr;
-    if (f) fclose(f);
+    const bool written = Rt_Is_Regular_File(result) != 0;
     return rc == 0 && written ? 1 : 0;
 }
 
@@ -44,9 +43,7 @@ int Exchange_Start_Plan_Editor(const char *component, const char *print_list)
     const char *exec = VELGetEnv("EXEC");
     char tool[TOOL_PATH_MAX];
     snprintf(tool, sizeof tool, "%s/Planeditor", exec ? exec : ".");
-    FILE *probe = fopen(tool, "rb");
-    if (probe == nullptr) return 0;
-    fclose(probe);
+    if (!Rt_Is_Regular_File(tool)) return 0;
     const char *argv[] = {tool, component ? component : "", print_list ? print_list : "", nullptr};
     VELSpawnv(tool, argv);
     return 1;

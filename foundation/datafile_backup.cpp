@@ -77,13 +77,13 @@ int Dat_Write_Clcbak(void) { return Dat_Write_Backup_To(Name_Clcbak); }
 FILE *Dat_Open_Bak(void)
 {
     if (!Dat_Backup_Enabled || !Dat_Backup_Exists()) return nullptr;
-    return fopen(Name_Bak, "r");
+    return Rt_Fopen_Read(Name_Bak);
 }
 
 int Dat_Read_Backup_From(Dat_Stream_Fn reader, const char *path)
 {
     if (!reader || !path || !*path || !File_Exists(path)) return 1;
-    FILE *f = fopen(path, "r");
+    FILE *f = Rt_Fopen_Read(path);
     if (!f) return 1;
     const int r = reader(f);
     fclose(f);
@@ -97,9 +97,9 @@ int Dat_Read_Clcbak(Dat_Stream_Fn reader) { return Dat_Read_Backup_From(reader, 
 int Files_Equal(const char *a, const char *b)
 {
     if (!Dat_Backup_Enabled || !a || !b) return 1;
-    FILE *fa = fopen(a, "rb");
+    FILE *fa = Rt_Fopen_Read(a);
     if (!fa) return 1;
-    FILE *fb = fopen(b, "rb");
+    FILE *fb = Rt_Fopen_Read(b);
     if (!fb) {
         fclose(fa);
         return 1;

@@ -118,7 +118,7 @@ int Replace_In_File(const char *path, const char *old_text, const char *new_text
 {
     if (!path || !old_text || !*old_text) return -1;
     if (!new_text) new_text = "";
-    FILE *in = fopen(path, "rb");
+    FILE *in = Rt_Fopen_Read(path);
     if (!in) return -1;
     Rt_Safe_File *sf = Rt_Safe_Open(path);
     if (!sf) {
@@ -229,7 +229,7 @@ int File_Exists(const char *path) { return Rt_File_Exists(path); }
 int Copy_File(const char *target, const char *source)
 {
     if (!target || !source) return 1;
-    FILE *in = fopen(source, "rb");
+    FILE *in = Rt_Fopen_Read(source);
     if (!in) return 1;
     /* the target is replaced whole, never written in place (it may be a link) */
     Rt_Safe_File *sf = Rt_Safe_Open(target);

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/runtime.h"
+#include "platform/zelkwin.h"
 
 #define VERSION_LINE_SIZE 256
 
@@ -18,7 +19,7 @@ const char *Read_Program_Version_File(const char *name)
     if (!exec || !name) return nullptr;
     char path[2 * RT_PATH_MAX];
     snprintf(path, sizeof path, "%s/%s/VERSION", exec, name);
-    FILE *f = fopen(path, "r");
+    FILE *f = Fopen_Read_Said(nullptr, path, nullptr);
     if (!f) return nullptr;
     if (!fgets(line, sizeof line, f)) line[0] = '\0';
     size_t len = strlen(line);

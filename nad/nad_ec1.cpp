@@ -12,6 +12,7 @@
 
 #include "foundation/foundation.h"
 #include "platform/runtime.h"
+#include "platform/zelkwin.h"
 
 #define EC1_MAX_CELLS 10000 /* bound of rows * cols of one table */
 
@@ -104,7 +105,7 @@ int Load_EC1_Table_Definitions(NAD_EC1_Tables *b)
     char path[RT_PATH_MAX];
     if (!data || snprintf(path, sizeof path, "%s/NAD/WUSL-Tabs.def", data) >= (int)sizeof path)
         return 0;
-    FILE *f = fopen(path, "rb");
+    FILE *f = Fopen_Read_Said(nullptr, path, "Die Tabellen der Wind- und Schneelasten fehlen.");
     if (!f) return 0;
     char line[200];
     int count = 0;
@@ -193,7 +194,7 @@ void Load_EC1_Table_Values(int number, const char *name, NAD_EC1_Tables *b)
     if (!dir) return;
     const char *file = number != 0 ? "WUSL-NADs.def" : "NAD/WUSL-Tabs.val";
     if (snprintf(path, sizeof path, "%s/%s", dir, file) >= (int)sizeof path) return;
-    FILE *f = fopen(path, "rb");
+    FILE *f = Fopen_Read_Said(nullptr, path, "Die Werte der Wind- und Schneelasten fehlen.");
     if (!f) return;
     char line[300];
     int at_entry = 0; /* 1 when a "#NAD" line has just been consumed */

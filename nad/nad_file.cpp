@@ -9,6 +9,7 @@
 #include "foundation/foundation.h"
 #include "foundation/codepage.h"
 #include "platform/runtime.h"
+#include "platform/zelkwin.h"
 
 #include <cctype>
 #include <cmath>
@@ -345,7 +346,8 @@ int Read_NAD_File_Checked(int number, const char *name, NAD_Record *rec, NAD_Fil
     char path[RT_PATH_MAX];
     if (damage) memset(damage, 0, sizeof *damage);
     if (!rec || !Nad_File_Path(number, name, path, sizeof path)) return 0;
-    FILE *f = fopen(path, "rb");
+    /* a file that cannot be read (a pipe or a device under the name too) is said by the caller */
+    FILE *f = Rt_Fopen_Read(path);
     if (!f) return 0;
     if (!Parse_NAD_File_Checked(f, rec, damage)) {
         fclose(f);
@@ -551,7 +553,7 @@ void Safeguard_Proper_Version(void)
         return;
     }
     if (!Rt_Path_Join(path, sizeof path, dram, "NADs-EC2.DEF")) return;
-    FILE *old = fopen(path, "rb");
+    FILE *old = Fopen_Read_Said(nullptr, path, "Sie wird nicht in einzelne Dateien umgesetzt.");
     if (!old) return;
     Convert_Old_NAD_Store(old, dir);
     fclose(old);

@@ -7,6 +7,7 @@
 #include "nad/nad_internal.h"
 #include "foundation/foundation.h"
 #include "platform/runtime.h"
+#include "platform/zelkwin.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -109,7 +110,7 @@ void Build_Legacy_NAD_List(void)
     const char *dram = Rt_Getenv("DRAM");
     char path[RT_PATH_MAX];
     if (!dram || !Rt_Path_Join(path, sizeof path, dram, "NADs-EC2.DEF")) return;
-    FILE *f = fopen(path, "rb");
+    FILE *f = Fopen_Read_Said(nullptr, path, nullptr);
     if (!f) return;
     char line[302];
     while (fgets(line, sizeof line, f)) {

@@ -159,14 +159,22 @@ void Build_NAD_List(void)
     for (int n = 1;; n++) {
         char path[RT_PATH_MAX];
         if (snprintf(path, sizeof path, "%s/NADS/%d.NAD", dram, n) >= (int)sizeof path) break;
-        FILE *f = fopen(path, "rb");
-        if (!f) break;
+        /* a regular file only; anything else under the name (a pipe, a device, a folder) is
+        ** named and keeps its number in the list as a file whose head cannot be read */
+        FILE *f =
+            Fopen_Read_Said(nullptr, path, "Das Anwendungsdokument darin steht nicht zur Wahl.");
+        if (!f && errno == ENOENT) break;
         if (NAD_List.count >= NAD_LIST_MAX) {
-            fclose(f);
+            if (f) fclose(f);
             if (!List_Limit_Said)
                 Msg_Warning("Es werden nur %d Anwendungsdokumente angezeigt", NAD_LIST_MAX);
             List_Limit_Said = 1;
             break;
+        }
+        if (!f) {
+            Headless_Files[Headless_Count++] = n;
+            List_Append("", 0, n);
+            continue;
         }
         char line[202] = "", name[100];
         int flag = 0, version = 0, variant = 0;
@@ -188,7 +196,7 @@ void Build_NAD_List(void)
 ** version line, or (head != 0) a head whose flag, name or variant cannot be read. */
 static const char *Open_File_Reason(const char *path, int head, char *out, size_t size)
 {
-    FILE *f = fopen(path, "rb");
+    FILE *f = Rt_Fopen_Read(path);
     if (!f) {
         snprintf(out, size, "%s", Rt_Error_Text(errno));
         return out;
@@ -253,7 +261,7 @@ static void Say_Annex_Unread(const char *name, int number, const char *file)
     } else if (!Nad_File_Path(number, file, path, sizeof path)) {
         snprintf(path, sizeof path, "%s", file);
         reason = "Der Name ist zu lang.";
-    } else if (FILE *f = fopen(path, "rb")) {
+    } else if (FILE *f = Rt_Fopen_Read(path)) {
         fclose(f);
         reason = Open_File_Reason(path, 0, wide_reason, sizeof wide_reason);
     } else {

@@ -8,6 +8,7 @@
 #include "dialogs/dialogs.h"
 #include "foundation/foundation.h"
 #include "platform/runtime.h"
+#include "platform/zelkwin.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -120,7 +121,7 @@ void Load_Application_NAD_Registry(void)
                 if (snprintf(path, sizeof path, "%s/%s/%s", exec, dir.name, file.name)
                     >= (int)sizeof path)
                     continue;
-                FILE *f = fopen(path, "rb");
+                FILE *f = Fopen_Read_Said(nullptr, path, nullptr);
                 if (!f) continue;
                 App_NAD_Row row;
                 if (Read_Application_File(f, dir.name, number, &row)) {

@@ -27,9 +27,21 @@
 #endif
 
 #include "platform/oliview_layout.h"
+#include "platform/runtime.h"
 #include "platform/zelkwin.h"
 
 namespace {
+
+/* A picture file decoded to RGBA: a regular file only, never a pipe or a device that would keep
+** the decoder waiting. Null when it cannot be read. */
+unsigned char *Load_Regular_Image(const char *path, int *w, int *h, int *comp)
+{
+    FILE *f = Rt_Fopen_Read(path);
+    if (f == nullptr) return nullptr;
+    unsigned char *pix = stbi_load_from_file(f, w, h, comp, 4);
+    fclose(f);
+    return pix;
+}
 
 /* Drawing state of a block (records 6, 38, 20, 50, 51, 13, 14 and their saves 30/31, 52/53). */
 struct Gr_State {
@@ -97,7 +109,7 @@ unsigned char *load_symbol(const std::string &ref, int *w, int *h)
                                   dir + "/" + base + ".bmp"};
     for (const std::string &t : tries) {
         int comp = 0;
-        unsigned char *pix = stbi_load(t.c_str(), w, h, &comp, 4);
+        unsigned char *pix = Load_Regular_Image(t.c_str(), w, h, &comp);
         if (pix && *w > 0 && *h > 0 && (size_t)*w * *h <= (16u << 20)) return pix;
         if (pix) stbi_image_free(pix);
     }
@@ -260,7 +272,7 @@ void picture_element(Lay &L, const Gr_Frame &f, const Oli_Gr_Element &e, int lin
         for (char &c : name)
             if (c == '\\') c = '/';
         std::string path = name[0] == '/' ? name : L.folder + name;
-        pix = stbi_load(path.c_str(), &iw, &ih, &comp, 4);
+        pix = Load_Regular_Image(path.c_str(), &iw, &ih, &comp);
     }
     if (pix == nullptr || iw <= 0 || ih <= 0 || (size_t)iw * ih > (64u << 20)) {
         if (pix) stbi_image_free(pix);

@@ -738,7 +738,7 @@ void put_font(Oli_Pdf *d, Font *f, int key)
     snprintf(name, sizeof name, "%c%c%c%c%c%c+%s", 'A' + k, 'S', 'P', 'L', 'C', 'E', names[k]);
     /* the font file: a subset, or the whole file when it cannot be made */
     std::string data;
-    FILE *in = fopen(f->path.c_str(), "rb");
+    FILE *in = Rt_Fopen_Read(f->path.c_str());
     if (in) {
         char buf[65536];
         size_t n;

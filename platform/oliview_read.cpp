@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/oliview.h"
+#include "platform/runtime.h"
 
 namespace {
 
@@ -822,7 +823,7 @@ struct Oli_Reader {
 Oli_Reader *Oli_Reader_Open_Chunked(const char *path, size_t chunk)
 {
     if (path == nullptr || chunk == 0) return nullptr;
-    FILE *f = fopen(path, "rb");
+    FILE *f = Rt_Fopen_Read(path);
     if (f == nullptr) return nullptr;
     Oli_Reader *r = new Oli_Reader;
     r->c.doc = &r->doc;

@@ -100,11 +100,17 @@ long long Rt_File_Size(const char *path)
 
 int Rt_Delete_File(const char *path) { return path && unlink(path) == 0; }
 
+int Rt_Is_Regular_File(const char *path)
+{
+    struct stat st;
+    return path && *path && stat(path, &st) == 0 && S_ISREG(st.st_mode);
+}
+
 int Rt_Copy_File(const char *source, const char *target, int fail_if_exists)
 {
     if (!source || !target || !*source || !*target) return 0;
     if (fail_if_exists && Rt_File_Exists(target)) return 0;
-    FILE *in = fopen(source, "rb");
+    FILE *in = Rt_Fopen_Read(source);
     if (!in) return 0;
     /* replaced whole, as every file the program writes: never through a link */
     Rt_Safe_File *out = Rt_Safe_Open(target);

@@ -36,6 +36,16 @@ int Rt_Is_Directory(const char *path);     /* 1 for an existing folder */
 int Rt_Is_Executable(const char *path);    /* 1 for an existing regular file we may execute */
 long long Rt_File_Mtime(const char *path); /* seconds since 1970, -1 unreadable */
 long long Rt_File_Size(const char *path);  /* bytes, -1 unreadable */
+/* 1 for an existing regular file (a link to one counts; a folder, a pipe or a device does not). */
+int Rt_Is_Regular_File(const char *path);
+/*
+** fopen(path, "rb") for every file the program reads: a regular file only (a link to one counts).
+** What the name holds is asked before the open and again on the open file, and the open never
+** waits, so that a pipe (FIFO) or a device (a link to /dev/zero, /dev/urandom) under the name can
+** never hang a reader or feed it without end. Null with errno EISDIR for a folder, ESPIPE for a
+** pipe or a socket, ENODEV for a device, or the open's own errno (ENOENT: no such file).
+*/
+FILE *Rt_Fopen_Read(const char *path);
 /* DeleteFileA: remove a file; 1 on success, 0. */
 int Rt_Delete_File(const char *path);
 /* Copy source to target byte for byte (through a temporary name, then rename); with
@@ -109,7 +119,8 @@ void Rt_Set_Install_Hook(void (*hook)(const char *path));
 int Rt_Create_New_File(const char *path);
 /* fopen, except that a mode that writes the file anew ("w", "wb", "w+", ...) creates it with
 ** Rt_Create_New_File, so that the bytes never go through a link or into another file's name, and
-** a mode that appends ("a", "ab", "a+", ...) refuses a link under the name (null, errno ELOOP). */
+** a mode that appends ("a", "ab", "a+", ...) refuses a link under the name (null, errno ELOOP),
+** and a mode that only reads ("r", "rb") is Rt_Fopen_Read. */
 FILE *Rt_Fopen(const char *path, const char *mode);
 /* Remove the temporary file that a killed writer of path left ("<path>.tmp"; a link goes, never
 ** what it points to; a folder stays). 1 when none is left, 0. */

@@ -1,5 +1,6 @@
 /*
-** Files created new, never a link or a file that existed before; files replaced whole: written
+** Files read only when they are regular files; files created new, never a link or a file that
+** existed before; files replaced whole: written
 ** into "<path>.tmp", such a new file, checked, synced and renamed over the file, the folder
 ** synced after the rename; the removal of a temporary file a killed writer left; the German
 ** reasons of file errors; the write budget by which tests fill the disk.
@@ -84,6 +85,43 @@ int Rt_Create_New_File(const char *temp)
     return -1;
 }
 
+/* The errno that names what stands under a path instead of a regular file, 0 for a regular file. */
+static int Not_Regular_Error(mode_t mode)
+{
+    if (S_ISREG(mode)) return 0;
+    if (S_ISDIR(mode)) return EISDIR;
+    if (S_ISFIFO(mode) || S_ISSOCK(mode)) return ESPIPE;
+    return ENODEV;
+}
+
+FILE *Rt_Fopen_Read(const char *path)
+{
+    if (!path || !*path) {
+        errno = ENOENT;
+        return nullptr;
+    }
+    /* what the name holds is asked first, so that a device is never opened at all */
+    struct stat st;
+    if (stat(path, &st) != 0) return nullptr;
+    int err = Not_Regular_Error(st.st_mode);
+    if (err != 0) {
+        errno = err;
+        return nullptr;
+    }
+    /* without blocking: a pipe put under the name meanwhile would wait for a writer for ever */
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    err = fstat(fd, &st) != 0 ? errno : Not_Regular_Error(st.st_mode);
+    if (err == 0 && fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) err = errno;
+    FILE *f = err == 0 ? fdopen(fd, "rb") : nullptr;
+    if (f == nullptr) {
+        if (err == 0) err = errno;
+        close(fd);
+        errno = err;
+    }
+    return f;
+}
+
 FILE *Rt_Fopen(const char *path, const char *mode)
 {
     if (!path || !mode) {
@@ -94,9 +132,21 @@ FILE *Rt_Fopen(const char *path, const char *mode)
     if (mode[0] == 'a') {
         /* appended to in its place: a link under the name is refused (ELOOP), never followed */
         const int rw = strchr(mode, '+') ? O_RDWR : O_WRONLY;
-        fd = open(path, rw | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0666);
+        fd = open(path, rw | O_CREAT | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+        /* a regular file only: never a pipe or a device that waits or takes bytes for ever */
+        struct stat st;
+        int err = fd < 0 ? 0 : fstat(fd, &st) != 0 ? errno : Not_Regular_Error(st.st_mode);
+        if (err == 0 && fd >= 0 && fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+            err = errno;
+        if (err != 0) {
+            close(fd);
+            errno = err;
+            return nullptr;
+        }
     } else if (mode[0] == 'w') {
         fd = Rt_Create_New_File(path);
+    } else if (mode[0] == 'r' && !strchr(mode, '+')) {
+        return Rt_Fopen_Read(path); /* a regular file only, never waiting on a pipe */
     } else {
         return fopen(path, mode);
     }
@@ -318,6 +368,8 @@ const char *Rt_Error_Text(int err)
     case ENOENT: return "Der Ordner existiert nicht.";
     case ENOTDIR: return "Ein Teil des Pfades ist kein Ordner.";
     case EISDIR: return "Der Name bezeichnet einen Ordner.";
+    case ESPIPE: return "Der Name bezeichnet eine Pipe und keine Datei.";
+    case ENODEV: return "Der Name bezeichnet ein Ger\x84t und keine Datei.";
     case ENAMETOOLONG: return "Der Name ist zu lang.";
     case EEXIST: return "Der Name ist bereits vergeben.";
     case EMFILE:

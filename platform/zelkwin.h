@@ -409,6 +409,15 @@ void Set_Message_Symbol(int symbol, int a, int b,
 void Set_Message_Title(const char *title);
 void Fill_Message(const char *line); /* one line (at most 40 lines) */
 int Draw_Message(void);              /* modal box with an OK button; answers 1 */
+/* A box "Warnung" that names a file which cannot be read ("<what> <path>", what null: "Die
+** Datei"), the reason of err (Rt_Error_Text) and, when given, what the program does instead; once
+** for a file and reason, so that a file read again and again is named once. A box being filled
+** by the caller is kept and may be drawn after this one. */
+void Say_File_Unreadable(const char *what, const char *path, int err, const char *instead);
+/* Rt_Fopen_Read, and the box of Say_File_Unreadable when the file is there but cannot be read
+** (a folder, a pipe, a device, no permission); a file that is not there says nothing. Null with
+** errno as Rt_Fopen_Read leaves it. */
+FILE *Fopen_Read_Said(const char *what, const char *path, const char *instead);
 void Show_Message(void);             /* box that stays on the screen */
 void Quit_Message(void);             /* removes a shown box */
 void PrintMessage(const char *text); /* one text in a box (line feeds split lines) */

@@ -27,6 +27,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/runtime.h"
 #include "platform/zelkwin_internal.h"
 
 namespace zw {
@@ -101,18 +102,17 @@ static const int64_t Max_Pixels = 16 << 20;
 
 /* Checks a file before stb_image reads it: a picture of at least one pixel and at most
 ** Max_Pixels; an uncompressed BMP must hold all the rows its header claims. */
-static bool Plausible_Picture(const std::string &path)
+static bool Plausible_Picture(FILE *f)
 {
     int w = 0, h = 0, ch = 0;
-    if (!stbi_info(path.c_str(), &w, &h, &ch) || w <= 0 || h <= 0 || (int64_t)w * h > Max_Pixels)
+    if (!stbi_info_from_file(f, &w, &h, &ch) || w <= 0 || h <= 0 || (int64_t)w * h > Max_Pixels)
         return false;
-    FILE *f = fopen(path.c_str(), "rb");
-    if (!f) return false;
+    rewind(f);
     unsigned char hd[54];
     size_t n = fread(hd, 1, sizeof hd, f);
     fseek(f, 0, SEEK_END);
     long size = ftell(f);
-    fclose(f);
+    rewind(f);
     if (n < 2 || hd[0] != 'B' || hd[1] != 'M')
         return true; /* not a BMP: stb_image checks PNG itself */
     if (n < 54) return false;
@@ -132,7 +132,7 @@ static bool Plausible_Picture(const std::string &path)
 ** file and the picture; answers false for anything else or a damaged file. */
 static bool Load_Rle8(const std::string &path, Image *img)
 {
-    FILE *f = fopen(path.c_str(), "rb");
+    FILE *f = Rt_Fopen_Read(path.c_str());
     if (!f) return false;
     std::vector<unsigned char> b;
     unsigned char chunk[65536];
@@ -205,9 +205,12 @@ static Image *Load(const char *name)
     std::unique_ptr<Image> img;
     std::string path = Find_Bitmap(name);
     int w, h, ch;
-    unsigned char *data = path.empty() || !Plausible_Picture(path)
-                              ? nullptr
-                              : stbi_load(path.c_str(), &w, &h, &ch, 3);
+    /* a regular file only: a pipe or a device under the name is named once and draws nothing */
+    FILE *f = path.empty() ? nullptr : Fopen_Read_Said(nullptr, path.c_str(), nullptr);
+    if (!f) path.clear();
+    unsigned char *data =
+        f == nullptr || !Plausible_Picture(f) ? nullptr : stbi_load_from_file(f, &w, &h, &ch, 3);
+    if (f) fclose(f);
     if (data && (w <= 0 || h <= 0)) {
         stbi_image_free(data);
         data = nullptr;
@@ -317,7 +320,7 @@ int Draw_RPC_File(const char *file, int x, int y)
     Ensure_Init();
     if (!file) return 0;
     std::string path = Find_Bitmap(file);
-    FILE *f = path.empty() ? nullptr : fopen(path.c_str(), "r");
+    FILE *f = path.empty() ? nullptr : Fopen_Read_Said(nullptr, path.c_str(), nullptr);
     if (!f) {
         Log_Line(std::string("BITMAP MISSING ") + file);
         return 0;

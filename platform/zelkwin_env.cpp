@@ -50,7 +50,7 @@ int VELGetUserString(const char *key, char *buffer, int size)
     std::string path;
     const char *p = getenv("SPLICE_USER_SETTINGS");
     path = p && *p ? p : std::string(CurOb_Privat_Datapath()) + "/user.ini";
-    FILE *f = fopen(path.c_str(), "r");
+    FILE *f = Fopen_Read_Said(nullptr, path.c_str(), "Es gelten die Vorgaben.");
     if (!f) return 0;
     char line[1024];
     int found = 0;

@@ -3,13 +3,16 @@
 ** in-place editors of texts and numbers, pop-up menus, the special-character table and the help
 ** viewer with its help files ("#TOPIC key" lines start a topic).
 */
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "platform/runtime.h"
 #include "platform/zelkwin_sheet.h"
 
 int LAST_SHEET_EDIT_KEY = 0;
@@ -38,10 +41,18 @@ static std::map<std::string, std::vector<std::string>> &Help_Topics()
 
 static int edit_scroll_max = 0;
 
+/* The files already named by Say_File_Unreadable, with their reasons. */
+static std::set<std::string> &Unreadable_Said()
+{
+    static std::set<std::string> said;
+    return said;
+}
+
 void Boxes_Reset()
 {
     Msg() = Message_State();
     edit_scroll_max = 0;
+    Unreadable_Said().clear();
 }
 
 static std::string Joined(const std::vector<std::string> &lines)
@@ -375,6 +386,35 @@ int Draw_Message(void)
     return 1;
 }
 
+void Say_File_Unreadable(const char *what, const char *path, int err, const char *instead)
+{
+    if (!path) return;
+    const char *reason = Rt_Error_Text(err);
+    if (!Unreadable_Said().insert(std::string(path) + '\n' + reason).second) return;
+    /* the box of a caller that is still filling its own waits for this one */
+    const Message_State caller = Msg();
+    Init_Message();
+    Set_Message_Symbol(2, 0, 0, 0);
+    Set_Message_Title("Warnung");
+    Fill_Message((std::string(what ? what : "Die Datei") + " " + path).c_str());
+    Fill_Message("kann nicht gelesen werden:");
+    Fill_Message(reason);
+    if (instead && *instead) Fill_Message(instead);
+    Draw_Message();
+    Msg() = caller;
+}
+
+FILE *Fopen_Read_Said(const char *what, const char *path, const char *instead)
+{
+    FILE *f = Rt_Fopen_Read(path);
+    if (f == nullptr && errno != ENOENT) {
+        const int err = errno;
+        Say_File_Unreadable(what, path, err, instead);
+        errno = err;
+    }
+    return f;
+}
+
 void Show_Message(void)
 {
     Ensure_Init();
@@ -597,7 +637,7 @@ int Add_Helpfile(const char *path)
     std::string p = path;
     for (char &c : p)
         if (c == '\\') c = '/';
-    FILE *f = fopen(p.c_str(), "r");
+    FILE *f = Fopen_Read_Said("Die Hilfedatei", p.c_str(), "Die Hilfe bleibt leer.");
     if (!f) return 0;
     char line[1024];
     std::vector<std::string> *topic = nullptr;

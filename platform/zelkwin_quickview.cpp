@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/oliview.h"
+#include "platform/runtime.h"
 #include "platform/zelkwin_internal.h"
 
 /* Answers the viewer's result: 1 when the list was shown, 0 when it cannot be read. */
@@ -20,9 +21,7 @@ int Quick_OLI_View(const char *base, const char *path)
         std::string b = base;
         for (char &c : b)
             if (c == '\\') c = '/';
-        FILE *direct = fopen(p.c_str(), "r");
-        if (direct) fclose(direct);
-        else p = b + (b.back() == '/' ? "" : "/") + p;
+        if (!Rt_File_Exists(p.c_str())) p = b + (b.back() == '/' ? "" : "/") + p;
     }
     return Oli_View_File(p.c_str());
 }

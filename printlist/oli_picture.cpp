@@ -10,6 +10,7 @@
 #include "platform/zelkwin.h"
 #include "printlist/oli_internal.h"
 #include "printlist/oli_util.h"
+#include "platform/runtime.h"
 
 void Oli_Picture_Element_Defaults(Oli_Picture_Element *e)
 {
@@ -83,7 +84,7 @@ int Oli_Graphic_Picture(FILE *file, double x, double y, const char *name,
     const Oli_Picture_Element *e = record ? record : &d;
     std::string data;
     if (e->flags & 0x1000) {
-        FILE *in = fopen(name, "rb");
+        FILE *in = Rt_Fopen_Read(name);
         if (in == nullptr) return -1;
         char buf[4096];
         size_t n;
@@ -166,7 +167,7 @@ int Run_Pelquist_Picture_Info(const char *picture, OLI_GRAPHIC_Picture_Info *inf
     if (Make_Temp_File_Name(temp) == nullptr) return 0;
     const char *argv[4] = {tool, picture, temp, nullptr};
     VELSpawnv(tool, argv);
-    FILE *f = fopen(temp, "r");
+    FILE *f = Rt_Fopen_Read(temp);
     int ok = 0;
     if (f) {
         ok = Read_Picture_Info(f, info);

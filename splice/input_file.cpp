@@ -1213,6 +1213,12 @@ static void Judge_Annex_Section(FILE *f, int32_t line_no, int keyword_seen, Inp_
         }
         if (!expect_name && w[0][0] == '#') continue;
         size_t first = (size_t)(w[0].data() - line.data());
+        /* the keyword again where the name should stand: the name may still follow */
+        if (expect_name && !a->name_line && !Opens_Marked(line, first) && Like_Annex_Keyword(w[0])
+            && w.size() == 1) {
+            bad(line_no, "das Kennwort ACTIV_NADNAME steht zweimal");
+            continue;
+        }
         if (!expect_name && !Opens_Marked(line, first)) {
             if (!Like_Annex_Keyword(w[0])) {
                 bad(line_no, "unbekannte Zeile hinter END");
@@ -1244,18 +1250,59 @@ static void Judge_Annex_Section(FILE *f, int32_t line_no, int keyword_seen, Inp_
     }
 }
 
-/* A file of which nothing could be read (another file, another encoding) is copied to
-** "<path>.bak" before a save can put the defaults in its place; the box's line that says so. */
-static std::string Keep_Unread_File(const char *path)
+/* Whether two files hold the same bytes (0 also when either cannot be read). */
+static bool Same_Bytes(const char *a, const char *b)
 {
-    const std::string bak = std::string(path) + ".bak";
+    FILE *fa = Rt_Fopen_Read(a);
+    FILE *fb = fa ? Rt_Fopen_Read(b) : nullptr;
+    bool same = fa && fb;
+    char ba[8192], bb[8192];
+    while (same) {
+        const size_t na = fread(ba, 1, sizeof ba, fa), nb = fread(bb, 1, sizeof bb, fb);
+        same = na == nb && memcmp(ba, bb, na) == 0 && !ferror(fa) && !ferror(fb);
+        if (na == 0) break;
+    }
+    if (fa) fclose(fa);
+    if (fb) fclose(fb);
+    return same;
+}
+
+/*
+** A file of which nothing could be read (another file, another encoding) is copied to
+** "<path>.bak" before a save can put the defaults in its place; the box's lines that say where.
+** An older copy under that name is never replaced: the file goes to the first free name of
+** "<path>.bak2" .. "<path>.bak99", unless one of the copies holds its bytes already.
+*/
+static std::vector<std::string> Keep_Unread_File(const char *path)
+{
+    enum { BAK_NUMBERS = 99 };
     char line[SPLICE_PATH_MAX + 200];
-    if (Rt_Copy_File(path, bak.c_str(), 0))
-        snprintf(line, sizeof line, "Sie bleibt unverändert als %s erhalten."_cp850, bak.c_str());
-    else
+    std::string bak, older;
+    for (int n = 1; n <= BAK_NUMBERS; n++) {
+        bak = std::string(path) + ".bak" + (n > 1 ? std::to_string(n) : std::string());
+        if (!Rt_File_Exists(bak.c_str())) break;
+        if (Same_Bytes(path, bak.c_str())) {
+            snprintf(line, sizeof line, "Sie bleibt unverändert als %s erhalten."_cp850,
+                     bak.c_str());
+            return {line};
+        }
+        if (older.empty()) older = bak;
+    }
+    if (Rt_File_Exists(bak.c_str()) || !Rt_Copy_File(path, bak.c_str(), 1)) {
         snprintf(line, sizeof line,
                  "Sie kann nicht als %s gesichert werden; Speichern ersetzt sie.", bak.c_str());
-    return line;
+        return {line};
+    }
+    if (older.empty()) {
+        snprintf(line, sizeof line, "Sie bleibt unverändert als %s erhalten."_cp850, bak.c_str());
+        return {line};
+    }
+    std::vector<std::string> lines;
+    snprintf(line, sizeof line, "Sie bleibt unverändert als %s erhalten;"_cp850, bak.c_str());
+    lines.push_back(line);
+    snprintf(line, sizeof line, "die ältere Sicherung %s bleibt bestehen."_cp850, older.c_str());
+    lines.push_back(line);
+    return lines;
 }
 
 int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activate_nad)
@@ -1263,21 +1310,21 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
     if (!path || !si) return 0;
     char l1[SPLICE_PATH_MAX + 64];
     snprintf(l1, sizeof l1, "Die Eingabedatei %s", path);
-    struct stat st;
-    const int stated = stat(path, &st);
-    if (stated == 0 && S_ISDIR(st.st_mode)) {
-        Show_File_Message("Fehler", l1, "ist ein Ordner und keine Datei.",
-                          "Es gelten die Vorgaben.");
-        return 0;
-    }
-    FILE *f = fopen(path, "rb");
+    /* a regular file only: a pipe or a device under the name would hang the start for ever */
+    FILE *f = Rt_Fopen_Read(path);
     if (!f) {
-        /* a file that is not there is a new splice; one that is there but closed is said */
-        if (errno != ENOENT)
-            Show_File_Message("Fehler", l1, "kann nicht gelesen werden:", Rt_Error_Text(errno));
+        /* a file that is not there is a new splice; anything else there is said */
+        const int err = errno;
+        if (err == EISDIR)
+            Show_File_Message("Fehler", l1, "ist ein Ordner und keine Datei.",
+                              "Es gelten die Vorgaben.");
+        else if (err != ENOENT)
+            Show_File_Lines("Fehler", {l1, "kann nicht gelesen werden:", Rt_Error_Text(err),
+                                       "Es gelten die Vorgaben."});
         return 0;
     }
-    const long long st_size = stated == 0 ? (long long)st.st_size : 0;
+    struct stat st;
+    const long long st_size = fstat(fileno(f), &st) == 0 ? (long long)st.st_size : 0;
     Inp_Read_Report r;
     long annex_at = -1;
     int32_t annex_line = 0, lines = 0;
@@ -1287,6 +1334,10 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
     const bool judged = activate_nad && r.version > 0 && annex_at != -2 && ftell(f) >= 0
                         && (annex_at < 0 || fseek(f, annex_at, SEEK_SET) == 0);
     if (judged) Judge_Annex_Section(f, annex_at >= 0 ? annex_line : lines, annex_at >= 0, &r, &a);
+    /* a file cut before or inside its end record may have lost the annex section behind it: the
+    ** name cannot be known, and is never made up */
+    const bool cut_section = judged && !r.complete && annex_at < 0 && !a.named;
+    if (cut_section) a.lost = 1;
     if (!whole || a.bad_line) {
         std::vector<std::string> box(2);
         char line[SPLICE_PATH_MAX + 200];
@@ -1295,12 +1346,15 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
         snprintf(line, sizeof line, "(Zeile %d: %s).", (int)r.first_bad_line, r.reason);
         box[1] = line;
         if (!whole) box.push_back("Für nicht lesbare Angaben gelten die Vorgaben."_cp850);
-        if (r.version == 0 && st_size > 0) box.push_back(Keep_Unread_File(path));
+        if (r.version == 0 && st_size > 0)
+            for (const std::string &l : Keep_Unread_File(path)) box.push_back(l);
         if (a.bad_line && a.name[0]) {
             snprintf(line, sizeof line, "Es gilt das Anwendungsdokument \"%s\" aus Zeile %d.",
                      a.name, (int)a.name_line);
             box.push_back(line);
         }
+        if (cut_section)
+            box.push_back("Mit dem Ende der Datei fehlt auch der Name des Anwendungsdokuments.");
         if (a.lost) {
             box.push_back("Bemessen wird mit \"Deutschland\"; gespeichert wird ohne Namen,");
             box.push_back(

@@ -14,6 +14,7 @@
 
 #include "checks/checks.h"
 #include "foundation/foundation.h"
+#include "platform/runtime.h"
 #include "platform/zelkwin.h"
 #include "results/results.h"
 
@@ -137,8 +138,11 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
     Ascii_Import_Report *r = report ? report : &local;
     memset(r, 0, sizeof *r);
     if (!path || !t) return -1;
-    FILE *f = fopen(path, "rb");
-    if (!f) return -1;
+    FILE *f = Rt_Fopen_Read(path);
+    if (!f) {
+        r->open_error = errno;
+        return -1;
+    }
     /* an editor's "Unicode" (UTF-16) has a NUL byte in every other place: its lines would read
     ** as the first one damaged and the rest empty */
     char head[64];
@@ -215,7 +219,13 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
         Set_Message_Symbol(3, 0, 0, 0);
         snprintf(line, sizeof line, "Die Datei %s", path ? path : "");
         Fill_Message(line);
-        Fill_Message("kann nicht gelesen werden.");
+        if (r.open_error != 0) {
+            Fill_Message("kann nicht gelesen werden:");
+            Fill_Message(Rt_Error_Text(r.open_error));
+            Fill_Message("Es wurde nichts importiert.");
+        } else {
+            Fill_Message("kann nicht gelesen werden.");
+        }
         Draw_Message();
         return n;
     }

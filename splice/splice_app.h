@@ -132,6 +132,8 @@ typedef struct Ascii_Import_Report {
     int32_t bad_kinds[ASCII_IMPORT_BAD_MAX]; /* 1 unreadable, 2 eleventh kmod, 3 group full */
     const char *encoding; /* the file's wide Unicode encoding ("UTF-16 LE" ...), which is not
                           ** read: nothing was imported; null for a file that was read */
+    int32_t open_error;   /* errno of a file that cannot be opened (a pipe, a device: ESPIPE,
+                          ** ENODEV), 0 when it was opened */
 } Ascii_Import_Report;
 
 /*
@@ -140,7 +142,8 @@ typedef struct Ascii_Import_Report {
 ** group whose preset kmod equals its kmod within 0.001, else into a new group. Lines that cannot
 ** be read, an eleventh kmod and lines beyond a full group are skipped and counted. Nothing in
 ** the table is changed but the added entries. A file in UTF-16 or UTF-32 is not read (its
-** encoding in the report). Return the number imported, -1 when the file cannot be opened.
+** encoding in the report). Only a regular file is read. Return the number imported, -1 when the
+** file cannot be opened (the reason in the report).
 */
 int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *report);
 /* The same, then the outcome in a message box (count and the numbers of the skipped lines). */

@@ -39,7 +39,9 @@ int Form_Component_File_Names(const char *component, int file_number)
 int Read_Title_Line(const char *path)
 {
     Splice_Title_Line[0] = '\0';
-    FILE *f = path ? fopen(path, "rb") : nullptr;
+    /* a regular file only: a pipe or a device would hang the start before the window opens */
+    FILE *f = path ? Fopen_Read_Said("Die Titeldatei", path, "Als Titel gilt die Bauteilkennung.")
+                   : nullptr;
     if (!f) return 0;
     char head[64];
     const size_t got = fread(head, 1, sizeof head, f);

@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <cstring>
 #include <vector>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "nad/nad.h"
 #include "nad/nad_internal.h"
@@ -360,6 +363,49 @@ TEST(NadRecord, UnreadableAnnexFileIsSaidAndItsNameSurvivesASave)
         Set_Active_NAD("Meins");
         EXPECT_EQ(Logged_Count(box), before + 1);
     }
+
+    /* a pipe or a device under the name is no file: the list is built without waiting or
+    ** reading for ever, the file is named once, and it keeps its number as a file without a
+    ** name, so that the annexes behind it stay in the list */
+    Write_File(host.dram + "/NADS/2.NAD", User_Annex(3, "Zweites", 1));
+    const std::string pipe = "Der Name bezeichnet eine Pipe und keine Datei.",
+                      device = "Der Name bezeichnet ein Gerät und keine Datei.";
+    for (const std::string &target : {std::string(), std::string("/dev/zero")}) {
+        SCOPED_TRACE(target);
+        const std::string path = host.dram + "/NADS/1.NAD";
+        unlink(path.c_str());
+        if (target.empty()) {
+            ASSERT_EQ(mkfifo(path.c_str(), 0644), 0);
+        } else {
+            ASSERT_EQ(symlink(target.c_str(), path.c_str()), 0);
+        }
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            alarm(20);
+            Set_Active_NAD("Meins");
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the list did not end";
+        ZW_Test_Reset();
+        Set_Active_NAD("Zweites");
+        EXPECT_STREQ(Get_Active_NAD_Name(), "Zweites");
+        EXPECT_EQ(Is_Active_NAD_File_Read(), 1);
+        const std::string why = target.empty() ? pipe : device;
+        EXPECT_EQ(Logged_Count("MESSAGE [Warnung] Die Datei " + path
+                               + " | kann nicht gelesen werden: | " + why
+                               + " | Das Anwendungsdokument darin steht nicht zur Wahl."),
+                  1);
+        Set_Active_NAD("Meins");
+        EXPECT_EQ(Logged_Count("MESSAGE [Warnung] Das Anwendungsdokument \"Meins\" steht in "
+                               "keiner lesbaren Datei. | Datei "
+                               + path + ": | " + why),
+                  1);
+        EXPECT_EQ(Logged_Count("| Das Anwendungsdokument darin steht nicht zur Wahl."), 1);
+    }
+    unlink((host.dram + "/NADS/1.NAD").c_str());
 }
 
 /* A user annex whose file is cut inside "#EC5" is read, but the box names the file, the block

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "foundation/codepage.h"
@@ -595,6 +596,28 @@ TEST_F(InputFile, TruncatedAndForeignFilesGiveAMessageAndTheDefaults)
     EXPECT_EQ(Count_Log("Sie bleibt unver\xC3\xA4ndert als foreign.inp.bak erhalten."), 1);
     ASSERT_EQ(Write_Splice_Input_File("foreign.inp", f.p), 1);
     EXPECT_EQ(Slurp("foreign.inp.bak"), foreign);
+    /* another file that cannot be read under the same name: the older copy stays, the file goes
+    ** to the first free numbered name, and the box says both; the same bytes again make no copy */
+    const std::string other = "Auch keine Eingabedatei\n";
+    for (const char *next : {"foreign.inp.bak2", "foreign.inp.bak3"}) {
+        SCOPED_TRACE(next);
+        ZW_Test_Clear_Log();
+        Spit("foreign.inp", other + next);
+        Rec g;
+        ASSERT_EQ(Read_Splice_Input_File("foreign.inp", g.p, 0), 1);
+        EXPECT_EQ(Count_Log((std::string("Sie bleibt unver\xC3\xA4ndert als ") + next
+                             + " erhalten; | die \xC3\xA4ltere Sicherung foreign.inp.bak bleibt "
+                               "bestehen.")
+                                .c_str()),
+                  1);
+        EXPECT_EQ(Slurp("foreign.inp.bak"), foreign);
+        EXPECT_EQ(Slurp(next), other + next);
+    }
+    ZW_Test_Clear_Log();
+    Rec same;
+    ASSERT_EQ(Read_Splice_Input_File("foreign.inp", same.p, 0), 1);
+    EXPECT_EQ(Count_Log("Sie bleibt unver\xC3\xA4ndert als foreign.inp.bak3 erhalten."), 1);
+    EXPECT_NE(access("foreign.inp.bak4", F_OK), 0);
 
     /* saved in UTF-8 with its byte-order mark by an editor: read as any other file */
     ZW_Test_Clear_Log();
@@ -686,6 +709,44 @@ TEST_F(InputFile, AFolderOrAClosedFileIsNamedAsSuch)
     ZW_Test_Clear_Log();
     EXPECT_EQ(Read_Splice_Input_File("fehlt_01.inp", r.p, 0), 0);
     EXPECT_EQ(Count_Log("MESSAGE"), 0);
+
+    /* a pipe or a device under the name is no file: it is named and the splice starts with the
+    ** defaults, as without a file; the read never waits for a writer nor reads for ever */
+    ASSERT_EQ(mkfifo("pipe_01.inp", 0644), 0);
+    ASSERT_EQ(symlink("/dev/zero", "zero_01.inp"), 0);
+    ASSERT_EQ(symlink("/dev/urandom", "random_01.inp"), 0);
+    const struct {
+        const char *name, *reason;
+    } special[] = {{"pipe_01.inp", "Der Name bezeichnet eine Pipe und keine Datei."},
+                   {"zero_01.inp", "Der Name bezeichnet ein Ger\xC3\xA4t und keine Datei."},
+                   {"random_01.inp", "Der Name bezeichnet ein Ger\xC3\xA4t und keine Datei."}};
+    for (const auto &c : special) {
+        SCOPED_TRACE(c.name);
+        /* in a child first, which a reader that waits or reads for ever could not leave */
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            alarm(20);
+            Rec scratch;
+            _exit(Read_Splice_Input_File(c.name, scratch.p, 1) == 0 ? 0 : 3);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            << "the read did not end (signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0)
+            << ")";
+        ZW_Test_Clear_Log();
+        Rec s;
+        EXPECT_EQ(Read_Splice_Input_File(c.name, s.p, 1), 0);
+        EXPECT_EQ(Count_Log("MESSAGE"), 1);
+        EXPECT_EQ(Count_Log((std::string("Die Eingabedatei ") + c.name
+                             + " | kann nicht gelesen werden: | " + c.reason
+                             + " | Es gelten die Vorgaben.")
+                                .c_str()),
+                  1);
+        EXPECT_EQ(s->b, defaults->b);
+        EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    }
 }
 
 TEST_F(InputFile, AFailedSaveIsReportedAndKeepsTheOldFile)
@@ -1193,6 +1254,14 @@ TEST_F(InputFile, ADamagedAnnexSectionIsReportedAndItsNameKept)
         {"ACTIV_NADNAME " + austria, "\xC3\x96sterreich",
          "(Zeile 6: der Name steht in der Zeile des Kennworts).", "aus Zeile 6.",
          "\xAE\x99sterreich\xAF\n"},
+        /* the keyword doubled: the marked name behind it is kept, not the keyword's line */
+        {"ACTIV_NADNAME\nACTIV_NADNAME\n" + austria + "\n", "\xC3\x96sterreich",
+         "(Zeile 7: das Kennwort ACTIV_NADNAME steht zweimal).",
+         "Es gilt das Anwendungsdokument \"\xC3\x96sterreich\" aus Zeile 8.",
+         "\xAE\x99sterreich\xAF\n"},
+        {"ACTIV_NADNAME\r\n\r\nACTIV_NADNAME\r\n" + austria + "\r\n", "\xC3\x96sterreich",
+         "(Zeile 8: das Kennwort ACTIV_NADNAME steht zweimal).", "aus Zeile 9.",
+         "\xAE\x99sterreich\xAF\n"},
         /* more behind the name: told, the first name kept; blank lines and comments may stand */
         {"ACTIV_NADNAME\n" + austria + "xyz\n", "\xC3\x96sterreich",
          "(Zeile 7: hinter dem Namen steht noch etwas).", "aus Zeile 7.",
@@ -1237,6 +1306,36 @@ TEST_F(InputFile, ADamagedAnnexSectionIsReportedAndItsNameKept)
         const size_t at = saved.rfind("\nACTIV_NADNAME\n");
         ASSERT_NE(at, std::string::npos);
         EXPECT_EQ(saved.substr(at + 15), c.saved) << c.tail;
+    }
+    /* the file cut before or inside its end record: the section behind it is lost with it, so
+    ** the name is lost and never saved as "Deutschland" */
+    const struct {
+        const char *text, *box;
+    } cuts[] = {
+        {"SPLICE 201\nPLATES 3 0.8 18 5 0 0\n", "(Zeile 3: die Datei ist unvollst\xC3\xA4ndig)."},
+        {"SPLICE 201\nPLATES 3 0.8 18 5 0 0\nEN", "(Zeile 3: unbekannter Datensatz)."},
+        {"SPLICE 201\nPLATES 3 0.8 18 5 0 0\nE\n", "(Zeile 3: unbekannter Datensatz)."},
+    };
+    for (const auto &c : cuts) {
+        SCOPED_TRACE(c.text);
+        ZW_Test_Clear_Log();
+        Spit("annex_01.inp", c.text);
+        Rec r;
+        ASSERT_EQ(Read_Splice_Input_File("annex_01.inp", r.p, 1), 1);
+        EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+        EXPECT_EQ(Count_Log("MESSAGE"), 1);
+        EXPECT_EQ(Count_Log((std::string(c.box)
+                             + " | F\xC3\xBCr nicht lesbare Angaben gelten die Vorgaben. | Mit "
+                               "dem Ende der Datei fehlt auch der Name des Anwendungsdokuments. "
+                               "| Bemessen wird mit \"Deutschland\"; gespeichert wird ohne "
+                               "Namen, | bis ein Anwendungsdokument gew\xC3\xA4hlt ist")
+                                .c_str()),
+                  1);
+        EXPECT_EQ(r->plate_count, 3.0);
+        ASSERT_EQ(Write_Splice_Input_File("saved_01.inp", r.p), 1);
+        const std::string saved = Slurp("saved_01.inp");
+        ASSERT_GE(saved.size(), 15u);
+        EXPECT_EQ(saved.substr(saved.size() - 15), "\nACTIV_NADNAME\n");
     }
     /* the lost name is said again at the next opening; a choice of the user is then saved */
     Spit("annex_01.inp", head + "ACTIV_NADNAME\n");

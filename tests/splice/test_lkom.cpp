@@ -9,6 +9,9 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "nad/nad.h"
 #include "platform/zelkwin.h"
@@ -186,6 +189,46 @@ TEST(AsciiImport, AFileInUtf16OrUtf32IsNamedByItsEncodingAndNothingIsImported)
     Spit("unicode.txt", "0.9 1 1 2 3 Schnee\n");
     EXPECT_EQ(Import_Lkom_Ascii("unicode.txt", tab.t, &r), 1);
     EXPECT_EQ(r.encoding, nullptr);
+}
+
+/* A pipe or a device chosen as the file to import is no file: it is named with the reason and
+** nothing is imported; the import never waits for a writer nor reads for ever. */
+TEST(AsciiImport, APipeOrADeviceIsNamedAndNothingIsImported)
+{
+    unlink("pipe.txt");
+    unlink("zero.txt");
+    ASSERT_EQ(mkfifo("pipe.txt", 0644), 0);
+    ASSERT_EQ(symlink("/dev/zero", "zero.txt"), 0);
+    const struct {
+        const char *name, *reason;
+    } cases[] = {{"pipe.txt", "Der Name bezeichnet eine Pipe und keine Datei."},
+                 {"zero.txt", "Der Name bezeichnet ein Ger\xC3\xA4t und keine Datei."}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            alarm(20);
+            Table scratch;
+            Ascii_Import_Report r;
+            _exit(Import_Lkom_Ascii(c.name, scratch.t, &r) == -1 ? 0 : 3);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the import did not end";
+        ZW_Test_Reset();
+        Table tab;
+        EXPECT_EQ(Import_Lkom_Ascii_With_Message(c.name, tab.t), -1);
+        for (int g = 0; g < LKOM_GROUPS; g++) EXPECT_EQ(Lkom_Count_Entries(tab.t, g), 0);
+        const std::string box = std::string("MESSAGE [ASCII-Import] Die Datei ") + c.name
+                                + " | kann nicht gelesen werden: | " + c.reason
+                                + " | Es wurde nichts importiert.";
+        int shown = 0;
+        for (const std::string &l : ZW_Test_Log_Lines()) shown += l == box;
+        EXPECT_EQ(shown, 1) << box;
+    }
+    unlink("pipe.txt");
+    unlink("zero.txt");
 }
 
 TEST(AsciiImport, AnEleventhKmodAndBadNumbersAreSkippedWithTheirLines)

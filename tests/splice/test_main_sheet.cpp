@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "dialogs/dialogs.h"
@@ -387,6 +388,75 @@ TEST_F(Program, AStartRemovesTheTemporaryFilesOfAKilledPrint)
     for (const std::string &f : others) EXPECT_EQ(Slurp(f.c_str()), "bleibt\n") << f;
     EXPECT_EQ(Slurp(victim.c_str()), "opfer\n");
     unlink(victim.c_str());
+}
+
+/* A pipe (FIFO) or a link to a device standing under a name the program reads at its start (the
+** input file, the title file, an annex file below DRAM, a catalogue file, the help file, the user
+** settings, a bitmap, the EN 1991 tables, an application's annex list) never keeps it from
+** starting: each is named in a box as a file that cannot be read, and the program goes on as
+** without that file. */
+TEST_F(Program, APipeOrADeviceUnderAFileNameNeverHangsTheStart)
+{
+    const std::string src = std::string(SPLICE_SOURCE_DIR) + "/environment";
+    ASSERT_EQ(system(("cp -r '" + src + "' env && mkdir -p env/dram/NADS").c_str()), 0);
+    setenv("EXEC", (dir + "/env/exec").c_str(), 1);
+    setenv("DATA", (dir + "/env/data").c_str(), 1);
+    setenv("DRAM", (dir + "/env/dram").c_str(), 1);
+    setenv("SPLICE_PRIVATE_DATA", (dir + "/env/exec/splice").c_str(), 1);
+    const std::string pipe = "Der Name bezeichnet eine Pipe und keine Datei.",
+                      device = "Der Name bezeichnet ein Ger\xC3\xA4t und keine Datei.";
+    const struct {
+        std::string path, target, box;
+    } planted[] = {
+        {"Stoss_01.inp", "",
+         "Die Eingabedatei Stoss_01.inp | kann nicht gelesen werden: | " + pipe},
+        {"Stoss_01.txt", "/dev/zero",
+         "Die Titeldatei Stoss_01.txt | kann nicht gelesen werden: | " + device},
+        {dir + "/env/dram/NADS/1.NAD", "",
+         "/env/dram/NADS/1.NAD | kann nicht gelesen werden: | " + pipe},
+        {dir + "/env/exec/splice/ec5_nagel.dat", "/dev/urandom",
+         "/env/exec/splice/ec5_nagel.dat kann nicht gelesen werden: " + device},
+        {dir + "/env/exec/splice/splice.hlp", "",
+         "/env/exec/splice/splice.hlp | kann nicht gelesen werden: | " + pipe},
+        {dir + "/env/exec/splice/user.ini", "/dev/zero",
+         "/env/exec/splice/user.ini | kann nicht gelesen werden: | " + device},
+        {dir + "/env/exec/splice/bitmaps/Buttons.bmp", "",
+         "/env/exec/splice/bitmaps/Buttons.bmp | kann nicht gelesen werden: | " + pipe},
+        {dir + "/env/data/NAD/WUSL-Tabs.def", "/dev/zero",
+         "/env/data/NAD/WUSL-Tabs.def | kann nicht gelesen werden: | " + device},
+        {dir + "/env/exec/splice/APP0242.DEF", "",
+         "/env/exec/splice/APP0242.DEF | kann nicht gelesen werden: | " + pipe},
+    };
+    for (const auto &p : planted) {
+        unlink(p.path.c_str());
+        if (p.target.empty()) {
+            ASSERT_EQ(mkfifo(p.path.c_str(), 0644), 0) << p.path;
+        } else {
+            ASSERT_EQ(symlink(p.target.c_str(), p.path.c_str()), 0) << p.path;
+        }
+    }
+    /* in a child first, which a reader that waits or reads for ever could not leave */
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        alarm(60);
+        _exit(Run("") == 1 ? 0 : 3);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "the start did not end (signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0) << ")";
+    EXPECT_EQ(Run(""), 1);
+    /* the catalogue reader says it in the box of its own messages */
+    for (const auto &p : planted)
+        EXPECT_TRUE(
+            Log_Has(p.path.find(".dat") != std::string::npos ? "PRINT" : "MESSAGE", p.box.c_str()))
+            << p.box;
+    /* as without the files: the component's name is the title, a new splice */
+    EXPECT_TRUE(Log_Has("TITLE", "Stoss"));
+    struct stat st;
+    EXPECT_EQ(lstat("Stoss_01.inp", &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
 /* A print of a splice that fails its validation (one nail per half) writes nothing: the print
