@@ -12,7 +12,7 @@ target_link_libraries(splice_platform PUBLIC PkgConfig::FREETYPE PkgConfig::ZLIB
 # host folder (environment/exec/splice/bitmaps; files are rewritten only when they change, and
 # replaced whole as the program replaces its files, with the runtime's safe files).
 add_executable(draw_bitmaps ${CMAKE_SOURCE_DIR}/tools/bitmaps/draw_bitmaps.cpp
-               ${CMAKE_SOURCE_DIR}/platform/runtime_safe.cpp)
+               ${CMAKE_SOURCE_DIR}/platform/runtime_safe.cpp ${CMAKE_SOURCE_DIR}/platform/runtime.cpp)
 target_include_directories(draw_bitmaps PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(draw_bitmaps PRIVATE PkgConfig::CAIRO PkgConfig::FONTCONFIG)
 # The tool runs with the leak check of the sanitizer build on: it releases cairo's and

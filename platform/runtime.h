@@ -88,12 +88,27 @@ int Rt_Safe_Commit(Rt_Safe_File *sf);                  /* both: 1, or 0 */
 int Rt_Safe_Remove_Old(Rt_Safe_File *sf); /* remove the file at path, sync the folder: 1, or 0 */
 /* The same for a file that no new one replaces: 1 (also when there was none), or 0 with errno. */
 int Rt_Remove_Old_File(const char *path);
+/*
+** A file kept aside while several files are put in place together, so that all of them can be
+** put back when one fails: Rt_Keep_Aside makes "<path>.old" a second name of the file at path (a
+** copy where the file system has no such names; a link stays a link, never what it points to;
+** whatever stood under "<path>.old" goes first), which stays when path is replaced or removed;
+** Rt_Put_Back_Aside puts it back over path and keeps it until Rt_Drop_Aside removes it (so that
+** a kill never leaves a file put back without the name that says so). Each syncs the folder
+** and runs the install hook (below) first. 1 (also when there is nothing to keep or to put
+** back), or 0 with errno; a folder under path is not kept (EISDIR).
+*/
+int Rt_Keep_Aside(const char *path);
+int Rt_Has_Aside(const char *path); /* 1 when "<path>.old" stands */
+int Rt_Put_Back_Aside(const char *path);
+int Rt_Drop_Aside(const char *path);
 /* The name a message gives for Rt_Safe_Open(path) failed with err: "<path>.tmp" where what stands
 ** under the temporary name is in the way (a folder, a name planted again and again), else path.
 ** The text lives until the next call of the thread. */
 const char *Rt_Safe_Open_Failed_Path(const char *path, int err);
 void Rt_Safe_Set_Mode(Rt_Safe_File *sf, unsigned mode); /* permissions of the new file */
 int Rt_Safe_Error(const Rt_Safe_File *sf);              /* errno of the first failure, 0 none */
+int Rt_Safe_Installed(const Rt_Safe_File *sf);          /* 1 once renamed over its path */
 void Rt_Safe_Close(Rt_Safe_File *sf);                   /* null is allowed */
 /* The German reason for an error number, for a message box (code page 850). */
 const char *Rt_Error_Text(int err);
@@ -103,9 +118,9 @@ void Rt_Set_Write_Budget(long long bytes);
 /* For tests: every sync of an Rt_Safe file or its folder fails with err (EIO: the disk lost the
 ** bytes); 0 (the start) lets syncs work. */
 void Rt_Set_Sync_Error(int err);
-/* For tests: hook(path) runs before each rename of Rt_Safe_Install and each removal of
-** Rt_Safe_Remove_Old or Rt_Remove_Old_File (a test kills the process there); null (the start)
-** runs nothing. */
+/* For tests: hook(path) runs before each rename of Rt_Safe_Install, each removal of
+** Rt_Safe_Remove_Old or Rt_Remove_Old_File and each change of the files kept aside (a test kills
+** the process there); null (the start) runs nothing. */
 void Rt_Set_Install_Hook(void (*hook)(const char *path));
 
 /*

@@ -258,6 +258,7 @@ FILE *Rt_Safe_Stream(Rt_Safe_File *sf) { return sf ? sf->stream : nullptr; }
 const char *Rt_Safe_Path(const Rt_Safe_File *sf) { return sf ? sf->path.c_str() : ""; }
 const char *Rt_Safe_Temp_Path(const Rt_Safe_File *sf) { return sf ? sf->temp.c_str() : ""; }
 int Rt_Safe_Error(const Rt_Safe_File *sf) { return sf ? sf->error : EINVAL; }
+int Rt_Safe_Installed(const Rt_Safe_File *sf) { return sf && sf->installed; }
 
 void Rt_Safe_Set_Mode(Rt_Safe_File *sf, unsigned mode)
 {
@@ -342,6 +343,74 @@ int Rt_Remove_Old_File(const char *path)
 }
 
 int Rt_Safe_Commit(Rt_Safe_File *sf) { return Rt_Safe_Finish(sf) && Rt_Safe_Install(sf); }
+
+/* ---------------------------------------------------------------- files kept aside */
+
+static std::string Aside_Name(const std::string &path) { return path + ".old"; }
+
+/* errno set from err, answering 0; or 1 for err 0. */
+static int Answer(int err)
+{
+    if (err == 0) return 1;
+    errno = err;
+    return 0;
+}
+
+int Rt_Keep_Aside(const char *path)
+{
+    if (!path || !*path) return Answer(ENOENT);
+    const std::string aside = Aside_Name(path);
+    Before_Install(aside);
+    int err = Remove_Entry(aside);
+    if (err != 0) return Answer(err);
+    struct stat st;
+    if (lstat(path, &st) != 0) return Answer(errno == ENOENT ? 0 : errno);
+    if (S_ISDIR(st.st_mode)) return Answer(EISDIR);
+    /* a second name of the same file: nothing is copied, and a link stays a link */
+    if (link(path, aside.c_str()) != 0) {
+        err = errno;
+        /* a file system without hard links gets a copy of a regular file */
+        if (!S_ISREG(st.st_mode) || !Rt_Copy_File(path, aside.c_str(), 1)) return Answer(err);
+    }
+    return Answer(Sync_Folder(aside));
+}
+
+int Rt_Has_Aside(const char *path)
+{
+    struct stat st;
+    return path && *path && lstat(Aside_Name(path).c_str(), &st) == 0;
+}
+
+int Rt_Put_Back_Aside(const char *path)
+{
+    if (!path || !*path || !Rt_Has_Aside(path)) return 1;
+    const std::string aside = Aside_Name(path), twin = aside + ".tmp";
+    Before_Install(path);
+    /* a second name of the file kept aside goes over path, so that "<path>.old" stays until it
+    ** is dropped, whenever the program ends */
+    int err = Remove_Entry(twin);
+    if (err != 0) return Answer(err);
+    if (link(aside.c_str(), twin.c_str()) != 0) {
+        err = errno;
+        struct stat st;
+        if (lstat(aside.c_str(), &st) != 0 || !S_ISREG(st.st_mode)
+            || !Rt_Copy_File(aside.c_str(), twin.c_str(), 1))
+            return Answer(err);
+    }
+    if (rename(twin.c_str(), path) != 0) err = errno;
+    /* a rename between two names of one file changes nothing: the second name goes */
+    unlink(twin.c_str());
+    return Answer(err != 0 ? err : Sync_Folder(path));
+}
+
+int Rt_Drop_Aside(const char *path)
+{
+    if (!path || !*path || !Rt_Has_Aside(path)) return 1;
+    const std::string aside = Aside_Name(path);
+    Before_Install(aside);
+    if (unlink(aside.c_str()) != 0 && errno != ENOENT) return Answer(errno);
+    return Answer(Sync_Folder(aside));
+}
 
 void Rt_Safe_Close(Rt_Safe_File *sf)
 {

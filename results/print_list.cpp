@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <sys/stat.h>
+
 #include "results/splice_checks.h"
 #include "nad/nad.h"
 #include "foundation/codepage.h"
@@ -92,6 +94,70 @@ void Print_Add_File(Rt_Safe_File *plot)
     Rt_Safe_Close(plot);
 }
 
+/* The name of plot file k (1..PRINT_PLOTS_MAX) of the component into name (size bytes). */
+static void Plot_Name(int k, char *name, size_t size)
+{
+    snprintf(name, size, "%s%02d.SPF", Bauteilkennung, k);
+}
+
+/* 1 when the name holds a folder, which no file of the print can replace. */
+static int Is_Folder(const char *path)
+{
+    struct stat st;
+    return lstat(path, &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+/* Drop what was kept aside of the print list and the plots. */
+static void Drop_Asides(void)
+{
+    char plot[BAUTEILKENNUNG_MAX + 16];
+    for (int k = 1; k <= PRINT_PLOTS_MAX; k++) {
+        Plot_Name(k, plot, sizeof plot);
+        Rt_Drop_Aside(plot);
+    }
+    Rt_Drop_Aside(Oli_Path);
+}
+
+/*
+** Put the old plots and then the old print list back from where they were kept aside, after a
+** print failed or was killed while neither print list stood: a plot without a file kept aside is
+** of the new print and goes (every old plot was kept aside before the old list left). Only when
+** every plot is back does the print list go back, so that it never stands beside plots of
+** another print. What was kept aside stays until the caller drops it. 1 when all stand again.
+*/
+static int Put_Back_Old_Print(void)
+{
+    int ok = 1;
+    for (int k = 1; k <= PRINT_PLOTS_MAX; k++) {
+        char plot[BAUTEILKENNUNG_MAX + 16];
+        Plot_Name(k, plot, sizeof plot);
+        if (Rt_Has_Aside(plot)) ok &= Rt_Put_Back_Aside(plot);
+        else if (!Is_Folder(plot)) ok &= Rt_Remove_Old_File(plot);
+    }
+    return ok && Rt_Put_Back_Aside(Oli_Path);
+}
+
+/*
+** What a print killed while it put its files in place left kept aside: with the print list in
+** its place the print stands whole (the old one, or the new one), and the files kept aside go;
+** without it, the old print list and plots come back in place of the new files. A print list
+** that was never there (the first print) leaves only the old plots to put back.
+*/
+static void Recover_Killed_Install(void)
+{
+    char plot[BAUTEILKENNUNG_MAX + 16];
+    if (!Rt_File_Exists(Oli_Path) && Rt_Has_Aside(Oli_Path)) {
+        if (Put_Back_Old_Print()) Drop_Asides();
+        return;
+    }
+    if (!Rt_File_Exists(Oli_Path))
+        for (int k = 1; k <= PRINT_PLOTS_MAX; k++) {
+            Plot_Name(k, plot, sizeof plot);
+            Rt_Put_Back_Aside(plot);
+        }
+    Drop_Asides();
+}
+
 void Print_Remove_Stale_Files(void)
 {
     if (Oli_Path[0] == '\0') return;
@@ -99,9 +165,10 @@ void Print_Remove_Stale_Files(void)
     Rt_Remove_Stale_Temp(Get_Print_Pdf_Path());
     for (int k = 1; k <= PRINT_PLOTS_MAX; k++) {
         char name[BAUTEILKENNUNG_MAX + 16];
-        snprintf(name, sizeof name, "%s%02d.SPF", Bauteilkennung, k);
+        Plot_Name(k, name, sizeof name);
         Rt_Remove_Stale_Temp(name);
     }
+    Recover_Killed_Install();
 }
 
 static void Begin_Print(void)
@@ -122,9 +189,16 @@ static void Close_Files(Rt_Safe_File **files, int n)
     for (int i = 0; i < n; i++) Rt_Safe_Close(files[i]);
 }
 
-/* The box of a print that failed, naming the first file that failed and why; kept: no file of
-** the print went in place; pdf_removed: the PDF of the last print was taken away before. */
-static void Show_Print_Failure(int kept, int pdf_removed)
+/* What stands after a print that failed (the box says it). */
+enum {
+    PRINT_KEPT = 0,       /* the print list and the plots of the last print, as they were */
+    PRINT_NEW_NO_PDF = 1, /* the print list and the plots of this print, without a PDF */
+    PRINT_ASIDE = 2       /* no print list: the last one and its plots are kept aside (".old") */
+};
+
+/* The box of a print that failed, naming the first file that failed and why, and which files
+** stand (PRINT_*); pdf_removed: the PDF of the last print was taken away before. */
+static void Show_Print_Failure(int stands, int pdf_removed)
 {
     char line[sizeof Failed_Path + 32];
     Init_Message();
@@ -135,38 +209,93 @@ static void Show_Print_Failure(int kept, int pdf_removed)
     Fill_Message(line);
     Fill_Message(Failed_Removal ? "kann nicht entfernt werden:" : "kann nicht geschrieben werden:");
     Fill_Message(Rt_Error_Text(Failed_Error));
-    if (kept) Fill_Message("Die bisherige Druckliste und die Plotdateien bleiben unver\x84ndert.");
+    if (stands == PRINT_KEPT)
+        Fill_Message("Die bisherige Druckliste und die Plotdateien bleiben unver\x84ndert.");
+    else if (stands == PRINT_NEW_NO_PDF)
+        Fill_Message("Die neue Druckliste und ihre Plotdateien stehen, ohne PDF-Datei.");
+    else {
+        Fill_Message("Es steht keine Druckliste. Die bisherige Druckliste und ihre Plotdateien");
+        Fill_Message("stehen unter ihren Namen mit \".old\"; der n\x84"
+                     "chste Start stellt sie zur\x81"
+                     "ck.");
+    }
     if (pdf_removed) Fill_Message("Die PDF-Datei der bisherigen Druckliste wurde entfernt.");
     Draw_Message();
 }
 
-/* Put the finished files in place in their order. The old PDF of the print list is taken out of
-** its place before any of them goes in, also when no new PDF comes (the preview, the plans), and a
-** new PDF goes in last, so that a print list never stands beside a PDF of another run, whenever
-** the program ends; an old PDF that cannot be taken away keeps the files out. 1, or 0 after the
-** box. */
+/*
+** Put the finished files of a print in place (the plots, then the print list last). A print's
+** files stand together, all of the new print or all of the old one:
+**   1. no file of the print may go in where a folder stands under its name (nothing changes);
+**   2. the old print list and the three plot files are kept aside (Rt_Keep_Aside);
+**   3. the old PDF of the print list leaves, also when no new one comes (the preview, the plans);
+**   4. the old print list leaves its place: from here on until step 6, no print list stands, so
+**      that plots of two prints never stand beside a print list;
+**   5. the new plots go in, and old plots this print does not draw leave;
+**   6. the new print list goes in, then the new PDF;
+**   7. what was kept aside goes.
+** A failure in 4 to 6 puts the old print list and plots back. A kill leaves the old or the new
+** print whole, or no print list with the files kept aside, which the next start or print puts
+** back (Recover_Killed_Install). 1, or 0 after the box.
+*/
 static int Install_Files(Rt_Safe_File **files, int n, Rt_Safe_File *pdf)
 {
     if (n == 0 && pdf == nullptr) return 1;
-    int installed = 0;
-    /* the box tells whether the old PDF is gone, also when its removal failed half-way */
     const char *old_pdf = pdf != nullptr ? Rt_Safe_Path(pdf) : Get_Print_Pdf_Path();
+    for (int i = 0; i < n && Failed_Path[0] == '\0'; i++)
+        if (Is_Folder(Rt_Safe_Path(files[i]))) Print_Note_Failure(Rt_Safe_Path(files[i]), EISDIR);
+    char plot[BAUTEILKENNUNG_MAX + 16];
+    int kept = Failed_Path[0] == '\0';
+    for (int k = 1; k <= PRINT_PLOTS_MAX && kept; k++) {
+        Plot_Name(k, plot, sizeof plot);
+        if (!Is_Folder(plot) && !Rt_Keep_Aside(plot)) {
+            Print_Note_Failure(plot, errno);
+            kept = 0;
+        }
+    }
+    if (kept && !Rt_Keep_Aside(Oli_Path)) {
+        Print_Note_Failure(Oli_Path, errno);
+        kept = 0;
+    }
+    /* the box tells whether the old PDF is gone, also when its removal failed half-way */
     const int had_pdf = Rt_File_Exists(old_pdf);
-    if (pdf != nullptr ? !Rt_Safe_Remove_Old(pdf) : !Rt_Remove_Old_File(old_pdf)) {
+    if (kept && (pdf != nullptr ? !Rt_Safe_Remove_Old(pdf) : !Rt_Remove_Old_File(old_pdf))) {
         Print_Note_Failure(old_pdf, pdf != nullptr ? Rt_Safe_Error(pdf) : errno);
         Failed_Removal = 1;
     }
     const int pdf_removed = had_pdf && !Rt_File_Exists(old_pdf);
-    for (int i = 0; i < n && Failed_Path[0] == '\0'; i++) {
-        if (Rt_Safe_Install(files[i])) installed++;
-        else Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
+    int stands = PRINT_KEPT;
+    if (Failed_Path[0] == '\0' && !Rt_Remove_Old_File(Oli_Path)) {
+        Print_Note_Failure(Oli_Path, errno);
+        Failed_Removal = 1;
     }
-    if (pdf != nullptr && Failed_Path[0] == '\0' && !Rt_Safe_Install(pdf))
+    for (int i = 0; i < n && Failed_Path[0] == '\0'; i++) {
+        if (strcmp(Rt_Safe_Path(files[i]), Oli_Path) == 0) continue; /* the print list last */
+        if (!Rt_Safe_Install(files[i]))
+            Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
+    }
+    for (int k = 1; k <= PRINT_PLOTS_MAX && Failed_Path[0] == '\0'; k++) {
+        Plot_Name(k, plot, sizeof plot);
+        int drawn = 0;
+        for (int i = 0; i < n; i++) drawn |= strcmp(Rt_Safe_Path(files[i]), plot) == 0;
+        if (!drawn && !Is_Folder(plot) && !Rt_Remove_Old_File(plot)) {
+            Print_Note_Failure(plot, errno);
+            Failed_Removal = 1;
+        }
+    }
+    for (int i = 0; i < n && Failed_Path[0] == '\0'; i++)
+        if (strcmp(Rt_Safe_Path(files[i]), Oli_Path) == 0 && !Rt_Safe_Install(files[i]))
+            Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
+    if (kept && Failed_Path[0] != '\0' && !Put_Back_Old_Print()) stands = PRINT_ASIDE;
+    if (Failed_Path[0] == '\0' && pdf != nullptr && !Rt_Safe_Install(pdf)) {
         Print_Note_Failure(Rt_Safe_Path(pdf), Rt_Safe_Error(pdf));
+        stands = PRINT_NEW_NO_PDF;
+    }
+    if (stands != PRINT_ASIDE) Drop_Asides();
     Close_Files(files, n);
     Rt_Safe_Close(pdf);
     if (Failed_Path[0] == '\0') return 1;
-    Show_Print_Failure(installed == 0, pdf_removed);
+    Show_Print_Failure(stands, pdf_removed);
     return 0;
 }
 
@@ -185,7 +314,7 @@ static int End_Print(Rt_Safe_File *list)
             Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
     if (Failed_Path[0] != '\0') {
         Close_Files(files, n);
-        Show_Print_Failure(1, 0);
+        Show_Print_Failure(PRINT_KEPT, 0);
         return 0;
     }
     if (!Hold_Files) return Install_Files(files, n, nullptr);

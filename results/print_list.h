@@ -32,7 +32,9 @@ const char *Get_Print_List_Title(void);
 /* The PDF of the print list ("<print list>.pdf"); valid until the next call. */
 const char *Get_Print_Pdf_Path(void);
 /* Remove what a killed print of this component left: the temporary files of the print list, its
-** PDF and its three plot files (links go, never what they point to; nothing of another name). */
+** PDF and its three plot files (links go, never what they point to; nothing of another name); a
+** print killed while neither print list stood gets its old print list and plots back from where
+** they were kept aside ("<name>.old"), and what was kept aside goes. */
 void Print_Remove_Stale_Files(void);
 
 /*
@@ -43,7 +45,9 @@ void Print_Remove_Stale_Files(void);
 ** list and the plot files of the last print stay as they were).
 **
 ** The files of a print are written beside the old ones and put in place together only when
-** every one of them is complete and on the disk.
+** every one of them is complete and on the disk: the print list and the plots that stand are
+** all of the new print or all of the old one (a plot the new print does not draw goes with the
+** old print), or, while a kill interrupts the change, there is no print list.
 */
 int Write_Print_List(int write);
 

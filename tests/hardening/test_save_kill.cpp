@@ -185,9 +185,20 @@ char Print_Of(const std::string &path)
     return a == b ? '?' : a ? 'A' : 'B';
 }
 
+/* Which print a plot file belongs to by its bytes: 'A', 'B', '-' none, '?' neither. */
+char Plot_Of(const std::string &path, const std::string &a, const std::string &b)
+{
+    if (access(path.c_str(), F_OK) != 0) return '-';
+    const std::string bytes = Slurp(path);
+    return bytes == a ? 'A' : bytes == b ? 'B' : '?';
+}
+
 /* Print A is in place; a run B of the print, the preview or the plans is killed before each of
-** its steps in turn (and at last runs to its end): the print list and the PDF beside it always
-** come from one run, or the PDF is gone (the preview and the plans write no PDF). */
+** its steps in turn (and at last runs to its end). Run B is of a longer splice and draws no cross
+** section. The print list, the plots and the PDF beside it always come from one run: the print
+** list with its own plots (run B's print list without the cross section of A), and the PDF of
+** that run or none (the preview and the plans write no PDF). Where a kill leaves no print list,
+** the files of print A stand aside, and the next start puts print A back whole. */
 TEST(SaveKill, AKilledPrintNeverLeavesAPdfBesideAnotherPrintList)
 {
     ZW_Test_Reset();
@@ -203,14 +214,25 @@ TEST(SaveKill, AKilledPrintNeverLeavesAPdfBesideAnotherPrintList)
     setenv("TEMP", dir.c_str(), 1);
     unsetenv("SPLICE_GUI_SCRIPT");
     const std::string list = "zugstoss_nagel_01.oli", pdf = list + ".pdf";
+    const std::string plots[3] = {"zugstoss_nagel01.SPF", "zugstoss_nagel02.SPF",
+                                  "zugstoss_nagel03.SPF"};
+    /* the input of run B: the splice 20 cm longer, the print without the cross section */
+    const std::string input_a = Slurp("zugstoss_nagel_01.inp");
+    std::string input_b = input_a;
+    const size_t system_at = input_b.find("SYSTEM 0 1 1 0 5 0 5 0 0 10 20 6 20 120 1 1");
+    ASSERT_NE(system_at, std::string::npos);
+    input_b.replace(system_at + 36, 3, "140");
+    input_b.insert(input_b.find("\nEND\n") + 1, "PRINT 0 0 45 10 8 10 8 10 8\n");
     const char *argv[] = {"splice", "zugstoss_nagel", "1", "1", "1", nullptr};
+    /* run `name` with its input; entry -1 only starts the program and ends it */
     auto run = [&](char name, int entry, int kill_at) {
         Spit("zugstoss_nagel_01.txt", std::string("Zugstoss mit Naegeln, Lauf ") + name + "\n");
+        Spit("zugstoss_nagel_01.inp", name == 'B' ? input_b : input_a);
         const pid_t child = fork();
         if (child == 0) {
             Clear_NAD_State();
             ZW_Test_Reset();
-            ZW_Test_Set_Script(Tab(4) + Menu(entry));
+            ZW_Test_Set_Script(entry < 0 ? std::string() : Tab(4) + Menu(entry));
             Kill_At_Step = kill_at;
             Steps_Done = 0;
             Rt_Set_Install_Hook(Kill_At);
@@ -221,9 +243,24 @@ TEST(SaveKill, AKilledPrintNeverLeavesAPdfBesideAnotherPrintList)
         EXPECT_EQ(waitpid(child, &status, 0), child);
         return status;
     };
+    /* the plots of the two prints, whole */
+    std::string plot_a[3], plot_b[3];
+    ASSERT_TRUE(WIFEXITED(run('B', MENU_PRINT, -1)));
+    for (int i = 0; i < 3; i++) plot_b[i] = Slurp(plots[i]);
+    ASSERT_TRUE(WIFEXITED(run('A', MENU_PRINT, -1)));
+    for (int i = 0; i < 3; i++) plot_a[i] = Slurp(plots[i]);
+    EXPECT_EQ(access(plots[2].c_str(), F_OK), 0);
+    for (int i = 0; i < 2; i++) ASSERT_NE(plot_a[i], plot_b[i]) << plots[i];
+    /* print list, PDF and plots: "A|A|AAA" */
+    auto state = [&]() {
+        std::string s = {Print_Of(list), '|', Print_Of(pdf), '|'};
+        for (int i = 0; i < 3; i++) s += Plot_Of(plots[i], plot_a[i], plot_b[i]);
+        return s;
+    };
     for (const int entry : {MENU_PRINT, MENU_PREVIEW, MENU_PLANS}) {
         SCOPED_TRACE(entry);
-        /* run B whole, to count its steps */
+        /* run B whole over print A, to count its steps */
+        ASSERT_TRUE(WIFEXITED(run('A', MENU_PRINT, -1)));
         int status = run('B', entry, -1);
         ASSERT_TRUE(WIFEXITED(status));
         const int steps = WEXITSTATUS(status);
@@ -234,18 +271,29 @@ TEST(SaveKill, AKilledPrintNeverLeavesAPdfBesideAnotherPrintList)
             /* print A, whole */
             status = run('A', MENU_PRINT, -1);
             ASSERT_TRUE(WIFEXITED(status));
-            ASSERT_EQ(Print_Of(list), 'A');
-            ASSERT_EQ(Print_Of(pdf), 'A');
+            ASSERT_EQ(state(), "A|A|AAA");
             status = run('B', entry, k);
             EXPECT_EQ(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL, k < steps);
-            const char l = Print_Of(list), p = Print_Of(pdf);
-            EXPECT_TRUE(l == 'A' || l == 'B') << l;
-            EXPECT_TRUE(p == l || p == '-') << "print list " << l << ", PDF " << p;
-            seen += std::string(1, l) + p + " ";
+            const std::string now = state();
+            seen += now + " ";
+            const char l = now[0], p = now[2];
+            if (l == '-') {
+                /* no print list: recognisably not whole, print A kept aside for the next start */
+                EXPECT_EQ(access((list + ".old").c_str(), F_OK), 0) << now;
+                ASSERT_TRUE(WIFEXITED(run('A', -1, -1)));
+                const std::string back = state();
+                EXPECT_TRUE(back == "A|-|AAA" || back == "A|A|AAA") << now << " -> " << back;
+                continue;
+            }
+            EXPECT_TRUE(l == 'A' || l == 'B') << now;
+            EXPECT_TRUE(p == l || p == '-') << now;
+            EXPECT_EQ(now.substr(4), l == 'A' ? "AAA" : "BB-") << now;
         }
-        /* the kills landed before run B was in place and after */
-        EXPECT_NE(seen.find("AA"), std::string::npos) << seen;
-        EXPECT_NE(seen.find(entry == MENU_PRINT ? "BB" : "B-"), std::string::npos) << seen;
+        /* the kills landed before run B was in place, while neither print list stood, and after */
+        EXPECT_NE(seen.find("A|A|AAA"), std::string::npos) << seen;
+        EXPECT_NE(seen.find("-|"), std::string::npos) << seen;
+        EXPECT_NE(seen.find(entry == MENU_PRINT ? "B|B|BB-" : "B|-|BB-"), std::string::npos)
+            << seen;
     }
     ASSERT_EQ(chdir(old_cwd), 0);
     ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0);

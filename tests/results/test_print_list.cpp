@@ -238,8 +238,42 @@ TEST(PrintList, AFileThatCannotBeCreatedFailsThePrint)
     for (const std::string &n : Print_Files()) EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
 }
 
-/* A file of the print that cannot be put in place (a folder of its name): nothing before it was
-** renamed, so the box says the earlier files stay; nothing is left behind. */
+/* Runs while the files of a print go in place: a folder appears under a name (plant) just
+** before the step numbered plant_at of those that change that name (0 the first), and is taken
+** away again (lift) at the next step there, when the program puts the old file back. */
+static std::string Folder_Name;
+static int Folder_Plant_At = 0, Folder_Lift = 1, Folder_Calls = 0;
+static void Folder_At_Install(const char *path)
+{
+    if (Folder_Name != path) return;
+    const int call = Folder_Calls++;
+    if (call == Folder_Plant_At) {
+        unlink(path); /* the old file, which the print keeps aside */
+        mkdir(path, 0755);
+    } else if (call == Folder_Plant_At + 1 && Folder_Lift) {
+        rmdir(path);
+    }
+}
+
+static void Plant_Folder_At_Install(const std::string &name, int plant_at, int lift)
+{
+    Folder_Name = name;
+    Folder_Plant_At = plant_at;
+    Folder_Lift = lift;
+    Folder_Calls = 0;
+    Rt_Set_Install_Hook(Folder_At_Install);
+}
+
+/* No file kept aside (".old") of a print is left beside the files. */
+static void Expect_Nothing_Aside(const std::vector<std::string> &names)
+{
+    for (const std::string &n : names) EXPECT_NE(access((n + ".old").c_str(), F_OK), 0) << n;
+}
+
+/* A file of the print that cannot be put in place: a folder of its name keeps every file of the
+** print out before anything changes, the old PDF too; a file that fails to go in when some of
+** the print's files are in already (a folder appears under its name) puts the old files back.
+** Either way the print list and the plots are all of the old print, and the box says so. */
 TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
 {
     Valid_Print_With_Plots("Stoss 1");
@@ -247,39 +281,112 @@ TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
     ASSERT_EQ(mkdir("druck01.SPF", 0755), 0);
     ASSERT_EQ(mkdir("druck01.SPF/drin", 0755), 0); /* a folder with something in it */
     EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
-    EXPECT_TRUE(Message_Says("Die Datei druck01.SPF |"));
-    EXPECT_TRUE(Message_Says("Die bisherige Druckliste und die Plotdateien bleiben unverändert."));
+    EXPECT_TRUE(Message_Says("Die Datei druck01.SPF | kann nicht geschrieben werden: | Der Name "
+                             "bezeichnet einen Ordner. | Die bisherige Druckliste und die "
+                             "Plotdateien bleiben unverändert."));
     for (const std::string &n : Print_Files()) {
         if (n != "druck01.SPF") { EXPECT_NE(access(n.c_str(), F_OK), 0) << n; }
         EXPECT_NE(access((n + ".tmp").c_str(), F_OK), 0) << n;
     }
     EXPECT_FALSE(Message_Says("PDF"));
 
-    /* printed to a PDF: the old PDF leaves before the files go in, so the box says it is gone */
+    /* printed to a PDF: the folder keeps the old PDF in its place as well */
     const std::string pdf_name = Oli_Name_Of_Test() + ".pdf";
-    FILE *old_pdf = fopen(pdf_name.c_str(), "wb");
-    ASSERT_NE(old_pdf, nullptr);
-    fputs("%PDF- der letzte Druck\n", old_pdf);
-    fclose(old_pdf);
+    auto put_old_pdf = [&]() {
+        FILE *old_pdf = fopen(pdf_name.c_str(), "wb");
+        ASSERT_NE(old_pdf, nullptr);
+        fputs("%PDF- der letzte Druck\n", old_pdf);
+        fclose(old_pdf);
+    };
+    auto print_to_pdf = [&]() {
+        Print_Hold_Files(1);
+        EXPECT_EQ(Write_Print_List(1), 0);
+        Print_Hold_Files(0);
+        Rt_Safe_File *pdf = Rt_Safe_Open(pdf_name.c_str());
+        EXPECT_NE(pdf, nullptr);
+        fputs("%PDF- der neue Druck\n", Rt_Safe_Stream(pdf));
+        EXPECT_EQ(Rt_Safe_Finish(pdf), 1);
+        return Print_Put_In_Place_With_Pdf(1, pdf);
+    };
+    put_old_pdf();
     ZW_Test_Reset();
-    Print_Hold_Files(1);
-    ASSERT_EQ(Write_Print_List(1), 0);
-    Print_Hold_Files(0);
-    Rt_Safe_File *pdf = Rt_Safe_Open(pdf_name.c_str());
-    ASSERT_NE(pdf, nullptr);
-    fputs("%PDF- der neue Druck\n", Rt_Safe_Stream(pdf));
-    ASSERT_EQ(Rt_Safe_Finish(pdf), 1);
-    EXPECT_EQ(Print_Put_In_Place_With_Pdf(1, pdf), 0);
+    EXPECT_EQ(print_to_pdf(), 0);
     EXPECT_TRUE(Message_Says("Die Datei druck01.SPF |"));
+    EXPECT_TRUE(Message_Says("Die bisherige Druckliste und die Plotdateien bleiben unverändert."));
+    EXPECT_FALSE(Message_Says("wurde entfernt"));
+    EXPECT_EQ(Read_File(pdf_name.c_str()), "%PDF- der letzte Druck\n");
+    EXPECT_NE(access((pdf_name + ".tmp").c_str(), F_OK), 0);
+    ASSERT_EQ(rmdir("druck01.SPF/drin"), 0);
+    ASSERT_EQ(rmdir("druck01.SPF"), 0);
+
+    /* print 1 in place; print 2 fails at its second plot, after the first went in: the old print
+    ** list and all three plots come back, nothing is left aside */
+    ZW_Test_Reset();
+    ASSERT_EQ(Write_Print_List(1), 0);
+    const std::vector<std::string> names = Print_Files();
+    const std::vector<std::string> first = Read_All(names);
+    Set_Print_List_Names(Oli_Name, "Stoss 2");
+    Splice_Input.h_p = 30.0; /* other plots */
+    ZW_Test_Reset();
+    Plant_Folder_At_Install("druck02.SPF", 0, 1);
+    EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
+    Rt_Set_Install_Hook(nullptr);
+    EXPECT_EQ(Folder_Calls, 2); /* planted at the install, lifted at the put-back */
+    EXPECT_TRUE(Message_Says("Die Datei druck02.SPF | kann nicht geschrieben werden: | Der Name "
+                             "bezeichnet einen Ordner. | Die bisherige Druckliste und die "
+                             "Plotdateien bleiben unverändert."));
+    EXPECT_TRUE(Read_All(names) == first);
+    Expect_No_Temporary_Files(names);
+    Expect_Nothing_Aside(names);
+
+    /* the same to a PDF: the old PDF left first, so the box says it is gone */
+    put_old_pdf();
+    ZW_Test_Reset();
+    Plant_Folder_At_Install("druck02.SPF", 0, 1);
+    EXPECT_EQ(print_to_pdf(), 0);
+    Rt_Set_Install_Hook(nullptr);
     EXPECT_TRUE(Message_Says("Die bisherige Druckliste und die Plotdateien bleiben unverändert. | "
                              "Die PDF-Datei der bisherigen Druckliste wurde entfernt."));
+    EXPECT_TRUE(Read_All(names) == first);
     EXPECT_NE(access(pdf_name.c_str(), F_OK), 0);
-    EXPECT_NE(access((pdf_name + ".tmp").c_str(), F_OK), 0);
+    Expect_Nothing_Aside(names);
+
+    /* the folder stays where the old plot should go back: no print list stands, the old files
+    ** stand aside, and the box says so; the next print puts them back first */
+    ZW_Test_Reset();
+    Plant_Folder_At_Install("druck02.SPF", 0, 0);
+    EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
+    Rt_Set_Install_Hook(nullptr);
+    EXPECT_TRUE(Message_Says("Es steht keine Druckliste. Die bisherige Druckliste und ihre "
+                             "Plotdateien | stehen unter ihren Namen mit \".old\"; der nächste "
+                             "Start stellt sie zurück."));
+    EXPECT_NE(access(Oli_Name, F_OK), 0);
+    EXPECT_EQ(Read_File((Oli_Name_Of_Test() + ".old").c_str()), first[0]);
+    ASSERT_EQ(rmdir("druck02.SPF"), 0);
+    Print_Remove_Stale_Files(); /* what the start does */
+    EXPECT_TRUE(Read_All(names) == first);
+    Expect_Nothing_Aside(names);
+
+    /* the new PDF cannot go in last: the new print list and its plots stand, without a PDF */
+    put_old_pdf();
+    ZW_Test_Reset();
+    Plant_Folder_At_Install(pdf_name, 1, 0); /* the old PDF leaves at step 0 */
+    EXPECT_EQ(print_to_pdf(), 0);
+    Rt_Set_Install_Hook(nullptr);
+    EXPECT_TRUE(Message_Says("Die Datei " + pdf_name
+                             + " | kann nicht geschrieben werden: | Der Name bezeichnet einen "
+                               "Ordner. | Die neue Druckliste und ihre Plotdateien stehen, ohne "
+                               "PDF-Datei. | Die PDF-Datei der bisherigen Druckliste wurde "
+                               "entfernt."));
+    EXPECT_NE(Read_File(Oli_Name).find("Stoss 2"), std::string::npos);
+    EXPECT_TRUE(Read_All(names) != first);
+    Expect_Nothing_Aside(names);
+    ASSERT_EQ(rmdir(pdf_name.c_str()), 0);
 
     /* a print list put in place without a new PDF (the preview, the plans) takes the old PDF
     ** away first; one that cannot be taken away (a folder of its name) keeps every file out */
-    ASSERT_EQ(rmdir("druck01.SPF/drin"), 0);
-    ASSERT_EQ(rmdir("druck01.SPF"), 0);
+    const std::vector<std::string> second = Read_All(names);
+    Set_Print_List_Names(Oli_Name, "Stoss 3");
     ASSERT_EQ(mkdir(pdf_name.c_str(), 0755), 0);
     ZW_Test_Reset();
     EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
@@ -288,16 +395,21 @@ TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
                      + " | kann nicht entfernt werden: | Der Name bezeichnet einen Ordner. "
                        "| Die bisherige Druckliste und die Plotdateien bleiben unverändert."));
     EXPECT_FALSE(Message_Says("wurde entfernt"));
-    for (const std::string &n : Print_Files()) EXPECT_NE(access(n.c_str(), F_OK), 0) << n;
+    EXPECT_TRUE(Read_All(names) == second);
+    Expect_Nothing_Aside(names);
     ASSERT_EQ(rmdir(pdf_name.c_str()), 0);
-    old_pdf = fopen(pdf_name.c_str(), "wb");
-    ASSERT_NE(old_pdf, nullptr);
-    fputs("%PDF- der letzte Druck\n", old_pdf);
-    fclose(old_pdf);
+    put_old_pdf();
     ZW_Test_Reset();
     EXPECT_EQ(Write_Print_List(1), 0);
     EXPECT_NE(access(pdf_name.c_str(), F_OK), 0);
     for (const std::string &n : Print_Files()) EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
+
+    /* a print without the cross section takes the old cross section away with the rest */
+    Splice_Input.print.sections = (1 << 2) | (1 << 3);
+    ZW_Test_Reset();
+    EXPECT_EQ(Write_Print_List(1), 0);
+    EXPECT_NE(access("druck03.SPF", F_OK), 0);
+    Expect_Nothing_Aside(names);
 }
 
 /* Held files: the print is complete and synced but not in place until the caller says so; a
