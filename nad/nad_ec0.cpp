@@ -127,16 +127,18 @@ void Write_NAD_EC0_Section(FILE *f, const NAD_EC0_Params *b)
 
 /* ---------------------------------------------------------------- reader */
 
-/* A value that does not convert keeps what the block held (and marks the section as not read
-** whole); the reading goes on. */
+/* A value that does not convert, or lies outside its range, keeps what the block held (and marks
+** the section as not read whole); the reading goes on. A pair is gamma_sup, gamma_inf. */
 static void Read_Pair(FILE *f, double *p)
 {
-    if (Nad_Scan_Dbl(f, &p[0])) Nad_Scan_Dbl(f, &p[1]);
+    if (Nad_Scan_Dbl_In(f, &p[0], NAD_R_GAMMA_SUP)) Nad_Scan_Dbl_In(f, &p[1], NAD_R_GAMMA_INF);
 }
 
-static void Read_Triple(FILE *f, double *p)
+/* psi_0, psi_1, psi_2; psi_1 of a railway bridge in the range `second` */
+static void Read_Triple(FILE *f, double *p, int second = NAD_R_PSI)
 {
-    if (Nad_Scan_Dbl(f, &p[0]) && Nad_Scan_Dbl(f, &p[1])) Nad_Scan_Dbl(f, &p[2]);
+    if (Nad_Scan_Dbl_In(f, &p[0], NAD_R_PSI) && Nad_Scan_Dbl_In(f, &p[1], second))
+        Nad_Scan_Dbl_In(f, &p[2], NAD_R_PSI);
 }
 
 /*
@@ -176,11 +178,12 @@ void Read_NAD_EC0_Section(FILE *f, NAD_EC0_Params *b, int mode)
     }
     for (int r = 0; r < 14; r++) Read_Triple(f, b->psi_road[r]);
     for (int r = 0; r < 7; r++) Read_Triple(f, b->psi_foot[r]);
-    for (int r = 0; r < 31; r++) Read_Triple(f, b->psi_rail[r]);
-    Read_Triple(f, b->track_factors);
+    for (int r = 0; r < 31; r++) Read_Triple(f, b->psi_rail[r], NAD_R_PSI_MARKED);
+    for (int k = 0; k < 3; k++)
+        if (!Nad_Scan_Dbl_In(f, &b->track_factors[k], NAD_R_REDUCTION)) break;
     if (b->version > 4)
         for (int r = 0; r < 12; r++)
-            if (!Nad_Scan_Dbl(f, &b->psi_bld[r][3])) break;
+            if (!Nad_Scan_Dbl_In(f, &b->psi_bld[r][3], NAD_R_PSI)) break;
 }
 
 /* ---------------------------------------------------------------- compare and copy */

@@ -263,12 +263,14 @@ void Write_NAD_EC2_Section(FILE *f, const NAD_EC2_Params *b)
 
 static int I(FILE *f, int32_t *v) { return Nad_Scan_Int(f, v); }
 
-static int D(FILE *f, double *v) { return Nad_Scan_Dbl(f, v); }
+/* A coefficient, or the range given: the partial factors (NAD_R_GAMMA_M), the factors alpha of
+** the strengths (NAD_R_REDUCTION) and the covers (NAD_R_COVER). */
+static int D(FILE *f, double *v, int range = NAD_R_COEF) { return Nad_Scan_Dbl_In(f, v, range); }
 
-static int Dn(FILE *f, double *v, int n)
+static int Dn(FILE *f, double *v, int n, int range = NAD_R_COEF)
 {
     for (int i = 0; i < n; i++)
-        if (!D(f, &v[i])) return 0;
+        if (!D(f, &v[i], range)) return 0;
     return 1;
 }
 
@@ -286,22 +288,25 @@ static int Read_EC2_After_Version(FILE *f, NAD_EC2_Params *b, int v)
     if (!I(f, &s[12]) || !D(f, &b->alpha_ec) || !I(f, &s[13])) return 0;
     if (!Dn(f, b->k_slenderness, 5)) return 0;
     if (v < 15) return 1;
-    if (!D(f, &b->alpha_cc) || !D(f, &b->alpha_cc_pl) || !D(f, &b->alpha_ct_pl)) return 0;
+    if (!D(f, &b->alpha_cc, NAD_R_REDUCTION) || !D(f, &b->alpha_cc_pl, NAD_R_REDUCTION)
+        || !D(f, &b->alpha_ct_pl, NAD_R_REDUCTION))
+        return 0;
     if (!D(f, &b->k_p)) return 0;
     double *l14[8] = {&b->beta1_support,       &b->nu_l_b,      &b->k1_bar_spacing,
                       &b->beta2_anchorage,     &b->gamma_c_sls, &b->gamma_s_sls,
                       &b->as_min_column_floor, &b->as_min_floor};
     for (double *p : l14)
-        if (!D(f, p)) return 0;
+        if (!D(f, p, p == &b->gamma_c_sls || p == &b->gamma_s_sls ? NAD_R_GAMMA_M : NAD_R_COEF))
+            return 0;
     if (v < 16) return 1;
     for (int k = 0; k < 4; k++)
-        if (!D(f, &b->gamma_c[k]) || !D(f, &b->gamma_s[k])) return 0;
+        if (!D(f, &b->gamma_c[k], NAD_R_GAMMA_M) || !D(f, &b->gamma_s[k], NAD_R_GAMMA_M)) return 0;
     if (!I(f, &b->flag_last) || !I(f, &b->variant)) return 0;
     if (!Dn(f, b->rough_nu, 4)) return 0;
     if (v < 17) return 1;
-    if (!D(f, &b->alpha_lcc) || !D(f, &b->alpha_lct)) return 0;
+    if (!D(f, &b->alpha_lcc, NAD_R_REDUCTION) || !D(f, &b->alpha_lct, NAD_R_REDUCTION)) return 0;
     if (!I(f, &s[NAD_EC2_HSC_CLASS]) || !D(f, &b->k_hsc_section)) return 0;
-    if (!D(f, &b->gamma_ce) || !D(f, &b->km_hsc)) return 0;
+    if (!D(f, &b->gamma_ce, NAD_R_GAMMA_M) || !D(f, &b->km_hsc)) return 0;
     if (!I(f, &s[15]) || !D(f, &b->lambda_lim)) return 0;
     if (!D(f, &b->coef_extra)) return 0;
     if (v < 18) return 1;
@@ -310,17 +315,19 @@ static int Read_EC2_After_Version(FILE *f, NAD_EC2_Params *b, int v)
                        &b->cot_theta_max_brg, &b->alpha_cw_brg,      &b->nu1_brg,
                        &b->k1_fatigue_brg,    &b->as_min_column_brg, &b->as_min_column_floor_brg};
     for (double *p : l23)
-        if (!D(f, p)) return 0;
+        if (!D(f, p, p == &b->alpha_cc_brg || p == &b->alpha_ct_brg ? NAD_R_REDUCTION : NAD_R_COEF))
+            return 0;
     if (!I(f, &s[16]) || !I(f, &s[17]) || !I(f, &s[18])) return 0;
     if (!Dn(f, b->k_stress, 5)) return 0;
     if (v < 19) return 1;
     for (int k = 0; k < 4; k++)
-        if (!D(f, &b->gamma_c_brg[k]) || !D(f, &b->gamma_s_brg[k])) return 0;
+        if (!D(f, &b->gamma_c_brg[k], NAD_R_GAMMA_M) || !D(f, &b->gamma_s_brg[k], NAD_R_GAMMA_M))
+            return 0;
     if (v < 20) return 1;
     if (!D(f, &b->r_sup_pre) || !D(f, &b->r_inf_pre) || !D(f, &b->r_sup_post)
         || !D(f, &b->r_inf_post))
         return 0;
-    if (!D(f, &b->theta0_inv) || !D(f, &b->gamma_m_fi)) return 0;
+    if (!D(f, &b->theta0_inv) || !D(f, &b->gamma_m_fi, NAD_R_GAMMA_M)) return 0;
     return 1;
 }
 
@@ -338,10 +345,10 @@ void Read_NAD_EC2_Section(FILE *f, NAD_EC2_Params *b)
     const int pairs[5][2] = {{3, 4}, {0, 5}, {6, 7}, {8, 9}, {11, -1}};
     for (auto &p : pairs) {
         if (!I(f, &s[p[0]])) return;
-        if (p[1] >= 0 ? !I(f, &s[p[1]]) : !D(f, &b->dc_dev)) return;
+        if (p[1] >= 0 ? !I(f, &s[p[1]]) : !D(f, &b->dc_dev, NAD_R_COVER)) return;
     }
-    if (!D(f, &b->dc_dur_st) || !D(f, &b->dc_dur_add) || !D(f, &b->gamma_f_fat)
-        || !D(f, &b->alpha_ct))
+    if (!D(f, &b->dc_dur_st, NAD_R_COVER) || !D(f, &b->dc_dur_add, NAD_R_COVER)
+        || !D(f, &b->gamma_f_fat, NAD_R_GAMMA_M) || !D(f, &b->alpha_ct, NAD_R_REDUCTION))
         return;
     if (!D(f, &b->as_min_factor) || !D(f, &b->rho_w_min) || !D(f, &b->cot_theta_f_tension)
         || !D(f, &b->cot_theta_f_compression) || !Dn(f, b->k_redistribution, 6))
@@ -359,17 +366,22 @@ void Read_NAD_EC2_Section(FILE *f, NAD_EC2_Params *b)
         return;
     for (int k = 0; k < 4; k++)
         if (!D(f, &b->rough_c[k]) || !D(f, &b->rough_mu[k])) return;
-    if (!Dn(f, b->exposure_cmin_dur, 12) || !Dn(f, b->exposure_dc_dur_gamma, 12)) return;
+    if (!Dn(f, b->exposure_cmin_dur, 12, NAD_R_COVER)
+        || !Dn(f, b->exposure_dc_dur_gamma, 12, NAD_R_COVER))
+        return;
     int32_t v;
     if (!I(f, &v)) return;
     b->version = v;
     if (!Nad_Scan_Version(f, v, 20)) return;
     if (v != 12) {
         /* checked as every other number: whole, finite, no word or decimal comma */
-        char *end;
-        const double x = strtod(token, &end);
-        if (end == token || *end != '\0' || !std::isfinite(x)) {
+        if (!Nad_Plain_Decimal(token)) {
             Nad_Scan_Fail_At(token_end);
+            return;
+        }
+        const double x = strtod(token, nullptr);
+        if (!Nad_In_Range(x, NAD_R_COEF)) {
+            Nad_Scan_Fail_At(token_end, NAD_R_COEF);
             return;
         }
         b->extra_b = x;

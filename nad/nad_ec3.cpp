@@ -144,7 +144,11 @@ void Write_NAD_EC3_Section(FILE *f, const NAD_EC3_Params *b)
 
 /* ---------------------------------------------------------------- reader */
 
-static int Dbl(FILE *f, double *v) { return Nad_Scan_Dbl(f, v); }
+/* Every number of the block is a partial factor but the buckling values (given with theirs). */
+static int Dbl(FILE *f, double *v, int range = NAD_R_GAMMA_M)
+{
+    return Nad_Scan_Dbl_In(f, v, range);
+}
 
 static int Int(FILE *f, int32_t *v) { return Nad_Scan_Int(f, v); }
 
@@ -169,16 +173,17 @@ int Read_NAD_EC3_1_Params(FILE *f, NAD_EC3_1_Params *b)
     if (v >= 3 && !Dbl(f, &b->gamma_m_fi)) return 1;
     if (v >= 4) {
         NAD_EC3_1_Params t = *b;
-        if (!Dbl(f, &t.lambda_lt0) || !Dbl(f, &t.beta_lt) || !Int(f, &t.f_switch)
-            || !Dbl(f, &t.f_value) || !Int(f, &t.kc_switch) || !Dbl(f, &t.kc_value))
+        if (!Dbl(f, &t.lambda_lt0, NAD_R_SHARE) || !Dbl(f, &t.beta_lt, NAD_R_REDUCTION)
+            || !Int(f, &t.f_switch) || !Dbl(f, &t.f_value, NAD_R_REDUCTION) || !Int(f, &t.kc_switch)
+            || !Dbl(f, &t.kc_value, NAD_R_REDUCTION))
             return 1;
         *b = t;
     }
     if (v >= 5) {
         for (int i = 0; i < 5; i++)
-            if (!Dbl(f, &b->e0_elastic[i])) return 1;
+            if (!Dbl(f, &b->e0_elastic[i], NAD_R_SPAN)) return 1;
         for (int i = 0; i < 5; i++)
-            if (!Dbl(f, &b->e0_plastic[i])) return 1;
+            if (!Dbl(f, &b->e0_plastic[i], NAD_R_SPAN)) return 1;
     }
     return 0;
 }

@@ -150,14 +150,19 @@ static int Read_EC5_Values(FILE *f, NAD_EC5_Params *b, int v)
     if (v < 3) return 1;
     /* gamma_M of solid timber and glulam are taken from the two-decimal line further down. */
     if (!Nad_Scan_Dbl(f, &d[0]) || !Nad_Scan_Dbl(f, &d[1])) return 0;
-    if (!Nad_Scan_Dbl(f, &b->gamma_m_lvl) || !Nad_Scan_Dbl(f, &b->gamma_m_particleboard)
-        || !Nad_Scan_Dbl(f, &b->gamma_m_hardboard) || !Nad_Scan_Dbl(f, &b->gamma_m_mediumboard))
+    if (!Nad_Scan_Dbl_In(f, &b->gamma_m_lvl, NAD_R_GAMMA_M)
+        || !Nad_Scan_Dbl_In(f, &b->gamma_m_particleboard, NAD_R_GAMMA_M)
+        || !Nad_Scan_Dbl_In(f, &b->gamma_m_hardboard, NAD_R_GAMMA_M)
+        || !Nad_Scan_Dbl_In(f, &b->gamma_m_mediumboard, NAD_R_GAMMA_M))
         return 0;
-    if (!Nad_Scan_Dbl(f, &b->gamma_m_mdf) || !Nad_Scan_Dbl(f, &b->gamma_m_softboard)
-        || !Nad_Scan_Dbl(f, &b->gamma_m_connections) || !Nad_Scan_Dbl(f, &b->gamma_m_nailplates)
-        || !Nad_Scan_Dbl(f, &d[0]))
+    if (!Nad_Scan_Dbl_In(f, &b->gamma_m_mdf, NAD_R_GAMMA_M)
+        || !Nad_Scan_Dbl_In(f, &b->gamma_m_softboard, NAD_R_GAMMA_M)
+        || !Nad_Scan_Dbl_In(f, &b->gamma_m_connections, NAD_R_GAMMA_M)
+        || !Nad_Scan_Dbl_In(f, &b->gamma_m_nailplates, NAD_R_GAMMA_M) || !Nad_Scan_Dbl(f, &d[0]))
         return 0;
-    if (!Nad_Scan_Dbl(f, &b->gamma_m_steel) || !Nad_Scan_Dbl(f, &b->gamma_m_gypsum)) return 0;
+    if (!Nad_Scan_Dbl_In(f, &b->gamma_m_steel, NAD_R_GAMMA_M)
+        || !Nad_Scan_Dbl_In(f, &b->gamma_m_gypsum, NAD_R_GAMMA_M))
+        return 0;
     if (!Nad_Scan_Int(f, &b->use_table_na4)) return 0;
     if (v < 4) return 1;
     if (!Nad_Scan_Int(f, &b->use_table_na15)) return 0;
@@ -166,29 +171,33 @@ static int Read_EC5_Values(FILE *f, NAD_EC5_Params *b, int v)
     if (v < 6) return 1;
     if (!Nad_Scan_Int(f, &b->ltb_na) || !Nad_Scan_Int(f, &b->simplified_fasteners_na)) return 0;
     if (v < 7) return 1;
-    if (!Nad_Scan_Int(f, &b->kmod_mean_rule) || !Nad_Scan_Dbl(f, &b->gamma_m_solid)
-        || !Nad_Scan_Dbl(f, &b->gamma_m_glulam) || !Nad_Scan_Dbl(f, &b->gamma_m_accidental))
+    if (!Nad_Scan_Int(f, &b->kmod_mean_rule)
+        || !Nad_Scan_Dbl_In(f, &b->gamma_m_solid, NAD_R_GAMMA_M)
+        || !Nad_Scan_Dbl_In(f, &b->gamma_m_glulam, NAD_R_GAMMA_M)
+        || !Nad_Scan_Dbl_In(f, &b->gamma_m_accidental, NAD_R_GAMMA_M))
         return 0;
     for (int s = 0; s < 3; s++)
         for (int k = 0; k < 5; k++)
-            if (!Nad_Scan_Dbl(f, &b->kmod[NAD_KMOD_INDEX(k, s)])) return 0;
+            if (!Nad_Scan_Dbl_In(f, &b->kmod[NAD_KMOD_INDEX(k, s)], NAD_R_KMOD)) return 0;
     for (int s = 0; s < 3; s++)
-        if (!Nad_Scan_Dbl(f, &b->kdef[s])) return 0;
-    if (!Nad_Scan_Dbl(f, &b->w_inst_limit) || !Nad_Scan_Dbl(f, &b->w_fin_limit)
-        || !Nad_Scan_Dbl(f, &b->w_net_fin_limit))
+        if (!Nad_Scan_Dbl_In(f, &b->kdef[s], NAD_R_KDEF)) return 0;
+    if (!Nad_Scan_Dbl_In(f, &b->w_inst_limit, NAD_R_SPAN)
+        || !Nad_Scan_Dbl_In(f, &b->w_fin_limit, NAD_R_SPAN)
+        || !Nad_Scan_Dbl_In(f, &b->w_net_fin_limit, NAD_R_SPAN))
         return 0;
-    if (!Nad_Scan_Dbl(f, &b->w_inst_limit_cantilever)
-        || !Nad_Scan_Dbl(f, &b->w_fin_limit_cantilever)
-        || !Nad_Scan_Dbl(f, &b->w_net_fin_limit_cantilever))
+    if (!Nad_Scan_Dbl_In(f, &b->w_inst_limit_cantilever, NAD_R_SPAN)
+        || !Nad_Scan_Dbl_In(f, &b->w_fin_limit_cantilever, NAD_R_SPAN)
+        || !Nad_Scan_Dbl_In(f, &b->w_net_fin_limit_cantilever, NAD_R_SPAN))
         return 0;
     if (v < 8) return 1;
-    if (!Nad_Scan_Int(f, &b->k_cr_rule) || !Nad_Scan_Dbl(f, &b->k_cr_solid)
-        || !Nad_Scan_Dbl(f, &b->k_cr_other))
+    if (!Nad_Scan_Int(f, &b->k_cr_rule) || !Nad_Scan_Dbl_In(f, &b->k_cr_solid, NAD_R_REDUCTION)
+        || !Nad_Scan_Dbl_In(f, &b->k_cr_other, NAD_R_REDUCTION))
         return 0;
     if (v < 9) return 1;
     if (!Nad_Scan_Int(f, &b->net_deflection_rule)) return 0;
     if (v < 10) return 1;
-    if (!Nad_Scan_Int(f, &b->aux_switch) || !Nad_Scan_Dbl(f, &b->gamma_m_fire)) return 0;
+    if (!Nad_Scan_Int(f, &b->aux_switch) || !Nad_Scan_Dbl_In(f, &b->gamma_m_fire, NAD_R_GAMMA_M))
+        return 0;
     if (v < 11) return 1;
     if (!Nad_Scan_Int(f, &b->na21_sill_increase)) return 0;
     if (v < 12) return 1;
@@ -198,13 +207,15 @@ static int Read_EC5_Values(FILE *f, NAD_EC5_Params *b, int v)
     if (v < 14) return 1;
     if (!Nad_Scan_Int(f, &b->na7_hole_plus_1mm)) return 0;
     if (v < 15) return 1;
-    if (!Nad_Scan_Dbl(f, &b->k_shape_factor) || !Nad_Scan_Dbl(f, &b->k_shape_max)) return 0;
+    if (!Nad_Scan_Dbl_In(f, &b->k_shape_factor, NAD_R_SHARE)
+        || !Nad_Scan_Dbl_In(f, &b->k_shape_max, NAD_R_SHAPE_MAX))
+        return 0;
     if (v < 16) return 1;
-    if (!Nad_Scan_Dbl(f, &b->ltb_slenderness_factor)) return 0;
+    if (!Nad_Scan_Dbl_In(f, &b->ltb_slenderness_factor, NAD_R_SLENDER)) return 0;
     if (v < 17) return 1;
     /* Nothing is read behind the value: a following header line (" Lastfaktoren" in the older
     ** store) keeps its leading blank. */
-    if (!Nad_Scan_Dbl(f, &b->gamma_m_clt)) return 0;
+    if (!Nad_Scan_Dbl_In(f, &b->gamma_m_clt, NAD_R_GAMMA_M)) return 0;
     return 1;
 }
 

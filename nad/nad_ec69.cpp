@@ -60,7 +60,7 @@ void Read_NAD_EC6_Section(FILE *f, NAD_EC6_Params *b)
     if (v <= 0) return;
     for (int i = 0; i < 4; i++) {
         double g;
-        if (!Nad_Scan_Dbl(f, &g)) return;
+        if (!Nad_Scan_Dbl_In(f, &g, NAD_R_GAMMA_M)) return;
         b->gamma_m_masonry[i] = g;
     }
 }
@@ -142,19 +142,19 @@ void Read_NAD_EC9_Section(FILE *f, NAD_EC9_Params *b)
     if (!Nad_Scan_Int(f, &variant)) return;
     b->variant = variant;
     if (v <= 0) return;
-    if (!Nad_Scan_Dbl(f, &b->gamma_m1)) return;
-    if (v == 4 && !Nad_Scan_Dbl(f, &b->gamma_m1b)) return;
-    if (!Nad_Scan_Dbl(f, &b->gamma_m2)) return;
-    if (!Nad_Scan_Dbl(f, &b->gamma_m_bolts)) return;
+    if (!Nad_Scan_Dbl_In(f, &b->gamma_m1, NAD_R_GAMMA_M)) return;
+    if (v == 4 && !Nad_Scan_Dbl_In(f, &b->gamma_m1b, NAD_R_GAMMA_M)) return;
+    if (!Nad_Scan_Dbl_In(f, &b->gamma_m2, NAD_R_GAMMA_M)) return;
+    if (!Nad_Scan_Dbl_In(f, &b->gamma_m_bolts, NAD_R_GAMMA_M)) return;
     if (v < 2) return;
     double *later[] = {&b->gamma_m_welds, &b->gamma_m_slip_sls, &b->gamma_m_slip_uls,
                        &b->gamma_m_adhesive, &b->gamma_m_pins_sls};
     for (double *p : later)
-        if (!Nad_Scan_Dbl(f, p)) return;
+        if (!Nad_Scan_Dbl_In(f, p, NAD_R_GAMMA_M)) return;
     if (v < 3) return;
-    if (!Nad_Scan_Dbl(f, &b->yield_constant)) return;
+    if (!Nad_Scan_Dbl_In(f, &b->yield_constant, NAD_R_CONSTANT)) return;
     if (v < 5) return;
-    (void)Nad_Scan_Dbl(f, &b->gamma_m1b);
+    (void)Nad_Scan_Dbl_In(f, &b->gamma_m1b, NAD_R_GAMMA_M);
 }
 
 int Equal_NAD_EC9_Params(const NAD_EC9_Params *a, const NAD_EC9_Params *b)

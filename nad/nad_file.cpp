@@ -80,15 +80,15 @@ void Write_NAD_File(FILE *f, const NAD_Record *rec)
 
 /* ---------------------------------------------------------------- values of a section */
 
-static long Scan_Failed_At = -1; /* offset of the first failed read since Nad_Scan_Begin */
-static int Scan_Failed_Kind = 0; /* NAD_DAMAGE_* of that failure */
-static int32_t Scan_Failed_Version = 0;
+static long Scan_Failed_At = -1;      /* offset of the first failed read since Nad_Scan_Begin */
+static int Scan_Failed_Kind = 0;      /* NAD_DAMAGE_* of that failure */
+static int32_t Scan_Failed_Other = 0; /* the version read, or the NAD_R_* range */
 
 void Nad_Scan_Begin(void)
 {
     Scan_Failed_At = -1;
     Scan_Failed_Kind = 0;
-    Scan_Failed_Version = 0;
+    Scan_Failed_Other = 0;
 }
 
 static void Scan_Fail_As(long at, int kind)
@@ -110,7 +110,12 @@ static void Scan_Fail_Unended(FILE *f)
     if (f) Scan_Fail_As(ftell(f), NAD_DAMAGE_UNENDED);
 }
 
-void Nad_Scan_Fail_At(long at) { Scan_Fail_As(at, NAD_DAMAGE_VALUE); }
+void Nad_Scan_Fail_At(long at, int range)
+{
+    if (Scan_Failed_At >= 0 || at < 0) return;
+    Scan_Fail_As(at, range > 0 ? NAD_DAMAGE_RANGE : NAD_DAMAGE_VALUE);
+    Scan_Failed_Other = range;
+}
 
 void Nad_Scan_Extra(FILE *f)
 {
@@ -122,16 +127,16 @@ int Nad_Scan_Version(FILE *f, int32_t version, int32_t newest)
     if (version <= newest) return 1;
     if (f && Scan_Failed_At < 0) {
         Scan_Fail_As(ftell(f), NAD_DAMAGE_VERSION);
-        Scan_Failed_Version = version;
+        Scan_Failed_Other = version;
     }
     return 0;
 }
 
-int Nad_Scan_Failed(long *at, int *kind, int32_t *version)
+int Nad_Scan_Failed(long *at, int *kind, int32_t *other)
 {
     if (at) *at = Scan_Failed_At;
     if (kind) *kind = Scan_Failed_Kind;
-    if (version) *version = Scan_Failed_Version;
+    if (other) *other = Scan_Failed_Other;
     return Scan_Failed_At >= 0;
 }
 
@@ -159,11 +164,124 @@ int Nad_Scan_Int(FILE *f, int32_t *v)
     return 1;
 }
 
-int Nad_Scan_Dbl(FILE *f, double *v)
+/* ---------------------------------------------------------------- ranges of the fields */
+
+/*
+** What a field may hold, by its meaning. Partial factors of materials and resistances are at
+** least 1.0 (EN 1990, 6.3.5: the resistance is divided by gamma_M; below 1.0 it would exceed its
+** characteristic value; the largest recommended factor of the Eurocodes is 3.0, EN 1999-1-1 for
+** bonded joints and EN 1996-1-1 for masonry, so 5.0 bounds a slip of the pen). k_mod lies above
+** 0 and at most 1.1 (EN 1995-1-1, Table 3.1: the instantaneous class); k_def above 0, the table
+** goes up to 4.0 (EN 1995-1-1, Table 3.2). Combination factors psi lie within 0 .. 1 (EN 1990,
+** A1.2.2: psi_0, psi_1, psi_2 are shares of the characteristic value); the railway table marks
+** rows whose psi_1 follows from a note with -0.1 and -0.2. gamma_sup of an action is 0 where the
+** action type has no part in the situation, else at least 1.0 (EN 1990, Table A1.2: 1.0 .. 1.5);
+** gamma_inf of a favourable action lies within 0 .. 1.0. Factors that reduce (k_cr, EN 1995-1-1,
+** 6.1.7; alpha_cc and alpha_ct, EN 1992-1-1, 3.1.6: 0.8 .. 1.0; the modification factor f and
+** k_c, EN 1993-1-1, 6.3.2.3; beta_LT; the factors of several tracks) lie above 0 and at most 1.
+*/
+static const struct {
+    double lo, hi;
+    bool lo_open;  /* lo itself is outside */
+    bool zero_too; /* 0 stands for "none" besides lo .. hi */
+    const char *text;
+} Ranges[NAD_R_COUNT] = {
+    /* NAD_R_ANY */ {-1e300, 1e300, false, false, "eine Zahl"},
+    /* NAD_R_GAMMA_M */
+    {1.0, 5.0, false, false, "Teilsicherheitsbeiwert \xC0M, zul\x84ssig von 1,0 bis 5,0"},
+    /* NAD_R_KMOD */
+    {0.0, 1.1, true, false,
+     "kmod, zul\x84ssig \x81"
+     "ber 0 bis 1,1"},
+    /* NAD_R_KDEF */
+    {0.0, 10.0, true, false,
+     "kdef, zul\x84ssig \x81"
+     "ber 0 bis 10"},
+    /* NAD_R_SPAN */
+    {1.0, 10000.0, false, false, "Verh\x84ltnis l/x, zul\x84ssig x von 1 bis 10000"},
+    /* NAD_R_REDUCTION */
+    {0.0, 1.0, true, false,
+     "Abminderungsbeiwert, zul\x84ssig \x81"
+     "ber 0 bis 1,0"},
+    /* NAD_R_SHARE */ {0.0, 1.0, false, false, "Anteil, zul\x84ssig von 0 bis 1,0"},
+    /* NAD_R_SHAPE_MAX */
+    {1.0, 5.0, false, false, "Gr\x94\xE1twert von kshape, zul\x84ssig von 1,0 bis 5,0"},
+    /* NAD_R_SLENDER */
+    {0.0, 2.0, true, false,
+     "Beiwert der Schlankheit, zul\x84ssig \x81"
+     "ber 0 bis 2,0"},
+    /* NAD_R_GAMMA_SUP */
+    {1.0, 5.0, false, true, "Teilsicherheitsbeiwert \xC0sup, zul\x84ssig 0 oder von 1,0 bis 5,0"},
+    /* NAD_R_GAMMA_INF */
+    {0.0, 1.0, false, false, "Teilsicherheitsbeiwert \xC0inf, zul\x84ssig von 0 bis 1,0"},
+    /* NAD_R_PSI */ {0.0, 1.0, false, false, "Kombinationsbeiwert \xB8, zul\x84ssig von 0 bis 1,0"},
+    /* NAD_R_PSI_MARKED */
+    {-1.0, 1.0, false, false, "Kombinationsbeiwert \xB8, zul\x84ssig von -1,0 bis 1,0"},
+    /* NAD_R_COVER */ {0.0, 10.0, false, false, "Betondeckung in cm, zul\x84ssig von 0 bis 10"},
+    /* NAD_R_COEF */ {0.0, 1000.0, false, false, "Beiwert, zul\x84ssig von 0 bis 1000"},
+    /* NAD_R_CONSTANT */
+    {0.0, 5.0, true, false,
+     "Konstante, zul\x84ssig \x81"
+     "ber 0 bis 5,0"},
+};
+
+int Nad_In_Range(double x, int range)
 {
-    double x;
-    if (fscanf(f, "%lf", &x) != 1 || !Ends_Value(f) || !std::isfinite(x)) {
+    if (range < 0 || range >= NAD_R_COUNT || !std::isfinite(x)) return 0;
+    if (Ranges[range].zero_too && x == 0.0) return 1;
+    if (x > Ranges[range].hi) return 0;
+    return Ranges[range].lo_open ? x > Ranges[range].lo : x >= Ranges[range].lo;
+}
+
+const char *Nad_Range_Text(int range)
+{
+    return range >= 0 && range < NAD_R_COUNT ? Ranges[range].text : "";
+}
+
+int Nad_Plain_Decimal(const char *text)
+{
+    if (!text) return 0;
+    const char *p = text + (*text == '+' || *text == '-');
+    size_t digits = 0;
+    while (*p >= '0' && *p <= '9') p++, digits++;
+    if (*p == '.')
+        for (p++; *p >= '0' && *p <= '9'; p++) digits++;
+    return digits > 0 && *p == '\0';
+}
+
+/* The next value of the stream as a word into buf (size bytes): 1, 0 at the end of the file, -1
+** for a word longer than the buffer or holding a NUL byte (read to its end). */
+static int Scan_Number_Word(FILE *f, char *buf, size_t size)
+{
+    int c;
+    while ((c = getc(f)) != EOF && isspace(c)) {}
+    size_t n = 0;
+    bool longer = false;
+    for (; c != EOF && !isspace(c); c = getc(f)) {
+        if (n + 1 < size && c != '\0') buf[n++] = (char)c;
+        else longer = true; /* a NUL byte is no part of a number either */
+    }
+    if (c != EOF) ungetc(c, f);
+    buf[n] = '\0';
+    if (n == 0) return 0;
+    return longer ? -1 : 1;
+}
+
+int Nad_Scan_Dbl(FILE *f, double *v) { return Nad_Scan_Dbl_In(f, v, NAD_R_ANY); }
+
+int Nad_Scan_Dbl_In(FILE *f, double *v, int range)
+{
+    /* a plain decimal number and nothing more: "%lf" would take hexadecimal ("0x10", "0x1p+0"),
+    ** an exponent, nan and inf, none of which this program writes */
+    char word[400];
+    const int got = Scan_Number_Word(f, word, sizeof word);
+    if (got <= 0 || !Nad_Plain_Decimal(word) || !Ends_Value(f)) {
         Nad_Scan_Fail(f);
+        return 0;
+    }
+    const double x = strtod(word, nullptr);
+    if (!Nad_In_Range(x, range)) {
+        Nad_Scan_Fail_At(ftell(f), range > NAD_R_ANY ? range : 0);
         return 0;
     }
     *v = x;
@@ -233,7 +351,7 @@ static int Part_Read_Whole(FILE *f, NAD_File_Damage *d, const char *part, int ta
     if (Nad_Scan_Failed(&at, &kind, &version)) {
         Note_Damage(d, part, kind,
                     Line_At(f, at, kind == NAD_DAMAGE_CUT || kind == NAD_DAMAGE_UNENDED),
-                    kind == NAD_DAMAGE_VERSION ? version : 0);
+                    kind == NAD_DAMAGE_VERSION || kind == NAD_DAMAGE_RANGE ? version : 0);
         return 0;
     }
     if (tail && (at = Extra_Value_At(f)) >= 0) {
@@ -440,7 +558,7 @@ void Say_NAD_File_Damage(const char *name, const char *path, const NAD_File_Dama
         }
         const std::string label =
             strcmp(p.part, "Kopf") == 0 ? std::string("Kopfzeile") : std::string("Block ") + p.part;
-        char line[160];
+        char line[240];
         if (p.kind == NAD_DAMAGE_CUT)
             snprintf(line, sizeof line, "%s: Die Datei endet vorzeitig in Zeile %d.", label.c_str(),
                      (int)p.line);
@@ -455,6 +573,11 @@ void Say_NAD_File_Damage(const char *name, const char *path, const NAD_File_Dama
         else if (p.kind == NAD_DAMAGE_VERSION)
             snprintf(line, sizeof line, "%s, Zeile %d: unbekannte Version %d.", label.c_str(),
                      (int)p.line, (int)p.other);
+        else if (p.kind == NAD_DAMAGE_RANGE)
+            snprintf(line, sizeof line,
+                     "%s, Zeile %d: ein Wert au\xE1"
+                     "erhalb seines Bereichs (%s).",
+                     label.c_str(), (int)p.line, Nad_Range_Text(p.other));
         else
             snprintf(line, sizeof line, "%s, Zeile %d: %s", label.c_str(), (int)p.line,
                      p.kind == NAD_DAMAGE_EXTRA ? "mehr Werte als erwartet."

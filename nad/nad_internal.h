@@ -29,18 +29,53 @@ void Nad_Set_Active_Name(const char *name);
 ** disabled). */
 const char *Nad_Data_Bitmap(const char *name, char *out, size_t size);
 
+/*
+** What a number of a block may hold, by the meaning of its field (the table of nad_file.cpp names
+** the clause each range comes from). A value outside is damage as a word is: the block keeps its
+** built-in values.
+*/
+enum {
+    NAD_R_ANY = 0,    /* any plain decimal number (a value that is read but not kept) */
+    NAD_R_GAMMA_M,    /* a partial factor of a material or a resistance: 1.0 .. 5.0 */
+    NAD_R_KMOD,       /* k_mod: above 0 .. 1.1 */
+    NAD_R_KDEF,       /* k_def: above 0 .. 10 */
+    NAD_R_SPAN,       /* a ratio l/x or L/e0, given by x: 1 .. 10000 */
+    NAD_R_REDUCTION,  /* a factor that reduces: above 0 .. 1.0 */
+    NAD_R_SHARE,      /* a share: 0 .. 1.0 */
+    NAD_R_SHAPE_MAX,  /* the largest k_shape: 1.0 .. 5.0 */
+    NAD_R_SLENDER,    /* the factor on a relative slenderness: above 0 .. 2.0 */
+    NAD_R_GAMMA_SUP,  /* gamma_sup of an action: 0 (none in that situation) or 1.0 .. 5.0 */
+    NAD_R_GAMMA_INF,  /* gamma_inf of an action: 0 .. 1.0 */
+    NAD_R_PSI,        /* a combination factor psi: 0 .. 1.0 */
+    NAD_R_PSI_MARKED, /* psi_1 of a railway bridge: -1.0 .. 1.0 (below 0: see the table's note) */
+    NAD_R_COVER,      /* a concrete cover or an allowance of it, in cm: 0 .. 10 */
+    NAD_R_COEF,       /* a coefficient of the concrete design: 0 .. 1000 */
+    NAD_R_CONSTANT,   /* a constant of a yield criterion: above 0 .. 5.0 */
+    NAD_R_COUNT
+};
+
 /* Values of a section, one each, separated by white space. A read fails when the value does not
 ** convert, does not end at white space or the end of the file ("1.5" read as a whole number,
-** "1,5"), or, for a double, is not finite; the first failure of a section is remembered where it
-** happened (Nad_Scan_Begin .. Nad_Scan_Failed). Answer 1 when read, else 0. */
+** "1,5"), or, for a double, is not a plain decimal number ("0x10", "1e3", "nan") or lies outside
+** its range (Nad_Scan_Dbl_In); the first failure of a section is remembered where it happened
+** (Nad_Scan_Begin .. Nad_Scan_Failed). Answer 1 when read, else 0. */
 int Nad_Scan_Int(FILE *f, int32_t *v);
-int Nad_Scan_Dbl(FILE *f, double *v);
+int Nad_Scan_Dbl(FILE *f, double *v); /* NAD_R_ANY */
+int Nad_Scan_Dbl_In(FILE *f, double *v, int range);
+/* 1 when a text is a plain decimal number as this program writes them ("-1.300000", "300",
+** "0.67"): a sign, digits with a point and digits; no exponent, no hexadecimal, no nan or inf. */
+int Nad_Plain_Decimal(const char *text);
+/* 1 when x lies in the range (NAD_R_*). */
+int Nad_In_Range(double x, int range);
+/* The range in words for the damage box, code page 850. */
+const char *Nad_Range_Text(int range);
 /* A token of at most size - 1 bytes (a text that stands among the values). */
 int Nad_Scan_Word(FILE *f, char *buf, size_t size);
 /* Mark the section as not read whole at the stream's position (a line that is not there). */
 void Nad_Scan_Fail(FILE *f);
-/* Mark a value that ends at an offset as not a number of its kind. */
-void Nad_Scan_Fail_At(long at);
+/* Mark a value that ends at an offset as not a number of its kind, or (range > 0) as outside
+** that range. */
+void Nad_Scan_Fail_At(long at, int range = 0);
 /* Mark values at the stream's position that stand behind what the block holds. */
 void Nad_Scan_Extra(FILE *f);
 /* Answer 1 when a stored block version is one this program knows (at most newest), else mark
@@ -49,5 +84,6 @@ int Nad_Scan_Version(FILE *f, int32_t version, int32_t newest);
 /* Forget the failure of the last section; from now on the first failure is kept. */
 void Nad_Scan_Begin(void);
 /* The offset of the first failure since Nad_Scan_Begin, its NAD_DAMAGE_* kind and, for a version,
-** the version read; answer 1 when a read failed, 0 when every read succeeded. */
-int Nad_Scan_Failed(long *at, int *kind, int32_t *version);
+** the version read, for a range, the NAD_R_* range; answer 1 when a read failed, 0 when every
+** read succeeded. */
+int Nad_Scan_Failed(long *at, int *kind, int32_t *other);

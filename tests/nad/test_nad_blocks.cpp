@@ -170,6 +170,19 @@ TEST(NadEc2, DefaultsAndRoundTrip)
             / sizeof(double)
         + 1;
     for (size_t i = 0; i < n; i++) first[i] = 0.125 + 0.5 * (double)i;
+    /* within what each field may hold: partial factors from 1.0, the factors alpha of the
+    ** strengths up to 1.0, covers up to 10 cm */
+    double *gammas[] = {&s.gamma_c[0],     &s.gamma_c[1],     &s.gamma_c[2],     &s.gamma_c[3],
+                        &s.gamma_s[0],     &s.gamma_s[1],     &s.gamma_s[2],     &s.gamma_s[3],
+                        &s.gamma_c_brg[0], &s.gamma_c_brg[1], &s.gamma_c_brg[2], &s.gamma_c_brg[3],
+                        &s.gamma_s_brg[0], &s.gamma_s_brg[1], &s.gamma_s_brg[2], &s.gamma_s_brg[3],
+                        &s.gamma_c_sls,    &s.gamma_s_sls,    &s.gamma_ce,       &s.gamma_f_fat};
+    for (size_t i = 0; i < sizeof gammas / sizeof gammas[0]; i++) *gammas[i] = 1.05 + 0.05 * i;
+    double *alphas[] = {&s.alpha_cc,  &s.alpha_ct,  &s.alpha_cc_pl,  &s.alpha_ct_pl,
+                        &s.alpha_lcc, &s.alpha_lct, &s.alpha_cc_brg, &s.alpha_ct_brg};
+    for (size_t i = 0; i < sizeof alphas / sizeof alphas[0]; i++) *alphas[i] = 0.55 + 0.05 * i;
+    for (int i = 0; i < 12; i++) s.exposure_dc_dur_gamma[i] = 0.125 + 0.25 * i;
+    s.dc_dev = 1.25, s.dc_dur_st = 0.5, s.dc_dur_add = 0.75;
     s.gamma_m_fi = 1.0; /* normalised on reading */
     s.extra_a = 3.5, s.extra_b = 4.25, s.flag_last = 1, s.variant = 0;
     for (int i = 0; i < 19; i++) s.switches[i] = i % 3;

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "nad/nad.h"
+#include "nad/nad_internal.h"
 #include "dialogs/dialogs.h"
 #include "platform/runtime.h"
 #include "nad_test_util.h"
@@ -148,10 +149,15 @@ TEST(NadFile, DamagedPartsAreNamedWithTheirLineAndKeepTheirBlock)
     const size_t xb_len = whole.find(" ", xb) - xb;
     std::string crlf;
     for (char ch : whole) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+    /* k_mod of the instantaneous class (1.10), psi_0 of categories A, B (0.70), gamma_M0 (1.0) */
+    const size_t kmod = whole.find(" 1.10\n", ec5) + 1;
+    const size_t psi = whole.find(" 0.70 0.50 0.30\n", whole.find("#EC0\n")) + 1;
+    const size_t gm0 = whole.find("1.000000", whole.find(" EC3-1 Parameter\n"));
     struct Case {
         const char *what;
         std::string text;
         const char *parts; /* "part kind line" of each damaged part, ";" between */
+        int range = 0;     /* the NAD_R_* range of a value outside it */
     } cases[] = {
         {"whole", whole, ""},
         {"word", std::string(whole).replace(conn, 8, "anderthalb"), "#EC5 1 LINE"},
@@ -168,8 +174,9 @@ TEST(NadFile, DamagedPartsAreNamedWithTheirLineAndKeepTheirBlock)
         ** line of the second keyword */
         {"#EC5 twice, a copy before", std::string(whole).insert(ec5, ec5_section), "#EC5 5 TWICE"},
         {"#EC5 twice, a copy behind", whole + "\n" + ec5_section, "#EC5 5 TWICE"},
-        /* e0: 0.4 0.75 0 1 1 | 1 600 550 350 250, then 150 600 ... stand behind the block */
-        {"a line added in #EC3", ec3_added, "#EC3 3 SURPLUS"},
+        /* e0 would be 0.4 0.75 0 1 1 | 1 600 550 350 250 with 150 600 ... behind the block:
+        ** L/e0 = 0.4 is no ratio of a bow imperfection, which the line of the copy names */
+        {"a line added in #EC3", ec3_added, "#EC3 8 ADDED", NAD_R_SPAN},
         {"a word in #EC2", std::string(whole).replace(xb, xb_len, "x0.000000"), "#EC2 1 XB"},
         {"a comma in #EC2", std::string(whole).replace(xb, xb_len, "0,000000"), "#EC2 1 XB"},
         {"nan in #EC2", std::string(whole).replace(xb, xb_len, "nan"), "#EC2 1 XB"},
@@ -178,6 +185,23 @@ TEST(NadFile, DamagedPartsAreNamedWithTheirLineAndKeepTheirBlock)
         /* our files end with a line feed: a last number without one may be cut ("1" of "1.1") */
         {"cut inside the last number", whole.substr(0, whole.rfind(".")), "#EC9 7 CUT"},
         {"whole with CR LF", crlf, ""},
+        /* not a plain decimal number, or outside what the field may hold: the block keeps its
+        ** built-in values as for a word */
+        {"hexadecimal", std::string(whole).replace(conn, 8, "0x10"), "#EC5 1 LINE"},
+        {"hexadecimal float", std::string(whole).replace(conn, 8, "0x1p+0"), "#EC5 1 LINE"},
+        {"an exponent", std::string(whole).replace(conn, 8, "1e300"), "#EC5 1 LINE"},
+        {"gamma_M 0.5", std::string(whole).replace(conn, 8, "0.5"), "#EC5 8 LINE", NAD_R_GAMMA_M},
+        {"gamma_M 0", std::string(whole).replace(conn, 8, "0"), "#EC5 8 LINE", NAD_R_GAMMA_M},
+        {"gamma_M -1.5", std::string(whole).replace(conn, 8, "-1.5"), "#EC5 8 LINE", NAD_R_GAMMA_M},
+        {"gamma_M of 301 digits", std::string(whole).replace(conn, 8, "1" + std::string(300, '0')),
+         "#EC5 8 LINE", NAD_R_GAMMA_M},
+        {"gamma_M 0.99", std::string(whole).replace(conn, 8, "0.99"), "#EC5 8 LINE", NAD_R_GAMMA_M},
+        {"k_mod 1.2", std::string(whole).replace(kmod, 4, "1.20"), "#EC5 8 KMOD", NAD_R_KMOD},
+        {"k_mod 0", std::string(whole).replace(kmod, 4, "0.00"), "#EC5 8 KMOD", NAD_R_KMOD},
+        {"psi_0 1.5", std::string(whole).replace(psi, 4, "1.50"), "#EC0 8 PSI", NAD_R_PSI},
+        {"psi_0 -0.1", std::string(whole).replace(psi, 4, "-0.1"), "#EC0 8 PSI", NAD_R_PSI},
+        {"gamma_M0 0.9", std::string(whole).replace(gm0, 8, "0.900000"), "#EC3 8 GM0",
+         NAD_R_GAMMA_M},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -192,9 +216,12 @@ TEST(NadFile, DamagedPartsAreNamedWithTheirLineAndKeepTheirBlock)
         put("CUT", Line_Of(c.text, c.text.size() - 1));
         put("EXTRA", Line_Of(c.text, clt));
         put("TWICE", Line_Of(c.text, c.text.rfind("#EC5\n")));
-        put("SURPLUS", Line_Of(c.text, e0 + (e0 - lt))); /* the line of e0, one further down */
+        put("ADDED", Line_Of(c.text, e0)); /* the line of the copy, where e0 is read */
         put("XB", Line_Of(whole, xb));
         put("V18", Line_Of(c.text, c.text.find(" 18\n", ec5)));
+        put("KMOD", Line_Of(c.text, kmod));
+        put("PSI", Line_Of(c.text, psi));
+        put("GM0", Line_Of(c.text, gm0));
         FILE *f = Text_Stream(c.text);
         NAD_Record *r = New_Defaults();
         NAD_File_Damage d;
@@ -210,6 +237,8 @@ TEST(NadFile, DamagedPartsAreNamedWithTheirLineAndKeepTheirBlock)
             EXPECT_EQ(d.parts[0].other, Line_Of(c.text, c.text.find("#EC5\n")));
         }
         if (got.find("#EC5 6") != std::string::npos) { EXPECT_EQ(d.parts[0].other, 18); }
+        /* the range of the field, for the box */
+        EXPECT_EQ(c.range != 0 ? d.parts[0].other : 0, c.range);
         NAD_Record *defaults = New_Defaults();
         if (got.find("#EC3") != std::string::npos) {
             EXPECT_EQ(Compare_NAD_EC3_1_Params(&defaults->ec3.ec3_1, &r->ec3.ec3_1), 0);

@@ -482,6 +482,24 @@ TEST(NadRecord, DamagedUserAnnexIsSaidWithItsFileBlockAndLine)
                              "wird mit den eingebauten Vorgabewerten \"EC-Standard\", | nicht mit "
                              "den Werten von \"Österreich\". | Bitte"),
               1);
+
+    /* gamma_M of steel 0.5, below what a partial factor of a resistance may be: the block holds
+    ** the built-in values and the box names the block, the line and the range */
+    const size_t steel = whole.find("\n 1.500000 1.300000\n", ec5) + 2;
+    const int steel_line = 1 + (int)std::count(whole.begin(), whole.begin() + (long)steel, '\n');
+    Write_File(host.dram + "/NADS/1.NAD", std::string(whole).replace(steel, 8, "0.5"));
+    Set_Active_NAD("\x99sterreich");
+    EXPECT_EQ(Logged_Count("MESSAGE [Warnung] Das Anwendungsdokument \"Österreich\" ist besch"
+                           "ädigt. | Datei "
+                           + host.dram + "/NADS/1.NAD: | Block #EC5, Zeile "
+                           + std::to_string(steel_line)
+                           + ": ein Wert außerhalb seines Bereichs (Teilsicherheitsbeiwert γM, "
+                             "zulässig von 1,0 bis 5,0). | Bemessen wird dort mit den eingebauten "
+                             "Vorgabewerten \"EC-Standard\", | sonst mit den Werten von "
+                             "\"Österreich\". | Bitte die Datei prüfen oder ein anderes "
+                             "Anwendungsdokument wählen."),
+              1);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC5_Params()->gamma_m_steel, 1.3);
 }
 
 TEST(NadRecord, AccessorBeforeAnyActivation)

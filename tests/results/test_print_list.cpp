@@ -575,6 +575,15 @@ TEST(PrintList, DamagedAnnexNamesTheBlocksThatHoldTheBuiltInValues)
     EXPECT_NE(list.find("Nachweise nach DIN EN 1995, eingebaute Vorgabewerte EC-Standard\n"),
               std::string::npos);
     EXPECT_EQ(list.find("teils eingebaute Vorgabewerte"), std::string::npos);
+    /* gamma_M of the connections as no plain decimal number ("%lf" read 0x10 as 16 and 0x1p+0
+    ** as 1) or outside 1.0 .. 5.0: damage as a word, the block takes the built-in gamma_M 1.3 */
+    const size_t conn = whole.find("1.500000", whole.find("#EC5\n"));
+    for (const char *bad : {"0x10", "0x1p+0", "1e300", "0.5", "0", "-1.5", "5.01"}) {
+        SCOPED_TRACE(bad);
+        const std::string text = std::string(whole).replace(conn, 8, bad);
+        EXPECT_NEAR(Print_With_User_Annex(text, dram, &list), u13, 1e-12);
+        EXPECT_NE(list.find("teils eingebaute Vorgabewerte"), std::string::npos);
+    }
     unsetenv("DRAM");
     Clear_NAD_State();
     const std::string rm = "rm -rf '" + dram + "'";
