@@ -432,6 +432,13 @@ TEST(Prepare, TwoSidedNailing)
     ** is the user's choice and stays; where the points of both sides would pass the middle of the
     ** middle member (l > t_s + b / 2 = 120 mm) they are driven alternately, and why is said. */
     const int kept[4] = {1, 1, 0, 0};
+    /* a middle member thinner than 8 d: nails of 76 mm <= 60 + 16.8 barely reach it and count as
+    ** ending in the side timber (0, 0): the switch holds, although 76 > 60 + 30 / 2 */
+    Splice_Input.b = 3.0;
+    Splice_Input.l = 76.0;
+    Splice_Input.two_sided = 1;
+    EXPECT_EQ(Check_Nail_Sides(nullptr, 0), 1);
+    Splice_Input.b = 12.0;
     for (int i = 0; i < 4; i++) {
         Splice_Input.two_sided = 1;
         Splice_Input.l = lengths[i];

@@ -323,6 +323,13 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          "Spaltgefahr => Blatthälften zu dünn oder Nagel zu dick: b / 2 = 50 mm < "
          "erforderlich max(14 x 4.2; (13 x 4.2 - 30) x 350 / 200) = 58.8 mm"_cp850,
          false, CONN_LAP, 0, 10.0, 6.0, 4.2, 90.0},
+        /* DIN 571 screws 8 mm, not pre-drilled, in the same way: a middle member of 12 cm against
+        ** max(14 x 8 = 112; (13 x 8 - 30) x 350 / 200 = 129.5) mm, the code of the thickness rule
+        ** of nails, screws and staples (not the splitting code of plain nails) */
+        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_MIDDLE_THIN_OR_NAIL_THICK,
+         "Mittelholz zu dünn bzw. Nageldurchmesser zu groß: b = 120 mm < erforderlich "
+         "max(14 x 8; (13 x 8 - 30) x 350 / 200) = 129.5 mm"_cp850,
+         false, CONN_SIDE_TIMBERS, 2, 12.0, 6.0, 8.0, 110.0},
         /* A nail too short for the members it joins: its point reaches 4 d into the middle
         ** member beyond the side timber, 60 + 4 x 4.2 = 76.8 mm > 70 mm (EN 1995-1-1,
         ** 8.3.1.1(7)) */

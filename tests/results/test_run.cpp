@@ -510,6 +510,24 @@ TEST(Run, FastenerSectionOfATensionSplice)
               std::string::npos)
         << w;
     EXPECT_NE(w.find("= 0.8702 x 0.7483 / 1.30 x 7.000 / 7 = 0.5009 kN"), std::string::npos) << w;
+
+    /* Such nails of 60 mm through outer steel plates of 2 mm (60 > 2 + 80 / 2 mm: alternately,
+    ** each in single shear, 58 mm deep and 80 - 58 = 22 > 4 d from the far face): the side with
+    ** 17 governs too, 30 / (2 x 17) */
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.l = 60.0;
+    Splice_Input.t_p = 0.2;
+    Splice_Input.h_p = 20.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Fastener_Pattern.count, 35);
+    ASSERT_EQ(Splice_Input.shear_planes, 1);
+    f = tmpfile();
+    Oli_Vbm_Nachweis(f, 0, 0, &err);
+    const std::string o = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(o.find("F\xCE\\Hi,d\xCEr = 30.00 / (2 x 17) = 0.8824 kN (wechselseitig"),
+              std::string::npos)
+        << o;
 }
 
 TEST(Run, TensionPerpendicularToTheGrainInKiloNewton)
