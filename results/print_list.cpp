@@ -349,44 +349,47 @@ int Print_Put_In_Place_With_Pdf(int install, Rt_Safe_File *pdf)
 
 /* ---------------------------------------------------------------- driver */
 
+const char *Design_Rules_Name(char *out, size_t size)
+{
+    if (Nad_Params == nullptr) {
+        snprintf(out, size, "DIN 1052:2008");
+    } else if (Is_Active_NAD_File_Read() && Get_Active_NAD_Damage()->count > 0) {
+        if (NAD_Damage_All_Blocks(Get_Active_NAD_Damage()))
+            snprintf(out, size, "DIN EN 1995, eingebaute Vorgabewerte %s", "EC-Standard");
+        else
+            snprintf(out, size, "DIN EN 1995, %s, teils eingebaute Vorgabewerte",
+                     Get_Active_NAD_Title());
+    } else if (Is_Active_NAD_File_Read()) {
+        snprintf(out, size, "DIN EN 1995, %s", Get_Active_NAD_Title());
+    } else {
+        snprintf(out, size, "DIN EN 1995, eingebaute Vorgabewerte %s", Nad_Record.name);
+    }
+    return out;
+}
+
 /*
-** The heading of the checks names the rules the design used: DIN 1052, or DIN EN 1995 with the
-** active annex, or, where the annex's file could not be read, the built-in defaults that stood in
-** for it, or, where parts of it could not be read whole, the annex and those parts that hold the
-** built-in defaults (the user was warned when the annex was activated).
+** The heading of the checks names the rules the design used (Design_Rules_Name); where the
+** annex's file, or parts of it, could not be read, a line below says which built-in defaults
+** stood in (the user was warned when the annex was activated).
 */
 static void Write_Checks_Heading(FILE *file)
 {
-    if (Nad_Params == nullptr) {
-        Oli_Write_Heading(file, 1, "Nachweise nach DIN 1052:2008");
-        return;
-    }
+    char rules[NAD_LIST_NAME_MAX + 96];
+    Oli_Write_Heading(file, 1, "Nachweise nach %s", Design_Rules_Name(rules, sizeof rules));
+    if (Nad_Params == nullptr) return;
     if (Is_Active_NAD_File_Read() && Get_Active_NAD_Damage()->count > 0) {
         char parts[400];
         NAD_Damage_Parts_Text(Get_Active_NAD_Damage(), parts, sizeof parts);
-        if (NAD_Damage_All_Blocks(Get_Active_NAD_Damage()))
-            Oli_Write_Heading(file, 1, "Nachweise nach DIN EN 1995, eingebaute Vorgabewerte %s",
-                              "EC-Standard");
-        else
-            Oli_Write_Heading(file, 1,
-                              "Nachweise nach DIN EN 1995, %s, teils eingebaute Vorgabewerte",
-                              Get_Active_NAD_Title());
         Oli_Write_Text(file,
                        "Das Anwendungsdokument \"%s\" konnte nicht ganz gelesen werden: für %s "
                        "wurde mit den eingebauten Vorgabewerten \"EC-Standard\" bemessen."_cp850,
                        Get_Active_NAD_Title(), parts);
-        return;
+    } else if (!Is_Active_NAD_File_Read()) {
+        Oli_Write_Text(file,
+                       "Das Anwendungsdokument \"%s\" konnte nicht gelesen werden: bemessen wurde "
+                       "mit den eingebauten Vorgabewerten \"%s\".",
+                       Get_Active_NAD_Title(), Nad_Record.name);
     }
-    if (Is_Active_NAD_File_Read()) {
-        Oli_Write_Heading(file, 1, "Nachweise nach DIN EN 1995, %s", Get_Active_NAD_Title());
-        return;
-    }
-    Oli_Write_Heading(file, 1, "Nachweise nach DIN EN 1995, eingebaute Vorgabewerte %s",
-                      Nad_Record.name);
-    Oli_Write_Text(file,
-                   "Das Anwendungsdokument \"%s\" konnte nicht gelesen werden: bemessen wurde "
-                   "mit den eingebauten Vorgabewerten \"%s\".",
-                   Get_Active_NAD_Title(), Nad_Record.name);
 }
 
 /*

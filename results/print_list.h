@@ -52,6 +52,15 @@ void Print_Remove_Stale_Files(void);
 int Write_Print_List(int write);
 
 /*
+** The rules and values the design takes, as the report's heading of the checks names them
+** ("Nachweise nach ..."): "DIN EN 1995, Deutschland" with the active annex, "... (benutzerdefiniert)"
+** for a user's annex, "DIN EN 1995, eingebaute Vorgabewerte EC-Standard" where the annex's file
+** could not be read, "..., teils eingebaute Vorgabewerte" where parts of it could not, and
+** "DIN 1052:2008" without an annex. Written into out (size bytes, code page 850); answers out.
+*/
+const char *Design_Rules_Name(char *out, size_t size);
+
+/*
 ** With hold non-zero, the files of the following prints are written and synced but not put in
 ** place: Print_Put_In_Place then puts them there (install 1; 1 on success, 0 after a message
 ** box) or drops them (install 0). The printer holds them until its PDF is written, so that a

@@ -292,7 +292,12 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
     Trim_Page_Texts();
     Regenerate_Lkoms_If_Generated();
     int r = 0;
-    Page_Heading(r++, "Ausnutzungen");
+    /* named with the annex whose values design the splice, as the report's heading does */
+    char rules[160], head[200];
+    if (Page_Rules_Name(rules, sizeof rules)[0])
+        snprintf(head, sizeof head, "Ausnutzungen nach %s", rules);
+    else snprintf(head, sizeof head, "Ausnutzungen");
+    Page_Heading(r++, head);
     /* Computed once per change of the input; a visit without one shows the kept results. */
     int code = 0;
     double total = Splice_Calc_Checked(&code);

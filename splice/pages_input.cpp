@@ -19,6 +19,7 @@
 #include "foundation/foundation.h"
 #include "nad/nad.h"
 #include "platform/zelkwin.h"
+#include "results/print_list.h"
 #include "results/results.h"
 
 Page_Shadow_Rec Page_Shadow;
@@ -33,6 +34,16 @@ void Page_Heading(int row, const char *text)
     Wdg_Set_Font(4096 | 0x10000);
     Wdg_Draw_Text(PAGE_LABEL_X, Page_Row_Y(row), text, nullptr);
     Wdg_Set_Font(4096);
+}
+
+const char *Page_Rules_Name(char *out, size_t size)
+{
+    /* a drawing never activates an annex: the record would change under the design */
+    if (Nad_Params != nullptr && !Is_NAD_Activated()) {
+        if (size > 0) out[0] = '\0';
+        return out;
+    }
+    return Design_Rules_Name(out, size);
 }
 
 void Page_Label(int row, const char *text)
@@ -158,8 +169,16 @@ void Page_System(int area)
         run = Splice_Calc_Prepared();
     }
     int r = 0;
-    Page_Heading(r++, "Sto\xe1"
-                      "art");
+    Page_Heading(r, "Sto\xe1"
+                    "art");
+    /* the annex whose values design the splice, as the report's heading of the checks names it */
+    char rules[160];
+    if (Page_Rules_Name(rules, sizeof rules)[0]) {
+        Wdg_Set_Font(4096 | 0x10000);
+        Wdg_Printf_Text(PAGE_RULES_X, Page_Row_Y(r), "Nachweise nach %s", rules);
+        Wdg_Set_Font(4096);
+    }
+    r++;
     for (int i = 0; i < 3; i++)
         Wdg_Option_Button(PAGE_LABEL_X + 10 + 160 * i, Page_Row_Y(r), Splice_Kind_Texts[i], i,
                           &s->splice_kind, &Page_Active);

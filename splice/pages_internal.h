@@ -4,6 +4,8 @@
 */
 #pragma once
 
+#include <cstddef>
+
 #include "catalogue/catalogue.h"
 
 enum {
@@ -11,6 +13,7 @@ enum {
     PAGE_ROW = 26,      /* pixels from row to row */
     PAGE_LABEL_X = 12,  /* left edge of headings and labels */
     PAGE_FIELD_X = 330, /* left edge of the input fields */
+    PAGE_RULES_X = 700, /* left edge of the rules named beside the first heading */
     PAGE_CHOICE_SLOTS = 16
 };
 
@@ -53,6 +56,9 @@ extern int Page_Active; /* 1: the activity cell of the always active fields */
 int Page_Row_Y(int row);
 void Page_Heading(int row, const char *text);
 void Page_Label(int row, const char *text);
+/* The rules and the annex that design the splice as the report names them (Design_Rules_Name),
+** or "" while no annex has been activated: a drawing never activates one. Answers out. */
+const char *Page_Rules_Name(char *out, size_t size);
 void Page_Float(int row, const char *label, double *var, int decimals, double lower, double upper,
                 const char *name);
 void Page_Choice(int slot, int x, int y, const Mat_List_Item *items, int count, int *index);

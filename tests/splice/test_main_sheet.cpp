@@ -546,6 +546,34 @@ TEST_F(Program, PreviewPlansHelpAndAnnexEntries)
     EXPECT_NE(Nad_EC3_Params_Ptr, nullptr);
 }
 
+/* The annex whose values design the splice is named where the results are read: in the heading
+** of the utilisation page and beside the first heading of the system page, as the report's
+** heading of the checks names it; another annex chosen in the file is named instead. */
+TEST_F(Program, TheActiveAnnexIsNamedOnTheSystemAndTheUtilisationPage)
+{
+    const std::string input =
+        Slurp((std::string(SPLICE_SOURCE_DIR) + "/examples/zugstoss_nagel/zugstoss_nagel_01.inp")
+                  .c_str());
+    std::ofstream("Stoss_01.inp", std::ios::binary) << input;
+    EXPECT_EQ(Run("snapshot system.png\n" + Tab(4) + "snapshot util.png\n"), 1);
+    EXPECT_TRUE(Log_Has("TEXT", "Nachweise nach DIN EN 1995, Deutschland"));
+    EXPECT_TRUE(Log_Has("TEXT", "Ausnutzungen nach DIN EN 1995, Deutschland"));
+    EXPECT_TRUE(Log_Has("TEXT", "maximale Ausnutzung"));
+
+    std::string other = input;
+    other.replace(other.find("\xAE"
+                             "Deutschland\xAF"),
+                  13,
+                  "\xAE"
+                  "EC-Standardparameter\xAF");
+    std::ofstream("Stoss_01.inp", std::ios::binary) << other;
+    Clear_NAD_State();
+    EXPECT_EQ(Run(Tab(4)), 1);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
+    EXPECT_TRUE(Log_Has("TEXT", "Ausnutzungen nach DIN EN 1995, EC-Standardparameter"));
+    EXPECT_FALSE(Log_Has("TEXT", "Deutschland"));
+}
+
 /* An annex name that no file provides: the warning comes during start-up, before the main
 ** sheet, and "Deutschland" is active. */
 TEST_F(Program, AnUnknownAnnexWarnsBeforeTheMainSheet)
@@ -602,6 +630,8 @@ TEST_F(Program, ADamagedUserAnnexIsSaidAndTheUtilisationPageNamesItsBlock)
                                 "gelesen. Die eingebauten Vorgabewerte \"EC-Standard\" gelten "
                                 "für:"));
     EXPECT_TRUE(Log_Has("TEXT", " #EC5 (EN 1995)"));
+    EXPECT_TRUE(Log_Has("TEXT", "Ausnutzungen nach DIN EN 1995, Österreich (benutzerdefiniert), "
+                                "teils eingebaute Vorgabewerte"));
 
     std::ofstream((dram + "/NADS/1.NAD").c_str(), std::ios::binary) << annex;
     Clear_NAD_State();
@@ -609,6 +639,7 @@ TEST_F(Program, ADamagedUserAnnexIsSaidAndTheUtilisationPageNamesItsBlock)
     EXPECT_FALSE(Log_Has("MESSAGE", "beschädigt"));
     EXPECT_FALSE(Log_Has("TEXT", "Vorgabewerte"));
     EXPECT_TRUE(Log_Has("TEXT", "maximale Ausnutzung"));
+    EXPECT_TRUE(Log_Has("TEXT", "Ausnutzungen nach DIN EN 1995, Österreich (benutzerdefiniert)"));
 }
 
 /* An input file that another program saved in UTF-8: its annex name is read (or, unknown here,
