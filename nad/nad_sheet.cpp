@@ -104,11 +104,26 @@ void Draw_NAD_List(int area)
 
 /* ---------------------------------------------------------------- selection sheet */
 
+/* Start the environment's annex editor "$EXEC/Quandrel" with the active name; where it is not
+** installed, a box says so (as the plans entry does for the plan editor). */
 static void Start_Annex_Editor(void)
 {
     const char *exec = VELGetEnv("EXEC");
     char path[RT_PATH_MAX];
-    if (!exec || !Rt_Path_Join(path, sizeof path, exec, "Quandrel")) return;
+    const int named = exec && Rt_Path_Join(path, sizeof path, exec, "Quandrel");
+    if (!named || !Rt_Is_Executable(path)) {
+        Init_Message();
+        Set_Message_Symbol(1, 0, 0, 0);
+        Set_Message_Title("Anwendungsdokumente");
+        Fill_Message("Der Editor der Anwendungsdokumente ist nicht installiert.");
+        if (named) {
+            char line[RT_PATH_MAX + 32];
+            snprintf(line, sizeof line, "Er wird erwartet als %s", path);
+            Fill_Message(line);
+        }
+        Draw_Message();
+        return;
+    }
     const char *active = Nad_Active_Name();
     const char *argv[3] = {path, active ? active : "", nullptr};
     VELSpawnv(path, argv);

@@ -112,22 +112,55 @@ TEST(NadSheet, ListShowsEveryAnnexAndCutsLongNames)
     Push_RFont();
 }
 
+/* A press of the edit button beside "Auswahl:" (the head reacts to moves: the move opens the
+** pass, the press then hits the button), then the lines `then` and cancel. */
+static std::string Press_Edit_Button(const std::string &then = "")
+{
+    const int x1 = NPIXEL_X / 2 - 145, y1 = NPIXEL_Y / 2 - 145;
+    char s[96];
+    const int bx = x1 + 12 + 251 + 4, by = y1 + 35 + 7 + 3;
+    snprintf(s, sizeof s, "move %d %d\npress %d %d\nrelease %d %d\n", bx, by, bx, by, bx, by);
+    return std::string(s) + then + Click_Button(16);
+}
+
 TEST(NadSheet, EditButtonStartsTheAnnexEditorWithTheActiveName)
 {
     Host host(true, true, true);
     host.Install_Repository_Data();
+    Write_File(host.exec + "/Quandrel", "#!/bin/sh\nexit 0\n");
+    ASSERT_EQ(chmod((host.exec + "/Quandrel").c_str(), 0755), 0);
     Set_Active_NAD("Deutschland");
     ZW_Test_Reset();
-    const int x1 = NPIXEL_X / 2 - 145, y1 = NPIXEL_Y / 2 - 145;
-    char s[96];
-    const int bx = x1 + 12 + 251 + 4, by = y1 + 35 + 7 + 3;
-    /* the head reacts to moves: the move opens the pass, the press then hits the button */
-    snprintf(s, sizeof s, "move %d %d\npress %d %d\nrelease %d %d\n", bx, by, bx, by, bx, by);
-    ZW_Test_Set_Script(std::string(s) + Click_Button(16));
+    ZW_Test_Set_Script(Press_Edit_Button());
     Edit_NAD_Selection_Sheet();
     EXPECT_TRUE(Log_Has("EDIT 4"));
     EXPECT_TRUE(Log_Has("SPAWN " + host.exec + "/Quandrel"));
+    EXPECT_FALSE(Log_Has("MESSAGE"));
     EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+}
+
+/* Without the editor (or with a file of its name that cannot be run) the button says so, as
+** the plans entry does for the plan editor, and where the editor is looked for; the sheet
+** stays open and nothing is started. */
+TEST(NadSheet, EditButtonWithoutTheEditorSaysItIsNotInstalled)
+{
+    Host host(true, true, true);
+    host.Install_Repository_Data();
+    Set_Active_NAD("Deutschland");
+    for (const bool file : {false, true}) {
+        SCOPED_TRACE(file ? "not executable" : "missing");
+        if (file) Write_File(host.exec + "/Quandrel", "kein Programm\n");
+        ZW_Test_Reset();
+        ZW_Test_Set_Script(Press_Edit_Button("snapshot editor.png\n"));
+        Edit_NAD_Selection_Sheet();
+        EXPECT_TRUE(Log_Has("EDIT 4"));
+        EXPECT_TRUE(Log_Has("MESSAGE [Anwendungsdokumente] Der Editor der Anwendungsdokumente ist "
+                            "nicht installiert. | Er wird erwartet als "
+                            + host.exec + "/Quandrel"));
+        EXPECT_FALSE(Log_Has("SPAWN"));
+        EXPECT_TRUE(Log_Has("EDIT 3")); /* the sheet went on to its cancel */
+        EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    }
 }
 
 TEST(NadSheet, WarningButtonLeadsToTheSelectionSheet)
