@@ -28,6 +28,16 @@
 
 #define CHAR_ACTION_COUNT 6
 
+/* Index of each of the six actions in the rows of the page and the record. */
+enum {
+    CHAR_ACTION_DEAD = 0,      /* Eigengewicht */
+    CHAR_ACTION_PERMANENT = 1, /* ständige Lasten */
+    CHAR_ACTION_IMPOSED = 2,   /* Nutzlasten */
+    CHAR_ACTION_SNOW = 3,      /* Schnee */
+    CHAR_ACTION_WIND = 4,      /* Wind */
+    CHAR_ACTION_QUAKE = 5      /* Erdbeben */
+};
+
 /* Categories of the imposed load "Nutzlasten" (EN 1990, Table A1.1), in the order of the
 ** annex's rows of combination factors: category c takes psi index c + 1. */
 enum {

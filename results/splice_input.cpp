@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "catalogue/cat_types.h"
+
 Splice_Input_Record Splice_Input;
 char Bauteilkennung[BAUTEILKENNUNG_MAX];
 
@@ -70,6 +72,9 @@ void Set_Splice_Input_Defaults(Splice_Input_Record *si)
     si->gamma_m_t90 = 1.3;
     si->governing_vbm = 0;
 
+    for (int i = 0; i < CHAR_ACTION_COUNT; i++)
+        si->Char_Actions[i].kled = Char_Action_Start_Kled(i);
+
     for (int g = 0; g < LKOM_GROUPS; g++) {
         Lkom_Group *grp = &si->lkom.groups[g];
         grp->kled = g < 5 ? g : 2;
@@ -90,6 +95,15 @@ void Set_Splice_Input_Defaults(Splice_Input_Record *si)
     si->print.long_h = 8.0;
     si->print.cross_w = 10.0;
     si->print.cross_h = 8.0;
+}
+
+int32_t Char_Action_Start_Kled(int i)
+{
+    switch (i) {
+    case CHAR_ACTION_WIND: return KLED_KURZ;
+    case CHAR_ACTION_QUAKE: return KLED_SEHR_KURZ;
+    default: return KLED_STAENDIG;
+    }
 }
 
 Lkom_Entry *Get_Lkom_Entry(int g, int e)

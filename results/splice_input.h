@@ -235,6 +235,14 @@ extern char Bauteilkennung[BAUTEILKENNUNG_MAX];
 */
 void Set_Splice_Input_Defaults(Splice_Input_Record *si);
 
+/*
+** The load-duration class (KLED_*) that the row of action index i starts with, as the German
+** annex assigns it (DIN EN 1995-1-1/NA, Table NA.1, with EN 1995-1-1, 2.3.1.2 and Table 2.2):
+** wind short-term, an earthquake as an accidental action instantaneous; the other rows start
+** permanent, the least kmod, until the user picks their class.
+*/
+int32_t Char_Action_Start_Kled(int i);
+
 /* Pointer to the combination of group g, entry e; null outside the table. */
 Lkom_Entry *Get_Lkom_Entry(int g, int e);
 

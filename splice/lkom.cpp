@@ -353,6 +353,13 @@ static void Add_Action(Gen_Comb *c, int action, double f1, double f2, int kled)
     if (kled > c->kled) c->kled = kled; /* the shortest class governs */
 }
 
+/* An action switched on with M_k, N_k and V_k all zero adds nothing: its combinations would
+** repeat those without it in the group of its own (shorter) class, with a larger kmod. */
+static int Carries_Load(const Char_Action_Rec *a)
+{
+    return a->M_k != 0.0 || a->N_k != 0.0 || a->V_k != 0.0;
+}
+
 int Do_Generate_Lkoms(const Char_Action_Rec *act, Lkom_Table *t, Lkom_Generation_Report *report)
 {
     Lkom_Generation_Report local;
@@ -364,7 +371,7 @@ int Do_Generate_Lkoms(const Char_Action_Rec *act, Lkom_Table *t, Lkom_Generation
     int perm[CHAR_ACTION_COUNT], var[CHAR_ACTION_COUNT];
     int np = 0, nv = 0, quake = -1;
     for (int i = 0; i < CHAR_ACTION_COUNT; i++) {
-        if (!act[i].used) continue;
+        if (!act[i].used || !Carries_Load(&act[i])) continue;
         if (i <= 1) perm[np++] = i;
         else if (i <= 4) var[nv++] = i;
         else quake = i;

@@ -63,6 +63,7 @@ static void Action_Rows(int *r)
     (*r)++;
     for (int i = 0; i < CHAR_ACTION_COUNT; i++) {
         Char_Action_Rec *a = &s->Char_Actions[i];
+        Page_Shadow.action_used_drawn[i] = a->used;
         y = Page_Row_Y(*r);
         char label[64];
         snprintf(label, sizeof label, "%d %s", i + 1, Char_Action_Name(i, s->snow_above_1000));
@@ -516,6 +517,22 @@ static int Fastener_Page_Choice(void)
     return 0;
 }
 
+/* A row of an action switched on with all its loads still zero, whose class stands at
+** "ständig" (the start of every row in older files), takes the class the annex gives its
+** action (Char_Action_Start_Kled): a wind row switched on reads "kurz", not "ständig". */
+static void Start_Switched_On_Actions(void)
+{
+    Splice_Input_Record *s = &Splice_Input;
+    if (!s->lkom_generated) return; /* the rows were not on the page */
+    for (int i = 0; i < CHAR_ACTION_COUNT; i++) {
+        Char_Action_Rec *a = &s->Char_Actions[i];
+        if (a->used && !Page_Shadow.action_used_drawn[i] && a->M_k == 0.0 && a->N_k == 0.0
+            && a->V_k == 0.0 && a->kled == KLED_STAENDIG)
+            a->kled = Char_Action_Start_Kled(i);
+        Page_Shadow.action_used_drawn[i] = a->used;
+    }
+}
+
 int Page_After_Input(int page)
 {
     Splice_Input_Record *s = &Splice_Input;
@@ -570,6 +587,7 @@ int Page_After_Input(int page)
         return 1;
     }
     case PAGE_SCHNITTGROESSEN: {
+        Start_Switched_On_Actions();
         int act = Page_Shadow.action;
         Page_Shadow.action = ACT_NONE;
         if (act == ACT_ADD_GROUP) {

@@ -48,6 +48,7 @@ typedef struct Page_Shadow_Rec {
     Page_Present_Rec present; /* what the layout page shows for the spacings left to the program */
     int mat_mid_drawn; /* materials as the first page showed them: a change resets the grade */
     int mat_side_drawn;
+    int action_used_drawn[CHAR_ACTION_COUNT]; /* the actions switched on as the page showed them */
 } Page_Shadow_Rec;
 
 extern Page_Shadow_Rec Page_Shadow;

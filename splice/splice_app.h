@@ -164,7 +164,8 @@ typedef struct Lkom_Generation_Report {
 ** EN 1990 eq. (6.10) for every permanent action unfavourable or favourable and every variable
 ** action absent, leading or accompanying, and the seismic combination of EN 1990 eq. (6.12b)
 ** for the earthquake. Each combination goes into the group of its shortest load-duration class.
-** Return the number of combinations kept.
+** An action switched on with all its loads zero takes no part. Return the number of
+** combinations kept.
 */
 int Do_Generate_Lkoms(const Char_Action_Rec *actions, Lkom_Table *t,
                       Lkom_Generation_Report *report);

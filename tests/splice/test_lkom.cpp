@@ -358,8 +358,8 @@ TEST(LkomGeneration, DuplicatesAreDroppedAndTheEarthquakeIsAccidental)
     Char_Action_Rec act[CHAR_ACTION_COUNT];
     memset(act, 0, sizeof act);
     Set_Action(&act[0], 0, 0, 10, 0, 1.35, 1.0, 1, 1);
-    /* A permanent action without forces: favourable and unfavourable give equal combinations. */
-    Set_Action(&act[1], 0, 0, 0, 0, 1.35, 1.0, 1, 1);
+    /* A permanent action of equal factors: favourable and unfavourable give equal combinations. */
+    Set_Action(&act[1], 0, 0, 5, 0, 1.0, 1.0, 1, 1);
     Set_Action(&act[5], 4, 0, 0, 20, 1.0, 0.0, 1.0, 1.0);
     Table tab;
     Lkom_Generation_Report r;
@@ -367,11 +367,11 @@ TEST(LkomGeneration, DuplicatesAreDroppedAndTheEarthquakeIsAccidental)
     EXPECT_EQ(Do_Generate_Lkoms(act, tab.t, &r), 3);
     EXPECT_EQ(r.duplicates, 2);
     EXPECT_EQ(Lkom_Count_Entries(tab.t, 0), 2);
-    EXPECT_NE(Find_N(tab.t, 0, 13.5), nullptr);
-    EXPECT_NE(Find_N(tab.t, 0, 10.0), nullptr);
-    /* G1 + G2 + A_Ed with factor 1: N 10, V 20, in the group of the earthquake's class 4. */
+    EXPECT_NE(Find_N(tab.t, 0, 13.5 + 5.0), nullptr);
+    EXPECT_NE(Find_N(tab.t, 0, 10.0 + 5.0), nullptr);
+    /* G1 + G2 + A_Ed with factor 1: N 15, V 20, in the group of the earthquake's class 4. */
     ASSERT_EQ(Lkom_Count_Entries(tab.t, 4), 1);
-    const Lkom_Entry *e = Find_N(tab.t, 4, 10.0, 1);
+    const Lkom_Entry *e = Find_N(tab.t, 4, 15.0, 1);
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(e->V_d, 20.0);
     EXPECT_EQ(e->actions[2], 5);
@@ -380,6 +380,59 @@ TEST(LkomGeneration, DuplicatesAreDroppedAndTheEarthquakeIsAccidental)
     memset(act, 0, sizeof act);
     EXPECT_EQ(Do_Generate_Lkoms(act, tab.t, &r), 0);
     for (int g = 0; g < LKOM_GROUPS; g++) EXPECT_EQ(tab.t->groups[g].used, 0);
+}
+
+/*
+** An action switched on with M_k, N_k and V_k all zero takes no part (worked by hand):
+**   G  Eigengewicht  KLED 0  N_k 10  gamma 1.35 / 1.00
+**   Q  Nutzlasten    KLED 2  N_k 8   gamma 1.50, psi_0 0.7
+**   W  Wind          KLED 3  all zero, gamma 1.50, psi_0 0.6 (switched on)
+**   E  Erdbeben      KLED 4  all zero (switched on)
+** G alone: 1.35*10 = 13.5 and 10 (group 0); Q leading: 13.5 + 12 = 25.5 and 22 (group 2): 4 in
+** all. With W and E taken part, W leading with Q accompanying would add 13.5 + 1.5*0.7*8 = 21.9
+** and 10 + 8.4 = 18.4 to group 3 (kmod of "kurz" on the loads of G and Q), and E the accidental
+** combinations G + 0 (+ psi_2,E Q) to group 4.
+*/
+TEST(LkomGeneration, AnActionSwitchedOnWithoutLoadsAddsNoCombination)
+{
+    Char_Action_Rec act[CHAR_ACTION_COUNT];
+    memset(act, 0, sizeof act);
+    Set_Action(&act[CHAR_ACTION_DEAD], 0, 0, 10, 0, 1.35, 1.0, 1, 1);
+    Set_Action(&act[CHAR_ACTION_IMPOSED], 2, 0, 8, 0, 1.5, 0.0, 1.0, 0.7);
+    Set_Action(&act[CHAR_ACTION_WIND], 3, 0, 0, 0, 1.5, 0.0, 1.0, 0.6);
+    Set_Action(&act[CHAR_ACTION_QUAKE], 4, 0, 0, 0, 1.0, 1.0, 1.0, 1.0);
+    act[CHAR_ACTION_IMPOSED].psi_2E = 0.3;
+    Table tab;
+    Lkom_Generation_Report r;
+    EXPECT_EQ(Do_Generate_Lkoms(act, tab.t, &r), 4);
+    EXPECT_EQ(Lkom_Count_Entries(tab.t, 0), 2);
+    EXPECT_EQ(Lkom_Count_Entries(tab.t, 2), 2);
+    EXPECT_NE(Find_N(tab.t, 0, 13.5), nullptr);
+    EXPECT_NE(Find_N(tab.t, 0, 10.0), nullptr);
+    EXPECT_NE(Find_N(tab.t, 2, 25.5), nullptr);
+    EXPECT_NE(Find_N(tab.t, 2, 22.0), nullptr);
+    EXPECT_EQ(tab.t->groups[3].used, 0);
+    EXPECT_EQ(tab.t->groups[4].used, 0);
+
+    /* a load on the wind brings its combinations: W leading 13.5 + 1.5*2 = 16.5 in group 3 */
+    act[CHAR_ACTION_WIND].N_k = 2.0;
+    Do_Generate_Lkoms(act, tab.t, &r);
+    EXPECT_NE(Find_N(tab.t, 3, 16.5), nullptr);
+}
+
+/* A new splice's action rows start with the class the German annex gives each action: wind
+** short-term, the earthquake (accidental) instantaneous, the rest permanent. */
+TEST(LkomGeneration, NewActionRowsStartWithTheClassOfTheAnnex)
+{
+    Splice_Input_Record *s = (Splice_Input_Record *)calloc(1, sizeof(Splice_Input_Record));
+    Set_Splice_Input_Defaults(s);
+    const int32_t want[CHAR_ACTION_COUNT] = {0, 0, 0, 0, 3, 4}; /* ständig .. kurz, sehr kurz */
+    for (int i = 0; i < CHAR_ACTION_COUNT; i++) {
+        EXPECT_EQ(s->Char_Actions[i].kled, want[i]) << i;
+        EXPECT_EQ(s->Char_Actions[i].used, 0) << i;
+    }
+    Set_Splice_Input_Defaults(s); /* releases the remarks */
+    free(s);
 }
 
 /*

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 #include <sys/stat.h>
@@ -29,6 +31,14 @@ namespace {
 std::string At(const char *what, int x, int y)
 {
     return std::string(what) + " " + std::to_string(x) + " " + std::to_string(y) + "\n";
+}
+
+std::string Slurp_File(const char *path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
 }
 
 /* The middle of an icon of the main menu (1 national annex .. 6 save .. 8 end). */
@@ -418,6 +428,43 @@ TEST_F(SheetInput, AChangedActionGeneratesTheCombinationsAtOnce)
     std::vector<std::string> at_once = Texts_Between("EDITFLOAT  -100.00", "EDITFLOAT");
     EXPECT_TRUE(Any_Has(at_once, "-135.00"));
     EXPECT_TRUE(Any_Has(at_once, "-225.00"));
+}
+
+/* New action rows on the page of generated combinations: "Wind" starts short-term ("kurz"),
+** "Erdbeben", an accidental action, instantaneous ("sehr kurz"), as the German annex assigns them;
+** switched on with all loads zero they add no combination (the compression example keeps its
+** 10). A wind row of an older file that still stands at "ständig" reads "kurz" when switched on;
+** a row with a load keeps the class it has. */
+TEST_F(SheetInput, NewActionRowsStartWithTheAnnexClassAndAddNothingWithoutLoads)
+{
+    const std::string rows = At("click", 535, 62) + At("click", 28, 286) + At("click", 28, 312)
+                             + "snapshot actions.png\n";
+    ASSERT_EQ(Run("druckstoss_bolzen", rows), 1);
+    std::vector<std::string> after = Texts_Between("EDIT 2000", "EDIT 100");
+    EXPECT_TRUE(Any_Has(after, "TEXT 259 290 kurz"));
+    EXPECT_TRUE(Any_Has(after, "TEXT 259 316 sehr kurz"));
+    for (const std::string &l : after) {
+        if (l.find("Erzeugte Lastkombinationen:") != std::string::npos) {
+            EXPECT_EQ(l.substr(l.size() - 4), ": 10") << l;
+        }
+    }
+    EXPECT_FALSE(Any_Has(after, "LF5"));
+    EXPECT_FALSE(Any_Has(after, "LF6"));
+    EXPECT_EQ(Splice_Input.Char_Actions[CHAR_ACTION_WIND].used, 1);
+    EXPECT_EQ(Splice_Input.Char_Actions[CHAR_ACTION_QUAKE].used, 1);
+
+    /* the rows as an older version saved them: every class "ständig", the snow with its load */
+    std::string input = Slurp_File("druckstoss_bolzen_01.inp");
+    const size_t snow = input.find("ACTION 3 1 3 ");
+    ASSERT_NE(snow, std::string::npos);
+    input.replace(snow, 13, "ACTION 3 1 0 ");
+    input.insert(input.find('\n', snow) + 1, "ACTION 4 0 0 0 0 0 2 1 0.6 1.5 0\n");
+    std::ofstream("druckstoss_bolzen_01.inp", std::ios::binary) << input;
+    ASSERT_EQ(Run(nullptr, At("click", 535, 62) + At("click", 28, 286), "druckstoss_bolzen"), 1);
+    after = Texts_Between("EDIT 2000", "EDIT 100");
+    EXPECT_TRUE(Any_Has(after, "TEXT 259 290 kurz"));
+    EXPECT_TRUE(Any_Has(after, "TEXT 259 264 st\xc3\xa4ndig"));
+    EXPECT_EQ(Splice_Input.Char_Actions[CHAR_ACTION_SNOW].kled, 0);
 }
 
 /* Return or Tab after the length moves on and opens no list: "Nachweisverfahren" below it stays
