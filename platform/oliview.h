@@ -13,8 +13,10 @@
 /* ---- entries ---- */
 
 /* Show the print list in the window: pages scroll with the wheel, Up/Down, PgUp/PgDn,
-** Home/End; '+' and '-' zoom; Esc, 'q' or closing the window ends. Answers 1 when the list
-** was shown, 0 when it cannot be read. */
+** Home/End; '+' and '-' zoom; Esc, 'q' or closing the window ends. A page starts as high as
+** the screen; the bar says the zoom against the paper size at 96 pixels per inch (a page of
+** 29.7 cm on 714 pixels reads "Zoom 64 %"). Answers 1 when the list was shown, 0 when it cannot
+** be read. */
 int Oli_View_File(const char *path);
 
 /* Print the list into a PDF file: pdf_path, or "<path>.pdf" when pdf_path is null. Answers 1,

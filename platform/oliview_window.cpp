@@ -21,6 +21,8 @@ namespace {
 
 const int BAR = 26; /* status bar height, pixels */
 const int GAP = 14; /* between pages */
+/* Screen pixels of a paper inch at 100 %: the 96 per inch a Windows screen is taken to have. */
+const double SCREEN_PX_PER_INCH = 96.0;
 
 struct View {
     Oli_Spool *spool = nullptr;
@@ -28,10 +30,16 @@ struct View {
     int count = 0;                /* pages; -1 after a page could not be kept */
     int error = 0;                /* errno of that failure */
     std::map<int, Oli_Page> held; /* the pages in view at the last drawing */
-    double zoom = 1.0;            /* 1: a page as high as the screen below the bar */
+    double zoom = 1.0;            /* 1: a page as high as the screen below the bar (fit) */
     double scroll = 0;            /* pixels from the top of the first page */
 
     double page_h() const { return (NPIXEL_Y - BAR - 2 * GAP) * zoom; }
+    /* The zoom the bar shows, in percent: the page's height on the screen against its paper
+    ** height at 96 pixels per inch, so that a page shrunk to fit the screen says so. */
+    int percent() const
+    {
+        return (int)std::lround(100.0 * page_h() / (OLI_PAGE_H / 2.54 * SCREEN_PX_PER_INCH));
+    }
     double page_w() const { return page_h() * OLI_PAGE_W / OLI_PAGE_H; }
     double total() const { return count * (page_h() + GAP); }
     void clamp()
@@ -93,7 +101,7 @@ void draw(View &v)
         bar, sizeof bar,
         "Seite %d von %d   Zoom %d %%   Mausrad, Bild auf/ab: bl\x84ttern   +/-: Zoom   Esc: schlie\xE1"
         "en",
-        v.first_page() + 1, v.count, (int)std::lround(v.zoom * 100));
+        v.first_page() + 1, v.count, v.percent());
     zw::Text_Rgb(10, 18, bar, 0x202020, 0x1000);
     zw::Mark_Dirty();
     zw::Present();
@@ -182,7 +190,7 @@ int Oli_View_File(const char *path)
         draw(v);
         char line[80];
         snprintf(line, sizeof line, "OLI-VIEW PAGE %d/%d ZOOM %d", v.first_page() + 1, v.count,
-                 (int)std::lround(v.zoom * 100));
+                 v.percent());
         zw::Log_Line(line);
     }
     Restore_Screen_Rectangle(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);

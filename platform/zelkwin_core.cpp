@@ -428,6 +428,15 @@ void ZW_Test_Reset(void)
     M_LEFT = M_RIGHT = M_SCROLL = 0;
 }
 
+void ZW_Test_Set_Screen(int width, int height)
+{
+    Ensure_Init();
+    NPIXEL_X = width;
+    NPIXEL_Y = height;
+    Make_Surface();
+    ZW_Test_Reset();
+}
+
 void ZW_Test_Keep_Log(int on) { St().memory_log = on != 0; }
 
 void ZW_Test_Start_From_Environment(void)

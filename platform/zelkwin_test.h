@@ -14,6 +14,8 @@
 ** log lines are kept from then on (the program alone keeps none: it writes a log only into the
 ** file of SPLICE_GUI_LOG). */
 void ZW_Test_Reset(void);
+/* Gives the virtual screen another size (as SPLICE_SCREEN does at start-up), then resets. */
+void ZW_Test_Set_Screen(int width, int height);
 /* Keep the log lines (1) or not (0), as the program does: for measuring. */
 void ZW_Test_Keep_Log(int on);
 /* Forgets the loaded bitmaps only (the next draw reads the file again; a missing file is logged

@@ -47,10 +47,12 @@ TEST(OliviewWindow, PagesScrollZoomAndEnd)
         "key pgdn\nsnapshot vorschau.png\ntype +\nwheel -2\nkey end\nkey esc\nkey down\n");
     ASSERT_EQ(Oli_View_File("fenster_01.oli"), 1);
     std::string total = "/" + std::to_string(n);
+    /* the zoom against the paper: A4, 29.7 cm = 11.69 in at 96 pixels per inch = 1122.5 pixels;
+    ** the page starts 960 - 26 - 2 * 14 = 906 pixels high: 80.7 %, after '+' x 1.25: 100.9 % */
     std::vector<std::string> want = {
-        "OLI-View fenster_01.oli", "OLI-VIEW PAGE 2" + total + " ZOOM 100",
-        "OLI-VIEW PAGE 2" + total + " ZOOM 125", "OLI-VIEW PAGE 2" + total + " ZOOM 125",
-        "OLI-VIEW PAGE " + std::to_string(n) + total + " ZOOM 125"};
+        "OLI-View fenster_01.oli", "OLI-VIEW PAGE 2" + total + " ZOOM 81",
+        "OLI-VIEW PAGE 2" + total + " ZOOM 101", "OLI-VIEW PAGE 2" + total + " ZOOM 101",
+        "OLI-VIEW PAGE " + std::to_string(n) + total + " ZOOM 101"};
     EXPECT_EQ(view_lines(), want);
     EXPECT_EQ(ZW_Test_Pending_Events(), 1);   /* Esc ended the preview before the last key */
     EXPECT_EQ(ZW_Test_Pixel(5, 500), before); /* the screen under the preview is back */
@@ -72,6 +74,32 @@ TEST(OliviewWindow, PagesScrollZoomAndEnd)
     EXPECT_GT(white, (long)w * h / 4);
     EXPECT_GT(dark, 500);
     EXPECT_GT(desk, 1000);
+}
+
+/* The bar says the real zoom of the page shrunk to fit the screen: on 1366 x 768 the page is
+** 768 - 26 - 2 * 14 = 714 pixels high against 1122.5 of A4 at 96 pixels per inch, 63.6 %; on
+** 1280 x 960, 906 pixels, 80.7 %. */
+TEST(OliviewWindow, TheBarSaysTheRealZoomOfAShrunkPage)
+{
+    ASSERT_EQ(Viewer_Write_Sample_List("zoom_01.oli", 0, 10), 1);
+    const struct {
+        int w, h;
+        const char *bar;
+    } rows[] = {{1366, 768, "Zoom 64 %"}, {1280, 960, "Zoom 81 %"}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.w);
+        ZW_Test_Set_Screen(row.w, row.h);
+        ZW_Test_Set_Script(std::string("snapshot zoom_") + std::to_string(row.w)
+                           + ".png\nkey esc\n");
+        ASSERT_EQ(Oli_View_File("zoom_01.oli"), 1);
+        bool said = false;
+        for (const std::string &l : ZW_Test_Log_Lines())
+            if (l.rfind("TEXT 10 18 Seite 1 von ", 0) == 0) {
+                EXPECT_NE(l.find(std::string("   ") + row.bar + "   "), std::string::npos) << l;
+                said = true;
+            }
+        EXPECT_TRUE(said);
+    }
 }
 
 TEST(OliviewWindow, ClosingTheWindowEndsThePreview)
