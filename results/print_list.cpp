@@ -8,12 +8,14 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include <sys/stat.h>
 
 #include "results/splice_checks.h"
 #include "nad/nad.h"
 #include "foundation/codepage.h"
+#include "foundation/screen_tools.h"
 #include "platform/runtime.h"
 #include "platform/zelkwin.h"
 #include "platform/zelkgrft.h"
@@ -67,15 +69,16 @@ static int Print_Running = 0;
 static int Hold_Files = 0;
 static Rt_Safe_File *Held[PRINT_PLOTS_MAX + 1];
 static int Held_Count = 0;
-/* The first file that failed, with its reason. */
-static char Failed_Path[1024];
+/* The first file that failed (its whole path, which may be longer than the print list's own
+** buffer: the PDF and the temporary names add to it), with its reason. */
+static std::string Failed_Path;
 static int Failed_Error = 0;
 static int Failed_Removal = 0; /* it failed to be taken out of its place (the old PDF) */
 
 void Print_Note_Failure(const char *path, int err)
 {
-    if (Failed_Path[0] != '\0') return;
-    snprintf(Failed_Path, sizeof Failed_Path, "%s", path && path[0] ? path : "(ohne Namen)");
+    if (!Failed_Path.empty()) return;
+    Failed_Path = path && path[0] ? path : "(ohne Namen)";
     Failed_Error = err ? err : EIO;
 }
 
@@ -179,9 +182,33 @@ static void Begin_Print(void)
     Print_Remove_Stale_Files();
     Print_Running = 1;
     Print_Plot_Count = 0;
-    Failed_Path[0] = '\0';
+    Failed_Path.clear();
     Failed_Error = 0;
     Failed_Removal = 0;
+}
+
+/* Fill a line into the message box that may be wider than the box can show (a path of a deep
+** folder): it is broken into lines that each fit the widest box beside its symbol, after a '/'
+** where one is, so that the box shows the whole text. */
+static void Fill_Message_Wrapped(const std::string &text)
+{
+    const int room = NPIXEL_X - 100; /* a box is at most 20 pixels narrower than the screen */
+    size_t from = 0;
+    while (from < text.size()) {
+        /* the longest piece from `from` that fits, at least one character */
+        size_t end = from + 1;
+        while (end < text.size()
+               && Text_Width_In_Font(text.substr(from, end + 1 - from).c_str(), 0x1000) <= room)
+            end++;
+        if (end < text.size()) {
+            const size_t slash = text.rfind('/', end - 1);
+            if (slash != std::string::npos && slash >= from && slash + 1 > from + (end - from) / 2)
+                end = slash + 1; /* the break after a folder's name, when it is not too early */
+        }
+        Fill_Message(text.substr(from, end - from).c_str());
+        from = end;
+    }
+    if (text.empty()) Fill_Message("");
 }
 
 static void Close_Files(Rt_Safe_File **files, int n)
@@ -200,13 +227,11 @@ enum {
 ** stand (PRINT_*); pdf_removed: the PDF of the last print was taken away before. */
 static void Show_Print_Failure(int stands, int pdf_removed)
 {
-    char line[sizeof Failed_Path + 32];
     Init_Message();
     Set_Message_Symbol(3, 0, 0, 0);
     Set_Message_Title("Fehler");
     Fill_Message("Die Druckliste kann nicht erzeugt werden!");
-    snprintf(line, sizeof line, "Die Datei %s", Failed_Path);
-    Fill_Message(line);
+    Fill_Message_Wrapped("Die Datei " + Failed_Path);
     Fill_Message(Failed_Removal ? "kann nicht entfernt werden:" : "kann nicht geschrieben werden:");
     Fill_Message(Rt_Error_Text(Failed_Error));
     if (stands == PRINT_KEPT)
@@ -242,10 +267,10 @@ static int Install_Files(Rt_Safe_File **files, int n, Rt_Safe_File *pdf)
 {
     if (n == 0 && pdf == nullptr) return 1;
     const char *old_pdf = pdf != nullptr ? Rt_Safe_Path(pdf) : Get_Print_Pdf_Path();
-    for (int i = 0; i < n && Failed_Path[0] == '\0'; i++)
+    for (int i = 0; i < n && Failed_Path.empty(); i++)
         if (Is_Folder(Rt_Safe_Path(files[i]))) Print_Note_Failure(Rt_Safe_Path(files[i]), EISDIR);
     char plot[BAUTEILKENNUNG_MAX + 16];
-    int kept = Failed_Path[0] == '\0';
+    int kept = Failed_Path.empty();
     for (int k = 1; k <= PRINT_PLOTS_MAX && kept; k++) {
         Plot_Name(k, plot, sizeof plot);
         if (!Is_Folder(plot) && !Rt_Keep_Aside(plot)) {
@@ -265,16 +290,16 @@ static int Install_Files(Rt_Safe_File **files, int n, Rt_Safe_File *pdf)
     }
     const int pdf_removed = had_pdf && !Rt_File_Exists(old_pdf);
     int stands = PRINT_KEPT;
-    if (Failed_Path[0] == '\0' && !Rt_Remove_Old_File(Oli_Path)) {
+    if (Failed_Path.empty() && !Rt_Remove_Old_File(Oli_Path)) {
         Print_Note_Failure(Oli_Path, errno);
         Failed_Removal = 1;
     }
-    for (int i = 0; i < n && Failed_Path[0] == '\0'; i++) {
+    for (int i = 0; i < n && Failed_Path.empty(); i++) {
         if (strcmp(Rt_Safe_Path(files[i]), Oli_Path) == 0) continue; /* the print list last */
         if (!Rt_Safe_Install(files[i]))
             Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
     }
-    for (int k = 1; k <= PRINT_PLOTS_MAX && Failed_Path[0] == '\0'; k++) {
+    for (int k = 1; k <= PRINT_PLOTS_MAX && Failed_Path.empty(); k++) {
         Plot_Name(k, plot, sizeof plot);
         int drawn = 0;
         for (int i = 0; i < n; i++) drawn |= strcmp(Rt_Safe_Path(files[i]), plot) == 0;
@@ -283,18 +308,18 @@ static int Install_Files(Rt_Safe_File **files, int n, Rt_Safe_File *pdf)
             Failed_Removal = 1;
         }
     }
-    for (int i = 0; i < n && Failed_Path[0] == '\0'; i++)
+    for (int i = 0; i < n && Failed_Path.empty(); i++)
         if (strcmp(Rt_Safe_Path(files[i]), Oli_Path) == 0 && !Rt_Safe_Install(files[i]))
             Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
-    if (kept && Failed_Path[0] != '\0' && !Put_Back_Old_Print()) stands = PRINT_ASIDE;
-    if (Failed_Path[0] == '\0' && pdf != nullptr && !Rt_Safe_Install(pdf)) {
+    if (kept && !Failed_Path.empty() && !Put_Back_Old_Print()) stands = PRINT_ASIDE;
+    if (Failed_Path.empty() && pdf != nullptr && !Rt_Safe_Install(pdf)) {
         Print_Note_Failure(Rt_Safe_Path(pdf), Rt_Safe_Error(pdf));
         stands = PRINT_NEW_NO_PDF;
     }
     if (stands != PRINT_ASIDE) Drop_Asides();
     Close_Files(files, n);
     Rt_Safe_Close(pdf);
-    if (Failed_Path[0] == '\0') return 1;
+    if (Failed_Path.empty()) return 1;
     Show_Print_Failure(stands, pdf_removed);
     return 0;
 }
@@ -312,7 +337,7 @@ static int End_Print(Rt_Safe_File *list)
     for (int i = 0; i < n; i++)
         if (!Rt_Safe_Finish(files[i]))
             Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
-    if (Failed_Path[0] != '\0') {
+    if (!Failed_Path.empty()) {
         Close_Files(files, n);
         Show_Print_Failure(PRINT_KEPT, 0);
         return 0;
@@ -341,7 +366,7 @@ int Print_Put_In_Place_With_Pdf(int install, Rt_Safe_File *pdf)
         Rt_Safe_Close(pdf);
         return 1;
     }
-    Failed_Path[0] = '\0';
+    Failed_Path.clear();
     Failed_Error = 0;
     Failed_Removal = 0;
     return Install_Files(Held, n, pdf);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "foundation/codepage.h"
+#include "foundation/screen_tools.h"
 #include "platform/runtime.h"
 #include "platform/zelkwin.h"
 #include "results/print_list.h"
@@ -410,6 +411,51 @@ TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
     EXPECT_EQ(Write_Print_List(1), 0);
     EXPECT_NE(access("druck03.SPF", F_OK), 0);
     Expect_Nothing_Aside(names);
+}
+
+/* A print list in a deep folder: its PDF's name, 1027 bytes, is longer than a path buffer of 1024
+** bytes. A folder of that name keeps the print out, and the box names the whole path, broken
+** over as many lines as it takes, each of which the box can show. */
+TEST(PrintList, TheFailureBoxShowsTheWholeOfALongPath)
+{
+    Valid_Print_With_Plots("Stoss 1");
+    std::string dir;
+    for (int i = 0; i < 4; i++) { /* four folders of 200 characters */
+        dir += (i ? "/" : "") + std::string(200, (char)('a' + i));
+        ASSERT_EQ(mkdir(dir.c_str(), 0755), 0);
+    }
+    const std::string list = dir + "/" + std::string(1023 - dir.size() - 1 - 7, 'x') + "_01.oli";
+    ASSERT_EQ(list.size(), 1023u);
+    const std::string pdf = list + ".pdf";
+    ASSERT_EQ(mkdir(pdf.c_str(), 0755), 0);
+    Set_Print_List_Names(list.c_str(), "Stoss 1");
+    ZW_Test_Reset();
+    EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
+    std::vector<std::string> lines;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        if (l.rfind("MESSAGE [Fehler] ", 0) != 0) continue;
+        for (size_t from = 17, bar; from <= l.size(); from = bar + 3) {
+            bar = l.find(" | ", from);
+            if (bar == std::string::npos) bar = l.size();
+            lines.push_back(l.substr(from, bar - from));
+        }
+    }
+    const auto first = std::find_if(lines.begin(), lines.end(), [](const std::string &l) {
+        return l.rfind("Die Datei ", 0) == 0;
+    });
+    const auto after = std::find(lines.begin(), lines.end(), "kann nicht entfernt werden:");
+    ASSERT_NE(first, lines.end());
+    ASSERT_NE(after, lines.end());
+    std::string named;
+    for (auto l = first; l != after; ++l) {
+        named += *l;
+        EXPECT_LE(Text_Width_In_Font(l->c_str(), 0x1000), NPIXEL_X - 76) << *l;
+    }
+    EXPECT_EQ(named, "Die Datei " + pdf);
+    EXPECT_GT(after - first, 1);
+    EXPECT_TRUE(Message_Says("| Der Name bezeichnet einen Ordner. | Die bisherige Druckliste und "
+                             "die Plotdateien bleiben unverändert."));
+    ASSERT_EQ(system("rm -rf aaaaaaaaaa*"), 0);
 }
 
 /* Held files: the print is complete and synced but not in place until the caller says so; a
