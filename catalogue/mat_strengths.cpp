@@ -549,7 +549,8 @@ static int Plywood_Strengths(Mat_Out *o, const Mat_Query *q)
 static int Particle_Board_Strengths(Mat_Out *o, const Mat_Query *q)
 {
     if (q->grade < 0 || q->grade > 3) return 0;
-    double fm, ft, fc, fv, fc90;
+    /* a kind outside the panel kinds leaves values unset: they read as zero strength */
+    double fm = 0.0, ft = 0.0, fc = 0.0, fv = 0.0, fc90 = 0.0;
     const double t = q->depth;
     const int band = Spanplatte_Band(t);
     Get_Spanplatte_Values(q->grade, q->kind, &fm, t, &ft, &fc, &fv, &fc90);

@@ -47,7 +47,9 @@ const char *Number_Word_Below_100(int n, int final_one)
     if (n < 20) return Number_Word_Units(n, final_one);
     if (n > 99) return Word_Error;
     if (n % 10 == 0) return Number_Word_Tens(n);
-    snprintf(buf, sizeof buf, "%sund%s", Number_Word_Units(n % 10, 0), Number_Word_Tens(n));
+    if (snprintf(buf, sizeof buf, "%sund%s", Number_Word_Units(n % 10, 0), Number_Word_Tens(n))
+        >= (int)sizeof buf)
+        return Word_Error;
     return buf;
 }
 
@@ -57,8 +59,10 @@ const char *Number_Word_Below_1000(int n, int final_one)
     if (n < 100) return Number_Word_Below_100(n, final_one);
     if (n > 999) return Word_Error;
     const int rest = n % 100;
-    snprintf(buf, sizeof buf, "%shundert%s", Number_Word_Units(n / 100, 0),
-             rest ? Number_Word_Below_100(rest, final_one) : "");
+    if (snprintf(buf, sizeof buf, "%shundert%s", Number_Word_Units(n / 100, 0),
+                 rest ? Number_Word_Below_100(rest, final_one) : "")
+        >= (int)sizeof buf)
+        return Word_Error;
     return buf;
 }
 
@@ -69,8 +73,11 @@ const char *Number_Word_Below_Million(long long n)
     const int thousands = static_cast<int>(n / 1000), rest = static_cast<int>(n % 1000);
     if (thousands == 0) return Number_Word_Below_1000(rest, 1);
     char head[WORD_SIZE];
-    snprintf(head, sizeof head, "%stausend", Number_Word_Below_1000(thousands, 0));
-    snprintf(buf, sizeof buf, "%s%s", head, rest ? Number_Word_Below_1000(rest, 1) : "");
+    if (snprintf(head, sizeof head, "%stausend", Number_Word_Below_1000(thousands, 0))
+            >= (int)sizeof head
+        || snprintf(buf, sizeof buf, "%s%s", head, rest ? Number_Word_Below_1000(rest, 1) : "")
+               >= (int)sizeof buf)
+        return Word_Error;
     return buf;
 }
 
@@ -83,8 +90,12 @@ const char *Number_Word_Below_Milliard(long long n)
     if (millions == 0) return Number_Word_Below_Million(rest);
     char head[WORD_SIZE];
     if (millions == 1) snprintf(head, sizeof head, "einemillion");
-    else snprintf(head, sizeof head, "%smillionen", Number_Word_Below_1000(millions, 0));
-    snprintf(buf, sizeof buf, "%s%s", head, rest ? Number_Word_Below_Million(rest) : "");
+    else if (snprintf(head, sizeof head, "%smillionen", Number_Word_Below_1000(millions, 0))
+             >= (int)sizeof head)
+        return Word_Error;
+    if (snprintf(buf, sizeof buf, "%s%s", head, rest ? Number_Word_Below_Million(rest) : "")
+        >= (int)sizeof buf)
+        return Word_Error;
     return buf;
 }
 
@@ -97,8 +108,12 @@ const char *Number_Word_Full(long long n)
     if (milliards == 0) return Number_Word_Below_Milliard(rest);
     char head[WORD_SIZE];
     if (milliards == 1) snprintf(head, sizeof head, "einemilliarde");
-    else snprintf(head, sizeof head, "%smilliarden", Number_Word_Below_100(milliards, 0));
-    snprintf(buf, sizeof buf, "%s%s", head, rest ? Number_Word_Below_Milliard(rest) : "");
+    else if (snprintf(head, sizeof head, "%smilliarden", Number_Word_Below_100(milliards, 0))
+             >= (int)sizeof head)
+        return Word_Error;
+    if (snprintf(buf, sizeof buf, "%s%s", head, rest ? Number_Word_Below_Milliard(rest) : "")
+        >= (int)sizeof buf)
+        return Word_Error;
     return buf;
 }
 

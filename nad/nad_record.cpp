@@ -291,11 +291,16 @@ static void Say_Annex_Damaged(const char *name, int number, const char *file)
     if (Active_Damage.count > 0) {
         if (!Nad_File_Path(number, file, path, sizeof path))
             snprintf(path, sizeof path, "%s", file);
+        /* appended piece by piece: g++ 12 at -O3 takes "literal" + string for an overlapping
+        ** copy (a false -Wrestrict) */
         said = std::string(name) + "\n" + path;
         for (int i = 0; i < Active_Damage.count; i++)
-            said += "\n" + std::string(Active_Damage.parts[i].part) + " "
-                    + std::to_string(Active_Damage.parts[i].kind) + " "
-                    + std::to_string(Active_Damage.parts[i].line);
+            said.append(1, '\n')
+                .append(Active_Damage.parts[i].part)
+                .append(1, ' ')
+                .append(std::to_string(Active_Damage.parts[i].kind))
+                .append(1, ' ')
+                .append(std::to_string(Active_Damage.parts[i].line));
     }
     if (said == Damage_Said) return;
     Damage_Said = said;

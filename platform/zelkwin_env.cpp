@@ -138,7 +138,7 @@ int Find_First(const char *pattern, DOS_FIND_DATA *data, bool dirs)
         if (c == '\\') c = '/';
     size_t slash = pat.rfind('/');
     std::string dir = slash == std::string::npos ? "." : pat.substr(0, slash);
-    if (dir.empty()) dir = "/";
+    if (dir.empty()) dir.assign(1, '/'); /* not = "/": a false -Wrestrict of g++ 12 at -O3 */
     std::string mask = slash == std::string::npos ? pat : pat.substr(slash + 1);
     if (mask == "*.*") mask = "*";
     DIR *d = opendir(dir.c_str());

@@ -366,9 +366,14 @@ void Oli_Record_Table(FILE *file, int32_t nrecords, int32_t nvalues,
         return vis < w ? s + std::string((size_t)(w - vis), ' ') : s;
     };
     for (int32_t k = 0; k < nrecords; k++) {
-        std::string line = " " + pad(titles[(size_t)k], wt) + " " + pad(units[(size_t)k], wu + 1);
+        /* appended piece by piece: g++ 12 at -O3 takes "literal" + string for an overlapping
+        ** copy (a false -Wrestrict) */
+        std::string line(1, ' ');
+        line.append(pad(titles[(size_t)k], wt))
+            .append(1, ' ')
+            .append(pad(units[(size_t)k], wu + 1));
         for (int32_t i = 0; i < nvalues; i++)
-            line += " " + right(cells[(size_t)k][(size_t)i].c_str(), wc);
+            line.append(1, ' ').append(right(cells[(size_t)k][(size_t)i].c_str(), wc));
         fprintf(file, "%s\n", line.c_str());
     }
     fputs("#END_OF_TEXT\n", file);
