@@ -229,10 +229,25 @@ Box font_box(const Label &l, double cx, double cy)
                  /*b1=*/-t / 2 + ASCENT * em);
 }
 
+/* The leader of a place as it is drawn: from the middle of the dimension line to the nearest
+** point of the label's frame, stopping short of the glyphs by the clearance of any line. */
+Segment leader_of(const Label &l, const Place &p)
+{
+    const double t = cap_of(l), W = width_of(l), stop = 2 * LINE_GAP;
+    const double dx = p.lx - p.cx, dy = p.ly - p.cy;
+    const double a = dx * l.ux + dy * l.uy, b = dx * l.vx + dy * l.vy;
+    const double ca = std::clamp(a, -W / 2 - stop, W / 2 + stop),
+                 cb = std::clamp(b, -t / 2 - stop, t / 2 + stop);
+    return Segment{p.lx, p.ly, p.cx + ca * l.ux + cb * l.vx, p.cy + ca * l.uy + cb * l.vy};
+}
+
 /* Is the place free: inside the window, clear of every line, area and placed label? A label
 ** moved away from its marks also keeps NUMBER_GAP from the other labels, and its leader crosses
-** no other leader. */
-bool is_free(const Label &l, const Place &p, bool moved, double leader_gap = LEADER_GAP)
+** no other leader nor label and, with far_free, no line beyond the marks of its own chain. The
+** leader is checked as it is drawn (leader_of), not towards the label's middle: a leader that
+** ends at the label's near side may pass another label that a line to the middle misses. */
+bool is_free(const Label &l, const Place &p, bool moved, double leader_gap = LEADER_GAP,
+             bool far_free = true)
 {
     const Box ink = grown(ink_box(l, p.cx, p.cy), LINE_GAP), font = font_box(l, p.cx, p.cy);
     /* the viewer draws up to 0.3 cm beside the window, where the page is blank; above and below
@@ -265,16 +280,17 @@ bool is_free(const Label &l, const Place &p, bool moved, double leader_gap = LEA
     if (p.leader) {
         /* the leader runs from its dimension line to the label: it may cross lines, never a text
     ** or an area of the drawing */
-        const Segment lead{p.lx + (p.cx - p.lx) * 0.02, p.ly + (p.cy - p.ly) * 0.02, p.cx, p.cy};
-        const Segment whole{p.lx, p.ly, p.cx, p.cy};
+        const Segment whole = leader_of(l, p);
+        const double ex = whole.x2, ey = whole.y2;
+        const Segment lead{p.lx + (ex - p.lx) * 0.02, p.ly + (ey - p.ly) * 0.02, ex, ey};
         for (const Segment &o : F.leaders)
             if (segments_meet(whole, o) || segment_distance(whole, o) < leader_gap) return false;
         /* beyond the extension lines beside its own mark it crosses no line: a leader drawn
         ** through another dimension's lines points at that one as well */
-        const double len = std::hypot(p.cx - p.lx, p.cy - p.ly);
-        if (len > LEADER_FREE * l.h) {
+        const double len = std::hypot(ex - p.lx, ey - p.ly);
+        if (far_free && len > LEADER_FREE * l.h) {
             const double k = LEADER_FREE * l.h / len;
-            const Segment far{p.lx + (p.cx - p.lx) * k, p.ly + (p.cy - p.ly) * k, p.cx, p.cy};
+            const Segment far{p.lx + (ex - p.lx) * k, p.ly + (ey - p.ly) * k, ex, ey};
             for (const Segment &s : F.lines)
                 if (segments_meet(far, s) || segment_distance(far, s) < 2 * LINE_GAP) return false;
         }
@@ -341,9 +357,11 @@ std::vector<Place> places_of(const Label &l, int side)
 }
 
 /* How many lines of the drawing the leader of a place crosses. */
-int leader_crossings(const Place &p)
+int leader_crossings(const Label &l, const Place &p)
 {
-    const Segment lead{p.lx + (p.cx - p.lx) * 0.02, p.ly + (p.cy - p.ly) * 0.02, p.cx, p.cy};
+    const Segment drawn = leader_of(l, p);
+    const Segment lead{p.lx + (drawn.x2 - p.lx) * 0.02, p.ly + (drawn.y2 - p.ly) * 0.02, drawn.x2,
+                       drawn.y2};
     int n = 0;
     for (const Segment &s : F.lines)
         if (segments_meet(lead, s)) n++;
@@ -355,17 +373,10 @@ void emit(const Label &l, const Place &p)
 {
     const double t = cap_of(l), W = width_of(l);
     if (p.leader) {
-        /* from the dimension line to the nearest point of the label's frame */
-        const double dx = p.lx - p.cx, dy = p.ly - p.cy;
-        const double a = dx * l.ux + dy * l.uy, b = dx * l.vx + dy * l.vy;
-        /* it stops short of the glyphs by the clearance of any line */
-        const double stop = 2 * LINE_GAP;
-        const double ca = std::clamp(a, -W / 2 - stop, W / 2 + stop),
-                     cb = std::clamp(b, -t / 2 - stop, t / 2 + stop);
-        const double ex = p.cx + ca * l.ux + cb * l.vx, ey = p.cy + ca * l.uy + cb * l.vy;
-        Oli_Graphic_Line(p.lx / G.sx, p.ly / G.sy, ex / G.sx, ey / G.sy);
-        F.lines.push_back(Segment{p.lx, p.ly, ex, ey});
-        F.leaders.push_back(Segment{p.lx, p.ly, ex, ey});
+        const Segment lead = leader_of(l, p);
+        Oli_Graphic_Line(lead.x1 / G.sx, lead.y1 / G.sy, lead.x2 / G.sx, lead.y2 / G.sy);
+        F.lines.push_back(lead);
+        F.leaders.push_back(lead);
     }
     G.text_angle = l.angle;
     Oli_File_Printf(G.file, " 13 %lf\n", t);
@@ -450,34 +461,42 @@ int Oli_Graphic_Fit_End(void)
             }
     }
     /* the widest first: a narrow label finds a place beside a wide one's more easily than the
-    ** other way round (the plates' thickness beside the timber between two of them) */
+    ** other way round (the plates' thickness beside the timber between two of them); of labels
+    ** as wide, the one of the longer dimension first (4.8 of the timber before 0.8 of a plate) */
     std::vector<size_t> order;
     for (size_t i = 0; i < queue.size(); i++)
         if (!done[i]) order.push_back(i);
+    auto length_of = [](const Label &l) { return std::hypot(l.bx - l.ax, l.by - l.ay); };
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        return width_of(queue[a]) > width_of(queue[b]) + 1e-9;
+        const double wa = width_of(queue[a]), wb = width_of(queue[b]);
+        if (std::fabs(wa - wb) > 1e-9) return wa > wb;
+        return length_of(queue[a]) > length_of(queue[b]) + 1e-9;
     });
     for (size_t i : order) {
         const Label &l = queue[i];
         std::vector<Place> places = places_of(l, F.side_memory >= 0 ? 1 : -1);
         const Place *chosen = nullptr;
         size_t first = 0;
-        /* leaders apart from the others; where none is, at least not crossing them */
+        /* leaders apart from the others; where none is, at least not crossing them; where no
+        ** leader finds its way past the lines beyond its marks, one that crosses them (fewest
+        ** below) rather than a label standing on them */
         double gap = LEADER_GAP;
-        for (int pass = 0; pass < 2 && chosen == nullptr; pass++) {
+        bool far_free = true;
+        for (int pass = 0; pass < 3 && chosen == nullptr; pass++) {
             gap = pass == 0 ? LEADER_GAP : 0.0;
+            far_free = pass < 2;
             for (first = 0; first < places.size(); first++)
-                if (is_free(l, places[first], true, gap)) {
+                if (is_free(l, places[first], true, gap, far_free)) {
                     chosen = &places[first];
                     break;
                 }
         }
         if (chosen != nullptr && chosen->leader) {
             /* of the free places a little farther, the one whose leader crosses fewest lines */
-            int best = leader_crossings(*chosen);
+            int best = leader_crossings(l, *chosen);
             for (size_t k = first + 1; k < places.size() && k <= first + LEADER_CHOICES; k++) {
-                if (!places[k].leader || !is_free(l, places[k], true, gap)) continue;
-                const int n = leader_crossings(places[k]);
+                if (!places[k].leader || !is_free(l, places[k], true, gap, far_free)) continue;
+                const int n = leader_crossings(l, places[k]);
                 if (n < best) {
                     best = n;
                     chosen = &places[k];
