@@ -131,6 +131,14 @@ static void Calc_Plate_Buckling(const Lkom_Entry *c, double sigma, Plate_Bucklin
     b->i = t / std::sqrt(12.0);
     b->lambda_1 = M_PI * std::sqrt(STEEL_E / f_y);
     b->lambda = b->L_cr / (b->i * b->lambda_1);
+    /* plates that carry a compressive N_d are compression members (Table 3.3, note 1) */
+    if (annex && c->N_d < 0.0 && si->connection_kind == CONN_OUTER_PLATES) {
+        b->spacing = PLATE_SPACING_LIMITED;
+        b->p1_max = std::fmin(14.0 * t, 200.0);
+        b->u_spacing = p1 * 10.0 / b->p1_max;
+    } else if (annex && c->N_d < 0.0) {
+        b->spacing = PLATE_SPACING_HELD;
+    }
     b->state = PLATE_BUCKLING_SKIPPED;
     if (annex ? p1 * 10.0 / t < 9.0 * b->eps : b->lambda <= 0.2) return;
     b->state = PLATE_BUCKLING_DONE;
@@ -146,7 +154,7 @@ static void Calc_Plate_Buckling(const Lkom_Entry *c, double sigma, Plate_Bucklin
 /* The lines of the buckling check with every value it comes from, and its closing line (without
 ** the moment M_left_out, kNm, that the splice leaves out); the names of EN 1993-1-1 with an
 ** annex, those of DIN 18800-2 without. */
-static void Print_Plate_Buckling(FILE *file, const Plate_Buckling *b, double M_left_out)
+static void Print_Plate_Buckling_Lines(FILE *file, const Plate_Buckling *b, double M_left_out)
 {
     if (b->state == PLATE_BUCKLING_NONE) return;
     const bool annex = Nad_Params != nullptr, done = b->state == PLATE_BUCKLING_DONE;
@@ -202,6 +210,37 @@ static void Print_Plate_Buckling(FILE *file, const Plate_Buckling *b, double M_l
         SYM_SIGMA, b->sigma_c, chi, f_y, SYM_GAMMA, annex ? "M1" : "M", b->chi, b->f_y, b->gamma_m1,
         b->f_b);
     Write_Max_Util_Line(file, "des Bleches auf Knicken", b->u, M_left_out);
+}
+
+/* The largest spacing of compressed plates (EN 1993-1-8, Table 3.3, note 1) with its numbers, or
+** why inner plates are exempt. */
+static void Print_Plate_Spacing(FILE *file, const Plate_Buckling *b, double M_left_out)
+{
+    if (b->spacing == PLATE_SPACING_HELD) {
+        Oli_Write_Text(file,
+                       "Gr\x94\xE1ter Abstand p\xCE\\1\xCEr gedr\x81"
+                       "ckter Bleche (DIN EN 1993-1-8, Tab. 3.3, Anm. 1): innenliegende Bleche, "
+                       "in ihren Schlitzen beidseitig gehalten und nicht bewittert => nicht "
+                       "begrenzt");
+        return;
+    }
+    if (b->spacing != PLATE_SPACING_LIMITED) return;
+    const double p1 = b->p1 * 10.0;
+    Oli_Write_Text(file,
+                   "Gr\x94\xE1ter Abstand gedr\x81"
+                   "ckter Bleche (DIN EN 1993-1-8, Tab. 3.3, Anm. 1): p\xCE\\1\xCEr = %.1lf mm, "
+                   "p\xCE\\1,max\xCEr = min(14 t; 200 mm) = min(14 x %.1lf; 200) = %.1lf mm => "
+                   "u = %.1lf / %.1lf = %.3lf",
+                   p1, b->t, b->p1_max, p1, b->p1_max, b->u_spacing);
+    Write_Max_Util_Line(file, "des gr\x94\xE1ten Abstands", b->u_spacing, M_left_out);
+}
+
+/* The buckling check of the compressed plates and their largest spacing. */
+static void Print_Plate_Buckling(FILE *file, const Plate_Buckling *b, double M_left_out)
+{
+    if (b->state == PLATE_BUCKLING_NONE) return;
+    Print_Plate_Buckling_Lines(file, b, M_left_out);
+    Print_Plate_Spacing(file, b, M_left_out);
 }
 
 int Calc_Plate_Check(int group, int entry, Plate_Check *out)
@@ -317,16 +356,19 @@ void Print_Plate_Check(FILE *file, const Plate_Check *r)
 ** made; writes the plate section when given a file. */
 double Oli_Blech_Nachweis(FILE *file, int group, int entry)
 {
-    return Oli_Blech_Nachweis_Knicken(file, group, entry, nullptr);
+    return Oli_Blech_Nachweis_Knicken(file, group, entry, nullptr, nullptr);
 }
 
-double Oli_Blech_Nachweis_Knicken(FILE *file, int group, int entry, double *u_buckling)
+double Oli_Blech_Nachweis_Knicken(FILE *file, int group, int entry, double *u_buckling,
+                                  double *u_spacing)
 {
+    if (u_spacing) *u_spacing = 0.0;
     if (u_buckling) *u_buckling = 0.0;
     Plate_Check r;
     if (!Calc_Plate_Check(group, entry, &r)) return 0.0;
     Print_Plate_Check(file, &r);
     if (u_buckling && r.buckling.state == PLATE_BUCKLING_DONE) *u_buckling = r.buckling.u;
+    if (u_spacing && r.state == PLATE_CHECK_DONE) *u_spacing = r.buckling.u_spacing;
     return r.state == PLATE_CHECK_DONE ? r.u : UTIL_NO_CHECK;
 }
 

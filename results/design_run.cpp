@@ -727,14 +727,17 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 /* the row spacing of the plate holes as the bearing check takes it is saved with
                 ** the splice */
                 si->p2 = Plate_Row_Spacing(si);
-                double u_pb = 0.0;
-                const double u_p = Oli_Blech_Nachweis_Knicken(file, g, e, &u_pb);
+                double u_pb = 0.0, u_sp = 0.0;
+                const double u_p = Oli_Blech_Nachweis_Knicken(file, g, e, &u_pb, &u_sp);
                 const double u_h = Oli_Lochleibung_Nachweis(file, g, e);
                 m_plate = std::fmax(m_plate, u_p);
-                m_plate_buckling = std::fmax(m_plate_buckling, u_pb);
+                /* the largest spacing of compressed outer plates belongs to their local buckling
+                ** (EN 1993-1-8, Table 3.3, note 1) and shares its row; it is the same in every
+                ** compressed combination and does not choose the governing one */
+                m_plate_buckling = std::fmax(m_plate_buckling, std::fmax(u_pb, u_sp));
                 m_hole = std::fmax(m_hole, u_h);
                 keep(CHECK_PLATE, u_p);
-                keep(CHECK_PLATE_BUCKLING, u_pb);
+                keep(CHECK_PLATE_BUCKLING, std::fmax(u_pb, u_sp));
                 keep(CHECK_HOLE, u_h);
                 u = std::fmax(u, std::fmax(std::fmax(u_p, u_pb), u_h));
                 const double u_pbs = Oli_Blech_Blockversagen_Nachweis(file, g, e);

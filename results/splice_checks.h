@@ -307,8 +307,15 @@ enum {
     PLATE_BUCKLING_SKIPPED = 1, /* in compression, but stocky enough: no check needed */
     PLATE_BUCKLING_DONE = 2
 };
+/* The largest spacing of compressed plates along the force (EN 1993-1-8, Table 3.3, note 1:
+** min(14 t; 200 mm) for compression members, against local buckling and corrosion): checked for
+** outer plates; inner plates, held on both faces in their slots and not exposed, are exempt. */
+enum { PLATE_SPACING_NONE = 0, PLATE_SPACING_LIMITED = 1, PLATE_SPACING_HELD = 2 };
 typedef struct Plate_Buckling {
-    int32_t state;   /* PLATE_BUCKLING_* */
+    int32_t state;    /* PLATE_BUCKLING_* */
+    int32_t spacing;  /* PLATE_SPACING_* (with an annex, where the plates are compressed) */
+    double p1_max;    /* mm, min(14 t; 200 mm) with PLATE_SPACING_LIMITED */
+    double u_spacing; /* 10 p1 / p1_max with PLATE_SPACING_LIMITED, else 0 */
     double sigma_c;  /* N/mm², compressive stress at the more compressed edge of the net section */
     double p1;       /* cm, largest distance along the force between adjacent columns */
     int32_t across;  /* 1 when p1 is the distance across the joint */
@@ -359,8 +366,10 @@ void Print_Plate_Check(FILE *file, const Plate_Check *check);
 ** made and 0 without such a combination; write the plate section when given a file. */
 double Oli_Blech_Nachweis(FILE *file, int group, int entry);
 /* As Oli_Blech_Nachweis; *u_buckling gets the utilisation of the plates' buckling between the
-** fasteners, 0 when that check is not made. */
-double Oli_Blech_Nachweis_Knicken(FILE *file, int group, int entry, double *u_buckling);
+** fasteners, 0 when that check is not made, and *u_spacing that of the largest spacing of
+** compressed outer plates (Plate_Buckling.u_spacing), 0 where it is not limited; both optional. */
+double Oli_Blech_Nachweis_Knicken(FILE *file, int group, int entry, double *u_buckling,
+                                  double *u_spacing);
 
 /* Row spacing p2 of the plate holes (cm) that the bearing check takes: the plate height when
 ** the fasteners stand in one row, else the spacing of the pattern. */

@@ -1253,9 +1253,12 @@ TEST(Plates, StressesOfABendingSplice)
     Fastener_Pattern.count = 2;
     Fastener_Pattern.recs[0].x = 8.0;
     Fastener_Pattern.recs[1].x = 18.0;
-    double u_b = 0.0;
-    EXPECT_NEAR(Oli_Blech_Nachweis_Knicken(nullptr, 0, 0, &u_b), 0.206063, 1e-6);
+    double u_b = 0.0, u_sp = -1.0;
+    EXPECT_NEAR(Oli_Blech_Nachweis_Knicken(nullptr, 0, 0, &u_b, &u_sp), 0.206063, 1e-6);
     EXPECT_NEAR(u_b, 0.127012, 1e-6);
+    /* a bending splice's plates under tension N_d are no compression members: their spacing
+    ** is not limited (EN 1993-1-8, Table 3.3, note 1) */
+    EXPECT_EQ(u_sp, 0.0);
 
     /* no gamma_M0: no design strength, no check */
     Splice_Input.gamma_m0 = 0.0;
@@ -1275,13 +1278,17 @@ TEST(Plates, BucklingBetweenTheFastenersWorkedByHand)
     ** i = t / sqrt(12) = 2.886751 mm, lambda = L_cr / (i pi sqrt(210000 / f_y)), curve c:
     ** Phi = 0.5 (1 + 0.49 (lambda - 0.2) + lambda²), chi = 1 / (Phi + sqrt(Phi² - lambda²)).
     ** EN (f_y 235, lambda_1 = 93.91297): needed from p1 / t = 9 eps = 9 on.
-    ** DIN 18800-2 (f_y,k 240, lambda_a = 92.92956, gamma_M 1.1): needed above lambda_K 0.2. */
+    ** DIN 18800-2 (f_y,k 240, lambda_a = 92.92956, gamma_M 1.1): needed above lambda_K 0.2.
+    ** EN 1993-1-8, Table 3.3, note 1 limits p1 of the compressed outer plates to min(14 t; 200 mm)
+    ** = min(140; 200) = 140 mm: u_sp = p1 / 140 mm, whether the buckling check is needed or not;
+    ** the row "Stahlblech, Knicken" takes the larger of both. */
     struct Row {
         bool annex;
         double gamma_m1; /* EN: the annex's gamma_M1 */
         double x1, x2;   /* cm */
         int state;
         double p1, lambda, chi, f_b, u;
+        double u_sp;      /* p1 / min(14 t; 200 mm), 0 without the rule (DIN) */
         const char *text; /* a line of the print, or part of one */
     };
     const Row rows[] = {
@@ -1289,27 +1296,29 @@ TEST(Plates, BucklingBetweenTheFastenersWorkedByHand)
         ** Phi = 0.5 (1 + 0.49 * 0.154108 + 0.125392) = 0.600453, chi = 1 / (0.600453 +
         ** sqrt(0.360544 - 0.125392)) = 0.921339; 0.921339 * 235 / 1.0 = 216.5147,
         ** u = 14.0187 / 216.5147 = 0.064747 */
+        /* 160 / 140 = 1.142857: the compression example's outer plates */
         {true, 1.0, 8.0, 18.0, PLATE_BUCKLING_DONE, 16.0, 0.354108, 0.921339, 216.5147, 0.064747,
-         "lambda = L\xCE\\cr\xCEr / (i lambda\xCE\\1\xCEr) = 0.3541"},
+         1.142857, "lambda = L\xCE\\cr\xCEr / (i lambda\xCE\\1\xCEr) = 0.3541"},
         /* the German annex's gamma_M1 1.1: 0.921339 * 235 / 1.1 = 196.8315, u = 0.071222 */
         {true, 1.1, 8.0, 18.0, PLATE_BUCKLING_DONE, 16.0, 0.354108, 0.921339, 196.8315, 0.071222,
-         "chi f\xCE\\y\xCEr / \xC0\xCE\\M1\xCEr = 0.9213 x 235 / 1.10 = 196.83 N/mm"},
+         1.142857, "chi f\xCE\\y\xCEr / \xC0\xCE\\M1\xCEr = 0.9213 x 235 / 1.10 = 196.83 N/mm"},
         /* x 3, 20: within the half 17 cm > 6 cm; L_cr = 102 mm, lambda = 0.376240, Phi =
         ** 0.5 (1 + 0.49 * 0.176240 + 0.141557) = 0.613957, chi = 0.909816, f_b = 213.8066,
         ** u = 0.065567 */
         {true, 1.0, 3.0, 20.0, PLATE_BUCKLING_DONE, 17.0, 0.376240, 0.909816, 213.8066, 0.065567,
+         1.214286,
          "p\xCE\\1\xCEr = 17.00 cm (gr\x94\xE1ter Abstand benachbarter Verbindungsmittel in "
          "Kraftrichtung, im Anschluss), t = 10.0 mm"},
-        /* x 4, 12: p1 = 8 cm, p1 / t = 8 < 9: not needed */
-        {true, 1.0, 4.0, 12.0, PLATE_BUCKLING_SKIPPED, 8.0, 0.177054, 0.0, 0.0, 0.0,
+        /* x 4, 12: p1 = 8 cm, p1 / t = 8 < 9: not needed; 80 / 140 = 0.571429 */
+        {true, 1.0, 4.0, 12.0, PLATE_BUCKLING_SKIPPED, 8.0, 0.177054, 0.0, 0.0, 0.0, 0.571429,
          "p\xCE\\1\xCEr / t = 8.00 < 9 \xBE = 9.00"},
         /* DIN, x 8, 18: lambda_K = 96 / 2.886751 / 92.92956 = 0.357856, k = 0.5 (1 + 0.49 *
         ** 0.157856 + 0.128061) = 0.602705, kappa = 0.919395; 0.919395 * 240 / 1.1 = 200.5953,
         ** u = 0.069885 */
         {false, 0.0, 8.0, 18.0, PLATE_BUCKLING_DONE, 16.0, 0.357856, 0.919395, 200.5953, 0.069885,
-         "kappa f\xCE\\y,k\xCEr / \xC0\xCE\\M\xCEr = 0.9194 x 240 / 1.10 = 200.60 N/mm"},
+         0.0, "kappa f\xCE\\y,k\xCEr / \xC0\xCE\\M\xCEr = 0.9194 x 240 / 1.10 = 200.60 N/mm"},
         /* DIN, p1 = 8 cm: lambda_K = 48 / 2.886751 / 92.92956 = 0.178928 <= 0.2 */
-        {false, 0.0, 4.0, 12.0, PLATE_BUCKLING_SKIPPED, 8.0, 0.178928, 0.0, 0.0, 0.0,
+        {false, 0.0, 4.0, 12.0, PLATE_BUCKLING_SKIPPED, 8.0, 0.178928, 0.0, 0.0, 0.0, 0.0,
          "= 0.1789 \xF3 0.2 => kappa = 1"},
     };
     for (const Row &w : rows) {
@@ -1333,14 +1342,16 @@ TEST(Plates, BucklingBetweenTheFastenersWorkedByHand)
         EXPECT_NEAR(b.chi, w.chi, 5e-7);
         EXPECT_NEAR(b.f_b, w.f_b, 5e-5);
         EXPECT_NEAR(b.u, w.u, 5e-7);
+        EXPECT_EQ(b.spacing, w.annex ? PLATE_SPACING_LIMITED : PLATE_SPACING_NONE);
+        EXPECT_NEAR(b.u_spacing, w.u_sp, 5e-7);
 
         /* the utilisation list names the check where it is made, after the plate's section */
         Run_Nachweise(nullptr, 0);
         const Utilisation_List &ul = Splice_Input.utilisation;
-        const bool done = w.state == PLATE_BUCKLING_DONE;
-        ASSERT_EQ(ul.count, done ? 5 : 4);
-        EXPECT_STREQ(ul.name[3], done ? "Stahlblech, Knicken" : "Lochleibung");
-        if (done) { EXPECT_NEAR(ul.value[3], w.u, 5e-7); }
+        const bool shown = w.state == PLATE_BUCKLING_DONE || w.u_sp > 0.0;
+        ASSERT_EQ(ul.count, shown ? 5 : 4);
+        EXPECT_STREQ(ul.name[3], shown ? "Stahlblech, Knicken" : "Lochleibung");
+        if (shown) { EXPECT_NEAR(ul.value[3], std::fmax(w.u, w.u_sp), 5e-7); }
 
         /* the print shows the values the check comes from */
         FILE *f = tmpfile();
@@ -1348,7 +1359,41 @@ TEST(Plates, BucklingBetweenTheFastenersWorkedByHand)
         const std::string s = Slurp_Print(f);
         fclose(f);
         EXPECT_NE(s.find(w.text), std::string::npos) << w.text << "\n" << s;
+        if (w.annex) {
+            char line[160];
+            snprintf(line, sizeof line,
+                     "p\xCE\\1,max\xCEr = min(14 t; 200 mm) = min(14 x 10.0; 200) = 140.0 mm => "
+                     "u = %.1lf / 140.0 = %.3lf",
+                     w.p1 * 10.0, w.u_sp);
+            EXPECT_NE(s.find(line), std::string::npos) << line << "\n" << s;
+        }
     }
+    /* t = 15 mm: min(210; 200) = 200 mm, 160 / 200 = 0.8; inner plates are held in their slots
+    ** on both faces and are exempt (the print says why) */
+    Outer_Plate_Bolt_Splice();
+    Tension_Splice(-60.0);
+    Splice_Input.splice_kind = SPLICE_COMPRESSION;
+    Splice_Input.t_p = 1.5;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Set_Design_Gammas(0);
+    for (int k = 0; k < Fastener_Pattern.count; k++)
+        Fastener_Pattern.recs[k].x = k < Fastener_Pattern.count / 2 ? 8.0 : 18.0;
+    Plate_Check r;
+    ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.buckling.p1_max, 200.0, 1e-12);
+    EXPECT_NEAR(r.buckling.u_spacing, 0.8, 1e-12);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.buckling.spacing, PLATE_SPACING_HELD);
+    EXPECT_EQ(r.buckling.u_spacing, 0.0);
+    FILE *f = tmpfile();
+    Oli_Blech_Nachweis(f, 0, 0);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("innenliegende Bleche, in ihren Schlitzen beidseitig gehalten und nicht "
+                     "bewittert => nicht begrenzt"),
+              std::string::npos)
+        << s;
     Use_Annex(true);
 }
 
