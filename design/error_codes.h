@@ -165,6 +165,9 @@ enum : int32_t {
     DERR_WASHER_BELOW_3D = 195,
     DERR_SCREW_OVERLAP = 196,
     DERR_NO_LATERAL_RESISTANCE = 197,
+    /* alternately driven nails: a side whose fasteners stand in one point has no polar moment
+    ** for its share of the moment */
+    DERR_SIDE_WITHOUT_POLAR_MOMENT = 198,
     /* notes on rules the design applied */
     DNOTE_PREDRILLED_NAIL_NO_WITHDRAWAL = 1007,
     DNOTE_STAPLE_F1K_THIRD = 1009,

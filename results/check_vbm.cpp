@@ -829,6 +829,10 @@ static void Calc_Vbm_Head(int group, int entry, const Lkom_Entry *c, Vbm_Check *
     r->shear_planes = si->shear_planes;
     r->n_f = Fastener_Pattern.count;
     r->side_governs = Vbm_Load_Sharing(r->n_f, &r->share_n, &r->share_planes);
+    /* the sides' own shares are printed where they change a force */
+    r->sides = Get_Side_Shares(group, entry, r->n_f, r->side)
+               && (r->side[0].pattern.n != r->side[1].pattern.n || r->side[0].M > 0.0
+                   || r->side[1].M > 0.0);
     Get_Fastener_Force(/*group=*/group, /*entry=*/entry, /*i=*/-1, /*n=*/r->n_f, /*N_part=*/&r->F_H,
                        /*V_part=*/&r->F_V, /*M_part=*/nullptr, /*M_x=*/nullptr, /*M_y=*/nullptr,
                        /*F_x=*/nullptr, /*F_y=*/nullptr, /*F=*/nullptr, /*angle=*/nullptr);
@@ -942,6 +946,20 @@ int32_t Get_Vbm_Penetration(double *t)
 ** fastener without resistance counting UTIL_NO_CHECK) when not every fastener is printed, else
 ** the first n_print fasteners. Fa, ang: forces (kN) and angles (rad) of all fasteners.
 */
+/* Where N_d alone loads the fasteners, every fastener carries the same force but where each
+** side's fasteners carry their own share (Vbm_Side_Patterns): then the first fastener of the side
+** with fewer, whose share is larger; else 0. */
+static int Uniform_Share_First(void)
+{
+    const int n_f = Fastener_Pattern.count;
+    Vbm_Side sp[2];
+    if (!Vbm_Side_Patterns(n_f, sp) || sp[0].n == sp[1].n) return 0;
+    const int fewer = sp[0].n < sp[1].n ? 0 : 1;
+    for (int i = 0; i < n_f; i++)
+        if (Vbm_Driven_Side(i) == fewer) return i;
+    return 0;
+}
+
 static void Calc_Vbm_Rows(int group, int entry, int n_print, const double *Fa, const double *ang,
                           Vbm_Check *r)
 {
@@ -977,12 +995,15 @@ static void Calc_Vbm_Rows(int group, int entry, int n_print, const double *Fa, c
         r->u_max = std::fmax(u, 0.0);
         if (u > 0.0) r->governing = r->first;
     } else {
+        /* one row of equal forces: the first fastener of the side with the larger share */
+        r->first = n_print == 1 ? Uniform_Share_First() : 0;
         r->rows.assign((size_t)n_print, Vbm_Row{});
-        for (int i = 0; i < n_print; i++) {
+        for (int k = 0; k < n_print; k++) {
+            const int i = r->first + k;
             const int code = Design_One(&cache, group, entry, i, r->n_row, r->n_ef, r->n_ef_bolt,
-                                        &r->rows[(size_t)i]);
+                                        &r->rows[(size_t)k]);
             if (code != 0) r->error = code;
-            const double u = Shown_Util(r->rows[(size_t)i].no_capacity, r->rows[(size_t)i].u);
+            const double u = Shown_Util(r->rows[(size_t)k].no_capacity, r->rows[(size_t)k].u);
             if (u > r->u_max) {
                 r->u_max = u;
                 r->governing = i;
@@ -1085,6 +1106,70 @@ static void Format_Joint_Kmod(char *buf, size_t size, const Vbm_Check *r)
              r->kmod_1, r->kmod_2, joint);
 }
 
+/* The share of a load L (N_d or V_d) of one fastener of each side, the side with fewer first:
+** "F = L / (2 x 17) = ... kN (Seite mit 17), L / (2 x 18) = ... kN (Seite mit 18)". */
+static void Print_Side_Load_Shares(FILE *file, const char *name, double load, const Vbm_Check *r,
+                                   bool normal)
+{
+    const int a = r->side[0].pattern.n <= r->side[1].pattern.n ? 0 : 1, b = 1 - a;
+    const Side_Share &sa = r->side[a], &sb = r->side[b];
+    const double fa = normal ? sa.N_part : sa.V_part, fb = normal ? sb.N_part : sb.V_part;
+    if (sa.pattern.n == sb.pattern.n)
+        Oli_Write_Text(file, "%s = %.2lf / (2 x %d) = %.4lf kN je Seite", name, load, sa.pattern.n,
+                       fa);
+    else
+        Oli_Write_Text(file,
+                       "%s = %.2lf / (2 x %d) = %.4lf kN (Seite mit %d), %.2lf / (2 x %d) = "
+                       "%.4lf kN (Seite mit %d)",
+                       name, load, sa.pattern.n, fa, sa.pattern.n, load, sb.pattern.n, fb,
+                       sb.pattern.n);
+}
+
+/*
+** Fasteners driven alternately whose sides carry their own shares: the shares of N_d and V_d of
+** each side's fasteners, each side's centroid, polar moment and half of the moment about it, and
+** the governing fastener with its lever arms, so that a row of the table recomputes.
+*/
+static void Print_Vbm_Sides(FILE *file, const Vbm_Check *r)
+{
+    if (std::fabs(r->N_d) >= 1e-5)
+        Print_Side_Load_Shares(file, "F\xCE\\Hi,d\xCEr", r->N_d, r, true);
+    if (std::fabs(r->V_d) >= 1e-5)
+        Print_Side_Load_Shares(file, "F\xCE\\Vi,d\xCEr", r->V_d, r, false);
+    Oli_Write_Text(file, "Wechselseitig: jede Seite tr\x84gt die H\x84lfte mit ihren eigenen "
+                         "Verbindungsmitteln, um deren Schwerpunkt S\xCE\\Seite\xCEr "
+                         "(x vom Sto\xE1, y von der Holzachse)");
+    const int n_f = r->n_f;
+    const int fewer = r->side[0].pattern.n <= r->side[1].pattern.n ? 0 : 1;
+    for (int k : {fewer, 1 - fewer}) {
+        const Side_Share &s = r->side[k];
+        char moment[160] = "";
+        if (s.M > 0.0) {
+            const double x_s = s.pattern.x_c / 100.0;
+            if (r->bending)
+                Format_N(moment, sizeof moment,
+                         ", M\xCE\\v,d\xCEr / 2 = (|%.2lf| + |%.4lf x %.2lf|) / 2 = %.4lf kNm",
+                         r->M_d, x_s, r->V_d, s.M);
+            else
+                Format_N(moment, sizeof moment,
+                         ", M\xCE\\v,d\xCEr / 2 = |%.4lf x %.2lf| / 2 = %.4lf kNm", x_s, r->V_d,
+                         s.M);
+        }
+        Oli_Write_Text(file,
+                       "Seite mit %d von %d: x\xCE\\s\xCEr = %.2lf cm, y\xCE\\s\xCEr = %.2lf cm, "
+                       "I\xCE\\p\xCEr = %.2lf cm\xCE/2\xCEr%s",
+                       s.pattern.n, n_f, s.pattern.x_c, s.pattern.y_c, s.pattern.I_p, moment);
+    }
+    const int g = r->governing;
+    if (g < 0 || g >= Fastener_Pattern.count) return;
+    const Side_Share &s = r->side[Vbm_Driven_Side(g)];
+    const Fastener_Rec *f = &Fastener_Pattern.recs[g];
+    Oli_Write_Text(file,
+                   "ma\xE1gebend die Seite mit %d: Verbindungsmittel Nr. %d, x - x\xCE\\s\xCEr = "
+                   "%.2lf cm, y - y\xCE\\s\xCEr = %.2lf cm",
+                   s.pattern.n, g + 1, f->x - s.pattern.x_c, f->y - s.pattern.y_c);
+}
+
 static void Print_Vbm_Head(FILE *file, const Vbm_Check *r)
 {
     Oli_Write_Heading(file, 3, "Verbindungsmittel");
@@ -1112,20 +1197,16 @@ static void Print_Vbm_Head(FILE *file, const Vbm_Check *r)
                        " = %s",
                        r->N_d, r->V_d, kmod);
     if (!r->bending) Write_Unchecked_Moment(file, r->M_d);
-    /* alternately driven nails of an odd count: each side's plane carries half, the side with
-    ** fewer of them governs */
-    char side[160] = "";
-    if (r->side_governs)
-        Format_N(side, sizeof side,
-                 " (wechselseitig: jede Seite tr\x84gt die H\x84lfte, ma\xE1gebend die Seite mit "
-                 "%d von %d)",
-                 r->share_n, r->n_f);
+    if (r->sides) {
+        Print_Vbm_Sides(file, r);
+        return;
+    }
     if (std::fabs(r->N_d) >= 1e-5)
-        Oli_Write_Text(file, "F\xCE\\Hi,d\xCEr = %.2lf / (%d x %d) = %.4lf kN%s", r->N_d,
-                       r->share_planes, r->share_n, r->F_H, side);
+        Oli_Write_Text(file, "F\xCE\\Hi,d\xCEr = %.2lf / (%d x %d) = %.4lf kN", r->N_d,
+                       r->share_planes, r->share_n, r->F_H);
     if (std::fabs(r->V_d) >= 1e-5)
-        Oli_Write_Text(file, "F\xCE\\Vi,d\xCEr = %.2lf / (%d x %d) = %.4lf kN%s", r->V_d,
-                       r->share_planes, r->share_n, r->F_V, side);
+        Oli_Write_Text(file, "F\xCE\\Vi,d\xCEr = %.2lf / (%d x %d) = %.4lf kN", r->V_d,
+                       r->share_planes, r->share_n, r->F_V);
 }
 
 /* A line of the effective number; with a line of the connectors' bolts beside (bolts), each

@@ -14,17 +14,29 @@
 
 /* ---------------------------------------------------------------- force on one fastener */
 
+/* The fasteners that carry a share of a combination together: the whole pattern, or the
+** fasteners driven from one side where each side's plane carries half (Vbm_Side_Patterns). */
+typedef struct Force_Side {
+    double np, vp;   /* kN, shares of N and V of one of its fasteners */
+    double M;        /* kNcm, the moment its fasteners carry about their centroid */
+    double x_c, y_c; /* cm, that centroid */
+    double I_p;      /* cm², their polar moment about it */
+} Force_Side;
+
 /* The values of one combination that every fastener's force shares. */
 typedef struct Force_Basis {
     double M;      /* kNcm, moment for distribution */
     double s;      /* shear planes */
-    double np, vp; /* kN, shares of N and V */
+    double np, vp; /* kN, shares of N and V (of the governing side's fasteners) */
     double sign;   /* -1 for a negative M_d: mirrors the lever arm along the grain */
+    int sides;     /* 1: the whole pattern, side[0]; 2: each side on its own */
+    Force_Side side[2];
 } Force_Basis;
 
 static Force_Basis Basis_Of(const Lkom_Entry *c, int n)
 {
     const Splice_Input_Record *si = &Splice_Input;
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
     Force_Basis b;
     b.s = si->shear_planes > 0 ? si->shear_planes : 1;
     /* Every splice's fasteners carry V_d and its moment about their centroid (EN 1995-1-1,
@@ -40,7 +52,50 @@ static Force_Basis Basis_Of(const Lkom_Entry *c, int n)
     b.np = c->N_d / share_n / share_s;
     b.vp = (bending || std::fabs(c->V_d) > 0.0) ? c->V_d / share_n / share_s : 0.0;
     b.sign = c->M_d < 0.0 ? -1.0 : 1.0;
+    b.sides = 1;
+    b.side[0] = Force_Side{b.np, b.vp, b.M, fp->x_c, fp->y_c, fp->I_p};
+    b.side[1] = b.side[0];
+    Vbm_Side sp[2];
+    if (Vbm_Side_Patterns(n, sp)) {
+        /* each side's plane carries half of N_d, V_d and of the moment about its own fasteners'
+        ** centroid, on their own polar moment: V_d acts at the joint, x_c of that centroid away */
+        b.sides = 2;
+        for (int k = 0; k < 2; k++) {
+            Force_Side &f = b.side[k];
+            /* sides of as many fasteners share N_d and V_d as the whole pattern does */
+            if (sp[0].n != sp[1].n) {
+                f.np = c->N_d / sp[k].n / 2;
+                f.vp = (bending || std::fabs(c->V_d) > 0.0) ? c->V_d / sp[k].n / 2 : 0.0;
+            }
+            const double own = sp[k].x_c == fp->x_c ? b.M
+                                                    : b.M - std::fabs(fp->x_c * c->V_d)
+                                                          + std::fabs(sp[k].x_c * c->V_d);
+            f.M = std::fmax(own, 0.0) / 2.0;
+            f.x_c = sp[k].x_c;
+            f.y_c = sp[k].y_c;
+            f.I_p = sp[k].I_p;
+        }
+    }
     return b;
+}
+
+/* The side of fastener i whose share it carries (0 unless each side carries its own). */
+static int Side_Of(const Force_Basis &b, int i) { return b.sides == 2 ? Vbm_Driven_Side(i) : 0; }
+
+int Get_Side_Shares(int group, int entry, int n, Side_Share out[2])
+{
+    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
+    if (c == nullptr || n <= 0) return 0;
+    Vbm_Side sp[2];
+    if (!Vbm_Side_Patterns(n, sp)) return 0;
+    const Force_Basis b = Basis_Of(c, n);
+    for (int k = 0; k < 2; k++) {
+        out[k].pattern = sp[k];
+        out[k].N_part = b.side[k].np;
+        out[k].V_part = b.side[k].vp;
+        out[k].M = b.side[k].M / 100.0;
+    }
+    return 1;
 }
 
 double Fastener_Force_Angle(double fx, double fy)
@@ -64,17 +119,18 @@ void Get_Fastener_Force(int group, int entry, int i, int n, double *N_part, doub
     if (i < 0 || i >= n || i >= Fastener_Pattern.count) return;
 
     const Fastener_Rec *r = &Fastener_Pattern.recs[i];
-    const double dx = b.sign * (r->x - Fastener_Pattern.x_c);
-    const double dy = r->y - Fastener_Pattern.y_c;
-    const double Ip = Fastener_Pattern.I_p;
+    const Force_Side &sd = b.side[Side_Of(b, i)];
+    const double dx = b.sign * (r->x - sd.x_c);
+    const double dy = r->y - sd.y_c;
+    const double Ip = sd.I_p;
     double mx = 0.0, my = 0.0, mp = 0.0;
     if (Ip > 0.0) {
-        const double ax = b.M * dx / Ip, ay = b.M * dy / Ip;
+        const double ax = sd.M * dx / Ip, ay = sd.M * dy / Ip;
         mx = ay / b.s;
         my = ax / b.s;
         mp = std::sqrt(ax * ax + ay * ay) / b.s;
     }
-    const double fx = b.np + mx, fy = b.vp + my;
+    const double fx = sd.np + mx, fy = sd.vp + my;
     if (M_part) *M_part = mp;
     if (M_x) *M_x = mx;
     if (M_y) *M_y = my;
@@ -193,25 +249,42 @@ static bool Key_Matches(const Force_Key *k, const Lkom_Entry *c, int n)
            && Same(k->N_d, c->N_d) && Same(k->V_d, c->V_d);
 }
 
-void Get_Fastener_Arms(int n, double *dx, double *dy)
+void Get_Fastener_Arms(int n, double *dx, double *dy, int *side)
 {
     const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    Vbm_Side sp[2];
+    const bool sides = Vbm_Side_Patterns(n, sp) != 0;
     for (int i = 0; i < n; i++) {
-        dx[i] = fp->recs[i].x - fp->x_c;
-        dy[i] = fp->recs[i].y - fp->y_c;
+        const int k = sides ? Vbm_Driven_Side(i) : 0;
+        const double x_c = sides ? sp[k].x_c : fp->x_c, y_c = sides ? sp[k].y_c : fp->y_c;
+        dx[i] = fp->recs[i].x - x_c;
+        dy[i] = fp->recs[i].y - y_c;
+        if (side) side[i] = k;
     }
 }
 
-Force_Shares Calc_Force_Parts(const Lkom_Entry *c, int n, int n_x, const double *dx, int n_y,
-                              const double *dy, double *M_y, double *M_x)
+Force_Shares Calc_Force_Parts(const Lkom_Entry *c, int n, int n_x, const double *dx,
+                              const int *side_x, int n_y, const double *dy, const int *side_y,
+                              double *M_y, double *M_x)
 {
     const Force_Basis b = Basis_Of(c, n);
-    const double Ip = Fastener_Pattern.I_p;
-    const bool moment = Ip > 0.0;
     /* the sign of M_d mirrors the lever arm along the grain (an exact product) */
-    for (int k = 0; k < n_x; k++) M_y[k] = moment ? b.M * (b.sign * dx[k]) / Ip / b.s : 0.0;
-    for (int k = 0; k < n_y; k++) M_x[k] = moment ? b.M * dy[k] / Ip / b.s : 0.0;
-    return Force_Shares{b.np, b.vp};
+    for (int k = 0; k < n_x; k++) {
+        const Force_Side &sd = b.side[side_x != nullptr && b.sides == 2 ? side_x[k] : 0];
+        M_y[k] = sd.I_p > 0.0 ? sd.M * (b.sign * dx[k]) / sd.I_p / b.s : 0.0;
+    }
+    for (int k = 0; k < n_y; k++) {
+        const Force_Side &sd = b.side[side_y != nullptr && b.sides == 2 ? side_y[k] : 0];
+        M_x[k] = sd.I_p > 0.0 ? sd.M * dy[k] / sd.I_p / b.s : 0.0;
+    }
+    Force_Shares sh;
+    sh.N_part = b.np;
+    sh.V_part = b.vp;
+    for (int k = 0; k < 2; k++) {
+        sh.N_side[k] = b.side[k].np;
+        sh.V_side[k] = b.side[k].vp;
+    }
+    return sh;
 }
 
 /* The computation itself (n at most the pattern's count). */
@@ -219,10 +292,11 @@ static void Compute_Forces_All(const Lkom_Entry *c, int n, double *M_y, double *
                                double *F, double *angle)
 {
     static double dx[PATTERN_MAX], dy[PATTERN_MAX], mx[PATTERN_MAX], my[PATTERN_MAX];
-    Get_Fastener_Arms(n, dx, dy);
-    const Force_Shares sh = Calc_Force_Parts(c, n, n, dx, n, dy, my, mx);
+    static int side[PATTERN_MAX];
+    Get_Fastener_Arms(n, dx, dy, side);
+    const Force_Shares sh = Calc_Force_Parts(c, n, n, dx, side, n, dy, side, my, mx);
     for (int i = 0; i < n; i++) {
-        const double fx = sh.N_part + mx[i], fy = sh.V_part + my[i];
+        const double fx = sh.N_side[side[i]] + mx[i], fy = sh.V_side[side[i]] + my[i];
         if (M_y) M_y[i] = my[i];
         if (F_x) F_x[i] = fx;
         if (F_y) F_y[i] = fy;
@@ -256,9 +330,9 @@ void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F
         key->n = n;
     } else if (F_y != nullptr) {
         /* as Compute_Forces_All adds them */
-        const double vp = Basis_Of(c, n).vp;
+        const Force_Basis b = Basis_Of(c, n);
         const double *my = &m->values[(size_t)key->slot * FORCE_MEMO_ARRAYS * stride];
-        for (int i = 0; i < n; i++) F_y[i] = vp + my[i];
+        for (int i = 0; i < n; i++) F_y[i] = b.side[Side_Of(b, i)].vp + my[i];
     }
     const double *kept = &m->values[(size_t)key->slot * FORCE_MEMO_ARRAYS * stride];
     double *out[FORCE_MEMO_ARRAYS] = {M_y, F_x, F, angle};

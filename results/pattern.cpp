@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 
@@ -327,20 +328,110 @@ static int Near_Side_Count(int n)
     return kept_near;
 }
 
-int Vbm_Load_Sharing(int n, int *count, int *planes)
+/* 1 when the n fasteners of the pattern are nails, screws or staples of side timbers or outer
+** plates driven alternately in single shear: each side's plane holds only its own. */
+static int Alternate_Single_Shear(int n)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int kind = si->connection_kind;
+    const int planes = si->shear_planes > 0 ? si->shear_planes : 1;
+    return planes == 1 && n >= 2 && (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES)
+           && Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type) && !Vbm_Driven_From_Both_Sides();
+}
+
+int Vbm_Load_Sharing(int n, int *count, int *planes)
+{
+    const Splice_Input_Record *si = &Splice_Input;
     *count = n;
     *planes = si->shear_planes > 0 ? si->shear_planes : 1;
-    if (*planes != 1 || n < 2 || (kind != CONN_SIDE_TIMBERS && kind != CONN_OUTER_PLATES)
-        || !Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type) || Vbm_Driven_From_Both_Sides())
-        return 0;
+    if (!Alternate_Single_Shear(n)) return 0;
     const int near = Near_Side_Count(n);
     const int fewer = std::min(near, n - near);
     if (fewer < 1 || 2 * fewer == n) return 0;
     *count = fewer;
     *planes = 2;
+    return 1;
+}
+
+/* The pattern of each side's fasteners among the first n, as last computed, and what it was
+** computed from. */
+typedef struct Side_Memo {
+    int32_t n = -1, rows = -1, staggered = -1;
+    std::vector<double> xy;
+    int32_t on = 0;
+    Vbm_Side sides[2];
+} Side_Memo;
+
+static Side_Memo Sides_Kept;
+
+/* The counts, centroids and polar moments of the near side's (0) and the far side's (1)
+** fasteners among the first n of the pattern (Calc_Pattern_Centroid, each side on its own). */
+static void Calc_Side_Patterns(int n, Vbm_Side sides[2])
+{
+    const Fastener_Rec *recs = Fastener_Pattern.recs;
+    double sx[2] = {0.0, 0.0}, sy[2] = {0.0, 0.0};
+    int count[2] = {0, 0};
+    for (int i = 0; i < n; i++) {
+        const int k = Vbm_Driven_Side(i);
+        sx[k] += recs[i].x * recs[i].weight;
+        sy[k] += recs[i].y * recs[i].weight;
+        count[k]++;
+    }
+    for (int k = 0; k < 2; k++) {
+        Vbm_Side &s = sides[k];
+        s.n = count[k];
+        s.x_c = count[k] > 0 ? sx[k] / count[k] : 0.0;
+        s.y_c = count[k] > 0 ? sy[k] / count[k] : 0.0;
+        s.I_p = 0.0;
+    }
+    for (int i = 0; i < n; i++) {
+        Vbm_Side &s = sides[Vbm_Driven_Side(i)];
+        const double dx = s.x_c - recs[i].x, dy = s.y_c - recs[i].y;
+        s.I_p += dx * dx + dy * dy;
+    }
+}
+
+/* 1 when two side patterns carry the moment as the whole pattern does: as many fasteners each,
+** one centroid and one polar moment (to a relative 1e-12), each side taking half of the moment
+** on half of the polar moment. */
+static bool Sides_As_Whole(const Vbm_Side sides[2])
+{
+    const Vbm_Side &a = sides[0], &b = sides[1];
+    const double tol = 1e-12 * std::fmax(1.0, std::fmax(a.I_p, b.I_p));
+    return a.n == b.n && std::fabs(a.x_c - b.x_c) <= 1e-12 * std::fmax(1.0, std::fabs(a.x_c))
+           && std::fabs(a.y_c - b.y_c) <= 1e-12 * std::fmax(1.0, std::fabs(a.y_c))
+           && std::fabs(a.I_p - b.I_p) <= tol;
+}
+
+int Vbm_Side_Patterns(int n, Vbm_Side sides[2])
+{
+    if (n > Fastener_Pattern.count) n = Fastener_Pattern.count;
+    if (!Alternate_Single_Shear(n)) return 0;
+    const Splice_Input_Record *si = &Splice_Input;
+    const int t = si->vbm_type;
+    const int rows = (int)Splice_N_Row(si);
+    const int staggered = t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST
+                          && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED;
+    Side_Memo &m = Sides_Kept;
+    bool same = m.n == n && m.rows == rows && m.staggered == staggered;
+    for (int i = 0; same && i < n; i++)
+        same = m.xy[2 * (size_t)i] == Fastener_Pattern.recs[i].x
+               && m.xy[2 * (size_t)i + 1] == Fastener_Pattern.recs[i].y;
+    if (!same) {
+        m.n = n;
+        m.rows = rows;
+        m.staggered = staggered;
+        m.xy.resize(2 * (size_t)n);
+        for (int i = 0; i < n; i++) {
+            m.xy[2 * (size_t)i] = Fastener_Pattern.recs[i].x;
+            m.xy[2 * (size_t)i + 1] = Fastener_Pattern.recs[i].y;
+        }
+        Calc_Side_Patterns(n, m.sides);
+        m.on = m.sides[0].n >= 1 && m.sides[1].n >= 1 && !Sides_As_Whole(m.sides);
+    }
+    if (!m.on) return 0;
+    sides[0] = m.sides[0];
+    sides[1] = m.sides[1];
     return 1;
 }
 

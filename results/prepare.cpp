@@ -327,12 +327,14 @@ static double Angle_Key(double fx, double fy)
     return (ay - ax) / (ay + ax);
 }
 
-/* The index of v among the first *count values of list (bit for bit), appended when new. */
-static int Index_Of_Value(double *list, int *count, double v)
+/* The index of v of side `side` among the first *count values of list with their sides (bit
+** for bit), appended when new. */
+static int Index_Of_Value(double *list, int *sides, int *count, double v, int side)
 {
     for (int k = 0; k < *count; k++)
-        if (std::memcmp(&list[k], &v, sizeof v) == 0) return k;
+        if (sides[k] == side && std::memcmp(&list[k], &v, sizeof v) == 0) return k;
     list[*count] = v;
+    sides[*count] = side;
     return (*count)++;
 }
 
@@ -405,6 +407,8 @@ static int Distribute_Combinations(const Pass_Spacings *p)
     static double dx[PATTERN_MAX], dy[PATTERN_MAX], arm_x[PATTERN_MAX], arm_y[PATTERN_MAX],
         m_y[PATTERN_MAX], m_x[PATTERN_MAX];
     static int arm_x_of[PATTERN_MAX], arm_y_of[PATTERN_MAX];
+    /* the side whose share each fastener and each arm carries (0 unless each side its own) */
+    static int side_of[PATTERN_MAX], arm_x_side[PATTERN_MAX], arm_y_side[PATTERN_MAX];
     static double f_x[PATTERN_MAX], f_y[PATTERN_MAX], f_q[PATTERN_MAX], f_key[PATTERN_MAX];
     static bool look[PATTERN_MAX], left_out[PATTERN_MAX];
 
@@ -415,7 +419,7 @@ static int Distribute_Combinations(const Pass_Spacings *p)
     int n_cols = 0;
     double sum_dx = 0.0, sum_r2 = 0.0;
     int n_arm_x = 0, n_arm_y = 0;
-    Get_Fastener_Arms(n, dx, dy);
+    Get_Fastener_Arms(n, dx, dy, side_of);
     for (int i = 0; i < n; i++) {
         const Fastener_Rec *r = &fp->recs[i];
         int k = 0;
@@ -424,8 +428,8 @@ static int Distribute_Combinations(const Pass_Spacings *p)
         col_of[i] = k < n_cols ? k : -1;
         sum_dx += std::fabs(fp->x_c - r->x);
         sum_r2 += r->r * r->r;
-        arm_x_of[i] = Index_Of_Value(arm_x, &n_arm_x, dx[i]);
-        arm_y_of[i] = Index_Of_Value(arm_y, &n_arm_y, dy[i]);
+        arm_x_of[i] = Index_Of_Value(arm_x, arm_x_side, &n_arm_x, dx[i], side_of[i]);
+        arm_y_of[i] = Index_Of_Value(arm_y, arm_y_side, &n_arm_y, dy[i], side_of[i]);
         q_hi[i] = 0.0;
         key_lo[i] = HUGE_VAL;
         key_hi[i] = -HUGE_VAL;
@@ -472,13 +476,13 @@ static int Distribute_Combinations(const Pass_Spacings *p)
                 if (rc != 0) return rc;
                 bearing_done = true;
             }
-            const Force_Shares sh =
-                Calc_Force_Parts(c, n, n_arm_x, arm_x, n_arm_y, arm_y, m_y, m_x);
+            const Force_Shares sh = Calc_Force_Parts(c, n, n_arm_x, arm_x, arm_x_side, n_arm_y,
+                                                     arm_y, arm_y_side, m_y, m_x);
             /* the forces, their squares and angle keys of all fasteners first: plain arithmetic
             ** that the compiler turns into vector code */
             for (int i = 0; i < n; i++) {
-                f_x[i] = sh.N_part + m_x[arm_y_of[i]];
-                f_y[i] = sh.V_part + m_y[arm_x_of[i]];
+                f_x[i] = sh.N_side[side_of[i]] + m_x[arm_y_of[i]];
+                f_y[i] = sh.V_side[side_of[i]] + m_y[arm_x_of[i]];
             }
             for (int i = 0; i < n; i++) {
                 f_q[i] = f_x[i] * f_x[i] + f_y[i] * f_y[i];
@@ -1077,6 +1081,8 @@ int Prepare_Splice_Calc(void)
     rc = Check_User_Spacings(rho_min, alpha_prev, alpha_max, n_r);
     if (rc != 0) return rc;
     rc = Fit_Rows(&p, n_r);
+    if (rc != 0) return rc;
+    rc = Check_Side_Polar_Moments();
     if (rc != 0) return rc;
     /* what the fastener's design refuses, before a check could show it without capacity */
     return Check_First_Design();

@@ -123,3 +123,33 @@ int Check_First_Design(void)
         }
     return 0;
 }
+
+/* ---------------------------------------------------------------- alternately driven nails */
+
+/* 1 when a valid combination gives the fasteners a moment: M_d of a bending splice, or V_d,
+** which has a lever about every centroid of fasteners away from the joint. */
+static bool Any_Moment_Combination(void)
+{
+    const bool bending = Splice_Input.splice_kind == SPLICE_BENDING;
+    for (int g = 0; g < LKOM_GROUPS; g++)
+        for (int e = 0; e < LKOM_ENTRIES; e++) {
+            if (!Is_Lkom_Valid(g, e)) continue;
+            const Lkom_Entry *c = Get_Lkom_Entry(g, e);
+            if ((bending && std::fabs(c->M_d) > 1e-5) || std::fabs(c->V_d) > 1e-5) return true;
+        }
+    return false;
+}
+
+int Vbm_Sides_Matter(Vbm_Side sides[2])
+{
+    if (!Vbm_Side_Patterns(Fastener_Pattern.count, sides)) return 0;
+    return sides[0].n != sides[1].n || Any_Moment_Combination();
+}
+
+int Check_Side_Polar_Moments(void)
+{
+    Vbm_Side sp[2];
+    if (!Vbm_Side_Patterns(Fastener_Pattern.count, sp)) return 0;
+    if (sp[0].I_p > 1e-9 && sp[1].I_p > 1e-9) return 0;
+    return Any_Moment_Combination() ? DERR_SIDE_WITHOUT_POLAR_MOMENT : 0;
+}

@@ -415,6 +415,18 @@ int Oli_Systemdarstellung(FILE *file)
         "(x %s, y von der Holzachse gemessen)",
         fp->x_c, fp->y_c,
         si->connection_kind == CONN_LAP ? "von der Mitte des Blattes" : "vom Sto\xE1");
+    /* alternately driven: each side's plane carries its share with its own fasteners */
+    Vbm_Side sides[2];
+    if (Vbm_Sides_Matter(sides)) {
+        Oli_Write_Text(file, "Wechselseitig eingeschlagen: jede Seite tr\x84gt mit ihren eigenen "
+                             "Verbindungsmitteln um deren Schwerpunkt");
+        const int fewer = sides[0].n <= sides[1].n ? 0 : 1;
+        for (int k : {fewer, 1 - fewer})
+            Oli_Write_Text(file,
+                           "Seite mit %d von %d: I\xCE\\p\xCEr = %.2lf cm\xCE/2\xCEr, "
+                           "S bei x\xCE\\s\xCEr = %.2lf cm, y\xCE\\s\xCEr = %.2lf cm",
+                           sides[k].n, fp->count, sides[k].I_p, sides[k].x_c, sides[k].y_c);
+    }
 
     /* 10.-13. sketch, coordinates, drawings */
     const uint32_t sw = si->print.sections;

@@ -205,6 +205,35 @@ int Vbm_Driven_Side(int i);
 */
 int Vbm_Load_Sharing(int n, int *count, int *planes);
 
+/* The fasteners driven from one side and their own pattern. */
+typedef struct Vbm_Side {
+    int32_t n;       /* fasteners driven from the side */
+    double x_c, y_c; /* cm, their centroid */
+    double I_p;      /* cm², the sum of their r² about it */
+} Vbm_Side;
+
+/*
+** Where the n fasteners of the pattern are nails, screws or staples driven alternately in single
+** shear, each side's plane carries half of N_d, V_d and the moment with its own fasteners about
+** their own centroid (EN 1995-1-1, 8.2.2 for each shear plane): sides[0] of the near side, sides[1]
+** of the far side (Vbm_Driven_Side). Return 1 when the sides' patterns differ from the whole
+** pattern's halves (counts, centroids or polar moments), else 0 (nothing written): then the
+** whole pattern gives the same forces.
+*/
+int Vbm_Side_Patterns(int n, Vbm_Side sides[2]);
+
+/* What one side's fasteners carry of a combination where each side carries its own share. */
+typedef struct Side_Share {
+    Vbm_Side pattern;      /* the side's fasteners */
+    double N_part, V_part; /* kN, shares of N_d and V_d of one of them */
+    double M;              /* kNm, half the moment about their centroid: M_d of a bending splice
+                           ** and V_d at x_c from the joint */
+} Side_Share;
+
+/* The shares of both sides (0 near, 1 far) of combination (group, entry) on the first n fasteners
+** where each side carries its own (Vbm_Side_Patterns): return 1, else 0 (nothing written). */
+int Get_Side_Shares(int group, int entry, int n, Side_Share out[2]);
+
 /* Shear planes of one nail, screw or staple of the splice: 2 where its point holds in the member
 ** beyond the middle one, else 1 (always 1 in a lap, which has no such member). */
 int Vbm_Own_Shear_Planes(void);
@@ -238,6 +267,16 @@ int Prepare_Splice_Calc(void);
 ** B1 between two timbers, a ring A1 or a two-sided toothed plate C5 against a steel plate. Return
 ** 0 or the refusal's code. */
 int Check_Fastener_Kind(void);
+
+/* Alternately driven nails whose one side has its fasteners in one point (a polar moment of 0)
+** while a combination gives that side a moment (M_d of a bending splice, or V_d): return
+** DERR_SIDE_WITHOUT_POLAR_MOMENT, else 0. */
+int Check_Side_Polar_Moments(void);
+
+/* Vbm_Side_Patterns of the whole pattern into sides, where the sides' own shares change a force:
+** they hold different counts, or a valid combination gives the fasteners a moment. Return 1 then,
+** else 0. */
+int Vbm_Sides_Matter(Vbm_Side sides[2]);
 
 /* 1 when the two-sided toothed plate C1 or C10 bears against a steel plate, where its design takes
 ** the rule of its single-sided counterpart C2 or C11, else 0. */
@@ -290,23 +329,29 @@ void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F
                              double *F, double *angle);
 
 /* Lever arms of the first n fasteners of the pattern from its centroid (cm): dx[i] = x_i - x_c,
-** dy[i] = y_i - y_c. */
-void Get_Fastener_Arms(int n, double *dx, double *dy);
+** dy[i] = y_i - y_c; where each side's fasteners carry their own share (Vbm_Side_Patterns), from
+** the centroid of the fastener's own side, whose number side[i] (may be null) gets (else 0). */
+void Get_Fastener_Arms(int n, double *dx, double *dy, int *side);
 
-/* The shares of N_d and V_d (bending splices) of one fastener per shear plane (kN). */
+/* The shares of N_d and V_d (bending splices) of one fastener per shear plane (kN): those the
+** fastener of the governing side takes, and those of a fastener of side 0 and of side 1 (both
+** the same unless each side carries its own share). */
 typedef struct Force_Shares {
     double N_part, V_part;
+    double N_side[2], V_side[2];
 } Force_Shares;
 
 /*
 ** The parts of the force of combination c on n fasteners, per shear plane: the shares that all
 ** take (the answer), and the moment parts at the lever arms (Get_Fastener_Arms): M_y[k] across
-** the grain at dx[k] (k < n_x) and M_x[k] along it at dy[k] (k < n_y), 0 without a polar
-** moment. F_x = N_part + M_x and F_y = V_part + M_y give bit for bit what
-** Get_Fastener_Forces_All gives, and F = sqrt(F_x² + F_y²).
+** the grain at dx[k] (k < n_x) and M_x[k] along it at dy[k] (k < n_y), of the side side_x[k] and
+** side_y[k] (null: side 0), 0 without a polar moment. F_x = N_side + M_x and F_y = V_side + M_y
+** of the fastener's side give bit for bit what Get_Fastener_Forces_All gives, and F = sqrt(F_x² +
+** F_y²).
 */
-Force_Shares Calc_Force_Parts(const Lkom_Entry *c, int n, int n_x, const double *dx, int n_y,
-                              const double *dy, double *M_y, double *M_x);
+Force_Shares Calc_Force_Parts(const Lkom_Entry *c, int n, int n_x, const double *dx,
+                              const int *side_x, int n_y, const double *dy, const int *side_y,
+                              double *M_y, double *M_x);
 
 /* The acute angle between the force (F_x, F_y) and the grain, 0 .. pi/2 (rad), as the functions
 ** above give it. */

@@ -557,6 +557,8 @@ typedef struct Vbm_Check {
     int32_t shear_planes, n_f;     /* shear planes per fastener, fasteners per half */
     int32_t share_planes, share_n; /* the planes and fasteners that share N_d and V_d */
     int32_t side_governs;          /* 1: the side with fewer alternately driven nails governs */
+    int32_t sides;                 /* 1: each side's fasteners carry their own share */
+    Side_Share side[2];            /* what they carry, near side and far side */
     double F_H, F_V;               /* kN, share of N_d and V_d of one fastener and shear plane */
     Vbm_N_Ef_Line n_ef_lines[2];   /* the lines of the effective number, in order */
     int32_t n_ef_line_count;

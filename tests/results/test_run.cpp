@@ -459,7 +459,8 @@ TEST(Run, FastenerSectionOfATensionSplice)
     /* Nails 3.1 x 70 mm driven alternately (70 > 22 + 80 / 2 mm) through OSB/3 side boards
     ** 2 x 22 mm into C24 80 x 200 mm, 7 x 5 per half, N_d = 30 kN, "mittel" with the preset
     ** kmod 0.8, service class 1: 18 nails from one side, 17 from the other, each side's plane
-    ** carries N_d / 2, so F_Hi,d = 30 / (2 x 17) = 0.88235 kN (not 30 / 35 = 0.85714). By hand,
+    ** carries N_d / 2, so F_Hi,d = 30 / (2 x 17) = 0.88235 kN (not 30 / 35 = 0.85714; a nail of
+    ** the other side 30 / (2 x 18) = 0.83333 kN). By hand,
     ** EN 1995-1-1, (8.6) in single shear, t1 = 22, t2 = 70 - 22 = 48 mm:
     ** M_y,Rk = 0.3 x 600 x 3.1^2.6 = 3410.46 Nmm (8.14); f_h,1,k = 65 x 3.1^-0.7 x 22^0.1 =
     ** 40.1054 N/mm² (OSB, 8.22); f_h,2,k = 0.082 x 350 x 3.1^-0.3 = 20.4396 N/mm² (8.15);
@@ -501,9 +502,15 @@ TEST(Run, FastenerSectionOfATensionSplice)
     const double Rd = Rk / 1000.0 * std::sqrt(0.70 * 0.80) / 1.3;
     EXPECT_NEAR(u_odd, 30.0 / 34.0 / Rd, 5e-5);
     EXPECT_NEAR(u_odd, 1.7615, 5e-5);
-    EXPECT_NE(w.find("F\xCE\\Hi,d\xCEr = 30.00 / (2 x 17) = 0.8824 kN (wechselseitig: jede Seite "
-                     "tr\x84gt die H\x84lfte, ma\xE1gebend die Seite mit 17 von 35)"),
+    EXPECT_NE(w.find("F\xCE\\Hi,d\xCEr = 30.00 / (2 x 17) = 0.8824 kN (Seite mit 17), 30.00 / "
+                     "(2 x 18) = 0.8333 kN (Seite mit 18)\n"),
               std::string::npos)
+        << w;
+    EXPECT_NE(w.find("Wechselseitig: jede Seite tr\x84gt die H\x84lfte mit ihren eigenen "
+                     "Verbindungsmitteln"),
+              std::string::npos)
+        << w;
+    EXPECT_NE(w.find("ma\xE1gebend die Seite mit 17: Verbindungsmittel Nr. 2,"), std::string::npos)
         << w;
     EXPECT_NE(w.find("(k\xCE\\mod,1\xCEr x k\xCE\\mod,2\xCEr)\xCE/0.5\xCEr = (0.70 x "
                      "0.80)\xCE/0.5\xCEr = 0.7483"),
@@ -525,9 +532,78 @@ TEST(Run, FastenerSectionOfATensionSplice)
     Oli_Vbm_Nachweis(f, 0, 0, &err);
     const std::string o = Slurp_Print(f);
     fclose(f);
-    EXPECT_NE(o.find("F\xCE\\Hi,d\xCEr = 30.00 / (2 x 17) = 0.8824 kN (wechselseitig"),
+    EXPECT_NE(o.find("F\xCE\\Hi,d\xCEr = 30.00 / (2 x 17) = 0.8824 kN (Seite mit 17)"),
               std::string::npos)
         << o;
+
+    /* The boards and nails of above in a bending splice, 5 x 3 nails per half in a splice 60 cm
+    ** long with the user's a3 = 5 cm and a4 = 4 cm: columns x = 5, 10, 15, 20, 25 cm, rows y =
+    ** -6, 0, 6 cm; M_d = 0.4 kNm alone. Record i (column after column) is driven from side i mod
+    ** 2: the side of 7 holds (5, 0), (10, +-6), (15, 0), (20, +-6), (25, 0), centroid (15, 0),
+    ** I_p = 2 x 10² + 4 x (5² + 6²) = 444 cm²; the side of 8 (5, +-6), (10, 0), (15, +-6), (20,
+    ** 0), (25, +-6): I_p = 4 x (10² + 6²) + 2 x 5² + 2 x 6² = 666 cm². Each side carries M / 2 =
+    ** 20 kNcm: the nails (5, 0) and (25, 0) of the side of 7 take 20 x 10 / 444 = 0.45045 kN
+    ** across the grain, u = 0.45045 / 0.50092 = 0.8993 (F_v,Rd of above, the same at every angle
+    ** for nails, 8.3.1.1(5); a1 = 50 mm >= 14 d: n_ef = n); the corner of the side of 8 only 20
+    ** x (10² + 6²)^0.5 / 666 = 0.35021 kN. Over the whole pattern (I_p = 1110 cm², M = 40 kNcm)
+    ** the corner took 40 x 11.662 / 1110 = 0.42025 kN, u = 0.8390. */
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.l = 70.0;
+    Set_Layout(5, 3);
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Set_Lkom(0, 0, 0.4, 0.0, 0.0);
+    Splice_Input.L = 60.0;
+    Splice_Input.a3_user = 1;
+    Splice_Input.a3 = 5.0;
+    Splice_Input.a4_user = 1;
+    Splice_Input.a4 = 4.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Fastener_Pattern.count, 15);
+    ASSERT_EQ(Splice_Input.shear_planes, 1);
+    EXPECT_NEAR(Fastener_Pattern.recs[1].x, 5.0, 1e-12);
+    EXPECT_NEAR(Fastener_Pattern.recs[1].y, 0.0, 1e-12);
+    EXPECT_NEAR(Fastener_Pattern.recs[14].x, 25.0, 1e-12);
+    EXPECT_NEAR(Fastener_Pattern.recs[14].y, 6.0, 1e-12);
+    f = tmpfile();
+    const double u_bend = Oli_Vbm_Nachweis(f, 0, 0, &err);
+    const std::string m = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NEAR(u_bend, 20.0 * 10.0 / 444.0 / Rd, 5e-5);
+    EXPECT_NEAR(u_bend, 0.8993, 5e-5);
+    EXPECT_NE(m.find("Seite mit 7 von 15: x\xCE\\s\xCEr = 15.00 cm, y\xCE\\s\xCEr = 0.00 cm, "
+                     "I\xCE\\p\xCEr = 444.00 cm\xCE/2\xCEr, M\xCE\\v,d\xCEr / 2 = (|0.40| + "
+                     "|0.1500 x 0.00|) / 2 = 0.2000 kNm\n"),
+              std::string::npos)
+        << m;
+    EXPECT_NE(m.find("Seite mit 8 von 15: x\xCE\\s\xCEr = 15.00 cm, y\xCE\\s\xCEr = 0.00 cm, "
+                     "I\xCE\\p\xCEr = 666.00 cm\xCE/2\xCEr"),
+              std::string::npos)
+        << m;
+    EXPECT_NE(m.find("ma\xE1gebend die Seite mit 7: Verbindungsmittel Nr. "), std::string::npos)
+        << m;
+    EXPECT_NE(m.find(", x - x\xCE\\s\xCEr = -10.00 cm, y - y\xCE\\s\xCEr = 0.00 cm"),
+              std::string::npos)
+        << m;
+
+    /* the system section states both sides' centroids and polar moments */
+    f = tmpfile();
+    Oli_Systemdarstellung(f);
+    const std::string sys = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(sys.find("Seite mit 7 von 15: I\xCE\\p\xCEr = 444.00 cm\xCE/2\xCEr, S bei "
+                       "x\xCE\\s\xCEr = 15.00 cm, y\xCE\\s\xCEr = 0.00 cm\n"),
+              std::string::npos)
+        << sys;
+
+    /* three nails in a row: the side of one nail has no polar moment for its half of M_d and is
+    ** refused; without a moment (tension, no V_d) it carries N_d / 2 alone */
+    Set_Layout(3, 1);
+    EXPECT_EQ(Prepare_Splice_Calc(), DERR_SIDE_WITHOUT_POLAR_MOMENT);
+    Set_Lkom(0, 0, 0.0, 2.0, 0.0);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    EXPECT_EQ(Prepare_Splice_Calc(), 0);
+    Get_Lkom_Entry(0, 0)->V_d = 0.5;
+    EXPECT_EQ(Prepare_Splice_Calc(), DERR_SIDE_WITHOUT_POLAR_MOMENT);
 }
 
 TEST(Run, TensionPerpendicularToTheGrainInKiloNewton)
