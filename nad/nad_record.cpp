@@ -432,9 +432,15 @@ void Read_Active_NAD_Name_From(FILE *f, long at)
 }
 
 /* The name at the file's position (the line after the section's keyword): a marked name, or
-** the next line that holds more than blanks; "" when there is none. */
+** the next line that holds more than blanks; "" when there is none. The keyword's line once more
+** is no name: the name stands behind it. */
 static std::string Section_Name_Here(FILE *f)
 {
+    for (long line_at = ftell(f); line_at >= 0; line_at = ftell(f))
+        if (Next_Nonblank_Line(f) != "ACTIV_NADNAME") {
+            fseek(f, line_at, SEEK_SET);
+            break;
+        }
     const long at = ftell(f);
     char text[256];
     const int n = Read_Guillemet_String(f, text);

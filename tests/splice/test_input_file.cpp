@@ -1136,6 +1136,11 @@ TEST_F(InputFile, TheAnnexLineIsTheFirstLineThatBeginsWithItsKeyword)
          "EC-Standardparameter", 0.8},
         {"SPLICE 200\nPLATES 3 0.8 18 5 0 0\nEND\nACTIV_NADNAME\r\n" + standard,
          "EC-Standardparameter", 0.8},
+        /* a file of which nothing is read, its keyword line doubled: the marked name behind it */
+        {"Keine Eingabedatei, sondern eine Notiz, deren erste Zeile mehr als 64 Zeichen "
+         "lang ist\nACTIV_NADNAME\nACTIV_NADNAME\n"
+             + standard,
+         "EC-Standardparameter", -1.0},
     };
     Rec defaults;
     for (const Case &c : cases) {
