@@ -2,7 +2,8 @@
 ** Fastener design of one combination: every fastener with its own resultant, the effective
 ** number of fasteners in a row (EN 1995-1-1, 8.3.1.1(8), 8.5.1.1(4), 8.9(2)), the penetration
 ** of nails, screws and staples, the force table and, for toothed-plate connectors, the tension
-** check of their bolts. Writes the section "Verbindungsmittel". Forces in kN, mm for fasteners.
+** check of their bolts (check_vbm_bolts.cpp). Writes the section "Verbindungsmittel". Forces in
+** kN, mm for fasteners.
 */
 #include "results/splice_checks.h"
 #include "results/run_cache.h"
@@ -748,71 +749,6 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n, int first_nu
     Mem_Free(&labels);
 }
 
-/*
-** Partial factor of the washer's bearing on the side timber: that of connections (EN 1995-1-1,
-** Table 2.3, from the annex), 1.3 under DIN 1052; the accidental one in an accidental combination.
-*/
-static double Washer_Gamma_M(int accidental)
-{
-    if (accidental) return Get_Gamma_M(Splice_Input.mat_side, Splice_Input.grade_side, 1);
-    return Nad_Params != nullptr ? Nad_Params->gamma_m_connections : 1.3;
-}
-
-/*
-** Tension check of the bolts of toothed-plate connectors (DIN 1052, 11.1.2 (3)). With an annex the
-** bolt carries F_t,Rd = 0.9 f_ub A_s / gamma_M2 on its tensile stress area A_s (EN 1993-1-8,
-** Table 3.4), without one the smaller of A_Sch f_y,b,k / (1.1 gamma_M) on its shank and
-** A_Sp f_u,b,k / (1.25 gamma_M) on its tensile stress area (DIN 18800-1). The washer bears on the side timber
-** with 3.0 f_c,90,k on its contact area (EN 1995-1-1, 8.5.2(2); the factor is in the area of
-** Calc_Thread_Area), or the effective area of the DIN 1052 washer table; being a resistance in a
-** design check, the bearing takes the side timber's kmod of the group and gamma_M.
-*/
-static void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_Check *out)
-{
-    const Splice_Input_Record *si = &Splice_Input;
-    Vbm_Bolt_Check &r = *out;
-    r = Vbm_Bolt_Check{};
-    r.done = 1;
-    r.na_rule = Nad_Params != nullptr && Nad_Params->na816_tension_reduction != 0;
-    const double db = si->d_bolt;
-    r.en_bolt = Nad_Params != nullptr;
-    const Stahlguete *steel =
-        Get_Stahlguete(((uint32_t)si->bolt_steel & 0xFFFFu) | (r.en_bolt ? STAHL_EC_TABLE : 0u));
-    r.f_ub = steel->fu;
-    if (r.en_bolt) {
-        r.A_b = Calc_Bolt_Stress_Area(db);
-        r.gamma_m2 = si->gamma_m2;
-        r.sigma_Rd = r.gamma_m2 > 0.0 ? 0.9 * r.f_ub / r.gamma_m2 : 0.0;
-        r.N_b = r.sigma_Rd * r.A_b / 1000.0;
-    } else {
-        r.f_yb = steel->fy1;
-        r.A_b = M_PI * db * db / 4.0;
-        r.A_sp = Calc_Bolt_Stress_Area(db);
-        r.gamma_m2 = si->gamma_s;
-        r.sigma_Rd = r.gamma_m2 > 0.0 ? r.f_yb / (1.1 * r.gamma_m2) : 0.0;
-        r.sigma_sp_Rd = r.gamma_m2 > 0.0 ? r.f_ub / (1.25 * r.gamma_m2) : 0.0;
-        r.N_b = std::fmin(r.sigma_Rd * r.A_b, r.sigma_sp_Rd * r.A_sp) / 1000.0;
-    }
-    double fc90 = 0.0, fm = 0, ft = 0, fc = 0, fv = 0;
-    Get_Mat_Strengths(/*group=*/si->mat_side, /*grade=*/si->grade_side, /*use=*/1, /*kind=*/8,
-                      /*width=*/si->h * 10.0, /*depth=*/si->b * 10.0, /*f_m_k=*/&fm, /*f_t_k=*/&ft,
-                      /*f_c_k=*/&fc, /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr);
-    const double f = fc90 / 1000.0;
-    r.d_washer = Get_Washer_Diameter(db, 0);
-    double a_w = std::fmin(r.d_washer + 60.0 - db, 4.0 * db);
-    double A_w = Calc_Thread_Area(db, r.d_washer);
-    if (!(A_w > 0.0)) A_w = a_w * r.d_washer;
-    double kmod_side = 0.0;
-    Get_Group_Kmod(group, nullptr, &kmod_side, nullptr);
-    const double gamma = Washer_Gamma_M(c->accidental);
-    const double N_w = gamma > 0.0 ? f * A_w / 1000.0 * kmod_side / gamma : 0.0;
-    r.N_Rd = std::fmin(N_w, r.N_b);
-    const double p1 = si->p1;
-    r.F_td = (n > 0 && p1 > 0.0) ? si->t_s * std::fabs(c->N_d) / 2.0 / n / p1 : 0.0;
-    r.no_capacity = !(r.N_Rd > 0.0);
-    r.u = r.no_capacity ? 0.0 : std::fabs(r.F_td / r.N_Rd);
-}
-
 /* ---------------------------------------------------------------- computing the check */
 
 /* The share of N_d and V_d of one fastener and shear plane, the kmod of the connection. */
@@ -1288,49 +1224,6 @@ static void Print_Vbm_Penetration(FILE *file, const Vbm_Check *r)
         break;
     default: Oli_Write_Text(file, "undefinierter Fehler"); break;
     }
-}
-
-static void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *b)
-{
-    if (b->na_rule)
-        Oli_Write_Text(file, "\n\xCE"
-                             "bNachweis gem\x84\xE1 DIN EN 1995-1-1 NA:2010-12 NCI NA.8.1.6\xCEr");
-    else
-        Oli_Write_Text(file, "\n\xCE"
-                             "bNachweis gem\x84\xE1 DIN 1052, 11.1.2 (3)\xCEr");
-    const double u = Shown_Util(b->no_capacity, b->u);
-    /* with an annex the bolt's area is A_s and its stress 0.9 f_ub / gamma_M2, written out;
-    ** without one both areas and stresses on a line of their own, and the smaller force */
-    char bolt[120];
-    if (b->en_bolt) {
-        Format_N(bolt, sizeof bolt,
-                 "A\xCE\\s\xCEr = %.2lf mm\xCE/2\xCEr, %s\xCE\\R,d\xCEr = 0.9 x %.0lf / %.2lf = "
-                 "%.2lf N/mm\xCE/2\xCEr, ",
-                 b->A_b, SYM_SIGMA, b->f_ub, b->gamma_m2, b->sigma_Rd);
-    } else {
-        Oli_Write_Text(
-            file,
-            "A\xCE\\Sch\xCEr = %.2lf mm\xCE/2\xCEr, f\xCE\\y,b,k\xCEr / (1.1 %s\xCE\\M\xCEr) = "
-            "%.0lf / (1.1 x %.2lf) = %.2lf N/mm\xCE/2\xCEr; A\xCE\\Sp\xCEr = %.2lf "
-            "mm\xCE/2\xCEr, f\xCE\\u,b,k\xCEr / (1.25 %s\xCE\\M\xCEr) = %.0lf / (1.25 x %.2lf) = "
-            "%.2lf N/mm\xCE/2\xCEr (DIN 18800-1)",
-            b->A_b, SYM_GAMMA, b->f_yb, b->gamma_m2, b->sigma_Rd, b->A_sp, SYM_GAMMA, b->f_ub,
-            b->gamma_m2, b->sigma_sp_Rd);
-        Format_N(bolt, sizeof bolt,
-                 "N\xCE\\"
-                 "b,R,d\xCEr = min(%.2lf; %.2lf) = %.2lf kN, ",
-                 b->sigma_Rd * b->A_b / 1000.0, b->sigma_sp_Rd * b->A_sp / 1000.0, b->N_b);
-    }
-    char line[300];
-    Format_N(line, sizeof line,
-             "%sN\xCE\\R,d\xCEr = %.2lf kN (%s\xCE\\ Unterleg\xCEr = "
-             "%.0lf mm), F\xCE\\t,d\xCEr = %.2lf kN\n u\xCE\\"
-             "F\xCEr = %.2lf %s => \xCE"
-             "bNachweis %s\xCEr",
-             bolt, b->N_Rd, SYM_DIAMETER, b->d_washer, b->F_td, u,
-             u <= UTIL_LIMIT ? SYM_LE " 1" : "> 1",
-             u <= UTIL_LIMIT ? "erf\x81llt" : "nicht erf\x81llt");
-    Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
 }
 
 /* The rope term added to modes (k) and (m) of EN 1995-1-1, (8.12) and (8.13), named beside its value */

@@ -518,12 +518,27 @@ typedef struct Vbm_Bolt_Check {
     double sigma_sp_Rd;  /* N/mm², DIN: f_u,b,k / (1.25 gamma_M) on A_sp */
     double N_b;          /* kN, tensile resistance of the bolt: sigma_Rd A_b, DIN the smaller of
                             that and sigma_sp_Rd A_sp (DIN 18800-1) */
-    double N_Rd;         /* kN, the smaller of bolt and washer bearing */
+    double N_Rd;         /* kN, the smaller of bolt and washer bearing; the bolt's alone where
+                            the washer bears on steel */
     double d_washer;     /* mm */
-    double F_td;         /* kN, tension of one bolt */
+    int32_t conn;        /* connection kind that gives the lever and the washer's member */
+    int32_t on_steel;    /* 1: the washer bears on an outer steel plate, no timber under it */
+    double t;            /* cm, thickness of the outer member whose eccentricity loads the bolt:
+                            t_s, t_p, the outer timber part t_red, a lap's half b / 2 */
+    int32_t members;     /* outer members that share N_d: 2, a lap's half takes it alone: 1 */
+    double N_d;          /* kN, the combination's normal force */
+    int32_t n;           /* units on one side of the joint */
+    double p1;           /* cm, their spacing along the grain */
+    double F_td;         /* kN, tension of one bolt: t |N_d| / (members n p1) */
     double u;            /* F_td / N_Rd; 0 when no_capacity */
     int32_t no_capacity; /* 1: N_Rd is not positive */
 } Vbm_Bolt_Check;
+
+/* The tension check of the bolts of toothed-plate connectors in combination c of group group,
+** n units on one side of the joint (DIN EN 1995-1-1/NA, NCI NA.8.1.6; DIN 1052, 11.1.2 (3)),
+** and its lines in the print list. */
+void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_Check *out);
+void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *check);
 
 /* The shear planes of a connection with two or more inner plates (EN 1995-1-1, 8.1.3), at the
 ** force-to-grain angle of the governing fastener: the outer lamellas stand beside one plate

@@ -744,6 +744,74 @@ TEST(VbmCheck, BoltLineAtTheLimitOneUnitAndTheWasherAreaOfSmallBolts)
     EXPECT_TRUE(Has(s, " Unterleg\xCEr = 20 mm), F\xCE\\t,d\xCEr = 6.25 kN")) << s;
 }
 
+/* The bolt's tension takes the outer member of the connection, not the side-timber field that a
+** splice without side timbers leaves at its value (8 cm here, with C16 in the side's grade):
+** toothed plates C1 with M16 4.6 (BoltsOfToothedPlatesInTension), 4 units, p1 = 12 cm,
+** N = 100 kN, kmod 0.9, member C24 b = 12 cm, plates t_p = 1.0 cm.
+** - outer plates: F_t,d = t_p N / 2 / n / p1 = 1.0 * 100 / 2 / 4 / 12 = 1.041667 kN; the washer
+**   bears on steel, the bolt alone resists: annex 0.9 * 400 * 157 / 1.25 = 45.216 kN,
+**   u = 0.023038; DIN 18800-1 39.8800 kN (BoltsOfToothedPlatesInTension), u = 0.026120;
+** - one inner plate: the outer timber part t_red = (12 - 1.0) / 2 = 5.5 cm, F_t,d = 5.5 * 100 /
+**   2 / 4 / 12 = 5.729167 kN; the washer on the member's C24, f_c,90,k = 2.5:
+**   0.9 / 1.3 * 3 (pi 56² / 4 - pi 18² / 4) 2.5 / 1000 = 11.467417 kN, u = 0.499604;
+** - a lap: the half b / 2 = 6 cm carries N alone, F_t,d = 6 * 100 / 4 / 12 = 12.5 kN, washer
+**   11.467417 kN, u = 1.090045.
+** Before: t_s 8 cm, F_t,d = 8.333333 kN, the washer on C16 (2.2): 10.091327 kN, u = 0.825792. */
+TEST(VbmCheck, BoltsOfToothedPlatesTakeTheOuterMemberOfTheirConnection)
+{
+    const struct {
+        int kind;
+        bool annex;
+        double F_td, N_Rd, u;
+        const char *lever, *washer;
+    } cases[] = {
+        {CONN_OUTER_PLATES, true, 1.041667, 45.216, 0.023038,
+         "F\xCE\\t,d\xCEr = t\xCE\\p\xCEr |N\xCE\\d\xCEr| / (2 n p\xCE\\1\xCEr) = 1.00 cm x "
+         "100.00 kN / (2 x 4 x 12.00 cm) = 1.04 kN\n",
+         "288.00 N/mm\xCE/2\xCEr, Unterlegscheibe auf Stahlblech: N\xCE\\R,d\xCEr = N\xCE\\"
+         "b,R,d\xCEr = A\xCE\\s\xCEr \xCC\xCE\\R,d\xCEr = 45.22 kN, F\xCE\\t,d\xCEr = 1.04 kN\n"},
+        {CONN_OUTER_PLATES, false, 1.041667, 39.8800, 0.026120,
+         "F\xCE\\t,d\xCEr = t\xCE\\p\xCEr |N\xCE\\d\xCEr| / (2 n p\xCE\\1\xCEr) = 1.00 cm x "
+         "100.00 kN / (2 x 4 x 12.00 cm) = 1.04 kN\n",
+         " = 39.88 kN, Unterlegscheibe auf Stahlblech: N\xCE\\R,d\xCEr = N\xCE\\"
+         "b,R,d\xCEr = 39.88 kN, F\xCE\\t,d\xCEr = 1.04 kN\n"},
+        {CONN_INNER_PLATES, true, 5.729167, 11.467417, 0.499604,
+         "F\xCE\\t,d\xCEr = t\xCE\\red\xCEr |N\xCE\\d\xCEr| / (2 n p\xCE\\1\xCEr) = 5.50 cm x "
+         "100.00 kN / (2 x 4 x 12.00 cm) = 5.73 kN\n",
+         "N\xCE\\R,d\xCEr = 11.47 kN (\x8C\xCE\\ Unterleg\xCEr = 56 mm auf dem Holz), "
+         "F\xCE\\t,d\xCEr = 5.73 kN\n"},
+        {CONN_LAP, true, 12.5, 11.467417, 1.090045,
+         "F\xCE\\t,d\xCEr = (b/2) |N\xCE\\d\xCEr| / (n p\xCE\\1\xCEr) = 6.00 cm x 100.00 kN / "
+         "(4 x 12.00 cm) = 12.50 kN (die Blatth\x84lfte tr\x84gt N\xCE\\d\xCEr allein)\n",
+         "N\xCE\\R,d\xCEr = 11.47 kN (\x8C\xCE\\ Unterleg\xCEr = 56 mm auf dem Holz), "
+         "F\xCE\\t,d\xCEr = 12.50 kN\n"},
+    };
+    for (const auto &k : cases) {
+        Toothed_Plate_Splice(k.annex, 16.0, 4, 100.0);
+        Splice_Input.connection_kind = k.kind;
+        Splice_Input.t_s = 8.0;
+        Splice_Input.grade_side = 1; /* C16 */
+        Splice_Input.plate_count = k.kind == CONN_INNER_PLATES ? 1.0 : 2.0;
+        Splice_Input.t_p = 1.0;
+        Splice_Input.shear_planes = k.kind == CONN_LAP ? 1 : 2;
+        Vbm_Check r;
+        ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1) << k.kind;
+        EXPECT_NEAR(r.bolts.F_td, k.F_td, 1e-6) << k.kind;
+        EXPECT_NEAR(r.bolts.N_Rd, k.N_Rd, 1e-4) << k.kind;
+        EXPECT_NEAR(r.bolts.u, k.u, 1e-6) << k.kind;
+        const std::string s = Vbm_Text();
+        EXPECT_TRUE(Has(s, k.lever)) << k.kind << s;
+        EXPECT_TRUE(Has(s, k.washer)) << k.kind << s;
+    }
+    /* side timbers keep their lines: no worked-out tension, the washer without a member */
+    Toothed_Plate_Splice(true, 16.0, 4, 100.0);
+    const std::string s = Vbm_Text();
+    EXPECT_FALSE(Has(s, "|N\xCE\\d\xCEr|")) << s;
+    EXPECT_TRUE(Has(s, "N\xCE\\R,d\xCEr = 11.47 kN (\x8C\xCE\\ Unterleg\xCEr = 56 mm), "
+                       "F\xCE\\t,d\xCEr = 6.25 kN\n"))
+        << s;
+}
+
 /* ---------------------------------------------------------------- one fastener in a row */
 
 TEST(VbmCheck, OneFastenerInARowCountsOnce)

@@ -1,0 +1,200 @@
+/*
+** Tension check of the bolts of toothed-plate connectors: the bolt's share of the eccentricity
+** of the outer member against its own tensile resistance and its washer's bearing on the timber
+** under it, and the lines of the section "Verbindungsmittel" that report it. Forces in kN,
+** stresses in N/mm², bolts and washers in mm, members in cm.
+*/
+#include "results/splice_checks.h"
+
+#include <cmath>
+
+#include "design/design.h"
+#include "foundation/format.h"
+#include "foundation/foundation.h"
+#include "printlist/printlist.h"
+
+/* ---------------------------------------------------------------- computing the check */
+
+/*
+** Partial factor of the washer's bearing on the timber of material mat, grade: that of
+** connections (EN 1995-1-1, Table 2.3, from the annex), 1.3 under DIN 1052; the accidental one in
+** an accidental combination.
+*/
+static double Washer_Gamma_M(int accidental, int mat, int grade)
+{
+    if (accidental) return Get_Gamma_M(mat, grade, 1);
+    return Nad_Params != nullptr ? Nad_Params->gamma_m_connections : 1.3;
+}
+
+/*
+** The outer member whose eccentricity loads a connector's bolt and what its washer bears on, by
+** the connection kind: side timbers t_s, the washer on them; outer plates t_p, the washer on the
+** steel; inner plates the outer timber part t_red beside a plate, the washer on it; a lap the
+** half b / 2, the washer on it. Two outer members share N_d, a lap's half carries it alone.
+*/
+static void Bolt_Lever_Member(Vbm_Bolt_Check *r, int *mat, int *grade, int *mid)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    r->conn = si->connection_kind;
+    r->members = 2;
+    *mid = 1;
+    *mat = si->mat_mid;
+    *grade = si->grade_mid;
+    switch (si->connection_kind) {
+    case CONN_OUTER_PLATES:
+        r->t = si->t_p;
+        r->on_steel = 1;
+        break;
+    case CONN_INNER_PLATES: r->t = Calc_Timber_Part_Thickness(); break;
+    case CONN_LAP:
+        r->t = si->b / 2.0;
+        r->members = 1;
+        break;
+    default:
+        r->t = si->t_s;
+        *mid = 0;
+        *mat = si->mat_side;
+        *grade = si->grade_side;
+        break;
+    }
+}
+
+/*
+** Tension check of the bolts of toothed-plate connectors (DIN EN 1995-1-1/NA, NCI NA.8.1.6;
+** DIN 1052, 11.1.2 (3)). With an annex the bolt carries F_t,Rd = 0.9 f_ub A_s / gamma_M2 on its
+** tensile stress area A_s (EN 1993-1-8, Table 3.4), without one the smaller of
+** A_Sch f_y,b,k / (1.1 gamma_M) on its shank and A_Sp f_u,b,k / (1.25 gamma_M) on its tensile
+** stress area (DIN 18800-1). The washer bears on the timber of the outer member (Bolt_Lever_Member) with 3.0 f_c,90,k on its contact area
+** (EN 1995-1-1, 8.5.2(2); the factor is in the area of Calc_Thread_Area), or the effective area of
+** the DIN 1052 washer table; being a resistance in a design check, the bearing takes that
+** member's kmod of the group and gamma_M. On an outer steel plate the bolt alone resists. The
+** bolt's tension is t |N_d| / 2 / n / p1 with t the thickness of the outer member; a lap's half
+** carries the whole N_d, without the halving.
+*/
+void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_Check *out)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    Vbm_Bolt_Check &r = *out;
+    r = Vbm_Bolt_Check{};
+    r.done = 1;
+    r.na_rule = Nad_Params != nullptr && Nad_Params->na816_tension_reduction != 0;
+    const double db = si->d_bolt;
+    r.en_bolt = Nad_Params != nullptr;
+    const Stahlguete *steel =
+        Get_Stahlguete(((uint32_t)si->bolt_steel & 0xFFFFu) | (r.en_bolt ? STAHL_EC_TABLE : 0u));
+    r.f_ub = steel->fu;
+    if (r.en_bolt) {
+        r.A_b = Calc_Bolt_Stress_Area(db);
+        r.gamma_m2 = si->gamma_m2;
+        r.sigma_Rd = r.gamma_m2 > 0.0 ? 0.9 * r.f_ub / r.gamma_m2 : 0.0;
+        r.N_b = r.sigma_Rd * r.A_b / 1000.0;
+    } else {
+        r.f_yb = steel->fy1;
+        r.A_b = M_PI * db * db / 4.0;
+        r.A_sp = Calc_Bolt_Stress_Area(db);
+        r.gamma_m2 = si->gamma_s;
+        r.sigma_Rd = r.gamma_m2 > 0.0 ? r.f_yb / (1.1 * r.gamma_m2) : 0.0;
+        r.sigma_sp_Rd = r.gamma_m2 > 0.0 ? r.f_ub / (1.25 * r.gamma_m2) : 0.0;
+        r.N_b = std::fmin(r.sigma_Rd * r.A_b, r.sigma_sp_Rd * r.A_sp) / 1000.0;
+    }
+    int mat = 0, grade = 0, mid = 0;
+    Bolt_Lever_Member(&r, &mat, &grade, &mid);
+    double fc90 = 0.0, fm = 0, ft = 0, fc = 0, fv = 0;
+    Get_Mat_Strengths(/*group=*/mat, /*grade=*/grade, /*use=*/1, /*kind=*/8,
+                      /*width=*/si->h * 10.0, /*depth=*/si->b * 10.0, /*f_m_k=*/&fm, /*f_t_k=*/&ft,
+                      /*f_c_k=*/&fc, /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr);
+    const double f = fc90 / 1000.0;
+    r.d_washer = Get_Washer_Diameter(db, 0);
+    double a_w = std::fmin(r.d_washer + 60.0 - db, 4.0 * db);
+    double A_w = Calc_Thread_Area(db, r.d_washer);
+    if (!(A_w > 0.0)) A_w = a_w * r.d_washer;
+    double kmod_mid = 0.0, kmod_side = 0.0;
+    Get_Group_Kmod(group, &kmod_mid, &kmod_side, nullptr);
+    const double kmod = mid ? kmod_mid : kmod_side;
+    const double gamma = Washer_Gamma_M(c->accidental, mat, grade);
+    const double N_w = gamma > 0.0 ? f * A_w / 1000.0 * kmod / gamma : 0.0;
+    r.N_Rd = r.on_steel ? r.N_b : std::fmin(N_w, r.N_b);
+    r.N_d = c->N_d;
+    r.n = n;
+    r.p1 = si->p1;
+    r.F_td = (n > 0 && r.p1 > 0.0) ? r.t * std::fabs(c->N_d) / r.members / n / r.p1 : 0.0;
+    r.no_capacity = !(r.N_Rd > 0.0);
+    r.u = r.no_capacity ? 0.0 : std::fabs(r.F_td / r.N_Rd);
+}
+
+/* ---------------------------------------------------------------- printing the check */
+
+/*
+** The bolt's tension worked out with the thickness of the outer member by name: outer plates t_p,
+** inner plates the outer timber part t_red, a lap's half b / 2, which carries N_d alone.
+*/
+static void Print_Bolt_Lever(FILE *file, const Vbm_Bolt_Check *b)
+{
+    const char *name = b->conn == CONN_OUTER_PLATES   ? "t\xCE\\p\xCEr"
+                       : b->conn == CONN_INNER_PLATES ? "t\xCE\\red\xCEr"
+                                                      : "(b/2)";
+    char shared[16] = "", divisor[16] = "";
+    if (b->members != 1) {
+        Format_N(shared, sizeof shared, "%d ", b->members);
+        Format_N(divisor, sizeof divisor, "%d x ", b->members);
+    }
+    Oli_Write_Text(file,
+                   "F\xCE\\t,d\xCEr = %s |N\xCE\\d\xCEr| / (%sn p\xCE\\1\xCEr) = %.2lf cm x "
+                   "%.2lf kN / (%s%d x %.2lf cm) = %.2lf kN%s",
+                   name, shared, b->t, std::fabs(b->N_d), divisor, b->n, b->p1, b->F_td,
+                   b->members == 1 ? " (die Blatth\x84lfte tr\x84gt N\xCE\\d\xCEr allein)" : "");
+}
+
+void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *b)
+{
+    if (b->na_rule)
+        Oli_Write_Text(file, "\n\xCE"
+                             "bNachweis gem\x84\xE1 DIN EN 1995-1-1 NA:2010-12 NCI NA.8.1.6\xCEr");
+    else
+        Oli_Write_Text(file, "\n\xCE"
+                             "bNachweis gem\x84\xE1 DIN 1052, 11.1.2 (3)\xCEr");
+    const double u = Shown_Util(b->no_capacity, b->u);
+    /* with an annex the bolt's area is A_s and its stress 0.9 f_ub / gamma_M2, written out;
+    ** without one both areas and stresses on a line of their own, and the smaller force */
+    char bolt[120];
+    if (b->en_bolt) {
+        Format_N(bolt, sizeof bolt,
+                 "A\xCE\\s\xCEr = %.2lf mm\xCE/2\xCEr, %s\xCE\\R,d\xCEr = 0.9 x %.0lf / %.2lf = "
+                 "%.2lf N/mm\xCE/2\xCEr, ",
+                 b->A_b, SYM_SIGMA, b->f_ub, b->gamma_m2, b->sigma_Rd);
+    } else {
+        Oli_Write_Text(
+            file,
+            "A\xCE\\Sch\xCEr = %.2lf mm\xCE/2\xCEr, f\xCE\\y,b,k\xCEr / (1.1 %s\xCE\\M\xCEr) = "
+            "%.0lf / (1.1 x %.2lf) = %.2lf N/mm\xCE/2\xCEr; A\xCE\\Sp\xCEr = %.2lf "
+            "mm\xCE/2\xCEr, f\xCE\\u,b,k\xCEr / (1.25 %s\xCE\\M\xCEr) = %.0lf / (1.25 x %.2lf) = "
+            "%.2lf N/mm\xCE/2\xCEr (DIN 18800-1)",
+            b->A_b, SYM_GAMMA, b->f_yb, b->gamma_m2, b->sigma_Rd, b->A_sp, SYM_GAMMA, b->f_ub,
+            b->gamma_m2, b->sigma_sp_Rd);
+        Format_N(bolt, sizeof bolt,
+                 "N\xCE\\"
+                 "b,R,d\xCEr = min(%.2lf; %.2lf) = %.2lf kN, ",
+                 b->sigma_Rd * b->A_b / 1000.0, b->sigma_sp_Rd * b->A_sp / 1000.0, b->N_b);
+    }
+    /* the side timbers' t_s is the members' line's; other kinds name their member and work
+    ** F_t,d out on a line of its own */
+    if (b->conn != CONN_SIDE_TIMBERS) Print_Bolt_Lever(file, b);
+    char washer[120];
+    if (b->on_steel)
+        Format_N(washer, sizeof washer,
+                 "Unterlegscheibe auf Stahlblech: N\xCE\\R,d\xCEr = N\xCE\\"
+                 "b,R,d\xCEr = %s%.2lf kN",
+                 b->en_bolt ? "A\xCE\\s\xCEr " SYM_SIGMA "\xCE\\R,d\xCEr = " : "", b->N_Rd);
+    else
+        Format_N(washer, sizeof washer,
+                 "N\xCE\\R,d\xCEr = %.2lf kN (%s\xCE\\ Unterleg\xCEr = %.0lf mm%s)", b->N_Rd,
+                 SYM_DIAMETER, b->d_washer, b->conn == CONN_SIDE_TIMBERS ? "" : " auf dem Holz");
+    char line[300];
+    Format_N(line, sizeof line,
+             "%s%s, F\xCE\\t,d\xCEr = %.2lf kN\n u\xCE\\"
+             "F\xCEr = %.2lf %s => \xCE"
+             "bNachweis %s\xCEr",
+             bolt, washer, b->F_td, u, u <= UTIL_LIMIT ? SYM_LE " 1" : "> 1",
+             u <= UTIL_LIMIT ? "erf\x81llt" : "nicht erf\x81llt");
+    Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
+}
