@@ -560,7 +560,12 @@ static void Fastener_Option_Rows(int *r)
     const bool pin = t == 29 || t == 30;
     const bool plates = Uses_Plates();
     const bool pin_or_connector = pin || Is_Vbm_Connector(t);
-    const bool lap = s->connection_kind == CONN_LAP;
+    /* the design reads "zweiseitig" only for side timbers and outer plates
+    ** (Vbm_Driven_From_Both_Sides): a lap drives its nails from alternate faces and inner plates
+    ** take theirs as they are whatever the switch, so there the box is not offered and the file
+    ** keeps the value */
+    const bool sides =
+        s->connection_kind == CONN_SIDE_TIMBERS || s->connection_kind == CONN_OUTER_PLATES;
     struct {
         const char *label;
         int32_t *flag;
@@ -590,7 +595,7 @@ static void Fastener_Option_Rows(int *r)
     };
     for (auto &o : opts) {
         if (!o.applies && (*o.flag == 0 || (o.nail_family && pin_or_connector))) continue;
-        if (lap && o.flag == &s->two_sided) continue;
+        if (!sides && o.flag == &s->two_sided) continue;
         int state = 1;
         if (o.flag == &s->failure_mode_switch && s->plate_count != 1.0) state = 0;
         Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y((*r)++), o.label, o.flag, &state);

@@ -289,17 +289,31 @@ TEST_F(Pages, TheFastenerPageOfNailsOffersTheOptionsOfNails)
     EXPECT_TRUE(Shown_Part("erforderliche Holzdicken: t_1,req = "));
 }
 
-/* A lap drives its nails one a position from alternate faces whatever the file's switch: the
-** page does not offer "zweiseitig" there, and the switch stays in the file as it was. */
-TEST_F(Pages, ALapIsNotOfferedTwoSidedNailing)
+/* The design reads "zweiseitig" only for side timbers and outer plates: a lap drives its nails
+** one a position from alternate faces and inner plates take theirs as they are whatever the
+** file's switch. The page offers the box for outer plates only of these three, and the switch
+** stays in the file as it was. */
+TEST_F(Pages, ALapOrInnerPlatesAreNotOfferedTwoSidedNailing)
 {
-    ASSERT_EQ(system(("cp '" + root + "/examples/zugstoss_nagel'/* .").c_str()), 0);
-    ASSERT_EQ(system("sed -i 's/^SYSTEM 0 /SYSTEM 3 /' zugstoss_nagel_01.inp"), 0);
-    ASSERT_EQ(Run("zugstoss_nagel", nullptr, Tab(PAGE_VERBINDUNGSMITTEL)), 1);
-    EXPECT_EQ(Splice_Input.connection_kind, CONN_LAP);
-    EXPECT_EQ(Splice_Input.two_sided, 1);
-    EXPECT_FALSE(Shown("zweiseitig (sonst wechselseitig) eingeschlagen"));
-    EXPECT_TRUE(Shown("vorgebohrt"));
+    const struct {
+        int kind;
+        bool offered;
+    } cases[] = {{CONN_LAP, false}, {CONN_INNER_PLATES, false}, {CONN_OUTER_PLATES, true}};
+    for (const auto &k : cases) {
+        ASSERT_EQ(system(("cp '" + root + "/examples/zugstoss_nagel'/* .").c_str()), 0);
+        const std::string sed =
+            "sed -i 's/^SYSTEM 0 /SYSTEM " + std::to_string(k.kind) + " /' zugstoss_nagel_01.inp";
+        ASSERT_EQ(system(sed.c_str()), 0);
+        const std::string png = "zweiseitig_kind" + std::to_string(k.kind) + ".png";
+        ASSERT_EQ(
+            Run("zugstoss_nagel", nullptr, Tab(PAGE_VERBINDUNGSMITTEL) + "snapshot " + png + "\n"),
+            1);
+        EXPECT_EQ(Splice_Input.connection_kind, k.kind);
+        EXPECT_EQ(Splice_Input.vbm_type, VBM_NAGEL);
+        EXPECT_EQ(Splice_Input.two_sided, 1);
+        EXPECT_EQ(Shown("zweiseitig (sonst wechselseitig) eingeschlagen"), k.offered) << k.kind;
+        EXPECT_TRUE(Shown("vorgebohrt")) << k.kind;
+    }
 }
 
 /* "zweiseitig" is the user's choice and stays: the nail example (nails 4.2 x 110 mm, side timbers
