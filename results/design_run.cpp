@@ -518,7 +518,7 @@ static void Write_Summary(FILE *file, double u_max, const Check_Maxima *maxima)
         snprintf(line, sizeof line,
                  "\nMaximale Ausnutzung aller Nachweise u\xCE\\max\xCEr = %.2lf %s 1"
                  " => \xCE"
-                 "bNachweis nur mit vorgegebenem k\xCE\\mod\xCEr\xCE"
+                 "bNachweis mit vorgegebenem k\xCE\\mod\xCEr\xCE"
                  "b erf\x81llt (siehe Wichtig!)\xCEr",
                  u_max, SYM_LE);
     else if (u_max <= UTIL_LIMIT)

@@ -347,11 +347,10 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
     Wdg_Set_Font(4096 | 0x10000);
     Wdg_Set_Fg_Colour(ok && !incomplete && n_above == 0 ? GREEN_CI : RED_CI);
     Wdg_Printf_Text(PAGE_LABEL_X + 10, y, "%s: maximale Ausnutzung %.1f %%",
-                    !ok          ? "Nachweis NICHT erf\x81llt"
-                    : incomplete ? "Nachweis unvollst\x84ndig (siehe Wichtig!)"
-                    : n_above > 0
-                        ? "Nachweis nur mit vorgegebenem k_mod erf\x81llt (siehe Wichtig!)"
-                        : "Nachweis erf\x81llt",
+                    !ok           ? "Nachweis NICHT erf\x81llt"
+                    : incomplete  ? "Nachweis unvollst\x84ndig (siehe Wichtig!)"
+                    : n_above > 0 ? "Nachweis mit vorgegebenem k_mod erf\x81llt (siehe Wichtig!)"
+                                  : "Nachweis erf\x81llt",
                     total * 100.0);
     Wdg_Set_Fg_Colour(BLACK_CI);
     Wdg_Set_Font(4096);

@@ -147,7 +147,7 @@ TEST(GroupKmod, APresetAboveTheTableIsNamedWithTheTablesValue)
     std::string s = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(s.find("=> \xCE"
-                     "bNachweis nur mit vorgegebenem k\xCE\\mod\xCEr\xCE"
+                     "bNachweis mit vorgegebenem k\xCE\\mod\xCEr\xCE"
                      "b erf\x81llt (siehe Wichtig!)\xCEr"),
               std::string::npos)
         << s;

@@ -630,7 +630,7 @@ TEST_F(Pages, APresetKmodAboveTheTableIsNamedOnTheUtilisationPage)
     EXPECT_EQ(Splice_Input.lkom.groups[0].kmod_source, 0);
     EXPECT_TRUE(Shown("Wichtig! Gruppe 1: vorgegebenes k_mod = 1.00 über DIN EN 1995-1-1, Tab. "
                       "3.1 für ständig, Nutzungsklasse 1: Mittelholz 0.60, Seitenhölzer 0.60"));
-    EXPECT_TRUE(Shown_Part("Nachweis nur mit vorgegebenem k_mod erfüllt (siehe Wichtig!): "
+    EXPECT_TRUE(Shown_Part("Nachweis mit vorgegebenem k_mod erfüllt (siehe Wichtig!): "
                            "maximale Ausnutzung"));
     EXPECT_FALSE(Shown_Part("Nachweis erfüllt"));
     ASSERT_EQ(system("sed -i 's/^GROUP 0 1 0 0 0 1$/GROUP 0 1 0 0 0 0.6/' zugstoss_nagel_01.inp"),
