@@ -665,18 +665,27 @@ static int Check_Overlapping_Nails(void)
 /* The members whose thickness the fastener's rules test, each with its name on the pages. */
 enum { MEMBER_MIDDLE = 0, MEMBER_SIDE = 1, MEMBER_LAP_HALF = 2 };
 
-/* Note that member `name` is value_mm thick (or long) where the rule `how` asks required_mm,
-** and return the refusal's code. beyond: the value must exceed the least value. */
-static int Refuse_Size(int code, const char *name, double value_mm, double required_mm,
-                       const char *how, int beyond)
+/* Note that the layout keeps distance `name` at value (cm) where the rules ask `required`, under
+** its own name `rule`, and return the refusal's code. */
+static int Refuse(int code, const char *name, const char *rule, double value, double required)
 {
     Spacing_Refusal &r = Fastener_Pattern.refusal;
     r = Spacing_Refusal{};
     r.code = code;
     snprintf(r.name, sizeof r.name, "%s", name);
-    snprintf(r.rule, sizeof r.rule, "%s", name);
-    r.value = value_mm;
-    r.required = required_mm;
+    snprintf(r.rule, sizeof r.rule, "%s", rule);
+    r.value = value;
+    r.required = required;
+    return code;
+}
+
+/* Note that member `name` is value_mm thick (or long) where the rule `how` asks required_mm,
+** and return the refusal's code. beyond: the value must exceed the least value. */
+static int Refuse_Size(int code, const char *name, double value_mm, double required_mm,
+                       const char *how, int beyond)
+{
+    Refuse(code, name, name, value_mm, required_mm);
+    Spacing_Refusal &r = Fastener_Pattern.refusal;
     r.mm = 1;
     r.beyond = beyond;
     snprintf(r.how, sizeof r.how, "%s", how ? how : "");
@@ -908,20 +917,6 @@ static const char *A4_Name(const Pass_Spacings *m)
     if (Splice_Input.splice_kind != SPLICE_BENDING && !Any_Checked_Shear()) loaded = false;
     if (loaded) return din ? "a2,t" : "a4,t";
     return din ? "a2,c" : "a4,c";
-}
-
-/* Note that the layout keeps distance `name` at value (cm) where the rules ask `required`, under
-** its own name `rule`, and return the refusal's code. */
-static int Refuse(int code, const char *name, const char *rule, double value, double required)
-{
-    Spacing_Refusal &r = Fastener_Pattern.refusal;
-    r = Spacing_Refusal{};
-    r.code = code;
-    snprintf(r.name, sizeof r.name, "%s", name);
-    snprintf(r.rule, sizeof r.rule, "%s", rule);
-    r.value = value;
-    r.required = required;
-    return code;
 }
 
 /* The same for the edge distance a4 that n_r rows of the given pitch leave within the height:
