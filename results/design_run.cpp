@@ -455,11 +455,14 @@ enum {
 typedef struct Check_Maxima {
     double u[CHECK_COUNT];
     int row[CHECK_COUNT];
+    int plate_spacing; /* a combination limited the largest spacing of compressed plates */
 } Check_Maxima;
 static Check_Maxima Whole_Table_Maxima;
 
-/* The name of the partial check of the plates' buckling between the fasteners. */
+/* The name of the partial check of the plates' buckling between the fasteners, and of the same
+** row where it holds the largest spacing of compressed plates as well. */
 #define PLATE_BUCKLING_ROW "Stahlblech, Knicken"
+#define PLATE_SPACING_ROW  "Stahlblech, Knicken und gr\x94\xE1ter Abstand p1"
 /* The name of the partial check of the plates' block tearing. */
 #define PLATE_BLOCK_ROW "Blockversagen Bleche"
 
@@ -485,7 +488,8 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
     if (plates) {
         line("Stahlblech", CHECK_PLATE);
         /* only where a combination compresses plates slender enough to need it */
-        if (m->u[CHECK_PLATE_BUCKLING] > 0.0) line(PLATE_BUCKLING_ROW, CHECK_PLATE_BUCKLING);
+        if (m->u[CHECK_PLATE_BUCKLING] > 0.0)
+            line(m->plate_spacing ? PLATE_SPACING_ROW : PLATE_BUCKLING_ROW, CHECK_PLATE_BUCKLING);
         line("Lochleibung", CHECK_HOLE);
         if (si->block_shear) line("Blockscherversagen", CHECK_BS);
         if (si->block_shear) line(PLATE_BLOCK_ROW, CHECK_PLATE_BS);
@@ -575,7 +579,7 @@ static void Run_Required_Thicknesses(const Splice_Input_Record *si, double rho_s
 /* The page's utilisation list: the largest utilisation of each check over every combination. */
 static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double m_mid,
                                   double m_side, double m_plate, double m_plate_buckling,
-                                  double m_hole, double m_bs, double m_plate_bs)
+                                  bool plate_spacing, double m_hole, double m_bs, double m_plate_bs)
 {
     const int kind = si->connection_kind;
     const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
@@ -591,7 +595,8 @@ static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double 
     if (kind == CONN_SIDE_TIMBERS) add("Seitenhölzer"_cp850, m_side);
     if (plates) {
         add("Stahlblech", m_plate);
-        if (m_plate_buckling > 0.0) add(PLATE_BUCKLING_ROW, m_plate_buckling);
+        if (m_plate_buckling > 0.0)
+            add(plate_spacing ? PLATE_SPACING_ROW : PLATE_BUCKLING_ROW, m_plate_buckling);
         add("Lochleibung", m_hole);
         /* switched on, but not made by the calculation method or a single row */
         if (si->block_shear)
@@ -738,6 +743,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 m_hole = std::fmax(m_hole, u_h);
                 keep(CHECK_PLATE, u_p);
                 keep(CHECK_PLATE_BUCKLING, std::fmax(u_pb, u_sp));
+                if (u_sp > 0.0) maxima.plate_spacing = 1;
                 keep(CHECK_HOLE, u_h);
                 u = std::fmax(u, std::fmax(std::fmax(u_p, u_pb), u_h));
                 const double u_pbs = Oli_Blech_Blockversagen_Nachweis(file, g, e);
@@ -763,8 +769,8 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
 
     /* A run without print list hands its utilisation list to the page */
     if (file == nullptr) {
-        Hand_Utilisation_List(si, m_vbm, m_mid, m_side, m_plate, m_plate_buckling, m_hole, m_bs,
-                              m_plate_bs);
+        Hand_Utilisation_List(si, m_vbm, m_mid, m_side, m_plate, m_plate_buckling,
+                              maxima.plate_spacing != 0, m_hole, m_bs, m_plate_bs);
         return u_max;
     }
 

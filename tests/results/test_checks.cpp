@@ -1281,7 +1281,8 @@ TEST(Plates, BucklingBetweenTheFastenersWorkedByHand)
     ** DIN 18800-2 (f_y,k 240, lambda_a = 92.92956, gamma_M 1.1): needed above lambda_K 0.2.
     ** EN 1993-1-8, Table 3.3, note 1 limits p1 of the compressed outer plates to min(14 t; 200 mm)
     ** = min(140; 200) = 140 mm: u_sp = p1 / 140 mm, whether the buckling check is needed or not;
-    ** the row "Stahlblech, Knicken" takes the larger of both. */
+    ** the row "Stahlblech, Knicken" takes the larger of both and names the spacing where it is
+    ** limited. */
     struct Row {
         bool annex;
         double gamma_m1; /* EN: the annex's gamma_M1 */
@@ -1350,7 +1351,10 @@ TEST(Plates, BucklingBetweenTheFastenersWorkedByHand)
         const Utilisation_List &ul = Splice_Input.utilisation;
         const bool shown = w.state == PLATE_BUCKLING_DONE || w.u_sp > 0.0;
         ASSERT_EQ(ul.count, shown ? 5 : 4);
-        EXPECT_STREQ(ul.name[3], shown ? "Stahlblech, Knicken" : "Lochleibung");
+        /* the row says that it holds the largest spacing too where that is limited */
+        EXPECT_STREQ(ul.name[3], !shown         ? "Lochleibung"
+                                 : w.u_sp > 0.0 ? "Stahlblech, Knicken und gr\x94\xE1ter Abstand p1"
+                                                : "Stahlblech, Knicken");
         if (shown) { EXPECT_NEAR(ul.value[3], std::fmax(w.u, w.u_sp), 5e-7); }
 
         /* the print shows the values the check comes from */
