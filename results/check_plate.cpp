@@ -254,10 +254,9 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
     /* the moment for distribution: M_v,d of a bending splice, that of V_d of another */
     const double M = c->M_distr;
     r.joint_moment = r.bending || M != 0.0;
-    /* the shear of the sections between the columns, as the timber checks take it */
-    Joint_Shear js;
-    Calc_Joint_Shear(group, entry, &js);
-    const double Vs = js.V;
+    /* the plates' shear of the sections between the columns: they end free beyond the last */
+    Calc_Joint_Shear(group, entry, &r.shear);
+    const double Vs = r.shear.V_plate;
     r.V = Vs;
     if (!Calc_Plate_Stresses(c->N_d, Vs, M, &r.sigma, &r.tau, &r.sigma_v)) {
         r.state = PLATE_CHECK_NO_SECTION;
@@ -265,6 +264,7 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
         const double fyd = Get_Plate_Fyd(c->accidental);
         const double tRd = Get_Plate_Shear_Strength(c->accidental);
         r.f_yd = fyd;
+        r.f_vd = tRd;
         /* A net section in tension bears at most 0.9 A_net f_u / gamma_M2 (EN 1993-1-1, 6.2.3),
         ** or A_net f_u,k / (1.25 gamma_M) (DIN 18800-1, members in tension with holes); an
         ** accidental combination without the partial factor, as f_y,d. */
@@ -316,15 +316,12 @@ void Print_Plate_Check(FILE *file, const Plate_Check *r)
                                0);
         return;
     }
-    /* V: the joint shear of the timber checks */
+    /* V: the plates' joint shear, derived in the timber section */
     Oli_Write_Text(file,
                    "%s = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\v\xCEr = %.2lf N/mm\xCE/2\xCEr, %s = "
                    "%.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN)",
                    SYM_SIGMA, r->sigma, SYM_SIGMA, r->sigma_v, SYM_TAU, r->tau,
-                   r->joint_moment ? "V"
-                                   : "V\xCE\\"
-                                     "d\xCEr",
-                   r->V);
+                   Joint_Shear_Symbol(&r->shear, 1), r->V);
     if (r->net_tension && Nad_Params == nullptr)
         Oli_Write_Text(file,
                        "Nettoquerschnitt auf Zug: f\xCE\\y,d\xCEr = %.2lf N/mm\xCE/2\xCEr, "
@@ -348,6 +345,20 @@ void Print_Plate_Check(FILE *file, const Plate_Check *r)
                                              : "f\xCE\\u,k\xCEr/(1.25 " SYM_GAMMA "\xCE\\M\xCEr)",
                        f, SYM_SIGMA, f, r->sigma, f, r->sigma / f);
     }
+    /* the equivalent stress of EN 1993-1-1, eq. (6.1), as sigma_v / f_y,d, and the shear alone
+    ** against f_y,d / sqrt(3), EN 1993-1-1, 6.2.6: the largest ratio is u */
+    Oli_Write_Text(
+        file,
+        "%s\xCE\\v\xCEr = (%s\xCE/2\xCEr + 3 %s\xCE/2\xCEr)\xCE/0.5\xCEr = (%.2lf\xCE/2\xCEr "
+        "+ 3 x %.2lf\xCE/2\xCEr)\xCE/0.5\xCEr = %.2lf N/mm\xCE/2\xCEr%s",
+        SYM_SIGMA, SYM_SIGMA, SYM_TAU, std::fabs(r->sigma), std::fabs(r->tau), r->sigma_v,
+        Nad_Params != nullptr ? " (DIN EN 1993-1-1, 6.2.1(5))" : "");
+    Oli_Write_Text(
+        file,
+        "%s\xCE\\v\xCEr / f\xCE\\y,d\xCEr = %.2lf / %.2lf = %.3lf, |%s| / (f\xCE\\y,d\xCEr / "
+        "3\xCE/0.5\xCEr) = %.2lf / %.2lf = %.3lf",
+        SYM_SIGMA, r->sigma_v, r->f_yd, std::fabs(r->sigma_v / r->f_yd), SYM_TAU, std::fabs(r->tau),
+        r->f_vd, std::fabs(r->tau / r->f_vd));
     Write_Max_Util_Line(file, "des Bleches", r->u, r->M_left_out);
     Print_Plate_Buckling(file, &r->buckling, r->M_left_out);
 }

@@ -399,7 +399,8 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     if (kind == CONN_SIDE_TIMBERS) {
         Init_Side_Timber_Check(&rec_s, kmod_side, &dim_s, geo_s, nullptr, nullptr);
         Member_Stresses ss;
-        r.side = Check_Member_Section(&rec_s, &dim_s, N, V, M, si->mat_side, &ss);
+        /* the side timbers end free beyond the last column, as plates: their own shear */
+        r.side = Check_Member_Section(&rec_s, &dim_s, N, r.shear.V_plate, M, si->mat_side, &ss);
         if (N >= 0.0) Calc_One_Sided_Tension(&rec_s, ss.f_t_0_d, true, &r);
     }
     Init_Middle_Timber_Check(&rec_m, kmod_mid, &dim_m, geo_m, nullptr, nullptr);
@@ -677,9 +678,7 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
     ** the joint is not V_d: its own line says how it arises, and the member lines call it V. */
     if (r->joint_moment) Print_Joint_Shear(file, &r->shear);
     if (r->M_sec != 0.0) Write_Section_Moment_Line(file, r);
-    const char *shear = r->joint_moment ? "V"
-                                        : "V\xCE\\"
-                                          "d\xCEr";
+    const char *shear = Joint_Shear_Symbol(&r->shear, 0);
     if (r->lamellas > 0) {
         Write_Lamella_Share_Line(file, r);
         Write_Lamella_Lines(file, &r->mid, true, axial, shear);
@@ -702,7 +701,8 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
                        "N/mm\xCE/2\xCEr, %s\xCE\\"
                        "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) " SYM_ARROW " u = %.2lf",
                        "Seitenhölzer"_cp850, SYM_SIGMA, axial, r->side.sigma_0, SYM_SIGMA,
-                       r->side.sigma_m, SYM_TAU, r->side.tau, shear, r->side.V, r->side.u);
+                       r->side.sigma_m, SYM_TAU, r->side.tau, Joint_Shear_Symbol(&r->shear, 1),
+                       r->side.V, r->side.u);
         Write_Kcr_Line(file, r, &r->side);
         if (r->one_sided_tension) Write_One_Sided_Tension_Line(file, r);
         Write_Panel_Strength_Lines(file, r, "Seitenhölzer"_cp850, &r->side);

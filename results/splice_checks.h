@@ -101,16 +101,20 @@ typedef struct Timber_Member_Check {
 /* ---------------------------------------------------------------- loads inside the joint */
 
 /*
-** The shear that the timber and the plates take at the joint: the largest shear over the sections
-** between the columns of one splice half, from the equilibrium of the member between them. Every
-** column passes its fasteners' forces across the grain (F_y of all shear planes) between the timber
-** and the plates (or the side timbers): a section behind column k carries the sum of columns 1..k on
-** the joint's side and the sum of the others on the member's side. Never less than the estimate
-** max(|V_d|; |V_d| / 2 + k_xr |M_v,d| / 2) that the checks took before.
+** The shear that the timber and the plates take at the joint, from the equilibrium of the sections
+** between the columns of one splice half. Every column passes its fasteners' forces across the
+** grain (F_y of all shear planes) between the timber and the plates (or the side timbers); the
+** forces of all columns of a half sum to V_d. The middle member of a half ends free at the joint:
+** a section behind column k carries the sum of columns 1..k (the joint's side), beyond the last
+** column V_d. The plates (side timbers) end free beyond the last column and carry V_d at the
+** joint: a section behind column k carries the sum of the other columns (the member's side). A lap
+** has no free member end at the joint: both take the larger side. Neither is ever less than the
+** estimate max(|V_d|; |V_d| / 2 + k_xr |M_v,d| / 2) that the checks took before.
 */
 typedef struct Joint_Shear {
     int32_t done;                  /* 1: the sections were evaluated (a moment acts) */
     int32_t lap;                   /* 1: a lap, whose columns are ordered by x, not from a joint */
+    int32_t side_timbers;          /* 1: side timbers take the plates' shear */
     double V_d;                    /* kN, shear of the combination */
     double M;                      /* kNm, moment for distribution M_v,d */
     double k_xr;                   /* 1/cm, pattern factor sum |x_i| / sum r_i² */
@@ -119,12 +123,17 @@ typedef struct Joint_Shear {
     int32_t columns;               /* columns of one half, numbered from the joint */
     double F[PATTERN_COLUMNS_MAX]; /* kN, the columns' forces across the grain (the first
                                    ** PATTERN_COLUMNS_MAX columns) */
-    int32_t section;               /* the governing section lies behind this column, 0: none */
+    int32_t section;               /* the timber's governing section lies behind this column,
+                                   ** 0: none */
     double V_joint_side;           /* kN, |sum of the columns 1..section| */
     double V_member_side;          /* kN, |sum of the other columns| */
-    double V_sections;             /* kN, the larger of both */
-    double V;                      /* kN, the shear the checks take: V_sections where it exceeds
+    double V_sections;             /* kN, the timber's: V_joint_side (a lap: the larger side) */
+    double V;                      /* kN, the shear the timber takes: V_sections where it exceeds
                                    ** |V_estimate|, else V_estimate */
+    int32_t plate_section;         /* the plates' governing section lies behind this column */
+    double V_plate_sections;       /* kN, |sum of the columns plate_section + 1..columns| (a lap:
+                                   ** V_sections) */
+    double V_plate;                /* kN, the shear the plates or side timbers take, as V */
 } Joint_Shear;
 
 /* Compute the joint shear of combination (group, entry) of the prepared pattern into *out; 0 when
@@ -133,6 +142,9 @@ typedef struct Joint_Shear {
 int Calc_Joint_Shear(int group, int entry, Joint_Shear *out);
 /* Write the lines of a computed joint shear that was evaluated (nothing otherwise). */
 void Print_Joint_Shear(FILE *file, const Joint_Shear *js);
+/* The name of the shear the print gives the timber (plates 0) or the plates or side timbers
+** (plates 1): V_d where no moment acts, V of a lap, else V_Holz, V_Blech or V_Seitenholz. */
+const char *Joint_Shear_Symbol(const Joint_Shear *js, int plates);
 
 /* Distance (cm) of the fastener column farthest from the joint, |x| largest of the pattern: the
 ** member's net section there carries the moment |M_d| + |V_d| x_max. */
@@ -344,9 +356,11 @@ typedef struct Plate_Check {
     int32_t state;              /* PLATE_CHECK_DONE or why the check cannot be made */
     int32_t bending;            /* 1 for the bending splice */
     int32_t joint_moment;       /* 1: the shear at the joint takes a moment */
-    double V;                   /* kN, the shear of the joint */
+    double V;                   /* kN, the plates' shear at the joint (shear.V_plate) */
+    Joint_Shear shear;          /* where V comes from */
     double sigma, tau, sigma_v; /* N/mm², stresses of the net section */
     double f_yd;                /* N/mm², design yield strength of the plate */
+    double f_vd;                /* N/mm², its design shear strength f_y,d / sqrt(3) */
     int32_t net_tension;        /* 1: sigma is a tension that the net section also bears by
                                    0.9 f_u / gamma_M2 (EN 1993-1-1, 6.2.3) or, without an
                                    annex, f_u,k / (1.25 gamma_M) (DIN 18800-1) */

@@ -294,9 +294,10 @@ TEST(TimberCheck, TheNetSectionAtTheOutermostColumnTakesTheMembersMoment)
     ** M_v,d = 20 x 0.14399512 = 2.8799024 kNm:
     ** sigma_t,0,d = 180000 / 26520 = 6.787330, sigma_m,d = 4079804.8 / 1063994.75 = 3.834422
     ** N/mm²; 6.787330 / 11.815385 + 3.834422 / 14.769231 = 0.574449 + 0.259622 = 0.834071 (with
-    ** M_v,d: 0.757714). Shear with V = 21.440953 kN of the columns' sections (Timber.BendingSplice-
-    ** PrintsTheJointShear): tau = 1.5 x 21440.953 / (0.67 x 26520) = 1.810035 N/mm²,
-    ** 1.810035 / 2.153846 = 0.840373 governs (with V_d = 20 kN: 1.688398, 0.783899). */
+    ** M_v,d: 0.757714) governs. Shear: the middle member's sections carry the joint's side, at most
+    ** 5.225714 kN (Timber.BendingSplicePrintsTheJointShear), so V = V_d = 20 kN: tau = 1.5 x
+    ** 20000 / (0.67 x 26520) = 1.688391 N/mm², 1.688391 / 2.153846 = 0.783896 (with the plates'
+    ** 21.440953 kN it would be 1.810035 and 0.840373). */
     Glulam_Splice_Kmod_08(180.0);
     Get_Lkom_Entry(0, 0)->V_d = 20.0;
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
@@ -308,8 +309,8 @@ TEST(TimberCheck, TheNetSectionAtTheOutermostColumnTakesTheMembersMoment)
     EXPECT_NEAR(r.mid.W_n, 1063.99475, 1e-5);
     EXPECT_NEAR(r.mid.sigma_0, 6.787330, 1e-6);
     EXPECT_NEAR(std::fabs(r.mid.sigma_m), 3.834422, 1e-6);
-    EXPECT_NEAR(r.mid.tau, 1.810035, 1e-6);
-    EXPECT_NEAR(r.mid.u, 0.840373, 1e-6);
+    EXPECT_NEAR(r.mid.tau, 1.688391, 1e-6);
+    EXPECT_NEAR(r.mid.u, 0.834071, 1e-6);
     const std::string t = Printed(Print_Timber_Check, &r);
     EXPECT_TRUE(Has(t, "Nettoquerschnitt an der \x84u\xE1"
                        "ersten Spalte: M = |V\xCE\\d\xCEr| x\xCE\\max\xCEr = |20.00| x 0.2040 "
@@ -480,11 +481,15 @@ TEST(TimberCheck, PrinterWritesTheRecord)
     m.shear.columns = 2;
     m.shear.F[0] = -1.5;
     m.shear.F[1] = 5.5;
+    m.shear.side_timbers = 1;
     m.shear.section = 1;
     m.shear.V_joint_side = 1.5;
     m.shear.V_member_side = 5.5;
-    m.shear.V_sections = 5.5;
+    m.shear.V_sections = 1.5;
     m.shear.V = 7.0;
+    m.shear.plate_section = 1;
+    m.shear.V_plate_sections = 5.5;
+    m.shear.V_plate = 7.0;
     m.M_d = -3.0;
     m.x_max = 12.5;
     m.M_sec = 3.5;
@@ -499,14 +504,21 @@ TEST(TimberCheck, PrinterWritesTheRecord)
     m.withdrawal_hint = 1;
     t = Printed(Print_Timber_Check, &m);
     EXPECT_TRUE(Has(t, "F\xCE\\V\xCEr = -1.50 / 5.50 kN")) << t;
-    EXPECT_TRUE(Has(t, "Spalte 1| = 1.50; |\xB2"
-                       "F\xCE\\V\xCEr Spalte 2| = 5.50) = 5.50 kN"))
+    EXPECT_TRUE(Has(t, "im Mittelholz (Sto\xE1seite der Schnitte, freies Holzende am Sto\xE1): "
+                       "zwischen Spalte 1 und 2 |\xB2"
+                       "F\xCE\\V\xCEr Spalte 1| = 1.50 kN"))
         << t;
+    EXPECT_TRUE(Has(t, "der Seitenh\x94lzer (Seite zum Ende der Seitenh\x94lzer): zwischen "
+                       "Spalte 1 und 2 |\xB2"
+                       "F\xCE\\V\xCEr Spalte 2| = 5.50 kN"))
+        << t;
+    EXPECT_TRUE(Has(t, "= max(1.50; 4.00; 4.00 / 2 + 10.0000 1/m x 1.00 kNm / 2) = 7.00 kN")) << t;
     EXPECT_TRUE(Has(t, "= max(5.50; 4.00; 4.00 / 2 + 10.0000 1/m x 1.00 kNm / 2) = 7.00 kN")) << t;
     EXPECT_TRUE(Has(t, "M = |M\xCE\\d\xCEr| + |V\xCE\\d\xCEr| x\xCE\\max\xCEr = |-3.00| + "
                        "|-4.00| x 0.1250 m = 3.50 kNm"))
         << t;
-    EXPECT_TRUE(Has(t, "(mit V = ")) << t;
+    EXPECT_TRUE(Has(t, "(mit V\xCE\\Holz\xCEr = ")) << t;
+    EXPECT_TRUE(Has(t, "(mit V\xCE\\Seitenholz\xCEr = ")) << t;
     EXPECT_TRUE(Has(t, "Mittelholz  : max V\xCE\\"
                        "90,d\xCEr = 2.00 kN, \xCC\xCE\\"
                        "90,d\xCEr = 0.32 "

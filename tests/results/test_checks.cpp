@@ -326,9 +326,9 @@ TEST(Timber, BendingSplicePrintsTheJointShear)
     ** V = V_d = 10 kN */
     const Case cases[] = {
         {0.02, "= max(0.00; 10.00; 10.00 / 2 + 2.0000 1/m x 30.00 kNm / 2) = 35.00 kN",
-         "(mit V = 35.00 kN)"},
+         "(mit V\xCE\\Holz\xCEr = 35.00 kN)"},
         {0.001, "= max(0.00; 10.00; 10.00 / 2 + 0.1000 1/m x 30.00 kNm / 2) = 10.00 kN",
-         "(mit V = 10.00 kN)"},
+         "(mit V\xCE\\Holz\xCEr = 10.00 kN)"},
     };
     for (const Case &k : cases) {
         C24_Member_10_20();
@@ -357,13 +357,15 @@ TEST(Timber, BendingSplicePrintsTheJointShear)
     ** M_v,d = |0.14399512 x 20| = 2.8799024 kNm = 287.99024 kNcm,
     ** I_p = 3 (2 x 5.999512²) + 3 (2 x 8.4²) = 639.32487 cm². Each column passes V_d / 3 =
     ** 6.666667 kN and 3 x 287.99024 x (-5.999512, 0, 5.999512) / 639.32487 = -8.107619, 0,
-    ** 8.107619 kN of the moment: F_V = -1.440953, 6.666667, 14.774286 kN. Behind column 1 the
-    ** joint's side carries |-1.440953| and the member's side |6.666667 + 14.774286| = 21.440953
-    ** kN; behind column 2 |5.225714| and 14.774286 kN. V = 21.440953 kN, above the estimate
-    ** max(20; 20 / 2 + k_xr 287.99 / 2) = 20 kN (k_xr = 3 x 2 x 5.999512 / 639.32487 =
-    ** 0.0563048 1/cm: 10 + 8.1076 = 18.1076 kN). The plates take the same shear:
-    ** tau = 1.5 V / A_p = 15 x 21.440953 / (1 x (20 - 3 x 1.3)) = 19.976043 N/mm² (plate holes
-    ** d0 = d + 1 = 13 mm). */
+    ** 8.107619 kN of the moment: F_V = -1.440953, 6.666667, 14.774286 kN (sum 20 = V_d).
+    ** The middle member ends free at the joint: behind column 1 it carries the joint's side
+    ** |-1.440953| = 1.440953, behind column 2 |-1.440953 + 6.666667| = 5.225714 kN, so its
+    ** sections give 5.225714 kN (section 2|3), below the estimate max(20; 20 / 2 + k_xr 287.99 /
+    ** 2) = 20 kN (k_xr = 3 x 2 x 5.999512 / 639.32487 = 0.0563048 1/cm: 10 + 8.1076 = 18.1076
+    ** kN): V_Holz = 20 kN. The plate ends free beyond column 3: behind column 1 it carries the
+    ** member's side |6.666667 + 14.774286| = 21.440953, behind column 2 14.774286 kN: V_Blech =
+    ** 21.440953 kN (section 1|2), tau = 1.5 V / A_p = 15 x 21.440953 / (1 x (20 - 3 x 1.3)) =
+    ** 19.976043 N/mm² (plate holes d0 = d + 1 = 13 mm). */
     Glulam_Inner_Plate_Splice();
     Tension_Splice(180.0);
     Get_Lkom_Entry(0, 0)->V_d = 20.0;
@@ -375,15 +377,26 @@ TEST(Timber, BendingSplicePrintsTheJointShear)
     EXPECT_NEAR(js.F[0], -1.440953, 1e-6);
     EXPECT_NEAR(js.F[1], 6.666667, 1e-6);
     EXPECT_NEAR(js.F[2], 14.774286, 1e-6);
-    EXPECT_EQ(js.section, 1);
-    EXPECT_NEAR(js.V_joint_side, 1.440953, 1e-6);
-    EXPECT_NEAR(js.V_member_side, 21.440953, 1e-6);
     EXPECT_NEAR(js.V_estimate, 20.0, 1e-12);
-    EXPECT_NEAR(js.V, 21.440953, 1e-6);
+    struct Side {
+        const char *who;
+        int section;
+        double V_sections, V;
+    };
+    const Side sides[] = {
+        {"timber", 2, 5.225714, 20.0},
+        {"plates", 1, 21.440953, 21.440953},
+    };
+    EXPECT_EQ(js.section, sides[0].section) << sides[0].who;
+    EXPECT_NEAR(js.V_sections, sides[0].V_sections, 1e-6) << sides[0].who;
+    EXPECT_NEAR(js.V, sides[0].V, 1e-6) << sides[0].who;
+    EXPECT_EQ(js.plate_section, sides[1].section) << sides[1].who;
+    EXPECT_NEAR(js.V_plate_sections, sides[1].V_sections, 1e-6) << sides[1].who;
+    EXPECT_NEAR(js.V_plate, sides[1].V, 1e-6) << sides[1].who;
     Timber_Check t;
     ASSERT_EQ(Calc_Timber_Check(0, 0, &t), 1);
-    EXPECT_NEAR(t.V, 21.440953, 1e-6);
-    EXPECT_NEAR(t.mid.V, 21.440953, 1e-6);
+    EXPECT_NEAR(t.V, 20.0, 1e-6);
+    EXPECT_NEAR(t.mid.V, 20.0, 1e-6);
     Set_Design_Gammas(0);
     Plate_Check p;
     ASSERT_EQ(Calc_Plate_Check(0, 0, &p), 1);
@@ -391,21 +404,50 @@ TEST(Timber, BendingSplicePrintsTheJointShear)
     EXPECT_NEAR(p.tau, 19.976043, 1e-6);
     FILE *f = tmpfile();
     Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
+    Oli_Blech_Nachweis(f, 0, 0);
     const std::string s = Slurp_Print(f);
     fclose(f);
-    EXPECT_NE(s.find("(alle Scherfugen, Spalte 1 am Sto\xE1): F\xCE\\V\xCEr = -1.44 / 6.67 / "
-                     "14.77 kN"),
+    const char *lines[] = {
+        "(alle Scherfugen, Spalte 1 am Sto\xE1): F\xCE\\V\xCEr = -1.44 / 6.67 / 14.77 kN",
+        "gr\x94\xE1te Querkraft im Holz (Sto\xE1seite der Schnitte, freies Holzende am Sto\xE1): "
+        "zwischen Spalte 2 und 3 |\xB2"
+        "F\xCE\\V\xCEr Spalten 1 bis 2| = 5.23 kN",
+        "gr\x94\xE1te Querkraft der Bleche (Seite zum Blechende): zwischen Spalte 1 und 2 |\xB2"
+        "F\xCE\\V\xCEr Spalten 2 bis 3| = 21.44 kN",
+        "V\xCE\\Holz\xCEr = max(V\xCE\\Schnitt,Holz\xCEr; |V\xCE\\"
+        "d\xCEr|; |V\xCE\\"
+        "d\xCEr| / 2 + k\xCE\\xr\xCEr x |M\xCE\\v,d\xCEr| / 2) = max(5.23; 20.00; 20.00 / 2 + "
+        "5.6305 1/m x 2.88 kNm / 2) = 20.00 kN",
+        "V\xCE\\"
+        "Blech\xCEr = max(V\xCE\\Schnitt,Blech\xCEr; |V\xCE\\"
+        "d\xCEr|; |V\xCE\\"
+        "d\xCEr| / 2 + k\xCE\\xr\xCEr x |M\xCE\\v,d\xCEr| / 2) = max(21.44; 20.00; 20.00 / 2 + "
+        "5.6305 1/m x 2.88 kNm / 2) = 21.44 kN",
+        "(mit V\xCE\\Holz\xCEr = 20.00 kN)",
+        "(mit V\xCE\\"
+        "Blech\xCEr = 21.44 kN)",
+    };
+    for (const char *line : lines) EXPECT_NE(s.find(line), std::string::npos) << line << "\n" << s;
+
+    /* A lap has no free member end at the joint: with the same columns both parts take the
+    ** larger side, |6.666667 + 14.774286| = 21.440953 kN behind column 1, and the page says so. */
+    Splice_Input.connection_kind = CONN_LAP;
+    ASSERT_EQ(Calc_Joint_Shear(0, 0, &js), 1);
+    EXPECT_EQ(js.lap, 1);
+    EXPECT_EQ(js.section, 1);
+    EXPECT_NEAR(js.V, 21.440953, 1e-6);
+    EXPECT_NEAR(js.V_plate, 21.440953, 1e-6);
+    f = tmpfile();
+    Print_Joint_Shear(f, &js);
+    const std::string lap = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(lap.find("gr\x94\xE1te Querkraft zwischen Spalte 1 und 2 (Laschensto\xE1, kein "
+                       "freies Holzende am Sto\xE1: gr\x94\xE1"
+                       "ere Seite): max(|\xB2"
+                       "F\xCE\\V\xCEr Spalte 1| = 1.44; |\xB2"
+                       "F\xCE\\V\xCEr Spalten 2 bis 3| = 21.44) = 21.44 kN"),
               std::string::npos)
-        << s;
-    EXPECT_NE(s.find("gr\x94\xE1te Querkraft zwischen Spalte 1 und 2: max(|\xB2"
-                     "F\xCE\\V\xCEr "
-                     "Spalte 1| = 1.44; |\xB2"
-                     "F\xCE\\V\xCEr Spalten 2 bis 3| = 21.44) = 21.44 kN"),
-              std::string::npos)
-        << s;
-    EXPECT_NE(s.find("= max(21.44; 20.00; 20.00 / 2 + 5.6305 1/m x 2.88 kNm / 2) = 21.44 kN"),
-              std::string::npos)
-        << s;
+        << lap;
 }
 
 TEST(Timber, NoPartialFactorIsReportedNotDivided)
@@ -1226,7 +1268,21 @@ TEST(Plates, StressesOfABendingSplice)
     EXPECT_NE(s.find(" = 47.50 N/mm\xCE/2\xCEr, \xCC\xCE\\v\xCEr = 48.42 N/mm\xCE/2\xCEr, "),
               std::string::npos)
         << s;
-    EXPECT_NE(s.find(" = 5.44 N/mm\xCE/2\xCEr (mit V = 14.50 kN)"), std::string::npos) << s;
+    EXPECT_NE(s.find(" = 5.44 N/mm\xCE/2\xCEr (mit V\xCE\\"
+                     "Blech\xCEr = 14.50 kN)"),
+              std::string::npos)
+        << s;
+    /* u comes from sigma_v / f_y,d, and the page shows it with the shear's ratio tau / (f_y,d /
+    ** sqrt(3)) = 5.4375 / 135.677 = 0.040077, sigma_v with its formula (EN 1993-1-1, 6.2.1(5)) */
+    EXPECT_NE(s.find("\xCC\xCE\\v\xCEr = (\xCC\xCE/2\xCEr + 3 \xD6\xCE/2\xCEr)\xCE/0.5\xCEr = "
+                     "(47.50\xCE/2\xCEr + 3 x 5.44\xCE/2\xCEr)\xCE/0.5\xCEr = 48.42 "
+                     "N/mm\xCE/2\xCEr (DIN EN 1993-1-1, 6.2.1(5))"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("\xCC\xCE\\v\xCEr / f\xCE\\y,d\xCEr = 48.42 / 235.00 = 0.206, |\xD6| / "
+                     "(f\xCE\\y,d\xCEr / 3\xCE/0.5\xCEr) = 5.44 / 135.68 = 0.040"),
+              std::string::npos)
+        << s;
     EXPECT_NE(s.find("Maximale Ausnutzung des Bleches u\xCE\\max\xCEr = 0.21 \xF3 1"),
               std::string::npos)
         << s;
@@ -1236,7 +1292,10 @@ TEST(Plates, StressesOfABendingSplice)
     Splice_Input.k_xr = 0.0;
     s = text(&u);
     EXPECT_NEAR(u, 0.202430, 1e-6);
-    EXPECT_NE(s.find("(mit V = 4.00 kN)"), std::string::npos) << s;
+    EXPECT_NE(s.find("(mit V\xCE\\"
+                     "Blech\xCEr = 4.00 kN)"),
+              std::string::npos)
+        << s;
     Splice_Input.gamma_m0 = 1.1;
     c->accidental = 1;
     EXPECT_NEAR(Oli_Blech_Nachweis(nullptr, 0, 0), 0.202430, 1e-6);
