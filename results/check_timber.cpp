@@ -307,6 +307,15 @@ static Timber_Member_Check Check_Member_Section(const Section_Check_Input *rec,
     return m;
 }
 
+/* k_m of EN 1995-1-1, 6.1.6(2) for the halves of a lap: 0.7 for rectangular sections of solid
+** timber, glulam and LVL, else 1.0. */
+static double Lap_K_M(int mat)
+{
+    const bool rect = Is_Mat_Timber(mat) || Is_Mat_Glulam(mat) || mat == MAT_KERTO_S
+                      || mat == MAT_KERTO_Q || mat == MAT_FURNIERSCHICHTHOLZ;
+    return rect ? 0.7 : 1.0;
+}
+
 /*
 ** The halves of a lap under compression N (kN): besides N each carries the moment of its
 ** eccentricity, M = |N| t / 2 across its thickness t = b / 2 (the halves meet in the lap's
@@ -330,11 +339,8 @@ static void Calc_Lap_Compression(const Timber_Member_Check *mid, double N, Lap_C
     l->sigma_m_z = l->W_z > 0.0 ? l->M_z * 1000.0 / l->W_z : 0.0;
     l->f_c_0_d = mid->f_c_0_d;
     l->f_m_d = mid->f_m_d;
-    /* 0.7 for rectangular sections of solid timber, glulam and LVL, else 1.0 */
     const int mat = si->mat_mid;
-    const bool rect = Is_Mat_Timber(mat) || Is_Mat_Glulam(mat) || mat == MAT_KERTO_S
-                      || mat == MAT_KERTO_Q || mat == MAT_FURNIERSCHICHTHOLZ;
-    l->k_m = rect ? 0.7 : 1.0;
+    l->k_m = Lap_K_M(mat);
     if (!(l->f_c_0_d > 0.0 && l->f_m_d > 0.0)) {
         l->u = UTIL_NO_CHECK;
         return;
@@ -352,6 +358,52 @@ static void Calc_Lap_Compression(const Timber_Member_Check *mid, double N, Lap_C
     l->u_624 = l->k_c_z > 0.0 ? c / l->k_c_z + l->k_m * my + mz : UTIL_NO_CHECK;
     l->u = std::fmax(std::fmax(l->u_619, l->u_620), std::fmax(l->u_623, l->u_624));
 }
+
+/*
+** The halves of a lap under tension N (kN) whose tensile strength takes no reduction for members
+** loaded from one side: nothing else covers the moment of the eccentricity, M = N t / 2 across
+** the thickness t = b / 2, so each half is checked in tension with bending on its net section
+** (W_z = A_n t / 6, as under compression) together with the member's moment M_sec about its
+** height. EN 1995-1-1, eq. (6.17) and (6.18), with the strengths of the member check (rec, f_t_0_d
+** of its section check).
+*/
+static void Calc_Lap_Tension(const Section_Check_Input *rec, const Timber_Member_Check *mid,
+                             double f_t_0_d, double N, Lap_Tension_Check *l)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    *l = Lap_Tension_Check{};
+    l->done = 1;
+    l->t = si->b / 2.0 * 10.0;
+    l->M_z = std::fabs(N) * l->t / 2.0 / 1000.0;
+    l->A_n = mid->A_n;
+    l->W_z = l->A_n * (l->t / 10.0) / 6.0;
+    l->sigma_t = std::fabs(mid->sigma_0);
+    l->sigma_m_y = std::fabs(mid->sigma_m);
+    l->sigma_m_z = l->W_z > 0.0 ? l->M_z * 1000.0 / l->W_z : 0.0;
+    l->f_t_0_k = rec->f_t_0_k;
+    l->f_m_k = rec->f_m_y_k;
+    /* the section check applies its size factors under EN 1995-1-1 only */
+    l->k_h_t = Nad_Params != nullptr ? rec->k_h_t : 1.0;
+    l->k_h_m = Nad_Params != nullptr ? rec->k_h_y : 1.0;
+    l->kmod = rec->kmod;
+    l->gamma_m = rec->gamma_m;
+    l->f_t_0_d = f_t_0_d;
+    l->f_m_d = mid->f_m_d;
+    l->k_m = Lap_K_M(si->mat_mid);
+    if (!(l->f_t_0_d > 0.0 && l->f_m_d > 0.0)) {
+        l->u = UTIL_NO_CHECK;
+        return;
+    }
+    const double t = l->sigma_t / l->f_t_0_d, my = l->sigma_m_y / l->f_m_d,
+                 mz = l->sigma_m_z / l->f_m_d;
+    l->u_617 = t + my + l->k_m * mz;
+    l->u_618 = t + l->k_m * my + mz;
+    l->u = std::fmax(l->u_617, l->u_618);
+}
+
+/* The utilisation of the halves of a lap in bending under their eccentricity, 0 where none was
+** checked. */
+static double Lap_Halves_U(const Timber_Check *r) { return std::fmax(r->lap.u, r->lap_t.u); }
 
 int Calc_Timber_Check(int group, int entry, Timber_Check *out)
 {
@@ -427,6 +479,9 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     if (kind == CONN_LAP && N >= 0.0
         && Get_Member_Tension_Factor(si->vbm_type, si->predrilled) != 1.0)
         Calc_One_Sided_Tension(&rec_m, sm.f_t_0_d, false, &r);
+    /* without it, the halves of a tension lap are checked in bending under their eccentricity */
+    else if (kind == CONN_LAP && N >= 0.0 && si->splice_kind == SPLICE_TENSION)
+        Calc_Lap_Tension(&rec_m, &r.mid, sm.f_t_0_d, N, &r.lap_t);
 
     const int type = si->vbm_type;
     if (r.annex) {
@@ -438,7 +493,7 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     }
     r.withdrawal_hint =
         std::fabs(sm.sm) < 1e-5 && N > 0.0 && kind == CONN_SIDE_TIMBERS && Is_Vbm_Connector(type);
-    r.u = std::fmax(std::fmax(std::fmax(r.mid.u, r.lam_outer.u), r.side.u), r.lap.u);
+    r.u = std::fmax(std::fmax(std::fmax(r.mid.u, r.lam_outer.u), r.side.u), Lap_Halves_U(&r));
     *out = r;
     return 1;
 }
@@ -623,12 +678,52 @@ static void Print_Lap_Compression(FILE *file, const Timber_Check *r)
                    ec ? "(6.24)" : "z", c, l->k_c_z, l->k_m, my, mz, l->u_624, SYM_ARROW, l->u);
 }
 
+/*
+** The halves of a lap under tension without the reduction of their tensile strength: the moment
+** of the eccentricity on the net section, the design strengths with their factors and the
+** interactions (6.17), (6.18) (DIN 1052 has the same forms), each with its operands.
+*/
+static void Print_Lap_Tension(FILE *file, const Timber_Check *r)
+{
+    const Lap_Tension_Check *l = &r->lap_t;
+    const bool ec = r->annex != 0;
+    Oli_Write_Text(file,
+                   "Blatth\x84lften unter Zug mit dem Moment der Ausmitte e = t/2 = %.1lf mm%s: "
+                   "M = |N| x t/2 = %.2lf x %.4lf m = %.3lf kNm",
+                   l->t / 2.0, ec ? " (DIN EN 1995-1-1, 6.2.3)" : "", std::fabs(r->N),
+                   l->t / 2000.0, l->M_z);
+    Oli_Write_Text(file,
+                   "W\xCE\\z,n\xCEr = A\xCE\\n\xCEr t / 6 = %.2lf x %.1lf / 6 = %.2lf "
+                   "cm\xCE/3\xCEr, %s\xCE\\m,z,d\xCEr = M / W\xCE\\z,n\xCEr = %.3lf "
+                   "N/mm\xCE/2\xCEr, %s\xCE\\m,y,d\xCEr = %.3lf N/mm\xCE/2\xCEr, "
+                   "%s\xCE\\t,0,d\xCEr = N / A\xCE\\n\xCEr = %.3lf N/mm\xCE/2\xCEr, "
+                   "k\xCE\\m\xCEr = %.1lf",
+                   l->A_n, l->t / 10.0, l->W_z, SYM_SIGMA, l->sigma_m_z, SYM_SIGMA, l->sigma_m_y,
+                   SYM_SIGMA, l->sigma_t, l->k_m);
+    Oli_Write_Text(file,
+                   "f\xCE\\t,0,d\xCEr = k\xCE\\h\xCEr x f\xCE\\t,0,k\xCEr x "
+                   "k\xCE\\mod\xCEr / %s\xCE\\M\xCEr = %.2lf x %.2lf x %.2lf / %.2lf = %.2lf "
+                   "N/mm\xCE/2\xCEr, f\xCE\\m,d\xCEr = k\xCE\\h\xCEr x f\xCE\\m,k\xCEr x "
+                   "k\xCE\\mod\xCEr / %s\xCE\\M\xCEr = %.2lf x %.2lf x %.2lf / %.2lf = %.2lf "
+                   "N/mm\xCE/2\xCEr",
+                   SYM_GAMMA, l->k_h_t, l->f_t_0_k, l->kmod, l->gamma_m, l->f_t_0_d, SYM_GAMMA,
+                   l->k_h_m, l->f_m_k, l->kmod, l->gamma_m, l->f_m_d);
+    if (!(l->f_t_0_d > 0.0 && l->f_m_d > 0.0)) return;
+    const double t = l->sigma_t / l->f_t_0_d, my = l->sigma_m_y / l->f_m_d,
+                 mz = l->sigma_m_z / l->f_m_d;
+    Oli_Write_Text(file,
+                   "%s: %.4lf + %.4lf + %.1lf x %.4lf = %.3lf; %s: %.4lf + %.1lf x %.4lf + %.4lf "
+                   "= %.3lf %s u = %.2lf",
+                   ec ? "(6.17)" : "Zug und Biegung y", t, my, l->k_m, mz, l->u_617,
+                   ec ? "(6.18)" : "z", t, l->k_m, my, mz, l->u_618, SYM_ARROW, l->u);
+}
+
 /* The closing line: the largest utilisation and, on failure, which timber fails. */
 static void Write_Timber_Result_Line(FILE *file, const Timber_Check *r)
 {
     const int kind = r->kind;
-    const double um = std::fmax(std::fmax(r->mid.u, r->lam_outer.u), r->lap.u), us = r->side.u,
-                 u = r->u;
+    const double um = std::fmax(std::fmax(r->mid.u, r->lam_outer.u), Lap_Halves_U(r)),
+                 us = r->side.u, u = r->u;
     char line[256];
     if (um <= UTIL_LIMIT && us <= UTIL_LIMIT) {
         Format_N(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 %s %s",
@@ -695,6 +790,7 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
     Write_Kcr_Line(file, r, &r->mid);
     Write_Panel_Strength_Lines(file, r, name, &r->mid);
     if (r->lap.done) Print_Lap_Compression(file, r);
+    if (r->lap_t.done) Print_Lap_Tension(file, r);
     if (kind == CONN_SIDE_TIMBERS) {
         Oli_Write_Text(file,
                        "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
@@ -731,7 +827,7 @@ double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, dou
         if (u_side) *u_side = r.kind == CONN_SIDE_TIMBERS ? UTIL_NO_CHECK : 0.0;
         return UTIL_NO_CHECK;
     }
-    if (u_middle) *u_middle = std::fmax(std::fmax(r.mid.u, r.lam_outer.u), r.lap.u);
+    if (u_middle) *u_middle = std::fmax(std::fmax(r.mid.u, r.lam_outer.u), Lap_Halves_U(&r));
     if (u_side) *u_side = r.side.u;
     return r.u;
 }

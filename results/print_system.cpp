@@ -94,8 +94,9 @@ static void Write_Plate_Hole_Line(FILE *file)
 /*
 ** The lap's lines on the moment N t/2 of each half from the eccentricity of the joint: under
 ** compression the check of the timber takes it in bending (EN 1995-1-1, 6.2.4, 6.3.2); under
-** tension it is not checked in bending (eq. (6.17)), and where the halves' tensile strength takes
-** the reduction of members loaded from one side, that is all that covers it.
+** tension, where the halves' tensile strength takes the reduction of members loaded from one
+** side, that is all that covers it; without that reduction a tension splice checks the halves in
+** tension with bending (6.2.3), a bending splice leaves it out.
 */
 static void Write_Lap_Moment_Warning(FILE *file)
 {
@@ -113,6 +114,14 @@ static void Write_Lap_Moment_Warning(FILE *file)
     const bool bending = si->splice_kind == SPLICE_BENDING;
     const double k = Get_Member_Tension_Factor(si->vbm_type, si->predrilled);
     const bool covered = k != 1.0;
+    if (!covered && !bending) {
+        Oli_Write_Text(file, "%s %s", what,
+                       Nad_Params != nullptr
+                           ? "als Zug mit Biegung der Blatthälften nachgewiesen (DIN EN "
+                             "1995-1-1, 6.2.3)"_cp850
+                           : "als Zug mit Biegung der Blatthälften nachgewiesen"_cp850);
+        return;
+    }
     Oli_Write_Text(file,
                    "\xCE"
                    "bWichtig!\xCEr %s %s%s!",

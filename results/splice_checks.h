@@ -218,6 +218,27 @@ typedef struct Lap_Compression_Check {
     double u;                                        /* the largest of the four */
 } Lap_Compression_Check;
 
+/*
+** The halves of a lap under tension where their tensile strength takes no reduction for members
+** loaded from one side (EN 1995-1-1, 6.2.3): each carries N_d with the moment of its eccentricity
+** M = N_d t / 2 across its thickness t, on its net section.
+*/
+typedef struct Lap_Tension_Check {
+    int32_t done;               /* 1: a lap under tension was checked in bending */
+    double t;                   /* mm, thickness of a half (b / 2) */
+    double M_z;                 /* kNm, |N_d| t / 2 */
+    double A_n, W_z;            /* cm², cm³: net area of a half and its modulus A_n t / 6 */
+    double sigma_t;             /* N/mm², N_d / A_n */
+    double sigma_m_y;           /* N/mm², the bending stress of the member's moment (M_sec) */
+    double sigma_m_z;           /* N/mm², M_z / W_z */
+    double f_t_0_k, f_m_k;      /* N/mm², characteristic strengths of the halves */
+    double k_h_t, k_h_m;        /* -, size factors their design values carry */
+    double kmod, gamma_m;       /* -, factors of the design values */
+    double f_t_0_d, f_m_d, k_m; /* N/mm², N/mm², -: k_m of EN 1995-1-1, 6.1.6(2) */
+    double u_617, u_618;        /* eq. (6.17) and (6.18) */
+    double u;                   /* the larger of both */
+} Lap_Tension_Check;
+
 enum { TIMBER_CHECK_DONE = 0, TIMBER_CHECK_NO_GAMMA = 1 };
 typedef struct Timber_Check {
     int32_t state;                           /* TIMBER_CHECK_DONE, or no partial factor gamma_M */
@@ -262,7 +283,8 @@ typedef struct Timber_Check {
     int32_t withdrawal_hint;   /* 1: a pure tension splice of connectors needs fasteners that
                                   resist withdrawal */
     Lap_Compression_Check lap; /* the halves of a lap under compression */
-    double u;                  /* max(mid.u, side.u, lap.u), valid when state is
+    Lap_Tension_Check lap_t;   /* the halves of a lap under tension without the reduction */
+    double u;                  /* max(mid.u, side.u, lap.u, lap_t.u), valid when state is
                                   TIMBER_CHECK_DONE */
 } Timber_Check;
 

@@ -284,12 +284,24 @@ TEST(PrintSystemKinds, InnerPlatesAndLap)
         << s;
     EXPECT_FALSE(Has(s, "Wichtig!")) << s;
     EXPECT_FALSE(Has(s, "Unter Zug")) << s;
+    /* a tension splice without the reduction: the halves are checked in tension with bending,
+    ** no "Wichtig!"; a bending splice still leaves the moment out under tension */
     Splice_Input.splice_kind = SPLICE_TENSION;
     Nad_Record.ec5.na816_tension_reduction = 0;
     s = System_Section();
-    EXPECT_TRUE(Has(s, "werden nicht ber\x81"
+    EXPECT_TRUE(Has(s, "(M = N x t/2 je Blatth\x84lfte), werden als Zug mit Biegung der "
+                       "Blatth\x84lften nachgewiesen (DIN EN 1995-1-1, 6.2.3)\n"))
+        << s;
+    EXPECT_FALSE(Has(s, "Wichtig!")) << s;
+    EXPECT_FALSE(Has(s, "ber\x81"
+                        "cksichtigt"))
+        << s;
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    s = System_Section();
+    EXPECT_TRUE(Has(s, "werden unter Zug nicht ber\x81"
                        "cksichtigt!"))
         << s;
+    Splice_Input.splice_kind = SPLICE_TENSION;
     Nad_Record.ec5.na816_tension_reduction = 1;
     Splice_Input.vbm_type = VBM_BOLZEN;
     Splice_Input.d = 12.0;
