@@ -363,12 +363,13 @@ static void Calc_Lap_Compression(const Timber_Member_Check *mid, double N, Lap_C
 ** The halves of a lap under tension N (kN) whose tensile strength takes no reduction for members
 ** loaded from one side: nothing else covers the moment of the eccentricity, M = N t / 2 across
 ** the thickness t = b / 2, so each half is checked in tension with bending on its net section
-** (W_z = A_n t / 6, as under compression) together with the member's moment M_sec about its
-** height. EN 1995-1-1, eq. (6.17) and (6.18), with the strengths of the member check (rec, f_t_0_d
-** of its section check).
+** (W_z = A_n t / 6, as under compression) together with the member's moment M_sec (kNm) about
+** its height, the bending splice's M_d among it, on the member check's net modulus W_n.
+** EN 1995-1-1, eq. (6.17) and (6.18), with the strengths of the member check (rec, f_t_0_d of
+** its section check).
 */
 static void Calc_Lap_Tension(const Section_Check_Input *rec, const Timber_Member_Check *mid,
-                             double f_t_0_d, double N, Lap_Tension_Check *l)
+                             double f_t_0_d, double N, double M_sec, Lap_Tension_Check *l)
 {
     const Splice_Input_Record *si = &Splice_Input;
     *l = Lap_Tension_Check{};
@@ -377,6 +378,8 @@ static void Calc_Lap_Tension(const Section_Check_Input *rec, const Timber_Member
     l->M_z = std::fabs(N) * l->t / 2.0 / 1000.0;
     l->A_n = mid->A_n;
     l->W_z = l->A_n * (l->t / 10.0) / 6.0;
+    l->M_y = std::fabs(M_sec);
+    l->W_y = mid->W_n;
     l->sigma_t = std::fabs(mid->sigma_0);
     l->sigma_m_y = std::fabs(mid->sigma_m);
     l->sigma_m_z = l->W_z > 0.0 ? l->M_z * 1000.0 / l->W_z : 0.0;
@@ -479,9 +482,11 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     if (kind == CONN_LAP && N >= 0.0
         && Get_Member_Tension_Factor(si->vbm_type, si->predrilled) != 1.0)
         Calc_One_Sided_Tension(&rec_m, sm.f_t_0_d, false, &r);
-    /* without it, the halves of a tension lap are checked in bending under their eccentricity */
-    else if (kind == CONN_LAP && N >= 0.0 && si->splice_kind == SPLICE_TENSION)
-        Calc_Lap_Tension(&rec_m, &r.mid, sm.f_t_0_d, N, &r.lap_t);
+    /* without it, the halves of a lap under tension are checked in bending under their
+    ** eccentricity: always in a tension splice, in a bending splice where N_d pulls */
+    else if (kind == CONN_LAP && N >= 0.0
+             && (si->splice_kind == SPLICE_TENSION || (bending && N > 0.0)))
+        Calc_Lap_Tension(&rec_m, &r.mid, sm.f_t_0_d, N, r.M_sec, &r.lap_t);
 
     const int type = si->vbm_type;
     if (r.annex) {
@@ -692,14 +697,20 @@ static void Print_Lap_Tension(FILE *file, const Timber_Check *r)
                    "M = |N| x t/2 = %.2lf x %.4lf m = %.3lf kNm",
                    l->t / 2.0, ec ? " (DIN EN 1995-1-1, 6.2.3)" : "", std::fabs(r->N),
                    l->t / 2000.0, l->M_z);
+    /* the member's moment about the height on its net modulus, where one acts */
+    char my_ops[96] = "";
+    if (l->M_y != 0.0)
+        Format_N(my_ops, sizeof my_ops,
+                 "M\xCE\\y,d\xCEr / W\xCE\\n\xCEr = %.2lf kNm / %.2lf cm\xCE/3\xCEr = ", l->M_y,
+                 l->W_y);
     Oli_Write_Text(file,
                    "W\xCE\\z,n\xCEr = A\xCE\\n\xCEr t / 6 = %.2lf x %.1lf / 6 = %.2lf "
                    "cm\xCE/3\xCEr, %s\xCE\\m,z,d\xCEr = M / W\xCE\\z,n\xCEr = %.3lf "
-                   "N/mm\xCE/2\xCEr, %s\xCE\\m,y,d\xCEr = %.3lf N/mm\xCE/2\xCEr, "
+                   "N/mm\xCE/2\xCEr, %s\xCE\\m,y,d\xCEr = %s%.3lf N/mm\xCE/2\xCEr, "
                    "%s\xCE\\t,0,d\xCEr = N / A\xCE\\n\xCEr = %.3lf N/mm\xCE/2\xCEr, "
                    "k\xCE\\m\xCEr = %.1lf",
-                   l->A_n, l->t / 10.0, l->W_z, SYM_SIGMA, l->sigma_m_z, SYM_SIGMA, l->sigma_m_y,
-                   SYM_SIGMA, l->sigma_t, l->k_m);
+                   l->A_n, l->t / 10.0, l->W_z, SYM_SIGMA, l->sigma_m_z, SYM_SIGMA, my_ops,
+                   l->sigma_m_y, SYM_SIGMA, l->sigma_t, l->k_m);
     Oli_Write_Text(file,
                    "f\xCE\\t,0,d\xCEr = k\xCE\\h\xCEr x f\xCE\\t,0,k\xCEr x "
                    "k\xCE\\mod\xCEr / %s\xCE\\M\xCEr = %.2lf x %.2lf x %.2lf / %.2lf = %.2lf "

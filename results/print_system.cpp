@@ -95,8 +95,8 @@ static void Write_Plate_Hole_Line(FILE *file)
 ** The lap's lines on the moment N t/2 of each half from the eccentricity of the joint: under
 ** compression the check of the timber takes it in bending (EN 1995-1-1, 6.2.4, 6.3.2); under
 ** tension, where the halves' tensile strength takes the reduction of members loaded from one
-** side, that is all that covers it; without that reduction a tension splice checks the halves in
-** tension with bending (6.2.3), a bending splice leaves it out.
+** side, that is all that covers it; without that reduction the halves are checked in tension with
+** bending (6.2.3), in a bending splice too.
 */
 static void Write_Lap_Moment_Warning(FILE *file)
 {
@@ -114,24 +114,23 @@ static void Write_Lap_Moment_Warning(FILE *file)
     const bool bending = si->splice_kind == SPLICE_BENDING;
     const double k = Get_Member_Tension_Factor(si->vbm_type, si->predrilled);
     const bool covered = k != 1.0;
-    if (!covered && !bending) {
-        Oli_Write_Text(file, "%s %s", what,
+    if (!covered) {
+        Oli_Write_Text(file, "%s %s%s%s", what, bending ? "unter Zug " : "",
                        Nad_Params != nullptr
                            ? "als Zug mit Biegung der Blatthälften nachgewiesen (DIN EN "
                              "1995-1-1, 6.2.3)"_cp850
-                           : "als Zug mit Biegung der Blatthälften nachgewiesen"_cp850);
+                           : "als Zug mit Biegung der Blatthälften nachgewiesen"_cp850,
+                       bending ? "," : "");
+        if (bending) Oli_Write_Text(file, "unter Druck %s.", bent);
         return;
     }
     Oli_Write_Text(file,
                    "\xCE"
-                   "bWichtig!\xCEr %s %s%s!",
-                   what, bending ? "unter Zug nicht " : "nicht ",
-                   covered ? "als Biegung nachgewiesen" : "berücksichtigt"_cp850);
-    if (covered)
-        Oli_Write_Text(file,
-                       "Unter Zug erfasst sie nur die Abminderung k\xCE\\red\xCEr = %s %s %s%s",
-                       k == 0.4 ? "0.4" : "1/1.5", "der Zugfestigkeit der Blatthälften nach"_cp850,
-                       Tension_Reduction_Rule(Nad_Params != nullptr), bending ? "," : ".");
+                   "bWichtig!\xCEr %s %snicht als Biegung nachgewiesen!",
+                   what, bending ? "unter Zug " : "");
+    Oli_Write_Text(file, "Unter Zug erfasst sie nur die Abminderung k\xCE\\red\xCEr = %s %s %s%s",
+                   k == 0.4 ? "0.4" : "1/1.5", "der Zugfestigkeit der Blatthälften nach"_cp850,
+                   Tension_Reduction_Rule(Nad_Params != nullptr), bending ? "," : ".");
     if (bending) Oli_Write_Text(file, "unter Druck %s.", bent);
 }
 

@@ -208,7 +208,8 @@ typedef struct Lap_Compression_Check {
     double M_z;                 /* kNm, |N_d| t / 2 */
     double A_n, W_z;            /* cm², cm³: net area of a half and its modulus A_n t / 6 */
     double sigma_c;             /* N/mm², |N_d| / A_n */
-    double sigma_m_y;           /* N/mm², the bending stress of the member's moment (M_sec) */
+    double M_y, W_y;            /* kNm, cm³: the member's moment (M_sec) and net modulus W_n */
+    double sigma_m_y;           /* N/mm², the bending stress of M_y on W_y (the member check's) */
     double sigma_m_z;           /* N/mm², M_z / W_z */
     double f_c_0_d, f_m_d, k_m; /* N/mm², N/mm², -: k_m of EN 1995-1-1, 6.1.6(2) */
     double u_619, u_620;        /* eq. (6.19) and (6.20) */
@@ -229,7 +230,8 @@ typedef struct Lap_Tension_Check {
     double M_z;                 /* kNm, |N_d| t / 2 */
     double A_n, W_z;            /* cm², cm³: net area of a half and its modulus A_n t / 6 */
     double sigma_t;             /* N/mm², N_d / A_n */
-    double sigma_m_y;           /* N/mm², the bending stress of the member's moment (M_sec) */
+    double M_y, W_y;            /* kNm, cm³: the member's moment (M_sec) and net modulus W_n */
+    double sigma_m_y;           /* N/mm², the bending stress of M_y on W_y (the member check's) */
     double sigma_m_z;           /* N/mm², M_z / W_z */
     double f_t_0_k, f_m_k;      /* N/mm², characteristic strengths of the halves */
     double k_h_t, k_h_m;        /* -, size factors their design values carry */

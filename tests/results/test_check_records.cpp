@@ -381,7 +381,7 @@ TEST(TimberCheck, TheHalvesOfACompressionLapBendUnderTheirEccentricity)
     EXPECT_EQ(r.lap.done, 0);
 }
 
-TEST(TimberCheck, TheHalvesOfATensionLapWithoutReductionBendUnderTheirEccentricity)
+TEST(TimberCheck, TheHalvesOfALapInTensionWithoutReductionBendUnderTheirEccentricity)
 {
     /* The golden lap: C24 16/24 cm (halves t = 80 mm), 3 x 3 dowels 12 mm in single shear,
     ** N_d = 20 kN, kmod 0.9, gamma_M 1.3, an annex without the reduction of members loaded from
@@ -437,6 +437,53 @@ TEST(TimberCheck, TheHalvesOfATensionLapWithoutReductionBendUnderTheirEccentrici
     ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
     EXPECT_EQ(r.lap_t.done, 0);
     EXPECT_NEAR(r.u, 0.305199, 1e-6);
+
+    /* The same lap as a bending splice, M_d = 2 kNm, N_d = 20 kN, V_d = 0, without the
+    ** reduction: the half also carries M_d about its height (M = |M_d| + |V_d| x_max = 2 kNm) on
+    ** its net section 8/24 cm. Its rows lie at y = 0 and +-a: the moment turns the force of the
+    ** dowels at (+-6, -a) cm to alpha = atan(F_y / |F_x|) with I_p = 6 x 6² + 6 a², F_x = 20 / 9
+    ** - 200 a / I_p, F_y = 200 x 6 / I_p, and the rows spread between the loaded edges' distances
+    ** a_4,t = (2 + 2 sin alpha) d (EN 1995-1-1, table 8.5): a = (240 - 2 a_4,t) / 2. Worked to
+    ** its fixed point: alpha = 77.355 deg, a_4,t = 47.42 mm, a = 72.58 mm. With holes 13 mm wide
+    ** (9.6 cm² each): I_n = 9216 - 9.6 x (6.5² / 3 + 2 x (72.58² + 6.5² / 3)) / 100 = 8200.46
+    ** cm⁴, W_n = 2 I_n / 24 = 683.371 cm³, sigma_m,y,d = 2e6 / 683.371e3 = 2.926666, / 16.615385
+    ** = 0.176142. With 0.122079 and 0.221269 as above, (6.17): 0.122079 + 0.176142 + 0.7 x
+    ** 0.221269 = 0.453110; (6.18): 0.122079 + 0.7 x 0.176142 + 0.221269 = 0.466648, which the
+    ** timber takes (its member check stays below). */
+    Nad_Record.ec5.na816_tension_reduction = 0;
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Set_Lkom(0, 0, 2.0, 20.0, 0.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Set_Design_Gammas(0);
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    ASSERT_EQ(l.done, 1);
+    EXPECT_EQ(r.lap.done, 0);
+    EXPECT_NEAR(r.M_sec, 2.0, 1e-12);
+    EXPECT_NEAR(l.M_y, 2.0, 1e-12);
+    EXPECT_NEAR(l.W_y, 683.371, 1e-2);
+    EXPECT_NEAR(l.sigma_m_y, 2.926666, 1e-4);
+    EXPECT_NEAR(l.sigma_m_z, 3.676471, 1e-6);
+    EXPECT_NEAR(l.u_617, 0.453110, 1e-5);
+    EXPECT_NEAR(l.u_618, 0.466648, 1e-5);
+    EXPECT_LT(r.mid.u, l.u);
+    EXPECT_NEAR(r.u, 0.466648, 1e-5);
+    Oli_Holz_Nachweis(nullptr, 0, 0, &u_mid, nullptr);
+    EXPECT_NEAR(u_mid, 0.466648, 1e-5);
+    const std::string tb = Printed(Print_Timber_Check, &r);
+    /* the operands: M_y,d and W_n (683.37 by hand, the layout's iteration stops 0.004 cm³ off) */
+    EXPECT_TRUE(Has(tb, "M\xCE\\y,d\xCEr / W\xCE\\n\xCEr = 2.00 kNm / 683.3")) << tb;
+    EXPECT_TRUE(Has(tb, " cm\xCE/3\xCEr = 2.927 N/mm")) << tb;
+    EXPECT_TRUE(Has(tb, "(6.18): 0.1221 + 0.7 x 0.1761 + 0.2213 = 0.467 ")) << tb;
+    /* compression in a bending splice: the halves are checked in compression with bending */
+    Get_Lkom_Entry(0, 0)->N_d = -20.0;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.lap_t.done, 0);
+    EXPECT_EQ(r.lap.done, 1);
+    /* no axial force: no eccentricity, nothing to add */
+    Get_Lkom_Entry(0, 0)->N_d = 0.0;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.lap_t.done, 0);
+    EXPECT_EQ(r.lap.done, 0);
 }
 
 TEST(TimberCheck, NoPartialFactorLeavesTheStressesUncomputed)

@@ -285,7 +285,7 @@ TEST(PrintSystemKinds, InnerPlatesAndLap)
     EXPECT_FALSE(Has(s, "Wichtig!")) << s;
     EXPECT_FALSE(Has(s, "Unter Zug")) << s;
     /* a tension splice without the reduction: the halves are checked in tension with bending,
-    ** no "Wichtig!"; a bending splice still leaves the moment out under tension */
+    ** no "Wichtig!"; a bending splice too, under tension as under compression */
     Splice_Input.splice_kind = SPLICE_TENSION;
     Nad_Record.ec5.na816_tension_reduction = 0;
     s = System_Section();
@@ -298,9 +298,17 @@ TEST(PrintSystemKinds, InnerPlatesAndLap)
         << s;
     Splice_Input.splice_kind = SPLICE_BENDING;
     s = System_Section();
-    EXPECT_TRUE(Has(s, "werden unter Zug nicht ber\x81"
-                       "cksichtigt!"))
+    EXPECT_TRUE(Has(s, "(M = N x t/2 je Blatth\x84lfte), werden unter Zug als Zug mit Biegung der "
+                       "Blatth\x84lften nachgewiesen (DIN EN 1995-1-1, 6.2.3),\n"))
         << s;
+    EXPECT_TRUE(Has(s, " unter Druck als Druck mit Biegung der Blatth\x84lften nachgewiesen (DIN "
+                       "EN 1995-1-1, 6.2.4 und 6.3.2).\n"))
+        << s;
+    EXPECT_FALSE(Has(s, "Wichtig!")) << s;
+    EXPECT_FALSE(Has(s, "ber\x81"
+                        "cksichtigt"))
+        << s;
+    EXPECT_FALSE(Has(s, "Unter Zug")) << s;
     Splice_Input.splice_kind = SPLICE_TENSION;
     Nad_Record.ec5.na816_tension_reduction = 1;
     Splice_Input.vbm_type = VBM_BOLZEN;
