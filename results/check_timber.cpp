@@ -639,6 +639,17 @@ static void Write_T90_Lines(FILE *file, const Timber_Check *r)
             r->u90_side);
 }
 
+/* The moment of a lap half's eccentricity t/2 under an axial force N (kN): t in mm, M_z in kNm;
+** under "Druck" or "Zug", with the clause that checks it. */
+static void Write_Lap_Moment_Line(FILE *file, const char *under, const char *clause, double t,
+                                  double N, double M_z)
+{
+    Oli_Write_Text(file,
+                   "Blatth\x84lften unter %s mit dem Moment der Ausmitte e = t/2 = %.1lf mm%s: "
+                   "M = |N| x t/2 = %.2lf x %.4lf m = %.3lf kNm",
+                   under, t / 2.0, clause, std::fabs(N), t / 2000.0, M_z);
+}
+
 /*
 ** The halves of a lap under compression: the moment of the eccentricity on the net section, the
 ** interactions (6.19), (6.20) and, with k_c over the lap's length, (6.23), (6.24) (DIN 1052 has
@@ -648,11 +659,7 @@ static void Print_Lap_Compression(FILE *file, const Timber_Check *r)
 {
     const Lap_Compression_Check *l = &r->lap;
     const bool ec = r->annex != 0;
-    Oli_Write_Text(file,
-                   "Blatth\x84lften unter Druck mit dem Moment der Ausmitte e = t/2 = %.1lf mm%s: "
-                   "M = |N| x t/2 = %.2lf x %.4lf m = %.3lf kNm",
-                   l->t / 2.0, ec ? " (DIN EN 1995-1-1, 6.2.4)" : "", std::fabs(r->N),
-                   l->t / 2000.0, l->M_z);
+    Write_Lap_Moment_Line(file, "Druck", ec ? " (DIN EN 1995-1-1, 6.2.4)" : "", l->t, r->N, l->M_z);
     Oli_Write_Text(file,
                    "W\xCE\\z,n\xCEr = A\xCE\\n\xCEr t / 6 = %.2lf x %.1lf / 6 = %.2lf "
                    "cm\xCE/3\xCEr, %s\xCE\\m,z,d\xCEr = %.3lf N/mm\xCE/2\xCEr, "
@@ -692,11 +699,7 @@ static void Print_Lap_Tension(FILE *file, const Timber_Check *r)
 {
     const Lap_Tension_Check *l = &r->lap_t;
     const bool ec = r->annex != 0;
-    Oli_Write_Text(file,
-                   "Blatth\x84lften unter Zug mit dem Moment der Ausmitte e = t/2 = %.1lf mm%s: "
-                   "M = |N| x t/2 = %.2lf x %.4lf m = %.3lf kNm",
-                   l->t / 2.0, ec ? " (DIN EN 1995-1-1, 6.2.3)" : "", std::fabs(r->N),
-                   l->t / 2000.0, l->M_z);
+    Write_Lap_Moment_Line(file, "Zug", ec ? " (DIN EN 1995-1-1, 6.2.3)" : "", l->t, r->N, l->M_z);
     /* the member's moment about the height on its net modulus, where one acts */
     char my_ops[96] = "";
     if (l->M_y != 0.0)
