@@ -18,20 +18,34 @@
 ** fasteners driven from one side where each side's plane carries half (Vbm_Side_Patterns). */
 typedef struct Force_Side {
     double np, vp;   /* kN, shares of N and V of one of its fasteners */
-    double M;        /* kNcm, the moment its fasteners carry about their centroid */
+    double M;        /* kNcm, the moment its fasteners carry about their centroid, counter-clockwise
+                     ** positive (x from the joint into the half, y across the member) */
     double x_c, y_c; /* cm, that centroid */
     double I_p;      /* cm², their polar moment about it */
 } Force_Side;
 
 /* The values of one combination that every fastener's force shares. */
 typedef struct Force_Basis {
-    double M;      /* kNcm, moment for distribution */
     double s;      /* shear planes */
     double np, vp; /* kN, shares of N and V (of the governing side's fasteners) */
-    double sign;   /* -1 for a negative M_d: mirrors the lever arm along the grain */
     int sides;     /* 1: the whole pattern, side[0]; 2: each side on its own */
     Force_Side side[2];
 } Force_Basis;
+
+/*
+** The statics of the designed half. The forces are those that the fasteners pass on to the
+** plates or side timbers, per shear plane: they sum to N_d and V_d as typed, and their moment
+** about the joint is the moment that the splice designs there. The member's moment vanishes where
+** the line of action of V_d lies; in the half that governs, that point lies beyond the joint and
+** the member's moment grows into the half. About the centroid of the fasteners (x_c from the
+** joint) the moment is therefore M_j - x_c V_d with M_j = -sgn(V_d) |M_d|, of the size
+** |M_d| + x_c |V_d| that the preparation run stores (M_distr), and the column next to the joint
+** carries V_d / n_c plus the moment's part, the far column V_d / n_c less it. Where the splice
+** does not design M_d, V_d acts at the joint (M_j = 0): the same sense. Without V_d the half is
+** drawn as for a positive V_d. Return the sense of the moment about the centroid: +1
+** counter-clockwise, -1 clockwise.
+*/
+static double Joint_Half_Sense(const Lkom_Entry *c) { return c->V_d < 0.0 ? 1.0 : -1.0; }
 
 static Force_Basis Basis_Of(const Lkom_Entry *c, int n)
 {
@@ -44,16 +58,16 @@ static Force_Basis Basis_Of(const Lkom_Entry *c, int n)
     ** for distribution of a bending splice. A tension or compression splice without V_d keeps
     ** +0 as the share of V. */
     const bool bending = si->splice_kind == SPLICE_BENDING;
-    b.M = std::fabs(c->M_distr) * 100.0;
     /* N_d and V_d are shared by the fasteners and planes that carry them: alternately driven
     ** nails of an odd count carry half in each side's plane, the side with fewer governs */
     int share_n = n, share_s = (int)b.s;
     Vbm_Load_Sharing(n, &share_n, &share_s);
     b.np = c->N_d / share_n / share_s;
     b.vp = (bending || std::fabs(c->V_d) > 0.0) ? c->V_d / share_n / share_s : 0.0;
-    b.sign = c->M_d < 0.0 ? -1.0 : 1.0;
     b.sides = 1;
-    b.side[0] = Force_Side{b.np, b.vp, b.M, fp->x_c, fp->y_c, fp->I_p};
+    const double sense = Joint_Half_Sense(c);
+    const double M = std::fabs(c->M_distr) * 100.0;
+    b.side[0] = Force_Side{b.np, b.vp, sense * M, fp->x_c, fp->y_c, fp->I_p};
     b.side[1] = b.side[0];
     Vbm_Side sp[2];
     if (Vbm_Side_Patterns(n, sp)) {
@@ -67,10 +81,10 @@ static Force_Basis Basis_Of(const Lkom_Entry *c, int n)
                 f.np = c->N_d / sp[k].n / 2;
                 f.vp = (bending || std::fabs(c->V_d) > 0.0) ? c->V_d / sp[k].n / 2 : 0.0;
             }
-            const double own = sp[k].x_c == fp->x_c ? b.M
-                                                    : b.M - std::fabs(fp->x_c * c->V_d)
+            const double own = sp[k].x_c == fp->x_c ? M
+                                                    : M - std::fabs(fp->x_c * c->V_d)
                                                           + std::fabs(sp[k].x_c * c->V_d);
-            f.M = std::fmax(own, 0.0) / 2.0;
+            f.M = sense * (std::fmax(own, 0.0) / 2.0);
             f.x_c = sp[k].x_c;
             f.y_c = sp[k].y_c;
             f.I_p = sp[k].I_p;
@@ -93,7 +107,7 @@ int Get_Side_Shares(int group, int entry, int n, Side_Share out[2])
         out[k].pattern = sp[k];
         out[k].N_part = b.side[k].np;
         out[k].V_part = b.side[k].vp;
-        out[k].M = b.side[k].M / 100.0;
+        out[k].M = std::fabs(b.side[k].M) / 100.0;
     }
     return 1;
 }
@@ -120,12 +134,13 @@ void Get_Fastener_Force(int group, int entry, int i, int n, double *N_part, doub
 
     const Fastener_Rec *r = &Fastener_Pattern.recs[i];
     const Force_Side &sd = b.side[Side_Of(b, i)];
-    const double dx = b.sign * (r->x - sd.x_c);
+    const double dx = r->x - sd.x_c;
     const double dy = r->y - sd.y_c;
     const double Ip = sd.I_p;
     double mx = 0.0, my = 0.0, mp = 0.0;
     if (Ip > 0.0) {
-        const double ax = sd.M * dx / Ip, ay = sd.M * dy / Ip;
+        /* the moment turns each fastener's force about the centroid: (-dy, dx) M / I_p */
+        const double ax = sd.M * dx / Ip, ay = -sd.M * dy / Ip;
         mx = ay / b.s;
         my = ax / b.s;
         mp = std::sqrt(ax * ax + ay * ay) / b.s;
@@ -268,14 +283,14 @@ Force_Shares Calc_Force_Parts(const Lkom_Entry *c, int n, int n_x, const double 
                               double *M_y, double *M_x)
 {
     const Force_Basis b = Basis_Of(c, n);
-    /* the sign of M_d mirrors the lever arm along the grain (an exact product) */
+    /* as Get_Fastener_Force turns them (an exact negation) */
     for (int k = 0; k < n_x; k++) {
         const Force_Side &sd = b.side[side_x != nullptr && b.sides == 2 ? side_x[k] : 0];
-        M_y[k] = sd.I_p > 0.0 ? sd.M * (b.sign * dx[k]) / sd.I_p / b.s : 0.0;
+        M_y[k] = sd.I_p > 0.0 ? sd.M * dx[k] / sd.I_p / b.s : 0.0;
     }
     for (int k = 0; k < n_y; k++) {
         const Force_Side &sd = b.side[side_y != nullptr && b.sides == 2 ? side_y[k] : 0];
-        M_x[k] = sd.I_p > 0.0 ? sd.M * dy[k] / sd.I_p / b.s : 0.0;
+        M_x[k] = sd.I_p > 0.0 ? -sd.M * dy[k] / sd.I_p / b.s : 0.0;
     }
     Force_Shares sh;
     sh.N_part = b.np;

@@ -356,16 +356,19 @@ TEST(Timber, BendingSplicePrintsTheJointShear)
     ** 20.399024 cm and the rows at y = -8.4, 0, 8.4 cm; x_c = 14.399512 cm,
     ** M_v,d = |0.14399512 x 20| = 2.8799024 kNm = 287.99024 kNcm,
     ** I_p = 3 (2 x 5.999512²) + 3 (2 x 8.4²) = 639.32487 cm². Each column passes V_d / 3 =
-    ** 6.666667 kN and 3 x 287.99024 x (-5.999512, 0, 5.999512) / 639.32487 = -8.107619, 0,
-    ** 8.107619 kN of the moment: F_V = -1.440953, 6.666667, 14.774286 kN (sum 20 = V_d).
+    ** 6.666667 kN; V_d acts at the joint, so the moment about the centroid turns the columns'
+    ** forces against V_d at the far column and with it at the column next to the joint:
+    ** 3 x 287.99024 x (5.999512, 0, -5.999512) / 639.32487 = 8.107619, 0, -8.107619 kN, F_V =
+    ** 14.774286, 6.666667, -1.440953 kN (sum 20 = V_d, moment about the joint 8.4 x 14.774286 +
+    ** 14.399512 x 6.666667 + 20.399024 x -1.440953 = 0).
     ** The middle member ends free at the joint: behind column 1 it carries the joint's side
-    ** |-1.440953| = 1.440953, behind column 2 |-1.440953 + 6.666667| = 5.225714 kN, so its
-    ** sections give 5.225714 kN (section 2|3), below the estimate max(20; 20 / 2 + k_xr 287.99 /
-    ** 2) = 20 kN (k_xr = 3 x 2 x 5.999512 / 639.32487 = 0.0563048 1/cm: 10 + 8.1076 = 18.1076
-    ** kN): V_Holz = 20 kN. The plate ends free beyond column 3: behind column 1 it carries the
-    ** member's side |6.666667 + 14.774286| = 21.440953, behind column 2 14.774286 kN: V_Blech =
-    ** 21.440953 kN (section 1|2), tau = 1.5 V / A_p = 15 x 21.440953 / (1 x (20 - 3 x 1.3)) =
-    ** 19.976043 N/mm² (plate holes d0 = d + 1 = 13 mm). */
+    ** 14.774286, behind column 2 14.774286 + 6.666667 = 21.440953 kN (section 2|3), above the
+    ** estimate max(20; 20 / 2 + k_xr 287.99 / 2) = 20 kN (k_xr = 3 x 2 x 5.999512 / 639.32487 =
+    ** 0.0563048 1/cm: 10 + 8.1076 = 18.1076 kN): V_Holz = 21.440953 kN. The plate ends free beyond
+    ** column 3: behind column 1 it carries the member's side |6.666667 - 1.440953| = 5.225714,
+    ** behind column 2 1.440953 kN: its sections give 5.225714 kN (section 1|2), V_Blech = 20 kN,
+    ** tau = 1.5 V / A_p = 15 x 20 / (1 x (20 - 3 x 1.3)) = 18.633540 N/mm² (plate holes d0 = d + 1
+    ** = 13 mm). */
     Glulam_Inner_Plate_Splice();
     Tension_Splice(180.0);
     Get_Lkom_Entry(0, 0)->V_d = 20.0;
@@ -374,9 +377,9 @@ TEST(Timber, BendingSplicePrintsTheJointShear)
     ASSERT_EQ(Calc_Joint_Shear(0, 0, &js), 1);
     EXPECT_EQ(js.done, 1);
     ASSERT_EQ(js.columns, 3);
-    EXPECT_NEAR(js.F[0], -1.440953, 1e-6);
+    EXPECT_NEAR(js.F[0], 14.774286, 1e-6);
     EXPECT_NEAR(js.F[1], 6.666667, 1e-6);
-    EXPECT_NEAR(js.F[2], 14.774286, 1e-6);
+    EXPECT_NEAR(js.F[2], -1.440953, 1e-6);
     EXPECT_NEAR(js.V_estimate, 20.0, 1e-12);
     struct Side {
         const char *who;
@@ -384,8 +387,8 @@ TEST(Timber, BendingSplicePrintsTheJointShear)
         double V_sections, V;
     };
     const Side sides[] = {
-        {"timber", 2, 5.225714, 20.0},
-        {"plates", 1, 21.440953, 21.440953},
+        {"timber", 2, 21.440953, 21.440953},
+        {"plates", 1, 5.225714, 20.0},
     };
     EXPECT_EQ(js.section, sides[0].section) << sides[0].who;
     EXPECT_NEAR(js.V_sections, sides[0].V_sections, 1e-6) << sides[0].who;
@@ -395,57 +398,58 @@ TEST(Timber, BendingSplicePrintsTheJointShear)
     EXPECT_NEAR(js.V_plate, sides[1].V, 1e-6) << sides[1].who;
     Timber_Check t;
     ASSERT_EQ(Calc_Timber_Check(0, 0, &t), 1);
-    EXPECT_NEAR(t.V, 20.0, 1e-6);
-    EXPECT_NEAR(t.mid.V, 20.0, 1e-6);
+    EXPECT_NEAR(t.V, 21.440953, 1e-6);
+    EXPECT_NEAR(t.mid.V, 21.440953, 1e-6);
     Set_Design_Gammas(0);
     Plate_Check p;
     ASSERT_EQ(Calc_Plate_Check(0, 0, &p), 1);
-    EXPECT_NEAR(p.V, 21.440953, 1e-6);
-    EXPECT_NEAR(p.tau, 19.976043, 1e-6);
+    EXPECT_NEAR(p.V, 20.0, 1e-6);
+    EXPECT_NEAR(p.tau, 18.633540, 1e-6);
     FILE *f = tmpfile();
     Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
     Oli_Blech_Nachweis(f, 0, 0);
     const std::string s = Slurp_Print(f);
     fclose(f);
     const char *lines[] = {
-        "(alle Scherfugen, Spalte 1 am Sto\xE1): F\xCE\\V\xCEr = -1.44 / 6.67 / 14.77 kN",
+        "(alle Scherfugen, Spalte 1 am Sto\xE1): F\xCE\\V\xCEr = 14.77 / 6.67 / -1.44 kN",
         "gr\x94\xE1te Querkraft im Holz (Sto\xE1seite der Schnitte, freies Holzende am Sto\xE1): "
         "zwischen Spalte 2 und 3 |\xB2"
-        "F\xCE\\V\xCEr Spalten 1 bis 2| = 5.23 kN",
+        "F\xCE\\V\xCEr Spalten 1 bis 2| = 21.44 kN",
         "gr\x94\xE1te Querkraft der Bleche (Seite zum Blechende): zwischen Spalte 1 und 2 |\xB2"
-        "F\xCE\\V\xCEr Spalten 2 bis 3| = 21.44 kN",
+        "F\xCE\\V\xCEr Spalten 2 bis 3| = 5.23 kN",
         "V\xCE\\Holz\xCEr = max(V\xCE\\Schnitt,Holz\xCEr; |V\xCE\\"
-        "d\xCEr|; |V\xCE\\"
-        "d\xCEr| / 2 + k\xCE\\xr\xCEr x |M\xCE\\v,d\xCEr| / 2) = max(5.23; 20.00; 20.00 / 2 + "
-        "5.6305 1/m x 2.88 kNm / 2) = 20.00 kN",
-        "V\xCE\\"
-        "Blech\xCEr = max(V\xCE\\Schnitt,Blech\xCEr; |V\xCE\\"
         "d\xCEr|; |V\xCE\\"
         "d\xCEr| / 2 + k\xCE\\xr\xCEr x |M\xCE\\v,d\xCEr| / 2) = max(21.44; 20.00; 20.00 / 2 + "
         "5.6305 1/m x 2.88 kNm / 2) = 21.44 kN",
-        "(mit V\xCE\\Holz\xCEr = 20.00 kN)",
+        "V\xCE\\"
+        "Blech\xCEr = max(V\xCE\\Schnitt,Blech\xCEr; |V\xCE\\"
+        "d\xCEr|; |V\xCE\\"
+        "d\xCEr| / 2 + k\xCE\\xr\xCEr x |M\xCE\\v,d\xCEr| / 2) = max(5.23; 20.00; 20.00 / 2 + "
+        "5.6305 1/m x 2.88 kNm / 2) = 20.00 kN",
+        "(mit V\xCE\\Holz\xCEr = 21.44 kN)",
         "(mit V\xCE\\"
-        "Blech\xCEr = 21.44 kN)",
+        "Blech\xCEr = 20.00 kN)",
     };
     for (const char *line : lines) EXPECT_NE(s.find(line), std::string::npos) << line << "\n" << s;
 
     /* A lap has no free member end at the joint: with the same columns both parts take the
-    ** larger side, |6.666667 + 14.774286| = 21.440953 kN behind column 1, and the page says so. */
+    ** larger side, 14.774286 + 6.666667 = 21.440953 kN behind column 2 (against 1.440953), and the
+    ** page says so. */
     Splice_Input.connection_kind = CONN_LAP;
     ASSERT_EQ(Calc_Joint_Shear(0, 0, &js), 1);
     EXPECT_EQ(js.lap, 1);
-    EXPECT_EQ(js.section, 1);
+    EXPECT_EQ(js.section, 2);
     EXPECT_NEAR(js.V, 21.440953, 1e-6);
     EXPECT_NEAR(js.V_plate, 21.440953, 1e-6);
     f = tmpfile();
     Print_Joint_Shear(f, &js);
     const std::string lap = Slurp_Print(f);
     fclose(f);
-    EXPECT_NE(lap.find("gr\x94\xE1te Querkraft zwischen Spalte 1 und 2 (Laschensto\xE1, kein "
+    EXPECT_NE(lap.find("gr\x94\xE1te Querkraft zwischen Spalte 2 und 3 (Laschensto\xE1, kein "
                        "freies Holzende am Sto\xE1: gr\x94\xE1"
                        "ere Seite): max(|\xB2"
-                       "F\xCE\\V\xCEr Spalte 1| = 1.44; |\xB2"
-                       "F\xCE\\V\xCEr Spalten 2 bis 3| = 21.44) = 21.44 kN"),
+                       "F\xCE\\V\xCEr Spalten 1 bis 2| = 21.44; |\xB2"
+                       "F\xCE\\V\xCEr Spalte 3| = 1.44) = 21.44 kN"),
               std::string::npos)
         << lap;
 }

@@ -176,33 +176,44 @@ TEST(Forces, BendingOnTwoByTwo)
     Get_Fastener_Force(/*group=*/0, /*entry=*/0, /*i=*/0, /*n=*/4, /*N_part=*/&Np, /*V_part=*/&Vp,
                        /*M_part=*/&Mp, /*M_x=*/&Mx, /*M_y=*/&My, /*F_x=*/&Fx, /*F_y=*/&Fy, /*F=*/&F,
                        /*angle=*/&a);
-    /* N = 0; V = 20 / 4 / 2 = 2.5; M = 1200 kNcm; dx = dy = -5:
-    ** M_x = M_y = 1200 * -5 / 200 / 2 = -15; F_x = -15, F_y = -12.5;
-    ** F = sqrt(225 + 156.25) = 19.526; angle atan2(-12.5, -15) + 180 deg = 39.81 deg */
+    /* N = 0; V = 20 / 4 / 2 = 2.5; M = 1200 kNcm about the centroid, turning against V_d at the
+    ** far column (clockwise, M_c = -1200): the forces sum to V_d, and their moment about the
+    ** joint, sum of s (x F_y - y F_x) = 2 x (12.5 + 12.5 - 262.5 - 262.5) = -1000 kNcm, is M_d.
+    ** Fastener 0 at (5, -5), next to the joint, dx = dy = -5: M_x = -M_c dy / I_p / s =
+    ** -1200 x 5 / 200 / 2 = -15, M_y = M_c dx / I_p / s = 15; F_x = -15, F_y = 17.5;
+    ** F = sqrt(225 + 306.25) = 23.049; angle atan2(17.5, -15) = 130.60 deg -> acute 49.40 deg */
     EXPECT_DOUBLE_EQ(Np, 0.0);
     EXPECT_DOUBLE_EQ(Vp, 2.5);
     EXPECT_NEAR(Mx, -15.0, 1e-12);
-    EXPECT_NEAR(My, -15.0, 1e-12);
+    EXPECT_NEAR(My, 15.0, 1e-12);
     EXPECT_NEAR(Mp, std::sqrt(2.0 * 30.0 * 30.0) / 2.0, 1e-12);
-    EXPECT_NEAR(F, 19.526, 5e-4);
-    EXPECT_NEAR(a * 180.0 / M_PI, 39.81, 5e-3);
+    EXPECT_NEAR(F, 23.049, 5e-4);
+    EXPECT_NEAR(a * 180.0 / M_PI, 49.40, 5e-3);
     Get_Fastener_Force(/*group=*/0, /*entry=*/0, /*i=*/2, /*n=*/4, /*N_part=*/nullptr,
                        /*V_part=*/nullptr, /*M_part=*/nullptr, /*M_x=*/nullptr, /*M_y=*/nullptr,
                        /*F_x=*/&Fx, /*F_y=*/&Fy, /*F=*/&F, /*angle=*/&a);
-    /* (15,-5): dx = 5, dy = -5: F_x = -15, F_y = 2.5 + 15 = 17.5; F = sqrt(225 + 306.25)
-    ** = 23.049; atan2(17.5, -15) = 130.60 deg -> acute 49.40 deg */
+    /* (15,-5), the far column: dx = 5, dy = -5: F_x = -15, F_y = 2.5 - 15 = -12.5;
+    ** F = sqrt(225 + 156.25) = 19.526; angle atan2(-12.5, -15) + 180 deg = 39.81 deg */
     EXPECT_NEAR(Fx, -15.0, 1e-12);
-    EXPECT_NEAR(Fy, 17.5, 1e-12);
-    EXPECT_NEAR(F, 23.049, 5e-4);
-    EXPECT_NEAR(a * 180.0 / M_PI, 49.40, 5e-3);
+    EXPECT_NEAR(Fy, -12.5, 1e-12);
+    EXPECT_NEAR(F, 19.526, 5e-4);
+    EXPECT_NEAR(a * 180.0 / M_PI, 39.81, 5e-3);
 
-    /* A negative moment mirrors the lever arm along the grain only. */
+    /* The sign of M_d does not turn the half: the column next to the joint keeps V_d's share
+    ** plus the moment's part. A negative V_d turns every force round. */
     c->M_d = -10.0;
     Get_Fastener_Force(/*group=*/0, /*entry=*/0, /*i=*/2, /*n=*/4, /*N_part=*/nullptr,
                        /*V_part=*/nullptr, /*M_part=*/nullptr, /*M_x=*/nullptr, /*M_y=*/nullptr,
                        /*F_x=*/&Fx, /*F_y=*/&Fy, /*F=*/&F, /*angle=*/&a);
     EXPECT_NEAR(Fx, -15.0, 1e-12);
-    EXPECT_NEAR(Fy, 2.5 - 15.0, 1e-12);
+    EXPECT_NEAR(Fy, -12.5, 1e-12);
+    c->V_d = -20.0;
+    Get_Fastener_Force(/*group=*/0, /*entry=*/0, /*i=*/0, /*n=*/4, /*N_part=*/nullptr,
+                       /*V_part=*/nullptr, /*M_part=*/nullptr, /*M_x=*/nullptr, /*M_y=*/nullptr,
+                       /*F_x=*/&Fx, /*F_y=*/&Fy, /*F=*/&F, /*angle=*/&a);
+    EXPECT_NEAR(Fx, 15.0, 1e-12);
+    EXPECT_NEAR(Fy, -17.5, 1e-12);
+    c->V_d = 20.0;
 
     /* An index outside the pattern leaves the per-fastener outputs alone. */
     double untouched = 77.0;
@@ -219,7 +230,8 @@ TEST(Forces, BendingOnTwoByTwo)
 ** 2 x 2 fasteners at x = 5, 15 and y = -5, 5: x_c = 10, I_p = 4 * 50 = 200 cm², two shear planes.
 ** N = 80: 80 / (4 * 2) = 10 kN each. V = 20: 20 / 8 = 2.5 kN each; the preparation stores
 ** M_distr = |x_c V / 100| = 2 kNm = 200 kNcm (M_d = 10 kNm is left out): moment parts
-** 200 * (+-5) / 200 / 2 = +-2.5 kN along and across the grain. */
+** 200 * (+-5) / 200 / 2 = +-2.5 kN along and across the grain. V_d acts at the joint, so the
+** column next to it carries V_d's share plus the moment's part. */
 TEST(Forces, TensionSpliceTakesShearButNotTheMoment)
 {
     Fresh_Splice(false);
@@ -241,12 +253,12 @@ TEST(Forces, TensionSpliceTakesShearButNotTheMoment)
     }
     c->V_d = 20.0;
     c->M_distr = 2.0;
-    /* (x, y) = (5, -5): F_x = 10 - 2.5 = 7.5, F_y = 2.5 - 2.5 = 0; (5, 5): 12.5, 0;
-    ** (15, -5): 7.5, 5 -> F = sqrt(7.5² + 5²) = 9.013878, angle atan(5 / 7.5) = 0.588003;
-    ** (15, 5): 12.5, 5 -> F = 13.462912, angle atan(5 / 12.5) = 0.380506 */
-    const double Fx_hand[4] = {7.5, 12.5, 7.5, 12.5}, Fy_hand[4] = {0.0, 0.0, 5.0, 5.0};
-    const double F_hand[4] = {7.5, 12.5, 9.013878, 13.462912};
-    const double a_hand[4] = {0.0, 0.0, 0.588003, 0.380506};
+    /* (x, y) = (5, -5): F_x = 10 - 2.5 = 7.5, F_y = 2.5 + 2.5 = 5 -> F = sqrt(7.5² + 5²) =
+    ** 9.013878, angle atan(5 / 7.5) = 0.588003; (5, 5): 12.5, 5 -> F = 13.462912, angle
+    ** atan(5 / 12.5) = 0.380506; (15, -5): 7.5, 0; (15, 5): 12.5, 0 */
+    const double Fx_hand[4] = {7.5, 12.5, 7.5, 12.5}, Fy_hand[4] = {5.0, 5.0, 0.0, 0.0};
+    const double F_hand[4] = {9.013878, 13.462912, 7.5, 12.5};
+    const double a_hand[4] = {0.588003, 0.380506, 0.0, 0.0};
     for (int i = 0; i < 4; i++) {
         double Fx = 0, Fy = 0, F = 0, a = 0;
         Get_Fastener_Force(/*group=*/0, /*entry=*/0, /*i=*/i, /*n=*/4, /*N_part=*/nullptr,

@@ -77,7 +77,8 @@ TEST(PlateBearing, TheMomentColumnOfABendingSplice)
 {
     /* M = 0.6 kNm = 60 kNcm about the centroid x = 11 cm, I_p = 6² + 0 + 6² = 72 cm², two shear
     ** planes: the outer fasteners take 60 * 6 / 72 / 2 = 2.5 kN across the grain (F_M = F_MV,
-    ** F_MH = 0), the middle one none; with 12.5 kN along the grain: F = sqrt(12.5² + 2.5²) =
+    ** F_MH = 0), the middle one none; without V_d the half is drawn as for a positive V_d, whose
+    ** moment turns the column next to the joint up (+2.5) and the far one down (-2.5); with 12.5 kN along the grain: F = sqrt(12.5² + 2.5²) =
     ** 12.75 kN at atan(2.5 / 12.5) = 11.31 degrees. Along the grain 86.40 inside, 57.60 kN at
     ** the end (p2 = 6 cm: k1 = 2.5); across, the single row bears towards an edge with
     ** alpha_b = 30 / 36, k1 = min(2.8 * 24 / 12 - 1.7, 2.5) = 2.5: 72.00 kN. u = 12.5 / 86.4 =
@@ -93,7 +94,7 @@ TEST(PlateBearing, TheMomentColumnOfABendingSplice)
     const std::string s = Slurp_Print(f);
     fclose(f);
     /* (the row with the largest force is underlined: its resistance is not compared here) */
-    EXPECT_NE(s.find("   1    2.50    0.00   -2.50   12.50   -2.50   12.75   11.31 "),
+    EXPECT_NE(s.find("   1    2.50    0.00    2.50   12.50    2.50   12.75   11.31 "),
               std::string::npos)
         << s;
     EXPECT_NE(
@@ -103,7 +104,7 @@ TEST(PlateBearing, TheMomentColumnOfABendingSplice)
         << s;
     EXPECT_NE(
         s.find(
-            "   3    2.50    0.00    2.50   12.50    2.50   12.75   11.31   57.60   72.00 \xCEu 0.22\xCEr\n"),
+            "   3    2.50    0.00   -2.50   12.50   -2.50   12.75   11.31   57.60   72.00 \xCEu 0.22\xCEr\n"),
         std::string::npos)
         << s;
     /* the table names what its forces are: those of one plate's hole, one shear plane beside an
@@ -120,7 +121,7 @@ TEST(PlateBearing, TheMomentColumnOfABendingSplice)
     Oli_Lochleibung_Nachweis(f, 0, 0);
     const std::string t = Slurp_Print(f);
     fclose(f);
-    EXPECT_NE(t.find("   1    5.00    0.00   -5.00   25.00   -5.00   25.50   11.31 "),
+    EXPECT_NE(t.find("   1    5.00    0.00    5.00   25.00    5.00   25.50   11.31 "),
               std::string::npos)
         << t;
     EXPECT_NE(t.find("Kr\x84"

@@ -416,99 +416,99 @@ static void Expect_Forces(int n, double F0, double a0, double F2, double a2, con
 
 TEST(RunCache, KeptForcesFollowTheCombinationAndThePattern)
 {
-    /* M = 12 kNm = 1200 kNcm, I_p = 200, s = 2, V = 20 / 4 / 2 = 2.5: fastener 0 (5, -5):
-    ** F_x = -15, F_y = -12.5: F = 19.526 kN at 39.81 deg; fastener 2 (15, -5): F_x = -15,
-    ** F_y = 17.5: F = 23.049 kN at 49.40 deg. */
+    /* M = 12 kNm = 1200 kNcm, I_p = 200, s = 2, V = 20 / 4 / 2 = 2.5; the moment turns against
+    ** V_d at the far column (M_c = -1200 kNcm): fastener 0 (5, -5), next to the joint: F_x = -15,
+    ** F_y = 2.5 + 15 = 17.5: F = 23.049 kN at 49.40 deg; fastener 2 (15, -5): F_x = -15, F_y =
+    ** -12.5: F = 19.526 kN at 39.81 deg. */
     Two_By_Two_Bending();
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "first");
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "again");
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "first");
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "again");
 
-    /* M_d = 20: M = 20 + 2 = 22 kNm: 2200 * 5 / 200 / 2 = 27.5: F_x = -27.5, F_y = -25 and 30:
-    ** 37.165 kN at 42.27 deg, 40.697 kN at 47.49 deg */
+    /* M_d = 20: M = 20 + 2 = 22 kNm: 2200 * 5 / 200 / 2 = 27.5: F_x = -27.5, F_y = 30 and -25:
+    ** 40.697 kN at 47.49 deg, 37.165 kN at 42.27 deg */
     Lkom_Entry *c = Get_Lkom_Entry(0, 0);
     c->M_d = 20.0;
     c->M_distr = 22.0;
-    Expect_Forces(4, 37.165, 42.27, 40.697, 47.49, "larger moment");
+    Expect_Forces(4, 40.697, 47.49, 37.165, 42.27, "larger moment");
     c->M_d = 10.0;
     c->M_distr = 12.0;
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "moment back");
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "moment back");
     /* the moment for distribution alone (the preparation run sets it from M_d, V_d and x_c) */
     c->M_distr = 22.0;
-    Expect_Forces(4, 37.165, 42.27, 40.697, 47.49, "moment for distribution");
+    Expect_Forces(4, 40.697, 47.49, 37.165, 42.27, "moment for distribution");
     c->M_distr = 12.0;
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "moment for distribution back");
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "moment for distribution back");
     /* a tension splice distributes V_d and the stored moment for distribution (which the
     ** preparation sets from V_d alone) as a bending splice does */
     Splice_Input.splice_kind = SPLICE_TENSION;
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "tension with shear");
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "tension with shear");
     Splice_Input.splice_kind = SPLICE_BENDING;
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "bending again");
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "bending again");
 
-    /* N = 40: 40 / 4 / 2 = 5 more along the grain: F_x = -10, F_y = -12.5: 16.008 kN at 51.34
-    ** deg; F_x = -10, F_y = 17.5: 20.156 kN at 60.255 deg */
+    /* N = 40: 40 / 4 / 2 = 5 more along the grain: F_x = -10, F_y = 17.5: 20.156 kN at 60.255
+    ** deg; F_x = -10, F_y = -12.5: 16.008 kN at 51.34 deg */
     c->N_d = 40.0;
-    Expect_Forces(4, 16.008, 51.34, 20.156, 60.255, "normal force");
+    Expect_Forces(4, 20.156, 60.255, 16.008, 51.34, "normal force");
     c->N_d = 0.0;
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "normal force back");
-    /* V = 40: 5 across: F_y = -10 and 20: 18.028 kN at 33.69 deg, 25.0 kN at 53.13 deg */
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "normal force back");
+    /* V = 40: 5 across: F_y = 20 and -10: 25.0 kN at 53.13 deg, 18.028 kN at 33.69 deg */
     c->V_d = 40.0;
-    Expect_Forces(4, 18.028, 33.69, 25.0, 53.13, "shear force");
+    Expect_Forces(4, 25.0, 53.13, 18.028, 33.69, "shear force");
     c->V_d = 20.0;
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "shear force back");
-    /* a negative moment mirrors the lever arm along the grain: fastener 0 then sees
-    ** M_y = +15: F_y = 17.5, F_x = -15: 23.049 kN at 49.40 deg */
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "shear force back");
+    /* a negative moment changes nothing: the half that governs is drawn by V_d */
     c->M_d = -10.0;
     Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "negative moment");
     c->M_d = 10.0;
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "negative moment back");
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "negative moment back");
 
-    /* four shear planes: 1200 * 5 / 200 / 4 = 7.5, V = 1.25: F_x = -7.5, F_y = -6.25: 9.763 kN
-    ** at 39.81 deg */
+    /* four shear planes: 1200 * 5 / 200 / 4 = 7.5, V = 1.25: F_x = -7.5, F_y = 8.75: 11.524 kN
+    ** at 49.40 deg */
     Splice_Input.shear_planes = 4;
-    Expect_Forces(4, 9.763, 39.81, 11.524, 49.40, "shear planes");
+    Expect_Forces(4, 11.524, 49.40, 9.763, 39.81, "shear planes");
     Splice_Input.shear_planes = 2;
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "shear planes back");
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "shear planes back");
 
-    /* two of the fasteners only: V = 20 / 2 / 2 = 5: F_x = -15, F_y = -10: 18.028 kN at 33.69 */
-    Expect_Forces(2, 18.028, 33.69, 0.0, 0.0, "two fasteners");
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "four fasteners");
+    /* two of the fasteners only: V = 20 / 2 / 2 = 5: F_x = -15, F_y = 20: 25.0 kN at 53.13 */
+    Expect_Forces(2, 25.0, 53.13, 0.0, 0.0, "two fasteners");
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "four fasteners");
 
     /* a fastener moved (the centroid kept): fastener 0 at (5, -10): dy = -10: F_x = -30,
-    ** F_y = -12.5: 32.5 kN at 22.62 deg */
+    ** F_y = 17.5: 34.731 kN at 30.26 deg */
     Fastener_Pattern.recs[0].y = -10.0;
-    Expect_Forces(4, 32.5, 22.62, 23.049, 49.40, "moved fastener");
+    Expect_Forces(4, 34.731, 30.26, 19.526, 39.81, "moved fastener");
     Fastener_Pattern.recs[0].y = -5.0;
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "fastener back");
-    /* I_p doubled: half the moment parts: F_x = -7.5, F_y = 2.5 - 7.5 = -5: 9.014 at 33.69 */
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "fastener back");
+    /* I_p doubled: half the moment parts: F_x = -7.5, F_y = 2.5 + 7.5 = 10: 12.5 at 53.13 */
     Fastener_Pattern.I_p = 400.0;
-    Expect_Forces(4, 9.014, 33.69, 12.5, 53.13, "polar moment");
+    Expect_Forces(4, 12.5, 53.13, 9.014, 33.69, "polar moment");
     Fastener_Pattern.I_p = 200.0;
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "polar moment back");
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "polar moment back");
     /* the centroid moved to x_c = 5: fastener 0 dx = 0: F_x = -15, F_y = 2.5: 15.207 kN at
-    ** 9.46 deg; fastener 2 dx = 10: F_y = 2.5 + 30 = 32.5: 35.795 kN at 65.22 deg */
+    ** 9.46 deg; fastener 2 dx = 10: F_y = 2.5 - 30 = -27.5: 31.325 kN at 61.39 deg */
     Fastener_Pattern.x_c = 5.0;
-    Expect_Forces(4, 15.207, 9.46, 35.795, 65.22, "centroid");
+    Expect_Forces(4, 15.207, 9.46, 31.325, 61.39, "centroid");
     Fastener_Pattern.x_c = 10.0;
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "centroid back");
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "centroid back");
     /* the centroid moved across: y_c = 5: dy = -10: fastener 0 as the moved fastener;
-    ** fastener 2: F_x = -30, F_y = 17.5: 34.731 kN at 30.26 deg */
+    ** fastener 2: F_x = -30, F_y = -12.5: 32.5 kN at 22.62 deg */
     Fastener_Pattern.y_c = 5.0;
-    Expect_Forces(4, 32.5, 22.62, 34.731, 30.26, "centroid across");
+    Expect_Forces(4, 34.731, 30.26, 32.5, 22.62, "centroid across");
     Fastener_Pattern.y_c = 0.0;
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "centroid across back");
-    /* a moved fastener x: fastener 0 at x = 0: dx = -10: F_y = 2.5 - 30 = -27.5, F_x = -15:
-    ** 31.325 kN at 61.39 deg */
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "centroid across back");
+    /* a moved fastener x: fastener 0 at x = 0: dx = -10: F_y = 2.5 + 30 = 32.5, F_x = -15:
+    ** 35.795 kN at 65.22 deg */
     Fastener_Pattern.recs[0].x = 0.0;
-    Expect_Forces(4, 31.325, 61.39, 23.049, 49.40, "fastener along");
+    Expect_Forces(4, 35.795, 65.22, 19.526, 39.81, "fastener along");
     Fastener_Pattern.recs[0].x = 5.0;
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "fastener along back");
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "fastener along back");
     /* a pattern of three fasteners (centroid and I_p kept): V = 20 / 3 / 2 = 3.3333:
-    ** fastener 0: F_y = -11.667: 19.003 kN at 37.87 deg; fastener 2: F_y = 18.333: 23.688 kN
-    ** at 50.71 deg */
+    ** fastener 0: F_y = 18.333: 23.688 kN at 50.71 deg; fastener 2: F_y = -11.667: 19.003 kN
+    ** at 37.87 deg */
     Fastener_Pattern.count = 3;
-    Expect_Forces(3, 19.003, 37.87, 23.688, 50.71, "three fasteners");
+    Expect_Forces(3, 23.688, 50.71, 19.003, 37.87, "three fasteners");
     Fastener_Pattern.count = 4;
-    Expect_Forces(4, 19.526, 39.81, 23.049, 49.40, "four again");
+    Expect_Forces(4, 23.049, 49.40, 19.526, 39.81, "four again");
     /* tension splice without shear: no moment for distribution, N alone */
     Splice_Input.splice_kind = SPLICE_TENSION;
     c->N_d = 40.0;

@@ -107,11 +107,11 @@ TEST(VbmBound, GoverningFastenerAsWhenEveryFastenerIsDesigned)
 
 TEST(VbmBound, SmallerForceAtASteeperAngleGoverns)
 {
-    /* Two dowels beside inner plates, at (-4.9, 5) and (4.9, -5) cm from their centroid
+    /* Two dowels beside inner plates, at (4.9, 5) and (-4.9, -5) cm from their centroid
     ** (I_p = 2 (4.9² + 5²) = 98.02 cm²), with s shear planes. N = s, V = 0.98 s and
     ** M_v,d = 0.001 I_p s kNm give each per shear plane N / 2 / s = 0.5 along and
-    ** V / 2 / s = 0.49 kN across the grain, and from the moment 0.1 I_p s / I_p / s (5, -4.9) =
-    ** (0.5, -0.49) kN and its opposite: the first takes 1 kN along the grain (0 degrees), the
+    ** V / 2 / s = 0.49 kN across the grain, and from the moment, which turns clockwise as a
+    ** positive V_d's does, 0.1 I_p s / I_p / s (dy, -dx) = (0.5, -0.49) kN and its opposite: the first takes 1 kN along the grain (0 degrees), the
     ** second 0.98 kN across it (90 degrees). R_d falls by a factor of about 1.4 from 0 to 90
     ** degrees, so the second, with the smaller force, governs. */
     for (bool annex : {true, false}) {
@@ -122,9 +122,9 @@ TEST(VbmBound, SmallerForceAtASteeperAngleGoverns)
         Fastener_Pattern.count = 2;
         Fastener_Pattern.recs[0] = Fastener_Rec{};
         Fastener_Pattern.recs[1] = Fastener_Rec{};
-        Fastener_Pattern.recs[0].x = 10.0 - 4.9;
+        Fastener_Pattern.recs[0].x = 10.0 + 4.9;
         Fastener_Pattern.recs[0].y = 5.0;
-        Fastener_Pattern.recs[1].x = 10.0 + 4.9;
+        Fastener_Pattern.recs[1].x = 10.0 - 4.9;
         Fastener_Pattern.recs[1].y = -5.0;
         Fastener_Pattern.recs[0].weight = Fastener_Pattern.recs[1].weight = 1.0;
         Calc_Pattern_Centroid(&Fastener_Pattern.x_c, &Fastener_Pattern.y_c, &Fastener_Pattern.I_p,
