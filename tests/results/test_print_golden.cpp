@@ -5,7 +5,7 @@
 ** lap; each splice saved into its input file and read again prints the same, byte for byte.
 ** SPLICE_UPDATE_GOLDEN=1 writes the golden files instead of comparing.
 */
-#include "results_test_util.h"
+#include "tests/results/golden_splices.h"
 
 #include <unistd.h>
 
@@ -116,121 +116,36 @@ static void Check_Golden(const char *id, const char *title, bool plots = true)
     unlink(again.c_str());
 }
 
-static void All_Sections(void)
+/* Build golden splice `id` and compare its print with the golden files. */
+static void Check_Golden_Splice(const char *id)
 {
-    Splice_Input.print.sections = PRINT_SEC_COORDINATES | PRINT_SEC_PLOT_VIEW | PRINT_SEC_PLOT_LONG
-                                  | PRINT_SEC_PLOT_CROSS | PRINT_SEC_SKETCHES;
+    for (const Golden_Splice &g : Golden_Splices) {
+        if (strcmp(g.id, id) != 0) continue;
+        g.build();
+        Check_Golden(g.id, g.title, g.plots);
+        return;
+    }
+    FAIL() << "no golden splice " << id;
 }
 
-/* ---------------------------------------------------------------- the three references */
+TEST(PrintGolden, SideTimbersWithNails) { Check_Golden_Splice("gold_nails"); }
 
-TEST(PrintGolden, SideTimbersWithNails)
-{
-    Side_Timber_Nail_Splice();
-    Splice_Input.d_k = 9.0;
-    Splice_Input.two_sided = 0;
-    Tension_Splice(30.0);
-    Set_Lkom(0, 1, 0.0, 24.0, 0.0);
-    snprintf(Get_Lkom_Entry(0, 1)->comment, LKOM_COMMENT_MAX + 1, "%s", "Wind");
-    All_Sections();
-    Check_Golden("gold_nails", "Zugstoss mit Seitenhoelzern und Naegeln");
-}
+TEST(PrintGolden, InnerPlatesWithDowelsAndBlockShear) { Check_Golden_Splice("gold_dowels"); }
 
-TEST(PrintGolden, InnerPlatesWithDowelsAndBlockShear)
-{
-    Inner_Plate_Dowel_Splice();
-    Tension_Splice(100.0);
-    Set_Lkom(0, 1, 0.0, 80.0, 0.0);
-    All_Sections();
-    Splice_Input.print.combinations = 1;
-    Splice_Input.Vorbemerkungen_Text = strdup(
-        "Zugstoss eines Untergurts mit zwei innenliegenden Blechen.\nStabduebel nach DIN EN 14592.");
-    Check_Golden("gold_dowels", "Zugstoss mit innenliegenden Blechen");
-}
+TEST(PrintGolden, OuterPlatesWithBolts) { Check_Golden_Splice("gold_bolts"); }
 
-TEST(PrintGolden, OuterPlatesWithBolts)
-{
-    Outer_Plate_Bolt_Splice();
-    Splice_Input.washer = 1;
-    Splice_Input.washer_d = 44.0;
-    Tension_Splice(60.0);
-    All_Sections();
-    Check_Golden("gold_bolts", "Zugstoss mit aussenliegenden Blechen");
-}
-
-/* ---------------------------------------------------------------- the splice kinds */
-
-TEST(PrintGolden, BendingSpliceWithDowels)
-{
-    /* the default splice: C24 side timbers 8 cm on a 12 x 24 cm member, 12 mm dowels */
-    Fresh_Splice(true);
-    Splice_Input.L_user = 0;
-    Splice_Input.lkom.groups[0].kmod_source = 0;
-    Splice_Input.lkom.groups[0].kmod = 0.9;
-    Set_Layout(4, 3);
-    Set_Lkom(0, 0, 6.0, 10.0, 8.0);
-    Set_Lkom(0, 1, -4.0, 0.0, 12.0);
-    All_Sections();
-    Check_Golden("gold_bending", "Biegestoss mit Stabduebeln");
-}
+TEST(PrintGolden, BendingSpliceWithDowels) { Check_Golden_Splice("gold_bending"); }
 
 TEST(PrintGolden, CompressionSpliceWithBoltsWithoutAnnex)
 {
-    Fresh_Splice(false);
-    Splice_Input.splice_kind = SPLICE_COMPRESSION;
-    Splice_Input.vbm_type = 30;
-    Splice_Input.vbm_row = 2;
-    Splice_Input.d = 10.0;
-    Splice_Input.L_user = 0;
-    Splice_Input.lkom.groups[2].kmod_source = 0;
-    Splice_Input.lkom.groups[2].kmod = 0.8;
-    Set_Layout(3, 2);
-    Set_Lkom(2, 0, 0.0, -50.0, 0.0);
-    Set_Lkom(2, 1, 0.0, 20.0, 0.0); /* tension in a compression splice: not listed */
-    All_Sections();
-    Check_Golden("gold_compression", "Druckstoss mit Bolzen");
+    Check_Golden_Splice("gold_compression");
 }
 
-TEST(PrintGolden, LapWithDowels)
-{
-    Fresh_Splice(true);
-    Splice_Input.connection_kind = CONN_LAP;
-    Splice_Input.b = 16.0;
-    Splice_Input.h = 24.0;
-    Splice_Input.d = 12.0;
-    Splice_Input.l = 160.0;
-    Splice_Input.shear_planes = 1;
-    Set_Layout(3, 3);
-    Tension_Splice(20.0);
-    All_Sections();
-    Check_Golden("gold_lap", "Blattstoss");
-}
+TEST(PrintGolden, LapWithDowels) { Check_Golden_Splice("gold_lap"); }
 
 TEST(PrintGolden, GeneratedCombinationsWithCharacteristicActions)
 {
-    Fresh_Splice(true);
-    Splice_Input.splice_kind = SPLICE_TENSION;
-    Splice_Input.L_user = 0;
-    Set_Layout(3, 2);
-    Splice_Input.lkom_generated = 1;
-    Splice_Input.Char_Actions[0].used = 1;
-    Splice_Input.Char_Actions[0].N_k = 20.0;
-    snprintf(Splice_Input.Char_Actions[0].remark, 33, "%s", "Dach");
-    Splice_Input.Char_Actions[2].used = 1;
-    Splice_Input.Char_Actions[2].kled = 2;
-    Splice_Input.Char_Actions[2].N_k = 15.0;
-    Lkom_Entry *c = Set_Lkom(2, 0, 0.0, 1.35 * 20.0 + 1.5 * 15.0, 0.0);
-    c->actions[0] = 0;
-    c->factors[0][0] = 1.35;
-    c->factors[0][1] = 1.0;
-    c->actions[1] = 2;
-    c->factors[1][0] = 1.5;
-    c->factors[1][1] = 1.0;
-    c->kled = 2;
-    Splice_Input.lkom.groups[2].kmod_source = 0;
-    Splice_Input.lkom.groups[2].kmod = 0.8;
-    Splice_Input.print.sections = 0;
-    Check_Golden("gold_generated", "Zugstoss aus charakteristischen Lasten", false);
+    Check_Golden_Splice("gold_generated");
 }
 
 TEST(PrintGolden, SecondPrintEqualsTheFirst)

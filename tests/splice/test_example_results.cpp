@@ -46,17 +46,7 @@ class ExampleResults : public ::testing::Test {
     }
 
     /* Read the input file at path the way the start-up reads it. */
-    void Open_As_Program(const std::string &path)
-    {
-        Load_Start_Up_Catalogues();
-        Set_Splice_Input_Defaults(&Splice_Input);
-        Refresh_Char_Actions();
-        ASSERT_EQ(Read_Splice_Input_File(path.c_str(), &Splice_Input, 1), 1);
-        Refresh_Char_Actions();
-        Adjust_Old_Input_Values(&Splice_Input);
-        Set_Nad_Pointers();
-        ASSERT_NE(Nad_Params, nullptr);
-    }
+    void Open_As_Program(const std::string &path) { ASSERT_EQ(Open_Input_As_Program(path), 1); }
 };
 
 std::string Slurp(const std::string &path)
