@@ -44,8 +44,10 @@ static double Holes_On_Segment(double a, double b, const std::vector<double> &po
 /*
 ** The net lengths of the block that the fasteners of one half tear out of the member end
 ** (EN 1995-1-1, Annex A, (A.4) and (A.5), Figure A.1): across the grain along the column farthest
-** from the joint, between the outer rows; along the grain on both outer rows, from the member end
-** at the joint to that column. Each is the length between the hole centres less the holes on it.
+** from the joint, between the outer rows of the block; along the grain on both of them, from the
+** member end at the joint to that column. The block spans every row where all fasteners pull, a
+** tension zone's rows where a moment turns some fasteners towards the joint. Each length is the
+** one between the hole centres less the holes on it.
 */
 static void Block_Shear_Lengths(Block_Shear_Check *r)
 {
@@ -58,10 +60,15 @@ static void Block_Shear_Lengths(Block_Shear_Check *r)
         y_min = i == 0 ? f->y : std::fmin(y_min, f->y);
         y_max = i == 0 ? f->y : std::fmax(y_max, f->y);
     }
+    if (r->pull.zone) {
+        y_min = r->pull.y_lo;
+        y_max = r->pull.y_hi;
+    }
     std::vector<double> across, along_lo, along_hi; /* hole centres on each line, mm */
     for (int i = 0; i < fp->count; i++) {
         const Fastener_Rec *f = &fp->recs[i];
-        if (std::fabs(f->x - x_max) < tol) across.push_back(f->y * 10.0);
+        if (std::fabs(f->x - x_max) < tol && f->y > y_min - tol && f->y < y_max + tol)
+            across.push_back(f->y * 10.0);
         if (std::fabs(f->y - y_min) < tol) along_lo.push_back(f->x * 10.0);
         if (std::fabs(f->y - y_max) < tol) along_hi.push_back(f->x * 10.0);
     }
@@ -115,27 +122,19 @@ static void Calc_Block_Shear_Load(int inner, Block_Shear_Check *r)
     }
 }
 
-/*
-** The force along the grain of all shear planes that the fasteners of the block carry towards
-** the member end (EN 1995-1-1, Annex A: the block torn out by the fasteners' force parallel to
-** the grain). Where every fastener's component points to the end it is N_d; where a moment turns
-** some of them towards the joint (the compression zone of a bending splice), the sum of the
-** components that point to the end, row by row; those pointing away do not relieve the block.
-*/
-static void Block_Force(int group, int entry, const Lkom_Entry *c, Block_Shear_Check *r)
+/* ---------------------------------------------------------------- the rows that pull */
+
+int Calc_Pulling_Rows(int group, int entry, Pulling_Rows *out)
 {
-    const Splice_Input_Record *si = &Splice_Input;
+    *out = Pulling_Rows{};
     const int n = Fastener_Pattern.count;
-    r->planes = si->shear_planes > 0 ? si->shear_planes : 1;
-    r->N_d = c->N_d;
-    r->F_Ed = c->N_d;
-    if (n <= 0) return;
+    if (Get_Lkom_Entry(group, entry) == nullptr || n <= 0) return 0;
     std::vector<double> fx((size_t)n);
     Get_Fastener_Forces_All(group, entry, n, nullptr, fx.data(), nullptr, nullptr, nullptr);
     bool away = false;
     for (double f : fx) away = away || f < 0.0;
-    if (!away) return;
-    /* the rows from the top, each row's positive components summed in the order of the pattern */
+    if (!away) return 1;
+    /* the rows, each row's positive components summed in the order of the pattern */
     std::vector<double> row_y, row_F;
     for (int i = 0; i < n; i++) {
         const double y = Fastener_Pattern.recs[i].y;
@@ -150,16 +149,53 @@ static void Block_Force(int group, int entry, const Lkom_Entry *c, Block_Shear_C
     std::vector<size_t> order(row_y.size());
     for (size_t k = 0; k < order.size(); k++) order[k] = k;
     std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return row_y[a] > row_y[b]; });
-    r->zone = 1;
-    r->zone_rows = 0;
-    double sum = 0.0;
+    Pulling_Rows &p = *out;
+    p.zone = 1;
     for (size_t k : order) {
         if (!(row_F[k] > 0.0)) continue;
-        if (r->zone_rows < PATTERN_COLUMNS_MAX) r->row_F[r->zone_rows] = row_F[k];
-        r->zone_rows++;
-        sum += row_F[k];
+        if (p.rows < PATTERN_COLUMNS_MAX) p.row_F[p.rows] = row_F[k];
+        p.y_lo = p.rows == 0 ? row_y[k] : std::fmin(p.y_lo, row_y[k]);
+        p.y_hi = p.rows == 0 ? row_y[k] : std::fmax(p.y_hi, row_y[k]);
+        p.rows++;
+        p.F += row_F[k];
     }
-    r->F_Ed = sum * r->planes;
+    return 1;
+}
+
+void Write_Pulling_Force(FILE *file, const Pulling_Rows *p, int planes, double F_Ed, double N_d,
+                         const char *towards)
+{
+    std::string rows;
+    for (int k = 0; k < p->rows && k < PATTERN_COLUMNS_MAX; k++) {
+        char v[32];
+        snprintf(v, sizeof v, "%s%.2lf", k > 0 ? " + " : "", p->row_F[k]);
+        rows += v;
+    }
+    if (p->rows > PATTERN_COLUMNS_MAX) rows += " + ...";
+    Oli_Write_Text(file,
+                   "Kraft der Verbindungsmittel in Faserrichtung zum %s (Zugzone, je Reihe von "
+                   "oben, je Scherfuge): F\xCE\\Ed\xCEr = (%s) x %d = %.2lf x %d = %.2lf kN "
+                   "(N\xCE\\d\xCEr = %.2lf kN)",
+                   towards, rows.c_str(), planes, p->F, planes, F_Ed, N_d);
+}
+
+/* ---------------------------------------------------------------- the check */
+
+/*
+** The force along the grain of all shear planes that the fasteners of the block carry towards
+** the member end (EN 1995-1-1, Annex A: the block torn out by the fasteners' force parallel to
+** the grain). Where every fastener's component points to the end it is N_d; where a moment turns
+** some of them towards the joint (the compression zone of a bending splice), the sum of the
+** components that point to the end, row by row; those pointing away do not relieve the block.
+*/
+static void Block_Force(int group, int entry, const Lkom_Entry *c, Block_Shear_Check *r)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    r->planes = si->shear_planes > 0 ? si->shear_planes : 1;
+    r->N_d = c->N_d;
+    r->F_Ed = c->N_d;
+    Calc_Pulling_Rows(group, entry, &r->pull);
+    if (r->pull.zone) r->F_Ed = r->pull.F * r->planes;
 }
 
 /* One timber part's share of F_Ed: between one inner plate each of the two lamellas half; between
@@ -204,9 +240,9 @@ int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out)
     }
     const int n_r = (int)Splice_N_Row(si);
     if (n_r < 2) return 0;
-    /* a tension splice's fasteners, or those of a bending splice's tension zone */
+    /* the fasteners that pull towards the member end: all of a tension splice, a tension zone */
     Block_Force(group, entry, c, &r);
-    if (!(c->N_d > 0.0) && !(si->splice_kind == SPLICE_BENDING && r.F_Ed > 0.0)) {
+    if (!(r.F_Ed > 0.0)) {
         r = Block_Shear_Check{};
         r.state = BLOCK_SHEAR_NOT_APPLIED;
         return 0;
@@ -284,6 +320,13 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     char ht[16], hv[16];
     Format_Holes(ht, sizeof ht, r->holes_t);
     Format_Holes(hv, sizeof hv, r->holes_v);
+    /* a tension zone tears out its own block */
+    if (r->pull.zone)
+        Oli_Write_Text(file,
+                       "Block der Zugzone (%d %s): L\xCE\\net,t\xCEr quer \x81"
+                       "ber diese Reihen, L\xCE\\net,v\xCEr l\x84ngs ihrer \x84u\xE1"
+                       "eren Reihen",
+                       r->pull.rows, r->pull.rows == 1 ? "Reihe" : "Reihen");
     Oli_Write_Text(file,
                    "d\xCE\\0\xCEr = %.1lf mm: L\xCE\\net,t\xCEr = %.0lf - %s x %.1lf = "
                    "%.0lf mm, t\xCE\\"
@@ -304,21 +347,8 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
                        r->L_v_gross, hv, r->d0, r->L_v, r->t_ef, r->A_v, r->mode);
     /* the force of a tension zone, row by row from the top, per shear plane */
     const char *force = "N\xCE\\d\xCEr";
-    if (r->zone) {
-        std::string rows;
-        double sum = 0.0;
-        for (int k = 0; k < r->zone_rows && k < PATTERN_COLUMNS_MAX; k++) {
-            char v[32];
-            snprintf(v, sizeof v, "%s%.2lf", k > 0 ? " + " : "", r->row_F[k]);
-            rows += v;
-            sum += r->row_F[k];
-        }
-        if (r->zone_rows > PATTERN_COLUMNS_MAX) rows += " + ...";
-        Oli_Write_Text(file,
-                       "Kraft der Verbindungsmittel in Faserrichtung zum Tr\x84gerende (Zugzone, "
-                       "je Reihe von oben, je Scherfuge): F\xCE\\Ed\xCEr = (%s) x %d = %.2lf "
-                       "x %d = %.2lf kN (N\xCE\\d\xCEr = %.2lf kN)",
-                       rows.c_str(), r->planes, sum, r->planes, r->F_Ed, r->N_d);
+    if (r->pull.zone) {
+        Write_Pulling_Force(file, &r->pull, r->planes, r->F_Ed, r->N_d, "Tr\x84gerende");
         force = "F\xCE\\Ed\xCEr";
     }
     if (r->lamellas > 0) {

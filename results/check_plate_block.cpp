@@ -1,8 +1,9 @@
 /*
-** Block tearing of the steel plates at their ends in one combination of a plate connection in
-** tension (EN 1993-1-8, 3.10.2), asked by the block-shear switch: the fasteners of one half push
-** the block between the outer rows towards the plate's end, which tears across at the column
-** nearest the joint and shears along the outer rows. Forces in kN, lengths in mm, areas in mm².
+** Block tearing of the steel plates at their ends in one combination of a plate connection
+** (EN 1993-1-8, 3.10.2), asked by the block-shear switch: the fasteners of one half push the
+** block between the outer rows that pull towards the plate's end (all rows, or a bending splice's
+** tension zone), which tears across at the column nearest the joint and shears along those rows.
+** Forces in kN, lengths in mm, areas in mm².
 */
 #include "results/splice_checks.h"
 
@@ -31,9 +32,10 @@ int Is_Plate_Block_Check_On(void)
 }
 
 /*
-** The net lengths of the block of one plate: across, between the outer rows along the column
-** nearest the joint; along, both outer rows from that column to the plate's end (the joint at
-** x = 0, the plate's end at L / 2); each less the holes on it.
+** The net lengths of the block of one plate: across, between the outer rows of the block along
+** the column nearest the joint; along, both of them from that column to the plate's end (the
+** joint at x = 0, the plate's end at L / 2); each less the holes on it. The block spans every row,
+** or a tension zone's rows.
 */
 static void Plate_Block_Lengths(Plate_Block_Check *r)
 {
@@ -46,11 +48,16 @@ static void Plate_Block_Lengths(Plate_Block_Check *r)
         y_min = i == 0 ? f->y : std::fmin(y_min, f->y);
         y_max = i == 0 ? f->y : std::fmax(y_max, f->y);
     }
+    if (r->pull.zone) {
+        y_min = r->pull.y_lo;
+        y_max = r->pull.y_hi;
+    }
     const double x_end = Splice_Input.L / 2.0;
     std::vector<double> across, along_lo, along_hi; /* hole centres on each line, mm */
     for (int i = 0; i < fp->count; i++) {
         const Fastener_Rec *f = &fp->recs[i];
-        if (std::fabs(f->x - x_min) < tol) across.push_back(f->y * 10.0);
+        if (std::fabs(f->x - x_min) < tol && f->y > y_min - tol && f->y < y_max + tol)
+            across.push_back(f->y * 10.0);
         if (std::fabs(f->y - y_min) < tol) along_lo.push_back(f->x * 10.0);
         if (std::fabs(f->y - y_max) < tol) along_hi.push_back(f->x * 10.0);
     }
@@ -71,8 +78,17 @@ int Calc_Plate_Block_Check(int group, int entry, Plate_Block_Check *out)
     const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
     const int kind = si->connection_kind;
     if (c == nullptr || !si->block_shear || (kind != CONN_INNER_PLATES && kind != CONN_OUTER_PLATES)
-        || !(c->N_d > 0.0) || Fastener_Pattern.count <= 0)
+        || Fastener_Pattern.count <= 0)
         return 0;
+    /* the force towards the plates' end: N_d where every fastener pulls, a tension zone's */
+    r.planes = si->shear_planes > 0 ? si->shear_planes : 1;
+    Calc_Pulling_Rows(group, entry, &r.pull);
+    r.N_d = c->N_d;
+    r.F_Ed = r.pull.zone ? r.pull.F * r.planes : c->N_d;
+    if (!(r.F_Ed > 0.0)) {
+        r = Plate_Block_Check{};
+        return 0;
+    }
     if (!Is_Plate_Block_Check_On()) {
         r.state = PLATE_BLOCK_NOT_MADE;
         return 0;
@@ -93,7 +109,7 @@ int Calc_Plate_Block_Check(int group, int entry, Plate_Block_Check *out)
     /* the fasteners load every plate alike: outer plates two, inner plates n_p */
     r.plates = kind == CONN_OUTER_PLATES ? 2.0 : (double)(int)si->plate_count;
     if (!(r.plates >= 1.0)) r.plates = 1.0;
-    r.N = c->N_d / r.plates;
+    r.N = r.F_Ed / r.plates;
     r.M_left_out = Moment_Left_Out(c->M_d);
     if (r.V_Rd > 0.0) {
         r.state = PLATE_BLOCK_DONE;
@@ -131,10 +147,16 @@ void Print_Plate_Block_Check(FILE *file, const Plate_Block_Check *r)
     char ht[16], hv[16];
     Format_Widths(ht, sizeof ht, r->holes_t);
     Format_Widths(hv, sizeof hv, r->holes_v);
-    Oli_Write_Text(file,
-                   "Block zwischen den \x84u\xE1"
-                   "eren Reihen bis zum Blechende, d\xCE\\0\xCEr = %.1lf mm, t = %.1lf mm:",
-                   r->d0, r->t);
+    if (r->pull.zone)
+        Oli_Write_Text(file,
+                       "Block der Zugzone (%d %s) bis zum Blechende, d\xCE\\0\xCEr = %.1lf mm, "
+                       "t = %.1lf mm:",
+                       r->pull.rows, r->pull.rows == 1 ? "Reihe" : "Reihen", r->d0, r->t);
+    else
+        Oli_Write_Text(file,
+                       "Block zwischen den \x84u\xE1"
+                       "eren Reihen bis zum Blechende, d\xCE\\0\xCEr = %.1lf mm, t = %.1lf mm:",
+                       r->d0, r->t);
     Oli_Write_Text(
         file,
         "A\xCE\\nt\xCEr = t (%.2lf - %s x %.1lf) = %.1lf x %.2lf = %.1lf mm\xFD (quer, an "
@@ -161,26 +183,30 @@ void Print_Plate_Block_Check(FILE *file, const Plate_Block_Check *r)
                    "%.0lf x %.1lf / (1.732 x %.2lf) = %.2lf kN",
                    SYM_GAMMA, SYM_GAMMA, r->f_u, r->A_nt, r->gamma_m2, r->f_y, r->A_nv, r->gamma_m0,
                    r->V_Rd);
+    /* a tension zone's force, row by row from the top */
+    const char *force = "N\xCE\\d\xCEr";
+    if (r->pull.zone) {
+        Write_Pulling_Force(file, &r->pull, r->planes, r->F_Ed, r->N_d, "Blechende");
+        force = "F\xCE\\Ed\xCEr";
+    }
     char line[256];
     const double u = Plate_Block_Shown_Util(r);
     if (u <= UTIL_LIMIT)
-        Format_N(line, sizeof line,
-                 "N\xCE\\"
-                 "d\xCEr / %.0lf = %.2lf kN je Blech => u = %.3lf %s 1 => %s",
+        Format_N(line, sizeof line, "%s / %.0lf = %.2lf kN je Blech => u = %.3lf %s 1 => %s", force,
                  r->plates, r->N, u, SYM_LE, Satisfied_Verdict(r->M_left_out));
     else
         Format_N(line, sizeof line,
-                 "N\xCE\\"
-                 "d\xCEr / %.0lf = %.2lf kN je Blech => u = %.3lf > 1 => \xCE"
+                 "%s / %.0lf = %.2lf kN je Blech => u = %.3lf > 1 => \xCE"
                  "bNachweis nicht erf\x81llt\xCEr",
-                 r->plates, r->N, u);
+                 force, r->plates, r->N, u);
     Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT && r->M_left_out == 0.0 ? 1 : 0);
 }
 
-double Oli_Blech_Blockversagen_Nachweis(FILE *file, int group, int entry)
+double Oli_Blech_Blockversagen_Nachweis(FILE *file, int group, int entry, int *error)
 {
     Plate_Block_Check r;
     Calc_Plate_Block_Check(group, entry, &r);
+    if (r.state != PLATE_BLOCK_NOT_APPLIED && r.state != PLATE_BLOCK_NOT_MADE && error) *error = 0;
     Print_Plate_Block_Check(file, &r);
     return Plate_Block_Shown_Util(&r);
 }

@@ -455,7 +455,8 @@ enum {
 typedef struct Check_Maxima {
     double u[CHECK_COUNT];
     int row[CHECK_COUNT];
-    int plate_spacing; /* a combination limited the largest spacing of compressed plates */
+    bool applies[CHECK_COUNT]; /* the check applied to a combination (block shear, tearing) */
+    int plate_spacing;         /* a combination limited the largest spacing of compressed plates */
 } Check_Maxima;
 static Check_Maxima Whole_Table_Maxima;
 
@@ -465,6 +466,8 @@ static Check_Maxima Whole_Table_Maxima;
 #define PLATE_SPACING_ROW  "Stahlblech, Knicken und gr\x94\xE1ter Abstand p1"
 /* The name of the partial check of the plates' block tearing. */
 #define PLATE_BLOCK_ROW "Blockversagen Bleche"
+/* Why a block of the member or of the plates does not tear in any combination. */
+#define NO_PULLING_FORCE "keine Kraft der Verbindungsmittel"
 
 
 /* The summary's lines of the largest utilisation of each partial check. */
@@ -491,8 +494,26 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
         if (m->u[CHECK_PLATE_BUCKLING] > 0.0)
             line(m->plate_spacing ? PLATE_SPACING_ROW : PLATE_BUCKLING_ROW, CHECK_PLATE_BUCKLING);
         line("Lochleibung", CHECK_HOLE);
-        if (si->block_shear) line("Blockscherversagen", CHECK_BS);
-        if (si->block_shear) line(PLATE_BLOCK_ROW, CHECK_PLATE_BS);
+        /* switched on, each says why it shows no utilisation where it has none */
+        if (si->block_shear) {
+            if (!Is_Block_Shear_Check_On())
+                Oli_Write_Text(file, "Blockscherversagen: nicht nachgewiesen (%s)",
+                               si->calc_method != 1 ? "nur im genauen Nachweis gef\x81hrt"
+                                                    : "nur eine Reihe von Verbindungsmitteln");
+            else if (!m->applies[CHECK_BS])
+                Oli_Write_Text(file, "Blockscherversagen: entf\x84llt (%s zum Tr\x84gerende)",
+                               NO_PULLING_FORCE);
+            else line("Blockscherversagen", CHECK_BS);
+            if (!Is_Plate_Block_Check_On())
+                Oli_Write_Text(file,
+                               "%s: nicht nachgewiesen (nur eine Reihe von "
+                               "Verbindungsmitteln)",
+                               PLATE_BLOCK_ROW);
+            else if (!m->applies[CHECK_PLATE_BS])
+                Oli_Write_Text(file, "%s: entf\x84llt (%s zum Blechende)", PLATE_BLOCK_ROW,
+                               NO_PULLING_FORCE);
+            else line(PLATE_BLOCK_ROW, CHECK_PLATE_BS);
+        }
     }
 }
 
@@ -579,7 +600,8 @@ static void Run_Required_Thicknesses(const Splice_Input_Record *si, double rho_s
 /* The page's utilisation list: the largest utilisation of each check over every combination. */
 static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double m_mid,
                                   double m_side, double m_plate, double m_plate_buckling,
-                                  bool plate_spacing, double m_hole, double m_bs, double m_plate_bs)
+                                  double m_hole, double m_bs, double m_plate_bs,
+                                  const Check_Maxima *maxima)
 {
     const int kind = si->connection_kind;
     const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
@@ -596,14 +618,19 @@ static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double 
     if (plates) {
         add("Stahlblech", m_plate);
         if (m_plate_buckling > 0.0)
-            add(plate_spacing ? PLATE_SPACING_ROW : PLATE_BUCKLING_ROW, m_plate_buckling);
+            add(maxima->plate_spacing ? PLATE_SPACING_ROW : PLATE_BUCKLING_ROW, m_plate_buckling);
         add("Lochleibung", m_hole);
-        /* switched on, but not made by the calculation method or a single row */
+        /* switched on, but not made by the calculation method or a single row, or no fastener
+        ** pulls towards the end in any combination */
         if (si->block_shear)
-            add("Blockscherversagen", Is_Block_Shear_Check_On() ? m_bs : UTIL_NOT_CHECKED);
+            add("Blockscherversagen", !Is_Block_Shear_Check_On()   ? UTIL_NOT_CHECKED
+                                      : !maxima->applies[CHECK_BS] ? UTIL_NOT_APPLICABLE
+                                                                   : m_bs);
         /* the plates' block tearing asks two rows at least, whatever the calculation method */
         if (si->block_shear)
-            add(PLATE_BLOCK_ROW, Is_Plate_Block_Check_On() ? m_plate_bs : UTIL_NOT_CHECKED);
+            add(PLATE_BLOCK_ROW, !Is_Plate_Block_Check_On()         ? UTIL_NOT_CHECKED
+                                 : !maxima->applies[CHECK_PLATE_BS] ? UTIL_NOT_APPLICABLE
+                                                                    : m_plate_bs);
     }
 }
 
@@ -723,10 +750,11 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
             double u = std::fmax(u_vbm, u_t);
 
             if (plates) {
-                int bs_err = 0;
+                int bs_err = 1;
                 const double u_bs = Oli_Blockscher_Nachweis(file, g, e, &bs_err);
                 m_bs = std::fmax(m_bs, u_bs);
                 keep(CHECK_BS, u_bs);
+                if (bs_err == 0) maxima.applies[CHECK_BS] = true;
                 u = std::fmax(u, u_bs);
                 Set_Design_Gammas(c->accidental);
                 /* the row spacing of the plate holes as the bearing check takes it is saved with
@@ -746,7 +774,9 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 if (u_sp > 0.0) maxima.plate_spacing = 1;
                 keep(CHECK_HOLE, u_h);
                 u = std::fmax(u, std::fmax(std::fmax(u_p, u_pb), u_h));
-                const double u_pbs = Oli_Blech_Blockversagen_Nachweis(file, g, e);
+                int pbs_err = 1;
+                const double u_pbs = Oli_Blech_Blockversagen_Nachweis(file, g, e, &pbs_err);
+                if (pbs_err == 0) maxima.applies[CHECK_PLATE_BS] = true;
                 m_plate_bs = std::fmax(m_plate_bs, u_pbs);
                 keep(CHECK_PLATE_BS, u_pbs);
                 u = std::fmax(u, u_pbs);
@@ -769,8 +799,8 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
 
     /* A run without print list hands its utilisation list to the page */
     if (file == nullptr) {
-        Hand_Utilisation_List(si, m_vbm, m_mid, m_side, m_plate, m_plate_buckling,
-                              maxima.plate_spacing != 0, m_hole, m_bs, m_plate_bs);
+        Hand_Utilisation_List(si, m_vbm, m_mid, m_side, m_plate, m_plate_buckling, m_hole, m_bs,
+                              m_plate_bs, &maxima);
         return u_max;
     }
 

@@ -666,6 +666,30 @@ enum {
     BLOCK_SHEAR_NOT_MADE = 4     /* switched on for a plate connection, but the calculation
                                     method or a single row of fasteners does not make it */
 };
+/*
+** The rows of the designed half whose fasteners pull the plates towards their end and the timber
+** towards its end at the joint (F_x > 0): every row where all of them do (N_d alone carries the
+** block), else, where a moment turns some towards the joint, the rows whose components that point
+** to the end sum to more than zero: the tension zone, whose own block tears.
+*/
+typedef struct Pulling_Rows {
+    int32_t zone;                      /* 1: some fasteners push away, the force is not N_d */
+    int32_t rows;                      /* rows of the zone (at most the first PATTERN_COLUMNS_MAX
+                                          ** of them in row_F) */
+    double row_F[PATTERN_COLUMNS_MAX]; /* kN per shear plane, each such row's sum, from the top */
+    double F;                          /* kN per shear plane, their sum */
+    double y_lo, y_hi;                 /* cm, the zone's outer rows */
+} Pulling_Rows;
+
+/* The rows of combination (group, entry) that pull towards the member's and the plates' ends;
+** return 0 (nothing written) without a combination or fasteners. */
+int Calc_Pulling_Rows(int group, int entry, Pulling_Rows *out);
+
+/* "<force> = (a + b + ...) x s = sum x s = F kN (N_d = ... kN)": the force of a tension zone along
+** the grain, row by row from the top, per shear plane and of all s planes, towards `towards`. */
+void Write_Pulling_Force(FILE *file, const Pulling_Rows *rows, int planes, double F_Ed, double N_d,
+                         const char *towards);
+
 typedef struct Block_Shear_Check {
     int32_t state;               /* BLOCK_SHEAR_* */
     double f_t0_k, f_v_k;        /* N/mm², tensile and shear strength of the middle member */
@@ -685,20 +709,17 @@ typedef struct Block_Shear_Check {
     /* The force along the grain that the fasteners of the block carry towards the member end: N_d
     ** where every fastener's force points there, else (a moment about the fasteners) the sum of
     ** the components that do, row by row (the fasteners pushing away do not relieve it). */
-    double N_d;                        /* kN, normal force of the combination */
-    int32_t zone;                      /* 1: some fasteners push away, F_Ed is not N_d */
-    double F_Ed;                       /* kN, that force of all shear planes */
-    int32_t zone_rows;                 /* rows with a share in F_Ed (at most the first
-                                           ** PATTERN_COLUMNS_MAX of them in row_F) */
-    double row_F[PATTERN_COLUMNS_MAX]; /* kN per shear plane, each such row's sum */
-    int32_t planes;                    /* shear planes of a fastener */
-    double parts;                      /* F_Ed / parts is one timber part's share (not with
+    double N_d;        /* kN, normal force of the combination */
+    Pulling_Rows pull; /* the rows that pull: with a zone the block is theirs */
+    double F_Ed;       /* kN, that force of all shear planes */
+    int32_t planes;    /* shear planes of a fastener */
+    double parts;      /* F_Ed / parts is one timber part's share (not with
                                            ** lamellas) */
-    int32_t lamellas;                  /* lamellas of two or more inner plates, else 0: the
+    int32_t lamellas;  /* lamellas of two or more inner plates, else 0: the
                                            ** inner ones take 2 / planes of F_Ed, the outer 1 */
-    double N;                          /* kN, the share of the governing timber part */
-    double N_outer;                    /* kN, with lamellas: the share of an outer lamella */
-    double u;                          /* N / F_bs,Rd, valid with BLOCK_SHEAR_DONE */
+    double N;          /* kN, the share of the governing timber part */
+    double N_outer;    /* kN, with lamellas: the share of an outer lamella */
+    double u;          /* N / F_bs,Rd, valid with BLOCK_SHEAR_DONE */
 } Block_Shear_Check;
 
 /* Compute the block-shear check of combination (group, entry) into *out: 0 (state NOT_APPLIED,
@@ -722,7 +743,7 @@ double Oli_Blockscher_Nachweis(FILE *file, int group, int entry, int *error);
 
 /* The block tearing of the plates at their ends in one combination (EN 1993-1-8, 3.10.2). */
 enum {
-    PLATE_BLOCK_NOT_APPLIED = 0, /* no plate connection in tension, or switched off */
+    PLATE_BLOCK_NOT_APPLIED = 0, /* no fastener pulls a plate towards its end, or switched off */
     PLATE_BLOCK_DONE = 1,
     PLATE_BLOCK_NO_CAPACITY = 2, /* V_eff,1,Rd is not positive */
     PLATE_BLOCK_NOT_MADE = 3     /* switched on, but a single row of fasteners tears no block */
@@ -730,16 +751,20 @@ enum {
 typedef struct Plate_Block_Check {
     int32_t state;               /* PLATE_BLOCK_* */
     double d0, t;                /* mm, plate hole and thickness */
-    double L_t_gross, L_v_gross; /* mm, between the outer rows at the column nearest the joint;
-                                    ** both outer rows from that column to the plate's end */
+    Pulling_Rows pull;           /* the rows that pull: with a zone the block is theirs */
+    int32_t planes;              /* shear planes of a fastener */
+    double N_d;                  /* kN, normal force of the combination */
+    double F_Ed;                 /* kN, the force towards the plates' end of all shear planes */
+    double L_t_gross, L_v_gross; /* mm, between the outer pulling rows at the column nearest the
+                                    ** joint; both of them from that column to the plate's end */
     double holes_t, holes_v;     /* hole widths d0 on them */
     double L_t, L_v;             /* mm, net lengths */
     double A_nt, A_nv;           /* mm², net areas in tension and in shear */
     double f_u, f_y;             /* N/mm², of the plates' steel */
     double gamma_m2, gamma_m0;   /* partial factors (gamma_M0 1.0 in an accidental combination) */
     double V_Rd;                 /* kN, V_eff,1,Rd of one plate */
-    double plates;               /* plates that share N_d */
-    double N;                    /* kN, the share of N_d of one plate */
+    double plates;               /* plates that share F_Ed */
+    double N;                    /* kN, the share of F_Ed of one plate */
     double u;                    /* N / V_eff,1,Rd, valid with PLATE_BLOCK_DONE */
     double M_left_out;           /* kNm, M_d that the splice does not check, 0 none */
 } Plate_Block_Check;
@@ -754,8 +779,8 @@ void Print_Plate_Block_Check(FILE *file, const Plate_Block_Check *check);
 ** resistance. */
 double Plate_Block_Shown_Util(const Plate_Block_Check *check);
 /* The plates' block-tearing utilisation of combination (group, entry) as Plate_Block_Shown_Util
-** gives it; its section when given a file. */
-double Oli_Blech_Blockversagen_Nachweis(FILE *file, int group, int entry);
+** gives it; its section when given a file. *error gets 0 when the check applies and is made. */
+double Oli_Blech_Blockversagen_Nachweis(FILE *file, int group, int entry, int *error);
 /* Whether the block tearing of the plates is asked and can be made: the block-shear switch, a
 ** plate connection and two rows of fasteners at least. */
 int Is_Plate_Block_Check_On(void);

@@ -94,12 +94,16 @@ typedef struct Print_Settings {
 
 /* The value of a row whose check was switched on but not made: shown as "nicht nachgewiesen". */
 #define UTIL_NOT_CHECKED (-1.0)
+/* The value of a row whose check does not apply to any combination (no fastener pulls towards the
+** member's or the plates' end): shown as "entfällt" with that reason, never as 0 %. */
+#define UTIL_NOT_APPLICABLE (-2.0)
 
 /* The named partial checks with their utilisation that the utilisation page shows. */
 typedef struct Utilisation_List {
     int32_t count;                           /* rows in use, 0..10 */
     char name[UTIL_LIST_MAX][UTIL_NAME_MAX]; /* code page 850 */
-    double value[UTIL_LIST_MAX]; /* utilisation ratio, 1.0 = 100 %, or UTIL_NOT_CHECKED */
+    double value[UTIL_LIST_MAX];             /* utilisation ratio, 1.0 = 100 %, UTIL_NOT_CHECKED or
+                                 ** UTIL_NOT_APPLICABLE */
 } Utilisation_List;
 
 /* Characteristic actions are the records of checks/; the alias keeps the field name free. */

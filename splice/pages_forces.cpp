@@ -315,6 +315,10 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
             Wdg_Draw_Text(PAGE_FIELD_X + 200, y, "nicht nachgewiesen", nullptr);
             continue;
         }
+        if (u->value[i] == UTIL_NOT_APPLICABLE) {
+            Wdg_Draw_Text(PAGE_FIELD_X + 200, y, "entf\x84llt: keine Kraft zum Ende", nullptr);
+            continue;
+        }
         int ok = u->value[i] <= UTIL_LIMIT;
         Wdg_Set_Fg_Colour(ok ? BLACK_CI : RED_CI);
         Wdg_Printf_Text(PAGE_FIELD_X + 200, y, "%6.1f %%", u->value[i] * 100.0);

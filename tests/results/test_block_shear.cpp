@@ -308,12 +308,15 @@ TEST(BlockShear, ABendingSpliceTakesTheForceOfItsTensionZone)
     ** kN in the rows from the top. The block takes the components that point to the member end,
     ** 3 per row: 8.707569 + 4.569190 + 0.430810 = 13.707569 kN per plane, F_Ed = 27.415138 kN
     ** (the bottom row pushes away and does not relieve it), not N_d = 20 kN.
-    ** Block: t1 = 140 mm; L_net,t = 3 x 74.74589 - 3 x 12 = 188.2377 mm, A_net,t = 26353.3 mm²;
-    ** F_bs,Rk = 1.5 x 26353.3 x 19.2 = 758.975 kN (shear 0.7 x 48632 x 3.5 = 119.1 kN below);
-    ** F_bs,Rd = 758.975 x 0.9 / 1.3 = 525.44 kN: u = 27.415138 / 525.444 = 0.052175 (N_d: 0.038063).
-    ** Pure bending (N_d = 0), where the check was not made: per plane 415.07454 y / 1124.5387 / 2
-    ** = 2.069190 + 0.689730 kN in the top rows, F_Ed = 3 x 2.758920 x 2 = 16.553517 kN,
-    ** u = 16.553517 / 525.444 = 0.031504. */
+    ** The block is the one these three rows tear out (the whole group's across all four rows,
+    ** 758.975 kN, u = 0.052175, is not pulled): t1 = 140 mm; L_net,t = 2 x 74.74589 - 2 x 12 =
+    ** 125.49178 mm, A_net,t = 17568.849 mm²; F_bs,Rk = 1.5 x 17568.849 x 19.2 = 505.983 kN (shear
+    ** along the top and the third row 0.7 x 48632 x 3.5 = 119.1 kN below); F_bs,Rd = 505.983 x 0.9
+    ** / 1.3 = 350.296 kN: u = 27.415138 / 350.296 = 0.078263.
+    ** Pure bending (N_d = 0): per plane 415.07454 y / 1124.5387 / 2 = 2.069190 + 0.689730 kN in the
+    ** top rows, F_Ed = 3 x 2.758920 x 2 = 16.553517 kN; their block L_net,t = 74.74589 - 12 =
+    ** 62.74589 mm, F_bs,Rk = 1.5 x 140 x 62.74589 x 19.2 = 252.991 kN, F_bs,Rd = 175.148 kN:
+    ** u = 16.553517 / 175.148 = 0.094512. */
     Glulam_Inner_Plate_Splice();
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
     Splice_Input.splice_kind = SPLICE_BENDING;
@@ -329,22 +332,23 @@ TEST(BlockShear, ABendingSpliceTakesTheForceOfItsTensionZone)
     Block_Shear_Check r;
     ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
     EXPECT_EQ(r.state, BLOCK_SHEAR_DONE);
-    EXPECT_EQ(r.zone, 1);
-    ASSERT_EQ(r.zone_rows, 3);
-    EXPECT_NEAR(r.row_F[0], 8.707569, 1e-5);
-    EXPECT_NEAR(r.row_F[1], 4.569190, 1e-5);
-    EXPECT_NEAR(r.row_F[2], 0.430810, 1e-5);
+    EXPECT_EQ(r.pull.zone, 1);
+    ASSERT_EQ(r.pull.rows, 3);
+    EXPECT_NEAR(r.pull.row_F[0], 8.707569, 1e-5);
+    EXPECT_NEAR(r.pull.row_F[1], 4.569190, 1e-5);
+    EXPECT_NEAR(r.pull.row_F[2], 0.430810, 1e-5);
     EXPECT_NEAR(r.F_Ed, 27.415138, 1e-5);
     EXPECT_NEAR(r.N, 27.415138, 1e-5);
-    EXPECT_NEAR(r.F_Rk, 758.975, 1e-3);
-    EXPECT_NEAR(r.u, 0.052175, 1e-6);
+    EXPECT_NEAR(r.L_t, 125.49178, 1e-4);
+    EXPECT_NEAR(r.F_Rk, 505.983, 1e-3);
+    EXPECT_NEAR(r.u, 0.078263, 1e-6);
     const std::string s = Printed(&r);
     EXPECT_NE(s.find("F\xCE\\Ed\xCEr = (8.71 + 4.57 + 0.43) x 2 = 13.71 x 2 = 27.42 kN "
                      "(N\xCE\\d\xCEr = 20.00 kN)"),
               std::string::npos)
         << s;
     EXPECT_NE(s.find("F\xCE\\Ed\xCEr = 27.42 kN => u\xCE\\"
-                     "bs\xCEr = 0.052"),
+                     "bs\xCEr = 0.078"),
               std::string::npos)
         << s;
     /* pure bending, on the same pattern (M_v,d does not take N_d) */
@@ -352,7 +356,8 @@ TEST(BlockShear, ABendingSpliceTakesTheForceOfItsTensionZone)
     ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
     EXPECT_EQ(r.state, BLOCK_SHEAR_DONE);
     EXPECT_NEAR(r.F_Ed, 16.553517, 1e-5);
-    EXPECT_NEAR(r.u, 0.031504, 1e-6);
+    EXPECT_NEAR(r.L_t, 62.74589, 1e-4);
+    EXPECT_NEAR(r.u, 0.094512, 1e-6);
 }
 
 TEST(BlockShear, ComputingLeavesTheInputAlone)
@@ -458,6 +463,27 @@ TEST(BlockShear, PlatesTearAtTheirEnds)
     Splice_Input.plate_count = 2.0;
     ASSERT_EQ(Calc_Plate_Block_Check(0, 0, &r), 1);
     EXPECT_NEAR(r.N, 13.0, 1e-12);
+    /* A bending splice (M_d 2 kNm, N_d 10 kN, V_d 0): its tension zone pulls the plates towards
+    ** their end. x_c = 16.56 cm, I_p = 6 (7.56² + 2.52²) + 8 x 9² = 1029.024 cm², the moment
+    ** about the centroid -200 kNcm (drawn as for a positive V_d); along the grain per plane
+    ** 10 / 24 + 200 y / 1029.024 / 2 = 1.291282, 0.416667 and -0.457949 kN in the rows from the
+    ** top: the two upper rows pull, F = 4 (1.291282 + 0.416667) = 6.831794 kN per plane, of both
+    ** planes 13.663588 kN, 6.831794 kN per plate (not N_d / 2 = 5 kN). Their block: across the two
+    ** rows A_nt = 6 (90 - 7) = 498 mm², along both of them A_nv = 1621.2 mm² as above:
+    ** V_eff,1,Rd = 360 x 498 / 1.25 + 219960.1 = 363.384 kN, u = 6.831794 / 363.384 = 0.018800. */
+    Screwed_Outer_Plates();
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Splice_Input.shear_planes = 2;
+    Calc_Pattern_Centroid(&Fastener_Pattern.x_c, &Fastener_Pattern.y_c, &Fastener_Pattern.I_p, 12,
+                          Fastener_Pattern.recs);
+    Lkom_Entry *bending = Set_Lkom(0, 0, 2.0, 10.0, 0.0);
+    bending->M_distr = 2.0;
+    ASSERT_EQ(Calc_Plate_Block_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.pull.rows, 2);
+    EXPECT_NEAR(r.F_Ed, 13.663588, 1e-6);
+    EXPECT_NEAR(r.N, 6.831794, 1e-6);
+    EXPECT_NEAR(r.A_nt, 498.0, 1e-9);
+    EXPECT_NEAR(r.u, 0.018800, 1e-6);
     /* compression, or the switch off: no check; a single row: not made, and the list says so */
     Screwed_Outer_Plates();
     Get_Lkom_Entry(0, 0)->N_d = -26.0;

@@ -88,11 +88,36 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
 
     /* the design-value method does not make the block-shear check of the timber: the row says
     ** so; the plates' is made */
+    const int32_t exact = Splice_Input.calc_method;
     Splice_Input.calc_method = 2;
     Run_Nachweise(nullptr, 0);
     ASSERT_EQ(Splice_Input.utilisation.count, 6);
     Expect_Row(4, "Blockscherversagen", UTIL_NOT_CHECKED);
     Expect_Row(5, "Blockversagen Bleche", 0.089096);
+
+    /* pressed together, no fastener pulls a block out of the member's or the plates' end: both
+    ** rows say that the check does not apply, never 0 % */
+    Splice_Input.calc_method = exact;
+    Splice_Input.splice_kind = SPLICE_COMPRESSION;
+    Get_Lkom_Entry(0, 0)->N_d = -100.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Run_Nachweise(nullptr, 0);
+    ASSERT_EQ(Splice_Input.utilisation.count, 6);
+    Expect_Row(4, "Blockscherversagen", UTIL_NOT_APPLICABLE);
+    Expect_Row(5, "Blockversagen Bleche", UTIL_NOT_APPLICABLE);
+    FILE *f = tmpfile();
+    Run_Nachweise(f, 0);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("Blockscherversagen: entf\x84llt (keine Kraft der Verbindungsmittel zum "
+                     "Tr\x84gerende)"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("Blockversagen Bleche: entf\x84llt (keine Kraft der Verbindungsmittel zum "
+                     "Blechende)"),
+              std::string::npos)
+        << s;
+    EXPECT_EQ(s.find("u = 0.00"), std::string::npos) << s;
 }
 
 TEST(Run, OuterPlatesWithBoltsWithoutBlockShear)
@@ -383,7 +408,7 @@ TEST(Run, EverySectionSaysWhatItsVerdictCovers)
     EXPECT_EQ(Satisfied_Verdict(Moment_Left_Out(4.5)), without);
     Splice_Input.block_shear = 1;
     f = tmpfile();
-    Oli_Blech_Blockversagen_Nachweis(f, 0, 0);
+    Oli_Blech_Blockversagen_Nachweis(f, 0, 0, nullptr);
     const std::string b = Slurp_Print(f);
     fclose(f);
     EXPECT_NE(b.find(" je Blech => u = "), std::string::npos) << b;

@@ -25,9 +25,9 @@ struct Kept_Splice {
 };
 
 const Kept_Splice Kept_Splices[] = {
-    {"zugstoss_nagel", "examples"},
-    {"biegestoss_stabduebel", "examples"},
-    {"druckstoss_bolzen", "examples"},
+    {"zugstoss_nagel", "examples"},        /* tension, side timbers, nails */
+    {"biegestoss_stabduebel", "examples"}, /* bending, inner plates, dowels */
+    {"druckstoss_bolzen", "examples"},     /* compression, outer plates, bolts */
     {"dichtes_raster", "tests/splice/data"},
     {"gold_nails", nullptr},
     {"gold_dowels", nullptr},
@@ -85,7 +85,8 @@ TEST_P(JointStatics, TheDesignedHalfBalancesTheJoint)
     const double s = Splice_Input.shear_planes > 0 ? Splice_Input.shear_planes : 1;
     double reach = 0.0; /* cm, the farthest fastener from the joint's point */
     for (int i = 0; i < n; i++)
-        reach = std::fmax(reach, std::hypot(Fastener_Pattern.recs[i].x, Fastener_Pattern.recs[i].y));
+        reach =
+            std::fmax(reach, std::hypot(Fastener_Pattern.recs[i].x, Fastener_Pattern.recs[i].y));
     std::vector<double> fx((size_t)n), fy((size_t)n);
     int checked = 0;
     for (int g = 0; g < LKOM_GROUPS; g++)
@@ -103,8 +104,8 @@ TEST_P(JointStatics, TheDesignedHalfBalancesTheJoint)
             const double force = std::fabs(c->N_d) + std::fabs(c->V_d);
             const double M_designed =
                 Splice_Input.splice_kind == SPLICE_BENDING ? std::fabs(c->M_d) * 100.0 : 0.0;
-            const std::string where = std::string(k.name) + " combination " + std::to_string(g)
-                                      + "/" + std::to_string(e);
+            const std::string where =
+                std::string(k.name) + " combination " + std::to_string(g) + "/" + std::to_string(e);
             EXPECT_NEAR(N, c->N_d, 1e-3 * force) << where;
             EXPECT_NEAR(V, c->V_d, 1e-3 * force) << where;
             EXPECT_NEAR(std::fabs(M), M_designed, 1e-3 * (M_designed + force * reach)) << where;
