@@ -91,6 +91,16 @@ double Plate_Buckling_Span(int *across)
     return span;
 }
 
+double Plate_Row_Span(void)
+{
+    std::vector<double> y;
+    for (int k = 0; k < Fastener_Pattern.count; k++) y.push_back(Fastener_Pattern.recs[k].y);
+    std::sort(y.begin(), y.end());
+    double span = 0.0;
+    for (size_t k = 1; k < y.size(); k++) span = std::fmax(span, y[k] - y[k - 1]);
+    return span;
+}
+
 /* gamma_M1 of the plates' buckling: the annex's EN 1993-1-1 value (1.1 without its block),
 ** gamma_M of DIN 18800-1 without an annex; 1.0 in an accidental combination, as f_y,d. */
 static double Plate_Gamma_M1(int accidental)
@@ -131,11 +141,15 @@ static void Calc_Plate_Buckling(const Lkom_Entry *c, double sigma, Plate_Bucklin
     b->i = t / std::sqrt(12.0);
     b->lambda_1 = M_PI * std::sqrt(STEEL_E / f_y);
     b->lambda = b->L_cr / (b->i * b->lambda_1);
-    /* plates that carry a compressive N_d are compression members (Table 3.3, note 1) */
+    /* plates that carry a compressive N_d are compression members (Table 3.3, note 1): p1 along
+    ** the force and p2 across it, each at most min(14 t; 200 mm) */
     if (annex && c->N_d < 0.0 && si->connection_kind == CONN_OUTER_PLATES) {
         b->spacing = PLATE_SPACING_LIMITED;
         b->p1_max = std::fmin(14.0 * t, 200.0);
-        b->u_spacing = p1 * 10.0 / b->p1_max;
+        b->u_p1 = p1 * 10.0 / b->p1_max;
+        b->p2 = Plate_Row_Span();
+        b->u_p2 = b->p2 * 10.0 / b->p1_max;
+        b->u_spacing = std::fmax(b->u_p1, b->u_p2);
     } else if (annex && c->N_d < 0.0) {
         b->spacing = PLATE_SPACING_HELD;
     }
@@ -231,7 +245,15 @@ static void Print_Plate_Spacing(FILE *file, const Plate_Buckling *b, double M_le
                    "ckter Bleche (DIN EN 1993-1-8, Tab. 3.3, Anm. 1): p\xCE\\1\xCEr = %.1lf mm, "
                    "p\xCE\\1,max\xCEr = min(14 t; 200 mm) = min(14 x %.1lf; 200) = %.1lf mm => "
                    "u = %.1lf / %.1lf = %.3lf",
-                   p1, b->t, b->p1_max, p1, b->p1_max, b->u_spacing);
+                   p1, b->t, b->p1_max, p1, b->p1_max, b->u_p1);
+    /* across the force between adjacent rows the same limit; a single row has no p2 */
+    if (b->p2 > 0.0) {
+        const double p2 = b->p2 * 10.0;
+        Oli_Write_Text(file,
+                       "quer zur Kraft zwischen benachbarten Reihen: p\xCE\\2\xCEr = %.1lf mm, "
+                       "p\xCE\\2,max\xCEr = %.1lf mm => u = %.1lf / %.1lf = %.3lf",
+                       p2, b->p1_max, p2, b->p1_max, b->u_p2);
+    }
     Write_Max_Util_Line(file, "des gr\x94\xE1ten Abstands", b->u_spacing, M_left_out);
 }
 

@@ -463,7 +463,7 @@ static Check_Maxima Whole_Table_Maxima;
 /* The name of the partial check of the plates' buckling between the fasteners, and of the same
 ** row where it holds the largest spacing of compressed plates as well. */
 #define PLATE_BUCKLING_ROW "Stahlblech, Knicken"
-#define PLATE_SPACING_ROW  "Stahlblech, Knicken und gr\x94\xE1ter Abstand p1"
+#define PLATE_SPACING_ROW  "Stahlblech, Knicken und gr\x94\xE1te Abst\x84nde p1, p2"
 /* The name of the partial check of the plates' block tearing. */
 #define PLATE_BLOCK_ROW "Blockversagen Bleche"
 /* Why a block of the member or of the plates does not tear in any combination. */

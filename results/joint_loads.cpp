@@ -141,12 +141,15 @@ static void Write_Shear_Line(FILE *file, const Joint_Shear *js, const char *symb
                    js->k_xr * 100.0, std::fabs(js->M), std::fabs(V));
 }
 
-/* What the estimate is: no more than a lower bound. */
+/* What the estimate is: the program's rule, kept as the least shear of every section; neither
+** a lower nor an upper bound of the sections' shear, which it exceeds or falls below. */
 static void Write_Estimate_Note(FILE *file)
 {
     Oli_Write_Text(file,
-                   "k\xCE\\xr\xCEr = %s|x\xCE\\i\xCEr| / %sr\xCE\\i\xCEr\xFD: N\x84herung des "
-                   "Programms, nur als untere Grenze (keine Regel der Norm)",
+                   "|V\xCE\\d\xCEr| / 2 + k\xCE\\xr\xCEr |M\xCE\\v,d\xCEr| / 2 mit "
+                   "k\xCE\\xr\xCEr = %s|x\xCE\\i\xCEr| / %sr\xCE\\i\xCEr\xFD: "
+                   "Sch\x84tzwert des Programms (keine Regel der Norm), als Mindestwert "
+                   "beibehalten",
                    SYM_SUM, SYM_SUM);
 }
 

@@ -348,10 +348,12 @@ enum {
 ** outer plates; inner plates, held on both faces in their slots and not exposed, are exempt. */
 enum { PLATE_SPACING_NONE = 0, PLATE_SPACING_LIMITED = 1, PLATE_SPACING_HELD = 2 };
 typedef struct Plate_Buckling {
-    int32_t state;    /* PLATE_BUCKLING_* */
-    int32_t spacing;  /* PLATE_SPACING_* (with an annex, where the plates are compressed) */
-    double p1_max;    /* mm, min(14 t; 200 mm) with PLATE_SPACING_LIMITED */
-    double u_spacing; /* 10 p1 / p1_max with PLATE_SPACING_LIMITED, else 0 */
+    int32_t state;     /* PLATE_BUCKLING_* */
+    int32_t spacing;   /* PLATE_SPACING_* (with an annex, where the plates are compressed) */
+    double p1_max;     /* mm, min(14 t; 200 mm) with PLATE_SPACING_LIMITED, also that of p2 */
+    double p2;         /* cm, largest distance across the force between adjacent rows, 0: one */
+    double u_p1, u_p2; /* 10 p1 / p1_max and 10 p2 / p1_max with PLATE_SPACING_LIMITED */
+    double u_spacing;  /* the larger of u_p1 and u_p2 with PLATE_SPACING_LIMITED, else 0 */
     double sigma_c;  /* N/mm², compressive stress at the more compressed edge of the net section */
     double p1;       /* cm, largest distance along the force between adjacent columns */
     int32_t across;  /* 1 when p1 is the distance across the joint */
@@ -372,6 +374,10 @@ typedef struct Plate_Buckling {
 ** that across the joint included (*across, optional, set when it governs); 0 without a
 ** pattern. */
 double Plate_Buckling_Span(int *across);
+
+/* Largest distance (cm) across the force between adjacent rows of fasteners in the plates; 0 for
+** a single row. */
+double Plate_Row_Span(void);
 
 /* The plate check of one combination as Calc_Plate_Check computes it and Print_Plate_Check
 ** writes it. */

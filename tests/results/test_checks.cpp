@@ -313,7 +313,7 @@ TEST(Timber, SideTensionLineFromZeroAxialForceOn)
 /* Where a moment acts the shear at the joint is the largest shear of the sections between the
 ** columns (equilibrium of the columns' forces across the grain), never less than the estimate
 ** max(|V_d|; |V_d| / 2 + k_xr |M_v,d| / 2); the report prints both, calls the shear V, not V_d,
-** and calls the estimate only a lower bound. */
+** and calls the estimate what it is, the program's, kept as a minimum. */
 TEST(Timber, BendingSplicePrintsTheJointShear)
 {
     struct Case {
@@ -343,11 +343,14 @@ TEST(Timber, BendingSplicePrintsTheJointShear)
         EXPECT_NE(s.find(k.line), std::string::npos) << s;
         EXPECT_NE(s.find(k.member), std::string::npos) << s;
         EXPECT_EQ(s.find("(mit V\xCE\\d"), std::string::npos) << s;
-        /* no clause of EN 1995-1-1 gives the estimate: the line says it is the program's own
-        ** and no more than a lower bound, never that it is on the safe side */
-        EXPECT_NE(s.find("N\x84herung des Programms, nur als untere Grenze (keine Regel der Norm)"),
+        /* no clause of EN 1995-1-1 gives the estimate: the line says it is the program's own,
+        ** kept as the least shear, and neither a bound of the sections' shear (which it exceeds
+        ** or falls below) nor on the safe side */
+        EXPECT_NE(s.find("Sch\x84tzwert des Programms (keine Regel der Norm), als Mindestwert "
+                         "beibehalten"),
                   std::string::npos)
             << s;
+        EXPECT_EQ(s.find("Grenze"), std::string::npos) << s;
         EXPECT_EQ(s.find("sicheren Seite"), std::string::npos) << s;
     }
 
@@ -1393,8 +1396,11 @@ TEST(Plates, BucklingBetweenTheFastenersWorkedByHand)
         Splice_Input.splice_kind = SPLICE_COMPRESSION;
         ASSERT_EQ(Prepare_Splice_Calc(), 0);
         Set_Design_Gammas(0);
-        for (int k = 0; k < Fastener_Pattern.count; k++)
+        /* the rows 70 mm apart, whose spacing across (70 / 140 = 0.5) governs none of them */
+        for (int k = 0; k < Fastener_Pattern.count; k++) {
             Fastener_Pattern.recs[k].x = k < Fastener_Pattern.count / 2 ? w.x1 : w.x2;
+            Fastener_Pattern.recs[k].y = k % 2 ? 3.5 : -3.5;
+        }
         Plate_Check r;
         ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
         const Plate_Buckling &b = r.buckling;
@@ -1415,9 +1421,11 @@ TEST(Plates, BucklingBetweenTheFastenersWorkedByHand)
         const bool shown = w.state == PLATE_BUCKLING_DONE || w.u_sp > 0.0;
         ASSERT_EQ(ul.count, shown ? 5 : 4);
         /* the row says that it holds the largest spacing too where that is limited */
-        EXPECT_STREQ(ul.name[3], !shown         ? "Lochleibung"
-                                 : w.u_sp > 0.0 ? "Stahlblech, Knicken und gr\x94\xE1ter Abstand p1"
-                                                : "Stahlblech, Knicken");
+        EXPECT_STREQ(ul.name[3], !shown ? "Lochleibung"
+                                 : w.u_sp > 0.0
+                                     ? "Stahlblech, Knicken und gr\x94\xE1te Abst\x84nde "
+                                       "p1, p2"
+                                     : "Stahlblech, Knicken");
         if (shown) { EXPECT_NEAR(ul.value[3], std::fmax(w.u, w.u_sp), 5e-7); }
 
         /* the print shows the values the check comes from */
@@ -1435,8 +1443,35 @@ TEST(Plates, BucklingBetweenTheFastenersWorkedByHand)
             EXPECT_NE(s.find(line), std::string::npos) << line << "\n" << s;
         }
     }
-    /* t = 15 mm: min(210; 200) = 200 mm, 160 / 200 = 0.8; inner plates are held in their slots
-    ** on both faces and are exempt (the print says why) */
+    /* The spacing across the force is limited as that along it (EN 1993-1-8, Table 3.3): the
+    ** columns 65 mm from the joint (p1 = 130 mm across it), the rows 150 mm apart: 130 / 140 =
+    ** 0.928571, 150 / 140 = 1.071429 governs. */
+    Outer_Plate_Bolt_Splice();
+    Tension_Splice(-70.0);
+    Splice_Input.splice_kind = SPLICE_COMPRESSION;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Set_Design_Gammas(0);
+    for (int k = 0; k < Fastener_Pattern.count; k++) {
+        Fastener_Pattern.recs[k].x = k < Fastener_Pattern.count / 2 ? 6.5 : 14.5;
+        Fastener_Pattern.recs[k].y = k % 2 ? 7.5 : -7.5;
+    }
+    Plate_Check across;
+    ASSERT_EQ(Calc_Plate_Check(0, 0, &across), 1);
+    EXPECT_NEAR(across.buckling.u_p1, 0.928571, 5e-7);
+    EXPECT_NEAR(across.buckling.u_p2, 1.071429, 5e-7);
+    EXPECT_NEAR(across.buckling.u_spacing, 1.071429, 5e-7);
+    FILE *g = tmpfile();
+    Oli_Blech_Nachweis(g, 0, 0);
+    const std::string a = Slurp_Print(g);
+    fclose(g);
+    EXPECT_NE(a.find("p\xCE\\2\xCEr = 150.0 mm, p\xCE\\2,max\xCEr = 140.0 mm => u = 150.0 / 140.0 "
+                     "= 1.071"),
+              std::string::npos)
+        << a;
+
+    /* t = 15 mm: min(210; 200) = 200 mm, 160 / 200 = 0.8 along, across the rows of the layout
+    ** (a4 = 3 d = 36 mm from the edges of 240 mm: 168 mm apart) 168 / 200 = 0.84; inner plates
+    ** are held in their slots on both faces and are exempt (the print says why) */
     Outer_Plate_Bolt_Splice();
     Tension_Splice(-60.0);
     Splice_Input.splice_kind = SPLICE_COMPRESSION;
@@ -1448,7 +1483,8 @@ TEST(Plates, BucklingBetweenTheFastenersWorkedByHand)
     Plate_Check r;
     ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
     EXPECT_NEAR(r.buckling.p1_max, 200.0, 1e-12);
-    EXPECT_NEAR(r.buckling.u_spacing, 0.8, 1e-12);
+    EXPECT_NEAR(r.buckling.u_p1, 0.8, 1e-12);
+    EXPECT_NEAR(r.buckling.u_spacing, 0.84, 1e-12);
     Splice_Input.connection_kind = CONN_INNER_PLATES;
     ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
     EXPECT_EQ(r.buckling.spacing, PLATE_SPACING_HELD);
