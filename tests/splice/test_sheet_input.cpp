@@ -158,7 +158,7 @@ TEST_F(SheetInput, KeysTypedRightAfterAClickGoIntoTheField)
     Set_Splice_Input_Defaults(&Splice_Input);
     ASSERT_EQ(Read_Splice_Input_File("biegestoss_stabduebel_01.inp", &Splice_Input, 0), 1);
     EXPECT_EQ(Splice_Input.b, 20.0);
-    EXPECT_EQ(Splice_Input.h, 44.0);
+    EXPECT_EQ(Splice_Input.h, 56.0);
 }
 
 /* Keys typed before the click were meant for nothing and do not reach the field. */
