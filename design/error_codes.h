@@ -83,7 +83,7 @@ enum : int32_t {
     DERR_SPECIAL_NAIL_NEEDS_ANNEX = 94,
     /* the splice: members, pattern and combinations */
     DERR_SIDE_TIMBER_TOO_SHORT = 95,
-    DERR_MEMBER_NOT_HIGH_ENOUGH = 96, /* a2,tc / a4,tc exceeded */
+    DERR_MEMBER_NOT_HIGH_ENOUGH = 96, /* too low for its edge distances a2,tc / a4,tc */
     DERR_SPLIT_SIDE_OR_NAIL_THICK = 97,
     DERR_STAGGERED_ROWS_ODD = 98,
     DERR_GROUPED_COLUMNS_EVEN = 99,

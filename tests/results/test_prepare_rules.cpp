@@ -265,8 +265,8 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
     ** 0: a3,t = 15 d = 6.30 cm, a1 = 10 d = 4.20 cm against the user's 5.0 and 3.0 cm. Without
     ** an annex DIN 1052 (Table 10: nails below 5 mm, a2,t = (5 + 2 sin alpha) d = 2.94 cm as
     ** well) names the loaded edge distance a2,t (Bild 41), not a4,t. */
-    const std::string a4tc = "Mindestabstand a4,tc überschritten, Holz nicht hoch genug: "_cp850;
-    const std::string a2tc = "Mindestabstand a2,tc überschritten, Holz nicht hoch genug: "_cp850;
+    const std::string a4tc = "Mindestabstand a4,tc unterschritten, Holz nicht hoch genug: "_cp850;
+    const std::string a2tc = "Mindestabstand a2,tc unterschritten, Holz nicht hoch genug: "_cp850;
     struct {
         double h, V;
         int rows;
