@@ -220,6 +220,7 @@ void Page_Schnittgroessen(int area)
 {
     Splice_Input_Record *s = &Splice_Input;
     int r = 0;
+    Page_Shadow.generated_drawn = s->lkom_generated;
     Wdg_Draw_Check_Box(PAGE_LABEL_X, Page_Row_Y(r++),
                        "Lastkombinationen aus charakteristischen Einwirkungen erzeugen",
                        &s->lkom_generated, nullptr);
@@ -532,6 +533,34 @@ static void Start_Switched_On_Actions(void)
     }
 }
 
+/* The switch of generated combinations, just ticked, replaces the rows of the table: where it
+** holds rows, ask first, and keep them (the switch cleared again) on "Nein", as "alle
+** Lastkombinationen löschen" does. */
+static void Confirm_Generation(void)
+{
+    Splice_Input_Record *s = &Splice_Input;
+    const bool ticked = s->lkom_generated && !Page_Shadow.generated_drawn;
+    Page_Shadow.generated_drawn = s->lkom_generated;
+    if (!ticked) return;
+    int rows = 0;
+    for (int g = 0; g < LKOM_GROUPS; g++) rows += Lkom_Count_Entries(&s->lkom, g);
+    if (rows == 0) return;
+    char line[120];
+    Init_Message();
+    Set_Message_Title("Lastkombinationen erzeugen");
+    if (rows == 1) snprintf(line, sizeof line, "Die eingegebene Lastkombination wird durch die");
+    else
+        snprintf(line, sizeof line, "Die %d eingegebenen Lastkombinationen werden durch die", rows);
+    Fill_Message(line);
+    Fill_Message("aus den charakteristischen Einwirkungen erzeugten ersetzt.");
+    Fill_Message(rows == 1 ? "Eingegebene Lastkombination ersetzen?"
+                           : "Eingegebene Lastkombinationen ersetzen?");
+    if (!Answer_is_Yes(0)) {
+        s->lkom_generated = 0;
+        Page_Shadow.generated_drawn = 0;
+    }
+}
+
 int Page_After_Input(int page)
 {
     Splice_Input_Record *s = &Splice_Input;
@@ -586,6 +615,7 @@ int Page_After_Input(int page)
         return 1;
     }
     case PAGE_SCHNITTGROESSEN: {
+        Confirm_Generation();
         Start_Switched_On_Actions();
         int act = Page_Shadow.action;
         Page_Shadow.action = ACT_NONE;

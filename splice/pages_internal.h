@@ -49,6 +49,7 @@ typedef struct Page_Shadow_Rec {
     int mat_mid_drawn; /* materials as the first page showed them: a change resets the grade */
     int mat_side_drawn;
     int action_used_drawn[CHAR_ACTION_COUNT]; /* the actions switched on as the page showed them */
+    int generated_drawn; /* the switch of generated combinations as the page showed it */
 } Page_Shadow_Rec;
 
 extern Page_Shadow_Rec Page_Shadow;

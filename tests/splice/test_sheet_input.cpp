@@ -430,6 +430,29 @@ TEST_F(SheetInput, AChangedActionGeneratesTheCombinationsAtOnce)
     EXPECT_TRUE(Any_Has(at_once, "-225.00"));
 }
 
+/* Ticking "Lastkombinationen aus charakteristischen Einwirkungen erzeugen" over the two typed
+** combinations of the nailed example (45 and 30 kN) asks first and names them: "Nein" keeps
+** them and leaves the switch cleared, "Ja" replaces them (no action carries a load: none is
+** generated). */
+TEST_F(SheetInput, TickingTheGenerationAsksBeforeTypedCombinationsAreReplaced)
+{
+    const std::string tick = At("click", 28, 103);
+    ASSERT_EQ(
+        Run("zugstoss_nagel", At("click", 535, 62) + tick + "answer no\n" + tick + "answer yes\n"),
+        1);
+    const char *asked = "QUESTION [Lastkombinationen erzeugen] Die 2 eingegebenen "
+                        "Lastkombinationen werden durch die";
+    EXPECT_EQ(Count("QUESTION", asked + strlen("QUESTION ")), 2);
+    std::vector<std::string> kept = Texts_Between("ANSWER no", "QUESTION");
+    EXPECT_TRUE(Any_Has(kept, "45.00"));
+    EXPECT_TRUE(Any_Has(kept, "30.00"));
+    EXPECT_FALSE(Any_Has(kept, "Erzeugte Lastkombinationen"));
+    std::vector<std::string> replaced = Texts_Between("ANSWER yes", "CLOSED");
+    EXPECT_TRUE(Any_Has(replaced, "Erzeugte Lastkombinationen: 0"));
+    EXPECT_FALSE(Any_Has(replaced, "45.00"));
+    EXPECT_EQ(Splice_Input.lkom_generated, 1);
+}
+
 /* New action rows on the page of generated combinations: "Wind" starts short-term ("kurz"),
 ** "Erdbeben", an accidental action, instantaneous ("sehr kurz"), as the German annex assigns them;
 ** switched on with all loads zero they add no combination (the compression example keeps its
