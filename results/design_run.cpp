@@ -74,7 +74,7 @@ static std::string Mm(double v)
 
 const char *Get_Refusal_Text(int code)
 {
-    static char text[384];
+    static char text[512];
     const char *why = Get_Error_Text(code);
     const Splice_Input_Record *si = &Splice_Input;
     const double joint_mm = 10.0 * Splice_Joint_Thickness();
@@ -126,12 +126,13 @@ const char *Get_Refusal_Text(int code)
             snprintf(value, sizeof value, "%.2f cm", r->value);
             snprintf(required, sizeof required, "%.2f cm", r->required);
         }
-        char kept[96], least[200];
+        char kept[192], least[200];
         if (r->rows > 1)
             snprintf(kept, sizeof kept, "%s = (%.2f - %d x %.2f) / 2 = %s", r->name, r->height,
                      r->rows - 1, r->pitch, value);
         else if (r->rows == 1)
             snprintf(kept, sizeof kept, "%s = %.2f / 2 = %s", r->name, r->height, value);
+        else if (r->of[0]) snprintf(kept, sizeof kept, "%s = %s = %s", r->name, r->of, value);
         else snprintf(kept, sizeof kept, "%s = %s", r->name, value);
         std::string rule;
         if (strcmp(r->rule, r->name) != 0) rule = std::string(r->rule) + " = ";

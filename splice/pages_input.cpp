@@ -794,7 +794,7 @@ static void Layout_Run(void)
 static void Layout_Field_Changed(int, double *) { Layout_Run(); }
 
 /* A result line of the layout page, long enough for any refusal text (Get_Refusal_Text). */
-enum { LAYOUT_LINE_MAX = 384 };
+enum { LAYOUT_LINE_MAX = 512 };
 
 /* The lines of the results: n of them into out (at most 3); the first one red for an error. */
 static int Layout_Lines(char out[3][LAYOUT_LINE_MAX])
