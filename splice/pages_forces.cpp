@@ -320,6 +320,26 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
         Wdg_Set_Fg_Colour(ok ? BLACK_CI : RED_CI);
         Wdg_Printf_Text(PAGE_FIELD_X + 200, y, "%6.1f %%", u->value[i] * 100.0);
         Wdg_Set_Fg_Colour(BLACK_CI);
+        /* which of the row's checks gives the value, in which combination (numbered as in the
+        ** report's table and summary) */
+        char where[UTIL_GOVERNS_MAX + 48] = "";
+        if (u->governs[i][0] && u->lkom_row[i] > 0)
+            snprintf(where, sizeof where, "%s (Lastkombination Nr. %d)", u->governs[i],
+                     (int)u->lkom_row[i]);
+        else if (u->governs[i][0]) snprintf(where, sizeof where, "%s", u->governs[i]);
+        else if (u->lkom_row[i] > 0)
+            snprintf(where, sizeof where, "Lastkombination Nr. %d", (int)u->lkom_row[i]);
+        if (where[0]) Wdg_Draw_Text(PAGE_FIELD_X + 300, y, where, nullptr);
+        /* two-sided nails that the geometry has driven alternately: so, and why */
+        char why[200];
+        if (strcmp(u->name[i], "Verbindungsmittel") == 0
+            && Vbm_Alternate_Instead(why, sizeof why)) {
+            char line[240];
+            snprintf(line, sizeof line, "%s (zweiseitig gew\x84hlt)", why);
+            Wdg_Set_Fg_Colour(BLUE_CI);
+            Page_Draw_Wrapped(PAGE_LABEL_X + 30, &r, NPIXEL_X - PAGE_LABEL_X - 80, line);
+            Wdg_Set_Fg_Colour(BLACK_CI);
+        }
     }
     r++;
     /* What a tension or compression splice leaves out, said before the result it qualifies. */

@@ -320,6 +320,38 @@ static bool Any_Has(const std::vector<std::string> &lines, const char *needle)
     return false;
 }
 
+/* The texts the log shows on the line of the page's text `name` (the same base line). */
+static std::vector<std::string> Row_Of(const std::string &name)
+{
+    std::vector<std::string> out;
+    std::string y;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        int x = 0, at = 0, n = 0;
+        if (sscanf(l.c_str(), "TEXT %d %d %n", &x, &at, &n) != 2 || n == 0) continue;
+        if (l.substr((size_t)n) == name) y = std::to_string(at);
+    }
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        int x = 0, at = 0, n = 0;
+        if (sscanf(l.c_str(), "TEXT %d %d %n", &x, &at, &n) == 2 && n > 0
+            && std::to_string(at) == y)
+            out.push_back(l.substr((size_t)n));
+    }
+    return out;
+}
+
+/* The number of the governing combination as the utilisation page names it ("maßgebend: Nr.
+** n (Gruppe g, Kombination k)"), 0 when it names none. */
+static int Governing_Number(void)
+{
+    int n = 0;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        const size_t at = l.find("ma\xc3\x9f"
+                                 "gebend: Nr. ");
+        if (l.rfind("TEXT", 0) == 0 && at != std::string::npos) n = atoi(l.c_str() + at + 15);
+    }
+    return n;
+}
+
 /* n_c = 0 on the layout page of the nailed example (5 rows) is raised to 1 with a hint; the page
 ** then shows the results of 1 x 5 = 5 nails a half at once, not the refusal of 0 nails. */
 TEST_F(SheetInput, AHeldValueShowsItsResultsAtOnce)
@@ -378,6 +410,67 @@ TEST_F(SheetInput, GeneratedCombinationsShowTheGroupTheUtilisationNames)
     /* the three groups (permanent, medium, short) are numbered as shown, 1 to 3 */
     for (const char *g : {"Gruppe 1", "Gruppe 2", "Gruppe 3"}) EXPECT_TRUE(Any_Has(forces, g)) << g;
     EXPECT_FALSE(Any_Has(forces, "Gruppe 4"));
+}
+
+/* A row of the utilisation page that gathers several checks names the one that gives its value:
+** the compression example's middle member is compressed by N_d and bent by the moment of V_d
+** about the fasteners ("Druck und Biegung", the largest |N_d| / k_mod = 231 / 0.9 in Nr. 6); the
+** plates' buckling row holds the largest spacing of compressed plates, p1 = 160 mm across the
+** joint against min(14 t; 200 mm) = 140 mm (EN 1993-1-8, Table 3.3): 160 / 140 = 114.3 %,
+** above their buckling. */
+TEST_F(SheetInput, AUtilisationRowNamesTheCheckThatGivesItsValue)
+{
+    ASSERT_EQ(Run("druckstoss_bolzen", At("click", 685, 62)), 1);
+    const std::vector<std::string> mid = Row_Of("Mittelholz");
+    EXPECT_TRUE(Any_Has(mid, "Druck und Biegung (Lastkombination Nr. 6)")) << mid.size();
+    const std::vector<std::string> plates = Row_Of("Stahlblech, Knicken und gr\xc3\xb6\xc3\x9f"
+                                                   "ter Abstand p1");
+    EXPECT_TRUE(Any_Has(plates, "114.3 %"));
+    EXPECT_TRUE(Any_Has(plates, "gr\xc3\xb6\xc3\x9f"
+                                "ter Abstand p1 (Lastkombination Nr. "));
+}
+
+/* The plates' largest spacing in the compression example is the same in every combination: the
+** page and the report's summary name for it the combination the page names as governing, not
+** the first one of the table. */
+TEST_F(SheetInput, ThePageAndTheReportNameOneCombinationForARow)
+{
+    const int x = Icon_X(4);
+    ASSERT_EQ(Run("druckstoss_bolzen", At("click", 685, 62) + At("move", x, ICON_Y)
+                                           + At("move", x, ICON_Y) + At("click", x, ICON_Y)),
+              1);
+    const int n = Governing_Number();
+    ASSERT_GT(n, 1);
+    const std::string nr = "(Lastkombination Nr. " + std::to_string(n) + ")";
+    EXPECT_TRUE(Any_Has(Row_Of("Stahlblech, Knicken und gr\xc3\xb6\xc3\x9f"
+                               "ter Abstand p1"),
+                        nr.c_str()));
+    const std::string report = Slurp_File("druckstoss_bolzen_01.oli");
+    EXPECT_NE(report.find("Stahlblech, Knicken und gr\x94\xe1ter Abstand p1: u = 1.14 " + nr),
+              std::string::npos);
+}
+
+/* The nailed example with b = 7 cm: nails of 110 mm from both sides would overlap in the middle
+** member (110 > t_s + b / 2 = 60 + 35 = 95 mm), so they are designed alternately; the
+** utilisation page says so under the fasteners' row, and the report's summary under theirs. */
+TEST_F(SheetInput, AlternateNailsAreSaidWithTheirUtilisation)
+{
+    const int x = Icon_X(4);
+    ASSERT_EQ(Run("zugstoss_nagel", At("click", 370, 338) + "type 7\nkey Enter\nkey Esc\n"
+                                        + At("click", 685, 62) + At("move", x, ICON_Y)
+                                        + At("move", x, ICON_Y) + At("click", x, ICON_Y)),
+              1);
+    const char *why = "wechselseitig, weil sich die Verbindungsmittel beider Seiten im Mittelholz "
+                      "\xc3\xbc"
+                      "berdecken w\xc3\xbcrden: l = 110 mm > t_s + b / 2 = 60 + 35 = 95 mm "
+                      "(zweiseitig gew\xc3\xa4hlt)";
+    EXPECT_GE(Count("TEXT", why), 1);
+    const std::string report = Slurp_File("zugstoss_nagel_01.oli");
+    const size_t row = report.find(" Verbindungsmittel: u = ");
+    ASSERT_NE(row, std::string::npos);
+    const size_t next = report.find(" Mittelholz: u = ", row);
+    const size_t said = report.find("wechselseitig, weil", row);
+    EXPECT_LT(said, next);
 }
 
 /* A value out of its limits, entered with Enter: the hint, the limit and the page of the value
