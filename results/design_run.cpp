@@ -619,7 +619,8 @@ static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double 
         snprintf(ul->name[ul->count], UTIL_NAME_MAX, "%s", name);
         ul->value[ul->count] = v;
         const bool made = v != UTIL_NOT_CHECKED;
-        snprintf(ul->governs[ul->count], UTIL_GOVERNS_MAX, "%s", made ? m->governs[k] : "");
+        memcpy(ul->governs[ul->count], m->governs[k], UTIL_GOVERNS_MAX);
+        if (!made) ul->governs[ul->count][0] = 0;
         ul->lkom_row[ul->count] = made ? m->row[k] : 0;
         ul->count++;
     };
@@ -714,7 +715,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                     if (k == CHECK_PLATE) name_plate();
                     maxima.u[k] = u;
                     maxima.row[k] = number;
-                    snprintf(maxima.governs[k], UTIL_GOVERNS_MAX, "%s", here.governs[k]);
+                    memcpy(maxima.governs[k], here.governs[k], UTIL_GOVERNS_MAX);
                 }
             };
             /* The connection input of the governing fastener serves the strength lines of the
@@ -827,7 +828,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
         for (int k = 0; k < CHECK_COUNT; k++)
             if (maxima.u[k] > 0.0 && at_governing.u[k] >= maxima.u[k] * (1.0 - 1e-12)) {
                 maxima.row[k] = governing_number;
-                snprintf(maxima.governs[k], UTIL_GOVERNS_MAX, "%s", at_governing.governs[k]);
+                memcpy(maxima.governs[k], at_governing.governs[k], UTIL_GOVERNS_MAX);
             }
 
     /* The largest utilisation of all checks over every combination */
