@@ -83,7 +83,7 @@ enum : int32_t {
     DERR_SPECIAL_NAIL_NEEDS_ANNEX = 94,
     /* the splice: members, pattern and combinations */
     DERR_SIDE_TIMBER_TOO_SHORT = 95,
-    DERR_MEMBER_NOT_HIGH_ENOUGH = 96, /* a2,tc / a4,tc exceeded */
+    DERR_MEMBER_NOT_HIGH_ENOUGH = 96, /* too low for its edge distances a2,tc / a4,tc */
     DERR_SPLIT_SIDE_OR_NAIL_THICK = 97,
     DERR_STAGGERED_ROWS_ODD = 98,
     DERR_GROUPED_COLUMNS_EVEN = 99,
@@ -143,8 +143,10 @@ enum : int32_t {
     /* the splice's plates or lap shorter than the spacings ask (the side timbers: 95) */
     DERR_PLATES_TOO_SHORT = 175,
     DERR_LAP_TOO_SHORT = 176,
-    /* the member that a refused thickness names where 97, 110 and 113 name the side timbers: the
-    ** middle member, the halves of a lap, the timber lamella beside an inner plate, the plate */
+    /* the member that a refused thickness names where 97, 110, 113 and 114 name the side timbers
+    ** and 111 the middle member: the timber lamellas beside inner plates (their least thickness,
+    ** splitting), the middle member, the halves of a lap, a lamella, the plate */
+    DERR_LAMELLA_MIN_24MM = 180,
     DERR_SPLIT_MIDDLE_OR_NAIL_THICK = 181,
     DERR_SPLIT_LAP_OR_NAIL_THICK = 182,
     DERR_MIDDLE_THIN_OR_NAIL_THICK = 183,
@@ -153,6 +155,7 @@ enum : int32_t {
     DERR_SHORT_OR_PLATE_THICK = 186,
     DERR_SHORT_OR_LAP_THICK = 187,
     DERR_LAP_MIN_24MM = 188,
+    DERR_SPLIT_LAMELLA_OR_NAIL_THICK = 189,
     /* the splice: a fastener that the connection kind cannot take (EN 1995-1-1, 8.4, 8.9,
     ** 8.10), a washer below 3 d (10.4.3), staples that do not reach their least penetration
     ** (8.4(3); the German annex, NA.16), screws of d <= 6 mm overlapping like nails (8.7.1,

@@ -165,17 +165,30 @@ int Edit_NAD_Selection_Sheet(void)
     SVA_Set_Frame(head, 0);
     SVA_Set_Bg_Colour(head, GetVELColor(-1));
     SVA_Add_Text(head, 3, 13, "Auswahl:", NAD_FONT, BLACK_CI, 0);
+    /* The editor is started by its pen, by the line beside it and by the words before them,
+    ** each with the same tooltip: the pen alone is too small to be found. */
+    static const char Editor_Tip[] = "Anwendungs-\ndokumente\nbearbeiten";
+    static const char Editor_Label[] = "bearbeiten";
+    Pop_RFont(NAD_FONT);
+    const int label_w = Text_Width(Editor_Label);
+    Push_RFont();
+    const int label_x = 200 - label_w;
+    const int blue = Nearest_RGB_Color(0, 0, 200);
+    SVA_Add_Text(head, label_x, 13, Editor_Label, NAD_FONT, blue, 0);
+    SVA_Add_Hotspot(head, label_x, 1, 200, 15, 1, &Editor_Request);
+    SVA_Set_Last_Hotspot_Value(head, 18);
+    SVA_Set_Last_Hotspot_Text(head, Editor_Tip, NAD_FONT, BLACK_CI, 0);
     char bmp[RT_PATH_MAX];
     const int grey = Nearest_RGB_Color(212, 208, 200);
     SVA_Add_Bitmap_Button(/*area=*/head, /*x=*/206, /*y=*/6, /*width=*/42, /*height=*/8,
                           /*file=*/Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp),
                           /*row_offset=*/0, /*transparent=*/grey, /*cursor=*/18,
-                          /*tooltip=*/nullptr, /*value=*/0, /*variable=*/&Editor_Request,
+                          /*tooltip=*/Editor_Tip, /*value=*/1, /*variable=*/&Editor_Request,
                           /*active=*/&Buttons_Active);
     SVA_Add_Bitmap_Button(/*area=*/head, /*x=*/251, /*y=*/7, /*width=*/9, /*height=*/7,
                           /*file=*/Nad_Data_Bitmap("Buttons.bmp", bmp, sizeof bmp),
                           /*row_offset=*/8, /*transparent=*/grey, /*cursor=*/18,
-                          /*tooltip=*/"Anwendungs-\ndokumente\nbearbeiten", /*value=*/1,
+                          /*tooltip=*/Editor_Tip, /*value=*/1,
                           /*variable=*/&Editor_Request, /*active=*/&Buttons_Active);
     SVA_Update(head);
 

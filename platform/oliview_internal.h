@@ -40,7 +40,11 @@ inline uint32_t Oli_Channel(double v)
 }
 
 #define OLI_SCRIPT_SCALE 0.7 /* size of sub- and superscripts */
-#define OLI_CM_TO_PT     (72.0 / 2.54)
+/* Base line of a subscript below, of a superscript above the line's (em of the line's size):
+** a subscript's descender and a superscript of the next line stay 0.12 em apart at least. */
+#define OLI_SUB_DROP 0.15
+#define OLI_SUP_RISE 0.33
+#define OLI_CM_TO_PT (72.0 / 2.54)
 
 /* One piece of a print-list text: text in one face, a tab, or a drawing group. */
 struct Oli_Run {

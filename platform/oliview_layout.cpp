@@ -258,8 +258,8 @@ double Lay::emit_runs(const std::vector<Oli_Run> &runs, double x, double y, doub
     for (const Oli_Run &r : runs) {
         if (r.type != OLI_RUN_TEXT || r.utf8.empty()) continue;
         double shift = 0; /* up on the paper */
-        if (r.face & OLI_FACE_SUB) shift = -0.22 * size_cm;
-        if (r.face & OLI_FACE_SUP) shift = 0.38 * size_cm;
+        if (r.face & OLI_FACE_SUB) shift = -OLI_SUB_DROP * size_cm;
+        if (r.face & OLI_FACE_SUP) shift = OLI_SUP_RISE * size_cm;
         Oli_Item it{};
         it.kind = OLI_IT_TEXT;
         it.x = x + adv * ca - shift * sa;

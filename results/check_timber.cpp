@@ -167,6 +167,7 @@ double Get_Ft90d_Side(int group, int accidental)
 
 typedef struct Member_Stresses {
     double s0, sm, tau, u;
+    double u_n, u_v;              /* axial force with bending, and shear (U_t or U_c, U_v) */
     double f_t_0_d;               /* design tensile strength the check used, N/mm² */
     double f_m_d, f_c_0_d, f_v_d; /* its design strengths in bending, compression, shear */
 } Member_Stresses;
@@ -184,6 +185,8 @@ static Member_Stresses Run_Section(const Section_Check_Input *rec, const Section
     s.tau = r.tau_v;
     s.u = std::fmax(std::fmax(r.U_c, r.U_t), r.U_v);
     s.u = std::fmax(s.u, r.U_max);
+    s.u_n = std::fmax(r.U_c, r.U_t);
+    s.u_v = r.U_v;
     s.f_t_0_d = r.f_t_0_d;
     s.f_m_d = r.f_m_y_d;
     s.f_c_0_d = r.f_c_0_d;
@@ -216,6 +219,8 @@ static Timber_Member_Check Member_Result(const Section_Check_Input *rec, const M
     m.V = V;
     m.k_cr = rec->k_cr_y;
     m.u = s->u;
+    m.u_n = s->u_n;
+    m.u_v = s->u_v;
     return m;
 }
 
@@ -827,14 +832,82 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
     Write_Timber_Result_Line(file, r);
 }
 
+/* ---------------------------------------------------------------- the governing check */
+
+/* What a member's section check with its axial force and moment is: tension or compression
+** along the grain, bending, or both (EN 1995-1-1, 6.1.2 to 6.2.4). */
+static const char *Axial_Check_Name(const Timber_Member_Check *m)
+{
+    const bool axial = std::fabs(m->sigma_0) > 1e-6, bent = std::fabs(m->sigma_m) > 1e-6;
+    if (!axial) return "Biegung";
+    if (!bent) return m->sigma_0 >= 0.0 ? "Zug" : "Druck";
+    return m->sigma_0 >= 0.0 ? "Zug und Biegung" : "Druck und Biegung";
+}
+
+void Timber_Governing_Check(const Timber_Check *r, int side, char *out, size_t size)
+{
+    if (size == 0) return;
+    out[0] = 0;
+    if (r->state != TIMBER_CHECK_DONE) return;
+    struct Part {
+        double u;
+        const char *what, *whose;
+    } parts[10];
+    int n = 0;
+    auto add = [&](double u, const char *what, const char *whose) {
+        parts[n++] = Part{u, what, whose};
+    };
+    static const char Split[] = "Querzug an den Verbindungsmitteln";
+    if (side) {
+        add(r->side.u_n, Axial_Check_Name(&r->side), "");
+        add(r->side.u_v, "Schub", "");
+        if (r->t90) add(r->u90_side, "Querzug", "");
+        if (r->split_side.done) add(r->split_side.u, Split, "");
+    } else {
+        /* a lamella between two inner plates and one beside a single plate, each on its own */
+        const char *inner = r->lamellas > 0 ? " der inneren Lamelle" : "";
+        add(r->mid.u_n, Axial_Check_Name(&r->mid), inner);
+        add(r->mid.u_v, "Schub", inner);
+        if (r->t90) add(r->u90_mid, "Querzug", inner);
+        if (r->split_mid.done) add(r->split_mid.u, Split, inner);
+        if (r->lamellas > 0) {
+            static const char Outer[] = " der \x84u\xE1"
+                                        "eren Lamelle";
+            add(r->lam_outer.u_n, Axial_Check_Name(&r->lam_outer), Outer);
+            add(r->lam_outer.u_v, "Schub", Outer);
+        }
+        static const char Halves[] = " der Blatth\x84lften";
+        if (r->lap.done) {
+            const bool buckling = std::fmax(r->lap.u_623, r->lap.u_624) >= r->lap.u;
+            add(r->lap.u, buckling ? "Knicken" : "Druck und Biegung", Halves);
+        }
+        if (r->lap_t.done) add(r->lap_t.u, "Zug und Biegung", Halves);
+    }
+    const Part *best = nullptr;
+    for (int i = 0; i < n; i++)
+        if (parts[i].u > 0.0 && (best == nullptr || parts[i].u > best->u)) best = &parts[i];
+    if (best != nullptr) snprintf(out, size, "%s%s", best->what, best->whose);
+}
+
 /*
 ** Check the timber of combination (group, entry); write the section "Hölzer" when a file is
 ** given. Return max(u_middle, u_side); the out-pointers (optional) get both values.
 */
 double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, double *u_side)
 {
+    return Oli_Holz_Nachweis_Governing(file, group, entry, u_middle, u_side, nullptr, nullptr, 0);
+}
+
+double Oli_Holz_Nachweis_Governing(FILE *file, int group, int entry, double *u_middle,
+                                   double *u_side, char *governs_middle, char *governs_side,
+                                   size_t size)
+{
+    if (governs_middle && size > 0) governs_middle[0] = 0;
+    if (governs_side && size > 0) governs_side[0] = 0;
     Timber_Check r;
     if (!Calc_Timber_Check(group, entry, &r)) return 0.0;
+    if (governs_middle) Timber_Governing_Check(&r, 0, governs_middle, size);
+    if (governs_side) Timber_Governing_Check(&r, 1, governs_side, size);
     Print_Timber_Check(file, &r);
     if (r.state != TIMBER_CHECK_DONE) {
         if (u_middle) *u_middle = UTIL_NO_CHECK;

@@ -74,7 +74,7 @@ static std::string Mm(double v)
 
 const char *Get_Refusal_Text(int code)
 {
-    static char text[384];
+    static char text[512];
     const char *why = Get_Error_Text(code);
     const Splice_Input_Record *si = &Splice_Input;
     const double joint_mm = 10.0 * Splice_Joint_Thickness();
@@ -126,12 +126,13 @@ const char *Get_Refusal_Text(int code)
             snprintf(value, sizeof value, "%.2f cm", r->value);
             snprintf(required, sizeof required, "%.2f cm", r->required);
         }
-        char kept[96], least[200];
+        char kept[192], least[200];
         if (r->rows > 1)
             snprintf(kept, sizeof kept, "%s = (%.2f - %d x %.2f) / 2 = %s", r->name, r->height,
                      r->rows - 1, r->pitch, value);
         else if (r->rows == 1)
             snprintf(kept, sizeof kept, "%s = %.2f / 2 = %s", r->name, r->height, value);
+        else if (r->of[0]) snprintf(kept, sizeof kept, "%s = %s = %s", r->name, r->of, value);
         else snprintf(kept, sizeof kept, "%s = %s", r->name, value);
         std::string rule;
         if (strcmp(r->rule, r->name) != 0) rule = std::string(r->rule) + " = ";
@@ -456,9 +457,34 @@ typedef struct Check_Maxima {
     double u[CHECK_COUNT];
     int row[CHECK_COUNT];
     bool applies[CHECK_COUNT]; /* the check applied to a combination (block shear, tearing) */
-    int plate_spacing;         /* a combination limited the largest spacing of compressed plates */
+    char governs[CHECK_COUNT][UTIL_GOVERNS_MAX]; /* which of its checks gives u, "" one only */
+    int plate_spacing; /* a combination limited the largest spacing of compressed plates */
 } Check_Maxima;
 static Check_Maxima Whole_Table_Maxima;
+
+/* The utilisation of each partial check in one combination and which of its checks gives it. */
+typedef struct Check_Values {
+    double u[CHECK_COUNT];
+    char governs[CHECK_COUNT][UTIL_GOVERNS_MAX];
+} Check_Values;
+
+/* Name the stress of the plates' net section that gives their utilisation in combination
+** (group, entry), with the partial factors of that combination set: the normal stress (tension
+** against the net section's strength), the shear stress or the equivalent stress. */
+static void Plate_Governing_Stress(int group, int entry, char *out, size_t size)
+{
+    out[0] = 0;
+    Plate_Check r;
+    if (!Calc_Plate_Check(group, entry, &r) || r.state != PLATE_CHECK_DONE) return;
+    const double f_sigma = r.net_tension ? std::fmin(r.f_yd, r.f_ud) : r.f_yd;
+    const double normal = f_sigma > 0.0 ? std::fabs(r.sigma / f_sigma) : 0.0;
+    const double shear = r.f_vd > 0.0 ? std::fabs(r.tau / r.f_vd) : 0.0;
+    const double equivalent = r.f_yd > 0.0 ? std::fabs(r.sigma_v / r.f_yd) : 0.0;
+    const char *name = r.sigma > 0.0 ? "Zugspannung im Nettoquerschnitt" : "Druckspannung";
+    if (shear > normal && shear >= equivalent) name = "Schubspannung";
+    else if (equivalent > normal) name = "Vergleichsspannung";
+    snprintf(out, size, "%s", name);
+}
 
 /* The name of the partial check of the plates' buckling between the fasteners, and of the same
 ** row where it holds the largest spacing of compressed plates as well. */
@@ -486,6 +512,7 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
         else Oli_Write_Text(file, "%s: u = %.2lf", name, m->u[k]);
     };
     line("Verbindungsmittel", CHECK_VBM);
+    Write_Alternate_Instead_Line(file);
     line((kind == CONN_INNER_PLATES || kind == CONN_LAP) ? "Holz" : "Mittelholz", CHECK_MID);
     if (kind == CONN_SIDE_TIMBERS) line("Seitenh\x94lzer", CHECK_SIDE);
     if (plates) {
@@ -597,40 +624,51 @@ static void Run_Required_Thicknesses(const Splice_Input_Record *si, double rho_s
     Connector_Required_Thicknesses(t1_req, t2_req);
 }
 
-/* The page's utilisation list: the largest utilisation of each check over every combination. */
+/* The page's utilisation list: the largest utilisation of each check over every combination,
+** with the combination that gives it and, where a row gathers several checks, the one that
+** gives its value (m). */
 static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double m_mid,
                                   double m_side, double m_plate, double m_plate_buckling,
                                   double m_hole, double m_bs, double m_plate_bs,
-                                  const Check_Maxima *maxima)
+                                  const Check_Maxima *m)
 {
     const int kind = si->connection_kind;
     const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
     Utilisation_List *ul = &si->utilisation;
-    auto add = [&](const char *name, double v) {
+    auto add = [&](const char *name, double v, int k) {
         if (ul->count >= UTIL_LIST_MAX) return;
         snprintf(ul->name[ul->count], UTIL_NAME_MAX, "%s", name);
         ul->value[ul->count] = v;
+        const bool made = v != UTIL_NOT_CHECKED && v != UTIL_NOT_APPLICABLE;
+        memcpy(ul->governs[ul->count], m->governs[k], UTIL_GOVERNS_MAX);
+        if (!made) ul->governs[ul->count][0] = 0;
+        ul->lkom_row[ul->count] = made ? m->row[k] : 0;
         ul->count++;
     };
-    add("Verbindungsmittel", m_vbm);
-    add((kind == CONN_INNER_PLATES || kind == CONN_LAP) ? "Holz" : "Mittelholz", m_mid);
-    if (kind == CONN_SIDE_TIMBERS) add("Seitenhölzer"_cp850, m_side);
+    add("Verbindungsmittel", m_vbm, CHECK_VBM);
+    add((kind == CONN_INNER_PLATES || kind == CONN_LAP) ? "Holz" : "Mittelholz", m_mid, CHECK_MID);
+    if (kind == CONN_SIDE_TIMBERS) add("Seitenhölzer"_cp850, m_side, CHECK_SIDE);
     if (plates) {
-        add("Stahlblech", m_plate);
+        add("Stahlblech", m_plate, CHECK_PLATE);
         if (m_plate_buckling > 0.0)
-            add(maxima->plate_spacing ? PLATE_SPACING_ROW : PLATE_BUCKLING_ROW, m_plate_buckling);
-        add("Lochleibung", m_hole);
+            add(m->plate_spacing ? PLATE_SPACING_ROW : PLATE_BUCKLING_ROW, m_plate_buckling,
+                CHECK_PLATE_BUCKLING);
+        add("Lochleibung", m_hole, CHECK_HOLE);
         /* switched on, but not made by the calculation method or a single row, or no fastener
         ** pulls towards the end in any combination */
         if (si->block_shear)
-            add("Blockscherversagen", !Is_Block_Shear_Check_On()   ? UTIL_NOT_CHECKED
-                                      : !maxima->applies[CHECK_BS] ? UTIL_NOT_APPLICABLE
-                                                                   : m_bs);
+            add("Blockscherversagen",
+                !Is_Block_Shear_Check_On() ? UTIL_NOT_CHECKED
+                : !m->applies[CHECK_BS]    ? UTIL_NOT_APPLICABLE
+                                           : m_bs,
+                CHECK_BS);
         /* the plates' block tearing asks two rows at least, whatever the calculation method */
         if (si->block_shear)
-            add(PLATE_BLOCK_ROW, !Is_Plate_Block_Check_On()         ? UTIL_NOT_CHECKED
-                                 : !maxima->applies[CHECK_PLATE_BS] ? UTIL_NOT_APPLICABLE
-                                                                    : m_plate_bs);
+            add(PLATE_BLOCK_ROW,
+                !Is_Plate_Block_Check_On()    ? UTIL_NOT_CHECKED
+                : !m->applies[CHECK_PLATE_BS] ? UTIL_NOT_APPLICABLE
+                                              : m_plate_bs,
+                CHECK_PLATE_BS);
     }
 }
 
@@ -677,6 +715,8 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
     double m_plate_bs = 0;
     double m_plate_buckling = 0;
     Check_Maxima maxima{};
+    Check_Values at_governing{}; /* the checks of the governing combination */
+    int governing_number = 0;
     int running = 0, row = 0;
     const int g0 = group >= 0 ? group : 0, g1 = group >= 0 ? group + 1 : LKOM_GROUPS;
     const int e0 = entry >= 0 ? entry : 0, e1 = entry >= 0 ? entry + 1 : LKOM_ENTRIES;
@@ -688,10 +728,22 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
             const Lkom_Entry *c = &grp->entries[e];
             /* the combination's number in the table of the design combinations */
             const int number = !whole_table ? Lkom_Row_Number(g, e) : grp->used ? ++row : 0;
+            /* this combination's utilisation of each partial check and which of its checks
+            ** gives it (the plates' stress named only where it is kept: Plate_Governing_Stress) */
+            Check_Values here{};
+            bool plate_named = false;
+            auto name_plate = [&]() {
+                if (!plate_named && here.u[CHECK_PLATE] > 0.0)
+                    Plate_Governing_Stress(g, e, here.governs[CHECK_PLATE], UTIL_GOVERNS_MAX);
+                plate_named = true;
+            };
             auto keep = [&](int k, double u) {
+                here.u[k] = u;
                 if (u > maxima.u[k]) {
+                    if (k == CHECK_PLATE) name_plate();
                     maxima.u[k] = u;
                     maxima.row[k] = number;
+                    memcpy(maxima.governs[k], here.governs[k], UTIL_GOVERNS_MAX);
                 }
             };
             /* The connection input of the governing fastener serves the strength lines of the
@@ -738,10 +790,15 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 Run_Errors.push_back(vbm.error);
             }
             m_vbm = std::fmax(m_vbm, u_vbm);
+            /* the bolts of toothed-plate connectors under the axial force */
+            if (vbm.error == 0 && vbm.u > vbm.u_max)
+                snprintf(here.governs[CHECK_VBM], UTIL_GOVERNS_MAX, "Zug der Bolzen");
             keep(CHECK_VBM, u_vbm);
 
             double u_m = 0.0, u_s = 0.0;
-            const double u_t = Oli_Holz_Nachweis(file, g, e, &u_m, &u_s);
+            const double u_t =
+                Oli_Holz_Nachweis_Governing(file, g, e, &u_m, &u_s, here.governs[CHECK_MID],
+                                            here.governs[CHECK_SIDE], UTIL_GOVERNS_MAX);
             m_timber = std::fmax(m_timber, u_t);
             m_mid = std::fmax(m_mid, u_m);
             m_side = std::fmax(m_side, u_s);
@@ -770,6 +827,16 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 m_plate_buckling = std::fmax(m_plate_buckling, std::fmax(u_pb, u_sp));
                 m_hole = std::fmax(m_hole, u_h);
                 keep(CHECK_PLATE, u_p);
+                /* where the row holds the largest spacing as well, which of both gives it */
+                if (u_sp > 0.0) {
+                    Plate_Check pc;
+                    const bool across = u_sp > u_pb && Calc_Plate_Check(g, e, &pc)
+                                        && pc.buckling.u_p2 > pc.buckling.u_p1;
+                    snprintf(here.governs[CHECK_PLATE_BUCKLING], UTIL_GOVERNS_MAX, "%s",
+                             u_sp <= u_pb ? "Knicken"
+                             : across     ? "gr\x94\xE1ter Abstand p2"
+                                          : "gr\x94\xE1ter Abstand p1");
+                }
                 keep(CHECK_PLATE_BUCKLING, std::fmax(u_pb, u_sp));
                 if (u_sp > 0.0) maxima.plate_spacing = 1;
                 keep(CHECK_HOLE, u_h);
@@ -785,9 +852,21 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 governing = u;
                 Governing_Lkom.group = g;
                 Governing_Lkom.entry = e;
+                name_plate();
+                at_governing = here;
+                governing_number = number;
             }
         }
     }
+    /* A partial check whose largest value the governing combination reaches as well (the largest
+    ** spacing of compressed plates is the same in each) names the governing combination, as
+    ** the page and the report name it beside the overall result. */
+    if (whole_table && governing_number > 0)
+        for (int k = 0; k < CHECK_COUNT; k++)
+            if (maxima.u[k] > 0.0 && at_governing.u[k] >= maxima.u[k] * (1.0 - 1e-12)) {
+                maxima.row[k] = governing_number;
+                memcpy(maxima.governs[k], at_governing.governs[k], UTIL_GOVERNS_MAX);
+            }
 
     /* The largest utilisation of all checks over every combination */
     double u_max = std::fmax(std::fmax(m_vbm, m_plate), std::fmax(m_bs, m_hole));

@@ -162,9 +162,7 @@ static double Rho_K(int mat, int grade, double t_cm)
     return rho;
 }
 
-/* Thickness against splitting of an unpredrilled nail: max(k d, (13 d - 30) rho_k / q), mm
-** (EN 1995-1-1, eq. (8.19), or with k = 7, q = 400 eq. (8.18)); its operands into how. */
-static double Nail_Split_Thickness(double d, double rho_k, int split_rule, char *how, size_t size)
+double Nail_Split_Thickness(double d, double rho_k, int split_rule, char *how, size_t size)
 {
     const double k = split_rule ? 7.0 : 14.0;
     const double q = split_rule ? 400.0 : 200.0;

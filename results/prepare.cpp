@@ -663,7 +663,7 @@ static int Check_Overlapping_Nails(void)
 /* ---------------------------------------------------------------- refusals of the members */
 
 /* The members whose thickness the fastener's rules test, each with its name on the pages. */
-enum { MEMBER_MIDDLE = 0, MEMBER_SIDE = 1, MEMBER_LAP_HALF = 2 };
+enum { MEMBER_MIDDLE = 0, MEMBER_SIDE = 1, MEMBER_LAP_HALF = 2, MEMBER_LAMELLA = 3 };
 
 /* Note that the layout keeps distance `name` at value (cm) where the rules ask `required`, under
 ** its own name `rule`, and return the refusal's code. */
@@ -694,9 +694,12 @@ static int Refuse_Size(int code, const char *name, double value_mm, double requi
 
 /* The code that names the member of a refused least thickness: 97 (splitting of plain nails)
 ** and 113 (the thickness rule of nails, screws and staples) name the side timbers; the middle
-** member and the halves of a lap have codes of their own, as has a half of a lap below 24 mm. */
+** member, the halves of a lap and the lamellas beside inner plates have codes of their own, as
+** has a half of a lap below 24 mm. */
 static int Thin_Member_Code(int code, int member)
 {
+    if (member == MEMBER_LAMELLA && code == DERR_SPLIT_SIDE_OR_NAIL_THICK)
+        return DERR_SPLIT_LAMELLA_OR_NAIL_THICK;
     if (member == MEMBER_MIDDLE) {
         if (code == DERR_SPLIT_SIDE_OR_NAIL_THICK) return DERR_SPLIT_MIDDLE_OR_NAIL_THICK;
         if (code == DERR_SIDE_THIN_OR_NAIL_THICK) return DERR_MIDDLE_THIN_OR_NAIL_THICK;
@@ -708,10 +711,33 @@ static int Thin_Member_Code(int code, int member)
     return code;
 }
 
+/* Say in the refusal how the lamellas beside inner plates come from the member and the plates,
+** in mm: t_1 = (b - n_p t_p) / (n_p + 1). */
+static void Lamella_Of(Spacing_Refusal *r)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int n = (int)si->plate_count;
+    snprintf(r->of, sizeof r->of, "(b - n_p t_p) / (n_p + 1) = (%g - %d x %g) / %d", 10.0 * si->b,
+             n, 10.0 * si->t_p, n + 1);
+}
+
+/* The thickness of a member (cm) and its name on the pages. */
+static double Member_Thickness(int member, const char **name)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    switch (member) {
+    case MEMBER_MIDDLE: *name = "b"; return si->b;
+    case MEMBER_LAP_HALF: *name = "b / 2"; return si->b / 2.0;
+    case MEMBER_LAMELLA: *name = "t_1"; return Calc_Timber_Part_Thickness();
+    default: *name = "t_s"; return si->t_s;
+    }
+}
+
 /*
 ** The least thickness of a member against what it has: 0, or the refusal that names the member
 ** with both thicknesses (Refuse_Size). split: the splitting rule of plain nails (code 97), else
-** the least thickness's own code.
+** the least thickness's own code. The side timbers, a half of a lap and a lamella beside inner
+** plates are the outer member that the design joins.
 */
 static int Check_Member_Thickness(int member, bool split)
 {
@@ -720,13 +746,56 @@ static int Check_Member_Thickness(int member, bool split)
     int code = 0;
     const double t_min =
         Min_Timber_Thickness_Rule(member != MEMBER_MIDDLE, si->split_rule, &code, how, sizeof how);
-    const double t = member == MEMBER_MIDDLE     ? si->b
-                     : member == MEMBER_LAP_HALF ? si->b / 2.0
-                                                 : si->t_s;
+    const char *name = "";
+    const double t = Member_Thickness(member, &name);
     if (!(t_min > t)) return 0;
     if (split) code = DERR_SPLIT_SIDE_OR_NAIL_THICK;
-    const char *name = member == MEMBER_MIDDLE ? "b" : member == MEMBER_LAP_HALF ? "b / 2" : "t_s";
-    return Refuse_Size(Thin_Member_Code(code, member), name, 10.0 * t, 10.0 * t_min, how, 0);
+    const int rc =
+        Refuse_Size(Thin_Member_Code(code, member), name, 10.0 * t, 10.0 * t_min, how, 0);
+    if (member == MEMBER_LAMELLA) Lamella_Of(&Fastener_Pattern.refusal);
+    return rc;
+}
+
+/*
+** The design refuses a timber too thin against splitting by unpredrilled nails or staples
+** (EN 1995-1-1, 8.3.1.2(6), (7)) in its own words, "Seitenholz" for its first member and
+** "Seitenholz 2" or "Mittenholz" for its second: name the member of the splice that it is, the
+** side timbers, the middle member, a half of a lap or the lamellas beside inner plates, with
+** both thicknesses. Any other code is answered as it is.
+*/
+static int Name_Split_Member(int code)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    int first;
+    switch (code) {
+    case DERR_SPLIT_SIDE_818:
+    case DERR_SPLIT_SIDE_819: first = 1; break;
+    case DERR_SPLIT_SIDE2_818:
+    case DERR_SPLIT_SIDE2_819:
+    case DERR_SPLIT_MIDDLE_818:
+    case DERR_SPLIT_MIDDLE_819: first = 0; break;
+    default: return code;
+    }
+    int member = -1;
+    switch (si->connection_kind) {
+    case CONN_LAP: member = MEMBER_LAP_HALF; break;
+    case CONN_INNER_PLATES: member = first ? MEMBER_LAMELLA : -1; break; /* then a plate */
+    case CONN_OUTER_PLATES: member = first ? -1 : MEMBER_MIDDLE; break;
+    default: member = first ? MEMBER_SIDE : MEMBER_MIDDLE; break;
+    }
+    if (member < 0) return code;
+    const int mat = member == MEMBER_SIDE ? si->mat_side : si->mat_mid;
+    const int grade = member == MEMBER_SIDE ? si->grade_side : si->grade_mid;
+    const char *name = "";
+    const double t = Member_Thickness(member, &name);
+    char how[96];
+    const double t_min =
+        Nail_Split_Thickness(si->d, Rho_K_Of(mat, grade, t), si->split_rule, how, sizeof how);
+    if (!(t_min > 10.0 * t)) return code;
+    const int rc = Refuse_Size(Thin_Member_Code(DERR_SPLIT_SIDE_OR_NAIL_THICK, member), name,
+                               10.0 * t, t_min, how, 0);
+    if (member == MEMBER_LAMELLA) Lamella_Of(&Fastener_Pattern.refusal);
+    return rc;
 }
 
 /*
@@ -773,6 +842,8 @@ static int Prepare_Thicknesses(void)
     /* plain nails against splitting; boards do not split */
     if (type == VBM_NAGEL && !si->predrilled) {
         if (lap && (rc = Check_Member_Thickness(MEMBER_LAP_HALF, true)) != 0) return rc;
+        if (kind == CONN_INNER_PLATES && (rc = Check_Member_Thickness(MEMBER_LAMELLA, true)) != 0)
+            return rc;
         if ((rc = Check_Member_Thickness(MEMBER_MIDDLE, true)) != 0) return rc;
         if (kind == CONN_SIDE_TIMBERS && Member_May_Split(si->mat_side)
             && (rc = Check_Member_Thickness(MEMBER_SIDE, true)) != 0)
@@ -832,8 +903,13 @@ static int Check_Arrangement(int n_r, int n_c)
         return DERR_PRESSED_C2_HARDWOOD;
     if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C11)
         return DERR_PRESSED_C11_HARDWOOD;
-    if (si->connection_kind == CONN_INNER_PLATES && Calc_Timber_Part_Thickness() < 2.4)
-        return DERR_MIDDLE_MIN_THICKNESS;
+    /* the timber lamellas beside inner plates, each at least 24 mm */
+    const double t_1 = Calc_Timber_Part_Thickness();
+    if (si->connection_kind == CONN_INNER_PLATES && t_1 < 2.4) {
+        Refuse_Size(DERR_LAMELLA_MIN_24MM, "t_1", 10.0 * t_1, 24.0, "", 0);
+        Lamella_Of(&Fastener_Pattern.refusal);
+        return DERR_LAMELLA_MIN_24MM;
+    }
     return 0;
 }
 
@@ -1080,5 +1156,5 @@ int Prepare_Splice_Calc(void)
     rc = Check_Side_Polar_Moments();
     if (rc != 0) return rc;
     /* what the fastener's design refuses, before a check could show it without capacity */
-    return Check_First_Design();
+    return Name_Split_Member(Check_First_Design());
 }

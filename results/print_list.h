@@ -93,6 +93,9 @@ const char *Get_Steel_Print_Name(int32_t code);
 
 /* The fastener section: heading, the block of the type, increases, method and count. */
 void Oli_Verbindungsmittel(FILE *file);
+/* Where the user's two-sided nails are driven alternately (Vbm_Alternate_Instead), the line
+** that says so and why, "... (zweiseitig gewählt)"; nothing else, nor without a file. */
+void Write_Alternate_Instead_Line(FILE *file);
 
 /* The table of the design combinations that the splice kind lets through. */
 void Oli_Lkom_Table(FILE *file);

@@ -417,18 +417,20 @@ static void Write_Fastener_Count(FILE *file)
                        "b%d x %s\xCEr%s (wechselseitig: %d von der einen, %d von "
                        "der anderen Seite)",
                        n, name, per, near, far);
-    /* the user's two-sided nailing that the geometry does not let stand, and why (the page's
-    ** t_s, t_p with their index) */
+    Write_Alternate_Instead_Line(file);
+}
+
+void Write_Alternate_Instead_Line(FILE *file)
+{
+    /* the page's t_s, t_p with their index */
     char why[200];
-    if (Vbm_Alternate_Instead(why, sizeof why)) {
-        std::string line = why;
-        for (const char *t : {"t_s", "t_p"}) {
-            const size_t at = line.find(t);
-            if (at != std::string::npos)
-                line.replace(at, 3, std::string("t\xCE\\") + t[2] + "\xCEr");
-        }
-        Oli_Write_Text(file, "%s (zweiseitig gew\x84hlt)", line.c_str());
+    if (file == nullptr || !Vbm_Alternate_Instead(why, sizeof why)) return;
+    std::string line = why;
+    for (const char *t : {"t_s", "t_p"}) {
+        const size_t at = line.find(t);
+        if (at != std::string::npos) line.replace(at, 3, std::string("t\xCE\\") + t[2] + "\xCEr");
     }
+    Oli_Write_Text(file, "%s (zweiseitig gew\x84hlt)", line.c_str());
 }
 
 void Oli_Verbindungsmittel(FILE *file)

@@ -52,6 +52,8 @@ typedef struct Spacing_Refusal {
     int32_t mm;      /* 1: value and required in mm (a member's thickness, a fastener's length) */
     int32_t beyond;  /* 1: the value must exceed the least value, not only reach it */
     char how[128];   /* the rule of the least value with its operands, "" where it has none */
+    char of[128];    /* how the splice's value arises from the input, with its operands ("" for
+                     ** an input itself) */
 } Spacing_Refusal;
 
 typedef struct Fastener_Pattern_Rec {
@@ -166,6 +168,11 @@ double Min_Side_Timber_Thickness(int *code, int split_rule);
 ** least thickness and its operands in mm into how ("max(14 x 4.2; (13 x 4.2 - 30) x 350 / 200)",
 ** "" where the least value is a fixed one). */
 double Min_Timber_Thickness_Rule(int side, int split_rule, int *code, char *how, size_t size);
+
+/* Thickness against splitting of an unpredrilled nail: max(k d, (13 d - 30) rho_k / q), mm
+** (EN 1995-1-1, eq. (8.19), or with k = 7, q = 400 eq. (8.18) where split_rule is set); its
+** operands into how (when given). */
+double Nail_Split_Thickness(double d, double rho_k, int split_rule, char *how, size_t size);
 
 /*
 ** Return 1 when nails, screws or staples driven from both sides keep their points within the

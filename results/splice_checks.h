@@ -90,6 +90,8 @@ typedef struct Timber_Member_Check {
     double V;       /* kN, shear the member takes */
     double k_cr;    /* crack factor of its shear check (printed with an annex) */
     double u;       /* utilisation, tension perpendicular to the grain included */
+    double u_n;     /* of the axial force with bending alone (EN 1995-1-1, 6.2) */
+    double u_v;     /* of the shear alone (EN 1995-1-1, 6.1.7) */
     int32_t panel;  /* 1: a wood-based or gypsum panel, checked with its in-plane values */
     double f_m_k, f_c_0_k, f_v_k; /* N/mm², characteristic strengths the check took */
     double kmod, gamma_m;         /* factors of its design strengths */
@@ -316,6 +318,18 @@ void Print_Timber_Check(FILE *file, const Timber_Check *check);
 ** given. Return max(u_middle, u_side); the out-pointers (optional) get both values.
 */
 double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, double *u_side);
+/* As Oli_Holz_Nachweis; governs_middle and governs_side (optional, size bytes each) get the
+** checks that give both values (Timber_Governing_Check). */
+double Oli_Holz_Nachweis_Governing(FILE *file, int group, int entry, double *u_middle,
+                                   double *u_side, char *governs_middle, char *governs_side,
+                                   size_t size);
+/*
+** Name the check of a computed timber check that gives the utilisation of the middle member (or
+** the timber beside inner plates, or a lap; side 0) or of the side timbers (side 1), in code page
+** 850, as the utilisation page says it: "Zug und Biegung", "Schub der inneren Lamelle",
+** "Querzug an den Verbindungsmitteln", "Knicken der Blatthälften"; "" where nothing was checked.
+*/
+void Timber_Governing_Check(const Timber_Check *r, int side, char *out, size_t size);
 
 /* ---------------------------------------------------------------- steel plates */
 

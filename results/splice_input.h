@@ -26,8 +26,9 @@
 #define VBM_TYPE_SLOTS      (VBM_TYPE_LAST - VBM_TYPE_FIRST + 1)
 #define VBM_TYPE_SLOT(type) ((type)-VBM_TYPE_FIRST)
 
-#define UTIL_LIST_MAX 10 /* rows of the utilisation list */
-#define UTIL_NAME_MAX 70 /* bytes of a row's name */
+#define UTIL_LIST_MAX    10 /* rows of the utilisation list */
+#define UTIL_NAME_MAX    70 /* bytes of a row's name */
+#define UTIL_GOVERNS_MAX 64 /* bytes of the name of the check that governs a row */
 
 #define BAUTEILKENNUNG_MAX 64 /* bytes of the component identifier */
 
@@ -104,6 +105,11 @@ typedef struct Utilisation_List {
     char name[UTIL_LIST_MAX][UTIL_NAME_MAX]; /* code page 850 */
     double value[UTIL_LIST_MAX];             /* utilisation ratio, 1.0 = 100 %, UTIL_NOT_CHECKED or
                                  ** UTIL_NOT_APPLICABLE */
+    /* where a row gathers several checks, the one that gives its value ("Schub der inneren
+    ** Lamelle"), code page 850, else "" */
+    char governs[UTIL_LIST_MAX][UTIL_GOVERNS_MAX];
+    int32_t lkom_row[UTIL_LIST_MAX]; /* number of the combination that gives the value in the
+                                     ** table of the design combinations, 0 none */
 } Utilisation_List;
 
 /* Characteristic actions are the records of checks/; the alias keeps the field name free. */

@@ -220,6 +220,7 @@ void Page_Schnittgroessen(int area)
 {
     Splice_Input_Record *s = &Splice_Input;
     int r = 0;
+    Page_Shadow.generated_drawn = s->lkom_generated;
     Wdg_Draw_Check_Box(PAGE_LABEL_X, Page_Row_Y(r++),
                        "Lastkombinationen aus charakteristischen Einwirkungen erzeugen",
                        &s->lkom_generated, nullptr);
@@ -323,6 +324,26 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
         Wdg_Set_Fg_Colour(ok ? BLACK_CI : RED_CI);
         Wdg_Printf_Text(PAGE_FIELD_X + 200, y, "%6.1f %%", u->value[i] * 100.0);
         Wdg_Set_Fg_Colour(BLACK_CI);
+        /* which of the row's checks gives the value, in which combination (numbered as in the
+        ** report's table and summary) */
+        char where[UTIL_GOVERNS_MAX + 48] = "";
+        if (u->governs[i][0] && u->lkom_row[i] > 0)
+            snprintf(where, sizeof where, "%s (Lastkombination Nr. %d)", u->governs[i],
+                     (int)u->lkom_row[i]);
+        else if (u->governs[i][0]) snprintf(where, sizeof where, "%s", u->governs[i]);
+        else if (u->lkom_row[i] > 0)
+            snprintf(where, sizeof where, "Lastkombination Nr. %d", (int)u->lkom_row[i]);
+        if (where[0]) Wdg_Draw_Text(PAGE_FIELD_X + 300, y, where, nullptr);
+        /* two-sided nails that the geometry has driven alternately: so, and why */
+        char why[200];
+        if (strcmp(u->name[i], "Verbindungsmittel") == 0
+            && Vbm_Alternate_Instead(why, sizeof why)) {
+            char line[240];
+            snprintf(line, sizeof line, "%s (zweiseitig gew\x84hlt)", why);
+            Wdg_Set_Fg_Colour(BLUE_CI);
+            Page_Draw_Wrapped(PAGE_LABEL_X + 30, &r, NPIXEL_X - PAGE_LABEL_X - 80, line);
+            Wdg_Set_Fg_Colour(BLACK_CI);
+        }
     }
     r++;
     /* What a tension or compression splice leaves out, said before the result it qualifies. */
@@ -536,6 +557,34 @@ static void Start_Switched_On_Actions(void)
     }
 }
 
+/* The switch of generated combinations, just ticked, replaces the rows of the table: where it
+** holds rows, ask first, and keep them (the switch cleared again) on "Nein", as "alle
+** Lastkombinationen löschen" does. */
+static void Confirm_Generation(void)
+{
+    Splice_Input_Record *s = &Splice_Input;
+    const bool ticked = s->lkom_generated && !Page_Shadow.generated_drawn;
+    Page_Shadow.generated_drawn = s->lkom_generated;
+    if (!ticked) return;
+    int rows = 0;
+    for (int g = 0; g < LKOM_GROUPS; g++) rows += Lkom_Count_Entries(&s->lkom, g);
+    if (rows == 0) return;
+    char line[120];
+    Init_Message();
+    Set_Message_Title("Lastkombinationen erzeugen");
+    if (rows == 1) snprintf(line, sizeof line, "Die eingegebene Lastkombination wird durch die");
+    else
+        snprintf(line, sizeof line, "Die %d eingegebenen Lastkombinationen werden durch die", rows);
+    Fill_Message(line);
+    Fill_Message("aus den charakteristischen Einwirkungen erzeugten ersetzt.");
+    Fill_Message(rows == 1 ? "Eingegebene Lastkombination ersetzen?"
+                           : "Eingegebene Lastkombinationen ersetzen?");
+    if (!Answer_is_Yes(0)) {
+        s->lkom_generated = 0;
+        Page_Shadow.generated_drawn = 0;
+    }
+}
+
 int Page_After_Input(int page)
 {
     Splice_Input_Record *s = &Splice_Input;
@@ -590,6 +639,7 @@ int Page_After_Input(int page)
         return 1;
     }
     case PAGE_SCHNITTGROESSEN: {
+        Confirm_Generation();
         Start_Switched_On_Actions();
         int act = Page_Shadow.action;
         Page_Shadow.action = ACT_NONE;

@@ -517,7 +517,7 @@ static void Fastener_Steel_Rows(int *r)
 /* A text in rows of the page from row *r on, broken where it is wider than width pixels: after
 ** its last ": " that fits (the reason before the numbers), else between words (a word wider
 ** than that stands alone). */
-static void Draw_Wrapped(int x, int *r, int width, const char *text)
+void Page_Draw_Wrapped(int x, int *r, int width, const char *text)
 {
     std::string rest = text ? text : "";
     while (!rest.empty()) {
@@ -604,7 +604,8 @@ static void Fastener_Option_Rows(int *r)
         char why[200];
         if (o.flag == &s->two_sided && Vbm_Alternate_Instead(why, sizeof why)) {
             Wdg_Set_Fg_Colour(BLUE_CI);
-            Draw_Wrapped(PAGE_LABEL_X + 30, r, (int)VBM_RESULT_X - (int)PAGE_LABEL_X - 50, why);
+            Page_Draw_Wrapped(PAGE_LABEL_X + 30, r, (int)VBM_RESULT_X - (int)PAGE_LABEL_X - 50,
+                              why);
             Wdg_Set_Fg_Colour(BLACK_CI);
         }
     }
@@ -623,7 +624,8 @@ static void Fastener_Design_Column(void)
     if (err != 0) {
         /* the refusal with its numbers, in lines that the column holds */
         Wdg_Set_Fg_Colour(RED_CI);
-        Draw_Wrapped(VBM_RESULT_X + 10, &r, NPIXEL_X - VBM_RESULT_X - 60, Get_Refusal_Text(err));
+        Page_Draw_Wrapped(VBM_RESULT_X + 10, &r, NPIXEL_X - VBM_RESULT_X - 60,
+                          Get_Refusal_Text(err));
         Wdg_Set_Fg_Colour(BLACK_CI);
         return;
     }
@@ -794,7 +796,7 @@ static void Layout_Run(void)
 static void Layout_Field_Changed(int, double *) { Layout_Run(); }
 
 /* A result line of the layout page, long enough for any refusal text (Get_Refusal_Text). */
-enum { LAYOUT_LINE_MAX = 384 };
+enum { LAYOUT_LINE_MAX = 512 };
 
 /* The lines of the results: n of them into out (at most 3); the first one red for an error. */
 static int Layout_Lines(char out[3][LAYOUT_LINE_MAX])

@@ -49,6 +49,7 @@ typedef struct Page_Shadow_Rec {
     int mat_mid_drawn; /* materials as the first page showed them: a change resets the grade */
     int mat_side_drawn;
     int action_used_drawn[CHAR_ACTION_COUNT]; /* the actions switched on as the page showed them */
+    int generated_drawn; /* the switch of generated combinations as the page showed it */
 } Page_Shadow_Rec;
 
 extern Page_Shadow_Rec Page_Shadow;
@@ -57,6 +58,9 @@ extern int Page_Active; /* 1: the activity cell of the always active fields */
 int Page_Row_Y(int row);
 void Page_Heading(int row, const char *text);
 void Page_Label(int row, const char *text);
+/* A text in rows of the page from row *r on, broken where it is wider than width pixels: after
+** its last ": " that fits (the reason before the numbers), else between words. */
+void Page_Draw_Wrapped(int x, int *r, int width, const char *text);
 /* The rules and the annex that design the splice as the report names them (Design_Rules_Name),
 ** or "" while no annex has been activated: a drawing never activates one. Answers out. */
 const char *Page_Rules_Name(char *out, size_t size);

@@ -112,17 +112,21 @@ TEST(NadSheet, ListShowsEveryAnnexAndCutsLongNames)
     Push_RFont();
 }
 
-/* A press of the edit button beside "Auswahl:" (the head reacts to moves: the move opens the
-** pass, the press then hits the button), then the lines `then` and cancel. */
-static std::string Press_Edit_Button(const std::string &then = "")
+/* A press in the head beside "Auswahl:" at x (the head reacts to moves: the move opens the
+** pass and shows the tooltip of what the mouse rests on, the press then hits it), then the lines
+** `then` and cancel; x defaults to the pen. */
+static std::string Press_Edit_Button(const std::string &then = "", int x = 251 + 4)
 {
     const int x1 = NPIXEL_X / 2 - 145, y1 = NPIXEL_Y / 2 - 145;
-    char s[96];
-    const int bx = x1 + 12 + 251 + 4, by = y1 + 35 + 7 + 3;
-    snprintf(s, sizeof s, "move %d %d\npress %d %d\nrelease %d %d\n", bx, by, bx, by, bx, by);
+    char s[128];
+    const int bx = x1 + 12 + x, by = y1 + 35 + 7 + 3;
+    snprintf(s, sizeof s, "move %d %d\nmove %d %d\npress %d %d\nrelease %d %d\n", bx - 1, by, bx,
+             by, bx, by, bx, by);
     return std::string(s) + then + Click_Button(16);
 }
 
+/* The editor starts from the pen beside "Auswahl:", from the line before it and from the word
+** "bearbeiten" before that, and each says what it does in its tooltip. */
 TEST(NadSheet, EditButtonStartsTheAnnexEditorWithTheActiveName)
 {
     Host host(true, true, true);
@@ -130,13 +134,18 @@ TEST(NadSheet, EditButtonStartsTheAnnexEditorWithTheActiveName)
     Write_File(host.exec + "/Quandrel", "#!/bin/sh\nexit 0\n");
     ASSERT_EQ(chmod((host.exec + "/Quandrel").c_str(), 0755), 0);
     Set_Active_NAD("Deutschland");
-    ZW_Test_Reset();
-    ZW_Test_Set_Script(Press_Edit_Button());
-    Edit_NAD_Selection_Sheet();
-    EXPECT_TRUE(Log_Has("EDIT 4"));
-    EXPECT_TRUE(Log_Has("SPAWN " + host.exec + "/Quandrel"));
-    EXPECT_FALSE(Log_Has("MESSAGE"));
-    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    for (const int x : {251 + 4, 206 + 20, 200 - 20}) {
+        SCOPED_TRACE(x);
+        ZW_Test_Reset();
+        ZW_Test_Set_Script(Press_Edit_Button("", x));
+        Edit_NAD_Selection_Sheet();
+        EXPECT_TRUE(Log_Has("bearbeiten"));
+        EXPECT_TRUE(Log_Has("dokumente")); /* the tooltip's second line */
+        EXPECT_TRUE(Log_Has("EDIT 4"));
+        EXPECT_TRUE(Log_Has("SPAWN " + host.exec + "/Quandrel"));
+        EXPECT_FALSE(Log_Has("MESSAGE"));
+        EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    }
 }
 
 /* Without the editor (or with a file of its name that cannot be run) the button says so, as

@@ -212,11 +212,11 @@ TEST(OliviewLayout, TabStopsFacesAndWrapping)
     ASSERT_TRUE(A && sub && bold && sup);
     double size_cm = 9.0 * 2.54 / 72;
     EXPECT_EQ(sub->face, OLI_FACE_SUB);
-    EXPECT_NEAR(sub->y - A->y, 0.22 * size_cm, 1e-9);
+    EXPECT_NEAR(sub->y - A->y, 0.15 * size_cm, 1e-9);
     EXPECT_NEAR(sub->x, A->x + Oli_Text_Width_Cm("A", 9.0, 0), 1e-9);
     EXPECT_EQ(bold->face, OLI_FACE_BOLD);
     EXPECT_EQ(sup->face, OLI_FACE_SUP);
-    EXPECT_NEAR(A->y - sup->y, 0.38 * size_cm, 1e-9);
+    EXPECT_NEAR(A->y - sup->y, 0.33 * size_cm, 1e-9);
     /* 25 words of 9 pt do not fit into 17 cm: the paragraph wraps, no line runs past the edge */
     double ww = Oli_Text_Width_Cm("Wort", 9.0, 0), sw = Oli_Text_Width_Cm(" ", 9.0, 0);
     int per_line = (int)std::floor((OLI_TEXT_WIDTH + sw) / (ww + sw));
@@ -276,7 +276,7 @@ TEST(OliviewLayout, AValueKeepsItsUnitAndAWordItsSubscript)
             const Oli_Item *kept = find_text(l, c.kept);
             ASSERT_NE(kept, nullptr);
             const double sub =
-                last->face & OLI_FACE_SUB ? 0.22 * 9.0 * 2.54 / 72 : 0.0; /* its drop */
+                last->face & OLI_FACE_SUB ? 0.15 * 9.0 * 2.54 / 72 : 0.0; /* its drop */
             EXPECT_NEAR(kept->y, last->y - sub, 1e-9)
                 << c.tail << ": " << c.kept << " goes with it";
         } else {

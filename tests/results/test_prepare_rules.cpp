@@ -265,8 +265,8 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
     ** 0: a3,t = 15 d = 6.30 cm, a1 = 10 d = 4.20 cm against the user's 5.0 and 3.0 cm. Without
     ** an annex DIN 1052 (Table 10: nails below 5 mm, a2,t = (5 + 2 sin alpha) d = 2.94 cm as
     ** well) names the loaded edge distance a2,t (Bild 41), not a4,t. */
-    const std::string a4tc = "Mindestabstand a4,tc überschritten, Holz nicht hoch genug: "_cp850;
-    const std::string a2tc = "Mindestabstand a2,tc überschritten, Holz nicht hoch genug: "_cp850;
+    const std::string a4tc = "Mindestabstand a4,tc unterschritten, Holz nicht hoch genug: "_cp850;
+    const std::string a2tc = "Mindestabstand a2,tc unterschritten, Holz nicht hoch genug: "_cp850;
     struct {
         double h, V;
         int rows;
@@ -323,6 +323,20 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          "Spaltgefahr => Blatthälften zu dünn oder Nagel zu dick: b / 2 = 50 mm < "
          "erforderlich max(14 x 4.2; (13 x 4.2 - 30) x 350 / 200) = 58.8 mm"_cp850,
          false, CONN_LAP, 0, 10.0, 6.0, 4.2, 90.0},
+        /* the timber lamellas beside one inner plate of 10 mm in a 12 cm member, (120 - 10) / 2
+        ** = 55 mm each, against plain nails and against special nails (DIN 1052, eq. (218)),
+        ** whose design names the lamella "Seitenholz": the refusal names the member it is
+        ** about */
+        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_SPLIT_LAMELLA_OR_NAIL_THICK,
+         "Spaltgefahr => Holzlamellen zu dünn oder Nagel zu dick: t_1 = (b - n_p t_p) / (n_p + "
+         "1) = (120 - 1 x 10) / 2 = 55 mm < erforderlich max(14 x 4.2; (13 x 4.2 - 30) x 350 / "
+         "200) = 58.8 mm"_cp850,
+         false, CONN_INNER_PLATES, 0, 12.0, 6.0, 4.2, 110.0},
+        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_SPLIT_LAMELLA_OR_NAIL_THICK,
+         "Spaltgefahr => Holzlamellen zu dünn oder Nagel zu dick: t_1 = (b - n_p t_p) / (n_p + "
+         "1) = (120 - 1 x 10) / 2 = 55 mm < erforderlich max(14 x 4.2; (13 x 4.2 - 30) x 350 / "
+         "200) = 58.8 mm"_cp850,
+         true, CONN_INNER_PLATES, VBM_SONDERNAGEL_2A, 12.0, 6.0, 4.2, 110.0},
         /* DIN 571 screws 8 mm, not pre-drilled, in the same way: a middle member of 12 cm against
         ** max(14 x 8 = 112; (13 x 8 - 30) x 350 / 200 = 129.5) mm, the code of the thickness rule
         ** of nails, screws and staples (not the splitting code of plain nails) */
@@ -436,8 +450,8 @@ TEST(PrepareRules, LayoutsAndKindsThatPass)
     Splice_Input.vbm_type = VBM_TYPE_LAST + 1;
     EXPECT_EQ(Prepare_Splice_Calc(), 101);
 
-    /* inner plates: two plates in a 6 cm member leave (6 - 2) / 3 = 1.33 cm of timber, below
-    ** 2.4 cm (code 111) */
+    /* inner plates: two plates of 10 mm in a 6 cm member leave (60 - 20) / 3 = 13.3 mm of
+    ** timber beside each, below 24 mm; the refusal names the lamellas, not the member */
     Fresh_Splice(true);
     Splice_Input.splice_kind = SPLICE_TENSION;
     Set_Lkom(0, 0, 0.0, 10.0, 0.0);
@@ -448,7 +462,10 @@ TEST(PrepareRules, LayoutsAndKindsThatPass)
     Splice_Input.l = 60.0;
     Splice_Input.L_user = 0;
     Set_Layout(2, 2);
-    EXPECT_EQ(Prepare_Splice_Calc(), 111);
+    ASSERT_EQ(Prepare_Splice_Calc(), DERR_LAMELLA_MIN_24MM);
+    EXPECT_STREQ(Get_Refusal_Text(DERR_LAMELLA_MIN_24MM),
+                 "Mindestholzdicke der Holzlamellen (24 mm) unterschritten: t_1 = (b - n_p t_p) / "
+                 "(n_p + 1) = (60 - 2 x 10) / 3 = 13.3 mm < erforderlich 24 mm");
 }
 
 /* Plain nails not pre-drilled need members of t = max(14 d, (13 d - 30) rho_k / 200) against

@@ -320,6 +320,38 @@ static bool Any_Has(const std::vector<std::string> &lines, const char *needle)
     return false;
 }
 
+/* The texts the log shows on the line of the page's text `name` (the same base line). */
+static std::vector<std::string> Row_Of(const std::string &name)
+{
+    std::vector<std::string> out;
+    std::string y;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        int x = 0, at = 0, n = 0;
+        if (sscanf(l.c_str(), "TEXT %d %d %n", &x, &at, &n) != 2 || n == 0) continue;
+        if (l.substr((size_t)n) == name) y = std::to_string(at);
+    }
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        int x = 0, at = 0, n = 0;
+        if (sscanf(l.c_str(), "TEXT %d %d %n", &x, &at, &n) == 2 && n > 0
+            && std::to_string(at) == y)
+            out.push_back(l.substr((size_t)n));
+    }
+    return out;
+}
+
+/* The number of the governing combination as the utilisation page names it ("maßgebend: Nr.
+** n (Gruppe g, Kombination k)"), 0 when it names none. */
+static int Governing_Number(void)
+{
+    int n = 0;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        const size_t at = l.find("ma\xc3\x9f"
+                                 "gebend: Nr. ");
+        if (l.rfind("TEXT", 0) == 0 && at != std::string::npos) n = atoi(l.c_str() + at + 15);
+    }
+    return n;
+}
+
 /* n_c = 0 on the layout page of the nailed example (5 rows) is raised to 1 with a hint; the page
 ** then shows the results of 1 x 5 = 5 nails a half at once, not the refusal of 0 nails. */
 TEST_F(SheetInput, AHeldValueShowsItsResultsAtOnce)
@@ -380,6 +412,68 @@ TEST_F(SheetInput, GeneratedCombinationsShowTheGroupTheUtilisationNames)
     EXPECT_FALSE(Any_Has(forces, "Gruppe 4"));
 }
 
+/* A row of the utilisation page that gathers several checks names the one that gives its value:
+** the compression example's middle member is compressed by N_d and bent by the moment of V_d
+** about the fasteners ("Druck und Biegung", the largest |N_d| / k_mod = 231 / 0.9 in Nr. 6); the
+** plates' buckling row holds the largest spacing of compressed plates, p1 = 160 mm across the
+** joint against min(14 t; 200 mm) = 14 x 12 = 168 mm (EN 1993-1-8, Table 3.3): 160 / 168 =
+** 95.2 %, above their buckling and above p2 = 90 / 168. */
+TEST_F(SheetInput, AUtilisationRowNamesTheCheckThatGivesItsValue)
+{
+    ASSERT_EQ(Run("druckstoss_bolzen", At("click", 685, 62)), 1);
+    const std::vector<std::string> mid = Row_Of("Mittelholz");
+    EXPECT_TRUE(Any_Has(mid, "Druck und Biegung (Lastkombination Nr. 6)")) << mid.size();
+    const std::vector<std::string> plates = Row_Of("Stahlblech, Knicken und gr\xc3\xb6\xc3\x9f"
+                                                   "te Abst\xc3\xa4nde p1, p2");
+    EXPECT_TRUE(Any_Has(plates, "95.2 %"));
+    EXPECT_TRUE(Any_Has(plates, "gr\xc3\xb6\xc3\x9f"
+                                "ter Abstand p1 (Lastkombination Nr. "));
+}
+
+/* The plates' largest spacing in the compression example is the same in every combination: the
+** page and the report's summary name for it the combination the page names as governing, not
+** the first one of the table. */
+TEST_F(SheetInput, ThePageAndTheReportNameOneCombinationForARow)
+{
+    const int x = Icon_X(4);
+    ASSERT_EQ(Run("druckstoss_bolzen", At("click", 685, 62) + At("move", x, ICON_Y)
+                                           + At("move", x, ICON_Y) + At("click", x, ICON_Y)),
+              1);
+    const int n = Governing_Number();
+    ASSERT_GT(n, 1);
+    const std::string nr = "(Lastkombination Nr. " + std::to_string(n) + ")";
+    EXPECT_TRUE(Any_Has(Row_Of("Stahlblech, Knicken und gr\xc3\xb6\xc3\x9f"
+                               "te Abst\xc3\xa4nde p1, p2"),
+                        nr.c_str()));
+    const std::string report = Slurp_File("druckstoss_bolzen_01.oli");
+    EXPECT_NE(
+        report.find("Stahlblech, Knicken und gr\x94\xe1te Abst\x84nde p1, p2: u = 0.95 " + nr),
+        std::string::npos);
+}
+
+/* The nailed example with b = 7 cm: nails of 110 mm from both sides would overlap in the middle
+** member (110 > t_s + b / 2 = 60 + 35 = 95 mm), so they are designed alternately; the
+** utilisation page says so under the fasteners' row, and the report's summary under theirs. */
+TEST_F(SheetInput, AlternateNailsAreSaidWithTheirUtilisation)
+{
+    const int x = Icon_X(4);
+    ASSERT_EQ(Run("zugstoss_nagel", At("click", 370, 338) + "type 7\nkey Enter\nkey Esc\n"
+                                        + At("click", 685, 62) + At("move", x, ICON_Y)
+                                        + At("move", x, ICON_Y) + At("click", x, ICON_Y)),
+              1);
+    const char *why = "wechselseitig, weil sich die Verbindungsmittel beider Seiten im Mittelholz "
+                      "\xc3\xbc"
+                      "berdecken w\xc3\xbcrden: l = 110 mm > t_s + b / 2 = 60 + 35 = 95 mm "
+                      "(zweiseitig gew\xc3\xa4hlt)";
+    EXPECT_GE(Count("TEXT", why), 1);
+    const std::string report = Slurp_File("zugstoss_nagel_01.oli");
+    const size_t row = report.find(" Verbindungsmittel: u = ");
+    ASSERT_NE(row, std::string::npos);
+    const size_t next = report.find(" Mittelholz: u = ", row);
+    const size_t said = report.find("wechselseitig, weil", row);
+    EXPECT_LT(said, next);
+}
+
 /* A value out of its limits, entered with Enter: the hint, the limit and the page of the value
 ** held come before the next field opens (the log shows the hint before that field's end), for
 ** n_c = 150 (held at 50) on the layout page and b = 0 (held at its least value) on the system
@@ -428,6 +522,29 @@ TEST_F(SheetInput, AChangedActionGeneratesTheCombinationsAtOnce)
     std::vector<std::string> at_once = Texts_Between("EDITFLOAT  -100.00", "EDITFLOAT");
     EXPECT_TRUE(Any_Has(at_once, "-135.00"));
     EXPECT_TRUE(Any_Has(at_once, "-225.00"));
+}
+
+/* Ticking "Lastkombinationen aus charakteristischen Einwirkungen erzeugen" over the two typed
+** combinations of the nailed example (45 and 30 kN) asks first and names them: "Nein" keeps
+** them and leaves the switch cleared, "Ja" replaces them (no action carries a load: none is
+** generated). */
+TEST_F(SheetInput, TickingTheGenerationAsksBeforeTypedCombinationsAreReplaced)
+{
+    const std::string tick = At("click", 28, 103);
+    ASSERT_EQ(
+        Run("zugstoss_nagel", At("click", 535, 62) + tick + "answer no\n" + tick + "answer yes\n"),
+        1);
+    const char *asked = "QUESTION [Lastkombinationen erzeugen] Die 2 eingegebenen "
+                        "Lastkombinationen werden durch die";
+    EXPECT_EQ(Count("QUESTION", asked + strlen("QUESTION ")), 2);
+    std::vector<std::string> kept = Texts_Between("ANSWER no", "QUESTION");
+    EXPECT_TRUE(Any_Has(kept, "45.00"));
+    EXPECT_TRUE(Any_Has(kept, "30.00"));
+    EXPECT_FALSE(Any_Has(kept, "Erzeugte Lastkombinationen"));
+    std::vector<std::string> replaced = Texts_Between("ANSWER yes", "CLOSED");
+    EXPECT_TRUE(Any_Has(replaced, "Erzeugte Lastkombinationen: 0"));
+    EXPECT_FALSE(Any_Has(replaced, "45.00"));
+    EXPECT_EQ(Splice_Input.lkom_generated, 1);
 }
 
 /* New action rows on the page of generated combinations: "Wind" starts short-term ("kurz"),
