@@ -642,6 +642,10 @@ static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double 
         const bool made = v != UTIL_NOT_CHECKED && v != UTIL_NOT_APPLICABLE;
         memcpy(ul->governs[ul->count], m->governs[k], UTIL_GOVERNS_MAX);
         if (!made) ul->governs[ul->count][0] = 0;
+        /* a check that no combination pulls says why */
+        if (v == UTIL_NOT_APPLICABLE)
+            snprintf(ul->governs[ul->count], UTIL_GOVERNS_MAX, "%s zum %s", NO_PULLING_FORCE,
+                     k == CHECK_BS ? "Tr\x84gerende" : "Blechende");
         ul->lkom_row[ul->count] = made ? m->row[k] : 0;
         ul->count++;
     };

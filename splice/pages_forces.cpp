@@ -317,7 +317,9 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
             continue;
         }
         if (u->value[i] == UTIL_NOT_APPLICABLE) {
-            Wdg_Draw_Text(PAGE_FIELD_X + 200, y, "entf\x84llt: keine Kraft zum Ende", nullptr);
+            /* and why, where the other rows name their check */
+            Wdg_Draw_Text(PAGE_FIELD_X + 200, y, "entf\x84llt", nullptr);
+            Wdg_Draw_Text(PAGE_FIELD_X + 300, y, u->governs[i], nullptr);
             continue;
         }
         int ok = u->value[i] <= UTIL_LIMIT;

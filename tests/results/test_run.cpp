@@ -105,6 +105,8 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     ASSERT_EQ(Splice_Input.utilisation.count, 6);
     Expect_Row(4, "Blockscherversagen", UTIL_NOT_APPLICABLE);
     Expect_Row(5, "Blockversagen Bleche", UTIL_NOT_APPLICABLE);
+    EXPECT_STREQ(Splice_Input.utilisation.governs[4],
+                 "keine Kraft der Verbindungsmittel zum Tr\x84gerende");
     FILE *f = tmpfile();
     Run_Nachweise(f, 0);
     const std::string s = Slurp_Print(f);
