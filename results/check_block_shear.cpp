@@ -60,10 +60,7 @@ static void Block_Shear_Lengths(Block_Shear_Check *r)
         y_min = i == 0 ? f->y : std::fmin(y_min, f->y);
         y_max = i == 0 ? f->y : std::fmax(y_max, f->y);
     }
-    if (r->pull.zone) {
-        y_min = r->pull.y_lo;
-        y_max = r->pull.y_hi;
-    }
+    if (r->pull.zone) Pulling_Block(&r->pull, r->block_rows, &y_min, &y_max, nullptr);
     std::vector<double> across, along_lo, along_hi; /* hole centres on each line, mm */
     for (int i = 0; i < fp->count; i++) {
         const Fastener_Rec *f = &fp->recs[i];
@@ -149,11 +146,19 @@ int Calc_Pulling_Rows(int group, int entry, Pulling_Rows *out)
     std::vector<size_t> order(row_y.size());
     for (size_t k = 0; k < order.size(); k++) order[k] = k;
     std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return row_y[a] > row_y[b]; });
+    /* the zone's rows from the top, then from its pulled edge: the end whose row pulls more */
+    std::vector<size_t> zone;
+    for (size_t k : order)
+        if (row_F[k] > 0.0) zone.push_back(k);
+    if (zone.size() > 1 && row_F[zone.back()] > row_F[zone.front()])
+        std::reverse(zone.begin(), zone.end());
     Pulling_Rows &p = *out;
     p.zone = 1;
-    for (size_t k : order) {
-        if (!(row_F[k] > 0.0)) continue;
-        if (p.rows < PATTERN_COLUMNS_MAX) p.row_F[p.rows] = row_F[k];
+    for (size_t k : zone) {
+        if (p.rows < PATTERN_COLUMNS_MAX) {
+            p.row_F[p.rows] = row_F[k];
+            p.row_y[p.rows] = row_y[k];
+        }
         p.y_lo = p.rows == 0 ? row_y[k] : std::fmin(p.y_lo, row_y[k]);
         p.y_hi = p.rows == 0 ? row_y[k] : std::fmax(p.y_hi, row_y[k]);
         p.rows++;
@@ -162,21 +167,39 @@ int Calc_Pulling_Rows(int group, int entry, Pulling_Rows *out)
     return 1;
 }
 
-void Write_Pulling_Force(FILE *file, const Pulling_Rows *p, int planes, double F_Ed, double N_d,
-                         const char *towards)
+int Pulling_Block(const Pulling_Rows *p, int k, double *y_lo, double *y_hi, double *F)
+{
+    const int n = std::min<int>(std::min<int>(k, p->rows), PATTERN_COLUMNS_MAX);
+    double lo = 0.0, hi = 0.0, sum = 0.0, least = 0.0, most = 0.0;
+    for (int i = 0; i < n; i++) {
+        lo = i == 0 ? p->row_y[i] : std::fmin(lo, p->row_y[i]);
+        hi = i == 0 ? p->row_y[i] : std::fmax(hi, p->row_y[i]);
+        least = i == 0 ? p->row_F[i] : std::fmin(least, p->row_F[i]);
+        most = i == 0 ? p->row_F[i] : std::fmax(most, p->row_F[i]);
+        sum += p->row_F[i];
+    }
+    if (y_lo) *y_lo = lo;
+    if (y_hi) *y_hi = hi;
+    if (F) *F = sum;
+    return most - least <= 1e-9 * most ? 1 : 0;
+}
+
+void Write_Pulling_Force(FILE *file, const Pulling_Rows *p, int k, int planes, double F_Ed,
+                         double N_d, const char *towards)
 {
     std::string rows;
-    for (int k = 0; k < p->rows && k < PATTERN_COLUMNS_MAX; k++) {
+    double F = 0.0;
+    Pulling_Block(p, k, nullptr, nullptr, &F);
+    for (int i = 0; i < k && i < p->rows && i < PATTERN_COLUMNS_MAX; i++) {
         char v[32];
-        snprintf(v, sizeof v, "%s%.2lf", k > 0 ? " + " : "", p->row_F[k]);
+        snprintf(v, sizeof v, "%s%.2lf", i > 0 ? " + " : "", p->row_F[i]);
         rows += v;
     }
-    if (p->rows > PATTERN_COLUMNS_MAX) rows += " + ...";
     Oli_Write_Text(file,
-                   "Kraft der Verbindungsmittel in Faserrichtung zum %s (Zugzone, je Reihe von "
-                   "oben, je Scherfuge): F\xCE\\Ed\xCEr = (%s) x %d = %.2lf x %d = %.2lf kN "
-                   "(N\xCE\\d\xCEr = %.2lf kN)",
-                   towards, rows.c_str(), planes, p->F, planes, F_Ed, N_d);
+                   "Kraft der Verbindungsmittel in Faserrichtung zum %s (Zugzone, je Reihe vom "
+                   "gezogenen Rand, je Scherfuge): F\xCE\\Ed\xCEr = (%s) x %d = %.2lf x %d = "
+                   "%.2lf kN (N\xCE\\d\xCEr = %.2lf kN)",
+                   towards, rows.c_str(), planes, F, planes, F_Ed, N_d);
 }
 
 /* ---------------------------------------------------------------- the check */
@@ -221,6 +244,18 @@ static void Block_Shares(Block_Shear_Check *r)
     r->N = r->parts != 1.0 ? r->F_Ed / r->parts : r->F_Ed;
 }
 
+/* Failure load, design resistance, share and utilisation of the record's block. */
+static void Block_Shear_Of_Block(int inner, double gamma, Block_Shear_Check *r)
+{
+    Block_Shear_Lengths(r);
+    r->A_t = r->t1 * r->L_t;
+    r->A_v = r->t1 * r->L_v;
+    Calc_Block_Shear_Load(inner, r);
+    Block_Shares(r);
+    r->F_Rd = r->F_Rk * r->kmod / gamma;
+    r->u = r->F_Rd > 0.0 ? r->N / r->F_Rd : 0.0;
+}
+
 int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -260,19 +295,35 @@ int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out)
 
     r.t1 = r.values.t;
     r.d0 = Timber_Hole_Width(r.t1);
-    Block_Shear_Lengths(&r);
-    r.A_t = r.t1 * r.L_t;
-    r.A_v = r.t1 * r.L_v;
-    const bool inner = kind == CONN_INNER_PLATES;
-    Calc_Block_Shear_Load(inner, &r);
     Get_Group_Kmod(group, &r.kmod, nullptr, nullptr);
     const double gamma = si->gamma_m_mid;
-    Block_Shares(&r);
+    const bool inner = kind == CONN_INNER_PLATES;
     if (!(gamma > 0.0)) {
+        r.block_rows = r.pull.rows;
+        Block_Shear_Lengths(&r);
         r.state = BLOCK_SHEAR_NO_GAMMA;
         return 1;
     }
-    r.F_Rd = r.F_Rk * r.kmod / gamma;
+    if (!r.pull.zone) {
+        Block_Shear_Of_Block(inner, gamma, &r);
+    } else {
+        /* A tension zone tears out the block of its rows next to its pulled edge, of two rows at
+        ** least (one row of fasteners tears no block), each block with its own rows' force: the
+        ** largest utilisation governs (a row that pulls little widens its block more than it
+        ** loads it). */
+        const int first = std::min<int>(2, r.pull.rows);
+        Block_Shear_Check best{};
+        for (int k = first; k <= r.pull.rows && k <= PATTERN_COLUMNS_MAX; k++) {
+            Block_Shear_Check b = r;
+            b.block_rows = k;
+            double F = 0.0;
+            Pulling_Block(&r.pull, k, nullptr, nullptr, &F);
+            b.F_Ed = F * b.planes;
+            Block_Shear_Of_Block(inner, gamma, &b);
+            if (k == first || b.u > best.u) best = b;
+        }
+        r = best;
+    }
     if (r.F_Rd > 0.0) {
         r.state = BLOCK_SHEAR_DONE;
         r.u = r.N / r.F_Rd;
@@ -320,13 +371,15 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     char ht[16], hv[16];
     Format_Holes(ht, sizeof ht, r->holes_t);
     Format_Holes(hv, sizeof hv, r->holes_v);
-    /* a tension zone tears out its own block */
+    /* a tension zone tears out the block of its rows next to its pulled edge */
     if (r->pull.zone)
         Oli_Write_Text(file,
-                       "Block der Zugzone (%d %s): L\xCE\\net,t\xCEr quer \x81"
+                       "Block der Zugzone: die %d %s am gezogenen Rand (von %d ziehenden Reihen, "
+                       "der Block mit der gr\x94\xE1ten Ausnutzung): L\xCE\\net,t\xCEr quer "
+                       "\x81"
                        "ber diese Reihen, L\xCE\\net,v\xCEr l\x84ngs ihrer \x84u\xE1"
                        "eren Reihen",
-                       r->pull.rows, r->pull.rows == 1 ? "Reihe" : "Reihen");
+                       r->block_rows, r->block_rows == 1 ? "Reihe" : "Reihen", r->pull.rows);
     Oli_Write_Text(file,
                    "d\xCE\\0\xCEr = %.1lf mm: L\xCE\\net,t\xCEr = %.0lf - %s x %.1lf = "
                    "%.0lf mm, t\xCE\\"
@@ -348,7 +401,8 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     /* the force of a tension zone, row by row from the top, per shear plane */
     const char *force = "N\xCE\\d\xCEr";
     if (r->pull.zone) {
-        Write_Pulling_Force(file, &r->pull, r->planes, r->F_Ed, r->N_d, "Tr\x84gerende");
+        Write_Pulling_Force(file, &r->pull, r->block_rows, r->planes, r->F_Ed, r->N_d,
+                            "Tr\x84gerende");
         force = "F\xCE\\Ed\xCEr";
     }
     if (r->lamellas > 0) {

@@ -48,10 +48,7 @@ static void Plate_Block_Lengths(Plate_Block_Check *r)
         y_min = i == 0 ? f->y : std::fmin(y_min, f->y);
         y_max = i == 0 ? f->y : std::fmax(y_max, f->y);
     }
-    if (r->pull.zone) {
-        y_min = r->pull.y_lo;
-        y_max = r->pull.y_hi;
-    }
+    if (r->pull.zone) Pulling_Block(&r->pull, r->block_rows, &y_min, &y_max, nullptr);
     const double x_end = Splice_Input.L / 2.0;
     std::vector<double> across, along_lo, along_hi; /* hole centres on each line, mm */
     for (int i = 0; i < fp->count; i++) {
@@ -68,6 +65,26 @@ static void Plate_Block_Lengths(Plate_Block_Check *r)
                  + Hole_Widths_On(x_min * 10.0, x_end * 10.0, along_hi, r->d0);
     r->L_t = std::fmax(0.0, r->L_t_gross - r->holes_t * r->d0);
     r->L_v = std::fmax(0.0, r->L_v_gross - r->holes_v * r->d0);
+}
+
+/*
+** Resistance, share and utilisation of the record's block: V_eff,1,Rd = f_u A_nt / gamma_M2 +
+** f_y A_nv / (sqrt(3) gamma_M0) where its rows pull alike, V_eff,2,Rd with 0.5 f_u A_nt where
+** they do not (EN 1993-1-8, (3.9) and (3.10)).
+*/
+static void Plate_Block_Of_Block(Plate_Block_Check *r)
+{
+    Plate_Block_Lengths(r);
+    r->A_nt = r->t * r->L_t;
+    r->A_nv = r->t * r->L_v;
+    const double tension = r->eccentric ? 0.5 : 1.0;
+    r->V_Rd = 0.0;
+    if (r->gamma_m2 > 0.0 && r->gamma_m0 > 0.0)
+        r->V_Rd = (tension * r->f_u * r->A_nt / r->gamma_m2
+                   + r->f_y * r->A_nv / (std::sqrt(3.0) * r->gamma_m0))
+                  / 1000.0;
+    r->N = r->F_Ed / r->plates;
+    r->u = r->V_Rd > 0.0 ? r->N / r->V_Rd : 0.0;
 }
 
 int Calc_Plate_Block_Check(int group, int entry, Plate_Block_Check *out)
@@ -95,28 +112,33 @@ int Calc_Plate_Block_Check(int group, int entry, Plate_Block_Check *out)
     }
     r.d0 = Get_Plate_Hole(si).d0;
     r.t = si->t_p * 10.0;
-    Plate_Block_Lengths(&r);
-    r.A_nt = r.t * r.L_t;
-    r.A_nv = r.t * r.L_v;
     r.f_u = Get_Plate_Fu();
     r.f_y = Get_Plate_Fy();
     r.gamma_m2 = si->gamma_m2;
     r.gamma_m0 = c->accidental ? 1.0 : si->gamma_m0;
-    /* V_eff,1,Rd = f_u A_nt / gamma_M2 + f_y A_nv / (sqrt(3) gamma_M0), EN 1993-1-8, (3.9) */
-    if (r.gamma_m2 > 0.0 && r.gamma_m0 > 0.0)
-        r.V_Rd =
-            (r.f_u * r.A_nt / r.gamma_m2 + r.f_y * r.A_nv / (std::sqrt(3.0) * r.gamma_m0)) / 1000.0;
     /* the fasteners load every plate alike: outer plates two, inner plates n_p */
     r.plates = kind == CONN_OUTER_PLATES ? 2.0 : (double)(int)si->plate_count;
     if (!(r.plates >= 1.0)) r.plates = 1.0;
-    r.N = r.F_Ed / r.plates;
     r.M_left_out = Moment_Left_Out(c->M_d);
-    if (r.V_Rd > 0.0) {
-        r.state = PLATE_BLOCK_DONE;
-        r.u = r.N / r.V_Rd;
+    if (!r.pull.zone) {
+        Plate_Block_Of_Block(&r);
     } else {
-        r.state = PLATE_BLOCK_NO_CAPACITY;
+        /* A tension zone tears out the block of its rows next to its pulled edge, of two rows at
+        ** least, each with its own rows' force: the largest utilisation governs. */
+        const int first = std::min<int>(2, r.pull.rows);
+        Plate_Block_Check best{};
+        for (int k = first; k <= r.pull.rows && k <= PATTERN_COLUMNS_MAX; k++) {
+            Plate_Block_Check b = r;
+            b.block_rows = k;
+            double F = 0.0;
+            b.eccentric = Pulling_Block(&r.pull, k, nullptr, nullptr, &F) ? 0 : 1;
+            b.F_Ed = F * b.planes;
+            Plate_Block_Of_Block(&b);
+            if (k == first || b.u > best.u) best = b;
+        }
+        r = best;
     }
+    r.state = r.V_Rd > 0.0 ? PLATE_BLOCK_DONE : PLATE_BLOCK_NO_CAPACITY;
     return 1;
 }
 
@@ -148,10 +170,12 @@ void Print_Plate_Block_Check(FILE *file, const Plate_Block_Check *r)
     Format_Widths(ht, sizeof ht, r->holes_t);
     Format_Widths(hv, sizeof hv, r->holes_v);
     if (r->pull.zone)
-        Oli_Write_Text(file,
-                       "Block der Zugzone (%d %s) bis zum Blechende, d\xCE\\0\xCEr = %.1lf mm, "
-                       "t = %.1lf mm:",
-                       r->pull.rows, r->pull.rows == 1 ? "Reihe" : "Reihen", r->d0, r->t);
+        Oli_Write_Text(
+            file,
+            "Block der Zugzone: die %d %s am gezogenen Rand (von %d ziehenden Reihen, der "
+            "Block mit der gr\x94\xE1ten Ausnutzung) bis zum Blechende, d\xCE\\0\xCEr = "
+            "%.1lf mm, t = %.1lf mm:",
+            r->block_rows, r->block_rows == 1 ? "Reihe" : "Reihen", r->pull.rows, r->d0, r->t);
     else
         Oli_Write_Text(file,
                        "Block zwischen den \x84u\xE1"
@@ -176,17 +200,28 @@ void Print_Plate_Block_Check(FILE *file, const Plate_Block_Check *r)
                                0);
         return;
     }
-    Oli_Write_Text(file,
-                   "V\xCE\\"
-                   "eff,1,Rd\xCEr = f\xCE\\u\xCEr A\xCE\\nt\xCEr / %s\xCE\\M2\xCEr + f\xCE\\y\xCEr "
-                   "A\xCE\\nv\xCEr / (3\xCE/0.5\xCEr %s\xCE\\M0\xCEr) = %.0lf x %.1lf / %.2lf + "
-                   "%.0lf x %.1lf / (1.732 x %.2lf) = %.2lf kN",
-                   SYM_GAMMA, SYM_GAMMA, r->f_u, r->A_nt, r->gamma_m2, r->f_y, r->A_nv, r->gamma_m0,
-                   r->V_Rd);
-    /* a tension zone's force, row by row from the top */
+    if (r->eccentric)
+        /* the rows of a tension zone pull unequally: the block is loaded eccentrically */
+        Oli_Write_Text(file,
+                       "V\xCE\\"
+                       "eff,2,Rd\xCEr = 0.5 f\xCE\\u\xCEr A\xCE\\nt\xCEr / %s\xCE\\M2\xCEr + "
+                       "f\xCE\\y\xCEr A\xCE\\nv\xCEr / (3\xCE/0.5\xCEr %s\xCE\\M0\xCEr) = 0.5 x "
+                       "%.0lf x %.1lf / %.2lf + %.0lf x %.1lf / (1.732 x %.2lf) = %.2lf kN "
+                       "(ungleich ziehende Reihen: exzentrisch belastet, DIN EN 1993-1-8, (3.10))",
+                       SYM_GAMMA, SYM_GAMMA, r->f_u, r->A_nt, r->gamma_m2, r->f_y, r->A_nv,
+                       r->gamma_m0, r->V_Rd);
+    else
+        Oli_Write_Text(file,
+                       "V\xCE\\"
+                       "eff,1,Rd\xCEr = f\xCE\\u\xCEr A\xCE\\nt\xCEr / %s\xCE\\M2\xCEr + "
+                       "f\xCE\\y\xCEr A\xCE\\nv\xCEr / (3\xCE/0.5\xCEr %s\xCE\\M0\xCEr) = %.0lf x "
+                       "%.1lf / %.2lf + %.0lf x %.1lf / (1.732 x %.2lf) = %.2lf kN",
+                       SYM_GAMMA, SYM_GAMMA, r->f_u, r->A_nt, r->gamma_m2, r->f_y, r->A_nv,
+                       r->gamma_m0, r->V_Rd);
+    /* a tension zone's block force, row by row from its pulled edge */
     const char *force = "N\xCE\\d\xCEr";
     if (r->pull.zone) {
-        Write_Pulling_Force(file, &r->pull, r->planes, r->F_Ed, r->N_d, "Blechende");
+        Write_Pulling_Force(file, &r->pull, r->block_rows, r->planes, r->F_Ed, r->N_d, "Blechende");
         force = "F\xCE\\Ed\xCEr";
     }
     char line[256];

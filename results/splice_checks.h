@@ -690,13 +690,15 @@ enum {
 ** The rows of the designed half whose fasteners pull the plates towards their end and the timber
 ** towards its end at the joint (F_x > 0): every row where all of them do (N_d alone carries the
 ** block), else, where a moment turns some towards the joint, the rows whose components that point
-** to the end sum to more than zero: the tension zone, whose own block tears.
+** to the end sum to more than zero: the tension zone. Its rows stand from its pulled edge (the row
+** that pulls most) inwards; the blocks that tear are those of the rows next to that edge.
 */
 typedef struct Pulling_Rows {
     int32_t zone;                      /* 1: some fasteners push away, the force is not N_d */
     int32_t rows;                      /* rows of the zone (at most the first PATTERN_COLUMNS_MAX
-                                          ** of them in row_F) */
-    double row_F[PATTERN_COLUMNS_MAX]; /* kN per shear plane, each such row's sum, from the top */
+                                          ** of them in row_F and row_y) */
+    double row_F[PATTERN_COLUMNS_MAX]; /* kN per shear plane, each such row's sum, from the edge */
+    double row_y[PATTERN_COLUMNS_MAX]; /* cm, their y */
     double F;                          /* kN per shear plane, their sum */
     double y_lo, y_hi;                 /* cm, the zone's outer rows */
 } Pulling_Rows;
@@ -705,10 +707,16 @@ typedef struct Pulling_Rows {
 ** return 0 (nothing written) without a combination or fasteners. */
 int Calc_Pulling_Rows(int group, int entry, Pulling_Rows *out);
 
-/* "<force> = (a + b + ...) x s = sum x s = F kN (N_d = ... kN)": the force of a tension zone along
-** the grain, row by row from the top, per shear plane and of all s planes, towards `towards`. */
-void Write_Pulling_Force(FILE *file, const Pulling_Rows *rows, int planes, double F_Ed, double N_d,
-                         const char *towards);
+/* The block of the k rows of a tension zone next to its pulled edge (1 <= k <= rows): the y of
+** its outer rows (cm), their force per shear plane (kN); return 1 where its rows pull alike (the
+** block is loaded centrically), else 0. */
+int Pulling_Block(const Pulling_Rows *rows, int k, double *y_lo, double *y_hi, double *F);
+
+/* "<force> = (a + b + ...) x s = sum x s = F kN (N_d = ... kN)": the force of the block of the k
+** rows of a tension zone next to its pulled edge along the grain, row by row, per shear plane and
+** of all s planes, towards `towards`. */
+void Write_Pulling_Force(FILE *file, const Pulling_Rows *rows, int k, int planes, double F_Ed,
+                         double N_d, const char *towards);
 
 typedef struct Block_Shear_Check {
     int32_t state;               /* BLOCK_SHEAR_* */
@@ -729,17 +737,19 @@ typedef struct Block_Shear_Check {
     /* The force along the grain that the fasteners of the block carry towards the member end: N_d
     ** where every fastener's force points there, else (a moment about the fasteners) the sum of
     ** the components that do, row by row (the fasteners pushing away do not relieve it). */
-    double N_d;        /* kN, normal force of the combination */
-    Pulling_Rows pull; /* the rows that pull: with a zone the block is theirs */
-    double F_Ed;       /* kN, that force of all shear planes */
-    int32_t planes;    /* shear planes of a fastener */
-    double parts;      /* F_Ed / parts is one timber part's share (not with
+    double N_d;         /* kN, normal force of the combination */
+    Pulling_Rows pull;  /* the rows that pull: with a zone the block is theirs */
+    int32_t block_rows; /* with a zone: the rows of the block that governs, those next to the
+                        ** zone's pulled edge */
+    double F_Ed;        /* kN, that block's force of all shear planes */
+    int32_t planes;     /* shear planes of a fastener */
+    double parts;       /* F_Ed / parts is one timber part's share (not with
                                            ** lamellas) */
-    int32_t lamellas;  /* lamellas of two or more inner plates, else 0: the
+    int32_t lamellas;   /* lamellas of two or more inner plates, else 0: the
                                            ** inner ones take 2 / planes of F_Ed, the outer 1 */
-    double N;          /* kN, the share of the governing timber part */
-    double N_outer;    /* kN, with lamellas: the share of an outer lamella */
-    double u;          /* N / F_bs,Rd, valid with BLOCK_SHEAR_DONE */
+    double N;           /* kN, the share of the governing timber part */
+    double N_outer;     /* kN, with lamellas: the share of an outer lamella */
+    double u;           /* N / F_bs,Rd, valid with BLOCK_SHEAR_DONE */
 } Block_Shear_Check;
 
 /* Compute the block-shear check of combination (group, entry) into *out: 0 (state NOT_APPLIED,
@@ -772,9 +782,12 @@ typedef struct Plate_Block_Check {
     int32_t state;               /* PLATE_BLOCK_* */
     double d0, t;                /* mm, plate hole and thickness */
     Pulling_Rows pull;           /* the rows that pull: with a zone the block is theirs */
+    int32_t block_rows;          /* with a zone: the rows of the block that governs, those next
+                                    ** to the zone's pulled edge */
+    int32_t eccentric;           /* 1: the block's rows pull unequally, V_eff,2,Rd (3.10) */
     int32_t planes;              /* shear planes of a fastener */
     double N_d;                  /* kN, normal force of the combination */
-    double F_Ed;                 /* kN, the force towards the plates' end of all shear planes */
+    double F_Ed;                 /* kN, the block's force towards the plates' end, all planes */
     double L_t_gross, L_v_gross; /* mm, between the outer pulling rows at the column nearest the
                                     ** joint; both of them from that column to the plate's end */
     double holes_t, holes_v;     /* hole widths d0 on them */
@@ -782,10 +795,10 @@ typedef struct Plate_Block_Check {
     double A_nt, A_nv;           /* mm², net areas in tension and in shear */
     double f_u, f_y;             /* N/mm², of the plates' steel */
     double gamma_m2, gamma_m0;   /* partial factors (gamma_M0 1.0 in an accidental combination) */
-    double V_Rd;                 /* kN, V_eff,1,Rd of one plate */
+    double V_Rd;                 /* kN, V_eff,1,Rd or V_eff,2,Rd of one plate */
     double plates;               /* plates that share F_Ed */
     double N;                    /* kN, the share of F_Ed of one plate */
-    double u;                    /* N / V_eff,1,Rd, valid with PLATE_BLOCK_DONE */
+    double u;                    /* N / V_Rd, valid with PLATE_BLOCK_DONE */
     double M_left_out;           /* kNm, M_d that the splice does not check, 0 none */
 } Plate_Block_Check;
 
