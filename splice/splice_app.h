@@ -67,6 +67,7 @@ typedef struct Inp_Read_Report {
     int32_t damaged;        /* damaged lines (their records keep the defaults) */
     int32_t first_bad_line; /* line number of the first damaged line, 0 for none */
     int32_t complete;       /* 1 when the end record was found */
+    int32_t bad_bytes;      /* damaged lines holding a byte no line of the file holds (a NUL) */
     char reason[160];       /* what was wrong with the first damaged line (code page 850) */
 } Inp_Read_Report;
 

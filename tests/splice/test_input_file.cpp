@@ -564,6 +564,28 @@ TEST_F(InputFile, DamagedLinesKeepTheirRecordsDefaultsAndNameTheLine)
     EXPECT_EQ(Count_Log("(Zeile 3: der Datensatz steht schon in Zeile 2)."), 1);
     EXPECT_EQ(t->n_col[VBM_TYPE_SLOT(0)], 8.0);
     EXPECT_EQ(t->n_row[VBM_TYPE_SLOT(0)], 5.0);
+
+    /* a NUL byte, which a crash leaves in runs: N_d "4<NUL>5" was read as 4 kN and a remark was
+    ** cut there; such a line is damage, and the file is kept beside a save of what was read */
+    ZW_Test_Clear_Log();
+    const std::string nul("SPLICE 201\n"
+                          "ENTRY 0 0 1 0 2 4\0"
+                          "5 3 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0 0 0 0 Schnee\n"
+                          "REMARKS 1 Vor\0bemerkung\n"
+                          "END\n",
+                          121);
+    Spit("nul_01.inp", nul);
+    Rec n;
+    ASSERT_EQ(Read_Splice_Input_File("nul_01.inp", n.p, 0), 1);
+    EXPECT_EQ(n->lkom.groups[0].entries[0].used, 0);
+    EXPECT_EQ(n->Vorbemerkungen_Text == nullptr, defaults->Vorbemerkungen_Text == nullptr);
+    EXPECT_EQ(
+        Count_Log("MESSAGE [Fehler] Die Eingabedatei nul_01.inp ist besch\xC3\xA4"
+                  "digt | (Zeile 2: die Zeile enth\xC3\xA4lt ein Nullbyte). | F\xC3\xBCr "
+                  "nicht lesbare Angaben gelten die Vorgaben. | Sie bleibt unver\xC3\xA4ndert "
+                  "als nul_01.inp.bak erhalten."),
+        1);
+    EXPECT_EQ(Slurp("nul_01.inp.bak"), nul);
 }
 
 TEST_F(InputFile, TruncatedAndForeignFilesGiveAMessageAndTheDefaults)
