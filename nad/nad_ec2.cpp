@@ -375,7 +375,7 @@ void Read_NAD_EC2_Section(FILE *f, NAD_EC2_Params *b)
     if (!Nad_Scan_Version(f, v, 20)) return;
     if (v != 12) {
         /* checked as every other number: whole, finite, no word or decimal comma */
-        if (!Nad_Plain_Decimal(token)) {
+        if (!Plain_Decimal_Number(token, strlen(token), 0, nullptr)) {
             Nad_Scan_Fail_At(token_end);
             return;
         }

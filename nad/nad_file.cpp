@@ -238,17 +238,6 @@ const char *Nad_Range_Text(int range)
     return range >= 0 && range < NAD_R_COUNT ? Ranges[range].text : "";
 }
 
-int Nad_Plain_Decimal(const char *text)
-{
-    if (!text) return 0;
-    const char *p = text + (*text == '+' || *text == '-');
-    size_t digits = 0;
-    while (*p >= '0' && *p <= '9') p++, digits++;
-    if (*p == '.')
-        for (p++; *p >= '0' && *p <= '9'; p++) digits++;
-    return digits > 0 && *p == '\0';
-}
-
 /* The next value of the stream as a word into buf (size bytes): 1, 0 at the end of the file, -1
 ** for a word longer than the buffer or holding a NUL byte (read to its end). */
 static int Scan_Number_Word(FILE *f, char *buf, size_t size)
@@ -275,7 +264,7 @@ int Nad_Scan_Dbl_In(FILE *f, double *v, int range)
     ** an exponent, nan and inf, none of which this program writes */
     char word[400];
     const int got = Scan_Number_Word(f, word, sizeof word);
-    if (got <= 0 || !Nad_Plain_Decimal(word) || !Ends_Value(f)) {
+    if (got <= 0 || !Plain_Decimal_Number(word, strlen(word), 0, nullptr) || !Ends_Value(f)) {
         Nad_Scan_Fail(f);
         return 0;
     }

@@ -56,15 +56,13 @@ enum {
 
 /* Values of a section, one each, separated by white space. A read fails when the value does not
 ** convert, does not end at white space or the end of the file ("1.5" read as a whole number,
-** "1,5"), or, for a double, is not a plain decimal number ("0x10", "1e3", "nan") or lies outside
+** "1,5"), or, for a double, is not a plain decimal number ("0x10", "1e3", "nan";
+** Plain_Decimal_Number of foundation/numeric.h, without a decimal comma) or lies outside
 ** its range (Nad_Scan_Dbl_In); the first failure of a section is remembered where it happened
 ** (Nad_Scan_Begin .. Nad_Scan_Failed). Answer 1 when read, else 0. */
 int Nad_Scan_Int(FILE *f, int32_t *v);
 int Nad_Scan_Dbl(FILE *f, double *v); /* NAD_R_ANY */
 int Nad_Scan_Dbl_In(FILE *f, double *v, int range);
-/* 1 when a text is a plain decimal number as this program writes them ("-1.300000", "300",
-** "0.67"): a sign, digits with a point and digits; no exponent, no hexadecimal, no nan or inf. */
-int Nad_Plain_Decimal(const char *text);
 /* 1 when x lies in the range (NAD_R_*). */
 int Nad_In_Range(double x, int range);
 /* The range in words for the damage box, code page 850. */
