@@ -198,7 +198,7 @@ static const char *Open_File_Reason(const char *path, int head, char *out, size_
 {
     FILE *f = Rt_Fopen_Read(path);
     if (!f) {
-        snprintf(out, size, "%s", Rt_Error_Text(errno));
+        snprintf(out, size, "%s", Rt_Path_Error_Text(errno, path));
         return out;
     }
     /* a file saved in UTF-16 or UTF-32 is named by its encoding, as the input file is */
@@ -265,7 +265,7 @@ static void Say_Annex_Unread(const char *name, int number, const char *file)
         fclose(f);
         reason = Open_File_Reason(path, 0, wide_reason, sizeof wide_reason);
     } else {
-        reason = errno == ENOENT ? "Die Datei existiert nicht." : Rt_Error_Text(errno);
+        reason = Rt_Path_Error_Text(errno, path);
     }
     std::string l1 =
         std::string("Das Anwendungsdokument \"") + name + "\" kann nicht gelesen werden.";

@@ -54,6 +54,17 @@ int Rt_Get_Cwd(char *out, size_t size)
     return 1;
 }
 
+const char *Rt_Whole_Path(const char *path)
+{
+    static thread_local std::string whole;
+    whole = path ? path : "";
+    if (!whole.empty() && whole[0] == '/') return whole.c_str();
+    if (whole.compare(0, 2, "./") == 0) whole.erase(0, 2);
+    char cwd[4096];
+    if (Rt_Get_Cwd(cwd, sizeof cwd)) whole = std::string(cwd) + (cwd[1] ? "/" : "") + whole;
+    return whole.c_str();
+}
+
 /* ---------------------------------------------------------------- environment */
 
 const char *Rt_Getenv(const char *name) { return name ? getenv(name) : nullptr; }

@@ -21,6 +21,10 @@ char *Rt_Path_Slashes(char *path);
 int Rt_Path_Join(char *out, size_t size, const char *dir, const char *name);
 /* The current working directory into out; 1, or 0 (out empty) when it cannot be read. */
 int Rt_Get_Cwd(char *out, size_t size);
+/* The whole path of a file as a box names it: path itself when it begins with '/', else the
+** working directory, '/' and path (a leading "./" dropped); the text lives until the next call
+** of the thread. */
+const char *Rt_Whole_Path(const char *path);
 
 /* ---------------------------------------------------------------- environment */
 
@@ -112,6 +116,10 @@ int Rt_Safe_Installed(const Rt_Safe_File *sf);          /* 1 once renamed over i
 void Rt_Safe_Close(Rt_Safe_File *sf);                   /* null is allowed */
 /* The German reason for an error number, for a message box (code page 850). */
 const char *Rt_Error_Text(int err);
+/* The same for an error met on path: a name that is not there (ENOENT) says whether the file is
+** missing ("Die Datei existiert nicht."), its folder ("Der Ordner <whole path> existiert nicht.")
+** or what a link under the name points to. The text lives until the next call of the thread. */
+const char *Rt_Path_Error_Text(int err, const char *path);
 /* For tests: the disk fills up after `bytes` more bytes written through Rt_Safe files (writes
 ** then fail with ENOSPC); -1 (the start) lifts the limit. */
 void Rt_Set_Write_Budget(long long bytes);

@@ -434,7 +434,7 @@ const char *Rt_Error_Text(int err)
     case EACCES:
     case EPERM: return "Keine Berechtigung f\x81r diese Datei.";
     case EROFS: return "Der Datentr\x84ger ist schreibgesch\x81tzt.";
-    case ENOENT: return "Der Ordner existiert nicht.";
+    case ENOENT: return "Die Datei oder ihr Ordner existiert nicht.";
     case ENOTDIR: return "Ein Teil des Pfades ist kein Ordner.";
     case EISDIR: return "Der Name bezeichnet einen Ordner.";
     case ESPIPE: return "Der Name bezeichnet eine Pipe und keine Datei.";
@@ -451,4 +451,27 @@ const char *Rt_Error_Text(int err)
         return text;
     }
     }
+}
+
+const char *Rt_Path_Error_Text(int err, const char *path)
+{
+    if (err != ENOENT || !path || !*path) return Rt_Error_Text(err);
+    static thread_local std::string text;
+    const std::string whole = Rt_Whole_Path(path);
+    const size_t slash = whole.find_last_of('/');
+    const std::string folder = slash == 0 ? "/" : whole.substr(0, slash);
+    struct stat st;
+    char target[4096];
+    ssize_t n;
+    if (lstat(path, &st) == 0 && S_ISLNK(st.st_mode)
+        && (n = readlink(path, target, sizeof target - 1)) > 0) {
+        /* a link whose target is gone */
+        target[n] = '\0';
+        text = std::string("Die Verkn\x81pfung zeigt auf ") + target + "; dort steht keine Datei.";
+    } else if (stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        text = "Der Ordner " + folder + " existiert nicht.";
+    } else {
+        text = "Die Datei existiert nicht.";
+    }
+    return text.c_str();
 }

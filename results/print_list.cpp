@@ -233,7 +233,7 @@ static void Show_Print_Failure(int stands, int pdf_removed)
     Fill_Message("Die Druckliste kann nicht erzeugt werden!");
     Fill_Message_Wrapped("Die Datei " + Failed_Path);
     Fill_Message(Failed_Removal ? "kann nicht entfernt werden:" : "kann nicht geschrieben werden:");
-    Fill_Message(Rt_Error_Text(Failed_Error));
+    Fill_Message(Rt_Path_Error_Text(Failed_Error, Failed_Path.c_str()));
     if (stands == PRINT_KEPT)
         Fill_Message("Die bisherige Druckliste und die Plotdateien bleiben unver\x84ndert.");
     else if (stands == PRINT_NEW_NO_PDF)

@@ -476,7 +476,8 @@ int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
     if (!sf) {
         const int err = errno;
         snprintf(line1, sizeof line1, "Die Datei %s", Rt_Safe_Open_Failed_Path(path, err));
-        Show_File_Message("Fehler", line1, "kann nicht gespeichert werden.", Rt_Error_Text(err));
+        Show_File_Message("Fehler", line1, "kann nicht gespeichert werden.",
+                          Rt_Path_Error_Text(err, path));
         return 0;
     }
     FILE *f = Rt_Safe_Stream(sf);
@@ -1334,8 +1335,8 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
             Show_File_Message("Fehler", l1, "ist ein Ordner und keine Datei.",
                               "Es gelten die Vorgaben.");
         else if (err != ENOENT)
-            Show_File_Lines("Fehler", {l1, "kann nicht gelesen werden:", Rt_Error_Text(err),
-                                       "Es gelten die Vorgaben."});
+            Show_File_Lines("Fehler", {l1, "kann nicht gelesen werden:",
+                                       Rt_Path_Error_Text(err, path), "Es gelten die Vorgaben."});
         return 0;
     }
     struct stat st;

@@ -260,13 +260,14 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
     char line[200];
     Init_Message();
     Set_Message_Title("ASCII-Import");
+    /* the whole path: a name typed on the page is looked up in the component's folder */
+    const std::string file = std::string("Die Datei ") + Rt_Whole_Path(path ? path : "");
     if (n < 0) {
         Set_Message_Symbol(3, 0, 0, 0);
-        snprintf(line, sizeof line, "Die Datei %s", path ? path : "");
-        Fill_Message(line);
+        Fill_Message(file.c_str());
         if (r.open_error != 0) {
             Fill_Message("kann nicht gelesen werden:");
-            Fill_Message(Rt_Error_Text(r.open_error));
+            Fill_Message(Rt_Path_Error_Text(r.open_error, path));
             Fill_Message("Es wurde nichts importiert.");
         } else {
             Fill_Message("kann nicht gelesen werden.");
@@ -276,8 +277,7 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
     }
     if (r.encoding) {
         Set_Message_Symbol(3, 0, 0, 0);
-        snprintf(line, sizeof line, "Die Datei %s", path ? path : "");
-        Fill_Message(line);
+        Fill_Message(file.c_str());
         snprintf(line, sizeof line, "ist in %s gespeichert; diese Kodierung wird nicht gelesen.",
                  r.encoding);
         Fill_Message(line);

@@ -174,8 +174,10 @@ TEST(AsciiImport, AFileInUtf16OrUtf32IsNamedByItsEncodingAndNothingIsImported)
         EXPECT_EQ(r.bad, 0);
         for (int g = 0; g < LKOM_GROUPS; g++) EXPECT_EQ(Lkom_Count_Entries(tab.t, g), 0);
         EXPECT_EQ(Import_Lkom_Ascii_With_Message("unicode.txt", tab.t), 0);
-        const std::string box = "MESSAGE [ASCII-Import] Die Datei unicode.txt | ist in "
-                                + std::string(c.name)
+        char cwd[1024];
+        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+        const std::string box = "MESSAGE [ASCII-Import] Die Datei " + std::string(cwd)
+                                + "/unicode.txt | ist in " + std::string(c.name)
                                 + " gespeichert; diese Kodierung wird nicht gelesen. | Es wurde "
                                   "nichts importiert. Bitte die Datei als ANSI oder UTF-8 "
                                   "speichern.";
@@ -192,17 +194,24 @@ TEST(AsciiImport, AFileInUtf16OrUtf32IsNamedByItsEncodingAndNothingIsImported)
 }
 
 /* A pipe or a device chosen as the file to import is no file: it is named with the reason and
-** nothing is imported; the import never waits for a writer nor reads for ever. */
+** nothing is imported; the import never waits for a writer nor reads for ever. A file that is not
+** there is named by its whole path with the reason: the file, or its folder, is missing. */
 TEST(AsciiImport, APipeOrADeviceIsNamedAndNothingIsImported)
 {
     unlink("pipe.txt");
     unlink("zero.txt");
     ASSERT_EQ(mkfifo("pipe.txt", 0644), 0);
     ASSERT_EQ(symlink("/dev/zero", "zero.txt"), 0);
+    char cwd[1024];
+    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    const std::string folder_missing =
+        "Der Ordner " + std::string(cwd) + "/kein_ordner existiert nicht.";
     const struct {
         const char *name, *reason;
     } cases[] = {{"pipe.txt", "Der Name bezeichnet eine Pipe und keine Datei."},
-                 {"zero.txt", "Der Name bezeichnet ein Ger\xC3\xA4t und keine Datei."}};
+                 {"zero.txt", "Der Name bezeichnet ein Ger\xC3\xA4t und keine Datei."},
+                 {"fehlt.txt", "Die Datei existiert nicht."},
+                 {"kein_ordner/fehlt.txt", folder_missing.c_str()}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const pid_t child = fork();
@@ -220,8 +229,8 @@ TEST(AsciiImport, APipeOrADeviceIsNamedAndNothingIsImported)
         Table tab;
         EXPECT_EQ(Import_Lkom_Ascii_With_Message(c.name, tab.t), -1);
         for (int g = 0; g < LKOM_GROUPS; g++) EXPECT_EQ(Lkom_Count_Entries(tab.t, g), 0);
-        const std::string box = std::string("MESSAGE [ASCII-Import] Die Datei ") + c.name
-                                + " | kann nicht gelesen werden: | " + c.reason
+        const std::string box = std::string("MESSAGE [ASCII-Import] Die Datei ") + cwd + "/"
+                                + c.name + " | kann nicht gelesen werden: | " + c.reason
                                 + " | Es wurde nichts importiert.";
         int shown = 0;
         for (const std::string &l : ZW_Test_Log_Lines()) shown += l == box;
