@@ -18,7 +18,7 @@ enum {
     NAD_DAMAGE_EXTRA = 3,   /* more values than the block holds */
     NAD_DAMAGE_MISSING = 4, /* the section's keyword line is not in the file */
     NAD_DAMAGE_TWICE = 5,   /* the section's keyword line stands twice in the file */
-    NAD_DAMAGE_VERSION = 6, /* a block version newer than this program's */
+    NAD_DAMAGE_VERSION = 6, /* a block version newer than this program's, or below 0 */
     NAD_DAMAGE_UNENDED = 7, /* the file ends right behind the block's last value: it may be cut */
     NAD_DAMAGE_RANGE = 8,   /* a number outside what its field may hold (a gamma_M of 0.5) */
 };
@@ -37,7 +37,7 @@ typedef struct NAD_File_Damage {
         int32_t kind;  /* NAD_DAMAGE_* */
         int32_t line;  /* 1-based line of the file where the reading stopped; 0 for a missing one;
                        * for a section that stands twice, the line of its second keyword */
-        int32_t other; /* the line of the first keyword (twice), the version read (version), the
+        int64_t other; /* the line of the first keyword (twice), the version read (version), the
                        * NAD_R_* range of the field (range) */
     } parts[NAD_DAMAGE_PARTS];
 } NAD_File_Damage;
