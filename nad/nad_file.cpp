@@ -12,6 +12,7 @@
 #include "platform/zelkwin.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -502,9 +503,16 @@ int Read_NAD_File_Checked(int number, const char *name, NAD_Record *rec, NAD_Fil
     char path[RT_PATH_MAX];
     if (damage) memset(damage, 0, sizeof *damage);
     if (!rec || !Nad_File_Path(number, name, path, sizeof path)) return 0;
-    /* a file that cannot be read (a pipe or a device under the name too) is said by the caller */
-    FILE *f = Rt_Fopen_Read(path);
+    /* a file that cannot be read (a pipe or a device under the name too) is said by the caller,
+    ** and so is one past any annex's size (EFBIG), which is never read further */
+    int longer = 0;
+    FILE *f = Rt_Fopen_Read_Head(path, NAD_FILE_MAX_BYTES, &longer);
     if (!f) return 0;
+    if (longer) {
+        fclose(f);
+        errno = EFBIG;
+        return 0;
+    }
     if (!Parse_NAD_File_Checked(f, rec, damage)) {
         fclose(f);
         return 0;

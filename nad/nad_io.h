@@ -27,6 +27,10 @@ enum {
 
 #define NAD_DAMAGE_PARTS 7 /* the header and the six sections */
 
+/* Bytes of an annex file at most: one holds a few kilobytes, so a file past this is damage
+** and is not read (a gigabyte would keep the start for minutes, a growing file for ever). */
+#define NAD_FILE_MAX_BYTES (1u << 20)
+
 /* The parts of an annex file that were not read whole, in the order of the file's sections. A
 ** damaged or missing part keeps what its block held before the reading (for the active record,
 ** the built-in defaults). */

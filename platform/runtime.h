@@ -50,6 +50,15 @@ int Rt_Is_Regular_File(const char *path);
 ** pipe or a socket, ENODEV for a device, or the open's own errno (ENOENT: no such file).
 */
 FILE *Rt_Fopen_Read(const char *path);
+/*
+** The bytes of an open stream from where it stands, at most max_bytes of them, as a stream of their
+** own in memory (closed with fclose); *longer is 1 when the stream holds more. A reader that takes
+** its file this way never reads more than max_bytes, however large the file is or grows while it
+** is read. Null with errno on failure.
+*/
+FILE *Rt_Read_Head(FILE *f, size_t max_bytes, int *longer);
+/* Rt_Fopen_Read, then its first max_bytes bytes by Rt_Read_Head (the file closed again). */
+FILE *Rt_Fopen_Read_Head(const char *path, size_t max_bytes, int *longer);
 /* DeleteFileA: remove a file; 1 on success, 0. */
 int Rt_Delete_File(const char *path);
 /* Copy source to target byte for byte (through a temporary name, then rename); with

@@ -122,6 +122,53 @@ FILE *Rt_Fopen_Read(const char *path)
     return f;
 }
 
+FILE *Rt_Read_Head(FILE *f, size_t max_bytes, int *longer)
+{
+    if (longer) *longer = 0;
+    if (!f) {
+        errno = EINVAL;
+        return nullptr;
+    }
+    std::unique_ptr<char[]> bytes(new (std::nothrow) char[max_bytes + 1]);
+    if (!bytes) {
+        errno = ENOMEM;
+        return nullptr;
+    }
+    /* one byte more than kept tells a longer stream */
+    size_t n = fread(bytes.get(), 1, max_bytes + 1, f);
+    if (ferror(f)) {
+        errno = EIO;
+        return nullptr;
+    }
+    if (n > max_bytes) {
+        n = max_bytes;
+        if (longer) *longer = 1;
+    }
+    /* one byte more than the bytes: a write that fills the buffer loses its last byte to the NUL
+    ** that glibc keeps behind the written ones */
+    FILE *head = fmemopen(nullptr, n + 1, "w+");
+    if (!head) return nullptr;
+    if (fwrite(bytes.get(), 1, n, head) != n) {
+        fclose(head);
+        errno = EIO;
+        return nullptr;
+    }
+    rewind(head);
+    return head;
+}
+
+FILE *Rt_Fopen_Read_Head(const char *path, size_t max_bytes, int *longer)
+{
+    if (longer) *longer = 0;
+    FILE *f = Rt_Fopen_Read(path);
+    if (!f) return nullptr;
+    FILE *head = Rt_Read_Head(f, max_bytes, longer);
+    const int err = errno;
+    fclose(f);
+    errno = err;
+    return head;
+}
+
 FILE *Rt_Fopen(const char *path, const char *mode)
 {
     if (!path || !mode) {
