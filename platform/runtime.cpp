@@ -117,6 +117,45 @@ int Rt_Is_Regular_File(const char *path)
     return path && *path && stat(path, &st) == 0 && S_ISREG(st.st_mode);
 }
 
+int Rt_Link_Of(const char *path, char *out, size_t size)
+{
+    if (out && size > 0) out[0] = '\0';
+    struct stat st;
+    if (!path || !*path || !out || size == 0 || lstat(path, &st) != 0) return RT_LINK_NONE;
+    const std::string whole = Rt_Whole_Path(path);
+    const size_t slash = whole.find_last_of('/');
+    const std::string folder = slash == 0 ? "/" : whole.substr(0, slash);
+    std::string other;
+    int kind = RT_LINK_NONE;
+    if (S_ISLNK(st.st_mode)) {
+        kind = RT_LINK_SYMBOLIC;
+        char target[4096];
+        const ssize_t n = readlink(path, target, sizeof target - 1);
+        if (n > 0) {
+            target[n] = '\0';
+            other = target[0] == '/' ? std::string(target)
+                                     : folder + (folder == "/" ? "" : "/") + target;
+        }
+    } else if (S_ISREG(st.st_mode) && st.st_nlink > 1) {
+        kind = RT_LINK_HARD;
+        /* another name of the same file in the folder, if one is there */
+        const std::string own = whole.substr(slash + 1);
+        if (DIR *d = opendir(folder.c_str())) {
+            while (struct dirent *e = readdir(d)) {
+                const std::string name = e->d_name;
+                struct stat o;
+                const std::string at = folder + (folder == "/" ? "" : "/") + name;
+                if (name != own && lstat(at.c_str(), &o) == 0 && o.st_dev == st.st_dev
+                    && o.st_ino == st.st_ino && (other.empty() || at < other))
+                    other = at;
+            }
+            closedir(d);
+        }
+    }
+    snprintf(out, size, "%s", other.c_str());
+    return kind;
+}
+
 int Rt_Copy_File(const char *source, const char *target, int fail_if_exists)
 {
     if (!source || !target || !*source || !*target) return 0;

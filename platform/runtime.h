@@ -64,6 +64,14 @@ int Rt_Delete_File(const char *path);
 /* Copy source to target byte for byte (through a temporary name, then rename); with
 ** fail_if_exists an existing target is kept and 0 answered. 1 on success, 0. */
 int Rt_Copy_File(const char *source, const char *target, int fail_if_exists);
+/*
+** What stands under path besides a file of its own, which a file replaced whole replaces (never
+** written through): RT_LINK_SYMBOLIC, a symbolic link (the whole path of what it points to into
+** out); RT_LINK_HARD, a second name of a file (the whole path of another of its names in the same
+** folder into out, "" when none is there); RT_LINK_NONE, a file of its own or nothing.
+*/
+enum { RT_LINK_NONE = 0, RT_LINK_SYMBOLIC = 1, RT_LINK_HARD = 2 };
+int Rt_Link_Of(const char *path, char *out, size_t size);
 /* Create a folder (and its parents); 1 when it exists afterwards. */
 int Rt_Make_Dirs(const char *path);
 

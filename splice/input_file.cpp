@@ -465,11 +465,42 @@ static void Show_File_Message(const char *title, const char *l1, const char *l2,
     Show_File_Lines(title, lines);
 }
 
+/*
+** The box of a save that replaced a link under the input file's name by a file of its own (kind
+** RT_LINK_*, target: what the link named), so that the user knows the file behind it did not
+** take the save.
+*/
+static void Say_Link_Replaced(const char *path, int kind, const char *target)
+{
+    /* appended piece by piece (a literal before a string draws a false -Wrestrict of g++) */
+    std::string named = "Die Eingabedatei ", was, stays;
+    named.append(Rt_Whole_Path(path));
+    if (kind == RT_LINK_SYMBOLIC) was.append("war eine Verknüpfung auf "_cp850).append(target);
+    else if (target[0]) was.append("war ein zweiter Name der Datei ").append(target);
+    else was.append("war ein zweiter Name einer Datei an anderer Stelle");
+    was.append(".");
+    if (!target[0]) stays.append("die Datei unter dem anderen Namen bleibt unverändert."_cp850);
+    else if (Rt_File_Exists(target))
+        stays.append("die Datei ").append(target).append(" bleibt unverändert."_cp850);
+    else stays.append("dort steht keine Datei.");
+    Init_Message();
+    Set_Message_Symbol(1, 0, 0, 0);
+    Set_Message_Title("Speichern");
+    Fill_Message(named.c_str());
+    Fill_Message(was.c_str());
+    Fill_Message("Gespeichert wurde in eine eigene Datei an ihrer Stelle;");
+    Fill_Message(stays.c_str());
+    Draw_Message();
+}
+
 int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
 {
     if (!path || !si) return 0;
     char line1[SPLICE_PATH_MAX + 64];
     snprintf(line1, sizeof line1, "Die Datei %s", path);
+    /* a link under the name is replaced, never written through: said after the save */
+    char target[4096];
+    const int link_kind = Rt_Link_Of(path, target, sizeof target);
     /* written beside the old file, synced and renamed over it: a failed save, a kill or a
     ** power loss leaves the old file or the new one */
     Rt_Safe_File *sf = Rt_Safe_Open(path);
@@ -493,6 +524,7 @@ int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
         Show_File_Message("Fehler", line1, "kann nicht gespeichert werden.", why);
         return 0;
     }
+    if (link_kind != RT_LINK_NONE) Say_Link_Replaced(path, link_kind, target);
     return 1;
 }
 

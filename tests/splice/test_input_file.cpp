@@ -811,6 +811,50 @@ TEST_F(InputFile, AFailedSaveIsReportedAndKeepsTheOldFile)
     EXPECT_EQ(b->b, 99.0);
 }
 
+/* A save never writes through a link under the input file's name: a link to another file, or a
+** second name of one, is replaced by a file of its own, and a box says so and where the file
+** behind it is, which keeps its bytes. */
+TEST_F(InputFile, ASaveInPlaceOfALinkSaysSoAndLeavesItsTarget)
+{
+    char cwd[1024];
+    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    const std::string here = cwd;
+    Rec a;
+    ASSERT_EQ(Write_Splice_Input_File("ziel.inp", a.p), 1);
+    const std::string target = Slurp("ziel.inp");
+    const struct {
+        bool hard;
+        const char *box;
+    } links[] = {
+        {false, "war eine Verkn\xC3\xBCpfung auf "},
+        {true, "war ein zweiter Name der Datei "},
+    };
+    for (const auto &l : links) {
+        SCOPED_TRACE(l.box);
+        unlink("link_01.inp");
+        ASSERT_EQ(l.hard ? link("ziel.inp", "link_01.inp") : symlink("ziel.inp", "link_01.inp"), 0);
+        ZW_Test_Clear_Log();
+        a->b = 99.0;
+        ASSERT_EQ(Write_Splice_Input_File("link_01.inp", a.p), 1);
+        struct stat st;
+        ASSERT_EQ(lstat("link_01.inp", &st), 0);
+        EXPECT_TRUE(S_ISREG(st.st_mode));
+        EXPECT_EQ(st.st_nlink, 1u);
+        EXPECT_EQ(Slurp("ziel.inp"), target);
+        EXPECT_EQ(Count_Log(("MESSAGE [Speichern] Die Eingabedatei " + here + "/link_01.inp | "
+                             + l.box + here
+                             + "/ziel.inp. | Gespeichert wurde in eine eigene Datei an ihrer "
+                               "Stelle; | die Datei "
+                             + here + "/ziel.inp bleibt unver\xC3\xA4ndert.")
+                                .c_str()),
+                  1);
+        /* the next save replaces its own file without a word */
+        ZW_Test_Clear_Log();
+        ASSERT_EQ(Write_Splice_Input_File("link_01.inp", a.p), 1);
+        EXPECT_EQ(Count_Log("MESSAGE"), 0);
+    }
+}
+
 TEST_F(InputFile, StoredAssyHeaderOfAnotherFormLooksTheRowUpAgain)
 {
     Rec r;
