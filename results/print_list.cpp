@@ -201,11 +201,10 @@ static void Begin_Print(void)
     Failed_Removal = 0;
 }
 
-/* Fill a line into the message box that may be wider than the box can show (a path of a deep
-** folder): it is broken into lines that each fit the widest box beside its symbol, after a '/'
-** where one is, so that the box shows the whole text. */
-static void Fill_Message_Wrapped(const std::string &text)
+/* The widest box beside its symbol is the limit of each line. */
+void Fill_Message_Wrapped(const char *line)
 {
+    const std::string text = line ? line : "";
     const int room = NPIXEL_X - 100; /* a box is at most 20 pixels narrower than the screen */
     size_t from = 0;
     while (from < text.size()) {
@@ -245,7 +244,7 @@ static void Show_Print_Failure(int stands, int pdf_removed)
     Set_Message_Symbol(3, 0, 0, 0);
     Set_Message_Title("Fehler");
     Fill_Message("Die Druckliste kann nicht erzeugt werden!");
-    Fill_Message_Wrapped("Die Datei " + Failed_Path);
+    Fill_Message_Wrapped(("Die Datei " + Failed_Path).c_str());
     Fill_Message(Failed_Removal ? "kann nicht entfernt werden:" : "kann nicht geschrieben werden:");
     Fill_Message(Rt_Path_Error_Text(Failed_Error, Failed_Path.c_str()));
     if (stands == PRINT_KEPT && Rt_Is_Regular_File(Oli_Path))

@@ -561,7 +561,10 @@ TEST_F(Program, PreviewPlansHelpAndAnnexEntries)
     const char *argv[] = {"splice", "zugstoss_nagel", "1", "1", "1", nullptr};
     ASSERT_EQ(Splice_Main(5, (char **)argv), 1);
     EXPECT_TRUE(Log_Has("OLI-View", "zugstoss_nagel_01.oli"));
-    EXPECT_TRUE(Log_Has("MESSAGE", "Der Planeditor ist nicht installiert."));
+    EXPECT_TRUE(Log_Has("MESSAGE", ("Der Planeditor ist nicht installiert. | Die Plotdateien "
+                                    "liegen im Bauteilordner | "
+                                    + dir + ".")
+                                       .c_str()));
     EXPECT_TRUE(Log_Has("HELP", "SPLICE_PAGE_ANORDNUNG"));
     EXPECT_NE(Nad_Params, nullptr);
     EXPECT_NE(Nad_EC3_Params_Ptr, nullptr);
