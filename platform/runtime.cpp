@@ -131,7 +131,11 @@ int Rt_Link_Of(const char *path, char *out, size_t size)
         kind = RT_LINK_SYMBOLIC;
         char target[4096];
         const ssize_t n = readlink(path, target, sizeof target - 1);
-        if (n > 0) {
+        char *real = realpath(path, nullptr); /* what the link leads to, when it is there */
+        if (real) {
+            other = real;
+            free(real);
+        } else if (n > 0) {
             target[n] = '\0';
             other = target[0] == '/' ? std::string(target)
                                      : folder + (folder == "/" ? "" : "/") + target;

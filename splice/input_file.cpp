@@ -24,6 +24,7 @@
 #include "nad/nad.h"
 #include "platform/runtime.h"
 #include "platform/zelkwin.h"
+#include "results/print_list.h"
 
 int32_t Stored_Catalogue_Headers[CAT_HEADER_COUNT] = {-1, -1, -1, -1, -1, -1, -1, -1,
                                                       -1, -1, -1, -1, -1, -1, -1, -1};
@@ -486,10 +487,10 @@ static void Say_Link_Replaced(const char *path, int kind, const char *target)
     Init_Message();
     Set_Message_Symbol(1, 0, 0, 0);
     Set_Message_Title("Speichern");
-    Fill_Message(named.c_str());
-    Fill_Message(was.c_str());
+    Fill_Message_Wrapped(named.c_str());
+    Fill_Message_Wrapped(was.c_str());
     Fill_Message("Gespeichert wurde in eine eigene Datei an ihrer Stelle;");
-    Fill_Message(stays.c_str());
+    Fill_Message_Wrapped(stays.c_str());
     Draw_Message();
 }
 
