@@ -143,6 +143,22 @@ const char *Wide_Unicode_Encoding(std::string_view head)
     return nullptr;
 }
 
+long Text_Line_Bad_Byte(std::string_view line)
+{
+    for (size_t i = 0; i < line.size(); i++) {
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        if ((c < 0x20 && c != '\t') || c == 0x7F) return static_cast<long>(i);
+    }
+    return -1;
+}
+
+const char *Text_Line_Bad_Byte_Reason(std::string_view line)
+{
+    if (Text_Line_Bad_Byte(line) < 0) return nullptr;
+    return line.find('\0') != std::string_view::npos ? "die Zeile enthält ein Nullbyte"_cp850
+                                                     : "die Zeile enthält ein Steuerzeichen"_cp850;
+}
+
 /* ---------------------------------------------------------------- runtime maps of German texts */
 
 #define MAP_SIZE 512 /* bytes of each map's static buffer: at most 511 characters of input */

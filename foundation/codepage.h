@@ -225,6 +225,15 @@ std::string To_Cp850(std::string_view text, int code_page);
 */
 const char *Wide_Unicode_Encoding(std::string_view head);
 
+/*
+** The offset of the first byte of a line of a text file (without its line end) that no text line
+** holds: a NUL (a crash leaves runs of them in a file), another control byte but the tab, or DEL;
+** -1 when the line holds none. The reason for a box, "die Zeile enthält ein Nullbyte" or "die
+** Zeile enthält ein Steuerzeichen" (code page 850), or null for a line without such a byte.
+*/
+long Text_Line_Bad_Byte(std::string_view line);
+const char *Text_Line_Bad_Byte_Reason(std::string_view line);
+
 /* ---------------------------------------------------------------- runtime maps of German texts */
 
 /* Static 512-byte buffers; at most 511 characters of input; the next call overwrites. */

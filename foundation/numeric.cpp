@@ -1,12 +1,14 @@
 /*
 ** Numeric tools: rounding to decimals, division guards, angle normalisation, extremes, sorting
-** with a tolerance of 1e-5, interpolation, bisection and bit words.
+** with a tolerance of 1e-5, interpolation, bisection, bit words and plain decimal numbers.
 */
 #include "foundation/numeric.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "foundation/memory.h"
@@ -468,4 +470,38 @@ void Bit_Set_Or_Clear(int flag, uint32_t *pword, int n)
 {
     if (flag) Bit_Set(pword, n);
     else Bit_Clear(pword, n);
+}
+
+/* ---------------------------------------------------------------- plain decimal numbers */
+
+int Plain_Decimal_Number(const char *text, size_t n, int decimal_comma, double *value)
+{
+    if (!text) return 0;
+    const size_t sign = n > 0 && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    size_t digits = 0, marks = 0, mark_at = 0;
+    for (size_t i = sign; i < n; i++) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digits++;
+        } else if (c == '.' || (c == ',' && decimal_comma)) {
+            marks++;
+            mark_at = i;
+        } else {
+            return 0;
+        }
+    }
+    if (digits == 0 || marks > 1) return 0;
+    if (marks == 1 && text[mark_at] == ',') {
+        const bool before = mark_at > sign, after = mark_at + 1 < n;
+        if (!before || !after) return 0;
+    }
+    if (!value) return 1;
+    /* from_chars takes no plus sign and rounds correctly, as strtod does */
+    std::string z(text + sign, n - sign);
+    if (marks == 1) z[mark_at - sign] = '.';
+    double x = 0.0;
+    const std::from_chars_result r = std::from_chars(z.data(), z.data() + z.size(), x);
+    if (r.ec != std::errc() || r.ptr != z.data() + z.size()) x = strtod(z.c_str(), nullptr);
+    *value = sign && text[0] == '-' ? -x : x;
+    return 1;
 }

@@ -1,10 +1,12 @@
 /*
 ** Numeric tools: rounding to decimals (every tolerance comparison of the program goes through it),
 ** sorting with a tolerance, extremes, interpolation, division guards, a bisection root finder,
-** angle normalisation and bit words. Arrays are passed as a count and a pointer.
+** angle normalisation, bit words and the reading of a plain decimal number. Arrays are passed as a
+** count and a pointer.
 */
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 /* ---------------------------------------------------------------- rounding and guards */
@@ -83,3 +85,14 @@ int Bit_Is_Set(uint32_t word, int n);
 int Bit_Set(uint32_t *pword, int n);   /* 1 */
 int Bit_Clear(uint32_t *pword, int n); /* 1 */
 void Bit_Set_Or_Clear(int flag, uint32_t *pword, int n);
+
+/* ---------------------------------------------------------------- plain decimal numbers */
+
+/*
+** 1 when the n bytes at text are a plain decimal number as this program writes them ("-1.300000",
+** "300", "0.67", ".5", "5."): an optional sign, digits with at most one point, at least one digit;
+** no exponent, no hexadecimal, no nan or inf, no blank. With decimal_comma, a comma may stand for
+** the point where digits stand on both sides of it ("20,5"), so that a comma that separates
+** values ("20," or ",5") is never taken for one. Its value into *value when given; else 0.
+*/
+int Plain_Decimal_Number(const char *text, size_t n, int decimal_comma, double *value);

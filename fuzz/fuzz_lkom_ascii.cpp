@@ -1,12 +1,48 @@
 /*
 ** Fuzz target: the import of design combinations from a text file ("kmod accidental M N V
-** comment" per line) into the combination table.
+** comment" per line) into the combination table. Every line that holds more than blanks or a
+** comment is imported or skipped, and none is imported that holds a NUL or another control byte
+** or a number that is no plain decimal one ("0x2D", "1e3", "nan").
 */
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
+#include "foundation/codepage.h"
 #include "fuzz/fuzz_support.h"
 #include "splice/splice_app.h"
+
+/* Lines the import reads (the first 4096 bytes of each, without a CR at its end or the
+** byte-order mark of the first): *content gets those that are neither blank nor a comment,
+** *clean those of them whose first five words hold nothing but digits, signs, points and commas
+** and which hold no control byte. */
+static void Count_Lines(const uint8_t *data, size_t size, int *content, int *clean)
+{
+    const std::string_view all(reinterpret_cast<const char *>(data), size);
+    *content = *clean = 0;
+    for (size_t at = 0, n = 0; at < all.size(); n++) {
+        size_t nl = all.find('\n', at);
+        if (nl == std::string_view::npos) nl = all.size();
+        std::string_view line = all.substr(at, std::min<size_t>(nl - at, 4096));
+        at = nl + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (n == 0 && line.substr(0, 3) == "\xEF\xBB\xBF") line.remove_prefix(3);
+        const size_t first = line.find_first_not_of(" \t");
+        const bool bad = Text_Line_Bad_Byte(line) >= 0;
+        if (!bad && (first == std::string_view::npos || line[first] == '#')) continue;
+        (*content)++;
+        if (bad) continue;
+        bool plain = true;
+        size_t i = first;
+        for (int words = 0; words < 5 && i < line.size(); words++) {
+            for (; i < line.size() && line[i] != ' ' && line[i] != '\t'; i++)
+                plain = plain && strchr("0123456789+-.,", line[i]) != nullptr;
+            while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) i++;
+        }
+        *clean += plain;
+    }
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -26,6 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 abort();
     }
     if (total != n) abort();
+    int content = 0, clean = 0;
+    Count_Lines(data, size, &content, &clean);
+    if (!r.encoding && (n > clean || n + r.bad != content)) abort();
     fz::Done();
     return 0;
 }

@@ -2,7 +2,8 @@
 ** Fuzz target: a whole national-annex file (frame, name and every section) read into a record.
 ** What the reader says it could not read whole must hold: a part not read whole (or missing)
 ** keeps its block as it was before the reading, and the line it names lies in the file. A part
-** read whole holds plain decimal numbers only, and its factors within what the standard allows.
+** read whole holds plain decimal numbers only, its factors within what the standard allows and
+** its whole numbers within their ranges (a switch of #EC5 is 0 or 1).
 */
 #include <algorithm>
 #include <cstdlib>
@@ -96,6 +97,17 @@ static bool Factors_Allowed(const NAD_Record *r, const NAD_File_Damage &d)
         for (const auto &row : r->ec0.psi_bld)
             for (double psi : row)
                 if (!Within(psi, 0.0, 1.0)) return false;
+    if (!Damaged(d, "#EC5")) {
+        const NAD_EC5_Params &b = r->ec5;
+        for (int32_t x : {b.use_table_na1, b.use_na11, b.use_table_na4, b.use_table_na15,
+                          b.threaded_rods_na, b.ltb_na, b.simplified_fasteners_na, b.kmod_mean_rule,
+                          b.aux_switch, b.k_cr_rule, b.net_deflection_rule, b.na20_reduction,
+                          b.na21_sill_increase, b.na816_tension_reduction, b.na7_hole_plus_1mm})
+            if (x != 0 && x != 1) return false;
+    }
+    if (!Damaged(d, "Kopf")
+        && (r->flag_index < 0 || r->flag_index > 99 || r->variant < 0 || r->variant > 1))
+        return false;
     if (!Damaged(d, "#EC3")) {
         const NAD_EC3_1_Params &s = r->ec3.ec3_1;
         for (double x :

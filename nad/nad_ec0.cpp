@@ -160,9 +160,8 @@ void Read_NAD_EC0_Section(FILE *f, NAD_EC0_Params *b, int mode)
 
     b->version = 2;
     int32_t v;
-    if (!Nad_Scan_Int(f, &v)) return;
+    if (!Nad_Scan_Block_Version(f, &v, 5)) return;
     b->version = v;
-    if (!Nad_Scan_Version(f, v, 5)) return;
 
     if (b->version > 3) {
         for (int s = 0; s < 4; s++)

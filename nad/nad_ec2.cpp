@@ -261,7 +261,12 @@ void Write_NAD_EC2_Section(FILE *f, const NAD_EC2_Params *b)
 
 /* ---------------------------------------------------------------- reader */
 
-static int I(FILE *f, int32_t *v) { return Nad_Scan_Int(f, v); }
+/* A rule switch (0, 1 or 2), or the range given: the class of high-strength concrete, the variant
+** and the further switch (NAD_R_HSC_CLASS, NAD_R_VARIANT, NAD_R_SWITCH). */
+static int I(FILE *f, int32_t *v, int range = NAD_R_SWITCH_3)
+{
+    return Nad_Scan_Int_In(f, v, range);
+}
 
 /* A coefficient, or the range given: the partial factors (NAD_R_GAMMA_M), the factors alpha of
 ** the strengths (NAD_R_REDUCTION) and the covers (NAD_R_COVER). */
@@ -301,11 +306,11 @@ static int Read_EC2_After_Version(FILE *f, NAD_EC2_Params *b, int v)
     if (v < 16) return 1;
     for (int k = 0; k < 4; k++)
         if (!D(f, &b->gamma_c[k], NAD_R_GAMMA_M) || !D(f, &b->gamma_s[k], NAD_R_GAMMA_M)) return 0;
-    if (!I(f, &b->flag_last) || !I(f, &b->variant)) return 0;
+    if (!I(f, &b->flag_last, NAD_R_SWITCH) || !I(f, &b->variant, NAD_R_VARIANT)) return 0;
     if (!Dn(f, b->rough_nu, 4)) return 0;
     if (v < 17) return 1;
     if (!D(f, &b->alpha_lcc, NAD_R_REDUCTION) || !D(f, &b->alpha_lct, NAD_R_REDUCTION)) return 0;
-    if (!I(f, &s[NAD_EC2_HSC_CLASS]) || !D(f, &b->k_hsc_section)) return 0;
+    if (!I(f, &s[NAD_EC2_HSC_CLASS], NAD_R_HSC_CLASS) || !D(f, &b->k_hsc_section)) return 0;
     if (!D(f, &b->gamma_ce, NAD_R_GAMMA_M) || !D(f, &b->km_hsc)) return 0;
     if (!I(f, &s[15]) || !D(f, &b->lambda_lim)) return 0;
     if (!D(f, &b->coef_extra)) return 0;
@@ -370,12 +375,11 @@ void Read_NAD_EC2_Section(FILE *f, NAD_EC2_Params *b)
         || !Dn(f, b->exposure_dc_dur_gamma, 12, NAD_R_COVER))
         return;
     int32_t v;
-    if (!I(f, &v)) return;
+    if (!Nad_Scan_Block_Version(f, &v, 20)) return;
     b->version = v;
-    if (!Nad_Scan_Version(f, v, 20)) return;
     if (v != 12) {
         /* checked as every other number: whole, finite, no word or decimal comma */
-        if (!Nad_Plain_Decimal(token)) {
+        if (!Plain_Decimal_Number(token, strlen(token), 0, nullptr)) {
             Nad_Scan_Fail_At(token_end);
             return;
         }

@@ -150,7 +150,12 @@ static int Dbl(FILE *f, double *v, int range = NAD_R_GAMMA_M)
     return Nad_Scan_Dbl_In(f, v, range);
 }
 
-static int Int(FILE *f, int32_t *v) { return Nad_Scan_Int(f, v); }
+/* A switch (0 or 1), or the range given: the rules of lateral-torsional buckling (0, 1 or 2), a
+** count, the variant. */
+static int Int(FILE *f, int32_t *v, int range = NAD_R_SWITCH)
+{
+    return Nad_Scan_Int_In(f, v, range);
+}
 
 /*
 ** Read an EN 1993-1-1 sub-block of any stored version. Answer 0 when read, 1 when a conversion
@@ -162,14 +167,13 @@ int Read_NAD_EC3_1_Params(FILE *f, NAD_EC3_1_Params *b)
     Init_NAD_EC3_1_Defaults(b);
     b->version = 0;
     int32_t v;
-    if (!Int(f, &v)) return 1;
+    if (!Nad_Scan_Block_Version(f, &v, 5)) return 1;
     b->version = v;
-    if (!Nad_Scan_Version(f, v, 5)) return 1;
     if (!Dbl(f, &b->gamma_m0) || !Dbl(f, &b->gamma_m1) || !Dbl(f, &b->gamma_m2)) return 1;
     if (v >= 1
         && (!Dbl(f, &b->gamma_m0_acc) || !Dbl(f, &b->gamma_m1_acc) || !Dbl(f, &b->gamma_m2_acc)))
         return 1;
-    if (v >= 2 && !Int(f, &b->ltb_switch)) return 1;
+    if (v >= 2 && !Int(f, &b->ltb_switch, NAD_R_SWITCH_3)) return 1;
     if (v >= 3 && !Dbl(f, &b->gamma_m_fi)) return 1;
     if (v >= 4) {
         NAD_EC3_1_Params t = *b;
@@ -195,15 +199,14 @@ void Read_NAD_EC3_8_Params(FILE *f, NAD_EC3_8_Params *b)
 {
     if (!f || !b) return;
     int32_t v;
-    if (!Int(f, &v)) return;
+    if (!Nad_Scan_Block_Version(f, &v, 5)) return;
     b->version = v;
-    if (!Nad_Scan_Version(f, v, 5)) return;
     for (int i = 0; i < 6; i++)
         if (!Dbl(f, &b->factors_a[i])) return;
     if (v < 2) return;
     int32_t count;
     double c;
-    if (!Int(f, &count) || !Dbl(f, &c)) return;
+    if (!Int(f, &count, NAD_R_COUNT) || !Dbl(f, &c)) return;
     b->count_b = count;
     b->factor_c = c;
     if (v < 3) return;
@@ -251,14 +254,14 @@ void Read_NAD_EC3_Section(FILE *f, NAD_EC3_Params *b, int mode)
         return;
     }
     if (Spool_To_Section_Header(f, " EC3 Parameter", "#NAD", nullptr) == 1) {
-        if (!Int(f, &b->variant)) return;
+        if (!Int(f, &b->variant, NAD_R_VARIANT)) return;
         if (Spool_To_Section_Header(f, " EC3-1 Parameter", "#NAD", nullptr) == 1)
             Read_EC3_Subblocks(f, b);
         return;
     }
     if (Spool_To_Section_Header(f, " EC3-8 Parameter", "#NAD", nullptr) == 1) {
         /* Oldest layout: the variant, the EN 1993-1-1 lines, then six joint factors. */
-        if (!Int(f, &b->variant)) return;
+        if (!Int(f, &b->variant, NAD_R_VARIANT)) return;
         if (Read_NAD_EC3_1_Params(f, &b->ec3_1) != 0) return;
         for (int i = 0; i < 6; i++)
             if (!Dbl(f, &b->ec3_8.factors_a[i])) return;

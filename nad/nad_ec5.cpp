@@ -132,21 +132,23 @@ void Write_NAD_EC5_Section(FILE *f, const NAD_EC5_Params *b)
 
 /* ---------------------------------------------------------------- reader */
 
+/* A switch of the block: 0 or 1. */
+static int Switch(FILE *f, int32_t *v) { return Nad_Scan_Int_In(f, v, NAD_R_SWITCH); }
+
 /* Read the values of a block stored with version v. Answer 1 when the reading reached the end
 ** of what version v holds, 0 when a conversion failed. */
 static int Read_EC5_Values(FILE *f, NAD_EC5_Params *b, int v)
 {
     int32_t iscratch;
     double d[6];
-    if (v < 0) return 1;
     if (v == 0) return Nad_Scan_Dbl(f, &d[0]);
-    if (!Nad_Scan_Int(f, &b->use_table_na1)) return 0;
+    if (!Switch(f, &b->use_table_na1)) return 0;
     /* The old crack-factor line carries nothing that is kept: k_cr comes from the limits line. */
-    if (!Nad_Scan_Int(f, &iscratch) || !Nad_Scan_Dbl(f, &d[0]) || !Nad_Scan_Dbl(f, &d[1])
+    if (!Switch(f, &iscratch) || !Nad_Scan_Dbl(f, &d[0]) || !Nad_Scan_Dbl(f, &d[1])
         || !Nad_Scan_Dbl(f, &d[2]))
         return 0;
     if (v < 2) return 1;
-    if (!Nad_Scan_Int(f, &b->use_na11)) return 0;
+    if (!Switch(f, &b->use_na11)) return 0;
     if (v < 3) return 1;
     /* gamma_M of solid timber and glulam are taken from the two-decimal line further down. */
     if (!Nad_Scan_Dbl(f, &d[0]) || !Nad_Scan_Dbl(f, &d[1])) return 0;
@@ -163,16 +165,15 @@ static int Read_EC5_Values(FILE *f, NAD_EC5_Params *b, int v)
     if (!Nad_Scan_Dbl_In(f, &b->gamma_m_steel, NAD_R_GAMMA_M)
         || !Nad_Scan_Dbl_In(f, &b->gamma_m_gypsum, NAD_R_GAMMA_M))
         return 0;
-    if (!Nad_Scan_Int(f, &b->use_table_na4)) return 0;
+    if (!Switch(f, &b->use_table_na4)) return 0;
     if (v < 4) return 1;
-    if (!Nad_Scan_Int(f, &b->use_table_na15)) return 0;
+    if (!Switch(f, &b->use_table_na15)) return 0;
     if (v < 5) return 1;
-    if (!Nad_Scan_Int(f, &b->threaded_rods_na)) return 0;
+    if (!Switch(f, &b->threaded_rods_na)) return 0;
     if (v < 6) return 1;
-    if (!Nad_Scan_Int(f, &b->ltb_na) || !Nad_Scan_Int(f, &b->simplified_fasteners_na)) return 0;
+    if (!Switch(f, &b->ltb_na) || !Switch(f, &b->simplified_fasteners_na)) return 0;
     if (v < 7) return 1;
-    if (!Nad_Scan_Int(f, &b->kmod_mean_rule)
-        || !Nad_Scan_Dbl_In(f, &b->gamma_m_solid, NAD_R_GAMMA_M)
+    if (!Switch(f, &b->kmod_mean_rule) || !Nad_Scan_Dbl_In(f, &b->gamma_m_solid, NAD_R_GAMMA_M)
         || !Nad_Scan_Dbl_In(f, &b->gamma_m_glulam, NAD_R_GAMMA_M)
         || !Nad_Scan_Dbl_In(f, &b->gamma_m_accidental, NAD_R_GAMMA_M))
         return 0;
@@ -190,22 +191,22 @@ static int Read_EC5_Values(FILE *f, NAD_EC5_Params *b, int v)
         || !Nad_Scan_Dbl_In(f, &b->w_net_fin_limit_cantilever, NAD_R_SPAN))
         return 0;
     if (v < 8) return 1;
-    if (!Nad_Scan_Int(f, &b->k_cr_rule) || !Nad_Scan_Dbl_In(f, &b->k_cr_solid, NAD_R_REDUCTION)
+    if (!Switch(f, &b->k_cr_rule) || !Nad_Scan_Dbl_In(f, &b->k_cr_solid, NAD_R_REDUCTION)
         || !Nad_Scan_Dbl_In(f, &b->k_cr_other, NAD_R_REDUCTION))
         return 0;
     if (v < 9) return 1;
-    if (!Nad_Scan_Int(f, &b->net_deflection_rule)) return 0;
+    if (!Switch(f, &b->net_deflection_rule)) return 0;
     if (v < 10) return 1;
-    if (!Nad_Scan_Int(f, &b->aux_switch) || !Nad_Scan_Dbl_In(f, &b->gamma_m_fire, NAD_R_GAMMA_M))
+    if (!Switch(f, &b->aux_switch) || !Nad_Scan_Dbl_In(f, &b->gamma_m_fire, NAD_R_GAMMA_M))
         return 0;
     if (v < 11) return 1;
-    if (!Nad_Scan_Int(f, &b->na21_sill_increase)) return 0;
+    if (!Switch(f, &b->na21_sill_increase)) return 0;
     if (v < 12) return 1;
-    if (!Nad_Scan_Int(f, &b->na20_reduction)) return 0;
+    if (!Switch(f, &b->na20_reduction)) return 0;
     if (v < 13) return 1;
-    if (!Nad_Scan_Int(f, &b->na816_tension_reduction)) return 0;
+    if (!Switch(f, &b->na816_tension_reduction)) return 0;
     if (v < 14) return 1;
-    if (!Nad_Scan_Int(f, &b->na7_hole_plus_1mm)) return 0;
+    if (!Switch(f, &b->na7_hole_plus_1mm)) return 0;
     if (v < 15) return 1;
     if (!Nad_Scan_Dbl_In(f, &b->k_shape_factor, NAD_R_SHARE)
         || !Nad_Scan_Dbl_In(f, &b->k_shape_max, NAD_R_SHAPE_MAX))
@@ -233,7 +234,7 @@ void Read_NAD_EC5_Section(FILE *f, NAD_EC5_Params *b, int mode)
     Init_NAD_EC5_Defaults(b);
     if (mode == 0 && Spool_To_Section_Header(f, " EC5 Parameter", "#NAD", nullptr) != 1) return;
     int32_t v, variant;
-    if (!Nad_Scan_Int(f, &v) || !Nad_Scan_Version(f, v, 17) || !Nad_Scan_Int(f, &variant)) return;
+    if (!Nad_Scan_Block_Version(f, &v, 17) || !Nad_Scan_Int_In(f, &variant, NAD_R_VARIANT)) return;
     b->variant = variant;
     b->version = v;
     if (!Read_EC5_Values(f, b, v)) return;

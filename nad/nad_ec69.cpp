@@ -54,8 +54,8 @@ void Read_NAD_EC6_Section(FILE *f, NAD_EC6_Params *b)
     b->variant = 0;
     for (int i = 0; i < 4; i++) b->gamma_m_masonry[i] = Ec6_Default[i];
     int32_t v, variant;
-    if (!Nad_Scan_Int(f, &v) || !Nad_Scan_Version(f, v, 1)) return;
-    if (!Nad_Scan_Int(f, &variant)) return;
+    if (!Nad_Scan_Block_Version(f, &v, 1)) return;
+    if (!Nad_Scan_Int_In(f, &variant, NAD_R_VARIANT)) return;
     b->variant = variant;
     if (v <= 0) return;
     for (int i = 0; i < 4; i++) {
@@ -138,8 +138,8 @@ void Read_NAD_EC9_Section(FILE *f, NAD_EC9_Params *b)
     if (!f || !b) return;
     Init_NAD_EC9_Defaults(b);
     int32_t v, variant;
-    if (!Nad_Scan_Int(f, &v) || !Nad_Scan_Version(f, v, 5)) return;
-    if (!Nad_Scan_Int(f, &variant)) return;
+    if (!Nad_Scan_Block_Version(f, &v, 5)) return;
+    if (!Nad_Scan_Int_In(f, &variant, NAD_R_VARIANT)) return;
     b->variant = variant;
     if (v <= 0) return;
     if (!Nad_Scan_Dbl_In(f, &b->gamma_m1, NAD_R_GAMMA_M)) return;

@@ -12,6 +12,7 @@
 #include "platform/zelkwin.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -82,7 +83,7 @@ void Write_NAD_File(FILE *f, const NAD_Record *rec)
 
 static long Scan_Failed_At = -1;      /* offset of the first failed read since Nad_Scan_Begin */
 static int Scan_Failed_Kind = 0;      /* NAD_DAMAGE_* of that failure */
-static int32_t Scan_Failed_Other = 0; /* the version read, or the NAD_R_* range */
+static int64_t Scan_Failed_Other = 0; /* the version read, or the NAD_R_* range */
 
 void Nad_Scan_Begin(void)
 {
@@ -122,17 +123,7 @@ void Nad_Scan_Extra(FILE *f)
     if (f) Scan_Fail_As(ftell(f), NAD_DAMAGE_EXTRA);
 }
 
-int Nad_Scan_Version(FILE *f, int32_t version, int32_t newest)
-{
-    if (version <= newest) return 1;
-    if (f && Scan_Failed_At < 0) {
-        Scan_Fail_As(ftell(f), NAD_DAMAGE_VERSION);
-        Scan_Failed_Other = version;
-    }
-    return 0;
-}
-
-int Nad_Scan_Failed(long *at, int *kind, int32_t *other)
+int Nad_Scan_Failed(long *at, int *kind, int64_t *other)
 {
     if (at) *at = Scan_Failed_At;
     if (kind) *kind = Scan_Failed_Kind;
@@ -151,17 +142,6 @@ static int Ends_Value(FILE *f)
     }
     ungetc(c, f);
     return isspace(c) != 0;
-}
-
-int Nad_Scan_Int(FILE *f, int32_t *v)
-{
-    int x;
-    if (fscanf(f, "%d", &x) != 1 || !Ends_Value(f)) {
-        Nad_Scan_Fail(f);
-        return 0;
-    }
-    *v = x;
-    return 1;
 }
 
 /* ---------------------------------------------------------------- ranges of the fields */
@@ -185,7 +165,7 @@ static const struct {
     bool lo_open;  /* lo itself is outside */
     bool zero_too; /* 0 stands for "none" besides lo .. hi */
     const char *text;
-} Ranges[NAD_R_COUNT] = {
+} Ranges[NAD_R_RANGES] = {
     /* NAD_R_ANY */ {-1e300, 1e300, false, false, "eine Zahl"},
     /* NAD_R_GAMMA_M */
     {1.0, 5.0, false, false, "Teilsicherheitsbeiwert \xC0M, zul\x84ssig von 1,0 bis 5,0"},
@@ -223,11 +203,18 @@ static const struct {
     {0.0, 5.0, true, false,
      "Konstante, zul\x84ssig \x81"
      "ber 0 bis 5,0"},
+    /* NAD_R_SWITCH */ {0.0, 1.0, false, false, "Schalter, zul\x84ssig 0 oder 1"},
+    /* NAD_R_SWITCH_3 */ {0.0, 2.0, false, false, "Schalter, zul\x84ssig 0, 1 oder 2"},
+    /* NAD_R_HSC_CLASS */
+    {1.0, 2.0, false, false, "Klasse des hochfesten Betons, zul\x84ssig 1 oder 2"},
+    /* NAD_R_FLAG */ {0.0, 99.0, false, false, "Nummer der Flagge, zul\x84ssig von 0 bis 99"},
+    /* NAD_R_VARIANT */ {0.0, 1.0, false, false, "Variante, zul\x84ssig 0 oder 1"},
+    /* NAD_R_COUNT */ {0.0, 100.0, false, false, "Anzahl, zul\x84ssig von 0 bis 100"},
 };
 
 int Nad_In_Range(double x, int range)
 {
-    if (range < 0 || range >= NAD_R_COUNT || !std::isfinite(x)) return 0;
+    if (range < 0 || range >= NAD_R_RANGES || !std::isfinite(x)) return 0;
     if (Ranges[range].zero_too && x == 0.0) return 1;
     if (x > Ranges[range].hi) return 0;
     return Ranges[range].lo_open ? x > Ranges[range].lo : x >= Ranges[range].lo;
@@ -235,18 +222,7 @@ int Nad_In_Range(double x, int range)
 
 const char *Nad_Range_Text(int range)
 {
-    return range >= 0 && range < NAD_R_COUNT ? Ranges[range].text : "";
-}
-
-int Nad_Plain_Decimal(const char *text)
-{
-    if (!text) return 0;
-    const char *p = text + (*text == '+' || *text == '-');
-    size_t digits = 0;
-    while (*p >= '0' && *p <= '9') p++, digits++;
-    if (*p == '.')
-        for (p++; *p >= '0' && *p <= '9'; p++) digits++;
-    return digits > 0 && *p == '\0';
+    return range >= 0 && range < NAD_R_RANGES ? Ranges[range].text : "";
 }
 
 /* The next value of the stream as a word into buf (size bytes): 1, 0 at the end of the file, -1
@@ -267,6 +243,69 @@ static int Scan_Number_Word(FILE *f, char *buf, size_t size)
     return longer ? -1 : 1;
 }
 
+/* The value of a whole number as this program writes them ("17", "-1"): an optional sign and
+** digits; 0 for another word. A number beyond 18 digits saturates (it lies outside every range). */
+static int Plain_Whole_Number(const char *word, int64_t *v)
+{
+    const char *p = word + (*word == '+' || *word == '-');
+    int64_t x = 0;
+    size_t digits = 0;
+    for (; *p >= '0' && *p <= '9'; p++, digits++) x = digits < 18 ? 10 * x + (*p - '0') : INT64_MAX;
+    if (digits == 0 || *p != '\0') return 0;
+    *v = *word == '-' ? -x : x;
+    return 1;
+}
+
+/* The next value as a whole number into *x; 0 (the failure marked) for a word that is none,
+** which is left unread as "%d" leaves it: the old store's next entry ("#NAD") stays for its
+** reader. */
+static int Scan_Whole(FILE *f, int64_t *x)
+{
+    int c;
+    while ((c = getc(f)) != EOF && isspace(c)) {}
+    if (c != EOF) ungetc(c, f);
+    const long start = ftell(f);
+    char word[400];
+    const int got = Scan_Number_Word(f, word, sizeof word);
+    if (got <= 0 || !Plain_Whole_Number(word, x) || !Ends_Value(f)) {
+        Nad_Scan_Fail(f);
+        if (got != 0 && start >= 0) {
+            clearerr(f);
+            fseek(f, start, SEEK_SET);
+        }
+        return 0;
+    }
+    return 1;
+}
+
+int Nad_Scan_Int_In(FILE *f, int32_t *v, int range)
+{
+    int64_t x = 0;
+    if (!Scan_Whole(f, &x)) return 0;
+    /* %d took 4294967313 as 17, and a switch of 2 or -1 without a word */
+    if (!Nad_In_Range((double)x, range)) {
+        Nad_Scan_Fail_At(ftell(f), range);
+        return 0;
+    }
+    *v = (int32_t)x;
+    return 1;
+}
+
+int Nad_Scan_Block_Version(FILE *f, int32_t *v, int32_t newest)
+{
+    int64_t x = 0;
+    if (!Scan_Whole(f, &x)) return 0;
+    if (x < 0 || x > newest) {
+        if (Scan_Failed_At < 0) {
+            Scan_Fail_As(ftell(f), NAD_DAMAGE_VERSION);
+            Scan_Failed_Other = x;
+        }
+        return 0;
+    }
+    *v = (int32_t)x;
+    return 1;
+}
+
 int Nad_Scan_Dbl(FILE *f, double *v) { return Nad_Scan_Dbl_In(f, v, NAD_R_ANY); }
 
 int Nad_Scan_Dbl_In(FILE *f, double *v, int range)
@@ -275,7 +314,7 @@ int Nad_Scan_Dbl_In(FILE *f, double *v, int range)
     ** an exponent, nan and inf, none of which this program writes */
     char word[400];
     const int got = Scan_Number_Word(f, word, sizeof word);
-    if (got <= 0 || !Nad_Plain_Decimal(word) || !Ends_Value(f)) {
+    if (got <= 0 || !Plain_Decimal_Number(word, strlen(word), 0, nullptr) || !Ends_Value(f)) {
         Nad_Scan_Fail(f);
         return 0;
     }
@@ -331,7 +370,7 @@ static long Extra_Value_At(FILE *f)
 }
 
 static void Note_Damage(NAD_File_Damage *d, const char *part, int kind, int32_t line,
-                        int32_t other = 0)
+                        int64_t other = 0)
 {
     if (d->count >= NAD_DAMAGE_PARTS) return;
     snprintf(d->parts[d->count].part, sizeof d->parts[0].part, "%s", part);
@@ -347,7 +386,7 @@ static int Part_Read_Whole(FILE *f, NAD_File_Damage *d, const char *part, int ta
 {
     long at;
     int kind;
-    int32_t version;
+    int64_t version;
     if (Nad_Scan_Failed(&at, &kind, &version)) {
         Note_Damage(d, part, kind,
                     Line_At(f, at, kind == NAD_DAMAGE_CUT || kind == NAD_DAMAGE_UNENDED),
@@ -430,10 +469,10 @@ int Parse_NAD_File_Checked(FILE *f, NAD_Record *rec, NAD_File_Damage *damage)
     Nad_Scan_Begin();
     int32_t flag = rec->flag_index, variant = rec->variant;
     char name[100];
-    Nad_Scan_Int(f, &flag);
+    Nad_Scan_Int_In(f, &flag, NAD_R_FLAG);
     Read_Guillemet_String_Short(f, name);
     Nad_Set_Record_Name(rec, name);
-    Nad_Scan_Int(f, &variant);
+    Nad_Scan_Int_In(f, &variant, NAD_R_VARIANT);
     if (Part_Read_Whole(f, d, "Kopf", 0)) {
         rec->flag_index = flag;
         rec->variant = variant;
@@ -464,9 +503,16 @@ int Read_NAD_File_Checked(int number, const char *name, NAD_Record *rec, NAD_Fil
     char path[RT_PATH_MAX];
     if (damage) memset(damage, 0, sizeof *damage);
     if (!rec || !Nad_File_Path(number, name, path, sizeof path)) return 0;
-    /* a file that cannot be read (a pipe or a device under the name too) is said by the caller */
-    FILE *f = Rt_Fopen_Read(path);
+    /* a file that cannot be read (a pipe or a device under the name too) is said by the caller,
+    ** and so is one past any annex's size (EFBIG), which is never read further */
+    int longer = 0;
+    FILE *f = Rt_Fopen_Read_Head(path, NAD_FILE_MAX_BYTES, &longer);
     if (!f) return 0;
+    if (longer) {
+        fclose(f);
+        errno = EFBIG;
+        return 0;
+    }
     if (!Parse_NAD_File_Checked(f, rec, damage)) {
         fclose(f);
         return 0;
@@ -571,13 +617,13 @@ void Say_NAD_File_Damage(const char *name, const char *path, const NAD_File_Dama
             snprintf(line, sizeof line, "%s steht zweimal in der Datei, in Zeile %d und %d.",
                      label.c_str(), (int)p.other, (int)p.line);
         else if (p.kind == NAD_DAMAGE_VERSION)
-            snprintf(line, sizeof line, "%s, Zeile %d: unbekannte Version %d.", label.c_str(),
-                     (int)p.line, (int)p.other);
+            snprintf(line, sizeof line, "%s, Zeile %d: unbekannte Version %lld.", label.c_str(),
+                     (int)p.line, (long long)p.other);
         else if (p.kind == NAD_DAMAGE_RANGE)
             snprintf(line, sizeof line,
                      "%s, Zeile %d: ein Wert au\xE1"
                      "erhalb seines Bereichs (%s).",
-                     label.c_str(), (int)p.line, Nad_Range_Text(p.other));
+                     label.c_str(), (int)p.line, Nad_Range_Text((int)p.other));
         else
             snprintf(line, sizeof line, "%s, Zeile %d: %s", label.c_str(), (int)p.line,
                      p.kind == NAD_DAMAGE_EXTRA ? "mehr Werte als erwartet."

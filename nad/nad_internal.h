@@ -51,20 +51,24 @@ enum {
     NAD_R_COVER,      /* a concrete cover or an allowance of it, in cm: 0 .. 10 */
     NAD_R_COEF,       /* a coefficient of the concrete design: 0 .. 1000 */
     NAD_R_CONSTANT,   /* a constant of a yield criterion: above 0 .. 5.0 */
-    NAD_R_COUNT
+    NAD_R_SWITCH,     /* a switch of a rule: 0 or 1 */
+    NAD_R_SWITCH_3,   /* a switch of three rules: 0, 1 or 2 */
+    NAD_R_HSC_CLASS,  /* the class of high-strength concrete: 1 or 2 */
+    NAD_R_FLAG,       /* the number of the annex's flag: 0 .. 99 */
+    NAD_R_VARIANT,    /* the variant of the annex: 0 or 1 (German rules) */
+    NAD_R_COUNT,      /* a count of a block: 0 .. 100 */
+    NAD_R_RANGES
 };
 
 /* Values of a section, one each, separated by white space. A read fails when the value does not
 ** convert, does not end at white space or the end of the file ("1.5" read as a whole number,
-** "1,5"), or, for a double, is not a plain decimal number ("0x10", "1e3", "nan") or lies outside
+** "1,5"), or, for a double, is not a plain decimal number ("0x10", "1e3", "nan";
+** Plain_Decimal_Number of foundation/numeric.h, without a decimal comma) or lies outside
 ** its range (Nad_Scan_Dbl_In); the first failure of a section is remembered where it happened
 ** (Nad_Scan_Begin .. Nad_Scan_Failed). Answer 1 when read, else 0. */
-int Nad_Scan_Int(FILE *f, int32_t *v);
-int Nad_Scan_Dbl(FILE *f, double *v); /* NAD_R_ANY */
+int Nad_Scan_Int_In(FILE *f, int32_t *v, int range); /* a whole number within the range */
+int Nad_Scan_Dbl(FILE *f, double *v);                /* NAD_R_ANY */
 int Nad_Scan_Dbl_In(FILE *f, double *v, int range);
-/* 1 when a text is a plain decimal number as this program writes them ("-1.300000", "300",
-** "0.67"): a sign, digits with a point and digits; no exponent, no hexadecimal, no nan or inf. */
-int Nad_Plain_Decimal(const char *text);
 /* 1 when x lies in the range (NAD_R_*). */
 int Nad_In_Range(double x, int range);
 /* The range in words for the damage box, code page 850. */
@@ -78,12 +82,12 @@ void Nad_Scan_Fail(FILE *f);
 void Nad_Scan_Fail_At(long at, int range = 0);
 /* Mark values at the stream's position that stand behind what the block holds. */
 void Nad_Scan_Extra(FILE *f);
-/* Answer 1 when a stored block version is one this program knows (at most newest), else mark
-** the section as not read whole there and answer 0. */
-int Nad_Scan_Version(FILE *f, int32_t version, int32_t newest);
+/* Read a block's version into *v: 1 when it is one this program knows (0 .. newest), else mark
+** the section as not read whole there (a version outside with the number read) and answer 0. */
+int Nad_Scan_Block_Version(FILE *f, int32_t *v, int32_t newest);
 /* Forget the failure of the last section; from now on the first failure is kept. */
 void Nad_Scan_Begin(void);
 /* The offset of the first failure since Nad_Scan_Begin, its NAD_DAMAGE_* kind and, for a version,
 ** the version read, for a range, the NAD_R_* range; answer 1 when a read failed, 0 when every
 ** read succeeded. */
-int Nad_Scan_Failed(long *at, int *kind, int32_t *other);
+int Nad_Scan_Failed(long *at, int *kind, int64_t *other);

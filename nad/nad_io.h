@@ -18,7 +18,7 @@ enum {
     NAD_DAMAGE_EXTRA = 3,   /* more values than the block holds */
     NAD_DAMAGE_MISSING = 4, /* the section's keyword line is not in the file */
     NAD_DAMAGE_TWICE = 5,   /* the section's keyword line stands twice in the file */
-    NAD_DAMAGE_VERSION = 6, /* a block version newer than this program's */
+    NAD_DAMAGE_VERSION = 6, /* a block version newer than this program's, or below 0 */
     NAD_DAMAGE_UNENDED = 7, /* the file ends right behind the block's last value: it may be cut */
     NAD_DAMAGE_RANGE = 8,   /* a number outside what its field may hold (a gamma_M of 0.5) */
 };
@@ -26,6 +26,10 @@ enum {
 #define NAD_FILE_VERSION 1 /* the version of the file frame, "NAD/Version 1" */
 
 #define NAD_DAMAGE_PARTS 7 /* the header and the six sections */
+
+/* Bytes of an annex file at most: one holds a few kilobytes, so a file past this is damage
+** and is not read (a gigabyte would keep the start for minutes, a growing file for ever). */
+#define NAD_FILE_MAX_BYTES (1u << 20)
 
 /* The parts of an annex file that were not read whole, in the order of the file's sections. A
 ** damaged or missing part keeps what its block held before the reading (for the active record,
@@ -37,7 +41,7 @@ typedef struct NAD_File_Damage {
         int32_t kind;  /* NAD_DAMAGE_* */
         int32_t line;  /* 1-based line of the file where the reading stopped; 0 for a missing one;
                        * for a section that stands twice, the line of its second keyword */
-        int32_t other; /* the line of the first keyword (twice), the version read (version), the
+        int64_t other; /* the line of the first keyword (twice), the version read (version), the
                        * NAD_R_* range of the field (range) */
     } parts[NAD_DAMAGE_PARTS];
 } NAD_File_Damage;

@@ -140,6 +140,9 @@ static void List_Append(const char *name, int flag, int number)
 ** 2.NAD ... below DRAM up to the first number without a file. The list holds NAD_LIST_MAX
 ** entries; further files are left out with a warning.
 */
+/* Bytes of a user file in which the list looks for its head (version, flag, name, variant). */
+static const size_t LIST_HEAD_BYTES = 4096;
+
 void Build_NAD_List(void)
 {
     Safeguard_Proper_Version();
@@ -176,6 +179,16 @@ void Build_NAD_List(void)
             List_Append("", 0, n);
             continue;
         }
+        /* the head stands in the file's first bytes: a file of blanks that keeps growing is
+        ** never read further */
+        FILE *whole = f;
+        f = Rt_Read_Head(whole, LIST_HEAD_BYTES, nullptr);
+        fclose(whole);
+        if (!f) {
+            Headless_Files[Headless_Count++] = n;
+            List_Append("", 0, n);
+            continue;
+        }
         char line[202] = "", name[100];
         int flag = 0, version = 0, variant = 0;
         if (fgets(line, sizeof line, f) && !strchr(line, '\n')) Skip_Line(f);
@@ -192,13 +205,20 @@ void Build_NAD_List(void)
 
 /* ---------------------------------------------------------------- activation */
 
-/* Why a file that opens is not read as an annex: its encoding, nothing in it, no
+/* Why a file that opens is not read as an annex: its size, its encoding, nothing in it, no
 ** version line, or (head != 0) a head whose flag, name or variant cannot be read. */
 static const char *Open_File_Reason(const char *path, int head, char *out, size_t size)
 {
     FILE *f = Rt_Fopen_Read(path);
     if (!f) {
-        snprintf(out, size, "%s", Rt_Error_Text(errno));
+        snprintf(out, size, "%s", Rt_Path_Error_Text(errno, path));
+        return out;
+    }
+    if (Rt_File_Size(path) > (long long)NAD_FILE_MAX_BYTES) {
+        fclose(f);
+        snprintf(out, size, "%s",
+                 "Sie ist größer als 1 MB; die Datei eines Anwendungsdokuments hat wenige "
+                 "Kilobyte."_cp850);
         return out;
     }
     /* a file saved in UTF-16 or UTF-32 is named by its encoding, as the input file is */
@@ -265,7 +285,7 @@ static void Say_Annex_Unread(const char *name, int number, const char *file)
         fclose(f);
         reason = Open_File_Reason(path, 0, wide_reason, sizeof wide_reason);
     } else {
-        reason = errno == ENOENT ? "Die Datei existiert nicht." : Rt_Error_Text(errno);
+        reason = Rt_Path_Error_Text(errno, path);
     }
     std::string l1 =
         std::string("Das Anwendungsdokument \"") + name + "\" kann nicht gelesen werden.";

@@ -54,6 +54,17 @@ int Rt_Get_Cwd(char *out, size_t size)
     return 1;
 }
 
+const char *Rt_Whole_Path(const char *path)
+{
+    static thread_local std::string whole;
+    whole = path ? path : "";
+    if (!whole.empty() && whole[0] == '/') return whole.c_str();
+    if (whole.compare(0, 2, "./") == 0) whole.erase(0, 2);
+    char cwd[4096];
+    if (Rt_Get_Cwd(cwd, sizeof cwd)) whole = std::string(cwd) + (cwd[1] ? "/" : "") + whole;
+    return whole.c_str();
+}
+
 /* ---------------------------------------------------------------- environment */
 
 const char *Rt_Getenv(const char *name) { return name ? getenv(name) : nullptr; }
@@ -104,6 +115,49 @@ int Rt_Is_Regular_File(const char *path)
 {
     struct stat st;
     return path && *path && stat(path, &st) == 0 && S_ISREG(st.st_mode);
+}
+
+int Rt_Link_Of(const char *path, char *out, size_t size)
+{
+    if (out && size > 0) out[0] = '\0';
+    struct stat st;
+    if (!path || !*path || !out || size == 0 || lstat(path, &st) != 0) return RT_LINK_NONE;
+    const std::string whole = Rt_Whole_Path(path);
+    const size_t slash = whole.find_last_of('/');
+    const std::string folder = slash == 0 ? "/" : whole.substr(0, slash);
+    std::string other;
+    int kind = RT_LINK_NONE;
+    if (S_ISLNK(st.st_mode)) {
+        kind = RT_LINK_SYMBOLIC;
+        char target[4096];
+        const ssize_t n = readlink(path, target, sizeof target - 1);
+        char *real = realpath(path, nullptr); /* what the link leads to, when it is there */
+        if (real) {
+            other = real;
+            free(real);
+        } else if (n > 0) {
+            target[n] = '\0';
+            other = target[0] == '/' ? std::string(target)
+                                     : folder + (folder == "/" ? "" : "/") + target;
+        }
+    } else if (S_ISREG(st.st_mode) && st.st_nlink > 1) {
+        kind = RT_LINK_HARD;
+        /* another name of the same file in the folder, if one is there */
+        const std::string own = whole.substr(slash + 1);
+        if (DIR *d = opendir(folder.c_str())) {
+            while (struct dirent *e = readdir(d)) {
+                const std::string name = e->d_name;
+                struct stat o;
+                const std::string at = folder + (folder == "/" ? "" : "/") + name;
+                if (name != own && lstat(at.c_str(), &o) == 0 && o.st_dev == st.st_dev
+                    && o.st_ino == st.st_ino && (other.empty() || at < other))
+                    other = at;
+            }
+            closedir(d);
+        }
+    }
+    snprintf(out, size, "%s", other.c_str());
+    return kind;
 }
 
 int Rt_Copy_File(const char *source, const char *target, int fail_if_exists)

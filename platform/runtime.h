@@ -21,6 +21,10 @@ char *Rt_Path_Slashes(char *path);
 int Rt_Path_Join(char *out, size_t size, const char *dir, const char *name);
 /* The current working directory into out; 1, or 0 (out empty) when it cannot be read. */
 int Rt_Get_Cwd(char *out, size_t size);
+/* The whole path of a file as a box names it: path itself when it begins with '/', else the
+** working directory, '/' and path (a leading "./" dropped); the text lives until the next call
+** of the thread. */
+const char *Rt_Whole_Path(const char *path);
 
 /* ---------------------------------------------------------------- environment */
 
@@ -46,11 +50,28 @@ int Rt_Is_Regular_File(const char *path);
 ** pipe or a socket, ENODEV for a device, or the open's own errno (ENOENT: no such file).
 */
 FILE *Rt_Fopen_Read(const char *path);
+/*
+** The bytes of an open stream from where it stands, at most max_bytes of them, as a stream of their
+** own in memory (closed with fclose); *longer is 1 when the stream holds more. A reader that takes
+** its file this way never reads more than max_bytes, however large the file is or grows while it
+** is read. Null with errno on failure.
+*/
+FILE *Rt_Read_Head(FILE *f, size_t max_bytes, int *longer);
+/* Rt_Fopen_Read, then its first max_bytes bytes by Rt_Read_Head (the file closed again). */
+FILE *Rt_Fopen_Read_Head(const char *path, size_t max_bytes, int *longer);
 /* DeleteFileA: remove a file; 1 on success, 0. */
 int Rt_Delete_File(const char *path);
 /* Copy source to target byte for byte (through a temporary name, then rename); with
 ** fail_if_exists an existing target is kept and 0 answered. 1 on success, 0. */
 int Rt_Copy_File(const char *source, const char *target, int fail_if_exists);
+/*
+** What stands under path besides a file of its own, which a file replaced whole replaces (never
+** written through): RT_LINK_SYMBOLIC, a symbolic link (the whole path of what it points to into
+** out); RT_LINK_HARD, a second name of a file (the whole path of another of its names in the same
+** folder into out, "" when none is there); RT_LINK_NONE, a file of its own or nothing.
+*/
+enum { RT_LINK_NONE = 0, RT_LINK_SYMBOLIC = 1, RT_LINK_HARD = 2 };
+int Rt_Link_Of(const char *path, char *out, size_t size);
 /* Create a folder (and its parents); 1 when it exists afterwards. */
 int Rt_Make_Dirs(const char *path);
 
@@ -112,6 +133,10 @@ int Rt_Safe_Installed(const Rt_Safe_File *sf);          /* 1 once renamed over i
 void Rt_Safe_Close(Rt_Safe_File *sf);                   /* null is allowed */
 /* The German reason for an error number, for a message box (code page 850). */
 const char *Rt_Error_Text(int err);
+/* The same for an error met on path: a name that is not there (ENOENT) says whether the file is
+** missing ("Die Datei existiert nicht."), its folder ("Der Ordner <whole path> existiert nicht.")
+** or what a link under the name points to. The text lives until the next call of the thread. */
+const char *Rt_Path_Error_Text(int err, const char *path);
 /* For tests: the disk fills up after `bytes` more bytes written through Rt_Safe files (writes
 ** then fail with ENOSPC); -1 (the start) lifts the limit. */
 void Rt_Set_Write_Budget(long long bytes);

@@ -122,6 +122,53 @@ FILE *Rt_Fopen_Read(const char *path)
     return f;
 }
 
+FILE *Rt_Read_Head(FILE *f, size_t max_bytes, int *longer)
+{
+    if (longer) *longer = 0;
+    if (!f) {
+        errno = EINVAL;
+        return nullptr;
+    }
+    std::unique_ptr<char[]> bytes(new (std::nothrow) char[max_bytes + 1]);
+    if (!bytes) {
+        errno = ENOMEM;
+        return nullptr;
+    }
+    /* one byte more than kept tells a longer stream */
+    size_t n = fread(bytes.get(), 1, max_bytes + 1, f);
+    if (ferror(f)) {
+        errno = EIO;
+        return nullptr;
+    }
+    if (n > max_bytes) {
+        n = max_bytes;
+        if (longer) *longer = 1;
+    }
+    /* one byte more than the bytes: a write that fills the buffer loses its last byte to the NUL
+    ** that glibc keeps behind the written ones */
+    FILE *head = fmemopen(nullptr, n + 1, "w+");
+    if (!head) return nullptr;
+    if (fwrite(bytes.get(), 1, n, head) != n) {
+        fclose(head);
+        errno = EIO;
+        return nullptr;
+    }
+    rewind(head);
+    return head;
+}
+
+FILE *Rt_Fopen_Read_Head(const char *path, size_t max_bytes, int *longer)
+{
+    if (longer) *longer = 0;
+    FILE *f = Rt_Fopen_Read(path);
+    if (!f) return nullptr;
+    FILE *head = Rt_Read_Head(f, max_bytes, longer);
+    const int err = errno;
+    fclose(f);
+    errno = err;
+    return head;
+}
+
 FILE *Rt_Fopen(const char *path, const char *mode)
 {
     if (!path || !mode) {
@@ -434,7 +481,7 @@ const char *Rt_Error_Text(int err)
     case EACCES:
     case EPERM: return "Keine Berechtigung f\x81r diese Datei.";
     case EROFS: return "Der Datentr\x84ger ist schreibgesch\x81tzt.";
-    case ENOENT: return "Der Ordner existiert nicht.";
+    case ENOENT: return "Die Datei oder ihr Ordner existiert nicht.";
     case ENOTDIR: return "Ein Teil des Pfades ist kein Ordner.";
     case EISDIR: return "Der Name bezeichnet einen Ordner.";
     case ESPIPE: return "Der Name bezeichnet eine Pipe und keine Datei.";
@@ -451,4 +498,27 @@ const char *Rt_Error_Text(int err)
         return text;
     }
     }
+}
+
+const char *Rt_Path_Error_Text(int err, const char *path)
+{
+    if (err != ENOENT || !path || !*path) return Rt_Error_Text(err);
+    static thread_local std::string text;
+    const std::string whole = Rt_Whole_Path(path);
+    const size_t slash = whole.find_last_of('/');
+    const std::string folder = slash == 0 ? "/" : whole.substr(0, slash);
+    struct stat st;
+    char target[4096];
+    ssize_t n;
+    if (lstat(path, &st) == 0 && S_ISLNK(st.st_mode)
+        && (n = readlink(path, target, sizeof target - 1)) > 0) {
+        /* a link whose target is gone */
+        target[n] = '\0';
+        text = std::string("Die Verkn\x81pfung zeigt auf ") + target + "; dort steht keine Datei.";
+    } else if (stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        text = "Der Ordner " + folder + " existiert nicht.";
+    } else {
+        text = "Die Datei existiert nicht.";
+    }
+    return text.c_str();
 }

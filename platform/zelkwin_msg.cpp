@@ -389,7 +389,7 @@ int Draw_Message(void)
 void Say_File_Unreadable(const char *what, const char *path, int err, const char *instead)
 {
     if (!path) return;
-    const char *reason = Rt_Error_Text(err);
+    const char *reason = Rt_Path_Error_Text(err, path);
     if (!Unreadable_Said().insert(std::string(path) + '\n' + reason).second) return;
     /* the box of a caller that is still filling its own waits for this one */
     const Message_State caller = Msg();

@@ -110,6 +110,20 @@ static int Is_Folder(const char *path)
     return lstat(path, &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+/*
+** Keep a file of the last print aside (Rt_Keep_Aside, "<path>.old"); on failure the failure is
+** noted with the name that stands in the way: "<path>.old" where a folder holds that name (no
+** file can be kept under it), else the file itself. 1, or 0.
+*/
+static int Keep_Aside(const char *path)
+{
+    if (Rt_Keep_Aside(path)) return 1;
+    const int err = errno;
+    const std::string aside = std::string(path) + ".old";
+    Print_Note_Failure(Is_Folder(aside.c_str()) ? aside.c_str() : path, err);
+    return 0;
+}
+
 /* Drop what was kept aside of the print list and the plots. */
 static void Drop_Asides(void)
 {
@@ -187,11 +201,10 @@ static void Begin_Print(void)
     Failed_Removal = 0;
 }
 
-/* Fill a line into the message box that may be wider than the box can show (a path of a deep
-** folder): it is broken into lines that each fit the widest box beside its symbol, after a '/'
-** where one is, so that the box shows the whole text. */
-static void Fill_Message_Wrapped(const std::string &text)
+/* The widest box beside its symbol is the limit of each line. */
+void Fill_Message_Wrapped(const char *line)
 {
+    const std::string text = line ? line : "";
     const int room = NPIXEL_X - 100; /* a box is at most 20 pixels narrower than the screen */
     size_t from = 0;
     while (from < text.size()) {
@@ -231,11 +244,13 @@ static void Show_Print_Failure(int stands, int pdf_removed)
     Set_Message_Symbol(3, 0, 0, 0);
     Set_Message_Title("Fehler");
     Fill_Message("Die Druckliste kann nicht erzeugt werden!");
-    Fill_Message_Wrapped("Die Datei " + Failed_Path);
+    Fill_Message_Wrapped(("Die Datei " + Failed_Path).c_str());
     Fill_Message(Failed_Removal ? "kann nicht entfernt werden:" : "kann nicht geschrieben werden:");
-    Fill_Message(Rt_Error_Text(Failed_Error));
-    if (stands == PRINT_KEPT)
+    Fill_Message(Rt_Path_Error_Text(Failed_Error, Failed_Path.c_str()));
+    if (stands == PRINT_KEPT && Rt_Is_Regular_File(Oli_Path))
         Fill_Message("Die bisherige Druckliste und die Plotdateien bleiben unver\x84ndert.");
+    else if (stands == PRINT_KEPT)
+        Fill_Message("Es gab noch keine Druckliste; es wurde keine geschrieben.");
     else if (stands == PRINT_NEW_NO_PDF)
         Fill_Message("Die neue Druckliste und ihre Plotdateien stehen, ohne PDF-Datei.");
     else {
@@ -273,15 +288,9 @@ static int Install_Files(Rt_Safe_File **files, int n, Rt_Safe_File *pdf)
     int kept = Failed_Path.empty();
     for (int k = 1; k <= PRINT_PLOTS_MAX && kept; k++) {
         Plot_Name(k, plot, sizeof plot);
-        if (!Is_Folder(plot) && !Rt_Keep_Aside(plot)) {
-            Print_Note_Failure(plot, errno);
-            kept = 0;
-        }
+        if (!Is_Folder(plot) && !Keep_Aside(plot)) kept = 0;
     }
-    if (kept && !Rt_Keep_Aside(Oli_Path)) {
-        Print_Note_Failure(Oli_Path, errno);
-        kept = 0;
-    }
+    if (kept && !Keep_Aside(Oli_Path)) kept = 0;
     /* the box tells whether the old PDF is gone, also when its removal failed half-way */
     const int had_pdf = Rt_File_Exists(old_pdf);
     if (kept && (pdf != nullptr ? !Rt_Safe_Remove_Old(pdf) : !Rt_Remove_Old_File(old_pdf))) {

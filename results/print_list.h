@@ -81,6 +81,9 @@ int Print_Put_In_Place_With_Pdf(int install, struct Rt_Safe_File *pdf);
 void Print_Add_File(struct Rt_Safe_File *plot);
 /* A file of the running print that could not be created (err: its errno). */
 void Print_Note_Failure(const char *path, int err);
+/* Fill a line into the message box that may be wider than the widest box (a whole path): broken
+** into lines that fit, after a '/' where one is, so that the box shows all of it. */
+void Fill_Message_Wrapped(const char *text);
 
 /* The preliminary remarks block; nothing without a file or remarks. */
 void Oli_Vorbemerkungen(FILE *file);

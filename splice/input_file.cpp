@@ -24,6 +24,7 @@
 #include "nad/nad.h"
 #include "platform/runtime.h"
 #include "platform/zelkwin.h"
+#include "results/print_list.h"
 
 int32_t Stored_Catalogue_Headers[CAT_HEADER_COUNT] = {-1, -1, -1, -1, -1, -1, -1, -1,
                                                       -1, -1, -1, -1, -1, -1, -1, -1};
@@ -465,18 +466,50 @@ static void Show_File_Message(const char *title, const char *l1, const char *l2,
     Show_File_Lines(title, lines);
 }
 
+/*
+** The box of a save that replaced a link under the input file's name by a file of its own (kind
+** RT_LINK_*, target: what the link named), so that the user knows the file behind it did not
+** take the save.
+*/
+static void Say_Link_Replaced(const char *path, int kind, const char *target)
+{
+    /* appended piece by piece (a literal before a string draws a false -Wrestrict of g++) */
+    std::string named = "Die Eingabedatei ", was, stays;
+    named.append(Rt_Whole_Path(path));
+    if (kind == RT_LINK_SYMBOLIC) was.append("war eine Verknüpfung auf "_cp850).append(target);
+    else if (target[0]) was.append("war ein zweiter Name der Datei ").append(target);
+    else was.append("war ein zweiter Name einer Datei an anderer Stelle");
+    was.append(".");
+    if (!target[0]) stays.append("die Datei unter dem anderen Namen bleibt unverändert."_cp850);
+    else if (Rt_File_Exists(target))
+        stays.append("die Datei ").append(target).append(" bleibt unverändert."_cp850);
+    else stays.append("dort steht keine Datei.");
+    Init_Message();
+    Set_Message_Symbol(1, 0, 0, 0);
+    Set_Message_Title("Speichern");
+    Fill_Message_Wrapped(named.c_str());
+    Fill_Message_Wrapped(was.c_str());
+    Fill_Message("Gespeichert wurde in eine eigene Datei an ihrer Stelle;");
+    Fill_Message_Wrapped(stays.c_str());
+    Draw_Message();
+}
+
 int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
 {
     if (!path || !si) return 0;
     char line1[SPLICE_PATH_MAX + 64];
     snprintf(line1, sizeof line1, "Die Datei %s", path);
+    /* a link under the name is replaced, never written through: said after the save */
+    char target[4096];
+    const int link_kind = Rt_Link_Of(path, target, sizeof target);
     /* written beside the old file, synced and renamed over it: a failed save, a kill or a
     ** power loss leaves the old file or the new one */
     Rt_Safe_File *sf = Rt_Safe_Open(path);
     if (!sf) {
         const int err = errno;
         snprintf(line1, sizeof line1, "Die Datei %s", Rt_Safe_Open_Failed_Path(path, err));
-        Show_File_Message("Fehler", line1, "kann nicht gespeichert werden.", Rt_Error_Text(err));
+        Show_File_Message("Fehler", line1, "kann nicht gespeichert werden.",
+                          Rt_Path_Error_Text(err, path));
         return 0;
     }
     FILE *f = Rt_Safe_Stream(sf);
@@ -492,6 +525,7 @@ int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
         Show_File_Message("Fehler", line1, "kann nicht gespeichert werden.", why);
         return 0;
     }
+    if (link_kind != RT_LINK_NONE) Say_Link_Replaced(path, link_kind, target);
     return 1;
 }
 
@@ -613,7 +647,8 @@ static int Parse_Int(Word s, double lo, double hi, int64_t *out)
         char *end = nullptr;
         errno = 0;
         x = strtoll(z.c_str(), &end, 10);
-        if (errno || *end != '\0' || end == z.c_str()) return 0;
+        /* read to the word's end: a NUL byte inside it is no end of the number */
+        if (errno || end != z.c_str() + z.size() || end == z.c_str()) return 0;
     }
     if ((double)x < lo || (double)x > hi) return 0;
     *out = x;
@@ -640,7 +675,7 @@ static int Parse_Double(Word s, double lo, double hi, double *out)
             char *end = nullptr;
             errno = 0;
             x = strtod(z.c_str(), &end);
-            if (*end != '\0' || end == z.c_str()) return 0;
+            if (end != z.c_str() + z.size() || end == z.c_str()) return 0;
             /* the program writes decimal numbers only; a value beyond a double's range is
             ** damage, never 0 (a subnormal value is still a value) */
             if (z.find_first_of("xX") != std::string::npos) return 0;
@@ -976,10 +1011,15 @@ static int Read_Lines(Line_Reader *lr, Splice_Input_Record *si, Inp_Read_Report 
             si->text_code_page = CODE_PAGE_UTF8;
         }
         Split(line, w);
-        if (w.empty() || w[0][0] == '#') continue;
+        /* a NUL byte (a crash leaves runs of them) or another byte that no line of the file
+        ** holds: the line is damage wherever it stands, a comment too, and the file is kept */
+        const char *bad_byte = Text_Line_Bad_Byte_Reason(line);
+        if (w.empty() && !bad_byte) continue;
+        if (!w.empty() && w[0][0] == '#' && !bad_byte) continue;
         if (!seen_head) {
             int64_t ver = 0;
-            if (w[0] != "SPLICE" || w.size() != 2 || !Parse_Int(w[1], 1, 1e6, &ver)) {
+            if (bad_byte || w[0] != "SPLICE" || w.size() != 2 || !Parse_Int(w[1], 1, 1e6, &ver)) {
+                const bool head = !w.empty() && w[0] == "SPLICE"; /* w goes with the line */
                 /* told by the file's first bytes, not by one line: the line ends of UTF-16 LE
                 ** leave a NUL at the start of the next line, a blank line is a character too */
                 while (lr->head.size() < LINE_HEAD_BYTES && Get_Line(lr, line, &too_long)) {}
@@ -989,11 +1029,19 @@ static int Read_Lines(Line_Reader *lr, Splice_Input_Record *si, Inp_Read_Report 
                          "die Datei ist in %s gespeichert; diese Kodierung wird nicht gelesen",
                          wide ? wide : "");
                 if (wide) line_no = 1;
-                bad(wide ? why : "keine Eingabedatei eines Stoßes"_cp850);
+                if (bad_byte && !wide) r->bad_bytes++;
+                bad(wide               ? why
+                    : bad_byte && head ? bad_byte
+                                       : "keine Eingabedatei eines Stoßes"_cp850);
                 return 0;
             }
             r->version = (int32_t)ver;
             seen_head = 1;
+            continue;
+        }
+        if (bad_byte) {
+            r->bad_bytes++;
+            bad(bad_byte);
             continue;
         }
         if (w[0] == "END") {
@@ -1268,8 +1316,9 @@ static bool Same_Bytes(const char *a, const char *b)
 }
 
 /*
-** A file of which nothing could be read (another file, another encoding) is copied to
-** "<path>.bak" before a save can put the defaults in its place; the box's lines that say where.
+** A file of which nothing could be read (another file, another encoding), or one that holds bytes
+** no line of it holds (the NUL bytes a crash leaves), is copied to "<path>.bak" before a save can
+** put the defaults in its place; the box's lines that say where.
 ** An older copy under that name is never replaced: the file goes to the first free name of
 ** "<path>.bak2" .. "<path>.bak99", unless one of the copies holds its bytes already.
 */
@@ -1319,8 +1368,8 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
             Show_File_Message("Fehler", l1, "ist ein Ordner und keine Datei.",
                               "Es gelten die Vorgaben.");
         else if (err != ENOENT)
-            Show_File_Lines("Fehler", {l1, "kann nicht gelesen werden:", Rt_Error_Text(err),
-                                       "Es gelten die Vorgaben."});
+            Show_File_Lines("Fehler", {l1, "kann nicht gelesen werden:",
+                                       Rt_Path_Error_Text(err, path), "Es gelten die Vorgaben."});
         return 0;
     }
     struct stat st;
@@ -1346,7 +1395,7 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
         snprintf(line, sizeof line, "(Zeile %d: %s).", (int)r.first_bad_line, r.reason);
         box[1] = line;
         if (!whole) box.push_back("Für nicht lesbare Angaben gelten die Vorgaben."_cp850);
-        if (r.version == 0 && st_size > 0)
+        if ((r.version == 0 && st_size > 0) || r.bad_bytes > 0)
             for (const std::string &l : Keep_Unread_File(path)) box.push_back(l);
         if (a.bad_line && a.name[0]) {
             snprintf(line, sizeof line, "Es gilt das Anwendungsdokument \"%s\" aus Zeile %d.",

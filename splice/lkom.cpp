@@ -90,28 +90,67 @@ static int Group_Of_Kmod(Lkom_Table *t, double kmod)
     return -1;
 }
 
-/* Read a number word starting at *p; 1 and *p behind it. */
-static int Next_Number(const char **p, double *out)
-{
-    while (**p == ' ' || **p == '\t') (*p)++;
-    if (!**p) return 0;
-    char *end = nullptr;
-    errno = 0;
-    double x = strtod(*p, &end);
-    if (end == *p || !std::isfinite(x)) return 0;
-    if (*end && *end != ' ' && *end != '\t') return 0;
-    *out = x;
-    *p = end;
-    return 1;
-}
+/* The fields of a line before its comment, as the page names them. */
+enum { ASCII_FIELDS = 5 };
+static const char *const Field_Names[ASCII_FIELDS] = {"kmod", "außergew."_cp850, "M_d", "N_d",
+                                                      "V_d"};
 
-static void Note_Bad(Ascii_Import_Report *r, int line, int kind)
+/* A force as the input file keeps it (a larger one would not be read back). */
+static const double FORCE_MAX = 1.0e9;
+
+static void Note_Bad(Ascii_Import_Report *r, int line, int kind, const char *why)
 {
     if (r->bad < ASCII_IMPORT_BAD_MAX) {
         r->bad_lines[r->bad] = line;
         r->bad_kinds[r->bad] = kind;
+        snprintf(r->bad_reasons[r->bad], sizeof r->bad_reasons[0], "%s", why);
     }
     r->bad++;
+}
+
+/* The next word of a line (blanks and tabs part them) from *at; empty at the line's end. */
+static std::string_view Next_Word(std::string_view line, size_t *at)
+{
+    size_t i = *at;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) i++;
+    size_t j = i;
+    while (j < line.size() && line[j] != ' ' && line[j] != '\t') j++;
+    *at = j;
+    return line.substr(i, j - i);
+}
+
+/*
+** The five numbers of a line into v (kmod, the accidental flag, M_d, N_d, V_d), *comment_at the
+** offset behind the last one. Answers null, or why the line is skipped (into why, size bytes,
+** code page 850): the field and what it held.
+*/
+static const char *Read_Fields(std::string_view line, int code_page, double v[ASCII_FIELDS],
+                               size_t *comment_at, char *why, size_t size)
+{
+    size_t at = 0;
+    for (int k = 0; k < ASCII_FIELDS; k++) {
+        const std::string_view w = Next_Word(line, &at);
+        if (w.empty()) {
+            snprintf(why, size, "%s fehlt", Field_Names[k]);
+            return why;
+        }
+        /* what the field held, in the box's code page and cut to a few characters */
+        std::string held = To_Cp850(w, code_page);
+        if (held.size() > 24) held = held.substr(0, 20) + "...";
+        const char *wrong = nullptr;
+        if (!Plain_Decimal_Number(w.data(), w.size(), 1, &v[k])) wrong = "ist keine Dezimalzahl";
+        else if (k == 0 && !(v[k] > 0.0 && v[k] <= 2.0))
+            wrong = "liegt nicht im Bereich über 0 bis 2"_cp850;
+        else if (k == 1 && v[k] != 0.0 && v[k] != 1.0) wrong = "ist weder 0 noch 1";
+        else if (k >= 2 && !(std::fabs(v[k]) <= FORCE_MAX))
+            wrong = "liegt außerhalb von -1000000000 bis 1000000000"_cp850;
+        if (wrong) {
+            snprintf(why, size, "%s \"%s\" %s", Field_Names[k], held.c_str(), wrong);
+            return why;
+        }
+    }
+    *comment_at = at;
+    return nullptr;
 }
 
 /* The code page of an import file, by the rule of docs/code-pages.md over its first 16 MB (cut
@@ -168,37 +207,43 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
         if (line_no == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0)
             line.erase(0, 3); /* byte-order mark */
 
-        const char *p = line.c_str();
-        while (*p == ' ' || *p == '\t') p++;
-        if (!*p || *p == '#') continue;
-
-        double kmod, acc, M, N, V;
-        if (!Next_Number(&p, &kmod) || !Next_Number(&p, &acc) || !Next_Number(&p, &M)
-            || !Next_Number(&p, &N) || !Next_Number(&p, &V) || kmod <= 0.0 || kmod > 2.0
-            || (acc != 0.0 && acc != 1.0)) {
-            Note_Bad(r, line_no, 1);
+        const size_t first = line.find_first_not_of(" \t");
+        const char *bad_byte = Text_Line_Bad_Byte_Reason(line);
+        if (!bad_byte && (first == std::string::npos || line[first] == '#')) continue;
+        /* a NUL byte ends no number and no comment ("1<NUL>2" is no 1) */
+        if (bad_byte) {
+            Note_Bad(r, line_no, ASCII_BAD_BYTE, bad_byte);
             continue;
         }
-        while (*p == ' ' || *p == '\t') p++;
+        double v[ASCII_FIELDS];
+        size_t comment_at = 0;
+        char why[ASCII_IMPORT_REASON_MAX];
+        if (Read_Fields(line, code_page, v, &comment_at, why, sizeof why)) {
+            Note_Bad(r, line_no, ASCII_BAD_FIELD, why);
+            continue;
+        }
+        const double kmod = v[0];
         int g = Group_Of_Kmod(t, kmod);
         if (g < 0) {
-            Note_Bad(r, line_no, 2);
+            Note_Bad(r, line_no, ASCII_BAD_KMOD_COUNT, "mehr als 10 verschiedene kmod-Werte");
             continue;
         }
         int e = Lkom_Free_Entry(t, g);
         if (e < 0) {
-            Note_Bad(r, line_no, 3);
+            Note_Bad(r, line_no, ASCII_BAD_GROUP_FULL, "die Gruppe ist voll");
             continue;
         }
         Lkom_Entry *en = &t->groups[g].entries[e];
         Clear_Entry(en);
         en->used = 1;
-        en->accidental = (int32_t)acc;
-        en->M_d = M;
-        en->N_d = N;
-        en->V_d = V;
+        en->accidental = (int32_t)v[1];
+        en->M_d = v[2];
+        en->N_d = v[3];
+        en->V_d = v[4];
         en->kled = -1;
-        std::string comment = To_Cp850(p, code_page);
+        const size_t from = line.find_first_not_of(" \t", comment_at);
+        std::string comment =
+            from == std::string::npos ? std::string() : To_Cp850(line.substr(from), code_page);
         while (!comment.empty() && (comment.back() == ' ' || comment.back() == '\t'))
             comment.pop_back();
         snprintf(en->comment, sizeof en->comment, "%s", comment.c_str());
@@ -215,13 +260,14 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
     char line[200];
     Init_Message();
     Set_Message_Title("ASCII-Import");
+    /* the whole path: a name typed on the page is looked up in the component's folder */
+    const std::string file = std::string("Die Datei ") + Rt_Whole_Path(path ? path : "");
     if (n < 0) {
         Set_Message_Symbol(3, 0, 0, 0);
-        snprintf(line, sizeof line, "Die Datei %s", path ? path : "");
-        Fill_Message(line);
+        Fill_Message(file.c_str());
         if (r.open_error != 0) {
             Fill_Message("kann nicht gelesen werden:");
-            Fill_Message(Rt_Error_Text(r.open_error));
+            Fill_Message(Rt_Path_Error_Text(r.open_error, path));
             Fill_Message("Es wurde nichts importiert.");
         } else {
             Fill_Message("kann nicht gelesen werden.");
@@ -231,8 +277,7 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
     }
     if (r.encoding) {
         Set_Message_Symbol(3, 0, 0, 0);
-        snprintf(line, sizeof line, "Die Datei %s", path ? path : "");
-        Fill_Message(line);
+        Fill_Message(file.c_str());
         snprintf(line, sizeof line, "ist in %s gespeichert; diese Kodierung wird nicht gelesen.",
                  r.encoding);
         Fill_Message(line);
@@ -245,10 +290,8 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
     Fill_Message(line);
     int shown = r.bad < ASCII_IMPORT_BAD_MAX ? r.bad : ASCII_IMPORT_BAD_MAX;
     for (int i = 0; i < shown; i++) {
-        const char *why = r.bad_kinds[i] == 2   ? "mehr als 10 verschiedene kmod-Werte"
-                          : r.bad_kinds[i] == 3 ? "die Gruppe ist voll"
-                                                : "nicht lesbar";
-        snprintf(line, sizeof line, "Zeile %d übersprungen: %s"_cp850, (int)r.bad_lines[i], why);
+        snprintf(line, sizeof line, "Zeile %d übersprungen: %s"_cp850, (int)r.bad_lines[i],
+                 r.bad_reasons[i]);
         Fill_Message(line);
     }
     if (r.bad > shown) {

@@ -164,7 +164,7 @@ static void Print_To_Pdf(void)
     Set_Message_Symbol(1, 0, 0, 0);
     Set_Message_Title("Drucken");
     Fill_Message("Die Druckliste wurde gedruckt nach");
-    Fill_Message(pdf);
+    Fill_Message_Wrapped(Rt_Whole_Path(pdf));
     Draw_Message();
 }
 
@@ -189,7 +189,15 @@ static void Print_Action(int code)
             Set_Message_Symbol(1, 0, 0, 0);
             Set_Message_Title("Pl\x84ne");
             Fill_Message("Der Planeditor ist nicht installiert.");
-            Fill_Message("Die Plotdateien liegen im Bauteilordner.");
+            /* the folder's whole path, as the boxes of the print name their files */
+            char folder[4096];
+            if (Rt_Get_Cwd(folder, sizeof folder - 1)) {
+                Fill_Message("Die Plotdateien liegen im Bauteilordner");
+                strcat(folder, ".");
+                Fill_Message_Wrapped(folder);
+            } else {
+                Fill_Message("Die Plotdateien liegen im Bauteilordner.");
+            }
             Draw_Message();
         }
     }

@@ -67,6 +67,7 @@ typedef struct Inp_Read_Report {
     int32_t damaged;        /* damaged lines (their records keep the defaults) */
     int32_t first_bad_line; /* line number of the first damaged line, 0 for none */
     int32_t complete;       /* 1 when the end record was found */
+    int32_t bad_bytes;      /* damaged lines holding a byte no line of the file holds (a NUL) */
     char reason[160];       /* what was wrong with the first damaged line (code page 850) */
 } Inp_Read_Report;
 
@@ -123,13 +124,25 @@ void Lkom_Delete_Entry(Lkom_Table *t, int g, int e);
 /* Empty the whole table (group headers back to their defaults). */
 void Lkom_Clear_Table(Lkom_Table *t);
 
-#define ASCII_IMPORT_BAD_MAX 20 /* bad lines whose numbers are remembered */
+#define ASCII_IMPORT_BAD_MAX    20  /* bad lines whose numbers are remembered */
+#define ASCII_IMPORT_REASON_MAX 100 /* bytes of the reason of a skipped line */
+
+/* Why a line of the import was skipped. */
+enum {
+    ASCII_BAD_FIELD = 1,      /* a field is missing, no plain decimal number or out of its range */
+    ASCII_BAD_KMOD_COUNT = 2, /* an eleventh kmod: all ten groups are taken */
+    ASCII_BAD_GROUP_FULL = 3, /* its group holds 1000 combinations */
+    ASCII_BAD_BYTE = 4        /* a NUL byte or another byte that no text line holds */
+};
 
 typedef struct Ascii_Import_Report {
     int32_t imported;                        /* combinations added */
     int32_t bad;                             /* lines skipped */
     int32_t bad_lines[ASCII_IMPORT_BAD_MAX]; /* their numbers (1-based), the first 20 */
-    int32_t bad_kinds[ASCII_IMPORT_BAD_MAX]; /* 1 unreadable, 2 eleventh kmod, 3 group full */
+    int32_t bad_kinds[ASCII_IMPORT_BAD_MAX]; /* ASCII_BAD_* */
+    /* why, for the box (code page 850): the field and what it held ("V_d \"0x2D\" ist keine
+    ** Dezimalzahl"), or what else is wrong with the line */
+    char bad_reasons[ASCII_IMPORT_BAD_MAX][ASCII_IMPORT_REASON_MAX];
     const char *encoding; /* the file's wide Unicode encoding ("UTF-16 LE" ...), which is not
                           ** read: nothing was imported; null for a file that was read */
     int32_t open_error;   /* errno of a file that cannot be opened (a pipe, a device: ESPIPE,
@@ -138,9 +151,11 @@ typedef struct Ascii_Import_Report {
 
 /*
 ** Import combinations from a text file, one per line: "kmod accidental M_d N_d V_d comment"
-** (kNm, kN, kN; blank lines and lines starting with '#' are skipped). A line goes into the
+** (kNm, kN, kN; blank lines and lines starting with '#' are skipped). Each number is a plain
+** decimal number, with a point or, between digits, a comma ("20,5"). A line goes into the
 ** group whose preset kmod equals its kmod within 0.001, else into a new group. Lines that cannot
-** be read, an eleventh kmod and lines beyond a full group are skipped and counted. Nothing in
+** be read (with the field and what it held), an eleventh kmod and lines beyond a full group are
+** skipped and counted. Nothing in
 ** the table is changed but the added entries. A file in UTF-16 or UTF-32 is not read (its
 ** encoding in the report). Only a regular file is read. Return the number imported, -1 when the
 ** file cannot be opened (the reason in the report).

@@ -5,6 +5,7 @@
 */
 #include "splice/splice_app.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -91,6 +92,9 @@ int Splice_Main(int argc, char **argv)
     }
     snprintf(Bauteilkennung, sizeof Bauteilkennung, "%s", argv[1]);
     Splice_File_Number = atoi(argv[3]);
+    /* a limit of the file size (ulimit -f) would end the program by SIGXFSZ in a print or a
+    ** save: ignored, the write fails with EFBIG and is said as a full disk is */
+    signal(SIGXFSZ, SIG_IGN);
 
     Init_VEL_Stdio_And_Mousewheel();
     if (!Form_Component_File_Names(Bauteilkennung, Splice_File_Number)) {

@@ -323,7 +323,7 @@ TEST(Runtime, ErrorTextsAreGermanInCodePage850)
     EXPECT_STREQ(Rt_Error_Text(ENOSPC), "Der Datentr\x84ger ist voll.");
     EXPECT_STREQ(Rt_Error_Text(EACCES), "Keine Berechtigung f\x81r diese Datei.");
     EXPECT_STREQ(Rt_Error_Text(EISDIR), "Der Name bezeichnet einen Ordner.");
-    EXPECT_STREQ(Rt_Error_Text(ENOENT), "Der Ordner existiert nicht.");
+    EXPECT_STREQ(Rt_Error_Text(ENOENT), "Die Datei oder ihr Ordner existiert nicht.");
     /* a temporary file's name planted again and again while the file is being created */
     EXPECT_STREQ(Rt_Error_Text(EEXIST), "Der Name ist bereits vergeben.");
     EXPECT_STREQ(Rt_Error_Text(12345), "Systemfehler 12345.");

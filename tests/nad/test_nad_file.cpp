@@ -153,18 +153,19 @@ TEST(NadFile, DamagedPartsAreNamedWithTheirLineAndKeepTheirBlock)
     const size_t kmod = whole.find(" 1.10\n", ec5) + 1;
     const size_t psi = whole.find(" 0.70 0.50 0.30\n", whole.find("#EC0\n")) + 1;
     const size_t gm0 = whole.find("1.000000", whole.find(" EC3-1 Parameter\n"));
+    const size_t sw = whole.find("\n 0\n", ec5 + 10); /* use_table_na1 */
     struct Case {
         const char *what;
         std::string text;
-        const char *parts; /* "part kind line" of each damaged part, ";" between */
-        int range = 0;     /* the NAD_R_* range of a value outside it */
+        const char *parts;     /* "part kind line" of each damaged part, ";" between */
+        int range = 0;         /* the NAD_R_* range of a value outside it */
+        long long version = 0; /* a block version that is not known */
     } cases[] = {
         {"whole", whole, ""},
         {"word", std::string(whole).replace(conn, 8, "anderthalb"), "#EC5 1 LINE"},
         {"comma", std::string(whole).replace(conn, 8, "1,5"), "#EC5 1 LINE"},
         {"nan", std::string(whole).replace(conn, 8, "nan"), "#EC5 1 LINE"},
-        {"fraction for a switch",
-         std::string(whole).replace(whole.find("\n 0\n", ec5 + 10), 4, "\n 0.5\n"), "#EC5 1 NEXT"},
+        {"fraction for a switch", std::string(whole).replace(sw, 4, "\n 0.5\n"), "#EC5 1 NEXT"},
         {"cut inside #EC5", whole.substr(0, kdef), "#EC5 2 CUT;#EC6 4 0;#EC9 4 0"},
         {"cut before #EC5", whole.substr(0, ec5), "#EC5 4 0;#EC6 4 0;#EC9 4 0"},
         {"value behind #EC5", std::string(whole).insert(clt, " 7"), "#EC5 3 EXTRA"},
@@ -181,7 +182,7 @@ TEST(NadFile, DamagedPartsAreNamedWithTheirLineAndKeepTheirBlock)
         {"a comma in #EC2", std::string(whole).replace(xb, xb_len, "0,000000"), "#EC2 1 XB"},
         {"nan in #EC2", std::string(whole).replace(xb, xb_len, "nan"), "#EC2 1 XB"},
         {"1e400 in #EC2", std::string(whole).replace(xb, xb_len, "1e400"), "#EC2 1 XB"},
-        {"a newer #EC5", std::string(whole).replace(ec5, 9, "#EC5\n 18\n"), "#EC5 6 V18"},
+        {"a newer #EC5", std::string(whole).replace(ec5, 9, "#EC5\n 18\n"), "#EC5 6 V18", 0, 18},
         /* our files end with a line feed: a last number without one may be cut ("1" of "1.1") */
         {"cut inside the last number", whole.substr(0, whole.rfind(".")), "#EC9 7 CUT"},
         {"whole with CR LF", crlf, ""},
@@ -202,6 +203,16 @@ TEST(NadFile, DamagedPartsAreNamedWithTheirLineAndKeepTheirBlock)
         {"psi_0 -0.1", std::string(whole).replace(psi, 4, "-0.1"), "#EC0 8 PSI", NAD_R_PSI},
         {"gamma_M0 0.9", std::string(whole).replace(gm0, 8, "0.900000"), "#EC3 8 GM0",
          NAD_R_GAMMA_M},
+        /* whole numbers in their ranges: "%d" took 4294967313 as 17, and switches of 2, -1 and
+        ** 1000000 (use_table_na1) without a word */
+        {"a version beyond 32 bits", std::string(whole).replace(ec5, 9, "#EC5\n 4294967313\n"),
+         "#EC5 6 VBIG", 0, 4294967313LL},
+        {"a switch 2", std::string(whole).replace(sw, 4, "\n 2\n"), "#EC5 8 SW", NAD_R_SWITCH},
+        {"a switch -1", std::string(whole).replace(sw, 4, "\n -1\n"), "#EC5 8 SW", NAD_R_SWITCH},
+        {"a switch 1000000", std::string(whole).replace(sw, 4, "\n 1000000\n"), "#EC5 8 SW",
+         NAD_R_SWITCH},
+        {"a flag 100", std::string(whole).replace(whole.find(" 3 \xAE"), 3, " 100 "), "Kopf 8 3",
+         NAD_R_FLAG},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -219,6 +230,8 @@ TEST(NadFile, DamagedPartsAreNamedWithTheirLineAndKeepTheirBlock)
         put("ADDED", Line_Of(c.text, e0)); /* the line of the copy, where e0 is read */
         put("XB", Line_Of(whole, xb));
         put("V18", Line_Of(c.text, c.text.find(" 18\n", ec5)));
+        put("VBIG", Line_Of(c.text, c.text.find(" 4294967313\n", ec5)));
+        put("SW", Line_Of(c.text, sw + 1));
         put("KMOD", Line_Of(c.text, kmod));
         put("PSI", Line_Of(c.text, psi));
         put("GM0", Line_Of(c.text, gm0));
@@ -236,7 +249,7 @@ TEST(NadFile, DamagedPartsAreNamedWithTheirLineAndKeepTheirBlock)
         if (got.find("#EC5 5") != std::string::npos) {
             EXPECT_EQ(d.parts[0].other, Line_Of(c.text, c.text.find("#EC5\n")));
         }
-        if (got.find("#EC5 6") != std::string::npos) { EXPECT_EQ(d.parts[0].other, 18); }
+        if (got.find("#EC5 6") != std::string::npos) { EXPECT_EQ(d.parts[0].other, c.version); }
         /* the range of the field, for the box */
         EXPECT_EQ(c.range != 0 ? d.parts[0].other : 0, c.range);
         NAD_Record *defaults = New_Defaults();

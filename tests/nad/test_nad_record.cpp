@@ -335,6 +335,20 @@ TEST(NadRecord, UnreadableAnnexFileIsSaidAndItsNameSurvivesASave)
     Set_Active_NAD("Meins");
     EXPECT_EQ(Is_Active_NAD_File_Read(), 1);
     EXPECT_FALSE(Log_Has("des Dateiformats"));
+    /* a file past any annex's few kilobytes is not read: a gigabyte was read six times over
+    ** before the window opened, and a file that keeps growing was read for ever */
+    Write_File(host.dram + "/NADS/1.NAD", User_Annex(3, "Meins", 1) + std::string(1 << 20, ' '));
+    Set_Active_NAD("Deutschland");
+    Set_Active_NAD("Meins");
+    EXPECT_EQ(Is_Active_NAD_File_Read(), 0);
+    EXPECT_EQ(Get_NAD_EC5_Params()->variant, 0);
+    EXPECT_EQ(Logged_Count("MESSAGE [Warnung] Das Anwendungsdokument \"Meins\" kann nicht gelesen "
+                           "werden. | Datei "
+                           + host.dram
+                           + "/NADS/1.NAD: | Sie ist größer als 1 MB; die Datei eines "
+                             "Anwendungsdokuments hat wenige Kilobyte. | Bemessen wird mit den "
+                             "eingebauten Vorgabewerten \"EC-Standard\","),
+              1);
     /* the two boxes of the files above, none of the wide ones */
     EXPECT_EQ(Logged_Count("| Sie beginnt nicht mit \"NAD/Version\". |"), 2);
 

@@ -217,26 +217,41 @@ TEST(PrintList, AFailureWhenTheFilesAreClosedFailsThePrint)
     EXPECT_TRUE(Message_Says("Ein-/Ausgabefehler des Datenträgers."));
 }
 
-/* A temporary file of the print (a plot's, the print list's) whose name is taken by a folder: the
-** print fails and the box names that folder; nothing is put in place, not even the files that
-** could be written. */
+/* A temporary file of the print (a plot's, the print list's), or the name that keeps a file of
+** the last print aside while the new one goes in (".old"), taken by a folder: the print fails and
+** the box names that folder and what stands, also when there was no print before; nothing is put
+** in place, not even the files that could be written. */
 TEST(PrintList, AFileThatCannotBeCreatedFailsThePrint)
 {
     Valid_Print_With_Plots("Stoss 1");
-    for (const std::string &temp : {std::string("druck02.SPF.tmp"), Oli_Name_Of_Test() + ".tmp"}) {
+    const std::string list = Oli_Name_Of_Test();
+    for (const std::string &temp : {std::string("druck02.SPF.tmp"), list + ".tmp",
+                                    std::string("druck01.SPF.old"), list + ".old"}) {
         SCOPED_TRACE(temp);
         ZW_Test_Reset();
         ASSERT_EQ(mkdir(temp.c_str(), 0755), 0);
         EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
         EXPECT_TRUE(Message_Says("Die Datei " + temp
                                  + " | kann nicht geschrieben werden: | Der Name bezeichnet einen "
-                                   "Ordner. | Die bisherige Druckliste und die Plotdateien "
-                                   "bleiben unverändert."));
+                                   "Ordner. | Es gab noch keine Druckliste; es wurde keine "
+                                   "geschrieben."));
         for (const std::string &n : Print_Files()) EXPECT_NE(access(n.c_str(), F_OK), 0) << n;
         rmdir(temp.c_str());
     }
     EXPECT_EQ(Write_Print_List(1), 0);
-    for (const std::string &n : Print_Files()) EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
+    const std::vector<std::string> names = Print_Files();
+    for (const std::string &n : names) EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
+    /* with a print in place, the box says that it stays */
+    const std::vector<std::string> before = Read_All(names);
+    ZW_Test_Reset();
+    ASSERT_EQ(mkdir((list + ".old").c_str(), 0755), 0);
+    EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
+    EXPECT_TRUE(Message_Says("Die Datei " + list
+                             + ".old | kann nicht geschrieben werden: | Der Name bezeichnet einen "
+                               "Ordner. | Die bisherige Druckliste und die Plotdateien bleiben "
+                               "unverändert."));
+    EXPECT_TRUE(Read_All(names) == before);
+    rmdir((list + ".old").c_str());
 }
 
 /* Runs while the files of a print go in place: a folder appears under a name (plant) just
@@ -283,8 +298,8 @@ TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
     ASSERT_EQ(mkdir("druck01.SPF/drin", 0755), 0); /* a folder with something in it */
     EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
     EXPECT_TRUE(Message_Says("Die Datei druck01.SPF | kann nicht geschrieben werden: | Der Name "
-                             "bezeichnet einen Ordner. | Die bisherige Druckliste und die "
-                             "Plotdateien bleiben unverändert."));
+                             "bezeichnet einen Ordner. | Es gab noch keine Druckliste; es wurde "
+                             "keine geschrieben."));
     for (const std::string &n : Print_Files()) {
         if (n != "druck01.SPF") { EXPECT_NE(access(n.c_str(), F_OK), 0) << n; }
         EXPECT_NE(access((n + ".tmp").c_str(), F_OK), 0) << n;
@@ -313,7 +328,7 @@ TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
     ZW_Test_Reset();
     EXPECT_EQ(print_to_pdf(), 0);
     EXPECT_TRUE(Message_Says("Die Datei druck01.SPF |"));
-    EXPECT_TRUE(Message_Says("Die bisherige Druckliste und die Plotdateien bleiben unverändert."));
+    EXPECT_TRUE(Message_Says("Es gab noch keine Druckliste; es wurde keine geschrieben."));
     EXPECT_FALSE(Message_Says("wurde entfernt"));
     EXPECT_EQ(Read_File(pdf_name.c_str()), "%PDF- der letzte Druck\n");
     EXPECT_NE(access((pdf_name + ".tmp").c_str(), F_OK), 0);
@@ -453,8 +468,8 @@ TEST(PrintList, TheFailureBoxShowsTheWholeOfALongPath)
     }
     EXPECT_EQ(named, "Die Datei " + pdf);
     EXPECT_GT(after - first, 1);
-    EXPECT_TRUE(Message_Says("| Der Name bezeichnet einen Ordner. | Die bisherige Druckliste und "
-                             "die Plotdateien bleiben unverändert."));
+    EXPECT_TRUE(Message_Says("| Der Name bezeichnet einen Ordner. | Es gab noch keine Druckliste; "
+                             "es wurde keine geschrieben."));
     ASSERT_EQ(system("rm -rf aaaaaaaaaa*"), 0);
 }
 

@@ -564,6 +564,28 @@ TEST_F(InputFile, DamagedLinesKeepTheirRecordsDefaultsAndNameTheLine)
     EXPECT_EQ(Count_Log("(Zeile 3: der Datensatz steht schon in Zeile 2)."), 1);
     EXPECT_EQ(t->n_col[VBM_TYPE_SLOT(0)], 8.0);
     EXPECT_EQ(t->n_row[VBM_TYPE_SLOT(0)], 5.0);
+
+    /* a NUL byte, which a crash leaves in runs: N_d "4<NUL>5" was read as 4 kN and a remark was
+    ** cut there; such a line is damage, and the file is kept beside a save of what was read */
+    ZW_Test_Clear_Log();
+    const std::string nul("SPLICE 201\n"
+                          "ENTRY 0 0 1 0 2 4\0"
+                          "5 3 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0 0 0 0 Schnee\n"
+                          "REMARKS 1 Vor\0bemerkung\n"
+                          "END\n",
+                          121);
+    Spit("nul_01.inp", nul);
+    Rec n;
+    ASSERT_EQ(Read_Splice_Input_File("nul_01.inp", n.p, 0), 1);
+    EXPECT_EQ(n->lkom.groups[0].entries[0].used, 0);
+    EXPECT_EQ(n->Vorbemerkungen_Text == nullptr, defaults->Vorbemerkungen_Text == nullptr);
+    EXPECT_EQ(
+        Count_Log("MESSAGE [Fehler] Die Eingabedatei nul_01.inp ist besch\xC3\xA4"
+                  "digt | (Zeile 2: die Zeile enth\xC3\xA4lt ein Nullbyte). | F\xC3\xBCr "
+                  "nicht lesbare Angaben gelten die Vorgaben. | Sie bleibt unver\xC3\xA4ndert "
+                  "als nul_01.inp.bak erhalten."),
+        1);
+    EXPECT_EQ(Slurp("nul_01.inp.bak"), nul);
 }
 
 TEST_F(InputFile, TruncatedAndForeignFilesGiveAMessageAndTheDefaults)
@@ -787,6 +809,50 @@ TEST_F(InputFile, AFailedSaveIsReportedAndKeepsTheOldFile)
     Rec b;
     ASSERT_EQ(Read_Splice_Input_File("keep.inp", b.p, 0), 1);
     EXPECT_EQ(b->b, 99.0);
+}
+
+/* A save never writes through a link under the input file's name: a link to another file, or a
+** second name of one, is replaced by a file of its own, and a box says so and where the file
+** behind it is, which keeps its bytes. */
+TEST_F(InputFile, ASaveInPlaceOfALinkSaysSoAndLeavesItsTarget)
+{
+    char cwd[1024];
+    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    const std::string here = cwd;
+    Rec a;
+    ASSERT_EQ(Write_Splice_Input_File("ziel.inp", a.p), 1);
+    const std::string target = Slurp("ziel.inp");
+    const struct {
+        bool hard;
+        const char *box;
+    } links[] = {
+        {false, "war eine Verkn\xC3\xBCpfung auf "},
+        {true, "war ein zweiter Name der Datei "},
+    };
+    for (const auto &l : links) {
+        SCOPED_TRACE(l.box);
+        unlink("link_01.inp");
+        ASSERT_EQ(l.hard ? link("ziel.inp", "link_01.inp") : symlink("ziel.inp", "link_01.inp"), 0);
+        ZW_Test_Clear_Log();
+        a->b = 99.0;
+        ASSERT_EQ(Write_Splice_Input_File("link_01.inp", a.p), 1);
+        struct stat st;
+        ASSERT_EQ(lstat("link_01.inp", &st), 0);
+        EXPECT_TRUE(S_ISREG(st.st_mode));
+        EXPECT_EQ(st.st_nlink, 1u);
+        EXPECT_EQ(Slurp("ziel.inp"), target);
+        EXPECT_EQ(Count_Log(("MESSAGE [Speichern] Die Eingabedatei " + here + "/link_01.inp | "
+                             + l.box + here
+                             + "/ziel.inp. | Gespeichert wurde in eine eigene Datei an ihrer "
+                               "Stelle; | die Datei "
+                             + here + "/ziel.inp bleibt unver\xC3\xA4ndert.")
+                                .c_str()),
+                  1);
+        /* the next save replaces its own file without a word */
+        ZW_Test_Clear_Log();
+        ASSERT_EQ(Write_Splice_Input_File("link_01.inp", a.p), 1);
+        EXPECT_EQ(Count_Log("MESSAGE"), 0);
+    }
 }
 
 TEST_F(InputFile, StoredAssyHeaderOfAnotherFormLooksTheRowUpAgain)

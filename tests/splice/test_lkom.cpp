@@ -174,8 +174,10 @@ TEST(AsciiImport, AFileInUtf16OrUtf32IsNamedByItsEncodingAndNothingIsImported)
         EXPECT_EQ(r.bad, 0);
         for (int g = 0; g < LKOM_GROUPS; g++) EXPECT_EQ(Lkom_Count_Entries(tab.t, g), 0);
         EXPECT_EQ(Import_Lkom_Ascii_With_Message("unicode.txt", tab.t), 0);
-        const std::string box = "MESSAGE [ASCII-Import] Die Datei unicode.txt | ist in "
-                                + std::string(c.name)
+        char cwd[1024];
+        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+        const std::string box = "MESSAGE [ASCII-Import] Die Datei " + std::string(cwd)
+                                + "/unicode.txt | ist in " + std::string(c.name)
                                 + " gespeichert; diese Kodierung wird nicht gelesen. | Es wurde "
                                   "nichts importiert. Bitte die Datei als ANSI oder UTF-8 "
                                   "speichern.";
@@ -192,17 +194,24 @@ TEST(AsciiImport, AFileInUtf16OrUtf32IsNamedByItsEncodingAndNothingIsImported)
 }
 
 /* A pipe or a device chosen as the file to import is no file: it is named with the reason and
-** nothing is imported; the import never waits for a writer nor reads for ever. */
+** nothing is imported; the import never waits for a writer nor reads for ever. A file that is not
+** there is named by its whole path with the reason: the file, or its folder, is missing. */
 TEST(AsciiImport, APipeOrADeviceIsNamedAndNothingIsImported)
 {
     unlink("pipe.txt");
     unlink("zero.txt");
     ASSERT_EQ(mkfifo("pipe.txt", 0644), 0);
     ASSERT_EQ(symlink("/dev/zero", "zero.txt"), 0);
+    char cwd[1024];
+    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    const std::string folder_missing =
+        "Der Ordner " + std::string(cwd) + "/kein_ordner existiert nicht.";
     const struct {
         const char *name, *reason;
     } cases[] = {{"pipe.txt", "Der Name bezeichnet eine Pipe und keine Datei."},
-                 {"zero.txt", "Der Name bezeichnet ein Ger\xC3\xA4t und keine Datei."}};
+                 {"zero.txt", "Der Name bezeichnet ein Ger\xC3\xA4t und keine Datei."},
+                 {"fehlt.txt", "Die Datei existiert nicht."},
+                 {"kein_ordner/fehlt.txt", folder_missing.c_str()}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const pid_t child = fork();
@@ -220,8 +229,8 @@ TEST(AsciiImport, APipeOrADeviceIsNamedAndNothingIsImported)
         Table tab;
         EXPECT_EQ(Import_Lkom_Ascii_With_Message(c.name, tab.t), -1);
         for (int g = 0; g < LKOM_GROUPS; g++) EXPECT_EQ(Lkom_Count_Entries(tab.t, g), 0);
-        const std::string box = std::string("MESSAGE [ASCII-Import] Die Datei ") + c.name
-                                + " | kann nicht gelesen werden: | " + c.reason
+        const std::string box = std::string("MESSAGE [ASCII-Import] Die Datei ") + cwd + "/"
+                                + c.name + " | kann nicht gelesen werden: | " + c.reason
                                 + " | Es wurde nichts importiert.";
         int shown = 0;
         for (const std::string &l : ZW_Test_Log_Lines()) shown += l == box;
@@ -252,6 +261,51 @@ TEST(AsciiImport, AnEleventhKmodAndBadNumbersAreSkippedWithTheirLines)
     EXPECT_EQ(r.bad_lines[4], 17);
     EXPECT_EQ(r.bad_kinds[4], 1);
     for (int g = 0; g < LKOM_GROUPS; g++) EXPECT_EQ(Lkom_Count_Entries(tab.t, g), 1);
+
+    /* every line a plain decimal number per field, a comma taken where digits stand on both sides
+    ** of it (the fields are parted by blanks); each skipped line names its field and what it held,
+    ** a NUL byte (V_d "1<NUL>2" was 1 kN, the comment lost) and hexadecimal (0x2D was 45) too */
+    ZW_Test_Reset();
+    Spit("felder.txt", std::string("0.9 0 0 45 1\0"
+                                   "2 Schnee\n"
+                                   "0.9 0 0 0x2D 12 hex\n"
+                                   "0,9 0 -3,5 20,5 12 Komma\n"
+                                   "0.9 0 1e3 1 2\n"
+                                   "0.9 0 1 2,\n"
+                                   "2.5 0 1 2 3\n"
+                                   "0.9 2 1 2 3\n"
+                                   "0.9 0 1 2\n"
+                                   "0.9 0 1.000,5 2 3\n",
+                                   144));
+    Table fields;
+    EXPECT_EQ(Import_Lkom_Ascii_With_Message("felder.txt", fields.t), 1);
+    const Lkom_Entry *comma = &fields.t->groups[0].entries[0];
+    EXPECT_EQ(comma->M_d, -3.5);
+    EXPECT_EQ(comma->N_d, 20.5);
+    EXPECT_STREQ(comma->comment, "Komma");
+    EXPECT_EQ(fields.t->groups[0].kmod, 0.9);
+    const std::string box = "MESSAGE [ASCII-Import] 1 Lastkombinationen importiert. | "
+                            "Zeile 1 \xC3\xBC"
+                            "bersprungen: die Zeile enth\xC3\xA4lt ein Nullbyte | "
+                            "Zeile 2 \xC3\xBC"
+                            "bersprungen: N_d \"0x2D\" ist keine Dezimalzahl | "
+                            "Zeile 4 \xC3\xBC"
+                            "bersprungen: M_d \"1e3\" ist keine Dezimalzahl | "
+                            "Zeile 5 \xC3\xBC"
+                            "bersprungen: N_d \"2,\" ist keine Dezimalzahl | "
+                            "Zeile 6 \xC3\xBC"
+                            "bersprungen: kmod \"2.5\" liegt nicht im Bereich \xC3\xBC"
+                            "ber 0 bis 2 | "
+                            "Zeile 7 \xC3\xBC"
+                            "bersprungen: au\xC3\x9F"
+                            "ergew. \"2\" ist weder 0 noch 1 | "
+                            "Zeile 8 \xC3\xBC"
+                            "bersprungen: V_d fehlt | "
+                            "Zeile 9 \xC3\xBC"
+                            "bersprungen: M_d \"1.000,5\" ist keine Dezimalzahl";
+    int shown = 0;
+    for (const std::string &l : ZW_Test_Log_Lines()) shown += l == box;
+    EXPECT_EQ(shown, 1) << box;
 }
 
 TEST(LkomRows, DeleteClosesTheGapAndEmptiesTheGroup)

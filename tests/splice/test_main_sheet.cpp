@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 #include <vector>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -312,6 +313,24 @@ TEST_F(Program, APrintOntoAFullDiskKeepsTheLastReport)
             EXPECT_TRUE(named);
         }
     }
+    /* a limit of the file size (ulimit -f) fails the print's first write with EFBIG as a full
+    ** disk does, in a box, instead of ending the program by SIGXFSZ without a word */
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const struct rlimit limit = {100, 100};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(4);
+        ZW_Test_Reset();
+        ZW_Test_Set_Script(Tab(4) + Menu(4));
+        const int rc = Splice_Main(5, (char **)argv);
+        const bool said = Log_Has("MESSAGE", "kann nicht geschrieben werden: | Die Datei wird zu "
+                                             "gro\xC3\x9F.");
+        _exit(rc == 1 && said && Slurp(files[0].c_str()) == before[0] ? 0 : 3);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
     /* with room on the disk the new print replaces all of the old one */
     ZW_Test_Reset();
     ZW_Test_Set_Script(Tab(4) + Menu(4));
@@ -539,7 +558,10 @@ TEST_F(Program, PreviewPlansHelpAndAnnexEntries)
     const char *argv[] = {"splice", "zugstoss_nagel", "1", "1", "1", nullptr};
     ASSERT_EQ(Splice_Main(5, (char **)argv), 1);
     EXPECT_TRUE(Log_Has("OLI-View", "zugstoss_nagel_01.oli"));
-    EXPECT_TRUE(Log_Has("MESSAGE", "Der Planeditor ist nicht installiert."));
+    EXPECT_TRUE(Log_Has("MESSAGE", ("Der Planeditor ist nicht installiert. | Die Plotdateien "
+                                    "liegen im Bauteilordner | "
+                                    + dir + ".")
+                                       .c_str()));
     EXPECT_TRUE(Log_Has("HELP", "SPLICE_PAGE_ANORDNUNG"));
     EXPECT_NE(Nad_Params, nullptr);
     EXPECT_NE(Nad_EC3_Params_Ptr, nullptr);
