@@ -558,13 +558,14 @@ static void Write_Lamella_Lines(FILE *file, const Timber_Member_Check *m, bool i
                    "%s: N = %.2lf kN, M = %.2lf kNm, V = %.2lf kN, A\xCE\\n\xCEr = %.2lf "
                    "cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr",
                    name, m->N, m->M, m->V, m->A_n, m->W_n);
+    /* V is the lamella's share of the member's shear, tau_d = 1.5 V / (k_cr A_n) */
     Oli_Write_Text(file,
                    "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
                    "N/mm\xCE/2\xCEr, %s\xCE\\"
-                   "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) %s "
-                   "u = %.2lf",
-                   name, SYM_SIGMA, axial, m->sigma_0, SYM_SIGMA, m->sigma_m, SYM_TAU, m->tau,
-                   shear, m->V, SYM_ARROW, m->u);
+                   "d\xCEr = 1.5 V / (k\xCE\\cr\xCEr A\xCE\\n\xCEr) = %.2lf N/mm\xCE/2\xCEr "
+                   "(V = %.2lf kN, Anteil an %s) %s u = %.2lf",
+                   name, SYM_SIGMA, axial, m->sigma_0, SYM_SIGMA, m->sigma_m, SYM_TAU, m->tau, m->V,
+                   shear, SYM_ARROW, m->u);
 }
 
 const char Panel_In_Plane_Note[] = " (Scheibenbeanspruchung)";
