@@ -200,24 +200,17 @@ void Print_Plate_Block_Check(FILE *file, const Plate_Block_Check *r)
                                0);
         return;
     }
-    if (r->eccentric)
-        /* the rows of a tension zone pull unequally: the block is loaded eccentrically */
-        Oli_Write_Text(file,
-                       "V\xCE\\"
-                       "eff,2,Rd\xCEr = 0.5 f\xCE\\u\xCEr A\xCE\\nt\xCEr / %s\xCE\\M2\xCEr + "
-                       "f\xCE\\y\xCEr A\xCE\\nv\xCEr / (3\xCE/0.5\xCEr %s\xCE\\M0\xCEr) = 0.5 x "
-                       "%.0lf x %.1lf / %.2lf + %.0lf x %.1lf / (1.732 x %.2lf) = %.2lf kN "
-                       "(ungleich ziehende Reihen: exzentrisch belastet, DIN EN 1993-1-8, (3.10))",
-                       SYM_GAMMA, SYM_GAMMA, r->f_u, r->A_nt, r->gamma_m2, r->f_y, r->A_nv,
-                       r->gamma_m0, r->V_Rd);
-    else
-        Oli_Write_Text(file,
-                       "V\xCE\\"
-                       "eff,1,Rd\xCEr = f\xCE\\u\xCEr A\xCE\\nt\xCEr / %s\xCE\\M2\xCEr + "
-                       "f\xCE\\y\xCEr A\xCE\\nv\xCEr / (3\xCE/0.5\xCEr %s\xCE\\M0\xCEr) = %.0lf x "
-                       "%.1lf / %.2lf + %.0lf x %.1lf / (1.732 x %.2lf) = %.2lf kN",
-                       SYM_GAMMA, SYM_GAMMA, r->f_u, r->A_nt, r->gamma_m2, r->f_y, r->A_nv,
-                       r->gamma_m0, r->V_Rd);
+    /* where the rows of a tension zone pull unequally the block is loaded eccentrically */
+    const bool ecc = r->eccentric != 0;
+    Oli_Write_Text(
+        file,
+        "V\xCE\\"
+        "eff,%d,Rd\xCEr = %sf\xCE\\u\xCEr A\xCE\\nt\xCEr / %s\xCE\\M2\xCEr + "
+        "f\xCE\\y\xCEr A\xCE\\nv\xCEr / (3\xCE/0.5\xCEr %s\xCE\\M0\xCEr) = %s%.0lf x "
+        "%.1lf / %.2lf + %.0lf x %.1lf / (1.732 x %.2lf) = %.2lf kN%s",
+        ecc ? 2 : 1, ecc ? "0.5 " : "", SYM_GAMMA, SYM_GAMMA, ecc ? "0.5 x " : "", r->f_u, r->A_nt,
+        r->gamma_m2, r->f_y, r->A_nv, r->gamma_m0, r->V_Rd,
+        ecc ? " (ungleich ziehende Reihen: exzentrisch belastet, DIN EN 1993-1-8, (3.10))" : "");
     /* a tension zone's block force, row by row from its pulled edge */
     const char *force = "N\xCE\\d\xCEr";
     if (r->pull.zone) {
