@@ -363,6 +363,12 @@ TEST(BlockShear, ABendingSpliceTakesTheForceOfItsTensionZone)
     EXPECT_NEAR(r.F_Ed, 16.553517, 1e-5);
     EXPECT_NEAR(r.L_t, 62.74589, 1e-4);
     EXPECT_NEAR(r.u, 0.094512, 1e-6);
+    /* V_d turned round: the zone lies at the bottom, its block the same */
+    Get_Lkom_Entry(0, 0)->V_d = -8.0;
+    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.pull.y_hi, -3.737295, 1e-6);
+    EXPECT_NEAR(r.L_t, 62.74589, 1e-4);
+    EXPECT_NEAR(r.u, 0.094512, 1e-6);
 }
 
 TEST(BlockShear, ComputingLeavesTheInputAlone)
