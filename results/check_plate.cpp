@@ -22,15 +22,21 @@
 ** tau = 1.5 V / A, sigma_v = sqrt(sigma² + 3 tau²) (N/mm²). Return 1, or 0 when the net area
 ** is below 1e-5 cm² (the stresses are then not defined and not written).
 */
-int Calc_Plate_Stresses(double N, double V, double M, double *sigma, double *tau, double *sigma_v)
+/* The net section of all plates: A (cm²) and W (cm³), outer plates two, inner plates n_p. */
+static void All_Plates_Net_Section(double *A, double *W)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    double A = 0, I = 0, W = 0;
-    Calc_Plate_Net_Section_Values(&A, &I, &W);
+    double a = 0, I = 0, w = 0;
+    Calc_Plate_Net_Section_Values(&a, &I, &w);
     const double f = si->connection_kind == CONN_OUTER_PLATES ? 2.0 : si->plate_count;
-    A *= f;
-    I *= f;
-    W *= f;
+    *A = a * f;
+    *W = w * f;
+}
+
+int Calc_Plate_Stresses(double N, double V, double M, double *sigma, double *tau, double *sigma_v)
+{
+    double A = 0, W = 0;
+    All_Plates_Net_Section(&A, &W);
     if (std::fabs(A) < 1e-5) return 0;
     /* M is a magnitude (the moment for distribution): it adds to the normal stress at the edge
     ** where both act the same way, in compression as in tension */
@@ -280,6 +286,9 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
     Calc_Joint_Shear(group, entry, &r.shear);
     const double Vs = r.shear.V_plate;
     r.V = Vs;
+    r.N = c->N_d;
+    r.M = M;
+    All_Plates_Net_Section(&r.A_n, &r.W_n);
     if (!Calc_Plate_Stresses(c->N_d, Vs, M, &r.sigma, &r.tau, &r.sigma_v)) {
         r.state = PLATE_CHECK_NO_SECTION;
     } else {
@@ -344,6 +353,16 @@ void Print_Plate_Check(FILE *file, const Plate_Check *r)
                    "%.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN)",
                    SYM_SIGMA, r->sigma, SYM_SIGMA, r->sigma_v, SYM_TAU, r->tau,
                    Joint_Shear_Symbol(&r->shear, 1), r->V);
+    /* what the stresses come from: the net section of all plates, M_v,d at the edge where it acts
+    ** as N_d does */
+    Oli_Write_Text(file,
+                   "%s = N\xCE\\d\xCEr / A\xCE\\n\xCEr %c M\xCE\\v,d\xCEr / W\xCE\\n\xCEr = "
+                   "%.2lf x 10 / %.2lf %c %.2lf x 1000 / %.2lf = %.2lf N/mm\xCE/2\xCEr, %s = 1.5 "
+                   "%s / A\xCE\\n\xCEr = 1.5 x %.2lf x 10 / %.2lf = %.2lf N/mm\xCE/2\xCEr "
+                   "(A\xCE\\n\xCEr, W\xCE\\n\xCEr aller Bleche)",
+                   SYM_SIGMA, r->N < 0.0 ? '-' : '+', r->N, r->A_n, r->N < 0.0 ? '-' : '+',
+                   std::fabs(r->M), r->W_n, r->sigma, SYM_TAU, Joint_Shear_Symbol(&r->shear, 1),
+                   std::fabs(r->V), r->A_n, r->tau);
     if (r->net_tension && Nad_Params == nullptr)
         Oli_Write_Text(file,
                        "Nettoquerschnitt auf Zug: f\xCE\\y,d\xCEr = %.2lf N/mm\xCE/2\xCEr, "

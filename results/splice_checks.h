@@ -402,6 +402,8 @@ typedef struct Plate_Check {
     int32_t joint_moment;       /* 1: the shear at the joint takes a moment */
     double V;                   /* kN, the plates' shear at the joint (shear.V_plate) */
     Joint_Shear shear;          /* where V comes from */
+    double N, M;                /* kN, kNm: N_d and the moment M_v,d the plates take */
+    double A_n, W_n;            /* cm², cm³: the net section of all plates */
     double sigma, tau, sigma_v; /* N/mm², stresses of the net section */
     double f_yd;                /* N/mm², design yield strength of the plate */
     double f_vd;                /* N/mm², its design shear strength f_y,d / sqrt(3) */
