@@ -307,22 +307,8 @@ int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out)
     if (!r.pull.zone) {
         Block_Shear_Of_Block(inner, gamma, &r);
     } else {
-        /* A tension zone tears out the block of its rows next to its pulled edge, of two rows at
-        ** least (one row of fasteners tears no block), each block with its own rows' force: the
-        ** largest utilisation governs (a row that pulls little widens its block more than it
-        ** loads it). */
-        const int first = std::min<int>(2, r.pull.rows);
-        Block_Shear_Check best{};
-        for (int k = first; k <= r.pull.rows && k <= PATTERN_COLUMNS_MAX; k++) {
-            Block_Shear_Check b = r;
-            b.block_rows = k;
-            double F = 0.0;
-            Pulling_Block(&r.pull, k, nullptr, nullptr, &F);
-            b.F_Ed = F * b.planes;
-            Block_Shear_Of_Block(inner, gamma, &b);
-            if (k == first || b.u > best.u) best = b;
-        }
-        r = best;
+        r = Governing_Zone_Block(
+            r, [&](Block_Shear_Check *b, int) { Block_Shear_Of_Block(inner, gamma, b); });
     }
     if (r.F_Rd > 0.0) {
         r.state = BLOCK_SHEAR_DONE;

@@ -123,20 +123,11 @@ int Calc_Plate_Block_Check(int group, int entry, Plate_Block_Check *out)
     if (!r.pull.zone) {
         Plate_Block_Of_Block(&r);
     } else {
-        /* A tension zone tears out the block of its rows next to its pulled edge, of two rows at
-        ** least, each with its own rows' force: the largest utilisation governs. */
-        const int first = std::min<int>(2, r.pull.rows);
-        Plate_Block_Check best{};
-        for (int k = first; k <= r.pull.rows && k <= PATTERN_COLUMNS_MAX; k++) {
-            Plate_Block_Check b = r;
-            b.block_rows = k;
-            double F = 0.0;
-            b.eccentric = Pulling_Block(&r.pull, k, nullptr, nullptr, &F) ? 0 : 1;
-            b.F_Ed = F * b.planes;
-            Plate_Block_Of_Block(&b);
-            if (k == first || b.u > best.u) best = b;
-        }
-        r = best;
+        /* rows that pull unequally load their block eccentrically */
+        r = Governing_Zone_Block(r, [](Plate_Block_Check *b, int centric) {
+            b->eccentric = centric ? 0 : 1;
+            Plate_Block_Of_Block(b);
+        });
     }
     r.state = r.V_Rd > 0.0 ? PLATE_BLOCK_DONE : PLATE_BLOCK_NO_CAPACITY;
     return 1;

@@ -720,6 +720,30 @@ int Pulling_Block(const Pulling_Rows *rows, int k, double *y_lo, double *y_hi, d
 void Write_Pulling_Force(FILE *file, const Pulling_Rows *rows, int k, int planes, double F_Ed,
                          double N_d, const char *towards);
 
+/*
+** The block a tension zone tears out: of the blocks of its rows next to its pulled edge, two rows
+** at least (one row of fasteners tears no block), each with its own rows' force, the one used
+** most (a row that pulls little widens its block more than it loads it). rec is the check's
+** record with the zone in rec.pull and rec.planes; evaluate(&copy, centric) computes a copy whose
+** block_rows and F_Ed are set, centric where the block's rows pull alike.
+*/
+template <class Rec, class Evaluate>
+Rec Governing_Zone_Block(const Rec &rec, Evaluate evaluate)
+{
+    const int first = rec.pull.rows < 2 ? rec.pull.rows : 2;
+    Rec best = rec;
+    for (int k = first; k <= rec.pull.rows && k <= PATTERN_COLUMNS_MAX; k++) {
+        Rec b = rec;
+        b.block_rows = k;
+        double F = 0.0;
+        const int centric = Pulling_Block(&rec.pull, k, nullptr, nullptr, &F);
+        b.F_Ed = F * b.planes;
+        evaluate(&b, centric);
+        if (k == first || b.u > best.u) best = b;
+    }
+    return best;
+}
+
 typedef struct Block_Shear_Check {
     int32_t state;               /* BLOCK_SHEAR_* */
     double f_t0_k, f_v_k;        /* N/mm², tensile and shear strength of the middle member */
