@@ -28,39 +28,21 @@ static double Timber_Hole_Width(double t)
            / t;
 }
 
-/* The part of the segment [a, b] that the holes of width w centred at the positions pos cover,
-** in hole widths (a hole at an end of the segment counts half). */
-static double Holes_On_Segment(double a, double b, const std::vector<double> &pos, double w)
-{
-    if (!(w > 0.0)) return 0.0;
-    double covered = 0.0;
-    for (double p : pos) {
-        const double lo = std::fmax(a, p - w / 2.0), hi = std::fmin(b, p + w / 2.0);
-        if (hi > lo) covered += hi - lo;
-    }
-    return covered / w;
-}
-
 /*
-** The net lengths of the block that the fasteners of one half tear out of the member end
+** The net lengths of the record's block that the fasteners of one half tear out of the member end
 ** (EN 1995-1-1, Annex A, (A.4) and (A.5), Figure A.1): across the grain along the column farthest
-** from the joint, between the outer rows of the block; along the grain on both of them, from the
-** member end at the joint to that column. The block spans every row where all fasteners pull, a
-** tension zone's rows where a moment turns some fasteners towards the joint. Each length is the
-** one between the hole centres less the holes on it.
+** from the joint, between the block's outer rows; along the grain on both of them, from the
+** member end at the joint to that column. Each length is the one between the hole centres less
+** the holes on it.
 */
 static void Block_Shear_Lengths(Block_Shear_Check *r)
 {
     const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
     const double tol = 1e-3; /* cm */
-    double x_max = 0.0, y_min = 0.0, y_max = 0.0;
-    for (int i = 0; i < fp->count; i++) {
-        const Fastener_Rec *f = &fp->recs[i];
-        x_max = i == 0 ? f->x : std::fmax(x_max, f->x);
-        y_min = i == 0 ? f->y : std::fmin(y_min, f->y);
-        y_max = i == 0 ? f->y : std::fmax(y_max, f->y);
-    }
-    if (r->pull.zone) Pulling_Block(&r->pull, r->block_rows, &y_min, &y_max, nullptr);
+    double x_max = 0.0;
+    for (int i = 0; i < fp->count; i++)
+        x_max = i == 0 ? fp->recs[i].x : std::fmax(x_max, fp->recs[i].x);
+    const double y_max = r->rows.y[r->block.first], y_min = r->rows.y[r->block.last];
     std::vector<double> across, along_lo, along_hi; /* hole centres on each line, mm */
     for (int i = 0; i < fp->count; i++) {
         const Fastener_Rec *f = &fp->recs[i];
@@ -71,10 +53,10 @@ static void Block_Shear_Lengths(Block_Shear_Check *r)
     }
     const double w = r->d0;
     r->L_t_gross = (y_max - y_min) * 10.0;
-    r->holes_t = Holes_On_Segment(y_min * 10.0, y_max * 10.0, across, w);
+    r->holes_t = Tearing_Holes_On(y_min * 10.0, y_max * 10.0, across, w);
     r->L_v_gross = 2.0 * x_max * 10.0;
-    r->holes_v = Holes_On_Segment(0.0, x_max * 10.0, along_lo, w)
-                 + Holes_On_Segment(0.0, x_max * 10.0, along_hi, w);
+    r->holes_v = Tearing_Holes_On(0.0, x_max * 10.0, along_lo, w)
+                 + Tearing_Holes_On(0.0, x_max * 10.0, along_hi, w);
     r->L_t = std::fmax(0.0, r->L_t_gross - r->holes_t * w);
     r->L_v = std::fmax(0.0, r->L_v_gross - r->holes_v * w);
 }
@@ -119,107 +101,6 @@ static void Calc_Block_Shear_Load(int inner, Block_Shear_Check *r)
     }
 }
 
-/* ---------------------------------------------------------------- the rows that pull */
-
-int Calc_Pulling_Rows(int group, int entry, Pulling_Rows *out)
-{
-    *out = Pulling_Rows{};
-    const int n = Fastener_Pattern.count;
-    if (Get_Lkom_Entry(group, entry) == nullptr || n <= 0) return 0;
-    std::vector<double> fx((size_t)n);
-    Get_Fastener_Forces_All(group, entry, n, nullptr, fx.data(), nullptr, nullptr, nullptr);
-    bool away = false;
-    for (double f : fx) away = away || f < 0.0;
-    if (!away) return 1;
-    /* the rows, each row's positive components summed in the order of the pattern */
-    std::vector<double> row_y, row_F;
-    for (int i = 0; i < n; i++) {
-        const double y = Fastener_Pattern.recs[i].y;
-        size_t k = 0;
-        while (k < row_y.size() && std::fabs(row_y[k] - y) > 1e-4) k++;
-        if (k == row_y.size()) {
-            row_y.push_back(y);
-            row_F.push_back(0.0);
-        }
-        if (fx[(size_t)i] > 0.0) row_F[k] += fx[(size_t)i];
-    }
-    std::vector<size_t> order(row_y.size());
-    for (size_t k = 0; k < order.size(); k++) order[k] = k;
-    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return row_y[a] > row_y[b]; });
-    /* the zone's rows from the top, then from its pulled edge: the end whose row pulls more */
-    std::vector<size_t> zone;
-    for (size_t k : order)
-        if (row_F[k] > 0.0) zone.push_back(k);
-    if (zone.size() > 1 && row_F[zone.back()] > row_F[zone.front()])
-        std::reverse(zone.begin(), zone.end());
-    Pulling_Rows &p = *out;
-    p.zone = 1;
-    for (size_t k : zone) {
-        if (p.rows < PATTERN_COLUMNS_MAX) {
-            p.row_F[p.rows] = row_F[k];
-            p.row_y[p.rows] = row_y[k];
-        }
-        p.y_lo = p.rows == 0 ? row_y[k] : std::fmin(p.y_lo, row_y[k]);
-        p.y_hi = p.rows == 0 ? row_y[k] : std::fmax(p.y_hi, row_y[k]);
-        p.rows++;
-        p.F += row_F[k];
-    }
-    return 1;
-}
-
-int Pulling_Block(const Pulling_Rows *p, int k, double *y_lo, double *y_hi, double *F)
-{
-    const int n = std::min<int>(std::min<int>(k, p->rows), PATTERN_COLUMNS_MAX);
-    double lo = 0.0, hi = 0.0, sum = 0.0, least = 0.0, most = 0.0;
-    for (int i = 0; i < n; i++) {
-        lo = i == 0 ? p->row_y[i] : std::fmin(lo, p->row_y[i]);
-        hi = i == 0 ? p->row_y[i] : std::fmax(hi, p->row_y[i]);
-        least = i == 0 ? p->row_F[i] : std::fmin(least, p->row_F[i]);
-        most = i == 0 ? p->row_F[i] : std::fmax(most, p->row_F[i]);
-        sum += p->row_F[i];
-    }
-    if (y_lo) *y_lo = lo;
-    if (y_hi) *y_hi = hi;
-    if (F) *F = sum;
-    return most - least <= 1e-9 * most ? 1 : 0;
-}
-
-void Write_Pulling_Force(FILE *file, const Pulling_Rows *p, int k, int planes, double F_Ed,
-                         double N_d, const char *towards)
-{
-    std::string rows;
-    double F = 0.0;
-    Pulling_Block(p, k, nullptr, nullptr, &F);
-    for (int i = 0; i < k && i < p->rows && i < PATTERN_COLUMNS_MAX; i++) {
-        char v[32];
-        snprintf(v, sizeof v, "%s%.2lf", i > 0 ? " + " : "", p->row_F[i]);
-        rows += v;
-    }
-    Oli_Write_Text(file,
-                   "Kraft der Verbindungsmittel in Faserrichtung zum %s (Zugzone, je Reihe vom "
-                   "gezogenen Rand, je Scherfuge): F\xCE\\Ed\xCEr = (%s) x %d = %.2lf x %d = "
-                   "%.2lf kN (N\xCE\\d\xCEr = %.2lf kN)",
-                   towards, rows.c_str(), planes, F, planes, F_Ed, N_d);
-}
-
-/* ---------------------------------------------------------------- the check */
-
-/*
-** The force along the grain of all shear planes that the fasteners of the block carry towards
-** the member end (EN 1995-1-1, Annex A: the block torn out by the fasteners' force parallel to
-** the grain). Where every fastener's component points to the end it is N_d; where a moment turns
-** some of them towards the joint (the compression zone of a bending splice), the sum of the
-** components that point to the end, row by row; those pointing away do not relieve the block.
-*/
-static void Block_Force(int group, int entry, const Lkom_Entry *c, Block_Shear_Check *r)
-{
-    const Splice_Input_Record *si = &Splice_Input;
-    r->planes = si->shear_planes > 0 ? si->shear_planes : 1;
-    r->N_d = c->N_d;
-    r->F_Ed = c->N_d;
-    Calc_Pulling_Rows(group, entry, &r->pull);
-    if (r->pull.zone) r->F_Ed = r->pull.F * r->planes;
-}
 
 /* One timber part's share of F_Ed: between one inner plate each of the two lamellas half; between
 ** two or more each lamella its own planes' share (every shear plane of a fastener takes the same
@@ -256,7 +137,12 @@ static void Block_Shear_Of_Block(int inner, double gamma, Block_Shear_Check *r)
     r->u = r->F_Rd > 0.0 ? r->N / r->F_Rd : 0.0;
 }
 
-int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out)
+/*
+** The check of combination (group, entry) with block `only` of the set, or (null) with the block
+** of the set that is used most; each block carries what its own fasteners pull towards the member
+** end (EN 1995-1-1, Annex A), those pushing away do not relieve it.
+*/
+static int Block_Shear_Run(int group, int entry, const Tearing_Block *only, Block_Shear_Check *out)
 {
     const Splice_Input_Record *si = &Splice_Input;
     Block_Shear_Check &r = *out;
@@ -274,14 +160,17 @@ int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out)
         return 0;
     }
     const int n_r = (int)Splice_N_Row(si);
-    if (n_r < 2) return 0;
-    /* the fasteners that pull towards the member end: all of a tension splice, a tension zone */
-    Block_Force(group, entry, c, &r);
-    if (!(r.F_Ed > 0.0)) {
+    if (n_r < 2 || !Calc_Tearing_Rows(group, entry, &r.rows) || r.rows.rows < 2) return 0;
+    /* no fastener pulls towards the member end: no block tears */
+    double pull = 0.0;
+    for (int i = 0; i < r.rows.rows; i++) pull += r.rows.F[i];
+    if (!(pull > 0.0)) {
         r = Block_Shear_Check{};
         r.state = BLOCK_SHEAR_NOT_APPLIED;
         return 0;
     }
+    r.planes = si->shear_planes > 0 ? si->shear_planes : 1;
+    r.N_d = c->N_d;
 
     double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0;
     Get_Mat_Strengths(/*group=*/si->mat_mid, /*grade=*/si->grade_mid, /*use=*/1, /*kind=*/8,
@@ -298,25 +187,37 @@ int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out)
     Get_Group_Kmod(group, &r.kmod, nullptr, nullptr);
     const double gamma = si->gamma_m_mid;
     const bool inner = kind == CONN_INNER_PLATES;
-    if (!(gamma > 0.0)) {
-        r.block_rows = r.pull.rows;
-        Block_Shear_Lengths(&r);
-        r.state = BLOCK_SHEAR_NO_GAMMA;
-        return 1;
-    }
-    if (!r.pull.zone) {
-        Block_Shear_Of_Block(inner, gamma, &r);
-    } else {
-        r = Governing_Zone_Block(
-            r, [&](Block_Shear_Check *b, int) { Block_Shear_Of_Block(inner, gamma, b); });
-    }
-    if (r.F_Rd > 0.0) {
-        r.state = BLOCK_SHEAR_DONE;
-        r.u = r.N / r.F_Rd;
-    } else {
-        r.state = BLOCK_SHEAR_NO_CAPACITY;
-    }
+    /* every block of the set, or the one asked for; of equal ones the first governs */
+    Block_Shear_Check best = r;
+    bool first = true;
+    auto evaluate = [&](const Tearing_Block &b) {
+        Block_Shear_Check t = r;
+        t.block = b;
+        t.F_Ed = Tearing_Block_Force(&r.rows, &b, nullptr) * r.planes;
+        if (gamma > 0.0) Block_Shear_Of_Block(inner, gamma, &t);
+        else Block_Shear_Lengths(&t);
+        r.blocks++;
+        if (first || t.u > best.u) best = t;
+        first = false;
+    };
+    if (only != nullptr) evaluate(*only);
+    else For_Each_Tearing_Block(r.rows.rows, 0, evaluate);
+    best.blocks = r.blocks;
+    r = best;
+    if (!(gamma > 0.0)) r.state = BLOCK_SHEAR_NO_GAMMA;
+    else if (r.F_Rd > 0.0) r.state = BLOCK_SHEAR_DONE;
+    else r.state = BLOCK_SHEAR_NO_CAPACITY;
     return 1;
+}
+
+int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out)
+{
+    return Block_Shear_Run(group, entry, nullptr, out);
+}
+
+int Calc_Block_Shear_Of_Block(int group, int entry, const Tearing_Block *b, Block_Shear_Check *out)
+{
+    return Block_Shear_Run(group, entry, b, out);
 }
 
 /* A count of hole widths as printed: whole numbers without decimals, halves with one. */
@@ -357,15 +258,8 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     char ht[16], hv[16];
     Format_Holes(ht, sizeof ht, r->holes_t);
     Format_Holes(hv, sizeof hv, r->holes_v);
-    /* a tension zone tears out the block of its rows next to its pulled edge */
-    if (r->pull.zone)
-        Oli_Write_Text(file,
-                       "Block der Zugzone: die %d %s am gezogenen Rand (von %d ziehenden Reihen, "
-                       "der Block mit der gr\x94\xE1ten Ausnutzung): L\xCE\\net,t\xCEr quer "
-                       "\x81"
-                       "ber diese Reihen, L\xCE\\net,v\xCEr l\x84ngs ihrer \x84u\xE1"
-                       "eren Reihen",
-                       r->block_rows, r->block_rows == 1 ? "Reihe" : "Reihen", r->pull.rows);
+    /* the blocks of the set that were tried and the one that governs */
+    Write_Tearing_Set(file, r->rows.rows, 0, &r->block);
     Oli_Write_Text(file,
                    "d\xCE\\0\xCEr = %.1lf mm: L\xCE\\net,t\xCEr = %.0lf - %s x %.1lf = "
                    "%.0lf mm, t\xCE\\"
@@ -384,13 +278,9 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
                        "ef\xCEr = %.0lf mm " SYM_ARROW
                        " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus %c)",
                        r->L_v_gross, hv, r->d0, r->L_v, r->t_ef, r->A_v, r->mode);
-    /* the force of a tension zone, row by row from the top, per shear plane */
-    const char *force = "N\xCE\\d\xCEr";
-    if (r->pull.zone) {
-        Write_Pulling_Force(file, &r->pull, r->block_rows, r->planes, r->F_Ed, r->N_d,
-                            "Tr\x84gerende");
-        force = "F\xCE\\Ed\xCEr";
-    }
+    /* the block's force, row by row from the top, per shear plane */
+    const char *force = "F\xCE\\Ed\xCEr";
+    Write_Tearing_Force(file, &r->rows, &r->block, r->planes, r->F_Ed, r->N_d, "Tr\x84gerende");
     if (r->lamellas > 0) {
         Oli_Write_Text(file,
                        "F\xCE\\"

@@ -13,71 +13,63 @@
 #include "foundation/format.h"
 #include "printlist/printlist.h"
 
-/* The part of the segment [a, b] that holes of width w centred at the positions pos cover, in
-** hole widths (a hole at an end of the segment counts half). */
-static double Hole_Widths_On(double a, double b, const std::vector<double> &pos, double w)
-{
-    double covered = 0.0;
-    for (double p : pos)
-        covered += std::fmax(0.0, std::fmin(b, p + w / 2.0) - std::fmax(a, p - w / 2.0));
-    return w > 0.0 ? covered / w : 0.0;
-}
-
 int Is_Plate_Block_Check_On(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int kind = si->connection_kind;
-    if (!si->block_shear || (kind != CONN_INNER_PLATES && kind != CONN_OUTER_PLATES)) return 0;
-    return (int)Splice_N_Row(si) >= 2 ? 1 : 0;
+    return si->block_shear && (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES) ? 1 : 0;
 }
 
 /*
-** The net lengths of the block of one plate: across, between the outer rows of the block along
-** the column nearest the joint; along, both of them from that column to the plate's end (the
-** joint at x = 0, the plate's end at L / 2); each less the holes on it. The block spans every row,
-** or a tension zone's rows.
+** The net lengths of the record's block of one plate: across at the column nearest the joint,
+** between the block's outer rows or from its inner row to the plates' edge; along, each row that
+** bounds it inside the plate from that column to the plate's end (the joint at x = 0, the plate's
+** end at L / 2; a block of one row between rows on both sides of it); each less the holes on it.
+** The plates lie centred on the member's axis y = 0.
 */
 static void Plate_Block_Lengths(Plate_Block_Check *r)
 {
     const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
     const double tol = 1e-3; /* cm */
-    double x_min = 0.0, y_min = 0.0, y_max = 0.0;
-    for (int i = 0; i < fp->count; i++) {
-        const Fastener_Rec *f = &fp->recs[i];
-        x_min = i == 0 ? f->x : std::fmin(x_min, f->x);
-        y_min = i == 0 ? f->y : std::fmin(y_min, f->y);
-        y_max = i == 0 ? f->y : std::fmax(y_max, f->y);
-    }
-    if (r->pull.zone) Pulling_Block(&r->pull, r->block_rows, &y_min, &y_max, nullptr);
+    double x_min = 0.0;
+    for (int i = 0; i < fp->count; i++)
+        x_min = i == 0 ? fp->recs[i].x : std::fmin(x_min, fp->recs[i].x);
+    const Tearing_Block &b = r->block;
+    const double row_hi = r->rows.y[b.first], row_lo = r->rows.y[b.last];
+    const double y_hi = b.edge == BLOCK_TO_UPPER_EDGE ? Splice_Input.h_p / 2.0 : row_hi;
+    const double y_lo = b.edge == BLOCK_TO_LOWER_EDGE ? -Splice_Input.h_p / 2.0 : row_lo;
+    const bool shear_hi = b.edge != BLOCK_TO_UPPER_EDGE, shear_lo = b.edge != BLOCK_TO_LOWER_EDGE;
     const double x_end = Splice_Input.L / 2.0;
     std::vector<double> across, along_lo, along_hi; /* hole centres on each line, mm */
     for (int i = 0; i < fp->count; i++) {
         const Fastener_Rec *f = &fp->recs[i];
-        if (std::fabs(f->x - x_min) < tol && f->y > y_min - tol && f->y < y_max + tol)
+        if (std::fabs(f->x - x_min) < tol && f->y > y_lo - tol && f->y < y_hi + tol)
             across.push_back(f->y * 10.0);
-        if (std::fabs(f->y - y_min) < tol) along_lo.push_back(f->x * 10.0);
-        if (std::fabs(f->y - y_max) < tol) along_hi.push_back(f->x * 10.0);
+        if (shear_lo && std::fabs(f->y - row_lo) < tol) along_lo.push_back(f->x * 10.0);
+        if (shear_hi && std::fabs(f->y - row_hi) < tol) along_hi.push_back(f->x * 10.0);
     }
-    r->L_t_gross = (y_max - y_min) * 10.0;
-    r->holes_t = Hole_Widths_On(y_min * 10.0, y_max * 10.0, across, r->d0);
-    r->L_v_gross = 2.0 * (x_end - x_min) * 10.0;
-    r->holes_v = Hole_Widths_On(x_min * 10.0, x_end * 10.0, along_lo, r->d0)
-                 + Hole_Widths_On(x_min * 10.0, x_end * 10.0, along_hi, r->d0);
+    r->L_t_gross = (y_hi - y_lo) * 10.0;
+    r->holes_t = Tearing_Holes_On(y_lo * 10.0, y_hi * 10.0, across, r->d0);
+    r->L_v_gross = ((shear_lo ? 1.0 : 0.0) + (shear_hi ? 1.0 : 0.0)) * (x_end - x_min) * 10.0;
+    r->holes_v = Tearing_Holes_On(x_min * 10.0, x_end * 10.0, along_lo, r->d0)
+                 + Tearing_Holes_On(x_min * 10.0, x_end * 10.0, along_hi, r->d0);
     r->L_t = std::fmax(0.0, r->L_t_gross - r->holes_t * r->d0);
     r->L_v = std::fmax(0.0, r->L_v_gross - r->holes_v * r->d0);
 }
 
 /*
 ** Resistance, share and utilisation of the record's block: V_eff,1,Rd = f_u A_nt / gamma_M2 +
-** f_y A_nv / (sqrt(3) gamma_M0) where its rows pull alike, V_eff,2,Rd with 0.5 f_u A_nt where
-** they do not (EN 1993-1-8, (3.9) and (3.10)).
+** f_y A_nv / (sqrt(3) gamma_M0) where its load acts in the middle between its outer rows (3.9),
+** V_eff,2,Rd with 0.5 f_u A_nt where it acts on an outer row (3.10) (EN 1993-1-8, 3.10.2), and
+** between both as far as it lies off the middle (k_e): the tension part (1 - 0.5 k_e) f_u A_nt,
+** so that the resistance follows the loads without a jump.
 */
 static void Plate_Block_Of_Block(Plate_Block_Check *r)
 {
     Plate_Block_Lengths(r);
     r->A_nt = r->t * r->L_t;
     r->A_nv = r->t * r->L_v;
-    const double tension = r->eccentric ? 0.5 : 1.0;
+    const double tension = 1.0 - 0.5 * r->k_e;
     r->V_Rd = 0.0;
     if (r->gamma_m2 > 0.0 && r->gamma_m0 > 0.0)
         r->V_Rd = (tension * r->f_u * r->A_nt / r->gamma_m2
@@ -87,29 +79,25 @@ static void Plate_Block_Of_Block(Plate_Block_Check *r)
     r->u = r->V_Rd > 0.0 ? r->N / r->V_Rd : 0.0;
 }
 
-int Calc_Plate_Block_Check(int group, int entry, Plate_Block_Check *out)
+/* The check of combination (group, entry) with block `only` of the set, or (null) with the block
+** of the set that is used most, each with what its own fasteners pull towards the plates' end. */
+static int Plate_Block_Run(int group, int entry, const Tearing_Block *only, Plate_Block_Check *out)
 {
     const Splice_Input_Record *si = &Splice_Input;
     Plate_Block_Check &r = *out;
     r = Plate_Block_Check{};
     const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
-    const int kind = si->connection_kind;
-    if (c == nullptr || !si->block_shear || (kind != CONN_INNER_PLATES && kind != CONN_OUTER_PLATES)
-        || Fastener_Pattern.count <= 0)
+    if (c == nullptr || !Is_Plate_Block_Check_On() || !Calc_Tearing_Rows(group, entry, &r.rows))
         return 0;
-    /* the force towards the plates' end: N_d where every fastener pulls, a tension zone's */
-    r.planes = si->shear_planes > 0 ? si->shear_planes : 1;
-    Calc_Pulling_Rows(group, entry, &r.pull);
-    r.N_d = c->N_d;
-    r.F_Ed = r.pull.zone ? r.pull.F * r.planes : c->N_d;
-    if (!(r.F_Ed > 0.0)) {
+    /* no fastener pulls towards the plates' end: no block tears */
+    double pull = 0.0;
+    for (int i = 0; i < r.rows.rows; i++) pull += r.rows.F[i];
+    if (!(pull > 0.0)) {
         r = Plate_Block_Check{};
         return 0;
     }
-    if (!Is_Plate_Block_Check_On()) {
-        r.state = PLATE_BLOCK_NOT_MADE;
-        return 0;
-    }
+    r.planes = si->shear_planes > 0 ? si->shear_planes : 1;
+    r.N_d = c->N_d;
     r.d0 = Get_Plate_Hole(si).d0;
     r.t = si->t_p * 10.0;
     r.f_u = Get_Plate_Fu();
@@ -117,25 +105,43 @@ int Calc_Plate_Block_Check(int group, int entry, Plate_Block_Check *out)
     r.gamma_m2 = si->gamma_m2;
     r.gamma_m0 = c->accidental ? 1.0 : si->gamma_m0;
     /* the fasteners load every plate alike: outer plates two, inner plates n_p */
-    r.plates = kind == CONN_OUTER_PLATES ? 2.0 : (double)(int)si->plate_count;
+    r.plates = si->connection_kind == CONN_OUTER_PLATES ? 2.0 : (double)(int)si->plate_count;
     if (!(r.plates >= 1.0)) r.plates = 1.0;
     r.M_left_out = Moment_Left_Out(c->M_d);
-    if (!r.pull.zone) {
-        Plate_Block_Of_Block(&r);
-    } else {
-        /* rows that pull unequally load their block eccentrically */
-        r = Governing_Zone_Block(r, [](Plate_Block_Check *b, int centric) {
-            b->eccentric = centric ? 0 : 1;
-            Plate_Block_Of_Block(b);
-        });
-    }
+    /* every block of the set, or the one asked for; of equal ones the first governs */
+    Plate_Block_Check best = r;
+    bool first = true;
+    auto evaluate = [&](const Tearing_Block &b) {
+        Plate_Block_Check t = r;
+        t.block = b;
+        t.F_Ed = Tearing_Block_Force(&r.rows, &b, &t.k_e) * r.planes;
+        t.e_half = (r.rows.y[b.first] - r.rows.y[b.last]) / 2.0 * 10.0;
+        Plate_Block_Of_Block(&t);
+        r.blocks++;
+        if (first || t.u > best.u) best = t;
+        first = false;
+    };
+    if (only != nullptr) evaluate(*only);
+    else For_Each_Tearing_Block(r.rows.rows, 1, evaluate);
+    best.blocks = r.blocks;
+    r = best;
     r.state = r.V_Rd > 0.0 ? PLATE_BLOCK_DONE : PLATE_BLOCK_NO_CAPACITY;
     return 1;
 }
 
+int Calc_Plate_Block_Check(int group, int entry, Plate_Block_Check *out)
+{
+    return Plate_Block_Run(group, entry, nullptr, out);
+}
+
+int Calc_Plate_Block_Of_Block(int group, int entry, const Tearing_Block *b, Plate_Block_Check *out)
+{
+    return Plate_Block_Run(group, entry, b, out);
+}
+
 double Plate_Block_Shown_Util(const Plate_Block_Check *r)
 {
-    if (r->state == PLATE_BLOCK_NOT_APPLIED || r->state == PLATE_BLOCK_NOT_MADE) return 0.0;
+    if (r->state == PLATE_BLOCK_NOT_APPLIED) return 0.0;
     return Shown_Util(r->state != PLATE_BLOCK_DONE, r->u);
 }
 
@@ -151,63 +157,70 @@ void Print_Plate_Block_Check(FILE *file, const Plate_Block_Check *r)
     if (file == nullptr || r->state == PLATE_BLOCK_NOT_APPLIED) return;
     Oli_Write_Heading(file, 3, "%s",
                       "Blockversagen der Bleche gem\x84\xE1 DIN EN 1993-1-8, 3.10.2");
-    if (r->state == PLATE_BLOCK_NOT_MADE) {
-        Oli_Write_Text(file, "Blockversagen der Bleche \xCE"
-                             "bnicht nachgewiesen\xCEr: nur eine Reihe von "
-                             "Verbindungsmitteln");
-        return;
-    }
     char ht[16], hv[16];
     Format_Widths(ht, sizeof ht, r->holes_t);
     Format_Widths(hv, sizeof hv, r->holes_v);
-    if (r->pull.zone)
-        Oli_Write_Text(
-            file,
-            "Block der Zugzone: die %d %s am gezogenen Rand (von %d ziehenden Reihen, der "
-            "Block mit der gr\x94\xE1ten Ausnutzung) bis zum Blechende, d\xCE\\0\xCEr = "
-            "%.1lf mm, t = %.1lf mm:",
-            r->block_rows, r->block_rows == 1 ? "Reihe" : "Reihen", r->pull.rows, r->d0, r->t);
-    else
-        Oli_Write_Text(file,
-                       "Block zwischen den \x84u\xE1"
-                       "eren Reihen bis zum Blechende, d\xCE\\0\xCEr = %.1lf mm, t = %.1lf mm:",
-                       r->d0, r->t);
+    Write_Tearing_Set(file, r->rows.rows, 1, &r->block);
+    Oli_Write_Text(file, "Block bis zum Blechende, d\xCE\\0\xCEr = %.1lf mm, t = %.1lf mm:", r->d0,
+                   r->t);
+    const Tearing_Block &b = r->block;
     Oli_Write_Text(
         file,
         "A\xCE\\nt\xCEr = t (%.2lf - %s x %.1lf) = %.1lf x %.2lf = %.1lf mm\xFD (quer, an "
-        "der Spalte am Sto\xE1)",
-        r->L_t_gross, ht, r->d0, r->t, r->L_t, r->A_nt);
-    Oli_Write_Text(
-        file,
-        "A\xCE\\nv\xCEr = t (%.2lf - %s x %.1lf) = %.1lf x %.2lf = %.1lf mm\xFD (l\x84ngs, "
-        "beide \x84u\xE1"
-        "eren Reihen)",
-        r->L_v_gross, hv, r->d0, r->t, r->L_v, r->A_nv);
+        "der Spalte am Sto\xE1%s)",
+        r->L_t_gross, ht, r->d0, r->t, r->L_t, r->A_nt,
+        b.edge == BLOCK_BETWEEN_ROWS ? "" : ", bis zum Blechrand");
+    char along[48];
+    if (b.edge == BLOCK_TO_UPPER_EDGE) snprintf(along, sizeof along, "Reihe %d", b.last + 1);
+    else if (b.edge == BLOCK_TO_LOWER_EDGE) snprintf(along, sizeof along, "Reihe %d", b.first + 1);
+    else if (b.first == b.last) snprintf(along, sizeof along, "beiderseits der Reihe");
+    else
+        snprintf(along, sizeof along,
+                 "beide \x84u\xE1"
+                 "eren Reihen");
+    Oli_Write_Text(file,
+                   "A\xCE\\nv\xCEr = t (%.2lf - %s x %.1lf) = %.1lf x %.2lf = %.1lf mm\xFD "
+                   "(l\x84ngs, %s)",
+                   r->L_v_gross, hv, r->d0, r->t, r->L_v, r->A_nv, along);
     if (r->state == PLATE_BLOCK_NO_CAPACITY) {
         Oli_Write_Text_Flagged(file,
                                "V\xCE\\"
-                               "eff,1,Rd\xCEr nicht bestimmbar => \xCE"
+                               "eff,Rd\xCEr nicht bestimmbar => \xCE"
                                "bNachweis kann nicht gef\x81hrt werden!\xCEr",
                                0);
         return;
     }
-    /* where the rows of a tension zone pull unequally the block is loaded eccentrically */
-    const bool ecc = r->eccentric != 0;
-    Oli_Write_Text(
-        file,
-        "V\xCE\\"
-        "eff,%d,Rd\xCEr = %sf\xCE\\u\xCEr A\xCE\\nt\xCEr / %s\xCE\\M2\xCEr + "
-        "f\xCE\\y\xCEr A\xCE\\nv\xCEr / (3\xCE/0.5\xCEr %s\xCE\\M0\xCEr) = %s%.0lf x "
-        "%.1lf / %.2lf + %.0lf x %.1lf / (1.732 x %.2lf) = %.2lf kN%s",
-        ecc ? 2 : 1, ecc ? "0.5 " : "", SYM_GAMMA, SYM_GAMMA, ecc ? "0.5 x " : "", r->f_u, r->A_nt,
-        r->gamma_m2, r->f_y, r->A_nv, r->gamma_m0, r->V_Rd,
-        ecc ? " (ungleich ziehende Reihen: exzentrisch belastet, DIN EN 1993-1-8, (3.10))" : "");
-    /* a tension zone's block force, row by row from its pulled edge */
-    const char *force = "N\xCE\\d\xCEr";
-    if (r->pull.zone) {
-        Write_Pulling_Force(file, &r->pull, r->block_rows, r->planes, r->F_Ed, r->N_d, "Blechende");
-        force = "F\xCE\\Ed\xCEr";
+    if (r->k_e == 0.0)
+        Oli_Write_Text(file,
+                       "V\xCE\\"
+                       "eff,1,Rd\xCEr = f\xCE\\u\xCEr A\xCE\\nt\xCEr / %s\xCE\\M2\xCEr + "
+                       "f\xCE\\y\xCEr A\xCE\\nv\xCEr / (3\xCE/0.5\xCEr %s\xCE\\M0\xCEr) = %.0lf x "
+                       "%.1lf / %.2lf + %.0lf x %.1lf / (1.732 x %.2lf) = %.2lf kN",
+                       SYM_GAMMA, SYM_GAMMA, r->f_u, r->A_nt, r->gamma_m2, r->f_y, r->A_nv,
+                       r->gamma_m0, r->V_Rd);
+    else {
+        /* rows that pull unequally load the block off its middle: from (3.9) towards (3.10) */
+        Oli_Write_Text(file,
+                       "ungleich ziehende Reihen: ihre Resultierende liegt e = %.1lf mm neben der "
+                       "Mitte der \x84u\xE1"
+                       "eren Reihen des Blocks, k\xCE\\"
+                       "e\xCEr = e / %.1lf mm = %.3lf (0: mittig, "
+                       "DIN EN 1993-1-8, (3.9); 1: auf einer \x84u\xE1"
+                       "eren Reihe, (3.10))",
+                       r->k_e * r->e_half, r->e_half, r->k_e);
+        Oli_Write_Text(file,
+                       "V\xCE\\"
+                       "eff,Rd\xCEr = (1 - 0.5 k\xCE\\"
+                       "e\xCEr) f\xCE\\u\xCEr A\xCE\\nt\xCEr / %s\xCE\\M2\xCEr + "
+                       "f\xCE\\y\xCEr A\xCE\\nv\xCEr / (3\xCE/0.5\xCEr %s\xCE\\M0\xCEr) = (1 - 0.5 "
+                       "x %.3lf) x %.0lf x %.1lf / %.2lf + %.0lf x %.1lf / (1.732 x %.2lf) = "
+                       "%.2lf kN",
+                       SYM_GAMMA, SYM_GAMMA, r->k_e, r->f_u, r->A_nt, r->gamma_m2, r->f_y, r->A_nv,
+                       r->gamma_m0, r->V_Rd);
     }
+    /* the block's force, row by row from the top */
+    const char *force = "F\xCE\\Ed\xCEr";
+    Write_Tearing_Force(file, &r->rows, &b, r->planes, r->F_Ed, r->N_d, "Blechende");
     char line[256];
     const double u = Plate_Block_Shown_Util(r);
     if (u <= UTIL_LIMIT)
@@ -225,7 +238,7 @@ double Oli_Blech_Blockversagen_Nachweis(FILE *file, int group, int entry, int *e
 {
     Plate_Block_Check r;
     Calc_Plate_Block_Check(group, entry, &r);
-    if (r.state != PLATE_BLOCK_NOT_APPLIED && r.state != PLATE_BLOCK_NOT_MADE && error) *error = 0;
+    if (r.state != PLATE_BLOCK_NOT_APPLIED && error) *error = 0;
     Print_Plate_Block_Check(file, &r);
     return Plate_Block_Shown_Util(&r);
 }

@@ -496,6 +496,52 @@ static void Plate_Governing_Stress(int group, int entry, char *out, size_t size)
 #define NO_PULLING_FORCE "keine Kraft der Verbindungsmittel"
 
 
+/*
+** Why block check `which` (CHECK_BS of the timber, CHECK_PLATE_BS of the plates) is not made, or
+** null where it is made: switched off by the user, or the timber's not made by the calculation
+** method or with a single row of fasteners.
+*/
+static const char *Block_Check_Not_Made(int which)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    if (si->connection_kind != CONN_INNER_PLATES && si->connection_kind != CONN_OUTER_PLATES)
+        return nullptr;
+    if (!si->block_shear) return "abgew\x84hlt";
+    if (which == CHECK_PLATE_BS || Is_Block_Shear_Check_On()) return nullptr;
+    return si->calc_method != 1 ? "nur im genauen Nachweis gef\x81hrt"
+                                : "nur eine Reihe von Verbindungsmitteln";
+}
+
+/* Whether the splice needs its block checks: plates that a combination may pull towards their
+** ends, in a tension or a bending splice. */
+static bool Block_Checks_Needed(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const bool plates =
+        si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;
+    return plates && si->splice_kind != SPLICE_COMPRESSION;
+}
+
+int Unmade_Checks_Text(char *buf, size_t size)
+{
+    buf[0] = 0;
+    if (!Block_Checks_Needed()) return 0;
+    const char *bs = Block_Check_Not_Made(CHECK_BS), *pbs = Block_Check_Not_Made(CHECK_PLATE_BS);
+    if (bs != nullptr && pbs != nullptr && strcmp(bs, pbs) == 0) {
+        snprintf(buf, size, "Blockscherversagen und %s nicht nachgewiesen (%s)", PLATE_BLOCK_ROW,
+                 bs);
+        return 2;
+    }
+    if (bs != nullptr && pbs != nullptr)
+        snprintf(buf, size,
+                 "Blockscherversagen nicht nachgewiesen (%s), %s nicht nachgewiesen (%s)", bs,
+                 PLATE_BLOCK_ROW, pbs);
+    else if (bs != nullptr) snprintf(buf, size, "Blockscherversagen nicht nachgewiesen (%s)", bs);
+    else if (pbs != nullptr)
+        snprintf(buf, size, "%s nicht nachgewiesen (%s)", PLATE_BLOCK_ROW, pbs);
+    return (bs != nullptr) + (pbs != nullptr);
+}
+
 /* The summary's lines of the largest utilisation of each partial check. */
 static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
 {
@@ -521,21 +567,19 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
         if (m->u[CHECK_PLATE_BUCKLING] > 0.0)
             line(m->plate_spacing ? PLATE_SPACING_ROW : PLATE_BUCKLING_ROW, CHECK_PLATE_BUCKLING);
         line("Lochleibung", CHECK_HOLE);
-        /* switched on, each says why it shows no utilisation where it has none */
-        if (si->block_shear) {
-            if (!Is_Block_Shear_Check_On())
-                Oli_Write_Text(file, "Blockscherversagen: nicht nachgewiesen (%s)",
-                               si->calc_method != 1 ? "nur im genauen Nachweis gef\x81hrt"
-                                                    : "nur eine Reihe von Verbindungsmitteln");
+        /* each says why it shows no utilisation where it has none: not made (switched off, or
+        ** the timber's by the calculation method or a single row), or nothing pulls a block */
+        if (si->block_shear || Block_Checks_Needed()) {
+            const char *why = Block_Check_Not_Made(CHECK_BS);
+            if (why != nullptr)
+                Oli_Write_Text(file, "Blockscherversagen: nicht nachgewiesen (%s)", why);
             else if (!m->applies[CHECK_BS])
                 Oli_Write_Text(file, "Blockscherversagen: entf\x84llt (%s zum Tr\x84gerende)",
                                NO_PULLING_FORCE);
             else line("Blockscherversagen", CHECK_BS);
-            if (!Is_Plate_Block_Check_On())
-                Oli_Write_Text(file,
-                               "%s: nicht nachgewiesen (nur eine Reihe von "
-                               "Verbindungsmitteln)",
-                               PLATE_BLOCK_ROW);
+            why = Block_Check_Not_Made(CHECK_PLATE_BS);
+            if (why != nullptr)
+                Oli_Write_Text(file, "%s: nicht nachgewiesen (%s)", PLATE_BLOCK_ROW, why);
             else if (!m->applies[CHECK_PLATE_BS])
                 Oli_Write_Text(file, "%s: entf\x84llt (%s zum Blechende)", PLATE_BLOCK_ROW,
                                NO_PULLING_FORCE);
@@ -555,37 +599,32 @@ static void Write_Summary(FILE *file, double u_max, const Check_Maxima *maxima)
 {
     if (file == nullptr) return;
     Oli_Write_Heading(file, 1, "Zusammenfassung");
-    char line[256];
+    char line[400];
     Unchecked_Loads left_out;
     const bool incomplete = Get_Unchecked_Loads(&left_out) != 0;
     Kmod_Above_Table above[LKOM_GROUPS];
     const bool kmod_above = Get_Kmod_Above_Table(above) > 0;
-    if (u_max <= UTIL_LIMIT && incomplete)
-        snprintf(line, sizeof line,
-                 "\nMaximale Ausnutzung der gef\x81hrten Nachweise u\xCE\\max\xCEr = %.2lf %s 1"
-                 " => \xCE"
-                 "bNachweis unvollst\x84ndig\xCEr",
-                 u_max, SYM_LE);
-    else if (u_max <= UTIL_LIMIT && kmod_above)
-        snprintf(line, sizeof line,
-                 "\nMaximale Ausnutzung aller Nachweise u\xCE\\max\xCEr = %.2lf %s 1"
-                 " => \xCE"
-                 "bNachweis mit vorgegebenem k\xCE\\mod\xCEr\xCE"
-                 "b erf\x81llt (siehe Wichtig!)\xCEr",
-                 u_max, SYM_LE);
-    else if (u_max <= UTIL_LIMIT)
-        snprintf(line, sizeof line,
-                 "\nMaximale Ausnutzung aller Nachweise u\xCE\\max\xCEr = %.2lf %s 1"
-                 " => \xCE"
-                 "bAlle Nachweise erf\x81llt\xCEr",
-                 u_max, SYM_LE);
-    else
-        snprintf(line, sizeof line,
-                 "\nMaximale Ausnutzung aller Nachweise u\xCE\\max\xCEr = %.2lf > 1"
-                 " => \xCE"
-                 "bNachweis nicht erf\x81llt\xCEr",
-                 u_max);
-    Oli_Write_Text_Flagged(file, line, u_max <= UTIL_LIMIT && !incomplete && !kmod_above ? 1 : 0);
+    /* a check the splice needs but that is not made is named beside the verdict, which holds
+    ** for the checks made */
+    char not_made[160];
+    const bool unmade = Unmade_Checks_Text(not_made, sizeof not_made) > 0;
+    const bool ok = u_max <= UTIL_LIMIT;
+    const char *verdict = !ok          ? "\xCE"
+                                         "bNachweis nicht erf\x81llt\xCEr"
+                          : incomplete ? "\xCE"
+                                         "bNachweis unvollst\x84ndig\xCEr"
+                          : kmod_above ? "\xCE"
+                                         "bNachweis mit vorgegebenem k\xCE\\mod\xCEr\xCE"
+                                         "b erf\x81llt (siehe Wichtig!)\xCEr"
+                          : unmade     ? "\xCE"
+                                         "bNachweis erf\x81llt\xCEr"
+                                       : "\xCE"
+                                         "bAlle Nachweise erf\x81llt\xCEr";
+    snprintf(line, sizeof line, "\nMaximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 => %s%s%s",
+             (ok && incomplete) || unmade ? "der gef\x81hrten Nachweise" : "aller Nachweise", u_max,
+             ok ? SYM_LE : ">", verdict, unmade ? "; " : "", unmade ? not_made : "");
+    Oli_Write_Text_Flagged(file, line,
+                           u_max <= UTIL_LIMIT && !incomplete && !kmod_above && !unmade ? 1 : 0);
     Write_Unchecked_Load_Lines(file, &left_out);
     Write_Kmod_Above_Table_Lines(file);
     if (maxima != nullptr) Write_Check_Maxima(file, maxima);
@@ -635,7 +674,7 @@ static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double 
     const int kind = si->connection_kind;
     const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
     Utilisation_List *ul = &si->utilisation;
-    auto add = [&](const char *name, double v, int k) {
+    auto add = [&](const char *name, double v, int k, const char *not_made = nullptr) {
         if (ul->count >= UTIL_LIST_MAX) return;
         snprintf(ul->name[ul->count], UTIL_NAME_MAX, "%s", name);
         ul->value[ul->count] = v;
@@ -646,6 +685,8 @@ static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double 
         if (v == UTIL_NOT_APPLICABLE)
             snprintf(ul->governs[ul->count], UTIL_GOVERNS_MAX, "%s zum %s", NO_PULLING_FORCE,
                      k == CHECK_BS ? "Tr\x84gerende" : "Blechende");
+        /* and one not made why not */
+        if (not_made != nullptr) snprintf(ul->governs[ul->count], UTIL_GOVERNS_MAX, "%s", not_made);
         ul->lkom_row[ul->count] = made ? m->row[k] : 0;
         ul->count++;
     };
@@ -658,21 +699,20 @@ static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double 
             add(m->plate_spacing ? PLATE_SPACING_ROW : PLATE_BUCKLING_ROW, m_plate_buckling,
                 CHECK_PLATE_BUCKLING);
         add("Lochleibung", m_hole, CHECK_HOLE);
-        /* switched on, but not made by the calculation method or a single row, or no fastener
-        ** pulls towards the end in any combination */
-        if (si->block_shear)
-            add("Blockscherversagen",
-                !Is_Block_Shear_Check_On() ? UTIL_NOT_CHECKED
-                : !m->applies[CHECK_BS]    ? UTIL_NOT_APPLICABLE
-                                           : m_bs,
-                CHECK_BS);
-        /* the plates' block tearing asks two rows at least, whatever the calculation method */
-        if (si->block_shear)
-            add(PLATE_BLOCK_ROW,
-                !Is_Plate_Block_Check_On()    ? UTIL_NOT_CHECKED
-                : !m->applies[CHECK_PLATE_BS] ? UTIL_NOT_APPLICABLE
-                                              : m_plate_bs,
-                CHECK_PLATE_BS);
+        /* not made (switched off, or the timber's by the calculation method or a single row),
+        ** or no fastener pulls towards the end in any combination */
+        if (si->block_shear || Block_Checks_Needed()) {
+            const int rows[2] = {CHECK_BS, CHECK_PLATE_BS};
+            const double u[2] = {m_bs, m_plate_bs};
+            for (int k = 0; k < 2; k++) {
+                const char *why = Block_Check_Not_Made(rows[k]);
+                add(k == 0 ? "Blockscherversagen" : PLATE_BLOCK_ROW,
+                    why != nullptr         ? UTIL_NOT_CHECKED
+                    : !m->applies[rows[k]] ? UTIL_NOT_APPLICABLE
+                                           : u[k],
+                    rows[k], why);
+            }
+        }
     }
 }
 

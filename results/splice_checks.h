@@ -689,60 +689,70 @@ enum {
                                     method or a single row of fasteners does not make it */
 };
 /*
-** The rows of the designed half whose fasteners pull the plates towards their end and the timber
-** towards its end at the joint (F_x > 0): every row where all of them do (N_d alone carries the
-** block), else, where a moment turns some towards the joint, the rows whose components that point
-** to the end sum to more than zero: the tension zone. Its rows stand from its pulled edge (the row
-** that pulls most) inwards; the blocks that tear are those of the rows next to that edge.
+** The blocks that the fasteners of one half may tear out of the member (EN 1995-1-1, Annex A)
+** and out of the plates (EN 1993-1-8, 3.10.2) are one fixed set for every combination, whatever
+** its actions, so that a result never jumps when an action changes by a hair: every block of
+** two or more adjacent rows (a pattern of one row: that row), and for the plates also every
+** block from a row to the plates' upper or lower edge. Each block is loaded with what its own
+** fasteners pull towards the end: the components along the grain that point to the member's
+** end at the joint and to the plates' end (F_x > 0); a fastener that pushes counts zero.
 */
-typedef struct Pulling_Rows {
-    int32_t zone;                      /* 1: some fasteners push away, the force is not N_d */
-    int32_t rows;                      /* rows of the zone (at most the first PATTERN_COLUMNS_MAX
-                                          ** of them in row_F and row_y) */
-    double row_F[PATTERN_COLUMNS_MAX]; /* kN per shear plane, each such row's sum, from the edge */
-    double row_y[PATTERN_COLUMNS_MAX]; /* cm, their y */
-    double F;                          /* kN per shear plane, their sum */
-    double y_lo, y_hi;                 /* cm, the zone's outer rows */
-} Pulling_Rows;
+typedef struct Tearing_Rows {
+    int32_t rows;                  /* rows of the pattern (at most PATTERN_COLUMNS_MAX) */
+    double y[PATTERN_COLUMNS_MAX]; /* cm, each row's y, from the top (largest y) down */
+    double F[PATTERN_COLUMNS_MAX]; /* kN per shear plane, what the row's fasteners pull */
+} Tearing_Rows;
 
-/* The rows of combination (group, entry) that pull towards the member's and the plates' ends;
-** return 0 (nothing written) without a combination or fasteners. */
-int Calc_Pulling_Rows(int group, int entry, Pulling_Rows *out);
+/* Where a block of the set ends across the grain. */
+enum {
+    BLOCK_BETWEEN_ROWS = 0,  /* between its outer rows, sheared along both */
+    BLOCK_TO_UPPER_EDGE = 1, /* from its lowest row up to the plates' upper edge, sheared along
+                              ** that row */
+    BLOCK_TO_LOWER_EDGE = -1 /* from its highest row down to the plates' lower edge */
+};
+typedef struct Tearing_Block {
+    int32_t first, last; /* its rows first..last, counted from the top from 0 */
+    int32_t edge;        /* BLOCK_* */
+} Tearing_Block;
 
-/* The block of the k rows of a tension zone next to its pulled edge (1 <= k <= rows): the y of
-** its outer rows (cm), their force per shear plane (kN); return 1 where its rows pull alike (the
-** block is loaded centrically), else 0. */
-int Pulling_Block(const Pulling_Rows *rows, int k, double *y_lo, double *y_hi, double *F);
+/* The rows of combination (group, entry) with what each pulls; return 0 (no rows) without a
+** combination or fasteners. */
+int Calc_Tearing_Rows(int group, int entry, Tearing_Rows *out);
 
-/* "<force> = (a + b + ...) x s = sum x s = F kN (N_d = ... kN)": the force of the block of the k
-** rows of a tension zone next to its pulled edge along the grain, row by row, per shear plane and
-** of all s planes, towards `towards`. */
-void Write_Pulling_Force(FILE *file, const Pulling_Rows *rows, int k, int planes, double F_Ed,
-                         double N_d, const char *towards);
+/* Visit every block of the set of a pattern of `rows` rows in a fixed order: the blocks between
+** rows by size and from the top, then (plates) those to the upper and to the lower edge. */
+template <class Visit>
+void For_Each_Tearing_Block(int rows, int plates, Visit visit)
+{
+    const int n = rows < PATTERN_COLUMNS_MAX ? rows : PATTERN_COLUMNS_MAX;
+    if (n == 1) visit(Tearing_Block{0, 0, BLOCK_BETWEEN_ROWS});
+    for (int k = 2; k <= n; k++)
+        for (int first = 0; first + k <= n; first++)
+            visit(Tearing_Block{first, first + k - 1, BLOCK_BETWEEN_ROWS});
+    if (!plates) return;
+    for (int last = 0; last < n; last++) visit(Tearing_Block{0, last, BLOCK_TO_UPPER_EDGE});
+    for (int first = n - 1; first >= 0; first--)
+        visit(Tearing_Block{first, n - 1, BLOCK_TO_LOWER_EDGE});
+}
 
 /*
-** The block a tension zone tears out: of the blocks of its rows next to its pulled edge, two rows
-** at least (one row of fasteners tears no block), each with its own rows' force, the one used
-** most (a row that pulls little widens its block more than it loads it). rec is the check's
-** record with the zone in rec.pull and rec.planes; evaluate(&copy, centric) computes a copy whose
-** block_rows and F_Ed are set, centric where the block's rows pull alike.
+** The force of block b per shear plane (kN): the sum of its rows' pull. *k_e (when given) gets
+** how far off the middle between the block's outer rows their resultant acts, as a share of half
+** their distance (0 centric, 1 on an outer row; 0 for one row or no force).
 */
-template <class Rec, class Evaluate>
-Rec Governing_Zone_Block(const Rec &rec, Evaluate evaluate)
-{
-    const int first = rec.pull.rows < 2 ? rec.pull.rows : 2;
-    Rec best = rec;
-    for (int k = first; k <= rec.pull.rows && k <= PATTERN_COLUMNS_MAX; k++) {
-        Rec b = rec;
-        b.block_rows = k;
-        double F = 0.0;
-        const int centric = Pulling_Block(&rec.pull, k, nullptr, nullptr, &F);
-        b.F_Ed = F * b.planes;
-        evaluate(&b, centric);
-        if (k == first || b.u > best.u) best = b;
-    }
-    return best;
-}
+double Tearing_Block_Force(const Tearing_Rows *rows, const Tearing_Block *b, double *k_e);
+
+/* The part of the segment [a, b] (mm) that holes of width w (mm) centred at the positions pos
+** cover, in hole widths: a hole at an end of the segment counts half. */
+double Tearing_Holes_On(double a, double b, const std::vector<double> &pos, double w);
+
+/* "Untersuchte Blöcke: ...", "Maßgebend ...": which blocks were tried and which governs. */
+void Write_Tearing_Set(FILE *file, int rows, int plates, const Tearing_Block *governing);
+
+/* "Kraft ...: F_Ed = (a + b + ...) x s = sum x s = F kN (N_d = ... kN)": the force of block b
+** along the grain towards `towards`, row by row per shear plane, and of all s planes. */
+void Write_Tearing_Force(FILE *file, const Tearing_Rows *rows, const Tearing_Block *b, int planes,
+                         double F_Ed, double N_d, const char *towards);
 
 typedef struct Block_Shear_Check {
     int32_t state;               /* BLOCK_SHEAR_* */
@@ -760,28 +770,29 @@ typedef struct Block_Shear_Check {
     double F_Rk;                 /* kN, F_bs,Rk */
     double kmod;
     double F_Rd; /* kN, F_bs,Rd (not with BLOCK_SHEAR_NO_GAMMA) */
-    /* The force along the grain that the fasteners of the block carry towards the member end: N_d
-    ** where every fastener's force points there, else (a moment about the fasteners) the sum of
-    ** the components that do, row by row (the fasteners pushing away do not relieve it). */
-    double N_d;         /* kN, normal force of the combination */
-    Pulling_Rows pull;  /* the rows that pull: with a zone the block is theirs */
-    int32_t block_rows; /* with a zone: the rows of the block that governs, those next to the
-                        ** zone's pulled edge */
-    double F_Ed;        /* kN, that block's force of all shear planes */
-    int32_t planes;     /* shear planes of a fastener */
-    double parts;       /* F_Ed / parts is one timber part's share (not with
+    /* The block that governs, of the fixed set, and the force along the grain that its
+    ** fasteners pull towards the member end (EN 1995-1-1, Annex A). */
+    double N_d;          /* kN, normal force of the combination */
+    Tearing_Rows rows;   /* the pattern's rows and what each pulls */
+    Tearing_Block block; /* the block that governs (the one used most) */
+    int32_t blocks;      /* blocks of the set that were tried */
+    double F_Ed;         /* kN, that block's force of all shear planes */
+    int32_t planes;      /* shear planes of a fastener */
+    double parts;        /* F_Ed / parts is one timber part's share (not with
                                            ** lamellas) */
-    int32_t lamellas;   /* lamellas of two or more inner plates, else 0: the
+    int32_t lamellas;    /* lamellas of two or more inner plates, else 0: the
                                            ** inner ones take 2 / planes of F_Ed, the outer 1 */
-    double N;           /* kN, the share of the governing timber part */
-    double N_outer;     /* kN, with lamellas: the share of an outer lamella */
-    double u;           /* N / F_bs,Rd, valid with BLOCK_SHEAR_DONE */
+    double N;            /* kN, the share of the governing timber part */
+    double N_outer;      /* kN, with lamellas: the share of an outer lamella */
+    double u;            /* N / F_bs,Rd, valid with BLOCK_SHEAR_DONE */
 } Block_Shear_Check;
 
-/* Compute the block-shear check of combination (group, entry) into *out: 0 (state NOT_APPLIED,
-** or NOT_MADE when switched on but not made) when it does not apply. Writes nothing, neither a
-** file nor the input. */
+/* Compute the block-shear check of combination (group, entry) into *out, with the block of the
+** set that is used most: 0 (state NOT_APPLIED, or NOT_MADE when switched on but not made) when
+** it does not apply. Writes nothing, neither a file nor the input. */
 int Calc_Block_Shear_Check(int group, int entry, Block_Shear_Check *out);
+/* The same for block b of the set alone. */
+int Calc_Block_Shear_Of_Block(int group, int entry, const Tearing_Block *b, Block_Shear_Check *out);
 /* Write the block-shear section of a computed check, or that it was not made; nothing without a
 ** file or when the check does not apply. */
 void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *check);
@@ -801,47 +812,49 @@ double Oli_Blockscher_Nachweis(FILE *file, int group, int entry, int *error);
 enum {
     PLATE_BLOCK_NOT_APPLIED = 0, /* no fastener pulls a plate towards its end, or switched off */
     PLATE_BLOCK_DONE = 1,
-    PLATE_BLOCK_NO_CAPACITY = 2, /* V_eff,1,Rd is not positive */
-    PLATE_BLOCK_NOT_MADE = 3     /* switched on, but a single row of fasteners tears no block */
+    PLATE_BLOCK_NO_CAPACITY = 2 /* V_eff,Rd is not positive */
 };
 typedef struct Plate_Block_Check {
     int32_t state;               /* PLATE_BLOCK_* */
     double d0, t;                /* mm, plate hole and thickness */
-    Pulling_Rows pull;           /* the rows that pull: with a zone the block is theirs */
-    int32_t block_rows;          /* with a zone: the rows of the block that governs, those next
-                                    ** to the zone's pulled edge */
-    int32_t eccentric;           /* 1: the block's rows pull unequally, V_eff,2,Rd (3.10) */
+    Tearing_Rows rows;           /* the pattern's rows and what each pulls */
+    Tearing_Block block;         /* the block that governs (the one used most) */
+    int32_t blocks;              /* blocks of the set that were tried */
+    double k_e;                  /* eccentricity of the block's load (Tearing_Block_Force) */
+    double e_half;               /* mm, half the distance of its outer rows (k_e = e / e_half) */
     int32_t planes;              /* shear planes of a fastener */
     double N_d;                  /* kN, normal force of the combination */
     double F_Ed;                 /* kN, the block's force towards the plates' end, all planes */
-    double L_t_gross, L_v_gross; /* mm, between the outer pulling rows at the column nearest the
-                                    ** joint; both of them from that column to the plate's end */
+    double L_t_gross, L_v_gross; /* mm, across at the column nearest the joint, between the
+                                    ** block's outer rows or to the plates' edge; along its
+                                    ** sheared rows from that column to the plate's end */
     double holes_t, holes_v;     /* hole widths d0 on them */
     double L_t, L_v;             /* mm, net lengths */
     double A_nt, A_nv;           /* mm², net areas in tension and in shear */
     double f_u, f_y;             /* N/mm², of the plates' steel */
     double gamma_m2, gamma_m0;   /* partial factors (gamma_M0 1.0 in an accidental combination) */
-    double V_Rd;                 /* kN, V_eff,1,Rd or V_eff,2,Rd of one plate */
+    double V_Rd;                 /* kN, V_eff,Rd of one plate */
     double plates;               /* plates that share F_Ed */
     double N;                    /* kN, the share of F_Ed of one plate */
     double u;                    /* N / V_Rd, valid with PLATE_BLOCK_DONE */
     double M_left_out;           /* kNm, M_d that the splice does not check, 0 none */
 } Plate_Block_Check;
 
-/* Compute the block tearing of the plates in combination (group, entry) into *out: 0 when it
-** does not apply (state NOT_APPLIED) or is not made (NOT_MADE). Writes nothing. */
+/* Compute the block tearing of the plates in combination (group, entry) into *out, with the
+** block of the set that is used most: 0 when it does not apply (state NOT_APPLIED). Writes
+** nothing. */
 int Calc_Plate_Block_Check(int group, int entry, Plate_Block_Check *out);
-/* Write its section, or that it was not made; nothing without a file or where it does not
-** apply. */
+/* The same for block b of the set alone. */
+int Calc_Plate_Block_Of_Block(int group, int entry, const Tearing_Block *b, Plate_Block_Check *out);
+/* Write its section; nothing without a file or where it does not apply. */
 void Print_Plate_Block_Check(FILE *file, const Plate_Block_Check *check);
-/* The utilisation shown: 0 where it does not apply or is not made, UTIL_NO_CHECK without a
-** resistance. */
+/* The utilisation shown: 0 where it does not apply, UTIL_NO_CHECK without a resistance. */
 double Plate_Block_Shown_Util(const Plate_Block_Check *check);
 /* The plates' block-tearing utilisation of combination (group, entry) as Plate_Block_Shown_Util
-** gives it; its section when given a file. *error gets 0 when the check applies and is made. */
+** gives it; its section when given a file. *error gets 0 when the check applies. */
 double Oli_Blech_Blockversagen_Nachweis(FILE *file, int group, int entry, int *error);
-/* Whether the block tearing of the plates is asked and can be made: the block-shear switch, a
-** plate connection and two rows of fasteners at least. */
+/* Whether the block tearing of the plates is asked: the block-shear switch and a plate
+** connection (a single row tears a block to the plates' edges as well). */
 int Is_Plate_Block_Check_On(void);
 
 /* ---------------------------------------------------------------- design run */
@@ -873,6 +886,11 @@ void Show_Run_Errors(void);
 ** up to UTIL_LIMIT; a splice that leaves loads out reads as incomplete and names them) and,
 ** when the print settings ask for them, the annex's tables; nothing without a file. */
 void Write_Nachweis_Summary(FILE *file, double u_max);
+/* The block checks that the splice needs but that are not made, with why (switched off, or the
+** timber's by the calculation method or a single row), as the verdicts of the page and the
+** summary name them: "Blockscherversagen und Blockversagen Bleche nicht nachgewiesen
+** (abgewählt)"; return their count (0 with an empty text). */
+int Unmade_Checks_Text(char *buf, size_t size);
 
 /* ---------------------------------------------------------------- loads left out */
 

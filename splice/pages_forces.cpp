@@ -313,7 +313,9 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
         int y = Page_Row_Y(r++);
         Wdg_Draw_Text(PAGE_LABEL_X + 10, y, u->name[i], nullptr);
         if (u->value[i] == UTIL_NOT_CHECKED) {
+            /* and why, as a row that does not apply says */
             Wdg_Draw_Text(PAGE_FIELD_X + 200, y, "nicht nachgewiesen", nullptr);
+            Wdg_Draw_Text(PAGE_FIELD_X + 300, y, u->governs[i], nullptr);
             continue;
         }
         if (u->value[i] == UTIL_NOT_APPLICABLE) {
@@ -369,16 +371,20 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
         Wdg_Set_Fg_Colour(BLACK_CI);
     }
     r += Annex_Values_Note(r);
+    /* A check the splice needs that is not made: named beside the verdict, which holds for the
+    ** checks made */
+    char not_made[160];
+    const bool unmade = Unmade_Checks_Text(not_made, sizeof not_made) > 0;
     const bool ok = total <= UTIL_LIMIT;
     int y = Page_Row_Y(r++);
     Wdg_Set_Font(4096 | 0x10000);
-    Wdg_Set_Fg_Colour(ok && !incomplete && n_above == 0 ? GREEN_CI : RED_CI);
-    Wdg_Printf_Text(PAGE_LABEL_X + 10, y, "%s: maximale Ausnutzung %.1f %%",
+    Wdg_Set_Fg_Colour(ok && !incomplete && n_above == 0 && !unmade ? GREEN_CI : RED_CI);
+    Wdg_Printf_Text(PAGE_LABEL_X + 10, y, "%s%s%s: maximale Ausnutzung %.1f %%",
                     !ok           ? "Nachweis NICHT erf\x81llt"
                     : incomplete  ? "Nachweis unvollst\x84ndig (siehe Wichtig!)"
                     : n_above > 0 ? "Nachweis mit vorgegebenem k_mod erf\x81llt (siehe Wichtig!)"
                                   : "Nachweis erf\x81llt",
-                    total * 100.0);
+                    unmade ? ", " : "", unmade ? not_made : "", total * 100.0);
     Wdg_Set_Fg_Colour(BLACK_CI);
     Wdg_Set_Font(4096);
     if (Governing_Lkom.group >= 0) {

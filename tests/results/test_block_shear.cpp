@@ -27,11 +27,11 @@ static std::string Printed(const Block_Shear_Check *r)
 
 TEST(BlockShear, RecordWorkedByHand)
 {
-    /* Rows 8.4 cm apart (3 rows), columns up to x = 20.4 cm from the member end (3 columns),
-    ** timber beside the plate t = (140 - 10) / 2 = 65 mm, dowel holes d0 = d = 12 mm.
-    ** (A.5): L_net,t = 2 x 84 - 2 x 12 = 144 mm (two clear spans between the holes of the last
-    ** column); (A.4): L_net,v = 2 x (204 - 2.5 x 12) = 408 - 5 x 12 = 348 mm (both outer rows
-    ** from the end to the last hole, less two holes and a half each).
+    /* The block of all three rows: rows 8.4 cm apart, columns up to x = 20.4 cm from the member
+    ** end (3 columns), timber beside the plate t = (140 - 10) / 2 = 65 mm, dowel holes d0 = d =
+    ** 12 mm. (A.5): L_net,t = 2 x 84 - 2 x 12 = 144 mm (two clear spans between the holes of the
+    ** last column); (A.4): L_net,v = 2 x (204 - 2.5 x 12) = 408 - 5 x 12 = 348 mm (both outer
+    ** rows from the end to the last hole, less two holes and a half each).
     ** A_net,t = 65 * 144 = 9360 mm², A_net,v = 65 * 348 = 22620 mm².
     ** (A.1): max(1.5 * 9360 * 19.2, 0.7 * 22620 * 3.5) = max(269568, 55419) N = 269.568 kN;
     ** the failure modes only lower the shear area: the full areas govern (mode '-').
@@ -40,7 +40,8 @@ TEST(BlockShear, RecordWorkedByHand)
     ** 168 mm gave 314.496 kN and 0.344). */
     Prepared_Splice();
     Block_Shear_Check r;
-    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    const Tearing_Block all_rows{0, 2, BLOCK_BETWEEN_ROWS};
+    ASSERT_EQ(Calc_Block_Shear_Of_Block(0, 0, &all_rows, &r), 1);
     EXPECT_EQ(r.state, BLOCK_SHEAR_DONE);
     EXPECT_NEAR(r.f_t0_k, 19.2, 1e-9);
     EXPECT_NEAR(r.f_v_k, 3.5, 1e-9);
@@ -76,11 +77,29 @@ TEST(BlockShear, RecordWorkedByHand)
     EXPECT_NE(s.find("F\xCE\\"
                      "bs,Rk\xCEr = 269.57 kN, k\xCE\\mod\xCEr = 0.90 => F\xCE\\"
                      "bs,Rd"
-                     "\xCEr = 186.62 kN, Anteil je Holzteil N\xCE\\"
-                     "d\xCEr / 2 = 90.00 kN => u\xCE\\"
+                     "\xCEr = 186.62 kN, Anteil je Holzteil F\xCE\\"
+                     "Ed\xCEr / 2 = 90.00 kN => u\xCE\\"
                      "bs\xCEr = 0.482"),
               std::string::npos)
         << s;
+
+    /* The set tries every block of two or more adjacent rows, each with its own fasteners'
+    ** force: two adjacent rows tear at L_net,t = 84 - 12 = 72 mm, A_net,t = 65 x 72 = 4680 mm²,
+    ** F_bs,Rk = max(1.5 x 4680 x 19.2, 0.7 x 22620 x 3.5) = 134.784 kN, F_bs,Rd = 0.9 x
+    ** 134.784 / 1.3 = 93.312 kN for 2 / 3 of 180 kN on two lamellas, 60 kN: u = 0.643004 governs
+    ** (the upper pair, the first of two equal ones). */
+    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.blocks, 3);
+    EXPECT_EQ(r.block.first, 0);
+    EXPECT_EQ(r.block.last, 1);
+    EXPECT_NEAR(r.L_t, 72.0, 1e-9);
+    EXPECT_NEAR(r.N, 60.0, 1e-9);
+    EXPECT_NEAR(r.u, 0.643004, 1e-6);
+    EXPECT_NE(Printed(&r).find("Untersuchte Bl\x94"
+                               "cke (Reihen von oben gez\x84hlt): alle Bl\x94"
+                               "cke aus 2 bis 3 benachbarten Reihen (3 Bl\x94"
+                               "cke), jeder mit der Kraft seiner Verbindungsmittel\n"),
+              std::string::npos);
     /* the wrapper gives the same and clears the error */
     int err = -1;
     EXPECT_DOUBLE_EQ(Oli_Blockscher_Nachweis(nullptr, 0, 0, &err), r.u);
@@ -89,7 +108,7 @@ TEST(BlockShear, RecordWorkedByHand)
     /* bolts in holes of d + 1 = 13 mm: L_net,t = 168 - 2 x 13 = 142 mm,
     ** F_bs,Rk = 1.5 * 65 * 142 * 19.2 = 265.824 kN */
     Splice_Input.vbm_type = VBM_BOLZEN;
-    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    ASSERT_EQ(Calc_Block_Shear_Of_Block(0, 0, &all_rows, &r), 1);
     EXPECT_NEAR(r.d0, 13.0, 1e-9);
     EXPECT_NEAR(r.L_t, 142.0, 1e-9);
     EXPECT_NEAR(r.L_v, 408.0 - 5.0 * 13.0, 1e-9);
@@ -124,7 +143,8 @@ TEST(BlockShear, AFailureModeLowersTheShearArea)
     Prepared_Splice();
     Place_Grid(20.0, 20.0, -3.6, 3.6);
     Block_Shear_Check r;
-    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    const Tearing_Block all_rows{0, 2, BLOCK_BETWEEN_ROWS};
+    ASSERT_EQ(Calc_Block_Shear_Of_Block(0, 0, &all_rows, &r), 1);
     EXPECT_EQ(r.values.plate_class, 2);
     EXPECT_NEAR(r.values.t_ef_e, 28.7878, 1e-3);
     EXPECT_NEAR(r.values.t_ef_d, 31.3262, 1e-3);
@@ -145,7 +165,7 @@ TEST(BlockShear, AFailureModeLowersTheShearArea)
     Fastener_Pattern.recs[1].x = 30.0;
     Fastener_Pattern.recs[4].x = 50.0;
     Fastener_Pattern.recs[7].x = 10.0;
-    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    ASSERT_EQ(Calc_Block_Shear_Of_Block(0, 0, &all_rows, &r), 1);
     EXPECT_NEAR(r.holes_t, 1.0, 1e-9);
     EXPECT_NEAR(r.L_t, 60.0, 1e-9);
     EXPECT_NEAR(r.L_v, 1140.0, 1e-9);
@@ -227,27 +247,28 @@ TEST(BlockShear, ShareOfTheNormalForce)
     ** all of it from dowels and bolts, and half from the nails and screws of each side. */
     Prepared_Splice();
     Block_Shear_Check r;
-    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    const Tearing_Block all_rows{0, 2, BLOCK_BETWEEN_ROWS};
+    ASSERT_EQ(Calc_Block_Shear_Of_Block(0, 0, &all_rows, &r), 1);
     EXPECT_DOUBLE_EQ(r.N, 90.0);
     EXPECT_EQ(r.lamellas, 0);
     Splice_Input.plate_count = 2.0;
-    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    ASSERT_EQ(Calc_Block_Shear_Of_Block(0, 0, &all_rows, &r), 1);
     EXPECT_EQ(r.lamellas, 3);
     EXPECT_DOUBLE_EQ(r.N, 90.0);
     EXPECT_DOUBLE_EQ(r.N_outer, 45.0);
     EXPECT_DOUBLE_EQ(r.u, 90.0 / r.F_Rd);
     /* three plates: 6 planes of 30 kN, inner lamellas 60 kN, outer 30 kN */
     Splice_Input.plate_count = 3.0;
-    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    ASSERT_EQ(Calc_Block_Shear_Of_Block(0, 0, &all_rows, &r), 1);
     EXPECT_EQ(r.lamellas, 4);
     EXPECT_DOUBLE_EQ(r.N, 60.0);
     EXPECT_DOUBLE_EQ(r.N_outer, 30.0);
     Splice_Input.plate_count = 2.0;
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
-    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    ASSERT_EQ(Calc_Block_Shear_Of_Block(0, 0, &all_rows, &r), 1);
     EXPECT_DOUBLE_EQ(r.N, 180.0);
     Splice_Input.vbm_type = VBM_NAGEL;
-    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    ASSERT_EQ(Calc_Block_Shear_Of_Block(0, 0, &all_rows, &r), 1);
     EXPECT_DOUBLE_EQ(r.N, 90.0);
 }
 
@@ -259,7 +280,13 @@ TEST(BlockShear, EachLamellaOnItsOwnThicknessWithItsOwnShare)
     ** A_net,v = 46.667 x 348 = 16240 mm². (A.1): max(1.5 x 6720 x 19.2, 0.7 x 16240 x 3.5) =
     ** max(193536, 39788) N = 193.536 kN; F_bs,Rd = 193.536 x 0.8 / 1.3 = 119.0991 kN per lamella.
     ** 4 shear planes of 30 kN: the lamella between the plates 60 kN, u = 60 / 119.0991 = 0.503782
-    ** (all lamellas alike took 120 / 3 = 40 kN, 0.335855); an outer lamella 30 kN, 0.251891. */
+    ** (all lamellas alike took 120 / 3 = 40 kN, 0.335855); an outer lamella 30 kN, 0.251891.
+    ** Two adjacent rows of the set tear at L_net,t = 84 - 12 = 72 mm, A_net,t = 3360 mm²,
+    ** F_bs,Rk = max(1.5 x 3360 x 19.2, 39788) = 96.768 kN, F_bs,Rd = 59.5495 kN, under 2 / 3 of
+    ** the force: the lamella between the plates 40 kN, u = 0.671709 governs. With one plate of
+    ** 10 mm and N_d = 60 kN the lamellas are 75 mm thick: A_net,t = 5400 mm², A_net,v = 26100
+    ** mm², F_bs,Rk = max(155.52, 63.945) = 155.52 kN, F_bs,Rd = 95.7046 kN for 2 / 3 of 30 kN:
+    ** u = 0.208976 (the whole group's block 311.04 kN gave 0.157). */
     Glulam_Inner_Plate_Splice();
     Tension_Splice(120.0);
     Splice_Input.lkom.groups[0].kmod = 0.8;
@@ -268,33 +295,56 @@ TEST(BlockShear, EachLamellaOnItsOwnThicknessWithItsOwnShare)
     Splice_Input.l = 160.0;
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     Block_Shear_Check r;
-    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    const Tearing_Block all_rows{0, 2, BLOCK_BETWEEN_ROWS};
+    ASSERT_EQ(Calc_Block_Shear_Of_Block(0, 0, &all_rows, &r), 1);
     EXPECT_EQ(r.state, BLOCK_SHEAR_DONE);
     EXPECT_NEAR(r.t1, 140.0 / 3.0, 1e-9);
     EXPECT_NEAR(r.A_t, 6720.0, 1e-6);
     EXPECT_EQ(r.mode, '-');
     EXPECT_NEAR(r.F_Rk, 193.536, 1e-9);
     EXPECT_NEAR(r.F_Rd, 119.0991, 1e-4);
-    EXPECT_NEAR(r.N, 60.0, 1e-12);
-    EXPECT_NEAR(r.N_outer, 30.0, 1e-12);
+    EXPECT_NEAR(r.N, 60.0, 1e-9);
+    EXPECT_NEAR(r.N_outer, 30.0, 1e-9);
     EXPECT_NEAR(r.u, 0.503782, 1e-6);
-    EXPECT_NEAR(Oli_Blockscher_Nachweis(nullptr, 0, 0, nullptr), 0.503782, 1e-6);
+    EXPECT_NEAR(Oli_Blockscher_Nachweis(nullptr, 0, 0, nullptr), 0.671709, 1e-6);
     const std::string s = Printed(&r);
     EXPECT_NE(s.find("F\xCE\\"
                      "bs,Rd\xCEr = 119.10 kN je Lamelle (3 Lamellen, 4 Scherfugen je "
                      "Verbindungsmittel mit gleicher Kraft)"),
               std::string::npos)
         << s;
-    EXPECT_NE(s.find("innere Lamelle (zwischen zwei Blechen): N\xCE\\"
-                     "d\xCEr x 2 / 4 = 60.00 kN => u\xCE\\"
+    EXPECT_NE(s.find("innere Lamelle (zwischen zwei Blechen): F\xCE\\"
+                     "Ed\xCEr x 2 / 4 = 60.00 kN => u\xCE\\"
                      "bs\xCEr = 0.504"),
               std::string::npos)
         << s;
-    EXPECT_NE(s.find("ere Lamelle (neben einem Blech): N\xCE\\"
-                     "d\xCEr x 1 / 4 = 30.00 kN => u\xCE\\"
+    EXPECT_NE(s.find("ere Lamelle (neben einem Blech): F\xCE\\"
+                     "Ed\xCEr x 1 / 4 = 30.00 kN => u\xCE\\"
                      "bs\xCEr = 0.252"),
               std::string::npos)
         << s;
+    /* one plate, N_d = 60 kN: two adjacent rows govern */
+    Splice_Input.plate_count = 1.0;
+    Get_Lkom_Entry(0, 0)->N_d = 60.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.t1, 75.0, 1e-9);
+    EXPECT_NEAR(r.A_t, 5400.0, 1e-6);
+    EXPECT_NEAR(r.A_v, 26100.0, 1e-6);
+    EXPECT_NEAR(r.N, 20.0, 1e-9);
+    EXPECT_NEAR(r.u, 0.208976, 1e-6);
+    /* its plate (EN 1993-1-8, 3.10.2): the edge row to the plate's edge, e2 = 16 mm, A_nt =
+    ** 10 (16 - 6.5) = 95 mm², A_nv = 10 (135.6 - 2.5 x 13) = 1031 mm²: V_eff,1,Rd = 360 x 95 /
+    ** 1.25 + 235 x 1031 / sqrt(3) = 27.36 + 139.883 = 167.243 kN for one row's 20 kN, u =
+    ** 0.119586 (two rows 484.247 kN for 40 kN, 0.083; the whole group 688.727 kN for 60 kN,
+    ** 0.087) */
+    Plate_Block_Check p;
+    ASSERT_EQ(Calc_Plate_Block_Check(0, 0, &p), 1);
+    EXPECT_EQ(p.block.first, p.block.last);
+    EXPECT_NE(p.block.edge, BLOCK_BETWEEN_ROWS);
+    EXPECT_NEAR(p.A_nt, 95.0, 1e-9);
+    EXPECT_NEAR(p.A_nv, 1031.0, 1e-9);
+    EXPECT_NEAR(p.u, 0.119586, 1e-6);
 }
 
 TEST(BlockShear, ABendingSpliceTakesTheForceOfItsTensionZone)
@@ -308,15 +358,15 @@ TEST(BlockShear, ABendingSpliceTakesTheForceOfItsTensionZone)
     ** kN in the rows from the top. The block takes the components that point to the member end,
     ** 3 per row: 8.707569 + 4.569190 + 0.430810 = 13.707569 kN per plane, F_Ed = 27.415138 kN
     ** (the bottom row pushes away and does not relieve it), not N_d = 20 kN.
-    ** The blocks are those of the pulling rows next to the top (the whole group's across all four
-    ** rows, 758.975 kN, u = 0.052175, is not pulled), each with its own rows' force; t1 = 140 mm.
+    ** The six blocks of two to four adjacent rows each take their own rows' force (the whole
+    ** group's across all four rows, 758.975 kN, u = 0.052175); t1 = 140 mm.
     ** The three rows: L_net,t = 2 x 74.74589 - 2 x 12 = 125.49178 mm, A_net,t = 17568.849 mm²,
     ** F_bs,Rk = 1.5 x 17568.849 x 19.2 = 505.983 kN (shear along the top and the third row
     ** 0.7 x 48632 x 3.5 = 119.1 kN below), F_bs,Rd = 505.983 x 0.9 / 1.3 = 350.296 kN:
     ** u = 27.415138 / 350.296 = 0.078263. The two top rows, whose third row pulls little but
     ** doubles the block: F_Ed = (8.707569 + 4.569190) x 2 = 26.553518 kN, L_net,t = 74.74589 - 12
     ** = 62.74589 mm, F_bs,Rk = 1.5 x 140 x 62.74589 x 19.2 = 252.991 kN, F_bs,Rd = 175.148 kN:
-    ** u = 26.553518 / 175.148 = 0.151606 governs.
+    ** u = 26.553518 / 175.148 = 0.151606 governs (the second and third rows, 10 kN, 0.057).
     ** Pure bending (N_d = 0): per plane 415.07454 y / 1124.5387 / 2 = 2.069190 + 0.689730 kN in the
     ** top rows, F_Ed = 3 x 2.758920 x 2 = 16.553517 kN; their block L_net,t = 74.74589 - 12 =
     ** 62.74589 mm, F_bs,Rk = 1.5 x 140 x 62.74589 x 19.2 = 252.991 kN, F_bs,Rd = 175.148 kN:
@@ -336,12 +386,14 @@ TEST(BlockShear, ABendingSpliceTakesTheForceOfItsTensionZone)
     Block_Shear_Check r;
     ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
     EXPECT_EQ(r.state, BLOCK_SHEAR_DONE);
-    EXPECT_EQ(r.pull.zone, 1);
-    ASSERT_EQ(r.pull.rows, 3);
-    EXPECT_NEAR(r.pull.row_F[0], 8.707569, 1e-5);
-    EXPECT_NEAR(r.pull.row_F[1], 4.569190, 1e-5);
-    EXPECT_NEAR(r.pull.row_F[2], 0.430810, 1e-5);
-    EXPECT_EQ(r.block_rows, 2);
+    ASSERT_EQ(r.rows.rows, 4);
+    EXPECT_NEAR(r.rows.F[0], 8.707569, 1e-5);
+    EXPECT_NEAR(r.rows.F[1], 4.569190, 1e-5);
+    EXPECT_NEAR(r.rows.F[2], 0.430810, 1e-5);
+    EXPECT_EQ(r.rows.F[3], 0.0);
+    EXPECT_EQ(r.blocks, 6);
+    EXPECT_EQ(r.block.first, 0);
+    EXPECT_EQ(r.block.last, 1);
     EXPECT_NEAR(r.F_Ed, 26.553518, 1e-5);
     EXPECT_NEAR(r.N, 26.553518, 1e-5);
     EXPECT_NEAR(r.L_t, 62.74589, 1e-4);
@@ -363,10 +415,11 @@ TEST(BlockShear, ABendingSpliceTakesTheForceOfItsTensionZone)
     EXPECT_NEAR(r.F_Ed, 16.553517, 1e-5);
     EXPECT_NEAR(r.L_t, 62.74589, 1e-4);
     EXPECT_NEAR(r.u, 0.094512, 1e-6);
-    /* V_d turned round: the zone lies at the bottom, its block the same */
+    /* V_d turned round: the tension lies at the bottom, its block the same */
     Get_Lkom_Entry(0, 0)->V_d = -8.0;
     ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
-    EXPECT_NEAR(r.pull.y_hi, -3.737295, 1e-6);
+    EXPECT_EQ(r.block.first, 2);
+    EXPECT_EQ(r.block.last, 3);
     EXPECT_NEAR(r.L_t, 62.74589, 1e-4);
     EXPECT_NEAR(r.u, 0.094512, 1e-6);
 }
@@ -433,7 +486,8 @@ TEST(BlockShear, PlatesTearAtTheirEnds)
     ** 219960.1 N = 506.808 kN per plate; N_d / 2 = 13 kN: u = 0.025651. */
     Screwed_Outer_Plates();
     Plate_Block_Check r;
-    ASSERT_EQ(Calc_Plate_Block_Check(0, 0, &r), 1);
+    const Tearing_Block all_rows{0, 2, BLOCK_BETWEEN_ROWS};
+    ASSERT_EQ(Calc_Plate_Block_Of_Block(0, 0, &all_rows, &r), 1);
     EXPECT_EQ(r.state, PLATE_BLOCK_DONE);
     EXPECT_DOUBLE_EQ(r.d0, 7.0);
     EXPECT_NEAR(r.holes_t, 2.0, 1e-9);
@@ -442,20 +496,43 @@ TEST(BlockShear, PlatesTearAtTheirEnds)
     EXPECT_NEAR(r.A_nv, 1621.2, 1e-9);
     EXPECT_NEAR(r.V_Rd, 506.808, 5e-4);
     EXPECT_NEAR(r.u, 0.025651, 1e-6);
+    /* The set adds the blocks from the rows to the plates' edges (EN 1993-1-8, Figure 3.8),
+    ** e2 = 120 - 90 = 30 mm: all three rows down from the top row to the lower edge tear across
+    ** 6 (210 - 2.5 x 7) = 1155 mm² and shear along the top row alone, 6 (159.6 - 3.5 x 7) =
+    ** 810.6 mm²: V_eff,1,Rd = 360 x 1155 / 1.25 + 235 x 810.6 / sqrt(3) = 332.640 + 109.980 =
+    ** 442.620 kN for 13 kN, u = 0.029371 governs (the edge row alone: 45.792 + 109.980 =
+    ** 155.772 kN for 4.333 kN, 0.027818). */
+    ASSERT_EQ(Calc_Plate_Block_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.blocks, 9);
+    EXPECT_EQ(r.block.first, 0);
+    EXPECT_EQ(r.block.last, 2);
+    EXPECT_EQ(r.block.edge, BLOCK_TO_UPPER_EDGE);
+    EXPECT_NEAR(r.A_nt, 1155.0, 1e-9);
+    EXPECT_NEAR(r.A_nv, 810.6, 1e-9);
+    EXPECT_NEAR(r.V_Rd, 442.620, 5e-4);
+    EXPECT_NEAR(r.u, 0.029371, 1e-6);
     FILE *f = tmpfile();
     ASSERT_NE(f, nullptr);
     Print_Plate_Block_Check(f, &r);
     const std::string s = Slurp_Print(f);
     fclose(f);
-    EXPECT_NE(s.find("A\xCE\\nt\xCEr = t (180.00 - 2 x 7.0) = 6.0 x 166.00 = 996.0 mm"),
+    EXPECT_NE(s.find("A\xCE\\nt\xCEr = t (210.00 - 2.5 x 7.0) = 6.0 x 192.50 = 1155.0 mm"),
               std::string::npos)
         << s;
-    EXPECT_NE(s.find("A\xCE\\nv\xCEr = t (319.20 - 7 x 7.0) = 6.0 x 270.20 = 1621.2 mm"),
+    EXPECT_NE(s.find("A\xCE\\nv\xCEr = t (159.60 - 3.5 x 7.0) = 6.0 x 135.10 = 810.6 mm"),
               std::string::npos)
         << s;
-    EXPECT_NE(s.find("= 506.81 kN"), std::string::npos) << s;
-    EXPECT_NE(s.find("N\xCE\\"
-                     "d\xCEr / 2 = 13.00 kN je Blech => u = 0.026 \xF3 1"),
+    EXPECT_NE(s.find("= 442.62 kN"), std::string::npos) << s;
+    EXPECT_NE(s.find("(9 Bl\x94"
+                     "cke), jeder mit der Kraft seiner Verbindungsmittel\n"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("Ma\xE1gebend (gr\x94\xE1te Ausnutzung): Reihen 1 bis 3 bis zum oberen "
+                     "Blechrand\n"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("F\xCE\\"
+                     "Ed\xCEr / 2 = 13.00 kN je Blech => u = 0.029 \xF3 1"),
               std::string::npos)
         << s;
     /* the run lists it beside the timber's block shear */
@@ -464,7 +541,7 @@ TEST(BlockShear, PlatesTearAtTheirEnds)
     for (int i = 0; i < Splice_Input.utilisation.count; i++)
         if (strcmp(Splice_Input.utilisation.name[i], "Blockversagen Bleche") == 0) {
             listed = true;
-            EXPECT_NEAR(Splice_Input.utilisation.value[i], 0.025651, 1e-6);
+            EXPECT_NEAR(Splice_Input.utilisation.value[i], 0.029371, 1e-6);
         }
     EXPECT_TRUE(listed);
 
@@ -472,17 +549,18 @@ TEST(BlockShear, PlatesTearAtTheirEnds)
     Screwed_Outer_Plates();
     Splice_Input.connection_kind = CONN_INNER_PLATES;
     Splice_Input.plate_count = 2.0;
-    ASSERT_EQ(Calc_Plate_Block_Check(0, 0, &r), 1);
-    EXPECT_NEAR(r.N, 13.0, 1e-12);
+    ASSERT_EQ(Calc_Plate_Block_Of_Block(0, 0, &all_rows, &r), 1);
+    EXPECT_NEAR(r.N, 13.0, 1e-9);
     /* A bending splice (M_d 2 kNm, N_d 10 kN, V_d 0): its tension zone pulls the plates towards
     ** their end. x_c = 16.56 cm, I_p = 6 (7.56² + 2.52²) + 8 x 9² = 1029.024 cm², the moment
     ** about the centroid -200 kNcm (drawn as for a positive V_d); along the grain per plane
     ** 10 / 24 + 200 y / 1029.024 / 2 = 1.291282, 0.416667 and -0.457949 kN in the rows from the
-    ** top: the two upper rows pull, F = 4 (1.291282 + 0.416667) = 6.831794 kN per plane, of both
-    ** planes 13.663588 kN, 6.831794 kN per plate (not N_d / 2 = 5 kN). Their block: across the two
-    ** rows A_nt = 6 (90 - 7) = 498 mm², along both of them A_nv = 1621.2 mm² as above; the rows
-    ** pull unequally, the block is loaded eccentrically (EN 1993-1-8, (3.10)): V_eff,2,Rd =
-    ** 0.5 x 360 x 498 / 1.25 + 219960.1 = 291.672 kN, u = 6.831794 / 291.672 = 0.023423. */
+    ** top, 5.165127 and 1.666667 kN per plate of the two upper rows (4 screws, 2 planes, 2 plates).
+    ** Their block between them (A_nt = 6 (90 - 7) = 498 mm², A_nv = 1621.2 mm²) is loaded off its
+    ** middle: e = (5.165127 - 1.666667) / 6.831794 x 45 = 23.04 mm, k_e = 23.04 / 45 = 0.512085,
+    ** V_eff,Rd = (1 - 0.256043) x 143.424 + 219.960 = 326.661 kN, u = 6.831794 / 326.661 =
+    ** 0.020914 (with (3.10) in full, 291.672 kN, 0.023423). The top row to the upper edge
+    ** governs: 155.772 kN for 5.165127 kN, u = 0.033158. */
     Screwed_Outer_Plates();
     Splice_Input.splice_kind = SPLICE_BENDING;
     Splice_Input.shear_planes = 2;
@@ -490,14 +568,18 @@ TEST(BlockShear, PlatesTearAtTheirEnds)
                           Fastener_Pattern.recs);
     Lkom_Entry *bending = Set_Lkom(0, 0, 2.0, 10.0, 0.0);
     bending->M_distr = 2.0;
-    ASSERT_EQ(Calc_Plate_Block_Check(0, 0, &r), 1);
-    EXPECT_EQ(r.pull.rows, 2);
+    const Tearing_Block upper_pair{0, 1, BLOCK_BETWEEN_ROWS};
+    ASSERT_EQ(Calc_Plate_Block_Of_Block(0, 0, &upper_pair, &r), 1);
     EXPECT_NEAR(r.F_Ed, 13.663588, 1e-6);
     EXPECT_NEAR(r.N, 6.831794, 1e-6);
     EXPECT_NEAR(r.A_nt, 498.0, 1e-9);
-    EXPECT_EQ(r.eccentric, 1);
-    EXPECT_NEAR(r.u, 0.023423, 1e-6);
-    /* compression, or the switch off: no check; a single row: not made, and the list says so */
+    EXPECT_NEAR(r.k_e, 0.512085, 1e-6);
+    EXPECT_NEAR(r.u, 0.020914, 1e-6);
+    ASSERT_EQ(Calc_Plate_Block_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.block.edge, BLOCK_TO_UPPER_EDGE);
+    EXPECT_EQ(r.block.last, 0);
+    EXPECT_NEAR(r.u, 0.033158, 1e-6);
+    /* compression, or the switch off: no check */
     Screwed_Outer_Plates();
     Get_Lkom_Entry(0, 0)->N_d = -26.0;
     EXPECT_EQ(Calc_Plate_Block_Check(0, 0, &r), 0);
@@ -506,9 +588,20 @@ TEST(BlockShear, PlatesTearAtTheirEnds)
     Splice_Input.block_shear = 0;
     EXPECT_EQ(Calc_Plate_Block_Check(0, 0, &r), 0);
     EXPECT_EQ(r.state, PLATE_BLOCK_NOT_APPLIED);
+    /* A single row (y = 0) tears a block as well: the row itself sheared on both sides, 2 x
+    ** 810.6 = 1621.2 mm², 219.960 kN for 13 kN, u = 0.059102 (to an edge 6 (120 - 3.5) = 699
+    ** mm² and 810.6 mm²: 311.292 kN, 0.041761). */
     Screwed_Outer_Plates();
     Set_Layout(4, 1);
-    EXPECT_EQ(Calc_Plate_Block_Check(0, 0, &r), 0);
-    EXPECT_EQ(r.state, PLATE_BLOCK_NOT_MADE);
-    EXPECT_EQ(Plate_Block_Shown_Util(&r), 0.0);
+    Fastener_Pattern.count = 4;
+    for (int i = 0; i < 4; i++) {
+        Fastener_Pattern.recs[i].x = 9.0 + 5.04 * i;
+        Fastener_Pattern.recs[i].y = 0.0;
+    }
+    ASSERT_EQ(Calc_Plate_Block_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.blocks, 3);
+    EXPECT_EQ(r.block.edge, BLOCK_BETWEEN_ROWS);
+    EXPECT_NEAR(r.A_nt, 0.0, 1e-9);
+    EXPECT_NEAR(r.A_nv, 1621.2, 1e-9);
+    EXPECT_NEAR(r.u, 0.059102, 1e-6);
 }

@@ -83,8 +83,8 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     Expect_Row(1, "Holz", 0.52320);
     Expect_Row(2, "Stahlblech", 0.13215);
     Expect_Row(3, "Lochleibung", 0.34522);
-    Expect_Row(4, "Blockscherversagen", 0.49413);
-    Expect_Row(5, "Blockversagen Bleche", 0.089096);
+    Expect_Row(4, "Blockscherversagen", 0.65884);
+    Expect_Row(5, "Blockversagen Bleche", 0.161070);
 
     /* the design-value method does not make the block-shear check of the timber: the row says
     ** so; the plates' is made */
@@ -93,7 +93,7 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     Run_Nachweise(nullptr, 0);
     ASSERT_EQ(Splice_Input.utilisation.count, 6);
     Expect_Row(4, "Blockscherversagen", UTIL_NOT_CHECKED);
-    Expect_Row(5, "Blockversagen Bleche", 0.089096);
+    Expect_Row(5, "Blockversagen Bleche", 0.161070);
 
     /* pressed together, no fastener pulls a block out of the member's or the plates' end: both
     ** rows say that the check does not apply, never 0 % */
@@ -138,11 +138,32 @@ TEST(Run, OuterPlatesWithBoltsWithoutBlockShear)
     Tension_Splice(60.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     Run_Nachweise(nullptr, 0);
-    ASSERT_EQ(Splice_Input.utilisation.count, 4);
+    ASSERT_EQ(Splice_Input.utilisation.count, 6);
     Expect_Row(0, "Verbindungsmittel", 1.5616);
     Expect_Row(1, "Mittelholz", 0.23275);
     Expect_Row(2, "Stahlblech", 0.059654);
     Expect_Row(3, "Lochleibung", 0.21701);
+    /* the block checks that a plate splice in tension needs, switched off: named, not left out */
+    Expect_Row(4, "Blockscherversagen", UTIL_NOT_CHECKED);
+    Expect_Row(5, "Blockversagen Bleche", UTIL_NOT_CHECKED);
+    EXPECT_STREQ(Splice_Input.utilisation.governs[5], "abgew\x84hlt");
+    /* N = 20 kN with the permanent group's kmod 0.6: u = 1.5616 x 20 / 60 x 0.9 / 0.6 =
+    ** 0.7808, and the verdict holds for the checks made only */
+    Get_Lkom_Entry(0, 0)->N_d = 20.0;
+    Splice_Input.lkom.groups[0].kmod = 0.6;
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Run_Nachweise(f, 0);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("der gef\x81hrten Nachweise u\xCE\\max\xCEr = 0.78 \xF3 1 => \xCE"
+                     "bNachweis erf\x81llt\xCEr; Blockscherversagen und Blockversagen Bleche "
+                     "nicht nachgewiesen (abgew\x84hlt)"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("\n Blockversagen Bleche: nicht nachgewiesen (abgew\x84hlt)"),
+              std::string::npos);
+    EXPECT_EQ(s.find("Alle Nachweise erf\x81llt"), std::string::npos);
 }
 
 TEST(Run, LapWithBoltsInSingleShear)
@@ -719,7 +740,7 @@ TEST(Run, UserMaterialWithoutPartialFactorFailsTheTimberCheck)
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     Splice_Input.mat_mid = 14;
     Run_Nachweise(nullptr, 0);
-    ASSERT_EQ(Splice_Input.utilisation.count, 4);
+    ASSERT_EQ(Splice_Input.utilisation.count, 6); /* the block checks: not made */
     Expect_Row(1, "Mittelholz", 10.0);
     for (int i = 0; i < Splice_Input.utilisation.count; i++)
         EXPECT_TRUE(std::isfinite(Splice_Input.utilisation.value[i])) << i;

@@ -160,4 +160,39 @@ TEST_P(JointStatics, TheSignsOfMAndVChangeNoUtilisation)
     }
 }
 
+/*
+** The blocks that may tear are one set whatever the actions: raising N_d or V_d of every
+** combination by 0.1 kN moves neither block row of the list by more than a point of a percent
+** (the block-shear switch on for every splice of plates).
+*/
+TEST_P(JointStatics, AHairOfAnActionMovesNoBlockRow)
+{
+    const Kept_Splice &k = GetParam();
+    auto block_rows = [&](int raise) {
+        Load_Kept_Splice(k);
+        Splice_Input.block_shear = 1;
+        for (int g = 0; g < LKOM_GROUPS; g++)
+            for (int e = 0; e < LKOM_ENTRIES; e++) {
+                Lkom_Entry *c = &Splice_Input.lkom.groups[g].entries[e];
+                if (raise == 1) c->N_d += 0.1;
+                if (raise == 2) c->V_d += 0.1;
+            }
+        EXPECT_EQ(Prepare_Splice_Calc(), 0) << k.name;
+        Run_Nachweise(nullptr, 0);
+        std::vector<double> rows;
+        const Utilisation_List &u = Splice_Input.utilisation;
+        for (int i = 0; i < u.count; i++)
+            if (strstr(u.name[i], "Block") != nullptr) rows.push_back(u.value[i]);
+        return rows;
+    };
+    const std::vector<double> base = block_rows(0);
+    for (int raise : {1, 2}) {
+        const std::vector<double> moved = block_rows(raise);
+        ASSERT_EQ(moved.size(), base.size()) << k.name;
+        for (size_t i = 0; i < base.size(); i++)
+            EXPECT_NEAR(moved[i], base[i], 0.01)
+                << k.name << (raise == 1 ? " N_d" : " V_d") << " + 0.1 kN, block row " << i;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(KeptSplices, JointStatics, ::testing::ValuesIn(Kept_Splices), Name_Of);

@@ -1,0 +1,151 @@
+/*
+** The rows of the designed half and the fixed set of blocks that its fasteners may tear out of
+** the member (EN 1995-1-1, Annex A) and out of the plates (EN 1993-1-8, 3.10.2), with what each
+** block's own fasteners pull towards the end, and the print-list lines that name them.
+** Forces in kN per shear plane, y in cm.
+*/
+#include "results/splice_checks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "printlist/printlist.h"
+
+/* ---------------------------------------------------------------- rows and forces */
+
+int Calc_Tearing_Rows(int group, int entry, Tearing_Rows *out)
+{
+    *out = Tearing_Rows{};
+    const int n = Fastener_Pattern.count;
+    if (Get_Lkom_Entry(group, entry) == nullptr || n <= 0) return 0;
+    std::vector<double> fx((size_t)n);
+    Get_Fastener_Forces_All(group, entry, n, nullptr, fx.data(), nullptr, nullptr, nullptr);
+    /* the rows, each row's pulling components summed in the order of the pattern */
+    std::vector<double> row_y, row_F;
+    for (int i = 0; i < n; i++) {
+        const double y = Fastener_Pattern.recs[i].y;
+        size_t k = 0;
+        while (k < row_y.size() && std::fabs(row_y[k] - y) > 1e-4) k++;
+        if (k == row_y.size()) {
+            row_y.push_back(y);
+            row_F.push_back(0.0);
+        }
+        if (fx[(size_t)i] > 0.0) row_F[k] += fx[(size_t)i];
+    }
+    std::vector<size_t> order(row_y.size());
+    for (size_t k = 0; k < order.size(); k++) order[k] = k;
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return row_y[a] > row_y[b]; });
+    for (size_t k : order) {
+        if (out->rows >= PATTERN_COLUMNS_MAX) break;
+        out->y[out->rows] = row_y[k];
+        out->F[out->rows] = row_F[k];
+        out->rows++;
+    }
+    return out->rows > 0 ? 1 : 0;
+}
+
+double Tearing_Block_Force(const Tearing_Rows *r, const Tearing_Block *b, double *k_e)
+{
+    double F = 0.0, moment = 0.0;
+    const double y_mid = (r->y[b->first] + r->y[b->last]) / 2.0;
+    const double half = (r->y[b->first] - r->y[b->last]) / 2.0;
+    for (int i = b->first; i <= b->last; i++) {
+        F += r->F[i];
+        moment += r->F[i] * (r->y[i] - y_mid);
+    }
+    if (k_e != nullptr)
+        *k_e = F > 0.0 && half > 0.0 ? std::fmin(1.0, std::fabs(moment) / F / half) : 0.0;
+    return F;
+}
+
+double Tearing_Holes_On(double a, double b, const std::vector<double> &pos, double w)
+{
+    if (!(w > 0.0)) return 0.0;
+    double covered = 0.0;
+    for (double p : pos) covered += std::fmax(0.0, std::fmin(b, p + w / 2.0) - std::fmax(a, p - w / 2.0));
+    return covered / w;
+}
+
+/* ---------------------------------------------------------------- print lines */
+
+/* The rows of block b as the print names them, counted from the top from 1. */
+static std::string Block_Name(const Tearing_Block *b)
+{
+    char rows[64], text[128];
+    if (b->first == b->last) snprintf(rows, sizeof rows, "Reihe %d", b->first + 1);
+    else snprintf(rows, sizeof rows, "Reihen %d bis %d", b->first + 1, b->last + 1);
+    if (b->edge == BLOCK_TO_UPPER_EDGE)
+        snprintf(text, sizeof text, "%s bis zum oberen Blechrand", rows);
+    else if (b->edge == BLOCK_TO_LOWER_EDGE)
+        snprintf(text, sizeof text, "%s bis zum unteren Blechrand", rows);
+    else snprintf(text, sizeof text, "%s", rows);
+    return text;
+}
+
+void Write_Tearing_Set(FILE *file, int rows, int plates, const Tearing_Block *governing)
+{
+    int count = 0;
+    For_Each_Tearing_Block(rows, plates, [&](const Tearing_Block &) { count++; });
+    char tried[80];
+    if (rows <= 1) snprintf(tried, sizeof tried, "die Reihe selbst");
+    else if (rows == 2) snprintf(tried, sizeof tried, "der Block der beiden Reihen");
+    else
+        snprintf(tried, sizeof tried, "alle Bl\x94"
+                                      "cke aus 2 bis %d benachbarten Reihen",
+                 rows);
+    Oli_Write_Text(file,
+                   "Untersuchte Bl\x94"
+                   "cke (Reihen von oben gez\x84hlt): %s%s (%d %s), jeder mit der Kraft seiner "
+                   "Verbindungsmittel",
+                   tried,
+                   !plates      ? ""
+                   : rows <= 1 ? " und von ihr bis zum oberen und zum unteren Blechrand"
+                               : " und von jeder Reihe bis zum oberen und zum unteren Blechrand",
+                   count,
+                   count == 1 ? "Block"
+                              : "Bl\x94"
+                                "cke");
+    Oli_Write_Text(file, "Ma\xE1gebend (gr\x94\xE1te Ausnutzung): %s",
+                   Block_Name(governing).c_str());
+}
+
+void Write_Tearing_Force(FILE *file, const Tearing_Rows *r, const Tearing_Block *b, int planes,
+                         double F_Ed, double N_d, const char *towards)
+{
+    char head[160], tail[96];
+    snprintf(head, sizeof head,
+             "Kraft der Verbindungsmittel des Blocks in Faserrichtung zum %s (je Reihe von oben, "
+             "je Scherfuge; dr\x81"
+             "ckende z\x84hlen nicht):",
+             towards);
+    const double F = Tearing_Block_Force(r, b, nullptr);
+    snprintf(tail, sizeof tail, ") x %d = %.2lf x %d = %.2lf kN (N\xCE\\d\xCEr = %.2lf kN)", planes,
+             F, planes, F_Ed, N_d);
+    std::vector<std::string> terms;
+    for (int i = b->first; i <= b->last; i++) {
+        char v[32];
+        snprintf(v, sizeof v, "%s%.2lf", i > b->first ? " + " : "", r->F[i]);
+        terms.push_back(v);
+    }
+    /* one line where it fits the print list's line, else the terms over as many as they need */
+    std::string line = std::string(head) + " F\xCE\\Ed\xCEr = (";
+    for (const std::string &t : terms) line += t;
+    line += tail;
+    if (line.size() <= OLI_TEXT_SIZE) {
+        Oli_Write_Text(file, "%s", line.c_str());
+        return;
+    }
+    Oli_Write_Text(file, "%s", head);
+    line = "F\xCE\\Ed\xCEr = (";
+    for (const std::string &t : terms) {
+        if (line.size() + t.size() > 200) {
+            Oli_Write_Text(file, "%s", line.c_str());
+            line.clear();
+        }
+        line += t;
+    }
+    line += tail;
+    Oli_Write_Text(file, "%s", line.c_str());
+}
