@@ -64,7 +64,8 @@ double Tearing_Holes_On(double a, double b, const std::vector<double> &pos, doub
 {
     if (!(w > 0.0)) return 0.0;
     double covered = 0.0;
-    for (double p : pos) covered += std::fmax(0.0, std::fmin(b, p + w / 2.0) - std::fmax(a, p - w / 2.0));
+    for (double p : pos)
+        covered += std::fmax(0.0, std::fmin(b, p + w / 2.0) - std::fmax(a, p - w / 2.0));
     return covered / w;
 }
 
@@ -92,15 +93,16 @@ void Write_Tearing_Set(FILE *file, int rows, int plates, const Tearing_Block *go
     if (rows <= 1) snprintf(tried, sizeof tried, "die Reihe selbst");
     else if (rows == 2) snprintf(tried, sizeof tried, "der Block der beiden Reihen");
     else
-        snprintf(tried, sizeof tried, "alle Bl\x94"
-                                      "cke aus 2 bis %d benachbarten Reihen",
+        snprintf(tried, sizeof tried,
+                 "alle Bl\x94"
+                 "cke aus 2 bis %d benachbarten Reihen",
                  rows);
     Oli_Write_Text(file,
                    "Untersuchte Bl\x94"
                    "cke (Reihen von oben gez\x84hlt): %s%s (%d %s), jeder mit der Kraft seiner "
                    "Verbindungsmittel",
                    tried,
-                   !plates      ? ""
+                   !plates     ? ""
                    : rows <= 1 ? " und von ihr bis zum oberen und zum unteren Blechrand"
                                : " und von jeder Reihe bis zum oberen und zum unteren Blechrand",
                    count,

@@ -314,8 +314,10 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
         Wdg_Draw_Text(PAGE_LABEL_X + 10, y, u->name[i], nullptr);
         if (u->value[i] == UTIL_NOT_CHECKED) {
             /* and why, as a row that does not apply says */
-            Wdg_Draw_Text(PAGE_FIELD_X + 200, y, "nicht nachgewiesen", nullptr);
-            Wdg_Draw_Text(PAGE_FIELD_X + 300, y, u->governs[i], nullptr);
+            char why[UTIL_GOVERNS_MAX + 32];
+            snprintf(why, sizeof why, u->governs[i][0] ? "nicht nachgewiesen (%s)" : "%s",
+                     u->governs[i][0] ? u->governs[i] : "nicht nachgewiesen");
+            Wdg_Draw_Text(PAGE_FIELD_X + 200, y, why, nullptr);
             continue;
         }
         if (u->value[i] == UTIL_NOT_APPLICABLE) {

@@ -210,8 +210,11 @@ TEST(SheetParts, TheUtilisationPageSaysWhichCheckItDidNotMake)
             if (l.find(name) != std::string::npos) return true;
         return false;
     };
-    for (int method : {1, 2}) {
-        si->calc_method = method;
+    /* the exact proof, the design-value method, and the switch off (which a plate splice in
+    ** tension needs: named in the row and in the verdict) */
+    for (int method : {1, 2, 0}) {
+        si->calc_method = method == 0 ? 1 : method;
+        si->block_shear = method != 0;
         Splice_Calc_Forget();
         ZW_Test_Clear_Log();
         Define_Prop_Sheet(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1, 0, 0, "Test", 0, 1);
@@ -223,7 +226,13 @@ TEST(SheetParts, TheUtilisationPageSaysWhichCheckItDidNotMake)
         SVA_Set_Active(area, 1);
         SVA_Update(area);
         EXPECT_TRUE(row_of("Blockscherversagen")) << method;
-        EXPECT_EQ(row_of("nicht nachgewiesen"), method == 2) << method;
+        EXPECT_EQ(row_of("nicht nachgewiesen (nur im genauen Nachweis geführt)"), method == 2)
+            << method;
+        EXPECT_EQ(row_of(": maximale Ausnutzung"), true) << method;
+        EXPECT_EQ(row_of("Blockscherversagen und Blockversagen Bleche nicht nachgewiesen "
+                         "(abgewählt): maximale Ausnutzung"),
+                  method == 0)
+            << method;
         ASSERT_EQ(si->utilisation.count, 6); /* with the plates' block tearing */
         if (method == 1) EXPECT_GT(si->utilisation.value[4], 0.0);
         else EXPECT_EQ(si->utilisation.value[4], UTIL_NOT_CHECKED);
