@@ -187,23 +187,11 @@ static int Block_Shear_Run(int group, int entry, const Tearing_Block *only, Bloc
     Get_Group_Kmod(group, &r.kmod, nullptr, nullptr);
     const double gamma = si->gamma_m_mid;
     const bool inner = kind == CONN_INNER_PLATES;
-    /* every block of the set, or the one asked for; of equal ones the first governs */
-    Block_Shear_Check best = r;
-    bool first = true;
-    auto evaluate = [&](const Tearing_Block &b) {
-        Block_Shear_Check t = r;
-        t.block = b;
-        t.F_Ed = Tearing_Block_Force(&r.rows, &b, nullptr) * r.planes;
-        if (gamma > 0.0) Block_Shear_Of_Block(inner, gamma, &t);
-        else Block_Shear_Lengths(&t);
-        r.blocks++;
-        if (first || t.u > best.u) best = t;
-        first = false;
-    };
-    if (only != nullptr) evaluate(*only);
-    else For_Each_Tearing_Block(r.rows.rows, 0, evaluate);
-    best.blocks = r.blocks;
-    r = best;
+    /* every block of the set, or the one asked for */
+    r = Governing_Tearing_Block(r, only, 0, [&](Block_Shear_Check *t) {
+        if (gamma > 0.0) Block_Shear_Of_Block(inner, gamma, t);
+        else Block_Shear_Lengths(t);
+    });
     if (!(gamma > 0.0)) r.state = BLOCK_SHEAR_NO_GAMMA;
     else if (r.F_Rd > 0.0) r.state = BLOCK_SHEAR_DONE;
     else r.state = BLOCK_SHEAR_NO_CAPACITY;

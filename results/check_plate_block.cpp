@@ -108,23 +108,12 @@ static int Plate_Block_Run(int group, int entry, const Tearing_Block *only, Plat
     r.plates = si->connection_kind == CONN_OUTER_PLATES ? 2.0 : (double)(int)si->plate_count;
     if (!(r.plates >= 1.0)) r.plates = 1.0;
     r.M_left_out = Moment_Left_Out(c->M_d);
-    /* every block of the set, or the one asked for; of equal ones the first governs */
-    Plate_Block_Check best = r;
-    bool first = true;
-    auto evaluate = [&](const Tearing_Block &b) {
-        Plate_Block_Check t = r;
-        t.block = b;
-        t.F_Ed = Tearing_Block_Force(&r.rows, &b, &t.k_e) * r.planes;
-        t.e_half = (r.rows.y[b.first] - r.rows.y[b.last]) / 2.0 * 10.0;
-        Plate_Block_Of_Block(&t);
-        r.blocks++;
-        if (first || t.u > best.u) best = t;
-        first = false;
-    };
-    if (only != nullptr) evaluate(*only);
-    else For_Each_Tearing_Block(r.rows.rows, 1, evaluate);
-    best.blocks = r.blocks;
-    r = best;
+    /* every block of the set, or the one asked for; unequally pulled ones off their middle */
+    r = Governing_Tearing_Block(r, only, 1, [&](Plate_Block_Check *t) {
+        Tearing_Block_Force(&t->rows, &t->block, &t->k_e);
+        t->e_half = (t->rows.y[t->block.first] - t->rows.y[t->block.last]) / 2.0 * 10.0;
+        Plate_Block_Of_Block(t);
+    });
     r.state = r.V_Rd > 0.0 ? PLATE_BLOCK_DONE : PLATE_BLOCK_NO_CAPACITY;
     return 1;
 }

@@ -736,6 +736,16 @@ void For_Each_Tearing_Block(int rows, int plates, Visit visit)
 }
 
 /*
+** The check's record with the block of the set that is used most: every block of the set (or
+** `only` where given) evaluated on a copy of rec (which holds the rows and the shear planes)
+** whose block and force F_Ed of all planes are set; of equal ones the first governs. The result's
+** `blocks` counts those tried.
+*/
+template <class Rec, class Evaluate>
+Rec Governing_Tearing_Block(const Rec &rec, const Tearing_Block *only, int plates,
+                            Evaluate evaluate);
+
+/*
 ** The force of block b per shear plane (kN): the sum of its rows' pull. *k_e (when given) gets
 ** how far off the middle between the block's outer rows their resultant acts, as a share of half
 ** their distance (0 centric, 1 on an outer row; 0 for one row or no force).
@@ -745,6 +755,26 @@ double Tearing_Block_Force(const Tearing_Rows *rows, const Tearing_Block *b, dou
 /* The part of the segment [a, b] (mm) that holes of width w (mm) centred at the positions pos
 ** cover, in hole widths: a hole at an end of the segment counts half. */
 double Tearing_Holes_On(double a, double b, const std::vector<double> &pos, double w);
+
+template <class Rec, class Evaluate>
+Rec Governing_Tearing_Block(const Rec &rec, const Tearing_Block *only, int plates,
+                            Evaluate evaluate)
+{
+    Rec best = rec;
+    int tried = 0;
+    auto one = [&](const Tearing_Block &b) {
+        Rec t = rec;
+        t.block = b;
+        t.F_Ed = Tearing_Block_Force(&rec.rows, &b, nullptr) * rec.planes;
+        evaluate(&t);
+        if (tried == 0 || t.u > best.u) best = t;
+        tried++;
+    };
+    if (only != nullptr) one(*only);
+    else For_Each_Tearing_Block(rec.rows.rows, plates, one);
+    best.blocks = tried;
+    return best;
+}
 
 /* "Untersuchte Blöcke: ...", "Maßgebend ...": which blocks were tried and which governs. */
 void Write_Tearing_Set(FILE *file, int rows, int plates, const Tearing_Block *governing);
