@@ -126,12 +126,15 @@ const char *Get_Refusal_Text(int code)
             snprintf(value, sizeof value, "%.2f cm", r->value);
             snprintf(required, sizeof required, "%.2f cm", r->required);
         }
-        char kept[192], least[200];
+        char kept[240], least[200];
+        /* an edge distance beside the rows names the member whose height leaves it */
+        std::string name(r->name);
+        if (r->where[0]) name += std::string(" ") + r->where;
         if (r->rows > 1)
-            snprintf(kept, sizeof kept, "%s = (%.2f - %d x %.2f) / 2 = %s", r->name, r->height,
+            snprintf(kept, sizeof kept, "%s = (%.2f - %d x %.2f) / 2 = %s", name.c_str(), r->height,
                      r->rows - 1, r->pitch, value);
         else if (r->rows == 1)
-            snprintf(kept, sizeof kept, "%s = %.2f / 2 = %s", r->name, r->height, value);
+            snprintf(kept, sizeof kept, "%s = %.2f / 2 = %s", name.c_str(), r->height, value);
         else if (r->of[0]) snprintf(kept, sizeof kept, "%s = %s = %s", r->name, r->of, value);
         else snprintf(kept, sizeof kept, "%s = %s", r->name, value);
         std::string rule;

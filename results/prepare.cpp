@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "catalogue/catalogue.h"
+#include "foundation/codepage.h"
 #include "results/calc_cache.h"
 #include "results/run_cache.h"
 
@@ -31,8 +32,9 @@ static double Rho_K_Of(int mat, int grade, double t_cm)
 typedef struct Pass_Spacings {
     double a1, a2, a3, a4; /* spacings and end/edge distances used */
     double a3t, a3c, a4t, a4c;
-    double e1; /* plate end distance */
-    double d0; /* plate hole, cm */
+    double a4_timber; /* the edge distance a4 in the timber, before the plates' inset */
+    double e1;        /* plate end distance */
+    double d0;        /* plate hole, cm */
     double L_req;
 } Pass_Spacings;
 
@@ -171,6 +173,7 @@ static int Calc_Pass_Spacings(double rho_min, double alpha_1, double alpha_2, Pa
     if (si->a4_user) p->a4 = si->a4;
     if (si->a3_user) p->a3 = si->a3;
     if (si->a1_user) p->a1 = si->a1;
+    p->a4_timber = p->a4;
 
     const int n_c = (int)Splice_N_Col(si);
     p->e1 = 0.0;
@@ -210,8 +213,9 @@ static int Calc_Pass_Spacings(double rho_min, double alpha_1, double alpha_2, Pa
     return 0;
 }
 
-/* Height (cm) over which the rows are laid out: plate connections keep every fastener inside
-** the plate and the timber. */
+/* Height (cm) over which the rows are laid out: the lower of the members the fasteners pass
+** through, so that every fastener lies inside each of them (plates and timber, side timbers and
+** the middle member, whichever is higher). */
 static double Layout_Height(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -219,7 +223,7 @@ static double Layout_Height(void)
     case CONN_INNER_PLATES:
     case CONN_OUTER_PLATES: return std::fmin(si->h, si->h_p);
     case CONN_LAP: return si->h;
-    default: return si->h_s;
+    default: return std::fmin(si->h, si->h_s);
     }
 }
 
@@ -995,16 +999,72 @@ static const char *A4_Name(const Pass_Spacings *m)
     return din ? "a2,c" : "a4,c";
 }
 
-/* The same for the edge distance a4 that n_r rows of the given pitch leave within the height:
-** (height - (n_r - 1) pitch) / 2. */
-static int Refuse_Beside_Rows(int code, const char *rule, double required, int n_r, double height,
-                              double pitch)
+/* A member the rows pass through: its name in the refusal, the name and rule of its least edge
+** distance beside the rows, its height and that least distance (cm). */
+typedef struct Row_Member {
+    const char *where; /* "im Mittelholz" */
+    const char *name;  /* "a4", the plates' "e2" */
+    const char *rule;  /* the least value's own name */
+    double height;
+    double required;
+} Row_Member;
+
+/* The members whose heights hold the rows, each with its least edge distance: a4 in the timber
+** of every kind (beside plates lower than the member the timber's own a4, before their inset),
+** 1.2 d0 in the plates (EN 1993-1-8, Table 3.3). Return their count. */
+static int Row_Members(const Pass_Spacings *p, const char *rule, Row_Member out[2])
 {
-    Refuse(code, "a4", rule, (height - (n_r - 1) * pitch) / 2.0, required);
+    const Splice_Input_Record *si = &Splice_Input;
+    switch (si->connection_kind) {
+    case CONN_SIDE_TIMBERS:
+        out[0] = Row_Member{"im Mittelholz", "a4", rule, si->h, p->a4};
+        out[1] = Row_Member{"in den Seitenhölzern"_cp850, "a4", rule, si->h_s, p->a4};
+        return 2;
+    case CONN_INNER_PLATES:
+    case CONN_OUTER_PLATES:
+        out[0] =
+            Row_Member{"im Holz", "a4", rule, si->h, Plate_Inset() > 0.0 ? p->a4_timber : p->a4};
+        out[1] = Row_Member{"in den Blechen", "e2", "1.2 d0", si->h_p, 1.2 * p->d0};
+        return 2;
+    default: out[0] = Row_Member{"im Holz", "a4", rule, si->h, p->a4}; return 1;
+    }
+}
+
+/*
+** The n_r rows of the given pitch against the height of every member they pass through: 0 when
+** each member keeps its least edge distance beside them, (height - (n_r - 1) pitch) / 2, to
+** within tol; else the refusal `code` that names the member short by most (with the members of
+** the same height and rule beside it), its height and both distances.
+*/
+static int Check_Row_Members(int code, const Pass_Spacings *p, const char *rule, int n_r,
+                             double pitch, double tol)
+{
+    Row_Member m[2];
+    const int count = Row_Members(p, rule, m);
+    const double span = (n_r - 1) * pitch;
+    int worst = -1;
+    double most = 0.0; /* cm, what the worst member lacks */
+    for (int k = 0; k < count; k++) {
+        const double lacks = m[k].required - (m[k].height - span) / 2.0;
+        if (lacks > tol && (worst < 0 || lacks > most)) {
+            worst = k;
+            most = lacks;
+        }
+    }
+    if (worst < 0) return 0;
+    const Row_Member &w = m[worst];
+    Refuse(code, w.name, w.rule, (w.height - span) / 2.0, w.required);
     Spacing_Refusal &r = Fastener_Pattern.refusal;
     r.rows = n_r;
-    r.height = height;
+    r.height = w.height;
     r.pitch = pitch;
+    snprintf(r.where, sizeof r.where, "%s", w.where);
+    for (int k = 0; k < count; k++)
+        if (k != worst && strcmp(m[k].name, w.name) == 0 && m[k].height == w.height
+            && m[k].required == w.required) {
+            const size_t used = strlen(r.where);
+            snprintf(r.where + used, sizeof r.where - used, " und %s", m[k].where);
+        }
     return code;
 }
 
@@ -1040,9 +1100,11 @@ static int Check_User_Spacings(double rho_min, double alpha_1, double alpha_2, i
     if (n_r >= 2 && m.a2 > si->a2 + LENGTH_TOL) {
         const int slot = VBM_TYPE_SLOT(si->vbm_type);
         const double pitch = si->layout[slot] == LAYOUT_STAGGERED ? m.a2 / 2.0 : m.a2;
-        const double H = Fastener_Pattern.layout_height;
-        if (!a4u && (H - (n_r - 1) * pitch) / 2.0 < m.a4 - LENGTH_TOL)
-            return Refuse_Beside_Rows(DERR_MEMBER_NOT_HIGH_ENOUGH, a4_rule, m.a4, n_r, H, pitch);
+        if (!a4u) {
+            const int low =
+                Check_Row_Members(DERR_MEMBER_NOT_HIGH_ENOUGH, &m, a4_rule, n_r, pitch, LENGTH_TOL);
+            if (low != 0) return low;
+        }
         return Refuse(DERR_SPACING_A2, "a2", "a2", si->a2, m.a2);
     }
     if (a3u && m.a3 > si->a3 + LENGTH_TOL)
@@ -1088,10 +1150,11 @@ static int Fit_Rows(const Pass_Spacings *p, int n_r)
     /* the pitch of the rows: a staggered layout stores the spacing within a column, 2 pitches */
     const double pitch = si->layout[slot] == LAYOUT_STAGGERED ? si->a2 / 2.0 : si->a2;
     const double a2_used = n_r >= 2 ? pitch : 0.0;
-    if ((n_r - 1) * a2_used + 2.0 * p->a4 > H + LENGTH_TOL) {
-        const char *rule = si->a4_user ? "a4" : A4_Name(p);
-        return Refuse_Beside_Rows(DERR_MEMBER_NOT_HIGH_ENOUGH, rule, p->a4, n_r, H, a2_used);
-    }
+    /* every member keeps its edge distance within its own height */
+    const char *rule = si->a4_user ? "a4" : A4_Name(p);
+    const int low =
+        Check_Row_Members(DERR_MEMBER_NOT_HIGH_ENOUGH, p, rule, n_r, a2_used, LENGTH_TOL / 2.0);
+    if (low != 0) return low;
     if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES) {
         si->e2 = (si->h_p - (n_r - 1) * a2_used) / 2.0;
         if (si->e2 < -LENGTH_TOL) return DERR_MEMBER_NOT_HIGH_ENOUGH;

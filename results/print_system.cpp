@@ -322,17 +322,42 @@ static void Write_Plate_Edge_Line(FILE *file, const double raw[6], const double 
     Oli_Write_Text(
         file, "%s vom Blechrand gemessen, der %.2lf cm innerhalb des Holzrandes liegt: %s, %s",
         ec ? "a\xCE\\4\xCEr" : "a\xCE\\2,t\xCEr und a\xCE\\2,c\xCEr", inset, part[0], part[1]);
-    /* the present edge distance of the outermost fastener to both edges, so that the timber's
-    ** least value (before the inset) and the plate's compare alike */
+}
+
+/*
+** The present edge distance of the outermost fastener in each member the rows pass through,
+** h/2 - max |y| of its own height (every pattern is symmetric about the member's axis): the
+** middle member and the side timbers, the timber and the plates (so that the timber's least
+** value before the plates' inset and the plates' compare alike), the timber of a lap.
+*/
+static void Write_Present_Edge_Line(FILE *file)
+{
+    const Splice_Input_Record *si = &Splice_Input;
     const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
     if (fp->count <= 0) return;
     double y = 0.0;
     for (int i = 0; i < fp->count; i++) y = std::fmax(y, std::fabs(fp->recs[i].y));
-    Oli_Write_Text(file,
-                   "%s = h/2 - max |y| = %.2lf - %.2lf = %.2lf cm vom Holzrand, h\xCE\\p\xCEr/2 - "
-                   "max |y| = %.2lf - %.2lf = %.2lf cm vom Blechrand",
-                   ec ? "a\xCE\\4,vorh\xCEr" : "a\xCE\\2,vorh\xCEr (Rand)", si->h / 2.0, y,
-                   si->h / 2.0 - y, si->h_p / 2.0, y, si->h_p / 2.0 - y);
+    const char *a4 = Nad_Params != nullptr ? "a\xCE\\4,vorh\xCEr" : "a\xCE\\2,vorh\xCEr (Rand)";
+    switch (si->connection_kind) {
+    case CONN_SIDE_TIMBERS:
+        Oli_Write_Text(file,
+                       "%s = h/2 - max |y| = %.2lf - %.2lf = %.2lf cm im Mittelholz, "
+                       "h\xCE\\s\xCEr/2 - max |y| = %.2lf - %.2lf = %.2lf cm in den "
+                       "Seitenh\x94lzern",
+                       a4, si->h / 2.0, y, si->h / 2.0 - y, si->h_s / 2.0, y, si->h_s / 2.0 - y);
+        break;
+    case CONN_INNER_PLATES:
+    case CONN_OUTER_PLATES:
+        Oli_Write_Text(file,
+                       "%s = h/2 - max |y| = %.2lf - %.2lf = %.2lf cm vom Holzrand, "
+                       "h\xCE\\p\xCEr/2 - max |y| = %.2lf - %.2lf = %.2lf cm vom Blechrand",
+                       a4, si->h / 2.0, y, si->h / 2.0 - y, si->h_p / 2.0, y, si->h_p / 2.0 - y);
+        break;
+    default:
+        Oli_Write_Text(file, "%s = h/2 - max |y| = %.2lf - %.2lf = %.2lf cm", a4, si->h / 2.0, y,
+                       si->h / 2.0 - y);
+        break;
+    }
 }
 
 int Oli_Systemdarstellung(FILE *file)
@@ -402,6 +427,7 @@ int Oli_Systemdarstellung(FILE *file)
     const bool plates =
         si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;
     if (plates && si->h - si->h_p > 0.0) Write_Plate_Edge_Line(file, raw, v);
+    Write_Present_Edge_Line(file);
 
     /* 8. present spacings */
     const int slot = type >= VBM_TYPE_FIRST && type <= VBM_TYPE_LAST ? VBM_TYPE_SLOT(type) : 0;

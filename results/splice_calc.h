@@ -46,6 +46,7 @@ typedef struct Spacing_Refusal {
     char rule[8];    /* the least value's own name ("a4,t", "a3,c"), or the same as name */
     double value;    /* cm (mm: see mm), what the splice has */
     double required; /* cm (mm), the least value */
+    char where[48];  /* the member of an edge distance beside the rows ("im Mittelholz"), or "" */
     int32_t rows;    /* an edge distance left beside the rows: their count n_r, else 0 */
     double height;   /* cm, the height the rows and both edge distances share */
     double pitch;    /* cm, the rows' least pitch */

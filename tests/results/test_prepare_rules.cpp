@@ -277,18 +277,24 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         /* the member and fastener of the refusals of a thickness or length */
         int kind = CONN_SIDE_TIMBERS, type = 0;
         double b = 12.0, t_s = 6.0, d = 4.2, l = 110.0, n_c = 4, L = 0.0; /* L 0: the program's */
+        double h_s = 0.0; /* the side timbers' height, 0: h */
+        double a2 = 0.0;  /* the rows' pitch the layout keeps, 0: not asked */
     } cases[] = {
         {4.1, 0.0, 1, 0.0, 0.0, 0.0, 96,
-         a4tc + "a4 = 4.10 / 2 = 2.05 cm < erforderlich a4,c = 2.10 cm"},
+         a4tc
+             + "a4 im Mittelholz und in den Seitenh\x94lzern = 4.10 / 2 = 2.05 cm < erforderlich a4,c = 2.10 cm"},
         {4.3, 0.0, 1, 0.0, 0.0, 0.0, 0, ""},
         {4.3, 5.0, 1, 0.0, 0.0, 0.0, 96,
-         a4tc + "a4 = 4.30 / 2 = 2.15 cm < erforderlich a4,t = 2.94 cm"},
+         a4tc
+             + "a4 im Mittelholz und in den Seitenh\x94lzern = 4.30 / 2 = 2.15 cm < erforderlich a4,t = 2.94 cm"},
         {5.8, 5.0, 1, 0.0, 0.0, 0.0, 96,
-         a4tc + "a4 = 5.80 / 2 = 2.90 cm < erforderlich a4,t = 2.94 cm"},
+         a4tc
+             + "a4 im Mittelholz und in den Seitenh\x94lzern = 5.80 / 2 = 2.90 cm < erforderlich a4,t = 2.94 cm"},
         {5.9, 5.0, 1, 0.0, 0.0, 0.0, 0, ""},
         {9.0, 0.0, 3, 0.0, 0.0, 0.0, 0, ""},
         {9.0, 5.0, 3, 0.0, 0.0, 0.0, 96,
-         a4tc + "a4 = (9.00 - 2 x 2.10) / 2 = 2.40 cm < erforderlich a4,t = 2.94 cm"},
+         a4tc
+             + "a4 im Mittelholz und in den Seitenh\x94lzern = (9.00 - 2 x 2.10) / 2 = 2.40 cm < erforderlich a4,t = 2.94 cm"},
         {10.5, 5.0, 3, 0.0, 0.0, 0.0, 0, ""},
         {9.0, 5.0, 3, 3.0, 0.0, 0.0, 25,
          "Mindestabstand a2 senkrecht zur Faserrichtung unterschritten: a2 = 1.50 cm < "
@@ -302,7 +308,9 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         {9.0, 0.0, 3, 0.0, 0.0, 3.0, 24,
          "Mindestabstand a1 unterschritten: a1 = 3.00 cm < erforderlich 4.20 cm"},
         {4.3, 5.0, 1, 0.0, 0.0, 0.0, 96,
-         a2tc + "a4 = 4.30 / 2 = 2.15 cm < erforderlich a2,t = 2.94 cm", true},
+         a2tc
+             + "a4 im Mittelholz und in den Seitenh\x94lzern = 4.30 / 2 = 2.15 cm < erforderlich a2,t = 2.94 cm",
+         true},
         {9.0, 5.0, 3, 2.5, 0.0, 0.0, 120,
          "Oberer/Unterer Mindestrandabstand (a2c, a2t) unterschritten: a4 = 2.50 cm < "
          "erforderlich a2,t = 2.94 cm",
@@ -375,6 +383,15 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          "Verbindungsmittel ist zu kurz oder Blatthälfte zu dick: l = 60 mm < erforderlich "
          "b / 2 + 4 d = 70 + 4 x 4.2 = 86.8 mm"_cp850,
          false, CONN_LAP, 0, 14.0, 6.0, 4.2, 60.0, 50, 120.0},
+        /* Side timbers 20 cm high beside a middle member of 10 cm: the five rows must lie
+        ** within both, a2 >= 5 d = 2.1 cm and a4,c >= 5 d = 2.1 cm (EN 1995-1-1, Table 8.2) ask
+        ** h >= 4 x 2.1 + 2 x 2.1 = 12.6 cm of the middle member, which is named; in 17 cm the
+        ** rows stand (17 - 2 x 2.1) / 4 = 3.2 cm apart */
+        {10.0, 0.0, 5, 0.0, 0.0, 0.0, 96,
+         a4tc + "a4 im Mittelholz = (10.00 - 4 x 2.10) / 2 = 0.80 cm < erforderlich a4,c = 2.10 cm",
+         false, CONN_SIDE_TIMBERS, 0, 12.0, 6.0, 4.2, 110.0, 4, 0.0, 20.0},
+        {17.0, 0.0, 5, 0.0, 0.0, 0.0, 0, "", false, CONN_SIDE_TIMBERS, 0, 12.0, 6.0, 4.2, 110.0, 4,
+         0.0, 20.0, 3.2},
     };
     for (const auto &k : cases) {
         Fresh_Splice(!k.din);
@@ -388,6 +405,7 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         Splice_Input.t_s_user = 1;
         Splice_Input.b = k.b;
         Splice_Input.h = Splice_Input.h_s = Splice_Input.h_p = k.h;
+        if (k.h_s > 0.0) Splice_Input.h_s = k.h_s;
         Splice_Input.plate_count = 1.0;
         Splice_Input.t_p = 1.0;
         Splice_Input.L_user = k.L > 0.0;
@@ -402,6 +420,7 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         const int code = Prepare_Splice_Calc();
         EXPECT_EQ(code, k.code) << k.h << " " << k.V << " " << k.rows;
         if (code != 0) { EXPECT_EQ(std::string(Get_Refusal_Text(code)), k.text); }
+        if (code == 0 && k.a2 > 0.0) { EXPECT_NEAR(Splice_Input.a2, k.a2, 1e-9) << k.h; }
     }
 }
 

@@ -133,19 +133,45 @@ TEST(PrintSystemSpacings, LeastSpacingsAsTheValidationTookThem)
                "= 1.60 cm\n"),
         std::string::npos)
         << s;
-    /* the present edge distance of the outermost fastener at y = -8.5 cm to both edges:
-    ** 24 / 2 - 8.5 = 3.50 cm to the timber's, 20 / 2 - 8.5 = 1.50 cm to the plate's */
+    /* the present edge distance of the outermost fastener at y = -8.5 cm in each member, its
+    ** own height / 2 - 8.5: beside plates 24 / 2 - 8.5 = 3.50 cm to the timber's edge and
+    ** 20 / 2 - 8.5 = 1.50 cm to the plate's (26 / 2 - 8.5 = 4.50 cm for plates higher than the
+    ** timber); a middle member of 20 cm between side timbers of 24 cm keeps 10 - 8.5 = 1.50 cm,
+    ** the side timbers 3.50 cm; a lap keeps 3.50 cm */
     {
+        const Splice_Input_Record kept = Splice_Input;
         const Fastener_Pattern_Rec saved = Fastener_Pattern;
         for (int i = 0; i < Fastener_Pattern.count; i++) Fastener_Pattern.recs[i].y = 0.0;
         Fastener_Pattern.recs[0].y = -8.5;
-        const std::string e = System_Text();
+        const std::string a4 = "\n a\xCE\\4,vorh\xCEr = h/2 - max |y| = ";
+        struct {
+            int kind;
+            double h, h_other; /* the side timbers' or the plates' height */
+            std::string line;
+        } const rows[] = {
+            {CONN_INNER_PLATES, 24.0, 20.0,
+             a4
+                 + "12.00 - 8.50 = 3.50 cm vom Holzrand, h\xCE\\p\xCEr/2 - max |y| = 10.00 - 8.50 "
+                   "= 1.50 cm vom Blechrand\n"},
+            {CONN_OUTER_PLATES, 24.0, 26.0,
+             a4
+                 + "12.00 - 8.50 = 3.50 cm vom Holzrand, h\xCE\\p\xCEr/2 - max |y| = 13.00 - 8.50 "
+                   "= 4.50 cm vom Blechrand\n"},
+            {CONN_SIDE_TIMBERS, 20.0, 24.0,
+             a4
+                 + "10.00 - 8.50 = 1.50 cm im Mittelholz, h\xCE\\s\xCEr/2 - max |y| = 12.00 - "
+                   "8.50 = 3.50 cm in den Seitenh\x94lzern\n"},
+            {CONN_LAP, 24.0, 0.0, a4 + "12.00 - 8.50 = 3.50 cm\n"},
+        };
+        for (const auto &row : rows) {
+            Splice_Input.connection_kind = row.kind;
+            Splice_Input.h = row.h;
+            Splice_Input.h_p = Splice_Input.h_s = row.h_other;
+            const std::string e = System_Text();
+            EXPECT_NE(e.find(row.line), std::string::npos) << row.kind << e;
+        }
         Fastener_Pattern = saved;
-        EXPECT_NE(e.find("\n a\xCE\\4,vorh\xCEr = h/2 - max |y| = 12.00 - 8.50 = 3.50 cm vom "
-                         "Holzrand, h\xCE\\p\xCEr/2 - max |y| = 10.00 - 8.50 = 1.50 cm vom "
-                         "Blechrand\n"),
-                  std::string::npos)
-            << e;
+        Splice_Input = kept;
     }
     /* a3,c grows with |sin a|: at 0 degrees (180 at the unloaded end) the program's 3.5 d =
     ** 42 mm, at least 40 mm (the table's 3 d = 36 mm), at 90 degrees (270 at the unloaded

@@ -1,11 +1,14 @@
 /*
 ** The statics of the joint over every splice the project keeps: the examples, the golden splices
-** of the print tests and the splices of tests/splice/data. The fastener forces of the designed
-** half balance N_d, V_d and the designed moment at the joint, and a splice whose pattern is
-** symmetric gives the same utilisations whatever the signs of M_d and V_d.
+** of the print tests and the splices of tests/splice/data, with a few of them varied (alternately
+** driven nails, tension with V_d, a lap in bending, a staggered pattern), each with a combination
+** whose signs matter. The fastener forces of the designed half balance N_d, V_d and the designed
+** moment at the joint, and a splice whose pattern is symmetric gives the same utilisations
+** whatever the signs of M_d and V_d.
 */
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <ostream>
@@ -18,47 +21,108 @@
 
 namespace {
 
-/* A splice by name: an example, a splice of tests/splice/data, or a golden splice. */
+/* A splice by name: an example, a splice of tests/splice/data, or a golden splice, and what
+** the row changes of it. */
 struct Kept_Splice {
-    const char *name;
+    const char *name;   /* the row's */
+    const char *splice; /* the example's, the data splice's or the golden splice's */
     const char *folder; /* below the source folder, null for a golden splice */
+    void (*vary)(void); /* null: as kept */
 };
+
+/* The nail example's middle member 7 cm thick: nails of 110 mm through side timbers of 60 mm
+** pass t_s + b / 2 = 95 mm and are driven alternately; each combination with V_d = 5 kN. */
+void Alternate_Nails_With_Shear(void)
+{
+    Splice_Input.b = 7.0;
+    for (Lkom_Group &g : Splice_Input.lkom.groups)
+        for (Lkom_Entry &c : g.entries)
+            if (c.used) c.V_d = 5.0;
+}
+
+/* Inner plates with dowels in tension, N_d = 100 kN with V_d = 40 kN */
+void Tension_With_Shear(void) { Get_Lkom_Entry(0, 0)->V_d = 40.0; }
+
+/* The lap as a bending splice: M_d = 4 kNm, N_d = 20 kN, V_d = 6 kN */
+void Lap_In_Bending(void)
+{
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Set_Lkom(0, 0, 4.0, 20.0, 6.0);
+}
+
+/* The bending splice's 4 x 3 dowels staggered, with its M_d and V_d */
+void Staggered_Bending(void)
+{
+    Splice_Input.layout[VBM_TYPE_SLOT(Splice_Input.vbm_type)] = LAYOUT_STAGGERED;
+}
 
 const Kept_Splice Kept_Splices[] = {
-    {"zugstoss_nagel", "examples"},        /* tension, side timbers, nails */
-    {"biegestoss_stabduebel", "examples"}, /* bending, inner plates, dowels */
-    {"druckstoss_bolzen", "examples"},     /* compression, outer plates, bolts */
-    {"dichtes_raster", "tests/splice/data"},
-    {"gold_nails", nullptr},
-    {"gold_dowels", nullptr},
-    {"gold_bolts", nullptr},
-    {"gold_bending", nullptr},
-    {"gold_compression", nullptr},
-    {"gold_lap", nullptr},
-    {"gold_generated", nullptr},
+    {"zugstoss_nagel", "zugstoss_nagel", "examples", nullptr}, /* tension, side timbers, nails */
+    {"biegestoss_stabduebel", "biegestoss_stabduebel", "examples", nullptr}, /* inner plates */
+    {"druckstoss_bolzen", "druckstoss_bolzen", "examples", nullptr}, /* outer plates, bolts */
+    {"dichtes_raster", "dichtes_raster", "tests/splice/data", nullptr},
+    {"gold_nails", "gold_nails", nullptr, nullptr},
+    {"gold_dowels", "gold_dowels", nullptr, nullptr},
+    {"gold_bolts", "gold_bolts", nullptr, nullptr},
+    {"gold_bending", "gold_bending", nullptr, nullptr},
+    {"gold_compression", "gold_compression", nullptr, nullptr},
+    {"gold_lap", "gold_lap", nullptr, nullptr},
+    {"gold_generated", "gold_generated", nullptr, nullptr},
+    {"wechselseitig_mit_querkraft", "zugstoss_nagel", "examples", Alternate_Nails_With_Shear},
+    {"zugstoss_mit_querkraft", "gold_dowels", nullptr, Tension_With_Shear},
+    {"blatt_biegestoss", "gold_lap", nullptr, Lap_In_Bending},
+    {"versetzt_biegestoss", "gold_bending", nullptr, Staggered_Bending},
 };
 
+/* Where no valid combination carries what turning a sign could change (V_d, and M_d where the
+** splice designs it), a copy of the first valid one with V_d = |N_d| / 2 beside it in its group,
+** so that the signs matter in every splice of the set. */
+void Add_Turnable_Combination(void)
+{
+    const bool bending = Splice_Input.splice_kind == SPLICE_BENDING;
+    int first_g = -1, first_e = -1;
+    for (int g = 0; g < LKOM_GROUPS; g++)
+        for (int e = 0; e < LKOM_ENTRIES; e++) {
+            if (!Is_Lkom_Valid(g, e)) continue;
+            const Lkom_Entry *c = Get_Lkom_Entry(g, e);
+            if (std::fabs(c->V_d) > 0.0 || (bending && std::fabs(c->M_d) > 0.0)) return;
+            if (first_g < 0) {
+                first_g = g;
+                first_e = e;
+            }
+        }
+    if (first_g < 0) return;
+    int free_e = 0;
+    while (free_e < LKOM_ENTRIES && Get_Lkom_Entry(first_g, free_e)->used) free_e++;
+    ASSERT_LT(free_e, LKOM_ENTRIES);
+    Lkom_Entry *copy = Get_Lkom_Entry(first_g, free_e);
+    *copy = *Get_Lkom_Entry(first_g, first_e);
+    copy->V_d = std::fabs(copy->N_d) / 2.0;
+}
+
 /* Set the splice up as the program (its combinations made from the characteristic actions
-** where it says so) or the print test does, and prepare it. */
+** where it says so) or the print test does, vary it as the row says, and prepare it. */
 void Load_Kept_Splice(const Kept_Splice &k)
 {
     if (k.folder != nullptr) {
         Use_Example_Host();
         ZW_Test_Reset();
         Clear_NAD_State();
-        const std::string dir = std::string(SPLICE_SOURCE_DIR) + "/" + k.folder + "/" + k.name;
-        ASSERT_EQ(Open_Input_As_Program(dir + "/" + k.name + "_01.inp"), 1) << k.name;
+        const std::string dir = std::string(SPLICE_SOURCE_DIR) + "/" + k.folder + "/" + k.splice;
+        ASSERT_EQ(Open_Input_As_Program(dir + "/" + k.splice + "_01.inp"), 1) << k.name;
         Regenerate_Lkoms_If_Generated(); /* as the utilisation page does */
     } else {
         bool found = false;
         for (const Golden_Splice &g : Golden_Splices)
-            if (strcmp(g.id, k.name) == 0) {
+            if (strcmp(g.id, k.splice) == 0) {
                 g.build();
                 found = true;
             }
         ASSERT_TRUE(found) << k.name;
         Refresh_Char_Actions();
     }
+    if (k.vary != nullptr) k.vary();
+    Add_Turnable_Combination();
     ASSERT_EQ(Prepare_Splice_Calc(), 0) << k.name;
 }
 
@@ -68,13 +132,44 @@ std::string Name_Of(const ::testing::TestParamInfo<Kept_Splice> &info) { return 
 
 void PrintTo(const Kept_Splice &k, std::ostream *os) { *os << k.name; }
 
+/* The moment about the joint (kNcm) that the designed half carries: the bending splice's M_d
+** in the sense that makes the moment about the fasteners' centroid, x_c from the joint, the
+** larger of both halves' (|M_d| + x_c |V_d|): against V_d's sense, as for a positive V_d where
+** there is none; zero where the splice does not design M_d (V_d acts at the joint). */
+double Joint_Moment(const Lkom_Entry *c)
+{
+    if (Splice_Input.splice_kind != SPLICE_BENDING) return 0.0;
+    return (c->V_d < 0.0 ? 1.0 : -1.0) * std::fabs(c->M_d) * 100.0;
+}
+
+/* The columns' forces across the grain (kN, all shear planes), numbered from the joint (a lap:
+** by x), from the fasteners' forces fy of one plane. */
+std::vector<double> Column_Forces(const std::vector<double> &fy, double planes)
+{
+    std::vector<double> x;
+    for (int i = 0; i < Fastener_Pattern.count; i++) x.push_back(Fastener_Pattern.recs[i].x);
+    std::sort(x.begin(), x.end());
+    x.erase(std::unique(x.begin(), x.end(), [](double a, double b) { return b - a <= 1e-4; }),
+            x.end());
+    std::vector<double> F(x.size(), 0.0);
+    for (int i = 0; i < Fastener_Pattern.count; i++)
+        for (size_t k = 0; k < x.size(); k++)
+            if (std::fabs(Fastener_Pattern.recs[i].x - x[k]) <= 1e-4) {
+                F[k] += planes * fy[(size_t)i];
+                break;
+            }
+    return F;
+}
+
 } // namespace
 
 /*
 ** The forces of the designed half, per fastener and per column as printed, sum to N_d and V_d,
-** and their moment about the joint (x = 0, on the member's axis) is M_d where the splice designs
-** it (a bending splice) and zero where it does not, within 0.1 %. The forces are those of one
-** shear plane: every plane of a fastener carries the same.
+** and their moment about the joint (x = 0, on the member's axis) is the designed one, sign and
+** all (Joint_Moment), within 0.1 %. The forces are those of one shear plane: every plane of a
+** fastener carries the same. Each section between two columns splits the columns into the
+** joint's side, which the middle member takes (free at the joint), and the other side, which the
+** plates or side timbers take (free beyond the last column); a lap takes the larger side in both.
 */
 TEST_P(JointStatics, TheDesignedHalfBalancesTheJoint)
 {
@@ -102,20 +197,34 @@ TEST_P(JointStatics, TheDesignedHalfBalancesTheJoint)
                 M += s * (r->x * fy[(size_t)i] - r->y * fx[(size_t)i]);
             }
             const double force = std::fabs(c->N_d) + std::fabs(c->V_d);
-            const double M_designed =
-                Splice_Input.splice_kind == SPLICE_BENDING ? std::fabs(c->M_d) * 100.0 : 0.0;
+            const double M_designed = Joint_Moment(c);
             const std::string where =
                 std::string(k.name) + " combination " + std::to_string(g) + "/" + std::to_string(e);
             EXPECT_NEAR(N, c->N_d, 1e-3 * force) << where;
             EXPECT_NEAR(V, c->V_d, 1e-3 * force) << where;
-            EXPECT_NEAR(std::fabs(M), M_designed, 1e-3 * (M_designed + force * reach)) << where;
+            EXPECT_NEAR(M, M_designed, 1e-3 * (std::fabs(M_designed) + force * reach)) << where;
             Joint_Shear js;
             ASSERT_EQ(Calc_Joint_Shear(g, e, &js), 1);
-            if (js.done && js.columns <= PATTERN_COLUMNS_MAX) {
-                double columns = 0.0;
-                for (int col = 0; col < js.columns; col++) columns += js.F[col];
-                EXPECT_NEAR(columns, c->V_d, 1e-3 * force) << where << " (columns)";
+            if (!js.done || js.columns > PATTERN_COLUMNS_MAX) {
+                checked++;
+                continue;
             }
+            const std::vector<double> F = Column_Forces(fy, s);
+            ASSERT_EQ((size_t)js.columns, F.size()) << where;
+            double columns = 0.0, timber = 0.0, plates = 0.0, before = 0.0;
+            for (int col = 0; col < js.columns; col++) {
+                EXPECT_NEAR(js.F[col], F[(size_t)col], 1e-3 * force) << where << " column " << col;
+                columns += js.F[col];
+            }
+            for (size_t col = 0; col + 1 < F.size(); col++) {
+                before += F[col];
+                const double joint_side = std::fabs(before), far_side = std::fabs(V - before);
+                timber = std::fmax(timber, js.lap ? std::fmax(joint_side, far_side) : joint_side);
+                plates = std::fmax(plates, js.lap ? std::fmax(joint_side, far_side) : far_side);
+            }
+            EXPECT_NEAR(columns, c->V_d, 1e-3 * force) << where << " (columns)";
+            EXPECT_NEAR(js.V_sections, timber, 1e-3 * force) << where << " (timber's side)";
+            EXPECT_NEAR(js.V_plate_sections, plates, 1e-3 * force) << where << " (plates' side)";
             checked++;
         }
     EXPECT_GT(checked, 0) << k.name;
