@@ -1,7 +1,8 @@
 /*
 ** The statics of the joint over every splice the project keeps: the examples, the golden splices
 ** of the print tests and the splices of tests/splice/data, with a few of them varied (alternately
-** driven nails, tension with V_d, a lap in bending, a staggered pattern), each with a combination
+** driven nails, tension with V_d, a lap in bending, a staggered pattern, three rows in pure
+** bending), each with a combination
 ** whose signs matter. The fastener forces of the designed half balance N_d, V_d and the designed
 ** moment at the joint, and a splice whose pattern is symmetric gives the same utilisations
 ** whatever the signs of M_d and V_d.
@@ -56,6 +57,10 @@ void Staggered_Bending(void)
     Splice_Input.layout[VBM_TYPE_SLOT(Splice_Input.vbm_type)] = LAYOUT_STAGGERED;
 }
 
+/* The bending example with three rows: in pure bending its middle row neither pulls nor
+** pushes, the least normal force makes it pull */
+void Three_Rows_In_Bending(void) { Splice_Input.n_row[VBM_TYPE_SLOT(Splice_Input.vbm_type)] = 3; }
+
 const Kept_Splice Kept_Splices[] = {
     {"zugstoss_nagel", "zugstoss_nagel", "examples", nullptr}, /* tension, side timbers, nails */
     {"biegestoss_stabduebel", "biegestoss_stabduebel", "examples", nullptr}, /* inner plates */
@@ -72,6 +77,7 @@ const Kept_Splice Kept_Splices[] = {
     {"zugstoss_mit_querkraft", "gold_dowels", nullptr, Tension_With_Shear},
     {"blatt_biegestoss", "gold_lap", nullptr, Lap_In_Bending},
     {"versetzt_biegestoss", "gold_bending", nullptr, Staggered_Bending},
+    {"biegestoss_drei_reihen", "biegestoss_stabduebel", "examples", Three_Rows_In_Bending},
 };
 
 /* Where no valid combination carries what turning a sign could change (V_d, and M_d where the
