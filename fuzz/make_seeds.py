@@ -165,6 +165,9 @@ def main():
     put('lkom_ascii', 'three', b'# kmod aussergewoehnlich M N V Kommentar\n0.9 0 12.5 -30 4.2 LF 1\n'
         b'0.9 0 10 20 3 LF 2\n1.1 1 0 0 0 Anprall\n\n')
     put('lkom_ascii', 'bad', b'0,9 0 1 2 3\nx y z\n0.6 0 1e308 -1e308 0 ' + b'K' * 100 + b'\n')
+    # a line over the limit of 4096 bytes, and one at it (with its CR)
+    put('lkom_ascii', 'long_line', b'0.9 0 0 45' + b' ' * 4083 + b'12345 Schnee\n0.9 0 0 45'
+        + b' ' * 4076 + b'12345 Rand\r\n')
     wide = '0.9 0 12.5 -30 4.2 Schnee \u00f6stlich\r\n1.1 1 0 0 0 Anprall\r\n'
     put('lkom_ascii', 'utf16le', ('\ufeff' + wide).encode('utf-16-le'))
     put('lkom_ascii', 'utf16be_no_mark', wide.encode('utf-16-be'))
