@@ -1298,23 +1298,6 @@ static void Judge_Annex_Section(FILE *f, int32_t line_no, int keyword_seen, Inp_
     }
 }
 
-/* Whether two files hold the same bytes (0 also when either cannot be read). */
-static bool Same_Bytes(const char *a, const char *b)
-{
-    FILE *fa = Rt_Fopen_Read(a);
-    FILE *fb = fa ? Rt_Fopen_Read(b) : nullptr;
-    bool same = fa && fb;
-    char ba[8192], bb[8192];
-    while (same) {
-        const size_t na = fread(ba, 1, sizeof ba, fa), nb = fread(bb, 1, sizeof bb, fb);
-        same = na == nb && memcmp(ba, bb, na) == 0 && !ferror(fa) && !ferror(fb);
-        if (na == 0) break;
-    }
-    if (fa) fclose(fa);
-    if (fb) fclose(fb);
-    return same;
-}
-
 /*
 ** A file of which nothing could be read (another file, another encoding), or one that holds bytes
 ** no line of it holds (the NUL bytes a crash leaves), is copied to "<path>.bak" before a save can
@@ -1330,7 +1313,7 @@ static std::vector<std::string> Keep_Unread_File(const char *path)
     for (int n = 1; n <= BAK_NUMBERS; n++) {
         bak = std::string(path) + ".bak" + (n > 1 ? std::to_string(n) : std::string());
         if (!Rt_File_Exists(bak.c_str())) break;
-        if (Same_Bytes(path, bak.c_str())) {
+        if (Rt_Same_Bytes(path, bak.c_str())) {
             snprintf(line, sizeof line, "Sie bleibt unverändert als %s erhalten."_cp850,
                      bak.c_str());
             return {line};
