@@ -83,6 +83,7 @@ def main():
     put('title_file', 'utf16', '\ufeffSto\u00df Achse 3\r\n'.encode('utf-16-le'))
     put('title_file', 'empty', b'')
     put('title_file', 'crlf', b'Stoss \x84\x94\x81 Achse 3\r\nzweite Zeile\r\n')
+    put('title_file', 'control_bytes', b'Sto\xe1\x00Achse\x1b 7 \xce\x7f\tEnde\r\n')
     # annex files and their sections
     for p in sorted(glob.glob(os.path.join(nad, '*.NAD'))):
         text = rd(p)

@@ -1370,6 +1370,16 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
     ** name cannot be known, and is never made up */
     const bool cut_section = judged && !r.complete && annex_at < 0 && !a.named;
     if (cut_section) a.lost = 1;
+    /* a whole file without the section (it ends after END): the design takes "Deutschland",
+    ** which the file did not name, and says so */
+    std::vector<std::string> unnamed;
+    if (judged && r.complete && !a.named) {
+        char line[SPLICE_PATH_MAX + 80];
+        snprintf(line, sizeof line, "Die Eingabedatei %s nennt kein Anwendungsdokument", path);
+        unnamed = {line, "(hinter END fehlt der Abschnitt ACTIV_NADNAME).",
+                   "Bemessen wird mit \"" NAD_NAME_GERMANY "\"; Speichern schreibt diesen Namen in "
+                   "die Datei."};
+    }
     if (!whole || a.bad_line) {
         std::vector<std::string> box(2);
         char line[SPLICE_PATH_MAX + 200];
@@ -1392,7 +1402,14 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
             box.push_back(
                 "bis ein Anwendungsdokument gewählt ist (Menü \"nationaler Anhang zum EC\")."_cp850);
         }
+        box.insert(box.end(), unnamed.begin(), unnamed.end());
         Show_File_Lines("Fehler", box);
+    } else if (!unnamed.empty()) {
+        Init_Message();
+        Set_Message_Symbol(1, 0, 0, 0);
+        Set_Message_Title("Hinweis");
+        for (const std::string &l : unnamed) Fill_Message(l.c_str());
+        Draw_Message();
     }
     if (activate_nad) {
         if (!judged) Read_Active_NAD_Name_From(f, annex_at);
