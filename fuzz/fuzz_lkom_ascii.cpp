@@ -4,7 +4,6 @@
 ** comment is imported or skipped, and none is imported that holds a NUL or another control byte
 ** or a number that is no plain decimal one ("0x2D", "1e3", "nan").
 */
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -13,10 +12,10 @@
 #include "fuzz/fuzz_support.h"
 #include "splice/splice_app.h"
 
-/* Lines the import reads (the first 4096 bytes of each, without a CR at its end or the
-** byte-order mark of the first): *content gets those that are neither blank nor a comment,
-** *clean those of them whose first five words hold nothing but digits, signs, points and commas
-** and which hold no control byte. */
+/* Lines the import reads (without a CR at its end or the byte-order mark of the first):
+** *content gets those that are neither blank nor a comment, or are longer than the limit (skipped
+** whole, never cut), *clean those of them within the limit whose first five words hold nothing
+** but digits, signs, points and commas and which hold no control byte. */
 static void Count_Lines(const uint8_t *data, size_t size, int *content, int *clean)
 {
     const std::string_view all(reinterpret_cast<const char *>(data), size);
@@ -24,10 +23,14 @@ static void Count_Lines(const uint8_t *data, size_t size, int *content, int *cle
     for (size_t at = 0, n = 0; at < all.size(); n++) {
         size_t nl = all.find('\n', at);
         if (nl == std::string_view::npos) nl = all.size();
-        std::string_view line = all.substr(at, std::min<size_t>(nl - at, 4096));
+        std::string_view line = all.substr(at, nl - at);
         at = nl + 1;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (n == 0 && line.substr(0, 3) == "\xEF\xBB\xBF") line.remove_prefix(3);
+        if (line.size() > LKOM_IMPORT_LINE_MAX) {
+            (*content)++;
+            continue;
+        }
         const size_t first = line.find_first_not_of(" \t");
         const bool bad = Text_Line_Bad_Byte(line) >= 0;
         if (!bad && (first == std::string_view::npos || line[first] == '#')) continue;

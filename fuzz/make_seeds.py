@@ -83,6 +83,7 @@ def main():
     put('title_file', 'utf16', '\ufeffSto\u00df Achse 3\r\n'.encode('utf-16-le'))
     put('title_file', 'empty', b'')
     put('title_file', 'crlf', b'Stoss \x84\x94\x81 Achse 3\r\nzweite Zeile\r\n')
+    put('title_file', 'control_bytes', b'Sto\xe1\x00Achse\x1b 7 \xce\x7f\tEnde\r\n')
     # annex files and their sections
     for p in sorted(glob.glob(os.path.join(nad, '*.NAD'))):
         text = rd(p)
@@ -165,6 +166,9 @@ def main():
     put('lkom_ascii', 'three', b'# kmod aussergewoehnlich M N V Kommentar\n0.9 0 12.5 -30 4.2 LF 1\n'
         b'0.9 0 10 20 3 LF 2\n1.1 1 0 0 0 Anprall\n\n')
     put('lkom_ascii', 'bad', b'0,9 0 1 2 3\nx y z\n0.6 0 1e308 -1e308 0 ' + b'K' * 100 + b'\n')
+    # a line over the limit of 4096 bytes, and one at it (with its CR)
+    put('lkom_ascii', 'long_line', b'0.9 0 0 45' + b' ' * 4083 + b'12345 Schnee\n0.9 0 0 45'
+        + b' ' * 4076 + b'12345 Rand\r\n')
     wide = '0.9 0 12.5 -30 4.2 Schnee \u00f6stlich\r\n1.1 1 0 0 0 Anprall\r\n'
     put('lkom_ascii', 'utf16le', ('\ufeff' + wide).encode('utf-16-le'))
     put('lkom_ascii', 'utf16be_no_mark', wide.encode('utf-16-be'))

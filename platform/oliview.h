@@ -31,6 +31,10 @@ int Oli_Print_File_To_Pdf_Report(const char *path, const char *pdf_path,
 ** (the runtime's Rt_Safe_Install puts it in place, Rt_Safe_Close drops it; null on 0), so that
 ** the caller decides the order in which the files of a print go in place. */
 int Oli_Print_File_To_Pdf_Held(const char *path, const char *pdf_path, struct Rt_Safe_File **held);
+/* The same without a box: on 0, *failure (may be null) takes the lines that say which file failed
+** and why (UTF-8), for the caller's own box, which says what became of an older PDF. */
+int Oli_Print_File_To_Pdf_Held_Quiet(const char *path, const char *pdf_path,
+                                     struct Rt_Safe_File **held, std::vector<std::string> *failure);
 
 /* Write page `page` (1-based) of the list as a PNG of `dpi` dots per inch. Answers 1, or 0 when
 ** the list cannot be read, the page does not exist or the file cannot be written. */

@@ -283,10 +283,21 @@ static void pdf_page(void *user, int index, Oli_Page &page)
     s->pages = index + 1;
 }
 
-/* The printer; with held the PDF is complete but not in place, and *held takes it. */
+/* The printer; with held the PDF is complete but not in place, and *held takes it. A failure is
+** said in a box, or, with failure, into its lines (UTF-8) without a box. */
 static int Print_To_Pdf(const char *path, const char *pdf_path, std::vector<std::string> *warnings,
-                        int *pages, Rt_Safe_File **held)
+                        int *pages, Rt_Safe_File **held, std::vector<std::string> *failure)
 {
+    if (failure) failure->clear();
+    /* the box says that an older PDF stays, which the caller that takes the lines decides */
+    auto fail = [failure](std::vector<std::string> lines) {
+        if (failure) {
+            *failure = lines;
+            return;
+        }
+        lines.push_back("Eine \xC3\xA4ltere PDF-Datei bleibt unver\xC3\xA4ndert.");
+        Oli_Message_Box("Fehler", lines);
+    };
     if (held) *held = nullptr;
     if (warnings) warnings->clear();
     if (pages) *pages = 0;
@@ -296,8 +307,11 @@ static int Print_To_Pdf(const char *path, const char *pdf_path, std::vector<std:
   ** length */
     Oli_Reader *reader = Oli_Reader_Open(path);
     if (reader == nullptr) {
-        Oli_Message_Box("Fehler",
-                        {"Die Druckliste " + std::string(path), "kann nicht gelesen werden!"});
+        if (failure)
+            *failure = {"Die Druckliste " + std::string(path), "kann nicht gelesen werden!"};
+        else
+            Oli_Message_Box("Fehler",
+                            {"Die Druckliste " + std::string(path), "kann nicht gelesen werden!"});
         return 0;
     }
     Pdf_Sink sink{Oli_Pdf_Open(pdf.c_str()), 0};
@@ -313,9 +327,7 @@ static int Print_To_Pdf(const char *path, const char *pdf_path, std::vector<std:
     }
     Oli_Reader_Close(reader);
     if (unread) {
-        Oli_Message_Box("Fehler", {"Die Druckliste " + std::string(path),
-                                   "kann nicht zu Ende gelesen werden!",
-                                   "Eine \xC3\xA4ltere PDF-Datei bleibt unver\xC3\xA4ndert."});
+        fail({"Die Druckliste " + std::string(path), "kann nicht zu Ende gelesen werden!"});
         return 0;
     }
     if (!ok) {
@@ -323,8 +335,7 @@ static int Print_To_Pdf(const char *path, const char *pdf_path, std::vector<std:
         const std::string why = zw::To_Utf8(Rt_Error_Text(err), -1);
         /* a PDF that could not even be begun names what stands in the way of its temporary file */
         if (open_err != 0) pdf = Rt_Safe_Open_Failed_Path(pdf.c_str(), err);
-        Oli_Message_Box("Fehler", {"Die Datei " + pdf, "kann nicht geschrieben werden!", why,
-                                   "Eine \xC3\xA4ltere PDF-Datei bleibt unver\xC3\xA4ndert."});
+        fail({"Die Datei " + pdf, "kann nicht geschrieben werden!", why});
         return 0;
     }
     zw::Log_Line("OLI-PRINT " + pdf);
@@ -337,17 +348,23 @@ static int Print_To_Pdf(const char *path, const char *pdf_path, std::vector<std:
 int Oli_Print_File_To_Pdf_Report(const char *path, const char *pdf_path,
                                  std::vector<std::string> *warnings, int *pages)
 {
-    return Print_To_Pdf(path, pdf_path, warnings, pages, nullptr);
+    return Print_To_Pdf(path, pdf_path, warnings, pages, nullptr, nullptr);
 }
 
 int Oli_Print_File_To_Pdf(const char *path, const char *pdf_path)
 {
-    return Print_To_Pdf(path, pdf_path, nullptr, nullptr, nullptr);
+    return Print_To_Pdf(path, pdf_path, nullptr, nullptr, nullptr, nullptr);
 }
 
 int Oli_Print_File_To_Pdf_Held(const char *path, const char *pdf_path, Rt_Safe_File **held)
 {
-    return Print_To_Pdf(path, pdf_path, nullptr, nullptr, held);
+    return Print_To_Pdf(path, pdf_path, nullptr, nullptr, held, nullptr);
+}
+
+int Oli_Print_File_To_Pdf_Held_Quiet(const char *path, const char *pdf_path, Rt_Safe_File **held,
+                                     std::vector<std::string> *failure)
+{
+    return Print_To_Pdf(path, pdf_path, nullptr, nullptr, held, failure);
 }
 
 /* The one page a PNG is drawn of, taken from the pages as they come; the others are counted. */

@@ -120,6 +120,12 @@ std::vector<Oli_Run> Oli_Split_Runs(const std::string &t, int base_face, bool pl
             case '_':
             case 's': face |= OLI_FACE_ITALIC; break;
             case '@': break;
+            case '\xCE': { /* the escape byte itself, doubled: a text's own "╬" */
+                Oli_Run &r = text_run();
+                Oli_Append_Utf8(&r.utf8, Oli_Print_Font_Codepoint(ch));
+                r.bytes.push_back((char)ch);
+                break;
+            }
             case 't': {
                 Oli_Run r{};
                 r.type = OLI_RUN_TAB;

@@ -64,6 +64,9 @@ int Rt_Delete_File(const char *path);
 /* Copy source to target byte for byte (through a temporary name, then rename); with
 ** fail_if_exists an existing target is kept and 0 answered. 1 on success, 0. */
 int Rt_Copy_File(const char *source, const char *target, int fail_if_exists);
+/* 1 when a and b are regular files that hold the same bytes (read with Rt_Fopen_Read); 0 when
+** they differ or either cannot be read. */
+int Rt_Same_Bytes(const char *a, const char *b);
 /*
 ** What stands under path besides a file of its own, which a file replaced whole replaces (never
 ** written through): RT_LINK_SYMBOLIC, a symbolic link (the whole path of what it points to into

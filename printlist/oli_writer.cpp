@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdarg>
 #include <cstring>
+#include <string>
 
 #include "foundation/format.h"
 #include "platform/zelkgrft_oli.h"
@@ -180,7 +181,13 @@ void Oli_Free_All_Positions(void)
 
 void Oli_Write_Contents(FILE *file, const char *title)
 {
-    Oli_File_Printf(file, "#CONTENTS\n %s\n \n", title ? title : "");
+    /* the title is plain text: its escape bytes are doubled, so that each prints as itself */
+    std::string plain;
+    for (const char *p = title ? title : ""; *p; p++) {
+        plain += *p;
+        if (*p == '\xCE') plain += '\xCE';
+    }
+    Oli_File_Printf(file, "#CONTENTS\n %s\n \n", plain.c_str());
 }
 
 int Oli_End_List(FILE *file)

@@ -62,7 +62,8 @@ void Oli_Restore_Position_Keep(FILE *file, int32_t slot);
 void Oli_Free_Position(int32_t slot);
 void Oli_Free_All_Positions(void);
 
-/* The contents record at the start of a print list: "#CONTENTS", " %s", " ". */
+/* The contents record at the start of a print list: "#CONTENTS", " %s", " ". The title is plain
+** text, every byte printed as it is: its escape bytes 0xCE are written doubled (0xCE 0xCE). */
 void Oli_Write_Contents(FILE *file, const char *title);
 
 /* ---- write errors ---- */

@@ -124,9 +124,12 @@ static int Keep_Aside(const char *path)
     return 0;
 }
 
-/* Drop what was kept aside of the print list and the plots. */
+/* Drop what was kept aside: the old PDF first, so that a PDF kept aside never outlives the
+** print list it was printed from (Recover_Killed_Install compares the two), then the plots and
+** the print list. */
 static void Drop_Asides(void)
 {
+    Rt_Drop_Aside(Get_Print_Pdf_Path());
     char plot[BAUTEILKENNUNG_MAX + 16];
     for (int k = 1; k <= PRINT_PLOTS_MAX; k++) {
         Plot_Name(k, plot, sizeof plot);
@@ -136,11 +139,12 @@ static void Drop_Asides(void)
 }
 
 /*
-** Put the old plots and then the old print list back from where they were kept aside, after a
-** print failed or was killed while neither print list stood: a plot without a file kept aside is
-** of the new print and goes (every old plot was kept aside before the old list left). Only when
-** every plot is back does the print list go back, so that it never stands beside plots of
-** another print. What was kept aside stays until the caller drops it. 1 when all stand again.
+** Put the old plots, the old PDF and then the old print list back from where they were kept
+** aside, after a print failed or was killed while neither print list stood: a plot without a
+** file kept aside is of the new print and goes (every old plot was kept aside before the old list
+** left). Only when every plot and the PDF are back does the print list go back, so that it never
+** stands beside files of another print. What was kept aside stays until the caller drops it. 1
+** when all stand again.
 */
 static int Put_Back_Old_Print(void)
 {
@@ -151,18 +155,42 @@ static int Put_Back_Old_Print(void)
         if (Rt_Has_Aside(plot)) ok &= Rt_Put_Back_Aside(plot);
         else if (!Is_Folder(plot)) ok &= Rt_Remove_Old_File(plot);
     }
-    return ok && Rt_Put_Back_Aside(Oli_Path);
+    return ok && Rt_Put_Back_Aside(Get_Print_Pdf_Path()) && Rt_Put_Back_Aside(Oli_Path);
+}
+
+/* The box of the start that finds the PDF of the print list missing, or not put back (err). */
+static void Show_Pdf_Missing(int err)
+{
+    Init_Message();
+    Set_Message_Symbol(2, 0, 0, 0);
+    Set_Message_Title("Hinweis");
+    Fill_Message_Wrapped(
+        ("Die PDF-Datei " + std::string(Rt_Whole_Path(Get_Print_Pdf_Path()))).c_str());
+    if (err != 0) {
+        Fill_Message("des letzten Drucks kann nicht zur\x81"
+                     "ckgestellt werden:");
+        Fill_Message(Rt_Path_Error_Text(err, Get_Print_Pdf_Path()));
+        Fill_Message("Sie steht unter ihrem Namen mit \".old\".");
+    } else {
+        Fill_Message("fehlt: der letzte Druck wurde abgebrochen, bevor sie geschrieben war.");
+        Fill_Message("Die Druckliste steht ohne PDF-Datei; \"Drucken\" schreibt sie.");
+    }
+    Draw_Message();
 }
 
 /*
 ** What a print killed while it put its files in place left kept aside: with the print list in
 ** its place the print stands whole (the old one, or the new one), and the files kept aside go;
-** without it, the old print list and plots come back in place of the new files. A print list
-** that was never there (the first print) leaves only the old plots to put back.
+** without it, the old print list, plots and PDF come back in place of the new files. A print list
+** that was never there (the first print) leaves only the old plots to put back. The old PDF kept
+** aside goes back beside a print list in place that holds the bytes it was printed from (the
+** kill came after the old PDF left, before the old print list did); beside a new print list the
+** kill left without its PDF, the box names the PDF that is missing.
 */
 static void Recover_Killed_Install(void)
 {
     char plot[BAUTEILKENNUNG_MAX + 16];
+    const char *pdf = Get_Print_Pdf_Path();
     if (!Rt_File_Exists(Oli_Path) && Rt_Has_Aside(Oli_Path)) {
         if (Put_Back_Old_Print()) Drop_Asides();
         return;
@@ -172,6 +200,15 @@ static void Recover_Killed_Install(void)
             Plot_Name(k, plot, sizeof plot);
             Rt_Put_Back_Aside(plot);
         }
+    if (Rt_File_Exists(Oli_Path) && Rt_Has_Aside(pdf) && !Rt_File_Exists(pdf)) {
+        const std::string old_list = std::string(Oli_Path) + ".old";
+        if (!Rt_Same_Bytes(Oli_Path, old_list.c_str())) {
+            Show_Pdf_Missing(0);
+        } else if (!Rt_Put_Back_Aside(pdf)) {
+            Show_Pdf_Missing(errno);
+            return; /* it stays aside */
+        }
+    }
     Drop_Asides();
 }
 
@@ -229,6 +266,15 @@ static void Close_Files(Rt_Safe_File **files, int n)
     for (int i = 0; i < n; i++) Rt_Safe_Close(files[i]);
 }
 
+/* 1 when the finished print list among the files holds the bytes of the print list in place. */
+static int Held_List_Unchanged(Rt_Safe_File **files, int n)
+{
+    for (int i = 0; i < n; i++)
+        if (strcmp(Rt_Safe_Path(files[i]), Oli_Path) == 0)
+            return Rt_Same_Bytes(Rt_Safe_Temp_Path(files[i]), Oli_Path);
+    return 0;
+}
+
 /* What stands after a print that failed (the box says it). */
 enum {
     PRINT_KEPT = 0,       /* the print list and the plots of the last print, as they were */
@@ -267,21 +313,23 @@ static void Show_Print_Failure(int stands, int pdf_removed)
 ** Put the finished files of a print in place (the plots, then the print list last). A print's
 ** files stand together, all of the new print or all of the old one:
 **   1. no file of the print may go in where a folder stands under its name (nothing changes);
-**   2. the old print list and the three plot files are kept aside (Rt_Keep_Aside);
-**   3. the old PDF of the print list leaves, also when no new one comes (the preview, the plans);
+**   2. the old print list, the three plot files and the old PDF are kept aside (Rt_Keep_Aside);
+**   3. the old PDF leaves, also when no new one comes (the preview, the plans), unless the new
+**      print list holds the bytes of the old one, from which the PDF was printed: it stays;
 **   4. the old print list leaves its place: from here on until step 6, no print list stands, so
 **      that plots of two prints never stand beside a print list;
 **   5. the new plots go in, and old plots this print does not draw leave;
 **   6. the new print list goes in, then the new PDF;
 **   7. what was kept aside goes.
-** A failure in 4 to 6 puts the old print list and plots back. A kill leaves the old or the new
-** print whole, or no print list with the files kept aside, which the next start or print puts
-** back (Recover_Killed_Install). 1, or 0 after the box.
+** A failure in 3 to 6 puts the old print list, plots and PDF back. A kill leaves the old or the
+** new print whole, or no print list with the files kept aside, which the next start or print
+** puts back (Recover_Killed_Install), the old PDF too. 1, or 0 after the box.
 */
 static int Install_Files(Rt_Safe_File **files, int n, Rt_Safe_File *pdf)
 {
     if (n == 0 && pdf == nullptr) return 1;
     const char *old_pdf = pdf != nullptr ? Rt_Safe_Path(pdf) : Get_Print_Pdf_Path();
+    const int keep_pdf = pdf == nullptr && Held_List_Unchanged(files, n);
     for (int i = 0; i < n && Failed_Path.empty(); i++)
         if (Is_Folder(Rt_Safe_Path(files[i]))) Print_Note_Failure(Rt_Safe_Path(files[i]), EISDIR);
     char plot[BAUTEILKENNUNG_MAX + 16];
@@ -291,13 +339,16 @@ static int Install_Files(Rt_Safe_File **files, int n, Rt_Safe_File *pdf)
         if (!Is_Folder(plot) && !Keep_Aside(plot)) kept = 0;
     }
     if (kept && !Keep_Aside(Oli_Path)) kept = 0;
+    /* a folder under the PDF's name is not kept aside: its removal fails below and says so */
+    if (kept && !keep_pdf && !Is_Folder(old_pdf) && !Keep_Aside(old_pdf)) kept = 0;
     /* the box tells whether the old PDF is gone, also when its removal failed half-way */
     const int had_pdf = Rt_File_Exists(old_pdf);
-    if (kept && (pdf != nullptr ? !Rt_Safe_Remove_Old(pdf) : !Rt_Remove_Old_File(old_pdf))) {
+    if (kept && !keep_pdf
+        && (pdf != nullptr ? !Rt_Safe_Remove_Old(pdf) : !Rt_Remove_Old_File(old_pdf))) {
         Print_Note_Failure(old_pdf, pdf != nullptr ? Rt_Safe_Error(pdf) : errno);
         Failed_Removal = 1;
     }
-    const int pdf_removed = had_pdf && !Rt_File_Exists(old_pdf);
+    int pdf_removed = had_pdf && !Rt_File_Exists(old_pdf);
     int stands = PRINT_KEPT;
     if (Failed_Path.empty() && !Rt_Remove_Old_File(Oli_Path)) {
         Print_Note_Failure(Oli_Path, errno);
@@ -320,7 +371,10 @@ static int Install_Files(Rt_Safe_File **files, int n, Rt_Safe_File *pdf)
     for (int i = 0; i < n && Failed_Path.empty(); i++)
         if (strcmp(Rt_Safe_Path(files[i]), Oli_Path) == 0 && !Rt_Safe_Install(files[i]))
             Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
-    if (kept && !Failed_Path.empty() && !Put_Back_Old_Print()) stands = PRINT_ASIDE;
+    if (kept && !Failed_Path.empty()) {
+        if (!Put_Back_Old_Print()) stands = PRINT_ASIDE;
+        else pdf_removed = 0; /* back in its place */
+    }
     if (Failed_Path.empty() && pdf != nullptr && !Rt_Safe_Install(pdf)) {
         Print_Note_Failure(Rt_Safe_Path(pdf), Rt_Safe_Error(pdf));
         stands = PRINT_NEW_NO_PDF;
@@ -362,6 +416,16 @@ void Print_Hold_Files(int hold) { Hold_Files = hold != 0; }
 const char *Print_Held_List_Path(void)
 {
     return Held_Count > 0 ? Rt_Safe_Temp_Path(Held[Held_Count - 1]) : "";
+}
+
+int Print_Held_Pdf_Need(long long *bytes)
+{
+    if (bytes) *bytes = 0;
+    if (Held_Count == 0 || !Rt_Is_Regular_File(Get_Print_Pdf_Path())) return PRINT_PDF_NONE;
+    if (Held_List_Unchanged(Held, Held_Count)) return PRINT_PDF_KEPT;
+    const long long size = Rt_File_Size(Print_Held_List_Path());
+    if (bytes) *bytes = size;
+    return size <= PRINT_PDF_FOLLOW_MAX ? PRINT_PDF_REPRINT : PRINT_PDF_TOO_LARGE;
 }
 
 int Print_Put_In_Place(int install) { return Print_Put_In_Place_With_Pdf(install, nullptr); }

@@ -33,8 +33,9 @@ const char *Get_Print_List_Title(void);
 const char *Get_Print_Pdf_Path(void);
 /* Remove what a killed print of this component left: the temporary files of the print list, its
 ** PDF and its three plot files (links go, never what they point to; nothing of another name); a
-** print killed while neither print list stood gets its old print list and plots back from where
-** they were kept aside ("<name>.old"), and what was kept aside goes. */
+** print killed while neither print list stood gets its old print list, plots and PDF back from
+** where they were kept aside ("<name>.old"), an old print list in place its old PDF, and what was
+** kept aside goes; a new print list left without its PDF is said in a box that names the PDF. */
 void Print_Remove_Stale_Files(void);
 
 /*
@@ -72,8 +73,22 @@ int Print_Put_In_Place(int install);
 /* The same with the PDF printed from the held print list (finished, not in place; null: none),
 ** which is put in place, or dropped, with them: the old PDF is removed before the first file goes
 ** in place and the new one goes in last, so that whenever the program ends the print list and
-** the PDF beside it come from one print, or there is no PDF. pdf is closed in any case. */
+** the PDF beside it come from one print, or there is no PDF. Without a new PDF, the old one stays
+** where the held print list holds the bytes of the one in place. pdf is closed in any case. */
 int Print_Put_In_Place_With_Pdf(int install, struct Rt_Safe_File *pdf);
+
+/*
+** The PDF beside the print list when a held print goes in place without a new PDF (the preview,
+** the plans), answered before it goes in: PRINT_PDF_NONE no PDF stands; PRINT_PDF_KEPT the held
+** print list holds the bytes of the one in place, from which the PDF was printed, and the PDF
+** stays; PRINT_PDF_REPRINT it differs, and the PDF is printed anew from it (as one set with it);
+** PRINT_PDF_TOO_LARGE it differs and is larger than PRINT_PDF_FOLLOW_MAX bytes, too large to be
+** printed on the way (docs/printlist-format.md): the PDF is removed, and the caller says so.
+** *bytes (may be null) gets the held print list's size for the last two, else 0.
+*/
+#define PRINT_PDF_FOLLOW_MAX (2LL << 20)
+enum { PRINT_PDF_NONE = 0, PRINT_PDF_KEPT = 1, PRINT_PDF_REPRINT = 2, PRINT_PDF_TOO_LARGE = 3 };
+int Print_Held_Pdf_Need(long long *bytes);
 
 /* A plot file of the drawing being written: the running print puts it in place together with
 ** the print list, or drops it when any file of the print failed; outside a print it is put in

@@ -1298,23 +1298,6 @@ static void Judge_Annex_Section(FILE *f, int32_t line_no, int keyword_seen, Inp_
     }
 }
 
-/* Whether two files hold the same bytes (0 also when either cannot be read). */
-static bool Same_Bytes(const char *a, const char *b)
-{
-    FILE *fa = Rt_Fopen_Read(a);
-    FILE *fb = fa ? Rt_Fopen_Read(b) : nullptr;
-    bool same = fa && fb;
-    char ba[8192], bb[8192];
-    while (same) {
-        const size_t na = fread(ba, 1, sizeof ba, fa), nb = fread(bb, 1, sizeof bb, fb);
-        same = na == nb && memcmp(ba, bb, na) == 0 && !ferror(fa) && !ferror(fb);
-        if (na == 0) break;
-    }
-    if (fa) fclose(fa);
-    if (fb) fclose(fb);
-    return same;
-}
-
 /*
 ** A file of which nothing could be read (another file, another encoding), or one that holds bytes
 ** no line of it holds (the NUL bytes a crash leaves), is copied to "<path>.bak" before a save can
@@ -1330,7 +1313,7 @@ static std::vector<std::string> Keep_Unread_File(const char *path)
     for (int n = 1; n <= BAK_NUMBERS; n++) {
         bak = std::string(path) + ".bak" + (n > 1 ? std::to_string(n) : std::string());
         if (!Rt_File_Exists(bak.c_str())) break;
-        if (Same_Bytes(path, bak.c_str())) {
+        if (Rt_Same_Bytes(path, bak.c_str())) {
             snprintf(line, sizeof line, "Sie bleibt unverändert als %s erhalten."_cp850,
                      bak.c_str());
             return {line};
@@ -1387,6 +1370,16 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
     ** name cannot be known, and is never made up */
     const bool cut_section = judged && !r.complete && annex_at < 0 && !a.named;
     if (cut_section) a.lost = 1;
+    /* a whole file without the section (it ends after END): the design takes "Deutschland",
+    ** which the file did not name, and says so */
+    std::vector<std::string> unnamed;
+    if (judged && r.complete && !a.named) {
+        char line[SPLICE_PATH_MAX + 80];
+        snprintf(line, sizeof line, "Die Eingabedatei %s nennt kein Anwendungsdokument", path);
+        unnamed = {line, "(hinter END fehlt der Abschnitt ACTIV_NADNAME).",
+                   "Bemessen wird mit \"" NAD_NAME_GERMANY "\"; Speichern schreibt diesen Namen in "
+                   "die Datei."};
+    }
     if (!whole || a.bad_line) {
         std::vector<std::string> box(2);
         char line[SPLICE_PATH_MAX + 200];
@@ -1409,7 +1402,14 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
             box.push_back(
                 "bis ein Anwendungsdokument gewählt ist (Menü \"nationaler Anhang zum EC\")."_cp850);
         }
+        box.insert(box.end(), unnamed.begin(), unnamed.end());
         Show_File_Lines("Fehler", box);
+    } else if (!unnamed.empty()) {
+        Init_Message();
+        Set_Message_Symbol(1, 0, 0, 0);
+        Set_Message_Title("Hinweis");
+        for (const std::string &l : unnamed) Fill_Message(l.c_str());
+        Draw_Message();
     }
     if (activate_nad) {
         if (!judged) Read_Active_NAD_Name_From(f, annex_at);

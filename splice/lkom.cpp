@@ -199,13 +199,25 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
     int line_no = 0, c = 0;
     while (c != EOF) {
         line.clear();
-        while ((c = fgetc(f)) != EOF && c != '\n')
-            if (line.size() < 4096) line.push_back((char)c);
+        /* the bytes kept of a line: the limit, its CR and the byte-order mark of the first */
+        size_t dropped = 0;
+        while ((c = fgetc(f)) != EOF && c != '\n') {
+            if (line.size() < LKOM_IMPORT_LINE_MAX + 4) line.push_back((char)c);
+            else dropped++;
+        }
         if (c == EOF && line.empty()) break;
         line_no++;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r' && dropped == 0) line.pop_back();
         if (line_no == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0)
             line.erase(0, 3); /* byte-order mark */
+        /* a line cut short would lose the digits of a number ("12345" read as 123) */
+        if (dropped > 0 || line.size() > LKOM_IMPORT_LINE_MAX) {
+            char why[ASCII_IMPORT_REASON_MAX];
+            snprintf(why, sizeof why, "Zeile zu lang (mehr als %d Bytes)",
+                     (int)LKOM_IMPORT_LINE_MAX);
+            Note_Bad(r, line_no, ASCII_BAD_LONG, why);
+            continue;
+        }
 
         const size_t first = line.find_first_not_of(" \t");
         const char *bad_byte = Text_Line_Bad_Byte_Reason(line);

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "dialogs/dialogs.h"
 #include "exchange/exchange.h"
@@ -168,6 +169,65 @@ static void Print_To_Pdf(void)
     Draw_Message();
 }
 
+/* The box of the preview or the plans (code) that removed the PDF of the last print: the new
+** print list of `bytes` was too large to print it on the way, or the printer failed (its lines,
+** UTF-8, in failure). */
+static void Show_Pdf_Removed(int code, long long bytes, const std::vector<std::string> &failure)
+{
+    Init_Message();
+    Set_Message_Symbol(2, 0, 0, 0);
+    Set_Message_Title(code == MENU_PREVIEW ? "Vorschau" : "Pl\x84ne");
+    Fill_Message_Wrapped(
+        (std::string("Die PDF-Datei ") + Rt_Whole_Path(Get_Print_Pdf_Path())).c_str());
+    Fill_Message("wurde entfernt: sie war aus der bisherigen Druckliste gedruckt.");
+    char line[200];
+    if (failure.empty()) {
+        snprintf(line, sizeof line, "Die neue Druckliste ist mit %.1f MB zu gro\xe1, um sie %s",
+                 (double)bytes / (1 << 20),
+                 code == MENU_PREVIEW ? "mit der Vorschau" : "mit den Pl\x84nen");
+        Fill_Message(line);
+        snprintf(line, sizeof line, "als PDF-Datei zu drucken (bis %d MB; das dauert Sekunden).",
+                 (int)(PRINT_PDF_FOLLOW_MAX >> 20));
+        Fill_Message(line);
+    } else {
+        Fill_Message("Die neue PDF-Datei kann nicht geschrieben werden:");
+        for (const std::string &l : failure)
+            Fill_Message_Wrapped(To_Cp850(l, CODE_PAGE_UTF8).c_str());
+    }
+    Fill_Message("\"Drucken\" schreibt die PDF-Datei der neuen Druckliste.");
+    Draw_Message();
+}
+
+/*
+** Write the print list of the preview or the plans (code) and put it in place. The PDF of the last
+** print stays where the print list did not change, is printed anew with it where it did (print
+** list and PDF are one set), and is removed with a box where the print list is too large to be
+** printed on the way or the printer fails (Print_Held_Pdf_Need). 1 when the print list is in place.
+*/
+static int Write_List_Keeping_Pdf(int code)
+{
+    Print_Hold_Files(1);
+    const int r = Compute_And_Print(1);
+    Print_Hold_Files(0);
+    if (r != 0) {
+        Print_Put_In_Place(0);
+        Show_Refused_Print(code, r);
+        return 0;
+    }
+    long long bytes = 0;
+    const int need = Print_Held_Pdf_Need(&bytes);
+    Rt_Safe_File *pdf = nullptr;
+    std::vector<std::string> failure;
+    if (need == PRINT_PDF_REPRINT)
+        Oli_Print_File_To_Pdf_Held_Quiet(Print_Held_List_Path(), Get_Print_Pdf_Path(), &pdf,
+                                         &failure);
+    const int printed = pdf != nullptr;
+    if (!Print_Put_In_Place_With_Pdf(1, pdf)) return 0;
+    if (need == PRINT_PDF_TOO_LARGE || (need == PRINT_PDF_REPRINT && !printed))
+        Show_Pdf_Removed(code, bytes, failure);
+    return 1;
+}
+
 /* Preview (3), print (4) or plans (5): the print list first; the viewer, the printer or the
 ** plan tool only when it was written for a valid splice. */
 static void Print_Action(int code)
@@ -176,11 +236,7 @@ static void Print_Action(int code)
         Print_To_Pdf();
         return;
     }
-    int r = Compute_And_Print(1);
-    if (r != 0) {
-        Show_Refused_Print(code, r);
-        return;
-    }
+    if (!Write_List_Keeping_Pdf(code)) return;
     if (code == MENU_PREVIEW) {
         Oli_View_File(Oli_File_Name);
     } else {

@@ -18,7 +18,8 @@
 
 #define SPLICE_INPUT_VERSION 202 /* format version the writer writes */
 #define SPLICE_PATH_MAX      512
-#define SPLICE_TITLE_MAX     256
+#define SPLICE_TITLE_MAX     512 /* bytes of the title: each control byte takes two */
+#define SPLICE_TITLE_READ    255 /* bytes read of the title file's first line */
 
 extern int32_t Splice_File_Number;               /* third argument of the command line */
 extern char Inp_File_Name[SPLICE_PATH_MAX];      /* "%s_%02d.inp" */
@@ -30,9 +31,11 @@ extern char Splice_Title_Line[SPLICE_TITLE_MAX]; /* first line of the title file
 ** a name would not fit. */
 int Form_Component_File_Names(const char *component, int file_number);
 
-/* Read the first line of the title file into Splice_Title_Line (line end removed); 1 when read,
-** 0 (empty title) when the file is missing. A file in UTF-16 or UTF-32 leaves the title empty
-** after a warning that names its encoding. */
+/* Read the first line of the title file into Splice_Title_Line (line end removed, its first
+** SPLICE_TITLE_READ bytes, code page 850); 1 when read, 0 (empty title) when the file is missing.
+** Every byte is kept: a NUL or another control byte but the tab stands in caret notation ("^@"),
+** and a hint names the file, the damage and the notation. A file in UTF-16 or UTF-32 leaves the
+** title empty after a warning that names its encoding. */
 int Read_Title_Line(const char *path);
 
 /* ---------------------------------------------------------------- start-up */
@@ -132,8 +135,11 @@ enum {
     ASCII_BAD_FIELD = 1,      /* a field is missing, no plain decimal number or out of its range */
     ASCII_BAD_KMOD_COUNT = 2, /* an eleventh kmod: all ten groups are taken */
     ASCII_BAD_GROUP_FULL = 3, /* its group holds 1000 combinations */
-    ASCII_BAD_BYTE = 4        /* a NUL byte or another byte that no text line holds */
+    ASCII_BAD_BYTE = 4,       /* a NUL byte or another byte that no text line holds */
+    ASCII_BAD_LONG = 5        /* longer than LKOM_IMPORT_LINE_MAX bytes */
 };
+
+#define LKOM_IMPORT_LINE_MAX 4096 /* bytes of an import line, without its line end */
 
 typedef struct Ascii_Import_Report {
     int32_t imported;                        /* combinations added */
@@ -154,9 +160,9 @@ typedef struct Ascii_Import_Report {
 ** (kNm, kN, kN; blank lines and lines starting with '#' are skipped). Each number is a plain
 ** decimal number, with a point or, between digits, a comma ("20,5"). A line goes into the
 ** group whose preset kmod equals its kmod within 0.001, else into a new group. Lines that cannot
-** be read (with the field and what it held), an eleventh kmod and lines beyond a full group are
-** skipped and counted. Nothing in
-** the table is changed but the added entries. A file in UTF-16 or UTF-32 is not read (its
+** be read (with the field and what it held), lines longer than LKOM_IMPORT_LINE_MAX bytes (never
+** cut: a number cut short is a smaller force), an eleventh kmod and lines beyond a full group are
+** skipped and counted. Nothing in the table is changed but the added entries. A file in UTF-16 or UTF-32 is not read (its
 ** encoding in the report). Only a regular file is read. Return the number imported, -1 when the
 ** file cannot be opened (the reason in the report).
 */

@@ -37,6 +37,29 @@ int Form_Component_File_Names(const char *component, int file_number)
     return ok;
 }
 
+/* The title's bytes with each control byte but the tab in caret notation ("^@" for the NUL, "^?"
+** for 0x7F), so that no byte cuts the title or prints as a blank; into *named the notations and
+** what they stand for ("^@ für das Nullbyte"), each once, for the hint. */
+static std::string Title_With_Carets(std::string_view line, std::string *named)
+{
+    std::string out;
+    for (const char ch : line) {
+        const unsigned char c = (unsigned char)ch;
+        if ((c >= 0x20 && c != 0x7F) || c == '\t') {
+            out += ch;
+            continue;
+        }
+        const char caret[3] = {'^', (char)(c ^ 0x40), 0};
+        out += caret;
+        char what[48];
+        if (c == 0) snprintf(what, sizeof what, "%s für das Nullbyte"_cp850, caret);
+        else snprintf(what, sizeof what, "%s für das Steuerzeichen 0x%02X"_cp850, caret, c);
+        if (named->find(what) == std::string::npos)
+            *named += (named->empty() ? "" : ", ") + std::string(what);
+    }
+    return out;
+}
+
 int Read_Title_Line(const char *path)
 {
     Splice_Title_Line[0] = '\0';
@@ -62,15 +85,30 @@ int Read_Title_Line(const char *path)
         Draw_Message();
         return 1;
     }
-    Read_Line_Bounded(f, Splice_Title_Line, (int)sizeof Splice_Title_Line);
+    /* the first line's bytes, a NUL among them, up to SPLICE_TITLE_READ of them */
+    std::string line;
+    for (int c; (c = getc(f)) != EOF && c != '\n';)
+        if (line.size() < SPLICE_TITLE_READ) line += (char)c;
     fclose(f);
-    size_t n = strlen(Splice_Title_Line);
-    while (n > 0 && (Splice_Title_Line[n - 1] == '\r' || Splice_Title_Line[n - 1] == '\n'))
-        Splice_Title_Line[--n] = '\0';
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
     /* a title saved by another program may be in code page 1252 or UTF-8 (docs/code-pages.md) */
-    const std::string_view line(Splice_Title_Line, n);
-    const std::string cp850 = To_Cp850(line, Guess_Code_Page(line));
-    snprintf(Splice_Title_Line, sizeof Splice_Title_Line, "%s", cp850.c_str());
+    std::string named;
+    const std::string title = Title_With_Carets(To_Cp850(line, Guess_Code_Page(line)), &named);
+    snprintf(Splice_Title_Line, sizeof Splice_Title_Line, "%s", title.c_str());
+    if (const char *bad = Text_Line_Bad_Byte_Reason(line)) {
+        /* named as the input file's damage is, with what the title shows in its place */
+        char l1[SPLICE_PATH_MAX + 64], l2[120];
+        snprintf(l1, sizeof l1, "Die Titeldatei %s ist beschädigt"_cp850, path);
+        snprintf(l2, sizeof l2, "(Zeile 1: %s).", bad);
+        Init_Message();
+        Set_Message_Symbol(1, 0, 0, 0);
+        Set_Message_Title("Hinweis");
+        Fill_Message(l1);
+        Fill_Message(l2);
+        Fill_Message("Der ganze Titel wird gezeigt und gedruckt, mit");
+        Fill_Message((named + ".").c_str());
+        Draw_Message();
+    }
     return 1;
 }
 

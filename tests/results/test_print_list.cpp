@@ -355,17 +355,18 @@ TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
     Expect_No_Temporary_Files(names);
     Expect_Nothing_Aside(names);
 
-    /* the same to a PDF: the old PDF left first, so the box says it is gone */
+    /* the same to a PDF: the old PDF left first and comes back with the rest */
     put_old_pdf();
     ZW_Test_Reset();
     Plant_Folder_At_Install("druck02.SPF", 0, 1);
     EXPECT_EQ(print_to_pdf(), 0);
     Rt_Set_Install_Hook(nullptr);
-    EXPECT_TRUE(Message_Says("Die bisherige Druckliste und die Plotdateien bleiben unverändert. | "
-                             "Die PDF-Datei der bisherigen Druckliste wurde entfernt."));
+    EXPECT_TRUE(Message_Says("Die bisherige Druckliste und die Plotdateien bleiben unverändert."));
+    EXPECT_FALSE(Message_Says("wurde entfernt"));
     EXPECT_TRUE(Read_All(names) == first);
-    EXPECT_NE(access(pdf_name.c_str(), F_OK), 0);
+    EXPECT_EQ(Read_File(pdf_name.c_str()), "%PDF- der letzte Druck\n");
     Expect_Nothing_Aside(names);
+    Expect_Nothing_Aside({pdf_name});
 
     /* the folder stays where the old plot should go back: no print list stands, the old files
     ** stand aside, and the box says so; the next print puts them back first */
@@ -419,6 +420,10 @@ TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
     EXPECT_EQ(Write_Print_List(1), 0);
     EXPECT_NE(access(pdf_name.c_str(), F_OK), 0);
     for (const std::string &n : Print_Files()) EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
+    /* a print list that holds the bytes of the one in place keeps the PDF printed from it */
+    put_old_pdf();
+    EXPECT_EQ(Write_Print_List(1), 0);
+    EXPECT_EQ(Read_File(pdf_name.c_str()), "%PDF- der letzte Druck\n");
 
     /* a print without the cross section takes the old cross section away with the rest */
     Splice_Input.print.sections = (1 << 2) | (1 << 3);

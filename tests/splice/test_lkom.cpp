@@ -276,15 +276,20 @@ TEST(AsciiImport, AnEleventhKmodAndBadNumbersAreSkippedWithTheirLines)
                                    "0.9 2 1 2 3\n"
                                    "0.9 0 1 2\n"
                                    "0.9 0 1.000,5 2 3\n",
-                                   144));
+                                   144)
+                           /* over the limit of 4096 bytes by 9: V_d 12345 kN was cut to 123
+                           ** kN; at the limit, its CR behind it, a line is read whole */
+                           + "0.9 0 0 45" + std::string(4083, ' ') + "12345 Schnee\n" + "0.9 0 0 45"
+                           + std::string(4076, ' ') + "12345 Rand\r\n");
     Table fields;
-    EXPECT_EQ(Import_Lkom_Ascii_With_Message("felder.txt", fields.t), 1);
+    EXPECT_EQ(Import_Lkom_Ascii_With_Message("felder.txt", fields.t), 2);
+    EXPECT_EQ(fields.t->groups[0].entries[1].V_d, 12345.0);
     const Lkom_Entry *comma = &fields.t->groups[0].entries[0];
     EXPECT_EQ(comma->M_d, -3.5);
     EXPECT_EQ(comma->N_d, 20.5);
     EXPECT_STREQ(comma->comment, "Komma");
     EXPECT_EQ(fields.t->groups[0].kmod, 0.9);
-    const std::string box = "MESSAGE [ASCII-Import] 1 Lastkombinationen importiert. | "
+    const std::string box = "MESSAGE [ASCII-Import] 2 Lastkombinationen importiert. | "
                             "Zeile 1 \xC3\xBC"
                             "bersprungen: die Zeile enth\xC3\xA4lt ein Nullbyte | "
                             "Zeile 2 \xC3\xBC"
@@ -302,7 +307,9 @@ TEST(AsciiImport, AnEleventhKmodAndBadNumbersAreSkippedWithTheirLines)
                             "Zeile 8 \xC3\xBC"
                             "bersprungen: V_d fehlt | "
                             "Zeile 9 \xC3\xBC"
-                            "bersprungen: M_d \"1.000,5\" ist keine Dezimalzahl";
+                            "bersprungen: M_d \"1.000,5\" ist keine Dezimalzahl | "
+                            "Zeile 10 \xC3\xBC"
+                            "bersprungen: Zeile zu lang (mehr als 4096 Bytes)";
     int shown = 0;
     for (const std::string &l : ZW_Test_Log_Lines()) shown += l == box;
     EXPECT_EQ(shown, 1) << box;

@@ -567,6 +567,63 @@ TEST_F(Program, PreviewPlansHelpAndAnnexEntries)
     EXPECT_NE(Nad_EC3_Params_Ptr, nullptr);
 }
 
+/* The PDF of a print stays beside the print list it was printed from: the preview and the plans
+** keep it where their print list is the same, print it anew with a print list that changed (a
+** new title), and remove it with a box that says why and how to print it where the print list
+** is larger than 2 MB (700 combinations, every one printed). */
+TEST_F(Program, ThePreviewAndThePlansKeepThePrintedPdfOrSayWhyItWent)
+{
+    const std::string src = std::string(SPLICE_SOURCE_DIR) + "/examples/zugstoss_nagel";
+    ASSERT_EQ(system(("cp '" + src + "'/* .").c_str()), 0);
+    const char *argv[] = {"splice", "zugstoss_nagel", "1", "1", "1", nullptr};
+    auto run = [&](const std::string &script) {
+        ZW_Test_Reset();
+        ZW_Test_Set_Script(script);
+        return Splice_Main(5, (char **)argv);
+    };
+    const std::string pdf = "zugstoss_nagel_01.oli.pdf";
+    ASSERT_EQ(run(Tab(4) + Menu(4)), 1);
+    const std::string printed = Slurp(pdf.c_str());
+    ASSERT_FALSE(printed.empty());
+    ASSERT_EQ(run(Menu(3) + "key Esc\n" + Menu(5)), 1);
+    EXPECT_TRUE(Slurp(pdf.c_str()) == printed);
+
+    std::ofstream("zugstoss_nagel_01.txt", std::ios::binary) << "Zugstoss, Variante 2\n";
+    ASSERT_EQ(run(Menu(3) + "key Esc\n"), 1);
+    EXPECT_FALSE(Log_Has("MESSAGE", "PDF"));
+    FILE *text = popen(("pdftotext " + pdf + " -").c_str(), "r");
+    ASSERT_NE(text, nullptr);
+    char buf[4096];
+    std::string words;
+    for (size_t n; (n = fread(buf, 1, sizeof buf, text)) > 0;) words.append(buf, n);
+    pclose(text);
+    EXPECT_NE(words.find("Zugstoss, Variante 2"), std::string::npos);
+
+    std::string input = Slurp("zugstoss_nagel_01.inp");
+    std::string entries = "PRINT 0 1 0 10 8 10 8 10 8\n";
+    for (int e = 0; e < 700; e++)
+        entries += "ENTRY 0 " + std::to_string(e) + " 1 0 0 " + std::to_string(20 + e % 50)
+                   + " 0 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0 0 0 0\n";
+    input.replace(input.find("ENTRY 0 0"), input.find("REMARKS") - input.find("ENTRY 0 0"),
+                  entries);
+    std::ofstream("zugstoss_nagel_01.inp", std::ios::binary) << input;
+    ASSERT_EQ(run(Menu(5)), 1);
+    const long long bytes = Rt_File_Size("zugstoss_nagel_01.oli");
+    ASSERT_GT(bytes, 2 << 20);
+    EXPECT_NE(access(pdf.c_str(), F_OK), 0);
+    char size[16];
+    snprintf(size, sizeof size, "%.1f", (double)bytes / (1 << 20));
+    EXPECT_TRUE(Log_Has("MESSAGE", "[Pläne] Die PDF-Datei /"));
+    EXPECT_TRUE(Log_Has("MESSAGE", (pdf
+                                    + " | wurde entfernt: sie war aus der bisherigen Druckliste "
+                                      "gedruckt. | Die neue Druckliste ist mit "
+                                    + std::string(size)
+                                    + " MB zu groß, um sie mit den Plänen | "
+                                      "als PDF-Datei zu drucken (bis 2 MB; das dauert Sekunden). | "
+                                      "\"Drucken\" schreibt die PDF-Datei der neuen Druckliste.")
+                                       .c_str()));
+}
+
 /* The annex whose values design the splice is named where the results are read: in the heading
 ** of the utilisation page and beside the first heading of the system page, as the report's
 ** heading of the checks names it; another annex chosen in the file is named instead. */

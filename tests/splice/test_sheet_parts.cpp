@@ -6,9 +6,11 @@
 */
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,6 +41,21 @@ TEST(SheetParts, TheTitleIsTheFirstLineOfTheTitleFile)
     std::ofstream("title_01.txt", std::ios::binary) << "Sto\xe1 Achse 7\r\nzweite Zeile\n";
     EXPECT_EQ(Read_Title_Line("title_01.txt"), 1);
     EXPECT_STREQ(Splice_Title_Line, "Sto\xe1 Achse 7");
+    /* a NUL cut the title, a control byte printed as a blank: each stands in caret notation
+    ** (the byte plus 0x40: ^@ NUL, ^[ ESC 0x1B), and a hint names the file and the bytes */
+    ZW_Test_Reset();
+    std::ofstream("nul_01.txt", std::ios::binary)
+        << std::string("Sto\xe1\0Achse\x1b 7 \xCE\r\n", 16);
+    EXPECT_EQ(Read_Title_Line("nul_01.txt"), 1);
+    EXPECT_STREQ(Splice_Title_Line, "Sto\xe1^@Achse^[ 7 \xCE");
+    const std::vector<std::string> log = ZW_Test_Log_Lines();
+    EXPECT_EQ(std::count(
+                  log.begin(), log.end(),
+                  "MESSAGE [Hinweis] Die Titeldatei nul_01.txt ist besch\xC3\xA4"
+                  "digt | (Zeile 1: die Zeile enth\xC3\xA4lt ein Nullbyte). | Der ganze Titel wird "
+                  "gezeigt und gedruckt, mit | ^@ f\xC3\xBCr das Nullbyte, ^[ f\xC3\xBCr das "
+                  "Steuerzeichen 0x1B."),
+              1);
     EXPECT_EQ(Read_Title_Line("missing_01.txt"), 0);
     EXPECT_STREQ(Splice_Title_Line, "");
     /* saved as "Unicode": not read as a title of stray bytes; the warning names the encoding */
