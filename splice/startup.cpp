@@ -85,10 +85,14 @@ int Read_Title_Line(const char *path)
         Draw_Message();
         return 1;
     }
-    /* the first line's bytes, a NUL among them, up to SPLICE_TITLE_READ of them */
+    /* the first line's bytes, a NUL among them, up to SPLICE_TITLE_READ of them; how many it has
+    ** (without a CR before its end), so that a longer one is not cut without a word */
     std::string line;
-    for (int c; (c = getc(f)) != EOF && c != '\n';)
+    size_t total = 0;
+    int last = EOF;
+    for (int c; (c = getc(f)) != EOF && c != '\n'; last = c, total++)
         if (line.size() < SPLICE_TITLE_READ) line += (char)c;
+    if (last == '\r' && total > 0) total--;
     fclose(f);
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
     /* a title saved by another program may be in code page 1252 or UTF-8 (docs/code-pages.md) */
@@ -107,6 +111,18 @@ int Read_Title_Line(const char *path)
         Fill_Message(l2);
         Fill_Message("Der ganze Titel wird gezeigt und gedruckt, mit");
         Fill_Message((named + ".").c_str());
+        Draw_Message();
+    }
+    if (total > SPLICE_TITLE_READ) {
+        char l1[SPLICE_PATH_MAX + 64], l2[120];
+        snprintf(l1, sizeof l1, "Die erste Zeile der Titeldatei %s", path);
+        snprintf(l2, sizeof l2, "hat %zu Zeichen; gezeigt und gedruckt werden die ersten %d.",
+                 total, SPLICE_TITLE_READ);
+        Init_Message();
+        Set_Message_Symbol(1, 0, 0, 0);
+        Set_Message_Title("Hinweis");
+        Fill_Message(l1);
+        Fill_Message(l2);
         Draw_Message();
     }
     return 1;

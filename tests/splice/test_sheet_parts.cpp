@@ -56,6 +56,23 @@ TEST(SheetParts, TheTitleIsTheFirstLineOfTheTitleFile)
                   "gezeigt und gedruckt, mit | ^@ f\xC3\xBCr das Nullbyte, ^[ f\xC3\xBCr das "
                   "Steuerzeichen 0x1B."),
               1);
+    /* a longer line is not cut without a word; a line of exactly the length with its CR is whole */
+    ZW_Test_Reset();
+    std::ofstream("long_01.txt", std::ios::binary) << std::string(300, 'A') << "\r\n";
+    std::ofstream("full_01.txt", std::ios::binary) << std::string(255, 'B') << "\r\nZwei\n";
+    EXPECT_EQ(Read_Title_Line("long_01.txt"), 1);
+    EXPECT_EQ(strlen(Splice_Title_Line), 255u);
+    EXPECT_EQ(Read_Title_Line("full_01.txt"), 1);
+    EXPECT_EQ(strlen(Splice_Title_Line), 255u);
+    int boxes = 0, cut = 0;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        boxes += l.find("MESSAGE [Hinweis]") == 0;
+        cut += l
+               == "MESSAGE [Hinweis] Die erste Zeile der Titeldatei long_01.txt | hat 300 "
+                  "Zeichen; gezeigt und gedruckt werden die ersten 255.";
+    }
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(cut, 1);
     EXPECT_EQ(Read_Title_Line("missing_01.txt"), 0);
     EXPECT_STREQ(Splice_Title_Line, "");
     /* saved as "Unicode": not read as a title of stray bytes; the warning names the encoding */
