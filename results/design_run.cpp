@@ -506,9 +506,10 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
                    "Gr\x94\xE1te Ausnutzung der einzelnen Nachweise \x81"
                    "ber alle Lastkombinationen:");
     auto line = [&](const char *name, int k) {
+        char which[64] = "";
+        if (m->row[k] > 0) Lkom_Row_Name(m->row[k], which, sizeof which);
         if (m->row[k] > 0)
-            Oli_Write_Text(file, "%s: u = %.2lf (Lastkombination Nr. %d)", name, m->u[k],
-                           m->row[k]);
+            Oli_Write_Text(file, "%s: u = %.2lf in Lastkombination %s", name, m->u[k], which);
         else Oli_Write_Text(file, "%s: u = %.2lf", name, m->u[k]);
     };
     line("Verbindungsmittel", CHECK_VBM);
@@ -721,7 +722,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
     Check_Maxima maxima{};
     Check_Values at_governing{}; /* the checks of the governing combination */
     int governing_number = 0;
-    int running = 0, row = 0;
+    int row = 0;
     const int g0 = group >= 0 ? group : 0, g1 = group >= 0 ? group + 1 : LKOM_GROUPS;
     const int e0 = entry >= 0 ? entry : 0, e1 = entry >= 0 ? entry + 1 : LKOM_ENTRIES;
     for (int g = g0; g < g1 && g < LKOM_GROUPS; g++) {
@@ -765,7 +766,11 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
             }
 
             if (group >= 0) Oli_Write_Heading(file, 2, "%s", "Maßgebende Lastkombination"_cp850);
-            else if (file != nullptr) Oli_Write_Heading(file, 2, "Lastkombination %d", ++running);
+            else if (file != nullptr) {
+                char name[64];
+                Lkom_Name(g, e, name, sizeof name);
+                Oli_Write_Heading(file, 2, "Lastkombination %s", name);
+            }
             if (file != nullptr) {
                 /* which combination of the table this is, named as on the utilisation page,
                 ** and the classes its strengths take */

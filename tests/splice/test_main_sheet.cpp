@@ -137,8 +137,8 @@ TEST_F(Program, ANewSpliceEnteredOnTheFivePagesIsSavedAndReadBack)
     /* Internal forces: a group with one combination N_d = 40 kN, V_d = 1.5 kN. */
     s += Tab(3);
     s += At("click", 40, Row_Y(2) - 4);
-    s += Enter_Value(190, 4, "40");
-    s += Enter_Value(300, 4, "1.5");
+    s += Enter_Value(250, 4, "40");
+    s += Enter_Value(360, 4, "1.5");
     s += Tab(4);
     s += "snapshot util.png\n";
     s += Menu(6);

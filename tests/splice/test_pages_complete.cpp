@@ -519,8 +519,8 @@ TEST_F(Pages, ANewSpliceOfEachConnectionKindReachesItsUtilisation)
         if (kind == 1 || kind == 2)
             s += Enter_Value(360, 14, "0.8") + Enter_Value(360, 15, "24"); /* t_p, h_p */
         s += Tab(PAGE_ANORDNUNG) + Enter_Value(360, 1, "3") + Enter_Value(360, 2, "3"); /* 3 x 3 */
-        s += Tab(PAGE_SCHNITTGROESSEN) + Click_Row(40, 2);       /* + group with one row */
-        s += Enter_Value(80, 4, "2") + Enter_Value(300, 4, "3"); /* M_d = 2 kNm, V_d = 3 kN */
+        s += Tab(PAGE_SCHNITTGROESSEN) + Click_Row(40, 2);        /* + group with one row */
+        s += Enter_Value(140, 4, "2") + Enter_Value(360, 4, "3"); /* M_d = 2 kNm, V_d = 3 kN */
         s += Tab(PAGE_AUSNUTZUNGEN);
         ASSERT_EQ(Run(comp.c_str(), nullptr, s), 1) << kind;
         EXPECT_EQ(Splice_Input.connection_kind, kind);
@@ -765,7 +765,7 @@ TEST_F(Pages, TheLayoutPageShowsTheEndDistanceOfALap)
     std::string s = Click_Row(54 + 160 * CONN_LAP, 3);
     s += Enter_Value(360, 9, "14") + Enter_Value(360, 10, "28");
     s += Tab(PAGE_SCHNITTGROESSEN) + Click_Row(40, 2);
-    s += Enter_Value(80, 4, "2") + Enter_Value(300, 4, "3");
+    s += Enter_Value(140, 4, "2") + Enter_Value(360, 4, "3");
     s += Tab(PAGE_ANORDNUNG) + Enter_Value(360, 1, "3") + Enter_Value(360, 2, "3");
     ASSERT_EQ(Run("blatt", nullptr, s), 1);
     ASSERT_EQ(Splice_Input.connection_kind, CONN_LAP);

@@ -386,7 +386,8 @@ TEST_F(SheetInput, TheLayoutFollowsEachFieldWhileSteppingWithEnter)
 ** 2 medium and 6 short combinations (groups 1 to 3); the report's table counts them 1-2, 3-4,
 ** 5-10, and the second short one (1.35 LF1 + 0.70 1.50 LF3 + 1.00 1.50 LF4) governs with the
 ** largest |N_d| / k_mod = 231 / 0.9 = 256.7 (medium 198 / 0.8 = 247.5, permanent 108 / 0.6 =
-** 180): row 2 + 2 + 2 = 6, "Gruppe 3, Kombination 2". */
+** 180): row 2 + 2 + 2 = 6, "Gruppe 3, Kombination 2". The page of the forces shows both numbers
+** on that row: 6 in the column "Nr." and 2 in "Komb."; the last row of group 3 is Nr. 10. */
 TEST_F(SheetInput, GeneratedCombinationsShowTheGroupTheUtilisationNames)
 {
     ASSERT_EQ(Run("druckstoss_bolzen", At("click", 685, 62) + At("click", 535, 62)), 1);
@@ -410,6 +411,19 @@ TEST_F(SheetInput, GeneratedCombinationsShowTheGroupTheUtilisationNames)
     /* the three groups (permanent, medium, short) are numbered as shown, 1 to 3 */
     for (const char *g : {"Gruppe 1", "Gruppe 2", "Gruppe 3"}) EXPECT_TRUE(Any_Has(forces, g)) << g;
     EXPECT_FALSE(Any_Has(forces, "Gruppe 4"));
+    const struct {
+        const char *n_d, *nr, *komb;
+    } rows[] = {{" -231.00", "6", "2"}, {" -200.00", "10", "6"}};
+    for (const auto &row : rows) {
+        int x = 0, y = -1;
+        for (const std::string &l : forces)
+            if (l.size() > 8 && l.compare(l.size() - 8, 8, row.n_d) == 0)
+                sscanf(l.c_str(), "TEXT %d %d", &x, &y);
+        ASSERT_GT(y, 0) << row.n_d;
+        const std::string at = " " + std::to_string(y) + " ";
+        EXPECT_TRUE(Any_Has(forces, ("TEXT 22" + at + row.nr).c_str())) << row.n_d;
+        EXPECT_TRUE(Any_Has(forces, ("TEXT 70" + at + row.komb).c_str())) << row.n_d;
+    }
 }
 
 /* A row of the utilisation page that gathers several checks names the one that gives its value:
@@ -422,17 +436,20 @@ TEST_F(SheetInput, AUtilisationRowNamesTheCheckThatGivesItsValue)
 {
     ASSERT_EQ(Run("druckstoss_bolzen", At("click", 685, 62)), 1);
     const std::vector<std::string> mid = Row_Of("Mittelholz");
-    EXPECT_TRUE(Any_Has(mid, "Druck und Biegung (Lastkombination Nr. 6)")) << mid.size();
+    EXPECT_TRUE(
+        Any_Has(mid, "Druck und Biegung in Lastkombination Nr. 6 (Gruppe 3, Kombination 2)"))
+        << mid.size();
     const std::vector<std::string> plates = Row_Of("Stahlblech, Knicken und gr\xc3\xb6\xc3\x9f"
                                                    "te Abst\xc3\xa4nde p1, p2");
     EXPECT_TRUE(Any_Has(plates, "95.2 %"));
     EXPECT_TRUE(Any_Has(plates, "gr\xc3\xb6\xc3\x9f"
-                                "ter Abstand p1 (Lastkombination Nr. "));
+                                "ter Abstand p1 in Lastkombination Nr. "));
 }
 
 /* The plates' largest spacing in the compression example is the same in every combination: the
 ** page and the report's summary name for it the combination the page names as governing, not
-** the first one of the table. */
+** the first one of the table, and by the same name as the governing line: Nr. 6 is the second
+** combination of group 3 (2 + 2 + 2 = 6). */
 TEST_F(SheetInput, ThePageAndTheReportNameOneCombinationForARow)
 {
     const int x = Icon_X(4);
@@ -441,7 +458,8 @@ TEST_F(SheetInput, ThePageAndTheReportNameOneCombinationForARow)
               1);
     const int n = Governing_Number();
     ASSERT_GT(n, 1);
-    const std::string nr = "(Lastkombination Nr. " + std::to_string(n) + ")";
+    ASSERT_EQ(n, 6);
+    const std::string nr = "in Lastkombination Nr. 6 (Gruppe 3, Kombination 2)";
     EXPECT_TRUE(Any_Has(Row_Of("Stahlblech, Knicken und gr\xc3\xb6\xc3\x9f"
                                "te Abst\xc3\xa4nde p1, p2"),
                         nr.c_str()));
