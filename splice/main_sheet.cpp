@@ -340,6 +340,8 @@ int Run_Main_Sheet(void)
 
     Status_Text[0] = 0;
     Saved_Bytes.clear();
+    /* the distances of the splice of an earlier start are not this one's */
+    Page_Shadow.present = Page_Present_Rec{};
     Activate_Prop_Sheet();
     Draw_Current_Page();
 
