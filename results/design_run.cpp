@@ -49,19 +49,19 @@ const int *Run_Error_Codes(void) { return Run_Errors.data(); }
 
 void Set_Run_Errors(const int *codes, int n) { Run_Errors.assign(codes, codes + (n > 0 ? n : 0)); }
 
-/* Add a red frame, a light green box and the text centred at (x, y) to view area `area`. */
+/* Add the text centred at (x, y) to view area `area` in a box of a refusal: red frame, a pale red
+** face and the text in the red that every refusal on the pages is written in. */
 void Show_Error_Box_At(int area, int x, int y, const char *text)
 {
     /* looked up each time: the palette may have been rebuilt since the last box */
-    const int red = Nearest_RGB_Color(250, 0, 0);
-    const int green = Nearest_RGB_Color(196, 236, 176);
+    const int pale = Nearest_RGB_Color(255, 232, 232);
     if (text == nullptr) text = "unbekannter Fehler";
     const int font = 0x11000;
     const int w = Text_Width_In_Font(text, font);
     const int left = x - w / 2;
-    SVA_Add_Filled_Rect(area, left - 15, y - 19, left + w + 15, y + 11, red);
-    SVA_Add_Filled_Rect(area, left - 10, y - 14, left + w + 10, y + 6, green);
-    SVA_Add_Text(area, left, y, text, font, BLACK_CI, 0);
+    SVA_Add_Filled_Rect(area, left - 15, y - 19, left + w + 15, y + 11, RED_CI);
+    SVA_Add_Filled_Rect(area, left - 10, y - 14, left + w + 10, y + 6, pale);
+    SVA_Add_Text(area, left, y, text, font, RED_CI, 0);
 }
 
 /* A length in mm as the input shows it: whole millimetres, or one decimal. */
