@@ -64,13 +64,15 @@ void Show_Error_Box_At(int area, int x, int y, const char *text)
     SVA_Add_Text(area, left, y, text, font, RED_CI, 0);
 }
 
-/* A length in mm as the input shows it: whole millimetres, or one decimal. */
-static std::string Mm(double v)
+Mm_Text Mm_Of(double v)
 {
-    char t[32];
-    snprintf(t, sizeof t, std::fabs(v - std::round(v)) < 0.05 ? "%.0f" : "%.1f", v);
-    return t;
+    Mm_Text m;
+    snprintf(m.t, sizeof m.t, std::fabs(v - std::round(v)) < 0.05 ? "%.0f" : "%.1f", v);
+    return m;
 }
+
+/* A length in mm as the input shows it: whole millimetres, or one decimal. */
+static std::string Mm(double v) { return Mm_Of(v).t; }
 
 const char *Get_Refusal_Text(int code)
 {

@@ -294,8 +294,9 @@ int Check_Nail_Sides(char *why, size_t size)
             snprintf(why, size,
                      "wechselseitig, weil sich die Verbindungsmittel beider Seiten im Mittelholz "
                      "\x81"
-                     "berdecken w\x81rden: l = %g mm > %s + b / 2 = %g + %g = %g mm",
-                     l, plates ? "t_p" : "t_s", t_o, b / 2.0, t_o + b / 2.0);
+                     "berdecken w\x81rden: l = %s mm > %s + b / 2 = %s + %s = %s mm",
+                     Mm_Of(l).t, plates ? "t_p" : "t_s", Mm_Of(t_o).t, Mm_Of(b / 2.0).t,
+                     Mm_Of(t_o + b / 2.0).t);
         return 0;
     }
     return 1;

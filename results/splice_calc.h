@@ -38,6 +38,14 @@ typedef struct Fastener_Rec {
     int32_t entry_of_force_max;
 } Fastener_Rec;
 
+/* A length in mm as a refusal writes every number of its sum: whole millimetres where it lies
+** within 0.05 mm of one, else one decimal ("54.7 + 8 = 62.7 mm"). Mm_Of(v).t lives to the end
+** of the expression that calls it. */
+typedef struct Mm_Text {
+    char t[32];
+} Mm_Text;
+Mm_Text Mm_Of(double mm);
+
 /* The distance, thickness or length a refused splice does not keep, named by Prepare_Splice_Calc
 ** for the text of the refusal (Get_Refusal_Text). */
 typedef struct Spacing_Refusal {
