@@ -66,6 +66,8 @@ static void Read_Program_Settings(void)
     Read_Switch("UseSheetJumpShortKey", &UseSheetJumpShortKey);
 }
 
+void SVA_Forget_Settings(void) { sva_settings_read = 0; }
+
 /* Clear every field but the rectangle; the caller sets what it needs. */
 static void Reset_Record(Scrollable_View_Area *a)
 {

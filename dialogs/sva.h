@@ -136,6 +136,9 @@ Scrollable_View_Area *SVA_Get(int area);
 
 /* ---- life cycle ---- */
 int SVA_Create(int x1, int y1, int x2, int y2, int horizontal, int vertical);
+/* The user's settings of the areas (the short keys of user.ini) are read at the first
+** SVA_Create of a process; after this call, at the next one again (a cold start). */
+void SVA_Forget_Settings(void);
 int SVA_Reserve(void);
 int SVA_Create_Reserved(int area, int x1, int y1, int x2, int y2, int horizontal, int vertical);
 void SVA_Update(int area);

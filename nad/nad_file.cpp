@@ -84,12 +84,15 @@ void Write_NAD_File(FILE *f, const NAD_Record *rec)
 static long Scan_Failed_At = -1;      /* offset of the first failed read since Nad_Scan_Begin */
 static int Scan_Failed_Kind = 0;      /* NAD_DAMAGE_* of that failure */
 static int64_t Scan_Failed_Other = 0; /* the version read, or the NAD_R_* range */
+/* the version's word as written: "99999999999999999999" reads as the largest int64_t */
+static char Scan_Failed_Word[sizeof NAD_File_Damage{}.parts[0].written];
 
 void Nad_Scan_Begin(void)
 {
     Scan_Failed_At = -1;
     Scan_Failed_Kind = 0;
     Scan_Failed_Other = 0;
+    Scan_Failed_Word[0] = '\0';
 }
 
 static void Scan_Fail_As(long at, int kind)
@@ -130,6 +133,8 @@ int Nad_Scan_Failed(long *at, int *kind, int64_t *other)
     if (other) *other = Scan_Failed_Other;
     return Scan_Failed_At >= 0;
 }
+
+const char *Nad_Scan_Failed_Word(void) { return Scan_Failed_Word; }
 
 /* 1 when the value just read ends at white space. A value at the very end of the file may be cut
 ** (every file this program writes ends with a line feed): it is marked as such, 0. */
@@ -256,10 +261,10 @@ static int Plain_Whole_Number(const char *word, int64_t *v)
     return 1;
 }
 
-/* The next value as a whole number into *x; 0 (the failure marked) for a word that is none,
-** which is left unread as "%d" leaves it: the old store's next entry ("#NAD") stays for its
-** reader. */
-static int Scan_Whole(FILE *f, int64_t *x)
+/* The next value as a whole number into *x, its word (cut with "..." where longer) into
+** written when given; 0 (the failure marked) for a word that is none, which is left unread as
+** "%d" leaves it: the old store's next entry ("#NAD") stays for its reader. */
+static int Scan_Whole(FILE *f, int64_t *x, char *written = nullptr, size_t size = 0)
 {
     int c;
     while ((c = getc(f)) != EOF && isspace(c)) {}
@@ -267,6 +272,10 @@ static int Scan_Whole(FILE *f, int64_t *x)
     const long start = ftell(f);
     char word[400];
     const int got = Scan_Number_Word(f, word, sizeof word);
+    if (written && size > 4) {
+        if (strlen(word) < size) snprintf(written, size, "%s", word);
+        else snprintf(written, size, "%.*s...", (int)(size - 4), word);
+    }
     if (got <= 0 || !Plain_Whole_Number(word, x) || !Ends_Value(f)) {
         Nad_Scan_Fail(f);
         if (got != 0 && start >= 0) {
@@ -294,11 +303,13 @@ int Nad_Scan_Int_In(FILE *f, int32_t *v, int range)
 int Nad_Scan_Block_Version(FILE *f, int32_t *v, int32_t newest)
 {
     int64_t x = 0;
-    if (!Scan_Whole(f, &x)) return 0;
+    char written[sizeof Scan_Failed_Word];
+    if (!Scan_Whole(f, &x, written, sizeof written)) return 0;
     if (x < 0 || x > newest) {
         if (Scan_Failed_At < 0) {
             Scan_Fail_As(ftell(f), NAD_DAMAGE_VERSION);
             Scan_Failed_Other = x;
+            snprintf(Scan_Failed_Word, sizeof Scan_Failed_Word, "%s", written);
         }
         return 0;
     }
@@ -370,13 +381,14 @@ static long Extra_Value_At(FILE *f)
 }
 
 static void Note_Damage(NAD_File_Damage *d, const char *part, int kind, int32_t line,
-                        int64_t other = 0)
+                        int64_t other = 0, const char *written = "")
 {
     if (d->count >= NAD_DAMAGE_PARTS) return;
     snprintf(d->parts[d->count].part, sizeof d->parts[0].part, "%s", part);
     d->parts[d->count].kind = kind;
     d->parts[d->count].line = line;
     d->parts[d->count].other = other;
+    snprintf(d->parts[d->count].written, sizeof d->parts[0].written, "%s", written);
     d->count++;
 }
 
@@ -390,7 +402,8 @@ static int Part_Read_Whole(FILE *f, NAD_File_Damage *d, const char *part, int ta
     if (Nad_Scan_Failed(&at, &kind, &version)) {
         Note_Damage(d, part, kind,
                     Line_At(f, at, kind == NAD_DAMAGE_CUT || kind == NAD_DAMAGE_UNENDED),
-                    kind == NAD_DAMAGE_VERSION || kind == NAD_DAMAGE_RANGE ? version : 0);
+                    kind == NAD_DAMAGE_VERSION || kind == NAD_DAMAGE_RANGE ? version : 0,
+                    kind == NAD_DAMAGE_VERSION ? Nad_Scan_Failed_Word() : "");
         return 0;
     }
     if (tail && (at = Extra_Value_At(f)) >= 0) {
@@ -616,6 +629,9 @@ void Say_NAD_File_Damage(const char *name, const char *path, const NAD_File_Dama
         else if (p.kind == NAD_DAMAGE_TWICE)
             snprintf(line, sizeof line, "%s steht zweimal in der Datei, in Zeile %d und %d.",
                      label.c_str(), (int)p.other, (int)p.line);
+        else if (p.kind == NAD_DAMAGE_VERSION && p.written[0])
+            snprintf(line, sizeof line, "%s, Zeile %d: unbekannte Version %s.", label.c_str(),
+                     (int)p.line, p.written);
         else if (p.kind == NAD_DAMAGE_VERSION)
             snprintf(line, sizeof line, "%s, Zeile %d: unbekannte Version %lld.", label.c_str(),
                      (int)p.line, (long long)p.other);

@@ -91,3 +91,5 @@ void Nad_Scan_Begin(void);
 ** the version read, for a range, the NAD_R_* range; answer 1 when a read failed, 0 when every
 ** read succeeded. */
 int Nad_Scan_Failed(long *at, int *kind, int64_t *other);
+/* The version word of a failure of Nad_Scan_Block_Version as the file writes it, else "". */
+const char *Nad_Scan_Failed_Word(void);

@@ -43,6 +43,7 @@ typedef struct NAD_File_Damage {
                        * for a section that stands twice, the line of its second keyword */
         int64_t other; /* the line of the first keyword (twice), the version read (version), the
                        * NAD_R_* range of the field (range) */
+        char written[24]; /* version: the number as the file writes it (a longer one cut, "...") */
     } parts[NAD_DAMAGE_PARTS];
 } NAD_File_Damage;
 

@@ -49,28 +49,30 @@ const int *Run_Error_Codes(void) { return Run_Errors.data(); }
 
 void Set_Run_Errors(const int *codes, int n) { Run_Errors.assign(codes, codes + (n > 0 ? n : 0)); }
 
-/* Add a red frame, a light green box and the text centred at (x, y) to view area `area`. */
+/* Add the text centred at (x, y) to view area `area` in a box of a refusal: red frame, a pale red
+** face and the text in the red that every refusal on the pages is written in. */
 void Show_Error_Box_At(int area, int x, int y, const char *text)
 {
     /* looked up each time: the palette may have been rebuilt since the last box */
-    const int red = Nearest_RGB_Color(250, 0, 0);
-    const int green = Nearest_RGB_Color(196, 236, 176);
+    const int pale = Nearest_RGB_Color(255, 232, 232);
     if (text == nullptr) text = "unbekannter Fehler";
     const int font = 0x11000;
     const int w = Text_Width_In_Font(text, font);
     const int left = x - w / 2;
-    SVA_Add_Filled_Rect(area, left - 15, y - 19, left + w + 15, y + 11, red);
-    SVA_Add_Filled_Rect(area, left - 10, y - 14, left + w + 10, y + 6, green);
-    SVA_Add_Text(area, left, y, text, font, BLACK_CI, 0);
+    SVA_Add_Filled_Rect(area, left - 15, y - 19, left + w + 15, y + 11, RED_CI);
+    SVA_Add_Filled_Rect(area, left - 10, y - 14, left + w + 10, y + 6, pale);
+    SVA_Add_Text(area, left, y, text, font, RED_CI, 0);
+}
+
+Mm_Text Mm_Of(double v)
+{
+    Mm_Text m;
+    snprintf(m.t, sizeof m.t, std::fabs(v - std::round(v)) < 0.05 ? "%.0f" : "%.1f", v);
+    return m;
 }
 
 /* A length in mm as the input shows it: whole millimetres, or one decimal. */
-static std::string Mm(double v)
-{
-    char t[32];
-    snprintf(t, sizeof t, std::fabs(v - std::round(v)) < 0.05 ? "%.0f" : "%.1f", v);
-    return t;
-}
+static std::string Mm(double v) { return Mm_Of(v).t; }
 
 const char *Get_Refusal_Text(int code)
 {
@@ -555,9 +557,10 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
                    "Gr\x94\xE1te Ausnutzung der einzelnen Nachweise \x81"
                    "ber alle Lastkombinationen:");
     auto line = [&](const char *name, int k) {
+        char which[64] = "";
+        if (m->row[k] > 0) Lkom_Row_Name(m->row[k], which, sizeof which);
         if (m->row[k] > 0)
-            Oli_Write_Text(file, "%s: u = %.2lf (Lastkombination Nr. %d)", name, m->u[k],
-                           m->row[k]);
+            Oli_Write_Text(file, "%s: u = %.2lf in Lastkombination %s", name, m->u[k], which);
         else Oli_Write_Text(file, "%s: u = %.2lf", name, m->u[k]);
     };
     line("Verbindungsmittel", CHECK_VBM);
@@ -764,7 +767,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
     Check_Maxima maxima{};
     Check_Values at_governing{}; /* the checks of the governing combination */
     int governing_number = 0;
-    int running = 0, row = 0;
+    int row = 0;
     const int g0 = group >= 0 ? group : 0, g1 = group >= 0 ? group + 1 : LKOM_GROUPS;
     const int e0 = entry >= 0 ? entry : 0, e1 = entry >= 0 ? entry + 1 : LKOM_ENTRIES;
     for (int g = g0; g < g1 && g < LKOM_GROUPS; g++) {
@@ -808,7 +811,11 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
             }
 
             if (group >= 0) Oli_Write_Heading(file, 2, "%s", "Maßgebende Lastkombination"_cp850);
-            else if (file != nullptr) Oli_Write_Heading(file, 2, "Lastkombination %d", ++running);
+            else if (file != nullptr) {
+                char name[64];
+                Lkom_Name(g, e, name, sizeof name);
+                Oli_Write_Heading(file, 2, "Lastkombination %s", name);
+            }
             if (file != nullptr) {
                 /* which combination of the table this is, named as on the utilisation page,
                 ** and the classes its strengths take */

@@ -30,15 +30,37 @@ int Is_Lkom_Valid(int group, int entry)
     }
 }
 
+void Lkom_Group_Numbers(int group, int32_t numbers[LKOM_ENTRIES])
+{
+    for (int e = 0; e < LKOM_ENTRIES; e++) numbers[e] = 0;
+    if (group < 0 || group >= LKOM_GROUPS || !Splice_Input.lkom.groups[group].used) return;
+    int n = 0;
+    for (int g = 0; g < group; g++) {
+        if (!Splice_Input.lkom.groups[g].used) continue;
+        for (int e = 0; e < LKOM_ENTRIES; e++) n += Is_Lkom_Valid(g, e);
+    }
+    for (int e = 0; e < LKOM_ENTRIES; e++)
+        if (Is_Lkom_Valid(group, e)) numbers[e] = ++n;
+}
+
 int Lkom_Row_Number(int group, int entry)
 {
+    if (entry < 0 || entry >= LKOM_ENTRIES) return 0;
+    int32_t numbers[LKOM_ENTRIES];
+    Lkom_Group_Numbers(group, numbers);
+    return numbers[entry];
+}
+
+int Lkom_Of_Row_Number(int number, int *group, int *entry)
+{
     int n = 0;
-    for (int g = 0; g < LKOM_GROUPS; g++) {
+    for (int g = 0; g < LKOM_GROUPS && number > 0; g++) {
         if (!Splice_Input.lkom.groups[g].used) continue;
         for (int e = 0; e < LKOM_ENTRIES; e++) {
-            if (!Is_Lkom_Valid(g, e)) continue;
-            n++;
-            if (g == group && e == entry) return n;
+            if (!Is_Lkom_Valid(g, e) || ++n != number) continue;
+            *group = g;
+            *entry = e;
+            return 1;
         }
     }
     return 0;
@@ -59,6 +81,13 @@ void Lkom_Name(int group, int entry, char *out, size_t size)
         snprintf(out, size, "Nr. %d (Gruppe %d, Kombination %d)", number, Lkom_Shown_Group(group),
                  entry + 1);
     else snprintf(out, size, "Gruppe %d, Kombination %d", Lkom_Shown_Group(group), entry + 1);
+}
+
+void Lkom_Row_Name(int number, char *out, size_t size)
+{
+    int g = 0, e = 0;
+    if (Lkom_Of_Row_Number(number, &g, &e)) Lkom_Name(g, e, out, size);
+    else snprintf(out, size, "Nr. %d", number);
 }
 
 double Calc_Timber_Part_Thickness(void)
@@ -265,8 +294,9 @@ int Check_Nail_Sides(char *why, size_t size)
             snprintf(why, size,
                      "wechselseitig, weil sich die Verbindungsmittel beider Seiten im Mittelholz "
                      "\x81"
-                     "berdecken w\x81rden: l = %g mm > %s + b / 2 = %g + %g = %g mm",
-                     l, plates ? "t_p" : "t_s", t_o, b / 2.0, t_o + b / 2.0);
+                     "berdecken w\x81rden: l = %s mm > %s + b / 2 = %s + %s = %s mm",
+                     Mm_Of(l).t, plates ? "t_p" : "t_s", Mm_Of(t_o).t, Mm_Of(b / 2.0).t,
+                     Mm_Of(t_o + b / 2.0).t);
         return 0;
     }
     return 1;

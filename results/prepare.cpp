@@ -721,8 +721,8 @@ static void Lamella_Of(Spacing_Refusal *r)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int n = (int)si->plate_count;
-    snprintf(r->of, sizeof r->of, "(b - n_p t_p) / (n_p + 1) = (%g - %d x %g) / %d", 10.0 * si->b,
-             n, 10.0 * si->t_p, n + 1);
+    snprintf(r->of, sizeof r->of, "(b - n_p t_p) / (n_p + 1) = (%s - %d x %s) / %d",
+             Mm_Of(10.0 * si->b).t, n, Mm_Of(10.0 * si->t_p).t, n + 1);
 }
 
 /* The thickness of a member (cm) and its name on the pages. */
@@ -824,10 +824,10 @@ static int Refuse_Too_Short(const Joint_Members *m)
     const double d = si->d;
     char how[96];
     if (4.0 * d <= m->t2) {
-        snprintf(how, sizeof how, "%s + 4 d = %g + 4 x %g", t1, m->t1, d);
+        snprintf(how, sizeof how, "%s + 4 d = %s + 4 x %s", t1, Mm_Of(m->t1).t, Mm_Of(d).t);
         return Refuse_Size(code, "l", si->l, m->t1 + 4.0 * d, how, 0);
     }
-    snprintf(how, sizeof how, "%s + %s = %g + %g", t1, t2, m->t1, m->t2);
+    snprintf(how, sizeof how, "%s + %s = %s + %s", t1, t2, Mm_Of(m->t1).t, Mm_Of(m->t2).t);
     return Refuse_Size(code, "l", si->l, m->t1 + m->t2, how, 1);
 }
 

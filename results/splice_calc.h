@@ -38,6 +38,14 @@ typedef struct Fastener_Rec {
     int32_t entry_of_force_max;
 } Fastener_Rec;
 
+/* A length in mm as a refusal writes every number of its sum: whole millimetres where it lies
+** within 0.05 mm of one, else one decimal ("54.7 + 8 = 62.7 mm"). Mm_Of(v).t lives to the end
+** of the expression that calls it. */
+typedef struct Mm_Text {
+    char t[32];
+} Mm_Text;
+Mm_Text Mm_Of(double mm);
+
 /* The distance, thickness or length a refused splice does not keep, named by Prepare_Splice_Calc
 ** for the text of the refusal (Get_Refusal_Text). */
 typedef struct Spacing_Refusal {
@@ -90,6 +98,14 @@ int Is_Lkom_Valid(int group, int entry);
 ** which counts the valid combinations of the used groups in order; 0 when it is not listed. */
 int Lkom_Row_Number(int group, int entry);
 
+/* The numbers of the entries of a group in the report's table, as Lkom_Row_Number gives each
+** (0 where an entry is not listed), at once for a page that shows the whole group. */
+void Lkom_Group_Numbers(int group, int32_t numbers[LKOM_ENTRIES]);
+
+/* Find the combination that bears number in the report's table. Return 1 and set group and
+** entry, or return 0 when no combination bears it. */
+int Lkom_Of_Row_Number(int number, int *group, int *entry);
+
 /* The number a used group bears on the pages: its place among the used groups, so that the
 ** groups shown read 1, 2, 3 whichever slots of the table they take. */
 int Lkom_Shown_Group(int group);
@@ -100,6 +116,10 @@ int Lkom_Shown_Group(int group);
 ** "Nr. 6 (Gruppe 3, Kombination 2)"; without a number in the table only the place.
 */
 void Lkom_Name(int group, int entry, char *out, size_t size);
+
+/* The name of the combination that bears number in the report's table, as Lkom_Name writes
+** it; "Nr. n" alone when none bears it. */
+void Lkom_Row_Name(int number, char *out, size_t size);
 
 /*
 ** The least spacings (cm) of the current fastener as the validation takes them, at alpha_1 (a1,

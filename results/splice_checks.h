@@ -992,8 +992,8 @@ void Show_Error_Code(int area, int x0, int y0, int x1, int y1, int code);
 ** buffer that the next call overwrites. */
 const char *Get_Refusal_Text(int code);
 
-/* Add a red frame, a light green box and the text (a fallback text for null) centred at
-** (x, y) to view area `area`. */
+/* Add the text (a fallback text for null) centred at (x, y) to view area `area` in the box of a
+** refusal: a red frame round a pale red face, the text in red. */
 void Show_Error_Box_At(int area, int x, int y, const char *text);
 
 /* The view area and rectangle that the utilisation page last drew (for Show_Error_Code). */

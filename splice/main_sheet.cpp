@@ -35,19 +35,30 @@ static int Main_Area = -1;
 static int Main_Area_X1, Main_Area_Y1, Main_Area_X2, Main_Area_Y2;
 
 /* The short confirmation above the register ("gespeichert: <file>"); empty for none. */
-static char Status_Text[SPLICE_PATH_MAX + 16];
+static char Status_Text[4096 + 64];
 
-/* Draw the confirmation line into the band above the register (blank when there is none). */
+/* Draw the confirmation line into the band above the register (blank when there is none); a
+** text wider than the band goes on in a second line, from the last '/' that fits in the first. */
 static void Draw_Status(void)
 {
     if (Main_Area < 0) return; /* no sheet */
     int fg = pxQFgc();
     pxFgc(GetVELColor(-1));
-    pxRect(10, 8, NPIXEL_X - 360, 44);
+    const int right = NPIXEL_X - 360;
+    pxRect(10, 8, right, 44);
     if (Status_Text[0]) {
         Pop_RFont(0x1000);
         pxFgc(BLACK_CI);
-        pxText(14, 32, Status_Text, -1);
+        const std::string text = Status_Text;
+        size_t cut = text.size();
+        while (cut > 0 && Text_Width_In_Font(text.substr(0, cut).c_str(), 0x1000) > right - 18)
+            cut = text.rfind('/', cut - 1);
+        if (cut == std::string::npos || cut == 0 || cut == text.size()) {
+            pxText(14, 32, Status_Text, -1);
+        } else {
+            pxText(14, 24, text.substr(0, cut).c_str(), -1);
+            pxText(14, 41, text.substr(cut).c_str(), -1);
+        }
         Push_RFont();
     }
     pxFgc(fg);
@@ -289,7 +300,7 @@ int Main_Menu_Action(int code)
         ** the user looks, without a box to click away. */
         char text[sizeof Status_Text];
         if (Write_Splice_Input_File(Inp_File_Name, &Splice_Input)) {
-            snprintf(text, sizeof text, "gespeichert: %s", Inp_File_Name);
+            snprintf(text, sizeof text, "gespeichert: %s", Rt_Whole_Path(Inp_File_Name));
             Saved_Bytes = Input_File_Bytes();
         } else {
             text[0] = 0;
@@ -396,6 +407,8 @@ int Run_Main_Sheet(void)
 
     Status_Text[0] = 0;
     Saved_Bytes.clear();
+    /* the distances of the splice of an earlier start are not this one's */
+    Page_Shadow.present = Page_Present_Rec{};
     Activate_Prop_Sheet();
     Draw_Current_Page();
 

@@ -21,15 +21,19 @@
 #include "results/print_list.h"
 #include "results/results.h"
 
-/* Column x of the combination rows. */
+/* Column x of the combination rows: the number in the report's table ("Nr."), the place in
+** the group ("Komb."), the forces, the accidental flag, the comment and the delete button; the
+** group's k_mod and class stand on its heading from COL_HEAD. */
 enum {
     COL_NR = 12,
-    COL_M = 50,
-    COL_N = 160,
-    COL_V = 270,
-    COL_ACC = 380,
-    COL_TEXT = 480,
-    COL_DEL = 1060
+    COL_K = 60,
+    COL_M = 110,
+    COL_N = 220,
+    COL_V = 330,
+    COL_ACC = 440,
+    COL_TEXT = 540,
+    COL_DEL = 1120,
+    COL_HEAD = 50
 };
 
 static const char *const Kled_Texts[5] = {"st\x84ndig", "lang", "mittel", "kurz", "sehr kurz"};
@@ -90,6 +94,30 @@ static void Action_Rows(int *r)
                        &s->snow_above_1000, nullptr);
 }
 
+/* The heading of a group's table; the typed rows have their accidental flag in a column. */
+static void Combination_Columns(int y, bool typed)
+{
+    Wdg_Draw_Text(COL_NR, y, "Nr.", nullptr);
+    Wdg_Draw_Text(COL_K, y, "Komb.", nullptr);
+    Wdg_Draw_Text(COL_M, y, "M_d [kNm]", nullptr);
+    Wdg_Draw_Text(COL_N, y, "N_d [kN]", nullptr);
+    Wdg_Draw_Text(COL_V, y, "V_d [kN]", nullptr);
+    if (typed)
+        Wdg_Draw_Text(COL_ACC, y,
+                      "au\xe1"
+                      "ergew.",
+                      nullptr);
+    Wdg_Draw_Text(COL_TEXT, y, "Kommentar", nullptr);
+}
+
+/* The two numbers that name a row, as Lkom_Name does: "Nr. 6 (Gruppe 3, Kombination 2)" is
+** row 2 of group 3 with 6 beside it; a row that the design leaves out has no number. */
+static void Combination_Numbers(int y, int number, int entry)
+{
+    if (number > 0) Wdg_Printf_Text(COL_NR, y, "%d", number);
+    Wdg_Printf_Text(COL_K, y, "%d", entry + 1);
+}
+
 static void Generated_Rows(int *r)
 {
     Splice_Input_Record *s = &Splice_Input;
@@ -110,20 +138,16 @@ static void Generated_Rows(int *r)
         Page_Heading(*r, t);
         snprintf(t, sizeof t, "KLED %s, k_mod = %.2f",
                  grp->kled >= 0 && grp->kled < 5 ? Kled_Texts[grp->kled] : "?", kmod);
-        Wdg_Draw_Text(COL_M + 60, Page_Row_Y((*r)++), t, nullptr);
-        int hy = Page_Row_Y(*r);
-        Wdg_Draw_Text(COL_NR, hy, "Nr", nullptr);
-        Wdg_Draw_Text(COL_M, hy, "M_d [kNm]", nullptr);
-        Wdg_Draw_Text(COL_N, hy, "N_d [kN]", nullptr);
-        Wdg_Draw_Text(COL_V, hy, "V_d [kN]", nullptr);
-        Wdg_Draw_Text(COL_TEXT, hy, "Kombination", nullptr);
-        (*r)++;
+        Wdg_Draw_Text(COL_HEAD + 60, Page_Row_Y((*r)++), t, nullptr);
+        Combination_Columns(Page_Row_Y((*r)++), false);
+        int32_t numbers[LKOM_ENTRIES];
+        Lkom_Group_Numbers(g, numbers);
         int shown = 0;
         for (int e = 0; e < LKOM_ENTRIES && shown < 200; e++) {
             Lkom_Entry *en = &grp->entries[e];
             if (!en->used) continue;
             int y = Page_Row_Y(*r);
-            Wdg_Printf_Text(COL_NR, y, "%d", e + 1);
+            Combination_Numbers(y, numbers[e], e);
             Wdg_Float_Field(COL_M, y, &en->M_d, 8, 2, &ro);
             Wdg_Float_Field(COL_N, y, &en->N_d, 8, 2, &ro);
             Wdg_Float_Field(COL_V, y, &en->V_d, 8, 2, &ro);
@@ -142,11 +166,12 @@ static void Generated_Rows(int *r)
 /* The kmod shown greyed for a group that takes kmod from its class. */
 static double Used_Kmod[LKOM_GROUPS];
 
-/* The used entries of one group, in order: the rows of its table. */
+/* The used entries of one group, in order: the rows of its table, each with its entry and its
+** number in the report's table. */
 typedef struct Group_Rows {
     int32_t group;
     int32_t count;
-    int32_t entry[LKOM_ENTRIES];
+    int32_t entry[LKOM_ENTRIES][2];
 } Group_Rows;
 
 /* One row of a group's table: the combination's number, forces, accidental flag, comment and
@@ -154,9 +179,9 @@ typedef struct Group_Rows {
 static void Combination_Row(int row, int y, const void *data)
 {
     const Group_Rows *rows = (const Group_Rows *)data;
-    const int g = rows->group, e = rows->entry[row];
+    const int g = rows->group, e = rows->entry[row][0];
     Lkom_Entry *en = &Splice_Input.lkom.groups[g].entries[e];
-    Wdg_Printf_Text(COL_NR, y, "%d", e + 1);
+    Combination_Numbers(y, rows->entry[row][1], e);
     Wdg_Float_Field(COL_M, y, &en->M_d, 8, 2, nullptr);
     Wdg_Float_Field(COL_N, y, &en->N_d, 8, 2, nullptr);
     Wdg_Float_Field(COL_V, y, &en->V_d, 8, 2, nullptr);
@@ -176,38 +201,34 @@ static void Combination_Rows(int *r)
         snprintf(head, sizeof head, "Gruppe %d", Lkom_Shown_Group(g));
         Page_Heading(*r, head);
         int y = Page_Row_Y(*r);
-        Wdg_Option_Button(COL_M + 60, y, "k_mod", 0, &grp->kmod_source, &Page_Active);
+        Wdg_Option_Button(COL_HEAD + 60, y, "k_mod", 0, &grp->kmod_source, &Page_Active);
         int kstate = grp->kmod_source == 0 ? 1 : 0;
         if (grp->kmod_source == 0) {
-            Wdg_Limited_Float_Field(/*x=*/COL_M + 150, /*y=*/y, /*var=*/&grp->kmod, /*factor=*/1.0,
+            Wdg_Limited_Float_Field(/*x=*/COL_HEAD + 150, /*y=*/y, /*var=*/&grp->kmod,
+                                    /*factor=*/1.0,
                                     /*width=*/6, /*decimals=*/2, /*lower=*/0.1, /*upper=*/1.5,
                                     /*name=*/"k_mod", /*state=*/&kstate);
         } else {
             /* The kmod the checks take, greyed; it follows the class and the service class.
             ** The preset beside it is neither shown nor touched. */
             Get_Group_Kmod(g, &Used_Kmod[g], nullptr, nullptr);
-            Wdg_Float_Field(COL_M + 150, y, &Used_Kmod[g], 6, 2, &kstate);
+            Wdg_Float_Field(COL_HEAD + 150, y, &Used_Kmod[g], 6, 2, &kstate);
         }
-        Wdg_Option_Button(COL_M + 280, y, "KLED", 1, &grp->kmod_source, &Page_Active);
-        Page_Choice_Texts(8, COL_M + 360, y, Kled_Texts, 5, &grp->kled);
+        Wdg_Option_Button(COL_HEAD + 280, y, "KLED", 1, &grp->kmod_source, &Page_Active);
+        Page_Choice_Texts(8, COL_HEAD + 360, y, Kled_Texts, 5, &grp->kled);
         (*r)++;
-        y = Page_Row_Y(*r);
-        Wdg_Draw_Text(COL_NR, y, "Nr", nullptr);
-        Wdg_Draw_Text(COL_M, y, "M_d [kNm]", nullptr);
-        Wdg_Draw_Text(COL_N, y, "N_d [kN]", nullptr);
-        Wdg_Draw_Text(COL_V, y, "V_d [kN]", nullptr);
-        Wdg_Draw_Text(COL_ACC, y,
-                      "au\xe1"
-                      "ergew.",
-                      nullptr);
-        Wdg_Draw_Text(COL_TEXT, y, "Kommentar", nullptr);
-        (*r)++;
+        Combination_Columns(Page_Row_Y((*r)++), true);
         /* A group holds up to 1000 rows: the view area asks for those in view only. */
         static Group_Rows rows;
         rows.group = g;
         rows.count = 0;
-        for (int e = 0; e < LKOM_ENTRIES; e++)
-            if (grp->entries[e].used) rows.entry[rows.count++] = e;
+        int32_t numbers[LKOM_ENTRIES];
+        Lkom_Group_Numbers(g, numbers);
+        for (int e = 0; e < LKOM_ENTRIES; e++) {
+            if (!grp->entries[e].used) continue;
+            rows.entry[rows.count][0] = e;
+            rows.entry[rows.count++][1] = numbers[e];
+        }
         Wdg_Add_Rows(Page_Row_Y(*r), PAGE_ROW, rows.count, Combination_Row, &rows,
                      offsetof(Group_Rows, entry) + sizeof rows.entry[0] * (size_t)rows.count);
         *r += rows.count;
@@ -332,14 +353,18 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
         Wdg_Set_Fg_Colour(BLACK_CI);
         /* which of the row's checks gives the value, in which combination (numbered as in the
         ** report's table and summary) */
-        char where[UTIL_GOVERNS_MAX + 48] = "";
-        if (u->governs[i][0] && u->lkom_row[i] > 0)
-            snprintf(where, sizeof where, "%s (Lastkombination Nr. %d)", u->governs[i],
-                     (int)u->lkom_row[i]);
+        char which[64] = "";
+        if (u->lkom_row[i] > 0) Lkom_Row_Name((int)u->lkom_row[i], which, sizeof which);
+        char where[UTIL_GOVERNS_MAX + 96] = "";
+        if (u->governs[i][0] && which[0])
+            snprintf(where, sizeof where, "%s in Lastkombination %s", u->governs[i], which);
         else if (u->governs[i][0]) snprintf(where, sizeof where, "%s", u->governs[i]);
-        else if (u->lkom_row[i] > 0)
-            snprintf(where, sizeof where, "Lastkombination Nr. %d", (int)u->lkom_row[i]);
-        if (where[0]) Wdg_Draw_Text(PAGE_FIELD_X + 300, y, where, nullptr);
+        else if (which[0]) snprintf(where, sizeof where, "Lastkombination %s", which);
+        /* a long name continues below its row */
+        int below = r - 1;
+        if (where[0])
+            Page_Draw_Wrapped(PAGE_FIELD_X + 300, &below, NPIXEL_X - PAGE_FIELD_X - 360, where);
+        r = below > r ? below : r;
         /* two-sided nails that the geometry has driven alternately: so, and why */
         char why[200];
         if (strcmp(u->name[i], "Verbindungsmittel") == 0

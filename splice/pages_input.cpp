@@ -788,8 +788,9 @@ static void Layout_Run(void)
 {
     Regenerate_Lkoms_If_Generated();
     Layout_Code = Splice_Calc_Prepared();
+    /* A refused value leaves no pattern: the spacings left to the program keep showing what
+    ** the last pattern had, and ticking one of them starts from that value. */
     if (Layout_Code == 0) Present_Distances(&Page_Shadow.present);
-    else memset(&Page_Shadow.present, 0, sizeof Page_Shadow.present);
 }
 
 /* Change callback of the layout's fields: the run with the value just entered. */

@@ -514,6 +514,15 @@ TEST(NadRecord, DamagedUserAnnexIsSaidWithItsFileBlockAndLine)
                              "Anwendungsdokument wählen."),
               1);
     EXPECT_DOUBLE_EQ(Get_NAD_EC5_Params()->gamma_m_steel, 1.3);
+
+    /* a block version too large for its field is quoted as the file writes it */
+    const size_t version = ec5 + 5, version_end = whole.find('\n', version);
+    Write_File(host.dram + "/NADS/1.NAD",
+               std::string(whole).replace(version, version_end - version, " 99999999999999999999"));
+    Set_Active_NAD("\x99sterreich");
+    EXPECT_EQ(Logged_Count("| Block #EC5, Zeile " + std::to_string(first + 1)
+                           + ": unbekannte Version 99999999999999999999. | Bemessen"),
+              1);
 }
 
 TEST(NadRecord, AccessorBeforeAnyActivation)

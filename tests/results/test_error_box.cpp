@@ -51,13 +51,15 @@ TEST_F(ErrorBox, FrameBoxAndTextAroundTheCentre)
     EXPECT_EQ(frame->y1, 200 - 19);
     EXPECT_EQ(frame->x2, left + w + 15);
     EXPECT_EQ(frame->y2, 200 + 11);
-    EXPECT_EQ(frame->colour, Nearest_RGB_Color(250, 0, 0));
+    /* the red of a refusal on the pages, round a pale red face */
+    EXPECT_EQ(frame->colour, RED_CI);
     EXPECT_EQ(box->x1, left - 10);
     EXPECT_EQ(box->y1, 200 - 14);
     EXPECT_EQ(box->x2, left + w + 10);
     EXPECT_EQ(box->y2, 200 + 6);
-    EXPECT_EQ(box->colour, Nearest_RGB_Color(196, 236, 176));
+    EXPECT_EQ(box->colour, Nearest_RGB_Color(255, 232, 232));
     EXPECT_EQ(t->kind, SVA_TEXT);
+    EXPECT_EQ(t->colour, RED_CI);
     EXPECT_STREQ(t->text, text);
     EXPECT_EQ(t->x1, left);
     EXPECT_EQ(t->y1, 200);

@@ -126,6 +126,10 @@ TEST(Pattern, ValidCombinations)
         Lkom_Name(n.g, n.e, name, sizeof name);
         EXPECT_STREQ(name, n.name);
     }
+    /* the rows of the utilisation page and of the summary know the number only: the same name */
+    char name[64];
+    Lkom_Row_Name(3, name, sizeof name);
+    EXPECT_STREQ(name, "Nr. 3 (Gruppe 2, Kombination 1)");
 }
 
 TEST(Pattern, TimberPartThicknessAndAutomaticSideThickness)

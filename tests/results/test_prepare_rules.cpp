@@ -366,6 +366,12 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          "Verbindungsmittel ist zu kurz oder Holzlamelle zu dick: l = 80 mm, erforderlich "
          "l > t_1 + t_p = 75 + 10 = 85 mm",
          false, CONN_INNER_PLATES, 2, 16.0, 6.0, 8.0, 80.0},
+        /* the same in a member of 163.33 mm: (163.33 - 10) / 2 = 76.665 mm, written as the sum
+        ** is, to one decimal: 76.7 + 10 = 86.7 mm */
+        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_SHORT_OR_LAMELLA_THICK,
+         "Verbindungsmittel ist zu kurz oder Holzlamelle zu dick: l = 80 mm, erforderlich "
+         "l > t_1 + t_p = 76.7 + 10 = 86.7 mm",
+         false, CONN_INNER_PLATES, 2, 16.333, 6.0, 8.0, 80.0},
         /* 50 nails in a row along the grain at a1 = 10 d = 4.20 cm with a3,t = 15 d = 6.30 cm at
         ** both ends of both halves (tension along the grain, EN 1995-1-1, Table 8.2): side
         ** timbers of 2 x (49 x 4.20 + 2 x 6.30) = 436.80 cm against 120 cm; a lap holds its

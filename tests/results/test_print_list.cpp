@@ -714,7 +714,8 @@ TEST(PrintList, OrderOfTheChaptersAndGoverningCombination)
                      "ber alle Lastkombinationen:"),
               std::string::npos);
     EXPECT_NE(s.find("Verbindungsmittel: u = "), std::string::npos);
-    EXPECT_EQ(s.find("(Lastkombination Nr. 1)"), std::string::npos) << s;
+    EXPECT_EQ(s.find("in Lastkombination Nr. 1"), std::string::npos) << s;
+    EXPECT_NE(s.find("in Lastkombination Nr. 2 (Gruppe 1, Kombination 2)"), std::string::npos);
     EXPECT_NE(s.find("Lochleibung: u = "), std::string::npos);
 
     /* all combinations: numbered headings; DIN without an annex */
@@ -722,8 +723,8 @@ TEST(PrintList, OrderOfTheChaptersAndGoverningCombination)
     Use_Annex(false);
     ASSERT_EQ(Write_Print_List(1), 0);
     const std::string all = Read_File(Oli_Name);
-    EXPECT_NE(all.find("Lastkombination 1"), std::string::npos);
-    EXPECT_NE(all.find("Lastkombination 2"), std::string::npos);
+    EXPECT_NE(all.find("Lastkombination Nr. 1 (Gruppe 1, Kombination 1)"), std::string::npos);
+    EXPECT_NE(all.find("Lastkombination Nr. 2 (Gruppe 1, Kombination 2)"), std::string::npos);
     EXPECT_NE(all.find("Nachweise nach DIN 1052:2008"), std::string::npos);
     unlink(Oli_Name);
 }

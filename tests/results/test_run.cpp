@@ -287,7 +287,7 @@ TEST(Run, GoverningOnlyPrintHasOneHeading)
         start = end + 1;
     }
     EXPECT_EQ(n, 1u);
-    EXPECT_EQ(s.find("Lastkombination 1"), std::string::npos);
+    EXPECT_EQ(s.find(". Lastkombination Nr."), std::string::npos);
     EXPECT_NE(s.find("Zusammenfassung"), std::string::npos);
     /* the printing run leaves the utilisation list empty */
     EXPECT_EQ(Splice_Input.utilisation.count, 0);
@@ -296,9 +296,10 @@ TEST(Run, GoverningOnlyPrintHasOneHeading)
     Run_Nachweise(f, 0);
     const std::string all = Slurp_Print(f);
     fclose(f);
-    EXPECT_NE(all.find("Lastkombination 1"), std::string::npos);
-    EXPECT_NE(all.find("Lastkombination 3"), std::string::npos);
-    EXPECT_EQ(all.find("Lastkombination 4"), std::string::npos);
+    /* each heading names its combination as the pages do: slot 3 is the second used group */
+    EXPECT_NE(all.find(". Lastkombination Nr. 1 (Gruppe 1, Kombination 1)"), std::string::npos);
+    EXPECT_NE(all.find(". Lastkombination Nr. 3 (Gruppe 2, Kombination 8)"), std::string::npos);
+    EXPECT_EQ(all.find(". Lastkombination Nr. 4"), std::string::npos);
 }
 
 TEST(Run, SummaryThreshold)

@@ -377,6 +377,8 @@ class InputFile : public ::testing::Test {
     void SetUp() override
     {
         ZW_Test_Reset();
+        /* the annex of a new start, whichever an earlier test activated */
+        Clear_NAD_State();
         unsetenv("DRAM");
         /* the annex files of the repository's host folder, as the host gives them */
         setenv("DATA", SPLICE_SOURCE_DIR "/environment/data", 1);

@@ -244,6 +244,48 @@ TEST_F(Pages, ATickedSpacingStartsFromThePresentValue)
     EXPECT_TRUE(error);
 }
 
+/* A refused a1 = 1 cm (nails 4.2 mm: a1 >= (5 + 5 |cos 0|) d = 42 mm) leaves no pattern, but the
+** spacings left to the program keep showing what the last one had: a2 = (20 - 2 x 2.1) / 4 =
+** 3.95 cm, a3 = a3,t = (10 + 5 cos 0) d = 6.3 cm, a4 = a4,c = 5 d = 2.1 cm. Ticking a3 then starts
+** from 6.3 cm, and the file saved after the refusal holds every other value as before it. */
+TEST_F(Pages, ARefusedSpacingLeavesTheOthersAsTheyWere)
+{
+    const std::string save = At("click", NPIXEL_X - 346 + Main_Icon_Menu.entries[6 - 1].x + 19, 27);
+    auto spacings = [](void) {
+        std::vector<std::string> v;
+        FILE *f = fopen("zugstoss_nagel_01.inp", "rb");
+        char line[512];
+        while (f && fgets(line, sizeof line, f))
+            if (strncmp(line, "SPACINGS ", 9) == 0)
+                for (char *t = strtok(line + 9, " \n"); t; t = strtok(nullptr, " \n"))
+                    v.push_back(t);
+        if (f) fclose(f);
+        return v;
+    };
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", Tab(PAGE_ANORDNUNG) + save), 1);
+    const std::vector<std::string> before = spacings();
+    std::string s = Tab(PAGE_ANORDNUNG) + Click_Row(38, 6) + Enter_Value(360, 6, "1");
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", s + Click_Row(38, 8) + save), 1);
+    EXPECT_TRUE(Shown_Part("Mindestabstand a1 unterschritten: a1 = 1.00 cm"));
+    std::string shown[3]; /* the fields a2, a3 (ticked), a4 as drawn last */
+    for (const std::string &l : ZW_Test_Log_Lines())
+        for (int k = 0; k < 3; k++)
+            if (l.rfind("TEXT 347 " + std::to_string(Row_Y(7 + k)) + " ", 0) == 0)
+                shown[k] = l.substr(l.rfind(' ') + 1);
+    EXPECT_EQ(shown[0], "4.0");
+    EXPECT_EQ(shown[1], "6.3");
+    EXPECT_EQ(shown[2], "2.1");
+    EXPECT_EQ(Splice_Input.a3_user, 1);
+    EXPECT_NEAR(Splice_Input.a3, 6.3, 1e-9);
+    /* a1, a3, their ticks and p1 (= a1) changed; nothing else */
+    const std::vector<std::string> after = spacings();
+    ASSERT_EQ(after.size(), before.size());
+    for (size_t i = 0; i < after.size(); i++)
+        EXPECT_TRUE(i == 0 || i == 2 || i == 4 || i == 6 || i == 12 || after[i] == before[i]) << i;
+    EXPECT_EQ(after[0], "1");
+    EXPECT_NEAR(atof(after[2].c_str()), 6.3, 1e-9);
+}
+
 /* The fastener page: the steel of a bolt is chosen there and its design stands beside it. */
 TEST_F(Pages, TheFastenerPageEditsTheSteelAndShowsTheDesign)
 {
@@ -519,8 +561,8 @@ TEST_F(Pages, ANewSpliceOfEachConnectionKindReachesItsUtilisation)
         if (kind == 1 || kind == 2)
             s += Enter_Value(360, 14, "0.8") + Enter_Value(360, 15, "24"); /* t_p, h_p */
         s += Tab(PAGE_ANORDNUNG) + Enter_Value(360, 1, "3") + Enter_Value(360, 2, "3"); /* 3 x 3 */
-        s += Tab(PAGE_SCHNITTGROESSEN) + Click_Row(40, 2);       /* + group with one row */
-        s += Enter_Value(80, 4, "2") + Enter_Value(300, 4, "3"); /* M_d = 2 kNm, V_d = 3 kN */
+        s += Tab(PAGE_SCHNITTGROESSEN) + Click_Row(40, 2);        /* + group with one row */
+        s += Enter_Value(140, 4, "2") + Enter_Value(360, 4, "3"); /* M_d = 2 kNm, V_d = 3 kN */
         s += Tab(PAGE_AUSNUTZUNGEN);
         ASSERT_EQ(Run(comp.c_str(), nullptr, s), 1) << kind;
         EXPECT_EQ(Splice_Input.connection_kind, kind);
@@ -765,7 +807,7 @@ TEST_F(Pages, TheLayoutPageShowsTheEndDistanceOfALap)
     std::string s = Click_Row(54 + 160 * CONN_LAP, 3);
     s += Enter_Value(360, 9, "14") + Enter_Value(360, 10, "28");
     s += Tab(PAGE_SCHNITTGROESSEN) + Click_Row(40, 2);
-    s += Enter_Value(80, 4, "2") + Enter_Value(300, 4, "3");
+    s += Enter_Value(140, 4, "2") + Enter_Value(360, 4, "3");
     s += Tab(PAGE_ANORDNUNG) + Enter_Value(360, 1, "3") + Enter_Value(360, 2, "3");
     ASSERT_EQ(Run("blatt", nullptr, s), 1);
     ASSERT_EQ(Splice_Input.connection_kind, CONN_LAP);

@@ -130,7 +130,7 @@ TEST_F(LongPages, TheCombinationTableShowsTheRowsInViewAndEditsAFarRow)
     /* click into its M_d field (screen: area top 80 + row's base line - scroll), type, Enter,
     ** Esc on the next field */
     const int y = 80 + Page_Row_Y(row) - top - 4;
-    ZW_Test_Set_Script("click 70 " + std::to_string(y) + "\nmove 70 " + std::to_string(y)
+    ZW_Test_Set_Script("click 130 " + std::to_string(y) + "\nmove 130 " + std::to_string(y)
                        + "\ntype 42\nkey Enter\nkey Esc\n");
     for (int i = 0; i < 10 && !M_LEFT; i++) Get_Mouse_Event();
     ASSERT_EQ(M_LEFT, 1);

@@ -56,6 +56,24 @@ int Count(const char *prefix, const std::string &needle)
     return n;
 }
 
+/* How often the band above the register confirmed a save of file `name` of the working folder
+** with its whole path: in one line, or broken after a '/' into two. */
+int Saved(const char *name)
+{
+    char cwd[1024];
+    const std::string want =
+        std::string("gespeichert: ") + (getcwd(cwd, sizeof cwd) ? cwd : "?") + "/" + name;
+    int n = 0;
+    std::string first;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        if (l == "TEXT 14 32 " + want) n++;
+        if (!first.empty() && l == "TEXT 14 41 " + want.substr(first.size())) n++;
+        first = l.rfind("TEXT 14 24 ", 0) == 0 ? l.substr(11) : "";
+        if (want.rfind(first, 0) != 0) first.clear();
+    }
+    return n;
+}
+
 /* The colour of a pixel of a snapshot (0xRRGGBB), -1 when the file cannot be read. */
 long Png_Pixel(const char *file, int x, int y)
 {
@@ -140,11 +158,12 @@ TEST_F(SheetInput, OneClickOnAnIconTheMouseRestsOnActs)
     /* Saved twice by two clicks on the save icon without moving in between. */
     int s = Icon_X(6);
     ASSERT_EQ(Run("zugstoss_nagel", At("click", s, ICON_Y) + At("click", s, ICON_Y)), 1);
-    EXPECT_EQ(Count("TEXT", "gespeichert: zugstoss_nagel_01.inp"), 2);
+    EXPECT_EQ(Saved("zugstoss_nagel_01.inp"), 2);
 }
 
 /* Page System of the bending splice: a click into b, "20" typed at once, Enter, and one click on
-** the save icon: the file holds b = 20, and the sheet says that it was saved. */
+** the save icon: the file holds b = 20, and the sheet says that it was saved, and where: the file
+** with its whole path. */
 TEST_F(SheetInput, KeysTypedRightAfterAClickGoIntoTheField)
 {
     const int b_y = 80 + 28 + 26 * 9; /* base line of the row of b */
@@ -152,7 +171,7 @@ TEST_F(SheetInput, KeysTypedRightAfterAClickGoIntoTheField)
         At("click", 370, b_y - 4) + "type 20\nkey Enter\n" + At("click", Icon_X(6), ICON_Y);
     ASSERT_EQ(Run("biegestoss_stabduebel", s), 1);
     EXPECT_EQ(Count("EDITFLOAT", "20.0"), 1);
-    EXPECT_EQ(Count("TEXT 14 32 ", "gespeichert: biegestoss_stabduebel_01.inp"), 1);
+    EXPECT_EQ(Saved("biegestoss_stabduebel_01.inp"), 1);
     EXPECT_EQ(Count("MESSAGE", ""), 0); /* no box to click away */
 
     Set_Splice_Input_Defaults(&Splice_Input);
@@ -197,7 +216,7 @@ TEST_F(SheetInput, AFailedSaveKeepsItsBoxAndInputClearsTheConfirmation)
     ASSERT_EQ(Run(nullptr, At("click", Icon_X(6), ICON_Y) + "snapshot saved.png\n"
                                + At("click", 370, b_y - 4) + "type 15\nkey Enter\nkey Esc\n"),
               1);
-    EXPECT_EQ(Count("TEXT", "gespeichert: Stoss_01.inp"), 1);
+    EXPECT_EQ(Saved("Stoss_01.inp"), 1);
     /* the band above the register is empty again: nothing but its background */
     EXPECT_EQ(ZW_Test_Count_Colour(10, 8, NPIXEL_X - 360, 44, 0x000000), 0);
 
@@ -386,7 +405,8 @@ TEST_F(SheetInput, TheLayoutFollowsEachFieldWhileSteppingWithEnter)
 ** 2 medium and 6 short combinations (groups 1 to 3); the report's table counts them 1-2, 3-4,
 ** 5-10, and the second short one (1.35 LF1 + 0.70 1.50 LF3 + 1.00 1.50 LF4) governs with the
 ** largest |N_d| / k_mod = 231 / 0.9 = 256.7 (medium 198 / 0.8 = 247.5, permanent 108 / 0.6 =
-** 180): row 2 + 2 + 2 = 6, "Gruppe 3, Kombination 2". */
+** 180): row 2 + 2 + 2 = 6, "Gruppe 3, Kombination 2". The page of the forces shows both numbers
+** on that row: 6 in the column "Nr." and 2 in "Komb."; the last row of group 3 is Nr. 10. */
 TEST_F(SheetInput, GeneratedCombinationsShowTheGroupTheUtilisationNames)
 {
     ASSERT_EQ(Run("druckstoss_bolzen", At("click", 685, 62) + At("click", 535, 62)), 1);
@@ -410,6 +430,19 @@ TEST_F(SheetInput, GeneratedCombinationsShowTheGroupTheUtilisationNames)
     /* the three groups (permanent, medium, short) are numbered as shown, 1 to 3 */
     for (const char *g : {"Gruppe 1", "Gruppe 2", "Gruppe 3"}) EXPECT_TRUE(Any_Has(forces, g)) << g;
     EXPECT_FALSE(Any_Has(forces, "Gruppe 4"));
+    const struct {
+        const char *n_d, *nr, *komb;
+    } rows[] = {{" -231.00", "6", "2"}, {" -200.00", "10", "6"}};
+    for (const auto &row : rows) {
+        int x = 0, y = -1;
+        for (const std::string &l : forces)
+            if (l.size() > 8 && l.compare(l.size() - 8, 8, row.n_d) == 0)
+                sscanf(l.c_str(), "TEXT %d %d", &x, &y);
+        ASSERT_GT(y, 0) << row.n_d;
+        const std::string at = " " + std::to_string(y) + " ";
+        EXPECT_TRUE(Any_Has(forces, ("TEXT 22" + at + row.nr).c_str())) << row.n_d;
+        EXPECT_TRUE(Any_Has(forces, ("TEXT 70" + at + row.komb).c_str())) << row.n_d;
+    }
 }
 
 /* A row of the utilisation page that gathers several checks names the one that gives its value:
@@ -422,17 +455,20 @@ TEST_F(SheetInput, AUtilisationRowNamesTheCheckThatGivesItsValue)
 {
     ASSERT_EQ(Run("druckstoss_bolzen", At("click", 685, 62)), 1);
     const std::vector<std::string> mid = Row_Of("Mittelholz");
-    EXPECT_TRUE(Any_Has(mid, "Druck und Biegung (Lastkombination Nr. 6)")) << mid.size();
+    EXPECT_TRUE(
+        Any_Has(mid, "Druck und Biegung in Lastkombination Nr. 6 (Gruppe 3, Kombination 2)"))
+        << mid.size();
     const std::vector<std::string> plates = Row_Of("Stahlblech, Knicken und gr\xc3\xb6\xc3\x9f"
                                                    "te Abst\xc3\xa4nde p1, p2");
     EXPECT_TRUE(Any_Has(plates, "95.2 %"));
     EXPECT_TRUE(Any_Has(plates, "gr\xc3\xb6\xc3\x9f"
-                                "ter Abstand p1 (Lastkombination Nr. "));
+                                "ter Abstand p1 in Lastkombination Nr. "));
 }
 
 /* The plates' largest spacing in the compression example is the same in every combination: the
 ** page and the report's summary name for it the combination the page names as governing, not
-** the first one of the table. */
+** the first one of the table, and by the same name as the governing line: Nr. 6 is the second
+** combination of group 3 (2 + 2 + 2 = 6). */
 TEST_F(SheetInput, ThePageAndTheReportNameOneCombinationForARow)
 {
     const int x = Icon_X(4);
@@ -441,7 +477,8 @@ TEST_F(SheetInput, ThePageAndTheReportNameOneCombinationForARow)
               1);
     const int n = Governing_Number();
     ASSERT_GT(n, 1);
-    const std::string nr = "(Lastkombination Nr. " + std::to_string(n) + ")";
+    ASSERT_EQ(n, 6);
+    const std::string nr = "in Lastkombination Nr. 6 (Gruppe 3, Kombination 2)";
     EXPECT_TRUE(Any_Has(Row_Of("Stahlblech, Knicken und gr\xc3\xb6\xc3\x9f"
                                "te Abst\xc3\xa4nde p1, p2"),
                         nr.c_str()));

@@ -102,6 +102,25 @@ TEST(SheetParts, EveryPageHasItsLabelAndHelpTopic)
     EXPECT_STREQ(Page_Label(7), "");
 }
 
+/* The help of the box that ends the program names what the box shows: the switch "Ja" / "Nein"
+** beside "Bearbeitungszustand speichern", the button with the green tick and the one with the
+** red cross; no button "Abbrechen", which the box does not have. */
+TEST(SheetParts, TheHelpOfTheExitBoxNamesTheButtonsItShows)
+{
+    ZW_Test_Reset();
+    std::string path = std::string(SPLICE_SOURCE_DIR) + "/environment/exec/splice/splice.hlp";
+    ASSERT_EQ(Add_Helpfile(path.c_str()), 1);
+    ZW_Test_Set_Script("key Enter\n");
+    ASSERT_EQ(Helpview("FINISH_BTN_000"), 1);
+    std::string shown;
+    for (const std::string &l : ZW_Test_Log_Lines()) shown += l + "\n";
+    for (const char *named : {"Schalter neben \"Bearbeitungszustand speichern\" zeigt \"Ja\" oder "
+                              "\"Nein\"",
+                              "Knopf mit dem gr\xc3\xbcnen Haken", "Knopf mit dem roten Kreuz"})
+        EXPECT_NE(shown.find(named), std::string::npos) << named;
+    EXPECT_EQ(shown.find("Abbrechen"), std::string::npos);
+}
+
 TEST(SheetParts, TheFirstPageClearsTheFailureModeSwitchUnlessOnePlate)
 {
     Set_Splice_Input_Defaults(&Splice_Input);
