@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -60,6 +61,16 @@ static std::string Title_With_Carets(std::string_view line, std::string *named)
     return out;
 }
 
+/* A box of the title file's reading: its symbol and title, then its lines. */
+static void Title_Box(int symbol, const char *title, std::initializer_list<const char *> lines)
+{
+    Init_Message();
+    Set_Message_Symbol(symbol, 0, 0, 0);
+    Set_Message_Title(title);
+    for (const char *l : lines) Fill_Message(l);
+    Draw_Message();
+}
+
 int Read_Title_Line(const char *path)
 {
     Splice_Title_Line[0] = '\0';
@@ -76,13 +87,9 @@ int Read_Title_Line(const char *path)
         char l1[SPLICE_PATH_MAX + 32], l2[120];
         snprintf(l1, sizeof l1, "Die Titeldatei %s", path);
         snprintf(l2, sizeof l2, "ist in %s gespeichert; diese Kodierung wird nicht gelesen.", wide);
-        Init_Message();
-        Set_Message_Symbol(2, 0, 0, 0);
-        Set_Message_Title("Warnung");
-        Fill_Message(l1);
-        Fill_Message(l2);
-        Fill_Message("Als Titel gilt die Bauteilkennung. Bitte als ANSI oder UTF-8 speichern.");
-        Draw_Message();
+        Title_Box(
+            2, "Warnung",
+            {l1, l2, "Als Titel gilt die Bauteilkennung. Bitte als ANSI oder UTF-8 speichern."});
         return 1;
     }
     /* the first line's bytes, a NUL among them, up to SPLICE_TITLE_READ of them; how many it has
@@ -104,26 +111,16 @@ int Read_Title_Line(const char *path)
         char l1[SPLICE_PATH_MAX + 64], l2[120];
         snprintf(l1, sizeof l1, "Die Titeldatei %s ist beschädigt"_cp850, path);
         snprintf(l2, sizeof l2, "(Zeile 1: %s).", bad);
-        Init_Message();
-        Set_Message_Symbol(1, 0, 0, 0);
-        Set_Message_Title("Hinweis");
-        Fill_Message(l1);
-        Fill_Message(l2);
-        Fill_Message("Der ganze Titel wird gezeigt und gedruckt, mit");
-        Fill_Message((named + ".").c_str());
-        Draw_Message();
+        Title_Box(
+            1, "Hinweis",
+            {l1, l2, "Der ganze Titel wird gezeigt und gedruckt, mit", (named + ".").c_str()});
     }
     if (total > SPLICE_TITLE_READ) {
         char l1[SPLICE_PATH_MAX + 64], l2[120];
         snprintf(l1, sizeof l1, "Die erste Zeile der Titeldatei %s", path);
         snprintf(l2, sizeof l2, "hat %zu Zeichen; gezeigt und gedruckt werden die ersten %d.",
                  total, SPLICE_TITLE_READ);
-        Init_Message();
-        Set_Message_Symbol(1, 0, 0, 0);
-        Set_Message_Title("Hinweis");
-        Fill_Message(l1);
-        Fill_Message(l2);
-        Draw_Message();
+        Title_Box(1, "Hinweis", {l1, l2});
     }
     return 1;
 }
