@@ -193,10 +193,14 @@ void Print_Plate_Block_Check(FILE *file, const Plate_Block_Check *r)
                        "ungleich ziehende Reihen: ihre Resultierende liegt e = %.1lf mm neben der "
                        "Mitte der \x84u\xE1"
                        "eren Reihen des Blocks, k\xCE\\"
-                       "e\xCEr = e / %.1lf mm = %.3lf (0: mittig, "
-                       "DIN EN 1993-1-8, (3.9); 1: auf einer \x84u\xE1"
-                       "eren Reihe, (3.10))",
+                       "e\xCEr = e / %.1lf mm (halber Abstand dieser Reihen) = %.3lf",
                        r->k_e * r->e_half, r->e_half, r->k_e);
+        Oli_Write_Text(file, "Zuganteil (1 - 0.5 k\xCE\\"
+                             "e\xCEr) f\xCE\\u\xCEr A\xCE\\nt\xCEr: Annahme des Programms (keine "
+                             "Regel der Norm) zwischen DIN EN 1993-1-8, (3.9) mittig (k\xCE\\"
+                             "e\xCEr = 0) und (3.10) auf einer \x84u\xE1"
+                             "eren Reihe (k\xCE\\"
+                             "e\xCEr = 1)");
         Oli_Write_Text(file,
                        "V\xCE\\"
                        "eff,Rd\xCEr = (1 - 0.5 k\xCE\\"

@@ -575,6 +575,17 @@ TEST(BlockShear, PlatesTearAtTheirEnds)
     EXPECT_NEAR(r.A_nt, 498.0, 1e-9);
     EXPECT_NEAR(r.k_e, 0.512085, 1e-6);
     EXPECT_NEAR(r.u, 0.020914, 1e-6);
+    f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Print_Plate_Block_Check(f, &r);
+    const std::string off = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(off.find("e = 23.0 mm neben der Mitte der \x84u\xE1"
+                       "eren Reihen des Blocks, k\xCE\\"
+                       "e\xCEr = e / 45.0 mm (halber Abstand dieser Reihen) = 0.512"),
+              std::string::npos)
+        << off;
+    EXPECT_NE(off.find("Annahme des Programms (keine Regel der Norm)"), std::string::npos);
     ASSERT_EQ(Calc_Plate_Block_Check(0, 0, &r), 1);
     EXPECT_EQ(r.block.edge, BLOCK_TO_UPPER_EDGE);
     EXPECT_EQ(r.block.last, 0);
