@@ -25,6 +25,15 @@ static std::string Printed(const Block_Shear_Check *r)
     return s;
 }
 
+static std::string Printed(const Plate_Block_Check *r)
+{
+    FILE *f = tmpfile();
+    Print_Plate_Block_Check(f, r);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    return s;
+}
+
 TEST(BlockShear, RecordWorkedByHand)
 {
     /* The block of all three rows: rows 8.4 cm apart, columns up to x = 20.4 cm from the member
@@ -511,11 +520,7 @@ TEST(BlockShear, PlatesTearAtTheirEnds)
     EXPECT_NEAR(r.A_nv, 810.6, 1e-9);
     EXPECT_NEAR(r.V_Rd, 442.620, 5e-4);
     EXPECT_NEAR(r.u, 0.029371, 1e-6);
-    FILE *f = tmpfile();
-    ASSERT_NE(f, nullptr);
-    Print_Plate_Block_Check(f, &r);
-    const std::string s = Slurp_Print(f);
-    fclose(f);
+    const std::string s = Printed(&r);
     EXPECT_NE(s.find("A\xCE\\nt\xCEr = t (210.00 - 2.5 x 7.0) = 6.0 x 192.50 = 1155.0 mm"),
               std::string::npos)
         << s;
@@ -575,11 +580,7 @@ TEST(BlockShear, PlatesTearAtTheirEnds)
     EXPECT_NEAR(r.A_nt, 498.0, 1e-9);
     EXPECT_NEAR(r.k_e, 0.512085, 1e-6);
     EXPECT_NEAR(r.u, 0.020914, 1e-6);
-    f = tmpfile();
-    ASSERT_NE(f, nullptr);
-    Print_Plate_Block_Check(f, &r);
-    const std::string off = Slurp_Print(f);
-    fclose(f);
+    const std::string off = Printed(&r);
     EXPECT_NE(off.find("e = 23.0 mm neben der Mitte der \x84u\xE1"
                        "eren Reihen des Blocks, k\xCE\\"
                        "e\xCEr = e / 45.0 mm (halber Abstand dieser Reihen) = 0.512"),
