@@ -360,6 +360,19 @@ static void Write_Present_Edge_Line(FILE *file)
     }
 }
 
+/* The six least spacings v (cm) in one line, two decimals, as the present spacings and the
+** plate distances e1, e2 of the bearing check, so that the required and the present values
+** compare as the validation compared them. */
+static void Least_Spacings_Line(char *out, size_t size, const double v[6])
+{
+    snprintf(
+        out, size,
+        Nad_Params != nullptr
+            ? "a\xCE\\1\xCEr = %.2lf cm, a\xCE\\2\xCEr = %.2lf cm, a\xCE\\3,t\xCEr = %.2lf cm, a\xCE\\3,c\xCEr = %.2lf cm, a\xCE\\4,t\xCEr = %.2lf cm, a\xCE\\4,c\xCEr = %.2lf cm"
+            : "a\xCE\\1\xCEr = %.2lf cm, a\xCE\\2\xCEr = %.2lf cm, a\xCE\\1,t\xCEr = %.2lf cm, a\xCE\\1,c\xCEr = %.2lf cm, a\xCE\\2,t\xCEr = %.2lf cm, a\xCE\\2,c\xCEr = %.2lf cm",
+        v[0], v[1], v[2], v[3], v[4], v[5]);
+}
+
 int Oli_Systemdarstellung(FILE *file)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -394,8 +407,7 @@ int Oli_Systemdarstellung(FILE *file)
     ** larger there, in the timber the fasteners pass through, with the plates' limits
     ** (EN 1993-1-8, table 3.3); DIN 1052 (Bild 41) names the end distances a1,t and a1,c and the
     ** edge distances a2,t and a2,c, as the sketch below does */
-    const double rho_min = Spacing_Density();
-    const double a3c_alpha = Least_A3c_Angle(rho_min, fp->min_alpha_1, fp->min_alpha_2);
+    const double a3c_alpha = Least_A3c_Angle(fp->min_alpha_1, fp->min_alpha_2);
     const bool a3c_at_max = a3c_alpha != fp->min_alpha_1;
     const char *at_min, *at_max;
     if (Nad_Params != nullptr) {
@@ -414,15 +426,24 @@ int Oli_Systemdarstellung(FILE *file)
                    "\xBA", fp->min_alpha_1 * 180.0 / PI, at_min, "\xBA",
                    fp->min_alpha_2 * 180.0 / PI, at_max);
     double v[6], raw[6];
-    Calc_Least_Spacings(rho_min, fp->min_alpha_1, fp->min_alpha_2, v, raw);
-    /* two decimals, as the present spacings and the plate distances e1, e2 of the bearing check,
-    ** so that the required and the present values compare as the validation compared them */
-    Oli_Write_Text(
-        file,
-        Nad_Params != nullptr
-            ? "a\xCE\\1\xCEr = %.2lf cm, a\xCE\\2\xCEr = %.2lf cm, a\xCE\\3,t\xCEr = %.2lf cm, a\xCE\\3,c\xCEr = %.2lf cm, a\xCE\\4,t\xCEr = %.2lf cm, a\xCE\\4,c\xCEr = %.2lf cm"
-            : "a\xCE\\1\xCEr = %.2lf cm, a\xCE\\2\xCEr = %.2lf cm, a\xCE\\1,t\xCEr = %.2lf cm, a\xCE\\1,c\xCEr = %.2lf cm, a\xCE\\2,t\xCEr = %.2lf cm, a\xCE\\2,c\xCEr = %.2lf cm",
-        v[0], v[1], v[2], v[3], v[4], v[5]);
+    Calc_Least_Spacings(fp->min_alpha_1, fp->min_alpha_2, v, raw);
+    /* Where the members ask different spacings (their densities, EN 1995-1-1, Table 8.2), each
+    ** member's own: the pattern keeps the larger a1, a2 and a3 of both, and each member its own
+    ** a4 within its height, as the present edge distances below are stated per member. */
+    Spacing_Member members[2];
+    double mv[2][6];
+    const int n_members = Calc_Member_Spacings(fp->min_alpha_1, fp->min_alpha_2, members, mv);
+    char line[256];
+    if (Member_Spacings_Differ(n_members, mv)) {
+        for (int k = 0; k < n_members; k++) {
+            Least_Spacings_Line(line, sizeof line, mv[k]);
+            Oli_Write_Text(file, "%s (%s\xCE\\k\xCEr = %.0lf kg/m\xCE/3\xCEr): %s", members[k].name,
+                           "\xCB", members[k].rho, line);
+        }
+    } else {
+        Least_Spacings_Line(line, sizeof line, v);
+        Oli_Write_Text(file, "%s", line);
+    }
     Write_A3c_Angle_Line(file, a3c_alpha, a3c_at_max, v[3]);
     const bool plates =
         si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;

@@ -240,6 +240,25 @@ TEST(PrintSystemSpacings, LeastSpacingsAsTheValidationTookThem)
         const std::string n = System_Text();
         EXPECT_NE(n.find(row.line), std::string::npos) << row.kind << n;
     }
+    /* Side timbers of that C14 on the GL28h member (6 cm, nails 4.0 x 110): each member's own
+    ** line, the side timbers by rho_k = 290 <= 420 (d < 5 mm): a1 = (5 + 5) d = 40 mm, a2 = 5 d
+    ** = 20 mm, a3,t = (10 + 5) d = 60 mm, a3,c = 10 d = 40 mm, a4,t = (5 + 2 sin 0) d = a4,c =
+    ** 5 d = 20 mm */
+    Gl28h_Nail_Splice(CONN_SIDE_TIMBERS);
+    Splice_Input.print.sections = 0;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.t_s_user = 1;
+    Splice_Input.l = 110.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string rho = " (\xCB\xCE\\k\xCEr = ", t = System_Text();
+    EXPECT_NE(t.find("\n Mittelholz" + rho + "425 kg/m\xCE/3\xCEr): "
+                     + Spacing_Line("6.00", "2.80", "8.00", "6.00", "2.80", "2.80") + "\n"),
+              std::string::npos)
+        << t;
+    EXPECT_NE(t.find("\n Seitenh\x94lzer" + rho + "290 kg/m\xCE/3\xCEr): "
+                     + Spacing_Line("4.00", "2.00", "6.00", "4.00", "2.00", "2.00") + "\n"),
+              std::string::npos)
+        << t;
 }
 
 TEST(PrintSystemSpacings, SideTimberThicknessDecidesThePreDrilledRuleOfScrews)
