@@ -115,6 +115,13 @@ const char *Get_Refusal_Text(int code)
         return text;
     }
     const Spacing_Refusal *r = &Fastener_Pattern.refusal;
+    if (why != nullptr && code == DERR_NAIL_NEEDS_PREDRILLING && r->code == code) {
+        /* the member and its density, or the nails' diameter */
+        std::string head(why);
+        while (!head.empty() && head.back() == ' ') head.pop_back();
+        snprintf(text, sizeof text, "%s: %s", head.c_str(), r->how);
+        return text;
+    }
     if (why != nullptr && r->code == code) {
         /* the distance the layout does not keep, with what the rules ask of it */
         std::string head(why);

@@ -926,6 +926,45 @@ static int Refuse_Too_Short(const Joint_Members *m)
     return Refuse_Size(code, "l", si->l, m->t1 + m->t2, how, 1);
 }
 
+/*
+** Nails not pre-drilled: timber of a characteristic density above 500 kg/m³ is pre-drilled, and
+** so is every timber for nails of d > 6 mm (EN 1995-1-1, 8.3.1.2(2)). Each timber member the nails
+** are driven into is held to it by its own density; panels follow their own rules (8.3.1.3).
+** Return 0, or the refusal that names the member with its density, or the nails' diameter.
+*/
+static int Check_Nail_Predrilling(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    if (!Is_Vbm_Nail(si->vbm_type) || si->predrilled) return 0;
+    const int code = DERR_NAIL_NEEDS_PREDRILLING;
+    if (si->d > 6.0) {
+        Refuse(code, "d", "d", si->d, 6.0);
+        snprintf(Fastener_Pattern.refusal.how, sizeof Fastener_Pattern.refusal.how, "d = %s mm",
+                 Mm_Of(si->d).t);
+        return code;
+    }
+    struct Nailed {
+        int mat, grade;
+        double t_cm;
+        const char *name;
+    } m[2];
+    int n = 0;
+    const bool side = si->connection_kind == CONN_SIDE_TIMBERS;
+    if (side) m[n++] = Nailed{si->mat_side, si->grade_side, si->t_s, "Seitenhölzer"_cp850};
+    m[n++] = Nailed{si->mat_mid, si->grade_mid, si->b, side ? "Mittelholz" : "Holz"};
+    for (int k = 0; k < n; k++) {
+        if (!Member_May_Split(m[k].mat)) continue;
+        const double rho = Rho_K_Of(m[k].mat, m[k].grade, m[k].t_cm);
+        if (!(rho > 500.0)) continue;
+        Refuse(code, "rho_k", "rho_k", rho, 500.0);
+        snprintf(Fastener_Pattern.refusal.how, sizeof Fastener_Pattern.refusal.how,
+                 "%s aus %s mit rho_k = %.0f kg/m3", m[k].name,
+                 Get_Material_Name(m[k].mat, m[k].grade), rho);
+        return code;
+    }
+    return 0;
+}
+
 /* The member thicknesses the fastener needs: against splitting by plain nails, the thickness
 ** rule of nails, screws and staples, the minimum thicknesses and overlapping nails. Return 0 or
 ** an error code; a refused thickness names its member with both values. A lap's halves are its
@@ -936,7 +975,8 @@ static int Prepare_Thicknesses(void)
     const int type = si->vbm_type;
     const int kind = si->connection_kind;
     const bool lap = kind == CONN_LAP;
-    int rc = 0;
+    int rc = Check_Nail_Predrilling();
+    if (rc != 0) return rc;
 
     /* plain nails against splitting; boards do not split */
     if (type == VBM_NAGEL && !si->predrilled) {

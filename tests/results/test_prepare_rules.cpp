@@ -426,6 +426,12 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          .text = "Oberer/Unterer Mindestrandabstand (a4c, a4t) unterschritten: a4 in den "
                  "Seitenh\x94lzern = 5.00 cm < erforderlich a4,c = 5.88 cm",
          .b = 10.0, .t_s = 4.0, .mat_side = MAT_BSH_EC, .grade_side = 6, .split_rule = 1},
+        /* Timber above rho_k = 500 kg/m3 is pre-drilled for nails (EN 1995-1-1, 8.3.1.2(2)):
+        ** side timbers D30 (rho_k 530) of 7 cm are refused with their density */
+        {.h = 20.0, .rows = 3, .code = DERR_NAIL_NEEDS_PREDRILLING,
+         .text = "N\x84gel ohne Vorbohren nur in Holz bis rho_k = 500 kg/m3 und bis d = 6 mm (DIN EN "
+                 "1995-1-1, 8.3.1.2(2)): Seitenh\x94lzer aus Laubholz D30 mit rho_k = 530 kg/m3",
+         .b = 10.0, .t_s = 7.0, .mat_side = MAT_LAUBHOLZ, .grade_side = 2},
         // clang-format on
     };
     for (const auto &k : cases) {
