@@ -897,16 +897,17 @@ static int Check_Arrangement(int n_r, int n_c)
     if (n_c <= 1 && n_r <= 1) return DERR_TWO_FASTENERS_PER_HALF;
     if (n_c < 1 || n_r < 1) return DERR_TWO_FASTENERS_PER_HALF; /* no column or no row */
 
-    /* materials */
-    if (si->mat_mid == MAT_LAUBHOLZ || si->mat_side == MAT_LAUBHOLZ) {
+    /* materials: toothed plates are pressed into every timber member they join, the side
+    ** timbers and the middle member, or the middle member alone beside plates and in a lap (the
+    ** side fields keep what they held before), and none of them may be hardwood */
+    if (si->mat_mid == MAT_LAUBHOLZ
+        || (si->connection_kind == CONN_SIDE_TIMBERS && si->mat_side == MAT_LAUBHOLZ)) {
         if (type == VBM_SCHEIBENDUEBEL_C1) return DERR_PRESSED_C1_HARDWOOD;
         if (type == VBM_SCHEIBENDUEBEL_C5) return DERR_PRESSED_C5_HARDWOOD;
         if (type == VBM_SCHEIBENDUEBEL_C10) return DERR_PRESSED_C10_HARDWOOD;
+        if (type == VBM_SCHEIBENDUEBEL_C2) return DERR_PRESSED_C2_HARDWOOD;
+        if (type == VBM_SCHEIBENDUEBEL_C11) return DERR_PRESSED_C11_HARDWOOD;
     }
-    if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C2)
-        return DERR_PRESSED_C2_HARDWOOD;
-    if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C11)
-        return DERR_PRESSED_C11_HARDWOOD;
     /* the timber lamellas beside inner plates, each at least 24 mm */
     const double t_1 = Calc_Timber_Part_Thickness();
     if (si->connection_kind == CONN_INNER_PLATES && t_1 < 2.4) {
