@@ -70,8 +70,8 @@ static int Spacing_Materials(int mats[2])
     mats[1] = si->mat_mid;
     if (kind == CONN_OUTER_PLATES) mats[0] = 12;
     if (kind == CONN_INNER_PLATES || kind == CONN_LAP || mats[1] == mats[0]) return 1;
-    const bool joint = Is_Mat_Metal_Plate(mats[0])
-                       || (Is_Mat_Panel(mats[0]) && !Own_Spacing_Table(mats[0]));
+    const bool joint =
+        Is_Mat_Metal_Plate(mats[0]) || (Is_Mat_Panel(mats[0]) && !Own_Spacing_Table(mats[0]));
     return joint && !Own_Spacing_Table(mats[1]) ? 1 : 2;
 }
 

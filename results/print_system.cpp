@@ -431,16 +431,16 @@ int Oli_Systemdarstellung(FILE *file)
     /* each member's own demand where the side timbers and the middle member keep rules of their
     ** own, then the larger of the two that the pattern keeps */
     double side[6], mid[6];
-    const bool each = si->connection_kind == CONN_SIDE_TIMBERS
-                      && Least_Spacings_Of_Members(rho_min, fp->min_alpha_1, fp->min_alpha_2, side,
-                                                   mid) != 0;
+    const bool each =
+        si->connection_kind == CONN_SIDE_TIMBERS
+        && Least_Spacings_Of_Members(rho_min, fp->min_alpha_1, fp->min_alpha_2, side, mid) != 0;
     if (each) {
         char lead[160];
         snprintf(lead, sizeof lead, "Seitenhölzer aus %s: "_cp850,
                  Material_Print_Name(si->mat_side, si->grade_side));
         Write_Spacing_Line(file, lead, side);
-        snprintf(lead, sizeof lead, "Mittelholz aus %s: ",
-                 Material_Print_Name(si->mat_mid, si->grade_mid));
+        snprintf(lead, sizeof lead,
+                 "Mittelholz aus %s: ", Material_Print_Name(si->mat_mid, si->grade_mid));
         Write_Spacing_Line(file, lead, mid);
     }
     Write_Spacing_Line(file, each ? "maßgebend der größere Wert: "_cp850 : "", v);
