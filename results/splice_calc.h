@@ -133,6 +133,16 @@ void Lkom_Row_Name(int number, char *out, size_t size);
 void Calc_Least_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6],
                          double raw[6]);
 
+/*
+** The least spacings (cm) of Calc_Least_Spacings, before the plates' limits, by the rules of
+** each member the fasteners pass through: the side timbers' into side and the middle member's
+** into mid (outside plates: those of the steel-to-timber joint into side, those of a middle
+** member of LVL with a table of its own into mid). The least spacings take the larger of the two.
+** Return 1 when the two differ, else 0 (mid then holds side's values).
+*/
+int Least_Spacings_Of_Members(double rho_min, double alpha_1, double alpha_2, double side[6],
+                              double mid[6]);
+
 /* The angle (rad) whose a3,c the least spacings take: alpha_2 where a3,c is larger there than at
 ** alpha_1, else alpha_1. */
 double Least_A3c_Angle(double rho_min, double alpha_1, double alpha_2);
