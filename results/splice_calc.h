@@ -93,6 +93,8 @@ extern Fastener_Pattern_Rec Fastener_Pattern;
 ** three design values is not zero, and its normal force suits the splice kind.
 */
 int Is_Lkom_Valid(int group, int entry);
+/* The same for a combination of any table (null: 0). */
+int Is_Lkom_Entry_Valid(const Lkom_Entry *c);
 
 /* The number of combination (group, entry) in the report's table of the design combinations,
 ** which counts the valid combinations of the used groups in order; 0 when it is not listed. */
@@ -578,6 +580,9 @@ double Get_Fastener_Fu_K(void);
 double Plate_Bearing_Fu_B(void);
 /* kmod of group g for the middle member, the side members and the joint (each optional). */
 void Get_Group_Kmod(int group, double *kmod_mid, double *kmod_side, double *kmod_joint);
+/* The load-duration class (KLED_STAENDIG .. KLED_SEHR_KURZ) in which a preset kmod gives each
+** member of the splice its value of EN 1995-1-1, Table 3.1 (within tolerance), -1 for none. */
+int Kled_Of_Preset_Kmod(double kmod, double tolerance);
 
 /* Copy the results of the single-fastener rules into the result record (forces in kN when
 ** in_kN is set); kmod of both members and any required thicknesses must be in the result
