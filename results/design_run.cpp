@@ -260,7 +260,16 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
     const double d_b = toothed ? in->d_bolt : d;
     const double d_h = ((type == VBM_BOLZEN || toothed) && !in->fitted_bolt) ? d_b + 1.0 : d_b;
     const double k90_m = Calc_K90(d_h, si->mat_mid), k90_s = Calc_K90(d_h, si->mat_side);
-    const double fh_m = Calc_Fh0_Bolt(d_h, rho_mid), fh_s = Calc_Fh0_Bolt(d_h, rho_side);
+    /* each member's f_h,0,k by its own material, as the design takes it (Calc_Fh along the
+    ** grain): 0.082 (1 - 0.01 d) rho_k in timber (EN 1995-1-1, (8.32)), the product's rule in
+    ** LVL and boards */
+    const int fh_type = toothed ? (int)VBM_BOLZEN : type;
+    const double t_mid = kind == CONN_INNER_PLATES || kind == CONN_LAP ? in->t1 : in->t2;
+    double fh_m = 0.0, fh_s = 0.0;
+    Calc_Fh(&fh_m, d_h, fh_type, 1, 0.0, t_mid, rho_mid, si->mat_mid, si->grade_mid, nullptr);
+    if (kind == CONN_SIDE_TIMBERS)
+        Calc_Fh(&fh_s, d_h, fh_type, 1, 0.0, in->t1, rho_side, si->mat_side, si->grade_side,
+                nullptr);
     char lead[96] = "";
     if (toothed)
         snprintf(lead, sizeof lead, "Bolzen M%.0lf%s: ", d_b,
@@ -324,10 +333,13 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
                            "%.2lf N/mm\xCE/2\xCEr",
                            SYM_ALPHA, res.fh1_k, SYM_ALPHA, res.fh2_k);
     } else if (type == VBM_RINGDUEBEL_A1) {
+        /* the factors the resistance takes (EN 1995-1-1, 8.9): k_rho of the lower density of
+        ** the two members, k_alpha at the governing fastener's angle, k_t of the thicknesses */
+        Connection_Result res{};
+        Design_Connection(*in, &res);
         Oli_Write_Text(file,
                        "k\xCE\\%s\xCEr = %.2lf, k\xCE\\%s\xCEr = %.2lf, k\xCE\\t\xCEr = %.2lf",
-                       SYM_RHO, rho_mid > 0 ? std::fmin(rho_mid / 350.0, 1.75) : 0.0, SYM_ALPHA,
-                       Calc_K_Alpha(d, 0.0), 1.0);
+                       SYM_RHO, res.k_3, SYM_ALPHA, res.k_alpha, res.k_1);
     }
     double kmod_mid = 0.0, kmod_side = 0.0;
     Get_Group_Kmod(group, &kmod_mid, &kmod_side, nullptr);

@@ -53,20 +53,31 @@ static bool Any_Checked_Shear(void)
 
 /* ---------------------------------------------------------------- least spacings of each member */
 
-/* A member of mat whose spacings take rho (kg/m³), t1 its thickness and t2 the other one's
-** (cm), its height (cm) and its names. */
-static Spacing_Member Member_Of(int mat, double rho, double t1, double t2, double height,
+/* Whether the spacings in material mat follow a table of the product's own: LVL (Kerto-S and
+** Kerto-Q, Pollmeier LVL S; Calc_Min_Spacings). */
+static bool Own_Spacing_Table(int mat)
+{
+    return mat == MAT_KERTO_S || mat == MAT_KERTO_Q || mat == MAT_POLLM_LVL_S;
+}
+
+/* A member of material mat and grade whose spacings take rho (kg/m³) by the rules of its own
+** material, t1 its thickness and t2 the other one's (cm), its height (cm) and its names. */
+static Spacing_Member Member_Of(int mat, int grade, double rho, double t1, double t2, double height,
                                 const char *where, const char *whose, const char *name)
 {
     Spacing_Member m;
+    m.rules = mat;
     m.mat = mat;
+    m.grade = grade;
     m.rho = rho;
+    m.rho_of = "";
     m.t1 = t1 * 10.0;
     m.t2 = t2 * 10.0;
     m.height = height;
     m.where = where;
     m.whose = whose;
     m.name = name;
+    m.by = "";
     return m;
 }
 
@@ -76,31 +87,39 @@ int Spacing_Members(Spacing_Member m[2])
     const int kind = si->connection_kind;
     const double rho_mid = Rho_K_Of(si->mat_mid, si->grade_mid, si->b);
     if (kind == CONN_SIDE_TIMBERS) {
-        double rho_side = Rho_K_Of(si->mat_side, si->grade_side, si->t_s);
-        double rho_m = rho_mid;
+        const double rho_side = Rho_K_Of(si->mat_side, si->grade_side, si->t_s);
+        m[0] = Member_Of(si->mat_mid, si->grade_mid, rho_mid, si->b, si->t_s, si->h,
+                         "im Mittelholz", "des Mittelholzes", "Mittelholz");
+        m[1] =
+            Member_Of(si->mat_side, si->grade_side, rho_side, si->t_s, si->b, si->h_s,
+                      "in den Seitenhölzern"_cp850, "der Seitenhölzer"_cp850, "Seitenhölzer"_cp850);
         /* A wood-based panel nailed to timber takes the spacings of the timber's density,
         ** a1 and a2 times 0.85 (EN 1995-1-1, 8.3.1.3(1)): its own density is not one of
         ** Table 8.2. */
-        const bool panel_side = Is_Mat_Wood_Panel(si->mat_side) != 0;
-        const bool panel_mid = Is_Mat_Wood_Panel(si->mat_mid) != 0;
-        if (panel_side && !panel_mid) rho_side = rho_mid;
-        if (panel_mid && !panel_side) rho_m = rho_side;
-        m[0] = Member_Of(si->mat_mid, rho_m, si->b, si->t_s, si->h, "im Mittelholz",
-                         "des Mittelholzes", "Mittelholz");
-        m[1] =
-            Member_Of(si->mat_side, rho_side, si->t_s, si->b, si->h_s, "in den Seitenhölzern"_cp850,
-                      "der Seitenhölzer"_cp850, "Seitenhölzer"_cp850);
+        for (int k = 0; k < 2; k++)
+            if (Is_Mat_Wood_Panel(m[k].mat) && !Is_Mat_Wood_Panel(m[1 - k].mat)) {
+                m[k].rho = m[1 - k].rho;
+                m[k].rho_of = m[1 - k].whose;
+            }
         return 2;
     }
     /* The spacings belong to the timber the fasteners pass through: the middle member (the
-    ** lap, and inner plates, whose side material is whatever the input last held); beside
-    ** outer plates the rules of a steel member. */
+    ** lap, and inner plates, whose side material is whatever the input last held). */
     const bool lap = kind == CONN_LAP;
-    const int mat = kind == CONN_OUTER_PLATES ? 12 : si->mat_mid;
     const double t1 = lap ? si->b / 2.0 : si->t_s;
     const double t2 = lap ? si->b / 2.0 : si->b;
-    m[0] = Member_Of(mat, rho_mid, t1, t2, si->h, "im Holz", "des Holzes", "Holz");
-    return 1;
+    m[0] = Member_Of(si->mat_mid, si->grade_mid, rho_mid, t1, t2, si->h, "im Holz", "des Holzes",
+                     "Holz");
+    if (kind != CONN_OUTER_PLATES) return 1;
+    /* Beside outer plates the timber keeps the rules of a steel-to-timber joint (EN 1995-1-1,
+    ** 8.3.1.4), and LVL with a table of its own that table too: the pattern keeps the larger
+    ** value of both. */
+    m[1] = m[0];
+    m[0].rules = 12;
+    if (!Own_Spacing_Table(si->mat_mid)) return 1;
+    m[0].by = " als Stahlblech-Holz-Verbindung";
+    m[1].by = " nach der Tabelle seiner Zulassung";
+    return 2;
 }
 
 /*
@@ -124,13 +143,15 @@ static void Raw_Spacings(const Spacing_Member *m, double alpha_1, double alpha_2
     double a1 = 0, a2 = 0, a3t = 0, a3c = 0, a3c_2 = 0, a4t = 0, a4c = 0, dummy = 0;
     Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/si->predrilled,
                       /*fitted_bolt=*/si->fitted_bolt, /*douglas=*/si->douglas,
-                      /*split_rule=*/si->split_rule, /*mat=*/m->mat, /*rho_k=*/m->rho, /*d=*/si->d,
+                      /*split_rule=*/si->split_rule, /*mat=*/m->rules, /*rho_k=*/m->rho,
+                      /*d=*/si->d,
                       /*d_bolt=*/d_bolt, /*alpha=*/alpha_1, /*staple_angle=*/staple, /*t1=*/m->t1,
                       /*t2=*/m->t2, /*a1=*/&a1, /*a2=*/&dummy, /*a3t=*/&a3t, /*a3c=*/&a3c,
                       /*a4t=*/&dummy, /*a4c=*/&dummy);
     Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/si->predrilled,
                       /*fitted_bolt=*/si->fitted_bolt, /*douglas=*/si->douglas,
-                      /*split_rule=*/si->split_rule, /*mat=*/m->mat, /*rho_k=*/m->rho, /*d=*/si->d,
+                      /*split_rule=*/si->split_rule, /*mat=*/m->rules, /*rho_k=*/m->rho,
+                      /*d=*/si->d,
                       /*d_bolt=*/d_bolt, /*alpha=*/alpha_2, /*staple_angle=*/staple, /*t1=*/m->t1,
                       /*t2=*/m->t2, /*a1=*/&dummy, /*a2=*/&a2, /*a3t=*/&dummy, /*a3c=*/&a3c_2,
                       /*a4t=*/&a4t, /*a4c=*/&a4c);
@@ -1032,16 +1053,17 @@ static int Check_Arrangement(int n_r, int n_c)
     if (n_c <= 1 && n_r <= 1) return DERR_TWO_FASTENERS_PER_HALF;
     if (n_c < 1 || n_r < 1) return DERR_TWO_FASTENERS_PER_HALF; /* no column or no row */
 
-    /* materials */
-    if (si->mat_mid == MAT_LAUBHOLZ || si->mat_side == MAT_LAUBHOLZ) {
+    /* materials: toothed plates are pressed into every timber member they join, the side
+    ** timbers and the middle member, or the middle member alone beside plates and in a lap (the
+    ** side fields keep what they held before), and none of them may be hardwood */
+    if (si->mat_mid == MAT_LAUBHOLZ
+        || (si->connection_kind == CONN_SIDE_TIMBERS && si->mat_side == MAT_LAUBHOLZ)) {
         if (type == VBM_SCHEIBENDUEBEL_C1) return DERR_PRESSED_C1_HARDWOOD;
         if (type == VBM_SCHEIBENDUEBEL_C5) return DERR_PRESSED_C5_HARDWOOD;
         if (type == VBM_SCHEIBENDUEBEL_C10) return DERR_PRESSED_C10_HARDWOOD;
+        if (type == VBM_SCHEIBENDUEBEL_C2) return DERR_PRESSED_C2_HARDWOOD;
+        if (type == VBM_SCHEIBENDUEBEL_C11) return DERR_PRESSED_C11_HARDWOOD;
     }
-    if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C2)
-        return DERR_PRESSED_C2_HARDWOOD;
-    if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C11)
-        return DERR_PRESSED_C11_HARDWOOD;
     /* the timber lamellas beside inner plates, each at least 24 mm */
     const double t_1 = Calc_Timber_Part_Thickness();
     if (si->connection_kind == CONN_INNER_PLATES && t_1 < 2.4) {

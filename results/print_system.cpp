@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "catalogue/catalogue.h"
 #include "design/design.h"
@@ -265,6 +266,68 @@ static void Write_Coordinates(FILE *file)
     Dbg_Free("results", __LINE__, "system", R);
 }
 
+/* The first n of the six least spacings v (cm) between lead and tail, two decimals, as the
+** present spacings and the plate distances e1, e2 of the bearing check, so that the required and
+** the present values compare as the validation compared them. */
+static void Write_Spacing_Line(FILE *file, const char *lead, const double v[6], int n,
+                               const char *tail)
+{
+    static const char *const ec[6] = {"a\xCE\\1\xCEr",   "a\xCE\\2\xCEr",   "a\xCE\\3,t\xCEr",
+                                      "a\xCE\\3,c\xCEr", "a\xCE\\4,t\xCEr", "a\xCE\\4,c\xCEr"};
+    static const char *const din[6] = {"a\xCE\\1\xCEr",   "a\xCE\\2\xCEr",   "a\xCE\\1,t\xCEr",
+                                       "a\xCE\\1,c\xCEr", "a\xCE\\2,t\xCEr", "a\xCE\\2,c\xCEr"};
+    const char *const *name = Nad_Params != nullptr ? ec : din;
+    std::string line(lead);
+    char part[64];
+    for (int i = 0; i < n; i++) {
+        snprintf(part, sizeof part, "%s%s = %.2lf cm", i > 0 ? ", " : "", name[i], v[i]);
+        line += part;
+    }
+    line += tail;
+    Oli_Write_Text(file, "%s", line.c_str());
+}
+
+/*
+** The least spacings of the system section: one line where every member asks the same, else
+** each member's own, named with its material and the density its spacings take (EN 1995-1-1,
+** Table 8.2), or with the rules it keeps them by where one timber keeps two sets, and then the
+** values the pattern keeps: the larger a1, a2 and a3 of both, and the larger a4 where both
+** members are of the same height, else each member its own a4 within its height (the present
+** edge distances below are stated per member). v: the pattern's values with the plates'
+** limits, raw: before them.
+*/
+static void Write_Least_Spacings(FILE *file, const double v[6], const double raw[6])
+{
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    Spacing_Member m[2];
+    double mv[2][6];
+    const int n = Calc_Member_Spacings(fp->min_alpha_1, fp->min_alpha_2, m, mv);
+    if (!Member_Spacings_Differ(n, mv)) {
+        Write_Spacing_Line(file, "", v, 6, "");
+        return;
+    }
+    char lead[224];
+    for (int k = 0; k < n; k++) {
+        snprintf(lead, sizeof lead,
+                 "%s aus %s mit \xCB\xCE\\k\xCEr = %.0lf kg/m\xCE/3\xCEr%s%s%s: ", m[k].name,
+                 Material_Print_Name(m[k].mat, m[k].grade), m[k].rho, m[k].rho_of[0] ? " " : "",
+                 m[k].rho_of, m[k].by);
+        Write_Spacing_Line(file, lead, mv[k], 6, "");
+    }
+    bool limited = false; /* a value of the plates' limits (EN 1993-1-8, Table 3.3) */
+    for (int i = 0; i < 6; i++) limited = limited || v[i] != raw[i];
+    const char *kept = limited ? "maßgebend der größere Wert mit den Grenzen der Bleche: "_cp850
+                               : "maßgebend der größere Wert: "_cp850;
+    if (m[0].height == m[1].height) Write_Spacing_Line(file, kept, v, 6, "");
+    else
+        Write_Spacing_Line(file, kept, v, 4,
+                           Nad_Params != nullptr
+                               ? "; a\xCE\\4,t\xCEr und a\xCE\\4,c\xCEr die eigenen jedes "
+                                 "Holzes in seiner Höhe"_cp850
+                               : "; a\xCE\\2,t\xCEr und a\xCE\\2,c\xCEr die eigenen jedes "
+                                 "Holzes in seiner Höhe"_cp850);
+}
+
 /*
 ** The angle at which a3,c of dowels and bolts was taken under EN 1995-1-1 (Tables 8.4 and 8.5):
 ** the force-to-grain angle of the largest a3,c (the largest angle where a3,c grows with it, else
@@ -360,19 +423,6 @@ static void Write_Present_Edge_Line(FILE *file)
     }
 }
 
-/* The six least spacings v (cm) in one line, two decimals, as the present spacings and the
-** plate distances e1, e2 of the bearing check, so that the required and the present values
-** compare as the validation compared them. */
-static void Least_Spacings_Line(char *out, size_t size, const double v[6])
-{
-    snprintf(
-        out, size,
-        Nad_Params != nullptr
-            ? "a\xCE\\1\xCEr = %.2lf cm, a\xCE\\2\xCEr = %.2lf cm, a\xCE\\3,t\xCEr = %.2lf cm, a\xCE\\3,c\xCEr = %.2lf cm, a\xCE\\4,t\xCEr = %.2lf cm, a\xCE\\4,c\xCEr = %.2lf cm"
-            : "a\xCE\\1\xCEr = %.2lf cm, a\xCE\\2\xCEr = %.2lf cm, a\xCE\\1,t\xCEr = %.2lf cm, a\xCE\\1,c\xCEr = %.2lf cm, a\xCE\\2,t\xCEr = %.2lf cm, a\xCE\\2,c\xCEr = %.2lf cm",
-        v[0], v[1], v[2], v[3], v[4], v[5]);
-}
-
 int Oli_Systemdarstellung(FILE *file)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -427,23 +477,7 @@ int Oli_Systemdarstellung(FILE *file)
                    fp->min_alpha_2 * 180.0 / PI, at_max);
     double v[6], raw[6];
     Calc_Least_Spacings(fp->min_alpha_1, fp->min_alpha_2, v, raw);
-    /* Where the members ask different spacings (their densities, EN 1995-1-1, Table 8.2), each
-    ** member's own: the pattern keeps the larger a1, a2 and a3 of both, and each member its own
-    ** a4 within its height, as the present edge distances below are stated per member. */
-    Spacing_Member members[2];
-    double mv[2][6];
-    const int n_members = Calc_Member_Spacings(fp->min_alpha_1, fp->min_alpha_2, members, mv);
-    char line[256];
-    if (Member_Spacings_Differ(n_members, mv)) {
-        for (int k = 0; k < n_members; k++) {
-            Least_Spacings_Line(line, sizeof line, mv[k]);
-            Oli_Write_Text(file, "%s (%s\xCE\\k\xCEr = %.0lf kg/m\xCE/3\xCEr): %s", members[k].name,
-                           "\xCB", members[k].rho, line);
-        }
-    } else {
-        Least_Spacings_Line(line, sizeof line, v);
-        Oli_Write_Text(file, "%s", line);
-    }
+    Write_Least_Spacings(file, v, raw);
     Write_A3c_Angle_Line(file, a3c_alpha, a3c_at_max, v[3]);
     const bool plates =
         si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;

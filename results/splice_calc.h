@@ -96,6 +96,8 @@ extern Fastener_Pattern_Rec Fastener_Pattern;
 ** three design values is not zero, and its normal force suits the splice kind.
 */
 int Is_Lkom_Valid(int group, int entry);
+/* The same for a combination of any table (null: 0). */
+int Is_Lkom_Entry_Valid(const Lkom_Entry *c);
 
 /* The number of combination (group, entry) in the report's table of the design combinations,
 ** which counts the valid combinations of the used groups in order; 0 when it is not listed. */
@@ -124,25 +126,31 @@ void Lkom_Name(int group, int entry, char *out, size_t size);
 ** it; "Nr. n" alone when none bears it. */
 void Lkom_Row_Name(int number, char *out, size_t size);
 
-/* A timber member whose own least spacings the fasteners keep: its material, the density its
-** spacings take (a wood-based panel nailed to timber: the timber's), its thickness and the
-** other member's (mm), its height (cm) and its names in texts. */
+/* A timber member whose own least spacings the fasteners keep: its material and grade, the
+** rules it keeps them by, the density they take (a wood-based panel nailed to timber: the
+** timber's), its thickness and the other member's (mm), its height (cm) and its names in texts. */
 typedef struct Spacing_Member {
-    int mat;
-    double rho;        /* kg/m³ */
-    double t1;         /* mm, its own thickness */
-    double t2;         /* mm, the other member's */
-    double height;     /* cm */
-    const char *where; /* "in den Seitenhölzern" */
-    const char *whose; /* "der Seitenhölzer" */
-    const char *name;  /* "Seitenhölzer" */
+    int mat, grade;     /* its own material and grade */
+    int rules;          /* the material whose spacing rules it keeps: mat, or 12 beside outer
+                        ** plates (a steel-to-timber joint) */
+    double rho;         /* kg/m³, the density its spacings take */
+    const char *rho_of; /* "des Mittelholzes" where that density is the other member's, else "" */
+    double t1;          /* mm, its own thickness */
+    double t2;          /* mm, the other member's */
+    double height;      /* cm */
+    const char *where;  /* "in den Seitenhölzern" */
+    const char *whose;  /* "der Seitenhölzer" */
+    const char *name;   /* "Seitenhölzer" */
+    const char *by;     /* " als Stahlblech-Holz-Verbindung" where one timber keeps two sets of
+                        ** rules, else "" */
 } Spacing_Member;
 
 /*
 ** The timber members whose least spacings the pattern keeps, into m: beside side timbers the
 ** middle member (m[0]) and the side timbers (m[1]), each with its own material and density
-** (EN 1995-1-1, 8.3.1.2 and Table 8.2); else the one timber the fasteners pass through (the
-** member; beside outer plates the rules of a steel member). Return their count, 1 or 2.
+** (EN 1995-1-1, 8.3.1.2 and Table 8.2); else the one timber the fasteners pass through, beside
+** outer plates by the rules of a steel-to-timber joint (8.3.1.4) and, where it is LVL with a
+** table of its own, by that table as a second one (m[1]). Return their count, 1 or 2.
 */
 int Spacing_Members(Spacing_Member m[2]);
 
@@ -162,7 +170,7 @@ int Member_Spacings_Differ(int n, const double v[2][6]);
 ** a3,t) and alpha_2 (a2, a4), a3,c the larger of its values at both (Least_A3c_Angle), into v:
 ** a1, a2, a3t, a3c, a4t, a4c, the larger of the members' own where one pattern serves two
 ** (Calc_Member_Spacings). In the timber the fasteners pass through (outside plates: the rules of
-** a steel member); with plates a1 and a2 at least 2.4 d0 and a4 measured from the plate edge, at
+** a steel-to-timber joint, and an LVL member's own table); with plates a1 and a2 at least 2.4 d0 and a4 measured from the plate edge, at
 ** least 1.2 d0 (EN 1993-1-8, table 3.3). The user's own spacings are not in them. raw (may be
 ** null) gets the values of the timber's rules before the plates' edge and limits.
 */
@@ -596,6 +604,9 @@ double Get_Fastener_Fu_K(void);
 double Plate_Bearing_Fu_B(void);
 /* kmod of group g for the middle member, the side members and the joint (each optional). */
 void Get_Group_Kmod(int group, double *kmod_mid, double *kmod_side, double *kmod_joint);
+/* The load-duration class (KLED_STAENDIG .. KLED_SEHR_KURZ) in which a preset kmod gives each
+** member of the splice its value of EN 1995-1-1, Table 3.1 (within tolerance), -1 for none. */
+int Kled_Of_Preset_Kmod(double kmod, double tolerance);
 
 /* Copy the results of the single-fastener rules into the result record (forces in kN when
 ** in_kN is set); kmod of both members and any required thicknesses must be in the result

@@ -58,10 +58,11 @@ int Unchecked_Load_Line(const Unchecked_Loads *u, int which, int print, char *bu
                           : "N_d";
     if (which == UNCHECKED_MOMENT && u->moment_count > 0) {
         const int n = u->moment_count;
+        /* what to do: the bending splice distributes M_d to its fasteners with N_d */
         snprintf(buf, size,
                  "%s %s wird beim %s nicht nachgewiesen: %d Lastkombination%s mit %s, "
-                 "max |%s| = %.2lf kNm",
-                 wichtig, M, splice, n, n == 1 ? "" : "en", M, M, u->moment_max);
+                 "max |%s| = %.2lf kNm; %s zusammen mit %s weist der Biegesto\xE1 nach",
+                 wichtig, M, splice, n, n == 1 ? "" : "en", M, M, u->moment_max, N, M);
         return 1;
     }
     if (which == UNCHECKED_OTHER_SIGN && u->other_count > 0) {

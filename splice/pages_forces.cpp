@@ -631,8 +631,8 @@ int Page_After_Input(int page)
         if (s->mat_side != Page_Shadow.mat_side_drawn) s->grade_side = 0;
         Page_Shadow.mat_mid_drawn = s->mat_mid;
         Page_Shadow.mat_side_drawn = s->mat_side;
-        /* Plates are counted in whole numbers: the field shows none but whole numbers, and the
-        ** computation would cut a fraction off unseen. */
+        /* Plates are counted in whole numbers: the field refuses a fraction, and the
+        ** computation would cut one off unseen. */
         s->plate_count = floor(s->plate_count + 0.5);
         /* The failure mode is printed only for a single plate. */
         if (s->plate_count != 1.0) s->failure_mode_switch = 0;
@@ -651,7 +651,7 @@ int Page_After_Input(int page)
         return 1;
     }
     case PAGE_ANORDNUNG: {
-        /* Fasteners and rows are whole numbers, as the fields show them. */
+        /* Fasteners and rows are whole numbers: the fields refuse a fraction. */
         if (s->vbm_type >= VBM_TYPE_FIRST && s->vbm_type <= VBM_TYPE_LAST) {
             const int slot = VBM_TYPE_SLOT(s->vbm_type);
             s->n_col[slot] = floor(s->n_col[slot] + 0.5);

@@ -325,8 +325,9 @@ TEST(Run, SummaryThreshold)
 
 /* A tension splice checks neither M_d nor its combinations without tension: the summary reads
 ** as incomplete (with the margin mark) and names them: one combination with 5 kNm, two with
-** N_d <= 0 of which the larger |N_d| is 80 kN. A compression splice names N_d >= 0; a bending
-** splice leaves nothing out. */
+** N_d <= 0 of which the larger |N_d| is 80 kN; the line of M_d says that the bending splice
+** designs N_d together with M_d. A compression splice names N_d >= 0; a bending splice leaves
+** nothing out. */
 TEST(Run, SummaryNamesTheLoadsLeftOut)
 {
     Fresh_Splice(true);
@@ -353,7 +354,8 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
     EXPECT_NE(s.find("!!"), std::string::npos) << s;
     EXPECT_NE(s.find("\xCE"
                      "bWichtig!\xCEr M\xCE\\d\xCEr wird beim Zugsto\xE1 nicht nachgewiesen: 1 "
-                     "Lastkombination mit M\xCE\\d\xCEr, max |M\xCE\\d\xCEr| = 5.00 kNm"),
+                     "Lastkombination mit M\xCE\\d\xCEr, max |M\xCE\\d\xCEr| = 5.00 kNm; "
+                     "N\xCE\\d\xCEr zusammen mit M\xCE\\d\xCEr weist der Biegesto\xE1 nach"),
               std::string::npos)
         << s;
     EXPECT_NE(s.find("\xCE"
@@ -365,7 +367,8 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
     char line[256];
     ASSERT_EQ(Unchecked_Load_Line(&u, UNCHECKED_MOMENT, 0, line, sizeof line), 1);
     EXPECT_STREQ(line, "Wichtig! M_d wird beim Zugsto\xE1 nicht nachgewiesen: 1 Lastkombination "
-                       "mit M_d, max |M_d| = 5.00 kNm");
+                       "mit M_d, max |M_d| = 5.00 kNm; N_d zusammen mit M_d weist der Biegesto\xE1 "
+                       "nach");
     Splice_Input.splice_kind = SPLICE_COMPRESSION;
     ASSERT_EQ(Get_Unchecked_Loads(&u), 1);
     EXPECT_EQ(u.moment_count, 0);
