@@ -191,7 +191,7 @@ static void Calc_Member(int group, const Lkom_Entry *c, int rule, int piece, dou
     Effective_Depth(p);
     const double share = p->planes;
     p->kmod = kmod;
-    p->gamma = c->accidental ? 1.0 : Splice_Input.gamma_m_t90;
+    p->gamma = c->accidental ? 1.0 : Get_Gamma_M_T90(piece == SPLIT_SIDE);
     p->f_t90_d = f_t90_d;
     const Splice_Input_Record *si = &Splice_Input;
     p->f_t90_k = piece == SPLIT_SIDE ? Get_Mat_Ft90(si->mat_side, si->grade_side)

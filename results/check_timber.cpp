@@ -137,15 +137,18 @@ int Init_Side_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *
     return Init_Member(rec, kmod, dims, geo, code_a, code_b, true);
 }
 
-/* f_t,90,d of a member with its kmod (0 outside the groups); the partial factor is not
-** applied to an accidental combination. */
-static double Ft90d(int mat, int grade, double kmod, int accidental)
+double Get_Gamma_M_T90(int side)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    return side ? Get_Gamma_M(si->mat_side, si->grade_side, 0) : si->gamma_m_t90;
+}
+
+/* f_t,90,d of a member with its kmod (0 outside the groups) and its partial factor gamma, which
+** is not applied to an accidental combination. */
+static double Ft90d(int mat, int grade, double kmod, double gamma, int accidental)
 {
     double f = Get_Mat_Ft90(mat, grade) * kmod;
-    if (!accidental) {
-        const double g = Splice_Input.gamma_m_t90;
-        f = g > 0.0 ? f / g : 0.0;
-    }
+    if (!accidental) f = gamma > 0.0 ? f / gamma : 0.0;
     return f;
 }
 
@@ -154,7 +157,8 @@ double Get_Ft90d_Middle(int group, int accidental)
 {
     double kmod = 0.0;
     Get_Group_Kmod(group, &kmod, nullptr, nullptr);
-    return Ft90d(Splice_Input.mat_mid, Splice_Input.grade_mid, kmod, accidental);
+    return Ft90d(Splice_Input.mat_mid, Splice_Input.grade_mid, kmod, Get_Gamma_M_T90(0),
+                 accidental);
 }
 
 /* The same of the side members. */
@@ -162,7 +166,8 @@ double Get_Ft90d_Side(int group, int accidental)
 {
     double kmod = 0.0;
     Get_Group_Kmod(group, nullptr, &kmod, nullptr);
-    return Ft90d(Splice_Input.mat_side, Splice_Input.grade_side, kmod, accidental);
+    return Ft90d(Splice_Input.mat_side, Splice_Input.grade_side, kmod, Get_Gamma_M_T90(1),
+                 accidental);
 }
 
 typedef struct Member_Stresses {

@@ -75,10 +75,14 @@ int32_t Member_Strength_Kind(int mat);
 /* Said after each printed strength of a panel: the checks took its values in its plane. */
 extern const char Panel_In_Plane_Note[];
 
+/* Return the partial factor gamma_M of a member's strength perpendicular to the grain: the
+** middle member's (side 0) as the run set it (gamma_m_t90 of the splice), the side members'
+** (side 1) from their own material (EN 1995-1-1, 2.4.1, Table 2.3): each member by its own. */
+double Get_Gamma_M_T90(int side);
 /* Return the design tensile strength perpendicular to the grain (N/mm²) of the middle member
 ** (Get_Ft90d_Middle) or of the side members (Get_Ft90d_Side) with the kmod of combination
-** group `group`; the partial factor is not applied when accidental is set, and a missing
-** partial factor gives 0. */
+** group `group` and the member's own partial factor (Get_Gamma_M_T90); the partial factor is
+** not applied when accidental is set, and a missing partial factor gives 0. */
 double Get_Ft90d_Middle(int group, int accidental);
 double Get_Ft90d_Side(int group, int accidental);
 
