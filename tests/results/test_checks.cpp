@@ -1009,6 +1009,17 @@ TEST(TimberT90, EnSplittingNearTheEdgeAndWithoutAForce)
     EXPECT_NEAR(r.split_mid.group.k_r, 1.05710, 1e-5);
     EXPECT_NEAR(r.split_mid.group.F_Rd, 4.80336, 1e-5);
     EXPECT_NEAR(r.split_mid.group.u, 1.24912, 1e-5);
+    /* at h_e / h = 0.2 the rule holds for every load: rows y = 6 and 7 cm give h_e = 100 - 60 =
+    ** 40 mm, so the medium-term group computes it (h_i = 160, 170 mm: sum = 1 + (160 / 170)² =
+    ** 1.88581, k_r = 1.06055; (6.5 + 18 * 0.2²) = 7.22; 1.12 * 1.06055 * 7.22 * 2121.729 *
+    ** 0.276923 = 5038.90 N; 6 kN: u = 1.19074) */
+    Build_Regular_Pattern(10.0, 6.0, 6.0, 1.0, 2);
+    Splice_Input.lkom.groups[0].kled = KLED_MITTEL;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.split_mid.group.h_e, 40.0, 1e-9);
+    EXPECT_EQ(r.split_mid.group.short_only, 0);
+    EXPECT_NEAR(r.split_mid.group.F_Rd, 5.03890, 1e-5);
+    EXPECT_NEAR(r.split_mid.group.u, 1.19074, 1e-5);
 
     /* no force across the grain (no V_d, no column force): nothing to check; DIN 1052 keeps
     ** its own rule for dowels: none */
