@@ -999,10 +999,21 @@ TEST(TimberT90, EnSplittingNearTheEdgeAndWithoutAForce)
     Print_Timber_Check(f, &r);
     const std::string s = Slurp_Print(f);
     fclose(f);
-    EXPECT_NE(s.find("h\xCE\\e\xCEr / h < 0.2: nur kurze Lasteinwirkungen zul\x84ssig => u = "
-                     "10.00"),
-              std::string::npos)
+    EXPECT_NE(
+        s.find(
+            "unzul\x84ssig: h\xCE\\e\xCEr / h = 30.0 / 200 = 0.150 < 0.2 nur f\x81r kurze "
+            "Lasteinwirkungen zul\x84ssig (DIN EN 1995-1-1/NA, NCI NA.8.1.4), Lasteinwirkungsdauer hier: mittel"),
+        std::string::npos)
         << s;
+    EXPECT_EQ(s.find("10.00"), std::string::npos) << s;
+    /* the utilisation page's row says so with the rule, in place of a number */
+    Run_Nachweise(nullptr, 0);
+    ASSERT_GE(Splice_Input.utilisation.count, 2);
+    EXPECT_EQ(Splice_Input.utilisation.value[1], UTIL_NOT_ALLOWED);
+    EXPECT_STREQ(Splice_Input.utilisation.governs[1],
+                 "Querzug an den Verbindungsmitteln: h_e / h = 30.0 / 200 = 0.150 < 0.2 nur "
+                 "f\x81r kurze Lasteinwirkungen zul\x84ssig (DIN EN 1995-1-1/NA, NCI NA.8.1.4), "
+                 "Lasteinwirkungsdauer hier: mittel");
     Splice_Input.lkom.groups[0].kled = KLED_KURZ;
     ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
     EXPECT_EQ(r.split_mid.group.short_only, 0);
@@ -1020,6 +1031,33 @@ TEST(TimberT90, EnSplittingNearTheEdgeAndWithoutAForce)
     EXPECT_EQ(r.split_mid.group.short_only, 0);
     EXPECT_NEAR(r.split_mid.group.F_Rd, 5.03890, 1e-5);
     EXPECT_NEAR(r.split_mid.group.u, 1.19074, 1e-5);
+
+    /* side timbers of OSB 3, 22 mm: a panel has no grain to split along, so the rule does not
+    ** reach them (EN 1995-1-1, 8.1.4); the check says so, and neither reads F_90,Rd = 0 as
+    ** a utilisation; the middle member keeps its check: as row C above, but the nails reach
+    ** 110 - 22 = 88 mm into it, t_ef = min(120; 88; 50.4) = 50.4 mm: 21876.24 N (as C's side
+    ** timber), 6 / 21.8762 = 0.27427 */
+    Splitting_Splice(1, VBM_NAGEL, 4.2, CONN_SIDE_TIMBERS, 6.0, 2.0);
+    Splice_Input.mat_side = MAT_OSB;
+    Splice_Input.grade_side = 1;
+    Splice_Input.t_s = 2.2;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.split_side.panel, 1);
+    EXPECT_EQ(r.split_side.u, 0.0);
+    EXPECT_LT(r.side.u, UTIL_NO_CHECK);
+    EXPECT_NEAR(r.split_mid.group.u, 0.27427, 1e-5);
+    f = tmpfile();
+    Print_Timber_Check(f, &r);
+    const std::string osb = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(osb.find("je Seitenholz: entf\x84llt (Holzwerkstoff)"), std::string::npos) << osb;
+    EXPECT_EQ(osb.find("10.00"), std::string::npos) << osb;
+    Run_Nachweise(nullptr, 0);
+    ASSERT_EQ(Splice_Input.utilisation.count, 4);
+    EXPECT_STREQ(Splice_Input.utilisation.name[3],
+                 "Querzug an den Verbindungsmitteln der Seitenh\x94lzer");
+    EXPECT_EQ(Splice_Input.utilisation.value[3], UTIL_NOT_APPLICABLE);
+    EXPECT_STREQ(Splice_Input.utilisation.governs[3], "Holzwerkstoff");
 
     /* no force across the grain (no V_d, no column force): nothing to check; DIN 1052 keeps
     ** its own rule for dowels: none */
