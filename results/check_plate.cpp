@@ -61,7 +61,12 @@ double Get_Plate_Shear_Strength(int accidental)
 static void Write_Max_Util_Line(FILE *file, const char *what, double u, double M_left_out)
 {
     char line[256];
-    if (u <= UTIL_LIMIT)
+    if (u == UTIL_NO_CHECK)
+        Format_N(line, sizeof line,
+                 "Maximale Ausnutzung %s: " UTIL_NO_CHECK_TEXT " => \xCE"
+                 "bNachweis nicht erf\x81llt\xCEr",
+                 what);
+    else if (u <= UTIL_LIMIT)
         Format_N(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 => %s",
                  what, u, SYM_LE, Satisfied_Verdict(M_left_out));
     else
@@ -680,7 +685,8 @@ static void Print_Bearing_Table(FILE *file, const Bearing_Check *r)
         } else {
             cols[7][i] = row->R;
         }
-        cols[nvals - 1][i] = row->u;
+        /* a hole without a resistance has no number */
+        cols[nvals - 1][i] = row->u == UTIL_NO_CHECK ? OLI_MARK_NONE : row->u;
     }
     if (ok) {
         /* the forces of one plate's hole: an inner plate takes the shear planes at both sides */
@@ -906,9 +912,9 @@ static void Print_Ec_Governing(FILE *file, const Bearing_Check *r, bool along)
     Oli_Write_Text(file,
                    "=> %s = k\xCE\\1\xCEr %s\xCE\\b\xCEr f\xCE\\u\xCEr d t / %s\xCE\\M2\xCEr = "
                    "%.4lf x %.4lf x %.0lf x %.1lf x %.1lf / %.2lf = %.2lf kN, u = %.2lf / %.2lf = "
-                   "%.2lf",
+                   "%s",
                    dn.resistance, SYM_ALPHA, SYM_GAMMA, k1, alpha, r->f_u, r->d, r->t, r->gamma_m2,
-                   R, std::fabs(F), R, u_best);
+                   R, std::fabs(F), R, Util_Of(u_best, "", 2).t);
 }
 
 /* "a dist/d_L - b = a x ratio - b = value" of one line of DIN 18800-1, Table 8. */
