@@ -475,7 +475,7 @@ typedef struct Check_Maxima {
     int row[CHECK_COUNT];
     bool applies[CHECK_COUNT]; /* the check applied to a combination (block shear, tearing) */
     char governs[CHECK_COUNT][UTIL_GOVERNS_MAX]; /* which of its checks gives u, "" one only */
-    int plate_spacing; /* a combination limited the largest spacing of compressed plates */
+    int plate_spacing; /* the largest spacing of the outer plates was limited */
     /* a check that cannot be made in some combination (STAND_IN_*; a forbidden case before one
     ** without a capacity, else the first), which the page and the summary name in place of any
     ** number: the combination and which check with why */
@@ -511,7 +511,7 @@ static void Plate_Governing_Stress(int group, int entry, char *out, size_t size)
 }
 
 /* The name of the partial check of the plates' buckling between the fasteners, and of the same
-** row where it holds the largest spacing of compressed plates as well. */
+** row where it holds the largest spacing of the outer plates as well. */
 #define PLATE_BUCKLING_ROW "Stahlblech, Knicken"
 #define PLATE_SPACING_ROW  "Stahlblech, Knicken und gr\x94\xE1te Abst\x84nde p1, p2"
 /* The name of the partial check of the plates' block tearing. */
@@ -1012,9 +1012,9 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 const double u_p = Oli_Blech_Nachweis_Knicken(file, g, e, &u_pb, &u_sp);
                 const double u_h = Oli_Lochleibung_Nachweis(file, g, e);
                 m_plate = std::fmax(m_plate, u_p);
-                /* the largest spacing of compressed outer plates belongs to their local buckling
-                ** (EN 1993-1-8, Table 3.3, note 1) and shares its row; it is the same in every
-                ** compressed combination and does not choose the governing one */
+                /* the largest spacing of the outer plates of a bending or compression splice
+                ** belongs to their local buckling (EN 1993-1-8, Table 3.3, note 1) and shares its
+                ** row; it is the same in every combination and does not choose the governing one */
                 m_plate_buckling = std::fmax(m_plate_buckling, std::fmax(u_pb, u_sp));
                 m_hole = std::fmax(m_hole, u_h);
                 keep(CHECK_PLATE, u_p);
@@ -1050,7 +1050,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
         }
     }
     /* A partial check whose largest value the governing combination reaches as well (the largest
-    ** spacing of compressed plates is the same in each) names the governing combination, as
+    ** spacing of the outer plates is the same in each) names the governing combination, as
     ** the page and the report name it beside the overall result. */
     if (whole_table && governing_number > 0)
         for (int k = 0; k < CHECK_COUNT; k++)

@@ -398,13 +398,14 @@ enum {
     PLATE_BUCKLING_SKIPPED = 1, /* in compression, but stocky enough: no check needed */
     PLATE_BUCKLING_DONE = 2
 };
-/* The largest spacing of compressed plates along the force (EN 1993-1-8, Table 3.3, note 1:
-** min(14 t; 200 mm) for compression members, against local buckling and corrosion): checked for
-** outer plates; inner plates, held on both faces in their slots and not exposed, are exempt. */
+/* The largest spacing of the plates of a bending or compression splice, compression members in
+** every combination (EN 1993-1-8, Table 3.3, note 1: min(14 t; 200 mm), against local buckling
+** and corrosion): checked for outer plates; inner plates, held on both faces in their slots and
+** not exposed, are exempt. */
 enum { PLATE_SPACING_NONE = 0, PLATE_SPACING_LIMITED = 1, PLATE_SPACING_HELD = 2 };
 typedef struct Plate_Buckling {
     int32_t state;     /* PLATE_BUCKLING_* */
-    int32_t spacing;   /* PLATE_SPACING_* (with an annex, where the plates are compressed) */
+    int32_t spacing;   /* PLATE_SPACING_* (with an annex, in a bending or compression splice) */
     double p1_max;     /* mm, min(14 t; 200 mm) with PLATE_SPACING_LIMITED, also that of p2 */
     double p2;         /* cm, largest distance across the force between adjacent rows, 0: one */
     double u_p1, u_p2; /* 10 p1 / p1_max and 10 p2 / p1_max with PLATE_SPACING_LIMITED */
@@ -467,8 +468,9 @@ void Print_Plate_Check(FILE *file, const Plate_Check *check);
 ** made and 0 without such a combination; write the plate section when given a file. */
 double Oli_Blech_Nachweis(FILE *file, int group, int entry);
 /* As Oli_Blech_Nachweis; *u_buckling gets the utilisation of the plates' buckling between the
-** fasteners, 0 when that check is not made, and *u_spacing that of the largest spacing of
-** compressed outer plates (Plate_Buckling.u_spacing), 0 where it is not limited; both optional. */
+** fasteners, 0 when that check is not made, and *u_spacing that of the largest spacing of the
+** outer plates of a bending or compression splice (Plate_Buckling.u_spacing), 0 where it is not
+** limited; both optional. */
 double Oli_Blech_Nachweis_Knicken(FILE *file, int group, int entry, double *u_buckling,
                                   double *u_spacing);
 

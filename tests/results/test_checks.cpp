@@ -1385,9 +1385,9 @@ TEST(Plates, StressesOfABendingSplice)
     double u_b = 0.0, u_sp = -1.0;
     EXPECT_NEAR(Oli_Blech_Nachweis_Knicken(nullptr, 0, 0, &u_b, &u_sp), 0.206063, 1e-6);
     EXPECT_NEAR(u_b, 0.127012, 1e-6);
-    /* a bending splice's plates under tension N_d are no compression members: their spacing
-    ** is not limited (EN 1993-1-8, Table 3.3, note 1) */
-    EXPECT_EQ(u_sp, 0.0);
+    /* a bending splice's outer plates are compression members under tension N_d too, the
+    ** moment compresses one edge (EN 1993-1-8, Table 3.3, note 1): 160 / 140 = 1.142857 */
+    EXPECT_NEAR(u_sp, 1.142857, 5e-7);
 
     /* no gamma_M0: no design strength, no check */
     Splice_Input.gamma_m0 = 0.0;
@@ -1560,6 +1560,31 @@ TEST(Plates, BucklingBetweenTheFastenersWorkedByHand)
                      "bewittert => nicht begrenzt"),
               std::string::npos)
         << s;
+
+    /* A bending splice's outer plates are compressed on one side under every moment, members in
+    ** compression whatever the sign of N_d: bolts M16, M_d = 12 kNm, V_d = 10 kN, the columns
+    ** 112 mm from the joint: p1 = 224 mm across it, 224 / min(14 x 10; 200) = 224 / 140 = 1.60 at
+    ** N_d = 0 as at N_d = -0.04 kN (rows 70 mm apart: 0.5); inner plates stay exempt */
+    for (const double N : {0.0, -0.04}) {
+        Outer_Plate_Bolt_Splice();
+        Splice_Input.splice_kind = SPLICE_BENDING;
+        Splice_Input.vbm_row = 4;
+        Splice_Input.d = 16.0;
+        Set_Lkom(0, 0, 12.0, N, 10.0);
+        ASSERT_EQ(Prepare_Splice_Calc(), 0);
+        for (int k = 0; k < Fastener_Pattern.count; k++) {
+            Fastener_Pattern.recs[k].x = k < Fastener_Pattern.count / 2 ? 11.2 : 19.2;
+            Fastener_Pattern.recs[k].y = k % 2 ? 3.5 : -3.5;
+        }
+        Run_Nachweise(nullptr, 0);
+        const Utilisation_List &ul = Splice_Input.utilisation;
+        ASSERT_GT(ul.count, 3);
+        EXPECT_STREQ(ul.name[3], "Stahlblech, Knicken und gr\x94\xE1te Abst\x84nde p1, p2") << N;
+        EXPECT_NEAR(ul.value[3], 1.6, 1e-12) << N;
+        Splice_Input.connection_kind = CONN_INNER_PLATES;
+        ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
+        EXPECT_EQ(r.buckling.spacing, PLATE_SPACING_HELD) << N;
+    }
     Use_Annex(true);
 }
 
