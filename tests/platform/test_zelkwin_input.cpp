@@ -164,8 +164,9 @@ TEST(ZelkwinMessage, BoxesAreLoggedAndLeaveTheScreenAsItWas)
     EXPECT_EQ(ZW_Test_Pixel(NPIXEL_X / 2, NPIXEL_Y / 2 - 20), centre);
     EXPECT_TRUE(Has_Line("SHOW [] Bitte etwas Geduld"));
     EXPECT_TRUE(Has_Line("QUIT"));
-    /* a hint has no title of its own: its title band shows the program's */
-    VELSetWindowTitle("Zugsto\xe1 Achse 4");
+    /* a hint has no title of its own: its title band shows the program's, whose tab stands
+    ** as the blank that the print shows */
+    VELSetWindowTitle("Zugsto\xe1\tAchse 4");
     ZW_Test_Clear_Log();
     ZW_Test_Set_Script("key Enter\n");
     PrintMessage("HINWEIS: n_c darf den Wert 50 nicht \x81"
