@@ -226,6 +226,14 @@ TEST(ZelkwinEdit, TextEditorReplacesEditsRestoresAndScrolls)
     Set_Short_Edit_Text_Scrollmode(6);
     EXPECT_EQ(Short_Edit_Text(100, 100, buf, 3, 0), 1);
     EXPECT_STREQ(buf, "abcdef");
+    /* a character the code page lacks is not entered: a hint names it, and its Enter ends it */
+    ZW_Test_Set_Script("type 5 \xE2\x82\xAC\nkey Enter\nkey Enter\n");
+    EXPECT_EQ(Short_Edit_Text(100, 100, buf, 8, 0), 1);
+    EXPECT_STREQ(buf, "5 ");
+    EXPECT_TRUE(
+        Has_Line("MESSAGE [Hinweis] Das Zeichen U+20AC (Euro-Zeichen) wurde nicht "
+                 "eingegeben: | der Zeichensatz des Programms (Codepage 850) enth\xC3\xA4lt "
+                 "es nicht."));
     /* a click elsewhere ends the editing and stays for the sheet */
     ZW_Test_Set_Script("type q\nclick 500 500\n");
     EXPECT_EQ(Short_Edit_Text(100, 100, buf, 8, 0), 0);
