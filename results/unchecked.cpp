@@ -15,6 +15,7 @@
 
 #include "catalogue/catalogue.h"
 #include "foundation/codepage.h"
+#include "foundation/format.h"
 #include "foundation/foundation.h"
 #include "printlist/printlist.h"
 
@@ -170,6 +171,14 @@ double Moment_Left_Out(double M_d)
     const int kind = Splice_Input.splice_kind;
     if (kind != SPLICE_TENSION && kind != SPLICE_COMPRESSION) return 0.0;
     return std::fabs(M_d) > LOAD_TOLERANCE ? M_d : 0.0;
+}
+
+Util_Text Util_Of(double u, const char *name, int decimals)
+{
+    Util_Text t;
+    if (u == UTIL_NO_CHECK) snprintf(t.t, sizeof t.t, "%s", UTIL_NO_CHECK_TEXT);
+    else Format_N(t.t, sizeof t.t, "%s%.*lf", name, decimals, u);
+    return t;
 }
 
 const char *Satisfied_Verdict(double M_left_out)

@@ -19,7 +19,7 @@
 #define SPLICE_INPUT_VERSION 202 /* format version the writer writes */
 #define SPLICE_PATH_MAX      512
 #define SPLICE_TITLE_MAX     512 /* bytes of the title: each control byte takes two */
-#define SPLICE_TITLE_READ    255 /* bytes read of the title file's first line */
+#define SPLICE_TITLE_READ    255 /* characters kept of the title file's first line */
 
 extern int32_t Splice_File_Number;               /* third argument of the command line */
 extern char Inp_File_Name[SPLICE_PATH_MAX];      /* "%s_%02d.inp" */
@@ -32,7 +32,9 @@ extern char Splice_Title_Line[SPLICE_TITLE_MAX]; /* first line of the title file
 int Form_Component_File_Names(const char *component, int file_number);
 
 /* Read the first line of the title file into Splice_Title_Line (line end removed, its first
-** SPLICE_TITLE_READ bytes, code page 850); 1 when read, 0 (empty title) when the file is missing.
+** SPLICE_TITLE_READ characters in code page 850, never a part of one: a UTF-8 line is cut between
+** its characters, and a longer line is named in a hint with its length in characters); 1 when
+** read, 0 (empty title) when the file is missing.
 ** Every byte is kept: a NUL or another control byte but the tab stands in caret notation ("^@"),
 ** and a hint names the file, the damage and the notation. A file in UTF-16 or UTF-32 leaves the
 ** title empty after a warning that names its encoding. */

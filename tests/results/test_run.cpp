@@ -733,7 +733,8 @@ TEST(Run, GoverningFastenerIsTheLargestOfAll)
 TEST(Run, UserMaterialWithoutPartialFactorFailsTheTimberCheck)
 {
     /* Under EN 1995 the partial factor of a user-defined material (14) is not determinable:
-    ** the timber rows report a failed check (10 = 1000 %) instead of an infinite utilisation. */
+    ** the timber row reports a check that cannot be made, and why, instead of an infinite
+    ** utilisation or the number 10 that fails the run; so do the summary and its verdict. */
     Fresh_Splice(true);
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
     Splice_Input.vbm_type = 30;
@@ -745,7 +746,24 @@ TEST(Run, UserMaterialWithoutPartialFactorFailsTheTimberCheck)
     Splice_Input.mat_mid = 14;
     Run_Nachweise(nullptr, 0);
     ASSERT_EQ(Splice_Input.utilisation.count, 6); /* the block checks: not made */
-    Expect_Row(1, "Mittelholz", 10.0);
+    Expect_Row(1, "Mittelholz", UTIL_NOT_VERIFIABLE);
+    EXPECT_STREQ(Splice_Input.utilisation.governs[1], "Teilsicherheitsbeiwert nicht bestimmbar");
     for (int i = 0; i < Splice_Input.utilisation.count; i++)
         EXPECT_TRUE(std::isfinite(Splice_Input.utilisation.value[i])) << i;
+    FILE *f = tmpfile();
+    Run_Nachweise(f, 0);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("Maximale Ausnutzung der gef\x81hrten Nachweise: Verbindungsmittel nicht "
+                     "nachweisbar => "),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("Verbindungsmittel: nicht nachweisbar (keine Tragf\x84higkeit) in "),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("Mittelholz: nicht nachweisbar (Teilsicherheitsbeiwert nicht bestimmbar) in "
+                     "Lastkombination Nr. 1"),
+              std::string::npos)
+        << s;
+    EXPECT_EQ(s.find("10.00"), std::string::npos) << s;
 }
