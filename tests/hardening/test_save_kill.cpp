@@ -26,6 +26,7 @@
 #include "platform/zelkwin_test.h"
 #include "splice/splice_app.h"
 #include "tests/splice/example_host.h"
+#include "tests/temp_folder.h"
 
 namespace {
 
@@ -79,9 +80,8 @@ void Fill_Large(Splice_Input_Record *si, const std::string &dir)
 TEST(SaveKill, TheFileIsAlwaysTheOldOrTheNewVersion)
 {
     ZW_Test_Reset();
-    char tmpl[] = "savekill_XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    const std::string dir = tmpl;
+    const std::string dir = Make_Temp_Folder("savekill_");
+    ASSERT_FALSE(dir.empty());
     const std::string path = dir + "/bauteil.inp";
 
     /* the two versions, as a save writes them */
@@ -205,9 +205,8 @@ TEST(SaveKill, AKilledPrintNeverLeavesAPdfBesideAnotherPrintList)
     ZW_Test_Reset();
     char old_cwd[1024];
     ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
-    char tmpl[] = "printkill_XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    const std::string dir = std::string(old_cwd) + "/" + tmpl;
+    const std::string dir = Make_Temp_Folder("printkill_");
+    ASSERT_FALSE(dir.empty());
     const std::string src = std::string(SPLICE_SOURCE_DIR) + "/examples/zugstoss_nagel";
     ASSERT_EQ(system(("cp '" + src + "'/* '" + dir + "'").c_str()), 0);
     ASSERT_EQ(chdir(dir.c_str()), 0);

@@ -19,6 +19,7 @@
 #include "platform/zelkwin.h"
 #include "results/print_list.h"
 #include "results/splice_checks.h"
+#include "tests/temp_folder.h"
 #include "dialogs/dialogs.h"
 
 static std::string Read_File(const char *path)
@@ -590,9 +591,8 @@ static double Print_With_User_Annex(const std::string &file, const std::string &
 TEST(PrintList, DamagedAnnexNamesTheBlocksThatHoldTheBuiltInValues)
 {
     ZW_Test_Reset();
-    char dir[] = "annex_XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    const std::string dram = std::string(dir);
+    const std::string dram = Make_Temp_Folder("annex_");
+    ASSERT_FALSE(dram.empty());
     mkdir((dram + "/NADS").c_str(), 0755);
     setenv("DRAM", dram.c_str(), 1);
     Clear_NAD_State();
