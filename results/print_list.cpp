@@ -185,7 +185,8 @@ static void Show_Pdf_Missing(int err)
 ** that was never there (the first print) leaves only the old plots to put back. The old PDF kept
 ** aside goes back beside a print list in place that holds the bytes it was printed from (the
 ** kill came after the old PDF left, before the old print list did); beside a new print list the
-** kill left without its PDF, the box names the PDF that is missing.
+** kill left without its PDF (before the new PDF went in, or while the files kept aside were
+** dropped, the old PDF's second name last), the box names the PDF that is missing.
 */
 static void Recover_Killed_Install(void)
 {

@@ -6,6 +6,7 @@
 #include "splice/splice_app.h"
 #include "splice/pages_internal.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
