@@ -19,7 +19,7 @@ endfunction()
 
 # splice_tests(NAME): one GoogleTest executable test_NAME from tests/NAME/*.cpp, every test
 # labelled NAME. Every test runs in a scratch folder of its own (tests/test_main.cpp) below the
-# folder's working folder in the build tree.
+# system's temporary folder; the folder's working folder in the build tree stays empty.
 function(splice_tests name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${name}/*.cpp)
   if(NOT sources)

@@ -36,6 +36,12 @@ int Oli_Print_File_To_Pdf_Held(const char *path, const char *pdf_path, struct Rt
 int Oli_Print_File_To_Pdf_Held_Quiet(const char *path, const char *pdf_path,
                                      struct Rt_Safe_File **held, std::vector<std::string> *failure);
 
+/* The hook the printer tells its progress while it writes a PDF (null: none): after every page
+** the pages written and the share of the print list read (0..1), and at the end, before any box,
+** pages -1. The program shows it where printing takes more than a moment. */
+typedef void (*Oli_Print_Progress)(int pages, double fraction);
+void Oli_Set_Print_Progress(Oli_Print_Progress hook);
+
 /* Write page `page` (1-based) of the list as a PNG of `dpi` dots per inch. Answers 1, or 0 when
 ** the list cannot be read, the page does not exist or the file cannot be written. */
 int Oli_Render_Page_Png(const char *path, int page, double dpi, const char *png_path);

@@ -92,6 +92,8 @@ int Oli_Reader_Next(Oli_Reader *reader, Oli_Block *block);
 int Oli_Reader_Failed(const Oli_Reader *reader);
 /* Bytes of the file held at the moment (the pieces from the line being read on). */
 size_t Oli_Reader_Held(const Oli_Reader *reader);
+/* Bytes of the file read so far (up to the piece being read). */
+size_t Oli_Reader_Read(const Oli_Reader *reader);
 /* The title, folder and warnings read so far (no blocks). */
 const Oli_Document *Oli_Reader_Document(const Oli_Reader *reader);
 void Oli_Reader_Close(Oli_Reader *reader);

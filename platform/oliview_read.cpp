@@ -858,6 +858,8 @@ int Oli_Reader_Failed(const Oli_Reader *r) { return r == nullptr || r->c.read_fa
 
 size_t Oli_Reader_Held(const Oli_Reader *r) { return r ? r->c.window.size() : 0; }
 
+size_t Oli_Reader_Read(const Oli_Reader *r) { return r ? r->c.total : 0; }
+
 const Oli_Document *Oli_Reader_Document(const Oli_Reader *r) { return r ? &r->doc : nullptr; }
 
 void Oli_Reader_Close(Oli_Reader *r) { delete r; }

@@ -5,6 +5,7 @@
 */
 #include <cairo.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -331,10 +332,16 @@ void Oli_Report_Warnings(const Oli_Layout &layout, bool box)
         Oli_Message_Box("Hinweise zur Druckliste", layout.warnings);
 }
 
-/* The PDF being written and the pages it got. */
+static Oli_Print_Progress Print_Progress = nullptr;
+
+void Oli_Set_Print_Progress(Oli_Print_Progress hook) { Print_Progress = hook; }
+
+/* The PDF being written, the pages it got, and the list it is printed from (its size, bytes). */
 struct Pdf_Sink {
     Oli_Pdf *pdf;
     int pages;
+    const Oli_Reader *reader;
+    double size;
 };
 
 static void pdf_page(void *user, int index, Oli_Page &page)
@@ -342,6 +349,10 @@ static void pdf_page(void *user, int index, Oli_Page &page)
     Pdf_Sink *s = static_cast<Pdf_Sink *>(user);
     Oli_Pdf_Add_Page(s->pdf, page);
     s->pages = index + 1;
+    if (Print_Progress != nullptr)
+        Print_Progress(s->pages, s->size > 0.0
+                                     ? std::min(1.0, (double)Oli_Reader_Read(s->reader) / s->size)
+                                     : 1.0);
 }
 
 /* The printer; with held the PDF is complete but not in place, and *held takes it. A failure is
@@ -375,7 +386,7 @@ static int Print_To_Pdf(const char *path, const char *pdf_path, std::vector<std:
                             {"Die Druckliste " + std::string(path), "kann nicht gelesen werden!"});
         return 0;
     }
-    Pdf_Sink sink{Oli_Pdf_Open(pdf.c_str()), 0};
+    Pdf_Sink sink{Oli_Pdf_Open(pdf.c_str()), 0, reader, (double)Rt_File_Size(path)};
     const int open_err = sink.pdf == nullptr ? errno : 0;
     int ok = 0;
     Oli_Layout layout;
@@ -387,6 +398,7 @@ static int Print_To_Pdf(const char *path, const char *pdf_path, std::vector<std:
         ok = Oli_Pdf_Close(sink.pdf, layout.title, layout.bookmarks, !unread, held);
     }
     Oli_Reader_Close(reader);
+    if (Print_Progress != nullptr) Print_Progress(-1, 1.0);
     if (unread) {
         fail({"Die Druckliste " + std::string(path), "kann nicht zu Ende gelesen werden!"});
         return 0;

@@ -117,8 +117,9 @@ int Rt_Remove_Old_File(const char *path);
 ** put back when one fails: Rt_Keep_Aside makes "<path>.old" a second name of the file at path (a
 ** copy where the file system has no such names; a link stays a link, never what it points to;
 ** whatever stood under "<path>.old" goes first), which stays when path is replaced or removed;
-** Rt_Put_Back_Aside puts it back over path and keeps it until Rt_Drop_Aside removes it (so that
-** a kill never leaves a file put back without the name that says so). Each syncs the folder
+** Rt_Put_Back_Aside puts it back over path (a regular file there that holds its bytes stays, as
+** one whose removal failed) and keeps it until Rt_Drop_Aside removes it (so that a kill never
+** leaves a file put back without the name that says so). Each syncs the folder
 ** and runs the install hook (below) first. 1 (also when there is nothing to keep or to put
 ** back), or 0 with errno; a folder under path is not kept (EISDIR).
 */

@@ -432,6 +432,12 @@ int Rt_Put_Back_Aside(const char *path)
 {
     if (!path || !*path || !Rt_Has_Aside(path)) return 1;
     const std::string aside = Aside_Name(path), twin = aside + ".tmp";
+    /* the file in place holds the bytes kept aside (its removal failed: an immutable file, one
+    ** that another holds): nothing to put back, and a file that cannot be replaced is not tried */
+    struct stat in_place;
+    if (lstat(path, &in_place) == 0 && S_ISREG(in_place.st_mode)
+        && Rt_Same_Bytes(path, aside.c_str()))
+        return 1;
     Before_Install(path);
     /* a second name of the file kept aside goes over path, so that "<path>.old" stays until it
     ** is dropped, whenever the program ends */

@@ -7,10 +7,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "design/design.h"
+#include "design/design_texts.h"
 #include "foundation/foundation.h"
 #include "printlist/printlist.h"
 
@@ -71,15 +73,40 @@ static double Block_Shear_F(double A_t, double A_v, double f_t, double f_v)
 }
 
 /*
+** The letter of the fastener's failure mode (its equation code) where (A.3) and (A.6) give its
+** shear area without doubt, and into *t_ef the effective thickness of that area, 0 for the whole
+** L_net,v t_1: thin outer plates in single shear a and b, an inner plate f, g and h, a timber
+** part between two plates j, k, l and m, and the interpolations j/l and k/m between thin and
+** thick plates (the thick plates' letter). 0 for any other code.
+*/
+static char Fastener_Mode_Area(int32_t code, const Block_Shear_Values *bs, double *t_ef)
+{
+    *t_ef = 0.0;
+    if (code == MODE_OUTER_SINGLE_FIRST) *t_ef = bs->t_ef_a;
+    else if (code == MODE_OUTER_SINGLE_FIRST + 1) *t_ef = bs->t_ef_b;
+    else if (code == MODE_INNER_FIRST + 1) *t_ef = bs->t_ef_d; /* one hinge */
+    else if (code == MODE_INNER_FIRST + 2) *t_ef = bs->t_ef_e; /* two hinges */
+    else if (code != MODE_INNER_FIRST
+             && !(code >= MODE_OUTER_DOUBLE_FIRST && code <= MODE_INTERMEDIATE_FIRST + 1))
+        return 0;
+    return Get_Mode_Letter(code);
+}
+
+/*
 ** The failure load F_bs,Rk of the record's areas (EN 1995-1-1, (A.1)); the failure modes of the
 ** plate class (thin: a, b; thick: d/g, e/h; intermediate: all four) may lower it with their
-** effective thickness (A.2): A_net,v = L_net,v / 2 (L_net,t + 2 t_ef).
+** effective thickness (A.2): A_net,v = L_net,v / 2 (L_net,t + 2 t_ef). Where none lowers it and
+** the tension term governs, the shear area does not enter F_bs,Rk: the record takes and names
+** the area of the mode in which the fastener fails (r->fastener_mode, (A.3)), as long as the
+** tension term governs with it too.
 */
 static void Calc_Block_Shear_Load(int inner, Block_Shear_Check *r)
 {
     const Block_Shear_Values *bs = &r->values;
     r->F_Rk = Block_Shear_F(r->A_t, r->A_v, r->f_t0_k, r->f_v_k);
     r->mode = '-';
+    r->mode_thin = 0;
+    r->own_mode = 0;
     r->t_ef = r->t1;
     auto offer = [&](char m, double t_ef) {
         const double Av = r->L_v / 2.0 * (r->L_t + 2.0 * t_ef);
@@ -99,6 +126,18 @@ static void Calc_Block_Shear_Load(int inner, Block_Shear_Check *r)
         offer(inner ? 'h' : 'e', bs->t_ef_e);
         offer(inner ? 'g' : 'd', bs->t_ef_d);
     }
+    double t_ef = 0.0;
+    const char own = Fastener_Mode_Area(r->fastener_mode, bs, &t_ef);
+    if (r->mode != '-' || own == 0) return;
+    const double Av = t_ef > 0.0 ? r->L_v / 2.0 * (r->L_t + 2.0 * t_ef) : r->A_v;
+    if (1.5 * r->A_t * r->f_t0_k < 0.7 * Av * r->f_v_k
+        || 1.5 * r->A_t * r->f_t0_k < 0.7 * r->A_v * r->f_v_k)
+        return;
+    r->mode = own;
+    r->own_mode = 1;
+    if (r->fastener_mode_thin != 0) r->mode_thin = Get_Mode_Letter(r->fastener_mode_thin);
+    r->A_v = Av;
+    if (t_ef > 0.0) r->t_ef = t_ef;
 }
 
 
@@ -184,6 +223,7 @@ static int Block_Shear_Run(int group, int entry, const Tearing_Block *only, Bloc
 
     r.t1 = r.values.t;
     r.d0 = Timber_Hole_Width(r.t1);
+    r.fastener_mode = Vbm_Failure_Mode(group, entry, rule.alpha1, &r.fastener_mode_thin);
     Get_Group_Kmod(group, &r.kmod, nullptr, nullptr);
     const double gamma = si->gamma_m_mid;
     const bool inner = kind == CONN_INNER_PLATES;
@@ -260,12 +300,21 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
                        "ef\xCEr = %.0lf mm " SYM_ARROW
                        " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus c,f,j/l,k,m)",
                        r->L_v_gross, hv, r->d0, r->L_v, r->t_ef, r->A_v);
-    else
+    else {
+        /* the mode, or the two of an interpolation between thin and thick plates; between
+        ** plates the fastener's own mode is that of the inner lamellas, which take the larger
+        ** share */
+        char mode[40];
+        if (r->mode_thin != 0) snprintf(mode, sizeof mode, "%c/%c", r->mode_thin, r->mode);
+        else snprintf(mode, sizeof mode, "%c", r->mode);
+        if (r->own_mode && r->lamellas > 0)
+            snprintf(mode + strlen(mode), sizeof mode - strlen(mode), ", innere Lamelle");
         Oli_Write_Text(file,
                        "L\xCE\\net,v\xCEr = %.0lf - %s x %.1lf = %.0lf mm, t\xCE\\"
                        "ef\xCEr = %.0lf mm " SYM_ARROW
-                       " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus %c)",
-                       r->L_v_gross, hv, r->d0, r->L_v, r->t_ef, r->A_v, r->mode);
+                       " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus %s)",
+                       r->L_v_gross, hv, r->d0, r->L_v, r->t_ef, r->A_v, mode);
+    }
     /* the block's force, row by row from the top, per shear plane */
     const char *force = "F\xCE\\Ed\xCEr";
     Write_Tearing_Force(file, &r->rows, &r->block, r->planes, r->F_Ed, r->N_d, "Tr\x84gerende");

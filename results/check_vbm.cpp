@@ -328,6 +328,7 @@ struct Vbm_Design_Cache {
     std::vector<Vbm_Design> items; /* in the order they were designed */
     std::vector<int32_t> by_angle; /* indices of items, ascending by angle */
     bool filled = false;
+    int group = -1, entry = -1; /* the combination filled in */
     Connection_Input input;
     Connection_Base base;
     bool base_kept = false;            /* base may serve the next combination */
@@ -424,6 +425,8 @@ static void Fill_Design_Cache(Design_Cache *cache, int group, int entry, double 
     if (!Is_Vbm_Screw_Family_C(Splice_Input.vbm_type)) Design_Base_Of_Input(cache);
     cache->items.reserve((size_t)Fastener_Pattern.count + 1);
     cache->filled = true;
+    cache->group = group;
+    cache->entry = entry;
 }
 
 /* The design of item k, designed now if it was only placed. */
@@ -972,6 +975,35 @@ static void Calc_Vbm_Lamellas(int group, int entry, Vbm_Check *r)
     l.incompatible = d->incompatible;
     l.rk_mean =
         Lamella_Plane_Value(d->rk_outer, d->inner.rk, l.inner_lamellas, l.incompatible != 0);
+}
+
+int32_t Vbm_Failure_Mode(int group, int entry, double alpha_deg, int32_t *thin)
+{
+    *thin = 0;
+    if (Get_Lkom_Entry(group, entry) == nullptr || Fastener_Pattern.count <= 0) return 0;
+    Design_Cache &cache = Run_Designs != nullptr ? *Run_Designs : Loose_Designs;
+    /* within a design run the check of this combination has just designed it: its designs serve;
+    ** elsewhere the input may have changed since */
+    if (!In_Open_Run(&cache) || cache.group != group || cache.entry != entry)
+        Clear_Design_Cache(&cache);
+    /* the design sets the partial factors of the input: the question leaves them as they were */
+    Splice_Input_Record *si = &Splice_Input;
+    const double gammas[6] = {si->gamma_m_side, si->gamma_m_mid, si->gamma_m_t90,
+                              si->gamma_m0,     si->gamma_m2,    si->gamma_s};
+    const Vbm_Design *d = Cached_Design(&cache, group, entry, alpha_deg);
+    si->gamma_m_side = gammas[0];
+    si->gamma_m_mid = gammas[1];
+    si->gamma_m_t90 = gammas[2];
+    si->gamma_m0 = gammas[3];
+    si->gamma_m2 = gammas[4];
+    si->gamma_s = gammas[5];
+    if (d->code != 0) return 0;
+    if (d->lamellas) {
+        *thin = d->inner.mode == 23 || d->inner.mode == 24 ? d->inner.mode_thin : 0;
+        return d->inner.mode;
+    }
+    *thin = d->mode_thin;
+    return d->mode;
 }
 
 int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)

@@ -124,18 +124,18 @@ static int Keep_Aside(const char *path)
     return 0;
 }
 
-/* Drop what was kept aside: the old PDF first, so that a PDF kept aside never outlives the
-** print list it was printed from (Recover_Killed_Install compares the two), then the plots and
-** the print list. */
+/* Drop what was kept aside: the plots, the print list and the old PDF last, so that a kill on
+** the way leaves the old PDF kept aside beside a print list without its PDF, which the next start
+** then names (Recover_Killed_Install). */
 static void Drop_Asides(void)
 {
-    Rt_Drop_Aside(Get_Print_Pdf_Path());
     char plot[BAUTEILKENNUNG_MAX + 16];
     for (int k = 1; k <= PRINT_PLOTS_MAX; k++) {
         Plot_Name(k, plot, sizeof plot);
         Rt_Drop_Aside(plot);
     }
     Rt_Drop_Aside(Oli_Path);
+    Rt_Drop_Aside(Get_Print_Pdf_Path());
 }
 
 /*
@@ -185,7 +185,8 @@ static void Show_Pdf_Missing(int err)
 ** that was never there (the first print) leaves only the old plots to put back. The old PDF kept
 ** aside goes back beside a print list in place that holds the bytes it was printed from (the
 ** kill came after the old PDF left, before the old print list did); beside a new print list the
-** kill left without its PDF, the box names the PDF that is missing.
+** kill left without its PDF (before the new PDF went in, or while the files kept aside were
+** dropped, the old PDF's second name last), the box names the PDF that is missing.
 */
 static void Recover_Killed_Install(void)
 {
@@ -418,14 +419,10 @@ const char *Print_Held_List_Path(void)
     return Held_Count > 0 ? Rt_Safe_Temp_Path(Held[Held_Count - 1]) : "";
 }
 
-int Print_Held_Pdf_Need(long long *bytes)
+int Print_Held_Pdf_Need(void)
 {
-    if (bytes) *bytes = 0;
     if (Held_Count == 0 || !Rt_Is_Regular_File(Get_Print_Pdf_Path())) return PRINT_PDF_NONE;
-    if (Held_List_Unchanged(Held, Held_Count)) return PRINT_PDF_KEPT;
-    const long long size = Rt_File_Size(Print_Held_List_Path());
-    if (bytes) *bytes = size;
-    return size <= PRINT_PDF_FOLLOW_MAX ? PRINT_PDF_REPRINT : PRINT_PDF_TOO_LARGE;
+    return Held_List_Unchanged(Held, Held_Count) ? PRINT_PDF_KEPT : PRINT_PDF_REPRINT;
 }
 
 int Print_Put_In_Place(int install) { return Print_Put_In_Place_With_Pdf(install, nullptr); }

@@ -81,14 +81,11 @@ int Print_Put_In_Place_With_Pdf(int install, struct Rt_Safe_File *pdf);
 ** The PDF beside the print list when a held print goes in place without a new PDF (the preview,
 ** the plans), answered before it goes in: PRINT_PDF_NONE no PDF stands; PRINT_PDF_KEPT the held
 ** print list holds the bytes of the one in place, from which the PDF was printed, and the PDF
-** stays; PRINT_PDF_REPRINT it differs, and the PDF is printed anew from it (as one set with it);
-** PRINT_PDF_TOO_LARGE it differs and is larger than PRINT_PDF_FOLLOW_MAX bytes, too large to be
-** printed on the way (docs/printlist-format.md): the PDF is removed, and the caller says so.
-** *bytes (may be null) gets the held print list's size for the last two, else 0.
+** stays; PRINT_PDF_REPRINT it differs, and the PDF is printed anew from it (as one set with it,
+** whatever its length).
 */
-#define PRINT_PDF_FOLLOW_MAX (2LL << 20)
-enum { PRINT_PDF_NONE = 0, PRINT_PDF_KEPT = 1, PRINT_PDF_REPRINT = 2, PRINT_PDF_TOO_LARGE = 3 };
-int Print_Held_Pdf_Need(long long *bytes);
+enum { PRINT_PDF_NONE = 0, PRINT_PDF_KEPT = 1, PRINT_PDF_REPRINT = 2 };
+int Print_Held_Pdf_Need(void);
 
 /* A plot file of the drawing being written: the running print puts it in place together with
 ** the print list, or drops it when any file of the print failed; outside a print it is put in

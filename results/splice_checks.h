@@ -701,6 +701,12 @@ typedef struct Vbm_Check {
 /* Compute the fastener check of combination (group, entry) into *out: 0 (and out->done 0) when
 ** there is no such combination or no fastener. Writes nothing, neither a file nor the input. */
 int Calc_Vbm_Check(int group, int entry, Vbm_Check *out);
+/* The equation code of the failure mode (EN 1995-1-1, 8.2) in which the fastener of combination
+** (group, entry) fails at the force-to-grain angle alpha_deg, as the fastener check designs it:
+** with lamellas between plates that of such a lamella, which takes the larger share; *thin gets
+** the thin-plate mode that an intermediate plate interpolates with, else 0. 0 where it cannot be
+** designed. The input is left as it was. */
+int32_t Vbm_Failure_Mode(int group, int entry, double alpha_deg, int32_t *thin);
 /* Write the section "Verbindungsmittel" of a computed check; nothing without a file. */
 void Print_Vbm_Check(FILE *file, const Vbm_Check *check);
 /*
@@ -840,6 +846,11 @@ typedef struct Block_Shear_Check {
     double A_t, A_v;             /* mm², net areas; A_v of the governing failure mode */
     double t_ef;                 /* mm, effective thickness of the governing failure mode */
     char mode;                   /* governing failure mode, '-' for the full areas */
+    char mode_thin;              /* of an interpolation between thin and thick plates the thin
+                                  ** plates' mode that mode is the thick plates' of, else 0 */
+    int32_t own_mode;            /* 1: mode is the fastener's own (the tension term governs) */
+    int32_t fastener_mode;       /* equation code of the fastener's failure mode, 0 unknown */
+    int32_t fastener_mode_thin;  /* its thin-plate mode of an interpolation, else 0 */
     double F_Rk;                 /* kN, F_bs,Rk */
     double kmod;
     double F_Rd; /* kN, F_bs,Rd (not with BLOCK_SHEAR_NO_GAMMA) */

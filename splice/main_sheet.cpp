@@ -6,6 +6,8 @@
 #include "splice/splice_app.h"
 #include "splice/pages_internal.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -154,6 +156,59 @@ static void Show_Refused_Print(int code, int r)
     Draw_Message();
 }
 
+/* A PDF whose printing takes more than a moment shows its progress in the toolkit's progress
+** dialog: the print list's kilobytes read and the page being written (a report of a thousand
+** pages takes a second or two). */
+#define PDF_PROGRESS_AFTER_S 0.25
+static std::chrono::steady_clock::time_point Pdf_Began;
+static Prog_Dlg_Desc Pdf_Dialog;
+static const char *Pdf_Action = "Drucken"; /* the title of the dialog */
+static long long Pdf_List_Kb = 0;          /* the print list's size */
+
+static void Show_Pdf_Progress(int pages, double fraction)
+{
+    if (pages < 0) {
+        Prog_Dlg_Close();
+        return;
+    }
+    if (!Prog_Dlg_Is_Open()) {
+        const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - Pdf_Began;
+        if (spent.count() < PDF_PROGRESS_AFTER_S) return;
+        Prog_Dlg_Init_Descriptor(&Pdf_Dialog, 1);
+        snprintf(Pdf_Dialog.title, sizeof Pdf_Dialog.title, "%s: PDF-Datei wird geschrieben",
+                 Pdf_Action);
+        Pdf_Dialog.width = 420;
+        snprintf(Pdf_Dialog.counters[0].label, sizeof Pdf_Dialog.counters[0].label,
+                 "Druckliste gelesen (kB)");
+        Pdf_Dialog.counters[0].max = (int)std::max(1LL, Pdf_List_Kb);
+        Prog_Dlg_Open(&Pdf_Dialog);
+    }
+    char page[32];
+    snprintf(page, sizeof page, "Seite %d", pages);
+    Prog_Dlg_Set_Text(0, page);
+    Prog_Dlg_Set_Value(0, (int)((double)Pdf_Dialog.counters[0].max * fraction));
+}
+
+/* Print the held print list of the print, preview or plans (code) into its PDF, complete beside
+** its place (*held takes it), showing the progress. The printer's failure goes into failure's
+** lines (UTF-8) for the caller's box, or with a null failure into the printer's own box. 1, or 0. */
+static int Print_Held_Pdf(int code, Rt_Safe_File **held, std::vector<std::string> *failure)
+{
+    char pdf[SPLICE_PATH_MAX + 8];
+    snprintf(pdf, sizeof pdf, "%s", Get_Print_Pdf_Path());
+    Pdf_Action = code == MENU_PREVIEW ? "Vorschau" : code == MENU_PLANS ? "Pl\x84ne" : "Drucken";
+    Pdf_Began = std::chrono::steady_clock::now();
+    Pdf_List_Kb = (Rt_File_Size(Print_Held_List_Path()) + 1023) / 1024;
+    Oli_Set_Print_Progress(Show_Pdf_Progress);
+    const int printed =
+        failure != nullptr
+            ? Oli_Print_File_To_Pdf_Held_Quiet(Print_Held_List_Path(), pdf, held, failure)
+            : Oli_Print_File_To_Pdf_Held(Print_Held_List_Path(), pdf, held);
+    Oli_Set_Print_Progress(nullptr);
+    Prog_Dlg_Close();
+    return printed;
+}
+
 /* The print list, its plots and the PDF go in place together, or none of them: the PDF is
 ** printed from the print list held back, the old PDF leaves before the new files go in and the
 ** new PDF comes last, and the success message comes only when all five are in place. */
@@ -167,23 +222,21 @@ static void Print_To_Pdf(void)
         Show_Refused_Print(MENU_PRINT, r);
         return;
     }
-    char pdf[SPLICE_PATH_MAX + 8];
-    snprintf(pdf, sizeof pdf, "%s", Get_Print_Pdf_Path());
     Rt_Safe_File *held = nullptr;
-    const int printed = Oli_Print_File_To_Pdf_Held(Print_Held_List_Path(), pdf, &held);
+    const int printed = Print_Held_Pdf(MENU_PRINT, &held, nullptr);
     if (!Print_Put_In_Place_With_Pdf(printed, held) || !printed) return;
     Init_Message();
     Set_Message_Symbol(1, 0, 0, 0);
     Set_Message_Title("Drucken");
     Fill_Message("Die Druckliste wurde gedruckt nach");
-    Fill_Message_Wrapped(Rt_Whole_Path(pdf));
+    Fill_Message_Wrapped(Rt_Whole_Path(Get_Print_Pdf_Path()));
     Draw_Message();
 }
 
-/* The box of the preview or the plans (code) that removed the PDF of the last print: the new
-** print list of `bytes` was too large to print it on the way, or the printer failed (its lines,
-** UTF-8, in failure). */
-static void Show_Pdf_Removed(int code, long long bytes, const std::vector<std::string> &failure)
+/* The box of the preview or the plans (code) whose new PDF could not be written (the printer's
+** lines, UTF-8, in failure): the PDF of the last print went with the print list it was printed
+** from. */
+static void Show_Pdf_Removed(int code, const std::vector<std::string> &failure)
 {
     Init_Message();
     Set_Message_Symbol(2, 0, 0, 0);
@@ -191,29 +244,17 @@ static void Show_Pdf_Removed(int code, long long bytes, const std::vector<std::s
     Fill_Message_Wrapped(
         (std::string("Die PDF-Datei ") + Rt_Whole_Path(Get_Print_Pdf_Path())).c_str());
     Fill_Message("wurde entfernt: sie war aus der bisherigen Druckliste gedruckt.");
-    char line[200];
-    if (failure.empty()) {
-        snprintf(line, sizeof line, "Die neue Druckliste ist mit %.1f MB zu gro\xe1, um sie %s",
-                 (double)bytes / (1 << 20),
-                 code == MENU_PREVIEW ? "mit der Vorschau" : "mit den Pl\x84nen");
-        Fill_Message(line);
-        snprintf(line, sizeof line, "als PDF-Datei zu drucken (bis %d MB; das dauert Sekunden).",
-                 (int)(PRINT_PDF_FOLLOW_MAX >> 20));
-        Fill_Message(line);
-    } else {
-        Fill_Message("Die neue PDF-Datei kann nicht geschrieben werden:");
-        for (const std::string &l : failure)
-            Fill_Message_Wrapped(To_Cp850(l, CODE_PAGE_UTF8).c_str());
-    }
+    Fill_Message("Die neue PDF-Datei kann nicht geschrieben werden:");
+    for (const std::string &l : failure) Fill_Message_Wrapped(To_Cp850(l, CODE_PAGE_UTF8).c_str());
     Fill_Message("\"Drucken\" schreibt die PDF-Datei der neuen Druckliste.");
     Draw_Message();
 }
 
 /*
 ** Write the print list of the preview or the plans (code) and put it in place. The PDF of the last
-** print stays where the print list did not change, is printed anew with it where it did (print
-** list and PDF are one set), and is removed with a box where the print list is too large to be
-** printed on the way or the printer fails (Print_Held_Pdf_Need). 1 when the print list is in place.
+** print stays where the print list did not change, and is printed anew with it where it did, of
+** any length (print list and PDF are one set); only where the printer fails does it go, with a
+** box that says why (Print_Held_Pdf_Need). 1 when the print list is in place.
 */
 static int Write_List_Keeping_Pdf(int code)
 {
@@ -225,17 +266,13 @@ static int Write_List_Keeping_Pdf(int code)
         Show_Refused_Print(code, r);
         return 0;
     }
-    long long bytes = 0;
-    const int need = Print_Held_Pdf_Need(&bytes);
+    const int need = Print_Held_Pdf_Need();
     Rt_Safe_File *pdf = nullptr;
     std::vector<std::string> failure;
-    if (need == PRINT_PDF_REPRINT)
-        Oli_Print_File_To_Pdf_Held_Quiet(Print_Held_List_Path(), Get_Print_Pdf_Path(), &pdf,
-                                         &failure);
+    if (need == PRINT_PDF_REPRINT) Print_Held_Pdf(code, &pdf, &failure);
     const int printed = pdf != nullptr;
     if (!Print_Put_In_Place_With_Pdf(1, pdf)) return 0;
-    if (need == PRINT_PDF_TOO_LARGE || (need == PRINT_PDF_REPRINT && !printed))
-        Show_Pdf_Removed(code, bytes, failure);
+    if (need == PRINT_PDF_REPRINT && !printed) Show_Pdf_Removed(code, failure);
     return 1;
 }
 

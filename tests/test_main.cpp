@@ -1,12 +1,15 @@
 /*
 ** The main of every test program: each test runs in a scratch folder of its own below the
-** working folder, made before its fixture and removed after it passed, so that no two tests
-** share a file whatever their order and whether they run in one process or side by side.
+** system's temporary folder (TMPDIR, else /tmp), made before its fixture and removed after it,
+** so that no two tests share a file whatever their order and whether they run in one process or
+** side by side, and a test run leaves nothing in the folder it was started in (the checkout,
+** where the binary runs as the README shows), even when it is killed half-way.
 */
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -17,10 +20,17 @@ namespace {
 
 class Scratch_Per_Test : public ::testing::EmptyTestEventListener {
   public:
-    explicit Scratch_Per_Test(std::string base) : base_(std::move(base)) {}
+    /* base: the temporary folder; home: the working folder, where each test returns; tmpdir:
+    ** TMPDIR as the program was given it (unset when null) */
+    Scratch_Per_Test(std::string base, std::string home, const char *tmpdir)
+        : base_(std::move(base)), home_(std::move(home)), had_tmpdir_(tmpdir != nullptr),
+          tmpdir_(tmpdir ? tmpdir : "")
+    {}
 
   private:
-    std::string base_, dir_;
+    std::string base_, home_, dir_;
+    bool had_tmpdir_;
+    std::string tmpdir_;
 
     void OnTestStart(const ::testing::TestInfo &test) override
     {
@@ -43,12 +53,15 @@ class Scratch_Per_Test : public ::testing::EmptyTestEventListener {
 
     void OnTestEnd(const ::testing::TestInfo &test) override
     {
-        if (chdir(base_.c_str()) != 0) ADD_FAILURE() << "cannot return to " << base_;
-        setenv("TMPDIR", base_.c_str(), 1);
-        /* a failed test keeps its files for a look */
+        if (chdir(home_.c_str()) != 0) ADD_FAILURE() << "cannot return to " << home_;
+        if (had_tmpdir_) setenv("TMPDIR", tmpdir_.c_str(), 1);
+        else unsetenv("TMPDIR");
+        /* a failed test keeps its files for a look, in the temporary folder, and names it */
         if (!dir_.empty() && test.result()->Passed()) {
             std::error_code ec;
             std::filesystem::remove_all(dir_, ec);
+        } else if (!dir_.empty()) {
+            printf("[ scratch  ] %s\n", dir_.c_str());
         }
         dir_.clear();
     }
@@ -66,7 +79,10 @@ int main(int argc, char **argv)
     if (!death_test_child) {
         char cwd[4096];
         if (getcwd(cwd, sizeof cwd) == nullptr) return 2;
-        ::testing::UnitTest::GetInstance()->listeners().Append(new Scratch_Per_Test(cwd));
+        const char *tmpdir = getenv("TMPDIR");
+        const std::string base = tmpdir != nullptr && tmpdir[0] == '/' ? tmpdir : "/tmp";
+        ::testing::UnitTest::GetInstance()->listeners().Append(
+            new Scratch_Per_Test(base, cwd, tmpdir));
     }
     return RUN_ALL_TESTS();
 }

@@ -4,6 +4,7 @@
 */
 #include "dialogs_fixture.h"
 #include "exchange/exchange.h"
+#include "tests/temp_folder.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -196,8 +197,9 @@ TEST_F(Fields, DensityFieldClampsItsEdits)
 
 TEST_F(Fields, ImportButtonNeedsTheSelectionTool)
 {
-    char dir[] = "/tmp/execXXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
+    const std::string exec = Make_Temp_Folder("exec");
+    ASSERT_FALSE(exec.empty());
+    const char *dir = exec.c_str();
     const char *old = getenv("EXEC");
     std::string saved = old ? old : "";
     unsetenv("EXEC");

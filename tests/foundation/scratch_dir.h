@@ -1,5 +1,6 @@
 /*
-** A scratch folder for file tests: made below the working folder, removed with its files.
+** A scratch folder for file tests: made below the system's temporary folder (TMPDIR, which the
+** tests' main points at the test's own scratch folder, else /tmp), removed with its files.
 */
 #pragma once
 
@@ -10,13 +11,14 @@
 #include <sstream>
 #include <string>
 
+#include "tests/temp_folder.h"
+
 struct Scratch_Dir {
     std::string path;
     Scratch_Dir()
     {
-        char name[] = "scratch_XXXXXX";
-        const char *made = mkdtemp(name);
-        path = std::filesystem::absolute(made ? made : "scratch_failed").string();
+        path = Make_Temp_Folder("scratch_");
+        if (path.empty()) path = Temp_Folder() + "/scratch_failed";
     }
     ~Scratch_Dir()
     {

@@ -17,5 +17,11 @@ foreach(src ${fuzz_sources})
     WORKING_DIRECTORY ${replay_dir}
     TEST_PREFIX "${corpus}."
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES LABELS hardening TIMEOUT 300 ENVIRONMENT "TMPDIR=${replay_dir}")
+    PROPERTIES LABELS hardening TIMEOUT 300)
 endforeach()
+# A test binary killed half-way leaves nothing in the folder it was started in: its scratch is
+# below the temporary folder.
+add_test(NAME TestScratch.AKilledTestLeavesNothingWhereItWasStarted
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/hardening/killed_test_scratch_test.sh $<TARGET_FILE:test_hardening>)
+set_tests_properties(TestScratch.AKilledTestLeavesNothingWhereItWasStarted PROPERTIES LABELS hardening
+  TIMEOUT 300)

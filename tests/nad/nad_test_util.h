@@ -1,6 +1,6 @@
 /*
-** Helpers of the national-annex tests: scratch host folders (DATA, DRAM, EXEC) below the test's
-** working folder, whole-file reading and writing, streams over strings.
+** Helpers of the national-annex tests: scratch host folders (DATA, DRAM, EXEC) below the
+** temporary folder, whole-file reading and writing, streams over strings.
 */
 #pragma once
 
@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "nad/nad.h"
+#include "tests/temp_folder.h"
 
 namespace nadtest {
 
@@ -72,10 +73,11 @@ struct Host {
     std::string root, data, dram, exec;
     explicit Host(bool with_data = true, bool with_dram = true, bool with_exec = false)
     {
-        char tmpl[] = "nadhost_XXXXXX";
-        char *d = mkdtemp(tmpl);
-        char cwd[1024];
-        root = std::string(getcwd(cwd, sizeof cwd)) + "/" + d;
+        root = Make_Temp_Folder("nadhost_");
+        if (root.empty()) {
+            ADD_FAILURE() << "no scratch folder below " << Temp_Folder();
+            root = Temp_Folder() + "/nadhost_failed";
+        }
         data = root + "/data";
         dram = root + "/dram";
         exec = root + "/exec";

@@ -59,10 +59,12 @@ TEST(GroupKmod, InnerPlateSpliceFollowsTheClass)
     **   "ständig":  R_d = 0.6 * 10.4435 / 1.3 = 4.8201 -> u = 2.9404 (the factor 0.8 / 0.6)
     ** Plate: the dowels' holes d0 = 12 + 1 = 13 mm, 1.0 * (20 - 3 * 1.3) = 16.1 cm²; 1800 /
     ** 16.1 = 111.80 N/mm² / 235 = 0.47575 in both classes.
-    ** Block shear (Annex A): L_net,t = 2 * (84 - 12) = 144 mm, L_net,v = 2 * (204 - 2.5 * 12) =
-    ** 348 mm, t = 65 mm: 1.5 * 9360 * 19.2 = 269.568 kN > 0.7 * 22620 * 3.5; N = 180 / 2 = 90 kN;
-    **   "mittel":   F_bs,Rd = 269.568 * 0.8 / 1.3 = 165.888 -> u = 0.54253
-    **   "ständig":  F_bs,Rd = 269.568 * 0.6 / 1.3 = 124.416 -> u = 0.72338 */
+    ** Block shear (Annex A), each block of adjacent rows with its own dowels' force: two rows
+    ** govern, L_net,t = 84 - 12 = 72 mm, L_net,v = 2 * (204 - 2.5 * 12) = 348 mm, t = 65 mm:
+    ** 1.5 * 4680 * 19.2 = 134.784 kN > 0.7 * 22620 * 3.5 = 55.419 kN; N = 2 / 3 * 180 / 2 =
+    ** 60 kN on each of the two lamellas (all three rows: 269.568 kN for 90 kN, less used);
+    **   "mittel":   F_bs,Rd = 134.784 * 0.8 / 1.3 = 82.944 -> u = 0.72338
+    **   "ständig":  F_bs,Rd = 134.784 * 0.6 / 1.3 = 62.208 -> u = 0.96451 */
     Inner_Plate_Splice(KLED_MITTEL);
     EXPECT_NEAR(Row("Holz"), 0.57445, 5e-5);
     EXPECT_NEAR(Row("Verbindungsmittel"), 2.2053, 5e-4);

@@ -5,6 +5,9 @@
 */
 #include "results_test_util.h"
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +22,7 @@
 #include "platform/zelkwin.h"
 #include "results/print_list.h"
 #include "results/splice_checks.h"
+#include "tests/temp_folder.h"
 #include "dialogs/dialogs.h"
 
 static std::string Read_File(const char *path)
@@ -433,6 +437,55 @@ TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
     Expect_Nothing_Aside(names);
 }
 
+/* The immutable flag of a file set (on) or cleared, as chattr does: 1, or 0 where this process
+** may not (no privilege, a file system without the flag). */
+static int Set_Immutable(const std::string &path, int on)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0) return 0;
+    int flags = 0;
+    int ok = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        ok = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    close(fd);
+    return ok;
+}
+
+/* An old PDF that cannot be taken away (an immutable file) keeps every file of the print out:
+** the box names it and says what stands, the last print list and its plots, which stand byte for
+** byte, the PDF too, with nothing left aside. */
+TEST(PrintList, APdfThatCannotBeRemovedKeepsTheLastPrintAndSaysSo)
+{
+    Valid_Print_With_Plots("Stoss 1");
+    ASSERT_EQ(Write_Print_List(1), 0);
+    const std::string pdf = Oli_Name_Of_Test() + ".pdf";
+    FILE *old_pdf = fopen(pdf.c_str(), "wb");
+    ASSERT_NE(old_pdf, nullptr);
+    fputs("%PDF- der letzte Druck\n", old_pdf);
+    fclose(old_pdf);
+    if (!Set_Immutable(pdf, 1)) GTEST_SKIP() << "no immutable files here";
+    struct Mutable {
+        std::string path;
+        ~Mutable() { Set_Immutable(path, 0); }
+    } mutable_again{pdf};
+    const std::vector<std::string> names = Print_Files();
+    const std::vector<std::string> before = Read_All(names);
+    Set_Print_List_Names(Oli_Name, "Stoss 2");
+    ZW_Test_Reset();
+    EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
+    EXPECT_TRUE(Message_Says("Die Datei " + pdf
+                             + " | kann nicht entfernt werden: | Keine Berechtigung für diese "
+                               "Datei. | Die bisherige Druckliste und die Plotdateien bleiben "
+                               "unverändert."));
+    EXPECT_FALSE(Message_Says("wurde entfernt"));
+    EXPECT_TRUE(Read_All(names) == before);
+    EXPECT_EQ(Read_File(pdf.c_str()), "%PDF- der letzte Druck\n");
+    Expect_Nothing_Aside(names);
+    Expect_Nothing_Aside({pdf});
+}
+
 /* A print list in a deep folder: its PDF's name, 1027 bytes, is longer than a path buffer of 1024
 ** bytes. A folder of that name keeps the print out, and the box names the whole path, broken
 ** over as many lines as it takes, each of which the box can show. */
@@ -590,9 +643,8 @@ static double Print_With_User_Annex(const std::string &file, const std::string &
 TEST(PrintList, DamagedAnnexNamesTheBlocksThatHoldTheBuiltInValues)
 {
     ZW_Test_Reset();
-    char dir[] = "annex_XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    const std::string dram = std::string(dir);
+    const std::string dram = Make_Temp_Folder("annex_");
+    ASSERT_FALSE(dram.empty());
     mkdir((dram + "/NADS").c_str(), 0755);
     setenv("DRAM", dram.c_str(), 1);
     Clear_NAD_State();

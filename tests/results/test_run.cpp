@@ -65,13 +65,17 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     ** Bearing (EN 1993-1-8) in the same holes: end fastener, doubled force 8.3333 kN; alpha =
     ** 15.6 / 39 = 0.4, k1 = 2.8 * 16 / 13 - 1.7 = 1.74615: 1.74615 * 0.4 * 360 * 12 * 10 / 1.25
     ** = 24.139 kN; 8.3333 / 24.139 = 0.34522.
-    ** Block shear (Annex A): L_net,t = 168 - 2 * 12 = 144, L_net,v = 2 * 144 - 3 * 12 = 252 mm,
-    ** t = 46.667: 1.5 * 6720 * 14.5 = 146.16 kN > 0.7 * 11760 * 4.0; F_Rd = 146.16 * 0.9 / 1.3 =
-    ** 101.188; the lamella between the plates N = 100 * 2 / 4 = 50 kN: u = 0.49413.
-    ** Block tearing of each plate (EN 1993-1-8, 3.10.2), its end at 14.4 + 1.56 = 15.96 cm:
-    ** A_nt = 10 (168 - 2 * 13) = 1420 mm², A_nv = 10 (2 (159.6 - 84) - 3 * 13) = 1122 mm²;
-    ** V_eff,1,Rd = 360 * 1420 / 1.25 + 235 * 1122 / sqrt(3) = 561.190 kN; N = 100 / 2: u =
-    ** 0.089096, whatever the calculation method. */
+    ** Block shear (Annex A), each block of adjacent rows with its own dowels' force: two rows
+    ** govern, L_net,t = 84 - 12 = 72, L_net,v = 2 * 144 - 3 * 12 = 252 mm, t = 46.667:
+    ** 1.5 * 3360 * 14.5 = 73.08 kN > 0.7 * 11760 * 4.0 = 32.93 kN; F_Rd = 73.08 * 0.9 / 1.3 =
+    ** 50.594; their force 2 / 3 * 100 = 66.667 kN, the lamella between the plates N = 66.667 *
+    ** 2 / 4 = 33.333 kN: u = 0.65884 (all three rows: 146.16 kN for 50 kN, 0.49413).
+    ** Block tearing of each plate (EN 1993-1-8, 3.10.2), its end at 14.4 + 1.56 = 15.96 cm: the
+    ** block from the upper row to the plates' upper edge governs, A_nt = 10 (16 - 0.5 * 13) =
+    ** 95 mm², A_nv = 10 (159.6 - 84 - 1.5 * 13) = 561 mm² along that row; V_eff,1,Rd = 360 *
+    ** 95 / 1.25 + 235 * 561 / sqrt(3) = 103.475 kN for its row's 100 / 3 kN on two plates: u =
+    ** 16.667 / 103.475 = 0.161070 (all rows: 50 / 561.190 = 0.089096), whatever the
+    ** calculation method. */
     Inner_Plate_Dowel_Splice();
     Tension_Splice(100.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
