@@ -171,6 +171,8 @@ enum : int32_t {
     /* alternately driven nails: a side whose fasteners stand in one point has no polar moment
     ** for its share of the moment */
     DERR_SIDE_WITHOUT_POLAR_MOMENT = 198,
+    /* nails not pre-drilled in timber above 500 kg/m³ or of d > 6 mm (EN 1995-1-1, 8.3.1.2(2)) */
+    DERR_NAIL_NEEDS_PREDRILLING = 199,
     /* notes on rules the design applied */
     DNOTE_PREDRILLED_NAIL_NO_WITHDRAWAL = 1007,
     DNOTE_STAPLE_F1K_THIRD = 1009,

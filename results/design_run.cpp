@@ -115,6 +115,13 @@ const char *Get_Refusal_Text(int code)
         return text;
     }
     const Spacing_Refusal *r = &Fastener_Pattern.refusal;
+    if (why != nullptr && code == DERR_NAIL_NEEDS_PREDRILLING && r->code == code) {
+        /* the member and its density, or the nails' diameter */
+        std::string head(why);
+        while (!head.empty() && head.back() == ' ') head.pop_back();
+        snprintf(text, sizeof text, "%s: %s", head.c_str(), r->how);
+        return text;
+    }
     if (why != nullptr && r->code == code) {
         /* the distance the layout does not keep, with what the rules ask of it */
         std::string head(why);
@@ -137,12 +144,17 @@ const char *Get_Refusal_Text(int code)
                      r->rows - 1, r->pitch, value);
         else if (r->rows == 1)
             snprintf(kept, sizeof kept, "%s = %.2f / 2 = %s", name.c_str(), r->height, value);
-        else if (r->of[0]) snprintf(kept, sizeof kept, "%s = %s = %s", r->name, r->of, value);
-        else snprintf(kept, sizeof kept, "%s = %s", r->name, value);
+        else if (r->of[0]) snprintf(kept, sizeof kept, "%s = %s = %s", name.c_str(), r->of, value);
+        else snprintf(kept, sizeof kept, "%s = %s", name.c_str(), value);
         std::string rule;
         if (strcmp(r->rule, r->name) != 0) rule = std::string(r->rule) + " = ";
         if (r->how[0]) rule += std::string(r->how) + " = ";
         snprintf(least, sizeof least, "%s%s", rule.c_str(), required);
+        /* the rows' pitch is the a2 of the member that asks the larger one */
+        if (r->rows > 1 && r->a2_of[0]) {
+            const size_t used = strlen(least);
+            snprintf(least + used, sizeof least - used, " bei a2 = %.2f cm %s", r->pitch, r->a2_of);
+        }
         if (r->beyond)
             snprintf(text, sizeof text, "%s: %s, erforderlich %s > %s", head.c_str(), kept, r->name,
                      least);

@@ -36,6 +36,10 @@ typedef struct Pass_Spacings {
     double e1;        /* plate end distance */
     double d0;        /* plate hole, cm */
     double L_req;
+    int members;              /* the timber members of Spacing_Members */
+    Spacing_Member member[2]; /* each with its own least spacings */
+    double member_v[2][6];    /* a1, a2, a3t, a3c, a4t, a4c of each member */
+    double member_a4[2];      /* the edge distance each member asks beside the rows */
 } Pass_Spacings;
 
 /* Whether a checked combination carries a shear force V_d. */
@@ -47,6 +51,8 @@ static bool Any_Checked_Shear(void)
     return false;
 }
 
+/* ---------------------------------------------------------------- least spacings of each member */
+
 /* Whether the spacings in material mat follow a table of the product's own: LVL (Kerto-S and
 ** Kerto-Q, Pollmeier LVL S; Calc_Min_Spacings). */
 static bool Own_Spacing_Table(int mat)
@@ -54,42 +60,79 @@ static bool Own_Spacing_Table(int mat)
     return mat == MAT_KERTO_S || mat == MAT_KERTO_Q || mat == MAT_POLLM_LVL_S;
 }
 
-/*
-** The materials whose spacing rules the pattern keeps into mats, one for each member the
-** fasteners pass through: the side timbers (mats[0]) and the middle member (mats[1]), each by
-** its own rules; the middle member alone beside plates and in a lap (the side fields keep
-** whatever they held before), under the rules of a steel-to-timber joint beside outside plates
-** (12; EN 1995-1-1, 8.3.1.4). A panel beside timber sets the rules of the joint (8.3.1.3), which
-** hold for the timber too. LVL keeps the table of its own beside them. Return their count, 1 or 2.
-*/
-static int Spacing_Materials(int mats[2])
+/* A member of material mat and grade whose spacings take rho (kg/m³) by the rules of its own
+** material, t1 its thickness and t2 the other one's (cm), its height (cm) and its names. */
+static Spacing_Member Member_Of(int mat, int grade, double rho, double t1, double t2, double height,
+                                const char *where, const char *whose, const char *name)
+{
+    Spacing_Member m;
+    m.rules = mat;
+    m.mat = mat;
+    m.grade = grade;
+    m.rho = rho;
+    m.rho_of = "";
+    m.t1 = t1 * 10.0;
+    m.t2 = t2 * 10.0;
+    m.height = height;
+    m.where = where;
+    m.whose = whose;
+    m.name = name;
+    m.by = "";
+    return m;
+}
+
+int Spacing_Members(Spacing_Member m[2])
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int kind = si->connection_kind;
-    mats[0] = kind == CONN_SIDE_TIMBERS ? si->mat_side : si->mat_mid;
-    mats[1] = si->mat_mid;
-    if (kind == CONN_OUTER_PLATES) mats[0] = 12;
-    if (kind == CONN_INNER_PLATES || kind == CONN_LAP || mats[1] == mats[0]) return 1;
-    const bool joint =
-        Is_Mat_Metal_Plate(mats[0]) || (Is_Mat_Panel(mats[0]) && !Own_Spacing_Table(mats[0]));
-    return joint && !Own_Spacing_Table(mats[1]) ? 1 : 2;
+    const double rho_mid = Rho_K_Of(si->mat_mid, si->grade_mid, si->b);
+    if (kind == CONN_SIDE_TIMBERS) {
+        const double rho_side = Rho_K_Of(si->mat_side, si->grade_side, si->t_s);
+        m[0] = Member_Of(si->mat_mid, si->grade_mid, rho_mid, si->b, si->t_s, si->h,
+                         "im Mittelholz", "des Mittelholzes", "Mittelholz");
+        m[1] =
+            Member_Of(si->mat_side, si->grade_side, rho_side, si->t_s, si->b, si->h_s,
+                      "in den Seitenhölzern"_cp850, "der Seitenhölzer"_cp850, "Seitenhölzer"_cp850);
+        /* A wood-based panel nailed to timber takes the spacings of the timber's density,
+        ** a1 and a2 times 0.85 (EN 1995-1-1, 8.3.1.3(1)): its own density is not one of
+        ** Table 8.2. */
+        for (int k = 0; k < 2; k++)
+            if (Is_Mat_Wood_Panel(m[k].mat) && !Is_Mat_Wood_Panel(m[1 - k].mat)) {
+                m[k].rho = m[1 - k].rho;
+                m[k].rho_of = m[1 - k].whose;
+            }
+        return 2;
+    }
+    /* The spacings belong to the timber the fasteners pass through: the middle member (the
+    ** lap, and inner plates, whose side material is whatever the input last held). */
+    const bool lap = kind == CONN_LAP;
+    const double t1 = lap ? si->b / 2.0 : si->t_s;
+    const double t2 = lap ? si->b / 2.0 : si->b;
+    m[0] = Member_Of(si->mat_mid, si->grade_mid, rho_mid, t1, t2, si->h, "im Holz", "des Holzes",
+                     "Holz");
+    if (kind != CONN_OUTER_PLATES) return 1;
+    /* Beside outer plates the timber keeps the rules of a steel-to-timber joint (EN 1995-1-1,
+    ** 8.3.1.4), and LVL with a table of its own that table too: the pattern keeps the larger
+    ** value of both. */
+    m[1] = m[0];
+    m[0].rules = 12;
+    if (!Own_Spacing_Table(si->mat_mid)) return 1;
+    m[0].by = " als Stahlblech-Holz-Verbindung";
+    m[1].by = " nach der Tabelle seiner Zulassung";
+    return 2;
 }
 
 /*
-** The six least spacings of the current fastener (cm) at alpha_1 (a1, a3,t) and alpha_2 (a2, a4)
-** into v (a1, a2, a3t, a3c, a4t, a4c), by the rules of material mat. a3,c is the larger of its
-** values at both angles: it grows with |sin alpha| (EN 1995-1-1, Tables 8.4, 8.5, 8.7 and 8.8;
-** DIN 1052, Tables 11 and 12), and a fastener at the end may carry its force at the largest
-** angle of all combinations.
+** The six least spacings of the current fastener (cm) in member m at alpha_1 (a1, a3,t) and
+** alpha_2 (a2, a4) into v (a1, a2, a3t, a3c, a4t, a4c). a3,c is the larger of its values at both
+** angles: it grows with |sin alpha| (EN 1995-1-1, Tables 8.4, 8.5, 8.7 and 8.8; DIN 1052, Tables
+** 11 and 12), and a fastener at the end may carry its force at the largest angle of all
+** combinations.
 */
-static void Member_Raw_Spacings(int mat, double rho_min, double alpha_1, double alpha_2,
-                                double v[6])
+static void Raw_Spacings(const Spacing_Member *m, double alpha_1, double alpha_2, double v[6])
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
-    const bool lap = si->connection_kind == CONN_LAP;
-    const double t1 = (lap ? si->b / 2.0 : si->t_s) * 10.0;
-    const double t2 = (lap ? si->b / 2.0 : si->b) * 10.0;
     /* The spacing rules compare the staple angle in degrees. */
     const double staple = si->staple_angle;
     /* shear plates of type B1 keep the spacings of the bolt of their catalogue row */
@@ -100,15 +143,17 @@ static void Member_Raw_Spacings(int mat, double rho_min, double alpha_1, double 
     double a1 = 0, a2 = 0, a3t = 0, a3c = 0, a3c_2 = 0, a4t = 0, a4c = 0, dummy = 0;
     Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/si->predrilled,
                       /*fitted_bolt=*/si->fitted_bolt, /*douglas=*/si->douglas,
-                      /*split_rule=*/si->split_rule, /*mat=*/mat, /*rho_k=*/rho_min, /*d=*/si->d,
-                      /*d_bolt=*/d_bolt, /*alpha=*/alpha_1, /*staple_angle=*/staple, /*t1=*/t1,
-                      /*t2=*/t2, /*a1=*/&a1, /*a2=*/&dummy, /*a3t=*/&a3t, /*a3c=*/&a3c,
+                      /*split_rule=*/si->split_rule, /*mat=*/m->rules, /*rho_k=*/m->rho,
+                      /*d=*/si->d,
+                      /*d_bolt=*/d_bolt, /*alpha=*/alpha_1, /*staple_angle=*/staple, /*t1=*/m->t1,
+                      /*t2=*/m->t2, /*a1=*/&a1, /*a2=*/&dummy, /*a3t=*/&a3t, /*a3c=*/&a3c,
                       /*a4t=*/&dummy, /*a4c=*/&dummy);
     Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/si->predrilled,
                       /*fitted_bolt=*/si->fitted_bolt, /*douglas=*/si->douglas,
-                      /*split_rule=*/si->split_rule, /*mat=*/mat, /*rho_k=*/rho_min, /*d=*/si->d,
-                      /*d_bolt=*/d_bolt, /*alpha=*/alpha_2, /*staple_angle=*/staple, /*t1=*/t1,
-                      /*t2=*/t2, /*a1=*/&dummy, /*a2=*/&a2, /*a3t=*/&dummy, /*a3c=*/&a3c_2,
+                      /*split_rule=*/si->split_rule, /*mat=*/m->rules, /*rho_k=*/m->rho,
+                      /*d=*/si->d,
+                      /*d_bolt=*/d_bolt, /*alpha=*/alpha_2, /*staple_angle=*/staple, /*t1=*/m->t1,
+                      /*t2=*/m->t2, /*a1=*/&dummy, /*a2=*/&a2, /*a3t=*/&dummy, /*a3c=*/&a3c_2,
                       /*a4t=*/&a4t, /*a4c=*/&a4c);
     a3c = std::fmax(a3c, a3c_2);
     v[0] = a1 / 10.0;
@@ -119,41 +164,39 @@ static void Member_Raw_Spacings(int mat, double rho_min, double alpha_1, double 
     v[5] = a4c / 10.0;
 }
 
-/* The least spacings (cm) in the timber the fasteners pass through: where the side timbers and
-** the middle member keep rules of their own, the larger demand of the two, as one pattern serves
-** both. */
-static void Raw_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6])
+int Calc_Member_Spacings(double alpha_1, double alpha_2, Spacing_Member m[2], double v[2][6])
 {
-    double w[2][6];
-    if (Least_Spacings_Of_Members(rho_min, alpha_1, alpha_2, w[0], w[1]) == 0) {
-        for (int k = 0; k < 6; k++) v[k] = w[0][k];
-        return;
-    }
-    for (int k = 0; k < 6; k++) v[k] = std::fmax(w[0][k], w[1][k]);
+    const int n = Spacing_Members(m);
+    for (int k = 0; k < n; k++) Raw_Spacings(&m[k], alpha_1, alpha_2, v[k]);
+    /* the spacings of a panel-to-timber joint are the panel's, the timber keeps its own end and
+    ** edge distances (EN 1995-1-1, 8.3.1.3(1)) */
+    for (int k = 0; n == 2 && k < 2; k++)
+        if (Is_Mat_Wood_Panel(m[k].mat) && !Is_Mat_Wood_Panel(m[1 - k].mat)) {
+            v[1 - k][0] = v[k][0];
+            v[1 - k][1] = v[k][1];
+        }
+    return n;
 }
 
-int Least_Spacings_Of_Members(double rho_min, double alpha_1, double alpha_2, double side[6],
-                              double mid[6])
+int Member_Spacings_Differ(int n, const double v[2][6])
 {
-    int mats[2];
-    const int n = Spacing_Materials(mats);
-    Member_Raw_Spacings(mats[0], rho_min, alpha_1, alpha_2, side);
-    if (n == 1) {
-        for (int k = 0; k < 6; k++) mid[k] = side[k];
-        return 0;
-    }
-    Member_Raw_Spacings(mats[1], rho_min, alpha_1, alpha_2, mid);
-    for (int k = 0; k < 6; k++)
-        if (side[k] != mid[k]) return 1;
+    if (n < 2) return 0;
+    for (int i = 0; i < 6; i++)
+        if (v[0][i] != v[1][i]) return 1;
     return 0;
 }
 
-double Spacing_Density(void)
+/* The six least spacings (cm) that the one pattern of both members keeps: the larger of the
+** members' own, into v. Return the members' count. */
+static int Pattern_Spacings(double alpha_1, double alpha_2, double v[6], Spacing_Member m[2],
+                            double mv[2][6])
 {
-    const Splice_Input_Record *si = &Splice_Input;
-    const double rho_side = Rho_K_Of(si->mat_side, si->grade_side, si->t_s);
-    const double rho_mid = Rho_K_Of(si->mat_mid, si->grade_mid, si->b);
-    return si->connection_kind == CONN_SIDE_TIMBERS ? std::fmin(rho_side, rho_mid) : rho_mid;
+    const int n = Calc_Member_Spacings(alpha_1, alpha_2, m, mv);
+    for (int i = 0; i < 6; i++) {
+        v[i] = mv[0][i];
+        for (int k = 1; k < n; k++) v[i] = std::fmax(v[i], mv[k][i]);
+    }
+    return n;
 }
 
 /* The inset (cm) of plates lower than the member: edge distances are measured from the plate. */
@@ -163,10 +206,12 @@ static double Plate_Inset(void)
     return (si->h - si->h_p) / 2.0;
 }
 
-void Calc_Least_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6], double raw[6])
+void Calc_Least_Spacings(double alpha_1, double alpha_2, double v[6], double raw[6])
 {
     const Splice_Input_Record *si = &Splice_Input;
-    Raw_Spacings(rho_min, alpha_1, alpha_2, v);
+    Spacing_Member m[2];
+    double mv[2][6];
+    Pattern_Spacings(alpha_1, alpha_2, v, m, mv);
     if (raw != nullptr)
         for (int k = 0; k < 6; k++) raw[k] = v[k];
     if (si->connection_kind != CONN_INNER_PLATES && si->connection_kind != CONN_OUTER_PLATES)
@@ -181,12 +226,34 @@ void Calc_Least_Spacings(double rho_min, double alpha_1, double alpha_2, double 
     v[1] = std::fmax(v[1], 2.4 * d0);
 }
 
-double Least_A3c_Angle(double rho_min, double alpha_1, double alpha_2)
+double Least_A3c_Angle(double alpha_1, double alpha_2)
 {
-    double v1[6], v2[6];
-    Raw_Spacings(rho_min, alpha_1, alpha_1, v1);
-    Raw_Spacings(rho_min, alpha_2, alpha_2, v2);
+    double v1[6], v2[6], mv[2][6];
+    Spacing_Member m[2];
+    Pattern_Spacings(alpha_1, alpha_1, v1, m, mv);
+    Pattern_Spacings(alpha_2, alpha_2, v2, m, mv);
     return v2[3] > v1[3] ? alpha_2 : alpha_1;
+}
+
+/* The edge distance a4 (cm) that the splice kind takes of a4,t and a4,c: V_d loads the
+** fasteners of a tension or compression splice towards an edge too, so that edge distance is a
+** loaded one (a4,t, EN 1995-1-1, Tables 8.2 to 8.5), as in a bending splice. */
+static double A4_Of_Kind(double a4t, double a4c)
+{
+    const int kind = Splice_Input.splice_kind;
+    if ((kind == SPLICE_TENSION || kind == SPLICE_COMPRESSION) && !Any_Checked_Shear()) return a4c;
+    return std::fmax(a4t, a4c);
+}
+
+/* The end distance a3 (cm) that the splice kind takes: the loaded one in tension, the unloaded
+** one in compression, the larger in bending. */
+static double A3_Of_Kind(double a3t, double a3c)
+{
+    switch (Splice_Input.splice_kind) {
+    case SPLICE_TENSION: return a3t;
+    case SPLICE_COMPRESSION: return a3c;
+    default: return std::fmax(a3t, a3c);
+    }
 }
 
 /*
@@ -194,33 +261,32 @@ double Least_A3c_Angle(double rho_min, double alpha_1, double alpha_2)
 ** alpha_2 (across: a2, a4; a3,c at the larger of both), the user's values where chosen, and the
 ** plate distances. Return 0 or 50 (user's plate end distance below its minimum).
 */
-static int Calc_Pass_Spacings(double rho_min, double alpha_1, double alpha_2, Pass_Spacings *p)
+static int Calc_Pass_Spacings(double alpha_1, double alpha_2, Pass_Spacings *p)
 {
     Splice_Input_Record *si = &Splice_Input;
     const bool lap = si->connection_kind == CONN_LAP;
     double v[6];
-    Raw_Spacings(rho_min, alpha_1, alpha_2, v);
+    p->members = Pattern_Spacings(alpha_1, alpha_2, v, p->member, p->member_v);
     p->a1 = v[0];
     p->a2 = v[1];
     p->a3t = v[2];
     p->a3c = v[3];
     p->a4t = v[4];
     p->a4c = v[5];
-    /* V_d loads the fasteners of a tension or compression splice towards an edge too: that edge
-    ** distance is a loaded one (a4,t, EN 1995-1-1, Tables 8.2 to 8.5), as in a bending splice. */
-    switch (si->splice_kind) {
-    case SPLICE_TENSION:
-        p->a3 = p->a3t;
-        p->a4 = Any_Checked_Shear() ? std::fmax(p->a4t, p->a4c) : p->a4c;
-        break;
-    case SPLICE_COMPRESSION:
-        p->a3 = p->a3c;
-        p->a4 = Any_Checked_Shear() ? std::fmax(p->a4t, p->a4c) : p->a4c;
-        break;
-    default:
-        p->a3 = std::fmax(p->a3t, p->a3c);
-        p->a4 = std::fmax(p->a4t, p->a4c);
-        break;
+    p->a3 = A3_Of_Kind(p->a3t, p->a3c);
+    p->a4 = A4_Of_Kind(p->a4t, p->a4c);
+    /* Each member keeps its own edge distance within its own height: the rows are laid out
+    ** within the lower one, where the edge distance is the largest that any member asks less
+    ** half the height by which it exceeds the lower one. */
+    double H = p->member[0].height;
+    for (int k = 0; k < p->members; k++) {
+        p->member_a4[k] = A4_Of_Kind(p->member_v[k][4], p->member_v[k][5]);
+        H = std::fmin(H, p->member[k].height);
+    }
+    if (p->members == 2) {
+        p->a4 = p->member_a4[0] - (p->member[0].height - H) / 2.0;
+        for (int k = 1; k < p->members; k++)
+            p->a4 = std::fmax(p->a4, p->member_a4[k] - (p->member[k].height - H) / 2.0);
     }
     if (si->a4_user) p->a4 = si->a4;
     if (si->a3_user) p->a3 = si->a3;
@@ -632,10 +698,9 @@ static int Check_Panel_Service_Class(void)
 
 /*
 ** Refuse input that leaves no fastener, no plate or no valid combination, and derive the side
-** timbers' thickness where the program chooses it. Return 0 or an error code; *rho_min receives
-** the characteristic density the minimum spacings take (Spacing_Density, kg/m³).
+** timbers' thickness where the program chooses it. Return 0 or an error code.
 */
-static int Prepare_Members(double *rho_min)
+static int Prepare_Members(void)
 {
     Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
@@ -652,7 +717,6 @@ static int Prepare_Members(double *rho_min)
     if (rc != 0) return rc;
     const double rho_side = Rho_K_Of(si->mat_side, si->grade_side, si->t_s);
     const double rho_mid = Rho_K_Of(si->mat_mid, si->grade_mid, si->b);
-    *rho_min = Spacing_Density();
 
     int valid = 0;
     for (int g = 0; g < LKOM_GROUPS; g++)
@@ -883,6 +947,45 @@ static int Refuse_Too_Short(const Joint_Members *m)
     return Refuse_Size(code, "l", si->l, m->t1 + m->t2, how, 1);
 }
 
+/*
+** Nails not pre-drilled: timber of a characteristic density above 500 kg/m³ is pre-drilled, and
+** so is every timber for nails of d > 6 mm (EN 1995-1-1, 8.3.1.2(2)). Each timber member the nails
+** are driven into is held to it by its own density; panels follow their own rules (8.3.1.3).
+** Return 0, or the refusal that names the member with its density, or the nails' diameter.
+*/
+static int Check_Nail_Predrilling(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    if (!Is_Vbm_Nail(si->vbm_type) || si->predrilled) return 0;
+    const int code = DERR_NAIL_NEEDS_PREDRILLING;
+    if (si->d > 6.0) {
+        Refuse(code, "d", "d", si->d, 6.0);
+        snprintf(Fastener_Pattern.refusal.how, sizeof Fastener_Pattern.refusal.how, "d = %s mm",
+                 Mm_Of(si->d).t);
+        return code;
+    }
+    struct Nailed {
+        int mat, grade;
+        double t_cm;
+        const char *name;
+    } m[2];
+    int n = 0;
+    const bool side = si->connection_kind == CONN_SIDE_TIMBERS;
+    if (side) m[n++] = Nailed{si->mat_side, si->grade_side, si->t_s, "Seitenhölzer"_cp850};
+    m[n++] = Nailed{si->mat_mid, si->grade_mid, si->b, side ? "Mittelholz" : "Holz"};
+    for (int k = 0; k < n; k++) {
+        if (!Member_May_Split(m[k].mat)) continue;
+        const double rho = Rho_K_Of(m[k].mat, m[k].grade, m[k].t_cm);
+        if (!(rho > 500.0)) continue;
+        Refuse(code, "rho_k", "rho_k", rho, 500.0);
+        snprintf(Fastener_Pattern.refusal.how, sizeof Fastener_Pattern.refusal.how,
+                 "%s aus %s mit rho_k = %.0f kg/m3", m[k].name,
+                 Get_Material_Name(m[k].mat, m[k].grade), rho);
+        return code;
+    }
+    return 0;
+}
+
 /* The member thicknesses the fastener needs: against splitting by plain nails, the thickness
 ** rule of nails, screws and staples, the minimum thicknesses and overlapping nails. Return 0 or
 ** an error code; a refused thickness names its member with both values. A lap's halves are its
@@ -893,7 +996,8 @@ static int Prepare_Thicknesses(void)
     const int type = si->vbm_type;
     const int kind = si->connection_kind;
     const bool lap = kind == CONN_LAP;
-    int rc = 0;
+    int rc = Check_Nail_Predrilling();
+    if (rc != 0) return rc;
 
     /* plain nails against splitting; boards do not split */
     if (type == VBM_NAGEL && !si->predrilled) {
@@ -1010,11 +1114,10 @@ static void Reset_Pattern_Extremes(void)
 ** of the arrangement, the shear planes, the pattern and the distribution of every combination.
 ** Return 0 or an error code; p receives the pass's spacings.
 */
-static int Prepare_Pass(double rho_min, double alpha_1, double alpha_2, int n_r, int n_c,
-                        Pass_Spacings *p)
+static int Prepare_Pass(double alpha_1, double alpha_2, int n_r, int n_c, Pass_Spacings *p)
 {
     Splice_Input_Record *si = &Splice_Input;
-    int rc = Calc_Pass_Spacings(rho_min, alpha_1, alpha_2, p);
+    int rc = Calc_Pass_Spacings(alpha_1, alpha_2, p);
     if (rc != 0) return rc;
     /* automatic length */
     if (si->L_user == 0) si->L = p->L_req;
@@ -1030,27 +1133,31 @@ static int Prepare_Pass(double rho_min, double alpha_1, double alpha_2, int n_r,
 
 /* ---------------------------------------------------------------- refusals of the layout */
 
-/* The own names of the end distance a3 and the edge distance a4 that the splice kind takes
-** (Calc_Pass_Spacings): the loaded or the unloaded one, or the larger where it takes both; in
-** the words of the standard of the run (DIN 1052, Bild 41: a1,t, a1,c, a2,t, a2,c). */
-static const char *A3_Name(const Pass_Spacings *m)
+/* The own names of the end distance a3 and the edge distance a4 that the splice kind takes of
+** their loaded and unloaded values (A3_Of_Kind, A4_Of_Kind): the loaded or the unloaded one, or
+** the larger where it takes both; in the words of the standard of the run (DIN 1052, Bild 41:
+** a1,t, a1,c, a2,t, a2,c). */
+static const char *A3_Rule(double a3t, double a3c)
 {
     const bool din = Nad_Params == nullptr;
-    bool loaded = m->a3t >= m->a3c;
+    bool loaded = a3t >= a3c;
     if (Splice_Input.splice_kind == SPLICE_TENSION) loaded = true;
     if (Splice_Input.splice_kind == SPLICE_COMPRESSION) loaded = false;
     if (loaded) return din ? "a1,t" : "a3,t";
     return din ? "a1,c" : "a3,c";
 }
 
-static const char *A4_Name(const Pass_Spacings *m)
+static const char *A4_Rule(double a4t, double a4c)
 {
     const bool din = Nad_Params == nullptr;
-    bool loaded = m->a4t >= m->a4c;
+    bool loaded = a4t >= a4c;
     if (Splice_Input.splice_kind != SPLICE_BENDING && !Any_Checked_Shear()) loaded = false;
     if (loaded) return din ? "a2,t" : "a4,t";
     return din ? "a2,c" : "a4,c";
 }
+
+static const char *A3_Name(const Pass_Spacings *m) { return A3_Rule(m->a3t, m->a3c); }
+static const char *A4_Name(const Pass_Spacings *m) { return A4_Rule(m->a4t, m->a4c); }
 
 /* A member the rows pass through: its name in the refusal, the name and rule of its least edge
 ** distance beside the rows, its height and that least distance (cm). */
@@ -1063,15 +1170,23 @@ typedef struct Row_Member {
 } Row_Member;
 
 /* The members whose heights hold the rows, each with its least edge distance: a4 in the timber
-** of every kind (beside plates lower than the member the timber's own a4, before their inset),
-** 1.2 d0 in the plates (EN 1993-1-8, Table 3.3). Return their count. */
-static int Row_Members(const Pass_Spacings *p, const char *rule, Row_Member out[2])
+** of every kind, each of two timber members its own where the program chooses it (beside plates
+** lower than the member the timber's own a4, before their inset), 1.2 d0 in the plates
+** (EN 1993-1-8, Table 3.3). user_a4: the user's edge distance holds in every timber. Return
+** their count. */
+static int Row_Members(const Pass_Spacings *p, bool user_a4, Row_Member out[2])
 {
     const Splice_Input_Record *si = &Splice_Input;
+    const char *rule = user_a4 ? "a4" : A4_Name(p);
     switch (si->connection_kind) {
     case CONN_SIDE_TIMBERS:
-        out[0] = Row_Member{"im Mittelholz", "a4", rule, si->h, p->a4};
-        out[1] = Row_Member{"in den Seitenhölzern"_cp850, "a4", rule, si->h_s, p->a4};
+        for (int k = 0; k < 2; k++) {
+            const Spacing_Member &m = p->member[k];
+            if (user_a4) out[k] = Row_Member{m.where, "a4", rule, m.height, p->a4};
+            else
+                out[k] = Row_Member{m.where, "a4", A4_Rule(p->member_v[k][4], p->member_v[k][5]),
+                                    m.height, p->member_a4[k]};
+        }
         return 2;
     case CONN_INNER_PLATES:
     case CONN_OUTER_PLATES:
@@ -1089,11 +1204,11 @@ static int Row_Members(const Pass_Spacings *p, const char *rule, Row_Member out[
 ** within tol; else the refusal `code` that names the member short by most (with the members of
 ** the same height and rule beside it), its height and both distances.
 */
-static int Check_Row_Members(int code, const Pass_Spacings *p, const char *rule, int n_r,
-                             double pitch, double tol)
+static int Check_Row_Members(int code, const Pass_Spacings *p, bool user_a4, int n_r, double pitch,
+                             double tol)
 {
     Row_Member m[2];
-    const int count = Row_Members(p, rule, m);
+    const int count = Row_Members(p, user_a4, m);
     const double span = (n_r - 1) * pitch;
     int worst = -1;
     double most = 0.0; /* cm, what the worst member lacks */
@@ -1113,12 +1228,71 @@ static int Check_Row_Members(int code, const Pass_Spacings *p, const char *rule,
     r.pitch = pitch;
     snprintf(r.where, sizeof r.where, "%s", w.where);
     for (int k = 0; k < count; k++)
-        if (k != worst && strcmp(m[k].name, w.name) == 0 && m[k].height == w.height
-            && m[k].required == w.required) {
+        if (k != worst && strcmp(m[k].name, w.name) == 0 && strcmp(m[k].rule, w.rule) == 0
+            && m[k].height == w.height && m[k].required == w.required) {
             const size_t used = strlen(r.where);
             snprintf(r.where + used, sizeof r.where - used, " und %s", m[k].where);
         }
     return code;
+}
+
+/* The member of p whose own value i of the least spacings (a1, a2, a3t, a3c, a4t, a4c; 6: a3 by
+** the splice kind) is the larger, where the two members ask different values; else -1. */
+static int Member_Asking_More(const Pass_Spacings *p, int i)
+{
+    if (p->members < 2) return -1;
+    double v[2];
+    for (int k = 0; k < 2; k++)
+        v[k] = i == 6 ? A3_Of_Kind(p->member_v[k][2], p->member_v[k][3]) : p->member_v[k][i];
+    if (v[0] == v[1]) return -1;
+    return v[1] > v[0] ? 1 : 0;
+}
+
+/* Refuse a spacing or end distance that the user or the layout does not keep, naming the member
+** that asks it where the members ask different ones (i: the value of Member_Asking_More). */
+static int Refuse_Member_Value(int code, const Pass_Spacings *p, int i, const char *name,
+                               const char *rule, double value, double required)
+{
+    Refuse(code, name, rule, value, required);
+    const int k = Member_Asking_More(p, i);
+    if (k >= 0)
+        snprintf(Fastener_Pattern.refusal.where, sizeof Fastener_Pattern.refusal.where, "%s",
+                 p->member[k].where);
+    return code;
+}
+
+/*
+** The user's edge distance a4, which the rows keep within the lower of the members they pass
+** through, against the least edge distance of each member (p: the program's own spacings): 0,
+** or the refusal that names the member short by most with its own edge distance, its least one
+** and, where the members ask different ones, the member.
+*/
+static int Check_User_A4(const Pass_Spacings *p)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    if (p->members < 2) {
+        if (p->a4 > si->a4 + LENGTH_TOL)
+            return Refuse(DERR_EDGE_DISTANCE_A4, "a4", A4_Name(p), si->a4, p->a4);
+        return 0;
+    }
+    const double H = std::fmin(p->member[0].height, p->member[1].height);
+    int worst = -1;
+    double most = 0.0;
+    for (int k = 0; k < 2; k++) {
+        const double lacks = p->member_a4[k] - (si->a4 + (p->member[k].height - H) / 2.0);
+        if (lacks > LENGTH_TOL && (worst < 0 || lacks > most)) {
+            worst = k;
+            most = lacks;
+        }
+    }
+    if (worst < 0) return 0;
+    const int k = worst;
+    Refuse(DERR_EDGE_DISTANCE_A4, "a4", A4_Rule(p->member_v[k][4], p->member_v[k][5]),
+           si->a4 + (p->member[k].height - H) / 2.0, p->member_a4[k]);
+    if (p->member_a4[0] != p->member_a4[1])
+        snprintf(Fastener_Pattern.refusal.where, sizeof Fastener_Pattern.refusal.where, "%s",
+                 p->member[k].where);
+    return DERR_EDGE_DISTANCE_A4;
 }
 
 /*
@@ -1126,14 +1300,14 @@ static int Check_Row_Members(int code, const Pass_Spacings *p, const char *rule,
 ** program's own spacings as it would choose them; the user's choices stay as they are. Return 0
 ** or an error code, with the distance that is not kept noted for the refusal's text.
 */
-static int Check_User_Spacings(double rho_min, double alpha_1, double alpha_2, int n_r)
+static int Check_User_Spacings(double alpha_1, double alpha_2, int n_r)
 {
     Splice_Input_Record *si = &Splice_Input;
     Pass_Spacings m{};
     const int a1u = si->a1_user, a3u = si->a3_user, a4u = si->a4_user;
     si->a1_user = si->a3_user = si->a4_user = 0;
     const double stored_a1 = si->a1;
-    int rc = Calc_Pass_Spacings(rho_min, alpha_1, alpha_2, &m);
+    int rc = Calc_Pass_Spacings(alpha_1, alpha_2, &m);
     si->a1_user = a1u;
     si->a3_user = a3u;
     si->a4_user = a4u;
@@ -1142,27 +1316,32 @@ static int Check_User_Spacings(double rho_min, double alpha_1, double alpha_2, i
     /* the angles the system section of the print list states the least spacings at */
     Fastener_Pattern.min_alpha_1 = alpha_1;
     Fastener_Pattern.min_alpha_2 = alpha_2;
-    const char *a4_rule = A4_Name(&m);
-    if (a4u && m.a4 > si->a4 + LENGTH_TOL)
-        return Refuse(DERR_EDGE_DISTANCE_A4, "a4", a4_rule, si->a4, m.a4);
+    if (a4u && (rc = Check_User_A4(&m)) != 0) return rc;
     /* Rows closer than the minimum a2 are refused whether the edge distance is the user's or
     ** the program's: a low member would otherwise squeeze the rows silently. The program's edge
     ** distance shares the height with the rows: where the rows at their least pitch leave less
-    ** than it (a loaded edge distance a4,t grown with a shear force), the member is too low for
-    ** that edge distance, and the refusal names it. */
+    ** than it (a loaded edge distance a4,t grown with a shear force, or the larger a2 of the
+    ** other member), the member is too low for that edge distance, and the refusal names it. */
     if (n_r >= 2 && m.a2 > si->a2 + LENGTH_TOL) {
         const int slot = VBM_TYPE_SLOT(si->vbm_type);
         const double pitch = si->layout[slot] == LAYOUT_STAGGERED ? m.a2 / 2.0 : m.a2;
         if (!a4u) {
             const int low =
-                Check_Row_Members(DERR_MEMBER_NOT_HIGH_ENOUGH, &m, a4_rule, n_r, pitch, LENGTH_TOL);
-            if (low != 0) return low;
+                Check_Row_Members(DERR_MEMBER_NOT_HIGH_ENOUGH, &m, false, n_r, pitch, LENGTH_TOL);
+            if (low != 0) {
+                const int k = Member_Asking_More(&m, 1);
+                if (k >= 0)
+                    snprintf(Fastener_Pattern.refusal.a2_of, sizeof Fastener_Pattern.refusal.a2_of,
+                             "%s", m.member[k].whose);
+                return low;
+            }
         }
-        return Refuse(DERR_SPACING_A2, "a2", "a2", si->a2, m.a2);
+        return Refuse_Member_Value(DERR_SPACING_A2, &m, 1, "a2", "a2", si->a2, m.a2);
     }
     if (a3u && m.a3 > si->a3 + LENGTH_TOL)
-        return Refuse(DERR_END_DISTANCE_A3, "a3", A3_Name(&m), si->a3, m.a3);
-    if (a1u && m.a1 > si->a1 + LENGTH_TOL) return Refuse(DERR_SPACING_A1, "a1", "a1", si->a1, m.a1);
+        return Refuse_Member_Value(DERR_END_DISTANCE_A3, &m, 6, "a3", A3_Name(&m), si->a3, m.a3);
+    if (a1u && m.a1 > si->a1 + LENGTH_TOL)
+        return Refuse_Member_Value(DERR_SPACING_A1, &m, 0, "a1", "a1", si->a1, m.a1);
     return 0;
 }
 
@@ -1204,9 +1383,8 @@ static int Fit_Rows(const Pass_Spacings *p, int n_r)
     const double pitch = si->layout[slot] == LAYOUT_STAGGERED ? si->a2 / 2.0 : si->a2;
     const double a2_used = n_r >= 2 ? pitch : 0.0;
     /* every member keeps its edge distance within its own height */
-    const char *rule = si->a4_user ? "a4" : A4_Name(p);
-    const int low =
-        Check_Row_Members(DERR_MEMBER_NOT_HIGH_ENOUGH, p, rule, n_r, a2_used, LENGTH_TOL / 2.0);
+    const int low = Check_Row_Members(DERR_MEMBER_NOT_HIGH_ENOUGH, p, si->a4_user != 0, n_r,
+                                      a2_used, LENGTH_TOL / 2.0);
     if (low != 0) return low;
     if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES) {
         si->e2 = (si->h_p - (n_r - 1) * a2_used) / 2.0;
@@ -1239,8 +1417,7 @@ int Prepare_Splice_Calc(void)
     const int n_r = (int)si->n_row[slot];
     const int n_c = (int)si->n_col[slot];
 
-    double rho_min = 0.0;
-    int rc = Prepare_Members(&rho_min);
+    int rc = Prepare_Members();
     if (rc != 0) return rc;
     rc = Prepare_Thicknesses();
     if (rc != 0) return rc;
@@ -1256,7 +1433,7 @@ int Prepare_Splice_Calc(void)
         pass++;
         alpha_prev = alpha_min;
         if (pass == 999) alpha_prev = 0.0;
-        rc = Prepare_Pass(rho_min, alpha_prev, alpha_max, n_r, n_c, &p);
+        rc = Prepare_Pass(alpha_prev, alpha_max, n_r, n_c, &p);
         if (rc != 0) return rc;
         alpha_min = fp->alpha_min;
         alpha_max = fp->alpha_max;
@@ -1265,7 +1442,7 @@ int Prepare_Splice_Calc(void)
 
     /* the member that is too short: the side timbers, the plates or the lap */
     if (p.L_req > si->L + LENGTH_TOL) return Refuse_Length(&p, n_c);
-    rc = Check_User_Spacings(rho_min, alpha_prev, alpha_max, n_r);
+    rc = Check_User_Spacings(alpha_prev, alpha_max, n_r);
     if (rc != 0) return rc;
     rc = Fit_Rows(&p, n_r);
     if (rc != 0) return rc;

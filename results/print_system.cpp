@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "catalogue/catalogue.h"
 #include "design/design.h"
@@ -265,17 +266,66 @@ static void Write_Coordinates(FILE *file)
     Dbg_Free("results", __LINE__, "system", R);
 }
 
-/* The six least spacings (cm) after lead, with two decimals, as the present spacings and the
-** plate distances e1, e2 of the bearing check, so that the required and the present values
-** compare as the validation compared them. */
-static void Write_Spacing_Line(FILE *file, const char *lead, const double v[6])
+/* The first n of the six least spacings v (cm) between lead and tail, two decimals, as the
+** present spacings and the plate distances e1, e2 of the bearing check, so that the required and
+** the present values compare as the validation compared them. */
+static void Write_Spacing_Line(FILE *file, const char *lead, const double v[6], int n,
+                               const char *tail)
 {
-    Oli_Write_Text(
-        file,
-        Nad_Params != nullptr
-            ? "%sa\xCE\\1\xCEr = %.2lf cm, a\xCE\\2\xCEr = %.2lf cm, a\xCE\\3,t\xCEr = %.2lf cm, a\xCE\\3,c\xCEr = %.2lf cm, a\xCE\\4,t\xCEr = %.2lf cm, a\xCE\\4,c\xCEr = %.2lf cm"
-            : "%sa\xCE\\1\xCEr = %.2lf cm, a\xCE\\2\xCEr = %.2lf cm, a\xCE\\1,t\xCEr = %.2lf cm, a\xCE\\1,c\xCEr = %.2lf cm, a\xCE\\2,t\xCEr = %.2lf cm, a\xCE\\2,c\xCEr = %.2lf cm",
-        lead, v[0], v[1], v[2], v[3], v[4], v[5]);
+    static const char *const ec[6] = {"a\xCE\\1\xCEr",   "a\xCE\\2\xCEr",   "a\xCE\\3,t\xCEr",
+                                      "a\xCE\\3,c\xCEr", "a\xCE\\4,t\xCEr", "a\xCE\\4,c\xCEr"};
+    static const char *const din[6] = {"a\xCE\\1\xCEr",   "a\xCE\\2\xCEr",   "a\xCE\\1,t\xCEr",
+                                       "a\xCE\\1,c\xCEr", "a\xCE\\2,t\xCEr", "a\xCE\\2,c\xCEr"};
+    const char *const *name = Nad_Params != nullptr ? ec : din;
+    std::string line(lead);
+    char part[64];
+    for (int i = 0; i < n; i++) {
+        snprintf(part, sizeof part, "%s%s = %.2lf cm", i > 0 ? ", " : "", name[i], v[i]);
+        line += part;
+    }
+    line += tail;
+    Oli_Write_Text(file, "%s", line.c_str());
+}
+
+/*
+** The least spacings of the system section: one line where every member asks the same, else
+** each member's own, named with its material and the density its spacings take (EN 1995-1-1,
+** Table 8.2), or with the rules it keeps them by where one timber keeps two sets, and then the
+** values the pattern keeps: the larger a1, a2 and a3 of both, and the larger a4 where both
+** members are of the same height, else each member its own a4 within its height (the present
+** edge distances below are stated per member). v: the pattern's values with the plates'
+** limits, raw: before them.
+*/
+static void Write_Least_Spacings(FILE *file, const double v[6], const double raw[6])
+{
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    Spacing_Member m[2];
+    double mv[2][6];
+    const int n = Calc_Member_Spacings(fp->min_alpha_1, fp->min_alpha_2, m, mv);
+    if (!Member_Spacings_Differ(n, mv)) {
+        Write_Spacing_Line(file, "", v, 6, "");
+        return;
+    }
+    char lead[224];
+    for (int k = 0; k < n; k++) {
+        snprintf(lead, sizeof lead,
+                 "%s aus %s mit \xCB\xCE\\k\xCEr = %.0lf kg/m\xCE/3\xCEr%s%s%s: ", m[k].name,
+                 Material_Print_Name(m[k].mat, m[k].grade), m[k].rho, m[k].rho_of[0] ? " " : "",
+                 m[k].rho_of, m[k].by);
+        Write_Spacing_Line(file, lead, mv[k], 6, "");
+    }
+    bool limited = false; /* a value of the plates' limits (EN 1993-1-8, Table 3.3) */
+    for (int i = 0; i < 6; i++) limited = limited || v[i] != raw[i];
+    const char *kept = limited ? "maßgebend der größere Wert mit den Grenzen der Bleche: "_cp850
+                               : "maßgebend der größere Wert: "_cp850;
+    if (m[0].height == m[1].height) Write_Spacing_Line(file, kept, v, 6, "");
+    else
+        Write_Spacing_Line(file, kept, v, 4,
+                           Nad_Params != nullptr
+                               ? "; a\xCE\\4,t\xCEr und a\xCE\\4,c\xCEr die eigenen jedes "
+                                 "Holzes in seiner Höhe"_cp850
+                               : "; a\xCE\\2,t\xCEr und a\xCE\\2,c\xCEr die eigenen jedes "
+                                 "Holzes in seiner Höhe"_cp850);
 }
 
 /*
@@ -407,8 +457,7 @@ int Oli_Systemdarstellung(FILE *file)
     ** larger there, in the timber the fasteners pass through, with the plates' limits
     ** (EN 1993-1-8, table 3.3); DIN 1052 (Bild 41) names the end distances a1,t and a1,c and the
     ** edge distances a2,t and a2,c, as the sketch below does */
-    const double rho_min = Spacing_Density();
-    const double a3c_alpha = Least_A3c_Angle(rho_min, fp->min_alpha_1, fp->min_alpha_2);
+    const double a3c_alpha = Least_A3c_Angle(fp->min_alpha_1, fp->min_alpha_2);
     const bool a3c_at_max = a3c_alpha != fp->min_alpha_1;
     const char *at_min, *at_max;
     if (Nad_Params != nullptr) {
@@ -427,23 +476,8 @@ int Oli_Systemdarstellung(FILE *file)
                    "\xBA", fp->min_alpha_1 * 180.0 / PI, at_min, "\xBA",
                    fp->min_alpha_2 * 180.0 / PI, at_max);
     double v[6], raw[6];
-    Calc_Least_Spacings(rho_min, fp->min_alpha_1, fp->min_alpha_2, v, raw);
-    /* each member's own demand where the side timbers and the middle member keep rules of their
-    ** own, then the larger of the two that the pattern keeps */
-    double side[6], mid[6];
-    const bool each =
-        si->connection_kind == CONN_SIDE_TIMBERS
-        && Least_Spacings_Of_Members(rho_min, fp->min_alpha_1, fp->min_alpha_2, side, mid) != 0;
-    if (each) {
-        char lead[160];
-        snprintf(lead, sizeof lead, "Seitenhölzer aus %s: "_cp850,
-                 Material_Print_Name(si->mat_side, si->grade_side));
-        Write_Spacing_Line(file, lead, side);
-        snprintf(lead, sizeof lead,
-                 "Mittelholz aus %s: ", Material_Print_Name(si->mat_mid, si->grade_mid));
-        Write_Spacing_Line(file, lead, mid);
-    }
-    Write_Spacing_Line(file, each ? "maßgebend der größere Wert: "_cp850 : "", v);
+    Calc_Least_Spacings(fp->min_alpha_1, fp->min_alpha_2, v, raw);
+    Write_Least_Spacings(file, v, raw);
     Write_A3c_Angle_Line(file, a3c_alpha, a3c_at_max, v[3]);
     const bool plates =
         si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;

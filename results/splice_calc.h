@@ -54,10 +54,13 @@ typedef struct Spacing_Refusal {
     char rule[8];    /* the least value's own name ("a4,t", "a3,c"), or the same as name */
     double value;    /* cm (mm: see mm), what the splice has */
     double required; /* cm (mm), the least value */
-    char where[48];  /* the member of an edge distance beside the rows ("im Mittelholz"), or "" */
+    char where[48];  /* the member of an edge distance beside the rows ("im Mittelholz"), or of a
+                     ** distance that the members ask different ones of, or "" */
     int32_t rows;    /* an edge distance left beside the rows: their count n_r, else 0 */
     double height;   /* cm, the height the rows and both edge distances share */
     double pitch;    /* cm, the rows' least pitch */
+    char a2_of[40];  /* the member whose own a2 the pitch is ("der Seitenhölzer") where the
+                     ** members ask different ones, else "" */
     int32_t mm;      /* 1: value and required in mm (a member's thickness, a fastener's length) */
     int32_t beyond;  /* 1: the value must exceed the least value, not only reach it */
     char how[128];   /* the rule of the least value with its operands, "" where it has none */
@@ -123,38 +126,59 @@ void Lkom_Name(int group, int entry, char *out, size_t size);
 ** it; "Nr. n" alone when none bears it. */
 void Lkom_Row_Name(int number, char *out, size_t size);
 
-/*
-** The least spacings (cm) of the current fastener as the validation takes them, at alpha_1 (a1,
-** a3,t) and alpha_2 (a2, a4), a3,c the larger of its values at both (Least_A3c_Angle), with the
-** density rho_min, into v: a1, a2, a3t, a3c, a4t, a4c. In the
-** timber the fasteners pass through (outside plates: the rules of a steel member); with plates a1
-** and a2 at least 2.4 d0 and a4 measured from the plate edge, at least 1.2 d0 (EN 1993-1-8,
-** table 3.3). The user's own spacings are not in them. raw (may be null) gets the values of the
-** timber's rules before the plates' edge and limits.
-*/
-void Calc_Least_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6],
-                         double raw[6]);
+/* A timber member whose own least spacings the fasteners keep: its material and grade, the
+** rules it keeps them by, the density they take (a wood-based panel nailed to timber: the
+** timber's), its thickness and the other member's (mm), its height (cm) and its names in texts. */
+typedef struct Spacing_Member {
+    int mat, grade;     /* its own material and grade */
+    int rules;          /* the material whose spacing rules it keeps: mat, or 12 beside outer
+                        ** plates (a steel-to-timber joint) */
+    double rho;         /* kg/m³, the density its spacings take */
+    const char *rho_of; /* "des Mittelholzes" where that density is the other member's, else "" */
+    double t1;          /* mm, its own thickness */
+    double t2;          /* mm, the other member's */
+    double height;      /* cm */
+    const char *where;  /* "in den Seitenhölzern" */
+    const char *whose;  /* "der Seitenhölzer" */
+    const char *name;   /* "Seitenhölzer" */
+    const char *by;     /* " als Stahlblech-Holz-Verbindung" where one timber keeps two sets of
+                        ** rules, else "" */
+} Spacing_Member;
 
 /*
-** The least spacings (cm) of Calc_Least_Spacings, before the plates' limits, by the rules of
-** each member the fasteners pass through: the side timbers' into side and the middle member's
-** into mid (outside plates: those of the steel-to-timber joint into side, those of a middle
-** member of LVL with a table of its own into mid). The least spacings take the larger of the two.
-** Return 1 when the two differ, else 0 (mid then holds side's values).
+** The timber members whose least spacings the pattern keeps, into m: beside side timbers the
+** middle member (m[0]) and the side timbers (m[1]), each with its own material and density
+** (EN 1995-1-1, 8.3.1.2 and Table 8.2); else the one timber the fasteners pass through, beside
+** outer plates by the rules of a steel-to-timber joint (8.3.1.4) and, where it is LVL with a
+** table of its own, by that table as a second one (m[1]). Return their count, 1 or 2.
 */
-int Least_Spacings_Of_Members(double rho_min, double alpha_1, double alpha_2, double side[6],
-                              double mid[6]);
+int Spacing_Members(Spacing_Member m[2]);
+
+/*
+** The least spacings (cm) of the current fastener in each member of Spacing_Members, at alpha_1
+** (a1, a3,t) and alpha_2 (a2, a4), a3,c the larger of its values at both, into v[k]: a1, a2,
+** a3t, a3c, a4t, a4c. Beside a wood-based panel the timber takes the panel's a1 and a2
+** (EN 1995-1-1, 8.3.1.3(1)). Return the members' count.
+*/
+int Calc_Member_Spacings(double alpha_1, double alpha_2, Spacing_Member m[2], double v[2][6]);
+
+/* Return 1 where the n members' least spacings v (Calc_Member_Spacings) are not all the same. */
+int Member_Spacings_Differ(int n, const double v[2][6]);
+
+/*
+** The least spacings (cm) of the current fastener as the validation takes them, at alpha_1 (a1,
+** a3,t) and alpha_2 (a2, a4), a3,c the larger of its values at both (Least_A3c_Angle), into v:
+** a1, a2, a3t, a3c, a4t, a4c, the larger of the members' own where one pattern serves two
+** (Calc_Member_Spacings). In the timber the fasteners pass through (outside plates: the rules of
+** a steel-to-timber joint, and an LVL member's own table); with plates a1 and a2 at least 2.4 d0 and a4 measured from the plate edge, at
+** least 1.2 d0 (EN 1993-1-8, table 3.3). The user's own spacings are not in them. raw (may be
+** null) gets the values of the timber's rules before the plates' edge and limits.
+*/
+void Calc_Least_Spacings(double alpha_1, double alpha_2, double v[6], double raw[6]);
 
 /* The angle (rad) whose a3,c the least spacings take: alpha_2 where a3,c is larger there than at
 ** alpha_1, else alpha_1. */
-double Least_A3c_Angle(double rho_min, double alpha_1, double alpha_2);
-
-/*
-** The characteristic density (kg/m³) the least spacings take: the smaller of side and middle
-** member beside side timbers, else the middle member's, the only timber of a plate joint or a lap
-** (the side fields keep whatever they held before).
-*/
-double Spacing_Density(void);
+double Least_A3c_Angle(double alpha_1, double alpha_2);
 
 /* Thickness (cm) of each timber part between the n inner plates: (b - n t_p) / (n + 1). */
 double Calc_Timber_Part_Thickness(void);

@@ -279,6 +279,8 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         double b = 12.0, t_s = 6.0, d = 4.2, l = 110.0, n_c = 4, L = 0.0; /* L 0: the program's */
         double h_s = 0.0; /* the side timbers' height, 0: h */
         double a2 = 0.0;  /* the rows' pitch the layout keeps, 0: not asked */
+        int mat_side = MAT_NADELHOLZ, grade_side = 5; /* C24 */
+        int split_rule = 0;
     } cases[] = {
         {4.1, 0.0, 1, 0.0, 0.0, 0.0, 96,
          a4tc
@@ -398,6 +400,39 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          false, CONN_SIDE_TIMBERS, 0, 12.0, 6.0, 4.2, 110.0, 4, 0.0, 20.0},
         {17.0, 0.0, 5, 0.0, 0.0, 0.0, 0, "", false, CONN_SIDE_TIMBERS, 0, 12.0, 6.0, 4.2, 110.0, 4,
          0.0, 20.0, 3.2},
+        /* Each member keeps its own least spacings (EN 1995-1-1, 8.3.1.2, Table 8.2). Side
+        ** timbers GL32h (rho_k 440, 420 < rho_k <= 500) 20 cm high on a C24 member 10 x 14 cm,
+        ** nails 4.2 mm not pre-drilled in five rows: the side timbers ask a2 = 7 d = 29.4 mm, the
+        ** middle member a4,c = 5 d = 21 mm: 4 x 29.4 + 2 x 21 = 159.6 mm > 140 mm, (140 - 4 x
+        ** 29.4) / 2 = 11.2 mm < 21 mm */
+        // clang-format off
+        {.h = 14.0, .rows = 5, .code = 96,
+         .text = a4tc + "a4 im Mittelholz = (14.00 - 4 x 2.94) / 2 = 1.12 cm < erforderlich a4,c "
+                        "= 2.10 cm bei a2 = 2.94 cm der Seitenh\x94lzer",
+         .b = 10.0, .n_c = 8, .h_s = 20.0, .mat_side = MAT_BSH_EC, .grade_side = 6},
+        /* Approved screws 8 x 160 mm not pre-drilled take the nails' table (EN 1995-1-1,
+        ** 8.7.1): in the GL32h side timbers a1 = (7 + 8 |cos 0|) d = 15 x 8 = 120 mm, in C24
+        ** (5 + 7) d = 96 mm; the user's 100 mm is refused for the side timbers */
+        {.h = 30.0, .rows = 2, .a1 = 10.0, .code = 24,
+         .text = "Mindestabstand a1 unterschritten: a1 in den Seitenh\x94lzern = 10.00 cm < "
+                 "erforderlich 12.00 cm",
+         .type = 11, .b = 14.0, .t_s = 9.0, .d = 8.0, .l = 160.0, .n_c = 3,
+         .mat_side = MAT_BSH_EC, .grade_side = 6, .split_rule = 1},
+        /* Thickness against splitting by (8.18) with the larger edge distances of 8.3.1.2(7):
+        ** a4 >= 14 d = 58.8 mm in the GL32h side timbers of 40 mm (10 d = 42 mm in C24): the
+        ** user's 50 mm is refused (else (8.19) would ask max(14 d; (13 d - 30) 440 / 200) =
+        ** max(58.8; 54.1) = 58.8 mm > 40 mm of them) */
+        {.h = 20.0, .rows = 3, .a4 = 5.0, .code = 120,
+         .text = "Oberer/Unterer Mindestrandabstand (a4c, a4t) unterschritten: a4 in den "
+                 "Seitenh\x94lzern = 5.00 cm < erforderlich a4,c = 5.88 cm",
+         .b = 10.0, .t_s = 4.0, .mat_side = MAT_BSH_EC, .grade_side = 6, .split_rule = 1},
+        /* Timber above rho_k = 500 kg/m3 is pre-drilled for nails (EN 1995-1-1, 8.3.1.2(2)):
+        ** side timbers D30 (rho_k 530) of 7 cm are refused with their density */
+        {.h = 20.0, .rows = 3, .code = DERR_NAIL_NEEDS_PREDRILLING,
+         .text = "N\x84gel ohne Vorbohren nur in Holz bis rho_k = 500 kg/m3 und bis d = 6 mm (DIN EN "
+                 "1995-1-1, 8.3.1.2(2)): Seitenh\x94lzer aus Laubholz D30 mit rho_k = 530 kg/m3",
+         .b = 10.0, .t_s = 7.0, .mat_side = MAT_LAUBHOLZ, .grade_side = 2},
+        // clang-format on
     };
     for (const auto &k : cases) {
         Fresh_Splice(!k.din);
@@ -422,6 +457,9 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         Splice_Input.a3 = k.a3;
         Splice_Input.a1_user = k.a1 > 0.0;
         Splice_Input.a1 = k.a1;
+        Splice_Input.mat_side = k.mat_side;
+        Splice_Input.grade_side = k.grade_side;
+        Splice_Input.split_rule = k.split_rule;
         Set_Layout(k.n_c, k.rows);
         const int code = Prepare_Splice_Calc();
         EXPECT_EQ(code, k.code) << k.h << " " << k.V << " " << k.rows;

@@ -34,6 +34,13 @@ static std::string Spacing_Line(const char *a1, const char *a2, const char *a3t,
            + (din ? " cm, a\xCE\\2,c\xCEr = " : " cm, a\xCE\\4,c\xCEr = ") + a4c + " cm";
 }
 
+/* Every one of lines stands in text. */
+static void Expect_Lines(const std::string &text, std::initializer_list<std::string> lines)
+{
+    for (const std::string &line : lines)
+        EXPECT_NE(text.find(line), std::string::npos) << line << text;
+}
+
 /* Staples d = 2 mm in C24 side timbers; the pattern's governing angle alpha = 60 degrees. */
 static void Staple_Splice(bool annex, double crown)
 {
@@ -240,6 +247,29 @@ TEST(PrintSystemSpacings, LeastSpacingsAsTheValidationTookThem)
         const std::string n = System_Text();
         EXPECT_NE(n.find(row.line), std::string::npos) << row.kind << n;
     }
+    /* Side timbers of that C14 on the GL28h member (6 cm, nails 4.0 x 110): each member's own
+    ** line, the side timbers by rho_k = 290 <= 420 (d < 5 mm): a1 = (5 + 5) d = 40 mm, a2 = 5 d
+    ** = 20 mm, a3,t = (10 + 5) d = 60 mm, a3,c = 10 d = 40 mm, a4,t = (5 + 2 sin 0) d = a4,c =
+    ** 5 d = 20 mm; the pattern keeps the larger a1, a2 and a3, the middle member's, and each
+    ** member its own a4 within its height (10 and 24 cm) */
+    Gl28h_Nail_Splice(CONN_SIDE_TIMBERS);
+    Splice_Input.print.sections = 0;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.t_s_user = 1;
+    Splice_Input.l = 110.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string rho = " mit \xCB\xCE\\k\xCEr = ";
+    const std::string larger = "ma\xE1gebend der gr\x94\xE1"
+                               "ere Wert: ";
+    const std::string mid = Spacing_Line("6.00", "2.80", "8.00", "6.00", "2.80", "2.80");
+    Expect_Lines(
+        System_Text(),
+        {"\n Mittelholz aus Brettschichtholz GL28h" + rho + "425 kg/m\xCE/3\xCEr: " + mid + "\n",
+         "\n Seitenh\x94lzer aus Nadelvollholz C14" + rho + "290 kg/m\xCE/3\xCEr: "
+             + Spacing_Line("4.00", "2.00", "6.00", "4.00", "2.00", "2.00") + "\n",
+         "\n " + larger + mid.substr(0, mid.find(", a\xCE\\4,t"))
+             + "; a\xCE\\4,t\xCEr und a\xCE\\4,c\xCEr die eigenen jedes Holzes in seiner "
+               "H\x94he\n"});
 
     /* Dowels 12 mm, tension (alpha = 0), C24 side timbers on a middle member of Kerto-S: each
     ** member keeps its own table and the pattern the larger value. C24 (EN 1995-1-1, Table 8.5):
@@ -254,21 +284,24 @@ TEST(PrintSystemSpacings, LeastSpacingsAsTheValidationTookThem)
     Splice_Input.grade_mid = 0;
     Set_Layout(2, 2);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
-    const std::string k = System_Text();
-    EXPECT_NE(k.find("Seitenh\x94lzer aus Nadelvollholz C24: "
-                     + Spacing_Line("6.00", "3.60", "8.40", "4.20", "3.60", "3.60")),
-              std::string::npos)
-        << k;
-    EXPECT_NE(k.find("Mittelholz aus Kerto-S 21-75 mm: "
-                     + Spacing_Line("8.40", "4.80", "10.50", "3.60", "3.60", "3.60")),
-              std::string::npos)
-        << k;
-    EXPECT_NE(k.find("ma\xE1gebend der gr\x94\xE1"
-                     "ere Wert: "
-                     + Spacing_Line("8.40", "4.80", "10.50", "4.20", "3.60", "3.60")),
-              std::string::npos)
-        << k;
+    const std::string c24 = Spacing_Line("6.00", "3.60", "8.40", "4.20", "3.60", "3.60"),
+                      kerto = Spacing_Line("8.40", "4.80", "10.50", "3.60", "3.60", "3.60"),
+                      both = larger + Spacing_Line("8.40", "4.80", "10.50", "4.20", "3.60", "3.60");
+    Expect_Lines(System_Text(),
+                 {"Seitenh\x94lzer aus Nadelvollholz C24" + rho + "350 kg/m\xCE/3\xCEr: " + c24,
+                  "Mittelholz aus Kerto-S 21-75 mm" + rho + "480 kg/m\xCE/3\xCEr: " + kerto, both});
     EXPECT_DOUBLE_EQ(Splice_Input.a1, 8.4);
+    /* The same dowels in outer plates on the Kerto-S member: the timber keeps the rules of a
+    ** steel-to-timber joint (EN 1995-1-1, 8.3.1.4; dowels as the C24 values above) and the table
+    ** of its approval, and the pattern the larger of both; the plates' limits 2.4 d0 = 31.2 mm
+    ** and 1.2 d0 = 15.6 mm hold none of them */
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.t_p = 0.8;
+    Splice_Input.h_p = Splice_Input.h;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string timber = "Holz aus Kerto-S 21-75 mm" + rho + "480 kg/m\xCE/3\xCEr";
+    Expect_Lines(System_Text(), {timber + " als Stahlblech-Holz-Verbindung: " + c24,
+                                 timber + " nach der Tabelle seiner Zulassung: " + kerto, both});
 }
 
 TEST(PrintSystemSpacings, SideTimberThicknessDecidesThePreDrilledRuleOfScrews)
