@@ -1055,9 +1055,13 @@ static int Check_Arrangement(int n_r, int n_c)
 
     /* materials: toothed plates are pressed into every timber member they join, the side
     ** timbers and the middle member, or the middle member alone beside plates and in a lap (the
-    ** side fields keep what they held before), and none of them may be hardwood */
-    if (si->mat_mid == MAT_LAUBHOLZ
-        || (si->connection_kind == CONN_SIDE_TIMBERS && si->mat_side == MAT_LAUBHOLZ)) {
+    ** side fields keep what they held before), and none of them may be hardwood, beech LVL
+    ** (Baubuche) included */
+    auto hardwood = [](int mat) {
+        return mat == MAT_LAUBHOLZ || mat == MAT_BAUBUCHE_GL75 || mat == MAT_BAUBUCHE_PLATTE;
+    };
+    if (hardwood(si->mat_mid)
+        || (si->connection_kind == CONN_SIDE_TIMBERS && hardwood(si->mat_side))) {
         if (type == VBM_SCHEIBENDUEBEL_C1) return DERR_PRESSED_C1_HARDWOOD;
         if (type == VBM_SCHEIBENDUEBEL_C5) return DERR_PRESSED_C5_HARDWOOD;
         if (type == VBM_SCHEIBENDUEBEL_C10) return DERR_PRESSED_C10_HARDWOOD;

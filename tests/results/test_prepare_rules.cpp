@@ -104,6 +104,16 @@ TEST(PrepareRules, HardwoodRefusesToothedPlates)
         Splice_Input.mat_side = 1;
         Splice_Input.grade_side = 0;
         EXPECT_EQ(Prepare_Splice_Calc(), k.code_side) << k.type;
+        /* beech LVL (Baubuche) is hardwood too, as the middle member and as side timbers */
+        if (k.code_mid == 0) continue;
+        Splice_Input.mat_side = 0;
+        Splice_Input.grade_side = 5;
+        Splice_Input.mat_mid = MAT_BAUBUCHE_GL75;
+        EXPECT_EQ(Prepare_Splice_Calc(), k.code_mid) << k.type;
+        Splice_Input.mat_mid = 0;
+        Splice_Input.mat_side = MAT_BAUBUCHE_PLATTE;
+        Splice_Input.grade_side = 0;
+        EXPECT_EQ(Prepare_Splice_Calc(), k.code_side) << k.type;
     }
 }
 
