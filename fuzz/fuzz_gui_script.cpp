@@ -1,8 +1,10 @@
 /*
 ** Fuzz target: the event script of the headless GUI stand-in (SPLICE_GUI_SCRIPT), every event
-** taken as the program's key waits take them. A typed character that the display font lacks is
-** never a key: one hint per "type" line names such characters ("Das Zeichen U+20AC ..."). A
-** script with a snapshot line is left out: it names a file to write.
+** taken as the program's key waits take them, and a Ctrl+V key pasted as the text editor pastes
+** it. A typed character that the display font lacks is never a key: one hint per "type" line names
+** such characters ("Das Zeichen U+20AC ..."). A paste of another program's text ("clipboard" lines)
+** that holds such characters gives one hint that names them ("... aus der Zwischenablage ..."),
+** and no paste gives more. A script with a snapshot line is left out: it names a file to write.
 */
 #include <cstdlib>
 #include <sstream>
@@ -50,12 +52,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         lacking += Lacks_A_Character(line.substr(p + 5));
     }
     ZW_Test_Set_Script(script);
-    for (int n = 0; n < 1000000 && getkey() >= 0; n++) {}
-    int hints = 0;
-    for (const std::string &l : ZW_Test_Log_Lines())
-        hints += l.rfind("MESSAGE [Hinweis] Das Zeichen U+", 0) == 0
-                 || l.rfind("MESSAGE [Hinweis] Die Zeichen U+", 0) == 0;
-    if (hints != lacking) abort();
+    int pastes = 0;
+    for (int n = 0, k; n < 1000000 && (k = getkey()) >= 0; n++) {
+        if (k != 22) continue;
+        static char pasted[5001];
+        VELGetClipboardText(pasted, sizeof pasted);
+        pastes++;
+    }
+    int hints = 0, paste_hints = 0;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        const bool hint = l.rfind("MESSAGE [Hinweis] Das Zeichen U+", 0) == 0
+                          || l.rfind("MESSAGE [Hinweis] Die Zeichen U+", 0) == 0;
+        const bool of_paste = hint && l.find(" aus der Zwischenablage ") != std::string::npos;
+        hints += hint && !of_paste;
+        paste_hints += of_paste;
+    }
+    if (hints != lacking || paste_hints > pastes) abort();
     fz::Done();
     return 0;
 }

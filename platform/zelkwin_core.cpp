@@ -418,6 +418,8 @@ void ZW_Test_Reset(void)
     s.always_on = false;
     s.sometimes_fct = nullptr;
     s.clipboard.clear();
+    s.outside_clipboard.clear();
+    s.outside_held = false;
     s.window_title.clear();
     s.clock_ms = 0;
     s.timer_on = false;

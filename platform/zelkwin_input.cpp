@@ -60,6 +60,23 @@ std::string Utf8_To_Display(const std::string &utf8)
     return out;
 }
 
+std::string Utf8_To_Display_Held(const std::string &utf8, std::string *lacking)
+{
+    std::string out;
+    for (size_t i = 0; i < utf8.size();) {
+        const size_t from = i;
+        const int32_t cp = Next_Code_Point(utf8, &i);
+        const int b = Display_Byte(cp);
+        if (b >= 0 || cp < 0) {
+            out += (char)(b >= 0 ? b : '?'); /* a byte that is no UTF-8 at all */
+            continue;
+        }
+        const std::string one = utf8.substr(from, i - from);
+        if (lacking->find(one) == std::string::npos) *lacking += one;
+    }
+    return out;
+}
+
 void Push_Typed_Text(const std::string &utf8, std::deque<Event> *out)
 {
     size_t lacking_at = 0;
@@ -122,8 +139,8 @@ static int Key_By_Name(const std::string &name)
 }
 
 /* Reads one event a line: click X Y, rclick X Y, press X Y, release X Y, move X Y, wheel N,
-** key NAME, type TEXT, answer yes|no|cancel, snapshot FILE.png, sleep MS, close; '#' starts a
-** comment line. A line it does not understand is logged and skipped. */
+** key NAME, type TEXT, clipboard TEXT, answer yes|no|cancel, snapshot FILE.png, sleep MS, close;
+** '#' starts a comment line. A line it does not understand is logged and skipped. */
 void Parse_Script(const std::string &text, std::deque<Event> *out, const std::string &origin)
 {
     std::istringstream in(text);
@@ -184,6 +201,10 @@ void Parse_Script(const std::string &text, std::deque<Event> *out, const std::st
             }
         } else if (cmd == "type") {
             Push_Typed_Text(rest, out);
+        } else if (cmd == "clipboard") {
+            ev.type = EV_CLIPBOARD;
+            ev.text = rest;
+            out->push_back(ev);
         } else if (cmd == "answer") {
             ok = rest == "yes" || rest == "no" || rest == "cancel";
             ev.type = EV_ANSWER;
@@ -280,6 +301,11 @@ bool Next_Event(Event *ev, bool wait, int timeout_ms)
             if (ev->type == EV_LACKING) {
                 /* what was typed and not entered is named before anything else happens */
                 Say_Lacking_Characters(ev->text);
+                continue;
+            }
+            if (ev->type == EV_CLIPBOARD) {
+                s.outside_clipboard = ev->text;
+                s.outside_held = true;
                 continue;
             }
             if (ev->type == EV_SLEEP) s.clock_ms += ev->key;
@@ -558,6 +584,7 @@ int VELSetClipboardText(const char *text)
 {
     Ensure_Init();
     St().clipboard = text ? text : "";
+    St().outside_held = false;
     if (!St().headless) Window_Set_Clipboard(To_Utf8(St().clipboard.c_str(), -1));
     return 1;
 }
@@ -566,9 +593,14 @@ int VELGetClipboardText(char *buffer, int size)
 {
     Ensure_Init();
     if (!buffer || size <= 0) return 0;
-    std::string from_window;
-    if (!St().headless && Window_Get_Clipboard(&from_window))
-        St().clipboard = Utf8_To_Display(from_window);
+    /* what another program put there: the characters the display font lacks are not pasted, and
+    ** a hint names them, as for typed text */
+    State &s = St();
+    std::string outside = s.outside_clipboard, lacking;
+    if (s.headless ? s.outside_held : Window_Get_Clipboard(&outside)) {
+        s.clipboard = Utf8_To_Display_Held(outside, &lacking);
+        if (!lacking.empty()) Say_Lacking_Characters(lacking, true);
+    }
     const std::string &c = St().clipboard;
     int n = (int)c.size() < size - 1 ? (int)c.size() : size - 1;
     memcpy(buffer, c.data(), (size_t)n);

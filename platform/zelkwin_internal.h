@@ -27,7 +27,8 @@ enum Event_Type {
     EV_SNAPSHOT,
     EV_SLEEP,
     EV_EXPOSE,
-    EV_LACKING /* typed characters the display font lacks (UTF-8 in text): a hint names them */
+    EV_LACKING,  /* typed characters the display font lacks (UTF-8 in text): a hint names them */
+    EV_CLIPBOARD /* headless: another program puts text (UTF-8) on the clipboard */
 };
 struct Event {
     int type = EV_MOVE;
@@ -74,8 +75,10 @@ struct State {
     bool wheel_on = true;
     int restrict_x1 = 0, restrict_y1 = 0, restrict_x2 = 0, restrict_y2 = 0;
     std::vector<int> restrict_stack;
-    std::string clipboard;
-    std::string window_title; /* display-font bytes; the title of a box that has none */
+    std::string clipboard;         /* display-font bytes: the last text copied or pasted */
+    std::string outside_clipboard; /* headless: what another program put there (UTF-8) ... */
+    bool outside_held = false;     /* ... until the program copies */
+    std::string window_title;      /* display-font bytes; the title of a box that has none */
     int cursor_shape = 0;
     bool cursor_visible = true;
     /* saved rectangles */
@@ -131,11 +134,15 @@ void Window_Set_Clipboard(const std::string &utf8);
 bool Window_Get_Clipboard(std::string *utf8);
 std::string Utf8_To_Display(
     const std::string &utf8); /* UTF-8 to display-font bytes ('?' for others) */
+/* UTF-8 to display-font bytes without the characters the font lacks, which go, each once, into
+** *lacking (UTF-8); a byte that begins no whole character is '?', as typed. */
+std::string Utf8_To_Display_Held(const std::string &utf8, std::string *lacking);
 /* The events of typed text (UTF-8): a key for each character the display font holds; the
 ** characters it lacks, each once, in one EV_LACKING event where the first of them stands. */
 void Push_Typed_Text(const std::string &utf8, std::deque<Event> *out);
-/* The hint that typed characters (UTF-8) were not entered, naming each by its code point. */
-void Say_Lacking_Characters(const std::string &utf8);
+/* The hint that typed or pasted characters (UTF-8) were not entered, naming each by its code
+** point. */
+void Say_Lacking_Characters(const std::string &utf8, bool pasted = false);
 void Run_Call_Always();
 
 /* drawing helpers used by the sheets and boxes */

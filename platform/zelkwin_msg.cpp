@@ -406,7 +406,7 @@ static const char *Character_Name(uint32_t cp)
     }
 }
 
-void zw::Say_Lacking_Characters(const std::string &utf8)
+void zw::Say_Lacking_Characters(const std::string &utf8, bool pasted)
 {
     enum { NAMED_MAX = 6 };
     std::string named;
@@ -428,9 +428,11 @@ void zw::Say_Lacking_Characters(const std::string &utf8)
         named += one;
     }
     if (count == 0) return;
+    const std::string whence = pasted ? " aus der Zwischenablage " : " ";
     const std::vector<std::string> lines = {
-        (count > 1 ? "Die Zeichen " : "Das Zeichen ") + named
-            + (count > 1 ? " wurden nicht eingegeben:" : " wurde nicht eingegeben:"),
+        (count > 1 ? "Die Zeichen " : "Das Zeichen ") + named + whence
+            + (count > 1 ? "wurden nicht " : "wurde nicht ")
+            + (pasted ? "eingef\x81gt:" : "eingegeben:"),
         std::string("der Zeichensatz des Programms (Codepage 850) enth\x84lt ")
             + (count > 1 ? "sie nicht." : "es nicht.")};
     Log_Line("MESSAGE [Hinweis] " + Joined(lines));

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "foundation/format.h"
@@ -459,10 +460,24 @@ static void Set_Column(Oli_Table_Column *c, const char *title, const char *unit,
     snprintf(c->title, sizeof c->title, "%s", title);
     snprintf(c->unit, sizeof c->unit, "%s", unit);
     c->width = width;
-    /* a text column prints as many characters as its slot holds */
+    /* a text column prints as many characters as its slot holds beside the terminating zero */
     c->decimals = strcmp(unit, "TXT") == 0 ? width : decimals;
     c->values = values;
     c->factor = 1.0;
+}
+
+/* The user's own texts of a text column, each whole in a slot that holds the longest of them
+** and its terminating zero, and at least least bytes, so that a table of shorter texts keeps
+** the width it has always had; *slot gets the slot's size. */
+static char *Text_Slots(const std::vector<std::string> &texts, int least, int *slot)
+{
+    size_t size = (size_t)least;
+    for (const std::string &t : texts) size = t.size() + 1 > size ? t.size() + 1 : size;
+    char *slots = (char *)Alloc_Or_Exit(size * texts.size());
+    for (size_t i = 0; i < texts.size(); i++)
+        memcpy(slots + i * size, texts[i].data(), texts[i].size());
+    *slot = (int)size;
+    return slots;
 }
 
 /* A table of input values: no cell is marked (the largest number of the whole table means
@@ -500,7 +515,7 @@ void Oli_Lkom_Table(FILE *file)
     double *V = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
     double *K = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
     char *A = (char *)Alloc_Or_Exit(2 * (size_t)n);
-    char *C = (char *)Alloc_Or_Exit(70 * (size_t)n);
+    std::vector<std::string> comments;
     int row = 0;
     for (int g = 0; g < LKOM_GROUPS; g++) {
         if (!si->lkom.groups[g].used) continue;
@@ -513,12 +528,16 @@ void Oli_Lkom_Table(FILE *file)
             /* the kmod the checks take: the preset one, or the middle member's by the class */
             Get_Group_Kmod(g, &K[row], nullptr, nullptr);
             A[row * 2] = c->accidental ? '*' : ' ';
-            const char *text = si->lkom_generated ? Lkom_Formula_Text(g, e, 255) : c->comment;
-            Str_Copy_Bounded(C + (size_t)row * 70, text, 70);
+            if (si->lkom_generated) comments.emplace_back(Lkom_Formula_Text(g, e, 255));
+            else comments.emplace_back(c->comment, strnlen(c->comment, sizeof c->comment));
             row++;
         }
     }
 
+    /* the names print whole: 69 characters wide as ever, wider where a name needs it */
+    int slot = 0;
+    comments.resize((size_t)n);
+    char *C = Text_Slots(comments, 70, &slot);
     Oli_Table_Column *cols = nullptr;
     /* M_d enters only the checks of a bending splice: another splice lists it only when a
     ** combination has one, and says below that it is not checked. V_d enters every splice's
@@ -535,7 +554,7 @@ void Oli_Lkom_Table(FILE *file)
     Set_Column(&cols[k++], "V\xCE\\d\xCEr", "kN", 7, 2, V);
     Set_Column(&cols[k++], "k\xCE\\mod\xCEr", "-", 5, 2, K);
     Set_Column(&cols[k++], "A", "TXT", 2, 0, A);
-    Set_Column(&cols[k++], "Kommentar", "TXT", 70, 0, C);
+    Set_Column(&cols[k++], "Kommentar", "TXT", slot, 0, C);
     cols[k - 1].plain = 1; /* the user's own names print as typed */
     Write_Table(file, ncols, n, cols);
     Oli_Write_Text(file, "%s",
@@ -565,7 +584,7 @@ void Oli_Char_Actions(FILE *file)
     double *N = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
     double *V = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
     char *T = (char *)Alloc_Or_Exit(18 * (size_t)n);
-    char *R = (char *)Alloc_Or_Exit(32 * (size_t)n);
+    std::vector<std::string> remarks;
     /* the factors the combinations take of each action (EN 1990, (6.10) and (6.12b)) */
     enum { FACTORS = 5 };
     double *F[FACTORS];
@@ -580,7 +599,7 @@ void Oli_Char_Actions(FILE *file)
         V[row] = a->V_k;
         const int type = (i == 3 && si->snow_above_1000) ? 6 : i;
         Str_Copy_Bounded(T + (size_t)row * 18, Get_Load_Type_Name(type), 18);
-        Str_Copy_Bounded(R + (size_t)row * 32, a->remark, 32);
+        remarks.emplace_back(a->remark, strnlen(a->remark, sizeof a->remark));
         F[0][row] = a->gamma_sup;
         F[1][row] = a->gamma_inf;
         F[2][row] = a->psi_dom;
@@ -588,6 +607,10 @@ void Oli_Char_Actions(FILE *file)
         F[4][row] = a->psi_2E;
         row++;
     }
+    /* the remarks print whole: 31 characters wide as ever, wider where a remark needs it */
+    int slot = 0;
+    remarks.resize((size_t)n);
+    char *R = Text_Slots(remarks, 32, &slot);
     Oli_Table_Column *cols = nullptr;
     const int ncols = 6 + FACTORS;
     Oli_Alloc_Table_Columns(ncols, &cols);
@@ -601,7 +624,7 @@ void Oli_Char_Actions(FILE *file)
     Set_Column(&cols[7], "\xB8\xCE\\Leit\xCEr", "-", 5, 2, F[2]);
     Set_Column(&cols[8], "\xB8\xCE\\0\xCEr", "-", 5, 2, F[3]);
     Set_Column(&cols[9], "\xB8\xCE\\2,E\xCEr", "-", 5, 2, F[4]);
-    Set_Column(&cols[10], "Bemerkung", "TXT", 32, 0, R);
+    Set_Column(&cols[10], "Bemerkung", "TXT", slot, 0, R);
     cols[10].plain = 1; /* the user's own remarks print as typed */
     Write_Table(file, ncols, n, cols);
     free(cols);

@@ -243,6 +243,17 @@ TEST_F(Editor, SelectAllCopyAndPaste)
     VELGetClipboardText(clip, sizeof clip);
     EXPECT_STREQ(clip, "Kommentar\n"); /* the whole text, its last byte included */
     EXPECT_STREQ(buf, "Kommentar\nKommentar\n");
+    /* another program's text: the euro sign, which code page 850 lacks, is not pasted, and a hint
+    ** names it as for typed text (its Enter closes the hint) */
+    strcpy(buf, "Preis");
+    Start("clipboard  12 \xE2\x82\xAC\n" + Click(200, 257) + "key Ctrl-V\nkey Enter\n"
+          + Click(600, 600));
+    EXPECT_EQ(SVA_Handle_Input(area), 0);
+    EXPECT_STREQ(buf, "Preis 12 ");
+    EXPECT_EQ(Log_Count("MESSAGE [Hinweis] Das Zeichen U+20AC (Euro-Zeichen) aus der "
+                        "Zwischenablage wurde nicht eingef\xC3\xBCgt: | der Zeichensatz des "
+                        "Programms (Codepage 850) enth\xC3\xA4lt es nicht."),
+              1);
 }
 
 /* A click after the text's end puts the cursor after its last byte: "Hallo" + "!" is "Hallo!". */

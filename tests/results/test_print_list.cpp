@@ -848,6 +848,9 @@ TEST(PrintTables, TensionListsOnlyValidCombinationsWithTheirNAndV)
     Set_Lkom(0, 2, 0.0, -30.0, 0.0); /* compression in a tension splice: not listed */
     Get_Lkom_Entry(0, 1)->accidental = 1;
     snprintf(Get_Lkom_Entry(0, 1)->comment, LKOM_COMMENT_MAX + 1, "%s", "Wind \xCEt links");
+    const char *longest =
+        "Schnee und Wind von links, Dachrand zwischen Achse 7 und 9 \xCE Pos. 17.3";
+    snprintf(Get_Lkom_Entry(0, 0)->comment, LKOM_COMMENT_MAX + 1, "%s", longest);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     FILE *f = tmpfile();
     Oli_Lkom_Table(f);
@@ -865,8 +868,14 @@ TEST(PrintTables, TensionListsOnlyValidCombinationsWithTheirNAndV)
     EXPECT_NE(s.find("60.00"), std::string::npos);
     EXPECT_EQ(s.find("-30.00"), std::string::npos);
     /* the name's own 0xCE is the byte itself, written doubled (never a jump to a tab stop), and
-    ** one character of the cell's 69: 13 characters and 56 blanks end the row */
-    EXPECT_NE(s.find("Wind \xCE\xCEt links" + std::string(56, ' ') + "\n"), std::string::npos);
+    ** one character of the cell: a name of 70 characters, as many as the page takes, prints
+    ** whole and widens the cell from 69 to 70, so 13 characters and 57 blanks end the other row */
+    EXPECT_EQ(strlen(longest), (size_t)LKOM_COMMENT_MAX);
+    EXPECT_NE(
+        s.find("  Schnee und Wind von links, Dachrand zwischen Achse 7 und 9 \xCE\xCE Pos. 17.3\n"),
+        std::string::npos)
+        << s;
+    EXPECT_NE(s.find("Wind \xCE\xCEt links" + std::string(57, ' ') + "\n"), std::string::npos);
     /* one accidental combination, and the legend of the column */
     EXPECT_EQ(Count(s, "*"), 2u) << s;
     EXPECT_NE(s.find("Spalte A: * = au\xE1"
@@ -875,6 +884,21 @@ TEST(PrintTables, TensionListsOnlyValidCombinationsWithTheirNAndV)
         << s;
     /* no cell is underlined: the table states input */
     EXPECT_EQ(s.find("\xCEu"), std::string::npos) << s;
+    /* a generated combination is named by its formula, whole: five actions and "sehr kurz" */
+    Lkom_Entry *c = Get_Lkom_Entry(0, 0);
+    for (int k = 0; k < LKOM_ACTION_SLOTS; k++) {
+        c->actions[k] = k < 5 ? k : -1;
+        c->factors[k][0] = 1.35;
+        c->factors[k][1] = k < 2 ? 1.0 : 0.7;
+    }
+    c->kled = 4;
+    Splice_Input.lkom_generated = 1;
+    f = tmpfile();
+    Oli_Lkom_Table(f);
+    EXPECT_NE(Slurp_Stream(f).find("  1.35*LF1 + 1.35*LF2 + 0.70*1.35*LF3 + 0.70*1.35*LF4 + "
+                                   "0.70*1.35*LF5 / sehr kurz\n"),
+              std::string::npos);
+    fclose(f);
 }
 
 TEST(PrintTables, CharacteristicActionsAndNailCount)
@@ -908,7 +932,10 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
     Splice_Input.Char_Actions[2].psi_2E = 0.3;
     Splice_Input.Char_Actions[3].used = 1;
     Splice_Input.snow_above_1000 = 1;
+    /* a remark of 32 characters, as many as the page takes, prints whole */
+    snprintf(Splice_Input.Char_Actions[3].remark, 33, "%s", "Schneesack \xCE Attika Achse 7 u. 9");
     s = printed(Oli_Char_Actions);
+    EXPECT_NE(s.find("  Schneesack \xCE\xCE Attika Achse 7 u. 9\n"), std::string::npos) << s;
     EXPECT_NE(s.find("Nutzlasten"), std::string::npos);
     EXPECT_NE(s.find("Schnee NN>1000m"), std::string::npos);
     EXPECT_NE(s.find("1.250"), std::string::npos);
