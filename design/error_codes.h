@@ -143,6 +143,8 @@ enum : int32_t {
     /* the splice's plates or lap shorter than the spacings ask (the side timbers: 95) */
     DERR_PLATES_TOO_SHORT = 175,
     DERR_LAP_TOO_SHORT = 176,
+    /* the plates too low for their edge distance e2 beside the rows (EN 1993-1-8, Table 3.3) */
+    DERR_PLATES_NOT_HIGH_ENOUGH = 177,
     /* the member that a refused thickness names where 97, 110, 113 and 114 name the side timbers
     ** and 111 the middle member: the timber lamellas beside inner plates (their least thickness,
     ** splitting), the middle member, the halves of a lap, a lamella, the plate */

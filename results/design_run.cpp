@@ -74,6 +74,34 @@ Mm_Text Mm_Of(double v)
 /* A length in mm as the input shows it: whole millimetres, or one decimal. */
 static std::string Mm(double v) { return Mm_Of(v).t; }
 
+/*
+** A refusal's value and its least (or largest) value, each as its unit writes it: cm with two
+** decimals, mm as Mm_Of. Where the two would read alike although they differ, both are written
+** with as many decimals as it takes to tell them apart, up to six (the layout's tolerance is
+** 1e-6 cm): "a2 = 7.996 < 8.000 cm", never "8.00 < 8.00".
+*/
+static void Two_Apart(double value, double required, bool mm, char *v, char *r, size_t size)
+{
+    if (mm) {
+        snprintf(v, size, "%s", Mm_Of(value).t);
+        snprintf(r, size, "%s", Mm_Of(required).t);
+    } else {
+        snprintf(v, size, "%.2f", value);
+        snprintf(r, size, "%.2f", required);
+    }
+    if (value == required || strcmp(v, r) != 0) return;
+    char wv[32], wr[32];
+    for (int decimals = mm ? 2 : 3; decimals <= 6; decimals++) {
+        snprintf(wv, sizeof wv, "%.*f", decimals, value);
+        snprintf(wr, sizeof wr, "%.*f", decimals, required);
+        if (strcmp(wv, wr) != 0) {
+            snprintf(v, size, "%s", wv);
+            snprintf(r, size, "%s", wr);
+            return;
+        }
+    }
+}
+
 const char *Get_Refusal_Text(int code)
 {
     static char text[512];
@@ -120,14 +148,11 @@ const char *Get_Refusal_Text(int code)
         std::string head(why);
         while (!head.empty() && head.back() == ' ') head.pop_back();
         /* a member's thickness or a fastener's length in mm, a distance or length in cm */
-        char value[32], required[32];
-        if (r->mm) {
-            snprintf(value, sizeof value, "%s mm", Mm(r->value).c_str());
-            snprintf(required, sizeof required, "%s mm", Mm(r->required).c_str());
-        } else {
-            snprintf(value, sizeof value, "%.2f cm", r->value);
-            snprintf(required, sizeof required, "%.2f cm", r->required);
-        }
+        char v[32], q[32], value[40], required[40];
+        Two_Apart(r->value, r->required, r->mm != 0, v, q, sizeof v);
+        const char *unit = r->mm ? "mm" : "cm";
+        snprintf(value, sizeof value, "%s %s", v, unit);
+        snprintf(required, sizeof required, "%s %s", q, unit);
         char kept[240], least[200];
         /* an edge distance beside the rows names the member whose height leaves it */
         std::string name(r->name);
@@ -146,6 +171,8 @@ const char *Get_Refusal_Text(int code)
         if (r->beyond)
             snprintf(text, sizeof text, "%s: %s, erforderlich %s > %s", head.c_str(), kept, r->name,
                      least);
+        else if (r->most)
+            snprintf(text, sizeof text, "%s: %s > höchstens %s"_cp850, head.c_str(), kept, least);
         else snprintf(text, sizeof text, "%s: %s < erforderlich %s", head.c_str(), kept, least);
         return text;
     }

@@ -273,6 +273,24 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
     design(VBM_SCHEIBENDUEBEL_C1, CONN_SIDE_TIMBERS, &side);
     EXPECT_NE(side.find("Scheibendübel C1 d\xCE\\c\xCEr = 50 mm"_cp850), std::string::npos) << side;
     EXPECT_EQ(side.find("C1/C2"), std::string::npos) << side;
+    /* The timber beside plates at least 3.75 h_e deep: the largest C1 (d_c = 117, h_e = 14.25 mm)
+    ** between two inner plates of 5 mm in a member of 160 mm leaves lamellas of (160 - 2 x 5) / 3
+    ** = 50 mm < 3.75 x 14.25 = 53.44 mm, which the refusal names with both */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Set_Lkom(0, 0, 0.0, 20.0, 0.0);
+    Splice_Input.L_user = 0;
+    Splice_Input.h = Splice_Input.h_p = 40.0;
+    Splice_Input.b = 16.0;
+    Splice_Input.t_p = 0.5;
+    Choose_Fastener(VBM_SCHEIBENDUEBEL_C1, 4, 0);
+    Set_Layout(2, 2);
+    ASSERT_EQ(Prepare_Splice_Calc(), DERR_CONNECTOR_MIDDLE_3_75HE);
+    EXPECT_EQ(Refusal_Or_Empty(DERR_CONNECTOR_MIDDLE_3_75HE),
+              "Mindestholzdicke (3.75*he) des Mittenholzes unterschritten, gem. 8.9 (2): t_1 = "
+              "(b - n_p t_p) / (n_p + 1) = (160 - 2 x 5) / 3 = 50 mm < erforderlich 3.75 h_e = "
+              "3.75 x 14.25 = 53.4 mm");
 }
 
 /*
@@ -476,6 +494,18 @@ TEST(PrepareRules, ApprovedScrewsOutsideTheirApprovalAreRefused)
         issue_splice(type, 1);
         EXPECT_EQ(Prepare_Splice_Calc(), 0) << type;
     }
+    /* ETA-11/0190, A.2.4.2: screws of d >= 12 mm ask members of 80 mm; the side timbers of 60 mm
+    ** are named with both thicknesses */
+    issue_splice(VBM_ASSY_SENKFRAESKOPF_VG, 1);
+    Choose_Fastener(VBM_ASSY_SENKFRAESKOPF_VG,
+                    Find_Vbm_Row_By_Diameter(VBM_ASSY_SENKFRAESKOPF_VG, 12.0), 0);
+    Splice_Input.predrilled = 1;
+    Splice_Input.t_s = 6.0;
+    Set_Layout(2, 2);
+    ASSERT_EQ(Prepare_Splice_Calc(), DERR_ASSY_SIDE_80MM);
+    EXPECT_EQ(Refusal_Or_Empty(DERR_ASSY_SIDE_80MM),
+              "gemäß ETA-11/0190, A.2.4.2 muss die Seitenholzdicke mindestens 80 mm betragen: "
+              "t_s = 60 mm < erforderlich 80 mm"_cp850);
     /* the hand value, with the spacings chosen */
     issue_splice(VBM_SPAX_SENKKOPF_TG, 1);
     Splice_Input.L_user = 1;
