@@ -592,10 +592,12 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
     };
     line("Verbindungsmittel", CHECK_VBM);
     Write_Alternate_Instead_Line(file);
+    Write_Protrusion_Line(file, PROTRUDING_DOWELS);
     line((kind == CONN_INNER_PLATES || kind == CONN_LAP) ? "Holz" : "Mittelholz", CHECK_MID);
     if (kind == CONN_SIDE_TIMBERS) line("Seitenh\x94lzer", CHECK_SIDE);
     if (plates) {
         line("Stahlblech", CHECK_PLATE);
+        Write_Protrusion_Line(file, PROTRUDING_PLATES);
         /* only where a combination compresses plates slender enough to need it */
         if (m->u[CHECK_PLATE_BUCKLING] > 0.0)
             line(m->plate_spacing ? PLATE_SPACING_ROW : PLATE_BUCKLING_ROW, CHECK_PLATE_BUCKLING);

@@ -950,6 +950,17 @@ void Write_Unchecked_Load_Lines(FILE *file, const Unchecked_Loads *u);
 ** splice is not checked; nothing for a bending splice or without a moment. */
 void Write_Unchecked_Moment(FILE *file, double M_d);
 
+/* What sticks out of the members, which the design does not change: plates higher than the
+** member (inner or outer plates), dowels longer than the joint they pass through. */
+enum { PROTRUDING_PLATES = 0, PROTRUDING_DOWELS = 1 };
+
+/* The hint on what sticks out (PROTRUDING_*) and by how much, with its numbers, as the
+** utilisation page (print 0) or the print list (print 1) shows it; return 0 with an empty text
+** when nothing does. */
+int Protrusion_Line(int which, int print, char *buf, size_t size);
+/* Write that hint into the print list; nothing when nothing sticks out or without a file. */
+void Write_Protrusion_Line(FILE *file, int which);
+
 /* A group of combinations whose preset kmod lies above the value of EN 1995-1-1, Table 3.1 for
 ** its load-duration class and the service class of a member: the preset stays (imported
 ** combinations bring one), but the page and the report name both values, and the result is not
