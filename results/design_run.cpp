@@ -10,6 +10,7 @@
 #include "results/splice_calc.h"
 #include "results/print_list.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -49,19 +50,53 @@ const int *Run_Error_Codes(void) { return Run_Errors.data(); }
 
 void Set_Run_Errors(const int *codes, int n) { Run_Errors.assign(codes, codes + (n > 0 ? n : 0)); }
 
+std::vector<std::string> Refusal_Lines(const char *text, int font, int width)
+{
+    std::vector<std::string> lines;
+    std::string rest = text ? text : "";
+    const auto fits = [&](size_t n) {
+        return Text_Width_In_Font(rest.substr(0, n).c_str(), font) <= width;
+    };
+    while (!rest.empty()) {
+        size_t cut = rest.size();
+        if (!fits(cut)) {
+            size_t colon = rest.rfind(": ");
+            while (colon != std::string::npos && colon > 0 && !fits(colon + 1))
+                colon = rest.rfind(": ", colon - 1);
+            if (colon != std::string::npos && colon > 0) cut = colon + 1;
+        }
+        while (!fits(cut)) {
+            const size_t blank = rest.rfind(' ', cut - 1);
+            if (blank == std::string::npos || blank == 0) break;
+            cut = blank;
+        }
+        lines.push_back(rest.substr(0, cut));
+        rest.erase(0, cut);
+        while (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
+    }
+    return lines;
+}
+
 /* Add the text centred at (x, y) to view area `area` in a box of a refusal: red frame, a pale red
-** face and the text in the red that every refusal on the pages is written in. */
+** face and the text in the red that every refusal on the pages is written in; a text wider than
+** the area in lines 20 pixels apart (Refusal_Lines), the first on y. */
 void Show_Error_Box_At(int area, int x, int y, const char *text)
 {
     /* looked up each time: the palette may have been rebuilt since the last box */
     const int pale = Nearest_RGB_Color(255, 232, 232);
     if (text == nullptr) text = "unbekannter Fehler";
     const int font = 0x11000;
-    const int w = Text_Width_In_Font(text, font);
-    const int left = x - w / 2;
-    SVA_Add_Filled_Rect(area, left - 15, y - 19, left + w + 15, y + 11, RED_CI);
-    SVA_Add_Filled_Rect(area, left - 10, y - 14, left + w + 10, y + 6, pale);
-    SVA_Add_Text(area, left, y, text, font, RED_CI, 0);
+    const int room =
+        area >= 0 && area < SVA_MAX_AREAS ? SVA_Areas[area].x2 - SVA_Areas[area].x1 : 0;
+    const std::vector<std::string> lines =
+        Refusal_Lines(text, font, room > 100 ? room - 60 : 1 << 20);
+    int w = 0;
+    for (const std::string &line : lines) w = std::max(w, Text_Width_In_Font(line.c_str(), font));
+    const int left = x - w / 2, below = 20 * ((int)lines.size() - 1);
+    SVA_Add_Filled_Rect(area, left - 15, y - 19, left + w + 15, y + below + 11, RED_CI);
+    SVA_Add_Filled_Rect(area, left - 10, y - 14, left + w + 10, y + below + 6, pale);
+    for (size_t k = 0; k < lines.size(); k++)
+        SVA_Add_Text(area, left, y + 20 * (int)k, lines[k].c_str(), font, RED_CI, 0);
 }
 
 Mm_Text Mm_Of(double v)

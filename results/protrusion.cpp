@@ -59,14 +59,15 @@ static bool Dowels_Line(std::string *line)
     if (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES) {
         const char *t = kind == CONN_SIDE_TIMBERS ? "t_s" : "t_p";
         const double t_o = 10.0 * (kind == CONN_SIDE_TIMBERS ? si->t_s : si->t_p);
-        how = std::string("(l - b - 2 ") + t + ") / 2 = (" + l + " - " + b + " - 2 x " +
-              Mm_Of(t_o).t + ") / 2";
+        how = std::string("(l - b - 2 ") + t + ") / 2 = (" + l + " - " + b + " - 2 x "
+              + Mm_Of(t_o).t + ") / 2";
     } else {
         how = "(l - b) / 2 = (" + l + " - " + b + ") / 2";
     }
     char buf[240];
     snprintf(buf, sizeof buf, "Die Stabdübel ragen beidseitig je %s mm %s: %s = %s mm"_cp850,
-             Mm_Of(each).t, kind == CONN_OUTER_PLATES ? "über die Bleche hinaus"_cp850 : "aus dem Holz",
+             Mm_Of(each).t,
+             kind == CONN_OUTER_PLATES ? "über die Bleche hinaus"_cp850 : "aus dem Holz",
              how.c_str(), Mm_Of(each).t);
     *line = buf;
     return true;

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "results/splice_calc.h"
@@ -1003,8 +1004,13 @@ void Show_Error_Code(int area, int x0, int y0, int x1, int y1, int code);
 ** buffer that the next call overwrites. */
 const char *Get_Refusal_Text(int code);
 
+/* The lines of a refusal's text no wider than width pixels in font: broken after the last ": "
+** that leaves a line that fits, else after a blank; a word wider than width stands alone. */
+std::vector<std::string> Refusal_Lines(const char *text, int font, int width);
+
 /* Add the text (a fallback text for null) centred at (x, y) to view area `area` in the box of a
-** refusal: a red frame round a pale red face, the text in red. */
+** refusal: a red frame round a pale red face, the text in red, in lines where it is wider than
+** the area. */
 void Show_Error_Box_At(int area, int x, int y, const char *text);
 
 /* The view area and rectangle that the utilisation page last drew (for Show_Error_Code). */
