@@ -720,6 +720,13 @@ void SVA_Set_Last_Field_Name(int area, const char *name)
     a->last->name = name ? Copy_Text(name) : nullptr;
 }
 
+void SVA_Set_Last_Field_Whole(int area)
+{
+    Scrollable_View_Area *a = SVA_Get(area);
+    if (a == nullptr || a->last == nullptr || a->last->kind != SVA_FLOAT_FIELD) return;
+    a->last->whole = 1;
+}
+
 void SVA_Set_Last_Input_Tag(int area, SVA_Change_Fn fn)
 {
     Scrollable_View_Area *a = SVA_Get(area);

@@ -85,6 +85,7 @@ struct SVA_Item {
     char *text;             /* owned copy, except kinds 15 and 19 (caller's buffer) */
     char *extra_text;       /* owned */
     char *name;             /* owned: how the hints name a number field, or null */
+    int32_t whole;          /* float field of a count: takes whole numbers only */
     SVA_Draw_Fn draw;       /* kind 4 */
     SVA_Change_Fn change;   /* kinds 7, 8, 10, 16, 17 */
     int32_t image_on;       /* kinds 7, 8: tree-view image when on (0 = built-in mark) */
@@ -196,6 +197,9 @@ void SVA_Set_Last_Field_Extra_Text(int area, const char *text);
 /* Name the last number field as its hints call it ("n_r"): an input that is no number is told
 ** with it. */
 void SVA_Set_Last_Field_Name(int area, const char *name);
+/* The last float field holds a count: a fraction typed into it is refused, with a hint that
+** names the field and what it still holds. */
+void SVA_Set_Last_Field_Whole(int area);
 void SVA_Set_Last_Input_Tag(int area, SVA_Change_Fn fn);
 /* Hand a malloc'ed block to the last item, which frees it with itself (freed at once when the
 ** area is bad or empty). */

@@ -559,6 +559,15 @@ static void Tell_Not_A_Number(const SVA_Item *it, const char *refused, double wa
     Msg_Hint_In_Mode(MSG_BOX, "%s", text);
 }
 
+/* Tell that a count field did not take a fraction (typed) and holds its value still. */
+static void Tell_Not_Whole(const SVA_Item *it, double typed)
+{
+    char text[MSG_TEXT_MAX];
+    snprintf(text, sizeof text, "%s%s\"%.15g\" ist keine ganze Zahl: das Feld enth\x84lt weiter %s",
+             it->name ? it->name : "", it->name ? ": " : "", typed, Shown_Number(it).c_str());
+    Msg_Hint_In_Mode(MSG_BOX, "%s", text);
+}
+
 static int Edit_One(SVA_Item *it, View &v)
 {
     int x = v.X1 + it->x1 - v.sx, y = v.Y1 + it->y1 - v.sy;
@@ -569,7 +578,14 @@ static int Edit_One(SVA_Item *it, View &v)
         const double was = *it->value;
         r = Short_Edit_Float(ex, ey, it->text, it->value);
         const char *refused = Short_Edit_Float_Refused();
-        if (refused && refused[0]) Tell_Not_A_Number(it, refused, was);
+        /* a count field shows no decimals: a fraction would be rounded unseen */
+        const double typed = *it->value;
+        if (it->whole && std::floor(typed) != typed) {
+            *it->value = was;
+            Tell_Not_Whole(it, typed);
+        } else if (refused && refused[0]) {
+            Tell_Not_A_Number(it, refused, was);
+        }
         if (it->change) it->change(0, it->value);
         break;
     }

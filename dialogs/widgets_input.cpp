@@ -417,7 +417,9 @@ static int Int_Field(int x, int y, int *var, int width, bool limited, int lower,
     char format[32];
     snprintf(format, sizeof format, "%%%d.0f", width);
     int s = State_Of(state);
-    return Number_Field(x, y, &r->shadow, format, width, s, State_Colour(s), nullptr);
+    const int w = Number_Field(x, y, &r->shadow, format, width, s, State_Colour(s), nullptr);
+    if (w > 0) SVA_Set_Last_Field_Whole(Wdg_State.area); /* no fraction to round unseen */
+    return w;
 }
 
 int Wdg_Int_Field(int x, int y, int *var, int width, const int *state)

@@ -1,6 +1,8 @@
 /*
 ** Fuzz target: the input file read as the program opens it, with its damage message and the
-** activation of the annex it names at its end (the annex files come from the host folders).
+** activation of the annex it names at its end (the annex files come from the host folders). A
+** save never takes the keyword for the name, never makes up a plain name that a file cut before
+** its end does not hold, and "Deutschland" in the place of a name the file does not give is said.
 */
 #include <cstdio>
 #include <cstdlib>
@@ -103,6 +105,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!name.empty() && Plain(name) && Spliced_Without_End(bytes)
         && bytes.find(name) == std::string::npos)
         abort();
+    /* "Deutschland" that the file does not name (no section, an empty name, a lost one) is never
+    ** taken without a word: a box says so */
+    if (name == "Deutschland" && bytes.find(name) == std::string::npos) {
+        bool said = false;
+        for (const std::string &l : ZW_Test_Log_Lines()) said |= l.rfind("MESSAGE", 0) == 0;
+        if (!said) abort();
+    }
     free(si->Vorbemerkungen_Text);
     free(si);
     Clear_NAD_State();

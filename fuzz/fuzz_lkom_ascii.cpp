@@ -2,12 +2,14 @@
 ** Fuzz target: the import of design combinations from a text file ("kmod accidental M N V
 ** comment" per line) into the combination table. Every line that holds more than blanks or a
 ** comment is imported or skipped, and none is imported that holds a NUL or another control byte
-** or a number that is no plain decimal one ("0x2D", "1e3", "nan").
+** or a number that is no plain decimal one ("0x2D", "1e3", "nan"). Each group it opens holds the
+** line's kmod as its preset and the load-duration class it reports.
 */
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
 
+#include "catalogue/catalogue.h"
 #include "foundation/codepage.h"
 #include "fuzz/fuzz_support.h"
 #include "splice/splice_app.h"
@@ -65,6 +67,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 abort();
     }
     if (total != n) abort();
+    /* each group the import opened holds its kmod as preset, with the class it took or none */
+    int used = 0;
+    for (int g = 0; g < LKOM_GROUPS; g++) used += t->groups[g].used;
+    if (r.opened != used) abort();
+    for (int i = 0; i < r.opened; i++) {
+        const Lkom_Group *grp = &t->groups[r.opened_groups[i]];
+        const int kled = r.opened_kled[i];
+        if (!grp->used || grp->kmod_source != 0 || kled < -1 || kled > KLED_SEHR_KURZ) abort();
+        if (kled >= 0 && grp->kled != kled) abort();
+    }
     int content = 0, clean = 0;
     Count_Lines(data, size, &content, &clean);
     if (!r.encoding && (n > clean || n + r.bad != content)) abort();

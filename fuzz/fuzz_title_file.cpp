@@ -1,9 +1,11 @@
 /*
 ** Fuzz target: the title file of a component (its first line becomes the window title and the
 ** report's title). The title holds no line end and no control byte but the tab (a NUL or another
-** control byte stands in caret notation, "^@"), and a first line of ASCII bytes is the title byte
-** for byte with its control bytes so written: nothing of it is cut or lost.
+** control byte stands in caret notation, "^@"), and a first line of ASCII bytes or of UTF-8 is the
+** title character for character with its control bytes so written: nothing of it is cut or lost,
+** and no character is cut in two.
 */
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -13,23 +15,29 @@
 #include "fuzz/fuzz_support.h"
 #include "splice/splice_app.h"
 
-/* The title the reader makes of a first line of ASCII bytes: at most SPLICE_TITLE_READ of them,
-** without the CRs at its end, each control byte but the tab as '^' and the byte plus 0x40. */
-static std::string Expected_Ascii_Title(std::string_view all, bool *ascii)
+/* The title the reader makes of a first line whose first SPLICE_TITLE_READ bytes are ASCII, or
+** which is UTF-8 throughout: without the CRs at its end, its first SPLICE_TITLE_READ characters in
+** code page 850 (never a part of one), each control byte but the tab as '^' and the byte plus
+** 0x40; false for a line of another code page. */
+static bool Expected_Title(std::string_view all, std::string *out)
 {
     std::string_view line = all.substr(0, all.find('\n'));
-    line = line.substr(0, SPLICE_TITLE_READ);
     while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    std::string out;
-    *ascii = true;
-    for (const char ch : line) {
-        const unsigned char c = (unsigned char)ch;
-        if (c >= 0x80) *ascii = false;
-        if (c < 0x20 && c != '\t') out += {'^', (char)(c + 0x40)};
-        else if (c == 0x7F) out += "^?";
-        else out += ch;
+    std::string text(line.substr(0, SPLICE_TITLE_READ));
+    const bool ascii =
+        std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+    if (!ascii) {
+        if (Guess_Code_Page(line) != CODE_PAGE_UTF8) return false;
+        text = To_Cp850(line, CODE_PAGE_UTF8).substr(0, SPLICE_TITLE_READ);
     }
-    return out;
+    out->clear();
+    for (const char ch : text) {
+        const unsigned char c = (unsigned char)ch;
+        if (c < 0x20 && c != '\t') *out += {'^', (char)(c + 0x40)};
+        else if (c == 0x7F) *out += "^?";
+        else *out += ch;
+    }
+    return true;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -43,11 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if ((c < 0x20 && c != '\t') || c == 0x7F) abort();
     }
     const std::string_view all(reinterpret_cast<const char *>(data), size);
-    bool ascii = false;
-    const std::string want = Expected_Ascii_Title(all, &ascii);
+    std::string want;
     if (Wide_Unicode_Encoding(all.substr(0, 64))) {
         if (n != 0) abort();
-    } else if (ascii && want != Splice_Title_Line) {
+    } else if (Expected_Title(all, &want) && want != Splice_Title_Line) {
         abort();
     }
     fz::Done();

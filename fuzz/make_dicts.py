@@ -17,10 +17,17 @@ src = {
  'print_list': ['platform/oliview_read.cpp', 'platform/oliview_text.cpp'],
  'print_pdf': ['platform/oliview_read.cpp', 'platform/oliview_text.cpp'], 'text_block': ['dialogs/textblock.cpp'],
  'title_file': ['splice/startup.cpp'], 'version_file': ['foundation/version_file.cpp'],
+ 'gui_script': ['platform/zelkwin_input.cpp'],
 }
 # print-list escapes and element records
 extra = {'print_list': [b'\xceH', b'\xcer', b'\xce@', b'\xcet', b'\xceb', b'\xce\\', b' 75 ', b' 27 ', b' 18 ', b' 38 ', b'50 ', b'51 ', b'-999 ']}
 extra['print_pdf'] = extra['print_list']
+# the script's events and key names, and characters that code page 850 lacks (euro, quotes, dash,
+# ellipsis, a character of four bytes)
+extra['gui_script'] = [b'click ', b'rclick ', b'dclick ', b'press ', b'release ', b'move ', b'wheel ',
+                       b'key ', b'type ', b'answer ', b'sleep ', b'close', b'Enter', b'Esc', b'Tab',
+                       b'ctrl-v', b'#65', b'\xe2\x82\xac', b'\xe2\x80\x9e', b'\xe2\x80\x9c', b'\xe2\x80\x93',
+                       b'\xe2\x80\xa6', b'\xf0\x9f\x98\x80', b'\xc3\xa4']
 special = [b'\xae', b'\xaf', b'\xab', b'\xbb', b'\xc2\xab', b'\xc2\xbb', b'\xef\xbb\xbf', b'\xfe', b'\xfd', b'\xfc',
            b'\x84', b'\x94', b'\xe1', b'\xe4', b'\xf6', b'\xdf', b'\xc3\xa4', b'\xc3\x9f',
            b'\r\n', b'0x', b'-1', b'2147483648', b'4294967296', b'1e308', b'-1e308', b'0x8000333333333', b'nan', b'inf']

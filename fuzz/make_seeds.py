@@ -76,6 +76,7 @@ def main():
     put('input_annex', 'opening_mark_lost', body + b'ACTIV_NADNAME\nEC-Standardparameter\xaf\n')
     put('input_annex', 'name_on_keyword_line', body + b'ACTIV_NADNAME ' + std)
     put('input_annex', 'nul_in_name', body + b'ACTIV_NADNAME\n\xaeEC-Standard\0parameter\xaf\n')
+    put('input_annex', 'empty_name', body + b'ACTIV_NADNAME\n\xae\xaf\n')
     put('input_annex', 'second_section', body + b'ACTIV_NADNAME\n' + std
         + b'\n\nACTIV_NADNAME\n\xaeDeutschland\xaf\n')
     for p in sorted(glob.glob(os.path.join(EX, '*', '*.txt'))):
@@ -84,6 +85,8 @@ def main():
     put('title_file', 'empty', b'')
     put('title_file', 'crlf', b'Stoss \x84\x94\x81 Achse 3\r\nzweite Zeile\r\n')
     put('title_file', 'control_bytes', b'Sto\xe1\x00Achse\x1b 7 \xce\x7f\tEnde\r\n')
+    # UTF-8 whose byte 255 lies inside an umlaut
+    put('title_file', 'utf8_long', 'Größe '.encode() + b'A' * 246 + 'über\r\n'.encode())
     # annex files and their sections
     for p in sorted(glob.glob(os.path.join(nad, '*.NAD'))):
         text = rd(p)

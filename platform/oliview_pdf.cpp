@@ -870,19 +870,20 @@ void Oli_Pdf_Add_Page(Oli_Pdf *d, const Oli_Page &page)
 
 namespace {
 
-/* The head of page i of n: the component's title on the left (shortened to leave room for the
-** number), "Seite i von n" on the right, a rule below; as Oli_Draw_Page draws it. */
+/* The head of page i of n: the component's whole title on the left (in as many lines as it
+** needs), "Seite i von n" on the right, a rule below; as Oli_Draw_Page draws it. */
 std::string head_stream(Oli_Pdf *d, int i, int n)
 {
-    std::string title, number;
-    double number_x = 0;
-    Oli_Page_Head(d->title, i, n, &title, &number, &number_x);
+    Oli_Head head;
+    Oli_Page_Head(d->title, i, n, &head);
     std::string c;
     Text_State ts;
-    put_text(/*d=*/d, /*c=*/&c, /*ts=*/&ts, /*x=*/OLI_TEXT_LEFT * K, /*y=*/1.75 * K, /*utf8=*/title,
-             /*size_pt=*/8.0, /*face=*/OLI_FACE_BOLD, /*angle=*/0, /*rgb=*/0x303030);
-    put_text(/*d=*/d, /*c=*/&c, /*ts=*/&ts, /*x=*/number_x * K, /*y=*/1.75 * K, /*utf8=*/number,
-             /*size_pt=*/8.0, /*face=*/0, /*angle=*/0, /*rgb=*/0x303030);
+    for (size_t k = 0; k < head.lines.size(); k++)
+        put_text(/*d=*/d, /*c=*/&c, /*ts=*/&ts, /*x=*/OLI_TEXT_LEFT * K, /*y=*/head.y[k] * K,
+                 /*utf8=*/head.lines[k], /*size_pt=*/head.size, /*face=*/OLI_FACE_BOLD,
+                 /*angle=*/0, /*rgb=*/0x303030);
+    put_text(/*d=*/d, /*c=*/&c, /*ts=*/&ts, /*x=*/head.number_x * K, /*y=*/head.number_y * K,
+             /*utf8=*/head.number, /*size_pt=*/8.0, /*face=*/0, /*angle=*/0, /*rgb=*/0x303030);
     end_text(&c, &ts);
     c.append("0.35 0.35 0.35 RG\n0.5 w\n0 J\n");
     put_nums(&c, {OLI_TEXT_LEFT * K, 1.95 * K}, "m");

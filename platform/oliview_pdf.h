@@ -26,7 +26,17 @@ int Oli_Pdf_Close(Oli_Pdf *pdf, const std::string &title_utf8,
                   const std::vector<Oli_Bookmark> &marks, bool keep,
                   struct Rt_Safe_File **held = nullptr);
 
-/* The head of page i (0-based) of n: the title shortened to leave room for the number, the
-** number text and its left end (cm). */
-void Oli_Page_Head(const std::string &title_utf8, int i, int n, std::string *title,
-                   std::string *number, double *number_x);
+/* The head of a page: the whole title in as many lines as it needs beside the page number, the
+** last line on the base line of the number; y in cm from the top edge of the page. */
+struct Oli_Head {
+    std::vector<std::string> lines; /* UTF-8, the top line first */
+    std::vector<double> y;          /* base line of each line */
+    double size = 8.0;              /* points of the title's bold face */
+    std::string number;             /* "Seite i von n" */
+    double number_x = 0, number_y = 0;
+};
+
+/* The head of page i (0-based) of n. The title is broken after a blank (a word longer than a
+** line between two characters) so that every line leaves room for the widest number of the list;
+** a title that would reach above the page's top margin in 8 pt is set smaller. */
+void Oli_Page_Head(const std::string &title_utf8, int i, int n, Oli_Head *head);

@@ -165,22 +165,82 @@ static void draw_item(cairo_t *cr, const Oli_Item &it, int *clips)
     }
 }
 
-void Oli_Page_Head(const std::string &title_utf8, int i, int n, std::string *title,
-                   std::string *number, double *number_x)
+/* The title in lines of at most room cm in the bold face of size pt: broken at a blank where one
+** is, else between two characters of UTF-8. */
+static std::vector<std::string> head_lines(const std::string &title, double size, double room)
 {
-    char text[64];
-    snprintf(text, sizeof text, "Seite %d von %d", i + 1, n);
-    *number = text;
-    double nw = Oli_Text_Width_Cm(*number, 8.0, 0);
-    *number_x = OLI_TEXT_LEFT + OLI_TEXT_WIDTH - nw;
-    *title = title_utf8;
-    while (!title->empty()
-           && Oli_Text_Width_Cm(*title, 8.0, OLI_FACE_BOLD) > OLI_TEXT_WIDTH - nw - 0.8) {
-        /* shorten a long title at a character boundary */
-        do title->pop_back();
-        while (!title->empty() && ((unsigned char)title->back() & 0xC0) == 0x80);
-        if (!title->empty() && (unsigned char)title->back() >= 0xC0) title->pop_back();
+    const auto fits = [&](const std::string &t) {
+        return Oli_Text_Width_Cm(t, size, OLI_FACE_BOLD) <= room;
+    };
+    std::vector<std::string> lines;
+    std::string line;
+    bool started = false;
+    for (size_t at = 0; at <= title.size();) {
+        size_t end = title.find(' ', at);
+        if (end == std::string::npos) end = title.size();
+        std::string word = title.substr(at, end - at);
+        at = end + 1;
+        if (started) {
+            if (fits(line + " " + word)) {
+                line += " " + word;
+                continue;
+            }
+            lines.push_back(line);
+        }
+        /* the word begins a line; one wider than a line gives it as many characters as fit */
+        while (word.size() > 1 && !fits(word)) {
+            size_t cut = 0;
+            do {
+                size_t next = cut + 1;
+                while (next < word.size() && ((unsigned char)word[next] & 0xC0) == 0x80) next++;
+                if (cut > 0 && !fits(word.substr(0, next))) break;
+                cut = next;
+            } while (cut < word.size());
+            if (cut >= word.size()) break;
+            lines.push_back(word.substr(0, cut));
+            word.erase(0, cut);
+        }
+        line = word;
+        started = true;
     }
+    lines.push_back(line);
+    return lines;
+}
+
+void Oli_Page_Head(const std::string &title_utf8, int i, int n, Oli_Head *head)
+{
+    enum { NUMBER_TEXT = 64 };
+    const double left = OLI_TEXT_LEFT, base = 1.75, top_margin = 0.5;
+    char text[NUMBER_TEXT];
+    snprintf(text, sizeof text, "Seite %d von %d", i + 1, n);
+    head->number = text;
+    head->number_x = left + OLI_TEXT_WIDTH - Oli_Text_Width_Cm(head->number, 8.0, 0);
+    head->number_y = base;
+    /* the lines are the same on every page of a list: made once for its title and page count */
+    thread_local std::string made_title;
+    thread_local int made_n = -1;
+    thread_local Oli_Head made;
+    if (made_n != n || made_title != title_utf8) {
+        snprintf(text, sizeof text, "Seite %d von %d", n, n);
+        const double room = OLI_TEXT_WIDTH - Oli_Text_Width_Cm(text, 8.0, 0) - 0.8;
+        /* 8 pt, or smaller where the lines would reach above the top margin (line pitch 1.2
+        ** times the size, a capital 0.73 of it high) */
+        for (double size = 8.0; size >= 4.0; size -= 0.5) {
+            made.size = size;
+            made.lines = head_lines(title_utf8, size, room);
+            const double pitch = size * 1.2 * 2.54 / 72, cap = size * 0.73 * 2.54 / 72;
+            if (base - (double)(made.lines.size() - 1) * pitch - cap >= top_margin) break;
+        }
+        const double pitch = made.size * 1.2 * 2.54 / 72;
+        made.y.clear();
+        for (size_t k = 0; k < made.lines.size(); k++)
+            made.y.push_back(base - (double)(made.lines.size() - 1 - k) * pitch);
+        made_title = title_utf8;
+        made_n = n;
+    }
+    head->lines = made.lines;
+    head->y = made.y;
+    head->size = made.size;
 }
 
 void Oli_Draw_Page_Items(void *cairo_context, const std::string &title_utf8, int index, int count,
@@ -195,11 +255,12 @@ void Oli_Draw_Page_Items(void *cairo_context, const std::string &title_utf8, int
     cairo_fill(cr);
     /* head: the component's title on the left, the page number on the right, a rule below */
     double right = OLI_TEXT_LEFT + OLI_TEXT_WIDTH;
-    std::string title, number;
-    double number_x = 0;
-    Oli_Page_Head(title_utf8, index, count, &title, &number, &number_x);
-    draw_text(cr, OLI_TEXT_LEFT, 1.75, title, 8.0, OLI_FACE_BOLD, 0, 0x303030);
-    draw_text(cr, number_x, 1.75, number, 8.0, 0, 0, 0x303030);
+    Oli_Head head;
+    Oli_Page_Head(title_utf8, index, count, &head);
+    for (size_t k = 0; k < head.lines.size(); k++)
+        draw_text(cr, OLI_TEXT_LEFT, head.y[k], head.lines[k], head.size, OLI_FACE_BOLD, 0,
+                  0x303030);
+    draw_text(cr, head.number_x, head.number_y, head.number, 8.0, 0, 0, 0x303030);
     cairo_set_source_rgb(cr, 0.35, 0.35, 0.35);
     cairo_set_line_width(cr, 0.5);
     cairo_move_to(cr, OLI_TEXT_LEFT * k, 1.95 * k);

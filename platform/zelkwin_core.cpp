@@ -375,9 +375,14 @@ int VEL_Snapshot(const char *png_path) { return png_path ? Snapshot(png_path) : 
 void VELSetWindowTitle(const char *title)
 {
     Ensure_Init();
-    St().window_title = title ? title : "";
-    Log_Line("TITLE " + To_Utf8(title, -1));
-    if (!St().headless) Window_Set_Title(To_Utf8(title, -1).c_str());
+    /* a title bar holds one line of characters: a control byte (the tab of a title file) shows
+    ** as the blank that the print shows, never as a glyph the font lacks */
+    std::string shown = title ? title : "";
+    for (char &c : shown)
+        if ((unsigned char)c < 0x20) c = ' ';
+    St().window_title = shown;
+    Log_Line("TITLE " + To_Utf8(shown.c_str(), -1));
+    if (!St().headless) Window_Set_Title(To_Utf8(shown.c_str(), -1).c_str());
 }
 
 /* ---------------------------------------------------------------- test interface */

@@ -16,27 +16,40 @@ namespace zw {
 
 /* ---------------------------------------------------------------- script */
 
+/* The code point of the UTF-8 character at *i, which moves past it; -1 for a byte that begins
+** no whole character (that byte alone is passed). */
+static int32_t Next_Code_Point(const std::string &s, size_t *i)
+{
+    const unsigned char c = (unsigned char)s[*i];
+    size_t need = 0;
+    int32_t cp = c;
+    if (c >= 0x80) {
+        if ((c & 0xE0) == 0xC0) need = 1, cp = c & 0x1F;
+        else if ((c & 0xF0) == 0xE0) need = 2, cp = c & 0x0F;
+        else if ((c & 0xF8) == 0xF0) need = 3, cp = c & 0x07;
+        else cp = -1;
+        for (size_t k = 1; cp >= 0 && k <= need; k++) {
+            const unsigned char b = *i + k < s.size() ? (unsigned char)s[*i + k] : 0;
+            cp = (b & 0xC0) == 0x80 ? (cp << 6) | (b & 0x3F) : -1;
+        }
+    }
+    *i += cp < 0 ? 1 : need + 1;
+    return cp;
+}
+
+/* The display-font byte of a code point, or -1 when the font lacks it. */
+static int Display_Byte(int32_t cp)
+{
+    if (cp >= 0 && cp < 0x80) return cp;
+    for (int b = 0x80; b < 256; b++)
+        if (Display_Font_Codepoint((unsigned char)b) == (uint32_t)cp) return b;
+    return -1;
+}
+
 static int Utf8_To_Byte(const std::string &s, size_t *i)
 {
-    unsigned char c = (unsigned char)s[*i];
-    uint32_t cp;
-    if (c < 0x80) {
-        (*i)++;
-        return c;
-    }
-    if ((c & 0xE0) == 0xC0 && *i + 1 < s.size()) {
-        cp = ((c & 0x1Fu) << 6) | (s[*i + 1] & 0x3F);
-        *i += 2;
-    } else if ((c & 0xF0) == 0xE0 && *i + 2 < s.size()) {
-        cp = ((c & 0x0Fu) << 12) | ((s[*i + 1] & 0x3Fu) << 6) | (s[*i + 2] & 0x3F);
-        *i += 3;
-    } else {
-        (*i)++;
-        return '?';
-    }
-    for (int b = 0x80; b < 256; b++)
-        if (Display_Font_Codepoint((unsigned char)b) == cp) return b;
-    return '?';
+    const int b = Display_Byte(Next_Code_Point(s, i));
+    return b < 0 ? '?' : b;
 }
 
 std::string Utf8_To_Display(const std::string &utf8)
@@ -45,6 +58,33 @@ std::string Utf8_To_Display(const std::string &utf8)
     size_t i = 0;
     while (i < utf8.size()) out += (char)Utf8_To_Byte(utf8, &i);
     return out;
+}
+
+void Push_Typed_Text(const std::string &utf8, std::deque<Event> *out)
+{
+    size_t lacking_at = 0;
+    bool lacking = false;
+    for (size_t i = 0; i < utf8.size();) {
+        const size_t from = i;
+        const int32_t cp = Next_Code_Point(utf8, &i);
+        const int b = Display_Byte(cp);
+        Event ev;
+        if (b >= 0 || cp < 0) {
+            ev.type = EV_KEY;
+            ev.key = b >= 0 ? b : '?'; /* a byte that is no UTF-8 at all */
+            out->push_back(ev);
+            continue;
+        }
+        const std::string one = utf8.substr(from, i - from);
+        if (!lacking) {
+            ev.type = EV_LACKING;
+            lacking_at = out->size();
+            out->push_back(ev);
+            lacking = true;
+        }
+        std::string &named = (*out)[lacking_at].text;
+        if (named.find(one) == std::string::npos) named += one;
+    }
 }
 
 static int Key_By_Name(const std::string &name)
@@ -143,12 +183,7 @@ void Parse_Script(const std::string &text, std::deque<Event> *out, const std::st
                 out->push_back(ev);
             }
         } else if (cmd == "type") {
-            size_t i = 0;
-            while (i < rest.size()) {
-                ev.type = EV_KEY;
-                ev.key = Utf8_To_Byte(rest, &i);
-                out->push_back(ev);
-            }
+            Push_Typed_Text(rest, out);
         } else if (cmd == "answer") {
             ok = rest == "yes" || rest == "no" || rest == "cancel";
             ev.type = EV_ANSWER;
@@ -240,6 +275,11 @@ bool Next_Event(Event *ev, bool wait, int timeout_ms)
             s.queue.pop_front();
             if (ev->type == EV_SNAPSHOT) {
                 Snapshot(ev->text.c_str());
+                continue;
+            }
+            if (ev->type == EV_LACKING) {
+                /* what was typed and not entered is named before anything else happens */
+                Say_Lacking_Characters(ev->text);
                 continue;
             }
             if (ev->type == EV_SLEEP) s.clock_ms += ev->key;

@@ -26,7 +26,8 @@ enum Event_Type {
     EV_CLOSE,
     EV_SNAPSHOT,
     EV_SLEEP,
-    EV_EXPOSE
+    EV_EXPOSE,
+    EV_LACKING /* typed characters the display font lacks (UTF-8 in text): a hint names them */
 };
 struct Event {
     int type = EV_MOVE;
@@ -130,6 +131,11 @@ void Window_Set_Clipboard(const std::string &utf8);
 bool Window_Get_Clipboard(std::string *utf8);
 std::string Utf8_To_Display(
     const std::string &utf8); /* UTF-8 to display-font bytes ('?' for others) */
+/* The events of typed text (UTF-8): a key for each character the display font holds; the
+** characters it lacks, each once, in one EV_LACKING event where the first of them stands. */
+void Push_Typed_Text(const std::string &utf8, std::deque<Event> *out);
+/* The hint that typed characters (UTF-8) were not entered, naming each by its code point. */
+void Say_Lacking_Characters(const std::string &utf8);
 void Run_Call_Always();
 
 /* drawing helpers used by the sheets and boxes */

@@ -386,6 +386,59 @@ int Draw_Message(void)
     return 1;
 }
 
+/* A word for the characters that are typed most often and that code page 850 lacks. */
+static const char *Character_Name(uint32_t cp)
+{
+    switch (cp) {
+    case 0x20AC: return "Euro-Zeichen";
+    case 0x2013: return "Halbgeviertstrich";
+    case 0x2014: return "Geviertstrich";
+    case 0x2018:
+    case 0x2019:
+    case 0x201A:
+    case 0x201C:
+    case 0x201D:
+    case 0x201E: return "Anf\x81hrungszeichen";
+    case 0x2022: return "Aufz\x84hlungspunkt";
+    case 0x2026: return "Auslassungspunkte";
+    case 0x2212: return "Minuszeichen";
+    default: return nullptr;
+    }
+}
+
+void zw::Say_Lacking_Characters(const std::string &utf8)
+{
+    enum { NAMED_MAX = 6 };
+    std::string named;
+    int count = 0;
+    for (size_t i = 0; i < utf8.size(); count++) {
+        /* the text holds whole characters of UTF-8 (Push_Typed_Text) */
+        const unsigned char c = (unsigned char)utf8[i];
+        const size_t len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        uint32_t cp = len == 1 ? c : c & (0x7F >> len);
+        for (size_t k = 1; k < len && i + k < utf8.size(); k++)
+            cp = cp << 6 | ((unsigned char)utf8[i + k] & 0x3F);
+        i += len;
+        if (count == NAMED_MAX) named += " und weitere";
+        if (count >= NAMED_MAX) continue;
+        char one[64];
+        const char *word = Character_Name(cp);
+        snprintf(one, sizeof one, "%sU+%04X%s%s%s", count > 0 ? ", " : "", (unsigned)cp,
+                 word ? " (" : "", word ? word : "", word ? ")" : "");
+        named += one;
+    }
+    if (count == 0) return;
+    const std::vector<std::string> lines = {
+        (count > 1 ? "Die Zeichen " : "Das Zeichen ") + named
+            + (count > 1 ? " wurden nicht eingegeben:" : " wurde nicht eingegeben:"),
+        std::string("der Zeichensatz des Programms (Codepage 850) enth\x84lt ")
+            + (count > 1 ? "sie nicht." : "es nicht.")};
+    Log_Line("MESSAGE [Hinweis] " + Joined(lines));
+    Box b = Open_Box("Hinweis", 1, lines, {"OK"});
+    Wait_Box(b, 0);
+    Restore_Under(b);
+}
+
 void Say_File_Unreadable(const char *what, const char *path, int err, const char *instead)
 {
     if (!path) return;

@@ -150,39 +150,6 @@ int Sdl_Key_Code(int k, int mod)
     return -1;
 }
 
-static void Push_Text(const char *utf8)
-{
-    State &s = St();
-    std::string t = utf8;
-    for (size_t i = 0; i < t.size();) {
-        unsigned char c = (unsigned char)t[i];
-        uint32_t cp;
-        if (c < 0x80) {
-            cp = c;
-            i++;
-        } else if ((c & 0xE0) == 0xC0 && i + 1 < t.size()) {
-            cp = ((c & 0x1Fu) << 6) | (t[i + 1] & 0x3F);
-            i += 2;
-        } else if ((c & 0xF0) == 0xE0 && i + 2 < t.size()) {
-            cp = ((c & 0x0Fu) << 12) | ((t[i + 1] & 0x3Fu) << 6) | (t[i + 2] & 0x3F);
-            i += 3;
-        } else {
-            i++;
-            continue;
-        }
-        int byte = -1;
-        if (cp < 0x80) byte = (int)cp;
-        else
-            for (int b = 0x80; b < 256; b++)
-                if (Display_Font_Codepoint((unsigned char)b) == cp) byte = b;
-        if (byte < 0) continue;
-        Event ev;
-        ev.type = EV_KEY;
-        ev.key = byte;
-        s.queue.push_back(ev);
-    }
-}
-
 void Window_Pump(bool wait, int timeout_ms)
 {
     if (!window) return;
@@ -228,7 +195,7 @@ void Window_Pump(bool wait, int timeout_ms)
             break;
         }
         case SDL_TEXTINPUT:
-            if (!(SDL_GetModState() & KMOD_CTRL)) Push_Text(e.text.text);
+            if (!(SDL_GetModState() & KMOD_CTRL)) Push_Typed_Text(e.text.text, &s.queue);
             break;
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_EXPOSED

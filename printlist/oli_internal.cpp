@@ -130,6 +130,11 @@ int32_t Oli_Visible_Length(const char *text)
     if (text == nullptr) return 0;
     int32_t n = 0;
     for (const char *p = text; *p; p++) {
+        if (*p == '\xCE' && p[1] == '\xCE') {
+            n++; /* the escape byte doubled: the byte itself */
+            p++;
+            continue;
+        }
         if (*p == '\xCE') {
             p = Oli_Escape_End(p);
             if (p == nullptr) break;

@@ -86,7 +86,8 @@ double Oli_Line_Angle(double x1, double y1, double x2, double y2);
 /* Direction angle of a segment in [0, 2pi). */
 double Oli_Line_Angle_2Pi(double x0, double y0, double x1, double y1);
 
-/* Length of a text without its escapes (0xCE and its code; groups "{" .. "}"). */
+/* Length of a text without its escapes (0xCE and its code; groups "{" .. "}"); a doubled 0xCE
+** is the byte itself and counts as one character. */
 int32_t Oli_Visible_Length(const char *text);
 
 /* p points at the escape byte 0xCE of a text: answers the escape's last byte (its code, or the

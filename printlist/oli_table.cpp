@@ -29,8 +29,8 @@ int32_t Oli_Table_Columns_Allocated(void) { return columns_allocated; }
 void Oli_Table_Set_Columns_Allocated(int32_t n) { columns_allocated = n; }
 void Oli_Set_Long_Table_Rows(int32_t n) { long_table_rows = n; }
 
-static const Oli_Table_Column column_defaults = {"",  "Nr", "ZZ", 4,       0, nullptr, -1,
-                                                 1.0, 0,    0,    nullptr, 0, nullptr, 1};
+static const Oli_Table_Column column_defaults = {"", "Nr", "ZZ",    4, 0,       nullptr, -1, 1.0,
+                                                 0,  0,    nullptr, 0, nullptr, 1,       0};
 
 int Oli_Alloc_Table_Columns(int32_t n, Oli_Table_Column **columns)
 {

@@ -33,6 +33,8 @@ struct Oli_Table_Column {
     int32_t sum;        /* non-zero: column summed in a sum row */
     int32_t *note_ids;  /* footnote id per row */
     int32_t separator;  /* non-zero: vertical separator after the column */
+    int32_t plain;      /* TXT: the user's own texts, each byte printed as itself (a 0xCE of
+                        ** them is written doubled, never taken as an escape) */
 };
 
 /* Reinforcement record of a "GEW" column. */

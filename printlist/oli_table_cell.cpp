@@ -87,7 +87,9 @@ int32_t Oli_Table_Text_Width(const char *text)
     int32_t n = Oli_Visible_Length(text), raised = 0;
     int face = 0; /* inside sub- or superscript */
     for (const char *p = text; *p; p++) {
-        if (*p == OLI_ESC && p[1]) {
+        if (*p == OLI_ESC && p[1] == OLI_ESC) {
+            p++; /* the escape byte doubled: the byte itself, one character */
+        } else if (*p == OLI_ESC && p[1]) {
             p++;
             if (*p == '\\' || *p == '/') face = 1;
             else if (*p == 'r') face = 0;
@@ -171,6 +173,11 @@ static void append_text_cell(std::string &out, const Oli_Table_Column *c, int32_
     if (p < 1) p = 1;
     if (text.size() > 999) snprintf(b, sizeof b, "?????");
     else Format_N(b, sizeof b, "  %-*.*s", (int)(p - 1), (int)(p - 1), text.c_str());
+    if (c->plain) {
+        /* no byte of it is an escape: each 0xCE is written doubled and prints as itself */
+        for (const char *q = b; *q; q++) out.append(*q == OLI_ESC ? 2 : 1, *q);
+        return;
+    }
     out += b;
     int32_t hidden = (int32_t)strlen(b) - Oli_Visible_Length(b);
     if (hidden > 0) out.append((size_t)hidden, ' ');

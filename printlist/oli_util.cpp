@@ -46,7 +46,10 @@ static void wrap_line(FILE *file, const char *line, int len)
             while (j > 0 && line[j] != ' ') j--;
             if (j > 0) cut = j + 1; /* after the last blank; without one hard at the limit */
         }
-        Oli_Printf(file, "%.*s\n", cut, line);
+        /* the user's own text: each 0xCE is written doubled, so that it prints as itself */
+        std::string piece;
+        for (int i = 0; i < cut; i++) piece.append(line[i] == '\xCE' ? 2 : 1, line[i]);
+        Oli_Printf(file, "%s\n", piece.c_str());
         line += cut;
         len -= cut;
     }

@@ -10,6 +10,8 @@
 #include <cstdio>
 
 /* ---- user comment ---- */
+/* The user's own text, broken to the wrap width: each byte prints as itself (a 0xCE is written
+** doubled, never taken as an escape). */
 void Print_Wrapped_Text(FILE *file, const char *text);
 void Print_User_Comment(FILE *file, const char *text);
 void Print_User_Comment_Plain(FILE *file, const char *text);

@@ -277,18 +277,17 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
                        "Verbindungsmittel mit gleicher Kraft)",
                        r->F_Rk, r->kmod, r->F_Rd, r->lamellas, 2 * (r->lamellas - 1));
         const bool done = r->state == BLOCK_SHEAR_DONE;
-        Oli_Write_Text(file,
-                       "innere Lamelle (zwischen zwei Blechen): %s x 2 / %d = %.2lf kN " SYM_ARROW
-                       " u\xCE\\"
-                       "bs\xCEr = %.3lf",
-                       force, 2 * (r->lamellas - 1), r->N, Block_Shear_Shown_Util(r));
-        Oli_Write_Text(file,
-                       "\x84u\xE1"
-                       "ere Lamelle (neben einem Blech): %s x 1 / %d = %.2lf kN " SYM_ARROW
-                       " u\xCE\\"
-                       "bs\xCEr = %.3lf",
-                       force, 2 * (r->lamellas - 1), r->N_outer,
-                       done ? r->N_outer / r->F_Rd : Block_Shear_Shown_Util(r));
+        Oli_Write_Text(
+            file, "innere Lamelle (zwischen zwei Blechen): %s x 2 / %d = %.2lf kN " SYM_ARROW " %s",
+            force, 2 * (r->lamellas - 1), r->N,
+            Util_Of(Block_Shear_Shown_Util(r), "u\xCE\\bs\xCEr = ", 3).t);
+        Oli_Write_Text(
+            file,
+            "\x84u\xE1"
+            "ere Lamelle (neben einem Blech): %s x 1 / %d = %.2lf kN " SYM_ARROW " %s",
+            force, 2 * (r->lamellas - 1), r->N_outer,
+            Util_Of(done ? r->N_outer / r->F_Rd : Block_Shear_Shown_Util(r), "u\xCE\\bs\xCEr = ", 3)
+                .t);
         return;
     }
     /* the share of one timber part: between one inner plate each of the two lamellas, with
@@ -301,10 +300,9 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     Oli_Write_Text(file,
                    "F\xCE\\"
                    "bs,Rk\xCEr = %.2lf kN, k\xCE\\mod\xCEr = %.2lf " SYM_ARROW " F\xCE\\"
-                   "bs,Rd\xCEr = %.2lf kN, %s " SYM_ARROW " u\xCE\\"
-                   "bs\xCEr = "
-                   "%.3lf",
-                   r->F_Rk, r->kmod, r->F_Rd, share, Block_Shear_Shown_Util(r));
+                   "bs,Rd\xCEr = %.2lf kN, %s " SYM_ARROW " %s",
+                   r->F_Rk, r->kmod, r->F_Rd, share,
+                   Util_Of(Block_Shear_Shown_Util(r), "u\xCE\\bs\xCEr = ", 3).t);
 }
 
 double Block_Shear_Shown_Util(const Block_Shear_Check *r)

@@ -61,7 +61,12 @@ double Get_Plate_Shear_Strength(int accidental)
 static void Write_Max_Util_Line(FILE *file, const char *what, double u, double M_left_out)
 {
     char line[256];
-    if (u <= UTIL_LIMIT)
+    if (u == UTIL_NO_CHECK)
+        Format_N(line, sizeof line,
+                 "Maximale Ausnutzung %s: " UTIL_NO_CHECK_TEXT " => \xCE"
+                 "bNachweis nicht erf\x81llt\xCEr",
+                 what);
+    else if (u <= UTIL_LIMIT)
         Format_N(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 => %s",
                  what, u, SYM_LE, Satisfied_Verdict(M_left_out));
     else
@@ -117,48 +122,62 @@ static double Plate_Gamma_M1(int accidental)
 }
 
 /*
+** The largest spacing of the plates as compression members (EN 1993-1-8, Table 3.3, note 1):
+** the outer plates of a bending splice, compressed on one side under every moment, and those of
+** a compression splice keep p1 along the force, across the joint too, and p2 across it within
+** min(14 t; 200 mm) in every combination, whatever the sign of its actions; inner plates, held
+** on both faces in their slots, are exempt. With an annex only.
+*/
+static void Calc_Plate_Spacing(Plate_Buckling *b)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->splice_kind;
+    if (Nad_Params == nullptr || (kind != SPLICE_BENDING && kind != SPLICE_COMPRESSION)) return;
+    if (si->connection_kind != CONN_OUTER_PLATES) {
+        b->spacing = PLATE_SPACING_HELD;
+        return;
+    }
+    b->spacing = PLATE_SPACING_LIMITED;
+    b->p1_max = std::fmin(14.0 * b->t, 200.0);
+    b->u_p1 = b->p1 * 10.0 / b->p1_max;
+    b->p2 = Plate_Row_Span();
+    b->u_p2 = b->p2 * 10.0 / b->p1_max;
+    b->u_spacing = std::fmax(b->u_p1, b->u_p2);
+}
+
+/*
 ** Buckling of the compressed plates between their fasteners for N (kN) and M (kNm) with the
 ** stress sigma of Calc_Plate_Stresses: EN 1993-1-8, Table 3.3, note 2 asks it from p1 / t =
 ** 9 eps on, with the buckling length 0.6 p1, by EN 1993-1-1, 6.3.1.2 (curve c for a solid
 ** section); without an annex the same length by DIN 18800-2, (4), needed above a slenderness
-** of 0.2. The compression is taken at the more compressed edge of the net section.
+** of 0.2. The compression is taken at the more compressed edge of the net section. The largest
+** spacing of Calc_Plate_Spacing comes with it.
 */
 static void Calc_Plate_Buckling(const Lkom_Entry *c, double sigma, Plate_Buckling *b)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const bool annex = Nad_Params != nullptr;
     *b = Plate_Buckling{};
-    double n = 0.0; /* N / A: the edges lie at n + m and n - m */
-    if (!Calc_Plate_Stresses(c->N_d, 0.0, 0.0, &n, nullptr, nullptr)) return;
-    const double sigma_c = -std::fmin(sigma, 2.0 * n - sigma);
-    if (!(sigma_c > 1e-9)) return;
     int across = 0;
     const double p1 = Plate_Buckling_Span(&across);
     const double f_y = Get_Plate_Fy();
     const double t = si->t_p * 10.0;
     if (!(p1 > 0.0) || !(f_y > 0.0) || !(t > 0.0)) return;
-    b->sigma_c = sigma_c;
     b->p1 = p1;
     b->across = across;
     b->t = t;
+    Calc_Plate_Spacing(b);
+    double n = 0.0; /* N / A: the edges lie at n + m and n - m */
+    if (!Calc_Plate_Stresses(c->N_d, 0.0, 0.0, &n, nullptr, nullptr)) return;
+    const double sigma_c = -std::fmin(sigma, 2.0 * n - sigma);
+    if (!(sigma_c > 1e-9)) return;
+    b->sigma_c = sigma_c;
     b->f_y = f_y;
     b->eps = std::sqrt((annex ? 235.0 : 240.0) / f_y);
     b->L_cr = 0.6 * p1 * 10.0;
     b->i = t / std::sqrt(12.0);
     b->lambda_1 = M_PI * std::sqrt(STEEL_E / f_y);
     b->lambda = b->L_cr / (b->i * b->lambda_1);
-    /* plates that carry a compressive N_d are compression members (Table 3.3, note 1): p1 along
-    ** the force and p2 across it, each at most min(14 t; 200 mm) */
-    if (annex && c->N_d < 0.0 && si->connection_kind == CONN_OUTER_PLATES) {
-        b->spacing = PLATE_SPACING_LIMITED;
-        b->p1_max = std::fmin(14.0 * t, 200.0);
-        b->u_p1 = p1 * 10.0 / b->p1_max;
-        b->p2 = Plate_Row_Span();
-        b->u_p2 = b->p2 * 10.0 / b->p1_max;
-        b->u_spacing = std::fmax(b->u_p1, b->u_p2);
-    } else if (annex && c->N_d < 0.0) {
-        b->spacing = PLATE_SPACING_HELD;
-    }
     b->state = PLATE_BUCKLING_SKIPPED;
     if (annex ? p1 * 10.0 / t < 9.0 * b->eps : b->lambda <= 0.2) return;
     b->state = PLATE_BUCKLING_DONE;
@@ -232,8 +251,8 @@ static void Print_Plate_Buckling_Lines(FILE *file, const Plate_Buckling *b, doub
     Write_Max_Util_Line(file, "des Bleches auf Knicken", b->u, M_left_out);
 }
 
-/* The largest spacing of compressed plates (EN 1993-1-8, Table 3.3, note 1) with its numbers, or
-** why inner plates are exempt. */
+/* The largest spacing of the plates as compression members (EN 1993-1-8, Table 3.3, note 1) with
+** its numbers, or why inner plates are exempt. */
 static void Print_Plate_Spacing(FILE *file, const Plate_Buckling *b, double M_left_out)
 {
     if (b->spacing == PLATE_SPACING_HELD) {
@@ -263,10 +282,9 @@ static void Print_Plate_Spacing(FILE *file, const Plate_Buckling *b, double M_le
     Write_Max_Util_Line(file, "des gr\x94\xE1ten Abstands", b->u_spacing, M_left_out);
 }
 
-/* The buckling check of the compressed plates and their largest spacing. */
+/* The buckling check of the compressed plates and their largest spacing, each where it is made. */
 static void Print_Plate_Buckling(FILE *file, const Plate_Buckling *b, double M_left_out)
 {
-    if (b->state == PLATE_BUCKLING_NONE) return;
     Print_Plate_Buckling_Lines(file, b, M_left_out);
     Print_Plate_Spacing(file, b, M_left_out);
 }
@@ -680,7 +698,8 @@ static void Print_Bearing_Table(FILE *file, const Bearing_Check *r)
         } else {
             cols[7][i] = row->R;
         }
-        cols[nvals - 1][i] = row->u;
+        /* a hole without a resistance has no number */
+        cols[nvals - 1][i] = row->u == UTIL_NO_CHECK ? OLI_MARK_NONE : row->u;
     }
     if (ok) {
         /* the forces of one plate's hole: an inner plate takes the shear planes at both sides */
@@ -906,9 +925,9 @@ static void Print_Ec_Governing(FILE *file, const Bearing_Check *r, bool along)
     Oli_Write_Text(file,
                    "=> %s = k\xCE\\1\xCEr %s\xCE\\b\xCEr f\xCE\\u\xCEr d t / %s\xCE\\M2\xCEr = "
                    "%.4lf x %.4lf x %.0lf x %.1lf x %.1lf / %.2lf = %.2lf kN, u = %.2lf / %.2lf = "
-                   "%.2lf",
+                   "%s",
                    dn.resistance, SYM_ALPHA, SYM_GAMMA, k1, alpha, r->f_u, r->d, r->t, r->gamma_m2,
-                   R, std::fabs(F), R, u_best);
+                   R, std::fabs(F), R, Util_Of(u_best, "", 2).t);
 }
 
 /* "a dist/d_L - b = a x ratio - b = value" of one line of DIN 18800-1, Table 8. */

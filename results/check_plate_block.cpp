@@ -216,7 +216,12 @@ void Print_Plate_Block_Check(FILE *file, const Plate_Block_Check *r)
     Write_Tearing_Force(file, &r->rows, &b, r->planes, r->F_Ed, r->N_d, "Blechende");
     char line[256];
     const double u = Plate_Block_Shown_Util(r);
-    if (u <= UTIL_LIMIT)
+    if (u == UTIL_NO_CHECK)
+        Format_N(line, sizeof line,
+                 "%s / %.0lf = %.2lf kN je Blech => " UTIL_NO_CHECK_TEXT " => \xCE"
+                 "bNachweis nicht erf\x81llt\xCEr",
+                 force, r->plates, r->N);
+    else if (u <= UTIL_LIMIT)
         Format_N(line, sizeof line, "%s / %.0lf = %.2lf kN je Blech => u = %.3lf %s 1 => %s", force,
                  r->plates, r->N, u, SYM_LE, Satisfied_Verdict(r->M_left_out));
     else

@@ -5,6 +5,7 @@
 ** keeps its own check (check_timber.cpp). Forces in kN, lengths in mm.
 */
 #include "results/splice_checks.h"
+#include "results/print_list.h"
 
 #include <algorithm>
 #include <cmath>
@@ -106,8 +107,8 @@ static void Calc_Case(const Split_Check *p, int rule, const Split_Set &s, Split_
     }
 }
 
-/* Utilisation of a case: none without a force, UTIL_NO_CHECK without a capacity or where the
-** annex allows short-term loads only. */
+/* Utilisation of a case: none without a force, the stand-in UTIL_NO_CHECK without a capacity or
+** where the annex allows short-term loads only. */
 static void Case_Utilisation(Split_Case *c)
 {
     if (!(c->F > 0.0)) c->u = 0.0;
@@ -171,6 +172,18 @@ static void Effective_Depth(Split_Check *p)
     p->t_ef = std::fmin(std::fmin(p->b, p->t), p->t_ef_factor * p->d);
 }
 
+int Splitting_Applies(int mat, const char **why)
+{
+    if (Member_May_Split(mat)) return 1;
+    /* boards and plates have no grain to split along (EN 1995-1-1, 8.1.4 speaks of timber loaded
+    ** at an angle to its grain) */
+    if (why != nullptr)
+        *why = mat == MAT_GIPSKARTON || mat == MAT_FERMACELL ? "Gipsplatte"
+               : Is_Mat_Metal_Plate(mat)                     ? "Blech"
+                                                             : "Holzwerkstoff";
+    return 0;
+}
+
 /* Whether the load of the combination lasts short-term at most (NCI NA.8.1.4 allows no longer
 ** load where h_e / h < 0.2). */
 static bool Short_Term(int group, const Lkom_Entry *c)
@@ -188,12 +201,19 @@ static void Calc_Member(int group, const Lkom_Entry *c, int rule, int piece, dou
     *p = Split_Check{};
     p->done = 1;
     Member_Of(piece, p);
+    const Splice_Input_Record *si = &Splice_Input;
+    if (!Splitting_Applies(piece == SPLIT_SIDE ? si->mat_side : si->mat_mid, nullptr)) {
+        p->panel = 1;
+        return;
+    }
+    p->kled = c->accidental                       ? -1
+              : group >= 0 && group < LKOM_GROUPS ? si->lkom.groups[group].kled
+                                                  : -1;
     Effective_Depth(p);
     const double share = p->planes;
     p->kmod = kmod;
-    p->gamma = c->accidental ? 1.0 : Splice_Input.gamma_m_t90;
+    p->gamma = c->accidental ? 1.0 : Get_Gamma_M_T90(piece == SPLIT_SIDE);
     p->f_t90_d = f_t90_d;
-    const Splice_Input_Record *si = &Splice_Input;
     p->f_t90_k = piece == SPLIT_SIDE ? Get_Mat_Ft90(si->mat_side, si->grade_side)
                                      : Get_Mat_Ft90(si->mat_mid, si->grade_mid);
     p->group.F = share * std::fabs(r->V_d) / p->shear_planes;
@@ -254,15 +274,46 @@ static const char *Member_Name(int piece)
     }
 }
 
-/* The end of a case's line: its utilisation, or why the check fails without one. */
-static void Case_End(char *out, size_t size, const Split_Case *c)
+/* The annex's rule that forbids h_e / h < 0.2 under a load that is not short-term, with the
+** numbers of case c of member p: for the print list (escapes of the print font) or the page. */
+static void Short_Only_Text(char *out, size_t size, const Split_Check *p, const Split_Case *c,
+                            bool print)
 {
-    if (c->short_only)
+    Format_N(out, size,
+             "%s = %.1lf / %.0lf = %.3lf < 0.2 nur f\x81r kurze Lasteinwirkungen zul\x84ssig "
+             "(DIN EN 1995-1-1/NA, NCI NA.8.1.4), Lasteinwirkungsdauer hier: %s",
+             print ? "h\xCE\\e\xCEr / h" : "h_e / h", c->h_e, p->h,
+             p->h > 0.0 ? c->h_e / p->h : 0.0, Get_Kled_Name(p->kled));
+}
+
+int Splitting_Stand_In(const Split_Check *p, char *why, size_t size)
+{
+    if (why != nullptr && size > 0) why[0] = 0;
+    if (!p->done || p->panel || p->u != UTIL_NO_CHECK) return STAND_IN_NONE;
+    for (const Split_Case *c : {&p->group, &p->column})
+        if (c->short_only && c->u == UTIL_NO_CHECK) {
+            if (why != nullptr) Short_Only_Text(why, size, p, c, false);
+            return STAND_IN_NOT_ALLOWED;
+        }
+    return STAND_IN_NO_CAPACITY;
+}
+
+/* The end of a case's line: its utilisation, or why the check cannot be made: the rule that
+** forbids the case, or no capacity. */
+static void Case_End(char *out, size_t size, const Split_Check *p, const Split_Case *c)
+{
+    if (c->short_only) {
+        char rule[200];
+        Short_Only_Text(rule, sizeof rule, p, c, true);
+        Format_N(out, size, UTIL_NOT_ALLOWED_TEXT ": %s", rule);
+    } else if (c->u == UTIL_NO_CHECK) {
         Format_N(out, size,
-                 "h\xCE\\e\xCEr / h < 0.2: nur kurze Lasteinwirkungen zul\x84ssig " SYM_ARROW
-                 " u = %.2lf",
-                 UTIL_NO_CHECK);
-    else Format_N(out, size, "F\xCE\\90,Rd\xCEr = %.2lf kN " SYM_ARROW " u = %.2lf", c->F_Rd, c->u);
+                 "F\xCE\\90,Rd\xCEr = %.2lf kN " SYM_ARROW " " UTIL_NO_CHECK_TEXT
+                 " (keine Tragf\x84higkeit)",
+                 c->F_Rd);
+    } else {
+        Format_N(out, size, "F\xCE\\90,Rd\xCEr = %.2lf kN " SYM_ARROW " u = %.2lf", c->F_Rd, c->u);
+    }
 }
 
 /* F_v,Ed of a case as it arises from V_d or from the largest column force. */
@@ -279,7 +330,14 @@ static void Case_Force(char *out, size_t size, const Split_Check *p, bool column
 static void Print_Member(FILE *file, int rule, const Split_Check *p, double V90)
 {
     if (!p->done) return;
-    char end[160], force[160];
+    if (p->panel) {
+        const Splice_Input_Record *si = &Splice_Input;
+        const char *why = "";
+        Splitting_Applies(p->piece == SPLIT_SIDE ? si->mat_side : si->mat_mid, &why);
+        Oli_Write_Text(file, "%s: entf\x84llt (%s)", Member_Name(p->piece), why);
+        return;
+    }
+    char end[320], force[160];
     if (rule == SPLIT_RULE_NA) {
         /* f_t,90,d from its characteristic value (EN 1995-1-1, eq. (2.17)) */
         char ft90[160];
@@ -307,17 +365,20 @@ static void Print_Member(FILE *file, int rule, const Split_Check *p, double V90)
         const Split_Case *c = column ? &p->column : &p->group;
         const char *what = column ? "  Spalte" : "  Anschluss";
         Case_Force(force, sizeof force, p, column, V90);
-        Case_End(end, sizeof end, c);
+        Case_End(end, sizeof end, p, c);
         if (rule == SPLIT_RULE_NA) {
             Oli_Write_Text(file,
                            "%s: F\xCE\\v,Ed\xCEr = %s; h\xCE\\e\xCEr = %.1lf mm, a\xCE\\r\xCEr = "
                            "%.1lf mm " SYM_ARROW " k\xCE\\s\xCEr = %.3lf",
                            what, force, c->h_e, c->a_r, c->k_s);
+            /* a case the rule forbids says so on a line of its own */
             Oli_Write_Text(file,
                            "             n = %d, h\xCE\\1\xCEr = %.1lf mm, %s(h\xCE\\1\xCEr / "
                            "h\xCE\\i\xCEr)\xCE/2\xCEr = %.4lf " SYM_ARROW
-                           " k\xCE\\r\xCEr = %.3lf, %s",
-                           c->n, c->h_1, SYM_SUM, c->sum_r, c->k_r, end);
+                           " k\xCE\\r\xCEr = %.3lf%s%s",
+                           c->n, c->h_1, SYM_SUM, c->sum_r, c->k_r, c->short_only ? "" : ", ",
+                           c->short_only ? "" : end);
+            if (c->short_only) Oli_Write_Text(file, "             %s", end);
         } else {
             Oli_Write_Text(file,
                            "%s: F\xCE\\v,Ed\xCEr = %s; h\xCE\\e\xCEr = %.1lf mm " SYM_ARROW

@@ -137,15 +137,18 @@ int Init_Side_Timber_Check(Section_Check_Input *rec, double kmod, Section_Dims *
     return Init_Member(rec, kmod, dims, geo, code_a, code_b, true);
 }
 
-/* f_t,90,d of a member with its kmod (0 outside the groups); the partial factor is not
-** applied to an accidental combination. */
-static double Ft90d(int mat, int grade, double kmod, int accidental)
+double Get_Gamma_M_T90(int side)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    return side ? Get_Gamma_M(si->mat_side, si->grade_side, 0) : si->gamma_m_t90;
+}
+
+/* f_t,90,d of a member with its kmod (0 outside the groups) and its partial factor gamma, which
+** is not applied to an accidental combination. */
+static double Ft90d(int mat, int grade, double kmod, double gamma, int accidental)
 {
     double f = Get_Mat_Ft90(mat, grade) * kmod;
-    if (!accidental) {
-        const double g = Splice_Input.gamma_m_t90;
-        f = g > 0.0 ? f / g : 0.0;
-    }
+    if (!accidental) f = gamma > 0.0 ? f / gamma : 0.0;
     return f;
 }
 
@@ -154,7 +157,8 @@ double Get_Ft90d_Middle(int group, int accidental)
 {
     double kmod = 0.0;
     Get_Group_Kmod(group, &kmod, nullptr, nullptr);
-    return Ft90d(Splice_Input.mat_mid, Splice_Input.grade_mid, kmod, accidental);
+    return Ft90d(Splice_Input.mat_mid, Splice_Input.grade_mid, kmod, Get_Gamma_M_T90(0),
+                 accidental);
 }
 
 /* The same of the side members. */
@@ -162,7 +166,8 @@ double Get_Ft90d_Side(int group, int accidental)
 {
     double kmod = 0.0;
     Get_Group_Kmod(group, nullptr, &kmod, nullptr);
-    return Ft90d(Splice_Input.mat_side, Splice_Input.grade_side, kmod, accidental);
+    return Ft90d(Splice_Input.mat_side, Splice_Input.grade_side, kmod, Get_Gamma_M_T90(1),
+                 accidental);
 }
 
 typedef struct Member_Stresses {
@@ -537,6 +542,21 @@ static void Write_Section_Moment_Line(FILE *file, const Timber_Check *r)
 
 /* The shares of the lamellas between two or more inner plates: each shear plane of a fastener
 ** takes the same force, a lamella between two plates two planes, an outer lamella one. */
+/* "u = 0.45" of a line of the middle member (side 0) or of the side timbers (side 1), or where
+** one of its checks cannot be made what that stands for, with the check: "unzulässig (Querzug
+** an den Verbindungsmitteln)". */
+static Util_Text Member_Util(const Timber_Check *r, int side, double u)
+{
+    char what[UTIL_GOVERNS_MAX];
+    const int kind = Timber_Governing_Check(r, side, what, sizeof what);
+    if (u != UTIL_NO_CHECK && kind == STAND_IN_NONE) return Util_Of(u, "u = ", 2);
+    Util_Text t;
+    Format_N(t.t, sizeof t.t, "%s%s%s%s",
+             kind == STAND_IN_NOT_ALLOWED ? UTIL_NOT_ALLOWED_TEXT : UTIL_NO_CHECK_TEXT,
+             what[0] ? " (" : "", what, what[0] ? ")" : "");
+    return t;
+}
+
 static void Write_Lamella_Share_Line(FILE *file, const Timber_Check *r)
 {
     Oli_Write_Text(file,
@@ -548,8 +568,8 @@ static void Write_Lamella_Share_Line(FILE *file, const Timber_Check *r)
 }
 
 /* One lamella's forces, net section and stresses. */
-static void Write_Lamella_Lines(FILE *file, const Timber_Member_Check *m, bool inner,
-                                const char *axial, const char *shear)
+static void Write_Lamella_Lines(FILE *file, const Timber_Check *r, const Timber_Member_Check *m,
+                                bool inner, const char *axial, const char *shear)
 {
     const char *name = inner ? "innere Lamelle"
                              : "\x84u\xE1"
@@ -563,9 +583,10 @@ static void Write_Lamella_Lines(FILE *file, const Timber_Member_Check *m, bool i
                    "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
                    "N/mm\xCE/2\xCEr, %s\xCE\\"
                    "d\xCEr = 1.5 V / (k\xCE\\cr\xCEr A\xCE\\n\xCEr) = %.2lf N/mm\xCE/2\xCEr "
-                   "(V = %.2lf kN, Anteil an %s) %s u = %.2lf",
+                   "(V = %.2lf kN, Anteil an %s) %s %s",
                    name, SYM_SIGMA, axial, m->sigma_0, SYM_SIGMA, m->sigma_m, SYM_TAU, m->tau, m->V,
-                   shear, SYM_ARROW, m->u);
+                   shear, SYM_ARROW,
+                   m->u == UTIL_NO_CHECK ? Member_Util(r, 0, m->u).t : Util_Of(m->u, "u = ", 2).t);
 }
 
 const char Panel_In_Plane_Note[] = " (Scheibenbeanspruchung)";
@@ -627,22 +648,21 @@ static void Write_Panel_Strength_Lines(FILE *file, const Timber_Check *r, const 
 /* The lines of tension perpendicular to the grain; V_90 is a force in kN. */
 static void Write_T90_Lines(FILE *file, const Timber_Check *r)
 {
-    Oli_Write_Text(
-        file,
-        "Mittelholz  : max V\xCE\\"
-        "90,d\xCEr = %.2lf kN, %s\xCE\\"
-        "90,d\xCEr"
-        " = %.2lf N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = %.2lf N/mm\xCE/2\xCEr %s u = %.2lf",
-        r->V90, SYM_SIGMA, r->sigma_90_mid, r->f_t90_mid, SYM_ARROW, r->u90_mid);
+    Oli_Write_Text(file,
+                   "Mittelholz  : max V\xCE\\"
+                   "90,d\xCEr = %.2lf kN, %s\xCE\\"
+                   "90,d\xCEr"
+                   " = %.2lf N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = %.2lf N/mm\xCE/2\xCEr %s %s",
+                   r->V90, SYM_SIGMA, r->sigma_90_mid, r->f_t90_mid, SYM_ARROW,
+                   Util_Of(r->u90_mid, "u = ", 2).t);
     if (r->kind == CONN_SIDE_TIMBERS)
-        Oli_Write_Text(
-            file,
-            "%s: max V\xCE\\"
-            "90,d\xCEr = %.2lf kN, %s\xCE\\"
-            "90,d\xCEr = "
-            "%.2lf N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = %.2lf N/mm\xCE/2\xCEr %s u = %.2lf",
-            "Seitenhölzer"_cp850, r->V90, SYM_SIGMA, r->sigma_90_side, r->f_t90_side, SYM_ARROW,
-            r->u90_side);
+        Oli_Write_Text(file,
+                       "%s: max V\xCE\\"
+                       "90,d\xCEr = %.2lf kN, %s\xCE\\"
+                       "90,d\xCEr = "
+                       "%.2lf N/mm\xCE/2\xCEr, f\xCE\\t90,d\xCEr = %.2lf N/mm\xCE/2\xCEr %s %s",
+                       "Seitenhölzer"_cp850, r->V90, SYM_SIGMA, r->sigma_90_side, r->f_t90_side,
+                       SYM_ARROW, Util_Of(r->u90_side, "u = ", 2).t);
 }
 
 /* The moment of a lap half's eccentricity t/2 under an axial force N (kN): t in mm, M_z in kNm;
@@ -690,10 +710,11 @@ static void Print_Lap_Compression(FILE *file, const Timber_Check *r)
                    l->l_ef, ec ? " (DIN EN 1995-1-1, 6.3.2)" : "", "lambda", l->lambda_rel_y,
                    l->k_c_y, l->h, "lambda", l->lambda_rel_z, l->k_c_z, l->t);
     Oli_Write_Text(file,
-                   "%s: %.4lf / %.3lf + %.4lf + %.1lf x %.4lf = %.3lf; %s: %.4lf / %.3lf + %.1lf x "
-                   "%.4lf + %.4lf = %.3lf %s u = %.2lf",
-                   ec ? "(6.23)" : "Knicken y", c, l->k_c_y, my, l->k_m, mz, l->u_623,
-                   ec ? "(6.24)" : "z", c, l->k_c_z, l->k_m, my, mz, l->u_624, SYM_ARROW, l->u);
+                   "%s: %.4lf / %.3lf + %.4lf + %.1lf x %.4lf = %s; %s: %.4lf / %.3lf + %.1lf x "
+                   "%.4lf + %.4lf = %s %s %s",
+                   ec ? "(6.23)" : "Knicken y", c, l->k_c_y, my, l->k_m, mz,
+                   Util_Of(l->u_623, "", 3).t, ec ? "(6.24)" : "z", c, l->k_c_z, l->k_m, my, mz,
+                   Util_Of(l->u_624, "", 3).t, SYM_ARROW, Util_Of(l->u, "u = ", 2).t);
 }
 
 /*
@@ -745,7 +766,24 @@ static void Write_Timber_Result_Line(FILE *file, const Timber_Check *r)
     const double um = std::fmax(std::fmax(r->mid.u, r->lam_outer.u), Lap_Halves_U(r)),
                  us = r->side.u, u = r->u;
     char line[256];
-    if (um <= UTIL_LIMIT && us <= UTIL_LIMIT) {
+    /* a member with a check that cannot be made, or a case that a rule forbids, says so and
+    ** which check it is, in place of a number */
+    char what[UTIL_GOVERNS_MAX];
+    const int side = kind == CONN_SIDE_TIMBERS && Timber_Governing_Check(r, 1, what, sizeof what)
+                         ? 1
+                     : Timber_Governing_Check(r, 0, what, sizeof what) ? 0
+                                                                       : -1;
+    if (side >= 0) {
+        Format_N(line, sizeof line,
+                 "Maximale Ausnutzung %s: %s %s "
+                 "\xCE"
+                 "bNachweis nicht erf\x81llt\xCEr",
+                 side                        ? "der Seitenh\x94lzer"
+                 : kind == CONN_SIDE_TIMBERS ? "des Mittelholzes"
+                 : kind == CONN_INNER_PLATES ? "der Holzlamellen"
+                                             : "des Holzes",
+                 Member_Util(r, side, UTIL_NO_CHECK).t, SYM_ARROW);
+    } else if (um <= UTIL_LIMIT && us <= UTIL_LIMIT) {
         Format_N(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 %s %s",
                  kind == CONN_SIDE_TIMBERS   ? "des Mittelholzes bzw. der Seitenh\x94lzer"
                  : kind == CONN_INNER_PLATES ? "der Holzlamellen"
@@ -796,16 +834,15 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
     const char *shear = Joint_Shear_Symbol(&r->shear, 0);
     if (r->lamellas > 0) {
         Write_Lamella_Share_Line(file, r);
-        Write_Lamella_Lines(file, &r->mid, true, axial, shear);
-        Write_Lamella_Lines(file, &r->lam_outer, false, axial, shear);
+        Write_Lamella_Lines(file, r, &r->mid, true, axial, shear);
+        Write_Lamella_Lines(file, r, &r->lam_outer, false, axial, shear);
     } else {
         Oli_Write_Text(file,
                        "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
                        "N/mm\xCE/2\xCEr, %s\xCE\\"
-                       "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) %s "
-                       "u = %.2lf",
+                       "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) %s %s",
                        name, SYM_SIGMA, axial, r->mid.sigma_0, SYM_SIGMA, r->mid.sigma_m, SYM_TAU,
-                       r->mid.tau, shear, r->mid.V, SYM_ARROW, r->mid.u);
+                       r->mid.tau, shear, r->mid.V, SYM_ARROW, Member_Util(r, 0, r->mid.u).t);
     }
     Write_Kcr_Line(file, r, &r->mid);
     Write_Panel_Strength_Lines(file, r, name, &r->mid);
@@ -815,10 +852,10 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
         Oli_Write_Text(file,
                        "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
                        "N/mm\xCE/2\xCEr, %s\xCE\\"
-                       "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) " SYM_ARROW " u = %.2lf",
+                       "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) " SYM_ARROW " %s",
                        "Seitenhölzer"_cp850, SYM_SIGMA, axial, r->side.sigma_0, SYM_SIGMA,
                        r->side.sigma_m, SYM_TAU, r->side.tau, Joint_Shear_Symbol(&r->shear, 1),
-                       r->side.V, r->side.u);
+                       r->side.V, Member_Util(r, 1, r->side.u).t);
         Write_Kcr_Line(file, r, &r->side);
         if (r->one_sided_tension) Write_One_Sided_Tension_Line(file, r);
         Write_Panel_Strength_Lines(file, r, "Seitenhölzer"_cp850, &r->side);
@@ -845,32 +882,40 @@ static const char *Axial_Check_Name(const Timber_Member_Check *m)
     return m->sigma_0 >= 0.0 ? "Zug und Biegung" : "Druck und Biegung";
 }
 
-void Timber_Governing_Check(const Timber_Check *r, int side, char *out, size_t size)
+int Timber_Governing_Check(const Timber_Check *r, int side, char *out, size_t size)
 {
-    if (size == 0) return;
+    if (size == 0) return STAND_IN_NONE;
     out[0] = 0;
-    if (r->state != TIMBER_CHECK_DONE) return;
+    if (r->state != TIMBER_CHECK_DONE) {
+        snprintf(out, size, "%s", "Teilsicherheitsbeiwert nicht bestimmbar");
+        return STAND_IN_NO_CAPACITY;
+    }
     struct Part {
         double u;
         const char *what, *whose;
+        int stand_in; /* STAND_IN_*: what u stands for where it is UTIL_NO_CHECK */
     } parts[10];
     int n = 0;
     auto add = [&](double u, const char *what, const char *whose) {
-        parts[n++] = Part{u, what, whose};
+        parts[n++] = Part{u, what, whose, u == UTIL_NO_CHECK ? STAND_IN_NO_CAPACITY : 0};
     };
-    static const char Split[] = "Querzug an den Verbindungsmitteln";
+    auto add_split = [&](const Split_Check *p, const char *whose) {
+        if (!p->done || p->panel) return;
+        add(p->u, "Querzug an den Verbindungsmitteln", whose);
+        parts[n - 1].stand_in = Splitting_Stand_In(p, nullptr, 0);
+    };
     if (side) {
         add(r->side.u_n, Axial_Check_Name(&r->side), "");
         add(r->side.u_v, "Schub", "");
         if (r->t90) add(r->u90_side, "Querzug", "");
-        if (r->split_side.done) add(r->split_side.u, Split, "");
+        add_split(&r->split_side, "");
     } else {
         /* a lamella between two inner plates and one beside a single plate, each on its own */
         const char *inner = r->lamellas > 0 ? " der inneren Lamelle" : "";
         add(r->mid.u_n, Axial_Check_Name(&r->mid), inner);
         add(r->mid.u_v, "Schub", inner);
         if (r->t90) add(r->u90_mid, "Querzug", inner);
-        if (r->split_mid.done) add(r->split_mid.u, Split, inner);
+        add_split(&r->split_mid, inner);
         if (r->lamellas > 0) {
             static const char Outer[] = " der \x84u\xE1"
                                         "eren Lamelle";
@@ -884,10 +929,18 @@ void Timber_Governing_Check(const Timber_Check *r, int side, char *out, size_t s
         }
         if (r->lap_t.done) add(r->lap_t.u, "Zug und Biegung", Halves);
     }
+    /* a check that cannot be made governs before any number: a forbidden case first */
     const Part *best = nullptr;
-    for (int i = 0; i < n; i++)
-        if (parts[i].u > 0.0 && (best == nullptr || parts[i].u > best->u)) best = &parts[i];
-    if (best != nullptr) snprintf(out, size, "%s%s", best->what, best->whose);
+    for (int i = 0; i < n; i++) {
+        const Part *p = &parts[i];
+        const bool better = best == nullptr                 ? p->u > 0.0 || p->stand_in
+                            : p->stand_in != best->stand_in ? p->stand_in > best->stand_in
+                                                            : p->u > best->u;
+        if (better) best = p;
+    }
+    if (best == nullptr) return STAND_IN_NONE;
+    snprintf(out, size, "%s%s", best->what, best->whose);
+    return best->stand_in;
 }
 
 /*
@@ -896,19 +949,40 @@ void Timber_Governing_Check(const Timber_Check *r, int side, char *out, size_t s
 */
 double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, double *u_side)
 {
-    return Oli_Holz_Nachweis_Governing(file, group, entry, u_middle, u_side, nullptr, nullptr, 0);
+    return Oli_Holz_Nachweis_Governing(file, group, entry, u_middle, u_side, nullptr, nullptr, 0,
+                                       nullptr);
+}
+
+/* The check that gives a member's utilisation into out (size bytes), and where the annex forbids
+** its case the rule with its numbers; return what its stand-in stands for. */
+static int Member_Governs(const Timber_Check *r, int side, char *out, size_t size)
+{
+    const int kind = Timber_Governing_Check(r, side, out, size);
+    const Split_Check *p = side ? &r->split_side : &r->split_mid;
+    char why[200];
+    if (kind == STAND_IN_NOT_ALLOWED && Splitting_Stand_In(p, why, sizeof why)) {
+        const size_t n = strlen(out);
+        snprintf(out + n, size - n, ": %s", why);
+    }
+    return kind;
 }
 
 double Oli_Holz_Nachweis_Governing(FILE *file, int group, int entry, double *u_middle,
                                    double *u_side, char *governs_middle, char *governs_side,
-                                   size_t size)
+                                   size_t size, int *stand_in)
 {
     if (governs_middle && size > 0) governs_middle[0] = 0;
     if (governs_side && size > 0) governs_side[0] = 0;
+    if (stand_in) stand_in[0] = stand_in[1] = STAND_IN_NONE;
     Timber_Check r;
     if (!Calc_Timber_Check(group, entry, &r)) return 0.0;
-    if (governs_middle) Timber_Governing_Check(&r, 0, governs_middle, size);
-    if (governs_side) Timber_Governing_Check(&r, 1, governs_side, size);
+    for (int side = 0; side < 2; side++) {
+        char what[UTIL_GOVERNS_MAX];
+        char *out = side ? governs_side : governs_middle;
+        const int kind = out != nullptr ? Member_Governs(&r, side, out, size)
+                                        : Member_Governs(&r, side, what, sizeof what);
+        if (stand_in) stand_in[side] = side && r.kind != CONN_SIDE_TIMBERS ? STAND_IN_NONE : kind;
+    }
     Print_Timber_Check(file, &r);
     if (r.state != TIMBER_CHECK_DONE) {
         if (u_middle) *u_middle = UTIL_NO_CHECK;

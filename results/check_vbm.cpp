@@ -702,7 +702,8 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n, int first_nu
         v[8][r] = rows[r].f_red;
         v[9][r] = rows[r].R_k;
         v[10][r] = rows[r].R_d;
-        v[11][r] = Shown_Util(rows[r].no_capacity, rows[r].u);
+        /* a fastener without a resistance has no number */
+        v[11][r] = rows[r].no_capacity ? OLI_MARK_NONE : rows[r].u;
         Mode_Label(labels + (size_t)r * (size_t)slot, (size_t)slot, rows[r].mode,
                    rows[r].mode_thin);
     }
@@ -1488,7 +1489,11 @@ void Print_Vbm_Check(FILE *file, const Vbm_Check *r)
     Write_Vbm_Table(file, r->rows.data(), (int)r->rows.size(), r->first + 1);
     Print_Vbm_Inputs(file, r);
     char line[256];
-    if (r->u_max <= UTIL_LIMIT)
+    if (r->u_max == UTIL_NO_CHECK)
+        Format_N(line, sizeof line,
+                 "Maximale Ausnutzung der Verbindungsmittel: " UTIL_NO_CHECK_TEXT " => \xCE"
+                 "bNachweis nicht erf\x81llt\xCEr");
+    else if (r->u_max <= UTIL_LIMIT)
         Format_N(line, sizeof line,
                  "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
                  "%.2lf %s 1 => %s",

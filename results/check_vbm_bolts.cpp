@@ -191,10 +191,12 @@ void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *b)
                  SYM_DIAMETER, b->d_washer, b->conn == CONN_SIDE_TIMBERS ? "" : " auf dem Holz");
     char line[300];
     Format_N(line, sizeof line,
-             "%s%s, F\xCE\\t,d\xCEr = %.2lf kN\n u\xCE\\"
-             "F\xCEr = %.2lf %s => \xCE"
+             "%s%s, F\xCE\\t,d\xCEr = %.2lf kN\n %s%s => \xCE"
              "bNachweis %s\xCEr",
-             bolt, washer, b->F_td, u, u <= UTIL_LIMIT ? SYM_LE " 1" : "> 1",
+             bolt, washer, b->F_td, Util_Of(u, "u\xCE\\F\xCEr = ", 2).t,
+             u == UTIL_NO_CHECK ? ""
+             : u <= UTIL_LIMIT  ? " " SYM_LE " 1"
+                                : " > 1",
              u <= UTIL_LIMIT ? "erf\x81llt" : "nicht erf\x81llt");
     Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
 }

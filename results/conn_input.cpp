@@ -291,6 +291,31 @@ void Get_Member_Kmod(const Connection_Input *input, Connection_Result *result)
     result->kmod_2 = k2;
 }
 
+/* kmod of member 1 and member 2 of the splice for a load-duration class and a preset kmod:
+** the preset where kmod_by_member is 0, else each member's own (EN 1995-1-1, Table 3.1). */
+static void Member_Kmods(int kled, double preset, int kmod_by_member, double *k1, double *k2)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    Joint_Members m;
+    Get_Joint_Members(&m);
+    Connection_Input in;
+    memset(&in, 0, sizeof in);
+    in.mat_1 = m.mat_1;
+    in.grade_1 = m.grade_1;
+    in.mat_2 = m.mat_2;
+    in.grade_2 = m.grade_2;
+    in.service_class_1 = si->service_class;
+    in.service_class_2 = si->service_class;
+    in.load_duration = kled;
+    in.kmod_given = preset;
+    in.kmod_by_member = kmod_by_member;
+    Connection_Result res;
+    memset(&res, 0, sizeof res);
+    Get_Member_Kmod(&in, &res);
+    *k1 = res.kmod_1;
+    *k2 = res.kmod_2;
+}
+
 /*
 ** kmod of the combinations of group g (0..9): with the group's kmod source 0 and a preset
 ** kmod of at least 1e-7 that value for every member, a panel's own where that is lower; else
@@ -307,32 +332,43 @@ void Get_Group_Kmod(int group, double *kmod_mid, double *kmod_side, double *kmod
     if (group >= 0 && group < LKOM_GROUPS) {
         const Splice_Input_Record *si = &Splice_Input;
         const Lkom_Group *grp = &si->lkom.groups[group];
-        Joint_Members m;
-        Get_Joint_Members(&m);
-        Connection_Input in;
-        memset(&in, 0, sizeof in);
-        in.mat_1 = m.mat_1;
-        in.grade_1 = m.grade_1;
-        in.mat_2 = m.mat_2;
-        in.grade_2 = m.grade_2;
-        in.service_class_1 = si->service_class;
-        in.service_class_2 = si->service_class;
-        in.load_duration = grp->kled;
-        in.kmod_given = grp->kmod;
-        in.kmod_by_member = grp->kmod_source;
-        Connection_Result res;
-        memset(&res, 0, sizeof res);
-        Get_Member_Kmod(&in, &res);
+        double k1 = 0.0, k2 = 0.0;
+        Member_Kmods(grp->kled, grp->kmod, grp->kmod_source, &k1, &k2);
         /* The middle member is member 2 beside side timbers and outer plates; beside inner
         ** plates it is member 1 and the plate, member 2, has taken its kmod; a lap's members
         ** are both the middle member. Member 1 is a side timber only with side timbers. */
-        mid = res.kmod_2;
-        side = si->connection_kind == CONN_SIDE_TIMBERS ? res.kmod_1 : mid;
-        joint = std::sqrt(res.kmod_1 * res.kmod_2);
+        mid = k2;
+        side = si->connection_kind == CONN_SIDE_TIMBERS ? k1 : mid;
+        joint = std::sqrt(k1 * k2);
     }
     if (kmod_mid) *kmod_mid = mid;
     if (kmod_side) *kmod_side = side;
     if (kmod_joint) *kmod_joint = joint;
+}
+
+/*
+** The load-duration class of a preset kmod, for a group that takes it from an import. The design
+** takes a preset for every member, a panel its own where that is lower, and for the connection
+** sqrt(kmod,1 kmod,2) of the two (EN 1995-1-1, eq. (2.6)). So the class fits where, for the
+** splice's members and service class, the preset gives each member the value of EN 1995-1-1,
+** Table 3.1 for that class, and is itself the value of one of them (of the timber beside a panel,
+** whose own lies lower): the group then designs as a group of that class does. Solid timber and
+** glulam in service class 1 take 0.9 as "kurz"; C24 beside OSB/3 takes 0.8 as "mittel", where the
+** panel has 0.7 by both ways. Values within tolerance count as equal. Return the class
+** (KLED_STAENDIG .. KLED_SEHR_KURZ), the first where two give the same values, or -1 when none
+** fits.
+*/
+int Kled_Of_Preset_Kmod(double kmod, double tolerance)
+{
+    for (int kled = KLED_STAENDIG; kled <= KLED_SEHR_KURZ; kled++) {
+        double p1 = 0.0, p2 = 0.0, t1 = 0.0, t2 = 0.0;
+        Member_Kmods(kled, kmod, 0, &p1, &p2);
+        Member_Kmods(kled, kmod, 1, &t1, &t2);
+        const bool each = std::fabs(p1 - t1) < tolerance && std::fabs(p2 - t2) < tolerance;
+        const bool one = std::fabs(kmod - t1) < tolerance || std::fabs(kmod - t2) < tolerance;
+        if (each && one) return kled;
+    }
+    return -1;
 }
 
 /* Design value sqrt(kmod_1 kmod_2) x / gamma of a characteristic value; 0 without a gamma. */

@@ -310,7 +310,16 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
     const double d_b = toothed ? in->d_bolt : d;
     const double d_h = ((type == VBM_BOLZEN || toothed) && !in->fitted_bolt) ? d_b + 1.0 : d_b;
     const double k90_m = Calc_K90(d_h, si->mat_mid), k90_s = Calc_K90(d_h, si->mat_side);
-    const double fh_m = Calc_Fh0_Bolt(d_h, rho_mid), fh_s = Calc_Fh0_Bolt(d_h, rho_side);
+    /* each member's f_h,0,k by its own material, as the design takes it (Calc_Fh along the
+    ** grain): 0.082 (1 - 0.01 d) rho_k in timber (EN 1995-1-1, (8.32)), the product's rule in
+    ** LVL and boards */
+    const int fh_type = toothed ? (int)VBM_BOLZEN : type;
+    const double t_mid = kind == CONN_INNER_PLATES || kind == CONN_LAP ? in->t1 : in->t2;
+    double fh_m = 0.0, fh_s = 0.0;
+    Calc_Fh(&fh_m, d_h, fh_type, 1, 0.0, t_mid, rho_mid, si->mat_mid, si->grade_mid, nullptr);
+    if (kind == CONN_SIDE_TIMBERS)
+        Calc_Fh(&fh_s, d_h, fh_type, 1, 0.0, in->t1, rho_side, si->mat_side, si->grade_side,
+                nullptr);
     char lead[96] = "";
     if (toothed)
         snprintf(lead, sizeof lead, "Bolzen M%.0lf%s: ", d_b,
@@ -374,10 +383,13 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
                            "%.2lf N/mm\xCE/2\xCEr",
                            SYM_ALPHA, res.fh1_k, SYM_ALPHA, res.fh2_k);
     } else if (type == VBM_RINGDUEBEL_A1) {
+        /* the factors the resistance takes (EN 1995-1-1, 8.9): k_rho of the lower density of
+        ** the two members, k_alpha at the governing fastener's angle, k_t of the thicknesses */
+        Connection_Result res{};
+        Design_Connection(*in, &res);
         Oli_Write_Text(file,
                        "k\xCE\\%s\xCEr = %.2lf, k\xCE\\%s\xCEr = %.2lf, k\xCE\\t\xCEr = %.2lf",
-                       SYM_RHO, rho_mid > 0 ? std::fmin(rho_mid / 350.0, 1.75) : 0.0, SYM_ALPHA,
-                       Calc_K_Alpha(d, 0.0), 1.0);
+                       SYM_RHO, res.k_3, SYM_ALPHA, res.k_alpha, res.k_1);
     }
     double kmod_mid = 0.0, kmod_side = 0.0;
     Get_Group_Kmod(group, &kmod_mid, &kmod_side, nullptr);
@@ -525,7 +537,13 @@ typedef struct Check_Maxima {
     int row[CHECK_COUNT];
     bool applies[CHECK_COUNT]; /* the check applied to a combination (block shear, tearing) */
     char governs[CHECK_COUNT][UTIL_GOVERNS_MAX]; /* which of its checks gives u, "" one only */
-    int plate_spacing; /* a combination limited the largest spacing of compressed plates */
+    int plate_spacing; /* the largest spacing of the outer plates was limited */
+    /* a check that cannot be made in some combination (STAND_IN_*; a forbidden case before one
+    ** without a capacity, else the first), which the page and the summary name in place of any
+    ** number: the combination and which check with why */
+    int stand_in[CHECK_COUNT];
+    int stand_in_row[CHECK_COUNT];
+    char stand_in_why[CHECK_COUNT][UTIL_GOVERNS_MAX];
 } Check_Maxima;
 static Check_Maxima Whole_Table_Maxima;
 
@@ -533,6 +551,7 @@ static Check_Maxima Whole_Table_Maxima;
 typedef struct Check_Values {
     double u[CHECK_COUNT];
     char governs[CHECK_COUNT][UTIL_GOVERNS_MAX];
+    int stand_in[CHECK_COUNT]; /* STAND_IN_*: what a stand-in u stands for */
 } Check_Values;
 
 /* Name the stress of the plates' net section that gives their utilisation in combination
@@ -554,13 +573,63 @@ static void Plate_Governing_Stress(int group, int entry, char *out, size_t size)
 }
 
 /* The name of the partial check of the plates' buckling between the fasteners, and of the same
-** row where it holds the largest spacing of compressed plates as well. */
+** row where it holds the largest spacing of the outer plates as well. */
 #define PLATE_BUCKLING_ROW "Stahlblech, Knicken"
 #define PLATE_SPACING_ROW  "Stahlblech, Knicken und gr\x94\xE1te Abst\x84nde p1, p2"
 /* The name of the partial check of the plates' block tearing. */
 #define PLATE_BLOCK_ROW "Blockversagen Bleche"
 /* Why a block of the member or of the plates does not tear in any combination. */
 #define NO_PULLING_FORCE "keine Kraft der Verbindungsmittel"
+
+/* The name of partial check k as the page and the summary call its row. */
+static const char *Check_Row_Name(int k, const Check_Maxima *m)
+{
+    const int kind = Splice_Input.connection_kind;
+    switch (k) {
+    case CHECK_VBM: return "Verbindungsmittel";
+    case CHECK_MID: return kind == CONN_INNER_PLATES || kind == CONN_LAP ? "Holz" : "Mittelholz";
+    case CHECK_SIDE: return "Seitenh\x94lzer";
+    case CHECK_PLATE: return "Stahlblech";
+    case CHECK_PLATE_BUCKLING: return m->plate_spacing ? PLATE_SPACING_ROW : PLATE_BUCKLING_ROW;
+    case CHECK_HOLE: return "Lochleibung";
+    case CHECK_BS: return "Blockscherversagen";
+    default: return PLATE_BLOCK_ROW;
+    }
+}
+
+/* The words of a row whose check cannot be made in place of its number (STAND_IN_*). */
+static const char *Stand_In_Word(int stand_in)
+{
+    return stand_in == STAND_IN_NOT_ALLOWED ? UTIL_NOT_ALLOWED_TEXT : UTIL_NO_CHECK_TEXT;
+}
+
+/* The first partial check that cannot be made in some combination, a forbidden one first, or
+** -1: the verdicts name it in place of the largest utilisation. */
+static int First_Stand_In(const Check_Maxima *m)
+{
+    int first = -1;
+    for (int k = 0; k < CHECK_COUNT; k++)
+        if (m->stand_in[k] > (first < 0 ? STAND_IN_NONE : m->stand_in[first])) first = k;
+    return first;
+}
+
+/*
+** The members that the splitting check does not reach under an annex, with why: a panel has no
+** grain. For each of the middle member (k 0) and the side timbers (k 1) the row's name into
+** name (UTIL_NAME_MAX bytes) and the kind of member (*why); 0 where the check applies.
+*/
+static int Splitting_Not_Applicable(int k, char *name, const char **why)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind;
+    if (Nad_Params == nullptr || (k == 1 && kind != CONN_SIDE_TIMBERS)) return 0;
+    if (Splitting_Applies(k == 1 ? si->mat_side : si->mat_mid, why)) return 0;
+    snprintf(name, UTIL_NAME_MAX, "Querzug an den Verbindungsmitteln %s",
+             k == 1                                          ? "der Seitenh\x94lzer"
+             : kind == CONN_INNER_PLATES || kind == CONN_LAP ? "des Holzes"
+                                                             : "des Mittelholzes");
+    return 1;
+}
 
 
 /*
@@ -620,16 +689,36 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
                    "ber alle Lastkombinationen:");
     auto line = [&](const char *name, int k) {
         char which[64] = "";
+        /* a check that cannot be made: what it is and why, never a number */
+        if (m->stand_in[k]) {
+            if (m->stand_in_row[k] > 0) Lkom_Row_Name(m->stand_in_row[k], which, sizeof which);
+            Oli_Write_Text(file, "%s: %s%s%s%s%s%s", name, Stand_In_Word(m->stand_in[k]),
+                           m->stand_in_why[k][0] ? " (" : "", m->stand_in_why[k],
+                           m->stand_in_why[k][0] ? ")" : "", which[0] ? " in Lastkombination " : "",
+                           which);
+            return;
+        }
         if (m->row[k] > 0) Lkom_Row_Name(m->row[k], which, sizeof which);
         if (m->row[k] > 0)
             Oli_Write_Text(file, "%s: u = %.2lf in Lastkombination %s", name, m->u[k], which);
         else Oli_Write_Text(file, "%s: u = %.2lf", name, m->u[k]);
     };
+    /* a member that the splitting check does not reach */
+    auto not_applicable = [&](int member) {
+        char name[UTIL_NAME_MAX];
+        const char *why = "";
+        if (Splitting_Not_Applicable(member, name, &why))
+            Oli_Write_Text(file, "%s: entf\x84llt (%s)", name, why);
+    };
     line("Verbindungsmittel", CHECK_VBM);
     Write_Alternate_Instead_Line(file);
     Write_Protrusion_Line(file, PROTRUDING_DOWELS);
-    line((kind == CONN_INNER_PLATES || kind == CONN_LAP) ? "Holz" : "Mittelholz", CHECK_MID);
-    if (kind == CONN_SIDE_TIMBERS) line("Seitenh\x94lzer", CHECK_SIDE);
+    line(Check_Row_Name(CHECK_MID, m), CHECK_MID);
+    not_applicable(0);
+    if (kind == CONN_SIDE_TIMBERS) {
+        line("Seitenh\x94lzer", CHECK_SIDE);
+        not_applicable(1);
+    }
     if (plates) {
         line("Stahlblech", CHECK_PLATE);
         Write_Protrusion_Line(file, PROTRUDING_PLATES);
@@ -679,6 +768,17 @@ static void Write_Summary(FILE *file, double u_max, const Check_Maxima *maxima)
     char not_made[160];
     const bool unmade = Unmade_Checks_Text(not_made, sizeof not_made) > 0;
     const bool ok = u_max <= UTIL_LIMIT;
+    /* a check that cannot be made is named in place of the largest utilisation, which then is
+    ** no number */
+    const int stand_in = maxima != nullptr ? First_Stand_In(maxima) : -1;
+    char largest[96];
+    if (stand_in >= 0)
+        snprintf(largest, sizeof largest, ": %s %s", Check_Row_Name(stand_in, maxima),
+                 Stand_In_Word(maxima->stand_in[stand_in]));
+    else if (u_max == UTIL_NO_CHECK) snprintf(largest, sizeof largest, ": " UTIL_NO_CHECK_TEXT);
+    else
+        snprintf(largest, sizeof largest, " u\xCE\\max\xCEr = %.2lf %s 1", u_max,
+                 ok ? SYM_LE : ">");
     const char *verdict = !ok          ? "\xCE"
                                          "bNachweis nicht erf\x81llt\xCEr"
                           : incomplete ? "\xCE"
@@ -690,9 +790,9 @@ static void Write_Summary(FILE *file, double u_max, const Check_Maxima *maxima)
                                          "bNachweis erf\x81llt\xCEr"
                                        : "\xCE"
                                          "bAlle Nachweise erf\x81llt\xCEr";
-    snprintf(line, sizeof line, "\nMaximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 => %s%s%s",
-             (ok && incomplete) || unmade ? "der gef\x81hrten Nachweise" : "aller Nachweise", u_max,
-             ok ? SYM_LE : ">", verdict, unmade ? "; " : "", unmade ? not_made : "");
+    snprintf(line, sizeof line, "\nMaximale Ausnutzung %s%s => %s%s%s",
+             (ok && incomplete) || unmade ? "der gef\x81hrten Nachweise" : "aller Nachweise",
+             largest, verdict, unmade ? "; " : "", unmade ? not_made : "");
     Oli_Write_Text_Flagged(file, line,
                            u_max <= UTIL_LIMIT && !incomplete && !kmod_above && !unmade ? 1 : 0);
     Write_Unchecked_Load_Lines(file, &left_out);
@@ -744,30 +844,46 @@ static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double 
     const int kind = si->connection_kind;
     const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
     Utilisation_List *ul = &si->utilisation;
-    auto add = [&](const char *name, double v, int k, const char *not_made = nullptr) {
+    /* a row with its value, which of its checks gives it and in which combination; a check
+    ** that cannot be made in some combination shows that, with what and why, in place of any
+    ** number; one not made or not applying says why (why) */
+    auto add = [&](const char *name, double v, int k, const char *why = nullptr) {
         if (ul->count >= UTIL_LIST_MAX) return;
-        snprintf(ul->name[ul->count], UTIL_NAME_MAX, "%s", name);
-        ul->value[ul->count] = v;
-        const bool made = v != UTIL_NOT_CHECKED && v != UTIL_NOT_APPLICABLE;
-        memcpy(ul->governs[ul->count], m->governs[k], UTIL_GOVERNS_MAX);
-        if (!made) ul->governs[ul->count][0] = 0;
-        /* a check that no combination pulls says why */
-        if (v == UTIL_NOT_APPLICABLE)
-            snprintf(ul->governs[ul->count], UTIL_GOVERNS_MAX, "%s zum %s", NO_PULLING_FORCE,
-                     k == CHECK_BS ? "Tr\x84gerende" : "Blechende");
-        /* and one not made why not */
-        if (not_made != nullptr) snprintf(ul->governs[ul->count], UTIL_GOVERNS_MAX, "%s", not_made);
-        ul->lkom_row[ul->count] = made ? m->row[k] : 0;
-        ul->count++;
+        const int i = ul->count++;
+        snprintf(ul->name[i], UTIL_NAME_MAX, "%s", name);
+        ul->governs[i][0] = 0;
+        ul->lkom_row[i] = 0;
+        if (k >= 0 && m->stand_in[k] && v != UTIL_NOT_CHECKED) {
+            ul->value[i] =
+                m->stand_in[k] == STAND_IN_NOT_ALLOWED ? UTIL_NOT_ALLOWED : UTIL_NOT_VERIFIABLE;
+            memcpy(ul->governs[i], m->stand_in_why[k], UTIL_GOVERNS_MAX);
+            ul->lkom_row[i] = m->stand_in_row[k];
+            return;
+        }
+        ul->value[i] = v;
+        if (why != nullptr) snprintf(ul->governs[i], UTIL_GOVERNS_MAX, "%s", why);
+        else if (v != UTIL_NOT_CHECKED && v != UTIL_NOT_APPLICABLE) {
+            memcpy(ul->governs[i], m->governs[k], UTIL_GOVERNS_MAX);
+            ul->lkom_row[i] = m->row[k];
+        }
+    };
+    /* the splitting check where it does not reach a member */
+    auto not_applicable = [&](int member) {
+        char name[UTIL_NAME_MAX];
+        const char *why = "";
+        if (Splitting_Not_Applicable(member, name, &why)) add(name, UTIL_NOT_APPLICABLE, -1, why);
     };
     add("Verbindungsmittel", m_vbm, CHECK_VBM);
-    add((kind == CONN_INNER_PLATES || kind == CONN_LAP) ? "Holz" : "Mittelholz", m_mid, CHECK_MID);
-    if (kind == CONN_SIDE_TIMBERS) add("Seitenhölzer"_cp850, m_side, CHECK_SIDE);
+    add(Check_Row_Name(CHECK_MID, m), m_mid, CHECK_MID);
+    not_applicable(0);
+    if (kind == CONN_SIDE_TIMBERS) {
+        add("Seitenhölzer"_cp850, m_side, CHECK_SIDE);
+        not_applicable(1);
+    }
     if (plates) {
         add("Stahlblech", m_plate, CHECK_PLATE);
         if (m_plate_buckling > 0.0)
-            add(m->plate_spacing ? PLATE_SPACING_ROW : PLATE_BUCKLING_ROW, m_plate_buckling,
-                CHECK_PLATE_BUCKLING);
+            add(Check_Row_Name(CHECK_PLATE_BUCKLING, m), m_plate_buckling, CHECK_PLATE_BUCKLING);
         add("Lochleibung", m_hole, CHECK_HOLE);
         /* not made (switched off, or the timber's by the calculation method or a single row),
         ** or no fastener pulls towards the end in any combination */
@@ -775,12 +891,15 @@ static void Hand_Utilisation_List(Splice_Input_Record *si, double m_vbm, double 
             const int rows[2] = {CHECK_BS, CHECK_PLATE_BS};
             const double u[2] = {m_bs, m_plate_bs};
             for (int k = 0; k < 2; k++) {
-                const char *why = Block_Check_Not_Made(rows[k]);
-                add(k == 0 ? "Blockscherversagen" : PLATE_BLOCK_ROW,
-                    why != nullptr         ? UTIL_NOT_CHECKED
-                    : !m->applies[rows[k]] ? UTIL_NOT_APPLICABLE
-                                           : u[k],
-                    rows[k], why);
+                const char *not_made = Block_Check_Not_Made(rows[k]);
+                char no_force[UTIL_GOVERNS_MAX];
+                snprintf(no_force, sizeof no_force, "%s zum %s", NO_PULLING_FORCE,
+                         k == 0 ? "Tr\x84gerende" : "Blechende");
+                if (not_made != nullptr)
+                    add(Check_Row_Name(rows[k], m), UTIL_NOT_CHECKED, rows[k], not_made);
+                else if (!m->applies[rows[k]])
+                    add(Check_Row_Name(rows[k], m), UTIL_NOT_APPLICABLE, rows[k], no_force);
+                else add(Check_Row_Name(rows[k], m), u[k], rows[k]);
             }
         }
     }
@@ -859,6 +978,15 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                     maxima.row[k] = number;
                     memcpy(maxima.governs[k], here.governs[k], UTIL_GOVERNS_MAX);
                 }
+                /* a check that cannot be made: the first of its kind, a forbidden case first */
+                if (u == UTIL_NO_CHECK && !here.stand_in[k])
+                    here.stand_in[k] = STAND_IN_NO_CAPACITY;
+                if (here.stand_in[k] > maxima.stand_in[k]) {
+                    if (k == CHECK_PLATE) name_plate();
+                    maxima.stand_in[k] = here.stand_in[k];
+                    maxima.stand_in_row[k] = number;
+                    memcpy(maxima.stand_in_why[k], here.governs[k], UTIL_GOVERNS_MAX);
+                }
             };
             /* The connection input of the governing fastener serves the strength lines of the
             ** print; a computing run only needs the partial factors of the combination. */
@@ -906,17 +1034,26 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
             if (vbm.error != 0) {
                 u_vbm = UTIL_NO_CHECK;
                 Run_Errors.push_back(vbm.error);
+                /* named by the design's message, as its box says it */
+                const char *why = Get_Error_Text(vbm.error);
+                snprintf(here.governs[CHECK_VBM], UTIL_GOVERNS_MAX, "%s", why ? why : "");
             }
             m_vbm = std::fmax(m_vbm, u_vbm);
-            /* the bolts of toothed-plate connectors under the axial force */
+            /* the bolts of toothed-plate connectors under the axial force; no capacity */
             if (vbm.error == 0 && vbm.u > vbm.u_max)
-                snprintf(here.governs[CHECK_VBM], UTIL_GOVERNS_MAX, "Zug der Bolzen");
+                snprintf(here.governs[CHECK_VBM], UTIL_GOVERNS_MAX, "Zug der Bolzen%s",
+                         vbm.u == UTIL_NO_CHECK ? ": keine Tragf\x84higkeit" : "");
+            else if (vbm.error == 0 && vbm.u == UTIL_NO_CHECK)
+                snprintf(here.governs[CHECK_VBM], UTIL_GOVERNS_MAX, "keine Tragf\x84higkeit");
             keep(CHECK_VBM, u_vbm);
 
             double u_m = 0.0, u_s = 0.0;
-            const double u_t =
-                Oli_Holz_Nachweis_Governing(file, g, e, &u_m, &u_s, here.governs[CHECK_MID],
-                                            here.governs[CHECK_SIDE], UTIL_GOVERNS_MAX);
+            int timber_stand_in[2];
+            const double u_t = Oli_Holz_Nachweis_Governing(
+                file, g, e, &u_m, &u_s, here.governs[CHECK_MID], here.governs[CHECK_SIDE],
+                UTIL_GOVERNS_MAX, timber_stand_in);
+            here.stand_in[CHECK_MID] = timber_stand_in[0];
+            here.stand_in[CHECK_SIDE] = timber_stand_in[1];
             m_timber = std::fmax(m_timber, u_t);
             m_mid = std::fmax(m_mid, u_m);
             m_side = std::fmax(m_side, u_s);
@@ -939,9 +1076,9 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 const double u_p = Oli_Blech_Nachweis_Knicken(file, g, e, &u_pb, &u_sp);
                 const double u_h = Oli_Lochleibung_Nachweis(file, g, e);
                 m_plate = std::fmax(m_plate, u_p);
-                /* the largest spacing of compressed outer plates belongs to their local buckling
-                ** (EN 1993-1-8, Table 3.3, note 1) and shares its row; it is the same in every
-                ** compressed combination and does not choose the governing one */
+                /* the largest spacing of the outer plates of a bending or compression splice
+                ** belongs to their local buckling (EN 1993-1-8, Table 3.3, note 1) and shares its
+                ** row; it is the same in every combination and does not choose the governing one */
                 m_plate_buckling = std::fmax(m_plate_buckling, std::fmax(u_pb, u_sp));
                 m_hole = std::fmax(m_hole, u_h);
                 keep(CHECK_PLATE, u_p);
@@ -977,7 +1114,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
         }
     }
     /* A partial check whose largest value the governing combination reaches as well (the largest
-    ** spacing of compressed plates is the same in each) names the governing combination, as
+    ** spacing of the outer plates is the same in each) names the governing combination, as
     ** the page and the report name it beside the overall result. */
     if (whole_table && governing_number > 0)
         for (int k = 0; k < CHECK_COUNT; k++)

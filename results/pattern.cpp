@@ -18,7 +18,11 @@ Fastener_Pattern_Rec Fastener_Pattern;
 
 int Is_Lkom_Valid(int group, int entry)
 {
-    const Lkom_Entry *c = Get_Lkom_Entry(group, entry);
+    return Is_Lkom_Entry_Valid(Get_Lkom_Entry(group, entry));
+}
+
+int Is_Lkom_Entry_Valid(const Lkom_Entry *c)
+{
     if (c == nullptr || !c->used) return 0;
     if (std::fabs(c->M_d) <= 1e-5 && std::fabs(c->N_d) <= 1e-5 && std::fabs(c->V_d) <= 1e-5)
         return 0;

@@ -53,24 +53,47 @@ static bool Any_Checked_Shear(void)
     return false;
 }
 
+/* Whether the spacings in material mat follow a table of the product's own: LVL (Kerto-S and
+** Kerto-Q, Pollmeier LVL S; Calc_Min_Spacings). */
+static bool Own_Spacing_Table(int mat)
+{
+    return mat == MAT_KERTO_S || mat == MAT_KERTO_Q || mat == MAT_POLLM_LVL_S;
+}
+
+/*
+** The materials whose spacing rules the pattern keeps into mats, one for each member the
+** fasteners pass through: the side timbers (mats[0]) and the middle member (mats[1]), each by
+** its own rules; the middle member alone beside plates and in a lap (the side fields keep
+** whatever they held before), under the rules of a steel-to-timber joint beside outside plates
+** (12; EN 1995-1-1, 8.3.1.4). A panel beside timber sets the rules of the joint (8.3.1.3), which
+** hold for the timber too. LVL keeps the table of its own beside them. Return their count, 1 or 2.
+*/
+static int Spacing_Materials(int mats[2])
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind;
+    mats[0] = kind == CONN_SIDE_TIMBERS ? si->mat_side : si->mat_mid;
+    mats[1] = si->mat_mid;
+    if (kind == CONN_OUTER_PLATES) mats[0] = 12;
+    if (kind == CONN_INNER_PLATES || kind == CONN_LAP || mats[1] == mats[0]) return 1;
+    const bool joint =
+        Is_Mat_Metal_Plate(mats[0]) || (Is_Mat_Panel(mats[0]) && !Own_Spacing_Table(mats[0]));
+    return joint && !Own_Spacing_Table(mats[1]) ? 1 : 2;
+}
+
 /*
 ** The six least spacings of the current fastener (cm) at alpha_1 (a1, a3,t) and alpha_2 (a2, a4)
-** into v (a1, a2, a3t, a3c, a4t, a4c), in the timber the fasteners pass through. a3,c is the
-** larger of its values at both angles: it grows with |sin alpha| (EN 1995-1-1, Tables 8.4, 8.5,
-** 8.7 and 8.8; DIN 1052, Tables 11 and 12), and a fastener at the end may carry its force at
-** the largest angle of all combinations.
+** into v (a1, a2, a3t, a3c, a4t, a4c), by the rules of material mat. a3,c is the larger of its
+** values at both angles: it grows with |sin alpha| (EN 1995-1-1, Tables 8.4, 8.5, 8.7 and 8.8;
+** DIN 1052, Tables 11 and 12), and a fastener at the end may carry its force at the largest
+** angle of all combinations.
 */
-static void Raw_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6])
+static void Member_Raw_Spacings(int mat, double rho_min, double alpha_1, double alpha_2,
+                                double v[6])
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
     const bool lap = si->connection_kind == CONN_LAP;
-    /* The spacings belong to the timber the fasteners pass through: the side members, or the
-    ** middle member where there are none (the lap, and inner plates, whose side material is
-    ** whatever the input last held). */
-    int mat = si->mat_side;
-    if (lap || si->connection_kind == CONN_INNER_PLATES) mat = si->mat_mid;
-    if (si->connection_kind == CONN_OUTER_PLATES) mat = 12;
     const double t1 = (lap ? si->b / 2.0 : si->t_s) * 10.0;
     const double t2 = (lap ? si->b / 2.0 : si->b) * 10.0;
     /* The spacing rules compare the staple angle in degrees. */
@@ -100,6 +123,35 @@ static void Raw_Spacings(double rho_min, double alpha_1, double alpha_2, double 
     v[3] = a3c / 10.0;
     v[4] = a4t / 10.0;
     v[5] = a4c / 10.0;
+}
+
+/* The least spacings (cm) in the timber the fasteners pass through: where the side timbers and
+** the middle member keep rules of their own, the larger demand of the two, as one pattern serves
+** both. */
+static void Raw_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6])
+{
+    double w[2][6];
+    if (Least_Spacings_Of_Members(rho_min, alpha_1, alpha_2, w[0], w[1]) == 0) {
+        for (int k = 0; k < 6; k++) v[k] = w[0][k];
+        return;
+    }
+    for (int k = 0; k < 6; k++) v[k] = std::fmax(w[0][k], w[1][k]);
+}
+
+int Least_Spacings_Of_Members(double rho_min, double alpha_1, double alpha_2, double side[6],
+                              double mid[6])
+{
+    int mats[2];
+    const int n = Spacing_Materials(mats);
+    Member_Raw_Spacings(mats[0], rho_min, alpha_1, alpha_2, side);
+    if (n == 1) {
+        for (int k = 0; k < 6; k++) mid[k] = side[k];
+        return 0;
+    }
+    Member_Raw_Spacings(mats[1], rho_min, alpha_1, alpha_2, mid);
+    for (int k = 0; k < 6; k++)
+        if (side[k] != mid[k]) return 1;
+    return 0;
 }
 
 double Spacing_Density(void)
@@ -1015,16 +1067,17 @@ static int Check_Arrangement(int n_r, int n_c)
     if (n_c <= 1 && n_r <= 1) return DERR_TWO_FASTENERS_PER_HALF;
     if (n_c < 1 || n_r < 1) return DERR_TWO_FASTENERS_PER_HALF; /* no column or no row */
 
-    /* materials */
-    if (si->mat_mid == MAT_LAUBHOLZ || si->mat_side == MAT_LAUBHOLZ) {
+    /* materials: toothed plates are pressed into every timber member they join, the side
+    ** timbers and the middle member, or the middle member alone beside plates and in a lap (the
+    ** side fields keep what they held before), and none of them may be hardwood */
+    if (si->mat_mid == MAT_LAUBHOLZ
+        || (si->connection_kind == CONN_SIDE_TIMBERS && si->mat_side == MAT_LAUBHOLZ)) {
         if (type == VBM_SCHEIBENDUEBEL_C1) return DERR_PRESSED_C1_HARDWOOD;
         if (type == VBM_SCHEIBENDUEBEL_C5) return DERR_PRESSED_C5_HARDWOOD;
         if (type == VBM_SCHEIBENDUEBEL_C10) return DERR_PRESSED_C10_HARDWOOD;
+        if (type == VBM_SCHEIBENDUEBEL_C2) return DERR_PRESSED_C2_HARDWOOD;
+        if (type == VBM_SCHEIBENDUEBEL_C11) return DERR_PRESSED_C11_HARDWOOD;
     }
-    if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C2)
-        return DERR_PRESSED_C2_HARDWOOD;
-    if (si->mat_mid == MAT_LAUBHOLZ && type == VBM_SCHEIBENDUEBEL_C11)
-        return DERR_PRESSED_C11_HARDWOOD;
     /* the timber lamellas beside inner plates, each at least 24 mm */
     const double t_1 = Calc_Timber_Part_Thickness();
     if (si->connection_kind == CONN_INNER_PLATES && t_1 < 2.4) {

@@ -265,6 +265,19 @@ static void Write_Coordinates(FILE *file)
     Dbg_Free("results", __LINE__, "system", R);
 }
 
+/* The six least spacings (cm) after lead, with two decimals, as the present spacings and the
+** plate distances e1, e2 of the bearing check, so that the required and the present values
+** compare as the validation compared them. */
+static void Write_Spacing_Line(FILE *file, const char *lead, const double v[6])
+{
+    Oli_Write_Text(
+        file,
+        Nad_Params != nullptr
+            ? "%sa\xCE\\1\xCEr = %.2lf cm, a\xCE\\2\xCEr = %.2lf cm, a\xCE\\3,t\xCEr = %.2lf cm, a\xCE\\3,c\xCEr = %.2lf cm, a\xCE\\4,t\xCEr = %.2lf cm, a\xCE\\4,c\xCEr = %.2lf cm"
+            : "%sa\xCE\\1\xCEr = %.2lf cm, a\xCE\\2\xCEr = %.2lf cm, a\xCE\\1,t\xCEr = %.2lf cm, a\xCE\\1,c\xCEr = %.2lf cm, a\xCE\\2,t\xCEr = %.2lf cm, a\xCE\\2,c\xCEr = %.2lf cm",
+        lead, v[0], v[1], v[2], v[3], v[4], v[5]);
+}
+
 /*
 ** The angle at which a3,c of dowels and bolts was taken under EN 1995-1-1 (Tables 8.4 and 8.5):
 ** the force-to-grain angle of the largest a3,c (the largest angle where a3,c grows with it, else
@@ -415,14 +428,22 @@ int Oli_Systemdarstellung(FILE *file)
                    fp->min_alpha_2 * 180.0 / PI, at_max);
     double v[6], raw[6];
     Calc_Least_Spacings(rho_min, fp->min_alpha_1, fp->min_alpha_2, v, raw);
-    /* two decimals, as the present spacings and the plate distances e1, e2 of the bearing check,
-    ** so that the required and the present values compare as the validation compared them */
-    Oli_Write_Text(
-        file,
-        Nad_Params != nullptr
-            ? "a\xCE\\1\xCEr = %.2lf cm, a\xCE\\2\xCEr = %.2lf cm, a\xCE\\3,t\xCEr = %.2lf cm, a\xCE\\3,c\xCEr = %.2lf cm, a\xCE\\4,t\xCEr = %.2lf cm, a\xCE\\4,c\xCEr = %.2lf cm"
-            : "a\xCE\\1\xCEr = %.2lf cm, a\xCE\\2\xCEr = %.2lf cm, a\xCE\\1,t\xCEr = %.2lf cm, a\xCE\\1,c\xCEr = %.2lf cm, a\xCE\\2,t\xCEr = %.2lf cm, a\xCE\\2,c\xCEr = %.2lf cm",
-        v[0], v[1], v[2], v[3], v[4], v[5]);
+    /* each member's own demand where the side timbers and the middle member keep rules of their
+    ** own, then the larger of the two that the pattern keeps */
+    double side[6], mid[6];
+    const bool each =
+        si->connection_kind == CONN_SIDE_TIMBERS
+        && Least_Spacings_Of_Members(rho_min, fp->min_alpha_1, fp->min_alpha_2, side, mid) != 0;
+    if (each) {
+        char lead[160];
+        snprintf(lead, sizeof lead, "Seitenhölzer aus %s: "_cp850,
+                 Material_Print_Name(si->mat_side, si->grade_side));
+        Write_Spacing_Line(file, lead, side);
+        snprintf(lead, sizeof lead,
+                 "Mittelholz aus %s: ", Material_Print_Name(si->mat_mid, si->grade_mid));
+        Write_Spacing_Line(file, lead, mid);
+    }
+    Write_Spacing_Line(file, each ? "maßgebend der größere Wert: "_cp850 : "", v);
     Write_A3c_Angle_Line(file, a3c_alpha, a3c_at_max, v[3]);
     const bool plates =
         si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;

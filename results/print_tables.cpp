@@ -536,6 +536,7 @@ void Oli_Lkom_Table(FILE *file)
     Set_Column(&cols[k++], "k\xCE\\mod\xCEr", "-", 5, 2, K);
     Set_Column(&cols[k++], "A", "TXT", 2, 0, A);
     Set_Column(&cols[k++], "Kommentar", "TXT", 70, 0, C);
+    cols[k - 1].plain = 1; /* the user's own names print as typed */
     Write_Table(file, ncols, n, cols);
     Oli_Write_Text(file, "%s",
                    "Spalte A: * = außergewöhnliche Bemessungssituation (Teilsicherheitsbeiwerte "
@@ -601,6 +602,7 @@ void Oli_Char_Actions(FILE *file)
     Set_Column(&cols[8], "\xB8\xCE\\0\xCEr", "-", 5, 2, F[3]);
     Set_Column(&cols[9], "\xB8\xCE\\2,E\xCEr", "-", 5, 2, F[4]);
     Set_Column(&cols[10], "Bemerkung", "TXT", 32, 0, R);
+    cols[10].plain = 1; /* the user's own remarks print as typed */
     Write_Table(file, ncols, n, cols);
     free(cols);
     for (int k = 0; k < FACTORS; k++) Dbg_Free("results", __LINE__, "print", F[k]);

@@ -94,6 +94,8 @@ extern Fastener_Pattern_Rec Fastener_Pattern;
 ** three design values is not zero, and its normal force suits the splice kind.
 */
 int Is_Lkom_Valid(int group, int entry);
+/* The same for a combination of any table (null: 0). */
+int Is_Lkom_Entry_Valid(const Lkom_Entry *c);
 
 /* The number of combination (group, entry) in the report's table of the design combinations,
 ** which counts the valid combinations of the used groups in order; 0 when it is not listed. */
@@ -133,6 +135,16 @@ void Lkom_Row_Name(int number, char *out, size_t size);
 */
 void Calc_Least_Spacings(double rho_min, double alpha_1, double alpha_2, double v[6],
                          double raw[6]);
+
+/*
+** The least spacings (cm) of Calc_Least_Spacings, before the plates' limits, by the rules of
+** each member the fasteners pass through: the side timbers' into side and the middle member's
+** into mid (outside plates: those of the steel-to-timber joint into side, those of a middle
+** member of LVL with a table of its own into mid). The least spacings take the larger of the two.
+** Return 1 when the two differ, else 0 (mid then holds side's values).
+*/
+int Least_Spacings_Of_Members(double rho_min, double alpha_1, double alpha_2, double side[6],
+                              double mid[6]);
 
 /* The angle (rad) whose a3,c the least spacings take: alpha_2 where a3,c is larger there than at
 ** alpha_1, else alpha_1. */
@@ -569,6 +581,9 @@ double Get_Fastener_Fu_K(void);
 double Plate_Bearing_Fu_B(void);
 /* kmod of group g for the middle member, the side members and the joint (each optional). */
 void Get_Group_Kmod(int group, double *kmod_mid, double *kmod_side, double *kmod_joint);
+/* The load-duration class (KLED_STAENDIG .. KLED_SEHR_KURZ) in which a preset kmod gives each
+** member of the splice its value of EN 1995-1-1, Table 3.1 (within tolerance), -1 for none. */
+int Kled_Of_Preset_Kmod(double kmod, double tolerance);
 
 /* Copy the results of the single-fastener rules into the result record (forces in kN when
 ** in_kN is set); kmod of both members and any required thicknesses must be in the result

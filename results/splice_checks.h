@@ -32,6 +32,24 @@ static inline double Shown_Util(int no_capacity, double u)
     return no_capacity ? UTIL_NO_CHECK : u;
 }
 
+/* What the stand-in UTIL_NO_CHECK of a check stands for: nothing (a number), a check without a
+** capacity (no resistance or strength, no partial factor, a design error), or a case that a
+** rule of the standard forbids outright. */
+enum { STAND_IN_NONE = 0, STAND_IN_NO_CAPACITY = 1, STAND_IN_NOT_ALLOWED = 2 };
+/* The words the page and the print list show in place of the stand-in, which is no number. */
+#define UTIL_NO_CHECK_TEXT    "nicht nachweisbar"
+#define UTIL_NOT_ALLOWED_TEXT "unzul\x84ssig"
+
+/*
+** A utilisation u as the print list writes it: its name and u with `decimals` decimals ("u =
+** 0.45" of name "u = "), or UTIL_NO_CHECK_TEXT for the stand-in UTIL_NO_CHECK. Util_Of(u, name,
+** decimals).t lives to the end of the full expression.
+*/
+typedef struct Util_Text {
+    char t[112];
+} Util_Text;
+Util_Text Util_Of(double u, const char *name, int decimals);
+
 /* Symbols of the print list's font. */
 #define SYM_ALPHA    "\xBA"
 #define SYM_RATIO    "\xBB"
@@ -76,10 +94,14 @@ int32_t Member_Strength_Kind(int mat);
 /* Said after each printed strength of a panel: the checks took its values in its plane. */
 extern const char Panel_In_Plane_Note[];
 
+/* Return the partial factor gamma_M of a member's strength perpendicular to the grain: the
+** middle member's (side 0) as the run set it (gamma_m_t90 of the splice), the side members'
+** (side 1) from their own material (EN 1995-1-1, 2.4.1, Table 2.3): each member by its own. */
+double Get_Gamma_M_T90(int side);
 /* Return the design tensile strength perpendicular to the grain (N/mm²) of the middle member
 ** (Get_Ft90d_Middle) or of the side members (Get_Ft90d_Side) with the kmod of combination
-** group `group`; the partial factor is not applied when accidental is set, and a missing
-** partial factor gives 0. */
+** group `group` and the member's own partial factor (Get_Gamma_M_T90); the partial factor is
+** not applied when accidental is set, and a missing partial factor gives 0. */
 double Get_Ft90d_Middle(int group, int accidental);
 double Get_Ft90d_Side(int group, int accidental);
 
@@ -166,7 +188,7 @@ typedef struct Split_Case {
     double F_Rk;        /* kN, eq. (8.4) */
     double F_Rd;        /* kN */
     int32_t short_only; /* annex's rule: h_e / h < 0.2 under a load that is not short-term */
-    double u;           /* F / F_Rd; UTIL_NO_CHECK without a capacity */
+    double u;           /* F / F_Rd; UTIL_NO_CHECK without a capacity or where not allowed */
 } Split_Case;
 
 /* Members of the splitting check (Split_Check.piece). */
@@ -182,7 +204,9 @@ enum { SPLIT_RULE_NONE = 0, SPLIT_RULE_EC5 = 1, SPLIT_RULE_NA = 2 };
 
 typedef struct Split_Check {
     int32_t done;
+    int32_t panel;        /* 1: a panel without grain, which the rule does not reach (u 0) */
     int32_t piece;        /* SPLIT_* */
+    int32_t kled;         /* load-duration class of the combination's group, -1 accidental */
     double planes;        /* shear planes of a fastener that load the member (one side
                              ** timber: half of them) */
     int32_t shear_planes; /* shear planes of a fastener */
@@ -306,6 +330,20 @@ const char *Tension_Reduction_Rule(int annex);
 void Calc_Splitting_Check(int group, const Lkom_Entry *c, Timber_Check *r);
 /* Write the lines of the splitting check of a computed timber check (nothing without one). */
 void Print_Splitting_Check(FILE *file, const Timber_Check *r);
+/*
+** Return 1 when the splitting check applies to a member of material group mat, which it does to
+** timber loaded at an angle to its grain, and 0 for a panel, which has no grain (wood-based
+** panels, gypsum boards); *why (may be null) then gets the kind of member, as the page and the
+** print list name it ("Holzwerkstoff").
+*/
+int Splitting_Applies(int mat, const char **why);
+/*
+** Return what the stand-in utilisation of a member's splitting check stands for (STAND_IN_*):
+** where the annex allows h_e / h < 0.2 under short-term loads only, why (may be null, size
+** bytes) gets the rule with its numbers in code page 850 for the page ("h_e / h = 30.0 / 200 =
+** 0.150 < 0.2 nur für kurze Lasteinwirkungen zulässig (...)"), else "".
+*/
+int Splitting_Stand_In(const Split_Check *p, char *why, size_t size);
 /* The depth (mm) a plain nail reaches into the middle member, at most its thickness. */
 double Mid_Nail_Penetration(void);
 
@@ -320,17 +358,20 @@ void Print_Timber_Check(FILE *file, const Timber_Check *check);
 */
 double Oli_Holz_Nachweis(FILE *file, int group, int entry, double *u_middle, double *u_side);
 /* As Oli_Holz_Nachweis; governs_middle and governs_side (optional, size bytes each) get the
-** checks that give both values (Timber_Governing_Check). */
+** checks that give both values (Timber_Governing_Check), with the rule that forbids a case where
+** one does, and stand_in (optional, two ints) what the stand-in of each member stands for. */
 double Oli_Holz_Nachweis_Governing(FILE *file, int group, int entry, double *u_middle,
                                    double *u_side, char *governs_middle, char *governs_side,
-                                   size_t size);
+                                   size_t size, int *stand_in);
 /*
 ** Name the check of a computed timber check that gives the utilisation of the middle member (or
 ** the timber beside inner plates, or a lap; side 0) or of the side timbers (side 1), in code page
 ** 850, as the utilisation page says it: "Zug und Biegung", "Schub der inneren Lamelle",
 ** "Querzug an den Verbindungsmitteln", "Knicken der Blatthälften"; "" where nothing was checked.
+** A check whose utilisation is the stand-in UTIL_NO_CHECK governs before any number. Return what
+** the stand-in of the named check stands for (STAND_IN_*).
 */
-void Timber_Governing_Check(const Timber_Check *r, int side, char *out, size_t size);
+int Timber_Governing_Check(const Timber_Check *r, int side, char *out, size_t size);
 
 /* ---------------------------------------------------------------- steel plates */
 
@@ -358,13 +399,14 @@ enum {
     PLATE_BUCKLING_SKIPPED = 1, /* in compression, but stocky enough: no check needed */
     PLATE_BUCKLING_DONE = 2
 };
-/* The largest spacing of compressed plates along the force (EN 1993-1-8, Table 3.3, note 1:
-** min(14 t; 200 mm) for compression members, against local buckling and corrosion): checked for
-** outer plates; inner plates, held on both faces in their slots and not exposed, are exempt. */
+/* The largest spacing of the plates of a bending or compression splice, compression members in
+** every combination (EN 1993-1-8, Table 3.3, note 1: min(14 t; 200 mm), against local buckling
+** and corrosion): checked for outer plates; inner plates, held on both faces in their slots and
+** not exposed, are exempt. */
 enum { PLATE_SPACING_NONE = 0, PLATE_SPACING_LIMITED = 1, PLATE_SPACING_HELD = 2 };
 typedef struct Plate_Buckling {
     int32_t state;     /* PLATE_BUCKLING_* */
-    int32_t spacing;   /* PLATE_SPACING_* (with an annex, where the plates are compressed) */
+    int32_t spacing;   /* PLATE_SPACING_* (with an annex, in a bending or compression splice) */
     double p1_max;     /* mm, min(14 t; 200 mm) with PLATE_SPACING_LIMITED, also that of p2 */
     double p2;         /* cm, largest distance across the force between adjacent rows, 0: one */
     double u_p1, u_p2; /* 10 p1 / p1_max and 10 p2 / p1_max with PLATE_SPACING_LIMITED */
@@ -427,8 +469,9 @@ void Print_Plate_Check(FILE *file, const Plate_Check *check);
 ** made and 0 without such a combination; write the plate section when given a file. */
 double Oli_Blech_Nachweis(FILE *file, int group, int entry);
 /* As Oli_Blech_Nachweis; *u_buckling gets the utilisation of the plates' buckling between the
-** fasteners, 0 when that check is not made, and *u_spacing that of the largest spacing of
-** compressed outer plates (Plate_Buckling.u_spacing), 0 where it is not limited; both optional. */
+** fasteners, 0 when that check is not made, and *u_spacing that of the largest spacing of the
+** outer plates of a bending or compression splice (Plate_Buckling.u_spacing), 0 where it is not
+** limited; both optional. */
 double Oli_Blech_Nachweis_Knicken(FILE *file, int group, int entry, double *u_buckling,
                                   double *u_spacing);
 

@@ -26,9 +26,9 @@
 #define VBM_TYPE_SLOTS      (VBM_TYPE_LAST - VBM_TYPE_FIRST + 1)
 #define VBM_TYPE_SLOT(type) ((type)-VBM_TYPE_FIRST)
 
-#define UTIL_LIST_MAX    10 /* rows of the utilisation list */
-#define UTIL_NAME_MAX    70 /* bytes of a row's name */
-#define UTIL_GOVERNS_MAX 64 /* bytes of the name of the check that governs a row */
+#define UTIL_LIST_MAX    10  /* rows of the utilisation list */
+#define UTIL_NAME_MAX    70  /* bytes of a row's name */
+#define UTIL_GOVERNS_MAX 256 /* bytes of the name of the check that governs a row */
 
 #define BAUTEILKENNUNG_MAX 64 /* bytes of the component identifier */
 
@@ -96,15 +96,23 @@ typedef struct Print_Settings {
 /* The value of a row whose check was switched on but not made: shown as "nicht nachgewiesen". */
 #define UTIL_NOT_CHECKED (-1.0)
 /* The value of a row whose check does not apply to any combination (no fastener pulls towards the
-** member's or the plates' end): shown as "entfällt" with that reason, never as 0 %. */
+** member's or the plates' end, a panel has no grain): shown as "entfällt" with that reason, never
+** as 0 %. */
 #define UTIL_NOT_APPLICABLE (-2.0)
+/* The value of a row with a check that cannot be made (no resistance or strength, no partial
+** factor, a design error): shown as "nicht nachweisbar" with the check, never as a number. */
+#define UTIL_NOT_VERIFIABLE (-3.0)
+/* The value of a row with a case that a rule of the standard forbids outright: shown as
+** "unzulässig" with the rule and its numbers. */
+#define UTIL_NOT_ALLOWED (-4.0)
 
 /* The named partial checks with their utilisation that the utilisation page shows. */
 typedef struct Utilisation_List {
     int32_t count;                           /* rows in use, 0..10 */
     char name[UTIL_LIST_MAX][UTIL_NAME_MAX]; /* code page 850 */
-    double value[UTIL_LIST_MAX];             /* utilisation ratio, 1.0 = 100 %, UTIL_NOT_CHECKED or
-                                 ** UTIL_NOT_APPLICABLE */
+    double value[UTIL_LIST_MAX];             /* utilisation ratio, 1.0 = 100 %, or one of
+                                 ** UTIL_NOT_CHECKED, UTIL_NOT_APPLICABLE, UTIL_NOT_VERIFIABLE,
+                                 ** UTIL_NOT_ALLOWED */
     /* where a row gathers several checks, the one that gives its value ("Schub der inneren
     ** Lamelle"), code page 850, else "" */
     char governs[UTIL_LIST_MAX][UTIL_GOVERNS_MAX];

@@ -15,6 +15,7 @@
 
 #include "catalogue/catalogue.h"
 #include "foundation/codepage.h"
+#include "foundation/format.h"
 #include "foundation/foundation.h"
 #include "printlist/printlist.h"
 
@@ -58,10 +59,11 @@ int Unchecked_Load_Line(const Unchecked_Loads *u, int which, int print, char *bu
                           : "N_d";
     if (which == UNCHECKED_MOMENT && u->moment_count > 0) {
         const int n = u->moment_count;
+        /* what to do: the bending splice distributes M_d to its fasteners with N_d */
         snprintf(buf, size,
                  "%s %s wird beim %s nicht nachgewiesen: %d Lastkombination%s mit %s, "
-                 "max |%s| = %.2lf kNm",
-                 wichtig, M, splice, n, n == 1 ? "" : "en", M, M, u->moment_max);
+                 "max |%s| = %.2lf kNm; %s zusammen mit %s weist der Biegesto\xE1 nach",
+                 wichtig, M, splice, n, n == 1 ? "" : "en", M, M, u->moment_max, N, M);
         return 1;
     }
     if (which == UNCHECKED_OTHER_SIGN && u->other_count > 0) {
@@ -169,6 +171,14 @@ double Moment_Left_Out(double M_d)
     const int kind = Splice_Input.splice_kind;
     if (kind != SPLICE_TENSION && kind != SPLICE_COMPRESSION) return 0.0;
     return std::fabs(M_d) > LOAD_TOLERANCE ? M_d : 0.0;
+}
+
+Util_Text Util_Of(double u, const char *name, int decimals)
+{
+    Util_Text t;
+    if (u == UTIL_NO_CHECK) snprintf(t.t, sizeof t.t, "%s", UTIL_NO_CHECK_TEXT);
+    else Format_N(t.t, sizeof t.t, "%s%.*lf", name, decimals, u);
+    return t;
 }
 
 const char *Satisfied_Verdict(double M_left_out)

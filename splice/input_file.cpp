@@ -1370,13 +1370,16 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
     ** name cannot be known, and is never made up */
     const bool cut_section = judged && !r.complete && annex_at < 0 && !a.named;
     if (cut_section) a.lost = 1;
-    /* a whole file without the section (it ends after END): the design takes "Deutschland",
-    ** which the file did not name, and says so */
+    /* a whole file without the section (it ends after END), or a section whose name is empty:
+    ** the design takes "Deutschland", which the file did not name, and says so */
     std::vector<std::string> unnamed;
-    if (judged && r.complete && !a.named) {
+    const bool empty_name = judged && a.named && !a.lost && !a.name[0];
+    if ((judged && r.complete && !a.named) || empty_name) {
         char line[SPLICE_PATH_MAX + 80];
         snprintf(line, sizeof line, "Die Eingabedatei %s nennt kein Anwendungsdokument", path);
-        unnamed = {line, "(hinter END fehlt der Abschnitt ACTIV_NADNAME).",
+        unnamed = {line,
+                   empty_name ? "(hinter ACTIV_NADNAME steht der leere Name «»)."_cp850
+                              : "(hinter END fehlt der Abschnitt ACTIV_NADNAME).",
                    "Bemessen wird mit \"" NAD_NAME_GERMANY "\"; Speichern schreibt diesen Namen in "
                    "die Datei."};
     }

@@ -5,12 +5,14 @@
 */
 #include "splice/splice_app.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "checks/checks.h"
 #include "foundation/foundation.h"
@@ -69,8 +71,9 @@ void Lkom_Clear_Table(Lkom_Table *t)
 /* ---------------------------------------------------------------- ASCII import */
 
 /* Group of a preset kmod: the used group with kmod within the tolerance, else the first unused
-** group (opened), else -1. */
-static int Group_Of_Kmod(Lkom_Table *t, double kmod)
+** group, opened with that kmod as its preset and the class in which the members take it from
+** EN 1995-1-1, Table 3.1 (the slot's class where none does; the report names it), else -1. */
+static int Group_Of_Kmod(Lkom_Table *t, double kmod, Ascii_Import_Report *r)
 {
     for (int g = 0; g < LKOM_GROUPS; g++) {
         Lkom_Group *grp = &t->groups[g];
@@ -84,6 +87,12 @@ static int Group_Of_Kmod(Lkom_Table *t, double kmod)
             grp->kmod_source = 0;
             grp->kmod = kmod;
             grp->source = 0;
+            const int kled = Kled_Of_Preset_Kmod(kmod, LKOM_KMOD_TOLERANCE);
+            if (kled >= 0) grp->kled = kled;
+            if (r->opened < LKOM_GROUPS) {
+                r->opened_groups[r->opened] = g;
+                r->opened_kled[r->opened++] = kled;
+            }
             return g;
         }
     }
@@ -235,7 +244,7 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
             continue;
         }
         const double kmod = v[0];
-        int g = Group_Of_Kmod(t, kmod);
+        int g = Group_Of_Kmod(t, kmod, r);
         if (g < 0) {
             Note_Bad(r, line_no, ASCII_BAD_KMOD_COUNT, "mehr als 10 verschiedene kmod-Werte");
             continue;
@@ -265,11 +274,107 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
     return r->imported;
 }
 
+/* ---------------------------------------------------------------- the import's box */
+
+/* The numbers of a table as the pages and the report give them, over any table: each valid
+** combination's number in the report's table (0 for none; Lkom_Row_Number) and the number each
+** used group bears (0 for an unused one; Lkom_Shown_Group). */
+typedef struct Table_Numbers {
+    std::vector<int32_t> row; /* [g * LKOM_ENTRIES + e] */
+    int32_t shown[LKOM_GROUPS];
+} Table_Numbers;
+
+static void Number_Table(const Lkom_Table *t, Table_Numbers *n)
+{
+    n->row.assign((size_t)LKOM_GROUPS * LKOM_ENTRIES, 0);
+    int number = 0, place = 0;
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        n->shown[g] = t->groups[g].used ? ++place : 0;
+        if (!t->groups[g].used) continue;
+        for (int e = 0; e < LKOM_ENTRIES; e++)
+            if (Is_Lkom_Entry_Valid(&t->groups[g].entries[e]))
+                n->row[(size_t)g * LKOM_ENTRIES + e] = ++number;
+    }
+}
+
+/* "Nr. 4" or "Nr. 4 bis 6". */
+static std::string Numbers_Text(int first, int last)
+{
+    char text[40];
+    if (first == last) snprintf(text, sizeof text, "Nr. %d", first);
+    else snprintf(text, sizeof text, "Nr. %d bis %d", first, last);
+    return text;
+}
+
+/* The rows that were in the table before the import whose number, or whose group's number, the
+** groups and rows it added moved: per group, each run of rows that moved by the same amount
+** ("Gruppe 1 -> Gruppe 2: Nr. 4 bis 6 -> Nr. 7 bis 9"). */
+static std::vector<std::string> Moved_Rows(const Table_Numbers &was, const Table_Numbers &now)
+{
+    std::vector<std::string> lines;
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        if (was.shown[g] == 0) continue;
+        char group[40];
+        if (was.shown[g] != now.shown[g])
+            snprintf(group, sizeof group, "Gruppe %d -> Gruppe %d", (int)was.shown[g],
+                     (int)now.shown[g]);
+        else snprintf(group, sizeof group, "Gruppe %d", (int)was.shown[g]);
+        const size_t base = (size_t)g * LKOM_ENTRIES;
+        int first = 0, last = 0, shift = 0, runs = 0;
+        auto close_run = [&]() {
+            if (first == 0) return;
+            lines.push_back(std::string(group) + ": " + Numbers_Text(first, last) + " -> "
+                            + Numbers_Text(first + shift, last + shift));
+            runs++;
+            first = 0;
+        };
+        for (int e = 0; e < LKOM_ENTRIES; e++) {
+            const int before = was.row[base + e];
+            if (before == 0) continue; /* imported, or not designed */
+            const int by = now.row[base + e] - before;
+            if (first != 0 && (by != shift || before != last + 1)) close_run();
+            if (by == 0) continue;
+            if (first == 0) {
+                first = before;
+                shift = by;
+            }
+            last = before;
+        }
+        close_run();
+        if (runs == 0 && was.shown[g] != now.shown[g]) lines.push_back(group);
+    }
+    return lines;
+}
+
+/* The line of a group that the import opened (g its slot, kled its class or -1). */
+static void Opened_Group_Line(const Lkom_Table *t, const Table_Numbers &now, int g, int kled,
+                              char *line, size_t size)
+{
+    const char *table = Nad_Params != nullptr ? "DIN EN 1995-1-1, Tab. 3.1" : "DIN 1052, Tab. F.1";
+    const int sc = (int)Splice_Input.service_class;
+    if (kled >= 0)
+        snprintf(line, size,
+                 "Neue Gruppe %d: k_mod = %.2f, Klasse der Lasteinwirkungsdauer %s (%s, "
+                 "Nutzungsklasse %d)",
+                 (int)now.shown[g], t->groups[g].kmod, Get_Kled_Name(kled), table, sc);
+    else
+        snprintf(line, size,
+                 "Neue Gruppe %d: k_mod = %.2f bleibt vorgegeben, keine Klasse der "
+                 "Lasteinwirkungsdauer hat diesen Wert (%s, Nutzungsklasse %d)",
+                 (int)now.shown[g], t->groups[g].kmod, table, sc);
+}
+
+/* Lines of moved rows in the box: with the count, 21 lines of skipped ones and 10 new groups,
+** the box's 40 lines hold them all. */
+enum { MOVED_LINES_MAX = 5 };
+
 int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
 {
     Ascii_Import_Report r;
+    Table_Numbers was, now;
+    if (t) Number_Table(t, &was);
     int n = Import_Lkom_Ascii(path, t, &r);
-    char line[200];
+    char line[256];
     Init_Message();
     Set_Message_Title("ASCII-Import");
     /* the whole path: a name typed on the page is looked up in the component's folder */
@@ -297,7 +402,10 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
         Draw_Message();
         return n;
     }
-    Set_Message_Symbol(r.bad ? 2 : 1, 0, 0, 0);
+    Number_Table(t, &now);
+    bool no_class = false;
+    for (int i = 0; i < r.opened; i++) no_class |= r.opened_kled[i] < 0;
+    Set_Message_Symbol(r.bad || no_class ? 2 : 1, 0, 0, 0);
     snprintf(line, sizeof line, "%d Lastkombinationen importiert.", n);
     Fill_Message(line);
     int shown = r.bad < ASCII_IMPORT_BAD_MAX ? r.bad : ASCII_IMPORT_BAD_MAX;
@@ -309,6 +417,18 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
     if (r.bad > shown) {
         snprintf(line, sizeof line, "... und %d weitere %s.", (int)(r.bad - shown),
                  r.bad - shown == 1 ? "Zeile" : "Zeilen");
+        Fill_Message(line);
+    }
+    for (int i = 0; i < r.opened; i++) {
+        Opened_Group_Line(t, now, r.opened_groups[i], r.opened_kled[i], line, sizeof line);
+        Fill_Message(line);
+    }
+    const std::vector<std::string> moved = Moved_Rows(was, now);
+    if (!moved.empty()) Fill_Message("Neue Nummern der Lastkombinationen, die schon da waren:");
+    const size_t moved_shown = std::min(moved.size(), (size_t)MOVED_LINES_MAX);
+    for (size_t i = 0; i < moved_shown; i++) Fill_Message(moved[i].c_str());
+    if (moved.size() > moved_shown) {
+        snprintf(line, sizeof line, "... und %d weitere.", (int)(moved.size() - moved_shown));
         Fill_Message(line);
     }
     Draw_Message();

@@ -309,6 +309,31 @@ static int Annex_Values_Note(int r)
     return n;
 }
 
+/* The words of a row of the utilisation list that has no number, or null for a number. */
+static const char *Stand_In_Row_Word(double value)
+{
+    if (value == UTIL_NOT_ALLOWED) return UTIL_NOT_ALLOWED_TEXT;
+    if (value == UTIL_NOT_VERIFIABLE || value == UTIL_NO_CHECK) return UTIL_NO_CHECK_TEXT;
+    return nullptr;
+}
+
+/* The largest utilisation as the verdict states it (size bytes): in percent, or where a check
+** cannot be made that check and why it has no number, a forbidden one first. */
+static void Largest_Utilisation_Text(const Utilisation_List *u, double total, char *out,
+                                     size_t size)
+{
+    int first = -1;
+    for (int i = 0; i < u->count && i < UTIL_LIST_MAX; i++)
+        if (Stand_In_Row_Word(u->value[i]) != nullptr
+            && (first < 0
+                || (u->value[i] == UTIL_NOT_ALLOWED && u->value[first] != UTIL_NOT_ALLOWED)))
+            first = i;
+    if (first >= 0)
+        snprintf(out, size, "%s %s", u->name[first], Stand_In_Row_Word(u->value[first]));
+    else if (total == UTIL_NO_CHECK) snprintf(out, size, "%s", UTIL_NO_CHECK_TEXT);
+    else snprintf(out, size, "maximale Ausnutzung %.1f %%", total * 100.0);
+}
+
 void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
 {
     Set_Utilisation_Page_Area(area, x0, y0, x1, y1);
@@ -347,9 +372,11 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
             Wdg_Draw_Text(PAGE_FIELD_X + 300, y, u->governs[i], nullptr);
             continue;
         }
-        int ok = u->value[i] <= UTIL_LIMIT;
-        Wdg_Set_Fg_Colour(ok ? BLACK_CI : RED_CI);
-        Wdg_Printf_Text(PAGE_FIELD_X + 200, y, "%6.1f %%", u->value[i] * 100.0);
+        /* a check that cannot be made, or a case a rule forbids, has no number: it says so */
+        const char *word = Stand_In_Row_Word(u->value[i]);
+        Wdg_Set_Fg_Colour(word != nullptr || u->value[i] > UTIL_LIMIT ? RED_CI : BLACK_CI);
+        if (word != nullptr) Wdg_Draw_Text(PAGE_FIELD_X + 200, y, word, nullptr);
+        else Wdg_Printf_Text(PAGE_FIELD_X + 200, y, "%6.1f %%", u->value[i] * 100.0);
         Wdg_Set_Fg_Colour(BLACK_CI);
         /* which of the row's checks gives the value, in which combination (numbered as in the
         ** report's table and summary) */
@@ -413,15 +440,17 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
     char not_made[160];
     const bool unmade = Unmade_Checks_Text(not_made, sizeof not_made) > 0;
     const bool ok = total <= UTIL_LIMIT;
+    char largest[UTIL_NAME_MAX + 40];
+    Largest_Utilisation_Text(u, total, largest, sizeof largest);
     int y = Page_Row_Y(r++);
     Wdg_Set_Font(4096 | 0x10000);
     Wdg_Set_Fg_Colour(ok && !incomplete && n_above == 0 && !unmade ? GREEN_CI : RED_CI);
-    Wdg_Printf_Text(PAGE_LABEL_X + 10, y, "%s%s%s: maximale Ausnutzung %.1f %%",
+    Wdg_Printf_Text(PAGE_LABEL_X + 10, y, "%s%s%s: %s",
                     !ok           ? "Nachweis NICHT erf\x81llt"
                     : incomplete  ? "Nachweis unvollst\x84ndig (siehe Wichtig!)"
                     : n_above > 0 ? "Nachweis mit vorgegebenem k_mod erf\x81llt (siehe Wichtig!)"
                                   : "Nachweis erf\x81llt",
-                    unmade ? ", " : "", unmade ? not_made : "", total * 100.0);
+                    unmade ? ", " : "", unmade ? not_made : "", largest);
     Wdg_Set_Fg_Colour(BLACK_CI);
     Wdg_Set_Font(4096);
     if (Governing_Lkom.group >= 0) {
@@ -641,8 +670,8 @@ int Page_After_Input(int page)
         if (s->mat_side != Page_Shadow.mat_side_drawn) s->grade_side = 0;
         Page_Shadow.mat_mid_drawn = s->mat_mid;
         Page_Shadow.mat_side_drawn = s->mat_side;
-        /* Plates are counted in whole numbers: the field shows none but whole numbers, and the
-        ** computation would cut a fraction off unseen. */
+        /* Plates are counted in whole numbers: the field refuses a fraction, and the
+        ** computation would cut one off unseen. */
         s->plate_count = floor(s->plate_count + 0.5);
         /* The failure mode is printed only for a single plate. */
         if (s->plate_count != 1.0) s->failure_mode_switch = 0;
@@ -661,7 +690,7 @@ int Page_After_Input(int page)
         return 1;
     }
     case PAGE_ANORDNUNG: {
-        /* Fasteners and rows are whole numbers, as the fields show them. */
+        /* Fasteners and rows are whole numbers: the fields refuse a fraction. */
         if (s->vbm_type >= VBM_TYPE_FIRST && s->vbm_type <= VBM_TYPE_LAST) {
             const int slot = VBM_TYPE_SLOT(s->vbm_type);
             s->n_col[slot] = floor(s->n_col[slot] + 0.5);

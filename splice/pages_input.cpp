@@ -60,6 +60,13 @@ void Page_Float(int row, const char *label, double *var, int decimals, double lo
                             /*name=*/name, /*state=*/nullptr);
 }
 
+void Page_Count(int row, const char *label, double *var, double lower, double upper,
+                const char *name)
+{
+    Page_Float(row, label, var, 0, lower, upper, name);
+    SVA_Set_Last_Field_Whole(Wdg_Get_Area());
+}
+
 /* Choice slots: the texts of a choice field must outlive the drawing of the page. */
 static std::string Choice_Store[PAGE_CHOICE_SLOTS];
 
@@ -252,7 +259,7 @@ void Page_System(int area)
                            &glulam_side);
     } else {
         Page_Heading(r++, "Stahlbleche");
-        Page_Float(r++, "Anzahl Bleche n_p", &s->plate_count, 0, 1.0, 10.0, "n_p");
+        Page_Count(r++, "Anzahl Bleche n_p", &s->plate_count, 1.0, 10.0, "n_p");
         Page_Float(r++, "Blechdicke t_p [cm]", &s->t_p, 2, 0.2, 5.0, "t_p");
         Page_Float(r++, "Blechh\x94he h_p [cm]", &s->h_p, 1, 2.0, 300.0, "h_p");
         Page_Label(r, "Stahlg\x81te");
@@ -856,9 +863,9 @@ void Page_Anordnung(int area)
     Page_Present_Rec *pr = &Page_Shadow.present;
     int r = 0;
     Page_Heading(r++, "Anordnung je Sto\xe1h\x84lfte");
-    Page_Float(r++, "Verbindungsmittel in Faserrichtung n_c", &s->n_col[slot], 0, 1.0, 50.0, "n_c");
+    Page_Count(r++, "Verbindungsmittel in Faserrichtung n_c", &s->n_col[slot], 1.0, 50.0, "n_c");
     SVA_Set_Last_Input_Tag(area, Layout_Field_Changed);
-    Page_Float(r++, "Reihen n_r", &s->n_row[slot], 0, 1.0, 50.0, "n_r");
+    Page_Count(r++, "Reihen n_r", &s->n_row[slot], 1.0, 50.0, "n_r");
     SVA_Set_Last_Input_Tag(area, Layout_Field_Changed);
     Wdg_Option_Button(PAGE_LABEL_X + 10, Page_Row_Y(r), "regelm\x84\xe1ig", LAYOUT_REGULAR,
                       &s->layout[slot], &Page_Active);

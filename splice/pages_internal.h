@@ -66,6 +66,9 @@ void Page_Draw_Wrapped(int x, int *r, int width, const char *text);
 const char *Page_Rules_Name(char *out, size_t size);
 void Page_Float(int row, const char *label, double *var, int decimals, double lower, double upper,
                 const char *name);
+/* A count's field (whole numbers from lower to upper): a fraction is refused with a hint. */
+void Page_Count(int row, const char *label, double *var, double lower, double upper,
+                const char *name);
 void Page_Choice(int slot, int x, int y, const Mat_List_Item *items, int count, int *index);
 void Page_Choice_Texts(int slot, int x, int y, const char *const *texts, int count, int *index);
 /* Forget the shadows of out-of-list values before a page is drawn; write a pick made on such a

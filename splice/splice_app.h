@@ -19,7 +19,7 @@
 #define SPLICE_INPUT_VERSION 202 /* format version the writer writes */
 #define SPLICE_PATH_MAX      512
 #define SPLICE_TITLE_MAX     512 /* bytes of the title: each control byte takes two */
-#define SPLICE_TITLE_READ    255 /* bytes read of the title file's first line */
+#define SPLICE_TITLE_READ    255 /* characters kept of the title file's first line */
 
 extern int32_t Splice_File_Number;               /* third argument of the command line */
 extern char Inp_File_Name[SPLICE_PATH_MAX];      /* "%s_%02d.inp" */
@@ -32,7 +32,9 @@ extern char Splice_Title_Line[SPLICE_TITLE_MAX]; /* first line of the title file
 int Form_Component_File_Names(const char *component, int file_number);
 
 /* Read the first line of the title file into Splice_Title_Line (line end removed, its first
-** SPLICE_TITLE_READ bytes, code page 850); 1 when read, 0 (empty title) when the file is missing.
+** SPLICE_TITLE_READ characters in code page 850, never a part of one: a UTF-8 line is cut between
+** its characters, and a longer line is named in a hint with its length in characters); 1 when
+** read, 0 (empty title) when the file is missing.
 ** Every byte is kept: a NUL or another control byte but the tab stands in caret notation ("^@"),
 ** and a hint names the file, the damage and the notation. A file in UTF-16 or UTF-32 leaves the
 ** title empty after a warning that names its encoding. */
@@ -153,21 +155,28 @@ typedef struct Ascii_Import_Report {
                           ** read: nothing was imported; null for a file that was read */
     int32_t open_error;   /* errno of a file that cannot be opened (a pipe, a device: ESPIPE,
                           ** ENODEV), 0 when it was opened */
+    int32_t opened;       /* groups the import opened */
+    int32_t opened_groups[LKOM_GROUPS]; /* their slots in the table, in the order opened */
+    int32_t opened_kled[LKOM_GROUPS];   /* the class each took from its kmod, -1 for none */
 } Ascii_Import_Report;
 
 /*
 ** Import combinations from a text file, one per line: "kmod accidental M_d N_d V_d comment"
 ** (kNm, kN, kN; blank lines and lines starting with '#' are skipped). Each number is a plain
 ** decimal number, with a point or, between digits, a comma ("20,5"). A line goes into the
-** group whose preset kmod equals its kmod within 0.001, else into a new group. Lines that cannot
+** group whose preset kmod equals its kmod within 0.001, else into a new group, which takes the
+** load-duration class in which that kmod is the members' value of EN 1995-1-1, Table 3.1
+** (Kled_Of_Preset_Kmod; where none is, it keeps its class and the kmod stays preset). Lines that cannot
 ** be read (with the field and what it held), lines longer than LKOM_IMPORT_LINE_MAX bytes (never
 ** cut: a number cut short is a smaller force), an eleventh kmod and lines beyond a full group are
-** skipped and counted. Nothing in the table is changed but the added entries. A file in UTF-16 or UTF-32 is not read (its
+** skipped and counted. Nothing in the table is changed but the added entries and the groups they open. A file in UTF-16 or UTF-32 is not read (its
 ** encoding in the report). Only a regular file is read. Return the number imported, -1 when the
 ** file cannot be opened (the reason in the report).
 */
 int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *report);
-/* The same, then the outcome in a message box (count and the numbers of the skipped lines). */
+/* The same, then the outcome in a message box: the count, the numbers of the skipped lines, each
+** group opened with its class, and the rows already there whose number in the report's table or
+** whose group number moved ("Gruppe 2: Nr. 4 -> Nr. 7"). */
 int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t);
 
 /* Name of characteristic action i (load type i; the snow action with the altitude flag takes

@@ -92,21 +92,46 @@ int Read_Title_Line(const char *path)
             {l1, l2, "Als Titel gilt die Bauteilkennung. Bitte als ANSI oder UTF-8 speichern."});
         return 1;
     }
-    /* the first line's bytes, a NUL among them, up to SPLICE_TITLE_READ of them; how many it has
-    ** (without a CR before its end), so that a longer one is not cut without a word */
+    /* the first line's bytes, a NUL among them, as many as SPLICE_TITLE_READ characters take in
+    ** any code page the line may come in (UTF-8 takes up to four bytes a character); how many
+    ** bytes and UTF-8 characters (bytes that no other byte continues) it has, without a CR
+    ** before its end, so that a longer one is not cut without a word */
     std::string line;
-    size_t total = 0;
+    size_t bytes = 0, utf8_chars = 0;
     int last = EOF;
-    for (int c; (c = getc(f)) != EOF && c != '\n'; last = c, total++)
-        if (line.size() < SPLICE_TITLE_READ) line += (char)c;
-    if (last == '\r' && total > 0) total--;
+    for (int c; (c = getc(f)) != EOF && c != '\n'; last = c, bytes++) {
+        utf8_chars += (c & 0xC0) != 0x80;
+        if (line.size() < 4 * SPLICE_TITLE_READ) line += (char)c;
+    }
+    if (last == '\r' && bytes > 0) {
+        bytes--;
+        utf8_chars--;
+    }
     fclose(f);
+    if (line.size() < bytes) {
+        /* cut inside a character of UTF-8: its first bytes would make the line no UTF-8 at all,
+        ** and every umlaut of it would be read in another code page */
+        size_t lead = line.size();
+        while (lead > 0 && line.size() - lead < 4 && ((unsigned char)line[lead - 1] & 0xC0) == 0x80)
+            lead--;
+        if (lead > 0) {
+            const unsigned char b = (unsigned char)line[lead - 1];
+            const size_t need = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+            if (line.size() - (lead - 1) < need) line.resize(lead - 1);
+        }
+    }
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
-    /* a title saved by another program may be in code page 1252 or UTF-8 (docs/code-pages.md) */
+    /* a title saved by another program may be in code page 1252 or UTF-8 (docs/code-pages.md);
+    ** then it has as many characters as it has bytes in code page 850 */
+    const int code_page = Guess_Code_Page(line);
+    const size_t total = code_page != CODE_PAGE_UTF8               ? bytes
+                         : line.compare(0, 3, "\xEF\xBB\xBF") == 0 ? utf8_chars - 1
+                                                                   : utf8_chars;
+    const std::string shown = To_Cp850(line, code_page).substr(0, SPLICE_TITLE_READ);
     std::string named;
-    const std::string title = Title_With_Carets(To_Cp850(line, Guess_Code_Page(line)), &named);
+    const std::string title = Title_With_Carets(shown, &named);
     snprintf(Splice_Title_Line, sizeof Splice_Title_Line, "%s", title.c_str());
-    if (const char *bad = Text_Line_Bad_Byte_Reason(line)) {
+    if (const char *bad = Text_Line_Bad_Byte_Reason(shown)) {
         /* named as the input file's damage is, with what the title shows in its place */
         char l1[SPLICE_PATH_MAX + 64], l2[120];
         snprintf(l1, sizeof l1, "Die Titeldatei %s ist beschädigt"_cp850, path);

@@ -104,7 +104,8 @@ TEST_F(Fields, IntegerShadows)
     SVA_Item *it = SVA_Areas[area].last;
     ASSERT_EQ(it->kind, SVA_FLOAT_FIELD);
     EXPECT_STREQ(it->text, "%4.0f");
-    *it->value = 8.6; /* edited in the field */
+    EXPECT_EQ(it->whole, 1); /* a fraction typed into it is refused, never rounded unseen */
+    *it->value = 8.6;        /* set past the field */
     Wdg_Int_Field(10, 20, &n, 4, &editable);
     EXPECT_EQ(n, 9);
     Wdg_Set_Int_Field(&n, 12);

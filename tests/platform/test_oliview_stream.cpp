@@ -201,10 +201,13 @@ TEST(OliviewStream, ThePdfEmbedsSubsetFontsThatTextExtractionReads)
     OLI_setFlags(f, 896);
     OLI_setLayout(f, 4115);
     Oli_Init_Writer(3, 2, 1);
-    /* the title's own 0xCE ("╬"), which the print list also takes as its escape byte */
+    /* the title's own 0xCE ("╬"), which the print list also takes as its escape byte; a title
+    ** wider than the head, whose end (the position number) goes on in a second line */
     Oli_Write_Contents(f, "Sto\xE1 \x94"
                           "ffnen A\xCE"
-                          "bB");
+                          "bB, Neubau Logistikzentrum, Halle 3, Bauabschnitt Nord, Dachtragwerk "
+                          "\x81"
+                          "ber Achse 7, Pos. 17.3");
     Oli_Write_Heading(f, 1, "Ma\xE1gebende Lastkombination");
     /* gamma, sigma, less-or-equal, diameter and umlauts of code page 850; a bold and an italic */
     Oli_Write_Text(
@@ -232,8 +235,8 @@ TEST(OliviewStream, ThePdfEmbedsSubsetFontsThatTextExtractionReads)
                              "e",
                              "Sto\xC3\x9F \xC3\xB6"
                              "ffnen A\xE2\x95\xAC"
-                             "bB",
-                             "fett", "schr\xC3\xA4g", "Seite 1 von 1"})
+                             "bB, Neubau",
+                             "Achse 7, Pos. 17.3", "fett", "schr\xC3\xA4g", "Seite 1 von 1"})
         EXPECT_NE(text.find(want), std::string::npos) << want << " in\n" << text;
     /* the outline keeps its umlauts (a text string in UTF-16) */
     const std::string bytes = file_bytes(pdf);

@@ -164,8 +164,9 @@ TEST(ZelkwinMessage, BoxesAreLoggedAndLeaveTheScreenAsItWas)
     EXPECT_EQ(ZW_Test_Pixel(NPIXEL_X / 2, NPIXEL_Y / 2 - 20), centre);
     EXPECT_TRUE(Has_Line("SHOW [] Bitte etwas Geduld"));
     EXPECT_TRUE(Has_Line("QUIT"));
-    /* a hint has no title of its own: its title band shows the program's */
-    VELSetWindowTitle("Zugsto\xe1 Achse 4");
+    /* a hint has no title of its own: its title band shows the program's, whose tab stands
+    ** as the blank that the print shows */
+    VELSetWindowTitle("Zugsto\xe1\tAchse 4");
     ZW_Test_Clear_Log();
     ZW_Test_Set_Script("key Enter\n");
     PrintMessage("HINWEIS: n_c darf den Wert 50 nicht \x81"
@@ -225,6 +226,14 @@ TEST(ZelkwinEdit, TextEditorReplacesEditsRestoresAndScrolls)
     Set_Short_Edit_Text_Scrollmode(6);
     EXPECT_EQ(Short_Edit_Text(100, 100, buf, 3, 0), 1);
     EXPECT_STREQ(buf, "abcdef");
+    /* a character the code page lacks is not entered: a hint names it, and its Enter ends it */
+    ZW_Test_Set_Script("type 5 \xE2\x82\xAC\nkey Enter\nkey Enter\n");
+    EXPECT_EQ(Short_Edit_Text(100, 100, buf, 8, 0), 1);
+    EXPECT_STREQ(buf, "5 ");
+    EXPECT_TRUE(
+        Has_Line("MESSAGE [Hinweis] Das Zeichen U+20AC (Euro-Zeichen) wurde nicht "
+                 "eingegeben: | der Zeichensatz des Programms (Codepage 850) enth\xC3\xA4lt "
+                 "es nicht."));
     /* a click elsewhere ends the editing and stays for the sheet */
     ZW_Test_Set_Script("type q\nclick 500 500\n");
     EXPECT_EQ(Short_Edit_Text(100, 100, buf, 8, 0), 0);

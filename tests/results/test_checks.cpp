@@ -702,14 +702,15 @@ TEST(TimberT90, NailedBendingSpliceWorkedByHand)
     EXPECT_NEAR(um, 1.432981, 2e-6);
     Splice_Input.fitted_bolt = 0;
 
-    /* gamma_M,t90 = 1.0: f_t,90,d = 0.36 as in the accidental case; none: no strength, u = 10 */
+    /* the middle member's gamma_M,t90 = 1.0: f_t,90,d = 0.36 as in the accidental case; none:
+    ** no strength, u = 10; the side timbers keep their own gamma_M of 1.3 (0.96451) */
     Splice_Input.gamma_m_t90 = 1.0;
     Oli_Holz_Nachweis(nullptr, 0, 0, &um, &us);
     EXPECT_NEAR(um, 0.890313, 2e-6);
     Splice_Input.gamma_m_t90 = 0.0;
     Oli_Holz_Nachweis(nullptr, 0, 0, &um, &us);
     EXPECT_DOUBLE_EQ(um, 10.0);
-    EXPECT_DOUBLE_EQ(us, 10.0);
+    EXPECT_NEAR(us, 0.964506, 2e-6);
     Splice_Input.gamma_m_t90 = 1.3;
 
     /* max V_90,d = 2.1 kN: side timbers 0.26709 * 1.05 / 0.27692 = 1.0127, middle 1.2153:
@@ -868,7 +869,11 @@ TEST(TimberT90, EnSplittingOfDowelsAndBoltsWorkedByHand)
     **  connection 1.12 * 2.45399 * 18.02 * 1584.893 * 0.276923 = 21737.24 N, 6 / 21.7372 =
     **  0.27602; column 19408.25 N, 4 / 19.4082 = 0.20610; side timber t_ef = min(60; 60; 50.4) =
     **  50.4 mm, (50.4 * 200)^0.8 = 1595.028: 21876.24 N, 3 / 21.8762 = 0.13714; column
-    **  19532.36 N, 2 / 19.5324 = 0.10239. */
+    **  19532.36 N, 2 / 19.5324 = 0.10239.
+    ** D: A under (8.4) on a GL24h middle member with the values of "EC-Standardparameter"
+    **  (gamma_M 1.3 of solid timber, 1.25 of glulam): each member its own gamma_M. Middle
+    **  0.9 * 47.5176 / 1.25 = 34.2127 kN, 6 / 34.2127 = 0.17537, 4 / 34.2127 = 0.11692; the C24
+    **  side timbers keep 1.3: 16.4484 kN, 0.18239 and 0.12159 as in A. */
     struct Row {
         int variant, type;
         double d;
@@ -876,6 +881,7 @@ TEST(TimberT90, EnSplittingOfDowelsAndBoltsWorkedByHand)
         double V_d, V90;
         double mid_F_Rd_grp, mid_u_grp, mid_F_Rd_col, mid_u_col;
         double side_F_Rd_grp, side_u_grp, side_F_Rd_col, side_u_col;
+        bool glulam_mid; /* GL24h middle member, glulam's gamma_M 1.25 */
     };
     const Row rows[] = {
         {0, VBM_STABDUEBEL, 12.0, CONN_SIDE_TIMBERS, 6.0, 2.0, 32.8968, 0.18239, 32.8968, 0.12159,
@@ -888,9 +894,17 @@ TEST(TimberT90, EnSplittingOfDowelsAndBoltsWorkedByHand)
          0, 0},
         {1, VBM_NAGEL, 4.2, CONN_SIDE_TIMBERS, 6.0, 2.0, 21.7372, 0.27602, 19.4082, 0.20610,
          21.8762, 0.13714, 19.5324, 0.10239},
+        {0, VBM_STABDUEBEL, 12.0, CONN_SIDE_TIMBERS, 6.0, 2.0, 34.2127, 0.17537, 34.2127, 0.11692,
+         16.4484, 0.18239, 16.4484, 0.12159, true},
     };
     for (const Row &w : rows) {
         Splitting_Splice(w.variant, w.type, w.d, w.kind, w.V_d, w.V90);
+        if (w.glulam_mid) {
+            Nad_Record.ec5.gamma_m_glulam = 1.25;
+            Splice_Input.mat_mid = MAT_BSH_EC;
+            Splice_Input.grade_mid = 2;
+            Set_Design_Gammas(0);
+        }
         Timber_Check r;
         ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
         EXPECT_EQ(r.t90, 0) << w.variant << w.type;
@@ -985,16 +999,65 @@ TEST(TimberT90, EnSplittingNearTheEdgeAndWithoutAForce)
     Print_Timber_Check(f, &r);
     const std::string s = Slurp_Print(f);
     fclose(f);
-    EXPECT_NE(s.find("h\xCE\\e\xCEr / h < 0.2: nur kurze Lasteinwirkungen zul\x84ssig => u = "
-                     "10.00"),
-              std::string::npos)
+    EXPECT_NE(
+        s.find(
+            "unzul\x84ssig: h\xCE\\e\xCEr / h = 30.0 / 200 = 0.150 < 0.2 nur f\x81r kurze "
+            "Lasteinwirkungen zul\x84ssig (DIN EN 1995-1-1/NA, NCI NA.8.1.4), Lasteinwirkungsdauer hier: mittel"),
+        std::string::npos)
         << s;
+    EXPECT_EQ(s.find("10.00"), std::string::npos) << s;
+    /* the utilisation page's row says so with the rule, in place of a number */
+    Run_Nachweise(nullptr, 0);
+    ASSERT_GE(Splice_Input.utilisation.count, 2);
+    EXPECT_EQ(Splice_Input.utilisation.value[1], UTIL_NOT_ALLOWED);
+    EXPECT_STREQ(Splice_Input.utilisation.governs[1],
+                 "Querzug an den Verbindungsmitteln: h_e / h = 30.0 / 200 = 0.150 < 0.2 nur "
+                 "f\x81r kurze Lasteinwirkungen zul\x84ssig (DIN EN 1995-1-1/NA, NCI NA.8.1.4), "
+                 "Lasteinwirkungsdauer hier: mittel");
     Splice_Input.lkom.groups[0].kled = KLED_KURZ;
     ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
     EXPECT_EQ(r.split_mid.group.short_only, 0);
     EXPECT_NEAR(r.split_mid.group.k_r, 1.05710, 1e-5);
     EXPECT_NEAR(r.split_mid.group.F_Rd, 4.80336, 1e-5);
     EXPECT_NEAR(r.split_mid.group.u, 1.24912, 1e-5);
+    /* at h_e / h = 0.2 the rule holds for every load: rows y = 6 and 7 cm give h_e = 100 - 60 =
+    ** 40 mm, so the medium-term group computes it (h_i = 160, 170 mm: sum = 1 + (160 / 170)² =
+    ** 1.88581, k_r = 1.06055; (6.5 + 18 * 0.2²) = 7.22; 1.12 * 1.06055 * 7.22 * 2121.729 *
+    ** 0.276923 = 5038.90 N; 6 kN: u = 1.19074) */
+    Build_Regular_Pattern(10.0, 6.0, 6.0, 1.0, 2);
+    Splice_Input.lkom.groups[0].kled = KLED_MITTEL;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.split_mid.group.h_e, 40.0, 1e-9);
+    EXPECT_EQ(r.split_mid.group.short_only, 0);
+    EXPECT_NEAR(r.split_mid.group.F_Rd, 5.03890, 1e-5);
+    EXPECT_NEAR(r.split_mid.group.u, 1.19074, 1e-5);
+
+    /* side timbers of OSB 3, 22 mm: a panel has no grain to split along, so the rule does not
+    ** reach them (EN 1995-1-1, 8.1.4); the check says so, and neither reads F_90,Rd = 0 as
+    ** a utilisation; the middle member keeps its check: as row C above, but the nails reach
+    ** 110 - 22 = 88 mm into it, t_ef = min(120; 88; 50.4) = 50.4 mm: 21876.24 N (as C's side
+    ** timber), 6 / 21.8762 = 0.27427 */
+    Splitting_Splice(1, VBM_NAGEL, 4.2, CONN_SIDE_TIMBERS, 6.0, 2.0);
+    Splice_Input.mat_side = MAT_OSB;
+    Splice_Input.grade_side = 1;
+    Splice_Input.t_s = 2.2;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.split_side.panel, 1);
+    EXPECT_EQ(r.split_side.u, 0.0);
+    EXPECT_LT(r.side.u, UTIL_NO_CHECK);
+    EXPECT_NEAR(r.split_mid.group.u, 0.27427, 1e-5);
+    f = tmpfile();
+    Print_Timber_Check(f, &r);
+    const std::string osb = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(osb.find("je Seitenholz: entf\x84llt (Holzwerkstoff)"), std::string::npos) << osb;
+    EXPECT_EQ(osb.find("10.00"), std::string::npos) << osb;
+    Run_Nachweise(nullptr, 0);
+    ASSERT_EQ(Splice_Input.utilisation.count, 4);
+    EXPECT_STREQ(Splice_Input.utilisation.name[3],
+                 "Querzug an den Verbindungsmitteln der Seitenh\x94lzer");
+    EXPECT_EQ(Splice_Input.utilisation.value[3], UTIL_NOT_APPLICABLE);
+    EXPECT_STREQ(Splice_Input.utilisation.governs[3], "Holzwerkstoff");
 
     /* no force across the grain (no V_d, no column force): nothing to check; DIN 1052 keeps
     ** its own rule for dowels: none */
@@ -1322,9 +1385,9 @@ TEST(Plates, StressesOfABendingSplice)
     double u_b = 0.0, u_sp = -1.0;
     EXPECT_NEAR(Oli_Blech_Nachweis_Knicken(nullptr, 0, 0, &u_b, &u_sp), 0.206063, 1e-6);
     EXPECT_NEAR(u_b, 0.127012, 1e-6);
-    /* a bending splice's plates under tension N_d are no compression members: their spacing
-    ** is not limited (EN 1993-1-8, Table 3.3, note 1) */
-    EXPECT_EQ(u_sp, 0.0);
+    /* a bending splice's outer plates are compression members under tension N_d too, the
+    ** moment compresses one edge (EN 1993-1-8, Table 3.3, note 1): 160 / 140 = 1.142857 */
+    EXPECT_NEAR(u_sp, 1.142857, 5e-7);
 
     /* no gamma_M0: no design strength, no check */
     Splice_Input.gamma_m0 = 0.0;
@@ -1497,6 +1560,31 @@ TEST(Plates, BucklingBetweenTheFastenersWorkedByHand)
                      "bewittert => nicht begrenzt"),
               std::string::npos)
         << s;
+
+    /* A bending splice's outer plates are compressed on one side under every moment, members in
+    ** compression whatever the sign of N_d: bolts M16, M_d = 12 kNm, V_d = 10 kN, the columns
+    ** 112 mm from the joint: p1 = 224 mm across it, 224 / min(14 x 10; 200) = 224 / 140 = 1.60 at
+    ** N_d = 0 as at N_d = -0.04 kN (rows 70 mm apart: 0.5); inner plates stay exempt */
+    for (const double N : {0.0, -0.04}) {
+        Outer_Plate_Bolt_Splice();
+        Splice_Input.splice_kind = SPLICE_BENDING;
+        Splice_Input.vbm_row = 4;
+        Splice_Input.d = 16.0;
+        Set_Lkom(0, 0, 12.0, N, 10.0);
+        ASSERT_EQ(Prepare_Splice_Calc(), 0);
+        for (int k = 0; k < Fastener_Pattern.count; k++) {
+            Fastener_Pattern.recs[k].x = k < Fastener_Pattern.count / 2 ? 11.2 : 19.2;
+            Fastener_Pattern.recs[k].y = k % 2 ? 3.5 : -3.5;
+        }
+        Run_Nachweise(nullptr, 0);
+        const Utilisation_List &ul = Splice_Input.utilisation;
+        ASSERT_GT(ul.count, 3);
+        EXPECT_STREQ(ul.name[3], "Stahlblech, Knicken und gr\x94\xE1te Abst\x84nde p1, p2") << N;
+        EXPECT_NEAR(ul.value[3], 1.6, 1e-12) << N;
+        Splice_Input.connection_kind = CONN_INNER_PLATES;
+        ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
+        EXPECT_EQ(r.buckling.spacing, PLATE_SPACING_HELD) << N;
+    }
     Use_Annex(true);
 }
 

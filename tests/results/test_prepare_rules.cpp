@@ -73,16 +73,16 @@ TEST(PrepareRules, ColumnSumsAcrossTheGrain)
 
 TEST(PrepareRules, HardwoodRefusesToothedPlates)
 {
-    /* toothed plates (26, 27, 28) need softwood on both members; types 32 and 33 a softwood
-    ** middle member; rings (25) and shear plates (31, against a steel plate) suit hardwood. The
-    ** connectors are the first rows of the example host's catalogues, so that their design has
-    ** the values it needs. */
+    /* toothed plates (26, 27, 28, 32, 33) need softwood in every member they are pressed into,
+    ** the one-sided 32 and 33 between timbers too (one into each member); rings (25) and shear
+    ** plates (31, against a steel plate) suit hardwood. The connectors are the first rows of
+    ** the example host's catalogues, so that their design has the values it needs. */
     const Host_Catalogues catalogues;
     const struct {
         int type, code_mid, code_side;
     } cases[] = {
         {25, 0, 0}, {26, 102, 102}, {27, 104, 104}, {28, 105, 105},
-        {31, 0, 0}, {32, 103, 0},   {33, 106, 0},
+        {31, 0, 0}, {32, 103, 103}, {33, 106, 106},
     };
     for (const auto &k : cases) {
         Two_Dowels();

@@ -240,6 +240,35 @@ TEST(PrintSystemSpacings, LeastSpacingsAsTheValidationTookThem)
         const std::string n = System_Text();
         EXPECT_NE(n.find(row.line), std::string::npos) << row.kind << n;
     }
+
+    /* Dowels 12 mm, tension (alpha = 0), C24 side timbers on a middle member of Kerto-S: each
+    ** member keeps its own table and the pattern the larger value. C24 (EN 1995-1-1, Table 8.5):
+    ** a1 = (3 + 2) d = 60 mm, a2 = 3 d = 36, a3,t = max(7 d, 80) = 84, a3,c = max(3.5 d, 40) =
+    ** 42 (the program's value at 180 degrees), a4,t = max(2 d, 3 d) = 36, a4,c = 3 d = 36 mm.
+    ** Kerto-S by its approval: a1 = (4 + 3) d = 84, a2 = 4 d = 48, a3,t = max(7 d, 105) = 105,
+    ** a3,c = a4,t = a4,c = 3 d = 36 mm. Before, the side timbers' table alone: a1 = 6.00 cm. */
+    Fresh_Splice(true);
+    Tension_Splice(40.0);
+    Splice_Input.print.sections = 0;
+    Splice_Input.mat_mid = MAT_KERTO_S;
+    Splice_Input.grade_mid = 0;
+    Set_Layout(2, 2);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string k = System_Text();
+    EXPECT_NE(k.find("Seitenh\x94lzer aus Nadelvollholz C24: "
+                     + Spacing_Line("6.00", "3.60", "8.40", "4.20", "3.60", "3.60")),
+              std::string::npos)
+        << k;
+    EXPECT_NE(k.find("Mittelholz aus Kerto-S 21-75 mm: "
+                     + Spacing_Line("8.40", "4.80", "10.50", "3.60", "3.60", "3.60")),
+              std::string::npos)
+        << k;
+    EXPECT_NE(k.find("ma\xE1gebend der gr\x94\xE1"
+                     "ere Wert: "
+                     + Spacing_Line("8.40", "4.80", "10.50", "4.20", "3.60", "3.60")),
+              std::string::npos)
+        << k;
+    EXPECT_DOUBLE_EQ(Splice_Input.a1, 8.4);
 }
 
 TEST(PrintSystemSpacings, SideTimberThicknessDecidesThePreDrilledRuleOfScrews)

@@ -99,6 +99,14 @@ TEST(ReportLines, BoltsBesideAnInnerPlate)
     EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[4].y, -7.2);
     const std::string bearing = First_Row(s, "F\xCE\\b,H,Rd\xCEr");
     EXPECT_EQ(bearing.rfind("   5 ", 0), 0u) << bearing;
+    /* a member of Kerto-S: the design embeds the bolt by the product's rule, f_h,0,k = 37 (1 -
+    ** 0.01 x 17) = 30.71 N/mm², and the strength line prints that value of the member, not
+    ** 0.082 (1 - 0.01 d) rho_k of timber */
+    Splice_Input.mat_mid = MAT_KERTO_S;
+    Splice_Input.grade_mid = 0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_NE(Print_Checks().find(", f\xCE\\h,0,k\xCEr = 30.71 N/mm\xCE/2\xCEr (mit d + 1 mm"),
+              std::string::npos);
 }
 
 TEST(ReportLines, GoverningFastenerKeepsItsNumber)
@@ -235,6 +243,15 @@ TEST(ReportLines, ConnectorsNameThePartialFactorOfConnections)
     /* the same factor for members and connections: no line of its own */
     Nad_Record.ec5.gamma_m_glulam = 1.3;
     EXPECT_EQ(Print_Checks().find("Dübel besonderer Bauart"_cp850), std::string::npos);
+    /* side timbers C16 (rho_k 310) on GL32h (440): the resistance takes the lower density, k3 =
+    ** min(310 / 350, 1.75) = 0.886 (EN 1995-1-1, (8.66)), and the page prints it */
+    Splice_Input.mat_side = 0;
+    Splice_Input.grade_side = 1;
+    Splice_Input.grade_mid = 6;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_NE(Print_Checks().find("k\xCE\\\xCB\xCEr = 0.89, k\xCE\\\xBA\xCEr = 1.00, "
+                                  "k\xCE\\t\xCEr = 1.00\n"),
+              std::string::npos);
     Reset_Vbm_Catalogues();
     unsetenv("SPLICE_PRIVATE_DATA");
 }

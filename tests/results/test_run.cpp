@@ -344,8 +344,9 @@ TEST(Run, SummaryThreshold)
 
 /* A tension splice checks neither M_d nor its combinations without tension: the summary reads
 ** as incomplete (with the margin mark) and names them: one combination with 5 kNm, two with
-** N_d <= 0 of which the larger |N_d| is 80 kN. A compression splice names N_d >= 0; a bending
-** splice leaves nothing out. */
+** N_d <= 0 of which the larger |N_d| is 80 kN; the line of M_d says that the bending splice
+** designs N_d together with M_d. A compression splice names N_d >= 0; a bending splice leaves
+** nothing out. */
 TEST(Run, SummaryNamesTheLoadsLeftOut)
 {
     Fresh_Splice(true);
@@ -372,7 +373,8 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
     EXPECT_NE(s.find("!!"), std::string::npos) << s;
     EXPECT_NE(s.find("\xCE"
                      "bWichtig!\xCEr M\xCE\\d\xCEr wird beim Zugsto\xE1 nicht nachgewiesen: 1 "
-                     "Lastkombination mit M\xCE\\d\xCEr, max |M\xCE\\d\xCEr| = 5.00 kNm"),
+                     "Lastkombination mit M\xCE\\d\xCEr, max |M\xCE\\d\xCEr| = 5.00 kNm; "
+                     "N\xCE\\d\xCEr zusammen mit M\xCE\\d\xCEr weist der Biegesto\xE1 nach"),
               std::string::npos)
         << s;
     EXPECT_NE(s.find("\xCE"
@@ -384,7 +386,8 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
     char line[256];
     ASSERT_EQ(Unchecked_Load_Line(&u, UNCHECKED_MOMENT, 0, line, sizeof line), 1);
     EXPECT_STREQ(line, "Wichtig! M_d wird beim Zugsto\xE1 nicht nachgewiesen: 1 Lastkombination "
-                       "mit M_d, max |M_d| = 5.00 kNm");
+                       "mit M_d, max |M_d| = 5.00 kNm; N_d zusammen mit M_d weist der Biegesto\xE1 "
+                       "nach");
     Splice_Input.splice_kind = SPLICE_COMPRESSION;
     ASSERT_EQ(Get_Unchecked_Loads(&u), 1);
     EXPECT_EQ(u.moment_count, 0);
@@ -749,7 +752,8 @@ TEST(Run, GoverningFastenerIsTheLargestOfAll)
 TEST(Run, UserMaterialWithoutPartialFactorFailsTheTimberCheck)
 {
     /* Under EN 1995 the partial factor of a user-defined material (14) is not determinable:
-    ** the timber rows report a failed check (10 = 1000 %) instead of an infinite utilisation. */
+    ** the timber row reports a check that cannot be made, and why, instead of an infinite
+    ** utilisation or the number 10 that fails the run; so do the summary and its verdict. */
     Fresh_Splice(true);
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
     Splice_Input.vbm_type = 30;
@@ -761,7 +765,24 @@ TEST(Run, UserMaterialWithoutPartialFactorFailsTheTimberCheck)
     Splice_Input.mat_mid = 14;
     Run_Nachweise(nullptr, 0);
     ASSERT_EQ(Splice_Input.utilisation.count, 6); /* the block checks: not made */
-    Expect_Row(1, "Mittelholz", 10.0);
+    Expect_Row(1, "Mittelholz", UTIL_NOT_VERIFIABLE);
+    EXPECT_STREQ(Splice_Input.utilisation.governs[1], "Teilsicherheitsbeiwert nicht bestimmbar");
     for (int i = 0; i < Splice_Input.utilisation.count; i++)
         EXPECT_TRUE(std::isfinite(Splice_Input.utilisation.value[i])) << i;
+    FILE *f = tmpfile();
+    Run_Nachweise(f, 0);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("Maximale Ausnutzung der gef\x81hrten Nachweise: Verbindungsmittel nicht "
+                     "nachweisbar => "),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("Verbindungsmittel: nicht nachweisbar (keine Tragf\x84higkeit) in "),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("Mittelholz: nicht nachweisbar (Teilsicherheitsbeiwert nicht bestimmbar) in "
+                     "Lastkombination Nr. 1"),
+              std::string::npos)
+        << s;
+    EXPECT_EQ(s.find("10.00"), std::string::npos) << s;
 }

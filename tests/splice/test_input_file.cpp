@@ -1203,6 +1203,10 @@ TEST_F(InputFile, TheAnnexLineIsTheFirstLineThatBeginsWithItsKeyword)
          "schreibt diesen Namen in die Datei."},
         {"SPLICE 200\nACTIV_NADNAME\n" + standard + "PLATES 3 0.8 18 5 0 0\nEND\n", "EC-Standardparameter", -1.0},
         {"SPLICE 200\nPLATES 3 0.8 18 5 0 0\nEND\n\n\nACTIV_NADNAME\n" + germany, "Deutschland", 0.8},
+        /* an empty name names no annex either */
+        {"SPLICE 200\nPLATES 3 0.8 18 5 0 0\nEND\n\n\nACTIV_NADNAME\n\xAE\xAF\n", "Deutschland", 0.8,
+         "nennt kein Anwendungsdokument | (hinter ACTIV_NADNAME steht der leere Name \xC2\xAB\xC2\xBB). | "
+         "Bemessen wird mit \"Deutschland\""},
         // clang-format on
         {"SPLICE 200\nACTIV_NADNAMES\n" + standard + "PLATES 3 0.8 18 5 0 0\nEND\n\nACTIV_NADNAME\n"
              + germany,

@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "catalogue/catalogue.h"
 #include "nad/nad.h"
 #include "platform/zelkwin.h"
 #include "splice/splice_app.h"
@@ -310,9 +311,69 @@ TEST(AsciiImport, AnEleventhKmodAndBadNumbersAreSkippedWithTheirLines)
                             "bersprungen: M_d \"1.000,5\" ist keine Dezimalzahl | "
                             "Zeile 10 \xC3\xBC"
                             "bersprungen: Zeile zu lang (mehr als 4096 Bytes)";
-    int shown = 0;
-    for (const std::string &l : ZW_Test_Log_Lines()) shown += l == box;
+    int shown = 0; /* the group the file opened follows */
+    for (const std::string &l : ZW_Test_Log_Lines())
+        shown += l.rfind(box + " | Neue Gruppe 1: ", 0) == 0;
     EXPECT_EQ(shown, 1) << box;
+}
+
+/* A group that the import opens takes the load-duration class in which its kmod is what EN
+** 1995-1-1, Table 3.1 gives the members in service class 1: C24 0.60 ständig, 0.80 mittel, 0.90
+** kurz. Beside side members of OSB/3 (0.70 mittel, 0.90 kurz), which take their own value where
+** it lies below a preset, 0.80 is the timber's "mittel" as well. 0.85 lies between mittel and kurz:
+** no class has it, the kmod stays preset with the slot's class (slot 1: lang), and the box says
+** so. The group opens in slot 1, before the group of slot 2, whose rows Nr. 2 and 3 become Nr. 3
+** and 4 of Gruppe 3. */
+TEST(AsciiImport, AGroupTheImportOpensTakesTheClassOfItsKmodAndTheBoxSaysWhatMoved)
+{
+    const struct {
+        int mat_side, grade_side;
+        const char *line;
+        int kled;
+        const char *group;
+    } cases[] = {
+        {MAT_NADELHOLZ, 5, "0.9 0 0 20 0 Wind\n", KLED_KURZ,
+         "k_mod = 0.90, Klasse der Lasteinwirkungsdauer kurz (DIN EN 1995-1-1, Tab. 3.1, "
+         "Nutzungsklasse 1)"},
+        {MAT_NADELHOLZ, 5, "0.6 0 0 20 0 G\n", KLED_STAENDIG,
+         "k_mod = 0.60, Klasse der Lasteinwirkungsdauer st\xC3\xA4ndig (DIN EN 1995-1-1, Tab. "
+         "3.1, Nutzungsklasse 1)"},
+        {MAT_OSB, 1, "0.8 0 0 20 0 Q\n", KLED_MITTEL,
+         "k_mod = 0.80, Klasse der Lasteinwirkungsdauer mittel (DIN EN 1995-1-1, Tab. 3.1, "
+         "Nutzungsklasse 1)"},
+        {MAT_NADELHOLZ, 5, "0.85 0 0 20 0 ?\n", KLED_LANG,
+         "k_mod = 0.85 bleibt vorgegeben, keine Klasse der Lasteinwirkungsdauer hat diesen Wert "
+         "(DIN EN 1995-1-1, Tab. 3.1, Nutzungsklasse 1)"},
+    };
+    Reset_NAD_Record(&Nad_Record);
+    Nad_Params = &Nad_Record.ec5;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.line);
+        Set_Splice_Input_Defaults(&Splice_Input);
+        Splice_Input.mat_side = c.mat_side;
+        Splice_Input.grade_side = c.grade_side;
+        Table tab;
+        for (int g : {0, 2}) {
+            tab.t->groups[g].used = 1;
+            for (int e = 0; e < (g == 0 ? 1 : 2); e++) {
+                tab.t->groups[g].entries[e].used = 1;
+                tab.t->groups[g].entries[e].N_d = 10.0;
+            }
+        }
+        Spit("klasse.txt", c.line);
+        ZW_Test_Reset();
+        EXPECT_EQ(Import_Lkom_Ascii_With_Message("klasse.txt", tab.t), 1);
+        EXPECT_EQ(tab.t->groups[1].kmod_source, 0);
+        EXPECT_EQ(tab.t->groups[1].kled, c.kled);
+        const std::string box = std::string("MESSAGE [ASCII-Import] 1 Lastkombinationen "
+                                            "importiert. | Neue Gruppe 2: ")
+                                + c.group
+                                + " | Neue Nummern der Lastkombinationen, die schon da waren: | "
+                                  "Gruppe 2 -> Gruppe 3: Nr. 2 bis 3 -> Nr. 3 bis 4";
+        int shown = 0;
+        for (const std::string &l : ZW_Test_Log_Lines()) shown += l == box;
+        EXPECT_EQ(shown, 1) << box;
+    }
 }
 
 TEST(LkomRows, DeleteClosesTheGapAndEmptiesTheGroup)

@@ -305,16 +305,24 @@ TEST_F(Pages, TheFastenerPageEditsTheSteelAndShowsTheDesign)
     EXPECT_TRUE(Shown("a1 = 100  a2 = 80  a3,t = 140  a3,c = 80  a4,t = 60  a4,c = 60"));
 }
 
-/* Counts are whole numbers, as their fields show them: 2.6 rows are 3 rows, 1.4 plates one. */
-TEST_F(Pages, CountsAreTakenAsTheWholeNumbersTheFieldsShow)
+/* Counts are whole numbers: a fraction in a count field, whose field shows no decimals, is
+** refused with the hint that letters get, and the count stays (3 x 4 dowels, 2 plates), where
+** 2.4 columns were rounded to 2, 2.5 rows to 3 and 1.4 plates to one. */
+TEST_F(Pages, AFractionInACountFieldIsRefusedAndTheCountStays)
 {
-    std::string s = Tab(PAGE_ANORDNUNG) + Enter_Value(360, 1, "2.4") + Enter_Value(360, 2, "2.6");
+    std::string s = Tab(PAGE_ANORDNUNG) + Enter_Value(360, 1, "2.4") + Enter_Value(360, 2, "2.5");
     ASSERT_EQ(Run("biegestoss_stabduebel", "biegestoss_stabduebel",
                   s + Tab(PAGE_SYSTEM) + Enter_Value(360, 13, "1.4")),
               1);
-    EXPECT_EQ(Splice_N_Col(&Splice_Input), 2.0);
-    EXPECT_EQ(Splice_N_Row(&Splice_Input), 3.0);
-    EXPECT_EQ(Splice_Input.plate_count, 1.0);
+    EXPECT_EQ(Splice_N_Col(&Splice_Input), 3.0);
+    EXPECT_EQ(Splice_N_Row(&Splice_Input), 4.0);
+    EXPECT_EQ(Splice_Input.plate_count, 2.0);
+    EXPECT_TRUE(
+        Shown("HINWEIS: n_c: \"2.4\" ist keine ganze Zahl: das Feld enth\xc3\xa4lt weiter 3."));
+    EXPECT_TRUE(
+        Shown("HINWEIS: n_r: \"2.5\" ist keine ganze Zahl: das Feld enth\xc3\xa4lt weiter 4."));
+    EXPECT_TRUE(
+        Shown("HINWEIS: n_p: \"1.4\" ist keine ganze Zahl: das Feld enth\xc3\xa4lt weiter 2."));
 }
 
 /* Nails: their options, none of a bolt; the nail's design with the required thickness. */
@@ -585,7 +593,10 @@ TEST_F(Pages, ANewSpliceOfEachConnectionKindReachesItsUtilisation)
         EXPECT_TRUE(Shown_Part(kinds[kind])) << kind;
         double u = Last_Utilisation();
         EXPECT_GT(u, 1.0) << "kind " << kind;
-        EXPECT_LT(u, 100.0) << "kind " << kind;
+        /* the outer plates of a bending splice are members in compression: their columns, 200.2
+        ** mm apart where the pattern fills the length, exceed min(14 t; 200 mm) = 112 mm (EN
+        ** 1993-1-8, Table 3.3): 200.2 / 112 = 178.8 % */
+        EXPECT_LT(u, kind == 2 ? 178.9 : 100.0) << "kind " << kind;
         EXPECT_TRUE(Shown_Part("ma\xc3\x9fgebend: Nr. 1 (Gruppe 1, Kombination 1)")) << kind;
         struct stat st;
         EXPECT_NE(stat((comp + "_01.inp").c_str(), &st), 0); /* nothing saved without asking */

@@ -73,6 +73,18 @@ TEST(SheetParts, TheTitleIsTheFirstLineOfTheTitleFile)
     }
     EXPECT_EQ(boxes, 1);
     EXPECT_EQ(cut, 1);
+    /* UTF-8 whose byte 255 lies inside the "ü" of character 253: the title keeps 255 whole
+    ** characters in code page 850 ("Größe ", 246 A, "übe"), and the hint counts the line's 256
+    ** characters (6 + 246 + 4), not its 259 bytes (8 + 246 + 5) */
+    ZW_Test_Reset();
+    const std::string a246(246, 'A');
+    std::ofstream("utf8_01.txt", std::ios::binary)
+        << "Gr\xC3\xB6\xC3\x9F\x65 " << a246 << "\xC3\xBC\x62\x65r\n";
+    EXPECT_EQ(Read_Title_Line("utf8_01.txt"), 1);
+    EXPECT_EQ(Splice_Title_Line, "Gr\x94\xE1\x65 " + a246 + "\x81\x62\x65");
+    EXPECT_EQ(ZW_Test_Log_Lines()[0],
+              "MESSAGE [Hinweis] Die erste Zeile der Titeldatei utf8_01.txt "
+              "| hat 256 Zeichen; gezeigt und gedruckt werden die ersten 255.");
     EXPECT_EQ(Read_Title_Line("missing_01.txt"), 0);
     EXPECT_STREQ(Splice_Title_Line, "");
     /* saved as "Unicode": not read as a title of stray bytes; the warning names the encoding */
