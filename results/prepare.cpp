@@ -290,15 +290,55 @@ static double Layout_Height(void)
     }
 }
 
-/* Note that spacing `name` of plain nails, value cm, exceeds its largest value k d, and return
-** code. */
-static int Refuse_Nail_Spacing(int code, const char *name, double value, double k)
+/*
+** Note that plain nails stand value cm apart, farther than 40 d along the grain (across: 20 d
+** across it), and return the code that names the member whose length (height) spreads the n_c
+** columns (n_r rows) so far between their end (edge) distances, as Lay_Out_Pattern lays them
+** out: the side timbers, the plates or the lap along the grain; across it the lower of the
+** middle member and the side timbers or plates that hold the rows. A staggered layout's spacing
+** is twice its step.
+*/
+static int Refuse_Nail_Spacing(const Pass_Spacings *p, bool across, double value, bool staggered)
 {
-    const double d_cm = Splice_Input.d / 10.0;
+    const Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind;
+    const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
+    const double k = across ? 20.0 : 40.0, d_cm = si->d / 10.0;
+    const char *twice = staggered ? "2 " : "", *times = staggered ? "2 x " : "";
+    char of[128];
+    int code;
+    if (!across) {
+        const int n = (int)Splice_N_Col(si) - 1;
+        code = plates             ? DERR_SPACING_TOO_LONG_PLATES
+               : kind == CONN_LAP ? DERR_SPACING_TOO_LONG_LAP
+                                  : DERR_SPACING_TOO_LONG;
+        if (plates)
+            snprintf(of, sizeof of,
+                     "%s(L / 2 - e1 - a3) / (n_c - 1) = %s(%.2f / 2 - %.2f - %.2f) / %d", twice,
+                     times, si->L, p->e1, p->a3, n);
+        else if (kind == CONN_LAP)
+            snprintf(of, sizeof of, "%s(L - 2 a3) / (n_c - 1) = %s(%.2f - 2 x %.2f) / %d", twice,
+                     times, si->L, p->a3, n);
+        else
+            snprintf(of, sizeof of, "%s(L / 2 - 2 a3) / (n_c - 1) = %s(%.2f / 2 - 2 x %.2f) / %d",
+                     twice, times, si->L, p->a3, n);
+    } else {
+        const int n = (int)Splice_N_Row(si) - 1;
+        const double h_own = plates ? si->h_p : si->h_s;
+        const bool own = kind != CONN_LAP && h_own <= si->h;
+        code = !own     ? DERR_SPACING_TOO_HIGH_MIDDLE
+               : plates ? DERR_SPACING_TOO_HIGH_PLATES
+                        : DERR_SPACING_TOO_HIGH;
+        const char *h = !own ? "h" : plates ? "h_p" : "h_s";
+        snprintf(of, sizeof of, "%s(%s - 2 a4) / (n_r - 1) = %s(%.2f - 2 x %.2f) / %d", twice, h,
+                 times, own ? h_own : si->h, p->a4, n);
+    }
     Spacing_Refusal &r = Fastener_Pattern.refusal;
+    const char *name = across ? "a2" : "a1";
     Refuse(code, name, name, value, k * d_cm);
     r.most = 1;
     snprintf(r.how, sizeof r.how, "%.0f d = %.0f x %g", k, k, d_cm);
+    snprintf(r.of, sizeof r.of, "%s", of);
     return code;
 }
 
@@ -353,9 +393,9 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
             /* a staggered layout's spacings are twice its steps: a1 <= 40 d, a2 <= 20 d */
             const double k = staggered ? 2.0 : 1.0;
             if (step_x > (staggered ? 20.0 : 40.0) * d_cm)
-                return Refuse_Nail_Spacing(DERR_SPACING_TOO_LONG, "a1", k * step_x, 40.0);
+                return Refuse_Nail_Spacing(p, false, k * step_x, staggered);
             if (step_y > (staggered ? 10.0 : 20.0) * d_cm)
-                return Refuse_Nail_Spacing(DERR_SPACING_TOO_HIGH, "a2", k * step_y, 20.0);
+                return Refuse_Nail_Spacing(p, true, k * step_y, staggered);
         }
         int ok;
         if (!staggered) ok = Build_Regular_Pattern(x0, y0, step_x, step_y, n_c);
@@ -934,18 +974,50 @@ static int Name_Thin_Design_Member(int code)
         {DERR_ASSY_MIDDLE_30MM, 2, 30.0},
         {DERR_ASSY_MIDDLE_40MM, 2, 40.0},
         {DERR_ASSY_MIDDLE_80MM, 2, 80.0},
+        {DERR_SIDE_MIN_30MM_ETA19, 1, 30.0},
+        {DERR_SIDE_MIN_40MM_ETA19, 1, 40.0},
+        {DERR_MIDDLE_MIN_30MM_ETA19, 2, 30.0},
+        {DERR_MIDDLE_MIN_40MM_ETA19, 2, 40.0},
     };
     const Splice_Input_Record *si = &Splice_Input;
     Joint_Members m;
     Get_Joint_Members(&m);
     int member = 0;
     double t_min = 0.0;
-    char how[48] = "";
+    char how[96] = "";
     for (const auto &k : least)
         if (k.code == code) {
             member = k.member;
             t_min = k.mm;
         }
+    /* a least thickness of k d */
+    const auto times_d = [&](double k) {
+        snprintf(how, sizeof how, "%g d = %g x %s", k, k, Mm_Of(si->d).t);
+        return k * si->d;
+    };
+    const bool panel1 = Is_Mat_Panel(m.mat_1), panel2 = Is_Mat_Panel(m.mat_2);
+    if (code == DERR_SPAX_PANEL_1_2D || code == DERR_ASSY_PANEL_1_2D) {
+        /* a panel at least 1.2 d thick (ETA-12/0114, 4.2; ETA-11/0190, A.1.3.2): member 1,
+        ** under ETA-12/0114 member 2 as well */
+        t_min = times_d(1.2);
+        if (panel1 && m.t1 < t_min) member = 1;
+        else if (code == DERR_SPAX_PANEL_1_2D && panel2 && m.t2 < t_min) member = 2;
+    } else if (code == DERR_SPAX_MIN_THICKNESS) {
+        /* member 1 under ETA-12/0114, 4.2.2, in the design's order: a board 1.2 d, plywood,
+        ** fibre board and gypsum fibre board 6 mm, OSB and particle board 8 mm, timber 12 mm */
+        const int mat = m.mat_1;
+        member = 1;
+        if (Is_Mat_Board(mat) && m.t1 < 1.2 * si->d) t_min = times_d(1.2);
+        else if ((mat == MAT_SPERRHOLZ || mat == MAT_FASERPLATTE || mat == MAT_FERMACELL)
+                 && m.t1 < 6.0)
+            t_min = 6.0;
+        else if ((mat == MAT_OSB || mat == MAT_SPANPLATTE) && m.t1 < 8.0) t_min = 8.0;
+        else if (!Is_Mat_Metal_Plate(mat) && !panel1) t_min = 12.0;
+    } else if (code == DERR_PENETRATION_BELOW_4D && Is_Vbm_Screw_Family_C(si->vbm_type)) {
+        /* ETA-19/0553 in single shear: member 2, the screw's penetration, at least 4 d */
+        member = 2;
+        t_min = times_d(4.0);
+    }
     if (Is_Vbm_Toothed_Plate(si->vbm_type)
         && (code == DERR_CONNECTOR_SIDE_2_25HE || code == DERR_CONNECTOR_MIDDLE_3_75HE)) {
         const double he = Get_Connector_Value(si->vbm_type, si->connector_index, "he");
@@ -970,8 +1042,44 @@ static int Name_Thin_Design_Member(int code)
     const double t = member == 1 ? m.t1 : m.t2;
     if (member == 0 || !(t_min > t)) return code;
     const char *name = Joint_Member_Name(member);
+    Spacing_Refusal &r = Fastener_Pattern.refusal;
+    if (code == DERR_PENETRATION_BELOW_4D) {
+        /* the penetration, which is the member's thickness */
+        Refuse_Size(code, "t_pen", t, t_min, how, 0);
+        snprintf(r.of, sizeof r.of, "%s", name);
+        return code;
+    }
     Refuse_Size(code, name, t, t_min, how, 0);
-    if (strcmp(name, "t_1") == 0) Lamella_Of(&Fastener_Pattern.refusal);
+    if (strcmp(name, "t_1") == 0) Lamella_Of(&r);
+    return code;
+}
+
+/*
+** The design refuses a nail, screw or staple whose point holds less than 4 d in the member beyond
+** the head-side one (code 8): name its penetration as the design takes it, with the least one.
+** In single shear that is the length beyond member 1, at most member 2's thickness where the
+** point passes through it (a point that ends in member 2 short of 4 d the length rule refuses
+** first, Refuse_Too_Short). A screw is refused in the words of screws (code 9). Any other code
+** is answered as it is.
+*/
+static int Name_Short_Point(int code)
+{
+    if (code != DERR_NAIL_PENETRATION_4D) return code;
+    if (Is_Vbm_Screw(Splice_Input.vbm_type)) code = DERR_SCREW_PENETRATION_4D;
+    /* the design again, for the penetration it took (the same in every combination) */
+    Connection_Input in;
+    Fill_Vbm_Design_Input(&in, KLED_MITTEL, 0.0, 0.0, 1, 0, 0, 1, 0.0);
+    Connection_Result res{};
+    if (Design_Connection(in, &res) != DERR_NAIL_PENETRATION_4D) return code;
+    char how[48];
+    snprintf(how, sizeof how, "4 d = 4 x %s", Mm_Of(in.d).t);
+    Refuse_Size(code, "t_pen", res.l_ef, 4.0 * in.d, how, 0);
+    if (in.shear_planes == 1 && in.length > in.t1) {
+        const std::string of = std::string("min(l - ") + Joint_Member_Name(1) + "; "
+                               + Joint_Member_Name(2) + ") = min(" + Mm_Of(in.length).t + " - "
+                               + Mm_Of(in.t1).t + "; " + Mm_Of(in.t2).t + ")";
+        snprintf(Fastener_Pattern.refusal.of, sizeof Fastener_Pattern.refusal.of, "%s", of.c_str());
+    }
     return code;
 }
 
@@ -1391,5 +1499,5 @@ int Prepare_Splice_Calc(void)
     rc = Check_Side_Polar_Moments();
     if (rc != 0) return rc;
     /* what the fastener's design refuses, before a check could show it without capacity */
-    return Name_Thin_Design_Member(Name_Split_Member(Check_First_Design()));
+    return Name_Short_Point(Name_Thin_Design_Member(Name_Split_Member(Check_First_Design())));
 }

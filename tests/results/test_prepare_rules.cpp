@@ -420,6 +420,20 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          "8.3.1.1(7) muss t - t2 > 4d sein: t - t2 = b - (l - t_s) = 60 - (110 - 60) = 10 mm, "
          "erforderlich t - t2 > 4 d = 4 x 4.2 = 16.8 mm"_cp850,
          false, CONN_SIDE_TIMBERS, 0, 6.0, 6.0, 4.2, 110.0},
+        /* Plain nails 4.2 mm stand at most 20 d = 8.40 cm apart across the grain and 40 d =
+        ** 16.80 cm along it (NailsAlongTheGrainAtMost40d, RowSpacingOfNails): two rows in outer
+        ** plates 40 cm high stand (40.00 - 2 x 2.10) / 1 = 35.80 cm apart between their edge
+        ** distances a4,c = 5 d = 2.10 cm; two columns in a lap 120 cm long (120.00 - 2 x 6.30) /
+        ** 1 = 107.40 cm apart between a3,t = 15 d = 6.30 cm at both ends: the refusal names the
+        ** plates and the lap, not the side timbers */
+        {40.0, 0.0, 2, 0.0, 0.0, 0.0, DERR_SPACING_TOO_HIGH_PLATES,
+         "Nagelabstände zu groß, Bleche sind zu hoch: a2 = (h_p - 2 a4) / (n_r - 1) = (40.00 - 2 "
+         "x 2.10) / 1 = 35.80 cm > höchstens 20 d = 20 x 0.42 = 8.40 cm"_cp850,
+         false, CONN_OUTER_PLATES, 0, 12.0, 6.0, 4.2, 110.0},
+        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_SPACING_TOO_LONG_LAP,
+         "Nagelabstände zu groß (Blatt ist zu lang): a1 = (L - 2 a3) / (n_c - 1) = (120.00 - 2 x "
+         "6.30) / 1 = 107.40 cm > höchstens 40 d = 40 x 0.42 = 16.80 cm"_cp850,
+         false, CONN_LAP, 0, 14.0, 6.0, 4.2, 90.0, 2, 120.0},
         /* Dowels 16 mm through an inner plate 12 cm high in a member 56 cm high: four rows at
         ** a2 = 3 d = 4.8 cm (EN 1995-1-1, Table 8.5) leave e2 = (12.0 - 3 x 4.8) / 2 = -1.2 cm
         ** in the plate, below 1.2 d0 = 1.2 x 1.7 = 2.04 cm (d0 = d + 1 mm; EN 1993-1-8,
@@ -682,8 +696,10 @@ TEST(PrepareRules, NailsAlongTheGrainAtMost40d)
         Set_Layout(2, 1);
         EXPECT_EQ(Prepare_Splice_Calc(), L < 59.0 ? 0 : 107) << L;
     }
-    EXPECT_STREQ(Get_Refusal_Text(107), "Nagelabstände zu groß (Seitenholz ist zu lang): a1 = "
-                                        "17.40 cm > höchstens 40 d = 40 x 0.42 = 16.80 cm"_cp850);
+    EXPECT_STREQ(Get_Refusal_Text(107),
+                 "Nagelabstände zu groß (Seitenholz ist zu lang): a1 = (L / 2 - 2 a3) / (n_c - 1) "
+                 "= (60.00 / 2 - 2 x 6.30) / 1 = 17.40 cm > höchstens 40 d = 40 x 0.42 = "
+                 "16.80 cm"_cp850);
 }
 
 /* Nails driven from both sides into the middle member may overlap there only when their points
