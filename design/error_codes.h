@@ -136,6 +136,12 @@ enum : int32_t {
     /* the splice: nails from both sides overlap in the middle member closer than 4 d to its far
     ** face (EN 1995-1-1, 8.3.1.1(7)) */
     DERR_NAIL_OVERLAP = 171,
+    /* plain nails farther apart than 40 d along or 20 d across the grain (107, 109 name the
+    ** side timbers): the plates or the lap too long, the plates or the middle member too high */
+    DERR_SPACING_TOO_LONG_PLATES = 172,
+    DERR_SPACING_TOO_LONG_LAP = 173,
+    DERR_SPACING_TOO_HIGH_PLATES = 174,
+    DERR_SPACING_TOO_HIGH_MIDDLE = 178,
     /* a panel grade without kmod in the service class (EN 1995-1-1, Table 3.1): the code carries
     ** group, grade and class (Board_Service_Class_Code), FIRST + 100 group + 10 grade + class */
     DERR_BOARD_SERVICE_CLASS_FIRST = 3000,
@@ -143,6 +149,8 @@ enum : int32_t {
     /* the splice's plates or lap shorter than the spacings ask (the side timbers: 95) */
     DERR_PLATES_TOO_SHORT = 175,
     DERR_LAP_TOO_SHORT = 176,
+    /* the plates too low for their edge distance e2 beside the rows (EN 1993-1-8, Table 3.3) */
+    DERR_PLATES_NOT_HIGH_ENOUGH = 177,
     /* the member that a refused thickness names where 97, 110, 113 and 114 name the side timbers
     ** and 111 the middle member: the timber lamellas beside inner plates (their least thickness,
     ** splitting), the middle member, the halves of a lap, a lamella, the plate */

@@ -10,6 +10,7 @@
 #include "results/splice_calc.h"
 #include "results/print_list.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -49,19 +50,53 @@ const int *Run_Error_Codes(void) { return Run_Errors.data(); }
 
 void Set_Run_Errors(const int *codes, int n) { Run_Errors.assign(codes, codes + (n > 0 ? n : 0)); }
 
+std::vector<std::string> Refusal_Lines(const char *text, int font, int width)
+{
+    std::vector<std::string> lines;
+    std::string rest = text ? text : "";
+    const auto fits = [&](size_t n) {
+        return Text_Width_In_Font(rest.substr(0, n).c_str(), font) <= width;
+    };
+    while (!rest.empty()) {
+        size_t cut = rest.size();
+        if (!fits(cut)) {
+            size_t colon = rest.rfind(": ");
+            while (colon != std::string::npos && colon > 0 && !fits(colon + 1))
+                colon = rest.rfind(": ", colon - 1);
+            if (colon != std::string::npos && colon > 0) cut = colon + 1;
+        }
+        while (!fits(cut)) {
+            const size_t blank = rest.rfind(' ', cut - 1);
+            if (blank == std::string::npos || blank == 0) break;
+            cut = blank;
+        }
+        lines.push_back(rest.substr(0, cut));
+        rest.erase(0, cut);
+        while (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
+    }
+    return lines;
+}
+
 /* Add the text centred at (x, y) to view area `area` in a box of a refusal: red frame, a pale red
-** face and the text in the red that every refusal on the pages is written in. */
+** face and the text in the red that every refusal on the pages is written in; a text wider than
+** the area in lines 20 pixels apart (Refusal_Lines), the first on y. */
 void Show_Error_Box_At(int area, int x, int y, const char *text)
 {
     /* looked up each time: the palette may have been rebuilt since the last box */
     const int pale = Nearest_RGB_Color(255, 232, 232);
     if (text == nullptr) text = "unbekannter Fehler";
     const int font = 0x11000;
-    const int w = Text_Width_In_Font(text, font);
-    const int left = x - w / 2;
-    SVA_Add_Filled_Rect(area, left - 15, y - 19, left + w + 15, y + 11, RED_CI);
-    SVA_Add_Filled_Rect(area, left - 10, y - 14, left + w + 10, y + 6, pale);
-    SVA_Add_Text(area, left, y, text, font, RED_CI, 0);
+    const int room =
+        area >= 0 && area < SVA_MAX_AREAS ? SVA_Areas[area].x2 - SVA_Areas[area].x1 : 0;
+    const std::vector<std::string> lines =
+        Refusal_Lines(text, font, room > 100 ? room - 60 : 1 << 20);
+    int w = 0;
+    for (const std::string &line : lines) w = std::max(w, Text_Width_In_Font(line.c_str(), font));
+    const int left = x - w / 2, below = 20 * ((int)lines.size() - 1);
+    SVA_Add_Filled_Rect(area, left - 15, y - 19, left + w + 15, y + below + 11, RED_CI);
+    SVA_Add_Filled_Rect(area, left - 10, y - 14, left + w + 10, y + below + 6, pale);
+    for (size_t k = 0; k < lines.size(); k++)
+        SVA_Add_Text(area, left, y + 20 * (int)k, lines[k].c_str(), font, RED_CI, 0);
 }
 
 Mm_Text Mm_Of(double v)
@@ -73,6 +108,34 @@ Mm_Text Mm_Of(double v)
 
 /* A length in mm as the input shows it: whole millimetres, or one decimal. */
 static std::string Mm(double v) { return Mm_Of(v).t; }
+
+/*
+** A refusal's value and its least (or largest) value, each as its unit writes it: cm with two
+** decimals, mm as Mm_Of. Where the two would read alike although they differ, both are written
+** with as many decimals as it takes to tell them apart, up to six (the layout's tolerance is
+** 1e-6 cm): "a2 = 7.996 < 8.000 cm", never "8.00 < 8.00".
+*/
+static void Two_Apart(double value, double required, bool mm, char *v, char *r, size_t size)
+{
+    if (mm) {
+        snprintf(v, size, "%s", Mm_Of(value).t);
+        snprintf(r, size, "%s", Mm_Of(required).t);
+    } else {
+        snprintf(v, size, "%.2f", value);
+        snprintf(r, size, "%.2f", required);
+    }
+    if (value == required || strcmp(v, r) != 0) return;
+    char wv[32], wr[32];
+    for (int decimals = mm ? 2 : 3; decimals <= 6; decimals++) {
+        snprintf(wv, sizeof wv, "%.*f", decimals, value);
+        snprintf(wr, sizeof wr, "%.*f", decimals, required);
+        if (strcmp(wv, wr) != 0) {
+            snprintf(v, size, "%s", wv);
+            snprintf(r, size, "%s", wr);
+            return;
+        }
+    }
+}
 
 const char *Get_Refusal_Text(int code)
 {
@@ -127,14 +190,11 @@ const char *Get_Refusal_Text(int code)
         std::string head(why);
         while (!head.empty() && head.back() == ' ') head.pop_back();
         /* a member's thickness or a fastener's length in mm, a distance or length in cm */
-        char value[32], required[32];
-        if (r->mm) {
-            snprintf(value, sizeof value, "%s mm", Mm(r->value).c_str());
-            snprintf(required, sizeof required, "%s mm", Mm(r->required).c_str());
-        } else {
-            snprintf(value, sizeof value, "%.2f cm", r->value);
-            snprintf(required, sizeof required, "%.2f cm", r->required);
-        }
+        char v[32], q[32], value[40], required[40];
+        Two_Apart(r->value, r->required, r->mm != 0, v, q, sizeof v);
+        const char *unit = r->mm ? "mm" : "cm";
+        snprintf(value, sizeof value, "%s %s", v, unit);
+        snprintf(required, sizeof required, "%s %s", q, unit);
         char kept[240], least[200];
         /* an edge distance beside the rows names the member whose height leaves it */
         std::string name(r->name);
@@ -158,6 +218,8 @@ const char *Get_Refusal_Text(int code)
         if (r->beyond)
             snprintf(text, sizeof text, "%s: %s, erforderlich %s > %s", head.c_str(), kept, r->name,
                      least);
+        else if (r->most)
+            snprintf(text, sizeof text, "%s: %s > höchstens %s"_cp850, head.c_str(), kept, least);
         else snprintf(text, sizeof text, "%s: %s < erforderlich %s", head.c_str(), kept, least);
         return text;
     }
@@ -662,6 +724,7 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
     };
     line("Verbindungsmittel", CHECK_VBM);
     Write_Alternate_Instead_Line(file);
+    Write_Protrusion_Line(file, PROTRUDING_DOWELS);
     line(Check_Row_Name(CHECK_MID, m), CHECK_MID);
     not_applicable(0);
     if (kind == CONN_SIDE_TIMBERS) {
@@ -670,6 +733,7 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
     }
     if (plates) {
         line("Stahlblech", CHECK_PLATE);
+        Write_Protrusion_Line(file, PROTRUDING_PLATES);
         /* only where a combination compresses plates slender enough to need it */
         if (m->u[CHECK_PLATE_BUCKLING] > 0.0)
             line(m->plate_spacing ? PLATE_SPACING_ROW : PLATE_BUCKLING_ROW, CHECK_PLATE_BUCKLING);

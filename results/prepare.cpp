@@ -10,6 +10,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "catalogue/catalogue.h"
 #include "foundation/codepage.h"
@@ -41,6 +42,11 @@ typedef struct Pass_Spacings {
     double member_v[2][6];    /* a1, a2, a3t, a3c, a4t, a4c of each member */
     double member_a4[2];      /* the edge distance each member asks beside the rows */
 } Pass_Spacings;
+
+/* The notes of a refusal's numbers for its text (with the refusals of the members, below). */
+static int Refuse(int code, const char *name, const char *rule, double value, double required);
+static int Refuse_Size(int code, const char *name, double value_mm, double required_mm,
+                       const char *how, int beyond);
 
 /* Whether a checked combination carries a shear force V_d. */
 static bool Any_Checked_Shear(void)
@@ -304,7 +310,12 @@ static int Calc_Pass_Spacings(double alpha_1, double alpha_2, Pass_Spacings *p)
         ** and the program's own value is that least one. */
         const double e1_min = 1.2 * d0;
         if (si->e1_user) {
-            if (si->e1 < e1_min) return DERR_PLATE_END_DISTANCE_E1;
+            if (si->e1 < e1_min) {
+                Refuse(DERR_PLATE_END_DISTANCE_E1, "e1", "e1", si->e1, e1_min);
+                snprintf(Fastener_Pattern.refusal.how, sizeof Fastener_Pattern.refusal.how,
+                         "1.2 d0");
+                return DERR_PLATE_END_DISTANCE_E1;
+            }
             p->e1 = si->e1;
         } else {
             p->e1 = e1_min;
@@ -343,6 +354,58 @@ static double Layout_Height(void)
     case CONN_LAP: return si->h;
     default: return std::fmin(si->h, si->h_s);
     }
+}
+
+/*
+** Note that plain nails stand value cm apart, farther than 40 d along the grain (across: 20 d
+** across it), and return the code that names the member whose length (height) spreads the n_c
+** columns (n_r rows) so far between their end (edge) distances, as Lay_Out_Pattern lays them
+** out: the side timbers, the plates or the lap along the grain; across it the lower of the
+** middle member and the side timbers or plates that hold the rows. A staggered layout's spacing
+** is twice its step.
+*/
+static int Refuse_Nail_Spacing(const Pass_Spacings *p, bool across, double value, bool staggered)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind;
+    const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
+    const double k = across ? 20.0 : 40.0, d_cm = si->d / 10.0;
+    const char *twice = staggered ? "2 " : "", *times = staggered ? "2 x " : "";
+    char of[128];
+    int code;
+    if (!across) {
+        const int n = (int)Splice_N_Col(si) - 1;
+        code = plates             ? DERR_SPACING_TOO_LONG_PLATES
+               : kind == CONN_LAP ? DERR_SPACING_TOO_LONG_LAP
+                                  : DERR_SPACING_TOO_LONG;
+        if (plates)
+            snprintf(of, sizeof of,
+                     "%s(L / 2 - e1 - a3) / (n_c - 1) = %s(%.2f / 2 - %.2f - %.2f) / %d", twice,
+                     times, si->L, p->e1, p->a3, n);
+        else if (kind == CONN_LAP)
+            snprintf(of, sizeof of, "%s(L - 2 a3) / (n_c - 1) = %s(%.2f - 2 x %.2f) / %d", twice,
+                     times, si->L, p->a3, n);
+        else
+            snprintf(of, sizeof of, "%s(L / 2 - 2 a3) / (n_c - 1) = %s(%.2f / 2 - 2 x %.2f) / %d",
+                     twice, times, si->L, p->a3, n);
+    } else {
+        const int n = (int)Splice_N_Row(si) - 1;
+        const double h_own = plates ? si->h_p : si->h_s;
+        const bool own = kind != CONN_LAP && h_own <= si->h;
+        code = !own     ? DERR_SPACING_TOO_HIGH_MIDDLE
+               : plates ? DERR_SPACING_TOO_HIGH_PLATES
+                        : DERR_SPACING_TOO_HIGH;
+        const char *h = !own ? "h" : plates ? "h_p" : "h_s";
+        snprintf(of, sizeof of, "%s(%s - 2 a4) / (n_r - 1) = %s(%.2f - 2 x %.2f) / %d", twice, h,
+                 times, own ? h_own : si->h, p->a4, n);
+    }
+    Spacing_Refusal &r = Fastener_Pattern.refusal;
+    const char *name = across ? "a2" : "a1";
+    Refuse(code, name, name, value, k * d_cm);
+    r.most = 1;
+    snprintf(r.how, sizeof r.how, "%.0f d = %.0f x %g", k, k, d_cm);
+    snprintf(r.of, sizeof r.of, "%s", of);
+    return code;
 }
 
 /* Lay out the pattern of one half (step 15 and 16 of the run). Return 0 or an error code. */
@@ -393,8 +456,12 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
         if (n_c >= 2) step_x = (x_end - x0) / (n_c - 1);
         else if (!plates) x0 = si->L / 4.0;
         if (type == VBM_NAGEL) {
-            if (step_x > (staggered ? 20.0 : 40.0) * d_cm) return DERR_SPACING_TOO_LONG;
-            if (step_y > (staggered ? 10.0 : 20.0) * d_cm) return DERR_SPACING_TOO_HIGH;
+            /* a staggered layout's spacings are twice its steps: a1 <= 40 d, a2 <= 20 d */
+            const double k = staggered ? 2.0 : 1.0;
+            if (step_x > (staggered ? 20.0 : 40.0) * d_cm)
+                return Refuse_Nail_Spacing(p, false, k * step_x, staggered);
+            if (step_y > (staggered ? 10.0 : 20.0) * d_cm)
+                return Refuse_Nail_Spacing(p, true, k * step_y, staggered);
         }
         int ok;
         if (!staggered) ok = Build_Regular_Pattern(x0, y0, step_x, step_y, n_c);
@@ -777,7 +844,19 @@ static int Check_Overlapping_Nails(void)
     const double t2 = std::fmin(l - t_o, t); /* point-side penetration into the middle member */
     if (2.0 * t2 <= t) return 0;             /* the points of both sides do not meet */
     if (t - t2 > 4.0 * d) return 0;
-    return nail_screw ? DERR_SCREW_OVERLAP : DERR_NAIL_OVERLAP;
+    char how[48];
+    snprintf(how, sizeof how, "4 d = 4 x %s", Mm_Of(d).t);
+    const int code = Refuse_Size(nail_screw ? DERR_SCREW_OVERLAP : DERR_NAIL_OVERLAP, "t - t2",
+                                 t - t2, 4.0 * d, how, 1);
+    Spacing_Refusal &r = Fastener_Pattern.refusal;
+    const char *t1 = kind == CONN_OUTER_PLATES ? "t_p" : "t_s";
+    const std::string b = Mm_Of(t).t, pen = std::string(Mm_Of(l).t) + " - " + Mm_Of(t_o).t;
+    const std::string of =
+        l - t_o <= t
+            ? "b - (l - " + std::string(t1) + ") = " + b + " - (" + pen + ")"
+            : "b - min(l - " + std::string(t1) + "; b) = " + b + " - min(" + pen + "; " + b + ")";
+    snprintf(r.of, sizeof r.of, "%s", of.c_str());
+    return code;
 }
 
 /* ---------------------------------------------------------------- refusals of the members */
@@ -918,6 +997,156 @@ static int Name_Split_Member(int code)
     return rc;
 }
 
+/* The name on the pages of the connection's member 1 (the head side) or 2 (Get_Joint_Members). */
+static const char *Joint_Member_Name(int member)
+{
+    const int kind = Splice_Input.connection_kind;
+    if (member == 1)
+        return kind == CONN_INNER_PLATES   ? "t_1"
+               : kind == CONN_OUTER_PLATES ? "t_p"
+               : kind == CONN_LAP          ? "b / 2"
+                                           : "t_s";
+    return kind == CONN_INNER_PLATES ? "t_p" : kind == CONN_LAP ? "b / 2" : "b";
+}
+
+/*
+** The design refuses a member thinner than the approval of its screws (ETA-12/0114,
+** ETA-11/0190) or the rules of toothed-plate connectors ask, in its own words: "Seitenholz" for
+** its member 1, "Mittenholz" for its member 2. Add the member of the splice that it is with both
+** thicknesses (mm). Toothed plates in the design's order: in single shear (a lap) both members at
+** least 2.25 h_e, member 1 at least 3 h_e; in double shear the timber beside the plates, or the
+** middle member, at least 3.75 h_e. Any other code, or a member that keeps the value found, is
+** answered as it is.
+*/
+static int Name_Thin_Design_Member(int code)
+{
+    static const struct {
+        int32_t code, member;
+        double mm;
+    } least[] = {
+        {DERR_SPAX_SIDE_30MM_UNDRILLED, 1, 30.0},
+        {DERR_SPAX_SIDE_40MM_UNDRILLED, 1, 40.0},
+        {DERR_SPAX_SIDE_80MM_UNDRILLED, 1, 80.0},
+        {DERR_SPAX_MIDDLE_30MM_UNDRILLED, 2, 30.0},
+        {DERR_SPAX_MIDDLE_40MM_UNDRILLED, 2, 40.0},
+        {DERR_SPAX_MIDDLE_80MM_UNDRILLED, 2, 80.0},
+        {DERR_ASSY_SIDE_24MM, 1, 24.0},
+        {DERR_ASSY_SIDE_30MM, 1, 30.0},
+        {DERR_ASSY_SIDE_40MM, 1, 40.0},
+        {DERR_ASSY_SIDE_80MM, 1, 80.0},
+        {DERR_ASSY_MIDDLE_24MM, 2, 24.0},
+        {DERR_ASSY_MIDDLE_30MM, 2, 30.0},
+        {DERR_ASSY_MIDDLE_40MM, 2, 40.0},
+        {DERR_ASSY_MIDDLE_80MM, 2, 80.0},
+        {DERR_SIDE_MIN_30MM_ETA19, 1, 30.0},
+        {DERR_SIDE_MIN_40MM_ETA19, 1, 40.0},
+        {DERR_MIDDLE_MIN_30MM_ETA19, 2, 30.0},
+        {DERR_MIDDLE_MIN_40MM_ETA19, 2, 40.0},
+    };
+    const Splice_Input_Record *si = &Splice_Input;
+    Joint_Members m;
+    Get_Joint_Members(&m);
+    int member = 0;
+    double t_min = 0.0;
+    char how[96] = "";
+    for (const auto &k : least)
+        if (k.code == code) {
+            member = k.member;
+            t_min = k.mm;
+        }
+    /* a least thickness of k d */
+    const auto times_d = [&](double k) {
+        snprintf(how, sizeof how, "%g d = %g x %s", k, k, Mm_Of(si->d).t);
+        return k * si->d;
+    };
+    const bool panel1 = Is_Mat_Panel(m.mat_1), panel2 = Is_Mat_Panel(m.mat_2);
+    if (code == DERR_SPAX_PANEL_1_2D || code == DERR_ASSY_PANEL_1_2D) {
+        /* a panel at least 1.2 d thick (ETA-12/0114, 4.2; ETA-11/0190, A.1.3.2): member 1,
+        ** under ETA-12/0114 member 2 as well */
+        t_min = times_d(1.2);
+        if (panel1 && m.t1 < t_min) member = 1;
+        else if (code == DERR_SPAX_PANEL_1_2D && panel2 && m.t2 < t_min) member = 2;
+    } else if (code == DERR_SPAX_MIN_THICKNESS) {
+        /* member 1 under ETA-12/0114, 4.2.2, in the design's order: a board 1.2 d, plywood,
+        ** fibre board and gypsum fibre board 6 mm, OSB and particle board 8 mm, timber 12 mm */
+        const int mat = m.mat_1;
+        member = 1;
+        if (Is_Mat_Board(mat) && m.t1 < 1.2 * si->d) t_min = times_d(1.2);
+        else if ((mat == MAT_SPERRHOLZ || mat == MAT_FASERPLATTE || mat == MAT_FERMACELL)
+                 && m.t1 < 6.0)
+            t_min = 6.0;
+        else if ((mat == MAT_OSB || mat == MAT_SPANPLATTE) && m.t1 < 8.0) t_min = 8.0;
+        else if (!Is_Mat_Metal_Plate(mat) && !panel1) t_min = 12.0;
+    } else if (code == DERR_PENETRATION_BELOW_4D && Is_Vbm_Screw_Family_C(si->vbm_type)) {
+        /* ETA-19/0553 in single shear: member 2, the screw's penetration, at least 4 d */
+        member = 2;
+        t_min = times_d(4.0);
+    }
+    if (Is_Vbm_Toothed_Plate(si->vbm_type)
+        && (code == DERR_CONNECTOR_SIDE_2_25HE || code == DERR_CONNECTOR_MIDDLE_3_75HE)) {
+        const double he = Get_Connector_Value(si->vbm_type, si->connector_index, "he");
+        const bool lap = si->connection_kind == CONN_LAP;
+        struct {
+            int member;
+            double factor;
+        } rule[3] = {{1, 2.25}, {2, 2.25}, {1, 3.0}};
+        int first = lap ? 0 : 2, last = 3;
+        if (code == DERR_CONNECTOR_MIDDLE_3_75HE) {
+            rule[0] = {si->connection_kind == CONN_INNER_PLATES ? 1 : 2, 3.75};
+            first = 0;
+            last = 1;
+        }
+        for (int i = first; i < last && member == 0; i++)
+            if (rule[i].factor * he > (rule[i].member == 1 ? m.t1 : m.t2)) {
+                member = rule[i].member;
+                t_min = rule[i].factor * he;
+                snprintf(how, sizeof how, "%g h_e = %g x %g", rule[i].factor, rule[i].factor, he);
+            }
+    }
+    const double t = member == 1 ? m.t1 : m.t2;
+    if (member == 0 || !(t_min > t)) return code;
+    const char *name = Joint_Member_Name(member);
+    Spacing_Refusal &r = Fastener_Pattern.refusal;
+    if (code == DERR_PENETRATION_BELOW_4D) {
+        /* the penetration, which is the member's thickness */
+        Refuse_Size(code, "t_pen", t, t_min, how, 0);
+        snprintf(r.of, sizeof r.of, "%s", name);
+        return code;
+    }
+    Refuse_Size(code, name, t, t_min, how, 0);
+    if (strcmp(name, "t_1") == 0) Lamella_Of(&r);
+    return code;
+}
+
+/*
+** The design refuses a nail, screw or staple whose point holds less than 4 d in the member beyond
+** the head-side one (code 8): name its penetration as the design takes it, with the least one.
+** In single shear that is the length beyond member 1, at most member 2's thickness where the
+** point passes through it (a point that ends in member 2 short of 4 d the length rule refuses
+** first, Refuse_Too_Short). A screw is refused in the words of screws (code 9). Any other code
+** is answered as it is.
+*/
+static int Name_Short_Point(int code)
+{
+    if (code != DERR_NAIL_PENETRATION_4D) return code;
+    if (Is_Vbm_Screw(Splice_Input.vbm_type)) code = DERR_SCREW_PENETRATION_4D;
+    /* the design again, for the penetration it took (the same in every combination) */
+    Connection_Input in;
+    Fill_Vbm_Design_Input(&in, KLED_MITTEL, 0.0, 0.0, 1, 0, 0, 1, 0.0);
+    Connection_Result res{};
+    if (Design_Connection(in, &res) != DERR_NAIL_PENETRATION_4D) return code;
+    char how[48];
+    snprintf(how, sizeof how, "4 d = 4 x %s", Mm_Of(in.d).t);
+    Refuse_Size(code, "t_pen", res.l_ef, 4.0 * in.d, how, 0);
+    if (in.shear_planes == 1 && in.length > in.t1) {
+        const std::string of = std::string("min(l - ") + Joint_Member_Name(1) + "; "
+                               + Joint_Member_Name(2) + ") = min(" + Mm_Of(in.length).t + " - "
+                               + Mm_Of(in.t1).t + "; " + Mm_Of(in.t2).t + ")";
+        snprintf(Fastener_Pattern.refusal.of, sizeof Fastener_Pattern.refusal.of, "%s", of.c_str());
+    }
+    return code;
+}
+
 /*
 ** A nail, screw or staple too short for the members it joins (Calc_T_Req_Reduction leaves no
 ** resistance): its point must reach 4 d into the member beyond the head-side one (EN 1995-1-1,
@@ -932,11 +1161,8 @@ static int Refuse_Too_Short(const Joint_Members *m)
                      : kind == CONN_OUTER_PLATES ? DERR_SHORT_OR_PLATE_THICK
                      : kind == CONN_LAP          ? DERR_SHORT_OR_LAP_THICK
                                                  : DERR_SHORT_OR_SIDE_THICK;
-    const char *t1 = kind == CONN_INNER_PLATES   ? "t_1"
-                     : kind == CONN_OUTER_PLATES ? "t_p"
-                     : kind == CONN_LAP          ? "b / 2"
-                                                 : "t_s";
-    const char *t2 = kind == CONN_INNER_PLATES ? "t_p" : kind == CONN_LAP ? "b / 2" : "b";
+    const char *t1 = Joint_Member_Name(1);
+    const char *t2 = Joint_Member_Name(2);
     const double d = si->d;
     char how[96];
     if (4.0 * d <= m->t2) {
@@ -1164,13 +1390,15 @@ static const char *A3_Name(const Pass_Spacings *m) { return A3_Rule(m->a3t, m->a
 static const char *A4_Name(const Pass_Spacings *m) { return A4_Rule(m->a4t, m->a4c); }
 
 /* A member the rows pass through: its name in the refusal, the name and rule of its least edge
-** distance beside the rows, its height and that least distance (cm). */
+** distance beside the rows, its height and that least distance (cm), and the refusal that names
+** it: the timber's (a4) or the plates' (e2). */
 typedef struct Row_Member {
     const char *where; /* "im Mittelholz" */
     const char *name;  /* "a4", the plates' "e2" */
     const char *rule;  /* the least value's own name */
     double height;
     double required;
+    int32_t code = DERR_MEMBER_NOT_HIGH_ENOUGH;
 } Row_Member;
 
 /* The members whose heights hold the rows, each with its least edge distance: a4 in the timber
@@ -1196,7 +1424,8 @@ static int Row_Members(const Pass_Spacings *p, bool user_a4, Row_Member out[2])
     case CONN_OUTER_PLATES:
         out[0] =
             Row_Member{"im Holz", "a4", rule, si->h, Plate_Inset() > 0.0 ? p->a4_timber : p->a4};
-        out[1] = Row_Member{"in den Blechen", "e2", "1.2 d0", si->h_p, 1.2 * p->d0};
+        out[1] = Row_Member{"in den Blechen", "e2",        "1.2 d0",
+                            si->h_p,          1.2 * p->d0, DERR_PLATES_NOT_HIGH_ENOUGH};
         return 2;
     default: out[0] = Row_Member{"im Holz", "a4", rule, si->h, p->a4}; return 1;
     }
@@ -1205,10 +1434,10 @@ static int Row_Members(const Pass_Spacings *p, bool user_a4, Row_Member out[2])
 /*
 ** The n_r rows of the given pitch against the height of every member they pass through: 0 when
 ** each member keeps its least edge distance beside them, (height - (n_r - 1) pitch) / 2, to
-** within tol; else the refusal `code` that names the member short by most (with the members of
-** the same height and rule beside it), its height and both distances.
+** within tol; else the refusal of the member short by most (with the members of the same height
+** and rule beside it), its height and both distances.
 */
-static int Check_Row_Members(int code, const Pass_Spacings *p, bool user_a4, int n_r, double pitch,
+static int Check_Row_Members(const Pass_Spacings *p, bool user_a4, int n_r, double pitch,
                              double tol)
 {
     Row_Member m[2];
@@ -1225,7 +1454,7 @@ static int Check_Row_Members(int code, const Pass_Spacings *p, bool user_a4, int
     }
     if (worst < 0) return 0;
     const Row_Member &w = m[worst];
-    Refuse(code, w.name, w.rule, (w.height - span) / 2.0, w.required);
+    Refuse(w.code, w.name, w.rule, (w.height - span) / 2.0, w.required);
     Spacing_Refusal &r = Fastener_Pattern.refusal;
     r.rows = n_r;
     r.height = w.height;
@@ -1237,7 +1466,7 @@ static int Check_Row_Members(int code, const Pass_Spacings *p, bool user_a4, int
             const size_t used = strlen(r.where);
             snprintf(r.where + used, sizeof r.where - used, " und %s", m[k].where);
         }
-    return code;
+    return w.code;
 }
 
 /* The member of p whose own value i of the least spacings (a1, a2, a3t, a3c, a4t, a4c; 6: a3 by
@@ -1330,8 +1559,7 @@ static int Check_User_Spacings(double alpha_1, double alpha_2, int n_r)
         const int slot = VBM_TYPE_SLOT(si->vbm_type);
         const double pitch = si->layout[slot] == LAYOUT_STAGGERED ? m.a2 / 2.0 : m.a2;
         if (!a4u) {
-            const int low =
-                Check_Row_Members(DERR_MEMBER_NOT_HIGH_ENOUGH, &m, false, n_r, pitch, LENGTH_TOL);
+            const int low = Check_Row_Members(&m, false, n_r, pitch, LENGTH_TOL);
             if (low != 0) {
                 const int k = Member_Asking_More(&m, 1);
                 if (k >= 0)
@@ -1387,8 +1615,7 @@ static int Fit_Rows(const Pass_Spacings *p, int n_r)
     const double pitch = si->layout[slot] == LAYOUT_STAGGERED ? si->a2 / 2.0 : si->a2;
     const double a2_used = n_r >= 2 ? pitch : 0.0;
     /* every member keeps its edge distance within its own height */
-    const int low = Check_Row_Members(DERR_MEMBER_NOT_HIGH_ENOUGH, p, si->a4_user != 0, n_r,
-                                      a2_used, LENGTH_TOL / 2.0);
+    const int low = Check_Row_Members(p, si->a4_user != 0, n_r, a2_used, LENGTH_TOL / 2.0);
     if (low != 0) return low;
     if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES) {
         si->e2 = (si->h_p - (n_r - 1) * a2_used) / 2.0;
@@ -1453,5 +1680,5 @@ int Prepare_Splice_Calc(void)
     rc = Check_Side_Polar_Moments();
     if (rc != 0) return rc;
     /* what the fastener's design refuses, before a check could show it without capacity */
-    return Name_Split_Member(Check_First_Design());
+    return Name_Short_Point(Name_Thin_Design_Member(Name_Split_Member(Check_First_Design())));
 }

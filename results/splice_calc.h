@@ -53,7 +53,7 @@ typedef struct Spacing_Refusal {
     char name[8];    /* as the pages name it: "a1".."a4", "L", "b", "t_s", "b / 2", "l" */
     char rule[8];    /* the least value's own name ("a4,t", "a3,c"), or the same as name */
     double value;    /* cm (mm: see mm), what the splice has */
-    double required; /* cm (mm), the least value */
+    double required; /* cm (mm), the least value (the largest where most) */
     char where[48];  /* the member of an edge distance beside the rows ("im Mittelholz"), or of a
                      ** distance that the members ask different ones of, or "" */
     int32_t rows;    /* an edge distance left beside the rows: their count n_r, else 0 */
@@ -63,6 +63,7 @@ typedef struct Spacing_Refusal {
                      ** members ask different ones, else "" */
     int32_t mm;      /* 1: value and required in mm (a member's thickness, a fastener's length) */
     int32_t beyond;  /* 1: the value must exceed the least value, not only reach it */
+    int32_t most;    /* 1: required is the largest value, which the value exceeds */
     char how[128];   /* the rule of the least value with its operands, "" where it has none */
     char of[128];    /* how the splice's value arises from the input, with its operands ("" for
                      ** an input itself) */

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "results/splice_calc.h"
@@ -1004,6 +1005,17 @@ void Write_Unchecked_Load_Lines(FILE *file, const Unchecked_Loads *u);
 ** splice is not checked; nothing for a bending splice or without a moment. */
 void Write_Unchecked_Moment(FILE *file, double M_d);
 
+/* What sticks out of the members, which the design does not change: plates higher than the
+** member (inner or outer plates), dowels longer than the joint they pass through. */
+enum { PROTRUDING_PLATES = 0, PROTRUDING_DOWELS = 1 };
+
+/* The hint on what sticks out (PROTRUDING_*) and by how much, with its numbers, as the
+** utilisation page (print 0) or the print list (print 1) shows it; return 0 with an empty text
+** when nothing does. */
+int Protrusion_Line(int which, int print, char *buf, size_t size);
+/* Write that hint into the print list; nothing when nothing sticks out or without a file. */
+void Write_Protrusion_Line(FILE *file, int which);
+
 /* A group of combinations whose preset kmod lies above the value of EN 1995-1-1, Table 3.1 for
 ** its load-duration class and the service class of a member: the preset stays (imported
 ** combinations bring one), but the page and the report name both values, and the result is not
@@ -1046,8 +1058,13 @@ void Show_Error_Code(int area, int x0, int y0, int x1, int y1, int code);
 ** buffer that the next call overwrites. */
 const char *Get_Refusal_Text(int code);
 
+/* The lines of a refusal's text no wider than width pixels in font: broken after the last ": "
+** that leaves a line that fits, else after a blank; a word wider than width stands alone. */
+std::vector<std::string> Refusal_Lines(const char *text, int font, int width);
+
 /* Add the text (a fallback text for null) centred at (x, y) to view area `area` in the box of a
-** refusal: a red frame round a pale red face, the text in red. */
+** refusal: a red frame round a pale red face, the text in red, in lines where it is wider than
+** the area. */
 void Show_Error_Box_At(int area, int x, int y, const char *text);
 
 /* The view area and rectangle that the utilisation page last drew (for Show_Error_Code). */

@@ -402,6 +402,16 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
             Page_Draw_Wrapped(PAGE_LABEL_X + 30, &r, NPIXEL_X - PAGE_LABEL_X - 80, line);
             Wdg_Set_Fg_Colour(BLACK_CI);
         }
+        /* dowels or plates that stick out of the members, under the check they concern */
+        const int protruding = strcmp(u->name[i], "Verbindungsmittel") == 0 ? PROTRUDING_DOWELS
+                               : strcmp(u->name[i], "Stahlblech") == 0      ? PROTRUDING_PLATES
+                                                                            : -1;
+        char hint[320];
+        if (protruding >= 0 && Protrusion_Line(protruding, 0, hint, sizeof hint)) {
+            Wdg_Set_Fg_Colour(BLUE_CI);
+            Page_Draw_Wrapped(PAGE_LABEL_X + 30, &r, NPIXEL_X - PAGE_LABEL_X - 80, hint);
+            Wdg_Set_Fg_Colour(BLACK_CI);
+        }
     }
     r++;
     /* What a tension or compression splice leaves out, said before the result it qualifies. */

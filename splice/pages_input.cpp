@@ -803,18 +803,14 @@ static void Layout_Run(void)
 /* Change callback of the layout's fields: the run with the value just entered. */
 static void Layout_Field_Changed(int, double *) { Layout_Run(); }
 
-/* A result line of the layout page, long enough for any refusal text (Get_Refusal_Text). */
+/* A result line of the layout page. */
 enum { LAYOUT_LINE_MAX = 512 };
 
-/* The lines of the results: n of them into out (at most 3); the first one red for an error. */
+/* The lines of the results of a layout the preparation took: n of them into out (at most 3). */
 static int Layout_Lines(char out[3][LAYOUT_LINE_MAX])
 {
     const Splice_Input_Record *s = &Splice_Input;
     const Page_Present_Rec *pr = &Page_Shadow.present;
-    if (Layout_Code != 0) {
-        snprintf(out[0], LAYOUT_LINE_MAX, "%s", Get_Refusal_Text(Layout_Code));
-        return 1;
-    }
     int n = 0;
     snprintf(out[n++], LAYOUT_LINE_MAX,
              "vorhanden: a1 = %.1f cm  a2 = %.1f cm  a3 = %.1f cm  a4 = %.1f cm  Scherfugen %d",
@@ -833,15 +829,24 @@ static int Layout_Lines(char out[3][LAYOUT_LINE_MAX])
 ** row: its base line lies 14 below) and the drawing of the pattern below the lines. */
 static void Draw_Layout_Results(int x1, int y1, int x2, int y2, void *user)
 {
+    Pop_RFont(4096);
+    if (Layout_Code != 0) {
+        /* the refusal with its numbers, in lines that the page holds */
+        pxFgc(RED_CI);
+        const std::vector<std::string> refusal =
+            Refusal_Lines(Get_Refusal_Text(Layout_Code), 4096, x2 - x1 - 20);
+        for (size_t k = 0; k < refusal.size(); k++)
+            pxText(x1 + 10, y1 + 14 + PAGE_ROW * (int)k, refusal[k].c_str(), -1);
+        Push_RFont();
+        return;
+    }
     char lines[3][LAYOUT_LINE_MAX];
     int n = Layout_Lines(lines);
-    Pop_RFont(4096);
     for (int k = 0; k < n; k++) {
-        pxFgc(Layout_Code != 0 ? RED_CI : BLACK_CI);
+        pxFgc(BLACK_CI);
         pxText(x1 + 10, y1 + 14 + PAGE_ROW * k, lines[k], -1);
     }
     Push_RFont();
-    if (Layout_Code != 0) return;
     int top = y1 + 14 + PAGE_ROW * n;
     Draw_Pattern(x1, top, std::min(x2, x1 + 700), std::min(y2, top + 300), user);
 }
@@ -907,7 +912,8 @@ void Page_Anordnung(int area)
                       "e D\x81"
                       "bel: Klemmbolzen an den Laschenenden",
                       nullptr);
+    /* as wide as the page, so that a refusal keeps to few lines; the pattern takes 700 of it */
     int y = Page_Row_Y(r) - 14;
-    SVA_Add_Draw_Callback(area, PAGE_LABEL_X, y, PAGE_LABEL_X + 700, y + 14 + 3 * PAGE_ROW + 300,
+    SVA_Add_Draw_Callback(area, PAGE_LABEL_X, y, NPIXEL_X - 60, y + 14 + 3 * PAGE_ROW + 300,
                           nullptr, Draw_Layout_Results);
 }

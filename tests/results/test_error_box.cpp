@@ -4,6 +4,9 @@
 */
 #include "results_test_util.h"
 
+#include <string>
+#include <vector>
+
 #include "dialogs/dialogs.h"
 #include "foundation/foundation.h"
 #include "platform/zelkwin.h"
@@ -63,6 +66,31 @@ TEST_F(ErrorBox, FrameBoxAndTextAroundTheCentre)
     EXPECT_STREQ(t->text, text);
     EXPECT_EQ(t->x1, left);
     EXPECT_EQ(t->y1, 200);
+}
+
+/* A refusal wider than its area goes on in lines 20 pixels apart, broken after its colon, each
+** within the area's 590 pixels less the frame's margins, none of it left out */
+TEST_F(ErrorBox, ARefusalWiderThanItsAreaGoesOnInLines)
+{
+    const int a = SVA_Create(10, 10, 600, 400, 0, 0);
+    const std::string head = "Mindestabstand a4,tc unterschritten, Holz nicht hoch genug";
+    const std::string numbers =
+        "a4 im Mittelholz = (10.00 - 4 x 2.10) / 2 = 0.80 cm < erforderlich "
+        "a4,c = 2.10 cm";
+    ASSERT_GT(Text_Width_In_Font((head + ": " + numbers).c_str(), 0x11000), 530);
+    Show_Error_Box_At(a, 300, 200, (head + ": " + numbers).c_str());
+    std::vector<std::string> lines;
+    for (const SVA_Item *it = SVA_Areas[a].first->next->next; it != nullptr; it = it->next) {
+        EXPECT_EQ(it->y1, 200 + 20 * (int)lines.size());
+        EXPECT_LE(Text_Width_In_Font(it->text, 0x11000), 530) << it->text;
+        lines.push_back(it->text);
+    }
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], head + ":");
+    std::string rest;
+    for (size_t k = 1; k < lines.size(); k++) rest += (k > 1 ? " " : "") + lines[k];
+    EXPECT_EQ(rest, numbers);
+    EXPECT_EQ(SVA_Areas[a].first->y2, 200 + 20 * ((int)lines.size() - 1) + 11);
 }
 
 TEST_F(ErrorBox, CodeOfTheDesignInTheUtilisationPage)

@@ -273,6 +273,24 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
     design(VBM_SCHEIBENDUEBEL_C1, CONN_SIDE_TIMBERS, &side);
     EXPECT_NE(side.find("Scheibendübel C1 d\xCE\\c\xCEr = 50 mm"_cp850), std::string::npos) << side;
     EXPECT_EQ(side.find("C1/C2"), std::string::npos) << side;
+    /* The timber beside plates at least 3.75 h_e deep: the largest C1 (d_c = 117, h_e = 14.25 mm)
+    ** between two inner plates of 5 mm in a member of 160 mm leaves lamellas of (160 - 2 x 5) / 3
+    ** = 50 mm < 3.75 x 14.25 = 53.44 mm, which the refusal names with both */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Set_Lkom(0, 0, 0.0, 20.0, 0.0);
+    Splice_Input.L_user = 0;
+    Splice_Input.h = Splice_Input.h_p = 40.0;
+    Splice_Input.b = 16.0;
+    Splice_Input.t_p = 0.5;
+    Choose_Fastener(VBM_SCHEIBENDUEBEL_C1, 4, 0);
+    Set_Layout(2, 2);
+    ASSERT_EQ(Prepare_Splice_Calc(), DERR_CONNECTOR_MIDDLE_3_75HE);
+    EXPECT_EQ(Refusal_Or_Empty(DERR_CONNECTOR_MIDDLE_3_75HE),
+              "Mindestholzdicke (3.75*he) des Mittenholzes unterschritten, gem. 8.9 (2): t_1 = "
+              "(b - n_p t_p) / (n_p + 1) = (160 - 2 x 5) / 3 = 50 mm < erforderlich 3.75 h_e = "
+              "3.75 x 14.25 = 53.4 mm");
 }
 
 /*
@@ -475,6 +493,73 @@ TEST(PrepareRules, ApprovedScrewsOutsideTheirApprovalAreRefused)
                   "Fichte, Tanne oder Kiefer eingeschraubt werden"_cp850);
         issue_splice(type, 1);
         EXPECT_EQ(Prepare_Splice_Calc(), 0) << type;
+    }
+    /* ETA-11/0190, A.2.4.2: screws of d >= 12 mm ask members of 80 mm; the side timbers of 60 mm
+    ** are named with both thicknesses */
+    issue_splice(VBM_ASSY_SENKFRAESKOPF_VG, 1);
+    Choose_Fastener(VBM_ASSY_SENKFRAESKOPF_VG,
+                    Find_Vbm_Row_By_Diameter(VBM_ASSY_SENKFRAESKOPF_VG, 12.0), 0);
+    Splice_Input.predrilled = 1;
+    Splice_Input.t_s = 6.0;
+    Set_Layout(2, 2);
+    ASSERT_EQ(Prepare_Splice_Calc(), DERR_ASSY_SIDE_80MM);
+    EXPECT_EQ(Refusal_Or_Empty(DERR_ASSY_SIDE_80MM),
+              "gemäß ETA-11/0190, A.2.4.2 muss die Seitenholzdicke mindestens 80 mm betragen: "
+              "t_s = 60 mm < erforderlich 80 mm"_cp850);
+    /* The least thicknesses of the approvals and the least penetration, each with its numbers
+    ** (German annex, panels not pre-drilled, since they do not split):
+    ** - a lap of 60 mm: halves of 30 mm; the screw 8 x 160 mm passes the second half, so its
+    **   penetration is min(160 - 30; 30) = 30 mm < 4 d = 32 mm (EN 1995-1-1, 8.7.1, 8.3.1.1(7));
+    ** - plywood 8 mm < 1.2 d = 9.6 mm (ETA-12/0114, 4.2), fibre board 12 mm < 1.2 x 12 =
+    **   14.4 mm (ETA-11/0190, A.1.3.2), OSB 7 mm < 8 mm (ETA-12/0114, 4.2.2);
+    ** - screws of ETA-19/0553 (the types a file may hold): a side timber 30 mm < 40 mm, and in
+    **   single shear beside outer plates the middle member 40 mm, which the screw passes, as its
+    **   penetration < 4 d = 48 mm */
+    const struct {
+        int type, kind, mat; /* mat: of the side timbers, of the middle member in a lap */
+        double d, t;         /* mm; cm, t_s or b */
+        int code;
+        const char *text;
+        double l = 160.0; /* mm */
+    } thin[] = {
+        {VBM_SPAX_SENKKOPF_TG, CONN_LAP, MAT_NADELHOLZ, 8.0, 6.0, DERR_SCREW_PENETRATION_4D,
+         "Einschraubtiefe < 4 d: t_pen = min(l - b / 2; b / 2) = min(160 - 30; 30) = 30 mm < "
+         "erforderlich 4 d = 4 x 8 = 32 mm"},
+        {VBM_SPAX_TELLERKOPF_TG, CONN_SIDE_TIMBERS, MAT_SPERRHOLZ, 8.0, 0.8, DERR_SPAX_PANEL_1_2D,
+         "gemäß ETA-12/0114 4.2 muss die Holzdicke mindestens 1,2d betragen: t_s = 8 mm < "
+         "erforderlich 1.2 d = 1.2 x 8 = 9.6 mm"_cp850},
+        {VBM_ASSY_SENKFRAESKOPF_VG, CONN_SIDE_TIMBERS, MAT_FASERPLATTE, 12.0, 1.2,
+         DERR_ASSY_PANEL_1_2D,
+         "gemäß ETA-11/0190 A.1.3.2 muss die Holzdicke mindestens 1,2d betragen: t_s = 12 mm < "
+         "erforderlich 1.2 d = 1.2 x 12 = 14.4 mm"_cp850},
+        {VBM_SPAX_SENKKOPF_TG, CONN_SIDE_TIMBERS, MAT_OSB, 5.0, 0.7, DERR_SPAX_MIN_THICKNESS,
+         "Mindestdicke gemäß ETA-12/0114, 4.2.2 unterschritten: t_s = 7 mm < erforderlich 8 mm"_cp850},
+        {VBM_ZYLINDERSENKKOPF_VG, CONN_SIDE_TIMBERS, MAT_NADELHOLZ, 6.0, 3.0,
+         DERR_SIDE_MIN_40MM_ETA19,
+         "Mindestholzdicke (40mm) des Seitenholzes unterschritten, gem. ETA-19/0553, Anhang B: "
+         "t_s = 30 mm < erforderlich 40 mm",
+         80.0},
+        {VBM_KOMBI_SECHSKANT_VG, CONN_OUTER_PLATES, MAT_NADELHOLZ, 12.0, 4.0,
+         DERR_PENETRATION_BELOW_4D,
+         "Achtung! Eindringtiefe ist < 4d: t_pen = b = 40 mm < erforderlich 4 d = 4 x 12 = 48 mm"},
+    };
+    for (const auto &k : thin) {
+        issue_splice(k.type, 1);
+        Nad_Record.ec5.variant = 1; /* the German annex: a point holds from 4 d, not from d */
+        const int row = Find_Vbm_Row_By_Diameter((Vbm_Type_Code)k.type, k.d);
+        Choose_Fastener(k.type, row, Find_Vbm_Length_Index((Vbm_Type_Code)k.type, row, k.l));
+        Splice_Input.predrilled = Is_Mat_Timber(k.mat);
+        Splice_Input.connection_kind = k.kind;
+        if (k.kind != CONN_SIDE_TIMBERS) {
+            Splice_Input.b = k.t;
+        } else {
+            Splice_Input.mat_side = k.mat;
+            Splice_Input.grade_side = 0;
+            Splice_Input.t_s = k.t;
+        }
+        Set_Layout(2, 2);
+        EXPECT_EQ(Prepare_Splice_Calc(), k.code) << k.type;
+        EXPECT_EQ(Refusal_Or_Empty(k.code), k.text) << k.type;
     }
     /* the hand value, with the spacings chosen */
     issue_splice(VBM_SPAX_SENKKOPF_TG, 1);

@@ -121,14 +121,21 @@ TEST(PrepareRules, UsersPlateEndDistance)
 {
     /* Outer plates: the user's end distance must reach 1.2 d0 for every hole (EN 1993-1-8,
     ** Table 3.3), else code 50: nails 4.2 mm: d0 = 5.2 mm, 1.2 d0 = 6.24 mm; screws 8 mm:
-    ** d0 = 9 mm, 1.2 d0 = 10.8 mm (half the screw, 4 mm, is not enough). */
+    ** d0 = 9 mm, 1.2 d0 = 10.8 mm (half the screw, 4 mm, is not enough). The refusal names both,
+    ** 0.62 < 0.624 cm with the decimals that tell them apart. */
     const struct {
         int type;
         double d, e1;
         int code;
+        const char *text = nullptr;
     } cases[] = {
-        {0, 4.2, 0.62, 50}, {0, 4.2, 0.63, 0}, {2, 8.0, 0.40, 50},
-        {2, 8.0, 1.07, 50}, {2, 8.0, 1.09, 0},
+        {0, 4.2, 0.62, 50,
+         "Vorderer/Hinterer Mindestrandabstand (e1c, e1t) unterschritten: e1 = 0.620 cm < "
+         "erforderlich 1.2 d0 = 0.624 cm"},
+        {0, 4.2, 0.63, 0},
+        {2, 8.0, 0.40, 50},
+        {2, 8.0, 1.07, 50},
+        {2, 8.0, 1.09, 0},
     };
     for (const auto &k : cases) {
         Fresh_Splice(true);
@@ -147,6 +154,7 @@ TEST(PrepareRules, UsersPlateEndDistance)
         Splice_Input.e1 = k.e1;
         EXPECT_EQ(Prepare_Splice_Calc(), k.code) << k.type << " " << k.e1;
         if (k.code == 0) { EXPECT_DOUBLE_EQ(Splice_Input.e1, k.e1); }
+        if (k.text != nullptr) { EXPECT_STREQ(Get_Refusal_Text(k.code), k.text); }
     }
 }
 
@@ -289,6 +297,7 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         double b = 12.0, t_s = 6.0, d = 4.2, l = 110.0, n_c = 4, L = 0.0; /* L 0: the program's */
         double h_s = 0.0; /* the side timbers' height, 0: h */
         double a2 = 0.0;  /* the rows' pitch the layout keeps, 0: not asked */
+        double h_p = 0.0; /* the plates' height, 0: h */
         int mat_side = MAT_NADELHOLZ, grade_side = 5; /* C24 */
         int split_rule = 0;
     } cases[] = {
@@ -314,6 +323,11 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         {9.0, 5.0, 3, 2.5, 0.0, 0.0, 120,
          "Oberer/Unterer Mindestrandabstand (a4c, a4t) unterschritten: a4 = 2.50 cm < "
          "erforderlich a4,t = 2.94 cm"},
+        /* the user's a4 = 2.402 cm leaves the three rows (9.0 - 2 x 2.402) / 2 = 2.098 cm apart
+        ** against a2 = 5 d = 2.1 cm: both read alike to two decimals, so both take three */
+        {9.0, 0.0, 3, 2.402, 0.0, 0.0, 25,
+         "Mindestabstand a2 senkrecht zur Faserrichtung unterschritten: a2 = 2.098 cm < "
+         "erforderlich 2.100 cm"},
         {9.0, 0.0, 3, 0.0, 5.0, 0.0, 119,
          "Vorderer/Hinterer Mindestrandabstand (a3c, a3t) unterschritten: a3 = 5.00 cm < "
          "erforderlich a3,t = 6.30 cm"},
@@ -443,6 +457,53 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
                  "1995-1-1, 8.3.1.2(2)): Seitenh\x94lzer aus Laubholz D30 mit rho_k = 530 kg/m3",
          .b = 10.0, .t_s = 7.0, .mat_side = MAT_LAUBHOLZ, .grade_side = 2},
         // clang-format on
+        /* Nails 4.2 x 110 mm from both side timbers of 60 mm into a middle member t = 60 mm: each
+        ** point goes t2 = 110 - 60 = 50 mm into it, past its middle, and ends t - t2 = 10 mm
+        ** before its far face, not more than 4 d = 16.8 mm (EN 1995-1-1, 8.3.1.1(7)) */
+        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_NAIL_OVERLAP,
+         "Nägel greifen im Mittelholz übereinander, kürzere Nägel wählen: gemäß DIN EN 1995-1-1, "
+         "8.3.1.1(7) muss t - t2 > 4d sein: t - t2 = b - (l - t_s) = 60 - (110 - 60) = 10 mm, "
+         "erforderlich t - t2 > 4 d = 4 x 4.2 = 16.8 mm"_cp850,
+         false, CONN_SIDE_TIMBERS, 0, 6.0, 6.0, 4.2, 110.0},
+        /* Plain nails 4.2 mm stand at most 20 d = 8.40 cm apart across the grain and 40 d =
+        ** 16.80 cm along it (NailsAlongTheGrainAtMost40d, RowSpacingOfNails): two rows in outer
+        ** plates 40 cm high stand (40.00 - 2 x 2.10) / 1 = 35.80 cm apart between their edge
+        ** distances a4,c = 5 d = 2.10 cm; two columns in a lap 120 cm long (120.00 - 2 x 6.30) /
+        ** 1 = 107.40 cm apart between a3,t = 15 d = 6.30 cm at both ends: the refusal names the
+        ** plates and the lap, not the side timbers */
+        {40.0, 0.0, 2, 0.0, 0.0, 0.0, DERR_SPACING_TOO_HIGH_PLATES,
+         "Nagelabstände zu groß, Bleche sind zu hoch: a2 = (h_p - 2 a4) / (n_r - 1) = (40.00 - 2 "
+         "x 2.10) / 1 = 35.80 cm > höchstens 20 d = 20 x 0.42 = 8.40 cm"_cp850,
+         false, CONN_OUTER_PLATES, 0, 12.0, 6.0, 4.2, 110.0},
+        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_SPACING_TOO_LONG_LAP,
+         "Nagelabstände zu groß (Blatt ist zu lang): a1 = (L - 2 a3) / (n_c - 1) = (120.00 - 2 x "
+         "6.30) / 1 = 107.40 cm > höchstens 40 d = 40 x 0.42 = 16.80 cm"_cp850,
+         false, CONN_LAP, 0, 14.0, 6.0, 4.2, 90.0, 2, 120.0},
+        /* Dowels 16 mm through an inner plate 12 cm high in a member 56 cm high: four rows at
+        ** a2 = 3 d = 4.8 cm (EN 1995-1-1, Table 8.5) leave e2 = (12.0 - 3 x 4.8) / 2 = -1.2 cm
+        ** in the plate, below 1.2 d0 = 1.2 x 1.7 = 2.04 cm (d0 = d + 1 mm; EN 1993-1-8,
+        ** Table 3.3); the timber keeps (56 - 14.4) / 2 = 20.8 cm >= a4,c = 3 d */
+        {56.0,
+         0.0,
+         4,
+         0.0,
+         0.0,
+         0.0,
+         DERR_PLATES_NOT_HIGH_ENOUGH,
+         "Blechrandabstand e2 unterschritten, Bleche nicht hoch genug: e2 in den Blechen = "
+         "(12.00 - 3 x 4.80) / 2 = -1.20 cm < erforderlich 1.2 d0 = 2.04 cm",
+         false,
+         CONN_INNER_PLATES,
+         VBM_STABDUEBEL,
+         18.0,
+         6.0,
+         16.0,
+         180.0,
+         3,
+         0.0,
+         0.0,
+         0.0,
+         12.0},
     };
     for (const auto &k : cases) {
         Fresh_Splice(!k.din);
@@ -457,6 +518,7 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         Splice_Input.b = k.b;
         Splice_Input.h = Splice_Input.h_s = Splice_Input.h_p = k.h;
         if (k.h_s > 0.0) Splice_Input.h_s = k.h_s;
+        if (k.h_p > 0.0) Splice_Input.h_p = k.h_p;
         Splice_Input.plate_count = 1.0;
         Splice_Input.t_p = 1.0;
         Splice_Input.L_user = k.L > 0.0;
@@ -615,7 +677,7 @@ TEST(PrepareRules, EdgeDistanceInTheSteelPlate)
         Splice_Input.h_p = h_p;
         Splice_Input.L_user = 0;
         Set_Layout(4, 1);
-        EXPECT_EQ(Prepare_Splice_Calc(), h_p < 0.72 ? 96 : 0) << h_p;
+        EXPECT_EQ(Prepare_Splice_Calc(), h_p < 0.72 ? DERR_PLATES_NOT_HIGH_ENOUGH : 0) << h_p;
     }
     /* A toothed-plate connector C2 (dc 62) bears on its bolt M12 in a plate hole d0 = 12 +
     ** 0.4 = 12.4 mm, the hole of the bearing check: one row needs 2 x 1.2 x 12.4 = 29.76 mm of
@@ -635,7 +697,7 @@ TEST(PrepareRules, EdgeDistanceInTheSteelPlate)
         Splice_Input.h_p = h_p;
         Splice_Input.L_user = 0;
         Set_Layout(2, 1);
-        EXPECT_EQ(Prepare_Splice_Calc(), h_p < 2.976 ? 96 : 0) << h_p;
+        EXPECT_EQ(Prepare_Splice_Calc(), h_p < 2.976 ? DERR_PLATES_NOT_HIGH_ENOUGH : 0) << h_p;
         EXPECT_NEAR(Get_Plate_Hole_D0_Cm(), 1.24, 1e-12);
     }
 }
@@ -660,7 +722,8 @@ TEST(PrepareRules, ColumnSumsOfTwoRows)
 
 /* Nails stand at most 40 d apart along the grain, 20 d staggered (code 107): d = 4.2 mm, two
 ** per row in a half of length L / 2 between a3,t = 15 d = 6.3 cm at both ends: step = L / 2 -
-** 12.6 cm against 16.8 cm, so L = 58 cm passes and L = 60 cm (17.4 cm) does not. */
+** 12.6 cm against 16.8 cm, so L = 58 cm passes and L = 60 cm (17.4 cm) does not, which the
+** refusal says with both values. */
 TEST(PrepareRules, NailsAlongTheGrainAtMost40d)
 {
     for (double L : {58.0, 60.0}) {
@@ -681,6 +744,10 @@ TEST(PrepareRules, NailsAlongTheGrainAtMost40d)
         Set_Layout(2, 1);
         EXPECT_EQ(Prepare_Splice_Calc(), L < 59.0 ? 0 : 107) << L;
     }
+    EXPECT_STREQ(Get_Refusal_Text(107),
+                 "Nagelabstände zu groß (Seitenholz ist zu lang): a1 = (L / 2 - 2 a3) / (n_c - 1) "
+                 "= (60.00 / 2 - 2 x 6.30) / 1 = 17.40 cm > höchstens 40 d = 40 x 0.42 = "
+                 "16.80 cm"_cp850);
 }
 
 /* Nails driven from both sides into the middle member may overlap there only when their points

@@ -90,6 +90,25 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     Expect_Row(4, "Blockscherversagen", 0.65884);
     Expect_Row(5, "Blockversagen Bleche", 0.161070);
 
+    /* The dowels of 280 mm stand (280 - 160) / 2 = 60 mm out of either face of the member, which
+    ** the summary says under the fasteners' row, the design as above; plates of 30 cm would stand
+    ** (30 - 24) / 2 = 3 cm above and below it, those of 20 cm lie within */
+    FILE *out = tmpfile();
+    Run_Nachweise(out, 0);
+    const std::string report = Slurp_Print(out);
+    fclose(out);
+    const size_t at = report.find("Die Stabdübel ragen beidseitig je 60 mm aus dem Holz: (l - b) "
+                                  "/ 2 = (280 - 160) / 2 = 60 mm"_cp850);
+    ASSERT_NE(at, std::string::npos) << report;
+    EXPECT_LT(report.find("Verbindungsmittel: u = 1.16"), at);
+    char hint[320];
+    EXPECT_EQ(Protrusion_Line(PROTRUDING_PLATES, 0, hint, sizeof hint), 0);
+    Splice_Input.h_p = 30.0;
+    EXPECT_EQ(Protrusion_Line(PROTRUDING_PLATES, 1, hint, sizeof hint), 1);
+    EXPECT_STREQ(hint, "Die Bleche ragen oben und unten je 3.00 cm aus dem Holz: (h\xCE\\p\xCEr - "
+                       "h) / 2 = (30.00 - 24.00) / 2 = 3.00 cm");
+    Splice_Input.h_p = 20.0;
+
     /* the design-value method does not make the block-shear check of the timber: the row says
     ** so; the plates' is made */
     const int32_t exact = Splice_Input.calc_method;
