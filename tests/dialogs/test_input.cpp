@@ -241,7 +241,9 @@ TEST_F(Editor, SelectAllCopyAndPaste)
     EXPECT_EQ(SVA_Handle_Input(area), 0);
     char clip[64] = {0};
     VELGetClipboardText(clip, sizeof clip);
-    EXPECT_STREQ(clip, "Kommentar\n"); /* the whole text, its last byte included */
+    /* the whole text, its last byte included: the copy passes the system's clipboard as UTF-8
+    ** text, and its line feed stays a line feed there and in the paste */
+    EXPECT_STREQ(clip, "Kommentar\n");
     EXPECT_STREQ(buf, "Kommentar\nKommentar\n");
     /* another program's text: the euro sign, which code page 850 lacks, is not pasted, and a hint
     ** names it as for typed text (its Enter closes the hint) */
