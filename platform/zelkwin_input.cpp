@@ -612,7 +612,7 @@ int VELGetClipboardText(char *buffer, int size)
     int n = (int)c.size() < size - 1 ? (int)c.size() : size - 1;
     memcpy(buffer, c.data(), (size_t)n);
     buffer[n] = 0;
-    return n;
+    return (int)c.size();
 }
 
 void VELSetMinMaxSize(int min_w, int min_h, int max_w, int max_h)
