@@ -6,6 +6,7 @@
 #include "dialogs/sva_editor.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -14,7 +15,7 @@
 #include "foundation/foundation.h"
 #include "platform/zelkwin.h"
 
-enum { ED_LINE_STEP = 14, ED_INITIAL_LINES = 50, ED_PASTE_MAX = 5000, ED_ESCAPE = 27 };
+enum { ED_LINE_STEP = 14, ED_INITIAL_LINES = 50, ED_ESCAPE = 27 };
 
 static SVA_Editor_State *Current_Editor = nullptr;
 static int Caret_Colour, Selection_Colour, Length_Bar_Colour, Line_Bar_Colour;
@@ -300,6 +301,46 @@ static void Copy_Selection(SVA_Editor_State *e)
     VELSetClipboardText(s.c_str());
 }
 
+/* A paste of more than the room left: how much was pasted, taken and left out, and the limit. */
+static void Tell_Paste_Cut(const SVA_Editor_State *e, int pasted, int taken)
+{
+    char first[120], second[80];
+    snprintf(first, sizeof first,
+             "Von %d Zeichen aus der Zwischenablage %s %d eingef\x81gt, %d nicht:", pasted,
+             taken == 1 ? "wurde" : "wurden", taken, pasted - taken);
+    snprintf(second, sizeof second,
+             "das Feld fasst h\x94"
+             "chstens %d Zeichen.",
+             e->max_len);
+    Init_Message();
+    Set_Message_Symbol(1, 0, 0, 0);
+    Set_Message_Title("Hinweis");
+    Fill_Message(first);
+    Fill_Message(second);
+    Draw_Message();
+}
+
+/* Insert the clipboard's text at the cursor, as much as there is room for. */
+static void Paste(SVA_Editor_State *e)
+{
+    SVA_Editor_Delete_Selection(e);
+    e->len = (int)strlen(e->text);
+    const int room = std::max(e->max_len - e->len, 0);
+    std::string buf((size_t)room + 1, '\0');
+    const int pasted = VELGetClipboardText(buf.data(), room + 1);
+    const int taken = (int)strlen(buf.c_str());
+    memmove(e->cursor + taken, e->cursor, strlen(e->cursor) + 1);
+    memcpy(e->cursor, buf.data(), (size_t)taken);
+    e->cursor += taken;
+    e->len += taken;
+    if (pasted <= taken) return;
+    if (Current_Editor == e) { /* the hint over what was taken */
+        Keep_Visible(e);
+        Redraw(e);
+    }
+    Tell_Paste_Cut(e, pasted, taken);
+}
+
 /* Cursor on line i at the boundary nearest to x pixels from the text start. */
 static void Cursor_On_Line(SVA_Editor_State *e, int i, int x)
 {
@@ -369,15 +410,7 @@ void SVA_Editor_Key(SVA_Editor_State *e, int key)
             SVA_Editor_Delete_Selection(e);
         }
         break;
-    case EDK_CTRL_V: {
-        SVA_Editor_Delete_Selection(e);
-        std::string buf(ED_PASTE_MAX + 1, '\0');
-        int n = VELGetClipboardText(buf.data(), ED_PASTE_MAX + 1);
-        n = std::clamp(n, 0, (int)ED_PASTE_MAX);
-        for (int i = 0; i < n && buf[i] && e->len < e->max_len; i++)
-            SVA_Editor_Insert(e, (unsigned char)buf[i]);
-        break;
-    }
+    case EDK_CTRL_V: Paste(e); break;
     case EDK_LEFT:
         Clear_Selection(e);
         e->cursor--;

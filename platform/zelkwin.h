@@ -237,8 +237,9 @@ int VELSetTimer(int on); /* switches the periodic timer messages; answers the ol
 void VELSleep(int ms);   /* sleeps (headless: advances the virtual clock only) */
 int64_t VELClock(void);  /* milliseconds of the library clock (headless: virtual) */
 int VELSetClipboardText(const char *text); /* 1 on success */
-int VELGetClipboardText(char *buffer,
-                        int size); /* copies at most size-1 bytes; answers the length */
+/* Copies at most size-1 bytes of the clipboard's text; answers its whole length (more than size-1
+** when cut, so that the caller can say what it left out). */
+int VELGetClipboardText(char *buffer, int size);
 void VELSetMinMaxSize(int min_w, int min_h, int max_w, int max_h); /* window size limits */
 void VELSetWindowTitle(const char *title);
 

@@ -91,14 +91,14 @@ void Log_Line(const std::string &line)
     }
 }
 
-std::string To_Utf8(const char *text, int len)
+std::string To_Utf8(const char *text, int len, bool keep_breaks)
 {
     std::string out;
     if (!text) return out;
     if (len < 0) len = (int)strlen(text);
     for (int i = 0; i < len && text[i]; i++) {
         uint32_t c = Display_Font_Codepoint((unsigned char)text[i]);
-        if (c == '\n' || c == '\r') c = ' ';
+        if ((c == '\n' || c == '\r') && !keep_breaks) c = ' ';
         if (c < 0x80) {
             out += (char)c;
         } else if (c < 0x800) {
@@ -418,8 +418,7 @@ void ZW_Test_Reset(void)
     s.always_on = false;
     s.sometimes_fct = nullptr;
     s.clipboard.clear();
-    s.outside_clipboard.clear();
-    s.outside_held = false;
+    s.system_clipboard.clear();
     s.window_title.clear();
     s.clock_ms = 0;
     s.timer_on = false;

@@ -304,8 +304,7 @@ bool Next_Event(Event *ev, bool wait, int timeout_ms)
                 continue;
             }
             if (ev->type == EV_CLIPBOARD) {
-                s.outside_clipboard = ev->text;
-                s.outside_held = true;
+                s.system_clipboard = ev->text;
                 continue;
             }
             if (ev->type == EV_SLEEP) s.clock_ms += ev->key;
@@ -580,12 +579,16 @@ int64_t VELClock(void)
 
 /* ---------------------------------------------------------------- clipboard and window */
 
+/* The system's clipboard holds UTF-8 text with its line feeds; a headless run keeps it as the
+** window's system does, so that a copy comes back through the same conversions. */
 int VELSetClipboardText(const char *text)
 {
     Ensure_Init();
-    St().clipboard = text ? text : "";
-    St().outside_held = false;
-    if (!St().headless) Window_Set_Clipboard(To_Utf8(St().clipboard.c_str(), -1));
+    State &s = St();
+    s.clipboard = text ? text : "";
+    const std::string utf8 = To_Utf8(s.clipboard.c_str(), -1, true);
+    if (s.headless) s.system_clipboard = utf8;
+    else Window_Set_Clipboard(utf8);
     return 1;
 }
 
@@ -593,19 +596,23 @@ int VELGetClipboardText(char *buffer, int size)
 {
     Ensure_Init();
     if (!buffer || size <= 0) return 0;
-    /* what another program put there: the characters the display font lacks are not pasted, and
-    ** a hint names them, as for typed text */
+    /* the characters the display font lacks are not pasted, and a hint names them, as for typed
+    ** text; another program's line breaks (CR LF, or a CR alone) are line feeds */
     State &s = St();
-    std::string outside = s.outside_clipboard, lacking;
-    if (s.headless ? s.outside_held : Window_Get_Clipboard(&outside)) {
-        s.clipboard = Utf8_To_Display_Held(outside, &lacking);
+    std::string system = s.system_clipboard, lacking;
+    if (s.headless || Window_Get_Clipboard(&system)) {
+        for (size_t i = 0; (i = system.find('\r', i)) != std::string::npos;) {
+            if (i + 1 < system.size() && system[i + 1] == '\n') system.erase(i, 1);
+            else system[i] = '\n';
+        }
+        s.clipboard = Utf8_To_Display_Held(system, &lacking);
         if (!lacking.empty()) Say_Lacking_Characters(lacking, true);
     }
-    const std::string &c = St().clipboard;
+    const std::string &c = s.clipboard;
     int n = (int)c.size() < size - 1 ? (int)c.size() : size - 1;
     memcpy(buffer, c.data(), (size_t)n);
     buffer[n] = 0;
-    return n;
+    return (int)c.size();
 }
 
 void VELSetMinMaxSize(int min_w, int min_h, int max_w, int max_h)

@@ -75,10 +75,10 @@ struct State {
     bool wheel_on = true;
     int restrict_x1 = 0, restrict_y1 = 0, restrict_x2 = 0, restrict_y2 = 0;
     std::vector<int> restrict_stack;
-    std::string clipboard;         /* display-font bytes: the last text copied or pasted */
-    std::string outside_clipboard; /* headless: what another program put there (UTF-8) ... */
-    bool outside_held = false;     /* ... until the program copies */
-    std::string window_title;      /* display-font bytes; the title of a box that has none */
+    std::string clipboard;        /* display-font bytes: the last text copied or pasted */
+    std::string system_clipboard; /* headless: the system's clipboard (UTF-8), what the program
+                                  ** copied or another program put there */
+    std::string window_title;     /* display-font bytes; the title of a box that has none */
     int cursor_shape = 0;
     bool cursor_visible = true;
     /* saved rectangles */
@@ -106,7 +106,9 @@ int Write_Png(cairo_surface_t *surface, const char *path);
 /* Whether a log is kept at all (a log file, or the lines for the tests): callers that build a
 ** line at some cost ask first. */
 inline bool Log_Wanted() { return St().memory_log || St().log_file != nullptr; }
-std::string To_Utf8(const char *text, int len); /* display-font bytes to UTF-8 */
+/* Display-font bytes to UTF-8; line feeds and carriage returns are blanks (a line of the log,
+** a title) unless keep_breaks (the clipboard). */
+std::string To_Utf8(const char *text, int len, bool keep_breaks = false);
 void Clear_Screen(uint32_t rgb);
 uint32_t Colour_Rgb(int colour);  /* 0xRRGGBB of a palette or symbolic colour */
 void Mark_Dirty();                /* something was drawn (presented when not buffered) */

@@ -119,7 +119,6 @@ bool Window_Get_Clipboard(std::string *utf8)
     if (!t) return false;
     *utf8 = t;
     SDL_free(t);
-    for (size_t i = 0; (i = utf8->find('\r', i)) != std::string::npos;) utf8->erase(i, 1);
     return true;
 }
 

@@ -241,7 +241,9 @@ TEST_F(Editor, SelectAllCopyAndPaste)
     EXPECT_EQ(SVA_Handle_Input(area), 0);
     char clip[64] = {0};
     VELGetClipboardText(clip, sizeof clip);
-    EXPECT_STREQ(clip, "Kommentar\n"); /* the whole text, its last byte included */
+    /* the whole text, its last byte included: the copy passes the system's clipboard as UTF-8
+    ** text, and its line feed stays a line feed there and in the paste */
+    EXPECT_STREQ(clip, "Kommentar\n");
     EXPECT_STREQ(buf, "Kommentar\nKommentar\n");
     /* another program's text: the euro sign, which code page 850 lacks, is not pasted, and a hint
     ** names it as for typed text (its Enter closes the hint) */
@@ -343,6 +345,11 @@ TEST_F(Editor, PasteOf300BytesIntoRoomFor100Inserts100)
     EXPECT_EQ(SVA_Handle_Input(area), 0);
     EXPECT_EQ(strlen(buf), 100u);
     EXPECT_EQ(std::string(buf), std::string(100, 'p'));
+    /* and says so (the typed x closes the hint): 300 pasted, 100 taken, 300 - 100 = 200 not */
+    EXPECT_EQ(Log_Count("MESSAGE [Hinweis] Von 300 Zeichen aus der Zwischenablage wurden 100 "
+                        "eingef\xC3\xBCgt, 200 nicht: | das Feld fasst h\xC3\xB6"
+                        "chstens 100 Zeichen."),
+              1);
 }
 
 TEST_F(Editor, KeysAtTheEdges)
