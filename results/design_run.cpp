@@ -106,6 +106,17 @@ Mm_Text Mm_Of(double v)
     return m;
 }
 
+Mm_Text Mm_Digits(double v, int decimals)
+{
+    int k = 0;
+    for (double scale = 1.0; k < decimals && std::fabs(v - std::round(v * scale) / scale) >= 1e-6;
+         scale *= 10.0)
+        k++;
+    Mm_Text m;
+    snprintf(m.t, sizeof m.t, "%.*lf", k, v);
+    return m;
+}
+
 /* A length in mm as the input shows it: whole millimetres, or one decimal. */
 static std::string Mm(double v) { return Mm_Of(v).t; }
 

@@ -45,6 +45,9 @@ typedef struct Mm_Text {
     char t[32];
 } Mm_Text;
 Mm_Text Mm_Of(double mm);
+/* A number with at most `decimals` decimals, fewer where they would only add zeros (within
+** 1e-6): "54.6667", "1379.2", "144". */
+Mm_Text Mm_Digits(double v, int decimals);
 
 /* The distance, thickness or length a refused splice does not keep, named by Prepare_Splice_Calc
 ** for the text of the refusal (Get_Refusal_Text). */
