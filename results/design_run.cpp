@@ -422,7 +422,7 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
         const Design_Strengths s_side = Member_Design_Strengths(
             si->mat_side, si->grade_side, si->h_s, si->t_s, kmod_side, si->gamma_m_side, f_side);
         Write_Strength_Line(file, "Seitenhölzer: "_cp850, &s_side);
-        Write_Strength_Line(file, "Mittelholz : ", &s_mid);
+        Write_Strength_Line(file, "Mittelholz: ", &s_mid);
     } else {
         Write_Strength_Line(file, "", &s_mid);
     }
