@@ -263,6 +263,9 @@ int Vbm_Alternate_Instead(char *why, size_t size);
 ** longitudinal section), 1 the far side. Neighbours in a column and in a row alternate.
 */
 int Vbm_Driven_Side(int i);
+/* The name of side 0 or 1 of Vbm_Driven_Side as the cross section shows it, "rechte Seite" or
+** "linke Seite", capitalised where it begins a line. */
+const char *Vbm_Side_Name(int side, int capital);
 
 /*
 ** The fasteners and shear planes that share N_d and V_d, one fastener's share being N_d / (count
