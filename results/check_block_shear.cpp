@@ -255,6 +255,36 @@ static void Format_Holes(char *out, size_t size, double n)
     else snprintf(out, size, "%.1lf", n);
 }
 
+/* The net area A_net,v of the record, L_net,v t_1 with the whole thickness, else
+** L_net,v / 2 (L_net,t + 2 t_ef), from the lengths as printed with `decimals`. */
+static double Printed_Area_V(const Block_Shear_Check *r, int decimals)
+{
+    const auto at = [&](double v) { return strtod(Mm_Digits(v, decimals).t, nullptr); };
+    if (r->t_ef == r->t1) return at(r->L_v) * at(r->t1);
+    return at(r->L_v) / 2.0 * (at(r->L_t) + 2.0 * at(r->t_ef));
+}
+
+/*
+** The decimals (1 to 4) of the lengths and thicknesses of the net areas: the fewest at which both
+** areas recompute from the printed lengths to the whole mm² printed, so that the page gives them
+** again. Lengths that are whole millimetres print without decimals.
+*/
+static int Area_Decimals(const Block_Shear_Check *r)
+{
+    char at[32], av[32], again_t[32], again_v[32];
+    snprintf(at, sizeof at, "%.0lf", r->A_t);
+    snprintf(av, sizeof av, "%.0lf", r->A_v);
+    int decimals = 1;
+    for (; decimals < 4; decimals++) {
+        snprintf(again_t, sizeof again_t, "%.0lf",
+                 strtod(Mm_Digits(r->L_t, decimals).t, nullptr)
+                     * strtod(Mm_Digits(r->t1, decimals).t, nullptr));
+        snprintf(again_v, sizeof again_v, "%.0lf", Printed_Area_V(r, decimals));
+        if (strcmp(at, again_t) == 0 && strcmp(av, again_v) == 0) break;
+    }
+    return decimals;
+}
+
 void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
 {
     if (file == nullptr || r->state == BLOCK_SHEAR_NOT_APPLIED) return;
@@ -288,33 +318,43 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     Format_Holes(hv, sizeof hv, r->holes_v);
     /* the blocks of the set that were tried and the one that governs */
     Write_Tearing_Set(file, r->rows.rows, 0, &r->block);
+    /* every length with the digits its area recomputes from */
+    const int dec = Area_Decimals(r);
     Oli_Write_Text(file,
-                   "d\xCE\\0\xCEr = %.1lf mm: L\xCE\\net,t\xCEr = %.0lf - %s x %.1lf = "
-                   "%.0lf mm, t\xCE\\"
-                   "1\xCEr = %.0lf mm " SYM_ARROW " A\xCE\\net,t"
+                   "d\xCE\\0\xCEr = %.1lf mm: L\xCE\\net,t\xCEr = %s - %s x %.1lf = "
+                   "%s mm, t\xCE\\"
+                   "1\xCEr = %s mm " SYM_ARROW " A\xCE\\net,t"
                    "\xCEr = %.0lf mm\xFD, M\xCE\\y,k\xCEr = %.1lf Nmm",
-                   r->d0, r->L_t_gross, ht, r->d0, r->L_t, r->t1, r->A_t, r->values.My);
-    if (r->mode == '-')
+                   r->d0, Mm_Digits(r->L_t_gross, dec).t, ht, r->d0, Mm_Digits(r->L_t, dec).t,
+                   Mm_Digits(r->t1, dec).t, r->A_t, r->values.My);
+    /* the fastener's mode, or the two of an interpolation between thin and thick plates;
+    ** between plates the fastener's own mode is that of the inner lamellas, which take the
+    ** larger share; none where no mode lowers the area */
+    char mode[40];
+    if (r->mode == '-') snprintf(mode, sizeof mode, "c,f,j/l,k,m");
+    else if (r->mode_thin != 0) snprintf(mode, sizeof mode, "%c/%c", r->mode_thin, r->mode);
+    else snprintf(mode, sizeof mode, "%c", r->mode);
+    if (r->mode != '-' && r->own_mode && r->lamellas > 0)
+        snprintf(mode + strlen(mode), sizeof mode - strlen(mode), ", innere Lamelle");
+    /* EN 1995-1-1, Annex A: the shear area of the whole thickness t1 in the modes (e), (f),
+    ** (j/l), (k) and (m), else L_net,v / 2 (L_net,t + 2 t_ef) */
+    const bool whole = r->t_ef == r->t1;
+    const Mm_Text Lv = Mm_Digits(r->L_v, dec), Lt = Mm_Digits(r->L_t, dec),
+                  tv = Mm_Digits(r->t_ef, dec), gross = Mm_Digits(r->L_v_gross, dec);
+    if (whole)
         Oli_Write_Text(file,
-                       "L\xCE\\net,v\xCEr = %.0lf - %s x %.1lf = %.0lf mm, t\xCE\\"
-                       "ef\xCEr = %.0lf mm " SYM_ARROW
-                       " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus c,f,j/l,k,m)",
-                       r->L_v_gross, hv, r->d0, r->L_v, r->t_ef, r->A_v);
-    else {
-        /* the mode, or the two of an interpolation between thin and thick plates; between
-        ** plates the fastener's own mode is that of the inner lamellas, which take the larger
-        ** share */
-        char mode[40];
-        if (r->mode_thin != 0) snprintf(mode, sizeof mode, "%c/%c", r->mode_thin, r->mode);
-        else snprintf(mode, sizeof mode, "%c", r->mode);
-        if (r->own_mode && r->lamellas > 0)
-            snprintf(mode + strlen(mode), sizeof mode - strlen(mode), ", innere Lamelle");
-        Oli_Write_Text(file,
-                       "L\xCE\\net,v\xCEr = %.0lf - %s x %.1lf = %.0lf mm, t\xCE\\"
-                       "ef\xCEr = %.0lf mm " SYM_ARROW
+                       "L\xCE\\net,v\xCEr = %s - %s x %.1lf = %s mm, t\xCE\\"
+                       "1\xCEr = %s mm " SYM_ARROW
                        " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus %s)",
-                       r->L_v_gross, hv, r->d0, r->L_v, r->t_ef, r->A_v, mode);
-    }
+                       gross.t, hv, r->d0, Lv.t, tv.t, r->A_v, mode);
+    else
+        Oli_Write_Text(file,
+                       "L\xCE\\net,v\xCEr = %s - %s x %.1lf = %s mm, t\xCE\\"
+                       "ef\xCEr = %s mm " SYM_ARROW
+                       " A\xCE\\net,v\xCEr = L\xCE\\net,v\xCEr / 2 (L\xCE\\net,t\xCEr + 2 "
+                       "t\xCE\\ef\xCEr) = %s / 2 x (%s + 2 x %s) = %.0lf mm\xFD "
+                       "(Versagensmechanismus %s)",
+                       gross.t, hv, r->d0, Lv.t, tv.t, Lv.t, Lt.t, tv.t, r->A_v, mode);
     /* the block's force, row by row from the top, per shear plane */
     const char *force = "F\xCE\\Ed\xCEr";
     Write_Tearing_Force(file, &r->rows, &r->block, r->planes, r->F_Ed, r->N_d, "Tr\x84gerende");

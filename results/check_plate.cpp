@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "design/design.h"
@@ -770,6 +771,22 @@ static const char *Bearing_Diameter_Note(const Bearing_Check *r)
     }
 }
 
+/* A hole distance in cm as the digits of the formulas below write it in mm with two decimals:
+** "79.95" mm is "7.995" cm, "100.00" mm "10.00" cm (no third decimal that is a zero). */
+static Mm_Text Cm_Of_Formula(double cm)
+{
+    Mm_Text m, mm;
+    snprintf(m.t, sizeof m.t, "%.2lf", cm);
+    snprintf(mm.t, sizeof mm.t, "%.2lf", cm * 10.0);
+    const char *point = strchr(mm.t, '.');
+    if (cm < 0.0 || point == nullptr || point[2] == '0') return m;
+    /* the point one place to the left */
+    const int whole = (int)(point - mm.t);
+    snprintf(m.t, sizeof m.t, "%.*s.%c%s", whole > 1 ? whole - 1 : 1, whole > 1 ? mm.t : "0",
+             whole > 1 ? mm.t[whole - 1] : mm.t[0], point + 1);
+    return m;
+}
+
 /* The lines of the EN rule: the formula with its diameters and strengths, the hole distances
 ** and the factors of each direction. */
 static void Print_Ec_Bearing_Lines(FILE *file, const Bearing_Check *r)
@@ -782,11 +799,12 @@ static void Print_Ec_Bearing_Lines(FILE *file, const Bearing_Check *r)
     Oli_Write_Text(file,
                    "f\xCE\\u\xCEr = %.0lf N/mm\xCE/2\xCEr, f\xCE\\ub\xCEr = %.0lf "
                    "N/mm\xCE/2\xCEr, %s\xCE\\M2\xCEr = %.2lf; p\xCE\\"
-                   "1\xCEr = %.2lf cm, e\xCE\\"
-                   "1\xCEr = %.2lf cm, e\xCE\\"
-                   "2\xCEr = %.2lf cm, p\xCE\\"
-                   "2\xCEr = %.2lf cm",
-                   r->f_u, r->f_ub, SYM_GAMMA, r->gamma_m2, r->p1, r->e1, r->e2, r->p2);
+                   "1\xCEr = %s cm, e\xCE\\"
+                   "1\xCEr = %s cm, e\xCE\\"
+                   "2\xCEr = %s cm, p\xCE\\"
+                   "2\xCEr = %s cm",
+                   r->f_u, r->f_ub, SYM_GAMMA, r->gamma_m2, Cm_Of_Formula(r->p1).t,
+                   Cm_Of_Formula(r->e1).t, Cm_Of_Formula(r->e2).t, Cm_Of_Formula(r->p2).t);
     Oli_Write_Text(file,
                    "parallel zum Blechrand (F\xCE\\totH\xCEr): %s\xCE\\b\xCEr = %.3lf "
                    "(e\xCE\\1\xCEr) / %.3lf (p\xCE\\1\xCEr), k\xCE\\1\xCEr = %.3lf "

@@ -557,6 +557,32 @@ static Util_Text Member_Util(const Timber_Check *r, int side, double u)
     return t;
 }
 
+/*
+** Of a member under compression, the utilisation u of its line with the checks it is the largest
+** of: the compression alone, EN 1995-1-1, 6.1.4 (6.2), with bending 6.2.4 (6.19), and the shear
+** 6.1.7 (6.13). Nothing where u is not theirs (a check that cannot be made, tension across the
+** grain).
+*/
+static void Write_Compression_Line(FILE *file, const char *name, const Timber_Member_Check *m)
+{
+    if (!(m->sigma_0 < 0.0) || !(m->f_c_0_d > 0.0) || !(m->f_m_d > 0.0) || !(m->f_v_d > 0.0))
+        return;
+    const double c = std::fabs(m->sigma_0) / m->f_c_0_d;
+    const double cm = c * c + std::fabs(m->sigma_m) / m->f_m_d, v = std::fabs(m->tau) / m->f_v_d;
+    if (std::fabs(std::fmax(std::fmax(c, cm), v) - m->u) > 1e-9) return;
+    Oli_Write_Text(file,
+                   "%s: u = max(|%s\xCE\\c,d\xCEr| / f\xCE\\c,0,d\xCEr; (%s\xCE\\c,d\xCEr / "
+                   "f\xCE\\c,0,d\xCEr)\xCE/2\xCEr + |%s\xCE\\m,d\xCEr| / f\xCE\\m,d\xCEr; "
+                   "%s\xCE\\d\xCEr / f\xCE\\v,d\xCEr) nach DIN EN 1995-1-1, Gl. (6.2), (6.19), "
+                   "(6.13)",
+                   name, SYM_SIGMA, SYM_SIGMA, SYM_SIGMA, SYM_TAU);
+    Oli_Write_Text(file,
+                   "  = max(%.2lf / %.2lf; (%.2lf / %.2lf)\xCE/2\xCEr + %.2lf / %.2lf; %.2lf / "
+                   "%.2lf) = max(%.3lf; %.3lf; %.3lf) = %.2lf",
+                   std::fabs(m->sigma_0), m->f_c_0_d, std::fabs(m->sigma_0), m->f_c_0_d,
+                   std::fabs(m->sigma_m), m->f_m_d, std::fabs(m->tau), m->f_v_d, c, cm, v, m->u);
+}
+
 static void Write_Lamella_Share_Line(FILE *file, const Timber_Check *r)
 {
     Oli_Write_Text(file,
@@ -587,6 +613,7 @@ static void Write_Lamella_Lines(FILE *file, const Timber_Check *r, const Timber_
                    name, SYM_SIGMA, axial, m->sigma_0, SYM_SIGMA, m->sigma_m, SYM_TAU, m->tau, m->V,
                    shear, SYM_ARROW,
                    m->u == UTIL_NO_CHECK ? Member_Util(r, 0, m->u).t : Util_Of(m->u, "u = ", 2).t);
+    Write_Compression_Line(file, name, m);
 }
 
 const char Panel_In_Plane_Note[] = " (Scheibenbeanspruchung)";
@@ -843,6 +870,7 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
                        "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) %s %s",
                        name, SYM_SIGMA, axial, r->mid.sigma_0, SYM_SIGMA, r->mid.sigma_m, SYM_TAU,
                        r->mid.tau, shear, r->mid.V, SYM_ARROW, Member_Util(r, 0, r->mid.u).t);
+        Write_Compression_Line(file, name, &r->mid);
     }
     Write_Kcr_Line(file, r, &r->mid);
     Write_Panel_Strength_Lines(file, r, name, &r->mid);
@@ -856,6 +884,7 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
                        "Seitenhölzer"_cp850, SYM_SIGMA, axial, r->side.sigma_0, SYM_SIGMA,
                        r->side.sigma_m, SYM_TAU, r->side.tau, Joint_Shear_Symbol(&r->shear, 1),
                        r->side.V, Member_Util(r, 1, r->side.u).t);
+        Write_Compression_Line(file, "Seitenh\x94lzer", &r->side);
         Write_Kcr_Line(file, r, &r->side);
         if (r->one_sided_tension) Write_One_Sided_Tension_Line(file, r);
         Write_Panel_Strength_Lines(file, r, "Seitenhölzer"_cp850, &r->side);

@@ -1076,7 +1076,7 @@ static void Format_Joint_Kmod(char *buf, size_t size, const Vbm_Check *r)
 }
 
 /* The share of a load L (N_d or V_d) of one fastener of each side, the side with fewer first:
-** "F = L / (2 x 17) = ... kN (Seite mit 17), L / (2 x 18) = ... kN (Seite mit 18)". */
+** "F = L / (2 x 17) = ... kN (rechte Seite mit 17), L / (2 x 18) = ... kN (linke Seite mit 18)". */
 static void Print_Side_Load_Shares(FILE *file, const char *name, double load, const Vbm_Check *r,
                                    bool normal)
 {
@@ -1088,10 +1088,10 @@ static void Print_Side_Load_Shares(FILE *file, const char *name, double load, co
                        fa);
     else
         Oli_Write_Text(file,
-                       "%s = %.2lf / (2 x %d) = %.4lf kN (Seite mit %d), %.2lf / (2 x %d) = "
-                       "%.4lf kN (Seite mit %d)",
-                       name, load, sa.pattern.n, fa, sa.pattern.n, load, sb.pattern.n, fb,
-                       sb.pattern.n);
+                       "%s = %.2lf / (2 x %d) = %.4lf kN (%s mit %d), %.2lf / (2 x %d) = "
+                       "%.4lf kN (%s mit %d)",
+                       name, load, sa.pattern.n, fa, Vbm_Side_Name(a, 0), sa.pattern.n, load,
+                       sb.pattern.n, fb, Vbm_Side_Name(b, 0), sb.pattern.n);
 }
 
 /*
@@ -1105,7 +1105,8 @@ static void Print_Vbm_Sides(FILE *file, const Vbm_Check *r)
         Print_Side_Load_Shares(file, "F\xCE\\Hi,d\xCEr", r->N_d, r, true);
     if (std::fabs(r->V_d) >= 1e-5)
         Print_Side_Load_Shares(file, "F\xCE\\Vi,d\xCEr", r->V_d, r, false);
-    Oli_Write_Text(file, "Wechselseitig: jede Seite tr\x84gt die H\x84lfte mit ihren eigenen "
+    Oli_Write_Text(file, "Wechselseitig: jede Seite (rechts und links wie im Schnitt quer) "
+                         "tr\x84gt die H\x84lfte mit ihren eigenen "
                          "Verbindungsmitteln, um deren Schwerpunkt S\xCE\\Seite\xCEr "
                          "(x vom Sto\xE1, y von der Holzachse)");
     const int n_f = r->n_f;
@@ -1125,18 +1126,21 @@ static void Print_Vbm_Sides(FILE *file, const Vbm_Check *r)
                          s.M);
         }
         Oli_Write_Text(file,
-                       "Seite mit %d von %d: x\xCE\\s\xCEr = %.2lf cm, y\xCE\\s\xCEr = %.2lf cm, "
+                       "%s mit %d von %d: x\xCE\\s\xCEr = %.2lf cm, y\xCE\\s\xCEr = %.2lf cm, "
                        "I\xCE\\p\xCEr = %.2lf cm\xCE/2\xCEr%s",
-                       s.pattern.n, n_f, s.pattern.x_c, s.pattern.y_c, s.pattern.I_p, moment);
+                       Vbm_Side_Name(k, 1), s.pattern.n, n_f, s.pattern.x_c, s.pattern.y_c,
+                       s.pattern.I_p, moment);
     }
     const int g = r->governing;
     if (g < 0 || g >= Fastener_Pattern.count) return;
-    const Side_Share &s = r->side[Vbm_Driven_Side(g)];
+    const int side = Vbm_Driven_Side(g);
+    const Side_Share &s = r->side[side];
     const Fastener_Rec *f = &Fastener_Pattern.recs[g];
     Oli_Write_Text(file,
-                   "ma\xE1gebend die Seite mit %d: Verbindungsmittel Nr. %d, x - x\xCE\\s\xCEr = "
+                   "ma\xE1gebend die %s mit %d: Verbindungsmittel Nr. %d, x - x\xCE\\s\xCEr = "
                    "%.2lf cm, y - y\xCE\\s\xCEr = %.2lf cm",
-                   s.pattern.n, g + 1, f->x - s.pattern.x_c, f->y - s.pattern.y_c);
+                   Vbm_Side_Name(side, 0), s.pattern.n, g + 1, f->x - s.pattern.x_c,
+                   f->y - s.pattern.y_c);
 }
 
 static void Print_Vbm_Head(FILE *file, const Vbm_Check *r)

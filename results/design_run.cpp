@@ -106,6 +106,17 @@ Mm_Text Mm_Of(double v)
     return m;
 }
 
+Mm_Text Mm_Digits(double v, int decimals)
+{
+    int k = 0;
+    for (double scale = 1.0; k < decimals && std::fabs(v - std::round(v * scale) / scale) >= 1e-6;
+         scale *= 10.0)
+        k++;
+    Mm_Text m;
+    snprintf(m.t, sizeof m.t, "%.*lf", k, v);
+    return m;
+}
+
 /* A length in mm as the input shows it: whole millimetres, or one decimal. */
 static std::string Mm(double v) { return Mm_Of(v).t; }
 
@@ -411,7 +422,7 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
         const Design_Strengths s_side = Member_Design_Strengths(
             si->mat_side, si->grade_side, si->h_s, si->t_s, kmod_side, si->gamma_m_side, f_side);
         Write_Strength_Line(file, "Seitenhölzer: "_cp850, &s_side);
-        Write_Strength_Line(file, "Mittelholz : ", &s_mid);
+        Write_Strength_Line(file, "Mittelholz: ", &s_mid);
     } else {
         Write_Strength_Line(file, "", &s_mid);
     }
@@ -433,10 +444,6 @@ static void Write_Split_Thickness(FILE *file, double rho_side, double rho_mid)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const bool raised = si->split_rule != 0;
-    const auto t_min = [&](double rho) {
-        return (raised ? Calc_T_Min_Splitting_Alt(si->d, rho) : Calc_T_Min_Splitting(si->d, rho))
-               / 10.0;
-    };
     char rule[96];
     if (Nad_Params != nullptr)
         snprintf(rule, sizeof rule, "%s",
@@ -446,25 +453,29 @@ static void Write_Split_Thickness(FILE *file, double rho_side, double rho_mid)
         snprintf(rule, sizeof rule, "%s",
                  raised ? "nach DIN 1052, Gl. (219) mit erh\x94hten Randabst\x84nden a\xCE\\4\xCEr"
                         : "nach DIN 1052, Gl. (218)");
+    /* the least thickness of one member with its formula and operands: d in mm, rho_k in kg/m³ */
+    const auto line = [&](const char *whose, double rho) {
+        const double t =
+            raised ? Calc_T_Min_Splitting_Alt(si->d, rho) : Calc_T_Min_Splitting(si->d, rho);
+        const int k_d = raised ? 7 : 14, k_rho = raised ? 400 : 200;
+        const std::string d = Mm_Digits(si->d, 2).t;
+        Oli_Write_Text(file,
+                       "Mindestdicke %s wegen Spaltgefahr (nicht vorgebohrt): t\xCE\\min\xCEr = "
+                       "max(%d d; (13 d - 30) " SYM_RHO
+                       "\xCE\\k\xCEr / %d) = max(%d x %s; (13 x %s - "
+                       "30) x %s / %d) = max(%s; %s) mm = %.2lf cm %s",
+                       whose, k_d, k_rho, k_d, d.c_str(), d.c_str(), Mm_Digits(rho, 2).t, k_rho,
+                       Mm_Digits(k_d * si->d, 2).t,
+                       Mm_Digits((13.0 * si->d - 30.0) * rho / k_rho, 2).t, t / 10.0, rule);
+    };
     const bool side = si->connection_kind == CONN_SIDE_TIMBERS && Member_May_Split(si->mat_side);
     const bool mid = Member_May_Split(si->mat_mid);
     if (side && mid && si->mat_side == si->mat_mid && si->grade_side == si->grade_mid) {
-        Oli_Write_Text(
-            file, "Mindestdicke der H\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr = %.2lf cm %s",
-            t_min(rho_mid), rule);
+        line("der H\x94lzer", rho_mid);
         return;
     }
-    if (side)
-        Oli_Write_Text(file,
-                       "Mindestdicke der Seitenh\x94lzer wegen Spaltgefahr t\xCE\\min,l\xCEr = "
-                       "%.2lf cm %s",
-                       t_min(rho_side), rule);
-    if (mid)
-        Oli_Write_Text(
-            file,
-            "Mindestdicke des Mittelholzes wegen Spaltgefahr t\xCE\\min,t\xCEr = %.2lf cm "
-            "%s",
-            t_min(rho_mid), rule);
+    if (side) line("der Seitenh\x94lzer", rho_side);
+    if (mid) line("des Mittelholzes", rho_mid);
 }
 
 /* The head of the checks (written only with a file). */

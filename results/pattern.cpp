@@ -339,6 +339,12 @@ int Vbm_Driven_Side(int i)
     return k % 2;
 }
 
+const char *Vbm_Side_Name(int side, int capital)
+{
+    if (side == 0) return capital ? "Rechte Seite" : "rechte Seite";
+    return capital ? "Linke Seite" : "linke Seite";
+}
+
 /* The fasteners among the first n of the pattern that are driven from the near side; kept for
 ** the last count, rows and arrangement asked, which the forces of every fastener ask again. */
 static int Near_Side_Count(int n)

@@ -507,14 +507,16 @@ int Oli_Systemdarstellung(FILE *file)
     /* alternately driven: each side's plane carries its share with its own fasteners */
     Vbm_Side sides[2];
     if (Vbm_Sides_Matter(sides)) {
-        Oli_Write_Text(file, "Wechselseitig eingeschlagen: jede Seite tr\x84gt mit ihren eigenen "
-                             "Verbindungsmitteln um deren Schwerpunkt");
+        Oli_Write_Text(file, "Wechselseitig eingeschlagen: jede Seite (rechts und links wie im "
+                             "Schnitt quer) tr\x84gt mit ihren eigenen Verbindungsmitteln um deren "
+                             "Schwerpunkt");
         const int fewer = sides[0].n <= sides[1].n ? 0 : 1;
         for (int k : {fewer, 1 - fewer})
             Oli_Write_Text(file,
-                           "Seite mit %d von %d: I\xCE\\p\xCEr = %.2lf cm\xCE/2\xCEr, "
+                           "%s mit %d von %d: I\xCE\\p\xCEr = %.2lf cm\xCE/2\xCEr, "
                            "S bei x\xCE\\s\xCEr = %.2lf cm, y\xCE\\s\xCEr = %.2lf cm",
-                           sides[k].n, fp->count, sides[k].I_p, sides[k].x_c, sides[k].y_c);
+                           Vbm_Side_Name(k, 1), sides[k].n, fp->count, sides[k].I_p, sides[k].x_c,
+                           sides[k].y_c);
     }
 
     /* 10.-13. sketch, coordinates, drawings */

@@ -45,6 +45,9 @@ typedef struct Mm_Text {
     char t[32];
 } Mm_Text;
 Mm_Text Mm_Of(double mm);
+/* A number with at most `decimals` decimals, fewer where they would only add zeros (within
+** 1e-6): "54.6667", "1379.2", "144". */
+Mm_Text Mm_Digits(double v, int decimals);
 
 /* The distance, thickness or length a refused splice does not keep, named by Prepare_Splice_Calc
 ** for the text of the refusal (Get_Refusal_Text). */
@@ -260,6 +263,9 @@ int Vbm_Alternate_Instead(char *why, size_t size);
 ** longitudinal section), 1 the far side. Neighbours in a column and in a row alternate.
 */
 int Vbm_Driven_Side(int i);
+/* The name of side 0 or 1 of Vbm_Driven_Side as the cross section shows it, "rechte Seite" or
+** "linke Seite", capitalised where it begins a line. */
+const char *Vbm_Side_Name(int side, int capital);
 
 /*
 ** The fasteners and shear planes that share N_d and V_d, one fastener's share being N_d / (count

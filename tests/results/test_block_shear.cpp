@@ -82,9 +82,12 @@ TEST(BlockShear, RecordWorkedByHand)
                      "1\xCEr = 65 mm => A\xCE\\net,t\xCEr = 9360 mm"),
               std::string::npos)
         << s;
+    /* the reduced area with its formula and with t_ef to the digits that give 35958 again:
+    ** 174 x (144 + 2 x 31.326) = 35957.4 would not */
     EXPECT_NE(s.find("L\xCE\\net,v\xCEr = 408 - 5 x 12.0 = 348 mm, t\xCE\\"
-                     "ef\xCEr = 31 mm => A\xCE\\net,v\xCEr = 35958 mm\xCE/2\xCEr "
-                     "(Versagensmechanismus g)"),
+                     "ef\xCEr = 31.3262 mm => A\xCE\\net,v\xCEr = L\xCE\\net,v\xCEr / 2 "
+                     "(L\xCE\\net,t\xCEr + 2 t\xCE\\ef\xCEr) = 348 / 2 x (144 + 2 x 31.3262) = "
+                     "35958 mm\xCE/2\xCEr (Versagensmechanismus g)"),
               std::string::npos)
         << s;
     EXPECT_NE(s.find("F\xCE\\"
@@ -325,6 +328,13 @@ TEST(BlockShear, EachLamellaOnItsOwnThicknessWithItsOwnShare)
     EXPECT_NEAR(r.u, 0.503782, 1e-6);
     EXPECT_NEAR(Oli_Blockscher_Nachweis(nullptr, 0, 0, nullptr), 0.671709, 1e-6);
     const std::string s = Printed(&r);
+    /* (j)/(l) shear the whole thickness t1 = 46.667 mm (A.3): 348 x 46.667 = 16240.1 mm² (46.67
+    ** would give 16241) */
+    EXPECT_NE(s.find("L\xCE\\net,v\xCEr = 408 - 5 x 12.0 = 348 mm, t\xCE\\1\xCEr = 46.667 mm => "
+                     "A\xCE\\net,v\xCEr = 16240 mm\xCE/2\xCEr (Versagensmechanismus j/l, innere "
+                     "Lamelle)"),
+              std::string::npos)
+        << s;
     EXPECT_NE(s.find("F\xCE\\"
                      "bs,Rd\xCEr = 119.10 kN je Lamelle (3 Lamellen, 4 Scherfugen je "
                      "Verbindungsmittel mit gleicher Kraft)"),

@@ -87,6 +87,18 @@ TEST(TimberCheck, TensionSpliceComputedIntoTheRecord)
     EXPECT_NEAR(r.mid.u, 0.137566, 1e-6);
     EXPECT_NEAR(r.side.u, 0.137566, 1e-6);
     EXPECT_EQ(r.one_sided_tension, 0);
+    /* the line names the checks u is the largest of: (6.2) 0.137566, (6.19) 0.137566² + 0 /
+    ** (0.9 x 24 / 1.3) = 0.018924, the shear 0 / (0.9 x 4.0 / 1.3) */
+    const std::string c = Printed(Print_Timber_Check, &r);
+    EXPECT_TRUE(Has(
+        c, "Mittelholz: u = max(|\xCC\xCE\\c,d\xCEr| / f\xCE\\c,0,d\xCEr; (\xCC\xCE\\c,d\xCEr / "
+           "f\xCE\\c,0,d\xCEr)\xCE/2\xCEr + |\xCC\xCE\\m,d\xCEr| / f\xCE\\m,d\xCEr; "
+           "\xD6\xCE\\d\xCEr / f\xCE\\v,d\xCEr) nach DIN EN 1995-1-1, Gl. (6.2), (6.19), "
+           "(6.13)\n"))
+        << c;
+    EXPECT_TRUE(Has(c, " = max(2.00 / 14.54; (2.00 / 14.54)\xCE/2\xCEr + 0.00 / 16.62; 0.00 / "
+                       "2.77) = max(0.138; 0.019; 0.000) = 0.14\n"))
+        << c;
 
     /* Outer plates: the middle member alone, no side timbers. */
     Get_Lkom_Entry(0, 0)->N_d = 48.0;

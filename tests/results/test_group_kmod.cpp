@@ -232,7 +232,7 @@ TEST(GroupKmod, SideTimbersOfAnotherMaterialUnderShortAndPermanentLoad)
                "1.85 N/mm"_cp850),
         std::string::npos)
         << s;
-    EXPECT_NE(s.find("Mittelholz : f\xCE\\t,d\xCEr = 8.86 N/mm\xCE/2\xCEr, f\xCE\\m,d\xCEr = 11.08 "
+    EXPECT_NE(s.find("Mittelholz: f\xCE\\t,d\xCEr = 8.86 N/mm\xCE/2\xCEr, f\xCE\\m,d\xCEr = 11.08 "
                      "N/mm\xCE/2\xCEr, f\xCE\\"
                      "c,d\xCEr = 11.08 N/mm\xCE/2\xCEr, f\xCE\\v,d\xCEr = "
                      "1.62 N/mm"),

@@ -65,6 +65,15 @@ TEST(PlateBearing, CloseRowsLowerK1OfInnerAndEndFasteners)
                      "2\xCEr)"),
               std::string::npos)
         << s;
+    /* p1 = 79.953 mm, which the formulas write 79.95 mm: the distances' line gives the same
+    ** digits in cm, 7.995 cm, where 8.00 cm gave another number */
+    Splice_Input.p1 = 7.9953;
+    f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Oli_Lochleibung_Nachweis(f, 0, 0);
+    const std::string p = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(p.find("p\xCE\\1\xCEr = 7.995 cm, e\xCE\\1\xCEr = 2.40 cm"), std::string::npos) << p;
     Bearing_Check r;
     ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
     ASSERT_EQ(r.n, 3);
