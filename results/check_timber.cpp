@@ -493,9 +493,9 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
         && Get_Member_Tension_Factor(si->vbm_type, si->predrilled) != 1.0)
         Calc_One_Sided_Tension(&rec_m, sm.f_t_0_d, false, &r);
     /* without it, the halves of a lap under tension are checked in bending under their
-    ** eccentricity: always in a tension splice, in a bending splice where N_d pulls */
-    else if (kind == CONN_LAP && N >= 0.0
-             && (si->splice_kind == SPLICE_TENSION || (bending && N > 0.0)))
+    ** eccentricity: in a tension splice, and in a bending splice wherever N_d does not press
+    ** (under compression above), so that the halves are checked whatever the sign of N_d */
+    else if (kind == CONN_LAP && N >= 0.0 && (si->splice_kind == SPLICE_TENSION || bending))
         Calc_Lap_Tension(&rec_m, &r.mid, sm.f_t_0_d, N, r.M_sec, &r.lap_t);
 
     const int type = si->vbm_type;
@@ -506,8 +506,10 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
         r.mid.u = std::fmax(r.mid.u, r.u90_mid);
         if (kind == CONN_SIDE_TIMBERS) r.side.u = std::fmax(r.side.u, r.u90_side);
     }
-    r.withdrawal_hint =
-        std::fabs(sm.sm) < 1e-5 && N > 0.0 && kind == CONN_SIDE_TIMBERS && Is_Vbm_Connector(type);
+    /* the hint is the tension splice's, whatever V_d bends it (a bending splice holds its
+    ** members together by its moment's own fasteners) */
+    r.withdrawal_hint = si->splice_kind == SPLICE_TENSION && N > 0.0 && kind == CONN_SIDE_TIMBERS
+                        && Is_Vbm_Connector(type);
     r.u = std::fmax(std::fmax(std::fmax(r.mid.u, r.lam_outer.u), r.side.u), Lap_Halves_U(&r));
     *out = r;
     return 1;
