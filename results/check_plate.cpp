@@ -317,9 +317,14 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
         r.f_vd = tRd;
         /* A net section in tension bears at most 0.9 A_net f_u / gamma_M2 (EN 1993-1-1, 6.2.3),
         ** or A_net f_u,k / (1.25 gamma_M) (DIN 18800-1, members in tension with holes); an
-        ** accidental combination without the partial factor, as f_y,d. */
+        ** accidental combination without the partial factor, as f_y,d. The moment of a bending
+        ** splice pulls one edge of the plates whatever the sign of N_d: that edge is checked
+        ** there always, at N_d / A_n + M / W_n. */
         double f_sigma = fyd;
-        if (r.sigma > 0.0) {
+        double n = 0.0; /* N / A: the edges lie at n + m and n - m, sigma is one of them */
+        Calc_Plate_Stresses(c->N_d, 0.0, 0.0, &n, nullptr, nullptr);
+        r.sigma_t = std::fmax(r.sigma, 2.0 * n - r.sigma);
+        if (r.bending || r.sigma > 0.0) {
             r.net_tension = 1;
             r.f_u = Get_Plate_Fu();
             if (Nad_Params != nullptr) {
@@ -335,8 +340,9 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
             r.state = PLATE_CHECK_NO_FYD;
         } else {
             r.state = PLATE_CHECK_DONE;
-            r.u = std::fmax(std::fmax(std::fabs(r.sigma / f_sigma), std::fabs(r.tau / tRd)),
-                            std::fabs(r.sigma_v / fyd));
+            r.u_net = r.net_tension ? std::fmax(r.sigma_t, 0.0) / f_sigma : 0.0;
+            r.u = std::fmax(std::fmax(r.u_net, std::fabs(r.sigma / fyd)),
+                            std::fmax(std::fabs(r.tau / tRd), std::fabs(r.sigma_v / fyd)));
             Calc_Plate_Buckling(c, r.sigma, &r.buckling);
         }
     }
@@ -394,16 +400,25 @@ void Print_Plate_Check(FILE *file, const Plate_Check *r)
                        "f\xCE\\u\xCEr / %s\xCE\\M2\xCEr = 0.9 x %.0lf / %.2lf = %.2lf "
                        "N/mm\xCE/2\xCEr (DIN EN 1993-1-1, 6.2.3)",
                        r->f_yd, SYM_GAMMA, r->f_u, r->gamma_m2, r->f_ud);
-    /* what the net section's stress is compared with: the smaller of the two */
+    /* what the net section's stress is compared with: the smaller of the two; in a bending
+    ** splice the stress of the edge that the moment pulls, whatever the sign of N_d */
     if (r->net_tension) {
         const double f = std::fmin(r->f_yd, r->f_ud);
+        char edge[160] = "";
+        if (r->bending)
+            Format_N(edge, sizeof edge,
+                     "gezogener Rand %s\xCE\\t\xCEr = N\xCE\\d\xCEr / A\xCE\\n\xCEr + "
+                     "M\xCE\\v,d\xCEr / W\xCE\\n\xCEr = %.2lf N/mm\xCE/2\xCEr, ",
+                     SYM_SIGMA, r->sigma_t);
         Oli_Write_Text(file,
-                       "min(%s; %s) = %.2lf N/mm\xCE/2\xCEr, %s / %.2lf = %.2lf / %.2lf = %.3lf",
+                       "min(%s; %s) = %.2lf N/mm\xCE/2\xCEr, %s%s%s / %.2lf = %.2lf / %.2lf = "
+                       "%.3lf",
                        Nad_Params != nullptr ? "f\xCE\\y\xCEr/" SYM_GAMMA "\xCE\\M0\xCEr"
                                              : "f\xCE\\y,k\xCEr/" SYM_GAMMA "\xCE\\M\xCEr",
                        Nad_Params != nullptr ? "0.9 f\xCE\\u\xCEr/" SYM_GAMMA "\xCE\\M2\xCEr"
                                              : "f\xCE\\u,k\xCEr/(1.25 " SYM_GAMMA "\xCE\\M\xCEr)",
-                       f, SYM_SIGMA, f, r->sigma, f, r->sigma / f);
+                       f, edge, SYM_SIGMA, r->bending ? "\xCE\\t\xCEr" : "", f, r->sigma_t, f,
+                       r->sigma_t / f);
     }
     /* the equivalent stress of EN 1993-1-1, eq. (6.1), as sigma_v / f_y,d, and the shear alone
     ** against f_y,d / sqrt(3), EN 1993-1-1, 6.2.6: the largest ratio is u */

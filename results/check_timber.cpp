@@ -493,9 +493,9 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
         && Get_Member_Tension_Factor(si->vbm_type, si->predrilled) != 1.0)
         Calc_One_Sided_Tension(&rec_m, sm.f_t_0_d, false, &r);
     /* without it, the halves of a lap under tension are checked in bending under their
-    ** eccentricity: always in a tension splice, in a bending splice where N_d pulls */
-    else if (kind == CONN_LAP && N >= 0.0
-             && (si->splice_kind == SPLICE_TENSION || (bending && N > 0.0)))
+    ** eccentricity: in a tension splice, and in a bending splice wherever N_d does not press
+    ** (under compression above), so that the halves are checked whatever the sign of N_d */
+    else if (kind == CONN_LAP && N >= 0.0 && (si->splice_kind == SPLICE_TENSION || bending))
         Calc_Lap_Tension(&rec_m, &r.mid, sm.f_t_0_d, N, r.M_sec, &r.lap_t);
 
     const int type = si->vbm_type;
@@ -506,8 +506,10 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
         r.mid.u = std::fmax(r.mid.u, r.u90_mid);
         if (kind == CONN_SIDE_TIMBERS) r.side.u = std::fmax(r.side.u, r.u90_side);
     }
-    r.withdrawal_hint =
-        std::fabs(sm.sm) < 1e-5 && N > 0.0 && kind == CONN_SIDE_TIMBERS && Is_Vbm_Connector(type);
+    /* the hint is the tension splice's, whatever V_d bends it (a bending splice holds its
+    ** members together by its moment's own fasteners) */
+    r.withdrawal_hint = si->splice_kind == SPLICE_TENSION && N > 0.0 && kind == CONN_SIDE_TIMBERS
+                        && Is_Vbm_Connector(type);
     r.u = std::fmax(std::fmax(std::fmax(r.mid.u, r.lam_outer.u), r.side.u), Lap_Halves_U(&r));
     *out = r;
     return 1;
@@ -901,14 +903,17 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
 
 /* ---------------------------------------------------------------- the governing check */
 
-/* What a member's section check with its axial force and moment is: tension or compression
-** along the grain, bending, or both (EN 1995-1-1, 6.1.2 to 6.2.4). */
-static const char *Axial_Check_Name(const Timber_Member_Check *m)
+/* What the members' section check with the axial force and the moment is, by the splice:
+** tension with bending in a tension splice (EN 1995-1-1, 6.2.3), compression with bending in a
+** compression splice (6.2.4), in a bending splice bending with the axial force, whose sign picks
+** the one or the other. The moment is part of the check where it is 0 too. */
+static const char *Axial_Check_Name(void)
 {
-    const bool axial = std::fabs(m->sigma_0) > 1e-6, bent = std::fabs(m->sigma_m) > 1e-6;
-    if (!axial) return "Biegung";
-    if (!bent) return m->sigma_0 >= 0.0 ? "Zug" : "Druck";
-    return m->sigma_0 >= 0.0 ? "Zug und Biegung" : "Druck und Biegung";
+    switch (Splice_Input.splice_kind) {
+    case SPLICE_TENSION: return "Zug und Biegung";
+    case SPLICE_COMPRESSION: return "Druck und Biegung";
+    default: return "Biegung und Normalkraft";
+    }
 }
 
 int Timber_Governing_Check(const Timber_Check *r, int side, char *out, size_t size)
@@ -934,29 +939,32 @@ int Timber_Governing_Check(const Timber_Check *r, int side, char *out, size_t si
         parts[n - 1].stand_in = Splitting_Stand_In(p, nullptr, 0);
     };
     if (side) {
-        add(r->side.u_n, Axial_Check_Name(&r->side), "");
+        add(r->side.u_n, Axial_Check_Name(), "");
         add(r->side.u_v, "Schub", "");
         if (r->t90) add(r->u90_side, "Querzug", "");
         add_split(&r->split_side, "");
     } else {
         /* a lamella between two inner plates and one beside a single plate, each on its own */
         const char *inner = r->lamellas > 0 ? " der inneren Lamelle" : "";
-        add(r->mid.u_n, Axial_Check_Name(&r->mid), inner);
+        add(r->mid.u_n, Axial_Check_Name(), inner);
         add(r->mid.u_v, "Schub", inner);
         if (r->t90) add(r->u90_mid, "Querzug", inner);
         add_split(&r->split_mid, inner);
         if (r->lamellas > 0) {
             static const char Outer[] = " der \x84u\xE1"
                                         "eren Lamelle";
-            add(r->lam_outer.u_n, Axial_Check_Name(&r->lam_outer), Outer);
+            add(r->lam_outer.u_n, Axial_Check_Name(), Outer);
             add(r->lam_outer.u_v, "Schub", Outer);
         }
         static const char Halves[] = " der Blatth\x84lften";
+        /* in a bending splice the halves' check under compression (with their buckling) and
+        ** that under tension are one, whose form the sign of N_d picks */
         if (r->lap.done) {
             const bool buckling = std::fmax(r->lap.u_623, r->lap.u_624) >= r->lap.u;
-            add(r->lap.u, buckling ? "Knicken" : "Druck und Biegung", Halves);
+            const char *what = buckling ? "Knicken" : "Druck und Biegung";
+            add(r->lap.u, r->bending ? Axial_Check_Name() : what, Halves);
         }
-        if (r->lap_t.done) add(r->lap_t.u, "Zug und Biegung", Halves);
+        if (r->lap_t.done) add(r->lap_t.u, Axial_Check_Name(), Halves);
     }
     /* a check that cannot be made governs before any number: a forbidden case first */
     const Part *best = nullptr;

@@ -578,21 +578,17 @@ typedef struct Check_Values {
 } Check_Values;
 
 /* Name the stress of the plates' net section that gives their utilisation in combination
-** (group, entry), with the partial factors of that combination set: the normal stress (tension
-** against the net section's strength), the shear stress or the equivalent stress. */
+** (group, entry), with the partial factors of that combination set: the equivalent stress,
+** which against f_y,d is never below the normal or the shear stress alone (sigma_v² = sigma² +
+** 3 tau²), unless the pulled edge against the net section's smaller strength exceeds it. */
 static void Plate_Governing_Stress(int group, int entry, char *out, size_t size)
 {
     out[0] = 0;
     Plate_Check r;
     if (!Calc_Plate_Check(group, entry, &r) || r.state != PLATE_CHECK_DONE) return;
-    const double f_sigma = r.net_tension ? std::fmin(r.f_yd, r.f_ud) : r.f_yd;
-    const double normal = f_sigma > 0.0 ? std::fabs(r.sigma / f_sigma) : 0.0;
-    const double shear = r.f_vd > 0.0 ? std::fabs(r.tau / r.f_vd) : 0.0;
     const double equivalent = r.f_yd > 0.0 ? std::fabs(r.sigma_v / r.f_yd) : 0.0;
-    const char *name = r.sigma > 0.0 ? "Zugspannung im Nettoquerschnitt" : "Druckspannung";
-    if (shear > normal && shear >= equivalent) name = "Schubspannung";
-    else if (equivalent > normal) name = "Vergleichsspannung";
-    snprintf(out, size, "%s", name);
+    snprintf(out, size, "%s",
+             r.u_net > equivalent ? "Zugspannung im Nettoquerschnitt" : "Vergleichsspannung");
 }
 
 /* The name of the partial check of the plates' buckling between the fasteners, and of the same

@@ -468,9 +468,12 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
         else ok = Build_Staggered_Pattern(x0, y0, x_end, y_end, step_x, step_y);
         if (!ok) return DERR_MEMBER_NOT_HIGH_ENOUGH;
     }
-    if (!si->a1_user) si->a1 = staggered ? 2.0 * step_x : step_x;
+    /* the user's a1 is the least the layout keeps; what the pattern has is its step, and that
+    ** is the spacing the design takes (the effective number in a row, the plates' bearing) */
+    const double a1_laid = staggered ? 2.0 * step_x : step_x;
+    if (!si->a1_user) si->a1 = a1_laid;
     si->a2 = staggered ? 2.0 * step_y : step_y;
-    si->p1 = si->a1;
+    si->p1 = a1_laid;
     si->p2 = si->a2;
     return 0;
 }
@@ -491,7 +494,7 @@ static int Check_Plate_Bearing(const Lkom_Entry *c, const Pass_Spacings *p)
     const double f_ub = Plate_Bearing_Fu_B();
     return Calc_Plate_Bearing_Ec(/*d0=*/hole.d0, /*d=*/hole.d, /*t=*/si->t_p * 10.0,
                                  /*e1=*/p->e1 * 10.0,
-                                 /*e2=*/si->e2 * 10.0, /*p1=*/si->a1 * 10.0, /*p2=*/si->a2 * 10.0,
+                                 /*e2=*/si->e2 * 10.0, /*p1=*/si->p1 * 10.0, /*p2=*/si->a2 * 10.0,
                                  /*f_ub=*/f_ub, /*f_u=*/Get_Plate_Fu(), /*F_b_edge=*/nullptr,
                                  /*F_b_inner=*/nullptr, /*alpha_b_end=*/nullptr,
                                  /*alpha_b_inner=*/nullptr, /*k1_edge=*/nullptr,

@@ -450,11 +450,15 @@ typedef struct Plate_Check {
     double sigma, tau, sigma_v; /* N/mm², stresses of the net section */
     double f_yd;                /* N/mm², design yield strength of the plate */
     double f_vd;                /* N/mm², its design shear strength f_y,d / sqrt(3) */
-    int32_t net_tension;        /* 1: sigma is a tension that the net section also bears by
+    int32_t net_tension;        /* 1: the net section has a pulled edge, which bears at most
                                    0.9 f_u / gamma_M2 (EN 1993-1-1, 6.2.3) or, without an
-                                   annex, f_u,k / (1.25 gamma_M) (DIN 18800-1) */
+                                   annex, f_u,k / (1.25 gamma_M) (DIN 18800-1): in a bending
+                                   splice always, else where sigma is a tension */
+    double sigma_t;             /* N/mm², the edge N_d / A_n + M / W_n that M pulls (sigma
+                                   where N_d >= 0; at most 0 where nothing pulls) */
     double f_u, gamma_m2, f_ud; /* N/mm², -, N/mm²: that strength and what it comes from
                                    (gamma_m2: gamma_M2, or gamma_M of DIN 18800-1) */
+    double u_net;               /* max(sigma_t, 0) / min(f_y,d; f_ud) where net_tension, else 0 */
     double u;                   /* utilisation, valid when state is PLATE_CHECK_DONE */
     Plate_Buckling buckling;    /* between the fasteners; made only when state is DONE */
     double M_left_out;          /* kNm, M_d that the splice does not check, 0 none */

@@ -143,6 +143,11 @@ TEST(TimberCheck, ConnectorsInPureTensionGetTheWithdrawalHint)
     ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
     EXPECT_EQ(r.withdrawal_hint, 0);
     Get_Lkom_Entry(0, 0)->N_d = 48.0;
+    /* the tension splice's hint, whatever V_d bends its members */
+    Get_Lkom_Entry(0, 0)->V_d = 0.01;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.withdrawal_hint, 1);
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
     ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
     EXPECT_EQ(r.withdrawal_hint, 0);
@@ -492,11 +497,18 @@ TEST(TimberCheck, TheHalvesOfALapInTensionWithoutReductionBendUnderTheirEccentri
     ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
     EXPECT_EQ(r.lap_t.done, 0);
     EXPECT_EQ(r.lap.done, 1);
-    /* no axial force: no eccentricity, nothing to add */
+    /* no axial force: no eccentricity, but the halves keep their check, as under any N_d: the
+    ** middle row's dowels carry the moment across the grain alone (alpha = 90 deg), a_4,t = 4 d
+    ** = 48 mm, a = 72 mm: I_n = 9216 - 9.6 x (6.5² / 3 + 2 x (72² + 6.5² / 3)) / 100 = 8216.616
+    ** cm⁴, W_n = 684.718 cm³, sigma_m,y,d = 2e6 / 684.718e3 = 2.920911, (6.17): 2.920911 /
+    ** 16.615385 = 0.175796 */
     Get_Lkom_Entry(0, 0)->N_d = 0.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Set_Design_Gammas(0);
     ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
-    EXPECT_EQ(r.lap_t.done, 0);
     EXPECT_EQ(r.lap.done, 0);
+    ASSERT_EQ(r.lap_t.done, 1);
+    EXPECT_NEAR(r.lap_t.u, 0.175796, 1e-6);
 }
 
 TEST(TimberCheck, NoPartialFactorLeavesTheStressesUncomputed)

@@ -104,6 +104,24 @@ TEST(VbmCheck, EffectiveNumberByFamily)
     Splice_Input.d = 6.0;
     EXPECT_FALSE(Has(Vbm_Text(), "ef\xCEr = "));
 
+    /* the user's a1 = 4.2 cm is the least the layout keeps; the length L = 2 (2 a3,t + 3 x 5.04)
+    ** = 55.44 cm lays the 4 nails of a row 5.04 cm apart, and that spacing counts: a1 = 50.4 mm =
+    ** 12 d, k_ef = 0.85 + 0.15 (12 - 10) / 4 = 0.925, n_ef = 4^0.925 = 3.61 (not 4^0.85 = 3.25
+    ** of the user's 42 mm) */
+    Side_Timber_Nail_Splice();
+    Tension_Splice(30.0);
+    Splice_Input.a1_user = 1;
+    Splice_Input.a1 = 4.2;
+    Splice_Input.L_user = 1;
+    Splice_Input.L = 55.44;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_NEAR(Fastener_Pattern.a1_actual, 5.04, 1e-9);
+    s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "n = 4 => n\xCE\\"
+                       "ef\xCEr = 3.61, mit a\xCE\\"
+                       "1\xCEr = 50.4 mm\n"))
+        << s;
+
     /* staples 2 mm, a1 = 24 mm = 12 d: 4^0.925 = 3.61; they end in the middle member
     ** l - t_s = 60 - 30 = 30 mm deep */
     Row_Splice(1, 2.0, 4, 2.4, 10.0);

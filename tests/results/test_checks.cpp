@@ -2053,6 +2053,21 @@ TEST(PlateCheck, ComputedIntoARecordAndPrintedFromIt)
     ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
     EXPECT_EQ(r.net_tension, 0);
     EXPECT_NEAR(r.u, 14.019 / 460.0, 5e-6);
+    /* in a bending splice M pulls one edge whatever the sign of N_d: M = 3 kNm, N_d = -0.01 kN;
+    ** rows at +-(12 - 3 d) = +-8.4 cm, holes 1.3 cm: I_n = 24³ / 12 - 2 x 1.3 x (7.75² + 7.75 x
+    ** 9.05 + 9.05²) / 3 = 968.1778 cm⁴ a plate, W_n = 2 x 2 x 968.1778 / 24 = 161.3630 cm³;
+    ** sigma_t = -0.01 x 10 / 42.8 + 3 x 1000 / 161.3630 = 18.5893 N/mm², against 388.8:
+    ** u = 0.047812 (the compressed edge by f_y alone, 18.5940 / 460 = 0.040422) */
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Get_Lkom_Entry(0, 0)->M_distr = 3.0;
+    Get_Lkom_Entry(0, 0)->N_d = -0.01;
+    ASSERT_EQ(Calc_Plate_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.W_n, 161.3630, 5e-5);
+    EXPECT_EQ(r.net_tension, 1);
+    EXPECT_NEAR(r.sigma_t, 18.5893, 5e-5);
+    EXPECT_NEAR(r.u, 0.047812, 5e-6);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Get_Lkom_Entry(0, 0)->M_distr = 0.0;
     Get_Lkom_Entry(0, 0)->N_d = 60.0;
     /* DIN 18800-1: the net section of a member in tension bears at most f_u,k / (1.25 gamma_M)
     ** beside f_y,k / gamma_M. S235 (f_y 240, f_u 360): 360 / (1.25 * 1.1) = 261.82 above

@@ -372,9 +372,9 @@ int Row_Of(const Listed_Rows &r, const std::string &name)
 }
 
 /* Compare the rows of a moved run with those of the kept one: each row stays within a hair's
-** tolerance; a row that appears or vanishes, or jumps, does so only where the combinations that
-** are checked changed for a named reason, and a row that loses or gains its value names why it
-** has none. Return what moved, with its reason, one line each. */
+** tolerance and names the same check; a row that appears or vanishes, or jumps, does so only
+** where the combinations that are checked changed for a named reason, and a row that loses or
+** gains its value names why it has none. Return what moved, with its reason, one line each. */
 std::vector<std::string> Compare_Rows(const Listed_Rows &base, const Listed_Rows &moved,
                                       const std::string &where)
 {
@@ -407,6 +407,9 @@ std::vector<std::string> Compare_Rows(const Listed_Rows &base, const Listed_Rows
                                + " its value: " + own);
             continue;
         }
+        const std::string &gb = base.governs[(size_t)b], &gm = moved.governs[(size_t)m];
+        EXPECT_TRUE(gb == gm || checked_moved)
+            << where << ": row \"" << n << "\" names \"" << gb << "\", then \"" << gm << "\"";
         if (std::fabs(vm - vb) <= Hair_Tolerance(vb)) continue;
         EXPECT_TRUE(checked_moved && !why.empty())
             << where << ": row \"" << n << "\" jumps from " << vb << " to " << vm;
@@ -420,12 +423,12 @@ std::vector<std::string> Compare_Rows(const Listed_Rows &base, const Listed_Rows
 /*
 ** No rule switches on where an action merely passes zero: raising or lowering N_d, V_d or M_d
 ** of any one combination by a hair moves no row of the utilisation list by more than 1 % of the
-** row plus 0.001 (the block checks on for every splice of plates), each splice with its own
-** combinations and again with the turnable one where that was added. A row appears, vanishes or
-** jumps only where a combination passes out of or into the checked ones (a tension splice checks
-** N_d > 0 only) or the splice is refused, and then for the reason the page names; a row that
-** loses its value names why (not made, nothing pulls a block). What moved is written with its
-** reason.
+** row plus 0.001 nor changes the check a row names (the block checks on for every splice of
+** plates), each splice with its own combinations and again with the turnable one where that was
+** added. A row appears, vanishes or jumps only where a combination passes out of or into the
+** checked ones (a tension splice checks N_d > 0 only) or the splice is refused, and then for the
+** reason the page names; a row that loses its value names why (not made, nothing pulls a
+** block). What moved is written with its reason.
 */
 TEST_P(JointStatics, AHairOfAnActionMovesNoRowWithoutANamedReason)
 {
