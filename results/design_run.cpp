@@ -158,6 +158,20 @@ const char *Get_Refusal_Text(int code)
                  Mm(least).c_str());
         return text;
     }
+    double most = 0.0;
+    if (code == DERR_CONNECTOR_BOLT_OUTSIDE_ROW && Connector_Bolt_Range(&have, &least, &most)) {
+        /* the bolt chosen against the smallest or largest one of the connector's row */
+        const bool below = have < least;
+        snprintf(text, sizeof text,
+                 "Bolzen M %.0f %s Bolzen M %.0f für %s d_c = %s mm: Bolzen M %.0f bis M %.0f "
+                 "wählen (%s)"_cp850,
+                 have, below ? "< kleinster" : "> größter"_cp850, below ? least : most,
+                 Splice_Vbm_Name(), Mm(si->d).c_str(), least, most,
+                 Nad_Params == nullptr                ? "EN 912"
+                 : Is_Vbm_Toothed_Plate(si->vbm_type) ? "EN 912, DIN EN 1995-1-1, 8.10"
+                                                      : "EN 912, DIN EN 1995-1-1, 8.9");
+        return text;
+    }
     if (code == DERR_WASHER_BELOW_3D && Bolt_Washer_Least(&have, &least)) {
         /* in the words of the input fields' limits, with the bolt it is taken from */
         snprintf(text, sizeof text,
