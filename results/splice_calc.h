@@ -304,10 +304,11 @@ int Get_Side_Shares(int group, int entry, int n, Side_Share out[2]);
 int Vbm_Own_Shear_Planes(void);
 
 /*
-** The member thicknesses (mm) that ring and toothed-plate connectors in both members need under
-** EN 1995-1-1, those of k1 in eq. (8.62) and (8.73): t1,req = 3 h_e and t2,req = 5 h_e, at least
-** 24 mm as the design takes them. Return 1, or 0 (nothing written) under DIN 1052 or for other
-** fasteners, whose required thicknesses are those of Calc_T1_Req and Calc_T2_Req.
+** The member thicknesses (mm) that ring, shear-plate and toothed-plate connectors need under
+** EN 1995-1-1, those of k1 in 8.9(2) and 8.10(2): t1,req = 3 h_e and t2,req = 5 h_e, at least
+** 24 mm as the design takes them (Calc_Connector_K1_Thicknesses), single-sided connectors as
+** two-sided ones. Return 1, or 0 (nothing written) under DIN 1052 or for other fasteners, whose
+** required thicknesses are those of Calc_T1_Req and Calc_T2_Req.
 */
 int Connector_Required_Thicknesses(double *t1_req, double *t2_req);
 
