@@ -45,6 +45,12 @@ double Calc_T_Min_Splitting_Alt(double d, double rho_k)
 
 /* ---------------------------------------------------------------- ring and shear-plate connectors */
 
+void Calc_Connector_K1_Thicknesses(double he, double *t1_min, double *t2_min)
+{
+    if (t1_min != nullptr) *t1_min = std::max(3.0 * he, 24.0);
+    if (t2_min != nullptr) *t2_min = std::max(5.0 * he, 24.0);
+}
+
 double Calc_K_Alpha(double dc, double alpha_deg)
 {
     const double a = alpha_deg * DESIGN_PI / 180.0;
@@ -55,7 +61,8 @@ double Calc_K_Alpha(double dc, double alpha_deg)
 double Calc_Ring_Connector_Rk(double dc, double he, double alpha_deg, double t1, double t2,
                               double rho_k, Connection_Result *result)
 {
-    const double t1_min = std::max(3.0 * he, 24.0), t2_min = std::max(5.0 * he, 24.0);
+    double t1_min = 0.0, t2_min = 0.0;
+    Calc_Connector_K1_Thicknesses(he, &t1_min, &t2_min);
     double k1 = 1.0;
     if (!(t1 >= t1_min && t2 >= t2_min)) k1 = std::min({t1 / t1_min, t2 / t2_min, 1.0});
     const double k3 = std::min(rho_k / 350.0, 1.75);
@@ -74,7 +81,8 @@ double Calc_Ring_Connector_Rk(double dc, double he, double alpha_deg, double t1,
 double Calc_Ring_Connector_Plate_Rk(double dc, double he, double alpha_deg, double t, double rho_k,
                                     Connection_Result *result)
 {
-    const double t_min = std::max(5.0 * he, 24.0);
+    double t_min = 0.0;
+    Calc_Connector_K1_Thicknesses(he, nullptr, &t_min);
     const double k1 = std::min(t / t_min, 1.0);
     const double k3 = std::min(rho_k / 350.0, 1.75);
     const double ka = Calc_K_Alpha(dc, alpha_deg);
@@ -92,16 +100,20 @@ double Calc_Ring_Connector_Plate_Rk(double dc, double he, double alpha_deg, doub
 
 /* ---------------------------------------------------------------- toothed-plate connectors */
 
+double Toothed_Plate_Base_Factor(int type)
+{
+    if (type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C5
+        || type == VBM_SCHEIBENDUEBEL_C2)
+        return 18.0;
+    if (type == VBM_SCHEIBENDUEBEL_C10 || type == VBM_SCHEIBENDUEBEL_C11) return 25.0;
+    return 0.0;
+}
+
 /* Base value, k3, k2 and a3,t of a toothed plate, EN 1995-1-1, 8.10. */
 static double Toothed_Plate_Rk(int type, double dc, double d, double k1, double rho_k,
                                Connection_Result *result)
 {
-    double base = 0.0;
-    if (type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C5
-        || type == VBM_SCHEIBENDUEBEL_C2)
-        base = 18.0 * std::pow(dc, 1.5);
-    else if (type == VBM_SCHEIBENDUEBEL_C10 || type == VBM_SCHEIBENDUEBEL_C11)
-        base = 25.0 * std::pow(dc, 1.5);
+    const double base = Toothed_Plate_Base_Factor(type) * std::pow(dc, 1.5);
     double k3 = rho_k / 350.0;
     double k2 = 1.0, a3t = 0.0;
     if (Nad_Params != nullptr) {
@@ -122,7 +134,8 @@ static double Toothed_Plate_Rk(int type, double dc, double d, double k1, double 
 double Calc_Toothed_Plate_Rk(int type, double dc, double d, double he, double t1, double t2,
                              double rho_k, Connection_Result *result)
 {
-    const double t1_min = std::max(3.0 * he, 24.0), t2_min = std::max(5.0 * he, 24.0);
+    double t1_min = 0.0, t2_min = 0.0;
+    Calc_Connector_K1_Thicknesses(he, &t1_min, &t2_min);
     double k1 = 1.0;
     if (!(t1 >= t1_min && t2 >= t2_min)) k1 = std::min({t1 / t1_min, t2 / t2_min, 1.0});
     Keep_T_Req(result, t1_min, t2_min);
@@ -132,7 +145,8 @@ double Calc_Toothed_Plate_Rk(int type, double dc, double d, double he, double t1
 double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, double t, double rho_k,
                                    Connection_Result *result)
 {
-    const double t_min = std::max(5.0 * he, 24.0);
+    double t_min = 0.0;
+    Calc_Connector_K1_Thicknesses(he, nullptr, &t_min);
     Keep_T_Req(result, 0.0, t_min);
     return Toothed_Plate_Rk(type, dc, d, std::min(t / t_min, 1.0), rho_k, result);
 }

@@ -186,6 +186,14 @@ double Calc_Nail_Simplified_Rk(int kind, double d, double length, double fu, int
 /* Return the factor of a panel in the simplified proof and write its minimum thickness. */
 double Get_Panel_Factor(int mat, int grade, double d, double *t_min);
 
+/*
+** Return the least thickness (mm) that the simplified proof asks of a panel of material mat and
+** grade as member 1 of nail, screw or staple type of diameter d: the panel's own (Get_Panel_Factor,
+** e.g. 7 d of OSB), for approved screws at least 1.2 d; 7 d of gypsum fibre board, which stands
+** for the thickness of the formula (*replaces = 1). 0 for other materials.
+*/
+double Calc_Panel_T1_Req(int type, int mat, int grade, double d, int *replaces);
+
 /* Write t = (10 s + 9 (1 - s)) d and return 1 + 0.4 s (nailed steel plates, share s thick). */
 double Calc_Plate_Share_Factor(double d, double s, double *t);
 

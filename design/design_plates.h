@@ -121,6 +121,17 @@ double Calc_T_Min_Splitting_Alt(double d, double rho_k);
 double Calc_K_Alpha(double dc, double alpha_deg);
 
 /*
+** The thicknesses (mm) from which k1 of a ring, shear-plate or toothed-plate connector is 1: 3 h_e
+** of the side member and 5 h_e of the middle member (EN 1995-1-1, 8.9(2), 8.10(2)), at least 24 mm
+** each; the timber beside a steel plate is held to the second.
+*/
+void Calc_Connector_K1_Thicknesses(double he, double *t1_min, double *t2_min);
+
+/* Return the factor of d_c^1.5 of a toothed plate, EN 1995-1-1, 8.10: 18 for C1, C2 and C5, 25
+** for C10 and C11, 0 for other types. */
+double Toothed_Plate_Base_Factor(int type);
+
+/*
 ** Return the characteristic resistance of one ring or shear-plate connector between two timbers,
 ** EN 1995-1-1, 8.9: min(k1 35 dc^1.5, k1 31.5 dc he) k3 k_alpha, with k1 from the thicknesses
 ** against 3 he and 5 he (at least 24 mm) and k3 = min(rho_k / 350, 1.75).

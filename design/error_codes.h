@@ -181,6 +181,9 @@ enum : int32_t {
     DERR_SIDE_WITHOUT_POLAR_MOMENT = 198,
     /* nails not pre-drilled in timber above 500 kg/m³ or of d > 6 mm (EN 1995-1-1, 8.3.1.2(2)) */
     DERR_NAIL_NEEDS_PREDRILLING = 199,
+    /* the bolt through a connector outside the bolt diameters of its catalogue row (EN 912;
+    ** EN 1995-1-1, 8.9, 8.10) */
+    DERR_CONNECTOR_BOLT_OUTSIDE_ROW = 200,
     /* notes on rules the design applied */
     DNOTE_PREDRILLED_NAIL_NO_WITHDRAWAL = 1007,
     DNOTE_STAPLE_F1K_THIRD = 1009,

@@ -40,8 +40,8 @@ struct Msg_Row {
     const char *en_variant0;
 };
 
+// clang-format off
 const Msg_Row Error_Rows[] = {
-    // clang-format off
     {1, "Klammerdurchmesser muss >= 1,5 und <= 2 mm sein", "Klammerdurchmesser muss >= 1,5 und <= 2 mm sein", nullptr},
     {2, "Klammerdurchmesser muss >= 1,0 und <= 1,6 mm sein", "Klammerdurchmesser muss >= 1,0 und <= 1,6 mm sein", nullptr},
     {3, "Verbindungen mit Klammern dürfen nur einschnittig ausgeführt werden"_cp850, "Verbindungen mit Klammern dürfen nur einschnittig ausgeführt werden"_cp850, nullptr},
@@ -233,6 +233,7 @@ const Msg_Row Error_Rows[] = {
     {197, "Das Verbindungsmittel hat in dieser Verbindung keine Tragfähigkeit (Rk = 0): anderes Verbindungsmittel wählen"_cp850, "Das Verbindungsmittel hat in dieser Verbindung keine Tragfähigkeit (Fv,Rk = 0): anderes Verbindungsmittel wählen"_cp850, nullptr},
     {198, "Wechselseitig eingeschlagen trägt jede Seite ihren Anteil am Moment mit ihren eigenen Verbindungsmitteln: eine Seite hat nur eines (I_p = 0) => mehr Verbindungsmittel wählen"_cp850, "Wechselseitig eingeschlagen trägt jede Seite ihren Anteil am Moment mit ihren eigenen Verbindungsmitteln: eine Seite hat nur eines (I_p = 0) => mehr Verbindungsmittel wählen"_cp850, nullptr},
     {199, "Nägel ohne Vorbohren nur in Holz bis rho_k = 500 kg/m3 und bis d = 6 mm"_cp850, "Nägel ohne Vorbohren nur in Holz bis rho_k = 500 kg/m3 und bis d = 6 mm " "(DIN EN 1995-1-1, 8.3.1.2(2))"_cp850, nullptr},
+    {200, "Der Bolzen passt nicht zum Dübel: Bolzen seiner Größe wählen (EN 912)"_cp850, "Der Bolzen passt nicht zum Dübel: Bolzen seiner Größe wählen (EN 912, DIN EN 1995-1-1, 8.9, 8.10)"_cp850, nullptr},
     {1000, nullptr, "gemäß Zulassung ETA-03/0050 für Fermacellplatten darf bei einschnittigen Verbindungen mit Nägeln oder Klammern bei überwiegend kurzzeitiger Beanspruchung die charakteristische Tragfähigkeit parallel zum Rand der Gipsfaserplatte um einen Anteil %sFv,Rk erhöht werden "_cp850, " "},
     {1001, nullptr, "Bei einschnittigen Holzwerkstoff- Holz- Nagelverbindungen mit Sondernägeln der Tragfähigkeitsklasse 3, nicht jedoch bei Gipskarton- Holz- Verbindungen, darf der charakteristische Wert der Tragfähigkeit Fv,Rk nach NAD 8.3.1.3 (NA.9) um einen Anteil %sFv,Rk erhöht werden "_cp850, " "},
     {1002, nullptr, "Bei einschnittigen Verbindungen mit Holzschrauben darf der charakteristische Wert der Tragfähigkeit Fv,Rk infolge der Seilwirkung um einen Anteil %sRk erhöht werden "_cp850, nullptr},
@@ -253,8 +254,8 @@ const Msg_Row Error_Rows[] = {
     {1017, nullptr, "Das Gewinde nach DIN 7998 hat einen Einfluss auf die charakteristische Tragfähigkeit auf Zug in Schaftrichtung "_cp850, nullptr},
     {1018, nullptr, "Die Mindestdicke t darf bei Nadelhölzern auch nach Gleichung (8.18) berechnet werden, sofern die Randabstände senkrecht zur Faser erhöht werden "_cp850, nullptr},
     {1019, nullptr, "Minimaler Abstand a1 unterschritten ", nullptr},
-    // clang-format on
 };
+// clang-format on
 const Msg_Row
     Hint_Rows[] =
         {

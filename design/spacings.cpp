@@ -92,10 +92,9 @@ void Staple_Rules(const Spacing_Case &c, const Angles &g, bool ec5, double v[6])
     v[3] = 15.0 * d;
     v[4] = ec5 ? (15.0 + 5.0 * g.sa) * d : (10.0 + 5.0 * g.sa) * d;
     v[5] = ec5 ? 10.0 * d : (5.0 + 5.0 * st) * d;
-    if (ec5 && Is_Mat_Panel(c.mat)) {
-        v[0] *= 0.85;
-        v[1] *= 0.85;
-    }
+    const double panel = Calc_Panel_Spacing_Factor(c.type, c.mat);
+    v[0] *= panel;
+    v[1] *= panel;
 }
 
 /* Nails and screws not pre-drilled in timber of rho_k up to 420 kg/m3 (EN 1995-1-1, Table 8.2;
@@ -171,10 +170,9 @@ void Nail_Rules(const Spacing_Case &c, const Angles &g, bool ec5, int type, doub
         v[2] = std::max(v[2], 15.0 * d);
         v[3] = std::max(v[3], 15.0 * d);
     }
-    if (ec5 && Is_Mat_Panel(c.mat)) {
-        v[0] *= 0.85;
-        v[1] *= 0.85;
-    }
+    const double panel = Calc_Panel_Spacing_Factor(c.type, c.mat);
+    v[0] *= panel;
+    v[1] *= panel;
 }
 
 /* Diameter of the nail rules: type 46 between 4.1 and 5.1 mm counts as a 4 mm nail. */
@@ -297,6 +295,15 @@ int Spacing_Rules_General(const Spacing_Case &c, double v[6])
 }
 
 /* ---------------------------------------------------------------- design run */
+
+double Calc_Panel_Spacing_Factor(int vbm_type, int mat)
+{
+    if (Nad_Params == nullptr || !Is_Mat_Panel(mat) || mat == MAT_POLLM_LVL_S) return 1.0;
+    if (vbm_type == VBM_KLAMMER) return 0.85;
+    /* LVL takes its own tables for nails and screws */
+    if (mat == MAT_KERTO_S || mat == MAT_KERTO_Q) return 1.0;
+    return In_Nail_Group(vbm_type) ? 0.85 : 1.0;
+}
 
 int Calc_Min_Spacings(int vbm_type, int predrilled, int fitted_bolt, int douglas, int split_rule,
                       int mat, double rho_k, double d, double d_bolt, double alpha,

@@ -196,6 +196,21 @@ double Calc_Plate_Share_Factor(double d, double s, double *t)
     return 1.0 + 0.4 * s;
 }
 
+double Calc_Panel_T1_Req(int type, int mat, int grade, double d, int *replaces)
+{
+    if (replaces != nullptr) *replaces = 0;
+    double t = 0.0;
+    if (mat >= MAT_OSB && mat <= MAT_FASERPLATTE) {
+        double t_min = 0.0;
+        if (Get_Panel_Factor(mat, grade, d, &t_min) > 0.0) t = t_min;
+        if (Design_Is_Approved_Screw(type)) t = std::max(t, 1.2 * d);
+    } else if (mat == MAT_FERMACELL) {
+        t = 7.0 * d;
+        if (replaces != nullptr) *replaces = 1;
+    }
+    return t;
+}
+
 /* ---------------------------------------------------------------- reduction factor */
 
 int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length, double axis_angle,
@@ -239,13 +254,9 @@ int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
                                   /*user2=*/user2);
     }
 
-    if (mat1 >= MAT_OSB && mat1 <= MAT_FASERPLATTE) {
-        double t_min = 0.0;
-        if (Get_Panel_Factor(mat1, g1, d, &t_min) > 0.0) t1_req = std::max(t1_req, t_min);
-        if (Design_Is_Approved_Screw(type)) t1_req = std::max(t1_req, 1.2 * d);
-    } else if (mat1 == MAT_FERMACELL) {
-        t1_req = 7.0 * d;
-    }
+    int replaces = 0;
+    const double t_panel = Calc_Panel_T1_Req(type, mat1, g1, d, &replaces);
+    t1_req = replaces ? t_panel : std::max(t1_req, t_panel);
 
     double k1 = (!plate1 && t1 < t1_req) ? t1 / t1_req : 1.0;
     double k2 = 1.0, k = 1.0;

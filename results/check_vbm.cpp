@@ -658,6 +658,11 @@ static bool Shows_Reduction_Or_Mode(int type)
     return type == VBM_NAGEL || Is_Vbm_Toothed_Plate(type) || Is_Vbm_Dowel_Or_Bolt(type);
 }
 
+/* The proof of the resistance takes the thicknesses themselves, f_red is 1: the exact proof and
+** the one with design values. Of a toothed plate f_red is its bolt's; the plate's own share has
+** its k1 (printed with the strengths). */
+static bool Exact_Without_Reduction(void) { return Splice_Input.calc_method != 0; }
+
 static bool Shows_Embedment(int type, int mode_switch)
 {
     return Is_Vbm_Toothed_Plate(type) || Is_Vbm_Dowel_Or_Bolt(type)
@@ -1464,7 +1469,8 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
                        rope ? "mit Seilwirkung" : "ohne Seilwirkung",
                        hole ? ", f\xCE\\h\xCEr mit d + 1 mm, die Versagensf\x84lle mit d" : "");
     }
-    if (Shows_Reduction_Or_Mode(type) && !si->failure_mode_switch && w.t_req_1 > 0.0)
+    if (Shows_Reduction_Or_Mode(type) && !si->failure_mode_switch && w.t_req_1 > 0.0
+        && !Exact_Without_Reduction())
         Oli_Write_Text(
             file, "f\xCE\\red\xCEr mit t\xCE\\1,req\xCEr = %.1lf mm, t\xCE\\2,req\xCEr = %.1lf mm",
             w.t_req_1, w.t_req_2);
@@ -1499,15 +1505,16 @@ void Print_Vbm_Check(FILE *file, const Vbm_Check *r)
             r->d_1, r->d_ef);
     if (r->lamellas.done) Print_Vbm_Lamellas(file, &r->lamellas);
     if (Shows_Reduction_Or_Mode(type)) {
-        const int kind = Splice_Input.connection_kind;
-        const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
-        /* beside plates the exact proof reduces nothing by a required thickness */
-        if (!Splice_Input.failure_mode_switch && plates && Splice_Input.calc_method != 0
-            && !Is_Vbm_Toothed_Plate(type))
-            Oli_Write_Text(file, "Kr\x84"
-                                 "fte pro Scherfuge (f\xCE\\red\xCEr = 1: genauer Nachweis "
-                                 "ohne Abminderung \x81"
-                                 "ber t\xCE\\req\xCEr)");
+        /* the exact proof takes the members' thicknesses into the failure modes and reduces
+        ** nothing by a required thickness (EN 1995-1-1, 8.2.2, 8.2.3); t_req and f_red belong to
+        ** the simplified proof of the annex (NA.8.2.4) */
+        if (!Splice_Input.failure_mode_switch && Exact_Without_Reduction())
+            Oli_Write_Text(file,
+                           "Kr\x84"
+                           "fte pro Scherfuge (f\xCE\\red\xCEr = 1: genauer Nachweis%s ohne "
+                           "Abminderung \x81"
+                           "ber t\xCE\\req\xCEr)",
+                           Is_Vbm_Toothed_Plate(type) ? " des Bolzens" : "");
         else if (!Splice_Input.failure_mode_switch)
             Oli_Write_Text(file, "Kr\x84"
                                  "fte pro Scherfuge (f\xCE\\red\xCEr = t\xCE\\vorh\xCEr / "

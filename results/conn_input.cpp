@@ -120,6 +120,22 @@ double Get_Connector_Bolt_Diameter(void)
     return (i >= 0 && i < l->count) ? l->d[i] : 0.0;
 }
 
+int Connector_Row_Bolt_Index(int type, int row, int index)
+{
+    const Diameter_List *l = &Dowel_Bolt_Diameters.bolt;
+    const double lo = Get_Connector_Value(type, row, "db_min");
+    const double hi = Get_Connector_Value(type, row, "db_max");
+    if (!(lo > 0.0) || !(hi >= lo) || l->count <= 0) return index;
+    const double d = index >= 0 && index < l->count ? l->d[index] : 0.0;
+    if (d >= lo - 1e-9 && d <= hi + 1e-9) return index;
+    int best = index;
+    for (int i = 0; i < l->count; i++)
+        if (l->d[i] >= lo - 1e-9 && l->d[i] <= hi + 1e-9
+            && (best == index || std::fabs(l->d[i] - d) < std::fabs(l->d[best] - d)))
+            best = i;
+    return best;
+}
+
 int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, double angle_2,
                           int n_fasteners, int mode, int accidental, int kmod_source, double kmod)
 {

@@ -169,6 +169,20 @@ const char *Get_Refusal_Text(int code)
                  Mm(least).c_str());
         return text;
     }
+    double most = 0.0;
+    if (code == DERR_CONNECTOR_BOLT_OUTSIDE_ROW && Connector_Bolt_Range(&have, &least, &most)) {
+        /* the bolt chosen against the smallest or largest one of the connector's row */
+        const bool below = have < least;
+        snprintf(text, sizeof text,
+                 "Bolzen M %.0f %s Bolzen M %.0f für %s d_c = %s mm: Bolzen M %.0f bis M %.0f "
+                 "wählen (%s)"_cp850,
+                 have, below ? "< kleinster" : "> größter"_cp850, below ? least : most,
+                 Splice_Vbm_Name(), Mm(si->d).c_str(), least, most,
+                 Nad_Params == nullptr                ? "EN 912"
+                 : Is_Vbm_Toothed_Plate(si->vbm_type) ? "EN 912, DIN EN 1995-1-1, 8.10"
+                                                      : "EN 912, DIN EN 1995-1-1, 8.9");
+        return text;
+    }
     if (code == DERR_WASHER_BELOW_3D && Bolt_Washer_Least(&have, &least)) {
         /* in the words of the input fields' limits, with the bolt it is taken from */
         snprintf(text, sizeof text,
@@ -316,6 +330,73 @@ static void Write_Strength_Line(FILE *file, const char *prefix, const Design_Str
                    prefix, s->ft, s->fm, s->fc, s->fv);
 }
 
+/*
+** The factors of a ring, shear-plate or toothed-plate connector with their operands, as its design
+** takes them (EN 1995-1-1, 8.9, 8.10): k1 of the thicknesses, k2 of the loaded end, k3 of the
+** density (and k_alpha of a ring's angle); a toothed plate's resistance from them. The design takes
+** k2 = 1: the layout keeps a3,t at least 2 d_c (rings, C10, C11) or 1.5 d_c (C1, C2, C5), and an
+** end that is not loaded (a compression splice) has k2 = 1. Lengths in mm.
+*/
+static void Write_Connector_Factors(FILE *file, const Connection_Input *in)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = in->vbm_type;
+    const bool toothed = Is_Vbm_Toothed_Plate(type);
+    Connection_Result res{};
+    Design_Connection(*in, &res);
+    const double he = Get_Connector_Value(type, in->vbm_row, "he");
+    const double dc = toothed ? Get_Vbm_Diameter(type, in->vbm_row) : in->d;
+    double t1_req = 0.0, t2_req = 0.0;
+    Calc_Connector_K1_Thicknesses(he, &t1_req, &t2_req);
+    const bool plate1 = Is_Mat_Metal_Plate(in->mat_1), plate2 = Is_Mat_Metal_Plate(in->mat_2);
+    char k1[160];
+    if (plate1 || plate2)
+        snprintf(k1, sizeof k1,
+                 "k\xCE\\1\xCEr = min(1; t / t\xCE\\req\xCEr) = min(1; %s / %s) = %.2lf",
+                 Mm(plate1 ? in->t2 : in->t1).c_str(), Mm(t2_req).c_str(), res.k_1);
+    else
+        snprintf(k1, sizeof k1,
+                 "k\xCE\\1\xCEr = min(1; t\xCE\\1\xCEr / t\xCE\\1,req\xCEr; t\xCE\\2\xCEr / "
+                 "t\xCE\\2,req\xCEr) = min(1; %s / %s; %s / %s) = %.2lf",
+                 Mm(in->t1).c_str(), Mm(t1_req).c_str(), Mm(in->t2).c_str(), Mm(t2_req).c_str(),
+                 res.k_1);
+    Oli_Write_Text(file, "%s (DIN EN 1995-1-1, %s): %s", "Dübel"_cp850, toothed ? "8.10" : "8.9",
+                   k1);
+    /* k2 with the least loaded end distance that the layout keeps */
+    const double f_end =
+        toothed && type != VBM_SCHEIBENDUEBEL_C10 && type != VBM_SCHEIBENDUEBEL_C11 ? 1.5 : 2.0;
+    char k2[128];
+    if (si->splice_kind == SPLICE_COMPRESSION) {
+        snprintf(k2, sizeof k2, "k\xCE\\2\xCEr = 1.00 (unbelastetes Ende)");
+    } else {
+        double v[6], raw[6];
+        Calc_Least_Spacings(Fastener_Pattern.min_alpha_1, Fastener_Pattern.min_alpha_2, v, raw);
+        snprintf(k2, sizeof k2,
+                 "k\xCE\\2\xCEr = min(1; a\xCE\\3,t\xCEr / (%g d\xCE\\c\xCEr)) = min(1; %s / %s) = "
+                 "%.2lf",
+                 f_end, Mm(10.0 * v[2]).c_str(), Mm(f_end * dc).c_str(),
+                 std::fmin(1.0, 10.0 * v[2] / (f_end * dc)));
+    }
+    const double rho = plate1 ? res.rho_2 : plate2 ? res.rho_1 : std::fmin(res.rho_1, res.rho_2);
+    const double k3_max = toothed ? 1.5 : 1.75;
+    char k3[128];
+    snprintf(k3, sizeof k3,
+             "k\xCE\\3\xCEr = min(%g; %s\xCE\\k\xCEr / 350) = min(%g; %.0lf / 350) = %.2lf", k3_max,
+             SYM_RHO, k3_max, rho, res.k_3);
+    if (toothed) {
+        Oli_Write_Text(file, "%s, %s", k2, k3);
+        const double f = in->result_in_kN ? 1.0 : 0.001;
+        const double base = Toothed_Plate_Base_Factor(type);
+        Oli_Write_Text(file,
+                       "R\xCE\\c,k\xCEr = %g k\xCE\\1\xCEr k\xCE\\2\xCEr k\xCE\\3\xCEr "
+                       "d\xCE\\c\xCEr\xCE/1.5\xCEr = %g x %.2lf x 1.00 x %.2lf x %s\xCE/1.5\xCEr = "
+                       "%.4lf kN",
+                       base, base, res.k_1, res.k_3, Mm(dc).c_str(), res.rk_connector * f);
+    } else {
+        Oli_Write_Text(file, "%s, %s, k\xCE\\%s\xCEr = %.2lf", k2, k3, SYM_ALPHA, res.k_alpha);
+    }
+}
+
 /* The strength lines of a group (written once per group). */
 static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
                                   const Connection_Input *in, double f_mid, double f_side,
@@ -379,6 +460,10 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
     };
     if (Is_Vbm_Dowel_Or_Bolt(type)) {
         embedment_lines();
+    } else if (Is_Vbm_Connector(type) && Nad_Params != nullptr) {
+        /* the connector's factors at the group's conditions, a toothed plate's bolt embedment */
+        Write_Connector_Factors(file, in);
+        if (toothed) embedment_lines();
     } else if (type >= VBM_SCHEIBENDUEBEL_C1 && type <= VBM_SCHEIBENDUEBEL_C10) {
         /* k_rho, k_t and the connector part of the resistance at the group's conditions */
         Connection_Result res{};
@@ -506,12 +591,27 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
         Oli_Write_Text(file, "%s: %s\xCE\\M\xCEr = %.2lf (Verbindungen, DIN EN 1995-1-1, Tab. 2.3)",
                        "Dübel besonderer Bauart"_cp850, SYM_GAMMA, gamma_connector);
     if (kind == CONN_SIDE_TIMBERS) {
+        /* side members of a panel: the panel's own least thickness of the simplified proof where
+        ** it governs, as the reduction f_red takes it (7 d of OSB) */
+        int replaces = 0;
+        const int type = si->vbm_type;
+        const double t_panel =
+            Is_Vbm_Nail_Or_Screw(type) || type == VBM_KLAMMER
+                ? Calc_Panel_T1_Req(type, si->mat_side, si->grade_side, si->d, &replaces)
+                : 0.0;
+        char t1[96];
+        if (t_panel > 0.0 && replaces)
+            snprintf(t1, sizeof t1, "%g d = %.2lf", t_panel / si->d, t_panel / 10.0);
+        else if (t_panel > t1_req)
+            snprintf(t1, sizeof t1, "max(%.2lf; %g d) = %.2lf", t1_req / 10.0, t_panel / si->d,
+                     t_panel / 10.0);
+        else snprintf(t1, sizeof t1, "%.2lf", t1_req / 10.0);
         Oli_Write_Text(file,
                        "Mindestdicke der Seitenh\x94lzer t\xCE\\"
-                       "1,req\xCEr = %.2lf cm, "
+                       "1,req\xCEr = %s cm, "
                        "Mindestdicke des Mittelholzes t\xCE\\"
                        "2,req\xCEr = %.2lf cm",
-                       t1_req / 10.0, t2_req / 10.0);
+                       t1, t2_req / 10.0);
         if (f_side == 1.2)
             Oli_Write_Text(file,
                            " f\xCE\\m,k\xCEr der Seitenh\x94lzer wurde gem\x84\xE1 NCI zu 3.3 "

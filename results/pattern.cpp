@@ -477,11 +477,10 @@ int Connector_Required_Thicknesses(double *t1_req, double *t2_req)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int t = si->vbm_type;
-    if (Nad_Params == nullptr || !Is_Vbm_Connector_Two_Sided(t)) return 0;
+    if (Nad_Params == nullptr || !Is_Vbm_Connector(t)) return 0;
     const double he = Get_Connector_Value(t, si->connector_index, "he");
     if (!(he > 0.0)) return 0;
-    if (t1_req) *t1_req = std::fmax(3.0 * he, 24.0);
-    if (t2_req) *t2_req = std::fmax(5.0 * he, 24.0);
+    Calc_Connector_K1_Thicknesses(he, t1_req, t2_req);
     return 1;
 }
 

@@ -781,8 +781,10 @@ static int Prepare_Members(void)
     if (!(si->d > 0.0)) return DERR_DIAMETER_NOT_POSITIVE;
     if (plates && (!(si->t_p > 0.0) || (kind == CONN_INNER_PLATES && (int)si->plate_count < 1)))
         return DERR_PLATE_MIN_3MM;
-    /* a fastener that the connection cannot take, and a bolt's washer too small */
+    /* a fastener that the connection cannot take, a connector's bolt that its size does not
+    ** take, and a bolt's washer too small */
     int rc = Check_Fastener_Kind();
+    if (rc == 0) rc = Check_Connector_Bolt();
     if (rc == 0) rc = Check_Bolt_Washer();
     if (rc != 0) return rc;
     const double rho_side = Rho_K_Of(si->mat_side, si->grade_side, si->t_s);

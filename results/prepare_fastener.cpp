@@ -1,8 +1,8 @@
 /*
 ** Refusals of the preparation run that concern the fastener itself, before anything of the
 ** splice is shown or printed: a fastener that the connection kind cannot take (staples through
-** steel, shear plates without steel, a two-sided connector against steel), a bolt's washer below
-** 3 d, staples short of their least penetration, and the design of the first checked combination
+** steel, shear plates without steel, a two-sided connector against steel), a connector's bolt
+** outside the bolts of its catalogue row, a bolt's washer below 3 d, staples short of their least penetration, and the design of the first checked combination
 ** (a rule of the design that refuses the input, or a fastener without lateral resistance), so
 ** that no check shows a fastener without capacity. Also the name the print gives the fastener.
 ** Fastener dimensions in mm.
@@ -50,6 +50,31 @@ int Check_Fastener_Kind(void)
     if (plates && type == VBM_RINGDUEBEL_A1) return DERR_RING_AGAINST_STEEL;
     if (plates && type == VBM_SCHEIBENDUEBEL_C5) return DERR_TWO_SIDED_C5_AGAINST_STEEL;
     return 0;
+}
+
+/* ---------------------------------------------------------------- a connector's bolt */
+
+int Connector_Bolt_Range(double *d_bolt, double *db_min, double *db_max)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    if (!Is_Vbm_Connector(type)) return 0;
+    const double lo = Get_Connector_Value(type, si->connector_index, "db_min");
+    const double hi = Get_Connector_Value(type, si->connector_index, "db_max");
+    if (!(lo > 0.0) || !(hi >= lo)) return 0; /* a row without its bolts */
+    if (d_bolt != nullptr) *d_bolt = Get_Connector_Bolt_Diameter();
+    if (db_min != nullptr) *db_min = lo;
+    if (db_max != nullptr) *db_max = hi;
+    return 1;
+}
+
+int Check_Connector_Bolt(void)
+{
+    /* EN 912 gives each connector size its bolts, and the rules of EN 1995-1-1, 8.9 and 8.10
+    ** (the bolt's share of a toothed plate, the spacings, the washers) hold for those alone */
+    double d = 0.0, lo = 0.0, hi = 0.0;
+    if (!Connector_Bolt_Range(&d, &lo, &hi)) return 0;
+    return d < lo - 1e-9 || d > hi + 1e-9 ? DERR_CONNECTOR_BOLT_OUTSIDE_ROW : 0;
 }
 
 /* ---------------------------------------------------------------- washer */

@@ -268,9 +268,11 @@ static void Write_Coordinates(FILE *file)
 
 /* The first n of the six least spacings v (cm) between lead and tail, two decimals, as the
 ** present spacings and the plate distances e1, e2 of the bearing check, so that the required and
-** the present values compare as the validation compared them. */
+** the present values compare as the validation compared them. A panel's a1 and a2 (panel: their
+** factor, else 1) are written as the table's value times the factor in mm, two decimals by the
+** print list's rule at ties (0.85 x 21 = 17.85 mm), with the clause. */
 static void Write_Spacing_Line(FILE *file, const char *lead, const double v[6], int n,
-                               const char *tail)
+                               const char *tail, double panel = 1.0)
 {
     static const char *const ec[6] = {"a\xCE\\1\xCEr",   "a\xCE\\2\xCEr",   "a\xCE\\3,t\xCEr",
                                       "a\xCE\\3,c\xCEr", "a\xCE\\4,t\xCEr", "a\xCE\\4,c\xCEr"};
@@ -278,9 +280,18 @@ static void Write_Spacing_Line(FILE *file, const char *lead, const double v[6], 
                                        "a\xCE\\1,c\xCEr", "a\xCE\\2,t\xCEr", "a\xCE\\2,c\xCEr"};
     const char *const *name = Nad_Params != nullptr ? ec : din;
     std::string line(lead);
-    char part[64];
+    char part[128];
     for (int i = 0; i < n; i++) {
-        snprintf(part, sizeof part, "%s%s = %.2lf cm", i > 0 ? ", " : "", name[i], v[i]);
+        if (i < 2 && panel != 1.0) {
+            char f[16], table[32], mm[32];
+            Oli_Format_Fixed(f, sizeof f, panel, 2);
+            Oli_Format_Fixed(table, sizeof table, 10.0 * v[i] / panel, 2);
+            Oli_Format_Fixed(mm, sizeof mm, 10.0 * v[i], 2);
+            snprintf(part, sizeof part, "%s%s = %s x %s = %s mm%s", i > 0 ? ", " : "", name[i], f,
+                     table, mm, i == 1 ? " (DIN EN 1995-1-1, 8.3.1.3(1))" : "");
+        } else {
+            snprintf(part, sizeof part, "%s%s = %.2lf cm", i > 0 ? ", " : "", name[i], v[i]);
+        }
         line += part;
     }
     line += tail;
@@ -302,8 +313,18 @@ static void Write_Least_Spacings(FILE *file, const double v[6], const double raw
     Spacing_Member m[2];
     double mv[2][6];
     const int n = Calc_Member_Spacings(fp->min_alpha_1, fp->min_alpha_2, m, mv);
+    /* a panel nailed to timber gives both members its a1 and a2 (Calc_Member_Spacings): the
+    ** table's values times its factor; the rules take a wood screw to DIN 571 above 6 mm as a
+    ** bolt */
+    const Splice_Input_Record *si = &Splice_Input;
+    const int rule_type =
+        Is_Vbm_Din571_Screw(si->vbm_type) && si->d > 6.01 ? (int)VBM_BOLZEN : si->vbm_type;
+    double panel = 1.0;
+    for (int k = 0; n == 2 && k < 2; k++)
+        if (Is_Mat_Wood_Panel(m[k].mat) && !Is_Mat_Wood_Panel(m[1 - k].mat))
+            panel = Calc_Panel_Spacing_Factor(rule_type, m[k].rules);
     if (!Member_Spacings_Differ(n, mv)) {
-        Write_Spacing_Line(file, "", v, 6, "");
+        Write_Spacing_Line(file, "", v, 6, "", panel);
         return;
     }
     char lead[224];
@@ -312,20 +333,21 @@ static void Write_Least_Spacings(FILE *file, const double v[6], const double raw
                  "%s aus %s mit \xCB\xCE\\k\xCEr = %.0lf kg/m\xCE/3\xCEr%s%s%s: ", m[k].name,
                  Material_Print_Name(m[k].mat, m[k].grade), m[k].rho, m[k].rho_of[0] ? " " : "",
                  m[k].rho_of, m[k].by);
-        Write_Spacing_Line(file, lead, mv[k], 6, "");
+        Write_Spacing_Line(file, lead, mv[k], 6, "", panel);
     }
     bool limited = false; /* a value of the plates' limits (EN 1993-1-8, Table 3.3) */
     for (int i = 0; i < 6; i++) limited = limited || v[i] != raw[i];
     const char *kept = limited ? "maßgebend der größere Wert mit den Grenzen der Bleche: "_cp850
                                : "maßgebend der größere Wert: "_cp850;
-    if (m[0].height == m[1].height) Write_Spacing_Line(file, kept, v, 6, "");
+    if (m[0].height == m[1].height) Write_Spacing_Line(file, kept, v, 6, "", panel);
     else
         Write_Spacing_Line(file, kept, v, 4,
                            Nad_Params != nullptr
                                ? "; a\xCE\\4,t\xCEr und a\xCE\\4,c\xCEr die eigenen jedes "
                                  "Holzes in seiner Höhe"_cp850
                                : "; a\xCE\\2,t\xCEr und a\xCE\\2,c\xCEr die eigenen jedes "
-                                 "Holzes in seiner Höhe"_cp850);
+                                 "Holzes in seiner Höhe"_cp850,
+                           panel);
 }
 
 /*

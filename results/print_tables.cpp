@@ -351,6 +351,18 @@ static void Write_Method_Line(FILE *file)
             break;
         default: break;
         }
+    } else if (Is_Vbm_Toothed_Plate(t) && si->calc_method != 2) {
+        /* a toothed plate's own share by its clause, its bolt's by the proof chosen */
+        if (si->calc_method == 0)
+            Oli_Write_Text(file,
+                           "%s wird für den Dübel nach DIN EN 1995-1-1, 8.10 und für den Bolzen "
+                           "mit dem vereinfachten Nachweis nach NA.8.2.4 berechnet%s"_cp850,
+                           fvrd, approval);
+        else
+            Oli_Write_Text(file,
+                           "%s wird für den Dübel nach DIN EN 1995-1-1, 8.10 und für den Bolzen "
+                           "mit dem genauen Nachweis nach %s berechnet%s"_cp850,
+                           fvrd, Get_Fv_Rk_Standard_Ref(), approval);
     } else {
         switch (si->calc_method) {
         case 0:

@@ -310,10 +310,11 @@ int Get_Side_Shares(int group, int entry, int n, Side_Share out[2]);
 int Vbm_Own_Shear_Planes(void);
 
 /*
-** The member thicknesses (mm) that ring and toothed-plate connectors in both members need under
-** EN 1995-1-1, those of k1 in eq. (8.62) and (8.73): t1,req = 3 h_e and t2,req = 5 h_e, at least
-** 24 mm as the design takes them. Return 1, or 0 (nothing written) under DIN 1052 or for other
-** fasteners, whose required thicknesses are those of Calc_T1_Req and Calc_T2_Req.
+** The member thicknesses (mm) that ring, shear-plate and toothed-plate connectors need under
+** EN 1995-1-1, those of k1 in 8.9(2) and 8.10(2): t1,req = 3 h_e and t2,req = 5 h_e, at least
+** 24 mm as the design takes them (Calc_Connector_K1_Thicknesses), single-sided connectors as
+** two-sided ones. Return 1, or 0 (nothing written) under DIN 1052 or for other fasteners, whose
+** required thicknesses are those of Calc_T1_Req and Calc_T2_Req.
 */
 int Connector_Required_Thicknesses(double *t1_req, double *t2_req);
 
@@ -356,6 +357,12 @@ int Vbm_Single_Sided_Counterpart(void);
 /* The name the print gives the fastener type: "Scheibendübel C1/C2" and "C10/C11" where the design
 ** takes the single-sided counterpart, else the type's full name. A static buffer of the type. */
 const char *Splice_Vbm_Name(void);
+
+/* A connector whose catalogue row names its bolts: 1 with the diameter of the bolt chosen from the
+** bolt list *d_bolt and the row's smallest and largest bolt *db_min, *db_max (mm), else 0.
+** Check_Connector_Bolt returns 0 or DERR_CONNECTOR_BOLT_OUTSIDE_ROW (EN 912). */
+int Connector_Bolt_Range(double *d_bolt, double *db_min, double *db_max);
+int Check_Connector_Bolt(void);
 
 /* The washer of a bolt (and of a connector's bolt) with the switch set: 1 with the bolt's diameter
 ** *d_bolt and the least washer diameter *least = 3 d (mm), else 0. Check_Bolt_Washer returns 0 or
@@ -586,6 +593,12 @@ int Calc_Plate_Bearing_Din_Hole(double *V_lRd, double *alpha_l, int end_hole, do
 /* Diameter (mm) of the bolt of a connector, by the bolt index of the list of bolt sizes; 0
 ** outside the list. The design takes it; so do the checks and the prints of that bolt. */
 double Get_Connector_Bolt_Diameter(void);
+
+/* The bolt of the list of bolt sizes that row `row` of connector `type` takes in place of the bolt
+** `index`: index itself where its diameter lies within the row's bolts (db_min..db_max, EN 912),
+** else the one within them nearest to it (the smaller of two as near); index where the row names
+** no bolts or the list holds none of them. */
+int Connector_Row_Bolt_Index(int type, int row, int index);
 
 /*
 ** Fill the connection input of one combination (cleared first): load-duration class, the

@@ -44,6 +44,7 @@ void Set_Splice_Input_Defaults(Splice_Input_Record *si)
     si->d = 12.0;
     si->l = 280.0;
     si->d_bolt = 12.0;
+    si->bolt_index = 3; /* M12 of the list of bolt sizes, the bolt d_bolt names */
     si->washer_d = 44.0;
     si->d_k = 0.0;
     si->l_ef = 0.0;

@@ -532,6 +532,9 @@ static void Take_Row_Values(void)
     if (dk > 0.0) s->d_k = dk;
     if (d1 > 0.0) s->d_2 = d1;
     if (t == 30) s->d_bolt = s->d; /* a bolt is its own bolt */
+    /* a connector's size brings a bolt of its own where the one chosen does not fit it; the
+    ** page shows it beside the range of its size */
+    if (Is_Vbm_Connector(t)) s->bolt_index = Connector_Row_Bolt_Index(t, s->vbm_row, s->bolt_index);
 }
 
 /* Keep the size of the current fastener type, which another type replaces. */

@@ -497,6 +497,13 @@ static void Fastener_Steel_Rows(int *r)
         if (nb > 0) {
             Page_Label(*r, "Bolzen");
             Page_Choice(9, PAGE_FIELD_X, Page_Row_Y(*r), bolts, nb, &s->bolt_index);
+            /* the bolts of the connector's size (EN 912), which the computation holds it to */
+            const double lo = Get_Connector_Value(s->vbm_type, s->vbm_row, "db_min");
+            const double hi = Get_Connector_Value(s->vbm_type, s->vbm_row, "db_max");
+            char range[48];
+            snprintf(range, sizeof range, "M%.0f bis M%.0f nach EN 912", lo, hi);
+            if (lo > 0.0 && hi >= lo)
+                Wdg_Draw_Text(PAGE_FIELD_X + 130, Page_Row_Y(*r), range, nullptr);
             (*r)++;
         }
         Page_Label(*r, "Stahlg\x81te der Bolzen");

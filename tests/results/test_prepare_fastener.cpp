@@ -17,7 +17,8 @@ namespace {
 
 /* Choose fastener type `type` with catalogue row `row` and its length number `length` (the
 ** first where the row lists none), as the fastener page takes them over: the diameter, length
-** and effective length, the head and core diameters of the row, and a connector's row. */
+** and effective length, the head and core diameters of the row, and a connector's row with a
+** bolt of its size. */
 void Choose_Fastener(int type, int row, int length)
 {
     Splice_Input_Record *s = &Splice_Input;
@@ -34,7 +35,11 @@ void Choose_Fastener(int type, int row, int length)
     if (dk > 0.0) s->d_k = dk;
     if (d1 > 0.0) s->d_2 = d1;
     if (type == VBM_BOLZEN) s->d_bolt = s->d;
-    if (Is_Vbm_Connector(t)) s->connector_index = row;
+    if (Is_Vbm_Connector(t)) {
+        s->connector_index = row;
+        s->bolt_index = Connector_Row_Bolt_Index(type, row, s->bolt_index);
+        s->d_bolt = Get_Connector_Bolt_Diameter();
+    }
 }
 
 /* One design combination that the splice kind checks: M_d 5 kNm and V_d 2 kN in a bending
@@ -218,6 +223,28 @@ TEST(PrepareRules, FastenersTheConnectionCannotTake)
     EXPECT_EQ(Refusal_Or_Empty(DERR_TWO_SIDED_C5_AGAINST_STEEL),
               "Scheibendübel C5 sind zweiseitig und tragen nicht gegen ein "
               "Stahlblech (DIN EN 1995-1-1, 8.10): C2 oder C11 wählen"_cp850);
+    /* a connector takes the bolts of its size (EN 912; catalogue: C11 of d_c = 50 mm M12 to M16,
+    ** A1 of 80 mm M12 to M16): M6 is below the C11's, M20 above the ring's */
+    const struct {
+        int type, row, bolt_index;
+        const char *text;
+    } bolts[] = {
+        {VBM_SCHEIBENDUEBEL_C11, 0, 0,
+         "Bolzen M 6 < kleinster Bolzen M 12 für Scheibendübel C11 d_c = 50 mm: Bolzen M 12 bis "
+         "M 16 wählen (EN 912, DIN EN 1995-1-1, 8.10)"_cp850},
+        {VBM_RINGDUEBEL_A1, 1, 5,
+         "Bolzen M 20 > größter Bolzen M 16 für Ringdübel A1 d_c = 80 mm: Bolzen M 12 bis M 16 "
+         "wählen (EN 912, DIN EN 1995-1-1, 8.9)"_cp850},
+    };
+    for (const auto &k : bolts) {
+        Fresh_Splice(true);
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Set_Lkom(0, 0, 0.0, 20.0, 0.0);
+        Choose_Fastener(k.type, k.row, 0);
+        Splice_Input.bolt_index = k.bolt_index;
+        ASSERT_EQ(Prepare_Splice_Calc(), DERR_CONNECTOR_BOLT_OUTSIDE_ROW) << k.type;
+        EXPECT_EQ(Refusal_Or_Empty(DERR_CONNECTOR_BOLT_OUTSIDE_ROW), k.text);
+    }
 }
 
 /*

@@ -212,6 +212,7 @@ TEST(PrepareRules, ClampBoltsAtTheEndsOfLargeRings)
     Splice_Input.vbm_row = Splice_Input.connector_index = 0;
     Splice_Input.d = 130.0;
     Splice_Input.d_bolt = 16.0;
+    Splice_Input.bolt_index = 4; /* M16 */
     Splice_Input.t_s = 10.0;
     Splice_Input.t_s_user = 1;
     Splice_Input.b = 20.0;

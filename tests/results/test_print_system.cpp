@@ -108,6 +108,27 @@ TEST(PrintSystemSpacings, StaplesByTheirCrownAngle)
               std::string::npos);
 }
 
+/* OSB side members nailed to C24 (rho_k 350) with 4.2 mm nails not pre-drilled, alpha = 0: EN
+** 1995-1-1, Table 8.2, a1 = (5 + 5 |cos a|) d = 42 mm and a2 = 5 d = 21 mm, times 0.85 of
+** 8.3.1.3(1): 35.70 and 17.85 mm (which two decimals in cm printed as 1.78); a3,t = (10 + 5 cos a)
+** d = 63 mm, a3,c = 10 d = 42 mm, a4,t = (5 + 2 sin a) d = 21 mm, a4,c = 5 d = 21 mm. */
+TEST(PrintSystemSpacings, APanelsSpacingsWithTheirFactor)
+{
+    Side_Timber_Nail_Splice();
+    Splice_Input.mat_side = MAT_OSB;
+    Splice_Input.grade_side = 1;
+    Splice_Input.t_s = 2.2;
+    Splice_Input.print.sections = 0;
+    Fastener_Pattern.min_alpha_1 = Fastener_Pattern.min_alpha_2 = 0.0;
+    const std::string s = System_Text();
+    EXPECT_NE(
+        s.find("a\xCE\\1\xCEr = 0.85 x 42.00 = 35.70 mm, a\xCE\\2\xCEr = 0.85 x 21.00 = 17.85 "
+               "mm (DIN EN 1995-1-1, 8.3.1.3(1)), a\xCE\\3,t\xCEr = 6.30 cm, a\xCE\\3,c\xCEr "
+               "= 4.20 cm, a\xCE\\4,t\xCEr = 2.10 cm, a\xCE\\4,c\xCEr = 2.10 cm"),
+        std::string::npos)
+        << s;
+}
+
 /* The least spacings as the validation enforced them: a1 and a3,t at the smallest force-to-grain
 ** angle, a2 and a4 at the largest, a3,c at the one where it is larger, in the middle member
 ** between inner plates, a4 from the edge of the plate, which lies (24 - 20) / 2 = 2 cm inside the

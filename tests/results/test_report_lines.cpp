@@ -255,9 +255,10 @@ TEST(ReportLines, ConnectorsNameThePartialFactorOfConnections)
     Splice_Input.grade_side = 1;
     Splice_Input.grade_mid = 6;
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
-    EXPECT_NE(Print_Checks().find("k\xCE\\\xCB\xCEr = 0.89, k\xCE\\\xBA\xCEr = 1.00, "
-                                  "k\xCE\\t\xCEr = 1.00\n"),
-              std::string::npos);
+    EXPECT_NE(
+        Print_Checks().find("k\xCE\\3\xCEr = min(1.75; \xCB\xCE\\k\xCEr / 350) = min(1.75; 310 "
+                            "/ 350) = 0.89, k\xCE\\\xBA\xCEr = 1.00\n"),
+        std::string::npos);
     Reset_Vbm_Catalogues();
     unsetenv("SPLICE_PRIVATE_DATA");
 }

@@ -127,3 +127,78 @@ TEST(RequiredThickness, RingConnectorsByTheirDepthUnderTheEurocode)
         << s;
     *cat = saved;
 }
+
+/* The print head of the checks and the print of one combination of a splice prepared as it is. */
+static std::string Checks_Print(void)
+{
+    EXPECT_EQ(Prepare_Splice_Calc(), 0);
+    FILE *f = tmpfile();
+    Run_Nachweise(f, 0);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    return s;
+}
+
+/*
+** Toothed plates C11 of 50 mm (h_e = 12 mm, bolts M12 to M16) with M12 between side timbers of
+** 70 mm on a middle member of 100 mm, C24: the design's k1 (EN 1995-1-1, 8.10) asks t1 = 3 h_e =
+** 36 mm and t2 = 5 h_e = 60 mm, k1 = min(1; 70 / 36; 100 / 60) = 1. The head printed the
+** thicknesses of a dowel of 50 mm, 24.63 and 20.40 cm.
+*/
+TEST(RequiredThickness, ToothedPlatesByTheirDepthWithTheirFactors)
+{
+    Connector_Catalogue *cat = const_cast<Connector_Catalogue *>(Get_Connector_Catalogue(33));
+    ASSERT_NE(cat, nullptr);
+    const Connector_Catalogue saved = *cat;
+    if (cat->n_rows < 1) cat->n_rows = 1;
+    cat->rows[0].dc = 50.0;
+    cat->rows[0].he = 12.0;
+    cat->rows[0].db_min = 12.0;
+    cat->rows[0].db_max = 16.0;
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_C11;
+    Splice_Input.vbm_row = Splice_Input.connector_index = 0;
+    Splice_Input.d = 50.0;
+    Splice_Input.bolt_index = 3; /* M12 */
+    Splice_Input.t_s = 7.0;
+    Splice_Input.b = 10.0;
+    Splice_Input.h = Splice_Input.h_s = 20.0;
+    Set_Layout(2, 2);
+    Tension_Splice(45.0);
+    const std::string s = Checks_Print();
+    EXPECT_NE(s.find("Mindestdicke der Seitenh\x94lzer t\xCE\\"
+                     "1,req\xCEr = 3.60 cm, Mindestdicke des Mittelholzes t\xCE\\"
+                     "2,req\xCEr = 6.00 cm"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("k\xCE\\1\xCEr = min(1; t\xCE\\1\xCEr / t\xCE\\1,req\xCEr; t\xCE\\2\xCEr / "
+                     "t\xCE\\2,req\xCEr) = min(1; 70 / 36; 100 / 60) = 1.00"),
+              std::string::npos)
+        << s;
+    *cat = saved;
+}
+
+/*
+** OSB/3 side members of 22 mm (rho_k 550) nailed with 4.2 x 100 mm onto C24 (350) of 100 mm:
+** the formula asks t1,req = 1.15 (2 sqrt(beta / (1 + beta)) + 2) sqrt(M_y / (f_h,1 d)) = 27.40 mm
+** (M_y = 0.3 x 600 x 4.2^2.6 = 7511 Nmm, f_h,1 = 65 d^-0.7 t^0.1 = 32.43 N/mm², f_h,2 = 0.082 x
+** 350 x d^-0.3 = 18.66 N/mm², beta = 0.5754), the panel's rule of the simplified proof 7 d =
+** 29.4 mm, which governs f_red there. The exact proof takes the 22 mm into the failure modes
+** and reduces nothing: f_red = 1, not 22 / 29.4 = 0.75.
+*/
+TEST(RequiredThickness, APanelsOwnLeastThicknessAndTheExactProof)
+{
+    Side_Timber_Nail_Splice();
+    Splice_Input.mat_side = MAT_OSB;
+    Splice_Input.grade_side = 1;
+    Splice_Input.t_s = 2.2;
+    Splice_Input.b = 10.0;
+    Splice_Input.l = 100.0;
+    Splice_Input.two_sided = 0;
+    Set_Layout(8, 5);
+    Tension_Splice(30.0);
+    const std::string s = Checks_Print();
+    EXPECT_NE(s.find("t\xCE\\1,req\xCEr = max(2.74; 7 d) = 2.94 cm"), std::string::npos) << s;
+    EXPECT_NE(s.find("(f\xCE\\red\xCEr = 1: genauer Nachweis ohne Abminderung"), std::string::npos)
+        << s;
+}

@@ -604,7 +604,9 @@ TEST_F(Pages, ANewSpliceOfEachConnectionKindReachesItsUtilisation)
 }
 
 /* A connector chosen on the fastener page is designed by the chosen catalogue row and the bolt
-** of the bolt list; a dowel's or bolt's steel is the steel its plate bearing reads. */
+** of the bolt list; a new size whose bolts (EN 912) the chosen one does not fit brings the
+** nearest of them: M10 beside the ring A1 of 80 mm (M12 to M16) becomes M12. A dowel's or bolt's
+** steel is the steel its plate bearing reads. */
 TEST(PageInput, AConnectorTakesItsRowAndBoltAndABoltItsSteel)
 {
     std::string root = SPLICE_SOURCE_DIR;
@@ -627,7 +629,8 @@ TEST(PageInput, AConnectorTakesItsRowAndBoltAndABoltItsSteel)
     EXPECT_EQ(s->vbm_row, 1);
     EXPECT_EQ(s->connector_index, 1);
     EXPECT_EQ(s->d, Get_Vbm_Diameter((Vbm_Type_Code)25, 1));
-    EXPECT_EQ(s->d_bolt, 10.0);
+    EXPECT_EQ(s->bolt_index, 3);
+    EXPECT_EQ(s->d_bolt, 12.0);
 
     s->vbm_type = 30;
     Page_Shadow.row = s->vbm_row;
