@@ -50,13 +50,12 @@ const int *Run_Error_Codes(void) { return Run_Errors.data(); }
 
 void Set_Run_Errors(const int *codes, int n) { Run_Errors.assign(codes, codes + (n > 0 ? n : 0)); }
 
-std::vector<std::string> Refusal_Lines(const char *text, int font, int width)
+std::vector<std::string> Wrapped_Lines(const char *text, int width,
+                                       int (*measure)(const char *text, int font), int font)
 {
     std::vector<std::string> lines;
     std::string rest = text ? text : "";
-    const auto fits = [&](size_t n) {
-        return Text_Width_In_Font(rest.substr(0, n).c_str(), font) <= width;
-    };
+    const auto fits = [&](size_t n) { return measure(rest.substr(0, n).c_str(), font) <= width; };
     while (!rest.empty()) {
         size_t cut = rest.size();
         if (!fits(cut)) {
@@ -75,6 +74,11 @@ std::vector<std::string> Refusal_Lines(const char *text, int font, int width)
         while (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
     }
     return lines;
+}
+
+std::vector<std::string> Refusal_Lines(const char *text, int font, int width)
+{
+    return Wrapped_Lines(text, width, Text_Width_In_Font, font);
 }
 
 /* Add the text centred at (x, y) to view area `area` in a box of a refusal: red frame, a pale red

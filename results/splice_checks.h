@@ -1062,8 +1062,13 @@ void Show_Error_Code(int area, int x0, int y0, int x1, int y1, int code);
 ** buffer that the next call overwrites. */
 const char *Get_Refusal_Text(int code);
 
-/* The lines of a refusal's text no wider than width pixels in font: broken after the last ": "
-** that leaves a line that fits, else after a blank; a word wider than width stands alone. */
+/* The lines of a text no wider than width pixels as measure(text, font) takes them: broken after
+** the last ": " that leaves a line that fits (the reason before its numbers), else after a blank;
+** a word wider than width stands alone. */
+std::vector<std::string> Wrapped_Lines(const char *text, int width,
+                                       int (*measure)(const char *text, int font), int font);
+
+/* The lines of a refusal's text no wider than width pixels in font (Wrapped_Lines). */
 std::vector<std::string> Refusal_Lines(const char *text, int font, int width);
 
 /* Add the text (a fallback text for null) centred at (x, y) to view area `area` in the box of a

@@ -533,27 +533,11 @@ static void Fastener_Steel_Rows(int *r)
 ** than that stands alone). */
 void Page_Draw_Wrapped(int x, int *r, int width, const char *text)
 {
-    std::string rest = text ? text : "";
-    while (!rest.empty()) {
-        size_t cut = rest.size();
-        const auto fits = [&](size_t n) {
-            return Wdg_Text_Width_In_Font(rest.substr(0, n).c_str(), 4096) <= width;
-        };
-        if (!fits(cut)) {
-            size_t colon = rest.rfind(": ");
-            while (colon != std::string::npos && colon > 0 && !fits(colon + 1))
-                colon = rest.rfind(": ", colon - 1);
-            if (colon != std::string::npos && colon > 0) cut = colon + 1;
-        }
-        while (!fits(cut)) {
-            size_t blank = rest.rfind(' ', cut - 1);
-            if (blank == std::string::npos || blank == 0) break;
-            cut = blank;
-        }
-        Wdg_Draw_Text(x, Page_Row_Y((*r)++), rest.substr(0, cut).c_str(), nullptr);
-        rest.erase(0, cut);
-        while (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
-    }
+    const auto measure = [](const char *t, int font) {
+        return Wdg_Text_Width_In_Font(t, (unsigned)font);
+    };
+    for (const std::string &line : Wrapped_Lines(text, width, measure, 4096))
+        Wdg_Draw_Text(x, Page_Row_Y((*r)++), line.c_str(), nullptr);
 }
 
 /* The options that apply to the fastener type; one that is set is shown whatever the type,
