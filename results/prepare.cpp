@@ -1503,12 +1503,13 @@ static int Refuse_Member_Value(int code, const Pass_Spacings *p, int i, const ch
 ** The user's edge distance a4, which the rows keep within the lower of the members they pass
 ** through, against the least edge distance of each member (p: the program's own spacings): 0,
 ** or the refusal that names the member short by most with its own edge distance, its least one
-** and, where the members ask different ones, the member.
+** and, where the members ask different ones, the member. One timber (beside plates measured
+** from their edge, at least 1.2 d0) takes the program's a4 whatever rules it keeps.
 */
 static int Check_User_A4(const Pass_Spacings *p)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    if (p->members < 2) {
+    if (si->connection_kind != CONN_SIDE_TIMBERS) {
         if (p->a4 > si->a4 + LENGTH_TOL)
             return Refuse(DERR_EDGE_DISTANCE_A4, "a4", A4_Name(p), si->a4, p->a4);
         return 0;
