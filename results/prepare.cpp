@@ -16,6 +16,7 @@
 #include "foundation/codepage.h"
 #include "results/calc_cache.h"
 #include "results/run_cache.h"
+#include "results/splice_checks.h"
 
 /* Tolerance of the comparisons of lengths that are equal by construction (cm). */
 #define LENGTH_TOL 1e-6
@@ -1140,19 +1141,20 @@ static int Name_Thin_Design_Member(int code)
 static int Name_Short_Point(int code)
 {
     if (code != DERR_NAIL_PENETRATION_4D) return code;
-    if (Is_Vbm_Screw(Splice_Input.vbm_type)) code = DERR_SCREW_PENETRATION_4D;
-    /* the design again, for the penetration it took (the same in every combination) */
-    Connection_Input in;
-    Fill_Vbm_Design_Input(&in, KLED_MITTEL, 0.0, 0.0, 1, 0, 0, 1, 0.0);
-    Connection_Result res{};
-    if (Design_Connection(in, &res) != DERR_NAIL_PENETRATION_4D) return code;
+    const Splice_Input_Record *si = &Splice_Input;
+    if (Is_Vbm_Screw(si->vbm_type)) code = DERR_SCREW_PENETRATION_4D;
+    /* the penetration the design took, the same in every combination */
+    double t_pen = 0.0;
+    Get_Vbm_Penetration(&t_pen);
     char how[48];
-    snprintf(how, sizeof how, "4 d = 4 x %s", Mm_Of(in.d).t);
-    Refuse_Size(code, "t_pen", res.l_ef, 4.0 * in.d, how, 0);
-    if (in.shear_planes == 1 && in.length > in.t1) {
+    snprintf(how, sizeof how, "4 d = 4 x %s", Mm_Of(si->d).t);
+    Refuse_Size(code, "t_pen", t_pen, 4.0 * si->d, how, 0);
+    Joint_Members m;
+    Get_Joint_Members(&m);
+    if (Vbm_Own_Shear_Planes() == 1 && si->l > m.t1) {
         const std::string of = std::string("min(l - ") + Joint_Member_Name(1) + "; "
-                               + Joint_Member_Name(2) + ") = min(" + Mm_Of(in.length).t + " - "
-                               + Mm_Of(in.t1).t + "; " + Mm_Of(in.t2).t + ")";
+                               + Joint_Member_Name(2) + ") = min(" + Mm_Of(si->l).t + " - "
+                               + Mm_Of(m.t1).t + "; " + Mm_Of(m.t2).t + ")";
         snprintf(Fastener_Pattern.refusal.of, sizeof Fastener_Pattern.refusal.of, "%s", of.c_str());
     }
     return code;
