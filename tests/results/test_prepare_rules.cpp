@@ -492,27 +492,13 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         ** a2 = 3 d = 4.8 cm (EN 1995-1-1, Table 8.5) leave e2 = (12.0 - 3 x 4.8) / 2 = -1.2 cm
         ** in the plate, below 1.2 d0 = 1.2 x 1.7 = 2.04 cm (d0 = d + 1 mm; EN 1993-1-8,
         ** Table 3.3); the timber keeps (56 - 14.4) / 2 = 20.8 cm >= a4,c = 3 d */
-        {56.0,
-         0.0,
-         4,
-         0.0,
-         0.0,
-         0.0,
-         DERR_PLATES_NOT_HIGH_ENOUGH,
-         "Blechrandabstand e2 unterschritten, Bleche nicht hoch genug: e2 in den Blechen = "
-         "(12.00 - 3 x 4.80) / 2 = -1.20 cm < erforderlich 1.2 d0 = 2.04 cm",
-         false,
-         CONN_INNER_PLATES,
-         VBM_STABDUEBEL,
-         18.0,
-         6.0,
-         16.0,
-         180.0,
-         3,
-         0.0,
-         0.0,
-         0.0,
-         12.0},
+        // clang-format off
+        {.h = 56.0, .rows = 4, .code = DERR_PLATES_NOT_HIGH_ENOUGH,
+         .text = "Blechrandabstand e2 unterschritten, Bleche nicht hoch genug: e2 in den Blechen = "
+                 "(12.00 - 3 x 4.80) / 2 = -1.20 cm < erforderlich 1.2 d0 = 2.04 cm",
+         .kind = CONN_INNER_PLATES, .type = VBM_STABDUEBEL, .b = 18.0, .d = 16.0, .l = 180.0,
+         .n_c = 3, .h_p = 12.0},
+        // clang-format on
     };
     for (const auto &k : cases) {
         Fresh_Splice(!k.din);
