@@ -458,6 +458,11 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          .text = "N\x84gel ohne Vorbohren nur in Holz bis rho_k = 500 kg/m3 und bis d = 6 mm (DIN EN "
                  "1995-1-1, 8.3.1.2(2)): Seitenh\x94lzer aus Laubholz D30 mit rho_k = 530 kg/m3",
          .b = 10.0, .t_s = 7.0, .mat_side = MAT_LAUBHOLZ, .grade_side = 2},
+        /* and every timber for nails of d > 6 mm: 7 mm in C24 (rho_k 350) */
+        {.h = 20.0, .rows = 3, .code = DERR_NAIL_NEEDS_PREDRILLING,
+         .text = "N\x84gel ohne Vorbohren nur in Holz bis rho_k = 500 kg/m3 und bis d = 6 mm (DIN EN "
+                 "1995-1-1, 8.3.1.2(2)): d = 7 mm",
+         .b = 10.0, .t_s = 7.0, .d = 7.0, .l = 160.0},
         /* Dowels 12 mm in outer plates 20 cm high on a Kerto-S member 30 cm high, which keeps the
         ** steel-to-timber rule and the table of its approval (a4,c = 3 d = 36 mm by both): the
         ** user's a4 = 2.0 cm from the plate's edge is 1.2 d0 = 1.2 x 13 = 15.6 mm and more in
