@@ -1483,10 +1483,11 @@ static int Check_Row_Members(const Pass_Spacings *p, bool user_a4, int n_r, doub
 }
 
 /* The member of p whose own value i of the least spacings (a1, a2, a3t, a3c, a4t, a4c; 6: a3 by
-** the splice kind) is the larger, where the two members ask different values; else -1. */
+** the splice kind) is the larger, where the two members ask different values; else -1, and for
+** one timber that keeps two sets of rules (beside outer plates), which the text names anyway. */
 static int Member_Asking_More(const Pass_Spacings *p, int i)
 {
-    if (p->members < 2) return -1;
+    if (p->members < 2 || Splice_Input.connection_kind != CONN_SIDE_TIMBERS) return -1;
     double v[2];
     for (int k = 0; k < 2; k++)
         v[k] = i == 6 ? A3_Of_Kind(p->member_v[k][2], p->member_v[k][3]) : p->member_v[k][i];

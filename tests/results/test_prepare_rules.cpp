@@ -470,6 +470,13 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         {.h = 30.0, .rows = 2, .a4 = 2.0, .code = 0, .kind = CONN_OUTER_PLATES,
          .type = VBM_STABDUEBEL, .b = 6.0, .d = 12.0, .l = 80.0, .n_c = 2, .h_p = 20.0,
          .mat_mid = MAT_KERTO_S, .grade_mid = 0},
+        /* Three rows of them in plates as high as the member, 14 cm, at the approval's a2 = 4 d =
+        ** 48 mm leave (140 - 2 x 48) / 2 = 22 mm < a4,c = 36 mm: the one timber is named once */
+        {.h = 14.0, .rows = 3, .code = 96,
+         .text = a4tc + "a4 im Holz = (14.00 - 2 x 4.80) / 2 = 2.20 cm < erforderlich a4,c = "
+                        "3.60 cm",
+         .kind = CONN_OUTER_PLATES, .type = VBM_STABDUEBEL, .b = 6.0, .d = 12.0, .l = 80.0,
+         .n_c = 2, .mat_mid = MAT_KERTO_S, .grade_mid = 0},
         // clang-format on
         /* Nails 4.2 x 110 mm from both side timbers of 60 mm into a middle member t = 60 mm: each
         ** point goes t2 = 110 - 60 = 50 mm into it, past its middle, and ends t - t2 = 10 mm
