@@ -20,10 +20,11 @@ int Calc_Min_Spacings(int vbm_type, int predrilled, int fitted_bolt, int douglas
 /*
 ** Return the factor on a1 and a2 that the spacing rules take for a member of material mat: 0.85
 ** for nails, screws and staples in a panel under EN 1995-1-1 (8.3.1.3(1), nailed panel-to-timber
-** joints; laminated veneer lumber by its own tables but for staples), else 1. vbm_type as the
-** rules take it: Calc_Min_Spacings takes a wood screw to DIN 571 above 6 mm as a bolt.
+** joints; laminated veneer lumber by its own tables but for staples), else 1, for fastener
+** vbm_type of diameter d (mm): a wood screw to DIN 571 above 6 mm keeps the rules of bolts, as in
+** Calc_Min_Spacings.
 */
-double Calc_Panel_Spacing_Factor(int vbm_type, int mat);
+double Calc_Panel_Spacing_Factor(int vbm_type, double d, int mat);
 
 /* ---------------------------------------------------------------- basic single distances */
 

@@ -92,7 +92,7 @@ void Staple_Rules(const Spacing_Case &c, const Angles &g, bool ec5, double v[6])
     v[3] = 15.0 * d;
     v[4] = ec5 ? (15.0 + 5.0 * g.sa) * d : (10.0 + 5.0 * g.sa) * d;
     v[5] = ec5 ? 10.0 * d : (5.0 + 5.0 * st) * d;
-    const double panel = Calc_Panel_Spacing_Factor(c.type, c.mat);
+    const double panel = Calc_Panel_Spacing_Factor(c.type, c.d, c.mat);
     v[0] *= panel;
     v[1] *= panel;
 }
@@ -170,7 +170,7 @@ void Nail_Rules(const Spacing_Case &c, const Angles &g, bool ec5, int type, doub
         v[2] = std::max(v[2], 15.0 * d);
         v[3] = std::max(v[3], 15.0 * d);
     }
-    const double panel = Calc_Panel_Spacing_Factor(c.type, c.mat);
+    const double panel = Calc_Panel_Spacing_Factor(c.type, c.d, c.mat);
     v[0] *= panel;
     v[1] *= panel;
 }
@@ -296,8 +296,16 @@ int Spacing_Rules_General(const Spacing_Case &c, double v[6])
 
 /* ---------------------------------------------------------------- design run */
 
-double Calc_Panel_Spacing_Factor(int vbm_type, int mat)
+/* The type whose rules fastener vbm_type of diameter d (mm) keeps: a wood screw to DIN 571 above
+** 6 mm those of bolts. */
+static int Spacing_Rule_Type(int vbm_type, double d)
 {
+    return Is_Vbm_Din571_Screw(vbm_type) && d > 6.01 ? (int)VBM_BOLZEN : vbm_type;
+}
+
+double Calc_Panel_Spacing_Factor(int vbm_type, double d, int mat)
+{
+    vbm_type = Spacing_Rule_Type(vbm_type, d);
     if (Nad_Params == nullptr || !Is_Mat_Panel(mat) || mat == MAT_POLLM_LVL_S) return 1.0;
     if (vbm_type == VBM_KLAMMER) return 0.85;
     /* LVL takes its own tables for nails and screws */
@@ -329,8 +337,7 @@ int Calc_Min_Spacings(int vbm_type, int predrilled, int fitted_bolt, int douglas
         return Map_Rule_Index_Ec5(9);
     }
     Spacing_Case c{};
-    c.type = vbm_type;
-    if (Is_Vbm_Din571_Screw(vbm_type) && d > 6.01) c.type = VBM_BOLZEN;
+    c.type = Spacing_Rule_Type(vbm_type, d);
     c.mat = mat;
     c.rho_k = rho_k;
     c.d = d;

@@ -16,6 +16,7 @@
 #include "foundation/codepage.h"
 #include "results/calc_cache.h"
 #include "results/run_cache.h"
+#include "results/splice_checks.h"
 
 /* Tolerance of the comparisons of lengths that are equal by construction (cm). */
 #define LENGTH_TOL 1e-6
@@ -40,7 +41,6 @@ typedef struct Pass_Spacings {
     int members;              /* the timber members of Spacing_Members */
     Spacing_Member member[2]; /* each with its own least spacings */
     double member_v[2][6];    /* a1, a2, a3t, a3c, a4t, a4c of each member */
-    double member_a4[2];      /* the edge distance each member asks beside the rows */
 } Pass_Spacings;
 
 /* The notes of a refusal's numbers for its text (with the refusals of the members, below). */
@@ -102,11 +102,11 @@ int Spacing_Members(Spacing_Member m[2])
         /* A wood-based panel nailed to timber takes the spacings of the timber's density,
         ** a1 and a2 times 0.85 (EN 1995-1-1, 8.3.1.3(1)): its own density is not one of
         ** Table 8.2. */
-        for (int k = 0; k < 2; k++)
-            if (Is_Mat_Wood_Panel(m[k].mat) && !Is_Mat_Wood_Panel(m[1 - k].mat)) {
-                m[k].rho = m[1 - k].rho;
-                m[k].rho_of = m[1 - k].whose;
-            }
+        const int k = Panel_Spacing_Member(2, m);
+        if (k >= 0) {
+            m[k].rho = m[1 - k].rho;
+            m[k].rho_of = m[1 - k].whose;
+        }
         return 2;
     }
     /* The spacings belong to the timber the fasteners pass through: the middle member (the
@@ -121,7 +121,7 @@ int Spacing_Members(Spacing_Member m[2])
     ** 8.3.1.4), and LVL with a table of its own that table too: the pattern keeps the larger
     ** value of both. */
     m[1] = m[0];
-    m[0].rules = 12;
+    m[0].rules = MAT_STAHLBLECH;
     if (!Own_Spacing_Table(si->mat_mid)) return 1;
     m[0].by = " als Stahlblech-Holz-Verbindung";
     m[1].by = " nach der Tabelle seiner Zulassung";
@@ -170,17 +170,24 @@ static void Raw_Spacings(const Spacing_Member *m, double alpha_1, double alpha_2
     v[5] = a4c / 10.0;
 }
 
+int Panel_Spacing_Member(int n, const Spacing_Member m[2])
+{
+    for (int k = 0; n == 2 && k < 2; k++)
+        if (Is_Mat_Wood_Panel(m[k].mat) && !Is_Mat_Wood_Panel(m[1 - k].mat)) return k;
+    return -1;
+}
+
 int Calc_Member_Spacings(double alpha_1, double alpha_2, Spacing_Member m[2], double v[2][6])
 {
     const int n = Spacing_Members(m);
     for (int k = 0; k < n; k++) Raw_Spacings(&m[k], alpha_1, alpha_2, v[k]);
     /* the spacings of a panel-to-timber joint are the panel's, the timber keeps its own end and
     ** edge distances (EN 1995-1-1, 8.3.1.3(1)) */
-    for (int k = 0; n == 2 && k < 2; k++)
-        if (Is_Mat_Wood_Panel(m[k].mat) && !Is_Mat_Wood_Panel(m[1 - k].mat)) {
-            v[1 - k][0] = v[k][0];
-            v[1 - k][1] = v[k][1];
-        }
+    const int k = Panel_Spacing_Member(n, m);
+    if (k >= 0) {
+        v[1 - k][0] = v[k][0];
+        v[1 - k][1] = v[k][1];
+    }
     return n;
 }
 
@@ -251,6 +258,12 @@ static double A4_Of_Kind(double a4t, double a4c)
     return std::fmax(a4t, a4c);
 }
 
+/* The edge distance a4 (cm) that member k of p asks beside the rows (A4_Of_Kind). */
+static double Member_A4(const Pass_Spacings *p, int k)
+{
+    return A4_Of_Kind(p->member_v[k][4], p->member_v[k][5]);
+}
+
 /* The end distance a3 (cm) that the splice kind takes: the loaded one in tension, the unloaded
 ** one in compression, the larger in bending. */
 static double A3_Of_Kind(double a3t, double a3c)
@@ -280,20 +293,14 @@ static int Calc_Pass_Spacings(double alpha_1, double alpha_2, Pass_Spacings *p)
     p->a4t = v[4];
     p->a4c = v[5];
     p->a3 = A3_Of_Kind(p->a3t, p->a3c);
-    p->a4 = A4_Of_Kind(p->a4t, p->a4c);
     /* Each member keeps its own edge distance within its own height: the rows are laid out
     ** within the lower one, where the edge distance is the largest that any member asks less
     ** half the height by which it exceeds the lower one. */
     double H = p->member[0].height;
-    for (int k = 0; k < p->members; k++) {
-        p->member_a4[k] = A4_Of_Kind(p->member_v[k][4], p->member_v[k][5]);
-        H = std::fmin(H, p->member[k].height);
-    }
-    if (p->members == 2) {
-        p->a4 = p->member_a4[0] - (p->member[0].height - H) / 2.0;
-        for (int k = 1; k < p->members; k++)
-            p->a4 = std::fmax(p->a4, p->member_a4[k] - (p->member[k].height - H) / 2.0);
-    }
+    for (int k = 0; k < p->members; k++) H = std::fmin(H, p->member[k].height);
+    p->a4 = 0.0;
+    for (int k = 0; k < p->members; k++)
+        p->a4 = std::fmax(p->a4, Member_A4(p, k) - (p->member[k].height - H) / 2.0);
     if (si->a4_user) p->a4 = si->a4;
     if (si->a3_user) p->a3 = si->a3;
     if (si->a1_user) p->a1 = si->a1;
@@ -1134,19 +1141,20 @@ static int Name_Thin_Design_Member(int code)
 static int Name_Short_Point(int code)
 {
     if (code != DERR_NAIL_PENETRATION_4D) return code;
-    if (Is_Vbm_Screw(Splice_Input.vbm_type)) code = DERR_SCREW_PENETRATION_4D;
-    /* the design again, for the penetration it took (the same in every combination) */
-    Connection_Input in;
-    Fill_Vbm_Design_Input(&in, KLED_MITTEL, 0.0, 0.0, 1, 0, 0, 1, 0.0);
-    Connection_Result res{};
-    if (Design_Connection(in, &res) != DERR_NAIL_PENETRATION_4D) return code;
+    const Splice_Input_Record *si = &Splice_Input;
+    if (Is_Vbm_Screw(si->vbm_type)) code = DERR_SCREW_PENETRATION_4D;
+    /* the penetration the design took, the same in every combination */
+    double t_pen = 0.0;
+    Get_Vbm_Penetration(&t_pen);
     char how[48];
-    snprintf(how, sizeof how, "4 d = 4 x %s", Mm_Of(in.d).t);
-    Refuse_Size(code, "t_pen", res.l_ef, 4.0 * in.d, how, 0);
-    if (in.shear_planes == 1 && in.length > in.t1) {
+    snprintf(how, sizeof how, "4 d = 4 x %s", Mm_Of(si->d).t);
+    Refuse_Size(code, "t_pen", t_pen, 4.0 * si->d, how, 0);
+    Joint_Members m;
+    Get_Joint_Members(&m);
+    if (Vbm_Own_Shear_Planes() == 1 && si->l > m.t1) {
         const std::string of = std::string("min(l - ") + Joint_Member_Name(1) + "; "
-                               + Joint_Member_Name(2) + ") = min(" + Mm_Of(in.length).t + " - "
-                               + Mm_Of(in.t1).t + "; " + Mm_Of(in.t2).t + ")";
+                               + Joint_Member_Name(2) + ") = min(" + Mm_Of(si->l).t + " - "
+                               + Mm_Of(m.t1).t + "; " + Mm_Of(m.t2).t + ")";
         snprintf(Fastener_Pattern.refusal.of, sizeof Fastener_Pattern.refusal.of, "%s", of.c_str());
     }
     return code;
@@ -1422,7 +1430,7 @@ static int Row_Members(const Pass_Spacings *p, bool user_a4, Row_Member out[2])
             if (user_a4) out[k] = Row_Member{m.where, "a4", rule, m.height, p->a4};
             else
                 out[k] = Row_Member{m.where, "a4", A4_Rule(p->member_v[k][4], p->member_v[k][5]),
-                                    m.height, p->member_a4[k]};
+                                    m.height, Member_A4(p, k)};
         }
         return 2;
     case CONN_INNER_PLATES:
@@ -1475,10 +1483,11 @@ static int Check_Row_Members(const Pass_Spacings *p, bool user_a4, int n_r, doub
 }
 
 /* The member of p whose own value i of the least spacings (a1, a2, a3t, a3c, a4t, a4c; 6: a3 by
-** the splice kind) is the larger, where the two members ask different values; else -1. */
+** the splice kind) is the larger, where the two members ask different values; else -1, and for
+** one timber that keeps two sets of rules (beside outer plates), which the text names anyway. */
 static int Member_Asking_More(const Pass_Spacings *p, int i)
 {
-    if (p->members < 2) return -1;
+    if (p->members < 2 || Splice_Input.connection_kind != CONN_SIDE_TIMBERS) return -1;
     double v[2];
     for (int k = 0; k < 2; k++)
         v[k] = i == 6 ? A3_Of_Kind(p->member_v[k][2], p->member_v[k][3]) : p->member_v[k][i];
@@ -1503,12 +1512,13 @@ static int Refuse_Member_Value(int code, const Pass_Spacings *p, int i, const ch
 ** The user's edge distance a4, which the rows keep within the lower of the members they pass
 ** through, against the least edge distance of each member (p: the program's own spacings): 0,
 ** or the refusal that names the member short by most with its own edge distance, its least one
-** and, where the members ask different ones, the member.
+** and, where the members ask different ones, the member. One timber (beside plates measured
+** from their edge, at least 1.2 d0) takes the program's a4 whatever rules it keeps.
 */
 static int Check_User_A4(const Pass_Spacings *p)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    if (p->members < 2) {
+    if (si->connection_kind != CONN_SIDE_TIMBERS) {
         if (p->a4 > si->a4 + LENGTH_TOL)
             return Refuse(DERR_EDGE_DISTANCE_A4, "a4", A4_Name(p), si->a4, p->a4);
         return 0;
@@ -1517,7 +1527,7 @@ static int Check_User_A4(const Pass_Spacings *p)
     int worst = -1;
     double most = 0.0;
     for (int k = 0; k < 2; k++) {
-        const double lacks = p->member_a4[k] - (si->a4 + (p->member[k].height - H) / 2.0);
+        const double lacks = Member_A4(p, k) - (si->a4 + (p->member[k].height - H) / 2.0);
         if (lacks > LENGTH_TOL && (worst < 0 || lacks > most)) {
             worst = k;
             most = lacks;
@@ -1526,8 +1536,8 @@ static int Check_User_A4(const Pass_Spacings *p)
     if (worst < 0) return 0;
     const int k = worst;
     Refuse(DERR_EDGE_DISTANCE_A4, "a4", A4_Rule(p->member_v[k][4], p->member_v[k][5]),
-           si->a4 + (p->member[k].height - H) / 2.0, p->member_a4[k]);
-    if (p->member_a4[0] != p->member_a4[1])
+           si->a4 + (p->member[k].height - H) / 2.0, Member_A4(p, k));
+    if (Member_A4(p, 0) != Member_A4(p, 1))
         snprintf(Fastener_Pattern.refusal.where, sizeof Fastener_Pattern.refusal.where, "%s",
                  p->member[k].where);
     return DERR_EDGE_DISTANCE_A4;
@@ -1624,7 +1634,6 @@ static int Fit_Rows(const Pass_Spacings *p, int n_r)
     if (low != 0) return low;
     if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES) {
         si->e2 = (si->h_p - (n_r - 1) * a2_used) / 2.0;
-        if (si->e2 < -LENGTH_TOL) return DERR_MEMBER_NOT_HIGH_ENOUGH;
         si->e_rand_ec = si->e1;
         si->e_rand_din = si->e1;
     }

@@ -314,15 +314,11 @@ static void Write_Least_Spacings(FILE *file, const double v[6], const double raw
     double mv[2][6];
     const int n = Calc_Member_Spacings(fp->min_alpha_1, fp->min_alpha_2, m, mv);
     /* a panel nailed to timber gives both members its a1 and a2 (Calc_Member_Spacings): the
-    ** table's values times its factor; the rules take a wood screw to DIN 571 above 6 mm as a
-    ** bolt */
+    ** table's values times its factor */
     const Splice_Input_Record *si = &Splice_Input;
-    const int rule_type =
-        Is_Vbm_Din571_Screw(si->vbm_type) && si->d > 6.01 ? (int)VBM_BOLZEN : si->vbm_type;
-    double panel = 1.0;
-    for (int k = 0; n == 2 && k < 2; k++)
-        if (Is_Mat_Wood_Panel(m[k].mat) && !Is_Mat_Wood_Panel(m[1 - k].mat))
-            panel = Calc_Panel_Spacing_Factor(rule_type, m[k].rules);
+    const int k_panel = Panel_Spacing_Member(n, m);
+    const double panel =
+        k_panel < 0 ? 1.0 : Calc_Panel_Spacing_Factor(si->vbm_type, si->d, m[k_panel].rules);
     if (!Member_Spacings_Differ(n, mv)) {
         Write_Spacing_Line(file, "", v, 6, "", panel);
         return;

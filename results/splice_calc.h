@@ -135,8 +135,8 @@ void Lkom_Row_Name(int number, char *out, size_t size);
 ** timber's), its thickness and the other member's (mm), its height (cm) and its names in texts. */
 typedef struct Spacing_Member {
     int mat, grade;     /* its own material and grade */
-    int rules;          /* the material whose spacing rules it keeps: mat, or 12 beside outer
-                        ** plates (a steel-to-timber joint) */
+    int rules;          /* the material whose spacing rules it keeps: mat, or MAT_STAHLBLECH
+                        ** beside outer plates (a steel-to-timber joint) */
     double rho;         /* kg/m³, the density its spacings take */
     const char *rho_of; /* "des Mittelholzes" where that density is the other member's, else "" */
     double t1;          /* mm, its own thickness */
@@ -157,6 +157,10 @@ typedef struct Spacing_Member {
 ** table of its own, by that table as a second one (m[1]). Return their count, 1 or 2.
 */
 int Spacing_Members(Spacing_Member m[2]);
+
+/* The one of the n members of Spacing_Members that is a wood-based panel nailed to timber, whose
+** spacings both members keep (EN 1995-1-1, 8.3.1.3(1)), or -1. */
+int Panel_Spacing_Member(int n, const Spacing_Member m[2]);
 
 /*
 ** The least spacings (cm) of the current fastener in each member of Spacing_Members, at alpha_1

@@ -301,6 +301,7 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         double h_p = 0.0; /* the plates' height, 0: h */
         int mat_side = MAT_NADELHOLZ, grade_side = 5; /* C24 */
         int split_rule = 0;
+        int mat_mid = MAT_NADELHOLZ, grade_mid = 5; /* C24 */
     } cases[] = {
         {4.1, 0.0, 1, 0.0, 0.0, 0.0, 96,
          a4tc
@@ -457,6 +458,25 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          .text = "N\x84gel ohne Vorbohren nur in Holz bis rho_k = 500 kg/m3 und bis d = 6 mm (DIN EN "
                  "1995-1-1, 8.3.1.2(2)): Seitenh\x94lzer aus Laubholz D30 mit rho_k = 530 kg/m3",
          .b = 10.0, .t_s = 7.0, .mat_side = MAT_LAUBHOLZ, .grade_side = 2},
+        /* and every timber for nails of d > 6 mm: 7 mm in C24 (rho_k 350) */
+        {.h = 20.0, .rows = 3, .code = DERR_NAIL_NEEDS_PREDRILLING,
+         .text = "N\x84gel ohne Vorbohren nur in Holz bis rho_k = 500 kg/m3 und bis d = 6 mm (DIN EN "
+                 "1995-1-1, 8.3.1.2(2)): d = 7 mm",
+         .b = 10.0, .t_s = 7.0, .d = 7.0, .l = 160.0},
+        /* Dowels 12 mm in outer plates 20 cm high on a Kerto-S member 30 cm high, which keeps the
+        ** steel-to-timber rule and the table of its approval (a4,c = 3 d = 36 mm by both): the
+        ** user's a4 = 2.0 cm from the plate's edge is 1.2 d0 = 1.2 x 13 = 15.6 mm and more in
+        ** the plates, and (30 - 20) / 2 + 2.0 = 7.0 cm >= 3.6 cm in the timber */
+        {.h = 30.0, .rows = 2, .a4 = 2.0, .code = 0, .kind = CONN_OUTER_PLATES,
+         .type = VBM_STABDUEBEL, .b = 6.0, .d = 12.0, .l = 80.0, .n_c = 2, .h_p = 20.0,
+         .mat_mid = MAT_KERTO_S, .grade_mid = 0},
+        /* Three rows of them in plates as high as the member, 14 cm, at the approval's a2 = 4 d =
+        ** 48 mm leave (140 - 2 x 48) / 2 = 22 mm < a4,c = 36 mm: the one timber is named once */
+        {.h = 14.0, .rows = 3, .code = 96,
+         .text = a4tc + "a4 im Holz = (14.00 - 2 x 4.80) / 2 = 2.20 cm < erforderlich a4,c = "
+                        "3.60 cm",
+         .kind = CONN_OUTER_PLATES, .type = VBM_STABDUEBEL, .b = 6.0, .d = 12.0, .l = 80.0,
+         .n_c = 2, .mat_mid = MAT_KERTO_S, .grade_mid = 0},
         // clang-format on
         /* Nails 4.2 x 110 mm from both side timbers of 60 mm into a middle member t = 60 mm: each
         ** point goes t2 = 110 - 60 = 50 mm into it, past its middle, and ends t - t2 = 10 mm
@@ -484,27 +504,13 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         ** a2 = 3 d = 4.8 cm (EN 1995-1-1, Table 8.5) leave e2 = (12.0 - 3 x 4.8) / 2 = -1.2 cm
         ** in the plate, below 1.2 d0 = 1.2 x 1.7 = 2.04 cm (d0 = d + 1 mm; EN 1993-1-8,
         ** Table 3.3); the timber keeps (56 - 14.4) / 2 = 20.8 cm >= a4,c = 3 d */
-        {56.0,
-         0.0,
-         4,
-         0.0,
-         0.0,
-         0.0,
-         DERR_PLATES_NOT_HIGH_ENOUGH,
-         "Blechrandabstand e2 unterschritten, Bleche nicht hoch genug: e2 in den Blechen = "
-         "(12.00 - 3 x 4.80) / 2 = -1.20 cm < erforderlich 1.2 d0 = 2.04 cm",
-         false,
-         CONN_INNER_PLATES,
-         VBM_STABDUEBEL,
-         18.0,
-         6.0,
-         16.0,
-         180.0,
-         3,
-         0.0,
-         0.0,
-         0.0,
-         12.0},
+        // clang-format off
+        {.h = 56.0, .rows = 4, .code = DERR_PLATES_NOT_HIGH_ENOUGH,
+         .text = "Blechrandabstand e2 unterschritten, Bleche nicht hoch genug: e2 in den Blechen = "
+                 "(12.00 - 3 x 4.80) / 2 = -1.20 cm < erforderlich 1.2 d0 = 2.04 cm",
+         .kind = CONN_INNER_PLATES, .type = VBM_STABDUEBEL, .b = 18.0, .d = 16.0, .l = 180.0,
+         .n_c = 3, .h_p = 12.0},
+        // clang-format on
     };
     for (const auto &k : cases) {
         Fresh_Splice(!k.din);
@@ -533,6 +539,8 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         Splice_Input.mat_side = k.mat_side;
         Splice_Input.grade_side = k.grade_side;
         Splice_Input.split_rule = k.split_rule;
+        Splice_Input.mat_mid = k.mat_mid;
+        Splice_Input.grade_mid = k.grade_mid;
         Set_Layout(k.n_c, k.rows);
         const int code = Prepare_Splice_Calc();
         EXPECT_EQ(code, k.code) << k.h << " " << k.V << " " << k.rows;

@@ -30,6 +30,32 @@ static void Screw_Splice(int stainless, int t_s_user)
     Tension_Splice(10.0);
 }
 
+/* The print head of the checks and the print of one combination of a splice prepared as it is. */
+static std::string Checks_Print(void)
+{
+    EXPECT_EQ(Prepare_Splice_Calc(), 0);
+    FILE *f = tmpfile();
+    Run_Nachweise(f, 0);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    return s;
+}
+
+/* Row 0 of the catalogue of connector type `type` with diameter dc and depth he (mm) while it
+** lives, the catalogue as it was after. */
+struct Patched_Connector_Row {
+    Connector_Catalogue *cat;
+    const Connector_Catalogue saved;
+    Patched_Connector_Row(int type, double dc, double he)
+        : cat(const_cast<Connector_Catalogue *>(Get_Connector_Catalogue(type))), saved(*cat)
+    {
+        if (cat->n_rows < 1) cat->n_rows = 1;
+        cat->rows[0].dc = dc;
+        cat->rows[0].he = he;
+    }
+    ~Patched_Connector_Row() { *cat = saved; }
+};
+
 /*
 ** Hand values: screws of 12 mm that are not pre-drilled take the nail embedment strength,
 ** f_h = 0.082 * 350 * 12^-0.3 = 13.6184 N/mm² in both members (EN 1995-1-1, eq. (8.15)),
@@ -56,12 +82,7 @@ TEST(RequiredThickness, PrintHeadFollowsTheSteelOfTheScrew)
 {
     auto head = [](int stainless) {
         Screw_Splice(stainless, /*t_s_user=*/1);
-        EXPECT_EQ(Prepare_Splice_Calc(), 0);
-        FILE *f = tmpfile();
-        Run_Nachweise(f, 0);
-        const std::string s = Slurp_Print(f);
-        fclose(f);
-        return s;
+        return Checks_Print();
     };
     const std::string carbon = head(0);
     EXPECT_NE(carbon.find("Mindestdicke der Seitenh\x94lzer t\xCE\\"
@@ -85,12 +106,7 @@ TEST(RequiredThickness, PrintHeadFollowsTheSteelOfTheScrew)
 */
 TEST(RequiredThickness, RingConnectorsByTheirDepthUnderTheEurocode)
 {
-    Connector_Catalogue *cat = const_cast<Connector_Catalogue *>(Get_Connector_Catalogue(25));
-    ASSERT_NE(cat, nullptr);
-    const Connector_Catalogue saved = *cat;
-    if (cat->n_rows < 1) cat->n_rows = 1;
-    cat->rows[0].dc = 65.0;
-    cat->rows[0].he = 15.0;
+    const Patched_Connector_Row ring(VBM_RINGDUEBEL_A1, 65.0, 15.0);
     auto ring_splice = [](bool annex, int t_s_user) {
         Fresh_Splice(annex);
         Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
@@ -115,28 +131,12 @@ TEST(RequiredThickness, RingConnectorsByTheirDepthUnderTheEurocode)
     EXPECT_DOUBLE_EQ(Splice_Input.t_s, 20.0);
 
     ring_splice(true, 1);
-    ASSERT_EQ(Prepare_Splice_Calc(), 0);
-    FILE *f = tmpfile();
-    Run_Nachweise(f, 0);
-    const std::string s = Slurp_Print(f);
-    fclose(f);
+    const std::string s = Checks_Print();
     EXPECT_NE(s.find("Mindestdicke der Seitenh\x94lzer t\xCE\\"
                      "1,req\xCEr = 4.50 cm, Mindestdicke des Mittelholzes t\xCE\\"
                      "2,req\xCEr = 7.50 cm"),
               std::string::npos)
         << s;
-    *cat = saved;
-}
-
-/* The print head of the checks and the print of one combination of a splice prepared as it is. */
-static std::string Checks_Print(void)
-{
-    EXPECT_EQ(Prepare_Splice_Calc(), 0);
-    FILE *f = tmpfile();
-    Run_Nachweise(f, 0);
-    const std::string s = Slurp_Print(f);
-    fclose(f);
-    return s;
 }
 
 /*
@@ -147,14 +147,9 @@ static std::string Checks_Print(void)
 */
 TEST(RequiredThickness, ToothedPlatesByTheirDepthWithTheirFactors)
 {
-    Connector_Catalogue *cat = const_cast<Connector_Catalogue *>(Get_Connector_Catalogue(33));
-    ASSERT_NE(cat, nullptr);
-    const Connector_Catalogue saved = *cat;
-    if (cat->n_rows < 1) cat->n_rows = 1;
-    cat->rows[0].dc = 50.0;
-    cat->rows[0].he = 12.0;
-    cat->rows[0].db_min = 12.0;
-    cat->rows[0].db_max = 16.0;
+    const Patched_Connector_Row c11(VBM_SCHEIBENDUEBEL_C11, 50.0, 12.0);
+    c11.cat->rows[0].db_min = 12.0;
+    c11.cat->rows[0].db_max = 16.0;
     Fresh_Splice(true);
     Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_C11;
     Splice_Input.vbm_row = Splice_Input.connector_index = 0;
@@ -175,7 +170,6 @@ TEST(RequiredThickness, ToothedPlatesByTheirDepthWithTheirFactors)
                      "t\xCE\\2,req\xCEr) = min(1; 70 / 36; 100 / 60) = 1.00"),
               std::string::npos)
         << s;
-    *cat = saved;
 }
 
 /*
