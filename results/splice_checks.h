@@ -9,6 +9,7 @@
 */
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -23,8 +24,10 @@
 
 /* The utilisation that stands for a check that cannot be made (no resistance, a design error,
 ** no partial factor): it reads as failed on the page and in the print list and governs every
-** maximum. Checks report such a state explicitly; this number is only what is shown of it. */
-#define UTIL_NO_CHECK 10.0
+** maximum. Checks report such a state explicitly; this value is only what is shown of it. It is
+** infinite, as a force over no resistance is, so that no computed utilisation (10 = 1000 % among
+** them) is ever taken for it. */
+#define UTIL_NO_CHECK HUGE_VAL
 
 /* The utilisation shown of a check: u, or UTIL_NO_CHECK when the check has no capacity. */
 static inline double Shown_Util(int no_capacity, double u)

@@ -250,7 +250,7 @@ TEST(BlockShear, StatesOfACheckThatDoesNotApplyOrCannotBeMade)
     EXPECT_EQ(Block_Shear_Shown_Util(&r), UTIL_NO_CHECK);
     s = Printed(&r);
     EXPECT_NE(s.find("kN => nicht nachweisbar"), std::string::npos) << s;
-    EXPECT_EQ(s.find("10.000"), std::string::npos) << s;
+    EXPECT_EQ(s.find("inf"), std::string::npos) << s;
 }
 
 TEST(BlockShear, ShareOfTheNormalForce)

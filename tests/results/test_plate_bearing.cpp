@@ -6,6 +6,22 @@
 
 namespace {
 
+/* The bearing section of combination (0, 0) as the print list gets it; *u (optional) gets the
+** utilisation. */
+std::string Bearing_Print(double *u = nullptr)
+{
+    FILE *f = tmpfile();
+    if (f == nullptr) {
+        ADD_FAILURE() << "no temporary file";
+        return "";
+    }
+    const double v = Oli_Lochleibung_Nachweis(f, 0, 0);
+    if (u) *u = v;
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    return s;
+}
+
 /* Outer plates 10 mm of S235 (f_u 360), gamma_M2 1.25, one row of three 12 mm dowels in fitted
 ** holes (d0 = d = 12 mm) at x = 5, 11 and 17 cm, two shear planes, e1 = 2.4, e2 = 3.0, p1 =
 ** 6.0 cm, every fastener printed. */
@@ -50,11 +66,9 @@ TEST(PlateBearing, CloseRowsLowerK1OfInnerAndEndFasteners)
     **   F_b,Rd = 1.8 * 0.6667 * 360 * 12 * 10 / 1.25 = 41472 N = 41.47 kN;
     ** tension 75 kN: 12.5 kN per fastener and plane, the end column governs: 12.5 / 41.472 */
     Three_Dowels(3.0);
-    FILE *f = tmpfile();
-    ASSERT_NE(f, nullptr);
-    EXPECT_NEAR(Oli_Lochleibung_Nachweis(f, 0, 0), 12.5 / 41.472, 1e-9);
-    const std::string s = Slurp_Print(f);
-    fclose(f);
+    double u = 0.0;
+    const std::string s = Bearing_Print(&u);
+    EXPECT_NEAR(u, 12.5 / 41.472, 1e-9);
     /* the single row lies beside both edges: k1 = 1.8 at the edge and inside alike */
     EXPECT_NE(s.find("(F\xCE\\totH\xCEr): \xBA\xCE\\"
                      "b\xCEr = 0.667 (e\xCE\\"
@@ -68,11 +82,7 @@ TEST(PlateBearing, CloseRowsLowerK1OfInnerAndEndFasteners)
     /* p1 = 79.953 mm, which the formulas write 79.95 mm: the distances' line gives the same
     ** digits in cm, 7.995 cm, where 8.00 cm gave another number */
     Splice_Input.p1 = 7.9953;
-    f = tmpfile();
-    ASSERT_NE(f, nullptr);
-    Oli_Lochleibung_Nachweis(f, 0, 0);
-    const std::string p = Slurp_Print(f);
-    fclose(f);
+    const std::string p = Bearing_Print();
     EXPECT_NE(p.find("p\xCE\\1\xCEr = 7.995 cm, e\xCE\\1\xCEr = 2.40 cm"), std::string::npos) << p;
     Bearing_Check r;
     ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
@@ -97,11 +107,7 @@ TEST(PlateBearing, TheMomentColumnOfABendingSplice)
     Lkom_Entry *c = Get_Lkom_Entry(0, 0);
     c->M_d = 0.6;
     c->M_distr = 0.6;
-    FILE *f = tmpfile();
-    ASSERT_NE(f, nullptr);
-    Oli_Lochleibung_Nachweis(f, 0, 0);
-    const std::string s = Slurp_Print(f);
-    fclose(f);
+    const std::string s = Bearing_Print();
     /* (the row with the largest force is underlined: its resistance is not compared here) */
     EXPECT_NE(s.find("   1    2.50    0.00    2.50   12.50    2.50   12.75   11.31 "),
               std::string::npos)
@@ -125,11 +131,7 @@ TEST(PlateBearing, TheMomentColumnOfABendingSplice)
     /* inner plates carry twice the force per plane of the hole */
     Splice_Input.connection_kind = CONN_INNER_PLATES;
     Splice_Input.plate_count = 1.0;
-    f = tmpfile();
-    ASSERT_NE(f, nullptr);
-    Oli_Lochleibung_Nachweis(f, 0, 0);
-    const std::string t = Slurp_Print(f);
-    fclose(f);
+    const std::string t = Bearing_Print();
     EXPECT_NE(t.find("   1    5.00    0.00    5.00   25.00    5.00   25.50   11.31 "),
               std::string::npos)
         << t;

@@ -595,8 +595,19 @@ TEST_F(Pages, ANewSpliceOfEachConnectionKindReachesItsUtilisation)
         EXPECT_GT(u, 1.0) << "kind " << kind;
         /* the outer plates of a bending splice are members in compression: their columns, 200.2
         ** mm apart where the pattern fills the length, exceed min(14 t; 200 mm) = 112 mm (EN
-        ** 1993-1-8, Table 3.3): 200.2 / 112 = 178.8 % */
-        EXPECT_LT(u, kind == 2 ? 178.9 : 100.0) << "kind " << kind;
+        ** 1993-1-8, Table 3.3): 200.2 / 112 = 178.75 %, shown as 178.8; every other row stays
+        ** below 100 % */
+        const Utilisation_List &ul = si->utilisation;
+        for (int i = 0; i < ul.count; i++) {
+            if (strstr(ul.name[i], "Abst") == nullptr) {
+                EXPECT_LT(ul.value[i], 1.0) << ul.name[i];
+            }
+        }
+        if (kind == 2) {
+            EXPECT_DOUBLE_EQ(u, 178.8);
+        } else {
+            EXPECT_LT(u, 100.0) << "kind " << kind;
+        }
         EXPECT_TRUE(Shown_Part("ma\xc3\x9fgebend: Nr. 1 (Gruppe 1, Kombination 1)")) << kind;
         struct stat st;
         EXPECT_NE(stat((comp + "_01.inp").c_str(), &st), 0); /* nothing saved without asking */
