@@ -85,6 +85,17 @@ TEST(SheetParts, TheTitleIsTheFirstLineOfTheTitleFile)
     EXPECT_EQ(ZW_Test_Log_Lines()[0],
               "MESSAGE [Hinweis] Die erste Zeile der Titeldatei utf8_01.txt "
               "| hat 256 Zeichen; gezeigt und gedruckt werden die ersten 255.");
+    /* longer than the 4 x 255 bytes read: "A" and 700 "ü" are cut at byte 1020, inside the
+    ** 510th "ü", which goes whole, so that the line still reads as UTF-8: "A" and 254 "ü" */
+    ZW_Test_Reset();
+    std::string u700;
+    for (int k = 0; k < 700; k++) u700 += "\xC3\xBC";
+    std::ofstream("utf8_02.txt", std::ios::binary) << "A" << u700 << "\n";
+    EXPECT_EQ(Read_Title_Line("utf8_02.txt"), 1);
+    EXPECT_EQ(Splice_Title_Line, "A" + std::string(254, '\x81'));
+    EXPECT_EQ(ZW_Test_Log_Lines()[0],
+              "MESSAGE [Hinweis] Die erste Zeile der Titeldatei utf8_02.txt "
+              "| hat 701 Zeichen; gezeigt und gedruckt werden die ersten 255.");
     EXPECT_EQ(Read_Title_Line("missing_01.txt"), 0);
     EXPECT_STREQ(Splice_Title_Line, "");
     /* saved as "Unicode": not read as a title of stray bytes; the warning names the encoding */
