@@ -267,6 +267,10 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
             from == std::string::npos ? std::string() : To_Cp850(line.substr(from), code_page);
         while (!comment.empty() && (comment.back() == ' ' || comment.back() == '\t'))
             comment.pop_back();
+        if (comment.size() > LKOM_COMMENT_MAX) { /* the page's field holds no more: said */
+            if (r->cut < ASCII_IMPORT_BAD_MAX) r->cut_lines[r->cut] = line_no;
+            r->cut++;
+        }
         snprintf(en->comment, sizeof en->comment, "%s", comment.c_str());
         r->imported++;
     }
@@ -364,9 +368,10 @@ static void Opened_Group_Line(const Lkom_Table *t, const Table_Numbers &now, int
                  (int)now.shown[g], t->groups[g].kmod, table, sc);
 }
 
-/* Lines of moved rows in the box: with the count, 21 lines of skipped ones and 10 new groups,
-** the box's 40 lines hold them all. */
-enum { MOVED_LINES_MAX = 5 };
+/* Lines of moved rows in the box, and numbers of lines whose comment was cut: with the count, 21
+** lines of skipped ones, the line of the cut comments and 10 new groups, the box's 40 lines hold
+** them all. */
+enum { MOVED_LINES_MAX = 5, CUT_LINES_NAMED = 10 };
 
 int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
 {
@@ -405,7 +410,7 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
     Number_Table(t, &now);
     bool no_class = false;
     for (int i = 0; i < r.opened; i++) no_class |= r.opened_kled[i] < 0;
-    Set_Message_Symbol(r.bad || no_class ? 2 : 1, 0, 0, 0);
+    Set_Message_Symbol(r.bad || r.cut || no_class ? 2 : 1, 0, 0, 0);
     snprintf(line, sizeof line, "%d Lastkombinationen importiert.", n);
     Fill_Message(line);
     int shown = r.bad < ASCII_IMPORT_BAD_MAX ? r.bad : ASCII_IMPORT_BAD_MAX;
@@ -418,6 +423,15 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
         snprintf(line, sizeof line, "... und %d weitere %s.", (int)(r.bad - shown),
                  r.bad - shown == 1 ? "Zeile" : "Zeilen");
         Fill_Message(line);
+    }
+    if (r.cut > 0) {
+        std::string cut = std::string(r.cut == 1 ? "Kommentar" : "Kommentare") + " nach "
+                          + std::to_string(LKOM_COMMENT_MAX) + " Zeichen gekürzt: Zeile"_cp850;
+        const int named = std::min((int)r.cut, (int)CUT_LINES_NAMED);
+        for (int i = 0; i < named; i++)
+            cut += (i == 0 ? " " : ", ") + std::to_string(r.cut_lines[i]);
+        if (r.cut > named) cut += " und " + std::to_string(r.cut - named) + " weitere";
+        Fill_Message(cut.c_str());
     }
     for (int i = 0; i < r.opened; i++) {
         Opened_Group_Line(t, now, r.opened_groups[i], r.opened_kled[i], line, sizeof line);

@@ -110,6 +110,17 @@ TEST(AsciiImport, ThreeGoodLinesAndOneBadLineImportThreeAndNameLineFour)
     EXPECT_TRUE(count);
     EXPECT_TRUE(line);
     EXPECT_EQ(Import_Lkom_Ascii("no_such.txt", t2.t, &r), -1);
+
+    /* A comment of 75 characters keeps the 70 the page holds, and the box names its line. */
+    Table t3;
+    ZW_Test_Reset();
+    Spit("lang.txt", "0.9 0 1 2 3 kurz\n0.9 0 1 2 3 " + std::string(70, 'k') + "abcde\n");
+    EXPECT_EQ(Import_Lkom_Ascii_With_Message("lang.txt", t3.t), 2);
+    EXPECT_EQ(std::string(t3.t->groups[0].entries[1].comment), std::string(70, 'k'));
+    int cut = 0;
+    for (const std::string &l : ZW_Test_Log_Lines())
+        cut += l.find("| Kommentar nach 70 Zeichen gek\xC3\xBCrzt: Zeile 2 |") != std::string::npos;
+    EXPECT_EQ(cut, 1);
 }
 
 /* The same file written by three programs: code page 850, code page 1252 and UTF-8 (with a
