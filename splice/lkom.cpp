@@ -72,7 +72,8 @@ void Lkom_Clear_Table(Lkom_Table *t)
 
 /* Group of a preset kmod: the used group with kmod within the tolerance, else the first unused
 ** group, opened with that kmod as its preset and the class in which the members take it from
-** EN 1995-1-1, Table 3.1 (the slot's class where none does; the report names it), else -1. */
+** EN 1995-1-1, Table 3.1 (where none does, the shortest class below it, else "ständig"; the
+** report names it), else -1. */
 static int Group_Of_Kmod(Lkom_Table *t, double kmod, Ascii_Import_Report *r)
 {
     for (int g = 0; g < LKOM_GROUPS; g++) {
@@ -88,7 +89,8 @@ static int Group_Of_Kmod(Lkom_Table *t, double kmod, Ascii_Import_Report *r)
             grp->kmod = kmod;
             grp->source = 0;
             const int kled = Kled_Of_Preset_Kmod(kmod, LKOM_KMOD_TOLERANCE);
-            if (kled >= 0) grp->kled = kled;
+            const int below = kled >= 0 ? kled : Kled_Below_Preset_Kmod(kmod, LKOM_KMOD_TOLERANCE);
+            grp->kled = below >= 0 ? below : KLED_STAENDIG;
             if (r->opened < LKOM_GROUPS) {
                 r->opened_groups[r->opened] = g;
                 r->opened_kled[r->opened++] = kled;
@@ -361,11 +363,18 @@ static void Opened_Group_Line(const Lkom_Table *t, const Table_Numbers &now, int
                  "Neue Gruppe %d: k_mod = %.2f, Klasse der Lasteinwirkungsdauer %s (%s, "
                  "Nutzungsklasse %d)",
                  (int)now.shown[g], t->groups[g].kmod, Get_Kled_Name(kled), table, sc);
+    else if (Kled_Below_Preset_Kmod(t->groups[g].kmod, LKOM_KMOD_TOLERANCE) >= 0)
+        snprintf(line, size,
+                 "Neue Gruppe %d: k_mod = %.2f bleibt vorgegeben, Klasse %s, die kürzeste mit "
+                 "k_mod höchstens %.2f (keine hat %.2f; %s, Nutzungsklasse %d)"_cp850,
+                 (int)now.shown[g], t->groups[g].kmod, Get_Kled_Name(t->groups[g].kled),
+                 t->groups[g].kmod, t->groups[g].kmod, table, sc);
     else
         snprintf(line, size,
-                 "Neue Gruppe %d: k_mod = %.2f bleibt vorgegeben, keine Klasse der "
-                 "Lasteinwirkungsdauer hat diesen Wert (%s, Nutzungsklasse %d)",
-                 (int)now.shown[g], t->groups[g].kmod, table, sc);
+                 "Neue Gruppe %d: k_mod = %.2f bleibt vorgegeben, Klasse %s (keine Klasse hat "
+                 "k_mod höchstens %.2f; %s, Nutzungsklasse %d)"_cp850,
+                 (int)now.shown[g], t->groups[g].kmod, Get_Kled_Name(t->groups[g].kled),
+                 t->groups[g].kmod, table, sc);
 }
 
 /* Lines of moved rows in the box, and numbers of lines whose comment was cut: with the count, 21

@@ -332,7 +332,8 @@ TEST(AsciiImport, AnEleventhKmodAndBadNumbersAreSkippedWithTheirLines)
 ** 1995-1-1, Table 3.1 gives the members in service class 1: C24 0.60 ständig, 0.80 mittel, 0.90
 ** kurz. Beside side members of OSB/3 (0.70 mittel, 0.90 kurz), which take their own value where
 ** it lies below a preset, 0.80 is the timber's "mittel" as well. 0.85 lies between mittel and kurz:
-** no class has it, the kmod stays preset with the slot's class (slot 1: lang), and the box says
+** no class has it, the kmod stays preset, and the group takes mittel, the shortest class whose
+** 0.80 does not exceed it, whatever its slot (here slot 1, whose own class is lang); the box says
 ** so. The group opens in slot 1, before the group of slot 2, whose rows Nr. 2 and 3 become Nr. 3
 ** and 4 of Gruppe 3. */
 TEST(AsciiImport, AGroupTheImportOpensTakesTheClassOfItsKmodAndTheBoxSaysWhatMoved)
@@ -352,9 +353,10 @@ TEST(AsciiImport, AGroupTheImportOpensTakesTheClassOfItsKmodAndTheBoxSaysWhatMov
         {MAT_OSB, 1, "0.8 0 0 20 0 Q\n", KLED_MITTEL,
          "k_mod = 0.80, Klasse der Lasteinwirkungsdauer mittel (DIN EN 1995-1-1, Tab. 3.1, "
          "Nutzungsklasse 1)"},
-        {MAT_NADELHOLZ, 5, "0.85 0 0 20 0 ?\n", KLED_LANG,
-         "k_mod = 0.85 bleibt vorgegeben, keine Klasse der Lasteinwirkungsdauer hat diesen Wert "
-         "(DIN EN 1995-1-1, Tab. 3.1, Nutzungsklasse 1)"},
+        {MAT_NADELHOLZ, 5, "0.85 0 0 20 0 ?\n", KLED_MITTEL,
+         "k_mod = 0.85 bleibt vorgegeben, Klasse mittel, die k\xC3\xBCrzeste mit k_mod "
+         "h\xC3\xB6"
+         "chstens 0.85 (keine hat 0.85; DIN EN 1995-1-1, Tab. 3.1, Nutzungsklasse 1)"},
     };
     Reset_NAD_Record(&Nad_Record);
     Nad_Params = &Nad_Record.ec5;
