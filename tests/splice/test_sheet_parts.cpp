@@ -96,6 +96,17 @@ TEST(SheetParts, TheTitleIsTheFirstLineOfTheTitleFile)
     EXPECT_EQ(ZW_Test_Log_Lines()[0],
               "MESSAGE [Hinweis] Die erste Zeile der Titeldatei utf8_02.txt "
               "| hat 701 Zeichen; gezeigt und gedruckt werden die ersten 255.");
+    /* the euro sign, which code page 850 lacks, stands as "?", and a hint says so */
+    ZW_Test_Reset();
+    std::ofstream("euro_01.txt", std::ios::binary) << "Preis 5 \xE2\x82\xAC netto\n";
+    EXPECT_EQ(Read_Title_Line("euro_01.txt"), 1);
+    EXPECT_STREQ(Splice_Title_Line, "Preis 5 ? netto");
+    const std::vector<std::string> euro = ZW_Test_Log_Lines();
+    EXPECT_EQ(std::count(euro.begin(), euro.end(),
+                         "MESSAGE [Hinweis] Die erste Zeile der Titeldatei euro_01.txt | hat 1 "
+                         "Zeichen, das die Codepage 850 nicht enth\xC3\xA4lt: gezeigt und "
+                         "gedruckt wird es als \"?\"."),
+              1);
     EXPECT_EQ(Read_Title_Line("missing_01.txt"), 0);
     EXPECT_STREQ(Splice_Title_Line, "");
     /* saved as "Unicode": not read as a title of stray bytes; the warning names the encoding */
