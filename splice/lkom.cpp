@@ -273,6 +273,12 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
             if (r->cut < ASCII_IMPORT_BAD_MAX) r->cut_lines[r->cut] = line_no;
             r->cut++;
         }
+        if (from != std::string::npos
+            && Cp850_Lacking(std::string_view(line).substr(from), code_page, LKOM_COMMENT_MAX)
+                   > 0) {
+            if (r->lacking < ASCII_IMPORT_BAD_MAX) r->lacking_lines[r->lacking] = line_no;
+            r->lacking++;
+        }
         snprintf(en->comment, sizeof en->comment, "%s", comment.c_str());
         r->imported++;
     }
@@ -377,10 +383,20 @@ static void Opened_Group_Line(const Lkom_Table *t, const Table_Numbers &now, int
                  t->groups[g].kmod, table, sc);
 }
 
-/* Lines of moved rows in the box, and numbers of lines whose comment was cut: with the count, 21
-** lines of skipped ones, the line of the cut comments and 10 new groups, the box's 40 lines hold
-** them all. */
-enum { MOVED_LINES_MAX = 5, CUT_LINES_NAMED = 10 };
+/* Lines of moved rows in the box, and numbers of lines named in one line: with the count, 21
+** lines of skipped ones, the lines of the cut comments and of the characters they lack, and 10
+** new groups, the box's 40 lines hold them all. */
+enum { MOVED_LINES_MAX = 4, LINES_NAMED = 10 };
+
+/* "what: Zeile 3, 5 und 2 weitere", of count lines whose first numbers are in lines. */
+static std::string Lines_Named(const std::string &what, int count, const int32_t *lines)
+{
+    std::string text = what + ": Zeile";
+    const int named = std::min(count, (int)LINES_NAMED);
+    for (int i = 0; i < named; i++) text += (i == 0 ? " " : ", ") + std::to_string(lines[i]);
+    if (count > named) text += " und " + std::to_string(count - named) + " weitere";
+    return text;
+}
 
 int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
 {
@@ -419,7 +435,7 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
     Number_Table(t, &now);
     bool no_class = false;
     for (int i = 0; i < r.opened; i++) no_class |= r.opened_kled[i] < 0;
-    Set_Message_Symbol(r.bad || r.cut || no_class ? 2 : 1, 0, 0, 0);
+    Set_Message_Symbol(r.bad || r.cut || r.lacking || no_class ? 2 : 1, 0, 0, 0);
     snprintf(line, sizeof line, "%d Lastkombinationen importiert.", n);
     Fill_Message(line);
     int shown = r.bad < ASCII_IMPORT_BAD_MAX ? r.bad : ASCII_IMPORT_BAD_MAX;
@@ -434,14 +450,15 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
         Fill_Message(line);
     }
     if (r.cut > 0) {
-        std::string cut = std::string(r.cut == 1 ? "Kommentar" : "Kommentare") + " nach "
-                          + std::to_string(LKOM_COMMENT_MAX) + " Zeichen gekürzt: Zeile"_cp850;
-        const int named = std::min((int)r.cut, (int)CUT_LINES_NAMED);
-        for (int i = 0; i < named; i++)
-            cut += (i == 0 ? " " : ", ") + std::to_string(r.cut_lines[i]);
-        if (r.cut > named) cut += " und " + std::to_string(r.cut - named) + " weitere";
-        Fill_Message(cut.c_str());
+        const std::string what = std::string(r.cut == 1 ? "Kommentar" : "Kommentare") + " nach "
+                                 + std::to_string(LKOM_COMMENT_MAX) + " Zeichen gekürzt"_cp850;
+        Fill_Message(Lines_Named(what, r.cut, r.cut_lines).c_str());
     }
+    if (r.lacking > 0)
+        Fill_Message(Lines_Named("Zeichen, die die Codepage 850 nicht enthält, als \"?\" "
+                                 "übernommen"_cp850,
+                                 r.lacking, r.lacking_lines)
+                         .c_str());
     for (int i = 0; i < r.opened; i++) {
         Opened_Group_Line(t, now, r.opened_groups[i], r.opened_kled[i], line, sizeof line);
         Fill_Message(line);

@@ -111,15 +111,21 @@ TEST(AsciiImport, ThreeGoodLinesAndOneBadLineImportThreeAndNameLineFour)
     EXPECT_TRUE(line);
     EXPECT_EQ(Import_Lkom_Ascii("no_such.txt", t2.t, &r), -1);
 
-    /* A comment of 75 characters keeps the 70 the page holds, and the box names its line. */
+    /* A comment of 75 characters keeps the 70 the page holds, one with a euro sign (UTF-8), which
+    ** code page 850 lacks, holds '?' for it, and the box names their lines. */
     Table t3;
     ZW_Test_Reset();
-    Spit("lang.txt", "0.9 0 1 2 3 kurz\n0.9 0 1 2 3 " + std::string(70, 'k') + "abcde\n");
-    EXPECT_EQ(Import_Lkom_Ascii_With_Message("lang.txt", t3.t), 2);
+    Spit("lang.txt", "0.9 0 1 2 3 kurz\n0.9 0 1 2 3 " + std::string(70, 'k')
+                         + "abcde\n0.9 0 1 2 3 5 \xE2\x82\xAC netto\n");
+    EXPECT_EQ(Import_Lkom_Ascii_With_Message("lang.txt", t3.t), 3);
     EXPECT_EQ(std::string(t3.t->groups[0].entries[1].comment), std::string(70, 'k'));
+    EXPECT_STREQ(t3.t->groups[0].entries[2].comment, "5 ? netto");
     int cut = 0;
     for (const std::string &l : ZW_Test_Log_Lines())
-        cut += l.find("| Kommentar nach 70 Zeichen gek\xC3\xBCrzt: Zeile 2 |") != std::string::npos;
+        cut += l.find("| Kommentar nach 70 Zeichen gek\xC3\xBCrzt: Zeile 2 | Zeichen, die die "
+                      "Codepage 850 nicht enth\xC3\xA4lt, als \"?\" \xC3\xBC"
+                      "bernommen: Zeile 3 |")
+               != std::string::npos;
     EXPECT_EQ(cut, 1);
 }
 
