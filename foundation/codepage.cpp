@@ -119,6 +119,28 @@ std::string To_Cp850(std::string_view text, int code_page)
     return std::string(text);
 }
 
+int32_t Cp850_Lacking(std::string_view text, int code_page, size_t chars)
+{
+    if (code_page != CODE_PAGE_UTF8 && code_page != CODE_PAGE_1252) return 0;
+    if (code_page == CODE_PAGE_UTF8 && text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    int32_t lacking = 0;
+    size_t len = 1;
+    for (size_t i = 0, n = 0; i < text.size() && n < chars; i += len, n++) {
+        int32_t cp = 0;
+        if (code_page == CODE_PAGE_UTF8) {
+            /* a byte that begins no character (-1) passes as itself */
+            cp = codepage_detail::Utf8_Decode(text.data(), text.size(), i, &len);
+        } else {
+            const unsigned char c = static_cast<unsigned char>(text[i]);
+            cp = static_cast<int32_t>(Cp1252_To_Unicode(c));
+            if (cp == 0 && c != 0) cp = 0xFFFD; /* a byte that code page 1252 leaves undefined */
+            len = 1;
+        }
+        lacking += cp >= 0 && codepage_detail::Byte_Of(codepage_detail::Cp850_High, cp) < 0;
+    }
+    return lacking;
+}
+
 const char *Wide_Unicode_Encoding(std::string_view head)
 {
     /* the four-byte marks first: FF FE 00 00 also begins like the mark of UTF-16 LE */

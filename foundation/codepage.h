@@ -217,6 +217,11 @@ int Guess_Code_Page(std::string_view text);
 ** 850 lacks becomes '?'; a UTF-8 byte-order mark at the start is dropped. */
 std::string To_Cp850(std::string_view text, int code_page);
 
+/* How many of the first `chars` characters of text, read in code_page (850, 1252 or UTF-8; a
+** UTF-8 byte-order mark is no character), code page 850 lacks: those that To_Cp850 writes as
+** '?', so that a reader can say so. */
+int32_t Cp850_Lacking(std::string_view text, int code_page, size_t chars);
+
 /*
 ** The wide Unicode encoding of a text file whose first bytes are head, which none of the byte
 ** code pages reads: "UTF-16 LE", "UTF-16 BE", "UTF-32 LE" or "UTF-32 BE", by a byte-order mark

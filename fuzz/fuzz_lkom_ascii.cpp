@@ -67,6 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 abort();
     }
     if (total != n) abort();
+    /* a comment cut to the page's length, or with characters code page 850 lacks, is counted
+    ** among the lines imported */
+    if (r.cut < 0 || r.cut > n || r.lacking < 0 || r.lacking > n) abort();
     /* each group the import opened holds its kmod as preset, with the class it took or none */
     int used = 0;
     for (int g = 0; g < LKOM_GROUPS; g++) used += t->groups[g].used;

@@ -16,9 +16,7 @@ namespace zw {
 
 /* ---------------------------------------------------------------- script */
 
-/* The code point of the UTF-8 character at *i, which moves past it; -1 for a byte that begins
-** no whole character (that byte alone is passed). */
-static int32_t Next_Code_Point(const std::string &s, size_t *i)
+int32_t Next_Code_Point(const std::string &s, size_t *i)
 {
     const unsigned char c = (unsigned char)s[*i];
     size_t need = 0;

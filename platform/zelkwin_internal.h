@@ -134,6 +134,9 @@ void Window_Limits(int min_w, int min_h, int max_w, int max_h);
 void Window_Cursor(int shape); /* 0 arrow, 6 wait, 18 hand */
 void Window_Set_Clipboard(const std::string &utf8);
 bool Window_Get_Clipboard(std::string *utf8);
+/* The code point of the UTF-8 character at *i, which moves past it; -1 for a byte that begins
+** no whole character (that byte alone is passed). */
+int32_t Next_Code_Point(const std::string &s, size_t *i);
 std::string Utf8_To_Display(
     const std::string &utf8); /* UTF-8 to display-font bytes ('?' for others) */
 /* UTF-8 to display-font bytes without the characters the font lacks, which go, each once, into

@@ -413,12 +413,7 @@ void zw::Say_Lacking_Characters(const std::string &utf8, bool pasted)
     int count = 0;
     for (size_t i = 0; i < utf8.size(); count++) {
         /* the text holds whole characters of UTF-8 (Push_Typed_Text) */
-        const unsigned char c = (unsigned char)utf8[i];
-        const size_t len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        uint32_t cp = len == 1 ? c : c & (0x7F >> len);
-        for (size_t k = 1; k < len && i + k < utf8.size(); k++)
-            cp = cp << 6 | ((unsigned char)utf8[i + k] & 0x3F);
-        i += len;
+        const uint32_t cp = (uint32_t)Next_Code_Point(utf8, &i);
         if (count == NAMED_MAX) named += " und weitere";
         if (count >= NAMED_MAX) continue;
         char one[64];

@@ -387,6 +387,23 @@ int Kled_Of_Preset_Kmod(double kmod, double tolerance)
     return -1;
 }
 
+/*
+** The class for a preset kmod that no class has (Kled_Of_Preset_Kmod gives none): the shortest
+** in which the preset lies at or above each member's value of EN 1995-1-1, Table 3.1, so that the
+** load counts as lasting no shorter than the kmod says (0.85 of solid timber in service class 1:
+** "mittel", 0.80, not "kurz", 0.90), whatever slot the group takes. -1 where every class gives
+** some member more.
+*/
+int Kled_Below_Preset_Kmod(double kmod, double tolerance)
+{
+    for (int kled = KLED_SEHR_KURZ; kled >= KLED_STAENDIG; kled--) {
+        double t1 = 0.0, t2 = 0.0;
+        Member_Kmods(kled, kmod, 1, &t1, &t2);
+        if (t1 <= kmod + tolerance && t2 <= kmod + tolerance) return kled;
+    }
+    return -1;
+}
+
 /* Design value sqrt(kmod_1 kmod_2) x / gamma of a characteristic value; 0 without a gamma. */
 static double Design_Value(const Connection_Result *result, double x, double gamma)
 {

@@ -631,6 +631,9 @@ void Get_Group_Kmod(int group, double *kmod_mid, double *kmod_side, double *kmod
 /* The load-duration class (KLED_STAENDIG .. KLED_SEHR_KURZ) in which a preset kmod gives each
 ** member of the splice its value of EN 1995-1-1, Table 3.1 (within tolerance), -1 for none. */
 int Kled_Of_Preset_Kmod(double kmod, double tolerance);
+/* The shortest load-duration class in which no member of the splice has a value of EN 1995-1-1,
+** Table 3.1 above a preset kmod (within tolerance), -1 where every class has one above it. */
+int Kled_Below_Preset_Kmod(double kmod, double tolerance);
 
 /* Copy the results of the single-fastener rules into the result record (forces in kN when
 ** in_kN is set); kmod of both members and any required thicknesses must be in the result

@@ -72,7 +72,8 @@ void Lkom_Clear_Table(Lkom_Table *t)
 
 /* Group of a preset kmod: the used group with kmod within the tolerance, else the first unused
 ** group, opened with that kmod as its preset and the class in which the members take it from
-** EN 1995-1-1, Table 3.1 (the slot's class where none does; the report names it), else -1. */
+** EN 1995-1-1, Table 3.1 (where none does, the shortest class below it, else "ständig"; the
+** report names it), else -1. */
 static int Group_Of_Kmod(Lkom_Table *t, double kmod, Ascii_Import_Report *r)
 {
     for (int g = 0; g < LKOM_GROUPS; g++) {
@@ -88,7 +89,8 @@ static int Group_Of_Kmod(Lkom_Table *t, double kmod, Ascii_Import_Report *r)
             grp->kmod = kmod;
             grp->source = 0;
             const int kled = Kled_Of_Preset_Kmod(kmod, LKOM_KMOD_TOLERANCE);
-            if (kled >= 0) grp->kled = kled;
+            const int below = kled >= 0 ? kled : Kled_Below_Preset_Kmod(kmod, LKOM_KMOD_TOLERANCE);
+            grp->kled = below >= 0 ? below : KLED_STAENDIG;
             if (r->opened < LKOM_GROUPS) {
                 r->opened_groups[r->opened] = g;
                 r->opened_kled[r->opened++] = kled;
@@ -267,6 +269,16 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
             from == std::string::npos ? std::string() : To_Cp850(line.substr(from), code_page);
         while (!comment.empty() && (comment.back() == ' ' || comment.back() == '\t'))
             comment.pop_back();
+        if (comment.size() > LKOM_COMMENT_MAX) { /* the page's field holds no more: said */
+            if (r->cut < ASCII_IMPORT_BAD_MAX) r->cut_lines[r->cut] = line_no;
+            r->cut++;
+        }
+        if (from != std::string::npos
+            && Cp850_Lacking(std::string_view(line).substr(from), code_page, LKOM_COMMENT_MAX)
+                   > 0) {
+            if (r->lacking < ASCII_IMPORT_BAD_MAX) r->lacking_lines[r->lacking] = line_no;
+            r->lacking++;
+        }
         snprintf(en->comment, sizeof en->comment, "%s", comment.c_str());
         r->imported++;
     }
@@ -357,16 +369,34 @@ static void Opened_Group_Line(const Lkom_Table *t, const Table_Numbers &now, int
                  "Neue Gruppe %d: k_mod = %.2f, Klasse der Lasteinwirkungsdauer %s (%s, "
                  "Nutzungsklasse %d)",
                  (int)now.shown[g], t->groups[g].kmod, Get_Kled_Name(kled), table, sc);
+    else if (Kled_Below_Preset_Kmod(t->groups[g].kmod, LKOM_KMOD_TOLERANCE) >= 0)
+        snprintf(line, size,
+                 "Neue Gruppe %d: k_mod = %.2f bleibt vorgegeben, Klasse %s, die kürzeste mit "
+                 "k_mod höchstens %.2f (keine hat %.2f; %s, Nutzungsklasse %d)"_cp850,
+                 (int)now.shown[g], t->groups[g].kmod, Get_Kled_Name(t->groups[g].kled),
+                 t->groups[g].kmod, t->groups[g].kmod, table, sc);
     else
         snprintf(line, size,
-                 "Neue Gruppe %d: k_mod = %.2f bleibt vorgegeben, keine Klasse der "
-                 "Lasteinwirkungsdauer hat diesen Wert (%s, Nutzungsklasse %d)",
-                 (int)now.shown[g], t->groups[g].kmod, table, sc);
+                 "Neue Gruppe %d: k_mod = %.2f bleibt vorgegeben, Klasse %s (keine Klasse hat "
+                 "k_mod höchstens %.2f; %s, Nutzungsklasse %d)"_cp850,
+                 (int)now.shown[g], t->groups[g].kmod, Get_Kled_Name(t->groups[g].kled),
+                 t->groups[g].kmod, table, sc);
 }
 
-/* Lines of moved rows in the box: with the count, 21 lines of skipped ones and 10 new groups,
-** the box's 40 lines hold them all. */
-enum { MOVED_LINES_MAX = 5 };
+/* Lines of moved rows in the box, and numbers of lines named in one line: with the count, 21
+** lines of skipped ones, the lines of the cut comments and of the characters they lack, and 10
+** new groups, the box's 40 lines hold them all. */
+enum { MOVED_LINES_MAX = 4, LINES_NAMED = 10 };
+
+/* "what: Zeile 3, 5 und 2 weitere", of count lines whose first numbers are in lines. */
+static std::string Lines_Named(const std::string &what, int count, const int32_t *lines)
+{
+    std::string text = what + ": Zeile";
+    const int named = std::min(count, (int)LINES_NAMED);
+    for (int i = 0; i < named; i++) text += (i == 0 ? " " : ", ") + std::to_string(lines[i]);
+    if (count > named) text += " und " + std::to_string(count - named) + " weitere";
+    return text;
+}
 
 int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
 {
@@ -405,7 +435,7 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
     Number_Table(t, &now);
     bool no_class = false;
     for (int i = 0; i < r.opened; i++) no_class |= r.opened_kled[i] < 0;
-    Set_Message_Symbol(r.bad || no_class ? 2 : 1, 0, 0, 0);
+    Set_Message_Symbol(r.bad || r.cut || r.lacking || no_class ? 2 : 1, 0, 0, 0);
     snprintf(line, sizeof line, "%d Lastkombinationen importiert.", n);
     Fill_Message(line);
     int shown = r.bad < ASCII_IMPORT_BAD_MAX ? r.bad : ASCII_IMPORT_BAD_MAX;
@@ -419,6 +449,16 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
                  r.bad - shown == 1 ? "Zeile" : "Zeilen");
         Fill_Message(line);
     }
+    if (r.cut > 0) {
+        const std::string what = std::string(r.cut == 1 ? "Kommentar" : "Kommentare") + " nach "
+                                 + std::to_string(LKOM_COMMENT_MAX) + " Zeichen gekürzt"_cp850;
+        Fill_Message(Lines_Named(what, r.cut, r.cut_lines).c_str());
+    }
+    if (r.lacking > 0)
+        Fill_Message(Lines_Named("Zeichen, die die Codepage 850 nicht enthält, als \"?\" "
+                                 "übernommen"_cp850,
+                                 r.lacking, r.lacking_lines)
+                         .c_str());
     for (int i = 0; i < r.opened; i++) {
         Opened_Group_Line(t, now, r.opened_groups[i], r.opened_kled[i], line, sizeof line);
         Fill_Message(line);

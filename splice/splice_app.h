@@ -158,6 +158,10 @@ typedef struct Ascii_Import_Report {
     int32_t opened;       /* groups the import opened */
     int32_t opened_groups[LKOM_GROUPS]; /* their slots in the table, in the order opened */
     int32_t opened_kled[LKOM_GROUPS];   /* the class each took from its kmod, -1 for none */
+    int32_t cut; /* lines imported whose comment had more than LKOM_COMMENT_MAX characters */
+    int32_t cut_lines[ASCII_IMPORT_BAD_MAX]; /* their numbers (1-based), the first 20 */
+    int32_t lacking; /* lines imported whose comment holds characters that code page 850 lacks */
+    int32_t lacking_lines[ASCII_IMPORT_BAD_MAX]; /* their numbers (1-based), the first 20 */
 } Ascii_Import_Report;
 
 /*
@@ -166,17 +170,21 @@ typedef struct Ascii_Import_Report {
 ** decimal number, with a point or, between digits, a comma ("20,5"). A line goes into the
 ** group whose preset kmod equals its kmod within 0.001, else into a new group, which takes the
 ** load-duration class in which that kmod is the members' value of EN 1995-1-1, Table 3.1
-** (Kled_Of_Preset_Kmod; where none is, it keeps its class and the kmod stays preset). Lines that cannot
-** be read (with the field and what it held), lines longer than LKOM_IMPORT_LINE_MAX bytes (never
-** cut: a number cut short is a smaller force), an eleventh kmod and lines beyond a full group are
-** skipped and counted. Nothing in the table is changed but the added entries and the groups they open. A file in UTF-16 or UTF-32 is not read (its
-** encoding in the report). Only a regular file is read. Return the number imported, -1 when the
-** file cannot be opened (the reason in the report).
+** (Kled_Of_Preset_Kmod; where none is, it keeps its class and the kmod stays preset). Lines that
+** cannot be read (with the field and what it held), lines longer than LKOM_IMPORT_LINE_MAX bytes
+** (never cut: a number cut short is a smaller force), an eleventh kmod and lines beyond a full
+** group are skipped and counted; a comment longer than LKOM_COMMENT_MAX characters keeps its
+** first ones, one with characters that code page 850 lacks holds '?' for them, and its line is
+** counted. Nothing in the table is changed but the added entries and
+** the groups they open. A file in UTF-16 or UTF-32 is not read (its encoding in the report). Only
+** a regular file is read. Return the number imported, -1 when the file cannot be opened (the
+** reason in the report).
 */
 int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *report);
-/* The same, then the outcome in a message box: the count, the numbers of the skipped lines, each
-** group opened with its class, and the rows already there whose number in the report's table or
-** whose group number moved ("Gruppe 2: Nr. 4 -> Nr. 7"). */
+/* The same, then the outcome in a message box: the count, the numbers of the skipped lines and
+** of the lines whose comment was cut or lacks characters, each group opened with its class, and the rows already
+** there whose number in the report's table or whose group number moved
+** ("Gruppe 2: Nr. 4 -> Nr. 7"). */
 int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t);
 
 /* Name of characteristic action i (load type i; the snow action with the altitude flag takes

@@ -140,12 +140,18 @@ int Read_Title_Line(const char *path)
             1, "Hinweis",
             {l1, l2, "Der ganze Titel wird gezeigt und gedruckt, mit", (named + ".").c_str()});
     }
-    if (total > SPLICE_TITLE_READ) {
-        char l1[SPLICE_PATH_MAX + 64], l2[120];
+    /* what of the line the title does not hold as given: its end, characters the code page lacks */
+    const int32_t lacking = Cp850_Lacking(line, code_page, SPLICE_TITLE_READ);
+    if (total > SPLICE_TITLE_READ || lacking > 0) {
+        char l1[SPLICE_PATH_MAX + 64], l2[120], l3[120];
         snprintf(l1, sizeof l1, "Die erste Zeile der Titeldatei %s", path);
         snprintf(l2, sizeof l2, "hat %zu Zeichen; gezeigt und gedruckt werden die ersten %d.",
                  total, SPLICE_TITLE_READ);
-        Title_Box(1, "Hinweis", {l1, l2});
+        snprintf(l3, sizeof l3, "hat %d %s die Codepage 850 nicht enthält: %s als \"?\"."_cp850,
+                 (int)lacking, lacking == 1 ? "Zeichen, das" : "Zeichen, die",
+                 lacking == 1 ? "gezeigt und gedruckt wird es" : "gezeigt und gedruckt werden sie");
+        if (total > SPLICE_TITLE_READ && lacking > 0) Title_Box(1, "Hinweis", {l1, l2, l3});
+        else Title_Box(1, "Hinweis", {l1, total > SPLICE_TITLE_READ ? l2 : l3});
     }
     return 1;
 }

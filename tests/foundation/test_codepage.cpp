@@ -166,4 +166,12 @@ TEST(Codepage, TextsOfEachCodePageArriveIn850)
     /* what code page 850 lacks becomes '?': the euro sign of 1252 and of UTF-8 */
     EXPECT_EQ(To_Cp850("5 \x80", CODE_PAGE_1252), "5 ?");
     EXPECT_EQ(To_Cp850("5 \xE2\x82\xAC", CODE_PAGE_UTF8), "5 ?");
+    /* and is counted, among the first characters asked for: of "5 €, 7 €" the first three hold
+    ** one euro sign, all eight two; the '?' of a text is none, code page 850 lacks nothing */
+    EXPECT_EQ(Cp850_Lacking("5 \x80, 7 \x80", CODE_PAGE_1252, 3), 1);
+    EXPECT_EQ(Cp850_Lacking("\xEF\xBB\xBF"
+                            "5 \xE2\x82\xAC, 7 \xE2\x82\xAC?",
+                            CODE_PAGE_UTF8, 9),
+              2);
+    EXPECT_EQ(Cp850_Lacking("5 \x80?", CODE_PAGE_850, 4), 0);
 }

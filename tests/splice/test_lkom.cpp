@@ -110,6 +110,23 @@ TEST(AsciiImport, ThreeGoodLinesAndOneBadLineImportThreeAndNameLineFour)
     EXPECT_TRUE(count);
     EXPECT_TRUE(line);
     EXPECT_EQ(Import_Lkom_Ascii("no_such.txt", t2.t, &r), -1);
+
+    /* A comment of 75 characters keeps the 70 the page holds, one with a euro sign (UTF-8), which
+    ** code page 850 lacks, holds '?' for it, and the box names their lines. */
+    Table t3;
+    ZW_Test_Reset();
+    Spit("lang.txt", "0.9 0 1 2 3 kurz\n0.9 0 1 2 3 " + std::string(70, 'k')
+                         + "abcde\n0.9 0 1 2 3 5 \xE2\x82\xAC netto\n");
+    EXPECT_EQ(Import_Lkom_Ascii_With_Message("lang.txt", t3.t), 3);
+    EXPECT_EQ(std::string(t3.t->groups[0].entries[1].comment), std::string(70, 'k'));
+    EXPECT_STREQ(t3.t->groups[0].entries[2].comment, "5 ? netto");
+    int cut = 0;
+    for (const std::string &l : ZW_Test_Log_Lines())
+        cut += l.find("| Kommentar nach 70 Zeichen gek\xC3\xBCrzt: Zeile 2 | Zeichen, die die "
+                      "Codepage 850 nicht enth\xC3\xA4lt, als \"?\" \xC3\xBC"
+                      "bernommen: Zeile 3 |")
+               != std::string::npos;
+    EXPECT_EQ(cut, 1);
 }
 
 /* The same file written by three programs: code page 850, code page 1252 and UTF-8 (with a
@@ -321,7 +338,8 @@ TEST(AsciiImport, AnEleventhKmodAndBadNumbersAreSkippedWithTheirLines)
 ** 1995-1-1, Table 3.1 gives the members in service class 1: C24 0.60 ständig, 0.80 mittel, 0.90
 ** kurz. Beside side members of OSB/3 (0.70 mittel, 0.90 kurz), which take their own value where
 ** it lies below a preset, 0.80 is the timber's "mittel" as well. 0.85 lies between mittel and kurz:
-** no class has it, the kmod stays preset with the slot's class (slot 1: lang), and the box says
+** no class has it, the kmod stays preset, and the group takes mittel, the shortest class whose
+** 0.80 does not exceed it, whatever its slot (here slot 1, whose own class is lang); the box says
 ** so. The group opens in slot 1, before the group of slot 2, whose rows Nr. 2 and 3 become Nr. 3
 ** and 4 of Gruppe 3. */
 TEST(AsciiImport, AGroupTheImportOpensTakesTheClassOfItsKmodAndTheBoxSaysWhatMoved)
@@ -341,9 +359,10 @@ TEST(AsciiImport, AGroupTheImportOpensTakesTheClassOfItsKmodAndTheBoxSaysWhatMov
         {MAT_OSB, 1, "0.8 0 0 20 0 Q\n", KLED_MITTEL,
          "k_mod = 0.80, Klasse der Lasteinwirkungsdauer mittel (DIN EN 1995-1-1, Tab. 3.1, "
          "Nutzungsklasse 1)"},
-        {MAT_NADELHOLZ, 5, "0.85 0 0 20 0 ?\n", KLED_LANG,
-         "k_mod = 0.85 bleibt vorgegeben, keine Klasse der Lasteinwirkungsdauer hat diesen Wert "
-         "(DIN EN 1995-1-1, Tab. 3.1, Nutzungsklasse 1)"},
+        {MAT_NADELHOLZ, 5, "0.85 0 0 20 0 ?\n", KLED_MITTEL,
+         "k_mod = 0.85 bleibt vorgegeben, Klasse mittel, die k\xC3\xBCrzeste mit k_mod "
+         "h\xC3\xB6"
+         "chstens 0.85 (keine hat 0.85; DIN EN 1995-1-1, Tab. 3.1, Nutzungsklasse 1)"},
     };
     Reset_NAD_Record(&Nad_Record);
     Nad_Params = &Nad_Record.ec5;

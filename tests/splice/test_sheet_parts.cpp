@@ -85,6 +85,28 @@ TEST(SheetParts, TheTitleIsTheFirstLineOfTheTitleFile)
     EXPECT_EQ(ZW_Test_Log_Lines()[0],
               "MESSAGE [Hinweis] Die erste Zeile der Titeldatei utf8_01.txt "
               "| hat 256 Zeichen; gezeigt und gedruckt werden die ersten 255.");
+    /* longer than the 4 x 255 bytes read: "A" and 700 "ü" are cut at byte 1020, inside the
+    ** 510th "ü", which goes whole, so that the line still reads as UTF-8: "A" and 254 "ü" */
+    ZW_Test_Reset();
+    std::string u700;
+    for (int k = 0; k < 700; k++) u700 += "\xC3\xBC";
+    std::ofstream("utf8_02.txt", std::ios::binary) << "A" << u700 << "\n";
+    EXPECT_EQ(Read_Title_Line("utf8_02.txt"), 1);
+    EXPECT_EQ(Splice_Title_Line, "A" + std::string(254, '\x81'));
+    EXPECT_EQ(ZW_Test_Log_Lines()[0],
+              "MESSAGE [Hinweis] Die erste Zeile der Titeldatei utf8_02.txt "
+              "| hat 701 Zeichen; gezeigt und gedruckt werden die ersten 255.");
+    /* the euro sign, which code page 850 lacks, stands as "?", and a hint says so */
+    ZW_Test_Reset();
+    std::ofstream("euro_01.txt", std::ios::binary) << "Preis 5 \xE2\x82\xAC netto\n";
+    EXPECT_EQ(Read_Title_Line("euro_01.txt"), 1);
+    EXPECT_STREQ(Splice_Title_Line, "Preis 5 ? netto");
+    const std::vector<std::string> euro = ZW_Test_Log_Lines();
+    EXPECT_EQ(std::count(euro.begin(), euro.end(),
+                         "MESSAGE [Hinweis] Die erste Zeile der Titeldatei euro_01.txt | hat 1 "
+                         "Zeichen, das die Codepage 850 nicht enth\xC3\xA4lt: gezeigt und "
+                         "gedruckt wird es als \"?\"."),
+              1);
     EXPECT_EQ(Read_Title_Line("missing_01.txt"), 0);
     EXPECT_STREQ(Splice_Title_Line, "");
     /* saved as "Unicode": not read as a title of stray bytes; the warning names the encoding */
