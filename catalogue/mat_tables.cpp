@@ -189,6 +189,17 @@ double Get_Ijoist_Kmod(int32_t service_class, KLED kled)
     return 0.0;
 }
 
+/* The row of solid timber, glulam, LVL and plywood (EN 1995-1-1, Table 3.1) as the national
+** annex gives it for service class sc (1..3) into row: KLED 0..4 from the annex, 5 the mean of
+** short-term and instantaneous, 6 and 7 instantaneous. The annex has no rows of the boards. */
+static const double *Annex_Timber_Row(int sc, Kmod_Row row)
+{
+    for (int k = 0; k < 5; k++) row[k] = Nad_Params->kmod[NAD_KMOD_INDEX(k, sc - 1)];
+    row[5] = (row[3] + row[4]) * 0.5;
+    row[6] = row[7] = row[4];
+    return row;
+}
+
 /* Grade in range for the groups whose grade lists are fixed; 1 for the others. */
 static int Grade_In_Range(Mat_Group_Code group, int32_t grade)
 {
@@ -240,6 +251,7 @@ int32_t Get_Kmod(Mat_Group_Code group, int32_t grade, int32_t service_class, KLE
     const double *row = nullptr;
     const int en = Nad_Params != nullptr;
     const int sc = service_class;
+    Kmod_Row annex;
     switch (group) {
     case 0:
     case 1:
@@ -247,7 +259,10 @@ int32_t Get_Kmod(Mat_Group_Code group, int32_t grade, int32_t service_class, KLE
     case 3:
     case 6:
     case 10:
-    case 11: row = (sc == 1 || sc == 2) ? Kmod_Timber_12 : sc == 3 ? Kmod_Timber_3 : nullptr; break;
+    case 11:
+        if (en && sc >= 1 && sc <= 3) row = Annex_Timber_Row(sc, annex);
+        else row = (sc == 1 || sc == 2) ? Kmod_Timber_12 : sc == 3 ? Kmod_Timber_3 : nullptr;
+        break;
     case 4:
         if (grade == 0) row = sc == 1 ? Kmod_Board_A1 : nullptr;
         else row = sc == 1 ? Kmod_Board_B1 : sc == 2 ? Kmod_Board_B2 : nullptr;
@@ -282,7 +297,8 @@ int32_t Get_Kmod(Mat_Group_Code group, int32_t grade, int32_t service_class, KLE
             if (kmod) *kmod = 0.0;
             return 0;
         }
-        row = (sc == 1 || sc == 2) ? Kmod_Timber_12 : nullptr;
+        if (en && (sc == 1 || sc == 2)) row = Annex_Timber_Row(sc, annex);
+        else row = (sc == 1 || sc == 2) ? Kmod_Timber_12 : nullptr;
         break;
     default: return 0;
     }

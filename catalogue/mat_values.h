@@ -34,7 +34,9 @@ int32_t Get_Timber_Grade_Count(Mat_Group_Code group);
 /* Range check and E90,mean in kN/m2 (out may be null). */
 int32_t Get_Mat_E90_Mean(Mat_Group_Code group, int32_t grade, double *e90_mean);
 
-/* kmod of a material, service class 0..3 (0: kmod 1.0), KLED 0..7. 1 when defined. */
+/* kmod of a material, service class 0..3 (0: kmod 1.0), KLED 0..7. 1 when defined. Solid
+** timber, glulam, LVL and plywood take the rows of the national annex (Nad_Params); the boards,
+** which the annex's table leaves out, the rows of EN 1995-1-1, Table 3.1. */
 int32_t Get_Kmod(Mat_Group_Code group, int32_t grade, int32_t service_class, KLED kled,
                  double *kmod, const User_Material *user);
 

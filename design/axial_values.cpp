@@ -17,6 +17,8 @@ namespace {
 
 bool En1995(void) { return Nad_Params != nullptr; }
 bool Annex_Variant(void) { return Nad_Params != nullptr && Nad_Params->variant != 0; }
+/* Table NA.15 of the German annex: f_ax and f_head of profiled (special) nails (8.3.2). */
+bool Table_Na15(void) { return Nad_Params != nullptr && Nad_Params->use_table_na15 != 0; }
 
 /* Withdrawal class 1..3 of a special nail of the types 16..24 and 34..42, else 0. */
 int Special_Nail_Withdrawal_Class(int type)
@@ -59,7 +61,7 @@ double Calc_Fax_Nail_Param(int type, double moisture, int predrilled, int predri
         if (En1995() && predrilled) f = 0.0;
     } else if (cls == 3) {
         f = 50e-6 * rho * rho;
-        if (En1995() && !Annex_Variant()) f = 0.0;
+        if (En1995() && !Table_Na15()) f = 0.0;
     }
     if (predrill_core && Is_Vbm_Special_Nail(type)) f *= 0.7;
     return f;
@@ -196,7 +198,7 @@ double Calc_Fhead_Nail_Param(int type, int fibre_saturated, double rho_k)
         static const double low[3] = {60e-6, 80e-6, 100e-6};
         static const double high[3] = {120e-6, 140e-6, 160e-6};
         f = (type <= VBM_SONDERNAGEL_3C ? low[head] : high[head]) * rho * rho;
-        if (En1995() && !Annex_Variant()) f = 0.0;
+        if (En1995() && !Table_Na15()) f = 0.0;
     }
     if (En1995() && fibre_saturated) f *= 0.6666666666666666;
     return f;

@@ -14,6 +14,9 @@ int EC5_Page_Flags[9] = {1, 1, 1, 1, 1, 1, 1, 1, 1};
 /* Meaning of Table NA.15: f_ax and f_head of profiled nails. */
 static char Ec5_Na15_Meaning[64];
 
+/* The mark of a switch that no rule of this program reads. */
+#define EC5_UNUSED "(in diesem Programm ohne Wirkung)"
+
 /* Index of the section switches. */
 enum {
     EC5P_LAYOUT = 0,
@@ -100,10 +103,19 @@ static void Put_Gamma_Row(FILE *f, int first, double value, const char *material
     fprintf(f, "\xC0\xCE\\M\xCEr = %.2lf                     %s\n", value, material);
 }
 
+/* A row of a switch; read 0 marks the switch that no rule of this program reads. */
 static void Put_Switch_Row(FILE *f, const char *clause, int on, const char *yes, const char *no,
-                           const char *meaning)
+                           const char *meaning, int read)
 {
-    fprintf(f, " %s %s %s\n", clause, on ? yes : no, meaning);
+    fprintf(f, " %s %s %s%s\n", clause, on ? yes : no, meaning, read ? "" : " " EC5_UNUSED);
+}
+
+/* The second line of a rule of 9.2.4.2, 6.1 or 8.6: its paragraph of the annex, and the mark of
+** a switch that no rule of this program reads in the column of the meaning. */
+static void Put_Paragraph_Row(FILE *f, const char *paragraph, int read)
+{
+    if (read) fprintf(f, " %s  \n", paragraph);
+    else fprintf(f, " %-43s%s\n", paragraph, EC5_UNUSED);
 }
 
 /* The table of national rules by clause (section switch 7). */
@@ -114,8 +126,11 @@ static void Put_Rules_Table(FILE *f, const NAD_EC5_Params *b)
     Put(f, "#SHOWTABLE\n0 0 0\n");
     Put(f, "1 0 -1 -1 2\n 12 42\n");
     Put(f, " Kapitel      Wert                          Bedeutung\n");
-    fprintf(f, " 2.3.1.2(2)P  %s Zuordnung von Einwirkungen zu Klassen der Lasteinwirkungsdauer\n",
-            b->use_table_na1 ? "Tabelle NA.1 anwenden        " : "Tabelle NA.1 nicht anwenden  ");
+    fprintf(f,
+            " 2.3.1.2(2)P  %s Zuordnung von Einwirkungen zu Klassen der Lasteinwirkungsdauer "
+            "%s\n",
+            b->use_table_na1 ? "Tabelle NA.1 anwenden        " : "Tabelle NA.1 nicht anwenden  ",
+            EC5_UNUSED);
     Put(f, "\n");
     Put(f, " 2.4.1                                      Teilsicherheitsbeiwerte\n");
     Put_Gamma_Row(f, 1, b->gamma_m_solid, "Vollholz");
@@ -134,45 +149,45 @@ static void Put_Rules_Table(FILE *f, const NAD_EC5_Params *b)
         Put_Gamma_Row(f, 0, b->gamma_m_gypsum, "Gipskarton, etc.");
         Put(f, "\n");
         Put_Switch_Row(f, "3.1.3       ", b->use_table_na4, "Tabelle NA.4 anwenden        ",
-                       "Tabelle NA.4 nicht anwenden  ", "Modifikationsbeiwerte");
+                       "Tabelle NA.4 nicht anwenden  ", "Modifikationsbeiwerte", 0);
         Put(f, "\n");
         Put_Switch_Row(f, "8.3.2       ", b->use_table_na15, "Tabelle NA.15 anwenden       ",
-                       "Tabelle NA.15 nicht anwenden ", Ec5_Na15_Meaning);
+                       "Tabelle NA.15 nicht anwenden ", Ec5_Na15_Meaning, 1);
         Put(f, "\n");
         Put_Switch_Row(f, "8.3.1.2     ", b->use_na11, "NA.11 anwenden               ",
-                       "NA.11 nicht anwenden         ", "Einschlagtiefen > 4 d");
+                       "NA.11 nicht anwenden         ", "Einschlagtiefen > 4 d", 0);
         Put(f, "\n");
         Put_Switch_Row(f, "8.5.3 (2)   ", b->threaded_rods_na, "Gewindestangen nach NAD      ",
-                       "keine Gewindestangen         ", "Gewindestangen zulassen");
+                       "keine Gewindestangen         ", "Gewindestangen zulassen", 0);
         Put(f, "\n");
         Put_Switch_Row(f, "6.3.3 (7)   ", b->ltb_na, "Biegedrillknicken nach NAD   ",
-                       "Biegedrillknicken nach EC 5  ", "Biegedrillknicknachweis");
+                       "Biegedrillknicken nach EC 5  ", "Biegedrillknicknachweis", 0);
         Put(f, "\n");
         Put_Switch_Row(f, "8.2.4 (1)   ", b->simplified_fasteners_na,
                        "vereinfachtes Verf. nach NAD ", "Verfahren nach EC 5          ",
-                       "Verbindungsmittel");
+                       "Verbindungsmittel", 0);
         Put(f, "\n");
         fprintf(f, " 9.2.4.2      %s\n",
                 b->na20_reduction
                     ? "Abminderung der Tragf.        bei hor. Stoß und kurzen Tafeln"_cp850
                     : "Keine Abminderung der Tragf.");
-        Put(f, " (NA.20)  \n");
+        Put_Paragraph_Row(f, "(NA.20)", 0);
         fprintf(f, " 9.2.4.2      %s\n",
                 b->na21_sill_increase
                     ? "Erhöhung der char. Tragf.     bei Schwellenpressung um 20%"_cp850
                     : "Keine Erhöhung der char. Tragf."_cp850);
-        Put(f, " (NA.21)  \n");
+        Put_Paragraph_Row(f, "(NA.21)", 0);
         fprintf(
             f, " 6.1          %s\n",
             b->na816_tension_reduction
                 ? "Abm. der Zugfestigkeit        bei sym. ausgeführten Zugverbindungen."_cp850
                 : "keine Abm. der Zugfestigkeit      bei sym. ausgeführten Zugverbindungen."_cp850);
-        Put(f, " (NA.8.1.6)  \n");
+        Put_Paragraph_Row(f, "(NA.8.1.6)", 1);
         fprintf(f, " 8.6          %s\n",
                 b->na7_hole_plus_1mm
                     ? "Bohrlochdurchmesser bei       Stahlteilen um 1mm erhöhen"_cp850
                     : "keine Erhöhung des Bohrlochdurchmessers bei Stahlteilen"_cp850);
-        Put(f, " (NA.7)  \n");
+        Put_Paragraph_Row(f, "(NA.7)", 0);
         Put(f, "\n");
         Put(f, "#END_OF_TEXT\n");
         if (!EC5_Page_Flags[EC5P_KCR]) Put_Kcr_Block(f, b, " ");
@@ -264,10 +279,11 @@ void Print_NAD_EC5_Tables(FILE *f)
     }
     if (sw[EC5P_KCR]) Put_Kcr_Block(f, b, "");
     if (sw[EC5P_SHAPE]) {
-        Put(f, "#SHOWTABLE\n0 2 0\n");
+        Put(f, "#SHOWTABLE\n0 3 0\n");
         Put(f, " Abminderungsfaktor zum Nachweis der Torsionsspannungen:\n");
         fprintf(f, " k\xCE\\shape\xCEr = 1 + %.2f h/b, jedoch maximal %.2f\n", b->k_shape_factor,
                 b->k_shape_max);
+        Put(f, " " EC5_UNUSED "\n");
         Put(f, "0 0 0 0 0\n");
     }
     if (sw[EC5P_NET]) {

@@ -24,6 +24,7 @@ class Standard_Scope {
     {
         Init_NAD_EC5_Defaults(&block_);
         block_.variant = variant;
+        block_.use_table_na15 = variant != 0; /* as the German annex */
         Nad_Params = en ? &block_ : nullptr;
     }
     ~Standard_Scope() { Nad_Params = saved_; }

@@ -27,6 +27,14 @@ TEST(AxialValues, WithdrawalParameters)
         EXPECT_EQ(Calc_Fax_Nail_Param(22, 12.0, 0, 0, 350.0), 0.0);
         EXPECT_EQ(Calc_Fax_Screw_Class(5, 0, 0, 350.0, 6.0), 0.0);
     }
+    for (int variant = 0; variant < 2; variant++) {
+        /* f_ax of class 3 (50e-6 * 350² = 6.125) and f_head of class B (80e-6 * 350² = 9.8)
+        ** come with the switch of Table NA.15 (8.3.2), whatever the annex's variant */
+        Standard_Scope en(true, variant);
+        en.Block().use_table_na15 = 1 - variant;
+        EXPECT_NEAR(Calc_Fax_Nail_Param(22, 12.0, 0, 0, 350.0), variant ? 0.0 : 6.125, 1e-12);
+        EXPECT_NEAR(Calc_Fhead_Nail_Param(17, 0, 350.0), variant ? 0.0 : 9.8, 1e-12);
+    }
     Standard_Scope din(false);
     /* DIN: 18e-6 * 350² = 2.205; a staple in moist timber times 0.3333333 */
     EXPECT_NEAR(Calc_Fax_Nail_Param(0, 12.0, 0, 0, 350.0), 2.205, 1e-12);

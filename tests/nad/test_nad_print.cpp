@@ -152,8 +152,9 @@ TEST(NadPrint, SwitchesOffAndTorsionAlone)
     App_File(host, "a", "APP0010.DEF", "#NADS -1\n 1 1 1 1 1 000000001 1 1 1 1\n");
     EXPECT_EQ(Print(),
               "#OLI_SETFLAGS 0x380\n#OLI_MARGINS 1 0 0\n#OLI_RESERVE 6\n"
-              "#SHOWTABLE\n0 2 0\n Abminderungsfaktor zum Nachweis der Torsionsspannungen:\n"
-              " k\xCE\\shape\xCEr = 1 + 0.15 h/b, jedoch maximal 2.00\n0 0 0 0 0\n");
+              "#SHOWTABLE\n0 3 0\n Abminderungsfaktor zum Nachweis der Torsionsspannungen:\n"
+              " k\xCE\\shape\xCEr = 1 + 0.15 h/b, jedoch maximal 2.00\n"
+              " (in diesem Programm ohne Wirkung)\n0 0 0 0 0\n");
 }
 
 /* Each section switch alone (a mask with one '1' for group 5) prints its own block and no other:
@@ -198,12 +199,20 @@ TEST(NadPrint, GermanAnnexPrintsTheRuleRows)
     Set_Active_NAD("Deutschland");
     const std::string text = Print();
     EXPECT_NE(text.find(" Deutschland\n"), std::string::npos);
-    EXPECT_NE(text.find(" 3.1.3        Tabelle NA.4 anwenden         Modifikationsbeiwerte\n\n"),
-              std::string::npos);
+    /* the switches that no rule of the program reads are marked; Table NA.15 (f_ax and f_head
+    ** of special nails) and NA.8.1.6 (the tension of symmetric joints) are read */
+    const std::string unused = "(in diesem Programm ohne Wirkung)\n";
     EXPECT_NE(
-        text.find(
-            " 9.2.4.2      Erh\x94hung der char. Tragf.     bei Schwellenpressung um 20%\n (NA.21)  \n"),
+        text.find(" 3.1.3        Tabelle NA.4 anwenden         Modifikationsbeiwerte " + unused),
         std::string::npos);
+    EXPECT_NE(text.find(" Tabelle NA.15 anwenden        f\xCE\\ax\xCEr, f\xCE\\head\xCEr f\x81r "
+                        "profilierte N\x84gel\n"),
+              std::string::npos);
+    EXPECT_NE(text.find(" 9.2.4.2      Erh\x94hung der char. Tragf.     bei Schwellenpressung um "
+                        "20%\n (NA.21)"
+                        + std::string(36, ' ') + unused),
+              std::string::npos);
+    EXPECT_NE(text.find(" (NA.8.1.6)  \n"), std::string::npos);
     EXPECT_NE(
         text.find(
             "              \xC0\xCE\\M\xCEr = 1.30                     Stahl in Verbindungen\n"),
@@ -214,7 +223,8 @@ TEST(NadPrint, GermanAnnexPrintsTheRuleRows)
     EXPECT_NE(text.find(" k\xCE\\shape\xCEr = 1 + 0.05 h/b, jedoch maximal 1.30\n"),
               std::string::npos);
     /* the table ends with the crack-factor block only when its own switch is off */
-    const std::string tail = " (NA.7)  \n\n#END_OF_TEXT\n\n#END_OF_TEXT\n";
+    const std::string tail =
+        " (NA.7)" + std::string(37, ' ') + unused + "\n#END_OF_TEXT\n\n#END_OF_TEXT\n";
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
 }
 

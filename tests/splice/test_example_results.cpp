@@ -24,6 +24,7 @@
 #include "platform/zelkwin_test.h"
 #include "results/results.h"
 #include "splice/splice_app.h"
+#include "tests/foundation/scratch_dir.h"
 #include "tests/splice/example_host.h"
 
 namespace {
@@ -95,6 +96,34 @@ TEST_F(ExampleResults, CompressionSpliceUnderThePermanentActionAlone)
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     Run_Nachweise(nullptr, 0);
     EXPECT_NEAR(Row("Mittelholz"), 0.20570, 5e-5);
+}
+
+/* zugstoss_nagel under a copy of "Deutschland" whose k_mod of "mittel" in service class 1 is
+** 0.70 where EN 1995-1-1, Table 3.1 gives 0.80: the nails (C24, service class 1, the one group
+** "mittel") are designed with the annex's value. R_d = sqrt(k_mod,1 k_mod,2) R_k / gamma_M with
+** both members at 0.70, so u = 0.733 of the shipped annex becomes u x 0.80 / 0.70 (0.837). */
+TEST_F(ExampleResults, TheNailsTakeTheKmodOfTheAnnex)
+{
+    Open_Example("zugstoss_nagel");
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Run_Nachweise(nullptr, 0);
+    const double u = Row("Verbindungsmittel");
+    EXPECT_NEAR(u, 0.733, 5e-4);
+
+    Scratch_Dir data;
+    std::filesystem::copy(root + "/environment/data", data.path,
+                          std::filesystem::copy_options::recursive);
+    const std::string nad = data.File("NAD/Deutschland.NAD");
+    std::string annex = Slurp(nad);
+    const size_t row = annex.find("\n 0.60 0.70 0.80 0.90 1.10\n", annex.find("#EC5\n"));
+    ASSERT_NE(row, std::string::npos);
+    Write_File(nad, annex.replace(row + 12, 4, "0.70"));
+    setenv("DATA", data.path.c_str(), 1);
+    Clear_NAD_State();
+    Open_Example("zugstoss_nagel");
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Run_Nachweise(nullptr, 0);
+    EXPECT_NEAR(Row("Verbindungsmittel"), u * 0.80 / 0.70, 1e-9);
 }
 
 /* ---------------------------------------------------------------- one result for one splice */
