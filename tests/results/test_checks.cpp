@@ -1953,6 +1953,12 @@ TEST(Fasteners, EffectiveNumberOfBoltsInARow)
     Set_Layout(5, 1, LAYOUT_STAGGERED);
     Get_Connector_Row_N_Ef(0, 0, &n, nullptr);
     EXPECT_EQ(n, 3);
+    /* two groups of 4 staggered columns (8 x 3, 22 dowels): each outer row holds 4 of a group,
+    ** 8 over both as in the regular layout: n_ef = 8^0.9 (60 / 156)^0.25 = 6.4980 * 0.78751 =
+    ** 5.1173 (n = 4 gave 2.7423, n_ef / n 0.686 for 0.640) */
+    Set_Layout(8, 3, LAYOUT_STAGGERED, 1);
+    EXPECT_NEAR(Get_Bolt_Row_N_Ef(0, 0, 60.0, &n, nullptr), 5.11726, 1e-5);
+    EXPECT_EQ(n, 8);
 }
 
 TEST(Plates, DinBearingOfInnerAndEndFasteners)
