@@ -189,14 +189,17 @@ static bool Short_Term(int group, const Lkom_Entry *c)
 ** The governing run of adjacent columns of member p into *best: each run is one connection
 ** (DIN EN 1995-1-1/NA, NCI NA.8.1.4) whose columns push the member towards one edge, F the
 ** member's share of their components towards that edge (a column that pushes the other way adds
-** nothing), a_r from its first to its last column, the rows of all its columns. Columns 2 h or
-** more apart stand as separate connections, which no run spans. Runs of two or more columns
-** are tried; a connection of one column is a run of its own.
+** nothing), a_r from its first to its last column, the rows of all its columns. Under the
+** annex columns 2 h or more apart stand as separate connections, which no run spans. Eq. (8.3)
+** asks the shear beside the connection, which the member carries past such a gap: there every
+** run may span it, and the run over the whole half bounds the shear of each section. Runs of two
+** or more columns are tried; a connection of one column is a run of its own.
 */
 static void Calc_Runs(const Split_Check *p, int rule, const std::vector<Split_Set> &cols,
                       Split_Case *best)
 {
     const double planes = p->shear_planes > 0 ? p->shear_planes : 1;
+    const double gap = rule == SPLIT_RULE_NA ? 2.0 * p->h : HUGE_VAL; /* mm */
     bool found = false;
     double u_best = 0.0;
     auto consider = [&](Split_Case *t) {
@@ -211,11 +214,11 @@ static void Calc_Runs(const Split_Check *p, int rule, const std::vector<Split_Se
         Split_Set s = cols[a];
         double up = std::fmax(0.0, cols[a].F_y), down = std::fmax(0.0, -cols[a].F_y);
         const bool alone =
-            (a == 0 || (cols[a].x_min - cols[a - 1].x_min) * 10.0 >= 2.0 * p->h)
-            && (a + 1 == cols.size() || (cols[a + 1].x_min - cols[a].x_min) * 10.0 >= 2.0 * p->h);
+            (a == 0 || (cols[a].x_min - cols[a - 1].x_min) * 10.0 >= gap)
+            && (a + 1 == cols.size() || (cols[a + 1].x_min - cols[a].x_min) * 10.0 >= gap);
         for (size_t b = alone ? a : a + 1; b < cols.size(); b++) {
             if (b > a) {
-                if ((cols[b].x_min - cols[b - 1].x_min) * 10.0 >= 2.0 * p->h) break;
+                if ((cols[b].x_min - cols[b - 1].x_min) * 10.0 >= gap) break;
                 for (double y : cols[b].y) Add_Row(&s, y);
                 s.x_max = cols[b].x_min;
                 up += std::fmax(0.0, cols[b].F_y);
@@ -461,11 +464,12 @@ void Print_Splitting_Check(FILE *file, const Timber_Check *r)
                    "Spalten a bis b: die ung\x81nstigste Folge benachbarter Spalten als ein "
                    "Anschluss, %sF\xCE\\V\xCEr: Summe ihrer Kr\x84"
                    "fte quer zur Faser zum belasteten Rand (alle Scherfugen, %s, Gegenkr\x84"
-                   "fte z\x84hlen null), Spalten mit Abstand %s 2 h getrennt",
+                   "fte z\x84hlen null)%s",
                    SYM_SUM,
                    Splice_Input.connection_kind == CONN_LAP ? "Spalten nach x geordnet"
                                                             : "Spalte 1 am Sto\xe1",
-                   SYM_GE);
+                   r->split_rule == SPLIT_RULE_NA ? ", Spalten mit Abstand " SYM_GE " 2 h getrennt"
+                                                  : "");
     Oli_Write_Text(file,
                    "Spalte: die ung\x81nstigste; max V\xCE\\90,d\xCEr = %.2lf kN (gr\x94\xe1te "
                    "Summe der Kr\x84"
