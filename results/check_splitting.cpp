@@ -22,10 +22,11 @@
 #define SPLIT_TOL 1e-4
 
 /* The fasteners of one connection: its rows' positions across the grain and its extent along
-** the grain (cm). */
+** the grain (cm); of a column also the sum of its fasteners' forces across the grain. */
 typedef struct Split_Set {
     std::vector<double> y; /* distinct rows, cm from the member axis */
     double x_min, x_max;
+    double F_y; /* kN per shear plane, a column's sum of F_y */
 } Split_Set;
 
 static void Add_Row(Split_Set *s, double y)
@@ -35,21 +36,9 @@ static void Add_Row(Split_Set *s, double y)
     s->y.push_back(y);
 }
 
-/* The whole pattern of one half, and each of its columns. */
-static Split_Set Whole_Pattern(void)
-{
-    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
-    Split_Set s{};
-    for (int i = 0; i < fp->count; i++) {
-        const Fastener_Rec *f = &fp->recs[i];
-        s.x_min = i == 0 ? f->x : std::fmin(s.x_min, f->x);
-        s.x_max = i == 0 ? f->x : std::fmax(s.x_max, f->x);
-        Add_Row(&s, f->y);
-    }
-    return s;
-}
-
-static std::vector<Split_Set> Columns(void)
+/* The columns of one half in the order of x (from the joint), each with the sum of its
+** fasteners' F_y of combination (group, entry) when fy (per fastener) is given. */
+static std::vector<Split_Set> Columns(const double *fy = nullptr)
 {
     const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
     std::vector<Split_Set> cols;
@@ -62,7 +51,10 @@ static std::vector<Split_Set> Columns(void)
             cols[k].x_min = cols[k].x_max = f->x;
         }
         Add_Row(&cols[k], f->y);
+        if (fy != nullptr) cols[k].F_y += fy[i];
     }
+    std::stable_sort(cols.begin(), cols.end(),
+                     [](const Split_Set &a, const Split_Set &b) { return a.x_min < b.x_min; });
     return cols;
 }
 
@@ -193,10 +185,61 @@ static bool Short_Term(int group, const Lkom_Entry *c)
     return Splice_Input.lkom.groups[group].kled >= KLED_KURZ;
 }
 
-/* The check of one member: its connection of one half against its share of V_d, and its
-** weakest column against its share of the largest column force. */
+/*
+** The governing run of adjacent columns of member p into *best: each run is one connection
+** (DIN EN 1995-1-1/NA, NCI NA.8.1.4) whose columns push the member towards one edge, F the
+** member's share of their components towards that edge (a column that pushes the other way adds
+** nothing), a_r from its first to its last column, the rows of all its columns. Under the
+** annex columns 2 h or more apart stand as separate connections, which no run spans. Eq. (8.3)
+** asks the shear beside the connection, which the member carries past such a gap: there every
+** run may span it, and the run over the whole half bounds the shear of each section. Runs of two
+** or more columns are tried; a connection of one column is a run of its own.
+*/
+static void Calc_Runs(const Split_Check *p, int rule, const std::vector<Split_Set> &cols,
+                      Split_Case *best)
+{
+    const double planes = p->shear_planes > 0 ? p->shear_planes : 1;
+    const double gap = rule == SPLIT_RULE_NA ? 2.0 * p->h : HUGE_VAL; /* mm */
+    bool found = false;
+    double u_best = 0.0;
+    auto consider = [&](Split_Case *t) {
+        const double u = t->F_Rd > 0.0 ? t->F / t->F_Rd : t->F > 0.0 ? HUGE_VAL : 0.0;
+        if (!found || u > u_best) {
+            *best = *t;
+            u_best = u;
+            found = true;
+        }
+    };
+    for (size_t a = 0; a < cols.size(); a++) {
+        Split_Set s = cols[a];
+        double up = std::fmax(0.0, cols[a].F_y), down = std::fmax(0.0, -cols[a].F_y);
+        const bool alone =
+            (a == 0 || (cols[a].x_min - cols[a - 1].x_min) * 10.0 >= gap)
+            && (a + 1 == cols.size() || (cols[a + 1].x_min - cols[a].x_min) * 10.0 >= gap);
+        for (size_t b = alone ? a : a + 1; b < cols.size(); b++) {
+            if (b > a) {
+                if ((cols[b].x_min - cols[b - 1].x_min) * 10.0 >= gap) break;
+                for (double y : cols[b].y) Add_Row(&s, y);
+                s.x_max = cols[b].x_min;
+                up += std::fmax(0.0, cols[b].F_y);
+                down += std::fmax(0.0, -cols[b].F_y);
+            }
+            Split_Case t{};
+            t.first = (int32_t)a + 1;
+            t.last = (int32_t)b + 1;
+            t.sum_F = std::fmax(up, down) * planes;
+            t.F = p->planes * std::fmax(up, down);
+            Calc_Case(p, rule, s, &t);
+            consider(&t);
+        }
+    }
+}
+
+/* The check of one member: its governing run of adjacent columns against its share of their
+** forces, and its weakest column against its share of the largest column force. */
 static void Calc_Member(int group, const Lkom_Entry *c, int rule, int piece, double kmod,
-                        double f_t90_d, const Timber_Check *r, Split_Check *p)
+                        double f_t90_d, const Timber_Check *r, const std::vector<Split_Set> &cols,
+                        Split_Check *p)
 {
     *p = Split_Check{};
     p->done = 1;
@@ -216,11 +259,10 @@ static void Calc_Member(int group, const Lkom_Entry *c, int rule, int piece, dou
     p->f_t90_d = f_t90_d;
     p->f_t90_k = piece == SPLIT_SIDE ? Get_Mat_Ft90(si->mat_side, si->grade_side)
                                      : Get_Mat_Ft90(si->mat_mid, si->grade_mid);
-    p->group.F = share * std::fabs(r->V_d) / p->shear_planes;
-    Calc_Case(p, rule, Whole_Pattern(), &p->group);
+    Calc_Runs(p, rule, cols, &p->group);
     p->column.F = share * r->V90;
     bool first = true;
-    for (const Split_Set &col : Columns()) {
+    for (const Split_Set &col : cols) {
         Split_Case t{};
         t.F = p->column.F;
         Calc_Case(p, rule, col, &t);
@@ -249,12 +291,21 @@ void Calc_Splitting_Check(int group, const Lkom_Entry *c, Timber_Check *r)
     if (r->kind == CONN_INNER_PLATES)
         piece = (int)si->plate_count >= 2 ? SPLIT_LAMELLA_INNER : SPLIT_LAMELLA_OUTER;
     else if (r->kind == CONN_LAP) piece = SPLIT_LAP;
-    Calc_Member(group, c, rule, piece, kmod_mid, Get_Ft90d_Middle(group, c->accidental), r,
+    /* the forces across the grain of the combination, summed per column */
+    const int n = Fastener_Pattern.count;
+    std::vector<double> fy((size_t)n, 0.0);
+    const Lkom_Entry *first = Get_Lkom_Entry(group, 0);
+    const long entry = first != nullptr ? (long)(c - first) : -1;
+    if (entry >= 0 && entry < LKOM_ENTRIES)
+        Get_Fastener_Forces_All(group, (int)entry, n, nullptr, nullptr, fy.data(), nullptr,
+                                nullptr);
+    const std::vector<Split_Set> cols = Columns(fy.data());
+    Calc_Member(group, c, rule, piece, kmod_mid, Get_Ft90d_Middle(group, c->accidental), r, cols,
                 &r->split_mid);
     r->mid.u = std::fmax(r->mid.u, r->split_mid.u);
     if (r->kind == CONN_SIDE_TIMBERS) {
         Calc_Member(group, c, rule, SPLIT_SIDE, kmod_side, Get_Ft90d_Side(group, c->accidental), r,
-                    &r->split_side);
+                    cols, &r->split_side);
         r->side.u = std::fmax(r->side.u, r->split_side.u);
     }
 }
@@ -316,15 +367,16 @@ static void Case_End(char *out, size_t size, const Split_Check *p, const Split_C
     }
 }
 
-/* F_v,Ed of a case as it arises from V_d or from the largest column force. */
+/* F_v,Ed of a case as it arises from the forces of a run of columns or from the largest column
+** force. */
 static void Case_Force(char *out, size_t size, const Split_Check *p, bool column, double V90)
 {
     if (column)
         Format_N(out, size, "%g x max V\xCE\\90,d\xCEr = %g x %.2lf = %.2lf kN", p->planes,
                  p->planes, V90, p->column.F);
     else
-        Format_N(out, size, "%g / %d x |V\xCE\\d\xCEr| = %.2lf kN", p->planes, p->shear_planes,
-                 p->group.F);
+        Format_N(out, size, "%g / %d x %sF\xCE\\V\xCEr = %g / %d x %.2lf = %.2lf kN", p->planes,
+                 p->shear_planes, SYM_SUM, p->planes, p->shear_planes, p->group.sum_F, p->group.F);
 }
 
 static void Print_Member(FILE *file, int rule, const Split_Check *p, double V90)
@@ -363,7 +415,10 @@ static void Print_Member(FILE *file, int rule, const Split_Check *p, double V90)
     for (int k = 0; k < 2; k++) {
         const bool column = k == 1;
         const Split_Case *c = column ? &p->column : &p->group;
-        const char *what = column ? "  Spalte" : "  Anschluss";
+        char run[48];
+        if (c->first == c->last) Format_N(run, sizeof run, "  Spalte %d", c->first);
+        else Format_N(run, sizeof run, "  Spalten %d bis %d", c->first, c->last);
+        const char *what = column ? "  Spalte" : run;
         Case_Force(force, sizeof force, p, column, V90);
         Case_End(end, sizeof end, p, c);
         if (rule == SPLIT_RULE_NA) {
@@ -406,9 +461,18 @@ void Print_Splitting_Check(FILE *file, const Timber_Check *r)
                        "h))\xCE/0.5\xCEr / %s\xCE\\M\xCEr, w = 1",
                        SYM_GAMMA);
     Oli_Write_Text(file,
-                   "Anschluss: Verbindungsmittel einer Sto\xe1h\x84lfte, Spalte: die "
-                   "ung\x81nstigste; max V\xCE\\90,d\xCEr = %.2lf kN (gr\x94\xe1te Summe der "
-                   "Kr\x84"
+                   "Spalten a bis b: die ung\x81nstigste Folge benachbarter Spalten als ein "
+                   "Anschluss, %sF\xCE\\V\xCEr: Summe ihrer Kr\x84"
+                   "fte quer zur Faser zum belasteten Rand (alle Scherfugen, %s, Gegenkr\x84"
+                   "fte z\x84hlen null)%s",
+                   SYM_SUM,
+                   Splice_Input.connection_kind == CONN_LAP ? "Spalten nach x geordnet"
+                                                            : "Spalte 1 am Sto\xe1",
+                   r->split_rule == SPLIT_RULE_NA ? ", Spalten mit Abstand " SYM_GE " 2 h getrennt"
+                                                  : "");
+    Oli_Write_Text(file,
+                   "Spalte: die ung\x81nstigste; max V\xCE\\90,d\xCEr = %.2lf kN (gr\x94\xe1te "
+                   "Summe der Kr\x84"
                    "fte quer zur Faser einer Spalte je Scherfuge)",
                    r->V90);
     Print_Member(file, r->split_rule, &r->split_mid, r->V90);

@@ -22,14 +22,17 @@ static int Is_Nail_Screw_Staple(int type) { return Is_Vbm_Nail_Screw_Or_Staple(t
 
 /* ---------------------------------------------------------------- effective numbers */
 
-/* Fasteners in a row of the current type (a staggered row counts half, rounded up). */
+/* Fasteners in a row of the current type (a staggered row counts half, rounded up). Two groups
+** per half hold n_c / 2 columns each, laid out staggered with n_c / 2 fasteners in each outer
+** row of a group: the row runs through both groups (EN 1995-1-1, 8.5.1.1(4)) and holds n_c, as
+** a row of the regular layout does. */
 static int Row_Count(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
     int n = (int)std::lround(Splice_N_Col(si));
     const int t = si->vbm_type;
     if (t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST
-        && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED)
+        && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED && !si->grouped[VBM_TYPE_SLOT(t)])
         n = (n + 1) / 2;
     return n;
 }

@@ -207,6 +207,14 @@ const char *Get_Refusal_Text(int code)
         return text;
     }
     const Spacing_Refusal *r = &Fastener_Pattern.refusal;
+    if (code == DERR_GROUPED_COLUMNS_EVEN && r->code == code) {
+        /* too few columns for two groups per half: the count, not its parity */
+        snprintf(text, sizeof text,
+                 "Zu wenige Spalten f\x81r die gruppierte Anordnung: n_c = %.0f < erforderlich "
+                 "%.0f (zwei Gruppen je Sto\xE1h\x84lfte mit je mindestens 2 Spalten)",
+                 r->value, r->required);
+        return text;
+    }
     if (why != nullptr && code == DERR_NAIL_NEEDS_PREDRILLING && r->code == code) {
         /* the member and its density, or the nails' diameter */
         std::string head(why);

@@ -1288,7 +1288,12 @@ static int Check_Arrangement(int n_r, int n_c)
     const bool grouped = si->grouped[slot] != 0;
     if (staggered && n_r % 2 == 0) return DERR_STAGGERED_ROWS_ODD;
     if (staggered && n_c <= 2) return DERR_STAGGERED_COLUMNS_3;
-    if (grouped && (n_c <= 3 || n_c % 2 != 0)) return DERR_GROUPED_COLUMNS_EVEN;
+    if (grouped && n_c <= 3) {
+        /* too few columns, whether even or not: each of the two groups needs two */
+        Refuse(DERR_GROUPED_COLUMNS_EVEN, "n_c", "n_c", n_c, 4.0);
+        return DERR_GROUPED_COLUMNS_EVEN;
+    }
+    if (grouped && n_c % 2 != 0) return DERR_GROUPED_COLUMNS_EVEN;
     if (n_c <= 1 && n_r <= 1) return DERR_TWO_FASTENERS_PER_HALF;
     if (n_c < 1 || n_r < 1) return DERR_TWO_FASTENERS_PER_HALF; /* no column or no row */
 

@@ -179,19 +179,21 @@ const char *Joint_Shear_Symbol(const Joint_Shear *js, int plates);
 double Joint_Outermost_Column_X(void);
 
 /* Tension perpendicular to the grain of one member under EN 1995-1-1, 8.1.4, for one connection:
-** the fasteners of one splice half, or the weakest column of them. */
+** a run of adjacent columns of one splice half, or the weakest column of them. */
 typedef struct Split_Case {
-    double F;           /* kN, F_v,Ed */
-    double h_e;         /* mm, from the loaded edge to the farthest fastener */
-    double a_r;         /* mm, from the first to the last fastener along the grain */
-    int32_t n;          /* rows of fasteners */
-    double h_1;         /* mm, the row nearest the unloaded edge from it */
-    double sum_r;       /* sum (h_1 / h_i)² over the rows */
-    double k_s, k_r;    /* factors of the annex's rule */
-    double F_Rk;        /* kN, eq. (8.4) */
-    double F_Rd;        /* kN */
-    int32_t short_only; /* annex's rule: h_e / h < 0.2 under a load that is not short-term */
-    double u;           /* F / F_Rd; UTIL_NO_CHECK without a capacity or where not allowed */
+    double F;            /* kN, F_v,Ed */
+    double h_e;          /* mm, from the loaded edge to the farthest fastener */
+    double a_r;          /* mm, from the first to the last fastener along the grain */
+    int32_t n;           /* rows of fasteners */
+    double h_1;          /* mm, the row nearest the unloaded edge from it */
+    double sum_r;        /* sum (h_1 / h_i)² over the rows */
+    double k_s, k_r;     /* factors of the annex's rule */
+    double F_Rk;         /* kN, eq. (8.4) */
+    double F_Rd;         /* kN */
+    int32_t short_only;  /* annex's rule: h_e / h < 0.2 under a load that is not short-term */
+    double u;            /* F / F_Rd; UTIL_NO_CHECK without a capacity or where not allowed */
+    int32_t first, last; /* a run of columns: its first and last column, from the joint (1..) */
+    double sum_F;        /* kN, a run: its columns' forces towards the loaded edge on all planes */
 } Split_Case;
 
 /* Members of the splitting check (Split_Check.piece). */
@@ -221,7 +223,8 @@ typedef struct Split_Check {
     double kmod, gamma;   /* factors of F_90,Rd by eq. (8.4) */
     double f_t90_k;       /* N/mm², characteristic value behind f_t90_d */
     double f_t90_d;       /* N/mm², annex's rule: f_t90_k kmod / gamma */
-    Split_Case group;     /* the fasteners of one half against the member's share of V_d */
+    Split_Case group;     /* the governing run of adjacent columns against the member's share
+                             ** of their forces towards the loaded edge */
     Split_Case column;    /* the weakest column against the largest column force */
     double u;             /* the larger of both */
 } Split_Check;
@@ -326,8 +329,9 @@ const char *Tension_Reduction_Rule(int annex);
 /*
 ** Tension perpendicular to the grain under EN 1995-1-1, 8.1.4 (with an annex, where the fasteners
 ** carry a force across the grain: V_d or a column force): set r->split_rule, compute split_mid and
-** split_side of combination c of group `group` from r->V90 and r->V_d, and raise r->mid.u and
-** r->side.u by their utilisations. The rule is eq. (8.4), or NCI NA.8.1.4 where the annex has the
+** split_side of combination c of group `group` from r->V90 and the columns' forces (each run of
+** adjacent columns that push together is one connection), and raise r->mid.u and r->side.u by
+** their utilisations. The rule is eq. (8.4), or NCI NA.8.1.4 where the annex has the
 ** German national rules. Without an annex or a force across the grain nothing is set.
 */
 void Calc_Splitting_Check(int group, const Lkom_Entry *c, Timber_Check *r);

@@ -940,8 +940,9 @@ TEST(TimberT90, EnSplittingOfDowelsAndBoltsWorkedByHand)
                      "0.40 x 0.90 / 1.30 = 0.277 N/mm"),
               std::string::npos)
         << s;
-    EXPECT_NE(s.find("  Anschluss: F\xCE\\v,Ed\xCEr = 2 / 2 x |V\xCE\\d\xCEr| = 6.00 kN; "
-                     "h\xCE\\e\xCEr = 160.0 mm, a\xCE\\r\xCEr = 60.0 mm => "
+    EXPECT_NE(s.find("  Spalten 1 bis 2: F\xCE\\v,Ed\xCEr = 2 / 2 x \xB2"
+                     "F\xCE\\V\xCEr = 2 / 2 x "
+                     "6.00 = 6.00 kN; h\xCE\\e\xCEr = 160.0 mm, a\xCE\\r\xCEr = 60.0 mm => "
                      "k\xCE\\s\xCEr = 1.120"),
               std::string::npos)
         << s;
@@ -968,11 +969,42 @@ TEST(TimberT90, EnSplittingOfDowelsAndBoltsWorkedByHand)
                      "\xC0\xCE\\M\xCEr = 1.30"),
               std::string::npos)
         << s;
-    EXPECT_NE(s.find("  Anschluss: F\xCE\\v,Ed\xCEr = 2 / 2 x |V\xCE\\d\xCEr| = 8.00 kN; "
-                     "h\xCE\\e\xCEr = 150.0 mm => F\xCE\\90,Rk\xCEr = 41.15 kN, "
+    EXPECT_NE(s.find("  Spalten 1 bis 2: F\xCE\\v,Ed\xCEr = 2 / 2 x \xB2"
+                     "F\xCE\\V\xCEr = 2 / 2 x "
+                     "8.00 = 8.00 kN; h\xCE\\e\xCEr = 150.0 mm => F\xCE\\90,Rk\xCEr = 41.15 kN, "
                      "F\xCE\\90,Rd\xCEr = 28.49 kN => u = 0.28"),
               std::string::npos)
         << s;
+
+    /* Columns that push together are one connection (NCI NA.8.1.4): a bending splice with two
+    ** groups per half 70 cm apart (more than 2 h = 48 cm), dowels 12 mm at x = 11.8, 19.8 |
+    ** 89.6, 97.6 cm, rows y = -6, 6 cm, h = 240 mm, k_mod 0.8, M_d = 8 kNm, V_d = 12 kN, two
+    ** planes. x_c = 54.7 cm, M = 8 + 0.547 x 12 = 14.564 kNm, I_p = 12521.68 cm²: the columns
+    ** carry 12 / 4 +- 1456.4 |x - x_c| x 2 / 12521.68 = -6.98 / -5.12 / 11.12 / 12.98 kN (all
+    ** planes). The far group's two columns push together, F = 24.098 kN, a_r = 80 mm: k_s =
+    ** 0.7 + 1.4 x 80 / 240 = 1.16667; h_e = 180 mm, h_i = 60, 180: k_r = 2 / (1 + 1/9) = 1.8;
+    ** t_ef = 72: 1.8 x 16.625 x (72 x 240)^0.8 x 0.4 x 0.8 / 1.3 = 18.0832 kN, x k_s = 21.0971
+    ** kN: u = 1.14224 (the whole half, a_r = 858 mm, gave 0.116, a column 0.718) */
+    Lkom_Entry *c =
+        Splitting_Splice(1, VBM_STABDUEBEL, 12.0, CONN_SIDE_TIMBERS, 12.0, 12.979421 / 2.0);
+    c->M_d = 8.0;
+    c->M_distr = 14.564;
+    Splice_Input.lkom.groups[0].kmod = 0.8;
+    Splice_Input.h = Splice_Input.h_s = 24.0;
+    Set_Layout(4, 2, LAYOUT_REGULAR, 1);
+    Build_Regular_Pattern(11.8, -6.0, 8.0, 12.0, 2);
+    Mirror_Pattern(54.7);
+    Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    Calc_Pattern_Centroid(&fp->x_c, &fp->y_c, &fp->I_p, fp->count, fp->recs);
+    Timber_Check r;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    const Split_Case &g = r.split_mid.group;
+    EXPECT_EQ(g.last - g.first, 1);
+    EXPECT_NEAR(g.F, 24.09788, 1e-4);
+    EXPECT_NEAR(g.a_r, 80.0, 1e-9);
+    EXPECT_NEAR(g.k_s, 1.16667, 1e-5);
+    EXPECT_NEAR(g.F_Rd, 21.09709, 1e-4);
+    EXPECT_NEAR(g.u, 1.14224, 1e-4);
 }
 
 TEST(TimberT90, EnSplittingNearTheEdgeAndWithoutAForce)
@@ -1960,6 +1992,12 @@ TEST(Fasteners, EffectiveNumberOfBoltsInARow)
     Set_Layout(5, 1, LAYOUT_STAGGERED);
     Get_Connector_Row_N_Ef(0, 0, &n, nullptr);
     EXPECT_EQ(n, 3);
+    /* two groups of 4 staggered columns (8 x 3, 22 dowels): each outer row holds 4 of a group,
+    ** 8 over both as in the regular layout: n_ef = 8^0.9 (60 / 156)^0.25 = 6.4980 * 0.78751 =
+    ** 5.1173 (n = 4 gave 2.7423, n_ef / n 0.686 for 0.640) */
+    Set_Layout(8, 3, LAYOUT_STAGGERED, 1);
+    EXPECT_NEAR(Get_Bolt_Row_N_Ef(0, 0, 60.0, &n, nullptr), 5.11726, 1e-5);
+    EXPECT_EQ(n, 8);
 }
 
 TEST(Plates, DinBearingOfInnerAndEndFasteners)

@@ -572,6 +572,12 @@ TEST(PrepareRules, LayoutsAndKindsThatPass)
     EXPECT_EQ(Fastener_Pattern.count, 8);
     nails(5, 1);
     EXPECT_EQ(Prepare_Splice_Calc(), 99);
+    /* two columns are even, but too few for two groups of two: the refusal says so */
+    nails(2, 1);
+    EXPECT_EQ(Prepare_Splice_Calc(), 99);
+    EXPECT_STREQ(Get_Refusal_Text(99), "Zu wenige Spalten f\x81r die gruppierte Anordnung: n_c = 2 "
+                                       "< erforderlich 4 (zwei Gruppen je Sto\xE1h\x84lfte mit je "
+                                       "mindestens 2 Spalten)");
     nails(6, 1);
     EXPECT_EQ(Prepare_Splice_Calc(), 0);
 
