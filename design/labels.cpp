@@ -127,6 +127,12 @@ double Get_Gamma_M(int material, int sub_type, int accidental)
     }
 }
 
+double Get_Gamma_M_Connections(int accidental)
+{
+    if (Nad_Params == nullptr) return accidental ? 1.0 : 1.3;
+    return accidental ? Nad_Params->gamma_m_accidental : Nad_Params->gamma_m_connections;
+}
+
 const char *Get_Proof_Method_Text(int method, int long_form)
 {
     char *text = Design_Run_Current()->proof_method_text; /* DESIGN_LABEL_SIZE bytes */

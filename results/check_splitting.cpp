@@ -196,7 +196,7 @@ static bool Short_Term(int group, const Lkom_Entry *c)
 /* The check of one member: its connection of one half against its share of V_d, and its
 ** weakest column against its share of the largest column force. */
 static void Calc_Member(int group, const Lkom_Entry *c, int rule, int piece, double kmod,
-                        double f_t90_d, const Timber_Check *r, Split_Check *p)
+                        const Timber_Check *r, Split_Check *p)
 {
     *p = Split_Check{};
     p->done = 1;
@@ -212,10 +212,12 @@ static void Calc_Member(int group, const Lkom_Entry *c, int rule, int piece, dou
     Effective_Depth(p);
     const double share = p->planes;
     p->kmod = kmod;
-    p->gamma = c->accidental ? 1.0 : Get_Gamma_M_T90(piece == SPLIT_SIDE);
-    p->f_t90_d = f_t90_d;
+    /* the splitting capacity is a resistance of the connection: gamma_M of connections, in
+    ** every member alike (EN 1995-1-1, Table 2.3) */
+    p->gamma = Get_Gamma_M_Connections(c->accidental);
     p->f_t90_k = piece == SPLIT_SIDE ? Get_Mat_Ft90(si->mat_side, si->grade_side)
                                      : Get_Mat_Ft90(si->mat_mid, si->grade_mid);
+    p->f_t90_d = p->gamma > 0.0 ? p->f_t90_k * kmod / p->gamma : 0.0;
     p->group.F = share * std::fabs(r->V_d) / p->shear_planes;
     Calc_Case(p, rule, Whole_Pattern(), &p->group);
     p->column.F = share * r->V90;
@@ -249,12 +251,10 @@ void Calc_Splitting_Check(int group, const Lkom_Entry *c, Timber_Check *r)
     if (r->kind == CONN_INNER_PLATES)
         piece = (int)si->plate_count >= 2 ? SPLIT_LAMELLA_INNER : SPLIT_LAMELLA_OUTER;
     else if (r->kind == CONN_LAP) piece = SPLIT_LAP;
-    Calc_Member(group, c, rule, piece, kmod_mid, Get_Ft90d_Middle(group, c->accidental), r,
-                &r->split_mid);
+    Calc_Member(group, c, rule, piece, kmod_mid, r, &r->split_mid);
     r->mid.u = std::fmax(r->mid.u, r->split_mid.u);
     if (r->kind == CONN_SIDE_TIMBERS) {
-        Calc_Member(group, c, rule, SPLIT_SIDE, kmod_side, Get_Ft90d_Side(group, c->accidental), r,
-                    &r->split_side);
+        Calc_Member(group, c, rule, SPLIT_SIDE, kmod_side, r, &r->split_side);
         r->side.u = std::fmax(r->side.u, r->split_side.u);
     }
 }
