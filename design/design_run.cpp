@@ -27,22 +27,31 @@
 /* Code of a design value that cannot be determined ("Fv,Rk nicht ermittelbar"). */
 #define CODE_NOT_DETERMINABLE 168
 
+/* An accidental combination under the annex, whose one factor of connections every mode takes
+** (DIN 1052 keeps its factors by mode). */
+static bool Accidental_Annex(const Connection_Input &input)
+{
+    return input.accidental != 0 && Nad_Params != nullptr;
+}
+
 /*
 ** Return the partial factor of the dowel-type part: the aluminium factor when the bearing of an
-** aluminium plate governs (rule 30), 1.1 in the simplified proof, the annex's factor of
-** connections under EN 1995, 1.3 under DIN 1052.
+** aluminium plate governs (rule 30); under EN 1995 in an accidental combination the annex's
+** accidental factor; else 1.1 in the simplified proof, the annex's factor of connections under
+** EN 1995, 1.3 under DIN 1052.
 */
 double Get_Connection_Gamma_M(const Connection_Input &input, int rule)
 {
     if (rule == MODE_ALU_BEARING) return Get_Alu_Gamma_M();
+    if (Accidental_Annex(input)) return Get_Gamma_M_Connections(1);
     if (input.proof_method == 0) return 1.1;
     if (Nad_Params != nullptr) return Nad_Params->gamma_m_connections;
     return 1.3;
 }
 
-double Get_Connector_Gamma_M(double member_gamma)
+double Get_Connector_Gamma_M(double member_gamma, int accidental)
 {
-    if (Nad_Params != nullptr) return Nad_Params->gamma_m_connections;
+    if (Nad_Params != nullptr) return Get_Gamma_M_Connections(accidental);
     return member_gamma;
 }
 
@@ -687,7 +696,7 @@ int Lateral_By_Family(const Connection_Input &in, Connection_Result *r, bool leg
         r->rk_connector =
             Calc_Ring_Connector_Rk(in.d, he, angle, in.t1, in.t2, std::min(r->rho_1, r->rho_2), r);
         r->point_member = point_connector;
-        r->gamma_connector = Get_Connector_Gamma_M(in.gamma_m_1);
+        r->gamma_connector = Get_Connector_Gamma_M(in.gamma_m_1, in.accidental);
     } else if (type == VBM_SCHEIBENDUEBEL_B1) {
         const double he = Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, in.vbm_row, "he");
         /* the angle, thickness and density are those of the timber member */
@@ -698,7 +707,7 @@ int Lateral_By_Family(const Connection_Input &in, Connection_Result *r, bool leg
             r->rk_connector =
                 Calc_Ring_Connector_Plate_Rk(in.d, he, in.alpha_1, in.t1, r->rho_1, r);
         r->point_member = point_connector;
-        r->gamma_connector = Get_Connector_Gamma_M(in.gamma_m_1);
+        r->gamma_connector = Get_Connector_Gamma_M(in.gamma_m_1, in.accidental);
     } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
         Dowel_Bolt_Lateral(in, r, legacy);
         r->point_member = point_connector;
@@ -721,7 +730,8 @@ int Lateral_By_Family(const Connection_Input &in, Connection_Result *r, bool leg
         else
             r->rk_connector =
                 Calc_Toothed_Plate_Plate_Rk(type, dc, in.d_bolt, he, in.t1, r->rho_1, r);
-        r->gamma_connector = Get_Connector_Gamma_M(std::max(in.gamma_m_1, in.gamma_m_2));
+        r->gamma_connector =
+            Get_Connector_Gamma_M(std::max(in.gamma_m_1, in.gamma_m_2), in.accidental);
     } else if (Is_Vbm_Nail(type) || type == VBM_KLAMMER || Is_Vbm_Din571_Screw(type)
                || Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type)) {
         *work = in;
@@ -795,6 +805,10 @@ int Run_Angle(Connection_Base *b, const Connection_Input &input, bool spacings,
     r->rk_total = r->rk_lateral + r->rk_connector;
     const double km = std::sqrt(r->kmod_1 * r->kmod_2);
     if (in.proof_method == 0 || in.proof_method == 1) {
+        /* the annex's one factor of connections divides every mode, so that the governing mode
+        ** stays; in the accidental situation that factor is the accidental one (Table 2.3) */
+        if (Accidental_Annex(in) && r->gamma_lateral > 0.0)
+            r->gamma_lateral = Get_Connection_Gamma_M(in, r->rule_char);
         if (r->gamma_lateral > 0.0)
             r->rd_lateral =
                 Calc_Geometric_Mean_Ratio(r->rk_lateral, r->kmod_1, r->kmod_2, r->gamma_lateral);
@@ -948,6 +962,12 @@ int Design_Between_Plates(const Connection_Input *input, double t2, const Connec
                               /*plate_t=*/in.t2, /*plate_mat=*/in.mat_2, /*rho=*/res->rho_1,
                               /*mat=*/in.mat_1, /*grade=*/in.grade_1,
                               /*fu=*/Fastener_Fu(bolt), /*r_ax=*/res->r_ax * k, /*out=*/out);
+    /* the exact proof's modes all take the annex's factor of connections: the accidental one in
+    ** an accidental combination */
+    if (in.proof_method == 1 && Accidental_Annex(in) && out->gamma > 0.0) {
+        out->gamma = Get_Gamma_M_Connections(1);
+        out->rd = out->rk * kmod / out->gamma;
+    }
     for (double *p :
          {&out->r_l, &out->r_k, &out->rope_k, &out->r_m, &out->rope, &out->rk, &out->rd})
         *p /= k;

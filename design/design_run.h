@@ -109,17 +109,20 @@ typedef struct Connection_Base {
 
 /*
 ** Return the partial factor of the dowel-type part: the aluminium factor when the bearing of an
-** aluminium plate governs (rule 30), 1.1 in the simplified proof, the annex's factor of
-** connections under EN 1995, 1.3 under DIN 1052.
+** aluminium plate governs (rule 30); under EN 1995 in an accidental combination
+** (input.accidental) the annex's accidental factor, which then divides every mode of the exact
+** proof and the simplified proof alike (Table 2.3); else 1.1 in the simplified proof, the annex's
+** factor of connections under EN 1995, 1.3 under DIN 1052.
 */
 double Get_Connection_Gamma_M(const Connection_Input &input, int rule);
 
 /*
 ** Return the partial factor of a ring, shear-plate or toothed-plate connector: the annex's factor
 ** of connections under EN 1995 (EN 1995-1-1, Table 2.3), as the dowel-type part takes it in the
-** exact proof; under DIN 1052 the members' factor member_gamma.
+** exact proof, that of the accidental situation when accidental is set; under DIN 1052 the
+** members' factor member_gamma.
 */
-double Get_Connector_Gamma_M(double member_gamma);
+double Get_Connector_Gamma_M(double member_gamma, int accidental);
 
 /*
 ** Design one fastener connection and fill the caller's result. Return 0 after a complete run, or

@@ -91,6 +91,15 @@ int Map_Rule_Index(int index);
 */
 double Get_Gamma_M(int material, int sub_type, int accidental);
 
+/*
+** Return the partial factor gamma_M of connections (EN 1995-1-1, Table 2.3): the annex's factor
+** of connections, or its factor of the accidental situation, which Table 2.3 gives for every
+** timber resistance, connections included; under DIN 1052 1.3, or 1.0 in the accidental situation.
+** The splitting of 8.1.4 and the block shear of Annex A are resistances of the connection and take
+** it as well.
+*/
+double Get_Gamma_M_Connections(int accidental);
+
 /* Return the name of a proof method (0 simplified, 1 exact, 2 design values), the long form when
 ** long_form is set; empty for any other method. A buffer of the calling thread's run record. */
 const char *Get_Proof_Method_Text(int method, int long_form);

@@ -131,6 +131,7 @@ typedef struct Connection_Input {
     int32_t shear_planes;                    /* 1 single shear, 2 double shear */
     int32_t proof_method;                    /* 0 simplified, 1 exact, 2 design-value method */
     int32_t rope_effect;                     /* 1: axial value and rope-effect share wanted */
+    int32_t accidental;                      /* 1: accidental design situation */
     int32_t mat_1, mat_2;                    /* Mat_Group_Code of member 1 and member 2 */
     int32_t grade_1, grade_2;                /* grade of member 1 and member 2 */
     double t1, t2;                           /* mm, thicknesses of member 1 and member 2 */

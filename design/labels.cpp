@@ -101,15 +101,16 @@ double Get_Gamma_M(int material, int sub_type, int accidental)
     case MAT_LAUBHOLZ: return p->gamma_m_solid;
     case MAT_BSH_EC:
     case MAT_BSH_DIN:
+    case MAT_STEICO_JOIST:
+    case MAT_STEICO_WALL: return p->gamma_m_glulam;
+    /* laminated veneer lumber has its own row of Table 2.3, with plywood and OSB */
     case MAT_KERTO_S:
     case MAT_KERTO_Q:
     case MAT_BAUBUCHE_GL75:
     case MAT_BAUBUCHE_PLATTE:
     case MAT_STEICO_LVL:
     case MAT_POLLM_LVL_S:
-    case MAT_STEICO_JOIST:
-    case MAT_STEICO_WALL:
-    case MAT_STEICO_GLVL: return p->gamma_m_glulam;
+    case MAT_STEICO_GLVL:
     case MAT_OSB:
     case MAT_SPERRHOLZ: return p->gamma_m_lvl;
     case MAT_GIPSKARTON:
@@ -124,6 +125,12 @@ double Get_Gamma_M(int material, int sub_type, int accidental)
     case 22: /* bare-code: a group beyond the named ones keeps its factor */ return 1.3;
     default: return 0.0;
     }
+}
+
+double Get_Gamma_M_Connections(int accidental)
+{
+    if (Nad_Params == nullptr) return accidental ? 1.0 : 1.3;
+    return accidental ? Nad_Params->gamma_m_accidental : Nad_Params->gamma_m_connections;
 }
 
 const char *Get_Proof_Method_Text(int method, int long_form)

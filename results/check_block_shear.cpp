@@ -225,7 +225,9 @@ static int Block_Shear_Run(int group, int entry, const Tearing_Block *only, Bloc
     r.d0 = Timber_Hole_Width(r.t1);
     r.fastener_mode = Vbm_Failure_Mode(group, entry, rule.alpha1, &r.fastener_mode_thin);
     Get_Group_Kmod(group, &r.kmod, nullptr, nullptr);
-    const double gamma = si->gamma_m_mid;
+    /* block shear is a resistance of the connection: gamma_M of connections (EN 1995-1-1,
+    ** Table 2.3, Annex A) */
+    const double gamma = Get_Gamma_M_Connections(c->accidental);
     const bool inner = kind == CONN_INNER_PLATES;
     /* every block of the set, or the one asked for */
     r = Governing_Tearing_Block(r, only, 0, [&](Block_Shear_Check *t) {

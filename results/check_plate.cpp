@@ -113,11 +113,12 @@ double Plate_Row_Span(void)
     return span;
 }
 
-/* gamma_M1 of the plates' buckling: the annex's EN 1993-1-1 value (1.1 without its block),
-** gamma_M of DIN 18800-1 without an annex; 1.0 in an accidental combination, as f_y,d. */
+/* gamma_M1 of the plates' buckling: the annex's EN 1993-1-1 value (1.1 without its block), its
+** accidental value in an accidental combination; gamma_M of DIN 18800-1 without an annex, 1.0 in
+** an accidental combination. */
 static double Plate_Gamma_M1(int accidental)
 {
-    if (accidental) return 1.0;
+    if (accidental) return Get_Steel_Gamma_M_Accidental(1);
     if (Nad_Params == nullptr) return Splice_Input.gamma_m0;
     return Nad_EC3_Params_Ptr != nullptr ? Nad_EC3_Params_Ptr->ec3_1.gamma_m1 : 1.1;
 }
@@ -316,8 +317,9 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
         r.f_yd = fyd;
         r.f_vd = tRd;
         /* A net section in tension bears at most 0.9 A_net f_u / gamma_M2 (EN 1993-1-1, 6.2.3),
-        ** or A_net f_u,k / (1.25 gamma_M) (DIN 18800-1, members in tension with holes); an
-        ** accidental combination without the partial factor, as f_y,d. The moment of a bending
+        ** with the annex's accidental gamma_M2 in an accidental combination, or A_net f_u,k /
+        ** (1.25 gamma_M) (DIN 18800-1, members in tension with holes), an accidental combination
+        ** there without the partial factor, as f_y,d. The moment of a bending
         ** splice pulls one edge of the plates whatever the sign of N_d: that edge is checked
         ** there always, at N_d / A_n + M / W_n. */
         double f_sigma = fyd;
@@ -328,7 +330,7 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
             r.net_tension = 1;
             r.f_u = Get_Plate_Fu();
             if (Nad_Params != nullptr) {
-                r.gamma_m2 = c->accidental ? 1.0 : si->gamma_m2;
+                r.gamma_m2 = c->accidental ? Get_Steel_Gamma_M_Accidental(2) : si->gamma_m2;
                 r.f_ud = r.gamma_m2 > 0.0 ? 0.9 * r.f_u / r.gamma_m2 : 0.0;
             } else {
                 r.gamma_m2 = c->accidental ? 1.0 : si->gamma_m0;
@@ -606,7 +608,7 @@ static void Calc_Hole_Resistances(const Lkom_Entry *c, Bearing_Check *r)
     r->d = hole.d;
     r->f_u = Get_Plate_Fu();
     r->f_ub = Plate_Bearing_Fu_B();
-    r->gamma_m2 = si->gamma_m2;
+    r->gamma_m2 = Get_Steel_Gamma_M2_Joints(c->accidental);
     r->p1 = si->p1;
     r->p2 = Plate_Row_Spacing(si);
     r->e1 = si->e1;

@@ -238,7 +238,7 @@ static void Calc_Runs(const Split_Check *p, int rule, const std::vector<Split_Se
 /* The check of one member: its governing run of adjacent columns against its share of their
 ** forces, and its weakest column against its share of the largest column force. */
 static void Calc_Member(int group, const Lkom_Entry *c, int rule, int piece, double kmod,
-                        double f_t90_d, const Timber_Check *r, const std::vector<Split_Set> &cols,
+                        const Timber_Check *r, const std::vector<Split_Set> &cols,
                         Split_Check *p)
 {
     *p = Split_Check{};
@@ -255,10 +255,12 @@ static void Calc_Member(int group, const Lkom_Entry *c, int rule, int piece, dou
     Effective_Depth(p);
     const double share = p->planes;
     p->kmod = kmod;
-    p->gamma = c->accidental ? 1.0 : Get_Gamma_M_T90(piece == SPLIT_SIDE);
-    p->f_t90_d = f_t90_d;
+    /* the splitting capacity is a resistance of the connection: gamma_M of connections, in
+    ** every member alike (EN 1995-1-1, Table 2.3) */
+    p->gamma = Get_Gamma_M_Connections(c->accidental);
     p->f_t90_k = piece == SPLIT_SIDE ? Get_Mat_Ft90(si->mat_side, si->grade_side)
                                      : Get_Mat_Ft90(si->mat_mid, si->grade_mid);
+    p->f_t90_d = p->gamma > 0.0 ? p->f_t90_k * kmod / p->gamma : 0.0;
     Calc_Runs(p, rule, cols, &p->group);
     p->column.F = share * r->V90;
     bool first = true;
@@ -300,12 +302,10 @@ void Calc_Splitting_Check(int group, const Lkom_Entry *c, Timber_Check *r)
         Get_Fastener_Forces_All(group, (int)entry, n, nullptr, nullptr, fy.data(), nullptr,
                                 nullptr);
     const std::vector<Split_Set> cols = Columns(fy.data());
-    Calc_Member(group, c, rule, piece, kmod_mid, Get_Ft90d_Middle(group, c->accidental), r, cols,
-                &r->split_mid);
+    Calc_Member(group, c, rule, piece, kmod_mid, r, cols, &r->split_mid);
     r->mid.u = std::fmax(r->mid.u, r->split_mid.u);
     if (r->kind == CONN_SIDE_TIMBERS) {
-        Calc_Member(group, c, rule, SPLIT_SIDE, kmod_side, Get_Ft90d_Side(group, c->accidental), r,
-                    cols, &r->split_side);
+        Calc_Member(group, c, rule, SPLIT_SIDE, kmod_side, r, cols, &r->split_side);
         r->side.u = std::fmax(r->side.u, r->split_side.u);
     }
 }

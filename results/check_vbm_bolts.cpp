@@ -85,7 +85,7 @@ void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_C
     r.f_ub = steel->fu;
     if (r.en_bolt) {
         r.A_b = Calc_Bolt_Stress_Area(db);
-        r.gamma_m2 = si->gamma_m2;
+        r.gamma_m2 = Get_Steel_Gamma_M2_Joints(c->accidental);
         r.sigma_Rd = r.gamma_m2 > 0.0 ? 0.9 * r.f_ub / r.gamma_m2 : 0.0;
         r.N_b = r.sigma_Rd * r.A_b / 1000.0;
     } else {

@@ -170,6 +170,7 @@ int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, dou
     input->l_thread = si->l_ef;
     input->proof_method = si->calc_method;
     input->rope_effect = si->capacity_increase;
+    input->accidental = accidental;
 
     Joint_Members m;
     Get_Joint_Members(&m);

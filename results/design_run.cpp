@@ -598,7 +598,7 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
     else Oli_Write_Text(file, "%s\xCE\\M\xCEr = %.2lf", SYM_GAMMA, si->gamma_m_mid);
     /* connectors take the factor of connections, which the annex may set apart from the
     ** members' one */
-    const double gamma_connector = Get_Connector_Gamma_M(si->gamma_m_mid);
+    const double gamma_connector = Get_Connector_Gamma_M(si->gamma_m_mid, 0);
     if (Is_Vbm_Connector(si->vbm_type) && gamma_connector != si->gamma_m_mid)
         Oli_Write_Text(file, "%s: %s\xCE\\M\xCEr = %.2lf (Verbindungen, DIN EN 1995-1-1, Tab. 2.3)",
                        "Dübel besonderer Bauart"_cp850, SYM_GAMMA, gamma_connector);

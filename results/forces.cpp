@@ -358,6 +358,24 @@ void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F
 
 /* ---------------------------------------------------------------- partial factors */
 
+double Get_Steel_Gamma_M_Accidental(int which)
+{
+    const NAD_EC3_Params *ec3 = Nad_Params != nullptr ? Nad_EC3_Params_Ptr : nullptr;
+    if (ec3 == nullptr) return 1.0;
+    const NAD_EC3_1_Params &p = ec3->ec3_1;
+    const double acc = which == 0 ? p.gamma_m0_acc : which == 1 ? p.gamma_m1_acc : p.gamma_m2_acc;
+    const double persistent = which == 0 ? p.gamma_m0 : which == 1 ? p.gamma_m1 : p.gamma_m2;
+    /* an annex without the accidental row keeps the persistent factor, on the safe side */
+    return acc > 0.0 ? acc : persistent;
+}
+
+double Get_Steel_Gamma_M2_Joints(int accidental)
+{
+    const double persistent = Splice_Input.gamma_m2;
+    if (!accidental || Nad_Params == nullptr) return persistent;
+    return std::fmax(persistent, Get_Steel_Gamma_M_Accidental(2));
+}
+
 void Set_Design_Gammas(int accidental)
 {
     Splice_Input_Record *si = &Splice_Input;
@@ -369,8 +387,7 @@ void Set_Design_Gammas(int accidental)
             si->gamma_m0 = Nad_EC3_Params_Ptr->ec3_1.gamma_m0;
             si->gamma_m2 = Nad_EC3_Params_Ptr->ec3_1.gamma_m2;
         }
-        if (accidental)
-            si->gamma_m0 = Nad_EC3_Params_Ptr != nullptr ? Nad_Params->gamma_m_accidental : 1.0;
+        if (accidental) si->gamma_m0 = Get_Steel_Gamma_M_Accidental(0);
     } else {
         si->gamma_m0 = accidental ? 1.0 : 1.1;
     }
@@ -388,7 +405,7 @@ static const Stahlguete *Plate_Steel(void)
 double Get_Plate_Fyd(int accidental)
 {
     const double fy = Get_Plate_Fy();
-    if (accidental) return fy;
+    if (accidental) return fy / Get_Steel_Gamma_M_Accidental(0);
     return Splice_Input.gamma_m0 > 0.0 ? fy / Splice_Input.gamma_m0 : 0.0;
 }
 

@@ -445,7 +445,25 @@ double Fastener_Force_Angle(double fx, double fy);
 */
 void Set_Design_Gammas(int accidental);
 
-/* Design yield strength f_y,k / gamma_M0 of the plates (N/mm²); f_y,k when accidental. */
+/*
+** Return the annex's partial factor of steel for an accidental combination (EN 1993-1-1, 6.1
+** with the national annex): which 0 gamma_M0, 1 gamma_M1, 2 gamma_M2 (fracture in tension); the
+** persistent factor where the annex leaves the accidental one out; 1.0 without an annex or
+** without its steel block.
+*/
+double Get_Steel_Gamma_M_Accidental(int which);
+
+/*
+** Return gamma_M2 of the joints' steel, the plates' bearing and block tearing and the bolts in
+** tension (EN 1993-1-8, 2.2, the value of Splice_Input): the annex gives it
+** for persistent and transient situations only, and an accidental combination keeps it unless
+** the annex's accidental gamma_M2 (Get_Steel_Gamma_M_Accidental) is larger, so that the value
+** taken is never below the accidental one.
+*/
+double Get_Steel_Gamma_M2_Joints(int accidental);
+
+/* Design yield strength f_y,k / gamma_M0 of the plates (N/mm²), with the accidental gamma_M0 of
+** Get_Steel_Gamma_M_Accidental when accidental. */
 double Get_Plate_Fyd(int accidental);
 
 /* Tensile strength f_u of the plate steel (N/mm²). */

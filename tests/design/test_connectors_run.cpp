@@ -198,5 +198,5 @@ TEST(ConnectorRuns, ConnectorsTakeThePartialFactorOfConnections)
         EXPECT_NEAR(r.rd_connector, c.rd, 0.01) << c.type << c.en << c.gamma_1;
     }
     Standard_Scope din(false);
-    EXPECT_DOUBLE_EQ(Get_Connector_Gamma_M(1.4), 1.4);
+    EXPECT_DOUBLE_EQ(Get_Connector_Gamma_M(1.4, 0), 1.4);
 }

@@ -239,7 +239,9 @@ TEST(Labels, EveryLetterEveryMaterialEveryFastener)
         for (int i = 0; i < 7; i++) EXPECT_EQ(Map_Rule_Index_Ec5(din_index[i]), en_index[i]);
         EXPECT_EQ(Map_Rule_Index_Ec5(11), 11);
 
-        /* every material group takes its own factor of the annex */
+        /* every material group takes its own factor of the annex: laminated veneer lumber
+        ** (Kerto, Baubuche, Steico and Pollmeier LVL) the row of LVL, plywood and OSB of Table
+        ** 2.3, the I-joists the glulam row */
         NAD_EC5_Params &b = en.Block();
         b.gamma_m_solid = 1.31;
         b.gamma_m_glulam = 1.32;
@@ -255,9 +257,9 @@ TEST(Labels, EveryLetterEveryMaterialEveryFastener)
             int mat, sub;
             double g;
         } rows[] = {// clang-format off
-            {0, 0, 1.31}, {1, 0, 1.31}, {2, 0, 1.32}, {3, 0, 1.32}, {10, 0, 1.32}, {11, 0, 1.32},
-            {17, 0, 1.32}, {18, 0, 1.32}, {19, 0, 1.32}, {20, 0, 1.32}, {-13, 0, 1.32},
-            {-11, 0, 1.32}, {4, 0, 1.33}, {6, 0, 1.33}, {5, 0, 1.34}, {9, 0, 1.34}, {7, 0, 1.35},
+            {0, 0, 1.31}, {1, 0, 1.31}, {2, 0, 1.32}, {3, 0, 1.32}, {10, 0, 1.33}, {11, 0, 1.33},
+            {17, 0, 1.33}, {18, 0, 1.33}, {19, 0, 1.33}, {20, 0, 1.33}, {-13, 0, 1.32},
+            {-11, 0, 1.33}, {4, 0, 1.33}, {6, 0, 1.33}, {5, 0, 1.34}, {9, 0, 1.34}, {7, 0, 1.35},
             {8, 0, 1.36}, {8, 1, 1.37}, {8, 2, 1.38}, {12, 0, 1.39}, {16, 0, 1.1}, {22, 0, 1.3},
                     // clang-format on
                     {14, 0, 0.0},

@@ -110,12 +110,14 @@ TEST(Bearing, PartialFactorsOfACombination)
     Nad_Record.ec3.ec3_1.gamma_m0 = 1.05;
     Nad_Record.ec3.ec3_1.gamma_m2 = 1.3;
     Nad_Record.ec5.gamma_m_accidental = 1.02;
+    Nad_Record.ec3.ec3_1.gamma_m0_acc = 1.01;
     Set_Design_Gammas(0);
     EXPECT_DOUBLE_EQ(Splice_Input.gamma_m0, 1.05);
     EXPECT_DOUBLE_EQ(Splice_Input.gamma_m2, 1.3);
     EXPECT_DOUBLE_EQ(Splice_Input.gamma_m_mid, Nad_Record.ec5.gamma_m_solid);
+    /* accidental: the steel's own accidental gamma_M0, not the timber's */
     Set_Design_Gammas(1);
-    EXPECT_DOUBLE_EQ(Splice_Input.gamma_m0, 1.02);
+    EXPECT_DOUBLE_EQ(Splice_Input.gamma_m0, 1.01);
     Nad_EC3_Params_Ptr = nullptr;
     Set_Design_Gammas(1);
     EXPECT_DOUBLE_EQ(Splice_Input.gamma_m0, 1.0);

@@ -98,6 +98,17 @@ TEST(BlockShear, RecordWorkedByHand)
                      "bs\xCEr = 0.482"),
               std::string::npos)
         << s;
+    /* block shear is a resistance of the connection (EN 1995-1-1, Table 2.3, Annex A): with
+    ** glulam's 1.25 and connections' 1.3 of "EC-Standardparameter" it takes 1.3, 186.624 kN as
+    ** above, not 0.9 x 269.568 / 1.25 = 194.089 kN */
+    const double glulam = Nad_Record.ec5.gamma_m_glulam;
+    Nad_Record.ec5.gamma_m_glulam = 1.25;
+    Nad_Record.ec5.gamma_m_connections = 1.3;
+    Set_Design_Gammas(0);
+    ASSERT_EQ(Calc_Block_Shear_Of_Block(0, 0, &all_rows, &r), 1);
+    EXPECT_NEAR(r.F_Rd, 186.624, 1e-9);
+    Nad_Record.ec5.gamma_m_glulam = glulam;
+    Set_Design_Gammas(0);
 
     /* The set tries every block of two or more adjacent rows, each with its own fasteners'
     ** force: two adjacent rows tear at L_net,t = 84 - 12 = 72 mm, A_net,t = 65 x 72 = 4680 mm²,
@@ -230,8 +241,9 @@ TEST(BlockShear, StatesOfACheckThatDoesNotApplyOrCannotBeMade)
     }
     Splice_Input.calc_method = 1;
     EXPECT_EQ(Calc_Block_Shear_Check(-1, 0, &r), 0);
-    /* no partial factor: the check cannot be made, shown as failed */
-    Splice_Input.gamma_m_mid = 0.0;
+    /* no partial factor of connections: the check cannot be made, shown as failed */
+    const double connections = Nad_Record.ec5.gamma_m_connections;
+    Nad_Record.ec5.gamma_m_connections = 0.0;
     ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
     EXPECT_EQ(r.state, BLOCK_SHEAR_NO_GAMMA);
     EXPECT_EQ(Block_Shear_Shown_Util(&r), UTIL_NO_CHECK);
@@ -243,7 +255,7 @@ TEST(BlockShear, StatesOfACheckThatDoesNotApplyOrCannotBeMade)
         << s;
     /* no resistance (no timber beside the plate): no capacity, which is printed as such and
     ** never as the number that stands for it */
-    Splice_Input.gamma_m_mid = 1.3;
+    Nad_Record.ec5.gamma_m_connections = connections;
     Splice_Input.b = Splice_Input.t_p;
     ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
     EXPECT_EQ(r.state, BLOCK_SHEAR_NO_CAPACITY);

@@ -871,9 +871,10 @@ TEST(TimberT90, EnSplittingOfDowelsAndBoltsWorkedByHand)
     **  50.4 mm, (50.4 * 200)^0.8 = 1595.028: 21876.24 N, 3 / 21.8762 = 0.13714; column
     **  19532.36 N, 2 / 19.5324 = 0.10239.
     ** D: A under (8.4) on a GL24h middle member with the values of "EC-Standardparameter"
-    **  (gamma_M 1.3 of solid timber, 1.25 of glulam): each member its own gamma_M. Middle
-    **  0.9 * 47.5176 / 1.25 = 34.2127 kN, 6 / 34.2127 = 0.17537, 4 / 34.2127 = 0.11692; the C24
-    **  side timbers keep 1.3: 16.4484 kN, 0.18239 and 0.12159 as in A. */
+    **  (gamma_M 1.3 of solid timber, 1.25 of glulam, 1.3 of connections): splitting is a
+    **  resistance of the connection and takes gamma_M 1.3 of connections in every member, not
+    **  glulam's 1.25 (0.9 * 47.5176 / 1.25 = 34.2127 kN): 32.8968 kN, 0.18239 and 0.12159 as in
+    **  A; the C24 side timbers' solid timber lowered to 1.25 moves nothing either. */
     struct Row {
         int variant, type;
         double d;
@@ -881,7 +882,7 @@ TEST(TimberT90, EnSplittingOfDowelsAndBoltsWorkedByHand)
         double V_d, V90;
         double mid_F_Rd_grp, mid_u_grp, mid_F_Rd_col, mid_u_col;
         double side_F_Rd_grp, side_u_grp, side_F_Rd_col, side_u_col;
-        bool glulam_mid; /* GL24h middle member, glulam's gamma_M 1.25 */
+        bool glulam_mid; /* GL24h middle member, glulam's and solid timber's gamma_M 1.25 */
     };
     const Row rows[] = {
         {0, VBM_STABDUEBEL, 12.0, CONN_SIDE_TIMBERS, 6.0, 2.0, 32.8968, 0.18239, 32.8968, 0.12159,
@@ -894,13 +895,15 @@ TEST(TimberT90, EnSplittingOfDowelsAndBoltsWorkedByHand)
          0, 0},
         {1, VBM_NAGEL, 4.2, CONN_SIDE_TIMBERS, 6.0, 2.0, 21.7372, 0.27602, 19.4082, 0.20610,
          21.8762, 0.13714, 19.5324, 0.10239},
-        {0, VBM_STABDUEBEL, 12.0, CONN_SIDE_TIMBERS, 6.0, 2.0, 34.2127, 0.17537, 34.2127, 0.11692,
+        {0, VBM_STABDUEBEL, 12.0, CONN_SIDE_TIMBERS, 6.0, 2.0, 32.8968, 0.18239, 32.8968, 0.12159,
          16.4484, 0.18239, 16.4484, 0.12159, true},
     };
     for (const Row &w : rows) {
         Splitting_Splice(w.variant, w.type, w.d, w.kind, w.V_d, w.V90);
         if (w.glulam_mid) {
             Nad_Record.ec5.gamma_m_glulam = 1.25;
+            Nad_Record.ec5.gamma_m_solid = 1.25;
+            Nad_Record.ec5.gamma_m_connections = 1.3;
             Splice_Input.mat_mid = MAT_BSH_EC;
             Splice_Input.grade_mid = 2;
             Set_Design_Gammas(0);

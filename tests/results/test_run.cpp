@@ -106,6 +106,25 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     Expect_Row(4, "Blockscherversagen", 0.65884);
     Expect_Row(5, "Blockversagen Bleche", 0.161070);
 
+    /* Accidental (EN 1995-1-1, Table 2.3): every timber resistance takes gamma_M = 1.0, the
+    ** dowels' connection too: u = 1.1583 * 1.0 / 1.3 = 0.89100, the timber 0.52320 / 1.3 =
+    ** 0.40246, block shear 0.65884 / 1.3 = 0.50680. The plates' net section takes the annex's
+    ** accidental gamma_M2 (EN 1993-1-1, 6.2.3): 0.9 x 360 / 1.15 = 281.74 N/mm² above f_y = 235,
+    ** u as before; bearing and block tearing keep gamma_M2 = 1.25 of EN 1993-1-8. */
+    Get_Lkom_Entry(0, 0)->accidental = 1;
+    Nad_Record.ec3.ec3_1.gamma_m2_acc = 1.15;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Run_Nachweise(nullptr, 0);
+    const double acc_u[6] = {0.89100, 0.40246, 0.13215, 0.34522, 0.50680, 0.161070};
+    for (int k = 0; k < 6; k++) EXPECT_NEAR(Splice_Input.utilisation.value[k], acc_u[k], 5e-5);
+    FILE *acc = tmpfile();
+    Run_Nachweise(acc, 0);
+    const std::string acc_text = Slurp_Print(acc);
+    fclose(acc);
+    EXPECT_NE(acc_text.find("0.9 x 360 / 1.15 = 281.74 N/mm"), std::string::npos) << acc_text;
+    Get_Lkom_Entry(0, 0)->accidental = 0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+
     /* The dowels of 280 mm stand (280 - 160) / 2 = 60 mm out of either face of the member, which
     ** the summary says under the fasteners' row, the design as above; plates of 30 cm would stand
     ** (30 - 24) / 2 = 3 cm above and below it, those of 20 cm lie within */
