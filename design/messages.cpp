@@ -421,15 +421,15 @@ void Replace_First(std::string &s, const char *from, const char *to)
 
 int32_t Board_Service_Class_Code(int32_t group, int32_t grade, int32_t service_class)
 {
-    if (group < 4 || group > 9 || grade < 0 || grade > 9 || service_class < 1 || service_class > 3)
+    if (group < 4 || group > 21 || grade < 0 || grade > 9 || service_class < 1 || service_class > 3)
         return 0;
     return DERR_BOARD_SERVICE_CLASS_FIRST + 100 * group + 10 * grade + service_class;
 }
 
 namespace {
 
-/* The text of a panel refused in a service class: the grade, the classes it has and the class
-** asked for. */
+/* The text of a member refused in a service class: the grade, the classes it has a kmod in and
+** the class asked for. */
 const char *Board_Service_Class_Text(char *buf, size_t size, int32_t code)
 {
     const int32_t k = code - DERR_BOARD_SERVICE_CLASS_FIRST;
@@ -437,7 +437,7 @@ const char *Board_Service_Class_Text(char *buf, size_t size, int32_t code)
     char classes[32] = "";
     for (int32_t c = 1; c <= 3; c++) {
         double kmod = 0.0;
-        if (!Get_Kmod(group, grade, c, KLED_MITTEL, &kmod, nullptr)) continue;
+        if (!Get_Kmod(group, grade, c, KLED_MITTEL, &kmod, nullptr) || !(kmod > 0.0)) continue;
         const size_t n = strlen(classes);
         snprintf(classes + n, sizeof classes - n, "%s%d", n > 0 ? " und " : "", c);
     }
