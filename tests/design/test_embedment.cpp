@@ -449,6 +449,11 @@ TEST(Embedment, NailsAndScrewsInEveryMaterial)
     Calc_Fh(/*out_fh=*/&fh, /*d=*/3.1, /*type=*/0, /*predrilled=*/1, /*alpha=*/0.0, /*t=*/24.0,
             /*rho_k=*/550.0, /*mat=*/4, /*grade=*/1, /*user=*/nullptr);
     EXPECT_NEAR(fh, 40.4558, 1e-4);
+    /* so do pre-drilled screws of d_ef <= 6 mm (8.7.1(3)), DIN 571 d_ef 5 in particle board 20:
+    ** 65 * 5^-0.7 * 20^0.1 = 28.4274 (not 50 * 5^-0.6 * 20^0.2 = 34.6572 of a bolt) */
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/5.0, /*type=*/2, /*predrilled=*/1, /*alpha=*/0.0, /*t=*/20.0,
+            /*rho_k=*/650.0, /*mat=*/7, /*grade=*/1, /*user=*/nullptr);
+    EXPECT_NEAR(fh, 28.4274, 1e-4);
     /* Kerto across the grain: 0.082 * 480 * 4^-0.3 / (1.15 + 0.06) = 21.4611 */
     Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/right, /*t=*/40.0,
             /*rho_k=*/480.0, /*mat=*/10, /*grade=*/0, /*user=*/nullptr);
