@@ -441,19 +441,21 @@ const char *Board_Service_Class_Text(char *buf, size_t size, int32_t code)
         const size_t n = strlen(classes);
         snprintf(classes + n, sizeof classes - n, "%s%d", n > 0 ? " und " : "", c);
     }
-    const char *rule =
-        Nad_Params != nullptr ? "DIN EN 1995-1-1, Tabelle 3.1" : "DIN 1052, Tabelle F.1";
+    /* the panels by the standard's table; LVL by its approval, as Table 3.1 gives LVL a kmod
+    ** in every class */
+    const char *rule = !Is_Mat_Wood_Panel(group) ? "laut Zulassung"
+                       : Nad_Params != nullptr   ? "nach DIN EN 1995-1-1, Tabelle 3.1"
+                                                 : "nach DIN 1052, Tabelle F.1";
     /* the one grade of medium board takes the rows of MBH.LA */
     std::string name = Get_Material_Name(group, grade);
     if (group == 8 && grade == 1) name += " (MBH.LA)";
     if (classes[0] != '\0')
-        snprintf(
-            buf, size,
-            "%s ist nach %s nur in Nutzungsklasse %s zulässig, nicht in Nutzungsklasse %d"_cp850,
-            name.c_str(), rule, classes, sc);
+        snprintf(buf, size,
+                 "%s ist %s nur in Nutzungsklasse %s zulässig, nicht in Nutzungsklasse %d"_cp850,
+                 name.c_str(), rule, classes, sc);
     else
-        snprintf(buf, size, "%s ist nach %s in Nutzungsklasse %d nicht zulässig"_cp850,
-                 name.c_str(), rule, sc);
+        snprintf(buf, size, "%s ist %s in Nutzungsklasse %d nicht zulässig"_cp850, name.c_str(),
+                 rule, sc);
     return buf;
 }
 

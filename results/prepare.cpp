@@ -743,8 +743,8 @@ double Splice_Joint_Thickness(void)
 /*
 ** A panel or LVL member (side members only beside side timbers) without kmod, none or 0, in the
 ** splice's service class for the load-duration class of a group that holds valid combinations
-** (EN 1995-1-1, Table 3.1; DIN 1052, Table F.1): its error code, which names grade and class,
-** else 0.
+** (EN 1995-1-1, Table 3.1; DIN 1052, Table F.1; for LVL its approval): its error code, which
+** names grade and class, else 0.
 */
 static int Check_Panel_Service_Class(void)
 {
