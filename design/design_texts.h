@@ -30,7 +30,7 @@ const char *Get_Error_Text(int32_t code);
 const char *Get_Hint_Text(int32_t code);
 
 /*
-** Return the error code that refuses a panel of material group (4..9) and grade (0..9) in a
+** Return the error code that refuses a member of material group (4..21) and grade (0..9) in a
 ** service class (1..3) for which it has no kmod (EN 1995-1-1, Table 3.1); Get_Error_Text names
 ** the grade and the class. 0 for arguments outside those ranges.
 */

@@ -251,11 +251,16 @@ int Calc_Fh(double *out_fh, double d, int type, int predrilled, double alpha, do
     } else if (Is_Mat_Timber(mat)) {
         fh = Calc_Fh_Nail(d, rho_k, predrilled);
     } else {
+        /* nails and staples in panels: EN 1995-1-1, 8.3.1.3, eq. (8.20) to (8.22), which hold
+        ** whether pre-drilled or not; the bolts' (8.36) and (8.37) are no nail's. Screws of
+        ** d_ef <= 6 mm follow the nails' rules (8.7.1(3)), larger ones the bolts' (8.7.1(4)) */
+        const bool nail_rule = Is_Vbm_Nail(type) || type == VBM_KLAMMER || d <= 6.01;
+        const int panel_bolt = nail_rule ? 0 : predrilled;
         switch (mat) {
         case MAT_OSB:
-        case MAT_SPANPLATTE: fh = Calc_Fh_Panel_50(d, t, predrilled); break;
+        case MAT_SPANPLATTE: fh = Calc_Fh_Panel_50(d, t, panel_bolt); break;
         case MAT_GIPSKARTON: fh = Calc_Fh_Panel_3_9(d, t); break;
-        case MAT_SPERRHOLZ: fh = Calc_Fh_Plywood(d, rho_k, predrilled); break;
+        case MAT_SPERRHOLZ: fh = Calc_Fh_Plywood(d, rho_k, panel_bolt); break;
         case MAT_FASERPLATTE: fh = Calc_Fh_Panel_30(d, t); break;
         case MAT_FERMACELL: fh = Calc_Fh_Panel_7(d, t); break;
         case MAT_KERTO_S:

@@ -142,10 +142,10 @@ enum : int32_t {
     DERR_SPACING_TOO_LONG_LAP = 173,
     DERR_SPACING_TOO_HIGH_PLATES = 174,
     DERR_SPACING_TOO_HIGH_MIDDLE = 178,
-    /* a panel grade without kmod in the service class (EN 1995-1-1, Table 3.1): the code carries
+    /* a grade without kmod in the service class (EN 1995-1-1, Table 3.1): the code carries
     ** group, grade and class (Board_Service_Class_Code), FIRST + 100 group + 10 grade + class */
     DERR_BOARD_SERVICE_CLASS_FIRST = 3000,
-    DERR_BOARD_SERVICE_CLASS_LAST = 3999,
+    DERR_BOARD_SERVICE_CLASS_LAST = 5199,
     /* the splice's plates or lap shorter than the spacings ask (the side timbers: 95) */
     DERR_PLATES_TOO_SHORT = 175,
     DERR_LAP_TOO_SHORT = 176,

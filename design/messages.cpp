@@ -421,15 +421,15 @@ void Replace_First(std::string &s, const char *from, const char *to)
 
 int32_t Board_Service_Class_Code(int32_t group, int32_t grade, int32_t service_class)
 {
-    if (group < 4 || group > 9 || grade < 0 || grade > 9 || service_class < 1 || service_class > 3)
+    if (group < 4 || group > 21 || grade < 0 || grade > 9 || service_class < 1 || service_class > 3)
         return 0;
     return DERR_BOARD_SERVICE_CLASS_FIRST + 100 * group + 10 * grade + service_class;
 }
 
 namespace {
 
-/* The text of a panel refused in a service class: the grade, the classes it has and the class
-** asked for. */
+/* The text of a member refused in a service class: the grade, the classes it has a kmod in and
+** the class asked for. */
 const char *Board_Service_Class_Text(char *buf, size_t size, int32_t code)
 {
     const int32_t k = code - DERR_BOARD_SERVICE_CLASS_FIRST;
@@ -437,23 +437,25 @@ const char *Board_Service_Class_Text(char *buf, size_t size, int32_t code)
     char classes[32] = "";
     for (int32_t c = 1; c <= 3; c++) {
         double kmod = 0.0;
-        if (!Get_Kmod(group, grade, c, KLED_MITTEL, &kmod, nullptr)) continue;
+        if (!Get_Kmod(group, grade, c, KLED_MITTEL, &kmod, nullptr) || !(kmod > 0.0)) continue;
         const size_t n = strlen(classes);
         snprintf(classes + n, sizeof classes - n, "%s%d", n > 0 ? " und " : "", c);
     }
-    const char *rule =
-        Nad_Params != nullptr ? "DIN EN 1995-1-1, Tabelle 3.1" : "DIN 1052, Tabelle F.1";
+    /* the panels by the standard's table; LVL by its approval, as Table 3.1 gives LVL a kmod
+    ** in every class */
+    const char *rule = !Is_Mat_Wood_Panel(group) ? "laut Zulassung"
+                       : Nad_Params != nullptr   ? "nach DIN EN 1995-1-1, Tabelle 3.1"
+                                                 : "nach DIN 1052, Tabelle F.1";
     /* the one grade of medium board takes the rows of MBH.LA */
     std::string name = Get_Material_Name(group, grade);
     if (group == 8 && grade == 1) name += " (MBH.LA)";
     if (classes[0] != '\0')
-        snprintf(
-            buf, size,
-            "%s ist nach %s nur in Nutzungsklasse %s zulässig, nicht in Nutzungsklasse %d"_cp850,
-            name.c_str(), rule, classes, sc);
+        snprintf(buf, size,
+                 "%s ist %s nur in Nutzungsklasse %s zulässig, nicht in Nutzungsklasse %d"_cp850,
+                 name.c_str(), rule, classes, sc);
     else
-        snprintf(buf, size, "%s ist nach %s in Nutzungsklasse %d nicht zulässig"_cp850,
-                 name.c_str(), rule, sc);
+        snprintf(buf, size, "%s ist %s in Nutzungsklasse %d nicht zulässig"_cp850, name.c_str(),
+                 rule, sc);
     return buf;
 }
 

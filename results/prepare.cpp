@@ -741,9 +741,10 @@ double Splice_Joint_Thickness(void)
 }
 
 /*
-** A panel member (side members only beside side timbers) without kmod in the splice's service
-** class for the load-duration class of a group that holds valid combinations (EN 1995-1-1,
-** Table 3.1; DIN 1052, Table F.1): its error code, which names grade and class, else 0.
+** A panel or LVL member (side members only beside side timbers) without kmod, none or 0, in the
+** splice's service class for the load-duration class of a group that holds valid combinations
+** (EN 1995-1-1, Table 3.1; DIN 1052, Table F.1; for LVL its approval): its error code, which
+** names grade and class, else 0.
 */
 static int Check_Panel_Service_Class(void)
 {
@@ -757,7 +758,8 @@ static int Check_Panel_Service_Class(void)
     m[n++] = Member{si->mat_mid, si->grade_mid};
     int panels = 0;
     for (int i = 0; i < n; i++)
-        if (Is_Mat_Wood_Panel(m[i].mat) && m[i].grade != 14 && m[i].grade != -999)
+        if ((Is_Mat_Wood_Panel(m[i].mat) || Is_Mat_Lvl(m[i].mat) || m[i].mat == MAT_POLLM_GLVL)
+            && m[i].grade != 14 && m[i].grade != -999)
             m[panels++] = m[i];
     for (int g = 0; panels > 0 && g < LKOM_GROUPS; g++) {
         bool used = false;
@@ -766,7 +768,8 @@ static int Check_Panel_Service_Class(void)
         for (int i = 0; i < panels; i++) {
             double k = 0.0;
             if (!Get_Kmod(m[i].mat, m[i].grade, si->service_class, si->lkom.groups[g].kled, &k,
-                          nullptr))
+                          nullptr)
+                || !(k > 0.0))
                 return Board_Service_Class_Code(m[i].mat, m[i].grade, si->service_class);
         }
     }

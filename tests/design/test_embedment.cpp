@@ -440,6 +440,20 @@ TEST(Embedment, NailsAndScrewsInEveryMaterial)
     Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/0.0, /*t=*/20.0,
             /*rho_k=*/1150.0, /*mat=*/9, /*grade=*/0, /*user=*/nullptr);
     EXPECT_NEAR(fh, 39.3172, 1e-4);
+    /* pre-drilled nails in panels keep eq. (8.20) and (8.22), d 3.1, t 24: plywood
+    ** 0.11 * 350 * 3.1^-0.3 = 27.4190 (not 0.11 * 0.969 * 350 = 37.3065 of a bolt); OSB
+    ** 65 * 3.1^-0.7 * 24^0.1 = 40.4558 (not 50 * 3.1^-0.6 * 24^0.2 = 47.8845) */
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/3.1, /*type=*/0, /*predrilled=*/1, /*alpha=*/0.0, /*t=*/24.0,
+            /*rho_k=*/350.0, /*mat=*/6, /*grade=*/0, /*user=*/nullptr);
+    EXPECT_NEAR(fh, 27.4190, 1e-4);
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/3.1, /*type=*/0, /*predrilled=*/1, /*alpha=*/0.0, /*t=*/24.0,
+            /*rho_k=*/550.0, /*mat=*/4, /*grade=*/1, /*user=*/nullptr);
+    EXPECT_NEAR(fh, 40.4558, 1e-4);
+    /* so do pre-drilled screws of d_ef <= 6 mm (8.7.1(3)), DIN 571 d_ef 5 in particle board 20:
+    ** 65 * 5^-0.7 * 20^0.1 = 28.4274 (not 50 * 5^-0.6 * 20^0.2 = 34.6572 of a bolt) */
+    Calc_Fh(/*out_fh=*/&fh, /*d=*/5.0, /*type=*/2, /*predrilled=*/1, /*alpha=*/0.0, /*t=*/20.0,
+            /*rho_k=*/650.0, /*mat=*/7, /*grade=*/1, /*user=*/nullptr);
+    EXPECT_NEAR(fh, 28.4274, 1e-4);
     /* Kerto across the grain: 0.082 * 480 * 4^-0.3 / (1.15 + 0.06) = 21.4611 */
     Calc_Fh(/*out_fh=*/&fh, /*d=*/4.0, /*type=*/0, /*predrilled=*/0, /*alpha=*/right, /*t=*/40.0,
             /*rho_k=*/480.0, /*mat=*/10, /*grade=*/0, /*user=*/nullptr);

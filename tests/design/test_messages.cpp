@@ -118,7 +118,8 @@ TEST(Messages, PanelOutsideItsServiceClasses)
 {
     /* A panel refused in a service class without kmod (EN 1995-1-1, Table 3.1) is named with the
     ** classes it has: particle board P4 and P6 and medium board only in class 1, OSB/3 in 1 and
-    ** 2, OSB/2 in 1; DIN 1052, Table F.1 alike. */
+    ** 2, OSB/2 in 1; DIN 1052, Table F.1 alike. Steico LVL (kmod 0 in class 3) in 1 and 2 by its
+    ** approval, as Table 3.1 gives LVL a kmod in every class. */
     Standard_Scope en(true);
     EXPECT_EQ(Board_Service_Class_Code(7, 0, 2), 3702);
     EXPECT_STREQ(Get_Error_Text(Board_Service_Class_Code(7, 0, 2)),
@@ -130,13 +131,16 @@ TEST(Messages, PanelOutsideItsServiceClasses)
     EXPECT_STREQ(Get_Error_Text(Board_Service_Class_Code(4, 1, 3)),
                  "OSB 3 ist nach DIN EN 1995-1-1, Tabelle 3.1 nur in Nutzungsklasse 1 und 2 "
                  "zulässig, nicht in Nutzungsklasse 3"_cp850);
+    EXPECT_STREQ(Get_Error_Text(Board_Service_Class_Code(19, 0, 3)),
+                 "Steico LVL R ist laut Zulassung nur in Nutzungsklasse 1 und 2 zulässig, nicht in "
+                 "Nutzungsklasse 3"_cp850);
     {
         Standard_Scope din(false);
         EXPECT_STREQ(Get_Error_Text(Board_Service_Class_Code(7, 2, 2)),
                      "Spanplatte Typ P6 ist nach DIN 1052, Tabelle F.1 nur in Nutzungsklasse 1 "
                      "zulässig, nicht in Nutzungsklasse 2"_cp850);
     }
-    /* no code outside the panels, their grades and the classes */
+    /* no code outside the panels and LVL, their grades and the classes */
     EXPECT_EQ(Board_Service_Class_Code(0, 5, 2), 0);
     EXPECT_EQ(Board_Service_Class_Code(7, 10, 2), 0);
     EXPECT_EQ(Board_Service_Class_Code(7, 0, 4), 0);

@@ -109,8 +109,10 @@ TEST(PrepareRules, HardwoodRefusesToothedPlates)
         Splice_Input.mat_side = 0;
         Splice_Input.grade_side = 5;
         Splice_Input.mat_mid = MAT_BAUBUCHE_GL75;
+        Splice_Input.grade_mid = 0;
         EXPECT_EQ(Prepare_Splice_Calc(), k.code_mid) << k.type;
         Splice_Input.mat_mid = 0;
+        Splice_Input.grade_mid = 5;
         Splice_Input.mat_side = MAT_BAUBUCHE_PLATTE;
         Splice_Input.grade_side = 0;
         EXPECT_EQ(Prepare_Splice_Calc(), k.code_side) << k.type;
@@ -811,7 +813,9 @@ TEST(PrepareRules, OverlappingNailsInTheMiddleMember)
 
 /* Panels outside their service classes (EN 1995-1-1, Table 3.1): particle board P4 and P6 and
 ** medium board (taken as MBH.LA) only in service class 1, OSB/2 only in 1, OSB/3 in 1 and 2,
-** P5 in 1 and 2. The code carries group, grade and class: 3000 + 100 group + 10 grade + class.
+** P5 in 1 and 2; Steico LVL, whose row gives kmod 0 in service class 3, in 1 and 2 as well, as
+** side or middle member. The code carries group, grade and class: 3000 + 100 group + 10 grade +
+** class.
 ** Side boards 22 mm on C24 80 x 200 mm, nails 3.1 x 70 mm (the splitting rule with 7 d). Beside
 ** plates the side field is not a member and is not looked at; a panel in the middle is. */
 TEST(PrepareRules, PanelsOutsideTheirServiceClasses)
@@ -830,6 +834,8 @@ TEST(PrepareRules, PanelsOutsideTheirServiceClasses)
         {CONN_SIDE_TIMBERS, MAT_OSB, 1, MAT_NADELHOLZ, 5, 2, 0},    /* OSB/3 */
         {CONN_OUTER_PLATES, MAT_SPANPLATTE, 0, MAT_NADELHOLZ, 5, 2, 0},
         {CONN_OUTER_PLATES, MAT_NADELHOLZ, 5, MAT_SPANPLATTE, 2, 2, 3722},
+        {CONN_SIDE_TIMBERS, MAT_STEICO_LVL, 0, MAT_NADELHOLZ, 5, 3, 4903}, /* kmod 0 */
+        {CONN_OUTER_PLATES, MAT_NADELHOLZ, 5, MAT_STEICO_LVL, 0, 3, 4903},
     };
     for (const auto &k : cases) {
         Side_Timber_Nail_Splice();
