@@ -92,6 +92,19 @@ static void Write_Plate_Hole_Line(FILE *file)
     }
 }
 
+/* The plates' strengths where they are thicker than the first thickness range of their steel:
+** f_y and f_u of the second range (EN 1993-1-1, Table 3.1), which every check of the plates takes. */
+static void Write_Plate_Strength_Line(FILE *file)
+{
+    double t1 = 0.0;
+    if (!Plate_Second_Thickness_Range(&t1)) return;
+    Oli_Write_Text(file,
+                   "Blechdicke t = %.1lf mm > %.0lf mm: f\xCE\\y\xCEr = %.0lf N/mm\xCE/2\xCEr, "
+                   "f\xCE\\u\xCEr = %.0lf N/mm\xCE/2\xCEr (%s)",
+                   Splice_Input.t_p * 10.0, t1, Get_Plate_Fy(), Get_Plate_Fu(),
+                   Nad_Params != nullptr ? "DIN EN 1993-1-1, Tab. 3.1" : "DIN 18800-1, Tab. 1");
+}
+
 /*
 ** The lap's lines on the moment N t/2 of each half from the eccentricity of the joint: under
 ** compression the check of the timber takes it in bending (EN 1995-1-1, 6.2.4, 6.3.2); under
@@ -174,6 +187,7 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
             "Blechdicke t = %.1lf mm, Blechh\x94he h = %.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
             si->t_p * 10.0, si->h_p * 10.0, Get_Steel_Print_Name(si->plate_steel), A, W, I);
         Write_Plate_Hole_Line(file);
+        Write_Plate_Strength_Line(file);
         Oli_Write_Text(
             file,
             "Holz: t = %.1lf cm, t\xCE\\red\xCEr = %.2lf cm, A\xCE\\n,red\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n,red\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n,red\xCEr = %.2lf cm\xCE/4\xCEr",
@@ -202,6 +216,7 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
             "Bleche %.1lf x %.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
             si->t_p * 10.0, si->h_p * 10.0, Get_Steel_Print_Name(si->plate_steel), A, W, I);
         Write_Plate_Hole_Line(file);
+        Write_Plate_Strength_Line(file);
         Write_Section_Line(file, "Holz:", si->b, A_mid, W_mid, I_mid);
         break;
     }

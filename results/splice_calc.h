@@ -448,11 +448,15 @@ void Set_Design_Gammas(int accidental);
 /* Design yield strength f_y,k / gamma_M0 of the plates (N/mm²); f_y,k when accidental. */
 double Get_Plate_Fyd(int accidental);
 
-/* Tensile strength f_u of the plate steel (N/mm²). */
+/* Tensile strength f_u of the plate steel (N/mm²) in the plates' thickness range. */
 double Get_Plate_Fu(void);
 
-/* Characteristic yield strength f_y of the plate steel (N/mm²). */
+/* Characteristic yield strength f_y of the plate steel (N/mm²) in the plates' thickness range. */
 double Get_Plate_Fy(void);
+
+/* Return 1 when the plates are thicker than the first thickness range of their steel (t1 in mm
+** to *t1_mm) and take f_y and f_u of the second (EN 1993-1-1, Table 3.1), else 0. */
+int Plate_Second_Thickness_Range(double *t1_mm);
 
 /*
 ** Factors of the bearing resistance, EN 1993-1-8, Table 3.4, for the hole diameter d0 and the

@@ -1284,6 +1284,14 @@ TEST(Plates, EndResistanceOnlyForTheColumnAtThePlateEnd)
     Splice_Input.connection_kind = CONN_INNER_PLATES;
     Splice_Input.plate_count = 1.0;
     EXPECT_NEAR(Oli_Lochleibung_Nachweis(nullptr, 0, 0), 25.0 / 57.6, 1e-9);
+    /* S355 plates of 45 mm take f_y = 335 and f_u = 470 N/mm² of 40 mm < t <= 80 mm (EN 1993-1-1,
+    ** Table 3.1), not 355 and 490: alpha_b = min(0.6667, 360 / 470, 1) = 0.6667, F_b,Rd,end =
+    ** 2.5 * 0.6667 * 470 * 12 * 45 / 1.25 / 1000 = 338.4 kN */
+    Three_Dowels(false, 75.0);
+    Splice_Input.plate_steel = 7;
+    Splice_Input.t_p = 4.5;
+    EXPECT_NEAR(Oli_Lochleibung_Nachweis(nullptr, 0, 0), 12.5 / 338.4, 1e-9);
+    EXPECT_EQ(Get_Plate_Fy(), 335.0);
 }
 
 TEST(Plates, BearingTableIsWritten)

@@ -439,6 +439,15 @@ TEST(PrintSystemSpacings, ThePlatesHoleOnceWithItsRule)
     };
     std::string s = System_Text();
     EXPECT_EQ(count(s, lead + "d + 1 mm = 13.0 mm\n"), 1u) << s;
+    /* S355 plates of 45 mm: f_y and f_u of 40 mm < t <= 80 mm, the values every check takes */
+    const double t_p = Splice_Input.t_p;
+    Splice_Input.plate_steel = 7;
+    Splice_Input.t_p = 4.5;
+    EXPECT_EQ(count(System_Text(), "Blechdicke t = 45.0 mm > 40 mm: f\xCE\\y\xCEr = 335 "
+                                   "N/mm\xCE/2\xCEr, f\xCE\\u\xCEr = 470 N/mm\xCE/2\xCEr "
+                                   "(DIN EN 1993-1-1, Tab. 3.1)\n"),
+              1u);
+    Splice_Input.t_p = t_p;
     /* a bolt fitted but keeping its clearance in the plate: 16 + 1 = 17 mm */
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
     Splice_Input.vbm_type = VBM_BOLZEN;
