@@ -536,6 +536,12 @@ int Plate_Hole_Fitted(const Splice_Input_Record *si)
     return si->fitted_bolt != 0;
 }
 
+double Get_Plate_Hole_Clearance(const Splice_Input_Record *si)
+{
+    const Plate_Hole h = Get_Plate_Hole(si);
+    return h.d > 0.0 ? h.d0 - h.d : 0.0;
+}
+
 Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si)
 {
     const int t = si->vbm_type;

@@ -200,9 +200,20 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
         double A = 0, I = 0, W = 0;
         Calc_Plate_Net_Section_Values(&A, &I, &W);
         /* the class the design gives the plates: by the diameter that bears on them */
-        const int cls = Classify_Plate_Thickness(si->vbm_type, si->mat_side,
-                                                 Get_Plate_Hole(si).d / 10.0, si->t_p, nullptr);
+        const Plate_Hole h = Get_Plate_Hole(si);
+        const double clearance = Get_Plate_Hole_Clearance(si);
+        const int cls = Classify_Plate_Thickness(si->vbm_type, si->mat_side, h.d / 10.0, si->t_p,
+                                                 clearance / 10.0, nullptr);
+        const int cls_tight =
+            Classify_Plate_Thickness(si->vbm_type, si->mat_side, h.d / 10.0, si->t_p, 0.0, nullptr);
         if (cls == 2) Oli_Write_Text(file, "%s", "Stoß mit außen liegenden, dicken Blechen"_cp850);
+        else if (cls == 0 && cls_tight != 0)
+            /* thick enough, but the holes let the plates count as thin (EN 1995-1-1, 8.2.3(1)) */
+            Oli_Write_Text(
+                file,
+                "%s %s - d = %.1lf mm " SYM_GE " 0.1 d = %.1lf mm (DIN EN 1995-1-1, 8.2.3(1))",
+                "Stoß mit außen liegenden, dünnen Blechen: Lochspiel"_cp850,
+                Nad_Params != nullptr ? "d\xCE\\0\xCEr" : "d\xCE\\L\xCEr", clearance, 0.1 * h.d);
         else if (cls == 0)
             Oli_Write_Text(file, "%s", "Stoß mit außen liegenden, dünnen Blechen"_cp850);
         else if (Nad_Params != nullptr)

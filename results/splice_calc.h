@@ -536,6 +536,10 @@ int Plate_Hole_Fitted(const Splice_Input_Record *si);
 */
 Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si);
 
+/* The clearance d0 - d (mm) of the plates' holes (Get_Plate_Hole), which decides whether a plate
+** may count as thick (EN 1995-1-1, 8.2.3(1)); 0 where no hole is known (d = 0). */
+double Get_Plate_Hole_Clearance(const Splice_Input_Record *si);
+
 /*
 ** Bearing factor alpha_l of DIN 18800-1 (Table 8) for hole distances e, e1, e2, e3 and the
 ** bearing diameter d_L (all mm): the smaller of the end and the inner factor, at most 3.0.

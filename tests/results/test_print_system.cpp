@@ -420,6 +420,15 @@ TEST(PrintSystemSpacings, PlateClassOfOutsidePlatesByTheFastenersDiameter)
     Splice_Input.fitted_bolt = 1;
     Splice_Input.t_p = 1.2;
     EXPECT_NE(System_Text().find(thick), std::string::npos);
+    /* dowels of 8 mm in holes of 9 mm: 1 mm is not below 0.1 d, the plate of 8 mm is thin */
+    Splice_Input.vbm_type = VBM_STABDUEBEL;
+    Splice_Input.d = 8.0;
+    Splice_Input.fitted_bolt = 0;
+    Splice_Input.t_p = 0.8;
+    EXPECT_NE(System_Text().find(thin
+                                 + ": Lochspiel d\xCE\\0\xCEr - d = 1.0 mm \xF2 0.1 d = 0.8 "
+                                   "mm (DIN EN 1995-1-1, 8.2.3(1))\n"),
+              std::string::npos);
 }
 
 TEST(PrintSystemSpacings, ThePlatesHoleOnceWithItsRule)
