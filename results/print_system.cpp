@@ -14,6 +14,7 @@
 
 #include "catalogue/catalogue.h"
 #include "design/design.h"
+#include "foundation/format.h"
 #include "foundation/foundation.h"
 #include "printlist/printlist.h"
 
@@ -105,6 +106,41 @@ static void Write_Plate_Strength_Line(FILE *file)
                    Nad_Params != nullptr ? "DIN EN 1993-1-1, Tab. 3.1" : "DIN 18800-1, Tab. 1");
 }
 
+/* One fracture line of the plates' net area: "A_n = t x (h - n x d0 + k x s² / (4 x p))". */
+static void Format_Net_Line(char *out, size_t size, const Plate_Net_Line *l, double h, double w)
+{
+    char gain[96] = "";
+    if (l->diagonals > 0 && l->p > 0.0)
+        Format_N(gain, sizeof gain, " + %d x %.2lf\xCE/2\xCEr / (4 x %.2lf)", l->diagonals, l->s,
+                 l->p);
+    else if (l->diagonals > 0) Format_N(gain, sizeof gain, " + %.4lf", l->gain);
+    Format_N(out, size, "A\xCE\\n\xCEr = %.2lf x (%.2lf - %d x %.2lf%s) = %.2lf cm\xCE/2\xCEr",
+             Splice_Input.t_p, h, l->holes, w, gain, l->A_n);
+}
+
+/* The plates' net area over staggered holes: the straight line, the zig-zag line and which one
+** governs (EN 1993-1-1, 6.2.2.2(4)), in cm. */
+static void Write_Plate_Net_Lines(FILE *file)
+{
+    Plate_Net_Line straight{}, zigzag{}, governing{};
+    double h = 0.0, w = 0.0;
+    if (!Calc_Plate_Net_Lines(&straight, &zigzag, &governing, &h, &w)) return;
+    const bool zig = zigzag.holes > 0 && governing.diagonals > 0;
+    char line[256];
+    Format_Net_Line(line, sizeof line, &straight, h, w);
+    Oli_Write_Text(file,
+                   "Versetzte L\x94"
+                   "cher (DIN EN 1993-1-1, 6.2.2.2(4)), gerade Linie durch %d L\x94"
+                   "cher: %s%s",
+                   straight.holes, line, zig ? "" : " (ma\xE1gebend)");
+    if (zigzag.holes == 0) return;
+    Format_Net_Line(line, sizeof line, &zigzag, h, w);
+    Oli_Write_Text(file,
+                   "Zickzacklinie durch %d L\x94"
+                   "cher: %s%s",
+                   zigzag.holes, line, zig ? " (ma\xE1gebend)" : "");
+}
+
 /*
 ** The lap's lines on the moment N t/2 of each half from the eccentricity of the joint: under
 ** compression the check of the timber takes it in bending (EN 1995-1-1, 6.2.4, 6.3.2); under
@@ -188,6 +224,7 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
             si->t_p * 10.0, si->h_p * 10.0, Get_Steel_Print_Name(si->plate_steel), A, W, I);
         Write_Plate_Hole_Line(file);
         Write_Plate_Strength_Line(file);
+        Write_Plate_Net_Lines(file);
         Oli_Write_Text(
             file,
             "Holz: t = %.1lf cm, t\xCE\\red\xCEr = %.2lf cm, A\xCE\\n,red\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n,red\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n,red\xCEr = %.2lf cm\xCE/4\xCEr",
@@ -228,6 +265,7 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
             si->t_p * 10.0, si->h_p * 10.0, Get_Steel_Print_Name(si->plate_steel), A, W, I);
         Write_Plate_Hole_Line(file);
         Write_Plate_Strength_Line(file);
+        Write_Plate_Net_Lines(file);
         Write_Section_Line(file, "Holz:", si->b, A_mid, W_mid, I_mid);
         break;
     }

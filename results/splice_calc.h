@@ -670,8 +670,31 @@ void Get_Joint_Members(Joint_Members *m);
 void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, double *I_side,
                              double *W_mid, double *W_side);
 
-/* Net area, moment of inertia and section modulus of one plate (each pointer optional). */
+/*
+** Net area, moment of inertia and section modulus of one plate (each pointer optional). Staggered
+** holes take the fracture line of least net area (Calc_Plate_Net_Lines); I takes the holes of
+** that line without the gain of its diagonals.
+*/
 void Calc_Plate_Net_Section_Values(double *A, double *I, double *W);
+
+/* A fracture line across one plate with staggered holes (EN 1993-1-1, 6.2.2.2(4)). */
+typedef struct Plate_Net_Line {
+    int32_t holes;     /* holes the line passes; 0: no such line */
+    int32_t diagonals; /* its diagonals between holes apart along the member */
+    double s, p;       /* cm, the diagonals' s and p when all are alike, else 0 */
+    double gain;       /* cm, sum of s² / (4 p) over its diagonals */
+    double A_n;        /* cm², net area of one plate on the line */
+} Plate_Net_Line;
+
+/*
+** Return 1 for plates with staggered holes in at least two rows, with the straight line across
+** (the most holes at one place along the member), the zig-zag line of least net area (holes = 0
+** when there is none) and the governing line of the two; 0 otherwise. The holes are those of the
+** first two columns, one in each row; a line passes them in the order of the rows and deducts
+** each hole (legs times d0 times t), adding s² t / (4 p) for each diagonal.
+*/
+int Calc_Plate_Net_Lines(Plate_Net_Line *straight, Plate_Net_Line *zigzag,
+                         Plate_Net_Line *governing, double *gross, double *hole_width);
 
 /* 1 when the block-shear check applies: exact method, plates and at least two rows. */
 int Is_Block_Shear_Check_On(void);

@@ -456,6 +456,24 @@ TEST(PrintSystemSpacings, ThePlatesHoleOnceWithItsRule)
                                    "N/mm\xCE/2\xCEr, f\xCE\\u\xCEr = 470 N/mm\xCE/2\xCEr "
                                    "(DIN EN 1993-1-1, Tab. 3.1)\n"),
               1u);
+    /* staggered holes: both lines of the net area, the zig-zag governing (EN 1993-1-1,
+    ** 6.2.2.2(4)), 5 rows p = 80 mm apart, s = 40 mm */
+    Splice_Input.t_p = 1.0;
+    Splice_Input.h_p = 38.0;
+    Set_Layout(2, 5, LAYOUT_STAGGERED);
+    Build_Staggered_Pattern(10.0, -16.0, 14.0, 16.0, 8.0, 8.0);
+    s = System_Text();
+    EXPECT_EQ(count(s, "Versetzte L\x94"
+                       "cher (DIN EN 1993-1-1, 6.2.2.2(4)), gerade Linie durch 3 L\x94"
+                       "cher: A\xCE\\n\xCEr = 1.00 x (38.00 - 3 x 1.30) = 34.10 cm\xCE/2\xCEr\n"),
+              1u)
+        << s;
+    EXPECT_EQ(count(s, "Zickzacklinie durch 5 L\x94"
+                       "cher: A\xCE\\n\xCEr = 1.00 x (38.00 - 5 x 1.30 + 4 x 4.00\xCE/2\xCEr / (4 "
+                       "x 8.00)) = 33.50 cm\xCE/2\xCEr (ma\xE1gebend)\n"),
+              1u)
+        << s;
+    Set_Layout(1, 1);
     Splice_Input.t_p = t_p;
     /* a bolt fitted but keeping its clearance in the plate: 16 + 1 = 17 mm */
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
