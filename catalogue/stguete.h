@@ -22,13 +22,16 @@ typedef struct Stahlguete {
     double fy2;       /* N/mm2, thickness above t1 */
     double t1;        /* mm */
     double t2;        /* mm */
-    double fu;        /* N/mm2 */
+    double fu;        /* N/mm2, thickness up to t1 */
+    double fu2;       /* N/mm2, thickness above t1 */
     double alpha_w;   /* weld factor */
 } Stahlguete;
 
 const Stahlguete *Get_Stahlguete(uint32_t code); /* never null */
 const char *Get_Stahlguete_Name(uint32_t code);
 double Get_Stahlguete_Fy(uint32_t code, double t_mm);
+/* fu of the thickness range of t_mm: fu up to t1, fu2 above (EN 1993-1-1, Table 3.1). */
+double Get_Stahlguete_Fu(uint32_t code, double t_mm);
 double Get_Stahlguete_E_G(uint32_t code, double *G);
 /* f/gamma, f/gamma, f/(gamma sqrt 3), f/gamma into out[0..3]; 1 for a known code. */
 int32_t Calc_Stahlguete_Design_Stresses(uint32_t code, double t_mm, double gamma, double *out);

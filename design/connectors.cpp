@@ -153,7 +153,13 @@ double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, dou
 
 /* ---------------------------------------------------------------- steel plates, simplified proof */
 
-int Classify_Plate_Thickness(int type, int plate_material, double d, double t, double *factor)
+int Is_Plate_Hole_Tight(double d, double clearance)
+{
+    return clearance <= 0.0 || clearance < 0.1 * d ? 1 : 0;
+}
+
+int Classify_Plate_Thickness(int type, int plate_material, double d, double t, double clearance,
+                             double *factor)
 {
     const double s = plate_material == MAT_ALUBLECH ? 1.4422495703074083 : 1.0;
     int cls;
@@ -164,12 +170,12 @@ int Classify_Plate_Thickness(int type, int plate_material, double d, double t, d
     } else if (Is_Vbm_Simpson_Nail(type)) {
         cls = 2;
         f = -1.0;
+    } else if (s * d / 2.0 >= t - 0.0005 || !Is_Plate_Hole_Tight(d, clearance)) {
+        cls = 0;
+        f = 0.0;
     } else if (t + 0.0005 >= s * d) {
         cls = 2;
         f = 1.0;
-    } else if (s * d / 2.0 >= t - 0.0005) {
-        cls = 0;
-        f = 0.0;
     } else {
         cls = 1;
         f = 2.0 * t / (s * d) - 1.0;
@@ -280,10 +286,10 @@ double Calc_Rk_Thin_Plate(int type, int selector, double d, double t, int predri
 double Calc_Rk_Plate_Interpolated(int type, double d, double t, int predrilled, int fitted,
                                   int grade, int variant, int threaded_rod, double alpha, double fu,
                                   int mat, double rho_k, int plate_material, double plate_t,
-                                  Connection_Result *result)
+                                  double clearance, Connection_Result *result)
 {
     double c_p = 0.0;
-    const int cls = Classify_Plate_Thickness(type, plate_material, d, plate_t, &c_p);
+    const int cls = Classify_Plate_Thickness(type, plate_material, d, plate_t, clearance, &c_p);
     double rk;
     if (cls == 2) {
         rk = Calc_Rk_Thick_Plate(/*type=*/type, /*d=*/d, /*t=*/t, /*predrilled=*/predrilled,
@@ -326,12 +332,12 @@ double Calc_Rk_Plate_Interpolated(int type, double d, double t, int predrilled, 
 static double Outer_Plate_Simplified(int type, double d, double d_modes, double length,
                                      int shear_planes, int predrilled, int fitted, int variant,
                                      int threaded_rod, double alpha_2, double fu,
-                                     int plate_material, double plate_t, int mat_2, int grade_2,
-                                     double t2, double rho_2, const Vbm_User_Embedment *user,
-                                     Connection_Result *result)
+                                     int plate_material, double plate_t, double clearance,
+                                     int mat_2, int grade_2, double t2, double rho_2,
+                                     const Vbm_User_Embedment *user, Connection_Result *result)
 {
     double c_p = 0.0;
-    const int cls = Classify_Plate_Thickness(type, plate_material, d, plate_t, &c_p);
+    const int cls = Classify_Plate_Thickness(type, plate_material, d, plate_t, clearance, &c_p);
     const double my = Plate_Rule_My(type, d_modes, fu, variant, threaded_rod);
     const double k_p = 1.4 * c_p + (1.0 - c_p);
     const double t_req = c_p * 10.0 * d + (1.0 - c_p) * 9.0 * d;
@@ -367,31 +373,34 @@ static double Outer_Plate_Simplified(int type, double d, double d_modes, double 
 double Calc_Rk_Outer_Plate_Simplified(int type, double d, double length, int shear_planes,
                                       int predrilled, int fitted, int variant, int threaded_rod,
                                       double alpha_2, double fu, int plate_material, double plate_t,
-                                      int mat_2, int grade_2, double t2, double rho_2,
-                                      const Vbm_User_Embedment *user, Connection_Result *result)
+                                      double clearance, int mat_2, int grade_2, double t2,
+                                      double rho_2, const Vbm_User_Embedment *user,
+                                      Connection_Result *result)
 {
     return Outer_Plate_Simplified(/*type=*/type, /*d=*/d, /*d_modes=*/d, /*length=*/length,
                                   /*shear_planes=*/shear_planes, /*predrilled=*/predrilled,
                                   /*fitted=*/fitted, /*variant=*/variant,
                                   /*threaded_rod=*/threaded_rod, /*alpha_2=*/alpha_2, /*fu=*/fu,
                                   /*plate_material=*/plate_material, /*plate_t=*/plate_t,
-                                  /*mat_2=*/mat_2, /*grade_2=*/grade_2, /*t2=*/t2, /*rho_2=*/rho_2,
+                                  /*clearance=*/clearance, /*mat_2=*/mat_2, /*grade_2=*/grade_2,
+                                  /*t2=*/t2, /*rho_2=*/rho_2,
                                   /*user=*/user, /*result=*/result);
 }
 
 double Calc_Rk_Outer_Plate_Simplified_Ef(int type, double d, double d_ef, double length,
                                          int shear_planes, int predrilled, int fitted, int variant,
                                          int threaded_rod, double alpha_2, double fu,
-                                         int plate_material, double plate_t, int mat_2, int grade_2,
-                                         double t2, double rho_2, const Vbm_User_Embedment *user,
-                                         Connection_Result *result)
+                                         int plate_material, double plate_t, double clearance,
+                                         int mat_2, int grade_2, double t2, double rho_2,
+                                         const Vbm_User_Embedment *user, Connection_Result *result)
 {
     return Outer_Plate_Simplified(/*type=*/type, /*d=*/d, /*d_modes=*/d_ef, /*length=*/length,
                                   /*shear_planes=*/shear_planes, /*predrilled=*/predrilled,
                                   /*fitted=*/fitted, /*variant=*/variant,
                                   /*threaded_rod=*/threaded_rod, /*alpha_2=*/alpha_2, /*fu=*/fu,
                                   /*plate_material=*/plate_material, /*plate_t=*/plate_t,
-                                  /*mat_2=*/mat_2, /*grade_2=*/grade_2, /*t2=*/t2, /*rho_2=*/rho_2,
+                                  /*clearance=*/clearance, /*mat_2=*/mat_2, /*grade_2=*/grade_2,
+                                  /*t2=*/t2, /*rho_2=*/rho_2,
                                   /*user=*/user, /*result=*/result);
 }
 

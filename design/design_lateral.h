@@ -108,8 +108,8 @@ int Calc_Rk_Rd_Inner_Plate(int proof_method, double gamma_m_1, double gamma_m_2,
 int Calc_Rk_Rd_Between_Plates(int proof_method, double gamma_m, double gamma_steel, double kmod,
                               double d, int vbm_type, int predrilled, int stainless,
                               int threaded_rod, int fitted_bolt, double alpha, double t2,
-                              double plate_t, int plate_mat, double rho, int mat, int grade,
-                              double fu, double r_ax, Between_Plates_Result *out);
+                              double plate_t, int plate_mat, double clearance, double rho, int mat,
+                              int grade, double fu, double r_ax, Between_Plates_Result *out);
 
 /*
 ** Characteristic lateral resistance of a fastener through outer steel plates (member 1) into

@@ -157,11 +157,19 @@ double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, dou
 /* ---------------------------------------------------------------- steel plates, simplified proof */
 
 /*
-** Return the class of a plate of thickness t for a fastener of diameter d: 0 thin (t <= 0.5 d),
-** 2 thick (t >= d), 1 between (EN 1995-1-1, 8.2.3(1)), with the interpolation factor to *factor.
-** An aluminium plate (16) scales the limits by 3^(1/3).
+** Return the class of a plate of thickness t for a fastener of diameter d in holes of the
+** clearance d0 - d (mm): 0 thin (t <= 0.5 d), 2 thick (t >= d), 1 between (EN 1995-1-1,
+** 8.2.3(1)), with the interpolation factor to *factor. An aluminium plate (16) scales the
+** limits by 3^(1/3). A plate counts as thick only in holes of a clearance below 0.1 d
+** (Is_Plate_Hole_Tight): in wider holes it is thin at any thickness, as the interpolation
+** between thin and thick reaches no further than the holes allow.
 */
-int Classify_Plate_Thickness(int type, int plate_material, double d, double t, double *factor);
+int Classify_Plate_Thickness(int type, int plate_material, double d, double t, double clearance,
+                             double *factor);
+
+/* Return 1 when holes of the clearance d0 - d (mm) let a plate count as thick for a fastener of
+** diameter d: a clearance below 0.1 d (EN 1995-1-1, 8.2.3(1)), or none, else 0. */
+int Is_Plate_Hole_Tight(double d, double clearance);
 /* Timber member (thickness t, material mat, grade, density rho_k, angle alpha in radians) beside
 ** a plate; variant selects the second yield-moment table of the approved screws. */
 double Calc_Rk_Thick_Plate(int type, double d, double t, int predrilled, int fitted, int grade,
@@ -189,7 +197,7 @@ double Calc_Rk_Thin_Plate(int type, int selector, double d, double t, int predri
 double Calc_Rk_Plate_Interpolated(int type, double d, double t, int predrilled, int fitted,
                                   int grade, int variant, int threaded_rod, double alpha, double fu,
                                   int mat, double rho_k, int plate_material, double plate_t,
-                                  Connection_Result *result);
+                                  double clearance, Connection_Result *result);
 
 /*
 ** Return the simplified resistance k k_p sqrt(2 My fh d) of a nail or screw through a steel plate
@@ -198,17 +206,18 @@ double Calc_Rk_Plate_Interpolated(int type, double d, double t, int predrilled, 
 double Calc_Rk_Outer_Plate_Simplified(int type, double d, double length, int shear_planes,
                                       int predrilled, int fitted, int variant, int threaded_rod,
                                       double alpha_2, double fu, int plate_material, double plate_t,
-                                      int mat_2, int grade_2, double t2, double rho_2,
-                                      const Vbm_User_Embedment *user, Connection_Result *result);
+                                      double clearance, int mat_2, int grade_2, double t2,
+                                      double rho_2, const Vbm_User_Embedment *user,
+                                      Connection_Result *result);
 
 /* The same with the effective diameter d_ef of a wood screw to DIN 571 (EN 1995-1-1, 8.7.1) for
 ** My, fh and the resistance; the plate's class, t_req and the point's 4 d keep d. */
 double Calc_Rk_Outer_Plate_Simplified_Ef(int type, double d, double d_ef, double length,
                                          int shear_planes, int predrilled, int fitted, int variant,
                                          int threaded_rod, double alpha_2, double fu,
-                                         int plate_material, double plate_t, int mat_2, int grade_2,
-                                         double t2, double rho_2, const Vbm_User_Embedment *user,
-                                         Connection_Result *result);
+                                         int plate_material, double plate_t, double clearance,
+                                         int mat_2, int grade_2, double t2, double rho_2,
+                                         const Vbm_User_Embedment *user, Connection_Result *result);
 
 /* ---------------------------------------------------------------- effective numbers */
 

@@ -355,6 +355,7 @@ void Dowel_Bolt_Lateral(const Connection_Input &in, Connection_Result *r, bool l
                                                    /*threaded_rod=*/in.threaded_rod, /*alpha=*/a2,
                                                    /*fu=*/fu, /*mat=*/in.mat_2, /*rho_k=*/r->rho_2,
                                                    /*plate_material=*/in.mat_1, /*plate_t=*/in.t1,
+                                                   /*clearance=*/in.plate_hole_clearance,
                                                    /*result=*/r);
         Alu_Cap(in, 1, r);
     }
@@ -529,6 +530,7 @@ int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
                                               /*threaded_rod=*/in.threaded_rod,
                                               /*alpha_2=*/a2, /*fu=*/fu_steel,
                                               /*plate_material=*/in.mat_1, /*plate_t=*/t1,
+                                              /*clearance=*/in.plate_hole_clearance,
                                               /*mat_2=*/in.mat_2, /*grade_2=*/in.grade_2,
                                               /*t2=*/t2, /*rho_2=*/r->rho_2,
                                               /*user=*/&in.user_embedment, /*result=*/r);
@@ -959,7 +961,8 @@ int Design_Between_Plates(const Connection_Input *input, double t2, const Connec
                               /*vbm_type=*/bolt.vbm_type, /*predrilled=*/in.predrilled,
                               /*stainless=*/in.stainless, /*threaded_rod=*/in.threaded_rod,
                               /*fitted_bolt=*/in.fitted_bolt, /*alpha=*/Rad(in.alpha_1), /*t2=*/t2,
-                              /*plate_t=*/in.t2, /*plate_mat=*/in.mat_2, /*rho=*/res->rho_1,
+                              /*plate_t=*/in.t2, /*plate_mat=*/in.mat_2,
+                              /*clearance=*/in.plate_hole_clearance, /*rho=*/res->rho_1,
                               /*mat=*/in.mat_1, /*grade=*/in.grade_1,
                               /*fu=*/Fastener_Fu(bolt), /*r_ax=*/res->r_ax * k, /*out=*/out);
     /* the exact proof's modes all take the annex's factor of connections: the accidental one in

@@ -139,6 +139,7 @@ typedef struct Connection_Input {
     double staple_angle_1;                   /* degrees, staple crown to grain in member 1 */
     double staple_angle_2;                   /* degrees, the same in member 2 */
     double axis_angle;                       /* degrees, fastener axis to grain */
+    double plate_hole_clearance;             /* mm, d0 - d of the holes in a metal member */
     double moisture;                         /* %, moisture content at installation */
     double gamma_m_1;                        /* partial factor of member 1 (connectors) */
     double gamma_m_2;                        /* partial factor of member 2 (toothed plates) */
@@ -312,10 +313,11 @@ typedef struct Vbm_Rule_Input {
     int32_t split_rule;
     int32_t head_form;
     int32_t preset_switch_1;
-    double t1_eff; /* mm */
-    double t2_eff; /* mm */
-    double t1;     /* mm */
-    double t2;     /* mm */
+    double t1_eff;               /* mm */
+    double t2_eff;               /* mm */
+    double plate_hole_clearance; /* mm, d0 - d of the holes in a metal member */
+    double t1;                   /* mm */
+    double t2;                   /* mm */
     int32_t preset_switch_2;
     int32_t preset_switch_3;
     Vbm_Screw_Line user_line_43;
@@ -354,6 +356,7 @@ typedef struct Between_Plates_Result {
     double fh;           /* N/mm², characteristic embedment strength */
     double my;           /* Nmm, characteristic yield moment */
     double plate_t;      /* mm, thickness of the plates */
+    double clearance;    /* mm, d0 - d of the plates' holes */
     int32_t plate_class; /* 0 thin, 1 intermediate, 2 thick plates */
     double k;            /* interpolation factor 2 t / d - 1 of intermediate plates */
     double r_l;          /* modes j and l: 0.5 fh t2 d */

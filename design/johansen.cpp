@@ -501,7 +501,8 @@ Outer_Case Outer_Prepare(const Connection_Input &in, const Connection_Result *re
         c.d = in.d_bolt;
         c.type = VBM_BOLZEN;
     }
-    c.cls = Classify_Plate_Thickness(c.type, in.mat_1, in.d_3, in.t1, &c.k);
+    c.cls =
+        Classify_Plate_Thickness(c.type, in.mat_1, in.d_3, in.t1, in.plate_hole_clearance, &c.k);
     c.fu = in.fu;
     const bool connector = Is_Vbm_Connector(in.vbm_type);
     /* A negative steel-grade code means the given fu applies, for dowels as for bolts. */
@@ -730,15 +731,16 @@ int Calc_Rd_Outer_Plate(const Connection_Input &input, Connection_Result *result
 int Calc_Rk_Rd_Between_Plates(int proof_method, double gamma_m, double gamma_steel, double kmod,
                               double d, int vbm_type, int predrilled, int stainless,
                               int threaded_rod, int fitted_bolt, double alpha, double t2,
-                              double plate_t, int plate_mat, double rho, int mat, int grade,
-                              double fu, double r_ax, Between_Plates_Result *out)
+                              double plate_t, int plate_mat, double clearance, double rho, int mat,
+                              int grade, double fu, double r_ax, Between_Plates_Result *out)
 {
     Between_Plates_Result &b = *out;
     b = Between_Plates_Result{};
     b.t2 = t2;
     b.d = d;
     b.plate_t = plate_t;
-    b.plate_class = Classify_Plate_Thickness(vbm_type, plate_mat, d, plate_t, &b.k);
+    b.clearance = clearance;
+    b.plate_class = Classify_Plate_Thickness(vbm_type, plate_mat, d, plate_t, clearance, &b.k);
     b.fh = Plate_Side_Fh(/*type=*/vbm_type, /*fitted_bolt=*/fitted_bolt, /*d=*/d,
                          /*predrilled=*/predrilled, /*alpha=*/alpha, /*t=*/t2, /*rho=*/rho,
                          /*mat=*/mat, /*grade=*/grade, /*user=*/nullptr);

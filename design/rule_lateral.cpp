@@ -191,7 +191,7 @@ double Calc_Fv_Rk_Single_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
         fu = Plate_Fu(in);
         my = Rule_My(in, fu);
         double k = 0.0;
-        cls = Classify_Plate_Thickness(type, in->mat1, d, in->t1_a, &k);
+        cls = Classify_Plate_Thickness(type, in->mat1, d, in->t1_a, in->plate_hole_clearance, &k);
         const double t = in->t2_a, fh = fh2;
         if (fh >= 1e-6 && t > 0.0) {
             const bool din571 = Is_Vbm_Din571_Screw(type);
@@ -283,7 +283,7 @@ double Calc_Fv_Rk_Double_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
             v = std::min({a, b, c});
         }
     } else if (plate1 && !plate2) {
-        cls = Classify_Plate_Thickness(type, in->mat1, d, t1, &k);
+        cls = Classify_Plate_Thickness(type, in->mat1, d, t1, in->plate_hole_clearance, &k);
         if (fh2 >= 1e-6 && t2 > 0.0) {
             double r[23];
             r[19] = r[21] = 0.5 * fh2 * t2 * d;
@@ -340,7 +340,8 @@ void Calc_Fh_Members(Vbm_Rule_Input *in, Block_Shear_Values *bsv)
     if (Is_Vbm_Nail_Screw_Or_Staple(type)) t = std::min(0.5 * t, in->length - in->t1);
     const double d = in->d;
     const double my = Rule_My(in, Plate_Fu(in));
-    bsv->plate_class = Classify_Plate_Thickness(type, in->mat1, d, in->t1, nullptr);
+    bsv->plate_class =
+        Classify_Plate_Thickness(type, in->mat1, d, in->t1, in->plate_hole_clearance, nullptr);
     bsv->My = my;
     bsv->fh = fh;
     bsv->t = t;

@@ -236,8 +236,10 @@ int Calc_T_Req_Reduction(int type, double fu, int kind, double d, double length,
     double t2_req;
     const bool plate1 = Is_Mat_Metal_Plate(mat1);
     if (plate1 && Is_Vbm_Nail(type)) {
+        /* a nail passes the plate in a hole d0 = d + 1 mm, or d when fitted
+        ** (Calc_Plate_Hole_Geometry) */
         double s = 1.0;
-        Classify_Plate_Thickness(type, mat1, d, t1, &s);
+        Classify_Plate_Thickness(type, mat1, d, t1, fitted ? 0.0 : 1.0, &s);
         Calc_Plate_Share_Factor(d, s, &t2_req);
     } else if (!plate1) {
         t2_req = Calc_T2_Req(/*kind=*/kind, /*d=*/d, /*length=*/length, /*axis_angle=*/axis_angle,

@@ -1312,7 +1312,12 @@ static void Print_Vbm_Lamellas(FILE *file, const Vbm_Lamella_Planes *l)
                      : b->plate_class == 2 ? " (Gl. (8.13))"
                                            : " (Gl. (8.12) und (8.13) interpoliert)";
     char plates[160];
-    if (b->plate_class == 0)
+    if (b->plate_class == 0 && b->plate_t > 0.5 * b->d)
+        /* thick enough, but in holes too wide for thick plates (EN 1995-1-1, 8.2.3(1)) */
+        Format_N(plates, sizeof plates,
+                 "%.1lf mm, Lochspiel %.1lf mm " SYM_GE " 0.1 d = %.1lf mm: d\x81nne Bleche",
+                 b->plate_t, b->clearance, 0.1 * b->d);
+    else if (b->plate_class == 0)
         Format_N(plates, sizeof plates, "%.1lf mm " SYM_LE " 0.5 d = %.1lf mm: d\x81nne Bleche",
                  b->plate_t, 0.5 * b->d);
     else if (b->plate_class == 2)

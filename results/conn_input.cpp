@@ -159,6 +159,7 @@ int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, dou
     input->load_duration = kled;
     input->predrill_core = si->predrill_core;
     input->bolt_clearance = si->steel_hole;
+    input->plate_hole_clearance = Get_Plate_Hole_Clearance(si);
     input->d = si->d;
     input->d_2 = si->d_2;
     input->d_bolt = Get_Connector_Bolt_Diameter();
@@ -225,6 +226,7 @@ static void Fill_Rule_Common(Vbm_Rule_Input *rule, double w1, double w2)
     rule->l_ef = std::fmin(si->l_ef, si->l);
     rule->predrilled = si->predrilled;
     rule->fitted_bolt = si->fitted_bolt;
+    rule->plate_hole_clearance = Get_Plate_Hole_Clearance(si);
     rule->threaded_rod = si->threaded_rod;
     rule->staple_angle = si->staple_angle;
     rule->species_sfp = si->species_sfp;

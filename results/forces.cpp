@@ -409,9 +409,26 @@ double Get_Plate_Fyd(int accidental)
     return Splice_Input.gamma_m0 > 0.0 ? fy / Splice_Input.gamma_m0 : 0.0;
 }
 
-double Get_Plate_Fu(void) { return Plate_Steel()->fu; }
+/* f_u and f_y of the plates' thickness range: a plate over t1 (40 mm) takes the second range
+** (EN 1993-1-1, Table 3.1). */
+double Get_Plate_Fu(void)
+{
+    const Stahlguete *s = Plate_Steel();
+    return Splice_Input.t_p * 10.0 <= s->t1 ? s->fu : s->fu2;
+}
 
-double Get_Plate_Fy(void) { return Plate_Steel()->fy1; }
+double Get_Plate_Fy(void)
+{
+    const Stahlguete *s = Plate_Steel();
+    return Splice_Input.t_p * 10.0 <= s->t1 ? s->fy1 : s->fy2;
+}
+
+int Plate_Second_Thickness_Range(double *t1_mm)
+{
+    const Stahlguete *s = Plate_Steel();
+    if (t1_mm != nullptr) *t1_mm = s->t1;
+    return Splice_Input.t_p * 10.0 > s->t1;
+}
 
 /* ---------------------------------------------------------------- EN 1993-1-8, Table 3.4 */
 
@@ -534,6 +551,12 @@ int Plate_Hole_Fitted(const Splice_Input_Record *si)
 {
     if (si->vbm_type == VBM_BOLZEN && si->steel_hole) return 0;
     return si->fitted_bolt != 0;
+}
+
+double Get_Plate_Hole_Clearance(const Splice_Input_Record *si)
+{
+    const Plate_Hole h = Get_Plate_Hole(si);
+    return h.d > 0.0 ? h.d0 - h.d : 0.0;
 }
 
 Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si)

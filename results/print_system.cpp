@@ -14,6 +14,7 @@
 
 #include "catalogue/catalogue.h"
 #include "design/design.h"
+#include "foundation/format.h"
 #include "foundation/foundation.h"
 #include "printlist/printlist.h"
 
@@ -90,6 +91,54 @@ static void Write_Plate_Hole_Line(FILE *file)
         break;
     default: Oli_Write_Text(file, "%s %s = d + 1 mm = %.1lf mm", lead, d0, h.d0); break;
     }
+}
+
+/* The plates' strengths where they are thicker than the first thickness range of their steel:
+** f_y and f_u of the second range (EN 1993-1-1, Table 3.1), which every check of the plates takes. */
+static void Write_Plate_Strength_Line(FILE *file)
+{
+    double t1 = 0.0;
+    if (!Plate_Second_Thickness_Range(&t1)) return;
+    Oli_Write_Text(file,
+                   "Blechdicke t = %.1lf mm > %.0lf mm: f\xCE\\y\xCEr = %.0lf N/mm\xCE/2\xCEr, "
+                   "f\xCE\\u\xCEr = %.0lf N/mm\xCE/2\xCEr (%s)",
+                   Splice_Input.t_p * 10.0, t1, Get_Plate_Fy(), Get_Plate_Fu(),
+                   Nad_Params != nullptr ? "DIN EN 1993-1-1, Tab. 3.1" : "DIN 18800-1, Tab. 1");
+}
+
+/* One fracture line of the plates' net area: "A_n = t x (h - n x d0 + k x s² / (4 x p))". */
+static void Format_Net_Line(char *out, size_t size, const Plate_Net_Line *l, double h, double w)
+{
+    char gain[96] = "";
+    if (l->diagonals > 0 && l->p > 0.0)
+        Format_N(gain, sizeof gain, " + %d x %.2lf\xCE/2\xCEr / (4 x %.2lf)", l->diagonals, l->s,
+                 l->p);
+    else if (l->diagonals > 0) Format_N(gain, sizeof gain, " + %.4lf", l->gain);
+    Format_N(out, size, "A\xCE\\n\xCEr = %.2lf x (%.2lf - %d x %.2lf%s) = %.2lf cm\xCE/2\xCEr",
+             Splice_Input.t_p, h, l->holes, w, gain, l->A_n);
+}
+
+/* The plates' net area over staggered holes: the straight line, the zig-zag line and which one
+** governs (EN 1993-1-1, 6.2.2.2(4)), in cm. */
+static void Write_Plate_Net_Lines(FILE *file)
+{
+    Plate_Net_Line straight{}, zigzag{}, governing{};
+    double h = 0.0, w = 0.0;
+    if (!Calc_Plate_Net_Lines(&straight, &zigzag, &governing, &h, &w)) return;
+    const bool zig = zigzag.holes > 0 && governing.diagonals > 0;
+    char line[256];
+    Format_Net_Line(line, sizeof line, &straight, h, w);
+    Oli_Write_Text(file,
+                   "Versetzte L\x94"
+                   "cher (DIN EN 1993-1-1, 6.2.2.2(4)), gerade Linie durch %d L\x94"
+                   "cher: %s%s",
+                   straight.holes, line, zig ? "" : " (ma\xE1gebend)");
+    if (zigzag.holes == 0) return;
+    Format_Net_Line(line, sizeof line, &zigzag, h, w);
+    Oli_Write_Text(file,
+                   "Zickzacklinie durch %d L\x94"
+                   "cher: %s%s",
+                   zigzag.holes, line, zig ? " (ma\xE1gebend)" : "");
 }
 
 /*
@@ -174,6 +223,8 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
             "Blechdicke t = %.1lf mm, Blechh\x94he h = %.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
             si->t_p * 10.0, si->h_p * 10.0, Get_Steel_Print_Name(si->plate_steel), A, W, I);
         Write_Plate_Hole_Line(file);
+        Write_Plate_Strength_Line(file);
+        Write_Plate_Net_Lines(file);
         Oli_Write_Text(
             file,
             "Holz: t = %.1lf cm, t\xCE\\red\xCEr = %.2lf cm, A\xCE\\n,red\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n,red\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n,red\xCEr = %.2lf cm\xCE/4\xCEr",
@@ -186,9 +237,20 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
         double A = 0, I = 0, W = 0;
         Calc_Plate_Net_Section_Values(&A, &I, &W);
         /* the class the design gives the plates: by the diameter that bears on them */
-        const int cls = Classify_Plate_Thickness(si->vbm_type, si->mat_side,
-                                                 Get_Plate_Hole(si).d / 10.0, si->t_p, nullptr);
+        const Plate_Hole h = Get_Plate_Hole(si);
+        const double clearance = Get_Plate_Hole_Clearance(si);
+        const int cls = Classify_Plate_Thickness(si->vbm_type, si->mat_side, h.d / 10.0, si->t_p,
+                                                 clearance / 10.0, nullptr);
+        const int cls_tight =
+            Classify_Plate_Thickness(si->vbm_type, si->mat_side, h.d / 10.0, si->t_p, 0.0, nullptr);
         if (cls == 2) Oli_Write_Text(file, "%s", "Stoß mit außen liegenden, dicken Blechen"_cp850);
+        else if (cls == 0 && cls_tight != 0)
+            /* thick enough, but the holes let the plates count as thin (EN 1995-1-1, 8.2.3(1)) */
+            Oli_Write_Text(
+                file,
+                "%s %s - d = %.1lf mm " SYM_GE " 0.1 d = %.1lf mm (DIN EN 1995-1-1, 8.2.3(1))",
+                "Stoß mit außen liegenden, dünnen Blechen: Lochspiel"_cp850,
+                Nad_Params != nullptr ? "d\xCE\\0\xCEr" : "d\xCE\\L\xCEr", clearance, 0.1 * h.d);
         else if (cls == 0)
             Oli_Write_Text(file, "%s", "Stoß mit außen liegenden, dünnen Blechen"_cp850);
         else if (Nad_Params != nullptr)
@@ -202,6 +264,8 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
             "Bleche %.1lf x %.1lf mm in %s, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
             si->t_p * 10.0, si->h_p * 10.0, Get_Steel_Print_Name(si->plate_steel), A, W, I);
         Write_Plate_Hole_Line(file);
+        Write_Plate_Strength_Line(file);
+        Write_Plate_Net_Lines(file);
         Write_Section_Line(file, "Holz:", si->b, A_mid, W_mid, I_mid);
         break;
     }

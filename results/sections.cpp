@@ -5,7 +5,9 @@
 */
 #include "results/splice_calc.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "foundation/codepage.h"
@@ -118,13 +120,132 @@ void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, doubl
     }
 }
 
+/* ---------------------------------------------------------------- staggered holes in plates */
+
+static bool Plates_Staggered(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int t = si->vbm_type;
+    return t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST
+           && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED && Splice_N_Row(si) >= 2.0;
+}
+
+/* The holes of the first two columns (one in each row) in the order of the rows: indices into
+** the pattern. */
+static std::vector<int> Staggered_Holes(void)
+{
+    int n = (int)Splice_N_Row(&Splice_Input);
+    if (n > Fastener_Pattern.count) n = Fastener_Pattern.count;
+    std::vector<int> k;
+    for (int i = 0; i < n; i++) k.push_back(i);
+    std::stable_sort(k.begin(), k.end(), [](int a, int b) {
+        return Fastener_Pattern.recs[a].y < Fastener_Pattern.recs[b].y;
+    });
+    return k;
+}
+
+/* The best line over the holes h (EN 1993-1-1, 6.2.2.2(4)): the largest loss w (n - sum s² /
+** (4 p w)) in widths w of a hole, of lines with a diagonal (diag) or without; the holes of the
+** line to *path. */
+static Plate_Net_Line Best_Line(const std::vector<int> &h, double w, bool diag,
+                                std::vector<int> *path)
+{
+    const Fastener_Rec *r = Fastener_Pattern.recs;
+    const size_t n = h.size();
+    /* state of a line ending in hole j: [0] without a diagonal yet, [1] with one */
+    std::vector<double> loss[2] = {std::vector<double>(n, -1.0), std::vector<double>(n, -1.0)};
+    std::vector<int> from[2] = {std::vector<int>(n, -1), std::vector<int>(n, -1)};
+    for (size_t j = 0; j < n; j++) {
+        loss[0][j] = w;
+        for (size_t i = 0; i < j; i++) {
+            const double p = r[h[j]].y - r[h[i]].y, s = std::fabs(r[h[j]].x - r[h[i]].x);
+            if (!(p > 1e-9)) continue;
+            const bool is_diag = s > 1e-9;
+            const double step = w - s * s / (4.0 * p);
+            for (int a = 0; a < 2; a++) {
+                if (loss[a][i] < 0.0) continue;
+                const int b = (a == 1 || is_diag) ? 1 : 0;
+                if (loss[a][i] + step > loss[b][j]) {
+                    loss[b][j] = loss[a][i] + step;
+                    from[b][j] = (int)(a * n + i);
+                }
+            }
+        }
+    }
+    const int state = diag ? 1 : 0;
+    int end = -1;
+    for (size_t j = 0; j < n; j++)
+        if (loss[state][j] >= 0.0 && (end < 0 || loss[state][j] > loss[state][(size_t)end] + 1e-12))
+            end = (int)j;
+    Plate_Net_Line line{};
+    path->clear();
+    if (end < 0) return line;
+    for (int at = state * (int)n + end; at >= 0;) {
+        const int a = at / (int)n, j = at % (int)n;
+        path->insert(path->begin(), h[(size_t)j]);
+        at = from[a][(size_t)j];
+    }
+    line.holes = (int32_t)path->size();
+    bool alike = true;
+    for (size_t i = 1; i < path->size(); i++) {
+        const Fastener_Rec &u = r[(*path)[i - 1]], &v = r[(*path)[i]];
+        const double s = std::fabs(v.x - u.x), p = v.y - u.y;
+        if (!(s > 1e-9)) continue;
+        line.gain += s * s / (4.0 * p);
+        if (line.diagonals > 0 && (std::fabs(s - line.s) > 1e-9 || std::fabs(p - line.p) > 1e-9))
+            alike = false;
+        line.diagonals++;
+        line.s = s;
+        line.p = p;
+    }
+    if (!alike) line.s = line.p = 0.0;
+    return line;
+}
+
+int Calc_Plate_Net_Lines(Plate_Net_Line *straight, Plate_Net_Line *zigzag,
+                         Plate_Net_Line *governing, double *gross, double *hole_width)
+{
+    if (!Plates_Staggered()) return 0;
+    const Splice_Input_Record *si = &Splice_Input;
+    double w_mm = 0.0;
+    const double a = Plate_Hole_Area(si->t_p * 10.0, &w_mm) / 100.0; /* cm² */
+    const double t = si->t_p, w = t > 0.0 ? a / t : 0.0;             /* cm, legs times d0 */
+    const std::vector<int> h = Staggered_Holes();
+    std::vector<int> path;
+    Plate_Net_Line l[2];
+    for (int k = 0; k < 2; k++) {
+        l[k] = Best_Line(h, w, k == 1, &path);
+        l[k].A_n = t * (si->h_p - l[k].holes * w + l[k].gain);
+    }
+    if (straight) *straight = l[0];
+    if (zigzag) *zigzag = l[1];
+    if (governing) *governing = (l[1].holes > 0 && l[1].A_n < l[0].A_n) ? l[1] : l[0];
+    if (gross) *gross = si->h_p;
+    if (hole_width) *hole_width = w;
+    return 1;
+}
+
 void Calc_Plate_Net_Section_Values(double *A, double *I, double *W)
 {
     const Splice_Input_Record *si = &Splice_Input;
     double w_mm = 0.0;
     const double a = Plate_Hole_Area(si->t_p * 10.0, &w_mm);
     double Ip = si->h_p * si->h_p * si->h_p * si->t_p / 12.0, Ap = si->t_p * si->h_p;
-    Deduct_Rows(&Ip, &Ap, w_mm / 10.0, a / 100.0);
+    if (Plates_Staggered() && si->t_p > 0.0) {
+        /* EN 1993-1-1, 6.2.2.2(4): the line of least net area; I loses the holes of that line */
+        Plate_Net_Line line{};
+        Calc_Plate_Net_Lines(nullptr, nullptr, &line, nullptr, nullptr);
+        const double w = a / 100.0 / si->t_p;
+        std::vector<int> path;
+        Best_Line(Staggered_Holes(), w, line.diagonals > 0, &path);
+        for (int i : path) {
+            const double y = Fastener_Pattern.recs[i].y;
+            Take_Off_Band(&Ip, &Ap, y - w_mm / 20.0, y + w_mm / 20.0, a / 100.0);
+        }
+        Ap = line.A_n;
+    } else {
+        Deduct_Rows(&Ip, &Ap, w_mm / 10.0, a / 100.0);
+    }
     if (A) *A = Ap;
     if (I) *I = Ip;
     if (W) *W = si->h_p > 0.0 ? 2.0 * Ip / si->h_p : 0.0;

@@ -466,11 +466,15 @@ double Get_Steel_Gamma_M2_Joints(int accidental);
 ** Get_Steel_Gamma_M_Accidental when accidental. */
 double Get_Plate_Fyd(int accidental);
 
-/* Tensile strength f_u of the plate steel (N/mm²). */
+/* Tensile strength f_u of the plate steel (N/mm²) in the plates' thickness range. */
 double Get_Plate_Fu(void);
 
-/* Characteristic yield strength f_y of the plate steel (N/mm²). */
+/* Characteristic yield strength f_y of the plate steel (N/mm²) in the plates' thickness range. */
 double Get_Plate_Fy(void);
+
+/* Return 1 when the plates are thicker than the first thickness range of their steel (t1 in mm
+** to *t1_mm) and take f_y and f_u of the second (EN 1993-1-1, Table 3.1), else 0. */
+int Plate_Second_Thickness_Range(double *t1_mm);
 
 /*
 ** Factors of the bearing resistance, EN 1993-1-8, Table 3.4, for the hole diameter d0 and the
@@ -549,6 +553,10 @@ int Plate_Hole_Fitted(const Splice_Input_Record *si);
 ** hole, a connector C2 by its bolt d_bolt in a hole d0 = d_bolt + 0.4 mm.
 */
 Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si);
+
+/* The clearance d0 - d (mm) of the plates' holes (Get_Plate_Hole), which decides whether a plate
+** may count as thick (EN 1995-1-1, 8.2.3(1)); 0 where no hole is known (d = 0). */
+double Get_Plate_Hole_Clearance(const Splice_Input_Record *si);
 
 /*
 ** Bearing factor alpha_l of DIN 18800-1 (Table 8) for hole distances e, e1, e2, e3 and the
@@ -683,8 +691,31 @@ void Get_Joint_Members(Joint_Members *m);
 void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, double *I_side,
                              double *W_mid, double *W_side);
 
-/* Net area, moment of inertia and section modulus of one plate (each pointer optional). */
+/*
+** Net area, moment of inertia and section modulus of one plate (each pointer optional). Staggered
+** holes take the fracture line of least net area (Calc_Plate_Net_Lines); I takes the holes of
+** that line without the gain of its diagonals.
+*/
 void Calc_Plate_Net_Section_Values(double *A, double *I, double *W);
+
+/* A fracture line across one plate with staggered holes (EN 1993-1-1, 6.2.2.2(4)). */
+typedef struct Plate_Net_Line {
+    int32_t holes;     /* holes the line passes; 0: no such line */
+    int32_t diagonals; /* its diagonals between holes apart along the member */
+    double s, p;       /* cm, the diagonals' s and p when all are alike, else 0 */
+    double gain;       /* cm, sum of s² / (4 p) over its diagonals */
+    double A_n;        /* cm², net area of one plate on the line */
+} Plate_Net_Line;
+
+/*
+** Return 1 for plates with staggered holes in at least two rows, with the straight line across
+** (the most holes at one place along the member), the zig-zag line of least net area (holes = 0
+** when there is none) and the governing line of the two; 0 otherwise. The holes are those of the
+** first two columns, one in each row; a line passes them in the order of the rows and deducts
+** each hole (legs times d0 times t), adding s² t / (4 p) for each diagonal.
+*/
+int Calc_Plate_Net_Lines(Plate_Net_Line *straight, Plate_Net_Line *zigzag,
+                         Plate_Net_Line *governing, double *gross, double *hole_width);
 
 /* 1 when the block-shear check applies: exact method, plates and at least two rows. */
 int Is_Block_Shear_Check_On(void);

@@ -980,12 +980,13 @@ TEST(Thickness, ReductionByPenetrationCase)
     reduce(1, 70.0, 12.5, 60.0, 9);
     EXPECT_NEAR(t1r, 28.0, 1e-12);
     EXPECT_NEAR(k, 12.5 / 28.0, 1e-12);
-    /* a thick steel plate as member 1 (5 mm >= d): t1,req 0.1, k1 1, t2,req (10 s + 9 (1 - s)) d
-    ** with s = 1: 40; the point 35 -> k = 35 / 40 */
+    /* a steel plate as member 1 (5 mm >= d), but in holes of d + 1 mm (1 mm >= 0.1 d): thin
+    ** (EN 1995-1-1, 8.2.3(1)): t1,req 0.1, k1 1, t2,req (10 s + 9 (1 - s)) d with s = 0: 36; the
+    ** point 35 -> k = 35 / 36 */
     reduce(1, 40.0, 5.0, 60.0, 12);
     EXPECT_NEAR(t1r, 0.1, 1e-12);
-    EXPECT_NEAR(t2r, 40.0, 1e-9);
-    EXPECT_NEAR(k, 0.875, 1e-12);
+    EXPECT_NEAR(t2r, 36.0, 1e-9);
+    EXPECT_NEAR(k, 35.0 / 36.0, 1e-12);
     /* a DIN 571 screw beside a plate: 4.6 root = 42.994 (My with the full formula) */
     Calc_T_Req_Reduction(/*type=*/2, /*fu=*/600.0, /*kind=*/1, /*d=*/4.0, /*length=*/40.0,
                          /*axis_angle=*/90.0, /*predrilled=*/0, /*variant=*/0, /*fitted=*/0,

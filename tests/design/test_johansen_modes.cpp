@@ -105,6 +105,20 @@ TEST(JohansenModes, TwoHingesGovernBesideAThickOuterPlate)
     const Connection_Result r = Outer_Rk(Plate_Bolt(12.0, 200.0, 1, 1));
     EXPECT_EQ(r.rule_char, 15);
     EXPECT_NEAR(r.rk_lateral, 10523.21, 0.01);
+    /* outer plates of 8 mm on dowels of 8 mm in holes of 9 mm, GL24h (rho_k 385), double shear:
+    ** the clearance 1 mm is not below 0.1 d = 0.8 mm, so the plates are thin (EN 1995-1-1,
+    ** 8.2.3(1)): f_h = 0.082 (1 - 0.08) 385 = 29.0444, M_y = 0.3 * 360 * 8^2.6 = 24068.98,
+    ** (8.12) k: 1.15 sqrt(2 * 24068.98 * 29.0444 * 8) = 3846.08 N, not (8.13) m: 2.3 sqrt(24068.98
+    ** * 29.0444 * 8) = 5439.17 N of thick plates */
+    Connection_Input in = Plate_Bolt(8.0, 100.0, 2, 1);
+    in.vbm_type = 29;
+    in.d = in.d_3 = 8.0;
+    in.plate_hole_clearance = 1.0;
+    Connection_Result thin{};
+    thin.rho_2 = 385.0;
+    Calc_Rk_Outer_Plate(in, &thin);
+    EXPECT_EQ(thin.rule_char, 20);
+    EXPECT_NEAR(thin.rk_lateral, 3846.08, 0.01);
 }
 
 /* The design-value proof under EN 1995-1-1 takes the modes with 1.0 and divides the two-hinge
@@ -136,7 +150,8 @@ TEST(JohansenModes, ATimberBetweenTwoPlatesIsTheCentralMember)
                                   /*gamma_steel=*/1.1, /*kmod=*/0.9, /*d=*/12.0, /*vbm_type=*/30,
                                   /*predrilled=*/0, /*stainless=*/0, /*threaded_rod=*/0,
                                   /*fitted_bolt=*/1, /*alpha=*/0.0, /*t2=*/t2,
-                                  /*plate_t=*/plate_t, /*plate_mat=*/12, /*rho=*/350.0,
+                                  /*plate_t=*/plate_t, /*plate_mat=*/12, /*clearance=*/0.0,
+                                  /*rho=*/350.0,
                                   /*mat=*/0, /*grade=*/0, /*fu=*/360.0, /*r_ax=*/r_ax,
                                   /*out=*/&b);
         return b;

@@ -237,18 +237,25 @@ TEST(Connectors, ToothedPlates)
 TEST(Connectors, PlateClassification)
 {
     double f = -5.0;
-    EXPECT_EQ(Classify_Plate_Thickness(29, 12, 12.0, 6.0, &f), 0);
+    EXPECT_EQ(Classify_Plate_Thickness(29, 12, 12.0, 6.0, 0.0, &f), 0);
     EXPECT_DOUBLE_EQ(f, 0.0);
-    EXPECT_EQ(Classify_Plate_Thickness(29, 12, 12.0, 12.0, &f), 2);
+    EXPECT_EQ(Classify_Plate_Thickness(29, 12, 12.0, 12.0, 0.0, &f), 2);
     EXPECT_DOUBLE_EQ(f, 1.0);
-    EXPECT_EQ(Classify_Plate_Thickness(29, 12, 12.0, 9.0, &f), 1);
+    EXPECT_EQ(Classify_Plate_Thickness(29, 12, 12.0, 9.0, 0.0, &f), 1);
     EXPECT_NEAR(f, 0.5, 1e-12);
     /* aluminium: s d = 1.44225 * 12 = 17.307; 2 * 9 / 17.307 - 1 = 0.040042 */
-    EXPECT_EQ(Classify_Plate_Thickness(29, 16, 12.0, 9.0, &f), 1);
+    EXPECT_EQ(Classify_Plate_Thickness(29, 16, 12.0, 9.0, 0.0, &f), 1);
     EXPECT_NEAR(f, 0.040042, 1e-6);
-    EXPECT_EQ(Classify_Plate_Thickness(45, 12, 4.0, 1.0, &f), 2);
+    EXPECT_EQ(Classify_Plate_Thickness(45, 12, 4.0, 1.0, 0.0, &f), 2);
     EXPECT_DOUBLE_EQ(f, -1.0);
-    EXPECT_EQ(Classify_Plate_Thickness(22, 12, 4.0, 2.0, nullptr), 2);
+    EXPECT_EQ(Classify_Plate_Thickness(22, 12, 4.0, 2.0, 0.0, nullptr), 2);
+    /* thick only in holes of a clearance below 0.1 d (EN 1995-1-1, 8.2.3(1)): a dowel of 8 mm
+    ** in a hole of 9 mm (1 mm >= 0.8 mm) leaves a plate of 8 mm, or of 6 mm, thin; a dowel of 12
+    ** mm in 13 mm (1 mm < 1.2 mm) keeps its plate of 12 mm thick */
+    EXPECT_EQ(Classify_Plate_Thickness(29, 12, 8.0, 8.0, 1.0, &f), 0);
+    EXPECT_DOUBLE_EQ(f, 0.0);
+    EXPECT_EQ(Classify_Plate_Thickness(29, 12, 8.0, 6.0, 1.0, &f), 0);
+    EXPECT_EQ(Classify_Plate_Thickness(29, 12, 12.0, 12.0, 1.0, &f), 2);
 }
 
 TEST(Connectors, ThickPlateSimplified)
@@ -459,7 +466,7 @@ TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
                                                /*variant=*/0, /*threaded_rod=*/0, /*alpha=*/0.0,
                                                /*fu=*/360.0, /*mat=*/0, /*rho_k=*/350.0,
                                                /*plate_material=*/12, /*plate_t=*/6.0,
-                                               /*result=*/&i),
+                                               /*clearance=*/0.0, /*result=*/&i),
                     6470.4637, 0.001);
         EXPECT_EQ(i.plate_class, 0);
         EXPECT_NEAR(Calc_Rk_Plate_Interpolated(/*type=*/29, /*d=*/12.0, /*t=*/100.0,
@@ -467,7 +474,7 @@ TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
                                                /*variant=*/0, /*threaded_rod=*/0, /*alpha=*/0.0,
                                                /*fu=*/360.0, /*mat=*/0, /*rho_k=*/350.0,
                                                /*plate_material=*/12, /*plate_t=*/12.0,
-                                               /*result=*/&i),
+                                               /*clearance=*/0.0, /*result=*/&i),
                     9150.6175, 0.001);
         EXPECT_EQ(i.plate_class, 2);
         EXPECT_NEAR(Calc_Rk_Plate_Interpolated(/*type=*/29, /*d=*/12.0, /*t=*/100.0,
@@ -475,7 +482,7 @@ TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
                                                /*variant=*/0, /*threaded_rod=*/0, /*alpha=*/0.0,
                                                /*fu=*/360.0, /*mat=*/0, /*rho_k=*/350.0,
                                                /*plate_material=*/12, /*plate_t=*/9.0,
-                                               /*result=*/&i),
+                                               /*clearance=*/0.0, /*result=*/&i),
                     7810.5406, 0.001);
         EXPECT_EQ(i.plate_class, 1);
         EXPECT_NEAR(i.c_p, 0.5, 1e-12);
@@ -489,7 +496,8 @@ TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
                                                    /*fitted=*/0, /*variant=*/0, /*threaded_rod=*/0,
                                                    /*alpha_2=*/0.0, /*fu=*/600.0,
                                                    /*plate_material=*/12, /*plate_t=*/3.0,
-                                                   /*mat_2=*/0, /*grade_2=*/Grade_Index(0, "C24"),
+                                                   /*clearance=*/0.0, /*mat_2=*/0,
+                                                   /*grade_2=*/Grade_Index(0, "C24"),
                                                    /*t2=*/60.0, /*rho_2=*/350.0, /*user=*/nullptr,
                                                    /*result=*/&o),
                     1201.358, 0.001);
@@ -505,9 +513,9 @@ TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
                 0.01);
     /* an aluminium plate widens the classes by 3^(1/3): 12 mm for d 12 is intermediate */
     double f = 0.0;
-    EXPECT_EQ(Classify_Plate_Thickness(29, 16, 12.0, 12.0, &f), 1);
+    EXPECT_EQ(Classify_Plate_Thickness(29, 16, 12.0, 12.0, 0.0, &f), 1);
     EXPECT_NEAR(f, 2.0 * 12.0 / (12.0 * 1.4422495703074083) - 1.0, 1e-12);
-    EXPECT_EQ(Classify_Plate_Thickness(22, 12, 4.0, 2.0, &f), 2);
-    EXPECT_EQ(Classify_Plate_Thickness(45, 12, 4.0, 1.0, &f), 2);
+    EXPECT_EQ(Classify_Plate_Thickness(22, 12, 4.0, 2.0, 0.0, &f), 2);
+    EXPECT_EQ(Classify_Plate_Thickness(45, 12, 4.0, 1.0, 0.0, &f), 2);
     EXPECT_EQ(f, -1.0);
 }

@@ -1200,6 +1200,20 @@ TEST(Sections, NetSectionsDeductRows)
         Calc_Net_Section_Values(&A, nullptr, nullptr, nullptr, nullptr, nullptr);
         EXPECT_NEAR(A, 384.0, 1e-9) << h.type;
     }
+
+    /* Staggered holes in a plate (EN 1993-1-1, 6.2.2.2(4)): dowels 12 mm in holes of 13 mm,
+    ** plate 10 x 380 mm, 5 rows p = 80 mm apart in two columns s = 40 mm apart: the straight
+    ** line through 3 holes 1.0 x (38 - 3 x 1.3) = 34.10 cm², the zig-zag through all 5 1.0 x (38
+    ** - 5 x 1.3 + 4 x 4² / (4 x 8)) = 33.50 cm², which governs: 180 kN give 53.73 N/mm² */
+    Splice_Input.vbm_type = VBM_STABDUEBEL;
+    Splice_Input.d = 12.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.h_p = 38.0;
+    Set_Layout(2, 5, LAYOUT_STAGGERED);
+    Build_Staggered_Pattern(10.0, -16.0, 14.0, 16.0, 8.0, 8.0);
+    Calc_Plate_Net_Section_Values(&Ap, nullptr, nullptr);
+    EXPECT_NEAR(Ap, 33.50, 1e-9);
+    EXPECT_NEAR(180.0 * 10.0 / Ap, 53.73, 5e-3);
 }
 
 TEST(Sections, LabelsAndPredicates)
@@ -1319,6 +1333,14 @@ TEST(Plates, EndResistanceOnlyForTheColumnAtThePlateEnd)
     Splice_Input.connection_kind = CONN_INNER_PLATES;
     Splice_Input.plate_count = 1.0;
     EXPECT_NEAR(Oli_Lochleibung_Nachweis(nullptr, 0, 0), 25.0 / 57.6, 1e-9);
+    /* S355 plates of 45 mm take f_y = 335 and f_u = 470 N/mm² of 40 mm < t <= 80 mm (EN 1993-1-1,
+    ** Table 3.1), not 355 and 490: alpha_b = min(0.6667, 360 / 470, 1) = 0.6667, F_b,Rd,end =
+    ** 2.5 * 0.6667 * 470 * 12 * 45 / 1.25 / 1000 = 338.4 kN */
+    Three_Dowels(false, 75.0);
+    Splice_Input.plate_steel = 7;
+    Splice_Input.t_p = 4.5;
+    EXPECT_NEAR(Oli_Lochleibung_Nachweis(nullptr, 0, 0), 12.5 / 338.4, 1e-9);
+    EXPECT_EQ(Get_Plate_Fy(), 335.0);
 }
 
 TEST(Plates, BearingTableIsWritten)

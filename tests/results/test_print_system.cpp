@@ -420,6 +420,15 @@ TEST(PrintSystemSpacings, PlateClassOfOutsidePlatesByTheFastenersDiameter)
     Splice_Input.fitted_bolt = 1;
     Splice_Input.t_p = 1.2;
     EXPECT_NE(System_Text().find(thick), std::string::npos);
+    /* dowels of 8 mm in holes of 9 mm: 1 mm is not below 0.1 d, the plate of 8 mm is thin */
+    Splice_Input.vbm_type = VBM_STABDUEBEL;
+    Splice_Input.d = 8.0;
+    Splice_Input.fitted_bolt = 0;
+    Splice_Input.t_p = 0.8;
+    EXPECT_NE(System_Text().find(thin
+                                 + ": Lochspiel d\xCE\\0\xCEr - d = 1.0 mm \xF2 0.1 d = 0.8 "
+                                   "mm (DIN EN 1995-1-1, 8.2.3(1))\n"),
+              std::string::npos);
 }
 
 TEST(PrintSystemSpacings, ThePlatesHoleOnceWithItsRule)
@@ -439,6 +448,33 @@ TEST(PrintSystemSpacings, ThePlatesHoleOnceWithItsRule)
     };
     std::string s = System_Text();
     EXPECT_EQ(count(s, lead + "d + 1 mm = 13.0 mm\n"), 1u) << s;
+    /* S355 plates of 45 mm: f_y and f_u of 40 mm < t <= 80 mm, the values every check takes */
+    const double t_p = Splice_Input.t_p;
+    Splice_Input.plate_steel = 7;
+    Splice_Input.t_p = 4.5;
+    EXPECT_EQ(count(System_Text(), "Blechdicke t = 45.0 mm > 40 mm: f\xCE\\y\xCEr = 335 "
+                                   "N/mm\xCE/2\xCEr, f\xCE\\u\xCEr = 470 N/mm\xCE/2\xCEr "
+                                   "(DIN EN 1993-1-1, Tab. 3.1)\n"),
+              1u);
+    /* staggered holes: both lines of the net area, the zig-zag governing (EN 1993-1-1,
+    ** 6.2.2.2(4)), 5 rows p = 80 mm apart, s = 40 mm */
+    Splice_Input.t_p = 1.0;
+    Splice_Input.h_p = 38.0;
+    Set_Layout(2, 5, LAYOUT_STAGGERED);
+    Build_Staggered_Pattern(10.0, -16.0, 14.0, 16.0, 8.0, 8.0);
+    s = System_Text();
+    EXPECT_EQ(count(s, "Versetzte L\x94"
+                       "cher (DIN EN 1993-1-1, 6.2.2.2(4)), gerade Linie durch 3 L\x94"
+                       "cher: A\xCE\\n\xCEr = 1.00 x (38.00 - 3 x 1.30) = 34.10 cm\xCE/2\xCEr\n"),
+              1u)
+        << s;
+    EXPECT_EQ(count(s, "Zickzacklinie durch 5 L\x94"
+                       "cher: A\xCE\\n\xCEr = 1.00 x (38.00 - 5 x 1.30 + 4 x 4.00\xCE/2\xCEr / (4 "
+                       "x 8.00)) = 33.50 cm\xCE/2\xCEr (ma\xE1gebend)\n"),
+              1u)
+        << s;
+    Set_Layout(1, 1);
+    Splice_Input.t_p = t_p;
     /* a bolt fitted but keeping its clearance in the plate: 16 + 1 = 17 mm */
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
     Splice_Input.vbm_type = VBM_BOLZEN;
