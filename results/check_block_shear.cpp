@@ -144,12 +144,17 @@ static void Calc_Block_Shear_Load(int inner, Block_Shear_Check *r)
 /* One timber part's share of F_Ed: between one inner plate each of the two lamellas half; between
 ** two or more each lamella its own planes' share (every shear plane of a fastener takes the same
 ** force), two planes of a lamella between two plates, one of an outer lamella; beside outer
-** plates the whole member, or half of it from the nails, screws and staples of each side. */
+** plates the whole member, or half of it from the nails, screws and staples of each side, all
+** of F_Ed where it holds one side's alternately driven fasteners alone. */
 static void Block_Shares(Block_Shear_Check *r)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int n_p = (int)si->plate_count;
     r->parts = 1.0;
+    if (r->rows.side >= 0) {
+        r->N = r->F_Ed;
+        return;
+    }
     if (si->connection_kind == CONN_INNER_PLATES && n_p >= 2) {
         r->lamellas = n_p + 1;
         const double planes = 2.0 * n_p; /* both faces of every plate */
@@ -317,7 +322,7 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     Format_Holes(ht, sizeof ht, r->holes_t);
     Format_Holes(hv, sizeof hv, r->holes_v);
     /* the blocks of the set that were tried and the one that governs */
-    Write_Tearing_Set(file, r->rows.rows, 0, &r->block);
+    Write_Tearing_Set(file, &r->rows, 0, &r->block);
     /* every length with the digits its area recomputes from */
     const int dec = Area_Decimals(r);
     Oli_Write_Text(file,
@@ -382,7 +387,10 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     /* the share of one timber part: between one inner plate each of the two lamellas, with
     ** nails, screws and staples each of the two side members */
     char share[96];
-    if (r->parts != 1.0)
+    if (r->rows.side >= 0)
+        snprintf(share, sizeof share, "Holz neben dem Blech %s %s = %.2lf kN",
+                 Vbm_Side_Name_Of(r->rows.side), force, r->N);
+    else if (r->parts != 1.0)
         snprintf(share, sizeof share, "Anteil je Holzteil %s / %.0lf = %.2lf kN", force, r->parts,
                  r->N);
     else snprintf(share, sizeof share, "%s = %.2lf kN", force, r->N);
