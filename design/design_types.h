@@ -229,6 +229,9 @@ typedef struct Connection_Result {
     double alu_fb_rk;                            /* force, bearing resistance of the plate */
     double alu_fb_rd;                            /* force, alu_fb_rk / alu_gamma */
     int32_t msg_code;                            /* hint code of the embedment and axial rules */
+    double rope_rk; /* force, the rope-effect share that rk_lateral holds (outer plates), 0 none */
+    double my_f_rk; /* Nmm, DIN 571 screws beside a steel plate: yield moment of the shank */
+    double t_s;     /* mm, DIN 571 screws beside a steel plate: smooth shank in the timber */
 } Connection_Result;
 
 /* Indices of the compression values. */

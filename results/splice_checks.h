@@ -565,7 +565,10 @@ typedef struct Vbm_Row {
     ** (N/mm², 0 for a steel plate), required thicknesses (mm), kmod and gamma_M of the
     ** lateral resistance, its design value per fastener before n_ef / n (kN) */
     double fu, my_rk, fh1, fh2, t_req_1, t_req_2, kmod, gamma, rd_single;
-    double r_ax; /* kN, axial value whose share the rope-effect modes add; 0: they add none */
+    double r_ax;    /* kN, axial value whose share the rope-effect modes add; 0: they add none */
+    double rope_rk; /* kN, the rope-effect share that R_k holds beside outer plates, else 0 */
+    double my_f;    /* Nmm, DIN 571 screws beside a steel plate: yield moment of the shank */
+    double t_s;     /* mm, DIN 571 screws beside a steel plate: smooth shank in the timber */
     double rd_connector;    /* kN, of rd_single the connector's part (the rest is its bolt's) */
     double rk_connector;    /* kN, of R_k the connector's part */
     double gamma_connector; /* gamma_M of the connector's part */
