@@ -260,6 +260,19 @@ static void Format_Holes(char *out, size_t size, double n)
     else snprintf(out, size, "%.1lf", n);
 }
 
+/* The hole width d0 as printed: one decimal, or up to three where one would round it (a
+** connector's hole is the area it takes out over the thickness). */
+static std::string D0_Text(double d0)
+{
+    char t[32];
+    snprintf(t, sizeof t, "%.1lf", d0);
+    if (std::fabs(strtod(t, nullptr) - d0) < 1e-9) return t;
+    snprintf(t, sizeof t, "%.3lf", d0);
+    size_t n = strlen(t);
+    while (n > 0 && t[n - 1] == '0') t[--n] = 0;
+    return t;
+}
+
 /* The net area A_net,v of the record, L_net,v t_1 with the whole thickness, else
 ** L_net,v / 2 (L_net,t + 2 t_ef), from the lengths as printed with `decimals`. */
 static double Printed_Area_V(const Block_Shear_Check *r, int decimals)
@@ -325,18 +338,26 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     Write_Tearing_Set(file, &r->rows, 0, &r->block);
     /* every length with the digits its area recomputes from */
     const int dec = Area_Decimals(r);
+    /* a connector is no dowel-type fastener: its block names M_y,k and the dowels' modes only
+    ** where a mode's effective thickness, which takes them, lowered the area */
+    const bool connector = Is_Vbm_Connector(Splice_Input.vbm_type) != 0;
+    const std::string d0 = D0_Text(r->d0);
+    char my[64] = "";
+    if (!connector || (r->mode != '-' && strchr("bdegh", r->mode) != nullptr))
+        snprintf(my, sizeof my, ", M\xCE\\y,k\xCEr = %.1lf Nmm", r->values.My);
     Oli_Write_Text(file,
-                   "d\xCE\\0\xCEr = %.1lf mm: L\xCE\\net,t\xCEr = %s - %s x %.1lf = "
+                   "d\xCE\\0\xCEr = %s mm: L\xCE\\net,t\xCEr = %s - %s x %s = "
                    "%s mm, t\xCE\\"
                    "1\xCEr = %s mm " SYM_ARROW " A\xCE\\net,t"
-                   "\xCEr = %.0lf mm\xFD, M\xCE\\y,k\xCEr = %.1lf Nmm",
-                   r->d0, Mm_Digits(r->L_t_gross, dec).t, ht, r->d0, Mm_Digits(r->L_t, dec).t,
-                   Mm_Digits(r->t1, dec).t, r->A_t, r->values.My);
+                   "\xCEr = %.0lf mm\xFD%s",
+                   d0.c_str(), Mm_Digits(r->L_t_gross, dec).t, ht, d0.c_str(),
+                   Mm_Digits(r->L_t, dec).t, Mm_Digits(r->t1, dec).t, r->A_t, my);
     /* the fastener's mode, or the two of an interpolation between thin and thick plates;
     ** between plates the fastener's own mode is that of the inner lamellas, which take the
     ** larger share; none where no mode lowers the area */
     char mode[40];
-    if (r->mode == '-') snprintf(mode, sizeof mode, "c,f,j/l,k,m");
+    if (r->mode == '-' && connector) snprintf(mode, sizeof mode, "ganze Dicke");
+    else if (r->mode == '-') snprintf(mode, sizeof mode, "c,f,j/l,k,m");
     else if (r->mode_thin != 0) snprintf(mode, sizeof mode, "%c/%c", r->mode_thin, r->mode);
     else snprintf(mode, sizeof mode, "%c", r->mode);
     if (r->mode != '-' && r->own_mode && r->lamellas > 0)
@@ -348,18 +369,18 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
                   tv = Mm_Digits(r->t_ef, dec), gross = Mm_Digits(r->L_v_gross, dec);
     if (whole)
         Oli_Write_Text(file,
-                       "L\xCE\\net,v\xCEr = %s - %s x %.1lf = %s mm, t\xCE\\"
-                       "1\xCEr = %s mm " SYM_ARROW
-                       " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus %s)",
-                       gross.t, hv, r->d0, Lv.t, tv.t, r->A_v, mode);
+                       "L\xCE\\net,v\xCEr = %s - %s x %s = %s mm, t\xCE\\"
+                       "1\xCEr = %s mm " SYM_ARROW " A\xCE\\net,v\xCEr = %.0lf mm\xFD (%s%s)",
+                       gross.t, hv, d0.c_str(), Lv.t, tv.t, r->A_v,
+                       r->mode == '-' && connector ? "" : "Versagensmechanismus ", mode);
     else
         Oli_Write_Text(file,
-                       "L\xCE\\net,v\xCEr = %s - %s x %.1lf = %s mm, t\xCE\\"
+                       "L\xCE\\net,v\xCEr = %s - %s x %s = %s mm, t\xCE\\"
                        "ef\xCEr = %s mm " SYM_ARROW
                        " A\xCE\\net,v\xCEr = L\xCE\\net,v\xCEr / 2 (L\xCE\\net,t\xCEr + 2 "
                        "t\xCE\\ef\xCEr) = %s / 2 x (%s + 2 x %s) = %.0lf mm\xFD "
                        "(Versagensmechanismus %s)",
-                       gross.t, hv, r->d0, Lv.t, tv.t, Lv.t, Lt.t, tv.t, r->A_v, mode);
+                       gross.t, hv, d0.c_str(), Lv.t, tv.t, Lv.t, Lt.t, tv.t, r->A_v, mode);
     /* the block's force, row by row from the top, per shear plane */
     const char *force = "F\xCE\\Ed\xCEr";
     Write_Tearing_Force(file, &r->rows, &r->block, r->planes, r->F_Ed, r->N_d, "Tr\x84gerende");

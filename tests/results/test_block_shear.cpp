@@ -690,3 +690,43 @@ TEST(BlockShear, EachSideOfAlternateScrewsTakesItsOwn)
     EXPECT_NEAR(p.N, 8.0, 1e-9);
     EXPECT_NEAR(p.u, 0.067192, 1e-6);
 }
+
+TEST(BlockShear, AConnectorsBlockPrintsWhatItTakes)
+{
+    /* Shear plates B1 of d_c = 65 mm (h_e 15 mm, F = 975 mm², M12 in holes of 13 mm) through
+    ** outer plates 10 mm into GL24h 16/30, 2 x 2 per half, N_d = 60 kN. Each takes out of the
+    ** member of t1 = 160 mm (160 - 15) x 13 + 975 = 2860 mm², a hole of d0 = 2860 / 160 =
+    ** 17.875 mm: L_net,t = 177 - 17.875 = 159.125 mm, A_net,t = 160 x 159.125 = 25460 mm²,
+    ** F_bs,Rk = 1.5 x 25460 x 19.2 = 733.248 kN. No dowel's mode lowers its area: the block takes
+    ** neither M_y,k nor a mode, and names neither. */
+    const Host_Catalogues catalogues;
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.mat_mid = 2;
+    Splice_Input.grade_mid = 2; /* GL24h */
+    Splice_Input.b = 16.0;
+    Splice_Input.h = Splice_Input.h_p = 30.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.plate_steel = 5;
+    Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_B1;
+    Splice_Input.connector_index = 0;
+    Splice_Input.d = 65.0;
+    Splice_Input.d_bolt = 12.0;
+    Splice_Input.bolt_index = 3;
+    Splice_Input.block_shear = 1;
+    Set_Layout(2, 2);
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Block_Shear_Check r;
+    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.d0, 17.875, 1e-9);
+    EXPECT_NEAR(r.F_Rk, 733.248, 1e-6);
+    const std::string s = Printed(&r);
+    EXPECT_NE(
+        s.find("d\xCE\\0\xCEr = 17.875 mm: L\xCE\\net,t\xCEr = 177 - 1 x 17.875 = 159.125 mm, "
+               "t\xCE\\"
+               "1\xCEr = 160 mm => A\xCE\\net,t\xCEr = 25460 mm\xCE/2\xCEr\n"),
+        std::string::npos)
+        << s;
+    EXPECT_NE(s.find(" mm\xCE/2\xCEr (ganze Dicke)\n"), std::string::npos) << s;
+}
