@@ -259,6 +259,7 @@ int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double l
         result->k_red = 1.0;
         result->my_rk = my;
         result->fu_used = fu;
+        result->fu_rk = fu;
         result->rule_char = Map_Rule_Index(mode) & 0xFF;
         result->fh1_k = fh1;
         result->fh2_k = fh2;
@@ -389,6 +390,7 @@ void Inner_Plate_Rk(int proof_method, double d, int vbm_type, int stainless, int
         result->k_red = 1.0; /* no thickness reduction in the exact proof */
         result->my_rk = my;
         result->fu_used = fu;
+        result->fu_rk = fu;
         result->rule_char = Map_Rule_Index(mode) & 0xFF;
         result->fh1_k = fh;
         result->t_ef = t_ef;
@@ -710,6 +712,7 @@ int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result
         result->k_red = 1.0; /* no thickness reduction in the exact proof */
         result->my_rk = c.my;
         result->fu_used = c.fu;
+        result->fu_rk = c.fu;
         result->rule_char = Map_Rule_Index(code) & 0xFF;
         result->rule_thin = thin;
         result->fh2_k = c.fh;

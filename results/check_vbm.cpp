@@ -296,7 +296,8 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
     out.f_red = res.k_red;
     out.mode = res.rule_char;
     if (Plate_Thick_Mode(out.mode) != out.mode) out.mode_thin = res.rule_thin;
-    out.fu = res.fu_used;
+    /* the fu of the characteristic yield moment printed beside it */
+    out.fu = res.fu_rk > 0.0 ? res.fu_rk : res.fu_used;
     out.my_rk = res.my_rk;
     if (!Is_Vbm_Screw_Family_C(type)) out.r_ax = res.r_ax;
     out.rope_rk = res.rope_rk;

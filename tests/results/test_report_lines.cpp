@@ -316,7 +316,9 @@ TEST(ReportLines, TheDin571ScrewNamesItsFormOfModeDAndItsRopeShare)
     ** r_b = sqrt(2) sqrt(29.0444 x 8 x (24069.0 + 12034.5)) = 4096.05 N, whose hinge lies
     **   4096.05 / (8 x 29.0444) = 17.6 mm < 42 mm inside the smooth shank: r_b = r_a;
     ** r_c = sqrt(2) sqrt(2 x 12034.5 x 29.0444 x 8) + 29.0444 x 8 x 42 = 13103.33 N;
-    ** 4.7297 kN, without the rope effect: that form adds no share of F_ax,Rk. */
+    ** 4.7297 kN, without the rope effect: that form adds no share of F_ax,Rk. The line of its
+    ** inputs names the f_u,k of these yield moments, the user's 360 N/mm² (the design-value
+    ** twin's fixed 400 N/mm² gave 0.15 x 400 x 8^2.6 = 13371.7 Nmm, not the 12034.5 printed). */
     Fresh_Splice(true);
     Splice_Input.connection_kind = CONN_OUTER_PLATES;
     Splice_Input.mat_mid = 2;
@@ -338,6 +340,9 @@ TEST(ReportLines, TheDin571ScrewNamesItsFormOfModeDAndItsRopeShare)
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     const std::string s = Print_Checks();
     EXPECT_NE(s.find("ma\xE1gebender Versagensfall Gl.(d), ohne Seilwirkung\n"), std::string::npos)
+        << s;
+    EXPECT_NE(s.find(": f\xCE\\u,k\xCEr = 360 N/mm\xCE/2\xCEr, M\xCE\\y,Rk\xCEr = 12034 Nmm"),
+              std::string::npos)
         << s;
     EXPECT_NE(s.find("M\xCE\\y,f\xCEr = 24069 Nmm"), std::string::npos) << s;
     EXPECT_NE(s.find("t\xCE\\s\xCEr = 42.0 mm"), std::string::npos) << s;
