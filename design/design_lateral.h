@@ -118,6 +118,22 @@ int Calc_Rk_Rd_Between_Plates(int proof_method, double gamma_m, double gamma_ste
 */
 int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result);
 
+/* Mode (d) of a wood screw to DIN 571 beside a thick steel plate, its yield hinges in the smooth
+** shank (M_y,f) or in the thread (M_y, half of it): the smallest of r_a, both hinges in the
+** shank; r_b, one in each, or r_a where the hinge in the shank lies within t_s of the plate
+** (r_b / (d f_h) < t_s); r_c, the hinge in the thread and the smooth shank t_s embedded. */
+typedef struct Din571_Mode15_Parts {
+    double ra, rb, rc; /* N: sqrt(2) sqrt(2 M_y,f f_h d), sqrt(2) sqrt(f_h d (M_y,f + M_y)),
+                       ** sqrt(2) sqrt(2 M_y f_h d) + f_h d t_s (design: sqrt(2) sqrt(M_y f_h d)) */
+    double rb_reach;   /* mm, r_b / (d f_h) before r_b is replaced */
+    int32_t rb_is_ra;  /* 1: r_b replaced by r_a */
+    double r;          /* N, min(r_a, r_b, r_c) */
+} Din571_Mode15_Parts;
+/* The parts of that mode from f_h (N/mm²), d (mm), M_y and M_y,f (Nmm) and the smooth shank t_s
+** in the timber (mm); design: the form of design values. */
+void Calc_Din571_Mode15(double fh, double d, double my, double my_f, double t_s, int design,
+                        Din571_Mode15_Parts *out);
+
 /*
 ** Design lateral resistance through outer steel plates: the same equations with fh,2,d = fh,2,k
 ** kmod_2 / gamma_m_2 and My,d = My / gamma_steel, without mode factors, 1.15 and rope effect.

@@ -268,6 +268,7 @@ void Alu_Cap(const Connection_Input &in, int m, Connection_Result *r)
     r->alu_fb_rd = r->alu_fb_rk / r->alu_gamma;
     if (r->alu_fb_rk < r->rk_lateral) {
         r->rk_lateral = r->alu_fb_rk;
+        r->rope_rk = 0.0;
         r->rule_char = MODE_ALU_BEARING;
         r->gamma_lateral = r->alu_gamma;
     }
@@ -787,6 +788,7 @@ int Run_Angle(Connection_Base *b, const Connection_Input &input, bool spacings,
     if (type == VBM_KLAMMER && std::min(in.staple_angle_1, in.staple_angle_2) < 30.0) {
         r->rk_lateral *= 0.7; /* EN 1995-1-1, 8.4(4) */
         r->rd_lateral *= 0.7;
+        r->rope_rk *= 0.7;
     }
     if (legacy) {
         /* the older run designs the axial value again, with f_c90 and l_ef of the input as the
@@ -824,9 +826,9 @@ int Run_Angle(Connection_Base *b, const Connection_Input &input, bool spacings,
     }
     r->rd_total = r->rd_lateral + r->rd_connector;
     if (in.result_in_kN) {
-        double *f[] = {&r->rk_connector, &r->rd_connector, &r->rk_lateral,
-                       &r->rd_lateral,   &r->rk_total,     &r->rd_total,
-                       &r->r_ax,         &r->r_ax_d,       &r->rope_share};
+        double *f[] = {&r->rk_connector, &r->rd_connector, &r->rk_lateral, &r->rd_lateral,
+                       &r->rk_total,     &r->rd_total,     &r->r_ax,       &r->r_ax_d,
+                       &r->rope_share,   &r->rope_rk};
         for (double *p : f) *p /= 1000.0;
     }
     return 0;

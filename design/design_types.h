@@ -231,6 +231,11 @@ typedef struct Connection_Result {
     double alu_fb_rk;                            /* force, bearing resistance of the plate */
     double alu_fb_rd;                            /* force, alu_fb_rk / alu_gamma */
     int32_t msg_code;                            /* hint code of the embedment and axial rules */
+    double rope_rk; /* force, the rope-effect share that rk_lateral holds (outer plates), 0 none */
+    double my_f_rk; /* Nmm, DIN 571 screws beside a steel plate: yield moment of the shank */
+    double t_s;     /* mm, DIN 571 screws beside a steel plate: smooth shank in the timber */
+    double fu_rk;   /* N/mm², fu of my_rk where the exact proof's characteristic rules set it (the
+                    ** design-value twins leave fu_used at 400 for DIN 571 screws), else 0 */
 } Connection_Result;
 
 /* Indices of the compression values. */

@@ -259,6 +259,7 @@ int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double l
         result->k_red = 1.0;
         result->my_rk = my;
         result->fu_used = fu;
+        result->fu_rk = fu;
         result->rule_char = Map_Rule_Index(mode) & 0xFF;
         result->fh1_k = fh1;
         result->fh2_k = fh2;
@@ -389,6 +390,7 @@ void Inner_Plate_Rk(int proof_method, double d, int vbm_type, int stainless, int
         result->k_red = 1.0; /* no thickness reduction in the exact proof */
         result->my_rk = my;
         result->fu_used = fu;
+        result->fu_rk = fu;
         result->rule_char = Map_Rule_Index(mode) & 0xFF;
         result->fh1_k = fh;
         result->t_ef = t_ef;
@@ -517,15 +519,30 @@ Outer_Case Outer_Prepare(const Connection_Input &in, const Connection_Result *re
     return c;
 }
 
+} // namespace
+
+void Calc_Din571_Mode15(double fh, double d, double my, double my_f, double t_s, int design,
+                        Din571_Mode15_Parts *out)
+{
+    Din571_Mode15_Parts &p = *out;
+    p.ra = std::sqrt(2.0) * std::sqrt(2.0 * my_f * fh * d);
+    p.rb = std::sqrt(2.0) * std::sqrt(fh * d * (my_f + my));
+    p.rb_reach = p.rb / (d * fh);
+    p.rb_is_ra = p.rb_reach < t_s ? 1 : 0;
+    if (p.rb_is_ra) p.rb = p.ra;
+    p.rc = design ? std::sqrt(2.0) * std::sqrt(my * fh * d) + t_s * fh * d
+                  : std::sqrt(2.0) * std::sqrt(2.0 * my * fh * d) + fh * d * t_s;
+    p.r = std::min({p.ra, p.rb, p.rc});
+}
+
+namespace {
+
 /* DIN 571 screws in mode 15: the smallest of ra, rb, rc. */
 double Din571_Mode15(double fh, double d, double my, double my_f, double t_s, bool design)
 {
-    const double ra = std::sqrt(2.0) * std::sqrt(2.0 * my_f * fh * d);
-    double rb = std::sqrt(2.0) * std::sqrt(fh * d * (my_f + my));
-    if (rb / (d * fh) < t_s) rb = ra;
-    const double rc = design ? std::sqrt(2.0) * std::sqrt(my * fh * d) + t_s * fh * d
-                             : std::sqrt(2.0) * std::sqrt(2.0 * my * fh * d) + fh * d * t_s;
-    return std::min({ra, rb, rc});
+    Din571_Mode15_Parts p;
+    Calc_Din571_Mode15(fh, d, my, my_f, t_s, design ? 1 : 0, &p);
+    return p.r;
 }
 
 /* Mode values of the outer-plate equations (index = mode 11..22). factors: mode factors, 1.15
@@ -625,6 +642,17 @@ Plate_Pick Pick_Plate_Mode(const double r[23], int cls, double k, int planes, in
     return p;
 }
 
+/* rk of the modes that pick p chose, taken from the mode values r (each divided by its factor). */
+double Plate_Rk_Of(const double r[23], const Plate_Pick &p, int cls, double k, int planes, int pm)
+{
+    if (cls == 0) return Get_Mode_Gamma(p.thin, pm) * r[p.thin];
+    if (cls == 2) return Get_Mode_Gamma(p.thick, pm) * r[p.thick];
+    const int thin_code = planes == 1 ? p.thin + 14 : p.thin;
+    const int thick_code = planes == 1 ? p.thick + 14 : p.thick;
+    return (1.0 - k) * Get_Mode_Gamma(thin_code, pm) * r[p.thin]
+           + k * Get_Mode_Gamma(thick_code, pm) * r[p.thick];
+}
+
 /* Effective timber thickness of a mode, for the block-shear check. */
 double Outer_T_Ef(int mode, const Outer_Case &c, int planes, double t2)
 {
@@ -657,16 +685,20 @@ int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result
     c.my_f = Calc_Vbm_Yield_Moment(c.d, c.fu);
     const int planes = input.shear_planes == 1 ? 1 : 2;
     const int pm = input.proof_method;
-    double rk = 0.0, rd = 0.0, gamma = 0.0, t_ef = 0.0;
+    double rk = 0.0, rd = 0.0, gamma = 0.0, t_ef = 0.0, rope = 0.0;
     int code = 0, thin = 0;
     if (c.fh > 1e-5 && c.t > 0.0 && input.t2 > 0.0) {
         const double r_ax = result != nullptr ? result->r_ax : 0.0;
-        double r[23];
+        double r[23], bare[23];
         Outer_Modes(c, c.type, pm, true, r_ax, input.t2, r);
         const Plate_Pick p = Pick_Plate_Mode(r, c.cls, c.k, planes, pm);
         code = p.code;
         rd = p.rd;
         rk = p.rk;
+        /* the rope-effect share that rk holds: the same modes without the axial value */
+        Outer_Modes(c, c.type, pm, true, 0.0, input.t2, bare);
+        rope = rk - Plate_Rk_Of(bare, p, c.cls, c.k, planes, pm);
+        if (!(rope > 1e-9 * std::fmax(1.0, rk))) rope = 0.0;
         if (c.cls == 1) thin = p.thin;
         gamma = Get_Mode_Gamma(code, pm);
         t_ef = Outer_T_Ef(code, c, planes, input.t2);
@@ -681,10 +713,14 @@ int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result
         result->k_red = 1.0; /* no thickness reduction in the exact proof */
         result->my_rk = c.my;
         result->fu_used = c.fu;
+        result->fu_rk = c.fu;
         result->rule_char = Map_Rule_Index(code) & 0xFF;
         result->rule_thin = thin;
         result->fh2_k = c.fh;
         result->t_ef = t_ef;
+        result->rope_rk = rope;
+        result->my_f_rk = c.din571 ? c.my_f : 0.0;
+        result->t_s = c.din571 ? c.t_s : 0.0;
     }
     return 0;
 }

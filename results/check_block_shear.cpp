@@ -144,12 +144,17 @@ static void Calc_Block_Shear_Load(int inner, Block_Shear_Check *r)
 /* One timber part's share of F_Ed: between one inner plate each of the two lamellas half; between
 ** two or more each lamella its own planes' share (every shear plane of a fastener takes the same
 ** force), two planes of a lamella between two plates, one of an outer lamella; beside outer
-** plates the whole member, or half of it from the nails, screws and staples of each side. */
+** plates the whole member, or half of it from the nails, screws and staples of each side, all
+** of F_Ed where it holds one side's alternately driven fasteners alone. */
 static void Block_Shares(Block_Shear_Check *r)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int n_p = (int)si->plate_count;
     r->parts = 1.0;
+    if (r->rows.side >= 0) {
+        r->N = r->F_Ed;
+        return;
+    }
     if (si->connection_kind == CONN_INNER_PLATES && n_p >= 2) {
         r->lamellas = n_p + 1;
         const double planes = 2.0 * n_p; /* both faces of every plate */
@@ -257,6 +262,19 @@ static void Format_Holes(char *out, size_t size, double n)
     else snprintf(out, size, "%.1lf", n);
 }
 
+/* The hole width d0 as printed: one decimal, or up to three where one would round it (a
+** connector's hole is the area it takes out over the thickness). */
+static std::string D0_Text(double d0)
+{
+    char t[32];
+    snprintf(t, sizeof t, "%.1lf", d0);
+    if (std::fabs(strtod(t, nullptr) - d0) < 1e-9) return t;
+    snprintf(t, sizeof t, "%.3lf", d0);
+    size_t n = strlen(t);
+    while (n > 0 && t[n - 1] == '0') t[--n] = 0;
+    return t;
+}
+
 /* The net area A_net,v of the record, L_net,v t_1 with the whole thickness, else
 ** L_net,v / 2 (L_net,t + 2 t_ef), from the lengths as printed with `decimals`. */
 static double Printed_Area_V(const Block_Shear_Check *r, int decimals)
@@ -319,21 +337,29 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     Format_Holes(ht, sizeof ht, r->holes_t);
     Format_Holes(hv, sizeof hv, r->holes_v);
     /* the blocks of the set that were tried and the one that governs */
-    Write_Tearing_Set(file, r->rows.rows, 0, &r->block);
+    Write_Tearing_Set(file, &r->rows, 0, &r->block);
     /* every length with the digits its area recomputes from */
     const int dec = Area_Decimals(r);
+    /* a connector is no dowel-type fastener: its block names M_y,k and the dowels' modes only
+    ** where a mode's effective thickness, which takes them, lowered the area */
+    const bool connector = Is_Vbm_Connector(Splice_Input.vbm_type) != 0;
+    const std::string d0 = D0_Text(r->d0);
+    char my[64] = "";
+    if (!connector || (r->mode != '-' && strchr("bdegh", r->mode) != nullptr))
+        snprintf(my, sizeof my, ", M\xCE\\y,k\xCEr = %.1lf Nmm", r->values.My);
     Oli_Write_Text(file,
-                   "d\xCE\\0\xCEr = %.1lf mm: L\xCE\\net,t\xCEr = %s - %s x %.1lf = "
+                   "d\xCE\\0\xCEr = %s mm: L\xCE\\net,t\xCEr = %s - %s x %s = "
                    "%s mm, t\xCE\\"
                    "1\xCEr = %s mm " SYM_ARROW " A\xCE\\net,t"
-                   "\xCEr = %.0lf mm\xFD, M\xCE\\y,k\xCEr = %.1lf Nmm",
-                   r->d0, Mm_Digits(r->L_t_gross, dec).t, ht, r->d0, Mm_Digits(r->L_t, dec).t,
-                   Mm_Digits(r->t1, dec).t, r->A_t, r->values.My);
+                   "\xCEr = %.0lf mm\xFD%s",
+                   d0.c_str(), Mm_Digits(r->L_t_gross, dec).t, ht, d0.c_str(),
+                   Mm_Digits(r->L_t, dec).t, Mm_Digits(r->t1, dec).t, r->A_t, my);
     /* the fastener's mode, or the two of an interpolation between thin and thick plates;
     ** between plates the fastener's own mode is that of the inner lamellas, which take the
     ** larger share; none where no mode lowers the area */
     char mode[40];
-    if (r->mode == '-') snprintf(mode, sizeof mode, "c,f,j/l,k,m");
+    if (r->mode == '-' && connector) snprintf(mode, sizeof mode, "ganze Dicke");
+    else if (r->mode == '-') snprintf(mode, sizeof mode, "c,f,j/l,k,m");
     else if (r->mode_thin != 0) snprintf(mode, sizeof mode, "%c/%c", r->mode_thin, r->mode);
     else snprintf(mode, sizeof mode, "%c", r->mode);
     if (r->mode != '-' && r->own_mode && r->lamellas > 0)
@@ -345,18 +371,18 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
                   tv = Mm_Digits(r->t_ef, dec), gross = Mm_Digits(r->L_v_gross, dec);
     if (whole)
         Oli_Write_Text(file,
-                       "L\xCE\\net,v\xCEr = %s - %s x %.1lf = %s mm, t\xCE\\"
-                       "1\xCEr = %s mm " SYM_ARROW
-                       " A\xCE\\net,v\xCEr = %.0lf mm\xFD (Versagensmechanismus %s)",
-                       gross.t, hv, r->d0, Lv.t, tv.t, r->A_v, mode);
+                       "L\xCE\\net,v\xCEr = %s - %s x %s = %s mm, t\xCE\\"
+                       "1\xCEr = %s mm " SYM_ARROW " A\xCE\\net,v\xCEr = %.0lf mm\xFD (%s%s)",
+                       gross.t, hv, d0.c_str(), Lv.t, tv.t, r->A_v,
+                       r->mode == '-' && connector ? "" : "Versagensmechanismus ", mode);
     else
         Oli_Write_Text(file,
-                       "L\xCE\\net,v\xCEr = %s - %s x %.1lf = %s mm, t\xCE\\"
+                       "L\xCE\\net,v\xCEr = %s - %s x %s = %s mm, t\xCE\\"
                        "ef\xCEr = %s mm " SYM_ARROW
                        " A\xCE\\net,v\xCEr = L\xCE\\net,v\xCEr / 2 (L\xCE\\net,t\xCEr + 2 "
                        "t\xCE\\ef\xCEr) = %s / 2 x (%s + 2 x %s) = %.0lf mm\xFD "
                        "(Versagensmechanismus %s)",
-                       gross.t, hv, r->d0, Lv.t, tv.t, Lv.t, Lt.t, tv.t, r->A_v, mode);
+                       gross.t, hv, d0.c_str(), Lv.t, tv.t, Lv.t, Lt.t, tv.t, r->A_v, mode);
     /* the block's force, row by row from the top, per shear plane */
     const char *force = "F\xCE\\Ed\xCEr";
     Write_Tearing_Force(file, &r->rows, &r->block, r->planes, r->F_Ed, r->N_d, "Tr\x84gerende");
@@ -384,7 +410,10 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     /* the share of one timber part: between one inner plate each of the two lamellas, with
     ** nails, screws and staples each of the two side members */
     char share[96];
-    if (r->parts != 1.0)
+    if (r->rows.side >= 0)
+        snprintf(share, sizeof share, "Holz neben dem Blech %s %s = %.2lf kN",
+                 Vbm_Side_Name_Of(r->rows.side), force, r->N);
+    else if (r->parts != 1.0)
         snprintf(share, sizeof share, "Anteil je Holzteil %s / %.0lf = %.2lf kN", force, r->parts,
                  r->N);
     else snprintf(share, sizeof share, "%s = %.2lf kN", force, r->N);

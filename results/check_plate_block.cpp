@@ -75,7 +75,8 @@ static void Plate_Block_Of_Block(Plate_Block_Check *r)
         r->V_Rd = (tension * r->f_u * r->A_nt / r->gamma_m2
                    + r->f_y * r->A_nv / (std::sqrt(3.0) * r->gamma_m0))
                   / 1000.0;
-    r->N = r->F_Ed / r->plates;
+    /* alternately driven: the plate of the side holds that side's fasteners alone */
+    r->N = r->rows.side >= 0 ? r->F_Ed : r->F_Ed / r->plates;
     r->u = r->V_Rd > 0.0 ? r->N / r->V_Rd : 0.0;
 }
 
@@ -149,7 +150,7 @@ void Print_Plate_Block_Check(FILE *file, const Plate_Block_Check *r)
     char ht[16], hv[16];
     Format_Widths(ht, sizeof ht, r->holes_t);
     Format_Widths(hv, sizeof hv, r->holes_v);
-    Write_Tearing_Set(file, r->rows.rows, 1, &r->block);
+    Write_Tearing_Set(file, &r->rows, 1, &r->block);
     Oli_Write_Text(file, "Block bis zum Blechende, d\xCE\\0\xCEr = %.1lf mm, t = %.1lf mm:", r->d0,
                    r->t);
     const Tearing_Block &b = r->block;
@@ -214,21 +215,25 @@ void Print_Plate_Block_Check(FILE *file, const Plate_Block_Check *r)
     /* the block's force, row by row from the top */
     const char *force = "F\xCE\\Ed\xCEr";
     Write_Tearing_Force(file, &r->rows, &b, r->planes, r->F_Ed, r->N_d, "Blechende");
-    char line[256];
+    char line[256], share[96];
+    if (r->rows.side >= 0)
+        Format_N(share, sizeof share, "%s = %.2lf kN im Blech %s", force, r->N,
+                 Vbm_Side_Name_Of(r->rows.side));
+    else Format_N(share, sizeof share, "%s / %.0lf = %.2lf kN je Blech", force, r->plates, r->N);
     const double u = Plate_Block_Shown_Util(r);
     if (u == UTIL_NO_CHECK)
         Format_N(line, sizeof line,
-                 "%s / %.0lf = %.2lf kN je Blech => " UTIL_NO_CHECK_TEXT " => \xCE"
+                 "%s => " UTIL_NO_CHECK_TEXT " => \xCE"
                  "bNachweis nicht erf\x81llt\xCEr",
-                 force, r->plates, r->N);
+                 share);
     else if (u <= UTIL_LIMIT)
-        Format_N(line, sizeof line, "%s / %.0lf = %.2lf kN je Blech => u = %.3lf %s 1 => %s", force,
-                 r->plates, r->N, u, SYM_LE, Satisfied_Verdict(r->M_left_out));
+        Format_N(line, sizeof line, "%s => u = %.3lf %s 1 => %s", share, u, SYM_LE,
+                 Satisfied_Verdict(r->M_left_out));
     else
         Format_N(line, sizeof line,
-                 "%s / %.0lf = %.2lf kN je Blech => u = %.3lf > 1 => \xCE"
+                 "%s => u = %.3lf > 1 => \xCE"
                  "bNachweis nicht erf\x81llt\xCEr",
-                 force, r->plates, r->N, u);
+                 share, u);
     Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT && r->M_left_out == 0.0 ? 1 : 0);
 }
 

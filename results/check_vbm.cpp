@@ -120,6 +120,7 @@ typedef struct Vbm_Design {
     double alpha_deg;
     double rd, rk, f_red, fh;
     double fu, my_rk, fh1, fh2, t_req_1, t_req_2, kmod, gamma, r_ax; /* as Vbm_Row */
+    double rope_rk, my_f, t_s;                                       /* as Vbm_Row */
     int32_t mode;
     int32_t mode_thin; /* the thin-plate mode interpolated with mode (23 to 29), else 0 */
     int code;
@@ -298,9 +299,13 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
     out.f_red = res.k_red;
     out.mode = res.rule_char;
     if (Plate_Thick_Mode(out.mode) != out.mode) out.mode_thin = res.rule_thin;
-    out.fu = res.fu_used;
+    /* the fu of the characteristic yield moment printed beside it */
+    out.fu = res.fu_rk > 0.0 ? res.fu_rk : res.fu_used;
     out.my_rk = res.my_rk;
     if (!Is_Vbm_Screw_Family_C(type)) out.r_ax = res.r_ax;
+    out.rope_rk = res.rope_rk;
+    out.my_f = res.my_f_rk;
+    out.t_s = res.t_s;
     out.fh1 = res.fh1_k;
     out.fh2 = res.fh2_k;
     out.t_req_1 = res.t_req_1;
@@ -649,6 +654,9 @@ static int Design_One(Design_Cache *cache, int group, int entry, int i, int n_ro
     row->rk_connector = d->rk_connector;
     row->gamma_connector = d->gamma_connector;
     row->r_ax = d->r_ax;
+    row->rope_rk = d->rope_rk;
+    row->my_f = d->my_f;
+    row->t_s = d->t_s;
     row->no_capacity = !(d->rd > 0.0 && n_ef > 0.0 && row->R_d > 0.0);
     row->u = row->no_capacity ? 0.0 : Row_Util(F, d, n_row, n_ef, n_ef_bolt);
     return d->code;
@@ -1419,6 +1427,69 @@ static void Print_Toothed_Plate_Rd(FILE *file, const Vbm_Check *r, const Vbm_Row
 }
 
 /*
+** A wood screw to DIN 571 beside a steel plate: the form of mode (d) that its value takes, with
+** its three candidates, and the rope-effect share that its value holds with the axial capacity it
+** comes from (EN 1995-1-1, 8.2.2(2)), or why none.
+*/
+static void Print_Din571_Plate_Mode(FILE *file, const Vbm_Row *w)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const bool mode_d = Plate_Thick_Mode(w->mode) == 15;
+    if (mode_d) {
+        const double d = si->d, fh = w->fh2;
+        Din571_Mode15_Parts p;
+        Calc_Din571_Mode15(fh, d, w->my_rk, w->my_f, w->t_s, 0, &p);
+        Oli_Write_Text(file,
+                       "Gl.(d) f\x81r Holzschrauben DIN 571 (Flie\xE1gelenke im glatten Schaft mit "
+                       "M\xCE\\y,f\xCEr = %.0lf Nmm oder im Gewinde mit M\xCE\\y,Rk\xCEr; ohne "
+                       "1.15 und ohne Seilwirkung): min(r\xCE\\a\xCEr; r\xCE\\b\xCEr; "
+                       "r\xCE\\c\xCEr) mit t\xCE\\s\xCEr = %.1lf mm glattem Schaft im Holz",
+                       w->my_f, w->t_s);
+        char rb[160];
+        if (p.rb_is_ra)
+            Format_N(rb, sizeof rb,
+                     "r\xCE\\b\xCEr = r\xCE\\a\xCEr (2\xCE/0.5\xCEr (f\xCE\\h\xCEr d "
+                     "(M\xCE\\y,f\xCEr + M\xCE\\y,Rk\xCEr))\xCE/0.5\xCEr / (d "
+                     "f\xCE\\h\xCEr) = %.1lf mm < t\xCE\\s\xCEr)",
+                     p.rb_reach);
+        else
+            Format_N(rb, sizeof rb,
+                     "r\xCE\\b\xCEr = 2\xCE/0.5\xCEr (f\xCE\\h\xCEr d (M\xCE\\y,f\xCEr + "
+                     "M\xCE\\y,Rk\xCEr))\xCE/0.5\xCEr = %.4lf kN",
+                     p.rb / 1000.0);
+        Oli_Write_Text(file,
+                       "r\xCE\\a\xCEr = 2\xCE/0.5\xCEr (2 M\xCE\\y,f\xCEr f\xCE\\h\xCEr "
+                       "d)\xCE/0.5\xCEr = 1.414 x (2 x %.0lf x %.2lf x %.1lf)\xCE/0.5\xCEr = %.4lf "
+                       "kN, %s",
+                       w->my_f, fh, d, p.ra / 1000.0, rb);
+        Oli_Write_Text(file,
+                       "r\xCE\\c\xCEr = 2\xCE/0.5\xCEr (2 M\xCE\\y,Rk\xCEr f\xCE\\h\xCEr "
+                       "d)\xCE/0.5\xCEr + f\xCE\\h\xCEr d t\xCE\\s\xCEr = %.4lf kN => "
+                       "min = %.4lf kN",
+                       p.rc / 1000.0, p.r / 1000.0);
+    }
+    if (!si->capacity_increase) return;
+    if (w->rope_rk > 0.0 && w->mode_thin > 0)
+        Oli_Write_Text(file,
+                       "Seilwirkung: %sF\xCE\\v,Rk\xCEr = %.4lf kN aus den interpolierten "
+                       "Versagensf\x84llen, je " SYM_LE " F\xCE\\ax,Rk\xCEr / 4 = %.4lf / 4 = "
+                       "%.4lf kN (DIN EN 1995-1-1, 8.2.2(2))",
+                       Sym_Delta, w->rope_rk, w->r_ax, w->r_ax / 4.0);
+    else if (w->rope_rk > 0.0)
+        Oli_Write_Text(file,
+                       "Seilwirkung: %sF\xCE\\v,Rk\xCEr = %.4lf kN " SYM_LE
+                       " F\xCE\\ax,Rk\xCEr / 4 = %.4lf / 4 = %.4lf kN (DIN EN 1995-1-1, "
+                       "8.2.2(2))",
+                       Sym_Delta, w->rope_rk, w->r_ax, w->r_ax / 4.0);
+    else if (w->r_ax > 0.0)
+        Oli_Write_Text(file, "Seilwirkung: kein Anteil, %s (F\xCE\\ax,Rk\xCEr = %.4lf kN)",
+                       mode_d ? "Gl.(d) f\x81r Holzschrauben DIN 571 nimmt keinen auf"
+                              : "der Versagensfall nimmt keinen auf",
+                       w->r_ax);
+    else Oli_Write_Text(file, "Seilwirkung: kein Anteil, kein F\xCE\\ax,Rk\xCEr");
+}
+
+/*
 ** The inputs of the governing row's resistance, so that it can be recomputed from the page: fu,
 ** the yield moment and the embedment strengths, the failure mode and whether its value holds
 ** the rope effect, the required thicknesses behind f_red, and F_v,Rd from F_v,Rk with kmod,
@@ -1473,9 +1544,13 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
                         "ere Lamelle, kleinster Wert je Scherfuge)";
         }
         const bool hole = type == VBM_BOLZEN && !si->fitted_bolt;
+        /* a wood screw to DIN 571 beside a steel plate: the share that its value holds */
+        const bool din571_plate = Is_Vbm_Din571_Screw(type) && w.my_f > 0.0;
+        if (din571_plate) rope = w.rope_rk > 0.0;
         Oli_Write_Text(file, "ma\xE1gebender Versagensfall %s%s, %s%s", label, which,
                        rope ? "mit Seilwirkung" : "ohne Seilwirkung",
                        hole ? ", f\xCE\\h\xCEr mit d + 1 mm, die Versagensf\x84lle mit d" : "");
+        if (din571_plate) Print_Din571_Plate_Mode(file, &w);
     }
     if (Shows_Reduction_Or_Mode(type) && !si->failure_mode_switch && w.t_req_1 > 0.0
         && !Exact_Without_Reduction())

@@ -104,7 +104,9 @@ void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_C
                       /*width=*/si->h * 10.0, /*depth=*/si->b * 10.0, /*f_m_k=*/&fm, /*f_t_k=*/&ft,
                       /*f_c_k=*/&fc, /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr);
     const double f = fc90 / 1000.0;
-    r.d_washer = Get_Washer_Diameter(db, 0);
+    /* the washer chosen (at least 3 d, EN 1995-1-1, 10.4.3, Check_Bolt_Washer), else the one
+    ** of the washer table */
+    r.d_washer = si->washer && si->washer_d > 1.0 ? si->washer_d : Get_Washer_Diameter(db, 0);
     double a_w = std::fmin(r.d_washer + 60.0 - db, 4.0 * db);
     double A_w = Calc_Thread_Area(db, r.d_washer);
     if (!(A_w > 0.0)) A_w = a_w * r.d_washer;

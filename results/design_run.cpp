@@ -226,6 +226,11 @@ const char *Get_Refusal_Text(int code)
         /* the distance the layout does not keep, with what the rules ask of it */
         std::string head(why);
         while (!head.empty() && head.back() == ' ') head.pop_back();
+        /* the least thickness of nails and screws names the fastener the splice has */
+        const std::string nail = "Nageldurchmesser";
+        const size_t at = head.find(nail);
+        if (at != std::string::npos && Is_Vbm_Screw(si->vbm_type))
+            head.replace(at, nail.size(), "Schraubendurchmesser");
         /* a member's thickness or a fastener's length in mm, a distance or length in cm */
         char v[32], q[32], value[40], required[40];
         Two_Apart(r->value, r->required, r->mm != 0, v, q, sizeof v);

@@ -345,6 +345,11 @@ const char *Vbm_Side_Name(int side, int capital)
     return capital ? "Linke Seite" : "linke Seite";
 }
 
+const char *Vbm_Side_Name_Of(int side)
+{
+    return side == 0 ? "der rechten Seite" : "der linken Seite";
+}
+
 /* The fasteners among the first n of the pattern that are driven from the near side; kept for
 ** the last count, rows and arrangement asked, which the forces of every fastener ask again. */
 static int Near_Side_Count(int n)
@@ -376,6 +381,8 @@ static int Alternate_Single_Shear(int n)
     return planes == 1 && n >= 2 && (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES)
            && Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type) && !Vbm_Driven_From_Both_Sides();
 }
+
+int Vbm_Driven_Alternately(int n) { return Alternate_Single_Shear(n); }
 
 int Vbm_Load_Sharing(int n, int *count, int *planes)
 {

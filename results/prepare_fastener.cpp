@@ -40,8 +40,9 @@ int Check_Fastener_Kind(void)
     const bool plates = Plate_Connection();
     /* a staple's legs cannot be driven through steel: its design would give F_v,Rk = 0 */
     if (type == VBM_KLAMMER && plates) return DERR_STAPLE_THROUGH_STEEL;
-    /* a shear plate bears on a steel plate with its back (EN 1995-1-1, 8.9): between two timbers
-    ** its design has nothing to bear on */
+    /* a shear plate sits in one member only (EN 912, type B) and bears with its back on a steel
+    ** plate; between two timbers it takes a second one back to back (EN 1995-1-1, 8.9 with k4 =
+    ** 1.0), a pair that this design does not model */
     if (type == VBM_SCHEIBENDUEBEL_B1 && !plates) return DERR_SHEAR_PLATE_WITHOUT_STEEL;
     /* Against steel a connector must be single-sided (EN 1995-1-1, 8.9, 8.10). The toothed
     ** plates C1 and C10 are designed there by the rule of their single-sided counterparts C2 and

@@ -181,6 +181,27 @@ static void Write_Bolt_Line(FILE *file)
                    Steel_Name(), Fitted_Text());
 }
 
+/*
+** A connector's bolt takes washers at least 3 d across (EN 1995-1-1, 10.4.3), the least value
+** that the preparation holds a chosen washer to (Check_Bolt_Washer): the chosen one with that
+** least value, or under an annex that the bolt needs one.
+*/
+static void Write_Connector_Washer_Line(FILE *file)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const bool en = Nad_Params != nullptr;
+    double d = 0.0, least = 0.0;
+    if (si->washer && si->washer_d > 1.0 && Bolt_Washer_Least(&d, &least))
+        Oli_Write_Text(file, "Unterlegscheibe d = %s mm " SYM_GE " 3 d = 3 x %s = %s mm (%s)",
+                       Mm_Of(si->washer_d).t, Mm_Of(d).t, Mm_Of(least).t,
+                       en ? "DIN EN 1995-1-1, 10.4.3" : "3 d des Bolzens");
+    else if (en && si->d_bolt > 0.0)
+        Oli_Write_Text(file,
+                       "Unterlegscheibe nicht gew\x84hlt: der Bolzen braucht Scheiben von "
+                       "mindestens 3 d = 3 x %s = %s mm (DIN EN 1995-1-1, 10.4.3)",
+                       Mm_Of(si->d_bolt).t, Mm_Of(3.0 * si->d_bolt).t);
+}
+
 /* The descriptive block of the fastener type (first matching family). */
 static void Write_Fastener_Block(FILE *file)
 {
@@ -261,10 +282,11 @@ static void Write_Fastener_Block(FILE *file)
     } else if (t == VBM_RINGDUEBEL_A1) {
         Oli_Write_Text(file, "Ringdübel Typ A1 d\xCE\\c\xCEr = %.0lf mm\n"_cp850, si->d);
         Write_Bolt_Line(file);
+        Write_Connector_Washer_Line(file);
     } else if (Is_Vbm_Connector(t)) {
         Oli_Write_Text(file, "%s d\xCE\\c\xCEr = %.0lf mm, %s\xCEr\n", name, si->d, Steel_Name());
         Write_Bolt_Line(file);
-        Write_Washer_Line(file);
+        Write_Connector_Washer_Line(file);
     }
 }
 

@@ -270,6 +270,13 @@ int Vbm_Driven_Side(int i);
 /* The name of side 0 or 1 of Vbm_Driven_Side as the cross section shows it, "rechte Seite" or
 ** "linke Seite", capitalised where it begins a line. */
 const char *Vbm_Side_Name(int side, int capital);
+/* The same in the genitive with its article, "der rechten Seite" or "der linken Seite". */
+const char *Vbm_Side_Name_Of(int side);
+
+/* 1 when the first n fasteners of the pattern are nails, screws or staples of side timbers or
+** outer plates driven alternately in single shear, so that each side's plane and member holds
+** only the fasteners driven from that side (Vbm_Driven_Side), else 0. */
+int Vbm_Driven_Alternately(int n);
 
 /*
 ** The fasteners and shear planes that share N_d and V_d, one fastener's share being N_d / (count

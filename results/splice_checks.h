@@ -572,7 +572,10 @@ typedef struct Vbm_Row {
     ** (N/mm², 0 for a steel plate), required thicknesses (mm), kmod and gamma_M of the
     ** lateral resistance, its design value per fastener before n_ef / n (kN) */
     double fu, my_rk, fh1, fh2, t_req_1, t_req_2, kmod, gamma, rd_single;
-    double r_ax; /* kN, axial value whose share the rope-effect modes add; 0: they add none */
+    double r_ax;    /* kN, axial value whose share the rope-effect modes add; 0: they add none */
+    double rope_rk; /* kN, the rope-effect share that R_k holds beside outer plates, else 0 */
+    double my_f;    /* Nmm, DIN 571 screws beside a steel plate: yield moment of the shank */
+    double t_s;     /* mm, DIN 571 screws beside a steel plate: smooth shank in the timber */
     double rd_connector;    /* kN, of rd_single the connector's part (the rest is its bolt's) */
     double rk_connector;    /* kN, of R_k the connector's part */
     double gamma_connector; /* gamma_M of the connector's part */
@@ -757,11 +760,18 @@ enum {
 ** block from a row to the plates' upper or lower edge. Each block is loaded with what its own
 ** fasteners pull towards the end: the components along the grain that point to the member's
 ** end at the joint and to the plates' end (F_x > 0); a fastener that pushes counts zero.
+** Where nails, screws or staples are driven alternately (Vbm_Driven_Alternately), each side's
+** plate and the timber beside it hold only that side's fasteners: every block is then loaded
+** twice, once with each side's own fasteners (Tearing_Rows_Of_Side).
 */
 typedef struct Tearing_Rows {
     int32_t rows;                  /* rows of the pattern (at most PATTERN_COLUMNS_MAX) */
     double y[PATTERN_COLUMNS_MAX]; /* cm, each row's y, from the top (largest y) down */
-    double F[PATTERN_COLUMNS_MAX]; /* kN per shear plane, what the row's fasteners pull */
+    double F[PATTERN_COLUMNS_MAX]; /* kN per shear plane, what the row's fasteners pull (of side
+                                   ** `side` alone where it is set) */
+    int32_t sides;                 /* 2: driven alternately, F_side holds each side's; else 1 */
+    double F_side[2][PATTERN_COLUMNS_MAX]; /* kN, what the row's fasteners of side 0 and 1 pull */
+    int32_t side; /* the side (Vbm_Driven_Side) whose forces F holds, -1 both */
 } Tearing_Rows;
 
 /* Where a block of the set ends across the grain. */
@@ -779,6 +789,9 @@ typedef struct Tearing_Block {
 /* The rows of combination (group, entry) with what each pulls; return 0 (no rows) without a
 ** combination or fasteners. */
 int Calc_Tearing_Rows(int group, int entry, Tearing_Rows *out);
+
+/* Make rows hold the forces of side k (0 or 1) of alternately driven fasteners alone. */
+void Tearing_Rows_Of_Side(Tearing_Rows *rows, int k);
 
 /* Visit every block of the set of a pattern of `rows` rows in a fixed order: the blocks between
 ** rows by size and from the top, then (plates) those to the upper and to the lower edge. */
@@ -799,8 +812,9 @@ void For_Each_Tearing_Block(int rows, int plates, Visit visit)
 /*
 ** The check's record with the block of the set that is used most: every block of the set (or
 ** `only` where given) evaluated on a copy of rec (which holds the rows and the shear planes)
-** whose block and force F_Ed of all planes are set; of equal ones the first governs. The result's
-** `blocks` counts those tried.
+** whose block and force F_Ed of all planes are set, where the sides hold their own fasteners
+** once with each side's (rows.side set); of equal ones the first governs. The result's `blocks`
+** counts the blocks tried.
 */
 template <class Rec, class Evaluate>
 Rec Governing_Tearing_Block(const Rec &rec, const Tearing_Block *only, int plates,
@@ -823,12 +837,18 @@ Rec Governing_Tearing_Block(const Rec &rec, const Tearing_Block *only, int plate
 {
     Rec best = rec;
     int tried = 0;
+    bool first = true;
     auto one = [&](const Tearing_Block &b) {
-        Rec t = rec;
-        t.block = b;
-        t.F_Ed = Tearing_Block_Force(&rec.rows, &b, nullptr) * rec.planes;
-        evaluate(&t);
-        if (tried == 0 || t.u > best.u) best = t;
+        const bool sides = rec.rows.sides == 2;
+        for (int k = sides ? 0 : -1; k < (sides ? 2 : 0); k++) {
+            Rec t = rec;
+            t.block = b;
+            if (k >= 0) Tearing_Rows_Of_Side(&t.rows, k);
+            t.F_Ed = Tearing_Block_Force(&t.rows, &b, nullptr) * rec.planes;
+            evaluate(&t);
+            if (first || t.u > best.u) best = t;
+            first = false;
+        }
         tried++;
     };
     if (only != nullptr) one(*only);
@@ -837,8 +857,10 @@ Rec Governing_Tearing_Block(const Rec &rec, const Tearing_Block *only, int plate
     return best;
 }
 
-/* "Untersuchte Blöcke: ...", "Maßgebend ...": which blocks were tried and which governs. */
-void Write_Tearing_Set(FILE *file, int rows, int plates, const Tearing_Block *governing);
+/* "Untersuchte Blöcke: ...", "Maßgebend ...": which blocks of rows were tried (each side's where
+** the sides hold their own fasteners) and which governs. */
+void Write_Tearing_Set(FILE *file, const Tearing_Rows *rows, int plates,
+                       const Tearing_Block *governing);
 
 /* "Kraft ...: F_Ed = (a + b + ...) x s = sum x s = F kN (N_d = ... kN)": the force of block b
 ** along the grain towards `towards`, row by row per shear plane, and of all s planes. */

@@ -22,8 +22,10 @@ int Calc_Tearing_Rows(int group, int entry, Tearing_Rows *out)
     if (Get_Lkom_Entry(group, entry) == nullptr || n <= 0) return 0;
     std::vector<double> fx((size_t)n);
     Get_Fastener_Forces_All(group, entry, n, nullptr, fx.data(), nullptr, nullptr, nullptr);
-    /* the rows, each row's pulling components summed in the order of the pattern */
-    std::vector<double> row_y, row_F;
+    const bool sides = Vbm_Driven_Alternately(n) != 0;
+    /* the rows, each row's pulling components summed in the order of the pattern, of all
+    ** fasteners and of each side's */
+    std::vector<double> row_y, row_F, row_side[2];
     for (int i = 0; i < n; i++) {
         const double y = Fastener_Pattern.recs[i].y;
         size_t k = 0;
@@ -31,19 +33,34 @@ int Calc_Tearing_Rows(int group, int entry, Tearing_Rows *out)
         if (k == row_y.size()) {
             row_y.push_back(y);
             row_F.push_back(0.0);
+            row_side[0].push_back(0.0);
+            row_side[1].push_back(0.0);
         }
-        if (fx[(size_t)i] > 0.0) row_F[k] += fx[(size_t)i];
+        if (!(fx[(size_t)i] > 0.0)) continue;
+        row_F[k] += fx[(size_t)i];
+        if (sides) row_side[Vbm_Driven_Side(i)][k] += fx[(size_t)i];
     }
     std::vector<size_t> order(row_y.size());
     for (size_t k = 0; k < order.size(); k++) order[k] = k;
     std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return row_y[a] > row_y[b]; });
+    out->sides = sides ? 2 : 1;
+    out->side = -1;
     for (size_t k : order) {
         if (out->rows >= PATTERN_COLUMNS_MAX) break;
         out->y[out->rows] = row_y[k];
         out->F[out->rows] = row_F[k];
+        out->F_side[0][out->rows] = row_side[0][k];
+        out->F_side[1][out->rows] = row_side[1][k];
         out->rows++;
     }
     return out->rows > 0 ? 1 : 0;
+}
+
+void Tearing_Rows_Of_Side(Tearing_Rows *r, int k)
+{
+    if (r->sides != 2 || k < 0 || k > 1) return;
+    for (int i = 0; i < r->rows; i++) r->F[i] = r->F_side[k][i];
+    r->side = k;
 }
 
 double Tearing_Block_Force(const Tearing_Rows *r, const Tearing_Block *b, double *k_e)
@@ -85,8 +102,10 @@ static std::string Block_Name(const Tearing_Block *b)
     return text;
 }
 
-void Write_Tearing_Set(FILE *file, int rows, int plates, const Tearing_Block *governing)
+void Write_Tearing_Set(FILE *file, const Tearing_Rows *r, int plates,
+                       const Tearing_Block *governing)
 {
+    const int rows = r->rows;
     int count = 0;
     For_Each_Tearing_Block(rows, plates, [&](const Tearing_Block &) { count++; });
     char tried[80];
@@ -97,6 +116,8 @@ void Write_Tearing_Set(FILE *file, int rows, int plates, const Tearing_Block *go
                  "alle Bl\x94"
                  "cke aus 2 bis %d benachbarten Reihen",
                  rows);
+    /* alternately driven: a side's plate and the timber beside it hold its own fasteners */
+    const bool sides = r->sides == 2;
     Oli_Write_Text(file,
                    "Untersuchte Bl\x94"
                    "cke (Reihen von oben gez\x84hlt): %s%s (%d %s), jeder mit der Kraft seiner "
@@ -109,19 +130,29 @@ void Write_Tearing_Set(FILE *file, int rows, int plates, const Tearing_Block *go
                    count == 1 ? "Block"
                               : "Bl\x94"
                                 "cke");
-    Oli_Write_Text(file, "Ma\xE1gebend (gr\x94\xE1te Ausnutzung): %s",
-                   Block_Name(governing).c_str());
+    if (sides)
+        Oli_Write_Text(file,
+                       "Wechselseitig eingeschlagen: jeder Block je Seite nur mit den "
+                       "Verbindungsmitteln dieser Seite (%s)",
+                       plates ? "im Blech der Seite" : "im Holz neben dem Blech der Seite");
+    if (sides && r->side >= 0)
+        Oli_Write_Text(file, "Ma\xE1gebend (gr\x94\xE1te Ausnutzung): %s, %s",
+                       Block_Name(governing).c_str(), Vbm_Side_Name(r->side, 0));
+    else
+        Oli_Write_Text(file, "Ma\xE1gebend (gr\x94\xE1te Ausnutzung): %s",
+                       Block_Name(governing).c_str());
 }
 
 void Write_Tearing_Force(FILE *file, const Tearing_Rows *r, const Tearing_Block *b, int planes,
                          double F_Ed, double N_d, const char *towards)
 {
-    char head[160], tail[96];
+    char head[200], tail[96], whose[48] = "";
+    if (r->side >= 0) snprintf(whose, sizeof whose, " %s", Vbm_Side_Name_Of(r->side));
     snprintf(head, sizeof head,
-             "Kraft der Verbindungsmittel des Blocks in Faserrichtung zum %s (je Reihe von oben, "
+             "Kraft der Verbindungsmittel%s des Blocks in Faserrichtung zum %s (je Reihe von oben, "
              "je Scherfuge; dr\x81"
              "ckende z\x84hlen nicht):",
-             towards);
+             whose, towards);
     const double F = Tearing_Block_Force(r, b, nullptr);
     snprintf(tail, sizeof tail, ") x %d = %.2lf x %d = %.2lf kN (N\xCE\\d\xCEr = %.2lf kN)", planes,
              F, planes, F_Ed, N_d);

@@ -648,3 +648,97 @@ TEST(BlockShear, PlatesTearAtTheirEnds)
     EXPECT_NEAR(r.A_nv, 1621.2, 1e-9);
     EXPECT_NEAR(r.u, 0.059102, 1e-6);
 }
+
+TEST(BlockShear, EachSideOfAlternateScrewsTakesItsOwn)
+{
+    /* DIN 571 screws 8 x 120 mm pre-drilled, driven alternately through outer plates 8 x 240 mm
+    ** (S235) into GL24h 16/24, 3 x 3 per half: columns x = 8, 12, 16 cm, rows y = 9.6, 0, -9.6
+    ** cm; N_d = 40 kN, kmod 0.8. The left side holds 4 screws (the middle of the outer rows and
+    ** the ends of the middle row), 40 / (2 x 4) = 5.0 kN each; the right side 5, 40 / (2 x 5) =
+    ** 4.0 kN each.
+    ** Timber, rows 1 and 2 (EN 1995-1-1, Annex A): t1 = 80 mm, L_net,t = 96 - 8 = 88 mm,
+    ** L_net,v = 2 x 160 - 5 x 8 = 280 mm; F_bs,Rk = max(1.5 x 7040 x 19.2, 0.7 x 22400 x 3.5) =
+    ** 202.752 kN, F_bs,Rd = 202.752 x 0.8 / 1.3 = 124.7705 kN; the left side's screws in them,
+    ** 5.0 + 2 x 5.0 = 15.0 kN: u = 0.120221 (half of both sides', 27 / 2 = 13.5 kN, 0.108199).
+    ** Plates, row 1 to the upper edge (EN 1993-1-8, 3.10.2): A_nt = 8 (24 - 0.5 x 9) = 156 mm²,
+    ** A_nv = 8 (90.8 - 2.5 x 9) = 546.4 mm², V_eff,1,Rd = 360 x 156 / 1.25 + 235 x 546.4 /
+    ** sqrt(3) = 119.0621 kN; the right side's two screws of row 1, 2 x 4.0 = 8.0 kN: u = 0.067192
+    ** (13 / 2 = 6.5 kN, 0.054593). */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.mat_mid = 2;
+    Splice_Input.grade_mid = 2; /* GL24h */
+    Splice_Input.b = 16.0;
+    Splice_Input.h = Splice_Input.h_p = 24.0;
+    Splice_Input.t_p = 0.8;
+    Splice_Input.plate_steel = 5;
+    Splice_Input.vbm_type = VBM_DIN571_1A;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.d = 8.0;
+    Splice_Input.l = 120.0;
+    Splice_Input.predrilled = 1;
+    Splice_Input.two_sided = 0;
+    Splice_Input.block_shear = 1;
+    Set_Layout(3, 3);
+    Tension_Splice(40.0);
+    Splice_Input.lkom.groups[0].kmod = 0.8;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_NEAR(Fastener_Pattern.recs[5].x, 12.0, 1e-9);
+    ASSERT_NEAR(Fastener_Pattern.recs[5].y, 9.6, 1e-9);
+    Block_Shear_Check r;
+    const Tearing_Block upper_pair{0, 1, BLOCK_BETWEEN_ROWS};
+    ASSERT_EQ(Calc_Block_Shear_Of_Block(0, 0, &upper_pair, &r), 1);
+    EXPECT_NEAR(r.F_Rd, 124.7705, 1e-4);
+    EXPECT_NEAR(r.N, 15.0, 1e-9);
+    EXPECT_NEAR(r.u, 0.120221, 1e-6);
+    EXPECT_NE(Printed(&r).find("Holz neben dem Blech der linken Seite F\xCE\\"
+                               "Ed\xCEr = 15.00 kN => u\xCE\\"
+                               "bs\xCEr = 0.120"),
+              std::string::npos);
+    Plate_Block_Check p;
+    const Tearing_Block top_row{0, 0, BLOCK_TO_UPPER_EDGE};
+    ASSERT_EQ(Calc_Plate_Block_Of_Block(0, 0, &top_row, &p), 1);
+    EXPECT_NEAR(p.V_Rd, 119.0621, 1e-4);
+    EXPECT_NEAR(p.N, 8.0, 1e-9);
+    EXPECT_NEAR(p.u, 0.067192, 1e-6);
+}
+
+TEST(BlockShear, AConnectorsBlockPrintsWhatItTakes)
+{
+    /* Shear plates B1 of d_c = 65 mm (h_e 15 mm, F = 975 mm², M12 in holes of 13 mm) through
+    ** outer plates 10 mm into GL24h 16/30, 2 x 2 per half, N_d = 60 kN. Each takes out of the
+    ** member of t1 = 160 mm (160 - 15) x 13 + 975 = 2860 mm², a hole of d0 = 2860 / 160 =
+    ** 17.875 mm: L_net,t = 177 - 17.875 = 159.125 mm, A_net,t = 160 x 159.125 = 25460 mm²,
+    ** F_bs,Rk = 1.5 x 25460 x 19.2 = 733.248 kN. No dowel's mode lowers its area: the block takes
+    ** neither M_y,k nor a mode, and names neither. */
+    const Host_Catalogues catalogues;
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.mat_mid = 2;
+    Splice_Input.grade_mid = 2; /* GL24h */
+    Splice_Input.b = 16.0;
+    Splice_Input.h = Splice_Input.h_p = 30.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.plate_steel = 5;
+    Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_B1;
+    Splice_Input.connector_index = 0;
+    Splice_Input.d = 65.0;
+    Splice_Input.d_bolt = 12.0;
+    Splice_Input.bolt_index = 3;
+    Splice_Input.block_shear = 1;
+    Set_Layout(2, 2);
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Block_Shear_Check r;
+    ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.d0, 17.875, 1e-9);
+    EXPECT_NEAR(r.F_Rk, 733.248, 1e-6);
+    const std::string s = Printed(&r);
+    EXPECT_NE(
+        s.find("d\xCE\\0\xCEr = 17.875 mm: L\xCE\\net,t\xCEr = 177 - 1 x 17.875 = 159.125 mm, "
+               "t\xCE\\"
+               "1\xCEr = 160 mm => A\xCE\\net,t\xCEr = 25460 mm\xCE/2\xCEr\n"),
+        std::string::npos)
+        << s;
+    EXPECT_NE(s.find(" mm\xCE/2\xCEr (ganze Dicke)\n"), std::string::npos) << s;
+}

@@ -774,7 +774,10 @@ TEST(VbmCheck, BoltLineAtTheLimitOneUnitAndTheWasherAreaOfSmallBolts)
 **   2 / 4 / 12 = 5.729167 kN; the washer on the member's C24, f_c,90,k = 2.5:
 **   0.9 / 1.3 * 3 (pi 56² / 4 - pi 18² / 4) 2.5 / 1000 = 11.467417 kN, u = 0.499604;
 ** - a lap: the half b / 2 = 6 cm carries N alone, F_t,d = 6 * 100 / 4 / 12 = 12.5 kN, washer
-**   11.467417 kN, u = 1.090045.
+**   11.467417 kN, u = 1.090045;
+** - one inner plate with the user's washer of 3 d = 48 mm (EN 1995-1-1, 10.4.3) in place of the
+**   table's 56 mm: 0.9 / 1.3 * 3 (pi 48² / 4 - pi 18² / 4) 2.5 / 1000 = 8.074497 kN,
+**   u = 5.729167 / 8.074497 = 0.709539.
 ** Before: t_s 8 cm, F_t,d = 8.333333 kN, the washer on C16 (2.2): 10.091327 kN, u = 0.825792. */
 TEST(VbmCheck, BoltsOfToothedPlatesTakeTheOuterMemberOfTheirConnection)
 {
@@ -783,6 +786,7 @@ TEST(VbmCheck, BoltsOfToothedPlatesTakeTheOuterMemberOfTheirConnection)
         bool annex;
         double F_td, N_Rd, u;
         const char *lever, *washer;
+        double washer_d = 0.0; /* mm, the user's washer, 0: none chosen */
     } cases[] = {
         {CONN_OUTER_PLATES, true, 1.041667, 45.216, 0.023038,
          "F\xCE\\t,d\xCEr = t\xCE\\p\xCEr |N\xCE\\d\xCEr| / (2 n p\xCE\\1\xCEr) = 1.00 cm x "
@@ -804,6 +808,10 @@ TEST(VbmCheck, BoltsOfToothedPlatesTakeTheOuterMemberOfTheirConnection)
          "(4 x 12.00 cm) = 12.50 kN (die Blatth\x84lfte tr\x84gt N\xCE\\d\xCEr allein)\n",
          "N\xCE\\R,d\xCEr = 11.47 kN (\x8C\xCE\\ Unterleg\xCEr = 56 mm auf dem Holz), "
          "F\xCE\\t,d\xCEr = 12.50 kN\n"},
+        {CONN_INNER_PLATES, true, 5.729167, 8.074497, 0.709539, "= 5.73 kN\n",
+         "N\xCE\\R,d\xCEr = 8.07 kN (\x8C\xCE\\ Unterleg\xCEr = 48 mm auf dem Holz), "
+         "F\xCE\\t,d\xCEr = 5.73 kN\n",
+         48.0},
     };
     for (const auto &k : cases) {
         Toothed_Plate_Splice(k.annex, 16.0, 4, 100.0);
@@ -813,6 +821,8 @@ TEST(VbmCheck, BoltsOfToothedPlatesTakeTheOuterMemberOfTheirConnection)
         Splice_Input.plate_count = k.kind == CONN_INNER_PLATES ? 1.0 : 2.0;
         Splice_Input.t_p = 1.0;
         Splice_Input.shear_planes = k.kind == CONN_LAP ? 1 : 2;
+        Splice_Input.washer = k.washer_d > 0.0 ? 1 : 0;
+        Splice_Input.washer_d = k.washer_d;
         Vbm_Check r;
         ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1) << k.kind;
         EXPECT_NEAR(r.bolts.F_td, k.F_td, 1e-6) << k.kind;

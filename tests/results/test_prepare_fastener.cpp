@@ -214,9 +214,10 @@ TEST(PrepareRules, FastenersTheConnectionCannotTake)
               "Klammern können nicht durch Stahlbleche getrieben werden: "
               "Seitenhölzer, Blatt oder Nägel, Schrauben, Bolzen wählen"_cp850);
     EXPECT_EQ(Refusal_Or_Empty(DERR_SHEAR_PLATE_WITHOUT_STEEL),
-              "Scheibendübel B1 tragen nur gegen ein Stahlblech (DIN EN "
-              "1995-1-1, 8.9): Bleche wählen, zwischen Hölzern Ringdübel "
-              "A1"_cp850);
+              "Scheibendübel B1 sitzen einseitig in einem Holz (DIN EN 912, Typ B) und tragen "
+              "einzeln nur gegen ein Stahlblech; zwischen Hölzern nur paarweise Rücken an "
+              "Rücken, was das Programm nicht bemisst: Bleche wählen, zwischen Hölzern "
+              "Ringdübel A1"_cp850);
     EXPECT_EQ(Refusal_Or_Empty(DERR_RING_AGAINST_STEEL),
               "Ringdübel A1 tragen nicht gegen ein Stahlblech (DIN EN "
               "1995-1-1, 8.9): Scheibendübel B1 wählen"_cp850);

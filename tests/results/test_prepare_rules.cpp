@@ -379,7 +379,7 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         ** max(14 x 8 = 112; (13 x 8 - 30) x 350 / 200 = 129.5) mm, the code of the thickness rule
         ** of nails, screws and staples (not the splitting code of plain nails) */
         {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_MIDDLE_THIN_OR_NAIL_THICK,
-         "Mittelholz zu dünn bzw. Nageldurchmesser zu groß: b = 120 mm < erforderlich "
+         "Mittelholz zu dünn bzw. Schraubendurchmesser zu groß: b = 120 mm < erforderlich "
          "max(14 x 8; (13 x 8 - 30) x 350 / 200) = 129.5 mm"_cp850,
          false, CONN_SIDE_TIMBERS, 2, 12.0, 6.0, 8.0, 110.0},
         /* A nail too short for the members it joins: its point reaches 4 d into the middle
@@ -446,6 +446,13 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
                  "erforderlich 12.00 cm",
          .type = 11, .b = 14.0, .t_s = 9.0, .d = 8.0, .l = 160.0, .n_c = 3,
          .mat_side = MAT_BSH_EC, .grade_side = 6, .split_rule = 1},
+        /* Approved screws 6 x 140 mm not pre-drilled in side timbers C24 of 6 cm ask, as nails
+        ** do, max(14 d; (13 d - 30) rho_k / 200) = max(84; 48 x 350 / 200 = 84) = 84 mm
+        ** (EN 1995-1-1, 8.7.1, (8.19)): the refusal names the screw */
+        {.h = 20.0, .rows = 3, .code = DERR_SIDE_THIN_OR_NAIL_THICK,
+         .text = "Seitenholz zu d\x81nn bzw. Schraubendurchmesser zu gro\xE1: t_s = 60 mm < "
+                 "erforderlich max(14 x 6; (13 x 6 - 30) x 350 / 200) = 84 mm",
+         .type = 11, .b = 12.0, .t_s = 6.0, .d = 6.0, .l = 140.0},
         /* Thickness against splitting by (8.18) with the larger edge distances of 8.3.1.2(7):
         ** a4 >= 14 d = 58.8 mm in the GL32h side timbers of 40 mm (10 d = 42 mm in C24): the
         ** user's 50 mm is refused (else (8.19) would ask max(14 d; (13 d - 30) 440 / 200) =

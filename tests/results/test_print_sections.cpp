@@ -182,6 +182,13 @@ TEST(PrintFastener, RingConnectorHasNoMethodLine)
         << s;
     EXPECT_TRUE(Has(s, "Bolzen M 16, ")) << s;
     EXPECT_FALSE(Has(s, "berechnet"));
+    /* its bolt's washer against the least one of EN 1995-1-1, 10.4.3: 3 d = 3 x 16 = 48 mm */
+    Splice_Input.d_bolt = 16.0;
+    Splice_Input.washer = 1;
+    Splice_Input.washer_d = 50.0;
+    EXPECT_TRUE(Has(Fastener_Section(), "Unterlegscheibe d = 50 mm \xF2 3 d = 3 x 16 = 48 mm "
+                                        "(DIN EN 1995-1-1, 10.4.3)\n"))
+        << Fastener_Section();
 }
 
 /* ---------------------------------------------------------------- system section by kind */

@@ -304,3 +304,58 @@ TEST(ReportLines, TheGoverningModeHoldsTheRopeEffectOnlyWithAnAxialValue)
         EXPECT_NE(First_Row(s, "f\xCE\\red\xCEr  ").find(row.rk), std::string::npos) << row.d_k;
     }
 }
+
+TEST(ReportLines, TheDin571ScrewNamesItsFormOfModeDAndItsRopeShare)
+{
+    /* DIN 571 screws 8 x 120 mm with a thread of 70 mm through outer plates 8 mm (thick: t = d)
+    ** into GL24h 16/24, driven alternately, the rope effect switched on. f_h,2,k = 0.082 (1 -
+    ** 0.01 x 8) 385 = 29.0444 N/mm² (EN 1995-1-1, (8.32)); M_y,f = 0.3 x 360 x 8^2.6 = 24069.0
+    ** Nmm (8.30), in the thread half of it, M_y,Rk = 12034.5 Nmm; smooth shank in the timber t_s
+    ** = 120 - 8 - 70 = 42 mm. Mode (d) for these screws takes the smallest of
+    ** r_a = sqrt(2) sqrt(2 x 24069.0 x 29.0444 x 8) = 4729.72 N;
+    ** r_b = sqrt(2) sqrt(29.0444 x 8 x (24069.0 + 12034.5)) = 4096.05 N, whose hinge lies
+    **   4096.05 / (8 x 29.0444) = 17.6 mm < 42 mm inside the smooth shank: r_b = r_a;
+    ** r_c = sqrt(2) sqrt(2 x 12034.5 x 29.0444 x 8) + 29.0444 x 8 x 42 = 13103.33 N;
+    ** 4.7297 kN, without the rope effect: that form adds no share of F_ax,Rk. The line of its
+    ** inputs names the f_u,k of these yield moments, the user's 360 N/mm² (the design-value
+    ** twin's fixed 400 N/mm² gave 0.15 x 400 x 8^2.6 = 13371.7 Nmm, not the 12034.5 printed). */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.mat_mid = 2;
+    Splice_Input.grade_mid = 2; /* GL24h */
+    Splice_Input.b = 16.0;
+    Splice_Input.h = Splice_Input.h_p = 24.0;
+    Splice_Input.t_p = 0.8;
+    Splice_Input.plate_steel = 5;
+    Splice_Input.vbm_type = VBM_DIN571_1A;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.d = 8.0;
+    Splice_Input.l = 120.0;
+    Splice_Input.l_ef = 70.0;
+    Splice_Input.predrilled = 1;
+    Splice_Input.two_sided = 0;
+    Splice_Input.capacity_increase = 1;
+    Set_Layout(3, 3);
+    Tension_Splice(40.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string s = Print_Checks();
+    EXPECT_NE(s.find("ma\xE1gebender Versagensfall Gl.(d), ohne Seilwirkung\n"), std::string::npos)
+        << s;
+    EXPECT_NE(s.find(": f\xCE\\u,k\xCEr = 360 N/mm\xCE/2\xCEr, M\xCE\\y,Rk\xCEr = 12034 Nmm"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("M\xCE\\y,f\xCEr = 24069 Nmm"), std::string::npos) << s;
+    EXPECT_NE(s.find("t\xCE\\s\xCEr = 42.0 mm"), std::string::npos) << s;
+    EXPECT_NE(s.find("= 1.414 x (2 x 24069 x 29.04 x 8.0)\xCE/0.5\xCEr = 4.7297 kN, r\xCE\\"
+                     "b\xCEr = r\xCE\\"
+                     "a\xCEr ("),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("= 17.6 mm < t\xCE\\s\xCEr)\n"), std::string::npos) << s;
+    EXPECT_NE(s.find(" = 13.1033 kN => min = 4.7297 kN\n"), std::string::npos) << s;
+    EXPECT_NE(s.find("Seilwirkung: kein Anteil, Gl.(d) f\x81r Holzschrauben DIN 571 nimmt keinen "
+                     "auf (F\xCE\\"
+                     "ax,Rk\xCEr = "),
+              std::string::npos)
+        << s;
+}
