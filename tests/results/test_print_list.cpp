@@ -229,7 +229,8 @@ TEST(PrintList, AFileThatCannotBeCreatedFailsThePrint)
 {
     Valid_Print_With_Plots("Stoss 1");
     const std::string list = Oli_Name_Of_Test();
-    for (const std::string &temp : {std::string("druck02.SPF.tmp"), list + ".tmp",
+    for (const std::string &temp : {std::string(Rt_Safe_Temp_Name_Of("druck02.SPF")),
+                                    std::string(Rt_Safe_Temp_Name_Of(list.c_str())),
                                     std::string("druck01.SPF.old"), list + ".old"}) {
         SCOPED_TRACE(temp);
         ZW_Test_Reset();
@@ -539,7 +540,7 @@ TEST(PrintList, HeldPrintGoesInPlaceOnlyWhenToldTo)
     Print_Hold_Files(1);
     ASSERT_EQ(Write_Print_List(1), 0);
     const std::string held = Print_Held_List_Path();
-    EXPECT_EQ(held, Oli_Name_Of_Test() + ".tmp");
+    EXPECT_EQ(held, Rt_Safe_Temp_Name_Of(Oli_Name_Of_Test().c_str()));
     EXPECT_NE(Read_File(held.c_str()).find("Stoss 1"), std::string::npos);
     for (const std::string &n : Print_Files()) EXPECT_NE(access(n.c_str(), F_OK), 0) << n;
     /* the next print held drops this one */
@@ -561,10 +562,11 @@ TEST(PrintList, HeldPrintGoesInPlaceOnlyWhenToldTo)
     Splice_Input.print.sections = 0; /* a print list alone */
     ASSERT_EQ(Write_Print_List(1), 0);
     Print_Hold_Files(0);
-    EXPECT_EQ(std::string(Print_Held_List_Path()), Oli_Name_Of_Test() + ".tmp");
+    EXPECT_EQ(std::string(Print_Held_List_Path()),
+              Rt_Safe_Temp_Name_Of(Oli_Name_Of_Test().c_str()));
     EXPECT_EQ(Print_Put_In_Place(0), 1);
     EXPECT_TRUE(Read_All(Print_Files()) == before);
-    EXPECT_NE(access((Oli_Name_Of_Test() + ".tmp").c_str(), F_OK), 0);
+    EXPECT_NE(access(Rt_Safe_Temp_Name_Of(Oli_Name_Of_Test().c_str()), F_OK), 0);
     /* after the print, a drawing written on its own puts its plot file in place at once */
     unlink("druck01.SPF");
     FILE *f = tmpfile();

@@ -421,12 +421,44 @@ TEST_F(Program, AStartRemovesTheTemporaryFilesOfAKilledPrint)
                                              "Stoss_01.oli.tmp2", "notiz.tmp",
                                              "Stoss04.SPF.tmp",   "Stoss_01.oli"};
     for (const std::string &f : others) std::ofstream(f, std::ios::binary) << "bleibt\n";
+    /* the lock of the killed window, which no process holds, is taken over with a hint */
+    std::ofstream("Stoss.lck") << "4711 rechner\n";
     EXPECT_EQ(Run(""), 1);
     struct stat st;
     for (const std::string &f : stale) EXPECT_NE(lstat(f.c_str(), &st), 0) << f;
     for (const std::string &f : others) EXPECT_EQ(Slurp(f.c_str()), "bleibt\n") << f;
     EXPECT_EQ(Slurp(victim.c_str()), "opfer\n");
+    EXPECT_TRUE(Log_Has("MESSAGE [Hinweis] Das Bauteil Stoss war noch als ge\xC3\xB6"
+                        "ffnet vermerkt",
+                        "(Prozess 4711 auf dem Rechner rechner), der nicht mehr l\xC3\xA4uft."));
+    EXPECT_NE(lstat("Stoss.lck", &st), 0); /* gone with the window */
     unlink(victim.c_str());
+}
+
+/* A second window of a component that another window has open (its lock held) is told so and
+** opens it read-only: it leaves the other window's work files, prints nothing and saves only
+** under another name, the next free file number. */
+TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
+{
+    int state = -1;
+    Rt_Lock *first = Rt_Lock_Take("Stoss.lck", &state, nullptr, 0);
+    ASSERT_EQ(state, RT_LOCK_TAKEN);
+    std::ofstream("Stoss_01.oli.4711.tmp") << "druckt gerade\n";
+    std::ofstream("Stoss_01.inp.tmp") << "speichert gerade\n";
+    EXPECT_EQ(Run(Tab(4) + Menu(MENU_PRINT) + Menu(MENU_SAVE) + "answer yes\n"), 1);
+    Rt_Lock_Release(first);
+    EXPECT_TRUE(Log_Has("MESSAGE [Bauteil ge\xC3\xB6"
+                        "ffnet] Das Bauteil Stoss ist bereits",
+                        ("(Prozess " + std::to_string(getpid()) + " auf dem Rechner ").c_str()));
+    EXPECT_EQ(Slurp("Stoss_01.oli.4711.tmp"), "druckt gerade\n");
+    EXPECT_EQ(Slurp("Stoss_01.inp.tmp"), "speichert gerade\n");
+    struct stat st;
+    EXPECT_NE(stat("Stoss_01.oli", &st), 0);
+    EXPECT_TRUE(Log_Has("MESSAGE [Drucken] Das Bauteil Stoss ist in einem anderen Fenster",
+                        "Nur dort wird gedruckt"));
+    EXPECT_TRUE(Log_Has("QUESTION [Speichern] Das Bauteil Stoss", "nur unter einem"));
+    EXPECT_NE(stat("Stoss_01.inp", &st), 0);
+    EXPECT_NE(Slurp("Stoss_02.inp").find("SPLICE "), std::string::npos);
 }
 
 /* A pipe (FIFO) or a link to a device standing under a name the program reads at its start (the
