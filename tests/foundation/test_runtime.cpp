@@ -151,7 +151,7 @@ TEST(Runtime, SafeFilesReplaceWholeOrNotAtAll)
         EXPECT_EQ(Rt_Safe_Error(sf), ENOSPC);
         Rt_Safe_Close(sf);
         EXPECT_EQ(Read_File(path), "neu\n");
-        EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0);
+        EXPECT_NE(access(Rt_Safe_Temp_Name_Of(path.c_str()), F_OK), 0);
     }
     /* exactly room enough */
     sf = Rt_Safe_Open(path.c_str());
@@ -206,7 +206,7 @@ TEST(Runtime, SafeFilesReplaceWholeOrNotAtAll)
     EXPECT_EQ(Rt_Safe_Error(sf), EIO);
     Rt_Safe_Close(sf);
     EXPECT_EQ(Read_File(path), "alt\n");
-    EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0);
+    EXPECT_NE(access(Rt_Safe_Temp_Name_Of(path.c_str()), F_OK), 0);
     sf = Rt_Safe_Open(path.c_str());
     fputs("neu\n", Rt_Safe_Stream(sf));
     ASSERT_EQ(Rt_Safe_Finish(sf), 1);

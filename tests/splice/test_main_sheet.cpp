@@ -320,7 +320,7 @@ TEST_F(Program, APrintOntoAFullDiskKeepsTheLastReport)
         for (size_t i = 0; i < files.size(); i++) {
             EXPECT_TRUE(Slurp(files[i].c_str()) == before[i]) << files[i];
             struct stat st;
-            EXPECT_NE(stat((files[i] + ".tmp").c_str(), &st), 0) << files[i];
+            EXPECT_NE(stat(Rt_Safe_Temp_Name_Of(files[i].c_str()), &st), 0) << files[i];
         }
         EXPECT_FALSE(Log_Has("MESSAGE", "gedruckt"));
         EXPECT_TRUE(Log_Has("MESSAGE", "kann nicht geschrieben werden"));
@@ -375,12 +375,12 @@ TEST_F(Program, PlantedLinksNeverLetAPrintOrASaveWriteOutsideTheFolder)
         "../comp_PlantedLinksNeverLetAPrintOrASaveWriteOutsideTheFolder_opfer.txt";
     std::ofstream(victim, std::ios::binary) << "opfer\n";
     const std::string list = name + "_01.oli";
-    ASSERT_EQ(symlink(victim_name.c_str(), (list + ".tmp").c_str()), 0);
-    ASSERT_EQ(link(victim.c_str(), (name + "01.SPF.tmp").c_str()), 0);
-    std::ofstream(name + "02.SPF.tmp", std::ios::binary) << "alt\n";
+    ASSERT_EQ(symlink(victim_name.c_str(), Rt_Safe_Temp_Name_Of(list.c_str())), 0);
+    ASSERT_EQ(link(victim.c_str(), Rt_Safe_Temp_Name_Of((name + "01.SPF").c_str())), 0);
+    std::ofstream(Rt_Safe_Temp_Name_Of((name + "02.SPF").c_str()), std::ios::binary) << "alt\n";
     ASSERT_EQ(symlink(victim_name.c_str(), (name + "03.SPF").c_str()), 0);
-    ASSERT_EQ(symlink(victim_name.c_str(), (list + ".pdf.tmp").c_str()), 0);
-    ASSERT_EQ(symlink(victim_name.c_str(), (name + "_01.inp.tmp").c_str()), 0);
+    ASSERT_EQ(symlink(victim_name.c_str(), Rt_Safe_Temp_Name_Of((list + ".pdf").c_str())), 0);
+    ASSERT_EQ(symlink(victim_name.c_str(), Rt_Safe_Temp_Name_Of((name + "_01.inp").c_str())), 0);
     const char *argv[] = {"splice", "zugstoss_nagel", "1", "1", "1", nullptr};
     ZW_Test_Set_Script(Tab(4) + Menu(4) + Menu(6));
     ASSERT_EQ(Splice_Main(5, (char **)argv), 1);
@@ -393,7 +393,7 @@ TEST_F(Program, PlantedLinksNeverLetAPrintOrASaveWriteOutsideTheFolder)
         ASSERT_EQ(lstat(f.c_str(), &st), 0) << f;
         EXPECT_TRUE(S_ISREG(st.st_mode)) << f;
         EXPECT_EQ(st.st_nlink, 1u) << f;
-        EXPECT_NE(lstat((f + ".tmp").c_str(), &st), 0) << f;
+        EXPECT_NE(lstat(Rt_Safe_Temp_Name_Of(f.c_str()), &st), 0) << f;
     }
     EXPECT_NE(Slurp(list.c_str()).find("\xCE"), std::string::npos);
     EXPECT_EQ(Slurp((name + "02.SPF").c_str()).find("alt\n"), std::string::npos);
@@ -409,9 +409,9 @@ TEST_F(Program, AStartRemovesTheTemporaryFilesOfAKilledPrint)
 {
     const std::string victim = dir + "_opfer.txt";
     std::ofstream(victim, std::ios::binary) << "opfer\n";
-    const std::vector<std::string> stale = {"Stoss_01.oli.tmp",     "Stoss01.SPF.tmp",
-                                            "Stoss02.SPF.tmp",      "Stoss03.SPF.tmp",
-                                            "Stoss_01.oli.pdf.tmp", "Stoss_01.inp.tmp"};
+    const std::vector<std::string> stale = {
+        "Stoss_01.oli.tmp",     "Stoss01.SPF.tmp",  "Stoss02.SPF.tmp",      "Stoss03.SPF.tmp",
+        "Stoss_01.oli.pdf.tmp", "Stoss_01.inp.tmp", "Stoss_01.oli.4711.tmp"};
     for (const std::string &f : stale)
         if (f != "Stoss02.SPF.tmp") std::ofstream(f, std::ios::binary) << std::string(100000, 'x');
     ASSERT_EQ(symlink(("../comp_AStartRemovesTheTemporaryFilesOfAKilledPrint_opfer.txt"),
@@ -563,7 +563,7 @@ TEST_F(Program, ARefusedPrintKeepsTheLastReport)
     for (size_t i = 0; i < files.size(); i++) {
         EXPECT_TRUE(Slurp(files[i].c_str()) == before[i]) << files[i];
         struct stat st;
-        EXPECT_NE(stat((files[i] + ".tmp").c_str(), &st), 0) << files[i];
+        EXPECT_NE(stat(Rt_Safe_Temp_Name_Of(files[i].c_str()), &st), 0) << files[i];
     }
     EXPECT_FALSE(Log_Has("MESSAGE", "gedruckt"));
     EXPECT_TRUE(Log_Has("TEXT", "mindestens 2 Verbindungsmittel pro"));
