@@ -353,7 +353,7 @@ int Main_Menu_Action(int code)
         const int saved = Write_Splice_Input_File(Inp_File_Name, &Splice_Input);
         if (saved != 0) {
             snprintf(text, sizeof text, "gespeichert: %s", Rt_Whole_Path(Last_Saved_Input_Path()));
-            if (saved == 1) Saved_Bytes = Input_File_Bytes();
+            Saved_Bytes = Input_File_Bytes();
         } else {
             text[0] = 0;
         }
