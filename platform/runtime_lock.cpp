@@ -74,18 +74,18 @@ Rt_Lock *Rt_Lock_Take(const char *path, int *state, char *holder, size_t size)
             if (named) snprintf(holder, size, "Prozess %ld auf dem Rechner %s", pid, who.c_str());
             else snprintf(holder, size, "ein anderes Fenster");
         }
-        bool free = false;
+        bool is_free = false;
         if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
             if (!Still_Named(fd, path)) { /* removed by its holder meanwhile: once more */
                 close(fd);
                 continue;
             }
-            free = true; /* nobody holds it: whoever it names has ended */
+            is_free = true; /* nobody holds it: whoever it names has ended */
         } else if (errno != EWOULDBLOCK) {
             /* a folder without locks: the pid and host in the file decide */
-            free = !named || (who == host && !ours && !Runs_Here(pid));
+            is_free = !named || (who == host && !ours && !Runs_Here(pid));
         }
-        if (!free) {
+        if (!is_free) {
             close(fd);
             *state = RT_LOCK_HELD;
             return nullptr;

@@ -1,9 +1,10 @@
 /*
 ** Files read only when they are regular files; files created new, never a link or a file that
-** existed before; files replaced whole: written
-** into "<path>.tmp", such a new file, checked, synced and renamed over the file, the folder
-** synced after the rename; the removal of a temporary file a killed writer left; the German
-** reasons of file errors; the write budget by which tests fill the disk.
+** existed before; files replaced whole: written into "<path>.<pid>.tmp", such a new file of this
+** process alone, checked, synced and renamed over the file while it is still one's own (and the
+** file the one seen), the folder synced after the rename; what stands under a name (inode, size,
+** time); the removal of the temporary files killed writers left; the German reasons of file
+** errors; the write budget by which tests fill the disk.
 */
 #include "platform/runtime.h"
 
