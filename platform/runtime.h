@@ -83,7 +83,7 @@ int Rt_Make_Dirs(const char *path);
 /*
 ** A file written as a whole and put in place only when every byte of it is on the disk, so that
 ** a failed write, a kill or a power loss leaves the old file or the new one and never a part:
-** the bytes go into "<path>.tmp" beside the file; Rt_Safe_Commit flushes and checks the stream,
+** the bytes go into "<path>.<pid>.tmp" beside the file, a name of this process alone; Rt_Safe_Commit flushes and checks the stream,
 ** syncs the temporary file, closes it, renames it over path and syncs the folder. The temporary
 ** file is created new (Rt_Create_New_File, below): whatever stood under its name before, a link, a
 ** second name of another file or a file someone holds open, is removed, never written (a folder
@@ -98,7 +98,9 @@ int Rt_Make_Dirs(const char *path);
 ** Rt_Safe_Finish and Rt_Safe_Install are the two halves of the commit, for callers that put
 ** several files in place together only after all of them were written; Rt_Safe_Remove_Old takes
 ** the old file out of its place before the others go in, so that it never stands beside them.
-** One file of a path at a time: a second one would take the first one's temporary file away.
+** The rename puts in place only the temporary file this writer created (another one under its
+** name fails it with RT_ENOTOWN), and, after Rt_Safe_Expect, only while path is still the file
+** seen (else RT_ECHANGED), checked after the install hook, just before the rename.
 */
 typedef struct Rt_Safe_File Rt_Safe_File;
 
@@ -110,6 +112,21 @@ int Rt_Safe_Finish(Rt_Safe_File *sf);                  /* flush, check, sync, cl
 int Rt_Safe_Install(Rt_Safe_File *sf);                 /* rename, sync the folder: 1, or 0 */
 int Rt_Safe_Commit(Rt_Safe_File *sf);                  /* both: 1, or 0 */
 int Rt_Safe_Remove_Old(Rt_Safe_File *sf); /* remove the file at path, sync the folder: 1, or 0 */
+/* The errors of a rename that another writer of the same file stood in the way of. */
+enum { RT_ECHANGED = 10001, RT_ENOTOWN = 10002 };
+/* What stands under a name, to tell whether someone changed the file since it was seen: exists 0
+** for no file; else its device, inode, size and modification time in nanoseconds. */
+typedef struct Rt_File_Id {
+    int exists;
+    long long dev, ino, size, mtime_ns;
+} Rt_File_Id;
+/* The id of path (not followed when a link), 1; or 0 when it cannot be asked (no file: 1, exists 0). */
+int Rt_File_Id_Of(const char *path, Rt_File_Id *id);
+int Rt_File_Id_Of_Stream(FILE *f, Rt_File_Id *id); /* of an open file: 1, or 0 */
+int Rt_Same_File_Id(const Rt_File_Id *a, const Rt_File_Id *b);
+void Rt_Safe_Expect(Rt_Safe_File *sf, const Rt_File_Id *seen);
+/* The temporary name of path in this process ("<path>.<pid>.tmp"); lives until the next call. */
+const char *Rt_Safe_Temp_Name_Of(const char *path);
 /* The same for a file that no new one replaces: 1 (also when there was none), or 0 with errno. */
 int Rt_Remove_Old_File(const char *path);
 /*
@@ -127,7 +144,7 @@ int Rt_Keep_Aside(const char *path);
 int Rt_Has_Aside(const char *path); /* 1 when "<path>.old" stands */
 int Rt_Put_Back_Aside(const char *path);
 int Rt_Drop_Aside(const char *path);
-/* The name a message gives for Rt_Safe_Open(path) failed with err: "<path>.tmp" where what stands
+/* The name a message gives for Rt_Safe_Open(path) failed with err: its temporary name where what stands
 ** under the temporary name is in the way (a folder, a name planted again and again), else path.
 ** The text lives until the next call of the thread. */
 const char *Rt_Safe_Open_Failed_Path(const char *path, int err);
@@ -166,9 +183,33 @@ int Rt_Create_New_File(const char *path);
 ** a mode that appends ("a", "ab", "a+", ...) refuses a link under the name (null, errno ELOOP),
 ** and a mode that only reads ("r", "rb") is Rt_Fopen_Read. */
 FILE *Rt_Fopen(const char *path, const char *mode);
-/* Remove the temporary file that a killed writer of path left ("<path>.tmp"; a link goes, never
-** what it points to; a folder stays). 1 when none is left, 0. */
+/* Remove the temporary files that killed writers of path left ("<path>.tmp", "<path>.<pid>.tmp";
+** a link goes, never what it points to; a folder stays), also those of a writer that still runs:
+** called only while the component's lock is ours. 1 when none is left, 0. */
 int Rt_Remove_Stale_Temp(const char *path);
+
+/* ---------------------------------------------------------------- the lock of a component */
+
+/*
+** A component is written by one window at a time. Its lock file holds "<pid> <host>" of the
+** window that has it open, and that window holds an flock on it while it runs: the kernel drops
+** the flock when the process ends however it ends, so a killed window never blocks the next one.
+** Linux passes flock on to the server on NFS and SMB folders; where a folder takes no locks at
+** all (ENOLCK, EOPNOTSUPP), the pid and host written in the file decide: a process of this host
+** that no longer runs leaves its lock to be taken over, one of another host holds it.
+** A lock whose flock is free but that names another host stays held too: that host's locks
+** may not reach this one. Rt_Lock_Take answers the lock (null unless taken) and in *state:
+*/
+enum {
+    RT_LOCK_TAKEN = 0,      /* ours; nobody had it */
+    RT_LOCK_TAKEN_OVER = 1, /* ours; it named a process of this host that no longer runs */
+    RT_LOCK_HELD = 2,       /* another process has it (holder: "Prozess <pid> auf <host>") */
+    RT_LOCK_FAILED = 3      /* the lock file cannot be made (errno) */
+};
+typedef struct Rt_Lock Rt_Lock;
+Rt_Lock *Rt_Lock_Take(const char *path, int *state, char *holder, size_t size);
+/* Remove the lock file (only from the process that took it) and drop the lock; null allowed. */
+void Rt_Lock_Release(Rt_Lock *lock);
 
 /* ---------------------------------------------------------------- temporary names */
 

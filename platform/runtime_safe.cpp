@@ -1,9 +1,10 @@
 /*
 ** Files read only when they are regular files; files created new, never a link or a file that
-** existed before; files replaced whole: written
-** into "<path>.tmp", such a new file, checked, synced and renamed over the file, the folder
-** synced after the rename; the removal of a temporary file a killed writer left; the German
-** reasons of file errors; the write budget by which tests fill the disk.
+** existed before; files replaced whole: written into "<path>.<pid>.tmp", such a new file of this
+** process alone, checked, synced and renamed over the file while it is still one's own (and the
+** file the one seen), the folder synced after the rename; what stands under a name (inode, size,
+** time); the removal of the temporary files killed writers left; the German reasons of file
+** errors; the write budget by which tests fill the disk.
 */
 #include "platform/runtime.h"
 
@@ -21,6 +22,10 @@
 struct Rt_Safe_File {
     std::string path, temp;
     int fd = -1;
+    dev_t temp_dev = 0;  /* the temporary file as created: renamed only while */
+    ino_t temp_ino = 0;  /* its name still holds this file */
+    bool expect = false; /* rename only while path is what `seen` says */
+    Rt_File_Id seen = {};
     FILE *stream = nullptr;
     int error = 0;                  /* errno of the first failure */
     bool finished = false;          /* temporary file complete, synced and closed */
@@ -52,8 +57,20 @@ static void Before_Install(const std::string &path)
 
 /* ---------------------------------------------------------------- temporary files */
 
-/* The temporary file of path: beside it, so that the rename stays on one file system. */
-static std::string Temp_Name(const std::string &path) { return path + ".tmp"; }
+/* The temporary file of path: beside it, so that the rename stays on one file system, and of this
+** process alone, "<path>.<pid>.tmp", so that a second window or program that writes the same file
+** never takes it or puts it in place. */
+static std::string Temp_Name(const std::string &path)
+{
+    return path + "." + std::to_string((long)getpid()) + ".tmp";
+}
+
+const char *Rt_Safe_Temp_Name_Of(const char *path)
+{
+    static thread_local std::string name;
+    name = Temp_Name(path ? path : "");
+    return name.c_str();
+}
 
 /* Remove what stands under name unless it is a folder: a link goes, never what it points to;
 ** a second name of a file goes, never the file's other names. 0, or the errno. */
@@ -218,10 +235,31 @@ const char *Rt_Safe_Open_Failed_Path(const char *path, int err)
     return name.c_str();
 }
 
+/* 1 when name is a temporary file of path: "<path>.tmp" of older runs, or "<path>.<pid>.tmp". */
+static bool Is_Temp_Of(const std::string &name, const std::string &path)
+{
+    if (name == path + ".tmp") return true;
+    if (name.size() < path.size() + 6 || name.compare(0, path.size() + 1, path + ".") != 0
+        || name.compare(name.size() - 4, 4, ".tmp") != 0)
+        return false;
+    const std::string mid = name.substr(path.size() + 1, name.size() - path.size() - 5);
+    return !mid.empty() && mid.find_first_not_of("0123456789") == std::string::npos;
+}
+
 int Rt_Remove_Stale_Temp(const char *path)
 {
     if (!path || !*path) return 0;
-    return Remove_Entry(Temp_Name(path)) == 0;
+    const std::string whole = path;
+    int ok = Remove_Entry(whole + ".tmp") == 0;
+    Rt_Find_Data data;
+    Rt_Find *find = Rt_Find_First((whole + ".*.tmp").c_str(), 0, &data);
+    /* the listing names what it found with its folder as the pattern gave it */
+    const size_t slash = whole.find_last_of('/');
+    const std::string base = slash == std::string::npos ? whole : whole.substr(slash + 1);
+    for (int more = find != nullptr; more; more = Rt_Find_Next(find, &data))
+        if (Is_Temp_Of(data.name, base)) ok &= Remove_Entry(data.path) == 0;
+    Rt_Find_Close(find);
+    return ok;
 }
 
 /* fsync, or the error the tests asked for. */
@@ -283,6 +321,11 @@ Rt_Safe_File *Rt_Safe_Open(const char *path)
         errno = err;
         return nullptr;
     }
+    struct stat own;
+    if (fstat(sf->fd, &own) == 0) {
+        sf->temp_dev = own.st_dev;
+        sf->temp_ino = own.st_ino;
+    }
     /* a file replaced keeps its permissions (a link in its place lends none: it is replaced) */
     struct stat st;
     if (lstat(path, &st) == 0 && S_ISREG(st.st_mode)) fchmod(sf->fd, st.st_mode & 07777);
@@ -306,6 +349,50 @@ const char *Rt_Safe_Path(const Rt_Safe_File *sf) { return sf ? sf->path.c_str() 
 const char *Rt_Safe_Temp_Path(const Rt_Safe_File *sf) { return sf ? sf->temp.c_str() : ""; }
 int Rt_Safe_Error(const Rt_Safe_File *sf) { return sf ? sf->error : EINVAL; }
 int Rt_Safe_Installed(const Rt_Safe_File *sf) { return sf && sf->installed; }
+
+void Rt_Safe_Expect(Rt_Safe_File *sf, const Rt_File_Id *seen)
+{
+    if (!sf || !seen) return;
+    sf->expect = true;
+    sf->seen = *seen;
+}
+
+/* ---------------------------------------------------------------- what stands under a name */
+
+static void Id_From_Stat(const struct stat &st, Rt_File_Id *id)
+{
+    id->exists = 1;
+    id->dev = (long long)st.st_dev;
+    id->ino = (long long)st.st_ino;
+    id->size = (long long)st.st_size;
+    id->mtime_ns = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+}
+
+int Rt_File_Id_Of(const char *path, Rt_File_Id *id)
+{
+    *id = Rt_File_Id{};
+    struct stat st;
+    if (!path || lstat(path, &st) != 0) return errno == ENOENT;
+    Id_From_Stat(st, id);
+    return 1;
+}
+
+int Rt_File_Id_Of_Stream(FILE *f, Rt_File_Id *id)
+{
+    *id = Rt_File_Id{};
+    struct stat st;
+    if (!f || fstat(fileno(f), &st) != 0) return 0;
+    Id_From_Stat(st, id);
+    return 1;
+}
+
+int Rt_Same_File_Id(const Rt_File_Id *a, const Rt_File_Id *b)
+{
+    if (a->exists != b->exists) return 0;
+    return !a->exists
+           || (a->dev == b->dev && a->ino == b->ino && a->size == b->size
+               && a->mtime_ns == b->mtime_ns);
+}
 
 void Rt_Safe_Set_Mode(Rt_Safe_File *sf, unsigned mode)
 {
@@ -349,6 +436,19 @@ int Rt_Safe_Install(Rt_Safe_File *sf)
     if (!sf || !sf->finished || sf->error != 0) return 0;
     if (sf->installed) return 1;
     Before_Install(sf->path);
+    /* only a temporary file that is still our own goes in, and only over the file we saw there */
+    struct stat st;
+    if (lstat(sf->temp.c_str(), &st) != 0 || st.st_dev != sf->temp_dev
+        || st.st_ino != sf->temp_ino) {
+        Note_Error(sf, RT_ENOTOWN);
+        return 0;
+    }
+    Rt_File_Id now;
+    if (sf->expect
+        && (!Rt_File_Id_Of(sf->path.c_str(), &now) || !Rt_Same_File_Id(&now, &sf->seen))) {
+        Note_Error(sf, RT_ECHANGED);
+        return 0;
+    }
     if (rename(sf->temp.c_str(), sf->path.c_str()) != 0) {
         Note_Error(sf, errno);
         return 0;
@@ -431,7 +531,7 @@ int Rt_Has_Aside(const char *path)
 int Rt_Put_Back_Aside(const char *path)
 {
     if (!path || !*path || !Rt_Has_Aside(path)) return 1;
-    const std::string aside = Aside_Name(path), twin = aside + ".tmp";
+    const std::string aside = Aside_Name(path), twin = Temp_Name(aside);
     /* the file in place holds the bytes kept aside (its removal failed: an immutable file, one
     ** that another holds): nothing to put back, and a file that cannot be replaced is not tried */
     struct stat in_place;
@@ -498,6 +598,10 @@ const char *Rt_Error_Text(int err)
     case ENFILE: return "Zu viele offene Dateien.";
     case ENOMEM: return "Nicht genug Speicher.";
     case EIO: return "Ein-/Ausgabefehler des Datentr\x84gers.";
+    case RT_ECHANGED:
+        return "Ein anderes Programm oder Fenster hat die Datei inzwischen ge\x84ndert.";
+    case RT_ENOTOWN:
+        return "Ein anderes Programm oder Fenster hat die Arbeitsdatei entfernt oder ersetzt.";
     default: {
         static thread_local char text[48];
         snprintf(text, sizeof text, "Systemfehler %d.", err);

@@ -424,6 +424,10 @@ void Quit_Message(void);             /* removes a shown box */
 void PrintMessage(const char *text); /* one text in a box (line feeds split lines) */
 int Answer_is_Yes(
     int default_yes); /* the filled lines as a yes/no question: 1 yes, 0 no or cancel */
+/* The filled lines as a question with n buttons (labels in code page 850, at most 4): the index of
+** the one chosen (Enter: dflt; headless "answer yes" the first, "answer no" the second), -1 for
+** Esc, "answer cancel" or a closed window. */
+int Answer_Of_Buttons(const char *const labels[], int n, int dflt);
 /* In-place editors over a field whose frame starts at (x + 1, y + 1): the text stands at x + 8 on
 ** the base line y + 14, the box is 19 pixels high. They answer 1 when left with Enter, Tab or cursor
 ** down (a key that moves on), 0 with Esc (value kept as before), a click or the window's close.

@@ -525,6 +525,23 @@ int Answer_is_Yes(int default_yes)
     return yes;
 }
 
+int Answer_Of_Buttons(const char *const labels[], int n, int dflt)
+{
+    Ensure_Init();
+    Message_State &m = Msg();
+    std::vector<std::string> buttons;
+    for (int i = 0; i < n && i < 4; i++) buttons.push_back(labels[i] ? labels[i] : "");
+    Log_Line("QUESTION [" + To_Utf8(m.title.c_str(), -1) + "] " + Joined(m.lines));
+    Box b = Open_Box(m.title, m.symbol >= 0 ? m.symbol : 0, m.lines, buttons);
+    int r = Wait_Box(b, dflt);
+    Restore_Under(b);
+    if (r >= (int)buttons.size()) r = -1;
+    Log_Line("ANSWER "
+             + (r < 0 ? std::string(r == -2 ? "closed" : "cancel")
+                      : To_Utf8(buttons[(size_t)r].c_str(), -1)));
+    return r < 0 ? -1 : r;
+}
+
 /* ---------------------------------------------------------------- editing in place */
 
 void Set_Short_Edit_Text_Scrollmode(int max_len) { edit_scroll_max = max_len > 0 ? max_len : 0; }

@@ -280,6 +280,20 @@ static int Write_List_Keeping_Pdf(int code)
 ** plan tool only when it was written for a valid splice. */
 static void Print_Action(int code)
 {
+    if (Splice_Locked_By[0]) {
+        /* the print list, its plots and its PDF are the component's: one window writes them */
+        Init_Message();
+        Set_Message_Symbol(1, 0, 0, 0);
+        Set_Message_Title("Drucken");
+        std::string l1 = std::string("Das Bauteil ") + Bauteilkennung
+                         + " ist in einem anderen Fenster ge\x94"
+                           "ffnet ("
+                         + Splice_Locked_By + ").";
+        Fill_Message_Wrapped(l1.c_str());
+        Fill_Message("Nur dort wird gedruckt; dieses Fenster ist schreibgesch\x81tzt.");
+        Draw_Message();
+        return;
+    }
     if (code == MENU_PRINT) {
         Print_To_Pdf();
         return;
@@ -336,8 +350,9 @@ int Main_Menu_Action(int code)
         /* A failed save keeps the box of its writer; a good one is confirmed on the sheet, where
         ** the user looks, without a box to click away. */
         char text[sizeof Status_Text];
-        if (Write_Splice_Input_File(Inp_File_Name, &Splice_Input)) {
-            snprintf(text, sizeof text, "gespeichert: %s", Rt_Whole_Path(Inp_File_Name));
+        const int saved = Write_Splice_Input_File(Inp_File_Name, &Splice_Input);
+        if (saved != 0) {
+            snprintf(text, sizeof text, "gespeichert: %s", Rt_Whole_Path(Last_Saved_Input_Path()));
             Saved_Bytes = Input_File_Bytes();
         } else {
             text[0] = 0;

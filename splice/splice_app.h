@@ -26,6 +26,9 @@ extern char Inp_File_Name[SPLICE_PATH_MAX];      /* "%s_%02d.inp" */
 extern char Oli_File_Name[SPLICE_PATH_MAX];      /* "%s_%02d.oli" */
 extern char Txt_File_Name[SPLICE_PATH_MAX];      /* "%s_%02d.txt" */
 extern char Splice_Title_Line[SPLICE_TITLE_MAX]; /* first line of the title file, code page 850 */
+/* Who holds the component's lock when another window has it open ("Prozess <pid> auf dem
+** Rechner <host>"), so that this window is read-only; "" while this window writes. */
+extern char Splice_Locked_By[160];
 
 /* Form the three file names from the component identifier and the file number; 1, or 0 when
 ** a name would not fit. */
@@ -96,11 +99,16 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
 int Write_Splice_Input_Stream(FILE *file, const Splice_Input_Record *si);
 
 /*
-** Save si to path atomically: write a temporary file beside it (records, then the annex section),
-** flush it, and rename it over the old file. Return 1 on success; 0 after a message box naming
-** the file, with the old file untouched.
+** Save si to path atomically: write a temporary file of its own beside it (records, then the
+** annex section), flush it, and rename it over the old file. Where the file on the disk is no
+** longer the one last read or saved from path (another program or window wrote it), where it is
+** write-protected, or where another window holds the component (path the input file), a question
+** comes first: overwrite, save under another name (Last_Saved_Input_Path; the file stays), or
+** cancel. Return 1 when saved to path, 2 when saved under another name, 0 after a message box
+** or a cancel, the file on the disk untouched.
 */
 int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si);
+const char *Last_Saved_Input_Path(void); /* where the last save wrote, "" after a failed one */
 
 /*
 ** Adjust the values of an old file after reading: when the stored header of the ASSY-plus

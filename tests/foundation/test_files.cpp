@@ -132,7 +132,7 @@ TEST(Files, ReplaceInFile)
     Write_File(p, "kein Treffer\nhier\n");
     EXPECT_EQ(Replace_In_File(p.c_str(), "Holz", "Stahl"), 0);
     EXPECT_EQ(Read_File(p), "kein Treffer\nhier\n");
-    EXPECT_EQ(File_Exists((p + ".tmp").c_str()), 0);
+    EXPECT_EQ(File_Exists(Rt_Safe_Temp_Name_Of(p.c_str())), 0);
     Write_File(p, "Holz und Holz\nHolzHolz\n");
     EXPECT_EQ(Replace_In_File(p.c_str(), "Holz", "BSH"), 4);
     EXPECT_EQ(Read_File(p), "BSH und BSH\nBSHBSH\n");

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <set>
 #include <string>
@@ -117,7 +118,7 @@ TEST(Runtime, SafeFilesReplaceWholeOrNotAtAll)
     Rt_Safe_File *sf = Rt_Safe_Open(path.c_str());
     ASSERT_NE(sf, nullptr);
     EXPECT_STREQ(Rt_Safe_Path(sf), path.c_str());
-    EXPECT_EQ(std::string(Rt_Safe_Temp_Path(sf)), path + ".tmp");
+    EXPECT_EQ(std::string(Rt_Safe_Temp_Path(sf)), Rt_Safe_Temp_Name_Of(path.c_str()));
     fputs("neu\n", Rt_Safe_Stream(sf));
     EXPECT_EQ(Read_File(path), "alt\n"); /* nothing in place before the commit */
     EXPECT_EQ(Rt_Safe_Commit(sf), 1);
@@ -128,14 +129,14 @@ TEST(Runtime, SafeFilesReplaceWholeOrNotAtAll)
     struct stat st;
     ASSERT_EQ(stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
-    EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0);
+    EXPECT_NE(access(Rt_Safe_Temp_Name_Of(path.c_str()), F_OK), 0);
 
     /* abandoned: the temporary file goes, the file stays */
     sf = Rt_Safe_Open(path.c_str());
     fputs("verworfen\n", Rt_Safe_Stream(sf));
     Rt_Safe_Close(sf);
     EXPECT_EQ(Read_File(path), "neu\n");
-    EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0);
+    EXPECT_NE(access(Rt_Safe_Temp_Name_Of(path.c_str()), F_OK), 0);
 
     /* a disk with room for 10 bytes: the eleventh fails the commit with ENOSPC, also when
     ** the bytes came in many small writes through the stream's buffer */
@@ -150,7 +151,7 @@ TEST(Runtime, SafeFilesReplaceWholeOrNotAtAll)
         EXPECT_EQ(Rt_Safe_Error(sf), ENOSPC);
         Rt_Safe_Close(sf);
         EXPECT_EQ(Read_File(path), "neu\n");
-        EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0);
+        EXPECT_NE(access(Rt_Safe_Temp_Name_Of(path.c_str()), F_OK), 0);
     }
     /* exactly room enough */
     sf = Rt_Safe_Open(path.c_str());
@@ -174,6 +175,24 @@ TEST(Runtime, SafeFilesReplaceWholeOrNotAtAll)
     Rt_Safe_Close(sf);
     EXPECT_EQ(Read_File(path), "halb");
 
+    /* a second writer of the file in another process (a second window) while this one writes
+    ** never takes this writer's temporary file: each puts its own bytes in place */
+    sf = Rt_Safe_Open(path.c_str());
+    fputs("erster", Rt_Safe_Stream(sf));
+    const pid_t other = fork();
+    if (other == 0) {
+        Rt_Safe_File *second = Rt_Safe_Open(path.c_str());
+        fputs("zweiter", Rt_Safe_Stream(second));
+        _exit(Rt_Safe_Commit(second) ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(other, &status, 0), other);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(Read_File(path), "zweiter");
+    EXPECT_EQ(Rt_Safe_Commit(sf), 1);
+    Rt_Safe_Close(sf);
+    EXPECT_EQ(Read_File(path), "erster");
+
     /* a disk that cannot keep the bytes: the file's sync fails, the old file stays; a sync of
     ** the folder that fails after the rename is reported although the new file is in place */
     Write_File(path, "alt\n");
@@ -187,7 +206,7 @@ TEST(Runtime, SafeFilesReplaceWholeOrNotAtAll)
     EXPECT_EQ(Rt_Safe_Error(sf), EIO);
     Rt_Safe_Close(sf);
     EXPECT_EQ(Read_File(path), "alt\n");
-    EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0);
+    EXPECT_NE(access(Rt_Safe_Temp_Name_Of(path.c_str()), F_OK), 0);
     sf = Rt_Safe_Open(path.c_str());
     fputs("neu\n", Rt_Safe_Stream(sf));
     ASSERT_EQ(Rt_Safe_Finish(sf), 1);
@@ -250,7 +269,8 @@ TEST(Runtime, WritersNeverWriteThroughAPlantedLink)
             Scratch_Dir dir;
             ASSERT_EQ(mkdir(dir.File("ordner").c_str(), 0755), 0);
             const std::string victim = dir.File("opfer.txt");
-            const std::string path = dir.File("ordner/liste.oli"), temp = path + ".tmp";
+            const std::string path = dir.File("ordner/liste.oli"),
+                              temp = Rt_Safe_Temp_Name_Of(path.c_str());
             Write_File(victim, "opfer\n");
             chmod(victim.c_str(), 0600);
             Write_File(path, "alt\n");

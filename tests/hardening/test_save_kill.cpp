@@ -115,6 +115,9 @@ TEST(SaveKill, TheFileIsAlwaysTheOldOrTheNewVersion)
             else if (saw_old == 0) limit_us /= 2.0;
         }
         Spit(path, old_bytes);
+        /* the window read what it saves over */
+        Rec seen;
+        Read_Splice_Input_File(path.c_str(), seen.p, 0);
         int ready[2];
         ASSERT_EQ(pipe(ready), 0);
         const pid_t child = fork();
@@ -147,9 +150,11 @@ TEST(SaveKill, TheFileIsAlwaysTheOldOrTheNewVersion)
     EXPECT_EQ(saw_old + saw_new, runs);
 
     /* a leftover temporary file is replaced by the next save, which then succeeds */
+    Rec seen;
+    Read_Splice_Input_File(path.c_str(), seen.p, 0);
     ASSERT_EQ(Write_Splice_Input_File(path.c_str(), old_rec.p), 1);
     EXPECT_EQ(Slurp(path), old_bytes);
-    remove((path + ".tmp").c_str());
+    Rt_Remove_Stale_Temp(path.c_str());
     remove(path.c_str());
     remove((dir + "/lkom.txt").c_str());
     rmdir(dir.c_str());
@@ -231,9 +236,9 @@ TEST(SaveKill, AKilledPrintNeverLeavesAPdfBesideAnotherPrintList)
     auto run = [&](char name, int entry, int kill_at, bool no_pdf = false) {
         Spit("zugstoss_nagel_01.txt", std::string("Zugstoss mit Naegeln, Lauf ") + name + "\n");
         Spit("zugstoss_nagel_01.inp", name == 'B' ? input_b : input_a);
-        if (no_pdf) mkdir((pdf + ".tmp").c_str(), 0755);
         const pid_t child = fork();
         if (child == 0) {
+            if (no_pdf) mkdir(Rt_Safe_Temp_Name_Of(pdf.c_str()), 0755);
             Clear_NAD_State();
             ZW_Test_Reset();
             ZW_Test_Set_Script(entry < 0 ? std::string() : Tab(4) + Menu(entry));
@@ -248,7 +253,7 @@ TEST(SaveKill, AKilledPrintNeverLeavesAPdfBesideAnotherPrintList)
         }
         int status = 0;
         EXPECT_EQ(waitpid(child, &status, 0), child);
-        if (no_pdf) rmdir((pdf + ".tmp").c_str());
+        if (no_pdf) rmdir((pdf + "." + std::to_string(child) + ".tmp").c_str());
         return status;
     };
     /* the plots of the two prints, whole */

@@ -208,22 +208,23 @@ TEST(OliviewPrint, FailedReadsAndWritesAreReported)
     /* a PDF that cannot replace an older one (a folder of that name) leaves no half file */
     ASSERT_EQ(system("mkdir -p ordner.pdf"), 0);
     EXPECT_EQ(Oli_Print_File_To_Pdf("ziel_01.oli", "ordner.pdf"), 0);
-    EXPECT_NE(access("ordner.pdf.tmp", F_OK), 0);
+    EXPECT_NE(access(Rt_Safe_Temp_Name_Of("ordner.pdf"), F_OK), 0);
     /* a folder in the place of the temporary file: the box names that folder */
-    ASSERT_EQ(mkdir("ziel.pdf.tmp", 0755), 0);
+    const std::string temp = Rt_Safe_Temp_Name_Of("ziel.pdf");
+    ASSERT_EQ(mkdir(temp.c_str(), 0755), 0);
     ZW_Test_Reset();
     EXPECT_EQ(Oli_Print_File_To_Pdf("ziel_01.oli", "ziel.pdf"), 0);
     bool named_tmp = false;
     for (const std::string &l : ZW_Test_Log_Lines())
-        if (l.find("Die Datei ziel.pdf.tmp | kann nicht geschrieben werden! | Der Name bezeichnet "
-                   "einen Ordner.")
+        if (l.find("Die Datei " + temp
+                   + " | kann nicht geschrieben werden! | Der Name bezeichnet einen Ordner.")
             != std::string::npos)
             named_tmp = true;
     EXPECT_TRUE(named_tmp);
-    ASSERT_EQ(rmdir("ziel.pdf.tmp"), 0);
+    ASSERT_EQ(rmdir(temp.c_str()), 0);
     ASSERT_EQ(Oli_Print_File_To_Pdf("ziel_01.oli", "ziel.pdf"), 1);
     EXPECT_EQ(access("ziel.pdf", F_OK), 0);
-    EXPECT_NE(access("ziel.pdf.tmp", F_OK), 0);
+    EXPECT_NE(access(temp.c_str(), F_OK), 0);
     EXPECT_EQ(Oli_Render_Page_Png("ziel_01.oli", 99, 96, "x.png"), 0);
     EXPECT_EQ(Oli_Render_Page_Png("ziel_01.oli", 1, 96, "kein/ordner/x.png"), 0);
 
@@ -239,7 +240,7 @@ TEST(OliviewPrint, FailedReadsAndWritesAreReported)
         EXPECT_EQ(Oli_Print_File_To_Pdf("ziel_01.oli", "ziel.pdf"), 0);
         Rt_Set_Write_Budget(-1);
         EXPECT_TRUE(file_bytes("ziel.pdf") == old_pdf);
-        EXPECT_NE(access("ziel.pdf.tmp", F_OK), 0);
+        EXPECT_NE(access(temp.c_str(), F_OK), 0);
         bool said = false;
         for (const std::string &l : ZW_Test_Log_Lines())
             if (l.find(

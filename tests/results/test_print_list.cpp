@@ -9,6 +9,7 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -105,7 +106,8 @@ static std::vector<std::string> Read_All(const std::vector<std::string> &names)
 /* No temporary file of a print is left beside the files. */
 static void Expect_No_Temporary_Files(const std::vector<std::string> &names)
 {
-    for (const std::string &n : names) EXPECT_NE(access((n + ".tmp").c_str(), F_OK), 0) << n;
+    for (const std::string &n : names)
+        EXPECT_NE(access(Rt_Safe_Temp_Name_Of(n.c_str()), F_OK), 0) << n;
 }
 
 /* A valid print with its three drawings, so that four files stand in the folder. */
@@ -229,7 +231,8 @@ TEST(PrintList, AFileThatCannotBeCreatedFailsThePrint)
 {
     Valid_Print_With_Plots("Stoss 1");
     const std::string list = Oli_Name_Of_Test();
-    for (const std::string &temp : {std::string("druck02.SPF.tmp"), list + ".tmp",
+    for (const std::string &temp : {std::string(Rt_Safe_Temp_Name_Of("druck02.SPF")),
+                                    std::string(Rt_Safe_Temp_Name_Of(list.c_str())),
                                     std::string("druck01.SPF.old"), list + ".old"}) {
         SCOPED_TRACE(temp);
         ZW_Test_Reset();
@@ -306,7 +309,7 @@ TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
                              "keine geschrieben."));
     for (const std::string &n : Print_Files()) {
         if (n != "druck01.SPF") { EXPECT_NE(access(n.c_str(), F_OK), 0) << n; }
-        EXPECT_NE(access((n + ".tmp").c_str(), F_OK), 0) << n;
+        EXPECT_NE(access(Rt_Safe_Temp_Name_Of(n.c_str()), F_OK), 0) << n;
     }
     EXPECT_FALSE(Message_Says("PDF"));
 
@@ -335,7 +338,7 @@ TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
     EXPECT_TRUE(Message_Says("Es gab noch keine Druckliste; es wurde keine geschrieben."));
     EXPECT_FALSE(Message_Says("wurde entfernt"));
     EXPECT_EQ(Read_File(pdf_name.c_str()), "%PDF- der letzte Druck\n");
-    EXPECT_NE(access((pdf_name + ".tmp").c_str(), F_OK), 0);
+    EXPECT_NE(access(Rt_Safe_Temp_Name_Of(pdf_name.c_str()), F_OK), 0);
     ASSERT_EQ(rmdir("druck01.SPF/drin"), 0);
     ASSERT_EQ(rmdir("druck01.SPF"), 0);
 
@@ -533,13 +536,40 @@ TEST(PrintList, TheFailureBoxShowsTheWholeOfALongPath)
 
 /* Held files: the print is complete and synced but not in place until the caller says so; a
 ** print held again drops the one held before. Outside a print a plot file goes in place at once. */
+/* Another process (a second window, a window of another machine on the folder) writes the print
+** list while this print puts its files in place: it never takes this print's work files, and
+** the print stands whole, its own print list beside its own plots, as its success says. */
+static void Second_Writer_Of_The_List(const char *)
+{
+    Rt_Set_Install_Hook(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        Rt_Safe_File *other = Rt_Safe_Open(Oli_Name);
+        fputs("Stoss 2\n", Rt_Safe_Stream(other));
+        _exit(Rt_Safe_Commit(other) ? 0 : 1);
+    }
+    waitpid(child, nullptr, 0);
+}
+
+TEST(PrintList, ASecondWriterNeverTakesThePrintsWorkFiles)
+{
+    ZW_Test_Reset();
+    Valid_Print_With_Plots("Stoss 1");
+    Rt_Set_Install_Hook(Second_Writer_Of_The_List);
+    EXPECT_EQ(Write_Print_List(1), 0);
+    Rt_Set_Install_Hook(nullptr);
+    EXPECT_NE(Read_File(Oli_Name).find("Stoss 1"), std::string::npos);
+    for (const std::string &n : Print_Files()) EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
+    EXPECT_FALSE(Message_Says("Die Druckliste kann nicht erzeugt werden!"));
+}
+
 TEST(PrintList, HeldPrintGoesInPlaceOnlyWhenToldTo)
 {
     Valid_Print_With_Plots("Stoss 1");
     Print_Hold_Files(1);
     ASSERT_EQ(Write_Print_List(1), 0);
     const std::string held = Print_Held_List_Path();
-    EXPECT_EQ(held, Oli_Name_Of_Test() + ".tmp");
+    EXPECT_EQ(held, Rt_Safe_Temp_Name_Of(Oli_Name_Of_Test().c_str()));
     EXPECT_NE(Read_File(held.c_str()).find("Stoss 1"), std::string::npos);
     for (const std::string &n : Print_Files()) EXPECT_NE(access(n.c_str(), F_OK), 0) << n;
     /* the next print held drops this one */
@@ -552,7 +582,7 @@ TEST(PrintList, HeldPrintGoesInPlaceOnlyWhenToldTo)
     EXPECT_NE(Read_File(Oli_Name).find("Stoss 2"), std::string::npos);
     for (const std::string &n : Print_Files()) {
         EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
-        EXPECT_NE(access((n + ".tmp").c_str(), F_OK), 0) << n;
+        EXPECT_NE(access(Rt_Safe_Temp_Name_Of(n.c_str()), F_OK), 0) << n;
     }
     /* dropped: the files in place stay, the held ones go */
     const std::vector<std::string> before = Read_All(Print_Files());
@@ -561,10 +591,11 @@ TEST(PrintList, HeldPrintGoesInPlaceOnlyWhenToldTo)
     Splice_Input.print.sections = 0; /* a print list alone */
     ASSERT_EQ(Write_Print_List(1), 0);
     Print_Hold_Files(0);
-    EXPECT_EQ(std::string(Print_Held_List_Path()), Oli_Name_Of_Test() + ".tmp");
+    EXPECT_EQ(std::string(Print_Held_List_Path()),
+              Rt_Safe_Temp_Name_Of(Oli_Name_Of_Test().c_str()));
     EXPECT_EQ(Print_Put_In_Place(0), 1);
     EXPECT_TRUE(Read_All(Print_Files()) == before);
-    EXPECT_NE(access((Oli_Name_Of_Test() + ".tmp").c_str(), F_OK), 0);
+    EXPECT_NE(access(Rt_Safe_Temp_Name_Of(Oli_Name_Of_Test().c_str()), F_OK), 0);
     /* after the print, a drawing written on its own puts its plot file in place at once */
     unlink("druck01.SPF");
     FILE *f = tmpfile();

@@ -19,6 +19,7 @@
 #include "foundation/codepage.h"
 #include "nad/nad.h"
 #include "platform/zelkwin.h"
+#include "platform/runtime.h"
 #include "splice/splice_app.h"
 
 namespace {
@@ -779,16 +780,18 @@ TEST_F(InputFile, AFailedSaveIsReportedAndKeepsTheOldFile)
     ASSERT_EQ(Write_Splice_Input_File("keep.inp", a.p), 1);
     std::string before = Slurp("keep.inp");
     /* The temporary file cannot be created: its name is taken by a folder. */
-    mkdir("keep.inp.tmp", 0755);
+    const std::string temp = Rt_Safe_Temp_Name_Of("keep.inp");
+    mkdir(temp.c_str(), 0755);
     a->b = 99.0;
     EXPECT_EQ(Write_Splice_Input_File("keep.inp", a.p), 0);
     EXPECT_EQ(Count_Log("MESSAGE"), 1);
     /* the box names the folder in the way, not the file that stays */
-    EXPECT_EQ(Count_Log("Die Datei keep.inp.tmp | kann nicht gespeichert werden. | "
-                        "Der Name bezeichnet einen Ordner."),
+    EXPECT_EQ(Count_Log(("Die Datei " + temp
+                         + " | kann nicht gespeichert werden. | Der Name bezeichnet einen Ordner.")
+                            .c_str()),
               1);
     EXPECT_EQ(Slurp("keep.inp"), before);
-    rmdir("keep.inp.tmp");
+    rmdir(temp.c_str());
     /* the file itself a folder: the rename fails, and the box names the file */
     ZW_Test_Clear_Log();
     ASSERT_EQ(mkdir("ordner.inp", 0755), 0);
@@ -807,7 +810,7 @@ TEST_F(InputFile, AFailedSaveIsReportedAndKeepsTheOldFile)
     /* Afterwards the save works again and leaves no temporary file. */
     EXPECT_EQ(Write_Splice_Input_File("keep.inp", a.p), 1);
     struct stat st;
-    EXPECT_NE(stat("keep.inp.tmp", &st), 0);
+    EXPECT_NE(stat(temp.c_str(), &st), 0);
     Rec b;
     ASSERT_EQ(Read_Splice_Input_File("keep.inp", b.p, 0), 1);
     EXPECT_EQ(b->b, 99.0);
@@ -826,24 +829,23 @@ TEST_F(InputFile, ASaveInPlaceOfALinkSaysSoAndLeavesItsTarget)
     const std::string target = Slurp("ziel.inp");
     const struct {
         bool hard;
-        const char *box;
+        const char *box, *name;
     } links[] = {
-        {false, "war eine Verkn\xC3\xBCpfung auf "},
-        {true, "war ein zweiter Name der Datei "},
+        {false, "war eine Verkn\xC3\xBCpfung auf ", "link_01.inp"},
+        {true, "war ein zweiter Name der Datei ", "link_02.inp"},
     };
     for (const auto &l : links) {
         SCOPED_TRACE(l.box);
-        unlink("link_01.inp");
-        ASSERT_EQ(l.hard ? link("ziel.inp", "link_01.inp") : symlink("ziel.inp", "link_01.inp"), 0);
+        ASSERT_EQ(l.hard ? link("ziel.inp", l.name) : symlink("ziel.inp", l.name), 0);
         ZW_Test_Clear_Log();
         a->b = 99.0;
-        ASSERT_EQ(Write_Splice_Input_File("link_01.inp", a.p), 1);
+        ASSERT_EQ(Write_Splice_Input_File(l.name, a.p), 1);
         struct stat st;
-        ASSERT_EQ(lstat("link_01.inp", &st), 0);
+        ASSERT_EQ(lstat(l.name, &st), 0);
         EXPECT_TRUE(S_ISREG(st.st_mode));
         EXPECT_EQ(st.st_nlink, 1u);
         EXPECT_EQ(Slurp("ziel.inp"), target);
-        EXPECT_EQ(Count_Log(("MESSAGE [Speichern] Die Eingabedatei " + here + "/link_01.inp | "
+        EXPECT_EQ(Count_Log(("MESSAGE [Speichern] Die Eingabedatei " + here + "/" + l.name + " | "
                              + l.box + here
                              + "/ziel.inp. | Gespeichert wurde in eine eigene Datei an ihrer "
                                "Stelle; | die Datei "
@@ -852,8 +854,80 @@ TEST_F(InputFile, ASaveInPlaceOfALinkSaysSoAndLeavesItsTarget)
                   1);
         /* the next save replaces its own file without a word */
         ZW_Test_Clear_Log();
-        ASSERT_EQ(Write_Splice_Input_File("link_01.inp", a.p), 1);
+        ASSERT_EQ(Write_Splice_Input_File(l.name, a.p), 1);
         EXPECT_EQ(Count_Log("MESSAGE"), 0);
+    }
+}
+
+/* The bytes another writer puts under Other_Path while a save runs (before its rename). */
+static std::string Other_Path, Other_Bytes;
+static void Write_Other_Now(const char *)
+{
+    Rt_Set_Install_Hook(nullptr);
+    Spit("anderes.inp", Other_Bytes);
+    rename("anderes.inp", Other_Path.c_str());
+}
+
+/* Another writer of the input file since this window read it: another window's save (a new file
+** in its place), a program that writes the same number of bytes into it in place (its time alone
+** differs; the file's clock counts in steps of a few milliseconds, so the test waits one), one
+** that saves while this save runs, and a file write-protected for everyone (0444). The save asks
+** first and loses no change without a word: cancelled, the file keeps the other's bytes; "Anderer
+** Name" saves this window's values under the next free file number; "Überschreiben" replaces it. */
+TEST_F(InputFile, ASaveAsksBeforeItOverwritesAnotherWritersChange)
+{
+    enum { WINDOW, IN_PLACE, DURING, READ_ONLY };
+    const struct {
+        int how;
+        const char *answer, *asked;
+    } rows[] = {
+        {WINDOW, "cancel", "wurde seit dem Lesen von einem anderen Programm oder Fenster"},
+        {IN_PLACE, "cancel", "wurde seit dem Lesen von einem anderen Programm oder Fenster"},
+        {DURING, "no", "wurde w\xC3\xA4hrend des Speicherns von einem anderen Programm oder"},
+        {READ_ONLY, "cancel",
+         "ist schreibgesch\xC3\xBCtzt. \xC3\x9C"
+         "berschreiben ersetzt sie"},
+    };
+    Other_Path = "stoss_01.inp";
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.how);
+        unlink("stoss_01.inp");
+        unlink("stoss_02.inp");
+        Rec a, seen;
+        a->b = 10.0;
+        a->h = 20.0;
+        ASSERT_EQ(Write_Splice_Input_File("stoss_01.inp", a.p), 1);
+        const std::string mine = Slurp("stoss_01.inp");
+        ASSERT_EQ(Read_Splice_Input_File("stoss_01.inp", seen.p, 0), 1);
+        Other_Bytes = mine;
+        if (row.how != READ_ONLY) Other_Bytes.replace(Other_Bytes.find(" 10 20 "), 7, " 10 33 ");
+        if (row.how == WINDOW) Write_Other_Now(nullptr);
+        if (row.how == IN_PLACE) {
+            usleep(20000);
+            FILE *f = fopen("stoss_01.inp", "r+b");
+            ASSERT_NE(f, nullptr);
+            fwrite(Other_Bytes.data(), 1, Other_Bytes.size(), f);
+            fclose(f);
+        }
+        if (row.how == DURING) Rt_Set_Install_Hook(Write_Other_Now);
+        if (row.how == READ_ONLY) chmod("stoss_01.inp", 0444);
+        ZW_Test_Reset();
+        /* the answer, the box that says where it saved, the answer to the next save */
+        ZW_Test_Set_Script(std::string("answer ") + row.answer
+                           + (row.answer[0] == 'n' ? "\nkey Enter\n" : "\n") + "answer yes\n");
+        const int saved = Write_Splice_Input_File("stoss_01.inp", a.p);
+        Rt_Set_Install_Hook(nullptr);
+        bool asked = false;
+        for (const std::string &l : ZW_Test_Log_Lines())
+            asked |= l.rfind("QUESTION [Speichern] Die Eingabedatei ", 0) == 0
+                     && l.find(row.asked) != std::string::npos;
+        EXPECT_TRUE(asked);
+        EXPECT_EQ(saved, row.answer[0] == 'n' ? 2 : 0);
+        EXPECT_EQ(Slurp("stoss_01.inp"), Other_Bytes);
+        EXPECT_EQ(Slurp("stoss_02.inp"), row.answer[0] == 'n' ? mine : "");
+        /* asked again, and overwritten */
+        EXPECT_EQ(Write_Splice_Input_File("stoss_01.inp", a.p), 1);
+        EXPECT_EQ(Slurp("stoss_01.inp"), mine);
     }
 }
 

@@ -320,7 +320,7 @@ TEST_F(Program, APrintOntoAFullDiskKeepsTheLastReport)
         for (size_t i = 0; i < files.size(); i++) {
             EXPECT_TRUE(Slurp(files[i].c_str()) == before[i]) << files[i];
             struct stat st;
-            EXPECT_NE(stat((files[i] + ".tmp").c_str(), &st), 0) << files[i];
+            EXPECT_NE(stat(Rt_Safe_Temp_Name_Of(files[i].c_str()), &st), 0) << files[i];
         }
         EXPECT_FALSE(Log_Has("MESSAGE", "gedruckt"));
         EXPECT_TRUE(Log_Has("MESSAGE", "kann nicht geschrieben werden"));
@@ -375,12 +375,12 @@ TEST_F(Program, PlantedLinksNeverLetAPrintOrASaveWriteOutsideTheFolder)
         "../comp_PlantedLinksNeverLetAPrintOrASaveWriteOutsideTheFolder_opfer.txt";
     std::ofstream(victim, std::ios::binary) << "opfer\n";
     const std::string list = name + "_01.oli";
-    ASSERT_EQ(symlink(victim_name.c_str(), (list + ".tmp").c_str()), 0);
-    ASSERT_EQ(link(victim.c_str(), (name + "01.SPF.tmp").c_str()), 0);
-    std::ofstream(name + "02.SPF.tmp", std::ios::binary) << "alt\n";
+    ASSERT_EQ(symlink(victim_name.c_str(), Rt_Safe_Temp_Name_Of(list.c_str())), 0);
+    ASSERT_EQ(link(victim.c_str(), Rt_Safe_Temp_Name_Of((name + "01.SPF").c_str())), 0);
+    std::ofstream(Rt_Safe_Temp_Name_Of((name + "02.SPF").c_str()), std::ios::binary) << "alt\n";
     ASSERT_EQ(symlink(victim_name.c_str(), (name + "03.SPF").c_str()), 0);
-    ASSERT_EQ(symlink(victim_name.c_str(), (list + ".pdf.tmp").c_str()), 0);
-    ASSERT_EQ(symlink(victim_name.c_str(), (name + "_01.inp.tmp").c_str()), 0);
+    ASSERT_EQ(symlink(victim_name.c_str(), Rt_Safe_Temp_Name_Of((list + ".pdf").c_str())), 0);
+    ASSERT_EQ(symlink(victim_name.c_str(), Rt_Safe_Temp_Name_Of((name + "_01.inp").c_str())), 0);
     const char *argv[] = {"splice", "zugstoss_nagel", "1", "1", "1", nullptr};
     ZW_Test_Set_Script(Tab(4) + Menu(4) + Menu(6));
     ASSERT_EQ(Splice_Main(5, (char **)argv), 1);
@@ -393,7 +393,7 @@ TEST_F(Program, PlantedLinksNeverLetAPrintOrASaveWriteOutsideTheFolder)
         ASSERT_EQ(lstat(f.c_str(), &st), 0) << f;
         EXPECT_TRUE(S_ISREG(st.st_mode)) << f;
         EXPECT_EQ(st.st_nlink, 1u) << f;
-        EXPECT_NE(lstat((f + ".tmp").c_str(), &st), 0) << f;
+        EXPECT_NE(lstat(Rt_Safe_Temp_Name_Of(f.c_str()), &st), 0) << f;
     }
     EXPECT_NE(Slurp(list.c_str()).find("\xCE"), std::string::npos);
     EXPECT_EQ(Slurp((name + "02.SPF").c_str()).find("alt\n"), std::string::npos);
@@ -409,9 +409,9 @@ TEST_F(Program, AStartRemovesTheTemporaryFilesOfAKilledPrint)
 {
     const std::string victim = dir + "_opfer.txt";
     std::ofstream(victim, std::ios::binary) << "opfer\n";
-    const std::vector<std::string> stale = {"Stoss_01.oli.tmp",     "Stoss01.SPF.tmp",
-                                            "Stoss02.SPF.tmp",      "Stoss03.SPF.tmp",
-                                            "Stoss_01.oli.pdf.tmp", "Stoss_01.inp.tmp"};
+    const std::vector<std::string> stale = {
+        "Stoss_01.oli.tmp",     "Stoss01.SPF.tmp",  "Stoss02.SPF.tmp",      "Stoss03.SPF.tmp",
+        "Stoss_01.oli.pdf.tmp", "Stoss_01.inp.tmp", "Stoss_01.oli.4711.tmp"};
     for (const std::string &f : stale)
         if (f != "Stoss02.SPF.tmp") std::ofstream(f, std::ios::binary) << std::string(100000, 'x');
     ASSERT_EQ(symlink(("../comp_AStartRemovesTheTemporaryFilesOfAKilledPrint_opfer.txt"),
@@ -421,12 +421,44 @@ TEST_F(Program, AStartRemovesTheTemporaryFilesOfAKilledPrint)
                                              "Stoss_01.oli.tmp2", "notiz.tmp",
                                              "Stoss04.SPF.tmp",   "Stoss_01.oli"};
     for (const std::string &f : others) std::ofstream(f, std::ios::binary) << "bleibt\n";
+    /* the lock of the killed window, which no process holds, is taken over with a hint */
+    std::ofstream("Stoss.lck") << "4711 rechner\n";
     EXPECT_EQ(Run(""), 1);
     struct stat st;
     for (const std::string &f : stale) EXPECT_NE(lstat(f.c_str(), &st), 0) << f;
     for (const std::string &f : others) EXPECT_EQ(Slurp(f.c_str()), "bleibt\n") << f;
     EXPECT_EQ(Slurp(victim.c_str()), "opfer\n");
+    EXPECT_TRUE(Log_Has("MESSAGE [Hinweis] Das Bauteil Stoss war noch als ge\xC3\xB6"
+                        "ffnet vermerkt",
+                        "(Prozess 4711 auf dem Rechner rechner), der nicht mehr l\xC3\xA4uft."));
+    EXPECT_NE(lstat("Stoss.lck", &st), 0); /* gone with the window */
     unlink(victim.c_str());
+}
+
+/* A second window of a component that another window has open (its lock held) is told so and
+** opens it read-only: it leaves the other window's work files, prints nothing and saves only
+** under another name, the next free file number. */
+TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
+{
+    int state = -1;
+    Rt_Lock *first = Rt_Lock_Take("Stoss.lck", &state, nullptr, 0);
+    ASSERT_EQ(state, RT_LOCK_TAKEN);
+    std::ofstream("Stoss_01.oli.4711.tmp") << "druckt gerade\n";
+    std::ofstream("Stoss_01.inp.tmp") << "speichert gerade\n";
+    EXPECT_EQ(Run(Tab(4) + Menu(MENU_PRINT) + Menu(MENU_SAVE) + "answer yes\n"), 1);
+    Rt_Lock_Release(first);
+    EXPECT_TRUE(Log_Has("MESSAGE [Bauteil ge\xC3\xB6"
+                        "ffnet] Das Bauteil Stoss ist bereits",
+                        ("(Prozess " + std::to_string(getpid()) + " auf dem Rechner ").c_str()));
+    EXPECT_EQ(Slurp("Stoss_01.oli.4711.tmp"), "druckt gerade\n");
+    EXPECT_EQ(Slurp("Stoss_01.inp.tmp"), "speichert gerade\n");
+    struct stat st;
+    EXPECT_NE(stat("Stoss_01.oli", &st), 0);
+    EXPECT_TRUE(Log_Has("MESSAGE [Drucken] Das Bauteil Stoss ist in einem anderen Fenster",
+                        "Nur dort wird gedruckt"));
+    EXPECT_TRUE(Log_Has("QUESTION [Speichern] Das Bauteil Stoss", "nur unter einem"));
+    EXPECT_NE(stat("Stoss_01.inp", &st), 0);
+    EXPECT_NE(Slurp("Stoss_02.inp").find("SPLICE "), std::string::npos);
 }
 
 /* A pipe (FIFO) or a link to a device standing under a name the program reads at its start (the
@@ -531,7 +563,7 @@ TEST_F(Program, ARefusedPrintKeepsTheLastReport)
     for (size_t i = 0; i < files.size(); i++) {
         EXPECT_TRUE(Slurp(files[i].c_str()) == before[i]) << files[i];
         struct stat st;
-        EXPECT_NE(stat((files[i] + ".tmp").c_str(), &st), 0) << files[i];
+        EXPECT_NE(stat(Rt_Safe_Temp_Name_Of(files[i].c_str()), &st), 0) << files[i];
     }
     EXPECT_FALSE(Log_Has("MESSAGE", "gedruckt"));
     EXPECT_TRUE(Log_Has("TEXT", "mindestens 2 Verbindungsmittel pro"));
