@@ -238,8 +238,7 @@ static void Calc_Runs(const Split_Check *p, int rule, const std::vector<Split_Se
 /* The check of one member: its governing run of adjacent columns against its share of their
 ** forces, and its weakest column against its share of the largest column force. */
 static void Calc_Member(int group, const Lkom_Entry *c, int rule, int piece, double kmod,
-                        const Timber_Check *r, const std::vector<Split_Set> &cols,
-                        Split_Check *p)
+                        const Timber_Check *r, const std::vector<Split_Set> &cols, Split_Check *p)
 {
     *p = Split_Check{};
     p->done = 1;
