@@ -528,11 +528,11 @@ void Ec5_Store(const Ec5_Axial &w, double F, Connection_Result *result)
                                                  in.predrilled, in.predrill_core, w.rho_2);
     result->f_head_param = w.f_head;
     result->steel_governs = w.steel ? 1 : 0;
-    result->r_ax_d = Calc_Geometric_Mean_Ratio(F, result->kmod_1, result->kmod_2,
-                                               std::max(in.gamma_m_1, in.gamma_m_2));
+    /* a resistance of the connection: the factor of connections, not the members' one */
+    const double gamma = Get_Axial_Gamma_M(in);
+    result->r_ax_d = Calc_Geometric_Mean_Ratio(F, result->kmod_1, result->kmod_2, gamma);
     /* without a partial factor the design value cannot be formed */
-    if (!(std::max(in.gamma_m_1, in.gamma_m_2) > 0.0) && F > 0.0 && result->r_ax_d == 0.0)
-        result->msg_code = DERR_FVRK_UNDEFINED;
+    if (!(gamma > 0.0) && F > 0.0 && result->r_ax_d == 0.0) result->msg_code = DERR_FVRK_UNDEFINED;
 }
 
 } // namespace

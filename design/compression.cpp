@@ -36,7 +36,7 @@ void Screw_Buckling(const Connection_Input &in, bool eta12, Connection_Result *r
     const double d = in.d, d1 = in.d_2, l_ef = in.l_thread;
 
     const double f_ax_k = eta12 ? Get_Fax_Table_B(d) : Get_Fax_Table_A(d);
-    const double gamma = std::max(in.gamma_m_1, in.gamma_m_2);
+    const double gamma = Get_Axial_Gamma_M(in); /* the pressing-in: of the connection */
     const double f_ax_d = Calc_Geometric_Mean_Ratio(f_ax_k, result->kmod_1, result->kmod_2, gamma);
     double F_ax_k, F_ax_d;
     if (eta12) {

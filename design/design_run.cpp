@@ -55,6 +55,12 @@ double Get_Connector_Gamma_M(double member_gamma, int accidental)
     return member_gamma;
 }
 
+double Get_Axial_Gamma_M(const Connection_Input &input)
+{
+    if (!(std::max(input.gamma_m_1, input.gamma_m_2) > 0.0)) return 0.0;
+    return Get_Gamma_M_Connections(input.accidental);
+}
+
 /* ---------------------------------------------------------------- modification factors */
 
 void Calc_Member_Kmods(const Connection_Input &in, const User_Material *user, double *kmod_1,

@@ -125,6 +125,14 @@ double Get_Connection_Gamma_M(const Connection_Input &input, int rule);
 double Get_Connector_Gamma_M(double member_gamma, int accidental);
 
 /*
+** Return the partial factor of the axial resistances of a connection under EN 1995 (withdrawal,
+** head pull-through, the washer and the pressing-in of a screw): the annex's factor of
+** connections (EN 1995-1-1, Table 2.3), that of the accidental situation when input.accidental
+** is set; 0 when neither member has a factor, so that no design value is formed.
+*/
+double Get_Axial_Gamma_M(const Connection_Input &input);
+
+/*
 ** Design one fastener connection and fill the caller's result. Return 0 after a complete run, or
 ** the first code that stopped it: a code of Check_Connection_Input (the result is then not
 ** touched), or 6, 7 or 8 of the penetration (the result holds what was written so far).

@@ -611,6 +611,12 @@ TEST(AxialEc5, BoltsConnectorsAndScrews)
     EXPECT_NEAR(r.k_d, 0.75, 1e-12);
     ws.d_k = 30.0;
     EXPECT_NEAR(Calc_Axial_Ec5(ws, 60.0, 2.5, &r), 3503.222, 0.001);
+    /* f_ax = 0.52 * 6^-0.5 * 50^-0.1 * 350^0.8 = 15.5699, 50 * 6 * 15.5699 * 0.75 = 3503.222; in
+    ** glulam (1.25) the connection still takes 1.3 (Table 2.3): 3503.222 * 0.8 / 1.3 = 2155.83 */
+    ws.gamma_m_1 = ws.gamma_m_2 = 1.25;
+    Calc_Axial_Ec5(ws, 60.0, 2.5, &r);
+    EXPECT_NEAR(r.r_ax_d, 2155.83, 0.01);
+    ws.gamma_m_1 = ws.gamma_m_2 = 1.3;
     /* a washer of 40 above the head: 3 * 2.5 * pi / 4 (40² - 7²) = 9136.14 */
     ws.d_k = 10.0;
     ws.washer_d = 40.0;
