@@ -233,6 +233,7 @@ static int Block_Shear_Run(int group, int entry, const Tearing_Block *only, Bloc
     /* block shear is a resistance of the connection: gamma_M of connections (EN 1995-1-1,
     ** Table 2.3, Annex A) */
     const double gamma = Get_Gamma_M_Connections(c->accidental);
+    r.gamma_M = gamma;
     const bool inner = kind == CONN_INNER_PLATES;
     /* every block of the set, or the one asked for */
     r = Governing_Tearing_Block(r, only, 0, [&](Block_Shear_Check *t) {
@@ -389,10 +390,11 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     if (r->lamellas > 0) {
         Oli_Write_Text(file,
                        "F\xCE\\"
-                       "bs,Rk\xCEr = %.2lf kN, k\xCE\\mod\xCEr = %.2lf " SYM_ARROW " F\xCE\\"
+                       "bs,Rk\xCEr = %.2lf kN, k\xCE\\mod\xCEr = %.2lf, " SYM_GAMMA
+                       "\xCE\\M\xCEr = %.2lf " SYM_ARROW " F\xCE\\"
                        "bs,Rd\xCEr = %.2lf kN je Lamelle (%d Lamellen, %d Scherfugen je "
                        "Verbindungsmittel mit gleicher Kraft)",
-                       r->F_Rk, r->kmod, r->F_Rd, r->lamellas, 2 * (r->lamellas - 1));
+                       r->F_Rk, r->kmod, r->gamma_M, r->F_Rd, r->lamellas, 2 * (r->lamellas - 1));
         const bool done = r->state == BLOCK_SHEAR_DONE;
         Oli_Write_Text(
             file, "innere Lamelle (zwischen zwei Blechen): %s x 2 / %d = %.2lf kN " SYM_ARROW " %s",
@@ -419,9 +421,10 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     else snprintf(share, sizeof share, "%s = %.2lf kN", force, r->N);
     Oli_Write_Text(file,
                    "F\xCE\\"
-                   "bs,Rk\xCEr = %.2lf kN, k\xCE\\mod\xCEr = %.2lf " SYM_ARROW " F\xCE\\"
+                   "bs,Rk\xCEr = %.2lf kN, k\xCE\\mod\xCEr = %.2lf, " SYM_GAMMA
+                   "\xCE\\M\xCEr = %.2lf " SYM_ARROW " F\xCE\\"
                    "bs,Rd\xCEr = %.2lf kN, %s " SYM_ARROW " %s",
-                   r->F_Rk, r->kmod, r->F_Rd, share,
+                   r->F_Rk, r->kmod, r->gamma_M, r->F_Rd, share,
                    Util_Of(Block_Shear_Shown_Util(r), "u\xCE\\bs\xCEr = ", 3).t);
 }
 

@@ -887,7 +887,8 @@ typedef struct Block_Shear_Check {
     int32_t fastener_mode_thin;  /* its thin-plate mode of an interpolation, else 0 */
     double F_Rk;                 /* kN, F_bs,Rk */
     double kmod;
-    double F_Rd; /* kN, F_bs,Rd (not with BLOCK_SHEAR_NO_GAMMA) */
+    double gamma_M; /* the connections' partial factor the resistance is divided by */
+    double F_Rd;    /* kN, F_bs,Rd (not with BLOCK_SHEAR_NO_GAMMA) */
     /* The block that governs, of the fixed set, and the force along the grain that its
     ** fasteners pull towards the member end (EN 1995-1-1, Annex A). */
     double N_d;          /* kN, normal force of the combination */
