@@ -119,6 +119,35 @@ inline void Tension_Splice(double N)
     Set_Lkom(0, 0, 0.0, N, 0.0);
 }
 
+/* Two outer plates t_p (cm) x 240 mm of S235 on GL24h 16/24 cm, DIN 571 screws d x l mm
+** pre-drilled (holes of d + 1 in the plates); the built-in annex, no layout, no combination. */
+inline void Outer_Plate_Screw_Splice(double d, double l, double t_p)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.mat_mid = 2;
+    Splice_Input.grade_mid = 2; /* GL24h */
+    Splice_Input.b = 16.0;
+    Splice_Input.h = Splice_Input.h_p = 24.0;
+    Splice_Input.t_p = t_p;
+    Splice_Input.plate_steel = 5;
+    Splice_Input.vbm_type = VBM_DIN571_1A;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.d = d;
+    Splice_Input.l = l;
+    Splice_Input.predrilled = 1;
+}
+
+/* The same screws driven alternately, 3 x 3 per half, one tension combination of 40 kN (kmod
+** 0.9). */
+inline void Alternate_Din571_Splice(double d, double l, double t_p)
+{
+    Outer_Plate_Screw_Splice(d, l, t_p);
+    Splice_Input.two_sided = 0;
+    Set_Layout(3, 3);
+    Tension_Splice(40.0);
+}
+
 /* Nails 4.2 x 110 mm, side timbers 6 cm, middle 12 cm, height 20 cm, 4 x 3 nails per half;
 ** the built-in annex, no combination yet. */
 inline void Side_Timber_Nail_Splice(void)

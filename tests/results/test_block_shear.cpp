@@ -665,23 +665,8 @@ TEST(BlockShear, EachSideOfAlternateScrewsTakesItsOwn)
     ** A_nv = 8 (90.8 - 2.5 x 9) = 546.4 mm², V_eff,1,Rd = 360 x 156 / 1.25 + 235 x 546.4 /
     ** sqrt(3) = 119.0621 kN; the right side's two screws of row 1, 2 x 4.0 = 8.0 kN: u = 0.067192
     ** (13 / 2 = 6.5 kN, 0.054593). */
-    Fresh_Splice(true);
-    Splice_Input.connection_kind = CONN_OUTER_PLATES;
-    Splice_Input.mat_mid = 2;
-    Splice_Input.grade_mid = 2; /* GL24h */
-    Splice_Input.b = 16.0;
-    Splice_Input.h = Splice_Input.h_p = 24.0;
-    Splice_Input.t_p = 0.8;
-    Splice_Input.plate_steel = 5;
-    Splice_Input.vbm_type = VBM_DIN571_1A;
-    Splice_Input.vbm_row = 3;
-    Splice_Input.d = 8.0;
-    Splice_Input.l = 120.0;
-    Splice_Input.predrilled = 1;
-    Splice_Input.two_sided = 0;
+    Alternate_Din571_Splice(8.0, 120.0, 0.8);
     Splice_Input.block_shear = 1;
-    Set_Layout(3, 3);
-    Tension_Splice(40.0);
     Splice_Input.lkom.groups[0].kmod = 0.8;
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     ASSERT_NEAR(Fastener_Pattern.recs[5].x, 12.0, 1e-9);

@@ -1109,25 +1109,6 @@ TEST(TimberT90, EnSplittingNearTheEdgeAndWithoutAForce)
 
 /* ---------------------------------------------------------------- net sections */
 
-/* Two outer plates 8 x 240 mm of S235 on GL24h 16/24 cm, DIN 571 screws 8 x 80 mm
-** pre-drilled (holes of 9 mm in the plates); the built-in annex, no layout, no combination. */
-static void Outer_Plate_Screw_Splice(void)
-{
-    Fresh_Splice(true);
-    Splice_Input.connection_kind = CONN_OUTER_PLATES;
-    Splice_Input.mat_mid = 2;
-    Splice_Input.grade_mid = 2;
-    Splice_Input.b = 16.0;
-    Splice_Input.h = Splice_Input.h_p = 24.0;
-    Splice_Input.t_p = 0.8;
-    Splice_Input.plate_steel = 5;
-    Splice_Input.vbm_type = VBM_DIN571_1A;
-    Splice_Input.vbm_row = 3;
-    Splice_Input.d = 8.0;
-    Splice_Input.l = 80.0;
-    Splice_Input.predrilled = 1;
-}
-
 TEST(Sections, NetSectionsDeductRows)
 {
     Fresh_Splice(true);
@@ -1170,7 +1151,7 @@ TEST(Sections, NetSectionsDeductRows)
     ** 1993-1-1, 6.2.2.2); the member, as the screw is thicker than 6 mm (EN 1995-1-1, 5.2(3)),
     ** d t from either half: 384 - 4 * 2 * 0.8 * 8 = 332.8 cm², whatever width the catalogue
     ** knows for the screw (here none). */
-    Outer_Plate_Screw_Splice();
+    Outer_Plate_Screw_Splice(8.0, 80.0, 0.8);
     Set_Layout(1, 4);
     Build_Regular_Pattern(10.0, -9.6, 0.0, 6.4, 1);
     Calc_Net_Section_Values(&A, nullptr, nullptr, nullptr, nullptr, nullptr);
@@ -2224,7 +2205,7 @@ TEST(PlateCheck, ComputedIntoARecordAndPrintedFromIt)
     ** 0.060949). The member, 384 - 4 * 12.8 = 332.8 cm² (Sections.NetSectionsDeductRows):
     ** sigma_t,0,d = 550 / 332.8 = 1.65264 N/mm² against f_t,0,d = 0.9 * 19.2 / 1.3 = 13.2923,
     ** u = 0.124331 (its gross section 0.107753). */
-    Outer_Plate_Screw_Splice();
+    Outer_Plate_Screw_Splice(8.0, 80.0, 0.8);
     Set_Layout(4, 4);
     Tension_Splice(55.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);

@@ -321,24 +321,9 @@ TEST(ReportLines, TheDin571ScrewNamesItsFormOfModeDAndItsRopeShare)
     ** 9.5972 kN, without the rope effect: that form adds no share of F_ax,Rk. The line of its
     ** inputs names the f_u,k of these yield moments, the user's 360 N/mm² (the design-value
     ** twin's fixed 400 N/mm² would give another M_y,Rk than the one printed). */
-    Fresh_Splice(true);
-    Splice_Input.connection_kind = CONN_OUTER_PLATES;
-    Splice_Input.mat_mid = 2;
-    Splice_Input.grade_mid = 2; /* GL24h */
-    Splice_Input.b = 16.0;
-    Splice_Input.h = Splice_Input.h_p = 24.0;
-    Splice_Input.t_p = 1.2;
-    Splice_Input.plate_steel = 5;
-    Splice_Input.vbm_type = VBM_DIN571_1A;
-    Splice_Input.vbm_row = 3;
-    Splice_Input.d = 12.0;
-    Splice_Input.l = 160.0;
+    Alternate_Din571_Splice(12.0, 160.0, 1.2);
     Splice_Input.l_ef = 70.0;
-    Splice_Input.predrilled = 1;
-    Splice_Input.two_sided = 0;
     Splice_Input.capacity_increase = 1;
-    Set_Layout(3, 3);
-    Tension_Splice(40.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     const std::string s = Print_Checks();
     EXPECT_NE(s.find("ma\xE1gebender Versagensfall Gl.(d), ohne Seilwirkung\n"), std::string::npos)
