@@ -184,6 +184,9 @@ static Rt_Lock *Take_Component_Lock(void)
                  "ffnet",
                  Bauteilkennung);
         snprintf(l2, sizeof l2, "(%s).", holder);
+        /* a folder without locks keeps the mark of a window that ended on another machine */
+        char l3[SPLICE_PATH_MAX + 64];
+        snprintf(l3, sizeof l3, "(nach einem Absturz), zuvor die Sperrdatei %s l\x94schen.", path);
         Title_Box(2,
                   "Bauteil ge\x94"
                   "ffnet",
@@ -192,7 +195,8 @@ static Rt_Lock *Take_Component_Lock(void)
                    "anderen Namen und druckt nicht. Zum Bearbeiten das andere Fenster",
                    "schlie\xE1"
                    "en und das Bauteil neu \x94"
-                   "ffnen."});
+                   "ffnen; l\x84uft dort kein Fenster mehr",
+                   l3});
     } else if (state == RT_LOCK_TAKEN_OVER) {
         char l1[SPLICE_PATH_MAX + 64], l2[sizeof holder + 64];
         snprintf(l1, sizeof l1,

@@ -450,6 +450,11 @@ TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
     EXPECT_TRUE(Log_Has("MESSAGE [Bauteil ge\xC3\xB6"
                         "ffnet] Das Bauteil Stoss ist bereits",
                         ("(Prozess " + std::to_string(getpid()) + " auf dem Rechner ").c_str()));
+    /* and how to go on where that window has ended without freeing the mark */
+    EXPECT_TRUE(Log_Has("MESSAGE [Bauteil ge\xC3\xB6"
+                        "ffnet] Das Bauteil Stoss ist bereits",
+                        "kein Fenster mehr | (nach einem Absturz), zuvor die Sperrdatei "
+                        "Stoss.lck l\xC3\xB6schen."));
     EXPECT_EQ(Slurp("Stoss_01.oli.4711.tmp"), "druckt gerade\n");
     EXPECT_EQ(Slurp("Stoss_01.inp.tmp"), "speichert gerade\n");
     struct stat st;
