@@ -611,12 +611,27 @@ static void Calc_Hole_Resistances(const Lkom_Entry *c, Bearing_Check *r)
     r->gamma_m2 = Get_Steel_Gamma_M2_Joints(c->accidental);
     r->p1 = si->p1;
     r->p2 = Plate_Row_Spacing(si);
+    r->p1_v = r->p2;
+    r->p2_v = r->p1;
+    r->staggered =
+        si->layout[VBM_TYPE_SLOT(si->vbm_type)] == LAYOUT_STAGGERED && Splice_N_Row(si) > 1.0;
+    if (r->staggered) {
+        /* EN 1993-1-8, Fig. 3.1 (c): p1 is the spacing of the holes in one line of the force,
+        ** p2 the distance of the adjacent lines beside it. A staggered layout keeps p1 = 2 a1
+        ** and p2 = 2 a2 of its steps a1, a2: its rows stand a2 = p2 / 2 apart with a hole every
+        ** a1 = p1 / 2, its columns a1 / 2 = p1 / 4 apart with a hole every 2 a2 = p2. */
+        r->p1 = si->p1 / 2.0;
+        r->p2 = si->p2 / 2.0;
+        r->p1_v = si->p2;
+        r->p2_v = si->p1 / 4.0;
+    }
     r->e1 = si->e1;
     r->e2 = si->e2;
     r->e_rand = si->e_rand_ec;
-    const double e1 = r->e1 * 10.0, e2 = r->e2 * 10.0, p1 = r->p1 * 10.0, p2 = r->p2 * 10.0;
-    r->H = Calc_Plate_Bearing_Factors(hole.d0, e1, p1, e2, p2, r->f_ub, r->f_u);
-    r->V = Calc_Plate_Bearing_Factors(hole.d0, e2, p2, e1, p1, r->f_ub, r->f_u);
+    const double e1 = r->e1 * 10.0, e2 = r->e2 * 10.0;
+    r->H = Calc_Plate_Bearing_Factors(hole.d0, e1, r->p1 * 10.0, e2, r->p2 * 10.0, r->f_ub, r->f_u);
+    r->V = Calc_Plate_Bearing_Factors(hole.d0, e2, r->p1_v * 10.0, e1, r->p2_v * 10.0, r->f_ub,
+                                      r->f_u);
 }
 
 int Calc_Bearing_Check(int group, int entry, Bearing_Check *out)
@@ -813,15 +828,37 @@ static void Print_Ec_Bearing_Lines(FILE *file, const Bearing_Check *r)
                    "%s\xCE\\M2\xCEr je Kraftkomponente (Tab. 3.4, Anm. 3) mit d = %.1lf mm%s, "
                    "d\xCE\\0\xCEr = %.1lf mm, t = %.1lf mm",
                    SYM_ALPHA, SYM_GAMMA, r->d, Bearing_Diameter_Note(r), r->d0, r->t);
-    Oli_Write_Text(file,
-                   "f\xCE\\u\xCEr = %.0lf N/mm\xCE/2\xCEr, f\xCE\\ub\xCEr = %.0lf "
-                   "N/mm\xCE/2\xCEr, %s\xCE\\M2\xCEr = %.2lf; p\xCE\\"
-                   "1\xCEr = %s cm, e\xCE\\"
-                   "1\xCEr = %s cm, e\xCE\\"
-                   "2\xCEr = %s cm, p\xCE\\"
-                   "2\xCEr = %s cm",
-                   r->f_u, r->f_ub, SYM_GAMMA, r->gamma_m2, Cm_Of_Formula(r->p1).t,
-                   Cm_Of_Formula(r->e1).t, Cm_Of_Formula(r->e2).t, Cm_Of_Formula(r->p2).t);
+    if (!r->staggered) {
+        Oli_Write_Text(file,
+                       "f\xCE\\u\xCEr = %.0lf N/mm\xCE/2\xCEr, f\xCE\\ub\xCEr = %.0lf "
+                       "N/mm\xCE/2\xCEr, %s\xCE\\M2\xCEr = %.2lf; p\xCE\\"
+                       "1\xCEr = %s cm, e\xCE\\"
+                       "1\xCEr = %s cm, e\xCE\\"
+                       "2\xCEr = %s cm, p\xCE\\"
+                       "2\xCEr = %s cm",
+                       r->f_u, r->f_ub, SYM_GAMMA, r->gamma_m2, Cm_Of_Formula(r->p1).t,
+                       Cm_Of_Formula(r->e1).t, Cm_Of_Formula(r->e2).t, Cm_Of_Formula(r->p2).t);
+    } else {
+        /* staggered holes: the spacings of each direction by name (EN 1993-1-8, Fig. 3.1) */
+        Oli_Write_Text(file,
+                       "f\xCE\\u\xCEr = %.0lf N/mm\xCE/2\xCEr, f\xCE\\ub\xCEr = %.0lf "
+                       "N/mm\xCE/2\xCEr, %s\xCE\\M2\xCEr = %.2lf; e\xCE\\"
+                       "1\xCEr = %s cm, e\xCE\\"
+                       "2\xCEr = %s cm",
+                       r->f_u, r->f_ub, SYM_GAMMA, r->gamma_m2, Cm_Of_Formula(r->e1).t,
+                       Cm_Of_Formula(r->e2).t);
+        Oli_Write_Text(file,
+                       "versetzte L\x94"
+                       "cher (Bild 3.1): zu F\xCE\\totH\xCEr p\xCE\\"
+                       "1\xCEr = %s cm (L\x94"
+                       "cher einer Reihe), p\xCE\\"
+                       "2\xCEr = %s cm (benachbarte Reihen); zu F\xCE\\totV\xCEr p\xCE\\"
+                       "1,V\xCEr = %s cm (L\x94"
+                       "cher einer Spalte), p\xCE\\"
+                       "2,V\xCEr = %s cm (benachbarte Spalten)",
+                       Cm_Of_Formula(r->p1).t, Cm_Of_Formula(r->p2).t, Cm_Of_Formula(r->p1_v).t,
+                       Cm_Of_Formula(r->p2_v).t);
+    }
     Oli_Write_Text(file,
                    "parallel zum Blechrand (F\xCE\\totH\xCEr): %s\xCE\\b\xCEr = %.3lf "
                    "(e\xCE\\1\xCEr) / %.3lf (p\xCE\\1\xCEr), k\xCE\\1\xCEr = %.3lf "
@@ -829,13 +866,15 @@ static void Print_Ec_Bearing_Lines(FILE *file, const Bearing_Check *r)
                    SYM_ALPHA, r->H.alpha_end, r->H.alpha_in, r->H.k1_edge, r->H.k1_in);
     Oli_Write_Text(file,
                    "senkrecht zum Blechrand (F\xCE\\totV\xCEr): %s\xCE\\b\xCEr = %.3lf "
-                   "(e\xCE\\2\xCEr) / %.3lf (p\xCE\\2\xCEr), k\xCE\\1\xCEr = %.3lf "
-                   "(e\xCE\\1\xCEr) / %.3lf (p\xCE\\1\xCEr)",
-                   SYM_ALPHA, r->V.alpha_end, r->V.alpha_in, r->V.k1_edge, r->V.k1_in);
+                   "(e\xCE\\2\xCEr) / %.3lf (p\xCE\\%s\xCEr), k\xCE\\1\xCEr = %.3lf "
+                   "(e\xCE\\1\xCEr) / %.3lf (p\xCE\\%s\xCEr)",
+                   SYM_ALPHA, r->V.alpha_end, r->V.alpha_in, r->staggered ? "1,V" : "2",
+                   r->V.k1_edge, r->V.k1_in, r->staggered ? "2,V" : "1");
 }
 
 /* The names and values (mm) of one direction of the EN rule: along the plate's edges (F_totH)
-** the end distance e1 and spacing p1 ahead, e2 and p2 beside; across (F_totV) the other way. */
+** the end distance e1 and spacing p1 ahead, e2 and p2 beside; across (F_totV) the other way,
+** staggered holes with the spacing p1,V in their column and p2,V of the columns. */
 typedef struct Ec_Direction {
     const char *name, *force, *resistance;
     const char *e_end, *p_along, *e_edge, *p_across;
@@ -844,7 +883,7 @@ typedef struct Ec_Direction {
 
 static Ec_Direction Ec_Direction_Of(const Bearing_Check *r, bool along)
 {
-    const double e1 = r->e1 * 10.0, e2 = r->e2 * 10.0, p1 = r->p1 * 10.0, p2 = r->p2 * 10.0;
+    const double e1 = r->e1 * 10.0, e2 = r->e2 * 10.0;
     if (along)
         return {"parallel zum Blechrand",
                 "F\xCE\\totH\xCEr",
@@ -858,24 +897,22 @@ static Ec_Direction Ec_Direction_Of(const Bearing_Check *r, bool along)
                 "p\xCE\\"
                 "2\xCEr",
                 e1,
-                p1,
+                r->p1 * 10.0,
                 e2,
-                p2};
+                r->p2 * 10.0};
     return {"senkrecht zum Blechrand",
             "F\xCE\\totV\xCEr",
             "F\xCE\\b,V,Rd\xCEr",
             "e\xCE\\"
             "2\xCEr",
-            "p\xCE\\"
-            "2\xCEr",
+            r->staggered ? "p\xCE\\1,V\xCEr" : "p\xCE\\2\xCEr",
             "e\xCE\\"
             "1\xCEr",
-            "p\xCE\\"
-            "1\xCEr",
+            r->staggered ? "p\xCE\\2,V\xCEr" : "p\xCE\\1\xCEr",
             e2,
-            p2,
+            r->p1_v * 10.0,
             e1,
-            p1};
+            r->p2_v * 10.0};
 }
 
 /*

@@ -517,7 +517,9 @@ typedef struct Bearing_Check {
     int32_t hole_rule;          /* PLATE_HOLE_*: what bears and where the hole comes from */
     double t;                   /* mm, plate thickness */
     double e, e3;               /* cm, DIN: hole spacing and row spacing */
-    double p1, p2;              /* cm, EN: hole spacing in a row and of the rows */
+    double p1, p2;              /* cm, EN: hole spacing in a row and of the rows (F_totH) */
+    double p1_v, p2_v;          /* cm, EN: hole spacing in a column and of the columns (F_totV) */
+    int32_t staggered;          /* EN: 1 for staggered holes, whose spacings differ by direction */
     double e1, e2;              /* cm, end and edge distance of the holes */
     double e_rand;              /* cm, DIN: end distance of the end fasteners */
     double alpha_in, alpha_end; /* DIN: alpha_l of inner and end holes */

@@ -190,3 +190,62 @@ TEST(PlateBearing, TheDowelsHoleOfTheLayoutInTheBendingSplice)
     EXPECT_NEAR(r.u_max, 0.2821, 5e-5);
     Free_Bearing_Check(&r);
 }
+
+TEST(PlateBearing, StaggeredHolesBearByTheSpacingsOfEachDirection)
+{
+    /* M16 bolts (d0 = 17 mm) staggered in 3 x 5 per half through outer plates 10 mm of S235
+    ** (f_u 360), gamma_M2 1.25, e1 = 20.4, e2 = 53.04 mm. The layout keeps p1 = 16 and p2 = 8.7
+    ** cm: its rows stand 43.5 mm apart with a hole every 80 mm, its columns 40 mm apart with a
+    ** hole every 87 mm. EN 1993-1-8, Table 3.4 with Fig. 3.1 (c): along the rows, k1 by the
+    ** distance of the adjacent rows, at the corner of the plate's end k1 = min(2.8 x 53.04 / 17
+    ** - 1.7; 1.4 x 43.5 / 17 - 1.7; 2.5) = 1.882353, alpha_b = 20.4 / (3 x 17) = 0.4:
+    ** F_b,H,Rd = 1.882353 x 0.4 x 360 x 16 x 10 / 1.25 = 34.6955 kN (with 87 mm k1 was 2.5:
+    ** 46.08 kN); across, k1 of the end column by the distance of the columns: min(2.8 x 20.4 /
+    ** 17 - 1.7; 1.4 x 40 / 17 - 1.7; 2.5) = 1.594118 (with 160 mm 1.66). */
+    Outer_Plate_Bolt_Splice();
+    Splice_Input.d = 16.0;
+    Splice_Input.h = Splice_Input.h_p = 28.0;
+    Set_Layout(3, 5, LAYOUT_STAGGERED);
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Set_Design_Gammas(0);
+    Splice_Input.plate_steel = 5;
+    Splice_Input.gamma_m2 = 1.25;
+    Splice_Input.p1 = 16.0;
+    Splice_Input.p2 = 8.7;
+    Splice_Input.e1 = Splice_Input.e_rand_ec = 2.04;
+    Splice_Input.e2 = 5.304;
+    Splice_Input.print.fasteners = 1;
+    ASSERT_GE(Plate_Bearing_Fu_B(), 360.0);
+    Bearing_Check r;
+    ASSERT_EQ(Calc_Bearing_Check(0, 0, &r), 1);
+    EXPECT_DOUBLE_EQ(r.p1, 8.0);
+    EXPECT_DOUBLE_EQ(r.p2, 4.35);
+    EXPECT_NEAR(r.V.k1_edge, 1.594118, 1e-6);
+    /* the page names the spacings of each direction */
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Print_Bearing_Check(f, &r);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("p\xCE\\1\xCEr = 8.00 cm (L\x94"
+                     "cher einer Reihe), p\xCE\\2\xCEr = 4.35 cm (benachbarte Reihen); zu "
+                     "F\xCE\\totV\xCEr p\xCE\\1,V\xCEr = 8.70 cm (L\x94"
+                     "cher einer Spalte), p\xCE\\2,V\xCEr = 4.00 cm (benachbarte Spalten)"),
+              std::string::npos)
+        << s;
+    double x_end = -1e300, y_top = -1e300;
+    for (int i = 0; i < r.n; i++) {
+        x_end = std::fmax(x_end, Fastener_Pattern.recs[i].x);
+        y_top = std::fmax(y_top, Fastener_Pattern.recs[i].y);
+    }
+    int corners = 0;
+    for (int i = 0; i < r.n; i++)
+        if (Fastener_Pattern.recs[i].x > x_end - 1e-4
+            && Fastener_Pattern.recs[i].y > y_top - 1e-4) {
+            EXPECT_NEAR(r.rows[i].R_H, 34.6955, 1e-4) << i;
+            corners++;
+        }
+    EXPECT_EQ(corners, 1);
+    Free_Bearing_Check(&r);
+}
