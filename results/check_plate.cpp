@@ -188,6 +188,7 @@ static void Calc_Plate_Buckling(const Lkom_Entry *c, double sigma, Plate_Bucklin
     /* chi of EN 1993-1-1, (6.49), the form of k_c in EN 1995-1-1, (6.25) */
     b->chi = l <= 0.2 ? 1.0 : Calc_Buckling_Kc(b->Phi, l);
     b->gamma_m1 = Plate_Gamma_M1(c->accidental);
+    b->accidental = c->accidental ? 1 : 0;
     b->f_b = b->gamma_m1 > 0.0 ? b->chi * f_y / b->gamma_m1 : 0.0;
     b->u = b->f_b > 0.0 ? sigma_c / b->f_b : UTIL_NO_CHECK;
 }
@@ -244,12 +245,17 @@ static void Print_Plate_Buckling_Lines(FILE *file, const Plate_Buckling *b, doub
         "%s = 1 / (%s + (%s\xCE/2\xCEr - %s\xCE/2\xCEr)\xCE/0.5\xCEr) = %.4lf (%s)",
         SYM_ALPHA, Phi, SYM_ALPHA, lam, lam, b->Phi, chi, Phi, Phi, lam, b->chi,
         annex ? "DIN EN 1993-1-1, 6.3.1.2" : "DIN 18800-2, (4)");
-    Oli_Write_Text(
-        file,
-        "%s\xCE\\c,d\xCEr = %.2lf N/mm\xCE/2\xCEr, %s %s / %s\xCE\\%s\xCEr = %.4lf x %.0lf "
-        "/ %.2lf = %.2lf N/mm\xCE/2\xCEr",
-        SYM_SIGMA, b->sigma_c, chi, f_y, SYM_GAMMA, annex ? "M1" : "M", b->chi, b->f_y, b->gamma_m1,
-        b->f_b);
+    const char *m1 = annex ? "M1" : "M";
+    /* the factor of an accidental combination by name */
+    char which[96] = "";
+    if (b->accidental)
+        snprintf(which, sizeof which, " (%s\xCE\\%s\xCEr der %s)", SYM_GAMMA, m1,
+                 "außergewöhnlichen Bemessungssituation"_cp850);
+    Oli_Write_Text(file,
+                   "%s\xCE\\c,d\xCEr = %.2lf N/mm\xCE/2\xCEr, %s %s / %s\xCE\\%s\xCEr = %.4lf x "
+                   "%.0lf / %.2lf = %.2lf N/mm\xCE/2\xCEr%s",
+                   SYM_SIGMA, b->sigma_c, chi, f_y, SYM_GAMMA, m1, b->chi, b->f_y, b->gamma_m1,
+                   b->f_b, which);
     Write_Max_Util_Line(file, "des Bleches auf Knicken", b->u, M_left_out);
 }
 

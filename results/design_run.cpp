@@ -580,12 +580,17 @@ static void Write_Split_Thickness(FILE *file, double rho_side, double rho_mid)
     if (mid) line("des Mittelholzes", rho_mid);
 }
 
-/* The head of the checks (written only with a file). */
-static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho_side,
-                             double rho_mid, double t1_req, double t2_req)
+/*
+** The partial factors of the members and of the steel in the design situation that
+** Set_Design_Gammas has set: the persistent one, or the accidental one, whose line names it and
+** adds the plates' gamma_M1 and gamma_M2 (EN 1993-1-1, 6.1 with the annex) and the joints' gamma_M2
+** where it differs (Get_Steel_Gamma_M2_Joints).
+*/
+static void Write_Gamma_Line(FILE *file, int accidental)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int kind = si->connection_kind;
+    const char *situation = accidental ? "außergewöhnliche Bemessungssituation: "_cp850 : "";
     /* the steel factor gamma_s is the plates' gamma_M0 (their yield strength f_y,d); outside the
     ** exact proof it divides the fastener's yield moment too; else nothing takes it */
     const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
@@ -597,16 +602,45 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
         steel = "s";
         whose = "Stahl der Verbindungsmittel";
     }
-    if (steel != nullptr)
-        Oli_Write_Text(file, "%s\xCE\\M\xCEr = %.2lf, %s\xCE\\%s\xCEr = %.2lf (%s)", SYM_GAMMA,
-                       si->gamma_m_mid, SYM_GAMMA, steel, si->gamma_s, whose);
-    else Oli_Write_Text(file, "%s\xCE\\M\xCEr = %.2lf", SYM_GAMMA, si->gamma_m_mid);
+    if (plates && accidental && Nad_Params != nullptr) {
+        const double m2 = Get_Steel_Gamma_M_Accidental(2), m2_joints = Get_Steel_Gamma_M2_Joints(1);
+        char joints[160] = "";
+        if (m2_joints != m2)
+            snprintf(joints, sizeof joints,
+                     ", Verbindungen (DIN EN 1993-1-8, 2.2): %s\xCE\\M2\xCEr = %.2lf", SYM_GAMMA,
+                     m2_joints);
+        Oli_Write_Text(file,
+                       "%s%s\xCE\\M\xCEr = %.2lf, %s\xCE\\M0\xCEr = %.2lf, %s\xCE\\M1\xCEr = "
+                       "%.2lf, %s\xCE\\M2\xCEr = %.2lf (%s)%s",
+                       situation, SYM_GAMMA, si->gamma_m_mid, SYM_GAMMA, si->gamma_s, SYM_GAMMA,
+                       Get_Steel_Gamma_M_Accidental(1), SYM_GAMMA, m2, whose, joints);
+    } else if (steel != nullptr)
+        Oli_Write_Text(file, "%s%s\xCE\\M\xCEr = %.2lf, %s\xCE\\%s\xCEr = %.2lf (%s)", situation,
+                       SYM_GAMMA, si->gamma_m_mid, SYM_GAMMA, steel, si->gamma_s, whose);
+    else Oli_Write_Text(file, "%s%s\xCE\\M\xCEr = %.2lf", situation, SYM_GAMMA, si->gamma_m_mid);
     /* connectors take the factor of connections, which the annex may set apart from the
     ** members' one */
-    const double gamma_connector = Get_Connector_Gamma_M(si->gamma_m_mid, 0);
+    const double gamma_connector = Get_Connector_Gamma_M(si->gamma_m_mid, accidental);
     if (Is_Vbm_Connector(si->vbm_type) && gamma_connector != si->gamma_m_mid)
-        Oli_Write_Text(file, "%s: %s\xCE\\M\xCEr = %.2lf (Verbindungen, DIN EN 1995-1-1, Tab. 2.3)",
-                       "Dübel besonderer Bauart"_cp850, SYM_GAMMA, gamma_connector);
+        Oli_Write_Text(file,
+                       "%s%s: %s\xCE\\M\xCEr = %.2lf (Verbindungen, DIN EN 1995-1-1, Tab. 2.3)",
+                       situation, "Dübel besonderer Bauart"_cp850, SYM_GAMMA, gamma_connector);
+}
+
+/* The head of the checks (written only with a file): the partial factors of the persistent
+** situation, and of the accidental one where the checks hold an accidental combination. */
+static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho_side,
+                             double rho_mid, double t1_req, double t2_req, bool accidental)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind;
+    Set_Design_Gammas(0);
+    Write_Gamma_Line(file, 0);
+    if (accidental) {
+        Set_Design_Gammas(1);
+        Write_Gamma_Line(file, 1);
+        Set_Design_Gammas(0);
+    }
     if (kind == CONN_SIDE_TIMBERS) {
         /* side members of a panel: the panel's own least thickness of the simplified proof where
         ** it governs, as the reduction f_red takes it (7 d of OSB) */
@@ -1076,8 +1110,12 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
 
     /* The print list's head of the checks */
     if (file != nullptr) {
-        Set_Design_Gammas(0);
-        Write_Check_Head(file, f_mid, f_side, rho_side, rho_mid, t1_req, t2_req);
+        bool accidental = false;
+        for (int g = 0; g < LKOM_GROUPS; g++)
+            for (int e = 0; e < LKOM_ENTRIES; e++)
+                if ((group < 0 || g == group) && (entry < 0 || e == entry) && Is_Lkom_Valid(g, e))
+                    accidental = accidental || si->lkom.groups[g].entries[e].accidental != 0;
+        Write_Check_Head(file, f_mid, f_side, rho_side, rho_mid, t1_req, t2_req, accidental);
     }
 
     double m_vbm = 0, m_mid = 0, m_side = 0, m_timber = 0, m_plate = 0, m_hole = 0, m_bs = 0;

@@ -430,8 +430,9 @@ typedef struct Plate_Buckling {
     double lambda;   /* relative slenderness L_cr / (i lambda_1) */
     double Phi, chi; /* curve c: Phi (k of DIN 18800-2) and chi (kappa) */
     double gamma_m1; /* gamma_M1 (EN) or gamma_M (DIN); 1.0 in an accidental combination */
-    double f_b;      /* N/mm², chi f_y / gamma_M1 */
-    double u;        /* sigma_c / f_b when DONE, UTIL_NO_CHECK without a strength, else 0 */
+    int32_t accidental; /* 1: gamma_m1 is that of an accidental combination */
+    double f_b;         /* N/mm², chi f_y / gamma_M1 */
+    double u;           /* sigma_c / f_b when DONE, UTIL_NO_CHECK without a strength, else 0 */
 } Plate_Buckling;
 
 /* Largest distance (cm) along the force between adjacent columns of fasteners in the plates,

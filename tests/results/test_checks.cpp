@@ -1569,6 +1569,21 @@ TEST(Plates, BucklingBetweenTheFastenersWorkedByHand)
                      "= 1.071"),
               std::string::npos)
         << a;
+    /* accidental: the annex's accidental gamma_M1 = 1.0, named as such: L_cr = 0.6 x 130 = 78 mm,
+    ** lambda = 78 / 2.886751 / 93.91297 = 0.287713, Phi = 0.5 (1 + 0.49 x 0.087713 + 0.082779)
+    ** = 0.562879, chi = 1 / (0.562879 + (0.562879² - 0.082779)^0.5) = 0.955411, chi f_y / 1.0 =
+    ** 0.955411 x 235 = 224.52 N/mm² */
+    Get_Lkom_Entry(0, 0)->accidental = 1;
+    FILE *h = tmpfile();
+    Oli_Blech_Nachweis(h, 0, 0);
+    const std::string acc = Slurp_Print(h);
+    fclose(h);
+    EXPECT_NE(
+        acc.find(
+            "0.9554 x 235 / 1.00 = 224.52 N/mm\xCE/2\xCEr (\xC0\xCE\\M1\xCEr der außergewöhnlichen "
+            "Bemessungssituation)"_cp850),
+        std::string::npos)
+        << acc;
 
     /* t = 15 mm: min(210; 200) = 200 mm, 160 / 200 = 0.8 along, across the rows of the layout
     ** (a4 = 3 d = 36 mm from the edges of 240 mm: 168 mm apart) 168 / 200 = 0.84; inner plates

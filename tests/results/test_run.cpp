@@ -122,6 +122,16 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     const std::string acc_text = Slurp_Print(acc);
     fclose(acc);
     EXPECT_NE(acc_text.find("0.9 x 360 / 1.15 = 281.74 N/mm"), std::string::npos) << acc_text;
+    /* the head of the checks gives the factors of the accidental situation beside the
+    ** persistent ones: timber 1.0, the plates' steel 1.0, 1.0 and 1.15 (EN 1993-1-1, 6.1 with the
+    ** annex), the joints' gamma_M2 1.25 of EN 1993-1-8, 2.2 */
+    EXPECT_NE(
+        acc_text.find("außergewöhnliche Bemessungssituation: \xC0\xCE\\M\xCEr = 1.00, "
+                      "\xC0\xCE\\M0\xCEr = 1.00, \xC0\xCE\\M1\xCEr = 1.00, \xC0\xCE\\M2\xCEr = "
+                      "1.15 (Bleche, DIN EN 1993-1-1, 6.1), Verbindungen (DIN EN 1993-1-8, "
+                      "2.2): \xC0\xCE\\M2\xCEr = 1.25"_cp850),
+        std::string::npos)
+        << acc_text;
     Get_Lkom_Entry(0, 0)->accidental = 0;
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
 
