@@ -993,11 +993,14 @@ static void Calc_Vbm_Lamellas(int group, int entry, Vbm_Check *r)
         Lamella_Plane_Value(d->rk_outer, d->inner.rk, l.inner_lamellas, l.incompatible != 0);
 }
 
-int32_t Vbm_Failure_Mode(int group, int entry, double alpha_deg, int32_t *thin)
+/* The design of combination (group, entry) at alpha_deg as the fastener check makes it, with the
+** cache it lives in; null where there is no such combination or no fastener. The partial factors
+** of the input are left as they were. */
+static const Vbm_Design *Design_Asked(int group, int entry, double alpha_deg, Design_Cache **in)
 {
-    *thin = 0;
-    if (Get_Lkom_Entry(group, entry) == nullptr || Fastener_Pattern.count <= 0) return 0;
+    if (Get_Lkom_Entry(group, entry) == nullptr || Fastener_Pattern.count <= 0) return nullptr;
     Design_Cache &cache = Run_Designs != nullptr ? *Run_Designs : Loose_Designs;
+    *in = &cache;
     /* within a design run the check of this combination has just designed it: its designs serve;
     ** elsewhere the input may have changed since */
     if (!In_Open_Run(&cache) || cache.group != group || cache.entry != entry)
@@ -1013,13 +1016,31 @@ int32_t Vbm_Failure_Mode(int group, int entry, double alpha_deg, int32_t *thin)
     si->gamma_m0 = gammas[3];
     si->gamma_m2 = gammas[4];
     si->gamma_s = gammas[5];
-    if (d->code != 0) return 0;
+    return d;
+}
+
+int32_t Vbm_Failure_Mode(int group, int entry, double alpha_deg, int32_t *thin)
+{
+    *thin = 0;
+    Design_Cache *cache = nullptr;
+    const Vbm_Design *d = Design_Asked(group, entry, alpha_deg, &cache);
+    if (d == nullptr || d->code != 0) return 0;
     if (d->lamellas) {
         *thin = d->inner.mode == 23 || d->inner.mode == 24 ? d->inner.mode_thin : 0;
         return d->inner.mode;
     }
     *thin = d->mode_thin;
     return d->mode;
+}
+
+int Vbm_Design_Fu_And_D(int group, int entry, double alpha_deg, double *fu, double *d)
+{
+    Design_Cache *cache = nullptr;
+    const Vbm_Design *w = Design_Asked(group, entry, alpha_deg, &cache);
+    if (w == nullptr || w->code != 0 || !cache->filled || !(w->fu > 0.0)) return 0;
+    *fu = w->fu;
+    *d = Calc_Din571_Effective_Diameter(cache->input);
+    return 1;
 }
 
 int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)
