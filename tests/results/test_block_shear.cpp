@@ -681,6 +681,11 @@ TEST(BlockShear, EachSideOfAlternateScrewsTakesItsOwn)
                                "Ed\xCEr = 15.00 kN => u\xCE\\"
                                "bs\xCEr = 0.120"),
               std::string::npos);
+    /* L_net,v = 320 - 5 x 8 leaves out the holes of both sides (the left side's own are 2.5 of
+    ** them): the page says so */
+    EXPECT_NE(Printed(&r).find("die Nettol\x84ngen ohne die L\x94"
+                               "cher beider Seiten (auf der sicheren Seite)"),
+              std::string::npos);
     Plate_Block_Check p;
     const Tearing_Block top_row{0, 0, BLOCK_TO_UPPER_EDGE};
     ASSERT_EQ(Calc_Plate_Block_Of_Block(0, 0, &top_row, &p), 1);
