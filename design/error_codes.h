@@ -184,6 +184,8 @@ enum : int32_t {
     /* the bolt through a connector outside the bolt diameters of its catalogue row (EN 912;
     ** EN 1995-1-1, 8.9, 8.10) */
     DERR_CONNECTOR_BOLT_OUTSIDE_ROW = 200,
+    /* wood screws to DIN 571 not pre-drilled in hardwood or of d > 6 mm (EN 1995-1-1, 10.4.5) */
+    DERR_SCREW_NEEDS_PREDRILLING = 201,
     /* notes on rules the design applied */
     DNOTE_PREDRILLED_NAIL_NO_WITHDRAWAL = 1007,
     DNOTE_STAPLE_F1K_THIRD = 1009,

@@ -226,6 +226,22 @@ static int Block_Shear_Run(int group, int entry, const Tearing_Block *only, Bloc
     Fill_Vbm_Rule_Input_Plate(&rule);
     Calc_Fh_Members(&rule, &r.values);
 
+    r.alpha_deg = rule.alpha1;
+    /* a wood screw to DIN 571: the yield moment and the embedment strength of its failure modes
+    ** as the fastener check takes them, with its f_u,k and d_ef (EN 1995-1-1, 8.7.1); the
+    ** plate keeps its class by d */
+    double fu = rule.fu, d_ef = rule.d;
+    if (Is_Vbm_Din571_Screw(si->vbm_type)
+        && Vbm_Design_Fu_And_D(group, entry, rule.alpha1, &fu, &d_ef)) {
+        Vbm_Rule_Input modes = rule;
+        modes.fu = fu;
+        modes.d = d_ef;
+        const int32_t plate_class = r.values.plate_class;
+        Calc_Fh_Members(&modes, &r.values);
+        r.values.plate_class = plate_class;
+        if (d_ef != rule.d) r.d_ef = d_ef;
+    }
+
     r.t1 = r.values.t;
     r.d0 = Timber_Hole_Width(r.t1);
     r.fastener_mode = Vbm_Failure_Mode(group, entry, rule.alpha1, &r.fastener_mode_thin);
@@ -345,9 +361,16 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     ** where a mode's effective thickness, which takes them, lowered the area */
     const bool connector = Is_Vbm_Connector(Splice_Input.vbm_type) != 0;
     const std::string d0 = D0_Text(r->d0);
-    char my[64] = "";
-    if (!connector || (r->mode != '-' && strchr("bdegh", r->mode) != nullptr))
-        snprintf(my, sizeof my, ", M\xCE\\y,k\xCEr = %.1lf Nmm", r->values.My);
+    /* with the embedment strength at the block's angle and the diameter that t_ef takes */
+    char my[160] = "";
+    if (!connector || (r->mode != '-' && strchr("bdegh", r->mode) != nullptr)) {
+        char dn[48] = "";
+        if (r->d_ef > 0.0) snprintf(dn, sizeof dn, ", d\xCE\\ef\xCEr = %.2lf mm", r->d_ef);
+        snprintf(my, sizeof my,
+                 ", M\xCE\\y,k\xCEr = %.1lf Nmm, f\xCE\\h,%.0lf,k\xCEr = %.2lf "
+                 "N/mm\xFD%s",
+                 r->values.My, r->alpha_deg, r->values.fh, dn);
+    }
     Oli_Write_Text(file,
                    "d\xCE\\0\xCEr = %s mm: L\xCE\\net,t\xCEr = %s - %s x %s = "
                    "%s mm, t\xCE\\"
@@ -358,9 +381,12 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     /* the fastener's mode, or the two of an interpolation between thin and thick plates;
     ** between plates the fastener's own mode is that of the inner lamellas, which take the
     ** larger share; none where no mode lowers the area */
-    char mode[40];
+    char mode[96];
     if (r->mode == '-' && connector) snprintf(mode, sizeof mode, "ganze Dicke");
-    else if (r->mode == '-') snprintf(mode, sizeof mode, "c,f,j/l,k,m");
+    else if (r->mode == '-')
+        snprintf(mode, sizeof mode,
+                 "ganze Dicke: t\xCE\\ef\xCEr keines Versagensmechanismus mindert "
+                 "F\xCE\\bs,Rk\xCEr");
     else if (r->mode_thin != 0) snprintf(mode, sizeof mode, "%c/%c", r->mode_thin, r->mode);
     else snprintf(mode, sizeof mode, "%c", r->mode);
     if (r->mode != '-' && r->own_mode && r->lamellas > 0)
@@ -375,7 +401,7 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
                        "L\xCE\\net,v\xCEr = %s - %s x %s = %s mm, t\xCE\\"
                        "1\xCEr = %s mm " SYM_ARROW " A\xCE\\net,v\xCEr = %.0lf mm\xFD (%s%s)",
                        gross.t, hv, d0.c_str(), Lv.t, tv.t, r->A_v,
-                       r->mode == '-' && connector ? "" : "Versagensmechanismus ", mode);
+                       r->mode == '-' ? "" : "Versagensmechanismus ", mode);
     else
         Oli_Write_Text(file,
                        "L\xCE\\net,v\xCEr = %s - %s x %s = %s mm, t\xCE\\"

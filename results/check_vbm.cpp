@@ -993,11 +993,14 @@ static void Calc_Vbm_Lamellas(int group, int entry, Vbm_Check *r)
         Lamella_Plane_Value(d->rk_outer, d->inner.rk, l.inner_lamellas, l.incompatible != 0);
 }
 
-int32_t Vbm_Failure_Mode(int group, int entry, double alpha_deg, int32_t *thin)
+/* The design of combination (group, entry) at alpha_deg as the fastener check makes it, with the
+** cache it lives in; null where there is no such combination or no fastener. The partial factors
+** of the input are left as they were. */
+static const Vbm_Design *Design_Asked(int group, int entry, double alpha_deg, Design_Cache **in)
 {
-    *thin = 0;
-    if (Get_Lkom_Entry(group, entry) == nullptr || Fastener_Pattern.count <= 0) return 0;
+    if (Get_Lkom_Entry(group, entry) == nullptr || Fastener_Pattern.count <= 0) return nullptr;
     Design_Cache &cache = Run_Designs != nullptr ? *Run_Designs : Loose_Designs;
+    *in = &cache;
     /* within a design run the check of this combination has just designed it: its designs serve;
     ** elsewhere the input may have changed since */
     if (!In_Open_Run(&cache) || cache.group != group || cache.entry != entry)
@@ -1013,13 +1016,31 @@ int32_t Vbm_Failure_Mode(int group, int entry, double alpha_deg, int32_t *thin)
     si->gamma_m0 = gammas[3];
     si->gamma_m2 = gammas[4];
     si->gamma_s = gammas[5];
-    if (d->code != 0) return 0;
+    return d;
+}
+
+int32_t Vbm_Failure_Mode(int group, int entry, double alpha_deg, int32_t *thin)
+{
+    *thin = 0;
+    Design_Cache *cache = nullptr;
+    const Vbm_Design *d = Design_Asked(group, entry, alpha_deg, &cache);
+    if (d == nullptr || d->code != 0) return 0;
     if (d->lamellas) {
         *thin = d->inner.mode == 23 || d->inner.mode == 24 ? d->inner.mode_thin : 0;
         return d->inner.mode;
     }
     *thin = d->mode_thin;
     return d->mode;
+}
+
+int Vbm_Design_Fu_And_D(int group, int entry, double alpha_deg, double *fu, double *d)
+{
+    Design_Cache *cache = nullptr;
+    const Vbm_Design *w = Design_Asked(group, entry, alpha_deg, &cache);
+    if (w == nullptr || w->code != 0 || !cache->filled || !(w->fu > 0.0)) return 0;
+    *fu = w->fu;
+    *d = Calc_Din571_Effective_Diameter(cache->input);
+    return 1;
 }
 
 int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)
@@ -1429,14 +1450,19 @@ static void Print_Toothed_Plate_Rd(FILE *file, const Vbm_Check *r, const Vbm_Row
 /*
 ** A wood screw to DIN 571 beside a steel plate: the form of mode (d) that its value takes, with
 ** its three candidates, and the rope-effect share that its value holds with the axial capacity it
-** comes from (EN 1995-1-1, 8.2.2(2)), or why none.
+** comes from (EN 1995-1-1, 8.2.2(2)), or why none. d_ef: the effective diameter the modes take
+** where the smooth shank holds less than 4 d in the timber (EN 1995-1-1, 8.7.1), else 0.
 */
-static void Print_Din571_Plate_Mode(FILE *file, const Vbm_Row *w)
+static void Print_Din571_Plate_Mode(FILE *file, const Vbm_Row *w, double d_ef)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const bool mode_d = Plate_Thick_Mode(w->mode) == 15;
     if (mode_d) {
-        const double d = si->d, fh = w->fh2;
+        const double d = d_ef > 0.0 ? d_ef : si->d, fh = w->fh2;
+        /* the diameter as the design takes it, named and with the digits of its own line */
+        const char *dn = d_ef > 0.0 ? "d\xCE\\ef\xCEr" : "d";
+        char dv[32];
+        Format_N(dv, sizeof dv, d_ef > 0.0 ? "%.2lf" : "%.1lf", d);
         Din571_Mode15_Parts p;
         Calc_Din571_Mode15(fh, d, w->my_rk, w->my_f, w->t_s, 0, &p);
         Oli_Write_Text(file,
@@ -1445,28 +1471,28 @@ static void Print_Din571_Plate_Mode(FILE *file, const Vbm_Row *w)
                        "1.15 und ohne Seilwirkung): min(r\xCE\\a\xCEr; r\xCE\\b\xCEr; "
                        "r\xCE\\c\xCEr) mit t\xCE\\s\xCEr = %.1lf mm glattem Schaft im Holz",
                        w->my_f, w->t_s);
-        char rb[160];
+        char rb[192];
         if (p.rb_is_ra)
             Format_N(rb, sizeof rb,
-                     "r\xCE\\b\xCEr = r\xCE\\a\xCEr (2\xCE/0.5\xCEr (f\xCE\\h\xCEr d "
-                     "(M\xCE\\y,f\xCEr + M\xCE\\y,Rk\xCEr))\xCE/0.5\xCEr / (d "
+                     "r\xCE\\b\xCEr = r\xCE\\a\xCEr (2\xCE/0.5\xCEr (f\xCE\\h\xCEr %s "
+                     "(M\xCE\\y,f\xCEr + M\xCE\\y,Rk\xCEr))\xCE/0.5\xCEr / (%s "
                      "f\xCE\\h\xCEr) = %.1lf mm < t\xCE\\s\xCEr)",
-                     p.rb_reach);
+                     dn, dn, p.rb_reach);
         else
             Format_N(rb, sizeof rb,
-                     "r\xCE\\b\xCEr = 2\xCE/0.5\xCEr (f\xCE\\h\xCEr d (M\xCE\\y,f\xCEr + "
+                     "r\xCE\\b\xCEr = 2\xCE/0.5\xCEr (f\xCE\\h\xCEr %s (M\xCE\\y,f\xCEr + "
                      "M\xCE\\y,Rk\xCEr))\xCE/0.5\xCEr = %.4lf kN",
-                     p.rb / 1000.0);
+                     dn, p.rb / 1000.0);
         Oli_Write_Text(file,
                        "r\xCE\\a\xCEr = 2\xCE/0.5\xCEr (2 M\xCE\\y,f\xCEr f\xCE\\h\xCEr "
-                       "d)\xCE/0.5\xCEr = 1.414 x (2 x %.0lf x %.2lf x %.1lf)\xCE/0.5\xCEr = %.4lf "
+                       "%s)\xCE/0.5\xCEr = 1.414 x (2 x %.0lf x %.2lf x %s)\xCE/0.5\xCEr = %.4lf "
                        "kN, %s",
-                       w->my_f, fh, d, p.ra / 1000.0, rb);
+                       dn, w->my_f, fh, dv, p.ra / 1000.0, rb);
         Oli_Write_Text(file,
                        "r\xCE\\c\xCEr = 2\xCE/0.5\xCEr (2 M\xCE\\y,Rk\xCEr f\xCE\\h\xCEr "
-                       "d)\xCE/0.5\xCEr + f\xCE\\h\xCEr d t\xCE\\s\xCEr = %.4lf kN => "
+                       "%s)\xCE/0.5\xCEr + f\xCE\\h\xCEr %s t\xCE\\s\xCEr = %.4lf kN => "
                        "min = %.4lf kN",
-                       p.rc / 1000.0, p.r / 1000.0);
+                       dn, dn, p.rc / 1000.0, p.r / 1000.0);
     }
     if (!si->capacity_increase) return;
     if (w->rope_rk > 0.0 && w->mode_thin > 0)
@@ -1487,6 +1513,29 @@ static void Print_Din571_Plate_Mode(FILE *file, const Vbm_Row *w)
                               : "der Versagensfall nimmt keinen auf",
                        w->r_ax);
     else Oli_Write_Text(file, "Seilwirkung: kein Anteil, kein F\xCE\\ax,Rk\xCEr");
+}
+
+/*
+** The yield moment of a wood screw to DIN 571 as the design takes it: that of EN 1995-1-1, (8.14)
+** or (8.30) of its diameter (d_ef where not 0, 8.7.1), in the thread halved, an assumption of
+** this program for the core of the thread; the full one is that of the smooth shank. Nothing
+** where the row's value is not that one.
+*/
+static void Print_Din571_Yield_Moment(FILE *file, const Vbm_Row *w, double d_ef)
+{
+    const double d = d_ef > 0.0 ? d_ef : Splice_Input.d;
+    const double my = 0.15 * w->fu * std::pow(d, 2.6);
+    if (!(std::fabs(my - w->my_rk) <= 1e-9 * std::fmax(1.0, my))) return;
+    const char *dn = d_ef > 0.0 ? "d\xCE\\ef\xCEr" : "d";
+    char dv[32];
+    Format_N(dv, sizeof dv, d_ef > 0.0 ? "%.2lf" : "%.1lf", d);
+    Oli_Write_Text(
+        file,
+        "M\xCE\\y,Rk\xCEr = 0.5 x 0.3 f\xCE\\u,k\xCEr %s\xCE/2.6\xCEr = 0.15 x %.0lf "
+        "x %s\xCE/2.6\xCEr = %.0lf Nmm: im Gewindeteil die H\x84lfte des Flie\xE1moments "
+        "0.3 f\xCE\\u,k\xCEr %s\xCE/2.6\xCEr des glatten Schafts (DIN EN 1995-1-1, %s), "
+        "Annahme des Programms (keine Regel der Norm)",
+        dn, w->fu, dv, my, dn, d > 6.0 ? "(8.30)" : "(8.14)");
 }
 
 /*
@@ -1520,6 +1569,7 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
     Oli_Write_Text(
         file, "Nr. %d: f\xCE\\u,k\xCEr = %.0lf N/mm\xCE/2\xCEr, M\xCE\\y,Rk\xCEr = %.0lf Nmm%s",
         number, w.fu, w.my_rk, fh);
+    if (Is_Vbm_Din571_Screw(type)) Print_Din571_Yield_Moment(file, &w, r->d_ef);
     if (w.mode > 0) {
         char label[32];
         Mode_Label(label, sizeof label, w.mode, w.mode_thin);
@@ -1550,7 +1600,7 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
         Oli_Write_Text(file, "ma\xE1gebender Versagensfall %s%s, %s%s", label, which,
                        rope ? "mit Seilwirkung" : "ohne Seilwirkung",
                        hole ? ", f\xCE\\h\xCEr mit d + 1 mm, die Versagensf\x84lle mit d" : "");
-        if (din571_plate) Print_Din571_Plate_Mode(file, &w);
+        if (din571_plate) Print_Din571_Plate_Mode(file, &w, r->d_ef);
     }
     if (Shows_Reduction_Or_Mode(type) && !si->failure_mode_switch && w.t_req_1 > 0.0
         && !Exact_Without_Reduction())

@@ -215,8 +215,10 @@ const char *Get_Refusal_Text(int code)
                  r->value, r->required);
         return text;
     }
-    if (why != nullptr && code == DERR_NAIL_NEEDS_PREDRILLING && r->code == code) {
-        /* the member and its density, or the nails' diameter */
+    if (why != nullptr
+        && (code == DERR_NAIL_NEEDS_PREDRILLING || code == DERR_SCREW_NEEDS_PREDRILLING)
+        && r->code == code) {
+        /* the member (with its density for nails), or the fasteners' diameter */
         std::string head(why);
         while (!head.empty() && head.back() == ' ') head.pop_back();
         snprintf(text, sizeof text, "%s: %s", head.c_str(), r->how);

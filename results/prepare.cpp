@@ -1228,6 +1228,44 @@ static int Check_Nail_Predrilling(void)
     return 0;
 }
 
+/*
+** Wood screws to DIN 571 not pre-drilled: every screw in hardwood, beech LVL (Baubuche)
+** included, and in softwood every screw of a smooth shank d > 6 mm is pre-drilled (EN 1995-1-1,
+** 10.4.5). Return 0, or the refusal that names the screws' diameter or the hardwood member.
+*/
+static int Check_Screw_Predrilling(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    if (!Is_Vbm_Din571_Screw(si->vbm_type) || si->predrilled) return 0;
+    const int code = DERR_SCREW_NEEDS_PREDRILLING;
+    char *how = Fastener_Pattern.refusal.how;
+    const size_t size = sizeof Fastener_Pattern.refusal.how;
+    if (si->d > 6.0) {
+        Refuse(code, "d", "d", si->d, 6.0);
+        snprintf(how, size, "d = %s mm", Mm_Of(si->d).t);
+        return code;
+    }
+    const auto hardwood = [](int mat) {
+        return mat == MAT_LAUBHOLZ || mat == MAT_BAUBUCHE_GL75 || mat == MAT_BAUBUCHE_PLATTE;
+    };
+    const bool side = si->connection_kind == CONN_SIDE_TIMBERS;
+    const char *name = nullptr;
+    int mat = 0, grade = 0;
+    if (side && hardwood(si->mat_side)) {
+        name = "Seitenhölzer"_cp850;
+        mat = si->mat_side;
+        grade = si->grade_side;
+    } else if (hardwood(si->mat_mid)) {
+        name = side ? "Mittelholz" : "Holz";
+        mat = si->mat_mid;
+        grade = si->grade_mid;
+    }
+    if (name == nullptr) return 0;
+    Refuse(code, "mat", "mat", (double)mat, 0.0);
+    snprintf(how, size, "%s aus %s", name, Get_Material_Name(mat, grade));
+    return code;
+}
+
 /* The member thicknesses the fastener needs: against splitting by plain nails, the thickness
 ** rule of nails, screws and staples, the minimum thicknesses and overlapping nails. Return 0 or
 ** an error code; a refused thickness names its member with both values. A lap's halves are its
@@ -1240,6 +1278,7 @@ static int Prepare_Thicknesses(void)
     const bool lap = kind == CONN_LAP;
     int rc = Check_Nail_Predrilling();
     if (rc != 0) return rc;
+    if ((rc = Check_Screw_Predrilling()) != 0) return rc;
 
     /* plain nails against splitting; boards do not split */
     if (type == VBM_NAGEL && !si->predrilled) {

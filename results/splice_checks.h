@@ -725,6 +725,11 @@ int Calc_Vbm_Check(int group, int entry, Vbm_Check *out);
 ** the thin-plate mode that an intermediate plate interpolates with, else 0. 0 where it cannot be
 ** designed. The input is left as it was. */
 int32_t Vbm_Failure_Mode(int group, int entry, double alpha_deg, int32_t *thin);
+/* The tensile strength f_u,k (N/mm²) of the yield moment with which the fastener check designs
+** the fastener of combination (group, entry) at alpha_deg, and the diameter (mm) its failure
+** modes take: of a wood screw to DIN 571 its d_ef (EN 1995-1-1, 8.7.1), else d. Return 0 (both
+** left as they were) where it cannot be designed. The input is left as it was. */
+int Vbm_Design_Fu_And_D(int group, int entry, double alpha_deg, double *fu, double *d);
 /* Write the section "Verbindungsmittel" of a computed check; nothing without a file. */
 void Print_Vbm_Check(FILE *file, const Vbm_Check *check);
 /*
@@ -874,6 +879,8 @@ typedef struct Block_Shear_Check {
     int32_t state;               /* BLOCK_SHEAR_* */
     double f_t0_k, f_v_k;        /* N/mm², tensile and shear strength of the middle member */
     Block_Shear_Values values;   /* plate class, M_y,k and effective thicknesses of the design */
+    double alpha_deg;            /* force-to-grain angle of the embedment strength values.fh */
+    double d_ef;                 /* mm, the diameter of the modes where not d (DIN 571), else 0 */
     int32_t calc_method;         /* calculation method of the splice (BLOCK_SHEAR_NOT_MADE) */
     double t1;                   /* mm, timber thickness of the failure areas */
     double d0;                   /* mm, width of a hole in the timber */

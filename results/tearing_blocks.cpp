@@ -130,10 +130,13 @@ void Write_Tearing_Set(FILE *file, const Tearing_Rows *r, int plates,
                    count == 1 ? "Block"
                               : "Bl\x94"
                                 "cke");
+    /* the net lengths leave out the holes of both sides' fasteners: on the safe side */
     if (sides)
         Oli_Write_Text(file,
                        "Wechselseitig eingeschlagen: jeder Block je Seite nur mit den "
-                       "Verbindungsmitteln dieser Seite (%s)",
+                       "Verbindungsmitteln dieser Seite (%s), die Nettol\x84ngen ohne die "
+                       "L\x94"
+                       "cher beider Seiten (auf der sicheren Seite)",
                        plates ? "im Blech der Seite" : "im Holz neben dem Blech der Seite");
     if (sides && r->side >= 0)
         Oli_Write_Text(file, "Ma\xE1gebend (gr\x94\xE1te Ausnutzung): %s, %s",

@@ -304,6 +304,7 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         int mat_side = MAT_NADELHOLZ, grade_side = 5; /* C24 */
         int split_rule = 0;
         int mat_mid = MAT_NADELHOLZ, grade_mid = 5; /* C24 */
+        int predrilled = 0;
     } cases[] = {
         {4.1, 0.0, 1, 0.0, 0.0, 0.0, 96,
          a4tc
@@ -375,13 +376,13 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          "1) = (120 - 1 x 10) / 2 = 55 mm < erforderlich max(14 x 4.2; (13 x 4.2 - 30) x 350 / "
          "200) = 58.8 mm"_cp850,
          true, CONN_INNER_PLATES, VBM_SONDERNAGEL_2A, 12.0, 6.0, 4.2, 110.0},
-        /* DIN 571 screws 8 mm, not pre-drilled, in the same way: a middle member of 12 cm against
-        ** max(14 x 8 = 112; (13 x 8 - 30) x 350 / 200 = 129.5) mm, the code of the thickness rule
-        ** of nails, screws and staples (not the splitting code of plain nails) */
+        /* DIN 571 screws 6 x 140 mm, not pre-drilled, in the same way: a middle member of 8 cm
+        ** against max(14 x 6 = 84; (13 x 6 - 30) x 350 / 200 = 84) mm, the code of the thickness
+        ** rule of nails, screws and staples (not the splitting code of plain nails) */
         {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_MIDDLE_THIN_OR_NAIL_THICK,
-         "Mittelholz zu dünn bzw. Schraubendurchmesser zu groß: b = 120 mm < erforderlich "
-         "max(14 x 8; (13 x 8 - 30) x 350 / 200) = 129.5 mm"_cp850,
-         false, CONN_SIDE_TIMBERS, 2, 12.0, 6.0, 8.0, 110.0},
+         "Mittelholz zu dünn bzw. Schraubendurchmesser zu groß: b = 80 mm < erforderlich "
+         "max(14 x 6; (13 x 6 - 30) x 350 / 200) = 84 mm"_cp850,
+         false, CONN_SIDE_TIMBERS, 2, 8.0, 9.0, 6.0, 140.0},
         /* A nail too short for the members it joins: its point reaches 4 d into the middle
         ** member beyond the side timber, 60 + 4 x 4.2 = 76.8 mm > 70 mm (EN 1995-1-1,
         ** 8.3.1.1(7)) */
@@ -389,19 +390,22 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          "Verbindungsmittel ist zu kurz oder Seitenholz zu dick: l = 70 mm < erforderlich "
          "t_s + 4 d = 60 + 4 x 4.2 = 76.8 mm",
          false, CONN_SIDE_TIMBERS, 0, 12.0, 6.0, 4.2, 70.0},
-        /* A DIN 571 screw 8 x 80 beside one inner plate 10 mm in a 16 cm member: the lamella
-        ** is (160 - 10) / 2 = 75 mm, the plate thinner than 4 d = 32 mm, so the point must pass
-        ** it: l > 75 + 10 = 85 mm; no side timber is named */
-        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_SHORT_OR_LAMELLA_THICK,
-         "Verbindungsmittel ist zu kurz oder Holzlamelle zu dick: l = 80 mm, erforderlich "
-         "l > t_1 + t_p = 75 + 10 = 85 mm",
-         false, CONN_INNER_PLATES, 2, 16.0, 6.0, 8.0, 80.0},
+        /* A DIN 571 screw 8 x 80 pre-drilled beside one inner plate 10 mm in a 16 cm member: the
+        ** lamella is (160 - 10) / 2 = 75 mm, the plate thinner than 4 d = 32 mm, so the point
+        ** must pass it: l > 75 + 10 = 85 mm; no side timber is named */
+        // clang-format off
+        {.h = 9.0, .rows = 3, .code = DERR_SHORT_OR_LAMELLA_THICK,
+         .text = "Verbindungsmittel ist zu kurz oder Holzlamelle zu dick: l = 80 mm, erforderlich "
+                 "l > t_1 + t_p = 75 + 10 = 85 mm",
+         .kind = CONN_INNER_PLATES, .type = 2, .b = 16.0, .d = 8.0, .l = 80.0, .predrilled = 1},
         /* the same in a member of 163.33 mm: (163.33 - 10) / 2 = 76.665 mm, written as the sum
         ** is, to one decimal: 76.7 + 10 = 86.7 mm */
-        {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_SHORT_OR_LAMELLA_THICK,
-         "Verbindungsmittel ist zu kurz oder Holzlamelle zu dick: l = 80 mm, erforderlich "
-         "l > t_1 + t_p = 76.7 + 10 = 86.7 mm",
-         false, CONN_INNER_PLATES, 2, 16.333, 6.0, 8.0, 80.0},
+        {.h = 9.0, .rows = 3, .code = DERR_SHORT_OR_LAMELLA_THICK,
+         .text = "Verbindungsmittel ist zu kurz oder Holzlamelle zu dick: l = 80 mm, erforderlich "
+                 "l > t_1 + t_p = 76.7 + 10 = 86.7 mm",
+         .kind = CONN_INNER_PLATES, .type = 2, .b = 16.333, .d = 8.0, .l = 80.0,
+         .predrilled = 1},
+        // clang-format on
         /* 50 nails in a row along the grain at a1 = 10 d = 4.20 cm with a3,t = 15 d = 6.30 cm at
         ** both ends of both halves (tension along the grain, EN 1995-1-1, Table 8.2): side
         ** timbers of 2 x (49 x 4.20 + 2 x 6.30) = 436.80 cm against 120 cm; a lap holds its
@@ -472,6 +476,18 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          .text = "N\x84gel ohne Vorbohren nur in Holz bis rho_k = 500 kg/m3 und bis d = 6 mm (DIN EN "
                  "1995-1-1, 8.3.1.2(2)): d = 7 mm",
          .b = 10.0, .t_s = 7.0, .d = 7.0, .l = 160.0},
+        /* Wood screws to DIN 571 are pre-drilled in softwood from d > 6 mm on, and in hardwood
+        ** always (EN 1995-1-1, 10.4.5): 8 mm in C24 are refused with their diameter, 6 mm in
+        ** side timbers D30 with the member */
+        {.h = 20.0, .rows = 3, .code = DERR_SCREW_NEEDS_PREDRILLING,
+         .text = "Holzschrauben DIN 571 sind in Laubholz stets und in Nadelholz ab d > 6 mm "
+                 "vorzubohren (DIN EN 1995-1-1, 10.4.5): d = 8 mm",
+         .type = VBM_DIN571_1A, .b = 10.0, .t_s = 7.0, .d = 8.0, .l = 120.0},
+        {.h = 20.0, .rows = 3, .code = DERR_SCREW_NEEDS_PREDRILLING,
+         .text = "Holzschrauben DIN 571 sind in Laubholz stets und in Nadelholz ab d > 6 mm "
+                 "vorzubohren (DIN EN 1995-1-1, 10.4.5): Seitenh\x94lzer aus Laubholz D30",
+         .type = VBM_DIN571_1A, .b = 10.0, .t_s = 7.0, .d = 6.0, .l = 120.0,
+         .mat_side = MAT_LAUBHOLZ, .grade_side = 2},
         /* Dowels 12 mm in outer plates 20 cm high on a Kerto-S member 30 cm high, which keeps the
         ** steel-to-timber rule and the table of its approval (a4,c = 3 d = 36 mm by both): the
         ** user's a4 = 2.0 cm from the plate's edge is 1.2 d0 = 1.2 x 13 = 15.6 mm and more in
@@ -550,6 +566,7 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         Splice_Input.split_rule = k.split_rule;
         Splice_Input.mat_mid = k.mat_mid;
         Splice_Input.grade_mid = k.grade_mid;
+        Splice_Input.predrilled = k.predrilled;
         Set_Layout(k.n_c, k.rows);
         const int code = Prepare_Splice_Calc();
         EXPECT_EQ(code, k.code) << k.h << " " << k.V << " " << k.rows;

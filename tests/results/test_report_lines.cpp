@@ -341,4 +341,26 @@ TEST(ReportLines, TheDin571ScrewNamesItsFormOfModeDAndItsRopeShare)
     EXPECT_NE(s.find("= 24.9 mm < t\xCE\\s\xCEr)\n"), std::string::npos) << s;
     EXPECT_NE(s.find(" = 32.7899 kN => min = 9.5972 kN\n"), std::string::npos) << s;
     EXPECT_NE(s.find("Seilwirkung: kein Anteil"), std::string::npos) << s;
+
+    /* The same screws 12 x 120 mm through plates of 12 mm hold t_s = 120 - 12 - 70 = 38 mm < 4 d
+    ** = 48 mm smooth shank in the timber: their modes take d_ef = 1.1 d_1 = 1.1 x 0.7 x 12 =
+    ** 9.24 mm (EN 1995-1-1, 8.7.1), f_h,0,k = 0.082 (1 - 0.01 x 9.24) 385 = 28.6529 N/mm²,
+    ** M_y,f = 0.3 x 360 x 9.24^2.6 = 35008.3 Nmm, in the thread half of it, 17504.1 Nmm;
+    ** r_a = sqrt(2) sqrt(2 x 35008.3 x 28.6529 x 9.24) = 6088.86 N, r_b's hinge at 5273.11 /
+    ** (9.24 x 28.6529) = 19.9 mm < 38 mm: r_b = r_a; r_c = sqrt(2) sqrt(2 x 17504.1 x 28.6529 x
+    ** 9.24) + 28.6529 x 9.24 x 38 = 14366.09 N; min = 6.0889 kN, the table's F_v,Rk. */
+    Alternate_Din571_Splice(12.0, 120.0, 1.2);
+    Splice_Input.l_ef = 70.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string e = Print_Checks();
+    EXPECT_NE(e.find("f\xCE\\h\xCEr d\xCE\\ef\xCEr)\xCE/0.5\xCEr = 1.414 x (2 x 35008 x 28.65 x "
+                     "9.24)\xCE/0.5\xCEr = 6.0889 kN, r\xCE\\b\xCEr = r\xCE\\a\xCEr ("),
+              std::string::npos)
+        << e;
+    EXPECT_NE(e.find(" = 14.3661 kN => min = 6.0889 kN\n"), std::string::npos) << e;
+    EXPECT_NE(e.find("  6.0889  "), std::string::npos) << e;
+    EXPECT_NE(e.find("= 0.15 x 360 x 9.24\xCE/2.6\xCEr = 17504 Nmm: im Gewindeteil die "
+                     "H\x84lfte"),
+              std::string::npos)
+        << e;
 }
