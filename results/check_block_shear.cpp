@@ -276,6 +276,42 @@ static std::string D0_Text(double d0)
     return t;
 }
 
+/*
+** The line that derives a connector's hole width d0 from what it takes out of the member over
+** t1 (Calc_Vbm_Net_Section_Loss): the bolt hole d_L over the thickness less a ring's or shear
+** plate's depth h_e, plus the connector's area A_D of its catalogue row, divided by t1.
+*/
+static void Write_Connector_Hole(FILE *file, const Block_Shear_Check *r, const std::string &d0)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    const double dl = Connector_Bolt_Hole(si->bolt_index, si->fitted_bolt);
+    const double A = Get_Connector_Value(type, si->connector_index, "F");
+    const bool ring = type == VBM_RINGDUEBEL_A1 || type == VBM_SCHEIBENDUEBEL_B1;
+    const std::string t1 = Mm_Digits(r->t1, 3).t, hole = Mm_Digits(dl, 3).t;
+    char sum[128];
+    if (ring)
+        snprintf(sum, sizeof sum,
+                 "((t\xCE\\1\xCEr - h\xCE\\e\xCEr) d\xCE\\L\xCEr + A\xCE\\D\xCEr) / "
+                 "t\xCE\\1\xCEr = ((%s - %s) x %s + %s) / %s",
+                 t1.c_str(), Mm_Digits(Get_Connector_Value(type, si->connector_index, "he"), 3).t,
+                 hole.c_str(), Mm_Digits(A, 3).t, t1.c_str());
+    else
+        snprintf(sum, sizeof sum,
+                 "(t\xCE\\1\xCEr d\xCE\\L\xCEr + A\xCE\\D\xCEr) / t\xCE\\1\xCEr = "
+                 "(%s x %s + %s) / %s",
+                 t1.c_str(), hole.c_str(), Mm_Digits(A, 3).t, t1.c_str());
+    Oli_Write_Text(file,
+                   "d\xCE\\0\xCEr = %s = %s mm: Bohrloch des Bolzens d\xCE\\L\xCEr = %s%s, "
+                   "Querschnittsschw\x84"
+                   "chung des D\x81"
+                   "bels A\xCE\\D\xCEr, auf die Dicke t\xCE\\1\xCEr verteilt",
+                   sum, d0.c_str(), si->fitted_bolt ? "d" : "d + 1 mm",
+                   ring ? " \x81"
+                          "ber die Dicke ohne die Einlasstiefe h\xCE\\e\xCEr"
+                        : "");
+}
+
 /* The net area A_net,v of the record, L_net,v t_1 with the whole thickness, else
 ** L_net,v / 2 (L_net,t + 2 t_ef), from the lengths as printed with `decimals`. */
 static double Printed_Area_V(const Block_Shear_Check *r, int decimals)
@@ -345,6 +381,7 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     ** where a mode's effective thickness, which takes them, lowered the area */
     const bool connector = Is_Vbm_Connector(Splice_Input.vbm_type) != 0;
     const std::string d0 = D0_Text(r->d0);
+    if (connector) Write_Connector_Hole(file, r, d0);
     char my[64] = "";
     if (!connector || (r->mode != '-' && strchr("bdegh", r->mode) != nullptr))
         snprintf(my, sizeof my, ", M\xCE\\y,k\xCEr = %.1lf Nmm", r->values.My);

@@ -727,4 +727,10 @@ TEST(BlockShear, AConnectorsBlockPrintsWhatItTakes)
         std::string::npos)
         << s;
     EXPECT_NE(s.find(" mm\xCE/2\xCEr (ganze Dicke)\n"), std::string::npos) << s;
+    /* the page gives d0 again from the bolt hole, h_e and F */
+    EXPECT_NE(
+        s.find("d\xCE\\0\xCEr = ((t\xCE\\1\xCEr - h\xCE\\e\xCEr) d\xCE\\L\xCEr + "
+               "A\xCE\\D\xCEr) / t\xCE\\1\xCEr = ((160 - 15) x 13 + 975) / 160 = 17.875 mm: "),
+        std::string::npos)
+        << s;
 }
