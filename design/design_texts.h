@@ -115,6 +115,10 @@ const char *Get_Proof_Method_Text(int method, int long_form);
 double Calc_Vbm_Net_Section_Loss(int type, double d, int connector_row, int bolt_index,
                                  int predrilled, int fitted, double t);
 
+/* Return the bolt hole of a connector unit (mm): the diameter of the bolt-size index bolt_index
+** + 1 mm, or the bolt's diameter alone when fitted. */
+double Connector_Bolt_Hole(int bolt_index, int fitted);
+
 /*
 ** Return the projected hole area in mm² of one fastener of the catalogue row catalogue_row in a
 ** member of thickness t (mm), and write the hole width in mm to *width when given: nails d - 1

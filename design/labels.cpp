@@ -148,8 +148,7 @@ const char *Get_Proof_Method_Text(int method, int long_form)
 
 /* ---------------------------------------------------------------- net-section loss */
 
-/* Bolt hole of a connector unit: bolt diameter of the bolt-size index + 1 mm, or the bolt alone. */
-static double Connector_Bolt_Hole(int bolt_index, int fitted)
+double Connector_Bolt_Hole(int bolt_index, int fitted)
 {
     const double db = Get_Vbm_Diameter(VBM_BOLZEN, bolt_index);
     return fitted ? db : db + 1.0;

@@ -18,15 +18,26 @@
 
 /* ---------------------------------------------------------------- net lengths */
 
+/* Faces of the member of thickness t1 that hold a connector at each bolt: between outer plates
+** both, beside an inner plate the one towards it. */
+static int Connector_Faces(void)
+{
+    return Splice_Input.connection_kind == CONN_OUTER_PLATES ? 2 : 1;
+}
+
 /* Width of a hole in the timber (mm): the area the net section loses over a thickness t (mm),
-** divided by t; no hole where the section keeps its fibres (thin nails and screws). */
+** divided by t; no hole where the section keeps its fibres (thin nails and screws). Between
+** outer plates each half of t loses its own, as the net section takes it: a connector sits in
+** either face (for dowel-type fasteners the same as the whole t). */
 static double Timber_Hole_Width(double t)
 {
     const Splice_Input_Record *si = &Splice_Input;
     if (!(t > 0.0)) return 0.0;
     const int row = Is_Vbm_Connector(si->vbm_type) ? si->connector_index : si->vbm_row;
-    return Calc_Vbm_Net_Section_Loss(si->vbm_type, si->d, row, si->bolt_index, si->predrilled,
-                                     si->fitted_bolt, t)
+    const int faces = Connector_Faces();
+    return faces
+           * Calc_Vbm_Net_Section_Loss(si->vbm_type, si->d, row, si->bolt_index, si->predrilled,
+                                       si->fitted_bolt, t / faces)
            / t;
 }
 
@@ -292,6 +303,49 @@ static std::string D0_Text(double d0)
     return t;
 }
 
+/*
+** The line that derives a connector's hole width d0 from what it takes out of the member over
+** t1 (Timber_Hole_Width): the bolt hole d_L over the thickness less a ring's or shear plate's
+** depth h_e in each face that holds one, plus the connector's area A_D of its catalogue row in
+** each such face, divided by t1.
+*/
+static void Write_Connector_Hole(FILE *file, const Block_Shear_Check *r, const std::string &d0)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    const double dl = Connector_Bolt_Hole(si->bolt_index, si->fitted_bolt);
+    const double A = Get_Connector_Value(type, si->connector_index, "F");
+    const bool ring = type == VBM_RINGDUEBEL_A1 || type == VBM_SCHEIBENDUEBEL_B1;
+    const bool two = Connector_Faces() == 2;
+    const std::string t1 = Mm_Digits(r->t1, 3).t, hole = Mm_Digits(dl, 3).t, a = Mm_Digits(A, 3).t;
+    char sum[160];
+    if (ring)
+        snprintf(sum, sizeof sum,
+                 "((t\xCE\\1\xCEr - %sh\xCE\\e\xCEr) d\xCE\\L\xCEr + %sA\xCE\\D\xCEr) / "
+                 "t\xCE\\1\xCEr = ((%s - %s%s) x %s + %s%s) / %s",
+                 two ? "2 " : "", two ? "2 " : "", t1.c_str(), two ? "2 x " : "",
+                 Mm_Digits(Get_Connector_Value(type, si->connector_index, "he"), 3).t, hole.c_str(),
+                 two ? "2 x " : "", a.c_str(), t1.c_str());
+    else
+        snprintf(sum, sizeof sum,
+                 "(t\xCE\\1\xCEr d\xCE\\L\xCEr + %sA\xCE\\D\xCEr) / t\xCE\\1\xCEr = "
+                 "(%s x %s + %s%s) / %s",
+                 two ? "2 " : "", t1.c_str(), hole.c_str(), two ? "2 x " : "", a.c_str(),
+                 t1.c_str());
+    Oli_Write_Text(file,
+                   "d\xCE\\0\xCEr = %s = %s mm: Bohrloch des Bolzens d\xCE\\L\xCEr = %s%s, "
+                   "Querschnittsschw\x84"
+                   "chung des D\x81"
+                   "bels A\xCE\\D\xCEr%s, auf die Dicke t\xCE\\1\xCEr verteilt",
+                   sum, d0.c_str(), si->fitted_bolt ? "d" : "d + 1 mm",
+                   ring ? " \x81"
+                          "ber die Dicke ohne die Einlasstiefe h\xCE\\e\xCEr"
+                        : "",
+                   two ? " (je ein D\x81"
+                         "bel an beiden Seiten des Holzes)"
+                       : "");
+}
+
 /* The net area A_net,v of the record, L_net,v t_1 with the whole thickness, else
 ** L_net,v / 2 (L_net,t + 2 t_ef), from the lengths as printed with `decimals`. */
 static double Printed_Area_V(const Block_Shear_Check *r, int decimals)
@@ -361,6 +415,7 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     ** where a mode's effective thickness, which takes them, lowered the area */
     const bool connector = Is_Vbm_Connector(Splice_Input.vbm_type) != 0;
     const std::string d0 = D0_Text(r->d0);
+    if (connector) Write_Connector_Hole(file, r, d0);
     /* with the embedment strength at the block's angle and the diameter that t_ef takes */
     char my[160] = "";
     if (!connector || (r->mode != '-' && strchr("bdegh", r->mode) != nullptr)) {

@@ -115,6 +115,11 @@ void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_C
     const double kmod = mid ? kmod_mid : kmod_side;
     const double gamma = Washer_Gamma_M(c->accidental, mat, grade);
     const double N_w = gamma > 0.0 ? f * A_w / 1000.0 * kmod / gamma : 0.0;
+    r.d_b = db;
+    r.f_c90_k = f;
+    r.kmod_w = kmod;
+    r.gamma_w = gamma;
+    r.N_w = N_w;
     r.N_Rd = r.on_steel ? r.N_b : std::fmin(N_w, r.N_b);
     r.N_d = c->N_d;
     r.n = n;
@@ -127,13 +132,15 @@ void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_C
 /* ---------------------------------------------------------------- printing the check */
 
 /*
-** The bolt's tension worked out with the thickness of the outer member by name: outer plates t_p,
-** inner plates the outer timber part t_red, a lap's half b / 2, which carries N_d alone.
+** The bolt's tension worked out with the thickness of the outer member by name: side timbers t_s,
+** outer plates t_p, inner plates the outer timber part t_red, a lap's half b / 2, which carries
+** N_d alone.
 */
 static void Print_Bolt_Lever(FILE *file, const Vbm_Bolt_Check *b)
 {
     const char *name = b->conn == CONN_OUTER_PLATES   ? "t\xCE\\p\xCEr"
                        : b->conn == CONN_INNER_PLATES ? "t\xCE\\red\xCEr"
+                       : b->conn == CONN_SIDE_TIMBERS ? "t\xCE\\s\xCEr"
                                                       : "(b/2)";
     char shared[16] = "", divisor[16] = "";
     if (b->members != 1) {
@@ -178,9 +185,26 @@ void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *b)
                  "b,R,d\xCEr = min(%.2lf; %.2lf) = %.2lf kN, ",
                  b->sigma_Rd * b->A_b / 1000.0, b->sigma_sp_Rd * b->A_sp / 1000.0, b->N_b);
     }
-    /* the side timbers' t_s is the members' line's; other kinds name their member and work
-    ** F_t,d out on a line of its own */
-    if (b->conn != CONN_SIDE_TIMBERS) Print_Bolt_Lever(file, b);
+    /* F_t,d worked out with the outer member by name */
+    Print_Bolt_Lever(file, b);
+    /* with an annex the washer's bearing on the timber, 3 f_c,90,d on its area less the hole
+    ** d + 2 mm (EN 1995-1-1, 8.5.2(2)), worked out: N_R,d is the smaller of it and the bolt */
+    if (b->en_bolt && !b->on_steel) {
+        const double f_d = b->gamma_w > 0.0 ? b->f_c90_k * b->kmod_w / b->gamma_w : 0.0;
+        Oli_Write_Text(file,
+                       "Unterlegscheibe auf dem Holz: f\xCE\\c,90,d\xCEr = f\xCE\\c,90,k\xCEr "
+                       "k\xCE\\mod\xCEr / %s\xCE\\M\xCEr = %.2lf x %.2lf / %.2lf = %.3lf "
+                       "N/mm\xCE/2\xCEr, Loch d\xCE\\h\xCEr = d + 2 mm = %s mm",
+                       SYM_GAMMA, b->f_c90_k, b->kmod_w, b->gamma_w, f_d,
+                       Mm_Digits(b->d_b + 2.0, 2).t);
+        Oli_Write_Text(file,
+                       "N\xCE\\w,R,d\xCEr = 3 f\xCE\\c,90,d\xCEr pi/4 (D\xCE/2\xCEr - "
+                       "d\xCE\\h\xCEr\xCE/2\xCEr) = 3 x %.3lf x pi/4 x (%s\xCE/2\xCEr - "
+                       "%s\xCE/2\xCEr) / 1000 = %.2lf kN, N\xCE\\R,d\xCEr = min(A\xCE\\s\xCEr "
+                       "%s\xCE\\R,d\xCEr; N\xCE\\w,R,d\xCEr)",
+                       f_d, Mm_Digits(b->d_washer, 2).t, Mm_Digits(b->d_b + 2.0, 2).t, b->N_w,
+                       SYM_SIGMA);
+    }
     char washer[120];
     if (b->on_steel)
         Format_N(washer, sizeof washer,

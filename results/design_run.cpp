@@ -665,6 +665,20 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
                        "Mindestdicke des Mittelholzes t\xCE\\"
                        "2,req\xCEr = %.2lf cm",
                        t1, t2_req / 10.0);
+        /* a connector's thicknesses are those of its k1, from its depth in the member */
+        double t1_k = 0.0, t2_k = 0.0;
+        if (Connector_Required_Thicknesses(&t1_k, &t2_k)) {
+            const std::string he =
+                Mm_Digits(Get_Connector_Value(type, si->connector_index, "he"), 3).t;
+            Oli_Write_Text(
+                file,
+                "mit t\xCE\\1,req\xCEr = max(3 h\xCE\\e\xCEr; 24 mm) = max(3 x %s; 24) = "
+                "%s mm, t\xCE\\2,req\xCEr = max(5 h\xCE\\e\xCEr; 24 mm) = max(5 x %s; 24) "
+                "= %s mm, Einlasstiefe des D\x81"
+                "bels h\xCE\\e\xCEr = %s mm (DIN EN 1995-1-1, %s)",
+                he.c_str(), Mm_Digits(t1_k, 3).t, he.c_str(), Mm_Digits(t2_k, 3).t, he.c_str(),
+                Is_Vbm_Toothed_Plate(type) ? "8.10" : "8.9");
+        }
         if (f_side == 1.2)
             Oli_Write_Text(file,
                            " f\xCE\\m,k\xCEr der Seitenh\x94lzer wurde gem\x84\xE1 NCI zu 3.3 "

@@ -642,6 +642,11 @@ typedef struct Vbm_Bolt_Check {
     double N_Rd;         /* kN, the smaller of bolt and washer bearing; the bolt's alone where
                             the washer bears on steel */
     double d_washer;     /* mm */
+    double d_b;          /* mm, bolt diameter */
+    double f_c90_k;      /* N/mm², of the timber under the washer */
+    double kmod_w;       /* kmod of the washer's bearing on that timber */
+    double gamma_w;      /* gamma_M of the washer's bearing on that timber */
+    double N_w;          /* kN, the washer's bearing resistance on the timber */
     int32_t conn;        /* connection kind that gives the lever and the washer's member */
     int32_t on_steel;    /* 1: the washer bears on an outer steel plate, no timber under it */
     double t;            /* cm, thickness of the outer member whose eccentricity loads the bolt:

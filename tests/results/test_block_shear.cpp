@@ -712,10 +712,11 @@ TEST(BlockShear, EachSideOfAlternateScrewsTakesItsOwn)
 TEST(BlockShear, AConnectorsBlockPrintsWhatItTakes)
 {
     /* Shear plates B1 of d_c = 65 mm (h_e 15 mm, F = 975 mm², M12 in holes of 13 mm) through
-    ** outer plates 10 mm into GL24h 16/30, 2 x 2 per half, N_d = 60 kN. Each takes out of the
-    ** member of t1 = 160 mm (160 - 15) x 13 + 975 = 2860 mm², a hole of d0 = 2860 / 160 =
-    ** 17.875 mm: L_net,t = 177 - 17.875 = 159.125 mm, A_net,t = 160 x 159.125 = 25460 mm²,
-    ** F_bs,Rk = 1.5 x 25460 x 19.2 = 733.248 kN. No dowel's mode lowers its area: the block takes
+    ** outer plates 10 mm into GL24h 16/30, 2 x 2 per half, N_d = 60 kN. A shear plate sits in
+    ** either face of the member of t1 = 160 mm: each bolt takes out (160 - 2 x 15) x 13 + 2 x 975
+    ** = 3640 mm², a hole of d0 = 3640 / 160 = 22.75 mm (one plate's 2860 mm² before):
+    ** L_net,t = 177 - 22.75 = 154.25 mm, A_net,t = 160 x 154.25 = 24680 mm²,
+    ** F_bs,Rk = 1.5 x 24680 x 19.2 = 710.784 kN. No dowel's mode lowers its area: the block takes
     ** neither M_y,k nor a mode, and names neither. */
     const Host_Catalogues catalogues;
     Fresh_Splice(true);
@@ -737,14 +738,19 @@ TEST(BlockShear, AConnectorsBlockPrintsWhatItTakes)
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     Block_Shear_Check r;
     ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
-    EXPECT_NEAR(r.d0, 17.875, 1e-9);
-    EXPECT_NEAR(r.F_Rk, 733.248, 1e-6);
+    EXPECT_NEAR(r.d0, 22.75, 1e-9);
+    EXPECT_NEAR(r.F_Rk, 710.784, 1e-6);
     const std::string s = Printed(&r);
-    EXPECT_NE(
-        s.find("d\xCE\\0\xCEr = 17.875 mm: L\xCE\\net,t\xCEr = 177 - 1 x 17.875 = 159.125 mm, "
-               "t\xCE\\"
-               "1\xCEr = 160 mm => A\xCE\\net,t\xCEr = 25460 mm\xCE/2\xCEr\n"),
-        std::string::npos)
+    EXPECT_NE(s.find("d\xCE\\0\xCEr = 22.75 mm: L\xCE\\net,t\xCEr = 177 - 1 x 22.75 = 154.25 mm, "
+                     "t\xCE\\"
+                     "1\xCEr = 160 mm => A\xCE\\net,t\xCEr = 24680 mm\xCE/2\xCEr\n"),
+              std::string::npos)
         << s;
     EXPECT_NE(s.find(" mm\xCE/2\xCEr (ganze Dicke)\n"), std::string::npos) << s;
+    /* the page gives d0 again from the bolt hole, h_e and F */
+    EXPECT_NE(s.find("d\xCE\\0\xCEr = ((t\xCE\\1\xCEr - 2 h\xCE\\e\xCEr) d\xCE\\L\xCEr + "
+                     "2 A\xCE\\D\xCEr) / t\xCE\\1\xCEr = ((160 - 2 x 15) x 13 + 2 x 975) / 160 = "
+                     "22.75 mm: "),
+              std::string::npos)
+        << s;
 }

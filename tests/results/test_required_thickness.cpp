@@ -166,6 +166,14 @@ TEST(RequiredThickness, ToothedPlatesByTheirDepthWithTheirFactors)
                      "2,req\xCEr = 6.00 cm"),
               std::string::npos)
         << s;
+    /* the page gives them again from h_e */
+    EXPECT_NE(
+        s.find("mit t\xCE\\1,req\xCEr = max(3 h\xCE\\e\xCEr; 24 mm) = max(3 x 12; 24) = 36 mm, "
+               "t\xCE\\2,req\xCEr = max(5 h\xCE\\e\xCEr; 24 mm) = max(5 x 12; 24) = 60 mm, "
+               "Einlasstiefe des D\x81"
+               "bels h\xCE\\e\xCEr = 12 mm (DIN EN 1995-1-1, 8.10)"),
+        std::string::npos)
+        << s;
     EXPECT_NE(s.find("k\xCE\\1\xCEr = min(1; t\xCE\\1\xCEr / t\xCE\\1,req\xCEr; t\xCE\\2\xCEr / "
                      "t\xCE\\2,req\xCEr) = min(1; 70 / 36; 100 / 60) = 1.00"),
               std::string::npos)
