@@ -22,19 +22,22 @@ static int Is_Nail_Screw_Staple(int type) { return Is_Vbm_Nail_Screw_Or_Staple(t
 
 /* ---------------------------------------------------------------- effective numbers */
 
-/* Fasteners in a row of the current type (a staggered row counts half, rounded up). Two groups
-** per half hold n_c / 2 columns each, laid out staggered with n_c / 2 fasteners in each outer
-** row of a group: the row runs through both groups (EN 1995-1-1, 8.5.1.1(4)) and holds n_c, as
-** a row of the regular layout does. */
-static int Row_Count(void)
+/* Fasteners in the fullest row (parallel to the grain) of the current type. A staggered layout
+** of n_c columns places n_c fasteners in its outer rows and every other one, n_c - 1 in the rows
+** between, each row at the spacing a1 of the columns it holds; two groups per half hold n_c / 2
+** columns each, and a row runs through both groups (EN 1995-1-1, 8.5.1.1(4)): every layout's
+** fullest row holds n_c, as a row of the regular layout does. */
+static int Row_Count(void) { return (int)std::lround(Splice_N_Col(&Splice_Input)); }
+
+/* The spacing (cm) of the fasteners in a row along the grain: the preparation keeps twice the
+** step of a staggered layout's columns, which is the spacing within a row. */
+static double Row_Spacing(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    int n = (int)std::lround(Splice_N_Col(si));
     const int t = si->vbm_type;
-    if (t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST
-        && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED && !si->grouped[VBM_TYPE_SLOT(t)])
-        n = (n + 1) / 2;
-    return n;
+    const bool staggered = t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST
+                           && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED;
+    return staggered ? si->p1 / 2.0 : si->p1;
 }
 
 /* The smallest of the n_f force-to-grain angles ang (rad), in degrees; 90 at most. */
@@ -812,8 +815,8 @@ int Vbm_N_Ef_Rule(void)
 static double N_Ef_A1(int rule)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    if (rule == VBM_NEF_NAIL) return si->p1 * (si->offset_1d ? 20.0 : 10.0);
-    return rule == VBM_NEF_BOLT ? si->p1 * 10.0 : 0.0;
+    if (rule == VBM_NEF_NAIL) return Row_Spacing() * (si->offset_1d ? 20.0 : 10.0);
+    return rule == VBM_NEF_BOLT ? Row_Spacing() * 10.0 : 0.0;
 }
 
 double Vbm_Row_N_Ef(double alpha_deg, int *n)
@@ -854,7 +857,7 @@ static void Calc_Vbm_N_Ef(const double *ang, int n_f, Vbm_Check *r)
     b = l;
     b.rule = VBM_NEF_BOLT;
     b.bolt = 1;
-    b.a1 = Splice_Input.p1 * 10.0;
+    b.a1 = Row_Spacing() * 10.0;
     b.with_a1 = !(Splice_N_Col(&Splice_Input) < 2);
     b.n_ef = Connector_Bolt_N_Ef(b.n, b.a1, b.alpha_min);
     r->n_ef_bolt = b.n_ef;

@@ -368,8 +368,8 @@ static double Layout_Height(void)
 ** across it), and return the code that names the member whose length (height) spreads the n_c
 ** columns (n_r rows) so far between their end (edge) distances, as Lay_Out_Pattern lays them
 ** out: the side timbers, the plates or the lap along the grain; across it the lower of the
-** middle member and the side timbers or plates that hold the rows. A staggered layout's spacing
-** is twice its step.
+** middle member and the side timbers or plates that hold the rows. staggered: a staggered
+** layout's spacing across the grain, twice its step.
 */
 static int Refuse_Nail_Spacing(const Pass_Spacings *p, bool across, double value, bool staggered)
 {
@@ -463,10 +463,11 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
         if (n_c >= 2) step_x = (x_end - x0) / (n_c - 1);
         else if (!plates) x0 = si->L / 4.0;
         if (type == VBM_NAGEL) {
-            /* a staggered layout's spacings are twice its steps: a1 <= 40 d, a2 <= 20 d */
+            /* a1 <= 40 d, a2 <= 20 d: a staggered layout's step along the grain is the spacing
+            ** within a row (its columns stand half a step apart), its nails across it stand two
+            ** steps apart in a column */
             const double k = staggered ? 2.0 : 1.0;
-            if (step_x > (staggered ? 20.0 : 40.0) * d_cm)
-                return Refuse_Nail_Spacing(p, false, k * step_x, staggered);
+            if (step_x > 40.0 * d_cm) return Refuse_Nail_Spacing(p, false, step_x, false);
             if (step_y > (staggered ? 10.0 : 20.0) * d_cm)
                 return Refuse_Nail_Spacing(p, true, k * step_y, staggered);
         }

@@ -2009,10 +2009,16 @@ TEST(Fasteners, EffectiveNumberOfBoltsInARow)
     EXPECT_EQ(n, 4);
     EXPECT_DOUBLE_EQ(a, 0.0);
     EXPECT_NEAR(nef, std::pow(4.0, 0.9) * std::pow(84.0 / 156.0, 0.25), 1e-6);
-    /* a staggered row counts half, rounded up */
-    Set_Layout(5, 1, LAYOUT_STAGGERED);
-    Get_Connector_Row_N_Ef(0, 0, &n, nullptr);
+    /* 3 staggered columns of 5 rows, 13 M16 per half at x = 0, 4, ..., 16 cm: the rows y = 0 and
+    ** +-2 a2 hold 3 bolts each 80 mm apart (the preparation keeps p1 = 16 cm, twice that):
+    ** n_ef = 3^0.9 (80 / 208)^0.25 = 2.6879 * 0.78751 = 2.1167 (EN 1995-1-1, (8.34));
+    ** n = 2 at a1 = 160 mm gave 1.7476 */
+    Splice_Input.d = 16.0;
+    Splice_Input.p1 = 16.0;
+    Set_Layout(3, 5, LAYOUT_STAGGERED);
+    EXPECT_NEAR(Vbm_Row_N_Ef(0.0, &n), 2.11673, 1e-5);
     EXPECT_EQ(n, 3);
+    Splice_Input.d = 12.0;
     /* two groups of 4 staggered columns (8 x 3, 22 dowels): each outer row holds 4 of a group,
     ** 8 over both as in the regular layout: n_ef = 8^0.9 (60 / 156)^0.25 = 6.4980 * 0.78751 =
     ** 5.1173 (n = 4 gave 2.7423, n_ef / n 0.686 for 0.640) */

@@ -761,10 +761,11 @@ TEST(PrepareRules, ColumnSumsOfTwoRows)
     EXPECT_NEAR(c->max_col_Fy, 2.0 * (1.25 + 495.0 / I_p), 1e-6);
 }
 
-/* Nails stand at most 40 d apart along the grain, 20 d staggered (code 107): d = 4.2 mm, two
-** per row in a half of length L / 2 between a3,t = 15 d = 6.3 cm at both ends: step = L / 2 -
-** 12.6 cm against 16.8 cm, so L = 58 cm passes and L = 60 cm (17.4 cm) does not, which the
-** refusal says with both values. */
+/* Nails stand at most 40 d apart along the grain (code 107): d = 4.2 mm, two per row in a half
+** of length L / 2 between a3,t = 15 d = 6.3 cm at both ends: step = L / 2 - 12.6 cm against
+** 16.8 cm, so L = 58 cm passes and L = 60 cm (17.4 cm) does not, which the refusal says with
+** both values. 3 staggered columns of 3 rows in L = 80 cm: the outer rows hold 3 nails each
+** (80 / 2 - 12.6) / 2 = 13.7 cm <= 16.8 cm apart, the middle row 2 (columns 6.85 cm apart). */
 TEST(PrepareRules, NailsAlongTheGrainAtMost40d)
 {
     for (double L : {58.0, 60.0}) {
@@ -789,6 +790,9 @@ TEST(PrepareRules, NailsAlongTheGrainAtMost40d)
                  "Nagelabstände zu groß (Seitenholz ist zu lang): a1 = (L / 2 - 2 a3) / (n_c - 1) "
                  "= (60.00 / 2 - 2 x 6.30) / 1 = 17.40 cm > höchstens 40 d = 40 x 0.42 = "
                  "16.80 cm"_cp850);
+    Splice_Input.L = 80.0;
+    Set_Layout(3, 3, LAYOUT_STAGGERED);
+    EXPECT_EQ(Prepare_Splice_Calc(), 0);
 }
 
 /* Nails driven from both sides into the middle member may overlap there only when their points
