@@ -70,8 +70,10 @@ static void Calc_Case(const Split_Check *p, int rule, const Split_Set &s, Split_
 {
     const double h = p->h;
     bool first = true;
+    /* one buffer for every call: the check runs for each run of columns of each combination */
+    static thread_local std::vector<double> h_i;
     for (int dir : {1, -1}) {
-        std::vector<double> h_i;
+        h_i.clear();
         double u_max = 0.0;
         for (size_t k = 0; k < s.y.size(); k++) {
             const double u = dir * s.y[k] * 10.0;
@@ -210,8 +212,12 @@ static void Calc_Runs(const Split_Check *p, int rule, const std::vector<Split_Se
             found = true;
         }
     };
+    static thread_local Split_Set s; /* reused: its rows keep their room from run to run */
     for (size_t a = 0; a < cols.size(); a++) {
-        Split_Set s = cols[a];
+        s.y.assign(cols[a].y.begin(), cols[a].y.end());
+        s.x_min = cols[a].x_min;
+        s.x_max = cols[a].x_max;
+        s.F_y = cols[a].F_y;
         double up = std::fmax(0.0, cols[a].F_y), down = std::fmax(0.0, -cols[a].F_y);
         const bool alone =
             (a == 0 || (cols[a].x_min - cols[a - 1].x_min) * 10.0 >= gap)
