@@ -188,6 +188,51 @@ static bool Short_Term(int group, const Lkom_Entry *c)
 }
 
 /*
+** The capacities of every run and every column depend on the member, its design strength and the
+** pattern alone, not on the forces of the combination: kept from the last check of the same
+** member as long as these stay the same, in the order the runs and columns are tried.
+*/
+struct Split_Capacities {
+    bool valid = false;
+    int rule = -1;
+    double h = 0, t_ef = 0, b = 0, f_t90_d = 0, kmod = 0, gamma = 0;
+    std::vector<double> geometry; /* per column: x_min, x_max, its row count, its rows */
+    std::vector<Split_Case> runs, columns;
+};
+
+/* The cache of member p (one per kind of member), emptied where its key has changed. */
+static Split_Capacities &Capacities_Of(const Split_Check *p, int rule,
+                                       const std::vector<Split_Set> &cols)
+{
+    static thread_local Split_Capacities cache[SPLIT_LAP + 1];
+    Split_Capacities &k = cache[p->piece >= 0 && p->piece <= SPLIT_LAP ? p->piece : 0];
+    static thread_local std::vector<double> geometry;
+    geometry.clear();
+    for (const Split_Set &col : cols) {
+        geometry.push_back(col.x_min);
+        geometry.push_back(col.x_max);
+        geometry.push_back((double)col.y.size());
+        geometry.insert(geometry.end(), col.y.begin(), col.y.end());
+    }
+    if (!k.valid || k.rule != rule || k.h != p->h || k.t_ef != p->t_ef || k.b != p->b
+        || k.f_t90_d != p->f_t90_d || k.kmod != p->kmod || k.gamma != p->gamma
+        || k.geometry != geometry) {
+        k.valid = true;
+        k.rule = rule;
+        k.h = p->h;
+        k.t_ef = p->t_ef;
+        k.b = p->b;
+        k.f_t90_d = p->f_t90_d;
+        k.kmod = p->kmod;
+        k.gamma = p->gamma;
+        k.geometry = geometry;
+        k.runs.clear();
+        k.columns.clear();
+    }
+    return k;
+}
+
+/*
 ** The governing run of adjacent columns of member p into *best: each run is one connection
 ** (DIN EN 1995-1-1/NA, NCI NA.8.1.4) whose columns push the member towards one edge, F the
 ** member's share of their components towards that edge (a column that pushes the other way adds
@@ -198,8 +243,10 @@ static bool Short_Term(int group, const Lkom_Entry *c)
 ** or more columns are tried; a connection of one column is a run of its own.
 */
 static void Calc_Runs(const Split_Check *p, int rule, const std::vector<Split_Set> &cols,
-                      Split_Case *best)
+                      Split_Capacities &known, Split_Case *best)
 {
+    const bool cached = !known.runs.empty();
+    size_t next = 0;
     const double planes = p->shear_planes > 0 ? p->shear_planes : 1;
     const double gap = rule == SPLIT_RULE_NA ? 2.0 * p->h : HUGE_VAL; /* mm */
     bool found = false;
@@ -231,11 +278,16 @@ static void Calc_Runs(const Split_Check *p, int rule, const std::vector<Split_Se
                 down += std::fmax(0.0, -cols[b].F_y);
             }
             Split_Case t{};
+            if (cached && next < known.runs.size()) t = known.runs[next];
             t.first = (int32_t)a + 1;
             t.last = (int32_t)b + 1;
             t.sum_F = std::fmax(up, down) * planes;
             t.F = p->planes * std::fmax(up, down);
-            Calc_Case(p, rule, s, &t);
+            if (!cached) {
+                Calc_Case(p, rule, s, &t);
+                known.runs.push_back(t);
+            }
+            next++;
             consider(&t);
         }
     }
@@ -266,13 +318,19 @@ static void Calc_Member(int group, const Lkom_Entry *c, int rule, int piece, dou
     p->f_t90_k = piece == SPLIT_SIDE ? Get_Mat_Ft90(si->mat_side, si->grade_side)
                                      : Get_Mat_Ft90(si->mat_mid, si->grade_mid);
     p->f_t90_d = p->gamma > 0.0 ? p->f_t90_k * kmod / p->gamma : 0.0;
-    Calc_Runs(p, rule, cols, &p->group);
+    Split_Capacities &known = Capacities_Of(p, rule, cols);
+    Calc_Runs(p, rule, cols, known, &p->group);
     p->column.F = share * r->V90;
     bool first = true;
-    for (const Split_Set &col : cols) {
+    const bool cached = !known.columns.empty();
+    for (size_t i = 0; i < cols.size(); i++) {
         Split_Case t{};
+        if (cached) t = known.columns[i];
         t.F = p->column.F;
-        Calc_Case(p, rule, col, &t);
+        if (!cached) {
+            Calc_Case(p, rule, cols[i], &t);
+            known.columns.push_back(t);
+        }
         if (first || t.F_Rd < p->column.F_Rd) p->column = t;
         first = false;
     }
