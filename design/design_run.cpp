@@ -399,7 +399,9 @@ void Working_Lengths(Connection_Input &in, double l_ef, double *t1, double *t2)
 int Nail_Screw_Lateral(Connection_Input &in, Connection_Result *r)
 {
     const int type = in.vbm_type;
-    const double fu_steel = Fastener_Fu(in);
+    /* beside steel plates the yield moment takes the steel grade's f_u, but never more than the
+    ** fastener's own (a DIN 571 screw entered at 300 N/mm² keeps its 300) */
+    const double fu_steel = in.fu > 0.0 ? std::fmin(Fastener_Fu(in), in.fu) : Fastener_Fu(in);
     if (type == VBM_KLAMMER && in.fu <= 800.0) in.fu = 800.0;
     if (!(in.d > 0.0 && in.length > 0.0)) return 0;
     const double d = in.d;

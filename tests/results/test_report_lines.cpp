@@ -363,4 +363,12 @@ TEST(ReportLines, TheDin571ScrewNamesItsFormOfModeDAndItsRopeShare)
                      "H\x84lfte"),
               std::string::npos)
         << e;
+    /* The screws' own f_u,k of 300 N/mm² below the 360 of the steel grade: M_y,Rk = 0.15 x 300 x
+    ** 9.24^2.6 = 14586.8 Nmm, M_y,f = 29173.6 Nmm, r_a = sqrt(2) sqrt(2 x 29173.6 x 28.6529 x
+    ** 9.24) = 5558.34 N (r_b's hinge at 19.9 x sqrt(300 / 360) = 18.2 mm < 38 mm). */
+    Splice_Input.fu_k = 300.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string f = Print_Checks();
+    EXPECT_NE(f.find("= 0.15 x 300 x 9.24\xCE/2.6\xCEr = 14587 Nmm"), std::string::npos) << f;
+    EXPECT_NE(f.find(" => min = 5.5583 kN\n"), std::string::npos) << f;
 }
