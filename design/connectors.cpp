@@ -155,7 +155,9 @@ double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, dou
 
 int Is_Plate_Hole_Tight(double d, double clearance)
 {
-    return clearance <= 0.0 || clearance < 0.1 * d ? 1 : 0;
+    /* "less than 0.1 d": a clearance of exactly 0.1 d counts as wide, also where d0 - d comes
+    ** out a hair below it in binary (13.2 - 12.0 = 1.1999999999999993) */
+    return clearance <= 0.0 || clearance < 0.1 * d * (1.0 - 1e-9) ? 1 : 0;
 }
 
 int Classify_Plate_Thickness(int type, int plate_material, double d, double t, double clearance,

@@ -256,6 +256,17 @@ TEST(Connectors, PlateClassification)
     EXPECT_DOUBLE_EQ(f, 0.0);
     EXPECT_EQ(Classify_Plate_Thickness(29, 12, 8.0, 6.0, 1.0, &f), 0);
     EXPECT_EQ(Classify_Plate_Thickness(29, 12, 12.0, 12.0, 1.0, &f), 2);
+    /* a clearance of exactly 0.1 d is not below it: thin, however d0 - d comes out in binary
+    ** (13.2 - 12.0 = 1.1999999999999993 < 0.1 x 12 = 1.2000000000000002; 8.8 - 8.0 =
+    ** 0.8000000000000007); a hair less keeps the plate thick */
+    const struct {
+        double d, d0;
+        int cls;
+    } edge[] = {{12.0, 13.2, 0}, {8.0, 8.8, 0}, {10.0, 11.0, 0}, {12.0, 13.199, 2}};
+    for (const auto &e : edge) {
+        EXPECT_EQ(Classify_Plate_Thickness(29, 12, e.d, e.d, e.d0 - e.d, nullptr), e.cls) << e.d0;
+        EXPECT_EQ(Is_Plate_Hole_Tight(e.d, e.d0 - e.d), e.cls == 2 ? 1 : 0) << e.d0;
+    }
 }
 
 TEST(Connectors, ThickPlateSimplified)
