@@ -232,23 +232,72 @@ static Split_Capacities &Capacities_Of(const Split_Check *p, int rule,
     return k;
 }
 
+/* The kinds of the gap between two adjacent columns under the annex's rule. */
+enum { GAP_ONE = 0, GAP_GROUPS = 1, GAP_APART = 2 };
+
+/* Whether the clear distance l reaches limit (mm): the columns stand where the pattern puts them
+** in cm, so l of exactly 0.5 h or 2 h may come out a hair below. */
+static bool Gap_Reaches(double l, double limit) { return l >= limit - SPLIT_TOL * 10.0; }
+
+/*
+** The groups of the columns of member p (DIN EN 1995-1-1/NA, NCI NA.8.1.4, as DIN 1052:2008,
+** 11.1.5): adjacent columns whose clear distance l reaches 2 h are separate connections, closer
+** than 0.5 h they stand in one group, and between the two each group is checked alone with its
+** F_90,Rd times k_g = l_g / (4 h) + 0.5. Into gap[k] the kind of the gap before column k (k >= 1),
+** into near[k] the least l_g of the group of column k to a group beside it (0 where none stands
+** 0.5 h <= l_g < 2 h away). Eq. (8.4) keeps every column in one connection. Return the number
+** of gaps between groups.
+*/
+static int Column_Groups(const Split_Check *p, int rule, const std::vector<Split_Set> &cols,
+                         std::vector<int> *gap, std::vector<double> *near)
+{
+    const size_t n = cols.size();
+    gap->assign(n, GAP_ONE);
+    near->assign(n, 0.0);
+    if (rule != SPLIT_RULE_NA) return 0;
+    int groups = 0;
+    for (size_t k = 1; k < n; k++) {
+        const double l = (cols[k].x_min - cols[k - 1].x_min) * 10.0;
+        (*gap)[k] = Gap_Reaches(l, 2.0 * p->h)   ? GAP_APART
+                    : Gap_Reaches(l, 0.5 * p->h) ? GAP_GROUPS
+                                                 : GAP_ONE;
+        if ((*gap)[k] != GAP_GROUPS) continue;
+        groups++;
+        /* the group ending at column k - 1 and the one starting at column k see each other */
+        for (size_t j = k; j-- > 0;) {
+            if ((*near)[j] == 0.0 || l < (*near)[j]) (*near)[j] = l;
+            if ((*gap)[j] != GAP_ONE) break;
+        }
+        for (size_t j = k; j < n; j++) {
+            if (j > k && (*gap)[j] != GAP_ONE) break;
+            if ((*near)[j] == 0.0 || l < (*near)[j]) (*near)[j] = l;
+        }
+    }
+    return groups;
+}
+
 /*
 ** The governing run of adjacent columns of member p into *best: each run is one connection
 ** (DIN EN 1995-1-1/NA, NCI NA.8.1.4) whose columns push the member towards one edge, F the
 ** member's share of their components towards that edge (a column that pushes the other way adds
 ** nothing), a_r from its first to its last column, the rows of all its columns. Under the
-** annex columns 2 h or more apart stand as separate connections, which no run spans. Eq. (8.3)
-** asks the shear beside the connection, which the member carries past such a gap: there every
-** run may span it, and the run over the whole half bounds the shear of each section. Runs of two
-** or more columns are tried; a connection of one column is a run of its own.
+** annex columns 2 h or more apart stand as separate connections, which no run spans; a run
+** within a group beside another 0.5 h <= l_g < 2 h away takes k_g, and a run over such groups
+** stands as one connection without it, governing where it gives more. Eq. (8.3) asks the shear
+** beside the connection, which the member carries past such a gap: there every run may span it,
+** and the run over the whole half bounds the shear of each section. Runs of two or more columns
+** are tried; a connection or group of one column is a run of its own. Return the number of gaps
+** between groups.
 */
-static void Calc_Runs(const Split_Check *p, int rule, const std::vector<Split_Set> &cols,
-                      Split_Capacities &known, Split_Case *best)
+static int Calc_Runs(const Split_Check *p, int rule, const std::vector<Split_Set> &cols,
+                     Split_Capacities &known, Split_Case *best)
 {
     const bool cached = !known.runs.empty();
     size_t next = 0;
     const double planes = p->shear_planes > 0 ? p->shear_planes : 1;
-    const double gap = rule == SPLIT_RULE_NA ? 2.0 * p->h : HUGE_VAL; /* mm */
+    static thread_local std::vector<int> gap;
+    static thread_local std::vector<double> near;
+    const int groups = Column_Groups(p, rule, cols, &gap, &near);
     bool found = false;
     double u_best = 0.0;
     auto consider = [&](Split_Case *t) {
@@ -267,11 +316,12 @@ static void Calc_Runs(const Split_Check *p, int rule, const std::vector<Split_Se
         s.F_y = cols[a].F_y;
         double up = std::fmax(0.0, cols[a].F_y), down = std::fmax(0.0, -cols[a].F_y);
         const bool alone =
-            (a == 0 || (cols[a].x_min - cols[a - 1].x_min) * 10.0 >= gap)
-            && (a + 1 == cols.size() || (cols[a + 1].x_min - cols[a].x_min) * 10.0 >= gap);
+            (a == 0 || gap[a] != GAP_ONE) && (a + 1 == cols.size() || gap[a + 1] != GAP_ONE);
+        bool across = false;
         for (size_t b = alone ? a : a + 1; b < cols.size(); b++) {
             if (b > a) {
-                if ((cols[b].x_min - cols[b - 1].x_min) * 10.0 >= gap) break;
+                if (gap[b] == GAP_APART) break;
+                across = across || gap[b] == GAP_GROUPS;
                 for (double y : cols[b].y) Add_Row(&s, y);
                 s.x_max = cols[b].x_min;
                 up += std::fmax(0.0, cols[b].F_y);
@@ -284,13 +334,18 @@ static void Calc_Runs(const Split_Check *p, int rule, const std::vector<Split_Se
             t.sum_F = std::fmax(up, down) * planes;
             t.F = p->planes * std::fmax(up, down);
             if (!cached) {
+                t.across = across ? 1 : 0;
+                t.l_g = across ? 0.0 : near[a];
+                t.k_g = t.l_g > 0.0 ? t.l_g / (4.0 * p->h) + 0.5 : 1.0;
                 Calc_Case(p, rule, s, &t);
+                t.F_Rd *= t.k_g;
                 known.runs.push_back(t);
             }
             next++;
             consider(&t);
         }
     }
+    return groups;
 }
 
 /* The check of one member: its governing run of adjacent columns against its share of their
@@ -319,7 +374,7 @@ static void Calc_Member(int group, const Lkom_Entry *c, int rule, int piece, dou
                                      : Get_Mat_Ft90(si->mat_mid, si->grade_mid);
     p->f_t90_d = p->gamma > 0.0 ? p->f_t90_k * kmod / p->gamma : 0.0;
     Split_Capacities &known = Capacities_Of(p, rule, cols);
-    Calc_Runs(p, rule, cols, known, &p->group);
+    p->groups = Calc_Runs(p, rule, cols, known, &p->group);
     p->column.F = share * r->V90;
     bool first = true;
     const bool cached = !known.columns.empty();
@@ -425,6 +480,11 @@ static void Case_End(char *out, size_t size, const Split_Check *p, const Split_C
                  "F\xCE\\90,Rd\xCEr = %.2lf kN " SYM_ARROW " " UTIL_NO_CHECK_TEXT
                  " (keine Tragf\x84higkeit)",
                  c->F_Rd);
+    } else if (c->l_g > 0.0) {
+        Format_N(out, size,
+                 "k\xCE\\g\xCEr F\xCE\\90,Rd\xCEr = %.3lf x %.2lf = %.2lf kN " SYM_ARROW
+                 " u = %.2lf",
+                 c->k_g, c->F_Rd / c->k_g, c->F_Rd, c->u);
     } else {
         Format_N(out, size, "F\xCE\\90,Rd\xCEr = %.2lf kN " SYM_ARROW " u = %.2lf", c->F_Rd, c->u);
     }
@@ -489,6 +549,20 @@ static void Print_Member(FILE *file, int rule, const Split_Check *p, double V90)
                            "%s: F\xCE\\v,Ed\xCEr = %s; h\xCE\\e\xCEr = %.1lf mm, a\xCE\\r\xCEr = "
                            "%.1lf mm " SYM_ARROW " k\xCE\\s\xCEr = %.3lf",
                            what, force, c->h_e, c->a_r, c->k_s);
+            if (!column && c->l_g > 0.0)
+                Oli_Write_Text(file,
+                               "             Gruppe allein: l\xCE\\g\xCEr = %.1lf mm zur "
+                               "n\x84"
+                               "chsten Gruppe, h = %.0lf mm " SYM_ARROW
+                               " k\xCE\\g\xCEr = l\xCE\\g\xCEr / (4 h) + 0.5 = %.1lf / (4 x "
+                               "%.0lf) + 0.5 = %.3lf",
+                               c->l_g, p->h, c->l_g, p->h, c->k_g);
+            else if (!column && c->across)
+                Oli_Write_Text(file, "             %s",
+                               "\x81"
+                               "ber Gruppen mit 0.5 h " SYM_LE " l\xCE\\g\xCEr < 2 h hinweg "
+                               "als ein Anschluss ohne k\xCE\\g\xCEr, da ung\x81nstiger als "
+                               "jede Gruppe allein");
             /* a case the rule forbids says so on a line of its own */
             Oli_Write_Text(file,
                            "             n = %d, h\xCE\\1\xCEr = %.1lf mm, %s(h\xCE\\1\xCEr / "
@@ -533,6 +607,14 @@ void Print_Splitting_Check(FILE *file, const Timber_Check *r)
                                                             : "Spalte 1 am Sto\xe1",
                    r->split_rule == SPLIT_RULE_NA ? ", Spalten mit Abstand " SYM_GE " 2 h getrennt"
                                                   : "");
+    if (r->split_mid.groups > 0 || r->split_side.groups > 0)
+        Oli_Write_Text(file, "%s",
+                       "Gruppen von Spalten im lichten Abstand 0.5 h " SYM_LE
+                       " l\xCE\\g\xCEr < 2 h: "
+                       "jede Gruppe allein mit k\xCE\\g\xCEr F\xCE\\90,Rd\xCEr, k\xCE\\g\xCEr = "
+                       "l\xCE\\g\xCEr / (4 h) + 0.5, und die Folge \x81"
+                       "ber die Gruppen als ein "
+                       "Anschluss, wo sie ung\x81nstiger ist (DIN EN 1995-1-1/NA, NCI NA.8.1.4)");
     Oli_Write_Text(file,
                    "Spalte: die ung\x81nstigste; max V\xCE\\90,d\xCEr = %.2lf kN (gr\x94\xe1te "
                    "Summe der Kr\x84"

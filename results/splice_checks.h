@@ -189,7 +189,11 @@ typedef struct Split_Case {
     double sum_r;        /* sum (h_1 / h_i)² over the rows */
     double k_s, k_r;     /* factors of the annex's rule */
     double F_Rk;         /* kN, eq. (8.4) */
-    double F_Rd;         /* kN */
+    double F_Rd;         /* kN, with k_g */
+    double l_g;          /* mm, a run within one group of columns: the clear distance to the
+                         ** nearest other group, 0.5 h <= l_g < 2 h (annex's rule); 0 without */
+    double k_g;          /* l_g / (4 h) + 0.5 with such a group beside it, else 1 */
+    int32_t across;      /* 1: a run over groups 0.5 h <= l_g < 2 h apart, without k_g */
     int32_t short_only;  /* annex's rule: h_e / h < 0.2 under a load that is not short-term */
     double u;            /* F / F_Rd; UTIL_NO_CHECK without a capacity or where not allowed */
     int32_t first, last; /* a run of columns: its first and last column, from the joint (1..) */
@@ -226,6 +230,7 @@ typedef struct Split_Check {
     Split_Case group;     /* the governing run of adjacent columns against the member's share
                              ** of their forces towards the loaded edge */
     Split_Case column;    /* the weakest column against the largest column force */
+    int32_t groups;       /* annex's rule: gaps between adjacent columns of 0.5 h <= l_g < 2 h */
     double u;             /* the larger of both */
 } Split_Check;
 

@@ -1008,6 +1008,65 @@ TEST(TimberT90, EnSplittingOfDowelsAndBoltsWorkedByHand)
     EXPECT_NEAR(g.k_s, 1.16667, 1e-5);
     EXPECT_NEAR(g.F_Rd, 21.09709, 1e-4);
     EXPECT_NEAR(g.u, 1.14224, 1e-4);
+
+    /* The groups closer together, mirrored about x_m: clear distance l_g = 2 (x_m - 19.8) cm
+    ** between the nearest columns (NCI NA.8.1.4): at 2 h = 480 mm and more separate
+    ** connections, below 0.5 h = 120 mm one, in between each group alone with its F_90,Rd times
+    ** k_g = l_g / (4 h) + 0.5, the run over both groups as one connection where it gives more.
+    ** x_m = 32.3: l_g = 250 mm, k_g = 250 / 960 + 0.5 = 0.76042; I_p = 4 (20.5² + 12.5²) + 8 x 6²
+    **  = 2594 cm², M = 8 + 0.323 x 12 = 11.876 kNm: the columns carry 3 +- 1187.6 x {20.5;
+    **  12.5} x 2 / 2594, from the joint 21.771 / 14.446 / -8.446 / -15.771 kN; the run 1-2 of
+    **  the group at the joint: F = 36.2165 kN, 21.0971 x 0.76042 = 16.0426 kN, u = 2.25752
+    **  (without k_g 1.717); over both groups 1-3 a_r = 330 mm, k_s = 2.625: 36.2165 / (18.0832
+    **  x 2.625) = 0.763.
+    ** x_m = 25.8: l_g = 120 mm = 0.5 h, k_g = 0.625; I_p = 4 (14² + 6²) + 288 = 1216, M = 11.096:
+    **  columns 1, 2: 3 + 2 x 1109.6 x {14; 6} / 1216 = 28.55 / 13.95 kN, F = 42.50 kN, 21.0971 x 0.625
+    **  = 13.1857 kN, u = 3.22319.
+    ** x_m = 25.75: l_g = 119 mm < 0.5 h, one connection: I_p = 4 (13.95² + 5.95²) + 288 =
+    **  1208.02, M = 11.09: 3 + 2 x 1109 x {13.95; 5.95} / 1208.02 = 28.6131 / 13.9246, F =
+    **  42.5376 kN, u = 42.5376 / 21.0971 = 2.01628.
+    ** x_m = 43.8: l_g = 480 mm = 2 h, separate: I_p = 4 (32² + 24²) + 288 = 6688, M = 13.256:
+    **  3 + 2 x 1325.6 x {32; 24} / 6688 = 15.6852 / 12.5139, F = 28.1990 kN, u = 1.33663. */
+    const struct {
+        double x_m, l_g, k_g, F, F_Rd, u;
+    } gaps[] = {
+        {32.3, 250.0, 0.760417, 36.21650, 16.04258, 2.25752},
+        {25.8, 120.0, 0.625, 42.50000, 13.18568, 3.22319},
+        {25.75, 0.0, 1.0, 42.53764, 21.09709, 2.01628},
+        {43.8, 0.0, 1.0, 28.19904, 21.09709, 1.33663},
+    };
+    for (const auto &w : gaps) {
+        Build_Regular_Pattern(11.8, -6.0, 8.0, 12.0, 2);
+        Mirror_Pattern(w.x_m);
+        Calc_Pattern_Centroid(&fp->x_c, &fp->y_c, &fp->I_p, fp->count, fp->recs);
+        c->M_distr = 8.0 + w.x_m / 100.0 * 12.0;
+        ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+        const Split_Case &k = r.split_mid.group;
+        EXPECT_EQ(k.first, 1) << w.x_m;
+        EXPECT_EQ(k.last, 2) << w.x_m;
+        EXPECT_NEAR(k.l_g, w.l_g, 1e-6) << w.x_m;
+        EXPECT_NEAR(k.k_g, w.k_g, 1e-6) << w.x_m;
+        EXPECT_NEAR(k.F, w.F, 1e-4) << w.x_m;
+        EXPECT_NEAR(k.F_Rd, w.F_Rd, 1e-4) << w.x_m;
+        EXPECT_NEAR(k.u, w.u, 1e-4) << w.x_m;
+    }
+    /* the print names l_g, h and k_g */
+    Build_Regular_Pattern(11.8, -6.0, 8.0, 12.0, 2);
+    Mirror_Pattern(32.3);
+    Calc_Pattern_Centroid(&fp->x_c, &fp->y_c, &fp->I_p, fp->count, fp->recs);
+    c->M_distr = 11.876;
+    f = tmpfile();
+    Oli_Holz_Nachweis(f, 0, 0, nullptr, nullptr);
+    s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find("Gruppe allein: l\xCE\\g\xCEr = 250.0 mm zur n\x84"
+                     "chsten Gruppe, h = 240 mm => k\xCE\\g\xCEr = l\xCE\\g\xCEr / (4 h) + "
+                     "0.5 = 250.0 / (4 x 240) + 0.5 = 0.760"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("k\xCE\\g\xCEr F\xCE\\90,Rd\xCEr = 0.760 x 21.10 = 16.04 kN => u = 2.26"),
+              std::string::npos)
+        << s;
 }
 
 TEST(TimberT90, EnSplittingNearTheEdgeAndWithoutAForce)
