@@ -19,8 +19,8 @@ int Calc_Min_Spacings(int vbm_type, int predrilled, int fitted_bolt, int douglas
 
 /*
 ** Return the factor on a1 and a2 that the spacing rules take for a member of material mat: 0.85
-** for nails, screws and staples in a panel under EN 1995-1-1 (8.3.1.3(1), nailed panel-to-timber
-** joints; laminated veneer lumber by its own tables but for staples), else 1, for fastener
+** for nails and screws in a panel under EN 1995-1-1 (8.3.1.3(1), nailed panel-to-timber joints;
+** laminated veneer lumber by its own tables), else 1 (staples keep Table 8.3), for fastener
 ** vbm_type of diameter d (mm): a wood screw to DIN 571 above 6 mm keeps the rules of bolts, as in
 ** Calc_Min_Spacings.
 */

@@ -75,7 +75,7 @@ double Basic_Distance(int which, int mat, double rho_k, double t, int type, doub
         case A4C: v = (5.0 + 5.0 * st) * d; break;
         case A4T: v = (10.0 + 5.0 * s) * d; break;
         }
-        if ((which == A1 || which == A2) && Nad_Params != nullptr && Is_Mat_Panel(mat)) v *= 0.85;
+        /* no factor in panels: EN 1995-1-1, 8.3.1.3(1) gives 0.85 to nails alone */
         break;
     case G_NAIL:
         if (!pre) {

@@ -92,9 +92,8 @@ void Staple_Rules(const Spacing_Case &c, const Angles &g, bool ec5, double v[6])
     v[3] = 15.0 * d;
     v[4] = ec5 ? (15.0 + 5.0 * g.sa) * d : (10.0 + 5.0 * g.sa) * d;
     v[5] = ec5 ? 10.0 * d : (5.0 + 5.0 * st) * d;
-    const double panel = Calc_Panel_Spacing_Factor(c.type, c.d, c.mat);
-    v[0] *= panel;
-    v[1] *= panel;
+    /* a panel stapled to timber keeps the table: EN 1995-1-1, 8.3.1.3(1) lowers the spacings of
+    ** nails alone (Calc_Panel_Spacing_Factor) */
 }
 
 /* Nails and screws not pre-drilled in timber of rho_k up to 420 kg/m3 (EN 1995-1-1, Table 8.2;
@@ -307,7 +306,6 @@ double Calc_Panel_Spacing_Factor(int vbm_type, double d, int mat)
 {
     vbm_type = Spacing_Rule_Type(vbm_type, d);
     if (Nad_Params == nullptr || !Is_Mat_Panel(mat) || mat == MAT_POLLM_LVL_S) return 1.0;
-    if (vbm_type == VBM_KLAMMER) return 0.85;
     /* LVL takes its own tables for nails and screws */
     if (mat == MAT_KERTO_S || mat == MAT_KERTO_Q) return 1.0;
     return In_Nail_Group(vbm_type) ? 0.85 : 1.0;
