@@ -1079,7 +1079,10 @@ int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)
     }
     Calc_Vbm_Lamellas(group, entry, &r);
     r.u = r.u_max;
-    if (type >= VBM_SCHEIBENDUEBEL_C1 && type <= VBM_SCHEIBENDUEBEL_C10
+    /* the two-sided toothed plates, and the single-sided ones that go in pairs between two
+    ** timbers as they do */
+    if (((type >= VBM_SCHEIBENDUEBEL_C1 && type <= VBM_SCHEIBENDUEBEL_C10)
+         || Vbm_Back_To_Back_Pairs())
         && std::fabs(c->N_d) >= 1e-5) {
         Calc_Connector_Bolt_Check(group, c, r.n_f, &r.bolts);
         r.u = std::fmax(r.u, Shown_Util(r.bolts.no_capacity, r.bolts.u));
@@ -1233,7 +1236,8 @@ static void Print_Vbm_N_Ef_Line(FILE *file, const Vbm_N_Ef_Line *l, bool bolts)
     else if (bolts)
         Format_N(lead, sizeof lead,
                  "D\x81"
-                 "bel (DIN EN 1995-1-1, 8.9(2)): ");
+                 "bel%s (DIN EN 1995-1-1, 8.9(2)): ",
+                 Vbm_Back_To_Back_Pairs() ? "paare" : "");
     if (l->rule == VBM_NEF_BOLT && l->with_a1)
         Oli_Write_Text(file,
                        "%s%s\xCE\\min\xCEr = %.2lf \xF8, a\xCE\\"
@@ -1440,10 +1444,10 @@ static void Print_Toothed_Plate_Rd(FILE *file, const Vbm_Check *r, const Vbm_Row
     Format_N(fv, sizeof fv, "%s", Get_Fv_Rk_Label());
     Oli_Write_Text(file,
                    "Nr. %d je Scherfuge: D\x81"
-                   "bel R\xCE\\c,d\xCEr = %.4lf x %.2lf / %.2lf = %.4lf kN, Bolzen "
+                   "bel%s R\xCE\\c,d\xCEr = %.4lf x %.2lf / %.2lf = %.4lf kN, Bolzen "
                    "R\xCE\\b,d\xCEr = %.4lf x %.2lf / %.2lf = %.4lf kN",
-                   number, w->rk_connector, w->kmod, w->gamma_connector, w->rd_connector, rk_b,
-                   w->kmod, w->gamma, rd_b);
+                   number, Vbm_Back_To_Back_Pairs() ? "paar" : "", w->rk_connector, w->kmod,
+                   w->gamma_connector, w->rd_connector, rk_b, w->kmod, w->gamma, rd_b);
     Oli_Write_Text(file,
                    "%sd\xCEr = (n\xCE\\ef\xCEr x R\xCE\\c,d\xCEr + n\xCE\\ef,Bolzen\xCEr x "
                    "R\xCE\\b,d\xCEr) / n = (%.3lf x %.4lf + %.3lf x %.4lf) / %d = %.4lf kN",

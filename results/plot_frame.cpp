@@ -123,7 +123,11 @@ void Plot_Frame_Begin(Plot_Frame *f, FILE *oli, int number, double s, double x0,
         Plot_Set_Layer(0);
     }
     OLI_reserveSpaceCM(oli, 1.0 + (y1 - y0) * s);
-    Oli_Write_Text(oli, caption, 1.0 / s);
+    /* where single-sided toothed plates go in back-to-back pairs the caption says so */
+    char head[160];
+    snprintf(head, sizeof head, caption, 1.0 / s);
+    const char *pairs = Splice_Vbm_Pair_Text();
+    Oli_Write_Text(oli, "%s%s%s", head, pairs[0] ? "; " : "", pairs);
     Oli_Graphic_Begin(oli, x0, y0, x1, y1, s, 0.0, nullptr);
     /* the labels of the chains find their places when the whole drawing is known */
     Oli_Graphic_Fit_Begin(x0, y0, x1, y1);

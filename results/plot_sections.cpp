@@ -27,6 +27,7 @@ typedef struct Section_Sizes {
     double hc;        /* cm, connector depth */
     int connector;    /* 25..28, 31..33 */
     int ring_on_face; /* 26, 31, 32: the ring lies inside the member at a face */
+    int pair;         /* single-sided toothed plates back to back: one in each face, hc deep */
 } Section_Sizes;
 
 static Section_Sizes Sizes(void)
@@ -40,8 +41,10 @@ static Section_Sizes Sizes(void)
     z.lp = si->l / 10.0;
     z.D = si->d / 10.0;
     z.hc = z.connector ? Get_Connector_Value(t, si->connector_index, "hc") / 10.0 : 0.0;
+    z.pair = Vbm_Back_To_Back_Pairs();
     z.ring_on_face =
-        t == VBM_SCHEIBENDUEBEL_C1 || t == VBM_SCHEIBENDUEBEL_B1 || t == VBM_SCHEIBENDUEBEL_C2;
+        !z.pair
+        && (t == VBM_SCHEIBENDUEBEL_C1 || t == VBM_SCHEIBENDUEBEL_B1 || t == VBM_SCHEIBENDUEBEL_C2);
     z.rv = z.r;
     z.rh = z.r;
     return z;
@@ -148,7 +151,10 @@ static void Long_Through(double X, double Y0, double Y1, double b, const Section
 {
     if (z->connector) {
         Oli_Graphic_Set_Fill(50);
-        if (z->ring_on_face) {
+        if (z->pair) {
+            Plot_Bar(X - z->D / 2, -b / 2 - z->hc, X + z->D / 2, -b / 2 + z->hc);
+            Plot_Bar(X - z->D / 2, b / 2 - z->hc, X + z->D / 2, b / 2 + z->hc);
+        } else if (z->ring_on_face) {
             Plot_Bar(X - z->D / 2, -b / 2, X + z->D / 2, -b / 2 + z->hc / 2);
             Plot_Bar(X - z->D / 2, b / 2 - z->hc / 2, X + z->D / 2, b / 2);
         } else {
@@ -319,7 +325,8 @@ static void Long_Lap_Fasteners(Long_View *v)
         const double X = fp->recs[i].x;
         if (z.connector) {
             Oli_Graphic_Set_Fill(50);
-            Plot_Bar(X - z.D / 2, -z.hc / 2, X + z.D / 2, z.hc / 2);
+            const double c = z.pair ? z.hc : z.hc / 2; /* a pair: one in each half */
+            Plot_Bar(X - z.D / 2, -c, X + z.D / 2, c);
             Oli_Graphic_Set_Fill(55);
             const double w = std::max(z.rh, z.rv);
             Plot_Box(X - 2 * w, Y0 - 1.4 * w, X + 2 * w, Y0);
@@ -459,7 +466,11 @@ static void Cross_Through(double X0, double X1, double y, double b, const Sectio
     Oli_Graphic_Set_Fill(50);
     const double D2 = z->D / 2;
     if (lap) {
-        Plot_Bar(-z->hc / 2, y - D2, z->hc / 2, y + D2);
+        const double c = z->pair ? z->hc : z->hc / 2;
+        Plot_Bar(-c, y - D2, c, y + D2);
+    } else if (z->pair) {
+        Plot_Bar(b / 2 - z->hc, y - D2, b / 2 + z->hc, y + D2);
+        Plot_Bar(-b / 2 - z->hc, y - D2, -b / 2 + z->hc, y + D2);
     } else if (z->ring_on_face) {
         Plot_Bar(b / 2 - z->hc / 2, y - D2, b / 2, y + D2);
         Plot_Bar(-b / 2, y - D2, -b / 2 + z->hc / 2, y + D2);

@@ -11,6 +11,7 @@
 #include "results/splice_checks.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "catalogue/catalogue.h"
 
@@ -34,6 +35,27 @@ const char *Splice_Vbm_Name(void)
     return Get_Vbm_Type_Name(Splice_Input.vbm_type, Vbm_Single_Sided_Counterpart() ? 1 : 0);
 }
 
+int Vbm_Back_To_Back_Pairs(void)
+{
+    /* a single-sided toothed plate bears with its teeth in one timber and its flat back against
+    ** the other face: between two timbers it takes a second one back to back, one in each face,
+    ** and the pair bears with its bolt as one connector does (EN 1995-1-1, 8.10(1)) */
+    const int type = Splice_Input.vbm_type;
+    return !Plate_Connection() && (type == VBM_SCHEIBENDUEBEL_C2 || type == VBM_SCHEIBENDUEBEL_C11);
+}
+
+const char *Splice_Vbm_Pair_Text(void)
+{
+    static char text[96];
+    if (!Vbm_Back_To_Back_Pairs()) return "";
+    snprintf(text, sizeof text,
+             "je Scherfuge 2 %s R\x81"
+             "cken an R\x81"
+             "cken",
+             Splice_Vbm_Name());
+    return text;
+}
+
 int Check_Fastener_Kind(void)
 {
     const int type = Splice_Input.vbm_type;
@@ -42,7 +64,8 @@ int Check_Fastener_Kind(void)
     if (type == VBM_KLAMMER && plates) return DERR_STAPLE_THROUGH_STEEL;
     /* a shear plate sits in one member only (EN 912, type B) and bears with its back on a steel
     ** plate; between two timbers it takes a second one back to back (EN 1995-1-1, 8.9 with k4 =
-    ** 1.0), a pair that this design does not model */
+    ** 1.0), a pair that this design does not model (the toothed plates' pairs it does:
+    ** Vbm_Back_To_Back_Pairs) */
     if (type == VBM_SCHEIBENDUEBEL_B1 && !plates) return DERR_SHEAR_PLATE_WITHOUT_STEEL;
     /* Against steel a connector must be single-sided (EN 1995-1-1, 8.9, 8.10). The toothed
     ** plates C1 and C10 are designed there by the rule of their single-sided counterparts C2 and

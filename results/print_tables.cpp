@@ -285,6 +285,13 @@ static void Write_Fastener_Block(FILE *file)
         Write_Connector_Washer_Line(file);
     } else if (Is_Vbm_Connector(t)) {
         Oli_Write_Text(file, "%s d\xCE\\c\xCEr = %.0lf mm, %s\xCEr\n", name, si->d, Steel_Name());
+        if (Vbm_Back_To_Back_Pairs())
+            Oli_Write_Text(file,
+                           "%s, in jedem Holz einer mit der Einlasstiefe h\xCE\\e\xCEr = %s mm; "
+                           "das Paar trägt mit dem Bolzen wie ein Dübel (DIN EN 1995-1-1, "
+                           "8.10(1))"_cp850,
+                           Splice_Vbm_Pair_Text(),
+                           Mm_Of(Get_Connector_Value(t, si->connector_index, "he")).t);
         Write_Bolt_Line(file);
         Write_Connector_Washer_Line(file);
     }
@@ -420,6 +427,16 @@ static void Write_Fastener_Count(FILE *file)
     const bool lap = kind == CONN_LAP;
     const bool sides = (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES || lap)
                        && Is_Vbm_Nail_Screw_Or_Staple(Splice_Input.vbm_type);
+    if (Vbm_Back_To_Back_Pairs()) {
+        /* a pair at each bolt in every shear plane */
+        const int planes = Splice_Input.shear_planes > 0 ? Splice_Input.shear_planes : 1;
+        Oli_Write_Text(file,
+                       "\xCE"
+                       "b%d Bolzen x %d Scherfuge%s x 2 = %d %s\xCEr%s (%s)",
+                       n, planes, planes == 1 ? "" : "n", 2 * n * planes, name,
+                       lap ? "" : " je Sto\xE1h\x84lfte", Splice_Vbm_Pair_Text());
+        return;
+    }
     if (!sides) {
         /* a splice has two halves, each with this pattern (the drawings show both); a lap's
         ** pattern holds its whole joint */

@@ -369,6 +369,14 @@ int Vbm_Single_Sided_Counterpart(void);
 ** takes the single-sided counterpart, else the type's full name. A static buffer of the type. */
 const char *Splice_Vbm_Name(void);
 
+/* 1 when the single-sided toothed plates C2 or C11 join two timbers (side timbers or a lap),
+** where they go in back-to-back pairs, one pair per shear plane and bolt, else 0. */
+int Vbm_Back_To_Back_Pairs(void);
+
+/* What the print and the pages say of such pairs: "je Scherfuge 2 Scheibendübel C2 Rücken an
+** Rücken" (code page 850), or "" for any other fastener. A static buffer. */
+const char *Splice_Vbm_Pair_Text(void);
+
 /* A connector whose catalogue row names its bolts: 1 with the diameter of the bolt chosen from the
 ** bolt list *d_bolt and the row's smallest and largest bolt *db_min, *db_max (mm), else 0.
 ** Check_Connector_Bolt returns 0 or DERR_CONNECTOR_BOLT_OUTSIDE_ROW (EN 912). */

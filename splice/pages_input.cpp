@@ -633,6 +633,10 @@ static void Fastener_Design_Column(void)
                     res.rk_total * to_kN);
     Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "F_v,R,d = %.2f kN je Scherfuge",
                     res.rd_total * to_kN);
+    /* single-sided toothed plates between timbers: the values are those of a pair */
+    if (Vbm_Back_To_Back_Pairs())
+        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "%s: F_v,R je Paar mit dem Bolzen",
+                        Splice_Vbm_Pair_Text());
     Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "k_mod = %.2f / %.2f", res.kmod_1,
                     res.kmod_2);
     /* Minimum spacings of both members (a steel plate has its own rules). */
@@ -810,9 +814,10 @@ static int Layout_Lines(char out[3][LAYOUT_LINE_MAX])
         snprintf(out[n++], LAYOUT_LINE_MAX,
                  "Bleche: e1 = %.1f cm (zum Blechende)  e2 = %.1f cm (zum Blechrand)", pr->e1,
                  pr->e2);
+    const char *pairs = Splice_Vbm_Pair_Text();
     snprintf(out[n++], LAYOUT_LINE_MAX,
-             "L\x84nge L = %.1f cm, %d Verbindungsmittel je Sto\xe1h\x84lfte", s->L,
-             (int)Fastener_Pattern.count);
+             "L\x84nge L = %.1f cm, %d Verbindungsmittel je Sto\xe1h\x84lfte%s%s", s->L,
+             (int)Fastener_Pattern.count, pairs[0] ? ", " : "", pairs);
     return n;
 }
 

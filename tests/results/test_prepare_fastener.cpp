@@ -301,6 +301,28 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
     design(VBM_SCHEIBENDUEBEL_C1, CONN_SIDE_TIMBERS, &side);
     EXPECT_NE(side.find("Scheibendübel C1 d\xCE\\c\xCEr = 50 mm"_cp850), std::string::npos) << side;
     EXPECT_EQ(side.find("C1/C2"), std::string::npos) << side;
+    /* Between two timbers the single-sided C2 goes in back-to-back pairs, one in each face, the
+    ** pair bearing with its bolt as one connector (EN 1995-1-1, 8.10(1)): the same utilisation
+    ** as the C1 of the same d_c, its bolt's tension check (NCI NA.8.1.6, F_t,d = 80 x 20 / (2 x
+    ** 4 x 75) = 2.67 kN) included, where the C2 gave 0.45 without it; the print says so and
+    ** counts per half 4 bolts x 2 shear planes x 2 = 16 plates; beside steel it stays one per
+    ** plane */
+    std::string pairs;
+    design(VBM_SCHEIBENDUEBEL_C1, CONN_SIDE_TIMBERS, &side);
+    const double u_side_c1 = Splice_Input.utilisation.value[0]; /* the fasteners */
+    design(VBM_SCHEIBENDUEBEL_C2, CONN_SIDE_TIMBERS, &pairs);
+    EXPECT_STREQ(Splice_Input.utilisation.name[0], "Verbindungsmittel");
+    EXPECT_NEAR(Splice_Input.utilisation.value[0], u_side_c1, 1e-12);
+    EXPECT_NE(pairs.find("je Scherfuge 2 Scheibendübel C2 Rücken an Rücken, in jedem Holz einer "
+                         "mit der Einlasstiefe h\xCE\\e\xCEr = 5.6 mm"_cp850),
+              std::string::npos)
+        << pairs;
+    EXPECT_NE(pairs.find("\xCE"
+                         "b4 Bolzen x 2 Scherfugen x 2 = 16 Scheibendübel C2\xCEr je Stoßhälfte "
+                         "(je Scherfuge 2 Scheibendübel C2 Rücken an Rücken)"_cp850),
+              std::string::npos)
+        << pairs;
+    EXPECT_EQ(c2.find("Rücken"_cp850), std::string::npos) << c2;
     /* The timber beside plates at least 3.75 h_e deep: the largest C1 (d_c = 117, h_e = 14.25 mm)
     ** between two inner plates of 5 mm in a member of 160 mm leaves lamellas of (160 - 2 x 5) / 3
     ** = 50 mm < 3.75 x 14.25 = 53.44 mm, which the refusal names with both */
