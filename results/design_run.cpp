@@ -582,6 +582,16 @@ static void Write_Split_Thickness(FILE *file, double rho_side, double rho_mid)
     if (mid) line("des Mittelholzes", rho_mid);
 }
 
+/* The joints' gamma_M2 (EN 1993-1-8, 2.2) as the head of the checks adds it where it differs
+** from the plates' one of EN 1993-1-1, m2_plates; else "". */
+static void Joints_Gamma_Text(char *out, size_t size, double m2_joints, double m2_plates)
+{
+    out[0] = '\0';
+    if (m2_joints != m2_plates)
+        snprintf(out, size, ", Verbindungen (DIN EN 1993-1-8, 2.2): %s\xCE\\M2\xCEr = %.2lf",
+                 SYM_GAMMA, m2_joints);
+}
+
 /*
 ** The partial factors of the members and of the steel in the design situation that
 ** Set_Design_Gammas has set: the persistent one, or the accidental one, whose line names it and
@@ -605,21 +615,23 @@ static void Write_Gamma_Line(FILE *file, int accidental)
         whose = "Stahl der Verbindungsmittel";
     }
     if (plates && accidental && Nad_Params != nullptr) {
-        const double m2 = Get_Steel_Gamma_M_Accidental(2), m2_joints = Get_Steel_Gamma_M2_Joints(1);
-        char joints[160] = "";
-        if (m2_joints != m2)
-            snprintf(joints, sizeof joints,
-                     ", Verbindungen (DIN EN 1993-1-8, 2.2): %s\xCE\\M2\xCEr = %.2lf", SYM_GAMMA,
-                     m2_joints);
+        const double m2 = Get_Steel_Gamma_M_Accidental(2);
+        char joints[160];
+        Joints_Gamma_Text(joints, sizeof joints, Get_Steel_Gamma_M2_Joints(1), m2);
         Oli_Write_Text(file,
                        "%s%s\xCE\\M\xCEr = %.2lf, %s\xCE\\M0\xCEr = %.2lf, %s\xCE\\M1\xCEr = "
                        "%.2lf, %s\xCE\\M2\xCEr = %.2lf (%s)%s",
                        situation, SYM_GAMMA, si->gamma_m_mid, SYM_GAMMA, si->gamma_s, SYM_GAMMA,
                        Get_Steel_Gamma_M_Accidental(1), SYM_GAMMA, m2, whose, joints);
-    } else if (steel != nullptr)
-        Oli_Write_Text(file, "%s%s\xCE\\M\xCEr = %.2lf, %s\xCE\\%s\xCEr = %.2lf (%s)", situation,
-                       SYM_GAMMA, si->gamma_m_mid, SYM_GAMMA, steel, si->gamma_s, whose);
-    else Oli_Write_Text(file, "%s%s\xCE\\M\xCEr = %.2lf", situation, SYM_GAMMA, si->gamma_m_mid);
+    } else if (steel != nullptr) {
+        /* the joints' gamma_M2 of the bearing and the block tearing where the annex sets it apart
+        ** from EN 1993-1-1's of the net section */
+        char joints[160] = "";
+        if (plates && Nad_Params != nullptr)
+            Joints_Gamma_Text(joints, sizeof joints, Get_Steel_Gamma_M2_Joints(0), si->gamma_m2);
+        Oli_Write_Text(file, "%s%s\xCE\\M\xCEr = %.2lf, %s\xCE\\%s\xCEr = %.2lf (%s)%s", situation,
+                       SYM_GAMMA, si->gamma_m_mid, SYM_GAMMA, steel, si->gamma_s, whose, joints);
+    } else Oli_Write_Text(file, "%s%s\xCE\\M\xCEr = %.2lf", situation, SYM_GAMMA, si->gamma_m_mid);
     /* connectors take the factor of connections, which the annex may set apart from the
     ** members' one */
     const double gamma_connector = Get_Connector_Gamma_M(si->gamma_m_mid, accidental);

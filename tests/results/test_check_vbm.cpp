@@ -379,9 +379,10 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
               std::string::npos)
         << s;
 
-    /* no steel factor: no bolt resistance, failed by the stand-in, printed as no number */
+    /* no steel factor of joints (EN 1993-1-8, 2.2): no bolt resistance, failed by the
+    ** stand-in, printed as no number */
     setup(true);
-    Nad_Record.ec3.ec3_1.gamma_m2 = 0.0;
+    Nad_Record.ec3.ec3_8.factors_a[0] = 0.0;
     double u = 0.0;
     s = Vbm_Text(&u);
     EXPECT_DOUBLE_EQ(u, UTIL_NO_CHECK);
@@ -391,7 +392,7 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
     /* a weak bolt is not a missing one: gamma_M2 = 1000 gives sigma_R,d = 0.36 N/mm²,
     ** N_R,d = 0.36 * 157 / 1000 = 0.05652 kN, u = 6.25 / 0.05652 = 110.58 */
     setup(true);
-    Nad_Record.ec3.ec3_1.gamma_m2 = 1000.0;
+    Nad_Record.ec3.ec3_8.factors_a[0] = 1000.0;
     EXPECT_TRUE(Has(Vbm_Text(), "u\xCE\\"
                                 "F\xCEr = 110.58 > 1"));
     /* units 5 mm apart along the grain: F_t,d = 6 * 100 / 2 / 4 / 0.5 = 150 kN */
