@@ -184,7 +184,8 @@ static void Write_Bolt_Line(FILE *file)
 /*
 ** A connector's bolt takes washers at least 3 d across (EN 1995-1-1, 10.4.3), the least value
 ** that the preparation holds a chosen washer to (Check_Bolt_Washer): the chosen one with that
-** least value, or under an annex that the bolt needs one.
+** least value, or under an annex that the bolt needs one, whose least value the bolts' tension
+** check then bears on (Calc_Connector_Bolt_Check).
 */
 static void Write_Connector_Washer_Line(FILE *file)
 {
