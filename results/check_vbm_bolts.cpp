@@ -86,7 +86,7 @@ void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_C
     r.f_ub = steel->fu;
     if (r.en_bolt) {
         r.A_b = Calc_Bolt_Stress_Area(db);
-        r.gamma_m2 = Get_Steel_Gamma_M2_Joints(c->accidental);
+        r.gamma_m2 = Get_Steel_Gamma_M2_Joints(Lkom_Accidental_Factors(c));
         r.sigma_Rd = r.gamma_m2 > 0.0 ? 0.9 * r.f_ub / r.gamma_m2 : 0.0;
         r.N_b = r.sigma_Rd * r.A_b / 1000.0;
     } else {
@@ -117,7 +117,7 @@ void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_C
     double kmod_mid = 0.0, kmod_side = 0.0;
     Get_Group_Kmod(group, &kmod_mid, &kmod_side, nullptr);
     const double kmod = mid ? kmod_mid : kmod_side;
-    const double gamma = Washer_Gamma_M(c->accidental, mat, grade);
+    const double gamma = Washer_Gamma_M(Lkom_Accidental_Factors(c), mat, grade);
     const double N_w = gamma > 0.0 ? f * A_w / 1000.0 * kmod / gamma : 0.0;
     r.d_b = db;
     r.f_c90_k = f;
