@@ -259,7 +259,7 @@ static int Block_Shear_Run(int group, int entry, const Tearing_Block *only, Bloc
     Get_Group_Kmod(group, &r.kmod, nullptr, nullptr);
     /* block shear is a resistance of the connection: gamma_M of connections (EN 1995-1-1,
     ** Table 2.3, Annex A) */
-    const double gamma = Get_Gamma_M_Connections(c->accidental);
+    const double gamma = Get_Gamma_M_Connections(Lkom_Accidental_Factors(c));
     r.gamma_M = gamma;
     const bool inner = kind == CONN_INNER_PLATES;
     /* every block of the set, or the one asked for */

@@ -187,8 +187,8 @@ static void Calc_Plate_Buckling(const Lkom_Entry *c, double sigma, Plate_Bucklin
     b->Phi = 0.5 * (1.0 + CURVE_C * (l - 0.2) + l * l);
     /* chi of EN 1993-1-1, (6.49), the form of k_c in EN 1995-1-1, (6.25) */
     b->chi = l <= 0.2 ? 1.0 : Calc_Buckling_Kc(b->Phi, l);
-    b->gamma_m1 = Plate_Gamma_M1(c->accidental);
-    b->accidental = c->accidental ? 1 : 0;
+    b->accidental = Lkom_Accidental_Factors(c);
+    b->gamma_m1 = Plate_Gamma_M1(b->accidental);
     b->f_b = b->gamma_m1 > 0.0 ? b->chi * f_y / b->gamma_m1 : 0.0;
     b->u = b->f_b > 0.0 ? sigma_c / b->f_b : UTIL_NO_CHECK;
 }
@@ -318,8 +318,9 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
     if (!Calc_Plate_Stresses(c->N_d, Vs, M, &r.sigma, &r.tau, &r.sigma_v)) {
         r.state = PLATE_CHECK_NO_SECTION;
     } else {
-        const double fyd = Get_Plate_Fyd(c->accidental);
-        const double tRd = Get_Plate_Shear_Strength(c->accidental);
+        const int acc = Lkom_Accidental_Factors(c);
+        const double fyd = Get_Plate_Fyd(acc);
+        const double tRd = Get_Plate_Shear_Strength(acc);
         r.f_yd = fyd;
         r.f_vd = tRd;
         /* A net section in tension bears at most 0.9 A_net f_u / gamma_M2 (EN 1993-1-1, 6.2.3),
@@ -336,10 +337,10 @@ int Calc_Plate_Check(int group, int entry, Plate_Check *out)
             r.net_tension = 1;
             r.f_u = Get_Plate_Fu();
             if (Nad_Params != nullptr) {
-                r.gamma_m2 = c->accidental ? Get_Steel_Gamma_M_Accidental(2) : si->gamma_m2;
+                r.gamma_m2 = acc ? Get_Steel_Gamma_M_Accidental(2) : si->gamma_m2;
                 r.f_ud = r.gamma_m2 > 0.0 ? 0.9 * r.f_u / r.gamma_m2 : 0.0;
             } else {
-                r.gamma_m2 = c->accidental ? 1.0 : si->gamma_m0;
+                r.gamma_m2 = acc ? 1.0 : si->gamma_m0;
                 r.f_ud = r.gamma_m2 > 0.0 ? r.f_u / (1.25 * r.gamma_m2) : 0.0;
             }
             f_sigma = std::fmin(fyd, r.f_ud);
@@ -588,6 +589,7 @@ static void Calc_Hole_Resistances(const Lkom_Entry *c, Bearing_Check *r)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const Plate_Hole hole = Get_Plate_Hole(si);
+    const int acc = Lkom_Accidental_Factors(c);
     r->t = si->t_p * 10.0;
     r->hole_rule = hole.rule;
     if (!r->annex) {
@@ -595,14 +597,14 @@ static void Calc_Hole_Resistances(const Lkom_Entry *c, Bearing_Check *r)
         Calc_Plate_Hole_Geometry(hole.d0, 1, &e, &e1, &e2, &e3);
         /* DIN 18800-1, Table 8, hole by hole: the inner fasteners bear by the hole spacing e,
         ** the end fasteners by their end distance e_Rand in the direction of the force. */
-        Calc_Plate_Bearing_Din_Hole(&r->R_in, &r->alpha_in, 0, e, e2, e3, c->accidental, &r->in);
-        Calc_Plate_Bearing_Din_Hole(&r->R_end, &r->alpha_end, 1, si->e_rand_din * 10.0, e2, e3,
-                                    c->accidental, &r->end);
+        Calc_Plate_Bearing_Din_Hole(&r->R_in, &r->alpha_in, 0, e, e2, e3, acc, &r->in);
+        Calc_Plate_Bearing_Din_Hole(&r->R_end, &r->alpha_end, 1, si->e_rand_din * 10.0, e2, e3, acc,
+                                    &r->end);
         r->d0 = hole.d0;
         r->d = hole.d;
-        r->f_yd = Get_Plate_Fyd(c->accidental);
+        r->f_yd = Get_Plate_Fyd(acc);
         r->f_yk = Get_Plate_Fy();
-        r->gamma_m = c->accidental ? 1.0 : si->gamma_m0;
+        r->gamma_m = acc ? 1.0 : si->gamma_m0;
         r->e = e / 10.0;
         r->e1 = e1 / 10.0;
         r->e2 = e2 / 10.0;
@@ -614,7 +616,7 @@ static void Calc_Hole_Resistances(const Lkom_Entry *c, Bearing_Check *r)
     r->d = hole.d;
     r->f_u = Get_Plate_Fu();
     r->f_ub = Plate_Bearing_Fu_B();
-    r->gamma_m2 = Get_Steel_Gamma_M2_Joints(c->accidental);
+    r->gamma_m2 = Get_Steel_Gamma_M2_Joints(acc);
     r->p1 = si->p1;
     r->p2 = Plate_Row_Spacing(si);
     r->p1_v = r->p2;

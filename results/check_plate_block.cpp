@@ -103,8 +103,9 @@ static int Plate_Block_Run(int group, int entry, const Tearing_Block *only, Plat
     r.t = si->t_p * 10.0;
     r.f_u = Get_Plate_Fu();
     r.f_y = Get_Plate_Fy();
-    r.gamma_m2 = Get_Steel_Gamma_M2_Joints(c->accidental);
-    r.gamma_m0 = c->accidental ? Get_Steel_Gamma_M_Accidental(0) : si->gamma_m0;
+    const int acc = Lkom_Accidental_Factors(c);
+    r.gamma_m2 = Get_Steel_Gamma_M2_Joints(acc);
+    r.gamma_m0 = acc ? Get_Steel_Gamma_M_Accidental(0) : si->gamma_m0;
     /* the fasteners load every plate alike: outer plates two, inner plates n_p */
     r.plates = si->connection_kind == CONN_OUTER_PLATES ? 2.0 : (double)(int)si->plate_count;
     if (!(r.plates >= 1.0)) r.plates = 1.0;

@@ -369,7 +369,7 @@ static void Calc_Member(int group, const Lkom_Entry *c, int rule, int piece, dou
     p->kmod = kmod;
     /* the splitting capacity is a resistance of the connection: gamma_M of connections, in
     ** every member alike (EN 1995-1-1, Table 2.3) */
-    p->gamma = Get_Gamma_M_Connections(c->accidental);
+    p->gamma = Get_Gamma_M_Connections(Lkom_Accidental_Factors(c));
     p->f_t90_k = piece == SPLIT_SIDE ? Get_Mat_Ft90(si->mat_side, si->grade_side)
                                      : Get_Mat_Ft90(si->mat_mid, si->grade_mid);
     p->f_t90_d = p->gamma > 0.0 ? p->f_t90_k * kmod / p->gamma : 0.0;

@@ -264,8 +264,9 @@ static void Calc_T90(int group, const Lkom_Entry *c, Timber_Check *r)
     r->t90 = 1;
     r->sigma_90_side = (d_ef > 0 && t_s > 0) ? V90 * 1000.0 / 24.0 / d_ef / t_s : 0.0;
     r->sigma_90_mid = (d_ef > 0 && t_m > 0) ? V90 * 1000.0 / 24.0 / d_ef / t_m : 0.0;
-    r->f_t90_mid = Get_Ft90d_Middle(group, c->accidental);
-    r->f_t90_side = Get_Ft90d_Side(group, c->accidental);
+    const int acc = Lkom_Accidental_Factors(c);
+    r->f_t90_mid = Get_Ft90d_Middle(group, acc);
+    r->f_t90_side = Get_Ft90d_Side(group, acc);
     r->u90_mid = r->f_t90_mid > 0.0 ? r->sigma_90_mid / r->f_t90_mid : UTIL_NO_CHECK;
     r->u90_side = r->f_t90_side > 0.0 ? r->sigma_90_side / r->f_t90_side : UTIL_NO_CHECK;
 }

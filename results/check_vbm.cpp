@@ -432,7 +432,7 @@ static void Fill_Design_Cache(Design_Cache *cache, int group, int entry, double 
     const Lkom_Group *grp = &Splice_Input.lkom.groups[group];
     const Lkom_Entry *c = &grp->entries[entry];
     Fill_Vbm_Design_Input(&cache->input, grp->kled, alpha_deg, alpha_deg, Fastener_Pattern.count, 1,
-                          c->accidental, grp->kmod_source, grp->kmod);
+                          Lkom_Accidental_Factors(c), grp->kmod_source, grp->kmod);
     if (!Is_Vbm_Screw_Family_C(Splice_Input.vbm_type)) Design_Base_Of_Input(cache);
     cache->items.reserve((size_t)Fastener_Pattern.count + 1);
     cache->filled = true;

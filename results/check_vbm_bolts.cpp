@@ -64,12 +64,13 @@ static void Bolt_Lever_Member(Vbm_Bolt_Check *r, int *mat, int *grade, int *mid)
 ** DIN 1052, 11.1.2 (3)). With an annex the bolt carries F_t,Rd = 0.9 f_ub A_s / gamma_M2 on its
 ** tensile stress area A_s (EN 1993-1-8, Table 3.4), without one the smaller of
 ** A_Sch f_y,b,k / (1.1 gamma_M) on its shank and A_Sp f_u,b,k / (1.25 gamma_M) on its tensile
-** stress area (DIN 18800-1). The washer bears on the timber of the outer member (Bolt_Lever_Member) with 3.0 f_c,90,k on its contact area
-** (EN 1995-1-1, 8.5.2(2); the factor is in the area of Calc_Thread_Area), or the effective area of
-** the DIN 1052 washer table; being a resistance in a design check, the bearing takes that
-** member's kmod of the group and gamma_M. On an outer steel plate the bolt alone resists. The
-** bolt's tension is t |N_d| / 2 / n / p1 with t the thickness of the outer member; a lap's half
-** carries the whole N_d, without the halving.
+** stress area (DIN 18800-1). The washer (the one chosen, else under an annex the least of 3 d
+** that the page asks for) bears on the timber of the outer member (Bolt_Lever_Member) with
+** 3.0 f_c,90,k on its contact area (EN 1995-1-1, 8.5.2(2); the factor is in the area of
+** Calc_Thread_Area), or the effective area of the DIN 1052 washer table; being a resistance in a
+** design check, the bearing takes that member's kmod of the group and gamma_M. On an outer steel
+** plate the bolt alone resists. The bolt's tension is t |N_d| / 2 / n / p1 with t the thickness
+** of the outer member; a lap's half carries the whole N_d, without the halving.
 */
 void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_Check *out)
 {
@@ -85,7 +86,7 @@ void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_C
     r.f_ub = steel->fu;
     if (r.en_bolt) {
         r.A_b = Calc_Bolt_Stress_Area(db);
-        r.gamma_m2 = Get_Steel_Gamma_M2_Joints(c->accidental);
+        r.gamma_m2 = Get_Steel_Gamma_M2_Joints(Lkom_Accidental_Factors(c));
         r.sigma_Rd = r.gamma_m2 > 0.0 ? 0.9 * r.f_ub / r.gamma_m2 : 0.0;
         r.N_b = r.sigma_Rd * r.A_b / 1000.0;
     } else {
@@ -104,16 +105,19 @@ void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_C
                       /*width=*/si->h * 10.0, /*depth=*/si->b * 10.0, /*f_m_k=*/&fm, /*f_t_k=*/&ft,
                       /*f_c_k=*/&fc, /*f_v_k=*/&fv, /*f_c90_k=*/&fc90, /*k_h=*/nullptr);
     const double f = fc90 / 1000.0;
-    /* the washer chosen (at least 3 d, EN 1995-1-1, 10.4.3, Check_Bolt_Washer), else the one
-    ** of the washer table */
-    r.d_washer = si->washer && si->washer_d > 1.0 ? si->washer_d : Get_Washer_Diameter(db, 0);
+    /* the washer chosen (at least 3 d, EN 1995-1-1, 10.4.3, Check_Bolt_Washer); without one
+    ** the least washer that the page asks the builder for under an annex, 3 d, so that the
+    ** check holds for any washer fitted (the table's 44 mm of M12 would leave it to chance);
+    ** under DIN 1052 the one of its washer table */
+    if (si->washer && si->washer_d > 1.0) r.d_washer = si->washer_d;
+    else r.d_washer = r.en_bolt ? 3.0 * db : Get_Washer_Diameter(db, 0);
     double a_w = std::fmin(r.d_washer + 60.0 - db, 4.0 * db);
     double A_w = Calc_Thread_Area(db, r.d_washer);
     if (!(A_w > 0.0)) A_w = a_w * r.d_washer;
     double kmod_mid = 0.0, kmod_side = 0.0;
     Get_Group_Kmod(group, &kmod_mid, &kmod_side, nullptr);
     const double kmod = mid ? kmod_mid : kmod_side;
-    const double gamma = Washer_Gamma_M(c->accidental, mat, grade);
+    const double gamma = Washer_Gamma_M(Lkom_Accidental_Factors(c), mat, grade);
     const double N_w = gamma > 0.0 ? f * A_w / 1000.0 * kmod / gamma : 0.0;
     r.d_b = db;
     r.f_c90_k = f;

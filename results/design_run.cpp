@@ -530,12 +530,13 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
     } else {
         Write_Strength_Line(file, "", &s_mid);
     }
-    if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES)
+    if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES) {
+        const int acc = Lkom_Accidental_Factors(c);
         Oli_Write_Text(file,
                        "%s\xCE\\R,d\xCEr = %.1lf N/mm\xCE/2\xCEr, %s\xCE\\R,d\xCEr = %.1lf "
                        "N/mm\xCE/2\xCEr",
-                       SYM_SIGMA, Get_Plate_Fyd(c->accidental), SYM_TAU,
-                       Get_Plate_Shear_Strength(c->accidental));
+                       SYM_SIGMA, Get_Plate_Fyd(acc), SYM_TAU, Get_Plate_Shear_Strength(acc));
+    }
 }
 
 /*
@@ -582,17 +583,34 @@ static void Write_Split_Thickness(FILE *file, double rho_side, double rho_mid)
     if (mid) line("des Mittelholzes", rho_mid);
 }
 
+/* The joints' gamma_M2 (EN 1993-1-8, 2.2) as the head of the checks adds it where it differs
+** from the plates' one of EN 1993-1-1, m2_plates; else "". */
+static void Joints_Gamma_Text(char *out, size_t size, double m2_joints, double m2_plates)
+{
+    out[0] = '\0';
+    if (m2_joints != m2_plates)
+        snprintf(out, size, ", Verbindungen (DIN EN 1993-1-8, 2.2): %s\xCE\\M2\xCEr = %.2lf",
+                 SYM_GAMMA, m2_joints);
+}
+
+/* The design situations whose partial factors the head of the checks names. */
+enum { SITUATION_PERSISTENT = 0, SITUATION_ACCIDENTAL = 1, SITUATION_SEISMIC = 2 };
+
 /*
 ** The partial factors of the members and of the steel in the design situation that
-** Set_Design_Gammas has set: the persistent one, or the accidental one, whose line names it and
+** Set_Design_Gammas has set: the persistent one; the accidental one, whose line names it and
 ** adds the plates' gamma_M1 and gamma_M2 (EN 1993-1-1, 6.1 with the annex) and the joints' gamma_M2
-** where it differs (Get_Steel_Gamma_M2_Joints).
+** where it differs (Get_Steel_Gamma_M2_Joints); or the seismic one, named, with the factors of
+** the persistent one (Lkom_Accidental_Factors).
 */
-static void Write_Gamma_Line(FILE *file, int accidental)
+static void Write_Gamma_Line(FILE *file, int sit)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int kind = si->connection_kind;
-    const char *situation = accidental ? "außergewöhnliche Bemessungssituation: "_cp850 : "";
+    const int accidental = sit == SITUATION_ACCIDENTAL;
+    const char *situation = accidental ? "außergewöhnliche Bemessungssituation: "_cp850
+                            : sit == SITUATION_SEISMIC ? "Erdbeben-Bemessungssituation: "
+                                                       : "";
     /* the steel factor gamma_s is the plates' gamma_M0 (their yield strength f_y,d); outside the
     ** exact proof it divides the fastener's yield moment too; else nothing takes it */
     const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
@@ -605,21 +623,23 @@ static void Write_Gamma_Line(FILE *file, int accidental)
         whose = "Stahl der Verbindungsmittel";
     }
     if (plates && accidental && Nad_Params != nullptr) {
-        const double m2 = Get_Steel_Gamma_M_Accidental(2), m2_joints = Get_Steel_Gamma_M2_Joints(1);
-        char joints[160] = "";
-        if (m2_joints != m2)
-            snprintf(joints, sizeof joints,
-                     ", Verbindungen (DIN EN 1993-1-8, 2.2): %s\xCE\\M2\xCEr = %.2lf", SYM_GAMMA,
-                     m2_joints);
+        const double m2 = Get_Steel_Gamma_M_Accidental(2);
+        char joints[160];
+        Joints_Gamma_Text(joints, sizeof joints, Get_Steel_Gamma_M2_Joints(1), m2);
         Oli_Write_Text(file,
                        "%s%s\xCE\\M\xCEr = %.2lf, %s\xCE\\M0\xCEr = %.2lf, %s\xCE\\M1\xCEr = "
                        "%.2lf, %s\xCE\\M2\xCEr = %.2lf (%s)%s",
                        situation, SYM_GAMMA, si->gamma_m_mid, SYM_GAMMA, si->gamma_s, SYM_GAMMA,
                        Get_Steel_Gamma_M_Accidental(1), SYM_GAMMA, m2, whose, joints);
-    } else if (steel != nullptr)
-        Oli_Write_Text(file, "%s%s\xCE\\M\xCEr = %.2lf, %s\xCE\\%s\xCEr = %.2lf (%s)", situation,
-                       SYM_GAMMA, si->gamma_m_mid, SYM_GAMMA, steel, si->gamma_s, whose);
-    else Oli_Write_Text(file, "%s%s\xCE\\M\xCEr = %.2lf", situation, SYM_GAMMA, si->gamma_m_mid);
+    } else if (steel != nullptr) {
+        /* the joints' gamma_M2 of the bearing and the block tearing where the annex sets it apart
+        ** from EN 1993-1-1's of the net section */
+        char joints[160] = "";
+        if (plates && Nad_Params != nullptr)
+            Joints_Gamma_Text(joints, sizeof joints, Get_Steel_Gamma_M2_Joints(0), si->gamma_m2);
+        Oli_Write_Text(file, "%s%s\xCE\\M\xCEr = %.2lf, %s\xCE\\%s\xCEr = %.2lf (%s)%s", situation,
+                       SYM_GAMMA, si->gamma_m_mid, SYM_GAMMA, steel, si->gamma_s, whose, joints);
+    } else Oli_Write_Text(file, "%s%s\xCE\\M\xCEr = %.2lf", situation, SYM_GAMMA, si->gamma_m_mid);
     /* connectors take the factor of connections, which the annex may set apart from the
     ** members' one */
     const double gamma_connector = Get_Connector_Gamma_M(si->gamma_m_mid, accidental);
@@ -630,18 +650,28 @@ static void Write_Gamma_Line(FILE *file, int accidental)
 }
 
 /* The head of the checks (written only with a file): the partial factors of the persistent
-** situation, and of the accidental one where the checks hold an accidental combination. */
+** situation, of the accidental one where the checks hold an accidental combination, and of the
+** seismic one, with the assumption it rests on, where they hold a seismic one. */
 static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho_side,
-                             double rho_mid, double t1_req, double t2_req, bool accidental)
+                             double rho_mid, double t1_req, double t2_req, bool accidental,
+                             bool seismic)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int kind = si->connection_kind;
     Set_Design_Gammas(0);
-    Write_Gamma_Line(file, 0);
+    Write_Gamma_Line(file, SITUATION_PERSISTENT);
     if (accidental) {
         Set_Design_Gammas(1);
-        Write_Gamma_Line(file, 1);
+        Write_Gamma_Line(file, SITUATION_ACCIDENTAL);
         Set_Design_Gammas(0);
+    }
+    if (seismic) {
+        Write_Gamma_Line(file, SITUATION_SEISMIC);
+        Oli_Write_Text(file, "%s",
+                       "Erdbeben: geringe Dissipation, DIN EN 1998-1, 8.6(2): bemessen als "
+                       "Tragwerk niedriger Dissipation (DCL) mit den Teilsicherheitsbeiwerten der "
+                       "ständigen und vorübergehenden Bemessungssituation; die Regeln dissipativer "
+                       "Tragwerke (DIN EN 1998-1, 8.3 und 8.5) sind nicht nachgewiesen"_cp850);
     }
     if (kind == CONN_SIDE_TIMBERS) {
         /* side members of a panel: the panel's own least thickness of the simplified proof where
@@ -1126,12 +1156,16 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
 
     /* The print list's head of the checks */
     if (file != nullptr) {
-        bool accidental = false;
+        bool accidental = false, seismic = false;
         for (int g = 0; g < LKOM_GROUPS; g++)
             for (int e = 0; e < LKOM_ENTRIES; e++)
-                if ((group < 0 || g == group) && (entry < 0 || e == entry) && Is_Lkom_Valid(g, e))
-                    accidental = accidental || si->lkom.groups[g].entries[e].accidental != 0;
-        Write_Check_Head(file, f_mid, f_side, rho_side, rho_mid, t1_req, t2_req, accidental);
+                if ((group < 0 || g == group) && (entry < 0 || e == entry) && Is_Lkom_Valid(g, e)) {
+                    const Lkom_Entry *c = &si->lkom.groups[g].entries[e];
+                    accidental = accidental || Lkom_Accidental_Factors(c);
+                    seismic = seismic || Is_Lkom_Seismic(c);
+                }
+        Write_Check_Head(file, f_mid, f_side, rho_side, rho_mid, t1_req, t2_req, accidental,
+                         seismic);
     }
 
     double m_vbm = 0, m_mid = 0, m_side = 0, m_timber = 0, m_plate = 0, m_hole = 0, m_bs = 0;
@@ -1149,6 +1183,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
         for (int e = e0; e < e1 && e < LKOM_ENTRIES; e++) {
             if (!Is_Lkom_Valid(g, e)) continue;
             const Lkom_Entry *c = &grp->entries[e];
+            const int acc = Lkom_Accidental_Factors(c);
             /* the combination's number in the table of the design combinations */
             const int number = !whole_table ? Lkom_Row_Number(g, e) : grp->used ? ++row : 0;
             /* this combination's utilisation of each partial check and which of its checks
@@ -1186,10 +1221,10 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 const double angle = (gi >= 0 && gi < Fastener_Pattern.count)
                                          ? Fastener_Pattern.recs[gi].angle_max * 180.0 / M_PI
                                          : 90.0;
-                Fill_Vbm_Design_Input(&in, grp->kled, angle, angle, Fastener_Pattern.count, 1,
-                                      c->accidental, grp->kmod_source, grp->kmod);
+                Fill_Vbm_Design_Input(&in, grp->kled, angle, angle, Fastener_Pattern.count, 1, acc,
+                                      grp->kmod_source, grp->kmod);
             } else {
-                Set_Design_Gammas(c->accidental);
+                Set_Design_Gammas(acc);
             }
 
             if (group >= 0) Oli_Write_Heading(file, 2, "%s", "Maßgebende Lastkombination"_cp850);
@@ -1258,7 +1293,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 keep(CHECK_BS, u_bs);
                 if (bs_err == 0) maxima.applies[CHECK_BS] = true;
                 u = std::fmax(u, u_bs);
-                Set_Design_Gammas(c->accidental);
+                Set_Design_Gammas(acc);
                 /* the row spacing of the plate holes as the bearing check takes it is saved with
                 ** the splice */
                 si->p2 = Plate_Row_Spacing(si);

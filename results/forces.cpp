@@ -371,8 +371,13 @@ double Get_Steel_Gamma_M_Accidental(int which)
 
 double Get_Steel_Gamma_M2_Joints(int accidental)
 {
-    const double persistent = Splice_Input.gamma_m2;
-    if (!accidental || Nad_Params == nullptr) return persistent;
+    double persistent = Splice_Input.gamma_m2;
+    if (Nad_Params == nullptr) return persistent;
+    /* the first factor of the annex's EN 1993-1-8 block is gamma_M2 of bolts and of plates in
+    ** bearing (EN 1993-1-8, 2.2, Table 2.1), which the annex may set apart from EN 1993-1-1's */
+    const NAD_EC3_Params *ec3 = Nad_EC3_Params_Ptr;
+    if (ec3 != nullptr) persistent = ec3->ec3_8.factors_a[0];
+    if (!accidental) return persistent;
     return std::fmax(persistent, Get_Steel_Gamma_M_Accidental(2));
 }
 

@@ -496,7 +496,7 @@ static int Check_Plate_Bearing(const Lkom_Entry *c, const Pass_Spacings *p)
     if (Nad_Params == nullptr) {
         double e = 0, e1 = 0, e2 = 0, e3 = 0;
         Calc_Plate_Hole_Geometry(hole.d0, 1, &e, &e1, &e2, &e3);
-        return Calc_Plate_Bearing_Din(nullptr, nullptr, e, e1, e2, e3, c->accidental);
+        return Calc_Plate_Bearing_Din(nullptr, nullptr, e, e1, e2, e3, Lkom_Accidental_Factors(c));
     }
     si->e2 = (si->h_p - (n_r - 1) * si->a2) / 2.0;
     const double f_ub = Plate_Bearing_Fu_B();
@@ -671,7 +671,7 @@ static int Distribute_Combinations(const Pass_Spacings *p)
             /* The plate bearing refuses a plate or hole distances that no combination changes:
             ** checked once per pass. */
             if (plates && !bearing_done) {
-                Set_Design_Gammas(c->accidental);
+                Set_Design_Gammas(Lkom_Accidental_Factors(c));
                 const int rc = Check_Plate_Bearing(c, p);
                 if (rc != 0) return rc;
                 bearing_done = true;

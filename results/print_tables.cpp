@@ -184,7 +184,8 @@ static void Write_Bolt_Line(FILE *file)
 /*
 ** A connector's bolt takes washers at least 3 d across (EN 1995-1-1, 10.4.3), the least value
 ** that the preparation holds a chosen washer to (Check_Bolt_Washer): the chosen one with that
-** least value, or under an annex that the bolt needs one.
+** least value, or under an annex that the bolt needs one, whose least value the bolts' tension
+** check then bears on (Calc_Connector_Bolt_Check).
 */
 static void Write_Connector_Washer_Line(FILE *file)
 {
@@ -568,6 +569,7 @@ void Oli_Lkom_Table(FILE *file)
     char *A = (char *)Alloc_Or_Exit(2 * (size_t)n);
     std::vector<std::string> comments;
     int row = 0;
+    bool seismic = false;
     for (int g = 0; g < LKOM_GROUPS; g++) {
         if (!si->lkom.groups[g].used) continue;
         for (int e = 0; e < LKOM_ENTRIES && row < n; e++) {
@@ -578,7 +580,8 @@ void Oli_Lkom_Table(FILE *file)
             V[row] = c->V_d;
             /* the kmod the checks take: the preset one, or the middle member's by the class */
             Get_Group_Kmod(g, &K[row], nullptr, nullptr);
-            A[row * 2] = c->accidental ? '*' : ' ';
+            A[row * 2] = Is_Lkom_Seismic(c) ? 'E' : c->accidental ? '*' : ' ';
+            seismic = seismic || Is_Lkom_Seismic(c);
             if (si->lkom_generated) comments.emplace_back(Lkom_Formula_Text(g, e, 255));
             else comments.emplace_back(c->comment, strnlen(c->comment, sizeof c->comment));
             row++;
@@ -611,6 +614,13 @@ void Oli_Lkom_Table(FILE *file)
     Oli_Write_Text(file, "%s",
                    "Spalte A: * = außergewöhnliche Bemessungssituation (Teilsicherheitsbeiwerte "
                    "der außergewöhnlichen Situation)"_cp850);
+    /* the seismic combinations keep the factors of the persistent situation (Lkom_Accidental_
+    ** Factors), which the head of the checks gives with its reason */
+    if (seismic)
+        Oli_Write_Text(file, "%s",
+                       "Spalte A: E = Erdbeben-Bemessungssituation, DIN EN 1990, (6.12b) "
+                       "(Teilsicherheitsbeiwerte der ständigen und vorübergehenden Situation: "
+                       "geringe Dissipation, DIN EN 1998-1, 8.6(2))"_cp850);
     Write_Unchecked_Load_Lines(file, &left_out);
     free(cols);
     Dbg_Free("results", __LINE__, "print", M);

@@ -470,10 +470,11 @@ double Get_Steel_Gamma_M_Accidental(int which);
 
 /*
 ** Return gamma_M2 of the joints' steel, the plates' bearing and block tearing and the bolts in
-** tension (EN 1993-1-8, 2.2, the value of Splice_Input): the annex gives it
-** for persistent and transient situations only, and an accidental combination keeps it unless
-** the annex's accidental gamma_M2 (Get_Steel_Gamma_M_Accidental) is larger, so that the value
-** taken is never below the accidental one.
+** tension (EN 1993-1-8, 2.2, Table 2.1): the annex's EN 1993-1-8 block, without it (or without
+** an annex) the value of Splice_Input. The annex gives it for persistent and transient situations
+** only, and an accidental combination keeps it unless the annex's accidental gamma_M2
+** (Get_Steel_Gamma_M_Accidental) is larger, so that the value taken is never below the
+** accidental one. The net section keeps gamma_M2 of EN 1993-1-1.
 */
 double Get_Steel_Gamma_M2_Joints(int accidental);
 

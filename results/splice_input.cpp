@@ -113,6 +113,19 @@ Lkom_Entry *Get_Lkom_Entry(int g, int e)
     return &Splice_Input.lkom.groups[g].entries[e];
 }
 
+int Is_Lkom_Seismic(const Lkom_Entry *c)
+{
+    if (c == nullptr || !c->accidental) return 0;
+    for (int k = 0; k < LKOM_ACTION_SLOTS && c->actions[k] != -1; k++)
+        if (c->actions[k] == CHAR_ACTION_QUAKE) return 1;
+    return 0;
+}
+
+int Lkom_Accidental_Factors(const Lkom_Entry *c)
+{
+    return c != nullptr && c->accidental && !Is_Lkom_Seismic(c) ? 1 : 0;
+}
+
 static int Type_Slot(const Splice_Input_Record *si)
 {
     int t = si->vbm_type;

@@ -264,6 +264,21 @@ int32_t Char_Action_Start_Kled(int i);
 /* Pointer to the combination of group g, entry e; null outside the table. */
 Lkom_Entry *Get_Lkom_Entry(int g, int e);
 
+/*
+** Return 1 when combination c is seismic (EN 1990, (6.12b)): an accidental combination whose
+** actions, which the generation stores with it, hold the earthquake "Erdbeben"; else 0. An
+** accidental combination entered by hand or imported is accidental (EN 1990, (6.11b)).
+*/
+int Is_Lkom_Seismic(const Lkom_Entry *c);
+
+/*
+** Return 1 when combination c takes the partial factors of the accidental design situation, 0
+** when it takes those of the persistent one. A seismic combination keeps the persistent ones:
+** the splice is designed as part of a low-dissipative structure (DCL, EN 1998-1, 8.6(2)), whose
+** dissipative detailing (EN 1998-1, 8.3 and 8.5) is not checked here.
+*/
+int Lkom_Accidental_Factors(const Lkom_Entry *c);
+
 /* Splice_N_Col and Splice_N_Row: column and row count of the current fastener type; 0 for a
 ** type without a slot. */
 double Splice_N_Col(const Splice_Input_Record *si);

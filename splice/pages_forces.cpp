@@ -151,10 +151,13 @@ static void Generated_Rows(int *r)
             Wdg_Float_Field(COL_M, y, &en->M_d, 8, 2, &ro);
             Wdg_Float_Field(COL_N, y, &en->N_d, 8, 2, &ro);
             Wdg_Float_Field(COL_V, y, &en->V_d, 8, 2, &ro);
+            /* a generated accidental combination is seismic, designed with the persistent
+            ** factors (Lkom_Accidental_Factors) */
             if (en->accidental)
                 Wdg_Draw_Text(COL_ACC, y,
-                              "au\xe1"
-                              "ergew.",
+                              Is_Lkom_Seismic(en) ? "Erdbeben"
+                                                  : "au\xe1"
+                                                    "ergew.",
                               nullptr);
             Wdg_Draw_Text(COL_TEXT, y, en->comment, nullptr);
             (*r)++;

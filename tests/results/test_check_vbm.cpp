@@ -256,6 +256,9 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
         Nad_Record.ec3.ec3_1.gamma_m0 = 1.1;
         Splice_Input.d_bolt = 16.0;
         Splice_Input.bolt_steel = 23;
+        /* the builder's washer of 56 mm, that of the washer table */
+        Splice_Input.washer = annex ? 1 : 0;
+        Splice_Input.washer_d = 56.0;
     };
     setup(true);
     std::string s = Vbm_Text();
@@ -277,6 +280,18 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
     ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
     EXPECT_NEAR(r.bolts.A_b, 84.3, 1e-9);
     EXPECT_NEAR(r.bolts.N_b, 24.2784, 1e-9);
+    /* no washer chosen: the page asks for washers of at least 3 d = 36 mm (EN 1995-1-1, 10.4.3)
+    ** and the check bears on that one, not on the table's 44 mm. C1 62 with M12, kmod 0.8:
+    ** f_c,90,d = 2.5 x 0.8 / 1.3 = 1.5385 N/mm², N_w,R,d = 3 x 1.5385 x pi/4 x (36² - 14²) =
+    ** 3.9874 kN (6.3074 kN on 44 mm, 1740 mm² where 36 mm leaves 1100); N = 77.44 kN:
+    ** F_t,d = 6 x 77.44 / (2 x 4 x 12) = 4.84 kN, u_F = 4.84 / 3.9874 = 1.2138 (0.7674 on 44) */
+    Splice_Input.washer = 0;
+    Splice_Input.lkom.groups[0].kmod = 0.8;
+    Get_Lkom_Entry(0, 0)->N_d = 77.44;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.bolts.u, 1.2138, 1e-4);
+    const std::string least = Vbm_Text();
+    EXPECT_TRUE(Has(least, "(36\xCE/2\xCEr - 14\xCE/2\xCEr) / 1000 = 3.99 kN")) << least;
     setup(true);
     EXPECT_TRUE(Has(s, " Unterleg\xCEr = 56 mm), F\xCE\\t,d\xCEr = 6.25 kN")) << s;
     /* both worked out: F_t,d = t_s |N_d| / (2 n p1); f_c,90,d = 2.5 x 0.9 / 1.3 = 1.731 N/mm² */
@@ -379,9 +394,10 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
               std::string::npos)
         << s;
 
-    /* no steel factor: no bolt resistance, failed by the stand-in, printed as no number */
+    /* no steel factor of joints (EN 1993-1-8, 2.2): no bolt resistance, failed by the
+    ** stand-in, printed as no number */
     setup(true);
-    Nad_Record.ec3.ec3_1.gamma_m2 = 0.0;
+    Nad_Record.ec3.ec3_8.factors_a[0] = 0.0;
     double u = 0.0;
     s = Vbm_Text(&u);
     EXPECT_DOUBLE_EQ(u, UTIL_NO_CHECK);
@@ -391,7 +407,7 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
     /* a weak bolt is not a missing one: gamma_M2 = 1000 gives sigma_R,d = 0.36 N/mm²,
     ** N_R,d = 0.36 * 157 / 1000 = 0.05652 kN, u = 6.25 / 0.05652 = 110.58 */
     setup(true);
-    Nad_Record.ec3.ec3_1.gamma_m2 = 1000.0;
+    Nad_Record.ec3.ec3_8.factors_a[0] = 1000.0;
     EXPECT_TRUE(Has(Vbm_Text(), "u\xCE\\"
                                 "F\xCEr = 110.58 > 1"));
     /* units 5 mm apart along the grain: F_t,d = 6 * 100 / 2 / 4 / 0.5 = 150 kN */
@@ -717,6 +733,9 @@ static void Toothed_Plate_Splice(bool annex, double db, int n, double N)
     Nad_Record.ec3.ec3_1.gamma_m0 = 1.1;
     Splice_Input.d_bolt = db;
     Splice_Input.bolt_steel = 23;
+    /* under the annex the builder's washer of the washer table, 56 mm of M16 */
+    Splice_Input.washer = annex ? 1 : 0;
+    Splice_Input.washer_d = 56.0;
 }
 
 TEST(VbmCheck, BoltLineAtTheLimitOneUnitAndTheWasherAreaOfSmallBolts)
@@ -779,7 +798,8 @@ TEST(VbmCheck, BoltLineAtTheLimitOneUnitAndTheWasherAreaOfSmallBolts)
 **   bears on steel, the bolt alone resists: annex 0.9 * 400 * 157 / 1.25 = 45.216 kN,
 **   u = 0.023038; DIN 18800-1 39.8800 kN (BoltsOfToothedPlatesInTension), u = 0.026120;
 ** - one inner plate: the outer timber part t_red = (12 - 1.0) / 2 = 5.5 cm, F_t,d = 5.5 * 100 /
-**   2 / 4 / 12 = 5.729167 kN; the washer on the member's C24, f_c,90,k = 2.5:
+**   2 / 4 / 12 = 5.729167 kN; the user's washer of 56 mm (that of the washer table) on the
+**   member's C24, f_c,90,k = 2.5:
 **   0.9 / 1.3 * 3 (pi 56² / 4 - pi 18² / 4) 2.5 / 1000 = 11.467417 kN, u = 0.499604;
 ** - a lap: the half b / 2 = 6 cm carries N alone, F_t,d = 6 * 100 / 4 / 12 = 12.5 kN, washer
 **   11.467417 kN, u = 1.090045;
@@ -810,12 +830,14 @@ TEST(VbmCheck, BoltsOfToothedPlatesTakeTheOuterMemberOfTheirConnection)
          "F\xCE\\t,d\xCEr = t\xCE\\red\xCEr |N\xCE\\d\xCEr| / (2 n p\xCE\\1\xCEr) = 5.50 cm x "
          "100.00 kN / (2 x 4 x 12.00 cm) = 5.73 kN\n",
          "N\xCE\\R,d\xCEr = 11.47 kN (\x8C\xCE\\ Unterleg\xCEr = 56 mm auf dem Holz), "
-         "F\xCE\\t,d\xCEr = 5.73 kN\n"},
+         "F\xCE\\t,d\xCEr = 5.73 kN\n",
+         56.0},
         {CONN_LAP, true, 12.5, 11.467417, 1.090045,
          "F\xCE\\t,d\xCEr = (b/2) |N\xCE\\d\xCEr| / (n p\xCE\\1\xCEr) = 6.00 cm x 100.00 kN / "
          "(4 x 12.00 cm) = 12.50 kN (die Blatth\x84lfte tr\x84gt N\xCE\\d\xCEr allein)\n",
          "N\xCE\\R,d\xCEr = 11.47 kN (\x8C\xCE\\ Unterleg\xCEr = 56 mm auf dem Holz), "
-         "F\xCE\\t,d\xCEr = 12.50 kN\n"},
+         "F\xCE\\t,d\xCEr = 12.50 kN\n",
+         56.0},
         {CONN_INNER_PLATES, true, 5.729167, 8.074497, 0.709539, "= 5.73 kN\n",
          "N\xCE\\R,d\xCEr = 8.07 kN (\x8C\xCE\\ Unterleg\xCEr = 48 mm auf dem Holz), "
          "F\xCE\\t,d\xCEr = 5.73 kN\n",

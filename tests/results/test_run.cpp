@@ -135,6 +135,22 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     Get_Lkom_Entry(0, 0)->accidental = 0;
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
 
+    /* An annex whose joints' gamma_M2 (EN 1993-1-8, 2.2, Table 2.1) is 1.40 beside EN 1993-1-1's
+    ** 1.25: bearing 1.74615 * 0.4 * 360 * 12 * 10 / 1.40 = 21.5525 kN, u = 8.3333 / 21.5525 =
+    ** 0.38665; block tearing 360 * 95 / 1.40 + 235 * 561 / sqrt(3) = 100.544 kN, u = 16.667 /
+    ** 100.544 = 0.165766; the net section keeps 0.9 x 360 / 1.25 (u 0.13215), the head of the
+    ** checks names the joints' factor. */
+    Nad_Record.ec3.ec3_8.factors_a[0] = 1.40;
+    Run_Nachweise(nullptr, 0);
+    const double joint_u[6] = {1.1583, 0.52320, 0.13215, 0.38665, 0.65884, 0.165766};
+    for (int k = 0; k < 6; k++) EXPECT_NEAR(Splice_Input.utilisation.value[k], joint_u[k], 5e-5);
+    const std::string joints = Run_Print(0);
+    EXPECT_NE(joints.find("(Bleche, DIN EN 1993-1-1, 6.1), Verbindungen (DIN EN 1993-1-8, 2.2): "
+                          "\xC0\xCE\\M2\xCEr = 1.40"),
+              std::string::npos)
+        << joints;
+    Nad_Record.ec3.ec3_8.factors_a[0] = 1.25;
+
     /* The dowels of 280 mm stand (280 - 160) / 2 = 60 mm out of either face of the member, which
     ** the summary says under the fasteners' row, the design as above; plates of 30 cm would stand
     ** (30 - 24) / 2 = 3 cm above and below it, those of 20 cm lie within */

@@ -98,6 +98,63 @@ TEST_F(ExampleResults, CompressionSpliceUnderThePermanentActionAlone)
     EXPECT_NEAR(Row("Mittelholz"), 0.20570, 5e-5);
 }
 
+/*
+** druckstoss_bolzen (G -80, Q -60 / V 3, S -40 kN) with an earthquake, N_k = -300 kN, V_k = 10 kN:
+** the seismic combination Nr. 14, G + A_Ed + 0.3 Q + 0.5 S (EN 1990, (6.12b)), N_d = -80 - 300
+** - 18 - 20 = -418 kN, V_d = 10 + 0.9 = 10.9 kN, "sehr kurz", k_mod 1.10, governs the bolts M20
+** (2 x 15 per half in 5 columns 100 mm and 3 rows 90 mm apart, outer plates 12 mm, two planes).
+** Per plane: F_H = -418 / 30 = -13.9333 kN, F_V = 10.9 / 30 = 0.3633 kN; M_v,d = 0.28 x 10.9 =
+** 3.052 kNm about the centroid, I_p = 3 (2 x 200² + 2 x 100²) + 5 x 2 x 90² = 381000 mm²: the
+** corner bolt takes 3.052e6 x 90 / I_p / 2 = 0.3605 kN along and x 200 = 0.8010 kN across,
+** F = ((13.9333 + 0.3605)² + (0.3633 + 0.8010)²)^0.5 = 14.3412 kN at alpha = 4.657°.
+** GL24h, d + 1 = 21 mm: f_h,0,k = 0.082 x 0.79 x 385 = 24.940, k90 = 1.665, f_h,alpha = 24.940 /
+** (1.665 sin² + cos²) = 24.8314 N/mm²; M_y,Rk = 0.3 x 360 x 20^2.6 = 260676 Nmm; plates of 12 mm
+** between thin (0.5 d) and thick (d): 1.15 (2 M_y f_h d)^0.5 = 18.5046 kN and 2.3 (M_y f_h d)^0.5
+** = 26.1695 kN, at t = 12: 18.5046 + 0.2 x 7.6649 = 20.0376 kN. n_ef = 5^0.9 (100 / 260)^0.25 =
+** 3.35220 at the least angle of the bolts, that of an outer row's bolt whose moment part all but
+** cancels V (column 100 mm from the centroid): atan((0.8010 / 2 - 0.3633) / (13.9333 + 0.3605))
+** = atan(0.03719 / 14.2938) = 0.14908°, 3.35220 + 1.64780 x 0.14908 / 90 = 3.35493. With the
+** persistent gamma_M = 1.30 (a low-dissipative structure, EN 1998-1, 8.6(2)): F_v,Rd = 20.0376
+** x 1.10 / 1.30 x 3.35493 / 5 = 11.3765 kN, u = 14.3412 / 11.3765 = 1.26060; the accidental
+** gamma_M = 1.00 gave 0.96969 = 1.26060 / 1.30, which the same combination entered by hand as
+** accidental keeps.
+*/
+TEST_F(ExampleResults, TheSeismicCombinationTakesThePersistentFactors)
+{
+    Open_Example("druckstoss_bolzen");
+    Char_Actions *quake = &Splice_Input.Char_Actions[CHAR_ACTION_QUAKE];
+    quake->used = 1;
+    quake->kled = Char_Action_Start_Kled(CHAR_ACTION_QUAKE);
+    quake->N_k = -300.0;
+    quake->V_k = 10.0;
+    Regenerate_Lkoms_If_Generated();
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Run_Nachweise(nullptr, 0);
+    EXPECT_NEAR(Row("Verbindungsmittel"), 1.26060, 5e-5);
+    Scratch_Dir dir;
+    const std::string path = dir.File("quake.oli");
+    FILE *f = fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    Run_Nachweise(f, 0);
+    fclose(f);
+    const std::string print = Read_File(path);
+    EXPECT_NE(print.find("Erdbeben-Bemessungssituation: \xC0\xCE\\M\xCEr = 1.30, "),
+              std::string::npos)
+        << print;
+    EXPECT_NE(print.find("Erdbeben: geringe Dissipation, DIN EN 1998-1, 8.6(2): bemessen als "
+                         "Tragwerk niedriger Dissipation (DCL)"),
+              std::string::npos)
+        << print;
+
+    /* entered by hand, with no actions, the accidental combination keeps its own factors */
+    Splice_Input.lkom_generated = 0;
+    for (Lkom_Group &g : Splice_Input.lkom.groups)
+        for (Lkom_Entry &e : g.entries) e.actions[0] = -1;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Run_Nachweise(nullptr, 0);
+    EXPECT_NEAR(Row("Verbindungsmittel"), 0.96969, 5e-5);
+}
+
 /* zugstoss_nagel under a copy of "Deutschland" whose k_mod of "mittel" in service class 1 is
 ** 0.70 where EN 1995-1-1, Table 3.1 gives 0.80: the nails (C24, service class 1, the one group
 ** "mittel") are designed with the annex's value. R_d = sqrt(k_mod,1 k_mod,2) R_k / gamma_M with
