@@ -875,6 +875,7 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
     const int kind = r->kind;
     if (r->t90) Write_T90_Lines(file, r);
     Print_Splitting_Check(file, r);
+    Print_Splitting_Not_Applicable(file, r);
     const char *name =
         (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES) ? "Mittelholz" : "Holzlamellen";
     const char *axial = r->N >= 0.0 ? "t,d" : "c,d";

@@ -346,6 +346,16 @@ void Print_Splitting_Check(FILE *file, const Timber_Check *r);
 */
 int Splitting_Applies(int mat, const char **why);
 /*
+** The rows of the members that the splitting check does not reach under an annex, with why: a
+** panel has no grain. For the middle member (member 0) or the side timbers (member 1) return 1
+** with the row's name in name (UTIL_NAME_MAX bytes, "Querzug an den Verbindungsmitteln der
+** Seitenhölzer") and the kind of member in *why (Splitting_Applies); 0 where the check applies.
+*/
+int Splitting_Not_Applicable(int member, char *name, const char **why);
+/* Write with the checks of the timber "...: entfällt (Holzwerkstoff)" of each member that the
+** splitting check does not reach, where its own lines do not say so (no force across the grain). */
+void Print_Splitting_Not_Applicable(FILE *file, const Timber_Check *r);
+/*
 ** Return what the stand-in utilisation of a member's splitting check stands for (STAND_IN_*):
 ** where the annex allows h_e / h < 0.2 under short-term loads only, why (may be null, size
 ** bytes) gets the rule with its numbers in code page 850 for the page ("h_e / h = 30.0 / 200 =

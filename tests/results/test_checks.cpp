@@ -1105,6 +1105,22 @@ TEST(TimberT90, EnSplittingNearTheEdgeAndWithoutAForce)
                  "Querzug an den Verbindungsmitteln der Seitenh\x94lzer");
     EXPECT_EQ(Splice_Input.utilisation.value[3], UTIL_NOT_APPLICABLE);
     EXPECT_STREQ(Splice_Input.utilisation.governs[3], "Holzwerkstoff");
+    /* without a force across the grain the check has no lines of its own: the members' checks
+    ** say that it does not reach the panel, not a row after the summary's utilisations */
+    Splitting_Splice(1, VBM_NAGEL, 4.2, CONN_SIDE_TIMBERS, 0.0, 0.0);
+    Splice_Input.mat_side = MAT_OSB;
+    Splice_Input.grade_side = 1;
+    Splice_Input.t_s = 2.2;
+    f = tmpfile();
+    Run_Nachweise(f, 0);
+    const std::string run = Slurp_Print(f);
+    fclose(f);
+    const size_t summary = run.find("Zusammenfassung");
+    const size_t row = run.find("\n Querzug an den Verbindungsmitteln der Seitenh\x94lzer: "
+                                "entf\x84llt (Holzwerkstoff)\n");
+    ASSERT_NE(summary, std::string::npos) << run;
+    EXPECT_LT(row, summary) << run;
+    EXPECT_EQ(run.find("Querzug an den Verbindungsmitteln", summary), std::string::npos) << run;
 
     /* no force across the grain (no V_d, no column force): nothing to check; DIN 1052 keeps
     ** its own rule for dowels: none */
