@@ -799,7 +799,6 @@ static int First_Stand_In(const Check_Maxima *m)
     return first;
 }
 
-
 /*
 ** Why block check `which` (CHECK_BS of the timber, CHECK_PLATE_BS of the plates) is not made, or
 ** null where it is made: switched off by the user, or the timber's not made by the calculation
