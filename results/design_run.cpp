@@ -215,6 +215,26 @@ const char *Get_Refusal_Text(int code)
                  r->value, r->required);
         return text;
     }
+    if (why != nullptr && code >= DERR_PRESSED_C1_HARDWOOD && code <= DERR_PRESSED_C11_HARDWOOD
+        && r->code == code) {
+        /* the hardwood members, with the rule of the toothed plates */
+        std::string head(why);
+        while (!head.empty() && head.back() == ' ') head.pop_back();
+        snprintf(text, sizeof text, "%s (%s): %s", head.c_str(),
+                 Nad_Params != nullptr ? "DIN EN 1995-1-1, 8.10 mit DIN EN 1995-1-1/NA"
+                                       : "DIN 1052",
+                 r->how);
+        return text;
+    }
+    if (why != nullptr && code == DERR_STAGGERED_ROWS_ODD && r->code == code) {
+        /* a single row, which is odd but has no rows to stagger against */
+        snprintf(text, sizeof text,
+                 "Versetzte Anordnung mit nur einer Zeile: n_r = %.0f < erforderlich %.0f "
+                 "(versetzt stehen die Verbindungsmittel benachbarter Spalten in abwechselnden "
+                 "Zeilen)",
+                 r->value, r->required);
+        return text;
+    }
     if (why != nullptr
         && (code == DERR_NAIL_NEEDS_PREDRILLING || code == DERR_SCREW_NEEDS_PREDRILLING)
         && r->code == code) {
