@@ -10,6 +10,7 @@
 #include <cstdarg>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "foundation/codepage.h"
 #include "foundation/format.h"
@@ -21,6 +22,10 @@
 #include "printlist/oli_writer.h"
 
 static int strip_zeros = 0;
+
+/* The faces that "\xCEr" ends and that a text opens again where it goes on: after a raised 2
+** or 3, and on the next line of a long text. */
+static const char Faces[6] = {'\\', '/', '_', 'u', 'b', 's'};
 
 void Oli_Set_Strip_Zeros(int on) { strip_zeros = on ? 1 : 0; }
 int Oli_Get_Strip_Zeros(void) { return strip_zeros; }
@@ -201,23 +206,114 @@ void Oli_Prepare_Text(const char *text, char *out, size_t size)
     std::string t = unsign_zeros(text);
     if (strip_zeros) t = strip_decimal_zeros(t);
     std::string r;
-    static const char faces[6] = {'\\', '/', '_', 'u', 'b', 's'};
     for (char c : t) {
         if (c == '\xFD' || c == '\xFA') {
             int active[6];
             for (int f = 0; f < 6; f++)
-                active[f] = Oli_Escape_Active(r.c_str(), faces[f], (int32_t)r.size());
+                active[f] = Oli_Escape_Active(r.c_str(), Faces[f], (int32_t)r.size());
             r += c == '\xFD' ? "\xCE/2\xCEr" : "\xCE/3\xCEr";
             for (int f = 0; f < 6; f++)
                 if (active[f]) {
                     r += OLI_ESC;
-                    r += faces[f];
+                    r += Faces[f];
                 }
             continue;
         }
         r += c;
     }
     Oli_Copy(out, r.c_str(), size);
+}
+
+/* ---- long texts ---- */
+
+/*
+** A line of the print list holds OLI_TEXT_SIZE bytes; a longer text goes on on the next line
+** of its paragraph. The line ends at the last blank that leaves it no longer, at the end of a
+** clause (after a comma, a semicolon or a colon) where one lies in the last third of the line;
+** never inside an escape or a drawing group, and where the line has no blank, after as many
+** bytes as it holds. The blank at the break is left out, and the next line opens again the faces
+** active there. Each line feed of the text ends a line as ever.
+*/
+static void split_line(const char *text, size_t n, std::vector<std::string> *lines)
+{
+    size_t from = 0;
+    std::string open;
+    while (open.size() + (n - from) > OLI_TEXT_SIZE) {
+        const size_t last = from + (OLI_TEXT_SIZE - open.size()); /* the furthest end */
+        size_t blank = from, clause = from, whole = from;
+        for (size_t i = from; i <= last && i < n;) {
+            whole = i; /* a line may end before byte i */
+            if (text[i] == ' ' && i > from) {
+                blank = i;
+                if (text[i - 1] == ',' || text[i - 1] == ';' || text[i - 1] == ':') clause = i;
+            }
+            const char *end = text[i] == OLI_ESC ? Oli_Escape_End(text + i) : text + i;
+            i = end == nullptr ? n : (size_t)(end - text) + 1;
+        }
+        size_t cut = clause > from && 3 * (clause - from) >= 2 * (last - from) ? clause
+                     : blank > from                                            ? blank
+                     : whole > from                                            ? whole
+                                                                               : last;
+        lines->push_back(open + std::string(text + from, cut - from));
+        open.clear();
+        for (char face : Faces)
+            if (Oli_Escape_Active(text, face, (int32_t)cut)) {
+                open += OLI_ESC;
+                open += face;
+            }
+        from = cut < n && text[cut] == ' ' ? cut + 1 : cut;
+    }
+    lines->push_back(open + std::string(text + from, n - from));
+}
+
+/* The lines of a text of n bytes longer than a line holds, each line of it split as it needs. */
+static std::vector<std::string> split_long_text(const char *text, size_t n)
+{
+    std::vector<std::string> lines;
+    if (n > 0 && text[n - 1] == '\n') n--; /* the last line feed ends the last line */
+    size_t from = 0;
+    for (;;) {
+        const char *lf = (const char *)memchr(text + from, '\n', n - from);
+        const size_t end = lf ? (size_t)(lf - text) : n;
+        split_line(text + from, end - from, &lines);
+        if (lf == nullptr) return lines;
+        from = end + 1;
+    }
+}
+
+/* Format into raw (OLI_TEXT_SIZE + 1 bytes) and answer it, or the whole of a longer text
+** formatted into *whole; null where the format cannot be formatted. */
+static const char *format_whole(char *raw, std::string *whole, const char *format, va_list ap)
+{
+    va_list again;
+    va_copy(again, ap);
+    const int n = Format_V(raw, OLI_TEXT_SIZE + 1, format, ap);
+    const char *text = n < 0 ? nullptr : raw;
+    if (n > OLI_TEXT_SIZE) {
+        whole->assign((size_t)n + 1, '\0');
+        text =
+            Format_V(whole->data(), whole->size(), format, again) == n ? whole->c_str() : nullptr;
+        whole->resize((size_t)n);
+    }
+    va_end(again);
+    return text;
+}
+
+/* The lines of a long text as one paragraph of the style mode, each line prepared for printing
+** when prepare is set. */
+static void write_long_paragraph(FILE *file, int32_t mode, const char *text, bool prepare)
+{
+    Oli_Para_Set_Mode(mode);
+    for (const std::string &line : split_long_text(text, strlen(text))) {
+        char prepared[OLI_TEXT_SIZE * 4];
+        const char *p = line.c_str();
+        if (prepare) {
+            Oli_Prepare_Text(p, prepared, sizeof prepared);
+            p = prepared;
+        }
+        Oli_Para_Print_Line_N(file, p, strlen(p));
+    }
+    Oli_End_Text(file);
 }
 
 /* ---- body and special texts ---- */
@@ -235,6 +331,15 @@ static void write_text_prepared(FILE *file, const char *raw)
     char prepared[OLI_TEXT_SIZE * 4];
     const char *text = raw; /* most texts: nothing to change, no copy */
     size_t len = strlen(raw);
+    if (len > OLI_TEXT_SIZE) {
+        if (Oli_Get_Format_Version() >= 335) {
+            write_long_paragraph(file, Oli_Get_Body_Mode(), raw, true);
+            return;
+        }
+        for (const std::string &line : split_long_text(raw, len))
+            write_text_prepared(file, line.c_str());
+        return;
+    }
     if (strip_zeros || len >= sizeof prepared || !prepared_as_it_is(raw, len)) {
         Oli_Prepare_Text(raw, prepared, sizeof prepared);
         text = prepared;
@@ -259,12 +364,12 @@ void Oli_Write_Text(FILE *file, const char *format, ...)
 {
     if (file == nullptr || format == nullptr) return;
     char raw[OLI_TEXT_SIZE + 1];
+    std::string whole;
     va_list ap;
     va_start(ap, format);
-    int n = Oli_Vformat(raw, sizeof raw, format, ap);
+    const char *text = format_whole(raw, &whole, format, ap);
     va_end(ap);
-    if (n < 0) return;
-    write_text_prepared(file, raw);
+    if (text != nullptr) write_text_prepared(file, text);
 }
 
 /* The bold "!!" at the right margin beside the line just written. */
@@ -281,11 +386,6 @@ static void write_fail_mark(FILE *file)
 void Oli_Write_Text_Flagged(FILE *file, const char *text, int ok)
 {
     if (file == nullptr || text == nullptr) return;
-    char raw[OLI_TEXT_SIZE + 1];
-    if (strnlen(text, sizeof raw) == sizeof raw) {
-        Oli_Copy(raw, text, sizeof raw); /* cut as every text is */
-        text = raw;
-    }
     OLI_reserveSpaceCM(file, 0.76);
     write_text_prepared(file, text);
     if (!ok) write_fail_mark(file);
@@ -294,11 +394,14 @@ void Oli_Write_Text_Flagged(FILE *file, const char *text, int ok)
 void Oli_Write_Text_At_Tab(FILE *file, double position, const char *text)
 {
     if (file == nullptr || text == nullptr) return;
-    char raw[OLI_TEXT_SIZE + 1], prepared[OLI_TEXT_SIZE * 4];
-    Oli_Copy(raw, text, sizeof raw);
-    Oli_Prepare_Text(raw, prepared, sizeof prepared);
     Oli_Para_Set_Tabs(50, nullptr, &position, 1);
-    write_paragraph(file, Oli_Get_Body_Mode(), prepared);
+    if (strlen(text) > OLI_TEXT_SIZE) {
+        write_long_paragraph(file, Oli_Get_Body_Mode(), text, true);
+    } else {
+        char prepared[OLI_TEXT_SIZE * 4];
+        Oli_Prepare_Text(text, prepared, sizeof prepared);
+        write_paragraph(file, Oli_Get_Body_Mode(), prepared);
+    }
     Oli_Para_Clear_Tabs();
 }
 
@@ -306,17 +409,25 @@ void Oli_Write_Text_At_Tab_F(FILE *file, double position, const char *format, ..
 {
     if (file == nullptr || format == nullptr) return;
     char raw[OLI_TEXT_SIZE + 1];
+    std::string whole;
     va_list ap;
     va_start(ap, format);
-    int n = Oli_Vformat(raw, sizeof raw, format, ap);
+    const char *text = format_whole(raw, &whole, format, ap);
     va_end(ap);
-    if (n >= 0) Oli_Write_Text_At_Tab(file, position, raw);
+    if (text != nullptr) Oli_Write_Text_At_Tab(file, position, text);
 }
 
 static void write_small_or_title(FILE *file, int title, const char *text)
 {
+    const size_t n = strlen(text);
     if (Oli_Get_Format_Version() >= 335) {
-        write_paragraph(file, title ? 5 : 3, text);
+        if (n > OLI_TEXT_SIZE) write_long_paragraph(file, title ? 5 : 3, text, false);
+        else write_paragraph(file, title ? 5 : 3, text);
+        return;
+    }
+    if (n > OLI_TEXT_SIZE) {
+        for (const std::string &line : split_long_text(text, n))
+            write_small_or_title(file, title, line.c_str());
         return;
     }
     Oli_File_Printf(file, "#SHOWTABLE\n %s\n %s\n 0 0 0 0\n", title ? "1 0 0" : "0 0 1", text);
@@ -327,7 +438,9 @@ static void write_small_or_title(FILE *file, int title, const char *text)
 static void write_small_or_title_v(FILE *file, int title, const char *format, va_list ap)
 {
     char raw[OLI_TEXT_SIZE + 1];
-    if (Oli_Vformat(raw, sizeof raw, format, ap) >= 0) write_small_or_title(file, title, raw);
+    std::string whole;
+    const char *text = format_whole(raw, &whole, format, ap);
+    if (text != nullptr) write_small_or_title(file, title, text);
 }
 
 void Oli_Write_Small(FILE *file, const char *format, ...)
@@ -467,11 +580,11 @@ int Oli_Check_Line(FILE *file, const char *label, double a, const char *op, doub
     const char *marker = holds ? ""
                                : "\xCE"
                                  "b";
-    char text[OLI_TEXT_SIZE + 1];
-    snprintf(text, sizeof text, "%s %s%s\xCEr %s %s%s", label ? label : "", marker, cmp,
-             prefix ? prefix : "", marker,
-             holds ? (ok_text ? ok_text : "") : (fail_text ? fail_text : ""));
-    Oli_Write_Text_Flagged(file, text, holds || fail_text == nullptr);
+    /* the whole line, however long: the writer goes on on the next line */
+    std::string text = std::string(label ? label : "") + " " + marker + cmp + "\xCEr "
+                       + (prefix ? prefix : "") + " " + marker
+                       + (holds ? (ok_text ? ok_text : "") : (fail_text ? fail_text : ""));
+    Oli_Write_Text_Flagged(file, text.c_str(), holds || fail_text == nullptr);
     return holds;
 }
 

@@ -178,6 +178,19 @@ int Splitting_Applies(int mat, const char **why)
     return 0;
 }
 
+int Splitting_Not_Applicable(int k, char *name, const char **why)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind;
+    if (Nad_Params == nullptr || (k == 1 && kind != CONN_SIDE_TIMBERS)) return 0;
+    if (Splitting_Applies(k == 1 ? si->mat_side : si->mat_mid, why)) return 0;
+    snprintf(name, UTIL_NAME_MAX, "Querzug an den Verbindungsmitteln %s",
+             k == 1                                          ? "der Seitenh\x94lzer"
+             : kind == CONN_INNER_PLATES || kind == CONN_LAP ? "des Holzes"
+                                                             : "des Mittelholzes");
+    return 1;
+}
+
 /* Whether the load of the combination lasts short-term at most (NCI NA.8.1.4 allows no longer
 ** load where h_e / h < 0.2). */
 static bool Short_Term(int group, const Lkom_Entry *c)
@@ -577,6 +590,18 @@ static void Print_Member(FILE *file, int rule, const Split_Check *p, double V90)
                            " F\xCE\\90,Rk\xCEr = %.2lf kN, %s",
                            what, force, c->h_e, c->F_Rk, end);
         }
+    }
+}
+
+void Print_Splitting_Not_Applicable(FILE *file, const Timber_Check *r)
+{
+    for (int member = 0; member < 2; member++) {
+        const Split_Check *p = member ? &r->split_side : &r->split_mid;
+        char name[UTIL_NAME_MAX];
+        const char *why = "";
+        if (!(r->split_rule != SPLIT_RULE_NONE && p->done)
+            && Splitting_Not_Applicable(member, name, &why))
+            Oli_Write_Text(file, "%s: entf\x84llt (%s)", name, why);
     }
 }
 

@@ -224,6 +224,7 @@ static Timber_Member_Check Member_Result(const Section_Check_Input *rec, const M
     m.V = V;
     m.k_cr = rec->k_cr_y;
     m.u = s->u;
+    m.u_section = s->u;
     m.u_n = s->u_n;
     m.u_v = s->u_v;
     return m;
@@ -560,11 +561,25 @@ static Util_Text Member_Util(const Timber_Check *r, int side, double u)
     return t;
 }
 
+static const char *Axial_Check_Name(void);
+
+/* "u = 0.45" of the stresses of a member's line, their own utilisation whatever its other checks
+** (tension perpendicular to the grain, splitting) give the member; where a stress cannot be
+** compared with a strength, what stands in its place with the check: "nicht nachweisbar
+** (Schub)". */
+static Util_Text Section_Util(const Timber_Member_Check *m)
+{
+    if (m->u_section != UTIL_NO_CHECK) return Util_Of(m->u_section, "u = ", 2);
+    Util_Text t;
+    Format_N(t.t, sizeof t.t, UTIL_NO_CHECK_TEXT " (%s)",
+             m->u_n == UTIL_NO_CHECK ? Axial_Check_Name() : "Schub");
+    return t;
+}
+
 /*
 ** Of a member under compression, the utilisation u of its line with the checks it is the largest
 ** of: the compression alone, EN 1995-1-1, 6.1.4 (6.2), with bending 6.2.4 (6.19), and the shear
-** 6.1.7 (6.13). Nothing where u is not theirs (a check that cannot be made, tension across the
-** grain).
+** 6.1.7 (6.13). Nothing where a stress cannot be compared with a strength.
 */
 static void Write_Compression_Line(FILE *file, const char *name, const Timber_Member_Check *m)
 {
@@ -572,7 +587,7 @@ static void Write_Compression_Line(FILE *file, const char *name, const Timber_Me
         return;
     const double c = std::fabs(m->sigma_0) / m->f_c_0_d;
     const double cm = c * c + std::fabs(m->sigma_m) / m->f_m_d, v = std::fabs(m->tau) / m->f_v_d;
-    if (std::fabs(std::fmax(std::fmax(c, cm), v) - m->u) > 1e-9) return;
+    if (std::fabs(std::fmax(std::fmax(c, cm), v) - m->u_section) > 1e-9) return;
     Oli_Write_Text(file,
                    "%s: u = max(|%s\xCE\\c,d\xCEr| / f\xCE\\c,0,d\xCEr; (%s\xCE\\c,d\xCEr / "
                    "f\xCE\\c,0,d\xCEr)\xCE/2\xCEr + |%s\xCE\\m,d\xCEr| / f\xCE\\m,d\xCEr; "
@@ -583,7 +598,8 @@ static void Write_Compression_Line(FILE *file, const char *name, const Timber_Me
                    "  = max(%.2lf / %.2lf; (%.2lf / %.2lf)\xCE/2\xCEr + %.2lf / %.2lf; %.2lf / "
                    "%.2lf) = max(%.3lf; %.3lf; %.3lf) = %.2lf",
                    std::fabs(m->sigma_0), m->f_c_0_d, std::fabs(m->sigma_0), m->f_c_0_d,
-                   std::fabs(m->sigma_m), m->f_m_d, std::fabs(m->tau), m->f_v_d, c, cm, v, m->u);
+                   std::fabs(m->sigma_m), m->f_m_d, std::fabs(m->tau), m->f_v_d, c, cm, v,
+                   m->u_section);
 }
 
 static void Write_Lamella_Share_Line(FILE *file, const Timber_Check *r)
@@ -597,8 +613,8 @@ static void Write_Lamella_Share_Line(FILE *file, const Timber_Check *r)
 }
 
 /* One lamella's forces, net section and stresses. */
-static void Write_Lamella_Lines(FILE *file, const Timber_Check *r, const Timber_Member_Check *m,
-                                bool inner, const char *axial, const char *shear)
+static void Write_Lamella_Lines(FILE *file, const Timber_Member_Check *m, bool inner,
+                                const char *axial, const char *shear)
 {
     const char *name = inner ? "innere Lamelle"
                              : "\x84u\xE1"
@@ -614,8 +630,7 @@ static void Write_Lamella_Lines(FILE *file, const Timber_Check *r, const Timber_
                    "d\xCEr = 1.5 V / (k\xCE\\cr\xCEr A\xCE\\n\xCEr) = %.2lf N/mm\xCE/2\xCEr "
                    "(V = %.2lf kN, Anteil an %s) %s %s",
                    name, SYM_SIGMA, axial, m->sigma_0, SYM_SIGMA, m->sigma_m, SYM_TAU, m->tau, m->V,
-                   shear, SYM_ARROW,
-                   m->u == UTIL_NO_CHECK ? Member_Util(r, 0, m->u).t : Util_Of(m->u, "u = ", 2).t);
+                   shear, SYM_ARROW, Section_Util(m).t);
     Write_Compression_Line(file, name, m);
 }
 
@@ -789,15 +804,22 @@ static void Print_Lap_Tension(FILE *file, const Timber_Check *r)
                    ec ? "(6.18)" : "z", t, l->k_m, my, mz, l->u_618, SYM_ARROW, l->u);
 }
 
-/* The closing line: the largest utilisation and, on failure, which timber fails. */
+/*
+** The closing line: the largest utilisation and the member it belongs to (both side-timber
+** members where they print alike); where both fail, the other one's too. A member with a check
+** that cannot be made, or a case that a rule forbids, says so and which check it is, in place of a
+** number.
+*/
 static void Write_Timber_Result_Line(FILE *file, const Timber_Check *r)
 {
     const int kind = r->kind;
     const double um = std::fmax(std::fmax(r->mid.u, r->lam_outer.u), Lap_Halves_U(r)),
                  us = r->side.u, u = r->u;
-    char line[256];
-    /* a member with a check that cannot be made, or a case that a rule forbids, says so and
-    ** which check it is, in place of a number */
+    const char *mid = kind == CONN_SIDE_TIMBERS   ? "des Mittelholzes"
+                      : kind == CONN_INNER_PLATES ? "der Holzlamellen"
+                                                  : "des Holzes";
+    const char *sides = "der Seitenh\x94lzer";
+    char line[320];
     char what[UTIL_GOVERNS_MAX];
     const int side = kind == CONN_SIDE_TIMBERS && Timber_Governing_Check(r, 1, what, sizeof what)
                          ? 1
@@ -808,32 +830,32 @@ static void Write_Timber_Result_Line(FILE *file, const Timber_Check *r)
                  "Maximale Ausnutzung %s: %s %s "
                  "\xCE"
                  "bNachweis nicht erf\x81llt\xCEr",
-                 side                        ? "der Seitenh\x94lzer"
-                 : kind == CONN_SIDE_TIMBERS ? "des Mittelholzes"
-                 : kind == CONN_INNER_PLATES ? "der Holzlamellen"
-                                             : "des Holzes",
-                 Member_Util(r, side, UTIL_NO_CHECK).t, SYM_ARROW);
-    } else if (um <= UTIL_LIMIT && us <= UTIL_LIMIT) {
+                 side ? sides : mid, Member_Util(r, side, UTIL_NO_CHECK).t, SYM_ARROW);
+        Oli_Write_Text_Flagged(file, line, 0);
+        return;
+    }
+    const char *who = mid;
+    char other[96] = "";
+    if (kind == CONN_SIDE_TIMBERS) {
+        char pm[32], ps[32];
+        Format_N(pm, sizeof pm, "%.2lf", um);
+        Format_N(ps, sizeof ps, "%.2lf", us);
+        if (strcmp(pm, ps) == 0) who = "des Mittelholzes und der Seitenh\x94lzer";
+        else if (us > um) who = sides;
+        /* the other member fails as well: its own utilisation */
+        if (strcmp(pm, ps) != 0 && std::fmin(um, us) > UTIL_LIMIT)
+            Format_N(other, sizeof other, ", %s u = %.2lf > 1", us > um ? mid : sides,
+                     std::fmin(um, us));
+    }
+    if (u <= UTIL_LIMIT)
         Format_N(line, sizeof line, "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf %s 1 %s %s",
-                 kind == CONN_SIDE_TIMBERS   ? "des Mittelholzes bzw. der Seitenh\x94lzer"
-                 : kind == CONN_INNER_PLATES ? "der Holzlamellen"
-                                             : "des Holzes",
-                 u, SYM_LE, SYM_ARROW, Satisfied_Verdict(r->M_left_out));
-    } else {
-        const char *who = "des Holzes";
-        if (kind == CONN_SIDE_TIMBERS) {
-            if (um > 1.0 && us > 1.0) who = "der Seitenh\x94lzer und des Tr\x84gers";
-            else if (us > 1.0) who = "der Seitenh\x94lzer";
-            else who = "des Mittelholzes";
-        } else if (kind == CONN_INNER_PLATES) {
-            who = "der Holzlamellen";
-        }
+                 who, u, SYM_LE, SYM_ARROW, Satisfied_Verdict(r->M_left_out));
+    else
         Format_N(line, sizeof line,
-                 "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf > 1 %s "
+                 "Maximale Ausnutzung %s u\xCE\\max\xCEr = %.2lf > 1%s %s "
                  "\xCE"
                  "bNachweis nicht erf\x81llt\xCEr",
-                 who, u, SYM_ARROW);
-    }
+                 who, u, other, SYM_ARROW);
     Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT && r->M_left_out == 0.0 ? 1 : 0);
 }
 
@@ -854,6 +876,7 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
     const int kind = r->kind;
     if (r->t90) Write_T90_Lines(file, r);
     Print_Splitting_Check(file, r);
+    Print_Splitting_Not_Applicable(file, r);
     const char *name =
         (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES) ? "Mittelholz" : "Holzlamellen";
     const char *axial = r->N >= 0.0 ? "t,d" : "c,d";
@@ -864,15 +887,15 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
     const char *shear = Joint_Shear_Symbol(&r->shear, 0);
     if (r->lamellas > 0) {
         Write_Lamella_Share_Line(file, r);
-        Write_Lamella_Lines(file, r, &r->mid, true, axial, shear);
-        Write_Lamella_Lines(file, r, &r->lam_outer, false, axial, shear);
+        Write_Lamella_Lines(file, &r->mid, true, axial, shear);
+        Write_Lamella_Lines(file, &r->lam_outer, false, axial, shear);
     } else {
         Oli_Write_Text(file,
                        "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
                        "N/mm\xCE/2\xCEr, %s\xCE\\"
                        "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) %s %s",
                        name, SYM_SIGMA, axial, r->mid.sigma_0, SYM_SIGMA, r->mid.sigma_m, SYM_TAU,
-                       r->mid.tau, shear, r->mid.V, SYM_ARROW, Member_Util(r, 0, r->mid.u).t);
+                       r->mid.tau, shear, r->mid.V, SYM_ARROW, Section_Util(&r->mid).t);
         Write_Compression_Line(file, name, &r->mid);
     }
     Write_Kcr_Line(file, r, &r->mid);
@@ -886,7 +909,7 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
                        "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) " SYM_ARROW " %s",
                        "Seitenhölzer"_cp850, SYM_SIGMA, axial, r->side.sigma_0, SYM_SIGMA,
                        r->side.sigma_m, SYM_TAU, r->side.tau, Joint_Shear_Symbol(&r->shear, 1),
-                       r->side.V, Member_Util(r, 1, r->side.u).t);
+                       r->side.V, Section_Util(&r->side).t);
         Write_Compression_Line(file, "Seitenh\x94lzer", &r->side);
         Write_Kcr_Line(file, r, &r->side);
         if (r->one_sided_tension) Write_One_Sided_Tension_Line(file, r);

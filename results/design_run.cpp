@@ -215,6 +215,26 @@ const char *Get_Refusal_Text(int code)
                  r->value, r->required);
         return text;
     }
+    if (why != nullptr && code >= DERR_PRESSED_C1_HARDWOOD && code <= DERR_PRESSED_C11_HARDWOOD
+        && r->code == code) {
+        /* the hardwood members, with the rule of the toothed plates */
+        std::string head(why);
+        while (!head.empty() && head.back() == ' ') head.pop_back();
+        snprintf(text, sizeof text, "%s (%s): %s", head.c_str(),
+                 Nad_Params != nullptr ? "DIN EN 1995-1-1, 8.10 mit DIN EN 1995-1-1/NA"
+                                       : "DIN 1052",
+                 r->how);
+        return text;
+    }
+    if (why != nullptr && code == DERR_STAGGERED_ROWS_ODD && r->code == code) {
+        /* a single row, which is odd but has no rows to stagger against */
+        snprintf(text, sizeof text,
+                 "Versetzte Anordnung mit nur einer Zeile: n_r = %.0f < erforderlich %.0f "
+                 "(versetzt stehen die Verbindungsmittel benachbarter Spalten in abwechselnden "
+                 "Zeilen)",
+                 r->value, r->required);
+        return text;
+    }
     if (why != nullptr
         && (code == DERR_NAIL_NEEDS_PREDRILLING || code == DERR_SCREW_NEEDS_PREDRILLING)
         && r->code == code) {
@@ -830,25 +850,6 @@ static int First_Stand_In(const Check_Maxima *m)
 }
 
 /*
-** The members that the splitting check does not reach under an annex, with why: a panel has no
-** grain. For each of the middle member (k 0) and the side timbers (k 1) the row's name into
-** name (UTIL_NAME_MAX bytes) and the kind of member (*why); 0 where the check applies.
-*/
-static int Splitting_Not_Applicable(int k, char *name, const char **why)
-{
-    const Splice_Input_Record *si = &Splice_Input;
-    const int kind = si->connection_kind;
-    if (Nad_Params == nullptr || (k == 1 && kind != CONN_SIDE_TIMBERS)) return 0;
-    if (Splitting_Applies(k == 1 ? si->mat_side : si->mat_mid, why)) return 0;
-    snprintf(name, UTIL_NAME_MAX, "Querzug an den Verbindungsmitteln %s",
-             k == 1                                          ? "der Seitenh\x94lzer"
-             : kind == CONN_INNER_PLATES || kind == CONN_LAP ? "des Holzes"
-                                                             : "des Mittelholzes");
-    return 1;
-}
-
-
-/*
 ** Why block check `which` (CHECK_BS of the timber, CHECK_PLATE_BS of the plates) is not made, or
 ** null where it is made: switched off by the user, or the timber's not made by the calculation
 ** method or with a single row of fasteners.
@@ -919,22 +920,13 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
             Oli_Write_Text(file, "%s: u = %.2lf in Lastkombination %s", name, m->u[k], which);
         else Oli_Write_Text(file, "%s: u = %.2lf", name, m->u[k]);
     };
-    /* a member that the splitting check does not reach */
-    auto not_applicable = [&](int member) {
-        char name[UTIL_NAME_MAX];
-        const char *why = "";
-        if (Splitting_Not_Applicable(member, name, &why))
-            Oli_Write_Text(file, "%s: entf\x84llt (%s)", name, why);
-    };
     line("Verbindungsmittel", CHECK_VBM);
     Write_Alternate_Instead_Line(file);
     Write_Protrusion_Line(file, PROTRUDING_DOWELS);
+    /* the members' rows; a member that the splitting check does not reach says so with its
+    ** checks (Hölzer) */
     line(Check_Row_Name(CHECK_MID, m), CHECK_MID);
-    not_applicable(0);
-    if (kind == CONN_SIDE_TIMBERS) {
-        line("Seitenh\x94lzer", CHECK_SIDE);
-        not_applicable(1);
-    }
+    if (kind == CONN_SIDE_TIMBERS) line("Seitenh\x94lzer", CHECK_SIDE);
     if (plates) {
         line("Stahlblech", CHECK_PLATE);
         Write_Protrusion_Line(file, PROTRUDING_PLATES);

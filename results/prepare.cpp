@@ -1330,6 +1330,12 @@ static int Check_Arrangement(int n_r, int n_c)
     const bool staggered = si->layout[slot] == LAYOUT_STAGGERED;
     const bool grouped = si->grouped[slot] != 0;
     if (staggered && n_r % 2 == 0) return DERR_STAGGERED_ROWS_ODD;
+    /* a single row has no rows to stagger against: it is refused as such, not as a member too
+    ** low for the rows */
+    if (staggered && n_r < 3) {
+        Refuse(DERR_STAGGERED_ROWS_ODD, "n_r", "n_r", n_r, 3.0);
+        return DERR_STAGGERED_ROWS_ODD;
+    }
     if (staggered && n_c <= 2) return DERR_STAGGERED_COLUMNS_3;
     if (grouped && n_c <= 3) {
         /* too few columns, whether even or not: each of the two groups needs two */
@@ -1347,13 +1353,28 @@ static int Check_Arrangement(int n_r, int n_c)
     auto hardwood = [](int mat) {
         return mat == MAT_LAUBHOLZ || mat == MAT_BAUBUCHE_GL75 || mat == MAT_BAUBUCHE_PLATTE;
     };
-    if (hardwood(si->mat_mid)
-        || (si->connection_kind == CONN_SIDE_TIMBERS && hardwood(si->mat_side))) {
-        if (type == VBM_SCHEIBENDUEBEL_C1) return DERR_PRESSED_C1_HARDWOOD;
-        if (type == VBM_SCHEIBENDUEBEL_C5) return DERR_PRESSED_C5_HARDWOOD;
-        if (type == VBM_SCHEIBENDUEBEL_C10) return DERR_PRESSED_C10_HARDWOOD;
-        if (type == VBM_SCHEIBENDUEBEL_C2) return DERR_PRESSED_C2_HARDWOOD;
-        if (type == VBM_SCHEIBENDUEBEL_C11) return DERR_PRESSED_C11_HARDWOOD;
+    const bool mid_hard = hardwood(si->mat_mid);
+    const bool side = si->connection_kind == CONN_SIDE_TIMBERS;
+    const bool side_hard = side && hardwood(si->mat_side);
+    const int pressed = type == VBM_SCHEIBENDUEBEL_C1    ? DERR_PRESSED_C1_HARDWOOD
+                        : type == VBM_SCHEIBENDUEBEL_C5  ? DERR_PRESSED_C5_HARDWOOD
+                        : type == VBM_SCHEIBENDUEBEL_C10 ? DERR_PRESSED_C10_HARDWOOD
+                        : type == VBM_SCHEIBENDUEBEL_C2  ? DERR_PRESSED_C2_HARDWOOD
+                        : type == VBM_SCHEIBENDUEBEL_C11 ? DERR_PRESSED_C11_HARDWOOD
+                                                         : 0;
+    if (pressed != 0 && (mid_hard || side_hard)) {
+        /* the refusal names each hardwood member the plates are pressed into */
+        Refuse(pressed, "mat", "mat", mid_hard ? si->mat_mid : si->mat_side, 0.0);
+        std::string members;
+        if (mid_hard)
+            members = std::string(side ? "Mittelholz" : "Holz") + " aus "
+                      + Get_Material_Name(si->mat_mid, si->grade_mid);
+        if (side_hard)
+            members += std::string(mid_hard ? ", " : "") + "Seitenhölzer aus "_cp850
+                       + Get_Material_Name(si->mat_side, si->grade_side);
+        snprintf(Fastener_Pattern.refusal.how, sizeof Fastener_Pattern.refusal.how, "%s",
+                 members.c_str());
+        return pressed;
     }
     /* the timber lamellas beside inner plates, each at least 24 mm */
     const double t_1 = Calc_Timber_Part_Thickness();

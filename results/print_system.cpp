@@ -569,13 +569,24 @@ int Oli_Systemdarstellung(FILE *file)
     /* 8. present spacings */
     const int slot = type >= VBM_TYPE_FIRST && type <= VBM_TYPE_LAST ? VBM_TYPE_SLOT(type) : 0;
     const double a1v = std::fabs(fp->a1_actual);
-    const double a2v = si->layout[slot] == LAYOUT_STAGGERED ? std::fabs(fp->a2_actual) / 2.0
-                                                            : std::fabs(fp->a2_actual);
-    if (n_col > 1.0 && n_row > 1.0)
+    const double a2v = std::fabs(fp->a2_actual);
+    if (si->layout[slot] == LAYOUT_STAGGERED && n_row > 1.0) {
+        /* the rows stand half of a2 apart: a2 is kept between the rows of the same positions,
+        ** every second row, as the validation compares it with the least a2 */
+        Oli_Write_Text(file,
+                       "%sa\xCE\\2,vorh\xCEr = %.2lf cm %c a\xCE\\2\xCEr = %.2lf cm: versetzt gilt "
+                       "a\xCE\\2\xCEr zwischen den Reihen gleicher Lage (jede zweite Reihe), "
+                       "benachbarte Reihen a\xCE\\2,vorh\xCEr / 2 = %.2lf cm",
+                       n_col > 1.0 ? Oli_Sprintf("a\xCE\\1,vorh\xCEr = %.2lf cm, ", a1v) : "", a2v,
+                       Oli_Compare_Sign_Exact(a2v, v[1], 2), v[1], a2v / 2.0);
+    } else if (n_col > 1.0 && n_row > 1.0) {
         Oli_Write_Text(file, "a\xCE\\1,vorh\xCEr = %.2lf cm, a\xCE\\2,vorh\xCEr = %.2lf cm", a1v,
                        a2v);
-    else if (n_col > 1.0) Oli_Write_Text(file, "a\xCE\\1,vorh\xCEr = %.2lf cm", a1v);
-    else if (n_row > 1.0) Oli_Write_Text(file, "a\xCE\\2,vorh\xCEr = %.2lf cm", a2v);
+    } else if (n_col > 1.0) {
+        Oli_Write_Text(file, "a\xCE\\1,vorh\xCEr = %.2lf cm", a1v);
+    } else if (n_row > 1.0) {
+        Oli_Write_Text(file, "a\xCE\\2,vorh\xCEr = %.2lf cm", a2v);
+    }
 
     /* 9. polar moment and centroid */
     Oli_Write_Text(file, "Polares Trägheitsmoment I\xCE\\p\xCEr = %.2lf cm\xCE/2\xCEr"_cp850,

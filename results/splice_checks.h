@@ -110,15 +110,16 @@ double Get_Ft90d_Side(int group, int accidental);
 
 /* One member's stresses in the net section at the joint. */
 typedef struct Timber_Member_Check {
-    double sigma_0; /* N/mm², axial stress */
-    double sigma_m; /* N/mm², bending stress of the governing edge */
-    double tau;     /* N/mm², shear stress */
-    double V;       /* kN, shear the member takes */
-    double k_cr;    /* crack factor of its shear check (printed with an annex) */
-    double u;       /* utilisation, tension perpendicular to the grain included */
-    double u_n;     /* of the axial force with bending alone (EN 1995-1-1, 6.2) */
-    double u_v;     /* of the shear alone (EN 1995-1-1, 6.1.7) */
-    int32_t panel;  /* 1: a wood-based or gypsum panel, checked with its in-plane values */
+    double sigma_0;   /* N/mm², axial stress */
+    double sigma_m;   /* N/mm², bending stress of the governing edge */
+    double tau;       /* N/mm², shear stress */
+    double V;         /* kN, shear the member takes */
+    double k_cr;      /* crack factor of its shear check (printed with an annex) */
+    double u;         /* utilisation, tension perpendicular to the grain included */
+    double u_section; /* of its stresses alone (EN 1995-1-1, 6.1 and 6.2), as its line prints it */
+    double u_n;       /* of the axial force with bending alone (EN 1995-1-1, 6.2) */
+    double u_v;       /* of the shear alone (EN 1995-1-1, 6.1.7) */
+    int32_t panel;    /* 1: a wood-based or gypsum panel, checked with its in-plane values */
     double f_m_k, f_c_0_k, f_v_k; /* N/mm², characteristic strengths the check took */
     double kmod, gamma_m;         /* factors of its design strengths */
     double f_m_d, f_c_0_d, f_v_d; /* N/mm², its design strengths */
@@ -349,6 +350,16 @@ void Print_Splitting_Check(FILE *file, const Timber_Check *r);
 ** print list name it ("Holzwerkstoff").
 */
 int Splitting_Applies(int mat, const char **why);
+/*
+** The rows of the members that the splitting check does not reach under an annex, with why: a
+** panel has no grain. For the middle member (member 0) or the side timbers (member 1) return 1
+** with the row's name in name (UTIL_NAME_MAX bytes, "Querzug an den Verbindungsmitteln der
+** Seitenhölzer") and the kind of member in *why (Splitting_Applies); 0 where the check applies.
+*/
+int Splitting_Not_Applicable(int member, char *name, const char **why);
+/* Write with the checks of the timber "...: entfällt (Holzwerkstoff)" of each member that the
+** splitting check does not reach, where its own lines do not say so (no force across the grain). */
+void Print_Splitting_Not_Applicable(FILE *file, const Timber_Check *r);
 /*
 ** Return what the stand-in utilisation of a member's splitting check stands for (STAND_IN_*):
 ** where the annex allows h_e / h < 0.2 under short-term loads only, why (may be null, size

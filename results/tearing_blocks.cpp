@@ -159,28 +159,12 @@ void Write_Tearing_Force(FILE *file, const Tearing_Rows *r, const Tearing_Block 
     const double F = Tearing_Block_Force(r, b, nullptr);
     snprintf(tail, sizeof tail, ") x %d = %.2lf x %d = %.2lf kN (N\xCE\\d\xCEr = %.2lf kN)", planes,
              F, planes, F_Ed, N_d);
-    std::vector<std::string> terms;
+    /* however many rows: a line longer than the print list's goes on on its next line */
+    std::string line = std::string(head) + " F\xCE\\Ed\xCEr = (";
     for (int i = b->first; i <= b->last; i++) {
         char v[32];
         snprintf(v, sizeof v, "%s%.2lf", i > b->first ? " + " : "", r->F[i]);
-        terms.push_back(v);
-    }
-    /* one line where it fits the print list's line, else the terms over as many as they need */
-    std::string line = std::string(head) + " F\xCE\\Ed\xCEr = (";
-    for (const std::string &t : terms) line += t;
-    line += tail;
-    if (line.size() <= OLI_TEXT_SIZE) {
-        Oli_Write_Text(file, "%s", line.c_str());
-        return;
-    }
-    Oli_Write_Text(file, "%s", head);
-    line = "F\xCE\\Ed\xCEr = (";
-    for (const std::string &t : terms) {
-        if (line.size() + t.size() > 200) {
-            Oli_Write_Text(file, "%s", line.c_str());
-            line.clear();
-        }
-        line += t;
+        line += v;
     }
     line += tail;
     Oli_Write_Text(file, "%s", line.c_str());

@@ -77,14 +77,35 @@ TEST(OliText, FlaggedTextWritesMarkAtRightMargin)
     c.clear();
     Oli_Write_Text_Flagged(c.f, "gut", 1);
     EXPECT_EQ(c.text(), "#OLI_RESERVE 0.76\n" + para("7", "gut"));
-    /* a line of 255 characters is printed whole, a longer one is cut to 255 as every text */
+    /* a line of 255 characters is printed whole; a longer one goes on on the next line, here
+    ** after the 255 bytes a line holds, as it has no blank */
     c.clear();
     const std::string full(255, 'a');
     Oli_Write_Text_Flagged(c.f, full.c_str(), 1);
     EXPECT_EQ(c.text(), "#OLI_RESERVE 0.76\n" + para("7", full));
     c.clear();
     Oli_Write_Text_Flagged(c.f, (full + "bc").c_str(), 1);
-    EXPECT_EQ(c.text(), "#OLI_RESERVE 0.76\n" + para("7", full));
+    EXPECT_EQ(c.text(), "#OLI_RESERVE 0.76\n" + para("7", full + "\n bc"));
+}
+
+TEST(OliText, ALongTextGoesOnOnTheNextLineOfItsParagraph)
+{
+    /* 2 + 200 + 2 + 40 + 1 + 30 + 6 = 281 bytes: the comma's blank at byte 203 ends a clause in
+    ** the last third of the 255 bytes (3 x 203 = 609 >= 2 x 255 = 510), before the later blank
+    ** at 244; the blank is left out, and the next line is bold again */
+    Reset_Writers();
+    Capture c;
+    const std::string x(200, 'x'), y(40, 'y'), z(30, 'z');
+    Oli_Write_Text(c.f, "%s",
+                   ("\xCE"
+                    "b"
+                    + x + ", " + y + " " + z + "\xCEr Ende")
+                       .c_str());
+    EXPECT_EQ(c.text(), para("7", "\xCE"
+                                  "b" + x
+                                      + ",\n \xCE"
+                                        "b"
+                                      + y + " " + z + "\xCEr Ende"));
 }
 
 TEST(OliText, SmallTitleAndOlderForms)

@@ -171,7 +171,11 @@ TEST(Timber, SideTimbersPrintTheirReducedTensileStrength)
         EXPECT_NE(s.find(k.line), std::string::npos) << s;
         if (k.rule) EXPECT_NE(s.find(k.rule), std::string::npos) << s;
         else EXPECT_EQ(s.find("k\xCE\\red"), std::string::npos) << s;
-        EXPECT_NE(s.find("des Mittelholzes bzw. der Seitenh\x94lzer"), std::string::npos) << s;
+        /* the closing line names the member the largest utilisation is of */
+        EXPECT_NE(s.find(u_s > u_m ? "Maximale Ausnutzung der Seitenh\x94lzer u\xCE\\max"
+                                   : "Maximale Ausnutzung des Mittelholzes u\xCE\\max"),
+                  std::string::npos)
+            << s;
     }
     /* Without an annex the DIN 1052 rule applies and is named. */
     C24_Member_10_20();
@@ -682,6 +686,13 @@ TEST(TimberT90, NailedBendingSpliceWorkedByHand)
               std::string::npos)
         << s;
     EXPECT_NE(s.find("\xCC\xCE\\m,d\xCEr = 1.25 N/mm"), std::string::npos) << s;
+    /* each member's line of stresses ends in their own u = 1.25 / 16.615 = 0.075, not in the
+    ** 1.16 or 0.96 of tension perpendicular to the grain, which has its own lines above */
+    for (const char *stresses : {"Mittelholz: \xCC", "Seitenh\x94lzer: \xCC"}) {
+        const size_t at = s.find(stresses);
+        ASSERT_NE(at, std::string::npos) << s;
+        EXPECT_EQ(s.substr(s.find('\n', at) - 12, 12), " => u = 0.08") << s;
+    }
     EXPECT_NE(s.find("Maximale Ausnutzung des Mittelholzes u\xCE\\max\xCEr = 1.16 > 1"),
               std::string::npos)
         << s;
@@ -722,10 +733,11 @@ TEST(TimberT90, NailedBendingSpliceWorkedByHand)
     fclose(f2);
     EXPECT_NEAR(us, 1.012731, 2e-6);
     EXPECT_NEAR(um, 1.215278, 2e-6);
-    EXPECT_NE(
-        both.find(
-            "Maximale Ausnutzung der Seitenh\x94lzer und des Tr\x84gers u\xCE\\max\xCEr = 1.22 > 1"),
-        std::string::npos)
+    /* the largest is the middle member's, and the side timbers fail as well */
+    EXPECT_NE(both.find("Maximale Ausnutzung des Mittelholzes u\xCE\\max\xCEr = 1.22 > 1, der "
+                        "Seitenh\x94lzer u = 1.01 > 1 => \xCE"
+                        "bNachweis nicht erf\x81llt"),
+              std::string::npos)
         << both;
 
     /* no diameter or no nail length: no stress instead of a division by zero */
@@ -1148,6 +1160,22 @@ TEST(TimberT90, EnSplittingNearTheEdgeAndWithoutAForce)
                  "Querzug an den Verbindungsmitteln der Seitenh\x94lzer");
     EXPECT_EQ(Splice_Input.utilisation.value[3], UTIL_NOT_APPLICABLE);
     EXPECT_STREQ(Splice_Input.utilisation.governs[3], "Holzwerkstoff");
+    /* without a force across the grain the check has no lines of its own: the members' checks
+    ** say that it does not reach the panel, not a row after the summary's utilisations */
+    Splitting_Splice(1, VBM_NAGEL, 4.2, CONN_SIDE_TIMBERS, 0.0, 0.0);
+    Splice_Input.mat_side = MAT_OSB;
+    Splice_Input.grade_side = 1;
+    Splice_Input.t_s = 2.2;
+    f = tmpfile();
+    Run_Nachweise(f, 0);
+    const std::string run = Slurp_Print(f);
+    fclose(f);
+    const size_t summary = run.find("Zusammenfassung");
+    const size_t row = run.find("\n Querzug an den Verbindungsmitteln der Seitenh\x94lzer: "
+                                "entf\x84llt (Holzwerkstoff)\n");
+    ASSERT_NE(summary, std::string::npos) << run;
+    EXPECT_LT(row, summary) << run;
+    EXPECT_EQ(run.find("Querzug an den Verbindungsmitteln", summary), std::string::npos) << run;
 
     /* no force across the grain (no V_d, no column force): nothing to check; DIN 1052 keeps
     ** its own rule for dowels: none */

@@ -292,6 +292,12 @@ TEST(Prepare, RefusalsInTheirOrder)
     EXPECT_EQ(Prepare_Splice_Calc(), 98);
     Set_Layout(2, 3, LAYOUT_STAGGERED);
     EXPECT_EQ(Prepare_Splice_Calc(), 100);
+    /* one row is odd, but has no row to stagger against: so refused, not as a member too low */
+    Set_Layout(3, 1, LAYOUT_STAGGERED);
+    EXPECT_EQ(Prepare_Splice_Calc(), 98);
+    EXPECT_STREQ(Get_Refusal_Text(98), "Versetzte Anordnung mit nur einer Zeile: n_r = 1 < "
+                                       "erforderlich 3 (versetzt stehen die Verbindungsmittel "
+                                       "benachbarter Spalten in abwechselnden Zeilen)");
     Set_Layout(6, 3, LAYOUT_REGULAR, 1); /* grouped needs an even count above 3 */
     Splice_Input.n_col[VBM_TYPE_SLOT(29)] = 5;
     EXPECT_EQ(Prepare_Splice_Calc(), 99);

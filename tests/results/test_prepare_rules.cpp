@@ -96,13 +96,24 @@ TEST(PrepareRules, HardwoodRefusesToothedPlates)
         Splice_Input.d_bolt = 12.0;
         Splice_Input.L_user = 0;
         EXPECT_EQ(Prepare_Splice_Calc(), 0) << k.type;
-        Splice_Input.mat_mid = 1; /* D30 */
+        /* the refusal names the hardwood member and the rule of the toothed plates */
+        const std::string refused = "Einpressd\x81"
+                                    "bel sind in Verbindung mit Laubholz nicht erlaubt (DIN EN "
+                                    "1995-1-1, 8.10 mit DIN EN 1995-1-1/NA): ";
+        Splice_Input.mat_mid = 1; /* D18 */
         Splice_Input.grade_mid = 0;
         EXPECT_EQ(Prepare_Splice_Calc(), k.code_mid) << k.type;
-        Splice_Input.mat_mid = 0;
-        Splice_Input.grade_mid = 5;
+        if (k.code_mid != 0) {
+            EXPECT_EQ(Get_Refusal_Text(k.code_mid), refused + "Mittelholz aus Laubholz D18");
+        }
         Splice_Input.mat_side = 1;
         Splice_Input.grade_side = 0;
+        if (k.code_mid != 0) {
+            EXPECT_EQ(Get_Refusal_Text(Prepare_Splice_Calc()),
+                      refused + "Mittelholz aus Laubholz D18, Seitenh\x94lzer aus Laubholz D18");
+        }
+        Splice_Input.mat_mid = 0;
+        Splice_Input.grade_mid = 5;
         EXPECT_EQ(Prepare_Splice_Calc(), k.code_side) << k.type;
         /* beech LVL (Baubuche) is hardwood too, as the middle member and as side timbers */
         if (k.code_mid == 0) continue;

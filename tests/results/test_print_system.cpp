@@ -510,7 +510,8 @@ TEST(PrintSystemSpacings, ThePlatesHoleOnceWithItsRule)
 
 TEST(PrintSystemSpacings, PresentSpacingsByRowsAndColumns)
 {
-    /* a1 = 4 cm, rows 10 cm apart; a staggered layout of the last fastener type halves a2 */
+    /* a1 = 4 cm, rows 10 cm apart; a staggered layout keeps a2 between the rows of the same
+    ** positions, the validation's a2 of the pattern, the rows standing half of it apart */
     auto text = [](int type, double n_col, double n_row, int layout) {
         Fresh_Splice(true);
         Splice_Input.vbm_type = type;
@@ -531,9 +532,14 @@ TEST(PrintSystemSpacings, PresentSpacingsByRowsAndColumns)
     EXPECT_NE(s.find(a2), std::string::npos) << s;
     EXPECT_EQ(s.find("a\xCE\\1,vorh"), std::string::npos) << s;
     EXPECT_NE(text(29, 3, 3, LAYOUT_REGULAR).find(both), std::string::npos);
-    s = text(VBM_TYPE_LAST, 3, 3, LAYOUT_STAGGERED);
-    EXPECT_NE(s.find("a\xCE\\1,vorh\xCEr = 4.00 cm, a\xCE\\2,vorh\xCEr = 5.00 cm"),
-              std::string::npos)
+    /* dowels 8 mm: a2 = 3 d = 24 mm at every angle (EN 1995-1-1, Table 8.5) */
+    s = text(29, 3, 3, LAYOUT_STAGGERED);
+    EXPECT_NE(s.find("a\xCE\\2\xCEr = 2.40 cm"), std::string::npos) << s;
+    EXPECT_NE(
+        s.find("a\xCE\\1,vorh\xCEr = 4.00 cm, a\xCE\\2,vorh\xCEr = 10.00 cm > a\xCE\\2\xCEr = "
+               "2.40 cm: versetzt gilt a\xCE\\2\xCEr zwischen den Reihen gleicher Lage (jede "
+               "zweite Reihe), benachbarte Reihen a\xCE\\2,vorh\xCEr / 2 = 5.00 cm\n"),
+        std::string::npos)
         << s;
 }
 
