@@ -596,11 +596,19 @@ static void Fastener_Option_Rows(int *r)
         if (!sides && o.flag == &s->two_sided) continue;
         int state = 1;
         if (o.flag == &s->failure_mode_switch && s->plate_count != 1.0) state = 0;
+        /* every run designs with an annex, so the DIN 1052 wording is never reached: the box
+        ** is greyed and says why, the file keeps the switch */
+        const bool wording = o.flag == &s->eurocode_wording;
+        if (wording) state = 0;
         Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y((*r)++), o.label, o.flag, &state);
         /* the user's two-sided nailing stays chosen; where the geometry has the fasteners
         ** driven alternately, the row below says so and why */
         char why[200];
-        if (o.flag == &s->two_sided && Vbm_Alternate_Instead(why, sizeof why)) {
+        if (wording)
+            snprintf(why, sizeof why, "%s",
+                     "ohne Wirkung, denn jede Berechnung l\x84uft nach DIN EN 1995-1-1 mit "
+                     "dem nationalen Anhang, nie nach DIN 1052");
+        if (wording || (o.flag == &s->two_sided && Vbm_Alternate_Instead(why, sizeof why))) {
             Wdg_Set_Fg_Colour(BLUE_CI);
             Page_Draw_Wrapped(PAGE_LABEL_X + 30, r, (int)VBM_RESULT_X - (int)PAGE_LABEL_X - 50,
                               why);
