@@ -297,9 +297,11 @@ int Wdg_Limited_Float_Field(int x, int y, double *var, double factor, int width,
     Apply_Factor(var, factor);
     int w = Wdg_Float_Field(x, y, var, width, decimals, state);
     if (var == nullptr) return w;
+    /* a value typed out of the limits is refused, and the field keeps its value (Edit_One) */
+    if (w > 0) SVA_Set_Last_Field_Limits(Wdg_State.area, lower, upper, decimals);
     if (name) {
-        /* the field says in its hints what it holds: a value out of its limits, which it
-        ** takes back to the limit, and letters, which it does not take */
+        /* the field says in its hints what it holds: a value out of its limits that it was
+        ** given otherwise (a file's), which it takes back to the limit, and what it refuses */
         SVA_Set_Last_Field_Name(Wdg_State.area, name);
         char number[16], text[400];
         snprintf(number, sizeof number, "%%.%df", decimals);
@@ -419,6 +421,7 @@ static int Int_Field(int x, int y, int *var, int width, bool limited, int lower,
     int s = State_Of(state);
     const int w = Number_Field(x, y, &r->shadow, format, width, s, State_Colour(s), nullptr);
     if (w > 0) SVA_Set_Last_Field_Whole(Wdg_State.area); /* no fraction to round unseen */
+    if (w > 0 && limited) SVA_Set_Last_Field_Limits(Wdg_State.area, lower, upper, 0);
     return w;
 }
 
