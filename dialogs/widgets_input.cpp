@@ -234,6 +234,21 @@ static int Number_Field(int x, int y, double *value, const char *format, int wid
     return w;
 }
 
+int Wdg_Empty_Field(int x, int y, int width, const char *text)
+{
+    int area = Wdg_State.area;
+    if (area < 0 || width < 1) return 0;
+    const int w = 8 * width + 15;
+    Read_Only_Box(x, y, x + w - 1);
+    const int colour = State_Colour(WDG_READ_ONLY);
+    const int font = (int)(Wdg_State.font & STYLE_BITS);
+    /* at the right end, where a number would end */
+    SVA_Add_Text(area, x + w - 8 - Text_Width_In_Font(text ? text : "", font), y, text, font,
+                 colour, 0);
+    Set_Last(x, y - 13, x + w, y + 5, WDG_READ_ONLY);
+    return w;
+}
+
 static void Float_Format(char *format, size_t size, int width, int decimals)
 {
     snprintf(format, size, "%%%d.%df", width, decimals);

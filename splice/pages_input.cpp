@@ -754,6 +754,9 @@ static void Present_Distances(Page_Present_Rec *pr)
     const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
     memset(pr, 0, sizeof *pr);
     if (fp->count < 1) return;
+    pr->made = 1;
+    pr->vbm_type = s->vbm_type;
+    pr->d = s->d;
     double min_x = fp->recs[0].x, max_x = fp->recs[0].x, max_ax = 0.0, max_y = 0.0;
     for (int i = 0; i < fp->count; i++) {
         min_x = std::min(min_x, fp->recs[i].x);
@@ -797,6 +800,12 @@ static void Layout_Run(void)
     /* A refused value leaves no pattern: the spacings left to the program keep showing what
     ** the last pattern had, and ticking one of them starts from that value. */
     if (Layout_Code == 0) Present_Distances(&Page_Shadow.present);
+}
+
+int Page_Present_In_Force(void)
+{
+    const Page_Present_Rec *pr = &Page_Shadow.present;
+    return pr->made && pr->vbm_type == Splice_Input.vbm_type && pr->d == Splice_Input.d;
 }
 
 /* Change callback of the layout's fields: the run with the value just entered. */
@@ -896,9 +905,13 @@ void Page_Anordnung(int area)
                                     /*factor=*/1.0, /*width=*/8, /*decimals=*/1, /*lower=*/0.1,
                                     /*upper=*/500.0, /*name=*/row.name, /*state=*/nullptr);
             SVA_Set_Last_Input_Tag(area, Layout_Field_Changed);
-        } else {
+        } else if (Page_Present_In_Force()) {
             int state = WDG_READ_ONLY;
             Wdg_Float_Field(PAGE_FIELD_X, Page_Row_Y(r), row.present, 8, 1, &state);
+        } else {
+            /* the fastener now chosen has no pattern yet (refused below): no spacing is in
+            ** force, and another fastener's would mislead */
+            Wdg_Empty_Field(PAGE_FIELD_X, Page_Row_Y(r), 8, "-");
         }
         r++;
     }

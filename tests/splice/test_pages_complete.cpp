@@ -533,6 +533,37 @@ TEST_F(Pages, ChangingTheTypeAndBackKeepsTheSize)
     EXPECT_NEAR(Last_Utilisation(), 73.3, 0.05); /* the example's splice */
 }
 
+/* Each type keeps its own layout: the nails of the example (8 x 5) made dowels take the dowels'
+** 4 x 3, and a hint says so. The dowel of 4.2 x 110 mm is refused (l = 110 mm < 220 mm), so that no
+** spacing left to the program is in force: the layout page shows none where it showed the nails'
+** a1 = 6.8, a2 = 4.0, a3 = 6.3 and a4 = 2.1 cm. */
+TEST_F(Pages, AnotherTypeSaysWhichLayoutHoldsAndShowsNoSpacingOfTheOld)
+{
+    int32_t count = 0, codes[20] = {0};
+    Get_Vbm_Type_List(0xF, BLACK_CI, &count, codes);
+    int dowel = -1;
+    for (int i = 0; i < count; i++)
+        if (codes[i] == VBM_STABDUEBEL) dowel = i;
+    ASSERT_GT(dowel, 0);
+    const int entry = Row_Y(1) + 5 + 3 + dowel * 13 + 6;
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel",
+                  Tab(PAGE_ANORDNUNG) + Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(360, 1)
+                      + At("move", 360, entry) + At("click", 360, entry) + "key Enter\n"
+                      + Tab(PAGE_ANORDNUNG) + "snapshot ohne_abstaende.png\n"),
+              1);
+    EXPECT_EQ(Splice_Input.vbm_type, VBM_STABDUEBEL);
+    EXPECT_EQ(Splice_N_Col(&Splice_Input), 4.0);
+    EXPECT_TRUE(Shown("HINWEIS: Die Anordnung je Sto\xc3\x9fh\xc3\xa4lfte ist die des Typs "
+                      "Stabd\xc3\xbc"
+                      "bel: n_c x n_r = 4 x 3 (Nagel beh\xc3\xa4lt 8 x 5)."));
+    std::string shown[4]; /* the fields a1..a4 (rows 6 to 9) as drawn last */
+    for (const std::string &l : ZW_Test_Log_Lines())
+        for (int k = 0; k < 4; k++)
+            if (l.rfind("TEXT ", 0) == 0 && l.find(" " + std::to_string(Row_Y(6 + k)) + " ") == 8)
+                shown[k] = l.substr(l.rfind(' ') + 1);
+    for (int k = 0; k < 4; k++) EXPECT_EQ(shown[k], "-") << "a" << k + 1;
+}
+
 /* The first page: the length left to the program is shown read-only with its computed value;
 ** the side members' edgewise switch is there. */
 TEST_F(Pages, TheFirstPageShowsTheValuesLeftToTheProgram)
