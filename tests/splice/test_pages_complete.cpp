@@ -47,6 +47,23 @@ std::string Enter_Value(int x, int k, const char *value)
 }
 std::string Tab(int page) { return At("click", 85 + 150 * page, 62); }
 
+/* The entry of a fastener type in the page's type list, -1 when it is not there. */
+int Type_Entry(int type)
+{
+    int32_t count = 0, codes[20] = {0};
+    Get_Vbm_Type_List(0xF, BLACK_CI, &count, codes);
+    for (int i = 0; i < count; i++)
+        if (codes[i] == type) return i;
+    return -1;
+}
+
+/* The list of the type (row 1 of the fastener page) opens below its field: entry k picked. */
+std::string Pick_Type(int k)
+{
+    const int entry = Row_Y(1) + 5 + 3 + k * 13 + 6;
+    return Click_Row(360, 1) + At("move", 360, entry) + At("click", 360, entry);
+}
+
 /* The texts drawn (without position) of every TEXT line of the log. */
 std::vector<std::string> Texts(void)
 {
@@ -493,18 +510,10 @@ TEST_F(Pages, AnotherSizeBringsItsHeadDiameter)
 ** keeps the size a type was left with: saved as a dowel and opened again, the nail comes back. */
 TEST_F(Pages, ChangingTheTypeAndBackKeepsTheSize)
 {
-    int32_t count = 0, codes[20] = {0};
-    Get_Vbm_Type_List(0xF, BLACK_CI, &count, codes);
-    int dowel = -1;
-    for (int i = 0; i < count; i++)
-        if (codes[i] == VBM_STABDUEBEL) dowel = i;
+    const int dowel = Type_Entry(VBM_STABDUEBEL);
     ASSERT_GT(dowel, 0);
-    ASSERT_EQ(codes[0], VBM_NAGEL);
-    /* the list of the type (row 1) opens below its field: entry k */
-    auto pick = [](int k) {
-        const int entry = Row_Y(1) + 5 + 3 + k * 13 + 6;
-        return Click_Row(360, 1) + At("move", 360, entry) + At("click", 360, entry);
-    };
+    ASSERT_EQ(Type_Entry(VBM_NAGEL), 0);
+    const auto pick = Pick_Type;
     const std::string save = At("click", NPIXEL_X - 346 + Main_Icon_Menu.entries[6 - 1].x + 19, 27);
     ASSERT_EQ(
         Run("zugstoss_nagel", "zugstoss_nagel",
@@ -539,17 +548,11 @@ TEST_F(Pages, ChangingTheTypeAndBackKeepsTheSize)
 ** a1 = 6.8, a2 = 4.0, a3 = 6.3 and a4 = 2.1 cm. */
 TEST_F(Pages, AnotherTypeSaysWhichLayoutHoldsAndShowsNoSpacingOfTheOld)
 {
-    int32_t count = 0, codes[20] = {0};
-    Get_Vbm_Type_List(0xF, BLACK_CI, &count, codes);
-    int dowel = -1;
-    for (int i = 0; i < count; i++)
-        if (codes[i] == VBM_STABDUEBEL) dowel = i;
+    const int dowel = Type_Entry(VBM_STABDUEBEL);
     ASSERT_GT(dowel, 0);
-    const int entry = Row_Y(1) + 5 + 3 + dowel * 13 + 6;
     ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel",
-                  Tab(PAGE_ANORDNUNG) + Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(360, 1)
-                      + At("move", 360, entry) + At("click", 360, entry) + "key Enter\n"
-                      + Tab(PAGE_ANORDNUNG) + "snapshot ohne_abstaende.png\n"),
+                  Tab(PAGE_ANORDNUNG) + Tab(PAGE_VERBINDUNGSMITTEL) + Pick_Type(dowel)
+                      + "key Enter\n" + Tab(PAGE_ANORDNUNG) + "snapshot ohne_abstaende.png\n"),
               1);
     EXPECT_EQ(Splice_Input.vbm_type, VBM_STABDUEBEL);
     EXPECT_EQ(Splice_N_Col(&Splice_Input), 4.0);
