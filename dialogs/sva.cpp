@@ -727,6 +727,16 @@ void SVA_Set_Last_Field_Whole(int area)
     a->last->whole = 1;
 }
 
+void SVA_Set_Last_Field_Limits(int area, double lower, double upper, int decimals)
+{
+    Scrollable_View_Area *a = SVA_Get(area);
+    if (a == nullptr || a->last == nullptr || a->last->kind != SVA_FLOAT_FIELD) return;
+    a->last->limited = 1;
+    a->last->lower = lower;
+    a->last->upper = upper;
+    a->last->decimals = decimals;
+}
+
 void SVA_Set_Last_Input_Tag(int area, SVA_Change_Fn fn)
 {
     Scrollable_View_Area *a = SVA_Get(area);

@@ -86,10 +86,13 @@ struct SVA_Item {
     char *extra_text;       /* owned */
     char *name;             /* owned: how the hints name a number field, or null */
     int32_t whole;          /* float field of a count: takes whole numbers only */
-    SVA_Draw_Fn draw;       /* kind 4 */
-    SVA_Change_Fn change;   /* kinds 7, 8, 10, 16, 17 */
-    int32_t image_on;       /* kinds 7, 8: tree-view image when on (0 = built-in mark) */
-    void *user;             /* kind 4: user value */
+    int32_t limited;        /* float field: a typed value must lie in [lower, upper] */
+    int32_t decimals;       /* the decimals it is shown with, which the limits are read to */
+    double lower, upper;
+    SVA_Draw_Fn draw;             /* kind 4 */
+    SVA_Change_Fn change;         /* kinds 7, 8, 10, 16, 17 */
+    int32_t image_on;             /* kinds 7, 8: tree-view image when on (0 = built-in mark) */
+    void *user;                   /* kind 4: user value */
     const SVA_Mask_Pattern *mask; /* kind 5 */
     int32_t image_off;            /* kinds 7, 8: image when off; 14: image number */
     int32_t item_value;           /* kinds 9, 12: value stored on a click */
@@ -200,6 +203,10 @@ void SVA_Set_Last_Field_Name(int area, const char *name);
 /* The last float field holds a count: a fraction typed into it is refused, with a hint that
 ** names the field and what it still holds. */
 void SVA_Set_Last_Field_Whole(int area);
+/* The last float field takes a typed value within [lower, upper] as shown with decimals; one
+** outside is refused, with a hint that names the field, what was typed, the limit and what the
+** field still holds. */
+void SVA_Set_Last_Field_Limits(int area, double lower, double upper, int decimals);
 void SVA_Set_Last_Input_Tag(int area, SVA_Change_Fn fn);
 /* Hand a malloc'ed block to the last item, which frees it with itself (freed at once when the
 ** area is bad or empty). */

@@ -539,6 +539,9 @@ static void Run(SVA_Item *item, int X1, int Y1, int X2, int Y2, int at_mouse)
         Keep_Visible(e);
     }
     Redraw(e);
+    /* a typed character the code page lacks is named when the editor is left: a box now would
+    ** take the keys typed after it */
+    Hold_Typed_Hints(1);
     /* wait for the release of the click that entered */
     while (M_LEFT && !getkeymask()) Get_Mouse_Event();
     VEL_MESSAGE msg;
@@ -604,6 +607,7 @@ static void Run(SVA_Item *item, int X1, int Y1, int X2, int Y2, int at_mouse)
     Push_RFont();
     pxView(vx1, vy1, vx2, vy2);
     pxFlsh();
+    Hold_Typed_Hints(0);
 }
 
 void SVA_Editor_Run(SVA_Item *item, int X1, int Y1, int X2, int Y2)

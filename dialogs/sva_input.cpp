@@ -547,25 +547,32 @@ static std::string Shown_Number(const SVA_Item *it)
     return p;
 }
 
-/* Tell what a number field did not take (Short_Edit_Float_Refused) and what it holds now, in the
-** hint a value outside its limits gets; was: the value before the edit. */
-static void Tell_Not_A_Number(const SVA_Item *it, const char *refused, double was)
+/* Tell that a number field did not take what was typed (typed, as typed), why, and that it holds
+** its value still: every wrong entry is refused alike. */
+static void Tell_Refused(const SVA_Item *it, const char *typed, const char *why)
 {
-    const bool same = std::memcmp(&was, it->value, sizeof was) == 0;
     char text[MSG_TEXT_MAX];
-    snprintf(text, sizeof text, "%s%s\"%s\" ist keine Zahl: das Feld enth\x84lt %s %s",
-             it->name ? it->name : "", it->name ? ": " : "", refused, same ? "weiter" : "jetzt",
-             Shown_Number(it).c_str());
+    snprintf(text, sizeof text, "%s%s\"%s\" %s: das Feld enth\x84lt weiter %s",
+             it->name ? it->name : "", it->name ? ": " : "", typed, why, Shown_Number(it).c_str());
     Msg_Hint_In_Mode(MSG_BOX, "%s", text);
 }
 
-/* Tell that a count field did not take a fraction (typed) and holds its value still. */
-static void Tell_Not_Whole(const SVA_Item *it, double typed)
+/* Why a float field does not take the value v typed into it, or null when it takes it: no whole
+** number in a count field, whose field shows no decimals and would round a fraction unseen, or a
+** value outside its limits as the field shows them (into why, size bytes). */
+static const char *Refusal_Of(const SVA_Item *it, double v, char *why, size_t size)
 {
-    char text[MSG_TEXT_MAX];
-    snprintf(text, sizeof text, "%s%s\"%.15g\" ist keine ganze Zahl: das Feld enth\x84lt weiter %s",
-             it->name ? it->name : "", it->name ? ": " : "", typed, Shown_Number(it).c_str());
-    Msg_Hint_In_Mode(MSG_BOX, "%s", text);
+    if (it->whole && std::floor(v) != v) return "ist keine ganze Zahl";
+    if (!it->limited) return nullptr;
+    const bool over = Round_To_Decimals(v - it->upper, it->decimals) > 0;
+    const bool under = !over && Round_To_Decimals(v - it->lower, it->decimals) < 0;
+    if (!over && !under) return nullptr;
+    snprintf(why, size,
+             over ? "liegt \x81"
+                    "ber dem gr\x94\xE1ten Wert %.*f"
+                  : "liegt unter dem kleinsten Wert %.*f",
+             it->decimals, over ? it->upper : it->lower);
+    return why;
 }
 
 static int Edit_One(SVA_Item *it, View &v)
@@ -577,14 +584,16 @@ static int Edit_One(SVA_Item *it, View &v)
     case SVA_FLOAT_FIELD: {
         const double was = *it->value;
         r = Short_Edit_Float(ex, ey, it->text, it->value);
-        const char *refused = Short_Edit_Float_Refused();
-        /* a count field shows no decimals: a fraction would be rounded unseen */
-        const double typed = *it->value;
-        if (it->whole && std::floor(typed) != typed) {
+        /* what is no number, a fraction in a count and a value out of the limits are refused
+        ** alike: the field keeps its value and the hint shows what was typed */
+        const std::string typed = Short_Edit_Float_Typed();
+        char why[80];
+        const char *refusal = Short_Edit_Float_Refused()[0]
+                                  ? "ist keine Zahl"
+                                  : Refusal_Of(it, *it->value, why, sizeof why);
+        if (refusal) {
             *it->value = was;
-            Tell_Not_Whole(it, typed);
-        } else if (refused && refused[0]) {
-            Tell_Not_A_Number(it, refused, was);
+            Tell_Refused(it, typed.c_str(), refusal);
         }
         if (it->change) it->change(0, it->value);
         break;

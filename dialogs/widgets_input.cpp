@@ -234,6 +234,21 @@ static int Number_Field(int x, int y, double *value, const char *format, int wid
     return w;
 }
 
+int Wdg_Empty_Field(int x, int y, int width, const char *text)
+{
+    int area = Wdg_State.area;
+    if (area < 0 || width < 1) return 0;
+    const int w = 8 * width + 15;
+    Read_Only_Box(x, y, x + w - 1);
+    const int colour = State_Colour(WDG_READ_ONLY);
+    const int font = (int)(Wdg_State.font & STYLE_BITS);
+    /* at the right end, where a number would end */
+    SVA_Add_Text(area, x + w - 8 - Text_Width_In_Font(text ? text : "", font), y, text, font,
+                 colour, 0);
+    Set_Last(x, y - 13, x + w, y + 5, WDG_READ_ONLY);
+    return w;
+}
+
 static void Float_Format(char *format, size_t size, int width, int decimals)
 {
     snprintf(format, size, "%%%d.%df", width, decimals);
@@ -297,9 +312,11 @@ int Wdg_Limited_Float_Field(int x, int y, double *var, double factor, int width,
     Apply_Factor(var, factor);
     int w = Wdg_Float_Field(x, y, var, width, decimals, state);
     if (var == nullptr) return w;
+    /* a value typed out of the limits is refused, and the field keeps its value (Edit_One) */
+    if (w > 0) SVA_Set_Last_Field_Limits(Wdg_State.area, lower, upper, decimals);
     if (name) {
-        /* the field says in its hints what it holds: a value out of its limits, which it
-        ** takes back to the limit, and letters, which it does not take */
+        /* the field says in its hints what it holds: a value out of its limits that it was
+        ** given otherwise (a file's), which it takes back to the limit, and what it refuses */
         SVA_Set_Last_Field_Name(Wdg_State.area, name);
         char number[16], text[400];
         snprintf(number, sizeof number, "%%.%df", decimals);
@@ -419,6 +436,7 @@ static int Int_Field(int x, int y, int *var, int width, bool limited, int lower,
     int s = State_Of(state);
     const int w = Number_Field(x, y, &r->shadow, format, width, s, State_Colour(s), nullptr);
     if (w > 0) SVA_Set_Last_Field_Whole(Wdg_State.area); /* no fraction to round unseen */
+    if (w > 0 && limited) SVA_Set_Last_Field_Limits(Wdg_State.area, lower, upper, 0);
     return w;
 }
 

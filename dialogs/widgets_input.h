@@ -62,6 +62,9 @@ int Wdg_Text_Field_Visible(int x, int y, char *buffer, int n, int visible, const
 int Wdg_Float_Field(int x, int y, double *var, int width, int decimals, const int *state);
 int Wdg_Float_Field_Coloured(int x, int y, double *var, int width, int decimals, int colour,
                              const int *state);
+/* A read-only number field of width characters that holds no number: the text ("-") stands where
+** a number would end. Answers the room used, 0 without an area. */
+int Wdg_Empty_Field(int x, int y, int width, const char *text);
 int Wdg_Scaled_Float_Field(int x, int y, double *var, double factor, int width, int decimals,
                            const int *state);
 int Wdg_Limited_Float_Field(int x, int y, double *var, double factor, int width, int decimals,

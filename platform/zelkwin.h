@@ -437,10 +437,16 @@ int Short_Edit_Text(int x, int y, char *buffer, int visible, int flags);
 void Set_Short_Edit_Text_Scrollmode(
     int max_len); /* the next Short_Edit_Text takes up to max_len chars */
 int Short_Edit_Float(int x, int y, const char *format, double *value);
-/* What the last Short_Edit_Float did not take into its number: the keys that are no part of one
-** (letters and other signs), in the order typed, or else its whole text where that does not read
-** as a number ("-", "1e"); empty when it took what was typed or was left with Esc. */
+/* What the last Short_Edit_Float did not take: its whole text as typed where that does not read
+** as a number ("-", "1e", "12abc"; the value stays); empty when it took what was typed or was
+** left with Esc. */
 const char *Short_Edit_Float_Refused(void);
+/* The text the last Short_Edit_Float was left with, as typed ("2,4"); empty after Esc. */
+const char *Short_Edit_Float_Typed(void);
+/* While a field is being edited (on 1 ... off 0, nested), the typed characters that the code page
+** lacks are not named at once, in a box that would take the keys typed after them, but when the
+** last hold ends; the in-place editors hold for themselves. */
+void Hold_Typed_Hints(int on);
 /* The key that ended the last in-place edit (13 Enter, 9 Tab, 27 Esc, KEY_DOWN, KEY_UP,
 ** KEY_SHIFT_TAB); an edit ended by a click or a close leaves it alone. Callers clear it to 0. */
 extern int LAST_SHEET_EDIT_KEY;

@@ -297,8 +297,9 @@ bool Next_Event(Event *ev, bool wait, int timeout_ms)
                 continue;
             }
             if (ev->type == EV_LACKING) {
-                /* what was typed and not entered is named before anything else happens */
-                Say_Lacking_Characters(ev->text);
+                /* what was typed and not entered is named before anything else happens, or
+                ** when the field it was typed into is left */
+                Typed_Lacking_Characters(ev->text);
                 continue;
             }
             if (ev->type == EV_CLIPBOARD) {

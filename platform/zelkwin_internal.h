@@ -68,9 +68,11 @@ struct State {
     std::vector<int> font_stack;
     double gt_angle = 0, gt_height = 12, gt_expand = 1, gt_spacing = 0;
     /* events */
-    std::deque<Event> queue; /* pending events (script or window) */
-    std::deque<int> keys;    /* keys taken from the queue, not yet read by getkey */
-    int64_t clock_ms = 0;    /* virtual clock of the headless back end */
+    std::deque<Event> queue;  /* pending events (script or window) */
+    std::deque<int> keys;     /* keys taken from the queue, not yet read by getkey */
+    int lacking_holds = 0;    /* fields being edited: their lacking characters wait (Hold_..) */
+    std::string lacking_held; /* UTF-8, each character once: named when the field is left */
+    int64_t clock_ms = 0;     /* virtual clock of the headless back end */
     bool timer_on = false;
     bool wheel_on = true;
     int restrict_x1 = 0, restrict_y1 = 0, restrict_x2 = 0, restrict_y2 = 0;
@@ -148,6 +150,12 @@ void Push_Typed_Text(const std::string &utf8, std::deque<Event> *out);
 /* The hint that typed or pasted characters (UTF-8) were not entered, naming each by its code
 ** point. */
 void Say_Lacking_Characters(const std::string &utf8, bool pasted = false);
+/* Typed characters (UTF-8) that the display font lacks: named at once, or, while a field is
+** being edited (Hold_Typed_Hints), kept to be named when it is left. */
+void Typed_Lacking_Characters(const std::string &utf8);
+/* The hint of a sheet's number field that did not take what was typed (display-font bytes),
+** with what it holds still. */
+void Say_Not_A_Number(const std::string &typed, const std::string &held);
 void Run_Call_Always();
 
 /* drawing helpers used by the sheets and boxes */

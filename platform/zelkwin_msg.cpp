@@ -228,8 +228,8 @@ static int Wait_Box(Box &b, int dflt)
 ** character replaces it, a cursor key keeps it. The cursor moves with Left, Right, Home and End;
 ** Backspace and Del delete before and at the cursor. Answers 1 for Enter, Tab or Down, 0 for Up,
 ** Shift+Tab, a click outside (left in the queue) or a close, -1 for Esc. */
-/* The keys a number editor refused, and what the last Short_Edit_Float did not take. */
-static std::string Refused_Keys;
+/* What the last Short_Edit_Float was left with as typed, and of it what it did not take. */
+static std::string Float_Typed;
 static std::string Float_Refused;
 
 static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, bool number)
@@ -247,6 +247,9 @@ static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, 
     under.x2 = bx2;
     under.y2 = by2;
     Save_Under(under);
+    /* a character the code page lacks is named when the field is left, so that the keys typed
+    ** after it stay in the field */
+    Hold_Typed_Hints(1);
     bool selected = true;
     size_t pos = text.size();
     int result = 0;
@@ -325,12 +328,8 @@ static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, 
                 text.erase(pos, 1);
             }
         } else if (k >= 32 && k < 256 && k != 127) {
-            if (number
-                && !(isdigit(k) || k == '.' || k == ',' || k == '-' || k == '+' || k == 'e'
-                     || k == 'E')) {
-                Refused_Keys.push_back((char)k);
-                continue;
-            }
+            /* a number field shows what is typed, letters too: what is no number is told
+            ** when the field is left, as it was typed */
             if (selected) {
                 text.clear();
                 pos = 0;
@@ -342,6 +341,8 @@ static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, 
         selected = false;
         draw();
     }
+    /* the hint stands over the field as it was left */
+    Hold_Typed_Hints(0);
     Restore_Under(under);
     return result;
 }
@@ -434,6 +435,49 @@ void zw::Say_Lacking_Characters(const std::string &utf8, bool pasted)
     Box b = Open_Box("Hinweis", 1, lines, {"OK"});
     Wait_Box(b, 0);
     Restore_Under(b);
+}
+
+void zw::Typed_Lacking_Characters(const std::string &utf8)
+{
+    State &s = St();
+    if (s.lacking_holds == 0) {
+        Say_Lacking_Characters(utf8);
+        return;
+    }
+    /* the box would take the keys typed after the character: the field keeps them */
+    for (size_t i = 0; i < utf8.size();) {
+        const size_t from = i;
+        Next_Code_Point(utf8, &i);
+        const std::string one = utf8.substr(from, i - from);
+        if (s.lacking_held.find(one) == std::string::npos) s.lacking_held += one;
+    }
+}
+
+void Hold_Typed_Hints(int on)
+{
+    Ensure_Init();
+    State &s = St();
+    if (on) {
+        s.lacking_holds++;
+        return;
+    }
+    if (s.lacking_holds > 0) s.lacking_holds--;
+    if (s.lacking_holds > 0 || s.lacking_held.empty()) return;
+    const std::string held = s.lacking_held;
+    s.lacking_held.clear();
+    Say_Lacking_Characters(held);
+}
+
+void zw::Say_Not_A_Number(const std::string &typed, const std::string &held)
+{
+    /* the box of a caller that is still filling its own waits for this one */
+    const Message_State caller = Msg();
+    Init_Message();
+    Set_Message_Title("Hinweis");
+    Fill_Message(
+        ("\"" + typed + "\" ist keine Zahl: das Feld enth\x84lt weiter " + held + ".").c_str());
+    Draw_Message();
+    Msg() = caller;
 }
 
 void Say_File_Unreadable(const char *what, const char *path, int err, const char *instead)
@@ -573,17 +617,17 @@ int Short_Edit_Float(int x, int y, const char *format, double *value)
     size_t a = text.find_first_not_of(' ');
     text = a == std::string::npos ? "" : text.substr(a);
     int visible = std::max(4, (int)strlen(buf));
-    Refused_Keys.clear();
+    Float_Typed.clear();
     Float_Refused.clear();
     int r = Edit_Loop(x, y, text, visible, 30, true);
     if (r >= 0) {
+        Float_Typed = text;
         for (char &c : text)
             if (c == ',') c = '.';
         char *end = nullptr;
         double v = strtod(text.c_str(), &end);
         if (end && end != text.c_str() && *end == 0 && std::isfinite(v)) *value = v;
-        else if (!text.empty()) Float_Refused = text;
-        if (!Refused_Keys.empty()) Float_Refused = Refused_Keys;
+        else if (!text.empty()) Float_Refused = Float_Typed;
     }
     snprintf(buf, sizeof buf, format && *format ? format : "%g", *value);
     Log_Line(std::string("EDITFLOAT ") + buf);
@@ -591,6 +635,8 @@ int Short_Edit_Float(int x, int y, const char *format, double *value)
 }
 
 const char *Short_Edit_Float_Refused(void) { return Float_Refused.c_str(); }
+
+const char *Short_Edit_Float_Typed(void) { return Float_Typed.c_str(); }
 
 /* ---------------------------------------------------------------- menus */
 

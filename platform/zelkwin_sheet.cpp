@@ -974,6 +974,13 @@ static int Click(Sheet &sh, int x, int y, bool *ended, int clicks = 1)
             if (!c.dvar) return 0;
             double old = *c.dvar;
             Short_Edit_Float(c.x1 - 4, c.y1, c.format.c_str(), c.dvar);
+            if (Short_Edit_Float_Refused()[0]) {
+                /* what is no number stays out, and the hint says so with what was typed */
+                char held[64];
+                snprintf(held, sizeof held, c.format.c_str(), *c.dvar);
+                const char *from = held + strspn(held, " ");
+                Say_Not_A_Number(Short_Edit_Float_Refused(), from);
+            }
             Control *cc = Find_Control(h);
             if (cc) Redraw(sh, *cc);
             if (cc && cc->code && *cc->dvar != old && !sh.float_auto) *ended = true;

@@ -1053,6 +1053,8 @@ typedef struct Unchecked_Loads {
     double moment_max;    /* kNm, their largest |M_d| */
     int32_t other_count;  /* combinations not checked for the sign of N_d (or none) */
     double other_N_max;   /* kN, their largest |N_d| */
+    double other_M_max;   /* kNm, their largest |M_d| */
+    double other_V_max;   /* kN, their largest |V_d| */
 } Unchecked_Loads;
 
 enum { UNCHECKED_MOMENT = 0, UNCHECKED_OTHER_SIGN = 1 };

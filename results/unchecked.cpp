@@ -37,6 +37,8 @@ int Get_Unchecked_Loads(Unchecked_Loads *u)
                        || std::fabs(c->V_d) > LOAD_TOLERANCE) {
                 u->other_count++;
                 u->other_N_max = std::fmax(u->other_N_max, std::fabs(c->N_d));
+                u->other_M_max = std::fmax(u->other_M_max, std::fabs(c->M_d));
+                u->other_V_max = std::fmax(u->other_V_max, std::fabs(c->V_d));
             }
         }
     }
@@ -68,12 +70,21 @@ int Unchecked_Load_Line(const Unchecked_Loads *u, int which, int print, char *bu
     }
     if (which == UNCHECKED_OTHER_SIGN && u->other_count > 0) {
         const int n = u->other_count;
-        /* a tension splice checks N_d > 0 only, a compression splice N_d < 0 */
+        /* a tension splice checks N_d > 0 only, a compression splice N_d < 0; every action
+        ** that such a combination carries goes unchecked with it */
+        const char *V = print ? "V\xCE\\"
+                                "d\xCEr"
+                              : "V_d";
+        char M_part[64] = "", V_part[64] = "";
+        if (u->other_M_max > LOAD_TOLERANCE)
+            snprintf(M_part, sizeof M_part, ", max |%s| = %.2lf kNm", M, u->other_M_max);
+        if (u->other_V_max > LOAD_TOLERANCE)
+            snprintf(V_part, sizeof V_part, ", max |%s| = %.2lf kN", V, u->other_V_max);
         snprintf(buf, size,
                  "%s %d Lastkombination%s mit %s %s 0 %s beim %s nicht nachgewiesen, "
-                 "max |%s| = %.2lf kN",
+                 "max |%s| = %.2lf kN%s%s",
                  wichtig, n, n == 1 ? "" : "en", N, tension ? SYM_LE : SYM_GE,
-                 n == 1 ? "wird" : "werden", splice, N, u->other_N_max);
+                 n == 1 ? "wird" : "werden", splice, N, u->other_N_max, M_part, V_part);
         return 1;
     }
     return 0;

@@ -111,11 +111,21 @@ static const double FORCE_MAX = 1.0e9;
 
 static void Note_Bad(Ascii_Import_Report *r, int line, int kind, const char *why)
 {
-    if (r->bad < ASCII_IMPORT_BAD_MAX) {
-        r->bad_lines[r->bad] = line;
-        r->bad_kinds[r->bad] = kind;
-        snprintf(r->bad_reasons[r->bad], sizeof r->bad_reasons[0], "%s", why);
+    const int i = r->bad - r->full; /* the lines of full groups are named apart */
+    if (i < ASCII_IMPORT_BAD_MAX) {
+        r->bad_lines[i] = line;
+        r->bad_kinds[i] = kind;
+        snprintf(r->bad_reasons[i], sizeof r->bad_reasons[0], "%s", why);
     }
+    r->bad++;
+}
+
+/* A line skipped because group g holds as many combinations as a group can. */
+static void Note_Full(Ascii_Import_Report *r, int line, int g)
+{
+    if (r->full < ASCII_IMPORT_BAD_MAX) r->full_lines[r->full] = line;
+    r->full++;
+    r->full_in_group[g]++;
     r->bad++;
 }
 
@@ -253,7 +263,7 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
         }
         int e = Lkom_Free_Entry(t, g);
         if (e < 0) {
-            Note_Bad(r, line_no, ASCII_BAD_GROUP_FULL, "die Gruppe ist voll");
+            Note_Full(r, line_no, g);
             continue;
         }
         Lkom_Entry *en = &t->groups[g].entries[e];
@@ -383,10 +393,11 @@ static void Opened_Group_Line(const Lkom_Table *t, const Table_Numbers &now, int
                  t->groups[g].kmod, table, sc);
 }
 
-/* Lines of moved rows in the box, and numbers of lines named in one line: with the count, 21
-** lines of skipped ones, the lines of the cut comments and of the characters they lack, and 10
-** new groups, the box's 40 lines hold them all. */
-enum { MOVED_LINES_MAX = 4, LINES_NAMED = 10 };
+/* Lines of moved rows in the box, skipped lines named with their reason, and numbers of lines
+** named in one line: with the count, 18 lines of skipped ones, the three of full groups, the
+** lines of the cut comments and of the characters they lack, 10 new groups and 6 of moved rows,
+** the box's 40 lines hold them all. */
+enum { MOVED_LINES_MAX = 4, SKIPPED_NAMED = 17, LINES_NAMED = 10 };
 
 /* "what: Zeile 3, 5 und 2 weitere", of count lines whose first numbers are in lines. */
 static std::string Lines_Named(const std::string &what, int count, const int32_t *lines)
@@ -396,6 +407,31 @@ static std::string Lines_Named(const std::string &what, int count, const int32_t
     for (int i = 0; i < named; i++) text += (i == 0 ? " " : ", ") + std::to_string(lines[i]);
     if (count > named) text += " und " + std::to_string(count - named) + " weitere";
     return text;
+}
+
+/* The lines of the box on the lines that found their group full: the limit and the groups,
+** the lines, and how to go on with them. */
+static void Full_Group_Lines(const Lkom_Table *t, const Table_Numbers &now,
+                             const Ascii_Import_Report &r)
+{
+    std::string line =
+        "Eine Gruppe fasst höchstens "_cp850 + std::to_string(LKOM_ENTRIES) + " Lastkombinationen:";
+    int count = 0;
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        if (r.full_in_group[g] == 0) continue;
+        char one[64];
+        snprintf(one, sizeof one, "%s Gruppe %d (k_mod = %.2f)", count > 0 ? "," : "",
+                 (int)now.shown[g], t->groups[g].kmod);
+        line += one;
+        count++;
+    }
+    Fill_Message((line + (count == 1 ? " ist voll." : " sind voll.")).c_str());
+    const std::string what = std::to_string(r.full) + (r.full == 1 ? " Zeile" : " Zeilen")
+                             + " übersprungen, weil ihre Gruppe voll ist"_cp850;
+    Fill_Message(Lines_Named(what, r.full, r.full_lines).c_str());
+    Fill_Message("Weiter: die Datei auf die maßgebenden Lastkombinationen kürzen, oder die "
+                 "übersprungenen Zeilen in eine eigene Datei schreiben und in einer Kopie des "
+                 "Bauteils importieren."_cp850);
 }
 
 int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
@@ -438,17 +474,19 @@ int Import_Lkom_Ascii_With_Message(const char *path, Lkom_Table *t)
     Set_Message_Symbol(r.bad || r.cut || r.lacking || no_class ? 2 : 1, 0, 0, 0);
     snprintf(line, sizeof line, "%d Lastkombinationen importiert.", n);
     Fill_Message(line);
-    int shown = r.bad < ASCII_IMPORT_BAD_MAX ? r.bad : ASCII_IMPORT_BAD_MAX;
+    const int other = r.bad - r.full;
+    const int shown = std::min(other, (int)SKIPPED_NAMED);
     for (int i = 0; i < shown; i++) {
         snprintf(line, sizeof line, "Zeile %d übersprungen: %s"_cp850, (int)r.bad_lines[i],
                  r.bad_reasons[i]);
         Fill_Message(line);
     }
-    if (r.bad > shown) {
-        snprintf(line, sizeof line, "... und %d weitere %s.", (int)(r.bad - shown),
-                 r.bad - shown == 1 ? "Zeile" : "Zeilen");
+    if (other > shown) {
+        snprintf(line, sizeof line, "... und %d weitere %s.", other - shown,
+                 other - shown == 1 ? "Zeile" : "Zeilen");
         Fill_Message(line);
     }
+    if (r.full > 0) Full_Group_Lines(t, now, r);
     if (r.cut > 0) {
         const std::string what = std::string(r.cut == 1 ? "Kommentar" : "Kommentare") + " nach "
                                  + std::to_string(LKOM_COMMENT_MAX) + " Zeichen gekürzt"_cp850;

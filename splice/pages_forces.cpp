@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstring>
+#include <string>
 
 #include "catalogue/catalogue.h"
 #include "dialogs/dialogs.h"
@@ -572,6 +573,36 @@ static int Take_Kept_Size(void)
     return 1;
 }
 
+/* The layout a type keeps (slot: VBM_TYPE_SLOT of it): "8 x 5", ", versetzt" and ", in zwei
+** Gruppen" where it is so. */
+static std::string Slot_Layout_Text(int slot)
+{
+    const Splice_Input_Record *s = &Splice_Input;
+    char text[80];
+    snprintf(text, sizeof text, "%.0f x %.0f%s%s", s->n_col[slot], s->n_row[slot],
+             s->layout[slot] == LAYOUT_STAGGERED ? ", versetzt" : "",
+             s->grouped[slot] ? ", in zwei Gruppen" : "");
+    return text;
+}
+
+/* Each type keeps its own layout: where the type just chosen (code) has another than the one
+** left (was), say which now holds, as the layout's page is not in view. */
+static void Tell_Type_Layout(int was, int code)
+{
+    if (was < VBM_TYPE_FIRST || was > VBM_TYPE_LAST || code < VBM_TYPE_FIRST
+        || code > VBM_TYPE_LAST)
+        return;
+    const std::string before = Slot_Layout_Text(VBM_TYPE_SLOT(was));
+    const std::string now = Slot_Layout_Text(VBM_TYPE_SLOT(code));
+    if (before == now) return;
+    const std::string old_name = Get_Vbm_Type_Name((Vbm_Type_Code)was, 1);
+    Msg_Hint_In_Mode(MSG_BOX,
+                     "Die Anordnung je Sto\xE1h\x84lfte ist die des Typs %s: n_c x n_r = %s "
+                     "(%s beh\x84lt %s)",
+                     Get_Vbm_Type_Name((Vbm_Type_Code)code, 1), now.c_str(), old_name.c_str(),
+                     before.c_str());
+}
+
 /* Take the type, size and length chosen on the fastener page; 1 when the type or size changed
 ** (the size and length then start from the catalogue). A type chosen again takes back the size
 ** it was left with, so that changing the type and back changes nothing. */
@@ -582,6 +613,7 @@ static int Fastener_Page_Choice(void)
         int code = Page_Shadow.type_codes[Page_Shadow.type_pos];
         if (code != s->vbm_type) {
             Keep_Type_Size();
+            Tell_Type_Layout(s->vbm_type, code);
             s->vbm_type = code;
             if (Take_Kept_Size()) {
                 Page_Shadow.row = s->vbm_row;
@@ -715,7 +747,8 @@ int Page_After_Input(int page)
                     {s->a4_user, &s->a4, pr->a4},
                     {s->e1_user, &s->e1, pr->e1}};
         for (auto &row : rows)
-            if (row.user && *row.v < 0.1 && row.present > 0.0) *row.v = row.present;
+            if (row.user && *row.v < 0.1 && row.present > 0.0 && Page_Present_In_Force())
+                *row.v = row.present;
         return 1;
     }
     case PAGE_SCHNITTGROESSEN: {

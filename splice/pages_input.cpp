@@ -596,11 +596,19 @@ static void Fastener_Option_Rows(int *r)
         if (!sides && o.flag == &s->two_sided) continue;
         int state = 1;
         if (o.flag == &s->failure_mode_switch && s->plate_count != 1.0) state = 0;
+        /* every run designs with an annex, so the DIN 1052 wording is never reached: the box
+        ** is greyed and says why, the file keeps the switch */
+        const bool wording = o.flag == &s->eurocode_wording;
+        if (wording) state = 0;
         Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y((*r)++), o.label, o.flag, &state);
         /* the user's two-sided nailing stays chosen; where the geometry has the fasteners
         ** driven alternately, the row below says so and why */
         char why[200];
-        if (o.flag == &s->two_sided && Vbm_Alternate_Instead(why, sizeof why)) {
+        if (wording)
+            snprintf(why, sizeof why, "%s",
+                     "ohne Wirkung, denn jede Berechnung l\x84uft nach DIN EN 1995-1-1 mit "
+                     "dem nationalen Anhang, nie nach DIN 1052");
+        if (wording || (o.flag == &s->two_sided && Vbm_Alternate_Instead(why, sizeof why))) {
             Wdg_Set_Fg_Colour(BLUE_CI);
             Page_Draw_Wrapped(PAGE_LABEL_X + 30, r, (int)VBM_RESULT_X - (int)PAGE_LABEL_X - 50,
                               why);
@@ -750,6 +758,9 @@ static void Present_Distances(Page_Present_Rec *pr)
     const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
     memset(pr, 0, sizeof *pr);
     if (fp->count < 1) return;
+    pr->made = 1;
+    pr->vbm_type = s->vbm_type;
+    pr->d = s->d;
     double min_x = fp->recs[0].x, max_x = fp->recs[0].x, max_ax = 0.0, max_y = 0.0;
     for (int i = 0; i < fp->count; i++) {
         min_x = std::min(min_x, fp->recs[i].x);
@@ -793,6 +804,12 @@ static void Layout_Run(void)
     /* A refused value leaves no pattern: the spacings left to the program keep showing what
     ** the last pattern had, and ticking one of them starts from that value. */
     if (Layout_Code == 0) Present_Distances(&Page_Shadow.present);
+}
+
+int Page_Present_In_Force(void)
+{
+    const Page_Present_Rec *pr = &Page_Shadow.present;
+    return pr->made && pr->vbm_type == Splice_Input.vbm_type && pr->d == Splice_Input.d;
 }
 
 /* Change callback of the layout's fields: the run with the value just entered. */
@@ -893,9 +910,13 @@ void Page_Anordnung(int area)
                                     /*factor=*/1.0, /*width=*/8, /*decimals=*/1, /*lower=*/0.1,
                                     /*upper=*/500.0, /*name=*/row.name, /*state=*/nullptr);
             SVA_Set_Last_Input_Tag(area, Layout_Field_Changed);
-        } else {
+        } else if (Page_Present_In_Force()) {
             int state = WDG_READ_ONLY;
             Wdg_Float_Field(PAGE_FIELD_X, Page_Row_Y(r), row.present, 8, 1, &state);
+        } else {
+            /* the fastener now chosen has no pattern yet (refused below): no spacing is in
+            ** force, and another fastener's would mislead */
+            Wdg_Empty_Field(PAGE_FIELD_X, Page_Row_Y(r), 8, "-");
         }
         r++;
     }

@@ -144,17 +144,19 @@ void Lkom_Clear_Table(Lkom_Table *t);
 enum {
     ASCII_BAD_FIELD = 1,      /* a field is missing, no plain decimal number or out of its range */
     ASCII_BAD_KMOD_COUNT = 2, /* an eleventh kmod: all ten groups are taken */
-    ASCII_BAD_GROUP_FULL = 3, /* its group holds 1000 combinations */
-    ASCII_BAD_BYTE = 4,       /* a NUL byte or another byte that no text line holds */
-    ASCII_BAD_LONG = 5        /* longer than LKOM_IMPORT_LINE_MAX bytes */
+    /* (a line whose group is full is counted in Ascii_Import_Report.full) */
+    ASCII_BAD_BYTE = 4, /* a NUL byte or another byte that no text line holds */
+    ASCII_BAD_LONG = 5  /* longer than LKOM_IMPORT_LINE_MAX bytes */
 };
 
 #define LKOM_IMPORT_LINE_MAX 4096 /* bytes of an import line, without its line end */
 
 typedef struct Ascii_Import_Report {
-    int32_t imported;                        /* combinations added */
-    int32_t bad;                             /* lines skipped */
-    int32_t bad_lines[ASCII_IMPORT_BAD_MAX]; /* their numbers (1-based), the first 20 */
+    int32_t imported; /* combinations added */
+    int32_t bad;      /* lines skipped, those of full groups included */
+    /* the numbers (1-based) of the first 20 lines skipped for another reason than a full group
+    ** (bad - full of them), and why */
+    int32_t bad_lines[ASCII_IMPORT_BAD_MAX];
     int32_t bad_kinds[ASCII_IMPORT_BAD_MAX]; /* ASCII_BAD_* */
     /* why, for the box (code page 850): the field and what it held ("V_d \"0x2D\" ist keine
     ** Dezimalzahl"), or what else is wrong with the line */
@@ -170,6 +172,9 @@ typedef struct Ascii_Import_Report {
     int32_t cut_lines[ASCII_IMPORT_BAD_MAX]; /* their numbers (1-based), the first 20 */
     int32_t lacking; /* lines imported whose comment holds characters that code page 850 lacks */
     int32_t lacking_lines[ASCII_IMPORT_BAD_MAX]; /* their numbers (1-based), the first 20 */
+    int32_t full; /* lines skipped because their group held LKOM_ENTRIES combinations */
+    int32_t full_lines[ASCII_IMPORT_BAD_MAX]; /* their numbers (1-based), the first 20 */
+    int32_t full_in_group[LKOM_GROUPS];       /* of them, per slot of the table */
 } Ascii_Import_Report;
 
 /*

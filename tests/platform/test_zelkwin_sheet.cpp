@@ -268,7 +268,8 @@ TEST(ZelkwinSheet, FloatFieldWithStepsAndEditing)
     ZW_Test_Reset();
     double v = 2.0;
     ZW_Test_Set_Script(
-        "click 150 130\ntype 3,25\nkey Enter\nclick 210 125\nclick 210 135\nclick 210 135\n");
+        "click 150 130\ntype 3,25\nkey Enter\nclick 210 125\nclick 210 135\nclick 210 135\n"
+        "click 150 130\ntype 3x\nkey Enter\nkey Enter\n");
     Define_Prop_Sheet(100, 100, 400, 300, 1, 0, "Zahl", 40, 1);
     int f = Add_Edit_Float_to_PS(120, 120, 10, "%.2f", &v, 4);
     Add_SingleStep_to_Float(f, 1.0);
@@ -280,8 +281,14 @@ TEST(ZelkwinSheet, FloatFieldWithStepsAndEditing)
     EXPECT_EQ(Edit_Prop_Sheet(), 4); /* - */
     EXPECT_EQ(Edit_Prop_Sheet(), 4); /* - */
     EXPECT_DOUBLE_EQ(v, 2.25);
+    /* what is no number is not taken, and told as typed (the letter was dropped unseen); the
+    ** field did not change, and the sheet goes on to the end of the script */
+    EXPECT_EQ(Edit_Prop_Sheet(), -1);
+    EXPECT_DOUBLE_EQ(v, 2.25);
     Undefine_Prop_Sheet();
     EXPECT_TRUE(Has_Line(ZW_Test_Log_Lines(), "EDITFLOAT 3.25"));
+    EXPECT_TRUE(Has_Line(ZW_Test_Log_Lines(), "MESSAGE [Hinweis] \"3x\" ist keine Zahl: das Feld "
+                                              "enth\xC3\xA4lt weiter 2.25."));
 }
 
 TEST(ZelkwinSheet, MovableSheetDraggedByItsTitleCarriesItsControls)

@@ -392,9 +392,10 @@ TEST(Run, SummaryThreshold)
 
 /* A tension splice checks neither M_d nor its combinations without tension: the summary reads
 ** as incomplete (with the margin mark) and names them: one combination with 5 kNm, two with
-** N_d <= 0 of which the larger |N_d| is 80 kN; the line of M_d says that the bending splice
-** designs N_d together with M_d. A compression splice names N_d >= 0; a bending splice leaves
-** nothing out. */
+** N_d <= 0 of which the larger |N_d| is 80 kN and which leave V_d = 2 kN unchecked as well; the
+** line of M_d says that the bending splice designs N_d together with M_d. A compression splice
+** names N_d >= 0 with every action of them (10 kN with 5 kNm, and 2 kN of shear alone); a
+** bending splice leaves nothing out. */
 TEST(Run, SummaryNamesTheLoadsLeftOut)
 {
     Fresh_Splice(true);
@@ -427,7 +428,8 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
         << s;
     EXPECT_NE(s.find("\xCE"
                      "bWichtig!\xCEr 2 Lastkombinationen mit N\xCE\\d\xCEr \xF3 0 werden beim "
-                     "Zugsto\xE1 nicht nachgewiesen, max |N\xCE\\d\xCEr| = 80.00 kN"),
+                     "Zugsto\xE1 nicht nachgewiesen, max |N\xCE\\d\xCEr| = 80.00 kN, "
+                     "max |V\xCE\\d\xCEr| = 2.00 kN"),
               std::string::npos)
         << s;
     /* the page's words */
@@ -443,7 +445,8 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
     EXPECT_DOUBLE_EQ(u.other_N_max, 10.0);
     ASSERT_EQ(Unchecked_Load_Line(&u, UNCHECKED_OTHER_SIGN, 0, line, sizeof line), 1);
     EXPECT_STREQ(line, "Wichtig! 2 Lastkombinationen mit N_d \xF2 0 werden beim Druckst"
-                       "o\xE1 nicht nachgewiesen, max |N_d| = 10.00 kN");
+                       "o\xE1 nicht nachgewiesen, max |N_d| = 10.00 kN, max |M_d| = 5.00 kNm, "
+                       "max |V_d| = 2.00 kN");
     EXPECT_EQ(Unchecked_Load_Line(&u, UNCHECKED_MOMENT, 0, line, sizeof line), 0);
     EXPECT_STREQ(line, "");
     Splice_Input.splice_kind = SPLICE_BENDING;

@@ -334,6 +334,42 @@ TEST(AsciiImport, AnEleventhKmodAndBadNumbersAreSkippedWithTheirLines)
     EXPECT_EQ(shown, 1) << box;
 }
 
+/* 3000 lines of one kmod fill its group with the first 1000; the box names the limit, the full
+** group and the 2000 lines skipped in one line, says how to go on, and names a bad line after
+** them by its own reason (it listed 20 lines "die Gruppe ist voll" and "... und 1981 weitere"). */
+TEST(AsciiImport, AGroupOverItsLimitNamesTheLimitAndHowToGoOn)
+{
+    ZW_Test_Reset();
+    Table tab;
+    std::string text;
+    for (int i = 1; i <= 3000; i++) text += "0.9 0 0 " + std::to_string(i) + " 0\n";
+    Spit("voll.txt", text + "0.9 0 abc 1 2\n");
+    EXPECT_EQ(Import_Lkom_Ascii_With_Message("voll.txt", tab.t), 1000);
+    EXPECT_EQ(Lkom_Count_Entries(tab.t, 0), 1000);
+    EXPECT_EQ(tab.t->groups[0].entries[999].N_d, 1000.0);
+    const std::string box = "MESSAGE [ASCII-Import] 1000 Lastkombinationen importiert. | "
+                            "Zeile 3001 \xC3\xBC"
+                            "bersprungen: M_d \"abc\" ist keine Dezimalzahl | "
+                            "Eine Gruppe fasst h\xC3\xB6"
+                            "chstens 1000 Lastkombinationen: Gruppe 1 (k_mod = 0.90) ist voll. | "
+                            "2000 Zeilen \xC3\xBC"
+                            "bersprungen, weil ihre Gruppe voll ist: Zeile 1001, 1002, 1003, "
+                            "1004, 1005, 1006, 1007, 1008, 1009, 1010 und 1990 weitere | "
+                            "Weiter: die Datei auf die ma\xC3\x9F"
+                            "gebenden Lastkombinationen k\xC3\xBCrzen, oder die \xC3\xBC"
+                            "bersprungenen Zeilen in eine eigene Datei schreiben und in einer "
+                            "Kopie des Bauteils importieren. | Neue Gruppe 1: ";
+    int shown = 0;
+    for (const std::string &l : ZW_Test_Log_Lines()) shown += l.rfind(box, 0) == 0;
+    EXPECT_EQ(shown, 1) << box;
+    Ascii_Import_Report r;
+    Table again;
+    EXPECT_EQ(Import_Lkom_Ascii("voll.txt", again.t, &r), 1000);
+    EXPECT_EQ(r.bad, 2001);
+    EXPECT_EQ(r.full, 2000);
+    EXPECT_EQ(r.bad_lines[0], 3001);
+}
+
 /* A group that the import opens takes the load-duration class in which its kmod is what EN
 ** 1995-1-1, Table 3.1 gives the members in service class 1: C24 0.60 ständig, 0.80 mittel, 0.90
 ** kurz. Beside side members of OSB/3 (0.70 mittel, 0.90 kurz), which take their own value where

@@ -574,35 +574,41 @@ TEST_F(Program, ARefusedPrintKeepsTheLastReport)
     EXPECT_TRUE(Log_Has("TEXT", "mindestens 2 Verbindungsmittel pro"));
 }
 
-/* A value outside its limits is refused with a hint and set to the limit, and the hint says what
-** the field now holds; letters, which a number field does not take, get the same hint with what
-** it still holds. */
+/* Every wrong entry is refused alike: a value outside its limits, letters and a fraction in a
+** count leave the field as it was, and the hint shows what was typed, why it is refused and what
+** the field still holds (a value out of the limits was set to the limit). The new splice holds
+** b = 12.0 cm, h = 24.0 cm and 4 x 3 fasteners. */
 TEST_F(Program, NonsenseIsRefusedWithAHint)
 {
     EXPECT_EQ(Run(Enter_Value(360, 9, "500") + Enter_Value(360, 10, "-3")), 1);
-    EXPECT_EQ(Splice_Input.b, 100.0);
-    EXPECT_EQ(Splice_Input.h, 4.0);
-    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: b darf den Wert 100.0 nicht überschreiten: statt 500 "
-                                 "enthält das Feld jetzt 100.0."));
-    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: h darf den Wert 4.0 nicht unterschreiten: statt -3 "
-                                 "enthält das Feld jetzt 4.0."));
+    EXPECT_EQ(Splice_Input.b, 12.0);
+    EXPECT_EQ(Splice_Input.h, 24.0);
+    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: b: \"500\" liegt über dem größten Wert 100.0: das "
+                                 "Feld enthält weiter 12.0."));
+    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: h: \"-3\" liegt unter dem kleinsten Wert 4.0: das "
+                                 "Feld enthält weiter 24.0."));
 
-    /* b -5 -> 2.0; on the layout page n_r 0 -> 1, n_c 150 -> 50, and letters in n_r */
+    /* b -5; on the layout page n_r 0, n_c 150, letters in n_r and a fraction in n_c */
     std::string s = Enter_Value(360, 9, "-5") + Tab(2) + Enter_Value(360, 2, "0")
-                    + Enter_Value(360, 1, "150") + Enter_Value(360, 2, "abc");
+                    + Enter_Value(360, 1, "150") + Enter_Value(360, 2, "zhnabc")
+                    + Enter_Value(360, 1, "2,5");
     EXPECT_EQ(Run(s), 1);
     const int slot = VBM_TYPE_SLOT(Splice_Input.vbm_type);
-    EXPECT_EQ(Splice_Input.b, 2.0);
-    EXPECT_EQ(Splice_Input.n_row[slot], 1.0);
-    EXPECT_EQ(Splice_Input.n_col[slot], 50.0);
-    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: b darf den Wert 2.0 nicht unterschreiten: statt -5 "
-                                 "enthält das Feld jetzt 2.0."));
-    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: n_r darf den Wert 1 nicht unterschreiten: statt 0 "
-                                 "enthält das Feld jetzt 1."));
-    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: n_c darf den Wert 50 nicht überschreiten: statt 150 "
-                                 "enthält das Feld jetzt 50."));
-    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: n_r: \"abc\" ist keine Zahl: das Feld enthält weiter "
-                                 "1."));
+    EXPECT_EQ(Splice_Input.b, 12.0);
+    EXPECT_EQ(Splice_Input.n_row[slot], 3.0);
+    EXPECT_EQ(Splice_Input.n_col[slot], 4.0);
+    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: b: \"-5\" liegt unter dem kleinsten Wert 2.0: das "
+                                 "Feld enthält weiter 12.0."));
+    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: n_r: \"0\" liegt unter dem kleinsten Wert 1: das Feld "
+                                 "enthält weiter 3."));
+    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: n_c: \"150\" liegt über dem größten Wert 50: das "
+                                 "Feld enthält weiter 4."));
+    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: n_r: \"zhnabc\" ist keine Zahl: das Feld enthält "
+                                 "weiter 3."));
+    EXPECT_TRUE(Log_Has("PRINT", "HINWEIS: n_c: \"2,5\" ist keine ganze Zahl: das Feld enthält "
+                                 "weiter 4."));
+    /* the letters stood in the field while they were typed */
+    EXPECT_TRUE(Log_Has("TEXT", " zhnabc"));
 }
 
 /* Preview shows the print list, plans without the plan tool say so, help shows the page's topic,

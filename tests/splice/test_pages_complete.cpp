@@ -47,6 +47,23 @@ std::string Enter_Value(int x, int k, const char *value)
 }
 std::string Tab(int page) { return At("click", 85 + 150 * page, 62); }
 
+/* The entry of a fastener type in the page's type list, -1 when it is not there. */
+int Type_Entry(int type)
+{
+    int32_t count = 0, codes[20] = {0};
+    Get_Vbm_Type_List(0xF, BLACK_CI, &count, codes);
+    for (int i = 0; i < count; i++)
+        if (codes[i] == type) return i;
+    return -1;
+}
+
+/* The list of the type (row 1 of the fastener page) opens below its field: entry k picked. */
+std::string Pick_Type(int k)
+{
+    const int entry = Row_Y(1) + 5 + 3 + k * 13 + 6;
+    return Click_Row(360, 1) + At("move", 360, entry) + At("click", 360, entry);
+}
+
 /* The texts drawn (without position) of every TEXT line of the log. */
 std::vector<std::string> Texts(void)
 {
@@ -325,10 +342,17 @@ TEST_F(Pages, AFractionInACountFieldIsRefusedAndTheCountStays)
         Shown("HINWEIS: n_p: \"1.4\" ist keine ganze Zahl: das Feld enth\xc3\xa4lt weiter 2."));
 }
 
-/* Nails: their options, none of a bolt; the nail's design with the required thickness. */
+/* Nails: their options, none of a bolt; the nail's design with the required thickness. The
+** wording of DIN 1052 is never reached (every run designs with an annex): its box (row 19) is
+** greyed, a click leaves it as the file has it, and the row below says why. */
 TEST_F(Pages, TheFastenerPageOfNailsOffersTheOptionsOfNails)
 {
-    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", Tab(PAGE_VERBINDUNGSMITTEL)), 1);
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel",
+                  Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(38, 19) + "snapshot optionen.png\n"),
+              1);
+    EXPECT_TRUE(Shown("Texte nach DIN EN 1995-1-1 (sonst DIN 1052)"));
+    EXPECT_EQ(Splice_Input.eurocode_wording, 1);
+    EXPECT_TRUE(Shown_Part("ohne Wirkung, denn jede Berechnung l\xc3\xa4uft nach DIN EN 1995-1-1"));
     EXPECT_TRUE(Shown("N\xc3\xa4gel werden in Faserrichtung um 1d versetzt angeordnet"));
     EXPECT_TRUE(Shown("vorgebohrt"));
     EXPECT_TRUE(Shown("geharzt"));
@@ -486,18 +510,10 @@ TEST_F(Pages, AnotherSizeBringsItsHeadDiameter)
 ** keeps the size a type was left with: saved as a dowel and opened again, the nail comes back. */
 TEST_F(Pages, ChangingTheTypeAndBackKeepsTheSize)
 {
-    int32_t count = 0, codes[20] = {0};
-    Get_Vbm_Type_List(0xF, BLACK_CI, &count, codes);
-    int dowel = -1;
-    for (int i = 0; i < count; i++)
-        if (codes[i] == VBM_STABDUEBEL) dowel = i;
+    const int dowel = Type_Entry(VBM_STABDUEBEL);
     ASSERT_GT(dowel, 0);
-    ASSERT_EQ(codes[0], VBM_NAGEL);
-    /* the list of the type (row 1) opens below its field: entry k */
-    auto pick = [](int k) {
-        const int entry = Row_Y(1) + 5 + 3 + k * 13 + 6;
-        return Click_Row(360, 1) + At("move", 360, entry) + At("click", 360, entry);
-    };
+    ASSERT_EQ(Type_Entry(VBM_NAGEL), 0);
+    const auto pick = Pick_Type;
     const std::string save = At("click", NPIXEL_X - 346 + Main_Icon_Menu.entries[6 - 1].x + 19, 27);
     ASSERT_EQ(
         Run("zugstoss_nagel", "zugstoss_nagel",
@@ -524,6 +540,31 @@ TEST_F(Pages, ChangingTheTypeAndBackKeepsTheSize)
     EXPECT_EQ(Splice_Input.d, 4.2);
     EXPECT_EQ(Splice_Input.l, 110.0);
     EXPECT_NEAR(Last_Utilisation(), 73.3, 0.05); /* the example's splice */
+}
+
+/* Each type keeps its own layout: the nails of the example (8 x 5) made dowels take the dowels'
+** 4 x 3, and a hint says so. The dowel of 4.2 x 110 mm is refused (l = 110 mm < 220 mm), so that no
+** spacing left to the program is in force: the layout page shows none where it showed the nails'
+** a1 = 6.8, a2 = 4.0, a3 = 6.3 and a4 = 2.1 cm. */
+TEST_F(Pages, AnotherTypeSaysWhichLayoutHoldsAndShowsNoSpacingOfTheOld)
+{
+    const int dowel = Type_Entry(VBM_STABDUEBEL);
+    ASSERT_GT(dowel, 0);
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel",
+                  Tab(PAGE_ANORDNUNG) + Tab(PAGE_VERBINDUNGSMITTEL) + Pick_Type(dowel)
+                      + "key Enter\n" + Tab(PAGE_ANORDNUNG) + "snapshot ohne_abstaende.png\n"),
+              1);
+    EXPECT_EQ(Splice_Input.vbm_type, VBM_STABDUEBEL);
+    EXPECT_EQ(Splice_N_Col(&Splice_Input), 4.0);
+    EXPECT_TRUE(Shown("HINWEIS: Die Anordnung je Sto\xc3\x9fh\xc3\xa4lfte ist die des Typs "
+                      "Stabd\xc3\xbc"
+                      "bel: n_c x n_r = 4 x 3 (Nagel beh\xc3\xa4lt 8 x 5)."));
+    std::string shown[4]; /* the fields a1..a4 (rows 6 to 9) as drawn last */
+    for (const std::string &l : ZW_Test_Log_Lines())
+        for (int k = 0; k < 4; k++)
+            if (l.rfind("TEXT ", 0) == 0 && l.find(" " + std::to_string(Row_Y(6 + k)) + " ") == 8)
+                shown[k] = l.substr(l.rfind(' ') + 1);
+    for (int k = 0; k < 4; k++) EXPECT_EQ(shown[k], "-") << "a" << k + 1;
 }
 
 /* The first page: the length left to the program is shown read-only with its computed value;

@@ -371,18 +371,21 @@ static int Governing_Number(void)
     return n;
 }
 
-/* n_c = 0 on the layout page of the nailed example (5 rows) is raised to 1 with a hint; the page
-** then shows the results of 1 x 5 = 5 nails a half at once, not the refusal of 0 nails. */
+/* n_c = 0 on the layout page of the nailed example (8 x 5 nails) is refused with a hint, and the
+** field keeps 8; the page then shows the results of 8 x 5 = 40 nails a half at once, not the
+** refusal of 0 nails (it was raised to 1 and showed 5 nails). */
 TEST_F(SheetInput, AHeldValueShowsItsResultsAtOnce)
 {
     ASSERT_EQ(Run("zugstoss_nagel", At("click", 385, 62) + At("click", 360, 130)
                                         + "type 0\nkey Enter\n" + At("click", 1230, 940)),
               1);
-    EXPECT_EQ(Count("PRINT", "n_c darf den Wert 1 nicht unterschreiten"), 1);
+    EXPECT_EQ(Count("PRINT", "n_c: \"0\" liegt unter dem kleinsten Wert 1: das Feld enth\xc3\xa4lt "
+                             "weiter 8"),
+              1);
     std::vector<std::string> after = Texts_Between("PRINT HINWEIS", "CLOSED");
-    EXPECT_TRUE(Any_Has(after, "5 Verbindungsmittel je Sto")) << "results of n_c = 1 missing";
+    EXPECT_TRUE(Any_Has(after, "40 Verbindungsmittel je Sto")) << "results of n_c = 8 missing";
     EXPECT_FALSE(Any_Has(after, "mindestens 2 Verbindungsmittel"));
-    EXPECT_EQ(Splice_Input.n_col[VBM_TYPE_SLOT(Splice_Input.vbm_type)], 1.0);
+    EXPECT_EQ(Splice_Input.n_col[VBM_TYPE_SLOT(Splice_Input.vbm_type)], 8.0);
 }
 
 /* While the user steps with Enter from n_c to n_r, the lines and the drawing below follow n_c:
@@ -512,10 +515,9 @@ TEST_F(SheetInput, AlternateNailsAreSaidWithTheirUtilisation)
     EXPECT_LT(said, next);
 }
 
-/* A value out of its limits, entered with Enter: the hint, the limit and the page of the value
-** held come before the next field opens (the log shows the hint before that field's end), for
-** n_c = 150 (held at 50) on the layout page and b = 0 (held at its least value) on the system
-** page. */
+/* A value out of its limits, entered with Enter: the hint and the page of the value kept come
+** before the next field opens (the log shows the hint before that field's end), for n_c = 150
+** (8 kept) on the layout page and b = 0 (18.0 kept) on the system page. */
 TEST_F(SheetInput, AHintComesWithTheEnterThatCausedIt)
 {
     const struct {
@@ -523,10 +525,10 @@ TEST_F(SheetInput, AHintComesWithTheEnterThatCausedIt)
         int x, y;
         const char *typed, *held;
     } rows[] = {
-        {"zugstoss_nagel", "click 385 62\n", "n_c darf den Wert 50 nicht \xc3\xbc", 360, 130, "150",
-         "TEXT 347 134       50"},
-        {"biegestoss_stabduebel", "", "b darf den Wert 2.0 nicht unterschreiten", 370, 338, "0",
-         "TEXT 347 342      2.0"},
+        {"zugstoss_nagel", "click 385 62\n", "n_c: \"150\" liegt \xc3\xbc", 360, 130, "150",
+         "TEXT 347 134        8"},
+        {"biegestoss_stabduebel", "", "b: \"0\" liegt unter dem kleinsten Wert 2.0", 370, 338, "0",
+         "TEXT 347 342     18.0"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.example);
