@@ -183,6 +183,9 @@ int Member_Spacings_Differ(int n, const double v[2][6]);
 ** null) gets the values of the timber's rules before the plates' edge and limits.
 */
 void Calc_Least_Spacings(double alpha_1, double alpha_2, double v[6], double raw[6]);
+/* The diameter (mm) of the bolt whose spacings a connector keeps as well: its bolt's, a shear
+** plate B1 its hub's d3. */
+double Spacing_Bolt_Diameter(void);
 
 /* The angle (rad) whose a3,c the least spacings take: alpha_2 where a3,c is larger there than at
 ** alpha_1, else alpha_1. */

@@ -261,6 +261,51 @@ TEST(ReportLines, ConnectorsNameThePartialFactorOfConnections)
         std::string::npos);
     Reset_Vbm_Catalogues();
     unsetenv("SPLICE_PRIVATE_DATA");
+
+    /* Shear plates B1 (dc 65, he 15, hub d3 20.5 mm; EN 912) on outer plates 10 mm at a GL24h
+    ** member 16/30 cm, 2 x 2 per half, N_d = 60 kN along the grain. k1 = min(1; 160 / 75) = 1,
+    ** k2 = 1 (a3,t = 143.5 >= 2 dc), k3 = min(1.75; 385 / 350) = 1.1, k4 = 1.1 on steel:
+    ** F_v,0,Rk = min(1 x 1 x 1.1 x 1.1 x 35 x 65^1.5 = 1.21 x 18341.64 = 22193.38; 1 x 1.1 x 15
+    ** x 31.5 x 65 = 33783.75) = 22.1934 kN (EN 1995-1-1, (8.61)); without k4 the page's factors
+    ** gave 20.1758. The least spacings are the larger of the connector's (Table 8.7: a2 = 1.2 dc =
+    ** 78, a3,t = 2 dc = 130 for k2 = 1, a4 = 0.6 dc = 39 mm) and those of a bolt of the hub's 20.5
+    ** mm (Table 8.4: a2 = 4 d = 82, a3,t = max(7 d; 80) = 143.5, a4,t = max(2 d; 3 d) = a4,c = 3 d
+    ** = 61.5 mm). */
+    const Host_Catalogues catalogues;
+    Outer_Plate_Bolt_Splice();
+    Splice_Input.mat_mid = 2;
+    Splice_Input.grade_mid = 2; /* GL24h */
+    Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_B1;
+    Splice_Input.vbm_row = Splice_Input.connector_index = 0;
+    Splice_Input.d = 65.0;
+    Splice_Input.d_bolt = 12.0;
+    Splice_Input.b = 16.0;
+    Splice_Input.h = Splice_Input.h_p = 30.0;
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string b = Print_Checks();
+    EXPECT_NE(b.find(", k\xCE\\4\xCEr = 1.10 (Stahl-Holz), k\xCE\\\xBA\xCEr = 1.00\n"),
+              std::string::npos)
+        << b;
+    EXPECT_NE(b.find("35 x 65\xCE/1.5\xCEr; 1.000 x 1.100 x 15 x 31.5 x 65) = 22.1934 kN"),
+              std::string::npos)
+        << b;
+    EXPECT_NE(b.find("= 1.000 x 22.1934 = 22.1934 kN\n"), std::string::npos) << b;
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Oli_Systemdarstellung(f);
+    const std::string sys = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(sys.find("a\xCE\\2\xCEr = max(1.2 d\xCE\\c\xCEr; 4 d) = max(78; 82) = 82 mm"),
+              std::string::npos)
+        << sys;
+    EXPECT_NE(sys.find("a\xCE\\3,t\xCEr = max(2 d\xCE\\c\xCEr; 7 d; 80 mm) = max(130; 143.5) "
+                       "= 143.5 mm"),
+              std::string::npos)
+        << sys;
+    EXPECT_NE(sys.find("a\xCE\\4,c\xCEr = max(0.6 d\xCE\\c\xCEr; 3 d) = max(39; 61.5) = 61.5 mm"),
+              std::string::npos)
+        << sys;
 }
 
 TEST(ReportLines, TheGoverningModeHoldsTheRopeEffectOnlyWithAnAxialValue)
