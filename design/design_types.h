@@ -236,6 +236,9 @@ typedef struct Connection_Result {
     double t_s;     /* mm, DIN 571 screws beside a steel plate: smooth shank in the timber */
     double fu_rk;   /* N/mm², fu of my_rk where the exact proof's characteristic rules set it (the
                     ** design-value twins leave fu_used at 400 for DIN 571 screws), else 0 */
+    double rk_plate_thin, rk_plate_thick; /* force, an intermediate outer plate in the exact
+                                          ** proof: the values of the thin and of the thick plate
+                                          ** that rk_lateral interpolates with c_p, else 0 */
 } Connection_Result;
 
 /* Indices of the compression values. */

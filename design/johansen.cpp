@@ -616,6 +616,7 @@ int Intermediate_Code(int mode, int planes)
 struct Plate_Pick {
     int code, thin, thick;
     double rd, rk;
+    double rk_thin, rk_thick; /* of an intermediate plate the two values rk interpolates */
 };
 
 Plate_Pick Pick_Plate_Mode(const double r[23], int cls, double k, int planes, int pm)
@@ -636,8 +637,9 @@ Plate_Pick Pick_Plate_Mode(const double r[23], int cls, double k, int planes, in
         const int thick_code = planes == 1 ? p.thick + 14 : p.thick;
         p.code = Intermediate_Code(p.thick, planes);
         p.rd = (1.0 - k) * r[p.thin] + k * r[p.thick];
-        p.rk = (1.0 - k) * Get_Mode_Gamma(thin_code, pm) * r[p.thin]
-               + k * Get_Mode_Gamma(thick_code, pm) * r[p.thick];
+        p.rk_thin = Get_Mode_Gamma(thin_code, pm) * r[p.thin];
+        p.rk_thick = Get_Mode_Gamma(thick_code, pm) * r[p.thick];
+        p.rk = (1.0 - k) * p.rk_thin + k * p.rk_thick;
     }
     return p;
 }
@@ -685,7 +687,7 @@ int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result
     c.my_f = Calc_Vbm_Yield_Moment(c.d, c.fu);
     const int planes = input.shear_planes == 1 ? 1 : 2;
     const int pm = input.proof_method;
-    double rk = 0.0, rd = 0.0, gamma = 0.0, t_ef = 0.0, rope = 0.0;
+    double rk = 0.0, rd = 0.0, gamma = 0.0, t_ef = 0.0, rope = 0.0, rk_thin = 0.0, rk_thick = 0.0;
     int code = 0, thin = 0;
     if (c.fh > 1e-5 && c.t > 0.0 && input.t2 > 0.0) {
         const double r_ax = result != nullptr ? result->r_ax : 0.0;
@@ -695,6 +697,8 @@ int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result
         code = p.code;
         rd = p.rd;
         rk = p.rk;
+        rk_thin = p.rk_thin;
+        rk_thick = p.rk_thick;
         /* the rope-effect share that rk holds: the same modes without the axial value */
         Outer_Modes(c, c.type, pm, true, 0.0, input.t2, bare);
         rope = rk - Plate_Rk_Of(bare, p, c.cls, c.k, planes, pm);
@@ -719,6 +723,9 @@ int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result
         result->fh2_k = c.fh;
         result->t_ef = t_ef;
         result->rope_rk = rope;
+        result->c_p = c.cls == 1 ? c.k : 0.0;
+        result->rk_plate_thin = rk_thin;
+        result->rk_plate_thick = rk_thick;
         result->my_f_rk = c.din571 ? c.my_f : 0.0;
         result->t_s = c.din571 ? c.t_s : 0.0;
     }

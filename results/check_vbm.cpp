@@ -124,6 +124,7 @@ typedef struct Vbm_Design {
     double rd, rk, f_red, fh;
     double fu, my_rk, fh1, fh2, t_req_1, t_req_2, kmod, gamma, r_ax; /* as Vbm_Row */
     double rope_rk, my_f, t_s;                                       /* as Vbm_Row */
+    double c_p, rk_thin, rk_thick;                                   /* as Vbm_Row */
     int32_t mode;
     int32_t mode_thin; /* the thin-plate mode interpolated with mode (23 to 29), else 0 */
     int code;
@@ -307,6 +308,9 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
     out.my_rk = res.my_rk;
     if (!Is_Vbm_Screw_Family_C(type)) out.r_ax = res.r_ax;
     out.rope_rk = res.rope_rk;
+    out.c_p = res.c_p;
+    out.rk_thin = res.rk_plate_thin;
+    out.rk_thick = res.rk_plate_thick;
     out.my_f = res.my_f_rk;
     out.t_s = res.t_s;
     out.fh1 = res.fh1_k;
@@ -658,6 +662,9 @@ static int Design_One(Design_Cache *cache, int group, int entry, int i, int n_ro
     row->gamma_connector = d->gamma_connector;
     row->r_ax = d->r_ax;
     row->rope_rk = d->rope_rk;
+    row->c_p = d->c_p;
+    row->rk_thin = d->rk_thin;
+    row->rk_thick = d->rk_thick;
     row->my_f = d->my_f;
     row->t_s = d->t_s;
     row->no_capacity = !(d->rd > 0.0 && n_ef > 0.0 && row->R_d > 0.0);
@@ -1354,10 +1361,11 @@ static void Print_Vbm_Lamellas(FILE *file, const Vbm_Lamella_Planes *l)
                  b->plate_t, 0.5 * b->d);
     else if (b->plate_class == 2)
         Format_N(plates, sizeof plates, "%.1lf mm " SYM_GE " d: dicke Bleche", b->plate_t);
-    else
+    else /* between thin and thick where the holes are tight enough (EN 1995-1-1, 8.2.3(1)) */
         Format_N(plates, sizeof plates,
-                 "%.1lf mm zwischen 0.5 d und d: k = 2 x %.1lf / %.1lf - 1 = %.3lf", b->plate_t,
-                 b->plate_t, b->d, b->k);
+                 "%.1lf mm zwischen 0.5 d und d, Lochspiel %.1lf mm < 0.1 d = %.1lf mm: k = 2 x "
+                 "%.1lf / %.1lf - 1 = %.3lf",
+                 b->plate_t, b->clearance, 0.1 * b->d, b->plate_t, b->d, b->k);
     if (b->plate_class == 2)
         Oli_Write_Text(file,
                        "innere Lamelle%s: f\xCE\\h," SYM_ALPHA ",k\xCEr = %.2lf N/mm\xCE/2\xCEr, "
@@ -1519,6 +1527,25 @@ static void Print_Din571_Plate_Mode(FILE *file, const Vbm_Row *w, double d_ef)
 }
 
 /*
+** A plate between thin and thick: the resistance interpolated between the governing modes of
+** the thin and of the thick plate with the factor k (EN 1995-1-1, 8.2.3(3)), where the row's R_k
+** is that value.
+*/
+static void Print_Interpolated_Plate(FILE *file, const Vbm_Row *w)
+{
+    if (!(w->mode_thin > 0 && w->c_p > 0.0 && w->rk_thin > 0.0 && w->rk_thick > 0.0)) return;
+    const double k = w->c_p, rk = (1.0 - k) * w->rk_thin + k * w->rk_thick;
+    if (!(std::fabs(rk - w->R_k) <= 1e-9 * std::fmax(1.0, w->R_k))) return;
+    char fv[32];
+    Format_N(fv, sizeof fv, "%s", Get_Fv_Rk_Label());
+    Oli_Write_Text(file,
+                   "%sk\xCEr = (1 - k) %sk,d\x81nn\xCEr + k %sk,dick\xCEr = (1 - %.3lf) x %.4lf "
+                   "(Gl.(%c)) + %.3lf x %.4lf (Gl.(%c)) = %.4lf kN (DIN EN 1995-1-1, 8.2.3(3))",
+                   fv, fv, fv, k, w->rk_thin, Get_Mode_Letter(w->mode_thin), k, w->rk_thick,
+                   Get_Mode_Letter(Plate_Thick_Mode(w->mode)), rk);
+}
+
+/*
 ** The yield moment of a wood screw to DIN 571 as the design takes it: that of EN 1995-1-1, (8.14)
 ** or (8.30) of its diameter (d_ef where not 0, 8.7.1), in the thread halved, an assumption of
 ** this program for the core of the thread; the full one is that of the smooth shank. Nothing
@@ -1604,6 +1631,7 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
                        rope ? "mit Seilwirkung" : "ohne Seilwirkung",
                        hole ? ", f\xCE\\h\xCEr mit d + 1 mm, die Versagensf\x84lle mit d" : "");
         if (din571_plate) Print_Din571_Plate_Mode(file, &w, r->d_ef);
+        Print_Interpolated_Plate(file, &w);
     }
     if (Shows_Reduction_Or_Mode(type) && !si->failure_mode_switch && w.t_req_1 > 0.0
         && !Exact_Without_Reduction())

@@ -184,6 +184,33 @@ static void Write_Lap_Moment_Warning(FILE *file)
     if (bending) Oli_Write_Text(file, "unter Druck %s.", bent);
 }
 
+/*
+** Outer plates between thin and thick (EN 1995-1-1, 8.2.3(1)): the thicknesses that bound them and
+** the hole clearance that lets them count as more than thin, and the factor k with which the
+** resistance is interpolated between both (8.2.3(3)). d and the clearance c in mm, t in mm; an
+** aluminium plate takes its thresholds times 3^(1/3).
+*/
+static void Write_Intermediate_Plate_Line(FILE *file, double d, double t, double c)
+{
+    double k = 0.0;
+    Classify_Plate_Thickness(Splice_Input.vbm_type, Splice_Input.mat_side, d / 10.0, t / 10.0,
+                             c / 10.0, &k);
+    const bool alu = Splice_Input.mat_side == MAT_ALUBLECH;
+    const double s = alu ? std::cbrt(3.0) : 1.0;
+    const char *sd = alu ? "1.442 d" : "d";
+    Oli_Write_Text(file,
+                   "Sto\xE1 mit au\xE1"
+                   "en liegenden Blechen zwischen d\x81nn und dick: 0.5 %s = %.1lf mm < t = %.1lf "
+                   "mm < %s = %.1lf mm, Lochspiel %s - d = %.1lf mm < 0.1 d = %.1lf mm (DIN EN "
+                   "1995-1-1, 8.2.3(1))",
+                   sd, 0.5 * s * d, t, sd, s * d, "d\xCE\\0\xCEr", c, 0.1 * d);
+    Oli_Write_Text(file,
+                   "F\xCE\\v,Rk\xCEr zwischen d\x81nnen und dicken Blechen linear interpoliert "
+                   "mit k = 2 t / %s - 1 = 2 x %.1lf / %.1lf - 1 = %.3lf (DIN EN 1995-1-1, "
+                   "8.2.3(3))",
+                   alu ? "(1.442 d)" : "d", t, s * d, k);
+}
+
 /* The members' lines by connection kind. */
 static void Write_Members(FILE *file, double rho_side, double rho_mid)
 {
@@ -254,7 +281,7 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
         else if (cls == 0)
             Oli_Write_Text(file, "%s", "Stoß mit außen liegenden, dünnen Blechen"_cp850);
         else if (Nad_Params != nullptr)
-            Oli_Write_Text(file, "%s", "Stoß mit außen liegenden Blechen"_cp850);
+            Write_Intermediate_Plate_Line(file, h.d, si->t_p * 10.0, clearance);
         else
             Oli_Write_Text(file, "%s",
                            "Stoß mit außen liegenden Blechen gemäß DIN 1052, 12.2.3(4)"_cp850);

@@ -579,8 +579,11 @@ typedef struct Vbm_Row {
     double rope_rk; /* kN, the rope-effect share that R_k holds beside outer plates, else 0 */
     double my_f;    /* Nmm, DIN 571 screws beside a steel plate: yield moment of the shank */
     double t_s;     /* mm, DIN 571 screws beside a steel plate: smooth shank in the timber */
-    double rd_connector;    /* kN, of rd_single the connector's part (the rest is its bolt's) */
-    double rk_connector;    /* kN, of R_k the connector's part */
+    double rd_connector; /* kN, of rd_single the connector's part (the rest is its bolt's) */
+    double rk_connector; /* kN, of R_k the connector's part */
+    /* an intermediate outer plate: the factor k of the interpolation and the values of the thin
+    ** and the thick plate that R_k interpolates (kN); 0 where the plate is not interpolated */
+    double c_p, rk_thin, rk_thick;
     double gamma_connector; /* gamma_M of the connector's part */
 } Vbm_Row;
 
