@@ -211,6 +211,32 @@ static void Write_Intermediate_Plate_Line(FILE *file, double d, double t, double
                    alu ? "(1.442 d)" : "d", t, s * d, k);
 }
 
+/*
+** The holes that the timber's net sections above lose in a staggered layout: every hole within
+** half the least spacing a1 along the grain from the section (EN 1995-1-1, 5.2), those of the
+** section's column and of the neighbouring columns where they lie that near.
+*/
+static void Write_Section_Holes_Line(FILE *file)
+{
+    Timber_Section_Holes h;
+    if (!Calc_Timber_Section_Holes(&h) || !Timber_Net_Section_Has_Holes()) return;
+    char next[128] = "";
+    if (h.count > h.own)
+        Format_N(next, sizeof next,
+                 " und %d der Nachbarspalten im Abstand %.2lf cm " SYM_LE " %.2lf cm",
+                 h.count - h.own, h.next_distance, h.half_a1);
+    else if (h.next_distance >= 0.0)
+        Format_N(next, sizeof next, "; die Nachbarspalten im Abstand %.2lf cm > %.2lf cm nicht",
+                 h.next_distance, h.half_a1);
+    Oli_Write_Text(file,
+                   "Versetzte L\x94"
+                   "cher im Holz: ein Querschnitt nimmt alle L\x94"
+                   "cher innerhalb a\xCE\\1\xCEr/2 = %.2lf / 2 = %.2lf cm in Faserrichtung (DIN EN "
+                   "1995-1-1, 5.2), die %d seiner Spalte%s => %d L\x94"
+                   "cher in A\xCE\\n\xCEr",
+                   2.0 * h.half_a1, h.half_a1, h.own, next, h.count);
+}
+
 /* The members' lines by connection kind. */
 static void Write_Members(FILE *file, double rho_side, double rho_mid)
 {
@@ -307,6 +333,7 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
         break;
     default: break;
     }
+    Write_Section_Holes_Line(file);
 }
 
 /* The coordinate table of the fasteners relative to the centroid S. */
