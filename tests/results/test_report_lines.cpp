@@ -433,4 +433,69 @@ TEST(ReportLines, TheDin571ScrewNamesItsFormOfModeDAndItsRopeShare)
     const std::string f = Print_Checks();
     EXPECT_NE(f.find("= 0.15 x 300 x 9.24\xCE/2.6\xCEr = 14587 Nmm"), std::string::npos) << f;
     EXPECT_NE(f.find(" => min = 5.5583 kN\n"), std::string::npos) << f;
+
+    /* Between timbers, with the German annex: DIN 571 screws (head class A) 8 x 160 mm, thread
+    ** 70 mm, head 16 mm, pre-drilled through C24 side timbers 6 cm into the 12 cm member, 3 x 2
+    ** per half, alternately (n = 6 in a half's plane), N_d = 30 kN. F_ax,Rk (EN 1995-1-1, 8.7.2):
+    ** f_ax,k = 0.52 x 8^-0.5 x 70^-0.1 x 350^0.8 = 13.038 N/mm² (8.39), k_d = 1 (8.40), the
+    ** thread 1 x 13.038 x 8 x 70 = 7301.3 N (8.38) below the core's 360 x pi x 5.6² / 4 =
+    ** 8866.8 N; the head 60e-6 x 350² x 16² = 7.35 x 256 = 1881.6 N; the group 6^0.9 / 6 =
+    ** 0.83591: F_ax,Rk = 1881.6 x 0.83591 = 1572.9 N. Mode (f) holds min(1572.9 / 4 = 393.2,
+    ** 1636.0) = 393.2 N of it (8.2.2(2), screws up to 100 %): F_v,Rk = 2029.3 N. */
+    Side_Timber_Nail_Splice();
+    Splice_Input.vbm_type = VBM_DIN571_1A;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.d = 8.0;
+    Splice_Input.l = 160.0;
+    Splice_Input.l_ef = 70.0;
+    Splice_Input.d_k = 16.0;
+    Splice_Input.predrilled = 1;
+    Splice_Input.capacity_increase = 1;
+    Set_Layout(3, 2);
+    Tension_Splice(30.0);
+    Nad_Record.ec5.variant = 1;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string t = Print_Checks();
+    EXPECT_NE(t.find("= min(F\xCE\\ax,Rk\xCEr / 4; Anteil ohne Seilwirkung) = min(1.5729 / 4; "
+                     "1.6360) = 0.3932 kN"),
+              std::string::npos)
+        << t;
+    EXPECT_NE(t.find("= min(7.3011; 1.8816) x 0.836 = 1.5729 kN, k\xCE\\n\xCEr = n\xCE/0.9\xCEr "
+                     "/ n = 6\xCE/0.9\xCEr / 6 (Gruppe)\n"),
+              std::string::npos)
+        << t;
+    EXPECT_NE(t.find("= min(1.00 x 13.038 x 8.0 x 70.0; 8.8668) = 7.3011 kN"), std::string::npos)
+        << t;
+    EXPECT_NE(t.find("= 0.52 x 8.0\xCE/-0.5\xCEr x 70.0\xCE/-0.1\xCEr x 350\xCE/0.8\xCEr = "
+                     "13.038 N/mm\xCE/2\xCEr"),
+              std::string::npos)
+        << t;
+    EXPECT_NE(t.find("= 360 x 3.1416 x 5.60\xCE/2\xCEr / 4 = 8.8668 kN"), std::string::npos) << t;
+    EXPECT_NE(t.find("= 7.35 x 16.0\xCE/2\xCEr = 1.8816 kN"), std::string::npos) << t;
+
+    /* Approved screws (ETA-12/0114, countersunk, partly threaded) 6 x 80 mm, thread 50 mm,
+    ** through outer plates 3 mm into GL24h 16/24 cm, 4 x 3 per half from both sides (n = 12),
+    ** N_d = 30 kN: the thin plates' mode (b) 1.15 sqrt(2 x 9494 x 29.68 x 6) = 2114.5 N holds
+    ** min(F_ax,Rk / 4, 2114.5) of F_ax,Rk = 6 x 12.0 x 50 x (385 / 350)^0.8 = 3885.2 N below the
+    ** screw's 11.0 kN, the plate holding the head, times 12^0.9 / 12 = 0.78 = 3030.4 N: 757.6 N
+    ** of the 2872.1 N. */
+    Outer_Plate_Screw_Splice(6.0, 80.0, 0.3);
+    Splice_Input.vbm_type = VBM_SPAX_SENKKOPF_TG;
+    Splice_Input.d_k = 12.0;
+    Splice_Input.l_ef = 50.0;
+    Splice_Input.capacity_increase = 1;
+    Splice_Input.two_sided = 1;
+    Set_Layout(4, 3);
+    Tension_Splice(30.0);
+    Nad_Record.ec5.variant = 1;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string a = Print_Checks();
+    EXPECT_NE(a.find("= min(3.0304 / 4; 2.1145) = 0.7576 kN"), std::string::npos) << a;
+    EXPECT_NE(a.find("F\xCE\\ax,Rk\xCEr = F\xCE\\ax,Spitze\xCEr x k\xCE\\n\xCEr = 3.8852 x 0.780 = "
+                     "3.0304 kN (den Kopf h\x84lt das Stahlblech)"),
+              std::string::npos)
+        << a;
+    EXPECT_NE(a.find("= min(6.0 x 12.000 x 50.0 x (385 / 350)\xCE/0.8\xCEr; 11.0000) = 3.8852 kN"),
+              std::string::npos)
+        << a;
 }
