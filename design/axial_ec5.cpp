@@ -103,6 +103,7 @@ struct Ec5_Axial {
     double F1 = 0.0;  /* N, withdrawal of the point side */
     double F_w = 0.0; /* N, withdrawal of the thread in the head-side member */
     double F_h = 0.0; /* N, head pull-through or washer bearing */
+    double F_t = 0.0; /* N, a screw's tensile capacity that caps F1 */
     double f_ax = 0.0, f_head = 0.0;
     bool steel = false;    /* the steel's tensile capacity governs F1 */
     bool approved = false; /* a screw of one of the approvals */
@@ -329,6 +330,7 @@ int Ec5_Din571_Screw(Ec5_Axial &w)
     /* the steel of the core: F_t,Rk = f_u pi d1² / 4 caps the withdrawal (8.7.2(1), (7)) */
     const double core = Din571_Core_Diameter(d, d1);
     const double f_t = in.fu * DESIGN_PI * core * core / 4.0;
+    w.F_t = f_t;
     if (f_t < w.F1) {
         w.F1 = f_t;
         w.steel = true;
@@ -354,6 +356,7 @@ void Ec5_User_Screw_Eta12(Ec5_Axial &w)
     Line_Thread_Split(in.user_line_44, in.user_line_44.thread_layout == 1, w.l_ef, in.t1, w.sa,
                       &w.l_t, &w.l_r);
     w.F1 = denom_ok ? d * w.f_ax * w.l_t * std::pow(w.rho_2 / 350.0, 0.8) / denom : 0.0;
+    w.F_t = f_t;
     if (f_t < w.F1) {
         w.F1 = f_t;
         w.steel = true;
@@ -378,6 +381,7 @@ void Ec5_Screw_Eta12(Ec5_Axial &w)
     w.l_t = std::min(w.l_t, l_max);
     w.f_ax = Calc_Fax_Screw_Class(type, in.predrilled, 0, w.rho_2, d);
     w.F1 = denom_ok ? d * w.f_ax * w.l_t * std::pow(w.rho_2 / 350.0, 0.8) / denom : 0.0;
+    w.F_t = f_t;
     if (f_t < w.F1) {
         w.F1 = f_t;
         w.steel = true;
@@ -425,6 +429,7 @@ void Ec5_Screw_Eta11(Ec5_Axial &w)
         w.l_r = w.sa != 0.0 ? (in.t1 - (in.length - in.l_thread)) / w.sa : 0.0;
     }
     w.F1 = d * k_alpha * w.f_ax * w.l_t * std::pow(rho_2 / 350.0, 0.8);
+    w.F_t = f_t;
     if (f_t < w.F1) {
         w.F1 = f_t;
         w.steel = true;
@@ -521,6 +526,7 @@ void Ec5_Store(const Ec5_Axial &w, double F, Connection_Result *result)
     result->f_ax_point = w.F1;
     result->f_ax_thread_1 = w.F_w;
     result->f_ax_head = w.F_h;
+    result->f_ax_tension = w.F_t;
     result->r_ax = F;
     result->r_ax_copy = F;
     if (!Is_Vbm_Simpson_Nail(w.type))

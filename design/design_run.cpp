@@ -274,7 +274,7 @@ void Alu_Cap(const Connection_Input &in, int m, Connection_Result *r)
     r->alu_fb_rd = r->alu_fb_rk / r->alu_gamma;
     if (r->alu_fb_rk < r->rk_lateral) {
         r->rk_lateral = r->alu_fb_rk;
-        r->rope_rk = 0.0;
+        r->rope_rk = r->rk_plate_thin = r->rk_plate_thick = 0.0;
         r->rule_char = MODE_ALU_BEARING;
         r->gamma_lateral = r->alu_gamma;
     }
@@ -834,9 +834,9 @@ int Run_Angle(Connection_Base *b, const Connection_Input &input, bool spacings,
     }
     r->rd_total = r->rd_lateral + r->rd_connector;
     if (in.result_in_kN) {
-        double *f[] = {&r->rk_connector, &r->rd_connector, &r->rk_lateral, &r->rd_lateral,
-                       &r->rk_total,     &r->rd_total,     &r->r_ax,       &r->r_ax_d,
-                       &r->rope_share,   &r->rope_rk};
+        double *f[] = {&r->rk_connector, &r->rd_connector, &r->rk_lateral,    &r->rd_lateral,
+                       &r->rk_total,     &r->rd_total,     &r->r_ax,          &r->r_ax_d,
+                       &r->rope_share,   &r->rope_rk,      &r->rk_plate_thin, &r->rk_plate_thick};
         for (double *p : f) *p /= 1000.0;
     }
     return 0;

@@ -18,6 +18,15 @@ int Calc_Min_Spacings(int vbm_type, int predrilled, int fitted_bolt, int douglas
                       double *a3t, double *a3c, double *a4t, double *a4c);
 
 /*
+** The two parts of a connector's least spacings a1, a2, a3,t, a3,c, a4,t, a4,c (mm) at the
+** force-to-grain angle alpha (radians): the connector's own of diameter dc into own, those of
+** its bolt of diameter d_bolt into bolt; Calc_Min_Spacings keeps the larger of each pair. Return
+** the rule index as Calc_Min_Spacings does, or 0 without writing for a type that is no connector.
+*/
+int Calc_Connector_Spacing_Parts(int vbm_type, double dc, double d_bolt, double alpha,
+                                 double own[6], double bolt[6]);
+
+/*
 ** Return the factor on a1 and a2 that the spacing rules take for a member of material mat: 0.85
 ** for nails and screws in a panel under EN 1995-1-1 (8.3.1.3(1), nailed panel-to-timber joints;
 ** laminated veneer lumber by its own tables), else 1 (staples keep Table 8.3), for fastener

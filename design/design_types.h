@@ -231,11 +231,16 @@ typedef struct Connection_Result {
     double alu_fb_rk;                            /* force, bearing resistance of the plate */
     double alu_fb_rd;                            /* force, alu_fb_rk / alu_gamma */
     int32_t msg_code;                            /* hint code of the embedment and axial rules */
-    double rope_rk; /* force, the rope-effect share that rk_lateral holds (outer plates), 0 none */
+    double rope_rk; /* force, the rope-effect share that rk_lateral holds, 0 none */
     double my_f_rk; /* Nmm, DIN 571 screws beside a steel plate: yield moment of the shank */
     double t_s;     /* mm, DIN 571 screws beside a steel plate: smooth shank in the timber */
     double fu_rk;   /* N/mm², fu of my_rk where the exact proof's characteristic rules set it (the
                     ** design-value twins leave fu_used at 400 for DIN 571 screws), else 0 */
+    double f_ax_tension; /* force, a screw's tensile capacity, which caps the withdrawal of its
+                         ** point (EN 1995-1-1, 8.7.2); 0 where the axial design takes none */
+    double rk_plate_thin, rk_plate_thick; /* force, an intermediate outer plate in the exact
+                                          ** proof: the values of the thin and of the thick plate
+                                          ** that rk_lateral interpolates with c_p, else 0 */
 } Connection_Result;
 
 /* Indices of the compression values. */
@@ -392,6 +397,7 @@ typedef struct Vbm_Rule_Result {
     double fu_used;                  /* N/mm² */
     int32_t mode;                    /* governing mode code */
     int32_t plate_class;             /* 0 thin, 1 intermediate, 2 thick */
+    double rope;                     /* N, the rope-effect share that Fv_Rk holds */
 } Vbm_Rule_Result;
 
 /* ---------------------------------------------------------------- fastener families */

@@ -232,24 +232,35 @@ int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double l
     const double r_ax = result != nullptr ? result->r_ax : 0.0;
     const double fax_single = vbm_type == VBM_KLAMMER ? r_ax / 2.0 : r_ax;
 
-    double rk = 0.0, gamma = 0.0, beta = 0.0;
+    double rk = 0.0, gamma = 0.0, beta = 0.0, rope = 0.0;
     int mode = 0;
     if (fh1 > 1e-5 && fh2 > 1e-5 && t1 > 0.0 && t2p > 0.0) {
         beta = fh2 / fh1;
-        double r[11];
+        double r[11], bare[11];
         Timber_Modes(/*fh=*/fh1, /*beta=*/beta, /*t1=*/t1, /*t2=*/t2p, /*d=*/d, /*my=*/my,
                      /*factors=*/true, /*type=*/vbm_type, /*fax_single=*/fax_single,
                      /*fax_double=*/r_ax, /*rope=*/true, /*r=*/r);
+        /* the same modes without the rope effect: the share that rk holds */
+        Timber_Modes(/*fh=*/fh1, /*beta=*/beta, /*t1=*/t1, /*t2=*/t2p, /*d=*/d, /*my=*/my,
+                     /*factors=*/true, /*type=*/vbm_type, /*fax_single=*/0.0, /*fax_double=*/0.0,
+                     /*rope=*/false, /*r=*/bare);
         const bool ec5_design = Nad_Params != nullptr && proof_method == 2;
         for (int m = 1; m <= 10; m++) {
+            const double raw = r[m];
             r[m] /= Get_Mode_Gamma(m, proof_method);
             if (ec5_design && (m == 4 || m == 5 || m == 9)) r[m] /= 1.05;
             if (ec5_design && (m == 6 || m == 10)) r[m] /= 1.15;
+            bare[m] = raw > 0.0 ? bare[m] * r[m] / raw : 0.0;
         }
         mode = planes == 1 ? Smallest_Mode(r, 1, 6) : Smallest_Mode(r, 7, 10);
         gamma = Get_Mode_Gamma(mode, proof_method);
         rk = gamma * r[mode];
-        if (vbm_type == VBM_KLAMMER && mat_1 == MAT_FERMACELL && d > 1.5) rk *= 1.5 / d;
+        rope = gamma * (r[mode] - bare[mode]);
+        if (vbm_type == VBM_KLAMMER && mat_1 == MAT_FERMACELL && d > 1.5) {
+            rk *= 1.5 / d;
+            rope *= 1.5 / d;
+        }
+        if (!(rope > 1e-9 * std::fmax(1.0, rk))) rope = 0.0;
     } else {
         Not_Determinable(result);
     }
@@ -264,6 +275,7 @@ int Calc_Rk_Timber_Timber(int proof_method, int shear_planes, double d, double l
         result->fh1_k = fh1;
         result->fh2_k = fh2;
         result->beta = beta;
+        result->rope_rk = rope;
     }
     return 0;
 }
@@ -362,20 +374,27 @@ void Inner_Plate_Rk(int proof_method, double d, int vbm_type, int stainless, int
 {
     const double my = Mode_Yield_Moment(vbm_type, d, fu, stainless, threaded_rod, MY_CHAR);
     const double t = t1;
-    double rk = 0.0, rd = 0.0, gamma = 0.0, t_ef = 0.0;
+    double rk = 0.0, rd = 0.0, gamma = 0.0, t_ef = 0.0, rope = 0.0;
     int mode = 0;
     if (fh > 1e-5 && t > 0.0) {
         const double r_ax = result != nullptr ? result->r_ax : 0.0;
-        double r[19]; /* by mode; only 16 to 18 are set and read */
+        double r[19];          /* by mode; only 16 to 18 are set and read */
+        double share[19] = {}; /* the rope-effect share of each, before its factor */
         r[16] = fh * t * d / Get_Mode_Gamma(16, proof_method);
         double p = Thick_Plate_Hinge(fh, t, d, my);
-        r[17] = (p + Calc_Rope_Effect(vbm_type, p, r_ax)) / Get_Mode_Gamma(17, proof_method);
+        share[17] = Calc_Rope_Effect(vbm_type, p, r_ax);
+        r[17] = (p + share[17]) / Get_Mode_Gamma(17, proof_method);
         p = 1.15 * std::sqrt(2.0) * std::sqrt(2.0 * my * fh * d);
-        r[18] = (p + Calc_Rope_Effect(vbm_type, p, r_ax)) / Get_Mode_Gamma(18, proof_method);
-        if (Nad_Params != nullptr && proof_method == 2) r[18] /= 1.15;
+        share[18] = Calc_Rope_Effect(vbm_type, p, r_ax);
+        r[18] = (p + share[18]) / Get_Mode_Gamma(18, proof_method);
+        if (Nad_Params != nullptr && proof_method == 2) {
+            r[18] /= 1.15;
+            share[18] /= 1.15;
+        }
         mode = Smallest_Mode(r, 16, 18);
         gamma = Get_Mode_Gamma(mode, proof_method);
         rk = gamma * r[mode];
+        rope = share[mode];
         rd = r[mode];
         if (mode == 16) t_ef = t;
         else if (mode == 17) t_ef = t * (std::sqrt(my / (fh * d * t * t) + 2.0) - 1.0);
@@ -394,6 +413,7 @@ void Inner_Plate_Rk(int proof_method, double d, int vbm_type, int stainless, int
         result->rule_char = Map_Rule_Index(mode) & 0xFF;
         result->fh1_k = fh;
         result->t_ef = t_ef;
+        result->rope_rk = rope;
     }
 }
 
@@ -616,6 +636,7 @@ int Intermediate_Code(int mode, int planes)
 struct Plate_Pick {
     int code, thin, thick;
     double rd, rk;
+    double rk_thin, rk_thick; /* of an intermediate plate the two values rk interpolates */
 };
 
 Plate_Pick Pick_Plate_Mode(const double r[23], int cls, double k, int planes, int pm)
@@ -636,8 +657,9 @@ Plate_Pick Pick_Plate_Mode(const double r[23], int cls, double k, int planes, in
         const int thick_code = planes == 1 ? p.thick + 14 : p.thick;
         p.code = Intermediate_Code(p.thick, planes);
         p.rd = (1.0 - k) * r[p.thin] + k * r[p.thick];
-        p.rk = (1.0 - k) * Get_Mode_Gamma(thin_code, pm) * r[p.thin]
-               + k * Get_Mode_Gamma(thick_code, pm) * r[p.thick];
+        p.rk_thin = Get_Mode_Gamma(thin_code, pm) * r[p.thin];
+        p.rk_thick = Get_Mode_Gamma(thick_code, pm) * r[p.thick];
+        p.rk = (1.0 - k) * p.rk_thin + k * p.rk_thick;
     }
     return p;
 }
@@ -685,7 +707,7 @@ int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result
     c.my_f = Calc_Vbm_Yield_Moment(c.d, c.fu);
     const int planes = input.shear_planes == 1 ? 1 : 2;
     const int pm = input.proof_method;
-    double rk = 0.0, rd = 0.0, gamma = 0.0, t_ef = 0.0, rope = 0.0;
+    double rk = 0.0, rd = 0.0, gamma = 0.0, t_ef = 0.0, rope = 0.0, rk_thin = 0.0, rk_thick = 0.0;
     int code = 0, thin = 0;
     if (c.fh > 1e-5 && c.t > 0.0 && input.t2 > 0.0) {
         const double r_ax = result != nullptr ? result->r_ax : 0.0;
@@ -695,6 +717,8 @@ int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result
         code = p.code;
         rd = p.rd;
         rk = p.rk;
+        rk_thin = p.rk_thin;
+        rk_thick = p.rk_thick;
         /* the rope-effect share that rk holds: the same modes without the axial value */
         Outer_Modes(c, c.type, pm, true, 0.0, input.t2, bare);
         rope = rk - Plate_Rk_Of(bare, p, c.cls, c.k, planes, pm);
@@ -719,6 +743,9 @@ int Calc_Rk_Outer_Plate(const Connection_Input &input, Connection_Result *result
         result->fh2_k = c.fh;
         result->t_ef = t_ef;
         result->rope_rk = rope;
+        result->c_p = c.cls == 1 ? c.k : 0.0;
+        result->rk_plate_thin = rk_thin;
+        result->rk_plate_thick = rk_thick;
         result->my_f_rk = c.din571 ? c.my_f : 0.0;
         result->t_s = c.din571 ? c.t_s : 0.0;
     }

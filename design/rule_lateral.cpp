@@ -124,6 +124,24 @@ double Alu_Cap(const Vbm_Rule_Input *in, int m, double v, Vbm_Rule_Result *res)
     return std::min(v, b);
 }
 
+/*
+** The last steps of both forms on the value v of the governing mode, whose rope-effect share is
+** share: the staple factors, which scale the share alike, and the caps of aluminium plates (the
+** members from 1 to last), under which no share is left; the share into res. Return the value.
+*/
+double Keep_Rope_Share(const Vbm_Rule_Input *in, double v, int last, Vbm_Rule_Result *res,
+                       double share)
+{
+    const double v0 = v;
+    v = Staple_Factors(in, v);
+    share = v0 > 0.0 ? share * v / v0 : 0.0;
+    const double v1 = v;
+    for (int m = last; m >= 1; m--) v = Alu_Cap(in, m, v, res);
+    if (v < v1) share = 0.0;
+    if (res != nullptr) res->rope = share;
+    return v;
+}
+
 double Hinge14(double fh, double t, double d, double my)
 {
     return fh * t * d * (std::sqrt(2.0 + 4.0 * my / (fh * d * t * t)) - 1.0);
@@ -157,8 +175,10 @@ double Calc_Fv_Rk_Single_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
     const double fh2 = Member_Fh(in, 2, false, false, &s2);
     const bool plate1 = Is_Mat_Metal_Plate(in->mat1);
     const double fax = type == VBM_KLAMMER ? in->f_ax_rope / 2.0 : in->f_ax_rope;
-    const auto rope = [&](double part) { return Calc_Rope_Effect(type, part, fax); };
-    double v = 0.0, my = 0.0, fu = in->fu;
+    double sh[16] = {}; /* the rope-effect share of each mode */
+    int at = 0;         /* the mode whose share the next call keeps */
+    const auto rope = [&](double part) { return sh[at] = Calc_Rope_Effect(type, part, fax); };
+    double v = 0.0, my = 0.0, fu = in->fu, share = 0.0;
     int mode = 0, cls = 0;
     if (!plate1) {
         my = Rule_My(in, fu);
@@ -170,22 +190,27 @@ double Calc_Fv_Rk_Single_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
             double p = fh * t1 * d / (1.0 + b)
                        * (std::sqrt(b + 2.0 * b * b * (1.0 + q + q * q) + b * b * b * q * q)
                           - b * (1.0 + q));
+            at = 3;
             r[3] = p + rope(p);
             p = 1.05 * fh * t1 * d / (2.0 + b)
                 * (std::sqrt(2.0 * b * (1.0 + b) + 4.0 * b * (2.0 + b) * my / (fh * d * t1 * t1))
                    - b);
+            at = 4;
             r[4] = p + rope(p);
             p = 1.05 * fh * t2 * d / (1.0 + 2.0 * b)
                 * (std::sqrt(2.0 * b * b * (1.0 + b)
                              + 4.0 * b * (1.0 + 2.0 * b) * my / (fh * d * t2 * t2))
                    - b);
+            at = 5;
             r[5] = p + rope(p);
             p = 1.15 * std::sqrt(2.0 * b / (1.0 + b)) * std::sqrt(2.0 * my * fh * d);
+            at = 6;
             r[6] = p + rope(p);
             mode = 1;
             for (int m = 2; m <= 6; m++)
                 if (r[m] < r[mode]) mode = m;
             v = r[mode];
+            share = sh[mode];
         }
     } else {
         fu = Plate_Fu(in);
@@ -199,9 +224,11 @@ double Calc_Fv_Rk_Single_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
             double r[16];
             r[11] = Thin_Plate_Factor() * fh * t * d;
             double p = 1.15 * std::sqrt(2.0 * my * fh * d);
+            at = 12;
             r[12] = p + rope(p);
             r[13] = fh * t * d;
             p = Hinge14(fh, t, d, my_f);
+            at = 14;
             r[14] = p + rope(p);
             if (din571) {
                 const double t_s = in->length - in->t1_a - in->l_ef;
@@ -213,6 +240,7 @@ double Calc_Fv_Rk_Single_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
             } else {
                 p = 2.3 * std::sqrt(my * fh * d);
             }
+            at = 15;
             r[15] = p + rope(p);
             const int thin = r[12] <= r[11] ? 12 : 11;
             int thick = r[14] <= r[13] ? 14 : 13;
@@ -220,11 +248,14 @@ double Calc_Fv_Rk_Single_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
             if (cls == 0) {
                 mode = thin;
                 v = r[thin];
+                share = sh[thin];
             } else if (cls == 2) {
                 mode = thick;
                 v = r[thick];
+                share = sh[thick];
             } else if (cls == 1) {
                 v = k * r[thick] + (1.0 - k) * std::min(r[11], r[12]);
+                share = k * sh[thick] + (1.0 - k) * (r[12] < r[11] ? sh[12] : 0.0);
                 mode = r[13] < r[14] ? 27 : 28;
                 if (r[15] < std::min(r[13], r[14])) mode = 29;
             } else {
@@ -233,8 +264,7 @@ double Calc_Fv_Rk_Single_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
             }
         }
     }
-    v = Staple_Factors(in, v);
-    v = Alu_Cap(in, 1, v, res);
+    v = Keep_Rope_Share(in, v, 1, res, share);
     Report(res, s1, s2, fh1, fh2, my, mode, cls, fu);
     return v;
 }
@@ -249,11 +279,13 @@ double Calc_Fv_Rk_Double_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
     const double fh2 = Member_Fh(in, 2, true, true, &s2);
     const bool plate1 = Is_Mat_Metal_Plate(in->mat1), plate2 = Is_Mat_Metal_Plate(in->mat2);
     const double fax = type == VBM_KLAMMER ? in->f_ax_rope / 2.0 : in->f_ax_rope;
-    const auto rope = [&](double part) { return Calc_Rope_Effect(type, part, fax); };
+    double sh[23] = {}; /* the rope-effect share of each mode */
+    int at = 0;         /* the mode whose share the next call keeps */
+    const auto rope = [&](double part) { return sh[at] = Calc_Rope_Effect(type, part, fax); };
     const double fu = (plate1 || plate2) ? Plate_Fu(in) : in->fu;
     const double my = Rule_My(in, fu);
     const double t1 = in->t1_a, t2 = in->t2_a;
-    double v = 0.0, k = 0.0;
+    double v = 0.0, k = 0.0, share = 0.0;
     int mode = 0, cls = 0;
     if (!plate1 && !plate2) {
         if (fh1 >= 1e-6 && fh2 >= 1e-6 && t1 > 0.0 && t2 > 0.0) {
@@ -265,22 +297,28 @@ double Calc_Fv_Rk_Double_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
                 1.05 * fh * t1 * d / (2.0 + b)
                 * (std::sqrt(2.0 * b * (1.0 + b) + 4.0 * b * (2.0 + b) * my / (fh * d * t1 * t1))
                    - b);
+            at = 9;
             r[9] = p + rope(p);
             p = 1.15 * std::sqrt(2.0 * b / (1.0 + b)) * std::sqrt(2.0 * my * fh * d);
+            at = 10;
             r[10] = p + rope(p);
             mode = 7;
             for (int m = 8; m <= 10; m++)
                 if (r[m] < r[mode]) mode = m;
             v = r[mode];
+            share = sh[mode];
         }
     } else if (plate2 && !plate1) {
         if (fh1 >= 1e-6 && t1 > 0.0) {
             const double a = fh1 * t1 * d;
             double p = Hinge14(fh1, t1, d, my);
+            at = 17;
             const double b = p + rope(p);
             p = 2.3 * std::sqrt(my * fh1 * d);
+            at = 18;
             const double c = p + rope(p);
             v = std::min({a, b, c});
+            share = v == a ? 0.0 : v == b ? sh[17] : sh[18];
         }
     } else if (plate1 && !plate2) {
         cls = Classify_Plate_Thickness(type, in->mat1, d, t1, in->plate_hole_clearance, &k);
@@ -288,17 +326,23 @@ double Calc_Fv_Rk_Double_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
             double r[23];
             r[19] = r[21] = 0.5 * fh2 * t2 * d;
             double p = 1.15 * std::sqrt(2.0 * my * fh2 * d);
+            at = 20;
             r[20] = p + rope(p);
             p = 2.3 * std::sqrt(my * fh2 * d);
+            at = 22;
             r[22] = p + rope(p);
             if (cls == 0) {
                 mode = r[20] <= r[19] ? 20 : 19;
                 v = r[mode];
+                share = sh[mode];
             } else if (cls == 2) {
                 mode = r[22] <= r[21] ? 22 : 21;
                 v = r[mode];
+                share = sh[mode];
             } else if (cls == 1) {
                 v = k * std::min(r[21], r[22]) + (1.0 - k) * std::min(r[19], r[20]);
+                share =
+                    k * (r[22] < r[21] ? sh[22] : 0.0) + (1.0 - k) * (r[20] < r[19] ? sh[20] : 0.0);
                 mode = r[21] < r[22] ? 23 : 24;
             } else {
                 mode = 19;
@@ -306,9 +350,7 @@ double Calc_Fv_Rk_Double_Shear(Vbm_Rule_Input *in, Vbm_Rule_Result *res)
             }
         }
     }
-    v = Staple_Factors(in, v);
-    v = Alu_Cap(in, 2, v, res);
-    v = Alu_Cap(in, 1, v, res);
+    v = Keep_Rope_Share(in, v, 2, res, share);
     Report(res, s1, s2, fh1, fh2, my, mode, cls, fu);
     return v;
 }

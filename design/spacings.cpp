@@ -61,6 +61,35 @@ void Bolt_Rules(const Angles &g, double d, bool ec5, double v[6])
     v[5] = 3.0 * d;
 }
 
+/*
+** A connector of diameter dc (EN 1995-1-1, Table 8.7 for rings and shear plates, Table 8.8 for
+** toothed plates) into own, the bolt of the unit of diameter db (Bolt_Rules) into bolt; the
+** connector keeps the larger of each pair. a3,t is the loaded end at which k2 = 1 (2 dc, and
+** 1.5 dc for the toothed plates C1, C2 and C5; EN 1995-1-1, 8.9 and 8.10). Return the rule index.
+*/
+int Connector_Rules(const Angles &g, int type, double dc, double db, bool ec5, double own[6],
+                    double bolt[6])
+{
+    Bolt_Rules(g, db, ec5, bolt);
+    const bool toothed = type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C2
+                         || type == VBM_SCHEIBENDUEBEL_C5;
+    if (!toothed) {
+        own[0] = (1.2 + 0.8 * g.ca) * dc;
+        own[2] = 2.0 * dc;
+        own[3] = g.deg > 30.0 ? (0.4 + 1.6 * g.sa) * dc : 1.2 * dc;
+    } else {
+        own[0] = (1.2 + 0.3 * g.ca) * dc;
+        own[2] = 1.5 * dc;
+        own[3] = g.deg > 30.0 ? (0.9 + 0.6 * g.sa) * dc : 1.2 * dc;
+    }
+    own[1] = 1.2 * dc;
+    own[4] = (0.6 + 0.2 * g.sa) * dc;
+    own[5] = 0.6 * dc;
+    if (type == VBM_RINGDUEBEL_A1 || type == VBM_SCHEIBENDUEBEL_B1) return SPACING_RULE_RING;
+    if (toothed) return SPACING_RULE_TOOTHED;
+    return SPACING_RULE_TOOTHED_ROUND;
+}
+
 /* Dowels and fitted bolts (EN 1995-1-1, Table 8.5; DIN 1052, Table 11). */
 void Dowel_Rules(const Angles &g, double d, bool ec5, double v[6])
 {
@@ -256,27 +285,10 @@ int Spacing_Rules_General(const Spacing_Case &c, double v[6])
     }
     if (Is_Vbm_Connector(type)) {
         if (c.rule_functions) return 0;
-        const double db = c.d_bolt, dc = d;
         double b[6]; /* the connector's bolt keeps its own distances as well */
-        Bolt_Rules(g, db, ec5, b);
-        const bool toothed = type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C2
-                             || type == VBM_SCHEIBENDUEBEL_C5;
-        if (!toothed) {
-            v[0] = (1.2 + 0.8 * g.ca) * dc;
-            v[2] = 2.0 * dc;
-            v[3] = g.deg > 30.0 ? (0.4 + 1.6 * g.sa) * dc : 1.2 * dc;
-        } else {
-            v[0] = (1.2 + 0.3 * g.ca) * dc;
-            v[2] = 1.5 * dc;
-            v[3] = g.deg > 30.0 ? (0.9 + 0.6 * g.sa) * dc : 1.2 * dc;
-        }
-        v[1] = 1.2 * dc;
-        v[4] = (0.6 + 0.2 * g.sa) * dc;
-        v[5] = 0.6 * dc;
+        const int rule = Connector_Rules(g, type, d, c.d_bolt, ec5, v, b);
         for (int i = 0; i < 6; i++) v[i] = std::max(v[i], b[i]);
-        if (type == VBM_RINGDUEBEL_A1 || type == VBM_SCHEIBENDUEBEL_B1) return SPACING_RULE_RING;
-        if (toothed) return SPACING_RULE_TOOTHED;
-        return SPACING_RULE_TOOTHED_ROUND;
+        return rule;
     }
     if (type == VBM_BOLZEN && !c.fitted) {
         Bolt_Rules(g, d, ec5, v);
@@ -359,4 +371,18 @@ int Calc_Min_Spacings(int vbm_type, int predrilled, int fitted_bolt, int douglas
     for (int i = 0; i < 6; i++)
         if (out[i] != nullptr) *out[i] = v[i];
     return Map_Rule_Index_Ec5(index);
+}
+
+int Calc_Connector_Spacing_Parts(int vbm_type, double dc, double d_bolt, double alpha,
+                                 double own[6], double bolt[6])
+{
+    if (!Is_Vbm_Connector(vbm_type)) return 0;
+    Spacing_Case c{};
+    c.type = vbm_type;
+    c.d = dc;
+    c.d_bolt = d_bolt;
+    c.alpha = alpha;
+    c.pi = DESIGN_PI;
+    return Map_Rule_Index_Ec5(
+        Connector_Rules(Angles_Of(c), vbm_type, dc, d_bolt, Nad_Params != nullptr, own, bolt));
 }

@@ -6,6 +6,7 @@
 ** kN, mm for fasteners.
 */
 #include "results/splice_checks.h"
+#include "results/check_vbm_print.h"
 #include "results/run_cache.h"
 
 #include <cmath>
@@ -124,6 +125,8 @@ typedef struct Vbm_Design {
     double rd, rk, f_red, fh;
     double fu, my_rk, fh1, fh2, t_req_1, t_req_2, kmod, gamma, r_ax; /* as Vbm_Row */
     double rope_rk, my_f, t_s;                                       /* as Vbm_Row */
+    double c_p, rk_thin, rk_thick;                                   /* as Vbm_Row */
+    Vbm_Screw_Axial axial;                                           /* as Vbm_Row */
     int32_t mode;
     int32_t mode_thin; /* the thin-plate mode interpolated with mode (23 to 29), else 0 */
     int code;
@@ -195,6 +198,35 @@ static void Take_Inner_Lamellas(const Connection_Input *in, const Connection_Res
     out->rd = Lamella_Plane_Value(res->rd_lateral, out->inner.rd, inner, out->incompatible)
               + res->rd_connector;
     out->rd_floor = std::fmin(res->rd_lateral, out->inner.rd) + res->rd_connector;
+}
+
+/*
+** The parts of the axial capacity of an approved screw that the rule functions design: the
+** withdrawal of the point side ax_point (f_ax over l_ef, N) and the thread in the head-side member
+** ax_head, each capped by the screw's tensile capacity F_t, and the head's pull-through F_head
+** (F_t beside a steel plate, which holds the head), as the rope effect takes them.
+*/
+static void Fill_Rule_Screw_Axial(Vbm_Screw_Axial *a, const Vbm_Rule_Input *rule, double F_t,
+                                  double ax_head, double F_head, double ax_point, double f_ax,
+                                  double l_ef)
+{
+    *a = Vbm_Screw_Axial{};
+    if (Nad_Params == nullptr || !(rule->f_ax_rope > 0.0)) return;
+    a->kind = VBM_AXIAL_RULES;
+    a->d = Splice_Input.d;
+    a->l_ef = l_ef;
+    a->f_ax = f_ax;
+    double rho = 0.0;
+    Get_Rho_K(rule->mat2, rule->grade2, rule->t2, &rho, nullptr);
+    a->rho = std::fmin(rho, 590.0);
+    a->rho_ref = 350.0;
+    a->F_t = F_t;
+    a->F_point = std::fmin(F_t, ax_point);
+    a->head_taken = Is_Mat_Metal_Plate(rule->mat1) ? 0 : 1;
+    a->F_thread = std::fmin(F_t, ax_head);
+    a->F_pull = F_head;
+    a->F_head = std::fmax(a->F_thread, a->F_pull);
+    a->k_n = 1.0;
 }
 
 /*
@@ -277,6 +309,7 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
         rule.f_ax_rope =
             std::fmin(std::fmax(std::fmin(F_t, ax_head), F_ax), std::fmin(F_t, ax_point));
         out.r_ax = rule.f_ax_rope / 1000.0;
+        Fill_Rule_Screw_Axial(&out.axial, &rule, F_t, ax_head, F_ax, ax_point, f_ax, l_g);
         Vbm_Rule_Result rr{};
         Calc_Fv_Rk(&rule, si->shear_planes >= 2 ? 2 : 1, &rr);
         Calc_Vbm_Spacings_Rec(/*mat=*/rule.mat1, /*grade=*/rule.grade1, /*t=*/rule.t1,
@@ -305,8 +338,14 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
     /* the fu of the characteristic yield moment printed beside it */
     out.fu = res.fu_rk > 0.0 ? res.fu_rk : res.fu_used;
     out.my_rk = res.my_rk;
-    if (!Is_Vbm_Screw_Family_C(type)) out.r_ax = res.r_ax;
+    if (!Is_Vbm_Screw_Family_C(type)) {
+        out.r_ax = res.r_ax;
+        Fill_Vbm_Screw_Axial(&out.axial, &in, &res);
+    }
     out.rope_rk = res.rope_rk;
+    out.c_p = res.c_p;
+    out.rk_thin = res.rk_plate_thin;
+    out.rk_thick = res.rk_plate_thick;
     out.my_f = res.my_f_rk;
     out.t_s = res.t_s;
     out.fh1 = res.fh1_k;
@@ -658,6 +697,10 @@ static int Design_One(Design_Cache *cache, int group, int entry, int i, int n_ro
     row->gamma_connector = d->gamma_connector;
     row->r_ax = d->r_ax;
     row->rope_rk = d->rope_rk;
+    row->c_p = d->c_p;
+    row->axial = d->axial;
+    row->rk_thin = d->rk_thin;
+    row->rk_thick = d->rk_thick;
     row->my_f = d->my_f;
     row->t_s = d->t_s;
     row->no_capacity = !(d->rd > 0.0 && n_ef > 0.0 && row->R_d > 0.0);
@@ -1358,10 +1401,11 @@ static void Print_Vbm_Lamellas(FILE *file, const Vbm_Lamella_Planes *l)
                  b->plate_t, 0.5 * b->d);
     else if (b->plate_class == 2)
         Format_N(plates, sizeof plates, "%.1lf mm " SYM_GE " d: dicke Bleche", b->plate_t);
-    else
+    else /* between thin and thick where the holes are tight enough (EN 1995-1-1, 8.2.3(1)) */
         Format_N(plates, sizeof plates,
-                 "%.1lf mm zwischen 0.5 d und d: k = 2 x %.1lf / %.1lf - 1 = %.3lf", b->plate_t,
-                 b->plate_t, b->d, b->k);
+                 "%.1lf mm zwischen 0.5 d und d, Lochspiel %.1lf mm < 0.1 d = %.1lf mm: k = 2 x "
+                 "%.1lf / %.1lf - 1 = %.3lf",
+                 b->plate_t, b->clearance, 0.1 * b->d, b->plate_t, b->d, b->k);
     if (b->plate_class == 2)
         Oli_Write_Text(file,
                        "innere Lamelle%s: f\xCE\\h," SYM_ALPHA ",k\xCEr = %.2lf N/mm\xCE/2\xCEr, "
@@ -1454,96 +1498,6 @@ static void Print_Toothed_Plate_Rd(FILE *file, const Vbm_Check *r, const Vbm_Row
                    fv, r->n_ef, w->rd_connector, r->n_ef_bolt, rd_b, r->n_row, w->R_d);
 }
 
-/*
-** A wood screw to DIN 571 beside a steel plate: the form of mode (d) that its value takes, with
-** its three candidates, and the rope-effect share that its value holds with the axial capacity it
-** comes from (EN 1995-1-1, 8.2.2(2)), or why none. d_ef: the effective diameter the modes take
-** where the smooth shank holds less than 4 d in the timber (EN 1995-1-1, 8.7.1), else 0.
-*/
-static void Print_Din571_Plate_Mode(FILE *file, const Vbm_Row *w, double d_ef)
-{
-    const Splice_Input_Record *si = &Splice_Input;
-    const bool mode_d = Plate_Thick_Mode(w->mode) == 15;
-    if (mode_d) {
-        const double d = d_ef > 0.0 ? d_ef : si->d, fh = w->fh2;
-        /* the diameter as the design takes it, named and with the digits of its own line */
-        const char *dn = d_ef > 0.0 ? "d\xCE\\ef\xCEr" : "d";
-        char dv[32];
-        Format_N(dv, sizeof dv, d_ef > 0.0 ? "%.2lf" : "%.1lf", d);
-        Din571_Mode15_Parts p;
-        Calc_Din571_Mode15(fh, d, w->my_rk, w->my_f, w->t_s, 0, &p);
-        Oli_Write_Text(file,
-                       "Gl.(d) f\x81r Holzschrauben DIN 571 (Flie\xE1gelenke im glatten Schaft mit "
-                       "M\xCE\\y,f\xCEr = %.0lf Nmm oder im Gewinde mit M\xCE\\y,Rk\xCEr; ohne "
-                       "1.15 und ohne Seilwirkung): min(r\xCE\\a\xCEr; r\xCE\\b\xCEr; "
-                       "r\xCE\\c\xCEr) mit t\xCE\\s\xCEr = %.1lf mm glattem Schaft im Holz",
-                       w->my_f, w->t_s);
-        char rb[192];
-        if (p.rb_is_ra)
-            Format_N(rb, sizeof rb,
-                     "r\xCE\\b\xCEr = r\xCE\\a\xCEr (2\xCE/0.5\xCEr (f\xCE\\h\xCEr %s "
-                     "(M\xCE\\y,f\xCEr + M\xCE\\y,Rk\xCEr))\xCE/0.5\xCEr / (%s "
-                     "f\xCE\\h\xCEr) = %.1lf mm < t\xCE\\s\xCEr)",
-                     dn, dn, p.rb_reach);
-        else
-            Format_N(rb, sizeof rb,
-                     "r\xCE\\b\xCEr = 2\xCE/0.5\xCEr (f\xCE\\h\xCEr %s (M\xCE\\y,f\xCEr + "
-                     "M\xCE\\y,Rk\xCEr))\xCE/0.5\xCEr = %.4lf kN",
-                     dn, p.rb / 1000.0);
-        Oli_Write_Text(file,
-                       "r\xCE\\a\xCEr = 2\xCE/0.5\xCEr (2 M\xCE\\y,f\xCEr f\xCE\\h\xCEr "
-                       "%s)\xCE/0.5\xCEr = 1.414 x (2 x %.0lf x %.2lf x %s)\xCE/0.5\xCEr = %.4lf "
-                       "kN, %s",
-                       dn, w->my_f, fh, dv, p.ra / 1000.0, rb);
-        Oli_Write_Text(file,
-                       "r\xCE\\c\xCEr = 2\xCE/0.5\xCEr (2 M\xCE\\y,Rk\xCEr f\xCE\\h\xCEr "
-                       "%s)\xCE/0.5\xCEr + f\xCE\\h\xCEr %s t\xCE\\s\xCEr = %.4lf kN => "
-                       "min = %.4lf kN",
-                       dn, dn, p.rc / 1000.0, p.r / 1000.0);
-    }
-    if (!si->capacity_increase) return;
-    if (w->rope_rk > 0.0 && w->mode_thin > 0)
-        Oli_Write_Text(file,
-                       "Seilwirkung: %sF\xCE\\v,Rk\xCEr = %.4lf kN aus den interpolierten "
-                       "Versagensf\x84llen, je " SYM_LE " F\xCE\\ax,Rk\xCEr / 4 = %.4lf / 4 = "
-                       "%.4lf kN (DIN EN 1995-1-1, 8.2.2(2))",
-                       Sym_Delta, w->rope_rk, w->r_ax, w->r_ax / 4.0);
-    else if (w->rope_rk > 0.0)
-        Oli_Write_Text(file,
-                       "Seilwirkung: %sF\xCE\\v,Rk\xCEr = %.4lf kN " SYM_LE
-                       " F\xCE\\ax,Rk\xCEr / 4 = %.4lf / 4 = %.4lf kN (DIN EN 1995-1-1, "
-                       "8.2.2(2))",
-                       Sym_Delta, w->rope_rk, w->r_ax, w->r_ax / 4.0);
-    else if (w->r_ax > 0.0)
-        Oli_Write_Text(file, "Seilwirkung: kein Anteil, %s (F\xCE\\ax,Rk\xCEr = %.4lf kN)",
-                       mode_d ? "Gl.(d) f\x81r Holzschrauben DIN 571 nimmt keinen auf"
-                              : "der Versagensfall nimmt keinen auf",
-                       w->r_ax);
-    else Oli_Write_Text(file, "Seilwirkung: kein Anteil, kein F\xCE\\ax,Rk\xCEr");
-}
-
-/*
-** The yield moment of a wood screw to DIN 571 as the design takes it: that of EN 1995-1-1, (8.14)
-** or (8.30) of its diameter (d_ef where not 0, 8.7.1), in the thread halved, an assumption of
-** this program for the core of the thread; the full one is that of the smooth shank. Nothing
-** where the row's value is not that one.
-*/
-static void Print_Din571_Yield_Moment(FILE *file, const Vbm_Row *w, double d_ef)
-{
-    const double d = d_ef > 0.0 ? d_ef : Splice_Input.d;
-    const double my = 0.15 * w->fu * std::pow(d, 2.6);
-    if (!(std::fabs(my - w->my_rk) <= 1e-9 * std::fmax(1.0, my))) return;
-    const char *dn = d_ef > 0.0 ? "d\xCE\\ef\xCEr" : "d";
-    char dv[32];
-    Format_N(dv, sizeof dv, d_ef > 0.0 ? "%.2lf" : "%.1lf", d);
-    Oli_Write_Text(
-        file,
-        "M\xCE\\y,Rk\xCEr = 0.5 x 0.3 f\xCE\\u,k\xCEr %s\xCE/2.6\xCEr = 0.15 x %.0lf "
-        "x %s\xCE/2.6\xCEr = %.0lf Nmm: im Gewindeteil die H\x84lfte des Flie\xE1moments "
-        "0.3 f\xCE\\u,k\xCEr %s\xCE/2.6\xCEr des glatten Schafts (DIN EN 1995-1-1, %s), "
-        "Annahme des Programms (keine Regel der Norm)",
-        dn, w->fu, dv, my, dn, d > 6.0 ? "(8.30)" : "(8.14)");
-}
 
 /*
 ** The inputs of the governing row's resistance, so that it can be recomputed from the page: fu,
@@ -1608,6 +1562,10 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
                        rope ? "mit Seilwirkung" : "ohne Seilwirkung",
                        hole ? ", f\xCE\\h\xCEr mit d + 1 mm, die Versagensf\x84lle mit d" : "");
         if (din571_plate) Print_Din571_Plate_Mode(file, &w, r->d_ef);
+        Print_Interpolated_Plate(file, &w);
+        /* a screw's rope share and the axial capacity it comes from */
+        if (Design_Is_Screw(type) && si->capacity_increase && !l->done)
+            Print_Vbm_Screw_Rope(file, &w, din571_plate && Plate_Thick_Mode(w.mode) == 15);
     }
     if (Shows_Reduction_Or_Mode(type) && !si->failure_mode_switch && w.t_req_1 > 0.0
         && !Exact_Without_Reduction())

@@ -427,6 +427,7 @@ void Copy_Vbm_Results(Connection_Result *result, const Vbm_Rule_Result *rule, in
     const double f = in_kN ? 1000.0 : 1.0;
     const double gamma = std::fmax(m.gamma_1, m.gamma_2);
     result->rk_lateral = rule->Fv_Rk / f;
+    result->rope_rk = rule->rope / f;
     result->gamma_lateral = gamma;
     result->rd_lateral = Design_Value(result, result->rk_lateral, gamma);
     result->t_just_below_req =

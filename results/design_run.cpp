@@ -431,9 +431,33 @@ static void Write_Connector_Factors(FILE *file, const Connection_Input *in)
                        "d\xCE\\c\xCEr\xCE/1.5\xCEr = %g x %.2lf x 1.00 x %.2lf x %s\xCE/1.5\xCEr = "
                        "%.4lf kN",
                        base, base, res.k_1, res.k_3, Mm(dc).c_str(), res.rk_connector * f);
-    } else {
-        Oli_Write_Text(file, "%s, %s, k\xCE\\%s\xCEr = %.2lf", k2, k3, SYM_ALPHA, res.k_alpha);
+        return;
     }
+    /* a shear plate bears with its back on the steel plate: the connector's term takes k4 = 1.1
+    ** under EN 1995 (8.9, steel-to-timber), 1.0 between timbers and under DIN 1052 */
+    const bool steel = type == VBM_SCHEIBENDUEBEL_B1 && (plate1 || plate2);
+    const double k4 = steel && Nad_Params != nullptr ? 1.1 : 1.0;
+    char k4_text[64] = "";
+    if (steel) snprintf(k4_text, sizeof k4_text, ", k\xCE\\4\xCEr = %.2lf (Stahl-Holz)", k4);
+    Oli_Write_Text(file, "%s, %s%s, k\xCE\\%s\xCEr = %.2lf", k2, k3, k4_text, SYM_ALPHA,
+                   res.k_alpha);
+    /* the connector's value from the factors (EN 1995-1-1, (8.61)); k2 = 1 by the layout */
+    const double f = in->result_in_kN ? 1.0 : 0.001;
+    const double shear = 35.0 * std::pow(dc, 1.5), block = 31.5 * dc * he;
+    const double a = res.k_1 * res.k_3 * k4 * shear, b = res.k_1 * res.k_3 * block;
+    Oli_Write_Text(file,
+                   "F\xCE\\v,0,Rk\xCEr = min(k\xCE\\1\xCEr k\xCE\\2\xCEr k\xCE\\3\xCEr%s "
+                   "35 d\xCE\\c\xCEr\xCE/1.5\xCEr; k\xCE\\1\xCEr k\xCE\\3\xCEr h\xCE\\e\xCEr "
+                   "31.5 d\xCE\\c\xCEr) = min(%.3lf x 1.00 x %.3lf%s x 35 x %s\xCE/1.5\xCEr; %.3lf "
+                   "x %.3lf x %s x 31.5 x %s) = %.4lf kN (Gl. (8.61))",
+                   steel ? " k\xCE\\4\xCEr" : "", res.k_1, res.k_3,
+                   steel ? Oli_Sprintf(" x %.2lf", k4) : "", Mm(dc).c_str(), res.k_1, res.k_3,
+                   Mm(he).c_str(), Mm(dc).c_str(), std::fmin(a, b) / 1000.0);
+    Oli_Write_Text(file,
+                   "F\xCE\\v,%s,Rk\xCEr = k\xCE\\%s\xCEr F\xCE\\v,0,Rk\xCEr = %.3lf x %.4lf = "
+                   "%.4lf kN",
+                   SYM_ALPHA, SYM_ALPHA, res.k_alpha, std::fmin(a, b) / 1000.0,
+                   res.rk_connector * f);
 }
 
 /* The strength lines of a group (written once per group). */

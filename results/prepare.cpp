@@ -128,6 +128,15 @@ int Spacing_Members(Spacing_Member m[2])
     return 2;
 }
 
+double Spacing_Bolt_Diameter(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    /* a shear plate B1 keeps the spacings of a bolt as thick as its hub, which passes the plate */
+    if (si->vbm_type == VBM_SCHEIBENDUEBEL_B1)
+        return Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, si->connector_index, "d3");
+    return si->d_bolt;
+}
+
 /*
 ** The six least spacings of the current fastener (cm) in member m at alpha_1 (a1, a3,t) and
 ** alpha_2 (a2, a4) into v (a1, a2, a3t, a3c, a4t, a4c). a3,c is the larger of its values at both
@@ -141,11 +150,7 @@ static void Raw_Spacings(const Spacing_Member *m, double alpha_1, double alpha_2
     const int type = si->vbm_type;
     /* The spacing rules compare the staple angle in degrees. */
     const double staple = si->staple_angle;
-    /* shear plates of type B1 keep the spacings of the bolt of their catalogue row */
-    const double d_bolt =
-        type == VBM_SCHEIBENDUEBEL_B1
-            ? Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, si->connector_index, "d3")
-            : si->d_bolt;
+    const double d_bolt = Spacing_Bolt_Diameter();
     double a1 = 0, a2 = 0, a3t = 0, a3c = 0, a3c_2 = 0, a4t = 0, a4c = 0, dummy = 0;
     Calc_Min_Spacings(/*vbm_type=*/type, /*predrilled=*/si->predrilled,
                       /*fitted_bolt=*/si->fitted_bolt, /*douglas=*/si->douglas,

@@ -184,6 +184,59 @@ static void Write_Lap_Moment_Warning(FILE *file)
     if (bending) Oli_Write_Text(file, "unter Druck %s.", bent);
 }
 
+/*
+** Outer plates between thin and thick (EN 1995-1-1, 8.2.3(1)): the thicknesses that bound them and
+** the hole clearance that lets them count as more than thin, and the factor k with which the
+** resistance is interpolated between both (8.2.3(3)). d and the clearance c in mm, t in mm; an
+** aluminium plate takes its thresholds times 3^(1/3).
+*/
+static void Write_Intermediate_Plate_Line(FILE *file, double d, double t, double c)
+{
+    double k = 0.0;
+    Classify_Plate_Thickness(Splice_Input.vbm_type, Splice_Input.mat_side, d / 10.0, t / 10.0,
+                             c / 10.0, &k);
+    const bool alu = Splice_Input.mat_side == MAT_ALUBLECH;
+    const double s = alu ? std::cbrt(3.0) : 1.0;
+    const char *sd = alu ? "1.442 d" : "d";
+    Oli_Write_Text(file,
+                   "Sto\xE1 mit au\xE1"
+                   "en liegenden Blechen zwischen d\x81nn und dick: 0.5 %s = %.1lf mm < t = %.1lf "
+                   "mm < %s = %.1lf mm, Lochspiel %s - d = %.1lf mm < 0.1 d = %.1lf mm (DIN EN "
+                   "1995-1-1, 8.2.3(1))",
+                   sd, 0.5 * s * d, t, sd, s * d, "d\xCE\\0\xCEr", c, 0.1 * d);
+    Oli_Write_Text(file,
+                   "F\xCE\\v,Rk\xCEr zwischen d\x81nnen und dicken Blechen linear interpoliert "
+                   "mit k = 2 t / %s - 1 = 2 x %.1lf / %.1lf - 1 = %.3lf (DIN EN 1995-1-1, "
+                   "8.2.3(3))",
+                   alu ? "(1.442 d)" : "d", t, s * d, k);
+}
+
+/*
+** The holes that the timber's net sections above lose in a staggered layout: every hole within
+** half the least spacing a1 along the grain from the section (EN 1995-1-1, 5.2), those of the
+** section's column and of the neighbouring columns where they lie that near.
+*/
+static void Write_Section_Holes_Line(FILE *file)
+{
+    Timber_Section_Holes h;
+    if (!Calc_Timber_Section_Holes(&h) || !Timber_Net_Section_Has_Holes()) return;
+    char next[128] = "";
+    if (h.count > h.own)
+        Format_N(next, sizeof next,
+                 " und %d der Nachbarspalten im Abstand %.2lf cm " SYM_LE " %.2lf cm",
+                 h.count - h.own, h.next_distance, h.half_a1);
+    else if (h.next_distance >= 0.0)
+        Format_N(next, sizeof next, "; die Nachbarspalten im Abstand %.2lf cm > %.2lf cm nicht",
+                 h.next_distance, h.half_a1);
+    Oli_Write_Text(file,
+                   "Versetzte L\x94"
+                   "cher im Holz: ein Querschnitt nimmt alle L\x94"
+                   "cher innerhalb a\xCE\\1\xCEr/2 = %.2lf / 2 = %.2lf cm in Faserrichtung (DIN EN "
+                   "1995-1-1, 5.2), die %d seiner Spalte%s => %d L\x94"
+                   "cher in A\xCE\\n\xCEr",
+                   2.0 * h.half_a1, h.half_a1, h.own, next, h.count);
+}
+
 /* The members' lines by connection kind. */
 static void Write_Members(FILE *file, double rho_side, double rho_mid)
 {
@@ -254,7 +307,7 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
         else if (cls == 0)
             Oli_Write_Text(file, "%s", "Stoß mit außen liegenden, dünnen Blechen"_cp850);
         else if (Nad_Params != nullptr)
-            Oli_Write_Text(file, "%s", "Stoß mit außen liegenden Blechen"_cp850);
+            Write_Intermediate_Plate_Line(file, h.d, si->t_p * 10.0, clearance);
         else
             Oli_Write_Text(file, "%s",
                            "Stoß mit außen liegenden Blechen gemäß DIN 1052, 12.2.3(4)"_cp850);
@@ -280,6 +333,7 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
         break;
     default: break;
     }
+    Write_Section_Holes_Line(file);
 }
 
 /* The coordinate table of the fasteners relative to the centroid S. */
@@ -442,6 +496,80 @@ static void Write_A3c_Angle_Line(FILE *file, double alpha, bool at_max, double a
                    a3c);
 }
 
+/* "max(text own; text bolt) = max(own; bolt) = value mm", the pair a connector's least spacing is
+** the larger of. */
+static std::string Spacing_Pair(const char *own_rule, const char *bolt_rule, double own,
+                                double bolt)
+{
+    char text[192];
+    Format_N(text, sizeof text, "max(%s; %s) = max(%s; %s) = %s mm", own_rule, bolt_rule,
+             Mm_Of(own).t, Mm_Of(bolt).t, Mm_Of(std::fmax(own, bolt)).t);
+    return text;
+}
+
+/*
+** The rules of a connector's least spacings, each the larger of the connector's own (EN 1995-1-1,
+** Table 8.7 for rings and shear plates, Table 8.8 for toothed plates; a3,t where k2 = 1) and
+** its bolt's (Table 8.4), at the angles of the line above: a1 and a3,t at alpha_1, a2 and a4 at
+** alpha_2, a3,c at a3c_alpha. A shear plate keeps a bolt's spacings of its hub d3.
+*/
+static void Write_Connector_Spacing_Lines(FILE *file, double alpha_1, double alpha_2,
+                                          double a3c_alpha)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    if (Nad_Params == nullptr || !Is_Vbm_Connector(type)) return;
+    const double dc = si->d, db = Spacing_Bolt_Diameter();
+    double own[3][6], bolt[3][6];
+    const double angle[3] = {alpha_1, alpha_2, a3c_alpha};
+    int rule = 0;
+    for (int k = 0; k < 3; k++)
+        rule = Calc_Connector_Spacing_Parts(type, dc, db, angle[k], own[k], bolt[k]);
+    if (rule == 0) return;
+    const bool toothed = rule == Map_Rule_Index_Ec5(SPACING_RULE_TOOTHED);
+    const bool hub = type == VBM_SCHEIBENDUEBEL_B1;
+    const char *dcn = "d\xCE\\c\xCEr";
+    Oli_Write_Text(file,
+                   "Mindestabst\x84nde des D\x81"
+                   "bels mit %s = %s mm (DIN EN 1995-1-1, Tab. %s; a\xCE\\3,t\xCEr mit "
+                   "k\xCE\\2\xCEr = 1), wenigstens die eines Bolzens (Tab. 8.4) mit d = %s%s mm",
+                   dcn, Mm_Of(dc).t,
+                   toothed || rule == Map_Rule_Index_Ec5(SPACING_RULE_TOOTHED_ROUND) ? "8.8"
+                                                                                     : "8.7",
+                   hub ? "d\xCE\\3\xCEr = " : "", Mm_Of(db).t);
+    const double deg3 = a3c_alpha * 180.0 / PI;
+    char r[6][2][64];
+    Format_N(r[0][0], sizeof r[0][0], "(1.2 + %s |cos %s|) %s", toothed ? "0.3" : "0.8", SYM_ALPHA,
+             dcn);
+    Format_N(r[0][1], sizeof r[0][1], "(4 + |cos %s|) d", SYM_ALPHA);
+    Format_N(r[1][0], sizeof r[1][0], "1.2 %s", dcn);
+    Format_N(r[1][1], sizeof r[1][1], "4 d");
+    Format_N(r[2][0], sizeof r[2][0], "%s %s", toothed ? "1.5" : "2", dcn);
+    Format_N(r[2][1], sizeof r[2][1], "7 d; 80 mm");
+    if (deg3 > 30.0)
+        Format_N(r[3][0], sizeof r[3][0], "(%s |sin %s|) %s", toothed ? "0.9 + 0.6" : "0.4 + 1.6",
+                 SYM_ALPHA, dcn);
+    else Format_N(r[3][0], sizeof r[3][0], "1.2 %s", dcn);
+    /* the bolt's a3,c by the band of the unloaded end (EN 1995-1-1, Table 8.4) */
+    if (std::fabs(bolt[2][3] - 4.0 * db) > 1e-9)
+        Format_N(r[3][1], sizeof r[3][1], "(1 + 6 |sin %s|) d", SYM_ALPHA);
+    else Format_N(r[3][1], sizeof r[3][1], "4 d");
+    Format_N(r[4][0], sizeof r[4][0], "(0.6 + 0.2 |sin %s|) %s", SYM_ALPHA, dcn);
+    Format_N(r[4][1], sizeof r[4][1], "(2 + 2 sin %s) d; 3 d", SYM_ALPHA);
+    Format_N(r[5][0], sizeof r[5][0], "0.6 %s", dcn);
+    Format_N(r[5][1], sizeof r[5][1], "3 d");
+    static const char *const name[6] = {"a\xCE\\1\xCEr",   "a\xCE\\2\xCEr",   "a\xCE\\3,t\xCEr",
+                                        "a\xCE\\3,c\xCEr", "a\xCE\\4,t\xCEr", "a\xCE\\4,c\xCEr"};
+    static const int at[6] = {0, 1, 0, 2, 1, 1}; /* the angle each value is taken at */
+    for (int i = 0; i < 6; i += 2) {
+        const std::string first = Spacing_Pair(r[i][0], r[i][1], own[at[i]][i], bolt[at[i]][i]);
+        const std::string second =
+            Spacing_Pair(r[i + 1][0], r[i + 1][1], own[at[i + 1]][i + 1], bolt[at[i + 1]][i + 1]);
+        Oli_Write_Text(file, "%s = %s, %s = %s", name[i], first.c_str(), name[i + 1],
+                       second.c_str());
+    }
+}
+
 /*
 ** The edge distances a4 beside plates lower than the member: the timber's value less the plate's
 ** inset, at least 1.2 d0 (EN 1993-1-8, Table 3.3), as the validation takes them.
@@ -561,6 +689,7 @@ int Oli_Systemdarstellung(FILE *file)
     Calc_Least_Spacings(fp->min_alpha_1, fp->min_alpha_2, v, raw);
     Write_Least_Spacings(file, v, raw);
     Write_A3c_Angle_Line(file, a3c_alpha, a3c_at_max, v[3]);
+    Write_Connector_Spacing_Lines(file, fp->min_alpha_1, fp->min_alpha_2, a3c_alpha);
     const bool plates =
         si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;
     if (plates && si->h - si->h_p > 0.0) Write_Plate_Edge_Line(file, raw, v);

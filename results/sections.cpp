@@ -28,17 +28,66 @@ static int Catalogue_Row(void)
     return Is_Vbm_Connector(si->vbm_type) ? si->connector_index : si->vbm_row;
 }
 
-/* Rows deducted from a net section: the row count, m / 2 + 1 for a staggered layout. */
-static int Deducted_Rows(void)
+static bool Layout_Staggered(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    int m = (int)Splice_N_Row(si);
     const int t = si->vbm_type;
-    if (t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST
-        && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED)
-        m = m / 2 + 1;
-    if (m > Fastener_Pattern.count) m = Fastener_Pattern.count;
-    return m < 0 ? 0 : m;
+    return t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST
+           && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED;
+}
+
+int Calc_Timber_Section_Holes(Timber_Section_Holes *h)
+{
+    *h = Timber_Section_Holes{};
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    const int n = fp->count;
+    int m = (int)Splice_N_Row(&Splice_Input);
+    if (m > n) m = n;
+    if (m < 0) m = 0;
+    if (!Layout_Staggered() || m <= 0) {
+        /* the rows of the first column, which the pattern holds first */
+        h->count = m;
+        for (int i = 0; i < m && i < TIMBER_SECTION_HOLES_MAX; i++) h->index[i] = i;
+        return 0;
+    }
+    /* the section through a column takes every hole within half the least spacing a1 along the
+    ** grain, one hole of each row (EN 1995-1-1, 5.2): the column with the most of them */
+    double v[6];
+    Calc_Least_Spacings(fp->min_alpha_1, fp->min_alpha_2, v, nullptr);
+    h->half_a1 = v[0] / 2.0;
+    const double tol = 1e-6; /* cm, the layout's tolerance */
+    std::vector<int> best, take;
+    for (int c = 0; c < n; c++) {
+        const double xs = fp->recs[c].x;
+        take.clear();
+        for (int i = 0; i < n; i++) {
+            if (std::fabs(fp->recs[i].x - xs) > h->half_a1 + tol) continue;
+            bool row_taken = false;
+            for (int k : take)
+                row_taken = row_taken || std::fabs(fp->recs[k].y - fp->recs[i].y) < tol;
+            if (!row_taken) take.push_back(i);
+        }
+        if (take.size() > best.size()) {
+            best = take;
+            h->column = c;
+        }
+    }
+    h->count = (int32_t)std::min(best.size(), (size_t)TIMBER_SECTION_HOLES_MAX);
+    for (int i = 0; i < h->count; i++) h->index[i] = best[(size_t)i];
+    /* the holes of the section's own column and the nearest of the others along the grain */
+    const double xs = fp->recs[h->column].x;
+    h->own = 0;
+    h->next_distance = -1.0;
+    for (int i = 0; i < n; i++) {
+        const double dx = std::fabs(fp->recs[i].x - xs);
+        if (dx < tol) {
+            h->own++;
+        } else if (h->next_distance < 0.0 || dx < h->next_distance) {
+            h->next_distance = dx;
+        }
+    }
+    h->staggered = 1;
+    return 1;
 }
 
 /*
@@ -57,11 +106,23 @@ static double Plate_Hole_Area(double t_mm, double *w_mm)
 
 static void Deduct_Rows(double *I, double *A, double w, double loss)
 {
-    const int m = Deducted_Rows();
-    for (int i = 0; i < m; i++) {
-        const double y = Fastener_Pattern.recs[i].y;
+    Timber_Section_Holes h;
+    Calc_Timber_Section_Holes(&h);
+    for (int i = 0; i < h.count; i++) {
+        const double y = Fastener_Pattern.recs[h.index[i]].y;
         Take_Off_Band(I, A, y - w / 2.0, y + w / 2.0, loss);
     }
+}
+
+int Timber_Net_Section_Has_Holes(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    /* thin nails and screws driven without pre-drilling leave none (Calc_Vbm_Net_Section_Loss) */
+    return Calc_Vbm_Net_Section_Loss(si->vbm_type, si->d, Catalogue_Row(), si->bolt_index,
+                                     si->predrilled, si->fitted_bolt, 10.0)
+                   > 0.0
+               ? 1
+               : 0;
 }
 
 void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, double *I_side,

@@ -183,6 +183,9 @@ int Member_Spacings_Differ(int n, const double v[2][6]);
 ** null) gets the values of the timber's rules before the plates' edge and limits.
 */
 void Calc_Least_Spacings(double alpha_1, double alpha_2, double v[6], double raw[6]);
+/* The diameter (mm) of the bolt whose spacings a connector keeps as well: its bolt's, a shear
+** plate B1 its hub's d3. */
+double Spacing_Bolt_Diameter(void);
 
 /* The angle (rad) whose a3,c the least spacings take: alpha_2 where a3,c is larger there than at
 ** alpha_1, else alpha_1. */
@@ -698,6 +701,29 @@ typedef struct Joint_Members {
 void Get_Joint_Members(Joint_Members *m);
 
 /* ---------------------------------------------------------------- section values, labels */
+
+/* The holes that one cross-section of the timber loses (indices into the pattern). */
+enum { TIMBER_SECTION_HOLES_MAX = 256 };
+typedef struct Timber_Section_Holes {
+    int32_t count;                           /* holes in the section, one of each row */
+    int32_t index[TIMBER_SECTION_HOLES_MAX]; /* their fasteners in the pattern */
+    int32_t staggered;                       /* 1: a staggered layout, the fields below set */
+    int32_t column;                          /* the fastener whose column the section passes */
+    int32_t own;                             /* holes of that column */
+    double half_a1;                          /* cm, half the least spacing a1 along the grain */
+    double next_distance; /* cm, along the grain to the nearest hole of another column, -1: none */
+} Timber_Section_Holes;
+
+/*
+** The holes of one cross-section of the timber into *h: the rows of the first column; in a
+** staggered layout the section through the column that takes the most holes within half the least
+** spacing a1 along the grain (Calc_Least_Spacings), one of each row (EN 1995-1-1, 5.2). Return 1
+** for a staggered layout, else 0.
+*/
+int Calc_Timber_Section_Holes(Timber_Section_Holes *h);
+
+/* 1 where the timber's net sections lose the holes of the current fastener, else 0. */
+int Timber_Net_Section_Has_Holes(void);
 
 /*
 ** Net area, moment of inertia and section modulus of the middle member and of one side

@@ -578,6 +578,38 @@ double Get_Nail_Row_N_Ef(int group, int entry, double a1_mm, int *n, double *alp
 double Get_Bolt_Row_N_Ef(int group, int entry, double a1_mm, int *n, double *alpha_min);
 double Get_Connector_Row_N_Ef(int group, int entry, int *n, double *alpha_min);
 
+/* The families of a screw's axial capacity in the fastener section. */
+enum { VBM_AXIAL_NONE = 0, VBM_AXIAL_DIN571 = 1, VBM_AXIAL_ETA = 2, VBM_AXIAL_RULES = 3 };
+
+/*
+** A screw's axial capacity F_ax,Rk, whose quarter its rope effect adds (EN 1995-1-1, 8.2.2(2)),
+** with the parts the design took: the withdrawal of the point side (EN 1995-1-1, 8.7.2 for DIN
+** 571 screws, the approval's rule for the others) capped by the screw's tensile capacity, and the
+** head side. N, mm, N/mm², kg/m³; the axis stands at 90 degrees to the grain.
+*/
+typedef struct Vbm_Screw_Axial {
+    int32_t kind;       /* VBM_AXIAL_*; NONE: no parts to show */
+    double d;           /* mm, the screw's diameter */
+    double l_ef;        /* mm, its thread in the point-side member */
+    double f_ax;        /* N/mm², the withdrawal parameter of the point side */
+    double k_d;         /* DIN 571: min(d / 8, 1) (EN 1995-1-1, (8.40)) */
+    double rho;         /* kg/m³, density of the point-side member as the rule takes it */
+    double rho_ref;     /* kg/m³, the approval's reference density; 0 for DIN 571 */
+    double F_point;     /* N, withdrawal of the point side after the tensile cap */
+    double F_t;         /* N, the screw's tensile capacity (0: not taken) */
+    double d_core;      /* mm, DIN 571: the core whose steel gives F_t */
+    double fu;          /* N/mm², DIN 571: the steel of F_t */
+    int32_t head_taken; /* 0: a steel plate holds the head, the point side alone counts */
+    double F_head;      /* N, the head side as taken: DIN 571 pull-through or washer, else the
+                        ** larger of the thread in member 1 (F_thread) and the head (F_pull) */
+    double F_thread;    /* N, approved screws: the thread in the head-side member */
+    double F_pull;      /* N, the head's pull-through (or washer bearing) */
+    double f_head; /* N/mm², DIN 571: the head parameter of the pull-through, 0 for a washer */
+    double d_k;    /* mm, DIN 571: the head diameter of the pull-through */
+    double k_n;    /* n^0.9 / n where the axial design takes it, else 1 */
+    int32_t n;     /* the screws n of k_n */
+} Vbm_Screw_Axial;
+
 /* One fastener of the fastener check: forces per shear plane (kN), force-to-grain angle
 ** (degrees), embedment strength (N/mm²), reduction factor and resistances of the fastener (kN). */
 typedef struct Vbm_Row {
@@ -595,9 +627,13 @@ typedef struct Vbm_Row {
     double rope_rk; /* kN, the rope-effect share that R_k holds beside outer plates, else 0 */
     double my_f;    /* Nmm, DIN 571 screws beside a steel plate: yield moment of the shank */
     double t_s;     /* mm, DIN 571 screws beside a steel plate: smooth shank in the timber */
-    double rd_connector;    /* kN, of rd_single the connector's part (the rest is its bolt's) */
-    double rk_connector;    /* kN, of R_k the connector's part */
+    double rd_connector; /* kN, of rd_single the connector's part (the rest is its bolt's) */
+    double rk_connector; /* kN, of R_k the connector's part */
+    /* an intermediate outer plate: the factor k of the interpolation and the values of the thin
+    ** and the thick plate that R_k interpolates (kN); 0 where the plate is not interpolated */
+    double c_p, rk_thin, rk_thick;
     double gamma_connector; /* gamma_M of the connector's part */
+    Vbm_Screw_Axial axial;  /* a screw's F_ax,Rk and its parts */
 } Vbm_Row;
 
 /* A line of the effective number of fasteners in a row: the rule it comes from. */

@@ -988,8 +988,8 @@ TEST(VbmCheck, ALamellaBetweenTwoPlatesIsACentralMember)
         << s;
     EXPECT_TRUE(Has(s, "innere Lamelle (Gl. (8.12) und (8.13) interpoliert): f\xCE\\h,\xBA,k"
                        "\xCEr = 24.65 N/mm\xCE/2\xCEr, M\xCE\\y,Rk\xCEr = 69070.9 Nmm, d = 12.0 "
-                       "mm, Bleche t = 8.0 mm zwischen 0.5 d und d: k = 2 x 8.0 / 12.0 - 1 = "
-                       "0.333"))
+                       "mm, Bleche t = 8.0 mm zwischen 0.5 d und d, Lochspiel 1.0 mm < 0.1 d = "
+                       "1.2 mm: k = 2 x 8.0 / 12.0 - 1 = 0.333"))
         << s;
     EXPECT_TRUE(Has(s, "(j), (l) 0.5 x 24.65 x 41.3 x 12.0 = 6.1121 kN, (k) 1.15 x (2 x 69070.9 "
                        "x 24.65 x 12.0)\xCE/0.5\xCEr + 0.0000 (Seilwirkung F\xCE\\ax,Rk\xCEr/4) = "

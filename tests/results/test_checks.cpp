@@ -1224,8 +1224,29 @@ TEST(Sections, NetSectionsDeductRows)
     };
     EXPECT_NEAR(I, 13824.0 - band(-8.0) - band(0.0) - band(8.0), 1e-9);
 
-    /* staggered: only 3 / 2 + 1 = 2 rows are deducted */
+    /* Staggered: a section takes every hole within half the least spacing along the grain, a1 =
+    ** (3 + 2 |cos 0|) 12 = 60 mm of dowels (EN 1995-1-1, Table 8.5), from it (EN 1995-1-1, 5.2).
+    ** The rows y = -8 and 8 in the columns at x = 10 and 16 cm, y = 0 at x = 13 cm: the middle
+    ** row's hole 30 mm away counts, 3 holes (it was left out: 2); with the columns 4 cm apart
+    ** (x = 14) it lies 40 > 30 mm away, 2 holes. */
     Splice_Input.layout[VBM_TYPE_SLOT(29)] = LAYOUT_STAGGERED;
+    Build_Staggered_Pattern(10.0, -8.0, 16.0, 8.0, 6.0, 8.0);
+    ASSERT_EQ(Fastener_Pattern.count, 5);
+    Calc_Net_Section_Values(&A, nullptr, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_NEAR(A, 288.0 - 3.0 * 14.4, 1e-9);
+    /* the system section names the holes of the section and the rule */
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Oli_Systemdarstellung(f);
+    const std::string sys = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(sys.find("innerhalb a\xCE\\1\xCEr/2 = 6.00 / 2 = 3.00 cm in Faserrichtung (DIN EN "
+                       "1995-1-1, 5.2), die 2 seiner Spalte und 1 der Nachbarspalten im Abstand "
+                       "3.00 cm \xF3 3.00 cm => 3 L\x94"
+                       "cher in A\xCE\\n\xCEr\n"),
+              std::string::npos)
+        << sys;
+    Build_Staggered_Pattern(10.0, -8.0, 18.0, 8.0, 8.0, 8.0);
     Calc_Net_Section_Values(&A, nullptr, nullptr, nullptr, nullptr, nullptr);
     EXPECT_NEAR(A, 288.0 - 2.0 * 14.4, 1e-9);
 

@@ -209,10 +209,19 @@ TEST(PrintSystemKinds, PlateClassesOfOutsidePlates)
     Splice_Input.vbm_type = 30;
     Splice_Input.d = 12.0;
     Splice_Input.print.sections = 0;
-    /* hole 1.3 cm: 1 cm plate lies between 0.65 and 1.3 */
+    /* hole 1.3 cm: 1 cm plate lies between 0.65 and 1.3, and the hole's clearance 13 - 12 = 1 mm
+    ** below 0.1 d = 1.2 mm lets it count as more than thin (EN 1995-1-1, 8.2.3(1)); the
+    ** resistance is interpolated with k = 2 t / d - 1 = 2 x 10 / 12 - 1 = 0.667 (8.2.3(3)) */
     Splice_Input.t_p = 1.0;
-    EXPECT_TRUE(Has(System_Section(), "Sto\xE1 mit au\xE1"
-                                      "en liegenden Blechen\n"));
+    const std::string between = System_Section();
+    EXPECT_TRUE(Has(between, "Sto\xE1 mit au\xE1"
+                             "en liegenden Blechen zwischen d\x81nn und dick: 0.5 d = 6.0 mm < t = "
+                             "10.0 mm < d = 12.0 mm, Lochspiel d\xCE\\0\xCEr - d = 1.0 mm < 0.1 d "
+                             "= 1.2 mm (DIN EN 1995-1-1, 8.2.3(1))\n"))
+        << between;
+    EXPECT_TRUE(Has(between, "interpoliert mit k = 2 t / d - 1 = 2 x 10.0 / 12.0 - 1 = 0.667 (DIN "
+                             "EN 1995-1-1, 8.2.3(3))\n"))
+        << between;
     Use_Annex(false);
     EXPECT_TRUE(Has(System_Section(), "Sto\xE1 mit au\xE1"
                                       "en liegenden Blechen gem\x84\xE1 DIN 1052, 12.2.3(4)"));

@@ -585,7 +585,7 @@ TEST_F(PrintSystemConnectors, PlateClassByTheDiameterThatBears)
     const std::string thin = "Sto\xE1 mit au\xE1"
                              "en liegenden, d\x81nnen Blechen";
     const std::string between = "Sto\xE1 mit au\xE1"
-                                "en liegenden Blechen\n";
+                                "en liegenden Blechen zwischen d\x81nn und dick: ";
     Splice_Input.t_p = 4.0;
     Splice_Input.vbm_type = 33;
     EXPECT_NE(System_Text().find(between), std::string::npos);

@@ -107,6 +107,23 @@ TEST(ReportLines, BoltsBesideAnInnerPlate)
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     EXPECT_NE(Print_Checks().find(", f\xCE\\h,0,k\xCEr = 30.71 N/mm\xCE/2\xCEr (mit d + 1 mm"),
               std::string::npos);
+
+    /* M12 bolts of f_u,k 360 through outer plates 10 mm (0.5 d = 6 <
+    ** 10 < 12 mm, clearance 1 mm < 0.1 d) into C24 12/24 cm, N_d = 60 kN: the plates lie between
+    ** thin and thick, k = 2 x 10 / 12 - 1 = 0.6667 (EN 1995-1-1, 8.2.3(3)). M_y,Rk = 0.3 x 360
+    ** x 12^2.6 = 69070.9 Nmm, f_h,0,k = 0.082 (1 - 0.13) 350 = 24.969 N/mm² (hole d + 1 = 13 mm):
+    ** thin (k) 1.15 sqrt(2 x 69070.9 x 24.969 x 12) = 7398.6 N, thick (m) 2.3 sqrt(69070.9 x
+    ** 24.969 x 12) = 10463.3 N, (j)/(l) 0.5 x 24.969 x 120 x 12 = 17977.7 N more;
+    ** F_v,Rk = 0.3333 x 7398.6 + 0.6667 x 10463.3 = 9441.7 N. */
+    Outer_Plate_Bolt_Splice();
+    Splice_Input.vbm_steel = 5; /* S235, f_u 360 */
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string o = Print_Checks();
+    EXPECT_NE(o.find("= (1 - 0.667) x 7.3986 (Gl.(k)) + 0.667 x 10.4632 (Gl.(m)) = 9.4417 kN "
+                     "(DIN EN 1995-1-1, 8.2.3(3))\n"),
+              std::string::npos)
+        << o;
 }
 
 TEST(ReportLines, GoverningFastenerKeepsItsNumber)
@@ -261,6 +278,51 @@ TEST(ReportLines, ConnectorsNameThePartialFactorOfConnections)
         std::string::npos);
     Reset_Vbm_Catalogues();
     unsetenv("SPLICE_PRIVATE_DATA");
+
+    /* Shear plates B1 (dc 65, he 15, hub d3 20.5 mm; EN 912) on outer plates 10 mm at a GL24h
+    ** member 16/30 cm, 2 x 2 per half, N_d = 60 kN along the grain. k1 = min(1; 160 / 75) = 1,
+    ** k2 = 1 (a3,t = 143.5 >= 2 dc), k3 = min(1.75; 385 / 350) = 1.1, k4 = 1.1 on steel:
+    ** F_v,0,Rk = min(1 x 1 x 1.1 x 1.1 x 35 x 65^1.5 = 1.21 x 18341.64 = 22193.38; 1 x 1.1 x 15
+    ** x 31.5 x 65 = 33783.75) = 22.1934 kN (EN 1995-1-1, (8.61)); without k4 the page's factors
+    ** gave 20.1758. The least spacings are the larger of the connector's (Table 8.7: a2 = 1.2 dc =
+    ** 78, a3,t = 2 dc = 130 for k2 = 1, a4 = 0.6 dc = 39 mm) and those of a bolt of the hub's 20.5
+    ** mm (Table 8.4: a2 = 4 d = 82, a3,t = max(7 d; 80) = 143.5, a4,t = max(2 d; 3 d) = a4,c = 3 d
+    ** = 61.5 mm). */
+    const Host_Catalogues catalogues;
+    Outer_Plate_Bolt_Splice();
+    Splice_Input.mat_mid = 2;
+    Splice_Input.grade_mid = 2; /* GL24h */
+    Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_B1;
+    Splice_Input.vbm_row = Splice_Input.connector_index = 0;
+    Splice_Input.d = 65.0;
+    Splice_Input.d_bolt = 12.0;
+    Splice_Input.b = 16.0;
+    Splice_Input.h = Splice_Input.h_p = 30.0;
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string b = Print_Checks();
+    EXPECT_NE(b.find(", k\xCE\\4\xCEr = 1.10 (Stahl-Holz), k\xCE\\\xBA\xCEr = 1.00\n"),
+              std::string::npos)
+        << b;
+    EXPECT_NE(b.find("35 x 65\xCE/1.5\xCEr; 1.000 x 1.100 x 15 x 31.5 x 65) = 22.1934 kN"),
+              std::string::npos)
+        << b;
+    EXPECT_NE(b.find("= 1.000 x 22.1934 = 22.1934 kN\n"), std::string::npos) << b;
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Oli_Systemdarstellung(f);
+    const std::string sys = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(sys.find("a\xCE\\2\xCEr = max(1.2 d\xCE\\c\xCEr; 4 d) = max(78; 82) = 82 mm"),
+              std::string::npos)
+        << sys;
+    EXPECT_NE(sys.find("a\xCE\\3,t\xCEr = max(2 d\xCE\\c\xCEr; 7 d; 80 mm) = max(130; 143.5) "
+                       "= 143.5 mm"),
+              std::string::npos)
+        << sys;
+    EXPECT_NE(sys.find("a\xCE\\4,c\xCEr = max(0.6 d\xCE\\c\xCEr; 3 d) = max(39; 61.5) = 61.5 mm"),
+              std::string::npos)
+        << sys;
 }
 
 TEST(ReportLines, TheGoverningModeHoldsTheRopeEffectOnlyWithAnAxialValue)
@@ -371,4 +433,69 @@ TEST(ReportLines, TheDin571ScrewNamesItsFormOfModeDAndItsRopeShare)
     const std::string f = Print_Checks();
     EXPECT_NE(f.find("= 0.15 x 300 x 9.24\xCE/2.6\xCEr = 14587 Nmm"), std::string::npos) << f;
     EXPECT_NE(f.find(" => min = 5.5583 kN\n"), std::string::npos) << f;
+
+    /* Between timbers, with the German annex: DIN 571 screws (head class A) 8 x 160 mm, thread
+    ** 70 mm, head 16 mm, pre-drilled through C24 side timbers 6 cm into the 12 cm member, 3 x 2
+    ** per half, alternately (n = 6 in a half's plane), N_d = 30 kN. F_ax,Rk (EN 1995-1-1, 8.7.2):
+    ** f_ax,k = 0.52 x 8^-0.5 x 70^-0.1 x 350^0.8 = 13.038 N/mm² (8.39), k_d = 1 (8.40), the
+    ** thread 1 x 13.038 x 8 x 70 = 7301.3 N (8.38) below the core's 360 x pi x 5.6² / 4 =
+    ** 8866.8 N; the head 60e-6 x 350² x 16² = 7.35 x 256 = 1881.6 N; the group 6^0.9 / 6 =
+    ** 0.83591: F_ax,Rk = 1881.6 x 0.83591 = 1572.9 N. Mode (f) holds min(1572.9 / 4 = 393.2,
+    ** 1636.0) = 393.2 N of it (8.2.2(2), screws up to 100 %): F_v,Rk = 2029.3 N. */
+    Side_Timber_Nail_Splice();
+    Splice_Input.vbm_type = VBM_DIN571_1A;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.d = 8.0;
+    Splice_Input.l = 160.0;
+    Splice_Input.l_ef = 70.0;
+    Splice_Input.d_k = 16.0;
+    Splice_Input.predrilled = 1;
+    Splice_Input.capacity_increase = 1;
+    Set_Layout(3, 2);
+    Tension_Splice(30.0);
+    Nad_Record.ec5.variant = 1;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string t = Print_Checks();
+    EXPECT_NE(t.find("= min(F\xCE\\ax,Rk\xCEr / 4; Anteil ohne Seilwirkung) = min(1.5729 / 4; "
+                     "1.6360) = 0.3932 kN"),
+              std::string::npos)
+        << t;
+    EXPECT_NE(t.find("= min(7.3011; 1.8816) x 0.836 = 1.5729 kN, k\xCE\\n\xCEr = n\xCE/0.9\xCEr "
+                     "/ n = 6\xCE/0.9\xCEr / 6 (Gruppe)\n"),
+              std::string::npos)
+        << t;
+    EXPECT_NE(t.find("= min(1.00 x 13.038 x 8.0 x 70.0; 8.8668) = 7.3011 kN"), std::string::npos)
+        << t;
+    EXPECT_NE(t.find("= 0.52 x 8.0\xCE/-0.5\xCEr x 70.0\xCE/-0.1\xCEr x 350\xCE/0.8\xCEr = "
+                     "13.038 N/mm\xCE/2\xCEr"),
+              std::string::npos)
+        << t;
+    EXPECT_NE(t.find("= 360 x 3.1416 x 5.60\xCE/2\xCEr / 4 = 8.8668 kN"), std::string::npos) << t;
+    EXPECT_NE(t.find("= 7.35 x 16.0\xCE/2\xCEr = 1.8816 kN"), std::string::npos) << t;
+
+    /* Approved screws (ETA-12/0114, countersunk, partly threaded) 6 x 80 mm, thread 50 mm,
+    ** through outer plates 3 mm into GL24h 16/24 cm, 4 x 3 per half from both sides (n = 12),
+    ** N_d = 30 kN: the thin plates' mode (b) 1.15 sqrt(2 x 9494 x 29.68 x 6) = 2114.5 N holds
+    ** min(F_ax,Rk / 4, 2114.5) of F_ax,Rk = 6 x 12.0 x 50 x (385 / 350)^0.8 = 3885.2 N below the
+    ** screw's 11.0 kN, the plate holding the head, times 12^0.9 / 12 = 0.78 = 3030.4 N: 757.6 N
+    ** of the 2872.1 N. */
+    Outer_Plate_Screw_Splice(6.0, 80.0, 0.3);
+    Splice_Input.vbm_type = VBM_SPAX_SENKKOPF_TG;
+    Splice_Input.d_k = 12.0;
+    Splice_Input.l_ef = 50.0;
+    Splice_Input.capacity_increase = 1;
+    Splice_Input.two_sided = 1;
+    Set_Layout(4, 3);
+    Tension_Splice(30.0);
+    Nad_Record.ec5.variant = 1;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string a = Print_Checks();
+    EXPECT_NE(a.find("= min(3.0304 / 4; 2.1145) = 0.7576 kN"), std::string::npos) << a;
+    EXPECT_NE(a.find("F\xCE\\ax,Rk\xCEr = F\xCE\\ax,Spitze\xCEr x k\xCE\\n\xCEr = 3.8852 x 0.780 = "
+                     "3.0304 kN (den Kopf h\x84lt das Stahlblech)"),
+              std::string::npos)
+        << a;
+    EXPECT_NE(a.find("= min(6.0 x 12.000 x 50.0 x (385 / 350)\xCE/0.8\xCEr; 11.0000) = 3.8852 kN"),
+              std::string::npos)
+        << a;
 }
