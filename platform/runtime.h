@@ -100,7 +100,8 @@ int Rt_Make_Dirs(const char *path);
 ** the old file out of its place before the others go in, so that it never stands beside them.
 ** The rename puts in place only the temporary file this writer created (another one under its
 ** name fails it with RT_ENOTOWN), and, after Rt_Safe_Expect, only while path is still the file
-** seen (else RT_ECHANGED), checked after the install hook, just before the rename.
+** seen (else RT_ECHANGED), checked after the install hook, just before the rename; where the
+** file seen was none, the rename never replaces a file another writer made meanwhile.
 */
 typedef struct Rt_Safe_File Rt_Safe_File;
 
@@ -115,10 +116,10 @@ int Rt_Safe_Remove_Old(Rt_Safe_File *sf); /* remove the file at path, sync the f
 /* The errors of a rename that another writer of the same file stood in the way of. */
 enum { RT_ECHANGED = 10001, RT_ENOTOWN = 10002 };
 /* What stands under a name, to tell whether someone changed the file since it was seen: exists 0
-** for no file; else its device, inode, size and modification time in nanoseconds. */
+** for no file; else its device, inode, size, and modification and change time in nanoseconds. */
 typedef struct Rt_File_Id {
     int exists;
-    long long dev, ino, size, mtime_ns;
+    long long dev, ino, size, mtime_ns, ctime_ns;
 } Rt_File_Id;
 /* The id of path (not followed when a link), 1; or 0 when it cannot be asked (no file: 1, exists 0). */
 int Rt_File_Id_Of(const char *path, Rt_File_Id *id);

@@ -366,6 +366,9 @@ static void Id_From_Stat(const struct stat &st, Rt_File_Id *id)
     id->ino = (long long)st.st_ino;
     id->size = (long long)st.st_size;
     id->mtime_ns = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+    /* a program may set the time of its change back (utimensat, touch -d); the kernel moves
+    ** the change time on with every write whatever the program does */
+    id->ctime_ns = (long long)st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec;
 }
 
 int Rt_File_Id_Of(const char *path, Rt_File_Id *id)
@@ -391,7 +394,7 @@ int Rt_Same_File_Id(const Rt_File_Id *a, const Rt_File_Id *b)
     if (a->exists != b->exists) return 0;
     return !a->exists
            || (a->dev == b->dev && a->ino == b->ino && a->size == b->size
-               && a->mtime_ns == b->mtime_ns);
+               && a->mtime_ns == b->mtime_ns && a->ctime_ns == b->ctime_ns);
 }
 
 void Rt_Safe_Set_Mode(Rt_Safe_File *sf, unsigned mode)
@@ -431,6 +434,17 @@ static int Sync_Folder(const std::string &path)
     return err;
 }
 
+/* rename(2), and where no file is expected under to (a new file), a rename that never replaces
+** one: a file that another writer put there meanwhile fails it with EEXIST. */
+static int Rename_Over(const char *from, const char *to, bool no_replace)
+{
+    if (!no_replace) return rename(from, to);
+    if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return 0;
+    /* a file system that cannot refuse: the check just before stands alone */
+    if (errno == EINVAL || errno == ENOSYS) return rename(from, to);
+    return -1;
+}
+
 int Rt_Safe_Install(Rt_Safe_File *sf)
 {
     if (!sf || !sf->finished || sf->error != 0) return 0;
@@ -449,8 +463,8 @@ int Rt_Safe_Install(Rt_Safe_File *sf)
         Note_Error(sf, RT_ECHANGED);
         return 0;
     }
-    if (rename(sf->temp.c_str(), sf->path.c_str()) != 0) {
-        Note_Error(sf, errno);
+    if (Rename_Over(sf->temp.c_str(), sf->path.c_str(), sf->expect && !sf->seen.exists) != 0) {
+        Note_Error(sf, errno == EEXIST ? RT_ECHANGED : errno);
         return 0;
     }
     sf->installed = true;

@@ -513,17 +513,22 @@ const char *Last_Saved_Input_Path(void) { return Saved_Path.c_str(); }
 enum { ASK_NONE, ASK_LOCKED, ASK_CHANGED, ASK_CHANGED_DURING, ASK_READ_ONLY };
 
 /* 1 when the file's permissions forbid writing it (for every user: root may write any file, and
-** still a file marked so is not replaced without a question). */
+** still a file marked so is not replaced without a question); a link under the name is replaced,
+** never what it points to, whose permissions do not count. */
 static int Write_Protected(const char *path)
 {
     struct stat st;
-    return stat(path, &st) == 0 && ((st.st_mode & 0222) == 0 || access(path, W_OK) != 0);
+    return lstat(path, &st) == 0 && S_ISREG(st.st_mode)
+           && ((st.st_mode & 0222) == 0 || access(path, W_OK) != 0);
 }
 
 /* The question before a save (why: ASK_*): 0 overwrite, 1 save under another name, -1 cancel. */
 static int Ask_Before_Save(const char *path, int why)
 {
-    std::string named = std::string("Die Eingabedatei ") + Rt_Whole_Path(path);
+    std::string named = std::string("Die Eingabedatei ") + Rt_Whole_Path(path), link;
+    char target[4096];
+    if (Rt_Link_Of(path, target, sizeof target) == RT_LINK_SYMBOLIC)
+        link.append("(eine Verknüpfung auf "_cp850).append(target).append(")");
     Init_Message();
     Set_Message_Symbol(2, 0, 0, 0);
     Set_Message_Title("Speichern");
@@ -538,6 +543,7 @@ static int Ask_Before_Save(const char *path, int why)
         return Answer_Of_Buttons(only, 2, 1) == 0 ? 1 : -1;
     }
     Fill_Message_Wrapped(named.c_str());
+    if (!link.empty()) Fill_Message_Wrapped(link.c_str());
     if (why == ASK_READ_ONLY) {
         Fill_Message("ist schreibgesch\x81tzt. \x9A"
                      "berschreiben ersetzt sie trotzdem;");
@@ -561,19 +567,42 @@ static int Ask_Before_Save(const char *path, int why)
     return chosen == 0 || chosen == 1 ? chosen : -1;
 }
 
-/* A name beside path that no file has: the next free file number of the component
-** ("Stoss_02.inp" beside "Stoss_01.inp"), else "<path>.neu", "<path>.neu2", ...; "" when none. */
+/* The stem of a numbered input file ("dir/Stoss_" of "dir/Stoss_02.inp") and its number into
+** *number; "" for another name. */
+static std::string Numbered_Stem(const std::string &p, int *number)
+{
+    const size_t n = p.size();
+    if (n <= 7 || p.compare(n - 4, 4, ".inp") != 0 || p[n - 7] != '_'
+        || !isdigit((unsigned char)p[n - 6]) || !isdigit((unsigned char)p[n - 5]))
+        return "";
+    *number = (p[n - 6] - '0') * 10 + (p[n - 5] - '0');
+    return p.substr(0, n - 6);
+}
+
+/* The component's name in the stem of a numbered input file ("Stoss" of "dir/Stoss_"). */
+static std::string Stem_Component(const std::string &stem)
+{
+    const size_t slash = stem.find_last_of('/');
+    const size_t from = slash == std::string::npos ? 0 : slash + 1;
+    return stem.substr(from, stem.size() - 1 - from);
+}
+
+/* A name beside path that no file has: the next free file number of the component, whose title
+** file is not there either ("Stoss_02.inp" beside "Stoss_01.inp"), else "<path>.neu",
+** "<path>.neu2", ...; "" when none. */
 static std::string Free_Other_Name(const char *path)
 {
     const std::string p = path;
-    const size_t n = p.size();
-    if (n > 7 && p.compare(n - 4, 4, ".inp") == 0 && p[n - 7] == '_'
-        && isdigit((unsigned char)p[n - 6]) && isdigit((unsigned char)p[n - 5]))
+    int own = 0;
+    const std::string stem = Numbered_Stem(p, &own);
+    if (!stem.empty())
         for (int k = 1; k <= 99; k++) {
             char nn[3];
             snprintf(nn, sizeof nn, "%02d", k);
-            const std::string other = p.substr(0, n - 6) + nn + ".inp";
-            if (other != p && !Rt_File_Exists(other.c_str())) return other;
+            if (k == own || Rt_File_Exists((stem + nn + ".inp").c_str())
+                || Rt_File_Exists((stem + nn + ".txt").c_str()))
+                continue;
+            return stem + nn + ".inp";
         }
     for (int k = 1; k <= 99; k++) {
         const std::string other = p + ".neu" + (k > 1 ? std::to_string(k) : std::string());
@@ -621,12 +650,75 @@ static void Say_Save_Failed(const char *path, int err, const Rt_File_Id *before)
     std::vector<std::string> lines = {line1, "kann nicht gespeichert werden."};
     const std::string why = Rt_Error_Text(err);
     if (stands) lines.push_back(why + " Die alte Datei bleibt erhalten.");
+    else if (err == RT_ECHANGED) lines.push_back(why); /* the reason says it already */
     else {
         lines.push_back(why);
         lines.push_back("Die Datei wurde inzwischen von einem anderen Programm oder Fenster");
         lines.push_back("ge\x84ndert; sie steht, wie dieses sie geschrieben hat.");
     }
     Show_File_Lines("Fehler", lines);
+}
+
+/* The title file of the numbered input file other: a copy of the title file of path, where
+** there is one, else the component's name, as the window shows it; a title file there stays. The
+** number of other, or 0 for a name without one. */
+static int Write_Other_Title(const char *path, const std::string &other)
+{
+    int number = 0, own = 0;
+    const std::string stem = Numbered_Stem(other, &number), own_stem = Numbered_Stem(path, &own);
+    if (stem.empty()) return 0;
+    const std::string title = other.substr(0, other.size() - 4) + ".txt";
+    const std::string own_title = std::string(path).substr(0, strlen(path) - 4) + ".txt";
+    if (Rt_File_Exists(title.c_str())) return number;
+    if (!own_stem.empty() && Rt_Is_Regular_File(own_title.c_str())
+        && Rt_Copy_File(own_title.c_str(), title.c_str(), 1))
+        return number;
+    Rt_Safe_File *sf = Rt_Safe_Open(title.c_str());
+    if (sf) fprintf(Rt_Safe_Stream(sf), "%s\n", Stem_Component(stem).c_str());
+    Rt_Safe_Commit(sf);
+    Rt_Safe_Close(sf);
+    return number;
+}
+
+/*
+** Save si under the next free name beside path (Free_Other_Name), the file at path untouched: a
+** name that another writer takes meanwhile (a second read-only window that saves at the same
+** moment) passes on to the next free one. Then the title file of the new number, and a box that
+** says where the values went and how to open them. 2, or 0 after the box of the failure.
+*/
+static int Save_Under_Other_Name(const char *path, const Splice_Input_Record *si)
+{
+    const Rt_File_Id none = {};
+    std::string other;
+    int err = ENOSPC, saved = 0;
+    for (int attempt = 0; attempt < 8 && !saved; attempt++) {
+        other = Free_Other_Name(path);
+        if (other.empty()
+            || ((saved = Save_To(other.c_str(), si, &none, &err)) == 0 && err != RT_ECHANGED))
+            break;
+    }
+    if (!saved) {
+        Say_Save_Failed(other.empty() ? path : other.c_str(), err, &none);
+        return 0;
+    }
+    Saved_Path = other;
+    const int number = Write_Other_Title(path, other);
+    std::string where = "Die Eingaben wurden unter ", stays = "die Datei ", open;
+    where.append(Rt_Whole_Path(other.c_str())).append(" gespeichert;");
+    stays.append(path).append(" bleibt unverändert."_cp850);
+    Init_Message();
+    Set_Message_Symbol(1, 0, 0, 0);
+    Set_Message_Title("Speichern");
+    Fill_Message_Wrapped(where.c_str());
+    Fill_Message_Wrapped(stays.c_str());
+    if (number > 0) {
+        int again = 0;
+        open = "Zum Bearbeiten im Bauteil " + Stem_Component(Numbered_Stem(other, &again))
+               + " die Datei Nr. " + std::to_string(number) + " öffnen."_cp850;
+        Fill_Message_Wrapped(open.c_str());
+    }
+    Draw_Message();
+    return 2;
 }
 
 int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
@@ -641,29 +733,19 @@ int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
     for (int round = 0; round < 4; round++) {
         Rt_File_Id now;
         Rt_File_Id_Of(path, &now);
-        /* a file gone meanwhile loses nothing by the save */
-        if (why == ASK_NONE && seen && now.exists && !Rt_Same_File_Id(&now, &Seen_Id))
+        /* a file gone meanwhile loses nothing by the save; one made write-protected since has
+        ** a new change time alone, and is asked as what it is */
+        const int read_only = now.exists && Write_Protected(path);
+        Rt_File_Id but_ctime = now;
+        but_ctime.ctime_ns = Seen_Id.ctime_ns;
+        if (why == ASK_NONE && seen && now.exists
+            && !Rt_Same_File_Id(read_only ? &but_ctime : &now, &Seen_Id))
             why = ASK_CHANGED;
-        if (why == ASK_NONE && now.exists && Write_Protected(path)) why = ASK_READ_ONLY;
+        if (why == ASK_NONE && read_only) why = ASK_READ_ONLY;
         if (why != ASK_NONE) {
             const int answer = Ask_Before_Save(path, why);
             if (answer < 0) return 0;
-            if (answer == 1) {
-                /* the window's values go to a new file; the one on the disk stays as it is */
-                const std::string other = Free_Other_Name(path);
-                const Rt_File_Id none = {};
-                int err = ENOSPC;
-                if (other.empty() || !Save_To(other.c_str(), si, &none, &err)) {
-                    Say_Save_Failed(other.empty() ? path : other.c_str(), err, &none);
-                    return 0;
-                }
-                Saved_Path = other;
-                Show_File_Message(
-                    "Speichern", ("Die Eingaben wurden unter " + other + " gespeichert;").c_str(),
-                    ("die Datei " + std::string(path) + " bleibt unver\x84ndert.").c_str(),
-                    nullptr);
-                return 2;
-            }
+            if (answer == 1) return Save_Under_Other_Name(path, si);
         }
         /* written beside the old file, synced and renamed over it: a failed save, a kill or a
         ** power loss leaves the old file or the new one; renamed only while the file on the disk
@@ -1504,7 +1586,11 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
     const int open_err = errno;
     /* what was read, so that a save sees whether someone changed it since */
     Rt_File_Id id;
-    if (f ? Rt_File_Id_Of_Stream(f, &id) : Rt_File_Id_Of(path, &id)) Note_Seen(path, &id, 0);
+    /* a link is the name a save replaces, never the file it points to: the link is noted */
+    struct stat name;
+    const bool link = lstat(path, &name) == 0 && S_ISLNK(name.st_mode);
+    if (f && !link ? Rt_File_Id_Of_Stream(f, &id) : Rt_File_Id_Of(path, &id))
+        Note_Seen(path, &id, 0);
     if (!f) {
         /* a file that is not there is a new splice; anything else there is said */
         const int err = open_err;
