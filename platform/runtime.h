@@ -184,9 +184,13 @@ int Rt_Create_New_File(const char *path);
 ** a mode that appends ("a", "ab", "a+", ...) refuses a link under the name (null, errno ELOOP),
 ** and a mode that only reads ("r", "rb") is Rt_Fopen_Read. */
 FILE *Rt_Fopen(const char *path, const char *mode);
-/* Remove the temporary files that killed writers of path left ("<path>.tmp", "<path>.<pid>.tmp";
-** a link goes, never what it points to; a folder stays), also those of a writer that still runs:
-** called only while the component's lock is ours. 1 when none is left, 0. */
+/* Remove the work files that killed writers of path left: "<path>.tmp" of older runs,
+** "<path>.<pid>.tmp" and the work files of its copies kept aside or backed up,
+** "<path>.<word>.<pid>.tmp" ("<path>.old.<pid>.tmp"), each only where no process of this machine
+** runs under its pid (a process that saves or prints keeps its own; this process's own number
+** counts as ended, as the callers hold none of their own then). A '?' in the file's name stands
+** for any one character ("Stoss_??.inp": every file number). A link goes, never what it points
+** to; a folder stays. Called only while the component's lock is ours. 1 when none is left, 0. */
 int Rt_Remove_Stale_Temp(const char *path);
 
 /* ---------------------------------------------------------------- the lock of a component */

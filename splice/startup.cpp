@@ -213,6 +213,23 @@ static Rt_Lock *Take_Component_Lock(void)
     return lock;
 }
 
+/* What a killed save left: the work files of the input file and of the title file of every file
+** number of the component, which a save under another name writes as well. */
+static void Remove_Stale_Input_Files(void)
+{
+    /* a '?' or '*' of the component's own name would take the files of other components */
+    if (strpbrk(Bauteilkennung, "?*")) {
+        Rt_Remove_Stale_Temp(Inp_File_Name);
+        Rt_Remove_Stale_Temp(Txt_File_Name);
+        return;
+    }
+    for (const char *kind : {"inp", "txt"}) {
+        char any[SPLICE_PATH_MAX + 8];
+        snprintf(any, sizeof any, "%s_??.%s", Bauteilkennung, kind);
+        Rt_Remove_Stale_Temp(any);
+    }
+}
+
 /* The window's close box: the main sheet's loop sees the close as its break code and asks the
 ** finish question; nothing is ended here. */
 static void On_Window_Close(void) {}
@@ -259,7 +276,7 @@ int Splice_Main(int argc, char **argv)
     ** window has the component: its work files are not left behind */
     if (lock) {
         Print_Remove_Stale_Files();
-        Rt_Remove_Stale_Temp(Inp_File_Name);
+        Remove_Stale_Input_Files();
     }
 
     Run_Main_Sheet();

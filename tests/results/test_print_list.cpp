@@ -534,11 +534,10 @@ TEST(PrintList, TheFailureBoxShowsTheWholeOfALongPath)
     ASSERT_EQ(system("rm -rf aaaaaaaaaa*"), 0);
 }
 
-/* Held files: the print is complete and synced but not in place until the caller says so; a
-** print held again drops the one held before. Outside a print a plot file goes in place at once. */
 /* Another process (a second window, a window of another machine on the folder) writes the print
-** list while this print puts its files in place: it never takes this print's work files, and
-** the print stands whole, its own print list beside its own plots, as its success says. */
+** list, or starts a print of its own and clears what killed prints left, while this print puts its
+** files in place: it never takes this print's work files, and the print stands whole, its own
+** print list beside its own plots, as its success says. */
 static void Second_Writer_Of_The_List(const char *)
 {
     Rt_Set_Install_Hook(nullptr);
@@ -551,18 +550,33 @@ static void Second_Writer_Of_The_List(const char *)
     waitpid(child, nullptr, 0);
 }
 
-TEST(PrintList, ASecondWriterNeverTakesThePrintsWorkFiles)
+static void Second_Window_Starts_A_Print(const char *)
 {
-    ZW_Test_Reset();
-    Valid_Print_With_Plots("Stoss 1");
-    Rt_Set_Install_Hook(Second_Writer_Of_The_List);
-    EXPECT_EQ(Write_Print_List(1), 0);
     Rt_Set_Install_Hook(nullptr);
-    EXPECT_NE(Read_File(Oli_Name).find("Stoss 1"), std::string::npos);
-    for (const std::string &n : Print_Files()) EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
-    EXPECT_FALSE(Message_Says("Die Druckliste kann nicht erzeugt werden!"));
+    const pid_t child = fork();
+    if (child == 0) {
+        Print_Remove_Stale_Files();
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
 }
 
+TEST(PrintList, ASecondWriterNeverTakesThePrintsWorkFiles)
+{
+    for (void (*writer)(const char *) : {Second_Writer_Of_The_List, Second_Window_Starts_A_Print}) {
+        ZW_Test_Reset();
+        Valid_Print_With_Plots("Stoss 1");
+        Rt_Set_Install_Hook(writer);
+        EXPECT_EQ(Write_Print_List(1), 0);
+        Rt_Set_Install_Hook(nullptr);
+        EXPECT_NE(Read_File(Oli_Name).find("Stoss 1"), std::string::npos);
+        for (const std::string &n : Print_Files()) EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
+        EXPECT_FALSE(Message_Says("Die Druckliste kann nicht erzeugt werden!"));
+    }
+}
+
+/* Held files: the print is complete and synced but not in place until the caller says so; a
+** print held again drops the one held before. Outside a print a plot file goes in place at once. */
 TEST(PrintList, HeldPrintGoesInPlaceOnlyWhenToldTo)
 {
     Valid_Print_With_Plots("Stoss 1");

@@ -402,24 +402,48 @@ TEST_F(Program, PlantedLinksNeverLetAPrintOrASaveWriteOutsideTheFolder)
     unlink(victim.c_str());
 }
 
+/* The number of a process that has ended. */
+static pid_t Ended_Pid(void)
+{
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
 /* What a killed print or save left behind (its temporary files, up to tens of megabytes) is
-** removed when the program starts: only the files of this component and file number, a link
-** and not what it points to, and never a folder or a file of another name. */
+** removed when the program starts: only the files of this component and file number (and of
+** every number, the input and title files that a save under another name writes), also those of a
+** killed put-back of a file kept aside, each only where its process no longer runs (the number of
+** this process stands for one that ran before it), a link and not what it points to, and never a
+** folder, a file of another name or one of a process that still runs. */
 TEST_F(Program, AStartRemovesTheTemporaryFilesOfAKilledPrint)
 {
     const std::string victim = dir + "_opfer.txt";
     std::ofstream(victim, std::ios::binary) << "opfer\n";
-    const std::vector<std::string> stale = {
-        "Stoss_01.oli.tmp",     "Stoss01.SPF.tmp",  "Stoss02.SPF.tmp",      "Stoss03.SPF.tmp",
-        "Stoss_01.oli.pdf.tmp", "Stoss_01.inp.tmp", "Stoss_01.oli.4711.tmp"};
+    const std::string ended = std::to_string(Ended_Pid()), own = std::to_string(getpid());
+    const std::vector<std::string> stale = {"Stoss_01.oli.tmp",
+                                            "Stoss01.SPF.tmp",
+                                            "Stoss02.SPF.tmp",
+                                            "Stoss03.SPF.tmp",
+                                            "Stoss_01.oli.pdf.tmp",
+                                            "Stoss_01.inp.tmp",
+                                            "Stoss_01.oli." + ended + ".tmp",
+                                            "Stoss01.SPF.old." + ended + ".tmp",
+                                            "Stoss_03.inp." + ended + ".tmp",
+                                            "Stoss_03.txt." + own + ".tmp"};
     for (const std::string &f : stale)
         if (f != "Stoss02.SPF.tmp") std::ofstream(f, std::ios::binary) << std::string(100000, 'x');
     ASSERT_EQ(symlink(("../comp_AStartRemovesTheTemporaryFilesOfAKilledPrint_opfer.txt"),
                       "Stoss02.SPF.tmp"),
               0);
-    const std::vector<std::string> others = {"Stoss_02.oli.tmp",  "Andere_01.oli.tmp",
-                                             "Stoss_01.oli.tmp2", "notiz.tmp",
-                                             "Stoss04.SPF.tmp",   "Stoss_01.oli"};
+    const std::vector<std::string> others = {"Stoss_02.oli.tmp",
+                                             "Andere_01.oli.tmp",
+                                             "Stoss_01.oli.tmp2",
+                                             "notiz.tmp",
+                                             "Stoss04.SPF.tmp",
+                                             "Stoss_01.oli",
+                                             "Stoss_01.oli." + std::to_string(getppid()) + ".tmp"};
     for (const std::string &f : others) std::ofstream(f, std::ios::binary) << "bleibt\n";
     /* the lock of the killed window, which no process holds, is taken over with a hint */
     std::ofstream("Stoss.lck") << "4711 rechner\n";
