@@ -115,6 +115,8 @@ int Rt_Safe_Commit(Rt_Safe_File *sf);                  /* both: 1, or 0 */
 int Rt_Safe_Remove_Old(Rt_Safe_File *sf); /* remove the file at path, sync the folder: 1, or 0 */
 /* The errors of a rename that another writer of the same file stood in the way of. */
 enum { RT_ECHANGED = 10001, RT_ENOTOWN = 10002 };
+/* The error of a writer that no longer holds its component's lock (Rt_Lock_Is_Own). */
+enum { RT_ENOLOCK = 10003 };
 /* What stands under a name, to tell whether someone changed the file since it was seen: exists 0
 ** for no file; else its device, inode, size, and modification and change time in nanoseconds. */
 typedef struct Rt_File_Id {
@@ -152,7 +154,10 @@ const char *Rt_Safe_Open_Failed_Path(const char *path, int err);
 void Rt_Safe_Set_Mode(Rt_Safe_File *sf, unsigned mode); /* permissions of the new file */
 int Rt_Safe_Error(const Rt_Safe_File *sf);              /* errno of the first failure, 0 none */
 int Rt_Safe_Installed(const Rt_Safe_File *sf);          /* 1 once renamed over its path */
-void Rt_Safe_Close(Rt_Safe_File *sf);                   /* null is allowed */
+/* 1 while the file this writer created stands where it is, under its temporary name before the
+** rename and under its path after it (another window or program removed or replaced none). */
+int Rt_Safe_Stands(const Rt_Safe_File *sf);
+void Rt_Safe_Close(Rt_Safe_File *sf); /* null is allowed */
 /* The German reason for an error number, for a message box (code page 850). */
 const char *Rt_Error_Text(int err);
 /* The same for an error met on path: a name that is not there (ENOENT) says whether the file is
@@ -202,18 +207,31 @@ int Rt_Remove_Stale_Temp(const char *path);
 ** Linux passes flock on to the server on NFS and SMB folders; where a folder takes no locks at
 ** all (ENOLCK, EOPNOTSUPP), the pid and host written in the file decide: a process of this host
 ** that no longer runs leaves its lock to be taken over, one of another host holds it.
-** A lock whose flock is free but that names another host stays held too: that host's locks
-** may not reach this one. Rt_Lock_Take answers the lock (null unless taken) and in *state:
+** A lock file this user may not write (another user's, mode 0644) is held by an flock on a
+** read-only handle: it keeps the name of the window that wrote it. No lock is taken through a link
+** or in place of a folder under the name. Rt_Lock_Take answers the lock (null unless taken) and in
+** *state:
 */
 enum {
     RT_LOCK_TAKEN = 0,      /* ours; nobody had it */
     RT_LOCK_TAKEN_OVER = 1, /* ours; it named a process of this host that no longer runs */
-    RT_LOCK_HELD = 2,       /* another process has it (holder: "Prozess <pid> auf <host>") */
-    RT_LOCK_FAILED = 3      /* the lock file cannot be made (errno) */
+    RT_LOCK_HELD = 2,       /* another process has it (holder: "Prozess <pid> auf <host>", ""
+                            ** where the file names none that runs) */
+    RT_LOCK_FAILED = 3      /* no lock can be taken (errno: ELOOP a link, EISDIR a folder under
+                            ** the name, ENOLCK a file this user may not write in a folder
+                            ** without locks, EACCES, EROFS, ...) */
 };
 typedef struct Rt_Lock Rt_Lock;
 Rt_Lock *Rt_Lock_Take(const char *path, int *state, char *holder, size_t size);
-/* Remove the lock file (only from the process that took it) and drop the lock; null allowed. */
+/* 1 while the lock file under its name is still the one this lock holds (nobody removed or
+** replaced it, so that no other window may have taken the component meanwhile). */
+int Rt_Lock_Is_Own(const Rt_Lock *lock);
+const char *Rt_Lock_Path(const Rt_Lock *lock); /* "" for null */
+/* 1 while another process holds the lock of path (for a window that found it held: whether that
+** window still runs), 0 when nobody does or no lock file stands. */
+int Rt_Lock_Held_By_Other(const char *path);
+/* Remove the lock file (only from the process that took it, and only one it wrote its name into)
+** and drop the lock; null allowed. */
 void Rt_Lock_Release(Rt_Lock *lock);
 
 /* ---------------------------------------------------------------- temporary names */

@@ -478,6 +478,13 @@ static int Sync_Folder(const std::string &path)
     return err;
 }
 
+int Rt_Safe_Stands(const Rt_Safe_File *sf)
+{
+    struct stat st;
+    return sf && lstat((sf->installed ? sf->path : sf->temp).c_str(), &st) == 0
+           && st.st_dev == sf->temp_dev && st.st_ino == sf->temp_ino;
+}
+
 /* rename(2), and where no file is expected under to (a new file), a rename that never replaces
 ** one: a file that another writer put there meanwhile fails it with EEXIST. */
 static int Rename_Over(const char *from, const char *to, bool no_replace)
@@ -495,9 +502,7 @@ int Rt_Safe_Install(Rt_Safe_File *sf)
     if (sf->installed) return 1;
     Before_Install(sf->path);
     /* only a temporary file that is still our own goes in, and only over the file we saw there */
-    struct stat st;
-    if (lstat(sf->temp.c_str(), &st) != 0 || st.st_dev != sf->temp_dev
-        || st.st_ino != sf->temp_ino) {
+    if (!Rt_Safe_Stands(sf)) {
         Note_Error(sf, RT_ENOTOWN);
         return 0;
     }
@@ -656,10 +661,16 @@ const char *Rt_Error_Text(int err)
     case ENFILE: return "Zu viele offene Dateien.";
     case ENOMEM: return "Nicht genug Speicher.";
     case EIO: return "Ein-/Ausgabefehler des Datentr\x84gers.";
+    case ELOOP: return "Der Name bezeichnet eine Verkn\x81pfung.";
+    case ENOLCK: return "Der Ordner nimmt keine Sperren an.";
     case RT_ECHANGED:
         return "Ein anderes Programm oder Fenster hat die Datei inzwischen ge\x84ndert.";
     case RT_ENOTOWN:
         return "Ein anderes Programm oder Fenster hat die Arbeitsdatei entfernt oder ersetzt.";
+    case RT_ENOLOCK:
+        return "Die Sperrdatei des Bauteils wurde entfernt oder ersetzt; ein anderes Fenster kann "
+               "es ge\x94"
+               "ffnet haben.";
     default: {
         static thread_local char text[48];
         snprintf(text, sizeof text, "Systemfehler %d.", err);

@@ -533,12 +533,16 @@ static int Ask_Before_Save(const char *path, int why)
     Set_Message_Symbol(2, 0, 0, 0);
     Set_Message_Title("Speichern");
     if (why == ASK_LOCKED) {
-        named = std::string("Das Bauteil ") + Bauteilkennung + " ist in einem anderen Fenster "
-                + "geöffnet ("_cp850 + Splice_Locked_By + ").";
-        Fill_Message_Wrapped(named.c_str());
+        int other_runs = 0;
+        Fill_Message_Wrapped(Read_Only_Cause(&other_runs).c_str());
         Fill_Message("Dieses Fenster ist schreibgesch\x81tzt: es speichert nur unter einem anderen "
                      "Namen;");
-        Fill_Message("die Eingabedatei bleibt, wie das andere Fenster sie speichert.");
+        if (other_runs) {
+            Fill_Message("die Eingabedatei bleibt, wie das andere Fenster sie speichert.");
+        } else {
+            Fill_Message("die Eingabedatei bleibt unver\x84ndert.");
+            Fill_Message_Wrapped(Read_Only_Remedy().c_str());
+        }
         static const char *const only[] = {"Anderer Name", "Abbrechen"};
         return Answer_Of_Buttons(only, 2, 1) == 0 ? 1 : -1;
     }
@@ -729,7 +733,8 @@ int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
     char target[4096];
     const int link_kind = Rt_Link_Of(path, target, sizeof target);
     const bool seen = Seen_Path == path;
-    int why = Splice_Locked_By[0] && Inp_File_Name == std::string(path) ? ASK_LOCKED : ASK_NONE;
+    int why = Splice_Read_Only != SPLICE_WRITER && Inp_File_Name == std::string(path) ? ASK_LOCKED
+                                                                                      : ASK_NONE;
     for (int round = 0; round < 4; round++) {
         Rt_File_Id now;
         Rt_File_Id_Of(path, &now);
