@@ -98,11 +98,12 @@ Rt_Lock *Take_Component_Lock(void)
         /* without a lock another window may write the same files unseen: this one only reads */
         Splice_Read_Only = SPLICE_READ_ONLY_NO_LOCK;
         Lock_Reason = No_Lock_Reason(err, &Lock_Remedy);
-        Lock_Box(2, "Bauteil schreibgeschützt"_cp850,
-                 {component + " kann nicht für dieses Fenster gesperrt werden."_cp850, Lock_Reason,
-                  "Damit kein zweites Fenster dieselben Dateien schreibt, zeigt dieses Fenster es",
-                  "schreibgeschützt: es speichert nur unter einem anderen Namen und druckt nicht."_cp850,
-                  Read_Only_Remedy()});
+        Lock_Box(
+            2, "Bauteil schreibgeschützt"_cp850,
+            {component + " kann nicht für dieses Fenster gesperrt werden."_cp850, Lock_Reason,
+             "Damit kein zweites Fenster dieselben Dateien schreibt, zeigt dieses Fenster es",
+             "schreibgeschützt: es speichert nur unter einem anderen Namen und druckt nicht."_cp850,
+             Read_Only_Remedy()});
     }
     return lock;
 }
@@ -141,6 +142,7 @@ std::string Read_Only_Remedy(void)
 {
     if (Splice_Read_Only == SPLICE_READ_ONLY_NO_LOCK)
         return "Zum Bearbeiten " + Lock_Remedy + " und das Bauteil neu öffnen."_cp850;
-    if (Splice_Read_Only == SPLICE_READ_ONLY_HELD) return "Zum Bearbeiten das Bauteil neu öffnen."_cp850;
+    if (Splice_Read_Only == SPLICE_READ_ONLY_HELD)
+        return "Zum Bearbeiten das Bauteil neu öffnen."_cp850;
     return "";
 }
