@@ -530,22 +530,28 @@ TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
             ASSERT_EQ(pipe(ready) | pipe(ends), 0);
             Holder = fork();
             if (Holder == 0) {
-                if (geteuid() == 0
-                    && (setresgid(65534, 65534, 65534) || setresuid(65534, 65534, 65534)))
-                    _exit(3);
+                close(ready[0]);
                 close(ends[1]);
-                Rt_Lock *lock = Rt_Lock_Take("Stoss.lck", nullptr, nullptr, 0);
-                const char taken = lock != nullptr;
+                const bool other_user =
+                    geteuid() != 0
+                    || (setresgid(65534, 65534, 65534) == 0 && setresuid(65534, 65534, 65534) == 0);
+                const char taken =
+                    !other_user ? 2 : Rt_Lock_Take("Stoss.lck", nullptr, nullptr, 0) != nullptr;
                 char end;
                 if (write(ready[1], &taken, 1) != 1 || read(ends[0], &end, 1) < 0) _exit(4);
                 _exit(0);
             }
+            close(ready[1]);
             close(ends[0]);
             Holder_Ends = ends[1];
             char taken = 0;
             ASSERT_EQ(read(ready[0], &taken, 1), 1);
             close(ready[0]);
-            close(ready[1]);
+            if (taken == 2) { /* root that may not become another user: no such holder here */
+                End_Holder(nullptr);
+                fprintf(stderr, "note: no other user to hold the lock, row left out\n");
+                continue;
+            }
             EXPECT_EQ(taken, 1);
         }
         std::ofstream("Stoss_01.oli.4711.tmp") << "druckt gerade\n";
