@@ -100,7 +100,8 @@ int Rt_Make_Dirs(const char *path);
 ** the old file out of its place before the others go in, so that it never stands beside them.
 ** The rename puts in place only the temporary file this writer created (another one under its
 ** name fails it with RT_ENOTOWN), and, after Rt_Safe_Expect, only while path is still the file
-** seen (else RT_ECHANGED), checked after the install hook, just before the rename.
+** seen (else RT_ECHANGED), checked after the install hook, just before the rename; where the
+** file seen was none, the rename never replaces a file another writer made meanwhile.
 */
 typedef struct Rt_Safe_File Rt_Safe_File;
 
@@ -114,11 +115,13 @@ int Rt_Safe_Commit(Rt_Safe_File *sf);                  /* both: 1, or 0 */
 int Rt_Safe_Remove_Old(Rt_Safe_File *sf); /* remove the file at path, sync the folder: 1, or 0 */
 /* The errors of a rename that another writer of the same file stood in the way of. */
 enum { RT_ECHANGED = 10001, RT_ENOTOWN = 10002 };
+/* The error of a writer that no longer holds its component's lock (Rt_Lock_Is_Own). */
+enum { RT_ENOLOCK = 10003 };
 /* What stands under a name, to tell whether someone changed the file since it was seen: exists 0
-** for no file; else its device, inode, size and modification time in nanoseconds. */
+** for no file; else its device, inode, size, and modification and change time in nanoseconds. */
 typedef struct Rt_File_Id {
     int exists;
-    long long dev, ino, size, mtime_ns;
+    long long dev, ino, size, mtime_ns, ctime_ns;
 } Rt_File_Id;
 /* The id of path (not followed when a link), 1; or 0 when it cannot be asked (no file: 1, exists 0). */
 int Rt_File_Id_Of(const char *path, Rt_File_Id *id);
@@ -151,7 +154,10 @@ const char *Rt_Safe_Open_Failed_Path(const char *path, int err);
 void Rt_Safe_Set_Mode(Rt_Safe_File *sf, unsigned mode); /* permissions of the new file */
 int Rt_Safe_Error(const Rt_Safe_File *sf);              /* errno of the first failure, 0 none */
 int Rt_Safe_Installed(const Rt_Safe_File *sf);          /* 1 once renamed over its path */
-void Rt_Safe_Close(Rt_Safe_File *sf);                   /* null is allowed */
+/* 1 while the file this writer created stands where it is, under its temporary name before the
+** rename and under its path after it (another window or program removed or replaced none). */
+int Rt_Safe_Stands(const Rt_Safe_File *sf);
+void Rt_Safe_Close(Rt_Safe_File *sf); /* null is allowed */
 /* The German reason for an error number, for a message box (code page 850). */
 const char *Rt_Error_Text(int err);
 /* The same for an error met on path: a name that is not there (ENOENT) says whether the file is
@@ -183,9 +189,13 @@ int Rt_Create_New_File(const char *path);
 ** a mode that appends ("a", "ab", "a+", ...) refuses a link under the name (null, errno ELOOP),
 ** and a mode that only reads ("r", "rb") is Rt_Fopen_Read. */
 FILE *Rt_Fopen(const char *path, const char *mode);
-/* Remove the temporary files that killed writers of path left ("<path>.tmp", "<path>.<pid>.tmp";
-** a link goes, never what it points to; a folder stays), also those of a writer that still runs:
-** called only while the component's lock is ours. 1 when none is left, 0. */
+/* Remove the work files that killed writers of path left: "<path>.tmp" of older runs,
+** "<path>.<pid>.tmp" and the work files of its copies kept aside or backed up,
+** "<path>.<word>.<pid>.tmp" ("<path>.old.<pid>.tmp"), each only where no process of this machine
+** runs under its pid (a process that saves or prints keeps its own; this process's own number
+** counts as ended, as the callers hold none of their own then). A '?' in the file's name stands
+** for any one character ("Stoss_??.inp": every file number). A link goes, never what it points
+** to; a folder stays. Called only while the component's lock is ours. 1 when none is left, 0. */
 int Rt_Remove_Stale_Temp(const char *path);
 
 /* ---------------------------------------------------------------- the lock of a component */
@@ -197,18 +207,31 @@ int Rt_Remove_Stale_Temp(const char *path);
 ** Linux passes flock on to the server on NFS and SMB folders; where a folder takes no locks at
 ** all (ENOLCK, EOPNOTSUPP), the pid and host written in the file decide: a process of this host
 ** that no longer runs leaves its lock to be taken over, one of another host holds it.
-** A lock whose flock is free but that names another host stays held too: that host's locks
-** may not reach this one. Rt_Lock_Take answers the lock (null unless taken) and in *state:
+** A lock file this user may not write (another user's, mode 0644) is held by an flock on a
+** read-only handle: it keeps the name of the window that wrote it. No lock is taken through a link
+** or in place of a folder under the name. Rt_Lock_Take answers the lock (null unless taken) and in
+** *state:
 */
 enum {
     RT_LOCK_TAKEN = 0,      /* ours; nobody had it */
     RT_LOCK_TAKEN_OVER = 1, /* ours; it named a process of this host that no longer runs */
-    RT_LOCK_HELD = 2,       /* another process has it (holder: "Prozess <pid> auf <host>") */
-    RT_LOCK_FAILED = 3      /* the lock file cannot be made (errno) */
+    RT_LOCK_HELD = 2,       /* another process has it (holder: "Prozess <pid> auf <host>", ""
+                            ** where the file names none that runs) */
+    RT_LOCK_FAILED = 3      /* no lock can be taken (errno: ELOOP a link, EISDIR a folder under
+                            ** the name, ENOLCK a file this user may not write in a folder
+                            ** without locks, EACCES, EROFS, ...) */
 };
 typedef struct Rt_Lock Rt_Lock;
 Rt_Lock *Rt_Lock_Take(const char *path, int *state, char *holder, size_t size);
-/* Remove the lock file (only from the process that took it) and drop the lock; null allowed. */
+/* 1 while the lock file under its name is still the one this lock holds (nobody removed or
+** replaced it, so that no other window may have taken the component meanwhile). */
+int Rt_Lock_Is_Own(const Rt_Lock *lock);
+const char *Rt_Lock_Path(const Rt_Lock *lock); /* "" for null */
+/* 1 while another process holds the lock of path (for a window that found it held: whether that
+** window still runs), 0 when nobody does or no lock file stands. */
+int Rt_Lock_Held_By_Other(const char *path);
+/* Remove the lock file (only from the process that took it, and only one it wrote its name into)
+** and drop the lock; null allowed. */
 void Rt_Lock_Release(Rt_Lock *lock);
 
 /* ---------------------------------------------------------------- temporary names */

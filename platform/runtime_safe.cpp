@@ -8,13 +8,18 @@
 */
 #include "platform/runtime.h"
 
+#include <cctype>
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
 #include <string>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -235,30 +240,69 @@ const char *Rt_Safe_Open_Failed_Path(const char *path, int err)
     return name.c_str();
 }
 
-/* 1 when name is a temporary file of path: "<path>.tmp" of older runs, or "<path>.<pid>.tmp". */
-static bool Is_Temp_Of(const std::string &name, const std::string &path)
+/* 1 while a process of this machine runs under pid; a number no process can have (0, which
+** kill() takes for the own process group, or beyond pid_t) runs nothing. */
+static bool Process_Runs(long long pid)
 {
-    if (name == path + ".tmp") return true;
-    if (name.size() < path.size() + 6 || name.compare(0, path.size() + 1, path + ".") != 0
-        || name.compare(name.size() - 4, 4, ".tmp") != 0)
-        return false;
-    const std::string mid = name.substr(path.size() + 1, name.size() - path.size() - 5);
-    return !mid.empty() && mid.find_first_not_of("0123456789") == std::string::npos;
+    if (pid <= 0 || pid > INT_MAX) return false;
+    return kill((pid_t)pid, 0) == 0 || errno == EPERM;
+}
+
+/* 1 when text is a word of letters and digits ("old", "bak2"). */
+static bool Plain_Word(const std::string &text)
+{
+    if (text.empty()) return false;
+    for (const char c : text)
+        if (!isalnum((unsigned char)c)) return false;
+    return true;
+}
+
+/*
+** The process whose work file name is, for a file whose name matches base ('?' any one
+** character): "<file>.tmp" of older runs answers 0 (no process); "<file>.<pid>.tmp", and the work
+** file of its copy kept aside or backed up, "<file>.<word>.<pid>.tmp" ("<file>.old.<pid>.tmp" of a
+** put-back, "<file>.bak.<pid>.tmp"), answer the pid. -1 for any other name.
+*/
+static long long Work_File_Pid(const std::string &name, const std::string &base)
+{
+    if (name.size() <= 4 || name.compare(name.size() - 4, 4, ".tmp") != 0) return -1;
+    std::string rest = name.substr(0, name.size() - 4);
+    if (Rt_Wildcard_Match(base.c_str(), rest.c_str())) return 0;
+    const size_t dot = rest.find_last_of('.');
+    if (dot == std::string::npos || dot + 1 == rest.size() || rest.size() - dot > 13
+        || rest.find_first_not_of("0123456789", dot + 1) != std::string::npos)
+        return -1;
+    const long long pid = atoll(rest.c_str() + dot + 1);
+    rest.resize(dot);
+    if (Rt_Wildcard_Match(base.c_str(), rest.c_str())) return pid;
+    const size_t word = rest.find_last_of('.');
+    if (word == std::string::npos || !Plain_Word(rest.substr(word + 1))) return -1;
+    rest.resize(word);
+    return Rt_Wildcard_Match(base.c_str(), rest.c_str()) ? pid : -1;
 }
 
 int Rt_Remove_Stale_Temp(const char *path)
 {
     if (!path || !*path) return 0;
     const std::string whole = path;
-    int ok = Remove_Entry(whole + ".tmp") == 0;
-    Rt_Find_Data data;
-    Rt_Find *find = Rt_Find_First((whole + ".*.tmp").c_str(), 0, &data);
-    /* the listing names what it found with its folder as the pattern gave it */
     const size_t slash = whole.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "."
+                               : slash == 0               ? "/"
+                                                          : whole.substr(0, slash);
     const std::string base = slash == std::string::npos ? whole : whole.substr(slash + 1);
-    for (int more = find != nullptr; more; more = Rt_Find_Next(find, &data))
-        if (Is_Temp_Of(data.name, base)) ok &= Remove_Entry(data.path) == 0;
-    Rt_Find_Close(find);
+    DIR *dir = opendir(folder.c_str());
+    if (!dir) return errno == ENOENT;
+    int ok = 1;
+    while (const struct dirent *e = readdir(dir)) {
+        const long long pid = Work_File_Pid(e->d_name, base);
+        /* a running process's file stays; one of this process's own number was left by an
+        ** earlier process of that number (a container starts its programs with the same few
+        ** numbers): the callers hold none of their own at that moment */
+        if (pid < 0 || (pid != (long long)getpid() && Process_Runs(pid))) continue;
+        const std::string name = slash == std::string::npos ? e->d_name : folder + "/" + e->d_name;
+        ok &= Remove_Entry(name) == 0;
+    }
+    closedir(dir);
     return ok;
 }
 
@@ -366,6 +410,9 @@ static void Id_From_Stat(const struct stat &st, Rt_File_Id *id)
     id->ino = (long long)st.st_ino;
     id->size = (long long)st.st_size;
     id->mtime_ns = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+    /* a program may set the time of its change back (utimensat, touch -d); the kernel moves
+    ** the change time on with every write whatever the program does */
+    id->ctime_ns = (long long)st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec;
 }
 
 int Rt_File_Id_Of(const char *path, Rt_File_Id *id)
@@ -391,7 +438,7 @@ int Rt_Same_File_Id(const Rt_File_Id *a, const Rt_File_Id *b)
     if (a->exists != b->exists) return 0;
     return !a->exists
            || (a->dev == b->dev && a->ino == b->ino && a->size == b->size
-               && a->mtime_ns == b->mtime_ns);
+               && a->mtime_ns == b->mtime_ns && a->ctime_ns == b->ctime_ns);
 }
 
 void Rt_Safe_Set_Mode(Rt_Safe_File *sf, unsigned mode)
@@ -431,15 +478,31 @@ static int Sync_Folder(const std::string &path)
     return err;
 }
 
+int Rt_Safe_Stands(const Rt_Safe_File *sf)
+{
+    struct stat st;
+    return sf && lstat((sf->installed ? sf->path : sf->temp).c_str(), &st) == 0
+           && st.st_dev == sf->temp_dev && st.st_ino == sf->temp_ino;
+}
+
+/* rename(2), and where no file is expected under to (a new file), a rename that never replaces
+** one: a file that another writer put there meanwhile fails it with EEXIST. */
+static int Rename_Over(const char *from, const char *to, bool no_replace)
+{
+    if (!no_replace) return rename(from, to);
+    if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return 0;
+    /* a file system that cannot refuse: the check just before stands alone */
+    if (errno == EINVAL || errno == ENOSYS) return rename(from, to);
+    return -1;
+}
+
 int Rt_Safe_Install(Rt_Safe_File *sf)
 {
     if (!sf || !sf->finished || sf->error != 0) return 0;
     if (sf->installed) return 1;
     Before_Install(sf->path);
     /* only a temporary file that is still our own goes in, and only over the file we saw there */
-    struct stat st;
-    if (lstat(sf->temp.c_str(), &st) != 0 || st.st_dev != sf->temp_dev
-        || st.st_ino != sf->temp_ino) {
+    if (!Rt_Safe_Stands(sf)) {
         Note_Error(sf, RT_ENOTOWN);
         return 0;
     }
@@ -449,8 +512,8 @@ int Rt_Safe_Install(Rt_Safe_File *sf)
         Note_Error(sf, RT_ECHANGED);
         return 0;
     }
-    if (rename(sf->temp.c_str(), sf->path.c_str()) != 0) {
-        Note_Error(sf, errno);
+    if (Rename_Over(sf->temp.c_str(), sf->path.c_str(), sf->expect && !sf->seen.exists) != 0) {
+        Note_Error(sf, errno == EEXIST ? RT_ECHANGED : errno);
         return 0;
     }
     sf->installed = true;
@@ -598,10 +661,16 @@ const char *Rt_Error_Text(int err)
     case ENFILE: return "Zu viele offene Dateien.";
     case ENOMEM: return "Nicht genug Speicher.";
     case EIO: return "Ein-/Ausgabefehler des Datentr\x84gers.";
+    case ELOOP: return "Der Name bezeichnet eine Verkn\x81pfung.";
+    case ENOLCK: return "Der Ordner nimmt keine Sperren an.";
     case RT_ECHANGED:
         return "Ein anderes Programm oder Fenster hat die Datei inzwischen ge\x84ndert.";
     case RT_ENOTOWN:
         return "Ein anderes Programm oder Fenster hat die Arbeitsdatei entfernt oder ersetzt.";
+    case RT_ENOLOCK:
+        return "Die Sperrdatei des Bauteils wurde entfernt oder ersetzt; ein anderes Fenster kann "
+               "es ge\x94"
+               "ffnet haben.";
     default: {
         static thread_local char text[48];
         snprintf(text, sizeof text, "Systemfehler %d.", err);

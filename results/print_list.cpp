@@ -69,11 +69,16 @@ static int Print_Running = 0;
 static int Hold_Files = 0;
 static Rt_Safe_File *Held[PRINT_PLOTS_MAX + 1];
 static int Held_Count = 0;
+/* The component's lock of the window that prints: its files go in place only while it is its own
+** (null: no check, as for a print outside the program's window). */
+static const Rt_Lock *Print_Lock = nullptr;
 /* The first file that failed (its whole path, which may be longer than the print list's own
 ** buffer: the PDF and the temporary names add to it), with its reason. */
 static std::string Failed_Path;
 static int Failed_Error = 0;
 static int Failed_Removal = 0; /* it failed to be taken out of its place (the old PDF) */
+
+void Print_Set_Lock(const Rt_Lock *lock) { Print_Lock = lock; }
 
 void Print_Note_Failure(const char *path, int err)
 {
@@ -124,38 +129,58 @@ static int Keep_Aside(const char *path)
     return 0;
 }
 
-/* Drop what was kept aside: the plots, the print list and the old PDF last, so that a kill on
-** the way leaves the old PDF kept aside beside a print list without its PDF, which the next start
-** then names (Recover_Killed_Install). */
-static void Drop_Asides(void)
+/* The files kept aside by one print: plots 1..PRINT_PLOTS_MAX, then the print list and the PDF. */
+enum { ASIDE_LIST = PRINT_PLOTS_MAX, ASIDE_PDF = PRINT_PLOTS_MAX + 1, ASIDE_COUNT };
+
+/* Drop what was kept aside (aside: only what this print kept; null: all of it): the plots, the
+** print list and the old PDF last, so that a kill on the way leaves the old PDF kept aside beside
+** a print list without its PDF, which the next start then names (Recover_Killed_Install). */
+static void Drop_Asides(const bool *aside)
 {
     char plot[BAUTEILKENNUNG_MAX + 16];
     for (int k = 1; k <= PRINT_PLOTS_MAX; k++) {
         Plot_Name(k, plot, sizeof plot);
-        Rt_Drop_Aside(plot);
+        if (!aside || aside[k - 1]) Rt_Drop_Aside(plot);
     }
-    Rt_Drop_Aside(Oli_Path);
-    Rt_Drop_Aside(Get_Print_Pdf_Path());
+    if (!aside || aside[ASIDE_LIST]) Rt_Drop_Aside(Oli_Path);
+    if (!aside || aside[ASIDE_PDF]) Rt_Drop_Aside(Get_Print_Pdf_Path());
+}
+
+/* 1 when one of the print's files was put in place under path and still stands there. */
+static int Installed_Here(Rt_Safe_File **files, int n, const char *path)
+{
+    for (int i = 0; i < n; i++)
+        if (strcmp(Rt_Safe_Path(files[i]), path) == 0)
+            return Rt_Safe_Installed(files[i]) && Rt_Safe_Stands(files[i]);
+    return 0;
 }
 
 /*
 ** Put the old plots, the old PDF and then the old print list back from where they were kept
-** aside, after a print failed or was killed while neither print list stood: a plot without a
-** file kept aside is of the new print and goes (every old plot was kept aside before the old list
-** left). Only when every plot and the PDF are back does the print list go back, so that it never
-** stands beside files of another print. What was kept aside stays until the caller drops it. 1
-** when all stand again.
+** aside, after a print failed or was killed while neither print list stood. A print that failed
+** (aside: what it kept aside, files: its own n files) puts back only what it kept aside and takes
+** away only a plot of its own that still stands; a plot another window or program put there
+** stays and is named in *foreign. After a kill (aside null) a plot without a file kept aside is of
+** the killed print and goes (every old plot was kept aside before the old list left). Only when
+** every plot and the PDF are back does the print list go back, so that it never stands beside
+** files of another print. What was kept aside stays until the caller drops it. 1 when all stand
+** again.
 */
-static int Put_Back_Old_Print(void)
+static int Put_Back_Old_Print(const bool *aside, Rt_Safe_File **files, int n, std::string *foreign)
 {
     int ok = 1;
     for (int k = 1; k <= PRINT_PLOTS_MAX; k++) {
         char plot[BAUTEILKENNUNG_MAX + 16];
         Plot_Name(k, plot, sizeof plot);
-        if (Rt_Has_Aside(plot)) ok &= Rt_Put_Back_Aside(plot);
-        else if (!Is_Folder(plot)) ok &= Rt_Remove_Old_File(plot);
+        const int mine = aside ? aside[k - 1] : Rt_Has_Aside(plot);
+        if (mine && Rt_Has_Aside(plot)) ok &= Rt_Put_Back_Aside(plot);
+        else if (!aside ? !Is_Folder(plot) : Installed_Here(files, n, plot))
+            ok &= Rt_Remove_Old_File(plot);
+        else if (foreign && !Is_Folder(plot) && Rt_File_Exists(plot))
+            *foreign += (foreign->empty() ? "" : ", ") + std::string(plot);
     }
-    return ok && Rt_Put_Back_Aside(Get_Print_Pdf_Path()) && Rt_Put_Back_Aside(Oli_Path);
+    return ok && (!aside || aside[ASIDE_PDF] ? Rt_Put_Back_Aside(Get_Print_Pdf_Path()) : 1)
+           && (!aside || aside[ASIDE_LIST] ? Rt_Put_Back_Aside(Oli_Path) : 1);
 }
 
 /* The box of the start that finds the PDF of the print list missing, or not put back (err). */
@@ -193,7 +218,7 @@ static void Recover_Killed_Install(void)
     char plot[BAUTEILKENNUNG_MAX + 16];
     const char *pdf = Get_Print_Pdf_Path();
     if (!Rt_File_Exists(Oli_Path) && Rt_Has_Aside(Oli_Path)) {
-        if (Put_Back_Old_Print()) Drop_Asides();
+        if (Put_Back_Old_Print(nullptr, nullptr, 0, nullptr)) Drop_Asides(nullptr);
         return;
     }
     if (!Rt_File_Exists(Oli_Path))
@@ -210,12 +235,13 @@ static void Recover_Killed_Install(void)
             return; /* it stays aside */
         }
     }
-    Drop_Asides();
+    Drop_Asides(nullptr);
 }
 
 void Print_Remove_Stale_Files(void)
 {
-    if (Oli_Path[0] == '\0') return;
+    /* a window whose lock another took may not touch the files of the one that writes now */
+    if (Oli_Path[0] == '\0' || (Print_Lock != nullptr && !Rt_Lock_Is_Own(Print_Lock))) return;
     Rt_Remove_Stale_Temp(Oli_Path);
     Rt_Remove_Stale_Temp(Get_Print_Pdf_Path());
     for (int k = 1; k <= PRINT_PLOTS_MAX; k++) {
@@ -284,17 +310,32 @@ enum {
 };
 
 /* The box of a print that failed, naming the first file that failed and why, and which files
-** stand (PRINT_*); pdf_removed: the PDF of the last print was taken away before. */
-static void Show_Print_Failure(int stands, int pdf_removed)
+** stand (PRINT_*); pdf_removed: the PDF of the last print was taken away before; foreign: the
+** plot files that another window or program put in place meanwhile, which stay. */
+static void Show_Print_Failure(int stands, int pdf_removed, const std::string &foreign = "")
 {
     Init_Message();
     Set_Message_Symbol(3, 0, 0, 0);
     Set_Message_Title("Fehler");
     Fill_Message("Die Druckliste kann nicht erzeugt werden!");
-    Fill_Message_Wrapped(("Die Datei " + Failed_Path).c_str());
-    Fill_Message(Failed_Removal ? "kann nicht entfernt werden:" : "kann nicht geschrieben werden:");
+    if (Failed_Error == RT_ENOLOCK) {
+        /* the cause, not a file of the print: nothing of it was put in place */
+        Fill_Message("Dieses Fenster h\x84lt das Bauteil nicht mehr:");
+    } else {
+        Fill_Message_Wrapped(("Die Datei " + Failed_Path).c_str());
+        Fill_Message(Failed_Removal ? "kann nicht entfernt werden:"
+                                    : "kann nicht geschrieben werden:");
+    }
     Fill_Message(Rt_Path_Error_Text(Failed_Error, Failed_Path.c_str()));
-    if (stands == PRINT_KEPT && Rt_Is_Regular_File(Oli_Path))
+    if (stands == PRINT_KEPT && Rt_Is_Regular_File(Oli_Path) && !foreign.empty()) {
+        Fill_Message(foreign.find(',') == std::string::npos
+                         ? "Die bisherige Druckliste steht wieder; die Plotdatei"
+                         : "Die bisherige Druckliste steht wieder; die Plotdateien");
+        Fill_Message_Wrapped((foreign
+                              + " hat inzwischen ein anderes Programm oder Fenster "
+                                "geschrieben.")
+                                 .c_str());
+    } else if (stands == PRINT_KEPT && Rt_Is_Regular_File(Oli_Path))
         Fill_Message("Die bisherige Druckliste und die Plotdateien bleiben unver\x84ndert.");
     else if (stands == PRINT_KEPT)
         Fill_Message("Es gab noch keine Druckliste; es wurde keine geschrieben.");
@@ -331,17 +372,29 @@ static int Install_Files(Rt_Safe_File **files, int n, Rt_Safe_File *pdf)
     if (n == 0 && pdf == nullptr) return 1;
     const char *old_pdf = pdf != nullptr ? Rt_Safe_Path(pdf) : Get_Print_Pdf_Path();
     const int keep_pdf = pdf == nullptr && Held_List_Unchanged(files, n);
+    /* only the window that holds the component writes its print, and only the files it wrote */
+    if (Print_Lock != nullptr && !Rt_Lock_Is_Own(Print_Lock))
+        Print_Note_Failure(Rt_Lock_Path(Print_Lock), RT_ENOLOCK);
+    for (int i = 0; i <= n && Failed_Path.empty(); i++) {
+        Rt_Safe_File *f = i < n ? files[i] : pdf;
+        if (f != nullptr && !Rt_Safe_Stands(f)) Print_Note_Failure(Rt_Safe_Path(f), RT_ENOTOWN);
+    }
     for (int i = 0; i < n && Failed_Path.empty(); i++)
         if (Is_Folder(Rt_Safe_Path(files[i]))) Print_Note_Failure(Rt_Safe_Path(files[i]), EISDIR);
     char plot[BAUTEILKENNUNG_MAX + 16];
     int kept = Failed_Path.empty();
+    bool aside[ASIDE_COUNT] =
+        {}; /* what this print kept aside: it alone puts it back or drops it */
     for (int k = 1; k <= PRINT_PLOTS_MAX && kept; k++) {
         Plot_Name(k, plot, sizeof plot);
         if (!Is_Folder(plot) && !Keep_Aside(plot)) kept = 0;
+        aside[k - 1] = Rt_Has_Aside(plot);
     }
     if (kept && !Keep_Aside(Oli_Path)) kept = 0;
+    aside[ASIDE_LIST] = kept && Rt_Has_Aside(Oli_Path);
     /* a folder under the PDF's name is not kept aside: its removal fails below and says so */
     if (kept && !keep_pdf && !Is_Folder(old_pdf) && !Keep_Aside(old_pdf)) kept = 0;
+    aside[ASIDE_PDF] = kept && !keep_pdf && Rt_Has_Aside(old_pdf);
     /* the box tells whether the old PDF is gone, also when its removal failed half-way */
     const int had_pdf = Rt_File_Exists(old_pdf);
     if (kept && !keep_pdf
@@ -372,19 +425,20 @@ static int Install_Files(Rt_Safe_File **files, int n, Rt_Safe_File *pdf)
     for (int i = 0; i < n && Failed_Path.empty(); i++)
         if (strcmp(Rt_Safe_Path(files[i]), Oli_Path) == 0 && !Rt_Safe_Install(files[i]))
             Print_Note_Failure(Rt_Safe_Path(files[i]), Rt_Safe_Error(files[i]));
+    std::string foreign;
     if (kept && !Failed_Path.empty()) {
-        if (!Put_Back_Old_Print()) stands = PRINT_ASIDE;
+        if (!Put_Back_Old_Print(aside, files, n, &foreign)) stands = PRINT_ASIDE;
         else pdf_removed = 0; /* back in its place */
     }
     if (Failed_Path.empty() && pdf != nullptr && !Rt_Safe_Install(pdf)) {
         Print_Note_Failure(Rt_Safe_Path(pdf), Rt_Safe_Error(pdf));
         stands = PRINT_NEW_NO_PDF;
     }
-    if (stands != PRINT_ASIDE) Drop_Asides();
+    if (stands != PRINT_ASIDE) Drop_Asides(aside);
     Close_Files(files, n);
     Rt_Safe_Close(pdf);
     if (Failed_Path.empty()) return 1;
-    Show_Print_Failure(stands, pdf_removed);
+    Show_Print_Failure(stands, pdf_removed, foreign);
     return 0;
 }
 
@@ -419,9 +473,17 @@ const char *Print_Held_List_Path(void)
     return Held_Count > 0 ? Rt_Safe_Temp_Path(Held[Held_Count - 1]) : "";
 }
 
+int Print_Held_Files_Stand(void)
+{
+    for (int i = 0; i < Held_Count; i++)
+        if (!Rt_Safe_Stands(Held[i])) return 0;
+    return 1;
+}
+
 int Print_Held_Pdf_Need(void)
 {
-    if (Held_Count == 0 || !Rt_Is_Regular_File(Get_Print_Pdf_Path())) return PRINT_PDF_NONE;
+    if (Held_Count == 0 || !Rt_Is_Regular_File(Get_Print_Pdf_Path()) || !Print_Held_Files_Stand())
+        return PRINT_PDF_NONE;
     return Held_List_Unchanged(Held, Held_Count) ? PRINT_PDF_KEPT : PRINT_PDF_REPRINT;
 }
 

@@ -37,6 +37,11 @@ const char *Get_Print_Pdf_Path(void);
 ** where they were kept aside ("<name>.old"), an old print list in place its old PDF, and what was
 ** kept aside goes; a new print list left without its PDF is said in a box that names the PDF. */
 void Print_Remove_Stale_Files(void);
+/* The component's lock of the window that prints (null: none, as outside the program's window):
+** while it is set, a print puts its files in place, and clears what a killed print left, only
+** while the lock is still its own (Rt_Lock_Is_Own); else its box says so and nothing changes. */
+typedef struct Rt_Lock Rt_Lock;
+void Print_Set_Lock(const Rt_Lock *lock);
 
 /*
 ** Validate the splice and, when write is non-zero, write the whole print list with the plot
@@ -69,6 +74,9 @@ const char *Design_Rules_Name(char *out, size_t size);
 */
 void Print_Hold_Files(int hold);
 const char *Print_Held_List_Path(void); /* the print list being held, "" when none */
+/* 1 while every held file still stands under its work file's name (no other window or program
+** removed or replaced one); else Print_Put_In_Place(1) puts nothing in place and its box says so. */
+int Print_Held_Files_Stand(void);
 int Print_Put_In_Place(int install);
 /* The same with the PDF printed from the held print list (finished, not in place; null: none),
 ** which is put in place, or dropped, with them: the old PDF is removed before the first file goes
@@ -82,7 +90,7 @@ int Print_Put_In_Place_With_Pdf(int install, struct Rt_Safe_File *pdf);
 ** the plans), answered before it goes in: PRINT_PDF_NONE no PDF stands; PRINT_PDF_KEPT the held
 ** print list holds the bytes of the one in place, from which the PDF was printed, and the PDF
 ** stays; PRINT_PDF_REPRINT it differs, and the PDF is printed anew from it (as one set with it,
-** whatever its length).
+** whatever its length). Held files that no longer stand (Print_Held_Files_Stand) need none.
 */
 enum { PRINT_PDF_NONE = 0, PRINT_PDF_KEPT = 1, PRINT_PDF_REPRINT = 2 };
 int Print_Held_Pdf_Need(void);

@@ -2,9 +2,10 @@
 ** The component's input file "%s_%02d.inp": one text record per field group of the splice input,
 ** in any order, read against the defaults and written atomically (temporary file, then rename).
 ** The format is described in docs/input-file.md; the annex section at the end is judged here, and
-** the annex it names is activated by nad/.
+** the annex it names is activated by nad/. The save and its questions are input_save.cpp's.
 */
 #include "splice/splice_app.h"
+#include "splice/input_file_internal.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -447,243 +448,6 @@ int Write_Splice_Input_Stream(FILE *f, const Splice_Input_Record *si)
     ok &= fputs("END\n", f) >= 0;
     ok &= !ferror(f);
     return ok ? 1 : 0;
-}
-
-static void Show_File_Lines(const char *title, const std::vector<std::string> &lines)
-{
-    Init_Message();
-    Set_Message_Symbol(3, 0, 0, 0);
-    Set_Message_Title(title);
-    for (const std::string &l : lines) Fill_Message(l.c_str());
-    Draw_Message();
-}
-
-static void Show_File_Message(const char *title, const char *l1, const char *l2, const char *l3)
-{
-    std::vector<std::string> lines;
-    for (const char *l : {l1, l2, l3})
-        if (l) lines.push_back(l);
-    Show_File_Lines(title, lines);
-}
-
-/*
-** The box of a save that replaced a link under the input file's name by a file of its own (kind
-** RT_LINK_*, target: what the link named), so that the user knows the file behind it did not
-** take the save.
-*/
-static void Say_Link_Replaced(const char *path, int kind, const char *target)
-{
-    /* appended piece by piece (a literal before a string draws a false -Wrestrict of g++) */
-    std::string named = "Die Eingabedatei ", was, stays;
-    named.append(Rt_Whole_Path(path));
-    if (kind == RT_LINK_SYMBOLIC) was.append("war eine Verknüpfung auf "_cp850).append(target);
-    else if (target[0]) was.append("war ein zweiter Name der Datei ").append(target);
-    else was.append("war ein zweiter Name einer Datei an anderer Stelle");
-    was.append(".");
-    if (!target[0]) stays.append("die Datei unter dem anderen Namen bleibt unverändert."_cp850);
-    else if (Rt_File_Exists(target))
-        stays.append("die Datei ").append(target).append(" bleibt unverändert."_cp850);
-    else stays.append("dort steht keine Datei.");
-    Init_Message();
-    Set_Message_Symbol(1, 0, 0, 0);
-    Set_Message_Title("Speichern");
-    Fill_Message_Wrapped(named.c_str());
-    Fill_Message_Wrapped(was.c_str());
-    Fill_Message("Gespeichert wurde in eine eigene Datei an ihrer Stelle;");
-    Fill_Message_Wrapped(stays.c_str());
-    Draw_Message();
-}
-
-/* The input file as this window last read or saved it, so that a save sees another writer. */
-static std::string Seen_Path;
-static Rt_File_Id Seen_Id;
-static int Seen_By_Save = 0;
-static std::string Saved_Path;
-
-static void Note_Seen(const char *path, const Rt_File_Id *id, int by_save)
-{
-    Seen_Path = path;
-    Seen_Id = *id;
-    Seen_By_Save = by_save;
-}
-
-const char *Last_Saved_Input_Path(void) { return Saved_Path.c_str(); }
-
-/* Why a save asks before it writes. */
-enum { ASK_NONE, ASK_LOCKED, ASK_CHANGED, ASK_CHANGED_DURING, ASK_READ_ONLY };
-
-/* 1 when the file's permissions forbid writing it (for every user: root may write any file, and
-** still a file marked so is not replaced without a question). */
-static int Write_Protected(const char *path)
-{
-    struct stat st;
-    return stat(path, &st) == 0 && ((st.st_mode & 0222) == 0 || access(path, W_OK) != 0);
-}
-
-/* The question before a save (why: ASK_*): 0 overwrite, 1 save under another name, -1 cancel. */
-static int Ask_Before_Save(const char *path, int why)
-{
-    std::string named = std::string("Die Eingabedatei ") + Rt_Whole_Path(path);
-    Init_Message();
-    Set_Message_Symbol(2, 0, 0, 0);
-    Set_Message_Title("Speichern");
-    if (why == ASK_LOCKED) {
-        named = std::string("Das Bauteil ") + Bauteilkennung + " ist in einem anderen Fenster "
-                + "geöffnet ("_cp850 + Splice_Locked_By + ").";
-        Fill_Message_Wrapped(named.c_str());
-        Fill_Message("Dieses Fenster ist schreibgesch\x81tzt: es speichert nur unter einem anderen "
-                     "Namen;");
-        Fill_Message("die Eingabedatei bleibt, wie das andere Fenster sie speichert.");
-        static const char *const only[] = {"Anderer Name", "Abbrechen"};
-        return Answer_Of_Buttons(only, 2, 1) == 0 ? 1 : -1;
-    }
-    Fill_Message_Wrapped(named.c_str());
-    if (why == ASK_READ_ONLY) {
-        Fill_Message("ist schreibgesch\x81tzt. \x9A"
-                     "berschreiben ersetzt sie trotzdem;");
-        Fill_Message("unter einem anderen Namen bleibt sie unver\x84ndert.");
-    } else {
-        Fill_Message(
-            why == ASK_CHANGED_DURING
-                ? "wurde w\x84hrend des Speicherns von einem anderen Programm oder Fenster"
-            : Seen_By_Save
-                ? "wurde seit dem letzten Speichern von einem anderen Programm oder Fenster"
-                : "wurde seit dem Lesen von einem anderen Programm oder Fenster");
-        Fill_Message("ge\x84ndert. \x9A"
-                     "berschreiben verwirft diese \x8E"
-                     "nderung; unter einem");
-        Fill_Message("anderen Namen bleiben beide erhalten.");
-    }
-    static const char *const labels[] = {"\x9A"
-                                         "berschreiben",
-                                         "Anderer Name", "Abbrechen"};
-    const int chosen = Answer_Of_Buttons(labels, 3, 2);
-    return chosen == 0 || chosen == 1 ? chosen : -1;
-}
-
-/* A name beside path that no file has: the next free file number of the component
-** ("Stoss_02.inp" beside "Stoss_01.inp"), else "<path>.neu", "<path>.neu2", ...; "" when none. */
-static std::string Free_Other_Name(const char *path)
-{
-    const std::string p = path;
-    const size_t n = p.size();
-    if (n > 7 && p.compare(n - 4, 4, ".inp") == 0 && p[n - 7] == '_'
-        && isdigit((unsigned char)p[n - 6]) && isdigit((unsigned char)p[n - 5]))
-        for (int k = 1; k <= 99; k++) {
-            char nn[3];
-            snprintf(nn, sizeof nn, "%02d", k);
-            const std::string other = p.substr(0, n - 6) + nn + ".inp";
-            if (other != p && !Rt_File_Exists(other.c_str())) return other;
-        }
-    for (int k = 1; k <= 99; k++) {
-        const std::string other = p + ".neu" + (k > 1 ? std::to_string(k) : std::string());
-        if (!Rt_File_Exists(other.c_str())) return other;
-    }
-    return "";
-}
-
-/*
-** Write si to path through a file of this writer's own, renamed over path only while path is
-** still the file *expect (else 0 with *err RT_ECHANGED); 1, or 0 with *err.
-*/
-static int Save_To(const char *path, const Splice_Input_Record *si, const Rt_File_Id *expect,
-                   int *err)
-{
-    Rt_Safe_File *sf = Rt_Safe_Open(path);
-    if (!sf) {
-        *err = -errno; /* negative: the temporary file could not be made */
-        return 0;
-    }
-    Rt_Safe_Expect(sf, expect);
-    FILE *f = Rt_Safe_Stream(sf);
-    int ok = Write_Splice_Input_Stream(f, si);
-    if (ok) Write_Active_NAD_Name_In(f, si->text_code_page);
-    if (ok) ok = Rt_Safe_Commit(sf);
-    *err = ok ? 0 : Rt_Safe_Error(sf) ? Rt_Safe_Error(sf) : EIO;
-    Rt_Safe_Close(sf);
-    return ok;
-}
-
-/* The box of a save that failed with err; before: the file as it stood when the save began, so
-** that the box says that the old file stands only when it does. */
-static void Say_Save_Failed(const char *path, int err, const Rt_File_Id *before)
-{
-    char line1[SPLICE_PATH_MAX + 64];
-    if (err < 0) {
-        snprintf(line1, sizeof line1, "Die Datei %s", Rt_Safe_Open_Failed_Path(path, -err));
-        Show_File_Message("Fehler", line1, "kann nicht gespeichert werden.",
-                          Rt_Path_Error_Text(-err, path));
-        return;
-    }
-    snprintf(line1, sizeof line1, "Die Datei %s", path);
-    Rt_File_Id now;
-    const bool stands = Rt_File_Id_Of(path, &now) && Rt_Same_File_Id(&now, before);
-    std::vector<std::string> lines = {line1, "kann nicht gespeichert werden."};
-    const std::string why = Rt_Error_Text(err);
-    if (stands) lines.push_back(why + " Die alte Datei bleibt erhalten.");
-    else {
-        lines.push_back(why);
-        lines.push_back("Die Datei wurde inzwischen von einem anderen Programm oder Fenster");
-        lines.push_back("ge\x84ndert; sie steht, wie dieses sie geschrieben hat.");
-    }
-    Show_File_Lines("Fehler", lines);
-}
-
-int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
-{
-    if (!path || !si) return 0;
-    Saved_Path.clear();
-    /* a link under the name is replaced, never written through: said after the save */
-    char target[4096];
-    const int link_kind = Rt_Link_Of(path, target, sizeof target);
-    const bool seen = Seen_Path == path;
-    int why = Splice_Locked_By[0] && Inp_File_Name == std::string(path) ? ASK_LOCKED : ASK_NONE;
-    for (int round = 0; round < 4; round++) {
-        Rt_File_Id now;
-        Rt_File_Id_Of(path, &now);
-        /* a file gone meanwhile loses nothing by the save */
-        if (why == ASK_NONE && seen && now.exists && !Rt_Same_File_Id(&now, &Seen_Id))
-            why = ASK_CHANGED;
-        if (why == ASK_NONE && now.exists && Write_Protected(path)) why = ASK_READ_ONLY;
-        if (why != ASK_NONE) {
-            const int answer = Ask_Before_Save(path, why);
-            if (answer < 0) return 0;
-            if (answer == 1) {
-                /* the window's values go to a new file; the one on the disk stays as it is */
-                const std::string other = Free_Other_Name(path);
-                const Rt_File_Id none = {};
-                int err = ENOSPC;
-                if (other.empty() || !Save_To(other.c_str(), si, &none, &err)) {
-                    Say_Save_Failed(other.empty() ? path : other.c_str(), err, &none);
-                    return 0;
-                }
-                Saved_Path = other;
-                Show_File_Message(
-                    "Speichern", ("Die Eingaben wurden unter " + other + " gespeichert;").c_str(),
-                    ("die Datei " + std::string(path) + " bleibt unver\x84ndert.").c_str(),
-                    nullptr);
-                return 2;
-            }
-        }
-        /* written beside the old file, synced and renamed over it: a failed save, a kill or a
-        ** power loss leaves the old file or the new one; renamed only while the file on the disk
-        ** is the one just judged, so that nobody's change is lost without the question */
-        int err = 0;
-        if (Save_To(path, si, &now, &err)) {
-            Rt_File_Id saved;
-            Rt_File_Id_Of(path, &saved);
-            Note_Seen(path, &saved, 1);
-            Saved_Path = path;
-            if (link_kind != RT_LINK_NONE) Say_Link_Replaced(path, link_kind, target);
-            return 1;
-        }
-        if (err != RT_ECHANGED) {
-            Say_Save_Failed(path, err, &now);
-            return 0;
-        }
-        why = ASK_CHANGED_DURING;
-    }
-    return 0;
 }
 
 /* ---------------------------------------------------------------- reading */
@@ -1504,7 +1268,11 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
     const int open_err = errno;
     /* what was read, so that a save sees whether someone changed it since */
     Rt_File_Id id;
-    if (f ? Rt_File_Id_Of_Stream(f, &id) : Rt_File_Id_Of(path, &id)) Note_Seen(path, &id, 0);
+    /* a link is the name a save replaces, never the file it points to: the link is noted */
+    struct stat name;
+    const bool link = lstat(path, &name) == 0 && S_ISLNK(name.st_mode);
+    if (f && !link ? Rt_File_Id_Of_Stream(f, &id) : Rt_File_Id_Of(path, &id))
+        Note_Input_File_Read(path, &id);
     if (!f) {
         /* a file that is not there is a new splice; anything else there is said */
         const int err = open_err;

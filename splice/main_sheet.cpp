@@ -39,8 +39,9 @@ static int Main_Area_X1, Main_Area_Y1, Main_Area_X2, Main_Area_Y2;
 /* The short confirmation above the register ("gespeichert: <file>"); empty for none. */
 static char Status_Text[4096 + 64];
 
-/* Draw the confirmation line into the band above the register (blank when there is none); a
-** text wider than the band goes on in a second line, from the last '/' that fits in the first. */
+/* Draw the confirmation line into the band above the register (without one, a read-only window's
+** state, so that it stands above every page); a text wider than the band goes on in a second line,
+** from the last '/' that fits in the first. */
 static void Draw_Status(void)
 {
     if (Main_Area < 0) return; /* no sheet */
@@ -48,7 +49,15 @@ static void Draw_Status(void)
     pxFgc(GetVELColor(-1));
     const int right = NPIXEL_X - 360;
     pxRect(10, 8, right, 44);
-    if (Status_Text[0]) {
+    if (!Status_Text[0] && Splice_Read_Only != SPLICE_WRITER) {
+        Pop_RFont(0x1000);
+        pxFgc(RED_CI);
+        pxText(14, 32,
+               "Schreibgesch\x81tzt: dieses Fenster speichert nur unter einem anderen Namen und "
+               "druckt nicht.",
+               -1);
+        Push_RFont();
+    } else if (Status_Text[0]) {
         Pop_RFont(0x1000);
         pxFgc(BLACK_CI);
         const std::string text = Status_Text;
@@ -222,6 +231,10 @@ static void Print_To_Pdf(void)
         Show_Refused_Print(MENU_PRINT, r);
         return;
     }
+    if (!Print_Held_Files_Stand()) {
+        Print_Put_In_Place(1); /* puts nothing in place: its box says who took the work files */
+        return;
+    }
     Rt_Safe_File *held = nullptr;
     const int printed = Print_Held_Pdf(MENU_PRINT, &held, nullptr);
     if (!Print_Put_In_Place_With_Pdf(printed, held) || !printed) return;
@@ -280,17 +293,20 @@ static int Write_List_Keeping_Pdf(int code)
 ** plan tool only when it was written for a valid splice. */
 static void Print_Action(int code)
 {
-    if (Splice_Locked_By[0]) {
+    int other_runs = 0;
+    const std::string cause = Read_Only_Cause(&other_runs);
+    if (!cause.empty()) {
         /* the print list, its plots and its PDF are the component's: one window writes them */
         Init_Message();
         Set_Message_Symbol(1, 0, 0, 0);
         Set_Message_Title("Drucken");
-        std::string l1 = std::string("Das Bauteil ") + Bauteilkennung
-                         + " ist in einem anderen Fenster ge\x94"
-                           "ffnet ("
-                         + Splice_Locked_By + ").";
-        Fill_Message_Wrapped(l1.c_str());
-        Fill_Message("Nur dort wird gedruckt; dieses Fenster ist schreibgesch\x81tzt.");
+        Fill_Message_Wrapped(cause.c_str());
+        if (other_runs) {
+            Fill_Message("Nur dort wird gedruckt; dieses Fenster ist schreibgesch\x81tzt.");
+        } else {
+            Fill_Message("Dieses Fenster ist schreibgesch\x81tzt und druckt nicht.");
+            Fill_Message_Wrapped(Read_Only_Remedy().c_str());
+        }
         Draw_Message();
         return;
     }
@@ -429,8 +445,7 @@ int Run_Main_Sheet(void)
 {
     Set_Nad_Pointers();
     int x2 = NPIXEL_X - 1, y2 = NPIXEL_Y - 1;
-    Define_Prop_Sheet(0, 0, x2, y2, 0, 0, Splice_Title_Line[0] ? Splice_Title_Line : Bauteilkennung,
-                      0, 1);
+    Define_Prop_Sheet(0, 0, x2, y2, 0, 0, Splice_Window_Title(), 0, 1);
     Set_Windows_Break_Button(CODE_BREAK);
 
     /* The bar sits at the right edge of the screen and reaches over all eight buttons. */
@@ -463,6 +478,7 @@ int Run_Main_Sheet(void)
     Page_Shadow.present = Page_Present_Rec{};
     Activate_Prop_Sheet();
     Draw_Current_Page();
+    Draw_Status();
 
     for (;;) {
         Icon_Menu_Draw(&Main_Icon_Menu);

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "results/splice_input.h"
 
@@ -26,8 +27,16 @@ extern char Inp_File_Name[SPLICE_PATH_MAX];      /* "%s_%02d.inp" */
 extern char Oli_File_Name[SPLICE_PATH_MAX];      /* "%s_%02d.oli" */
 extern char Txt_File_Name[SPLICE_PATH_MAX];      /* "%s_%02d.txt" */
 extern char Splice_Title_Line[SPLICE_TITLE_MAX]; /* first line of the title file, code page 850 */
+/* Whether this window writes the component: SPLICE_WRITER while it holds the component's lock;
+** read-only, it saves only under another name and prints nothing. */
+enum {
+    SPLICE_WRITER = 0,
+    SPLICE_READ_ONLY_HELD = 1,   /* another window had the component open at the start */
+    SPLICE_READ_ONLY_NO_LOCK = 2 /* no lock can be taken ("<component>.lck" is a link, ...) */
+};
+extern int32_t Splice_Read_Only;
 /* Who holds the component's lock when another window has it open ("Prozess <pid> auf dem
-** Rechner <host>"), so that this window is read-only; "" while this window writes. */
+** Rechner <host>"; "" where the lock file names none); "" while this window writes. */
 extern char Splice_Locked_By[160];
 
 /* Form the three file names from the component identifier and the file number; 1, or 0 when
@@ -54,6 +63,32 @@ int Splice_Main(int argc, char **argv);
 
 /* The catalogue readers, each once, in the start-up order; results are ignored. */
 void Load_Start_Up_Catalogues(void);
+
+/* ---------------------------------------------------------------- the component's lock */
+
+/*
+** Take the component's lock "<component>.lck" in its folder: one window writes a component. A
+** second one is told who has it and opens it read-only; a lock of a process that ended is taken
+** over with a hint; where no lock can be taken (a link or a folder under the name, a folder that
+** takes no file), a box says why and how to go on, and the window opens read-only as well.
+** Answers the lock, or null for a read-only window (Splice_Read_Only says why), which clears no
+** work file of the component.
+*/
+typedef struct Rt_Lock Rt_Lock;
+Rt_Lock *Take_Component_Lock(void);
+/* Release the lock (null allowed) and forget the read-only state. */
+void Drop_Component_Lock(Rt_Lock *lock);
+/* The window's title: the title line (or the component's name), with "(schreibgeschützt)" while
+** the window is read-only; valid until the next call. */
+const char *Splice_Window_Title(void);
+/* Why this window is read-only, for the box of a writer action it refuses (code page 850): the
+** window that has the component open, or had it at the start and has ended since (asked anew
+** each time), or why no lock can be taken; "" for a writer. *other_runs: 1 while the other
+** window still holds the component. */
+std::string Read_Only_Cause(int *other_runs);
+/* How a read-only window comes to write the component ("Zum Bearbeiten ... neu öffnen."), where
+** no other window holds it any more; "" for a writer. */
+std::string Read_Only_Remedy(void);
 
 /* ---------------------------------------------------------------- input file */
 

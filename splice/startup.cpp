@@ -25,7 +25,6 @@ char Inp_File_Name[SPLICE_PATH_MAX];
 char Oli_File_Name[SPLICE_PATH_MAX];
 char Txt_File_Name[SPLICE_PATH_MAX];
 char Splice_Title_Line[SPLICE_TITLE_MAX];
-char Splice_Locked_By[160];
 
 int Form_Component_File_Names(const char *component, int file_number)
 {
@@ -163,54 +162,21 @@ void Load_Start_Up_Catalogues(void)
     Load_Vbm_Catalogues();
 }
 
-/*
-** Take the component's lock "<component>.lck" in its folder: one window writes a component. A
-** second one is told who has it and opens it read-only; a lock of a process that ended is taken
-** over with a hint. Answers the lock, or null when this window may not clear the component's
-** work files (another one has it, or no lock file can be made there).
-*/
-static Rt_Lock *Take_Component_Lock(void)
+/* What a killed save left: the work files of the input file and of the title file of every file
+** number of the component, which a save under another name writes as well. */
+static void Remove_Stale_Input_Files(void)
 {
-    char path[SPLICE_PATH_MAX + 8], holder[sizeof Splice_Locked_By];
-    snprintf(path, sizeof path, "%s.lck", Bauteilkennung);
-    int state = RT_LOCK_FAILED;
-    Rt_Lock *lock = Rt_Lock_Take(path, &state, holder, sizeof holder);
-    Splice_Locked_By[0] = '\0';
-    if (state == RT_LOCK_HELD) {
-        snprintf(Splice_Locked_By, sizeof Splice_Locked_By, "%s", holder);
-        char l1[SPLICE_PATH_MAX + 64], l2[sizeof holder + 8];
-        snprintf(l1, sizeof l1,
-                 "Das Bauteil %s ist bereits in einem anderen Fenster ge\x94"
-                 "ffnet",
-                 Bauteilkennung);
-        snprintf(l2, sizeof l2, "(%s).", holder);
-        /* a folder without locks keeps the mark of a window that ended on another machine */
-        char l3[SPLICE_PATH_MAX + 64];
-        snprintf(l3, sizeof l3, "(nach einem Absturz), zuvor die Sperrdatei %s l\x94schen.", path);
-        Title_Box(2,
-                  "Bauteil ge\x94"
-                  "ffnet",
-                  {l1, l2,
-                   "Dieses Fenster zeigt es schreibgesch\x81tzt: es speichert nur unter einem",
-                   "anderen Namen und druckt nicht. Zum Bearbeiten das andere Fenster",
-                   "schlie\xE1"
-                   "en und das Bauteil neu \x94"
-                   "ffnen; l\x84uft dort kein Fenster mehr",
-                   l3});
-    } else if (state == RT_LOCK_TAKEN_OVER) {
-        char l1[SPLICE_PATH_MAX + 64], l2[sizeof holder + 64];
-        snprintf(l1, sizeof l1,
-                 "Das Bauteil %s war noch als ge\x94"
-                 "ffnet vermerkt",
-                 Bauteilkennung);
-        snprintf(l2, sizeof l2, "(%s), der nicht mehr l\x84uft.", holder);
-        Title_Box(1, "Hinweis",
-                  {l1, l2,
-                   "Dieses Fenster \x81"
-                   "bernimmt das Bauteil; was ein abgebrochenes Speichern",
-                   "oder Drucken hinterlassen hat, wird aufger\x84umt."});
+    /* a '?' or '*' of the component's own name would take the files of other components */
+    if (strpbrk(Bauteilkennung, "?*")) {
+        Rt_Remove_Stale_Temp(Inp_File_Name);
+        Rt_Remove_Stale_Temp(Txt_File_Name);
+        return;
     }
-    return lock;
+    for (const char *kind : {"inp", "txt"}) {
+        char any[SPLICE_PATH_MAX + 8];
+        snprintf(any, sizeof any, "%s_??.%s", Bauteilkennung, kind);
+        Rt_Remove_Stale_Temp(any);
+    }
 }
 
 /* The window's close box: the main sheet's loop sees the close as its break code and asks the
@@ -238,13 +204,16 @@ int Splice_Main(int argc, char **argv)
 
     Init_VEL_Graphics();
     Read_Title_Line(Txt_File_Name);
-    VELSetWindowTitle(Splice_Title_Line[0] ? Splice_Title_Line : Bauteilkennung);
+    VELSetWindowTitle(Splice_Window_Title());
     VELSetCloseCallback(On_Window_Close);
     char help[SPLICE_PATH_MAX + 16];
     snprintf(help, sizeof help, "%s/splice.hlp", CurOb_Privat_Datapath());
     Add_Helpfile(help);
     Load_Start_Up_Catalogues();
     Rt_Lock *lock = Take_Component_Lock();
+    /* a read-only window says so in its title as long as it runs */
+    if (Splice_Read_Only != SPLICE_WRITER) VELSetWindowTitle(Splice_Window_Title());
+    Print_Set_Lock(lock);
 
     Set_Splice_Input_Defaults(&Splice_Input);
     Refresh_Char_Actions();
@@ -259,12 +228,12 @@ int Splice_Main(int argc, char **argv)
     ** window has the component: its work files are not left behind */
     if (lock) {
         Print_Remove_Stale_Files();
-        Rt_Remove_Stale_Temp(Inp_File_Name);
+        Remove_Stale_Input_Files();
     }
 
     Run_Main_Sheet();
-    Rt_Lock_Release(lock);
-    Splice_Locked_By[0] = '\0';
+    Print_Set_Lock(nullptr);
+    Drop_Component_Lock(lock);
     Exit_VEL_Graphics();
     return 1;
 }

@@ -534,11 +534,10 @@ TEST(PrintList, TheFailureBoxShowsTheWholeOfALongPath)
     ASSERT_EQ(system("rm -rf aaaaaaaaaa*"), 0);
 }
 
-/* Held files: the print is complete and synced but not in place until the caller says so; a
-** print held again drops the one held before. Outside a print a plot file goes in place at once. */
 /* Another process (a second window, a window of another machine on the folder) writes the print
-** list while this print puts its files in place: it never takes this print's work files, and
-** the print stands whole, its own print list beside its own plots, as its success says. */
+** list, or starts a print of its own and clears what killed prints left, while this print puts its
+** files in place: it never takes this print's work files, and the print stands whole, its own
+** print list beside its own plots, as its success says. */
 static void Second_Writer_Of_The_List(const char *)
 {
     Rt_Set_Install_Hook(nullptr);
@@ -551,18 +550,82 @@ static void Second_Writer_Of_The_List(const char *)
     waitpid(child, nullptr, 0);
 }
 
-TEST(PrintList, ASecondWriterNeverTakesThePrintsWorkFiles)
+static void Second_Window_Starts_A_Print(const char *)
 {
-    ZW_Test_Reset();
-    Valid_Print_With_Plots("Stoss 1");
-    Rt_Set_Install_Hook(Second_Writer_Of_The_List);
-    EXPECT_EQ(Write_Print_List(1), 0);
     Rt_Set_Install_Hook(nullptr);
-    EXPECT_NE(Read_File(Oli_Name).find("Stoss 1"), std::string::npos);
-    for (const std::string &n : Print_Files()) EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
-    EXPECT_FALSE(Message_Says("Die Druckliste kann nicht erzeugt werden!"));
+    const pid_t child = fork();
+    if (child == 0) {
+        Print_Remove_Stale_Files();
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
 }
 
+/* Another window puts its own first plot in place while this print puts in its second, drops
+** this print's copy of the old first plot, and takes the work file of its print list. */
+static void Other_Window_Takes_Plot_1(const char *path)
+{
+    if (strcmp(path, "druck02.SPF") != 0) return;
+    Rt_Set_Install_Hook(nullptr);
+    FILE *f = fopen("druck01.SPF.anderes", "wb");
+    fputs("anderes Fenster\n", f);
+    fclose(f);
+    rename("druck01.SPF.anderes", "druck01.SPF");
+    unlink("druck01.SPF.old");
+    unlink(Rt_Safe_Temp_Name_Of(Oli_Name));
+}
+
+TEST(PrintList, ASecondWriterNeverTakesThePrintsWorkFiles)
+{
+    for (void (*writer)(const char *) : {Second_Writer_Of_The_List, Second_Window_Starts_A_Print}) {
+        ZW_Test_Reset();
+        Valid_Print_With_Plots("Stoss 1");
+        Rt_Set_Install_Hook(writer);
+        EXPECT_EQ(Write_Print_List(1), 0);
+        Rt_Set_Install_Hook(nullptr);
+        EXPECT_NE(Read_File(Oli_Name).find("Stoss 1"), std::string::npos);
+        for (const std::string &n : Print_Files()) EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
+        EXPECT_FALSE(Message_Says("Die Druckliste kann nicht erzeugt werden!"));
+    }
+    /* a print of a window whose lock file was removed and taken by another window puts nothing
+    ** in place, and says why */
+    Rt_Lock *mine = Rt_Lock_Take("druck.lck", nullptr, nullptr, 0);
+    ASSERT_NE(mine, nullptr);
+    Print_Set_Lock(mine);
+    const std::vector<std::string> before = Read_All(Print_Files());
+    Print_Hold_Files(1);
+    Set_Print_List_Names(Oli_Name, "Stoss 3");
+    ASSERT_EQ(Write_Print_List(1), 0);
+    Print_Hold_Files(0);
+    unlink("druck.lck");
+    Rt_Lock *other = Rt_Lock_Take("druck.lck", nullptr, nullptr, 0);
+    EXPECT_EQ(Print_Put_In_Place(1), 0);
+    Print_Set_Lock(nullptr);
+    Rt_Lock_Release(other);
+    Rt_Lock_Release(mine);
+    EXPECT_TRUE(Message_Says("Dieses Fenster hält das Bauteil nicht mehr: | Die Sperrdatei des "
+                             "Bauteils wurde entfernt oder ersetzt; ein anderes Fenster kann es "
+                             "geöffnet haben. | Die bisherige Druckliste und die Plotdateien "
+                             "bleiben unverändert."));
+    EXPECT_TRUE(Read_All(Print_Files()) == before);
+    Expect_No_Temporary_Files(Print_Files());
+    /* a print that fails puts back what it kept aside and takes away only its own plots: the
+    ** plot another window put in place meanwhile stays, and the box names it */
+    ZW_Test_Reset();
+    Rt_Set_Install_Hook(Other_Window_Takes_Plot_1);
+    EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
+    Rt_Set_Install_Hook(nullptr);
+    EXPECT_EQ(Read_File("druck01.SPF"), "anderes Fenster\n");
+    EXPECT_TRUE(Read_All(Print_Files())[0] == before[0]);
+    EXPECT_TRUE(Read_All(Print_Files())[2] == before[2]);
+    EXPECT_TRUE(Message_Says("Ein anderes Programm oder Fenster hat die Arbeitsdatei entfernt "
+                             "oder ersetzt. | Die bisherige Druckliste steht wieder; die Plotdatei "
+                             "| druck01.SPF hat inzwischen ein anderes Programm oder Fenster "
+                             "geschrieben."));
+}
+
+/* Held files: the print is complete and synced but not in place until the caller says so; a
+** print held again drops the one held before. Outside a print a plot file goes in place at once. */
 TEST(PrintList, HeldPrintGoesInPlaceOnlyWhenToldTo)
 {
     Valid_Print_With_Plots("Stoss 1");
