@@ -197,7 +197,7 @@ const char *Get_Refusal_Text(int code)
         return text;
     }
     Unchecked_Loads left_out;
-    char note[200];
+    char note[320];
     if (why != nullptr && code == DERR_NO_VALID_COMBINATION && Get_Unchecked_Loads(&left_out)
         && Unchecked_Load_Line(&left_out, UNCHECKED_OTHER_SIGN, 0, note, sizeof note)) {
         /* combinations were entered, but none of the sign this splice checks: name them */

@@ -93,7 +93,7 @@ int Unchecked_Load_Line(const Unchecked_Loads *u, int which, int print, char *bu
 void Write_Unchecked_Load_Lines(FILE *file, const Unchecked_Loads *u)
 {
     if (file == nullptr) return;
-    char line[256];
+    char line[320];
     for (int which = UNCHECKED_MOMENT; which <= UNCHECKED_OTHER_SIGN; which++)
         if (Unchecked_Load_Line(u, which, 1, line, sizeof line)) Oli_Write_Text(file, "%s", line);
 }

@@ -422,7 +422,7 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
     Unchecked_Loads left_out;
     const bool incomplete = Get_Unchecked_Loads(&left_out) != 0;
     for (int which = UNCHECKED_MOMENT; which <= UNCHECKED_OTHER_SIGN; which++) {
-        char note[256];
+        char note[320];
         if (!Unchecked_Load_Line(&left_out, which, 0, note, sizeof note)) continue;
         Wdg_Set_Fg_Colour(RED_CI);
         Wdg_Draw_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), note, nullptr);
