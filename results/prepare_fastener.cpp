@@ -56,6 +56,21 @@ const char *Splice_Vbm_Pair_Text(void)
     return text;
 }
 
+const char *Splice_Vbm_Count_Text(int n)
+{
+    static char text[160];
+    const Splice_Input_Record *si = &Splice_Input;
+    if (!Is_Vbm_Connector(si->vbm_type)) return "";
+    /* one connector at each bolt in every shear plane, a back-to-back pair in each plane where
+    ** the single-sided ones join two timbers */
+    const int planes = si->shear_planes > 0 ? si->shear_planes : 1;
+    const int pair = Vbm_Back_To_Back_Pairs() ? 2 : 1;
+    const char *bolts = !si->threaded_rod ? "Bolzen" : n == 1 ? "Gewindestange" : "Gewindestangen";
+    snprintf(text, sizeof text, "%d %s x %d Scherfuge%s%s = %d %s", n, bolts, planes,
+             planes == 1 ? "" : "n", pair == 2 ? " x 2" : "", n * planes * pair, Splice_Vbm_Name());
+    return text;
+}
+
 int Check_Fastener_Kind(void)
 {
     const int type = Splice_Input.vbm_type;

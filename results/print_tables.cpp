@@ -428,14 +428,15 @@ static void Write_Fastener_Count(FILE *file)
     const bool lap = kind == CONN_LAP;
     const bool sides = (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES || lap)
                        && Is_Vbm_Nail_Screw_Or_Staple(Splice_Input.vbm_type);
-    if (Vbm_Back_To_Back_Pairs()) {
-        /* a pair at each bolt in every shear plane */
-        const int planes = Splice_Input.shear_planes > 0 ? Splice_Input.shear_planes : 1;
+    const char *count = Splice_Vbm_Count_Text(n);
+    if (count[0]) {
+        /* connectors by bolts and shear planes, pairs said as such */
+        const char *pairs = Splice_Vbm_Pair_Text();
         Oli_Write_Text(file,
                        "\xCE"
-                       "b%d Bolzen x %d Scherfuge%s x 2 = %d %s\xCEr%s (%s)",
-                       n, planes, planes == 1 ? "" : "n", 2 * n * planes, name,
-                       lap ? "" : " je Sto\xE1h\x84lfte", Splice_Vbm_Pair_Text());
+                       "b%s\xCEr%s%s%s%s",
+                       count, lap ? "" : " je Sto\xE1h\x84lfte", pairs[0] ? " (" : "", pairs,
+                       pairs[0] ? ")" : "");
         return;
     }
     if (!sides) {

@@ -377,6 +377,10 @@ int Vbm_Back_To_Back_Pairs(void);
 ** Rücken" (code page 850), or "" for any other fastener. A static buffer. */
 const char *Splice_Vbm_Pair_Text(void);
 
+/* The count of the connectors at n bolts, "4 Bolzen x 2 Scherfugen = 8 Scheibendübel C1", with
+** " x 2" for back-to-back pairs (code page 850), or "" for any other fastener. A static buffer. */
+const char *Splice_Vbm_Count_Text(int n);
+
 /* A connector whose catalogue row names its bolts: 1 with the diameter of the bolt chosen from the
 ** bolt list *d_bolt and the row's smallest and largest bolt *db_min, *db_max (mm), else 0.
 ** Check_Connector_Bolt returns 0 or DERR_CONNECTOR_BOLT_OUTSIDE_ROW (EN 912). */

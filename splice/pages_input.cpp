@@ -815,9 +815,13 @@ static int Layout_Lines(char out[3][LAYOUT_LINE_MAX])
                  "Bleche: e1 = %.1f cm (zum Blechende)  e2 = %.1f cm (zum Blechrand)", pr->e1,
                  pr->e2);
     const char *pairs = Splice_Vbm_Pair_Text();
-    snprintf(out[n++], LAYOUT_LINE_MAX,
-             "L\x84nge L = %.1f cm, %d Verbindungsmittel je Sto\xe1h\x84lfte%s%s", s->L,
-             (int)Fastener_Pattern.count, pairs[0] ? ", " : "", pairs);
+    const int count = (int)Fastener_Pattern.count;
+    char what[200];
+    if (Splice_Vbm_Count_Text(count)[0])
+        snprintf(what, sizeof what, "%s", Splice_Vbm_Count_Text(count));
+    else snprintf(what, sizeof what, "%d Verbindungsmittel", count);
+    snprintf(out[n++], LAYOUT_LINE_MAX, "L\x84nge L = %.1f cm, %s je Sto\xe1h\x84lfte%s%s", s->L,
+             what, pairs[0] ? ", " : "", pairs);
     return n;
 }
 
