@@ -132,6 +132,46 @@ int Bolt_Washer_Least(double *d_bolt, double *least)
     return 1;
 }
 
+double Bolt_Washer_Borne(double *d_bolt)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    double d = 0.0;
+    if (type == VBM_BOLZEN) d = si->d;
+    else if (Is_Vbm_Connector(type)) d = si->d_bolt;
+    else return 0.0;
+    if (d_bolt != nullptr) *d_bolt = d;
+    if (si->washer && si->washer_d > 1.0) return si->washer_d;
+    /* the check holds for any washer the builder fits, however small the rules let it be */
+    return Nad_Params != nullptr ? 3.0 * d : 0.0;
+}
+
+const char *Splice_Rope_Washer_Text(void)
+{
+    static char text[256];
+    const Splice_Input_Record *si = &Splice_Input;
+    double d = 0.0;
+    const double borne = Bolt_Washer_Borne(&d);
+    if (Nad_Params == nullptr || !(borne > 0.0)) {
+        snprintf(text, sizeof text, "mit Unterlegscheibe d = %.0lf mm", si->washer_d);
+    } else if (si->vbm_type == VBM_BOLZEN && si->connection_kind == CONN_OUTER_PLATES) {
+        /* the nut on an outer plate: the plate bears as a washer (Ec5 bolts of the design) */
+        const double t = si->t_p * 10.0;
+        snprintf(text, sizeof text,
+                 "mit dem Stahlblech als Unterlegscheibe, D = min(12 t, 4 d) = min(12 x %s, 4 x "
+                 "%s) = %s mm (DIN EN 1995-1-1, 8.5.2(2))",
+                 Mm_Of(t).t, Mm_Of(d).t, Mm_Of(std::fmin(12.0 * t, 4.0 * d)).t);
+    } else if (si->washer && si->washer_d > 1.0) {
+        snprintf(text, sizeof text, "mit Unterlegscheibe d = %.0lf mm", si->washer_d);
+    } else {
+        snprintf(text, sizeof text,
+                 "mit der kleinsten Unterlegscheibe d = 3 d = %s mm (keine gew\x84hlt, DIN EN "
+                 "1995-1-1, 10.4.3)",
+                 Mm_Of(borne).t);
+    }
+    return text;
+}
+
 int Check_Bolt_Washer(void)
 {
     /* washers under the head and nut of a bolt at least 3 d across (EN 1995-1-1, 10.4.3): the

@@ -185,7 +185,7 @@ static void Write_Bolt_Line(FILE *file)
 ** A connector's bolt takes washers at least 3 d across (EN 1995-1-1, 10.4.3), the least value
 ** that the preparation holds a chosen washer to (Check_Bolt_Washer): the chosen one with that
 ** least value, or under an annex that the bolt needs one, whose least value the bolts' tension
-** check then bears on (Calc_Connector_Bolt_Check).
+** check and the rope effect then bear on (Bolt_Washer_Borne).
 */
 static void Write_Connector_Washer_Line(FILE *file)
 {
@@ -196,11 +196,20 @@ static void Write_Connector_Washer_Line(FILE *file)
         Oli_Write_Text(file, "Unterlegscheibe d = %s mm " SYM_GE " 3 d = 3 x %s = %s mm (%s)",
                        Mm_Of(si->washer_d).t, Mm_Of(d).t, Mm_Of(least).t,
                        en ? "DIN EN 1995-1-1, 10.4.3" : "3 d des Bolzens");
-    else if (en && si->d_bolt > 0.0)
+    else if (en && Bolt_Washer_Borne(&d) > 0.0 && d > 0.0)
         Oli_Write_Text(file,
                        "Unterlegscheibe nicht gew\x84hlt: der Bolzen braucht Scheiben von "
                        "mindestens 3 d = 3 x %s = %s mm (DIN EN 1995-1-1, 10.4.3)",
-                       Mm_Of(si->d_bolt).t, Mm_Of(3.0 * si->d_bolt).t);
+                       Mm_Of(d).t, Mm_Of(3.0 * d).t);
+}
+
+/* A bolt's washer: the one chosen, or under an annex, where its rope effect bears on the least
+** one (Bolt_Washer_Borne), that line of the connectors. */
+static void Write_Bolt_Washer_Line(FILE *file)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    if (si->washer && si->washer_d > 1.0) Write_Washer_Line(file);
+    else if (si->capacity_increase) Write_Connector_Washer_Line(file);
 }
 
 /* The descriptive block of the fastener type (first matching family). */
@@ -278,7 +287,7 @@ static void Write_Fastener_Block(FILE *file)
     } else if (t == VBM_BOLZEN) {
         Oli_Write_Text(file, "%s %.0lf mm, %s %s\xCEr", Rod_Or_Bolt(), si->d, Steel_Name(),
                        Fitted_Text());
-        Write_Washer_Line(file);
+        Write_Bolt_Washer_Line(file);
         /* the plates' hole is stated once, in the system section */
     } else if (t == VBM_RINGDUEBEL_A1) {
         Oli_Write_Text(file, "Ringdübel Typ A1 d\xCE\\c\xCEr = %.0lf mm\n"_cp850, si->d);
@@ -325,11 +334,12 @@ static void Write_Increase_Lines(FILE *file)
                 file,
                 "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995-1-1, %s um die Seilwirkung erhöht (in den Versagensfällen mit Seilwirkung)"_cp850,
                 Steel_Plate_Joint() ? "8.2.3(4)" : "8.2.2(2)");
-        else
+        else {
             Oli_Write_Text(
                 file,
-                "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995, 8.2.2(2) um die Seilwirkung erhöht (in den Versagensfällen mit Seilwirkung) mit Unterlegscheibe d = %.0lf mm"_cp850,
-                si->washer_d);
+                "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995, 8.2.2(2) um die Seilwirkung erhöht (in den Versagensfällen mit Seilwirkung) %s"_cp850,
+                Splice_Rope_Washer_Text());
+        }
         if (si->panel_edges)
             Oli_Write_Text(
                 file,
