@@ -544,9 +544,20 @@ static char *Text_Slots(const std::vector<std::string> &texts, int least, int *s
 }
 
 /* A table of input values: no cell is marked (the largest number of the whole table means
-** nothing; the checks name the combination that governs). */
+** nothing; the checks name the combination that governs). A column of numbers is as wide as its
+** longest one ("-300.000" in the 7 places of N_k), so that no cell pushes the cells after it out
+** of their columns; a column whose numbers fit keeps its width. */
 static void Write_Table(FILE *file, int ncols, int nrows, Oli_Table_Column *cols)
 {
+    for (int c = 0; c < ncols; c++) {
+        if (strcmp(cols[c].unit, "TXT") == 0) continue;
+        for (int r = 0; r < nrows; r++) {
+            char cell[128];
+            Oli_Format_Table_Cell(&cols[c], r, cell, sizeof cell);
+            const int len = (int)strlen(cell);
+            if (len > cols[c].width) cols[c].width = len;
+        }
+    }
     Oli_Table_Report_Error(
         file, OliTabelle(/*file=*/file, /*ncols=*/ncols, /*nrows=*/nrows, /*columns=*/cols,
                          /*row_mask=*/nullptr, /*row_rules=*/nullptr, /*highlight=*/0,
